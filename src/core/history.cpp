@@ -1,0 +1,174 @@
+#include "core/history.h"
+
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/state.h"
+
+namespace bw {
+
+HistoryLists UndoLists;
+HistoryLists RedoLists;
+std::string UndoMarks;
+std::string RedoMarks;
+
+namespace {
+constexpr size_t kPerStep[4] = {3, 16, 40, 10};
+
+const PileList* LiveList(int i) {
+    switch (i) {
+        case 0: return &MazzoPiles;
+        case 1: return &DestPiles;
+        case 2: return &FilaPiles;
+        default: return &AppoggPiles;
+    }
+}
+
+PileList* LiveListMut(int i) { return const_cast<PileList*>(LiveList(i)); }
+
+void DropNewestData(HistoryLists& h) {
+    for (int i = 0; i < 4; ++i) {
+        auto& list = h[static_cast<size_t>(i)];
+        size_t n = std::min(kPerStep[i], list.size());
+        list.resize(list.size() - n);
+    }
+}
+}  // namespace
+
+int StepCount(const HistoryLists& h) { return static_cast<int>(h[2].size() / 40); }
+
+std::string PileImage(const std::string& pile) {
+    std::string out;
+    out.reserve(pile.size() / 3 * 4);
+    for (int i = 0; i < SlotCount(pile); ++i) {
+        CardCode c = SlotCode(pile, i);
+        if (c < 1) {
+            out += "0000";
+        } else {
+            out += FormatCode(c);
+            out += FaceFlag(c);
+        }
+    }
+    return out;
+}
+
+std::string PileFromImage(const std::string& image) {
+    std::string pile;
+    pile.reserve(image.size() / 4 * 3);
+    for (size_t p = 0; p + 4 <= image.size(); p += 4) {
+        pile += image.substr(p, 3);
+        CardCode c = SlotCode(image.substr(p, 3), 0);
+        if (c >= 1) SetFaceFlag(c, image[p + 3] == '1' ? '1' : '0');
+    }
+    return pile;
+}
+
+void RecordStep(int which, bool clearOnly) {
+    if (which == 1) {
+        SetParameter(138, 1, "0");
+    } else {
+        SetParameter(139, 1, "0");
+    }
+    if (which == 0 && clearOnly) {
+        for (auto& l : RedoLists) l.clear();
+        RedoMarks.clear();
+        return;
+    }
+    HistoryLists& h = which == 1 ? UndoLists : RedoLists;
+    const int goal = GameRules[51];
+    const bool selectionInDest1 = GameRules[39] != 0 || goal == 3 || goal == 4;
+    for (int i = 0; i < 4; ++i) {
+        const PileList& live = *LiveList(i);
+        for (size_t k = 0; k < kPerStep[i]; ++k) {
+            const std::string& pile = k < live.size() ? live[k] : std::string();
+            if (i == 1 && k == 0 && selectionInDest1)
+                h[static_cast<size_t>(i)].push_back(std::string());
+            else
+                h[static_cast<size_t>(i)].push_back(PileImage(pile));
+        }
+    }
+    (which == 1 ? UndoMarks : RedoMarks) += ",";
+}
+
+void MergeMarks(std::string& marks) {
+    size_t last = marks.rfind(',');
+    if (last == std::string::npos) {
+        marks.clear();
+        return;
+    }
+    std::string kept = marks.substr(last + 1);
+    std::string rest = marks.substr(0, last);
+    size_t prev = rest.rfind(',');
+    if (prev == std::string::npos) {
+        marks.clear();  // only one step was left
+        return;
+    }
+    marks = rest.substr(0, prev) + "," + kept;
+}
+
+void DropNewestSteps(int n) {
+    for (int k = 0; k < n; ++k) {
+        if (StepCount(UndoLists) == 0) return;
+        DropNewestData(UndoLists);
+        MergeMarks(UndoMarks);
+    }
+}
+
+// The oldest snapshot of a merged action survives (the table as it was
+// before the press), so the data of the newer step goes while the newest
+// marks element is kept.
+void DropSecondNewestSteps(int n) {
+    for (int k = 0; k < n; ++k) {
+        if (StepCount(UndoLists) < 2) return;
+        DropNewestData(UndoLists);
+        MergeMarks(UndoMarks);
+    }
+}
+
+void MarkStep(int marker) {
+    size_t last = UndoMarks.rfind(',');
+    if (last == std::string::npos) return;
+    UndoMarks = UndoMarks.substr(0, last + 1) + FormatNumber(marker, 3);
+}
+
+int CountMarks(const std::string& marks, int marker) {
+    const std::string want = FormatNumber(marker, 3);
+    int count = 0;
+    size_t start = 0;
+    while (start <= marks.size()) {
+        size_t end = marks.find(',', start);
+        if (end == std::string::npos) end = marks.size();
+        for (size_t p = start; p + 3 <= end; p += 3)
+            if (marks.compare(p, 3, want) == 0) ++count;
+        start = end + 1;
+    }
+    return count;
+}
+
+void ClearHistory(bool clearUndoToo) {
+    for (auto& l : RedoLists) l.clear();
+    RedoMarks.clear();
+    if (clearUndoToo) {
+        for (auto& l : UndoLists) l.clear();
+        UndoMarks.clear();
+    }
+}
+
+bool PopStepInto(HistoryLists& h, std::string& marks) {
+    if (StepCount(h) == 0) return false;
+    for (int i = 0; i < 4; ++i) {
+        auto& list = h[static_cast<size_t>(i)];
+        PileList& live = *LiveListMut(i);
+        size_t n = kPerStep[i];
+        size_t base = list.size() - n;
+        for (size_t k = 0; k < n && k < live.size(); ++k) {
+            // The selection list is not part of the snapshot (stored empty).
+            live[k] = PileFromImage(list[base + k]);
+        }
+        list.resize(base);
+    }
+    size_t last = marks.rfind(',');
+    marks = last == std::string::npos ? std::string() : marks.substr(0, last);
+    return true;
+}
+
+}  // namespace bw

@@ -1,0 +1,97 @@
+#include "core/params.h"
+
+#include <cstdlib>
+
+#include "platform/paths.h"
+
+namespace bw {
+
+void ParameterBlock::Reset() {
+    for (auto& b : blocks_) b.assign(250, ' ');
+}
+
+std::string& ParameterBlock::Block(int position, int& offset) {
+    int idx = position < 250 ? 0 : position < 500 ? 1 : 2;
+    offset = position - 250 * idx - 1;
+    return blocks_[idx];
+}
+
+const std::string* ParameterBlock::BlockConst(int position, int& offset) const {
+    int idx = position < 250 ? 0 : position < 500 ? 1 : 2;
+    offset = position - 250 * idx - 1;
+    return &blocks_[idx];
+}
+
+std::string ParameterBlock::Get(int position, int width) const {
+    if (position < 1 || width <= 0) return std::string();
+    int off = 0;
+    const std::string* b = BlockConst(position, off);
+    if (off < 0 || static_cast<size_t>(off) >= b->size()) return std::string();
+    std::string s = b->substr(static_cast<size_t>(off), static_cast<size_t>(width));
+    size_t e = s.find_last_not_of(' ');
+    return e == std::string::npos ? std::string() : s.substr(0, e + 1);
+}
+
+void ParameterBlock::Set(int position, int width, const std::string& text) {
+    if (position < 1 || width <= 0) return;
+    int off = 0;
+    std::string& b = Block(position, off);
+    if (off < 0) return;
+    size_t start = text.find_first_not_of(' ');
+    std::string v = start == std::string::npos ? std::string() : text.substr(start);
+    v.resize(static_cast<size_t>(width), ' ');
+    size_t need = static_cast<size_t>(off) + static_cast<size_t>(width);
+    if (b.size() < need) b.resize(need, ' ');
+    b.replace(static_cast<size_t>(off), static_cast<size_t>(width), v);
+}
+
+ParameterBlock& Params() {
+    static ParameterBlock block;
+    return block;
+}
+
+std::string GetParameter(int position, int width) { return Params().Get(position, width); }
+void SetParameter(int position, int width, const std::string& text) {
+    Params().Set(position, width, text);
+}
+
+std::string FormatNumber(long long value, int width) {
+    if (width <= 0) return std::string();
+    std::string digits = std::to_string(value < 0 ? -value : value);
+    int room = width - (value < 0 ? 1 : 0);
+    if (static_cast<int>(digits.size()) > room || room < 0) return std::string(width, '*');
+    std::string out = value < 0 ? "-" : "";
+    out += std::string(static_cast<size_t>(room) - digits.size(), '0') + digits;
+    return out;
+}
+
+long long ParameterInt(int position, int width, long long def) {
+    std::string s = GetParameter(position, width);
+    size_t b = s.find_first_not_of(' ');
+    if (b == std::string::npos) return def;
+    s = s.substr(b);
+    char* end = nullptr;
+    long long v = std::strtoll(s.c_str(), &end, 10);
+    if (end == s.c_str() || *end != '\0') return def;
+    return v;
+}
+
+namespace {
+std::string g_programDir;
+}
+
+void SetProgramDir(const std::string& dir) {
+    g_programDir = dir;
+    if (!g_programDir.empty() && g_programDir.back() != '/') g_programDir += '/';
+    SetParameter(pos::kProgramDir, 200, g_programDir);
+}
+
+const std::string& ProgramDir() { return g_programDir; }
+
+std::string ProgramFile(const std::string& relative) {
+    return platform::ProgramPath(g_programDir, relative);
+}
+
+std::string SettingsFile() { return ProgramFile("DATA\\Cfg.dat"); }
+
+}  // namespace bw

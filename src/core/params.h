@@ -1,0 +1,60 @@
+#pragma once
+// The parameter block: one fixed-position text record holding every
+// preference and several values of the running game. Positions 1..249 live in
+// the first string, 251..499 in the second, 501 and above in the third.
+#include <string>
+
+namespace bw {
+
+class ParameterBlock {
+public:
+    ParameterBlock() { Reset(); }
+    void Reset();  // three strings of 250 blanks
+    // The field with trailing blanks removed.
+    std::string Get(int position, int width) const;
+    // Leading blanks removed, padded or cut to `width`.
+    void Set(int position, int width, const std::string& text);
+
+private:
+    std::string& Block(int position, int& offset);
+    const std::string* BlockConst(int position, int& offset) const;
+    std::string blocks_[3];
+};
+
+ParameterBlock& Params();
+std::string GetParameter(int position, int width);
+void SetParameter(int position, int width, const std::string& text);
+// Zero-padded decimal of `width` characters; the minus sign counts in the
+// width; `width` asterisks when the value does not fit.
+std::string FormatNumber(long long value, int width);
+// The field read with a plain text-to-integer conversion; `def` when empty or
+// not a number.
+long long ParameterInt(int position, int width, long long def = 0);
+inline bool ParameterIs(int position, const char* yn) { return GetParameter(position, 1) == yn; }
+
+// Well-known positions used across the program.
+namespace pos {
+constexpr int kSettingsFile = 1;     // 20: "DATA\Cfg.dat"
+constexpr int kBackCard = 21;        // 3
+constexpr int kCardDeck = 24;        // 3
+constexpr int kGameId = 62;          // 4
+constexpr int kPlayer = 77;          // 30
+constexpr int kScore = 122;          // 6
+constexpr int kCardSize = 128;       // 1
+constexpr int kGameNumber = 153;     // 15
+constexpr int kGameName = 189;       // 50
+constexpr int kProgramDir = 501;     // 200
+constexpr int kGameFile = 701;       // 200
+}  // namespace pos
+
+// Sets the program folder (position 501, kept whole even beyond its 200
+// characters) from which every data file is named.
+void SetProgramDir(const std::string& dir);
+const std::string& ProgramDir();
+// The program folder followed by a relative name, resolved
+// without regard to case ("DATA\Cfg.dat" and "Data\cfg.dat" are one file).
+std::string ProgramFile(const std::string& relative);
+// The settings file, "DATA\Cfg.dat" under the program folder.
+std::string SettingsFile();
+
+}  // namespace bw

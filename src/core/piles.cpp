@@ -1,0 +1,231 @@
+#include "core/piles.h"
+
+#include "core/history.h"
+
+namespace bw {
+
+namespace {
+bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+
+// The (at most two) digits right after the kind word.
+int NumberAt(const std::string& name, size_t from) {
+    int v = 0, digits = 0;
+    for (size_t i = from; i < name.size() && digits < 2; ++i, ++digits) {
+        if (name[i] < '0' || name[i] > '9') break;
+        v = v * 10 + (name[i] - '0');
+    }
+    return v;
+}
+
+int GameCount(int entry, int max) {
+    int n = GameRules[static_cast<size_t>(entry)];
+    return n < 0 ? 0 : n > max ? max : n;
+}
+}  // namespace
+
+int PileKindOf(const std::string& name) {
+    if (StartsWith(name, "Fila")) return kFila;
+    if (StartsWith(name, "Dest")) return kDest;
+    if (StartsWith(name, "Appogg")) return kAppogg;
+    if (StartsWith(name, "Mazzo_Vis")) return kMazzoVis;
+    if (StartsWith(name, "Mazzo")) return kMazzo;
+    if (StartsWith(name, "Waste")) return kWaste;
+    return kNoPile;
+}
+
+int PileNumberOf(const std::string& name) {
+    if (StartsWith(name, "Fila") || StartsWith(name, "Dest")) return NumberAt(name, 4);
+    if (StartsWith(name, "Appogg")) return NumberAt(name, 6);
+    return 0;
+}
+
+std::string PileName(int kind, int number) {
+    switch (kind) {
+        case kMazzo: return "Mazzo";
+        case kMazzoVis: return "Mazzo_Vis";
+        case kWaste: return "Waste";
+        case kFila: return "Fila" + std::to_string(number);
+        case kDest: return "Dest" + std::to_string(number);
+        case kAppogg: return "Appogg" + std::to_string(number);
+        default: return std::string();
+    }
+}
+
+PileList& PileListOf(int kind) {
+    switch (kind) {
+        case kFila: return FilaPiles;
+        case kDest: return DestPiles;
+        case kAppogg: return AppoggPiles;
+        default: return MazzoPiles;
+    }
+}
+
+std::string* PileByName(const std::string& name) {
+    if (name == "Mazzo") return &MazzoPiles[0];
+    if (name == "Mazzo_Vis") return &MazzoPiles[1];
+    if (name == "Waste" || name == "Mazzo_Waste") return &MazzoPiles[2];
+    int kind = PileKindOf(name);
+    if (kind != kFila && kind != kDest && kind != kAppogg) return nullptr;
+    PileList& list = PileListOf(kind);
+    int n = PileNumberOf(name);
+    if (n < 1 || n > static_cast<int>(list.size())) return nullptr;
+    return &list[static_cast<size_t>(n - 1)];
+}
+
+CardCode TopCardOf(const std::string& name) {
+    const std::string* pile = nullptr;
+    if (name == "Mazzo") {
+        pile = &MazzoPiles[0];
+    } else if (name == "Mazzo_Vis") {
+        pile = &MazzoPiles[1];
+    } else if (StartsWith(name, "Dest") || StartsWith(name, "Fila") || StartsWith(name, "Appogg")) {
+        pile = PileByName(name);
+    }
+    return pile ? TopCode(*pile) : 0;
+}
+
+char FaceFlag(CardCode code) {
+    if (code < 1 || code > static_cast<int>(CardRegister.size())) return '0';
+    const std::string& line = CardRegister[static_cast<size_t>(code - 1)];
+    return line.size() >= 20 ? line[19] : '0';
+}
+
+void SetFaceFlag(CardCode code, char flag) {
+    if (code < 1 || code > static_cast<int>(CardRegister.size())) return;
+    std::string& line = CardRegister[static_cast<size_t>(code - 1)];
+    if (line.size() >= 20) line[19] = flag;
+}
+
+void AppendCard(PileList& list, int index, CardCode code, const char* face) {
+    if (index < 0 || index >= static_cast<int>(list.size())) return;
+    list[static_cast<size_t>(index)] += FormatCode(code);
+    if (code != 0 && face && *face) SetFaceFlag(code, face[0]);
+}
+
+void AppendCardByName(const std::string& name, CardCode code, const char* face) {
+    if (!(StartsWith(name, "Fila") || StartsWith(name, "Dest") || StartsWith(name, "Appogg") ||
+          name == "Mazzo_Vis"))
+        return;
+    std::string* pile = PileByName(name);
+    if (!pile) return;
+    *pile += FormatCode(code);
+    if (code != 0 && face && *face) SetFaceFlag(code, face[0]);
+}
+
+bool TakeCard(PileList& list, int index, CardCode code, int mode) {
+    if (index < 0 || index >= static_cast<int>(list.size())) return false;
+    std::string& pile = list[static_cast<size_t>(index)];
+    int slot = FindSlot(pile, code);
+    if (slot < 0) return false;
+    size_t p = static_cast<size_t>(slot) * 3;
+    switch (mode) {
+        case 1: pile.erase(p, 3); break;
+        case 2: pile.replace(p, 3, "000"); break;
+        case 3:
+            pile.erase(p, 3);
+            if (slot > 0) {
+                if (SlotCode(pile, slot - 1) == 0 && pile.compare(p - 3, 3, "000") == 0)
+                    pile.erase(p - 3, 3);
+            } else if (pile.size() >= 3 && pile.compare(0, 3, "000") == 0) {
+                pile.erase(0, 3);
+            }
+            break;
+        default: break;
+    }
+    return true;
+}
+
+int TakeCardAnywhere(CardCode code, int mode) {
+    if (TakeCard(MazzoPiles, 1, code, mode)) return kMazzoVis;
+    int nf = GameCount(368, 40);
+    for (int i = 0; i < nf; ++i)
+        if (TakeCard(FilaPiles, i, code, mode)) return kFila;
+    for (int i = 0; i < 16; ++i)
+        if (TakeCard(DestPiles, i, code, mode)) return kDest;
+    if (TakeCard(MazzoPiles, 0, code, mode)) return kMazzo;
+    if (TakeCard(MazzoPiles, 2, code, mode)) return kWaste;
+    for (int i = 0; i < 10; ++i)
+        if (TakeCard(AppoggPiles, i, code, mode)) return kAppogg;
+    return 255;
+}
+
+void SetFace(const std::string& pile, int n, char flag) {
+    const int count = SlotCount(pile);
+    if (n >= 1) {
+        for (int i = count - 1; i >= 0 && i >= count - n; --i) SetFaceFlag(SlotCode(pile, i), flag);
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        const bool odd = (i % 2) == 0;  // the bottom card is the first, odd-numbered
+        switch (n) {
+            case -1: SetFaceFlag(SlotCode(pile, i), odd ? '1' : '0'); break;
+            case -2: SetFaceFlag(SlotCode(pile, i), odd ? '0' : '1'); break;
+            case -3: SetFaceFlag(SlotCode(pile, i), i == 0 ? '1' : '0'); break;
+            default: return;
+        }
+    }
+}
+
+std::string StackFrom(CardCode code, bool take) {
+    auto scan = [&](PileList& list, int count) -> std::string {
+        for (int i = 0; i < count; ++i) {
+            std::string& pile = list[static_cast<size_t>(i)];
+            int slot = FindSlot(pile, code);
+            if (slot < 0) continue;
+            std::string run = pile.substr(static_cast<size_t>(slot) * 3);
+            if (take) pile.erase(static_cast<size_t>(slot) * 3);
+            return run;
+        }
+        return std::string("\x01");
+    };
+    std::string r = scan(FilaPiles, GameCount(368, 40));
+    if (r != "\x01") return r;
+    r = scan(AppoggPiles, GameCount(369, 10));
+    return r == "\x01" ? std::string() : r;
+}
+
+bool IsFaceDown(CardCode code) { return code < 1 || FaceFlag(code) == '0'; }
+
+bool IsTableauTop(CardCode code) {
+    int nf = GameCount(368, 40);
+    for (int i = 0; i < nf; ++i)
+        if (!FilaPiles[static_cast<size_t>(i)].empty() && TopCode(FilaPiles[static_cast<size_t>(i)]) == code)
+            return true;
+    return false;
+}
+
+void SavePiles() {
+    SavedPiles.mazzo = MazzoPiles;
+    SavedPiles.fila = FilaPiles;
+    SavedPiles.dest = DestPiles;
+    SavedPiles.appogg = AppoggPiles;
+}
+
+void RestorePiles() {
+    MazzoPiles = SavedPiles.mazzo;
+    FilaPiles = SavedPiles.fila;
+    DestPiles = SavedPiles.dest;
+    AppoggPiles = SavedPiles.appogg;
+}
+
+}  // namespace bw
+
+#include "core/ports.h"
+
+namespace bw {
+
+void ClearPiles(bool redraw, bool clearTable) {
+    if (clearTable) {
+        for (auto& p : MazzoPiles) p.clear();
+        for (auto& p : FilaPiles) p.clear();
+        for (auto& p : DestPiles) p.clear();
+        for (auto& p : AppoggPiles) p.clear();
+        ClearHistory(true);
+    } else {
+        ClearHistory(false);
+    }
+    SetFlag(flag::kInProgress, false);
+    if (redraw) Table().PaintEmptyTable();
+}
+
+}  // namespace bw

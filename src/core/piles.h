@@ -1,0 +1,46 @@
+#pragma once
+// Pile access by name and by list, and the card register's face flags.
+#include <string>
+
+#include "core/state.h"
+
+namespace bw {
+
+// Kind of a pile name: 4 "Fila", 5 "Dest", 6 "Appogg", 2 "Mazzo_Vis",
+// 1 "Mazzo", 3 "Waste", 0 otherwise (tested in that order).
+int PileKindOf(const std::string& name);
+// The 1-based number after the kind word (at most two characters), 0 if none.
+int PileNumberOf(const std::string& name);
+// Kind word + number: PileName(kFila, 3) == "Fila3"; stock-side kinds by name.
+std::string PileName(int kind, int number);
+// The list of a kind (kMazzo, kMazzoVis and kWaste all give MazzoPiles).
+PileList& PileListOf(int kind);
+// The pile string a name refers to ("Mazzo", "Mazzo_Vis", "Waste",
+// "Mazzo_Waste" included), or nullptr for an unknown name or number.
+std::string* PileByName(const std::string& name);
+
+CardCode TopCardOf(const std::string& name);
+void AppendCard(PileList& list, int index, CardCode code, const char* face = nullptr);
+void AppendCardByName(const std::string& name, CardCode code, const char* face = nullptr);
+// Modes: 0 report only, 1 remove, 2 leave a hole, 3 remove and close a hole below.
+bool TakeCard(PileList& list, int index, CardCode code, int mode);
+// Returns the kind where the card was found (2, 4, 5, 1, 3, 6) or 255.
+int TakeCardAnywhere(CardCode code, int mode);
+void SetFace(const std::string& pile, int n, char flag);
+std::string StackFrom(CardCode code, bool take);
+bool IsFaceDown(CardCode code);
+bool IsTableauTop(CardCode code);
+void ClearPiles(bool redraw, bool clearTable);
+
+void SavePiles();
+void RestorePiles();
+
+// The register's face flag of a card: '1' up, '0' down.
+char FaceFlag(CardCode code);
+void SetFaceFlag(CardCode code, char flag);
+inline bool IsFaceUp(CardCode code) { return code >= 1 && FaceFlag(code) == '1'; }
+
+// Number of cards of a pile (slots, holes included).
+inline int CardCount(const std::string& pile) { return SlotCount(pile); }
+
+}  // namespace bw

@@ -1,0 +1,21 @@
+#include "core/ports.h"
+
+namespace bw {
+
+namespace {
+IDialogs g_nullDialogs;
+ISound g_nullSound;
+IWaits g_nullWaits;
+ITable g_nullTable;
+IWindow g_nullWindow;
+Ports g_ports;
+}  // namespace
+
+Ports& InstalledPorts() { return g_ports; }
+IDialogs& Dialogs() { return g_ports.dialogs ? *g_ports.dialogs : g_nullDialogs; }
+ISound& Sound() { return g_ports.sound ? *g_ports.sound : g_nullSound; }
+IWaits& Waits() { return g_ports.waits ? *g_ports.waits : g_nullWaits; }
+ITable& Table() { return g_ports.table ? *g_ports.table : g_nullTable; }
+IWindow& Window() { return g_ports.window ? *g_ports.window : g_nullWindow; }
+
+}  // namespace bw

@@ -1,0 +1,108 @@
+#pragma once
+// The seams through which the game core reaches the outside world: message
+// boxes, sounds, waits, drawing and the main window. The application installs
+// Qt implementations; tests install recording fakes. Every method has a
+// do-nothing default so a fake overrides only what its test observes.
+#include <string>
+
+namespace bw {
+
+class IDialogs {
+public:
+    virtual ~IDialogs() = default;
+    // An information box with one OK button.
+    virtual void Info(const std::string& /*text*/) {}
+    // A confirmation with OK and Cancel; true for OK.
+    virtual bool Confirm(const std::string& /*text*/) { return true; }
+    // The same as a warning box.
+    virtual bool ConfirmWarning(const std::string& text) { return Confirm(text); }
+    // An error box with a title (fatal start-up failures).
+    virtual void Error(const std::string& /*title*/, const std::string& /*text*/) {}
+    // The information dialog with "&Don't show this message box again" on
+    // the given picture page; true when the box was ticked.
+    virtual bool Advice(const std::string& /*text*/, int /*page*/) { return false; }
+    // The default beep (a refused action).
+    virtual void Beep() {}
+    // Hourglass pointer on (nested) and off.
+    virtual void PushBusyCursor() {}
+    virtual void PopBusyCursor() {}
+};
+
+class ISound {
+public:
+    virtual ~ISound() = default;
+    // Plays a library sound asynchronously; a missing name stops the sound.
+    virtual void Play(const std::string& /*name*/, bool /*loop*/) {}
+    virtual void Stop() {}
+};
+
+class IWaits {
+public:
+    virtual ~IWaits() = default;
+    // Busy wait without handling input.
+    virtual void Wait(int /*ms*/) {}
+    // Wait while the window keeps repainting.
+    virtual void WaitResponsive(int /*ms*/) {}
+};
+
+// Drawing of the table (background picture, table picture, window).
+class ITable {
+public:
+    virtual ~ITable() = default;
+    // The empty table painted into the back buffer and shown.
+    virtual void PaintEmptyTable() {}
+    virtual void RepaintTable(bool /*animateDeal*/) {}
+    virtual void ShowTable() {}
+    virtual void RedrawPileTop(const std::string& /*name*/) {}
+    virtual void RedrawPile(const std::string& /*name*/) {}
+    virtual void ErasePileTail(const std::string& /*oldPile*/, const std::string& /*newPile*/,
+                               const std::string& /*name*/) {}
+    virtual void HighlightFoundations(int /*index*/) {}
+};
+
+// The main window as the core sees it.
+class IWindow {
+public:
+    virtual ~IWindow() = default;
+    virtual void ShowScore(const std::string& /*text*/) {}
+    virtual void ShowTime(const std::string& /*text*/) {}
+    virtual std::string TimeText() { return std::string(); }
+    virtual void SetCaption(const std::string& /*caption*/) {}
+    virtual void EnableGameCommands(bool /*on*/) {}
+    virtual void ApplyToolBarSize(bool /*large*/) {}
+    virtual void ApplyToolBarFlat(bool /*flat*/) {}
+    virtual void ShowTimePanel(bool /*on*/) {}
+    virtual void ShowScorePanel(bool /*on*/) {}
+    virtual void ShowStatusBar(bool /*on*/) {}
+    virtual bool AutoplayChecked() { return false; }
+    virtual bool AutoplayEnabled() { return false; }
+    // Toggles the autoplay command (its check mark and tool buttons).
+    virtual void ToggleAutoplay() {}
+};
+
+struct Ports {
+    IDialogs* dialogs = nullptr;
+    ISound* sound = nullptr;
+    IWaits* waits = nullptr;
+    ITable* table = nullptr;
+    IWindow* window = nullptr;
+};
+
+// The installed ports; unset ones answer with the do-nothing defaults.
+Ports& InstalledPorts();
+IDialogs& Dialogs();
+ISound& Sound();
+IWaits& Waits();
+ITable& Table();
+IWindow& Window();
+
+// Shows the hourglass for the lifetime of the object.
+class BusyCursor {
+public:
+    BusyCursor() { Dialogs().PushBusyCursor(); }
+    ~BusyCursor() { Dialogs().PopBusyCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace bw

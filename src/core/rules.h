@@ -1,0 +1,34 @@
+#pragma once
+// Loading a game's column of the rule matrix from "GAMES.DAT".
+#include <string>
+#include <vector>
+
+#include "core/state.h"
+
+namespace bw {
+
+// The file's character substitution: stored ch stands for ch - 48 when
+// ch >= 80, else ch + 48. The mapping is its own inverse on codes 32..127.
+char DecodeGamesChar(char stored);
+char EncodeGamesChar(char plain);
+std::string DecodeGamesText(const std::string& stored);
+std::string EncodeGamesText(const std::string& plain);
+
+// The lines of a section ("[Sect1]", "[Sect2]") of GAMES.DAT-like text:
+// the lines after the line beginning with the header up to the next line
+// whose first character is "[". CR LF or LF line ends.
+std::vector<std::string> ReadGamesSection(const std::string& path, const std::string& header);
+
+// Sets all 489 entries to 0, then loads column `column` (0-based) of
+// "[Sect2]" of `path` into `rules`. A missing file or column leaves zeros.
+void LoadRuleColumn(const std::string& path, int column, RuleTable& rules);
+// The same for the current game: the column is the catalogue position of
+// `gameId`; ids of 8000 and above load nothing. Keeps the rule bases.
+void LoadGameRules(int gameId);
+
+// Entries 132..171 and 52..67 are kept after a load and restored before a
+// new deal of the same game (the deal overwrites them).
+void SaveRuleBases();
+void RestoreRuleBases();
+
+}  // namespace bw

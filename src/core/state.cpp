@@ -1,0 +1,76 @@
+#include "core/state.h"
+
+#include "core/history.h"
+
+namespace bw {
+
+PileList MazzoPiles(3);
+PileList FilaPiles(40);
+PileList DestPiles(16);
+PileList AppoggPiles(10);
+PileSet SavedPiles;
+std::vector<std::string> CardRegister;
+RuleTable GameRules{};
+std::array<int16_t, 40> FilaLeft{};
+std::array<int16_t, 40> FilaTop{};
+TMainGame MainGame;
+std::array<uint8_t, 16> GameFlags{};
+std::array<int64_t, 2> GameTimes{};
+
+void FillCardRegister() {
+    static const char* kSuits[4] = {"CUORI", "QUADR", "FIORI", "PICCH"};
+    static const char* kRanks[13] = {"A",  "02", "03", "04", "05", "06", "07",
+                                     "08", "09", "10", "J",  "Q",  "K"};
+    CardRegister.clear();
+    CardRegister.reserve(108);
+    for (int deck = 0; deck < 2; ++deck)
+        for (int s = 0; s < 4; ++s)
+            for (int r = 0; r < 13; ++r) {
+                std::string name = std::string(kSuits[s]) + "_" + kRanks[r];
+                name.resize(15, ' ');
+                int code = deck * 52 + s * 13 + r + 1;
+                CardRegister.push_back(name + std::to_string(s + 1) + FormatCode(code) + "1");
+            }
+    for (int j = 0; j < 4; ++j) {
+        std::string name = "JOKER";
+        name.resize(15, ' ');
+        CardRegister.push_back(name + "4" + FormatCode(105 + j) + "1");
+    }
+}
+
+void ResetPileAnchors() {
+    for (int i = 0; i < 3; ++i) {
+        MainGame.SetStockLeft(i, kOffStock);
+        MainGame.SetStockTop(i, kOffStock);
+    }
+    for (int i = 0; i < 16; ++i) {
+        MainGame.SetDestLeft(i, kOffDest);
+        MainGame.SetDestTop(i, kOffDest);
+    }
+    for (int i = 0; i < 10; ++i) {
+        MainGame.SetAppoggLeft(i, kOffAppogg);
+        MainGame.SetAppoggTop(i, kOffAppogg);
+    }
+    FilaLeft.fill(static_cast<int16_t>(kOffFila));
+    FilaTop.fill(static_cast<int16_t>(kOffFila));
+}
+
+void ResetGameState() {
+    MazzoPiles.assign(3, std::string());
+    FilaPiles.assign(40, std::string());
+    DestPiles.assign(16, std::string());
+    AppoggPiles.assign(10, std::string());
+    SavedPiles = PileSet{};
+    FillCardRegister();
+    GameRules.fill(0);
+    MainGame.ClearOptions();
+    MainGame.catalogue.clear();
+    MainGame.second.clear();
+    GameFlags.fill(0);
+    GameTimes.fill(0);
+    ClearHistory(true);
+    FilaLeft.fill(0);
+    FilaTop.fill(0);
+}
+
+}  // namespace bw

@@ -1,0 +1,125 @@
+#pragma once
+// The process-wide game state: card register, the four pile lists, the rule
+// table, the option table of TMainGame, the game flags and times. One game is
+// on the table at a time; everything lives for the whole run.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/cards.h"
+
+namespace bw {
+
+// Pile kinds, as codes.
+enum PileKind : int {
+    kNoPile = 0,
+    kMazzo = 1,     // the stock
+    kMazzoVis = 2,  // cards turned from the stock
+    kWaste = 3,
+    kFila = 4,      // tableau
+    kDest = 5,      // foundation
+    kAppogg = 6,    // reserve cell
+};
+
+using PileList = std::vector<std::string>;
+
+struct PileSet {
+    PileList mazzo = PileList(3);
+    PileList fila = PileList(40);
+    PileList dest = PileList(16);
+    PileList appogg = PileList(10);
+};
+
+// The live table. Entry 0/1/2 of MazzoPiles: "Mazzo", "Mazzo_Vis", "Waste".
+extern PileList MazzoPiles;
+extern PileList FilaPiles;
+extern PileList DestPiles;
+extern PileList AppoggPiles;
+// The trial copy used to try a move and take it back.
+extern PileSet SavedPiles;
+
+// 108 lines of 20 characters: name (15), suit digit, code (3), face flag.
+extern std::vector<std::string> CardRegister;
+
+// 489 signed 16-bit rule entries of the current game.
+using RuleTable = std::array<int16_t, 489>;
+extern RuleTable GameRules;
+
+// The tableau anchors, outside the option table. FilaTop holds table
+// coordinates; FilaTopOnScreen subtracts the scroll offset (option 90).
+extern std::array<int16_t, 40> FilaLeft;
+extern std::array<int16_t, 40> FilaTop;
+
+// Not-on-the-table markers; a coordinate at or below -10000 is off the table.
+constexpr int kOffStock = -10000;
+constexpr int kOffDest = -10001;
+constexpr int kOffFila = -10002;
+constexpr int kOffAppogg = -10003;
+inline bool OnTable(int coordinate) { return coordinate > -10000; }
+
+class TMainGame {
+public:
+    TMainGame() { options_.fill(0); }
+    int16_t Opt(int i) const { return (i >= 0 && i < 186) ? options_[static_cast<size_t>(i)] : 0; }
+    void SetOpt(int i, int v) {
+        if (i >= 0 && i < 186) options_[static_cast<size_t>(i)] = static_cast<int16_t>(v);
+    }
+    // Anchors: lefts as stored, tops minus the scroll offset (entry 90).
+    int DestLeft(int i) const { return Opt(i); }
+    int DestTop(int i) const { return Opt(17 + i) - Opt(90); }
+    void SetDestLeft(int i, int v) { SetOpt(i, v); }
+    void SetDestTop(int i, int v) { SetOpt(17 + i, v); }
+    int AppoggLeft(int i) const { return Opt(34 + i); }
+    int AppoggTop(int i) const { return Opt(45 + i) - Opt(90); }
+    void SetAppoggLeft(int i, int v) { SetOpt(34 + i, v); }
+    void SetAppoggTop(int i, int v) { SetOpt(45 + i, v); }
+    // Stock-side piles: 0 "Mazzo", 1 "Mazzo_Vis", 2 "Waste".
+    int StockLeft(int i) const { return Opt(56 + i); }
+    int StockTop(int i) const { return Opt(60 + i) - Opt(90); }
+    void SetStockLeft(int i, int v) { SetOpt(56 + i, v); }
+    void SetStockTop(int i, int v) { SetOpt(60 + i, v); }
+
+    void ClearOptions() { options_.fill(0); }
+
+    std::vector<std::string> catalogue;  // one line per game (catalogue layout)
+    std::vector<std::string> second;
+
+private:
+    std::array<int16_t, 186> options_{};
+};
+
+extern TMainGame MainGame;
+
+inline int FilaTopOnScreen(int i) { return FilaTop[static_cast<size_t>(i)] - MainGame.Opt(90); }
+
+// Positions of GameFlags.
+namespace flag {
+constexpr int kCloseRefused = 0;
+constexpr int kInProgress = 2;
+constexpr int kClockRuns = 3;
+constexpr int kFirstActivation = 4;
+constexpr int kDoubleClick = 5;
+constexpr int kWinAnimation = 6;
+constexpr int kStockOperation = 7;
+constexpr int kFinished = 8;
+constexpr int kEnded = 9;
+}  // namespace flag
+
+extern std::array<uint8_t, 16> GameFlags;
+inline bool Flag(int i) { return GameFlags[static_cast<size_t>(i)] != 0; }
+inline void SetFlag(int i, bool on) { GameFlags[static_cast<size_t>(i)] = on ? 1 : 0; }
+
+// Entry 0: when the game clock started; entry 1: when the game ended.
+// Milliseconds since local midnight.
+extern std::array<int64_t, 2> GameTimes;
+
+// Fills the card register (all cards face up) and empties everything else:
+// the state of a program that has just started.
+void ResetGameState();
+void FillCardRegister();
+
+// Sets every pile anchor to its not-on-the-table marker.
+void ResetPileAnchors();
+
+}  // namespace bw

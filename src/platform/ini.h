@@ -1,0 +1,33 @@
+#pragma once
+// Profile (INI) files with the semantics the program was written against:
+// section and key names compare without regard to case and are trimmed;
+// values are trimmed and lose one pair of surrounding quotes; the first
+// matching section and key win. Writes keep every other line byte for byte.
+// Nothing is cached: every call opens and closes the file.
+#include <cstdint>
+#include <string>
+
+namespace bw::platform {
+
+std::string IniReadString(const std::string& path, const std::string& section,
+                          const std::string& key, const std::string& def);
+// The whole trimmed value as a decimal integer, or hexadecimal after "0x";
+// `def` when the key is missing or the text is not a number.
+int64_t IniReadInt(const std::string& path, const std::string& section, const std::string& key,
+                   int64_t def);
+// True when the key (or section) exists, even with an empty value.
+bool IniHasKey(const std::string& path, const std::string& section, const std::string& key);
+
+// Replaces the value in place, appends a new key at the end of its section
+// and a new section at the end of the file, with CR LF line ends. Creates the
+// file but not its folder. The file is replaced atomically, so a failed
+// write never leaves a half-written file; returns false on failure.
+bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
+                    const std::string& value);
+bool IniWriteInt(const std::string& path, const std::string& section, const std::string& key,
+                 int64_t value);
+
+// Parses an integer the way IniReadInt does; false when `text` is not one.
+bool ParseProfileInt(const std::string& text, int64_t& out);
+
+}  // namespace bw::platform

@@ -1,0 +1,82 @@
+#pragma once
+// Helpers shared by the tests: a scratch folder per test and recording fakes
+// of the core's ports.
+#include <string>
+#include <vector>
+
+#include "core/ports.h"
+
+namespace bw::test {
+
+// A fresh folder under the system temporary folder, removed on destruction.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return path_; }  // ends with '/'
+    std::string file(const std::string& name) const { return path_ + name; }
+    void write(const std::string& name, const std::string& bytes) const;
+    std::string read(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+
+// Records every message box and beep; answers confirmations from a queue
+// (OK when the queue is empty).
+class RecordingDialogs : public IDialogs {
+public:
+    std::vector<std::string> infos, confirms, errors, advices;
+    std::vector<bool> answers;  // consumed front to back
+    bool adviceTicks = false;
+    int beeps = 0;
+    void Info(const std::string& text) override { infos.push_back(text); }
+    bool Confirm(const std::string& text) override;
+    void Error(const std::string& title, const std::string& text) override {
+        errors.push_back(title + ": " + text);
+    }
+    bool Advice(const std::string& text, int) override {
+        advices.push_back(text);
+        return adviceTicks;
+    }
+    void Beep() override { ++beeps; }
+};
+
+class RecordingSound : public ISound {
+public:
+    std::vector<std::string> played;  // name, with " (loop)" when looping
+    int stops = 0;
+    void Play(const std::string& name, bool loop) override {
+        played.push_back(loop ? name + " (loop)" : name);
+    }
+    void Stop() override { ++stops; }
+};
+
+class RecordingWaits : public IWaits {
+public:
+    std::vector<int> waits;
+    void Wait(int ms) override { waits.push_back(ms); }
+    void WaitResponsive(int ms) override { waits.push_back(ms); }
+};
+
+// Resets the whole game state and installs fresh fakes for one test;
+// restores the previous ports afterwards.
+class CoreFixture {
+public:
+    CoreFixture();
+    ~CoreFixture();
+    RecordingDialogs dialogs;
+    RecordingSound sound;
+    RecordingWaits waits;
+    TempDir dir;  // the program folder of the test
+
+private:
+    Ports saved_;
+};
+
+}  // namespace bw::test

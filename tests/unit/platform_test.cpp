@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "platform/clock.h"
+#include "platform/ini.h"
+#include "platform/paths.h"
+#include "platform/tempfile.h"
+#include "support/test_support.h"
+
+namespace bw::platform {
+namespace {
+
+using test::TempDir;
+
+TEST(Paths, ComponentsMatchWithoutRegardToCase) {
+    TempDir d;
+    d.write("Data/Stat_uni.dat", "x");
+    EXPECT_EQ(ResolvePath(d.path(), "DATA\\STAT_UNI.DAT"), d.path() + "Data/Stat_uni.dat");
+    EXPECT_EQ(ResolvePath(d.path(), "data\\Cfg.dat"), d.path() + "Data/Cfg.dat");
+    // Components that do not exist keep the case given.
+    EXPECT_EQ(ResolvePath(d.path(), "Missing\\Sub\\File.TXT"), d.path() + "Missing/Sub/File.TXT");
+    EXPECT_EQ(ResolvePath(d.path(), "data\\custom card sets\\"), d.path() + "Data/custom card sets/");
+}
+
+TEST(Paths, ExactMatchWinsOverCaseInsensitiveOne) {
+    TempDir d;
+    d.write("DATA/a", "1");
+    d.write("Data/b", "2");
+    EXPECT_EQ(ResolvePath(d.path(), "Data\\b"), d.path() + "Data/b");
+    EXPECT_EQ(ResolvePath(d.path(), "DATA\\a"), d.path() + "DATA/a");
+}
+
+TEST(Paths, DataFolderCanLiveElsewhere) {
+    TempDir prog, data;
+    SetDataDirOverride(data.path());
+    EXPECT_EQ(ProgramPath(prog.path(), "DATA\\Cfg.dat"), data.path() + "Cfg.dat");
+    EXPECT_EQ(ProgramPath(prog.path(), "GAMES.DAT"), prog.path() + "GAMES.DAT");
+    SetDataDirOverride("");
+    EXPECT_EQ(ProgramPath(prog.path(), "DATA\\Cfg.dat"), prog.path() + "DATA/Cfg.dat");
+}
+
+TEST(TempFile, NamesAreUniqueAndExclusive) {
+    TempDir d;
+    std::string a = CreateTempFile(d.path(), "rplx");
+    std::string b = CreateTempFile(d.path(), "rpl");
+    ASSERT_FALSE(a.empty());
+    ASSERT_FALSE(b.empty());
+    EXPECT_NE(a, b);
+    EXPECT_EQ(a.rfind(d.path() + "rpl", 0), 0u);
+    EXPECT_EQ(a.substr(a.size() - 4), ".tmp");
+    EXPECT_TRUE(FileExists(a));
+    EXPECT_TRUE(CreateTempFile(d.path() + "nope/", "rpl").empty());
+}
+
+class Ini : public ::testing::Test {
+protected:
+    TempDir d;
+    std::string f = d.file("Cfg.dat");
+};
+
+TEST_F(Ini, ReadsWithProfileSemantics) {
+    d.write("Cfg.dat",
+            "junk=before any section\r\n"
+            "[ Preference ]\r\n"
+            "  Card_Size =  \"B\"  \r\n"
+            "Empty=\r\n"
+            "card_size=S\r\n"
+            "Num= 0x1F \r\n"
+            "Neg=-12\r\n"
+            "Bad=12abc\r\n"
+            "[preference]\r\n"
+            "Other=1\r\n");
+    EXPECT_EQ(IniReadString(f, "PREFERENCE", "card_size", "?"), "B");  // first key wins
+    EXPECT_EQ(IniReadString(f, "Preference", "Empty", "def"), "");
+    EXPECT_EQ(IniReadString(f, "Preference", "Missing", "def"), "def");
+    EXPECT_EQ(IniReadString(f, "Preference", "Other", "def"), "def");  // first section wins
+    EXPECT_EQ(IniReadString(f, "Nope", "junk", "def"), "def");
+    EXPECT_EQ(IniReadInt(f, "Preference", "Num", 0), 31);
+    EXPECT_EQ(IniReadInt(f, "Preference", "Neg", 0), -12);
+    EXPECT_EQ(IniReadInt(f, "Preference", "Bad", 7), 7);
+    EXPECT_EQ(IniReadInt(f, "Preference", "Empty", 7), 7);
+    EXPECT_EQ(IniReadString(d.file("missing.dat"), "A", "b", "x"), "x");
+}
+
+TEST_F(Ini, WritesKeepOtherLinesByteForByte) {
+    const std::string before =
+        "; comment\n[A]\r\nk = 1  \r\nz=2\r\n\r\n[B]\nx=3\n";
+    d.write("Cfg.dat", before);
+    ASSERT_TRUE(IniWriteString(f, "a", "K", "7"));
+    EXPECT_EQ(d.read("Cfg.dat"), "; comment\n[A]\r\nk =7\r\nz=2\r\n\r\n[B]\nx=3\n");
+    ASSERT_TRUE(IniWriteString(f, "A", "m", "5"));
+    EXPECT_EQ(d.read("Cfg.dat"), "; comment\n[A]\r\nk =7\r\nz=2\r\nm=5\r\n\r\n[B]\nx=3\n");
+    ASSERT_TRUE(IniWriteInt(f, "C", "n", -4));
+    EXPECT_EQ(d.read("Cfg.dat"),
+              "; comment\n[A]\r\nk =7\r\nz=2\r\nm=5\r\n\r\n[B]\nx=3\n[C]\r\nn=-4\r\n");
+    EXPECT_EQ(IniReadInt(f, "c", "N", 0), -4);
+}
+
+TEST_F(Ini, CreatesTheFileButNotItsFolder) {
+    ASSERT_TRUE(IniWriteString(f, "Users", "User001", "Player 1"));
+    EXPECT_EQ(d.read("Cfg.dat"), "[Users]\r\nUser001=Player 1\r\n");
+    EXPECT_FALSE(IniWriteString(d.file("DATA/Cfg.dat"), "A", "b", "c"));
+    EXPECT_FALSE(FileExists(d.file("DATA/Cfg.dat")));
+}
+
+TEST_F(Ini, UnterminatedLastLineAndBinaryBytes) {
+    d.write("Cfg.dat", std::string("[A]\r\nk=\x01\xff\x00z", 11));
+    EXPECT_EQ(IniReadString(f, "A", "k", ""), std::string("\x01\xff\x00z", 4));
+    ASSERT_TRUE(IniWriteString(f, "A", "j", "2"));
+    EXPECT_EQ(d.read("Cfg.dat"), std::string("[A]\r\nk=\x01\xff\x00z\r\nj=2\r\n", 18));
+}
+
+TEST_F(Ini, ReadOnlyFolderFailsWithoutLosingTheFile) {
+    d.write("ro/Cfg.dat", "[A]\r\nk=1\r\n");
+    chmod(d.file("ro").c_str(), 0555);
+    if (geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
+    EXPECT_FALSE(IniWriteString(d.file("ro/Cfg.dat"), "A", "k", "2"));
+    EXPECT_EQ(d.read("ro/Cfg.dat"), "[A]\r\nk=1\r\n");
+}
+
+TEST(ProfileInt, WholeTextMustBeANumber) {
+    int64_t v = 0;
+    EXPECT_TRUE(ParseProfileInt("2147483663", v));
+    EXPECT_EQ(v, 2147483663LL);
+    EXPECT_TRUE(ParseProfileInt("0x8000000F", v));
+    EXPECT_EQ(v, 2147483663LL);
+    EXPECT_FALSE(ParseProfileInt("", v));
+    EXPECT_FALSE(ParseProfileInt("0x", v));
+    EXPECT_FALSE(ParseProfileInt("1 2", v));
+    EXPECT_FALSE(ParseProfileInt("--1", v));
+}
+
+TEST(ManualClockTest, TimeOfDayWrapsAtMidnight) {
+    ManualClock c;
+    c.dayStart = 86399000;
+    c.Advance(2000);
+    EXPECT_EQ(c.MillisecondsOfDay(), 1000);
+}
+
+}  // namespace
+}  // namespace bw::platform

@@ -1,0 +1,272 @@
+#include <gtest/gtest.h>
+
+#include "core/cards.h"
+#include "core/history.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/rules.h"
+#include "core/state.h"
+#include "storage/catalogue.h"
+#include "support/test_support.h"
+
+namespace bw {
+namespace {
+
+class State : public ::testing::Test {
+protected:
+    test::CoreFixture fx;
+};
+
+TEST_F(State, CardFunctions) {
+    EXPECT_EQ(RankOf(53), 1);
+    EXPECT_EQ(RankOf(104), 13);
+    EXPECT_EQ(RankOf(105), 100);
+    EXPECT_EQ(RankOf(0), -1);
+    EXPECT_EQ(RankOf(109), -1);
+    EXPECT_EQ(SuitOf(27), 2);
+    EXPECT_EQ(SuitOf(107), -1);
+    EXPECT_EQ(SuitOf(66), 1);
+    EXPECT_TRUE(IsRed(78));
+    EXPECT_FALSE(IsRed(79));
+    EXPECT_TRUE(IsFaceCard(102));
+    EXPECT_FALSE(IsFaceCard(105));
+    EXPECT_EQ(RankText(1) + RankText(10) + RankText(13) + RankText(0), "A10K");
+    EXPECT_EQ(NextRank(13), 1);
+    EXPECT_EQ(PrevRank(1), 13);
+    EXPECT_EQ(FormatCode(7), "007");
+}
+
+TEST_F(State, CardRegisterLayout) {
+    ASSERT_EQ(CardRegister.size(), 108u);
+    EXPECT_EQ(CardRegister[0], "CUORI_A        10011");
+    EXPECT_EQ(CardRegister[14], "QUADR_02       20151");
+    EXPECT_EQ(CardRegister[61], "CUORI_10       10621");
+    EXPECT_EQ(CardRegister[107], "JOKER          41081");
+    SetFaceFlag(27, '0');
+    EXPECT_EQ(CardRegister[26], "FIORI_A        30270");
+    EXPECT_TRUE(IsFaceDown(27));
+    EXPECT_TRUE(IsFaceDown(0));
+}
+
+TEST_F(State, PileNamesAndTopCards) {
+    EXPECT_EQ(PileKindOf("Mazzo_Vis"), 2);
+    EXPECT_EQ(PileKindOf("Mazzo"), 1);
+    EXPECT_EQ(PileKindOf("Appogg10"), 6);
+    EXPECT_EQ(PileKindOf("Waste"), 3);
+    EXPECT_EQ(PileKindOf("Foo"), 0);
+    EXPECT_EQ(PileNumberOf("Fila40"), 40);
+    EXPECT_EQ(PileNumberOf("Dest_Autoplay3"), 0);
+    FilaPiles[2] = "001014027";
+    EXPECT_EQ(TopCardOf("Fila3"), 27);
+    EXPECT_EQ(TopCardOf("Fila4"), 0);
+    MazzoPiles[2] = "005";
+    EXPECT_EQ(TopCardOf("Waste"), 0);
+    EXPECT_EQ(TopCardOf("Fila99"), 0);
+}
+
+TEST_F(State, TakeCardModes) {
+    FilaPiles[0] = "001014027";
+    EXPECT_TRUE(TakeCard(FilaPiles, 0, 14, 2));
+    EXPECT_EQ(FilaPiles[0], "001000027");
+    FilaPiles[0] = "001014027";
+    EXPECT_TRUE(TakeCard(FilaPiles, 0, 27, 3));
+    EXPECT_EQ(FilaPiles[0], "001014");
+    FilaPiles[0] = "001000027";
+    EXPECT_TRUE(TakeCard(FilaPiles, 0, 27, 3));
+    EXPECT_EQ(FilaPiles[0], "001");
+    FilaPiles[0] = "000027";
+    EXPECT_TRUE(TakeCard(FilaPiles, 0, 27, 3));
+    EXPECT_EQ(FilaPiles[0], "");
+    EXPECT_FALSE(TakeCard(FilaPiles, 0, 5, 1));
+    EXPECT_TRUE(FilaPiles[0].empty());
+    FilaPiles[0] = "005";
+    EXPECT_TRUE(TakeCard(FilaPiles, 0, 5, 0));
+    EXPECT_EQ(FilaPiles[0], "005");
+}
+
+TEST_F(State, TakeCardAnywhereSearchOrder) {
+    GameRules[368] = 2;
+    FilaPiles[2] = "009";  // beyond the game's tableau: not searched
+    MazzoPiles[0] = "009";
+    EXPECT_EQ(TakeCardAnywhere(9, 1), kMazzo);
+    EXPECT_EQ(FilaPiles[2], "009");
+    AppoggPiles[9] = "011";
+    EXPECT_EQ(TakeCardAnywhere(11, 2), kAppogg);
+    EXPECT_EQ(AppoggPiles[9], "000");
+    EXPECT_EQ(TakeCardAnywhere(50, 1), 255);
+}
+
+TEST_F(State, SetFaceRules) {
+    const std::string pile = "001002003004";
+    SetFace(pile, -1, '1');
+    EXPECT_EQ(std::string() + FaceFlag(1) + FaceFlag(2) + FaceFlag(3) + FaceFlag(4), "1010");
+    SetFace(pile, -2, '1');
+    EXPECT_EQ(std::string() + FaceFlag(1) + FaceFlag(2) + FaceFlag(3) + FaceFlag(4), "0101");
+    SetFace(pile, -3, '1');
+    EXPECT_EQ(std::string() + FaceFlag(1) + FaceFlag(2) + FaceFlag(3) + FaceFlag(4), "1000");
+    SetFace(pile, 2, '1');
+    EXPECT_EQ(std::string() + FaceFlag(1) + FaceFlag(2) + FaceFlag(3) + FaceFlag(4), "1011");
+    SetFace(pile, 0, '0');
+    EXPECT_EQ(std::string() + FaceFlag(1) + FaceFlag(2) + FaceFlag(3) + FaceFlag(4), "1011");
+}
+
+TEST_F(State, StackFromTableauThenReserves) {
+    GameRules[368] = 3;
+    GameRules[369] = 1;
+    FilaPiles[1] = "010011012";
+    AppoggPiles[0] = "020021";
+    EXPECT_EQ(StackFrom(11, false), "011012");
+    EXPECT_EQ(StackFrom(20, true), "020021");
+    EXPECT_EQ(AppoggPiles[0], "");
+    EXPECT_EQ(StackFrom(30, true), "");
+    EXPECT_TRUE(IsTableauTop(12));
+    EXPECT_FALSE(IsTableauTop(11));
+}
+
+TEST_F(State, AnchorsReadTopsMinusScroll) {
+    ResetPileAnchors();
+    EXPECT_EQ(MainGame.StockLeft(2), kOffStock);
+    EXPECT_EQ(MainGame.DestTop(15), kOffDest);
+    EXPECT_EQ(FilaLeft[39], kOffFila);
+    EXPECT_EQ(MainGame.AppoggLeft(9), kOffAppogg);
+    MainGame.SetDestTop(3, 200);
+    MainGame.SetOpt(90, 30);
+    FilaTop[0] = 100;
+    EXPECT_EQ(MainGame.DestTop(3), 170);
+    EXPECT_EQ(FilaTopOnScreen(0), 70);
+    EXPECT_EQ(MainGame.Opt(20), 200);
+}
+
+TEST_F(State, ClearPilesKeepsUndoUnlessTheTableGoes) {
+    FilaPiles[0] = "001";
+    RecordStep(1);
+    RecordStep(2);
+    ClearPiles(false, false);
+    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(RedoLists), 0);
+    EXPECT_EQ(FilaPiles[0], "001");
+    SetFlag(flag::kInProgress, true);
+    ClearPiles(false, true);
+    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(FilaPiles[0], "");
+    EXPECT_FALSE(Flag(flag::kInProgress));
+}
+
+TEST_F(State, HistorySnapshotsRoundTrip) {
+    FilaPiles[0] = "007000008";
+    SetFaceFlag(7, '0');
+    EXPECT_EQ(PileImage(FilaPiles[0]), "007000000081");
+    RecordStep(1);
+    EXPECT_EQ(UndoMarks, ",");
+    EXPECT_EQ(UndoLists[2].size(), 40u);
+    EXPECT_EQ(UndoLists[0].size(), 3u);
+    FilaPiles[0] = "008";
+    SetFaceFlag(7, '1');
+    ASSERT_TRUE(PopStepInto(UndoLists, UndoMarks));
+    EXPECT_EQ(FilaPiles[0], "007000008");
+    EXPECT_EQ(FaceFlag(7), '0');
+    EXPECT_FALSE(PopStepInto(UndoLists, UndoMarks));
+}
+
+TEST_F(State, MarksMergeAndCount) {
+    RecordStep(1);
+    RecordStep(1);
+    MarkStep(2);
+    EXPECT_EQ(UndoMarks, ",,002");
+    EXPECT_EQ(CountMarks(UndoMarks, 2), 1);
+    DropNewestSteps(1);
+    EXPECT_EQ(UndoMarks, ",002");
+    EXPECT_EQ(StepCount(UndoLists), 1);
+    DropNewestSteps(5);
+    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(CountMarks(",002001,002", 2), 2);
+}
+
+TEST_F(State, RuleColumnLoadsWithTheSubstitution) {
+    // Entry lines: index in columns 1-4, values at 17 + 11c, all stored encoded.
+    auto line = [](const std::string& idx, const std::string& a, const std::string& b) {
+        std::string plain = idx;
+        plain.resize(16, ' ');
+        std::string va = a, vb = b;
+        va.resize(11, ' ');
+        vb.resize(10, ' ');
+        return EncodeGamesText(plain + va + vb);
+    };
+    fx.dir.write("GAMES.DAT", "[Sect1]\r\n[Sect2]\r\n" + line("0051", "37", "-5") + "\r\n" +
+                                  line("0368", "4", "") + "\r\nshort\r\n" + line("9999", "1", "1") +
+                                  "\r\n[Sect3]\r\n" + line("0050", "1", "1") + "\r\n");
+    RuleTable r{};
+    LoadRuleColumn(fx.dir.file("GAMES.DAT"), 1, r);
+    EXPECT_EQ(r[51], -5);
+    EXPECT_EQ(r[368], 0);
+    EXPECT_EQ(r[50], 0);
+    LoadRuleColumn(fx.dir.file("GAMES.DAT"), 0, r);
+    EXPECT_EQ(r[51], 37);
+    EXPECT_EQ(r[368], 4);
+    LoadRuleColumn(fx.dir.file("GAMES.DAT"), 7, r);
+    EXPECT_EQ(r[51], 0);
+    LoadRuleColumn(fx.dir.file("missing"), 0, r);
+    EXPECT_EQ(r[51], 0);
+}
+
+TEST_F(State, RuleBasesSurviveADeal) {
+    GameRules[52] = 7;
+    GameRules[171] = 91;
+    SaveRuleBases();
+    GameRules[52] = 3;
+    GameRules[171] = 12;
+    RestoreRuleBases();
+    EXPECT_EQ(GameRules[52], 7);
+    EXPECT_EQ(GameRules[171], 91);
+}
+
+TEST_F(State, SubstitutionIsItsOwnInverse) {
+    for (int c = 32; c < 128; ++c) {
+        char ch = static_cast<char>(c);
+        EXPECT_EQ(DecodeGamesChar(EncodeGamesChar(ch)), ch);
+    }
+    EXPECT_EQ(EncodeGamesChar(' '), 'P');
+}
+
+TEST_F(State, CatalogueLookupsFallBackToASearch) {
+    auto entry = [](const std::string& fam, const std::string& id, char cls,
+                    const std::string& name) {
+        std::string l = fam;
+        l.resize(4, ' ');
+        l += id + cls + "0 " + name;
+        return EncodeGamesText(l);
+    };
+    LoadCatalogueFromLines({entry("16", "000", '0', "Zero"), entry("16", "201", '0', "Memory"),
+                            entry("5", "002", '1', "Hidden"), entry("7", "002", '5', "Two")});
+    ASSERT_EQ(MainGame.catalogue.size(), 3u);
+    EXPECT_EQ(CatalogueIndex(0), 0);
+    EXPECT_EQ(CatalogueIndex(201), 1);
+    EXPECT_EQ(CatalogueIndex(2), 2);
+    EXPECT_EQ(CatalogueIndex(8001), -1);
+    EXPECT_EQ(GameName(201), "Memory");
+    EXPECT_EQ(GameName(5), "");
+    EXPECT_EQ(GameFamily(2), 7);
+    EXPECT_EQ(GameFamily(8000), 800);
+    EXPECT_EQ(GameFamily(-3), -1);
+}
+
+TEST(ParameterBlockTest, FieldsAndNumbers) {
+    ParameterBlock b;
+    b.Set(189, 50, std::string(60, 'x'));
+    EXPECT_EQ(b.Get(189, 50), std::string(50, 'x'));
+    b.Set(62, 4, "  7");
+    EXPECT_EQ(b.Get(62, 4), "7");
+    b.Set(255, 1, "Y");
+    EXPECT_EQ(b.Get(255, 1), "Y");
+    EXPECT_EQ(b.Get(5, 1), "");
+    b.Set(701, 200, "/tmp/x");
+    EXPECT_EQ(b.Get(701, 200), "/tmp/x");
+    EXPECT_EQ(b.Get(501, 10), "");
+    EXPECT_EQ(FormatNumber(7, 3), "007");
+    EXPECT_EQ(FormatNumber(-1, 4), "-001");
+    EXPECT_EQ(FormatNumber(12345, 3), "***");
+    EXPECT_EQ(FormatNumber(-100, 3), "***");
+}
+
+}  // namespace
+}  // namespace bw

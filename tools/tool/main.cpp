@@ -1,0 +1,43 @@
+#include <cstdio>
+#include <iostream>
+
+#include "core/params.h"
+#include "core/state.h"
+#include "platform/paths.h"
+#include "tool.h"
+
+namespace bw::tool {
+
+std::vector<Command>& Commands() {
+    static std::vector<Command> commands;
+    return commands;
+}
+
+int UsageError(const std::string& message) {
+    std::cerr << "brindlewick-tool: " << message << "\n";
+    return 2;
+}
+
+void UseProgramDir() { SetProgramDir(platform::ExecutableDir()); }
+
+}  // namespace bw::tool
+
+int main(int argc, char** argv) {
+    using namespace bw::tool;
+    Args args(argv + 1, argv + argc);
+    auto usage = [] {
+        std::cerr << "usage:\n";
+        for (const auto& c : Commands()) std::cerr << "  brindlewick-tool " << c.usage << "\n";
+    };
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        usage();
+        return args.empty() ? 2 : 0;
+    }
+    bw::ResetGameState();
+    for (const auto& c : Commands()) {
+        if (c.name == args[0]) return c.run(Args(args.begin() + 1, args.end()));
+    }
+    std::cerr << "brindlewick-tool: unknown command '" << args[0] << "'\n";
+    usage();
+    return 2;
+}
