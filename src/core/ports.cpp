@@ -8,6 +8,7 @@ ISound g_nullSound;
 IWaits g_nullWaits;
 ITable g_nullTable;
 IWindow g_nullWindow;
+IScreen g_nullScreen;
 Ports g_ports;
 }  // namespace
 
@@ -17,5 +18,6 @@ ISound& Sound() { return g_ports.sound ? *g_ports.sound : g_nullSound; }
 IWaits& Waits() { return g_ports.waits ? *g_ports.waits : g_nullWaits; }
 ITable& Table() { return g_ports.table ? *g_ports.table : g_nullTable; }
 IWindow& Window() { return g_ports.window ? *g_ports.window : g_nullWindow; }
+IScreen& Screen() { return g_ports.screen ? *g_ports.screen : g_nullScreen; }
 
 }  // namespace bw

@@ -80,12 +80,28 @@ public:
     virtual void ToggleAutoplay() {}
 };
 
+// Facts about the display and the installed fonts.
+class IScreen {
+public:
+    virtual ~IScreen() = default;
+    virtual int Width() { return 1920; }
+    virtual int Height() { return 1080; }
+    // Bits per pixel times planes; more than 8 means more than 256 colours.
+    virtual int ColorBits() { return 24; }
+    virtual bool HasFont(const std::string& /*family*/) { return true; }
+    // Dots per inch of the screen (96 is the standard).
+    virtual int Dpi() { return 96; }
+};
+
+inline bool MoreThan256Colors(IScreen& s) { return s.ColorBits() > 8; }
+
 struct Ports {
     IDialogs* dialogs = nullptr;
     ISound* sound = nullptr;
     IWaits* waits = nullptr;
     ITable* table = nullptr;
     IWindow* window = nullptr;
+    IScreen* screen = nullptr;
 };
 
 // The installed ports; unset ones answer with the do-nothing defaults.
@@ -95,6 +111,7 @@ ISound& Sound();
 IWaits& Waits();
 ITable& Table();
 IWindow& Window();
+IScreen& Screen();
 
 // Shows the hourglass for the lifetime of the object.
 class BusyCursor {
