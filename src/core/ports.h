@@ -58,6 +58,8 @@ public:
     virtual void ErasePileTail(const std::string& /*oldPile*/, const std::string& /*newPile*/,
                                const std::string& /*name*/) {}
     virtual void HighlightFoundations(int /*index*/) {}
+    // The caption over the foundation that holds a joker.
+    virtual void UpdateJokerCaption() {}
 };
 
 // The main window as the core sees it.
