@@ -16,4 +16,9 @@ bool OfferToFoundations(CardCode c, int first);
 // foundations 5-8, any other position foundations 1-8.
 bool OfferToFoundationsGrouped(CardCode c, int position);
 
+// Carries out a move by target name (a pile, or a stock operation such as
+// "Mazzo_Vis", "Add_Tableaus", "Selezionate_Dest"); true when something moved.
+// The card moved is the one held (option 94) unless the operation says otherwise.
+bool ExecuteMove(int count, const std::string& target);
+
 }  // namespace bw
