@@ -8,7 +8,9 @@
 
 namespace bw {
 
-std::string CustomGameAutoplayKey(int gameId) { return "Cust_" + FormatNumber(gameId, 4); }
+std::string CustomGameAutoplayKey(int gameId) {
+    return "Cust_" + FormatNumber(gameId, 4);
+}
 
 bool GameAutoplayStored(int gameId) {
     if (gameId < 0) return true;

@@ -74,7 +74,9 @@ private:
     std::string file_;
 };
 
-bool ParameterIsY(int position) { return GetParameter(position, 1) == "Y"; }
+bool ParameterIsY(int position) {
+    return GetParameter(position, 1) == "Y";
+}
 
 // The first run has no current player. A list of players without a current
 // one is not a first run: keep the list and make its first player current.
@@ -113,9 +115,13 @@ bool IsLoadedShape(int64_t n) {
 
 }  // namespace
 
-void SetDeckFourSetUp(std::function<void()> setUp) { DeckFourSetUp() = std::move(setUp); }
+void SetDeckFourSetUp(std::function<void()> setUp) {
+    DeckFourSetUp() = std::move(setUp);
+}
 
-int PreferredShadowOffset() { return g_shadowOffset; }
+int PreferredShadowOffset() {
+    return g_shadowOffset;
+}
 
 void LoadPreferences() {
     const Loader in(SettingsFile());
@@ -159,17 +165,27 @@ void LoadPreferences() {
     in.Text(key::kConfirmQuitGame, "N", 185, 1);
     in.Text("ConfirmEnterHiScores", "Y", 186, 1);
     static const std::pair<const char*, int> kSounds[] = {
-        {key::kSoundsEnabled, 141},  {"Sounds_About", 142},
-        {"Sounds_Autoplay", 143},    {"Sounds_CardDown", 181},
-        {"Sounds_CardUp", 182},      {"Sounds_NewHiScores", 174},
-        {"Sounds_FaceUp", 180},      {"Sounds_GameWon", 144},
-        {"Sounds_HiScores", 171},    {"Sounds_NewGame", 145},
-        {"Sounds_Pairing", 175},     {"Sounds_Redeal", 183},
+        {key::kSoundsEnabled, 141},
+        {"Sounds_About", 142},
+        {"Sounds_Autoplay", 143},
+        {"Sounds_CardDown", 181},
+        {"Sounds_CardUp", 182},
+        {"Sounds_NewHiScores", 174},
+        {"Sounds_FaceUp", 180},
+        {"Sounds_GameWon", 144},
+        {"Sounds_HiScores", 171},
+        {"Sounds_NewGame", 145},
+        {"Sounds_Pairing", 175},
+        {"Sounds_Redeal", 183},
         {"Sounds_Redeal_Without_Animation", 252},
-        {"Sounds_Redo", 146},        {"Sounds_Restart", 147},
-        {"Sounds_Shuffle", 149},     {key::kSoundsSplash, 148},
-        {"Sounds_Stock", 176},       {"Sounds_Foundation", 184},
-        {"Sounds_Tableau", 177},     {"Sounds_Undo", 151},
+        {"Sounds_Redo", 146},
+        {"Sounds_Restart", 147},
+        {"Sounds_Shuffle", 149},
+        {key::kSoundsSplash, 148},
+        {"Sounds_Stock", 176},
+        {"Sounds_Foundation", 184},
+        {"Sounds_Tableau", 177},
+        {"Sounds_Undo", 151},
     };
     for (const auto& [name, position] : kSounds) in.Text(name, "Y", position, 1);
     in.Text("Random_Background", "N", 152, 1);
@@ -258,7 +274,9 @@ bool WritePreference(const std::string& k, const std::string& value) {
 bool WritePreferenceInt(const std::string& k, int64_t value) {
     return WriteSettingInt(section::kPreference, k, value);
 }
-bool WritePreferenceYN(const std::string& k, bool on) { return WritePreference(k, on ? "Y" : "N"); }
+bool WritePreferenceYN(const std::string& k, bool on) {
+    return WritePreference(k, on ? "Y" : "N");
+}
 bool WriteSetting(const std::string& sect, const std::string& k, const std::string& value) {
     return platform::IniWriteString(SettingsFile(), sect, k, value);
 }
@@ -276,7 +294,9 @@ bool StoreNumber(int position, int width, const std::string& k, int64_t value) {
     return WritePreferenceInt(k, value);
 }
 
-std::string UserKey(int number) { return "User" + FormatNumber(number, 3); }
+std::string UserKey(int number) {
+    return "User" + FormatNumber(number, 3);
+}
 
 WindowPlacement ReadWindowPlacement(int screenWidth, int screenHeight) {
     // Window coordinates are ints; a stored number beyond them is damage.
@@ -326,7 +346,11 @@ bool DropCustomBackground() {
     return ok;
 }
 
-bool DropCustomDeck() { return WritePreference(key::kCustomizedDeck, ""); }
-bool DropCustomCardSet() { return WritePreference(key::kCustomizedCardsSet, ""); }
+bool DropCustomDeck() {
+    return WritePreference(key::kCustomizedDeck, "");
+}
+bool DropCustomCardSet() {
+    return WritePreference(key::kCustomizedCardsSet, "");
+}
 
 }  // namespace bw
