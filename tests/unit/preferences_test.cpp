@@ -477,11 +477,5 @@ TEST_F(Preferences, WindowPlacement) {
     EXPECT_EQ(ReadWindowPlacement(1024, 768).left, 50);
 }
 
-TEST(UserKeyTest, ThreeDigits) {
-    EXPECT_EQ(UserKey(1), "User001");
-    EXPECT_EQ(UserKey(20), "User020");
-    EXPECT_EQ(CustomGameAutoplayKey(8001), "Cust_8001");
-}
-
 }  // namespace
 }  // namespace bw
