@@ -1,0 +1,750 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLocale>
+#include <QMenuBar>
+#include <QStyle>
+
+#include "app/help_window.h"
+#include "app/placeholders.h"
+#include "app/shell_hooks.h"
+#include "app/startup.h"
+#include "core/params.h"
+#include "core/state.h"
+#include "platform/clock.h"
+#include "platform/paths.h"
+#include "storage/autoplay_prefs.h"
+#include "storage/catalogue.h"
+#include "storage/preferences.h"
+
+namespace bw {
+
+ShellHooks& Hooks() {
+    static ShellHooks hooks;
+    return hooks;
+}
+
+namespace {
+
+constexpr int kTimeWidth = 80;
+constexpr int kScoreWidth = 70;
+constexpr int kPanelMargin = 15;  // from the window's right edge
+constexpr int kPanelGap = 5;      // between the score and the time panel
+constexpr int kExitClearance = 3;
+constexpr int kStatusHeight = 19;
+constexpr int kPosShowTime = 66;
+constexpr int kPosShowScore = 136;
+constexpr int kPosShowToolTips = 244;
+
+QString Expanded(const char* text) {
+    return QString::fromStdString(ExpandPlaceholders(text));
+}
+
+QAction* AddItem(QMenu* menu, const char* name, const char* caption, const QKeySequence& keys) {
+    QAction* a = menu->addAction(Expanded(caption));
+    a->setObjectName(QString::fromLatin1(name));
+    if (!keys.isEmpty()) a->setShortcut(keys);
+    return a;
+}
+
+QFrame* Panel(QWidget* parent, const char* name) {
+    auto* f = new QFrame(parent);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setAutoFillBackground(true);
+    return f;
+}
+
+// A tool bar picture that the library lacks falls back to the style's glyph.
+QIcon FallbackIcon(const std::string& name) {
+    QStyle* s = QApplication::style();
+    if (name.rfind("TB_NEW", 0) == 0) return s->standardIcon(QStyle::SP_FileIcon);
+    if (name.rfind("TB_OPEN", 0) == 0) return s->standardIcon(QStyle::SP_DialogOpenButton);
+    if (name.rfind("TB_UNDO", 0) == 0) return s->standardIcon(QStyle::SP_ArrowBack);
+    if (name.rfind("TB_REDO", 0) == 0) return s->standardIcon(QStyle::SP_ArrowForward);
+    if (name.rfind("TB_AUTOPLAY", 0) == 0) return s->standardIcon(QStyle::SP_MediaSeekForward);
+    if (name.rfind("TB_RULES", 0) == 0) return s->standardIcon(QStyle::SP_DialogHelpButton);
+    return s->standardIcon(QStyle::SP_DialogCloseButton);
+}
+
+}  // namespace
+
+QString TimeSeparator() {
+    const QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    // The first character after the hours that is not a letter.
+    for (int i = 0; i < format.size(); ++i) {
+        if (format[i] != QLatin1Char('h') && format[i] != QLatin1Char('H')) continue;
+        for (int j = i + 1; j < format.size(); ++j) {
+            if (format[j] == format[i]) continue;
+            if (!format[j].isLetter() && !format[j].isSpace()) return QString(format[j]);
+            break;
+        }
+        break;
+    }
+    return QStringLiteral(":");
+}
+
+QString ZeroTimeText() {
+    const QString sep = TimeSeparator();
+    return QStringLiteral("0") + sep + QStringLiteral("00") + sep + QStringLiteral("00");
+}
+
+std::string MainCaption() {
+    const bool suite = MainGame.Opt(77) == 1;
+    std::string caption = suite ? std::string(kSuiteName) + " " + kSuiteVersion + " "
+                                : std::string(kProductName) + " " + kProductVersion + " ";
+    caption += " [" + GetParameter(pos::kGameName, 50) + "]";
+    if (suite) caption += "  [" + GetParameter(pos::kPlayer, 30) + "]";
+    const std::string number = GetParameter(pos::kGameNumber, 15);
+    if (!number.empty()) caption += "  [" + number + "]";
+    return caption;
+}
+
+TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    setWindowTitle(QString::fromLatin1(kProductName));
+    setMinimumSize(240, 160);
+
+    central_ = new QWidget(this);
+    central_->setObjectName(QStringLiteral("pnlClient"));
+    setCentralWidget(central_);
+    central_->installEventFilter(this);
+
+    imgSfondo = new TableWidget(central_);
+
+    BuildMenus();
+    BuildToolBars();
+    BuildPanels();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
+
+    ApplyFontFallback(this);
+    SetToolBarSize(true, false);
+    SetToolBarFlat(true, false);
+    ShowStatusBar(false);
+    lblTempo->setText(ZeroTimeText());
+}
+
+TfrmMain::~TfrmMain() {
+    if (InstalledPorts().window == this) InstalledPorts().window = nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Construction of the controls
+
+void TfrmMain::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    mnuPartita = bar->addMenu(QStringLiteral("&File"));
+    mnuPartita->setObjectName(QStringLiteral("mnuPartita"));
+    mnuNew = AddItem(mnuPartita, "mnuNew", "&New game", QKeySequence(Qt::Key_F2));
+    mnuOpen =
+        AddItem(mnuPartita, "mnuOpen", "&Open a game...", QKeySequence(Qt::CTRL | Qt::Key_F12));
+    mnuPartita->addSeparator();
+    mnuPlayers =
+        AddItem(mnuPartita, "mnuPlayers", "&Players...", QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuPartita->addSeparator();
+    mnuEsci = AddItem(mnuPartita, "mnuEsci", "E&xit", QKeySequence());
+
+    mnuGame = bar->addMenu(QStringLiteral("&Game"));
+    mnuGame->setObjectName(QStringLiteral("mnuGame"));
+    mnuUndo = AddItem(mnuGame, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuRedo = AddItem(mnuGame, "mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y));
+    mnuGame->addSeparator();
+    mnuAutoplay = AddItem(mnuGame, "mnuAutoplay", "Aut&oplay", QKeySequence(Qt::Key_F7));
+    mnuAutoplay->setCheckable(true);
+
+    mnuTools = bar->addMenu(QStringLiteral("&Tools"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    mnuCustomize =
+        AddItem(mnuTools, "mnuCustomize", "C&ustomize...", QKeySequence(Qt::CTRL | Qt::Key_U));
+
+    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuRules = AddItem(mnuHelp, "mnuRules", "&Rules", QKeySequence(Qt::Key_F1));
+    mnuContents = AddItem(mnuHelp, "mnuContents", "&Contents", QKeySequence());
+    mnuHelp->addSeparator();
+    mnuWeb = mnuHelp->addMenu(Expanded("[Program] on the &Web..."));
+    mnuWeb->setObjectName(QStringLiteral("mnuWeb"));
+    mnuHomePage = AddItem(mnuWeb, "mnuHomePage", "[Program] &Home Page", QKeySequence());
+    mnuHelp->addSeparator();
+    mnuAbout = AddItem(mnuHelp, "mnuAbout", "A&bout [Program]...", QKeySequence());
+
+    connect(mnuNew, &QAction::triggered, this, &TfrmMain::mnuNewClick);
+    connect(mnuOpen, &QAction::triggered, this, &TfrmMain::mnuOpenClick);
+    connect(mnuPlayers, &QAction::triggered, this, &TfrmMain::mnuPlayersClick);
+    connect(mnuEsci, &QAction::triggered, this, &TfrmMain::mnuEsciClick);
+    connect(mnuUndo, &QAction::triggered, this, &TfrmMain::mnuUndoClick);
+    connect(mnuRedo, &QAction::triggered, this, &TfrmMain::mnuRedoClick);
+    // Qt has already inverted the check mark when this arrives.
+    connect(mnuAutoplay, &QAction::triggered, this, &TfrmMain::AutoplayChanged);
+    connect(mnuCustomize, &QAction::triggered, this, &TfrmMain::mnuCustomizeClick);
+    connect(mnuRules, &QAction::triggered, this, &TfrmMain::RulesCommand);
+    connect(mnuContents, &QAction::triggered, this, &TfrmMain::mnuContentsClick);
+    connect(mnuHomePage, &QAction::triggered, this, &TfrmMain::mnuHomePageClick);
+    connect(mnuAbout, &QAction::triggered, this, &TfrmMain::mnuAboutClick);
+}
+
+QToolButton* TfrmMain::AddButton(QFrame* bar, const char* name, const char* hint, int left,
+                                 void (TfrmMain::*command)()) {
+    auto* b = new QToolButton(bar);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(QString::fromLatin1(hint));
+    b->setFocusPolicy(Qt::NoFocus);
+    b->move(left, 2);
+    b->installEventFilter(this);
+    connect(b, &QToolButton::clicked, this, [this, command] {
+        // The command may run for a while (a deal): show the pressed bar first.
+        repaint();
+        (this->*command)();
+    });
+    return b;
+}
+
+void TfrmMain::BuildToolBars() {
+    pnlTB = Panel(central_, "pnlTB");
+    pnlTB1 = Panel(central_, "pnlTB1");
+    auto toggle = &TfrmMain::ToggleAutoplay;
+    tbNew = AddButton(pnlTB, "tbNew", "New", 4, &TfrmMain::mnuNewClick);
+    tbOpen = AddButton(pnlTB, "tbOpen", "Open", 48, &TfrmMain::mnuOpenClick);
+    tbUndo = AddButton(pnlTB, "tbUndo", "Undo", 101, &TfrmMain::mnuUndoClick);
+    tbRedo = AddButton(pnlTB, "tbRedo", "Redo", 145, &TfrmMain::mnuRedoClick);
+    tbAutoPlay = AddButton(pnlTB, "tbAutoPlay", "Autoplay", 197, toggle);
+    tbRules = AddButton(pnlTB, "tbRules", "Rules", 250, &TfrmMain::RulesCommand);
+    tbExit = AddButton(pnlTB, "tbExit", "Exit", 303, &TfrmMain::mnuEsciClick);
+    tbNew1 = AddButton(pnlTB1, "tbNew1", "New", 4, &TfrmMain::mnuNewClick);
+    tbOpen1 = AddButton(pnlTB1, "tbOpen1", "Open", 27, &TfrmMain::mnuOpenClick);
+    tbUndo1 = AddButton(pnlTB1, "tbUndo1", "Undo", 59, &TfrmMain::mnuUndoClick);
+    tbRedo1 = AddButton(pnlTB1, "tbRedo1", "Redo", 82, &TfrmMain::mnuRedoClick);
+    tbAutoPlay1 = AddButton(pnlTB1, "tbAutoPlay1", "Autoplay", 113, toggle);
+    tbRules1 = AddButton(pnlTB1, "tbRules1", "Rules", 144, &TfrmMain::RulesCommand);
+    tbExit1 = AddButton(pnlTB1, "tbExit1", "Exit", 175, &TfrmMain::mnuEsciClick);
+    tbAutoPlay->setCheckable(true);
+    tbAutoPlay1->setCheckable(true);
+
+    for (int x : {96, 192, 245, 298}) {
+        auto* s = new QFrame(pnlTB);
+        s->setFrameShape(QFrame::VLine);
+        s->setFrameShadow(QFrame::Sunken);
+        s->setGeometry(x, 2, 2, 42);
+        separators.push_back(s);
+    }
+    for (int x : {53, 108, 139, 170}) {
+        auto* s = new QFrame(pnlTB1);
+        s->setFrameShape(QFrame::VLine);
+        s->setFrameShadow(QFrame::Sunken);
+        s->setGeometry(x, 1, 2, 22);
+        separators1.push_back(s);
+    }
+
+    popTB = new QMenu(this);
+    popTB->setObjectName(QStringLiteral("popTB"));
+    popLargeIcons = popTB->addAction(QStringLiteral("Large icons"));
+    popSmallIcons = popTB->addAction(QStringLiteral("Small icons"));
+    popTB->addSeparator();
+    popFlat = popTB->addAction(QStringLiteral("Flat button"));
+    popNoFlat = popTB->addAction(QStringLiteral("No flat button"));
+    popTB->addSeparator();
+    popShowTime = popTB->addAction(QStringLiteral("Show time"));
+    popShowScore = popTB->addAction(QStringLiteral("Show score"));
+    for (QAction* a : {popLargeIcons, popSmallIcons, popFlat, popNoFlat}) a->setCheckable(true);
+    connect(popLargeIcons, &QAction::triggered, this, [this] { SetToolBarSize(true, true); });
+    connect(popSmallIcons, &QAction::triggered, this, [this] { SetToolBarSize(false, true); });
+    connect(popFlat, &QAction::triggered, this, [this] { SetToolBarFlat(true, true); });
+    connect(popNoFlat, &QAction::triggered, this, [this] { SetToolBarFlat(false, true); });
+    connect(popShowTime, &QAction::triggered, this, [this] { SetTimePanel(true, true); });
+    connect(popShowScore, &QAction::triggered, this, [this] { SetScorePanel(true, true); });
+    for (QFrame* bar : {pnlTB, pnlTB1}) {
+        bar->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(bar, &QWidget::customContextMenuRequested, this,
+                [this, bar](const QPoint& at) { popTB->popup(bar->mapToGlobal(at)); });
+    }
+}
+
+void TfrmMain::BuildPanels() {
+    auto label = [](QWidget* parent, const char* name, const QString& text) {
+        auto* l = new QLabel(text, parent);
+        l->setObjectName(QString::fromLatin1(name));
+        return l;
+    };
+    pnlTempo = Panel(central_, "pnlTempo");
+    pnlTempo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblTempo2 = label(pnlTempo, "lblTempo2", QStringLiteral("Time:"));
+    lblTempo = label(pnlTempo, "lblTempo", QString());
+    lblTempo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pnlScore = Panel(central_, "pnlScore");
+    pnlScore->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblScore2 = label(pnlScore, "lblScore2", QStringLiteral("Score:"));
+    lblScore = label(pnlScore, "lblScore", QStringLiteral("0"));
+    lblScore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pnlTempo->resize(kTimeWidth, 24);
+    pnlScore->resize(kScoreWidth, 24);
+
+    popTime = new QMenu(this);
+    popTime->setObjectName(QStringLiteral("popTime"));
+    popHideTime = popTime->addAction(QStringLiteral("&Hide"));
+    popScore = new QMenu(this);
+    popScore->setObjectName(QStringLiteral("popScore"));
+    popHideScore = popScore->addAction(QStringLiteral("Hide"));
+    connect(popHideTime, &QAction::triggered, this, [this] { SetTimePanel(false, true); });
+    connect(popHideScore, &QAction::triggered, this, [this] { SetScorePanel(false, true); });
+    for (auto [panel, menu] : {std::pair{pnlTempo, popTime}, std::pair{pnlScore, popScore}}) {
+        panel->setContextMenuPolicy(Qt::CustomContextMenu);
+        QMenu* m = menu;
+        QFrame* p = panel;
+        connect(p, &QWidget::customContextMenuRequested, this,
+                [m, p](const QPoint& at) { m->popup(p->mapToGlobal(at)); });
+    }
+
+    pnlLineaGrigia = Panel(central_, "pnlLineaGrigia");
+    pnlLineaNera = Panel(central_, "pnlLineaNera");
+    QPalette grey = pnlLineaGrigia->palette();
+    grey.setColor(QPalette::Window, QColor(128, 128, 128));
+    pnlLineaGrigia->setPalette(grey);
+    QPalette black = pnlLineaNera->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    pnlLineaNera->setPalette(black);
+
+    pnlStatusBar = new QLabel(central_);
+    pnlStatusBar->setObjectName(QStringLiteral("pnlStatusBar"));
+    pnlStatusBar->setAutoFillBackground(true);
+    pnlStatusBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+}
+
+// ---------------------------------------------------------------------------
+// Start-up
+
+bool TfrmMain::FormCreate() {
+    InstalledPorts().window = this;
+    // 1-4
+    lblTempo->setText(ZeroTimeText());
+    SetFlag(flag::kFirstActivation, true);
+    // 6-8
+    ResetWindowOptions();
+    helpFile_ = ProgramDir() + "quillory.hlp>proc";
+    EnsureDataFolder();
+    // 9-11
+    LoadPreferences();
+    FillCardRegister();
+    FillPileTables();
+    // 12: without the game data there is nothing to play.
+    const std::string games = GamesFilePath();
+    if (!platform::FileExists(games) || !LoadCatalogue()) {
+        Dialogs().Error("Error", MissingGamesFileMessage(games));
+        return false;
+    }
+    CheckStoredGame();
+    // 5 needs the "Cursor" preference read above.
+    const int shape = TableCursorShape();
+    if (shape != 0 && Hooks().tableCursor)
+        imgSfondo->SetTableCursor(Hooks().tableCursor(shape));
+    else
+        imgSfondo->SetTableCursor(QCursor(Qt::ArrowCursor));
+    // 13-16
+    if (Hooks().setUpCardDecks) Hooks().setUpCardDecks();
+    if (Hooks().applyUndoSetting) Hooks().applyUndoSetting();
+    platform::SeedRandomFromClock();
+    WriteVersionMarker();
+    DeleteObsoleteFiles();
+    ClearStartOptions();
+    UpdateCaption();
+    Timer1->start();
+    return true;
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    C_TAdvancedMainForm::showEvent(event);
+    if (Flag(flag::kFirstActivation)) {
+        ArrangeBars();
+        if (Hooks().firstDraw) Hooks().firstDraw();
+        repaint();
+    }
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+    C_TAdvancedMainForm::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activated();
+}
+
+void TfrmMain::Activated() {
+    if (Flag(flag::kFirstActivation)) {
+        SetFlag(flag::kFirstActivation, false);
+        UpdateCaption();
+        ArrangeBars();
+        repaint();
+        if (Hooks().upgradeScoreFile) Hooks().upgradeScoreFile();
+        UpgradeOldSwitches();
+        const bool series = Hooks().seriesFileExists && Hooks().seriesFileExists();
+        if (!series && Hooks().firstGame) Hooks().firstGame();
+    }
+    // A palette display redraws the faded default background in its colours.
+    if (!MoreThan256Colors(Screen()) && ParameterIs(135, "Y") &&
+        (ParameterIs(27, "Y") || ParameterInt(43, 4, 0) == 0))
+        HandleResize();
+}
+
+// ---------------------------------------------------------------------------
+// IWindow
+
+void TfrmMain::ShowScore(const std::string& text) {
+    lblScore->setText(QString::fromStdString(text));
+    lblScore->repaint();
+}
+
+void TfrmMain::ShowTime(const std::string& text) {
+    lblTempo->setText(QString::fromStdString(text));
+}
+
+std::string TfrmMain::TimeText() {
+    return lblTempo->text().toStdString();
+}
+
+void TfrmMain::SetCaption(const std::string& caption) {
+    const QString c = QString::fromStdString(caption);
+    if (windowTitle() != c) setWindowTitle(c);
+}
+
+void TfrmMain::UpdateCaption() {
+    SetCaption(MainCaption());
+}
+
+void TfrmMain::EnableGameCommands(bool on) {
+    for (QToolButton* b : {tbNew, tbUndo, tbRedo, tbAutoPlay, tbRules, tbNew1, tbUndo1, tbRedo1,
+                           tbAutoPlay1, tbRules1})
+        b->setEnabled(on);
+    for (QAction* a : {mnuNew, mnuUndo, mnuRedo, mnuAutoplay, mnuRules}) a->setEnabled(on);
+}
+
+void TfrmMain::ApplyToolBarSize(bool large) {
+    SetToolBarSize(large, false);
+}
+void TfrmMain::ApplyToolBarFlat(bool flat) {
+    SetToolBarFlat(flat, false);
+}
+void TfrmMain::ShowTimePanel(bool on) {
+    SetTimePanel(on, false);
+}
+void TfrmMain::ShowScorePanel(bool on) {
+    SetScorePanel(on, false);
+}
+
+void TfrmMain::ShowStatusBar(bool on) {
+    pnlStatusBar->setVisible(on);
+    HandleResize();
+}
+
+bool TfrmMain::AutoplayChecked() {
+    return mnuAutoplay->isChecked();
+}
+bool TfrmMain::AutoplayEnabled() {
+    return mnuAutoplay->isEnabled();
+}
+
+void TfrmMain::ToggleAutoplay() {
+    mnuAutoplay->setChecked(!mnuAutoplay->isChecked());
+    AutoplayChanged(mnuAutoplay->isChecked());
+}
+
+void TfrmMain::AutoplayChanged(bool checked) {
+    tbAutoPlay->setChecked(checked);
+    tbAutoPlay1->setChecked(checked);
+    if (checked && Flag(flag::kInProgress) && Hooks().runAutoplay) Hooks().runAutoplay();
+    // Per-game mode remembers the switch for the game on the table.
+    if (mnuAutoplay->isEnabled() && MainGame.Opt(105) == 2)
+        StoreGameAutoplaySwitch(static_cast<int>(ParameterInt(pos::kGameId, 4, -1)), checked);
+}
+
+// ---------------------------------------------------------------------------
+// Tool bars and panels
+
+void TfrmMain::LoadBarPictures(bool large) {
+    static const char* kNames[] = {"TB_NEW",      "TB_OPEN",  "TB_UNDO", "TB_REDO",
+                                   "TB_AUTOPLAY", "TB_RULES", "TB_EXIT"};
+    QToolButton* const bigs[] = {tbNew, tbOpen, tbUndo, tbRedo, tbAutoPlay, tbRules, tbExit};
+    QToolButton* const smalls[] = {tbNew1,      tbOpen1,  tbUndo1, tbRedo1,
+                                   tbAutoPlay1, tbRules1, tbExit1};
+    for (int i = 0; i < 7; ++i) {
+        QToolButton* shown = large ? bigs[i] : smalls[i];
+        QToolButton* other = large ? smalls[i] : bigs[i];
+        const std::string name = std::string(kNames[i]) + (large ? "" : "1");
+        QPixmap pm = Hooks().libraryBitmap ? Hooks().libraryBitmap(name) : QPixmap();
+        if (!pm.isNull()) {
+            shown->setIcon(QIcon(pm));
+            shown->setIconSize(pm.size());
+        } else {
+            shown->setIcon(FallbackIcon(name));
+            shown->setIconSize(large ? QSize(32, 32) : QSize(16, 16));
+        }
+        other->setIcon(QIcon());
+    }
+}
+
+void TfrmMain::SetToolBarSize(bool large, bool fromMenu) {
+    largeBar_ = large;
+    pnlTB->setVisible(large);
+    pnlTB1->setVisible(!large);
+    popLargeIcons->setChecked(large);
+    popSmallIcons->setChecked(!large);
+    const int h = large ? 24 : 20;
+    pnlTempo->resize(kTimeWidth, h);
+    pnlScore->resize(kScoreWidth, h);
+    CenterPanelLabels();
+    LoadBarPictures(large);
+    // Button and bar heights depend on the bar now shown.
+    SetToolBarFlat(flat_, false);
+    repaint();
+    HandleResize();
+    if (fromMenu) WritePreferenceYN(key::kToolBarLarge, large);
+}
+
+void TfrmMain::CenterPanelLabels() {
+    const int h = pnlTempo->height();
+    for (QLabel* l : {lblTempo2, lblTempo, lblScore2, lblScore}) {
+        const int textHeight = l->fontMetrics().height();
+        const int top =
+            qRound(l->font().pointSizeF()) == 8 ? (largeBar_ ? 4 : 3) : (h - textHeight) / 2 + 1;
+        l->setFixedHeight(textHeight);
+        l->move(l->x(), qMax(0, top));
+    }
+    lblTempo2->move(4, lblTempo2->y());
+    lblScore2->move(4, lblScore2->y());
+    lblTempo2->adjustSize();
+    lblScore2->adjustSize();
+    const int timeLeft = lblTempo2->x() + lblTempo2->width() + 2;
+    lblTempo->setGeometry(timeLeft, lblTempo->y(), kTimeWidth - 4 - timeLeft, lblTempo->height());
+    const int scoreLeft = lblScore2->x() + lblScore2->width() + 2;
+    lblScore->setGeometry(scoreLeft, lblScore->y(), kScoreWidth - 4 - scoreLeft,
+                          lblScore->height());
+}
+
+void TfrmMain::SetToolBarFlat(bool flat, bool fromMenu) {
+    flat_ = flat;
+    popFlat->setChecked(flat);
+    popNoFlat->setChecked(!flat);
+    const int top = largeBar_ ? 2 : 1;  // only one bar is ever shown
+    const int smallHeight = flat ? 22 : 23;
+    for (QToolButton* b : {tbNew, tbOpen, tbUndo, tbRedo, tbAutoPlay, tbRules, tbExit}) {
+        b->setAutoRaise(flat);
+        b->setGeometry(b->x(), top, 44, 42);
+    }
+    for (QToolButton* b : {tbNew1, tbOpen1, tbUndo1, tbRedo1, tbAutoPlay1, tbRules1, tbExit1}) {
+        b->setAutoRaise(flat);
+        b->setGeometry(b->x(), top, 23, smallHeight);
+    }
+    for (QFrame* s : separators) {
+        s->setVisible(flat);
+        s->setGeometry(s->x(), top, 2, 42);
+    }
+    for (QFrame* s : separators1) {
+        s->setVisible(flat);
+        s->setGeometry(s->x(), top, 2, smallHeight);
+    }
+    pnlTB->resize(pnlTB->width(), flat ? 46 : 45);
+    pnlTB1->resize(pnlTB1->width(), flat ? 24 : 25);
+    ArrangeBars();
+    if (fromMenu) WritePreferenceYN(key::kToolBarFlat, flat);
+}
+
+void TfrmMain::SetTimePanel(bool on, bool fromMenu) {
+    SetParameter(kPosShowTime, 1, on ? "Y" : "N");
+    pnlTempo->setVisible(on);
+    popShowTime->setEnabled(!on);
+    if (fromMenu) WritePreferenceYN(key::kShowTime, on);
+    ArrangeBars();
+}
+
+void TfrmMain::SetScorePanel(bool on, bool fromMenu) {
+    SetParameter(kPosShowScore, 1, on ? "Y" : "N");
+    pnlScore->setVisible(on);
+    popShowScore->setEnabled(!on);
+    if (fromMenu) WritePreferenceYN(key::kShowScore, on);
+    ArrangeBars();
+}
+
+int TfrmMain::BarWidth() const {
+    // Before the first activation a maximised window may not have its final
+    // size yet; the bars are laid out for the whole screen then.
+    if (Flag(flag::kFirstActivation) && (windowState() & Qt::WindowMaximized))
+        return Screen().Width() + 8;
+    return width();
+}
+
+QToolButton* TfrmMain::VisibleExitButton() const {
+    return largeBar_ ? tbExit : tbExit1;
+}
+
+void TfrmMain::ArrangeBars() {
+    const int w = BarWidth();
+    pnlTB->setGeometry(0, 0, qMax(w, central_->width()), pnlTB->height());
+    pnlTB1->setGeometry(0, 0, qMax(w, central_->width()), pnlTB1->height());
+
+    // 1-2: the panels from the right; a panel that moves is hidden first.
+    QFrame* bar = VisibleBar();
+    const int top = (bar->height() - pnlTempo->height()) / 2;
+    const bool timeWanted = ParameterIs(kPosShowTime, "Y");
+    const bool scoreWanted = ParameterIs(kPosShowScore, "Y");
+    const int timeLeft = w - kTimeWidth - kPanelMargin;
+    const int scoreLeft =
+        timeWanted ? timeLeft - kScoreWidth - kPanelGap : w - kScoreWidth - kPanelMargin;
+    for (auto [panel, left] : {std::pair{pnlTempo, timeLeft}, std::pair{pnlScore, scoreLeft}}) {
+        if (panel->x() != left || panel->y() != top) {
+            panel->hide();
+            panel->move(left, top);
+        }
+    }
+    // 3: the lines under the bar.
+    const int lineTop = bar->y() + bar->height();
+    pnlLineaGrigia->setGeometry(0, lineTop, w, 1);
+    pnlLineaNera->setGeometry(0, lineTop + 1, w, 1);
+    // 4: a panel shows only where it clears the "Exit" button.
+    QToolButton* exit = VisibleExitButton();
+    const int exitRight = exit->x() + exit->width();
+    pnlScore->setVisible(scoreWanted && pnlScore->x() > exitRight + kExitClearance);
+    pnlTempo->setVisible(timeWanted && pnlTempo->x() > exitRight + kExitClearance);
+    for (QWidget* over : {static_cast<QWidget*>(pnlTB), static_cast<QWidget*>(pnlTB1),
+                          static_cast<QWidget*>(pnlLineaGrigia),
+                          static_cast<QWidget*>(pnlLineaNera), static_cast<QWidget*>(pnlTempo),
+                          static_cast<QWidget*>(pnlScore), static_cast<QWidget*>(pnlStatusBar)})
+        over->raise();
+}
+
+void TfrmMain::HandleResize() {
+    imgSfondo->setGeometry(central_->rect());
+    if (!Flag(flag::kFirstActivation)) ArrangeBars();
+    if (Hooks().sizeTableBitmaps)
+        Hooks().sizeTableBitmaps(Screen().Width() + 30, Screen().Height() + 30);
+    if (pnlStatusBar->isVisible())
+        pnlStatusBar->setGeometry(0, central_->height() - kStatusHeight, BarWidth() - 8,
+                                  kStatusHeight);
+    if (Hooks().layoutAndRedraw) Hooks().layoutAndRedraw();
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+    C_TAdvancedMainForm::resizeEvent(event);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == central_ && event->type() == QEvent::Resize) {
+        HandleResize();
+    } else if (event->type() == QEvent::ToolTip && qobject_cast<QToolButton*>(watched)) {
+        // Hints follow the "Show_ToolTips" preference as it is now.
+        if (!ParameterIs(kPosShowToolTips, "Y")) return true;
+    }
+    return C_TAdvancedMainForm::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+
+void TfrmMain::mnuNewClick() {
+    if (!Hooks().newGame) return;
+    BusyCursor busy;
+    Hooks().newGame();
+}
+
+void TfrmMain::mnuOpenClick() {
+    // The dialog works on the current player; store the name back trimmed.
+    SetParameter(pos::kPlayer, 30, GetParameter(pos::kPlayer, 30));
+    if (Hooks().openGame) Hooks().openGame();
+}
+
+void TfrmMain::mnuPlayersClick() {
+    if (Hooks().players) Hooks().players();
+}
+
+void TfrmMain::mnuEsciClick() {
+    close();
+}
+
+void TfrmMain::mnuUndoClick() {
+    if (Hooks().undo) Hooks().undo();
+}
+
+void TfrmMain::mnuRedoClick() {
+    if (Hooks().redo) Hooks().redo();
+}
+
+void TfrmMain::mnuCustomizeClick() {
+    if (Hooks().customize) Hooks().customize();
+}
+
+void TfrmMain::mnuRulesClick(int gameId) {
+    const long long id = gameId >= 0 ? gameId : ParameterInt(pos::kGameId, 4, -1);
+    // Customised games (8000 and up) have no rules page of their own.
+    if (id < 0 || id >= 8000) return;
+    const std::string saved = helpFile_;
+    helpFile_ = ProgramDir() + "quillory.hlp>rules";
+    ShowHelpTopic(helpFile_, static_cast<int>(id) + 3000, this);
+    helpFile_ = saved;
+}
+
+void TfrmMain::mnuContentsClick() {
+    ShowHelpContents(helpFile_, this);
+}
+
+void TfrmMain::mnuHomePageClick() {
+    if (Hooks().homePage) Hooks().homePage();
+}
+
+void TfrmMain::mnuAboutClick() {
+    if (Hooks().about) Hooks().about();
+}
+
+void TfrmMain::Timer1Timer() {
+    if (Hooks().clockTick) Hooks().clockTick();
+}
+
+// ---------------------------------------------------------------------------
+// Closing
+
+bool TfrmMain::CloseQuery() {
+    WindowPlacement placement;
+    placement.maximized = isMaximized();
+    const QRect g = isMaximized() ? normalGeometry() : geometry();
+    placement.left = g.x();
+    placement.top = g.y();
+    placement.width = g.width();
+    placement.height = g.height();
+    WriteWindowPlacement(placement);
+
+    bool allowed = true;
+    if (Flag(flag::kWinAnimation)) {
+        // Leaving during the winning show only stops the show.
+        if (Hooks().stopWinAnimation) Hooks().stopWinAnimation();
+        MainGame.SetOpt(71, 1);
+        allowed = false;
+    } else if (ReadPreference(key::kConfirmQuit, "N") != "N") {
+        allowed = Dialogs().Confirm(ExpandPlaceholders("Exit [Program]?"));
+        if (!allowed) MainGame.SetOpt(71, 0);
+    }
+    if (!allowed) SetFlag(flag::kCloseRefused, false);
+    return allowed;
+}
+
+void TfrmMain::FormClose() {
+    if (Hooks().endGame) Hooks().endGame();
+    repaint();
+    hide();
+    if (Hooks().stopSound) Hooks().stopSound();
+    Timer1->stop();
+    WriteExitPreferences(mnuAutoplay->isChecked());
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    if (!CloseQuery()) {
+        event->ignore();
+        return;
+    }
+    closing_ = true;
+    FormClose();
+    event->accept();
+}
+
+}  // namespace bw

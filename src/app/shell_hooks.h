@@ -1,0 +1,54 @@
+#pragma once
+// Calls from the shell into parts of the program that are wired in at
+// start-up (main.cpp). An unset hook does nothing (or answers "no"), so the
+// window runs on its own in tests; each hook names what it stands for.
+#include <QCursor>
+#include <QPixmap>
+#include <functional>
+#include <string>
+
+namespace bw {
+
+struct ShellHooks {
+    // Menu and tool-bar commands owned elsewhere.
+    std::function<void()> newGame;    // "&New game": confirm, end the game, deal anew
+    std::function<void()> openGame;   // "&Open a game...": the open-game dialog
+    std::function<void()> players;    // "&Players...": the players dialog, modal
+    std::function<void()> undo;       // "&Undo"
+    std::function<void()> redo;       // "&Redo"
+    std::function<void()> customize;  // "C&ustomize...": the customize dialog
+    std::function<void()> about;      // "A&bout [Program]..."
+    std::function<void()> homePage;   // "[Program] &Home Page": web link
+    // Runs autoplay until it finds no more move (autoplay switched on in a game).
+    std::function<void()> runAutoplay;
+    // The one-second tick of Timer1: the game clock.
+    std::function<void()> clockTick;
+    // Ends the running game; true when it was won.
+    std::function<bool()> endGame;
+    // First activation: the open-game dialog, or (until it exists) the
+    // current game started at once.
+    std::function<void()> firstGame;
+    // First activation: the statistics upgrade; whether a series file exists.
+    std::function<void()> upgradeScoreFile;
+    std::function<bool()> seriesFileExists;
+    // Stops the winning animation (a close while it runs).
+    std::function<void()> stopWinAnimation;
+    // Start-up: card decks and the undo setting (initialisation step 13).
+    std::function<void()> setUpCardDecks;
+    std::function<void()> applyUndoSetting;
+    // Resizing: the off-screen table bitmaps and the table's layout and drawing.
+    std::function<void(int width, int height)> sizeTableBitmaps;
+    std::function<void()> layoutAndRedraw;
+    // Showing the window for the first time: the first layout and drawing.
+    std::function<void()> firstDraw;
+    // Pictures and pointer shapes of the resource library; a null pixmap or
+    // an unset hook means the library has none.
+    std::function<QPixmap(const std::string& name)> libraryBitmap;
+    std::function<QCursor(int shape)> tableCursor;
+    // Stops the sound that is playing (the window closes).
+    std::function<void()> stopSound;
+};
+
+ShellHooks& Hooks();
+
+}  // namespace bw
