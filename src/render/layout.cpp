@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 
 #include "core/params.h"
 #include "core/state.h"
@@ -43,47 +44,19 @@ Group ReadGroup(int rowRule, int styleRule, int countRule) {
     return g;
 }
 
+bool IsOneOf(int style, std::initializer_list<int> styles) {
+    return std::find(styles.begin(), styles.end(), style) != styles.end();
+}
+
+// Tableau styles that arrange the whole table and leave nothing to the
+// other groups' own styles.
 bool IsWholeTableStyle(int style) {
-    switch (style) {
-        case 51:
-        case 52:
-        case 54:
-        case 57:
-        case 58:
-        case 61:
-        case 66:
-        case 103:
-        case 108:
-        case 118:
-        case 123:
-        case 124:
-        case 125:
-        case 126:
-        case 127:
-        case 128:
-        case 129:
-        case 130:
-        case 172: return true;
-        default: return false;
-    }
+    return IsOneOf(style, {51, 52, 54, 57, 58, 61, 66, 103, 108, 118, 123, 124, 125, 126, 127, 128,
+                           129, 130, 172});
 }
 
 bool IsGeneralTableauStyle(int style) {
-    switch (style) {
-        case 1:
-        case 2:
-        case 3:
-        case 10:
-        case 11:
-        case 12:
-        case 13:
-        case 14:
-        case 15:
-        case 18:
-        case 20:
-        case 21: return true;
-        default: return false;
-    }
+    return IsOneOf(style, {1, 2, 3, 10, 11, 12, 13, 14, 15, 18, 20, 21});
 }
 
 class Layout {
@@ -91,25 +64,25 @@ public:
     Layout(const LayoutInput& in, std::optional<int> overlapStart)
         : in_(in), overlapStart_(overlapStart) {}
 
-    // Runs steps 1 to 8; returns the start of a shifted tableau when the last
-    // reserve cell overlaps the tableau and a second run should move it.
+    // Places every group; returns where a centred tableau should start
+    // instead when the last reserve cell of a left-aligned reserve row runs
+    // into it.
     std::optional<int> Run(bool correctOverlap);
 
 private:
-    // Step 1.
+    // Margins, rows and centred blocks shared by all styles.
     void Common();
     std::optional<int> Row(char digit, bool zeroIsOne) const;
     std::optional<int> RowBefore(char digit) const;
     int StandardRow(int n) const;
     int BlockRow(int n) const { return b4_ + (n - 1) * (H_ + 10); }
-    // Step 2.
+    // The tableau, first: the other groups are placed relative to it.
     void WholeTable(int style);
     void GeneralTableau(int style);
     void TableauRow(int style);
     void TableauRowWithStock(int style);
     void TableauRows(int style);
     void TableauUnderFoundations();
-    // Steps 3 to 8.
     void Stock();
     void Foundations();
     void Reserve();
@@ -471,9 +444,7 @@ void Layout::WholeTable(int style) {
         case 128:
         case 129: {  // one column of rows, third pile to the right
             int n = style == 127 ? 4 : style == 128 ? 5 : 3;
-            int s = style == 127   ? (tallTable_ ? 5 : 2)
-                    : style == 128 ? (tallTable_ ? 3 : 1)
-                                   : (tallTable_ ? 5 : 2);
+            int s = style == 128 ? (tallTable_ ? 3 : 1) : (tallTable_ ? 5 : 2);
             int cardsAcross = style == 127 ? 8 : style == 128 ? 10 : 6;
             int x0 = std::max(
                 Trunc(P - static_cast<long long>(cardsAcross) * W - (cardsAcross - 2LL) * s, 2),
