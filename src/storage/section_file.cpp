@@ -89,61 +89,6 @@ std::optional<int64_t> FindInFd(int fd, const std::string& text, int64_t from) {
     }
 }
 
-// Reads a file line by line: lines end at LF, one CR before it is dropped;
-// a last line without LF counts when it is not empty.
-class LineReader {
-public:
-    explicit LineReader(int fd) : fd_(fd) {}
-    bool Next(std::string& line) {
-        line.clear();
-        for (;;) {
-            if (pos_ == buf_.size()) {
-                if (eof_) break;
-                Fill();
-                continue;
-            }
-            size_t nl = buf_.find('\n', pos_);
-            if (nl == std::string::npos) {
-                line.append(buf_, pos_, std::string::npos);
-                pos_ = buf_.size();
-                continue;
-            }
-            line.append(buf_, pos_, nl - pos_);
-            pos_ = nl + 1;
-            StripCr(line);
-            return true;
-        }
-        StripCr(line);
-        return !line.empty();
-    }
-    bool failed() const { return failed_; }
-
-private:
-    static void StripCr(std::string& line) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-    }
-    void Fill() {
-        buf_.resize(kBlock);
-        pos_ = 0;
-        ssize_t r;
-        do {
-            r = ::read(fd_, buf_.data(), kBlock);
-        } while (r < 0 && errno == EINTR);
-        if (r < 0) failed_ = true;
-        if (r <= 0) {
-            buf_.clear();
-            eof_ = true;
-            return;
-        }
-        buf_.resize(static_cast<size_t>(r));
-    }
-    int fd_;
-    std::string buf_;
-    size_t pos_ = 0;
-    bool eof_ = false;
-    bool failed_ = false;
-};
-
 std::string HeaderOf(const std::string& section) {
     return "[" + section + "]";
 }
@@ -287,10 +232,9 @@ KeyValues ReadKeys(const std::string& path, const std::string& section,
     KeyValues kv;
     for (size_t i = 0; i < keys.size(); ++i) kv.values.push_back(ValueAt(defaults, i));
     std::vector<bool> found(keys.size(), false);
-    Fd fd(OpenRegular(path, O_RDONLY));
-    if (!fd.ok()) return kv;
+    LineReader reader(path);
+    if (!reader.ok()) return kv;
     const std::string header = HeaderOf(section);
-    LineReader reader(fd.get());
     std::string line;
     bool inSection = false;
     while (reader.Next(line)) {
@@ -316,9 +260,7 @@ KeyValues ReadKeys(const std::string& path, const std::string& section,
 
 std::vector<std::string> ListSections(const std::string& path) {
     std::vector<std::string> names;
-    Fd fd(OpenRegular(path, O_RDONLY));
-    if (!fd.ok()) return names;
-    LineReader reader(fd.get());
+    LineReader reader(path);
     std::string line;
     while (reader.Next(line)) {
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']')
@@ -437,14 +379,13 @@ bool ReplaceInLines(const std::string& path, int column, const std::string& oldT
     BusyCursor busy;
     ReplacementFile out(path);
     if (!out.ok()) return false;
-    Fd in(OpenRegular(out.target(), O_RDONLY));
-    if (!in.ok()) {
+    LineReader reader(out.target());
+    if (!reader.ok()) {
         out.Abandon();
         throw SectionFileError(path);
     }
     const size_t at = column >= 1 ? static_cast<size_t>(column - 1) : 0;
     const bool active = column >= 1 && !oldText.empty();
-    LineReader reader(in.get());
     std::string line;
     while (reader.Next(line)) {
         if (active && line.size() >= at + oldText.size() &&
@@ -457,6 +398,53 @@ bool ReplaceInLines(const std::string& path, int column, const std::string& oldT
         throw SectionFileError(path);
     }
     return out.Commit();
+}
+
+LineReader::LineReader(const std::string& path) : fd_(OpenRegular(path, O_RDONLY)) {
+    eof_ = fd_ < 0;
+}
+
+LineReader::~LineReader() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool LineReader::Next(std::string& line) {
+    line.clear();
+    for (;;) {
+        if (pos_ == buf_.size()) {
+            if (eof_) break;
+            Fill();
+            continue;
+        }
+        size_t nl = buf_.find('\n', pos_);
+        if (nl == std::string::npos) {
+            line.append(buf_, pos_, std::string::npos);
+            pos_ = buf_.size();
+            continue;
+        }
+        line.append(buf_, pos_, nl - pos_);
+        pos_ = nl + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return true;
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return !line.empty();
+}
+
+void LineReader::Fill() {
+    buf_.resize(kBlock);
+    pos_ = 0;
+    ssize_t r;
+    do {
+        r = ::read(fd_, buf_.data(), kBlock);
+    } while (r < 0 && errno == EINTR);
+    if (r < 0) failed_ = true;
+    if (r <= 0) {
+        buf_.clear();
+        eof_ = true;
+        return;
+    }
+    buf_.resize(static_cast<size_t>(r));
 }
 
 std::string ReplacementTarget(const std::string& path) {
