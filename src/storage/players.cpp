@@ -23,10 +23,6 @@ std::string TrimRight(std::string s) {
 
 }  // namespace
 
-std::string UserKey(int number) {
-    return "User" + FormatNumber(number, 3);
-}
-
 void SortPlayerNames(std::vector<std::string>& names) {
     std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         const std::string la = platform::ToLower(a), lb = platform::ToLower(b);

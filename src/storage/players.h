@@ -5,7 +5,10 @@
 // through the dialogs port.
 #include <functional>
 #include <string>
+
 #include <vector>
+
+#include "storage/preferences.h"
 
 namespace bw {
 
@@ -25,8 +28,6 @@ inline constexpr const char* kConfirmDelete =
 inline constexpr const char* kSelectPlayer = "Select a player.";
 }  // namespace players_msg
 
-// "User001".."User020".
-std::string UserKey(int number);
 // The non-empty stored names, sorted alphabetically.
 std::vector<std::string> LoadPlayerNames();
 // Alphabetical without regard to case; names differing only in case keep a
