@@ -24,8 +24,12 @@ int RuleCount(int entry, int max) {
 }
 }  // namespace
 
-bool MovingStackIsSingle() { return g_movingStackSingle; }
-void SetMovingStackSingle(bool single) { g_movingStackSingle = single; }
+bool MovingStackIsSingle() {
+    return g_movingStackSingle;
+}
+void SetMovingStackSingle(bool single) {
+    g_movingStackSingle = single;
+}
 
 void ResetMoveEngineState() {
     RunningCount = 0;
@@ -85,7 +89,9 @@ bool OfferRange(CardCode c, int from, int to) {
 
 }  // namespace
 
-bool OfferToFoundations(CardCode c, int first) { return OfferRange(c, first < 0 ? 0 : first, 15); }
+bool OfferToFoundations(CardCode c, int first) {
+    return OfferRange(c, first < 0 ? 0 : first, 15);
+}
 
 bool OfferToFoundationsGrouped(CardCode c, int position) {
     if (position >= 0 && position <= 3) return OfferRange(c, 0, 3);

@@ -28,10 +28,18 @@ constexpr int kLocMazzo = -99;
 constexpr int kLocMazzoVis = -98;
 constexpr int kLocNowhere = 0;
 // -1..-16 foundation 1..16, 1..40 tableau pile 1..40, -21..-30 reserve cell 1..10.
-inline bool LocIsTableau(int loc) { return loc >= 1 && loc <= 40; }
-inline bool LocIsFoundation(int loc) { return loc >= -16 && loc <= -1; }
-inline bool LocIsReserve(int loc) { return loc >= -30 && loc <= -21; }
-inline bool LocIsStock(int loc) { return loc == kLocMazzo || loc == kLocMazzoVis; }
+inline bool LocIsTableau(int loc) {
+    return loc >= 1 && loc <= 40;
+}
+inline bool LocIsFoundation(int loc) {
+    return loc >= -16 && loc <= -1;
+}
+inline bool LocIsReserve(int loc) {
+    return loc >= -30 && loc <= -21;
+}
+inline bool LocIsStock(int loc) {
+    return loc == kLocMazzo || loc == kLocMazzoVis;
+}
 
 // -99 "Mazzo", -98 "Mazzo_Vis", -1..-16 foundation, 1..40 tableau,
 // -21..-30 reserve cell, 0 nowhere ("Waste" included).

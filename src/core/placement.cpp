@@ -16,15 +16,23 @@ namespace {
 // Small readers of the table and the rule entries
 // ---------------------------------------------------------------------------
 
-int Rule(int i) { return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0; }
+int Rule(int i) {
+    return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0;
+}
 
 int RuleCount(int entry, int max) {
     int n = Rule(entry);
     return n < 0 ? 0 : n > max ? max : n;
 }
-int FoundationCount() { return RuleCount(367, 16); }
-int TableauCount() { return RuleCount(368, 40); }
-int ReserveCount() { return RuleCount(369, 10); }
+int FoundationCount() {
+    return RuleCount(367, 16);
+}
+int TableauCount() {
+    return RuleCount(368, 40);
+}
+int ReserveCount() {
+    return RuleCount(369, 10);
+}
 
 const std::string kNoPile;
 
@@ -37,15 +45,27 @@ const std::string& Dest(int i) {
 const std::string& Appogg(int i) {
     return (i >= 0 && i < 10) ? AppoggPiles[static_cast<size_t>(i)] : kNoPile;
 }
-const std::string& Mazzo() { return MazzoPiles[0]; }
-const std::string& MazzoVis() { return MazzoPiles[1]; }
+const std::string& Mazzo() {
+    return MazzoPiles[0];
+}
+const std::string& MazzoVis() {
+    return MazzoPiles[1];
+}
 
-bool IsRank(int r) { return r >= 1 && r <= 13; }
+bool IsRank(int r) {
+    return r >= 1 && r <= 13;
+}
 // Rank + step around the corner (king to ace), steps 0..12 either way.
-int Wrap(int r) { return ((r - 1) % 13 + 13) % 13 + 1; }
+int Wrap(int r) {
+    return ((r - 1) % 13 + 13) % 13 + 1;
+}
 
-bool SameSuit(CardCode a, CardCode b) { return SuitOf(a) >= 0 && SuitOf(a) == SuitOf(b); }
-bool SameColour(CardCode a, CardCode b) { return IsRed(a) == IsRed(b); }
+bool SameSuit(CardCode a, CardCode b) {
+    return SuitOf(a) >= 0 && SuitOf(a) == SuitOf(b);
+}
+bool SameColour(CardCode a, CardCode b) {
+    return IsRed(a) == IsRed(b);
+}
 
 // The suit cycle of rules 86 and 87: hearts, clubs, diamonds, spades, hearts.
 int NextInSuitCycle(int suit) {
@@ -94,9 +114,13 @@ bool Step(const Ask& a, int step, bool wrap) {
     if (!IsRank(tr) || !IsRank(mr)) return false;
     return wrap ? mr == Wrap(tr + step) : mr == tr + step;
 }
-bool UpOrDown(const Ask& a, bool wrap) { return Step(a, 1, wrap) || Step(a, -1, wrap); }
+bool UpOrDown(const Ask& a, bool wrap) {
+    return Step(a, 1, wrap) || Step(a, -1, wrap);
+}
 
-bool StockEmpty() { return Mazzo().empty() && MazzoVis().empty(); }
+bool StockEmpty() {
+    return Mazzo().empty() && MazzoVis().empty();
+}
 
 // ---------------------------------------------------------------------------
 // Empty rules
@@ -229,7 +253,9 @@ bool TableauRank(const Ask& a) {
     return false;
 }
 
-bool PlainRank(const Ask& a) { return a.foundation() ? FoundationRank(a) : TableauRank(a); }
+bool PlainRank(const Ask& a) {
+    return a.foundation() ? FoundationRank(a) : TableauRank(a);
+}
 
 // Steps 5-8 for a plain build code (or one that reads "as" a plain code).
 bool Plain(const Ask& a, int ch) {
@@ -279,8 +305,8 @@ bool JokerRule(const Ask& a) {
 // relation and one rank relation each, with what an empty target takes.
 // ---------------------------------------------------------------------------
 
-enum class SuitRel { kAny, kSame, kSameColour, kAlternate, kOtherSuit };
-enum class EmptyTakes { kEmptyRule, kAny, kNone, kAce, kKing };
+enum SuitRel { kAnySuit, kSameSuit, kSameColour, kAlternate, kOtherSuit };
+enum EmptyTakes { kByEmptyRule, kAnyCard, kNothing, kAceOnly, kKingOnly };
 
 struct SimpleRule {
     int code;
@@ -293,34 +319,34 @@ struct SimpleRule {
 };
 
 constexpr SimpleRule kSimpleRules[] = {
-    {74, SuitRel::kAlternate, 0, 1, false, true, EmptyTakes::kEmptyRule},    // alternate, down, K on A
-    {82, SuitRel::kSame, 1, 1, false, true, EmptyTakes::kEmptyRule},         // suit, up/down, around
-    {83, SuitRel::kSameColour, 0, 1, false, false, EmptyTakes::kKing},       // colour, down; empty: K
-    {84, SuitRel::kAny, 0, 2, false, false, EmptyTakes::kEmptyRule},         // two down, any suit
-    {85, SuitRel::kAlternate, 1, 0, false, false, EmptyTakes::kEmptyRule},   // alternate, up
-    {96, SuitRel::kOtherSuit, 0, 1, false, false, EmptyTakes::kEmptyRule},   // other suit, down
-    {99, SuitRel::kAlternate, 1, 1, false, false, EmptyTakes::kEmptyRule},   // alternate, up/down
-    {100, SuitRel::kSameColour, 1, 0, false, false, EmptyTakes::kEmptyRule}, // colour, up
-    {101, SuitRel::kSameColour, 1, 1, false, false, EmptyTakes::kEmptyRule}, // colour, up/down
-    {102, SuitRel::kAny, 0, 1, false, true, EmptyTakes::kEmptyRule},         // down, K on A
-    {103, SuitRel::kAny, 1, 0, false, true, EmptyTakes::kEmptyRule},         // up, A on K
-    {104, SuitRel::kSame, 0, 2, false, true, EmptyTakes::kEmptyRule},        // suit, two down, around
-    {105, SuitRel::kSameColour, 2, 0, false, true, EmptyTakes::kEmptyRule},  // colour, two up, around
-    {106, SuitRel::kAny, 2, 2, false, false, EmptyTakes::kEmptyRule},        // two up or two down
-    {107, SuitRel::kAlternate, 1, 1, false, true, EmptyTakes::kEmptyRule},   // alternate, up/down, around
-    {108, SuitRel::kOtherSuit, 1, 0, false, false, EmptyTakes::kEmptyRule},  // other suit, up
-    {109, SuitRel::kSame, 1, 1, false, false, EmptyTakes::kKing},            // suit, up/down; empty: K
-    {110, SuitRel::kSame, 1, 0, false, false, EmptyTakes::kAce},             // suit, up; empty: A
-    {111, SuitRel::kSame, 0, 1, false, false, EmptyTakes::kKing},            // suit, down; empty: K
-    {112, SuitRel::kAny, 1, 1, false, false, EmptyTakes::kNone},             // up/down; never empty
-    {113, SuitRel::kAlternate, 0, 1, false, false, EmptyTakes::kAny},        // alternate, down; empty: any
-    {114, SuitRel::kSameColour, 0, 2, false, false, EmptyTakes::kEmptyRule}, // colour, two down
-    {115, SuitRel::kSame, 3, 0, false, true, EmptyTakes::kEmptyRule},        // suit, three up, around
-    {116, SuitRel::kSame, 0, 3, false, true, EmptyTakes::kEmptyRule},        // suit, three down, around
-    {117, SuitRel::kOtherSuit, 0, 0, true, false, EmptyTakes::kNone},        // same rank, other suit
-    {118, SuitRel::kAlternate, 2, 2, false, false, EmptyTakes::kEmptyRule},  // alternate, two up/down
-    {119, SuitRel::kSame, 1, 1, false, true, EmptyTakes::kAce},              // suit, up/down, around; empty: A
-    {120, SuitRel::kAny, 0, 1, false, false, EmptyTakes::kKing},             // down; empty: K
+    {74, kAlternate, 0, 1, false, true, kByEmptyRule},     // alternate, down, K on A
+    {82, kSameSuit, 1, 1, false, true, kByEmptyRule},      // suit, up/down, around
+    {83, kSameColour, 0, 1, false, false, kKingOnly},      // colour, down; empty: K
+    {84, kAnySuit, 0, 2, false, false, kByEmptyRule},      // two down, any suit
+    {85, kAlternate, 1, 0, false, false, kByEmptyRule},    // alternate, up
+    {96, kOtherSuit, 0, 1, false, false, kByEmptyRule},    // other suit, down
+    {99, kAlternate, 1, 1, false, false, kByEmptyRule},    // alternate, up/down
+    {100, kSameColour, 1, 0, false, false, kByEmptyRule},  // colour, up
+    {101, kSameColour, 1, 1, false, false, kByEmptyRule},  // colour, up/down
+    {102, kAnySuit, 0, 1, false, true, kByEmptyRule},      // down, K on A
+    {103, kAnySuit, 1, 0, false, true, kByEmptyRule},      // up, A on K
+    {104, kSameSuit, 0, 2, false, true, kByEmptyRule},     // suit, two down, around
+    {105, kSameColour, 2, 0, false, true, kByEmptyRule},   // colour, two up, around
+    {106, kAnySuit, 2, 2, false, false, kByEmptyRule},     // two up or two down
+    {107, kAlternate, 1, 1, false, true, kByEmptyRule},    // alternate, up/down, around
+    {108, kOtherSuit, 1, 0, false, false, kByEmptyRule},   // other suit, up
+    {109, kSameSuit, 1, 1, false, false, kKingOnly},       // suit, up/down; empty: K
+    {110, kSameSuit, 1, 0, false, false, kAceOnly},        // suit, up; empty: A
+    {111, kSameSuit, 0, 1, false, false, kKingOnly},       // suit, down; empty: K
+    {112, kAnySuit, 1, 1, false, false, kNothing},         // up/down; never empty
+    {113, kAlternate, 0, 1, false, false, kAnyCard},       // alternate, down; empty: any
+    {114, kSameColour, 0, 2, false, false, kByEmptyRule},  // colour, two down
+    {115, kSameSuit, 3, 0, false, true, kByEmptyRule},     // suit, three up, around
+    {116, kSameSuit, 0, 3, false, true, kByEmptyRule},     // suit, three down, around
+    {117, kOtherSuit, 0, 0, true, false, kNothing},        // same rank, other suit
+    {118, kAlternate, 2, 2, false, false, kByEmptyRule},   // alternate, two up/down
+    {119, kSameSuit, 1, 1, false, true, kAceOnly},         // suit, up/down, around; empty: A
+    {120, kAnySuit, 0, 1, false, false, kKingOnly},        // down; empty: K
 };
 
 const SimpleRule* FindSimpleRule(int code) {
@@ -332,21 +358,21 @@ const SimpleRule* FindSimpleRule(int code) {
 bool ApplySimpleRule(const SimpleRule& r, const Ask& a) {
     if (a.empty()) {
         switch (r.empty) {
-            case EmptyTakes::kEmptyRule: return EmptyAccepts(a);
-            case EmptyTakes::kAny: return true;
-            case EmptyTakes::kNone: return false;
-            case EmptyTakes::kAce: return a.mr() == 1;
-            case EmptyTakes::kKing: return a.mr() == 13;
+            case kByEmptyRule: return EmptyAccepts(a);
+            case kAnyCard: return true;
+            case kNothing: return false;
+            case kAceOnly: return a.mr() == 1;
+            case kKingOnly: return a.mr() == 13;
         }
         return false;
     }
     bool suitOk = true;
     switch (r.suit) {
-        case SuitRel::kAny: break;
-        case SuitRel::kSame: suitOk = SameSuit(a.T, a.M); break;
-        case SuitRel::kSameColour: suitOk = SameColour(a.T, a.M); break;
-        case SuitRel::kAlternate: suitOk = !SameColour(a.T, a.M); break;
-        case SuitRel::kOtherSuit: suitOk = SuitOf(a.T) != SuitOf(a.M); break;
+        case kAnySuit: break;
+        case kSameSuit: suitOk = SameSuit(a.T, a.M); break;
+        case kSameColour: suitOk = SameColour(a.T, a.M); break;
+        case kAlternate: suitOk = !SameColour(a.T, a.M); break;
+        case kOtherSuit: suitOk = SuitOf(a.T) != SuitOf(a.M); break;
     }
     if (!suitOk) return false;
     return (r.up > 0 && Step(a, r.up, r.wrap)) || (r.down > 0 && Step(a, -r.down, r.wrap)) ||
@@ -407,7 +433,9 @@ bool IsPlainCode(int ch) {
 
 // The rank read from entry 52 + w (the pile's start rank for the codes
 // that keep it there).
-int StartRank(const Ask& a) { return Rule(52 + a.w); }
+int StartRank(const Ask& a) {
+    return Rule(52 + a.w);
+}
 
 bool ByCode(const Ask& a) {
     const int tr = a.tr(), mr = a.mr();
@@ -493,8 +521,7 @@ bool ByCode(const Ask& a) {
             if (a.empty()) return EmptyAccepts(a);
             if (mr == 13) return CardCount(Dest(0)) >= 48;
             return validT && validM && mr == (2 * tr) % 13;
-        case 23:
-            return MazzoVis().empty() && !a.empty() && SameSuit(a.T, a.M) && Step(a, 1, false);
+        case 23: return MazzoVis().empty() && !a.empty() && SameSuit(a.T, a.M) && Step(a, 1, false);
         case 38:
             if (!MazzoVis().empty()) return false;
             if (a.empty()) return mr == 13;
@@ -560,8 +587,7 @@ bool ByCode(const Ask& a) {
             }
             return SameColour(a.T, a.M) && Step(a, -1, false);
         }
-        case 56:
-            return !a.empty() && validT && mr == tr && a.fromTableau() && a.from() - 1 >= a.w;
+        case 56: return !a.empty() && validT && mr == tr && a.fromTableau() && a.from() - 1 >= a.w;
         case 70:
         case 71: {
             if (a.kind != Kind::kTableau || !a.empty() || !a.fromTableau()) return false;
@@ -678,8 +704,8 @@ const std::string& TargetPile(Kind kind, int w) {
     return kNoPile;
 }
 
-bool Place(CardCode T, CardCode M, int E, bool drop, int w, bool corner, Kind kind, int ch,
-           int dir, int base) {
+bool Place(CardCode T, CardCode M, int E, bool drop, int w, bool corner, Kind kind, int ch, int dir,
+           int base) {
     const Ask a{T, M, E, drop, w, corner, kind, ch, dir, base, &TargetPile(kind, w)};
     return Decide(a);
 }
@@ -777,8 +803,7 @@ bool CanDropOnTableau(int a, CardCode M) {
         const std::string stack = MovingStack(M);
         if (SlotCount(stack) > 1) {
             ok = StackFits(stack, a);
-            if (ok && Rule(13) == -5 && pile.empty())
-                ok = SlotCount(stack) <= StackLimitOnEmpty(a);
+            if (ok && Rule(13) == -5 && pile.empty()) ok = SlotCount(stack) <= StackLimitOnEmpty(a);
         }
     }
     const int noReturn = MainGame.Opt(95);

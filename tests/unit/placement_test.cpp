@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/move_engine.h"
@@ -14,10 +15,18 @@ namespace bw {
 namespace {
 
 // Cards by rank and suit; deck 2 adds 52.
-CardCode H(int r, int deck = 1) { return (deck - 1) * 52 + r; }
-CardCode D(int r, int deck = 1) { return (deck - 1) * 52 + 13 + r; }
-CardCode C(int r, int deck = 1) { return (deck - 1) * 52 + 26 + r; }
-CardCode S(int r, int deck = 1) { return (deck - 1) * 52 + 39 + r; }
+CardCode H(int r, int deck = 1) {
+    return (deck - 1) * 52 + r;
+}
+CardCode D(int r, int deck = 1) {
+    return (deck - 1) * 52 + 13 + r;
+}
+CardCode C(int r, int deck = 1) {
+    return (deck - 1) * 52 + 26 + r;
+}
+CardCode S(int r, int deck = 1) {
+    return (deck - 1) * 52 + 39 + r;
+}
 constexpr CardCode kJoker = 105;
 constexpr CardCode kJoker2 = 106;
 
@@ -34,7 +43,9 @@ std::string Filler(int n) {
     return s;
 }
 
-void Put(const std::string& name, CardCode c) { *PileByName(name) += FormatCode(c); }
+void Put(const std::string& name, CardCode c) {
+    *PileByName(name) += FormatCode(c);
+}
 
 // Four foundations, eight tableau piles, four reserve cells; a foundation
 // holds at most 13 cards, a tableau pile any number.
@@ -172,11 +183,12 @@ TEST_F(Placement, TableauCornerRuleKeepsAcesAndKingsAtTheEnds) {
 }
 
 TEST_F(Placement, PlainSuitConditions) {
-    EXPECT_TRUE(CanPlace(H(5), D(4), -1, true, 0, false, false, 1, 0, 0));   // same colour
+    EXPECT_TRUE(CanPlace(H(5), D(4), -1, true, 0, false, false, 1, 0, 0));  // same colour
     EXPECT_FALSE(CanPlace(H(5), C(4), -1, true, 0, false, false, 1, 0, 0));
     EXPECT_FALSE(CanPlace(H(5), H(4, 2), -1, true, 0, false, false, 6, 0, 0));  // never on a card
-    EXPECT_TRUE(CanPlace(-1, H(4), -1, true, 0, false, false, 6, 0, 0));       // but on an empty one
-    for (int ch : {2, 8, 13}) EXPECT_TRUE(CanPlace(H(5), S(4), -1, true, 0, false, false, ch, 0, 0));
+    EXPECT_TRUE(CanPlace(-1, H(4), -1, true, 0, false, false, 6, 0, 0));  // but on an empty one
+    for (int ch : {2, 8, 13})
+        EXPECT_TRUE(CanPlace(H(5), S(4), -1, true, 0, false, false, ch, 0, 0));
     for (int ch : {4, 5}) EXPECT_FALSE(CanPlace(-1, S(4), -1, true, 0, false, false, ch, 0, 0));
     EXPECT_FALSE(CanPlace(H(5), H(5), -1, true, 0, false, false, 12, 0, 0));  // a card on itself
     EXPECT_FALSE(CanPlace(H(5), 0, -1, true, 0, false, false, 12, 0, 0));
@@ -231,7 +243,9 @@ TEST_F(Placement, EmptyRules) {
 }
 
 TEST_F(Placement, EmptyRulesFollowingTheFoundations) {
-    auto empty = [](int E, CardCode M) { return CanPlace(-1, M, E, true, 0, false, false, 0, 0, 0); };
+    auto empty = [](int E, CardCode M) {
+        return CanPlace(-1, M, E, true, 0, false, false, 0, 0, 0);
+    };
     // 92: any card while the foundations are empty; then their start rank.
     EXPECT_TRUE(empty(92, D(6)));
     DestPiles[0] = PileOf({H(5)});
@@ -315,19 +329,48 @@ TEST_F(Placement, ColourBalanceReportsANonSuitAndSkipsIt) {
 // The rule-code table, swept case by case
 // ---------------------------------------------------------------------------
 
+// One placement question: the target pile (tableau pile w unless Found())
+// with its top card as T, the moving card M lying on From() (nowhere by
+// default), and the answer expected.
 struct Case {
-    const char* why;
-    int ch;
+    int ch = 0;
+    std::vector<CardCode> target;  // bottom first
+    CardCode M = 0;
+    bool want = false;
+    const char* why = "";
     bool foundation = false;
     int w = 0;
     int dir = 0;
     int E = -1;
-    std::vector<CardCode> target{};  // the target pile, bottom first
-    CardCode M = 0;
-    const char* from = "";  // the pile M lies on; "" = nowhere
-    bool want = false;
-    std::function<void()> setup{};
+    const char* from = "";
+    std::function<void()> setup;
+
+    template <class F, class V>
+    Case Set(F Case::*field, V value) const {
+        Case c = *this;
+        c.*field = std::move(value);
+        return c;
+    }
+    Case Found() const { return Set(&Case::foundation, true); }
+    Case At(int pile) const { return Set(&Case::w, pile); }
+    Case Dir(int d) const { return Set(&Case::dir, d); }
+    Case Empty(int e) const { return Set(&Case::E, e); }
+    Case From(const char* pile) const { return Set(&Case::from, pile); }
+    Case With(std::function<void()> f) const { return Set(&Case::setup, std::move(f)); }
 };
+
+constexpr bool kYes = true;
+constexpr bool kNo = false;
+
+Case On(int ch, std::vector<CardCode> target, CardCode M, bool want, const char* why) {
+    Case c;
+    c.ch = ch;
+    c.target = std::move(target);
+    c.M = M;
+    c.want = want;
+    c.why = why;
+    return c;
+}
 
 void Sweep(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
@@ -345,216 +388,279 @@ void Sweep(const std::vector<Case>& cases) {
 
 TEST_F(Placement, RuleCodesOfRankAndSuit) {
     Sweep({
-        {.why = "queen never on a king", .ch = 11, .foundation = true, .E = 13, .target = {H(13)}, .M = H(12)},
-        {.why = "queen never on a jack", .ch = 11, .foundation = true, .dir = 1, .E = 1, .target = {H(11)}, .M = H(12)},
-        {.why = "else as 0", .ch = 11, .foundation = true, .dir = 1, .E = 1, .target = {H(10)}, .M = H(11), .want = true},
-        {.why = "as 0: same suit", .ch = 11, .foundation = true, .dir = 1, .E = 1, .target = {H(10)}, .M = D(11)},
-        {.why = "always", .ch = 12, .target = {H(5)}, .M = S(13), .want = true},
-        {.why = "step 2", .ch = 14, .target = {H(5)}, .M = S(7), .want = true},
-        {.why = "step 2 around", .ch = 14, .target = {H(12)}, .M = S(1), .want = true},
-        {.why = "not step 1", .ch = 14, .target = {H(5)}, .M = S(6)},
-        {.why = "step 3 around", .ch = 15, .target = {H(11)}, .M = S(1), .want = true},
-        {.why = "step 4 to a king", .ch = 16, .target = {H(9)}, .M = S(13), .want = true},
-        {.why = "step 4 around", .ch = 16, .target = {H(10)}, .M = S(1), .want = true},
-        {.why = "step on empty: empty rule", .ch = 16, .E = 4, .M = S(4), .want = true},
-        {.why = "up from ace only", .ch = 20, .M = S(1), .want = true},
-        {.why = "empty takes no 2", .ch = 20, .M = S(2)},
-        {.why = "ace on a king", .ch = 20, .target = {H(13)}, .M = S(1), .want = true},
-        {.why = "up any suit", .ch = 20, .target = {H(5)}, .M = S(6), .want = true},
-        {.why = "not down", .ch = 20, .target = {H(5)}, .M = S(4)},
-        {.why = "other suit up", .ch = 21, .foundation = true, .dir = 1, .E = 1, .target = {H(4)}, .M = D(5), .want = true},
-        {.why = "not its own suit", .ch = 21, .foundation = true, .dir = 1, .E = 1, .target = {H(4)}, .M = H(5)},
-        {.why = "no king on a queen", .ch = 24, .foundation = true, .dir = 1, .E = 1, .target = {H(12)}, .M = H(13)},
-        {.why = "suit up", .ch = 24, .foundation = true, .dir = 1, .E = 1, .target = {H(11)}, .M = H(12), .want = true},
-        {.why = "suit only", .ch = 24, .foundation = true, .dir = 1, .E = 1, .target = {H(11)}, .M = D(12)},
-        {.why = "no queen on a king", .ch = 24, .dir = 0, .target = {H(13)}, .M = H(12)},
-        {.why = "two up", .ch = 25, .dir = 1, .target = {H(3)}, .M = H(5), .want = true},
-        {.why = "two down", .ch = 25, .dir = 0, .target = {H(5)}, .M = H(3), .want = true},
-        {.why = "in suit", .ch = 25, .dir = 1, .target = {H(3)}, .M = D(5)},
-        {.why = "no corner", .ch = 25, .dir = 1, .target = {H(13)}, .M = H(2)},
-        {.why = "2 on king", .ch = 61, .dir = 1, .target = {H(13)}, .M = H(2), .want = true},
-        {.why = "ace on queen", .ch = 61, .dir = 1, .target = {H(12)}, .M = H(1), .want = true},
-        {.why = "not across suits", .ch = 61, .dir = 1, .target = {H(12)}, .M = S(1)},
-        {.why = "down in suit", .ch = 31, .target = {H(5)}, .M = H(4), .want = true},
-        {.why = "nothing on an ace", .ch = 31, .target = {H(1)}, .M = H(13)},
-        {.why = "not on empty", .ch = 31, .M = H(13)},
-        {.why = "up in suit", .ch = 32, .target = {H(5)}, .M = H(6), .want = true},
-        {.why = "nothing on a king", .ch = 32, .target = {H(13)}, .M = H(1)},
-        {.why = "down any", .ch = 34, .target = {S(5)}, .M = H(4), .want = true},
-        {.why = "not up", .ch = 34, .target = {S(5)}, .M = H(6)},
-        {.why = "empty: empty rule", .ch = 34, .E = 5, .M = H(5), .want = true},
-        {.why = "empty: empty rule refuses", .ch = 34, .E = 5, .M = H(6)},
-        {.why = "up", .ch = 35, .target = {S(5)}, .M = H(6), .want = true},
-        {.why = "king on ace", .ch = 35, .target = {S(1)}, .M = H(13), .want = true},
-        {.why = "ace on king", .ch = 35, .target = {S(13)}, .M = H(1), .want = true},
-        {.why = "not two", .ch = 35, .target = {S(5)}, .M = H(7)},
-        {.why = "up in suit", .ch = 23, .target = {H(5)}, .M = H(6), .want = true},
-        {.why = "never empty", .ch = 23, .M = H(6)},
-        {.why = "blocked by visible stock", .ch = 23, .target = {H(5)}, .M = H(6), .setup = [] { Put("Mazzo_Vis", C(2)); }},
-        {.why = "empty: ace", .ch = 39, .M = H(1), .want = true},
-        {.why = "empty: no 2", .ch = 39, .M = H(2)},
-        {.why = "up", .ch = 39, .target = {S(5)}, .M = H(6), .want = true},
-        {.why = "no queen", .ch = 39, .target = {S(11)}, .M = H(12)},
-        {.why = "two up in suit", .ch = 43, .target = {H(3)}, .M = H(5), .want = true},
-        {.why = "no corner", .ch = 43, .target = {H(12)}, .M = H(1)},
-        {.why = "never empty", .ch = 43, .M = H(1)},
-        {.why = "empty ace", .ch = 44, .M = H(1), .want = true},
-        {.why = "no king", .ch = 44, .target = {S(12)}, .M = H(13)},
-        {.why = "up", .ch = 44, .target = {S(5)}, .M = H(6), .want = true},
-        {.why = "rank = pile number", .ch = 73, .w = 4, .target = {S(9)}, .M = H(5), .want = true},
-        {.why = "other rank", .ch = 73, .w = 4, .M = H(6)},
-        {.why = "lower rank", .ch = 76, .target = {S(9)}, .M = H(5), .want = true},
-        {.why = "not higher", .ch = 76, .target = {S(9)}, .M = H(10)},
-        {.why = "empty any", .ch = 76, .M = H(10), .want = true},
-        {.why = "ace on king", .ch = 78, .foundation = true, .target = {H(13)}, .M = S(1), .want = true},
-        {.why = "suit up", .ch = 78, .foundation = true, .target = {H(5)}, .M = H(6), .want = true},
-        {.why = "suit only", .ch = 78, .foundation = true, .target = {H(5)}, .M = S(6)},
-        {.why = "empty ace", .ch = 78, .foundation = true, .M = S(1), .want = true},
-        {.why = "empty no 2", .ch = 78, .foundation = true, .M = S(2)},
-        {.why = "cycle hearts to clubs", .ch = 86, .target = {H(1)}, .M = C(2), .want = true},
-        {.why = "not hearts to diamonds", .ch = 86, .target = {H(1)}, .M = D(2)},
-        {.why = "clubs to diamonds", .ch = 86, .target = {C(5)}, .M = D(6), .want = true},
-        {.why = "spades to hearts", .ch = 86, .target = {S(5)}, .M = H(6), .want = true},
-        {.why = "empty ace", .ch = 86, .M = S(1), .want = true},
-        {.why = "down in cycle", .ch = 87, .target = {H(5)}, .M = C(4), .want = true},
-        {.why = "not up", .ch = 87, .target = {H(5)}, .M = C(6)},
-        {.why = "empty any", .ch = 87, .M = C(6), .want = true},
-        {.why = "only aces", .ch = 92, .target = {S(9)}, .M = H(1), .want = true},
-        {.why = "no 2", .ch = 92, .M = H(2)},
-        {.why = "other colour, rank below", .ch = 94, .target = {S(5)}, .M = H(4), .want = true},
-        {.why = "same colour", .ch = 94, .target = {S(5)}, .M = C(4)},
-        {.why = "king below an ace", .ch = 94, .target = {D(1)}, .M = C(13), .want = true},
-        {.why = "also below the first ace", .ch = 94, .target = {H(1)}, .M = C(13), .want = true},
-        {.why = "suit, rank above", .ch = 95, .foundation = true, .target = {H(5)}, .M = H(6), .want = true},
-        {.why = "ace above king", .ch = 95, .foundation = true, .target = {S(13)}, .M = S(1), .want = true},
-        {.why = "suit only", .ch = 95, .foundation = true, .target = {H(5)}, .M = D(6)},
-        {.why = "empty ace", .ch = 95, .foundation = true, .M = D(1), .want = true},
-        {.why = "a 7 on an ace", .ch = 98, .foundation = true, .target = {H(1)}, .M = H(7), .want = true},
-        {.why = "a 2 on an ace", .ch = 98, .foundation = true, .target = {H(1)}, .M = H(2), .want = true},
-        {.why = "no 3", .ch = 98, .foundation = true, .target = {H(1)}, .M = H(3)},
-        {.why = "empty: start rank", .ch = 98, .foundation = true, .w = 1, .M = H(4), .want = true, .setup = [] { GameRules[53] = 4; }},
-        {.why = "unknown code refuses", .ch = 57, .target = {S(5)}, .M = H(4)},
-        {.why = "unknown code refuses empty", .ch = 121, .M = H(4)},
+        On(11, {H(13)}, H(12), kNo, "queen never on a king").Found().Empty(13),
+        On(11, {H(11)}, H(12), kNo, "queen never on a jack").Found().Dir(1).Empty(1),
+        On(11, {H(10)}, H(11), kYes, "else as 0").Found().Dir(1).Empty(1),
+        On(11, {H(10)}, D(11), kNo, "as 0: same suit").Found().Dir(1).Empty(1),
+        On(12, {H(5)}, S(13), kYes, "always"),
+        On(14, {H(5)}, S(7), kYes, "step 2"),
+        On(14, {H(12)}, S(1), kYes, "step 2 around"),
+        On(14, {H(5)}, S(6), kNo, "not step 1"),
+        On(15, {H(11)}, S(1), kYes, "step 3 around"),
+        On(16, {H(9)}, S(13), kYes, "step 4 to a king"),
+        On(16, {H(10)}, S(1), kYes, "step 4 around"),
+        On(16, {}, S(4), kYes, "step on empty: empty rule").Empty(4),
+        On(20, {}, S(1), kYes, "up from ace only"),
+        On(20, {}, S(2), kNo, "empty takes no 2"),
+        On(20, {H(13)}, S(1), kYes, "ace on a king"),
+        On(20, {H(5)}, S(6), kYes, "up any suit"),
+        On(20, {H(5)}, S(4), kNo, "not down"),
+        On(21, {H(4)}, D(5), kYes, "other suit up").Found().Dir(1).Empty(1),
+        On(21, {H(4)}, H(5), kNo, "not its own suit").Found().Dir(1).Empty(1),
+        On(24, {H(12)}, H(13), kNo, "no king on a queen").Found().Dir(1).Empty(1),
+        On(24, {H(11)}, H(12), kYes, "suit up").Found().Dir(1).Empty(1),
+        On(24, {H(11)}, D(12), kNo, "suit only").Found().Dir(1).Empty(1),
+        On(24, {H(13)}, H(12), kNo, "no queen on a king").Dir(0),
+        On(25, {H(3)}, H(5), kYes, "two up").Dir(1),
+        On(25, {H(5)}, H(3), kYes, "two down").Dir(0),
+        On(25, {H(3)}, D(5), kNo, "in suit").Dir(1),
+        On(25, {H(13)}, H(2), kNo, "no corner").Dir(1),
+        On(61, {H(13)}, H(2), kYes, "2 on king").Dir(1),
+        On(61, {H(12)}, H(1), kYes, "ace on queen").Dir(1),
+        On(61, {H(12)}, S(1), kNo, "not across suits").Dir(1),
+        On(31, {H(5)}, H(4), kYes, "down in suit"),
+        On(31, {H(1)}, H(13), kNo, "nothing on an ace"),
+        On(31, {}, H(13), kNo, "not on empty"),
+        On(32, {H(5)}, H(6), kYes, "up in suit"),
+        On(32, {H(13)}, H(1), kNo, "nothing on a king"),
+        On(34, {S(5)}, H(4), kYes, "down any"),
+        On(34, {S(5)}, H(6), kNo, "not up"),
+        On(34, {}, H(5), kYes, "empty: empty rule").Empty(5),
+        On(34, {}, H(6), kNo, "empty: empty rule refuses").Empty(5),
+        On(35, {S(5)}, H(6), kYes, "up"),
+        On(35, {S(1)}, H(13), kYes, "king on ace"),
+        On(35, {S(13)}, H(1), kYes, "ace on king"),
+        On(35, {S(5)}, H(7), kNo, "not two"),
+        On(23, {H(5)}, H(6), kYes, "up in suit"),
+        On(23, {}, H(6), kNo, "never empty"),
+        On(23, {H(5)}, H(6), kNo, "blocked by visible stock").With([] { Put("Mazzo_Vis", C(2)); }),
+        On(39, {}, H(1), kYes, "empty: ace"),
+        On(39, {}, H(2), kNo, "empty: no 2"),
+        On(39, {S(5)}, H(6), kYes, "up"),
+        On(39, {S(11)}, H(12), kNo, "no queen"),
+        On(43, {H(3)}, H(5), kYes, "two up in suit"),
+        On(43, {H(12)}, H(1), kNo, "no corner"),
+        On(43, {}, H(1), kNo, "never empty"),
+        On(44, {}, H(1), kYes, "empty ace"),
+        On(44, {S(12)}, H(13), kNo, "no king"),
+        On(44, {S(5)}, H(6), kYes, "up"),
+        On(73, {S(9)}, H(5), kYes, "rank = pile number").At(4),
+        On(73, {}, H(6), kNo, "other rank").At(4),
+        On(76, {S(9)}, H(5), kYes, "lower rank"),
+        On(76, {S(9)}, H(10), kNo, "not higher"),
+        On(76, {}, H(10), kYes, "empty any"),
+        On(78, {H(13)}, S(1), kYes, "ace on king").Found(),
+        On(78, {H(5)}, H(6), kYes, "suit up").Found(),
+        On(78, {H(5)}, S(6), kNo, "suit only").Found(),
+        On(78, {}, S(1), kYes, "empty ace").Found(),
+        On(78, {}, S(2), kNo, "empty no 2").Found(),
+        On(86, {H(1)}, C(2), kYes, "cycle hearts to clubs"),
+        On(86, {H(1)}, D(2), kNo, "not hearts to diamonds"),
+        On(86, {C(5)}, D(6), kYes, "clubs to diamonds"),
+        On(86, {S(5)}, H(6), kYes, "spades to hearts"),
+        On(86, {}, S(1), kYes, "empty ace"),
+        On(87, {H(5)}, C(4), kYes, "down in cycle"),
+        On(87, {H(5)}, C(6), kNo, "not up"),
+        On(87, {}, C(6), kYes, "empty any"),
+        On(92, {S(9)}, H(1), kYes, "only aces"),
+        On(92, {}, H(2), kNo, "no 2"),
+        On(94, {S(5)}, H(4), kYes, "other colour, rank below"),
+        On(94, {S(5)}, C(4), kNo, "same colour"),
+        On(94, {D(1)}, C(13), kYes, "king below an ace"),
+        On(94, {H(1)}, C(13), kYes, "also below the first ace"),
+        On(95, {H(5)}, H(6), kYes, "suit, rank above").Found(),
+        On(95, {S(13)}, S(1), kYes, "ace above king").Found(),
+        On(95, {H(5)}, D(6), kNo, "suit only").Found(),
+        On(95, {}, D(1), kYes, "empty ace").Found(),
+        On(98, {H(1)}, H(7), kYes, "a 7 on an ace").Found(),
+        On(98, {H(1)}, H(2), kYes, "a 2 on an ace").Found(),
+        On(98, {H(1)}, H(3), kNo, "no 3").Found(),
+        On(98, {}, H(4), kYes, "empty: start rank").Found().At(1).With([] { GameRules[53] = 4; }),
+        On(57, {S(5)}, H(4), kNo, "unknown code refuses"),
+        On(121, {}, H(4), kNo, "unknown code refuses empty"),
     });
 }
 
 TEST_F(Placement, RuleCodesThatLookAtTheTable) {
     Sweep({
-        {.why = "not from tableau", .ch = 17, .M = H(4), .from = "Fila4"},
-        {.why = "from a cell", .ch = 17, .M = H(4), .from = "Appogg1", .want = true},
-        {.why = "tableau while pile w empty", .ch = 18, .foundation = true, .M = H(4), .from = "Fila4", .want = true},
-        {.why = "tableau while pile w holds", .ch = 18, .foundation = true, .M = H(4), .from = "Fila4", .setup = [] { Put("Fila1", S(2)); }},
-        {.why = "not from a cell", .ch = 19, .M = H(4), .from = "Appogg1"},
-        {.why = "from the stock", .ch = 19, .M = H(4), .from = "Mazzo_Vis", .want = true},
-        {.why = "one card on pile w", .ch = 33, .target = {S(9)}, .M = H(4), .from = "Mazzo_Vis", .want = true},
-        {.why = "two on pile w", .ch = 33, .target = {S(9), S(8)}, .M = H(4), .from = "Mazzo_Vis"},
-        {.why = "fewer than 3 on pile w", .ch = 26, .target = {S(9), D(8)}, .M = H(7), .want = true},
-        {.why = "up too", .ch = 26, .target = {S(9)}, .M = H(10), .want = true},
-        {.why = "3 cards block", .ch = 26, .target = {S(9), D(8), C(7)}, .M = H(6)},
-        {.why = "empty king by entry 132", .ch = 26, .M = H(13), .want = true, .setup = [] { GameRules[132] = 13; }},
-        {.why = "empty queen refused", .ch = 26, .M = H(12), .setup = [] { GameRules[132] = 13; }},
-        {.why = "empty -1 any", .ch = 26, .M = H(12), .want = true, .setup = [] { GameRules[132] = -1; }},
-        {.why = "empty 0 none", .ch = 26, .M = H(12), .setup = [] { GameRules[132] = 0; }},
-        {.why = "not from foundation", .ch = 27, .target = {S(10)}, .M = H(9), .from = "Dest3"},
-        {.why = "not from cell", .ch = 27, .target = {S(10)}, .M = H(9), .from = "Appogg2"},
-        {.why = "alternating from tableau", .ch = 27, .target = {S(10)}, .M = H(9), .from = "Fila5", .want = true},
-        {.why = "empty any", .ch = 28, .M = H(9), .want = true},
-        {.why = "only 2 on ace", .ch = 28, .target = {S(1)}, .M = H(2), .want = true},
-        {.why = "no king on ace", .ch = 28, .target = {S(1)}, .M = H(13)},
-        {.why = "queen on king", .ch = 28, .target = {S(13)}, .M = H(12), .want = true},
-        {.why = "up or down", .ch = 28, .target = {S(5)}, .M = H(6), .want = true},
-        {.why = "in suit", .ch = 60, .target = {S(5)}, .M = H(6)},
-        {.why = "in suit ok", .ch = 60, .target = {S(5)}, .M = S(4), .want = true},
-        {.why = "up to 12", .ch = 29, .foundation = true, .E = 1, .target = {H(1), H(2)}, .M = H(3), .want = true},
-        {.why = "second king at 13", .ch = 29, .foundation = true, .E = 1, .target = {H(13)}, .M = H(13, 2), .want = true, .setup = [] { DestPiles[0] = Filler(12) + FormatCode(H(13)); }},
-        {.why = "then down", .ch = 29, .foundation = true, .E = 1, .target = {H(13, 2)}, .M = H(12, 2), .want = true, .setup = [] { DestPiles[0] = Filler(13) + FormatCode(H(13, 2)); }},
-        {.why = "not up past 13", .ch = 29, .foundation = true, .E = 1, .target = {H(12)}, .M = H(13, 2), .setup = [] { DestPiles[0] = Filler(14) + FormatCode(H(12)); }},
-        {.why = "empty: colour balance", .ch = 29, .foundation = true, .E = 85, .M = H(1), .want = true, .setup = [] { for (int i = 0; i < 4; ++i) GameRules[static_cast<size_t>(52 + i)] = 85; }},
-        {.why = "one card up", .ch = 30, .target = {H(5)}, .M = H(6), .want = true},
-        {.why = "one card down", .ch = 30, .target = {H(5)}, .M = H(4), .want = true},
-        {.why = "pile going down", .ch = 30, .target = {H(6), H(5)}, .M = H(4), .want = true},
-        {.why = "pile going down, not up", .ch = 30, .target = {H(6), H(5)}, .M = H(6, 2)},
-        {.why = "pile going up", .ch = 30, .target = {H(4), H(5)}, .M = H(6), .want = true},
-        {.why = "no king on ace", .ch = 30, .target = {H(1)}, .M = H(13)},
-        {.why = "empty: base and previous foundation started", .ch = 36, .foundation = true, .w = 1, .E = 5, .M = H(5), .want = true, .setup = [] { Put("Dest1", S(5)); }},
-        {.why = "previous foundation empty", .ch = 36, .foundation = true, .w = 1, .E = 5, .M = H(5)},
-        {.why = "first foundation free", .ch = 36, .foundation = true, .E = 5, .M = H(5), .want = true},
-        {.why = "down", .ch = 36, .foundation = true, .E = 5, .target = {H(5)}, .M = S(4), .want = true},
-        {.why = "king on ace", .ch = 36, .foundation = true, .E = 5, .target = {H(1)}, .M = S(13), .want = true},
-        {.why = "doubling", .ch = 37, .target = {H(3)}, .M = S(6), .want = true},
-        {.why = "doubling mod 13", .ch = 37, .target = {H(7)}, .M = S(1), .want = true},
-        {.why = "not +1", .ch = 37, .target = {H(4)}, .M = S(5)},
-        {.why = "king waits for 48", .ch = 37, .target = {H(7)}, .M = S(13), .setup = [] { DestPiles[0] = Filler(47); }},
-        {.why = "king after 48", .ch = 37, .target = {H(7)}, .M = S(13), .want = true, .setup = [] { DestPiles[0] = Filler(48); }},
-        {.why = "empty king", .ch = 38, .M = S(13), .want = true},
-        {.why = "onto a lone king", .ch = 38, .target = {H(13)}, .M = S(5), .want = true},
-        {.why = "not a queen", .ch = 38, .target = {H(13)}, .M = S(12)},
-        {.why = "not onto two cards", .ch = 38, .target = {H(4), H(13)}, .M = S(5)},
-        {.why = "visible stock blocks", .ch = 38, .M = S(13), .setup = [] { Put("Mazzo_Vis", C(2)); }},
-        {.why = "empty king", .ch = 45, .M = S(13), .want = true},
-        {.why = "onto a lone card", .ch = 45, .target = {H(4)}, .M = S(9), .want = true},
-        {.why = "down onto a pile", .ch = 45, .target = {H(9), H(4)}, .M = S(3), .want = true},
-        {.why = "not up onto a pile", .ch = 45, .target = {H(9), H(4)}, .M = S(5)},
-        {.why = "no king", .ch = 45, .target = {H(4)}, .M = S(13)},
-        {.why = "empty queen", .ch = 48, .M = S(12), .want = true},
-        {.why = "onto a lone queen", .ch = 48, .target = {H(12)}, .M = S(5), .want = true},
-        {.why = "no queen on queen", .ch = 48, .target = {H(12)}, .M = S(12)},
-        {.why = "not on a king", .ch = 48, .target = {H(13)}, .M = S(5)},
-        {.why = "empty: start rank", .ch = 46, .foundation = true, .M = S(3), .want = true, .setup = [] { GameRules[52] = 3; }},
-        {.why = "empty: other rank", .ch = 46, .foundation = true, .M = S(4), .setup = [] { GameRules[52] = 3; }},
-        {.why = "up", .ch = 46, .foundation = true, .target = {H(5)}, .M = S(6), .want = true},
-        {.why = "never a queen", .ch = 46, .foundation = true, .target = {H(11)}, .M = S(12)},
-        {.why = "start while pile w holds", .ch = 49, .foundation = true, .M = S(3), .want = true, .setup = [] { GameRules[52] = 3; Put("Fila1", D(9)); }},
-        {.why = "no start while pile w empty", .ch = 49, .foundation = true, .M = S(3), .setup = [] { GameRules[52] = 3; }},
-        {.why = "suit of pile w's bottom", .ch = 51, .foundation = true, .M = D(3), .want = true, .setup = [] { GameRules[52] = 3; FilaPiles[0] = PileOf({D(9), S(2)}); }},
-        {.why = "other suit", .ch = 51, .foundation = true, .M = S(3), .setup = [] { GameRules[52] = 3; FilaPiles[0] = PileOf({D(9), S(2)}); }},
-        {.why = "down", .ch = 47, .foundation = true, .target = {H(5)}, .M = S(4), .want = true},
-        {.why = "king on ace", .ch = 47, .foundation = true, .target = {H(1)}, .M = S(13), .want = true},
-        {.why = "never a queen", .ch = 47, .foundation = true, .target = {H(13)}, .M = S(12)},
-        {.why = "start while pile w-8 holds", .ch = 50, .foundation = true, .w = 9, .M = S(6), .want = true, .setup = [] { GameRules[61] = 6; Put("Fila2", D(9)); }},
-        {.why = "no start while pile w-8 empty", .ch = 50, .foundation = true, .w = 9, .M = S(6), .setup = [] { GameRules[61] = 6; }},
-        {.why = "suit of pile w-8's bottom", .ch = 52, .foundation = true, .w = 9, .M = S(6), .setup = [] { GameRules[61] = 6; Put("Fila2", D(9)); }},
-        {.why = "first foundation free", .ch = 53, .foundation = true, .target = {H(5)}, .M = S(6), .want = true},
-        {.why = "others wait for foundation 1", .ch = 53, .foundation = true, .w = 1, .target = {H(5)}, .M = S(6), .setup = [] { DestPiles[0] = Filler(12); }},
-        {.why = "foundation 1 full", .ch = 53, .foundation = true, .w = 1, .target = {H(13)}, .M = S(1), .want = true, .setup = [] { DestPiles[0] = Filler(13); }},
-        {.why = "empty: not from tableau", .ch = 54, .M = S(13), .from = "Fila3", .setup = [] { GameRules[132] = 13; }},
-        {.why = "empty: from the stock", .ch = 54, .M = S(13), .from = "Mazzo_Vis", .want = true, .setup = [] { GameRules[132] = 13; }},
-        {.why = "down", .ch = 54, .target = {H(5)}, .M = S(4), .want = true},
-        {.why = "king on ace by corner 1", .ch = 54, .target = {H(1)}, .M = S(13), .want = true, .setup = [] { GameRules[252] = 1; }},
-        {.why = "no king on ace otherwise", .ch = 54, .target = {H(1)}, .M = S(13)},
-        {.why = "down in colour", .ch = 55, .target = {H(5)}, .M = D(4), .want = true},
-        {.why = "other colour", .ch = 55, .target = {H(5)}, .M = S(4)},
-        {.why = "lone visible card must go first", .ch = 55, .target = {H(5)}, .M = D(4), .from = "Fila3", .setup = [] { Put("Mazzo_Vis", C(9)); }},
-        {.why = "the visible card itself", .ch = 55, .target = {H(10)}, .M = D(9), .from = "Mazzo_Vis", .want = true},
-        {.why = "two visible cards block", .ch = 55, .target = {H(10)}, .M = D(9), .from = "Mazzo_Vis", .setup = [] { Put("Mazzo_Vis", C(2)); }},
-        {.why = "same rank from a later pile", .ch = 56, .w = 1, .target = {H(5)}, .M = S(5), .from = "Fila4", .want = true},
-        {.why = "from the pile itself onwards", .ch = 56, .w = 3, .target = {H(5)}, .M = S(5), .from = "Fila4", .want = true},
-        {.why = "not from an earlier pile", .ch = 56, .w = 4, .target = {H(5)}, .M = S(5), .from = "Fila4"},
-        {.why = "not from a cell", .ch = 56, .w = 1, .target = {H(5)}, .M = S(5), .from = "Appogg1"},
-        {.why = "rank by count / 4 + 1", .ch = 77, .foundation = true, .target = {H(2)}, .M = S(3), .want = true, .setup = [] { DestPiles[0] = Filler(8); }},
-        {.why = "other rank", .ch = 77, .foundation = true, .target = {H(2)}, .M = S(4), .setup = [] { DestPiles[0] = Filler(8); }},
-        {.why = "empty ace", .ch = 77, .foundation = true, .M = S(1), .want = true},
-        {.why = "13th from own cell", .ch = 79, .foundation = true, .target = {H(12)}, .M = H(13), .from = "Appogg1", .want = true, .setup = [] { DestPiles[0] = Filler(11) + FormatCode(H(12)); }},
-        {.why = "13th not from another cell", .ch = 79, .foundation = true, .target = {H(12)}, .M = H(13), .from = "Appogg2", .setup = [] { DestPiles[0] = Filler(11) + FormatCode(H(12)); }},
-        {.why = "13th must come from the cell", .ch = 79, .foundation = true, .target = {H(12)}, .M = H(13), .from = "Fila1", .setup = [] { DestPiles[0] = Filler(11) + FormatCode(H(12)); }},
-        {.why = "cell card before the 13th", .ch = 79, .foundation = true, .target = {H(1)}, .M = H(2), .from = "Appogg1"},
-        {.why = "up from the tableau", .ch = 79, .foundation = true, .target = {H(1)}, .M = H(2), .from = "Fila1", .want = true},
-        {.why = "ace on king", .ch = 79, .foundation = true, .target = {H(13)}, .M = C(1), .want = true},
-        {.why = "not from tableau", .ch = 80, .target = {H(5)}, .M = H(6), .from = "Fila3"},
-        {.why = "suit up", .ch = 80, .target = {H(5)}, .M = H(6), .from = "Mazzo_Vis", .want = true},
-        {.why = "king and ace adjacent", .ch = 81, .target = {H(13)}, .M = H(1), .from = "Mazzo_Vis", .want = true},
-        {.why = "suit only", .ch = 81, .target = {H(5)}, .M = D(6), .from = "Mazzo_Vis"},
-        {.why = "empty any", .ch = 80, .M = D(6), .from = "Appogg1", .want = true},
-        {.why = "empty: not from tableau", .ch = 94, .M = H(4), .from = "Fila3"},
-        {.why = "empty: visible stock while cells empty", .ch = 94, .M = H(4), .from = "Mazzo_Vis", .want = true},
-        {.why = "empty: visible stock waits for cells", .ch = 94, .M = H(4), .from = "Mazzo_Vis", .setup = [] { Put("Appogg4", S(2)); }},
-        {.why = "empty: from a cell", .ch = 94, .M = H(4), .from = "Appogg4", .want = true},
-        {.why = "step by own bottom", .ch = 97, .foundation = true, .target = {H(2), H(4)}, .M = S(6), .want = true},
-        {.why = "step by partner's bottom", .ch = 97, .foundation = true, .w = 3, .target = {H(5)}, .M = S(8), .want = true, .setup = [] { Put("Dest2", C(3)); }},
-        {.why = "other step refused", .ch = 97, .foundation = true, .w = 3, .target = {H(5)}, .M = S(7), .setup = [] { Put("Dest2", C(3)); }},
-        {.why = "step past the king", .ch = 97, .foundation = true, .w = 3, .target = {H(12)}, .M = S(2), .want = true, .setup = [] { Put("Dest2", C(3)); }},
-        {.why = "at most 12 cards", .ch = 97, .foundation = true, .target = {H(2)}, .M = S(4), .setup = [] { DestPiles[0] = FormatCode(H(2)) + Filler(11); }},
-        {.why = "empty: start rank", .ch = 97, .foundation = true, .w = 2, .M = S(3), .want = true, .setup = [] { GameRules[54] = 3; }},
+        On(17, {}, H(4), kNo, "not from tableau").From("Fila4"),
+        On(17, {}, H(4), kYes, "from a cell").From("Appogg1"),
+        On(18, {}, H(4), kYes, "tableau while pile w empty").Found().From("Fila4"),
+        On(18, {}, H(4), kNo, "tableau while pile w holds").Found().From("Fila4").With([] {
+            Put("Fila1", S(2));
+        }),
+        On(19, {}, H(4), kNo, "not from a cell").From("Appogg1"),
+        On(19, {}, H(4), kYes, "from the stock").From("Mazzo_Vis"),
+        On(33, {S(9)}, H(4), kYes, "one card on pile w").From("Mazzo_Vis"),
+        On(33, {S(9), S(8)}, H(4), kNo, "two on pile w").From("Mazzo_Vis"),
+        On(26, {S(9), D(8)}, H(7), kYes, "fewer than 3 on pile w"),
+        On(26, {S(9)}, H(10), kYes, "up too"),
+        On(26, {S(9), D(8), C(7)}, H(6), kNo, "3 cards block"),
+        On(26, {}, H(13), kYes, "empty king by entry 132").With([] { GameRules[132] = 13; }),
+        On(26, {}, H(12), kNo, "empty queen refused").With([] { GameRules[132] = 13; }),
+        On(26, {}, H(12), kYes, "empty -1 any").With([] { GameRules[132] = -1; }),
+        On(26, {}, H(12), kNo, "empty 0 none").With([] { GameRules[132] = 0; }),
+        On(27, {S(10)}, H(9), kNo, "not from foundation").From("Dest3"),
+        On(27, {S(10)}, H(9), kNo, "not from cell").From("Appogg2"),
+        On(27, {S(10)}, H(9), kYes, "alternating from tableau").From("Fila5"),
+        On(28, {}, H(9), kYes, "empty any"),
+        On(28, {S(1)}, H(2), kYes, "only 2 on ace"),
+        On(28, {S(1)}, H(13), kNo, "no king on ace"),
+        On(28, {S(13)}, H(12), kYes, "queen on king"),
+        On(28, {S(5)}, H(6), kYes, "up or down"),
+        On(60, {S(5)}, H(6), kNo, "in suit"),
+        On(60, {S(5)}, S(4), kYes, "in suit ok"),
+        On(29, {H(1), H(2)}, H(3), kYes, "up to 12").Found().Empty(1),
+        On(29, {H(13)}, H(13, 2), kYes, "second king at 13").Found().Empty(1).With([] {
+            DestPiles[0] = Filler(12) + FormatCode(H(13));
+        }),
+        On(29, {H(13, 2)}, H(12, 2), kYes, "then down").Found().Empty(1).With([] {
+            DestPiles[0] = Filler(13) + FormatCode(H(13, 2));
+        }),
+        On(29, {H(12)}, H(13, 2), kNo, "not up past 13").Found().Empty(1).With([] {
+            DestPiles[0] = Filler(14) + FormatCode(H(12));
+        }),
+        On(29, {}, H(1), kYes, "empty: colour balance").Found().Empty(85).With([] {
+            for (int i = 0; i < 4; ++i) GameRules[static_cast<size_t>(52 + i)] = 85;
+        }),
+        On(30, {H(5)}, H(6), kYes, "one card up"),
+        On(30, {H(5)}, H(4), kYes, "one card down"),
+        On(30, {H(6), H(5)}, H(4), kYes, "pile going down"),
+        On(30, {H(6), H(5)}, H(6, 2), kNo, "pile going down, not up"),
+        On(30, {H(4), H(5)}, H(6), kYes, "pile going up"),
+        On(30, {H(1)}, H(13), kNo, "no king on ace"),
+        On(36, {}, H(5), kYes, "empty: base and previous foundation started")
+            .Found()
+            .At(1)
+            .Empty(5)
+            .With([] { Put("Dest1", S(5)); }),
+        On(36, {}, H(5), kNo, "previous foundation empty").Found().At(1).Empty(5),
+        On(36, {}, H(5), kYes, "first foundation free").Found().Empty(5),
+        On(36, {H(5)}, S(4), kYes, "down").Found().Empty(5),
+        On(36, {H(1)}, S(13), kYes, "king on ace").Found().Empty(5),
+        On(37, {H(3)}, S(6), kYes, "doubling"),
+        On(37, {H(7)}, S(1), kYes, "doubling mod 13"),
+        On(37, {H(4)}, S(5), kNo, "not +1"),
+        On(37, {H(7)}, S(13), kNo, "king waits for 48").With([] { DestPiles[0] = Filler(47); }),
+        On(37, {H(7)}, S(13), kYes, "king after 48").With([] { DestPiles[0] = Filler(48); }),
+        On(38, {}, S(13), kYes, "empty king"),
+        On(38, {H(13)}, S(5), kYes, "onto a lone king"),
+        On(38, {H(13)}, S(12), kNo, "not a queen"),
+        On(38, {H(4), H(13)}, S(5), kNo, "not onto two cards"),
+        On(38, {}, S(13), kNo, "visible stock blocks").With([] { Put("Mazzo_Vis", C(2)); }),
+        On(45, {}, S(13), kYes, "empty king"),
+        On(45, {H(4)}, S(9), kYes, "onto a lone card"),
+        On(45, {H(9), H(4)}, S(3), kYes, "down onto a pile"),
+        On(45, {H(9), H(4)}, S(5), kNo, "not up onto a pile"),
+        On(45, {H(4)}, S(13), kNo, "no king"),
+        On(48, {}, S(12), kYes, "empty queen"),
+        On(48, {H(12)}, S(5), kYes, "onto a lone queen"),
+        On(48, {H(12)}, S(12), kNo, "no queen on queen"),
+        On(48, {H(13)}, S(5), kNo, "not on a king"),
+        On(46, {}, S(3), kYes, "empty: start rank").Found().With([] { GameRules[52] = 3; }),
+        On(46, {}, S(4), kNo, "empty: other rank").Found().With([] { GameRules[52] = 3; }),
+        On(46, {H(5)}, S(6), kYes, "up").Found(),
+        On(46, {H(11)}, S(12), kNo, "never a queen").Found(),
+        On(49, {}, S(3), kYes, "start while pile w holds").Found().With([] {
+            GameRules[52] = 3;
+            Put("Fila1", D(9));
+        }),
+        On(49, {}, S(3), kNo, "no start while pile w empty").Found().With([] {
+            GameRules[52] = 3;
+        }),
+        On(51, {}, D(3), kYes, "suit of pile w's bottom").Found().With([] {
+            GameRules[52] = 3;
+            FilaPiles[0] = PileOf({D(9), S(2)});
+        }),
+        On(51, {}, S(3), kNo, "other suit").Found().With([] {
+            GameRules[52] = 3;
+            FilaPiles[0] = PileOf({D(9), S(2)});
+        }),
+        On(47, {H(5)}, S(4), kYes, "down").Found(),
+        On(47, {H(1)}, S(13), kYes, "king on ace").Found(),
+        On(47, {H(13)}, S(12), kNo, "never a queen").Found(),
+        On(50, {}, S(6), kYes, "start while pile w-8 holds").Found().At(9).With([] {
+            GameRules[61] = 6;
+            Put("Fila2", D(9));
+        }),
+        On(50, {}, S(6), kNo, "no start while pile w-8 empty").Found().At(9).With([] {
+            GameRules[61] = 6;
+        }),
+        On(52, {}, S(6), kNo, "suit of pile w-8's bottom").Found().At(9).With([] {
+            GameRules[61] = 6;
+            Put("Fila2", D(9));
+        }),
+        On(53, {H(5)}, S(6), kYes, "first foundation free").Found(),
+        On(53, {H(5)}, S(6), kNo, "others wait for foundation 1").Found().At(1).With([] {
+            DestPiles[0] = Filler(12);
+        }),
+        On(53, {H(13)}, S(1), kYes, "foundation 1 full").Found().At(1).With([] {
+            DestPiles[0] = Filler(13);
+        }),
+        On(54, {}, S(13), kNo, "empty: not from tableau").From("Fila3").With([] {
+            GameRules[132] = 13;
+        }),
+        On(54, {}, S(13), kYes, "empty: from the stock").From("Mazzo_Vis").With([] {
+            GameRules[132] = 13;
+        }),
+        On(54, {H(5)}, S(4), kYes, "down"),
+        On(54, {H(1)}, S(13), kYes, "king on ace by corner 1").With([] { GameRules[252] = 1; }),
+        On(54, {H(1)}, S(13), kNo, "no king on ace otherwise"),
+        On(55, {H(5)}, D(4), kYes, "down in colour"),
+        On(55, {H(5)}, S(4), kNo, "other colour"),
+        On(55, {H(5)}, D(4), kNo, "lone visible card must go first").From("Fila3").With([] {
+            Put("Mazzo_Vis", C(9));
+        }),
+        On(55, {H(10)}, D(9), kYes, "the visible card itself").From("Mazzo_Vis"),
+        On(55, {H(10)}, D(9), kNo, "two visible cards block").From("Mazzo_Vis").With([] {
+            Put("Mazzo_Vis", C(2));
+        }),
+        On(56, {H(5)}, S(5), kYes, "same rank from a later pile").At(1).From("Fila4"),
+        On(56, {H(5)}, S(5), kYes, "from the pile itself onwards").At(3).From("Fila4"),
+        On(56, {H(5)}, S(5), kNo, "not from an earlier pile").At(4).From("Fila4"),
+        On(56, {H(5)}, S(5), kNo, "not from a cell").At(1).From("Appogg1"),
+        On(77, {H(2)}, S(3), kYes, "rank by count / 4 + 1").Found().With([] {
+            DestPiles[0] = Filler(8);
+        }),
+        On(77, {H(2)}, S(4), kNo, "other rank").Found().With([] { DestPiles[0] = Filler(8); }),
+        On(77, {}, S(1), kYes, "empty ace").Found(),
+        On(79, {H(12)}, H(13), kYes, "13th from own cell").Found().From("Appogg1").With([] {
+            DestPiles[0] = Filler(11) + FormatCode(H(12));
+        }),
+        On(79, {H(12)}, H(13), kNo, "13th not from another cell").Found().From("Appogg2").With([] {
+            DestPiles[0] = Filler(11) + FormatCode(H(12));
+        }),
+        On(79, {H(12)}, H(13), kNo, "13th must come from the cell").Found().From("Fila1").With([] {
+            DestPiles[0] = Filler(11) + FormatCode(H(12));
+        }),
+        On(79, {H(1)}, H(2), kNo, "cell card before the 13th").Found().From("Appogg1"),
+        On(79, {H(1)}, H(2), kYes, "up from the tableau").Found().From("Fila1"),
+        On(79, {H(13)}, C(1), kYes, "ace on king").Found(),
+        On(80, {H(5)}, H(6), kNo, "not from tableau").From("Fila3"),
+        On(80, {H(5)}, H(6), kYes, "suit up").From("Mazzo_Vis"),
+        On(81, {H(13)}, H(1), kYes, "king and ace adjacent").From("Mazzo_Vis"),
+        On(81, {H(5)}, D(6), kNo, "suit only").From("Mazzo_Vis"),
+        On(80, {}, D(6), kYes, "empty any").From("Appogg1"),
+        On(94, {}, H(4), kNo, "empty: not from tableau").From("Fila3"),
+        On(94, {}, H(4), kYes, "empty: visible stock while cells empty").From("Mazzo_Vis"),
+        On(94, {}, H(4), kNo, "empty: visible stock waits for cells").From("Mazzo_Vis").With([] {
+            Put("Appogg4", S(2));
+        }),
+        On(94, {}, H(4), kYes, "empty: from a cell").From("Appogg4"),
+        On(97, {H(2), H(4)}, S(6), kYes, "step by own bottom").Found(),
+        On(97, {H(5)}, S(8), kYes, "step by partner's bottom").Found().At(3).With([] {
+            Put("Dest2", C(3));
+        }),
+        On(97, {H(5)}, S(7), kNo, "other step refused").Found().At(3).With([] {
+            Put("Dest2", C(3));
+        }),
+        On(97, {H(12)}, S(2), kYes, "step past the king").Found().At(3).With([] {
+            Put("Dest2", C(3));
+        }),
+        On(97, {H(2)}, S(4), kNo, "at most 12 cards").Found().With([] {
+            DestPiles[0] = FormatCode(H(2)) + Filler(11);
+        }),
+        On(97, {}, S(3), kYes, "empty: start rank").Found().At(2).With([] { GameRules[54] = 3; }),
     });
 }
 
@@ -593,7 +699,9 @@ TEST_F(Placement, TwoStepRuleAndItsFoundationGroups) {
 }
 
 TEST_F(Placement, CommonStepOfAllFoundations) {
-    auto place = [](CardCode T, CardCode M) { return CanPlace(T, M, 1, true, 1, true, true, 91, 1, 1); };
+    auto place = [](CardCode T, CardCode M) {
+        return CanPlace(T, M, 1, true, 1, true, true, 91, 1, 1);
+    };
     // No foundation holds two cards yet: steps of 1 and 2 both go.
     EXPECT_TRUE(place(H(3), S(4)));
     EXPECT_TRUE(place(H(3), S(5)));
@@ -713,96 +821,100 @@ TEST_F(Placement, JokersOnFoundationsStandForTheCardTheyReplace) {
 
 TEST_F(Placement, DefinedRulesWithConditionsOfTheirOwn) {
     Sweep({
-        {.why = "stock card up", .ch = 88, .target = {S(5)}, .M = H(6), .from = "Mazzo_Vis", .want = true},
-        {.why = "stock card down", .ch = 88, .target = {S(5)}, .M = H(4), .from = "Mazzo", .want = true},
-        {.why = "tableau card refused", .ch = 88, .target = {S(5)}, .M = H(6), .from = "Fila3"},
-        {.why = "stock card onto empty", .ch = 88, .M = H(6), .from = "Mazzo_Vis", .want = true},
-        {.why = "single down in suit", .ch = 89, .target = {S(5)}, .M = S(4), .want = true},
-        {.why = "stack refused", .ch = 89, .target = {S(5)}, .M = S(4), .setup = [] { SetMovingStackSingle(false); }},
-        {.why = "same rank", .ch = 90, .target = {S(5)}, .M = H(5), .want = true},
-        {.why = "four at most", .ch = 90, .target = {S(5), H(5), D(5), C(5)}, .M = H(5, 2)},
-        {.why = "empty any", .ch = 90, .M = H(9), .want = true},
-        {.why = "from a cell, as 0", .ch = 93, .foundation = true, .dir = 1, .E = 1, .target = {H(5)}, .M = H(6), .from = "Appogg2", .want = true},
-        {.why = "not from tableau", .ch = 93, .foundation = true, .dir = 1, .E = 1, .target = {H(5)}, .M = H(6), .from = "Fila2"},
-        {.why = "from a cell, wrong suit", .ch = 93, .foundation = true, .dir = 1, .E = 1, .target = {H(5)}, .M = D(6), .from = "Appogg2"},
+        On(88, {S(5)}, H(6), kYes, "stock card up").From("Mazzo_Vis"),
+        On(88, {S(5)}, H(4), kYes, "stock card down").From("Mazzo"),
+        On(88, {S(5)}, H(6), kNo, "tableau card refused").From("Fila3"),
+        On(88, {}, H(6), kYes, "stock card onto empty").From("Mazzo_Vis"),
+        On(89, {S(5)}, S(4), kYes, "single down in suit"),
+        On(89, {S(5)}, S(4), kNo, "stack refused").With([] { SetMovingStackSingle(false); }),
+        On(90, {S(5)}, H(5), kYes, "same rank"),
+        On(90, {S(5), H(5), D(5), C(5)}, H(5, 2), kNo, "four at most"),
+        On(90, {}, H(9), kYes, "empty any"),
+        On(93, {H(5)}, H(6), kYes, "from a cell, as 0").Found().Dir(1).Empty(1).From("Appogg2"),
+        On(93, {H(5)}, H(6), kNo, "not from tableau").Found().Dir(1).Empty(1).From("Fila2"),
+        On(93, {H(5)}, D(6), kNo, "from a cell, wrong suit")
+            .Found()
+            .Dir(1)
+            .Empty(1)
+            .From("Appogg2"),
     });
 }
 
 TEST_F(Placement, DefinedRulesOfSuitAndStep) {
     Sweep({
-        {.why = "alternate down", .ch = 74, .target = {S(5)}, .M = H(4), .want = true},
-        {.why = "king on ace", .ch = 74, .target = {S(1)}, .M = H(13), .want = true},
-        {.why = "same colour", .ch = 74, .target = {S(5)}, .M = C(4)},
-        {.why = "ace on king", .ch = 82, .target = {H(13)}, .M = H(1), .want = true},
-        {.why = "down", .ch = 82, .target = {H(5)}, .M = H(4), .want = true},
-        {.why = "suit", .ch = 82, .target = {H(5)}, .M = D(6)},
-        {.why = "colour down", .ch = 83, .target = {H(5)}, .M = D(4), .want = true},
-        {.why = "colour", .ch = 83, .target = {H(5)}, .M = S(4)},
-        {.why = "empty king", .ch = 83, .M = S(13), .want = true},
-        {.why = "empty queen", .ch = 83, .M = S(12)},
-        {.why = "two down", .ch = 84, .target = {H(5)}, .M = S(3), .want = true},
-        {.why = "one down", .ch = 84, .target = {H(5)}, .M = S(4)},
-        {.why = "no corner", .ch = 84, .target = {H(2)}, .M = S(13)},
-        {.why = "alternate up", .ch = 85, .target = {H(5)}, .M = S(6), .want = true},
-        {.why = "no corner", .ch = 85, .target = {H(13)}, .M = S(1)},
-        {.why = "other suit down", .ch = 96, .target = {H(5)}, .M = D(4), .want = true},
-        {.why = "same suit", .ch = 96, .target = {H(5)}, .M = H(4, 2)},
-        {.why = "alternate up", .ch = 99, .target = {H(5)}, .M = S(6), .want = true},
-        {.why = "alternate down", .ch = 99, .target = {H(5)}, .M = C(4), .want = true},
-        {.why = "colour", .ch = 99, .target = {H(5)}, .M = D(6)},
-        {.why = "colour up", .ch = 100, .target = {H(5)}, .M = D(6), .want = true},
-        {.why = "not down", .ch = 100, .target = {H(5)}, .M = D(4)},
-        {.why = "colour down", .ch = 101, .target = {H(5)}, .M = D(4), .want = true},
-        {.why = "colour", .ch = 101, .target = {H(5)}, .M = S(6)},
-        {.why = "king on ace", .ch = 102, .target = {H(1)}, .M = S(13), .want = true},
-        {.why = "not up", .ch = 102, .target = {H(5)}, .M = S(6)},
-        {.why = "ace on king", .ch = 103, .target = {H(13)}, .M = S(1), .want = true},
-        {.why = "not down", .ch = 103, .target = {H(5)}, .M = S(4)},
-        {.why = "suit two down around", .ch = 104, .target = {H(1)}, .M = H(12), .want = true},
-        {.why = "suit", .ch = 104, .target = {H(5)}, .M = D(3)},
-        {.why = "colour two up around", .ch = 105, .target = {H(12)}, .M = D(1), .want = true},
-        {.why = "colour", .ch = 105, .target = {H(5)}, .M = S(7)},
-        {.why = "two up", .ch = 106, .target = {H(5)}, .M = S(7), .want = true},
-        {.why = "two down", .ch = 106, .target = {H(5)}, .M = S(3), .want = true},
-        {.why = "no corner", .ch = 106, .target = {H(12)}, .M = S(1)},
-        {.why = "alternate around", .ch = 107, .target = {H(13)}, .M = S(1), .want = true},
-        {.why = "colour", .ch = 107, .target = {H(13)}, .M = D(1)},
-        {.why = "other suit up", .ch = 108, .target = {H(5)}, .M = D(6), .want = true},
-        {.why = "same suit", .ch = 108, .target = {H(5)}, .M = H(6)},
-        {.why = "empty king", .ch = 109, .M = H(13), .want = true},
-        {.why = "empty ace", .ch = 109, .M = H(1)},
-        {.why = "suit up", .ch = 109, .target = {H(5)}, .M = H(6), .want = true},
-        {.why = "empty ace", .ch = 110, .M = H(1), .want = true},
-        {.why = "suit up", .ch = 110, .target = {H(5)}, .M = H(6), .want = true},
-        {.why = "not down", .ch = 110, .target = {H(5)}, .M = H(4)},
-        {.why = "suit down", .ch = 111, .target = {H(5)}, .M = H(4), .want = true},
-        {.why = "empty queen", .ch = 111, .M = H(12)},
-        {.why = "never empty", .ch = 112, .M = H(12)},
-        {.why = "any down", .ch = 112, .target = {H(5)}, .M = S(4), .want = true},
-        {.why = "empty any", .ch = 113, .M = H(7), .want = true},
-        {.why = "alternate down", .ch = 113, .target = {H(5)}, .M = S(4), .want = true},
-        {.why = "colour", .ch = 113, .target = {H(5)}, .M = D(4)},
-        {.why = "colour two down", .ch = 114, .target = {H(5)}, .M = D(3), .want = true},
-        {.why = "colour", .ch = 114, .target = {H(5)}, .M = S(3)},
-        {.why = "suit three up around", .ch = 115, .target = {H(11)}, .M = H(1), .want = true},
-        {.why = "suit three up", .ch = 115, .target = {H(5)}, .M = H(8), .want = true},
-        {.why = "suit", .ch = 115, .target = {H(5)}, .M = D(8)},
-        {.why = "suit three down around", .ch = 116, .target = {H(2)}, .M = H(12), .want = true},
-        {.why = "suit three down", .ch = 116, .target = {H(5)}, .M = H(2), .want = true},
-        {.why = "same rank other suit", .ch = 117, .target = {H(5)}, .M = S(5), .want = true},
-        {.why = "same suit", .ch = 117, .target = {H(5)}, .M = H(5, 2)},
-        {.why = "never empty", .ch = 117, .M = H(5)},
-        {.why = "alternate two up", .ch = 118, .target = {H(5)}, .M = S(7), .want = true},
-        {.why = "colour", .ch = 118, .target = {H(5)}, .M = D(7)},
-        {.why = "suit king on ace", .ch = 119, .target = {H(1)}, .M = H(13), .want = true},
-        {.why = "empty ace", .ch = 119, .M = H(1), .want = true},
-        {.why = "empty king", .ch = 119, .M = H(13)},
-        {.why = "any down", .ch = 120, .target = {H(5)}, .M = S(4), .want = true},
-        {.why = "empty king", .ch = 120, .M = S(13), .want = true},
-        {.why = "empty ace", .ch = 120, .M = S(1)},
-        {.why = "empty: empty rule", .ch = 99, .E = 7, .M = S(7), .want = true},
-        {.why = "empty: empty rule refuses", .ch = 99, .E = 7, .M = S(8)},
-        {.why = "joker target", .ch = 103, .target = {kJoker}, .M = S(1)},
+        On(74, {S(5)}, H(4), kYes, "alternate down"),
+        On(74, {S(1)}, H(13), kYes, "king on ace"),
+        On(74, {S(5)}, C(4), kNo, "same colour"),
+        On(82, {H(13)}, H(1), kYes, "ace on king"),
+        On(82, {H(5)}, H(4), kYes, "down"),
+        On(82, {H(5)}, D(6), kNo, "suit"),
+        On(83, {H(5)}, D(4), kYes, "colour down"),
+        On(83, {H(5)}, S(4), kNo, "colour"),
+        On(83, {}, S(13), kYes, "empty king"),
+        On(83, {}, S(12), kNo, "empty queen"),
+        On(84, {H(5)}, S(3), kYes, "two down"),
+        On(84, {H(5)}, S(4), kNo, "one down"),
+        On(84, {H(2)}, S(13), kNo, "no corner"),
+        On(85, {H(5)}, S(6), kYes, "alternate up"),
+        On(85, {H(13)}, S(1), kNo, "no corner"),
+        On(96, {H(5)}, D(4), kYes, "other suit down"),
+        On(96, {H(5)}, H(4, 2), kNo, "same suit"),
+        On(99, {H(5)}, S(6), kYes, "alternate up"),
+        On(99, {H(5)}, C(4), kYes, "alternate down"),
+        On(99, {H(5)}, D(6), kNo, "colour"),
+        On(100, {H(5)}, D(6), kYes, "colour up"),
+        On(100, {H(5)}, D(4), kNo, "not down"),
+        On(101, {H(5)}, D(4), kYes, "colour down"),
+        On(101, {H(5)}, S(6), kNo, "colour"),
+        On(102, {H(1)}, S(13), kYes, "king on ace"),
+        On(102, {H(5)}, S(6), kNo, "not up"),
+        On(103, {H(13)}, S(1), kYes, "ace on king"),
+        On(103, {H(5)}, S(4), kNo, "not down"),
+        On(104, {H(1)}, H(12), kYes, "suit two down around"),
+        On(104, {H(5)}, D(3), kNo, "suit"),
+        On(105, {H(12)}, D(1), kYes, "colour two up around"),
+        On(105, {H(5)}, S(7), kNo, "colour"),
+        On(106, {H(5)}, S(7), kYes, "two up"),
+        On(106, {H(5)}, S(3), kYes, "two down"),
+        On(106, {H(12)}, S(1), kNo, "no corner"),
+        On(107, {H(13)}, S(1), kYes, "alternate around"),
+        On(107, {H(13)}, D(1), kNo, "colour"),
+        On(108, {H(5)}, D(6), kYes, "other suit up"),
+        On(108, {H(5)}, H(6), kNo, "same suit"),
+        On(109, {}, H(13), kYes, "empty king"),
+        On(109, {}, H(1), kNo, "empty ace"),
+        On(109, {H(5)}, H(6), kYes, "suit up"),
+        On(110, {}, H(1), kYes, "empty ace"),
+        On(110, {H(5)}, H(6), kYes, "suit up"),
+        On(110, {H(5)}, H(4), kNo, "not down"),
+        On(111, {H(5)}, H(4), kYes, "suit down"),
+        On(111, {}, H(12), kNo, "empty queen"),
+        On(112, {}, H(12), kNo, "never empty"),
+        On(112, {H(5)}, S(4), kYes, "any down"),
+        On(113, {}, H(7), kYes, "empty any"),
+        On(113, {H(5)}, S(4), kYes, "alternate down"),
+        On(113, {H(5)}, D(4), kNo, "colour"),
+        On(114, {H(5)}, D(3), kYes, "colour two down"),
+        On(114, {H(5)}, S(3), kNo, "colour"),
+        On(115, {H(11)}, H(1), kYes, "suit three up around"),
+        On(115, {H(5)}, H(8), kYes, "suit three up"),
+        On(115, {H(5)}, D(8), kNo, "suit"),
+        On(116, {H(2)}, H(12), kYes, "suit three down around"),
+        On(116, {H(5)}, H(2), kYes, "suit three down"),
+        On(117, {H(5)}, S(5), kYes, "same rank other suit"),
+        On(117, {H(5)}, H(5, 2), kNo, "same suit"),
+        On(117, {}, H(5), kNo, "never empty"),
+        On(118, {H(5)}, S(7), kYes, "alternate two up"),
+        On(118, {H(5)}, D(7), kNo, "colour"),
+        On(119, {H(1)}, H(13), kYes, "suit king on ace"),
+        On(119, {}, H(1), kYes, "empty ace"),
+        On(119, {}, H(13), kNo, "empty king"),
+        On(120, {H(5)}, S(4), kYes, "any down"),
+        On(120, {}, S(13), kYes, "empty king"),
+        On(120, {}, S(1), kNo, "empty ace"),
+        On(99, {}, S(7), kYes, "empty: empty rule").Empty(7),
+        On(99, {}, S(8), kNo, "empty: empty rule refuses").Empty(7),
+        On(103, {kJoker}, S(1), kNo, "joker target"),
     });
 }
 
@@ -920,7 +1032,9 @@ TEST_F(Placement, FoundationDropChecks) {
 }
 
 TEST_F(Placement, ReserveRules) {
-    auto rule = [](int n, int R) { GameRules[static_cast<size_t>(331 + n)] = static_cast<int16_t>(R); };
+    auto rule = [](int n, int R) {
+        GameRules[static_cast<size_t>(331 + n)] = static_cast<int16_t>(R);
+    };
     rule(1, 90);
     EXPECT_TRUE(CanDropOn("Appogg1", S(13)));
     EXPECT_FALSE(CanDropOn("Appogg1", S(12)));
@@ -1157,7 +1271,9 @@ TEST_F(Offers, AFullFoundationTakesNoMoreOffers) {
 TEST_F(Offers, GroupedOffersKeepToTheirFoundations) {
     GameRules[367] = 10;
     for (int i = 0; i < 10; ++i) Foundation(i, 1, 1, 0);
-    auto reset = [] { for (auto& p : DestPiles) p.clear(); };
+    auto reset = [] {
+        for (auto& p : DestPiles) p.clear();
+    };
     auto landed = [] {
         for (int i = 0; i < 16; ++i)
             if (!DestPiles[static_cast<size_t>(i)].empty()) return i;
