@@ -5,7 +5,6 @@
 // through the dialogs port.
 #include <functional>
 #include <string>
-
 #include <vector>
 
 #include "storage/preferences.h"
