@@ -80,6 +80,8 @@ public:
     virtual bool AutoplayEnabled() { return false; }
     // Toggles the autoplay command (its check mark and tool buttons).
     virtual void ToggleAutoplay() {}
+    // Repaints the whole window at once (after a message box closed).
+    virtual void Repaint() {}
 };
 
 // Facts about the display and the installed fonts.
