@@ -17,6 +17,7 @@
 #include "storage/autoplay_prefs.h"
 #include "storage/catalogue.h"
 #include "storage/preferences.h"
+#include "storage/statistics.h"
 
 namespace bw {
 
@@ -375,10 +376,8 @@ void TfrmMain::Activated() {
         UpdateCaption();
         ArrangeBars();
         repaint();
-        if (Hooks().upgradeScoreFile) Hooks().upgradeScoreFile();
-        UpgradeOldSwitches();
-        const bool series = Hooks().seriesFileExists && Hooks().seriesFileExists();
-        if (!series && Hooks().firstGame) Hooks().firstGame();
+        UpgradeScoreFile();
+        if (!SeriesFileExists(true) && Hooks().firstGame) Hooks().firstGame();
     }
     // A palette display redraws the faded default background in its colours.
     if (!MoreThan256Colors(Screen()) && ParameterIs(135, "Y") &&
@@ -509,15 +508,21 @@ void TfrmMain::CenterPanelLabels() {
         l->setFixedHeight(textHeight);
         l->move(l->x(), qMax(0, top));
     }
-    lblTempo2->move(4, lblTempo2->y());
-    lblScore2->move(4, lblScore2->y());
-    lblTempo2->adjustSize();
-    lblScore2->adjustSize();
-    const int timeLeft = lblTempo2->x() + lblTempo2->width() + 2;
-    lblTempo->setGeometry(timeLeft, lblTempo->y(), kTimeWidth - 4 - timeLeft, lblTempo->height());
-    const int scoreLeft = lblScore2->x() + lblScore2->width() + 2;
-    lblScore->setGeometry(scoreLeft, lblScore->y(), kScoreWidth - 4 - scoreLeft,
-                          lblScore->height());
+    // Caption on the left, value on the right; the value keeps room for its
+    // widest text and the caption gives way when the font runs wide.
+    auto place = [](QLabel* caption, QLabel* value, int panelWidth, const QString& widest) {
+        constexpr int kInset = 3;
+        caption->adjustSize();
+        caption->move(kInset, caption->y());
+        const int need = value->fontMetrics().horizontalAdvance(widest) + 2;
+        const int room = panelWidth - 2 * kInset - caption->width() - 2;
+        const int w = qMax(need, room);
+        value->setGeometry(panelWidth - kInset - w, value->y(), w, value->height());
+    };
+    place(lblTempo2, lblTempo, kTimeWidth, QStringLiteral("0") + ZeroTimeText());
+    place(lblScore2, lblScore, kScoreWidth, QStringLiteral("-0000"));
+    lblTempo->raise();
+    lblScore->raise();
 }
 
 void TfrmMain::SetToolBarFlat(bool flat, bool fromMenu) {
@@ -570,6 +575,13 @@ int TfrmMain::BarWidth() const {
     if (Flag(flag::kFirstActivation) && (windowState() & Qt::WindowMaximized))
         return Screen().Width() + 8;
     return width();
+}
+
+TableRect TfrmMain::TableArea() const {
+    const QFrame* bar = VisibleBar();
+    const QRect outer = frameGeometry();
+    return MainWindowTableRect(bar->y() + bar->height(), imgSfondo->height(), outer.height(),
+                               outer.width(), 0);
 }
 
 QToolButton* TfrmMain::VisibleExitButton() const {

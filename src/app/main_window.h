@@ -14,6 +14,7 @@
 #include "app/advanced_form.h"
 #include "app/table_widget.h"
 #include "core/ports.h"
+#include "render/layout.h"
 
 namespace bw {
 
@@ -56,6 +57,9 @@ public:
     void UpdateCaption();
     // Places the tool bars, lines and panels for the window's width.
     void ArrangeBars();
+    // The rectangle the table's piles are laid out in, in the table
+    // widget's coordinates: below the visible tool bar to the last row.
+    TableRect TableArea() const;
     // The width the bars are arranged for.
     int BarWidth() const;
     bool LargeBar() const { return largeBar_; }

@@ -28,9 +28,6 @@ struct ShellHooks {
     // First activation: the open-game dialog, or (until it exists) the
     // current game started at once.
     std::function<void()> firstGame;
-    // First activation: the statistics upgrade; whether a series file exists.
-    std::function<void()> upgradeScoreFile;
-    std::function<bool()> seriesFileExists;
     // Stops the winning animation (a close while it runs).
     std::function<void()> stopWinAnimation;
     // Start-up: card decks and the undo setting (initialisation step 13).

@@ -8,7 +8,6 @@
 #include "core/state.h"
 #include "platform/paths.h"
 #include "storage/catalogue.h"
-#include "storage/preferences.h"
 
 namespace bw {
 
@@ -127,12 +126,4 @@ void DeleteObsoleteFiles() {
     DeleteIfExists("QUILLORY.DLL");
 }
 
-}  // namespace bw
-
-namespace bw {
-void UpgradeOldSwitches() {
-    if (!platform::FileExists(ProgramFile("DATA\\STAT_SCR.DAT"))) return;
-    for (const char* k : {key::kCardsAnimate, key::kConfirmQuit})
-        if (ReadPreference(k, "") == "S") WritePreference(k, "Y");
-}
 }  // namespace bw

@@ -43,10 +43,3 @@ void WriteVersionMarker();
 void DeleteObsoleteFiles();
 
 }  // namespace bw
-
-namespace bw {
-// Older settings files stored "S" for yes: at the first activation, and only
-// when "DATA\STAT_SCR.DAT" exists, "Cards_Animate" and "ConfirmQuit" of "S"
-// become "Y".
-void UpgradeOldSwitches();
-}  // namespace bw
