@@ -16,6 +16,7 @@ std::array<int16_t, 40> FilaTop{};
 TMainGame MainGame;
 std::array<uint8_t, 16> GameFlags{};
 std::array<int64_t, 2> GameTimes{};
+int RunningCount = 0;
 
 void FillCardRegister() {
     static const char* kSuits[4] = {"CUORI", "QUADR", "FIORI", "PICCH"};
@@ -68,6 +69,7 @@ void ResetGameState() {
     MainGame.second.clear();
     GameFlags.fill(0);
     GameTimes.fill(0);
+    RunningCount = 0;
     ClearHistory(true);
     FilaLeft.fill(0);
     FilaTop.fill(0);

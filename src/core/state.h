@@ -110,6 +110,9 @@ extern std::array<uint8_t, 16> GameFlags;
 inline bool Flag(int i) { return GameFlags[static_cast<size_t>(i)] != 0; }
 inline void SetFlag(int i, bool on) { GameFlags[static_cast<size_t>(i)] = on ? 1 : 0; }
 
+// The move engine's running count for counting rules; 0 at every new game.
+extern int RunningCount;
+
 // Entry 0: when the game clock started; entry 1: when the game ended.
 // Milliseconds since local midnight.
 extern std::array<int64_t, 2> GameTimes;
