@@ -18,15 +18,23 @@ namespace {
 
 AutoplayMoves g_moves;
 
-int R(int i) { return GameRules[static_cast<size_t>(i)]; }
-int Count(int entry, int max) { return std::clamp(R(entry), 0, max); }
-std::string Name(const char* word, int index) { return word + std::to_string(index + 1); }
+int R(int i) {
+    return GameRules[static_cast<size_t>(i)];
+}
+int Count(int entry, int max) {
+    return std::clamp(R(entry), 0, max);
+}
+std::string Name(const char* word, int index) {
+    return word + std::to_string(index + 1);
+}
 
 bool CanDrop(const std::string& pile, CardCode card) {
     return g_moves.canDrop ? g_moves.canDrop(pile, card) : CanDropOn(pile, card);
 }
 
-bool AnimateMoves() { return GetParameter(67, 1) != "N"; }
+bool AnimateMoves() {
+    return GetParameter(67, 1) != "N";
+}
 
 // Where a card lies, to tell a move that changed nothing from one that did.
 struct Place {
@@ -44,13 +52,13 @@ Place PlaceOf(CardCode card) {
 
 // Carries out one card's move; true only when the move engine reports a
 // move and the card's pile really changed, so a loop always ends.
-bool MoveCard(CardCode card, int left, int top, const std::string& pile, const std::string& target) {
+bool MoveCard(CardCode card, int left, int top, const std::string& pile,
+              const std::string& target) {
     MainGame.SetOpt(94, card);
     if (AnimateMoves()) Table().FlyCard(card, left, top, pile);
     const Place from = PlaceOf(card);
     const std::string before = from.pile() ? *from.pile() : std::string();
-    const bool moved =
-        g_moves.move ? g_moves.move(1, target) : ExecuteMove(1, target);
+    const bool moved = g_moves.move ? g_moves.move(1, target) : ExecuteMove(1, target);
     return moved && (!from.pile() || *from.pile() != before);
 }
 
@@ -60,8 +68,8 @@ int OwnTableau(CardCode card) {
     return -1;
 }
 
-// Foundations that must all start with one rank (empty rules 92 and 93)
-// are never started by autoplay.
+// Every foundation must start with one rank (empty rules 92 and 93) and
+// none has started yet.
 bool FoundationStartBlocked() {
     const int n = Count(367, 16);
     if (n == 0) return false;
@@ -86,7 +94,9 @@ std::string TopNonEmpty(std::initializer_list<const char*> names) {
     return std::string();
 }
 
-bool StockEmpty() { return MazzoPiles[0].empty() && MazzoPiles[1].empty(); }
+bool StockEmpty() {
+    return MazzoPiles[0].empty() && MazzoPiles[1].empty();
+}
 
 bool AnyReserveHoldsCard() {
     return std::any_of(AppoggPiles.begin(), AppoggPiles.end(),
@@ -101,9 +111,9 @@ std::string FirstNonEmptyReserve() {
 
 // How one fill mode fills: which piles, how many cards each, from where.
 struct FillPlan {
-    std::function<bool(int)> pile;      // 0-based pile index may be filled
-    int cards = 1;                      // up to this many cards per pile
-    bool firstPileOnly = false;         // one empty pile per pass
+    std::function<bool(int)> pile;        // 0-based pile index may be filled
+    int cards = 1;                        // up to this many cards per pile
+    bool firstPileOnly = false;           // one empty pile per pass
     std::function<std::string()> source;  // the pile of the next card, "" none
 };
 
@@ -131,7 +141,9 @@ bool PlanFor(int mode, FillPlan& plan) {
             return true;
         case 7: plan = {[](int i) { return i >= 10; }, 1, false, only("Mazzo")}; return true;
         case 9: plan = {every, 4, false, only("Mazzo")}; return true;
-        case 11: plan = {[](int i) { return i >= 24 && i <= 31; }, 1, false, visOrStock}; return true;
+        case 11:
+            plan = {[](int i) { return i >= 24 && i <= 31; }, 1, false, visOrStock};
+            return true;
         case 12: plan = {every, 4, false, visOrStock}; return true;
         // Mode 13: every empty pile, from "Mazzo_Vis" or else "Mazzo" (mode 2 without the grid).
         case 13: plan = {every, 1, false, visOrStock}; return true;
@@ -170,7 +182,9 @@ bool FillAllowed(int mode) {
 
 }  // namespace
 
-void SetAutoplayMoves(AutoplayMoves moves) { g_moves = std::move(moves); }
+void SetAutoplayMoves(AutoplayMoves moves) {
+    g_moves = std::move(moves);
+}
 
 bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
     if (!IsFaceUp(card)) return false;
@@ -185,11 +199,11 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
         moved = MoveCard(card, left, top, pile, moveName);
     };
 
-    if ((kinds & target::kFoundations) && !FoundationStartBlocked())
+    // Only the player may start foundations that must all start alike.
+    if ((kinds & target::kFoundations) && (forPlayer || !FoundationStartBlocked()))
         for (int i = 0; i < Count(367, 16) && !tried; ++i)
             if (OnTable(MainGame.DestLeft(i)))
-                offer(Name("Dest", i),
-                      forPlayer ? Name("Dest", i) : Name("Dest_Autoplay", i));
+                offer(Name("Dest", i), forPlayer ? Name("Dest", i) : Name("Dest_Autoplay", i));
     for (bool empty : {false, true}) {
         if (!(kinds & (empty ? target::kEmptyTableaus : target::kTableaus))) continue;
         for (int i = 0; i < Count(368, 40) && !tried; ++i) {
@@ -309,7 +323,8 @@ bool ReadGameAutoplay(int gameId) {
     if (gameId < 0) return true;
     const std::string file = SettingsFile();
     if (gameId >= 8000) {
-        const std::string v = platform::IniReadString(file, "Autoplay", "Cust_" + FormatNumber(gameId, 4), "Y");
+        const std::string v =
+            platform::IniReadString(file, "Autoplay", "Cust_" + FormatNumber(gameId, 4), "Y");
         return v.empty() || v[0] != 'N';
     }
     const std::string games = platform::IniReadString(file, "Autoplay", "Games", "");

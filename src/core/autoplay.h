@@ -11,11 +11,11 @@ namespace bw {
 // Which targets AutoMoveCard tries (bits).
 namespace target {
 constexpr int kFoundations = 1;
-constexpr int kTableaus = 2;       // non-empty tableau piles
+constexpr int kTableaus = 2;  // non-empty tableau piles
 constexpr int kEmptyTableaus = 4;
 constexpr int kReserves = 8;
-constexpr int kStockVis = 16;      // "Mazzo_Vis"
-constexpr int kForPlayer = 32;     // a move made on the player's behalf
+constexpr int kStockVis = 16;   // "Mazzo_Vis"
+constexpr int kForPlayer = 32;  // a move made on the player's behalf
 }  // namespace target
 
 // The menu command "Aut&oplay" and its tool buttons: toggles the switch,

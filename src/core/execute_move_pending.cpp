@@ -2,5 +2,7 @@
 #include "core/move_engine.h"
 
 namespace bw {
-bool ExecuteMove(int, const std::string&) { return false; }
+bool ExecuteMove(int, const std::string&) {
+    return false;
+}
 }  // namespace bw

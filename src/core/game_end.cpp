@@ -20,7 +20,9 @@ std::function<void()> g_memoriseEndHook;
 
 constexpr int64_t kLastSecondOfDay = (23 * 3600 + 59 * 60 + 59) * 1000LL;
 
-int R(int i) { return GameRules[static_cast<size_t>(i)]; }
+int R(int i) {
+    return GameRules[static_cast<size_t>(i)];
+}
 
 std::string TwoDigits(int64_t v) {
     return std::string(1, static_cast<char>('0' + v / 10)) + static_cast<char>('0' + v % 10);
@@ -71,14 +73,18 @@ int ParseElapsedSeconds(const std::string& text) {
     return parts[0] * 3600 + parts[1] * 60 + parts[2];
 }
 
-int ElapsedSeconds() { return ParseElapsedSeconds(Window().TimeText()); }
+int ElapsedSeconds() {
+    return ParseElapsedSeconds(Window().TimeText());
+}
 
 void RefreshTimeDisplay() {
     if (!Flag(flag::kClockRuns)) return;
     Window().ShowTime(FormatElapsed(ElapsedBetween(GameTimes[0], platform::MillisecondsOfDay())));
 }
 
-void SetMemoriseEndHook(std::function<void()> hook) { g_memoriseEndHook = std::move(hook); }
+void SetMemoriseEndHook(std::function<void()> hook) {
+    g_memoriseEndHook = std::move(hook);
+}
 
 void ClockTick() {
     RefreshTimeDisplay();

@@ -23,7 +23,9 @@ namespace {
 std::function<void()> g_loadGameHook;
 std::string g_caption;
 
-int R(int i) { return GameRules[static_cast<size_t>(i)]; }
+int R(int i) {
+    return GameRules[static_cast<size_t>(i)];
+}
 
 // The hourglass from construction until Release (or the end of the scope).
 class Hourglass {
@@ -201,7 +203,9 @@ void DrawGameNumber() {
     UpdateTitle();
 }
 
-void SetLoadGameHook(std::function<void()> hook) { g_loadGameHook = std::move(hook); }
+void SetLoadGameHook(std::function<void()> hook) {
+    g_loadGameHook = std::move(hook);
+}
 
 void LoadGame() {
     LoadGameRules(static_cast<int>(ParameterInt(pos::kGameId, 4, -1)));
@@ -229,6 +233,8 @@ void UpdateTitle() {
     Window().SetCaption(caption);
 }
 
-void ResetTitle() { g_caption.clear(); }
+void ResetTitle() {
+    g_caption.clear();
+}
 
 }  // namespace bw

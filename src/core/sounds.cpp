@@ -11,7 +11,9 @@ namespace bw {
 namespace {
 constexpr int kMasterSwitch = 141;
 
-bool MasterOn() { return GetParameter(kMasterSwitch, 1) == "Y"; }
+bool MasterOn() {
+    return GetParameter(kMasterSwitch, 1) == "Y";
+}
 
 std::string Upper(std::string s) {
     for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -23,7 +25,9 @@ bool StartsWithNoCase(const std::string& s, const std::string& prefix) {
 }
 }  // namespace
 
-bool SoundSwitch(int position) { return GetParameter(position, 1) == "Y"; }
+bool SoundSwitch(int position) {
+    return GetParameter(position, 1) == "Y";
+}
 
 void PlayEventSound(const std::string& name, bool enabled) {
     if (enabled && MasterOn()) Sound().Play(name, false);

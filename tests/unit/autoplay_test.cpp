@@ -68,8 +68,7 @@ TEST_F(Autoplay, PassesRunUntilNothingMoves) {
     EXPECT_EQ(DestPiles[0], "001002");
     EXPECT_FALSE(Flag(flag::kEnded));
     EXPECT_EQ(MainGame.Opt(94), 0);
-    EXPECT_EQ(fx.table.events,
-              (Log{"fly 1 Dest1", "fly 14 Dest2", "fly 2 Dest1"}));
+    EXPECT_EQ(fx.table.events, (Log{"fly 1 Dest1", "fly 14 Dest2", "fly 2 Dest1"}));
     EXPECT_FALSE(RunAutoplay());
 }
 
@@ -111,9 +110,11 @@ TEST_F(Autoplay, FoundationsThatMustStartAlikeAreNotStarted) {
     GameRules[55] = 93;
     EXPECT_FALSE(RunAutoplay());
     EXPECT_TRUE(moves.log.empty());
-    Put("Dest3", {18});  // one foundation started by the player
+    EXPECT_TRUE(AutoMoveCard(5, -1, -1, target::kFoundations | target::kForPlayer));
+    EXPECT_EQ(moves.log, Log{"5>Dest1"});  // the player may start one
+    Put("Fila1", {6});
     EXPECT_TRUE(RunAutoplay());
-    EXPECT_EQ(moves.log, Log{"5>Dest_Autoplay1"});
+    EXPECT_EQ(moves.log, (Log{"5>Dest1", "6>Dest_Autoplay1"}));
 }
 
 TEST_F(Autoplay, FoundationsOffTheTableAreSkipped) {
@@ -165,8 +166,8 @@ TEST_F(Autoplay, AutoMoveCardTriesTargetsInOrder) {
     EXPECT_FALSE(AutoMoveCard(30, -1, -1, 0xFF));  // face down: nothing asked
     EXPECT_TRUE(asked.empty());
 
-    const int all = target::kFoundations | target::kTableaus | target::kEmptyTableaus |
-                    target::kReserves;
+    const int all =
+        target::kFoundations | target::kTableaus | target::kEmptyTableaus | target::kReserves;
     EXPECT_TRUE(AutoMoveCard(7, -1, -1, all));
     EXPECT_EQ(asked, (Log{"Dest1", "Dest2", "Dest3", "Dest4", "Fila2", "Fila3", "Fila4", "Appogg1",
                           "Appogg2"}));
@@ -207,7 +208,7 @@ TEST_F(Autoplay, VisibleStockTakesANeighbourOfTheSameSuit) {
     EXPECT_FALSE(tryCard(14));  // ace of diamonds: other suit
     EXPECT_TRUE(tryCard(1));    // ace after king
     EXPECT_EQ(moves.log, Log{"1>Stock02"});
-    EXPECT_TRUE(tryCard(2));    // two on the ace
+    EXPECT_TRUE(tryCard(2));  // two on the ace
     EXPECT_EQ(MazzoPiles[1], "013001002");
 }
 
@@ -305,7 +306,12 @@ TEST_F(Fill, PileRangesOfModesSevenAndEleven) {
     FilaPiles[31].clear();  // pile 32
     FilaPiles[32].clear();  // pile 33
     Put("Mazzo", {1, 2, 3, 4});
-    EXPECT_EQ(Run(7), (Log{"4>Fila11", "3>Fila24", "2>Fila25", "1>Fila32", }));
+    EXPECT_EQ(Run(7), (Log{
+                          "4>Fila11",
+                          "3>Fila24",
+                          "2>Fila25",
+                          "1>Fila32",
+                      }));
     FilaPiles[10].clear();
     FilaPiles[23].clear();
     FilaPiles[24].clear();
@@ -479,7 +485,7 @@ TEST_F(AutoplaySwitch, PerGameModeOnlyAndOnlyWhileEnabled) {
     fx.window.enabled = true;
     SetFlag(flag::kInProgress, false);
     SetParameter(pos::kGameId, 4, "8123");  // the command stores for the current game
-    ApplyGameAutoplay(8123);  // stored value missing: on
+    ApplyGameAutoplay(8123);                // stored value missing: on
     EXPECT_TRUE(fx.window.checked);
     EXPECT_EQ(Stored("Cust_8123"), "Y");
     ApplyGameAutoplay(8123);  // already matching: no toggle

@@ -44,7 +44,8 @@ public:
     }
     std::string TimeSeparator() override { return separator; }
     void EnableGameMenus(bool demo, bool save) override {
-        events.push_back(std::string("menus demo=") + (demo ? "1" : "0") + " save=" + (save ? "1" : "0"));
+        events.push_back(std::string("menus demo=") + (demo ? "1" : "0") +
+                         " save=" + (save ? "1" : "0"));
     }
     void UpdateUndoCaptions() override { events.push_back("undo captions"); }
     void EnablePlayCommands(bool bookmark) override {
@@ -52,7 +53,9 @@ public:
     }
     void DisablePlayCommands() override { events.push_back("play off"); }
     void HidePileSizePanel() override { events.push_back("hide sizes"); }
-    void ShowMemoryEnd(bool won) override { events.push_back(won ? "memory end won" : "memory end lost"); }
+    void ShowMemoryEnd(bool won) override {
+        events.push_back(won ? "memory end won" : "memory end lost");
+    }
     void RefreshGameMark() override { events.push_back("mark"); }
     void RefreshOpenGameMarks() override { events.push_back("marks"); }
     void PlayWinningAnimation() override {

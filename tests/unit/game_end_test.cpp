@@ -118,8 +118,8 @@ TEST_F(GameEnd, AWonGamePlaysItsShowThenOffersTheNextGame) {
     EXPECT_TRUE(EndGame());
     EXPECT_EQ(busyDuringShow, 0);
     EXPECT_EQ(fx.dialogs.busy, 0);
-    EXPECT_EQ(window.events, (std::vector<std::string>{"hide sizes", "play off", "mark", "animation",
-                                                       "open dialog"}));
+    EXPECT_EQ(window.events, (std::vector<std::string>{"hide sizes", "play off", "mark",
+                                                       "animation", "open dialog"}));
     EXPECT_EQ(fx.table.events, std::vector<std::string>{"empty"});
     EXPECT_FALSE(Flag(flag::kWinAnimation));
 }
@@ -160,11 +160,12 @@ TEST_F(GameEnd, ElapsedSecondsReadsTheTimeLabel) {
         const char* text;
         int seconds;
     } cases[] = {
-        {"0:00:00", 0},    {"1:02:03", 3723}, {"0.01.59", 119}, {"12:05", 43500},
-        {" 2:00:01 ", 7201}, {"23:59:59", 86399}, {"", 0},        {"abc", 0},
-        {"1:60:00", 0},    {"24:00:00", 0},   {"1::00", 0},     {"1:02:03:04", 0},
-        {"1:02:", 0},      {":02:03", 0},     {"1 : 02 : 03", 0}, {"123:00:00", 0},
-        {"-1:00:00", 0},   {"7", 0},
+        {"0:00:00", 0},   {"1:02:03", 3723},   {"0.01.59", 119},
+        {"12:05", 43500}, {" 2:00:01 ", 7201}, {"23:59:59", 86399},
+        {"", 0},          {"abc", 0},          {"1:60:00", 0},
+        {"24:00:00", 0},  {"1::00", 0},        {"1:02:03:04", 0},
+        {"1:02:", 0},     {":02:03", 0},       {"1 : 02 : 03", 0},
+        {"123:00:00", 0}, {"-1:00:00", 0},     {"7", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(ParseElapsedSeconds(c.text), c.seconds) << c.text;
     window.time = "0:10:00";
