@@ -9,6 +9,7 @@
 #include "app/splash.h"
 #include "app/startup.h"
 #include "core/params.h"
+#include "core/sounds.h"
 #include "platform/paths.h"
 #include "storage/preferences.h"
 
@@ -53,9 +54,7 @@ int main(int argc, char** argv) {
     splash.ShowNow();
     QCoreApplication::processEvents();
 
-    bw::SetParameter(141, 1, bw::ReadPreference(bw::key::kSoundsEnabled, "Y"));
-    if (bw::ParameterIs(141, "Y") && bw::ReadPreference(bw::key::kSoundsSplash, "Y") == "Y")
-        bw::Sound().Play("Splash", false);
+    bw::PlaySplash();
 
     int exitCode = 0;
     {

@@ -10,8 +10,13 @@
 #include "app/placeholders.h"
 #include "app/shell_hooks.h"
 #include "app/startup.h"
+#include "core/autoplay.h"
+#include "core/game_end.h"
+#include "core/new_game.h"
 #include "core/params.h"
+#include "core/sounds.h"
 #include "core/state.h"
+#include "interaction/ui/memory_end_dialog.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
 #include "storage/autoplay_prefs.h"
@@ -70,7 +75,7 @@ QIcon FallbackIcon(const std::string& name) {
 
 }  // namespace
 
-QString TimeSeparator() {
+QString LocaleTimeSeparator() {
     const QString format = QLocale().timeFormat(QLocale::ShortFormat);
     // The first character after the hours that is not a letter.
     for (int i = 0; i < format.size(); ++i) {
@@ -86,19 +91,8 @@ QString TimeSeparator() {
 }
 
 QString ZeroTimeText() {
-    const QString sep = TimeSeparator();
+    const QString sep = LocaleTimeSeparator();
     return QStringLiteral("0") + sep + QStringLiteral("00") + sep + QStringLiteral("00");
-}
-
-std::string MainCaption() {
-    const bool suite = MainGame.Opt(77) == 1;
-    std::string caption = suite ? std::string(kSuiteName) + " " + kSuiteVersion + " "
-                                : std::string(kProductName) + " " + kProductVersion + " ";
-    caption += " [" + GetParameter(pos::kGameName, 50) + "]";
-    if (suite) caption += "  [" + GetParameter(pos::kPlayer, 30) + "]";
-    const std::string number = GetParameter(pos::kGameNumber, 15);
-    if (!number.empty()) caption += "  [" + number + "]";
-    return caption;
 }
 
 TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
@@ -180,8 +174,11 @@ void TfrmMain::BuildMenus() {
     connect(mnuEsci, &QAction::triggered, this, &TfrmMain::mnuEsciClick);
     connect(mnuUndo, &QAction::triggered, this, &TfrmMain::mnuUndoClick);
     connect(mnuRedo, &QAction::triggered, this, &TfrmMain::mnuRedoClick);
-    // Qt has already inverted the check mark when this arrives.
-    connect(mnuAutoplay, &QAction::triggered, this, &TfrmMain::AutoplayChanged);
+    // The command inverts the check mark itself: undo Qt's inversion first.
+    connect(mnuAutoplay, &QAction::triggered, this, [this](bool checked) {
+        mnuAutoplay->setChecked(!checked);
+        mnuAutoplayClick();
+    });
     connect(mnuCustomize, &QAction::triggered, this, &TfrmMain::mnuCustomizeClick);
     connect(mnuRules, &QAction::triggered, this, &TfrmMain::RulesCommand);
     connect(mnuContents, &QAction::triggered, this, &TfrmMain::mnuContentsClick);
@@ -208,7 +205,7 @@ QToolButton* TfrmMain::AddButton(QFrame* bar, const char* name, const char* hint
 void TfrmMain::BuildToolBars() {
     pnlTB = Panel(central_, "pnlTB");
     pnlTB1 = Panel(central_, "pnlTB1");
-    auto toggle = &TfrmMain::ToggleAutoplay;
+    auto toggle = &TfrmMain::mnuAutoplayClick;
     tbNew = AddButton(pnlTB, "tbNew", "New", 4, &TfrmMain::mnuNewClick);
     tbOpen = AddButton(pnlTB, "tbOpen", "Open", 48, &TfrmMain::mnuOpenClick);
     tbUndo = AddButton(pnlTB, "tbUndo", "Undo", 101, &TfrmMain::mnuUndoClick);
@@ -370,6 +367,22 @@ void TfrmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activated();
 }
 
+void TfrmMain::FirstGame() {
+    if (Hooks().openGameDialog) {
+        Hooks().openGameDialog();
+        return;
+    }
+    // Without the open-game dialog the stored game starts at once, so the
+    // program is playable from its first start.
+    const long long id = ParameterInt(pos::kGameId, 4, -1);
+    if (id < 0) {
+        EnableGameCommands(false);
+        return;
+    }
+    OpenGame(static_cast<int>(id), GetParameter(pos::kGameName, 50), kNewGameNumber, false,
+             GetParameter(pos::kPlayer, 30));
+}
+
 void TfrmMain::Activated() {
     if (Flag(flag::kFirstActivation)) {
         SetFlag(flag::kFirstActivation, false);
@@ -377,7 +390,7 @@ void TfrmMain::Activated() {
         ArrangeBars();
         repaint();
         UpgradeScoreFile();
-        if (!SeriesFileExists(true) && Hooks().firstGame) Hooks().firstGame();
+        if (!SeriesFileExists(true)) FirstGame();
     }
     // A palette display redraws the faded default background in its colours.
     if (!MoreThan256Colors(Screen()) && ParameterIs(135, "Y") &&
@@ -407,7 +420,7 @@ void TfrmMain::SetCaption(const std::string& caption) {
 }
 
 void TfrmMain::UpdateCaption() {
-    SetCaption(MainCaption());
+    SetCaption(TitleText());
 }
 
 void TfrmMain::EnableGameCommands(bool on) {
@@ -444,16 +457,24 @@ bool TfrmMain::AutoplayEnabled() {
 
 void TfrmMain::ToggleAutoplay() {
     mnuAutoplay->setChecked(!mnuAutoplay->isChecked());
-    AutoplayChanged(mnuAutoplay->isChecked());
+    SetAutoplayButtons(mnuAutoplay->isChecked());
 }
 
-void TfrmMain::AutoplayChanged(bool checked) {
+void TfrmMain::SetAutoplayButtons(bool checked) {
     tbAutoPlay->setChecked(checked);
     tbAutoPlay1->setChecked(checked);
-    if (checked && Flag(flag::kInProgress) && Hooks().runAutoplay) Hooks().runAutoplay();
-    // Per-game mode remembers the switch for the game on the table.
-    if (mnuAutoplay->isEnabled() && MainGame.Opt(105) == 2)
-        StoreGameAutoplaySwitch(static_cast<int>(ParameterInt(pos::kGameId, 4, -1)), checked);
+}
+
+void TfrmMain::ShowMemoryEnd(bool won) {
+    ::bw::ShowMemoryEnd(won);
+}
+
+void TfrmMain::PlayWinningAnimation() {
+    if (Hooks().playWinningAnimation) Hooks().playWinningAnimation();
+}
+
+void TfrmMain::OpenGameDialog() {
+    if (Hooks().openGameDialog) Hooks().openGameDialog();
 }
 
 // ---------------------------------------------------------------------------
@@ -652,15 +673,19 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 // Commands
 
 void TfrmMain::mnuNewClick() {
-    if (!Hooks().newGame) return;
-    BusyCursor busy;
-    Hooks().newGame();
+    NewGameCommand();
 }
 
 void TfrmMain::mnuOpenClick() {
     // The dialog works on the current player; store the name back trimmed.
     SetParameter(pos::kPlayer, 30, GetParameter(pos::kPlayer, 30));
-    if (Hooks().openGame) Hooks().openGame();
+    OpenGameDialog();
+}
+
+void TfrmMain::mnuAutoplayClick() {
+    // A tool button has toggled itself already; the command decides.
+    SetAutoplayButtons(mnuAutoplay->isChecked());
+    AutoplayCommand();
 }
 
 void TfrmMain::mnuPlayersClick() {
@@ -706,7 +731,7 @@ void TfrmMain::mnuAboutClick() {
 }
 
 void TfrmMain::Timer1Timer() {
-    if (Hooks().clockTick) Hooks().clockTick();
+    ClockTick();
 }
 
 // ---------------------------------------------------------------------------
@@ -737,10 +762,10 @@ bool TfrmMain::CloseQuery() {
 }
 
 void TfrmMain::FormClose() {
-    if (Hooks().endGame) Hooks().endGame();
+    EndGame();
     repaint();
     hide();
-    if (Hooks().stopSound) Hooks().stopSound();
+    StopEventSound();
     Timer1->stop();
     WriteExitPreferences(mnuAutoplay->isChecked());
 }

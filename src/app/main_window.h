@@ -19,12 +19,9 @@
 namespace bw {
 
 // The locale's time separator (":" where the locale names none).
-QString TimeSeparator();
+QString LocaleTimeSeparator();
 // "0:00:00" with the locale's separator: the time of a game not yet started.
 QString ZeroTimeText();
-// The window caption for the current game, from the parameter block and
-// option 77 (which edition).
-std::string MainCaption();
 
 class TfrmMain : public C_TAdvancedMainForm, public IWindow {
     Q_OBJECT
@@ -51,7 +48,16 @@ public:
     void ShowStatusBar(bool on) override;
     bool AutoplayChecked() override;
     bool AutoplayEnabled() override;
+    // Only the check mark and the two buttons; AutoplayCommand runs and
+    // stores autoplay around it.
     void ToggleAutoplay() override;
+    void Repaint() override { repaint(); }
+    std::string TimeSeparator() override { return LocaleTimeSeparator().toStdString(); }
+    bool GameCommandsEnabled() override { return mnuNew->isEnabled(); }
+    void ShowMemoryEnd(bool won) override;
+    void PlayWinningAnimation() override;
+    void OpenGameDialog() override;
+    void CloseMainWindow() override { close(); }
 
     // Rewrites the caption from the current game (only when it changes).
     void UpdateCaption();
@@ -126,8 +132,11 @@ private:
     void SetTimePanel(bool on, bool fromMenu);
     void SetScorePanel(bool on, bool fromMenu);
     void CenterPanelLabels();
-    void AutoplayChanged(bool checked);
+    void SetAutoplayButtons(bool checked);
+    void mnuAutoplayClick();
     void HandleResize();
+    // The first activation's offer of a game.
+    void FirstGame();
     // Close query: true when the window may close.
     bool CloseQuery();
     // The window closes: end the game, write the last preferences.

@@ -10,25 +10,19 @@
 namespace bw {
 
 struct ShellHooks {
-    // Menu and tool-bar commands owned elsewhere.
-    std::function<void()> newGame;    // "&New game": confirm, end the game, deal anew
-    std::function<void()> openGame;   // "&Open a game...": the open-game dialog
+    // The open-game dialog, modal ("&Open a game...", the first activation
+    // and the offer after a won game). Unset: the first activation starts
+    // the current game at once.
+    std::function<void()> openGameDialog;
+    // Menu commands owned by other windows.
     std::function<void()> players;    // "&Players...": the players dialog, modal
     std::function<void()> undo;       // "&Undo"
     std::function<void()> redo;       // "&Redo"
     std::function<void()> customize;  // "C&ustomize...": the customize dialog
     std::function<void()> about;      // "A&bout [Program]..."
     std::function<void()> homePage;   // "[Program] &Home Page": web link
-    // Runs autoplay until it finds no more move (autoplay switched on in a game).
-    std::function<void()> runAutoplay;
-    // The one-second tick of Timer1: the game clock.
-    std::function<void()> clockTick;
-    // Ends the running game; true when it was won.
-    std::function<bool()> endGame;
-    // First activation: the open-game dialog, or (until it exists) the
-    // current game started at once.
-    std::function<void()> firstGame;
-    // Stops the winning animation (a close while it runs).
+    // The winning show, and stopping it (a close while it runs).
+    std::function<void()> playWinningAnimation;
     std::function<void()> stopWinAnimation;
     // Start-up: card decks and the undo setting (initialisation step 13).
     std::function<void()> setUpCardDecks;
@@ -42,8 +36,6 @@ struct ShellHooks {
     // an unset hook means the library has none.
     std::function<QPixmap(const std::string& name)> libraryBitmap;
     std::function<QCursor(int shape)> tableCursor;
-    // Stops the sound that is playing (the window closes).
-    std::function<void()> stopSound;
 };
 
 ShellHooks& Hooks();

@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/placeholders.h"
 #include "app/shell_hooks.h"
+#include "core/new_game.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "gui_support.h"
@@ -200,9 +201,10 @@ TEST_F(MainWindowTest, CaptionNamesTheGameAndTheDealNumber) {
     SetParameter(pos::kGameNumber, 15, "0000012345678");
     window.UpdateCaption();
     EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1  [Memory-Up (6x4)]  [0000012345678]");
-    MainGame.SetOpt(77, 1);
-    SetParameter(pos::kPlayer, 30, "Ann");
-    EXPECT_EQ(MainCaption(), "Quillory 2004 6.2  [Memory-Up (6x4)]  [Ann]  [0000012345678]");
+    // Assigned only when it changes.
+    window.setWindowTitle("x");
+    window.SetCaption("x");
+    EXPECT_EQ(window.windowTitle(), "x");
 }
 
 TEST_F(MainWindowTest, GameCommandsAreEnabledTogether) {
@@ -223,60 +225,71 @@ TEST_F(MainWindowTest, GameCommandsAreEnabledTogether) {
 }
 
 TEST_F(MainWindowTest, AutoplayCheckMarkDrivesBothButtons) {
-    int runs = 0;
-    Hooks().runAutoplay = [&] { ++runs; };
     window.mnuAutoplay->trigger();  // the menu item
     EXPECT_TRUE(window.AutoplayChecked());
     EXPECT_TRUE(window.tbAutoPlay->isChecked());
     EXPECT_TRUE(window.tbAutoPlay1->isChecked());
-    EXPECT_EQ(runs, 0);  // no game in progress
 
-    window.tbAutoPlay->click();  // the tool button
+    window.tbAutoPlay->click();  // the large tool button
     EXPECT_FALSE(window.AutoplayChecked());
     EXPECT_FALSE(window.tbAutoPlay->isChecked());
     EXPECT_FALSE(window.tbAutoPlay1->isChecked());
 
-    SetFlag(flag::kInProgress, true);
+    window.tbAutoPlay1->click();  // the small one
+    EXPECT_TRUE(window.AutoplayChecked());
+    EXPECT_TRUE(window.tbAutoPlay->isChecked());
+
+    // The core's toggle (start-up, per-game switch) moves the same marks.
     window.ToggleAutoplay();
-    EXPECT_TRUE(window.tbAutoPlay1->isChecked());
-    EXPECT_EQ(runs, 1);
+    EXPECT_FALSE(window.mnuAutoplay->isChecked());
+    EXPECT_FALSE(window.tbAutoPlay1->isChecked());
+
+    // F7 reaches the command while the window has the focus.
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F7);
+    EXPECT_TRUE(window.AutoplayChecked());
 }
 
 TEST_F(MainWindowTest, AutoplayInPerGameModeIsStoredForTheGame) {
     MainGame.SetOpt(105, 2);
     SetParameter(pos::kGameId, 4, "4");
-    window.ToggleAutoplay();  // on
-    window.ToggleAutoplay();  // off
+    window.mnuAutoplay->trigger();  // on
+    window.mnuAutoplay->trigger();  // off
     EXPECT_EQ(ReadSetting(section::kAutoplay, key::kAutoplayGames, ""), "YYYYNYYYYYYYYY");
     // With one switch for all games nothing is stored per game.
     MainGame.SetOpt(105, 1);
-    window.ToggleAutoplay();
+    window.mnuAutoplay->trigger();
     EXPECT_EQ(ReadSetting(section::kAutoplay, key::kAutoplayGames, ""), "YYYYNYYYYYYYYY");
 }
 
 TEST_F(MainWindowTest, CommandsCallTheirHandlers) {
     std::vector<std::string> calls;
-    Hooks().newGame = [&] { calls.push_back("new"); };
-    Hooks().openGame = [&] { calls.push_back("open"); };
+    Hooks().openGameDialog = [&] { calls.push_back("open"); };
     Hooks().undo = [&] { calls.push_back("undo"); };
     Hooks().redo = [&] { calls.push_back("redo"); };
     Hooks().customize = [&] { calls.push_back("customize"); };
     Hooks().players = [&] { calls.push_back("players"); };
-    window.mnuNew->trigger();
     window.tbOpen1->click();
     window.tbUndo->click();
     window.mnuRedo->trigger();
     window.mnuCustomize->trigger();
     window.mnuPlayers->trigger();
-    EXPECT_THAT(calls, ElementsAre("new", "open", "undo", "redo", "customize", "players"));
+    EXPECT_THAT(calls, ElementsAre("open", "undo", "redo", "customize", "players"));
 }
 
 TEST_F(MainWindowTest, TimerTicksTheGameClock) {
-    int ticks = 0;
-    Hooks().clockTick = [&] { ++ticks; };
     EXPECT_EQ(window.Timer1->interval(), 1000);
+    clock.dayStart = 10 * 3600 * 1000;
+    GameTimes[0] = clock.MillisecondsOfDay();
+    window.Timer1Timer();  // the clock is stopped: the label stays
+    EXPECT_EQ(window.TimeText(), ZeroTimeText().toStdString());
+    SetFlag(flag::kClockRuns, true);
+    clock.Advance(61000);
     window.Timer1Timer();
-    EXPECT_EQ(ticks, 1);
+    const std::string sep = window.TimeSeparator();
+    EXPECT_EQ(window.TimeText(), "0" + sep + "01" + sep + "01");
 }
 
 TEST_F(MainWindowTest, TimeAndScoreShowWhatTheCoreSends) {
@@ -387,7 +400,7 @@ TEST_F(StartUpTest, OldFilesAreDeletedAndOthersKept) {
 
 TEST_F(StartUpTest, OnlyTheFirstActivationStartsTheGame) {
     int starts = 0;
-    Hooks().firstGame = [&] { ++starts; };
+    Hooks().openGameDialog = [&] { ++starts; };
     ASSERT_TRUE(window.FormCreate());
     window.Activated();
     EXPECT_FALSE(Flag(flag::kFirstActivation));
@@ -423,14 +436,11 @@ TEST_F(StartUpTest, CancelledExitKeepsTheWindowButSavesItsPlacement) {
     EXPECT_EQ(ReadPreferenceInt(key::kWindowWidth, 0), 700);
     EXPECT_EQ(ReadPreferenceInt(key::kWindowHeight, 0), 500);
 
-    int ended = 0;
-    Hooks().endGame = [&] {
-        ++ended;
-        return false;
-    };
+    SetFlag(flag::kInProgress, true);  // the running game is ended on the way out
     dialogs.answers = {true};
     EXPECT_TRUE(window.close());
-    EXPECT_EQ(ended, 1);
+    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(flag::kEnded));
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(ReadPreference(key::kAutoPlay, "?"), "Y");
     EXPECT_EQ(ReadSettingInt(section::kSettings, key::kRandomGameType, -1), 2);
