@@ -408,6 +408,52 @@ TEST_F(StartUpTest, OnlyTheFirstActivationStartsTheGame) {
     EXPECT_EQ(starts, 1);
 }
 
+// Until the open-game dialog is wired in, the first activation deals the
+// stored game so the program is playable from its first start.
+TEST_F(StartUpTest, FirstActivationDealsTheStoredGame) {
+    ASSERT_TRUE(window.FormCreate());
+    window.Activated();
+    EXPECT_TRUE(Flag(flag::kInProgress));
+    const std::string number = GetParameter(pos::kGameNumber, 15);
+    ASSERT_EQ(number.size(), 13u);
+    EXPECT_EQ(window.windowTitle().toStdString(),
+              "Brindlewick 2003 3.1  [Memory-Up (6x4)]  [" + number + "]");
+    EXPECT_TRUE(window.GameCommandsEnabled());
+    EXPECT_THAT(dialogs.confirms, IsEmpty());
+
+    // "New game" deals another number without asking by default.
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F2);
+    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_THAT(dialogs.confirms, IsEmpty());
+    EXPECT_EQ(GetParameter(pos::kGameNumber, 15).size(), 13u);
+    EXPECT_TRUE(window.windowTitle().endsWith(
+        QString::fromStdString("[" + GetParameter(pos::kGameNumber, 15) + "]")));
+}
+
+TEST_F(StartUpTest, NoCurrentGameLeavesTheGameCommandsOff) {
+    dir.write("DATA/Cfg.dat", "[Preference]\r\nGame=377\r\n");
+    ASSERT_TRUE(window.FormCreate());
+    window.Activated();
+    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_FALSE(window.GameCommandsEnabled());
+    EXPECT_FALSE(window.tbNew->isEnabled());
+    EXPECT_TRUE(window.tbOpen->isEnabled());
+}
+
+TEST_F(StartUpTest, NewGameAsksBeforeAbandoningARunningGame) {
+    dir.write("DATA/Cfg.dat", "[Preference]\r\nConfirmQuitGame=Y\r\n");
+    ASSERT_TRUE(window.FormCreate());
+    window.Activated();
+    const std::string first = GetParameter(pos::kGameNumber, 15);
+    dialogs.answers = {false};
+    window.tbNew->click();
+    EXPECT_THAT(dialogs.confirms, ElementsAre("Quit this game?"));
+    EXPECT_EQ(GetParameter(pos::kGameNumber, 15), first);
+    EXPECT_TRUE(Flag(flag::kInProgress));
+}
+
 TEST_F(StartUpTest, StoredSettingsShapeTheWindow) {
     dir.write("DATA/Cfg.dat",
               "[Preference]\r\nToolBar_Large=N\r\nToolBar_Flat=N\r\nShow_Score=N\r\n"
