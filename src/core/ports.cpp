@@ -9,6 +9,7 @@ IWaits g_nullWaits;
 ITable g_nullTable;
 IWindow g_nullWindow;
 IScreen g_nullScreen;
+IGameHooks g_nullGame;
 Ports g_ports;
 }  // namespace
 
@@ -19,5 +20,6 @@ IWaits& Waits() { return g_ports.waits ? *g_ports.waits : g_nullWaits; }
 ITable& Table() { return g_ports.table ? *g_ports.table : g_nullTable; }
 IWindow& Window() { return g_ports.window ? *g_ports.window : g_nullWindow; }
 IScreen& Screen() { return g_ports.screen ? *g_ports.screen : g_nullScreen; }
+IGameHooks& GameHooks() { return g_ports.game ? *g_ports.game : g_nullGame; }
 
 }  // namespace bw
