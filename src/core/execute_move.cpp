@@ -29,9 +29,9 @@ void PlaySwitched(const char* name, int position) {
 
 // What an operation leaves for the common tail.
 struct MoveEffects {
-    bool leftTableau = false;    // a card left a tableau pile
-    int targetKind = kNoPile;    // kind of the pile that received cards
-    int lowestY = -1;            // lowest table y reached by a card, -1 = unknown
+    bool leftTableau = false;  // a card left a tableau pile
+    int targetKind = kNoPile;  // kind of the pile that received cards
+    int lowestY = -1;          // lowest table y reached by a card, -1 = unknown
 };
 
 struct PilePlace {

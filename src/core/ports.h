@@ -98,6 +98,8 @@ public:
     virtual bool AutoplayEnabled() { return false; }
     // Toggles the autoplay command (its check mark and tool buttons).
     virtual void ToggleAutoplay() {}
+    // Repaints the whole window at once (after a message box closed).
+    virtual void Repaint() {}
     // Hides the pile-size panel if it is shown.
     virtual void HidePilesSizePanel() {}
 };

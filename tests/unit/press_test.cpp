@@ -280,6 +280,20 @@ TEST_F(Press, PickUpRules) {
     EXPECT_EQ(MainGame.Opt(95), 0);
 }
 
+TEST_F(Press, RunsFollowTheBuildMode) {
+    // Queen of diamonds on the jack of hearts: no pile rule builds that.
+    FilaPiles[0] = "011025";
+    GameRules[212] = 0;  // same suit
+    GameRules[172] = 0;  // downwards
+    EXPECT_TRUE(IsRun(11, 0));  // mode 0: any run
+    for (int mode : {1, 10, 11}) {
+        GameRules[2] = static_cast<int16_t>(mode);
+        EXPECT_FALSE(IsRun(11, 0)) << "mode " << mode;
+        EXPECT_TRUE(IsRun(25, 0)) << "mode " << mode;  // the top card alone
+    }
+    EXPECT_FALSE(IsRun(30, 0));  // not in the pile
+}
+
 TEST_F(Press, ReserveBlockFreeOpensFromTheOuterEdges) {
     GameRules[368] = 20;
     FilaPiles[11] = "001";
