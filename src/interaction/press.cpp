@@ -620,6 +620,7 @@ void PickUp(const Pickup& pick, int x, int y) {
         MainGame.SetOpt(107, y);
     }
     MainGame.SetOpt(94, pick.card);
+    SetMovingStackSingle(!pick.run);
     GrabOffset = {x - pick.left, y - pick.top};
     DragRect = pick.rect;
     PressHooks().BuildHeldImage();

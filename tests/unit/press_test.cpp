@@ -5,6 +5,7 @@
 
 #include "core/card_size.h"
 #include "core/history.h"
+#include "core/move_engine.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/pointer_state.h"
@@ -292,6 +293,10 @@ TEST_F(Press, RunsFollowTheBuildMode) {
         EXPECT_TRUE(IsRun(25, 0)) << "mode " << mode;  // the top card alone
     }
     EXPECT_FALSE(IsRun(30, 0));  // not in the pile
+    // Jack of hearts on the queen of hearts, downwards in suit: a run.
+    FilaPiles[0] = "012011";
+    GameRules[2] = 1;
+    EXPECT_TRUE(IsRun(12, 0));
 }
 
 TEST_F(Press, ReserveBlockFreeOpensFromTheOuterEdges) {
@@ -337,6 +342,7 @@ TEST_F(Press, LeftPressPicksUpTheTopCardLiftedByTheShadow) {
     EXPECT_EQ(DragRect.top, 218);
     EXPECT_EQ(DragRect.bottom, 314);
     EXPECT_EQ(RunHeight, 96);
+    EXPECT_TRUE(MovingStackIsSingle());
     EXPECT_EQ(hooks.calls,
               (std::vector<std::string>{"image", "lift 2 single", "held @93,211"}));
     EXPECT_EQ(fx.sound.played, std::vector<std::string>{"card_up"});
@@ -359,6 +365,7 @@ TEST_F(Press, RunsFaceDownCardsAndPeeks) {
     EXPECT_EQ(MainGame.Opt(94), 2);
     EXPECT_EQ(RunHeight, 318 - 204);  // to the bottom edge of the pile
     EXPECT_EQ(DragRect.bottom, 318);
+    EXPECT_FALSE(MovingStackIsSingle());
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"image", "lift 2 run"}));
     MainGame.SetOpt(94, 0);
 
@@ -493,6 +500,18 @@ TEST_F(Press, WasteGamesRefuseCardsThatDoNotFollow) {
     EXPECT_EQ(MainGame.Opt(94), 0);
     MainGame.SetOpt(110, 1);  // no beep while autoplay runs
     PointerPress(MouseButton::kLeft, 0, 110, 210);
+    EXPECT_EQ(fx.dialogs.beeps, 1);
+
+    // A 6 on the 5 is taken and played to the waste at once.
+    MainGame.SetOpt(110, 0);
+    MainGame.SetStockLeft(2, 600);
+    MainGame.SetStockTop(2, 10);
+    FilaPiles[0] = "048019";
+    PointerPress(MouseButton::kLeft, 0, 110, 230);
+    EXPECT_EQ(MazzoPiles[2], "005019");
+    EXPECT_EQ(FilaPiles[0], "048");
+    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_TRUE(table.Has("fly 19 @100,218 -> @600,10"));
     EXPECT_EQ(fx.dialogs.beeps, 1);
 }
 
