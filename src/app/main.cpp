@@ -10,6 +10,7 @@
 #include "app/startup.h"
 #include "core/params.h"
 #include "core/sounds.h"
+#include "interaction/wiring.h"
 #include "platform/paths.h"
 #include "storage/preferences.h"
 
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     QCoreApplication::processEvents();
 
     bw::PlaySplash();
+    bw::InstallInteractionHooks();
 
     int exitCode = 0;
     {

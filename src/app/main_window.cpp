@@ -16,6 +16,7 @@
 #include "core/params.h"
 #include "core/sounds.h"
 #include "core/state.h"
+#include "interaction/press.h"
 #include "interaction/ui/memory_end_dialog.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
@@ -95,6 +96,21 @@ QString ZeroTimeText() {
     return QStringLiteral("0") + sep + QStringLiteral("00") + sep + QStringLiteral("00");
 }
 
+void TfrmMain::imgSfondoMouseDown(const TablePointerEvent& e) {
+    MouseButton button;
+    switch (e.button) {
+        case Qt::LeftButton: button = MouseButton::kLeft; break;
+        case Qt::RightButton: button = MouseButton::kRight; break;
+        case Qt::MiddleButton: button = MouseButton::kMiddle; break;
+        default: return;
+    }
+    int shift = 0;
+    if (e.modifiers & Qt::ShiftModifier) shift |= kShiftKey;
+    if (e.modifiers & Qt::ControlModifier) shift |= kCtrlKey;
+    if (e.modifiers & Qt::AltModifier) shift |= kAltKey;
+    PointerPress(button, shift, e.x, e.y);
+}
+
 TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
@@ -107,6 +123,7 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
     central_->installEventFilter(this);
 
     imgSfondo = new TableWidget(central_);
+    imgSfondo->onPress = [](const TablePointerEvent& e) { imgSfondoMouseDown(e); };
 
     BuildMenus();
     BuildToolBars();

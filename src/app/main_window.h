@@ -88,6 +88,8 @@ public:
     void mnuHomePageClick();
     void mnuAboutClick();
     void Timer1Timer();
+    // A press on the table goes to the press handler.
+    static void imgSfondoMouseDown(const TablePointerEvent& e);
 
     // Controls, named as the rest of the program knows them.
     TableWidget* imgSfondo;

@@ -71,8 +71,11 @@ void TableWidget::mouseMoveEvent(QMouseEvent* event) {
 void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
     Forward(onRelease, event);
 }
+// The second press of a double click is reported after the double click
+// itself, which may already have acted on it.
 void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     Forward(onDoubleClick, event);
+    Forward(onPress, event);
 }
 
 }  // namespace bw

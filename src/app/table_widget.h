@@ -24,6 +24,7 @@ public:
     explicit TableWidget(QWidget* parent = nullptr);
     ~TableWidget() override;
 
+    // A double click reports onDoubleClick, then onPress for its second press.
     using Handler = std::function<void(const TablePointerEvent&)>;
     Handler onPress, onMove, onRelease, onDoubleClick;
 

@@ -292,6 +292,19 @@ TEST_F(MainWindowTest, TimerTicksTheGameClock) {
     EXPECT_EQ(window.TimeText(), "0" + sep + "01" + sep + "01");
 }
 
+TEST_F(MainWindowTest, PressOnTheTableReachesThePressHandler) {
+    window.show();
+    clock.dayStart = 9 * 3600 * 1000;
+    GameTimes[0] = clock.MillisecondsOfDay();
+    SetFlag(flag::kInProgress, true);
+    SetFlag(flag::kClockRuns, true);
+    clock.Advance(5000);
+    // The press handler ticks the clock before it looks at the table.
+    QTest::mouseClick(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+    const std::string sep = window.TimeSeparator();
+    EXPECT_EQ(window.TimeText(), "0" + sep + "00" + sep + "05");
+}
+
 TEST_F(MainWindowTest, TimeAndScoreShowWhatTheCoreSends) {
     EXPECT_EQ(window.TimeText(), ZeroTimeText().toStdString());
     window.ShowTime("0:01:59");
