@@ -18,12 +18,13 @@ namespace {
 
 void PlaceMainWindow(bw::TfrmMain& window, bw::IScreen& screen) {
     const bw::WindowPlacement p = bw::ReadWindowPlacement(screen.Width(), screen.Height());
+    // The stored rectangle is also what a maximised window returns to (and
+    // what it keeps where nothing maximises windows).
+    window.setGeometry(p.left, p.top, p.width, p.height);
     if (p.maximized) {
         for (QFrame* bar : {window.pnlTB, window.pnlTB1})
             bar->resize(screen.Width() + 8, bar->height());
         window.setWindowState(Qt::WindowMaximized);
-    } else {
-        window.setGeometry(p.left, p.top, p.width, p.height);
     }
     window.ArrangeBars();
 }
