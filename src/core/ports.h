@@ -60,6 +60,18 @@ public:
     virtual void HighlightFoundations(int /*index*/) {}
     // The caption over the foundation that holds a joker.
     virtual void UpdateJokerCaption() {}
+    // A card flies to `toPile`. It has just left slot `fromSlot` of
+    // `fromPile` (already redrawn without it) and is not yet on `toPile`.
+    virtual void FlyCard(int /*code*/, const std::string& /*fromPile*/, int /*fromSlot*/,
+                         const std::string& /*toPile*/) {}
+    // The turned cards go back into the stock (`cards` of them), drawn while
+    // the looping redeal sound plays.
+    virtual void AnimateRedeal(int /*cards*/) {}
+    // Draws the joker caption over foundation `foundation` (0-based) and
+    // erases the captions of the others; -1 erases them all. `suitImage` is
+    // the suit symbol's picture name, empty for none.
+    virtual void DrawJokerCaption(int /*foundation*/, const std::string& /*text*/,
+                                  const std::string& /*suitImage*/) {}
 };
 
 // The main window as the core sees it.
@@ -80,6 +92,9 @@ public:
     virtual bool AutoplayEnabled() { return false; }
     // Toggles the autoplay command (its check mark and tool buttons).
     virtual void ToggleAutoplay() {}
+    // Enables or disables the Undo and Redo commands (menu items and tool
+    // buttons) together; a call that changes nothing should not repaint.
+    virtual void SetUndoRedoEnabled(bool /*enabled*/) {}
 };
 
 // Facts about the display and the installed fonts.
