@@ -26,6 +26,9 @@ public:
     // Hourglass pointer on (nested) and off.
     virtual void PushBusyCursor() {}
     virtual void PopBusyCursor() {}
+    // The desktop's default handler opens a web or "mailto:" address;
+    // true when the desktop reports success.
+    virtual bool OpenUrl(const std::string& /*address*/) { return false; }
 };
 
 class ISound {
@@ -51,8 +54,17 @@ public:
     virtual ~ITable() = default;
     // The empty table painted into the back buffer and shown.
     virtual void PaintEmptyTable() {}
+    // With animateDeal the table is drawn card by card straight on the window
+    // while the application swallows key presses and left and right mouse
+    // presses until the drawing ends; otherwise the back buffer is drawn and
+    // copied to the window at once.
     virtual void RepaintTable(bool /*animateDeal*/) {}
     virtual void ShowTable() {}
+    // One card flies from (left, top) to the top of pile `target`; a negative
+    // position means from where the card lies now.
+    virtual void FlyCard(int /*card*/, int /*left*/, int /*top*/, const std::string& /*target*/) {}
+    // The top card of a pile, just turned face up, is shown turning.
+    virtual void AnimateTurnUp(const std::string& /*pile*/) {}
     virtual void RedrawPileTop(const std::string& /*name*/) {}
     virtual void RedrawPile(const std::string& /*name*/) {}
     virtual void ErasePileTail(const std::string& /*oldPile*/, const std::string& /*newPile*/,
@@ -60,10 +72,6 @@ public:
     virtual void HighlightFoundations(int /*index*/) {}
     // The caption over the foundation that holds a joker.
     virtual void UpdateJokerCaption() {}
-    // A card flies to `toPile`. It has just left slot `fromSlot` of
-    // `fromPile` (already redrawn without it) and is not yet on `toPile`.
-    virtual void FlyCard(int /*code*/, const std::string& /*fromPile*/, int /*fromSlot*/,
-                         const std::string& /*toPile*/) {}
     // The turned cards go back into the stock (`cards` of them), drawn while
     // the looping redeal sound plays.
     virtual void AnimateRedeal(int /*cards*/) {}
@@ -92,6 +100,39 @@ public:
     virtual bool AutoplayEnabled() { return false; }
     // Toggles the autoplay command (its check mark and tool buttons).
     virtual void ToggleAutoplay() {}
+    // Repaints the whole window at once (after a message box closed).
+    virtual void Repaint() {}
+
+    // The locale's separator of the time label ("h:nn:ss").
+    virtual std::string TimeSeparator() { return ":"; }
+    // Whether the game commands (New, Undo, Redo, Autoplay, Rules) are
+    // enabled; they are switched together with the autoplay command.
+    virtual bool GameCommandsEnabled() { return AutoplayEnabled(); }
+    // The game-dependent menu items: "Show a legal &move" and "&Demo";
+    // "&Save...", its tool button, "Insert &bookmark" and "&Hold and exit...".
+    virtual void EnableGameMenus(bool /*legalMoveAndDemo*/, bool /*saveAndBookmarks*/) {}
+    // The captions of the undo and redo commands.
+    virtual void UpdateUndoCaptions() {}
+    // "P&ause" and "&Quit game" on; "Insert &bookmark" as given.
+    virtual void EnablePlayCommands(bool /*insertBookmark*/) {}
+    // "P&ause", "&Quit game", "Insert &bookmark" and "Go &to bookmark" off.
+    virtual void DisablePlayCommands() {}
+    virtual void HidePileSizePanel() {}
+    // The memory games' result dialog, modal; returns when it is closed.
+    virtual void ShowMemoryEnd(bool /*won*/) {}
+    // The open-game dialog's won/lost mark of the current game, when it shows
+    // marks; RefreshOpenGameMarks redraws all of them (another player).
+    virtual void RefreshGameMark() {}
+    virtual void RefreshOpenGameMarks() {}
+    // The winning show. The window stops it on a key press or a mouse press
+    // (also on the frame) and removes that filter when it returns.
+    virtual void PlayWinningAnimation() {}
+    // The open-game dialog, modal (opening the chosen game).
+    virtual void OpenGameDialog() {}
+    virtual void CloseMainWindow() {}
+    // The branch and position of a game in the open-game dialog's tree;
+    // false when the dialog does not know the game.
+    virtual bool GameTreePlace(int /*gameId*/, int& /*treeNum*/, int& /*treePos*/) { return false; }
     // Enables or disables the Undo and Redo commands (menu items and tool
     // buttons) together; a call that changes nothing should not repaint.
     virtual void SetUndoRedoEnabled(bool /*enabled*/) {}

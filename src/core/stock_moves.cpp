@@ -3,19 +3,21 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/autoplay.h"
 #include "core/history.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/ports.h"
 #include "core/score.h"
+#include "core/sounds.h"
 #include "core/state.h"
 
 namespace bw {
 
 namespace {
 
-// Parameter positions of the sound switches used here.
-constexpr int kSoundsEnabled = 141;
+// Parameter positions of the switches used here.
+constexpr int kCardsAnimate = 67;
 constexpr int kSoundsShuffle = 149;
 constexpr int kSoundsPairing = 175;
 constexpr int kSoundsStock = 176;
@@ -31,13 +33,6 @@ int Count(int entry, int max) { return std::clamp(R(entry), 0, max); }
 
 std::string& Stock() { return MazzoPiles[0]; }
 std::string& Turned() { return MazzoPiles[1]; }
-
-bool SoundOn(int switchPos) {
-    return GetParameter(kSoundsEnabled, 1) == "Y" && GetParameter(switchPos, 1) == "Y";
-}
-void PlayEvent(const char* name, int switchPos, bool loop = false) {
-    if (SoundOn(switchPos)) Sound().Play(name, loop);
-}
 
 bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
@@ -88,11 +83,11 @@ bool RedealStock() {
     const int cards = SlotCount(Turned());
     while (!Turned().empty()) AppendCard(MazzoPiles, 0, TakeTop(Turned()), face);
     if (GetParameter(kRedealAnimation, 1) != "N") {
-        PlayEvent("Redeal", kSoundsRedeal, true);
+        PlayEventSoundLooped("Redeal", SoundSwitch(kSoundsRedeal));
         Table().AnimateRedeal(cards);
-        if (SoundOn(kSoundsRedeal)) Sound().Stop();
+        StopEventSound();
     } else {
-        PlayEvent("Red_no_a", kSoundsRedealPlain);
+        PlayEventSound("Red_no_a", SoundSwitch(kSoundsRedealPlain));
     }
     Table().RedrawPile("Mazzo_Vis");
     Table().RedrawPile("Mazzo");
@@ -110,7 +105,7 @@ bool TurnStock(bool toWaste) {
         AppendCard(MazzoPiles, index, TakeTop(Stock()), "1");
     Table().RedrawPile("Mazzo");
     Table().RedrawPile(toWaste ? "Waste" : "Mazzo_Vis");
-    PlayEvent("Stock", kSoundsStock);
+    PlayEventSound("Stock", SoundSwitch(kSoundsStock));
     Finish();
     return true;
 }
@@ -170,7 +165,7 @@ bool DealFromStock(const std::string& op) {
         }
     }
     Table().RedrawPile("Mazzo");
-    PlayEvent("Shuffle", reserve ? kSoundsShuffle : kSoundsTableau);
+    PlayEventSound("Shuffle", SoundSwitch(reserve ? kSoundsShuffle : kSoundsTableau));
     MainGame.SetOpt(112, 0);
     Finish();
     return true;
@@ -182,7 +177,6 @@ struct Place {
     PileList* list = nullptr;
     int index = -1;
     int kind = kNoPile;
-    int slot = -1;
     std::string name;
 };
 
@@ -190,9 +184,8 @@ struct Place {
 // first foundation is the selection itself and is passed over.
 Place FindOnTable(CardCode c) {
     auto look = [&](PileList& list, int index, int kind, Place& out) {
-        const int slot = FindSlot(list[static_cast<size_t>(index)], c);
-        if (slot < 0) return false;
-        out = {&list, index, kind, slot, PileName(kind, index + 1)};
+        if (FindSlot(list[static_cast<size_t>(index)], c) < 0) return false;
+        out = {&list, index, kind, PileName(kind, index + 1)};
         return true;
     };
     Place p;
@@ -235,7 +228,7 @@ bool RemoveSelection() {
         }
         return false;
     }
-    PlayEvent("Pairing", kSoundsPairing);
+    PlayEventSound("Pairing", SoundSwitch(kSoundsPairing));
     RecordStep(1);
     Waits().Wait(150);
     const int family = R(3);
@@ -248,13 +241,13 @@ bool RemoveSelection() {
         emptied = -1;
         const Place from = c >= 1 ? FindOnTable(c) : Place{};
         if (!from.list) continue;
+        if (GetParameter(kCardsAnimate, 1) != "N") Table().FlyCard(c, -1, -1, "Waste");
         // Table family 4 keeps every tableau and reserve place (a hole).
         const bool hole = family == 4 && from.kind != kMazzo && from.kind != kMazzoVis;
         TakeCard(*from.list, from.index, c, hole ? 2 : 1);
         if (family != 4) Table().RedrawPile(from.name);
         if (std::find(sources.begin(), sources.end(), from.name) == sources.end())
             sources.push_back(from.name);
-        Table().FlyCard(c, from.name, from.slot, "Waste");
         AppendCard(MazzoPiles, 2, c, "1");
         Table().RedrawPile("Waste");
         if (from.kind == kFila && !HasCard((*from.list)[static_cast<size_t>(from.index)]))
@@ -270,7 +263,12 @@ bool RemoveSelection() {
         for (const auto& name : sources) Table().RedrawPile(name);
     }
     Finish();
-    if (R(51) == 33 && g_emptyPileFill) g_emptyPileFill();
+    if (R(51) == 33) {
+        if (g_emptyPileFill)
+            g_emptyPileFill();
+        else
+            FillEmptyTableaus();
+    }
     return true;
 }
 
@@ -284,7 +282,7 @@ bool FillEmptyTableausFromStock() {
     }
     if (!any) return false;
     Table().RedrawPile("Mazzo");
-    PlayEvent("Shuffle", kSoundsTableau);
+    PlayEventSound("Shuffle", SoundSwitch(kSoundsTableau));
     Finish();
     return true;
 }
@@ -317,7 +315,7 @@ bool CloseUpTableau() {
         if (pile(i).empty()) AppendCard(FilaPiles, i, TakeTop(Stock()), "1");
     for (int i = 0; i < nf; ++i) Table().RedrawPile("Fila" + std::to_string(i + 1));
     Table().RedrawPile("Mazzo");
-    PlayEvent("Shuffle", kSoundsShuffle);
+    PlayEventSound("Shuffle", SoundSwitch(kSoundsShuffle));
     Finish();
     return true;
 }

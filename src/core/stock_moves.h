@@ -22,8 +22,9 @@ bool IsStockOperation(const std::string& target);
 // (a card code or a counter) and is not needed by any of them.
 bool ExecuteStockOperation(int count, const std::string& target);
 
-// Goal kind 33 refills empty tableau piles after a removal; autoplay owns the
-// fill and installs it here (an empty function turns it off).
+// Goal kind 33 refills empty tableau piles after a removal with autoplay's
+// FillEmptyTableaus; a function set here runs instead (an empty one restores
+// the default).
 void SetEmptyPileFillHook(std::function<void()> fill);
 
 }  // namespace bw

@@ -11,9 +11,7 @@ namespace bw::test {
 class RecordingTable : public ITable {
 public:
     struct Flight {
-        int code;
-        std::string from;
-        int slot;
+        int code, left, top;
         std::string to;
     };
     struct Caption {
@@ -31,8 +29,8 @@ public:
     void ShowTable() override { ++shows; }
     void RedrawPile(const std::string& name) override { redrawn.push_back(name); }
     void UpdateJokerCaption() override { ++jokerTriggers; }
-    void FlyCard(int code, const std::string& from, int slot, const std::string& to) override {
-        flights.push_back({code, from, slot, to});
+    void FlyCard(int code, int left, int top, const std::string& to) override {
+        flights.push_back({code, left, top, to});
     }
     void AnimateRedeal(int cards) override { redeals.push_back(cards); }
     void DrawJokerCaption(int foundation, const std::string& text,

@@ -381,8 +381,8 @@ TEST_F(SelectionGame, RemovesBothSelectedCardsToTheWaste) {
     EXPECT_EQ(fx.waits.waits, std::vector<int>{150});
     ASSERT_EQ(table.flights.size(), 2u);
     EXPECT_EQ(table.flights[0].code, 12);
-    EXPECT_EQ(table.flights[0].from, "Fila2");
-    EXPECT_EQ(table.flights[0].slot, 1);
+    EXPECT_EQ(table.flights[0].left, -1);  // from where it lies
+    EXPECT_EQ(table.flights[1].code, 1);
     EXPECT_EQ(table.flights[1].to, "Waste");
     EXPECT_TRUE(Flag(flag::kStockOperation));
 }
