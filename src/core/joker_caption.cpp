@@ -56,8 +56,8 @@ JokerCaption ComputeJokerCaption(bool standardDpi) {
         }
     }
     const std::string rankText = RankText(cap.rank);
-    cap.text = std::string(standardDpi ? "Joker" : "J") + (rankText.size() == 1 ? " = " : "=") +
-               rankText;
+    cap.text =
+        std::string(standardDpi ? "Joker" : "J") + (rankText.size() == 1 ? " = " : "=") + rankText;
     cap.suitImage = SuitImage(cap.suit);
     return cap;
 }
@@ -65,8 +65,7 @@ JokerCaption ComputeJokerCaption(bool standardDpi) {
 bool RefreshJokerCaption() {
     if (GameRules[84] != 72 && GameRules[84] != 75) return false;
     const JokerCaption cap = ComputeJokerCaption(Screen().Dpi() == 96);
-    if (cap.Memo() == MainGame.Opt(100) && cap.text == g_shownText &&
-        cap.suitImage == g_shownSuit)
+    if (cap.Memo() == MainGame.Opt(100) && cap.text == g_shownText && cap.suitImage == g_shownSuit)
         return false;
     MainGame.SetOpt(100, cap.Memo());
     g_shownText = cap.text;

@@ -6,11 +6,11 @@
 namespace bw {
 
 struct JokerCaption {
-    int foundation = -1;  // 0-based; -1 when no foundation holds a joker
-    int position = -1;    // 0-based slot of the joker in that foundation
-    int rank = 0;         // the rank it stands for; 0 for nothing
-    int suit = -1;        // 0..3, -1 for none
-    std::string text;     // "Joker = 7", "Joker=10", "J = Q"; empty without a joker
+    int foundation = -1;    // 0-based; -1 when no foundation holds a joker
+    int position = -1;      // 0-based slot of the joker in that foundation
+    int rank = 0;           // the rank it stands for; 0 for nothing
+    int suit = -1;          // 0..3, -1 for none
+    std::string text;       // "Joker = 7", "Joker=10", "J = Q"; empty without a joker
     std::string suitImage;  // "SUIT_HEARTS" ... or empty
 
     // The value remembered in option 100: foundation * 100 + position + 100,

@@ -28,13 +28,23 @@ constexpr int kRedealAnimation = 242;
 
 std::function<void()> g_emptyPileFill;
 
-int R(int i) { return GameRules[static_cast<size_t>(i)]; }
-int Count(int entry, int max) { return std::clamp(R(entry), 0, max); }
+int R(int i) {
+    return GameRules[static_cast<size_t>(i)];
+}
+int Count(int entry, int max) {
+    return std::clamp(R(entry), 0, max);
+}
 
-std::string& Stock() { return MazzoPiles[0]; }
-std::string& Turned() { return MazzoPiles[1]; }
+std::string& Stock() {
+    return MazzoPiles[0];
+}
+std::string& Turned() {
+    return MazzoPiles[1];
+}
 
-bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& s, const char* prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
 
 // The pile number written after `prefix` with exactly `digits` digits; 0 when
 // the name does not have them.
@@ -323,10 +333,10 @@ bool CloseUpTableau() {
 }  // namespace
 
 bool IsStockOperation(const std::string& t) {
-    return t == "Mazzo_Vis" || t == "Mazzo_Waste" || t == "Mazzo_Redeal" ||
-           t == "Add_Tableaus" || t == "Add_Tableaus_Last" || t == "Fill_Tableaus" ||
-           StartsWith(t, "Add_Tableau_") || t == "Add_Reserves" || StartsWith(t, "Add_Reserve_") ||
-           t == "Selezionate_Dest" || t == "Selezionate_Fila" || t == "Stock_To_Pile_Monte_Carlo";
+    return t == "Mazzo_Vis" || t == "Mazzo_Waste" || t == "Mazzo_Redeal" || t == "Add_Tableaus" ||
+           t == "Add_Tableaus_Last" || t == "Fill_Tableaus" || StartsWith(t, "Add_Tableau_") ||
+           t == "Add_Reserves" || StartsWith(t, "Add_Reserve_") || t == "Selezionate_Dest" ||
+           t == "Selezionate_Fila" || t == "Stock_To_Pile_Monte_Carlo";
 }
 
 bool ExecuteStockOperation(int /*count*/, const std::string& t) {
@@ -340,6 +350,8 @@ bool ExecuteStockOperation(int /*count*/, const std::string& t) {
     return false;
 }
 
-void SetEmptyPileFillHook(std::function<void()> fill) { g_emptyPileFill = std::move(fill); }
+void SetEmptyPileFillHook(std::function<void()> fill) {
+    g_emptyPileFill = std::move(fill);
+}
 
 }  // namespace bw

@@ -18,11 +18,15 @@ constexpr int kSoundsEnabled = 141;
 constexpr int kSoundsRedo = 146;
 constexpr int kSoundsUndo = 151;
 
-bool UndoSwitchedOff() { return GetParameter(kUndoMode, 1) == "2"; }
+bool UndoSwitchedOff() {
+    return GetParameter(kUndoMode, 1) == "2";
+}
 
 // Nothing is restored while no game runs (a finished game has been scored)
 // or while cards are held (the drop would land on a different table).
-bool TableAccepts() { return Flag(flag::kInProgress) && MainGame.Opt(94) == 0 && !UndoSwitchedOff(); }
+bool TableAccepts() {
+    return Flag(flag::kInProgress) && MainGame.Opt(94) == 0 && !UndoSwitchedOff();
+}
 
 // `from` gives its newest step to the table; the table as it is goes to
 // `to`, carrying the step's marks element along so that the stock deals
@@ -51,14 +55,24 @@ bool Exchange(HistoryLists& from, std::string& fromMarks, int toWhich, std::stri
 
 }  // namespace
 
-bool CanUndo() { return TableAccepts() && StepCount(UndoLists) > 0; }
-bool CanRedo() { return TableAccepts() && StepCount(RedoLists) > 0; }
+bool CanUndo() {
+    return TableAccepts() && StepCount(UndoLists) > 0;
+}
+bool CanRedo() {
+    return TableAccepts() && StepCount(RedoLists) > 0;
+}
 
 // The library has no recordings of their own for these two commands: undo
 // sounds like cards put down, redo like cards picked up.
-bool UndoCommand() { return Exchange(UndoLists, UndoMarks, 0, RedoMarks, kSoundsUndo, "card_down"); }
-bool RedoCommand() { return Exchange(RedoLists, RedoMarks, 1, UndoMarks, kSoundsRedo, "card_up"); }
+bool UndoCommand() {
+    return Exchange(UndoLists, UndoMarks, 0, RedoMarks, kSoundsUndo, "card_down");
+}
+bool RedoCommand() {
+    return Exchange(RedoLists, RedoMarks, 1, UndoMarks, kSoundsRedo, "card_up");
+}
 
-void SetUndoEnabled(bool enabled) { Window().SetUndoRedoEnabled(enabled && !UndoSwitchedOff()); }
+void SetUndoEnabled(bool enabled) {
+    Window().SetUndoRedoEnabled(enabled && !UndoSwitchedOff());
+}
 
 }  // namespace bw

@@ -14,10 +14,18 @@ namespace bw {
 namespace {
 
 // Card codes by rank and suit letter.
-CardCode H(int r) { return r; }
-CardCode D(int r) { return 13 + r; }
-CardCode C(int r) { return 26 + r; }
-CardCode S(int r) { return 39 + r; }
+CardCode H(int r) {
+    return r;
+}
+CardCode D(int r) {
+    return 13 + r;
+}
+CardCode C(int r) {
+    return 26 + r;
+}
+CardCode S(int r) {
+    return 39 + r;
+}
 
 std::string PileOf(std::initializer_list<CardCode> codes) {
     std::string s;
@@ -28,7 +36,9 @@ std::string PileOf(std::initializer_list<CardCode> codes) {
 class DealOffers : public ::testing::Test {
 protected:
     test::CoreFixture fx;
-    static void Rule(int entry, int value) { GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value); }
+    static void Rule(int entry, int value) {
+        GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
+    }
     static const std::string& Fila(int n) { return FilaPiles[static_cast<size_t>(n - 1)]; }
     static const std::string& Dest(int n) { return DestPiles[static_cast<size_t>(n - 1)]; }
 
@@ -151,15 +161,15 @@ TEST_F(DealOffers, AcesGoUpAndTheStockRefillsTheirPlaces) {
     Game(4, 5, 5);
     Rule(100, 96);
     for (int i = 0; i < 4; ++i) Rule(52 + i, 1);  // empty foundations take aces
-    Rule(372, 1);  // "Mazzo": 2C
-    Rule(373, 1);  // "Mazzo_Vis": 2D
+    Rule(372, 1);                                 // "Mazzo": 2C
+    Rule(373, 1);                                 // "Mazzo_Vis": 2D
     Deal(10);
     // Tableau as dealt: 4C 4D 6H AS KC | 3S KD 5S 9C 8D | 7C 10S JC QH JS |
     //                   6S 2H 7D 4H 9S | 10H JD KH 8C AC
     EXPECT_EQ(Dest(1), PileOf({S(1)}));
     EXPECT_EQ(Dest(2), PileOf({C(1)}));
     EXPECT_EQ(Dest(3), "");
-    EXPECT_EQ(Fila(1), PileOf({C(4), D(4), H(6), C(2), C(13)}));  // from the stock
+    EXPECT_EQ(Fila(1), PileOf({C(4), D(4), H(6), C(2), C(13)}));    // from the stock
     EXPECT_EQ(Fila(5), PileOf({H(10), D(11), H(13), C(8), D(2)}));  // then the turned card
     EXPECT_EQ(MazzoPiles[0], "");
     EXPECT_EQ(MazzoPiles[1], "");

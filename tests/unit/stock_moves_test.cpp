@@ -43,7 +43,9 @@ protected:
         InstalledPorts().table = &table;
         SetFlag(flag::kInProgress, true);
     }
-    static void Rule(int entry, int value) { GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value); }
+    static void Rule(int entry, int value) {
+        GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
+    }
     static std::string& Fila(int n) { return FilaPiles[static_cast<size_t>(n - 1)]; }
     static std::string& Appogg(int n) { return AppoggPiles[static_cast<size_t>(n - 1)]; }
     static void SoundsOn(std::initializer_list<int> switches) {
@@ -64,10 +66,10 @@ protected:
 };
 
 TEST_F(StockMoves, OperationNames) {
-    for (const char* op : {"Mazzo_Vis", "Mazzo_Waste", "Mazzo_Redeal", "Add_Tableaus",
-                           "Add_Tableaus_Last", "Fill_Tableaus", "Add_Tableau_07", "Add_Reserves",
-                           "Add_Reserve_3", "Selezionate_Dest", "Selezionate_Fila",
-                           "Stock_To_Pile_Monte_Carlo"})
+    for (const char* op :
+         {"Mazzo_Vis", "Mazzo_Waste", "Mazzo_Redeal", "Add_Tableaus", "Add_Tableaus_Last",
+          "Fill_Tableaus", "Add_Tableau_07", "Add_Reserves", "Add_Reserve_3", "Selezionate_Dest",
+          "Selezionate_Fila", "Stock_To_Pile_Monte_Carlo"})
         EXPECT_TRUE(IsStockOperation(op)) << op;
     for (const char* op : {"Mazzo", "Waste", "Stock02", "Fila3", "Dest1", "Dest_Autoplay02", ""})
         EXPECT_FALSE(IsStockOperation(op)) << op;
@@ -227,12 +229,12 @@ TEST_F(StockMoves, DealCodesDecideWhereAndHow) {
     Fila(5) = Pile({40});
     stock = Pile({20, 21, 22, 23, 24}, '1');
     ASSERT_TRUE(Run("Add_Tableaus"));
-    EXPECT_EQ(Fila(1), "");           // code 0: passed over
-    EXPECT_EQ(Fila(2), "");           // code 13: outside 1..12
-    EXPECT_EQ(Fila(3), "024");        // code 6: face down
+    EXPECT_EQ(Fila(1), "");     // code 0: passed over
+    EXPECT_EQ(Fila(2), "");     // code 13: outside 1..12
+    EXPECT_EQ(Fila(3), "024");  // code 6: face down
     EXPECT_EQ(FaceFlag(24), '0');
-    EXPECT_EQ(Fila(4), "");           // code 7 on an empty pile: passed over
-    EXPECT_EQ(Fila(5), "040023");     // code 7 on a pile with cards
+    EXPECT_EQ(Fila(4), "");        // code 7 on an empty pile: passed over
+    EXPECT_EQ(Fila(5), "040023");  // code 7 on a pile with cards
     EXPECT_EQ(Fila(6), "022");
     EXPECT_EQ(Fila(7), "021");
     EXPECT_EQ(Faces(Fila(5) + Fila(6) + Fila(7)), "1111");
@@ -256,8 +258,8 @@ TEST_F(StockMoves, NumberedTableauDealsNeedAValidPile) {
     Klondike();
     for (int i = 1; i <= 7; ++i) Rule(291 + i, 1);
     stock = Pile({1, 2, 3});
-    for (const char* bad : {"Add_Tableau_00", "Add_Tableau_08", "Add_Tableau_7", "Add_Tableau_x1",
-                            "Add_Tableau_011"})
+    for (const char* bad :
+         {"Add_Tableau_00", "Add_Tableau_08", "Add_Tableau_7", "Add_Tableau_x1", "Add_Tableau_011"})
         EXPECT_FALSE(Run(bad)) << bad;
     EXPECT_EQ(stock, "001002003");
     EXPECT_EQ(StepCount(UndoLists), 0);

@@ -52,7 +52,9 @@ protected:
         InstalledPorts().window = &window;
         SetFlag(flag::kInProgress, true);
     }
-    static void Rule(int entry, int value) { GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value); }
+    static void Rule(int entry, int value) {
+        GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
+    }
     static std::string& Fila(int n) { return FilaPiles[static_cast<size_t>(n - 1)]; }
     // A Klondike-like table: stock, turned cards, tableau with face-down cards.
     void Klondike() {
