@@ -40,7 +40,6 @@ void AutoplayAfterRelease();
 // value, or store the command's state for the game.
 void ApplyGameAutoplay(int gameId);
 void StoreGameAutoplay(int gameId);
-// The stored switch of a game (section "Autoplay"; missing = on), and the
 
 // The placement test and the move used by autoplay and the fill; empty
 // members select CanDropOn and ExecuteMove.

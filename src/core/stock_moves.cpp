@@ -27,6 +27,7 @@ constexpr int kSoundsRedealPlain = 252;
 constexpr int kRedealAnimation = 242;
 
 std::function<void()> g_emptyPileFill;
+StockEffects g_effects;
 
 int R(int i) {
     return GameRules[static_cast<size_t>(i)];
@@ -260,8 +261,10 @@ bool RemoveSelection() {
             sources.push_back(from.name);
         AppendCard(MazzoPiles, 2, c, "1");
         Table().RedrawPile("Waste");
-        if (from.kind == kFila && !HasCard((*from.list)[static_cast<size_t>(from.index)]))
-            emptied = from.index;
+        if (from.kind == kFila) {
+            g_effects.leftTableau = true;
+            if (!HasCard((*from.list)[static_cast<size_t>(from.index)])) emptied = from.index;
+        }
     }
     Table().RedrawPile("Dest1");
     if (family == 4) {
@@ -318,6 +321,7 @@ bool CloseUpTableau() {
         for (int j = i + 1; j < nf; ++j) {
             if (pile(j).empty()) continue;
             pile(i).swap(pile(j));
+            g_effects.leftTableau = true;
             break;
         }
     }
@@ -339,7 +343,8 @@ bool IsStockOperation(const std::string& t) {
            t == "Selezionate_Fila" || t == "Stock_To_Pile_Monte_Carlo";
 }
 
-bool ExecuteStockOperation(int /*count*/, const std::string& t) {
+namespace {
+bool Dispatch(const std::string& t) {
     if (t == "Mazzo_Vis") return TurnStock(false);
     if (t == "Mazzo_Waste") return TurnStock(true);
     if (t == "Mazzo_Redeal") return RedealStock();
@@ -348,6 +353,14 @@ bool ExecuteStockOperation(int /*count*/, const std::string& t) {
     if (t == "Stock_To_Pile_Monte_Carlo") return CloseUpTableau();
     if (IsStockOperation(t)) return DealFromStock(t);
     return false;
+}
+}  // namespace
+
+bool ExecuteStockOperation(int /*count*/, const std::string& t, StockEffects* effects) {
+    g_effects = StockEffects{};
+    const bool moved = Dispatch(t);
+    if (effects) *effects = g_effects;
+    return moved;
 }
 
 void SetEmptyPileFillHook(std::function<void()> fill) {

@@ -20,7 +20,11 @@ bool IsStockOperation(const std::string& target);
 // complete an action whose step is already recorded), sets flag 7 and flag 8
 // (the win test) when it changed something. `count` is the caller's argument
 // (a card code or a counter) and is not needed by any of them.
-bool ExecuteStockOperation(int count, const std::string& target);
+// `effects`, when given, tells the common tail what happened.
+struct StockEffects {
+    bool leftTableau = false;  // a card left a tableau pile
+};
+bool ExecuteStockOperation(int count, const std::string& target, StockEffects* effects = nullptr);
 
 // Goal kind 33 refills empty tableau piles after a removal with autoplay's
 // FillEmptyTableaus; a function set here runs instead (an empty one restores

@@ -9,7 +9,7 @@
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
-#include "support/recording_table.h"
+#include "support/engine_fakes.h"
 #include "support/test_support.h"
 
 namespace bw {
@@ -34,7 +34,7 @@ std::string Faces(const std::string& pile) {
 class StockMoves : public ::testing::Test {
 protected:
     test::CoreFixture fx;
-    test::RecordingTable table;
+    test::EngineTable table;
     std::string& stock = MazzoPiles[0];
     std::string& turned = MazzoPiles[1];
     std::string& waste = MazzoPiles[2];
@@ -340,7 +340,7 @@ TEST_F(StockMoves, DealingSoundsAndRedraws) {
     stock = Pile({1, 2, 3, 4, 5, 6, 7, 8, 9});
     ASSERT_TRUE(Run("Add_Tableau_02"));
     EXPECT_EQ(fx.sound.played, std::vector<std::string>{"Shuffle"});  // gated by the tableau switch
-    EXPECT_EQ(table.redrawn, (std::vector<std::string>{"Fila2", "Mazzo"}));
+    EXPECT_EQ(table.Redrawn(), (std::vector<std::string>{"Fila2", "Mazzo"}));
     ASSERT_TRUE(Run("Add_Reserves"));
     EXPECT_EQ(fx.sound.played.size(), 1u);  // reserves go by the shuffle switch, off here
     SetParameter(149, 1, "Y");
@@ -398,7 +398,7 @@ TEST_F(SelectionGame, FamilyFourLeavesHolesExceptInTheStock) {
     EXPECT_EQ(Fila(1), "020000022");
     EXPECT_EQ(turned, "008");
     EXPECT_EQ(waste, "006007");
-    EXPECT_EQ(table.repaints, 1);  // the whole table is redrawn in this family
+    EXPECT_EQ(table.Count("repaint"), 1);  // the whole table is redrawn in this family
 }
 
 TEST_F(SelectionGame, NothingToRemove) {
@@ -505,11 +505,33 @@ TEST_F(SelectionGame, MonteCarloClosesUpAndRefills) {
     EXPECT_FALSE(Run("Stock_To_Pile_Monte_Carlo"));
 }
 
+TEST_F(SelectionGame, TellsTheTailWhetherATableauCardLeft) {
+    Setup(1, 1);
+    StockEffects fx1;
+    turned = Pile({7});
+    DestPiles[0] = FormatCode(7);
+    ASSERT_TRUE(ExecuteStockOperation(0, "Selezionate_Dest", &fx1));
+    EXPECT_FALSE(fx1.leftTableau);
+    Fila(4) = Pile({8});
+    DestPiles[0] = FormatCode(8);
+    ASSERT_TRUE(ExecuteStockOperation(0, "Selezionate_Dest", &fx1));
+    EXPECT_TRUE(fx1.leftTableau);
+    // A deal onto the tableau takes nothing from it.
+    for (int i = 1; i <= 8; ++i) Rule(291 + i, 1);
+    stock = Pile({1, 2});
+    ASSERT_TRUE(ExecuteStockOperation(0, "Add_Tableaus", &fx1));
+    EXPECT_FALSE(fx1.leftTableau);
+    // Closing up moves whole piles.
+    Fila(6) = Pile({9});
+    ASSERT_TRUE(ExecuteStockOperation(0, "Stock_To_Pile_Monte_Carlo", &fx1));
+    EXPECT_TRUE(fx1.leftTableau);
+}
+
 // ---- Joker caption ------------------------------------------------------------
 
 class Joker : public StockMoves {
 protected:
-    test::RecordingScreen screen;
+    test::DpiScreen screen;
     Joker() {
         InstalledPorts().screen = &screen;
         Rule(367, 4);

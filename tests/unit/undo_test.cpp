@@ -10,7 +10,7 @@
 #include "core/score.h"
 #include "core/state.h"
 #include "core/stock_moves.h"
-#include "support/recording_table.h"
+#include "support/engine_fakes.h"
 #include "support/test_support.h"
 
 namespace bw {
@@ -41,8 +41,8 @@ Table Snapshot() {
 class UndoTest : public ::testing::Test {
 protected:
     test::CoreFixture fx;
-    test::RecordingTable table;
-    test::RecordingWindow window;
+    test::EngineTable table;
+    test::EngineWindow window;
     std::string& stock = MazzoPiles[0];
     std::string& turned = MazzoPiles[1];
     std::string& waste = MazzoPiles[2];
@@ -242,8 +242,8 @@ TEST_F(UndoTest, RestoringRepaintsScoresAndJudgesTheTable) {
     SetFlag(flag::kFinished, true);
     ASSERT_TRUE(UndoCommand());
     EXPECT_FALSE(Flag(flag::kFinished));
-    EXPECT_EQ(table.repaints, 1);
-    EXPECT_EQ(table.shows, 1);
+    EXPECT_EQ(table.Count("repaint"), 1);
+    EXPECT_EQ(table.Count("show"), 1);
     ASSERT_FALSE(window.scores.empty());
     bool shown = true;
     EXPECT_EQ(window.scores.back(), std::to_string(ComputeScore(shown)));
