@@ -18,6 +18,7 @@
 #include "core/state.h"
 #include "interaction/press.h"
 #include "interaction/ui/memory_end_dialog.h"
+#include "interaction/undo.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
 #include "storage/autoplay_prefs.h"
@@ -360,7 +361,7 @@ bool TfrmMain::FormCreate() {
         imgSfondo->SetTableCursor(QCursor(Qt::ArrowCursor));
     // 13-16
     if (Hooks().setUpCardDecks) Hooks().setUpCardDecks();
-    if (Hooks().applyUndoSetting) Hooks().applyUndoSetting();
+    SetUndoEnabled(true);
     platform::SeedRandomFromClock();
     WriteVersionMarker();
     DeleteObsoleteFiles();
@@ -441,10 +442,17 @@ void TfrmMain::UpdateCaption() {
 }
 
 void TfrmMain::EnableGameCommands(bool on) {
-    for (QToolButton* b : {tbNew, tbUndo, tbRedo, tbAutoPlay, tbRules, tbNew1, tbUndo1, tbRedo1,
-                           tbAutoPlay1, tbRules1})
+    for (QToolButton* b : {tbNew, tbAutoPlay, tbRules, tbNew1, tbAutoPlay1, tbRules1})
         b->setEnabled(on);
-    for (QAction* a : {mnuNew, mnuUndo, mnuRedo, mnuAutoplay, mnuRules}) a->setEnabled(on);
+    for (QAction* a : {mnuNew, mnuAutoplay, mnuRules}) a->setEnabled(on);
+    // Undo switched off in the settings stays off.
+    SetUndoRedoEnabled(on && !ParameterIs(137, "2"));
+}
+
+void TfrmMain::SetUndoRedoEnabled(bool enabled) {
+    if (mnuUndo->isEnabled() == enabled && tbUndo->isEnabled() == enabled) return;
+    for (QToolButton* b : {tbUndo, tbRedo, tbUndo1, tbRedo1}) b->setEnabled(enabled);
+    for (QAction* a : {mnuUndo, mnuRedo}) a->setEnabled(enabled);
 }
 
 void TfrmMain::ApplyToolBarSize(bool large) {
@@ -714,11 +722,11 @@ void TfrmMain::mnuEsciClick() {
 }
 
 void TfrmMain::mnuUndoClick() {
-    if (Hooks().undo) Hooks().undo();
+    UndoCommand();
 }
 
 void TfrmMain::mnuRedoClick() {
-    if (Hooks().redo) Hooks().redo();
+    RedoCommand();
 }
 
 void TfrmMain::mnuCustomizeClick() {

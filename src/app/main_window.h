@@ -58,6 +58,7 @@ public:
     void PlayWinningAnimation() override;
     void OpenGameDialog() override;
     void CloseMainWindow() override { close(); }
+    void SetUndoRedoEnabled(bool enabled) override;
 
     // Rewrites the caption from the current game (only when it changes).
     void UpdateCaption();

@@ -16,17 +16,14 @@ struct ShellHooks {
     std::function<void()> openGameDialog;
     // Menu commands owned by other windows.
     std::function<void()> players;    // "&Players...": the players dialog, modal
-    std::function<void()> undo;       // "&Undo"
-    std::function<void()> redo;       // "&Redo"
     std::function<void()> customize;  // "C&ustomize...": the customize dialog
     std::function<void()> about;      // "A&bout [Program]..."
     std::function<void()> homePage;   // "[Program] &Home Page": web link
     // The winning show, and stopping it (a close while it runs).
     std::function<void()> playWinningAnimation;
     std::function<void()> stopWinAnimation;
-    // Start-up: card decks and the undo setting (initialisation step 13).
+    // Start-up: the card decks (initialisation step 13).
     std::function<void()> setUpCardDecks;
-    std::function<void()> applyUndoSetting;
     // Resizing: the off-screen table bitmaps and the table's layout and drawing.
     std::function<void(int width, int height)> sizeTableBitmaps;
     std::function<void()> layoutAndRedraw;

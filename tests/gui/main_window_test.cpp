@@ -267,16 +267,12 @@ TEST_F(MainWindowTest, AutoplayInPerGameModeIsStoredForTheGame) {
 TEST_F(MainWindowTest, CommandsCallTheirHandlers) {
     std::vector<std::string> calls;
     Hooks().openGameDialog = [&] { calls.push_back("open"); };
-    Hooks().undo = [&] { calls.push_back("undo"); };
-    Hooks().redo = [&] { calls.push_back("redo"); };
     Hooks().customize = [&] { calls.push_back("customize"); };
     Hooks().players = [&] { calls.push_back("players"); };
     window.tbOpen1->click();
-    window.tbUndo->click();
-    window.mnuRedo->trigger();
     window.mnuCustomize->trigger();
     window.mnuPlayers->trigger();
-    EXPECT_THAT(calls, ElementsAre("open", "undo", "redo", "customize", "players"));
+    EXPECT_THAT(calls, ElementsAre("open", "customize", "players"));
 }
 
 TEST_F(MainWindowTest, TimerTicksTheGameClock) {
@@ -465,6 +461,25 @@ TEST_F(StartUpTest, NewGameAsksBeforeAbandoningARunningGame) {
     EXPECT_THAT(dialogs.confirms, ElementsAre("Quit this game?"));
     EXPECT_EQ(GetParameter(pos::kGameNumber, 15), first);
     EXPECT_TRUE(Flag(flag::kInProgress));
+}
+
+TEST_F(StartUpTest, UndoSwitchedOffKeepsUndoAndRedoDisabled) {
+    dir.write("DATA/Cfg.dat", "[Preference]\r\nUndo_Enabled=2\r\n");
+    ASSERT_TRUE(window.FormCreate());
+    window.Activated();
+    EXPECT_TRUE(window.GameCommandsEnabled());
+    EXPECT_FALSE(window.mnuUndo->isEnabled());
+    EXPECT_FALSE(window.tbRedo->isEnabled());
+    EXPECT_FALSE(window.tbUndo1->isEnabled());
+}
+
+TEST_F(StartUpTest, UndoWithNothingRecordedBeeps) {
+    ASSERT_TRUE(window.FormCreate());
+    window.Activated();
+    ASSERT_TRUE(window.mnuUndo->isEnabled());
+    // Nothing recorded yet: the refused command beeps.
+    window.mnuUndo->trigger();
+    EXPECT_EQ(dialogs.beeps, 1);
 }
 
 TEST_F(StartUpTest, StoredSettingsShapeTheWindow) {
