@@ -12,24 +12,6 @@
 #include "core/sounds.h"
 #include "interaction/wiring.h"
 #include "platform/paths.h"
-#include "storage/preferences.h"
-
-namespace {
-
-void PlaceMainWindow(bw::TfrmMain& window, bw::IScreen& screen) {
-    const bw::WindowPlacement p = bw::ReadWindowPlacement(screen.Width(), screen.Height());
-    // The stored rectangle is also what a maximised window returns to (and
-    // what it keeps where nothing maximises windows).
-    window.setGeometry(p.left, p.top, p.width, p.height);
-    if (p.maximized) {
-        for (QFrame* bar : {window.pnlTB, window.pnlTB1})
-            bar->resize(screen.Width() + 8, bar->height());
-        window.setWindowState(Qt::WindowMaximized);
-    }
-    window.ArrangeBars();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -68,7 +50,7 @@ int main(int argc, char** argv) {
             QApplication::restoreOverrideCursor();
             return 0;
         }
-        PlaceMainWindow(window, screen);
+        window.RestorePlacement();
         splash.repaint();
         splash.hide();
         window.show();

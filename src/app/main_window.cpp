@@ -371,6 +371,21 @@ bool TfrmMain::FormCreate() {
     return true;
 }
 
+void TfrmMain::RestorePlacement() {
+    IScreen& screen = Screen();
+    const WindowPlacement p = ReadWindowPlacement(screen.Width(), screen.Height());
+    // The stored rectangle is also what a maximised window returns to (and
+    // what it keeps where nothing maximises windows).
+    setGeometry(p.left, p.top, p.width, p.height);
+    if (p.maximized) {
+        for (QFrame* bar : {pnlTB, pnlTB1}) bar->resize(screen.Width() + 8, bar->height());
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    }
+    ArrangeBars();
+}
+
 void TfrmMain::showEvent(QShowEvent* event) {
     C_TAdvancedMainForm::showEvent(event);
     if (Flag(flag::kFirstActivation)) {

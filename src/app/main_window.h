@@ -32,6 +32,9 @@ public:
     // The creation handler: reads the preferences and the game data. False
     // after a fatal error (already reported); the program then ends.
     bool FormCreate();
+    // The stored placement: maximised (the default), or the stored rectangle
+    // (50, 50 and the screen less 150 when missing); then the bars.
+    void RestorePlacement();
     // The application's activation handler (the first one starts the play).
     void Activated();
 

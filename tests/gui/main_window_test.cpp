@@ -482,6 +482,51 @@ TEST_F(StartUpTest, UndoWithNothingRecordedBeeps) {
     EXPECT_EQ(dialogs.beeps, 1);
 }
 
+TEST_F(StartUpTest, WindowStartsMaximisedUnlessTheSettingsSayOtherwise) {
+    ASSERT_TRUE(window.FormCreate());
+    window.RestorePlacement();
+    EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
+    // The bars span the screen until the first activation.
+    EXPECT_EQ(window.BarWidth(), screen.width + 8);
+    EXPECT_EQ(window.pnlTB->width(), screen.width + 8);
+    // Returning from maximised: 50, 50 and the screen less 150.
+    EXPECT_EQ(window.normalGeometry().size(), QSize(screen.width - 150, screen.height - 150));
+}
+
+TEST_F(StartUpTest, StoredPlacementIsRestored) {
+    dir.write("DATA/Cfg.dat",
+              "[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Left=120\r\n"
+              "MainWindowState_Top=80\r\nMainWindowState_Width=640\r\n"
+              "MainWindowState_Height=470\r\n");
+    ASSERT_TRUE(window.FormCreate());
+    window.RestorePlacement();
+    EXPECT_FALSE(window.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(window.geometry(), QRect(120, 80, 640, 470));
+    EXPECT_EQ(window.pnlTempo->x(), 640 - 80 - 15);
+}
+
+TEST_F(StartUpTest, MissingRectangleFallsBackToTheScreenLess150) {
+    dir.write("DATA/Cfg.dat", "[Preference]\r\nMainWindowState_Maximized=N\r\n");
+    ASSERT_TRUE(window.FormCreate());
+    window.RestorePlacement();
+    EXPECT_EQ(window.geometry(), QRect(50, 50, screen.width - 150, screen.height - 150));
+}
+
+TEST_F(StartUpTest, PaletteDisplayRedrawsTheTableAtEveryActivation) {
+    screen.bits = 8;
+    int redraws = 0;
+    Hooks().layoutAndRedraw = [&] { ++redraws; };
+    ASSERT_TRUE(window.FormCreate());
+    EXPECT_EQ(dialogs.advices.size(), 1u);  // the colour advice at start-up
+    redraws = 0;
+    window.Activated();
+    window.Activated();
+    EXPECT_EQ(redraws, 2);
+    screen.bits = 24;
+    window.Activated();
+    EXPECT_EQ(redraws, 2);
+}
+
 TEST_F(StartUpTest, StoredSettingsShapeTheWindow) {
     dir.write("DATA/Cfg.dat",
               "[Preference]\r\nToolBar_Large=N\r\nToolBar_Flat=N\r\nShow_Score=N\r\n"
