@@ -55,6 +55,46 @@ std::vector<Tile> Matching(const Library& lib, const std::function<bool(const QS
     return tiles;
 }
 
+// Draws `src` with one colour transparent.
+void DrawKeyed(QPainter& p, QPoint at, const QImage& src, QRgb key) {
+    QImage a = src.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if ((a.pixel(x, y) & 0xFFFFFF) == (key & 0xFFFFFF)) a.setPixel(x, y, 0);
+    p.drawImage(at, a);
+}
+
+// Piles raised by the stack edge and a dragged card with its shadow, drawn
+// the way the table draws them.
+QImage EdgeDemo(const Library& lib, char size) {
+    const CardSize cs = SizeOf(size);
+    const int W = cs.w, H = cs.h;
+    QImage face = lib.Bitmap(QString("C%1").arg(size) + "001S").copy(0, 0, W, H);
+    QImage b1 = lib.Bitmap(QString("3D_BORDER_%1").arg(size) + "1");
+    QImage b2 = lib.Bitmap(QString("3D_BORDER_%1").arg(size) + "2");
+    const int depths[] = {0, 1, 2, 4, 8, 15};
+    QImage img = Opaque(6 * (W + 30) + W + 40, H + 50, QColor(0, 96, 0));
+    QPainter p(&img);
+    for (int i = 0; i < 6; ++i) {
+        const int d = depths[i], bx = 25 + i * (W + 30), by = 25;
+        DrawKeyed(p, QPoint(bx - 13, by + H - d - 1), b2.copy(0, 15 - d, W + 11, d + 1), qRgb(0, 0, 255));
+        DrawKeyed(p, QPoint(bx + W - d - 1, by - 13), b1.copy(15 - d, 0, d + 1, H + 13), qRgb(0, 0, 255));
+        QImage top = face.copy();
+        if (W > 25) {
+            top.setPixel(W - 1, H - 1, qRgb(192, 192, 192));
+            top.setPixel(W - 2, H - 1, qRgb(192, 192, 192));
+            top.setPixel(W - 1, H - 2, qRgb(192, 192, 192));
+        }
+        p.drawImage(bx - d, by - d, top);
+    }
+    const int x = 25 + 6 * (W + 30), y = 20;
+    DrawKeyed(p, QPoint(x + W, y + 7), lib.Bitmap(QString("SHADOW_%1").arg(size) + "1"), qRgb(255, 255, 255));
+    DrawKeyed(p, QPoint(x + 8, y + H), lib.Bitmap(QString("SHADOW_%1").arg(size) + "2"), qRgb(255, 255, 255));
+    p.drawImage(x, y, face);
+    p.end();
+    return img;
+}
+
 }  // namespace
 
 void WriteSheets(const Library& lib, const QString& dir) {
@@ -83,6 +123,10 @@ void WriteSheets(const Library& lib, const QString& dir) {
                              n == QString("SHADOW_%1%2").arg(size).arg(2) ||
                              n.startsWith(QString("3D_BORDER_%1").arg(size));
                   }), 600, QColor(200, 200, 200), 3);
+    }
+    for (char size : {'S', 'B', 'M', 'L'}) {
+        SaveSheet(QString("%1/edge_demo_%2.png").arg(dir).arg(size), {{"stack edges and shadow", EdgeDemo(lib, size)}},
+                  2000, QColor(0, 96, 0), 2);
     }
     // Backgrounds tiled 2 x 2 so seams would show.
     std::vector<Tile> bgs;

@@ -1,7 +1,5 @@
 #include "artgen.h"
 namespace artgen {
-void MakeBacks(Library&) {}
-void MakeTableArt(Library&) {}
 void MakeBackgrounds(Library&) {}
 void MakeIcons(Library&) {}
 void MakeSplash(Library&) {}
