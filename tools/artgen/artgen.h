@@ -77,18 +77,22 @@ void CardOutline(QImage& img, QColor outline, QColor corner);
 // pixels, wrapping at the tile edge.
 class TileNoise {
 public:
-    TileNoise(int size, int cells, uint32_t seed);
+    TileNoise(int size, int cells, uint32_t seed) : TileNoise(size, cells, cells, seed) {}
+    // Different cell counts across and down stretch the noise (grain, streaks).
+    TileNoise(int size, int cellsX, int cellsY, uint32_t seed);
     float At(float x, float y) const;  // 0..1
 private:
     float Lattice(int i, int j) const;
     int size_;
-    int cells_;
+    int cellsX_, cellsY_;
     std::vector<float> values_;
 };
 // Sum of octaves of tileable noise (cells doubling each octave), 0..1.
 class TileFbm {
 public:
-    TileFbm(int size, int cells, int octaves, uint32_t seed, float gain = 0.5f);
+    TileFbm(int size, int cells, int octaves, uint32_t seed, float gain = 0.5f)
+        : TileFbm(size, cells, cells, octaves, seed, gain) {}
+    TileFbm(int size, int cellsX, int cellsY, int octaves, uint32_t seed, float gain = 0.5f);
     float At(float x, float y) const;
 
 private:

@@ -148,22 +148,22 @@ double Rng::Uniform() { return (Next() >> 8) / 16777216.0; }
 double Rng::Range(double lo, double hi) { return lo + (hi - lo) * Uniform(); }
 int Rng::Below(int n) { return n <= 0 ? 0 : static_cast<int>(Next() % static_cast<uint32_t>(n)); }
 
-TileNoise::TileNoise(int size, int cells, uint32_t seed)
-    : size_(size), cells_(cells), values_(static_cast<size_t>(cells * cells)) {
+TileNoise::TileNoise(int size, int cellsX, int cellsY, uint32_t seed)
+    : size_(size), cellsX_(cellsX), cellsY_(cellsY), values_(static_cast<size_t>(cellsX * cellsY)) {
     Rng r(seed * 2654435761u + 12345u);
     for (float& v : values_) v = static_cast<float>(r.Uniform());
 }
 
 float TileNoise::Lattice(int i, int j) const {
-    i %= cells_;
-    j %= cells_;
-    if (i < 0) i += cells_;
-    if (j < 0) j += cells_;
-    return values_[static_cast<size_t>(j * cells_ + i)];
+    i %= cellsX_;
+    j %= cellsY_;
+    if (i < 0) i += cellsX_;
+    if (j < 0) j += cellsY_;
+    return values_[static_cast<size_t>(j * cellsX_ + i)];
 }
 
 float TileNoise::At(float x, float y) const {
-    float fx = x * cells_ / size_, fy = y * cells_ / size_;
+    float fx = x * cellsX_ / size_, fy = y * cellsY_ / size_;
     int ix = static_cast<int>(std::floor(fx)), iy = static_cast<int>(std::floor(fy));
     float tx = fx - ix, ty = fy - iy;
     tx = tx * tx * (3 - 2 * tx);
@@ -173,10 +173,10 @@ float TileNoise::At(float x, float y) const {
     return (a + (b - a) * tx) + ((c + (d - c) * tx) - (a + (b - a) * tx)) * ty;
 }
 
-TileFbm::TileFbm(int size, int cells, int octaves, uint32_t seed, float gain) {
+TileFbm::TileFbm(int size, int cellsX, int cellsY, int octaves, uint32_t seed, float gain) {
     float w = 1.0f, total = 0.0f;
     for (int o = 0; o < octaves; ++o) {
-        octaves_.emplace_back(size, cells << o, seed + static_cast<uint32_t>(o) * 7919u);
+        octaves_.emplace_back(size, cellsX << o, cellsY << o, seed + static_cast<uint32_t>(o) * 7919u);
         weights_.push_back(w);
         total += w;
         w *= gain;

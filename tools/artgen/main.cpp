@@ -28,15 +28,25 @@ int main(int argc, char** argv) {
     clock.start();
     artgen::LoadFonts();
     artgen::Library lib;
-    if (!artgen::MakeFaces(lib, decks)) return 1;
-    artgen::MakeBacks(lib);
-    artgen::MakeTableArt(lib);
-    artgen::MakeBackgrounds(lib);
-    artgen::MakeIcons(lib);
-    artgen::MakeSplash(lib);
-    artgen::MakeCursors(lib);
-    artgen::MakeSounds(lib);
-    if (!lib.Write(out)) {
+    const bool timing = qEnvironmentVariableIsSet("ARTGEN_TIMING");
+    auto step = [&](const char* what, auto&& run) {
+        qint64 t0 = clock.elapsed();
+        run();
+        if (timing) std::printf("  %-12s %5lld ms\n", what, static_cast<long long>(clock.elapsed() - t0));
+    };
+    bool facesOk = true;
+    step("faces", [&] { facesOk = artgen::MakeFaces(lib, decks); });
+    if (!facesOk) return 1;
+    step("backs", [&] { artgen::MakeBacks(lib); });
+    step("table", [&] { artgen::MakeTableArt(lib); });
+    step("backgrounds", [&] { artgen::MakeBackgrounds(lib); });
+    step("icons", [&] { artgen::MakeIcons(lib); });
+    step("splash", [&] { artgen::MakeSplash(lib); });
+    step("cursors", [&] { artgen::MakeCursors(lib); });
+    step("sounds", [&] { artgen::MakeSounds(lib); });
+    bool written = false;
+    step("write", [&] { written = lib.Write(out); });
+    if (!written) {
         std::fprintf(stderr, "artgen: cannot write into %s\n", qPrintable(out));
         return 1;
     }

@@ -167,6 +167,29 @@ void WriteSheets(const Library& lib, const QString& dir) {
         curs.push_back({name, c});
     }
     SaveSheet(dir + "/cursors.png", curs, 900, QColor(0, 96, 0), 3);
+    // Sounds as waveforms, one pixel per 5 ms column (min/max of the samples).
+    std::vector<Tile> waves;
+    for (const auto& [name, wav] : lib.sounds()) {
+        const int n = (wav.size() - 44) / 2;
+        const qint16* s = reinterpret_cast<const qint16*>(wav.constData() + 44);
+        const int per = 110, cols = std::max(1, n / per);
+        QImage img = Opaque(cols, 80, QColor(250, 250, 250));
+        QPainter p(&img);
+        p.setPen(QColor(200, 200, 200));
+        p.drawLine(0, 40, cols, 40);
+        p.setPen(QColor(30, 60, 160));
+        for (int c = 0; c < cols; ++c) {
+            int lo = 0, hi = 0;
+            for (int i = c * per; i < std::min(n, (c + 1) * per); ++i) {
+                lo = std::min<int>(lo, s[i]);
+                hi = std::max<int>(hi, s[i]);
+            }
+            p.drawLine(c, 40 - hi * 40 / 32768, c, 40 - lo * 40 / 32768);
+        }
+        p.end();
+        waves.push_back({name, img});
+    }
+    SaveSheet(dir + "/sounds.png", waves, 900, QColor(212, 208, 200));
 }
 
 }  // namespace artgen

@@ -1,8 +1,0 @@
-#include "artgen.h"
-namespace artgen {
-void MakeBackgrounds(Library&) {}
-void MakeIcons(Library&) {}
-void MakeSplash(Library&) {}
-void MakeCursors(Library&) {}
-void MakeSounds(Library&) {}
-}
