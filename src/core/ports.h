@@ -58,6 +58,8 @@ public:
     virtual void ErasePileTail(const std::string& /*oldPile*/, const std::string& /*newPile*/,
                                const std::string& /*name*/) {}
     virtual void HighlightFoundations(int /*index*/) {}
+    // The caption over the foundation that holds a joker.
+    virtual void UpdateJokerCaption() {}
 };
 
 // The main window as the core sees it.
@@ -78,6 +80,8 @@ public:
     virtual bool AutoplayEnabled() { return false; }
     // Toggles the autoplay command (its check mark and tool buttons).
     virtual void ToggleAutoplay() {}
+    // Repaints the whole window at once (after a message box closed).
+    virtual void Repaint() {}
 };
 
 // Facts about the display and the installed fonts.

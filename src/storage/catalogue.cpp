@@ -54,7 +54,8 @@ bool LoadCatalogue() {
 int CatalogueIndex(int gameId) {
     if (gameId < 0 || gameId >= 8000) return -1;
     const auto& cat = MainGame.catalogue;
-    if (static_cast<size_t>(gameId) < cat.size() && EntryId(cat[static_cast<size_t>(gameId)]) == gameId)
+    if (static_cast<size_t>(gameId) < cat.size() &&
+        EntryId(cat[static_cast<size_t>(gameId)]) == gameId)
         return gameId;
     for (size_t i = 0; i < cat.size(); ++i)
         if (EntryId(cat[i]) == gameId) return static_cast<int>(i);
