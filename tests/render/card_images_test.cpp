@@ -51,8 +51,8 @@ protected:
     QImage LibraryFace(char size, const std::string& deck, char suit, int rank) {
         QSize cut = CuttingSize(size);
         QImage grid = LibraryBitmap(std::string("C") + size + deck + suit);
-        return grid.copy(((rank - 1) % 5) * cut.width(), ((rank - 1) / 5) * cut.height(), cut.width(),
-                         cut.height());
+        return grid.copy(((rank - 1) % 5) * cut.width(), ((rank - 1) / 5) * cut.height(),
+                         cut.width(), cut.height());
     }
 
     // An own card set file: every suit's cells filled with its own colour,
@@ -60,7 +60,8 @@ protected:
     std::string WriteOwnSet(const std::string& name, int w, int h) {
         QImage set(w, h, QImage::Format_RGB32);
         const int cw = w / 5, ch = h / 12;
-        const QRgb suitColour[4] = {qRgb(250, 0, 0), qRgb(0, 250, 0), qRgb(100, 100, 0), qRgb(0, 0, 0)};
+        const QRgb suitColour[4] = {qRgb(250, 0, 0), qRgb(0, 250, 0), qRgb(100, 100, 0),
+                                    qRgb(0, 0, 0)};
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
                 const int row = y / std::max(ch, 1), col = x / std::max(cw, 1);
@@ -102,10 +103,12 @@ TEST_F(CardImagesTest, EveryImageLoadsAtEverySize) {
         CardSizeOfLetter(size[0], w, h);
         EXPECT_EQ(card, QSize(w, h)) << size;
         EXPECT_EQ(CardRect, QRect(0, 0, w, h));
-        for (size_t i = 0; i < 53; ++i) EXPECT_EQ(CardFaces[i].size(), card) << size << " face " << i;
+        for (size_t i = 0; i < 53; ++i)
+            EXPECT_EQ(CardFaces[i].size(), card) << size << " face " << i;
         EXPECT_EQ(CardBack.size(), card) << size;
         EXPECT_EQ(PileMarks.size(), 21u);
-        for (const char* code : kPileMarkCodes) EXPECT_EQ(PileMark(code).size(), card) << size << code;
+        for (const char* code : kPileMarkCodes)
+            EXPECT_EQ(PileMark(code).size(), card) << size << code;
         EXPECT_TRUE(PileMark("no such").isNull());
         for (int i = 0; i < 2; ++i) {
             EXPECT_FALSE(CardShadows[static_cast<size_t>(i)].isNull());
@@ -131,8 +134,9 @@ TEST_F(CardImagesTest, FacesAreCutFromTheGridsInCardCodeOrder) {
     // Size "L" is cut at 71 x 96 and shrunk to the card.
     SetParameter(pos::kCardSize, 1, "L");
     ApplyCardSize();
-    EXPECT_TRUE(test::SamePixels(CardFaces[0], LibraryFace('L', "003", 'H', 1).scaled(
-                                                   25, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    EXPECT_TRUE(test::SamePixels(
+        CardFaces[0], LibraryFace('L', "003", 'H', 1)
+                          .scaled(25, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 TEST_F(CardImagesTest, SuitModesShareImages) {
@@ -141,13 +145,16 @@ TEST_F(CardImagesTest, SuitModesShareImages) {
     GameRules[48] = 2;  // two suits: red ones show hearts, black ones spades
     LoadCardImages();
     for (int r = 0; r < 13; ++r) {
-        EXPECT_TRUE(test::SamePixels(CardFaces[static_cast<size_t>(13 + r)], LibraryFace('B', "001", 'H', r + 1)));
-        EXPECT_TRUE(test::SamePixels(CardFaces[static_cast<size_t>(26 + r)], LibraryFace('B', "001", 'S', r + 1)));
+        EXPECT_TRUE(test::SamePixels(CardFaces[static_cast<size_t>(13 + r)],
+                                     LibraryFace('B', "001", 'H', r + 1)));
+        EXPECT_TRUE(test::SamePixels(CardFaces[static_cast<size_t>(26 + r)],
+                                     LibraryFace('B', "001", 'S', r + 1)));
     }
     GameRules[48] = 1;  // one suit: spades everywhere
     LoadCardImages();
     for (int s = 0; s < 4; ++s)
-        EXPECT_TRUE(test::SamePixels(CardFaces[static_cast<size_t>(s * 13 + 5)], LibraryFace('B', "001", 'S', 6)));
+        EXPECT_TRUE(test::SamePixels(CardFaces[static_cast<size_t>(s * 13 + 5)],
+                                     LibraryFace('B', "001", 'S', 6)));
 }
 
 TEST_F(CardImagesTest, BackRulesBySizeAndNumber) {
@@ -157,14 +164,16 @@ TEST_F(CardImagesTest, BackRulesBySizeAndNumber) {
     SetParameter(pos::kBackCard, 3, "003");
     LoadCardBack();  // any other back in "S": the "B" picture stretched
     EXPECT_TRUE(test::SamePixels(
-        CardBack, LibraryBitmap("DB003").scaled(85, 115, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        CardBack,
+        LibraryBitmap("DB003").scaled(85, 115, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     SetParameter(pos::kCardSize, 1, "B");
     ApplyCardSize();
     EXPECT_TRUE(test::SamePixels(CardBack, LibraryBitmap("DB003")));
     SetParameter(pos::kCardSize, 1, "M");
     ApplyCardSize();
     EXPECT_TRUE(test::SamePixels(
-        CardBack, LibraryBitmap("DB003").scaled(59, 80, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        CardBack,
+        LibraryBitmap("DB003").scaled(59, 80, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     // A number the library lacks, or none at all, shows the standard back.
     SetParameter(pos::kBackCard, 3, "042");
     LoadCardBack();
@@ -229,7 +238,8 @@ TEST_F(CardImagesTest, WronglySizedOwnCardSetIsRefused) {
     SetParameter(kOwnSet, 1, "Y");
     ApplyCardSize();
     ASSERT_EQ(core.dialogs.infos.size(), 1u);
-    EXPECT_EQ(core.dialogs.infos[0], "The format of the Customized card set image is not valid.\r" + path);
+    EXPECT_EQ(core.dialogs.infos[0],
+              "The format of the Customized card set image is not valid.\r" + path);
     EXPECT_EQ(GetParameter(kOwnSet, 1), "N");
     EXPECT_EQ(Pref(key::kCustomizedCardsSet), "");
     EXPECT_EQ(Pref(key::kCard), "001");
@@ -268,7 +278,8 @@ TEST_F(CardImagesTest, MissingOrDamagedOwnCardSet) {
     core.dialogs.infos.clear();
     ApplyCardSize();
     ASSERT_EQ(core.dialogs.infos.size(), 1u);
-    EXPECT_EQ(core.dialogs.infos[0], "The format of the Customized card set image is not valid.\r" + path);
+    EXPECT_EQ(core.dialogs.infos[0],
+              "The format of the Customized card set image is not valid.\r" + path);
     EXPECT_EQ(GetParameter(kOwnSet, 1), "N");
 }
 

@@ -130,7 +130,8 @@ TEST_F(ImagesTest, HostileBitmapHeadersAreRefusedBeforeAllocating) {
     EXPECT_EQ(LoadBitmapFile(core.dir.file("wide.bmp"), img), ImageFileStatus::kInvalid);
     core.dir.write("neg.bmp", withSize(-5, 4));
     EXPECT_EQ(LoadBitmapFile(core.dir.file("neg.bmp"), img), ImageFileStatus::kInvalid);
-    core.dir.write("big.bmp", withSize(kMaxImageSide, kMaxImageSide));  // within a side, too many pixels
+    core.dir.write("big.bmp",
+                   withSize(kMaxImageSide, kMaxImageSide));  // within a side, too many pixels
     EXPECT_EQ(LoadBitmapFile(core.dir.file("big.bmp"), img), ImageFileStatus::kInvalid);
     EXPECT_LT(t.elapsed(), 2000);
     // Rows stored top-down (negative height) are a valid bitmap.
@@ -178,7 +179,8 @@ TEST_F(ImagesTest, DamagedAndHostileJpegs) {
     EXPECT_EQ(LoadJpegFile(core.dir.file("head.jpg"), img), ImageFileStatus::kInvalid);
     // Garbage in the middle of the data.
     std::string noisy = good;
-    for (size_t i = noisy.size() / 3; i < noisy.size() - 2; i += 7) noisy[i] = static_cast<char>(i * 13);
+    for (size_t i = noisy.size() / 3; i < noisy.size() - 2; i += 7)
+        noisy[i] = static_cast<char>(i * 13);
     core.dir.write("noisy.jpg", noisy);
     LoadJpegFile(core.dir.file("noisy.jpg"), img);
     // A header claiming 60000 x 60000 pixels: refused before decoding.
@@ -212,7 +214,8 @@ TEST_F(ImagesTest, TilingCopiesAcrossTheTopThenTheBandDown) {
     }
     // Copies at x = 0, 30, 60, 90 (90 <= 100) and y = 0, 20, 40 (40 <= 50).
     for (int x : {0, 30, 60, 90})
-        for (int y : {0, 20, 40}) EXPECT_EQ(canvas.pixel(x, y) & 0xFFFFFF, 0x0000FFu) << x << "," << y;
+        for (int y : {0, 20, 40})
+            EXPECT_EQ(canvas.pixel(x, y) & 0xFFFFFF, 0x0000FFu) << x << "," << y;
     EXPECT_EQ(canvas.pixel(119, 59) & 0xFFFFFF, 0xFF0000u);  // the last copies run past the area
     EXPECT_EQ(canvas.pixel(125, 5) & 0xFFFFFF, 0u);          // no copy at x = 120
     EXPECT_EQ(canvas.pixel(5, 65) & 0xFFFFFF, 0u);           // none at y = 60

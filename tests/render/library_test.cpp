@@ -24,8 +24,8 @@ struct Size {
 };
 const Size kSizes[] = {{'S', 85, 115}, {'B', 71, 96}, {'M', 59, 80}, {'L', 25, 32}};
 const char* const kBacks[] = {"001", "003", "006", "007", "011", "014", "019", "020"};
-const char* const kMarks[] = {"004", "_WASTE", "022", "005", "008", "010", "012", "013",
-                              "014", "015",    "016", "017", "018", "019", "020", "006",
+const char* const kMarks[] = {"004", "_WASTE", "022",      "005", "008", "010", "012", "013",
+                              "014", "015",    "016",      "017", "018", "019", "020", "006",
                               "003", "011",    "_TABLEAU", "001", "009", "021"};
 
 class LibraryTest : public ::testing::Test {
@@ -46,14 +46,16 @@ TEST_F(LibraryTest, CardImagesExistAtEverySize) {
         // Face grids are cut at 71 x 96 for "L".
         const int cw = s.letter == 'L' ? 71 : s.w, ch = s.letter == 'L' ? 96 : s.h;
         for (const char* deck : {"001", "003"})
-            for (const char* suit : {"H", "D", "C", "S"}) ExpectBitmap("C" + L + deck + suit, 5 * cw, 3 * ch);
+            for (const char* suit : {"H", "D", "C", "S"})
+                ExpectBitmap("C" + L + deck + suit, 5 * cw, 3 * ch);
         ExpectBitmap("JOKER_" + L, s.w, s.h);
         for (const char* mark : kMarks) ExpectBitmap("W" + L + mark, s.w, s.h);
         ExpectBitmap("SHADOW_" + L + "1", 7, s.h);
         ExpectBitmap("SHADOW_" + L + "2", s.w - 8, 7);
         // The stack edge reads rows / columns 15 - d .. 15 of a strip as long
         // as the card plus 11 (bottom) or 13 (right).
-        QImage b1 = LibraryBitmap("3D_BORDER_" + L + "1"), b2 = LibraryBitmap("3D_BORDER_" + L + "2");
+        QImage b1 = LibraryBitmap("3D_BORDER_" + L + "1"),
+               b2 = LibraryBitmap("3D_BORDER_" + L + "2");
         EXPECT_GE(b1.width(), 16);
         EXPECT_GE(b1.height(), s.h + 13);
         EXPECT_GE(b2.width(), s.w + 11);
@@ -91,8 +93,9 @@ TEST_F(LibraryTest, TransparentColoursAreWhereTheTableExpectsThem) {
 }
 
 TEST_F(LibraryTest, WindowPicturesExist) {
-    const char* const tools[] = {"TB_NEW",   "TB_OPEN",  "TB_RESTART", "TB_SAVE1",      "TB_UNDO", "TB_REDO",
-                                 "TB_AUTOPLAY", "TB_STAT", "TB_RULES", "TB_FASTSEARCH", "TB_EXIT"};
+    const char* const tools[] = {"TB_NEW",   "TB_OPEN",       "TB_RESTART",  "TB_SAVE1",
+                                 "TB_UNDO",  "TB_REDO",       "TB_AUTOPLAY", "TB_STAT",
+                                 "TB_RULES", "TB_FASTSEARCH", "TB_EXIT"};
     for (const char* t : tools) {
         ExpectBitmap(t, 44, 42);
         ExpectBitmap(std::string(t) + "1", 23, 22);
@@ -104,16 +107,23 @@ TEST_F(LibraryTest, WindowPicturesExist) {
     ExpectBitmap("TB_CANC_UP", 23, 22);
     ExpectBitmap("TB_CANC_DOWN", 23, 22);
 
-    std::vector<std::string> tree = {"TREE1", "TREE2", "N_TREE3", "N_TREE4", "N_TREE5",
-                                     "TREE5_CUSTOMIZED_GAMES", "TREE5_CUSTOMIZED_GAMES_WIN",
-                                     "TREE5_CUSTOMIZED_GAMES_NOWIN", "TREE5_ORIGINAL_TYPE"};
+    std::vector<std::string> tree = {"TREE1",
+                                     "TREE2",
+                                     "N_TREE3",
+                                     "N_TREE4",
+                                     "N_TREE5",
+                                     "TREE5_CUSTOMIZED_GAMES",
+                                     "TREE5_CUSTOMIZED_GAMES_WIN",
+                                     "TREE5_CUSTOMIZED_GAMES_NOWIN",
+                                     "TREE5_ORIGINAL_TYPE"};
     for (const char* p : {"F", "S", "D", "C", "T", "I"})
         for (const char* n : {"1", "2"}) tree.push_back(std::string(p) + "_TREE" + n);
-    const char* const families[] = {"CANFIELD", "FORTYTHIEVES", "FREECELL", "KLONDIKE", "PAIRING",
-                                    "SIMPLEGAMES", "SPIDER", "1DECK", "2DECK", "FAN", "BAKERSDOZEN",
-                                    "ROW", "PUZZLE", "ADDITION", "MEMORY", "BELEAGUEREDCASTLE",
-                                    "QUEENOFITALY", "YUKON", "MATHEMATICAL", "SIRTOMMY",
-                                    "NONBUILDERS", "STRIPPEDDECK"};
+    const char* const families[] = {
+        "CANFIELD",          "FORTYTHIEVES", "FREECELL", "KLONDIKE",     "PAIRING",
+        "SIMPLEGAMES",       "SPIDER",       "1DECK",    "2DECK",        "FAN",
+        "BAKERSDOZEN",       "ROW",          "PUZZLE",   "ADDITION",     "MEMORY",
+        "BELEAGUEREDCASTLE", "QUEENOFITALY", "YUKON",    "MATHEMATICAL", "SIRTOMMY",
+        "NONBUILDERS",       "STRIPPEDDECK"};
     for (const char* f : families)
         for (const char* suffix : {"", "_WIN", "_NOWIN"})
             tree.push_back(std::string("TREE5_") + f + "_TYPE" + suffix);
@@ -123,12 +133,13 @@ TEST_F(LibraryTest, WindowPicturesExist) {
         EXPECT_EQ(LibraryBitmap(n).pixel(0, 0) & 0xFFFFFF, 0x800000u) << n;
     }
 
-    for (const char* f : {"TIME_LONG", "TIME_MEDIUM", "TIME_QUICK", "DIFF_EASY", "DIFF_MEDIUM", "DIFF_HARD",
-                          "CHAN_VERYHIGH", "CHAN_HIGH", "CHAN_MEDIUM", "CHAN_LOW", "CHAN_VERYLOW",
-                          "SKILL_DIFFICULT", "SKILL_MOSTLYSKILL", "SKILL_MODERATE", "SKILL_MOSTLYCHANCE",
-                          "SKILL_CHANCEONLY"})
+    for (const char* f : {"TIME_LONG", "TIME_MEDIUM", "TIME_QUICK", "DIFF_EASY", "DIFF_MEDIUM",
+                          "DIFF_HARD", "CHAN_VERYHIGH", "CHAN_HIGH", "CHAN_MEDIUM", "CHAN_LOW",
+                          "CHAN_VERYLOW", "SKILL_DIFFICULT", "SKILL_MOSTLYSKILL", "SKILL_MODERATE",
+                          "SKILL_MOSTLYCHANCE", "SKILL_CHANCEONLY"})
         ExpectBitmap(std::string("PROG_") + f, 16, 16);
-    for (const char* s : {"HEARTS", "DIAMONDS", "CLUBS", "SPADES"}) ExpectBitmap(std::string("SUIT_") + s, 16, 16);
+    for (const char* s : {"HEARTS", "DIAMONDS", "CLUBS", "SPADES"})
+        ExpectBitmap(std::string("SUIT_") + s, 16, 16);
     ExpectBitmap("BADGE_WON", 61, 37);
     ExpectBitmap("BADGE_LOST", 61, 37);
     ExpectBitmap("SPLASH", 467, 287);
@@ -143,7 +154,8 @@ double LineDifference(const QImage& img, int a, int b, bool columns) {
     for (int i = 0; i < n; ++i) {
         QRgb p = columns ? img.pixel(a, i) : img.pixel(i, a);
         QRgb q = columns ? img.pixel(b, i) : img.pixel(i, b);
-        sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+               std::abs(qBlue(p) - qBlue(q));
     }
     return sum / n;
 }
@@ -171,8 +183,10 @@ TEST_F(LibraryTest, BackgroundsTileWithoutSeams) {
             }
             mean /= last;
             const double wrap = LineDifference(img, last, 0, columns);
-            if (t.soft) EXPECT_LE(wrap, 2.0 * mean + 6) << t.name << (columns ? " x" : " y");
-            else EXPECT_LE(wrap, 1.05 * max + 2) << t.name << (columns ? " x" : " y");
+            if (t.soft)
+                EXPECT_LE(wrap, 2.0 * mean + 6) << t.name << (columns ? " x" : " y");
+            else
+                EXPECT_LE(wrap, 1.05 * max + 2) << t.name << (columns ? " x" : " y");
         }
     }
     // Numbers above 499 are copied once: a picture for a whole table.
@@ -201,7 +215,8 @@ TEST_F(LibraryTest, LookUpsIgnoreCaseAndMissingNamesEmptyTheTarget) {
 
 TEST_F(LibraryTest, TwelvePointersWithHotSpots) {
     int count = 0;
-    for (const char* shape : {"ARROW1", "ARROW2", "RIGHT_HAND1", "RIGHT_HAND2", "LEFT_HAND1", "LEFT_HAND2"}) {
+    for (const char* shape :
+         {"ARROW1", "ARROW2", "RIGHT_HAND1", "RIGHT_HAND2", "LEFT_HAND1", "LEFT_HAND2"}) {
         for (const char* set : {"A", "B"}) {
             const std::string name = std::string("CUR_") + shape + set;
             QImage img;
@@ -229,14 +244,16 @@ TEST_F(LibraryTest, TwelvePointersWithHotSpots) {
     EXPECT_EQ(hl.y(), hr.y());
 
     EXPECT_EQ(LoadLibraryCursors(), 12);
-    for (int n : {10, 11, 12, 13, 14, 15, 20, 21, 22, 23, 24, 25, 30}) EXPECT_NE(ScreenCursor(n), nullptr) << n;
+    for (int n : {10, 11, 12, 13, 14, 15, 20, 21, 22, 23, 24, 25, 30})
+        EXPECT_NE(ScreenCursor(n), nullptr) << n;
     EXPECT_EQ(ScreenCursor(16), nullptr);
     EXPECT_EQ(ScreenCursor(12)->hotSpot(), QPoint(hr));
 }
 
 TEST_F(LibraryTest, FifteenSoundsArePlayableAndNotClipped) {
-    for (const char* n : {"Splash", "About", "Shuffle", "Redeal", "Red_no_a", "Stock", "Tableau",
-                          "Foundation", "Autoplay", "Eddy", "Pairing", "Face_up", "card_up", "card_down", "Won"}) {
+    for (const char* n :
+         {"Splash", "About", "Shuffle", "Redeal", "Red_no_a", "Stock", "Tableau", "Foundation",
+          "Autoplay", "Eddy", "Pairing", "Face_up", "card_up", "card_down", "Won"}) {
         platform::PcmSound pcm;
         ASSERT_TRUE(platform::ParseWave(LibrarySoundData(n), pcm)) << n;
         EXPECT_EQ(pcm.bitsPerSample, 16) << n;
@@ -246,7 +263,8 @@ TEST_F(LibraryTest, FifteenSoundsArePlayableAndNotClipped) {
         EXPECT_LT(seconds, 3.0) << n;
         const auto* s = reinterpret_cast<const int16_t*>(pcm.samples.constData());
         int peak = 0;
-        for (int i = 0; i < frames * pcm.channels; ++i) peak = std::max(peak, std::abs(static_cast<int>(s[i])));
+        for (int i = 0; i < frames * pcm.channels; ++i)
+            peak = std::max(peak, std::abs(static_cast<int>(s[i])));
         EXPECT_GT(peak, 8000) << n;   // audible
         EXPECT_LT(peak, 32000) << n;  // headroom: never clipped
         // Faded in and out: no click at either end.

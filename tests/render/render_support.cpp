@@ -1,8 +1,8 @@
 #include "render_support.h"
 
+#include <gtest/gtest.h>
 #include <QGuiApplication>
 #include <filesystem>
-#include <gtest/gtest.h>
 
 #include "render/library.h"
 
@@ -36,7 +36,9 @@ private:
 
 }  // namespace
 
-std::string BuiltLibraryPath() { return std::string(BW_PROGRAM_DIR) + "QLR.RGF"; }
+std::string BuiltLibraryPath() {
+    return std::string(BW_PROGRAM_DIR) + "QLR.RGF";
+}
 
 void UseBuiltLibrary() {
     ASSERT_TRUE(std::filesystem::exists(BuiltLibraryPath())) << BuiltLibraryPath();

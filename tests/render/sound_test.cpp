@@ -38,15 +38,19 @@ QByteArray Fmt(int format, int channels, int rate, int bits) {
     return Chunk("fmt ", Le16(static_cast<quint16>(format)) + Le16(static_cast<quint16>(channels)) +
                              Le32(static_cast<quint32>(rate)) +
                              Le32(static_cast<quint32>(rate * channels * bits / 8)) +
-                             Le16(static_cast<quint16>(channels * bits / 8)) + Le16(static_cast<quint16>(bits)));
+                             Le16(static_cast<quint16>(channels * bits / 8)) +
+                             Le16(static_cast<quint16>(bits)));
 }
 
-QByteArray Riff(const QByteArray& chunks) { return "RIFF" + Le32(static_cast<quint32>(4 + chunks.size())) + "WAVE" + chunks; }
+QByteArray Riff(const QByteArray& chunks) {
+    return "RIFF" + Le32(static_cast<quint32>(4 + chunks.size())) + "WAVE" + chunks;
+}
 
 TEST(WaveTest, ParsesPcmAndSkipsOtherChunks) {
     QByteArray samples(400, '\x10');
     PcmSound pcm;
-    ASSERT_TRUE(ParseWave(Riff(Chunk("LIST", "odd") + Fmt(1, 2, 44100, 16) + Chunk("data", samples)), pcm));
+    ASSERT_TRUE(
+        ParseWave(Riff(Chunk("LIST", "odd") + Fmt(1, 2, 44100, 16) + Chunk("data", samples)), pcm));
     EXPECT_EQ(pcm.sampleRate, 44100);
     EXPECT_EQ(pcm.channels, 2);
     EXPECT_EQ(pcm.bitsPerSample, 16);
@@ -68,13 +72,14 @@ TEST(WaveTest, RefusesDamagedOrForeignData) {
     QByteArray huge = good;
     huge.replace(huge.indexOf("data") + 4, 4, Le32(0xFFFFFFF0u));
     EXPECT_FALSE(ParseWave(huge, pcm));
-    EXPECT_FALSE(ParseWave(Riff(Chunk("data", QByteArray(100, 'x'))), pcm));        // no format
-    EXPECT_FALSE(ParseWave(Riff(Fmt(1, 1, 22050, 16)), pcm));                        // no data
+    EXPECT_FALSE(ParseWave(Riff(Chunk("data", QByteArray(100, 'x'))), pcm));          // no format
+    EXPECT_FALSE(ParseWave(Riff(Fmt(1, 1, 22050, 16)), pcm));                         // no data
     EXPECT_FALSE(ParseWave(Riff(Fmt(2, 1, 22050, 4) + Chunk("data", "abcd")), pcm));  // ADPCM
     EXPECT_FALSE(ParseWave(Riff(Fmt(1, 7, 22050, 16) + Chunk("data", "abcd")), pcm));
     EXPECT_FALSE(ParseWave(Riff(Fmt(1, 1, 0, 16) + Chunk("data", "abcd")), pcm));
     EXPECT_FALSE(ParseWave(Riff(Fmt(1, 1, 22050, 24) + Chunk("data", "abcdef")), pcm));
-    EXPECT_FALSE(ParseWave(Riff(Fmt(1, 2, 22050, 16) + Chunk("data", "ab")), pcm));  // less than a frame
+    EXPECT_FALSE(
+        ParseWave(Riff(Fmt(1, 2, 22050, 16) + Chunk("data", "ab")), pcm));  // less than a frame
     EXPECT_FALSE(ParseWave(Riff(Chunk("fmt ", "short") + Chunk("data", "abcd")), pcm));
 }
 

@@ -48,7 +48,9 @@ void Library::AddCursor(const QString& name, const QImage& image, QPoint hotSpot
     cursors_[name.toUpper()] = img;
 }
 
-void Library::AddSound(const QString& name, const QByteArray& wave) { sounds_[name.toUpper()] = wave; }
+void Library::AddSound(const QString& name, const QByteArray& wave) {
+    sounds_[name.toUpper()] = wave;
+}
 
 namespace {
 
@@ -74,7 +76,8 @@ bool Library::Write(const QString& dir) const {
         if (!img.save(root.filePath(file), "PNG")) return false;
         entry("bmp/" + name, file);
     }
-    for (const auto& [alias, existing] : aliases_) entry("bmp/" + alias, "bmp/" + existing + ".png");
+    for (const auto& [alias, existing] : aliases_)
+        entry("bmp/" + alias, "bmp/" + existing + ".png");
     for (const auto& [name, img] : cursors_) {
         QString file = "cur/" + name + ".png";
         if (!img.save(root.filePath(file), "PNG")) return false;
@@ -144,9 +147,15 @@ uint32_t Rng::Next() {
     s_ ^= s_ << 5;
     return s_;
 }
-double Rng::Uniform() { return (Next() >> 8) / 16777216.0; }
-double Rng::Range(double lo, double hi) { return lo + (hi - lo) * Uniform(); }
-int Rng::Below(int n) { return n <= 0 ? 0 : static_cast<int>(Next() % static_cast<uint32_t>(n)); }
+double Rng::Uniform() {
+    return (Next() >> 8) / 16777216.0;
+}
+double Rng::Range(double lo, double hi) {
+    return lo + (hi - lo) * Uniform();
+}
+int Rng::Below(int n) {
+    return n <= 0 ? 0 : static_cast<int>(Next() % static_cast<uint32_t>(n));
+}
 
 TileNoise::TileNoise(int size, int cellsX, int cellsY, uint32_t seed)
     : size_(size), cellsX_(cellsX), cellsY_(cellsY), values_(static_cast<size_t>(cellsX * cellsY)) {
@@ -176,7 +185,8 @@ float TileNoise::At(float x, float y) const {
 TileFbm::TileFbm(int size, int cellsX, int cellsY, int octaves, uint32_t seed, float gain) {
     float w = 1.0f, total = 0.0f;
     for (int o = 0; o < octaves; ++o) {
-        octaves_.emplace_back(size, cellsX << o, cellsY << o, seed + static_cast<uint32_t>(o) * 7919u);
+        octaves_.emplace_back(size, cellsX << o, cellsY << o,
+                              seed + static_cast<uint32_t>(o) * 7919u);
         weights_.push_back(w);
         total += w;
         w *= gain;
@@ -300,7 +310,11 @@ void LoadFonts() {
     load("DejaVuSerif-Bold.ttf", g_serif);
 }
 
-QString SansFamily() { return g_sans; }
-QString SerifFamily() { return g_serif; }
+QString SansFamily() {
+    return g_sans;
+}
+QString SerifFamily() {
+    return g_serif;
+}
 
 }  // namespace artgen

@@ -19,10 +19,14 @@ namespace {
 int RunSheet(const Args& args) {
     std::string size, deck, out;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o" && i + 1 < args.size()) out = args[++i];
-        else if (size.empty()) size = args[i];
-        else if (deck.empty()) deck = args[i];
-        else return UsageError("sheet: unexpected argument '" + args[i] + "'");
+        if (args[i] == "-o" && i + 1 < args.size())
+            out = args[++i];
+        else if (size.empty())
+            size = args[i];
+        else if (deck.empty())
+            deck = args[i];
+        else
+            return UsageError("sheet: unexpected argument '" + args[i] + "'");
     }
     int w = 0, h = 0;
     if (size.size() != 1 || !CardSizeOfLetter(size[0], w, h))
@@ -61,10 +65,13 @@ int RunSheet(const Args& args) {
 
     const int gap = 6, cols = 13;
     const int rows = 4 + 1 + static_cast<int>((backs.size() + cols - 1) / cols);
-    QImage sheet(gap + cols * (CardWidth + gap), gap + rows * (CardHeight + gap), QImage::Format_RGB32);
+    QImage sheet(gap + cols * (CardWidth + gap), gap + rows * (CardHeight + gap),
+                 QImage::Format_RGB32);
     sheet.fill(QColor(0, 96, 0));
     QPainter p(&sheet);
-    auto at = [&](int r, int c) { return QPoint(gap + c * (CardWidth + gap), gap + r * (CardHeight + gap)); };
+    auto at = [&](int r, int c) {
+        return QPoint(gap + c * (CardWidth + gap), gap + r * (CardHeight + gap));
+    };
     for (int i = 0; i < 52; ++i) p.drawImage(at(i / 13, i % 13), CardFaces[static_cast<size_t>(i)]);
     p.drawImage(at(4, 0), CardFaces[52]);
     for (size_t i = 0; i < backs.size(); ++i)

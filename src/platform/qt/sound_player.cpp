@@ -14,14 +14,21 @@ namespace bw::platform {
 
 namespace {
 
-quint32 U32(const char* p) { return qFromLittleEndian<quint32>(p); }
-quint16 U16(const char* p) { return qFromLittleEndian<quint16>(p); }
+quint32 U32(const char* p) {
+    return qFromLittleEndian<quint32>(p);
+}
+quint16 U16(const char* p) {
+    return qFromLittleEndian<quint16>(p);
+}
 
 }  // namespace
 
-SampleStream::SampleStream(QByteArray samples, bool loop) : samples_(std::move(samples)), loop_(loop) {}
+SampleStream::SampleStream(QByteArray samples, bool loop)
+    : samples_(std::move(samples)), loop_(loop) {}
 
-bool SampleStream::atEnd() const { return !loop_ && pos_ >= samples_.size(); }
+bool SampleStream::atEnd() const {
+    return !loop_ && pos_ >= samples_.size();
+}
 
 qint64 SampleStream::bytesAvailable() const {
     const qint64 left = loop_ ? samples_.size() : samples_.size() - pos_;
@@ -46,7 +53,8 @@ qint64 SampleStream::readData(char* out, qint64 max) {
 bool ParseWave(const QByteArray& wave, PcmSound& out) {
     const qint64 size = wave.size();
     const char* d = wave.constData();
-    if (size < 12 || std::memcmp(d, "RIFF", 4) != 0 || std::memcmp(d + 8, "WAVE", 4) != 0) return false;
+    if (size < 12 || std::memcmp(d, "RIFF", 4) != 0 || std::memcmp(d + 8, "WAVE", 4) != 0)
+        return false;
     bool haveFormat = false, haveData = false;
     int format = 0, channels = 0, rate = 0, bits = 0;
     qint64 dataAt = 0, dataSize = 0;
@@ -92,9 +100,13 @@ SoundPlayer::SoundPlayer() : impl_(std::make_unique<Impl>()) {
     if (QCoreApplication::instance()) impl_->device = QMediaDevices::defaultAudioOutput();
 }
 
-SoundPlayer::~SoundPlayer() { Stop(); }
+SoundPlayer::~SoundPlayer() {
+    Stop();
+}
 
-bool SoundPlayer::HasDevice() const { return !impl_->device.isNull(); }
+bool SoundPlayer::HasDevice() const {
+    return !impl_->device.isNull();
+}
 
 bool SoundPlayer::Playing() const {
     return impl_->sink && impl_->sink->state() != QAudio::StoppedState;
