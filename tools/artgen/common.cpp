@@ -4,6 +4,8 @@
 #include <QFontDatabase>
 #include <QTransform>
 #include <algorithm>
+#include <atomic>
+#include <thread>
 #include <cmath>
 
 #include "artgen.h"
@@ -71,18 +73,31 @@ bool Library::Write(const QString& dir) const {
     auto entry = [&qrc](const QString& alias, const QString& file) {
         qrc += "  <file alias=\"" + alias.toLatin1() + "\">" + file.toLatin1() + "</file>\n";
     };
+    // PNG compression is most of the generator's time: spread it over the
+    // processors.
+    std::vector<std::pair<QString, const QImage*>> pictures;
     for (const auto& [name, img] : bitmaps_) {
-        QString file = "bmp/" + name + ".png";
-        if (!img.save(root.filePath(file), "PNG")) return false;
-        entry("bmp/" + name, file);
+        pictures.emplace_back("bmp/" + name + ".png", &img);
+        entry("bmp/" + name, "bmp/" + name + ".png");
     }
     for (const auto& [alias, existing] : aliases_)
         entry("bmp/" + alias, "bmp/" + existing + ".png");
     for (const auto& [name, img] : cursors_) {
-        QString file = "cur/" + name + ".png";
-        if (!img.save(root.filePath(file), "PNG")) return false;
-        entry("cur/" + name, file);
+        pictures.emplace_back("cur/" + name + ".png", &img);
+        entry("cur/" + name, "cur/" + name + ".png");
     }
+    std::atomic<size_t> next{0};
+    std::atomic<bool> ok{true};
+    auto work = [&] {
+        for (size_t i = next++; i < pictures.size(); i = next++)
+            if (!pictures[i].second->save(root.filePath(pictures[i].first), "PNG")) ok = false;
+    };
+    const unsigned n = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    std::vector<std::thread> workers;
+    for (unsigned i = 1; i < n; ++i) workers.emplace_back(work);
+    work();
+    for (std::thread& t : workers) t.join();
+    if (!ok) return false;
     for (const auto& [name, wave] : sounds_) {
         QString file = "wave/" + name + ".wav";
         if (!WriteBytes(root.filePath(file), wave)) return false;
