@@ -12,6 +12,9 @@
 #include "core/sounds.h"
 #include "interaction/wiring.h"
 #include "platform/paths.h"
+#include "render/card_images.h"
+#include "render/library.h"
+#include "storage/preferences.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -34,11 +37,22 @@ int main(int argc, char** argv) {
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString() + "/DATA/";
     bw::platform::SetDataDirOverride(bw::ChooseDataDirOverride(programDir, userData));
 
-    bw::TfrmSplashForm splash;
+    // The library comes first: the splash shows its picture. Without it the
+    // program cannot show a card.
+    if (!bw::OpenResourceLibraryOrReport()) {
+        QApplication::restoreOverrideCursor();
+        return 0;
+    }
+    app.setWindowIcon(QIcon(QPixmap::fromImage(bw::LibraryBitmap("MAINICON"))));
+    bw::LibrarySound sound;
+    ports.sound = &sound;
+
+    bw::TfrmSplashForm splash(QPixmap::fromImage(bw::LibraryBitmap("SPLASH")));
     splash.ShowNow();
     QCoreApplication::processEvents();
 
     bw::PlaySplash();
+    bw::SetDeckFourSetUp(bw::DeckFourSetUp);
     bw::InstallInteractionHooks();
 
     int exitCode = 0;
@@ -60,7 +74,8 @@ int main(int argc, char** argv) {
         // activation's work runs once either way.
         QTimer::singleShot(0, &window, [&window] { window.Activated(); });
         exitCode = app.exec();
-        bw::InstalledPorts() = bw::Ports{};
     }
+    bw::FreeResourceLibrary();
+    bw::InstalledPorts() = bw::Ports{};
     return exitCode;
 }

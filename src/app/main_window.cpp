@@ -21,6 +21,7 @@
 #include "interaction/undo.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
+#include "render/library.h"
 #include "storage/autoplay_prefs.h"
 #include "storage/catalogue.h"
 #include "storage/preferences.h"
@@ -353,12 +354,10 @@ bool TfrmMain::FormCreate() {
         return false;
     }
     CheckStoredGame();
-    // 5 needs the "Cursor" preference read above.
-    const int shape = TableCursorShape();
-    if (shape != 0 && Hooks().tableCursor)
-        imgSfondo->SetTableCursor(Hooks().tableCursor(shape));
-    else
-        imgSfondo->SetTableCursor(QCursor(Qt::ArrowCursor));
+    // 5: the table's pointers; the chosen one needs the "Cursor" preference.
+    LoadLibraryCursors();
+    const QCursor* chosen = ScreenCursor(TableCursorShape());
+    imgSfondo->SetTableCursor(chosen ? *chosen : QCursor(Qt::ArrowCursor));
     // 13-16
     if (Hooks().setUpCardDecks) Hooks().setUpCardDecks();
     SetUndoEnabled(true);
@@ -530,7 +529,7 @@ void TfrmMain::LoadBarPictures(bool large) {
         QToolButton* shown = large ? bigs[i] : smalls[i];
         QToolButton* other = large ? smalls[i] : bigs[i];
         const std::string name = std::string(kNames[i]) + (large ? "" : "1");
-        QPixmap pm = Hooks().libraryBitmap ? Hooks().libraryBitmap(name) : QPixmap();
+        const QPixmap pm = QPixmap::fromImage(LibraryBitmap(name));
         if (!pm.isNull()) {
             shown->setIcon(QIcon(pm));
             shown->setIconSize(pm.size());

@@ -2,8 +2,6 @@
 // Calls from the shell into parts of the program that are wired in at
 // start-up (main.cpp). An unset hook does nothing (or answers "no"), so the
 // window runs on its own in tests; each hook names what it stands for.
-#include <QCursor>
-#include <QPixmap>
 #include <functional>
 #include <string>
 
@@ -29,10 +27,6 @@ struct ShellHooks {
     std::function<void()> layoutAndRedraw;
     // Showing the window for the first time: the first layout and drawing.
     std::function<void()> firstDraw;
-    // Pictures and pointer shapes of the resource library; a null pixmap or
-    // an unset hook means the library has none.
-    std::function<QPixmap(const std::string& name)> libraryBitmap;
-    std::function<QCursor(int shape)> tableCursor;
 };
 
 ShellHooks& Hooks();

@@ -5,10 +5,14 @@
 #include <QTest>
 
 #include "app/help_window.h"
+#include "app/main_window.h"
 #include "app/splash.h"
 #include "app/table_widget.h"
 #include "core/params.h"
 #include "gui_support.h"
+#include "interaction/ui/memory_end_dialog.h"
+#include "platform/paths.h"
+#include "render/library.h"
 
 namespace bw::test {
 namespace {
@@ -87,6 +91,50 @@ TEST(SplashTest, BorderlessPictureOfItsFixedSize) {
     small.fill(Qt::yellow);
     TfrmSplashForm fitted(small);
     EXPECT_EQ(fitted.imgSplash->pixmap().size(), QSize(467, 287));
+}
+
+// Pictures of the library built beside the programs.
+class LibraryPicturesTest : public GuiFixture, public ::testing::Test {
+protected:
+    LibraryPicturesTest() {
+        const std::string file = std::string(BW_PROGRAM_DIR) + "QLR.RGF";
+        loaded = platform::FileExists(file) && LoadResourceLibraryFile(file);
+    }
+    ~LibraryPicturesTest() override { FreeResourceLibrary(); }
+    static QImage Argb(const QImage& i) { return i.convertToFormat(QImage::Format_ARGB32); }
+    bool loaded = false;
+};
+
+TEST_F(LibraryPicturesTest, ToolBarsAndBadgesComeFromTheLibrary) {
+    ASSERT_TRUE(loaded);
+    TfrmMain window;
+    const QImage large = LibraryBitmap("TB_NEW");
+    ASSERT_FALSE(large.isNull());
+    EXPECT_EQ(Argb(window.tbNew->icon().pixmap(large.size()).toImage()), Argb(large));
+    window.ApplyToolBarSize(false);
+    const QImage small = LibraryBitmap("TB_EXIT1");
+    ASSERT_FALSE(small.isNull());
+    EXPECT_EQ(Argb(window.tbExit1->icon().pixmap(small.size()).toImage()), Argb(small));
+    // The bar that is not shown holds no pictures.
+    EXPECT_TRUE(window.tbNew->icon().isNull());
+
+    TfrmMemoryEnd dialog;
+    EXPECT_EQ(Argb(dialog.imgGreen->pixmap().toImage()), Argb(LibraryBitmap("BADGE_WON")));
+    EXPECT_EQ(Argb(dialog.imgRed->pixmap().toImage()), Argb(LibraryBitmap("BADGE_LOST")));
+    EXPECT_EQ(dialog.imgRed->pixmap().size(), QSize(61, 37));
+}
+
+TEST_F(LibraryPicturesTest, TablePointerFollowsTheCursorSetting) {
+    ASSERT_TRUE(loaded);
+    dir.write("GAMES.DAT", MemoryGamesCatalogue());
+    dir.write("DATA/Cfg.dat", "[Preference]\r\nCursor=12\r\n");
+    TfrmMain window;
+    InstalledPorts().window = &window;
+    ASSERT_TRUE(window.FormCreate());
+    const QCursor* hand = ScreenCursor(12);
+    ASSERT_NE(hand, nullptr);
+    EXPECT_EQ(window.imgSfondo->cursor().pixmap().toImage(), hand->pixmap().toImage());
+    EXPECT_EQ(window.imgSfondo->cursor().hotSpot(), hand->hotSpot());
 }
 
 class HelpTest : public GuiFixture, public ::testing::Test {};

@@ -10,6 +10,7 @@
 #include "core/ports.h"
 #include "core/score.h"
 #include "core/state.h"
+#include "render/library.h"
 
 namespace bw {
 
@@ -18,8 +19,11 @@ namespace {
 constexpr int kBadgeWidth = 61;
 constexpr int kBadgeHeight = 37;
 
-// The won and lost badges: a rounded plaque with a tick or a cross.
+// The won and lost badges of the library; where it has none, a rounded
+// plaque with a tick or a cross.
 QPixmap Badge(bool won) {
+    const QImage fromLibrary = LibraryBitmap(won ? "BADGE_WON" : "BADGE_LOST");
+    if (!fromLibrary.isNull()) return QPixmap::fromImage(fromLibrary);
     QPixmap pm(kBadgeWidth, kBadgeHeight);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
