@@ -30,16 +30,19 @@ QPixmap DrawnSplash() {
     }
     p.setPen(Qt::white);
     QFont title(QStringLiteral("DejaVu Serif"));
-    title.setPixelSize(40);
+    title.setPixelSize(36);
     title.setBold(true);
     p.setFont(title);
-    p.drawText(QRect(180, 90, 280, 50), Qt::AlignLeft | Qt::AlignVCenter,
+    const QRect text(190, 80, pm.width() - 200, 120);
+    p.drawText(text.adjusted(0, 0, 0, -70), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Brindlewick"));
     QFont sub(QStringLiteral("DejaVu Sans"));
-    sub.setPixelSize(16);
+    sub.setPixelSize(15);
     p.setFont(sub);
-    p.drawText(QRect(182, 140, 280, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Memory card games — 2003, version ") +
+    p.drawText(text.adjusted(2, 54, 0, -40), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Memory card games"));
+    p.drawText(text.adjusted(2, 80, 0, -14), Qt::AlignLeft | Qt::AlignVCenter,
+               QString::fromLatin1(kProductName) + QStringLiteral(", version ") +
                    QString::fromLatin1(kProductVersion));
     p.setPen(QColor(255, 255, 255, 180));
     p.drawRect(pm.rect().adjusted(0, 0, -1, -1));

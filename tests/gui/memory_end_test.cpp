@@ -68,6 +68,8 @@ TEST_F(MemoryEndTest, PairsWonWithTwelvePairsAndFiveMisses) {
     EXPECT_EQ(d.grbGrid->title(), "Grid: 6 x 4");  // the design blank is gone
     d.show();
     EXPECT_EQ(d.imgPair->pixmap().toImage(), d.imgGreen->pixmap().toImage());
+    const QString keep = qEnvironmentVariable("BW_SCREENSHOT_DIR");
+    if (!keep.isEmpty()) d.grab().save(keep + "/memory_end_pairs.png");
 }
 
 TEST_F(MemoryEndTest, GridCaptionFollowsTheRowCount) {
@@ -95,6 +97,8 @@ TEST_F(MemoryEndTest, LostGameShowsTheRedBadgeAndTheCurrentScore) {
               "20|140|43|-43|45|90)");
     d.show();
     EXPECT_EQ(d.imgConcentration->pixmap().toImage(), d.imgRed->pixmap().toImage());
+    const QString keep = qEnvironmentVariable("BW_SCREENSHOT_DIR");
+    if (!keep.isEmpty()) d.grab().save(keep + "/memory_end_lost.png");
     EXPECT_NE(d.imgRed->pixmap().toImage(), d.imgGreen->pixmap().toImage());
 }
 

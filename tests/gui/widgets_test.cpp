@@ -86,6 +86,8 @@ TEST(SplashTest, BorderlessPictureOfItsFixedSize) {
     EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(splash.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(splash.imgSplash->pixmap().size(), QSize(467, 287));
+    const QString keep = qEnvironmentVariable("BW_SCREENSHOT_DIR");
+    if (!keep.isEmpty()) splash.grab().save(keep + "/splash_drawn.png");
     // A library picture of another size is fitted to the window.
     QPixmap small(100, 50);
     small.fill(Qt::yellow);
