@@ -6,8 +6,43 @@
 
 namespace bw {
 
+// --- Engine state kept between moves ---------------------------------------
+
+// The selection of the pointer handlers (its card is option 94): one card
+// exactly when its picked-up height equals one card's height. The handlers
+// set it when they pick something up; it reads as single otherwise.
+bool MovingStackIsSingle();
+void SetMovingStackSingle(bool single);
+
+// Counter of the counting games (goal kind 28): moves advance it, build
+// rule 40 reads it. New game sets it to 0.
+extern int RunningCount;
+
+// Back to the state of a program that has just started.
+void ResetMoveEngineState();
+
+// --- Card location and foundation offers -----------------------------------
+
+// Location codes of LocateCard.
+constexpr int kLocMazzo = -99;
+constexpr int kLocMazzoVis = -98;
+constexpr int kLocNowhere = 0;
+// -1..-16 foundation 1..16, 1..40 tableau pile 1..40, -21..-30 reserve cell 1..10.
+inline bool LocIsTableau(int loc) {
+    return loc >= 1 && loc <= 40;
+}
+inline bool LocIsFoundation(int loc) {
+    return loc >= -16 && loc <= -1;
+}
+inline bool LocIsReserve(int loc) {
+    return loc >= -30 && loc <= -21;
+}
+inline bool LocIsStock(int loc) {
+    return loc == kLocMazzo || loc == kLocMazzoVis;
+}
+
 // -99 "Mazzo", -98 "Mazzo_Vis", -1..-16 foundation, 1..40 tableau,
-// -21..-30 reserve cell, 0 nowhere.
+// -21..-30 reserve cell, 0 nowhere ("Waste" included).
 int LocateCard(CardCode c);
 // Offers a card to the foundations from `first` (0-based; -1 = from the
 // first); true when it was moved onto one.
@@ -15,5 +50,10 @@ bool OfferToFoundations(CardCode c, int first);
 // The deal's grouped variant: position 0-3 tries foundations 1-4, 6-9
 // foundations 5-8, any other position foundations 1-8.
 bool OfferToFoundationsGrouped(CardCode c, int position);
+
+// Carries out a move by target name (a pile, or a stock operation such as
+// "Mazzo_Vis", "Add_Tableaus", "Selezionate_Dest"); true when something moved.
+// The card moved is the one held (option 94) unless the operation says otherwise.
+bool ExecuteMove(int count, const std::string& target);
 
 }  // namespace bw

@@ -1,5 +1,6 @@
 #include "core/params.h"
 
+#include <cerrno>
 #include <cstdlib>
 
 #include "platform/paths.h"
@@ -57,7 +58,10 @@ void SetParameter(int position, int width, const std::string& text) {
 
 std::string FormatNumber(long long value, int width) {
     if (width <= 0) return std::string();
-    std::string digits = std::to_string(value < 0 ? -value : value);
+    // Negate in unsigned arithmetic: -LLONG_MIN does not exist as a long long.
+    unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                             : static_cast<unsigned long long>(value);
+    std::string digits = std::to_string(magnitude);
     int room = width - (value < 0 ? 1 : 0);
     if (static_cast<int>(digits.size()) > room || room < 0) return std::string(width, '*');
     std::string out = value < 0 ? "-" : "";
@@ -71,8 +75,11 @@ long long ParameterInt(int position, int width, long long def) {
     if (b == std::string::npos) return def;
     s = s.substr(b);
     char* end = nullptr;
+    errno = 0;
     long long v = std::strtoll(s.c_str(), &end, 10);
-    if (end == s.c_str() || *end != '\0') return def;
+    // An out-of-range number is as unusable as a non-number; strtoll would
+    // silently clamp it.
+    if (end == s.c_str() || *end != '\0' || errno == ERANGE) return def;
     return v;
 }
 

@@ -27,8 +27,8 @@ void SetParameter(int position, int width, const std::string& text);
 // Zero-padded decimal of `width` characters; the minus sign counts in the
 // width; `width` asterisks when the value does not fit.
 std::string FormatNumber(long long value, int width);
-// The field read with a plain text-to-integer conversion; `def` when empty or
-// not a number.
+// The field read with a plain text-to-integer conversion; `def` when empty,
+// not a number or beyond the range of a long long.
 long long ParameterInt(int position, int width, long long def = 0);
 inline bool ParameterIs(int position, const char* yn) { return GetParameter(position, 1) == yn; }
 

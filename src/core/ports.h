@@ -26,6 +26,9 @@ public:
     // Hourglass pointer on (nested) and off.
     virtual void PushBusyCursor() {}
     virtual void PopBusyCursor() {}
+    // The desktop's default handler opens a web or "mailto:" address;
+    // true when the desktop reports success.
+    virtual bool OpenUrl(const std::string& /*address*/) { return false; }
 };
 
 class ISound {
@@ -45,19 +48,48 @@ public:
     virtual void WaitResponsive(int /*ms*/) {}
 };
 
+// Where a drawing call paints: the window, the table picture (the back
+// buffer that every repaint of the window copies from), or both.
+enum Surface : int { kOnScreen = 1, kOnTable = 2, kOnBoth = 3 };
+
 // Drawing of the table (background picture, table picture, window).
 class ITable {
 public:
     virtual ~ITable() = default;
     // The empty table painted into the back buffer and shown.
     virtual void PaintEmptyTable() {}
+    // With animateDeal the table is drawn card by card straight on the window
+    // while the application swallows key presses and left and right mouse
+    // presses until the drawing ends; otherwise the back buffer is drawn and
+    // copied to the window at once.
     virtual void RepaintTable(bool /*animateDeal*/) {}
     virtual void ShowTable() {}
+    // One card flies from (left, top) to the top of pile `target`; a negative
+    // position means from where the card lies now.
+    virtual void FlyCard(int /*card*/, int /*left*/, int /*top*/, const std::string& /*target*/) {}
+    // The top card of a pile, just turned face up, is shown turning.
+    virtual void AnimateTurnUp(const std::string& /*pile*/) {}
     virtual void RedrawPileTop(const std::string& /*name*/) {}
     virtual void RedrawPile(const std::string& /*name*/) {}
     virtual void ErasePileTail(const std::string& /*oldPile*/, const std::string& /*newPile*/,
                                const std::string& /*name*/) {}
     virtual void HighlightFoundations(int /*index*/) {}
+    // The caption over the foundation that holds a joker.
+    virtual void UpdateJokerCaption() {}
+    // One card (face by its code, or the back) at a window position.
+    virtual void DrawCardFace(int /*code*/, int /*left*/, int /*top*/, int /*surfaces*/) {}
+    virtual void DrawCardBack(int /*left*/, int /*top*/, int /*surfaces*/) {}
+    // The rounded corners of the card rectangle at (left, top) put back from
+    // the plain table background.
+    virtual void RestoreCardCorners(int /*left*/, int /*top*/, int /*surfaces*/) {}
+    // The frame that marks a selected card at (left, top).
+    virtual void DrawSelectionFrame(int /*left*/, int /*top*/, int /*surfaces*/) {}
+    // A card flying from one window position to another (the table picture
+    // is left as it is).
+    virtual void FlyCard(int /*code*/, int /*fromLeft*/, int /*fromTop*/, int /*toLeft*/,
+                         int /*toTop*/) {}
+    // The turning animation of a card that turns face up where it lies.
+    virtual void AnimateFaceUp(int /*code*/, int /*left*/, int /*top*/) {}
 };
 
 // The main window as the core sees it.
@@ -78,7 +110,64 @@ public:
     virtual bool AutoplayEnabled() { return false; }
     // Toggles the autoplay command (its check mark and tool buttons).
     virtual void ToggleAutoplay() {}
+    // Repaints the whole window at once (after a message box closed).
+    virtual void Repaint() {}
+
+    // The locale's separator of the time label ("h:nn:ss").
+    virtual std::string TimeSeparator() { return ":"; }
+    // Whether the game commands (New, Undo, Redo, Autoplay, Rules) are
+    // enabled; they are switched together with the autoplay command.
+    virtual bool GameCommandsEnabled() { return AutoplayEnabled(); }
+    // The game-dependent menu items: "Show a legal &move" and "&Demo";
+    // "&Save...", its tool button, "Insert &bookmark" and "&Hold and exit...".
+    virtual void EnableGameMenus(bool /*legalMoveAndDemo*/, bool /*saveAndBookmarks*/) {}
+    // The captions of the undo and redo commands.
+    virtual void UpdateUndoCaptions() {}
+    // "P&ause" and "&Quit game" on; "Insert &bookmark" as given.
+    virtual void EnablePlayCommands(bool /*insertBookmark*/) {}
+    // "P&ause", "&Quit game", "Insert &bookmark" and "Go &to bookmark" off.
+    virtual void DisablePlayCommands() {}
+    virtual void HidePileSizePanel() {}
+    // The memory games' result dialog, modal; returns when it is closed.
+    virtual void ShowMemoryEnd(bool /*won*/) {}
+    // The open-game dialog's won/lost mark of the current game, when it shows
+    // marks; RefreshOpenGameMarks redraws all of them (another player).
+    virtual void RefreshGameMark() {}
+    virtual void RefreshOpenGameMarks() {}
+    // The winning show. The window stops it on a key press or a mouse press
+    // (also on the frame) and removes that filter when it returns.
+    virtual void PlayWinningAnimation() {}
+    // The open-game dialog, modal (opening the chosen game).
+    virtual void OpenGameDialog() {}
+    virtual void CloseMainWindow() {}
+    // The branch and position of a game in the open-game dialog's tree;
+    // false when the dialog does not know the game.
+    virtual bool GameTreePlace(int /*gameId*/, int& /*treeNum*/, int& /*treePos*/) { return false; }
 };
+
+// Steps of the game that the move engine and the pointer handlers trigger but
+// that are carried out elsewhere: the game end, the clock, the answer-row
+// check of "Forget me not".
+class IGameHooks {
+public:
+    virtual ~IGameHooks() = default;
+    // Ends the running game; true when it was won.
+    virtual bool EndGame() { return false; }
+    // One tick of the game clock, time label included.
+    virtual void ClockTick() {}
+    // After every move onto a tableau pile in goal kind 38.
+    virtual void CheckTwinRowsFull() {}
+};
+
+// The hooks used when none are installed: the game end and the clock of the
+// core, and the answer-row check that the memory play registers.
+class StandardGameHooks : public IGameHooks {
+public:
+    bool EndGame() override;
+    void ClockTick() override;
+    void CheckTwinRowsFull() override;
+};
+void SetTwinRowsCheck(void (*check)());
 
 // Facts about the display and the installed fonts.
 class IScreen {
@@ -102,6 +191,7 @@ struct Ports {
     ITable* table = nullptr;
     IWindow* window = nullptr;
     IScreen* screen = nullptr;
+    IGameHooks* game = nullptr;
 };
 
 // The installed ports; unset ones answer with the do-nothing defaults.
@@ -112,6 +202,7 @@ IWaits& Waits();
 ITable& Table();
 IWindow& Window();
 IScreen& Screen();
+IGameHooks& GameHooks();
 
 // Shows the hourglass for the lifetime of the object.
 class BusyCursor {

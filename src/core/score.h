@@ -11,4 +11,13 @@ void UpdateScore();
 // for goal kinds whose score is not recomputed (9, 59).
 int ComputeScore(bool& shown);
 
+// Length of the run recorded in reserve cell 1 (ascending from an ace),
+// as the "Ace-To-King" score counts it.
+int RecordedRunLength();
+// Number of answer rows 1..10 whose first card is the twin (code + 52) of
+// the first card of the foundation above; 0 while any answer row is empty.
+int TwinMatchCount();
+// The target sum of goal kind 58, from the digits of the stored game number.
+int GameNumberTargetSum(const std::string& gameNumber);
+
 }  // namespace bw

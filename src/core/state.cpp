@@ -1,6 +1,7 @@
 #include "core/state.h"
 
 #include "core/history.h"
+#include "core/move_engine.h"
 
 namespace bw {
 
@@ -71,6 +72,7 @@ void ResetGameState() {
     ClearHistory(true);
     FilaLeft.fill(0);
     FilaTop.fill(0);
+    ResetMoveEngineState();
 }
 
 }  // namespace bw

@@ -1,0 +1,52 @@
+#pragma once
+// Autoplay: cards that may go to a foundation are sent there, and empty
+// tableau piles are filled from the game's fill source (GameRules[23]).
+#include <functional>
+#include <string>
+
+#include "core/cards.h"
+
+namespace bw {
+
+// Which targets AutoMoveCard tries (bits).
+namespace target {
+constexpr int kFoundations = 1;
+constexpr int kTableaus = 2;  // non-empty tableau piles
+constexpr int kEmptyTableaus = 4;
+constexpr int kReserves = 8;
+constexpr int kStockVis = 16;   // "Mazzo_Vis"
+constexpr int kForPlayer = 32;  // a move made on the player's behalf
+}  // namespace target
+
+// The menu command "Aut&oplay" and its tool buttons: toggles the switch,
+// runs autoplay when switched on during a game, stores the per-game switch.
+void AutoplayCommand();
+// Passes of foundation moves while the switch is on; true when a card moved.
+// Ends the game when a move finished it.
+bool RunAutoplay();
+// One pass of the empty-pile fill; true when a card moved.
+bool FillEmptyTableaus();
+// Sends a face-up card to the first target of `kinds` that accepts it;
+// (left, top) is where the card is shown (negative: where it lies).
+bool AutoMoveCard(CardCode card, int left, int top, int kinds);
+// RunAutoplay, then FillEmptyTableaus and RunAutoplay in turn while
+// RunAutoplay moves something (after a deal or switching autoplay on).
+void RunAutoplayLoop();
+// After the pointer is released on the table: one fill, then, with the
+// switch on, RunAutoplay and FillEmptyTableaus in turn while cards move.
+void AutoplayAfterRelease();
+
+// The per-game switch (option 105 = 2): set the command from the stored
+// value, or store the command's state for the game.
+void ApplyGameAutoplay(int gameId);
+void StoreGameAutoplay(int gameId);
+
+// The placement test and the move used by autoplay and the fill; empty
+// members select CanDropOn and ExecuteMove.
+struct AutoplayMoves {
+    std::function<bool(const std::string& pile, CardCode card)> canDrop;
+    std::function<bool(int count, const std::string& target)> move;
+};
+void SetAutoplayMoves(AutoplayMoves moves);
+
+}  // namespace bw

@@ -1,0 +1,752 @@
+#include "core/deal.h"
+
+#include <algorithm>
+
+#include "core/move_engine.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/placement.h"
+#include "core/ports.h"
+#include "core/score.h"
+#include "platform/clock.h"
+
+namespace bw {
+
+namespace {
+
+// Suit order by row (s = M mod 13); eight columns, one per deck-suit place.
+constexpr int kSuitOrder[13][8] = {
+    {4, 2, 3, 1, 4, 2, 1, 3}, {1, 3, 2, 4, 4, 3, 2, 1}, {2, 4, 3, 1, 3, 4, 1, 2},
+    {3, 4, 2, 1, 2, 3, 1, 4}, {4, 2, 3, 1, 1, 3, 4, 2}, {1, 4, 2, 3, 4, 1, 2, 3},
+    {2, 1, 3, 4, 3, 1, 2, 4}, {3, 2, 1, 4, 2, 4, 1, 3}, {4, 3, 1, 2, 1, 2, 3, 4},
+    {2, 1, 4, 3, 4, 2, 1, 3}, {3, 1, 4, 2, 1, 2, 4, 3}, {3, 2, 4, 1, 1, 4, 3, 2},
+    {2, 3, 4, 1, 4, 1, 3, 2},
+};
+
+// Steps by digit.
+constexpr int kSteps[10][8] = {
+    {25, 18, 13, 22, 21, 20, 15, 15}, {20, 19, 12, 13, 18, 18, 23, 17},
+    {30, 21, 19, 19, 13, 22, 20, 18}, {51, 16, 14, 18, 21, 21, 17, 19},
+    {18, 19, 19, 23, 13, 16, 15, 20}, {17, 21, 14, 19, 19, 16, 18, 17},
+    {48, 16, 13, 14, 19, 20, 20, 16}, {11, 21, 21, 23, 17, 18, 22, 20},
+    {22, 16, 13, 13, 19, 17, 22, 13}, {24, 13, 20, 21, 21, 14, 15, 22},
+};
+
+int R(int i) { return GameRules[static_cast<size_t>(i)]; }
+void SetR(int i, int v) { GameRules[static_cast<size_t>(i)] = static_cast<int16_t>(v); }
+int Count(int entry, int max) { return std::clamp(R(entry), 0, max); }
+
+// Keeps a position inside [0, n): at or past the end wraps, below 0 is 0.
+int Wrap(int y, int n) {
+    if (n <= 0) return 0;
+    if (y >= n) return y % n;
+    if (y < 0) return 0;
+    return y;
+}
+
+// Takes out of the pack the first card satisfying `pred`; 0 when none.
+template <class Pred>
+CardCode TakeFirst(Pack& pack, Pred pred) {
+    for (size_t i = 0; i < pack.size(); ++i) {
+        if (pack[i] != 0 && pred(pack[i])) {
+            CardCode c = pack[i];
+            pack.erase(pack.begin() + static_cast<long>(i));
+            return c;
+        }
+    }
+    return 0;
+}
+
+void RemoveCode(Pack& pack, CardCode c) {
+    auto it = std::find(pack.begin(), pack.end(), c);
+    if (it != pack.end()) pack.erase(it);
+}
+
+// Deletes every card for which `drop` holds.
+template <class Pred>
+void Filter(Pack& pack, Pred drop) {
+    pack.erase(std::remove_if(pack.begin(), pack.end(), drop), pack.end());
+}
+
+void PutFaceUp(PileList& list, int index, CardCode c) { AppendCard(list, index, c, "1"); }
+
+void AllFaceUp(const std::string& pile) { SetFace(pile, SlotCount(pile), '1'); }
+
+int BaseRankOf(CardCode c) { return IsJoker(c) ? -2 : RankOf(c); }
+
+int ProbeRank(CardCode c) { return c >= 1 ? RankOf(c) : -1; }
+
+// Pre-filters 11 and 14: one card per rank k0..k1, nothing else.
+void OneCardPerRank(Pack& pack, int k1, bool sameSuitAsFirst) {
+    const int suit = pack.empty() ? -1 : SuitOf(pack[0]);
+    for (int k = 1; k <= k1; ++k) {
+        auto keepIt = std::find_if(pack.begin(), pack.end(), [&](CardCode c) {
+            return ProbeRank(c) == k && (!sameSuitAsFirst || SuitOf(c) == suit);
+        });
+        if (keepIt == pack.end()) continue;
+        const size_t keep = static_cast<size_t>(keepIt - pack.begin());
+        // After each deletion the scan resumes at the second entry: the
+        // shipped deals depend on this order.
+        size_t i = 0;
+        size_t kept = keep;
+        while (i < pack.size()) {
+            if (i != kept && ProbeRank(pack[i]) == k) {
+                pack.erase(pack.begin() + static_cast<long>(i));
+                if (i < kept) --kept;
+                i = 1;
+                continue;
+            }
+            ++i;
+        }
+    }
+    Filter(pack, [&](CardCode c) {
+        int r = ProbeRank(c);
+        return r < 1 || r > k1;
+    });
+}
+
+bool InSet(CardCode c, std::initializer_list<int> codes) {
+    return std::find(codes.begin(), codes.end(), c) != codes.end();
+}
+
+void PreFilter(Pack& pack) {
+    const int n368 = R(368);
+    switch (R(34)) {
+        case 11: OneCardPerRank(pack, n368, false); break;
+        case 14: OneCardPerRank(pack, 9, true); break;
+        case 9:
+            Filter(pack, [&](CardCode c) {
+                if (n368 <= 13) return !(c >= 1 && c <= n368);
+                return !((c >= 1 && c <= 13) || (c >= 27 && c <= n368 + 13));
+            });
+            break;
+        case 12:
+            Filter(pack, [&](CardCode c) {
+                if (InSet(c, {1, 5, 15, 19, 29, 43, 53, 57, 67, 71, 81, 95})) return false;
+                if (n368 != 3 && InSet(c, {9, 23, 33, 37, 47, 51, 61, 75, 85, 89, 99, 103}))
+                    return false;
+                if (n368 != 3 && n368 != 4 &&
+                    InSet(c, {2, 10, 16, 24, 30, 38, 44, 52, 54, 62, 68, 76, 82, 90, 96, 104}))
+                    return false;
+                return true;
+            });
+            break;
+        case 16:
+            Filter(pack, [](CardCode c) {
+                int r = ProbeRank(c);
+                return r == 12 || r == 13;
+            });
+            break;
+        default: break;
+    }
+}
+
+void FoundationCards(Pack& pack) {
+    const int nd = Count(367, 16);
+    for (int k = 0; k < nd; ++k) {
+        const int v = R(100 + k);
+        CardCode c = -1;
+        auto bottomSuitUsed = [&](int suit) {
+            for (int j = 0; j < k; ++j) {
+                CardCode b = BottomCode(DestPiles[static_cast<size_t>(j)]);
+                if (b >= 1 && SuitOf(b) == suit) return true;
+            }
+            return false;
+        };
+        auto bottomRankUsed = [&](int rank) {
+            for (int j = 0; j < k; ++j) {
+                CardCode b = BottomCode(DestPiles[static_cast<size_t>(j)]);
+                if (b >= 1 && RankOf(b) == rank) return true;
+            }
+            return false;
+        };
+        auto first = [&](auto pred) -> CardCode {
+            for (CardCode p : pack)
+                if (p >= 1 && pred(p)) return p;
+            return -1;
+        };
+        if (v == 0 || v == 96 || v == 97) {
+            continue;
+        } else if (v == 91) {
+            if (pack.empty()) continue;
+            c = pack[0] + (k + 1) * 13;
+            if (R(371) > 0 && c > R(371)) c = c % R(371);
+        } else if (v == 92) {
+            SetR(52 + k, R(52));
+            continue;
+        } else if (v == 93 || v == 94) {
+            c = k * 13 + 1;
+        } else if (v == 95) {
+            c = k <= 3 ? (k + 1) * 13 : k * 13 - 51;
+        } else if (v == 20) {
+            c = pack.empty() ? -1 : pack[0];
+        } else if (v == 21) {
+            c = first([&](CardCode p) { return !bottomSuitUsed(SuitOf(p)); });
+        } else if (v == 22) {
+            c = first([&](CardCode p) { return RankOf(p) != 13 && !bottomRankUsed(RankOf(p)); });
+        } else if (v >= 51 && v <= 63) {
+            c = first([&](CardCode p) { return RankOf(p) == v - 50; });
+        } else if (v >= 100) {
+            c = v - 100;
+        } else {
+            c = k * 13 + v;
+        }
+        // A hole is no foundation card: only real codes are placed.
+        if (c < 1 || c > 108) continue;
+        PutFaceUp(DestPiles, k, c);
+        SetR(52 + k, BaseRankOf(BottomCode(DestPiles[static_cast<size_t>(k)])));
+        RemoveCode(pack, c);
+    }
+}
+
+void DealPiles(Pack& pack) {
+    for (int i = 0; i < 40; ++i) {
+        if (R(375 + i) > 1000) {
+            DealCards(R(375 + i), pack, FilaPiles, i);
+            SetFace(FilaPiles[static_cast<size_t>(i)], R(415 + i), '1');
+        }
+    }
+    DealCards(R(372), pack, MazzoPiles, 0);
+    if (R(7) == 0) AllFaceUp(MazzoPiles[0]);
+    if (R(373) > 0) {
+        DealCards(R(373), pack, MazzoPiles, 1);
+        AllFaceUp(MazzoPiles[1]);
+    }
+    for (int i = 0; i < 40; ++i) {
+        const int n = R(375 + i);
+        if (n > 0 && n <= 1000) {
+            DealCards(n, pack, FilaPiles, i);
+            SetFace(FilaPiles[static_cast<size_t>(i)], R(415 + i), '1');
+        }
+    }
+    DealCards(R(455), pack, MazzoPiles, 2);
+    AllFaceUp(MazzoPiles[2]);
+    for (int i = 0; i < 10; ++i) {
+        if (R(456 + i) > 0) {
+            DealCards(R(456 + i), pack, AppoggPiles, i);
+            SetFace(AppoggPiles[static_cast<size_t>(i)], R(466 + i), '1');
+        }
+    }
+}
+
+CardCode TakeHead(Pack& pack) {
+    if (pack.empty()) return 0;
+    CardCode c = pack.front();
+    pack.erase(pack.begin());
+    return c;
+}
+
+void BaseRanks(Pack& pack) {
+    const int nd = Count(367, 16);
+    switch (R(1)) {
+        case 1: {
+            CardCode c = TakeHead(pack);
+            if (c < 1) break;
+            PutFaceUp(DestPiles, 0, c);
+            for (int k = 0; k < 16; ++k) SetR(52 + k, BaseRankOf(c));
+            break;
+        }
+        case 2: {
+            for (int k = 0; k < nd && !pack.empty(); ++k) PutFaceUp(DestPiles, k, TakeHead(pack));
+            const int base = BaseRankOf(TopCode(DestPiles[0]));
+            for (int k = 0; k < nd; ++k) SetR(52 + k, base);
+            break;
+        }
+        case 3:
+            for (int k = 0; k < nd && k < 10; ++k) {
+                CardCode b = BottomCode(AppoggPiles[static_cast<size_t>(k)]);
+                if (b >= 1) SetR(52 + k, NextRank(RankOf(b)));
+            }
+            break;
+        case 4: {
+            CardCode c = TakeHead(pack);
+            if (c < 1) break;
+            PutFaceUp(DestPiles, 0, c);
+            for (int k = 1; k <= 3; ++k) SetR(52 + k, RankOf(c));
+            for (int k = 4; k <= 7; ++k) SetR(52 + k, NextRank(RankOf(c)));
+            break;
+        }
+        case 6: {
+            CardCode c = TakeHead(pack);
+            if (c < 1) break;
+            PutFaceUp(DestPiles, 0, c);
+            SetR(52, RankOf(c));
+            for (int k = 1; k < nd; ++k) SetR(52 + k, PrevRank(R(52 + k - 1)));
+            break;
+        }
+        default: break;
+    }
+}
+
+void GoalArrangements() {
+    if (R(51) == 11) {
+        int moved = 0;
+        for (;;) {
+            std::string& cell = AppoggPiles[0];
+            int slot = -1;
+            for (int i = 0; i < SlotCount(cell); ++i)
+                if (RankOf(SlotCode(cell, i)) == 1) {
+                    slot = i;
+                    break;
+                }
+            if (slot < 0 || moved + 1 >= 16) break;
+            CardCode ace = SlotCode(cell, slot);
+            cell.erase(static_cast<size_t>(slot) * 3, 3);
+            DestPiles[static_cast<size_t>(1 + moved)] = FormatCode(ace);
+            SetFaceFlag(ace, '1');
+            ++moved;
+        }
+        int n = moved;
+        bool aceToFirst = false;
+        std::string& vis = MazzoPiles[1];
+        int i = 0;
+        while (i < SlotCount(vis)) {
+            if (n == 0 && aceToFirst) break;
+            CardCode c = SlotCode(vis, i);
+            if (RankOf(c) == 1) {
+                vis.erase(static_cast<size_t>(i) * 3, 3);
+                PutFaceUp(DestPiles, 0, c);
+                aceToFirst = true;
+            } else if (n > 0) {
+                vis.erase(static_cast<size_t>(i) * 3, 3);
+                AppendCard(AppoggPiles, 0, c);
+                AllFaceUp(AppoggPiles[0]);
+                --n;
+            } else {
+                ++i;
+                continue;
+            }
+            ++i;  // the card that slid into the freed place is passed over
+        }
+    } else if (R(51) == 22) {
+        while (TakeCardAnywhere(12, 1) != 255) {
+        }
+        while (TakeCardAnywhere(13, 1) != 255) {
+        }
+        MazzoPiles[0] = FormatCode(13) + MazzoPiles[0];
+        SetFaceFlag(13, '0');
+        PutFaceUp(FilaPiles, 0, 12);
+    }
+}
+
+// Offers the tableau cards to the foundations (pile by pile or row by row);
+// a moved card's place is examined again.
+void OfferTableauToFoundations(int mode, bool rowByRow) {
+    const int nf = Count(368, 40);
+    auto offer = [&](int pile, CardCode c) {
+        if (c < 1) return false;
+        if (mode == 94) return OfferToFoundations(c, pile);
+        if (mode == 95) return OfferToFoundationsGrouped(c, pile);
+        return OfferToFoundations(c, -1);
+    };
+    if (!rowByRow) {
+        for (int p = 0; p < nf; ++p) {
+            int slot = 0;
+            while (slot < SlotCount(FilaPiles[static_cast<size_t>(p)])) {
+                if (!offer(p, SlotCode(FilaPiles[static_cast<size_t>(p)], slot))) ++slot;
+            }
+        }
+        return;
+    }
+    int longest = 0;
+    for (int p = 0; p < nf; ++p)
+        longest = std::max(longest, SlotCount(FilaPiles[static_cast<size_t>(p)]));
+    for (int row = 0; row < longest; ++row) {
+        for (int p = 0; p < nf; ++p) {
+            while (row < SlotCount(FilaPiles[static_cast<size_t>(p)]) &&
+                   offer(p, SlotCode(FilaPiles[static_cast<size_t>(p)], row))) {
+            }
+        }
+    }
+}
+
+void AcesToFoundations() {
+    const int nf = Count(368, 40);
+    const int nd = Count(367, 16);
+    for (int p = 0; p < nf; ++p) {
+        std::string& pile = FilaPiles[static_cast<size_t>(p)];
+        for (int slot = 0; slot < SlotCount(pile); ++slot) {
+            CardCode c = SlotCode(pile, slot);
+            if (RankOf(c) != 1) continue;
+            int target = -1;
+            for (int d = 0; d < nd && target < 0; ++d)
+                if (CanDropOnFoundation(d, c)) target = d;
+            if (target < 0) continue;
+            const bool faceUp = IsFaceUp(c);
+            std::string& source = MazzoPiles[0].empty() ? MazzoPiles[1] : MazzoPiles[0];
+            CardCode refill = TopCode(source);
+            if (refill >= 1) {
+                source.erase(source.size() - 3);
+                pile.replace(static_cast<size_t>(slot) * 3, 3, FormatCode(refill));
+                SetFaceFlag(refill, faceUp ? '1' : '0');
+            } else {
+                pile.erase(static_cast<size_t>(slot) * 3, 3);
+                --slot;
+            }
+            PutFaceUp(DestPiles, target, c);
+        }
+    }
+}
+
+void ReorderByCounting(Pack& pack) {
+    Pack result;
+    if (pack.empty()) return;
+    int b = ProbeRank(pack[pack.size() / 2]);
+    while (!pack.empty()) {
+        if (b < 0 || b > static_cast<int>(pack.size()) - 1) b = 0;
+        result.push_back(pack[static_cast<size_t>(b)]);
+        pack.erase(pack.begin() + b);
+        if (!pack.empty()) b = ProbeRank(pack[0]);
+        b += (pack.size() % 2 == 0) ? 3 : 2;
+    }
+    pack = std::move(result);
+}
+
+void PostDealArrangement(Pack& pack) {
+    const int nf = Count(368, 40);
+    const int nd = Count(367, 16);
+    switch (R(34)) {
+        case 1: {
+            auto fix = [&](PileList& list, int count) {
+                for (int i = 0; i < count; ++i) {
+                    std::string& pile = list[static_cast<size_t>(i)];
+                    if (pile.empty() || RankOf(BottomCode(pile)) != 13) continue;
+                    // The whole pile goes under the stock (king lowest) so that
+                    // no card leaves the game.
+                    for (int s = 0; s < SlotCount(pile); ++s) SetFaceFlag(SlotCode(pile, s), '0');
+                    MazzoPiles[0] = pile + MazzoPiles[0];
+                    pile.clear();
+                    std::string& stock = MazzoPiles[0];
+                    for (int s = 0; s < SlotCount(stock); ++s) {
+                        CardCode c = SlotCode(stock, s);
+                        if (c >= 1 && RankOf(c) != 13) {
+                            stock.erase(static_cast<size_t>(s) * 3, 3);
+                            PutFaceUp(list, i, c);
+                            break;
+                        }
+                    }
+                }
+            };
+            fix(FilaPiles, nf);
+            fix(DestPiles, nd);
+            break;
+        }
+        case 2:
+        case 4: {
+            const int head = R(34) == 2 ? 13 : 12;
+            CardCode first = TakeFirst(pack, [&](CardCode c) { return RankOf(c) == head; });
+            if (first < 1) break;
+            int pile = 0;
+            FilaPiles[0] = FormatCode(first);
+            SetFaceFlag(first, '1');
+            for (CardCode c : pack) {
+                if (RankOf(c) == head && pile + 1 < 40) ++pile;
+                PutFaceUp(FilaPiles, pile, c);
+            }
+            pack.clear();
+            OfferTableauToFoundations(0, true);
+            break;
+        }
+        case 3: {
+            std::vector<CardCode> cards;
+            std::vector<int> lengths;
+            for (int p = 0; p < nf; ++p) {
+                const std::string& pile = FilaPiles[static_cast<size_t>(p)];
+                lengths.push_back(SlotCount(pile));
+                for (int s = 0; s < SlotCount(pile); ++s) cards.push_back(SlotCode(pile, s));
+            }
+            for (int p = 0; p < nf; ++p) {
+                std::string& pile = FilaPiles[static_cast<size_t>(p)];
+                pile.clear();
+                auto hasRank = [&](int rank) {
+                    for (int s = 0; s < SlotCount(pile); ++s)
+                        if (RankOf(SlotCode(pile, s)) == rank) return true;
+                    return false;
+                };
+                for (size_t k = 0; k < cards.size() && SlotCount(pile) < lengths[static_cast<size_t>(p)];) {
+                    if (!hasRank(RankOf(cards[k]))) {
+                        pile += FormatCode(cards[k]);
+                        cards.erase(cards.begin() + static_cast<long>(k));
+                    } else {
+                        ++k;
+                    }
+                }
+                // A pile that cannot avoid a repeated rank still takes its
+                // length, so no card leaves the game.
+                while (SlotCount(pile) < lengths[static_cast<size_t>(p)] && !cards.empty()) {
+                    pile += FormatCode(cards.front());
+                    cards.erase(cards.begin());
+                }
+            }
+            break;
+        }
+        case 5:
+        case 6:
+            for (CardCode c : pack) {
+                int pileNo = R(34) == 5 ? RankOf(c) - 1 : RankOf(c);
+                if (pileNo >= 1 && pileNo <= 40) PutFaceUp(FilaPiles, pileNo - 1, c);
+            }
+            pack.clear();
+            break;
+        case 7:
+            for (int p = 0; p < nf; ++p) {
+                CardCode b = BottomCode(FilaPiles[static_cast<size_t>(p)]);
+                if (b >= 1) OfferToFoundations(b, -1);
+            }
+            break;
+        case 8:
+            for (int p = 0; p < nf; ++p) {
+                std::string& pile = FilaPiles[static_cast<size_t>(p)];
+                for (int s = 0; s < SlotCount(pile); ++s)
+                    if (RankOf(SlotCode(pile, s)) == 1) pile.replace(static_cast<size_t>(s) * 3, 3, "000");
+            }
+            break;
+        case 9: {
+            const int code = R(368) + (R(368) > 13 ? 13 : 0);
+            for (int p = 0; p < nf; ++p)
+                if (BottomCode(FilaPiles[static_cast<size_t>(p)]) == code)
+                    FilaPiles[static_cast<size_t>(p)].clear();
+            break;
+        }
+        case 10:
+            if (nf > 1) FilaPiles[static_cast<size_t>(platform::RandomBelow(nf - 1))].clear();
+            break;
+        case 13:
+            for (int k = 0; k < nd && k < static_cast<int>(pack.size()); ++k) {
+                if (pack[static_cast<size_t>(k)] < 1) continue;
+                DestPiles[static_cast<size_t>(k)] = FormatCode(pack[static_cast<size_t>(k)]);
+                SetFaceFlag(pack[static_cast<size_t>(k)], '1');
+            }
+            break;
+        case 15:
+            for (int p = 0; p < nf; ++p) {
+                std::string& pile = FilaPiles[static_cast<size_t>(p)];
+                for (int s = 0; s < SlotCount(pile); ++s)
+                    if (RankOf(SlotCode(pile, s)) == 13) pile.replace(static_cast<size_t>(s) * 3, 3, "000");
+                while (SlotCount(pile) < 9) pile += "000";
+            }
+            break;
+        case 17: {
+            int l = 1;
+            while (!pack.empty()) {
+                CardCode c = TakeHead(pack);
+                if (RankOf(c) == l) {
+                    AppendCard(MazzoPiles, 0, c, "0");
+                    continue;
+                }
+                if (l <= 12)
+                    PutFaceUp(FilaPiles, l - 1, c);
+                else
+                    PutFaceUp(AppoggPiles, 0, c);
+                l = l == 13 ? 1 : l + 1;
+            }
+            break;
+        }
+        case 18: {
+            for (int o = 118; o <= 121; ++o) MainGame.SetOpt(o, 0);
+            Pack head(pack.begin(), pack.begin() + std::min<long>(21, static_cast<long>(pack.size())));
+            Pack rest(pack.begin() + static_cast<long>(head.size()), pack.end());
+            head.erase(std::remove_if(head.begin(), head.end(), [](CardCode c) { return IsFaceCard(c); }),
+                       head.end());
+            pack = head;
+            pack.insert(pack.end(), rest.begin(), rest.end());
+            for (size_t i = 0; i < 16 && i < pack.size(); ++i)
+                MainGame.SetOpt(118 + static_cast<int>(i / 4),
+                                MainGame.Opt(118 + static_cast<int>(i / 4)) + ProbeRank(pack[i]));
+            if (pack.size() > 16) pack.resize(16);
+            ReorderByCounting(pack);
+            for (size_t i = 0; i < pack.size(); ++i) PutFaceUp(FilaPiles, static_cast<int>(i), pack[i]);
+            pack.clear();
+            break;
+        }
+        default: break;
+    }
+}
+
+}  // namespace
+
+std::string GameNumberDigits(const std::string& stored) {
+    std::string s = stored;
+    size_t e = s.find_last_not_of(' ');
+    s = e == std::string::npos ? std::string() : s.substr(0, e + 1);
+    s = std::string(13, '0') + s;
+    return s.substr(s.size() - 13);
+}
+
+int NextFreeSlot(const Pack& pack, int i, bool forward) {
+    const int n = static_cast<int>(pack.size());
+    if (forward) {
+        for (int k = std::max(i, 0); k < n; ++k)
+            if (pack[static_cast<size_t>(k)] == 0) return k;
+    } else {
+        for (int k = std::min(i, n - 1); k >= 0; --k)
+            if (pack[static_cast<size_t>(k)] == 0) return k;
+    }
+    for (int k = 0; k < n; ++k)
+        if (pack[static_cast<size_t>(k)] == 0) return k;
+    return -1;
+}
+
+Pack BuildPack() { return BuildPackFor(GetParameter(pos::kGameNumber, 15)); }
+
+Pack BuildPackFor(const std::string& gameNumber) {
+    const std::string g = GameNumberDigits(gameNumber);
+    int d[14] = {0};
+    for (int k = 1; k <= 13; ++k) {
+        char ch = g[static_cast<size_t>(k - 1)];
+        d[k] = (ch >= '0' && ch <= '9') ? ch - '0' : 0;
+    }
+    const int jokers = std::clamp(static_cast<int>(R(374)), 0, 4);
+    const int n = std::max(0, R(371) + (R(44) == 1 ? jokers : 0));
+    Pack pack(static_cast<size_t>(n), 0);
+
+    int decks = 0;
+    if (R(371) <= 52) {
+        decks = 4;
+    } else if (R(371) == 104) {
+        decks = 8;
+    } else {
+        Dialogs().Info("Error 01 - fnGameNumberCardsArray");
+    }
+    if (n == 0) return pack;
+
+    int y = d[2] * 100 + d[6] * 10 + d[12];
+    if (R(44) != 0) {
+        int a = y;
+        for (int i = 1; i <= R(374); ++i) {
+            a = Wrap(a + kSteps[d[1]][(i - 1) % 4], n);
+            if (i > 4) continue;
+            int slot = NextFreeSlot(pack, a, true);
+            if (slot >= 0) pack[static_cast<size_t>(slot)] = 104 + i;
+        }
+    }
+
+    std::vector<int> ranks;
+    for (int r = 1; r <= 13; ++r) ranks.push_back(r);
+    int p1 = 1, p2 = 7, p3 = 13;
+    for (int k = 1; k <= 13; ++k) {
+        const int e = d[k];
+        const bool forward = e == 0;
+        long long m = 0;
+        if (k <= 10) {
+            for (int j = 1; j <= 13; ++j)
+                if (j < k || j > k + 3) m = m * 10 + d[j];
+        } else {
+            for (int j = k - 8; j <= k; ++j) m = m * 10 + d[j];
+        }
+        const int s = static_cast<int>(m % 13);
+        int r = (d[p1] * 100 + d[p2] * 10 + d[p3]) % 13;
+        if (r > static_cast<int>(ranks.size()) - 1) r = forward ? static_cast<int>(ranks.size()) - 1 : 0;
+        const int rank = ranks[static_cast<size_t>(r)];
+        ranks.erase(ranks.begin() + r);
+        p1 = p1 == 13 ? 1 : p1 + 1;
+        p2 = p2 == 13 ? 1 : p2 + 1;
+        p3 = p3 == 13 ? 1 : p3 + 1;
+        y -= e;
+        for (int j = 1; j <= decks; ++j) {
+            y = Wrap(y + kSteps[e][j - 1], n);
+            const CardCode card = (kSuitOrder[s][j - 1] - 1) * 13 + rank + (j > 4 ? 52 : 0);
+            if (pack[static_cast<size_t>(y)] == 0) {
+                pack[static_cast<size_t>(y)] = card;
+            } else {
+                y = NextFreeSlot(pack, y, forward);
+                if (y >= 0) pack[static_cast<size_t>(y)] = card;
+            }
+        }
+    }
+
+    if (R(47) == 1 || R(47) == 2) {
+        const bool kings = R(47) == 2;
+        Filter(pack, [&](CardCode c) {
+            int rk = ProbeRank(c);
+            return (rk >= 2 && rk <= 6) || (kings && rk == 13);
+        });
+    }
+    return pack;
+}
+
+void DealCards(int n, Pack& pack, PileList& list, int index) {
+    if (n <= 0 || index < 0 || index >= static_cast<int>(list.size())) return;
+    if (n > 1000 && n < 1500) {
+        CardCode c = TakeFirst(pack, [&](CardCode p) { return RankOf(p) == n - 1000; });
+        if (c >= 1) AppendCard(list, index, c, "0");
+        return;
+    }
+    if (n >= 1501 && n <= 1504) {
+        const CardCode joker = 104 + (n - 1500);
+        RemoveCode(pack, joker);
+        AppendCard(list, index, joker, "1");
+        return;
+    }
+    const size_t take = std::min(static_cast<size_t>(n), pack.size());
+    for (size_t i = 0; i < take; ++i) AppendCard(list, index, pack[i], "0");
+    pack.erase(pack.begin(), pack.begin() + static_cast<long>(take));
+}
+
+void DealGame() {
+    Pack pack = BuildPack();
+    PreFilter(pack);
+    FoundationCards(pack);
+
+    if (R(100) == 97) {
+        for (int k = 0; k < 8; ++k) {
+            CardCode c = TakeFirst(pack, [&](CardCode p) { return RankOf(p) == k + 2; });
+            if (c < 1) continue;
+            PutFaceUp(DestPiles, k, c);
+            SetR(52 + k, k + 2);
+        }
+    }
+    if (R(51) == 50) {
+        const int nd = Count(367, 16);
+        const int h = nd / 2;
+        for (int i = h; i < nd; ++i) {
+            int b = 2 * R(52 + i - h);
+            if (b > 13) b -= 13;
+            if (b == 0) b = 13;
+            SetR(52 + i, b);
+        }
+    }
+    if (R(1) == 5 && !pack.empty()) {
+        CardCode c = TakeHead(pack);
+        if (c >= 1) {
+            PutFaceUp(DestPiles, 0, c);
+            const int rank = RankOf(c);
+            int next = 1;
+            for (size_t i = 0; i < pack.size() && next < 16;) {
+                if (pack[i] >= 1 && RankOf(pack[i]) == rank) {
+                    DestPiles[static_cast<size_t>(next++)] = FormatCode(pack[i]);
+                    SetFaceFlag(pack[i], '1');
+                    pack.erase(pack.begin() + static_cast<long>(i));
+                } else {
+                    ++i;
+                }
+            }
+            for (int k = 0; k < 16; ++k) SetR(52 + k, BaseRankOf(c));
+        }
+    }
+    if (R(352) != 0) {
+        const CardCode c = R(352) > 100 ? R(352) - 100 : R(352);
+        if (c >= 1 && c <= 108) {
+            PutFaceUp(MazzoPiles, 2, c);
+            RemoveCode(pack, c);
+        }
+    }
+
+    DealPiles(pack);
+    BaseRanks(pack);
+    for (int i = 132; i <= 171; ++i)
+        if (R(i) == 91) SetR(i, PrevRank(R(52)));
+    if (R(12) == 1 && !pack.empty()) {
+        CardCode c = TakeHead(pack);
+        if (c >= 1) PutFaceUp(DestPiles, 0, c);
+    }
+    GoalArrangements();
+    if (R(100) >= 93 && R(100) <= 95)
+        OfferTableauToFoundations(R(100), R(24) == 0);
+    else if (R(100) == 96)
+        AcesToFoundations();
+    PostDealArrangement(pack);
+    UpdateScore();
+}
+
+}  // namespace bw

@@ -1,0 +1,154 @@
+#include "core/game_end.h"
+
+#include <cctype>
+#include <utility>
+
+#include "core/history.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/ports.h"
+#include "core/sounds.h"
+#include "core/state.h"
+#include "platform/clock.h"
+#include "platform/paths.h"
+
+namespace bw {
+
+namespace {
+
+std::function<void()> g_memoriseEndHook;
+
+constexpr int64_t kLastSecondOfDay = (23 * 3600 + 59 * 60 + 59) * 1000LL;
+
+int R(int i) {
+    return GameRules[static_cast<size_t>(i)];
+}
+
+std::string TwoDigits(int64_t v) {
+    return std::string(1, static_cast<char>('0' + v / 10)) + static_cast<char>('0' + v % 10);
+}
+
+}  // namespace
+
+int64_t ElapsedBetween(int64_t start, int64_t now) {
+    if (now >= start) return now - start;
+    return (kLastSecondOfDay - start) + now;
+}
+
+std::string FormatElapsed(int64_t ms) {
+    if (ms < 0) ms = 0;
+    const int64_t seconds = ms / 1000;
+    const std::string sep = Window().TimeSeparator();
+    return std::to_string(seconds / 3600) + sep + TwoDigits(seconds / 60 % 60) + sep +
+           TwoDigits(seconds % 60);
+}
+
+int ParseElapsedSeconds(const std::string& text) {
+    size_t b = text.find_first_not_of(" \t");
+    size_t e = text.find_last_not_of(" \t");
+    if (b == std::string::npos) return 0;
+    const std::string s = text.substr(b, e - b + 1);
+    int parts[3] = {0, 0, 0};
+    int count = 0;
+    size_t i = 0;
+    while (i < s.size()) {
+        if (count == 3) return 0;
+        size_t digits = 0;
+        int value = 0;
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+            if (++digits > 2) return 0;
+            value = value * 10 + (s[i] - '0');
+            ++i;
+        }
+        if (digits == 0) return 0;
+        parts[count++] = value;
+        if (i == s.size()) break;
+        // Exactly one separator character, whatever it is, but no blank.
+        if (std::isspace(static_cast<unsigned char>(s[i]))) return 0;
+        ++i;
+        if (i == s.size()) return 0;
+    }
+    if (count < 2) return 0;
+    if (parts[0] > 23 || parts[1] > 59 || parts[2] > 59) return 0;
+    return parts[0] * 3600 + parts[1] * 60 + parts[2];
+}
+
+int ElapsedSeconds() {
+    return ParseElapsedSeconds(Window().TimeText());
+}
+
+void RefreshTimeDisplay() {
+    if (!Flag(flag::kClockRuns)) return;
+    Window().ShowTime(FormatElapsed(ElapsedBetween(GameTimes[0], platform::MillisecondsOfDay())));
+}
+
+void SetMemoriseEndHook(std::function<void()> hook) {
+    g_memoriseEndHook = std::move(hook);
+}
+
+void ClockTick() {
+    RefreshTimeDisplay();
+    if (R(51) != 38 || !g_memoriseEndHook) return;
+    const CardCode model = BottomCode(DestPiles[0]);
+    if (ElapsedSeconds() > 10 && IsFaceUp(model) && FilaPiles[0].empty()) {
+        RecordStep(1);
+        g_memoriseEndHook();
+    }
+}
+
+bool EndGame() {
+    if (!Flag(flag::kInProgress)) return false;
+    Dialogs().PushBusyCursor();
+    bool busy = true;
+    auto restoreCursor = [&busy] {
+        if (busy) Dialogs().PopBusyCursor();
+        busy = false;
+    };
+    Window().HidePileSizePanel();
+
+    if (R(50) != 0) SetFlag(flag::kFinished, ParameterInt(pos::kScore, 6, 0) >= R(50));
+    const bool won = Flag(flag::kFinished);
+    const bool clockRan = Flag(flag::kClockRuns);
+    GameTimes[1] = platform::MillisecondsOfDay();
+    SetFlag(flag::kClockRuns, false);
+
+    Window().DisablePlayCommands();
+
+    const std::string gameFile = GetParameter(pos::kGameFile, 200);
+    if (!gameFile.empty()) {
+        platform::DeleteFile(gameFile);
+        SetParameter(pos::kGameFile, 200, "");
+    }
+
+    const int kind = R(51);
+    if (kind >= 36 && kind <= 39) Window().ShowMemoryEnd(won);
+    Window().RefreshGameMark();
+
+    MainGame.SetOpt(94, 0);
+    MainGame.SetOpt(95, 0);
+    // The label keeps the game's final time.
+    if (clockRan) Window().ShowTime(FormatElapsed(ElapsedBetween(GameTimes[0], GameTimes[1])));
+    SetFlag(flag::kFinished, false);
+    SetFlag(flag::kInProgress, false);
+    SetFlag(flag::kEnded, true);
+    MainGame.SetOpt(71, 0);
+
+    if (won) {
+        restoreCursor();
+        Waits().Wait(200);
+        PlayEventSound("Won", GetParameter(144, 1) == "Y");
+        Window().PlayWinningAnimation();
+        SetFlag(flag::kWinAnimation, false);
+    }
+    restoreCursor();
+
+    if (MainGame.Opt(71) == 1) {
+        Window().CloseMainWindow();
+    } else if (won && MainGame.Opt(109) == 0 && MainGame.Opt(77) != 1) {
+        Table().PaintEmptyTable();
+        Window().OpenGameDialog();
+    }
+    return won;
+}
+
+}  // namespace bw

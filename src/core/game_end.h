@@ -1,0 +1,35 @@
+#pragma once
+// The end of a game and the game clock.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace bw {
+
+// Ends the running game: stops the clock, shows the memory result dialog,
+// plays the winning sound and show after a win and offers the next game.
+// True when the game was won; without a game in progress nothing changes.
+bool EndGame();
+
+// The elapsed time shown in the time label, in seconds; 0 when the label
+// does not read as a time of day.
+int ElapsedSeconds();
+// The same for any text: hours, minutes and (optionally) seconds separated
+// by any one non-digit character each ("1:02:03", "1.02.03").
+int ParseElapsedSeconds(const std::string& text);
+// Milliseconds as "h:nn:ss" with the window's time separator.
+std::string FormatElapsed(int64_t ms);
+// The time of day elapsed from `start` to `now` (ms since midnight); a clock
+// that passed midnight counts from start to 23:59:59 and on from 0:00:00.
+int64_t ElapsedBetween(int64_t start, int64_t now);
+
+// Shows the running clock's elapsed time (nothing while it is stopped).
+void RefreshTimeDisplay();
+// The one-second timer: the time label, and the end of the memorise phase
+// of "Forget me not" (goal kind 38).
+void ClockTick();
+// Ends the memorise phase: hides the model cards and deals the twins.
+// Installed by the application; without it the phase never ends.
+void SetMemoriseEndHook(std::function<void()> hook);
+
+}  // namespace bw

@@ -1,0 +1,102 @@
+#include "core/move_engine.h"
+
+#include <algorithm>
+
+#include "core/piles.h"
+#include "core/placement.h"
+#include "core/ports.h"
+#include "core/state.h"
+
+namespace bw {
+
+// ===========================================================================
+// Engine state
+// ===========================================================================
+
+int RunningCount = 0;
+
+namespace {
+bool g_movingStackSingle = true;
+
+int RuleCount(int entry, int max) {
+    int n = GameRules[static_cast<size_t>(entry)];
+    return n < 0 ? 0 : n > max ? max : n;
+}
+}  // namespace
+
+bool MovingStackIsSingle() {
+    return g_movingStackSingle;
+}
+void SetMovingStackSingle(bool single) {
+    g_movingStackSingle = single;
+}
+
+void ResetMoveEngineState() {
+    RunningCount = 0;
+    g_movingStackSingle = true;
+}
+
+// ===========================================================================
+// Card location
+// ===========================================================================
+
+int LocateCard(CardCode c) {
+    if (c < 1 || c > 108) return kLocNowhere;
+    if (FindSlot(MazzoPiles[0], c) >= 0) return kLocMazzo;
+    if (FindSlot(MazzoPiles[1], c) >= 0) return kLocMazzoVis;
+    for (int i = 0; i < 16; ++i)
+        if (FindSlot(DestPiles[static_cast<size_t>(i)], c) >= 0) return -(i + 1);
+    for (int i = 0; i < 40; ++i)
+        if (FindSlot(FilaPiles[static_cast<size_t>(i)], c) >= 0) return i + 1;
+    for (int i = 0; i < 10; ++i)
+        if (FindSlot(AppoggPiles[static_cast<size_t>(i)], c) >= 0) return -(21 + i);
+    return kLocNowhere;
+}
+
+// ===========================================================================
+// Foundation offers (deal and automatic play)
+// ===========================================================================
+
+namespace {
+
+// Whether foundation i would take c as an automatic offer. Besides the
+// placement test the foundation's capacity (GameRules[32]) is kept as a drop
+// keeps it, so a two-deck game never piles a second suit run on a full
+// foundation while another stands empty; 0 means the game sets no capacity.
+bool OfferAccepted(CardCode c, int i) {
+    const std::string& pile = DestPiles[static_cast<size_t>(i)];
+    const int rule = GameRules[static_cast<size_t>(84 + i)];
+    const int capacity = GameRules[32];
+    if (capacity > 0 && rule != 20 && rule != 29 && CardCount(pile) >= capacity) return false;
+    const int base = GameRules[static_cast<size_t>(52 + i)];
+    const CardCode top = pile.empty() ? -1 : TopCode(pile);
+    return CanPlace(top, c, base, false, i, true, true, rule,
+                    GameRules[static_cast<size_t>(68 + i)], base);
+}
+
+bool OfferRange(CardCode c, int from, int to) {
+    if (c < 1 || c > 108) return false;
+    to = std::min(to, RuleCount(367, 16) - 1);
+    for (int i = std::max(from, 0); i <= to; ++i) {
+        if (!OfferAccepted(c, i)) continue;
+        TakeCardAnywhere(c, 1);
+        AppendCard(DestPiles, i, c, "1");
+        Table().RedrawPileTop(PileName(kDest, i + 1));
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool OfferToFoundations(CardCode c, int first) {
+    return OfferRange(c, first < 0 ? 0 : first, 15);
+}
+
+bool OfferToFoundationsGrouped(CardCode c, int position) {
+    if (position >= 0 && position <= 3) return OfferRange(c, 0, 3);
+    if (position >= 6 && position <= 9) return OfferRange(c, 4, 7);
+    return OfferRange(c, 0, 7);
+}
+
+}  // namespace bw

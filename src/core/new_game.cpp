@@ -1,0 +1,241 @@
+#include "core/new_game.h"
+
+#include <utility>
+
+#include "core/autoplay.h"
+#include "core/deal.h"
+#include "core/move_engine.h"
+#include "core/game_end.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/ports.h"
+#include "core/rules.h"
+#include "core/score.h"
+#include "core/state.h"
+#include "platform/clock.h"
+#include "platform/ini.h"
+
+namespace bw {
+
+OffsetRows OffsetTable{};
+
+namespace {
+
+std::function<void()> g_loadGameHook;
+std::string g_caption;
+
+int R(int i) {
+    return GameRules[static_cast<size_t>(i)];
+}
+
+// The hourglass from construction until Release (or the end of the scope).
+class Hourglass {
+public:
+    Hourglass() { Dialogs().PushBusyCursor(); }
+    ~Hourglass() { Release(); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+    void Release() {
+        if (on_) Dialogs().PopBusyCursor();
+        on_ = false;
+    }
+
+private:
+    bool on_ = true;
+};
+
+// A name as the 30-character player field would hold it.
+std::string AsPlayerField(const std::string& name) {
+    const size_t first = name.find_first_not_of(' ');
+    std::string s = first == std::string::npos ? std::string() : name.substr(first);
+    if (s.size() > 30) s.resize(30);
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    return s;
+}
+
+}  // namespace
+
+bool ConfirmQuit(const std::string& question) {
+    if (Flag(flag::kWinAnimation)) return false;
+    if (GetParameter(185, 1) == "N") return true;
+    if (Flag(flag::kInProgress) && !Flag(flag::kFinished))
+        return Dialogs().Confirm(question.empty() ? "Quit this game?" : question);
+    return true;
+}
+
+void NewGameCommand() {
+    if (!ConfirmQuit()) return;
+    if (EndGame()) return;  // a won game has offered the next one already
+    Hourglass busy;
+    StartGame(true, true, kNewGameNumber, false);
+}
+
+bool OpenGame(int id, const std::string& name, int mode, bool remember, const std::string& player) {
+    Hourglass busy;
+    const bool changedGame = ParameterInt(pos::kGameId, 4, -99999) != id;
+    const bool changedPlayer = AsPlayerField(player) != GetParameter(pos::kPlayer, 30);
+    if (!(changedGame || changedPlayer || !Flag(flag::kInProgress))) return false;
+    if (!ConfirmQuit()) return false;
+    if (EndGame()) return true;
+
+    if (changedGame || changedPlayer) {
+        SetParameter(112, 4, "0000");
+        SetParameter(116, 4, "0000");
+    }
+    if (changedPlayer) {
+        SetParameter(pos::kPlayer, 30, player);
+        platform::IniWriteString(SettingsFile(), "Preference", "UserDefault",
+                                 GetParameter(pos::kPlayer, 30));
+        UpdateTitle();
+        Window().RefreshOpenGameMarks();
+    }
+    if (changedGame || MainGame.Opt(74) == 2) MainGame.SetOpt(74, 0);
+    SetParameter(pos::kGameId, 4, std::to_string(id));
+    SetParameter(pos::kGameName, 50, name);
+    if (changedGame) LoadGame();
+    if (!Window().GameCommandsEnabled()) Window().EnableGameCommands(true);
+    if (changedGame) ApplyGameAutoplay(id);
+    StartGame(true, true, mode, false);
+
+    if (remember) {
+        const std::string file = SettingsFile();
+        platform::IniWriteInt(file, "Preference", "Game", id);
+        platform::IniWriteString(file, "Preference", "Game_Name", name);
+        int treeNum = 0;
+        int treePos = 0;
+        // Only the dialog knows the tree; a game it does not show keeps the
+        // last branch remembered.
+        if (Window().GameTreePlace(id, treeNum, treePos)) {
+            platform::IniWriteInt(file, "Preference", "Game_TreeNum", treeNum);
+            platform::IniWriteInt(file, "Preference", "Game_TreePos", treePos);
+        }
+    }
+    return true;
+}
+
+void DrawOffsetTable() {
+    for (auto& row : OffsetTable) {
+        row[0] = 0;
+        int p = static_cast<int>(platform::RandomBelow(4));
+        int s = 0;
+        for (size_t i = 1; i < row.size(); ++i) {
+            int c = static_cast<int>(platform::RandomBelow(4));
+            if ((p == 3 && c == 3) || ((c == 1 || c == 2) && p != 3)) c = 0;
+            const int d = c <= 2 ? c : -1;
+            s += d;
+            if (s >= 3) {
+                row[i] = d - 2;
+                s -= 2;
+            } else if (s < -2) {
+                row[i] = d + 2;
+                s += 2;
+            } else {
+                row[i] = d;
+            }
+            p = c;
+        }
+    }
+}
+
+bool StartGame(bool deal, bool animate, int mode, bool quiet) {
+    Hourglass busy;
+    UpdateTitle();
+
+    for (int o : {88, 89, 91, 99, 113, 114, 110, 112, 117}) MainGame.SetOpt(o, 0);
+    MainGame.SetOpt(116, -1);
+    RunningCount = 0;
+
+    ClearPiles(false, deal);
+    DrawOffsetTable();
+    SetParameter(138, 1, "0");
+    SetParameter(139, 1, "0");
+
+    if (deal) {
+        if (R(371) != 0)
+            RestoreRuleBases();
+        else
+            LoadGame();
+        SetFlag(flag::kClockRuns, false);
+        const std::string sep = Window().TimeSeparator();
+        Window().ShowTime("0" + sep + "00" + sep + "00");
+        MainGame.SetOpt(73, 1);
+        SetParameter(pos::kScore, 6, "0");
+        if (mode == kNewGameNumber) {
+            MainGame.SetOpt(117, 1);
+            DrawGameNumber();
+        }
+        DealGame();
+    }
+
+    SetFlag(flag::kInProgress, true);
+    SetFlag(flag::kFinished, false);
+    if (!quiet) Table().PaintEmptyTable();
+    Window().ShowScore(GetParameter(pos::kScore, 6));
+    RefreshTimeDisplay();
+    if (!quiet) Table().RepaintTable(animate && GetParameter(241, 1) != "N");
+
+    if (!Flag(flag::kClockRuns)) {
+        GameTimes[0] = platform::MillisecondsOfDay();
+        SetFlag(flag::kClockRuns, true);
+        RefreshTimeDisplay();
+    }
+
+    if (Window().AutoplayChecked() && Window().AutoplayEnabled()) {
+        Waits().Wait(800);
+        RunAutoplayLoop();
+    }
+
+    busy.Release();
+    // Autoplay may have ended a won game; its commands stay off then.
+    if (Flag(flag::kInProgress)) Window().EnablePlayCommands(R(21) != 1);
+
+    if (R(51) == 44 && Flag(flag::kInProgress)) {
+        SetFlag(flag::kFinished, IsGameWon());
+        if (Flag(flag::kFinished)) EndGame();
+    }
+    return true;
+}
+
+void DrawGameNumber() {
+    const long long a = platform::RandomBelow(9999999);
+    const long long b = platform::RandomBelow(999999);
+    const std::string digits = "0000000000000" + std::to_string(a * b);
+    SetParameter(pos::kGameNumber, 15, digits.substr(digits.size() - 13));
+    UpdateTitle();
+}
+
+void SetLoadGameHook(std::function<void()> hook) {
+    g_loadGameHook = std::move(hook);
+}
+
+void LoadGame() {
+    LoadGameRules(static_cast<int>(ParameterInt(pos::kGameId, 4, -1)));
+    ResetPileAnchors();
+    Window().EnableGameMenus(R(45) == 1, R(21) != 1);
+    Window().UpdateUndoCaptions();
+    if (g_loadGameHook) g_loadGameHook();
+}
+
+std::string TitleText() {
+    const bool suite = MainGame.Opt(77) == 1;
+    std::string caption = suite ? std::string("Quillory 2004") + " " + "6.2" + " "
+                                : std::string("Brindlewick 2003") + " " + "3.1" + " ";
+    caption += " [" + GetParameter(pos::kGameName, 50) + "]";
+    if (suite) caption += "  [" + GetParameter(pos::kPlayer, 30) + "]";
+    const std::string number = GetParameter(pos::kGameNumber, 15);
+    if (!number.empty()) caption += "  [" + number + "]";
+    return caption;
+}
+
+void UpdateTitle() {
+    const std::string caption = TitleText();
+    if (caption == g_caption) return;
+    g_caption = caption;
+    Window().SetCaption(caption);
+}
+
+void ResetTitle() {
+    g_caption.clear();
+}
+
+}  // namespace bw

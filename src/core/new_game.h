@@ -1,0 +1,60 @@
+#pragma once
+// Starting games: a new deal of the current game, opening another game or
+// player, loading a game's rules and layout, and the window caption.
+#include <array>
+#include <functional>
+#include <string>
+
+namespace bw {
+
+// Random-game mode of StartGame and OpenGame: draw a new game number; any
+// other value deals the number that is already stored (a replay).
+constexpr int kNewGameNumber = 2;
+
+// True when the running game may be abandoned; asks `question` (default
+// "Quit this game?") only while a game is in progress and unfinished and the
+// confirm-quit switch (position 185) is not "N". False during the winning show.
+bool ConfirmQuit(const std::string& question = std::string());
+
+// "&New game" and the "New" tool buttons.
+void NewGameCommand();
+
+// Switches to game `id` and/or `player` and deals; false when nothing was
+// (re)started (the same game and player while one is in progress, or the
+// player declined). `remember` stores the choice in the settings file.
+bool OpenGame(int id, const std::string& name, int mode, bool remember, const std::string& player);
+
+// Resets the per-game state, deals (with `deal`), draws the table (unless
+// `quiet`; card by card with `animate` and the deal animation switch), starts
+// the clock and runs autoplay. Always true.
+bool StartGame(bool deal, bool animate, int mode, bool quiet);
+
+// A new 13-digit game number (position 153) from the platform generator.
+void DrawGameNumber();
+
+// Loads the current game's rules (position 62), resets the pile anchors,
+// sets the game-dependent menus and runs the load hook (card set and layout).
+void LoadGame();
+// The card-size set-up and pile layout, installed by the application; run by
+// LoadGame after the rules are loaded and the anchors reset. Empty = none.
+void SetLoadGameHook(std::function<void()> hook);
+
+// Rewrites the main window's caption when it changed.
+void UpdateTitle();
+// The caption UpdateTitle would set now.
+std::string TitleText();
+// Forgets the last caption set, so the next UpdateTitle sets it again.
+void ResetTitle();
+
+// The drawing offsets of cards in cascading tableau piles, redrawn at every
+// new game: 7 rows of 13 steps of -2..2 pixels; row r (1..7) is index r - 1,
+// position 0 of each row is 0.
+using OffsetRows = std::array<std::array<int, 13>, 7>;
+extern OffsetRows OffsetTable;
+void DrawOffsetTable();
+inline int OffsetAt(int row, int position) {
+    if (row < 1 || row > 7 || position < 0 || position > 12) return 0;
+    return OffsetTable[static_cast<size_t>(row - 1)][static_cast<size_t>(position)];
+}
+
+}  // namespace bw

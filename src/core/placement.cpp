@@ -1,0 +1,848 @@
+#include "core/placement.h"
+
+#include <string>
+#include <vector>
+
+#include "core/move_engine.h"
+#include "core/piles.h"
+#include "core/ports.h"
+#include "core/state.h"
+
+namespace bw {
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Small readers of the table and the rule entries
+// ---------------------------------------------------------------------------
+
+int Rule(int i) {
+    return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0;
+}
+
+int RuleCount(int entry, int max) {
+    int n = Rule(entry);
+    return n < 0 ? 0 : n > max ? max : n;
+}
+int FoundationCount() {
+    return RuleCount(367, 16);
+}
+int TableauCount() {
+    return RuleCount(368, 40);
+}
+int ReserveCount() {
+    return RuleCount(369, 10);
+}
+
+const std::string kNoPile;
+
+const std::string& Fila(int i) {
+    return (i >= 0 && i < 40) ? FilaPiles[static_cast<size_t>(i)] : kNoPile;
+}
+const std::string& Dest(int i) {
+    return (i >= 0 && i < 16) ? DestPiles[static_cast<size_t>(i)] : kNoPile;
+}
+const std::string& Appogg(int i) {
+    return (i >= 0 && i < 10) ? AppoggPiles[static_cast<size_t>(i)] : kNoPile;
+}
+const std::string& Mazzo() {
+    return MazzoPiles[0];
+}
+const std::string& MazzoVis() {
+    return MazzoPiles[1];
+}
+
+bool IsRank(int r) {
+    return r >= 1 && r <= 13;
+}
+// Rank + step around the corner (king to ace), steps 0..12 either way.
+int Wrap(int r) {
+    return ((r - 1) % 13 + 13) % 13 + 1;
+}
+
+bool SameSuit(CardCode a, CardCode b) {
+    return SuitOf(a) >= 0 && SuitOf(a) == SuitOf(b);
+}
+bool SameColour(CardCode a, CardCode b) {
+    return IsRed(a) == IsRed(b);
+}
+
+// The suit cycle of rules 86 and 87: hearts, clubs, diamonds, spades, hearts.
+int NextInSuitCycle(int suit) {
+    switch (suit) {
+        case 0: return 2;
+        case 2: return 1;
+        case 1: return 3;
+        case 3: return 0;
+        default: return -1;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// One placement question
+// ---------------------------------------------------------------------------
+
+enum class Kind { kTableau, kFoundation, kReserve };
+
+struct Ask {
+    CardCode T;  // <= 0: empty target
+    CardCode M;
+    int E;  // empty rule
+    bool drop;
+    int w;  // pile index
+    bool corner;
+    Kind kind;
+    int ch;
+    int dir;
+    int base;
+    const std::string* pile;  // the target pile
+
+    bool empty() const { return T <= 0; }
+    bool foundation() const { return kind == Kind::kFoundation; }
+    int tr() const { return RankOf(T); }
+    int mr() const { return RankOf(M); }
+    int count() const { return CardCount(*pile); }
+    int from() const { return LocateCard(M); }
+    bool fromTableau() const { return LocIsTableau(from()); }
+    bool fromReserve() const { return LocIsReserve(from()); }
+};
+
+// M's rank is T's rank + step (negative: down); `wrap` lets the run turn
+// the corner between king and ace. Jokers and holes never match.
+bool Step(const Ask& a, int step, bool wrap) {
+    const int tr = a.tr(), mr = a.mr();
+    if (!IsRank(tr) || !IsRank(mr)) return false;
+    return wrap ? mr == Wrap(tr + step) : mr == tr + step;
+}
+bool UpOrDown(const Ask& a, bool wrap) {
+    return Step(a, 1, wrap) || Step(a, -1, wrap);
+}
+
+bool StockEmpty() {
+    return Mazzo().empty() && MazzoVis().empty();
+}
+
+// ---------------------------------------------------------------------------
+// Empty rules
+// ---------------------------------------------------------------------------
+
+// Foundations of the group of a colour-balance code (those whose entry
+// 52 + i holds it); with the new card, neither colour may be more than half
+// of the group, and for 84, 85 and 90 no suit may appear twice.
+bool ColourBalance(int code, CardCode M) {
+    const int want = (code == 84) ? 13 : (code == 90) ? 2 : 1;
+    if (RankOf(M) != want) return false;
+    int group = 0;
+    std::vector<CardCode> cards;
+    for (int i = 0; i < FoundationCount(); ++i) {
+        if (Rule(52 + i) != code) continue;
+        ++group;
+        if (!Dest(i).empty()) cards.push_back(BottomCode(Dest(i)));
+    }
+    cards.push_back(M);
+    int red = 0, black = 0;
+    bool seen[4] = {false, false, false, false};
+    bool repeated = false;
+    for (CardCode c : cards) {
+        const int suit = SuitOf(c);
+        if (suit < 0 || suit > 3) {
+            Dialogs().Info("Error suit - 1");
+            continue;
+        }
+        if (seen[suit]) repeated = true;
+        seen[suit] = true;
+        (IsRed(c) ? red : black)++;
+    }
+    if (red > group / 2 || black > group / 2) return false;
+    return code == 81 || !repeated;
+}
+
+bool AllFoundationsEmpty() {
+    for (int i = 0; i < FoundationCount(); ++i)
+        if (!Dest(i).empty()) return false;
+    return true;
+}
+
+bool EmptyAccepts(const Ask& a) {
+    const int E = a.E;
+    if (IsRank(E)) return a.mr() == E;
+    if (E == -1 || a.base == -1) return true;
+    switch (E) {
+        case 82:
+        case 83: return false;
+        case 86: return MovingStackIsSingle();
+        case 87: return LocIsStock(a.from()) || a.from() == kLocNowhere;
+        case 88: return !a.fromTableau();
+        case 92:
+        case 93: {
+            for (int i = 0; i < FoundationCount(); ++i)
+                if (!Dest(i).empty() && RankOf(BottomCode(Dest(i))) != a.mr()) return false;
+            return E == 92 || !AllFoundationsEmpty() || a.fromReserve();
+        }
+        case 96: {
+            if (a.fromReserve()) return true;
+            for (int i = 0; i < ReserveCount(); ++i)
+                if (!Appogg(i).empty()) return false;
+            return a.from() == kLocMazzoVis;
+        }
+        case 81:
+        case 84:
+        case 85:
+        case 90: return ColourBalance(E, a.M);
+        default: return false;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The plain rules: suit by build code, rank by direction
+// ---------------------------------------------------------------------------
+
+bool PlainSuit(int ch, CardCode T, CardCode M) {
+    switch (ch) {
+        case 0: return SameSuit(T, M);
+        case 1: return SameColour(T, M);
+        case 3: return !SameColour(T, M);
+        case 6: return false;
+        default: return true;
+    }
+}
+
+bool FoundationRank(const Ask& a) {
+    const int tr = a.tr(), mr = a.mr();
+    if (!IsRank(tr) || !IsRank(mr)) return false;
+    if (a.dir == 1 || a.dir == 2) {
+        if (tr == 13 && mr == 1 && a.E != 1) return true;
+        if (mr == tr + 1) return true;
+        if (a.dir == 1) return false;
+    }
+    if (a.dir == 0 || a.dir == 2) {
+        if (tr == 1) return mr == 13 && a.E != 13;
+        return mr == tr - 1;
+    }
+    return false;
+}
+
+bool TableauRank(const Ask& a) {
+    const int tr = a.tr(), mr = a.mr();
+    if (!IsRank(tr) || !IsRank(mr)) return false;
+    const bool cornerRule = a.w >= 0 && a.w < 40 && Rule(252 + a.w) == 2;
+    const int pileDir = (a.w >= 0 && a.w < 40) ? Rule(172 + a.w) : -1;
+    // The corner rule decides aces and kings outright: no building around.
+    auto aroundCorner = [&]() {
+        if (tr == 1) return (pileDir == 1 || pileDir == 2) && mr == 2;
+        return pileDir == 0 && mr == 12;
+    };
+    if (a.dir == 1 || a.dir == 2) {
+        if (cornerRule) {
+            if (tr == 1 || tr == 13) {
+                if (aroundCorner()) return true;
+            } else if (mr == tr + 1) {
+                return true;
+            }
+        } else {
+            if (tr == a.base && !a.corner) return false;
+            if (tr == 13 ? mr == 1 : mr == tr + 1) return true;
+        }
+        if (a.dir == 1) return false;
+    }
+    if (a.dir == 0 || a.dir == 2) {
+        if (cornerRule) return (tr == 1 || tr == 13) ? aroundCorner() : mr == tr - 1;
+        if ((tr == a.base || (tr == 1 && a.base >= 81 && a.base <= 83)) && !a.corner) return false;
+        return tr == 1 ? mr == 13 : mr == tr - 1;
+    }
+    return false;
+}
+
+bool PlainRank(const Ask& a) {
+    return a.foundation() ? FoundationRank(a) : TableauRank(a);
+}
+
+// Steps 5-8 for a plain build code (or one that reads "as" a plain code).
+bool Plain(const Ask& a, int ch) {
+    if (a.empty()) return EmptyAccepts(a);
+    return PlainSuit(ch, a.T, a.M) && PlainRank(a);
+}
+
+// ---------------------------------------------------------------------------
+// Jokers on foundations (rules 72 and 75)
+// ---------------------------------------------------------------------------
+
+// A joker stands for the card it replaces in a same-suit run upward from
+// the first real card (or from the empty rule's rank when only jokers lie
+// there). Gives the rank the next card must have (0 = any) and its suit
+// (-1 = any).
+void NextOnJokerRun(const std::string& pile, int E, int& rank, int& suit) {
+    const int n = SlotCount(pile);
+    for (int k = 0; k < n; ++k) {
+        const CardCode c = SlotCode(pile, k);
+        if (!IsRank(RankOf(c))) continue;
+        rank = Wrap(RankOf(c) + (n - k));
+        suit = SuitOf(c);
+        return;
+    }
+    rank = IsRank(E) ? Wrap(E + n) : 0;
+    suit = -1;
+}
+
+bool JokerRule(const Ask& a) {
+    // Judge the run the question is about: the target pile when T is its
+    // top, T alone when a stack is checked card by card.
+    const std::string run = (a.empty() || TopCode(*a.pile) == a.T) ? *a.pile : FormatCode(a.T);
+    if (SlotCount(run) >= 13) return false;
+    if (IsJoker(a.M)) {
+        if (a.ch == 72) return true;
+        return !run.empty() && !IsJoker(TopCode(run));
+    }
+    if (run.empty()) return EmptyAccepts(a);
+    int rank = 0, suit = -1;
+    NextOnJokerRun(run, a.E, rank, suit);
+    if (rank == 0) return true;
+    return a.mr() == rank && (suit < 0 || SuitOf(a.M) == suit);
+}
+
+// ---------------------------------------------------------------------------
+// Build codes with rules of their own, chosen for this engine: one suit
+// relation and one rank relation each, with what an empty target takes.
+// ---------------------------------------------------------------------------
+
+enum SuitRel { kAnySuit, kSameSuit, kSameColour, kAlternate, kOtherSuit };
+enum EmptyTakes { kByEmptyRule, kAnyCard, kNothing, kAceOnly, kKingOnly };
+
+struct SimpleRule {
+    int code;
+    SuitRel suit;
+    int up;    // rank step upward, 0 = none
+    int down;  // rank step downward, 0 = none
+    bool sameRank;
+    bool wrap;  // king and ace adjacent
+    EmptyTakes empty;
+};
+
+constexpr SimpleRule kSimpleRules[] = {
+    {74, kAlternate, 0, 1, false, true, kByEmptyRule},     // alternate, down, K on A
+    {82, kSameSuit, 1, 1, false, true, kByEmptyRule},      // suit, up/down, around
+    {83, kSameColour, 0, 1, false, false, kKingOnly},      // colour, down; empty: K
+    {84, kAnySuit, 0, 2, false, false, kByEmptyRule},      // two down, any suit
+    {85, kAlternate, 1, 0, false, false, kByEmptyRule},    // alternate, up
+    {96, kOtherSuit, 0, 1, false, false, kByEmptyRule},    // other suit, down
+    {99, kAlternate, 1, 1, false, false, kByEmptyRule},    // alternate, up/down
+    {100, kSameColour, 1, 0, false, false, kByEmptyRule},  // colour, up
+    {101, kSameColour, 1, 1, false, false, kByEmptyRule},  // colour, up/down
+    {102, kAnySuit, 0, 1, false, true, kByEmptyRule},      // down, K on A
+    {103, kAnySuit, 1, 0, false, true, kByEmptyRule},      // up, A on K
+    {104, kSameSuit, 0, 2, false, true, kByEmptyRule},     // suit, two down, around
+    {105, kSameColour, 2, 0, false, true, kByEmptyRule},   // colour, two up, around
+    {106, kAnySuit, 2, 2, false, false, kByEmptyRule},     // two up or two down
+    {107, kAlternate, 1, 1, false, true, kByEmptyRule},    // alternate, up/down, around
+    {108, kOtherSuit, 1, 0, false, false, kByEmptyRule},   // other suit, up
+    {109, kSameSuit, 1, 1, false, false, kKingOnly},       // suit, up/down; empty: K
+    {110, kSameSuit, 1, 0, false, false, kAceOnly},        // suit, up; empty: A
+    {111, kSameSuit, 0, 1, false, false, kKingOnly},       // suit, down; empty: K
+    {112, kAnySuit, 1, 1, false, false, kNothing},         // up/down; never empty
+    {113, kAlternate, 0, 1, false, false, kAnyCard},       // alternate, down; empty: any
+    {114, kSameColour, 0, 2, false, false, kByEmptyRule},  // colour, two down
+    {115, kSameSuit, 3, 0, false, true, kByEmptyRule},     // suit, three up, around
+    {116, kSameSuit, 0, 3, false, true, kByEmptyRule},     // suit, three down, around
+    {117, kOtherSuit, 0, 0, true, false, kNothing},        // same rank, other suit
+    {118, kAlternate, 2, 2, false, false, kByEmptyRule},   // alternate, two up/down
+    {119, kSameSuit, 1, 1, false, true, kAceOnly},         // suit, up/down, around; empty: A
+    {120, kAnySuit, 0, 1, false, false, kKingOnly},        // down; empty: K
+};
+
+const SimpleRule* FindSimpleRule(int code) {
+    for (const SimpleRule& r : kSimpleRules)
+        if (r.code == code) return &r;
+    return nullptr;
+}
+
+bool ApplySimpleRule(const SimpleRule& r, const Ask& a) {
+    if (a.empty()) {
+        switch (r.empty) {
+            case kByEmptyRule: return EmptyAccepts(a);
+            case kAnyCard: return true;
+            case kNothing: return false;
+            case kAceOnly: return a.mr() == 1;
+            case kKingOnly: return a.mr() == 13;
+        }
+        return false;
+    }
+    bool suitOk = true;
+    switch (r.suit) {
+        case kAnySuit: break;
+        case kSameSuit: suitOk = SameSuit(a.T, a.M); break;
+        case kSameColour: suitOk = SameColour(a.T, a.M); break;
+        case kAlternate: suitOk = !SameColour(a.T, a.M); break;
+        case kOtherSuit: suitOk = SuitOf(a.T) != SuitOf(a.M); break;
+    }
+    if (!suitOk) return false;
+    return (r.up > 0 && Step(a, r.up, r.wrap)) || (r.down > 0 && Step(a, -r.down, r.wrap)) ||
+           (r.sameRank && Step(a, 0, false));
+}
+
+// ---------------------------------------------------------------------------
+// The rule-code table
+// ---------------------------------------------------------------------------
+
+// Rule 91: the step all foundations share, from the first two cards of the
+// first foundation holding two; 0 while none does.
+int CommonStep() {
+    for (int i = 0; i < FoundationCount(); ++i) {
+        const std::string& p = Dest(i);
+        if (SlotCount(p) < 2) continue;
+        const int r0 = RankOf(SlotCode(p, 0)), r1 = RankOf(SlotCode(p, 1));
+        if (!IsRank(r0) || !IsRank(r1)) continue;
+        const int step = ((r1 - r0) % 13 + 13) % 13;
+        return step == 0 ? 13 : step;
+    }
+    return 0;
+}
+
+// Rule 41 on an empty foundation: foundations 1-4 and 5-8 each hold one run
+// per suit, so a suit that already starts another foundation of the same
+// group may not start this one.
+bool SuitFreeInGroup(int w, CardCode M) {
+    const int first = w <= 3 ? 0 : 4;
+    for (int i = first; i < first + 4 && i < FoundationCount(); ++i)
+        if (i != w && !Dest(i).empty() && SuitOf(BottomCode(Dest(i))) == SuitOf(M)) return false;
+    return true;
+}
+
+// Rules 70 and 71: positions in the tableau grid of width GameRules[28].
+bool GridNeighbour(int s, int w, int distance) {
+    const int width = Rule(28);
+    if (width <= 0 || s < 0) return false;
+    const bool sameRow = s / width == w / width && (s - w == distance || w - s == distance);
+    const bool sameColumn = s - w == distance * width || w - s == distance * width;
+    return sameRow || sameColumn;
+}
+
+// Whether code ch is one of the plain build codes of steps 5-8.
+bool IsPlainCode(int ch) {
+    switch (ch) {
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case 6:
+        case 7:
+        case 8:
+        case 13: return true;
+        default: return false;
+    }
+}
+
+// The rank read from entry 52 + w (the pile's start rank for the codes
+// that keep it there).
+int StartRank(const Ask& a) {
+    return Rule(52 + a.w);
+}
+
+bool ByCode(const Ask& a) {
+    const int tr = a.tr(), mr = a.mr();
+    const bool validT = IsRank(tr), validM = IsRank(mr);
+    switch (a.ch) {
+        case 11:
+            if (!a.empty() && mr == 12 && (tr == 13 || tr == 11)) return false;
+            return Plain(a, 0);
+        case 12: return true;
+        case 14:
+        case 15:
+        case 16: {
+            if (a.empty()) return EmptyAccepts(a);
+            const int step = a.ch - 12;
+            return validT && validM && (mr == tr + step || mr == (tr + step) % 13);
+        }
+        case 17: return !a.fromTableau();
+        case 18: return !a.fromTableau() || Fila(a.w).empty();
+        case 19: return !a.fromTableau() && !a.fromReserve();
+        case 33: return !a.fromTableau() && CardCount(Fila(a.w)) < 2;
+        case 20:
+            if (a.empty()) return mr == 1;
+            return tr == 13 ? mr == 1 : Step(a, 1, false);
+        case 21:
+            if (a.empty()) return EmptyAccepts(a);
+            return SuitOf(a.T) != SuitOf(a.M) && PlainRank(a);
+        case 24:
+            if (a.empty()) return EmptyAccepts(a);
+            if ((mr == 12 && tr == 13) || (mr == 13 && tr == 12)) return false;
+            return SameSuit(a.T, a.M) && PlainRank(a);
+        case 25:
+        case 61: {
+            if (a.empty()) return EmptyAccepts(a);
+            if (!SameSuit(a.T, a.M)) return false;
+            if (a.ch == 61 && ((tr == 13 && mr == 2) || (tr == 12 && mr == 1))) return true;
+            return Step(a, a.dir == 1 ? 2 : -2, false);
+        }
+        case 26:
+            if (CardCount(Fila(a.w)) >= 3) return false;
+            if (a.empty()) {
+                const int e = Rule(132 + a.w);
+                return e == -1 || (IsRank(e) && mr == e);
+            }
+            return UpOrDown(a, false);
+        case 27:
+            if (LocIsFoundation(a.from()) || a.fromReserve()) return false;
+            return Plain(a, 3);
+        case 28:
+        case 60:
+            if (a.empty()) return true;
+            if (a.ch == 60 && !SameSuit(a.T, a.M)) return false;
+            if (tr == 1) return mr == 2;
+            if (tr == 13) return mr == 12;
+            return UpOrDown(a, false);
+        case 29: {
+            if (a.empty()) return IsRank(a.E) ? mr == a.E : ColourBalance(a.E, a.M);
+            if (!SameSuit(a.T, a.M)) return false;
+            const int n = a.count();
+            if (n <= 12) return Step(a, 1, false);
+            if (n == 13) return mr == 13;
+            return Step(a, -1, false);
+        }
+        case 30: {
+            if (a.empty()) return EmptyAccepts(a);
+            if (!SameSuit(a.T, a.M) || (tr == 1 && mr == 13) || (tr == 13 && mr == 1)) return false;
+            const int n = a.count();
+            const int below = n >= 2 ? RankOf(SlotCode(*a.pile, n - 2)) : -1;
+            if (n < 2 || !IsRank(below)) return UpOrDown(a, false);
+            return Step(a, tr < below ? -1 : 1, false);
+        }
+        case 31: return !a.empty() && SameSuit(a.T, a.M) && tr != 1 && Step(a, -1, false);
+        case 32: return !a.empty() && SameSuit(a.T, a.M) && tr != 13 && Step(a, 1, false);
+        case 34:
+            if (a.empty()) return EmptyAccepts(a);
+            return Step(a, -1, false);
+        case 35:
+            if (a.empty()) return EmptyAccepts(a);
+            return UpOrDown(a, true);
+        case 36:
+            if (a.empty()) return mr == a.base && (a.w <= 0 || !Dest(a.w - 1).empty());
+            return Step(a, -1, false) || (tr == 1 && mr == 13);
+        case 37:
+            if (a.empty()) return EmptyAccepts(a);
+            if (mr == 13) return CardCount(Dest(0)) >= 48;
+            return validT && validM && mr == (2 * tr) % 13;
+        case 23: return MazzoVis().empty() && !a.empty() && SameSuit(a.T, a.M) && Step(a, 1, false);
+        case 38:
+            if (!MazzoVis().empty()) return false;
+            if (a.empty()) return mr == 13;
+            return a.count() == 1 && tr == 13 && validM && mr != 12 && mr != 13;
+        case 39:
+            if (a.empty()) return mr == 1;
+            return mr != 12 && mr != 13 && Step(a, 1, false);
+        case 40: {
+            if (CardCount(Mazzo()) + CardCount(MazzoVis()) == 1) return true;
+            const int r = ((RunningCount % 13) + 13) % 13;
+            return mr == (r == 0 ? 13 : r);
+        }
+        case 41:
+            if (a.empty()) return mr == StartRank(a) && SuitFreeInGroup(a.w, a.M);
+            return SameSuit(a.T, a.M) && validT && (mr == tr + 2 || mr == (tr + 2) % 13);
+        case 42:
+            if (a.empty()) return EmptyAccepts(a);
+            if (!SameSuit(a.T, a.M) || !Step(a, 1, false)) return false;
+            return mr != 13 || RankOf(TopCode(Dest(a.w + 7))) == 13;
+        case 43: return !a.empty() && SameSuit(a.T, a.M) && Step(a, 2, false);
+        case 44:
+            if (a.empty()) return mr == 1;
+            return mr != 13 && Step(a, 1, false);
+        case 45:
+            if (!MazzoVis().empty()) return false;
+            if (a.empty()) return mr == 13;
+            return validM && mr != 13 && (a.count() == 1 || Step(a, -1, false));
+        case 46:
+        case 49:
+        case 51: {
+            if (a.ch == 51 && !SameSuit(BottomCode(Fila(a.w)), a.M)) return false;
+            if (a.empty()) return mr == StartRank(a) && (a.ch == 46 || !Fila(a.w).empty());
+            return mr != 12 && mr != 13 && Step(a, 1, false);
+        }
+        case 47:
+        case 50:
+        case 52: {
+            if (a.ch == 52 && !SameSuit(BottomCode(Fila(a.w - 8)), a.M)) return false;
+            if (a.empty()) return mr == StartRank(a) && (a.ch == 47 || !Fila(a.w - 8).empty());
+            return mr != 12 && (Step(a, -1, false) || (tr == 1 && mr == 13));
+        }
+        case 48:
+            if (!MazzoVis().empty()) return false;
+            if (a.empty()) return mr == 12;
+            return a.count() == 1 && tr == 12 && validM && mr != 12;
+        case 53:
+            if (a.w != 0 && CardCount(Dest(0)) < 13) return false;
+            if (a.empty()) return mr == StartRank(a);
+            return Step(a, 1, false) || (tr == 13 && mr == 1);
+        case 54:
+            if (a.empty()) {
+                if (a.fromReserve() || a.fromTableau()) return false;
+                const int e = Rule(132 + a.w);
+                return e == -1 || mr == e;
+            }
+            return Step(a, -1, false) || (tr == 1 && mr == 13 && Rule(252 + a.w) == 1);
+        case 55: {
+            const int vis = CardCount(MazzoVis());
+            if (vis > 1 || (vis == 1 && a.from() != kLocMazzoVis)) return false;
+            if (a.empty()) {
+                const int e = Rule(132 + a.w);
+                return e == -1 || mr == e;
+            }
+            return SameColour(a.T, a.M) && Step(a, -1, false);
+        }
+        case 56: return !a.empty() && validT && mr == tr && a.fromTableau() && a.from() - 1 >= a.w;
+        case 70:
+        case 71: {
+            if (a.kind != Kind::kTableau || !a.empty() || !a.fromTableau()) return false;
+            const int s = a.from() - 1;
+            if (a.ch == 70) return GridNeighbour(s, a.w, 1);
+            return GridNeighbour(s, a.w, 2) && TopCode(Fila((s + a.w) / 2)) >= 1;
+        }
+        case 72:
+        case 75: return JokerRule(a);
+        case 73: return mr == a.w + 1;
+        case 76: return a.empty() || (validT && validM && mr < tr);
+        case 77:
+            if (a.empty()) return mr == 1;
+            return mr == a.count() / 4 + 1;
+        case 78:
+            if (a.empty()) return mr == 1;
+            if (tr == 13 && mr == 1) return true;
+            return SameSuit(a.T, a.M) && Step(a, 1, false);
+        case 79: {
+            const int n = CardCount(Dest(a.w));
+            const int loc = a.from();
+            const bool fromOwnCell = loc == -(21 + a.w);
+            if (a.fromReserve() && !(n == 12 && fromOwnCell)) return false;
+            if (n == 12 && !fromOwnCell) return false;
+            if (a.empty()) return mr == StartRank(a);
+            return Step(a, 1, false) || (tr == 13 && mr == 1);
+        }
+        case 80:
+        case 81:
+            if (a.fromTableau()) return false;
+            if (a.empty()) return true;
+            return SameSuit(a.T, a.M) && UpOrDown(a, true);
+        case 86:
+        case 87:
+            if (a.empty()) return a.ch == 87 || mr == 1;
+            if (NextInSuitCycle(SuitOf(a.T)) != SuitOf(a.M)) return false;
+            return Step(a, a.ch == 86 ? 1 : -1, false);
+        case 88:
+            if (!LocIsStock(a.from())) return false;
+            return a.empty() || UpOrDown(a, false);
+        case 89:
+            if (!MovingStackIsSingle()) return false;
+            if (a.empty()) return EmptyAccepts(a);
+            return SameSuit(a.T, a.M) && Step(a, -1, false);
+        case 90:
+            if (a.empty()) return true;
+            return a.count() < 4 && Step(a, 0, false);
+        case 91: {
+            if (a.empty()) return EmptyAccepts(a);
+            const int step = CommonStep();
+            if (step == 0) return Step(a, 1, true) || Step(a, 2, true);
+            return Step(a, step, true);
+        }
+        case 92: return mr == 1;
+        case 93: return a.fromReserve() && Plain(a, 0);
+        case 94: {
+            if (a.empty()) {
+                if (a.fromTableau()) return false;
+                if (a.from() != kLocMazzoVis) return true;
+                for (int i = 0; i < ReserveCount(); ++i)
+                    if (!Appogg(i).empty()) return false;
+                return true;
+            }
+            // The card whose code is T's - 1 has T's rank less one, an ace
+            // giving a king: written by rank so the first ace needs no code 0.
+            return validT && !SameColour(a.T, a.M) && mr == PrevRank(tr);
+        }
+        case 95:
+            if (a.empty()) return mr == 1;
+            return validT && SameSuit(a.T, a.M) && mr == NextRank(tr);
+        case 97: {
+            if (a.empty()) return mr == StartRank(a);
+            if (CardCount(Dest(a.w)) > 11) return false;
+            // Foundations of the second half step by the bottom card of their
+            // partner in the first half; those of the first half by their own.
+            const int partner = a.w - FoundationCount() / 2;
+            const int step = RankOf(BottomCode(Dest(partner >= 0 ? partner : a.w)));
+            if (!IsRank(step) || !validT) return false;
+            int want = tr + step;
+            if (want > 13) want -= 13;
+            return mr == want;
+        }
+        case 98:
+            if (a.empty()) return mr == StartRank(a);
+            if (!SameSuit(a.T, a.M)) return false;
+            return Step(a, 1, false) || (tr == 1 && mr == 7);
+        default: break;
+    }
+    if (const SimpleRule* r = FindSimpleRule(a.ch)) return ApplySimpleRule(*r, a);
+    // A build code no game defines refuses: better a refused move than a
+    // table the game's rules never allowed.
+    return false;
+}
+
+bool Decide(const Ask& a) {
+    if (a.M < 1 || a.M > 108 || a.M == a.T) return false;
+    // Stock lock: nothing leaves the tableau while the stock still has cards.
+    const int lock = Rule(35);
+    if ((lock == 2 || lock == 3 || (lock == 1 && a.foundation())) && !StockEmpty() &&
+        a.fromTableau())
+        return false;
+    if (a.ch == 4 || a.ch == 5) return false;
+    if (a.ch == 7 && a.drop) return a.empty() && Mazzo().empty();
+    if (!IsPlainCode(a.ch)) return ByCode(a);
+    return Plain(a, a.ch);
+}
+
+const std::string& TargetPile(Kind kind, int w) {
+    switch (kind) {
+        case Kind::kTableau: return Fila(w);
+        case Kind::kFoundation: return Dest(w);
+        case Kind::kReserve: return Appogg(w);
+    }
+    return kNoPile;
+}
+
+bool Place(CardCode T, CardCode M, int E, bool drop, int w, bool corner, Kind kind, int ch, int dir,
+           int base) {
+    const Ask a{T, M, E, drop, w, corner, kind, ch, dir, base, &TargetPile(kind, w)};
+    return Decide(a);
+}
+
+// ---------------------------------------------------------------------------
+// Stacks
+// ---------------------------------------------------------------------------
+
+// The cards that move with M (M first); one card when the selection is single.
+std::string MovingStack(CardCode M) {
+    if (MovingStackIsSingle()) return FormatCode(M);
+    std::string stack = StackFrom(M, false);
+    return stack.empty() ? FormatCode(M) : stack;
+}
+
+// Every card of the stack must fit on the one below it by the rules of
+// tableau pile `rules` (GameRules[2]: 1 its own build code, 10 code 0, 11
+// code 1; other modes test nothing).
+bool StackFits(const std::string& stack, int rules) {
+    const int mode = Rule(2);
+    if (mode != 1 && mode != 10 && mode != 11) return true;
+    const int ch = mode == 1 ? Rule(212 + rules) : mode == 10 ? 0 : 1;
+    for (int k = 0; k + 1 < SlotCount(stack); ++k) {
+        if (!Place(SlotCode(stack, k), SlotCode(stack, k + 1), Rule(132 + rules), false, rules,
+                   Rule(252 + rules) > 0, Kind::kTableau, ch, Rule(172 + rules), Rule(52)))
+            return false;
+    }
+    return true;
+}
+
+// Pick-up rule -5 moves a stack through free cells and empty piles; onto an
+// empty pile the target itself is not free, so the stack may hold at most one
+// card more than the empty reserve cells and the other empty tableau piles.
+int StackLimitOnEmpty(int target) {
+    int free = 0;
+    for (int i = 0; i < ReserveCount(); ++i)
+        if (Appogg(i).empty()) ++free;
+    for (int i = 0; i < TableauCount(); ++i)
+        if (i != target && Fila(i).empty()) ++free;
+    return free + 1;
+}
+
+bool CanDropOnReserve(int n, CardCode M) {
+    if (n < 1 || n > ReserveCount() || M < 1 || M > 108) return false;
+    const std::string& cell = Appogg(n - 1);
+    const bool single = MovingStackIsSingle();
+    const bool empty = cell.empty();
+    const int rank = RankOf(M);
+    switch (Rule(331 + n)) {
+        case 4: return false;
+        case 8: return single && rank == 13 && CardCount(Appogg(0)) < 3;
+        case 9: return single && empty && rank >= 11 && rank <= 13;
+        case 12: return true;
+        case 13: return single && CardCount(Appogg(0)) < 5;
+        case 81: return single && empty;
+        case 85: return LocateCard(M) == kLocMazzoVis;
+        case 88: return single && empty && rank == 11;
+        case 89: return single && empty && rank == 12;
+        case 90: return single && empty && rank == 13;
+        case 103: {
+            if (!empty) return false;
+            const int from = LocateCard(M);
+            return StackFits(MovingStack(M), LocIsTableau(from) ? from - 1 : 0);
+        }
+        case 107: {
+            if (rank != 1) return false;
+            return empty || IsRed(TopCode(cell)) != IsRed(M);
+        }
+        default:
+            return single && empty &&
+                   Place(-1, M, -1, true, n - 1, false, Kind::kReserve, Rule(331 + n), -1,
+                         Rule(52));
+    }
+}
+
+}  // namespace
+
+bool CanPlace(CardCode T, CardCode M, int emptyRule, bool dropFlag, int pileIndex, bool corner,
+              bool isFoundation, int buildRule, int direction, int baseRank) {
+    return Place(T, M, emptyRule, dropFlag, pileIndex, corner,
+                 isFoundation ? Kind::kFoundation : Kind::kTableau, buildRule, direction, baseRank);
+}
+
+bool CanDropOnTableau(int a, CardCode M) {
+    if (a < 0 || a >= TableauCount()) return false;
+    const std::string& pile = Fila(a);
+    const CardCode T = pile.empty() ? -1 : TopCode(pile);
+    if (!pile.empty() && IsFaceDown(T) && Rule(51) != 40) return false;
+    if (Rule(33) != -1 && CardCount(pile) >= Rule(33)) return false;
+    const int ch = Rule(212 + a);
+    bool ok = CanPlace(T, M, Rule(132 + a), true, a, Rule(252 + a) > 0, false, ch, Rule(172 + a),
+                       Rule(52));
+    if (ok && ch == 34 && !pile.empty()) ok = MovingStackIsSingle();
+    if (ok && !MovingStackIsSingle()) {
+        const std::string stack = MovingStack(M);
+        if (SlotCount(stack) > 1) {
+            ok = StackFits(stack, a);
+            if (ok && Rule(13) == -5 && pile.empty()) ok = SlotCount(stack) <= StackLimitOnEmpty(a);
+        }
+    }
+    const int noReturn = MainGame.Opt(95);
+    if (noReturn != 0 && T == noReturn) return false;
+    return ok;
+}
+
+bool CanDropOnFoundation(int i, CardCode M) {
+    if (i < 0 || i >= FoundationCount() || M < 1 || M > 108) return false;
+    if (!MovingStackIsSingle()) return false;
+    const std::string& pile = Dest(i);
+    const int ch = Rule(84 + i);
+    if (ch == 10) return pile.empty() && RankOf(M) == 12;
+    if (ch == 22) {
+        if (RankOf(M) == 1) return false;
+        for (int t = 0; t < TableauCount(); ++t) {
+            const std::string& f = Fila(t);
+            if (f.empty()) continue;
+            const CardCode top = TopCode(f);
+            if (SameSuit(top, M) && (RankOf(top) > RankOf(M) || RankOf(top) == 1)) return true;
+        }
+        return false;
+    }
+    const int n = CardCount(pile);
+    if (ch == 20 && n >= 52) return false;
+    if (ch != 20 && ch != 29 && n >= Rule(32)) return false;
+    const int base = Rule(52 + i);
+    return CanPlace(pile.empty() ? -1 : TopCode(pile), M, base, true, i, true, true, ch,
+                    Rule(68 + i), base);
+}
+
+bool CanDropOn(const std::string& name, CardCode M) {
+    const int n = PileNumberOf(name);
+    switch (PileKindOf(name)) {
+        case kFila: return CanDropOnTableau(n - 1, M);
+        case kDest: return CanDropOnFoundation(n - 1, M);
+        case kAppogg: return CanDropOnReserve(n, M);
+        default: return false;
+    }
+}
+
+}  // namespace bw

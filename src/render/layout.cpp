@@ -1,0 +1,1029 @@
+#include "render/layout.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+
+#include "core/params.h"
+#include "core/state.h"
+
+namespace bw {
+
+namespace {
+
+// What a style writes for a pile it keeps off the table.
+constexpr int kHidden = -10000;
+
+// Positions are 16-bit: sums are formed in 32 bits and wrap when stored.
+int Wrap(long long v) {
+    return static_cast<int16_t>(static_cast<uint16_t>(v & 0xFFFF));
+}
+
+// Integer division in C++ already drops the fraction toward zero, which is
+// the rounding every layout quotient uses (trunc(-2.5) = -2).
+int Trunc(long long num, long long den) {
+    return static_cast<int>(num / den);
+}
+
+struct Group {
+    char row = '0';  // row digit of the group code
+    int style = -1;  // last three characters of the code as a number; -1 if not digits
+    int count = 0;
+};
+
+Group ReadGroup(int rowRule, int styleRule, int countRule) {
+    Group g;
+    std::string code = GroupCode(rowRule, styleRule);
+    g.row = code[0];
+    std::string last = code.substr(code.size() - 3);
+    bool digits =
+        std::all_of(last.begin(), last.end(), [](char c) { return c >= '0' && c <= '9'; });
+    g.style = digits ? std::stoi(last) : -1;
+    g.count = countRule;
+    return g;
+}
+
+bool IsOneOf(int style, std::initializer_list<int> styles) {
+    return std::find(styles.begin(), styles.end(), style) != styles.end();
+}
+
+// Tableau styles that arrange the whole table and leave nothing to the
+// other groups' own styles.
+bool IsWholeTableStyle(int style) {
+    return IsOneOf(style, {51, 52, 54, 57, 58, 61, 66, 103, 108, 118, 123, 124, 125, 126, 127, 128,
+                           129, 130, 172});
+}
+
+bool IsGeneralTableauStyle(int style) {
+    return IsOneOf(style, {1, 2, 3, 10, 11, 12, 13, 14, 15, 18, 20, 21});
+}
+
+class Layout {
+public:
+    Layout(const LayoutInput& in, std::optional<int> overlapStart)
+        : in_(in), overlapStart_(overlapStart) {}
+
+    // Places every group; returns where a centred tableau should start
+    // instead when the last reserve cell of a left-aligned reserve row runs
+    // into it.
+    std::optional<int> Run(bool correctOverlap);
+
+private:
+    // Margins, rows and centred blocks shared by all styles.
+    void Common();
+    std::optional<int> Row(char digit, bool zeroIsOne) const;
+    std::optional<int> RowBefore(char digit) const;
+    int StandardRow(int n) const;
+    int BlockRow(int n) const { return b4_ + (n - 1) * (H_ + 10); }
+    // The tableau, first: the other groups are placed relative to it.
+    void WholeTable(int style);
+    void GeneralTableau(int style);
+    void TableauRow(int style);
+    void TableauRowWithStock(int style);
+    void TableauRows(int style);
+    void TableauUnderFoundations();
+    void Stock();
+    void Foundations();
+    void Reserve();
+    void ThirdPile();
+    std::optional<int> OverlapStart() const;
+
+    // Anchors; every store wraps to 16 bits.
+    static int X(int i) { return (i >= 0 && i < 40) ? FilaLeft[static_cast<size_t>(i)] : kOffFila; }
+    static int Y(int i) { return (i >= 0 && i < 40) ? FilaTop[static_cast<size_t>(i)] : kOffFila; }
+    static bool HasFila(int i) { return i >= 0 && i < 40; }
+    static void SetX(int i, long long v) {
+        if (HasFila(i)) FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(Wrap(v));
+    }
+    static void SetY(int i, long long v) {
+        if (HasFila(i)) FilaTop[static_cast<size_t>(i)] = static_cast<int16_t>(Wrap(v));
+    }
+    static void SetStock(int i, long long left, long long top) {
+        MainGame.SetStockLeft(i, Wrap(left));
+        MainGame.SetStockTop(i, Wrap(top));
+    }
+    static void SetDest(int i, long long left, long long top) {
+        if (i < 0 || i >= 16) return;
+        MainGame.SetDestLeft(i, Wrap(left));
+        MainGame.SetDestTop(i, Wrap(top));
+    }
+    static int StockLeft(int i) { return MainGame.Opt(56 + i); }
+    static int StockTop(int i) { return MainGame.Opt(60 + i); }
+    static int DestLeft(int i) { return MainGame.Opt(i); }
+    static int DestTop(int i) { return MainGame.Opt(17 + i); }
+
+    const LayoutInput& in_;
+    std::optional<int> overlapStart_;
+
+    Group stock_, dest_, tab_, res_, third_;
+    int g_ = 0;  // tableau count
+    int h_ = 0;  // foundation count
+    int W_ = 0, H_ = 0;
+    int top_ = 0, bottom_ = 0, height_ = 0, width_ = 0;
+    int screenW_ = 0, screenH_ = 0, shadow_ = 0;
+    bool tallTable_ = false, tallScreen_ = false;
+    int v_ = 0, m_ = 0, P_ = 0, K_ = 0, N_ = 0;
+    std::array<int, 7> rows_{};  // rows_[1..6]
+    int b3_ = 0, b4_ = 0;
+    int a_ = 0;  // tableau gap
+    int b_ = 0;  // small gap
+};
+
+void Layout::Common() {
+    const auto& r = GameRules;
+    stock_ = ReadGroup(r[356], r[355], r[366]);
+    dest_ = ReadGroup(r[358], r[357], r[367]);
+    tab_ = ReadGroup(r[360], r[359], r[368]);
+    res_ = ReadGroup(r[363], r[362], r[369]);
+    third_ = ReadGroup(r[365], r[364], r[370]);
+    g_ = std::clamp<int>(tab_.count, 0, 40);
+    h_ = std::clamp<int>(dest_.count, 0, 16);
+
+    W_ = in_.cardWidth;
+    H_ = in_.cardHeight;
+    top_ = Wrap(in_.top);
+    bottom_ = Wrap(in_.bottom);
+    height_ = Wrap(in_.height);
+    width_ = Wrap(in_.width);
+    screenW_ = Wrap(in_.screenWidth);
+    screenH_ = Wrap(in_.screenHeight);
+    shadow_ = Wrap(in_.shadowOffset);
+    tallTable_ = height_ >= 500;
+    tallScreen_ = screenH_ > 499;
+
+    MainGame.SetOpt(90, 0);
+    v_ = 15;
+    if (screenH_ < 500 && dest_.count > 4 && stock_.count > 1) v_ = 5;
+    m_ = tallTable_ ? 10 : 5;
+    P_ = Wrap(tallTable_ ? width_ - 2 : width_ - 12);
+
+    int& row1 = rows_[1];
+    row1 = Wrap(top_ + m_ + (stock_.row == '1' ? 15 : 0));
+    rows_[2] = Wrap(row1 + m_ + H_ + ((stock_.row == '2' || stock_.style == 3) ? 15 : 0));
+    rows_[3] = Wrap(rows_[2] + m_ + H_);
+    rows_[4] = Wrap(rows_[3] + m_ + H_);
+    // height > 0.8 x screen height, without the fraction.
+    rows_[5] = Wrap(5LL * height_ > 4LL * screenH_ ? height_ - H_ - 50 : screenH_ - H_ - 30);
+    rows_[6] = Wrap(rows_[2] + Trunc(rows_[3] - rows_[2], 2));
+    if (tab_.style == 15) {
+        rows_[1] = Wrap(top_ + 15);
+        rows_[2] = Wrap(top_ + H_ + 20);
+        rows_[3] = Wrap(top_ + 2LL * H_ + 25);
+    }
+
+    K_ = Wrap(bottom_ - top_);
+    b3_ = Wrap(std::max<long long>(top_ + Trunc(K_ - 3LL * H_ - 20, 2), top_ + 2));
+    b4_ = Wrap(std::max<long long>(top_ + Trunc(K_ - 4LL * H_ - 30, 2), top_ + 2));
+
+    N_ = P_ >= 650 ? 5 : 3;
+    if (stock_.count > 0) {
+        N_ = Wrap(N_ + shadow_);
+        const int st = stock_.style;
+        if (st == 3 || st == 4 || st == 5 || st == 16 || st == 19 || third_.style == 4) N_ += 15;
+    }
+    a_ = 0;
+    b_ = 4;
+}
+
+std::optional<int> Layout::Row(char digit, bool zeroIsOne) const {
+    if (zeroIsOne && digit == '0') digit = '1';
+    if (digit < '1' || digit > '6') return std::nullopt;
+    return rows_[static_cast<size_t>(digit - '0')];
+}
+
+// The row above a row digit; the middle row 6 lies below row 2. Row 1 has
+// none above it.
+std::optional<int> Layout::RowBefore(char digit) const {
+    switch (digit) {
+        case '2':
+        case '3':
+        case '4':
+        case '5': return rows_[static_cast<size_t>(digit - '0' - 1)];
+        case '6': return rows_[2];
+        default: return std::nullopt;
+    }
+}
+
+// Rows 1..4 of the standard rows; further rows continue at the same pitch.
+int Layout::StandardRow(int n) const {
+    if (n <= 4) return rows_[static_cast<size_t>(std::max(n, 1))];
+    return Wrap(rows_[4] + static_cast<long long>(n - 4) * (m_ + H_));
+}
+
+std::optional<int> Layout::Run(bool correctOverlap) {
+    Common();
+    if (IsWholeTableStyle(tab_.style)) {
+        WholeTable(tab_.style);
+        return std::nullopt;
+    }
+    GeneralTableau(tab_.style);
+    Stock();
+    b_ = std::max(4, Trunc(a_, 3));
+    Foundations();
+    if (tab_.style == 20) TableauUnderFoundations();
+    Reserve();
+    ThirdPile();
+    if (correctOverlap) {
+        if (auto start = OverlapStart()) return start;
+    }
+    if (StockTop(1) == kOffStock) MainGame.SetStockTop(1, StockTop(0));
+    return std::nullopt;
+}
+
+// ---------------------------------------------------------------------------
+// Whole-table styles: the tableau and whichever other groups the style owns.
+
+void Layout::WholeTable(int style) {
+    const int W = W_, H = H_, P = P_, K = K_, top = top_, N = N_;
+    const int row1 = rows_[1];
+    switch (style) {
+        case 51: {  // 4 x 4 grid, stock and third pile beside it
+            int x0 = Trunc(P - (4LL * W + 40), 2);
+            int o = 70;
+            if (x0 - W - 80 < 0) {
+                o = 35;
+                if (x0 - W - 45 < 0) {
+                    o = 15;
+                    if (x0 - W - 25 < 0) x0 = Wrap(W + N + 15);
+                }
+            }
+            int y0 = Wrap(std::max<long long>(top + Trunc(K - 4LL * H - 30, 2), row1));
+            for (int i = 0; i < 16; ++i) {
+                SetX(i, x0 + static_cast<long long>(i % 4) * (W + 10));
+                SetY(i, y0 + static_cast<long long>(i / 4) * (H + 10));
+            }
+            SetStock(0, X(0) - W - o, Y(4) + Trunc(H + 10, 2));
+            MainGame.SetStockLeft(1, kHidden);
+            SetStock(2, X(3) + W + o, StockTop(0));
+            for (int i = 0; i < 4; ++i) MainGame.SetDestLeft(i, kHidden);
+            break;
+        }
+        case 52: {  // cross of five
+            int s = tallTable_ ? 35 : 25;
+            int x1 = Trunc(P - (3LL * W + 2 * s), 2);
+            if (x1 - W - 2 * s - 25 < 0) x1 = Wrap(W + 2LL * s + 25);
+            SetX(1, x1);
+            SetX(0, X(1) + W + s);
+            SetX(2, X(0));
+            SetX(3, X(2) + W + s);
+            SetX(4, X(0));
+            for (int i = 5; i <= 7; ++i) SetX(i, kHidden);
+            SetY(0, std::max<long long>(top + Trunc(K - 3LL * H - 2 * s, 2), row1));
+            SetY(1, Y(0) + s + H);
+            SetY(2, Y(1));
+            SetY(3, Y(1));
+            SetY(4, Y(3) + s + H);
+            SetStock(0, X(1) - W - 2 * s, Y(0));
+            SetStock(1, X(1) - W - 2 * s, Y(1));
+            SetDest(0, X(1) + 7, Y(0) + 7);
+            SetDest(1, X(3) - 7, Y(0) + 7);
+            SetDest(2, X(1) + 7, Y(4) - 7);
+            SetDest(3, X(3) - 7, Y(4) - 7);
+            break;
+        }
+        case 54: {  // staircase
+            int e = tallScreen_ ? 40 : 15;
+            SetStock(0, e, row1);
+            SetStock(1, e, rows_[2] + 10);
+            int e72 = MainGame.Opt(72);
+            long long t = Trunc(W, 2) + Trunc(e72, 2);
+            long long x0 = Trunc(P - W, 2);
+            // Moves right in steps of 3 until pile 6 clears the stock; solved
+            // directly so that no card size can make it spin.
+            long long clear = StockLeft(0) + static_cast<long long>(W) + 3;
+            if (clear >= x0 - 5 * t) x0 += 3 * ((clear - (x0 - 5 * t)) / 3 + 1);
+            for (int i = 0; i <= 6; ++i) SetX(i, x0 - i * t);
+            long long third = P - t - W;
+            long long least = X(5) + 6LL * W + 5LL * e72;
+            if (third < least) third = least + 3;
+            SetStock(2, third, row1);
+            SetY(0, row1);
+            int step = Trunc(H, 2) + (tallScreen_ ? 4 : -8);
+            for (int i = 1; i <= 7; ++i) SetY(i, Y(i - 1) + step);
+            break;
+        }
+        case 57: {  // two rows of six
+            int s = tallScreen_ ? 10 : 3;
+            int d = tallScreen_ ? 45 : 20;
+            int left = Trunc(P - 2LL * W - 15, 2);
+            SetStock(0, left, row1 + d);
+            SetStock(1, static_cast<long long>(left) + W + 15, row1 + d);
+            SetX(0, Trunc(P - 6LL * W - 5 * s, 2));
+            for (int i = 1; i <= 5; ++i) SetX(i, X(i - 1) + W + s);
+            for (int i = 0; i <= 5; ++i) {
+                SetY(i, rows_[2] + d);
+                SetX(i + 6, X(i));
+                SetY(i + 6, rows_[3] + d);
+            }
+            int f = tallScreen_ ? 50 : 15;
+            int lowTop = tallScreen_ ? rows_[4] : rows_[3] + 50;
+            SetDest(0, X(0) - W - f, row1);
+            SetDest(1, X(5) + W + f, row1);
+            SetDest(2, DestLeft(0), lowTop);
+            SetDest(3, DestLeft(1), lowTop);
+            break;
+        }
+        case 58: {  // four rows of five
+            int l = tallTable_ ? 30 : 10;
+            int s = tallTable_ ? 50 : 30;
+            long long left = std::max<long long>(Trunc(P - (7LL * W + 100), 2) - W - 37, 25);
+            SetStock(0, left, b4_ - l);
+            SetStock(1, StockLeft(0) + W + 15, b4_ - l);
+            SetX(0, StockLeft(1) + s + W);
+            for (int i = 1; i <= 4; ++i) SetX(i, X(i - 1) + W + 10);
+            for (int k = 0; k < 4; ++k)
+                for (int j = 0; j < 5; ++j) {
+                    SetX(5 * k + j, X(j));
+                    SetY(5 * k + j, BlockRow(k + 1));
+                }
+            SetDest(0, X(0) - W - 30, BlockRow(2));
+            SetDest(1, X(4) + W + 30, BlockRow(2));
+            SetDest(2, DestLeft(0), BlockRow(3));
+            SetDest(3, DestLeft(1), BlockRow(3));
+            break;
+        }
+        case 66: {  // 5 x 5 grid
+            int r = tallScreen_ ? 3 : 1;
+            int x0 = std::max(Trunc(P - (6LL * W + 62), 2), 15);
+            long long y0 = std::max<long long>(top + Trunc(K - 5LL * H - 4 * r, 2), top + 2);
+            for (int i = 0; i < 25; ++i) {
+                SetX(i, x0 + static_cast<long long>(i % 5) * (W + 3));
+                SetY(i, y0 + static_cast<long long>(i / 5) * (H + r));
+            }
+            SetStock(0, X(4) + W + 50, Y(5) + Trunc(H, 3));
+            SetStock(2, StockLeft(0), Y(15) - Trunc(H, 3));
+            break;
+        }
+        case 103: {  // eight foundations in a row, the tableau unused
+            long long ftop = std::max<long long>(top + Trunc(K - 2LL * H - 105, 2), top + 5);
+            int f1 = std::max(Trunc(P - 8LL * W - 35, 2), 25);
+            for (int i = 0; i < 8; ++i) SetDest(i, f1 + static_cast<long long>(i) * (W + 5), ftop);
+            SetStock(0, DestLeft(3) - 15, DestTop(0) + H + 45);
+            SetStock(1, DestLeft(4) + 15, DestTop(0) + H + 45);
+            break;
+        }
+        case 108: {
+            int s = tallTable_ ? 10 : 6;
+            long long btop =
+                std::max<long long>(top + Trunc(K - 4LL * H - 7 * s - 35, 2), top + 15);
+            SetStock(0, Trunc(W, 2), btop);
+            SetStock(1, StockLeft(0) + W + 15, btop);
+            long long f1 = Trunc(P - 4LL * W - 30, 2);
+            if (f1 < StockLeft(1) + W + 20) f1 = StockLeft(1) + W + 20;
+            for (int i = 0; i < 4; ++i)
+                SetDest(i, f1 + static_cast<long long>(i) * (W + 10), StockTop(0) + s);
+            long long f5 = DestLeft(0) - 20 - 2LL * W;
+            for (int i = 4; i < 12; ++i)
+                SetDest(i, f5 + static_cast<long long>(i - 4) * (W + 10), DestTop(0) + H + s);
+            SetX(0, DestLeft(4) + Trunc(70 - 49, 2));
+            SetY(0, DestTop(4) + H + 4 * s);
+            for (int i = 1; i <= 7; ++i) {
+                SetX(i, X(i - 1) + W + 7);
+                SetY(i, Y(0));
+            }
+            for (int i = 8; i <= 15; ++i) {
+                SetX(i, X(i - 8));
+                SetY(i, Y(0) + H + 7);
+            }
+            break;
+        }
+        case 123:
+        case 124:
+        case 125: {  // square grids
+            bool third = GameRules[370] != 0;
+            int n, s, f1, f2;
+            if (style == 123) {
+                n = 4;
+                s = third ? 5 : 10;
+                f1 = third ? 6 : 4;
+                f2 = third ? 4 : 3;
+                if (!tallTable_) s = 1;
+            } else if (style == 124) {
+                n = 3;
+                s = tallTable_ ? 15 : 10;
+                f1 = 3;
+                f2 = 2;
+            } else {
+                n = 5;
+                s = tallTable_ ? 3 : 1;
+                f1 = third ? 7 : 5;
+                f2 = third ? 4 : 3;
+            }
+            long long span = static_cast<long long>(f1) * W + static_cast<long long>(f2) * s;
+            if (style == 123) span += 10;
+            int x0 = std::max(Trunc(P - span, 2), 25);
+            int y0 = Wrap(top + Trunc(K - static_cast<long long>(n) * H - (n - 1LL) * s, 2));
+            for (int i = 0; i < n * n; ++i) {
+                SetX(i, x0 + static_cast<long long>(i % n) * (W + s));
+                SetY(i, y0 + static_cast<long long>(i / n) * (H + s));
+            }
+            if (GameRules[370] == 1) {
+                if (style == 123) SetStock(2, X(3) + s + 2LL * W, Y(7) + Trunc(H + s, 2));
+                if (style == 125) SetStock(2, X(4) + s + 2LL * W, Y(10));
+            }
+            break;
+        }
+        case 126: {  // rows of 4, 5 and 4
+            int s = tallTable_ ? 5 : 3;
+            SetX(4, std::max(Trunc(P - 5LL * W - 4 * s, 2), 25));
+            long long y0 = std::max<long long>(top + Trunc(K - 3LL * H - 2 * s, 2), row1);
+            for (int i = 0; i < 4; ++i) {
+                SetX(i, X(4) + Trunc(W + s, 2) + static_cast<long long>(i) * (W + s));
+                SetY(i, y0);
+            }
+            for (int i = 5; i <= 8; ++i) SetX(i, X(i - 1) + W + s);
+            for (int i = 4; i <= 8; ++i) SetY(i, Y(0) + H + s);
+            for (int i = 9; i <= 12; ++i) {
+                SetX(i, X(i - 9));
+                SetY(i, Y(8) + H + s);
+            }
+            break;
+        }
+        case 127:
+        case 128:
+        case 129: {  // one column of rows, third pile to the right
+            int n = style == 127 ? 4 : style == 128 ? 5 : 3;
+            int s = style == 128 ? (tallTable_ ? 3 : 1) : (tallTable_ ? 5 : 2);
+            int cardsAcross = style == 127 ? 8 : style == 128 ? 10 : 6;
+            int x0 = std::max(
+                Trunc(P - static_cast<long long>(cardsAcross) * W - (cardsAcross - 2LL) * s, 2),
+                25);
+            long long least = style == 127 ? row1 : top + 5;
+            long long y0 = std::max<long long>(
+                top + Trunc(K - static_cast<long long>(n) * H - (n - 1LL) * s, 2), least);
+            for (int i = 0; i < n; ++i) {
+                SetX(i, x0);
+                SetY(i, y0 + static_cast<long long>(i) * (H + s));
+            }
+            if (style == 127) SetStock(2, X(0) + 7LL * W + s, Y(1) + Trunc(H + s, 2));
+            if (style == 128) SetStock(2, X(0) + 9LL * W + s, Y(2));
+            if (style == 129) SetStock(2, X(1) + 5LL * W + s, Y(1));
+            break;
+        }
+        case 130: {  // ten foundations over two rows of ten
+            int s = tallTable_ ? 5 : 2;
+            int f1 = std::max(Trunc(P - 10LL * W - 9 * s, 2), 10);
+            long long ftop = std::max<long long>(top + Trunc(K - 3LL * H - 90, 2), top + 5);
+            for (int i = 0; i < 10; ++i) SetDest(i, f1 + static_cast<long long>(i) * (W + s), ftop);
+            for (int i = 0; i < 10; ++i) {
+                SetX(i, DestLeft(i));
+                SetY(i, DestTop(0) + H + 15);
+            }
+            for (int i = 10; i < 20; ++i) {
+                SetX(i, X(i - 10));
+                SetY(i, Y(0) + H + 60);
+            }
+            break;
+        }
+        case 172: {  // 3 x 3 grid with a pile on each side
+            long long x0 = std::max(Trunc(P - (5LL * W + 95), 2), 20) + 30LL + W;
+            long long y0 = std::max<long long>(top + Trunc(K - 3LL * H - 20, 2), top + 10);
+            for (int i = 0; i < 9; ++i) {
+                SetX(i, x0 + static_cast<long long>(i % 3) * (W + 10));
+                SetY(i, y0 + static_cast<long long>(i / 3) * (H + 10));
+            }
+            SetStock(0, X(0) - 30 - W, Y(3));
+            SetDest(0, X(2) + 30LL + W, Y(3));
+            break;
+        }
+        case 118: {  // column of four at the left edge
+            // The table top joins the half before the fraction is dropped.
+            long long y0 = std::max<long long>(Trunc(2LL * top + K - 5LL * H - 45, 2), top + 10);
+            for (int i = 0; i < 4; ++i) {
+                SetX(i, 5);
+                SetY(i, y0 + static_cast<long long>(i) * (H + 10));
+            }
+            SetStock(GameRules[370] != 0 ? 2 : 0, X(0) + 6LL * W + 12, Y(3) + H + 16);
+            break;
+        }
+        case 61: {  // four piles top left, twelve foundations in a ring
+            int s = tallTable_ ? 5 : 2;
+            int d = tallTable_ ? 31 : 0;
+            for (int i = 0; i < 4; ++i) {
+                SetX(i, 10 + static_cast<long long>(i) * (W + s));
+                SetY(i, top + 15);
+            }
+            std::array<long long, 13> L{}, T{};
+            L[1] = 4LL * W + X(3) - 10;
+            T[1] = Y(0);
+            L[2] = L[1] + W + s;
+            T[2] = T[1] + d;
+            L[3] = L[2] + W + s;
+            T[3] = T[2] + Trunc(H, 2);
+            L[4] = L[3] + Trunc(W, 2);
+            T[4] = T[3] + H + s;
+            L[5] = L[3];
+            T[5] = T[4] + H + s;
+            L[6] = L[2];
+            T[6] = T[5] + Trunc(H, 2) + 10;
+            L[7] = L[6] - W - s;
+            T[7] = T[6] + d;
+            L[8] = L[7] - W - s;
+            T[8] = T[6];
+            L[9] = L[8] - W - s;
+            T[9] = T[5];
+            L[10] = L[9] - Trunc(W, 2);
+            T[10] = T[4];
+            L[11] = L[9];
+            T[11] = T[3];
+            L[12] = L[8];
+            T[12] = T[2];
+            for (int i = 1; i <= 12; ++i)
+                SetDest(i - 1, L[static_cast<size_t>(i)], T[static_cast<size_t>(i)]);
+            for (int i = 4; i <= 7; ++i) {
+                SetX(i, X(0) + static_cast<long long>(i - 4) * (W + s));
+                SetY(i, DestTop(4));
+            }
+            break;
+        }
+        default: break;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// General tableau styles: one group among the others.
+
+void Layout::GeneralTableau(int style) {
+    if (!IsGeneralTableauStyle(style)) return;
+    if (auto y0 = Row(tab_.row, true)) {
+        for (int i = 0; i < 40; ++i) SetY(i, *y0);
+    }
+    switch (style) {
+        case 1:
+        case 14:
+        case 15: TableauRow(style); break;
+        case 2: {
+            a_ = P_ >= 650 ? 10 : 5;
+            long long x0 = overlapStart_
+                               ? *overlapStart_
+                               : Trunc(P_ - static_cast<long long>(g_) * W_ - (g_ - 1LL) * a_, 2);
+            x0 = std::max<long long>(x0, N_);
+            for (int i = 0; i < g_; ++i) SetX(i, x0 + static_cast<long long>(i) * (W_ + a_));
+            if (g_ == 0) SetX(0, x0);
+            break;
+        }
+        case 3:
+        case 11:
+        case 12:
+        case 21: TableauRowWithStock(style); break;
+        case 10:
+        case 18: TableauRows(style); break;
+        case 13: {
+            int x0 = tallScreen_ ? 48 : 8;
+            for (int i = 0; i < std::max(g_, 1); ++i)
+                SetX(i, x0 + static_cast<long long>(i) * (W_ + 4));
+            break;
+        }
+        default: break;  // 020 waits for the foundations
+    }
+}
+
+void Layout::TableauRow(int style) {
+    const long long g = g_, W = W_, P = P_, N = N_;
+    bool stockAbove = stock_.style == 4 || third_.style == 4;
+    a_ = std::clamp(Trunc(P - g * W, g + 1), 4, 20);
+    if (style == 1 && stockAbove) a_ = std::max(a_, 15);
+    long long x0 = Trunc(P - g * W - (g - 1) * a_, 2);
+    if (x0 < N) {
+        if (style == 1) {
+            x0 = N;
+        } else {
+            // Narrow the gap just enough (rounded up) for the row to start at
+            // the margin; one pile has no gap to narrow.
+            if (g > 1) {
+                a_ -= Trunc(100 * (N - x0) + 99 * (g - 1), 100 * (g - 1));
+                a_ = std::clamp(a_, 4, 20);
+            }
+            x0 = (screenW_ < 650 && (h_ == 8 || g_ == 10)) ? N - 2 : N;
+        }
+    }
+    SetX(0, x0);
+    bool wideAfterStock = style != 1 && stockAbove && a_ < 15 && stock_.count > 0;
+    for (int i = 1; i < g_; ++i) {
+        int gap = (wideAfterStock && i <= stock_.count) ? 15 : a_;
+        SetX(i, X(i - 1) + W + gap);
+    }
+}
+
+void Layout::TableauRowWithStock(int style) {
+    int c, z;
+    if (style == 11 || style == 21) {
+        c = 2;
+        z = 1;
+    } else {
+        c = 1;
+        z = 2;
+        if (screenH_ < 500) {
+            if (v_ > 10) v_ = 10;
+            N_ = 15;
+        }
+    }
+    const long long g = g_, W = W_, P = P_;
+    a_ = Trunc(P - (g + c) * W - static_cast<long long>(z) * v_ - 15LL * c, g + 4);
+    if (a_ < 4)
+        a_ = 4;
+    else if (a_ > 20)
+        a_ = 15;
+    if (style == 21) a_ = 4;
+    long long x0 = Trunc(P - 15LL * c - static_cast<long long>(z) * v_ - (g + c) * W - g * a_, 2);
+    if (h_ < 8 || (h_ == 8 && c == 1))
+        x0 = std::max<long long>(x0, N_);
+    else
+        x0 = std::max<long long>(x0, tallScreen_ ? 1 : -4);
+    x0 += c * (W + 15) + static_cast<long long>(z) * v_;
+    if (style == 11 || style == 12) x0 += v_;
+    for (int i = 0; i < std::max(g_, 1); ++i) SetX(i, x0 + i * (W + a_));
+}
+
+// 010 and 018: rows of equal length, pile i starting a new row at every
+// multiple of the row length.
+void Layout::TableauRows(int style) {
+    const int rowsWanted = std::max<int>(GameRules[361], 1);
+    const int per = std::max(g_ / rowsWanted, 1);
+    const long long W = W_;
+    long long x0;
+    std::optional<int> firstBlockRow;
+    if (style == 10) {
+        a_ = Trunc(85 * W, 100);
+        x0 = 15;
+    } else {
+        a_ = std::max(Trunc(P_ - per * W - 2, per + 1), Trunc(3 * W, 2));
+        x0 = tallScreen_ ? N_ + 10 : 15;
+        char d = tab_.row == '0' ? '1' : tab_.row;
+        if (d >= '1' && d <= '9') firstBlockRow = d - '0';
+    }
+    auto rowTop = [&](int r) -> std::optional<int> {
+        if (style == 18) {
+            if (!firstBlockRow) return std::nullopt;
+            return Wrap(BlockRow(*firstBlockRow + r));
+        }
+        if (rowsWanted == 1) return b3_;
+        return StandardRow(r + 1);
+    };
+    int row = 0;
+    SetX(0, x0);
+    auto top0 = rowTop(0);
+    if (top0) {
+        for (int i = 0; i < 40; ++i) SetY(i, *top0);
+    }
+    for (int i = 1; i < g_; ++i) {
+        if (i % per == 0 && rowsWanted > 1) {
+            ++row;
+            SetX(i, x0);
+        } else {
+            SetX(i, X(i - 1) + W + a_);
+        }
+        if (auto t = rowTop(row)) SetY(i, *t);
+    }
+}
+
+void Layout::TableauUnderFoundations() {
+    if (h_ < 1) return;
+    const long long g = g_, W = W_;
+    long long f1 = DestLeft(0);
+    long long x0 = f1 + Trunc(DestLeft(h_ - 1) + W - f1 - W * g - 10 * g + 10, 2);
+    for (int i = 0; i < std::max(g_, 1); ++i) SetX(i, x0 + i * (W + 10));
+}
+
+// ---------------------------------------------------------------------------
+
+void Layout::Stock() {
+    const int count = stock_.count;
+    if (count <= 0) return;
+    auto top = Row(stock_.row, true);
+    if (!top) return;
+    const long long W = W_, v = v_;
+    const bool r9 = GameRules[9] == 1, r10 = GameRules[10] == 1;
+    auto setTop = [&](int i) { MainGame.SetStockTop(i, *top); };
+    switch (stock_.style) {
+        case 4:
+            if (r9 && r10) {
+                MainGame.SetStockLeft(0, X(0));
+                MainGame.SetStockLeft(1, X(1));
+            } else if (r10) {
+                MainGame.SetStockLeft(1, X(0));
+            } else if (r9) {
+                MainGame.SetStockLeft(0, X(0));
+            }
+            setTop(0);
+            setTop(1);
+            break;
+        case 5:
+            for (int i = 0; i < std::min(count, 3); ++i)
+                SetStock(i, N_ + static_cast<long long>(i) * (N_ + W), *top);
+            break;
+        case 3:
+            SetStock(0, X(0) - W - 2 * v, *top);
+            if (r10) SetStock(1, StockLeft(0), rows_[2]);
+            break;
+        case 11:
+            SetStock(1, X(0) - W - 3 * v, *top);
+            SetStock(0, StockLeft(1) - W - v, *top);
+            break;
+        case 13: {
+            int indent = shadow_ > 1 ? Trunc(shadow_, 2) : shadow_;
+            if (screenH_ < 500 && h_ == 8 && count > 1) indent = -3;
+            SetStock(0, indent + 15LL, *top);
+            if (count > 1) SetStock(1, StockLeft(0) + W + 15, *top);
+            break;
+        }
+        case 16:
+        case 19: {
+            setTop(0);
+            int i = r9 ? 0 : 1;
+            MainGame.SetStockLeft(i, Wrap(X(0) - W - (stock_.style == 16 ? 2 : 4) * v));
+            break;
+        }
+        case 21: {
+            int e = (tallScreen_ || h_ < 5) ? 5 : 0;
+            SetStock(1, X(0) - W - v, *top);
+            SetStock(0, StockLeft(1) - W - e - 15, *top);
+            break;
+        }
+        default: break;
+    }
+}
+
+void Layout::Foundations() {
+    const int h = h_;
+    if (h <= 0) return;
+    const auto top = Row(dest_.row, true);
+    const long long W = W_, P = P_;
+    auto place = [&](int i, long long left) {
+        if (top) SetDest(i, left, *top);
+    };
+    auto overLastColumns = [&] {
+        for (int i = 0; i < h; ++i) {
+            int col = g_ - h + i;
+            if (HasFila(col)) place(i, X(col));
+        }
+    };
+    auto leftwardFromLastColumn = [&](long long step) {
+        if (g_ < 1) return;
+        for (int i = h - 1; i >= 0; --i) place(i, X(g_ - 1) - (h - 1 - i) * step);
+    };
+    switch (dest_.style) {
+        case 7: overLastColumns(); break;
+        case 9: leftwardFromLastColumn(W + b_); break;
+        case 1: {
+            long long q = std::max(Trunc(P - h * W - 2, h + 1), 1);
+            for (int i = 0; i < h; ++i) place(i, q + i * (W + q));
+            break;
+        }
+        case 2: {
+            b_ = std::max(Trunc(a_, 2), 4);
+            long long f1 = Trunc(P - h * W - (h - 1LL) * b_, 2);
+            for (int i = 0; i < h; ++i) place(i, f1 + i * (W + b_));
+            break;
+        }
+        case 8: {
+            long long last = P - W - N_ - 5;
+            for (int i = h - 1; i >= 0; --i) place(i, last - (h - 1LL - i) * (W + N_));
+            break;
+        }
+        case 13:
+            if (tallScreen_)
+                overLastColumns();
+            else
+                leftwardFromLastColumn(W + 2);
+            break;
+        case 17: {
+            int o, q;
+            if (tallScreen_) {
+                o = 17;
+                q = 4;
+            } else {
+                o = (h == 8 && stock_.count > 1) ? 4 : 7;
+                q = 3;
+            }
+            long long f1 = (GameRules[10] == 1 ? StockLeft(1) : StockLeft(0)) + W + o;
+            for (int i = 0; i < h; ++i) SetDest(i, f1 + i * (W + q), StockTop(0));
+            break;
+        }
+        case 22:
+            for (int i = 0; i < h; ++i)
+                if (HasFila(i)) place(i, X(i));
+            break;
+        default: break;
+    }
+}
+
+void Layout::Reserve() {
+    const int c = std::min<int>(res_.count, 10);
+    if (c <= 0) return;
+    auto top = Row(res_.row, false);
+    if (!top) return;
+    const long long W = W_, v = v_;
+    std::array<std::optional<long long>, 10> left{};
+    switch (res_.style) {
+        case 6:
+            for (int i = 0; i < c; ++i) left[static_cast<size_t>(i)] = X(0) + i * (W + b_);
+            break;
+        case 4:
+            for (int i = 0; i < c; ++i)
+                if (HasFila(i)) left[static_cast<size_t>(i)] = X(i);
+            break;
+        case 5:
+            for (int i = 0; i < c; ++i) left[static_cast<size_t>(i)] = N_ + i * (W + N_);
+            break;
+        case 7:
+            for (int i = 0; i < c; ++i)
+                if (HasFila(g_ - c + i)) left[static_cast<size_t>(i)] = X(g_ - c + i);
+            break;
+        case 11: left[0] = StockLeft(1); break;
+        case 12: left[0] = X(0) - W - (g_ > 7 ? Trunc(3 * v, 2) : 3 * v); break;
+        case 23: left[0] = StockLeft(0); break;
+        default: return;
+    }
+    for (int i = 0; i < c; ++i) {
+        if (left[static_cast<size_t>(i)])
+            MainGame.SetAppoggLeft(i, Wrap(*left[static_cast<size_t>(i)]));
+        MainGame.SetAppoggTop(i, *top);
+    }
+}
+
+void Layout::ThirdPile() {
+    if (third_.count <= 0) return;
+    switch (third_.style) {
+        case 16:
+            if (auto before = RowBefore(third_.row)) SetStock(2, StockLeft(0), *before + H_ + 20LL);
+            break;
+        case 6:
+            if (auto top = Row(third_.row, false)) SetStock(2, X(1), *top);
+            break;
+        case 7:
+            if (g_ < 1) break;
+            if (auto top = Row(third_.row, false)) SetStock(2, X(g_ - 1), *top);
+            break;
+        default: break;
+    }
+}
+
+// Whether the last reserve cell of a style-005 row runs into the tableau
+// (each pile widened by 85 on both sides); if so, where the tableau should
+// start instead.
+std::optional<int> Layout::OverlapStart() const {
+    const int c = std::min<int>(res_.count, 10);
+    if (res_.style != 5 || c <= 0) return std::nullopt;
+    const long long W = W_, H = H_;
+    const long long cl = MainGame.Opt(34 + c - 1), ct = MainGame.Opt(45 + c - 1);
+    const long long cr = cl + W, cb = ct + H;
+    for (int i = 0; i < 40; ++i) {
+        const long long fl = X(i) - 85, fr = X(i) + W + 85, ft = Y(i), fb = Y(i) + H;
+        auto inX = [&](long long x) { return x >= fl && x <= fr; };
+        auto inY = [&](long long y) { return y >= ft && y <= fb; };
+        bool hit = (inX(cl) || inX(cr)) && (inY(ct) || inY(cb));
+        if (!hit && (inX(cl) || inX(cr))) {
+            for (long long y = ct; y <= cb && !hit; y += 50) hit = inY(y);
+        }
+        if (hit) {
+            long long start = cl + W + 86;
+            return Wrap(start < 1 ? N_ : start);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string GroupCode(int rowRule, int styleRule) {
+    return std::to_string(rowRule).substr(0, 1) + FormatNumber(styleRule, 3);
+}
+
+TableRect MainWindowTableRect(std::optional<int> toolBarBottom, int clientHeight, int outerHeight,
+                              int outerWidth, int scrollBarWidth) {
+    TableRect r;
+    r.top = toolBarBottom ? *toolBarBottom : 5;
+    r.bottom = clientHeight - 1;
+    r.height = outerHeight;
+    r.width = outerWidth - scrollBarWidth;
+    return r;
+}
+
+TableRect PreviewTableRect(int pictureWidth, int pictureHeight) {
+    return TableRect{3, pictureHeight, pictureHeight, pictureWidth};
+}
+
+void ApplyTableRect(const TableRect& rect, LayoutInput& in) {
+    in.top = rect.top;
+    in.bottom = rect.bottom;
+    in.height = rect.height;
+    in.width = rect.width;
+}
+
+void LayOutPiles(const LayoutInput& in) {
+    std::optional<int> start = Layout(in, std::nullopt).Run(true);
+    // The corrected run moves a style-002 tableau clear of the reserve row;
+    // any other tableau would overlap again, so the correction runs once.
+    if (start) Layout(in, start).Run(false);
+
+    const int scroll = Wrap(in.scrollPosition);
+    for (int i = 0; i < 3; ++i) {
+        MainGame.SetOpt(123 + i, MainGame.StockLeft(i));
+        MainGame.SetOpt(127 + i, MainGame.StockTop(i) - scroll);
+    }
+    for (int i = 0; i < 16; ++i) {
+        MainGame.SetOpt(135 + i, MainGame.DestLeft(i));
+        MainGame.SetOpt(152 + i, MainGame.DestTop(i) - scroll);
+    }
+    MainGame.SetOpt(90, scroll);
+}
+
+void ResetAndLayOutPiles(const LayoutInput& in) {
+    ResetPileAnchors();
+    LayOutPiles(in);
+}
+
+bool CardSizeForLetter(char letter, int& width, int& height) {
+    switch (letter) {
+        case 'S':
+            width = 85;
+            height = 115;
+            return true;
+        case 'B':
+            width = 71;
+            height = 96;
+            return true;
+        case 'M':
+            width = 59;
+            height = 80;
+            return true;
+        case 'L':
+            width = 25;
+            height = 32;
+            return true;
+        default: return false;
+    }
+}
+
+void SetOverlapOffsets(char sizeLetter) {
+    for (int e : {64, 65, 66, 67}) MainGame.SetOpt(e, 0);
+    MainGame.SetOpt(75, 3);
+    MainGame.SetOpt(76, 3);
+    MainGame.SetOpt(72, 6);
+    int column;
+    switch (sizeLetter) {
+        case 'S':
+        case 'B': column = 0; break;
+        case 'M': column = 1; break;
+        case 'L': column = 2; break;
+        default: return;
+    }
+    static constexpr int kDownUp[3] = {18, 14, 3}, kDownDown[3] = {4, 4, 3};
+    static constexpr int kRightUp[3] = {12, 10, 3}, kRightDown[3] = {4, 4, 3};
+    static constexpr int kSide[3] = {7, 5, 3}, kColumnGap[3] = {12, 8, 4}, kRowGap[3] = {8, 6, 3};
+    const int r3 = GameRules[3], r5 = GameRules[5], r6 = GameRules[6];
+    if (r3 == 1 || r3 == 7 || r3 == 12 || r5 == 1) {
+        MainGame.SetOpt(64, kDownUp[column]);
+        MainGame.SetOpt(66, kDownDown[column]);
+    }
+    if (r3 == 2 || r6 != 0 || r5 == 2) {
+        MainGame.SetOpt(65, kRightUp[column]);
+        MainGame.SetOpt(67, kRightDown[column]);
+    }
+    if (r3 == 6) {
+        MainGame.SetOpt(83, kSide[column]);
+        MainGame.SetOpt(84, kSide[column]);
+    }
+    MainGame.SetOpt(101, kColumnGap[column]);
+    MainGame.SetOpt(102, kRowGap[column]);
+    if (r3 == 12) {
+        // x 2.5 with the fraction dropped.
+        MainGame.SetOpt(64, MainGame.Opt(64) * 5 / 2);
+        MainGame.SetOpt(66, MainGame.Opt(66) * 5 / 2);
+    }
+}
+
+std::vector<PilePosition> PilesOnTable() {
+    std::vector<PilePosition> out;
+    // Decided on the stored coordinates, where the markers live; the top
+    // reported is the one on screen.
+    const int scroll = MainGame.Opt(90);
+    auto add = [&](std::string name, int left, int storedTop) {
+        if (OnTable(left) && OnTable(storedTop))
+            out.push_back({std::move(name), left, storedTop - scroll});
+    };
+    static const char* kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Waste"};
+    for (int i = 0; i < 3; ++i) add(kStockNames[i], MainGame.StockLeft(i), MainGame.Opt(60 + i));
+    const int h = std::clamp<int>(GameRules[367], 0, 16);
+    const int g = std::clamp<int>(GameRules[368], 0, 40);
+    const int c = std::clamp<int>(GameRules[369], 0, 10);
+    for (int i = 0; i < h; ++i)
+        add("Dest" + std::to_string(i + 1), MainGame.DestLeft(i), MainGame.Opt(17 + i));
+    for (int i = 0; i < g; ++i)
+        add("Fila" + std::to_string(i + 1), FilaLeft[static_cast<size_t>(i)],
+            FilaTop[static_cast<size_t>(i)]);
+    for (int i = 0; i < c; ++i)
+        add("Appogg" + std::to_string(i + 1), MainGame.AppoggLeft(i), MainGame.Opt(45 + i));
+    return out;
+}
+
+std::string FormatPilePositions(const std::vector<PilePosition>& piles) {
+    std::string out;
+    for (const auto& p : piles)
+        out += p.name + " " + std::to_string(p.left) + " " + std::to_string(p.top) + "\n";
+    return out;
+}
+
+}  // namespace bw

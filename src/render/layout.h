@@ -1,0 +1,77 @@
+#pragma once
+// Where every pile of the current game lies on the table. A pure computation:
+// it reads GameRules (the five group codes and counts) and option entry 72,
+// and writes the pile anchors of TMainGame (entries 0..62, the drawing copies
+// 123..129 and 135..167, the scroll offset 90) and FilaLeft/FilaTop.
+// No Qt here: the rules tests and the command-line tool use it headless.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace bw {
+
+// Everything the layout needs besides the rules. All values are pixels and
+// are taken as 16-bit signed numbers, except the card size.
+struct LayoutInput {
+    // The table rectangle. The caller picks it: the main window's table (see
+    // MainWindowTableRect) or, while option entry 70 is 1, the open-game
+    // preview picture (PreviewTableRect).
+    int top = 0;     // first usable y
+    int bottom = 0;  // last usable y
+    int height = 0;  // height the tall-table tests use
+    int width = 0;
+    int cardWidth = 71;
+    int cardHeight = 96;
+    int shadowOffset = 9;  // 9 with card shadows on, else 0
+    int screenWidth = 0;   // the whole display, not the window
+    int screenHeight = 0;
+    int scrollPosition = 0;  // the table's vertical scroll bar
+};
+
+struct TableRect {
+    int top = 0;
+    int bottom = 0;
+    int height = 0;
+    int width = 0;
+};
+
+// The main window's table: below the visible tool bar (its bottom edge, or
+// nothing when no tool bar shows), down to the last client row, as wide as
+// the window without its vertical scroll bar. `height` is the outer height.
+TableRect MainWindowTableRect(std::optional<int> toolBarBottom, int clientHeight, int outerHeight,
+                              int outerWidth, int scrollBarWidth);
+// The open-game dialog's preview picture.
+TableRect PreviewTableRect(int pictureWidth, int pictureHeight);
+void ApplyTableRect(const TableRect& rect, LayoutInput& in);
+
+// A layout group code: the row digit (first character of the row rule's
+// decimal text) followed by the style rule as three digits, e.g. "2003".
+std::string GroupCode(int rowRule, int styleRule);
+
+// Lays out every pile of the current game. Piles that no style places keep
+// what they held before, so the caller resets the anchors first.
+void LayOutPiles(const LayoutInput& in);
+// ResetPileAnchors() followed by LayOutPiles(in).
+void ResetAndLayOutPiles(const LayoutInput& in);
+
+// Card width and height for a size letter S, B, M or L; false for any other.
+bool CardSizeForLetter(char letter, int& width, int& height);
+
+// The overlap offsets of option entries 64..67, 72, 75, 76, 83, 84, 101 and
+// 102 for a card size letter and the current GameRules (entries 3, 5, 6).
+void SetOverlapOffsets(char sizeLetter);
+
+struct PilePosition {
+    std::string name;  // "Mazzo", "Mazzo_Vis", "Waste", "Dest3", "Fila12", "Appogg1"
+    int left = 0;
+    int top = 0;  // as seen on screen: minus the scroll offset
+};
+
+// The current game's piles that lie on the table (both coordinates above
+// -10000): the stock group, then foundations, tableau and reserve cells up to
+// the game's counts.
+std::vector<PilePosition> PilesOnTable();
+// One line per pile: name, left and top separated by single blanks.
+std::string FormatPilePositions(const std::vector<PilePosition>& piles);
+
+}  // namespace bw

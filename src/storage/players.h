@@ -1,0 +1,99 @@
+#pragma once
+// The player list (section "Users" of the settings file, at most 20 names)
+// and the operations of the players dialog, free of any toolkit: the dialog
+// shows the list, asks for names and forwards the buttons here. Messages go
+// through the dialogs port.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "storage/preferences.h"
+
+namespace bw {
+
+inline constexpr int kMaxStoredPlayers = 20;
+inline constexpr int kMaxPlayerNameLength = 30;
+
+namespace players_msg {
+inline constexpr const char* kEnterName = "Please enter at least 1 character.";
+inline constexpr const char* kNameExists = "This player name already exists.";
+inline constexpr const char* kUnusableName =
+    "A player name cannot begin with \"[\" or contain \"=\".";
+inline constexpr const char* kCannotDeleteCurrent =
+    "It is impossible to delete the selected player.";
+inline constexpr const char* kConfirmDelete =
+    "Are you sure you want to delete the selected player?\n"
+    "Note: the statistics for this player will also be deleted.";
+inline constexpr const char* kSelectPlayer = "Select a player.";
+}  // namespace players_msg
+
+// The non-empty stored names, sorted alphabetically.
+std::vector<std::string> LoadPlayerNames();
+// Alphabetical without regard to case; names differing only in case keep a
+// fixed order.
+void SortPlayerNames(std::vector<std::string>& names);
+
+// What became of a name typed into the name dialog.
+enum class NameEntry {
+    Accepted,   // the list has changed
+    Retry,      // a message was shown; ask again with the typed text
+    Unchanged,  // an edit that kept the name: nothing to do
+};
+
+class PlayersModel {
+public:
+    // Fills the list, selects and remembers the current player (position
+    // 77) and arms saving on close.
+    void Open();
+
+    const std::vector<std::string>& names() const { return names_; }
+    int selected() const { return selected_; }  // -1: none
+    bool HasSelection() const { return selected_ >= 0; }
+    std::string SelectedName() const;
+    void SetSelected(int index);
+    // The player who was current when the list opened, following renames.
+    const std::string& rememberedPlayer() const { return remembered_; }
+    bool listChanged() const { return listChanged_; }
+    bool saveOnClose() const { return saveOnClose_; }
+
+    // New: validates the typed name and adds it.
+    NameEntry AddPlayer(const std::string& typed);
+    // Edit: renames the selected entry and, at once, the statistics.
+    NameEntry EditSelected(const std::string& typed);
+    // Delete: refuses the current player, asks, clears the player's
+    // statistics at once and removes the entry. True when removed.
+    bool DeleteSelected();
+
+    enum class SelectOutcome { NothingSelected, Declined, Kept, Changed };
+    struct SelectHooks {
+        // The quit-game confirmation with the given question; true to go on
+        // (also when no question is due).
+        std::function<bool(const std::string&)> confirmQuitGame;
+        // Ends the running game for the player in position 77.
+        std::function<void()> endGame;
+    };
+    // Select: switches to the selected player (ending the game of the old
+    // one) and saves. The dialog closes unless NothingSelected or Declined.
+    SelectOutcome SelectPlayer(const SelectHooks& hooks);
+    // Close: saves with the remembered player unless Select already saved.
+    void Close();
+    // Makes `name` current and writes the list when it changed. False when
+    // the settings file could not be written.
+    bool Save(const std::string& name);
+
+    // Blanks trimmed, cut to the name field's 30 characters.
+    static std::string Normalize(const std::string& typed);
+
+private:
+    // The message for an unusable name, or nullptr.
+    const char* Problem(const std::string& name, int ignoreIndex) const;
+    void Resort(const std::string& selectName);
+
+    std::vector<std::string> names_;
+    int selected_ = -1;
+    std::string remembered_;
+    bool listChanged_ = false;
+    bool saveOnClose_ = false;
+};
+
+}  // namespace bw

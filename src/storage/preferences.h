@@ -1,0 +1,150 @@
+#pragma once
+// The user's preferences in "DATA\Cfg.dat": read once at start-up into the
+// parameter block and the option table, and written back key by key the
+// moment a command or dialog changes one. Nothing is cached; every access
+// opens the file anew, so a value written here is seen by the next reader.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace bw {
+
+namespace section {
+inline constexpr const char* kPreference = "Preference";
+inline constexpr const char* kSettings = "Settings";
+inline constexpr const char* kParameters = "Parameters";
+inline constexpr const char* kUsers = "Users";
+inline constexpr const char* kAutoplay = "Autoplay";
+inline constexpr const char* kShowMessages = "Show_Messages";
+}  // namespace section
+
+// Keys that later code reads or writes directly (section "Preference" unless
+// noted). Keys are compared without regard to case, so "Background_def" as
+// loaded and "Background_Def" as written are one entry.
+namespace key {
+inline constexpr const char* kSoundsEnabled = "Sounds_Enabled";
+inline constexpr const char* kSoundsSplash = "Sounds_Splash";
+inline constexpr const char* kBackCard = "Back_Card";
+inline constexpr const char* kCard = "Card";
+inline constexpr const char* kBackgroundBmp = "Background_bmp";
+inline constexpr const char* kBackgroundCol = "Background_Col";
+inline constexpr const char* kBackgroundFixedCol = "Background_Fixed_Col";
+inline constexpr const char* kBackgroundDef = "Background_Def";
+inline constexpr const char* kFadeBackground = "Fade_Background";
+inline constexpr const char* kCustomizedBackground = "Customized_Background";
+inline constexpr const char* kCustomizedDeck = "Customized_Deck";
+inline constexpr const char* kCustomizedCardsSet = "Customized_Cards_Set";
+inline constexpr const char* kToolBarLarge = "ToolBar_Large";
+inline constexpr const char* kToolBarFlat = "ToolBar_Flat";
+inline constexpr const char* kShowTime = "Show_Time";
+inline constexpr const char* kShowScore = "Show_Score";
+inline constexpr const char* kConfirmQuit = "ConfirmQuit";
+inline constexpr const char* kConfirmQuitGame = "ConfirmQuitGame";
+inline constexpr const char* kConfirmSaveAndExit = "ConfirmSaveAndExit";
+inline constexpr const char* kConfirmSaveAndExitType = "ConfirmSaveAndExitType";
+inline constexpr const char* kCardsAnimate = "Cards_Animate";
+inline constexpr const char* kWinningAnimation = "Winning_Animation";
+inline constexpr const char* kWinningAnimations = "Winning_Animations";
+inline constexpr const char* kWinningAnimationsTime = "Winning_Animations_Time";
+inline constexpr const char* kHighlightsFoundationsColor = "HighLights_Foundations_Color";
+inline constexpr const char* kGame = "Game";
+inline constexpr const char* kGameName = "Game_Name";
+inline constexpr const char* kGameTreeNum = "Game_TreeNum";
+inline constexpr const char* kGameTreePos = "Game_TreePos";
+inline constexpr const char* kOpenPreviewGame = "Open_Preview_Game";
+inline constexpr const char* kOpenShowWonLost = "Open_Show_Won_Lost";
+inline constexpr const char* kUserDefault = "UserDefault";
+inline constexpr const char* kAutoPlay = "AutoPlay";
+inline constexpr const char* kAutoPlayAllGames = "AutoPlay_All_Games";
+inline constexpr const char* kMaximized = "MainWindowState_Maximized";
+inline constexpr const char* kWindowLeft = "MainWindowState_Left";
+inline constexpr const char* kWindowTop = "MainWindowState_Top";
+inline constexpr const char* kWindowWidth = "MainWindowState_Width";
+inline constexpr const char* kWindowHeight = "MainWindowState_Height";
+inline constexpr const char* kNewsQuestion = "News_Question";
+inline constexpr const char* kNewsFirstDisplay = "News_First_Display";
+inline constexpr const char* kTipsStartUp = "Tips_StartUp";
+// Section "Settings".
+inline constexpr const char* kRandomGameType = "Random_Game_Type";
+inline constexpr const char* kGamesFastSearchType = "Games_Fast_Search_Type";
+// Section "Parameters".
+inline constexpr const char* kRunExe = "Run_Exe";
+// Section "Autoplay".
+inline constexpr const char* kAutoplayGames = "Games";
+}  // namespace key
+
+// Reads the settings file into the parameter block and the option table,
+// applies the settings that shape the main window through Window(), and
+// writes the first-run players and the start counter. A missing or damaged
+// file yields the defaults; failed writes are ignored.
+void LoadPreferences();
+
+// Extra set-up of face set "004", installed by the card-image code and run
+// while loading when that set is chosen. An empty function does nothing.
+void SetDeckFourSetUp(std::function<void()> setUp);
+
+// The card shadow (9 pixels, or 0 when "Cards_Shadowed" is "N") as of the
+// last LoadPreferences; the layout and drawing take their offset from it.
+int PreferredShadowOffset();
+
+// Pointer shapes of the card table from "Cursor" (position 172), as numbers
+// of the loaded shapes (10..15, 20..25, 30); 0 means the default arrow.
+// "Cursor" v shows shape v, and v + 10 while cards are dragged; 10 gives the
+// arrow for both, and so does a number for which no shape is loaded.
+int TableCursorShape();
+int DragCursorShape();
+
+// Pages of the information dialog's picture notebook.
+constexpr int kAdvicePageColor = 0;
+constexpr int kAdvicePage640x480 = 1;
+extern const char* const kScreenUnder256ColorsText;
+
+// Shows the information dialog unless section "Show_Messages" holds "N" for
+// `messageKey`; writes "N" there when the user ticks "don't show again".
+// True when the dialog was shown.
+bool ShowAdviceMessage(const std::string& text, const std::string& messageKey, int page);
+
+// Plain reads and writes. Writes return false when the file cannot be
+// written (missing "DATA" folder, read-only file) and change nothing then.
+std::string ReadPreference(const std::string& key, const std::string& def);
+int64_t ReadPreferenceInt(const std::string& key, int64_t def);
+std::string ReadSetting(const std::string& sect, const std::string& key, const std::string& def);
+int64_t ReadSettingInt(const std::string& sect, const std::string& key, int64_t def);
+bool WritePreference(const std::string& key, const std::string& value);
+bool WritePreferenceInt(const std::string& key, int64_t value);
+bool WritePreferenceYN(const std::string& key, bool on);
+bool WriteSetting(const std::string& sect, const std::string& key, const std::string& value);
+bool WriteSettingInt(const std::string& sect, const std::string& key, int64_t value);
+
+// A changed switch or number goes into its field and into the file at once.
+bool StoreSwitch(int position, const std::string& key, bool on);
+bool StoreNumber(int position, int width, const std::string& key, int64_t value);
+
+// "User001".."User020" of section "Users".
+std::string UserKey(int number);
+
+struct WindowPlacement {
+    bool maximized = true;
+    int left = 50;
+    int top = 50;
+    int width = 0;
+    int height = 0;
+};
+// The stored placement; width and height default to the screen's less 150.
+WindowPlacement ReadWindowPlacement(int screenWidth, int screenHeight);
+// Maximised writes only the flag; otherwise the flag "N" and the rectangle.
+bool WriteWindowPlacement(const WindowPlacement& placement);
+
+// The game chosen in the open-game dialog or by game selection.
+bool WriteChosenGame(int gameId, const std::string& name, int treeNum, int treePos);
+// Shut-down: the single autoplay switch (only in the all-games mode, option
+// 105 = 1) and the random game type (option 104).
+bool WriteExitPreferences(bool autoplayOn);
+// The user's own background picture cannot be used: forget it and fall back
+// to the default background.
+bool DropCustomBackground();
+// The user's own card back or face images cannot be used.
+bool DropCustomDeck();
+bool DropCustomCardSet();
+
+}  // namespace bw

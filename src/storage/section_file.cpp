@@ -1,0 +1,568 @@
+#include "storage/section_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+
+#include "core/ports.h"
+#include "platform/paths.h"
+#include "platform/tempfile.h"
+
+namespace bw {
+
+namespace {
+
+constexpr size_t kBlock = 8192;
+constexpr size_t kWriteBuffer = 65536;
+constexpr size_t kEntryPiece = 200;
+
+class Fd {
+public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    ~Fd() { Close(); }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    bool ok() const { return fd_ >= 0; }
+    void Close() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+
+private:
+    int fd_;
+};
+
+// Opens `path` only when it is a regular file; -1 otherwise.
+int OpenRegular(const std::string& path, int flags) {
+    int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Up to `n` bytes at `offset`; fewer at the end of the file or on an error.
+std::string ReadAt(int fd, int64_t offset, size_t n) {
+    std::string out(n, '\0');
+    size_t got = 0;
+    while (got < n) {
+        ssize_t r = ::pread(fd, out.data() + got, n - got, static_cast<off_t>(offset + got));
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) break;
+        got += static_cast<size_t>(r);
+    }
+    out.resize(got);
+    return out;
+}
+
+bool WriteAll(int fd, const char* data, size_t n) {
+    while (n > 0) {
+        ssize_t w = ::write(fd, data, n);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) return false;
+        data += w;
+        n -= static_cast<size_t>(w);
+    }
+    return true;
+}
+
+std::optional<int64_t> FindInFd(int fd, const std::string& text, int64_t from) {
+    if (text.empty() || from < 0) return std::nullopt;
+    // Consecutive blocks overlap by the text's length, so a match across a
+    // block boundary lies whole in the second block.
+    const size_t block = std::max(kBlock, text.size() * 2);
+    int64_t pos = from;
+    for (;;) {
+        std::string buf = ReadAt(fd, pos, block);
+        size_t i = buf.find(text);
+        if (i != std::string::npos) return pos + static_cast<int64_t>(i);
+        if (buf.size() < block) return std::nullopt;
+        pos += static_cast<int64_t>(block - text.size());
+    }
+}
+
+std::string HeaderOf(const std::string& section) {
+    return "[" + section + "]";
+}
+
+bool IsStorableSection(const std::string& section) {
+    return section.find_first_of("\r\n") == std::string::npos;
+}
+
+struct Section {
+    int64_t header = 0;           // offset of "["
+    int64_t bodyStart = 0;        // first byte after the header line
+    bool terminated = true;       // the header line has a line end
+    std::optional<int64_t> next;  // offset of the next section's "["
+};
+
+// The first occurrence of the header as a whole line. A "[name]" inside a
+// value or a longer line is not the section.
+std::optional<Section> FindSection(int fd, const std::string& section) {
+    const std::string header = HeaderOf(section);
+    int64_t from = 0;
+    while (auto off = FindInFd(fd, header, from)) {
+        from = *off + 1;
+        if (*off > 0 && ReadAt(fd, *off - 1, 1) != "\n") continue;
+        const int64_t end = *off + static_cast<int64_t>(header.size());
+        std::string after = ReadAt(fd, end, 2);
+        Section s;
+        s.header = *off;
+        if (after.empty()) {
+            s.bodyStart = end;
+            s.terminated = false;
+        } else if (after == "\r\n") {
+            s.bodyStart = end + 2;
+        } else if (after[0] == '\n' || after == "\r") {
+            s.bodyStart = end + 1;
+        } else {
+            continue;
+        }
+        // The next line beginning with "[" ends the body.
+        if (s.terminated) {
+            if (auto nl = FindInFd(fd, "\n[", s.bodyStart - 1)) s.next = *nl + 1;
+        }
+        return s;
+    }
+    return std::nullopt;
+}
+
+struct BodyLine {
+    int64_t offset;    // of its first byte in the file
+    std::string text;  // without the line end
+};
+
+std::vector<BodyLine> ReadBody(int fd, const Section& s) {
+    std::vector<BodyLine> lines;
+    int64_t end = s.next ? *s.next : -1;
+    std::string body;
+    if (end >= 0) {
+        body = ReadAt(fd, s.bodyStart, static_cast<size_t>(end - s.bodyStart));
+    } else {
+        struct stat st {};
+        if (fstat(fd, &st) == 0 && st.st_size > s.bodyStart)
+            body = ReadAt(fd, s.bodyStart, static_cast<size_t>(st.st_size - s.bodyStart));
+    }
+    size_t i = 0;
+    while (i < body.size()) {
+        size_t nl = body.find('\n', i);
+        size_t stop = nl == std::string::npos ? body.size() : nl;
+        std::string text = body.substr(i, stop - i);
+        if (!text.empty() && text.back() == '\r') text.pop_back();
+        lines.push_back({s.bodyStart + static_cast<int64_t>(i), std::move(text)});
+        if (nl == std::string::npos) break;
+        i = nl + 1;
+    }
+    return lines;
+}
+
+bool IsBlank(const std::string& s) {
+    return s.find_first_not_of(" \t") == std::string::npos;
+}
+
+// Key of an entry line (text before the first "="); nullopt without "=".
+std::optional<std::string> KeyOf(const std::string& line) {
+    size_t eq = line.find('=');
+    if (eq == std::string::npos) return std::nullopt;
+    return line.substr(0, eq);
+}
+
+const std::string& ValueAt(const std::vector<std::string>& values, size_t i) {
+    static const std::string empty;
+    return i < values.size() ? values[i] : empty;
+}
+
+// Rebuilds the file with the section's body replaced by `lines`, each
+// followed by CR LF, then one empty line.
+bool RewriteBody(const std::string& path, const std::string& section,
+                 const std::vector<std::string>& lines) {
+    ReplacementFile out(path);
+    if (!out.ok()) return false;
+    Fd in(OpenRegular(out.target(), O_RDONLY));
+    if (!in.ok()) return false;
+    auto s = FindSection(in.get(), section);
+    if (!s) return false;
+
+    std::string body;
+    for (const auto& l : lines) body += l + "\r\n";
+    body += "\r\n";
+
+    bool read = out.CopyRange(in.get(), 0, s->bodyStart);
+    if (!s->terminated) out.Write("\r\n");
+    out.WritePieces(body, kEntryPiece);
+    if (s->next) read = read && out.CopyRange(in.get(), *s->next, -1);
+    if (!read) {
+        out.Abandon();
+        throw SectionFileError(path);
+    }
+    return out.Commit();
+}
+
+}  // namespace
+
+bool IsStorableEntry(const std::string& key, const std::string& value) {
+    return !key.empty() && key[0] != '[' && key.find_first_of("=\r\n") == std::string::npos &&
+           value.find_first_of("\r\n") == std::string::npos;
+}
+
+std::optional<int64_t> FindInFile(const std::string& path, const std::string& text, int64_t from) {
+    Fd fd(OpenRegular(path, O_RDONLY));
+    if (!fd.ok()) return std::nullopt;
+    return FindInFd(fd.get(), text, from);
+}
+
+bool EnsureFile(const std::string& path) {
+    if (platform::FileExists(path)) return false;
+    int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
+}
+
+KeyValues ReadKeys(const std::string& path, const std::string& section,
+                   const std::vector<std::string>& keys, const std::vector<std::string>& defaults) {
+    KeyValues kv;
+    for (size_t i = 0; i < keys.size(); ++i) kv.values.push_back(ValueAt(defaults, i));
+    std::vector<bool> found(keys.size(), false);
+    LineReader reader(path);
+    if (!reader.ok()) return kv;
+    const std::string header = HeaderOf(section);
+    std::string line;
+    bool inSection = false;
+    while (reader.Next(line)) {
+        if (!inSection) {
+            inSection = line == header;
+            continue;
+        }
+        if (!line.empty() && line[0] == '[') break;
+        auto key = KeyOf(line);
+        if (!key) continue;
+        for (size_t i = 0; i < keys.size(); ++i) {
+            if (keys[i] != *key) continue;
+            kv.values[i] = line.substr(key->size() + 1);
+            found[i] = true;
+        }
+        if (std::all_of(found.begin(), found.end(), [](bool f) { return f; })) {
+            kv.allFound = true;
+            return kv;
+        }
+    }
+    return kv;
+}
+
+std::vector<std::string> ListSections(const std::string& path) {
+    std::vector<std::string> names;
+    LineReader reader(path);
+    std::string line;
+    while (reader.Next(line)) {
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']')
+            names.push_back(line.substr(1, line.size() - 2));
+    }
+    return names;
+}
+
+std::vector<std::string> ReadSectionLines(const std::string& path, const std::string& section) {
+    std::vector<std::string> out;
+    Fd fd(OpenRegular(path, O_RDONLY));
+    if (!fd.ok()) return out;
+    auto s = FindSection(fd.get(), section);
+    if (!s) return out;
+    for (auto& l : ReadBody(fd.get(), *s))
+        if (!l.text.empty()) out.push_back(std::move(l.text));
+    return out;
+}
+
+bool WriteKey(const std::string& path, const std::string& section, const std::string& key,
+              const std::string& value) {
+    if (!IsStorableSection(section) || !IsStorableEntry(key, value)) return false;
+    Fd fd(OpenRegular(path, O_RDWR));
+    // Neither an update nor an append can work on a file that is missing
+    // or cannot be opened for writing.
+    if (!fd.ok()) throw SectionFileError(path);
+    auto s = FindSection(fd.get(), section);
+    if (!s) {
+        fd.Close();
+        return AppendSection(path, section, {key}, {value});
+    }
+    std::vector<BodyLine> body = ReadBody(fd.get(), *s);
+    const BodyLine* hit = nullptr;
+    int hits = 0;
+    for (const auto& l : body) {
+        auto k = KeyOf(l.text);
+        if (k && *k == key) {
+            if (!hit) hit = &l;
+            ++hits;
+        }
+    }
+    // The fixed-width record of a unique key is overwritten where it stands.
+    if (hits == 1 && hit->text.size() - key.size() - 1 == value.size()) {
+        const off_t at = static_cast<off_t>(hit->offset + static_cast<int64_t>(key.size()) + 1);
+        ssize_t w;
+        do {
+            w = ::pwrite(fd.get(), value.data(), value.size(), at);
+        } while (w < 0 && errno == EINTR);
+        if (w != static_cast<ssize_t>(value.size())) {
+            Dialogs().Info(section_msg::kWriteError);
+            return false;
+        }
+        return true;
+    }
+    fd.Close();
+
+    // A new key, a record of another length or a repeated key: rebuild the
+    // body with every entry of the key set to the value, keeping lines that
+    // are not entries as they were.
+    std::vector<std::string> lines;
+    bool set = false;
+    for (const auto& l : body) {
+        if (IsBlank(l.text)) continue;
+        auto k = KeyOf(l.text);
+        if (!k) {
+            lines.push_back(l.text);
+            continue;
+        }
+        std::string v = l.text.substr(k->size() + 1);
+        v.erase(0, v.find_first_not_of(' '));
+        if (*k == key) {
+            v = value;
+            set = true;
+        }
+        lines.push_back(*k + "=" + v);
+    }
+    if (!set) lines.push_back(key + "=" + value);
+    return RewriteBody(path, section, lines);
+}
+
+bool RewriteSection(const std::string& path, const std::string& section,
+                    const std::vector<std::string>& keys, const std::vector<std::string>& values) {
+    if (!IsStorableSection(section)) return false;
+    std::vector<std::string> lines;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        if (!IsStorableEntry(keys[i], ValueAt(values, i))) return false;
+        lines.push_back(keys[i] + "=" + ValueAt(values, i));
+    }
+    return RewriteBody(path, section, lines);
+}
+
+bool AppendSection(const std::string& path, const std::string& section,
+                   const std::vector<std::string>& keys, const std::vector<std::string>& values) {
+    if (!IsStorableSection(section)) return false;
+    std::string text = "\r\n" + HeaderOf(section) + "\r\n";
+    for (size_t i = 0; i < keys.size(); ++i) {
+        if (!IsStorableEntry(keys[i], ValueAt(values, i))) return false;
+        text += keys[i] + "=" + ValueAt(values, i) + "\r\n";
+    }
+    Fd fd(OpenRegular(path, O_WRONLY | O_APPEND));
+    if (!fd.ok()) throw SectionFileError(path);
+    struct stat st {};
+    if (fstat(fd.get(), &st) != 0) throw SectionFileError(path);
+    if (!WriteAll(fd.get(), text.data(), text.size())) {
+        // Take back a partial section so the file stays as it was.
+        [[maybe_unused]] int rc = ::ftruncate(fd.get(), st.st_size);
+        Dialogs().Info(section_msg::kWriteError);
+        return false;
+    }
+    return true;
+}
+
+bool ReplaceInLines(const std::string& path, int column, const std::string& oldText,
+                    const std::string& newText) {
+    if (!platform::FileExists(path)) return false;
+    BusyCursor busy;
+    ReplacementFile out(path);
+    if (!out.ok()) return false;
+    LineReader reader(out.target());
+    if (!reader.ok()) {
+        out.Abandon();
+        throw SectionFileError(path);
+    }
+    const size_t at = column >= 1 ? static_cast<size_t>(column - 1) : 0;
+    const bool active = column >= 1 && !oldText.empty();
+    std::string line;
+    while (reader.Next(line)) {
+        if (active && line.size() >= at + oldText.size() &&
+            line.compare(at, oldText.size(), oldText) == 0)
+            line.replace(at, oldText.size(), newText);
+        out.WriteLine(line);
+    }
+    if (reader.failed()) {
+        out.Abandon();
+        throw SectionFileError(path);
+    }
+    return out.Commit();
+}
+
+LineReader::LineReader(const std::string& path) : fd_(OpenRegular(path, O_RDONLY)) {
+    eof_ = fd_ < 0;
+}
+
+LineReader::~LineReader() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool LineReader::Next(std::string& line) {
+    line.clear();
+    for (;;) {
+        if (pos_ == buf_.size()) {
+            if (eof_) break;
+            Fill();
+            continue;
+        }
+        size_t nl = buf_.find('\n', pos_);
+        if (nl == std::string::npos) {
+            line.append(buf_, pos_, std::string::npos);
+            pos_ = buf_.size();
+            continue;
+        }
+        line.append(buf_, pos_, nl - pos_);
+        pos_ = nl + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return true;
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return !line.empty();
+}
+
+void LineReader::Fill() {
+    buf_.resize(kBlock);
+    pos_ = 0;
+    ssize_t r;
+    do {
+        r = ::read(fd_, buf_.data(), kBlock);
+    } while (r < 0 && errno == EINTR);
+    if (r < 0) failed_ = true;
+    if (r <= 0) {
+        buf_.clear();
+        eof_ = true;
+        return;
+    }
+    buf_.resize(static_cast<size_t>(r));
+}
+
+std::string ReplacementTarget(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(path, ec)) return path;
+    auto real = std::filesystem::canonical(path, ec);
+    return ec ? path : real.string();
+}
+
+bool ReplaceFileWith(const std::string& tempPath, const std::string& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        ::chmod(tempPath.c_str(), st.st_mode & 07777);
+    // rename(2) swaps the directory entry in one step: a crash leaves the
+    // old file or the new one, never neither.
+    if (::rename(tempPath.c_str(), target.c_str()) != 0) {
+        Dialogs().Info(std::string(section_msg::kRenameError) + tempPath + "\nto: " + target);
+        ::unlink(tempPath.c_str());
+        return false;
+    }
+    std::string dir = platform::DirOf(target);
+    int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+    return true;
+}
+
+ReplacementFile::ReplacementFile(const std::string& target) : target_(ReplacementTarget(target)) {
+    // The temporary file lives beside the target so the rename never
+    // crosses file systems.
+    std::string dir = platform::DirOf(target_);
+    temp_ = platform::CreateTempFile(dir.empty() ? "./" : dir, "rpl");
+    if (!temp_.empty()) {
+        fd_ = ::open(temp_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd_ < 0) {
+            ::unlink(temp_.c_str());
+            temp_.clear();
+        }
+    }
+    if (fd_ < 0) Dialogs().Info(section_msg::kTempFile);
+}
+
+ReplacementFile::~ReplacementFile() {
+    Abandon();
+}
+
+bool ReplacementFile::FlushBuffer() {
+    if (fd_ < 0) return false;
+    if (!failed_ && !buffer_.empty() && !WriteAll(fd_, buffer_.data(), buffer_.size()))
+        failed_ = true;
+    buffer_.clear();
+    return !failed_;
+}
+
+void ReplacementFile::Write(const std::string& bytes) {
+    if (fd_ < 0 || failed_) return;
+    buffer_ += bytes;
+    if (buffer_.size() >= kWriteBuffer) FlushBuffer();
+}
+
+void ReplacementFile::WritePieces(const std::string& bytes, size_t piece) {
+    if (!FlushBuffer()) return;
+    for (size_t i = 0; i < bytes.size() && !failed_; i += piece) {
+        size_t n = std::min(piece, bytes.size() - i);
+        ssize_t w;
+        do {
+            w = ::write(fd_, bytes.data() + i, n);
+        } while (w < 0 && errno == EINTR);
+        if (w != static_cast<ssize_t>(n)) failed_ = true;
+    }
+}
+
+bool ReplacementFile::CopyRange(int sourceFd, int64_t from, int64_t to) {
+    int64_t pos = from;
+    for (;;) {
+        size_t want = kBlock;
+        if (to >= 0) {
+            if (pos >= to) return true;
+            want = static_cast<size_t>(std::min<int64_t>(to - pos, static_cast<int64_t>(kBlock)));
+        }
+        std::string chunk;
+        chunk.resize(want);
+        ssize_t r;
+        do {
+            r = ::pread(sourceFd, chunk.data(), want, static_cast<off_t>(pos));
+        } while (r < 0 && errno == EINTR);
+        if (r < 0) return false;
+        if (r == 0) return to < 0;
+        chunk.resize(static_cast<size_t>(r));
+        Write(chunk);
+        pos += r;
+    }
+}
+
+bool ReplacementFile::Commit() {
+    if (fd_ < 0) return false;
+    FlushBuffer();
+    if (!failed_ && ::fsync(fd_) != 0) failed_ = true;
+    if (failed_) {
+        Dialogs().Info(section_msg::kWriteError);
+        Abandon();
+        return false;
+    }
+    ::close(fd_);
+    fd_ = -1;
+    std::string temp = temp_;
+    temp_.clear();
+    return ReplaceFileWith(temp, target_);
+}
+
+void ReplacementFile::Abandon() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+    temp_.clear();
+    buffer_.clear();
+}
+
+}  // namespace bw

@@ -1,0 +1,502 @@
+#include <gtest/gtest.h>
+
+#include "core/autoplay.h"
+#include "storage/autoplay_prefs.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/state.h"
+#include "flow_fakes.h"
+#include "platform/ini.h"
+
+namespace bw {
+namespace {
+
+using Log = std::vector<std::string>;
+
+class Autoplay : public ::testing::Test {
+protected:
+    test::FlowFixture fx;
+    test::PlainMoves moves;
+    std::function<bool(const std::string&, CardCode)> accepts = test::FoundationsInSuit;
+
+    Autoplay() {
+        GameRules[367] = 4;
+        GameRules[368] = 4;
+        GameRules[369] = 0;
+        for (int i = 52; i < 56; ++i) GameRules[static_cast<size_t>(i)] = 1;
+        SetFlag(flag::kInProgress, true);
+        fx.window.checked = true;
+        SetAutoplayMoves({[this](const std::string& p, CardCode c) { return accepts(p, c); },
+                          [this](int n, const std::string& t) { return moves.Move(n, t); }});
+    }
+    // Deals codes (bottom first) face up onto a pile.
+    static void Put(const std::string& pile, std::initializer_list<CardCode> codes,
+                    char face = '1') {
+        std::string* p = PileByName(pile);
+        for (CardCode c : codes) {
+            *p += FormatCode(c);
+            SetFaceFlag(c, face);
+        }
+    }
+};
+
+TEST_F(Autoplay, SwitchedOffItNeverMoves) {
+    fx.window.checked = false;
+    Put("Fila1", {1});
+    EXPECT_FALSE(RunAutoplay());
+    AutoplayAfterRelease();
+    RunAutoplayLoop();
+    EXPECT_TRUE(moves.log.empty());
+    EXPECT_EQ(FilaPiles[0], "001");
+}
+
+TEST_F(Autoplay, NeedsAGameWithTableauPiles) {
+    Put("Fila1", {1});
+    SetFlag(flag::kInProgress, false);
+    EXPECT_FALSE(RunAutoplay());
+    SetFlag(flag::kInProgress, true);
+    GameRules[368] = 0;
+    EXPECT_FALSE(RunAutoplay());
+    EXPECT_TRUE(moves.log.empty());
+}
+
+TEST_F(Autoplay, PassesRunUntilNothingMoves) {
+    Put("Fila1", {2, 1});  // two of hearts under the ace
+    Put("Fila2", {14});    // ace of diamonds
+    SetFlag(flag::kEnded, true);
+    EXPECT_TRUE(RunAutoplay());
+    EXPECT_EQ(moves.log, (Log{"1>Dest_Autoplay1", "14>Dest_Autoplay2", "2>Dest_Autoplay1"}));
+    EXPECT_EQ(DestPiles[0], "001002");
+    EXPECT_FALSE(Flag(flag::kEnded));
+    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_EQ(fx.table.events, (Log{"fly 1 Dest1", "fly 14 Dest2", "fly 2 Dest1"}));
+    EXPECT_FALSE(RunAutoplay());
+}
+
+TEST_F(Autoplay, ReservesAreScannedAgainAfterEachTableauCard) {
+    GameRules[369] = 1;
+    Put("Appogg1", {2});
+    Put("Fila1", {1});
+    Put("Fila2", {14});
+    EXPECT_TRUE(RunAutoplay());
+    EXPECT_EQ(moves.log, (Log{"1>Dest_Autoplay1", "2>Dest_Autoplay1", "14>Dest_Autoplay2"}));
+}
+
+TEST_F(Autoplay, VisibleStockIsOfferedUnlessTheRulesKeepIt) {
+    Put("Mazzo_Vis", {1});
+    GameRules[8] = 1;
+    EXPECT_FALSE(RunAutoplay());
+    GameRules[8] = 0;
+    EXPECT_TRUE(RunAutoplay());
+    EXPECT_EQ(moves.log, Log{"1>Dest_Autoplay1"});
+}
+
+TEST_F(Autoplay, FaceDownTableauTopsAreTurnedWhenTheGameSaysSo) {
+    Put("Fila1", {1}, '0');
+    EXPECT_FALSE(RunAutoplay());  // face down: never offered
+    GameRules[42] = 1;
+    SetParameter(239, 1, "N");
+    EXPECT_FALSE(RunAutoplay());
+    SetParameter(239, 1, "Y");
+    EXPECT_TRUE(RunAutoplay());
+    EXPECT_EQ(moves.log, Log{"1>Dest_Autoplay1"});
+    EXPECT_EQ(fx.table.events.front(), "turn Fila1");
+}
+
+TEST_F(Autoplay, FoundationsThatMustStartAlikeAreNotStarted) {
+    for (int i = 52; i < 56; ++i) GameRules[static_cast<size_t>(i)] = 92;
+    accepts = [](const std::string& p, CardCode) { return PileKindOf(p) == kDest; };
+    Put("Fila1", {5});
+    EXPECT_FALSE(RunAutoplay());
+    GameRules[55] = 93;
+    EXPECT_FALSE(RunAutoplay());
+    EXPECT_TRUE(moves.log.empty());
+    EXPECT_TRUE(AutoMoveCard(5, -1, -1, target::kFoundations | target::kForPlayer));
+    EXPECT_EQ(moves.log, Log{"5>Dest1"});  // the player may start one
+    Put("Fila1", {6});
+    EXPECT_TRUE(RunAutoplay());
+    EXPECT_EQ(moves.log, (Log{"5>Dest1", "6>Dest_Autoplay1"}));
+}
+
+TEST_F(Autoplay, FoundationsOffTheTableAreSkipped) {
+    MainGame.SetDestLeft(0, kOffDest);
+    accepts = [](const std::string& p, CardCode) { return PileKindOf(p) == kDest; };
+    Put("Fila1", {1});
+    EXPECT_TRUE(RunAutoplay());
+    EXPECT_EQ(moves.log, Log{"1>Dest_Autoplay2"});
+}
+
+TEST_F(Autoplay, AWinningMoveEndsTheGame) {
+    Put("Fila1", {2, 1});
+    moves.after = [] {
+        if (DestPiles[0].size() == 6) SetFlag(flag::kFinished, true);
+    };
+    MainGame.SetOpt(109, 1);
+    Put("Fila2", {3});
+    EXPECT_TRUE(RunAutoplay());
+    EXPECT_EQ(moves.log, (Log{"1>Dest_Autoplay1", "2>Dest_Autoplay1"}));
+    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_FALSE(Flag(flag::kEnded));
+    EXPECT_TRUE(fx.window.Saw("play off"));
+    RunAutoplayLoop();
+    EXPECT_EQ(moves.log.size(), 2u);
+}
+
+TEST_F(Autoplay, RefusedOrEmptyMovesEndTheLoop) {
+    Put("Fila1", {1});
+    moves.refuse = true;
+    EXPECT_FALSE(RunAutoplay());
+    EXPECT_EQ(moves.log, Log{"1>Dest_Autoplay1"});
+    // An engine that reports success without moving the card.
+    SetAutoplayMoves({[this](const std::string& p, CardCode c) { return accepts(p, c); },
+                      [](int, const std::string&) { return true; }});
+    EXPECT_FALSE(RunAutoplay());
+    EXPECT_EQ(FilaPiles[0], "001");
+}
+
+TEST_F(Autoplay, AutoMoveCardTriesTargetsInOrder) {
+    GameRules[369] = 2;
+    Put("Fila1", {7});
+    Put("Fila2", {22});
+    std::vector<std::string> asked;
+    accepts = [&](const std::string& p, CardCode) {
+        asked.push_back(p);
+        return p == "Appogg2";
+    };
+    SetFaceFlag(30, '0');
+    EXPECT_FALSE(AutoMoveCard(30, -1, -1, 0xFF));  // face down: nothing asked
+    EXPECT_TRUE(asked.empty());
+
+    const int all =
+        target::kFoundations | target::kTableaus | target::kEmptyTableaus | target::kReserves;
+    EXPECT_TRUE(AutoMoveCard(7, -1, -1, all));
+    EXPECT_EQ(asked, (Log{"Dest1", "Dest2", "Dest3", "Dest4", "Fila2", "Fila3", "Fila4", "Appogg1",
+                          "Appogg2"}));
+    EXPECT_EQ(moves.log, Log{"7>Appogg2"});
+    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_EQ(MainGame.Opt(116), 0);
+
+    asked.clear();
+    EXPECT_FALSE(AutoMoveCard(22, -1, -1, target::kEmptyTableaus));
+    EXPECT_EQ(asked, (Log{"Fila1", "Fila3", "Fila4"}));  // Fila1 is empty now
+}
+
+TEST_F(Autoplay, MovesForThePlayerCountTheGameAsPlayed) {
+    Put("Fila1", {1});
+    MainGame.SetOpt(116, -1);
+    MainGame.SetOpt(95, 9);
+    EXPECT_TRUE(AutoMoveCard(1, 10, 20, target::kFoundations | target::kForPlayer));
+    EXPECT_EQ(moves.log, Log{"1>Dest1"});
+    EXPECT_EQ(MainGame.Opt(116), 1);
+    EXPECT_EQ(MainGame.Opt(95), 0);
+    SetParameter(67, 1, "N");  // no flight
+    Put("Fila1", {14});
+    EXPECT_TRUE(AutoMoveCard(14, 10, 20, target::kFoundations));
+    EXPECT_EQ(fx.table.events, Log{"fly 1 Dest1"});
+}
+
+TEST_F(Autoplay, VisibleStockTakesANeighbourOfTheSameSuit) {
+    accepts = [](const std::string&, CardCode) { return false; };
+    Put("Mazzo_Vis", {13});  // king of hearts
+    Put("Fila1", {1, 14, 12, 2});
+    auto tryCard = [](CardCode c) { return AutoMoveCard(c, -1, -1, target::kStockVis); };
+    EXPECT_FALSE(tryCard(2));  // rules do not offer the visible stock yet
+    GameRules[353] = 2;
+    GameRules[354] = 4;
+    EXPECT_FALSE(tryCard(2));
+    GameRules[354] = 0;
+    EXPECT_FALSE(tryCard(2));   // two on king: not adjacent
+    EXPECT_FALSE(tryCard(14));  // ace of diamonds: other suit
+    EXPECT_TRUE(tryCard(1));    // ace after king
+    EXPECT_EQ(moves.log, Log{"1>Stock02"});
+    EXPECT_TRUE(tryCard(2));  // two on the ace
+    EXPECT_EQ(MazzoPiles[1], "013001002");
+}
+
+// --- Filling empty tableau piles ---------------------------------------
+
+class Fill : public Autoplay {
+protected:
+    Fill() {
+        accepts = [](const std::string&, CardCode) { return false; };
+        GameRules[368] = 4;
+    }
+    Log Run(int mode) {
+        GameRules[23] = static_cast<int16_t>(mode);
+        moves.log.clear();
+        FillEmptyTableaus();
+        return moves.log;
+    }
+};
+
+TEST_F(Fill, NothingWithoutModeOrGameOrBeforeTheAutomaticFill) {
+    Put("Mazzo", {5, 6});
+    EXPECT_TRUE(Run(0).empty());
+    GameRules[40] = 1;
+    EXPECT_TRUE(Run(3).empty());
+    MainGame.SetOpt(91, 1);
+    SetFlag(flag::kInProgress, false);
+    EXPECT_TRUE(Run(3).empty());
+    SetFlag(flag::kInProgress, true);
+    EXPECT_EQ(Run(3), (Log{"6>Fila1", "5>Fila2"}));
+    EXPECT_EQ(fx.table.events, (Log{"fly 6 Fila1", "fly 5 Fila2"}));
+    EXPECT_TRUE(Run(99).empty());
+}
+
+TEST_F(Fill, ModeOneTakesReserveCellOne) {
+    GameRules[369] = 2;
+    Put("Appogg2", {9});
+    Put("Fila2", {30});
+    EXPECT_TRUE(Run(1).empty());
+    Put("Appogg1", {5, 6});
+    EXPECT_EQ(Run(1), (Log{"6>Fila1", "5>Fila3"}));
+    EXPECT_TRUE(FilaPiles[3].empty());
+}
+
+TEST_F(Fill, GridTailModesFillOnlyPilesPastTheGrid) {
+    GameRules[25] = 1;
+    GameRules[26] = 2;  // piles 1 and 2 form the grid
+    Put("Mazzo", {5, 6});
+    Put("Mazzo_Vis", {7});
+    EXPECT_EQ(Run(2), (Log{"7>Fila3", "6>Fila4"}));
+    EXPECT_TRUE(FilaPiles[0].empty());
+    FilaPiles[2].clear();
+    FilaPiles[3].clear();
+    EXPECT_EQ(Run(8), (Log{"5>Fila3"}));
+
+    // Mode 10 waits for every reserve cell to be empty.
+    FilaPiles[2].clear();
+    Put("Mazzo", {8});
+    Put("Appogg5", {9});
+    EXPECT_TRUE(Run(10).empty());
+    AppoggPiles[4].clear();
+    EXPECT_EQ(Run(10), (Log{"8>Fila3"}));
+}
+
+TEST_F(Fill, ModeFourFillsOnlyOnTheFirstPassThroughTheStock) {
+    GameRules[25] = 1;
+    GameRules[26] = 2;
+    Put("Mazzo_Vis", {7});
+    MainGame.SetOpt(73, 2);
+    EXPECT_TRUE(Run(4).empty());
+    MainGame.SetOpt(73, 1);
+    EXPECT_EQ(Run(4), (Log{"7>Fila3"}));
+}
+
+TEST_F(Fill, StockFirstAndVisibleStockOnlyModes) {
+    Put("Mazzo", {5});
+    Put("Mazzo_Vis", {7, 8});
+    EXPECT_EQ(Run(3), (Log{"5>Fila1", "8>Fila2", "7>Fila3"}));
+    for (auto& p : FilaPiles) p.clear();
+    Put("Mazzo_Vis", {7, 8});
+    Put("Mazzo", {5});
+    EXPECT_EQ(Run(6), (Log{"8>Fila1"}));  // of four piles only the first is one of mode 6's
+    GameRules[368] = 8;
+    for (auto& p : FilaPiles) p.clear();
+    Put("Mazzo_Vis", {7, 8, 9});
+    EXPECT_EQ(Run(6), (Log{"9>Fila1", "8>Fila7", "7>Fila8"}));
+}
+
+TEST_F(Fill, PileRangesOfModesSevenAndEleven) {
+    GameRules[368] = 40;
+    for (int i = 0; i < 40; ++i) Put("Fila" + std::to_string(i + 1), {40 + (i % 10)});
+    FilaPiles[9].clear();   // pile 10
+    FilaPiles[10].clear();  // pile 11
+    FilaPiles[23].clear();  // pile 24
+    FilaPiles[24].clear();  // pile 25
+    FilaPiles[31].clear();  // pile 32
+    FilaPiles[32].clear();  // pile 33
+    Put("Mazzo", {1, 2, 3, 4});
+    EXPECT_EQ(Run(7), (Log{
+                          "4>Fila11",
+                          "3>Fila24",
+                          "2>Fila25",
+                          "1>Fila32",
+                      }));
+    FilaPiles[10].clear();
+    FilaPiles[23].clear();
+    FilaPiles[24].clear();
+    FilaPiles[31].clear();
+    Put("Mazzo", {5, 6, 7});
+    EXPECT_EQ(Run(11), (Log{"7>Fila25", "6>Fila32"}));
+}
+
+TEST_F(Fill, SeveralCardsPerPileMarkTheStockOperation) {
+    std::vector<int> during;
+    moves.after = [&] { during.push_back(MainGame.Opt(112)); };
+    Put("Mazzo_Vis", {1, 2, 3, 4});
+    Put("Fila2", {20});
+    Put("Fila3", {21});
+    Put("Fila4", {22});
+    EXPECT_EQ(Run(5), (Log{"4>Fila1", "3>Fila1", "2>Fila1"}));
+    EXPECT_EQ(during, (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(MainGame.Opt(112), 0);
+
+    FilaPiles[0].clear();
+    MazzoPiles[1].clear();
+    Put("Mazzo", {5, 6, 7, 8, 9});
+    EXPECT_EQ(Run(9), (Log{"9>Fila1", "8>Fila1", "7>Fila1", "6>Fila1"}));
+
+    FilaPiles[0].clear();
+    Put("Mazzo_Vis", {10, 11});
+    EXPECT_EQ(Run(12), (Log{"11>Fila1", "10>Fila1", "5>Fila1"}));  // then from the stock
+}
+
+TEST_F(Fill, ImplementerModes) {
+    GameRules[369] = 3;
+    Put("Fila2", {20});
+    // 13: every empty pile from the visible stock, then the stock.
+    Put("Mazzo", {5});
+    Put("Mazzo_Vis", {7});
+    EXPECT_EQ(Run(13), (Log{"7>Fila1", "5>Fila3"}));
+    // 14: from the first reserve cell that holds a card.
+    FilaPiles[0].clear();
+    FilaPiles[2].clear();
+    Put("Appogg2", {30, 31});
+    Put("Appogg3", {32});
+    EXPECT_EQ(Run(14), (Log{"31>Fila1", "30>Fila3", "32>Fila4"}));
+    // 15: from the waste.
+    for (int i : {0, 2, 3}) FilaPiles[static_cast<size_t>(i)].clear();
+    Put("Waste", {40, 41});
+    EXPECT_EQ(Run(15), (Log{"41>Fila1", "40>Fila3"}));
+    // 16: only the first empty pile of a pass.
+    FilaPiles[0].clear();
+    FilaPiles[2].clear();
+    Put("Mazzo", {6, 8});
+    EXPECT_EQ(Run(16), (Log{"8>Fila1"}));
+    EXPECT_EQ(Run(16), (Log{"6>Fila3"}));
+    // 17: up to two cards each, from the stock, then the visible stock.
+    FilaPiles[0].clear();
+    FilaPiles[2].clear();
+    Put("Mazzo", {9});
+    Put("Mazzo_Vis", {10, 11});
+    EXPECT_EQ(Run(17), (Log{"9>Fila1", "11>Fila1", "10>Fila3"}));
+    // Stock modes do nothing with an empty stock.
+    FilaPiles[0].clear();
+    for (int mode : {2, 3, 8, 9, 11, 12, 13, 16, 17}) EXPECT_TRUE(Run(mode).empty()) << mode;
+}
+
+TEST_F(Fill, ARefusedMoveStopsThePass) {
+    Put("Mazzo", {5, 6});
+    moves.refuse = true;
+    EXPECT_EQ(Run(3), (Log{"6>Fila1"}));
+    EXPECT_EQ(MazzoPiles[0], "005006");
+}
+
+TEST_F(Autoplay, LoopAlternatesFillAndFoundationMoves) {
+    GameRules[23] = 3;
+    Put("Fila1", {1});
+    Put("Fila2", {20});
+    Put("Fila3", {21});
+    Put("Fila4", {22});
+    Put("Mazzo", {3, 2}, '0');
+    RunAutoplayLoop();
+    EXPECT_EQ(moves.log, (Log{"1>Dest_Autoplay1", "2>Fila1", "2>Dest_Autoplay1", "3>Fila1",
+                              "3>Dest_Autoplay1"}));
+    EXPECT_EQ(DestPiles[0], "001002003");
+}
+
+TEST_F(Autoplay, AfterAReleaseTheFillRunsEvenWithTheSwitchOff) {
+    GameRules[23] = 3;
+    Put("Fila2", {20});
+    Put("Fila3", {21});
+    Put("Fila4", {22});
+    Put("Mazzo", {3, 2, 1}, '0');
+    fx.window.checked = false;
+    AutoplayAfterRelease();
+    EXPECT_EQ(moves.log, Log{"1>Fila1"});
+    fx.window.checked = true;
+    moves.log.clear();
+    AutoplayAfterRelease();  // Fila1 is full: nothing to fill, then autoplay
+    EXPECT_EQ(moves.log, (Log{"1>Dest_Autoplay1", "2>Fila1", "2>Dest_Autoplay1", "3>Fila1",
+                              "3>Dest_Autoplay1"}));
+}
+
+// --- The command and the per-game switch -------------------------------
+
+class AutoplaySwitch : public Autoplay {
+protected:
+    AutoplaySwitch() {
+        fx.SettingsFileExists();
+        fx.window.checked = false;
+        MainGame.SetOpt(105, 2);
+        SetParameter(pos::kGameId, 4, "4");
+    }
+    std::string Stored(const std::string& key) {
+        return platform::IniReadString(SettingsFile(), "Autoplay", key, "<missing>");
+    }
+};
+
+TEST_F(AutoplaySwitch, CommandTogglesRunsAndStores) {
+    Put("Fila1", {1});
+    AutoplayCommand();
+    EXPECT_TRUE(fx.window.checked);
+    EXPECT_EQ(moves.log, Log{"1>Dest_Autoplay1"});
+    EXPECT_EQ(Stored("Games"), "YYYYYYYYYYYYYY");
+
+    AutoplayCommand();
+    EXPECT_FALSE(fx.window.checked);
+    EXPECT_EQ(Stored("Games"), "YYYYNYYYYYYYYY");
+    EXPECT_EQ(Stored("Games").size(), 14u);
+
+    SetFlag(flag::kInProgress, false);
+    Put("Fila2", {14});
+    AutoplayCommand();
+    EXPECT_EQ(moves.log.size(), 1u);  // no game: nothing runs
+}
+
+TEST_F(AutoplaySwitch, StoreRules) {
+    EXPECT_TRUE(StoreGameAutoplaySwitch(4, false));
+    EXPECT_EQ(Stored("Games"), "YYYYNYYYYYYYYY");
+    EXPECT_TRUE(StoreGameAutoplaySwitch(2, false));  // long enough: kept
+    EXPECT_EQ(Stored("Games"), "YYNYNYYYYYYYYY");
+    EXPECT_TRUE(StoreGameAutoplaySwitch(13, true));  // id + 2 = 15 > 14: extended to 23
+    EXPECT_EQ(Stored("Games"), "YYNYNYYYYYYYYYYYYYYYYYY");
+    EXPECT_TRUE(StoreGameAutoplaySwitch(8001, false));
+    EXPECT_EQ(Stored("Cust_8001"), "N");
+    EXPECT_FALSE(StoreGameAutoplaySwitch(-1, false));
+}
+
+TEST_F(AutoplaySwitch, ReadRules) {
+    EXPECT_TRUE(GameAutoplayStored(8123));  // a custom game never stored is on
+    EXPECT_TRUE(GameAutoplayStored(7));
+    platform::IniWriteString(SettingsFile(), "Autoplay", "Games", "YYN");
+    platform::IniWriteString(SettingsFile(), "Autoplay", "Cust_8123", "No");
+    EXPECT_TRUE(GameAutoplayStored(0));
+    EXPECT_FALSE(GameAutoplayStored(2));
+    EXPECT_TRUE(GameAutoplayStored(3));
+    EXPECT_TRUE(GameAutoplayStored(500));
+    EXPECT_FALSE(GameAutoplayStored(8123));
+}
+
+TEST_F(AutoplaySwitch, PerGameModeOnlyAndOnlyWhileEnabled) {
+    MainGame.SetOpt(105, 1);
+    StoreGameAutoplay(4);
+    EXPECT_EQ(Stored("Games"), "<missing>");
+    ApplyGameAutoplay(4);
+    EXPECT_FALSE(fx.window.checked);
+
+    MainGame.SetOpt(105, 2);
+    fx.window.enabled = false;
+    StoreGameAutoplay(4);
+    ApplyGameAutoplay(4);
+    EXPECT_EQ(Stored("Games"), "<missing>");
+    EXPECT_FALSE(fx.window.checked);
+
+    fx.window.enabled = true;
+    SetFlag(flag::kInProgress, false);
+    SetParameter(pos::kGameId, 4, "8123");  // the command stores for the current game
+    ApplyGameAutoplay(8123);                // stored value missing: on
+    EXPECT_TRUE(fx.window.checked);
+    EXPECT_EQ(Stored("Cust_8123"), "Y");
+    ApplyGameAutoplay(8123);  // already matching: no toggle
+    EXPECT_EQ(fx.window.events, Log{"autoplay on"});
+    StoreGameAutoplaySwitch(4, false);
+    SetParameter(pos::kGameId, 4, "4");
+    ApplyGameAutoplay(4);
+    EXPECT_FALSE(fx.window.checked);
+    EXPECT_EQ(Stored("Games"), "YYYYNYYYYYYYYY");
+}
+
+}  // namespace
+}  // namespace bw

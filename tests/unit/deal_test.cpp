@@ -1,0 +1,394 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "core/deal.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/score.h"
+#include "core/state.h"
+#include "support/test_support.h"
+
+namespace bw {
+namespace {
+
+class Deal : public ::testing::Test {
+protected:
+    test::CoreFixture fx;
+    void OneDeck() { GameRules[371] = 52; }
+    std::vector<CardCode> Head(const Pack& p, size_t n) {
+        return std::vector<CardCode>(p.begin(), p.begin() + static_cast<long>(std::min(n, p.size())));
+    }
+    // Every card of the four pile lists, bottom first.
+    std::multiset<CardCode> TableCards() {
+        std::multiset<CardCode> all;
+        for (auto* list : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles})
+            for (const auto& pile : *list)
+                for (int i = 0; i < SlotCount(pile); ++i)
+                    if (SlotCode(pile, i) != 0) all.insert(SlotCode(pile, i));
+        return all;
+    }
+};
+
+TEST_F(Deal, KnownPacksFromTheDigits) {
+    OneDeck();
+    EXPECT_EQ(Head(BuildPackFor("0000000000000"), 10),
+              (std::vector<CardCode>{2, 43, 4, 20, 27, 45, 29, 6, 31, 36}));
+    EXPECT_EQ(Head(BuildPackFor("1234567890123"), 10),
+              (std::vector<CardCode>{5, 14, 28, 37, 35, 6, 2, 43, 3, 40}));
+}
+
+TEST_F(Deal, ShortNumbersArePaddedWithLeadingZeros) {
+    OneDeck();
+    EXPECT_EQ(BuildPackFor("4711"), BuildPackFor("0000000004711"));
+    EXPECT_EQ(BuildPackFor(""), BuildPackFor("0000000000000"));
+    EXPECT_EQ(BuildPackFor("4711   "), BuildPackFor("0000000004711"));
+    SetParameter(pos::kGameNumber, 15, "4711");
+    EXPECT_EQ(BuildPack(), BuildPackFor("0000000004711"));
+}
+
+TEST_F(Deal, EveryNumberGivesEveryCardOnce) {
+    std::vector<std::string> numbers;
+    for (long long v = 0; v < 300; ++v) {
+        long long n = (v * 7919LL * 104729LL + v * v * 31LL) % 10000000000000LL;
+        numbers.push_back(FormatNumber(n, 13));
+    }
+    numbers.push_back("9999999999999");
+    for (int cards : {52, 104}) {
+        GameRules[371] = static_cast<int16_t>(cards);
+        for (const auto& g : numbers) {
+            Pack p = BuildPackFor(g);
+            std::sort(p.begin(), p.end());
+            ASSERT_EQ(p.size(), static_cast<size_t>(cards)) << g;
+            for (int i = 0; i < cards; ++i) ASSERT_EQ(p[static_cast<size_t>(i)], i + 1) << g;
+        }
+    }
+}
+
+TEST_F(Deal, JokersAreAddedBeforeTheRankPasses) {
+    OneDeck();
+    GameRules[44] = 1;
+    GameRules[374] = 2;
+    for (const char* g : {"0000000000000", "8080808080808", "1234567890123"}) {
+        Pack p = BuildPackFor(g);
+        ASSERT_EQ(p.size(), 54u);
+        std::sort(p.begin(), p.end());
+        EXPECT_EQ(p[52], 105);
+        EXPECT_EQ(p[53], 106);
+        EXPECT_EQ(p[51], 52);
+    }
+    GameRules[374] = 4;
+    Pack p = BuildPackFor("5555555555555");
+    std::sort(p.begin(), p.end());
+    EXPECT_EQ(p.back(), 108);
+    EXPECT_EQ(p.size(), 56u);
+}
+
+TEST_F(Deal, StrippedPacks) {
+    OneDeck();
+    GameRules[47] = 2;
+    Pack p = BuildPackFor("0000000000042");
+    EXPECT_EQ(p.size(), 28u);
+    for (CardCode c : p) {
+        int r = RankOf(c);
+        EXPECT_TRUE(r == 1 || (r >= 7 && r <= 12)) << c;
+    }
+    GameRules[47] = 1;
+    EXPECT_EQ(BuildPackFor("0000000000042").size(), 32u);
+}
+
+TEST_F(Deal, BadPackSizeIsReportedAndDealsNothing) {
+    GameRules[371] = 60;
+    Pack p = BuildPackFor("0000000000001");
+    EXPECT_EQ(fx.dialogs.infos, std::vector<std::string>{"Error 01 - fnGameNumberCardsArray"});
+    EXPECT_EQ(std::count(p.begin(), p.end(), 0), 60);
+    GameRules[371] = 0;
+    EXPECT_TRUE(BuildPackFor("1").empty());  // an unloaded game: no pack, no crash
+}
+
+TEST_F(Deal, NextFreeSlotSearchesThenWraps) {
+    Pack p = {1, 0, 2, 3, 0, 4};
+    EXPECT_EQ(NextFreeSlot(p, 2, true), 4);
+    EXPECT_EQ(NextFreeSlot(p, 3, false), 1);
+    EXPECT_EQ(NextFreeSlot(p, 5, true), 1);   // nothing after: the first free place
+    EXPECT_EQ(NextFreeSlot(p, 0, false), 1);  // nothing before: the first free place
+    EXPECT_EQ(NextFreeSlot(Pack{1, 2}, 0, true), -1);
+    EXPECT_EQ(NextFreeSlot(p, 99, false), 4);
+}
+
+TEST_F(Deal, DealCardsVariants) {
+    Pack p = {5, 18, 107, 31, 2};
+    DealCards(1002, p, FilaPiles, 0);  // the first two
+    EXPECT_EQ(FilaPiles[0], "002");
+    EXPECT_EQ(FaceFlag(2), '0');
+    DealCards(1503, p, FilaPiles, 1);  // a joker, face up, taken out of the pack
+    EXPECT_EQ(FilaPiles[1], "107");
+    EXPECT_EQ(FaceFlag(107), '1');
+    EXPECT_EQ(p, (Pack{5, 18, 31}));
+    DealCards(1504, p, FilaPiles, 1);  // not in the pack: appended all the same
+    EXPECT_EQ(FilaPiles[1], "107108");
+    DealCards(2, p, FilaPiles, 2);
+    EXPECT_EQ(FilaPiles[2], "005018");
+    DealCards(10, p, FilaPiles, 3);  // more than the pack holds: what there is
+    EXPECT_EQ(FilaPiles[3], "031");
+    DealCards(1005, p, FilaPiles, 4);
+    EXPECT_EQ(FilaPiles[4], "");
+    DealCards(0, p, FilaPiles, 4);
+    DealCards(3, p, FilaPiles, 99);
+}
+
+TEST_F(Deal, AllCardsEndOnTheTableOrStayInThePack) {
+    // A Klondike-like deal: 7 piles of 1..7, top card up, the rest to the stock.
+    OneDeck();
+    GameRules[368] = 7;
+    GameRules[367] = 4;
+    GameRules[372] = 24;
+    GameRules[7] = 1;
+    for (int i = 0; i < 7; ++i) {
+        GameRules[375 + i] = static_cast<int16_t>(i + 1);
+        GameRules[415 + i] = 1;
+    }
+    SetParameter(pos::kGameNumber, 15, "1234567890123");
+    DealGame();
+    auto all = TableCards();
+    EXPECT_EQ(all.size(), 52u);
+    EXPECT_EQ(std::set<CardCode>(all.begin(), all.end()).size(), 52u);
+    for (int i = 0; i < 7; ++i) {
+        const std::string& pile = FilaPiles[static_cast<size_t>(i)];
+        ASSERT_EQ(SlotCount(pile), i + 1);
+        EXPECT_TRUE(IsFaceUp(TopCode(pile)));
+        if (i > 0) {
+            EXPECT_FALSE(IsFaceUp(BottomCode(pile)));
+        }
+    }
+    EXPECT_EQ(SlotCount(MazzoPiles[0]), 24);
+    EXPECT_FALSE(IsFaceUp(TopCode(MazzoPiles[0])));
+    // The same number deals the same table.
+    auto first = FilaPiles;
+    ClearPiles(false, true);
+    DealGame();
+    EXPECT_EQ(FilaPiles, first);
+}
+
+TEST_F(Deal, StockFaceUpWhenRuleSevenIsZeroAndWasteUp) {
+    OneDeck();
+    GameRules[372] = 10;
+    GameRules[373] = 3;
+    GameRules[455] = 2;
+    DealGame();
+    EXPECT_TRUE(IsFaceUp(BottomCode(MazzoPiles[0])));
+    EXPECT_EQ(SlotCount(MazzoPiles[1]), 3);
+    EXPECT_TRUE(IsFaceUp(BottomCode(MazzoPiles[1])));
+    EXPECT_EQ(SlotCount(MazzoPiles[2]), 2);
+    EXPECT_TRUE(IsFaceUp(TopCode(MazzoPiles[2])));
+}
+
+TEST_F(Deal, PreFilterTwelveKeepsTwinPairs) {
+    GameRules[371] = 104;
+    GameRules[34] = 12;
+    for (int rows : {3, 4, 5}) {
+        GameRules[368] = static_cast<int16_t>(rows);
+        GameRules[375] = 200;  // everything to the first row
+        ClearPiles(false, true);
+        DealGame();
+        const std::string& row = FilaPiles[0];
+        const int expected = rows == 3 ? 12 : rows == 4 ? 24 : 40;
+        ASSERT_EQ(SlotCount(row), expected) << rows;
+        std::multiset<CardCode> first;
+        for (int i = 0; i < SlotCount(row); ++i) {
+            CardCode c = SlotCode(row, i);
+            first.insert(c > 52 ? c - 52 : c);
+        }
+        for (CardCode c : first) EXPECT_EQ(first.count(c), 2u) << c;
+    }
+}
+
+TEST_F(Deal, FamilyNineKeepsTheFirstCodesAndEmptiesOnePile) {
+    // Family 9 filters the pack to the first codes, and after the deal empties
+    // the pile whose card has the code of the pile count (+13 beyond 13).
+    OneDeck();
+    GameRules[34] = 9;
+    GameRules[368] = 13;
+    for (int i = 0; i < 13; ++i) GameRules[375 + i] = 1;
+    DealGame();
+    std::set<CardCode> dealt;
+    int empty = 0;
+    for (int i = 0; i < 13; ++i) {
+        if (FilaPiles[static_cast<size_t>(i)].empty()) {
+            ++empty;
+        } else {
+            dealt.insert(TopCode(FilaPiles[static_cast<size_t>(i)]));
+        }
+    }
+    EXPECT_EQ(empty, 1);
+    EXPECT_EQ(dealt, (std::set<CardCode>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+
+    ClearPiles(false, true);
+    GameRules[368] = 16;  // beyond 13: the hearts and the clubs 27..29
+    for (int i = 0; i < 16; ++i) GameRules[375 + i] = 1;
+    DealGame();
+    std::set<CardCode> more;
+    for (int i = 0; i < 16; ++i)
+        if (!FilaPiles[static_cast<size_t>(i)].empty()) more.insert(TopCode(FilaPiles[static_cast<size_t>(i)]));
+    EXPECT_EQ(more, (std::set<CardCode>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 27, 28}));
+}
+
+TEST_F(Deal, PreFiltersElevenAndSixteen) {
+    OneDeck();
+    GameRules[34] = 11;
+    GameRules[368] = 5;
+    GameRules[375] = 60;
+    DealGame();
+    std::multiset<int> ranks;
+    for (int i = 0; i < SlotCount(FilaPiles[0]); ++i) ranks.insert(RankOf(SlotCode(FilaPiles[0], i)));
+    EXPECT_EQ(ranks, (std::multiset<int>{1, 2, 3, 4, 5}));
+    ClearPiles(false, true);
+    GameRules[34] = 16;
+    DealGame();
+    EXPECT_EQ(SlotCount(FilaPiles[0]), 44);
+}
+
+TEST_F(Deal, FoundationInitialCards) {
+    OneDeck();
+    GameRules[367] = 6;
+    GameRules[100] = 93;   // ace of hearts
+    GameRules[101] = 95;   // king of diamonds
+    GameRules[102] = 57;   // the first seven of the pack
+    GameRules[103] = 112;  // code 12
+    GameRules[104] = 3;    // 4 * 13 + 3 = code 55: second deck, not in a one-deck pack
+    GameRules[105] = 92;   // no card, base of foundation 1
+    SetParameter(pos::kGameNumber, 15, "0000000000000");
+    DealGame();
+    EXPECT_EQ(DestPiles[0], "001");
+    EXPECT_EQ(DestPiles[1], "026");
+    EXPECT_EQ(RankOf(TopCode(DestPiles[2])), 7);
+    EXPECT_EQ(DestPiles[3], "012");
+    EXPECT_EQ(DestPiles[4], "055");
+    EXPECT_TRUE(DestPiles[5].empty());
+    EXPECT_EQ(GameRules[52], 1);
+    EXPECT_EQ(GameRules[53], 13);
+    EXPECT_EQ(GameRules[54], 7);
+    EXPECT_EQ(GameRules[55], 12);
+    EXPECT_EQ(GameRules[57], 1);
+    EXPECT_TRUE(IsFaceUp(1));
+}
+
+TEST_F(Deal, ModelsFromThePackHead) {
+    // Ten foundations each take the pack's first card, as a memorise game needs.
+    OneDeck();
+    GameRules[367] = 10;
+    for (int k = 0; k < 10; ++k) GameRules[100 + k] = 20;
+    SetParameter(pos::kGameNumber, 15, "0000000000000");
+    DealGame();
+    const std::vector<CardCode> expected = {2, 43, 4, 20, 27, 45, 29, 6, 31, 36};
+    for (int k = 0; k < 10; ++k) EXPECT_EQ(TopCode(DestPiles[static_cast<size_t>(k)]), expected[static_cast<size_t>(k)]);
+}
+
+TEST_F(Deal, BaseRankModes) {
+    OneDeck();
+    GameRules[367] = 8;
+    GameRules[1] = 4;
+    GameRules[132] = 91;
+    SetParameter(pos::kGameNumber, 15, "0000000000000");
+    DealGame();
+    // The pack's first card (the two of hearts) starts foundation 1.
+    EXPECT_EQ(DestPiles[0], "002");
+    EXPECT_EQ(GameRules[53], 2);
+    EXPECT_EQ(GameRules[56], 3);
+    EXPECT_EQ(GameRules[132], PrevRank(GameRules[52]));
+
+    ClearPiles(false, true);
+    GameRules.fill(0);
+    OneDeck();
+    GameRules[367] = 4;
+    GameRules[1] = 6;
+    DealGame();
+    EXPECT_EQ(GameRules[52], 2);
+    EXPECT_EQ(GameRules[53], 1);
+    EXPECT_EQ(GameRules[54], 13);
+}
+
+TEST_F(Deal, ArrangementEighteenCountsTheSums) {
+    OneDeck();
+    GameRules[34] = 18;
+    GameRules[368] = 16;
+    SetParameter(pos::kGameNumber, 15, "1234567890123");
+    DealGame();
+    int total = 0;
+    std::set<CardCode> seen;
+    for (int i = 0; i < 16; ++i) {
+        ASSERT_EQ(SlotCount(FilaPiles[static_cast<size_t>(i)]), 1);
+        CardCode c = TopCode(FilaPiles[static_cast<size_t>(i)]);
+        EXPECT_FALSE(IsFaceCard(c));
+        seen.insert(c);
+        total += RankOf(c);
+    }
+    EXPECT_EQ(seen.size(), 16u);
+    EXPECT_EQ(MainGame.Opt(118) + MainGame.Opt(119) + MainGame.Opt(120) + MainGame.Opt(121), total);
+}
+
+TEST_F(Deal, ArrangementSeventeenCyclesThroughThePositions) {
+    OneDeck();
+    GameRules[34] = 17;
+    GameRules[368] = 12;
+    GameRules[369] = 1;
+    DealGame();
+    EXPECT_EQ(TableCards().size(), 52u);
+    for (int i = 0; i < SlotCount(MazzoPiles[0]); ++i) EXPECT_FALSE(IsFaceUp(SlotCode(MazzoPiles[0], i)));
+    for (int l = 1; l <= 12; ++l) {
+        const std::string& pile = FilaPiles[static_cast<size_t>(l - 1)];
+        for (int i = 0; i < SlotCount(pile); ++i) EXPECT_NE(RankOf(SlotCode(pile, i)), l);
+    }
+}
+
+TEST_F(Deal, ArrangementsOfHolesAndKings) {
+    OneDeck();
+    GameRules[34] = 15;
+    GameRules[368] = 4;
+    for (int i = 0; i < 4; ++i) GameRules[375 + i] = 13;
+    DealGame();
+    for (int i = 0; i < 4; ++i) {
+        const std::string& pile = FilaPiles[static_cast<size_t>(i)];
+        EXPECT_EQ(SlotCount(pile), 13);
+        for (int s = 0; s < 13; ++s) EXPECT_NE(RankOf(SlotCode(pile, s)), 13);
+    }
+    EXPECT_EQ(TableCards().size(), 48u);
+}
+
+TEST_F(Deal, ArrangementThreeAvoidsRepeatedRanks) {
+    OneDeck();
+    GameRules[34] = 3;
+    GameRules[368] = 13;
+    for (int i = 0; i < 13; ++i) GameRules[375 + i] = 4;
+    DealGame();
+    EXPECT_EQ(TableCards().size(), 52u);
+    for (int i = 0; i < 13; ++i) {
+        const std::string& pile = FilaPiles[static_cast<size_t>(i)];
+        ASSERT_EQ(SlotCount(pile), 4);
+        std::set<int> ranks;
+        for (int s = 0; s < 4; ++s) ranks.insert(RankOf(SlotCode(pile, s)));
+        EXPECT_EQ(ranks.size(), 4u) << pile;
+    }
+}
+
+TEST_F(Deal, ArrangementOneSendsKingsUnderTheStock) {
+    OneDeck();
+    GameRules[34] = 1;
+    GameRules[368] = 40;
+    GameRules[372] = 12;
+    for (int i = 0; i < 40; ++i) GameRules[375 + i] = 1;
+    for (int i = 0; i < 40; ++i) GameRules[415 + i] = 1;
+    SetParameter(pos::kGameNumber, 15, "0000000000007");
+    DealGame();
+    EXPECT_EQ(TableCards().size(), 52u);
+    for (int i = 0; i < 40; ++i) EXPECT_NE(RankOf(BottomCode(FilaPiles[static_cast<size_t>(i)])), 13);
+}
+
+TEST_F(Deal, GameNumberTargetSum) {
+    // Digits 3, 5, 8, 10, 12 are 1, 1, 2, 0, 9: 1 + 2 + 3 + 10 + 9.
+    EXPECT_EQ(GameNumberTargetSum("0010100200090"), 25);
+}
+
+}  // namespace
+}  // namespace bw

@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include "core/game_end.h"
+#include "core/history.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/state.h"
+#include "flow_fakes.h"
+#include "platform/paths.h"
+
+namespace bw {
+namespace {
+
+constexpr int64_t kHour = 3600 * 1000;
+
+class GameEnd : public ::testing::Test {
+protected:
+    test::FlowFixture fx;
+    test::FlowWindow& window = fx.window;
+
+    GameEnd() {
+        SetParameter(141, 1, "Y");
+        SetParameter(144, 1, "Y");
+    }
+    // A game in progress whose clock started at 10:00:00.
+    void Playing() {
+        SetFlag(flag::kInProgress, true);
+        SetFlag(flag::kClockRuns, true);
+        fx.clock.dayStart = 10 * kHour;
+        GameTimes[0] = 10 * kHour;
+    }
+};
+
+TEST_F(GameEnd, WithoutAGameNothingChanges) {
+    const std::string file = fx.core.dir.file("game.tmp");
+    fx.core.dir.write("game.tmp", "x");
+    SetParameter(pos::kGameFile, 200, file);
+    SetFlag(flag::kFinished, true);
+    MainGame.SetOpt(94, 5);
+    EXPECT_FALSE(EndGame());
+    EXPECT_TRUE(window.events.empty());
+    EXPECT_TRUE(platform::FileExists(file));
+    EXPECT_EQ(GetParameter(pos::kGameFile, 200), file);
+    EXPECT_TRUE(Flag(flag::kFinished));
+    EXPECT_FALSE(Flag(flag::kEnded));
+    EXPECT_EQ(MainGame.Opt(94), 5);
+}
+
+TEST_F(GameEnd, ALostGameStopsTheClockAndClearsItsFile) {
+    Playing();
+    fx.clock.Advance(65 * 1000);
+    const std::string file = fx.core.dir.file("saved.gam");
+    fx.core.dir.write("saved.gam", "position");
+    SetParameter(pos::kGameFile, 200, file);
+    MainGame.SetOpt(94, 12);
+    MainGame.SetOpt(95, 13);
+    MainGame.SetOpt(71, 1);
+
+    EXPECT_FALSE(EndGame());
+    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_FALSE(Flag(flag::kClockRuns));
+    EXPECT_FALSE(Flag(flag::kFinished));
+    EXPECT_TRUE(Flag(flag::kEnded));
+    EXPECT_EQ(GameTimes[1], 10 * kHour + 65 * 1000);
+    EXPECT_EQ(window.time, "0:01:05");
+    EXPECT_FALSE(platform::FileExists(file));
+    EXPECT_EQ(GetParameter(pos::kGameFile, 200), "");
+    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_EQ(MainGame.Opt(95), 0);
+    EXPECT_EQ(MainGame.Opt(71), 0);
+    EXPECT_EQ(window.events, (std::vector<std::string>{"hide sizes", "play off", "mark"}));
+    EXPECT_TRUE(fx.core.sound.played.empty());
+    EXPECT_TRUE(fx.core.waits.waits.empty());
+    EXPECT_TRUE(fx.table.events.empty());
+    EXPECT_EQ(fx.dialogs.busy, 0);
+}
+
+TEST_F(GameEnd, TargetScoreDecidesTheResult) {
+    Playing();
+    GameRules[50] = 10;
+    SetParameter(pos::kScore, 6, "9");
+    SetFlag(flag::kFinished, true);
+    EXPECT_FALSE(EndGame());
+
+    Playing();
+    SetParameter(pos::kScore, 6, "10");
+    SetFlag(flag::kFinished, false);
+    MainGame.SetOpt(109, 1);  // no next-game offer
+    EXPECT_TRUE(EndGame());
+}
+
+TEST_F(GameEnd, MemoryGamesShowTheirResultDialog) {
+    for (int kind : {35, 36, 37, 38, 39, 40}) {
+        Playing();
+        window.events.clear();
+        GameRules[51] = static_cast<int16_t>(kind);
+        EndGame();
+        EXPECT_EQ(window.Saw("memory end lost"), kind >= 36 && kind <= 39) << kind;
+    }
+    Playing();
+    GameRules[51] = 37;
+    SetFlag(flag::kFinished, true);
+    MainGame.SetOpt(109, 1);
+    window.events.clear();
+    EndGame();
+    EXPECT_TRUE(window.Saw("memory end won"));
+}
+
+TEST_F(GameEnd, AWonGamePlaysItsShowThenOffersTheNextGame) {
+    Playing();
+    SetFlag(flag::kFinished, true);
+    int busyDuringShow = -1;
+    window.onAnimation = [&] {
+        busyDuringShow = fx.dialogs.busy;
+        EXPECT_EQ(fx.core.waits.waits, std::vector<int>{200});
+        EXPECT_EQ(fx.core.sound.played, std::vector<std::string>{"Won"});
+    };
+    EXPECT_TRUE(EndGame());
+    EXPECT_EQ(busyDuringShow, 0);
+    EXPECT_EQ(fx.dialogs.busy, 0);
+    EXPECT_EQ(window.events, (std::vector<std::string>{"hide sizes", "play off", "mark",
+                                                       "animation", "open dialog"}));
+    EXPECT_EQ(fx.table.events, std::vector<std::string>{"empty"});
+    EXPECT_FALSE(Flag(flag::kWinAnimation));
+}
+
+TEST_F(GameEnd, WinningSoundAndNextGameOfferHaveTheirSwitches) {
+    Playing();
+    SetFlag(flag::kFinished, true);
+    SetParameter(144, 1, "N");
+    MainGame.SetOpt(109, 1);
+    EXPECT_TRUE(EndGame());
+    EXPECT_TRUE(fx.core.sound.played.empty());
+    EXPECT_TRUE(window.Saw("animation"));
+    EXPECT_FALSE(window.Saw("open dialog"));
+
+    Playing();
+    SetFlag(flag::kFinished, true);
+    SetParameter(144, 1, "Y");
+    SetParameter(141, 1, "N");  // all sounds off
+    MainGame.SetOpt(109, 0);
+    MainGame.SetOpt(77, 1);
+    window.events.clear();
+    EXPECT_TRUE(EndGame());
+    EXPECT_TRUE(fx.core.sound.played.empty());
+    EXPECT_FALSE(window.Saw("open dialog"));
+}
+
+TEST_F(GameEnd, LeavingDuringTheShowClosesTheWindow) {
+    Playing();
+    SetFlag(flag::kFinished, true);
+    window.onAnimation = [] { MainGame.SetOpt(71, 1); };
+    EXPECT_TRUE(EndGame());
+    EXPECT_TRUE(window.Saw("close"));
+    EXPECT_FALSE(window.Saw("open dialog"));
+}
+
+TEST_F(GameEnd, ElapsedSecondsReadsTheTimeLabel) {
+    struct Case {
+        const char* text;
+        int seconds;
+    } cases[] = {
+        {"0:00:00", 0},   {"1:02:03", 3723},   {"0.01.59", 119},
+        {"12:05", 43500}, {" 2:00:01 ", 7201}, {"23:59:59", 86399},
+        {"", 0},          {"abc", 0},          {"1:60:00", 0},
+        {"24:00:00", 0},  {"1::00", 0},        {"1:02:03:04", 0},
+        {"1:02:", 0},     {":02:03", 0},       {"1 : 02 : 03", 0},
+        {"123:00:00", 0}, {"-1:00:00", 0},     {"7", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ParseElapsedSeconds(c.text), c.seconds) << c.text;
+    window.time = "0:10:00";
+    EXPECT_EQ(ElapsedSeconds(), 600);
+    window.time = "garbage";
+    EXPECT_EQ(ElapsedSeconds(), 0);
+}
+
+TEST_F(GameEnd, ClockShowsElapsedTimeAcrossMidnight) {
+    Playing();
+    fx.clock.Advance(kHour + 2 * 60 * 1000 + 3 * 1000 + 999);
+    ClockTick();
+    EXPECT_EQ(window.time, "1:02:03");
+    window.separator = ".";
+    ClockTick();
+    EXPECT_EQ(window.time, "1.02.03");
+
+    window.separator = ":";
+    fx.clock.dayStart = 23 * kHour + 59 * 60 * 1000;  // 23:59:00
+    fx.clock.ms = 0;
+    GameTimes[0] = fx.clock.MillisecondsOfDay();
+    fx.clock.Advance(2 * 60 * 1000);  // 00:01:00
+    ClockTick();
+    EXPECT_EQ(window.time, "0:01:59");
+
+    SetFlag(flag::kClockRuns, false);
+    fx.clock.Advance(10 * 1000);
+    ClockTick();
+    EXPECT_EQ(window.time, "0:01:59");
+}
+
+class Memorise : public GameEnd {
+protected:
+    std::vector<int> stepsAtHook;
+    Memorise() {
+        GameRules[51] = 38;
+        Playing();
+        DestPiles[0] = "001";
+        SetFaceFlag(1, '1');
+        SetMemoriseEndHook([this] { stepsAtHook.push_back(StepCount(UndoLists)); });
+    }
+};
+
+TEST_F(Memorise, PhaseEndsAfterTenSecondsWithAnUndoStepFirst) {
+    fx.clock.Advance(10 * 1000);
+    ClockTick();
+    EXPECT_TRUE(stepsAtHook.empty());
+    EXPECT_EQ(StepCount(UndoLists), 0);
+
+    fx.clock.Advance(1000);
+    ClockTick();
+    EXPECT_EQ(window.time, "0:00:11");
+    EXPECT_EQ(stepsAtHook, std::vector<int>{1});
+}
+
+TEST_F(Memorise, PhaseNeedsFaceUpModelsAndAnEmptyAnswerRow) {
+    fx.clock.Advance(20 * 1000);
+    SetFaceFlag(1, '0');
+    ClockTick();
+    EXPECT_TRUE(stepsAtHook.empty());
+    SetFaceFlag(1, '1');
+    FilaPiles[0] = "053";
+    ClockTick();
+    EXPECT_TRUE(stepsAtHook.empty());
+    FilaPiles[0].clear();
+    GameRules[51] = 37;
+    ClockTick();
+    EXPECT_TRUE(stepsAtHook.empty());
+    EXPECT_EQ(StepCount(UndoLists), 0);
+}
+
+TEST_F(Memorise, WithoutTheHookNothingIsRecorded) {
+    SetMemoriseEndHook(nullptr);
+    fx.clock.Advance(20 * 1000);
+    ClockTick();
+    EXPECT_EQ(StepCount(UndoLists), 0);
+}
+
+}  // namespace
+}  // namespace bw

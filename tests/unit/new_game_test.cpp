@@ -1,0 +1,394 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "core/move_engine.h"
+#include "core/new_game.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/rules.h"
+#include "core/state.h"
+#include "flow_fakes.h"
+#include "platform/ini.h"
+#include "storage/catalogue.h"
+
+namespace bw {
+namespace {
+
+using Log = std::vector<std::string>;
+using Column = std::map<int, int>;
+
+// Game 7 "Four Rows": four tableau piles of 13, no bookmarks.
+// Game 201 "Two Rows": two tableau piles of 26, demo offered.
+const Column kFourRows = {{21, 1}, {368, 4}, {371, 52}, {375, 13}, {376, 13}, {377, 13}, {378, 13}};
+const Column kTwoRows = {{45, 1}, {368, 2}, {371, 52}, {375, 26}, {376, 26}};
+
+std::string GamesDat(const std::vector<std::pair<std::string, Column>>& games) {
+    std::string out = "[Sect1]\r\n";
+    int id = 0;
+    for (const auto& g : games) {
+        std::string line = "030 " + FormatNumber(id == 0 ? 7 : 201, 3) + "0  " + g.first;
+        out += EncodeGamesText(line) + "\r\n";
+        ++id;
+    }
+    out += "[Sect2]\r\n";
+    for (int entry = 0; entry < 489; ++entry) {
+        std::string line = FormatNumber(entry, 4);
+        line.resize(16, ' ');
+        bool any = false;
+        for (const auto& g : games) {
+            auto it = g.second.find(entry);
+            std::string v = it == g.second.end() ? "0" : std::to_string(it->second);
+            any = any || it != g.second.end();
+            v.resize(11, ' ');
+            line += v;
+        }
+        if (any) out += EncodeGamesText(line) + "\r\n";
+    }
+    return out;
+}
+
+class NewGame : public ::testing::Test {
+protected:
+    test::FlowFixture fx;
+    int hookCalls = 0;
+
+    NewGame() {
+        fx.core.dir.write("GAMES.DAT",
+                          GamesDat({{"Four Rows", kFourRows}, {"Two Rows", kTwoRows}}));
+        fx.SettingsFileExists();
+        LoadCatalogue();
+        SetParameter(185, 1, "Y");
+        SetParameter(pos::kGameId, 4, "7");
+        SetParameter(pos::kGameName, 50, "Four Rows");
+        SetParameter(pos::kPlayer, 30, "Player 1");
+        SetLoadGameHook([this] { ++hookCalls; });
+    }
+    // Answers for the offset table (91 draws), then the two factors.
+    void NextNumber(int64_t a, int64_t b) {
+        fx.random.script.assign(91, 0);
+        fx.random.script.push_back(a);
+        fx.random.script.push_back(b);
+    }
+    std::string Number() { return GetParameter(pos::kGameNumber, 15); }
+    int TableCards() {
+        int n = 0;
+        for (auto* list : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles})
+            for (const auto& p : *list) n += SlotCount(p);
+        return n;
+    }
+};
+
+TEST_F(NewGame, ConfirmQuitAsksOnlyAboutAnUnfinishedGame) {
+    EXPECT_TRUE(ConfirmQuit());  // no game
+    SetFlag(flag::kInProgress, true);
+    fx.dialogs.answers = {false, true};
+    EXPECT_FALSE(ConfirmQuit());
+    EXPECT_TRUE(ConfirmQuit("Start a new game for player Ann?"));
+    EXPECT_EQ(fx.dialogs.confirms, (Log{"Quit this game?", "Start a new game for player Ann?"}));
+
+    SetFlag(flag::kFinished, true);
+    EXPECT_TRUE(ConfirmQuit());
+    SetFlag(flag::kFinished, false);
+    SetParameter(185, 1, "N");
+    EXPECT_TRUE(ConfirmQuit());
+    EXPECT_EQ(fx.dialogs.confirms.size(), 2u);
+
+    SetFlag(flag::kWinAnimation, true);
+    EXPECT_FALSE(ConfirmQuit());
+}
+
+TEST_F(NewGame, WithoutAGameItAsksNothingAndDealsANewNumber) {
+    NextNumber(3, 5);
+    NewGameCommand();
+    EXPECT_TRUE(fx.dialogs.confirms.empty());
+    EXPECT_EQ(Number(), "0000000000015");
+    EXPECT_EQ(fx.random.bounds.back(), 999999);
+    EXPECT_EQ(fx.random.bounds[fx.random.bounds.size() - 2], 9999999);
+    EXPECT_EQ(hookCalls, 1);  // the rules were loaded for the first deal
+    EXPECT_EQ(GameRules[368], 4);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(SlotCount(FilaPiles[static_cast<size_t>(i)]), 13);
+    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(flag::kClockRuns));
+    EXPECT_FALSE(Flag(flag::kFinished));
+    EXPECT_EQ(MainGame.Opt(73), 1);
+    EXPECT_EQ(MainGame.Opt(117), 1);
+    EXPECT_EQ(fx.window.time, "0:00:00");
+    EXPECT_EQ(fx.window.score, "0");
+    EXPECT_EQ(fx.window.captions.back(), "Brindlewick 2003 3.1  [Four Rows]  [0000000000015]");
+    EXPECT_EQ(fx.table.events, (Log{"empty", "draw animated"}));
+    EXPECT_TRUE(fx.window.Saw("play on bookmark=0"));
+    EXPECT_EQ(fx.dialogs.busy, 0);
+}
+
+TEST_F(NewGame, TheConfirmQuitSwitchNNeverAsks) {
+    NewGameCommand();
+    const std::string first = FilaPiles[0];
+    SetParameter(185, 1, "N");
+    NextNumber(1234, 5678);
+    NewGameCommand();
+    EXPECT_TRUE(fx.dialogs.confirms.empty());
+    EXPECT_TRUE(fx.window.Saw("play off"));  // the running game was ended
+    EXPECT_EQ(Number(), "0000007006652");
+    EXPECT_NE(FilaPiles[0], first);
+}
+
+TEST_F(NewGame, CancelKeepsTheRunningGame) {
+    NewGameCommand();
+    const std::string before = FilaPiles[0] + FilaPiles[1];
+    const std::string number = Number();
+    NextNumber(42, 42);
+    fx.dialogs.answers = {false};
+    NewGameCommand();
+    EXPECT_EQ(fx.dialogs.confirms, Log{"Quit this game?"});
+    EXPECT_EQ(FilaPiles[0] + FilaPiles[1], before);
+    EXPECT_EQ(Number(), number);
+    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_FALSE(fx.window.Saw("play off"));
+}
+
+TEST_F(NewGame, AWonGameOffersTheNextGameInsteadOfDealing) {
+    NewGameCommand();
+    const std::string number = Number();
+    SetFlag(flag::kFinished, true);
+    NextNumber(42, 42);
+    NewGameCommand();
+    EXPECT_TRUE(fx.window.Saw("open dialog"));
+    EXPECT_EQ(Number(), number);
+    EXPECT_FALSE(Flag(flag::kInProgress));
+}
+
+TEST_F(NewGame, GameNumbersAlwaysHaveThirteenDigits) {
+    fx.random.script = {0, 0};
+    DrawGameNumber();
+    EXPECT_EQ(Number(), "0000000000000");
+    fx.random.script = {9999998, 999998};
+    DrawGameNumber();
+    EXPECT_EQ(Number(), "9999978000004");
+    fx.random.script = {999999, 999999};  // product below 10^12
+    DrawGameNumber();
+    EXPECT_EQ(Number(), "0999998000001");
+    EXPECT_EQ(fx.window.captions.back(), "Brindlewick 2003 3.1  [Four Rows]  [0999998000001]");
+}
+
+TEST_F(NewGame, AReplayDealsTheStoredNumberAgain) {
+    NextNumber(777, 888);
+    StartGame(true, true, kNewGameNumber, false);
+    const std::string table = FilaPiles[0] + FilaPiles[1] + FilaPiles[2] + FilaPiles[3];
+    NextNumber(1, 1);
+    StartGame(true, true, 1, false);
+    EXPECT_EQ(Number(), FormatNumber(777 * 888, 13));
+    EXPECT_EQ(MainGame.Opt(117), 0);
+    EXPECT_EQ(FilaPiles[0] + FilaPiles[1] + FilaPiles[2] + FilaPiles[3], table);
+    EXPECT_EQ(TableCards(), 52);
+    EXPECT_EQ(hookCalls, 1);  // the loaded rules were restored, not reloaded
+}
+
+TEST_F(NewGame, StartResetsThePerGameState) {
+    for (int o : {88, 89, 91, 99, 110, 112, 113, 114, 117}) MainGame.SetOpt(o, 3);
+    MainGame.SetOpt(116, 1);
+    RunningCount = 9;
+    SetParameter(138, 1, "1");
+    SetParameter(139, 1, "1");
+    SetFlag(flag::kFinished, true);
+    StartGame(true, false, 1, false);
+    for (int o : {88, 89, 91, 99, 110, 112, 113, 114, 117}) EXPECT_EQ(MainGame.Opt(o), 0) << o;
+    EXPECT_EQ(MainGame.Opt(116), -1);
+    EXPECT_EQ(RunningCount, 0);
+    EXPECT_EQ(GetParameter(138, 1), "0");
+    EXPECT_EQ(GetParameter(139, 1), "0");
+    EXPECT_FALSE(Flag(flag::kFinished));
+}
+
+TEST_F(NewGame, DrawingFollowsTheSwitches) {
+    SetParameter(241, 1, "N");
+    StartGame(true, true, 1, false);
+    EXPECT_EQ(fx.table.events, (Log{"empty", "draw"}));
+    SetParameter(241, 1, "Y");
+    fx.table.events.clear();
+    StartGame(true, false, 1, false);
+    EXPECT_EQ(fx.table.events, (Log{"empty", "draw"}));
+    fx.table.events.clear();
+    StartGame(true, true, 1, true);  // quiet
+    EXPECT_TRUE(fx.table.events.empty());
+}
+
+TEST_F(NewGame, TheClockStartsOnceTheTableIsDrawn) {
+    fx.clock.dayStart = 8 * 3600 * 1000;
+    fx.window.separator = ".";
+    Log labels;
+    fx.table.onRepaint = [&] {
+        labels.push_back(fx.window.time);
+        fx.clock.Advance(3000);
+    };
+    StartGame(true, true, 1, false);
+    EXPECT_EQ(labels, Log{"0.00.00"});
+    EXPECT_EQ(GameTimes[0], 8 * 3600 * 1000 + 3000);
+    EXPECT_EQ(fx.window.time, "0.00.00");
+}
+
+TEST_F(NewGame, AutoplayRunsAfterAPause) {
+    StartGame(true, true, 1, false);
+    EXPECT_TRUE(fx.core.waits.waits.empty());
+    fx.window.checked = true;
+    fx.window.enabled = false;
+    StartGame(true, true, 1, false);
+    EXPECT_TRUE(fx.core.waits.waits.empty());
+    fx.window.enabled = true;
+    StartGame(true, true, 1, false);
+    EXPECT_EQ(fx.core.waits.waits, std::vector<int>{800});
+}
+
+TEST_F(NewGame, GoalKind44RunsTheWinTestAtOnce) {
+    LoadGame();
+    GameRules[51] = 44;
+    SaveRuleBases();
+    SetFlag(flag::kFinished, true);
+    StartGame(true, true, 1, false);
+    // That goal kind's win test never holds, so play goes on.
+    EXPECT_FALSE(Flag(flag::kFinished));
+    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_FALSE(fx.window.Saw("play off"));
+}
+
+TEST_F(NewGame, LoadGameResetsAnchorsBeforeTheHook) {
+    SetParameter(pos::kGameId, 4, "201");
+    GameRules[100] = 5;
+    MainGame.SetDestLeft(0, 40);
+    FilaLeft[3] = 40;
+    int destLeftInHook = 0;
+    int filaLeftInHook = 0;
+    int pilesInHook = 0;
+    SetLoadGameHook([&] {
+        destLeftInHook = MainGame.DestLeft(0);
+        filaLeftInHook = FilaLeft[3];
+        pilesInHook = GameRules[368];
+    });
+    LoadGame();
+    EXPECT_EQ(destLeftInHook, kOffDest);
+    EXPECT_EQ(filaLeftInHook, kOffFila);
+    EXPECT_EQ(pilesInHook, 2);
+    EXPECT_EQ(GameRules[100], 0);
+    EXPECT_EQ(fx.window.events, (Log{"menus demo=1 save=1", "undo captions"}));
+
+    SetParameter(pos::kGameId, 4, "7");
+    fx.window.events.clear();
+    SetLoadGameHook(nullptr);
+    LoadGame();
+    EXPECT_EQ(fx.window.events, (Log{"menus demo=0 save=0", "undo captions"}));
+}
+
+TEST_F(NewGame, OpeningTheSameGameForTheSamePlayerDoesNothing) {
+    NewGameCommand();
+    const std::string number = Number();
+    fx.window.events.clear();
+    EXPECT_FALSE(OpenGame(7, "Four Rows", kNewGameNumber, true, "Player 1"));
+    EXPECT_TRUE(fx.dialogs.confirms.empty());
+    EXPECT_TRUE(fx.window.events.empty());
+    EXPECT_EQ(Number(), number);
+    EXPECT_EQ(platform::IniReadString(SettingsFile(), "Preference", "Game", "-"), "-");
+    EXPECT_EQ(fx.dialogs.busy, 0);
+}
+
+TEST_F(NewGame, OpeningAnotherGameLoadsAndDealsIt) {
+    NewGameCommand();
+    MainGame.SetOpt(74, 1);
+    fx.window.knowsTree = true;
+    fx.window.treeNum = -30;
+    fx.window.treePos = 12;
+    fx.window.events.clear();
+    NextNumber(11, 11);
+    EXPECT_TRUE(OpenGame(201, "Two Rows", kNewGameNumber, true, "Player 1"));
+    EXPECT_EQ(fx.dialogs.confirms, Log{"Quit this game?"});
+    EXPECT_EQ(GetParameter(pos::kGameId, 4), "201");
+    EXPECT_EQ(GetParameter(pos::kGameName, 50), "Two Rows");
+    EXPECT_EQ(GetParameter(112, 4), "0000");
+    EXPECT_EQ(GetParameter(116, 4), "0000");
+    EXPECT_EQ(MainGame.Opt(74), 0);
+    EXPECT_EQ(hookCalls, 2);
+    EXPECT_EQ(SlotCount(FilaPiles[0]), 26);
+    EXPECT_TRUE(FilaPiles[2].empty());
+    EXPECT_EQ(Number(), "0000000000121");
+    EXPECT_EQ(fx.window.captions.back(), "Brindlewick 2003 3.1  [Two Rows]  [0000000000121]");
+    EXPECT_TRUE(fx.window.Saw("play on bookmark=1"));
+    const std::string cfg = SettingsFile();
+    EXPECT_EQ(platform::IniReadString(cfg, "Preference", "Game", ""), "201");
+    EXPECT_EQ(platform::IniReadString(cfg, "Preference", "Game_Name", ""), "Two Rows");
+    EXPECT_EQ(platform::IniReadString(cfg, "Preference", "Game_TreeNum", ""), "-30");
+    EXPECT_EQ(platform::IniReadString(cfg, "Preference", "Game_TreePos", ""), "12");
+    EXPECT_EQ(fx.dialogs.busy, 0);
+}
+
+TEST_F(NewGame, OpeningWithoutRememberingWritesNothing) {
+    EXPECT_TRUE(OpenGame(201, "Two Rows", kNewGameNumber, false, "Player 1"));
+    EXPECT_EQ(platform::IniReadString(SettingsFile(), "Preference", "Game", "-"), "-");
+}
+
+TEST_F(NewGame, AnotherPlayerKeepsTheGameButStartsAgain) {
+    NewGameCommand();
+    MainGame.SetOpt(77, 1);  // the suite's caption shows the player
+    fx.window.events.clear();
+    fx.dialogs.answers = {false};
+    EXPECT_FALSE(OpenGame(7, "Four Rows", kNewGameNumber, false, "Ann"));
+    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 1");
+
+    EXPECT_TRUE(OpenGame(7, "Four Rows", kNewGameNumber, false, "Ann"));
+    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Ann");
+    EXPECT_EQ(platform::IniReadString(SettingsFile(), "Preference", "UserDefault", ""), "Ann");
+    EXPECT_TRUE(fx.window.Saw("marks"));
+    EXPECT_EQ(hookCalls, 1);  // same game: not loaded again
+    EXPECT_EQ(fx.window.captions.back().rfind("Quillory 2004 6.2  [Four Rows]  [Ann]  [", 0), 0u);
+}
+
+TEST_F(NewGame, OpeningEnablesTheCommandsAndAppliesThePerGameAutoplay) {
+    fx.window.enabled = false;
+    EXPECT_TRUE(OpenGame(201, "Two Rows", kNewGameNumber, false, "Player 1"));
+    EXPECT_TRUE(fx.window.Saw("commands on"));
+
+    MainGame.SetOpt(105, 2);
+    fx.window.checked = true;
+    std::string games(210, 'Y');
+    games[7] = 'N';
+    platform::IniWriteString(SettingsFile(), "Autoplay", "Games", games);
+    fx.window.events.clear();
+    EXPECT_TRUE(OpenGame(7, "Four Rows", kNewGameNumber, false, "Player 1"));
+    EXPECT_FALSE(fx.window.checked);
+    EXPECT_FALSE(fx.window.Saw("commands on"));
+}
+
+TEST_F(NewGame, TitleIsSetOnlyWhenItChanges) {
+    SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");
+    UpdateTitle();
+    UpdateTitle();
+    EXPECT_EQ(fx.window.captions, Log{"Brindlewick 2003 3.1  [Memory-Up (6x4)]"});
+    SetParameter(pos::kGameNumber, 15, "0000000004711");
+    UpdateTitle();
+    EXPECT_EQ(fx.window.captions.back(),
+              "Brindlewick 2003 3.1  [Memory-Up (6x4)]  [0000000004711]");
+    MainGame.SetOpt(77, 1);
+    UpdateTitle();
+    EXPECT_EQ(fx.window.captions.back(),
+              "Quillory 2004 6.2  [Memory-Up (6x4)]  [Player 1]  [0000000004711]");
+    EXPECT_EQ(fx.window.captions.size(), 3u);
+}
+
+TEST_F(NewGame, OffsetRowsStayWithinTwoPixelsOfTheLine) {
+    // Row 1: starts after a 0, steps down three times; the third would pass
+    // -2 and is folded back. Row 2: up and down until the sum would pass 2.
+    fx.random.script = {0, 3, 0, 3, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 3, 2, 3, 2, 3, 2,
+                        0, 0, 0, 0, 0, 0, 3, 3, 3, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0};
+    DrawOffsetTable();
+    using Row = std::array<int, 13>;
+    EXPECT_EQ(OffsetTable[0], (Row{0, -1, 0, -1, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(OffsetTable[1], (Row{0, -1, 2, -1, 2, -1, 0, 0, 0, 0, 0, 0, 0}));
+    // After a 3 a second 3 counts 0; 1 and 2 count only right after a 3.
+    EXPECT_EQ(OffsetTable[2], (Row{0, 0, -1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(OffsetAt(1, 5), 1);
+    EXPECT_EQ(OffsetAt(0, 5), 0);
+    EXPECT_EQ(OffsetAt(8, 5), 0);
+    EXPECT_EQ(fx.random.bounds.size(), 91u);
+    for (int64_t b : fx.random.bounds) EXPECT_EQ(b, 4);
+}
+
+}  // namespace
+}  // namespace bw

@@ -1,0 +1,1309 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/move_engine.h"
+#include "core/piles.h"
+#include "core/placement.h"
+#include "core/state.h"
+#include "support/test_support.h"
+
+namespace bw {
+namespace {
+
+// Cards by rank and suit; deck 2 adds 52.
+CardCode H(int r, int deck = 1) {
+    return (deck - 1) * 52 + r;
+}
+CardCode D(int r, int deck = 1) {
+    return (deck - 1) * 52 + 13 + r;
+}
+CardCode C(int r, int deck = 1) {
+    return (deck - 1) * 52 + 26 + r;
+}
+CardCode S(int r, int deck = 1) {
+    return (deck - 1) * 52 + 39 + r;
+}
+constexpr CardCode kJoker = 105;
+constexpr CardCode kJoker2 = 106;
+
+std::string PileOf(const std::vector<CardCode>& cards) {
+    std::string s;
+    for (CardCode c : cards) s += FormatCode(c);
+    return s;
+}
+
+// A pile of n cards whose content does not matter (only its count is read).
+std::string Filler(int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += FormatCode(40 + i % 13);
+    return s;
+}
+
+void Put(const std::string& name, CardCode c) {
+    *PileByName(name) += FormatCode(c);
+}
+
+// Four foundations, eight tableau piles, four reserve cells; a foundation
+// holds at most 13 cards, a tableau pile any number.
+void StandardTable() {
+    GameRules[367] = 4;
+    GameRules[368] = 8;
+    GameRules[369] = 4;
+    GameRules[32] = 13;
+    GameRules[33] = -1;
+}
+
+void Foundation(int i, int base, int dir, int rule) {
+    GameRules[static_cast<size_t>(52 + i)] = static_cast<int16_t>(base);
+    GameRules[static_cast<size_t>(68 + i)] = static_cast<int16_t>(dir);
+    GameRules[static_cast<size_t>(84 + i)] = static_cast<int16_t>(rule);
+}
+
+void Tableau(int i, int empty, int dir, int rule, int cornerMode = 0) {
+    GameRules[static_cast<size_t>(132 + i)] = static_cast<int16_t>(empty);
+    GameRules[static_cast<size_t>(172 + i)] = static_cast<int16_t>(dir);
+    GameRules[static_cast<size_t>(212 + i)] = static_cast<int16_t>(rule);
+    GameRules[static_cast<size_t>(252 + i)] = static_cast<int16_t>(cornerMode);
+}
+
+class RecordingTable : public ITable {
+public:
+    std::vector<std::string> redrawn;
+    void RedrawPileTop(const std::string& name) override { redrawn.push_back(name); }
+};
+
+class Placement : public ::testing::Test {
+protected:
+    Placement() { StandardTable(); }
+    test::CoreFixture fx;
+};
+
+// ---------------------------------------------------------------------------
+// Plain rules through the drop tests
+// ---------------------------------------------------------------------------
+
+TEST_F(Placement, AceFoundationBuildsUpInSuitAndNeverTurnsTheCorner) {
+    Foundation(0, 1, 1, 0);
+    EXPECT_FALSE(CanDropOnFoundation(0, H(2)));
+    EXPECT_TRUE(CanDropOnFoundation(0, H(1)));
+    DestPiles[0] = PileOf({H(1)});
+    EXPECT_TRUE(CanDropOnFoundation(0, H(2)));
+    EXPECT_FALSE(CanDropOnFoundation(0, D(2)));
+    EXPECT_FALSE(CanDropOnFoundation(0, H(3)));
+    // A king closes an ace-based foundation: no second ace on it.
+    EXPECT_FALSE(CanPlace(H(13), H(1, 2), 1, true, 0, true, true, 0, 1, 1));
+    EXPECT_TRUE(CanPlace(H(13), H(1, 2), 7, true, 0, true, true, 0, 1, 7));
+}
+
+TEST_F(Placement, SevenFoundationTurnsTheCornerAfterTheKing) {
+    Foundation(0, 7, 1, 0);
+    EXPECT_FALSE(CanDropOnFoundation(0, S(1)));
+    EXPECT_TRUE(CanDropOnFoundation(0, S(7)));
+    DestPiles[0] = PileOf({S(7), S(8), S(9), S(10), S(11), S(12), S(13)});
+    EXPECT_FALSE(CanDropOnFoundation(0, S(12, 2)));
+    for (int r = 1; r <= 6; ++r) {
+        ASSERT_TRUE(CanDropOnFoundation(0, S(r))) << "rank " << r;
+        Put("Dest1", S(r));
+    }
+    EXPECT_EQ(CardCount(DestPiles[0]), 13);
+    // Full by the capacity, even though a 7 would follow the 6.
+    EXPECT_FALSE(CanDropOnFoundation(0, S(7, 2)));
+}
+
+TEST_F(Placement, DownwardFoundationTakesAKingOnAnAceUnlessItStartsWithKings) {
+    EXPECT_TRUE(CanPlace(H(1), H(13, 2), 7, true, 0, true, true, 0, 0, 7));
+    EXPECT_FALSE(CanPlace(H(1), H(13, 2), 13, true, 0, true, true, 0, 0, 13));
+    // Either way: up first, then down.
+    EXPECT_TRUE(CanPlace(H(5), H(4), 1, true, 0, true, true, 0, 2, 1));
+    EXPECT_TRUE(CanPlace(H(5), H(6), 1, true, 0, true, true, 0, 2, 1));
+    EXPECT_FALSE(CanPlace(H(5), H(7), 1, true, 0, true, true, 0, 2, 1));
+}
+
+TEST_F(Placement, TableauAlternatingColoursDownward) {
+    Tableau(0, -1, 0, 3);
+    FilaPiles[0] = PileOf({S(10)});
+    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
+    EXPECT_TRUE(CanDropOnTableau(0, D(9)));
+    EXPECT_FALSE(CanDropOnTableau(0, C(9)));
+    EXPECT_FALSE(CanDropOnTableau(0, H(8)));
+    EXPECT_FALSE(CanDropOnTableau(0, H(11)));
+}
+
+TEST_F(Placement, KingBaseTableauStopsOnKingsButTakesAKingOnAnAce) {
+    GameRules[52] = 13;
+    Tableau(0, -1, 0, 2);
+    FilaPiles[0] = PileOf({S(13)});
+    EXPECT_FALSE(CanDropOnTableau(0, H(12)));
+    EXPECT_FALSE(CanDropOnTableau(0, H(1)));
+    FilaPiles[0] = PileOf({S(1)});
+    EXPECT_TRUE(CanDropOnTableau(0, H(13)));
+    // With the corner flag set the king may be built on.
+    GameRules[252] = 1;
+    FilaPiles[0] = PileOf({S(13)});
+    EXPECT_TRUE(CanDropOnTableau(0, H(12)));
+    // Going up the base rank stops a pile the same way; past it only an ace.
+    Tableau(0, -1, 1, 2);
+    EXPECT_FALSE(CanDropOnTableau(0, H(1)));
+    GameRules[252] = 1;
+    EXPECT_TRUE(CanDropOnTableau(0, H(1)));
+    EXPECT_FALSE(CanDropOnTableau(0, H(2)));
+    FilaPiles[0] = PileOf({S(6)});
+    EXPECT_TRUE(CanDropOnTableau(0, H(7)));
+    EXPECT_FALSE(CanDropOnTableau(0, H(5)));
+}
+
+TEST_F(Placement, TableauCornerRuleKeepsAcesAndKingsAtTheEnds) {
+    // Corner mode 2: an upward pile takes a 2 on an ace, nothing on a king.
+    Tableau(0, -1, 1, 2, 2);
+    FilaPiles[0] = PileOf({S(1)});
+    EXPECT_TRUE(CanDropOnTableau(0, H(2)));
+    FilaPiles[0] = PileOf({S(13)});
+    EXPECT_FALSE(CanDropOnTableau(0, H(1)));
+    FilaPiles[0] = PileOf({S(6)});
+    EXPECT_TRUE(CanDropOnTableau(0, H(7)));
+    // Downward: a queen on a king, nothing on an ace.
+    Tableau(0, -1, 0, 2, 2);
+    FilaPiles[0] = PileOf({S(13)});
+    EXPECT_TRUE(CanDropOnTableau(0, H(12)));
+    FilaPiles[0] = PileOf({S(1)});
+    EXPECT_FALSE(CanDropOnTableau(0, H(13)));
+    // Base rank 1 with ordinary corners: nothing on an ace going down.
+    GameRules[52] = 1;
+    Tableau(0, -1, 0, 2, 0);
+    EXPECT_FALSE(CanDropOnTableau(0, H(13)));
+    // A character base (81..83) locks aces the same way.
+    GameRules[52] = 82;
+    EXPECT_FALSE(CanDropOnTableau(0, H(13)));
+    GameRules[52] = 5;
+    EXPECT_TRUE(CanDropOnTableau(0, H(13)));
+}
+
+TEST_F(Placement, PlainSuitConditions) {
+    EXPECT_TRUE(CanPlace(H(5), D(4), -1, true, 0, false, false, 1, 0, 0));  // same colour
+    EXPECT_FALSE(CanPlace(H(5), C(4), -1, true, 0, false, false, 1, 0, 0));
+    EXPECT_FALSE(CanPlace(H(5), H(4, 2), -1, true, 0, false, false, 6, 0, 0));  // never on a card
+    EXPECT_TRUE(CanPlace(-1, H(4), -1, true, 0, false, false, 6, 0, 0));  // but on an empty one
+    for (int ch : {2, 8, 13})
+        EXPECT_TRUE(CanPlace(H(5), S(4), -1, true, 0, false, false, ch, 0, 0));
+    for (int ch : {4, 5}) EXPECT_FALSE(CanPlace(-1, S(4), -1, true, 0, false, false, ch, 0, 0));
+    EXPECT_FALSE(CanPlace(H(5), H(5), -1, true, 0, false, false, 12, 0, 0));  // a card on itself
+    EXPECT_FALSE(CanPlace(H(5), 0, -1, true, 0, false, false, 12, 0, 0));
+    EXPECT_FALSE(CanPlace(H(5), 109, -1, true, 0, false, false, 12, 0, 0));
+}
+
+TEST_F(Placement, RuleSevenDropsOnlyOntoAnEmptyPileOnceTheStockIsOut) {
+    EXPECT_TRUE(CanPlace(-1, H(4), -1, true, 0, false, false, 7, 0, 0));
+    EXPECT_FALSE(CanPlace(H(5), S(4), -1, true, 0, false, false, 7, 0, 0));
+    MazzoPiles[0] = PileOf({C(9)});
+    EXPECT_FALSE(CanPlace(-1, H(4), -1, true, 0, false, false, 7, 0, 0));
+    // Without the drop flag it is a plain any-suit rule.
+    EXPECT_TRUE(CanPlace(H(5), S(4), -1, false, 0, false, false, 7, 0, 0));
+}
+
+TEST_F(Placement, EmptyRules) {
+    auto empty = [](int E, CardCode M, int base = 0) {
+        return CanPlace(-1, M, E, true, 0, false, false, 0, 0, base);
+    };
+    EXPECT_TRUE(empty(5, D(5)));
+    EXPECT_FALSE(empty(5, D(6)));
+    EXPECT_TRUE(empty(-1, D(6)));
+    EXPECT_TRUE(empty(0, D(6), -1));  // foundation 1 takes any card: so does an empty pile
+    EXPECT_FALSE(empty(0, D(6)));
+    EXPECT_FALSE(empty(82, D(6)));
+    EXPECT_FALSE(empty(83, D(6)));
+    EXPECT_FALSE(empty(200, D(6)));
+
+    EXPECT_TRUE(empty(86, D(6)));
+    SetMovingStackSingle(false);
+    EXPECT_FALSE(empty(86, D(6)));
+    SetMovingStackSingle(true);
+
+    EXPECT_TRUE(empty(87, D(6)));  // from nowhere
+    MazzoPiles[2] = PileOf({D(6)});
+    EXPECT_TRUE(empty(87, D(6)));  // "Waste" counts as nowhere
+    MazzoPiles[2].clear();
+    MazzoPiles[1] = PileOf({D(6)});
+    EXPECT_TRUE(empty(87, D(6)));
+    EXPECT_TRUE(empty(88, D(6)));
+    MazzoPiles[1].clear();
+    MazzoPiles[0] = PileOf({D(6)});
+    EXPECT_TRUE(empty(87, D(6)));
+    MazzoPiles[0].clear();
+    FilaPiles[3] = PileOf({D(6)});
+    EXPECT_FALSE(empty(87, D(6)));
+    EXPECT_FALSE(empty(88, D(6)));
+    FilaPiles[3].clear();
+    AppoggPiles[1] = PileOf({D(6)});
+    EXPECT_FALSE(empty(87, D(6)));
+    EXPECT_TRUE(empty(88, D(6)));
+}
+
+TEST_F(Placement, EmptyRulesFollowingTheFoundations) {
+    auto empty = [](int E, CardCode M) {
+        return CanPlace(-1, M, E, true, 0, false, false, 0, 0, 0);
+    };
+    // 92: any card while the foundations are empty; then their start rank.
+    EXPECT_TRUE(empty(92, D(6)));
+    DestPiles[0] = PileOf({H(5)});
+    DestPiles[2] = PileOf({C(5), C(6)});
+    EXPECT_TRUE(empty(92, D(5)));
+    EXPECT_FALSE(empty(92, D(6)));
+    // 93: the same, and the very first start must come from a reserve cell.
+    EXPECT_TRUE(empty(93, D(5)));
+    DestPiles[0].clear();
+    DestPiles[2].clear();
+    MazzoPiles[1] = PileOf({D(5)});
+    EXPECT_FALSE(empty(93, D(5)));
+    MazzoPiles[1].clear();
+    AppoggPiles[3] = PileOf({D(5)});
+    EXPECT_TRUE(empty(93, D(5)));
+}
+
+TEST_F(Placement, EmptyRuleNinetySixPrefersTheReserves) {
+    auto empty = [](CardCode M) { return CanPlace(-1, M, 96, true, 0, false, false, 0, 0, 0); };
+    MazzoPiles[1] = PileOf({D(5)});
+    EXPECT_TRUE(empty(D(5)));  // all reserve cells empty: the visible stock may fill
+    AppoggPiles[2] = PileOf({S(9)});
+    EXPECT_FALSE(empty(D(5)));
+    EXPECT_TRUE(empty(S(9)));
+    FilaPiles[1] = PileOf({H(3)});
+    EXPECT_FALSE(empty(H(3)));
+    // A reserve cell beyond the game's count does not hold back the stock.
+    AppoggPiles[2].clear();
+    AppoggPiles[7] = PileOf({S(9)});
+    EXPECT_TRUE(empty(D(5)));
+}
+
+// ---------------------------------------------------------------------------
+// Colour balance (empty rules 81, 84, 85, 90)
+// ---------------------------------------------------------------------------
+
+TEST_F(Placement, ColourBalanceKeepsHalfOfTheGroupPerColour) {
+    for (int i = 0; i < 4; ++i) Foundation(i, 81, 1, 0);
+    DestPiles[0] = PileOf({H(1)});
+    DestPiles[1] = PileOf({D(1)});
+    EXPECT_FALSE(CanDropOnFoundation(2, H(1, 2)));  // a third red ace of four
+    EXPECT_TRUE(CanDropOnFoundation(2, C(1)));
+    EXPECT_FALSE(CanDropOnFoundation(2, C(2)));  // 81 starts with aces
+    // 81 lets a suit repeat, 85 does not.
+    DestPiles[1].clear();
+    EXPECT_TRUE(CanDropOnFoundation(2, H(1, 2)));
+    for (int i = 0; i < 4; ++i) Foundation(i, 85, 1, 0);
+    EXPECT_FALSE(CanDropOnFoundation(2, H(1, 2)));
+    EXPECT_TRUE(CanDropOnFoundation(2, D(1)));
+}
+
+TEST_F(Placement, ColourBalanceGroupIsTheFoundationsSharingTheCode) {
+    Foundation(0, 84, 0, 0);
+    Foundation(1, 84, 0, 0);
+    Foundation(2, 1, 1, 0);
+    Foundation(3, 1, 1, 0);
+    DestPiles[2] = PileOf({H(1)});  // outside the group: not counted
+    DestPiles[0] = PileOf({S(13)});
+    EXPECT_FALSE(CanDropOnFoundation(1, C(13)));  // two blacks in a group of two
+    EXPECT_TRUE(CanDropOnFoundation(1, H(13)));
+    EXPECT_FALSE(CanDropOnFoundation(1, H(12)));
+    for (int i = 0; i < 2; ++i) Foundation(i, 90, 1, 0);
+    DestPiles[0] = PileOf({S(2)});
+    EXPECT_TRUE(CanDropOnFoundation(1, D(2)));
+    EXPECT_FALSE(CanDropOnFoundation(1, S(2, 2)));
+    // An empty tableau pile with a colour-balance rule reads the same group.
+    Tableau(0, 90, 0, 0);
+    EXPECT_TRUE(CanDropOnTableau(0, D(2)));
+    EXPECT_FALSE(CanDropOnTableau(0, C(2)));
+}
+
+TEST_F(Placement, ColourBalanceReportsANonSuitAndSkipsIt) {
+    for (int i = 0; i < 2; ++i) Foundation(i, 81, 1, 0);
+    DestPiles[0] = PileOf({kJoker});
+    EXPECT_TRUE(CanDropOnFoundation(1, H(1)));
+    ASSERT_EQ(fx.dialogs.infos.size(), 1u);
+    EXPECT_EQ(fx.dialogs.infos[0], "Error suit - 1");
+}
+
+// ---------------------------------------------------------------------------
+// The rule-code table, swept case by case
+// ---------------------------------------------------------------------------
+
+// One placement question: the target pile (tableau pile w unless Found())
+// with its top card as T, the moving card M lying on From() (nowhere by
+// default), and the answer expected.
+struct Case {
+    int ch = 0;
+    std::vector<CardCode> target;  // bottom first
+    CardCode M = 0;
+    bool want = false;
+    const char* why = "";
+    bool foundation = false;
+    int w = 0;
+    int dir = 0;
+    int E = -1;
+    const char* from = "";
+    std::function<void()> setup;
+
+    template <class F, class V>
+    Case Set(F Case::*field, V value) const {
+        Case c = *this;
+        c.*field = std::move(value);
+        return c;
+    }
+    Case Found() const { return Set(&Case::foundation, true); }
+    Case At(int pile) const { return Set(&Case::w, pile); }
+    Case Dir(int d) const { return Set(&Case::dir, d); }
+    Case Empty(int e) const { return Set(&Case::E, e); }
+    Case From(const char* pile) const { return Set(&Case::from, pile); }
+    Case With(std::function<void()> f) const { return Set(&Case::setup, std::move(f)); }
+};
+
+constexpr bool kYes = true;
+constexpr bool kNo = false;
+
+Case On(int ch, std::vector<CardCode> target, CardCode M, bool want, const char* why) {
+    Case c;
+    c.ch = ch;
+    c.target = std::move(target);
+    c.M = M;
+    c.want = want;
+    c.why = why;
+    return c;
+}
+
+void Sweep(const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        ResetGameState();
+        StandardTable();
+        (c.foundation ? DestPiles : FilaPiles)[static_cast<size_t>(c.w)] = PileOf(c.target);
+        if (*c.from) Put(c.from, c.M);
+        if (c.setup) c.setup();
+        const CardCode T = c.target.empty() ? -1 : c.target.back();
+        const int base = c.foundation ? c.E : GameRules[52];
+        EXPECT_EQ(CanPlace(T, c.M, c.E, true, c.w, false, c.foundation, c.ch, c.dir, base), c.want)
+            << "rule " << c.ch << ": " << c.why;
+    }
+}
+
+TEST_F(Placement, RuleCodesOfRankAndSuit) {
+    Sweep({
+        On(11, {H(13)}, H(12), kNo, "queen never on a king").Found().Empty(13),
+        On(11, {H(11)}, H(12), kNo, "queen never on a jack").Found().Dir(1).Empty(1),
+        On(11, {H(10)}, H(11), kYes, "else as 0").Found().Dir(1).Empty(1),
+        On(11, {H(10)}, D(11), kNo, "as 0: same suit").Found().Dir(1).Empty(1),
+        On(12, {H(5)}, S(13), kYes, "always"),
+        On(14, {H(5)}, S(7), kYes, "step 2"),
+        On(14, {H(12)}, S(1), kYes, "step 2 around"),
+        On(14, {H(5)}, S(6), kNo, "not step 1"),
+        On(15, {H(11)}, S(1), kYes, "step 3 around"),
+        On(16, {H(9)}, S(13), kYes, "step 4 to a king"),
+        On(16, {H(10)}, S(1), kYes, "step 4 around"),
+        On(16, {}, S(4), kYes, "step on empty: empty rule").Empty(4),
+        On(20, {}, S(1), kYes, "up from ace only"),
+        On(20, {}, S(2), kNo, "empty takes no 2"),
+        On(20, {H(13)}, S(1), kYes, "ace on a king"),
+        On(20, {H(5)}, S(6), kYes, "up any suit"),
+        On(20, {H(5)}, S(4), kNo, "not down"),
+        On(21, {H(4)}, D(5), kYes, "other suit up").Found().Dir(1).Empty(1),
+        On(21, {H(4)}, H(5), kNo, "not its own suit").Found().Dir(1).Empty(1),
+        On(24, {H(12)}, H(13), kNo, "no king on a queen").Found().Dir(1).Empty(1),
+        On(24, {H(11)}, H(12), kYes, "suit up").Found().Dir(1).Empty(1),
+        On(24, {H(11)}, D(12), kNo, "suit only").Found().Dir(1).Empty(1),
+        On(24, {H(13)}, H(12), kNo, "no queen on a king").Dir(0),
+        On(25, {H(3)}, H(5), kYes, "two up").Dir(1),
+        On(25, {H(5)}, H(3), kYes, "two down").Dir(0),
+        On(25, {H(3)}, D(5), kNo, "in suit").Dir(1),
+        On(25, {H(13)}, H(2), kNo, "no corner").Dir(1),
+        On(61, {H(13)}, H(2), kYes, "2 on king").Dir(1),
+        On(61, {H(12)}, H(1), kYes, "ace on queen").Dir(1),
+        On(61, {H(12)}, S(1), kNo, "not across suits").Dir(1),
+        On(31, {H(5)}, H(4), kYes, "down in suit"),
+        On(31, {H(1)}, H(13), kNo, "nothing on an ace"),
+        On(31, {}, H(13), kNo, "not on empty"),
+        On(32, {H(5)}, H(6), kYes, "up in suit"),
+        On(32, {H(13)}, H(1), kNo, "nothing on a king"),
+        On(34, {S(5)}, H(4), kYes, "down any"),
+        On(34, {S(5)}, H(6), kNo, "not up"),
+        On(34, {}, H(5), kYes, "empty: empty rule").Empty(5),
+        On(34, {}, H(6), kNo, "empty: empty rule refuses").Empty(5),
+        On(35, {S(5)}, H(6), kYes, "up"),
+        On(35, {S(1)}, H(13), kYes, "king on ace"),
+        On(35, {S(13)}, H(1), kYes, "ace on king"),
+        On(35, {S(5)}, H(7), kNo, "not two"),
+        On(23, {H(5)}, H(6), kYes, "up in suit"),
+        On(23, {}, H(6), kNo, "never empty"),
+        On(23, {H(5)}, H(6), kNo, "blocked by visible stock").With([] { Put("Mazzo_Vis", C(2)); }),
+        On(39, {}, H(1), kYes, "empty: ace"),
+        On(39, {}, H(2), kNo, "empty: no 2"),
+        On(39, {S(5)}, H(6), kYes, "up"),
+        On(39, {S(11)}, H(12), kNo, "no queen"),
+        On(43, {H(3)}, H(5), kYes, "two up in suit"),
+        On(43, {H(12)}, H(1), kNo, "no corner"),
+        On(43, {}, H(1), kNo, "never empty"),
+        On(44, {}, H(1), kYes, "empty ace"),
+        On(44, {S(12)}, H(13), kNo, "no king"),
+        On(44, {S(5)}, H(6), kYes, "up"),
+        On(73, {S(9)}, H(5), kYes, "rank = pile number").At(4),
+        On(73, {}, H(6), kNo, "other rank").At(4),
+        On(76, {S(9)}, H(5), kYes, "lower rank"),
+        On(76, {S(9)}, H(10), kNo, "not higher"),
+        On(76, {}, H(10), kYes, "empty any"),
+        On(78, {H(13)}, S(1), kYes, "ace on king").Found(),
+        On(78, {H(5)}, H(6), kYes, "suit up").Found(),
+        On(78, {H(5)}, S(6), kNo, "suit only").Found(),
+        On(78, {}, S(1), kYes, "empty ace").Found(),
+        On(78, {}, S(2), kNo, "empty no 2").Found(),
+        On(86, {H(1)}, C(2), kYes, "cycle hearts to clubs"),
+        On(86, {H(1)}, D(2), kNo, "not hearts to diamonds"),
+        On(86, {C(5)}, D(6), kYes, "clubs to diamonds"),
+        On(86, {S(5)}, H(6), kYes, "spades to hearts"),
+        On(86, {}, S(1), kYes, "empty ace"),
+        On(87, {H(5)}, C(4), kYes, "down in cycle"),
+        On(87, {H(5)}, C(6), kNo, "not up"),
+        On(87, {}, C(6), kYes, "empty any"),
+        On(92, {S(9)}, H(1), kYes, "only aces"),
+        On(92, {}, H(2), kNo, "no 2"),
+        On(94, {S(5)}, H(4), kYes, "other colour, rank below"),
+        On(94, {S(5)}, C(4), kNo, "same colour"),
+        On(94, {D(1)}, C(13), kYes, "king below an ace"),
+        On(94, {H(1)}, C(13), kYes, "also below the first ace"),
+        On(95, {H(5)}, H(6), kYes, "suit, rank above").Found(),
+        On(95, {S(13)}, S(1), kYes, "ace above king").Found(),
+        On(95, {H(5)}, D(6), kNo, "suit only").Found(),
+        On(95, {}, D(1), kYes, "empty ace").Found(),
+        On(98, {H(1)}, H(7), kYes, "a 7 on an ace").Found(),
+        On(98, {H(1)}, H(2), kYes, "a 2 on an ace").Found(),
+        On(98, {H(1)}, H(3), kNo, "no 3").Found(),
+        On(98, {}, H(4), kYes, "empty: start rank").Found().At(1).With([] { GameRules[53] = 4; }),
+        On(57, {S(5)}, H(4), kNo, "unknown code refuses"),
+        On(121, {}, H(4), kNo, "unknown code refuses empty"),
+    });
+}
+
+TEST_F(Placement, RuleCodesThatLookAtTheTable) {
+    Sweep({
+        On(17, {}, H(4), kNo, "not from tableau").From("Fila4"),
+        On(17, {}, H(4), kYes, "from a cell").From("Appogg1"),
+        On(18, {}, H(4), kYes, "tableau while pile w empty").Found().From("Fila4"),
+        On(18, {}, H(4), kNo, "tableau while pile w holds").Found().From("Fila4").With([] {
+            Put("Fila1", S(2));
+        }),
+        On(19, {}, H(4), kNo, "not from a cell").From("Appogg1"),
+        On(19, {}, H(4), kYes, "from the stock").From("Mazzo_Vis"),
+        On(33, {S(9)}, H(4), kYes, "one card on pile w").From("Mazzo_Vis"),
+        On(33, {S(9), S(8)}, H(4), kNo, "two on pile w").From("Mazzo_Vis"),
+        On(26, {S(9), D(8)}, H(7), kYes, "fewer than 3 on pile w"),
+        On(26, {S(9)}, H(10), kYes, "up too"),
+        On(26, {S(9), D(8), C(7)}, H(6), kNo, "3 cards block"),
+        On(26, {}, H(13), kYes, "empty king by entry 132").With([] { GameRules[132] = 13; }),
+        On(26, {}, H(12), kNo, "empty queen refused").With([] { GameRules[132] = 13; }),
+        On(26, {}, H(12), kYes, "empty -1 any").With([] { GameRules[132] = -1; }),
+        On(26, {}, H(12), kNo, "empty 0 none").With([] { GameRules[132] = 0; }),
+        On(27, {S(10)}, H(9), kNo, "not from foundation").From("Dest3"),
+        On(27, {S(10)}, H(9), kNo, "not from cell").From("Appogg2"),
+        On(27, {S(10)}, H(9), kYes, "alternating from tableau").From("Fila5"),
+        On(28, {}, H(9), kYes, "empty any"),
+        On(28, {S(1)}, H(2), kYes, "only 2 on ace"),
+        On(28, {S(1)}, H(13), kNo, "no king on ace"),
+        On(28, {S(13)}, H(12), kYes, "queen on king"),
+        On(28, {S(5)}, H(6), kYes, "up or down"),
+        On(60, {S(5)}, H(6), kNo, "in suit"),
+        On(60, {S(5)}, S(4), kYes, "in suit ok"),
+        On(29, {H(1), H(2)}, H(3), kYes, "up to 12").Found().Empty(1),
+        On(29, {H(13)}, H(13, 2), kYes, "second king at 13").Found().Empty(1).With([] {
+            DestPiles[0] = Filler(12) + FormatCode(H(13));
+        }),
+        On(29, {H(13, 2)}, H(12, 2), kYes, "then down").Found().Empty(1).With([] {
+            DestPiles[0] = Filler(13) + FormatCode(H(13, 2));
+        }),
+        On(29, {H(12)}, H(13, 2), kNo, "not up past 13").Found().Empty(1).With([] {
+            DestPiles[0] = Filler(14) + FormatCode(H(12));
+        }),
+        On(29, {}, H(1), kYes, "empty: colour balance").Found().Empty(85).With([] {
+            for (int i = 0; i < 4; ++i) GameRules[static_cast<size_t>(52 + i)] = 85;
+        }),
+        On(30, {H(5)}, H(6), kYes, "one card up"),
+        On(30, {H(5)}, H(4), kYes, "one card down"),
+        On(30, {H(6), H(5)}, H(4), kYes, "pile going down"),
+        On(30, {H(6), H(5)}, H(6, 2), kNo, "pile going down, not up"),
+        On(30, {H(4), H(5)}, H(6), kYes, "pile going up"),
+        On(30, {H(1)}, H(13), kNo, "no king on ace"),
+        On(36, {}, H(5), kYes, "empty: base and previous foundation started")
+            .Found()
+            .At(1)
+            .Empty(5)
+            .With([] { Put("Dest1", S(5)); }),
+        On(36, {}, H(5), kNo, "previous foundation empty").Found().At(1).Empty(5),
+        On(36, {}, H(5), kYes, "first foundation free").Found().Empty(5),
+        On(36, {H(5)}, S(4), kYes, "down").Found().Empty(5),
+        On(36, {H(1)}, S(13), kYes, "king on ace").Found().Empty(5),
+        On(37, {H(3)}, S(6), kYes, "doubling"),
+        On(37, {H(7)}, S(1), kYes, "doubling mod 13"),
+        On(37, {H(4)}, S(5), kNo, "not +1"),
+        On(37, {H(7)}, S(13), kNo, "king waits for 48").With([] { DestPiles[0] = Filler(47); }),
+        On(37, {H(7)}, S(13), kYes, "king after 48").With([] { DestPiles[0] = Filler(48); }),
+        On(38, {}, S(13), kYes, "empty king"),
+        On(38, {H(13)}, S(5), kYes, "onto a lone king"),
+        On(38, {H(13)}, S(12), kNo, "not a queen"),
+        On(38, {H(4), H(13)}, S(5), kNo, "not onto two cards"),
+        On(38, {}, S(13), kNo, "visible stock blocks").With([] { Put("Mazzo_Vis", C(2)); }),
+        On(45, {}, S(13), kYes, "empty king"),
+        On(45, {H(4)}, S(9), kYes, "onto a lone card"),
+        On(45, {H(9), H(4)}, S(3), kYes, "down onto a pile"),
+        On(45, {H(9), H(4)}, S(5), kNo, "not up onto a pile"),
+        On(45, {H(4)}, S(13), kNo, "no king"),
+        On(48, {}, S(12), kYes, "empty queen"),
+        On(48, {H(12)}, S(5), kYes, "onto a lone queen"),
+        On(48, {H(12)}, S(12), kNo, "no queen on queen"),
+        On(48, {H(13)}, S(5), kNo, "not on a king"),
+        On(46, {}, S(3), kYes, "empty: start rank").Found().With([] { GameRules[52] = 3; }),
+        On(46, {}, S(4), kNo, "empty: other rank").Found().With([] { GameRules[52] = 3; }),
+        On(46, {H(5)}, S(6), kYes, "up").Found(),
+        On(46, {H(11)}, S(12), kNo, "never a queen").Found(),
+        On(49, {}, S(3), kYes, "start while pile w holds").Found().With([] {
+            GameRules[52] = 3;
+            Put("Fila1", D(9));
+        }),
+        On(49, {}, S(3), kNo, "no start while pile w empty").Found().With([] {
+            GameRules[52] = 3;
+        }),
+        On(51, {}, D(3), kYes, "suit of pile w's bottom").Found().With([] {
+            GameRules[52] = 3;
+            FilaPiles[0] = PileOf({D(9), S(2)});
+        }),
+        On(51, {}, S(3), kNo, "other suit").Found().With([] {
+            GameRules[52] = 3;
+            FilaPiles[0] = PileOf({D(9), S(2)});
+        }),
+        On(47, {H(5)}, S(4), kYes, "down").Found(),
+        On(47, {H(1)}, S(13), kYes, "king on ace").Found(),
+        On(47, {H(13)}, S(12), kNo, "never a queen").Found(),
+        On(50, {}, S(6), kYes, "start while pile w-8 holds").Found().At(9).With([] {
+            GameRules[61] = 6;
+            Put("Fila2", D(9));
+        }),
+        On(50, {}, S(6), kNo, "no start while pile w-8 empty").Found().At(9).With([] {
+            GameRules[61] = 6;
+        }),
+        On(52, {}, S(6), kNo, "suit of pile w-8's bottom").Found().At(9).With([] {
+            GameRules[61] = 6;
+            Put("Fila2", D(9));
+        }),
+        On(53, {H(5)}, S(6), kYes, "first foundation free").Found(),
+        On(53, {H(5)}, S(6), kNo, "others wait for foundation 1").Found().At(1).With([] {
+            DestPiles[0] = Filler(12);
+        }),
+        On(53, {H(13)}, S(1), kYes, "foundation 1 full").Found().At(1).With([] {
+            DestPiles[0] = Filler(13);
+        }),
+        On(54, {}, S(13), kNo, "empty: not from tableau").From("Fila3").With([] {
+            GameRules[132] = 13;
+        }),
+        On(54, {}, S(13), kYes, "empty: from the stock").From("Mazzo_Vis").With([] {
+            GameRules[132] = 13;
+        }),
+        On(54, {H(5)}, S(4), kYes, "down"),
+        On(54, {H(1)}, S(13), kYes, "king on ace by corner 1").With([] { GameRules[252] = 1; }),
+        On(54, {H(1)}, S(13), kNo, "no king on ace otherwise"),
+        On(55, {H(5)}, D(4), kYes, "down in colour"),
+        On(55, {H(5)}, S(4), kNo, "other colour"),
+        On(55, {H(5)}, D(4), kNo, "lone visible card must go first").From("Fila3").With([] {
+            Put("Mazzo_Vis", C(9));
+        }),
+        On(55, {H(10)}, D(9), kYes, "the visible card itself").From("Mazzo_Vis"),
+        On(55, {H(10)}, D(9), kNo, "two visible cards block").From("Mazzo_Vis").With([] {
+            Put("Mazzo_Vis", C(2));
+        }),
+        On(56, {H(5)}, S(5), kYes, "same rank from a later pile").At(1).From("Fila4"),
+        On(56, {H(5)}, S(5), kYes, "from the pile itself onwards").At(3).From("Fila4"),
+        On(56, {H(5)}, S(5), kNo, "not from an earlier pile").At(4).From("Fila4"),
+        On(56, {H(5)}, S(5), kNo, "not from a cell").At(1).From("Appogg1"),
+        On(77, {H(2)}, S(3), kYes, "rank by count / 4 + 1").Found().With([] {
+            DestPiles[0] = Filler(8);
+        }),
+        On(77, {H(2)}, S(4), kNo, "other rank").Found().With([] { DestPiles[0] = Filler(8); }),
+        On(77, {}, S(1), kYes, "empty ace").Found(),
+        On(79, {H(12)}, H(13), kYes, "13th from own cell").Found().From("Appogg1").With([] {
+            DestPiles[0] = Filler(11) + FormatCode(H(12));
+        }),
+        On(79, {H(12)}, H(13), kNo, "13th not from another cell").Found().From("Appogg2").With([] {
+            DestPiles[0] = Filler(11) + FormatCode(H(12));
+        }),
+        On(79, {H(12)}, H(13), kNo, "13th must come from the cell").Found().From("Fila1").With([] {
+            DestPiles[0] = Filler(11) + FormatCode(H(12));
+        }),
+        On(79, {H(1)}, H(2), kNo, "cell card before the 13th").Found().From("Appogg1"),
+        On(79, {H(1)}, H(2), kYes, "up from the tableau").Found().From("Fila1"),
+        On(79, {H(13)}, C(1), kYes, "ace on king").Found(),
+        On(80, {H(5)}, H(6), kNo, "not from tableau").From("Fila3"),
+        On(80, {H(5)}, H(6), kYes, "suit up").From("Mazzo_Vis"),
+        On(81, {H(13)}, H(1), kYes, "king and ace adjacent").From("Mazzo_Vis"),
+        On(81, {H(5)}, D(6), kNo, "suit only").From("Mazzo_Vis"),
+        On(80, {}, D(6), kYes, "empty any").From("Appogg1"),
+        On(94, {}, H(4), kNo, "empty: not from tableau").From("Fila3"),
+        On(94, {}, H(4), kYes, "empty: visible stock while cells empty").From("Mazzo_Vis"),
+        On(94, {}, H(4), kNo, "empty: visible stock waits for cells").From("Mazzo_Vis").With([] {
+            Put("Appogg4", S(2));
+        }),
+        On(94, {}, H(4), kYes, "empty: from a cell").From("Appogg4"),
+        On(97, {H(2), H(4)}, S(6), kYes, "step by own bottom").Found(),
+        On(97, {H(5)}, S(8), kYes, "step by partner's bottom").Found().At(3).With([] {
+            Put("Dest2", C(3));
+        }),
+        On(97, {H(5)}, S(7), kNo, "other step refused").Found().At(3).With([] {
+            Put("Dest2", C(3));
+        }),
+        On(97, {H(12)}, S(2), kYes, "step past the king").Found().At(3).With([] {
+            Put("Dest2", C(3));
+        }),
+        On(97, {H(2)}, S(4), kNo, "at most 12 cards").Found().With([] {
+            DestPiles[0] = FormatCode(H(2)) + Filler(11);
+        }),
+        On(97, {}, S(3), kYes, "empty: start rank").Found().At(2).With([] { GameRules[54] = 3; }),
+    });
+}
+
+TEST_F(Placement, RunningCountRule) {
+    RunningCount = 3;
+    EXPECT_TRUE(CanPlace(H(9), S(3), -1, true, 0, false, false, 40, 0, 0));
+    EXPECT_FALSE(CanPlace(H(9), S(4), -1, true, 0, false, false, 40, 0, 0));
+    RunningCount = 26;
+    EXPECT_TRUE(CanPlace(-1, S(13), -1, true, 0, false, false, 40, 0, 0));
+    EXPECT_FALSE(CanPlace(-1, S(1), -1, true, 0, false, false, 40, 0, 0));
+    MazzoPiles[0] = PileOf({C(5)});
+    EXPECT_TRUE(CanPlace(-1, S(1), -1, true, 0, false, false, 40, 0, 0));
+    MazzoPiles[1] = PileOf({C(6)});
+    EXPECT_FALSE(CanPlace(-1, S(1), -1, true, 0, false, false, 40, 0, 0));
+}
+
+TEST_F(Placement, TwoStepRuleAndItsFoundationGroups) {
+    auto place = [](int w, CardCode T, CardCode M) {
+        return CanPlace(T, M, GameRules[static_cast<size_t>(52 + w)], true, w, true, true, 41, 1,
+                        GameRules[static_cast<size_t>(52 + w)]);
+    };
+    EXPECT_TRUE(place(0, H(3), H(5)));
+    EXPECT_TRUE(place(0, H(11), H(13)));
+    EXPECT_TRUE(place(0, H(12), H(1)));
+    EXPECT_FALSE(place(0, H(3), D(5)));
+    GameRules[367] = 8;
+    for (int i = 0; i < 4; ++i) GameRules[static_cast<size_t>(52 + i)] = 1;
+    for (int i = 4; i < 8; ++i) GameRules[static_cast<size_t>(52 + i)] = 2;
+    DestPiles[0] = PileOf({H(1)});
+    EXPECT_FALSE(place(1, -1, H(1, 2)));  // hearts already start this group
+    EXPECT_TRUE(place(1, -1, D(1)));
+    EXPECT_FALSE(place(1, -1, D(2)));
+    DestPiles[4] = PileOf({D(2)});
+    EXPECT_TRUE(place(5, -1, H(2)));  // the first group does not count
+    EXPECT_FALSE(place(5, -1, D(2, 2)));
+}
+
+TEST_F(Placement, CommonStepOfAllFoundations) {
+    auto place = [](CardCode T, CardCode M) {
+        return CanPlace(T, M, 1, true, 1, true, true, 91, 1, 1);
+    };
+    // No foundation holds two cards yet: steps of 1 and 2 both go.
+    EXPECT_TRUE(place(H(3), S(4)));
+    EXPECT_TRUE(place(H(3), S(5)));
+    EXPECT_FALSE(place(H(3), S(6)));
+    EXPECT_TRUE(place(H(13), S(2)));
+    DestPiles[0] = PileOf({H(3), H(5)});
+    EXPECT_TRUE(place(D(7), S(9)));
+    EXPECT_FALSE(place(D(7), S(8)));
+    EXPECT_TRUE(place(D(13), S(2)));
+    EXPECT_TRUE(place(D(12), S(1)));
+    EXPECT_FALSE(place(D(13), S(1)));
+    // A king followed by an ace is a step of 1.
+    DestPiles[0] = PileOf({H(13), H(1)});
+    EXPECT_TRUE(place(D(13), S(1)));
+    EXPECT_FALSE(place(D(13), S(2)));
+    // Empty foundations keep their empty rule.
+    EXPECT_TRUE(place(-1, S(1)));
+    EXPECT_FALSE(place(-1, S(2)));
+}
+
+TEST_F(Placement, GridNeighbourAndJumpRules) {
+    GameRules[368] = 9;
+    GameRules[28] = 3;  // 3 x 3: piles 0 1 2 / 3 4 5 / 6 7 8
+    auto from = [](int s, CardCode M) {
+        for (auto& p : FilaPiles) p.clear();
+        FilaPiles[static_cast<size_t>(s)] = PileOf({M});
+    };
+    auto ask = [](int w, int ch, CardCode M) {
+        return CanPlace(-1, M, -1, true, w, false, false, ch, 0, 0);
+    };
+    from(3, H(5));
+    EXPECT_TRUE(ask(4, 70, H(5)));
+    from(1, H(5));
+    EXPECT_TRUE(ask(4, 70, H(5)));
+    from(0, H(5));
+    EXPECT_FALSE(ask(4, 70, H(5)));  // diagonal
+    from(2, H(5));
+    EXPECT_FALSE(ask(3, 70, H(5)));  // across the end of a row
+    EXPECT_FALSE(CanPlace(S(9), H(5), -1, true, 1, false, false, 70, 0, 0));  // not onto a card
+    EXPECT_FALSE(CanPlace(-1, H(5), -1, true, 1, false, true, 70, 0, 0));     // tableau only
+
+    from(2, H(5));
+    EXPECT_FALSE(ask(0, 71, H(5)));  // nothing to jump over
+    FilaPiles[1] = PileOf({S(9)});
+    EXPECT_TRUE(ask(0, 71, H(5)));
+    from(6, H(5));
+    FilaPiles[3] = PileOf({S(9)});
+    EXPECT_TRUE(ask(0, 71, H(5)));
+    from(4, H(5));
+    FilaPiles[3] = PileOf({S(9)});
+    EXPECT_FALSE(ask(2, 71, H(5)));  // a row break is no jump
+    GameRules[28] = 0;
+    from(3, H(5));
+    EXPECT_FALSE(ask(4, 70, H(5)));  // no grid: no neighbours
+}
+
+TEST_F(Placement, StockLockKeepsTableauCardsWhileTheStockHoldsCards) {
+    Foundation(0, 1, 1, 0);
+    Tableau(0, -1, 0, 2);
+    FilaPiles[0] = PileOf({S(10)});
+    FilaPiles[1] = PileOf({H(1)});
+    FilaPiles[2] = PileOf({H(9)});
+    MazzoPiles[0] = PileOf({C(4)});
+    GameRules[35] = 1;
+    EXPECT_FALSE(CanDropOnFoundation(0, H(1)));
+    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
+    MazzoPiles[1] = PileOf({D(1)});
+    EXPECT_TRUE(CanDropOnFoundation(0, D(1)));  // the visible stock is free
+    for (int lock : {2, 3}) {
+        GameRules[35] = static_cast<int16_t>(lock);
+        EXPECT_FALSE(CanDropOnTableau(0, H(9)));
+    }
+    MazzoPiles[0].clear();
+    MazzoPiles[1].clear();
+    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
+    EXPECT_TRUE(CanDropOnFoundation(0, H(1)));
+}
+
+// ---------------------------------------------------------------------------
+// Rules chosen for this engine
+// ---------------------------------------------------------------------------
+
+TEST_F(Placement, JokersOnFoundationsStandForTheCardTheyReplace) {
+    auto f = [](int rule, int E, const std::vector<CardCode>& pile, CardCode M) {
+        DestPiles[0] = PileOf(pile);
+        return CanPlace(pile.empty() ? -1 : pile.back(), M, E, true, 0, true, true, rule, 1, E);
+    };
+    EXPECT_TRUE(f(72, 1, {}, kJoker));
+    EXPECT_TRUE(f(72, 1, {}, H(1)));
+    EXPECT_FALSE(f(72, 1, {}, H(2)));
+    EXPECT_TRUE(f(72, 1, {H(1), kJoker}, H(3)));  // the joker is the 2
+    EXPECT_FALSE(f(72, 1, {H(1), kJoker}, H(2)));
+    EXPECT_FALSE(f(72, 1, {H(1), kJoker}, D(3)));
+    EXPECT_TRUE(f(72, 1, {kJoker}, C(2)));  // a starting joker is the ace of any suit
+    EXPECT_TRUE(f(72, 1, {kJoker, C(2)}, C(3)));
+    EXPECT_FALSE(f(72, 1, {kJoker, C(2)}, H(3)));
+    EXPECT_TRUE(f(72, 1, {kJoker, kJoker2}, C(3)));
+    EXPECT_TRUE(f(72, 7, {H(12), H(13), kJoker}, H(2)));  // around the corner
+    EXPECT_TRUE(f(72, -1, {kJoker}, S(9)));
+    EXPECT_TRUE(f(72, 1, {H(1)}, kJoker2));
+    EXPECT_TRUE(f(72, 1, {H(1), kJoker}, kJoker2));
+    std::vector<CardCode> full;
+    for (int r = 1; r <= 12; ++r) full.push_back(H(r));
+    full.push_back(kJoker);
+    EXPECT_FALSE(f(72, 1, full, kJoker2));
+    EXPECT_FALSE(f(72, 1, full, H(1, 2)));
+    // 75: a joker neither starts a foundation nor follows another joker.
+    EXPECT_FALSE(f(75, 1, {}, kJoker));
+    EXPECT_TRUE(f(75, 1, {H(1)}, kJoker));
+    EXPECT_FALSE(f(75, 1, {H(1), kJoker}, kJoker2));
+    EXPECT_TRUE(f(75, 1, {H(1), kJoker}, H(3)));
+    // Jokers fit nowhere in the ordinary rules.
+    EXPECT_FALSE(CanPlace(H(5), kJoker, 1, true, 0, true, true, 0, 1, 1));
+    EXPECT_FALSE(CanPlace(kJoker, H(5), 1, true, 0, true, true, 2, 1, 1));
+    EXPECT_FALSE(CanPlace(H(5), kJoker, 1, true, 0, true, true, 82, 1, 1));
+}
+
+TEST_F(Placement, DefinedRulesWithConditionsOfTheirOwn) {
+    Sweep({
+        On(88, {S(5)}, H(6), kYes, "stock card up").From("Mazzo_Vis"),
+        On(88, {S(5)}, H(4), kYes, "stock card down").From("Mazzo"),
+        On(88, {S(5)}, H(6), kNo, "tableau card refused").From("Fila3"),
+        On(88, {}, H(6), kYes, "stock card onto empty").From("Mazzo_Vis"),
+        On(89, {S(5)}, S(4), kYes, "single down in suit"),
+        On(89, {S(5)}, S(4), kNo, "stack refused").With([] { SetMovingStackSingle(false); }),
+        On(90, {S(5)}, H(5), kYes, "same rank"),
+        On(90, {S(5), H(5), D(5), C(5)}, H(5, 2), kNo, "four at most"),
+        On(90, {}, H(9), kYes, "empty any"),
+        On(93, {H(5)}, H(6), kYes, "from a cell, as 0").Found().Dir(1).Empty(1).From("Appogg2"),
+        On(93, {H(5)}, H(6), kNo, "not from tableau").Found().Dir(1).Empty(1).From("Fila2"),
+        On(93, {H(5)}, D(6), kNo, "from a cell, wrong suit")
+            .Found()
+            .Dir(1)
+            .Empty(1)
+            .From("Appogg2"),
+    });
+}
+
+TEST_F(Placement, DefinedRulesOfSuitAndStep) {
+    Sweep({
+        On(74, {S(5)}, H(4), kYes, "alternate down"),
+        On(74, {S(1)}, H(13), kYes, "king on ace"),
+        On(74, {S(5)}, C(4), kNo, "same colour"),
+        On(82, {H(13)}, H(1), kYes, "ace on king"),
+        On(82, {H(5)}, H(4), kYes, "down"),
+        On(82, {H(5)}, D(6), kNo, "suit"),
+        On(83, {H(5)}, D(4), kYes, "colour down"),
+        On(83, {H(5)}, S(4), kNo, "colour"),
+        On(83, {}, S(13), kYes, "empty king"),
+        On(83, {}, S(12), kNo, "empty queen"),
+        On(84, {H(5)}, S(3), kYes, "two down"),
+        On(84, {H(5)}, S(4), kNo, "one down"),
+        On(84, {H(2)}, S(13), kNo, "no corner"),
+        On(85, {H(5)}, S(6), kYes, "alternate up"),
+        On(85, {H(13)}, S(1), kNo, "no corner"),
+        On(96, {H(5)}, D(4), kYes, "other suit down"),
+        On(96, {H(5)}, H(4, 2), kNo, "same suit"),
+        On(99, {H(5)}, S(6), kYes, "alternate up"),
+        On(99, {H(5)}, C(4), kYes, "alternate down"),
+        On(99, {H(5)}, D(6), kNo, "colour"),
+        On(100, {H(5)}, D(6), kYes, "colour up"),
+        On(100, {H(5)}, D(4), kNo, "not down"),
+        On(101, {H(5)}, D(4), kYes, "colour down"),
+        On(101, {H(5)}, S(6), kNo, "colour"),
+        On(102, {H(1)}, S(13), kYes, "king on ace"),
+        On(102, {H(5)}, S(6), kNo, "not up"),
+        On(103, {H(13)}, S(1), kYes, "ace on king"),
+        On(103, {H(5)}, S(4), kNo, "not down"),
+        On(104, {H(1)}, H(12), kYes, "suit two down around"),
+        On(104, {H(5)}, D(3), kNo, "suit"),
+        On(105, {H(12)}, D(1), kYes, "colour two up around"),
+        On(105, {H(5)}, S(7), kNo, "colour"),
+        On(106, {H(5)}, S(7), kYes, "two up"),
+        On(106, {H(5)}, S(3), kYes, "two down"),
+        On(106, {H(12)}, S(1), kNo, "no corner"),
+        On(107, {H(13)}, S(1), kYes, "alternate around"),
+        On(107, {H(13)}, D(1), kNo, "colour"),
+        On(108, {H(5)}, D(6), kYes, "other suit up"),
+        On(108, {H(5)}, H(6), kNo, "same suit"),
+        On(109, {}, H(13), kYes, "empty king"),
+        On(109, {}, H(1), kNo, "empty ace"),
+        On(109, {H(5)}, H(6), kYes, "suit up"),
+        On(110, {}, H(1), kYes, "empty ace"),
+        On(110, {H(5)}, H(6), kYes, "suit up"),
+        On(110, {H(5)}, H(4), kNo, "not down"),
+        On(111, {H(5)}, H(4), kYes, "suit down"),
+        On(111, {}, H(12), kNo, "empty queen"),
+        On(112, {}, H(12), kNo, "never empty"),
+        On(112, {H(5)}, S(4), kYes, "any down"),
+        On(113, {}, H(7), kYes, "empty any"),
+        On(113, {H(5)}, S(4), kYes, "alternate down"),
+        On(113, {H(5)}, D(4), kNo, "colour"),
+        On(114, {H(5)}, D(3), kYes, "colour two down"),
+        On(114, {H(5)}, S(3), kNo, "colour"),
+        On(115, {H(11)}, H(1), kYes, "suit three up around"),
+        On(115, {H(5)}, H(8), kYes, "suit three up"),
+        On(115, {H(5)}, D(8), kNo, "suit"),
+        On(116, {H(2)}, H(12), kYes, "suit three down around"),
+        On(116, {H(5)}, H(2), kYes, "suit three down"),
+        On(117, {H(5)}, S(5), kYes, "same rank other suit"),
+        On(117, {H(5)}, H(5, 2), kNo, "same suit"),
+        On(117, {}, H(5), kNo, "never empty"),
+        On(118, {H(5)}, S(7), kYes, "alternate two up"),
+        On(118, {H(5)}, D(7), kNo, "colour"),
+        On(119, {H(1)}, H(13), kYes, "suit king on ace"),
+        On(119, {}, H(1), kYes, "empty ace"),
+        On(119, {}, H(13), kNo, "empty king"),
+        On(120, {H(5)}, S(4), kYes, "any down"),
+        On(120, {}, S(13), kYes, "empty king"),
+        On(120, {}, S(1), kNo, "empty ace"),
+        On(99, {}, S(7), kYes, "empty: empty rule").Empty(7),
+        On(99, {}, S(8), kNo, "empty: empty rule refuses").Empty(7),
+        On(103, {kJoker}, S(1), kNo, "joker target"),
+    });
+}
+
+// ---------------------------------------------------------------------------
+// Stacks and tableau drop checks
+// ---------------------------------------------------------------------------
+
+TEST_F(Placement, StackTestsByGameMode) {
+    Tableau(0, -1, 0, 3);
+    Tableau(1, -1, 0, 3);
+    FilaPiles[0] = PileOf({S(10)});
+    FilaPiles[1] = PileOf({C(4), H(9), C(8)});
+    SetMovingStackSingle(false);
+    GameRules[2] = 1;
+    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
+    FilaPiles[1] = PileOf({C(4), H(9), D(8)});
+    EXPECT_FALSE(CanDropOnTableau(0, H(9)));
+    GameRules[2] = 0;
+    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
+    GameRules[2] = 11;  // same colour inside the stack
+    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
+    GameRules[2] = 10;  // same suit inside the stack
+    EXPECT_FALSE(CanDropOnTableau(0, H(9)));
+    FilaPiles[1] = PileOf({C(4), H(9), H(8)});
+    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
+    // A single card is not a stack, whatever lies above it.
+    GameRules[2] = 1;
+    SetMovingStackSingle(true);
+    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
+}
+
+TEST_F(Placement, StackLimitOntoAnEmptyPile) {
+    GameRules[368] = 4;
+    GameRules[369] = 2;
+    GameRules[13] = -5;
+    GameRules[2] = 1;
+    Tableau(0, -1, 0, 3);
+    FilaPiles[1] = PileOf({S(13), H(12), C(11)});
+    FilaPiles[2] = PileOf({D(5)});
+    FilaPiles[3] = PileOf({D(6)});
+    SetMovingStackSingle(false);
+    EXPECT_TRUE(CanDropOnTableau(0, S(13)));  // two free cells + 1
+    AppoggPiles[0] = PileOf({D(2)});
+    EXPECT_FALSE(CanDropOnTableau(0, S(13)));
+    EXPECT_TRUE(CanDropOnTableau(0, H(12)));
+    FilaPiles[3].clear();  // another empty pile helps
+    EXPECT_TRUE(CanDropOnTableau(0, S(13)));
+    GameRules[13] = -1;
+    AppoggPiles[1] = PileOf({D(3)});
+    FilaPiles[3] = PileOf({D(6)});
+    EXPECT_TRUE(CanDropOnTableau(0, S(13)));
+}
+
+TEST_F(Placement, TableauDropChecks) {
+    Tableau(0, -1, 0, 2);
+    FilaPiles[0] = PileOf({S(10), S(9), D(8)});
+    GameRules[33] = 3;
+    EXPECT_FALSE(CanDropOnTableau(0, H(7)));
+    GameRules[33] = 4;
+    EXPECT_TRUE(CanDropOnTableau(0, H(7)));
+    GameRules[33] = -1;
+    // The card the stack was lifted from is no target.
+    MainGame.SetOpt(95, D(8));
+    EXPECT_FALSE(CanDropOnTableau(0, H(7)));
+    MainGame.SetOpt(95, 0);
+    // A face-down top takes nothing, except in goal kind 40.
+    SetFaceFlag(D(8), '0');
+    EXPECT_FALSE(CanDropOnTableau(0, H(7)));
+    GameRules[51] = 40;
+    EXPECT_TRUE(CanDropOnTableau(0, H(7)));
+    GameRules[51] = 0;
+    SetFaceFlag(D(8), '1');
+    // Rule 34: one card at a time onto a card.
+    Tableau(0, -1, 0, 34);
+    SetMovingStackSingle(false);
+    FilaPiles[1] = PileOf({H(7), C(6)});
+    EXPECT_FALSE(CanDropOnTableau(0, H(7)));
+    SetMovingStackSingle(true);
+    EXPECT_TRUE(CanDropOnTableau(0, H(7)));
+    // Piles outside the game take nothing.
+    EXPECT_FALSE(CanDropOnTableau(8, H(7)));
+    EXPECT_FALSE(CanDropOnTableau(-1, H(7)));
+}
+
+TEST_F(Placement, FoundationDropChecks) {
+    Foundation(0, 1, 1, 0);
+    SetMovingStackSingle(false);
+    EXPECT_FALSE(CanDropOnFoundation(0, H(1)));
+    SetMovingStackSingle(true);
+    EXPECT_FALSE(CanDropOnFoundation(4, H(1)));  // the game has four
+    // Rule 10: a queen onto an empty foundation only.
+    Foundation(1, 1, 1, 10);
+    EXPECT_TRUE(CanDropOnFoundation(1, S(12)));
+    EXPECT_FALSE(CanDropOnFoundation(1, S(11)));
+    DestPiles[1] = PileOf({H(12)});
+    EXPECT_FALSE(CanDropOnFoundation(1, S(12)));
+    // Rule 22: no aces; other cards while a tableau top of the suit is higher or an ace.
+    Foundation(2, 1, 1, 22);
+    EXPECT_FALSE(CanDropOnFoundation(2, C(1)));
+    EXPECT_FALSE(CanDropOnFoundation(2, C(5)));
+    FilaPiles[3] = PileOf({C(9)});
+    EXPECT_TRUE(CanDropOnFoundation(2, C(5)));
+    EXPECT_FALSE(CanDropOnFoundation(2, C(10)));
+    FilaPiles[3] = PileOf({C(1)});
+    EXPECT_TRUE(CanDropOnFoundation(2, C(10)));
+    // Capacity: rule 20 ignores GameRules[32] but stops at 52.
+    GameRules[32] = 2;
+    Foundation(3, 1, 1, 20);
+    DestPiles[3] = PileOf({S(1), S(2), S(3)});
+    EXPECT_TRUE(CanDropOnFoundation(3, H(4)));
+    DestPiles[3] = Filler(51) + FormatCode(S(3));
+    EXPECT_FALSE(CanDropOnFoundation(3, H(4)));
+    DestPiles[0] = PileOf({H(1), H(2)});
+    EXPECT_FALSE(CanDropOnFoundation(0, H(3)));
+}
+
+TEST_F(Placement, ReserveRules) {
+    auto rule = [](int n, int R) {
+        GameRules[static_cast<size_t>(331 + n)] = static_cast<int16_t>(R);
+    };
+    rule(1, 90);
+    EXPECT_TRUE(CanDropOn("Appogg1", S(13)));
+    EXPECT_FALSE(CanDropOn("Appogg1", S(12)));
+    SetMovingStackSingle(false);
+    EXPECT_FALSE(CanDropOn("Appogg1", S(13)));
+    SetMovingStackSingle(true);
+    AppoggPiles[0] = PileOf({H(13)});
+    EXPECT_FALSE(CanDropOn("Appogg1", S(13)));
+    AppoggPiles[0].clear();
+
+    rule(2, 88);
+    EXPECT_TRUE(CanDropOn("Appogg2", S(11)));
+    EXPECT_FALSE(CanDropOn("Appogg2", S(12)));
+    rule(2, 89);
+    EXPECT_TRUE(CanDropOn("Appogg2", S(12)));
+    rule(2, 9);
+    EXPECT_TRUE(CanDropOn("Appogg2", S(11)));
+    EXPECT_FALSE(CanDropOn("Appogg2", S(10)));
+    rule(2, 4);
+    EXPECT_FALSE(CanDropOn("Appogg2", S(11)));
+    rule(2, 12);
+    AppoggPiles[1] = PileOf({H(5)});
+    EXPECT_TRUE(CanDropOn("Appogg2", S(11)));
+    rule(2, 81);
+    EXPECT_FALSE(CanDropOn("Appogg2", S(11)));
+    AppoggPiles[1].clear();
+    EXPECT_TRUE(CanDropOn("Appogg2", S(11)));
+
+    // 8 and 13 count the cards of reserve cell 1.
+    rule(3, 8);
+    AppoggPiles[0] = PileOf({H(13), D(13)});
+    AppoggPiles[2] = PileOf({C(13)});
+    EXPECT_TRUE(CanDropOn("Appogg3", S(13)));
+    EXPECT_FALSE(CanDropOn("Appogg3", S(12)));
+    AppoggPiles[0] += FormatCode(C(13, 2));
+    EXPECT_FALSE(CanDropOn("Appogg3", S(13)));
+    rule(3, 13);
+    EXPECT_TRUE(CanDropOn("Appogg3", S(2)));
+    AppoggPiles[0] += Filler(2);
+    EXPECT_FALSE(CanDropOn("Appogg3", S(2)));
+
+    rule(4, 85);
+    MazzoPiles[1] = PileOf({D(3)});
+    EXPECT_TRUE(CanDropOn("Appogg4", D(3)));
+    FilaPiles[0] = PileOf({D(4)});
+    EXPECT_FALSE(CanDropOn("Appogg4", D(4)));
+
+    rule(4, 107);
+    AppoggPiles[3].clear();
+    EXPECT_TRUE(CanDropOn("Appogg4", H(1)));
+    EXPECT_FALSE(CanDropOn("Appogg4", H(2)));
+    AppoggPiles[3] = PileOf({H(1)});
+    EXPECT_TRUE(CanDropOn("Appogg4", S(1)));
+    EXPECT_FALSE(CanDropOn("Appogg4", D(1)));
+
+    // Any other code: one card into an empty cell, as the build code says.
+    rule(4, 0);
+    AppoggPiles[3].clear();
+    EXPECT_TRUE(CanDropOn("Appogg4", D(4)));
+    rule(4, 17);
+    EXPECT_FALSE(CanDropOn("Appogg4", D(4)));  // lies on tableau pile 1
+    EXPECT_TRUE(CanDropOn("Appogg4", D(3)));   // lies on the visible stock
+    rule(4, 70);
+    EXPECT_FALSE(CanDropOn("Appogg4", D(4)));  // a tableau-only rule
+    EXPECT_FALSE(CanDropOn("Appogg5", D(3)));  // the game has four cells
+    EXPECT_FALSE(CanDropOn("Appogg0", D(3)));
+    EXPECT_FALSE(CanDropOn("Waste", D(3)));
+    EXPECT_FALSE(CanDropOn("Mazzo_Vis", D(3)));
+}
+
+TEST_F(Placement, ReserveRuleByTheGamesStackTest) {
+    GameRules[333] = 103;
+    GameRules[2] = 1;
+    Tableau(1, -1, 0, 3);
+    FilaPiles[1] = PileOf({S(10), H(9), C(8)});
+    SetMovingStackSingle(false);
+    EXPECT_TRUE(CanDropOn("Appogg2", H(9)));
+    FilaPiles[1] = PileOf({S(10), H(9), D(8)});
+    EXPECT_FALSE(CanDropOn("Appogg2", H(9)));
+    SetMovingStackSingle(true);
+    EXPECT_TRUE(CanDropOn("Appogg2", H(9)));
+    AppoggPiles[1] = PileOf({S(2)});
+    EXPECT_FALSE(CanDropOn("Appogg2", H(9)));
+}
+
+TEST_F(Placement, DropByName) {
+    Foundation(0, 1, 1, 0);
+    Tableau(2, 13, 0, 3);
+    EXPECT_TRUE(CanDropOn("Dest1", H(1)));
+    EXPECT_FALSE(CanDropOn("Dest1", H(2)));
+    EXPECT_TRUE(CanDropOn("Fila3", H(13)));
+    EXPECT_FALSE(CanDropOn("Fila3", H(12)));
+    EXPECT_FALSE(CanDropOn("Fila", H(13)));
+    EXPECT_FALSE(CanDropOn("", H(13)));
+}
+
+TEST_F(Placement, TestsNeverChangeTheTable) {
+    Foundation(0, 1, 1, 0);
+    FilaPiles[0] = PileOf({H(1), H(2)});
+    DestPiles[1] = PileOf({S(4)});
+    MazzoPiles[1] = PileOf({C(3)});
+    const auto fila = FilaPiles, dest = DestPiles, mazzo = MazzoPiles;
+    const auto reg = CardRegister;
+    for (int ch = 0; ch <= 125; ++ch) {
+        CanPlace(H(2), C(3), -1, true, 0, false, false, ch, 2, 1);
+        CanPlace(-1, H(2), 81, true, 0, true, true, ch, 1, 81);
+    }
+    CanDropOn("Dest1", H(2));
+    CanDropOn("Fila1", C(3));
+    CanDropOn("Appogg1", H(2));
+    EXPECT_EQ(FilaPiles, fila);
+    EXPECT_EQ(DestPiles, dest);
+    EXPECT_EQ(MazzoPiles, mazzo);
+    EXPECT_EQ(CardRegister, reg);
+}
+
+// ---------------------------------------------------------------------------
+// Card location and foundation offers
+// ---------------------------------------------------------------------------
+
+TEST_F(Placement, LocateCardSearchesInItsOrder) {
+    const CardCode c = D(5);
+    MazzoPiles[0] = PileOf({c});
+    MazzoPiles[1] = PileOf({S(1), c});
+    DestPiles[2] = PileOf({c});
+    FilaPiles[1] = PileOf({c});
+    AppoggPiles[3] = PileOf({c});
+    EXPECT_EQ(LocateCard(c), -99);
+    MazzoPiles[0].clear();
+    EXPECT_EQ(LocateCard(c), -98);
+    MazzoPiles[1].clear();
+    EXPECT_EQ(LocateCard(c), -3);
+    DestPiles[2].clear();
+    EXPECT_EQ(LocateCard(c), 2);
+    FilaPiles[1].clear();
+    EXPECT_EQ(LocateCard(c), -24);
+    AppoggPiles[3].clear();
+    EXPECT_EQ(LocateCard(c), 0);
+    MazzoPiles[2] = PileOf({c});
+    EXPECT_EQ(LocateCard(c), 0);  // "Waste" is not searched
+    // Every pile of the lists counts, whatever the game uses.
+    FilaPiles[39] = PileOf({H(7)});
+    DestPiles[15] = PileOf({H(8)});
+    AppoggPiles[9] = PileOf({H(9)});
+    EXPECT_EQ(LocateCard(H(7)), 40);
+    EXPECT_EQ(LocateCard(H(8)), -16);
+    EXPECT_EQ(LocateCard(H(9)), -30);
+    FilaPiles[0] = "000";
+    EXPECT_EQ(LocateCard(0), 0);  // a hole is no card
+    EXPECT_EQ(LocateCard(109), 0);
+}
+
+class Offers : public Placement {
+protected:
+    Offers() {
+        for (int i = 0; i < 4; ++i) Foundation(i, 1, 1, 0);
+        InstalledPorts().table = &table;
+    }
+    RecordingTable table;
+};
+
+TEST_F(Offers, CardMovesFromAnyPileFaceUp) {
+    DestPiles[0] = PileOf({H(1)});
+    DestPiles[1] = PileOf({C(1)});
+    FilaPiles[2] = PileOf({S(9), C(2)});
+    SetFaceFlag(C(2), '0');
+    EXPECT_TRUE(OfferToFoundations(C(2), -1));
+    EXPECT_EQ(DestPiles[1], PileOf({C(1), C(2)}));
+    EXPECT_EQ(FilaPiles[2], PileOf({S(9)}));
+    EXPECT_TRUE(IsFaceUp(C(2)));
+    EXPECT_EQ(table.redrawn, std::vector<std::string>{"Dest2"});
+
+    const std::vector<std::pair<std::string, CardCode>> sources = {
+        {"Mazzo", C(3)}, {"Mazzo_Vis", C(4)}, {"Waste", C(5)}, {"Appogg2", C(6)}};
+    for (const auto& [pile, card] : sources) {
+        Put(pile, card);
+        EXPECT_TRUE(OfferToFoundations(card, -1)) << pile;
+        EXPECT_TRUE(PileByName(pile)->empty()) << pile;
+        EXPECT_EQ(TopCode(DestPiles[1]), card) << pile;
+    }
+    // A card from the pack (nowhere yet) is simply laid on.
+    EXPECT_TRUE(OfferToFoundations(C(7), -1));
+    EXPECT_EQ(TopCode(DestPiles[1]), C(7));
+}
+
+TEST_F(Offers, RefusedOffersChangeNothing) {
+    DestPiles[0] = PileOf({H(1)});
+    FilaPiles[0] = PileOf({D(2)});
+    const auto fila = FilaPiles, dest = DestPiles;
+    EXPECT_FALSE(OfferToFoundations(D(2), -1));
+    EXPECT_FALSE(OfferToFoundations(H(2), 1));  // foundation 1 is skipped
+    EXPECT_FALSE(OfferToFoundations(0, -1));
+    EXPECT_EQ(FilaPiles, fila);
+    EXPECT_EQ(DestPiles, dest);
+    EXPECT_TRUE(table.redrawn.empty());
+    EXPECT_TRUE(OfferToFoundations(S(1), 1));
+    EXPECT_EQ(DestPiles[1], PileOf({S(1)}));
+}
+
+TEST_F(Offers, OffersUseTheAutomaticReadingAndTheGamesFoundations) {
+    // Without the drop flag rule 7 is a plain any-suit rule.
+    Foundation(0, 1, 1, 7);
+    DestPiles[0] = PileOf({H(1)});
+    MazzoPiles[0] = PileOf({C(9)});
+    EXPECT_TRUE(OfferToFoundations(S(2), -1));
+    // Only the game's foundations take offers.
+    GameRules[367] = 1;
+    EXPECT_FALSE(OfferToFoundations(D(1), -1));
+    GameRules[367] = 2;
+    EXPECT_TRUE(OfferToFoundations(D(1), -1));
+    EXPECT_EQ(DestPiles[1], PileOf({D(1)}));
+}
+
+TEST_F(Offers, AFullFoundationTakesNoMoreOffers) {
+    Foundation(0, 7, 1, 0);
+    Foundation(1, 7, 1, 0);
+    auto fill = [] {
+        DestPiles[0].clear();
+        DestPiles[1].clear();
+        for (int r : {7, 8, 9, 10, 11, 12, 13, 1, 2, 3, 4, 5, 6}) DestPiles[0] += FormatCode(H(r));
+    };
+    fill();
+    EXPECT_TRUE(OfferToFoundations(H(7, 2), -1));
+    EXPECT_EQ(CardCount(DestPiles[0]), 13);
+    EXPECT_EQ(DestPiles[1], PileOf({H(7, 2)}));
+    // With no capacity set, offers follow the placement test alone.
+    GameRules[32] = 0;
+    fill();
+    EXPECT_TRUE(OfferToFoundations(H(7, 2), -1));
+    EXPECT_EQ(CardCount(DestPiles[0]), 14);
+    EXPECT_TRUE(DestPiles[1].empty());
+}
+
+TEST_F(Offers, GroupedOffersKeepToTheirFoundations) {
+    GameRules[367] = 10;
+    for (int i = 0; i < 10; ++i) Foundation(i, 1, 1, 0);
+    auto reset = [] {
+        for (auto& p : DestPiles) p.clear();
+    };
+    auto landed = [] {
+        for (int i = 0; i < 16; ++i)
+            if (!DestPiles[static_cast<size_t>(i)].empty()) return i;
+        return -1;
+    };
+    for (int i = 0; i < 4; ++i) DestPiles[static_cast<size_t>(i)] = PileOf({S(1)});
+    EXPECT_FALSE(OfferToFoundationsGrouped(H(1), 2));  // 1-4 are taken
+    reset();
+    for (int i = 0; i < 4; ++i) DestPiles[static_cast<size_t>(i)] = PileOf({S(1)});
+    EXPECT_TRUE(OfferToFoundationsGrouped(H(1), 4));  // 1-8
+    EXPECT_EQ(DestPiles[4], PileOf({H(1)}));
+    reset();
+    EXPECT_TRUE(OfferToFoundationsGrouped(H(1), 7));
+    EXPECT_EQ(landed(), 4);
+    reset();
+    EXPECT_TRUE(OfferToFoundationsGrouped(H(1), 0));
+    EXPECT_EQ(landed(), 0);
+    reset();
+    for (int i = 0; i < 8; ++i) DestPiles[static_cast<size_t>(i)] = PileOf({S(1)});
+    EXPECT_FALSE(OfferToFoundationsGrouped(H(1), 12));  // never foundation 9
+    EXPECT_TRUE(DestPiles[8].empty());
+}
+
+TEST_F(Placement, EngineStateResetsWithTheGameState) {
+    RunningCount = 7;
+    SetMovingStackSingle(false);
+    ResetGameState();
+    EXPECT_EQ(RunningCount, 0);
+    EXPECT_TRUE(MovingStackIsSingle());
+}
+
+}  // namespace
+}  // namespace bw

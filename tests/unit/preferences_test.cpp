@@ -1,0 +1,481 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/params.h"
+#include "core/ports.h"
+#include "core/state.h"
+#include "platform/ini.h"
+#include "platform/paths.h"
+#include "storage/autoplay_prefs.h"
+#include "storage/preferences.h"
+#include "support/test_support.h"
+
+namespace bw {
+namespace {
+
+class RecordingWindow : public IWindow {
+public:
+    std::vector<std::string> calls;
+    bool checked = false;
+    bool enabled = false;
+    void ApplyToolBarSize(bool large) override { calls.push_back(large ? "large" : "small"); }
+    void ApplyToolBarFlat(bool flat) override { calls.push_back(flat ? "flat" : "raised"); }
+    void ShowTimePanel(bool on) override { calls.push_back(on ? "time on" : "time off"); }
+    void ShowScorePanel(bool on) override { calls.push_back(on ? "score on" : "score off"); }
+    void ShowStatusBar(bool on) override { calls.push_back(on ? "status on" : "status off"); }
+    bool AutoplayChecked() override { return checked; }
+    bool AutoplayEnabled() override { return enabled; }
+    void ToggleAutoplay() override {
+        checked = !checked;
+        calls.push_back("toggle autoplay");
+    }
+    int Count(const std::string& call) const {
+        int n = 0;
+        for (const auto& c : calls) n += c == call;
+        return n;
+    }
+};
+
+class FakeScreen : public IScreen {
+public:
+    int bits = 24;
+    int ColorBits() override { return bits; }
+};
+
+class Preferences : public ::testing::Test {
+protected:
+    Preferences() {
+        InstalledPorts().window = &window;
+        InstalledPorts().screen = &screen;
+        std::filesystem::create_directory(fx.dir.file("DATA"));
+    }
+    ~Preferences() override { SetDeckFourSetUp(nullptr); }
+
+    void WriteCfg(const std::string& text) { fx.dir.write("DATA/Cfg.dat", text); }
+    std::string Cfg() const { return fx.dir.read("DATA/Cfg.dat"); }
+    std::string Stored(const std::string& sect, const std::string& key) const {
+        return platform::IniReadString(SettingsFile(), sect, key, "<missing>");
+    }
+
+    test::CoreFixture fx;
+    RecordingWindow window;
+    FakeScreen screen;
+};
+
+TEST_F(Preferences, EmptyFileGivesEveryDefault) {
+    WriteCfg("");
+    LoadPreferences();
+
+    struct Field {
+        int position, width;
+        const char* value;
+    };
+    const Field texts[] = {
+        {244, 1, "Y"},     {21, 3, "011"}, {24, 3, "001"},  {128, 1, "B"},
+        {43, 4, "0"},      {27, 1, "N"},   {135, 1, "Y"},   {246, 1, "N"},
+        {256, 1, "N"},     {257, 1, "N"},  {62, 4, "0201"}, {189, 50, "Memory-Up (6x4)"},
+        {66, 1, "Y"},      {136, 1, "Y"},  {67, 1, "Y"},    {178, 1, "Y"},
+        {179, 1, "N"},     {239, 1, "Y"},  {241, 1, "Y"},   {242, 1, "Y"},
+        {68, 6, "020000"}, {74, 2, "10"},  {76, 1, "N"},    {77, 30, "Player 1"},
+        {137, 1, "0"},     {185, 1, "N"},  {186, 1, "Y"},   {152, 1, "N"},
+        {187, 1, "N"},     {188, 1, "N"},  {243, 1, "Y"},   {245, 1, "N"},
+        {253, 1, "Y"},     {255, 1, "Y"},  {247, 1, "Y"},   {248, 1, "Y"},
+        {249, 1, "Y"},     {251, 1, "N"},  {172, 2, "10"},  {168, 1, "1"},
+        {169, 2, "0"},     {254, 1, "Y"},  {120, 2, "01"},  {112, 4, "0000"},
+        {116, 4, "0000"},
+    };
+    for (const Field& f : texts)
+        EXPECT_EQ(GetParameter(f.position, f.width), f.value) << "position " << f.position;
+    const int sounds[] = {141, 142, 143, 181, 182, 174, 180, 144, 171, 145, 175,
+                          183, 252, 146, 147, 149, 148, 176, 184, 177, 151};
+    for (int p : sounds) EXPECT_EQ(GetParameter(p, 1), "Y") << "sound switch " << p;
+    EXPECT_EQ(ParameterInt(47, 15), 32768);
+    EXPECT_EQ(ParameterInt(28, 15), 2147483663LL);
+    EXPECT_EQ(PreferredShadowOffset(), 9);
+
+    EXPECT_EQ(MainGame.Opt(108), 0);
+    EXPECT_EQ(MainGame.Opt(115), 0);
+    EXPECT_EQ(MainGame.Opt(103), 0);
+    EXPECT_EQ(MainGame.Opt(104), 2);
+    EXPECT_EQ(MainGame.Opt(105), 1);
+    EXPECT_EQ(MainGame.Opt(74), 2);
+
+    // First run: three players, the first current, and the first counted start.
+    EXPECT_EQ(Stored("Preference", "UserDefault"), "Player 1");
+    EXPECT_EQ(Stored("Users", "User001"), "Player 1");
+    EXPECT_EQ(Stored("Users", "User002"), "Player 2");
+    EXPECT_EQ(Stored("Users", "User003"), "Player 3");
+    EXPECT_EQ(Stored("Users", "User004"), "<missing>");
+    EXPECT_EQ(Stored("Parameters", "Run_Exe"), "1");
+
+    // The window gets the defaults; autoplay is switched on by one toggle.
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"large", "flat", "time on", "score on",
+                                                      "toggle autoplay", "status off"}));
+    EXPECT_TRUE(fx.dialogs.advices.empty());
+}
+
+TEST_F(Preferences, StoredValuesAreNormalisedAndCutToTheirFields) {
+    const std::string longName(60, 'g');
+    WriteCfg(
+        "[Preference]\r\nBack_Card=0\r\nBackground_Col=0\r\nBackground_bmp=\r\n"
+        "Game_name=" +
+        longName +
+        "\r\nCustomized_Background=/home/u/sky.jpg\r\n"
+        "Customized_Deck=\r\nCard_Size=Medium\r\nUserDefault=Alice\r\n"
+        "Cards_Animate=N\r\nGame=8001\r\nBackground_Fixed_Col=0x10\r\n"
+        "Disable_Statistics=Y\r\nHighLights_Foundations_Mark=-2\r\n"
+        "[settings]\r\nRandom_Game_Type=5\r\nGames_Fast_Search_Type=1\r\n");
+    LoadPreferences();
+    EXPECT_EQ(GetParameter(21, 3), "001");
+    EXPECT_EQ(GetParameter(28, 15), "2147483663");
+    EXPECT_EQ(GetParameter(43, 4), "0");
+    EXPECT_EQ(GetParameter(189, 50), longName.substr(0, 50));
+    EXPECT_EQ(GetParameter(246, 1), "Y");
+    EXPECT_EQ(GetParameter(256, 1), "N");
+    EXPECT_EQ(GetParameter(128, 1), "M");
+    EXPECT_EQ(GetParameter(62, 4), "8001");
+    EXPECT_EQ(ParameterInt(47, 15), 16);
+    // Without its own key the shadow follows the animation switch.
+    EXPECT_EQ(GetParameter(178, 1), "N");
+    EXPECT_EQ(PreferredShadowOffset(), 0);
+    EXPECT_EQ(MainGame.Opt(115), 1);
+    EXPECT_EQ(MainGame.Opt(103), -2);
+    EXPECT_EQ(MainGame.Opt(104), 5);
+    EXPECT_EQ(MainGame.Opt(108), 1);
+    // A current player exists: nobody is added.
+    EXPECT_EQ(GetParameter(77, 30), "Alice");
+    EXPECT_EQ(Stored("Users", "User001"), "<missing>");
+}
+
+TEST_F(Preferences, ShadowKeyOverridesTheAnimationSwitch) {
+    WriteCfg("[Preference]\nCards_Animate=N\nCards_Shadowed=Y\n");
+    LoadPreferences();
+    EXPECT_EQ(GetParameter(67, 1), "N");
+    EXPECT_EQ(GetParameter(178, 1), "Y");
+    EXPECT_EQ(PreferredShadowOffset(), 9);
+}
+
+TEST_F(Preferences, StartCounterStopsAtFiftyOne) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"50", "51"}, {"51", "51"}, {"400", "400"}, {"0", "1"}, {"x", "1"}};
+    for (const auto& [before, after] : cases) {
+        WriteCfg(std::string("[Parameters]\nRun_Exe=") + before + "\n");
+        LoadPreferences();
+        EXPECT_EQ(Stored("Parameters", "Run_Exe"), after) << "stored " << before;
+    }
+}
+
+TEST_F(Preferences, PointerShapes) {
+    struct Case {
+        const char* stored;
+        int table, drag;
+    };
+    const Case cases[] = {{"10", 0, 0},  {"12", 12, 22}, {"15", 15, 25}, {"20", 20, 30},
+                          {"25", 25, 0}, {"99", 0, 0},   {"123", 0, 0},  {"ten", 0, 0}};
+    for (const Case& c : cases) {
+        WriteCfg(std::string("[Preference]\nCursor=") + c.stored + "\n");
+        LoadPreferences();
+        EXPECT_EQ(TableCursorShape(), c.table) << "Cursor=" << c.stored;
+        EXPECT_EQ(DragCursorShape(), c.drag) << "Cursor=" << c.stored;
+    }
+    WriteCfg("[Preference]\nCursor=123\n");
+    LoadPreferences();
+    EXPECT_EQ(GetParameter(172, 2), "10");  // too wide for its field: the default
+}
+
+TEST_F(Preferences, LowColourDisplayAdvisesOnceAndPicksFaceSetThree) {
+    screen.bits = 8;
+    WriteCfg("");
+    LoadPreferences();
+    ASSERT_EQ(fx.dialogs.advices.size(), 1u);
+    EXPECT_EQ(fx.dialogs.advices[0], kScreenUnder256ColorsText);
+    EXPECT_EQ(GetParameter(24, 3), "003");
+    EXPECT_EQ(Stored("Show_Messages", "Screen_Under_256_Colors"), "<missing>");
+
+    // Not ticked: shown again next time. A stored face set wins over the default.
+    WriteCfg("[Preference]\nCard=2\n");
+    LoadPreferences();
+    EXPECT_EQ(fx.dialogs.advices.size(), 2u);
+    EXPECT_EQ(GetParameter(24, 3), "002");
+
+    // Ticked: never again.
+    fx.dialogs.adviceTicks = true;
+    LoadPreferences();
+    EXPECT_EQ(fx.dialogs.advices.size(), 3u);
+    EXPECT_EQ(Stored("Show_Messages", "Screen_Under_256_Colors"), "N");
+    LoadPreferences();
+    EXPECT_EQ(fx.dialogs.advices.size(), 3u);
+
+    screen.bits = 16;
+    WriteCfg("");
+    LoadPreferences();
+    EXPECT_EQ(fx.dialogs.advices.size(), 3u);
+    EXPECT_EQ(GetParameter(24, 3), "001");
+}
+
+TEST_F(Preferences, AdviceMessageHonoursItsKey) {
+    WriteCfg("[show_messages]\nMsg_Cards_Large=N\nMsg_Cards_Medium_800x600=Y\n");
+    EXPECT_FALSE(ShowAdviceMessage("large", "Msg_Cards_Large", kAdvicePageColor));
+    EXPECT_TRUE(ShowAdviceMessage("medium", "Msg_Cards_Medium_800x600", kAdvicePage640x480));
+    EXPECT_EQ(fx.dialogs.advices, std::vector<std::string>{"medium"});
+    fx.dialogs.adviceTicks = true;
+    EXPECT_TRUE(ShowAdviceMessage("medium", "Msg_Cards_Medium_800x600", kAdvicePage640x480));
+    EXPECT_FALSE(ShowAdviceMessage("medium", "Msg_Cards_Medium_800x600", kAdvicePage640x480));
+    EXPECT_EQ(fx.dialogs.advices.size(), 2u);
+    EXPECT_NE(Cfg().find("Msg_Cards_Large=N"), std::string::npos);  // untouched
+}
+
+TEST_F(Preferences, FaceSetFourRunsItsSetUpRightAfterLoadingCard) {
+    int runs = 0;
+    std::string cardSizeSeen = "unset";
+    SetDeckFourSetUp([&] {
+        ++runs;
+        cardSizeSeen = GetParameter(128, 1);
+    });
+    fx.dir.write("DATA/Cfg.dat", "[Preference]\nCard=4\nCard_Size=S\n");
+    Params().Reset();
+    LoadPreferences();
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(cardSizeSeen, "");  // before the keys that follow "Card"
+
+    WriteCfg("[Preference]\nCard=3\n");
+    LoadPreferences();
+    EXPECT_EQ(runs, 1);
+    SetDeckFourSetUp(nullptr);
+    WriteCfg("[Preference]\nCard=4\n");
+    LoadPreferences();  // no set-up installed: nothing to run
+    EXPECT_EQ(GetParameter(24, 3), "004");
+}
+
+TEST_F(Preferences, WindowSettingsAreAppliedWithoutBeingWritten) {
+    const std::string cfg =
+        "[Preference]\nToolBar_Large=N\nToolBar_Flat=N\nShow_Time=N\nShow_Score=N\n"
+        "StatusBar=Y\nAutoPlay=N\nUserDefault=Bob\n[Parameters]\nRun_Exe=51\n";
+    WriteCfg(cfg);
+    LoadPreferences();
+    EXPECT_EQ(window.calls,
+              (std::vector<std::string>{"small", "raised", "time off", "score off", "status on"}));
+    EXPECT_EQ(Cfg(), cfg);  // nothing to write back
+}
+
+TEST_F(Preferences, SingleAutoplaySwitch) {
+    WriteCfg("[Preference]\nAutoPlay=Y\n");
+    window.checked = true;  // already on: toggling would turn it off
+    LoadPreferences();
+    EXPECT_EQ(window.Count("toggle autoplay"), 0);
+    EXPECT_TRUE(window.checked);
+
+    // A mode that is neither 1 nor 2 falls back to one switch for all games.
+    window.checked = false;
+    WriteCfg("[Preference]\nAutoPlay_All_Games=7\n");
+    LoadPreferences();
+    EXPECT_EQ(MainGame.Opt(105), 1);
+    EXPECT_TRUE(window.checked);
+}
+
+TEST_F(Preferences, PerGameAutoplaySwitchAtStartUp) {
+    window.enabled = true;
+    WriteCfg(
+        "[Preference]\nAutoPlay_All_Games=2\nAutoPlay=Y\nGame=4\n"
+        "[Autoplay]\nGames=YYYYN\n");
+    LoadPreferences();
+    EXPECT_EQ(MainGame.Opt(105), 2);
+    EXPECT_EQ(window.Count("toggle autoplay"), 0);  // stored off, already off
+
+    WriteCfg(
+        "[Preference]\nAutoPlay_All_Games=2\nAutoPlay=N\nGame=3\n"
+        "[Autoplay]\nGames=YYYYN\n");
+    LoadPreferences();
+    EXPECT_EQ(window.Count("toggle autoplay"), 1);
+    EXPECT_TRUE(window.checked);
+
+    // The command is disabled until a game is open: nothing to apply yet.
+    window.enabled = false;
+    window.checked = false;
+    LoadPreferences();
+    EXPECT_EQ(window.Count("toggle autoplay"), 1);
+}
+
+TEST_F(Preferences, GamesStringHoldsOneSwitchPerGame) {
+    WriteCfg("[Autoplay]\nGames=YYN\n");
+    EXPECT_TRUE(GameAutoplayStored(0));
+    EXPECT_TRUE(GameAutoplayStored(1));
+    EXPECT_FALSE(GameAutoplayStored(2));
+    EXPECT_TRUE(GameAutoplayStored(3));
+    EXPECT_TRUE(GameAutoplayStored(7999));
+    EXPECT_TRUE(GameAutoplayStored(-1));
+
+    // Shorter than id + 2: padded with "Y" to id + 10, then the switch set.
+    WriteCfg("");
+    ASSERT_TRUE(StoreGameAutoplaySwitch(4, false));
+    EXPECT_EQ(Stored("Autoplay", "Games"), "YYYYNYYYYYYYYY");
+    EXPECT_FALSE(GameAutoplayStored(4));
+    EXPECT_TRUE(GameAutoplayStored(5));
+
+    WriteCfg("[Autoplay]\nGames=YYN\n");
+    ASSERT_TRUE(StoreGameAutoplaySwitch(2, true));
+    EXPECT_EQ(Stored("Autoplay", "Games"), "YYYYYYYYYYYY");
+
+    // Long enough already: only the game's own character changes.
+    WriteCfg("[Autoplay]\nGames=NNNNNNNNNNNNNNNNNNNN\n");
+    ASSERT_TRUE(StoreGameAutoplaySwitch(3, true));
+    EXPECT_EQ(Stored("Autoplay", "Games"), "NNNYNNNNNNNNNNNNNNNN");
+    EXPECT_FALSE(GameAutoplayStored(2));
+    EXPECT_TRUE(GameAutoplayStored(3));
+
+    EXPECT_FALSE(StoreGameAutoplaySwitch(-1, false));
+    EXPECT_EQ(Stored("Autoplay", "Games"), "NNNYNNNNNNNNNNNNNNNN");
+}
+
+TEST_F(Preferences, CustomGamesHaveTheirOwnKey) {
+    WriteCfg("");
+    EXPECT_TRUE(GameAutoplayStored(8001));
+    ASSERT_TRUE(StoreGameAutoplaySwitch(8001, false));
+    EXPECT_EQ(Stored("Autoplay", "Cust_8001"), "N");
+    EXPECT_FALSE(GameAutoplayStored(8001));
+    EXPECT_TRUE(GameAutoplayStored(8002));
+    EXPECT_EQ(Stored("Autoplay", "Games"), "<missing>");
+    WriteCfg("[AUTOPLAY]\ncust_8003=No\ncust_8004=\n");
+    EXPECT_FALSE(GameAutoplayStored(8003));  // the first character counts
+    EXPECT_TRUE(GameAutoplayStored(8004));
+}
+
+TEST_F(Preferences, DamagedFilesGiveDefaults) {
+    std::mt19937 rng(7);
+    std::string garbage;
+    for (int i = 0; i < 20000; ++i) garbage += static_cast<char>(rng() & 0xFF);
+    WriteCfg(garbage);
+    LoadPreferences();
+    EXPECT_EQ(GetParameter(21, 3), "011");
+    EXPECT_EQ(GetParameter(62, 4), "0201");
+    EXPECT_EQ(MainGame.Opt(104), 2);
+
+    // An overlong line does not hide the keys around it.
+    WriteCfg("[Preference]\nBack_Card=7\nJunk=" + std::string(200000, 'x') + "\nGame=12\n" +
+             std::string(100000, '[') + "\n");
+    LoadPreferences();
+    EXPECT_EQ(GetParameter(21, 3), "007");
+    EXPECT_EQ(GetParameter(62, 4), "0012");
+
+    // Numbers that are not numbers, or do not fit their field or entry.
+    WriteCfg(
+        "[Preference]\nBack_Card=abc\nGame=12x\nCard=123456\nLanguage=\n"
+        "Speed_Move_Card=1e3\nAutoPlay_All_Games=two\nHighLights_Foundations_Mark=70000\n"
+        "Background_Col=99999999999999999999\n[Settings]\nRandom_Game_Type=--1\n");
+    LoadPreferences();
+    EXPECT_EQ(GetParameter(21, 3), "011");
+    EXPECT_EQ(GetParameter(62, 4), "0201");
+    EXPECT_EQ(GetParameter(24, 3), "001");
+    EXPECT_EQ(GetParameter(68, 6), "020000");
+    EXPECT_EQ(GetParameter(74, 2), "10");
+    EXPECT_EQ(MainGame.Opt(105), 1);
+    EXPECT_EQ(MainGame.Opt(103), 0);
+    EXPECT_EQ(MainGame.Opt(104), 2);
+    EXPECT_EQ(ParameterInt(28, 15), 2147483663LL);
+}
+
+TEST_F(Preferences, MissingDataFolderLoadsDefaultsAndWritesFail) {
+    std::filesystem::remove_all(fx.dir.file("DATA"));
+    LoadPreferences();
+    EXPECT_EQ(GetParameter(77, 30), "Player 1");
+    EXPECT_EQ(GetParameter(62, 4), "0201");
+    EXPECT_FALSE(platform::DirExists(fx.dir.file("DATA")));
+    EXPECT_FALSE(WritePreference("Back_Card", "3"));
+    EXPECT_FALSE(StoreGameAutoplaySwitch(4, false));
+    EXPECT_FALSE(StoreSwitch(66, key::kShowTime, false));
+    EXPECT_EQ(GetParameter(66, 1), "N");  // the running program still follows it
+    fx.dialogs.adviceTicks = true;
+    EXPECT_TRUE(ShowAdviceMessage("text", "Msg_Cards_Large", kAdvicePageColor));
+    EXPECT_TRUE(ShowAdviceMessage("text", "Msg_Cards_Large", kAdvicePageColor));
+}
+
+TEST_F(Preferences, SettingsFileThatIsAFolder) {
+    std::filesystem::create_directory(fx.dir.file("DATA/Cfg.dat"));
+    LoadPreferences();
+    EXPECT_EQ(GetParameter(21, 3), "011");
+    EXPECT_EQ(GetParameter(77, 30), "Player 1");
+    EXPECT_FALSE(WritePreference("Back_Card", "3"));
+    EXPECT_TRUE(platform::DirExists(fx.dir.file("DATA/Cfg.dat")));
+}
+
+TEST_F(Preferences, ExistingPlayersAreKeptWhenNoneIsCurrent) {
+    WriteCfg("[Users]\nUser001=\nUser002=Carol\nUser003=Dave\n");
+    LoadPreferences();
+    EXPECT_EQ(GetParameter(77, 30), "Carol");
+    EXPECT_EQ(Stored("Preference", "UserDefault"), "Carol");
+    EXPECT_EQ(Stored("Users", "User001"), "");
+    EXPECT_EQ(Stored("Users", "User002"), "Carol");
+    EXPECT_EQ(Stored("Users", "User003"), "Dave");
+}
+
+TEST_F(Preferences, WritersStoreWhatTheNextLoadReads) {
+    WriteCfg("[Preference]\r\nGame_name=Old\r\nBackground_def=N\r\n");
+    MainGame.SetOpt(105, 1);
+    MainGame.SetOpt(104, 3);
+    ASSERT_TRUE(WriteChosenGame(12, "Pairs", 4, 17));
+    ASSERT_TRUE(StoreSwitch(66, key::kShowTime, false));
+    ASSERT_TRUE(StoreNumber(21, 3, key::kBackCard, 5));
+    ASSERT_TRUE(WriteExitPreferences(false));
+    ASSERT_TRUE(WritePreference(key::kCustomizedBackground, "/pics/sky.bmp"));
+    ASSERT_TRUE(DropCustomBackground());
+    EXPECT_EQ(GetParameter(21, 3), "005");
+    EXPECT_EQ(Stored("Preference", "Game_TreeNum"), "4");
+    EXPECT_EQ(Stored("Preference", "Game_TreePos"), "17");
+    EXPECT_EQ(Stored("Settings", "Random_Game_Type"), "3");
+    // The old spelling of a key is updated in place, not doubled.
+    EXPECT_NE(Cfg().find("Game_name=Pairs"), std::string::npos);
+    EXPECT_EQ(Cfg().find("Game_Name="), std::string::npos);
+
+    Params().Reset();
+    LoadPreferences();
+    EXPECT_EQ(GetParameter(62, 4), "0012");
+    EXPECT_EQ(GetParameter(189, 50), "Pairs");
+    EXPECT_EQ(GetParameter(66, 1), "N");
+    EXPECT_EQ(GetParameter(21, 3), "005");
+    EXPECT_EQ(GetParameter(246, 1), "N");
+    EXPECT_EQ(GetParameter(27, 1), "Y");
+    EXPECT_EQ(window.Count("toggle autoplay"), 0);  // "AutoPlay" was written "N"
+
+    // In per-game mode the single switch is not written at exit.
+    MainGame.SetOpt(105, 2);
+    ASSERT_TRUE(WriteExitPreferences(true));
+    EXPECT_EQ(Stored("Preference", "AutoPlay"), "N");
+    ASSERT_TRUE(DropCustomDeck());
+    ASSERT_TRUE(DropCustomCardSet());
+    EXPECT_EQ(Stored("Preference", "Customized_Deck"), "");
+    EXPECT_EQ(Stored("Preference", "Customized_Cards_Set"), "");
+}
+
+TEST_F(Preferences, WindowPlacement) {
+    WriteCfg("");
+    WindowPlacement p = ReadWindowPlacement(1024, 768);
+    EXPECT_TRUE(p.maximized);
+    EXPECT_EQ(p.left, 50);
+    EXPECT_EQ(p.top, 50);
+    EXPECT_EQ(p.width, 874);
+    EXPECT_EQ(p.height, 618);
+
+    ASSERT_TRUE(WriteWindowPlacement({false, 10, 20, 640, 480}));
+    p = ReadWindowPlacement(1024, 768);
+    EXPECT_FALSE(p.maximized);
+    EXPECT_EQ(p.left, 10);
+    EXPECT_EQ(p.top, 20);
+    EXPECT_EQ(p.width, 640);
+    EXPECT_EQ(p.height, 480);
+
+    // Maximised keeps the last normal rectangle.
+    ASSERT_TRUE(WriteWindowPlacement({true, 0, 0, 0, 0}));
+    p = ReadWindowPlacement(1024, 768);
+    EXPECT_TRUE(p.maximized);
+    EXPECT_EQ(p.width, 640);
+
+    WriteCfg("[Preference]\nMainWindowState_Left=99999999999\n");
+    EXPECT_EQ(ReadWindowPlacement(1024, 768).left, 50);
+}
+
+}  // namespace
+}  // namespace bw
