@@ -21,7 +21,9 @@ char DecodeGamesChar(char stored) {
 }
 
 // The substitution is its own inverse on the printable codes 32..127.
-char EncodeGamesChar(char plain) { return DecodeGamesChar(plain); }
+char EncodeGamesChar(char plain) {
+    return DecodeGamesChar(plain);
+}
 
 std::string DecodeGamesText(const std::string& stored) {
     std::string out(stored);
@@ -84,7 +86,8 @@ bool ParseGamesInteger(const std::string& text, long& value) {
 }
 
 int RuleLineIndex(const std::string& storedLine) {
-    std::string text = DecodeGamesText(storedLine.substr(0, std::min<size_t>(4, storedLine.size())));
+    std::string text =
+        DecodeGamesText(storedLine.substr(0, std::min<size_t>(4, storedLine.size())));
     size_t e = text.find_last_not_of(' ');
     long idx = 0;
     if (e == std::string::npos || !ParseGamesInteger(text.substr(0, e + 1), idx)) return -1;

@@ -259,8 +259,7 @@ void CheckStoredGame() {
     bool number = ParseGamesInteger(stored, id);
     if (number && id < 0) return;  // no current game already
     // A field that is no number at all cannot name a game either.
-    if (number && !GameName(static_cast<int>(id), GetParameter(pos::kGameName, 50)).empty())
-        return;
+    if (number && !GameName(static_cast<int>(id), GetParameter(pos::kGameName, 50)).empty()) return;
     SetParameter(pos::kGameId, 4, FormatNumber(-1, 4));
     SetParameter(pos::kGameName, 50, "");
 }

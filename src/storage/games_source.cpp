@@ -242,7 +242,8 @@ bool CompileGames(std::vector<GameSource> games, std::string& bytes,
         for (const RuleSource& r : columns[c]->rules) values[c][r.index] = r.value;
     for (int idx = 0; idx < kRuleEntries; ++idx) {
         auto sn = shortNames.find(idx);
-        std::string plain = FormatNumber(idx, 4) + Pad(sn == shortNames.end() ? "" : sn->second, 12);
+        std::string plain =
+            FormatNumber(idx, 4) + Pad(sn == shortNames.end() ? "" : sn->second, 12);
         for (size_t c = 0; c < columns.size(); ++c) {
             auto v = values[c].find(idx);
             plain += Pad(v == values[c].end() ? "" : std::to_string(v->second), 11);

@@ -146,8 +146,7 @@ TEST_F(Catalogue, AnIdThatDoesNotConvertKeepsItsColumnButIsNeverFound) {
 TEST_F(Catalogue, RuleValuesOfAGame) {
     WriteGames({Entry("16", "000", '0', "A"), Entry("16", "001", '0', "B")},
                {RuleLine(15, {"-1", "4"}), RuleLine(371, {"52", "104"}),
-                RuleLine(483, {"2 ", "12x"}), EncodeGamesText("0484"),
-                RuleLine(486, {"", "3"})});
+                RuleLine(483, {"2 ", "12x"}), EncodeGamesText("0484"), RuleLine(486, {"", "3"})});
     LoadCatalogue();
     EXPECT_EQ(GameRuleValues(1, {483, 484, 486, 15, 371, -1, 999}),
               (std::vector<int>{0, 0, 3, 4, 104, -99, 0}));

@@ -73,9 +73,10 @@ TEST(GameSourceText, ParsesFieldsRulesAndComments) {
 }
 
 TEST(GameSourceText, ReportsEveryFaultWithItsLine) {
-    auto errors = ParseErrors("game 7\nfamily 16\nclass 0\nname X\n 489 Big 1\n 12 Ok 1\n 12 Ok 2\n"
-                              "  13 NameFarTooLong 1\n 14 Val 40000\n 15 Few\n 16 Val 1x\n"
-                              "colour red\nscreen 2\n");
+    auto errors = ParseErrors(
+        "game 7\nfamily 16\nclass 0\nname X\n 489 Big 1\n 12 Ok 1\n 12 Ok 2\n"
+        "  13 NameFarTooLong 1\n 14 Val 40000\n 15 Few\n 16 Val 1x\n"
+        "colour red\nscreen 2\n");
     ASSERT_EQ(errors.size(), 8u);
     EXPECT_EQ(errors[0], "bad.game:5: entry number '489' is not 0..488");
     EXPECT_NE(errors[1].find(":7: entry 12 is given twice"), std::string::npos);
@@ -184,15 +185,15 @@ TEST(GamesCompiler, DecodeSurvivesForeignAndDamagedFiles) {
                        sect1("16  0500 First") + sect1("") + "[Sect2]\r\n" +
                        sect1("0051Goal kind   37         39         38") +
                        sect1("0050            1          3          2x") +
-                       sect1("0600            1") + sect1("0368            4") +
-                       sect1("abcd") + "\r\n";
+                       sect1("0600            1") + sect1("0368            4") + sect1("abcd") +
+                       "\r\n";
     std::vector<GameSource> games;
     std::vector<std::string> warnings;
     ASSERT_TRUE(DecodeGames(text, games, warnings));
     ASSERT_EQ(games.size(), 2u);
     EXPECT_EQ(games[0].id, 201);
     EXPECT_EQ(games[1].id, 50);
-    ASSERT_EQ(games[0].rules.size(), 3u);  // column 0: 50, 51, 368
+    ASSERT_EQ(games[0].rules.size(), 3u);        // column 0: 50, 51, 368
     EXPECT_EQ(games[0].rules[1].shortName, "");  // "Goal kind" has a blank: not a short name
     ASSERT_EQ(games[1].rules.size(), 1u);        // column 2: 51; its 50 is no number
     EXPECT_EQ(games[1].rules[0].value, 38);

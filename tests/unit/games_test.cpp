@@ -45,16 +45,22 @@ struct ScreenSize {
 };
 // A maximised main window: a 40-pixel task bar, 60 pixels of caption, menu
 // and frame, the tool bar down to y = 40, a 17-pixel scroll bar.
-LayoutInput MaximisedWindow(ScreenSize s) {
+LayoutInput MaximisedWindow(ScreenSize s, char size = 'B') {
     LayoutInput in;
     const int outerHeight = s.height - 40;
     ApplyTableRect(MainWindowTableRect(40, outerHeight - 60, outerHeight, s.width, 17), in);
     in.screenWidth = s.width;
     in.screenHeight = s.height;
-    in.cardWidth = 71;
-    in.cardHeight = 96;
+    CardSizeForLetter(size, in.cardWidth, in.cardHeight);
     in.shadowOffset = 9;
     return in;
+}
+
+// Whether the card-size setup lets a game with card-size need `need`
+// (GameRules[38]) keep the big size "S" on a screen this wide.
+bool BigCardsAllowed(int need, int screenWidth) {
+    if (screenWidth < 650) return false;
+    return !(need == 2 && screenWidth < 1100);
 }
 
 // Game numbers spread over the whole range, with the edge cases.
@@ -82,7 +88,8 @@ protected:
 
     static std::vector<int> Ids() {
         std::vector<int> ids;
-        for (const std::string& line : MainGame.catalogue) ids.push_back(ParseCatalogueLine(line).id);
+        for (const std::string& line : MainGame.catalogue)
+            ids.push_back(ParseCatalogueLine(line).id);
         return ids;
     }
     static int R(int i) { return GameRules[static_cast<size_t>(i)]; }
@@ -114,11 +121,10 @@ protected:
             for (CardCode c : Cards(FilaPiles[static_cast<size_t>(i)])) all.push_back(c);
         return all;
     }
-    void LayOut(ScreenSize s) {
-        CardWidth = 71;
-        CardHeight = 96;
-        SetOverlapOffsets('B');
-        ResetAndLayOutPiles(MaximisedWindow(s));
+    void LayOut(ScreenSize s, char size = 'B') {
+        CardSizeForLetter(size, CardWidth, CardHeight);
+        SetOverlapOffsets(size);
+        ResetAndLayOutPiles(MaximisedWindow(s, size));
     }
     void Press(CardCode card) {
         for (int r = 0; r < R(368); ++r) {
@@ -143,9 +149,9 @@ TEST_F(ShippedGames, CatalogueHoldsTheSixMemoryGames) {
         EXPECT_EQ(GameIdByName(GameName(id)), id);
     }
     EXPECT_EQ(GameName(201), "Memory-Up (6x4)");  // the default game
-    EXPECT_EQ(AllGameNames(), (std::vector<std::string>{"Ace-To-King", "Concentration",
-                                                        "Forget me not", "Memory-Up (4x3)",
-                                                        "Memory-Up (6x4)", "Memory-Up (8x5)"}));
+    EXPECT_EQ(AllGameNames(),
+              (std::vector<std::string>{"Ace-To-King", "Concentration", "Forget me not",
+                                        "Memory-Up (4x3)", "Memory-Up (6x4)", "Memory-Up (8x5)"}));
     EXPECT_TRUE(GamesFileProblem(ProgramFile("GAMES.DAT")).empty());
 }
 
@@ -242,50 +248,58 @@ TEST_F(ShippedGames, TheSameNumberDealsTheSameTable) {
     }
 }
 
+// With the default card size, and with the big one wherever the game's
+// card-size need lets the player keep it.
 TEST_F(ShippedGames, EveryPileFitsTheTableWithoutOverlap) {
     for (ScreenSize screen : {ScreenSize{1024, 768}, ScreenSize{1920, 1080}}) {
         for (int id : Ids()) {
-            SCOPED_TRACE(std::to_string(id) + " on " + std::to_string(screen.width));
-            Deal(id, "1234567890123");
-            LayOut(screen);
-            const LayoutInput in = MaximisedWindow(screen);
-            struct Card {
-                std::string where;
-                int left, top;
-            };
-            std::vector<Card> cards;
-            for (int i = 0; i < R(368); ++i) {
-                const std::string name = PileName(kFila, i + 1);
-                ASSERT_TRUE(OnTable(FilaLeft[static_cast<size_t>(i)]) &&
-                            OnTable(FilaTop[static_cast<size_t>(i)]))
-                    << name;
-                // Every slot of a grid row; a pile dealt empty holds one card at most.
-                const int slots = std::max(1, SlotCount(FilaPiles[static_cast<size_t>(i)]));
-                for (int k = 0; k < slots; ++k) {
-                    CardPoint p = CardSlotPosition(name, i, k);
-                    cards.push_back({name + "/" + std::to_string(k), p.left, p.top});
+            for (char size : {'B', 'S'}) {
+                SCOPED_TRACE(std::to_string(id) + " on " + std::to_string(screen.width) +
+                             ", size " + size);
+                Deal(id, "1234567890123");
+                if (size == 'S' && !BigCardsAllowed(R(38), screen.width)) continue;
+                LayOut(screen, size);
+                const LayoutInput in = MaximisedWindow(screen, size);
+                const int W = in.cardWidth, H = in.cardHeight;
+                struct Card {
+                    std::string where;
+                    int left, top;
+                };
+                std::vector<Card> cards;
+                for (int i = 0; i < R(368); ++i) {
+                    const std::string name = PileName(kFila, i + 1);
+                    ASSERT_TRUE(OnTable(FilaLeft[static_cast<size_t>(i)]) &&
+                                OnTable(FilaTop[static_cast<size_t>(i)]))
+                        << name;
+                    // Every slot of a grid row; a pile dealt empty holds one card at most.
+                    const int slots = std::max(1, SlotCount(FilaPiles[static_cast<size_t>(i)]));
+                    for (int k = 0; k < slots; ++k) {
+                        CardPoint p = CardSlotPosition(name, i, k);
+                        cards.push_back({name + "/" + std::to_string(k), p.left, p.top});
+                    }
                 }
-            }
-            for (int i = 0; i < R(367); ++i) {
-                ASSERT_TRUE(OnTable(MainGame.DestLeft(i)) && OnTable(MainGame.DestTop(i)));
-                cards.push_back({PileName(kDest, i + 1), MainGame.DestLeft(i), MainGame.DestTop(i)});
-            }
-            if (R(370) >= 1) {
-                ASSERT_TRUE(OnTable(MainGame.StockLeft(2)) && OnTable(MainGame.StockTop(2)));
-                cards.push_back({"Waste", MainGame.StockLeft(2), MainGame.StockTop(2)});
-            }
-            EXPECT_FALSE(OnTable(MainGame.StockLeft(0)));  // no stock drawn
-            for (size_t a = 0; a < cards.size(); ++a) {
-                const Card& c = cards[a];
-                EXPECT_GE(c.left, 0) << c.where;
-                EXPECT_LE(c.left + 71, in.width) << c.where;
-                EXPECT_GE(c.top, in.top) << c.where;
-                EXPECT_LE(c.top + 96, in.bottom + 1) << c.where;
-                for (size_t b = a + 1; b < cards.size(); ++b) {
-                    const Card& d = cards[b];
-                    const bool apart = c.left + 71 <= d.left || d.left + 71 <= c.left ||
-                                       c.top + 96 <= d.top || d.top + 96 <= c.top;
-                    EXPECT_TRUE(apart) << c.where << " overlaps " << d.where;
+                for (int i = 0; i < R(367); ++i) {
+                    ASSERT_TRUE(OnTable(MainGame.DestLeft(i)) && OnTable(MainGame.DestTop(i)));
+                    cards.push_back(
+                        {PileName(kDest, i + 1), MainGame.DestLeft(i), MainGame.DestTop(i)});
+                }
+                if (R(370) >= 1) {
+                    ASSERT_TRUE(OnTable(MainGame.StockLeft(2)) && OnTable(MainGame.StockTop(2)));
+                    cards.push_back({"Waste", MainGame.StockLeft(2), MainGame.StockTop(2)});
+                }
+                EXPECT_FALSE(OnTable(MainGame.StockLeft(0)));  // no stock drawn
+                for (size_t a = 0; a < cards.size(); ++a) {
+                    const Card& c = cards[a];
+                    EXPECT_GE(c.left, 0) << c.where;
+                    EXPECT_LE(c.left + W, in.width) << c.where;
+                    EXPECT_GE(c.top, in.top) << c.where;
+                    EXPECT_LE(c.top + H, in.bottom + 1) << c.where;
+                    for (size_t b = a + 1; b < cards.size(); ++b) {
+                        const Card& d = cards[b];
+                        const bool apart = c.left + W <= d.left || d.left + W <= c.left ||
+                                           c.top + H <= d.top || d.top + H <= c.top;
+                        EXPECT_TRUE(apart) << c.where << " overlaps " << d.where;
+                    }
                 }
             }
         }

@@ -148,10 +148,9 @@ TEST_F(GamesTool, DecodedGamesCompileBackToTheSameFile) {
     for (const auto& e : fs::directory_iterator(dir.file("decoded")))
         files.push_back(e.path().filename().string());
     std::sort(files.begin(), files.end());
-    EXPECT_EQ(files, (std::vector<std::string>{
-                         "200-memory-up-4x3.game", "201-memory-up-6x4.game",
-                         "202-memory-up-8x5.game", "203-concentration.game",
-                         "204-ace-to-king.game", "205-forget-me-not.game"}));
+    EXPECT_EQ(files, (std::vector<std::string>{"200-memory-up-4x3.game", "201-memory-up-6x4.game",
+                                               "202-memory-up-8x5.game", "203-concentration.game",
+                                               "204-ace-to-king.game", "205-forget-me-not.game"}));
     std::string args = "compile-games '" + dir.file("again.dat") + "'";
     for (const std::string& f : files) args += " '" + dir.file("decoded/" + f) + "'";
     r = Tool(args);

@@ -62,7 +62,8 @@ int Run(const Args& args) {
     return 0;
 }
 
-const Register kDeal{{"deal", "deal ID NUMBER        the piles a game number deals (+ up, - down)", Run}};
+const Register kDeal{
+    {"deal", "deal ID NUMBER        the piles a game number deals (+ up, - down)", Run}};
 
 }  // namespace
 }  // namespace bw::tool

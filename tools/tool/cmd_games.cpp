@@ -36,8 +36,8 @@ int RunGames(const Args& args) {
     for (const std::string& line : MainGame.catalogue) {
         CatalogueEntry e = ParseCatalogueLine(line);
         if (e.id < 0) {
-            std::cerr << "brindlewick-tool: skipped an entry whose id is not a number: '"
-                      << e.name << "'\n";
+            std::cerr << "brindlewick-tool: skipped an entry whose id is not a number: '" << e.name
+                      << "'\n";
             continue;
         }
         std::cout << e.id << " " << e.family << " " << e.name << "\n";
