@@ -383,13 +383,18 @@ TEST_F(Drag, PendingStockPress) {
     EXPECT_EQ(MazzoPiles[1], Cards({Hearts(2), Hearts(3)}));
     EXPECT_EQ(table.Count("stock"), 1);
 
-    // Released while pressed: drawn up again and handed to the engine.
+    // Released while pressed on the empty stock: drawn up again, and the
+    // turned cards go back into the stock.
     GameRules[9] = 1;
+    GameRules[15] = -1;
     MainGame.SetOpt(89, 1);
     Clear();
     PointerRelease(MouseButton::kLeft);
     EXPECT_TRUE(table.Has("stock Mazzo up"));
     EXPECT_EQ(MainGame.Opt(89), 0);
+    EXPECT_EQ(MazzoPiles[1], "");
+    EXPECT_EQ(MazzoPiles[0], Cards({Hearts(3), Hearts(2)}));
+    EXPECT_EQ(StepCount(UndoLists), 1);
 }
 
 TEST_F(Drag, MovesWithoutAHeldCard) {
