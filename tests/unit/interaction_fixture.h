@@ -15,6 +15,7 @@
 #include "core/pointer_state.h"
 #include "core/ports.h"
 #include "core/state.h"
+#include "interaction/drag.h"
 #include "interaction/press.h"
 #include "interaction/wiring.h"
 #include "render/card_positions.h"
