@@ -20,16 +20,26 @@ namespace bw {
 
 namespace {
 
-int R(int i) { return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0; }
-int Opt(int i) { return MainGame.Opt(i); }
-int Count(int entry, int max) { return std::clamp(R(entry), 0, max); }
+int R(int i) {
+    return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0;
+}
+int Opt(int i) {
+    return MainGame.Opt(i);
+}
+int Count(int entry, int max) {
+    return std::clamp(R(entry), 0, max);
+}
 
 void PlaySwitched(const char* name, int position) {
     if (ParameterIs(141, "Y") && ParameterIs(position, "Y")) Sound().Play(name, false);
 }
 
-bool Animate() { return !ParameterIs(67, "N"); }
-bool Shadowed() { return !ParameterIs(178, "N"); }
+bool Animate() {
+    return !ParameterIs(67, "N");
+}
+bool Shadowed() {
+    return !ParameterIs(178, "N");
+}
 
 // An area of the window, right and bottom exclusive.
 struct Area {
@@ -328,7 +338,8 @@ bool CanLeaveFoundation(CardCode card) {
     MainGame.SetOpt(95, 0);
     SetMovingStackSingle(true);
     bool fits = false;
-    for (int i = 0; i < Count(368, 40) && !fits; ++i) fits = CanDropOn(PileName(kFila, i + 1), card);
+    for (int i = 0; i < Count(368, 40) && !fits; ++i)
+        fits = CanDropOn(PileName(kFila, i + 1), card);
     for (int i = 0; i < Count(369, 10) && !fits; ++i)
         fits = CanDropOn(PileName(kAppogg, i + 1), card);
     MainGame.SetOpt(95, noReturn);
@@ -336,7 +347,9 @@ bool CanLeaveFoundation(CardCode card) {
     return fits;
 }
 
-bool CardsLifted() { return g_lifted; }
+bool CardsLifted() {
+    return g_lifted;
+}
 
 void EndHold() {
     g_shown = {};
@@ -397,7 +410,9 @@ void PointerRelease(MouseButton /*button*/) {
 }
 
 bool Intersects(const HeldRect& h, const HeldRect& p) {
-    auto in = [&](int x, int y) { return p.left <= x && x <= p.right && p.top <= y && y <= p.bottom; };
+    auto in = [&](int x, int y) {
+        return p.left <= x && x <= p.right && p.top <= y && y <= p.bottom;
+    };
     if (in(h.left, h.top) || in(h.right, h.bottom) || in(h.right, h.top) || in(h.left, h.bottom))
         return true;
     const bool leftIn = p.left <= h.left && h.left <= p.right;
@@ -409,7 +424,9 @@ bool Intersects(const HeldRect& h, const HeldRect& p) {
 }
 
 int OverlapArea(const HeldRect& h, const HeldRect& p) {
-    auto in = [&](int x, int y) { return p.left <= x && x <= p.right && p.top <= y && y <= p.bottom; };
+    auto in = [&](int x, int y) {
+        return p.left <= x && x <= p.right && p.top <= y && y <= p.bottom;
+    };
     if (in(h.left, h.top)) return (p.right - h.left) * (p.bottom - h.top);
     if (in(h.right, h.bottom)) return (h.right - p.left) * (h.bottom - p.top);
     if (in(h.right, h.top)) return (p.bottom - h.top) * (h.right - p.left);

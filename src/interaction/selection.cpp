@@ -19,10 +19,16 @@ namespace bw {
 
 namespace {
 
-int R(int i) { return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0; }
-int Count(int entry, int max) { return std::clamp(R(entry), 0, max); }
+int R(int i) {
+    return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0;
+}
+int Count(int entry, int max) {
+    return std::clamp(R(entry), 0, max);
+}
 
-std::string& SelectionList() { return DestPiles[0]; }
+std::string& SelectionList() {
+    return DestPiles[0];
+}
 
 // Where a selectable card lies. The first foundation is the list itself and
 // is never searched: its codes name cards that lie elsewhere.
@@ -55,7 +61,9 @@ Place PlaceOf(CardCode card) {
     return {};
 }
 
-CardPoint PositionOf(const Place& p) { return CardSlotPosition(p.name, p.index, p.slot); }
+CardPoint PositionOf(const Place& p) {
+    return CardSlotPosition(p.name, p.index, p.slot);
+}
 
 void DrawFrame(CardCode card) {
     const Place p = PlaceOf(card);
@@ -110,8 +118,7 @@ void RemoveSelection(bool toWaste, bool refill) {
 // The top card of its tableau pile, reserve cell or "Mazzo_Vis".
 bool Exposed(CardCode card) {
     const Place p = PlaceOf(card);
-    return p.Found() && p.IsTop() &&
-           (p.kind == kFila || p.kind == kAppogg || p.kind == kMazzoVis);
+    return p.Found() && p.IsTop() && (p.kind == kFila || p.kind == kAppogg || p.kind == kMazzoVis);
 }
 
 // Cards lying next to each other in the tableau grid (across, down or
@@ -194,7 +201,9 @@ std::vector<CardCode> SelectedCards() {
     return cards;
 }
 
-bool IsSelected(CardCode card) { return card >= 1 && FindSlot(SelectionList(), card) >= 0; }
+bool IsSelected(CardCode card) {
+    return card >= 1 && FindSlot(SelectionList(), card) >= 0;
+}
 
 void PairSelect(CardCode card) {
     const int goal = R(51);
@@ -401,8 +410,7 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
         return;
     }
     const CardCode card = hit.card;
-    if (card < 1 || hit.name == "Dest1" || hit.name == "Mazzo" || hit.name == "Mazzo_Waste")
-        return;
+    if (card < 1 || hit.name == "Dest1" || hit.name == "Mazzo" || hit.name == "Mazzo_Waste") return;
 
     if (!IsFaceUp(card)) {
         const Place p = PlaceOf(card);

@@ -17,16 +17,24 @@ namespace bw {
 
 namespace {
 
-int R(int i) { return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0; }
-int Opt(int i) { return MainGame.Opt(i); }
-int Count(int entry, int max) { return std::clamp(R(entry), 0, max); }
+int R(int i) {
+    return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0;
+}
+int Opt(int i) {
+    return MainGame.Opt(i);
+}
+int Count(int entry, int max) {
+    return std::clamp(R(entry), 0, max);
+}
 
 constexpr int kRightToFoundations = 247;
 constexpr int kRightToTableaus = 248;
 constexpr int kDoubleToFoundations = 249;
 constexpr int kDoubleToTableaus = 251;
 
-bool On(int position) { return ParameterIs(position, "Y"); }
+bool On(int position) {
+    return ParameterIs(position, "Y");
+}
 
 int TableauOf(CardCode card) {
     for (int i = 0; i < Count(368, 40); ++i)

@@ -18,8 +18,7 @@ class InteractionHooks : public IPressHooks {
 public:
     void RightClickShortcut(const PileHit& hit) override { RightClickMove(hit); }
     void ClickShortcut(const PileHit& hit) override { ShortcutMove(false, false, hit); }
-    void SelectionPress(MouseButton button, int shift, int x, int y,
-                        const PileHit& hit) override {
+    void SelectionPress(MouseButton button, int shift, int x, int y, const PileHit& hit) override {
         bw::SelectionPress(button, shift, x, y, hit);
     }
     void PairSelect(CardCode card) override { bw::PairSelect(card); }

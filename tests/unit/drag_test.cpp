@@ -123,7 +123,7 @@ TEST_F(Drag, CornersThenEdgeSamplesEveryFiftyPixels) {
     EXPECT_EQ(OverlapArea({50, 150, 121, 246}, {100, 200, 171, 296}), 21 * 46);   // bottom-right
     EXPECT_EQ(OverlapArea({50, 250, 121, 346}, {100, 200, 171, 296}), 46 * 21);   // top-right
     EXPECT_EQ(OverlapArea({150, 150, 221, 246}, {100, 200, 171, 296}), 21 * 46);  // bottom-left
-    EXPECT_TRUE(Intersects({171, 296, 242, 392}, {100, 200, 171, 296}));  // edges included
+    EXPECT_TRUE(Intersects({171, 296, 242, 392}, {100, 200, 171, 296}));          // edges included
     EXPECT_FALSE(Intersects({172, 296, 243, 392}, {100, 200, 171, 296}));
 
     // A tall run crossing a flat pile from above to below, no corner inside.
@@ -162,17 +162,15 @@ TEST_F(Drag, TheImageRepaintsOnlyTheStripsItUncovers) {
     PointerPress(MouseButton::kLeft, 0, 210, 210);
     Clear();
     PointerMove(220, 215);
-    EXPECT_EQ(table.calls,
-              (std::vector<std::string>{"cursor 0", "restore 200,200,271,205",
-                                        "restore 200,205,210,296", "held @210,205"}));
+    EXPECT_EQ(table.calls, (std::vector<std::string>{"cursor 0", "restore 200,200,271,205",
+                                                     "restore 200,205,210,296", "held @210,205"}));
     EXPECT_EQ(DragRect.left, 210);
     EXPECT_EQ(DragRect.bottom, 301);
     EXPECT_EQ(MainGame.Opt(78), 1);
     Clear();
     PointerMove(200, 205);
-    EXPECT_EQ(table.calls,
-              (std::vector<std::string>{"cursor 0", "restore 210,291,281,301",
-                                        "restore 261,205,281,291", "held @190,195"}));
+    EXPECT_EQ(table.calls, (std::vector<std::string>{"cursor 0", "restore 210,291,281,301",
+                                                     "restore 261,205,281,291", "held @190,195"}));
     // Far away: the whole old place.
     Clear();
     PointerMove(700, 700);
@@ -186,9 +184,8 @@ TEST_F(Drag, TheImageRepaintsOnlyTheStripsItUncovers) {
     EXPECT_TRUE(table.Has("held @193,193"));
     Clear();
     PointerMove(220, 215);
-    EXPECT_EQ(table.calls,
-              (std::vector<std::string>{"cursor 0", "restore 193,193,273,198",
-                                        "restore 193,198,203,298", "held @203,198"}));
+    EXPECT_EQ(table.calls, (std::vector<std::string>{"cursor 0", "restore 193,193,273,198",
+                                                     "restore 193,198,203,298", "held @203,198"}));
     PointerRelease(MouseButton::kLeft);
     EXPECT_EQ(table.Count("repaint"), 0);
 }
@@ -261,7 +258,7 @@ TEST_F(Drag, ReturnGlidesBackAndPlaysCardDown) {
     EXPECT_TRUE(table.Has("glide @700,618 -> @200,218 shadow"));
     EXPECT_TRUE(table.Has("draw Fila2 table"));
     EXPECT_TRUE(table.Has("restore 185,203,286,329"));  // the place, shadow and shifts
-    EXPECT_TRUE(fx.sound.played.empty());  // no shadows: no sound
+    EXPECT_TRUE(fx.sound.played.empty());               // no shadows: no sound
     EXPECT_EQ(FilaPiles[1], Cards({Spades(10), Hearts(9)}));
 
     SetParameter(178, 1, "Y");

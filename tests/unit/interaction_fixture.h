@@ -24,10 +24,18 @@
 
 namespace bw::test {
 
-inline CardCode Hearts(int r) { return r; }
-inline CardCode Diamonds(int r) { return 13 + r; }
-inline CardCode Clubs(int r) { return 26 + r; }
-inline CardCode Spades(int r) { return 39 + r; }
+inline CardCode Hearts(int r) {
+    return r;
+}
+inline CardCode Diamonds(int r) {
+    return 13 + r;
+}
+inline CardCode Clubs(int r) {
+    return 26 + r;
+}
+inline CardCode Spades(int r) {
+    return 39 + r;
+}
 
 inline std::string Cards(std::initializer_list<CardCode> codes) {
     std::string s;

@@ -161,8 +161,9 @@ TEST_F(Selection, PairsOfFourteenRefuseAThirdCard) {
 }
 
 TEST_F(Selection, SumsOfTenAndFifteen) {
-    Grid(1, 10, {Hearts(3), Spades(7), Clubs(10), Diamonds(2), Hearts(kJack), Spades(kJack),
-                 Clubs(kJack), Diamonds(kJack)});
+    Grid(1, 10,
+         {Hearts(3), Spades(7), Clubs(10), Diamonds(2), Hearts(kJack), Spades(kJack), Clubs(kJack),
+          Diamonds(kJack)});
     MazzoPiles[0] = Cards({Hearts(12), Hearts(13)});
     // 3 and 7: removed, and the empty piles are dealt again from the stock.
     Click(0);
@@ -237,8 +238,9 @@ TEST_F(Selection, ElevensAndCourtTriples) {
 }
 
 TEST_F(Selection, NinesAndTheTenToKingGroup) {
-    Grid(24, 9, {Hearts(9), Spades(4), Clubs(5), Diamonds(10), Hearts(kJack), Spades(kQueen),
-                 Clubs(kKing), Diamonds(2)});
+    Grid(24, 9,
+         {Hearts(9), Spades(4), Clubs(5), Diamonds(10), Hearts(kJack), Spades(kQueen), Clubs(kKing),
+          Diamonds(2)});
     // A nine alone is removed at once.
     Click(0);
     EXPECT_EQ(FilaPiles[0], "");
@@ -354,7 +356,7 @@ TEST_F(Selection, NeighbourPairsOfAGrid) {
     Click(5);  // diagonal below
     EXPECT_EQ(FilaPiles[0], "");
     EXPECT_EQ(FilaPiles[5], "");
-    EXPECT_EQ(FilaPiles[2], Cards({Clubs(4)}));  // no new deal in goal kind 8
+    EXPECT_EQ(FilaPiles[2], Cards({Clubs(4)}));               // no new deal in goal kind 8
     EXPECT_EQ(Judge(8, {Spades(9), Hearts(9)}), "complete");  // diagonal
     EXPECT_EQ(Judge(8, {Spades(9), Clubs(4)}), "refuse");
     // The stock press closes the gaps up.
@@ -371,7 +373,7 @@ TEST_F(Selection, RowsTwoApartAndSwappedFirstCards) {
     FilaPiles[20] = Cards({Spades(3) + 52});
     GameRules[368] = 24;
     EXPECT_EQ(Judge(47, {Hearts(3), Clubs(3)}), "complete");
-    EXPECT_EQ(Judge(47, {Hearts(3), Diamonds(3)}), "refuse");        // three apart
+    EXPECT_EQ(Judge(47, {Hearts(3), Diamonds(3)}), "refuse");          // three apart
     EXPECT_EQ(Judge(47, {Spades(3) + 52, Hearts(3) + 52}), "refuse");  // pile 23
     Down({Diamonds(3)});
     Click(3);
