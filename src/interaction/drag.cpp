@@ -238,6 +238,11 @@ bool RowAccepts(int index, CardCode card) {
     return RankOf(last) == RankOf(card) || (SuitOf(last) >= 0 && SuitOf(last) == SuitOf(card));
 }
 
+bool SelectionInFirstFoundation() {
+    const int goal = R(51);
+    return R(39) != 0 || goal == 3 || goal == 4 || goal == 33;
+}
+
 // One candidate: the rectangle test, the pile's drop test, the glide and the
 // move engine.
 bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
@@ -251,6 +256,8 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
     std::string move = name;
     switch (t.kind) {
         case kDest:
+            // Where the first foundation keeps the selected codes it takes no card.
+            if (t.index == 0 && SelectionInFirstFoundation()) return false;
             if (!CanDropOn(name, card)) return false;
             if (Opt(110) == 1 || Opt(110) == 3) return false;
             break;

@@ -369,8 +369,7 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
         case 23:
             if (SuitOf(last) != SuitOf(a) || sum(1, 13) > target) return V::kRefuse;
             return sum(1, 13) == target ? V::kComplete : V::kGrow;
-        // 45: a card of the target rank alone, or two neighbours in the grid
-        // summing to the target.
+        // 45: a card of the target rank alone, or two grid neighbours to the target.
         case 45:
             if (n > 2) return V::kRefuse;
             if (n == 1) return ranks[0] == target ? V::kComplete : V::kGrow;

@@ -198,6 +198,26 @@ TEST_F(Shortcuts, ALastCardSentHomeEndsTheGame) {
     EXPECT_EQ(game.ends, 1);
 }
 
+TEST_F(Shortcuts, TheSelectionListTakesNoCard) {
+    // Pair games keep the selected codes in the first foundation: an ace
+    // sent up goes to the second one.
+    GameRules[51] = 3;
+    FilaPiles[0] = Cards({Hearts(1)});
+    FilaPiles[1] = Cards({Spades(6)});
+    RightClick(110, 210);
+    EXPECT_EQ(DestPiles[0], "");
+    EXPECT_EQ(DestPiles[1], Cards({Hearts(1)}));
+    // Likewise in the games whose rule names a target sum.
+    GameRules[51] = 0;
+    GameRules[39] = 10;
+    DestPiles[1].clear();
+    FilaPiles[0] = Cards({Clubs(1)});
+    GameRules[367] = 1;
+    RightClick(110, 210);
+    EXPECT_EQ(DestPiles[0], "");
+    EXPECT_EQ(FilaPiles[0], Cards({Clubs(1)}));
+}
+
 TEST_F(Shortcuts, SendCardHoldsAndReleasesThePressState) {
     FilaPiles[0] = Cards({Hearts(9)});
     MainGame.SetOpt(106, 33);
