@@ -16,7 +16,9 @@
 #include "core/params.h"
 #include "core/sounds.h"
 #include "core/state.h"
+#include "interaction/drag.h"
 #include "interaction/press.h"
+#include "interaction/shortcuts.h"
 #include "interaction/ui/memory_end_dialog.h"
 #include "interaction/undo.h"
 #include "platform/clock.h"
@@ -76,6 +78,15 @@ QIcon FallbackIcon(const std::string& name) {
     return s->standardIcon(QStyle::SP_DialogCloseButton);
 }
 
+bool ButtonOf(Qt::MouseButton qt, MouseButton& button) {
+    switch (qt) {
+        case Qt::LeftButton: button = MouseButton::kLeft; return true;
+        case Qt::RightButton: button = MouseButton::kRight; return true;
+        case Qt::MiddleButton: button = MouseButton::kMiddle; return true;
+        default: return false;
+    }
+}
+
 }  // namespace
 
 QString LocaleTimeSeparator() {
@@ -100,12 +111,7 @@ QString ZeroTimeText() {
 
 void TfrmMain::imgSfondoMouseDown(const TablePointerEvent& e) {
     MouseButton button;
-    switch (e.button) {
-        case Qt::LeftButton: button = MouseButton::kLeft; break;
-        case Qt::RightButton: button = MouseButton::kRight; break;
-        case Qt::MiddleButton: button = MouseButton::kMiddle; break;
-        default: return;
-    }
+    if (!ButtonOf(e.button, button)) return;
     int shift = 0;
     if (e.modifiers & Qt::ShiftModifier) shift |= kShiftKey;
     if (e.modifiers & Qt::ControlModifier) shift |= kCtrlKey;
@@ -126,6 +132,14 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
 
     imgSfondo = new TableWidget(central_);
     imgSfondo->onPress = [](const TablePointerEvent& e) { imgSfondoMouseDown(e); };
+    imgSfondo->onMove = [](const TablePointerEvent& e) { PointerMove(e.x, e.y); };
+    imgSfondo->onRelease = [](const TablePointerEvent& e) {
+        MouseButton button;
+        if (ButtonOf(e.button, button)) PointerRelease(button);
+    };
+    imgSfondo->onDoubleClick = [](const TablePointerEvent& e) {
+        if (e.button == Qt::LeftButton) DoubleClickMove();
+    };
 
     BuildMenus();
     BuildToolBars();
@@ -348,16 +362,15 @@ bool TfrmMain::FormCreate() {
     FillCardRegister();
     FillPileTables();
     // 12: without the game data there is nothing to play.
-    const std::string games = GamesFilePath();
-    if (!platform::FileExists(games) || !LoadCatalogue()) {
-        Dialogs().Error("Error", MissingGamesFileMessage(games));
+    const std::string problem = GamesFileProblem(GamesFilePath());
+    if (!problem.empty() || !LoadCatalogue()) {
+        Dialogs().Error("Error", problem);
         return false;
     }
     CheckStoredGame();
     // 5: the table's pointers; the chosen one needs the "Cursor" preference.
     LoadLibraryCursors();
-    const QCursor* chosen = ScreenCursor(TableCursorShape());
-    imgSfondo->SetTableCursor(chosen ? *chosen : QCursor(Qt::ArrowCursor));
+    SetTableCursorShape(TableCursorShape());
     // 13-16
     if (Hooks().setUpCardDecks) Hooks().setUpCardDecks();
     SetUndoEnabled(true);
@@ -502,6 +515,11 @@ void TfrmMain::ToggleAutoplay() {
 void TfrmMain::SetAutoplayButtons(bool checked) {
     tbAutoPlay->setChecked(checked);
     tbAutoPlay1->setChecked(checked);
+}
+
+void TfrmMain::SetTableCursorShape(int slot) {
+    const QCursor* shape = ScreenCursor(slot);
+    imgSfondo->SetTableCursor(shape ? *shape : QCursor(Qt::ArrowCursor));
 }
 
 void TfrmMain::ShowMemoryEnd(bool won) {

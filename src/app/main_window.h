@@ -92,6 +92,9 @@ public:
     void mnuHomePageClick();
     void mnuAboutClick();
     void Timer1Timer();
+    // The table's pointer: a number of the loaded pointer table (0 or one
+    // that is not loaded: the arrow).
+    void SetTableCursorShape(int slot);
     // A press on the table goes to the press handler.
     static void imgSfondoMouseDown(const TablePointerEvent& e);
 

@@ -7,7 +7,6 @@
 #include "core/params.h"
 #include "core/state.h"
 #include "platform/paths.h"
-#include "storage/catalogue.h"
 
 namespace bw {
 
@@ -83,20 +82,6 @@ void ClearStartOptions() {
 
 std::string GamesFilePath() {
     return ProgramFile("GAMES.DAT");
-}
-
-std::string MissingGamesFileMessage(const std::string& path) {
-    return "Cannot find file:\r" + path + "\r" +
-           "Copy the file into the directory that above is specified" + "\r" +
-           "or reinstall the program.";
-}
-
-void CheckStoredGame() {
-    const long long id = ParameterInt(pos::kGameId, 4, -1);
-    if (id < 0) return;
-    if (!GameName(static_cast<int>(id)).empty()) return;
-    SetParameter(pos::kGameId, 4, FormatNumber(-1, 4));
-    SetParameter(pos::kGameName, 50, "");
 }
 
 void WriteVersionMarker() {

@@ -26,13 +26,8 @@ void FillPileTables();
 void ResetWindowOptions();
 void ClearStartOptions();
 
-// "GAMES.DAT" in the program folder, and the message when it is missing.
+// "GAMES.DAT" in the program folder.
 std::string GamesFilePath();
-std::string MissingGamesFileMessage(const std::string& path);
-
-// A stored current game that the catalogue does not know leaves no game
-// current: position 62 becomes "-001" and the name is emptied.
-void CheckStoredGame();
 
 // The version marker "QLRV0620.DAT" in the program folder, written when missing.
 inline constexpr const char* kVersionMarkerFile = "QLRV0620.DAT";

@@ -379,9 +379,16 @@ TEST_F(StartUpTest, MissingGamesFileIsFatalWithItsMessage) {
     platform::DeleteFile(dir.file("GAMES.DAT"));
     EXPECT_FALSE(window.FormCreate());
     ASSERT_EQ(dialogs.errors.size(), 1u);
-    EXPECT_EQ(dialogs.errors[0], "Error: Cannot find file:\r" + dir.path() +
-                                     "GAMES.DAT\rCopy the file into the directory that above is "
-                                     "specified\ror reinstall the program.");
+    EXPECT_EQ(dialogs.errors[0], "Error: Cannot find file:\n" + dir.path() +
+                                     "GAMES.DAT\nCopy the file into the directory that above is "
+                                     "specified\nor reinstall the program.");
+}
+
+TEST_F(StartUpTest, GamesFileWithoutGamesIsFatalToo) {
+    dir.write("GAMES.DAT", "[Sect1]\r\n[Sect2]\r\n");
+    EXPECT_FALSE(window.FormCreate());
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_THAT(dialogs.errors[0], ::testing::HasSubstr("holds no game"));
 }
 
 TEST_F(StartUpTest, UnknownStoredGameLeavesNoGameCurrent) {
