@@ -8,6 +8,7 @@
 #include "app/qt_ports.h"
 #include "app/splash.h"
 #include "app/startup.h"
+#include "core/new_game.h"
 #include "core/params.h"
 #include "core/sounds.h"
 #include "interaction/wiring.h"
@@ -59,6 +60,10 @@ int main(int argc, char** argv) {
     {
         bw::TfrmMain window;
         dialogs.SetOwner(&window);
+        // Opening a game sets the card size up for it and lays its piles out
+        // in the window's table.
+        bw::SetLoadGameHook([] { bw::SetUpCards(); });
+        bw::CardHooks().layOutPiles = [&window] { window.LayOutTable(); };
         if (!window.FormCreate()) {
             // Fatal start-up failure, already reported.
             QApplication::restoreOverrideCursor();

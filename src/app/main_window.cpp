@@ -11,6 +11,7 @@
 #include "app/shell_hooks.h"
 #include "app/startup.h"
 #include "core/autoplay.h"
+#include "core/card_size.h"
 #include "core/game_end.h"
 #include "core/new_game.h"
 #include "core/params.h"
@@ -662,6 +663,19 @@ TableRect TfrmMain::TableArea() const {
                                outer.width(), 0);
 }
 
+void TfrmMain::LayOutTable() {
+    if (GameRules[371] == 0) return;
+    LayoutInput in;
+    ApplyTableRect(TableArea(), in);
+    in.cardWidth = CardWidth;
+    in.cardHeight = CardHeight;
+    in.shadowOffset = CardShadowOffset();
+    in.screenWidth = Screen().Width();
+    in.screenHeight = Screen().Height();
+    in.scrollPosition = imgSfondo->ScrollY();
+    ResetAndLayOutPiles(in);
+}
+
 QToolButton* TfrmMain::VisibleExitButton() const {
     return largeBar_ ? tbExit : tbExit1;
 }
@@ -709,7 +723,8 @@ void TfrmMain::HandleResize() {
     if (pnlStatusBar->isVisible())
         pnlStatusBar->setGeometry(0, central_->height() - kStatusHeight, BarWidth() - 8,
                                   kStatusHeight);
-    if (Hooks().layoutAndRedraw) Hooks().layoutAndRedraw();
+    LayOutTable();
+    if (Hooks().redrawTable) Hooks().redrawTable();
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {

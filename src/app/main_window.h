@@ -70,6 +70,9 @@ public:
     // The rectangle the table's piles are laid out in, in the table
     // widget's coordinates: below the visible tool bar to the last row.
     TableRect TableArea() const;
+    // Lays the current game's piles out in TableArea() at the current card
+    // size (nothing while no game is loaded).
+    void LayOutTable();
     // The width the bars are arranged for.
     int BarWidth() const;
     bool LargeBar() const { return largeBar_; }

@@ -22,9 +22,10 @@ struct ShellHooks {
     std::function<void()> stopWinAnimation;
     // Start-up: the card decks (initialisation step 13).
     std::function<void()> setUpCardDecks;
-    // Resizing: the off-screen table bitmaps and the table's layout and drawing.
+    // Resizing: the off-screen table bitmaps, and the table drawn anew after
+    // the window has laid the piles out.
     std::function<void(int width, int height)> sizeTableBitmaps;
-    std::function<void()> layoutAndRedraw;
+    std::function<void()> redrawTable;
     // Showing the window for the first time: the first layout and drawing.
     std::function<void()> firstDraw;
 };

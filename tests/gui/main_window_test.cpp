@@ -522,7 +522,7 @@ TEST_F(StartUpTest, MissingRectangleFallsBackToTheScreenLess150) {
 TEST_F(StartUpTest, PaletteDisplayRedrawsTheTableAtEveryActivation) {
     screen.bits = 8;
     int redraws = 0;
-    Hooks().layoutAndRedraw = [&] { ++redraws; };
+    Hooks().redrawTable = [&] { ++redraws; };
     ASSERT_TRUE(window.FormCreate());
     EXPECT_EQ(dialogs.advices.size(), 1u);  // the colour advice at start-up
     redraws = 0;
