@@ -24,6 +24,7 @@
 #include "interaction/undo.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
+#include "render/card_images.h"
 #include "render/library.h"
 #include "storage/autoplay_prefs.h"
 #include "storage/catalogue.h"
@@ -373,7 +374,7 @@ bool TfrmMain::FormCreate() {
     LoadLibraryCursors();
     SetTableCursorShape(TableCursorShape());
     // 13-16
-    if (Hooks().setUpCardDecks) Hooks().setUpCardDecks();
+    ApplyCardSize();
     SetUndoEnabled(true);
     platform::SeedRandomFromClock();
     WriteVersionMarker();
@@ -403,6 +404,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
     C_TAdvancedMainForm::showEvent(event);
     if (Flag(flag::kFirstActivation)) {
         ArrangeBars();
+        LayOutTable();
         if (Hooks().firstDraw) Hooks().firstDraw();
         repaint();
     }

@@ -20,13 +20,11 @@ struct ShellHooks {
     // The winning show, and stopping it (a close while it runs).
     std::function<void()> playWinningAnimation;
     std::function<void()> stopWinAnimation;
-    // Start-up: the card decks (initialisation step 13).
-    std::function<void()> setUpCardDecks;
     // Resizing: the off-screen table bitmaps, and the table drawn anew after
     // the window has laid the piles out.
     std::function<void(int width, int height)> sizeTableBitmaps;
     std::function<void()> redrawTable;
-    // Showing the window for the first time: the first layout and drawing.
+    // Showing the window for the first time: the first drawing of the table.
     std::function<void()> firstDraw;
 };
 
