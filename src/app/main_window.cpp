@@ -722,15 +722,11 @@ void TfrmMain::HandleResize() {
     if (!Flag(flag::kFirstActivation)) ArrangeBars();
     if (Hooks().sizeTableBitmaps)
         Hooks().sizeTableBitmaps(Screen().Width() + 30, Screen().Height() + 30);
-    if (pnlStatusBar->isVisible())
+    if (!pnlStatusBar->isHidden())
         pnlStatusBar->setGeometry(0, central_->height() - kStatusHeight, BarWidth() - 8,
                                   kStatusHeight);
     LayOutTable();
     if (Hooks().redrawTable) Hooks().redrawTable();
-}
-
-void TfrmMain::resizeEvent(QResizeEvent* event) {
-    C_TAdvancedMainForm::resizeEvent(event);
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {

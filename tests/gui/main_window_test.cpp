@@ -545,6 +545,11 @@ TEST_F(StartUpTest, StoredSettingsShapeTheWindow) {
     EXPECT_FALSE(window.pnlScore->isVisibleTo(&window));
     EXPECT_TRUE(window.popShowScore->isEnabled());
     EXPECT_TRUE(window.pnlStatusBar->isVisibleTo(&window));
+    window.show();
+    window.resize(700, 500);
+    const QWidget* client = window.centralWidget();
+    EXPECT_EQ(window.pnlStatusBar->geometry().bottom(), client->height() - 1);
+    EXPECT_EQ(window.pnlStatusBar->width(), 700 - 8);
     EXPECT_FALSE(window.AutoplayChecked());
 }
 
