@@ -160,5 +160,27 @@ TEST_F(PlayTest, AceToKingRunInOrder) {
     EXPECT_EQ(Score(), "127");
 }
 
+TEST_F(PlayTest, ForgetMeNotHidesTheModelsAfterTenSeconds) {
+    Start(205, "Forget me not");
+    auto twinsOnTable = [] {
+        int n = 0;
+        for (size_t r = 10; r < FilaPiles.size(); ++r)
+            n += static_cast<int>(FilaPiles[r].size() / 3);
+        return n;
+    };
+    EXPECT_EQ(twinsOnTable(), 0);
+    clock.Advance(5000);
+    window.Timer1Timer();
+    EXPECT_EQ(twinsOnTable(), 0);  // still memorising
+    clock.Advance(6000);
+    window.Timer1Timer();
+    EXPECT_EQ(twinsOnTable(), 10);
+    // The models are face down now.
+    for (int i = 0; i < 10; ++i) {
+        const CardCode model = std::stoi(DestPiles[static_cast<size_t>(i)].substr(0, 3));
+        EXPECT_EQ(CardRegister[static_cast<size_t>(model - 1)].back(), '0') << i;
+    }
+}
+
 }  // namespace
 }  // namespace bw::test
