@@ -71,7 +71,7 @@ QRegion DrawShadow(const QRect& r, int offset) {
         // below the top, a strip 7 high below from 8 right of the left
         // edge; the outermost column and row end 2 pixels short, bevelled.
         for (int y = r.top() + 7; y < bottom + 7; ++y) {
-            if ((y - r.top()) % 2 != 0) continue;
+            if ((y - r.top() - 7) % 2 != 0) continue;
             for (int x = right; x < right + 7; ++x) {
                 if (x == right + 6 && y < r.top() + 9) continue;
                 window.SetPixel(x, y, 0xFF000000);

@@ -297,13 +297,17 @@ bool DrawStackEdge(int pile, bool foundation, const Canvas& canvas, bool full) {
         foundation ? DestPiles[static_cast<size_t>(pile)] : MazzoPiles[static_cast<size_t>(pile)];
     const int d = StackRaiseDepth(SlotCount(cards), preview, cap);
     const int w = CardWidth, h = CardHeight;
+    // A new raise starts from the bare table: nothing of the former top
+    // card may stay under the new one's rounded corners.
+    if (changed)
+        canvas.Restore(QRect(baseLeft - cap, baseTop - cap, w + cap, h + cap), BackgroundBitmap);
     // Bottom edge, then right edge; pure blue lets the table through.
     canvas.CopyKeyed(baseLeft - 13, baseTop + h - d - 1, StackBorders[1],
                      QRect(0, 15 - d, w + 11, d + 1), kBorderKey);
     canvas.CopyKeyed(baseLeft + w - d - 1, baseTop - 13, StackBorders[0],
                      QRect(15 - d, 0, d + 1, h + 13), kBorderKey);
     // Where a higher stack stood: the band above and left of the card.
-    if (cap > d) {
+    if (!changed && cap > d) {
         canvas.Restore(QRect(baseLeft - cap, baseTop - cap, w - 1 + cap - d, cap - d),
                        BackgroundBitmap);
         canvas.Restore(QRect(baseLeft - cap, baseTop - d, cap - d, h - 1), BackgroundBitmap);

@@ -407,7 +407,9 @@ void RedrawPileTop(const std::string& name, int pileIndex, const Canvas& canvas)
     if (!OnTable(p.left) || !OnTable(p.top)) return;
     const int n = SlotCount(*pile);
     if (n == 0) {
-        DrawPileMark(MarkOf(kind, index), p.left, p.top, canvas, index);
+        // An emptied cascade got its mark when its cards were erased, under
+        // whatever overlaps it.
+        if (kind != kFila) DrawPileMark(MarkOf(kind, index), p.left, p.top, canvas, index);
         return;
     }
     const CardCode top = TopCode(*pile);
@@ -430,8 +432,10 @@ void RedrawPile(const std::string& name, const Canvas& canvas) {
     for (int j = 0; j < n; ++j) DrawPileCard(kind, index, j, false, canvas);
 }
 
-void ErasePileTail(const std::string& oldPile, const std::string& newPile, int left,
+void ErasePileTail(const std::string& oldText, const std::string& newText, int left,
                    const Canvas& canvas, const std::string& name) {
+    // Copies: callers may pass the live pile itself, which is swapped below.
+    const std::string oldPile = oldText, newPile = newText;
     // Cards only added: nothing left the pile.
     if (newPile.size() >= oldPile.size() && newPile.compare(0, oldPile.size(), oldPile) == 0)
         return;
@@ -480,6 +484,10 @@ void ErasePileTail(const std::string& oldPile, const std::string& newPile, int l
         if (!erased.isEmpty()) canvas.Restore(erased, BackgroundBitmap);
     }
 
+    // An emptied cascade shows its mark, under any pile that overlaps it.
+    if (kind == kFila && newPile.empty() && FilaOnTable(index))
+        DrawPileMark(kMarkTableau, FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(index),
+                     canvas, index);
     if (!erased.isEmpty()) {
         // Piles the erased area reached are drawn again over it.
         for (int j = kind == kFila ? index + 1 : 0; j < Count(368, 40); ++j) {
@@ -507,9 +515,6 @@ void ErasePileTail(const std::string& oldPile, const std::string& newPile, int l
             }
         }
     }
-    if (kind == kFila && newPile.empty() && FilaOnTable(index))
-        DrawPileMark(kMarkTableau, FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(index),
-                     canvas, index);
 }
 
 void ShowTable() {
