@@ -71,7 +71,7 @@ void Render(QImage& img, int origin, const QSize& table, const Recipe& r) {
 // The table's size as the background covers it: one pixel beyond the
 // table bitmap each way; a picture of its own covers itself.
 QSize TableSizeFor(const Canvas& canvas) {
-    if (canvas.surface() == Surface::kImage && canvas.image()) return canvas.image()->size();
+    if (canvas.surface() == CanvasKind::kImage && canvas.image()) return canvas.image()->size();
     return QSize(TableBitmap.width() + 1, TableBitmap.height() + 1);
 }
 
@@ -81,7 +81,7 @@ void PaintRecipe(const Canvas& canvas, const Recipe& r, bool canvasOnly) {
         Render(*img, origin, TableSizeFor(canvas), r);
         canvas.Touched(QRect(0, 0, img->width(), img->height()));
     }
-    if (!canvasOnly && canvas.surface() != Surface::kBackground)
+    if (!canvasOnly && canvas.surface() != CanvasKind::kBackground)
         Render(BackgroundBitmap, 0, TableSizeFor(Canvas::Background()), r);
     if (canvas.IsTable()) DiscardTableChanges();
 }

@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QMouseEvent>
 
+#include "core/card_size.h"
+#include "core/joker_caption.h"
 #include "core/piles.h"
 #include "core/state.h"
 #include "render/animations.h"
@@ -46,10 +48,22 @@ bool FindCard(CardCode card, std::string& name, int& slot) {
     return false;
 }
 
+// Draws on the table picture and/or the window. What goes onto the table
+// picture alone is not shown yet: the caller shows it when it chooses.
+template <class Draw>
+void OnSurfaces(int surfaces, Draw draw) {
+    if (surfaces & kOnTable) {
+        draw(Canvas::Table());
+        DiscardTableChanges();
+    }
+    if (surfaces & kOnScreen) draw(Canvas::Window());
+}
+
 }  // namespace
 
 void QtTable::PaintEmptyTable() {
     PaintBackground(Canvas::Table());
+    ForgetJokerCaption();
     bw::ShowTable();
 }
 
@@ -57,10 +71,12 @@ void QtTable::RepaintTable(bool animateDeal) {
     if (animateDeal) {
         InputBlock block;
         bw::RepaintTable(Canvas::Window(), true);
+        RefreshJokerCaption();
         return;
     }
     bw::RepaintTable(Canvas::Table(), false);
     bw::ShowTable();
+    RefreshJokerCaption();
 }
 
 void QtTable::ShowTable() {
@@ -122,6 +138,50 @@ void QtTable::ErasePileTail(const std::string& oldPile, const std::string& newPi
 
 void QtTable::HighlightFoundations(int index) {
     bw::HighlightFoundations(index);
+}
+
+void QtTable::UpdateJokerCaption() {
+    RefreshJokerCaption();
+}
+
+void QtTable::DrawCardFace(int code, int left, int top, int surfaces) {
+    OnSurfaces(surfaces, [&](const Canvas& c) { bw::DrawCard(code, left, top, false, c); });
+}
+
+void QtTable::DrawCardBack(int left, int top, int surfaces) {
+    OnSurfaces(surfaces,
+               [&](const Canvas& c) { bw::DrawCardBack(left, top, CardHeight, false, c); });
+}
+
+void QtTable::RestoreCardCorners(int left, int top, int surfaces) {
+    OnSurfaces(surfaces, [&](const Canvas& c) { bw::RestoreCardCorners(left, top, c); });
+}
+
+void QtTable::DrawSelectionFrame(int left, int top, int surfaces) {
+    OnSurfaces(surfaces, [&](const Canvas& c) { bw::DrawSelectionFrame(left, top, c); });
+}
+
+void QtTable::FlyCard(int code, int fromLeft, int fromTop, int toLeft, int toTop) {
+    bw::FlyCard(code, fromLeft, fromTop, true, false, false, false, toTop, toLeft);
+}
+
+void QtTable::AnimateFaceUp(int code, int left, int top) {
+    bw::AnimateFaceUp(code, left, top);
+}
+
+void QtTable::AnimateRedeal(int cards) {
+    // Backs fly from the visible stock back onto the stock, one per card.
+    const CardPoint from{MainGame.StockLeft(1), MainGame.StockTop(1)};
+    const CardPoint to{MainGame.StockLeft(0), MainGame.StockTop(0)};
+    if (!OnTable(from.left) || !OnTable(to.left)) return;
+    for (int i = 0; i < cards; ++i)
+        bw::FlyCard(-1, from.left, from.top, true, false, true, false, to.top, to.left);
+    HideMovingImage();
+}
+
+void QtTable::DrawJokerCaption(int foundation, const std::string& text,
+                               const std::string& suitImage) {
+    bw::DrawJokerCaption(foundation, text, suitImage);
 }
 
 InputBlock::InputBlock() {

@@ -22,6 +22,16 @@ public:
     void ErasePileTail(const std::string& oldPile, const std::string& newPile,
                        const std::string& name) override;
     void HighlightFoundations(int index) override;
+    void UpdateJokerCaption() override;
+    void DrawCardFace(int code, int left, int top, int surfaces) override;
+    void DrawCardBack(int left, int top, int surfaces) override;
+    void RestoreCardCorners(int left, int top, int surfaces) override;
+    void DrawSelectionFrame(int left, int top, int surfaces) override;
+    void FlyCard(int code, int fromLeft, int fromTop, int toLeft, int toTop) override;
+    void AnimateFaceUp(int code, int left, int top) override;
+    void AnimateRedeal(int cards) override;
+    void DrawJokerCaption(int foundation, const std::string& text,
+                          const std::string& suitImage) override;
 };
 
 // While it lives, key presses and left and right mouse presses sent to the

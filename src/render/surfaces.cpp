@@ -72,16 +72,16 @@ int ScrollPosition() {
 
 Canvas Canvas::Window() {
     IWindowCanvas* w = WindowCanvas();
-    return w ? Canvas(Surface::kWindow, &w->Image()) : Canvas(Surface::kNone, nullptr);
+    return w ? Canvas(CanvasKind::kWindow, &w->Image()) : Canvas(CanvasKind::kNone, nullptr);
 }
 Canvas Canvas::Table() {
-    return Canvas(Surface::kTable, &TableBitmap);
+    return Canvas(CanvasKind::kTable, &TableBitmap);
 }
 Canvas Canvas::Background() {
-    return Canvas(Surface::kBackground, &BackgroundBitmap);
+    return Canvas(CanvasKind::kBackground, &BackgroundBitmap);
 }
 Canvas Canvas::Of(QImage& image) {
-    return Canvas(Surface::kImage, &image);
+    return Canvas(CanvasKind::kImage, &image);
 }
 
 QImage* Canvas::image() const {
@@ -90,14 +90,15 @@ QImage* Canvas::image() const {
 }
 
 int Canvas::ShiftY() const {
-    return surface_ == Surface::kTable || surface_ == Surface::kBackground ? ScrollPosition() : 0;
+    return surface_ == CanvasKind::kTable || surface_ == CanvasKind::kBackground ? ScrollPosition()
+                                                                                 : 0;
 }
 
 void Canvas::Touched(const QRect& r) const {
     if (r.isEmpty()) return;
-    if (surface_ == Surface::kWindow) {
+    if (surface_ == CanvasKind::kWindow) {
         if (IWindowCanvas* w = WindowCanvas()) w->Flush(r);
-    } else if (surface_ == Surface::kTable) {
+    } else if (surface_ == CanvasKind::kTable) {
         g_pending += r;
         // Many scattered pieces are shown as one rectangle.
         if (g_pending.rectCount() > 32) g_pending = g_pending.boundingRect();

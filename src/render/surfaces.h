@@ -26,7 +26,7 @@ void FreeTableBitmaps();
 // How far the table is scrolled down: option entry 90.
 int ScrollPosition();
 
-enum class Surface { kNone, kWindow, kTable, kBackground, kImage };
+enum class CanvasKind { kNone, kWindow, kTable, kBackground, kImage };
 
 // Where a drawing primitive paints. Cheap to copy.
 class Canvas {
@@ -37,9 +37,9 @@ public:
     // A picture of its own (previews); its pixels are window coordinates.
     static Canvas Of(QImage& image);
 
-    Surface surface() const { return surface_; }
-    bool IsWindow() const { return surface_ == Surface::kWindow; }
-    bool IsTable() const { return surface_ == Surface::kTable; }
+    CanvasKind surface() const { return surface_; }
+    bool IsWindow() const { return surface_ == CanvasKind::kWindow; }
+    bool IsTable() const { return surface_ == CanvasKind::kTable; }
     // Null when there is nothing to draw on.
     QImage* image() const;
     // Added to window y on this surface.
@@ -61,8 +61,8 @@ public:
     void Fill(const QRect& r, const QColor& colour) const;
 
 private:
-    Canvas(Surface s, QImage* img) : surface_(s), image_(img) {}
-    Surface surface_ = Surface::kNone;
+    Canvas(CanvasKind s, QImage* img) : surface_(s), image_(img) {}
+    CanvasKind surface_ = CanvasKind::kNone;
     QImage* image_ = nullptr;
 };
 

@@ -130,6 +130,21 @@ void DrawFoundation(int k, const Canvas& canvas) {
     for (int j = 0; j < n; ++j) DrawPileCard(kDest, k, j, edge, canvas);
 }
 
+// An empty cascade's mark, with the cards of other cascades that reach
+// over it drawn again: cards always lie above marks, as in a full repaint.
+void DrawTableauMark(int index, const Canvas& canvas) {
+    if (index < 0 || index >= 40 || !FilaOnTable(index)) return;
+    const QPoint at(FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(index));
+    DrawPileMark(kMarkTableau, at.x(), at.y(), canvas, index);
+    const QRect mark = CardRectAt(at.x(), at.y());
+    for (int j = 0; j < Count(368, 40); ++j) {
+        const std::string& pile = FilaPiles[static_cast<size_t>(j)];
+        if (j == index || pile.empty() || !FilaOnTable(j)) continue;
+        if (!PileExtent(NameOf(kFila, j), j).intersects(mark)) continue;
+        for (int k = 0; k < SlotCount(pile); ++k) DrawPileCard(kFila, j, k, false, canvas);
+    }
+}
+
 // The deal's throw of one card from the deck to its place.
 void Throw(CardCode code, bool faceUp, QPoint deck, CardPoint to) {
     const Canvas window = Canvas::Window();
@@ -407,9 +422,10 @@ void RedrawPileTop(const std::string& name, int pileIndex, const Canvas& canvas)
     if (!OnTable(p.left) || !OnTable(p.top)) return;
     const int n = SlotCount(*pile);
     if (n == 0) {
-        // An emptied cascade got its mark when its cards were erased, under
-        // whatever overlaps it.
-        if (kind != kFila) DrawPileMark(MarkOf(kind, index), p.left, p.top, canvas, index);
+        if (kind == kFila)
+            DrawTableauMark(index, canvas);
+        else
+            DrawPileMark(MarkOf(kind, index), p.left, p.top, canvas, index);
         return;
     }
     const CardCode top = TopCode(*pile);
@@ -428,7 +444,10 @@ void RedrawPile(const std::string& name, const Canvas& canvas) {
         return;
     }
     const int n = SlotCount(*pile);
-    if (n == 0) DrawPileCard(kind, index, 0, false, canvas);
+    if (n == 0 && kind == kFila)
+        DrawTableauMark(index, canvas);
+    else if (n == 0)
+        DrawPileCard(kind, index, 0, false, canvas);
     for (int j = 0; j < n; ++j) DrawPileCard(kind, index, j, false, canvas);
 }
 
@@ -485,9 +504,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
     }
 
     // An emptied cascade shows its mark, under any pile that overlaps it.
-    if (kind == kFila && newPile.empty() && FilaOnTable(index))
-        DrawPileMark(kMarkTableau, FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(index),
-                     canvas, index);
+    if (kind == kFila && newPile.empty()) DrawTableauMark(index, canvas);
     if (!erased.isEmpty()) {
         // Piles the erased area reached are drawn again over it.
         for (int j = kind == kFila ? index + 1 : 0; j < Count(368, 40); ++j) {
