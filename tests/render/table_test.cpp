@@ -340,3 +340,43 @@ TEST_F(TableDrawing, PortDrawsIntoTheTablePictureAndShowsTheChange) {
 
 }  // namespace
 }  // namespace bw
+
+namespace bw {
+namespace {
+
+class PortSurfaces : public test::RenderTest {};
+
+TEST_F(PortSurfaces, EachCallPaintsTheSurfacesItNames) {
+    QtTable port;
+    const unsigned face = CardFaces[4].pixel(30, 40) & 0xFFFFFF;
+    port.DrawCardFace(5, 100, 100, kOnTable);
+    EXPECT_EQ(test::Rgb(TableBitmap, 130, 140), face);
+    EXPECT_EQ(test::Rgb(window.image, 130, 140), 0x303030u);
+    // What went onto the table picture alone is not shown by a later call.
+    port.DrawCardBack(300, 100, kOnScreen);
+    port.RedrawPileTop("Fila1");
+    EXPECT_EQ(test::Rgb(window.image, 130, 140), 0x303030u);
+    EXPECT_EQ(test::Rgb(window.image, 330, 140), CardBack.pixel(30, 40) & 0xFFFFFF);
+    EXPECT_EQ(test::Rgb(TableBitmap, 330, 140), 0x101010u);
+
+    port.DrawCardFace(5, 500, 100, kOnBoth);
+    port.DrawSelectionFrame(500, 100, kOnBoth);
+    port.RestoreCardCorners(500, 100, kOnBoth);
+    for (const QImage* img : {&TableBitmap, &window.image}) {
+        EXPECT_EQ(test::Rgb(*img, 530, 140), face);
+        EXPECT_EQ(test::Rgb(*img, 500, 140), kSelectionFrameColour.rgb() & 0xFFFFFF);
+        EXPECT_EQ(test::Rgb(*img, 500, 100), 0x202020u);  // corner from the background
+    }
+}
+
+TEST_F(PortSurfaces, WindowFlightsLeaveTheTablePictureAlone) {
+    QtTable port;
+    const QImage before = TableBitmap.copy();
+    SetParameter(74, 2, "00");
+    port.FlyCard(7, 100, 100, 400, 300);
+    EXPECT_EQ(TableBitmap, before);
+    EXPECT_EQ(test::Rgb(window.image, 430, 340), CardFaces[6].pixel(30, 40) & 0xFFFFFF);
+}
+
+}  // namespace
+}  // namespace bw
