@@ -31,8 +31,12 @@ bool Is32Bit(const QImage& img) {
 // Clips a copy of `part` of a source to (x, y) of a target of `bounds`;
 // false when nothing is left. `part` and (x, y) are adjusted.
 bool Clip(const QRect& bounds, const QRect& srcBounds, int& x, int& y, QRect& part) {
-    part &= srcBounds;
-    if (part.isEmpty()) return false;
+    const QRect inSource = part & srcBounds;
+    if (inSource.isEmpty()) return false;
+    // What is cut off the source moves the target along with it.
+    x += inSource.x() - part.x();
+    y += inSource.y() - part.y();
+    part = inSource;
     QRect to(x, y, part.width(), part.height());
     const QRect clipped = to & bounds;
     if (clipped.isEmpty()) return false;
