@@ -380,3 +380,42 @@ TEST_F(PortSurfaces, WindowFlightsLeaveTheTablePictureAlone) {
 
 }  // namespace
 }  // namespace bw
+
+namespace bw {
+namespace {
+
+class PortFlights : public TableDrawing {};
+
+TEST_F(PortFlights, AutoplayFlightLiftsTheCardOffItsPileFirst) {
+    DealCascades();
+    QtTable port;
+    port.RepaintTable(false);
+    SetParameter(74, 2, "00");
+    const std::string seven = FilaPiles[6];
+    const CardCode top = TopCode(seven);
+    const CardPoint from = CardPositionInPile("Fila7", 6, 0, false);
+    const CardPoint to = CardPositionInPile("Dest1", 0, 0, true);
+    port.FlyCard(top, -1, -1, "Dest1");
+    // The pile itself is the engine's to change.
+    EXPECT_EQ(FilaPiles[6], seven);
+    // The picture shows the pile without the card, and the card on the target.
+    EXPECT_EQ(test::Rgb(TableBitmap, from.left + 30, from.top + 94),
+              test::Rgb(BackgroundBitmap, from.left + 30, from.top + 94));
+    EXPECT_EQ(test::Rgb(TableBitmap, to.left + 30, to.top + 40),
+              CardFaces[static_cast<size_t>(FaceIndexOf(top))].pixel(30, 40) & 0xFFFFFF);
+    EXPECT_EQ(test::Rgb(window.image, to.left + 30, to.top + 40),
+              test::Rgb(TableBitmap, to.left + 30, to.top + 40));
+}
+
+TEST_F(PortFlights, RedealFliesOneBackPerCardAndLeavesTheWindowAsTheTable) {
+    DealCascades();
+    QtTable port;
+    port.RepaintTable(false);
+    SetParameter(74, 2, "08");
+    port.AnimateRedeal(3);
+    EXPECT_GE(core.waits.waits.size(), 3u);
+    EXPECT_TRUE(window.image == TableBitmap);
+}
+
+}  // namespace
+}  // namespace bw
