@@ -15,6 +15,7 @@
 #include "platform/paths.h"
 #include "render/card_images.h"
 #include "render/library.h"
+#include "render/surfaces.h"
 #include "storage/preferences.h"
 
 int main(int argc, char** argv) {
@@ -58,8 +59,11 @@ int main(int argc, char** argv) {
 
     int exitCode = 0;
     {
+        bw::CreateTableBitmaps();
         bw::TfrmMain window;
         dialogs.SetOwner(&window);
+        bw::ShellTable table(window);
+        ports.table = &table;
         // Opening a game sets the card size up for it and lays its piles out
         // in the window's table.
         bw::SetLoadGameHook([] { bw::SetUpCards(); });
@@ -80,6 +84,7 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, &window, [&window] { window.Activated(); });
         exitCode = app.exec();
     }
+    bw::FreeTableBitmaps();
     bw::FreeResourceLibrary();
     bw::InstalledPorts() = bw::Ports{};
     return exitCode;
