@@ -128,6 +128,8 @@ TEST_F(PlayTest, MemoryUp4x3WonWithOneMiss) {
     Slot a = cards[0];
     Slot notTwin = cards[1].card == twinOf(a).card ? cards[2] : cards[1];
     Click(a);
+    const QString keep = qEnvironmentVariable("BW_SCREENSHOT_DIR");
+    if (!keep.isEmpty()) window.grab().save(keep + "/play_one_up.png");
     Click(notTwin);
     EXPECT_EQ(MainGame.Opt(99), 1);
     EXPECT_EQ(Score(), "-54");
@@ -146,6 +148,7 @@ TEST_F(PlayTest, MemoryUp4x3WonWithOneMiss) {
         grid = d->grbGrid->title();
         products = d->lblTotMatches->text() + "|" + d->lblTotMisses->text() + "|" +
                    d->lblTotalPair->text();
+        if (!keep.isEmpty()) window.grab().save(keep + "/play_result.png");
         d->btnOK->click();
     });
     std::vector<CardCode> done;
