@@ -1,6 +1,7 @@
 #include "app/game_preview.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "core/deal.h"
 #include "core/move_engine.h"
@@ -28,14 +29,14 @@ QImage PreviewBackground(QSize size, bool manyColours) {
         image.fill(kPreviewGreen);
         return image;
     }
-    QPainter p(&image);
     const int h = size.height();
-    for (int band = 0; band < 256; ++band) {
-        // Band 0 is the top one, full green; band 255 at the bottom, black.
-        const int top = band * h / 256;
-        const int bottom = (band + 1) * h / 256;
-        if (bottom <= top) continue;
-        p.fillRect(0, top, size.width(), bottom - top, QColor(0, (255 - band) * 128 / 255, 0));
+    for (int y = 0; y < h; ++y) {
+        // 256 bands over the height: band 0 at the top is full green, band
+        // 255 at the bottom black.
+        const int band = static_cast<int>(static_cast<int64_t>(y) * 256 / h);
+        const QRgb colour = qRgb(0, (255 - band) * 128 / 255, 0);
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(line, line + size.width(), colour);
     }
     return image;
 }
