@@ -269,9 +269,11 @@ void TfrmOpenGame::BuildControls() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnRules);
     buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addSpacing(5 - buttons->spacing());
-    buttons->addWidget(btnCancel);
+    auto* okCancel = new QHBoxLayout;
+    okCancel->setSpacing(5);
+    okCancel->addWidget(btnOK);
+    okCancel->addWidget(btnCancel);
+    buttons->addLayout(okCancel);
 
     auto* all = new QVBoxLayout(this);
     all->addLayout(top, 1);

@@ -89,8 +89,11 @@ TfrmPlayers::TfrmPlayers(QWidget* parent) : QDialog(parent) {
     connect(btnDelete, &QPushButton::clicked, this, [this] { btnDeleteClick(); });
     connect(btnSelect, &QPushButton::clicked, this, [this] { btnSelectClick(); });
     connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
-    connect(lboOperatori, &QListWidget::currentRowChanged, this, [this](int row) {
-        model_.SetSelected(row);
+    // The selection counts, not the focus frame the list puts on its first
+    // entry when it gets the focus with nothing selected.
+    connect(lboOperatori, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = lboOperatori->selectedItems();
+        model_.SetSelected(chosen.isEmpty() ? -1 : lboOperatori->row(chosen.first()));
         UpdateButtons();
     });
     connect(lboOperatori, &QListWidget::itemDoubleClicked, this, [this] { btnSelectClick(); });
@@ -113,7 +116,10 @@ void TfrmPlayers::FillList() {
     lboOperatori->clear();
     for (const std::string& name : model_.names())
         lboOperatori->addItem(QString::fromStdString(name));
-    lboOperatori->setCurrentRow(model_.selected());
+    if (model_.HasSelection())
+        lboOperatori->setCurrentRow(model_.selected());
+    else
+        lboOperatori->clearSelection();
     UpdateButtons();
 }
 
