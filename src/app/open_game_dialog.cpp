@@ -49,6 +49,18 @@ bool ToInt(const std::string& text, int& out) {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
+// False (after telling the player) when the screen is too small for the game.
+bool ScreenAllowsGame(int gameId) {
+    if (Screen().Width() >= 650 || gameId >= 8000) return true;
+    const int index = CatalogueIndex(gameId);
+    if (index < 0) return true;
+    const std::string& line = MainGame.catalogue[static_cast<size_t>(index)];
+    if (Column(line, 8, 1) != "1") return true;
+    Dialogs().Info(std::string(open_game_msg::kScreenTooSmall) + GameName(gameId) + "\n" +
+                   open_game_msg::kSetResolution);
+    return false;
+}
+
 }  // namespace
 
 std::vector<TreeGame> BuildGameList() {
@@ -126,17 +138,6 @@ std::vector<std::string> TreeImageNames() {
     families({23}, "_WIN");
     families({23}, "_NOWIN");
     return n;
-}
-
-bool CanPlayOnThisScreen(int gameId) {
-    if (Screen().Width() >= 650 || gameId >= 8000) return true;
-    const int index = CatalogueIndex(gameId);
-    if (index < 0) return true;
-    const std::string& line = MainGame.catalogue[static_cast<size_t>(index)];
-    if (Column(line, 8, 1) != "1") return true;
-    Dialogs().Info(std::string(open_game_msg::kScreenTooSmall) + GameName(gameId) + "\n" +
-                   open_game_msg::kSetResolution);
-    return false;
 }
 
 // ---------------------------------------------------------------------------
@@ -509,7 +510,7 @@ void TfrmOpenGame::btnOKClick() {
         return;
     }
     const OpenGameChoice c = Choice();
-    if (!CanPlayOnThisScreen(c.id)) return;
+    if (!ScreenAllowsGame(c.id)) return;
     WriteChosenGame(c.id, c.name, c.treeNum, c.treePos);
     WritePreferenceYN(key::kOpenShowWonLost, chkWonLost->isChecked());
     hide();

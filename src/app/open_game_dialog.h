@@ -43,8 +43,6 @@ std::vector<TreeGame> BuildGameList();
 std::string FamilyPictureName(int family);
 // The picture names of the tree's image list, in image-list order.
 std::vector<std::string> TreeImageNames();
-// False (after telling the player) when the screen is too small for the game.
-bool CanPlayOnThisScreen(int gameId);
 
 // What the player chose with OK.
 struct OpenGameChoice {

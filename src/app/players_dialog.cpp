@@ -8,7 +8,9 @@
 #include "app/open_game_dialog.h"
 #include "core/game_end.h"
 #include "core/new_game.h"
+#include "core/params.h"
 #include "core/ports.h"
+#include "storage/section_file.h"
 
 namespace bw {
 
@@ -175,6 +177,7 @@ void TfrmPlayers::btnSelectClick() {
         return;
     playerChanged_ = outcome == PlayersModel::SelectOutcome::Changed;
     UpdateTitle();
+    ReportSaveFailure();
     accept();
 }
 
@@ -185,8 +188,16 @@ void TfrmPlayers::done(int result) {
     if (model_.saveOnClose()) {
         model_.Close();
         UpdateTitle();
+        ReportSaveFailure();
     }
     QDialog::done(result);
+}
+
+void TfrmPlayers::ReportSaveFailure() {
+    // The player stays current for this run; the list and the choice would
+    // silently be gone at the next start.
+    if (model_.saveFailed())
+        Dialogs().Info(std::string(section_msg::kWriteError) + " " + SettingsFile());
 }
 
 bool TfrmPlayers::eventFilter(QObject* watched, QEvent* event) {

@@ -67,6 +67,7 @@ private:
     std::optional<std::string> AskName(const char* caption, const std::string& name);
     void FillList();
     void UpdateButtons();
+    void ReportSaveFailure();
 
     PlayersModel model_;
     bool playerChanged_ = false;

@@ -325,5 +325,21 @@ TEST_F(PlayersDialog, NoSecondOpenGameDialogWhileOneIsShowing) {
     EXPECT_EQ(window.Count("open dialog"), 0);
 }
 
+TEST_F(PlayersDialog, UnwritableSettingsAreReported) {
+    core.dir.write("DATA/Cfg.dat", "");
+    platform::DeleteFile(core.dir.file("DATA/Cfg.dat"));
+    platform::MakeDir(core.dir.file("DATA/Cfg.dat"));  // a folder cannot be written as a file
+    form.hide();
+    form.show();
+    Answer("Add a player", "", "Ann");
+    QTest::mouseClick(form.btnNew, Qt::LeftButton);
+    ClickRow(0);
+    QTest::mouseClick(form.btnSelect, Qt::LeftButton);
+    EXPECT_THAT(core.dialogs.infos, ElementsAre("Write error on file " + SettingsFile()));
+    // The choice holds for this run.
+    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Ann");
+    EXPECT_FALSE(form.isVisible());
+}
+
 }  // namespace
 }  // namespace bw
