@@ -367,8 +367,11 @@ void TfrmOpenGame::FillBranch(QTreeWidgetItem* branch, int selectId) {
 
 int TfrmOpenGame::GameMark(int gameId, bool& corruptSeen) const {
     if (!chkWonLost->isChecked() || corruptSeen) return -1;
-    const std::string player =
-        chosenPlayer_.empty() ? GetParameter(pos::kPlayer, 30) : chosenPlayer_;
+    // While the dialog is up the marks follow the player chosen in its
+    // list; otherwise the current player.
+    const std::string player = isVisible() && !chosenPlayer_.empty()
+                                   ? chosenPlayer_
+                                   : GetParameter(pos::kPlayer, 30);
     const auto counts = ReadSingleGameValues(gameId, player);
     if (!counts) {
         // The damaged file is gone and the player was told once.
@@ -429,6 +432,7 @@ void TfrmOpenGame::showEvent(QShowEvent* event) {
 
 void TfrmOpenGame::FormShow() {
     BusyCursor busy;
+    chosenPlayer_ = GetParameter(pos::kPlayer, 30);
     if (!shownBefore_) {
         shownBefore_ = true;
         QTreeWidgetItem* branch = FindBranch(branchToOpen_);
@@ -568,6 +572,14 @@ bool OpenGameFormVisible() {
 void FreeOpenGameForm() {
     delete FormStore().data();
     FormStore() = nullptr;
+}
+
+void RefreshOpenGameMarks() {
+    if (FormStore() && FormStore()->chkWonLost->isChecked()) FormStore()->RefreshMarks();
+}
+
+bool OpenGameTreePlace(int gameId, int& treeNum, int& treePos) {
+    return FormStore() && FormStore()->TreePlace(gameId, treeNum, treePos);
 }
 
 bool ShowOpenGameDialog(QWidget* parent) {

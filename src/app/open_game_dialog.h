@@ -139,6 +139,12 @@ bool OpenGameFormVisible();
 // Destroys the dialog (shut-down; tests).
 void FreeOpenGameForm();
 
+// For the main window's IWindow: the won-and-lost marks redrawn when the
+// dialog shows them, and a game's place in the tree. Both do nothing (false)
+// before the dialog exists.
+void RefreshOpenGameMarks();
+bool OpenGameTreePlace(int gameId, int& treeNum, int& treePos);
+
 // Shows the dialog modally; true when the player confirmed a game.
 bool ShowOpenGameDialog(QWidget* parent = nullptr);
 // "&Open a game...": the dialog, then the chosen game opened for the chosen

@@ -456,6 +456,23 @@ TEST_F(OpenGameMarks, WonAndLostFollowTheSwitchAndThePlayer) {
     EXPECT_THAT(core.dialogs.infos, IsEmpty());
 }
 
+TEST_F(OpenGameMarks, MainWindowRefreshFollowsTheCurrentPlayer) {
+    if (!libraryLoaded) GTEST_SKIP() << "no resource library";
+    int num = 0, place = 0;
+    EXPECT_FALSE(OpenGameTreePlace(200, num, place));  // no dialog yet
+    RefreshOpenGameMarks();
+    StoreCounts("Player 2", 200, 1, 0);
+    core.dir.write("DATA/Cfg.dat", "[Preference]\r\nOpen_Show_Won_Lost=Y\r\n");
+    Form().show();
+    Form().close();
+    EXPECT_EQ(IconImage(Node("Pairs")), LibraryIcon("TREE5_MEMORY_TYPE"));
+    SetParameter(pos::kPlayer, 30, "Player 2");  // another player, chosen elsewhere
+    RefreshOpenGameMarks();
+    EXPECT_EQ(IconImage(Node("Pairs")), LibraryIcon("TREE5_MEMORY_TYPE_WIN"));
+    ASSERT_TRUE(OpenGameTreePlace(200, num, place));
+    EXPECT_EQ(place, 6);
+}
+
 TEST_F(OpenGameMarks, CorruptValuesAreReportedOnceAndShowNoMarks) {
     core.dir.write("DATA/Stat_uni.dat", "[Player 1]\r\nGW-0203=garbage\r\n");
     core.dir.write("DATA/Cfg.dat", "[Preference]\r\nOpen_Show_Won_Lost=Y\r\n");
