@@ -48,6 +48,10 @@ public:
     virtual void WaitResponsive(int /*ms*/) {}
 };
 
+// Where a drawing call paints: the window, the table picture (the back
+// buffer that every repaint of the window copies from), or both.
+enum Surface : int { kOnScreen = 1, kOnTable = 2, kOnBoth = 3 };
+
 // Drawing of the table (background picture, table picture, window).
 class ITable {
 public:
@@ -72,6 +76,28 @@ public:
     virtual void HighlightFoundations(int /*index*/) {}
     // The caption over the foundation that holds a joker.
     virtual void UpdateJokerCaption() {}
+    // One card (face by its code, or the back) at a window position.
+    virtual void DrawCardFace(int /*code*/, int /*left*/, int /*top*/, int /*surfaces*/) {}
+    virtual void DrawCardBack(int /*left*/, int /*top*/, int /*surfaces*/) {}
+    // The rounded corners of the card rectangle at (left, top) put back from
+    // the plain table background.
+    virtual void RestoreCardCorners(int /*left*/, int /*top*/, int /*surfaces*/) {}
+    // The frame that marks a selected card at (left, top).
+    virtual void DrawSelectionFrame(int /*left*/, int /*top*/, int /*surfaces*/) {}
+    // A card flying from one window position to another (the table picture
+    // is left as it is).
+    virtual void FlyCard(int /*code*/, int /*fromLeft*/, int /*fromTop*/, int /*toLeft*/,
+                         int /*toTop*/) {}
+    // The turning animation of a card that turns face up where it lies.
+    virtual void AnimateFaceUp(int /*code*/, int /*left*/, int /*top*/) {}
+    // The turned cards go back into the stock (`cards` of them), drawn while
+    // the looping redeal sound plays.
+    virtual void AnimateRedeal(int /*cards*/) {}
+    // Draws the joker caption over foundation `foundation` (0-based) and
+    // erases the captions of the others; -1 erases them all. `suitImage` is
+    // the suit symbol's picture name, empty for none.
+    virtual void DrawJokerCaption(int /*foundation*/, const std::string& /*text*/,
+                                  const std::string& /*suitImage*/) {}
 };
 
 // The main window as the core sees it.
@@ -127,7 +153,34 @@ public:
     // The branch and position of a game in the open-game dialog's tree;
     // false when the dialog does not know the game.
     virtual bool GameTreePlace(int /*gameId*/, int& /*treeNum*/, int& /*treePos*/) { return false; }
+    // Enables or disables the Undo and Redo commands (menu items and tool
+    // buttons) together; a call that changes nothing should not repaint.
+    virtual void SetUndoRedoEnabled(bool /*enabled*/) {}
 };
+
+// Steps of the game that the move engine and the pointer handlers trigger but
+// that are carried out elsewhere: the game end, the clock, the answer-row
+// check of "Forget me not".
+class IGameHooks {
+public:
+    virtual ~IGameHooks() = default;
+    // Ends the running game; true when it was won.
+    virtual bool EndGame() { return false; }
+    // One tick of the game clock, time label included.
+    virtual void ClockTick() {}
+    // After every move onto a tableau pile in goal kind 38.
+    virtual void CheckTwinRowsFull() {}
+};
+
+// The hooks used when none are installed: the game end and the clock of the
+// core, and the answer-row check that the memory play registers.
+class StandardGameHooks : public IGameHooks {
+public:
+    bool EndGame() override;
+    void ClockTick() override;
+    void CheckTwinRowsFull() override;
+};
+void SetTwinRowsCheck(void (*check)());
 
 // Facts about the display and the installed fonts.
 class IScreen {
@@ -151,6 +204,7 @@ struct Ports {
     ITable* table = nullptr;
     IWindow* window = nullptr;
     IScreen* screen = nullptr;
+    IGameHooks* game = nullptr;
 };
 
 // The installed ports; unset ones answer with the do-nothing defaults.
@@ -161,6 +215,7 @@ IWaits& Waits();
 ITable& Table();
 IWindow& Window();
 IScreen& Screen();
+IGameHooks& GameHooks();
 
 // Shows the hourglass for the lifetime of the object.
 class BusyCursor {
