@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "core/params.h"
-#include "core/rules.h"
 #include "storage/catalogue.h"
 
 namespace bw {
@@ -46,21 +44,19 @@ GameFacts DescribeGame(const GameFactValues& v) {
 }
 
 GameFactValues ReadGameFactValues(int gameId) {
-    RuleTable rules;
-    rules.fill(0);
-    const int column = CatalogueIndex(gameId);
-    if (column >= 0) LoadRuleColumn(ProgramFile("GAMES.DAT"), column, rules);
-    auto at = [&](int line) { return static_cast<int>(rules[static_cast<size_t>(line)]); };
-    GameFactValues v;
-    v.cards = at(fact_line::kCards);
-    v.gameTime = at(fact_line::kGameTime);
-    v.difficulty = at(fact_line::kDifficulty);
-    v.skill = at(fact_line::kSkill);
-    v.chance = at(fact_line::kChance);
-    v.chanceAbout = at(fact_line::kChanceAbout);
-    v.chanceIn = at(fact_line::kChanceIn);
-    v.redeals = at(fact_line::kRedeals);
-    return v;
+    using namespace fact_line;
+    const std::vector<int> v = GameRuleValues(
+        gameId, {kCards, kGameTime, kDifficulty, kSkill, kChance, kChanceAbout, kChanceIn, kRedeals});
+    GameFactValues f;
+    f.cards = v[0];
+    f.gameTime = v[1];
+    f.difficulty = v[2];
+    f.skill = v[3];
+    f.chance = v[4];
+    f.chanceAbout = v[5];
+    f.chanceIn = v[6];
+    f.redeals = v[7];
+    return f;
 }
 
 }  // namespace bw

@@ -31,35 +31,11 @@ constexpr const char* kAllGamesText = "All games (alphabetically)";
 // Tree pictures are drawn on this key colour.
 constexpr QRgb kTreeKey = 0xFF800000;
 
-std::string TrimRight(std::string s) {
-    s.erase(s.find_last_not_of(' ') + 1);
-    return s;
-}
-
 std::string Column(const std::string& line, size_t from, size_t count) {
     return from < line.size() ? line.substr(from, count) : std::string();
 }
 
-bool ToInt(const std::string& text, int& out) {
-    int64_t v = 0;
-    if (!platform::ParseProfileInt(text, v) || v < INT32_MIN || v > INT32_MAX) return false;
-    out = static_cast<int>(v);
-    return true;
-}
-
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-// False (after telling the player) when the screen is too small for the game.
-bool ScreenAllowsGame(int gameId) {
-    if (Screen().Width() >= 650 || gameId >= 8000) return true;
-    const int index = CatalogueIndex(gameId);
-    if (index < 0) return true;
-    const std::string& line = MainGame.catalogue[static_cast<size_t>(index)];
-    if (Column(line, 8, 1) != "1") return true;
-    Dialogs().Info(std::string(open_game_msg::kScreenTooSmall) + GameName(gameId) + "\n" +
-                   open_game_msg::kSetResolution);
-    return false;
-}
 
 }  // namespace
 
@@ -70,13 +46,15 @@ std::vector<TreeGame> BuildGameList() {
     };
     std::vector<Keyed> list;
     for (const std::string& line : MainGame.catalogue) {
-        TreeGame g;
+        const CatalogueEntry e = ParseCatalogueLine(line);
         // A line whose number does not read cannot be opened: leave it out.
-        if (!ToInt(Column(line, 4, 3), g.id) || g.id < 0) continue;
-        if (!ToInt(TrimRight(Column(line, 0, 3)), g.family)) g.family = -1;
+        if (e.id < 0) continue;
+        TreeGame g;
+        g.id = e.id;
+        g.family = e.family;
+        g.name = e.name;
         const std::string mark = Column(line, 9, 1);
         g.newMark = mark.empty() ? ' ' : mark[0];
-        g.name = TrimRight(Column(line, 10, 50));
         std::string padded = g.name;
         padded.resize(50, ' ');
         list.push_back({platform::ToLower(padded) + Column(line, 0, 3) + Column(line, 4, 3), g});
@@ -514,7 +492,7 @@ void TfrmOpenGame::btnOKClick() {
         return;
     }
     const OpenGameChoice c = Choice();
-    if (!ScreenAllowsGame(c.id)) return;
+    if (!CanPlayOnThisScreen(c.id)) return;
     WriteChosenGame(c.id, c.name, c.treeNum, c.treePos);
     WritePreferenceYN(key::kOpenShowWonLost, chkWonLost->isChecked());
     hide();

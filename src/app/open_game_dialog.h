@@ -23,16 +23,12 @@ inline constexpr int kPlaceholderNode = -1;
 namespace open_game_msg {
 inline constexpr const char* kOpenAGame = "Open a game";
 inline constexpr const char* kSelectAGame = "Select a game";
-inline constexpr const char* kScreenTooSmall =
-    "Your video card's display is 640x480 pixels.\nYou can't play: ";
-inline constexpr const char* kSetResolution =
-    "Please set your screen resolution to 800x600 pixels or higher.";
 }  // namespace open_game_msg
 
 // One game of the tree, from the catalogue.
 struct TreeGame {
     std::string name;  // trailing blanks removed
-    int family = -1;
+    int family = 0;  // 0: no family picture
     int id = -1;
     char newMark = ' ';
 };

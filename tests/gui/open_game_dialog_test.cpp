@@ -12,6 +12,7 @@
 #include "platform/paths.h"
 #include "render/images.h"
 #include "render/library.h"
+#include "storage/catalogue.h"
 #include "storage/section_file.h"
 #include "storage/statistics.h"
 
@@ -85,6 +86,31 @@ TEST_F(OpenGameDialog, FirstShowingOpensTheBranchOnTheCurrentGame) {
     ASSERT_EQ(Form().cboPlayers->count(), 3);
     EXPECT_EQ(Form().cboPlayers->currentText(), "Player 1");
     EXPECT_THAT(core.dialogs.infos, IsEmpty());
+}
+
+TEST_F(OpenGameDialog, TheShippedGames) {
+    const std::string shipped = test::ReadFile(std::string(BW_PROGRAM_DIR) + "GAMES.DAT");
+    if (shipped.empty()) GTEST_SKIP() << "no GAMES.DAT in the program folder";
+    core.dir.write("GAMES.DAT", shipped);
+    LoadCatalogue();
+    Form().show();
+    EXPECT_THAT(ChildNames(), ElementsAre("Ace-To-King", "Concentration", "Forget me not",
+                                          "Memory-Up (4x3)", "Memory-Up (6x4)", "Memory-Up (8x5)"));
+    ASSERT_NE(Form().trvGames->currentItem(), nullptr);
+    EXPECT_EQ(Form().trvGames->currentItem()->text(0), "Memory-Up (6x4)");
+    EXPECT_EQ(Form().lblDecks->text(), "2");
+    EXPECT_EQ(Form().lblTime->text(), "Quick");
+    EXPECT_EQ(Form().lblDifficulty->text(), "Easy");
+    EXPECT_EQ(Form().lblSkill->text(), "Mostly skill");
+    EXPECT_EQ(Form().lblChance->text(), "Very high (about 99 in 100)");
+    EXPECT_EQ(Form().lblRedeals->text(), "0");
+    Click(Node("Ace-To-King"));
+    EXPECT_EQ(Form().lblDecks->text(), "1");
+    EXPECT_EQ(Form().lblChance->text(), "Low");
+    EXPECT_EQ(Form().lblDifficulty->text(), "Hard");
+    QTest::mouseClick(Form().btnOK, Qt::LeftButton);
+    EXPECT_EQ(Pref("Game"), "204");
+    EXPECT_EQ(Pref("Game_TreePos"), "1");
 }
 
 TEST_F(OpenGameDialog, BranchIsFilledOnceWhenExpandedOrSelected) {
@@ -504,7 +530,7 @@ TEST_F(OpenGameDialog, GameListSkipsUnreadableLines) {
     const std::vector<TreeGame> games = BuildGameList();
     ASSERT_EQ(games.size(), 7u);
     EXPECT_EQ(games[5].name, "Odd family");
-    EXPECT_EQ(games[5].family, -1);
+    EXPECT_EQ(games[5].family, 0);
     EXPECT_EQ(games[5].id, 207);
     EXPECT_EQ(FamilyPictureName(-1), "");
 }
