@@ -1,0 +1,86 @@
+// Brindlewick: program entry. Start-up order: state, splash, resource
+// library, main window (which reads the settings and the game data), window
+// placement, then the event loop until the main window closes.
+#include <QApplication>
+#include <QStandardPaths>
+
+#include "app/main_window.h"
+#include "app/qt_ports.h"
+#include "app/splash.h"
+#include "app/startup.h"
+#include "core/new_game.h"
+#include "core/params.h"
+#include "core/sounds.h"
+#include "interaction/wiring.h"
+#include "platform/paths.h"
+#include "render/card_images.h"
+#include "render/library.h"
+#include "storage/preferences.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("brindlewick"));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    bw::QtDialogs dialogs;
+    bw::QtScreen screen;
+    bw::QtWaits waits;
+    bw::Ports& ports = bw::InstalledPorts();
+    ports.dialogs = &dialogs;
+    ports.screen = &screen;
+    ports.waits = &waits;
+
+    // The program folder holds the game data; the player's files go to its
+    // DATA folder, or to the user's data folder when it cannot be written.
+    const std::string programDir = bw::platform::ExecutableDir();
+    bw::ResetProgramState(programDir);
+    const std::string userData =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString() + "/DATA/";
+    bw::platform::SetDataDirOverride(bw::ChooseDataDirOverride(programDir, userData));
+
+    // The library comes first: the splash shows its picture. Without it the
+    // program cannot show a card.
+    if (!bw::OpenResourceLibraryOrReport()) {
+        QApplication::restoreOverrideCursor();
+        return 0;
+    }
+    app.setWindowIcon(QIcon(QPixmap::fromImage(bw::LibraryBitmap("MAINICON"))));
+    bw::LibrarySound sound;
+    ports.sound = &sound;
+
+    bw::TfrmSplashForm splash(QPixmap::fromImage(bw::LibraryBitmap("SPLASH")));
+    splash.ShowNow();
+    QCoreApplication::processEvents();
+
+    bw::PlaySplash();
+    bw::SetDeckFourSetUp(bw::DeckFourSetUp);
+    bw::InstallInteractionHooks();
+
+    int exitCode = 0;
+    {
+        bw::TfrmMain window;
+        dialogs.SetOwner(&window);
+        // Opening a game sets the card size up for it and lays its piles out
+        // in the window's table.
+        bw::SetLoadGameHook([] { bw::SetUpCards(); });
+        bw::CardHooks().layOutPiles = [&window] { window.LayOutTable(); };
+        if (!window.FormCreate()) {
+            // Fatal start-up failure, already reported.
+            QApplication::restoreOverrideCursor();
+            return 0;
+        }
+        window.RestorePlacement();
+        splash.repaint();
+        splash.hide();
+        window.show();
+        window.repaint();
+        QApplication::restoreOverrideCursor();
+        // Activation is not guaranteed without a window manager; the first
+        // activation's work runs once either way.
+        QTimer::singleShot(0, &window, [&window] { window.Activated(); });
+        exitCode = app.exec();
+    }
+    bw::FreeResourceLibrary();
+    bw::InstalledPorts() = bw::Ports{};
+    return exitCode;
+}

@@ -1,0 +1,857 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLocale>
+#include <QMenuBar>
+#include <QStyle>
+
+#include "app/help_window.h"
+#include "app/placeholders.h"
+#include "app/shell_hooks.h"
+#include "app/startup.h"
+#include "core/autoplay.h"
+#include "core/card_size.h"
+#include "core/game_end.h"
+#include "core/new_game.h"
+#include "core/params.h"
+#include "core/sounds.h"
+#include "core/state.h"
+#include "interaction/drag.h"
+#include "interaction/press.h"
+#include "interaction/shortcuts.h"
+#include "interaction/ui/memory_end_dialog.h"
+#include "interaction/undo.h"
+#include "platform/clock.h"
+#include "platform/paths.h"
+#include "render/card_images.h"
+#include "render/library.h"
+#include "storage/autoplay_prefs.h"
+#include "storage/catalogue.h"
+#include "storage/preferences.h"
+#include "storage/statistics.h"
+
+namespace bw {
+
+ShellHooks& Hooks() {
+    static ShellHooks hooks;
+    return hooks;
+}
+
+namespace {
+
+constexpr int kTimeWidth = 80;
+constexpr int kScoreWidth = 70;
+constexpr int kPanelMargin = 15;  // from the window's right edge
+constexpr int kPanelGap = 5;      // between the score and the time panel
+constexpr int kExitClearance = 3;
+constexpr int kStatusHeight = 19;
+constexpr int kPosShowTime = 66;
+constexpr int kPosShowScore = 136;
+constexpr int kPosShowToolTips = 244;
+
+QString Expanded(const char* text) {
+    return QString::fromStdString(ExpandPlaceholders(text));
+}
+
+QAction* AddItem(QMenu* menu, const char* name, const char* caption, const QKeySequence& keys) {
+    QAction* a = menu->addAction(Expanded(caption));
+    a->setObjectName(QString::fromLatin1(name));
+    if (!keys.isEmpty()) a->setShortcut(keys);
+    return a;
+}
+
+QFrame* Panel(QWidget* parent, const char* name) {
+    auto* f = new QFrame(parent);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setAutoFillBackground(true);
+    return f;
+}
+
+// A tool bar picture that the library lacks falls back to the style's glyph.
+QIcon FallbackIcon(const std::string& name) {
+    QStyle* s = QApplication::style();
+    if (name.rfind("TB_NEW", 0) == 0) return s->standardIcon(QStyle::SP_FileIcon);
+    if (name.rfind("TB_OPEN", 0) == 0) return s->standardIcon(QStyle::SP_DialogOpenButton);
+    if (name.rfind("TB_UNDO", 0) == 0) return s->standardIcon(QStyle::SP_ArrowBack);
+    if (name.rfind("TB_REDO", 0) == 0) return s->standardIcon(QStyle::SP_ArrowForward);
+    if (name.rfind("TB_AUTOPLAY", 0) == 0) return s->standardIcon(QStyle::SP_MediaSeekForward);
+    if (name.rfind("TB_RULES", 0) == 0) return s->standardIcon(QStyle::SP_DialogHelpButton);
+    return s->standardIcon(QStyle::SP_DialogCloseButton);
+}
+
+bool ButtonOf(Qt::MouseButton qt, MouseButton& button) {
+    switch (qt) {
+        case Qt::LeftButton: button = MouseButton::kLeft; return true;
+        case Qt::RightButton: button = MouseButton::kRight; return true;
+        case Qt::MiddleButton: button = MouseButton::kMiddle; return true;
+        default: return false;
+    }
+}
+
+}  // namespace
+
+QString LocaleTimeSeparator() {
+    const QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    // The first character after the hours that is not a letter.
+    for (int i = 0; i < format.size(); ++i) {
+        if (format[i] != QLatin1Char('h') && format[i] != QLatin1Char('H')) continue;
+        for (int j = i + 1; j < format.size(); ++j) {
+            if (format[j] == format[i]) continue;
+            if (!format[j].isLetter() && !format[j].isSpace()) return QString(format[j]);
+            break;
+        }
+        break;
+    }
+    return QStringLiteral(":");
+}
+
+QString ZeroTimeText() {
+    const QString sep = LocaleTimeSeparator();
+    return QStringLiteral("0") + sep + QStringLiteral("00") + sep + QStringLiteral("00");
+}
+
+void TfrmMain::imgSfondoMouseDown(const TablePointerEvent& e) {
+    MouseButton button;
+    if (!ButtonOf(e.button, button)) return;
+    int shift = 0;
+    if (e.modifiers & Qt::ShiftModifier) shift |= kShiftKey;
+    if (e.modifiers & Qt::ControlModifier) shift |= kCtrlKey;
+    if (e.modifiers & Qt::AltModifier) shift |= kAltKey;
+    PointerPress(button, shift, e.x, e.y);
+}
+
+TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    setWindowTitle(QString::fromLatin1(kProductName));
+    setMinimumSize(240, 160);
+
+    central_ = new QWidget(this);
+    central_->setObjectName(QStringLiteral("pnlClient"));
+    setCentralWidget(central_);
+    central_->installEventFilter(this);
+
+    imgSfondo = new TableWidget(central_);
+    imgSfondo->onPress = [](const TablePointerEvent& e) { imgSfondoMouseDown(e); };
+    imgSfondo->onMove = [](const TablePointerEvent& e) { PointerMove(e.x, e.y); };
+    imgSfondo->onRelease = [](const TablePointerEvent& e) {
+        MouseButton button;
+        if (ButtonOf(e.button, button)) PointerRelease(button);
+    };
+    imgSfondo->onDoubleClick = [](const TablePointerEvent& e) {
+        if (e.button == Qt::LeftButton) DoubleClickMove();
+    };
+
+    BuildMenus();
+    BuildToolBars();
+    BuildPanels();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
+
+    ApplyFontFallback(this);
+    SetToolBarSize(true, false);
+    SetToolBarFlat(true, false);
+    ShowStatusBar(false);
+    lblTempo->setText(ZeroTimeText());
+}
+
+TfrmMain::~TfrmMain() {
+    if (InstalledPorts().window == this) InstalledPorts().window = nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Construction of the controls
+
+void TfrmMain::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    mnuPartita = bar->addMenu(QStringLiteral("&File"));
+    mnuPartita->setObjectName(QStringLiteral("mnuPartita"));
+    mnuNew = AddItem(mnuPartita, "mnuNew", "&New game", QKeySequence(Qt::Key_F2));
+    mnuOpen =
+        AddItem(mnuPartita, "mnuOpen", "&Open a game...", QKeySequence(Qt::CTRL | Qt::Key_F12));
+    mnuPartita->addSeparator();
+    mnuPlayers =
+        AddItem(mnuPartita, "mnuPlayers", "&Players...", QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuPartita->addSeparator();
+    mnuEsci = AddItem(mnuPartita, "mnuEsci", "E&xit", QKeySequence());
+
+    mnuGame = bar->addMenu(QStringLiteral("&Game"));
+    mnuGame->setObjectName(QStringLiteral("mnuGame"));
+    mnuUndo = AddItem(mnuGame, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuRedo = AddItem(mnuGame, "mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y));
+    mnuGame->addSeparator();
+    mnuAutoplay = AddItem(mnuGame, "mnuAutoplay", "Aut&oplay", QKeySequence(Qt::Key_F7));
+    mnuAutoplay->setCheckable(true);
+
+    mnuTools = bar->addMenu(QStringLiteral("&Tools"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    mnuCustomize =
+        AddItem(mnuTools, "mnuCustomize", "C&ustomize...", QKeySequence(Qt::CTRL | Qt::Key_U));
+
+    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuRules = AddItem(mnuHelp, "mnuRules", "&Rules", QKeySequence(Qt::Key_F1));
+    mnuContents = AddItem(mnuHelp, "mnuContents", "&Contents", QKeySequence());
+    mnuHelp->addSeparator();
+    mnuWeb = mnuHelp->addMenu(Expanded("[Program] on the &Web..."));
+    mnuWeb->setObjectName(QStringLiteral("mnuWeb"));
+    mnuHomePage = AddItem(mnuWeb, "mnuHomePage", "[Program] &Home Page", QKeySequence());
+    mnuHelp->addSeparator();
+    mnuAbout = AddItem(mnuHelp, "mnuAbout", "A&bout [Program]...", QKeySequence());
+
+    connect(mnuNew, &QAction::triggered, this, &TfrmMain::mnuNewClick);
+    connect(mnuOpen, &QAction::triggered, this, &TfrmMain::mnuOpenClick);
+    connect(mnuPlayers, &QAction::triggered, this, &TfrmMain::mnuPlayersClick);
+    connect(mnuEsci, &QAction::triggered, this, &TfrmMain::mnuEsciClick);
+    connect(mnuUndo, &QAction::triggered, this, &TfrmMain::mnuUndoClick);
+    connect(mnuRedo, &QAction::triggered, this, &TfrmMain::mnuRedoClick);
+    // The command inverts the check mark itself: undo Qt's inversion first.
+    connect(mnuAutoplay, &QAction::triggered, this, [this](bool checked) {
+        mnuAutoplay->setChecked(!checked);
+        mnuAutoplayClick();
+    });
+    connect(mnuCustomize, &QAction::triggered, this, &TfrmMain::mnuCustomizeClick);
+    connect(mnuRules, &QAction::triggered, this, &TfrmMain::RulesCommand);
+    connect(mnuContents, &QAction::triggered, this, &TfrmMain::mnuContentsClick);
+    connect(mnuHomePage, &QAction::triggered, this, &TfrmMain::mnuHomePageClick);
+    connect(mnuAbout, &QAction::triggered, this, &TfrmMain::mnuAboutClick);
+}
+
+QToolButton* TfrmMain::AddButton(QFrame* bar, const char* name, const char* hint, int left,
+                                 void (TfrmMain::*command)()) {
+    auto* b = new QToolButton(bar);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(QString::fromLatin1(hint));
+    b->setFocusPolicy(Qt::NoFocus);
+    b->move(left, 2);
+    b->installEventFilter(this);
+    connect(b, &QToolButton::clicked, this, [this, command] {
+        // The command may run for a while (a deal): show the pressed bar first.
+        repaint();
+        (this->*command)();
+    });
+    return b;
+}
+
+void TfrmMain::BuildToolBars() {
+    pnlTB = Panel(central_, "pnlTB");
+    pnlTB1 = Panel(central_, "pnlTB1");
+    auto toggle = &TfrmMain::mnuAutoplayClick;
+    tbNew = AddButton(pnlTB, "tbNew", "New", 4, &TfrmMain::mnuNewClick);
+    tbOpen = AddButton(pnlTB, "tbOpen", "Open", 48, &TfrmMain::mnuOpenClick);
+    tbUndo = AddButton(pnlTB, "tbUndo", "Undo", 101, &TfrmMain::mnuUndoClick);
+    tbRedo = AddButton(pnlTB, "tbRedo", "Redo", 145, &TfrmMain::mnuRedoClick);
+    tbAutoPlay = AddButton(pnlTB, "tbAutoPlay", "Autoplay", 197, toggle);
+    tbRules = AddButton(pnlTB, "tbRules", "Rules", 250, &TfrmMain::RulesCommand);
+    tbExit = AddButton(pnlTB, "tbExit", "Exit", 303, &TfrmMain::mnuEsciClick);
+    tbNew1 = AddButton(pnlTB1, "tbNew1", "New", 4, &TfrmMain::mnuNewClick);
+    tbOpen1 = AddButton(pnlTB1, "tbOpen1", "Open", 27, &TfrmMain::mnuOpenClick);
+    tbUndo1 = AddButton(pnlTB1, "tbUndo1", "Undo", 59, &TfrmMain::mnuUndoClick);
+    tbRedo1 = AddButton(pnlTB1, "tbRedo1", "Redo", 82, &TfrmMain::mnuRedoClick);
+    tbAutoPlay1 = AddButton(pnlTB1, "tbAutoPlay1", "Autoplay", 113, toggle);
+    tbRules1 = AddButton(pnlTB1, "tbRules1", "Rules", 144, &TfrmMain::RulesCommand);
+    tbExit1 = AddButton(pnlTB1, "tbExit1", "Exit", 175, &TfrmMain::mnuEsciClick);
+    tbAutoPlay->setCheckable(true);
+    tbAutoPlay1->setCheckable(true);
+
+    for (int x : {96, 192, 245, 298}) {
+        auto* s = new QFrame(pnlTB);
+        s->setFrameShape(QFrame::VLine);
+        s->setFrameShadow(QFrame::Sunken);
+        s->setGeometry(x, 2, 2, 42);
+        separators.push_back(s);
+    }
+    for (int x : {53, 108, 139, 170}) {
+        auto* s = new QFrame(pnlTB1);
+        s->setFrameShape(QFrame::VLine);
+        s->setFrameShadow(QFrame::Sunken);
+        s->setGeometry(x, 1, 2, 22);
+        separators1.push_back(s);
+    }
+
+    popTB = new QMenu(this);
+    popTB->setObjectName(QStringLiteral("popTB"));
+    popLargeIcons = popTB->addAction(QStringLiteral("Large icons"));
+    popSmallIcons = popTB->addAction(QStringLiteral("Small icons"));
+    popTB->addSeparator();
+    popFlat = popTB->addAction(QStringLiteral("Flat button"));
+    popNoFlat = popTB->addAction(QStringLiteral("No flat button"));
+    popTB->addSeparator();
+    popShowTime = popTB->addAction(QStringLiteral("Show time"));
+    popShowScore = popTB->addAction(QStringLiteral("Show score"));
+    for (QAction* a : {popLargeIcons, popSmallIcons, popFlat, popNoFlat}) a->setCheckable(true);
+    connect(popLargeIcons, &QAction::triggered, this, [this] { SetToolBarSize(true, true); });
+    connect(popSmallIcons, &QAction::triggered, this, [this] { SetToolBarSize(false, true); });
+    connect(popFlat, &QAction::triggered, this, [this] { SetToolBarFlat(true, true); });
+    connect(popNoFlat, &QAction::triggered, this, [this] { SetToolBarFlat(false, true); });
+    connect(popShowTime, &QAction::triggered, this, [this] { SetTimePanel(true, true); });
+    connect(popShowScore, &QAction::triggered, this, [this] { SetScorePanel(true, true); });
+    for (QFrame* bar : {pnlTB, pnlTB1}) {
+        bar->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(bar, &QWidget::customContextMenuRequested, this,
+                [this, bar](const QPoint& at) { popTB->popup(bar->mapToGlobal(at)); });
+    }
+}
+
+void TfrmMain::BuildPanels() {
+    auto label = [](QWidget* parent, const char* name, const QString& text) {
+        auto* l = new QLabel(text, parent);
+        l->setObjectName(QString::fromLatin1(name));
+        return l;
+    };
+    pnlTempo = Panel(central_, "pnlTempo");
+    pnlTempo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblTempo2 = label(pnlTempo, "lblTempo2", QStringLiteral("Time:"));
+    lblTempo = label(pnlTempo, "lblTempo", QString());
+    lblTempo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pnlScore = Panel(central_, "pnlScore");
+    pnlScore->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblScore2 = label(pnlScore, "lblScore2", QStringLiteral("Score:"));
+    lblScore = label(pnlScore, "lblScore", QStringLiteral("0"));
+    lblScore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pnlTempo->resize(kTimeWidth, 24);
+    pnlScore->resize(kScoreWidth, 24);
+
+    popTime = new QMenu(this);
+    popTime->setObjectName(QStringLiteral("popTime"));
+    popHideTime = popTime->addAction(QStringLiteral("&Hide"));
+    popScore = new QMenu(this);
+    popScore->setObjectName(QStringLiteral("popScore"));
+    popHideScore = popScore->addAction(QStringLiteral("Hide"));
+    connect(popHideTime, &QAction::triggered, this, [this] { SetTimePanel(false, true); });
+    connect(popHideScore, &QAction::triggered, this, [this] { SetScorePanel(false, true); });
+    for (auto [panel, menu] : {std::pair{pnlTempo, popTime}, std::pair{pnlScore, popScore}}) {
+        panel->setContextMenuPolicy(Qt::CustomContextMenu);
+        QMenu* m = menu;
+        QFrame* p = panel;
+        connect(p, &QWidget::customContextMenuRequested, this,
+                [m, p](const QPoint& at) { m->popup(p->mapToGlobal(at)); });
+    }
+
+    pnlLineaGrigia = Panel(central_, "pnlLineaGrigia");
+    pnlLineaNera = Panel(central_, "pnlLineaNera");
+    QPalette grey = pnlLineaGrigia->palette();
+    grey.setColor(QPalette::Window, QColor(128, 128, 128));
+    pnlLineaGrigia->setPalette(grey);
+    QPalette black = pnlLineaNera->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    pnlLineaNera->setPalette(black);
+
+    pnlStatusBar = new QLabel(central_);
+    pnlStatusBar->setObjectName(QStringLiteral("pnlStatusBar"));
+    pnlStatusBar->setAutoFillBackground(true);
+    pnlStatusBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+}
+
+// ---------------------------------------------------------------------------
+// Start-up
+
+bool TfrmMain::FormCreate() {
+    InstalledPorts().window = this;
+    // 1-4
+    lblTempo->setText(ZeroTimeText());
+    SetFlag(flag::kFirstActivation, true);
+    // 6-8
+    ResetWindowOptions();
+    helpFile_ = ProgramDir() + "quillory.hlp>proc";
+    EnsureDataFolder();
+    // 9-11
+    LoadPreferences();
+    FillCardRegister();
+    FillPileTables();
+    // 12: without the game data there is nothing to play.
+    const std::string problem = GamesFileProblem(GamesFilePath());
+    if (!problem.empty() || !LoadCatalogue()) {
+        Dialogs().Error("Error", problem);
+        return false;
+    }
+    CheckStoredGame();
+    // 5: the table's pointers; the chosen one needs the "Cursor" preference.
+    LoadLibraryCursors();
+    SetTableCursorShape(TableCursorShape());
+    // 13-16
+    ApplyCardSize();
+    SetUndoEnabled(true);
+    platform::SeedRandomFromClock();
+    WriteVersionMarker();
+    DeleteObsoleteFiles();
+    ClearStartOptions();
+    UpdateCaption();
+    Timer1->start();
+    return true;
+}
+
+void TfrmMain::RestorePlacement() {
+    IScreen& screen = Screen();
+    const WindowPlacement p = ReadWindowPlacement(screen.Width(), screen.Height());
+    // The stored rectangle is also what a maximised window returns to (and
+    // what it keeps where nothing maximises windows).
+    setGeometry(p.left, p.top, p.width, p.height);
+    if (p.maximized) {
+        for (QFrame* bar : {pnlTB, pnlTB1}) bar->resize(screen.Width() + 8, bar->height());
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    }
+    ArrangeBars();
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    C_TAdvancedMainForm::showEvent(event);
+    if (Flag(flag::kFirstActivation)) {
+        ArrangeBars();
+        LayOutTable();
+        if (Hooks().firstDraw) Hooks().firstDraw();
+        repaint();
+    }
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+    C_TAdvancedMainForm::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activated();
+}
+
+void TfrmMain::FirstGame() {
+    if (Hooks().openGameDialog) {
+        Hooks().openGameDialog();
+        return;
+    }
+    // Without the open-game dialog the stored game starts at once, so the
+    // program is playable from its first start.
+    const long long id = ParameterInt(pos::kGameId, 4, -1);
+    if (id < 0) {
+        EnableGameCommands(false);
+        return;
+    }
+    OpenGame(static_cast<int>(id), GetParameter(pos::kGameName, 50), kNewGameNumber, false,
+             GetParameter(pos::kPlayer, 30));
+}
+
+void TfrmMain::Activated() {
+    if (Flag(flag::kFirstActivation)) {
+        SetFlag(flag::kFirstActivation, false);
+        UpdateCaption();
+        ArrangeBars();
+        repaint();
+        UpgradeScoreFile();
+        if (!SeriesFileExists(true)) FirstGame();
+    }
+    // A palette display redraws the faded default background in its colours.
+    if (!MoreThan256Colors(Screen()) && ParameterIs(135, "Y") &&
+        (ParameterIs(27, "Y") || ParameterInt(43, 4, 0) == 0))
+        HandleResize();
+}
+
+// ---------------------------------------------------------------------------
+// IWindow
+
+void TfrmMain::ShowScore(const std::string& text) {
+    lblScore->setText(QString::fromStdString(text));
+    lblScore->repaint();
+}
+
+void TfrmMain::ShowTime(const std::string& text) {
+    lblTempo->setText(QString::fromStdString(text));
+}
+
+std::string TfrmMain::TimeText() {
+    return lblTempo->text().toStdString();
+}
+
+void TfrmMain::SetCaption(const std::string& caption) {
+    const QString c = QString::fromStdString(caption);
+    if (windowTitle() != c) setWindowTitle(c);
+}
+
+void TfrmMain::UpdateCaption() {
+    SetCaption(TitleText());
+}
+
+void TfrmMain::EnableGameCommands(bool on) {
+    for (QToolButton* b : {tbNew, tbAutoPlay, tbRules, tbNew1, tbAutoPlay1, tbRules1})
+        b->setEnabled(on);
+    for (QAction* a : {mnuNew, mnuAutoplay, mnuRules}) a->setEnabled(on);
+    // Undo switched off in the settings stays off.
+    SetUndoRedoEnabled(on && !ParameterIs(137, "2"));
+}
+
+void TfrmMain::SetUndoRedoEnabled(bool enabled) {
+    if (mnuUndo->isEnabled() == enabled && tbUndo->isEnabled() == enabled) return;
+    for (QToolButton* b : {tbUndo, tbRedo, tbUndo1, tbRedo1}) b->setEnabled(enabled);
+    for (QAction* a : {mnuUndo, mnuRedo}) a->setEnabled(enabled);
+}
+
+void TfrmMain::ApplyToolBarSize(bool large) {
+    SetToolBarSize(large, false);
+}
+void TfrmMain::ApplyToolBarFlat(bool flat) {
+    SetToolBarFlat(flat, false);
+}
+void TfrmMain::ShowTimePanel(bool on) {
+    SetTimePanel(on, false);
+}
+void TfrmMain::ShowScorePanel(bool on) {
+    SetScorePanel(on, false);
+}
+
+void TfrmMain::ShowStatusBar(bool on) {
+    pnlStatusBar->setVisible(on);
+    HandleResize();
+}
+
+bool TfrmMain::AutoplayChecked() {
+    return mnuAutoplay->isChecked();
+}
+bool TfrmMain::AutoplayEnabled() {
+    return mnuAutoplay->isEnabled();
+}
+
+void TfrmMain::ToggleAutoplay() {
+    mnuAutoplay->setChecked(!mnuAutoplay->isChecked());
+    SetAutoplayButtons(mnuAutoplay->isChecked());
+}
+
+void TfrmMain::SetAutoplayButtons(bool checked) {
+    tbAutoPlay->setChecked(checked);
+    tbAutoPlay1->setChecked(checked);
+}
+
+void TfrmMain::SetTableCursorShape(int slot) {
+    const QCursor* shape = ScreenCursor(slot);
+    imgSfondo->SetTableCursor(shape ? *shape : QCursor(Qt::ArrowCursor));
+}
+
+void TfrmMain::ShowMemoryEnd(bool won) {
+    ::bw::ShowMemoryEnd(won);
+}
+
+void TfrmMain::PlayWinningAnimation() {
+    if (Hooks().playWinningAnimation) Hooks().playWinningAnimation();
+}
+
+void TfrmMain::OpenGameDialog() {
+    if (Hooks().openGameDialog) Hooks().openGameDialog();
+}
+
+// ---------------------------------------------------------------------------
+// Tool bars and panels
+
+void TfrmMain::LoadBarPictures(bool large) {
+    static const char* kNames[] = {"TB_NEW",      "TB_OPEN",  "TB_UNDO", "TB_REDO",
+                                   "TB_AUTOPLAY", "TB_RULES", "TB_EXIT"};
+    QToolButton* const bigs[] = {tbNew, tbOpen, tbUndo, tbRedo, tbAutoPlay, tbRules, tbExit};
+    QToolButton* const smalls[] = {tbNew1,      tbOpen1,  tbUndo1, tbRedo1,
+                                   tbAutoPlay1, tbRules1, tbExit1};
+    for (int i = 0; i < 7; ++i) {
+        QToolButton* shown = large ? bigs[i] : smalls[i];
+        QToolButton* other = large ? smalls[i] : bigs[i];
+        const std::string name = std::string(kNames[i]) + (large ? "" : "1");
+        const QPixmap pm = QPixmap::fromImage(LibraryBitmap(name));
+        if (!pm.isNull()) {
+            shown->setIcon(QIcon(pm));
+            shown->setIconSize(pm.size());
+        } else {
+            shown->setIcon(FallbackIcon(name));
+            shown->setIconSize(large ? QSize(32, 32) : QSize(16, 16));
+        }
+        other->setIcon(QIcon());
+    }
+}
+
+void TfrmMain::SetToolBarSize(bool large, bool fromMenu) {
+    largeBar_ = large;
+    pnlTB->setVisible(large);
+    pnlTB1->setVisible(!large);
+    popLargeIcons->setChecked(large);
+    popSmallIcons->setChecked(!large);
+    const int h = large ? 24 : 20;
+    pnlTempo->resize(kTimeWidth, h);
+    pnlScore->resize(kScoreWidth, h);
+    CenterPanelLabels();
+    LoadBarPictures(large);
+    // Button and bar heights depend on the bar now shown.
+    SetToolBarFlat(flat_, false);
+    repaint();
+    HandleResize();
+    if (fromMenu) WritePreferenceYN(key::kToolBarLarge, large);
+}
+
+void TfrmMain::CenterPanelLabels() {
+    const int h = pnlTempo->height();
+    for (QLabel* l : {lblTempo2, lblTempo, lblScore2, lblScore}) {
+        const int textHeight = l->fontMetrics().height();
+        const int top =
+            qRound(l->font().pointSizeF()) == 8 ? (largeBar_ ? 4 : 3) : (h - textHeight) / 2 + 1;
+        l->setFixedHeight(textHeight);
+        l->move(l->x(), qMax(0, top));
+    }
+    // Caption on the left, value on the right; the value keeps room for its
+    // widest text and the caption gives way when the font runs wide.
+    auto place = [](QLabel* caption, QLabel* value, int panelWidth, const QString& widest) {
+        constexpr int kInset = 3;
+        caption->adjustSize();
+        caption->move(kInset, caption->y());
+        const int need = value->fontMetrics().horizontalAdvance(widest) + 2;
+        const int room = panelWidth - 2 * kInset - caption->width() - 2;
+        const int w = qMax(need, room);
+        value->setGeometry(panelWidth - kInset - w, value->y(), w, value->height());
+    };
+    place(lblTempo2, lblTempo, kTimeWidth, QStringLiteral("0") + ZeroTimeText());
+    place(lblScore2, lblScore, kScoreWidth, QStringLiteral("-0000"));
+    lblTempo->raise();
+    lblScore->raise();
+}
+
+void TfrmMain::SetToolBarFlat(bool flat, bool fromMenu) {
+    flat_ = flat;
+    popFlat->setChecked(flat);
+    popNoFlat->setChecked(!flat);
+    const int top = largeBar_ ? 2 : 1;  // only one bar is ever shown
+    const int smallHeight = flat ? 22 : 23;
+    for (QToolButton* b : {tbNew, tbOpen, tbUndo, tbRedo, tbAutoPlay, tbRules, tbExit}) {
+        b->setAutoRaise(flat);
+        b->setGeometry(b->x(), top, 44, 42);
+    }
+    for (QToolButton* b : {tbNew1, tbOpen1, tbUndo1, tbRedo1, tbAutoPlay1, tbRules1, tbExit1}) {
+        b->setAutoRaise(flat);
+        b->setGeometry(b->x(), top, 23, smallHeight);
+    }
+    for (QFrame* s : separators) {
+        s->setVisible(flat);
+        s->setGeometry(s->x(), top, 2, 42);
+    }
+    for (QFrame* s : separators1) {
+        s->setVisible(flat);
+        s->setGeometry(s->x(), top, 2, smallHeight);
+    }
+    pnlTB->resize(pnlTB->width(), flat ? 46 : 45);
+    pnlTB1->resize(pnlTB1->width(), flat ? 24 : 25);
+    ArrangeBars();
+    if (fromMenu) WritePreferenceYN(key::kToolBarFlat, flat);
+}
+
+void TfrmMain::SetTimePanel(bool on, bool fromMenu) {
+    SetParameter(kPosShowTime, 1, on ? "Y" : "N");
+    pnlTempo->setVisible(on);
+    popShowTime->setEnabled(!on);
+    if (fromMenu) WritePreferenceYN(key::kShowTime, on);
+    ArrangeBars();
+}
+
+void TfrmMain::SetScorePanel(bool on, bool fromMenu) {
+    SetParameter(kPosShowScore, 1, on ? "Y" : "N");
+    pnlScore->setVisible(on);
+    popShowScore->setEnabled(!on);
+    if (fromMenu) WritePreferenceYN(key::kShowScore, on);
+    ArrangeBars();
+}
+
+int TfrmMain::BarWidth() const {
+    // Before the first activation a maximised window may not have its final
+    // size yet; the bars are laid out for the whole screen then.
+    if (Flag(flag::kFirstActivation) && (windowState() & Qt::WindowMaximized))
+        return Screen().Width() + 8;
+    return width();
+}
+
+TableRect TfrmMain::TableArea() const {
+    const QFrame* bar = VisibleBar();
+    const QRect outer = frameGeometry();
+    return MainWindowTableRect(bar->y() + bar->height(), imgSfondo->height(), outer.height(),
+                               outer.width(), 0);
+}
+
+void TfrmMain::LayOutTable() {
+    if (GameRules[371] == 0) return;
+    LayoutInput in;
+    ApplyTableRect(TableArea(), in);
+    in.cardWidth = CardWidth;
+    in.cardHeight = CardHeight;
+    in.shadowOffset = CardShadowOffset();
+    in.screenWidth = Screen().Width();
+    in.screenHeight = Screen().Height();
+    in.scrollPosition = imgSfondo->ScrollY();
+    ResetAndLayOutPiles(in);
+}
+
+QToolButton* TfrmMain::VisibleExitButton() const {
+    return largeBar_ ? tbExit : tbExit1;
+}
+
+void TfrmMain::ArrangeBars() {
+    const int w = BarWidth();
+    pnlTB->setGeometry(0, 0, qMax(w, central_->width()), pnlTB->height());
+    pnlTB1->setGeometry(0, 0, qMax(w, central_->width()), pnlTB1->height());
+
+    // 1-2: the panels from the right; a panel that moves is hidden first.
+    QFrame* bar = VisibleBar();
+    const int top = (bar->height() - pnlTempo->height()) / 2;
+    const bool timeWanted = ParameterIs(kPosShowTime, "Y");
+    const bool scoreWanted = ParameterIs(kPosShowScore, "Y");
+    const int timeLeft = w - kTimeWidth - kPanelMargin;
+    const int scoreLeft =
+        timeWanted ? timeLeft - kScoreWidth - kPanelGap : w - kScoreWidth - kPanelMargin;
+    for (auto [panel, left] : {std::pair{pnlTempo, timeLeft}, std::pair{pnlScore, scoreLeft}}) {
+        if (panel->x() != left || panel->y() != top) {
+            panel->hide();
+            panel->move(left, top);
+        }
+    }
+    // 3: the lines under the bar.
+    const int lineTop = bar->y() + bar->height();
+    pnlLineaGrigia->setGeometry(0, lineTop, w, 1);
+    pnlLineaNera->setGeometry(0, lineTop + 1, w, 1);
+    // 4: a panel shows only where it clears the "Exit" button.
+    QToolButton* exit = VisibleExitButton();
+    const int exitRight = exit->x() + exit->width();
+    pnlScore->setVisible(scoreWanted && pnlScore->x() > exitRight + kExitClearance);
+    pnlTempo->setVisible(timeWanted && pnlTempo->x() > exitRight + kExitClearance);
+    for (QWidget* over : {static_cast<QWidget*>(pnlTB), static_cast<QWidget*>(pnlTB1),
+                          static_cast<QWidget*>(pnlLineaGrigia),
+                          static_cast<QWidget*>(pnlLineaNera), static_cast<QWidget*>(pnlTempo),
+                          static_cast<QWidget*>(pnlScore), static_cast<QWidget*>(pnlStatusBar)})
+        over->raise();
+}
+
+void TfrmMain::HandleResize() {
+    imgSfondo->setGeometry(central_->rect());
+    if (!Flag(flag::kFirstActivation)) ArrangeBars();
+    if (Hooks().sizeTableBitmaps)
+        Hooks().sizeTableBitmaps(Screen().Width() + 30, Screen().Height() + 30);
+    if (!pnlStatusBar->isHidden())
+        pnlStatusBar->setGeometry(0, central_->height() - kStatusHeight, BarWidth() - 8,
+                                  kStatusHeight);
+    LayOutTable();
+    if (Hooks().redrawTable) Hooks().redrawTable();
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == central_ && event->type() == QEvent::Resize) {
+        HandleResize();
+    } else if (event->type() == QEvent::ToolTip && qobject_cast<QToolButton*>(watched)) {
+        // Hints follow the "Show_ToolTips" preference as it is now.
+        if (!ParameterIs(kPosShowToolTips, "Y")) return true;
+    }
+    return C_TAdvancedMainForm::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+
+void TfrmMain::mnuNewClick() {
+    NewGameCommand();
+}
+
+void TfrmMain::mnuOpenClick() {
+    // The dialog works on the current player; store the name back trimmed.
+    SetParameter(pos::kPlayer, 30, GetParameter(pos::kPlayer, 30));
+    OpenGameDialog();
+}
+
+void TfrmMain::mnuAutoplayClick() {
+    // A tool button has toggled itself already; the command decides.
+    SetAutoplayButtons(mnuAutoplay->isChecked());
+    AutoplayCommand();
+}
+
+void TfrmMain::mnuPlayersClick() {
+    if (Hooks().players) Hooks().players();
+}
+
+void TfrmMain::mnuEsciClick() {
+    close();
+}
+
+void TfrmMain::mnuUndoClick() {
+    UndoCommand();
+}
+
+void TfrmMain::mnuRedoClick() {
+    RedoCommand();
+}
+
+void TfrmMain::mnuCustomizeClick() {
+    if (Hooks().customize) Hooks().customize();
+}
+
+void TfrmMain::mnuRulesClick(int gameId) {
+    const long long id = gameId >= 0 ? gameId : ParameterInt(pos::kGameId, 4, -1);
+    // Customised games (8000 and up) have no rules page of their own.
+    if (id < 0 || id >= 8000) return;
+    const std::string saved = helpFile_;
+    helpFile_ = ProgramDir() + "quillory.hlp>rules";
+    ShowHelpTopic(helpFile_, static_cast<int>(id) + 3000, this);
+    helpFile_ = saved;
+}
+
+void TfrmMain::mnuContentsClick() {
+    ShowHelpContents(helpFile_, this);
+}
+
+void TfrmMain::mnuHomePageClick() {
+    if (Hooks().homePage) Hooks().homePage();
+}
+
+void TfrmMain::mnuAboutClick() {
+    if (Hooks().about) Hooks().about();
+}
+
+void TfrmMain::Timer1Timer() {
+    ClockTick();
+}
+
+// ---------------------------------------------------------------------------
+// Closing
+
+bool TfrmMain::CloseQuery() {
+    WindowPlacement placement;
+    placement.maximized = isMaximized();
+    const QRect g = isMaximized() ? normalGeometry() : geometry();
+    placement.left = g.x();
+    placement.top = g.y();
+    placement.width = g.width();
+    placement.height = g.height();
+    WriteWindowPlacement(placement);
+
+    bool allowed = true;
+    if (Flag(flag::kWinAnimation)) {
+        // Leaving during the winning show only stops the show.
+        if (Hooks().stopWinAnimation) Hooks().stopWinAnimation();
+        MainGame.SetOpt(71, 1);
+        allowed = false;
+    } else if (ReadPreference(key::kConfirmQuit, "N") != "N") {
+        allowed = Dialogs().Confirm(ExpandPlaceholders("Exit [Program]?"));
+        if (!allowed) MainGame.SetOpt(71, 0);
+    }
+    if (!allowed) SetFlag(flag::kCloseRefused, false);
+    return allowed;
+}
+
+void TfrmMain::FormClose() {
+    EndGame();
+    repaint();
+    hide();
+    StopEventSound();
+    Timer1->stop();
+    WriteExitPreferences(mnuAutoplay->isChecked());
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    if (!CloseQuery()) {
+        event->ignore();
+        return;
+    }
+    closing_ = true;
+    FormClose();
+    event->accept();
+}
+
+}  // namespace bw

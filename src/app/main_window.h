@@ -1,0 +1,165 @@
+#pragma once
+// TfrmMain: the program's main window. Menus and tool bars run the game
+// commands, the time and score panels sit over the top of the card table,
+// and the core reaches the window through IWindow.
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+#include <QToolButton>
+#include <string>
+#include <vector>
+
+#include "app/advanced_form.h"
+#include "app/table_widget.h"
+#include "core/ports.h"
+#include "render/layout.h"
+
+namespace bw {
+
+// The locale's time separator (":" where the locale names none).
+QString LocaleTimeSeparator();
+// "0:00:00" with the locale's separator: the time of a game not yet started.
+QString ZeroTimeText();
+
+class TfrmMain : public C_TAdvancedMainForm, public IWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // The creation handler: reads the preferences and the game data. False
+    // after a fatal error (already reported); the program then ends.
+    bool FormCreate();
+    // The stored placement: maximised (the default), or the stored rectangle
+    // (50, 50 and the screen less 150 when missing); then the bars.
+    void RestorePlacement();
+    // The application's activation handler (the first one starts the play).
+    void Activated();
+
+    // IWindow
+    void ShowScore(const std::string& text) override;
+    void ShowTime(const std::string& text) override;
+    std::string TimeText() override;
+    void SetCaption(const std::string& caption) override;
+    void EnableGameCommands(bool on) override;
+    void ApplyToolBarSize(bool large) override;
+    void ApplyToolBarFlat(bool flat) override;
+    void ShowTimePanel(bool on) override;
+    void ShowScorePanel(bool on) override;
+    void ShowStatusBar(bool on) override;
+    bool AutoplayChecked() override;
+    bool AutoplayEnabled() override;
+    // Only the check mark and the two buttons; AutoplayCommand runs and
+    // stores autoplay around it.
+    void ToggleAutoplay() override;
+    void Repaint() override { repaint(); }
+    std::string TimeSeparator() override { return LocaleTimeSeparator().toStdString(); }
+    bool GameCommandsEnabled() override { return mnuNew->isEnabled(); }
+    void ShowMemoryEnd(bool won) override;
+    void PlayWinningAnimation() override;
+    void OpenGameDialog() override;
+    void CloseMainWindow() override { close(); }
+    void SetUndoRedoEnabled(bool enabled) override;
+
+    // Rewrites the caption from the current game (only when it changes).
+    void UpdateCaption();
+    // Places the tool bars, lines and panels for the window's width.
+    void ArrangeBars();
+    // The rectangle the table's piles are laid out in, in the table
+    // widget's coordinates: below the visible tool bar to the last row.
+    TableRect TableArea() const;
+    // Lays the current game's piles out in TableArea() at the current card
+    // size (nothing while no game is loaded).
+    void LayOutTable();
+    // The width the bars are arranged for.
+    int BarWidth() const;
+    bool LargeBar() const { return largeBar_; }
+    bool FlatButtons() const { return flat_; }
+    // The help file and window, "<program folder>quillory.hlp>proc".
+    const std::string& HelpFile() const { return helpFile_; }
+
+    // Commands (menu items and tool buttons).
+    void mnuNewClick();
+    void mnuOpenClick();
+    void mnuPlayersClick();
+    void mnuEsciClick();
+    void mnuUndoClick();
+    void mnuRedoClick();
+    void mnuCustomizeClick();
+    // The rules of a game (the current one when gameId < 0).
+    void mnuRulesClick(int gameId = -1);
+    void RulesCommand() { mnuRulesClick(-1); }
+    void mnuContentsClick();
+    void mnuHomePageClick();
+    void mnuAboutClick();
+    void Timer1Timer();
+    // The table's pointer: a number of the loaded pointer table (0 or one
+    // that is not loaded: the arrow).
+    void SetTableCursorShape(int slot);
+    // A press on the table goes to the press handler.
+    static void imgSfondoMouseDown(const TablePointerEvent& e);
+
+    // Controls, named as the rest of the program knows them.
+    TableWidget* imgSfondo;
+    QMenu* mnuPartita;
+    QMenu* mnuGame;
+    QMenu* mnuTools;
+    QMenu* mnuHelp;
+    QMenu* mnuWeb;
+    QAction *mnuNew, *mnuOpen, *mnuPlayers, *mnuEsci;
+    QAction *mnuUndo, *mnuRedo, *mnuAutoplay;
+    QAction* mnuCustomize;
+    QAction *mnuRules, *mnuContents, *mnuHomePage, *mnuAbout;
+    QFrame *pnlTB, *pnlTB1;
+    QToolButton *tbNew, *tbOpen, *tbUndo, *tbRedo, *tbAutoPlay, *tbRules, *tbExit;
+    QToolButton *tbNew1, *tbOpen1, *tbUndo1, *tbRedo1, *tbAutoPlay1, *tbRules1, *tbExit1;
+    std::vector<QFrame*> separators, separators1;
+    QFrame *pnlTempo, *pnlScore;
+    QLabel *lblTempo2, *lblTempo, *lblScore2, *lblScore;
+    QFrame *pnlLineaGrigia, *pnlLineaNera;
+    QLabel* pnlStatusBar;
+    QTimer* Timer1;
+    QMenu *popTB, *popTime, *popScore;
+    QAction *popLargeIcons, *popSmallIcons, *popFlat, *popNoFlat, *popShowTime, *popShowScore;
+    QAction *popHideTime, *popHideScore;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolBars();
+    void BuildPanels();
+    QToolButton* AddButton(QFrame* bar, const char* name, const char* hint, int left,
+                           void (TfrmMain::*command)());
+    void LoadBarPictures(bool large);
+    void SetToolBarSize(bool large, bool fromMenu);
+    void SetToolBarFlat(bool flat, bool fromMenu);
+    void SetTimePanel(bool on, bool fromMenu);
+    void SetScorePanel(bool on, bool fromMenu);
+    void CenterPanelLabels();
+    void SetAutoplayButtons(bool checked);
+    void mnuAutoplayClick();
+    void HandleResize();
+    // The first activation's offer of a game.
+    void FirstGame();
+    // Close query: true when the window may close.
+    bool CloseQuery();
+    // The window closes: end the game, write the last preferences.
+    void FormClose();
+    QToolButton* VisibleExitButton() const;
+    QFrame* VisibleBar() const { return largeBar_ ? pnlTB : pnlTB1; }
+
+    QWidget* central_;
+    bool largeBar_ = true;
+    bool flat_ = true;
+    bool closing_ = false;
+    std::string helpFile_;
+};
+
+}  // namespace bw

@@ -1,0 +1,108 @@
+#include "app/qt_ports.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "app/counter.h"
+#include "app/msg_advice.h"
+
+namespace bw {
+
+QString MessageText(const std::string& text) {
+    QString s = QString::fromStdString(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+namespace {
+QMessageBox::StandardButton Ask(QWidget* owner, QMessageBox::Icon icon, const QString& title,
+                                const std::string& text) {
+    QMessageBox box(icon, title, MessageText(text), QMessageBox::Ok | QMessageBox::Cancel, owner);
+    box.setDefaultButton(QMessageBox::Ok);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+}  // namespace
+
+void QtDialogs::Info(const std::string& text) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), MessageText(text),
+                    QMessageBox::Ok, owner_);
+    box.exec();
+}
+
+bool QtDialogs::Confirm(const std::string& text) {
+    return Ask(owner_, QMessageBox::Question, QStringLiteral("Confirm"), text) == QMessageBox::Ok;
+}
+
+bool QtDialogs::ConfirmWarning(const std::string& text) {
+    return Ask(owner_, QMessageBox::Warning, QStringLiteral("Warning"), text) == QMessageBox::Ok;
+}
+
+void QtDialogs::Error(const std::string& title, const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, QString::fromStdString(title), MessageText(text),
+                    QMessageBox::Ok, owner_);
+    box.exec();
+}
+
+bool QtDialogs::Advice(const std::string& text, int page) {
+    TfrmMsgAdvice dialog(owner_);
+    dialog.Prepare(MessageText(text), page);
+    dialog.exec();
+    return dialog.DontShowAgain();
+}
+
+void QtDialogs::Beep() {
+    QApplication::beep();
+}
+
+void QtDialogs::PushBusyCursor() {
+    ++busy_;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtDialogs::PopBusyCursor() {
+    // An unbalanced pop must not take away a cursor someone else set.
+    if (busy_ == 0) return;
+    --busy_;
+    QApplication::restoreOverrideCursor();
+}
+
+int QtScreen::Width() {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->size().width() : IScreen::Width();
+}
+
+int QtScreen::Height() {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->size().height() : IScreen::Height();
+}
+
+int QtScreen::ColorBits() {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->depth() : IScreen::ColorBits();
+}
+
+bool QtScreen::HasFont(const std::string& family) {
+    const QString wanted = QString::fromStdString(family);
+    const QStringList families = QFontDatabase::families();
+    for (const QString& f : families)
+        if (f.compare(wanted, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+int QtScreen::Dpi() {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? qRound(s->logicalDotsPerInch()) : IScreen::Dpi();
+}
+
+void QtWaits::Wait(int ms) {
+    WaitMilliseconds(ms);
+}
+void QtWaits::WaitResponsive(int ms) {
+    WaitMillisecondsResponsive(ms);
+}
+
+}  // namespace bw

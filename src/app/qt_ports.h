@@ -1,0 +1,48 @@
+#pragma once
+// The core's ports implemented with Qt: message boxes, screen facts, waits.
+#include <QPointer>
+#include <QWidget>
+#include <string>
+
+#include "core/ports.h"
+
+namespace bw {
+
+// Texts of the core use "\r" for a line break, as the message texts stand.
+QString MessageText(const std::string& text);
+
+class QtDialogs : public IDialogs {
+public:
+    // The window the boxes are modal over; none gives application-modal boxes.
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+    void Info(const std::string& text) override;
+    bool Confirm(const std::string& text) override;
+    bool ConfirmWarning(const std::string& text) override;
+    void Error(const std::string& title, const std::string& text) override;
+    bool Advice(const std::string& text, int page) override;
+    void Beep() override;
+    void PushBusyCursor() override;
+    void PopBusyCursor() override;
+
+private:
+    QPointer<QWidget> owner_;
+    int busy_ = 0;
+};
+
+class QtScreen : public IScreen {
+public:
+    int Width() override;
+    int Height() override;
+    int ColorBits() override;
+    bool HasFont(const std::string& family) override;
+    int Dpi() override;
+};
+
+// Waits on the stopwatch (see counter.h).
+class QtWaits : public IWaits {
+public:
+    void Wait(int ms) override;
+    void WaitResponsive(int ms) override;
+};
+
+}  // namespace bw

@@ -1,0 +1,114 @@
+#include "app/startup.h"
+
+#include <unistd.h>
+
+#include <fstream>
+
+#include "core/params.h"
+#include "core/state.h"
+#include "platform/paths.h"
+
+namespace bw {
+
+namespace {
+bool Writable(const std::string& dir) {
+    return platform::DirExists(dir) && access(dir.c_str(), W_OK | X_OK) == 0;
+}
+
+void DeleteIfExists(const std::string& relative) {
+    const std::string path = ProgramFile(relative);
+    if (platform::FileExists(path)) platform::DeleteFile(path);
+}
+
+bool Exists(const std::string& relative) {
+    return platform::FileExists(ProgramFile(relative));
+}
+}  // namespace
+
+void ResetProgramState(const std::string& programDir) {
+    ResetGameState();
+    MainGame.SetOpt(77, 0);
+    Params().Reset();
+    SetProgramDir(programDir);
+    SetParameter(pos::kSettingsFile, 20, "DATA\\Cfg.dat");
+}
+
+std::string ChooseDataDirOverride(const std::string& programDir, const std::string& userDataDir) {
+    const std::string data = platform::ResolvePath(programDir, "DATA");
+    if (platform::DirExists(data)) return Writable(data) ? std::string() : userDataDir;
+    return Writable(programDir) ? std::string() : userDataDir;
+}
+
+void EnsureDataFolder() {
+    std::string dir = ProgramFile("DATA\\");
+    if (!dir.empty() && dir.back() == '/') dir.pop_back();
+    if (platform::DirExists(dir)) return;
+    // The user's data folder may itself be missing on a first run.
+    std::string built;
+    size_t from = 1;
+    for (;;) {
+        const size_t slash = dir.find('/', from);
+        built = dir.substr(0, slash);
+        if (!built.empty()) platform::MakeDir(built);
+        if (slash == std::string::npos) break;
+        from = slash + 1;
+    }
+}
+
+void FillPileTables() {
+    MazzoPiles.assign(3, std::string());
+    DestPiles.assign(16, std::string());
+    FilaPiles.assign(40, std::string());
+    AppoggPiles.assign(10, std::string());
+}
+
+void ResetWindowOptions() {
+    MainGame.SetOpt(94, 0);
+    MainGame.SetOpt(95, 0);
+    MainGame.SetOpt(110, 0);
+    for (int f : {flag::kCloseRefused, flag::kInProgress, flag::kClockRuns, flag::kDoubleClick,
+                  flag::kWinAnimation, flag::kFinished})
+        SetFlag(f, false);
+    SetFlag(flag::kStockOperation, true);
+    MainGame.SetOpt(122, 4);
+}
+
+void ClearStartOptions() {
+    MainGame.SetOpt(82, 0);
+    MainGame.SetOpt(98, 0);
+    MainGame.SetOpt(89, 0);
+    MainGame.SetOpt(100, -1);
+}
+
+std::string GamesFilePath() {
+    return ProgramFile("GAMES.DAT");
+}
+
+void WriteVersionMarker() {
+    const std::string path = ProgramFile(kVersionMarkerFile);
+    if (platform::FileExists(path)) return;
+    // A read-only program folder keeps no marker; nothing depends on it.
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (out) out << kVersionMarkerText << "\r\n";
+}
+
+void DeleteObsoleteFiles() {
+    if (Exists("IMAGES\\GAME0000.BMP"))
+        for (int i = 0; i <= 100; ++i) DeleteIfExists("IMAGES\\GAME" + FormatNumber(i, 4) + ".BMP");
+    if (Exists("IMAGES\\WB001.BMP"))
+        for (int i = 0; i <= 25; ++i)
+            for (const char* prefix : {"IMAGES\\WB", "IMAGES\\WM", "IMAGES\\WP"})
+                DeleteIfExists(prefix + FormatNumber(i, 3) + ".BMP");
+    if (Exists("IMAGES\\CB001C.BMP")) {
+        for (int i = 1; i <= 5; ++i)
+            for (const char* suit : {"C", "D", "H", "S"})
+                DeleteIfExists("IMAGES\\CB" + FormatNumber(i, 3) + suit + ".BMP");
+        for (const char* name : {"IMAGES\\CM003C.BMP", "IMAGES\\CM003D.BMP", "IMAGES\\CM003H.BMP",
+                                 "IMAGES\\CM003S.BMP", "IMAGES\\CL003C.BMP", "IMAGES\\CL003D.BMP",
+                                 "IMAGES\\CL003H.BMP", "IMAGES\\CL003S.BMP"})
+            DeleteIfExists(name);
+    }
+    DeleteIfExists("QUILLORY.DLL");
+}
+
+}  // namespace bw

@@ -1,0 +1,40 @@
+#pragma once
+// The start-up and shut-down steps that need no window: the program's fresh
+// state, the DATA folder, the version marker and the files of older versions.
+#include <string>
+
+namespace bw {
+
+// A fresh game state and parameter block for the program folder (which ends
+// with '/'): option 77 = 0 (this edition), position 1 = "DATA\Cfg.dat".
+void ResetProgramState(const std::string& programDir);
+
+// Where the DATA folder has to live: "" for under the program folder (it is
+// writable there), otherwise `userDataDir`. A DATA folder that already
+// exists and is writable is always used.
+std::string ChooseDataDirOverride(const std::string& programDir, const std::string& userDataDir);
+
+// Creates the DATA folder when it is missing; failure is left to the file
+// operations that follow, which report their own errors.
+void EnsureDataFolder();
+
+// Gives the pile tables their empty entries (3 stock, 16 foundation,
+// 40 tableau and 10 reserve piles).
+void FillPileTables();
+
+// Initialisation step 6 (options, flags) and step 16.
+void ResetWindowOptions();
+void ClearStartOptions();
+
+// "GAMES.DAT" in the program folder.
+std::string GamesFilePath();
+
+// The version marker "QLRV0620.DAT" in the program folder, written when missing.
+inline constexpr const char* kVersionMarkerFile = "QLRV0620.DAT";
+inline constexpr const char* kVersionMarkerText = "Quillory version: 06.20";
+void WriteVersionMarker();
+
+// Deletes the files that older versions left in the program folder.
+void DeleteObsoleteFiles();
+
+}  // namespace bw

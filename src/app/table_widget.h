@@ -1,0 +1,62 @@
+#pragma once
+// imgSfondo, the card table of the main window: a widget showing the window
+// canvas that the drawing code paints, and passing pointer input on.
+#include <QCursor>
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "render/window_canvas.h"
+
+namespace bw {
+
+struct TablePointerEvent {
+    int x = 0;  // widget pixels
+    int y = 0;
+    Qt::MouseButton button = Qt::NoButton;  // the button that changed
+    Qt::MouseButtons buttons;               // held after the change
+    Qt::KeyboardModifiers modifiers;
+};
+
+class TableWidget : public QWidget, public IWindowCanvas {
+    Q_OBJECT
+public:
+    explicit TableWidget(QWidget* parent = nullptr);
+    ~TableWidget() override;
+
+    // A double click reports onDoubleClick, then onPress for its second press.
+    using Handler = std::function<void(const TablePointerEvent&)>;
+    Handler onPress, onMove, onRelease, onDoubleClick;
+
+    // IWindowCanvas
+    QImage& Image() override { return canvas_; }
+    void Flush(const QRect& rect) override;
+    int ScrollY() override { return scrollY_; }
+    void SetScrollY(int y) { scrollY_ = y; }
+
+    // Makes this the canvas the drawing code paints on.
+    void Install();
+
+    // The pointer over the table; a null cursor shape means the arrow.
+    void SetTableCursor(const QCursor& cursor) { setCursor(cursor); }
+
+    // Colour of parts of the canvas nothing has been drawn on yet.
+    static QColor BlankColour() { return QColor(0, 128, 0); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void EnsureCanvas(const QSize& size);
+    void Forward(const Handler& handler, QMouseEvent* event);
+
+    QImage canvas_;
+    int scrollY_ = 0;
+};
+
+}  // namespace bw

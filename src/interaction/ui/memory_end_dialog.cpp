@@ -1,0 +1,345 @@
+#include "interaction/ui/memory_end_dialog.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QPainter>
+#include <QShowEvent>
+#include <string>
+
+#include "core/params.h"
+#include "core/ports.h"
+#include "core/score.h"
+#include "core/state.h"
+#include "render/library.h"
+
+namespace bw {
+
+namespace {
+
+constexpr int kBadgeWidth = 61;
+constexpr int kBadgeHeight = 37;
+
+// The won and lost badges of the library; where it has none, a rounded
+// plaque with a tick or a cross.
+QPixmap Badge(bool won) {
+    const QImage fromLibrary = LibraryBitmap(won ? "BADGE_WON" : "BADGE_LOST");
+    if (!fromLibrary.isNull()) return QPixmap::fromImage(fromLibrary);
+    QPixmap pm(kBadgeWidth, kBadgeHeight);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor fill = won ? QColor(0, 150, 60) : QColor(200, 30, 30);
+    p.setPen(QPen(fill.darker(150), 1.5));
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(1.5, 1.5, kBadgeWidth - 3, kBadgeHeight - 3), 8, 8);
+    p.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (won) {
+        const QPointF tick[] = {{10, 19}, {16, 26}, {26, 10}};
+        p.drawPolyline(tick, 3);
+    } else {
+        p.drawLine(QPointF(10, 11), QPointF(24, 26));
+        p.drawLine(QPointF(24, 11), QPointF(10, 26));
+    }
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPixelSize(12);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRect(28, 0, kBadgeWidth - 30, kBadgeHeight), Qt::AlignCenter,
+               won ? QStringLiteral("Won") : QStringLiteral("Lost"));
+    return pm;
+}
+
+struct PageLabels {
+    QGroupBox** group;
+    QLabel **eachMatch, **eachMiss, **eachMatch2, **eachMiss2;
+    QLabel **matches, **misses, **totMatches, **totMisses;
+    QLabel **start, **toWin, **total, **badge;
+};
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y,
+                  int w = 0, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* l = new QLabel(text, parent);
+    if (!name.isEmpty()) l->setObjectName(name);
+    l->setAlignment(align);
+    if (w > 0)
+        l->setGeometry(x, y, w, 14);
+    else {
+        l->move(x, y);
+        l->adjustSize();
+    }
+    return l;
+}
+
+// One page: the size group and the "Score " group, with the form's names.
+QWidget* BuildPage(const QString& caption, const QString& sizeCaption, const char* const names[12],
+                   const char* groupName, const PageLabels& out) {
+    auto* page = new QWidget;
+    page->setObjectName(caption);
+    page->setWindowTitle(caption);
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    const auto centre = Qt::AlignCenter;
+
+    auto* size = new QGroupBox(sizeCaption, page);
+    size->setObjectName(QString::fromLatin1(groupName));
+    size->setGeometry(8, 4, 200, 58);
+    *out.group = size;
+    MakeLabel(size, QString(), QStringLiteral("For each match:"), 12, 20);
+    MakeLabel(size, QString(), QStringLiteral("For each miss:"), 12, 37);
+    *out.eachMatch = MakeLabel(size, names[0], QString(), 110, 20, 40, right);
+    *out.eachMiss = MakeLabel(size, names[1], QString(), 110, 37, 40, right);
+
+    auto* score = new QGroupBox(QStringLiteral("Score "), page);
+    score->setGeometry(8, 66, 200, 136);
+    MakeLabel(score, QString(), QStringLiteral("Start:"), 12, 20);
+    *out.start = MakeLabel(score, names[2], QString(), 140, 20, 44, right);
+    MakeLabel(score, QString(), QStringLiteral("Matches:"), 12, 37);
+    *out.matches = MakeLabel(score, names[3], QString(), 62, 37, 22, right);
+    MakeLabel(score, QString(), QStringLiteral("x"), 86, 37, 10, centre);
+    *out.eachMatch2 = MakeLabel(score, names[4], QString(), 96, 37, 24, right);
+    MakeLabel(score, QString(), QStringLiteral("="), 122, 37, 12, centre);
+    *out.totMatches = MakeLabel(score, names[5], QString(), 140, 37, 44, right);
+    MakeLabel(score, QString(), QStringLiteral("Misses"), 12, 54);
+    *out.misses = MakeLabel(score, names[6], QString(), 62, 54, 22, right);
+    MakeLabel(score, QString(), QStringLiteral("x"), 86, 54, 10, centre);
+    *out.eachMiss2 = MakeLabel(score, names[7], QString(), 96, 54, 24, right);
+    MakeLabel(score, QString(), QStringLiteral("="), 122, 54, 12, centre);
+    *out.totMisses = MakeLabel(score, names[8], QString(), 140, 54, 44, right);
+    MakeLabel(score, QString(), QStringLiteral("(Score to win:"), 12, 71);
+    *out.toWin = MakeLabel(score, names[9], QString(), 96, 71, 40);
+
+    auto* rule = new QFrame(score);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    rule->setGeometry(130, 90, 58, 2);
+    QLabel* totalCaption = MakeLabel(score, QString(), QStringLiteral("Total:"), 12, 100);
+    *out.total = MakeLabel(score, names[10], QString(), 140, 100, 44, right);
+    for (QLabel* l : {totalCaption, *out.total}) {
+        QFont bold = l->font();
+        bold.setBold(true);
+        l->setFont(bold);
+    }
+    totalCaption->adjustSize();
+    *out.badge = new QLabel(score);
+    (*out.badge)->setObjectName(QString::fromLatin1(names[11]));
+    (*out.badge)->setGeometry(60, 90, kBadgeWidth, kBadgeHeight);
+    return page;
+}
+
+int IntOf(const QLabel* l) {
+    return l->text().trimmed().toInt();
+}
+
+QString Num(long long n) {
+    return QString::number(n);
+}
+
+QMainWindow* MainWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* m = qobject_cast<QMainWindow*>(w)) return m;
+    return nullptr;
+}
+
+}  // namespace
+
+TfrmMemoryEnd::TfrmMemoryEnd(QWidget* owner) : C_TAdvancedDialog(owner) {
+    setObjectName(QStringLiteral("frmMemoryEnd"));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    setFixedSize(216, 248);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    imgGreen = new QLabel(this);
+    imgGreen->setObjectName(QStringLiteral("imgGreen"));
+    imgGreen->setPixmap(Badge(true));
+    imgGreen->hide();
+    imgRed = new QLabel(this);
+    imgRed->setObjectName(QStringLiteral("imgRed"));
+    imgRed->setPixmap(Badge(false));
+    imgRed->hide();
+
+    Notebook1 = new QStackedWidget(this);
+    Notebook1->setObjectName(QStringLiteral("Notebook1"));
+    Notebook1->setGeometry(0, 0, 216, 206);
+
+    static const char* const kPairs[12] = {"lblEachMatch",  "lblEachMiss",   "lblStartScore",
+                                           "lblMatches",    "lblEachMatch2", "lblTotMatches",
+                                           "lblMisses",     "lblEachMiss2",  "lblTotMisses",
+                                           "lblScoreToWin", "lblTotalPair",  "imgPair"};
+    static const char* const kSequence[12] = {
+        "lblEachSequence",       "lblMissSequence",      "lblStartScoreSequence",
+        "lblMatchesSequence",    "lblEachMatchSequence", "lblTotMatchesSequence",
+        "lblMissesSequence",     "lblEachMissSequence",  "lblTotMissesSequence",
+        "lblScoreToWinSequence", "lblTotalSequence",     "imgSequence"};
+    static const char* const kFmn[12] = {"lblEachFmn",       "lblMissFmn",  "lblStartScoreFmn",
+                                         "lblMatchesFmn",    "lblEachFmn2", "lblTotMatchesFmn",
+                                         "lblMissesFmn",     "lblMissFmn2", "lblTotMissesFmn",
+                                         "lblScoreToWinFmn", "LblTotalFmn", "imgForgetMeNot"};
+    static const char* const kCon[12] = {"lblEachCon",       "lblMissCon",  "lblStartScoreCon",
+                                         "lblMatchesCon",    "lblEachCon2", "lblTotMatchesCon",
+                                         "lblMissesCon",     "lblMissCon2", "lblTotMissesCon",
+                                         "lblScoreToWinCon", "lblTotalCon", "imgConcentration"};
+
+    Notebook1->addWidget(
+        BuildPage(QStringLiteral("Pairs"), QStringLiteral("Grid: 6 x 4 "), kPairs, "grbGrid",
+                  {&grbGrid, &lblEachMatch, &lblEachMiss, &lblEachMatch2, &lblEachMiss2,
+                   &lblMatches, &lblMisses, &lblTotMatches, &lblTotMisses, &lblStartScore,
+                   &lblScoreToWin, &lblTotalPair, &imgPair}));
+    Notebook1->addWidget(BuildPage(
+        QStringLiteral("Ace-To-King"), QStringLiteral("Sequence "), kSequence, "grbSequence",
+        {&grbSequence, &lblEachSequence, &lblMissSequence, &lblEachMatchSequence,
+         &lblEachMissSequence, &lblMatchesSequence, &lblMissesSequence, &lblTotMatchesSequence,
+         &lblTotMissesSequence, &lblStartScoreSequence, &lblScoreToWinSequence, &lblTotalSequence,
+         &imgSequence}));
+    Notebook1->addWidget(
+        BuildPage(QStringLiteral("Forget me not"), QStringLiteral("Cards: 10 "), kFmn, "grbFmn",
+                  {&grbFmn, &lblEachFmn, &lblMissFmn, &lblEachFmn2, &lblMissFmn2, &lblMatchesFmn,
+                   &lblMissesFmn, &lblTotMatchesFmn, &lblTotMissesFmn, &lblStartScoreFmn,
+                   &lblScoreToWinFmn, &LblTotalFmn, &imgForgetMeNot}));
+    Notebook1->addWidget(
+        BuildPage(QStringLiteral("Concentration"), QStringLiteral("Cards: 52 "), kCon, "grbCon",
+                  {&grbCon, &lblEachCon, &lblMissCon, &lblEachCon2, &lblMissCon2, &lblMatchesCon,
+                   &lblMissesCon, &lblTotMatchesCon, &lblTotMissesCon, &lblStartScoreCon,
+                   &lblScoreToWinCon, &lblTotalCon, &imgConcentration}));
+
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setGeometry(70, 214, 75, 25);
+    btnOK->setDefault(true);
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    FormCreate();
+    ApplyFontFallback(this);
+}
+
+void TfrmMemoryEnd::FormCreate() {
+    struct Row {
+        QLabel *start, *match, *miss, *match2, *miss2;
+        const char *startText, *matchText, *missText;
+    };
+    const Row rows[] = {
+        {lblStartScore, lblEachMatch, lblEachMiss, lblEachMatch2, lblEachMiss2, "-52", "10", "-2"},
+        {lblStartScoreSequence, lblEachSequence, lblMissSequence, lblEachMatchSequence,
+         lblEachMissSequence, "-52", "15", "-1"},
+        {lblStartScoreFmn, lblEachFmn, lblMissFmn, lblEachFmn2, lblMissFmn2, "-52", "10", "0"},
+        {lblStartScoreCon, lblEachCon, lblMissCon, lblEachCon2, lblMissCon2, "-52", "7", "-1"},
+    };
+    for (const Row& r : rows) {
+        r.start->setText(QString::fromLatin1(r.startText));
+        r.match->setText(QString::fromLatin1(r.matchText));
+        r.match2->setText(QString::fromLatin1(r.matchText));
+        r.miss->setText(QString::fromLatin1(r.missText));
+        r.miss2->setText(QString::fromLatin1(r.missText));
+    }
+}
+
+bool TfrmMemoryEnd::Prepare(bool won) {
+    const int kind = GameRules[51];
+    if (kind < 36 || kind > 39) return false;
+    won_ = won;
+    setWindowTitle(won ? QStringLiteral("Game Won") : QStringLiteral("Game Lost"));
+
+    const int misses = MainGame.Opt(99);
+    const QString toWin = Num(GameRules[50]) + QStringLiteral(")");
+    const QString total = QString::fromStdString(GetParameter(pos::kScore, 6));
+    const long long pairs = static_cast<long long>(MazzoPiles[2].size() / 6);
+
+    switch (kind) {
+        case 37: {  // "Pairs"
+            Notebook1->setCurrentIndex(0);
+            lblMatches->setText(Num(pairs));
+            lblMisses->setText(Num(misses));
+            lblScoreToWin->setText(toWin);
+            switch (GameRules[368]) {
+                case 3: grbGrid->setTitle(QStringLiteral("Grid: 4 x 3")); break;
+                case 4: grbGrid->setTitle(QStringLiteral("Grid: 6 x 4")); break;
+                case 5: grbGrid->setTitle(QStringLiteral("Grid: 8 x 5")); break;
+                default: break;  // the design caption stays
+            }
+            lblTotMatches->setText(
+                Num(IntOf(lblMatches) * static_cast<long long>(IntOf(lblEachMatch))));
+            lblTotMisses->setText(Num(IntOf(lblMisses) * -2LL));
+            lblTotalPair->setText(total);
+            break;
+        }
+        case 36: {  // "Ace-To-King"
+            Notebook1->setCurrentIndex(1);
+            lblMatchesSequence->setText(Num(RecordedRunLength()));
+            lblMissesSequence->setText(Num(misses));
+            lblTotMatchesSequence->setText(
+                Num(IntOf(lblMatchesSequence) * static_cast<long long>(IntOf(lblEachSequence))));
+            lblTotMissesSequence->setText(Num(-static_cast<long long>(IntOf(lblMissesSequence))));
+            lblTotalSequence->setText(total);
+            lblScoreToWinSequence->setText(toWin);
+            break;
+        }
+        case 38: {  // "Forget me not"
+            Notebook1->setCurrentIndex(2);
+            const int matches = TwinMatchCount();
+            lblMatchesFmn->setText(Num(matches));
+            lblMissesFmn->setText(Num(10 - matches));
+            lblTotMatchesFmn->setText(
+                Num(static_cast<long long>(IntOf(lblEachFmn)) * IntOf(lblMatchesFmn)));
+            lblTotMissesFmn->setText(QStringLiteral("0"));
+            LblTotalFmn->setText(total);
+            lblScoreToWinFmn->setText(toWin);
+            break;
+        }
+        case 39: {  // "Concentration"
+            Notebook1->setCurrentIndex(3);
+            lblMatchesCon->setText(Num(pairs));
+            lblMissesCon->setText(Num(misses));
+            lblScoreToWinCon->setText(toWin);
+            lblTotMatchesCon->setText(
+                Num(IntOf(lblMatchesCon) * static_cast<long long>(IntOf(lblEachCon))));
+            lblTotMissesCon->setText(Num(-static_cast<long long>(IntOf(lblMissesCon))));
+            lblTotalCon->setText(total);
+            break;
+        }
+    }
+    return true;
+}
+
+QLabel* TfrmMemoryEnd::BadgeOfPage(int page) const {
+    switch (page) {
+        case 0: return imgPair;
+        case 1: return imgSequence;
+        case 2: return imgForgetMeNot;
+        default: return imgConcentration;
+    }
+}
+
+void TfrmMemoryEnd::showEvent(QShowEvent* event) {
+    C_TAdvancedDialog::showEvent(event);
+    FormShow();
+}
+
+void TfrmMemoryEnd::FormShow() {
+    BadgeOfPage(Notebook1->currentIndex())->setPixmap((won_ ? imgGreen : imgRed)->pixmap());
+    repaint();
+}
+
+void TfrmMemoryEnd::done(int result) {
+    FormClose();
+    C_TAdvancedDialog::done(result);
+}
+
+void TfrmMemoryEnd::FormClose() {
+    // Closed after the game has already ended: clear the table of its cards.
+    if (Flag(flag::kInProgress)) return;
+    hide();
+    if (QWidget* main = MainWindow()) main->repaint();
+    Table().PaintEmptyTable();
+}
+
+void ShowMemoryEnd(bool won) {
+    const int kind = GameRules[51];
+    if (kind < 36 || kind > 39) return;
+    QMainWindow* main = MainWindow();
+    {
+        TfrmMemoryEnd dialog(main);
+        dialog.Prepare(won);
+        dialog.exec();
+    }
+    if (main) main->repaint();
+}
+
+}  // namespace bw

@@ -1,0 +1,637 @@
+// The main window driven headless: menus, bars and panels, caption,
+// commands, start-up and closing.
+#include <gmock/gmock.h>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QTest>
+
+#include "app/help_window.h"
+#include "app/main_window.h"
+#include "app/placeholders.h"
+#include "app/shell_hooks.h"
+#include "core/new_game.h"
+#include "core/params.h"
+#include "core/state.h"
+#include "gui_support.h"
+#include "platform/paths.h"
+#include "storage/preferences.h"
+
+namespace bw::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+class MainWindowTest : public GuiFixture, public ::testing::Test {
+protected:
+    MainWindowTest() {
+        Hooks() = ShellHooks{};
+        SetParameter(pos::kSettingsFile, 20, "DATA\\Cfg.dat");
+        platform::MakeDir(dir.path() + "DATA");
+        window.resize(800, 600);
+        InstalledPorts().window = &window;
+    }
+    ~MainWindowTest() override { Hooks() = ShellHooks{}; }
+
+    // The preferences of a first run, as start-up loads them.
+    void LoadDefaults() { LoadPreferences(); }
+
+    TfrmMain window;
+};
+
+QStringList Captions(QMenu* menu) {
+    QStringList out;
+    for (QAction* a : menu->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts) {
+    QStringList bar;
+    for (QAction* a : window.menuBar()->actions()) bar << a->text();
+    EXPECT_EQ(bar, (QStringList{"&File", "&Game", "&Tools", "&Help"}));
+    EXPECT_EQ(Captions(window.mnuPartita),
+              (QStringList{"&New game", "&Open a game...", "-", "&Players...", "-", "E&xit"}));
+    EXPECT_EQ(Captions(window.mnuGame), (QStringList{"&Undo", "&Redo", "-", "Aut&oplay"}));
+    EXPECT_EQ(Captions(window.mnuTools), (QStringList{"C&ustomize..."}));
+    EXPECT_EQ(Captions(window.mnuHelp),
+              (QStringList{"&Rules", "&Contents", "-", "Brindlewick 2003 on the &Web...", "-",
+                           "A&bout Brindlewick 2003..."}));
+    EXPECT_EQ(Captions(window.mnuWeb), (QStringList{"Brindlewick 2003 &Home Page"}));
+
+    const std::pair<QAction*, QKeySequence> keys[] = {
+        {window.mnuNew, QKeySequence(Qt::Key_F2)},
+        {window.mnuOpen, QKeySequence(Qt::CTRL | Qt::Key_F12)},
+        {window.mnuPlayers, QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {window.mnuUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {window.mnuRedo, QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {window.mnuAutoplay, QKeySequence(Qt::Key_F7)},
+        {window.mnuCustomize, QKeySequence(Qt::CTRL | Qt::Key_U)},
+        {window.mnuRules, QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& [action, key] : keys)
+        EXPECT_EQ(action->shortcut(), key) << action->text().toStdString();
+    EXPECT_TRUE(window.mnuEsci->shortcut().isEmpty());
+    EXPECT_TRUE(window.mnuContents->shortcut().isEmpty());
+}
+
+TEST_F(MainWindowTest, PlaceholdersAreReplacedOnceEach) {
+    EXPECT_EQ(ExpandPlaceholders("[Program] on the &Web..."), "Brindlewick 2003 on the &Web...");
+    EXPECT_EQ(ExpandPlaceholders("[Program] and [Program]"), "Brindlewick 2003 and [Program]");
+    EXPECT_EQ(ExpandPlaceholders("[Program_sw]: [GameNum_sw] games, [GameNum_fw] here"),
+              "Quillory 2004: 390 games, 5 here");
+    EXPECT_EQ(ExpandPlaceholders("no placeholder"), "no placeholder");
+}
+
+TEST_F(MainWindowTest, ToolButtonsSitAtTheirPositions) {
+    auto lefts = [](std::initializer_list<QToolButton*> buttons) {
+        std::vector<int> out;
+        for (QToolButton* b : buttons) out.push_back(b->x());
+        return out;
+    };
+    EXPECT_THAT(lefts({window.tbNew, window.tbOpen, window.tbUndo, window.tbRedo, window.tbAutoPlay,
+                       window.tbRules, window.tbExit}),
+                ElementsAre(4, 48, 101, 145, 197, 250, 303));
+    EXPECT_THAT(lefts({window.tbNew1, window.tbOpen1, window.tbUndo1, window.tbRedo1,
+                       window.tbAutoPlay1, window.tbRules1, window.tbExit1}),
+                ElementsAre(4, 27, 59, 82, 113, 144, 175));
+    std::vector<int> seps, seps1;
+    for (QFrame* s : window.separators) seps.push_back(s->x());
+    for (QFrame* s : window.separators1) seps1.push_back(s->x());
+    EXPECT_THAT(seps, ElementsAre(96, 192, 245, 298));
+    EXPECT_THAT(seps1, ElementsAre(53, 108, 139, 170));
+    EXPECT_EQ(window.tbNew->size(), QSize(44, 42));
+    EXPECT_EQ(window.tbNew->toolTip(), "New");
+}
+
+TEST_F(MainWindowTest, SmallFlatBarIsTwentyFourPixelsWithButtonsAtTopOne) {
+    window.ApplyToolBarSize(false);
+    window.ApplyToolBarFlat(true);
+    EXPECT_FALSE(window.pnlTB->isVisibleTo(&window));
+    EXPECT_TRUE(window.pnlTB1->isVisibleTo(&window));
+    EXPECT_EQ(window.pnlTB1->height(), 24);
+    EXPECT_EQ(window.tbNew1->height(), 22);
+    EXPECT_EQ(window.tbNew1->y(), 1);
+    EXPECT_EQ(window.tbExit1->width(), 23);
+    EXPECT_TRUE(window.tbNew1->autoRaise());
+    EXPECT_TRUE(window.separators1[0]->isVisibleTo(&window));
+    EXPECT_EQ(window.pnlTempo->height(), 20);
+    EXPECT_TRUE(window.popSmallIcons->isChecked());
+    EXPECT_FALSE(window.popLargeIcons->isChecked());
+
+    window.ApplyToolBarFlat(false);
+    EXPECT_EQ(window.pnlTB1->height(), 25);
+    EXPECT_EQ(window.tbNew1->height(), 23);
+    EXPECT_FALSE(window.tbNew1->autoRaise());
+    EXPECT_FALSE(window.separators1[0]->isVisibleTo(&window));
+    EXPECT_TRUE(window.popNoFlat->isChecked());
+
+    window.ApplyToolBarSize(true);
+    EXPECT_EQ(window.pnlTB->height(), 45);
+    EXPECT_EQ(window.tbNew->y(), 2);
+    EXPECT_EQ(window.pnlTempo->height(), 24);
+    // The lines follow the visible bar.
+    EXPECT_EQ(window.pnlLineaGrigia->y(), 45);
+    EXPECT_EQ(window.pnlLineaNera->y(), 46);
+    EXPECT_EQ(window.pnlLineaGrigia->height(), 1);
+}
+
+TEST_F(MainWindowTest, PopupMenuChangesAreWrittenToTheSettings) {
+    window.popSmallIcons->trigger();
+    window.popNoFlat->trigger();
+    EXPECT_EQ(ReadPreference(key::kToolBarLarge, "?"), "N");
+    EXPECT_EQ(ReadPreference(key::kToolBarFlat, "?"), "N");
+    // Start-up applies the same settings without writing them.
+    window.ApplyToolBarSize(true);
+    EXPECT_EQ(ReadPreference(key::kToolBarLarge, "?"), "N");
+}
+
+TEST_F(MainWindowTest, NarrowWindowDropsTheScorePanelFirstThenTheTime) {
+    SetParameter(66, 1, "Y");
+    SetParameter(136, 1, "Y");
+    auto arrangeAt = [&](int width) {
+        window.resize(width, 400);
+        window.ArrangeBars();
+        return std::pair{window.pnlTempo->isVisibleTo(&window),
+                         window.pnlScore->isVisibleTo(&window)};
+    };
+    // Exit button of the large bar ends at 347; the time panel starts at
+    // W - 95 and the score panel 75 pixels further left.
+    EXPECT_EQ(arrangeAt(800), std::pair(true, true));
+    EXPECT_EQ(window.pnlTempo->x(), 800 - 80 - 15);
+    EXPECT_EQ(window.pnlScore->x(), 800 - 80 - 15 - 70 - 5);
+    EXPECT_EQ(window.pnlScore->y(), window.pnlTempo->y());
+    EXPECT_EQ(arrangeAt(521), std::pair(true, true));   // score at 351 > 350
+    EXPECT_EQ(arrangeAt(520), std::pair(true, false));  // score at 350: hidden first
+    EXPECT_EQ(arrangeAt(446), std::pair(true, false));
+    EXPECT_EQ(arrangeAt(445), std::pair(false, false));  // time at 350: hidden too
+    EXPECT_EQ(arrangeAt(800), std::pair(true, true));    // and back when there is room
+}
+
+TEST_F(MainWindowTest, HidingTheTimePanelMovesTheScoreToTheRightEdge) {
+    LoadDefaults();
+    window.resize(900, 500);
+    window.ArrangeBars();
+    ASSERT_EQ(window.pnlScore->x(), 900 - 80 - 15 - 70 - 5);
+    EXPECT_FALSE(window.popShowTime->isEnabled());
+
+    window.popHideTime->trigger();
+    EXPECT_FALSE(window.pnlTempo->isVisibleTo(&window));
+    EXPECT_EQ(window.pnlScore->x(), 900 - 70 - 15);
+    EXPECT_TRUE(window.pnlScore->isVisibleTo(&window));
+    EXPECT_TRUE(window.popShowTime->isEnabled());
+    EXPECT_EQ(GetParameter(66, 1), "N");
+    EXPECT_EQ(ReadPreference(key::kShowTime, "?"), "N");
+
+    window.popShowTime->trigger();
+    EXPECT_TRUE(window.pnlTempo->isVisibleTo(&window));
+    EXPECT_EQ(window.pnlScore->x(), 900 - 80 - 15 - 70 - 5);
+    EXPECT_EQ(ReadPreference(key::kShowTime, "?"), "Y");
+
+    window.popHideScore->trigger();
+    EXPECT_FALSE(window.pnlScore->isVisibleTo(&window));
+    EXPECT_EQ(ReadPreference(key::kShowScore, "?"), "N");
+}
+
+TEST_F(MainWindowTest, CaptionNamesTheGameAndTheDealNumber) {
+    SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");
+    window.UpdateCaption();
+    EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1  [Memory-Up (6x4)]");
+    SetParameter(pos::kGameNumber, 15, "0000012345678");
+    window.UpdateCaption();
+    EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1  [Memory-Up (6x4)]  [0000012345678]");
+    // Assigned only when it changes.
+    window.setWindowTitle("x");
+    window.SetCaption("x");
+    EXPECT_EQ(window.windowTitle(), "x");
+}
+
+TEST_F(MainWindowTest, GameCommandsAreEnabledTogether) {
+    window.EnableGameCommands(false);
+    for (QAction* a :
+         {window.mnuNew, window.mnuUndo, window.mnuRedo, window.mnuAutoplay, window.mnuRules})
+        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+    for (QToolButton* b : {window.tbNew, window.tbUndo1, window.tbAutoPlay, window.tbRules1})
+        EXPECT_FALSE(b->isEnabled());
+    // Commands that need no game stay available.
+    EXPECT_TRUE(window.mnuOpen->isEnabled());
+    EXPECT_TRUE(window.tbOpen->isEnabled());
+    EXPECT_TRUE(window.tbExit->isEnabled());
+    EXPECT_FALSE(window.AutoplayEnabled());
+    window.EnableGameCommands(true);
+    EXPECT_TRUE(window.mnuUndo->isEnabled());
+    EXPECT_TRUE(window.tbRedo1->isEnabled());
+}
+
+TEST_F(MainWindowTest, AutoplayCheckMarkDrivesBothButtons) {
+    window.mnuAutoplay->trigger();  // the menu item
+    EXPECT_TRUE(window.AutoplayChecked());
+    EXPECT_TRUE(window.tbAutoPlay->isChecked());
+    EXPECT_TRUE(window.tbAutoPlay1->isChecked());
+
+    window.tbAutoPlay->click();  // the large tool button
+    EXPECT_FALSE(window.AutoplayChecked());
+    EXPECT_FALSE(window.tbAutoPlay->isChecked());
+    EXPECT_FALSE(window.tbAutoPlay1->isChecked());
+
+    window.tbAutoPlay1->click();  // the small one
+    EXPECT_TRUE(window.AutoplayChecked());
+    EXPECT_TRUE(window.tbAutoPlay->isChecked());
+
+    // The core's toggle (start-up, per-game switch) moves the same marks.
+    window.ToggleAutoplay();
+    EXPECT_FALSE(window.mnuAutoplay->isChecked());
+    EXPECT_FALSE(window.tbAutoPlay1->isChecked());
+
+    // F7 reaches the command while the window has the focus.
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F7);
+    EXPECT_TRUE(window.AutoplayChecked());
+}
+
+TEST_F(MainWindowTest, AutoplayInPerGameModeIsStoredForTheGame) {
+    MainGame.SetOpt(105, 2);
+    SetParameter(pos::kGameId, 4, "4");
+    window.mnuAutoplay->trigger();  // on
+    window.mnuAutoplay->trigger();  // off
+    EXPECT_EQ(ReadSetting(section::kAutoplay, key::kAutoplayGames, ""), "YYYYNYYYYYYYYY");
+    // With one switch for all games nothing is stored per game.
+    MainGame.SetOpt(105, 1);
+    window.mnuAutoplay->trigger();
+    EXPECT_EQ(ReadSetting(section::kAutoplay, key::kAutoplayGames, ""), "YYYYNYYYYYYYYY");
+}
+
+TEST_F(MainWindowTest, CommandsCallTheirHandlers) {
+    std::vector<std::string> calls;
+    Hooks().openGameDialog = [&] { calls.push_back("open"); };
+    Hooks().customize = [&] { calls.push_back("customize"); };
+    Hooks().players = [&] { calls.push_back("players"); };
+    window.tbOpen1->click();
+    window.mnuCustomize->trigger();
+    window.mnuPlayers->trigger();
+    EXPECT_THAT(calls, ElementsAre("open", "customize", "players"));
+}
+
+TEST_F(MainWindowTest, TimerTicksTheGameClock) {
+    EXPECT_EQ(window.Timer1->interval(), 1000);
+    clock.dayStart = 10 * 3600 * 1000;
+    GameTimes[0] = clock.MillisecondsOfDay();
+    window.Timer1Timer();  // the clock is stopped: the label stays
+    EXPECT_EQ(window.TimeText(), ZeroTimeText().toStdString());
+    SetFlag(flag::kClockRuns, true);
+    clock.Advance(61000);
+    window.Timer1Timer();
+    const std::string sep = window.TimeSeparator();
+    EXPECT_EQ(window.TimeText(), "0" + sep + "01" + sep + "01");
+}
+
+TEST_F(MainWindowTest, PressOnTheTableReachesThePressHandler) {
+    window.show();
+    clock.dayStart = 9 * 3600 * 1000;
+    GameTimes[0] = clock.MillisecondsOfDay();
+    SetFlag(flag::kInProgress, true);
+    SetFlag(flag::kClockRuns, true);
+    clock.Advance(5000);
+    // The press handler ticks the clock before it looks at the table.
+    QTest::mouseClick(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+    const std::string sep = window.TimeSeparator();
+    EXPECT_EQ(window.TimeText(), "0" + sep + "00" + sep + "05");
+}
+
+TEST_F(MainWindowTest, TimeAndScoreShowWhatTheCoreSends) {
+    EXPECT_EQ(window.TimeText(), ZeroTimeText().toStdString());
+    window.ShowTime("0:01:59");
+    EXPECT_EQ(window.TimeText(), "0:01:59");
+    window.ShowScore("-52");
+    EXPECT_EQ(window.lblScore->text(), "-52");
+    EXPECT_EQ(window.lblTempo2->text(), "Time:");
+    EXPECT_EQ(window.lblScore2->text(), "Score:");
+}
+
+TEST_F(MainWindowTest, RulesShowTheGamesPageInTheRulesWindow) {
+    dir.write("help/3201.html", "<html><body><h2>Memory-Up (6x4)</h2></body></html>");
+    SetParameter(pos::kGameId, 4, "201");
+    window.mnuRules->trigger();
+    HelpWindow* rules = FindHelpWindow("rules");
+    ASSERT_NE(rules, nullptr);
+    EXPECT_TRUE(rules->isVisible());
+    EXPECT_TRUE(rules->browser()->toPlainText().contains("Memory-Up (6x4)"));
+    rules->close();
+
+    // A page that is not there is reported, not shown empty.
+    SetParameter(pos::kGameId, 4, "202");
+    window.mnuRules->trigger();
+    ASSERT_EQ(dialogs.infos.size(), 1u);
+    EXPECT_THAT(dialogs.infos[0], ::testing::HasSubstr("3202.html"));
+
+    // Customised games have no rules page: nothing happens.
+    window.mnuRulesClick(8001);
+    EXPECT_EQ(dialogs.infos.size(), 1u);
+}
+
+TEST_F(MainWindowTest, ShippedHelpPagesCoverEveryGame) {
+    // The build copies the pages beside the program.
+    const std::string dirOfPages = std::string(BW_PROGRAM_DIR) + "help/";
+    for (int id = 200; id <= 205; ++id)
+        EXPECT_TRUE(platform::FileExists(dirOfPages + std::to_string(id + 3000) + ".html")) << id;
+    EXPECT_TRUE(platform::FileExists(dirOfPages + "contents.html"));
+    const std::string concentration = ReadFile(dirOfPages + "3203.html");
+    EXPECT_THAT(concentration, ::testing::HasSubstr("90"));
+}
+
+// ---------------------------------------------------------------------------
+// Start-up and closing
+
+class StartUpTest : public MainWindowTest {
+protected:
+    StartUpTest() {
+        SetProgramDir(dir.path());
+        dir.write("GAMES.DAT", MemoryGamesCatalogue());
+    }
+};
+
+TEST_F(StartUpTest, EmptySettingsFolderStartsOnTheDefaultGame) {
+    ASSERT_TRUE(window.FormCreate());
+    EXPECT_TRUE(platform::DirExists(dir.path() + "DATA"));
+    EXPECT_EQ(GetParameter(pos::kGameId, 4), "0201");
+    EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1  [Memory-Up (6x4)]");
+    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 1");
+    EXPECT_TRUE(Flag(flag::kFirstActivation));
+    EXPECT_TRUE(Flag(flag::kStockOperation));
+    EXPECT_EQ(MainGame.Opt(122), 4);
+    EXPECT_EQ(MainGame.Opt(100), -1);
+    EXPECT_EQ(CardRegister.size(), 108u);
+    EXPECT_EQ(CardRegister[0], "CUORI_A        10011");
+    EXPECT_EQ(CardRegister[107], "JOKER          41081");
+    EXPECT_EQ(dir.read("QLRV0620.DAT"), "Quillory version: 06.20\r\n");
+    // Default preferences: large flat bar, both panels, autoplay on.
+    EXPECT_TRUE(window.LargeBar());
+    EXPECT_TRUE(window.FlatButtons());
+    EXPECT_TRUE(window.AutoplayChecked());
+    EXPECT_TRUE(window.Timer1->isActive());
+    EXPECT_TRUE(dialogs.errors.empty());
+}
+
+TEST_F(StartUpTest, MissingGamesFileIsFatalWithItsMessage) {
+    platform::DeleteFile(dir.file("GAMES.DAT"));
+    EXPECT_FALSE(window.FormCreate());
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_EQ(dialogs.errors[0], "Error: Cannot find file:\n" + dir.path() +
+                                     "GAMES.DAT\nCopy the file into the directory that above is "
+                                     "specified\nor reinstall the program.");
+}
+
+TEST_F(StartUpTest, GamesFileWithoutGamesIsFatalToo) {
+    dir.write("GAMES.DAT", "[Sect1]\r\n[Sect2]\r\n");
+    EXPECT_FALSE(window.FormCreate());
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_THAT(dialogs.errors[0], ::testing::HasSubstr("holds no game"));
+}
+
+TEST_F(StartUpTest, UnknownStoredGameLeavesNoGameCurrent) {
+    dir.write("DATA/Cfg.dat", "[Preference]\r\nGame=377\r\nGame_name=Gone\r\n");
+    ASSERT_TRUE(window.FormCreate());
+    EXPECT_EQ(GetParameter(pos::kGameId, 4), "-001");
+    EXPECT_EQ(GetParameter(pos::kGameName, 50), "");
+}
+
+TEST_F(StartUpTest, OldFilesAreDeletedAndOthersKept) {
+    for (const char* f : {"IMAGES/GAME0000.BMP", "IMAGES/GAME0042.BMP", "IMAGES/WB001.BMP",
+                          "IMAGES/WP025.BMP", "IMAGES/CB001C.BMP", "IMAGES/CB005S.BMP",
+                          "IMAGES/CL003H.BMP", "QUILLORY.DLL", "IMAGES/MINE.BMP"})
+        dir.write(f, "x");
+    // Without its marker file a group is left alone.
+    dir.write("IMAGES/GAMEX.BMP", "x");
+    ASSERT_TRUE(window.FormCreate());
+    for (const char* gone :
+         {"IMAGES/GAME0000.BMP", "IMAGES/GAME0042.BMP", "IMAGES/WB001.BMP", "IMAGES/WP025.BMP",
+          "IMAGES/CB001C.BMP", "IMAGES/CB005S.BMP", "IMAGES/CL003H.BMP", "QUILLORY.DLL"})
+        EXPECT_FALSE(platform::FileExists(dir.file(gone))) << gone;
+    EXPECT_TRUE(platform::FileExists(dir.file("IMAGES/MINE.BMP")));
+    EXPECT_TRUE(platform::FileExists(dir.file("IMAGES/GAMEX.BMP")));
+}
+
+TEST_F(StartUpTest, OnlyTheFirstActivationStartsTheGame) {
+    int starts = 0;
+    Hooks().openGameDialog = [&] { ++starts; };
+    ASSERT_TRUE(window.FormCreate());
+    window.Activated();
+    EXPECT_FALSE(Flag(flag::kFirstActivation));
+    window.Activated();
+    EXPECT_EQ(starts, 1);
+}
+
+// Until the open-game dialog is wired in, the first activation deals the
+// stored game so the program is playable from its first start.
+TEST_F(StartUpTest, FirstActivationDealsTheStoredGame) {
+    ASSERT_TRUE(window.FormCreate());
+    window.Activated();
+    EXPECT_TRUE(Flag(flag::kInProgress));
+    const std::string number = GetParameter(pos::kGameNumber, 15);
+    ASSERT_EQ(number.size(), 13u);
+    EXPECT_EQ(window.windowTitle().toStdString(),
+              "Brindlewick 2003 3.1  [Memory-Up (6x4)]  [" + number + "]");
+    EXPECT_TRUE(window.GameCommandsEnabled());
+    EXPECT_THAT(dialogs.confirms, IsEmpty());
+
+    // "New game" deals another number without asking by default.
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F2);
+    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_THAT(dialogs.confirms, IsEmpty());
+    EXPECT_EQ(GetParameter(pos::kGameNumber, 15).size(), 13u);
+    EXPECT_TRUE(window.windowTitle().endsWith(
+        QString::fromStdString("[" + GetParameter(pos::kGameNumber, 15) + "]")));
+}
+
+TEST_F(StartUpTest, NoCurrentGameLeavesTheGameCommandsOff) {
+    dir.write("DATA/Cfg.dat", "[Preference]\r\nGame=377\r\n");
+    ASSERT_TRUE(window.FormCreate());
+    window.Activated();
+    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_FALSE(window.GameCommandsEnabled());
+    EXPECT_FALSE(window.tbNew->isEnabled());
+    EXPECT_TRUE(window.tbOpen->isEnabled());
+}
+
+TEST_F(StartUpTest, NewGameAsksBeforeAbandoningARunningGame) {
+    dir.write("DATA/Cfg.dat", "[Preference]\r\nConfirmQuitGame=Y\r\n");
+    ASSERT_TRUE(window.FormCreate());
+    window.Activated();
+    const std::string first = GetParameter(pos::kGameNumber, 15);
+    dialogs.answers = {false};
+    window.tbNew->click();
+    EXPECT_THAT(dialogs.confirms, ElementsAre("Quit this game?"));
+    EXPECT_EQ(GetParameter(pos::kGameNumber, 15), first);
+    EXPECT_TRUE(Flag(flag::kInProgress));
+}
+
+TEST_F(StartUpTest, UndoSwitchedOffKeepsUndoAndRedoDisabled) {
+    dir.write("DATA/Cfg.dat", "[Preference]\r\nUndo_Enabled=2\r\n");
+    ASSERT_TRUE(window.FormCreate());
+    window.Activated();
+    EXPECT_TRUE(window.GameCommandsEnabled());
+    EXPECT_FALSE(window.mnuUndo->isEnabled());
+    EXPECT_FALSE(window.tbRedo->isEnabled());
+    EXPECT_FALSE(window.tbUndo1->isEnabled());
+}
+
+TEST_F(StartUpTest, UndoWithNothingRecordedBeeps) {
+    ASSERT_TRUE(window.FormCreate());
+    window.Activated();
+    ASSERT_TRUE(window.mnuUndo->isEnabled());
+    // Nothing recorded yet: the refused command beeps.
+    window.mnuUndo->trigger();
+    EXPECT_EQ(dialogs.beeps, 1);
+}
+
+TEST_F(StartUpTest, WindowStartsMaximisedUnlessTheSettingsSayOtherwise) {
+    ASSERT_TRUE(window.FormCreate());
+    window.RestorePlacement();
+    EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
+    // The bars span the screen until the first activation.
+    EXPECT_EQ(window.BarWidth(), screen.width + 8);
+    EXPECT_EQ(window.pnlTB->width(), screen.width + 8);
+    // Returning from maximised: 50, 50 and the screen less 150.
+    EXPECT_EQ(window.normalGeometry().size(), QSize(screen.width - 150, screen.height - 150));
+}
+
+TEST_F(StartUpTest, StoredPlacementIsRestored) {
+    dir.write("DATA/Cfg.dat",
+              "[Preference]\r\nMainWindowState_Maximized=N\r\nMainWindowState_Left=120\r\n"
+              "MainWindowState_Top=80\r\nMainWindowState_Width=640\r\n"
+              "MainWindowState_Height=470\r\n");
+    ASSERT_TRUE(window.FormCreate());
+    window.RestorePlacement();
+    EXPECT_FALSE(window.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(window.geometry(), QRect(120, 80, 640, 470));
+    EXPECT_EQ(window.pnlTempo->x(), 640 - 80 - 15);
+}
+
+TEST_F(StartUpTest, MissingRectangleFallsBackToTheScreenLess150) {
+    dir.write("DATA/Cfg.dat", "[Preference]\r\nMainWindowState_Maximized=N\r\n");
+    ASSERT_TRUE(window.FormCreate());
+    window.RestorePlacement();
+    EXPECT_EQ(window.geometry(), QRect(50, 50, screen.width - 150, screen.height - 150));
+}
+
+TEST_F(StartUpTest, PaletteDisplayRedrawsTheTableAtEveryActivation) {
+    screen.bits = 8;
+    int redraws = 0;
+    Hooks().redrawTable = [&] { ++redraws; };
+    ASSERT_TRUE(window.FormCreate());
+    EXPECT_EQ(dialogs.advices.size(), 1u);  // the colour advice at start-up
+    redraws = 0;
+    window.Activated();
+    window.Activated();
+    EXPECT_EQ(redraws, 2);
+    screen.bits = 24;
+    window.Activated();
+    EXPECT_EQ(redraws, 2);
+}
+
+TEST_F(StartUpTest, StoredSettingsShapeTheWindow) {
+    dir.write("DATA/Cfg.dat",
+              "[Preference]\r\nToolBar_Large=N\r\nToolBar_Flat=N\r\nShow_Score=N\r\n"
+              "StatusBar=Y\r\nAutoPlay=N\r\n");
+    ASSERT_TRUE(window.FormCreate());
+    EXPECT_FALSE(window.LargeBar());
+    EXPECT_FALSE(window.FlatButtons());
+    EXPECT_EQ(window.pnlTB1->height(), 25);
+    EXPECT_FALSE(window.pnlScore->isVisibleTo(&window));
+    EXPECT_TRUE(window.popShowScore->isEnabled());
+    EXPECT_TRUE(window.pnlStatusBar->isVisibleTo(&window));
+    window.show();
+    window.resize(700, 500);
+    const QWidget* client = window.centralWidget();
+    EXPECT_EQ(window.pnlStatusBar->geometry().bottom(), client->height() - 1);
+    EXPECT_EQ(window.pnlStatusBar->width(), 700 - 8);
+    EXPECT_FALSE(window.AutoplayChecked());
+}
+
+TEST_F(StartUpTest, CancelledExitKeepsTheWindowButSavesItsPlacement) {
+    ASSERT_TRUE(window.FormCreate());
+    WritePreference(key::kConfirmQuit, "Y");
+    window.setGeometry(60, 70, 700, 500);
+    window.show();
+    dialogs.answers = {false};
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_THAT(dialogs.confirms, ElementsAre("Exit Brindlewick 2003?"));
+    EXPECT_EQ(MainGame.Opt(71), 0);
+    EXPECT_EQ(ReadPreference(key::kMaximized, "?"), "N");
+    EXPECT_EQ(ReadPreferenceInt(key::kWindowWidth, 0), 700);
+    EXPECT_EQ(ReadPreferenceInt(key::kWindowHeight, 0), 500);
+
+    SetFlag(flag::kInProgress, true);  // the running game is ended on the way out
+    dialogs.answers = {true};
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(flag::kEnded));
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(ReadPreference(key::kAutoPlay, "?"), "Y");
+    EXPECT_EQ(ReadSettingInt(section::kSettings, key::kRandomGameType, -1), 2);
+}
+
+TEST_F(StartUpTest, ExitWithoutConfirmationByDefault) {
+    ASSERT_TRUE(window.FormCreate());
+    window.show();
+    EXPECT_TRUE(window.close());
+    EXPECT_THAT(dialogs.confirms, IsEmpty());
+}
+
+TEST_F(StartUpTest, ClosingDuringTheWinningShowOnlyStopsTheShow) {
+    ASSERT_TRUE(window.FormCreate());
+    window.show();
+    int stops = 0;
+    Hooks().stopWinAnimation = [&] { ++stops; };
+    SetFlag(flag::kWinAnimation, true);
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(stops, 1);
+    EXPECT_EQ(MainGame.Opt(71), 1);
+    EXPECT_THAT(dialogs.confirms, IsEmpty());
+}
+
+}  // namespace
+}  // namespace bw::test
+
+namespace bw::test {
+namespace {
+
+// The window as a person sees it: the lines under the bar are drawn where
+// the arrangement put them, and the panels over the table. Set
+// BW_SCREENSHOT_DIR to keep the pictures.
+TEST_F(StartUpTest, GrabbedWindowShowsBarsLinesAndPanels) {
+    ASSERT_TRUE(window.FormCreate());
+    window.resize(820, 560);
+    window.show();
+    window.Activated();
+    window.ShowScore("-52");
+    QImage shot = window.grab().toImage();
+    const QString keep = qEnvironmentVariable("BW_SCREENSHOT_DIR");
+    if (!keep.isEmpty()) shot.save(keep + "/main_window_large.png");
+
+    const QPoint origin = window.centralWidget()->mapTo(&window, QPoint(0, 0));
+    const int grey = origin.y() + window.pnlLineaGrigia->y();
+    EXPECT_EQ(QColor(shot.pixel(400, grey)), QColor(128, 128, 128));
+    EXPECT_EQ(QColor(shot.pixel(400, grey + 1)), QColor(Qt::black));
+    // Below the lines lies the table.
+    EXPECT_EQ(QColor(shot.pixel(400, grey + 40)), TableWidget::BlankColour());
+    EXPECT_TRUE(window.pnlTempo->isVisible());
+    EXPECT_TRUE(window.pnlScore->isVisible());
+
+    window.popSmallIcons->trigger();
+    window.popNoFlat->trigger();
+    shot = window.grab().toImage();
+    if (!keep.isEmpty()) shot.save(keep + "/main_window_small.png");
+    EXPECT_EQ(window.pnlLineaGrigia->y(), 25);
+    EXPECT_EQ(QColor(shot.pixel(400, origin.y() + 26)), QColor(Qt::black));
+}
+
+}  // namespace
+}  // namespace bw::test

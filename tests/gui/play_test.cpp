@@ -1,0 +1,186 @@
+// Whole memory games played through the main window with simulated clicks
+// on the positions of the layout, from the first activation to the result
+// dialog, on the shipped GAMES.DAT and resource library.
+#include <gmock/gmock.h>
+
+#include <QTest>
+#include <map>
+#include <utility>
+
+#include "app/main_window.h"
+#include "app/shell_hooks.h"
+#include "core/cards.h"
+#include "core/new_game.h"
+#include "core/params.h"
+#include "core/state.h"
+#include "gui_support.h"
+#include "interaction/ui/memory_end_dialog.h"
+#include "interaction/wiring.h"
+#include "platform/paths.h"
+#include "render/card_images.h"
+#include "render/card_positions.h"
+#include "render/library.h"
+
+namespace bw::test {
+namespace {
+
+struct Slot {
+    int row = 0;  // 0-based tableau pile
+    int k = 0;    // slot in the row
+    CardCode card = 0;
+};
+
+class PlayTest : public GuiFixture, public ::testing::Test {
+protected:
+    PlayTest() {
+        Hooks() = ShellHooks{};
+        dir.write("GAMES.DAT", ReadFile(std::string(BW_PROGRAM_DIR) + "GAMES.DAT"));
+        LoadResourceLibraryFile(std::string(BW_PROGRAM_DIR) + "QLR.RGF");
+        InstallInteractionHooks();
+        SetLoadGameHook([] { SetUpCards(); });
+        CardHooks().layOutPiles = [this] { window.LayOutTable(); };
+        InstalledPorts().window = &window;
+        window.resize(1000, 720);
+    }
+    ~PlayTest() override {
+        SetLoadGameHook(nullptr);
+        CardHooks() = CardSetUpHooks{};
+        FreeResourceLibrary();
+    }
+
+    // Starts the game `id` as the stored game of a first run.
+    void Start(int id, const std::string& name) {
+        dir.write("DATA/Cfg.dat", "[Preference]\r\nGame=" + std::to_string(id) +
+                                      "\r\nGame_name=" + name + "\r\nDeal_Animation=N\r\n");
+        ASSERT_TRUE(window.FormCreate());
+        window.show();
+        window.Activated();
+        ASSERT_TRUE(Flag(flag::kInProgress));
+    }
+
+    std::vector<Slot> GridCards() const {
+        std::vector<Slot> out;
+        for (int r = 0; r < GameRules[368]; ++r) {
+            const std::string& row = FilaPiles[static_cast<size_t>(r)];
+            for (size_t k = 0; k * 3 < row.size(); ++k) {
+                const CardCode c = std::stoi(row.substr(k * 3, 3));
+                if (c != 0) out.push_back({r, static_cast<int>(k), c});
+            }
+        }
+        return out;
+    }
+
+    void Click(const Slot& s) {
+        const CardPoint p = CardSlotPosition("Fila" + std::to_string(s.row + 1), s.row, s.k);
+        QTest::mouseClick(window.imgSfondo, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(p.left + CardWidth / 2, p.top + CardHeight / 2));
+    }
+
+    std::string Score() const { return window.lblScore->text().toStdString(); }
+
+    TfrmMain window;
+};
+
+TEST_F(PlayTest, MemoryUp4x3WonWithOneMiss) {
+    Start(200, "Memory-Up (4x3)");
+    EXPECT_EQ(window.windowTitle().left(36), "Brindlewick 2003 3.1  [Memory-Up (4x");
+    EXPECT_EQ(Score(), "-52");
+    // Autoplay is on by default: it waits 800 ms after the deal.
+    EXPECT_EQ(waits.waits, (std::vector<int>{800}));
+    waits.waits.clear();
+    std::vector<Slot> cards = GridCards();
+    ASSERT_EQ(cards.size(), 12u);
+    for (const Slot& s : cards) ASSERT_TRUE(OnTable(FilaLeft[static_cast<size_t>(s.row)]));
+
+    // Twins: the same card of the two decks.
+    auto twinOf = [&](const Slot& a) {
+        for (const Slot& b : cards)
+            if (b.card == a.card + 52 || a.card == b.card + 52) return b;
+        return Slot{};
+    };
+    // One miss first: two cards that are not twins.
+    Slot a = cards[0];
+    Slot notTwin = cards[1].card == twinOf(a).card ? cards[2] : cards[1];
+    Click(a);
+    Click(notTwin);
+    EXPECT_EQ(MainGame.Opt(99), 1);
+    EXPECT_EQ(Score(), "-54");
+    EXPECT_EQ(waits.waits, (std::vector<int>{200, 200}));  // each card turns back after 200 ms
+
+    QString title, grid, products;
+    ModalAnswer closeResult([&](QWidget* w) {
+        auto* d = qobject_cast<TfrmMemoryEnd*>(w);
+        ASSERT_NE(d, nullptr);
+        title = d->windowTitle();
+        grid = d->grbGrid->title();
+        products = d->lblTotMatches->text() + "|" + d->lblTotMisses->text() + "|" +
+                   d->lblTotalPair->text();
+        d->btnOK->click();
+    });
+    std::vector<CardCode> done;
+    for (const Slot& s : cards) {
+        if (std::find(done.begin(), done.end(), s.card) != done.end()) continue;
+        const Slot t = twinOf(s);
+        done.push_back(s.card);
+        done.push_back(t.card);
+        Click(s);
+        Click(t);
+    }
+    EXPECT_EQ(MazzoPiles[2].size(), 36u);  // six pairs in the waste
+    EXPECT_EQ(title, "Game Won");
+    EXPECT_EQ(grid, "Grid: 4 x 3");
+    EXPECT_EQ(products, "60|-2|6");
+    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_EQ(Score(), "6");
+}
+
+TEST_F(PlayTest, AceToKingRunInOrder) {
+    Start(204, "Ace-To-King");
+    std::vector<Slot> cards = GridCards();
+    ASSERT_EQ(cards.size(), 12u);
+    std::map<int, Slot> byRank;
+    for (const Slot& s : cards) byRank[RankOf(s.card)] = s;
+    ASSERT_EQ(byRank.size(), 12u);
+
+    // A two first is a miss at once.
+    Click(byRank[2]);
+    EXPECT_EQ(MainGame.Opt(99), 1);
+    QString title, run;
+    ModalAnswer closeResult([&](QWidget* w) {
+        auto* d = qobject_cast<TfrmMemoryEnd*>(w);
+        ASSERT_NE(d, nullptr);
+        title = d->windowTitle();
+        run = d->lblMatchesSequence->text() + "|" + d->lblTotMatchesSequence->text() + "|" +
+              d->lblTotMissesSequence->text();
+        d->btnOK->click();
+    });
+    for (int rank = 1; rank <= 12; ++rank) Click(byRank[rank]);
+    EXPECT_EQ(title, "Game Won");
+    EXPECT_EQ(run, "12|180|-1");
+    EXPECT_EQ(Score(), "127");
+}
+
+TEST_F(PlayTest, ForgetMeNotHidesTheModelsAfterTenSeconds) {
+    Start(205, "Forget me not");
+    auto twinsOnTable = [] {
+        int n = 0;
+        for (size_t r = 10; r < FilaPiles.size(); ++r)
+            n += static_cast<int>(FilaPiles[r].size() / 3);
+        return n;
+    };
+    EXPECT_EQ(twinsOnTable(), 0);
+    clock.Advance(5000);
+    window.Timer1Timer();
+    EXPECT_EQ(twinsOnTable(), 0);  // still memorising
+    clock.Advance(6000);
+    window.Timer1Timer();
+    EXPECT_EQ(twinsOnTable(), 10);
+    // The models are face down now.
+    for (int i = 0; i < 10; ++i) {
+        const CardCode model = std::stoi(DestPiles[static_cast<size_t>(i)].substr(0, 3));
+        EXPECT_EQ(CardRegister[static_cast<size_t>(model - 1)].back(), '0') << i;
+    }
+}
+
+}  // namespace
+}  // namespace bw::test
