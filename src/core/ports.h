@@ -181,6 +181,8 @@ public:
     virtual void PlayWinningAnimation() {}
     // The open-game dialog, modal (opening the chosen game).
     virtual void OpenGameDialog() {}
+    // The rules of game `gameId` (the rules command with an explicit game).
+    virtual void ShowRules(int /*gameId*/) {}
     virtual void CloseMainWindow() {}
     // The branch and position of a game in the open-game dialog's tree;
     // false when the dialog does not know the game.

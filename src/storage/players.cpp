@@ -178,6 +178,7 @@ bool PlayersModel::Save(const std::string& name) {
         }
     }
     ok = platform::IniWriteString(cfg, "Preference", "UserDefault", name) && ok;
+    saveFailed_ = !ok;
     return ok;
 }
 

@@ -55,6 +55,8 @@ public:
     const std::string& rememberedPlayer() const { return remembered_; }
     bool listChanged() const { return listChanged_; }
     bool saveOnClose() const { return saveOnClose_; }
+    // The last save could not write the settings file.
+    bool saveFailed() const { return saveFailed_; }
 
     // New: validates the typed name and adds it.
     NameEntry AddPlayer(const std::string& typed);
@@ -94,6 +96,7 @@ private:
     std::string remembered_;
     bool listChanged_ = false;
     bool saveOnClose_ = false;
+    bool saveFailed_ = false;
 };
 
 }  // namespace bw

@@ -1,0 +1,49 @@
+#pragma once
+// The open-game dialog's preview picture: a game's own table, laid out and
+// drawn by the same code as the main table at the size of the picture area,
+// over a gradient background.
+#include <QImage>
+#include <QSize>
+#include <memory>
+
+namespace bw {
+
+inline constexpr int kPreviewWidth = 300;
+inline constexpr int kPreviewHeight = 185;
+// The card size of the preview table.
+inline constexpr char kPreviewCardSize = 'L';
+
+// The background of the picture area: 256 horizontal bands from black at
+// the bottom to green (0, 128, 0) at the top; plain green on a display of
+// 256 colours or fewer.
+QImage PreviewBackground(QSize size, bool manyColours);
+
+// The table of game `gameId` as dealt, at `size`; a null image when the
+// game is not in the catalogue or its table cannot be drawn. The running
+// game (rules, piles, cards, anchors, parameters) is left as it was.
+QImage RenderGamePreview(int gameId, QSize size);
+
+// The background with `picture` drawn over it: centred across, at the top,
+// its top-left pixel's colour transparent. A null picture leaves the
+// background alone.
+QImage ComposePreview(const QImage& background, const QImage& picture);
+
+// For its lifetime, game `gameId` is the live game: its rules loaded, its
+// first deal dealt and its piles laid out in a picture of `size` (option 70
+// set), with the ports silenced. The running game comes back on destruction.
+class PreviewState {
+public:
+    PreviewState(int gameId, QSize size);
+    ~PreviewState();
+    PreviewState(const PreviewState&) = delete;
+    PreviewState& operator=(const PreviewState&) = delete;
+    // False when the game has no rules (not in the catalogue, no cards).
+    bool ok() const { return ok_; }
+
+private:
+    struct Saved;
+    std::unique_ptr<Saved> saved_;
+    bool ok_ = false;
+};
+
+}  // namespace bw

@@ -1,0 +1,80 @@
+#pragma once
+// The players dialog (TfrmPlayers) and the name dialog (TfrmPlayers2). The
+// list and its rules live in PlayersModel; these forms show it, ask for
+// names and pass the buttons on.
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <optional>
+#include <string>
+
+#include "storage/players.h"
+
+namespace bw {
+
+namespace players_caption {
+inline constexpr const char* kAdd = "Add a player";
+inline constexpr const char* kEdit = "Edit a player";
+}  // namespace players_caption
+
+// Asks for one name.
+class TfrmPlayers2 : public QDialog {
+    Q_OBJECT
+public:
+    TfrmPlayers2(const std::string& caption, const std::string& name, QWidget* parent = nullptr);
+    std::string Name() const { return edtName->text().toStdString(); }
+
+    QGroupBox* grpName;
+    QLineEdit* edtName;
+    QPushButton* btnOK;
+    QPushButton* btnCancel;
+};
+
+class TfrmPlayers : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmPlayers(QWidget* parent = nullptr);
+
+    const PlayersModel& model() const { return model_; }
+    // True after Select switched to another player.
+    bool playerChanged() const { return playerChanged_; }
+
+    QLabel* lblSelect;
+    QListWidget* lboOperatori;
+    QPushButton* btnNew;
+    QPushButton* btnEdit;
+    QPushButton* btnDelete;
+    QPushButton* btnSelect;
+    QPushButton* btnClose;
+
+    void FormShow();
+    void btnNewClick();
+    void btnEditClick();
+    void btnDeleteClick();
+    void btnSelectClick();
+    void btnCloseClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The name dialog, modal; nullopt for Cancel.
+    std::optional<std::string> AskName(const char* caption, const std::string& name);
+    void FillList();
+    void UpdateButtons();
+    void ReportSaveFailure();
+
+    PlayersModel model_;
+    bool playerChanged_ = false;
+};
+
+// "&Players...": the players dialog, modal. After a switch to another
+// player the table is redrawn and the open-game dialog offered.
+void ShowPlayersDialog(QWidget* parent = nullptr);
+
+}  // namespace bw
