@@ -1,0 +1,45 @@
+#pragma once
+// Plays short PCM WAVE recordings from memory on the default audio output,
+// asynchronously, once or looping. A new sound replaces the one playing.
+// Without an audio device (or without a running Qt application) every call
+// is a silent no-op: the program keeps working, only quietly.
+#include <QByteArray>
+#include <memory>
+
+namespace bw::platform {
+
+// The parts of a RIFF WAVE file that playing needs.
+struct PcmSound {
+    int sampleRate = 0;
+    int channels = 0;
+    int bitsPerSample = 0;  // 8 (unsigned) or 16 (signed little-endian)
+    QByteArray samples;     // whole frames only
+};
+
+// Parses an uncompressed PCM WAVE file; false for anything else or for a
+// damaged file (sizes past the end, no data, odd formats).
+bool ParseWave(const QByteArray& wave, PcmSound& out);
+
+class SoundPlayer {
+public:
+    SoundPlayer();
+    ~SoundPlayer();
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
+
+    // Starts `wave` (a WAVE file's bytes), stopping whatever plays; false
+    // when nothing could be started (no device, unreadable data).
+    bool Play(const QByteArray& wave, bool loop);
+    void Stop();
+    // True while a sound is started and not stopped (a finished one-shot
+    // sound may still count until the next call).
+    bool Playing() const;
+    // True when an audio output device exists.
+    bool HasDevice() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace bw::platform

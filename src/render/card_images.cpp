@@ -1,0 +1,390 @@
+#include "render/card_images.h"
+
+#include "core/params.h"
+#include "core/ports.h"
+#include "core/rules.h"
+#include "core/state.h"
+#include "platform/paths.h"
+#include "render/images.h"
+#include "render/layout.h"
+#include "render/library.h"
+#include "storage/preferences.h"
+
+namespace bw {
+
+int CardWidth = 71;
+int CardHeight = 96;
+QRect CardRect(0, 0, 71, 96);
+std::array<QImage, 53> CardFaces;
+QImage CardBack;
+std::map<std::string, QImage> PileMarks;
+std::array<QImage, 2> CardShadows;
+std::array<QImage, 2> StackBorders;
+
+const char* const kPileMarkCodes[21] = {"004", "_WASTE", "022", "005", "008", "010", "012",
+                                        "013", "014",    "015", "016", "017", "018", "019",
+                                        "020", "006",    "003", "011", "_TABLEAU", "001", "009"};
+
+namespace {
+
+// Parameter block fields of this setup.
+constexpr int kOwnBack = 256;     // "Y" = own card back
+constexpr int kOwnCardSet = 257;  // "Y" = own card set
+constexpr int kSavedSize = 240;   // size letter kept while a smaller one is forced
+constexpr int kSavedDeck = 129;   // deck kept with it (3)
+
+// Option-table entries.
+constexpr int kForcedAnnounced = 74;
+constexpr int kOnce640 = 82;
+constexpr int kOnceSmaller = 98;
+constexpr int kSuitModeLoaded = 122;
+
+const char kSuitLetters[4] = {'H', 'D', 'C', 'S'};
+
+std::string DefaultDeck() { return MoreThan256Colors(Screen()) ? "001" : "003"; }
+
+char SizeLetter() {
+    const std::string s = GetParameter(pos::kCardSize, 1);
+    return s.empty() ? ' ' : s[0];
+}
+
+// The resource letter of a suit under the game's suit mode (rule 48):
+// one-suit games show spades everywhere, two-suit games hearts for the red
+// suits and spades for the black ones.
+int SourceSuit(int suit) {
+    switch (GameRules[48]) {
+        case 1: return 3;
+        case 2: return suit < 2 ? 0 : 3;
+        default: return suit;
+    }
+}
+
+void CutSuit(const QImage& grid, int firstRow, QSize cut, int suit) {
+    for (int rank = 1; rank <= 13; ++rank) {
+        const int r = firstRow + (rank - 1) / 5, c = (rank - 1) % 5;
+        QImage card = grid.copy(c * cut.width(), r * cut.height(), cut.width(), cut.height());
+        if (card.size() != QSize(CardWidth, CardHeight))
+            card = card.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        CardFaces[static_cast<size_t>(suit * 13 + rank - 1)] = card;
+    }
+}
+
+void LoadLibraryFaces() {
+    const char size = SizeLetter();
+    std::string deck = GetParameter(pos::kCardDeck, 3);
+    if (deck.empty()) deck = "001";
+    const QSize cut = CuttingSize(size);
+    for (int suit = 0; suit < 4; ++suit) {
+        const char letter = kSuitLetters[SourceSuit(suit)];
+        QImage grid;
+        // A face set the library lacks (a hand-edited "Card") shows the
+        // standard set rather than blank cards.
+        if (!LoadLibraryBitmap(grid, std::string("C") + size + deck + letter) && deck != "001")
+            LoadLibraryBitmap(grid, std::string("C") + size + "001" + letter);
+        if (grid.isNull()) {
+            for (int rank = 0; rank < 13; ++rank) CardFaces[static_cast<size_t>(suit * 13 + rank)] = QImage();
+            continue;
+        }
+        CutSuit(grid, 0, cut, suit);
+    }
+}
+
+// Switches the own card set off in memory and in the settings file.
+void SwitchOwnCardSetOff(const std::string& deck) {
+    SetParameter(kOwnCardSet, 1, "N");
+    WritePreference(key::kCustomizedCardsSet, "");
+    SetParameter(pos::kCardDeck, 3, deck);
+    WritePreference(key::kCard, deck);
+}
+
+void ReportOwnCardSet(CardSetCheck check, const std::string& path) {
+    if (check == CardSetCheck::kMissing)
+        Dialogs().Info("Customized cards set image not found: " + path);
+    else
+        Dialogs().Info("The format of the Customized card set image is not valid.\r" + path);
+}
+
+// The own card set's faces, cut suit by suit (three rows of five per suit).
+bool LoadOwnCardSet() {
+    const std::string path = OwnCardSetPath();
+    char letter = ' ';
+    CardSetCheck check = CheckCardSetFile(path, letter);
+    QImage set;
+    if (check == CardSetCheck::kValid && LoadBitmapFile(path, set) != ImageFileStatus::kOk)
+        check = CardSetCheck::kBadFormat;  // a sound header over damaged pixels
+    if (check != CardSetCheck::kValid) {
+        ReportOwnCardSet(check, path);
+        ResetOwnCardSet();
+        return false;
+    }
+    const QSize cut(set.width() / 5, set.height() / 12);
+    for (int suit = 0; suit < 4; ++suit) CutSuit(set, 3 * SourceSuit(suit), cut, suit);
+    return true;
+}
+
+void LoadLibraryBack(std::string back) {
+    const char size = SizeLetter();
+    if (back.empty()) back = "011";
+    auto load = [&](const std::string& number) {
+        QImage img;
+        if (size != 'B' && number != "011") {
+            if (LoadLibraryBitmap(img, "DB" + number))
+                img = img.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        } else {
+            LoadLibraryBitmap(img, std::string("D") + size + number);
+        }
+        return img;
+    };
+    CardBack = load(back);
+    // A back number the library lacks falls back to the standard back.
+    if (CardBack.isNull() && back != "011") CardBack = load("011");
+}
+
+void Announce(int messageCase) {
+    const std::string name = GetParameter(pos::kGameName, 50);
+    auto& advice = CardHooks().advice;
+    auto show = [&](const std::string& text, const std::string& key) {
+        if (advice) advice(text, key);
+        else ShowAdviceMessage(text, key, kAdvicePage640x480);
+    };
+    switch (messageCase) {
+        case 640:
+            if (MainGame.Opt(kOnce640) == 0) {
+                show(Medium640Message(name), "Msg_Cards_Medium_640x480");
+                MainGame.SetOpt(kOnce640, 1);
+            }
+            break;
+        case 800:
+            if (MainGame.Opt(kOnceSmaller) == 0) {
+                show(Medium800Message(name), "Msg_Cards_Medium_800x600");
+                MainGame.SetOpt(kOnceSmaller, 1);
+            }
+            break;
+        default:  // the large cards
+            if (MainGame.Opt(kOnceSmaller) == 0) {
+                show(LargeCardsMessage(name), "Msg_Cards_Large");
+                MainGame.SetOpt(kOnceSmaller, 1);
+            }
+            break;
+    }
+}
+
+}  // namespace
+
+const QImage& PileMark(const std::string& code) {
+    static const QImage empty;
+    auto it = PileMarks.find(code);
+    return it == PileMarks.end() ? empty : it->second;
+}
+
+bool CardSizeOfLetter(char letter, int& width, int& height) { return CardSizeForLetter(letter, width, height); }
+
+QSize CuttingSize(char letter) {
+    switch (letter) {
+        case 'M': return {59, 80};
+        case 'S': return {85, 115};
+        default: return {71, 96};
+    }
+}
+
+CardSetUpHooks& CardHooks() {
+    static CardSetUpHooks hooks;
+    return hooks;
+}
+
+std::string Medium640Message(const std::string& gameName) {
+    return "Your video card's display is 640x480 pixels. For the best graphics display the screen "
+           "resolution should be set to 800x600 pixels or higher. However, it's possible to play " +
+           gameName + " " + "using a predefined cards set.";
+}
+
+std::string Medium800Message(const std::string& gameName) {
+    return "Your video card's display is 800x600 pixels. For the best graphics display of this game "
+           "the screen resolution should be set to 1024x768 pixels or higher. However, it's possible "
+           "to play " +
+           gameName + " " + "using a predefined cards set.";
+}
+
+std::string LargeCardsMessage(const std::string& gameName) {
+    return "You have selected the Large size Card Set. It's possible to play " + gameName + " " +
+           "using the Normal size Card Set.";
+}
+
+std::string OwnCardSetPath() {
+    return ProgramFile("data\\custom card sets\\" + ReadPreference(key::kCustomizedCardsSet, "") + ".crs");
+}
+
+std::string OwnCardBackPath() {
+    return ProgramFile("data\\custom decks\\" + ReadPreference(key::kCustomizedDeck, "") + ".bmp");
+}
+
+CardSetCheck CheckCardSetFile(const std::string& file, char& sizeLetter) {
+    const std::string path = file.empty() ? OwnCardSetPath() : file;
+    if (!platform::FileExists(path)) return CardSetCheck::kMissing;
+    QSize size;
+    if (!BitmapFileSize(path, size)) return CardSetCheck::kBadFormat;
+    const struct {
+        int w, h;
+        char letter;
+    } accepted[] = {{425, 1380, 'S'}, {355, 1152, 'B'}, {295, 960, 'M'}};
+    for (const auto& a : accepted) {
+        if (size.width() == a.w && size.height() == a.h) {
+            sizeLetter = a.letter;
+            return CardSetCheck::kValid;
+        }
+    }
+    return CardSetCheck::kBadFormat;
+}
+
+void ResetOwnCardSet() {
+    SwitchOwnCardSetOff(DefaultDeck());
+    LoadLibraryFaces();
+}
+
+void DeckFourSetUp() {
+    QImage probe;
+    if (!LoadLibraryBitmap(probe, "CB004H")) SetParameter(pos::kCardDeck, 3, "001");
+}
+
+void LoadCardBack() {
+    if (ParameterIs(kOwnBack, "Y")) {
+        const std::string path = OwnCardBackPath();
+        QImage own;
+        const ImageFileStatus status = LoadBitmapFile(path, own);
+        if (status == ImageFileStatus::kOk) {
+            CardBack = own.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                           .convertToFormat(QImage::Format_RGB32);
+            return;
+        }
+        if (status == ImageFileStatus::kMissing)
+            Dialogs().Info("Customized deck image not found: " + path);
+        else
+            Dialogs().Info("The format of the Customized deck image is not valid.\r" + path);
+        SetParameter(kOwnBack, 1, "N");
+        SetParameter(pos::kBackCard, 3, "011");
+        WritePreference(key::kCustomizedDeck, "");
+    }
+    LoadLibraryBack(GetParameter(pos::kBackCard, 3));
+}
+
+void LoadCardImages() {
+    // 1. Faces; a failed own set resets itself to the library's faces.
+    if (ParameterIs(kOwnCardSet, "Y")) LoadOwnCardSet();
+    else LoadLibraryFaces();
+    // 2. Marks, back, shadows and borders of the size.
+    const std::string size(1, SizeLetter());
+    PileMarks.clear();
+    for (const char* code : kPileMarkCodes) PileMarks[code] = LibraryBitmap("W" + size + code);
+    LoadCardBack();
+    for (int i = 0; i < 2; ++i) {
+        const std::string n = std::to_string(i + 1);
+        CardShadows[static_cast<size_t>(i)] = LibraryBitmap("SHADOW_" + size + n);
+        StackBorders[static_cast<size_t>(i)] = LibraryBitmap("3D_BORDER_" + size + n);
+    }
+    // 3. The joker.
+    CardFaces[52] = LibraryBitmap("JOKER_" + size);
+}
+
+void ApplyCardSize() {
+    if (ParameterIs(kOwnCardSet, "Y")) {
+        char letter = ' ';
+        const CardSetCheck check = CheckCardSetFile("", letter);
+        if (check == CardSetCheck::kValid) {
+            SetParameter(pos::kCardSize, 1, std::string(1, letter));
+        } else {
+            ReportOwnCardSet(check, OwnCardSetPath());
+            if (Screen().Width() < 650) {
+                SetParameter(pos::kCardSize, 1, "M");
+                SwitchOwnCardSetOff("003");
+            } else {
+                SwitchOwnCardSetOff(DefaultDeck());
+            }
+        }
+    }
+    const int oldWidth = CardWidth, oldHeight = CardHeight;
+    int w = 0, h = 0;
+    if (CardSizeOfLetter(SizeLetter(), w, h)) {
+        CardWidth = w;
+        CardHeight = h;
+    }
+    CardRect = QRect(0, 0, CardWidth, CardHeight);
+    LoadCardImages();
+    if ((CardWidth != oldWidth || CardHeight != oldHeight) && CardHooks().cardSizeChanged)
+        CardHooks().cardSizeChanged();
+}
+
+void SetUpCards() {
+    CardSetUpHooks& hooks = CardHooks();
+    // 1. The game's rules, and the size before this setup.
+    if (hooks.reloadRules) hooks.reloadRules();
+    else LoadGameRules(static_cast<int>(ParameterInt(pos::kGameId, 4, 0)));
+    const std::string before = GetParameter(pos::kCardSize, 1);
+
+    // 2. Does the size fit the screen for this game?
+    const int w = Screen().Width();
+    const int k = GameRules[38];
+    std::string size = before;
+    std::string saved = GetParameter(kSavedSize, 1);
+    auto large = [&] { return size == "S" || saved == "S"; };
+    const bool fits = !(k == 1 && w < 650) && !(k == 2 && w < 1100) && !(w < 650 && large());
+
+    if (fits && !(w < 810 && k == 1 && large())) {
+        // 3. It fits: give back a size kept while a smaller one was forced.
+        if (!GetParameter(kSavedDeck, 3).empty()) {
+            SetParameter(pos::kCardSize, 1, saved);
+            SetParameter(pos::kCardDeck, 3, GetParameter(kSavedDeck, 3));
+            SetParameter(kSavedSize, 1, "");
+            SetParameter(kSavedDeck, 3, "");
+        }
+        if (hooks.enableCustomize) hooks.enableCustomize();
+    } else {
+        // 4. A smaller size is forced; the chosen one is kept to come back to.
+        if ((size == "B" || size == "S") && saved.empty()) {
+            SetParameter(kSavedSize, 1, size);
+            SetParameter(kSavedDeck, 3, GetParameter(pos::kCardDeck, 3));
+            saved = size;
+        } else {
+            MainGame.SetOpt(kForcedAnnounced, 1);
+        }
+        std::string to;
+        int messageCase = 0;
+        if (k == 1 && w < 650) {
+            if (size != "M") {
+                to = "M";
+                messageCase = 640;
+            }
+        } else if (k == 2 && w < 810) {
+            if (size != "M") {
+                to = "M";
+                messageCase = 800;
+            }
+        } else if (k == 2 && w < 1100) {
+            if (size == "S") to = "B";
+        } else if ((w < 650 && large()) || (w < 810 && k == 1 && large())) {
+            if (size != "B") to = "B";
+        }
+        if (!to.empty()) {
+            SetParameter(pos::kCardSize, 1, to);
+            SetParameter(pos::kCardDeck, 3, to == "M" ? "003" : DefaultDeck());
+            // 5. Told once per run of forced sizes.
+            if (MainGame.Opt(kForcedAnnounced) == 0) {
+                Announce(messageCase);
+                MainGame.SetOpt(kForcedAnnounced, 1);
+            }
+        }
+    }
+
+    // 6. New images when the size or the suit mode changed.
+    if (GetParameter(pos::kCardSize, 1) != before || GameRules[48] != MainGame.Opt(kSuitModeLoaded)) {
+        ApplyCardSize();
+        MainGame.SetOpt(kSuitModeLoaded, GameRules[48]);
+    }
+
+    // 7. Piles back to their markers, offsets, layout.
+    ResetPileAnchors();
+    if (hooks.updateGameMenus) hooks.updateGameMenus();
+    SetOverlapOffsets(SizeLetter());
+    if (hooks.layOutPiles) hooks.layOutPiles();
+}
+
+}  // namespace bw

@@ -1,0 +1,92 @@
+#pragma once
+// The card size and every image the table needs at that size: the 52 faces
+// and the joker, the card back, the empty-pile marks, the drag shadows and
+// the stack borders, from the resource library or from the player's own
+// card set (".crs") and own card back files.
+#include <QImage>
+#include <QRect>
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+
+namespace bw {
+
+// Card geometry of the current size.
+extern int CardWidth;
+extern int CardHeight;
+extern QRect CardRect;  // (0, 0, CardWidth, CardHeight): the source of every card copy
+
+// Index = suit x 13 + rank - 1 (hearts, diamonds, clubs, spades); 52 is the joker.
+extern std::array<QImage, 53> CardFaces;
+extern QImage CardBack;
+// Empty-pile marks by mark code ("004", "_WASTE", "022", "010", ...).
+extern std::map<std::string, QImage> PileMarks;
+// Drag shadows 1 (right of the card) and 2 (below it); white is transparent.
+extern std::array<QImage, 2> CardShadows;
+// Stack borders 1 (right edges) and 2 (bottom edges); pure blue is transparent.
+extern std::array<QImage, 2> StackBorders;
+constexpr QRgb kShadowKey = 0xFFFFFFFF;
+constexpr QRgb kBorderKey = 0xFF0000FF;
+
+// The mark codes loaded for every size.
+extern const char* const kPileMarkCodes[21];
+// The mark of a code, or an empty image.
+const QImage& PileMark(const std::string& code);
+
+// The size letter's card size; false (and nothing set) for other letters.
+bool CardSizeOfLetter(char letter, int& width, int& height);
+// The size the library grids are cut at: 59 x 80 for "M", 85 x 115 for
+// "S", 71 x 96 for any other letter.
+QSize CuttingSize(char letter);
+
+// What SetUpCards needs from the rest of the program. Unset members do
+// nothing, except reloadRules (loads the current game's rules) and advice
+// (ShowAdviceMessage).
+struct CardSetUpHooks {
+    std::function<void()> reloadRules;      // step 1: the current game's rules
+    std::function<void()> enableCustomize;  // the size fits: "C&ustomize..." enabled
+    std::function<void()> updateGameMenus;  // menus that depend on the game
+    std::function<void()> layOutPiles;      // LayOutPiles with the window's table
+    std::function<void()> cardSizeChanged;  // the moving-card buffer follows the size
+    std::function<void(const std::string& text, const std::string& key)> advice;
+};
+CardSetUpHooks& CardHooks();
+
+// The card-size setup run for every new game and when a game is opened:
+// decides the size for the screen and the game, tells the player once when
+// a smaller size is forced, loads the images when the size or the suit mode
+// changed, resets the pile positions, sets the overlap offsets and lays the
+// piles out.
+void SetUpCards();
+// Sets the card size from the size letter (or the own card set's size) and
+// loads every image.
+void ApplyCardSize();
+// Faces (library or own set), pile marks, back, shadows, borders and joker.
+void LoadCardImages();
+// The card back: the own back file stretched to the card size, or the
+// library back of the back number.
+void LoadCardBack();
+
+enum class CardSetCheck { kValid, kMissing, kBadFormat };
+// Checks an own card set file (empty: the configured one) and gives the
+// size letter its pixel size stands for (425 x 1380 "S", 355 x 1152 "B",
+// 295 x 960 "M").
+CardSetCheck CheckCardSetFile(const std::string& file, char& sizeLetter);
+// The configured own card set file: "data\custom card sets\" + name + ".crs".
+std::string OwnCardSetPath();
+// The configured own card back file: "data\custom decks\" + name + ".bmp".
+std::string OwnCardBackPath();
+// Switches the own card set off (memory and settings file) and reloads the
+// four suits from the library.
+void ResetOwnCardSet();
+// Face set "004": when the library lacks it ("CB004H"), the set becomes "001".
+// Installed into the preferences with SetDeckFourSetUp.
+void DeckFourSetUp();
+
+// The texts of the forced-size messages.
+std::string Medium640Message(const std::string& gameName);
+std::string Medium800Message(const std::string& gameName);
+std::string LargeCardsMessage(const std::string& gameName);
+
+}  // namespace bw
