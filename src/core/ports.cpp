@@ -1,5 +1,7 @@
 #include "core/ports.h"
 
+#include "core/game_end.h"
+
 namespace bw {
 
 namespace {
@@ -9,6 +11,8 @@ IWaits g_nullWaits;
 ITable g_nullTable;
 IWindow g_nullWindow;
 IScreen g_nullScreen;
+StandardGameHooks g_nullGame;
+void (*g_twinRowsCheck)() = nullptr;
 Ports g_ports;
 }  // namespace
 
@@ -19,5 +23,13 @@ IWaits& Waits() { return g_ports.waits ? *g_ports.waits : g_nullWaits; }
 ITable& Table() { return g_ports.table ? *g_ports.table : g_nullTable; }
 IWindow& Window() { return g_ports.window ? *g_ports.window : g_nullWindow; }
 IScreen& Screen() { return g_ports.screen ? *g_ports.screen : g_nullScreen; }
+bool StandardGameHooks::EndGame() { return bw::EndGame(); }
+void StandardGameHooks::ClockTick() { bw::ClockTick(); }
+void StandardGameHooks::CheckTwinRowsFull() {
+    if (g_twinRowsCheck) g_twinRowsCheck();
+}
+void SetTwinRowsCheck(void (*check)()) { g_twinRowsCheck = check; }
+
+IGameHooks& GameHooks() { return g_ports.game ? *g_ports.game : g_nullGame; }
 
 }  // namespace bw

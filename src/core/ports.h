@@ -48,6 +48,10 @@ public:
     virtual void WaitResponsive(int /*ms*/) {}
 };
 
+// Where a drawing call paints: the window, the table picture (the back
+// buffer that every repaint of the window copies from), or both.
+enum Surface : int { kOnScreen = 1, kOnTable = 2, kOnBoth = 3 };
+
 // Drawing of the table (background picture, table picture, window).
 class ITable {
 public:
@@ -72,6 +76,20 @@ public:
     virtual void HighlightFoundations(int /*index*/) {}
     // The caption over the foundation that holds a joker.
     virtual void UpdateJokerCaption() {}
+    // One card (face by its code, or the back) at a window position.
+    virtual void DrawCardFace(int /*code*/, int /*left*/, int /*top*/, int /*surfaces*/) {}
+    virtual void DrawCardBack(int /*left*/, int /*top*/, int /*surfaces*/) {}
+    // The rounded corners of the card rectangle at (left, top) put back from
+    // the plain table background.
+    virtual void RestoreCardCorners(int /*left*/, int /*top*/, int /*surfaces*/) {}
+    // The frame that marks a selected card at (left, top).
+    virtual void DrawSelectionFrame(int /*left*/, int /*top*/, int /*surfaces*/) {}
+    // A card flying from one window position to another (the table picture
+    // is left as it is).
+    virtual void FlyCard(int /*code*/, int /*fromLeft*/, int /*fromTop*/, int /*toLeft*/,
+                         int /*toTop*/) {}
+    // The turning animation of a card that turns face up where it lies.
+    virtual void AnimateFaceUp(int /*code*/, int /*left*/, int /*top*/) {}
 };
 
 // The main window as the core sees it.
@@ -127,6 +145,30 @@ public:
     virtual bool GameTreePlace(int /*gameId*/, int& /*treeNum*/, int& /*treePos*/) { return false; }
 };
 
+// Steps of the game that the move engine and the pointer handlers trigger but
+// that are carried out elsewhere: the game end, the clock, the answer-row
+// check of "Forget me not".
+class IGameHooks {
+public:
+    virtual ~IGameHooks() = default;
+    // Ends the running game; true when it was won.
+    virtual bool EndGame() { return false; }
+    // One tick of the game clock, time label included.
+    virtual void ClockTick() {}
+    // After every move onto a tableau pile in goal kind 38.
+    virtual void CheckTwinRowsFull() {}
+};
+
+// The hooks used when none are installed: the game end and the clock of the
+// core, and the answer-row check that the memory play registers.
+class StandardGameHooks : public IGameHooks {
+public:
+    bool EndGame() override;
+    void ClockTick() override;
+    void CheckTwinRowsFull() override;
+};
+void SetTwinRowsCheck(void (*check)());
+
 // Facts about the display and the installed fonts.
 class IScreen {
 public:
@@ -149,6 +191,7 @@ struct Ports {
     ITable* table = nullptr;
     IWindow* window = nullptr;
     IScreen* screen = nullptr;
+    IGameHooks* game = nullptr;
 };
 
 // The installed ports; unset ones answer with the do-nothing defaults.
@@ -159,6 +202,7 @@ IWaits& Waits();
 ITable& Table();
 IWindow& Window();
 IScreen& Screen();
+IGameHooks& GameHooks();
 
 // Shows the hourglass for the lifetime of the object.
 class BusyCursor {

@@ -1,0 +1,265 @@
+// ExecuteMove: every move request names its target; card targets share one
+// sequence (undo step, take, append face up, redraw, win test, sound) and
+// every successful operation ends with the common tail.
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
+#include "core/card_size.h"
+#include "core/history.h"
+#include "core/move_engine.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/ports.h"
+#include "core/score.h"
+#include "core/state.h"
+#include "render/card_positions.h"
+
+namespace bw {
+
+namespace {
+
+int R(int i) { return GameRules[static_cast<size_t>(i)]; }
+int Opt(int i) { return MainGame.Opt(i); }
+bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+
+void PlaySwitched(const char* name, int position) {
+    if (ParameterIs(141, "Y") && ParameterIs(position, "Y")) Sound().Play(name, false);
+}
+
+// What an operation leaves for the common tail.
+struct MoveEffects {
+    bool leftTableau = false;  // a card left a tableau pile
+    int targetKind = kNoPile;  // kind of the pile that received cards
+    int lowestY = -1;          // lowest table y reached by a card, -1 = unknown
+};
+
+struct PilePlace {
+    int kind = kNoPile;  // kMazzo, kMazzoVis, kWaste, kFila, kDest, kAppogg
+    int index = -1;      // index in the kind's list
+    std::string name;
+    bool autoplay = false;  // "Dest_Autoplay": the autoplay sound
+};
+
+std::string NameOf(int kind, int index) {
+    switch (kind) {
+        case kMazzo: return "Mazzo";
+        case kMazzoVis: return "Mazzo_Vis";
+        case kWaste: return "Waste";
+        default: return PileName(kind, index + 1);
+    }
+}
+
+std::string& PileAt(int kind, int index) {
+    return PileListOf(kind)[static_cast<size_t>(index)];
+}
+
+// Card targets: "Dest"N, "Dest_Autoplay"N, "Fila"N, "Appogg"N, "Waste",
+// "Stock02" ("Mazzo_Vis").
+std::optional<PilePlace> ParseCardTarget(const std::string& target) {
+    PilePlace p;
+    if (StartsWith(target, "Dest_Autoplay")) {
+        const std::string digits = target.substr(13, 2);
+        const int n = std::atoi(digits.c_str());
+        if (n < 1 || n > 16) return std::nullopt;
+        p.kind = kDest;
+        p.index = n - 1;
+        p.autoplay = true;
+    } else if (target == "Waste") {
+        p.kind = kWaste;
+        p.index = 2;
+    } else if (target == "Stock02") {
+        p.kind = kMazzoVis;
+        p.index = 1;
+    } else {
+        const int kind = PileKindOf(target);
+        const int limit = kind == kFila ? 40 : kind == kDest ? 16 : kind == kAppogg ? 10 : 0;
+        const int n = PileNumberOf(target);
+        if (limit == 0 || n < 1 || n > limit) return std::nullopt;
+        p.kind = kind;
+        p.index = n - 1;
+    }
+    p.name = NameOf(p.kind, p.index);
+    return p;
+}
+
+// Where a card lies, searched in the order the take-anywhere rule uses.
+std::optional<PilePlace> FindCard(CardCode c) {
+    auto at = [&](int kind, int index) -> std::optional<PilePlace> {
+        if (FindSlot(PileAt(kind, index), c) < 0) return std::nullopt;
+        return PilePlace{kind, index, NameOf(kind, index), false};
+    };
+    if (auto p = at(kMazzoVis, 1)) return p;
+    const int tableaus = std::clamp<int>(R(368), 0, 40);
+    for (int i = 0; i < tableaus; ++i)
+        if (auto p = at(kFila, i)) return p;
+    for (int i = 0; i < 16; ++i)
+        if (auto p = at(kDest, i)) return p;
+    if (auto p = at(kMazzo, 0)) return p;
+    if (auto p = at(kWaste, 2)) return p;
+    for (int i = 0; i < 10; ++i)
+        if (auto p = at(kAppogg, i)) return p;
+    return std::nullopt;
+}
+
+void Redraw(const PilePlace& p) {
+    if (p.kind == kFila || p.kind == kAppogg || p.kind == kDest)
+        Table().RedrawPile(p.name);
+    else
+        Table().RedrawPileTop(p.name);
+}
+
+// Build rule 71: a card that jumped over a neighbour takes it off the table.
+void RemoveJumpedCard(int from, int to) {
+    const int width = R(28);
+    const int distance = std::abs(from - to);
+    const bool sameRow = distance == 2 && (width <= 0 || from / width == to / width);
+    const bool sameColumn = width > 0 && distance == 2 * width;
+    if (!sameRow && !sameColumn) return;
+    const int middle = (from + to) / 2;
+    std::string& pile = FilaPiles[static_cast<size_t>(middle)];
+    if (pile.size() < 3) return;
+    const std::string before = pile;
+    const CardCode jumped = TopCode(pile);
+    pile.erase(pile.size() - 3);
+    AppendCard(MazzoPiles, 2, jumped, "1");
+    const std::string name = PileName(kFila, middle + 1);
+    Table().ErasePileTail(before, pile, name);
+    Table().RedrawPile(name);
+    Table().RedrawPileTop("Waste");
+}
+
+void PlayMoveSound(const PilePlace& to) {
+    switch (to.kind) {
+        case kDest:
+            if (to.autoplay)
+                PlaySwitched("Autoplay", 143);
+            else
+                PlaySwitched("Foundation", 184);
+            break;
+        case kFila:
+        case kAppogg:
+        case kMazzoVis: PlaySwitched("Tableau", 177); break;
+        case kWaste:
+            if (R(51) == 12)
+                PlaySwitched("Eddy", 184);
+            else if (R(51) == 37 || R(51) == 39)
+                PlaySwitched("Pairing", 175);
+            break;
+        default: break;
+    }
+}
+
+// The held card (option 94) goes to a pile: alone, or, onto a tableau pile,
+// with every card above it. Slotted tableau rows (families 8 and 9) lift one
+// card at a time, so there the card moves alone.
+bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
+    const CardCode card = Opt(94);
+    if (card < 1) return false;
+    const std::optional<PilePlace> from = FindCard(card);
+    if (!from || (from->kind == to.kind && from->index == to.index)) return false;
+
+    RecordStep(1);
+    std::string& source = PileAt(from->kind, from->index);
+    const std::string before = source;
+    std::string moving;
+    const bool slotted = R(3) == 8 || R(3) == 9;
+    if (to.kind == kFila && !(from->kind == kFila && slotted)) {
+        const size_t at = static_cast<size_t>(FindSlot(source, card)) * 3;
+        moving = source.substr(at);
+        source.erase(at);
+    } else {
+        const bool leaveHole = to.kind == kDest && R(3) == 12 && from->kind == kFila;
+        TakeCard(PileListOf(from->kind), from->index, card, leaveHole ? 2 : 1);
+        moving = FormatCode(card);
+    }
+    for (int i = 0; i < SlotCount(moving); ++i)
+        AppendCard(PileListOf(to.kind), to.index, SlotCode(moving, i), "1");
+
+    Table().ErasePileTail(before, source, from->name);
+    Redraw(*from);
+    Redraw(to);
+    if (to.kind == kDest && Opt(103) != 0) Table().HighlightFoundations(to.index);
+    SetFlag(flag::kFinished, IsGameWon());
+    PlayMoveSound(to);
+    if (R(84) == 72 || R(84) == 75) Table().UpdateJokerCaption();
+
+    if (to.kind == kFila) {
+        if (from->kind == kFila && R(212 + to.index) == 71) RemoveJumpedCard(from->index, to.index);
+        const int goal = R(51);
+        if (goal == 38) GameHooks().CheckTwinRowsFull();
+        if (goal == 43 || goal == 44) {
+            UpdateScore();
+            SetFlag(flag::kFinished, IsGameWon());
+        }
+    }
+
+    fx.leftTableau = from->kind == kFila;
+    fx.targetKind = to.kind;
+    const int bottom = PileBottomEdge(to.name, to.index);
+    if (OnTable(CardTopInPile(to.name, to.index, 0, false))) fx.lowestY = bottom + Opt(90);
+    return true;
+}
+
+bool AutoplayActive() { return Window().AutoplayChecked() && Window().AutoplayEnabled(); }
+
+void TurnExposedTableauCardsUp() {
+    const int tableaus = std::clamp<int>(R(368), 0, 40);
+    for (int i = 0; i < tableaus; ++i) {
+        const CardCode top = TopCode(FilaPiles[static_cast<size_t>(i)]);
+        if (top < 1 || FaceFlag(top) != '0') continue;
+        SetFaceFlag(top, '1');
+        const std::string name = PileName(kFila, i + 1);
+        const CardPoint at = CardPositionInPile(name, i, 0, false);
+        Table().AnimateFaceUp(top, at.left, at.top);
+        Table().RedrawPileTop(name);
+    }
+}
+
+void CommonTail(const MoveEffects& fx) {
+    const int goal = R(51);
+    MainGame.SetOpt(113, 0);
+    if (goal != 9 && goal != 59) UpdateScore();
+    if (fx.lowestY > Opt(93)) MainGame.SetOpt(93, fx.lowestY);
+    if (fx.leftTableau && !AutoplayActive() && R(42) != 0 && !ParameterIs(239, "N"))
+        TurnExposedTableauCardsUp();
+    // Autoplay's own moves (state other than 0 and 3) keep what can be redone.
+    if (Opt(110) == 0 || Opt(110) == 3) RecordStep(0, true);
+    if (Opt(91) <= 1) MainGame.SetOpt(91, Opt(91) + 1);
+    if (R(41) != 0 && Opt(91) == 1) {
+        MainGame.SetOpt(91, 2);
+        ExecuteMove(0, "Fill_Tableaus");
+    }
+    if (goal == 31 || goal == 34 || goal == 35 || (goal == 52 && fx.targetKind == kAppogg))
+        SetFlag(flag::kFinished, IsGameWon());
+    SetFlag(flag::kStockOperation, true);
+}
+
+using Operation = bool (*)(int count, const std::string& target, MoveEffects& fx);
+
+bool MoveToPile(int /*count*/, const std::string& target, MoveEffects& fx) {
+    const std::optional<PilePlace> to = ParseCardTarget(target);
+    return to && MoveHeldCards(*to, fx);
+}
+
+// The operation a target names; nullptr for a name the engine does not
+// carry out (yet): the stock operations, "Selezionate_Dest",
+// "Selezionate_Fila" and "Stock_To_Pile_Monte_Carlo" join here.
+Operation OperationFor(const std::string& target) {
+    if (ParseCardTarget(target)) return MoveToPile;
+    return nullptr;
+}
+
+}  // namespace
+
+bool ExecuteMove(int count, const std::string& target) {
+    // Until the automatic tableau fill has run, only the foundations take cards.
+    if (R(40) == 1 && Opt(91) == 0 && !StartsWith(target, "Dest")) return false;
+    const Operation run = OperationFor(target);
+    MoveEffects fx;
+    if (!run || !run(count, target, fx)) return false;
+    CommonTail(fx);
+    return true;
+}
+
+}  // namespace bw

@@ -1,0 +1,243 @@
+#include "interaction/memory.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/card_size.h"
+#include "core/history.h"
+#include "core/move_engine.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/ports.h"
+#include "core/score.h"
+#include "core/state.h"
+#include "interaction/press.h"
+#include "platform/clock.h"
+#include "render/card_positions.h"
+
+namespace bw {
+
+namespace {
+
+constexpr int kTurnBackPause = 200;  // ms per card turned back or shown
+
+int R(int i) { return GameRules[static_cast<size_t>(i)]; }
+int Rows() { return std::clamp<int>(R(368), 0, 40); }
+int Foundations() { return std::clamp<int>(R(367), 0, 16); }
+std::string RowName(int row) { return PileName(kFila, row + 1); }
+const std::string& Row(int row) { return FilaPiles[static_cast<size_t>(row)]; }
+
+void PlaySwitched(const char* name, int position) {
+    if (ParameterIs(141, "Y") && ParameterIs(position, "Y")) Sound().Play(name, false);
+}
+
+struct GridCard {
+    int row;
+    int slot;
+    CardCode card;
+};
+
+// Every card of the grid, row by row and slot by slot, holes left out.
+std::vector<GridCard> GridCards() {
+    std::vector<GridCard> cards;
+    for (int r = 0; r < Rows(); ++r)
+        for (int s = 0; s < SlotCount(Row(r)); ++s)
+            if (CardCode c = SlotCode(Row(r), s); c >= 1) cards.push_back({r, s, c});
+    return cards;
+}
+
+std::vector<GridCard> FaceUpGridCards() {
+    std::vector<GridCard> cards = GridCards();
+    std::erase_if(cards, [](const GridCard& g) { return IsHidden(g.card); });
+    return cards;
+}
+
+// Where a turned-back card's back goes: its slot in a row of side-by-side
+// cards, otherwise the row's anchor.
+CardPoint TurnBackPosition(const GridCard& g) {
+    if (R(3) == 9) return CardSlotPosition(RowName(g.row), g.row, g.slot);
+    return {FilaLeft[static_cast<size_t>(g.row)], FilaTopOnScreen(g.row)};
+}
+
+bool Matches(CardCode a, CardCode b) {
+    if (a < 1 || RankOf(a) != RankOf(b)) return false;
+    if (R(51) == 37) return a + 52 == b || b + 52 == a;  // the same card of the two decks
+    return true;
+}
+
+// The pair leaves the grid for the "Waste", each card leaving a hole; taking
+// it away adds no undo step of its own.
+void TakePairAway() {
+    const CardPoint waste = {MainGame.StockLeft(2), MainGame.StockTop(2)};
+    for (const GridCard& g : FaceUpGridCards()) {
+        const std::string name = RowName(g.row);
+        PressHooks().LiftCards(g.card, true);
+        const CardPoint from = CardSlotPosition(name, g.row, g.slot);
+        Table().FlyCard(g.card, from.left, from.top, waste.left, waste.top);
+        MainGame.SetOpt(94, g.card);
+        const bool moved = ExecuteMove(1, "Waste");
+        MainGame.SetOpt(94, 0);
+        if (!moved) continue;
+        std::string& row = FilaPiles[static_cast<size_t>(g.row)];
+        if (SlotCode(row, g.slot) != g.card) {
+            row.insert(std::min(row.size(), static_cast<size_t>(g.slot) * 3), "000");
+            Table().RedrawPile(name);
+        }
+        DropNewestSteps(1);
+    }
+}
+
+}  // namespace
+
+bool IsHidden(CardCode card) { return card < 1 || FaceFlag(card) == '0'; }
+
+void TurnCardUp(CardCode card, int x, int y, int row) {
+    RecordStep(1);
+    SetFaceFlag(card, '1');
+    const bool shadows = !ParameterIs(178, "N");
+    const int lift = shadows ? CardShadowOffset() - 2 : 0;
+    const int liftedX = x - lift, liftedY = y - lift;
+    const bool inRow = row >= 0 && row < 40;
+    const std::string& pile = inRow ? Row(row) : std::string();
+    const int slots = SlotCount(pile);
+    if (slots == 1 || (slots >= 2 && IsFaceUp(SlotCode(pile, slots - 2))))
+        PressHooks().LiftCards(card, true);
+    Table().DrawCardFace(card, liftedX, liftedY, kOnScreen);
+    if (shadows) Table().FlyCard(card, liftedX, liftedY, x, y);
+    PlaySwitched("Face_up", 180);
+    Table().DrawCardFace(card, x, y, kOnTable);
+    if (slots == 1 && SlotCode(pile, 0) == card) Table().RedrawPile(RowName(row));
+}
+
+bool PairClick(CardCode card, int x, int y, int row) {
+    if (!IsHidden(card)) return true;
+    const std::vector<GridCard> up = FaceUpGridCards();
+    int n = static_cast<int>(up.size());
+    CardCode a = n >= 1 ? up[0].card : 0;
+    CardCode b = n >= 2 ? up[1].card : 0;
+    if (n < 2) {
+        TurnCardUp(card, x, y, row);
+        b = card;
+        ++n;
+    }
+    if (n == 2) {
+        if (Matches(a, b))
+            TakePairAway();
+        else
+            TurnBackAll();
+    }
+    return true;
+}
+
+void TurnBackAll() {
+    MainGame.SetOpt(99, MainGame.Opt(99) + 1);
+    for (const GridCard& g : FaceUpGridCards()) {
+        Waits().Wait(kTurnBackPause);
+        SetFaceFlag(g.card, '0');
+        const CardPoint at = TurnBackPosition(g);
+        Table().DrawCardBack(at.left, at.top, kOnBoth);
+    }
+}
+
+int SequenceLength(const std::string& code) {
+    std::string& record = AppoggPiles[0];
+    if (!code.empty()) record += code;
+    const int length = RecordedRunLength();
+    // The new card must continue a run that began with an ace.
+    if (!code.empty() && length != SlotCount(record)) {
+        record.clear();
+        TurnBackAll();
+    }
+    return length;
+}
+
+bool AllGridCardsUp() {
+    for (const GridCard& g : GridCards())
+        if (IsHidden(g.card)) return false;
+    return true;
+}
+
+void MemoryPress(CardCode card, int x, int y, int row) {
+    const int goal = R(51);
+    if (goal == 36) {
+        if (IsHidden(card)) {
+            TurnCardUp(card, x, y, row);
+            SequenceLength(FormatCode(card));
+        }
+    } else if (goal == 37 || goal == 39) {
+        if (IsHidden(card)) PairClick(card, x, y, row);
+    }
+    UpdateScore();
+    SetFlag(flag::kFinished, IsGameWon());
+    if (AllGridCardsUp() && !GameHooks().EndGame()) Table().ShowTable();
+}
+
+void SetModelFaces(bool hide) {
+    const char target = hide ? '0' : '1';
+    for (int i = 0; i < Foundations(); ++i) {
+        const std::string& pile = DestPiles[static_cast<size_t>(i)];
+        const int left = MainGame.DestLeft(i), top = MainGame.DestTop(i);
+        for (int s = 0; s < SlotCount(pile); ++s) {
+            const CardCode c = SlotCode(pile, s);
+            if (c < 1 || FaceFlag(c) == target) continue;
+            if (hide) Waits().Wait(kTurnBackPause);
+            SetFaceFlag(c, target);
+            if (hide)
+                Table().DrawCardBack(left, top, kOnBoth);
+            else
+                Table().DrawCardFace(BottomCode(pile), left, top, kOnBoth);
+        }
+    }
+}
+
+void DealTwins() {
+    RecordStep(1);
+    const int rows = Rows();
+    const int twinRows = rows - 10;
+    for (int i = 0; i < Foundations(); ++i) {
+        const CardCode model = BottomCode(DestPiles[static_cast<size_t>(i)]);
+        if (model < 1 || twinRows <= 0) continue;
+        int r = 10 + static_cast<int>(platform::RandomBelow(9));
+        if (r >= rows) r = 10;
+        // Look for a free row among the twin rows only, once round at most.
+        int tried = 0;
+        while (!Row(r).empty() && tried < twinRows) {
+            r = r + 1 >= rows ? 10 : r + 1;
+            ++tried;
+        }
+        if (!Row(r).empty()) continue;  // every twin row is taken
+        AppendCard(FilaPiles, r, model + 52, "1");
+    }
+    for (int i = 0; i < Foundations(); ++i) {
+        const int r = 10 + i;
+        if (r >= rows || Row(r).empty()) continue;
+        Waits().Wait(kTurnBackPause);
+        const int left = FilaLeft[static_cast<size_t>(r)], top = FilaTopOnScreen(r);
+        Table().DrawCardFace(BottomCode(Row(r)), left, top, kOnBoth);
+        Table().RestoreCardCorners(left, top, kOnBoth);
+    }
+}
+
+int TwinMatches(bool mark) {
+    const int matches = TwinMatchCount();
+    if (mark && matches > 0) {
+        for (int j = 0; j < 10; ++j) {
+            const CardCode model = BottomCode(DestPiles[static_cast<size_t>(j)]);
+            if (model >= 1 && BottomCode(Row(j)) == model + 52)
+                Table().DrawSelectionFrame(FilaLeft[static_cast<size_t>(j)], FilaTopOnScreen(j),
+                                           kOnBoth);
+        }
+    }
+    return matches;
+}
+
+void CheckTwinRowsFull() {
+    for (int j = 0; j < 10; ++j)
+        if (Row(j).empty()) return;
+    SetModelFaces(false);
+    TwinMatches(true);
+    UpdateScore();
+    if (!GameHooks().EndGame()) Table().ShowTable();
+}
+
+}  // namespace bw

@@ -1,0 +1,38 @@
+#pragma once
+// The memory games on a grid of face-down cards: "Pairs" (goal kind 37),
+// "Concentration" (39), "Ace-To-King" (36) and the phases of "Forget me not"
+// (38). Each grid row is one tableau pile; a card taken out leaves "000" so
+// every other card keeps its place.
+#include <string>
+
+#include "core/cards.h"
+
+namespace bw {
+
+inline bool IsMemoryPressGoal(int goal) { return goal == 36 || goal == 37 || goal == 39; }
+
+// A code below 1 or a card whose face flag is "0".
+bool IsHidden(CardCode card);
+// Turns one grid card face up at (x, y) of row `row` (0-based), with its
+// undo step, drawing and sound.
+void TurnCardUp(CardCode card, int x, int y, int row);
+// One click of "Pairs" or "Concentration" on a hidden card.
+bool PairClick(CardCode card, int x, int y, int row);
+// "Ace-To-King": appends the card (three digits) to the sequence record in
+// Appogg1 when given, turns everything back when it breaks the run, and
+// returns the run length.
+int SequenceLength(const std::string& code);
+// Counts a miss and turns every face-up grid card back, 200 ms apart.
+void TurnBackAll();
+bool AllGridCardsUp();
+// The press on a grid card in goal kinds 36, 37 and 39, with the score, the
+// win flag and the game end once no hidden card is left.
+void MemoryPress(CardCode card, int x, int y, int row);
+
+// "Forget me not".
+void SetModelFaces(bool hide);
+void DealTwins();
+int TwinMatches(bool mark);
+void CheckTwinRowsFull();
+
+}  // namespace bw

@@ -1,0 +1,705 @@
+#include "interaction/press.h"
+
+#include <algorithm>
+
+#include "core/card_size.h"
+#include "core/history.h"
+#include "core/move_engine.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/placement.h"
+#include "core/pointer_state.h"
+#include "core/ports.h"
+#include "core/state.h"
+#include "interaction/memory.h"
+#include "render/card_positions.h"
+
+namespace bw {
+
+namespace {
+
+IPressHooks g_nullHooks;
+IPressHooks* g_hooks = nullptr;
+
+int R(int i) { return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0; }
+int Opt(int i) { return MainGame.Opt(i); }
+int TableauCount() { return std::clamp(R(368), 0, 40); }
+int ReserveCount() { return std::clamp(R(369), 0, 10); }
+const std::string& Fila(int i) { return FilaPiles[static_cast<size_t>(i)]; }
+const std::string& Appogg(int i) { return AppoggPiles[static_cast<size_t>(i)]; }
+
+bool Contains(int left, int top, int right, int bottom, int x, int y) {
+    return left <= x && x <= right && top <= y && y <= bottom;
+}
+
+PileHit CardHit(const std::string& name, const CardUnderPoint& u) {
+    return {name, u.card, u.left, u.top, u.left + CardWidth, u.top + CardHeight};
+}
+
+void PlaySwitched(const char* name, int position) {
+    if (ParameterIs(141, "Y") && ParameterIs(position, "Y")) Sound().Play(name, false);
+}
+
+// Autoplay state other than off (0) and automatic completion (3).
+bool AutoplayRunning() { return Opt(110) != 0 && Opt(110) != 3; }
+
+// The tableau step of the hit test; false when it reports no card.
+bool TableauHit(int x, int y, PileHit& hit) {
+    const int n = TableauCount();
+    if (R(3) == 4) {
+        // Side-by-side rows overlap the next pile: the pile drawn last wins.
+        for (int i = n - 1; i >= 0; --i) {
+            const std::string name = PileName(kFila, i + 1);
+            const int left = FilaLeft[static_cast<size_t>(i)], top = FilaTopOnScreen(i);
+            if (!OnTable(left) || !OnTable(top)) continue;
+            const int right = CardLeftInPile(name, i, 0, false) + CardWidth;
+            if (!Contains(left, top, right, top + CardHeight, x, y)) continue;
+            const CardUnderPoint u = CardAt("Fila", Fila(i), i, x, y);
+            if (u.card >= 1) {
+                hit = CardHit(name, u);
+                return true;
+            }
+        }
+        return false;
+    }
+    for (int i = 0; i < n; ++i) {
+        const std::string name = PileName(kFila, i + 1);
+        const int left = FilaLeft[static_cast<size_t>(i)], top = FilaTopOnScreen(i);
+        if (!OnTable(left) || !OnTable(top)) continue;
+        const CardPoint topCard = CardPositionInPile(name, i, 0, false);
+        int l = left, t = top, r = left + CardWidth, b = top + CardHeight;
+        switch (TableauDirection(i)) {
+            case 2:
+            case 6: r = topCard.left + CardWidth; break;
+            case 10: l = topCard.left; break;
+            case 8: l = r = x, t = b = y; break;
+            case 9:
+                // Up to the right edge of the last slot, not a pitch beyond it.
+                r = left + std::max(SlotCount(Fila(i)) - 1, 0) * (CardWidth + 2) + CardWidth;
+                break;
+            default: b = topCard.top + CardHeight; break;
+        }
+        if (!Contains(l, t, r, b, x, y)) continue;
+        // The first pile whose rectangle holds the point ends the search,
+        // whether or not a card lies under it.
+        const CardUnderPoint u = CardAt("Fila", Fila(i), i, x, y);
+        if (u.card < 1) return false;
+        hit = CardHit(name, u);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+IPressHooks& PressHooks() { return g_hooks ? *g_hooks : g_nullHooks; }
+void SetPressHooks(IPressHooks* hooks) { g_hooks = hooks; }
+
+PileHit HitTest(int x, int y) {
+    static const char* const kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Mazzo_Waste"};
+    for (int i = 0; i < 3; ++i) {
+        const int left = MainGame.StockLeft(i), top = MainGame.StockTop(i);
+        if (!OnTable(left) || !OnTable(top)) continue;
+        if (Contains(left, top, left + CardWidth, top + CardHeight, x, y))
+            return {kStockNames[i], TopCode(MazzoPiles[static_cast<size_t>(i)]), left, top,
+                    left + CardWidth, top + CardHeight};
+    }
+
+    PileHit hit;
+    if (TableauHit(x, y, hit)) return hit;
+
+    // Foundations: the rectangle of the top card where the layout puts it.
+    for (int n = 0; n < 16; ++n) {
+        const std::string name = PileName(kDest, n + 1);
+        if (!OnTable(MainGame.DestLeft(n)) || !OnTable(MainGame.DestTop(n))) continue;
+        const CardPoint at = CardPositionInPile(name, n, 0, false);
+        if (Contains(at.left, at.top, at.left + CardWidth, at.top + CardHeight, x, y))
+            return {name, TopCode(DestPiles[static_cast<size_t>(n)]), at.left, at.top,
+                    at.left + CardWidth, at.top + CardHeight};
+    }
+
+    for (int n = 0; n < ReserveCount(); ++n) {
+        const std::string name = PileName(kAppogg, n + 1);
+        const int left = MainGame.AppoggLeft(n), top = MainGame.AppoggTop(n);
+        if (!OnTable(left) || !OnTable(top) || Appogg(n).empty()) continue;
+        const CardPoint topCard = CardPositionInPile(name, n, 0, false);
+        int l = left, r = topCard.left + CardWidth, b = topCard.top + CardHeight;
+        switch (R(5)) {
+            case 1:
+            case 3:
+            case 5: r = left + CardWidth; break;
+            case 2:
+                l = topCard.left;
+                b = top + CardHeight;
+                break;
+            default: break;
+        }
+        if (!Contains(l, top, r, b, x, y)) continue;
+        const CardUnderPoint u = CardAt("Appogg", Appogg(n), n, x, y);
+        if (u.card < 1) continue;
+        // A cell that is lifted whole is held by its anchor.
+        if (R(14) == -11) return {name, u.card, l, top, r, top + CardHeight};
+        return CardHit(name, u);
+    }
+    return {};
+}
+
+CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int index, int x, int y) {
+    const int count = SlotCount(pile);
+    const bool tableau = kind == "Fila";
+    if (count == 0 || index < 0 || index >= (tableau ? 40 : 10)) return {};
+    const std::string name = kind + std::to_string(index + 1);
+    const int family = tableau ? TableauDirection(index) : R(5);
+    const CardPoint anchor =
+        tableau ? CardPoint{FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(index)}
+                : CardPoint{MainGame.AppoggLeft(index), MainGame.AppoggTop(index)};
+
+    switch (family) {
+        case 1:
+        case 3:
+        case 5:
+        case 7:
+        case 12: {
+            // Bands from the bottom card: each card shows the strip down to
+            // the next card, the top card shows whole (its bottom edge included).
+            int top = anchor.top;
+            for (int k = 0; k < count; ++k) {
+                const CardCode c = SlotCode(pile, k);
+                const bool last = k == count - 1;
+                int h = Opt(75);
+                if (family == 1 || family == 3 || (family == 12 && c >= 1))
+                    h = IsFaceUp(c) ? Opt(64) : Opt(66);
+                else if (family == 12)
+                    h = Opt(64);
+                else if (family == 7)
+                    h = k == 0 ? Opt(64) : 0;
+                const bool inBand = last ? (top <= y && y <= top + CardHeight)
+                                         : (top <= y && y < top + h);
+                if (inBand) {
+                    if (family == 3) return {TopCode(pile), anchor.left, anchor.top};
+                    return {c, CardLeftInPile(name, index, count - k, true), top};
+                }
+                top += h;
+            }
+            return {};
+        }
+        case 8:
+        case 9:
+            for (int k = 0; k < count; ++k) {
+                const CardCode c = SlotCode(pile, k);
+                if (c < 1) continue;
+                const CardPoint at = CardSlotPosition(name, index, k);
+                if (Contains(at.left, at.top, at.left + CardWidth, at.top + CardHeight, x, y))
+                    return {c, at.left, at.top};
+            }
+            // A hole, or beside the row: no card.
+            return {};
+        case 2:
+        case 4:
+        case 6:
+        case 10: {
+            int left = anchor.left;
+            for (int k = 0; k < count; ++k) {
+                const CardCode c = SlotCode(pile, k);
+                const bool last = k == count - 1;
+                const bool up = IsFaceUp(c);
+                bool inSlot = false;
+                int step = 0;
+                if (family == 4) {
+                    inSlot = left <= x && x <= left + CardWidth;
+                    step = CardWidth + Opt(72);
+                } else if (family == 10) {
+                    // Cascading left, each card shows its right-hand strip.
+                    step = -(up ? Opt(65) : Opt(67));
+                    inSlot = last ? (left <= x && x <= left + CardWidth)
+                                  : (left + CardWidth + step < x && x <= left + CardWidth);
+                } else {
+                    step = family == 2 ? (up ? Opt(65) : Opt(67)) : (up ? Opt(83) : Opt(84));
+                    inSlot = last ? (left <= x && x <= left + CardWidth)
+                                  : (left <= x && x < left + step);
+                }
+                if (inSlot) return {c, left, anchor.top};
+                left += step;
+            }
+            return {};
+        }
+        default:
+            // Squared: only the top card shows.
+            return {TopCode(pile), anchor.left, anchor.top};
+    }
+}
+
+namespace {
+
+struct PileSlot {
+    int kind = kNoPile;
+    int index = -1;
+    int slot = -1;
+    const std::string* pile = nullptr;
+};
+
+PileSlot FindPileSlot(CardCode card) {
+    auto look = [&](int kind, PileList& list, int count) -> PileSlot {
+        for (int i = 0; i < count; ++i) {
+            const int s = FindSlot(list[static_cast<size_t>(i)], card);
+            if (s >= 0) return {kind, i, s, &list[static_cast<size_t>(i)]};
+        }
+        return {};
+    };
+    if (card < 1) return {};
+    PileSlot p = look(kFila, FilaPiles, TableauCount());
+    if (p.pile) return p;
+    if ((p = look(kAppogg, AppoggPiles, 10)).pile) return p;
+    if ((p = look(kDest, DestPiles, 16)).pile) return p;
+    for (int i = 0; i < 3; ++i) {
+        const int s = FindSlot(MazzoPiles[static_cast<size_t>(i)], card);
+        if (s >= 0) return {i == 0 ? kMazzo : i == 1 ? kMazzoVis : kWaste, i, s,
+                            &MazzoPiles[static_cast<size_t>(i)]};
+    }
+    return {};
+}
+
+bool AllHoles(const std::string& pile, int from, int to) {
+    for (int k = from; k < to; ++k)
+        if (SlotCode(pile, k) != 0) return false;
+    return true;
+}
+
+}  // namespace
+
+bool CanPickUp(CardCode card, bool relaxed) {
+    const PileSlot at = FindPileSlot(card);
+    if (!at.pile) {
+        MainGame.SetOpt(95, 0);
+        return false;
+    }
+    const int count = SlotCount(*at.pile);
+    const int run = count - at.slot;
+    MainGame.SetOpt(95, TopCode(*at.pile));
+
+    const int rule = R(13);
+    int empties = 0, emptyCells = 0;
+    for (int i = 0; i < TableauCount(); ++i) empties += Fila(i).empty() ? 1 : 0;
+    for (int i = 0; i < ReserveCount(); ++i) emptyCells += Appogg(i).empty() ? 1 : 0;
+    int limit = 0;
+    switch (rule) {
+        case -1: return true;
+        case -12: return RankOf(card) == 13 || run == 1;
+        case -13: return run == 1 || (at.kind == kFila && at.slot == 0);
+        case -15: return ReserveBlockFree(card);
+        case -16:
+            // Outside the tableau rows the rule says nothing: one card at a time.
+            if (at.kind != kFila) return run == 1;
+            return AllHoles(*at.pile, 0, at.slot) || AllHoles(*at.pile, at.slot + 1, count);
+        case -5:
+            limit = empties > 0 ? emptyCells + empties + (relaxed ? 0 : 1) : emptyCells + 1;
+            break;
+        case -6: limit = empties > 0 ? emptyCells + empties : emptyCells + 1; break;
+        default: limit = rule < 0 ? std::max(empties, 1) : rule; break;
+    }
+    return run <= limit;
+}
+
+bool IsRun(CardCode card, int index) {
+    const int mode = R(2);
+    if (mode != 1 && mode != 10 && mode != 11) return true;
+    if (index < 0 || index >= 40) return false;
+    const std::string& pile = Fila(index);
+    const int slot = FindSlot(pile, card);
+    if (slot < 0) return false;
+    const int build = mode == 1 ? R(212 + index) : mode == 10 ? 0 : 1;
+    for (int k = slot + 1; k < SlotCount(pile); ++k) {
+        if (!CanPlace(SlotCode(pile, k - 1), SlotCode(pile, k), R(132 + index), false, index,
+                      R(252 + index) > 0, false, build, R(172 + index), R(52)))
+            return false;
+    }
+    return true;
+}
+
+bool ReserveBlockFree(CardCode card) {
+    const PileSlot at = FindPileSlot(card);
+    if (at.kind == kFila) {
+        // Groups of ten piles: the left five open towards the group's start,
+        // the right five towards its end.
+        const int first = at.index / 10 * 10;
+        if (at.index - first < 5) {
+            for (int i = first; i < at.index; ++i)
+                if (!Fila(i).empty()) return false;
+        } else {
+            for (int i = at.index + 1; i < first + 10 && i < 40; ++i)
+                if (!Fila(i).empty()) return false;
+        }
+        return true;
+    }
+    if (at.kind == kAppogg) {
+        const int cell = at.index + 1;
+        if (cell >= 2 && cell <= 5) {
+            for (int i = 0; i < at.index; ++i)
+                if (!Appogg(i).empty()) return false;
+        } else if (cell >= 6) {
+            for (int i = at.index + 1; i < 10; ++i)
+                if (!Appogg(i).empty()) return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
+struct Pickup {
+    bool accepted = false;
+    bool run = false;        // a run lifted from inside a tableau pile
+    bool wholeCell = false;  // a reserve cell of rule -11
+    CardCode card = 0;
+    int left = 0, top = 0;
+    HeldRect rect;
+};
+
+enum class Next { kEnd, kStep11 };
+
+void Peek(CardCode card, int left, int top) {
+    Table().DrawCardFace(card, left, top, kOnScreen);
+    PeekCard = {left, top};
+}
+
+// Goal kinds 2 and 15 play tableau cards onto the "Waste", one rank up or down.
+bool WasteAccepts(CardCode card, int goal) {
+    const CardCode top = TopCode(MazzoPiles[2]);
+    const int a = RankOf(card), b = RankOf(top);
+    if (goal != 15 && top >= 1 && ((a == 13 && b == 1) || (a == 1 && b == 13))) return false;
+    return CanPlace(top >= 1 ? top : -1, card, -1, false, 0, goal == 15, false, 2, 2, R(52));
+}
+
+// Step 10: a card of a tableau pile was hit.
+Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
+    const bool left = button == MouseButton::kLeft, right = button == MouseButton::kRight;
+    const int goal = R(51), family = R(3);
+    const int index = PileNumberOf(hit.name) - 1;
+    const CardCode card = hit.card;
+    const std::string& pile = Fila(index);
+    const bool isTop = TopCode(pile) == card;
+
+    if (left && (goal == 2 || goal == 15)) {
+        if (isTop && WasteAccepts(card, goal)) {
+            pick.accepted = true;
+            return Next::kStep11;
+        }
+        if (Opt(110) == 0) Dialogs().Beep();
+        return Next::kEnd;
+    }
+    if (goal == 12) return Next::kStep11;
+    if (left && (goal == 3 || goal == 4)) {
+        if (goal == 3 ? isTop : PressHooks().IsUncovered(card)) PressHooks().PairSelect(card);
+        return Next::kEnd;
+    }
+    if (goal == 33) {
+        PressHooks().PairSelect(card);
+        return Next::kEnd;
+    }
+    if (right && (goal == 32 || goal == 46)) return Next::kStep11;
+    if (IsMemoryPressGoal(goal)) {
+        MemoryPress(card, hit.left, hit.top, index);
+        return Next::kEnd;
+    }
+    if (goal == 40 || goal == 53 || goal == 54) return Next::kStep11;
+    if (family == 8 || family == 9) {
+        pick.accepted = CanPickUp(card, false);
+        return Next::kStep11;
+    }
+    if (goal == 61) return Next::kStep11;
+    if (family == 12) {
+        pick.accepted = CanPickUp(card, false);
+        return Next::kStep11;
+    }
+    // Piles below GameRules[25] x [26] are not touched by the left button.
+    if (left && R(25) >= 1 && index + 1 < R(25) * R(26)) return Next::kStep11;
+    if (isTop) {
+        if (left) {
+            if (IsFaceDown(card))
+                TurnCardUp(card, hit.left, hit.top, index);
+            else
+                pick.accepted = CanPickUp(card, false);
+        }
+    } else if (left) {
+        if (IsRun(card, index) && CanPickUp(card, false) && IsFaceUp(card)) {
+            pick.accepted = true;
+            pick.run = true;
+            const int bottom = PileBottomEdge(hit.name, index);
+            RunHeight = bottom - hit.top;
+            pick.rect.bottom = bottom;
+        }
+    } else if (right && IsFaceUp(card) && ParameterIs(255, "Y")) {
+        Peek(card, hit.left, hit.top);
+    }
+    return Next::kStep11;
+}
+
+std::string TwoDigits(int n) { return FormatNumber(n, 2); }
+
+// Merges the undo steps of a press that dealt in several moves and marks the
+// step as a deal.
+void MergeDealSteps(int dealt) {
+    if (dealt > 1) DropSecondNewestSteps(dealt - 1);
+    if (dealt >= 1) MarkStep(2);
+}
+
+void RaiseDealCounter() {
+    if (!AutoplayRunning()) ++DealCounter;
+}
+
+bool StockEmpty() { return MazzoPiles[0].empty(); }
+
+// The stock deals onto other piles than "Mazzo_Vis".
+void StockDeal(CardCode c) {
+    const int n = TableauCount();
+    const int lastMode = R(291 + n);
+    const int reserveMode = R(342);
+    if ((R(16) >= 1 && StockEmpty()) || R(16) == 6) {
+        ExecuteMove(c, "Mazzo_Redeal");
+    } else if (R(292) == 1 || lastMode == 1) {
+        const bool tableaus = ExecuteMove(1, "Add_Tableaus");
+        if (reserveMode == 5 && ExecuteMove(1, "Add_Reserves") && tableaus) DropNewestSteps(1);
+    } else if (R(292) == 2 || lastMode == 2) {
+        bool full = true;
+        for (int i = 0; i < n; ++i) full = full && !Fila(i).empty();
+        if (full)
+            ExecuteMove(1, "Add_Tableaus");
+        else
+            Dialogs().Info("Fill in any gaps in the tableau before dealing.");
+    } else if (reserveMode == 1 || R(341 + ReserveCount()) == 1) {
+        ExecuteMove(1, "Add_Reserves");
+    } else if (reserveMode == 3) {
+        if (SlotCount(MazzoPiles[0]) != 8) {
+            ExecuteMove(1, "Add_Reserves");
+            ExecuteMove(1, "Add_Reserves");
+        } else {
+            ExecuteMove(1, "Add_Tableaus_Last");
+        }
+    } else if (reserveMode == 4 && !StockEmpty()) {
+        RaiseDealCounter();
+        const int k = DealCounter % 2 == 0 ? 2 : 1;
+        int dealt = 0;
+        for (int i = 1; i <= 3 && !StockEmpty(); ++i)
+            if (ExecuteMove(i, "Add_Reserve_" + std::to_string(k))) ++dealt;
+        MergeDealSteps(dealt);
+    } else if (R(292) == 8 || R(300) == 8) {
+        int dealt = 0;
+        for (int e = 1; e <= n; ++e) {
+            if (R(291 + e) != 8) continue;
+            for (int i = 1; i <= 4 && !StockEmpty(); ++i)
+                if (ExecuteMove(e + i - 1, "Add_Tableau_" + TwoDigits(e))) ++dealt;
+        }
+        if (dealt > 1) DropNewestSteps(dealt - 1);
+    } else if (R(292) == 10 && !StockEmpty()) {
+        RaiseDealCounter();
+        const int d = DealCounter + (AutoplayRunning() ? 2 : 1);
+        int dealt = 0;
+        for (int j = 0; j < 8; ++j) {
+            if (ExecuteMove(j + 1, "Add_Tableau_" + TwoDigits(8 * d - 15 + j))) {
+                ++dealt;
+                if (AutoplayRunning()) break;
+            }
+        }
+        MergeDealSteps(dealt);
+    } else if (R(292) == 11 && !StockEmpty()) {
+        RaiseDealCounter();
+        int dealt = 0;
+        for (int e = 1; e <= n; ++e) {
+            if (ExecuteMove(1, "Add_Tableau_" + TwoDigits(e))) {
+                ++dealt;
+                if (AutoplayRunning()) break;
+            }
+        }
+        MergeDealSteps(dealt);
+    } else if (R(364) != 0) {
+        ExecuteMove(c, "Mazzo_Waste");
+    }
+}
+
+// Stock mode 9: short tableau piles are filled up to three cards, turning
+// "Mazzo_Vis" back into the stock when it runs out.
+void RefillShortPiles(CardCode c) {
+    int dealt = 0;
+    bool needed = false;
+    for (int e = 0; e < TableauCount(); ++e) {
+        if (SlotCount(Fila(e)) >= 3) continue;
+        needed = true;
+        for (int t = 0; t < 3 && SlotCount(Fila(e)) < 3; ++t) {
+            if (StockEmpty() && !MazzoPiles[1].empty() && Opt(73) < R(15)) {
+                MainGame.SetOpt(89, 1);
+                if (ExecuteMove(c, "Mazzo_Vis")) DropNewestSteps(1);
+                MainGame.SetOpt(89, 0);
+            }
+            if (!StockEmpty() && ExecuteMove(1, "Add_Tableau_" + TwoDigits(e + 1))) ++dealt;
+        }
+    }
+    if (dealt >= 2) DropNewestSteps(dealt - 1);
+    if (!needed) ExecuteMove(c, "Mazzo_Vis");
+}
+
+void StockPress(const PileHit& hit) {
+    const CardCode c = TopCode(MazzoPiles[0]);
+    const int goal = R(51);
+    if (goal == 4 && c >= 1 && !DestPiles[0].empty()) {
+        PressHooks().PairSelect(hit.card);
+        return;
+    }
+    if (R(10) != 1) {
+        StockDeal(c);
+    } else if (R(292) != 9) {
+        if (R(17) == 0 || (R(17) == 1 && MazzoPiles[1].empty())) ExecuteMove(c, "Mazzo_Vis");
+    } else {
+        RefillShortPiles(c);
+    }
+    if ((goal == 2 || goal == 15) && Flag(flag::kFinished)) GameHooks().EndGame();
+}
+
+// Step 12: a left press that step 10 did not handle; false when the press
+// ends here.
+bool PilePress(const PileHit& hit, Pickup& pick) {
+    const int goal = R(51);
+    if (hit.name == "Mazzo") {
+        StockPress(hit);
+        return false;
+    }
+    if (hit.name == "Mazzo_Vis") {
+        if (hit.card >= 1 && R(8) == 0) {
+            if (goal == 4) {
+                PressHooks().PairSelect(hit.card);
+                return false;
+            }
+            const CardCode base = TopCode(DestPiles[0]);
+            if (goal == 61 && base >= 1 && RankOf(hit.card) == NextRank(RankOf(base))) {
+                Table().FlyCard(hit.card, hit.left, hit.top, MainGame.DestLeft(0),
+                                MainGame.DestTop(0));
+                MainGame.SetOpt(94, hit.card);
+                ExecuteMove(1, "Dest01");
+                MainGame.SetOpt(94, 0);
+                if (Flag(flag::kFinished)) GameHooks().EndGame();
+                return false;
+            }
+            pick.accepted = true;
+            return true;
+        }
+        if (R(16) >= 1 && MazzoPiles[0].empty() && MazzoPiles[1].empty())
+            ExecuteMove(0, "Mazzo_Redeal");
+        return false;
+    }
+    const int kind = PileKindOf(hit.name);
+    if (kind == kDest && hit.card >= 1) {
+        const int index = PileNumberOf(hit.name) - 1;
+        switch (R(18)) {
+            case 1: pick.accepted = true; break;
+            case 2: pick.accepted = SlotCount(DestPiles[static_cast<size_t>(index)]) >= 2; break;
+            case 3: pick.accepted = PressHooks().CanLeaveFoundation(hit.card); break;
+            default: break;
+        }
+        return true;
+    }
+    if (kind == kAppogg && hit.card >= 1 && R(14) != -14) {
+        const std::string& cell = Appogg(PileNumberOf(hit.name) - 1);
+        if (R(14) == -15) {
+            pick.accepted = ReserveBlockFree(hit.card);
+        } else if (TopCode(cell) == hit.card) {
+            pick.accepted = IsFaceUp(hit.card);
+        } else if (R(14) == -11) {
+            // The whole cell, held from its anchor by its bottom card.
+            pick.accepted = true;
+            pick.wholeCell = true;
+            pick.card = BottomCode(cell);
+        }
+        return true;
+    }
+    return false;
+}
+
+// Step 13: the accepted card (or run) is held.
+void PickUp(const Pickup& pick, int x, int y) {
+    if (Opt(94) == 0) {
+        MainGame.SetOpt(106, x);
+        MainGame.SetOpt(107, y);
+    }
+    MainGame.SetOpt(94, pick.card);
+    SetMovingStackSingle(!pick.run);
+    GrabOffset = {x - pick.left, y - pick.top};
+    DragRect = pick.rect;
+    PressHooks().BuildHeldImage();
+    PressHooks().LiftCards(pick.card, !pick.run);
+    if (!ParameterIs(178, "N")) {
+        // Lifted up and left by the shadow, with the grab point moved along
+        // so the card does not jump under the pointer.
+        const int lift = CardShadowOffset() - 2;
+        PressHooks().DrawHeldImage(pick.left - lift, pick.top - lift);
+        GrabOffset.x += lift;
+        GrabOffset.y += lift;
+        if (Opt(110) == 0) PlaySwitched("card_up", 182);
+    } else if (pick.wholeCell || !ParameterIs(179, "N")) {
+        PressHooks().DrawHeldImage(pick.left, pick.top);
+    }
+    const int goal = R(51);
+    if (goal == 2 || goal == 12 || goal == 15) {
+        Table().FlyCard(pick.card, DragRect.left, DragRect.top, MainGame.StockLeft(2),
+                        MainGame.StockTop(2));
+        ExecuteMove(1, "Waste");
+        MainGame.SetOpt(94, 0);
+        MainGame.SetOpt(95, 0);
+        if (Flag(flag::kFinished)) GameHooks().EndGame();
+    }
+}
+
+}  // namespace
+
+void PointerPress(MouseButton button, int shift, int x, int y) {
+    MouseIdleStamp = -1;
+    Window().HidePileSizePanel();
+    if (!Flag(flag::kInProgress) || Opt(94) != 0) return;
+    MainGame.SetOpt(78, 0);
+    if (Flag(flag::kDoubleClick)) {
+        // The press that follows a double click: the double click acted already.
+        SetFlag(flag::kDoubleClick, false);
+        return;
+    }
+    GameHooks().ClockTick();
+    MainGame.SetOpt(85, x);
+    MainGame.SetOpt(86, y);
+    const PileHit hit = HitTest(x, y);
+
+    const bool left = button == MouseButton::kLeft, right = button == MouseButton::kRight;
+    const bool ctrl = (shift & kCtrlKey) != 0;
+    const int goal = R(51);
+    if (right && !ctrl && goal != 32 && goal != 46 && goal != 33) {
+        PressHooks().RightClickShortcut(hit);
+        return;
+    }
+    if (right && ctrl && hit.name.empty()) return;
+    if (R(37) == 1) {
+        PressHooks().ClickShortcut(hit);
+        return;
+    }
+    RunHeight = CardHeight;
+    if (R(39) != 0) {
+        PressHooks().SelectionPress(button, shift, x, y, hit);
+        return;
+    }
+
+    Pickup pick;
+    pick.card = hit.card;
+    pick.left = hit.left;
+    pick.top = hit.top;
+    pick.rect = {hit.left, hit.top, hit.right, hit.bottom};
+    const int kind = PileKindOf(hit.name);
+    const bool tableauCard = hit.card >= 1 && kind == kFila;
+    if (tableauCard && TableauPress(button, hit, pick) == Next::kEnd) return;
+
+    if (right) {
+        if (kind == kAppogg && (R(5) == 1 || R(5) == 2) && hit.card >= 1 && IsFaceUp(hit.card) &&
+            ParameterIs(255, "Y"))
+            Peek(hit.card, hit.left, hit.top);
+        if (PeekCard.x == 0 && PeekCard.y == 0) Dialogs().Beep();
+        return;
+    }
+    if (!tableauCard && left && !PilePress(hit, pick)) return;
+    if (pick.accepted) PickUp(pick, x, y);
+}
+
+}  // namespace bw

@@ -1,0 +1,61 @@
+#pragma once
+// Where each card of a pile lies on the window: the one rule shared by
+// drawing, hit testing, dragging and animations, so they agree to the pixel.
+// Qt-free: it reads only the game state, the option table and the card size.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace bw {
+
+struct CardPoint {
+    int left = 0;
+    int top = 0;
+};
+
+// Direction code of a tableau pile: GameRules[3], or, for table family 11,
+// the pile's own entry of TableauPileFamily.
+int TableauDirection(int index);
+// Per-pile direction of table family 11, set with the layout.
+extern std::array<int16_t, 40> TableauPileFamily;
+
+// The direction code of any pile by name ("Fila"N, "Dest"N, "Appogg"N; the
+// stock-side piles have none and lie squared).
+int PileDirection(const std::string& name, int index);
+
+// The window position of a card of a pile. `above` counts the cards from the
+// card asked for up to the top, both included (0 = the top card); with
+// `nextSlot` the place where one more card would go. Card k (0 = bottom) of a
+// pile of n cards is (above = n - k, nextSlot = true). Piles off the table
+// answer their off-table anchor.
+CardPoint CardPositionInPile(const std::string& name, int index, int above, bool nextSlot);
+int CardTopInPile(const std::string& name, int index, int above, bool nextSlot);
+int CardLeftInPile(const std::string& name, int index, int above, bool nextSlot);
+// Card k (0 = bottom) of a pile, holes ("000") included as slots.
+CardPoint CardSlotPosition(const std::string& name, int index, int k);
+// The window y just below the pile's top card.
+int PileBottomEdge(const std::string& name, int index);
+// Cards per row of table family 8: GameRules[43], or as many as fit across
+// the screen when it is -1.
+int Direction8PerRow();
+
+// The small left shifts of downward tableau cascades ("Piles_TT"): 7 rows of
+// 13 values, redrawn for every new game.
+using JitterTable = std::array<std::array<int8_t, 13>, 7>;
+extern JitterTable TableauJitter;
+void NewJitterTable();
+// The shift of card `cardIndex` (0 = bottom) of tableau pile `pile`.
+int JitterFor(int pile, int cardIndex);
+
+// Thick piles are drawn raised over a stack edge.
+constexpr int kStockRaiseCap = 15;
+constexpr int kFoundationRaiseCap = 2;
+int StackRaiseDepth(int cards, bool preview, int cap = kStockRaiseCap);
+// Moves a stock-side pile (0..2) or a foundation (0..15) to its raised
+// position, its base position (option entries 123-129, 135-167) less the
+// depth in both directions. True when the position changed. Foundations
+// whose direction (GameRules[4]) is 2 or 7 are never raised.
+bool RaiseStockPile(int i, bool preview);
+bool RaiseFoundation(int i, bool preview);
+
+}  // namespace bw
