@@ -13,6 +13,7 @@
 #include "core/ports.h"
 #include "core/score.h"
 #include "core/state.h"
+#include "core/stock_moves.h"
 #include "render/card_positions.h"
 
 namespace bw {
@@ -245,8 +246,16 @@ bool MoveToPile(int /*count*/, const std::string& target, MoveEffects& fx) {
 // The operation a target names; nullptr for a name the engine does not
 // carry out (yet): the stock operations, "Selezionate_Dest",
 // "Selezionate_Fila" and "Stock_To_Pile_Monte_Carlo" join here.
+bool StockOperation(int count, const std::string& target, MoveEffects& fx) {
+    StockEffects effects;
+    if (!ExecuteStockOperation(count, target, &effects)) return false;
+    fx.leftTableau = effects.leftTableau;
+    return true;
+}
+
 Operation OperationFor(const std::string& target) {
     if (ParseCardTarget(target)) return MoveToPile;
+    if (IsStockOperation(target)) return StockOperation;
     return nullptr;
 }
 

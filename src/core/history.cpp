@@ -1,5 +1,7 @@
 #include "core/history.h"
 
+#include <algorithm>
+
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
@@ -34,7 +36,11 @@ void DropNewestData(HistoryLists& h) {
 }
 }  // namespace
 
-int StepCount(const HistoryLists& h) { return static_cast<int>(h[2].size() / 40); }
+int StepCount(const HistoryLists& h) {
+    size_t steps = h[0].size() / kPerStep[0];
+    for (int i = 1; i < 4; ++i) steps = std::min(steps, h[static_cast<size_t>(i)].size() / kPerStep[i]);
+    return static_cast<int>(steps);
+}
 
 std::string PileImage(const std::string& pile) {
     std::string out;
@@ -153,7 +159,7 @@ void ClearHistory(bool clearUndoToo) {
     }
 }
 
-bool PopStepInto(HistoryLists& h, std::string& marks) {
+bool PopStepInto(HistoryLists& h, std::string& marks, std::string* element) {
     if (StepCount(h) == 0) return false;
     for (int i = 0; i < 4; ++i) {
         auto& list = h[static_cast<size_t>(i)];
@@ -167,6 +173,7 @@ bool PopStepInto(HistoryLists& h, std::string& marks) {
         list.resize(base);
     }
     size_t last = marks.rfind(',');
+    if (element) *element = last == std::string::npos ? std::string() : marks.substr(last + 1);
     marks = last == std::string::npos ? std::string() : marks.substr(0, last);
     return true;
 }

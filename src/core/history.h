@@ -14,7 +14,7 @@ extern HistoryLists RedoLists;
 extern std::string UndoMarks;
 extern std::string RedoMarks;
 
-// Number of complete steps in a history.
+// Number of complete steps in a history (every list holds its share).
 int StepCount(const HistoryLists& h);
 // The image of one pile: four characters per slot, "0000" for a hole.
 std::string PileImage(const std::string& pile);
@@ -30,8 +30,9 @@ void MarkStep(int marker);
 int CountMarks(const std::string& marks, int marker);
 void MergeMarks(std::string& marks);
 void ClearHistory(bool clearUndoToo);
-// Restores the table from the newest step of `h` and removes that step.
+// Restores the table from the newest step of `h` and removes that step and
+// its marks element, which is handed back in `element` when given.
 // Returns false when `h` is empty.
-bool PopStepInto(HistoryLists& h, std::string& marks);
+bool PopStepInto(HistoryLists& h, std::string& marks, std::string* element = nullptr);
 
 }  // namespace bw

@@ -90,6 +90,14 @@ public:
                          int /*toTop*/) {}
     // The turning animation of a card that turns face up where it lies.
     virtual void AnimateFaceUp(int /*code*/, int /*left*/, int /*top*/) {}
+    // The turned cards go back into the stock (`cards` of them), drawn while
+    // the looping redeal sound plays.
+    virtual void AnimateRedeal(int /*cards*/) {}
+    // Draws the joker caption over foundation `foundation` (0-based) and
+    // erases the captions of the others; -1 erases them all. `suitImage` is
+    // the suit symbol's picture name, empty for none.
+    virtual void DrawJokerCaption(int /*foundation*/, const std::string& /*text*/,
+                                  const std::string& /*suitImage*/) {}
 };
 
 // The main window as the core sees it.
@@ -143,6 +151,9 @@ public:
     // The branch and position of a game in the open-game dialog's tree;
     // false when the dialog does not know the game.
     virtual bool GameTreePlace(int /*gameId*/, int& /*treeNum*/, int& /*treePos*/) { return false; }
+    // Enables or disables the Undo and Redo commands (menu items and tool
+    // buttons) together; a call that changes nothing should not repaint.
+    virtual void SetUndoRedoEnabled(bool /*enabled*/) {}
 };
 
 // Steps of the game that the move engine and the pointer handlers trigger but

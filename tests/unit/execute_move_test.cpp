@@ -129,17 +129,22 @@ TEST_F(ExecuteMoveTest, RefusedRequestsChangeNothing) {
     EXPECT_FALSE(ExecuteMove(1, "Appogg0"));
     EXPECT_FALSE(ExecuteMove(1, "Dest_Autoplay"));
     EXPECT_FALSE(ExecuteMove(1, "Nowhere"));
-    // Stock operations are not carried out here yet.
-    MazzoPiles[0] = "030031";
-    EXPECT_FALSE(ExecuteMove(1, "Mazzo_Vis"));
-    EXPECT_FALSE(ExecuteMove(1, "Add_Tableaus"));
-    EXPECT_FALSE(ExecuteMove(0, "Fill_Tableaus"));
-    EXPECT_FALSE(ExecuteMove(1, "Selezionate_Dest"));
+    EXPECT_FALSE(ExecuteMove(1, "Selezionate_Dest"));  // nothing selected
     EXPECT_EQ(FilaPiles[0], "001002");
-    EXPECT_EQ(MazzoPiles[0], "030031");
     EXPECT_EQ(StepCount(UndoLists), 0);
     EXPECT_TRUE(table.calls.empty());
     EXPECT_EQ(MainGame.Opt(91), 0);
+}
+
+TEST_F(ExecuteMoveTest, StockOperationsGoThroughTheSameEntry) {
+    MazzoPiles[0] = "030031";
+    GameRules[22] = 1;
+    EXPECT_TRUE(ExecuteMove(1, "Mazzo_Vis"));
+    EXPECT_EQ(MazzoPiles[0], "030");
+    EXPECT_EQ(MazzoPiles[1], "031");
+    EXPECT_TRUE(IsFaceUp(31));
+    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(MainGame.Opt(91), 1);  // the common tail ran
 }
 
 TEST_F(ExecuteMoveTest, FoundationsFirstUntilTheTableauFillStarts) {

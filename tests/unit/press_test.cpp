@@ -487,8 +487,9 @@ TEST_F(Press, StockPressAsksForGapsToBeFilled) {
     FilaPiles[3] = "004";
     PointerPress(MouseButton::kLeft, 0, 20, 20);
     EXPECT_EQ(fx.dialogs.infos.size(), 1u);
-    EXPECT_EQ(MazzoPiles[0], "040041");  // dealing lands with the stock operations
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(MazzoPiles[0], "040");  // pile 1 is the only one dealt to
+    EXPECT_EQ(FilaPiles[0], "001041");
+    EXPECT_EQ(StepCount(UndoLists), 1);
 }
 
 TEST_F(Press, WasteGamesRefuseCardsThatDoNotFollow) {

@@ -1,0 +1,370 @@
+#include "core/stock_moves.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/autoplay.h"
+#include "core/history.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/ports.h"
+#include "core/score.h"
+#include "core/sounds.h"
+#include "core/state.h"
+
+namespace bw {
+
+namespace {
+
+// Parameter positions of the switches used here.
+constexpr int kCardsAnimate = 67;
+constexpr int kSoundsShuffle = 149;
+constexpr int kSoundsPairing = 175;
+constexpr int kSoundsStock = 176;
+constexpr int kSoundsTableau = 177;
+constexpr int kSoundsRedeal = 183;
+constexpr int kSoundsRedealPlain = 252;
+constexpr int kRedealAnimation = 242;
+
+std::function<void()> g_emptyPileFill;
+StockEffects g_effects;
+
+int R(int i) {
+    return GameRules[static_cast<size_t>(i)];
+}
+int Count(int entry, int max) {
+    return std::clamp(R(entry), 0, max);
+}
+
+std::string& Stock() {
+    return MazzoPiles[0];
+}
+std::string& Turned() {
+    return MazzoPiles[1];
+}
+
+bool StartsWith(const std::string& s, const char* prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
+
+// The pile number written after `prefix` with exactly `digits` digits; 0 when
+// the name does not have them.
+int NumberAfter(const std::string& name, const char* prefix, size_t digits) {
+    const size_t from = std::char_traits<char>::length(prefix);
+    if (name.size() != from + digits) return 0;
+    int v = 0;
+    for (size_t i = from; i < name.size(); ++i) {
+        if (name[i] < '0' || name[i] > '9') return 0;
+        v = v * 10 + (name[i] - '0');
+    }
+    return v;
+}
+
+CardCode TakeTop(std::string& pile) {
+    CardCode c = TopCode(pile);
+    pile.erase(pile.size() - 3);
+    return c;
+}
+
+bool HasCard(const std::string& pile) {
+    for (int i = 0; i < SlotCount(pile); ++i)
+        if (SlotCode(pile, i) >= 1) return true;
+    return false;
+}
+
+void Finish() {
+    SetFlag(flag::kFinished, IsGameWon());
+    SetFlag(flag::kStockOperation, true);
+}
+
+// ---- Turning and redealing -------------------------------------------------
+
+bool RedealStock() {
+    MainGame.SetOpt(89, 0);
+    if (!Stock().empty() || SlotCount(Turned()) < 2) return false;
+    // The pass counter starts at 1 with the deal; a limit of n allows n
+    // redeals (counter 1 -> n + 1), -1 any number.
+    const int limit = R(15);
+    if (limit != -1 && MainGame.Opt(73) > limit) return false;
+    MainGame.SetOpt(73, MainGame.Opt(73) + 1);
+    RecordStep(1);
+    // Dealt face down unless the game deals its stock face up; the same
+    // reading as the deal, so a redealt stock looks like the dealt one.
+    const char* face = R(7) != 0 ? "0" : "1";
+    const int cards = SlotCount(Turned());
+    while (!Turned().empty()) AppendCard(MazzoPiles, 0, TakeTop(Turned()), face);
+    if (GetParameter(kRedealAnimation, 1) != "N") {
+        PlayEventSoundLooped("Redeal", SoundSwitch(kSoundsRedeal));
+        Table().AnimateRedeal(cards);
+        StopEventSound();
+    } else {
+        PlayEventSound("Red_no_a", SoundSwitch(kSoundsRedealPlain));
+    }
+    Table().RedrawPile("Mazzo_Vis");
+    Table().RedrawPile("Mazzo");
+    Finish();
+    return true;
+}
+
+bool TurnStock(bool toWaste) {
+    if (Stock().empty()) return RedealStock();
+    MainGame.SetOpt(89, 0);
+    RecordStep(1);
+    const int index = toWaste ? 2 : 1;
+    // A game that names no count turns one card: a press must move something.
+    for (int k = std::max(1, R(22)); k > 0 && !Stock().empty(); --k)
+        AppendCard(MazzoPiles, index, TakeTop(Stock()), "1");
+    Table().RedrawPile("Mazzo");
+    Table().RedrawPile(toWaste ? "Waste" : "Mazzo_Vis");
+    PlayEventSound("Stock", SoundSwitch(kSoundsStock));
+    Finish();
+    return true;
+}
+
+// ---- Dealing from the stock ------------------------------------------------
+
+bool DealFromStock(const std::string& op) {
+    const bool fill = op == "Fill_Tableaus";
+    const bool reserve = StartsWith(op, "Add_Reserve");
+    const int nf = Count(368, 40);
+    const int na = Count(369, 10);
+    std::vector<int> piles;
+    if (op == "Add_Tableaus" || op == "Add_Tableaus_Last" || fill) {
+        for (int i = 0; i < nf; ++i) piles.push_back(i);
+    } else if (op == "Add_Reserves") {
+        for (int i = 0; i < na; ++i) piles.push_back(i);
+    } else if (reserve) {
+        const int n = NumberAfter(op, "Add_Reserve_", 1);
+        if (n >= 1 && n <= na) piles.push_back(n - 1);
+    } else {
+        const int n = NumberAfter(op, "Add_Tableau_", 2);
+        if (n >= 1 && n <= nf) piles.push_back(n - 1);
+    }
+    // With reserve deal code 5 the reserves are dealt only while stock
+    // passes remain (an unlimited game never runs out of them).
+    if (reserve && R(342) == 5 && R(15) != -1 && MainGame.Opt(73) >= R(15)) return false;
+
+    PileList& list = reserve ? AppoggPiles : FilaPiles;
+    auto pile = [&](int i) -> std::string& { return list[static_cast<size_t>(i)]; };
+    auto code = [&](int i) {
+        if (op == "Add_Tableaus_Last") return 1;
+        if (fill) return pile(i).empty() ? 1 : 0;
+        return reserve ? R(342 + i) : R(292 + i);
+    };
+    auto takes = [&](int i) {
+        const int q = code(i);
+        if (q < 1 || q > 12) return false;
+        return !(q == 7 && !reserve && pile(i).empty());
+    };
+    // Only the first pile that takes a card decides whether anything is
+    // dealt, so a press that cannot deal leaves no undo step behind.
+    if (Stock().empty() || std::none_of(piles.begin(), piles.end(), takes)) return false;
+
+    if (!fill) RecordStep(1);
+    MainGame.SetOpt(112, 1);
+    SetFlag(flag::kStockOperation, false);
+    const std::string kind = reserve ? "Appogg" : "Fila";
+    for (int i : piles) {
+        if (!takes(i)) continue;
+        if (Stock().empty()) break;
+        const bool down = (op == "Add_Tableaus" && code(i) == 6) || (reserve && code(i) == 5);
+        AppendCard(list, i, TakeTop(Stock()), down ? "0" : "1");
+        Table().RedrawPile(kind + std::to_string(i + 1));
+        if (R(3) == 8) {
+            FilaPiles[0] += "000";
+            Table().RedrawPile("Fila1");
+        }
+    }
+    Table().RedrawPile("Mazzo");
+    PlayEventSound("Shuffle", SoundSwitch(reserve ? kSoundsShuffle : kSoundsTableau));
+    MainGame.SetOpt(112, 0);
+    Finish();
+    return true;
+}
+
+// ---- Selection games -------------------------------------------------------
+
+struct Place {
+    PileList* list = nullptr;
+    int index = -1;
+    int kind = kNoPile;
+    std::string name;
+};
+
+// Where a selected card lies, in the order TakeCardAnywhere searches; the
+// first foundation is the selection itself and is passed over.
+Place FindOnTable(CardCode c) {
+    auto look = [&](PileList& list, int index, int kind, Place& out) {
+        if (FindSlot(list[static_cast<size_t>(index)], c) < 0) return false;
+        out = {&list, index, kind, PileName(kind, index + 1)};
+        return true;
+    };
+    Place p;
+    if (look(MazzoPiles, 1, kMazzoVis, p)) return p;
+    for (int i = 0; i < Count(368, 40); ++i)
+        if (look(FilaPiles, i, kFila, p)) return p;
+    for (int i = 1; i < 16; ++i)
+        if (look(DestPiles, i, kDest, p)) return p;
+    if (look(MazzoPiles, 0, kMazzo, p)) return p;
+    if (look(MazzoPiles, 2, kWaste, p)) return p;
+    for (int i = 0; i < 10; ++i)
+        if (look(AppoggPiles, i, kAppogg, p)) return p;
+    return p;
+}
+
+// The slot of the selection to take next. Goal kind 47 follows the row: after
+// a card empties its tableau pile, a selected card on top of a neighbouring
+// pile goes next; otherwise the selection is taken in the order it was made.
+int NextSelected(const std::string& selection, int emptied) {
+    if (R(51) != 47 || emptied < 0) return 0;
+    for (int n : {emptied + 1, emptied - 1}) {
+        if (n < 0 || n >= Count(368, 40)) continue;
+        const CardCode top = TopCode(FilaPiles[static_cast<size_t>(n)]);
+        const int slot = top >= 1 ? FindSlot(selection, top) : -1;
+        if (slot >= 0) return slot;
+    }
+    return 0;
+}
+
+bool RemoveSelection() {
+    std::string& selection = DestPiles[0];
+    bool any = false;
+    for (int i = 0; i < SlotCount(selection) && !any; ++i)
+        any = SlotCode(selection, i) >= 1 && FindOnTable(SlotCode(selection, i)).list != nullptr;
+    if (!any) {
+        // Nothing selected is on the table any more: drop the stale selection.
+        if (!selection.empty()) {
+            selection.clear();
+            Table().RedrawPile("Dest1");
+        }
+        return false;
+    }
+    PlayEventSound("Pairing", SoundSwitch(kSoundsPairing));
+    RecordStep(1);
+    Waits().Wait(150);
+    const int family = R(3);
+    std::vector<std::string> sources;
+    int emptied = -1;
+    while (SlotCount(selection) > 0) {
+        const int slot = NextSelected(selection, emptied);
+        const CardCode c = SlotCode(selection, slot);
+        selection.erase(static_cast<size_t>(slot) * 3, 3);
+        emptied = -1;
+        const Place from = c >= 1 ? FindOnTable(c) : Place{};
+        if (!from.list) continue;
+        if (GetParameter(kCardsAnimate, 1) != "N") Table().FlyCard(c, -1, -1, "Waste");
+        // Table family 4 keeps every tableau and reserve place (a hole).
+        const bool hole = family == 4 && from.kind != kMazzo && from.kind != kMazzoVis;
+        TakeCard(*from.list, from.index, c, hole ? 2 : 1);
+        if (family != 4) Table().RedrawPile(from.name);
+        if (std::find(sources.begin(), sources.end(), from.name) == sources.end())
+            sources.push_back(from.name);
+        AppendCard(MazzoPiles, 2, c, "1");
+        Table().RedrawPile("Waste");
+        if (from.kind == kFila) {
+            g_effects.leftTableau = true;
+            if (!HasCard((*from.list)[static_cast<size_t>(from.index)])) emptied = from.index;
+        }
+    }
+    Table().RedrawPile("Dest1");
+    if (family == 4) {
+        Table().RepaintTable(false);
+        Table().ShowTable();
+    } else if (family == 8) {
+        // A family-8 tableau is drawn as one block: redraw each pile the
+        // removed cards came from once more now that all of them are gone.
+        for (const auto& name : sources) Table().RedrawPile(name);
+    }
+    Finish();
+    if (R(51) == 33) {
+        if (g_emptyPileFill)
+            g_emptyPileFill();
+        else
+            FillEmptyTableaus();
+    }
+    return true;
+}
+
+bool FillEmptyTableausFromStock() {
+    bool any = false;
+    for (int i = 0; i < Count(368, 40) && !Stock().empty(); ++i) {
+        if (!FilaPiles[static_cast<size_t>(i)].empty()) continue;
+        AppendCard(FilaPiles, i, TakeTop(Stock()), "1");
+        Table().RedrawPile("Fila" + std::to_string(i + 1));
+        any = true;
+    }
+    if (!any) return false;
+    Table().RedrawPile("Mazzo");
+    PlayEventSound("Shuffle", SoundSwitch(kSoundsTableau));
+    Finish();
+    return true;
+}
+
+// Closes the gaps of the grid: every empty pile takes over the next
+// non-empty pile after it, then the piles left empty are filled from the stock.
+bool CloseUpTableau() {
+    const int nf = Count(368, 40);
+    auto pile = [](int i) -> std::string& { return FilaPiles[static_cast<size_t>(i)]; };
+    bool anyEmpty = false, gapBeforeCard = false;
+    for (int i = 0; i < nf; ++i) {
+        if (pile(i).empty())
+            anyEmpty = true;
+        else if (anyEmpty)
+            gapBeforeCard = true;
+    }
+    if (!anyEmpty || (Stock().empty() && !gapBeforeCard)) return false;
+    RecordStep(1);
+    DestPiles[0].clear();
+    Table().RedrawPile("Dest1");
+    for (int i = 0; i < nf; ++i) {
+        if (!pile(i).empty()) continue;
+        for (int j = i + 1; j < nf; ++j) {
+            if (pile(j).empty()) continue;
+            pile(i).swap(pile(j));
+            g_effects.leftTableau = true;
+            break;
+        }
+    }
+    for (int i = 0; i < nf && !Stock().empty(); ++i)
+        if (pile(i).empty()) AppendCard(FilaPiles, i, TakeTop(Stock()), "1");
+    for (int i = 0; i < nf; ++i) Table().RedrawPile("Fila" + std::to_string(i + 1));
+    Table().RedrawPile("Mazzo");
+    PlayEventSound("Shuffle", SoundSwitch(kSoundsShuffle));
+    Finish();
+    return true;
+}
+
+}  // namespace
+
+bool IsStockOperation(const std::string& t) {
+    return t == "Mazzo_Vis" || t == "Mazzo_Waste" || t == "Mazzo_Redeal" || t == "Add_Tableaus" ||
+           t == "Add_Tableaus_Last" || t == "Fill_Tableaus" || StartsWith(t, "Add_Tableau_") ||
+           t == "Add_Reserves" || StartsWith(t, "Add_Reserve_") || t == "Selezionate_Dest" ||
+           t == "Selezionate_Fila" || t == "Stock_To_Pile_Monte_Carlo";
+}
+
+namespace {
+bool Dispatch(const std::string& t) {
+    if (t == "Mazzo_Vis") return TurnStock(false);
+    if (t == "Mazzo_Waste") return TurnStock(true);
+    if (t == "Mazzo_Redeal") return RedealStock();
+    if (t == "Selezionate_Dest") return RemoveSelection();
+    if (t == "Selezionate_Fila") return FillEmptyTableausFromStock();
+    if (t == "Stock_To_Pile_Monte_Carlo") return CloseUpTableau();
+    if (IsStockOperation(t)) return DealFromStock(t);
+    return false;
+}
+}  // namespace
+
+bool ExecuteStockOperation(int /*count*/, const std::string& t, StockEffects* effects) {
+    g_effects = StockEffects{};
+    const bool moved = Dispatch(t);
+    if (effects) *effects = g_effects;
+    return moved;
+}
+
+void SetEmptyPileFillHook(std::function<void()> fill) {
+    g_emptyPileFill = std::move(fill);
+}
+
+}  // namespace bw

@@ -1,0 +1,34 @@
+#pragma once
+// The move engine's operations that are not a held card going to a pile:
+// turning and redealing the stock, dealing from the stock onto tableau piles
+// and reserve cells, and removing or replacing the cards of the selection
+// games. ExecuteMove dispatches here and runs its common tail afterwards.
+#include <functional>
+#include <string>
+
+namespace bw {
+
+// True for the operation names handled by ExecuteStockOperation:
+// "Mazzo_Vis", "Mazzo_Waste", "Mazzo_Redeal", "Add_Tableaus",
+// "Add_Tableaus_Last", "Fill_Tableaus", "Add_Tableau_"NN, "Add_Reserves",
+// "Add_Reserve_"N, "Selezionate_Dest", "Selezionate_Fila",
+// "Stock_To_Pile_Monte_Carlo".
+bool IsStockOperation(const std::string& target);
+
+// Carries out one of those operations; true when the table changed. Records
+// its own undo step (except "Fill_Tableaus" and "Selezionate_Fila", which
+// complete an action whose step is already recorded), sets flag 7 and flag 8
+// (the win test) when it changed something. `count` is the caller's argument
+// (a card code or a counter) and is not needed by any of them.
+// `effects`, when given, tells the common tail what happened.
+struct StockEffects {
+    bool leftTableau = false;  // a card left a tableau pile
+};
+bool ExecuteStockOperation(int count, const std::string& target, StockEffects* effects = nullptr);
+
+// Goal kind 33 refills empty tableau piles after a removal with autoplay's
+// FillEmptyTableaus; a function set here runs instead (an empty one restores
+// the default).
+void SetEmptyPileFillHook(std::function<void()> fill);
+
+}  // namespace bw

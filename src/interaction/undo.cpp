@@ -1,0 +1,78 @@
+#include "interaction/undo.h"
+
+#include <string>
+
+#include "core/history.h"
+#include "core/joker_caption.h"
+#include "core/params.h"
+#include "core/ports.h"
+#include "core/score.h"
+#include "core/state.h"
+
+namespace bw {
+
+namespace {
+
+constexpr int kUndoMode = 137;
+constexpr int kSoundsEnabled = 141;
+constexpr int kSoundsRedo = 146;
+constexpr int kSoundsUndo = 151;
+
+bool UndoSwitchedOff() {
+    return GetParameter(kUndoMode, 1) == "2";
+}
+
+// Nothing is restored while no game runs (a finished game has been scored)
+// or while cards are held (the drop would land on a different table).
+bool TableAccepts() {
+    return Flag(flag::kInProgress) && MainGame.Opt(94) == 0 && !UndoSwitchedOff();
+}
+
+// `from` gives its newest step to the table; the table as it is goes to
+// `to`, carrying the step's marks element along so that the stock deals
+// counted by autoplay follow the table back and forth.
+bool Exchange(HistoryLists& from, std::string& fromMarks, int toWhich, std::string& toMarks,
+              int soundSwitch, const char* sound) {
+    if (!TableAccepts()) return false;
+    if (StepCount(from) == 0) {
+        Dialogs().Beep();
+        return false;
+    }
+    RecordStep(toWhich);
+    std::string element;
+    PopStepInto(from, fromMarks, &element);
+    toMarks += element;
+
+    Table().RepaintTable(false);
+    Table().ShowTable();
+    ForgetJokerCaption();
+    UpdateScore();
+    SetFlag(flag::kFinished, IsGameWon());
+    if (GetParameter(kSoundsEnabled, 1) == "Y" && GetParameter(soundSwitch, 1) == "Y")
+        Sound().Play(sound, false);
+    return true;
+}
+
+}  // namespace
+
+bool CanUndo() {
+    return TableAccepts() && StepCount(UndoLists) > 0;
+}
+bool CanRedo() {
+    return TableAccepts() && StepCount(RedoLists) > 0;
+}
+
+// The library has no recordings of their own for these two commands: undo
+// sounds like cards put down, redo like cards picked up.
+bool UndoCommand() {
+    return Exchange(UndoLists, UndoMarks, 0, RedoMarks, kSoundsUndo, "card_down");
+}
+bool RedoCommand() {
+    return Exchange(RedoLists, RedoMarks, 1, UndoMarks, kSoundsRedo, "card_up");
+}
+
+void SetUndoEnabled(bool enabled) {
+    Window().SetUndoRedoEnabled(enabled && !UndoSwitchedOff());
+}
+
+}  // namespace bw

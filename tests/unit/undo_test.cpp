@@ -1,0 +1,365 @@
+#include "interaction/undo.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "core/history.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/score.h"
+#include "core/state.h"
+#include "core/stock_moves.h"
+#include "support/engine_fakes.h"
+#include "support/test_support.h"
+
+namespace bw {
+namespace {
+
+std::string Pile(std::initializer_list<int> codes, char face = '1') {
+    std::string s;
+    for (int c : codes) {
+        s += FormatCode(c);
+        if (c >= 1) SetFaceFlag(c, face);
+    }
+    return s;
+}
+
+// Everything a step must bring back: the four pile lists and every face flag.
+struct Table {
+    PileList mazzo, fila, dest, appogg;
+    std::string faces;
+    bool operator==(const Table&) const = default;
+};
+
+Table Snapshot() {
+    Table t{MazzoPiles, FilaPiles, DestPiles, AppoggPiles, {}};
+    for (CardCode c = 1; c <= 108; ++c) t.faces += FaceFlag(c);
+    return t;
+}
+
+class UndoTest : public ::testing::Test {
+protected:
+    test::CoreFixture fx;
+    test::EngineTable table;
+    test::EngineWindow window;
+    std::string& stock = MazzoPiles[0];
+    std::string& turned = MazzoPiles[1];
+    std::string& waste = MazzoPiles[2];
+
+    UndoTest() {
+        InstalledPorts().table = &table;
+        InstalledPorts().window = &window;
+        SetFlag(flag::kInProgress, true);
+    }
+    static void Rule(int entry, int value) {
+        GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
+    }
+    static std::string& Fila(int n) { return FilaPiles[static_cast<size_t>(n - 1)]; }
+    // A Klondike-like table: stock, turned cards, tableau with face-down cards.
+    void Klondike() {
+        Rule(367, 4);
+        Rule(368, 7);
+        Rule(22, 1);
+        Rule(15, -1);
+        Rule(7, 1);
+        MainGame.SetOpt(73, 1);
+        for (int i = 1; i <= 7; ++i) Rule(291 + i, 1);
+        stock = Pile({30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41}, '0');
+        Fila(1) = Pile({1});
+        Fila(2) = Pile({2, 15}, '0');
+        SetFaceFlag(15, '1');
+        Fila(3) = Pile({3, 16, 29}, '0');
+        SetFaceFlag(29, '1');
+        DestPiles[0] = Pile({14});
+    }
+};
+
+// ---- The history store ----------------------------------------------------------
+
+TEST_F(UndoTest, PileImages) {
+    SetFaceFlag(7, '0');
+    SetFaceFlag(12, '1');
+    EXPECT_EQ(PileImage("007"), "0070");
+    EXPECT_EQ(PileImage("000"), "0000");
+    EXPECT_EQ(PileImage("012000007"), "012100000070");
+    EXPECT_EQ(PileImage(""), "");
+    // Back from an image: codes and face flags.
+    SetFaceFlag(7, '1');
+    SetFaceFlag(12, '0');
+    EXPECT_EQ(PileFromImage("012100000070"), "012000007");
+    EXPECT_EQ(FaceFlag(12), '1');
+    EXPECT_EQ(FaceFlag(7), '0');
+}
+
+TEST_F(UndoTest, DroppingFromAnEmptyHistoryChangesNothing) {
+    DropNewestSteps(1);
+    DropNewestSteps(5);
+    DropSecondNewestSteps(3);
+    EXPECT_EQ(StepCount(UndoLists), 0);
+    for (const auto& l : UndoLists) EXPECT_TRUE(l.empty());
+    EXPECT_EQ(UndoMarks, "");
+    // One step and more drops than steps: the step goes, nothing breaks.
+    RecordStep(1);
+    DropNewestSteps(3);
+    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(UndoMarks, "");
+    // The second-newest drop never takes the only step.
+    RecordStep(1);
+    DropSecondNewestSteps(2);
+    EXPECT_EQ(StepCount(UndoLists), 1);
+}
+
+TEST_F(UndoTest, RecordingWritesTheStepFlagsAndSkipsTheSelection) {
+    SetParameter(138, 1, "1");
+    SetParameter(139, 1, "1");
+    Rule(39, 10);  // a selection game: Dest1 is the selection
+    DestPiles[0] = Pile({5, 6});
+    DestPiles[1] = Pile({7});
+    RecordStep(1);
+    EXPECT_EQ(GetParameter(138, 1), "0");
+    EXPECT_EQ(GetParameter(139, 1), "1");
+    EXPECT_EQ(UndoLists[1][0], "");
+    EXPECT_EQ(UndoLists[1][1], "0071");
+    EXPECT_EQ(UndoMarks, ",");
+    RecordStep(0);
+    EXPECT_EQ(GetParameter(139, 1), "0");
+    EXPECT_EQ(StepCount(RedoLists), 1);
+    RecordStep(0, true);
+    EXPECT_EQ(StepCount(RedoLists), 0);
+    EXPECT_EQ(StepCount(UndoLists), 1);
+}
+
+TEST_F(UndoTest, MarksMergeAndCount) {
+    std::string m = ",002,,001";
+    MergeMarks(m);
+    EXPECT_EQ(m, ",002,001");
+    EXPECT_EQ(CountMarks(",002,002001,", 2), 2);
+    EXPECT_EQ(CountMarks(",002,002001,", 1), 1);
+    EXPECT_EQ(CountMarks("", 2), 0);
+    m = ",005";
+    MergeMarks(m);
+    EXPECT_EQ(m, "");
+    RecordStep(1);
+    MarkStep(2);
+    EXPECT_EQ(UndoMarks, ",002");
+}
+
+TEST_F(UndoTest, EightPileStockPressLeavesOneMarkedStep) {
+    Klondike();
+    Rule(368, 8);
+    Rule(299, 1);
+    const Table before = Snapshot();
+    // Stock mode 10: eight numbered deals, merged and marked as a deal step.
+    int dealt = 0;
+    for (int n = 1; n <= 8; ++n)
+        dealt += ExecuteStockOperation(n, "Add_Tableau_0" + std::to_string(n)) ? 1 : 0;
+    ASSERT_EQ(dealt, 8);
+    ASSERT_EQ(StepCount(UndoLists), 8);
+    DropSecondNewestSteps(dealt - 1);
+    MarkStep(2);
+    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(UndoMarks, ",002");
+    EXPECT_EQ(CountMarks(UndoMarks, 2), 1);
+    // The step that survives is the table before the press.
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(UndoTest, TableauAndReserveDealMergeIntoOneStep) {
+    Klondike();
+    Rule(369, 2);
+    Rule(342, 5);
+    Rule(343, 5);
+    RecordStep(1);  // an earlier move
+    const Table before = Snapshot();
+    ASSERT_TRUE(ExecuteStockOperation(1, "Add_Tableaus"));
+    ASSERT_TRUE(ExecuteStockOperation(1, "Add_Reserves"));
+    DropNewestSteps(1);
+    EXPECT_EQ(StepCount(UndoLists), 2);
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(StepCount(UndoLists), 1);
+}
+
+// ---- The commands ------------------------------------------------------------------
+
+TEST_F(UndoTest, UndoAndRedoRestoreTheTableExactly) {
+    Klondike();
+    std::vector<Table> states{Snapshot()};
+    ASSERT_TRUE(ExecuteStockOperation(0, "Mazzo_Vis"));
+    states.push_back(Snapshot());
+    ASSERT_TRUE(ExecuteStockOperation(0, "Add_Tableaus"));
+    states.push_back(Snapshot());
+    // A move of the common sequence: step first, then the change.
+    RecordStep(1);
+    TakeCardAnywhere(29, 1);
+    AppendCard(DestPiles, 1, 29, "1");
+    SetFaceFlag(16, '1');
+    states.push_back(Snapshot());
+
+    for (int i = 2; i >= 0; --i) {
+        ASSERT_TRUE(UndoCommand()) << i;
+        EXPECT_EQ(Snapshot(), states[static_cast<size_t>(i)]) << i;
+    }
+    EXPECT_FALSE(UndoCommand());
+    EXPECT_EQ(fx.dialogs.beeps, 1);
+    EXPECT_EQ(StepCount(RedoLists), 3);
+    for (int i = 1; i <= 3; ++i) {
+        ASSERT_TRUE(RedoCommand()) << i;
+        EXPECT_EQ(Snapshot(), states[static_cast<size_t>(i)]) << i;
+    }
+    EXPECT_FALSE(RedoCommand());
+    EXPECT_EQ(StepCount(UndoLists), 3);
+    // Undo once more after the redos: the same table as before.
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_EQ(Snapshot(), states[2]);
+}
+
+TEST_F(UndoTest, MarksTravelWithTheirStep) {
+    Klondike();
+    ASSERT_TRUE(ExecuteStockOperation(1, "Add_Tableaus"));
+    MarkStep(2);
+    ASSERT_TRUE(ExecuteStockOperation(0, "Mazzo_Vis"));
+    EXPECT_EQ(UndoMarks, ",002,");
+    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_EQ(CountMarks(UndoMarks, 2), 0);  // the deal no longer counts
+    EXPECT_EQ(RedoMarks, ",,002");
+    ASSERT_TRUE(RedoCommand());
+    EXPECT_EQ(UndoMarks, ",002");
+    EXPECT_EQ(RedoMarks, ",");
+}
+
+TEST_F(UndoTest, RestoringRepaintsScoresAndJudgesTheTable) {
+    Klondike();
+    SetParameter(120, 2, "01");
+    Rule(371, 52);
+    RecordStep(1);
+    // The last card goes to a foundation and the game is finished.
+    TakeCardAnywhere(1, 1);
+    AppendCard(DestPiles, 0, 1, "1");
+    SetFlag(flag::kFinished, true);
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_FALSE(Flag(flag::kFinished));
+    EXPECT_EQ(table.Count("repaint"), 1);
+    EXPECT_EQ(table.Count("show"), 1);
+    ASSERT_FALSE(window.scores.empty());
+    bool shown = true;
+    EXPECT_EQ(window.scores.back(), std::to_string(ComputeScore(shown)));
+    EXPECT_EQ(GetParameter(pos::kScore, 6), window.scores.back());
+}
+
+TEST_F(UndoTest, RefusedWhileNoGameRunsOrCardsAreHeld) {
+    Klondike();
+    ASSERT_TRUE(ExecuteStockOperation(0, "Mazzo_Vis"));
+    const Table after = Snapshot();
+    SetFlag(flag::kInProgress, false);
+    EXPECT_FALSE(CanUndo());
+    EXPECT_FALSE(UndoCommand());
+    SetFlag(flag::kInProgress, true);
+    MainGame.SetOpt(94, 30);
+    EXPECT_FALSE(UndoCommand());
+    MainGame.SetOpt(94, 0);
+    SetParameter(137, 1, "2");
+    EXPECT_FALSE(UndoCommand());
+    EXPECT_EQ(Snapshot(), after);
+    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(fx.dialogs.beeps, 0);
+    SetParameter(137, 1, "0");
+    EXPECT_TRUE(CanUndo());
+    EXPECT_FALSE(CanRedo());
+    EXPECT_TRUE(UndoCommand());
+    EXPECT_TRUE(CanRedo());
+}
+
+TEST_F(UndoTest, SoundsUnderTheirSwitches) {
+    Klondike();
+    ASSERT_TRUE(ExecuteStockOperation(0, "Mazzo_Vis"));
+    ASSERT_TRUE(ExecuteStockOperation(0, "Mazzo_Vis"));
+    SetParameter(141, 1, "Y");
+    SetParameter(151, 1, "Y");
+    SetParameter(146, 1, "N");
+    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(RedoCommand());
+    EXPECT_EQ(fx.sound.played, std::vector<std::string>{"card_down"});
+    SetParameter(146, 1, "Y");
+    SetParameter(141, 1, "N");
+    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(RedoCommand());
+    EXPECT_EQ(fx.sound.played.size(), 1u);
+    SetParameter(141, 1, "Y");
+    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(RedoCommand());
+    EXPECT_EQ(fx.sound.played.back(), "card_up");
+}
+
+TEST_F(UndoTest, EnablingFollowsTheUndoSetting) {
+    SetUndoEnabled(true);
+    SetUndoEnabled(false);
+    SetParameter(137, 1, "2");
+    SetUndoEnabled(true);
+    EXPECT_EQ(window.undoEnabled, (std::vector<bool>{true, false, false}));
+}
+
+// A "Concentration" grid: the pair flow of the memory play, then undo.
+TEST_F(UndoTest, MemoryGridComesBackExactlyButMissesStay) {
+    Rule(51, 39);
+    Rule(3, 9);
+    Rule(368, 2);
+    Fila(1) = Pile({7, 20, 33}, '0');
+    Fila(2) = Pile({59, 46, 8}, '0');
+    MainGame.SetOpt(99, 2);  // two misses so far
+    const Table start = Snapshot();
+
+    // First card up.
+    RecordStep(1);
+    SetFaceFlag(7, '1');
+    const Table oneUp = Snapshot();
+    // Second card up matches (two sevens): both leave, holes stay.
+    RecordStep(1);
+    SetFaceFlag(20, '1');  // (a 7 of diamonds)
+    for (CardCode d : {7, 20}) {
+        RecordStep(1);
+        TakeCardAnywhere(d, 2);
+        AppendCard(MazzoPiles, 2, d, "1");
+        DropNewestSteps(1);
+    }
+    UpdateScore();
+    EXPECT_EQ(GetParameter(pos::kScore, 6), std::to_string(-52 - 2 + 7));
+    EXPECT_EQ(Fila(1), "000000033");
+    EXPECT_EQ(StepCount(UndoLists), 2);
+    // A miss later on.
+    MainGame.SetOpt(99, 3);
+
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_EQ(Snapshot(), oneUp);
+    EXPECT_EQ(MainGame.Opt(99), 3);
+    EXPECT_EQ(GetParameter(pos::kScore, 6), std::to_string(-52 - 3));
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_EQ(Snapshot(), start);
+    ASSERT_TRUE(RedoCommand());
+    ASSERT_TRUE(RedoCommand());
+    EXPECT_EQ(Fila(1), "000000033");
+    EXPECT_EQ(waste, "007020");
+    EXPECT_EQ(FaceFlag(33), '0');
+    EXPECT_EQ(GetParameter(pos::kScore, 6), std::to_string(-52 - 3 + 7));
+}
+
+TEST_F(UndoTest, SelectionIsClearedNotRestored) {
+    Rule(51, 3);
+    Rule(368, 2);
+    Fila(1) = Pile({5, 9});
+    DestPiles[0] = FormatCode(9);
+    RecordStep(1);
+    TakeCardAnywhere(9, 1);
+    AppendCard(MazzoPiles, 2, 9, "1");
+    DestPiles[0] = FormatCode(5);
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_EQ(Fila(1), "005009");
+    EXPECT_EQ(DestPiles[0], "");
+    EXPECT_EQ(waste, "");
+}
+
+}  // namespace
+}  // namespace bw
