@@ -21,8 +21,8 @@ std::map<std::string, QImage> PileMarks;
 std::array<QImage, 2> CardShadows;
 std::array<QImage, 2> StackBorders;
 
-const char* const kPileMarkCodes[21] = {"004", "_WASTE", "022", "005", "008", "010", "012",
-                                        "013", "014",    "015", "016", "017", "018", "019",
+const char* const kPileMarkCodes[21] = {"004", "_WASTE", "022", "005", "008",      "010", "012",
+                                        "013", "014",    "015", "016", "017",      "018", "019",
                                         "020", "006",    "003", "011", "_TABLEAU", "001", "009"};
 
 namespace {
@@ -41,7 +41,9 @@ constexpr int kSuitModeLoaded = 122;
 
 const char kSuitLetters[4] = {'H', 'D', 'C', 'S'};
 
-std::string DefaultDeck() { return MoreThan256Colors(Screen()) ? "001" : "003"; }
+std::string DefaultDeck() {
+    return MoreThan256Colors(Screen()) ? "001" : "003";
+}
 
 char SizeLetter() {
     const std::string s = GetParameter(pos::kCardSize, 1);
@@ -64,7 +66,8 @@ void CutSuit(const QImage& grid, int firstRow, QSize cut, int suit) {
         const int r = firstRow + (rank - 1) / 5, c = (rank - 1) % 5;
         QImage card = grid.copy(c * cut.width(), r * cut.height(), cut.width(), cut.height());
         if (card.size() != QSize(CardWidth, CardHeight))
-            card = card.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            card =
+                card.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         CardFaces[static_cast<size_t>(suit * 13 + rank - 1)] = card;
     }
 }
@@ -82,7 +85,8 @@ void LoadLibraryFaces() {
         if (!LoadLibraryBitmap(grid, std::string("C") + size + deck + letter) && deck != "001")
             LoadLibraryBitmap(grid, std::string("C") + size + "001" + letter);
         if (grid.isNull()) {
-            for (int rank = 0; rank < 13; ++rank) CardFaces[static_cast<size_t>(suit * 13 + rank)] = QImage();
+            for (int rank = 0; rank < 13; ++rank)
+                CardFaces[static_cast<size_t>(suit * 13 + rank)] = QImage();
             continue;
         }
         CutSuit(grid, 0, cut, suit);
@@ -129,7 +133,8 @@ void LoadLibraryBack(std::string back) {
         QImage img;
         if (size != 'B' && number != "011") {
             if (LoadLibraryBitmap(img, "DB" + number))
-                img = img.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                img = img.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
         } else {
             LoadLibraryBitmap(img, std::string("D") + size + number);
         }
@@ -144,8 +149,10 @@ void Announce(int messageCase) {
     const std::string name = GetParameter(pos::kGameName, 50);
     auto& advice = CardHooks().advice;
     auto show = [&](const std::string& text, const std::string& key) {
-        if (advice) advice(text, key);
-        else ShowAdviceMessage(text, key, kAdvicePage640x480);
+        if (advice)
+            advice(text, key);
+        else
+            ShowAdviceMessage(text, key, kAdvicePage640x480);
     };
     switch (messageCase) {
         case 640:
@@ -177,7 +184,9 @@ const QImage& PileMark(const std::string& code) {
     return it == PileMarks.end() ? empty : it->second;
 }
 
-bool CardSizeOfLetter(char letter, int& width, int& height) { return CardSizeForLetter(letter, width, height); }
+bool CardSizeOfLetter(char letter, int& width, int& height) {
+    return CardSizeForLetter(letter, width, height);
+}
 
 QSize CuttingSize(char letter) {
     switch (letter) {
@@ -199,8 +208,10 @@ std::string Medium640Message(const std::string& gameName) {
 }
 
 std::string Medium800Message(const std::string& gameName) {
-    return "Your video card's display is 800x600 pixels. For the best graphics display of this game "
-           "the screen resolution should be set to 1024x768 pixels or higher. However, it's possible "
+    return "Your video card's display is 800x600 pixels. For the best graphics display of this "
+           "game "
+           "the screen resolution should be set to 1024x768 pixels or higher. However, it's "
+           "possible "
            "to play " +
            gameName + " " + "using a predefined cards set.";
 }
@@ -211,7 +222,8 @@ std::string LargeCardsMessage(const std::string& gameName) {
 }
 
 std::string OwnCardSetPath() {
-    return ProgramFile("data\\custom card sets\\" + ReadPreference(key::kCustomizedCardsSet, "") + ".crs");
+    return ProgramFile("data\\custom card sets\\" + ReadPreference(key::kCustomizedCardsSet, "") +
+                       ".crs");
 }
 
 std::string OwnCardBackPath() {
@@ -252,8 +264,9 @@ void LoadCardBack() {
         QImage own;
         const ImageFileStatus status = LoadBitmapFile(path, own);
         if (status == ImageFileStatus::kOk) {
-            CardBack = own.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                           .convertToFormat(QImage::Format_RGB32);
+            CardBack =
+                own.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_RGB32);
             return;
         }
         if (status == ImageFileStatus::kMissing)
@@ -269,8 +282,10 @@ void LoadCardBack() {
 
 void LoadCardImages() {
     // 1. Faces; a failed own set resets itself to the library's faces.
-    if (ParameterIs(kOwnCardSet, "Y")) LoadOwnCardSet();
-    else LoadLibraryFaces();
+    if (ParameterIs(kOwnCardSet, "Y"))
+        LoadOwnCardSet();
+    else
+        LoadLibraryFaces();
     // 2. Marks, back, shadows and borders of the size.
     const std::string size(1, SizeLetter());
     PileMarks.clear();
@@ -316,8 +331,10 @@ void ApplyCardSize() {
 void SetUpCards() {
     CardSetUpHooks& hooks = CardHooks();
     // 1. The game's rules, and the size before this setup.
-    if (hooks.reloadRules) hooks.reloadRules();
-    else LoadGameRules(static_cast<int>(ParameterInt(pos::kGameId, 4, 0)));
+    if (hooks.reloadRules)
+        hooks.reloadRules();
+    else
+        LoadGameRules(static_cast<int>(ParameterInt(pos::kGameId, 4, 0)));
     const std::string before = GetParameter(pos::kCardSize, 1);
 
     // 2. Does the size fit the screen for this game?
@@ -375,7 +392,8 @@ void SetUpCards() {
     }
 
     // 6. New images when the size or the suit mode changed.
-    if (GetParameter(pos::kCardSize, 1) != before || GameRules[48] != MainGame.Opt(kSuitModeLoaded)) {
+    if (GetParameter(pos::kCardSize, 1) != before ||
+        GameRules[48] != MainGame.Opt(kSuitModeLoaded)) {
         ApplyCardSize();
         MainGame.SetOpt(kSuitModeLoaded, GameRules[48]);
     }

@@ -51,7 +51,8 @@ ImageFileStatus LoadBitmapFile(const std::string& path, QImage& image) {
     reader.setDecideFormatFromContent(false);
     // The header's size decides before any pixel memory is taken.
     const QSize size = reader.size();
-    if (!size.isValid() || !SizeAllowed(size.width(), size.height())) return ImageFileStatus::kInvalid;
+    if (!size.isValid() || !SizeAllowed(size.width(), size.height()))
+        return ImageFileStatus::kInvalid;
     if (!reader.read(&image) || image.isNull()) {
         image = QImage();
         return ImageFileStatus::kInvalid;
@@ -100,7 +101,9 @@ struct Decoded {
     int height = 0;
 };
 
-unsigned char Clamp255(int v) { return static_cast<unsigned char>(v < 0 ? 0 : (v > 255 ? 255 : v)); }
+unsigned char Clamp255(int v) {
+    return static_cast<unsigned char>(v < 0 ? 0 : (v > 255 ? 255 : v));
+}
 
 // Returns 0 on success, 1 for a decoder error, 2 for a refused size.
 int DecodeJpeg(std::FILE* file, Decoded* out, char* message) {
@@ -206,7 +209,8 @@ ImageFileStatus LoadJpegFile(const std::string& path, QImage& image, std::string
         if (error) *error = result == 2 ? "The picture is too large" : message;
         return ImageFileStatus::kInvalid;
     }
-    QImage wrapped(d.pixels, d.width, d.height, d.width * 4, QImage::Format_RGB32, std::free, d.pixels);
+    QImage wrapped(d.pixels, d.width, d.height, d.width * 4, QImage::Format_RGB32, std::free,
+                   d.pixels);
     image = wrapped;
     return ImageFileStatus::kOk;
 }

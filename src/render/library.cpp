@@ -33,11 +33,14 @@ std::unique_ptr<platform::SoundPlayer> g_player;
 // The resource path of a name of a kind, or empty for a name that cannot be
 // one (folder separators would reach outside the kind).
 QString ResourcePath(const char* kind, const std::string& name) {
-    if (!g_library || name.empty() || name.find_first_of("/\\") != std::string::npos) return QString();
+    if (!g_library || name.empty() || name.find_first_of("/\\") != std::string::npos)
+        return QString();
     return QString(":%1/%2/%3").arg(kMapRoot, kind, QString::fromStdString(name).toUpper());
 }
 
-void ReleasePlayer() { g_player.reset(); }
+void ReleasePlayer() {
+    g_player.reset();
+}
 
 // The audio output lives only as long as the application object: Qt
 // Multimedia must not outlive it.
@@ -70,7 +73,9 @@ bool LoadResourceLibraryFile(const std::string& path) {
     return true;
 }
 
-bool LoadResourceLibrary() { return LoadResourceLibraryFile(ProgramFile("QLR.RGF")); }
+bool LoadResourceLibrary() {
+    return LoadResourceLibraryFile(ProgramFile("QLR.RGF"));
+}
 
 bool OpenResourceLibraryOrReport() {
     if (LoadResourceLibrary()) return true;
@@ -78,9 +83,13 @@ bool OpenResourceLibraryOrReport() {
     return false;
 }
 
-const LibraryModule* LibraryHandle() { return g_library.get(); }
+const LibraryModule* LibraryHandle() {
+    return g_library.get();
+}
 
-std::string LibraryPath() { return g_library ? g_library->path : std::string(); }
+std::string LibraryPath() {
+    return g_library ? g_library->path : std::string();
+}
 
 bool LoadLibraryBitmap(QImage& bitmap, const std::string& name) {
     bitmap = QImage();
@@ -128,7 +137,8 @@ int LoadLibraryCursors() {
         for (int set = 0; set < 2; ++set) {
             QImage image;
             QPoint hot;
-            if (!LoadLibraryCursorImage(std::string(kShapes[i]) + (set ? "B" : "A"), image, hot)) continue;
+            if (!LoadLibraryCursorImage(std::string(kShapes[i]) + (set ? "B" : "A"), image, hot))
+                continue;
             g_cursors[10 + 10 * set + i] = QCursor(QPixmap::fromImage(image), hot.x(), hot.y());
             ++installed;
         }
@@ -161,7 +171,9 @@ void PlayLibrarySound(const std::string& name, bool loop) {
     player->Play(wave, loop);
 }
 
-void StopLibrarySound() { PlayLibrarySound("_tmp_stop_", false); }
+void StopLibrarySound() {
+    PlayLibrarySound("_tmp_stop_", false);
+}
 
 void FreeResourceLibrary() {
     ReleasePlayer();

@@ -54,10 +54,10 @@ bool MakeFaces(Library& lib, const QString& decksDir);  // card faces and jokers
 void MakeBacks(Library& lib);                           // card backs
 void MakeTableArt(Library& lib);                        // pile marks, shadows, borders
 void MakeBackgrounds(Library& lib);                     // table backgrounds
-void MakeIcons(Library& lib);    // tool bar, tree, facts, suits, badges
-void MakeSplash(Library& lib);   // splash picture and program icon
-void MakeCursors(Library& lib);  // the twelve table pointers
-void MakeSounds(Library& lib);   // the fifteen event sounds
+void MakeIcons(Library& lib);                           // tool bar, tree, facts, suits, badges
+void MakeSplash(Library& lib);                          // splash picture and program icon
+void MakeCursors(Library& lib);                         // the twelve table pointers
+void MakeSounds(Library& lib);                          // the fifteen event sounds
 // Contact sheets of everything, for looking at the artwork.
 void WriteSheets(const Library& lib, const QString& dir);
 

@@ -33,7 +33,9 @@ QRgb Lerp(QColor a, QColor b, double t) {
                a.blue() + (b.blue() - a.blue()) * t);
 }
 
-QRgb Scale(QRgb c, double f) { return Rgb(qRed(c) * f, qGreen(c) * f, qBlue(c) * f); }
+QRgb Scale(QRgb c, double f) {
+    return Rgb(qRed(c) * f, qGreen(c) * f, qBlue(c) * f);
+}
 
 // Draws `paint` at the tile and at its eight wrapped neighbours, so shapes
 // crossing an edge come back on the other side.
@@ -58,7 +60,8 @@ QImage Marble() {
         double t = turb.At(x, y), t2 = turb2.At(x, y);
         double v = std::sin(kTau * (1.0 * x / T + 1.0 * y / T + 3.0 * t));
         double w = std::sin(kTau * (2.0 * x / T - 1.0 * y / T + 4.0 * t2));
-        double vein = 0.7 * std::pow(1.0 - std::abs(v), 7.0) + 0.35 * std::pow(1.0 - std::abs(w), 14.0);
+        double vein =
+            0.7 * std::pow(1.0 - std::abs(v), 7.0) + 0.35 * std::pow(1.0 - std::abs(w), 14.0);
         double c = cloud.At(x, y);
         QColor base = Mix(QColor(16, 62, 46), QColor(52, 118, 88), c * 1.2 - 0.1);
         return Lerp(base, QColor(200, 232, 214), vein);
@@ -141,7 +144,8 @@ QImage Pattern() {
                 p.setPen(Qt::NoPen);
                 p.setBrush(QColor(220, 185, 90));
                 QPolygonF diamond;
-                diamond << d + QPointF(0, -6) << d + QPointF(6, 0) << d + QPointF(0, 6) << d + QPointF(-6, 0);
+                diamond << d + QPointF(0, -6) << d + QPointF(6, 0) << d + QPointF(0, 6)
+                        << d + QPointF(-6, 0);
                 p.drawPolygon(diamond);
                 p.setBrush(QColor(60, 8, 20));
                 p.drawEllipse(c, 4, 4);
@@ -167,8 +171,10 @@ QImage Moquette() {
         int mx = x % 32, my = y % 32;
         int d = std::abs(mx - 16) + std::abs(my - 16);
         QColor base(26, 44, 110);
-        if (d == 9 || d == 10) base = QColor(170, 140, 60);
-        else if (d < 4) base = QColor(150, 30, 40);
+        if (d == 9 || d == 10)
+            base = QColor(170, 140, 60);
+        else if (d < 4)
+            base = QColor(150, 30, 40);
         return Rgb(base.red() * n, base.green() * n, base.blue() * n);
     });
     return img;
@@ -250,7 +256,8 @@ QImage Baize() {
         double dx = (x - W * 0.45) / W, dy = (y - H * 0.35) / H;
         double light = 1.15 - 0.9 * (dx * dx + dy * dy);
         // Fibres only on every other pixel keep the file small.
-        double n = 0.97 + ((x ^ y) & 1 ? 0.06 * fibre.At(x, y) : 0.0) + 0.08 * (cloud.At(x, y) - 0.5);
+        double n =
+            0.97 + ((x ^ y) & 1 ? 0.06 * fibre.At(x, y) : 0.0) + 0.08 * (cloud.At(x, y) - 0.5);
         double l = light * n;
         return Rgb(12 * l, 110 * l, 40 * l);
     });

@@ -61,7 +61,7 @@ void StarryNight(QPainter& p, const QRectF& r) {
     }
     p.setPen(Qt::NoPen);
     // Stars with halos, and the crescent moon.
-    const double stars[][3] = {{0.18, 0.12, 0.05}, {0.34, 0.22, 0.04}, {0.55, 0.10, 0.045},
+    const double stars[][3] = {{0.18, 0.12, 0.05},  {0.34, 0.22, 0.04}, {0.55, 0.10, 0.045},
                                {0.62, 0.28, 0.035}, {0.15, 0.40, 0.04}, {0.48, 0.46, 0.035},
                                {0.80, 0.55, 0.03}};
     for (const auto& s : stars) {
@@ -111,7 +111,8 @@ void StarryNight(QPainter& p, const QRectF& r) {
         p.setBrush(QColor(14, 26, 44));
         p.drawPolygon(roof);
         p.setBrush(QColor(250, 210, 90));
-        p.drawRect(QRectF(At(r, x + w * 0.35, y + h * 0.35), QSizeF(w * 0.3 * r.width(), h * 0.35 * r.height())));
+        p.drawRect(QRectF(At(r, x + w * 0.35, y + h * 0.35),
+                          QSizeF(w * 0.3 * r.width(), h * 0.35 * r.height())));
     }
     // The church spire.
     QPolygonF spire;
@@ -195,8 +196,10 @@ void Snowman(QPainter& p, const QRectF& r) {
     ball(0.42, 0.37, 0.12);
     // Scarf.
     p.setBrush(QColor(200, 30, 40));
-    p.drawRoundedRect(QRectF(At(r, 0.29, 0.445), QSizeF(0.26 * u, 0.035 * r.height())), 0.02 * u, 0.02 * u);
-    p.drawRoundedRect(QRectF(At(r, 0.47, 0.46), QSizeF(0.06 * u, 0.12 * r.height())), 0.02 * u, 0.02 * u);
+    p.drawRoundedRect(QRectF(At(r, 0.29, 0.445), QSizeF(0.26 * u, 0.035 * r.height())), 0.02 * u,
+                      0.02 * u);
+    p.drawRoundedRect(QRectF(At(r, 0.47, 0.46), QSizeF(0.06 * u, 0.12 * r.height())), 0.02 * u,
+                      0.02 * u);
     // Hat.
     p.setBrush(QColor(24, 24, 30));
     p.drawRect(QRectF(At(r, 0.30, 0.275), QSizeF(0.24 * u, 0.025 * r.height())));
@@ -230,10 +233,10 @@ void Snowman(QPainter& p, const QRectF& r) {
 // ---- 006 and 011: woven strips
 
 struct Weave {
-    QColor a, b;        // the two strip colours
-    QColor ground;      // between the strips
-    double strips;      // strips across the width
-    double angle;       // degrees
+    QColor a, b;    // the two strip colours
+    QColor ground;  // between the strips
+    double strips;  // strips across the width
+    double angle;   // degrees
 };
 
 void PaintWeave(QPainter& p, const QRectF& r, const Weave& w) {
@@ -282,9 +285,15 @@ void PaintWeave(QPainter& p, const QRectF& r, const Weave& w) {
                 bool hOver = ((i + j) & 1) == 0;
                 // Pass 0 draws the pieces that lie under, pass 1 those above.
                 if (pass == 0) {
-                    if (hOver) piece(i, j, false, false); else piece(i, j, true, false);
+                    if (hOver)
+                        piece(i, j, false, false);
+                    else
+                        piece(i, j, true, false);
                 } else {
-                    if (hOver) piece(i, j, true, true); else piece(i, j, false, true);
+                    if (hOver)
+                        piece(i, j, true, true);
+                    else
+                        piece(i, j, false, true);
                 }
             }
         }
@@ -450,7 +459,8 @@ void Fish(QPainter& p, QPointF c, double len, bool left, QColor body, QColor str
         p.setClipPath(b);
         p.setPen(QPen(Qt::black, len * 0.02));
         p.setBrush(stripe);
-        for (double x : {0.22, -0.05}) p.drawRect(QRectF(len * x, -len * 0.4, len * 0.1, len * 0.8));
+        for (double x : {0.22, -0.05})
+            p.drawRect(QRectF(len * x, -len * 0.4, len * 0.1, len * 0.8));
         p.setClipping(false);
     }
     p.setPen(Qt::NoPen);
@@ -484,7 +494,8 @@ void TropicalFish(QPainter& p, const QRectF& r) {
         double x = 0.05 + i * 0.18;
         QPainterPath weed;
         weed.moveTo(At(r, x, 1.0));
-        weed.cubicTo(At(r, x - 0.08, 0.85), At(r, x + 0.08, 0.78), At(r, x, 0.62 + rng.Range(0, 0.1)));
+        weed.cubicTo(At(r, x - 0.08, 0.85), At(r, x + 0.08, 0.78),
+                     At(r, x, 0.62 + rng.Range(0, 0.1)));
         p.setPen(QPen(QColor(40, 150 + rng.Below(60), 80), u * 0.035, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         p.drawPath(weed);
@@ -496,7 +507,8 @@ void TropicalFish(QPainter& p, const QRectF& r) {
         for (int k = -2; k <= 2; ++k) {
             QPainterPath branch;
             branch.moveTo(base);
-            branch.quadTo(base + QPointF(k * u * 0.04, -u * 0.1), base + QPointF(k * u * 0.07, -u * (0.18 - std::abs(k) * 0.03)));
+            branch.quadTo(base + QPointF(k * u * 0.04, -u * 0.1),
+                          base + QPointF(k * u * 0.07, -u * (0.18 - std::abs(k) * 0.03)));
             p.setPen(QPen(QColor(240, 110, 120), u * 0.025, Qt::SolidLine, Qt::RoundCap));
             p.drawPath(branch);
         }
@@ -529,8 +541,8 @@ void TropicalFish(QPainter& p, const QRectF& r) {
 
 // ---- 020: a mountain lake
 
-void MountainRange(QPainter& p, const QRectF& r, double base, double height, uint32_t seed, QColor c,
-                   bool snow) {
+void MountainRange(QPainter& p, const QRectF& r, double base, double height, uint32_t seed,
+                   QColor c, bool snow) {
     Rng rng(seed);
     QPainterPath m;
     m.moveTo(At(r, 0, base));
@@ -559,7 +571,8 @@ void MountainRange(QPainter& p, const QRectF& r, double base, double height, uin
             QPolygonF cap;
             double d = r.height() * height * 0.22;
             cap << pk << pk + QPointF(d * 0.9, d) << pk + QPointF(d * 0.3, d * 0.8)
-                << pk + QPointF(0, d * 1.1) << pk + QPointF(-d * 0.4, d * 0.8) << pk + QPointF(-d * 0.9, d);
+                << pk + QPointF(0, d * 1.1) << pk + QPointF(-d * 0.4, d * 0.8)
+                << pk + QPointF(-d * 0.9, d);
             p.drawPolygon(cap);
         }
         p.restore();
@@ -591,8 +604,9 @@ void LakeLandscape(QPainter& p, const QRectF& r) {
     const int waterY = static_cast<int>(r.y() + r.height() * 0.565);
     QImage* dev = dynamic_cast<QImage*>(p.device());
     if (dev) {
-        QImage land = dev->copy(QRect(static_cast<int>(r.x()), static_cast<int>(r.y()),
-                                      static_cast<int>(r.width()), waterY - static_cast<int>(r.y())));
+        QImage land =
+            dev->copy(QRect(static_cast<int>(r.x()), static_cast<int>(r.y()),
+                            static_cast<int>(r.width()), waterY - static_cast<int>(r.y())));
         QImage mirror = land.mirrored(false, true);
         p.drawImage(QPointF(r.x(), waterY), mirror);
     }
@@ -614,7 +628,7 @@ struct BackDef {
 };
 
 const BackDef kBacks[] = {
-    {1, StarryNight}, {3, Snowman}, {6, Plaiting2}, {7, ClassicBlue},
+    {1, StarryNight}, {3, Snowman}, {6, Plaiting2},     {7, ClassicBlue},
     {11, Plaiting1},  {14, Roses},  {19, TropicalFish}, {20, LakeLandscape},
 };
 

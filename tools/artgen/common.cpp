@@ -4,6 +4,8 @@
 #include <QFontDatabase>
 #include <QTransform>
 #include <algorithm>
+#include <atomic>
+#include <thread>
 #include <cmath>
 
 #include "artgen.h"
@@ -48,7 +50,9 @@ void Library::AddCursor(const QString& name, const QImage& image, QPoint hotSpot
     cursors_[name.toUpper()] = img;
 }
 
-void Library::AddSound(const QString& name, const QByteArray& wave) { sounds_[name.toUpper()] = wave; }
+void Library::AddSound(const QString& name, const QByteArray& wave) {
+    sounds_[name.toUpper()] = wave;
+}
 
 namespace {
 
@@ -69,17 +73,31 @@ bool Library::Write(const QString& dir) const {
     auto entry = [&qrc](const QString& alias, const QString& file) {
         qrc += "  <file alias=\"" + alias.toLatin1() + "\">" + file.toLatin1() + "</file>\n";
     };
+    // PNG compression is most of the generator's time: spread it over the
+    // processors.
+    std::vector<std::pair<QString, const QImage*>> pictures;
     for (const auto& [name, img] : bitmaps_) {
-        QString file = "bmp/" + name + ".png";
-        if (!img.save(root.filePath(file), "PNG")) return false;
-        entry("bmp/" + name, file);
+        pictures.emplace_back("bmp/" + name + ".png", &img);
+        entry("bmp/" + name, "bmp/" + name + ".png");
     }
-    for (const auto& [alias, existing] : aliases_) entry("bmp/" + alias, "bmp/" + existing + ".png");
+    for (const auto& [alias, existing] : aliases_)
+        entry("bmp/" + alias, "bmp/" + existing + ".png");
     for (const auto& [name, img] : cursors_) {
-        QString file = "cur/" + name + ".png";
-        if (!img.save(root.filePath(file), "PNG")) return false;
-        entry("cur/" + name, file);
+        pictures.emplace_back("cur/" + name + ".png", &img);
+        entry("cur/" + name, "cur/" + name + ".png");
     }
+    std::atomic<size_t> next{0};
+    std::atomic<bool> ok{true};
+    auto work = [&] {
+        for (size_t i = next++; i < pictures.size(); i = next++)
+            if (!pictures[i].second->save(root.filePath(pictures[i].first), "PNG")) ok = false;
+    };
+    const unsigned n = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    std::vector<std::thread> workers;
+    for (unsigned i = 1; i < n; ++i) workers.emplace_back(work);
+    work();
+    for (std::thread& t : workers) t.join();
+    if (!ok) return false;
     for (const auto& [name, wave] : sounds_) {
         QString file = "wave/" + name + ".wav";
         if (!WriteBytes(root.filePath(file), wave)) return false;
@@ -144,9 +162,15 @@ uint32_t Rng::Next() {
     s_ ^= s_ << 5;
     return s_;
 }
-double Rng::Uniform() { return (Next() >> 8) / 16777216.0; }
-double Rng::Range(double lo, double hi) { return lo + (hi - lo) * Uniform(); }
-int Rng::Below(int n) { return n <= 0 ? 0 : static_cast<int>(Next() % static_cast<uint32_t>(n)); }
+double Rng::Uniform() {
+    return (Next() >> 8) / 16777216.0;
+}
+double Rng::Range(double lo, double hi) {
+    return lo + (hi - lo) * Uniform();
+}
+int Rng::Below(int n) {
+    return n <= 0 ? 0 : static_cast<int>(Next() % static_cast<uint32_t>(n));
+}
 
 TileNoise::TileNoise(int size, int cellsX, int cellsY, uint32_t seed)
     : size_(size), cellsX_(cellsX), cellsY_(cellsY), values_(static_cast<size_t>(cellsX * cellsY)) {
@@ -176,7 +200,8 @@ float TileNoise::At(float x, float y) const {
 TileFbm::TileFbm(int size, int cellsX, int cellsY, int octaves, uint32_t seed, float gain) {
     float w = 1.0f, total = 0.0f;
     for (int o = 0; o < octaves; ++o) {
-        octaves_.emplace_back(size, cellsX << o, cellsY << o, seed + static_cast<uint32_t>(o) * 7919u);
+        octaves_.emplace_back(size, cellsX << o, cellsY << o,
+                              seed + static_cast<uint32_t>(o) * 7919u);
         weights_.push_back(w);
         total += w;
         w *= gain;
@@ -300,7 +325,11 @@ void LoadFonts() {
     load("DejaVuSerif-Bold.ttf", g_serif);
 }
 
-QString SansFamily() { return g_sans; }
-QString SerifFamily() { return g_serif; }
+QString SansFamily() {
+    return g_sans;
+}
+QString SerifFamily() {
+    return g_serif;
+}
 
 }  // namespace artgen

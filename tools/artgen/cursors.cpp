@@ -26,11 +26,11 @@ QPainterPath ArrowShape() {
 QPainterPath PointingHand() {
     QPainterPath p;
     p.setFillRule(Qt::WindingFill);
-    p.addRoundedRect(QRectF(9, 0, 5, 17), 2.5, 2.5);    // index finger
-    p.addRoundedRect(QRectF(13.5, 9, 4.5, 10), 2.2, 2.2);  // middle
+    p.addRoundedRect(QRectF(9, 0, 5, 17), 2.5, 2.5);        // index finger
+    p.addRoundedRect(QRectF(13.5, 9, 4.5, 10), 2.2, 2.2);   // middle
     p.addRoundedRect(QRectF(17.5, 10, 4.5, 10), 2.2, 2.2);  // ring
-    p.addRoundedRect(QRectF(21.5, 11.5, 4, 9), 2, 2);      // little finger
-    p.addRoundedRect(QRectF(9, 14, 16.5, 14), 4, 4);       // palm
+    p.addRoundedRect(QRectF(21.5, 11.5, 4, 9), 2, 2);       // little finger
+    p.addRoundedRect(QRectF(9, 14, 16.5, 14), 4, 4);        // palm
     QPainterPath thumb;
     thumb.moveTo(10, 17);
     thumb.lineTo(4.5, 13.5);
@@ -121,8 +121,10 @@ void MakeCursors(Library& lib) {
             int hx = static_cast<int>(d.offset.x() + d.hotSpot.x());
             int hy = static_cast<int>(d.offset.y() + d.hotSpot.y());
             if (mirror) hx = 31 - hx;
-            lib.AddCursor(name + "A", Cursor(d.shape, d.fill, mirror, false, d.offset), QPoint(hx, hy));
-            lib.AddCursor(name + "B", Cursor(d.shape, d.fill, mirror, true, d.offset), QPoint(hx, hy));
+            lib.AddCursor(name + "A", Cursor(d.shape, d.fill, mirror, false, d.offset),
+                          QPoint(hx, hy));
+            lib.AddCursor(name + "B", Cursor(d.shape, d.fill, mirror, true, d.offset),
+                          QPoint(hx, hy));
         }
     }
 }

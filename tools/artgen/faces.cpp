@@ -66,15 +66,17 @@ bool MakeFaces(Library& lib, const QString& decksDir) {
                 for (int rank = 1; rank <= 13; ++rank) {
                     QString id = CardId(suit, rank);
                     if (!svg.elementExists(id)) {
-                        std::fprintf(stderr, "artgen: deck %s lacks %s\n", deck.file, qPrintable(id));
+                        std::fprintf(stderr, "artgen: deck %s lacks %s\n", deck.file,
+                                     qPrintable(id));
                         return false;
                     }
                     int r = (rank - 1) / 5, c = (rank - 1) % 5;
                     p.drawImage(c * size.w, r * size.h, RenderCard(svg, id, size.w, size.h));
                 }
                 p.end();
-                lib.AddBitmap(QString("C%1%2%3").arg(size.letter).arg(deck.number).arg(kSuitLetters[suit]),
-                              grid);
+                lib.AddBitmap(
+                    QString("C%1%2%3").arg(size.letter).arg(deck.number).arg(kSuitLetters[suit]),
+                    grid);
             }
         }
         // Size "L" cuts its faces from grids of the "B" card size.

@@ -156,7 +156,10 @@ void ToolNew(QPainter& p) {
     for (int i = 0; i < 8; ++i) {
         double a = i * kPi / 4, r = (i % 2) ? 2.0 : 6.0;
         QPointF pt(25 + r * std::cos(a), 7 + r * std::sin(a));
-        if (i == 0) star.moveTo(pt); else star.lineTo(pt);
+        if (i == 0)
+            star.moveTo(pt);
+        else
+            star.lineTo(pt);
     }
     star.closeSubpath();
     p.setPen(QPen(QColor(170, 110, 0), 0.8));
@@ -211,16 +214,20 @@ void ToolSave(QPainter& p) {
     for (double y : {20.5, 23.5}) p.drawLine(QPointF(10, y), QPointF(22, y));
 }
 
-void ToolUndo(QPainter& p) { Arrow(p, QPointF(27, 24), QPointF(8, 14), 14, QColor(50, 110, 220), 3.5); }
+void ToolUndo(QPainter& p) {
+    Arrow(p, QPointF(27, 24), QPointF(8, 14), 14, QColor(50, 110, 220), 3.5);
+}
 
-void ToolRedo(QPainter& p) { Arrow(p, QPointF(5, 24), QPointF(24, 14), 14, QColor(50, 110, 220), 3.5); }
+void ToolRedo(QPainter& p) {
+    Arrow(p, QPointF(5, 24), QPointF(24, 14), 14, QColor(50, 110, 220), 3.5);
+}
 
 void ToolAutoplay(QPainter& p) {
     MiniCard(p, QRectF(4, 5, 15, 21), -8, 2);
     // A lightning bolt: cards fly home by themselves.
     QPolygonF bolt;
-    bolt << QPointF(22, 3) << QPointF(14, 17) << QPointF(20, 17) << QPointF(16, 30) << QPointF(28, 13)
-         << QPointF(22, 13) << QPointF(27, 3);
+    bolt << QPointF(22, 3) << QPointF(14, 17) << QPointF(20, 17) << QPointF(16, 30)
+         << QPointF(28, 13) << QPointF(22, 13) << QPointF(27, 3);
     p.setPen(QPen(QColor(160, 90, 0), 1));
     QLinearGradient g(QPointF(16, 3), QPointF(24, 30));
     g.setColorAt(0, QColor(255, 240, 120));
@@ -318,7 +325,10 @@ void TreeBadge(QPainter& p, int kind) {
             for (int i = 0; i < 10; ++i) {
                 double a = -kPi / 2 + i * kPi / 5, r = (i % 2) ? 3.5 : 8;
                 QPointF pt = c + QPointF(r * std::cos(a), r * std::sin(a));
-                if (i == 0) star.moveTo(pt); else star.lineTo(pt);
+                if (i == 0)
+                    star.moveTo(pt);
+                else
+                    star.lineTo(pt);
             }
             star.closeSubpath();
             p.setPen(QPen(QColor(150, 90, 0), 1));
@@ -326,7 +336,8 @@ void TreeBadge(QPainter& p, int kind) {
             p.drawPath(star);
             break;
         }
-        case 2: case 3: {  // a suit
+        case 2:
+        case 3: {  // a suit
             p.setPen(QPen(QColor(255, 255, 255), 1.5));
             p.setBrush(kind == 2 ? QColor(20, 20, 30) : QColor(210, 20, 30));
             p.drawPath(Scaled(SuitPath(kind == 2 ? 3 : 1), QRectF(c.x() - 7, c.y() - 7, 14, 14)));
@@ -339,7 +350,10 @@ void TreeBadge(QPainter& p, int kind) {
             for (int i = 0; i < 16; ++i) {
                 double a = i * kPi / 8, r = (i % 2) ? 5.5 : 8;
                 QPointF pt = c + QPointF(r * std::cos(a), r * std::sin(a));
-                if (i == 0) gear.moveTo(pt); else gear.lineTo(pt);
+                if (i == 0)
+                    gear.moveTo(pt);
+                else
+                    gear.lineTo(pt);
             }
             gear.closeSubpath();
             QPainterPath hole;
@@ -390,15 +404,19 @@ void Emblem(QPainter& p, int emblem, QRectF box, QColor c) {
     QPointF m = box.center();
     double r = box.width() / 2;
     switch (emblem) {
-        case 0: case 1: case 2: case 3:
-            p.drawPath(Scaled(SuitPath(emblem), box));
-            break;
+        case 0:
+        case 1:
+        case 2:
+        case 3: p.drawPath(Scaled(SuitPath(emblem), box)); break;
         case 4: {
             QPainterPath star;
             for (int i = 0; i < 10; ++i) {
                 double a = -kPi / 2 + i * kPi / 5, rr = (i % 2) ? r * 0.45 : r;
                 QPointF pt = m + QPointF(rr * std::cos(a), rr * std::sin(a));
-                if (i == 0) star.moveTo(pt); else star.lineTo(pt);
+                if (i == 0)
+                    star.moveTo(pt);
+                else
+                    star.lineTo(pt);
             }
             p.drawPath(star);
             break;
@@ -417,7 +435,8 @@ void Emblem(QPainter& p, int emblem, QRectF box, QColor c) {
         }
         case 8:
             for (int i = 0; i < 3; ++i)
-                p.drawRect(QRectF(box.left(), box.top() + i * box.height() / 3, box.width(), box.height() / 5));
+                p.drawRect(QRectF(box.left(), box.top() + i * box.height() / 3, box.width(),
+                                  box.height() / 5));
             break;
         default: p.drawEllipse(m, r * 0.6, r * 0.6); break;
     }
@@ -496,7 +515,8 @@ Draw Clock(double fraction, QColor c) {
         p.drawPie(QRectF(5, 5, 22, 22), 90 * 16, static_cast<int>(-360 * 16 * fraction));
         p.setPen(QPen(kOutline, 2.2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(16, 16), QPointF(16, 7));
-        p.drawLine(QPointF(16, 16), QPointF(16 + 8 * std::sin(fraction * 2 * kPi), 16 - 8 * std::cos(fraction * 2 * kPi)));
+        p.drawLine(QPointF(16, 16), QPointF(16 + 8 * std::sin(fraction * 2 * kPi),
+                                            16 - 8 * std::cos(fraction * 2 * kPi)));
     };
 }
 
@@ -601,11 +621,11 @@ void MakeIcons(Library& lib) {
         bool disabled;
     };
     const Tool tools[] = {
-        {"TB_NEW", ToolNew, false},       {"TB_OPEN", ToolOpen, false},
-        {"TB_RESTART", ToolRestart, false}, {"TB_SAVE1", ToolSave, false},
-        {"TB_UNDO", ToolUndo, true},      {"TB_REDO", ToolRedo, true},
+        {"TB_NEW", ToolNew, false},          {"TB_OPEN", ToolOpen, false},
+        {"TB_RESTART", ToolRestart, false},  {"TB_SAVE1", ToolSave, false},
+        {"TB_UNDO", ToolUndo, true},         {"TB_REDO", ToolRedo, true},
         {"TB_AUTOPLAY", ToolAutoplay, true}, {"TB_STAT", ToolStat, false},
-        {"TB_RULES", ToolRules, false},   {"TB_FASTSEARCH", ToolSearch, false},
+        {"TB_RULES", ToolRules, false},      {"TB_FASTSEARCH", ToolSearch, false},
         {"TB_EXIT", ToolExit, false},
     };
     for (const Tool& t : tools) {
@@ -630,10 +650,13 @@ void MakeIcons(Library& lib) {
 
     // Tree pictures on the key colour.
     const QColor key(128, 0, 0);
-    auto tree = [&](const QString& name, const Draw& d) { lib.AddBitmap(name, Keyed(Render(d, 16, 16, 16), key)); };
+    auto tree = [&](const QString& name, const Draw& d) {
+        lib.AddBitmap(name, Keyed(Render(d, 16, 16, 16), key));
+    };
     tree("TREE1", TreeFolder(false, 0));
     tree("TREE2", TreeFolder(true, 0));
-    tree("N_TREE3", [](QPainter& p) { MiniCard(p, QRectF(7, 3, 18, 26), 0, -1, QColor(30, 60, 160)); });
+    tree("N_TREE3",
+         [](QPainter& p) { MiniCard(p, QRectF(7, 3, 18, 26), 0, -1, QColor(30, 60, 160)); });
     tree("N_TREE4", [](QPainter& p) { MiniCard(p, QRectF(7, 3, 18, 26), 0, 0); });
     tree("N_TREE5", [](QPainter& p) {
         MiniCard(p, QRectF(4, 4, 17, 24), -10, -1, QColor(30, 60, 160));
@@ -658,19 +681,24 @@ void MakeIcons(Library& lib) {
     const char* const times[3] = {"LONG", "MEDIUM", "QUICK"};
     const double spans[3] = {0.85, 0.5, 0.2};
     for (int i = 0; i < 3; ++i)
-        lib.AddBitmap(QString("PROG_TIME_") + times[i], Render(Clock(spans[i], Level(2 - i, 3)), 16, 16, 16));
+        lib.AddBitmap(QString("PROG_TIME_") + times[i],
+                      Render(Clock(spans[i], Level(2 - i, 3)), 16, 16, 16));
     const char* const diffs[3] = {"EASY", "MEDIUM", "HARD"};
     for (int i = 0; i < 3; ++i)
-        lib.AddBitmap(QString("PROG_DIFF_") + diffs[i], Render(Bars(i + 1, 3, Level(i, 3)), 16, 16, 16));
+        lib.AddBitmap(QString("PROG_DIFF_") + diffs[i],
+                      Render(Bars(i + 1, 3, Level(i, 3)), 16, 16, 16));
     const char* const chances[5] = {"VERYHIGH", "HIGH", "MEDIUM", "LOW", "VERYLOW"};
     for (int i = 0; i < 5; ++i)
-        lib.AddBitmap(QString("PROG_CHAN_") + chances[i], Render(Bars(5 - i, 5, Level(i, 5)), 16, 16, 16));
-    const char* const skills[5] = {"DIFFICULT", "MOSTLYSKILL", "MODERATE", "MOSTLYCHANCE", "CHANCEONLY"};
+        lib.AddBitmap(QString("PROG_CHAN_") + chances[i],
+                      Render(Bars(5 - i, 5, Level(i, 5)), 16, 16, 16));
+    const char* const skills[5] = {"DIFFICULT", "MOSTLYSKILL", "MODERATE", "MOSTLYCHANCE",
+                                   "CHANCEONLY"};
     for (int i = 0; i < 5; ++i)
         lib.AddBitmap(QString("PROG_SKILL_") + skills[i], Render(SkillScale(i), 16, 16, 16));
 
     const char* const suits[4] = {"HEARTS", "DIAMONDS", "CLUBS", "SPADES"};
-    for (int s = 0; s < 4; ++s) lib.AddBitmap(QString("SUIT_") + suits[s], Render(Suit(s), 16, 16, 16));
+    for (int s = 0; s < 4; ++s)
+        lib.AddBitmap(QString("SUIT_") + suits[s], Render(Suit(s), 16, 16, 16));
 
     lib.AddBitmap("BADGE_WON", Badge(true));
     lib.AddBitmap("BADGE_LOST", Badge(false));

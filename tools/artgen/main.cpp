@@ -12,9 +12,12 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QString decks, out, sheets;
     for (int i = 1; i + 1 < argc; i += 2) {
-        if (!std::strcmp(argv[i], "--decks")) decks = argv[i + 1];
-        else if (!std::strcmp(argv[i], "--out")) out = argv[i + 1];
-        else if (!std::strcmp(argv[i], "--sheets")) sheets = argv[i + 1];
+        if (!std::strcmp(argv[i], "--decks"))
+            decks = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--out"))
+            out = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--sheets"))
+            sheets = argv[i + 1];
         else {
             std::fprintf(stderr, "artgen: unknown option %s\n", argv[i]);
             return 2;
@@ -32,7 +35,8 @@ int main(int argc, char** argv) {
     auto step = [&](const char* what, auto&& run) {
         qint64 t0 = clock.elapsed();
         run();
-        if (timing) std::printf("  %-12s %5lld ms\n", what, static_cast<long long>(clock.elapsed() - t0));
+        if (timing)
+            std::printf("  %-12s %5lld ms\n", what, static_cast<long long>(clock.elapsed() - t0));
     };
     bool facesOk = true;
     step("faces", [&] { facesOk = artgen::MakeFaces(lib, decks); });

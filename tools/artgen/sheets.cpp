@@ -20,7 +20,8 @@ void SaveSheet(const QString& path, const std::vector<Tile>& tiles, int width, Q
     int x = pad, y = pad, rowH = 0, maxW = 0;
     std::vector<QPoint> at;
     for (const Tile& t : tiles) {
-        int w = std::max(t.image.width() * zoom, labels ? 40 : 0), h = t.image.height() * zoom + labelH;
+        int w = std::max(t.image.width() * zoom, labels ? 40 : 0),
+            h = t.image.height() * zoom + labelH;
         if (x + w + pad > width && x > pad) {
             x = pad;
             y += rowH + pad;
@@ -77,8 +78,10 @@ QImage EdgeDemo(const Library& lib, char size) {
     QPainter p(&img);
     for (int i = 0; i < 6; ++i) {
         const int d = depths[i], bx = 25 + i * (W + 30), by = 25;
-        DrawKeyed(p, QPoint(bx - 13, by + H - d - 1), b2.copy(0, 15 - d, W + 11, d + 1), qRgb(0, 0, 255));
-        DrawKeyed(p, QPoint(bx + W - d - 1, by - 13), b1.copy(15 - d, 0, d + 1, H + 13), qRgb(0, 0, 255));
+        DrawKeyed(p, QPoint(bx - 13, by + H - d - 1), b2.copy(0, 15 - d, W + 11, d + 1),
+                  qRgb(0, 0, 255));
+        DrawKeyed(p, QPoint(bx + W - d - 1, by - 13), b1.copy(15 - d, 0, d + 1, H + 13),
+                  qRgb(0, 0, 255));
         QImage top = face.copy();
         if (W > 25) {
             top.setPixel(W - 1, H - 1, qRgb(192, 192, 192));
@@ -88,8 +91,10 @@ QImage EdgeDemo(const Library& lib, char size) {
         p.drawImage(bx - d, by - d, top);
     }
     const int x = 25 + 6 * (W + 30), y = 20;
-    DrawKeyed(p, QPoint(x + W, y + 7), lib.Bitmap(QString("SHADOW_%1").arg(size) + "1"), qRgb(255, 255, 255));
-    DrawKeyed(p, QPoint(x + 8, y + H), lib.Bitmap(QString("SHADOW_%1").arg(size) + "2"), qRgb(255, 255, 255));
+    DrawKeyed(p, QPoint(x + W, y + 7), lib.Bitmap(QString("SHADOW_%1").arg(size) + "1"),
+              qRgb(255, 255, 255));
+    DrawKeyed(p, QPoint(x + 8, y + H), lib.Bitmap(QString("SHADOW_%1").arg(size) + "2"),
+              qRgb(255, 255, 255));
     p.drawImage(x, y, face);
     p.end();
     return img;
@@ -107,26 +112,34 @@ void WriteSheets(const Library& lib, const QString& dir) {
                 QString name = QString("C%1%2%3").arg(size).arg(deck).arg(suit);
                 tiles.push_back({name, lib.Bitmap(name)});
             }
-            tiles.push_back({QString("JOKER_%1").arg(size), lib.Bitmap(QString("JOKER_%1").arg(size))});
+            tiles.push_back(
+                {QString("JOKER_%1").arg(size), lib.Bitmap(QString("JOKER_%1").arg(size))});
             SaveSheet(QString("%1/faces_%2_%3.png").arg(dir).arg(deck).arg(size), tiles, 900, felt);
         }
     }
-    SaveSheet(dir + "/backs.png", Matching(lib, [](const QString& n) {
-                  return n.size() == 5 && n[0] == 'D' && n[2].isDigit();
-              }), 1000, felt);
+    SaveSheet(
+        dir + "/backs.png",
+        Matching(lib,
+                 [](const QString& n) { return n.size() == 5 && n[0] == 'D' && n[2].isDigit(); }),
+        1000, felt);
     for (char size : {'S', 'B', 'M', 'L'}) {
-        SaveSheet(QString("%1/marks_%2.png").arg(dir).arg(size),
-                  Matching(lib, [size](const QString& n) { return n.startsWith(QString("W%1").arg(size)); }),
-                  1000, felt);
-        SaveSheet(QString("%1/edges_%2.png").arg(dir).arg(size), Matching(lib, [size](const QString& n) {
-                      return n == QString("SHADOW_%1%2").arg(size).arg(1) ||
-                             n == QString("SHADOW_%1%2").arg(size).arg(2) ||
-                             n.startsWith(QString("3D_BORDER_%1").arg(size));
-                  }), 600, QColor(200, 200, 200), 3);
+        SaveSheet(
+            QString("%1/marks_%2.png").arg(dir).arg(size),
+            Matching(lib,
+                     [size](const QString& n) { return n.startsWith(QString("W%1").arg(size)); }),
+            1000, felt);
+        SaveSheet(QString("%1/edges_%2.png").arg(dir).arg(size),
+                  Matching(lib,
+                           [size](const QString& n) {
+                               return n == QString("SHADOW_%1%2").arg(size).arg(1) ||
+                                      n == QString("SHADOW_%1%2").arg(size).arg(2) ||
+                                      n.startsWith(QString("3D_BORDER_%1").arg(size));
+                           }),
+                  600, QColor(200, 200, 200), 3);
     }
     for (char size : {'S', 'B', 'M', 'L'}) {
-        SaveSheet(QString("%1/edge_demo_%2.png").arg(dir).arg(size), {{"stack edges and shadow", EdgeDemo(lib, size)}},
-                  2000, QColor(0, 96, 0), 2);
+        SaveSheet(QString("%1/edge_demo_%2.png").arg(dir).arg(size),
+                  {{"stack edges and shadow", EdgeDemo(lib, size)}}, 2000, QColor(0, 96, 0), 2);
     }
     // Backgrounds tiled 2 x 2 so seams would show.
     std::vector<Tile> bgs;
@@ -144,17 +157,20 @@ void WriteSheets(const Library& lib, const QString& dir) {
         bgs.push_back({name, two});
     }
     SaveSheet(dir + "/backgrounds.png", bgs, 1400, QColor(64, 64, 64));
-    SaveSheet(dir + "/toolbar.png", Matching(lib, [](const QString& n) { return n.startsWith("TB_"); }),
-              900, QColor(212, 208, 200), 2);
-    SaveSheet(dir + "/tree.png", Matching(lib, [](const QString& n) {
-                  return n.contains("TREE");
-              }), 1000, QColor(255, 255, 255), 2);
-    SaveSheet(dir + "/misc.png", Matching(lib, [](const QString& n) {
-                  return n.startsWith("PROG_") || n.startsWith("SUIT_") || n.startsWith("BADGE_") ||
-                         n.startsWith("MAINICON");
-              }), 1000, QColor(212, 208, 200), 2);
-    SaveSheet(dir + "/splash.png", Matching(lib, [](const QString& n) { return n == "SPLASH"; }), 600,
-              QColor(64, 64, 64));
+    SaveSheet(dir + "/toolbar.png",
+              Matching(lib, [](const QString& n) { return n.startsWith("TB_"); }), 900,
+              QColor(212, 208, 200), 2);
+    SaveSheet(dir + "/tree.png", Matching(lib, [](const QString& n) { return n.contains("TREE"); }),
+              1000, QColor(255, 255, 255), 2);
+    SaveSheet(dir + "/misc.png",
+              Matching(lib,
+                       [](const QString& n) {
+                           return n.startsWith("PROG_") || n.startsWith("SUIT_") ||
+                                  n.startsWith("BADGE_") || n.startsWith("MAINICON");
+                       }),
+              1000, QColor(212, 208, 200), 2);
+    SaveSheet(dir + "/splash.png", Matching(lib, [](const QString& n) { return n == "SPLASH"; }),
+              600, QColor(64, 64, 64));
     std::vector<Tile> curs;
     for (const auto& [name, img] : lib.cursors()) {
         QImage c = img.copy();

@@ -16,7 +16,9 @@ constexpr double kTau = 6.28318530717958647692;
 
 using Buffer = std::vector<double>;
 
-Buffer Silence(double seconds) { return Buffer(static_cast<size_t>(seconds * kRate), 0.0); }
+Buffer Silence(double seconds) {
+    return Buffer(static_cast<size_t>(seconds * kRate), 0.0);
+}
 
 // RBJ biquad filters. Retuning keeps the filter's state, so a band can
 // sweep without clicks.
@@ -70,7 +72,8 @@ void Noise(Buffer& out, double at, double length, double freq, double q, double 
 // Adds a bell-like tone: a fundamental and inharmonic partials decaying at
 // different rates.
 void Bell(Buffer& out, double at, double freq, double length, double gain) {
-    const double partials[][3] = {{1.0, 1.0, 1.0}, {2.0, 0.45, 0.6}, {2.76, 0.25, 0.4}, {5.4, 0.12, 0.2}};
+    const double partials[][3] = {
+        {1.0, 1.0, 1.0}, {2.0, 0.45, 0.6}, {2.76, 0.25, 0.4}, {5.4, 0.12, 0.2}};
     size_t start = static_cast<size_t>(at * kRate), n = static_cast<size_t>(length * kRate);
     for (size_t i = 0; i < n && start + i < out.size(); ++i) {
         double t = static_cast<double>(i) / kRate, v = 0;
@@ -91,7 +94,9 @@ void Thump(Buffer& out, double at, double freq, double gain) {
     }
 }
 
-double Note(int semitonesFromA4) { return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0); }
+double Note(int semitonesFromA4) {
+    return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0);
+}
 
 // Peak at `peak` of full scale, short fades at both ends, then 16-bit PCM.
 QByteArray Wave(Buffer b, double peak = 0.7) {
@@ -161,8 +166,8 @@ QByteArray Shuffle() {
     for (int i = 0; t < 0.85; ++i) {
         double phase = t / 0.85;
         double gap = 0.028 - 0.018 * std::sin(phase * 3.14159);
-        Noise(b, t, 0.03, rng.Range(2200, 3600), 1.2, 0.6 + 0.4 * std::sin(phase * 3.14159),
-              0.001, 100 + static_cast<uint32_t>(i));
+        Noise(b, t, 0.03, rng.Range(2200, 3600), 1.2, 0.6 + 0.4 * std::sin(phase * 3.14159), 0.001,
+              100 + static_cast<uint32_t>(i));
         t += gap * rng.Range(0.8, 1.2);
     }
     Thump(b, 0.86, 110, 0.5);

@@ -16,11 +16,14 @@ void DrawShadowed(QPainter& p, const QImage& card, QPointF at, double angle) {
     p.setPen(Qt::NoPen);
     for (int i = 4; i >= 1; --i) {
         p.setBrush(QColor(0, 0, 0, 18));
-        p.drawRoundedRect(QRectF(-card.width() / 2.0 + i, -card.height() / 2.0 + i * 1.5, card.width(), card.height()), 4, 4);
+        p.drawRoundedRect(QRectF(-card.width() / 2.0 + i, -card.height() / 2.0 + i * 1.5,
+                                 card.width(), card.height()),
+                          4, 4);
     }
     // Rounded corners: the card is clipped rather than drawn square.
     QPainterPath clip;
-    clip.addRoundedRect(QRectF(-card.width() / 2.0, -card.height() / 2.0, card.width(), card.height()), 3, 3);
+    clip.addRoundedRect(
+        QRectF(-card.width() / 2.0, -card.height() / 2.0, card.width(), card.height()), 3, 3);
     p.setClipPath(clip);
     p.drawImage(QPointF(-card.width() / 2.0, -card.height() / 2.0), card);
     p.restore();

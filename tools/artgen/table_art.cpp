@@ -24,23 +24,22 @@ struct Mark {
 // Every mark the table may ask for. "004" is the plain slot of tableau and
 // foundation piles; the rank marks carry the base rank of their pile.
 const Mark kMarks[] = {
-    {"004", Symbol::None, ""},           {"_WASTE", Symbol::DottedFrame, ""},
-    {"022", Symbol::Redeal, ""},         {"008", Symbol::NoRedeal, ""},
-    {"021", Symbol::Ring, ""},           {"005", Symbol::Stack, ""},
-    {"010", Symbol::Text, "A"},          {"012", Symbol::Text, "2"},
-    {"013", Symbol::Text, "3"},          {"014", Symbol::Text, "4"},
-    {"015", Symbol::Text, "5"},          {"016", Symbol::Text, "6"},
-    {"017", Symbol::Text, "7"},          {"018", Symbol::Text, "8"},
-    {"019", Symbol::Text, "9"},          {"020", Symbol::Text, "10"},
-    {"006", Symbol::Text, "J"},          {"003", Symbol::Text, "Q"},
-    {"011", Symbol::Text, "K"},          {"_TABLEAU", Symbol::Frame, ""},
-    {"001", Symbol::DottedFrame, ""},    {"009", Symbol::Plus, ""},
+    {"004", Symbol::None, ""},        {"_WASTE", Symbol::DottedFrame, ""},
+    {"022", Symbol::Redeal, ""},      {"008", Symbol::NoRedeal, ""},
+    {"021", Symbol::Ring, ""},        {"005", Symbol::Stack, ""},
+    {"010", Symbol::Text, "A"},       {"012", Symbol::Text, "2"},
+    {"013", Symbol::Text, "3"},       {"014", Symbol::Text, "4"},
+    {"015", Symbol::Text, "5"},       {"016", Symbol::Text, "6"},
+    {"017", Symbol::Text, "7"},       {"018", Symbol::Text, "8"},
+    {"019", Symbol::Text, "9"},       {"020", Symbol::Text, "10"},
+    {"006", Symbol::Text, "J"},       {"003", Symbol::Text, "Q"},
+    {"011", Symbol::Text, "K"},       {"_TABLEAU", Symbol::Frame, ""},
+    {"001", Symbol::DottedFrame, ""}, {"009", Symbol::Plus, ""},
 };
 
 void ArrowHead(QPainter& p, QPointF tip, double angle, double size) {
     QPolygonF head;
-    head << tip
-         << tip + QPointF(std::cos(angle + 2.5), std::sin(angle + 2.5)) * size
+    head << tip << tip + QPointF(std::cos(angle + 2.5), std::sin(angle + 2.5)) * size
          << tip + QPointF(std::cos(angle - 2.5), std::sin(angle - 2.5)) * size;
     p.drawPolygon(head);
 }
@@ -66,16 +65,17 @@ QImage PaintMark(const Mark& m, int w, int h) {
         const double line = std::max(1.2, w / 22.0) * ss;
         p.setBrush(Qt::NoBrush);
         switch (m.symbol) {
-            case Symbol::None:
-                break;
+            case Symbol::None: break;
             case Symbol::Frame: {
                 p.setPen(QPen(ink, line * 0.5, Qt::SolidLine));
-                p.drawRoundedRect(slot.adjusted(u * 0.12, u * 0.12, -u * 0.12, -u * 0.12), ss * 2, ss * 2);
+                p.drawRoundedRect(slot.adjusted(u * 0.12, u * 0.12, -u * 0.12, -u * 0.12), ss * 2,
+                                  ss * 2);
                 break;
             }
             case Symbol::DottedFrame: {
                 p.setPen(QPen(ink, line * 0.5, Qt::DotLine));
-                p.drawRoundedRect(slot.adjusted(u * 0.12, u * 0.12, -u * 0.12, -u * 0.12), ss * 2, ss * 2);
+                p.drawRoundedRect(slot.adjusted(u * 0.12, u * 0.12, -u * 0.12, -u * 0.12), ss * 2,
+                                  ss * 2);
                 break;
             }
             case Symbol::Redeal: {
@@ -107,8 +107,8 @@ QImage PaintMark(const Mark& m, int w, int h) {
             case Symbol::Stack: {
                 p.setPen(QPen(ink, line * 0.6));
                 for (int i = 2; i >= 0; --i) {
-                    QRectF card(c.x() - u * 0.18 + i * u * 0.05, c.y() - u * 0.24 + i * u * 0.05, u * 0.3,
-                                u * 0.4);
+                    QRectF card(c.x() - u * 0.18 + i * u * 0.05, c.y() - u * 0.24 + i * u * 0.05,
+                                u * 0.3, u * 0.4);
                     p.setBrush(Shade(kPanel, 1.1 + i * 0.15));
                     p.drawRoundedRect(card, ss, ss);
                 }
@@ -206,9 +206,11 @@ QImage Border(int which, int w, int h) {
 void MakeTableArt(Library& lib) {
     for (const CardSize& size : CardSizes()) {
         for (const Mark& m : kMarks)
-            lib.AddBitmap(QString("W%1%2").arg(size.letter).arg(m.code), PaintMark(m, size.w, size.h));
+            lib.AddBitmap(QString("W%1%2").arg(size.letter).arg(m.code),
+                          PaintMark(m, size.w, size.h));
         for (int which = 1; which <= 2; ++which) {
-            lib.AddBitmap(QString("SHADOW_%1%2").arg(size.letter).arg(which), Shadow(which, size.w, size.h));
+            lib.AddBitmap(QString("SHADOW_%1%2").arg(size.letter).arg(which),
+                          Shadow(which, size.w, size.h));
             lib.AddBitmap(QString("3D_BORDER_%1%2").arg(size.letter).arg(which),
                           Border(which, size.w, size.h));
         }

@@ -14,49 +14,47 @@ namespace bw::platform {
 
 namespace {
 
-quint32 U32(const char* p) { return qFromLittleEndian<quint32>(p); }
-quint16 U16(const char* p) { return qFromLittleEndian<quint16>(p); }
-
-// The samples as a device the audio sink pulls from, endlessly when looping.
-class SampleStream : public QIODevice {
-public:
-    SampleStream(QByteArray samples, bool loop) : samples_(std::move(samples)), loop_(loop) {}
-    bool isSequential() const override { return true; }
-    bool atEnd() const override { return !loop_ && pos_ >= samples_.size(); }
-    qint64 bytesAvailable() const override {
-        qint64 left = loop_ ? samples_.size() : samples_.size() - pos_;
-        return left + QIODevice::bytesAvailable();
-    }
-
-protected:
-    qint64 readData(char* out, qint64 max) override {
-        qint64 n = 0;
-        while (n < max) {
-            if (pos_ >= samples_.size()) {
-                if (!loop_ || samples_.isEmpty()) break;
-                pos_ = 0;
-            }
-            qint64 chunk = std::min<qint64>(max - n, samples_.size() - pos_);
-            std::memcpy(out + n, samples_.constData() + pos_, static_cast<size_t>(chunk));
-            pos_ += chunk;
-            n += chunk;
-        }
-        return n;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QByteArray samples_;
-    bool loop_;
-    qint64 pos_ = 0;
-};
+quint32 U32(const char* p) {
+    return qFromLittleEndian<quint32>(p);
+}
+quint16 U16(const char* p) {
+    return qFromLittleEndian<quint16>(p);
+}
 
 }  // namespace
+
+SampleStream::SampleStream(QByteArray samples, bool loop)
+    : samples_(std::move(samples)), loop_(loop) {}
+
+bool SampleStream::atEnd() const {
+    return !loop_ && pos_ >= samples_.size();
+}
+
+qint64 SampleStream::bytesAvailable() const {
+    const qint64 left = loop_ ? samples_.size() : samples_.size() - pos_;
+    return left + QIODevice::bytesAvailable();
+}
+
+qint64 SampleStream::readData(char* out, qint64 max) {
+    qint64 n = 0;
+    while (n < max) {
+        if (pos_ >= samples_.size()) {
+            if (!loop_ || samples_.isEmpty()) break;
+            pos_ = 0;
+        }
+        const qint64 chunk = std::min<qint64>(max - n, samples_.size() - pos_);
+        std::memcpy(out + n, samples_.constData() + pos_, static_cast<size_t>(chunk));
+        pos_ += chunk;
+        n += chunk;
+    }
+    return n;
+}
 
 bool ParseWave(const QByteArray& wave, PcmSound& out) {
     const qint64 size = wave.size();
     const char* d = wave.constData();
-    if (size < 12 || std::memcmp(d, "RIFF", 4) != 0 || std::memcmp(d + 8, "WAVE", 4) != 0) return false;
+    if (size < 12 || std::memcmp(d, "RIFF", 4) != 0 || std::memcmp(d + 8, "WAVE", 4) != 0)
+        return false;
     bool haveFormat = false, haveData = false;
     int format = 0, channels = 0, rate = 0, bits = 0;
     qint64 dataAt = 0, dataSize = 0;
@@ -102,9 +100,13 @@ SoundPlayer::SoundPlayer() : impl_(std::make_unique<Impl>()) {
     if (QCoreApplication::instance()) impl_->device = QMediaDevices::defaultAudioOutput();
 }
 
-SoundPlayer::~SoundPlayer() { Stop(); }
+SoundPlayer::~SoundPlayer() {
+    Stop();
+}
 
-bool SoundPlayer::HasDevice() const { return !impl_->device.isNull(); }
+bool SoundPlayer::HasDevice() const {
+    return !impl_->device.isNull();
+}
 
 bool SoundPlayer::Playing() const {
     return impl_->sink && impl_->sink->state() != QAudio::StoppedState;

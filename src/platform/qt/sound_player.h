@@ -4,6 +4,7 @@
 // Without an audio device (or without a running Qt application) every call
 // is a silent no-op: the program keeps working, only quietly.
 #include <QByteArray>
+#include <QIODevice>
 #include <memory>
 
 namespace bw::platform {
@@ -19,6 +20,24 @@ struct PcmSound {
 // Parses an uncompressed PCM WAVE file; false for anything else or for a
 // damaged file (sizes past the end, no data, odd formats).
 bool ParseWave(const QByteArray& wave, PcmSound& out);
+
+// The samples as a stream the audio output pulls from; endless when looping.
+class SampleStream : public QIODevice {
+public:
+    SampleStream(QByteArray samples, bool loop);
+    bool isSequential() const override { return true; }
+    bool atEnd() const override;
+    qint64 bytesAvailable() const override;
+
+protected:
+    qint64 readData(char* out, qint64 max) override;
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray samples_;
+    bool loop_;
+    qint64 pos_ = 0;
+};
 
 class SoundPlayer {
 public:

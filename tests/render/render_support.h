@@ -1,0 +1,35 @@
+#pragma once
+// Shared by the render tests: a GUI application for the whole run, the built
+// resource library, and a fixture with a fresh game state and a screen of
+// chosen width.
+#include <QImage>
+#include <string>
+
+#include "core/ports.h"
+#include "support/test_support.h"
+
+namespace bw::test {
+
+// The QLR.RGF the build made beside the programs.
+std::string BuiltLibraryPath();
+// Loads the built library unless one is loaded; fails the test otherwise.
+void UseBuiltLibrary();
+
+class FakeScreen : public IScreen {
+public:
+    int width = 1280;
+    int height = 1024;
+    int colorBits = 24;
+    int Width() override { return width; }
+    int Height() override { return height; }
+    int ColorBits() override { return colorBits; }
+};
+
+// Writes `image` as a Windows bitmap file; returns the path.
+std::string WriteBmp(const std::string& path, const QImage& image);
+
+// True when both images have the same size and the same colour at every
+// pixel (alpha ignored).
+bool SamePixels(const QImage& a, const QImage& b);
+
+}  // namespace bw::test
