@@ -98,6 +98,40 @@ public:
     // the suit symbol's picture name, empty for none.
     virtual void DrawJokerCaption(int /*foundation*/, const std::string& /*text*/,
                                   const std::string& /*suitImage*/) {}
+
+    // --- Held cards and the drag. Rectangles are left, top, right, bottom in
+    // window coordinates, right and bottom exclusive (a card is left ..
+    // left + CardWidth).
+    // Builds the image that follows the pointer: the face of `code`, or, when
+    // runHeight exceeds the card height, the faces of the run from `code` to
+    // the top of its pile (each option 64 below the one under it), with the
+    // card corners from the plain background. Built once per pick-up.
+    virtual void BuildHeldImage(int /*code*/, int /*runHeight*/) {}
+    // Draws the held image on the window at (left, top), with its shadow
+    // (CardShadowOffset to the right and below) when cards are shadowed.
+    virtual void DrawHeldImageAt(int /*left*/, int /*top*/) {}
+    // The held image glides on the window from one place to another, the
+    // table picture shown again behind it; it stays drawn at the end.
+    virtual void GlideHeldImage(int /*fromLeft*/, int /*fromTop*/, int /*toLeft*/, int /*toTop*/,
+                                bool /*shadow*/) {}
+    // Copies a rectangle of the table picture onto the window.
+    virtual void RestoreRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
+    // One pile drawn from the live pile lists on the given surfaces (its
+    // place is cleared to the background first).
+    virtual void DrawPile(const std::string& /*name*/, int /*surfaces*/) {}
+    // Every pile drawn again on the given surfaces.
+    virtual void DrawAllPiles(int /*surfaces*/) {}
+    // A rectangle painted with the plain table background.
+    virtual void EraseRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/,
+                           int /*surfaces*/) {}
+    // A stock-side pile ("Mazzo", "Mazzo_Vis") drawn pressed, or as it is.
+    virtual void DrawStockPressed(const std::string& /*name*/, bool /*pressed*/) {}
+    // The pointer shape over the table: 0 the default arrow, otherwise a
+    // loaded cursor slot (10..15, 20..25, 30).
+    virtual void SetTableCursor(int /*slot*/) {}
+    // Takes the selection frame off the card `code` at (left, top) again,
+    // leaving the card and whatever lies on it as they are.
+    virtual void EraseSelectionFrame(int /*code*/, int /*left*/, int /*top*/, int /*surfaces*/) {}
 };
 
 // The main window as the core sees it.
@@ -154,6 +188,9 @@ public:
     // Enables or disables the Undo and Redo commands (menu items and tool
     // buttons) together; a call that changes nothing should not repaint.
     virtual void SetUndoRedoEnabled(bool /*enabled*/) {}
+    // While on, the application swallows key presses and left and right
+    // mouse presses (a selection group being removed); off restores input.
+    virtual void SwallowInput(bool /*on*/) {}
 };
 
 // Steps of the game that the move engine and the pointer handlers trigger but

@@ -1,5 +1,6 @@
 #include "core/rules.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -20,7 +21,9 @@ char DecodeGamesChar(char stored) {
 }
 
 // The substitution is its own inverse on the printable codes 32..127.
-char EncodeGamesChar(char plain) { return DecodeGamesChar(plain); }
+char EncodeGamesChar(char plain) {
+    return DecodeGamesChar(plain);
+}
 
 std::string DecodeGamesText(const std::string& stored) {
     std::string out(stored);
@@ -34,10 +37,10 @@ std::string EncodeGamesText(const std::string& plain) {
     return out;
 }
 
-std::vector<std::string> ReadGamesSection(const std::string& path, const std::string& header) {
+namespace {
+
+std::vector<std::string> SectionLines(std::istream& in, const std::string& header) {
     std::vector<std::string> lines;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return lines;
     std::string line;
     bool inside = false;
     while (std::getline(in, line)) {
@@ -52,21 +55,64 @@ std::vector<std::string> ReadGamesSection(const std::string& path, const std::st
     return lines;
 }
 
+}  // namespace
+
+std::vector<std::string> ReadGamesSection(const std::string& path, const std::string& header) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    return SectionLines(in, header);
+}
+
+std::vector<std::string> ReadGamesSectionFromText(const std::string& text,
+                                                  const std::string& header) {
+    std::istringstream in(text);
+    return SectionLines(in, header);
+}
+
+bool ParseGamesInteger(const std::string& text, long& value) {
+    size_t i = text.find_first_not_of(' ');
+    if (i == std::string::npos) return false;
+    bool negative = false;
+    if (text[i] == '+' || text[i] == '-') negative = text[i++] == '-';
+    if (i >= text.size()) return false;
+    long v = 0;
+    for (; i < text.size(); ++i) {
+        char c = text[i];
+        if (c < '0' || c > '9') return false;
+        if (v < 1000000000L) v = v * 10 + (c - '0');  // saturate: no overflow on long digit runs
+    }
+    value = negative ? -v : v;
+    return true;
+}
+
+int RuleLineIndex(const std::string& storedLine) {
+    std::string text =
+        DecodeGamesText(storedLine.substr(0, std::min<size_t>(4, storedLine.size())));
+    size_t e = text.find_last_not_of(' ');
+    long idx = 0;
+    if (e == std::string::npos || !ParseGamesInteger(text.substr(0, e + 1), idx)) return -1;
+    return idx >= 0 && idx < 100000 ? static_cast<int>(idx) : -1;
+}
+
+bool RuleLineValue(const std::string& storedLine, int column, long& value) {
+    if (column < 0) return false;
+    size_t start = 16 + 11 * static_cast<size_t>(column);
+    if (start >= storedLine.size()) return false;
+    std::string text = DecodeGamesText(storedLine.substr(start, 10));
+    size_t e = text.find_last_not_of(' ');
+    if (e == std::string::npos) return false;
+    return ParseGamesInteger(text.substr(0, e + 1), value);
+}
+
 void LoadRuleColumn(const std::string& path, int column, RuleTable& rules) {
     rules.fill(0);
     if (column < 0) return;
     for (const std::string& line : ReadGamesSection(path, "[Sect2]")) {
-        std::string idxText = DecodeGamesText(line.substr(0, std::min<size_t>(4, line.size())));
-        char* end = nullptr;
-        long idx = std::strtol(idxText.c_str(), &end, 10);
-        if (end == idxText.c_str() || idx < 0 || idx >= static_cast<long>(rules.size())) continue;
-        size_t start = 16 + 11 * static_cast<size_t>(column);
-        if (start >= line.size()) continue;
-        std::string value = DecodeGamesText(line.substr(start, 10));
-        size_t e = value.find_last_not_of(' ');
-        value = e == std::string::npos ? std::string() : value.substr(0, e + 1);
-        long v = std::strtol(value.c_str(), &end, 10);
-        if (end == value.c_str()) continue;
+        int idx = RuleLineIndex(line);
+        long v = 0;
+        if (idx < 0 || idx >= static_cast<int>(rules.size())) continue;
+        if (!RuleLineValue(line, column, v)) continue;
+        // Entries are 16-bit; a value beyond that range is clamped rather than wrapped.
         if (v < -32768) v = -32768;
         if (v > 32767) v = 32767;
         rules[static_cast<size_t>(idx)] = static_cast<int16_t>(v);

@@ -18,6 +18,20 @@ std::string EncodeGamesText(const std::string& plain);
 // the lines after the line beginning with the header up to the next line
 // whose first character is "[". CR LF or LF line ends.
 std::vector<std::string> ReadGamesSection(const std::string& path, const std::string& header);
+// The same from text already in memory.
+std::vector<std::string> ReadGamesSectionFromText(const std::string& text,
+                                                  const std::string& header);
+
+// A whole decimal integer: leading blanks, an optional sign and digits, nothing
+// else (a value such as "12x" is refused rather than read as 12).
+bool ParseGamesInteger(const std::string& text, long& value);
+// A "[Sect2]" line in stored form: its entry number (columns 1-4), or -1 when
+// they do not read as one; and its value in rules column `column` (10
+// characters from column 17 + 11 * column, trailing blanks removed). The value
+// is false when the line ends before the column, the field is blank or not a
+// number.
+int RuleLineIndex(const std::string& storedLine);
+bool RuleLineValue(const std::string& storedLine, int column, long& value);
 
 // Sets all 489 entries to 0, then loads column `column` (0-based) of
 // "[Sect2]" of `path` into `rules`. A missing file or column leaves zeros.

@@ -2,11 +2,38 @@
 
 #include "core/game_end.h"
 #include "core/ports.h"
+#include "interaction/drag.h"
 #include "interaction/memory.h"
+#include "interaction/press.h"
+#include "interaction/selection.h"
+#include "interaction/shortcuts.h"
 
 namespace bw {
 
+namespace {
+
+// The press handler's steps carried out by the drag, the shortcuts and the
+// selection games.
+class InteractionHooks : public IPressHooks {
+public:
+    void RightClickShortcut(const PileHit& hit) override { RightClickMove(hit); }
+    void ClickShortcut(const PileHit& hit) override { ShortcutMove(false, false, hit); }
+    void SelectionPress(MouseButton button, int shift, int x, int y, const PileHit& hit) override {
+        bw::SelectionPress(button, shift, x, y, hit);
+    }
+    void PairSelect(CardCode card) override { bw::PairSelect(card); }
+    bool IsUncovered(CardCode card) override { return bw::IsUncovered(card); }
+    bool CanLeaveFoundation(CardCode card) override { return bw::CanLeaveFoundation(card); }
+    void BuildHeldImage() override { bw::BuildHeldImage(); }
+    void LiftCards(CardCode card, bool single) override { bw::LiftCards(card, single); }
+    void DrawHeldImage(int left, int top) override { bw::DrawHeldImage(left, top); }
+};
+
+}  // namespace
+
 void InstallInteractionHooks() {
+    static InteractionHooks hooks;
+    SetPressHooks(&hooks);
     SetMemoriseEndHook([] {
         SetModelFaces(true);
         DealTwins();

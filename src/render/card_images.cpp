@@ -12,8 +12,6 @@
 
 namespace bw {
 
-int CardWidth = 71;
-int CardHeight = 96;
 QRect CardRect(0, 0, 71, 96);
 std::array<QImage, 53> CardFaces;
 QImage CardBack;

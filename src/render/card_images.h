@@ -10,11 +10,11 @@
 #include <map>
 #include <string>
 
+#include "core/card_size.h"
+
 namespace bw {
 
-// Card geometry of the current size.
-extern int CardWidth;
-extern int CardHeight;
+// The card size itself is CardWidth/CardHeight of core/card_size.h.
 extern QRect CardRect;  // (0, 0, CardWidth, CardHeight): the source of every card copy
 
 // Index = suit x 13 + rank - 1 (hearts, diamonds, clubs, spades); 52 is the joker.

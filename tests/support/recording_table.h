@@ -45,6 +45,32 @@ public:
         calls.push_back("turn " + std::to_string(code) + At(left, top));
     }
 
+    void BuildHeldImage(int code, int runHeight) override {
+        calls.push_back("image " + std::to_string(code) + " h" + std::to_string(runHeight));
+    }
+    void DrawHeldImageAt(int left, int top) override { calls.push_back("held" + At(left, top)); }
+    void GlideHeldImage(int fromLeft, int fromTop, int toLeft, int toTop, bool shadow) override {
+        calls.push_back("glide" + At(fromLeft, fromTop) + " ->" + At(toLeft, toTop) +
+                        (shadow ? " shadow" : ""));
+    }
+    void RestoreRect(int left, int top, int right, int bottom) override {
+        calls.push_back("restore " + Box(left, top, right, bottom));
+    }
+    void DrawPile(const std::string& name, int surfaces) override {
+        calls.push_back("draw " + name + On(surfaces));
+    }
+    void DrawAllPiles(int surfaces) override { calls.push_back("draw all" + On(surfaces)); }
+    void EraseRect(int left, int top, int right, int bottom, int surfaces) override {
+        calls.push_back("erase " + Box(left, top, right, bottom) + On(surfaces));
+    }
+    void DrawStockPressed(const std::string& name, bool pressed) override {
+        calls.push_back("stock " + name + (pressed ? " down" : " up"));
+    }
+    void SetTableCursor(int slot) override { calls.push_back("cursor " + std::to_string(slot)); }
+    void EraseSelectionFrame(int code, int left, int top, int surfaces) override {
+        calls.push_back("unframe " + std::to_string(code) + At(left, top) + On(surfaces));
+    }
+
     int Count(const std::string& prefix) const {
         return static_cast<int>(std::count_if(calls.begin(), calls.end(), [&](const auto& c) {
             return c.rfind(prefix, 0) == 0;
@@ -57,6 +83,10 @@ public:
 private:
     static std::string At(int x, int y) {
         return " @" + std::to_string(x) + "," + std::to_string(y);
+    }
+    static std::string Box(int l, int t, int r, int b) {
+        return std::to_string(l) + "," + std::to_string(t) + "," + std::to_string(r) + "," +
+               std::to_string(b);
     }
     static std::string On(int surfaces) {
         switch (surfaces) {

@@ -1,0 +1,538 @@
+#include "interaction/drag.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "core/autoplay.h"
+#include "core/card_size.h"
+#include "core/history.h"
+#include "core/move_engine.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/placement.h"
+#include "core/ports.h"
+#include "core/state.h"
+#include "platform/clock.h"
+#include "render/card_positions.h"
+#include "storage/preferences.h"
+
+namespace bw {
+
+namespace {
+
+int R(int i) {
+    return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0;
+}
+int Opt(int i) {
+    return MainGame.Opt(i);
+}
+int Count(int entry, int max) {
+    return std::clamp(R(entry), 0, max);
+}
+
+void PlaySwitched(const char* name, int position) {
+    if (ParameterIs(141, "Y") && ParameterIs(position, "Y")) Sound().Play(name, false);
+}
+
+bool Animate() {
+    return !ParameterIs(67, "N");
+}
+bool Shadowed() {
+    return !ParameterIs(178, "N");
+}
+
+// An area of the window, right and bottom exclusive.
+struct Area {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool Empty() const { return right <= left || bottom <= top; }
+};
+
+Area Union(const Area& a, const Area& b) {
+    if (a.Empty()) return b;
+    if (b.Empty()) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+void Restore(const Area& a) {
+    if (!a.Empty()) Table().RestoreRect(a.left, a.top, a.right, a.bottom);
+}
+
+// The window area the held image covers at (left, top), shadow included.
+Area ImageArea(int left, int top) {
+    const int s = Shadowed() ? CardShadowOffset() : 0;
+    return {left, top, left + CardWidth + s, top + RunHeight + s};
+}
+
+// What of `a` lies outside `b`: at most four bands, two for a plain shift.
+std::vector<Area> Uncovered(const Area& a, const Area& b) {
+    const Area cut{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                   std::min(a.bottom, b.bottom)};
+    if (cut.Empty()) return {a};
+    std::vector<Area> strips;
+    auto add = [&](const Area& s) {
+        if (!s.Empty()) strips.push_back(s);
+    };
+    add({a.left, a.top, a.right, cut.top});
+    add({a.left, cut.bottom, a.right, a.bottom});
+    add({a.left, cut.top, cut.left, cut.bottom});
+    add({cut.right, cut.top, a.right, cut.bottom});
+    return strips;
+}
+
+// The hold: where the held image is shown on the window (the card itself
+// until the image is first drawn), and whether the table picture shows the
+// cards lifted.
+Area g_shown;
+bool g_lifted = false;
+
+// Where a card lies: the pile, its kind and index, the slot.
+struct CardPlace {
+    int kind = kNoPile;
+    int index = -1;
+    int slot = -1;
+    std::string name;
+    std::string* pile = nullptr;
+};
+
+// Searched as the return searches: "Mazzo_Vis", the tableau, the
+// foundations, the reserve cells; the stock last.
+CardPlace FindCard(CardCode card) {
+    CardPlace p;
+    if (card < 1) return p;
+    auto at = [&](int kind, PileList& list, int i, const std::string& name) {
+        const int s = FindSlot(list[static_cast<size_t>(i)], card);
+        if (s < 0) return false;
+        p = {kind, i, s, name, &list[static_cast<size_t>(i)]};
+        return true;
+    };
+    if (at(kMazzoVis, MazzoPiles, 1, "Mazzo_Vis")) return p;
+    for (int i = 0; i < Count(368, 40); ++i)
+        if (at(kFila, FilaPiles, i, PileName(kFila, i + 1))) return p;
+    for (int i = 0; i < 16; ++i)
+        if (at(kDest, DestPiles, i, PileName(kDest, i + 1))) return p;
+    for (int i = 0; i < 10; ++i)
+        if (at(kAppogg, AppoggPiles, i, PileName(kAppogg, i + 1))) return p;
+    if (at(kMazzo, MazzoPiles, 0, "Mazzo")) return p;
+    return {};
+}
+
+bool Slotted(int index) {
+    const int d = TableauDirection(index);
+    return d == 8 || d == 9;
+}
+
+// The whole pile as it lies: from its first card to its top card's far corner.
+Area PileArea(const std::string& name, int index) {
+    const CardPoint first = CardSlotPosition(name, index, 0);
+    const CardPoint top = CardPositionInPile(name, index, 0, false);
+    return {std::min(first.left, top.left), std::min(first.top, top.top),
+            std::max(first.left, top.left) + CardWidth, std::max(first.top, top.top) + CardHeight};
+}
+
+bool Overlap(const Area& a, const Area& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Tableau piles drawn before pile `i` that its cards may cover: family 1 the
+// nearest lower pile starting above it and sharing columns, families 2 and 6
+// the nearest lower pile it overlaps.
+int CoveredNeighbour(int i) {
+    const int d = TableauDirection(i);
+    if (d != 1 && d != 2 && d != 6) return -1;
+    const std::string name = PileName(kFila, i + 1);
+    const Area mine = PileArea(name, i);
+    for (int j = i - 1; j >= 0; --j) {
+        if (!OnTable(FilaLeft[static_cast<size_t>(j)])) continue;
+        const Area other = PileArea(PileName(kFila, j + 1), j);
+        if (d == 1) {
+            if (FilaTop[static_cast<size_t>(j)] < FilaTop[static_cast<size_t>(i)] &&
+                std::abs(FilaLeft[static_cast<size_t>(j)] - FilaLeft[static_cast<size_t>(i)]) <
+                    CardWidth)
+                return j;
+        } else if (Overlap(mine, other)) {
+            return j;
+        }
+    }
+    return -1;
+}
+
+// Redraws on the table picture what a lift or a return changed in pile `p`
+// (the live lists decide whether the held cards are there).
+void RedrawPlace(const CardPlace& p, const Area& before) {
+    switch (p.kind) {
+        case kFila: {
+            if (R(3) == 4) {
+                Table().DrawAllPiles(kOnTable);
+                return;
+            }
+            if (Slotted(p.index)) return;
+            Table().DrawPile(p.name, kOnTable);
+            if (const int j = CoveredNeighbour(p.index); j >= 0)
+                Table().DrawPile(PileName(kFila, j + 1), kOnTable);
+            // The cascade's small sideways shifts leave edges beside the pile.
+            if (!ParameterIs(179, "N")) {
+                Restore({before.left - 2, before.top, before.left, before.bottom});
+                Restore({before.right, before.top, before.right + 2, before.bottom});
+            }
+            return;
+        }
+        case kAppogg: {
+            Table().DrawPile(p.name, kOnTable);
+            if (R(5) != 3) return;
+            const Area cell = PileArea(p.name, p.index);
+            for (int i = 0; i < Count(368, 40); ++i) {
+                if (!OnTable(FilaLeft[static_cast<size_t>(i)])) continue;
+                const std::string name = PileName(kFila, i + 1);
+                if (Overlap(cell, PileArea(name, i))) {
+                    Table().DrawPile(name, kOnTable);
+                    break;
+                }
+            }
+            return;
+        }
+        default: Table().DrawPile(p.name, kOnTable); return;
+    }
+}
+
+bool WholeCell(const CardPlace& p) {
+    return p.kind == kAppogg && R(14) == -11 && p.slot == 0 && SlotCount(*p.pile) > 1;
+}
+
+// Moves the image on the window: only the strips it uncovers are restored.
+void ShowHeldAt(int left, int top) {
+    const Area next = ImageArea(left, top);
+    for (const Area& strip : Uncovered(g_shown, next)) Restore(strip);
+    Table().DrawHeldImageAt(left, top);
+    g_shown = next;
+    DragRect = {left, top, left + CardWidth, top + RunHeight};
+}
+
+void Glide(int toLeft, int toTop, bool shadow) {
+    if (!Animate()) return;
+    // The glide puts the table picture back behind the image as it goes.
+    Table().GlideHeldImage(DragRect.left, DragRect.top, toLeft, toTop, shadow);
+    g_shown = ImageArea(toLeft, toTop);
+    DragRect = {toLeft, toTop, toLeft + CardWidth, toTop + RunHeight};
+}
+
+int HeldCount(CardCode card) {
+    if (MovingStackIsSingle()) return 1;
+    const std::string run = StackFrom(card, false);
+    return std::max(SlotCount(run), 1);
+}
+
+bool AdjacentOnVisibleStock(CardCode card) {
+    const CardCode top = TopCode(MazzoPiles[1]);
+    if (top < 1 || IsJoker(top) || IsJoker(card) || SuitOf(top) != SuitOf(card)) return false;
+    return NextRank(RankOf(top)) == RankOf(card) || PrevRank(RankOf(top)) == RankOf(card);
+}
+
+// Goal kind 19 lays cards in rows: a card goes next to the last card of a
+// row of the same rank or suit, or into an empty row.
+bool RowAccepts(int index, CardCode card) {
+    const std::string& row = FilaPiles[static_cast<size_t>(index)];
+    const CardCode last = TopCode(row);
+    if (!MovingStackIsSingle()) return false;
+    if (last < 1) return true;
+    return RankOf(last) == RankOf(card) || (SuitOf(last) >= 0 && SuitOf(last) == SuitOf(card));
+}
+
+bool SelectionInFirstFoundation() {
+    const int goal = R(51);
+    return R(39) != 0 || goal == 3 || goal == 4 || goal == 33;
+}
+
+// One candidate: the rectangle test, the pile's drop test, the glide and the
+// move engine.
+bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
+    if (!Intersects(held, TargetRect(t))) return false;
+    const std::string name = TargetName(t);
+    const int goal = R(51);
+    // Until the tableau has been filled automatically only foundations take cards.
+    if (R(40) != 0 && Opt(91) == 0 && t.kind != kDest) return false;
+    bool shadow = true;
+    int count = 1;
+    std::string move = name;
+    switch (t.kind) {
+        case kDest:
+            // Where the first foundation keeps the selected codes it takes no card.
+            if (t.index == 0 && SelectionInFirstFoundation()) return false;
+            if (!CanDropOn(name, card)) return false;
+            if (Opt(110) == 1 || Opt(110) == 3) return false;
+            break;
+        case kFila:
+            if (goal == 32 || goal == 46) return false;
+            if (goal == 19 ? !RowAccepts(t.index, card) : !CanDropOn(name, card)) return false;
+            shadow = MovingStackIsSingle() || ParameterIs(179, "N");
+            count = HeldCount(card);
+            break;
+        case kAppogg:
+            if (!OnTable(MainGame.AppoggLeft(t.index))) return false;
+            if (!CanDropOn(name, card)) return false;
+            break;
+        case kMazzoVis:
+            if (RunHeight != CardHeight || R(353) != 2 || MazzoPiles[1].empty() ||
+                !AdjacentOnVisibleStock(card))
+                return false;
+            move = "Stock02";
+            break;
+        default: return false;
+    }
+    if (!g_lifted) {
+        BuildHeldImage();
+        LiftCards(card, MovingStackIsSingle());
+    }
+    const CardPoint to = CardPositionInPile(name, t.index, 0, true);
+    Glide(to.left, to.top, shadow);
+    if (!ExecuteMove(count, move)) return false;
+    if (t.kind == kFila && goal == 23) MarkStep(1);
+    // The image leaves the window: the table picture shows the cards moved.
+    Restore(g_shown);
+    g_shown = {};
+    g_lifted = false;
+    if (Opt(116) < 1 && Opt(110) != 3) MainGame.SetOpt(116, 1);
+    return true;
+}
+
+}  // namespace
+
+void BuildHeldImage() {
+    Table().BuildHeldImage(Opt(94), RunHeight);
+    // Until the image is drawn the window still shows the cards in place.
+    g_shown = {DragRect.left, DragRect.top, DragRect.right, DragRect.bottom};
+}
+
+void LiftCards(CardCode card, bool single) {
+    CardPlace p = FindCard(card);
+    if (!p.pile) return;
+    SavePiles();
+    const Area before = p.kind == kFila ? PileArea(p.name, p.index) : Area{};
+    const bool whole = WholeCell(p);
+    std::string& pile = *p.pile;
+    const size_t at = static_cast<size_t>(p.slot) * 3;
+    const int family = R(3);
+    if (!single || whole) {
+        // A run, or a reserve cell lifted whole.
+        pile.erase(at);
+    } else if (p.kind == kFila && Slotted(p.index)) {
+        // Rows keep every card in its slot: only the picture loses it.
+        const CardPoint c = CardSlotPosition(p.name, p.index, p.slot);
+        Table().EraseRect(c.left, c.top, c.left + CardWidth, c.top + CardHeight, kOnTable);
+    } else if ((family == 4 && p.kind != kMazzo && p.kind != kMazzoVis) ||
+               (family == 12 && p.kind == kFila)) {
+        pile.replace(at, 3, "000");
+    } else {
+        pile.erase(at, 3);
+    }
+    RedrawPlace(p, before);
+    if (whole) Restore(PileArea(p.name, p.index));
+    RestorePiles();
+    g_lifted = true;
+}
+
+void DrawHeldImage(int left, int top) {
+    Table().DrawHeldImageAt(left, top);
+    g_shown = Union(g_shown, ImageArea(left, top));
+}
+
+bool CanLeaveFoundation(CardCode card) {
+    const CardPlace p = FindCard(card);
+    if (p.kind != kDest || TopCode(*p.pile) != card) return false;
+    // Asked at the press, before the pick-up has set the held card's state.
+    const int noReturn = Opt(95);
+    const bool single = MovingStackIsSingle();
+    MainGame.SetOpt(95, 0);
+    SetMovingStackSingle(true);
+    bool fits = false;
+    for (int i = 0; i < Count(368, 40) && !fits; ++i)
+        fits = CanDropOn(PileName(kFila, i + 1), card);
+    for (int i = 0; i < Count(369, 10) && !fits; ++i)
+        fits = CanDropOn(PileName(kAppogg, i + 1), card);
+    MainGame.SetOpt(95, noReturn);
+    SetMovingStackSingle(single);
+    return fits;
+}
+
+bool CardsLifted() {
+    return g_lifted;
+}
+
+void EndHold() {
+    g_shown = {};
+    g_lifted = false;
+}
+
+void PointerMove(int x, int y) {
+    if (Opt(110) != 0) return;
+    MouseIdleStamp = -1;
+    if (Opt(94) != 0) {
+        MainGame.SetOpt(78, 1);
+        Table().SetTableCursor(DragCursorShape());
+        ShowHeldAt(x - GrabOffset.x, y - GrabOffset.y);
+        return;
+    }
+    if (Opt(89) == 1) {
+        const int i = R(9) == 1 ? 0 : 1;
+        const int left = MainGame.StockLeft(i), top = MainGame.StockTop(i);
+        if (x < left || x > left + CardWidth || y < top || y > top + CardHeight) {
+            Table().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
+            Waits().Wait(50);
+            MainGame.SetOpt(89, 0);
+        }
+        return;
+    }
+    if (Flag(flag::kInProgress)) {
+        MouseIdleStamp = platform::TickCount();
+        if (x != Opt(96) || y != Opt(97)) Window().HidePileSizePanel();
+        MainGame.SetOpt(96, x);
+        MainGame.SetOpt(97, y);
+    }
+}
+
+void PointerRelease(MouseButton /*button*/) {
+    Table().SetTableCursor(TableCursorShape());
+    if (Opt(89) == 1) {
+        const int i = R(9) == 1 ? 0 : 1;
+        Table().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
+        Waits().Wait(50);
+        ExecuteMove(TopCode(MazzoPiles[0]), "Mazzo_Vis");
+        MainGame.SetOpt(89, 0);
+    }
+    if (const CardCode held = Opt(94); held != 0) {
+        // A release before any movement always puts the cards back.
+        const bool dropped = Opt(78) == 1 && DropHeld(held, DragRect);
+        if (!dropped) ReturnHeld(held);
+        MainGame.SetOpt(94, 0);
+        MainGame.SetOpt(95, 0);
+        EndHold();
+        if (dropped && Flag(flag::kFinished)) GameHooks().EndGame();
+    }
+    EndHold();
+    if (PeekCard.x != 0 || PeekCard.y != 0) {
+        Restore({PeekCard.x, PeekCard.y, PeekCard.x + CardWidth, PeekCard.y + CardHeight});
+        PeekCard = {};
+    }
+    AutoplayAfterRelease();
+}
+
+bool Intersects(const HeldRect& h, const HeldRect& p) {
+    auto in = [&](int x, int y) {
+        return p.left <= x && x <= p.right && p.top <= y && y <= p.bottom;
+    };
+    if (in(h.left, h.top) || in(h.right, h.bottom) || in(h.right, h.top) || in(h.left, h.bottom))
+        return true;
+    const bool leftIn = p.left <= h.left && h.left <= p.right;
+    const bool rightIn = p.left <= h.right && h.right <= p.right;
+    if (!leftIn && !rightIn) return false;
+    for (int y = h.top; y <= h.bottom; y += 50)
+        if (p.top <= y && y <= p.bottom) return true;
+    return false;
+}
+
+int OverlapArea(const HeldRect& h, const HeldRect& p) {
+    auto in = [&](int x, int y) {
+        return p.left <= x && x <= p.right && p.top <= y && y <= p.bottom;
+    };
+    if (in(h.left, h.top)) return (p.right - h.left) * (p.bottom - h.top);
+    if (in(h.right, h.bottom)) return (h.right - p.left) * (h.bottom - p.top);
+    if (in(h.right, h.top)) return (p.bottom - h.top) * (h.right - p.left);
+    if (in(h.left, h.bottom)) return (p.right - h.left) * (h.bottom - p.top);
+    const bool leftIn = p.left <= h.left && h.left <= p.right;
+    const bool rightIn = p.left <= h.right && h.right <= p.right;
+    if (!leftIn && !rightIn) return 0;
+    for (int y = h.top; y <= h.bottom; y += 50) {
+        if (p.top <= y && y <= p.bottom)
+            return leftIn ? (p.right - h.left) * (h.bottom - h.top)
+                          : (h.right - p.left) * (h.bottom - h.top);
+    }
+    return 0;
+}
+
+std::string TargetName(const DropTarget& t) {
+    if (t.kind == kMazzoVis) return "Mazzo_Vis";
+    return PileName(t.kind, t.index + 1);
+}
+
+HeldRect TargetRect(const DropTarget& t) {
+    const CardPoint p = CardPositionInPile(TargetName(t), t.index, 0, false);
+    return {p.left, p.top, p.left + CardWidth, p.top + CardHeight};
+}
+
+std::vector<DropTarget> RankTargets(const HeldRect& held) {
+    // Area, kind and index as one text: sorted as text, the largest area
+    // wins and equal areas go to the higher kind, then the higher index.
+    std::vector<std::string> found;
+    auto consider = [&](const HeldRect& r, int kind, int index) {
+        if (!OnTable(r.left) || !OnTable(r.top) || !Intersects(held, r)) return;
+        const int area = std::clamp(OverlapArea(held, r), 0, 999999);
+        found.push_back(FormatNumber(area, 6) + FormatNumber(kind, 3) + FormatNumber(index, 3));
+    };
+    for (int i = 0; i < Count(367, 16); ++i) {
+        if (!OnTable(MainGame.DestLeft(i))) continue;
+        consider(TargetRect({kDest, i}), kDest, i);
+    }
+    if (R(3) != 8) {
+        for (int i = 0; i < Count(368, 40); ++i) {
+            if (!OnTable(FilaLeft[static_cast<size_t>(i)])) continue;
+            const std::string name = PileName(kFila, i + 1);
+            const int slots = SlotCount(FilaPiles[static_cast<size_t>(i)]);
+            if (TableauDirection(i) == 9 && slots > 0) {
+                // Every slot of a row is a place of its own, recorded for the row.
+                for (int k = 0; k < slots; ++k) {
+                    const CardPoint c = CardSlotPosition(name, i, k);
+                    consider({c.left, c.top, c.left + CardWidth, c.top + CardHeight}, kFila, i);
+                }
+            } else {
+                consider(TargetRect({kFila, i}), kFila, i);
+            }
+        }
+    }
+    for (int i = 0; i < Count(369, 10); ++i) {
+        if (!OnTable(MainGame.AppoggLeft(i))) continue;
+        consider(TargetRect({kAppogg, i}), kAppogg, i);
+    }
+    if (R(354) != 4 && OnTable(MainGame.StockLeft(1)))
+        consider(TargetRect({kMazzoVis, 1}), kMazzoVis, 1);
+
+    std::sort(found.begin(), found.end());
+    std::vector<DropTarget> best;
+    for (auto it = found.rbegin(); it != found.rend() && best.size() < 4; ++it)
+        best.push_back({std::atoi(it->substr(6, 3).c_str()), std::atoi(it->substr(9, 3).c_str())});
+    return best;
+}
+
+bool DropHeld(CardCode card, const HeldRect& held) {
+    return DropHeldOn(card, held, RankTargets(held));
+}
+
+bool DropHeldOn(CardCode card, const HeldRect& held, const std::vector<DropTarget>& candidates) {
+    for (const DropTarget& t : candidates)
+        if (TryTarget(card, held, t)) return true;
+    return false;
+}
+
+void ReturnHeld(CardCode card) {
+    const CardPlace p = FindCard(card);
+    if (!p.pile) {
+        // Nowhere on the table (moved meanwhile): just clear the image away.
+        Restore(g_shown);
+        EndHold();
+        return;
+    }
+    const int count = SlotCount(*p.pile);
+    const bool top = p.slot == count - 1 || (p.kind == kFila && Slotted(p.index));
+    CardPoint place = CardSlotPosition(p.name, p.index, p.slot);
+    bool shadow = true;
+    if (!top && !WholeCell(p)) shadow = ParameterIs(179, "N");
+    if (g_lifted) RedrawPlace(p, p.kind == kFila ? PileArea(p.name, p.index) : Area{});
+    Glide(place.left, place.top, shadow);
+    Restore(g_shown);
+    // The place with its shadow and the cascade's sideways shifts.
+    const Area at{place.left, place.top, place.left + CardWidth, place.top + RunHeight};
+    Restore({at.left - 15, at.top - 15, at.right + 15, at.bottom + 15});
+    EndHold();
+    if (Shadowed()) PlaySwitched("card_down", 181);
+}
+
+}  // namespace bw

@@ -1,0 +1,445 @@
+#include "interaction/selection.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "core/card_size.h"
+#include "core/history.h"
+#include "core/move_engine.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/ports.h"
+#include "core/score.h"
+#include "core/state.h"
+#include "interaction/memory.h"
+#include "render/card_positions.h"
+
+namespace bw {
+
+namespace {
+
+int R(int i) {
+    return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0;
+}
+int Count(int entry, int max) {
+    return std::clamp(R(entry), 0, max);
+}
+
+std::string& SelectionList() {
+    return DestPiles[0];
+}
+
+// Where a selectable card lies. The first foundation is the list itself and
+// is never searched: its codes name cards that lie elsewhere.
+struct Place {
+    int kind = kNoPile;
+    int index = -1;
+    int slot = -1;
+    std::string name;
+    const std::string* pile = nullptr;
+    bool Found() const { return pile != nullptr; }
+    bool IsTop() const { return pile && slot == SlotCount(*pile) - 1; }
+};
+
+Place PlaceOf(CardCode card) {
+    Place p;
+    if (card < 1) return p;
+    auto at = [&](int kind, const PileList& list, int i, const std::string& name) {
+        const int s = FindSlot(list[static_cast<size_t>(i)], card);
+        if (s < 0) return false;
+        p = {kind, i, s, name, &list[static_cast<size_t>(i)]};
+        return true;
+    };
+    if (at(kMazzoVis, MazzoPiles, 1, "Mazzo_Vis") || at(kMazzo, MazzoPiles, 0, "Mazzo")) return p;
+    for (int i = 0; i < Count(368, 40); ++i)
+        if (at(kFila, FilaPiles, i, PileName(kFila, i + 1))) return p;
+    for (int i = 0; i < 10; ++i)
+        if (at(kAppogg, AppoggPiles, i, PileName(kAppogg, i + 1))) return p;
+    for (int i = 1; i < 16; ++i)
+        if (at(kDest, DestPiles, i, PileName(kDest, i + 1))) return p;
+    return {};
+}
+
+CardPoint PositionOf(const Place& p) {
+    return CardSlotPosition(p.name, p.index, p.slot);
+}
+
+void DrawFrame(CardCode card) {
+    const Place p = PlaceOf(card);
+    if (!p.Found()) return;
+    const CardPoint at = PositionOf(p);
+    Table().DrawSelectionFrame(at.left, at.top, kOnBoth);
+}
+
+void EraseFrame(CardCode card) {
+    const Place p = PlaceOf(card);
+    if (!p.Found()) return;
+    const CardPoint at = PositionOf(p);
+    Table().EraseSelectionFrame(card, at.left, at.top, kOnBoth);
+}
+
+// Adds the card to the list, or takes it out when it is there; true when added.
+bool Toggle(CardCode card) {
+    std::string& list = SelectionList();
+    const int slot = FindSlot(list, card);
+    if (slot >= 0) {
+        list.erase(static_cast<size_t>(slot) * 3, 3);
+        return false;
+    }
+    list += FormatCode(card);
+    return true;
+}
+
+void Unselect(CardCode card) {
+    std::string& list = SelectionList();
+    const int slot = FindSlot(list, card);
+    if (slot >= 0) list.erase(static_cast<size_t>(slot) * 3, 3);
+}
+
+void ClearSelection() {
+    for (CardCode c : SelectedCards()) EraseFrame(c);
+    SelectionList().clear();
+}
+
+void EndIfFinished() {
+    if (Flag(flag::kFinished)) GameHooks().EndGame();
+}
+
+// The move engine takes the group away; no press may start another meanwhile.
+void RemoveSelection(bool toWaste, bool refill) {
+    Window().SwallowInput(true);
+    if (toWaste) ExecuteMove(0, "Selezionate_Dest");
+    if (refill) ExecuteMove(0, "Selezionate_Fila");
+    Window().SwallowInput(false);
+    EndIfFinished();
+}
+
+// The top card of its tableau pile, reserve cell or "Mazzo_Vis".
+bool Exposed(CardCode card) {
+    const Place p = PlaceOf(card);
+    return p.Found() && p.IsTop() && (p.kind == kFila || p.kind == kAppogg || p.kind == kMazzoVis);
+}
+
+// Cards lying next to each other in the tableau grid (across, down or
+// diagonally): at most one card's pitch apart each way.
+bool Neighbours(CardCode a, CardCode b) {
+    const Place pa = PlaceOf(a), pb = PlaceOf(b);
+    if (pa.kind != kFila || pb.kind != kFila) return false;
+    const CardPoint A = PositionOf(pa), B = PositionOf(pb);
+    const int dx = std::abs(A.left - B.left), dy = std::abs(A.top - B.top);
+    if (dx == 0 && dy == 0) return false;
+    return dx <= CardWidth * 3 / 2 && dy <= CardHeight * 3 / 2;
+}
+
+// Goal kind 57: the first card of one of the first sixteen tableau piles.
+bool FirstOfFirstSixteen(CardCode card) {
+    const Place p = PlaceOf(card);
+    return p.kind == kFila && p.index < 16 && p.slot == 0;
+}
+
+// Goal kind 47: a face-up card of a tableau pile numbered below 22.
+int LowTableauNumber(CardCode card) {
+    const Place p = PlaceOf(card);
+    if (p.kind != kFila || !IsFaceUp(card) || p.index + 1 >= 22) return 0;
+    return p.index + 1;
+}
+
+bool AllDistinct(const std::vector<int>& ranks) {
+    std::vector<int> r = ranks;
+    std::sort(r.begin(), r.end());
+    return std::adjacent_find(r.begin(), r.end()) == r.end();
+}
+
+// Goal kind 57: the two selected cards change places, gliding 50 ms apart.
+void SwapFirstCards(CardCode a, CardCode b) {
+    const Place pa = PlaceOf(a), pb = PlaceOf(b);
+    if (pa.kind != kFila || pb.kind != kFila) return;
+    RecordStep(1);
+    const CardPoint A = PositionOf(pa), B = PositionOf(pb);
+    if (!ParameterIs(67, "N")) {
+        Table().FlyCard(a, A.left, A.top, B.left, B.top);
+        Waits().Wait(50);
+        Table().FlyCard(b, B.left, B.top, A.left, A.top);
+    }
+    FilaPiles[static_cast<size_t>(pa.index)].replace(0, 3, FormatCode(b));
+    FilaPiles[static_cast<size_t>(pb.index)].replace(0, 3, FormatCode(a));
+    SelectionList().clear();
+    Table().RedrawPile(pa.name);
+    Table().RedrawPile(pb.name);
+    RecordStep(0, true);
+    UpdateScore();
+    SetFlag(flag::kFinished, IsGameWon());
+    EndIfFinished();
+}
+
+bool AnyPressGoesOn(int goal) {
+    switch (goal) {
+        case 8:
+        case 16:
+        case 20:
+        case 21:
+        case 22:
+        case 23:
+        case 45:
+        case 47:
+        case 48: return true;
+        default: return false;
+    }
+}
+
+int TableauIndexOf(const PileHit& hit) {
+    return PileKindOf(hit.name) == kFila ? PileNumberOf(hit.name) - 1 : -1;
+}
+
+}  // namespace
+
+std::vector<CardCode> SelectedCards() {
+    std::vector<CardCode> cards;
+    const std::string& list = SelectionList();
+    for (int i = 0; i < SlotCount(list); ++i) cards.push_back(SlotCode(list, i));
+    return cards;
+}
+
+bool IsSelected(CardCode card) {
+    return card >= 1 && FindSlot(SelectionList(), card) >= 0;
+}
+
+void PairSelect(CardCode card) {
+    const int goal = R(51);
+    if (card < 1) return;
+    if (goal == 33) {
+        DrawFrame(card);
+        return;
+    }
+    if (!Toggle(card)) {
+        EraseFrame(card);
+        return;
+    }
+    const std::vector<CardCode> selected = SelectedCards();
+    if (selected.size() > 2) {
+        Dialogs().Beep();
+        Unselect(card);
+        return;
+    }
+    DrawFrame(card);
+    int sum = 0;
+    for (CardCode c : selected) sum += RankOf(c);
+    if ((goal == 3 && sum == 14) || (goal == 4 && sum == 13)) RemoveSelection(true, false);
+}
+
+bool IsUncovered(CardCode card) {
+    const Place p = PlaceOf(card);
+    if (p.kind != kFila) return true;
+    const int rows = Count(368, 40);
+    bool laterEmpty = true;
+    for (int r = p.index + 1; r < rows && laterEmpty; ++r) {
+        const std::string& row = FilaPiles[static_cast<size_t>(r)];
+        for (int s = 0; s < SlotCount(row); ++s)
+            if (SlotCode(row, s) != 0) laterEmpty = false;
+    }
+    if (laterEmpty) return true;
+    if (p.index + 1 >= rows) return true;
+    const std::string& next = FilaPiles[static_cast<size_t>(p.index + 1)];
+    auto holds = [&](int s) { return s < SlotCount(next) && SlotCode(next, s) >= 1; };
+    return !holds(p.slot) && !holds(p.slot + 1);
+}
+
+Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
+    using V = Verdict;
+    const int n = static_cast<int>(sel.size());
+    if (n == 0) return V::kGrow;
+    const int target = R(39);
+    std::vector<int> ranks;
+    for (CardCode c : sel) ranks.push_back(RankOf(c));
+    auto count = [&](int lo, int hi) {
+        return static_cast<int>(
+            std::count_if(ranks.begin(), ranks.end(), [&](int r) { return r >= lo && r <= hi; }));
+    };
+    auto sum = [&](int lo, int hi, int cap = 99) {
+        int s = 0;
+        for (int r : ranks)
+            if (r >= lo && r <= hi) s += std::min(r, cap);
+        return s;
+    };
+    auto ranksIn = [&](int lo, int hi) {
+        std::vector<int> r;
+        for (int x : ranks)
+            if (x >= lo && x <= hi) r.push_back(x);
+        return r;
+    };
+    const CardCode a = sel[0], last = sel.back();
+
+    switch (goal) {
+        case 1: {
+            // Number cards 1..9 to the target, or four tens, jacks, queens or kings.
+            const int nums = count(1, 9), high = n - nums;
+            if (nums > 0 && high > 0) return V::kRefuse;
+            const std::vector<int> h = ranksIn(10, 13);
+            if (!h.empty() && std::count(h.begin(), h.end(), h[0]) != high) return V::kRefuse;
+            if (target == 10 && nums > 0 && n >= 3) return V::kRefuse;
+            if (high == 4) return V::kComplete;
+            if (nums == n && sum(1, 9) == target && (target != 10 || n == 2)) return V::kComplete;
+            return V::kGrow;
+        }
+        case 8:
+            if (n > 2) return V::kRefuse;
+            if (n == 2) {
+                if (ranks[0] != ranks[1]) return V::kRefuse;
+                // Same rank but apart in the grid: never a pair, refused.
+                return Neighbours(a, last) ? V::kComplete : V::kRefuse;
+            }
+            return V::kGrow;
+        case 14:
+        case 16:
+            if (n > 2 || !Exposed(last)) return V::kRefuse;
+            if (n == 2) return ranks[0] == ranks[1] ? V::kComplete : V::kRefuse;
+            return V::kGrow;
+        case 17:
+        case 26: {
+            // Two number cards (1..10) to 11, or a jack, a queen and a king.
+            const int nums = count(1, 10), faces = n - nums;
+            if (nums > 0 && faces > 0) return V::kRefuse;
+            if (!AllDistinct(ranksIn(11, 13))) return V::kRefuse;
+            if (n >= 3 && nums > 0) return V::kRefuse;
+            if (goal == 26 && n >= 4) return V::kRefuse;
+            if (nums == 2 && sum(1, 10) == 11) return V::kComplete;
+            if (faces == 3) return V::kComplete;
+            return V::kGrow;
+        }
+        case 18: {
+            // An ace alone, or one face with three cards 2..10 making 18.
+            const int faces = count(11, 13), aces = count(1, 1);
+            if (n > 4 || faces >= 2 || (aces > 0 && n > 1)) return V::kRefuse;
+            if (n == 4 && faces == 0) return V::kRefuse;
+            // The group's shape: every card must lie open (on top of its pile).
+            for (CardCode c : sel)
+                if (!Exposed(c)) return V::kRefuse;
+            if (n == 1 && aces == 1) return V::kComplete;
+            if (n == 4 && faces == 1 && sum(2, 10) == 18) return V::kComplete;
+            return V::kGrow;
+        }
+        case 20: {
+            const int s = sum(1, 13, 10);
+            return n >= 2 && (s == 10 || s == 20 || s == 30) ? V::kComplete : V::kGrow;
+        }
+        case 24: {
+            // Number cards 1..9 to 9 (a nine alone), or a ten, jack, queen and king.
+            const int nums = count(1, 9), high = n - nums;
+            if (nums > 0 && high > 0) return V::kRefuse;
+            if (!AllDistinct(ranksIn(10, 13))) return V::kRefuse;
+            if (n >= 3 && nums > 0) return V::kRefuse;
+            if (nums == n && sum(1, 9) == 9) return V::kComplete;
+            if (high == 4) return V::kComplete;
+            return V::kGrow;
+        }
+        case 25:
+            if (n > 2) return V::kRefuse;
+            if (n == 2) return ranks[0] == ranks[1] ? V::kComplete : V::kRefuse;
+            return V::kGrow;
+        case 41: {
+            const int faces = sum(11, 13), nums = sum(1, 10);
+            if (faces >= 14) return V::kRefuse;
+            return nums == faces && nums != 0 ? V::kComplete : V::kGrow;
+        }
+        case 47: {
+            if (n > 2) return V::kRefuse;
+            if (n < 2) return V::kGrow;
+            const int pa = LowTableauNumber(a), pb = LowTableauNumber(last);
+            const bool ok = pa > 0 && pb > 0 && std::abs(pa - pb) == 2 && ranks[0] == ranks[1];
+            return ok ? V::kComplete : V::kRefuse;
+        }
+        case 57:
+            // Only first cards can change places: any other is refused at once.
+            if (n > 2 || !FirstOfFirstSixteen(last)) return V::kRefuse;
+            return n == 2 ? V::kComplete : V::kGrow;
+        case 7:
+            if (n > 2) return V::kRefuse;
+            return sum(1, 13) == target ? V::kComplete : V::kGrow;
+        // 21: two cards of one suit summing to the target.
+        case 21:
+        // 22: two cards of one colour summing to the target.
+        case 22: {
+            if (n > 2) return V::kRefuse;
+            if (n < 2) return V::kGrow;
+            const bool alike = goal == 21 ? SuitOf(a) == SuitOf(last) : IsRed(a) == IsRed(last);
+            return alike && sum(1, 13) == target ? V::kComplete : V::kRefuse;
+        }
+        // 23: cards of one suit, any number, summing to the target.
+        case 23:
+            if (SuitOf(last) != SuitOf(a) || sum(1, 13) > target) return V::kRefuse;
+            return sum(1, 13) == target ? V::kComplete : V::kGrow;
+        // 45: a card of the target rank alone, or two grid neighbours to the target.
+        case 45:
+            if (n > 2) return V::kRefuse;
+            if (n == 1) return ranks[0] == target ? V::kComplete : V::kGrow;
+            return sum(1, 13) == target && Neighbours(a, last) ? V::kComplete : V::kRefuse;
+        case 48:
+        case 55: return V::kRefuse;
+        default: return sum(1, 13) == target ? V::kComplete : V::kGrow;
+    }
+}
+
+void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, const PileHit& hit) {
+    const int goal = R(51);
+    const bool left = button == MouseButton::kLeft;
+    const int kind = PileKindOf(hit.name);
+    const bool goesOn =
+        (left && (kind == kFila || AnyPressGoesOn(goal))) || kind == kDest || goal == 41;
+    // Goal kinds 48 and 55 select nothing.
+    if (!goesOn || goal == 48 || goal == 55) return;
+
+    if (left && hit.name == "Mazzo") {
+        if (goal == 8 || goal == 45) {
+            ExecuteMove(0, "Stock_To_Pile_Monte_Carlo");
+        } else if (goal == 20 || goal == 21 || goal == 22 || goal == 23 || goal == 41 ||
+                   goal == 47) {
+            if (goal == 47) ClearSelection();
+            ExecuteMove(1, "Add_Tableaus");
+        }
+        EndIfFinished();
+        return;
+    }
+    if ((goal == 14 || goal == 16) && hit.name == "Mazzo_Vis" && MazzoPiles[1].empty()) {
+        ExecuteMove(0, "Mazzo_Vis");
+        return;
+    }
+    if (kind == kDest && hit.card < 1) {
+        if (goal == 41 && !SelectionList().empty()) Dialogs().Beep();
+        return;
+    }
+    const CardCode card = hit.card;
+    if (card < 1 || hit.name == "Dest1" || hit.name == "Mazzo" || hit.name == "Mazzo_Waste") return;
+
+    if (!IsFaceUp(card)) {
+        const Place p = PlaceOf(card);
+        const bool top = p.IsTop() && (p.kind == kFila || p.kind == kAppogg);
+        if (left && (goal == 25 || goal == 26) && top)
+            TurnCardUp(card, hit.left, hit.top, TableauIndexOf(hit));
+        else if (goal == 47)
+            Dialogs().Beep();
+        return;
+    }
+
+    if (!Toggle(card)) {
+        EraseFrame(card);
+        return;
+    }
+    switch (JudgeSelection(goal, SelectedCards())) {
+        case Verdict::kRefuse:
+            Dialogs().Beep();
+            Unselect(card);
+            return;
+        case Verdict::kGrow: DrawFrame(card); return;
+        case Verdict::kComplete: break;
+    }
+    DrawFrame(card);
+    if (goal == 57) {
+        const std::vector<CardCode> sel = SelectedCards();
+        SwapFirstCards(sel[0], sel[1]);
+        return;
+    }
+    RemoveSelection(goal != 48, MainGame.Opt(71) != 1 && goal != 8 && goal != 47);
+}
+
+}  // namespace bw

@@ -1,0 +1,29 @@
+#pragma once
+// The selection games: each press selects or deselects a card, and when the
+// selected cards make a complete group under the game's rule (goal kind,
+// GameRules[51]; target sum GameRules[39]) the move engine removes them.
+// The selected codes are kept, three digits each, in the first foundation.
+#include <vector>
+
+#include "core/cards.h"
+#include "interaction/press.h"
+
+namespace bw {
+
+// The selected cards in selection order.
+std::vector<CardCode> SelectedCards();
+bool IsSelected(CardCode card);
+
+// Goal kinds 3, 4 and 33: pairs summing to 14 (3) or 13 (4; a king alone).
+void PairSelect(CardCode card);
+// Goal kind 4: no card of the next row lies on the card.
+bool IsUncovered(CardCode card);
+
+enum class Verdict { kGrow, kRefuse, kComplete };
+// What the game's rule makes of the selection (the newest card last).
+Verdict JudgeSelection(int goal, const std::vector<CardCode>& selection);
+
+// The press of a selection game (GameRules[39] != 0).
+void SelectionPress(MouseButton button, int shift, int x, int y, const PileHit& hit);
+
+}  // namespace bw
