@@ -1,0 +1,155 @@
+// Drawing the table on a 1920 x 1080 screen: the full repaint that every new
+// game, resize and preference change costs, the partial update after a move,
+// and the layout of the same games. The shipped games (200..205) come from
+// GAMES.DAT beside the benchmark; without them a hand-built memory grid
+// stands in for game 200.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+
+#include "core/params.h"
+#include "core/rules.h"
+#include "core/state.h"
+#include "platform/paths.h"
+#include "render/layout.h"
+#include "render/library.h"
+#include "render/render_game.h"
+#include "render/surfaces.h"
+#include "render/table.h"
+#include "render/window_canvas.h"
+#include "storage/catalogue.h"
+
+namespace {
+
+class BenchWindow : public bw::IWindowCanvas {
+public:
+    QImage image{1920, 1080, QImage::Format_RGB32};
+    QImage& Image() override { return image; }
+    void Flush(const QRect&) override {}
+    int ScrollY() override { return 0; }
+};
+
+constexpr int kStandIn = 900;
+
+// A 6 x 4 memory grid in GAMES.DAT form, for when the real file is missing.
+std::string StandInGamesDat() {
+    std::map<int, int> rules{{3, 9}, {359, 127}, {360, 1}, {368, 4}, {371, 24}};
+    for (int i = 0; i < 4; ++i) rules[375 + i] = 6;
+    std::string out = "[Sect1]\r\n" +
+                      bw::EncodeGamesText("16  " + std::to_string(kStandIn) + "00 " +
+                                          std::string("Memory grid") + std::string(39, ' ')) +
+                      "\r\n[Sect2]\r\n";
+    for (int entry = 0; entry < 489; ++entry) {
+        char line[40];
+        auto it = rules.find(entry);
+        std::snprintf(line, sizeof line, "%04d            %-11d", entry,
+                      it == rules.end() ? 0 : it->second);
+        out += bw::EncodeGamesText(line) + "\r\n";
+    }
+    return out;
+}
+
+// Ready once: a GUI application, the library, and the catalogue. Returns
+// whether the shipped games are there.
+bool Prepare() {
+    static const bool shipped = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "bw_bench";
+        static char* argv[] = {name, nullptr};
+        static QGuiApplication app(argc, argv);
+        const std::string bin = bw::platform::ExecutableDir();
+        bw::LoadResourceLibraryFile(bin + "QLR.RGF");
+        bw::SetProgramDir(bin);
+        if (bw::LoadCatalogue() && bw::CatalogueIndex(200) >= 0) return true;
+        const auto dir = std::filesystem::temp_directory_path() / "bw_render_bench";
+        std::filesystem::create_directories(dir);
+        std::FILE* f = std::fopen((dir / "GAMES.DAT").c_str(), "wb");
+        if (f) {
+            const std::string text = StandInGamesDat();
+            std::fwrite(text.data(), 1, text.size(), f);
+            std::fclose(f);
+        }
+        bw::SetProgramDir(dir.string() + "/");
+        bw::LoadCatalogue();
+        return false;
+    }();
+    return shipped;
+}
+
+// Deals game `id` (or the stand-in) on a 1920 x 1080 screen; false when the
+// benchmark has no such game.
+bool DealAt1080(benchmark::State& state, int id) {
+    const bool shipped = Prepare();
+    if (!bw::LibraryHandle()) {
+        state.SkipWithError("QLR.RGF missing beside the benchmark");
+        return false;
+    }
+    if (!shipped) {
+        if (id != 200) {
+            state.SkipWithError("not in GAMES.DAT");
+            return false;
+        }
+        id = kStandIn;
+        state.SetLabel("stand-in memory grid");
+    }
+    bw::RenderRequest request;
+    request.gameId = id;
+    request.gameNumber = "4711200300001";
+    request.layout.top = 60;
+    request.layout.bottom = 1000;
+    request.layout.height = 1080;
+    request.layout.width = 1903;
+    request.layout.screenWidth = 1920;
+    request.layout.screenHeight = 1080;
+    bw::RenderDealtTable(request);
+    return true;
+}
+
+void BM_RepaintTable(benchmark::State& state) {
+    if (!DealAt1080(state, static_cast<int>(state.range(0)))) return;
+    for (auto _ : state) {
+        bw::RepaintTable(bw::Canvas::Table(), false);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_RepaintTable)->DenseRange(200, 205)->Unit(benchmark::kMicrosecond);
+
+// After a move: the pile's top card again and its rectangle on the window.
+void BM_RedrawPileTopAndShow(benchmark::State& state) {
+    if (!DealAt1080(state, 200)) return;
+    BenchWindow window;
+    bw::WindowCanvas() = &window;
+    const QRect extent = bw::PileExtent("Fila1", 0);
+    for (auto _ : state) {
+        bw::RedrawPileTop("Fila1", 0, bw::Canvas::Table());
+        bw::DiscardTableChanges();
+        bw::ShowTableRect(extent);
+        benchmark::ClobberMemory();
+    }
+    bw::WindowCanvas() = nullptr;
+}
+BENCHMARK(BM_RedrawPileTopAndShow)->Unit(benchmark::kMicrosecond);
+
+void BM_LayOutPilesAt1080(benchmark::State& state) {
+    if (!DealAt1080(state, static_cast<int>(state.range(0)))) return;
+    bw::LayoutInput in;
+    in.top = 60;
+    in.bottom = 1000;
+    in.height = 1080;
+    in.width = 1903;
+    in.screenWidth = 1920;
+    in.screenHeight = 1080;
+    for (auto _ : state) {
+        bw::ResetAndLayOutPiles(in);
+        benchmark::DoNotOptimize(bw::FilaLeft.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_LayOutPilesAt1080)->DenseRange(200, 205);
+
+}  // namespace

@@ -1,0 +1,407 @@
+#include "render/drawing.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <array>
+
+#include "core/card_size.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "render/card_images.h"
+#include "render/card_positions.h"
+#include "render/library.h"
+#include "storage/preferences.h"
+
+namespace bw {
+
+const QColor kSelectionFrameColour(0, 0, 160);
+
+namespace {
+
+int R(int i) {
+    return GameRules[static_cast<size_t>(i)];
+}
+int Opt(int i) {
+    return MainGame.Opt(i);
+}
+
+constexpr QRgb kEdgeGrey = 0xFFC0C0C0;
+constexpr int kLowestPixel = 93;
+constexpr int kPreview = 70;  // 1 while the open-game preview is laid out
+
+// Faces and backs are copied row by row; the library may hand them over in
+// another 32-bit layout.
+const QImage& Rgb32(QImage& img) {
+    if (!img.isNull() && img.format() != QImage::Format_RGB32)
+        img = img.convertToFormat(QImage::Format_RGB32);
+    return img;
+}
+
+// The rounded-corner pixels of a card, as offsets from its corner, for one
+// corner. Cards 25 pixels wide round off the corner pixel alone.
+struct Corner {
+    std::array<QPoint, 3> px;
+    int count;
+};
+
+enum CornerId { kTopLeft, kTopRight, kBottomLeft, kBottomRight };
+
+Corner CornerPixels(CornerId id, int left, int top) {
+    const int r = left + CardWidth - 1, b = top + CardHeight - 1;
+    const int count = CardWidth == 25 ? 1 : 3;
+    switch (id) {
+        case kTopLeft:
+            return {{QPoint(left, top), QPoint(left + 1, top), QPoint(left, top + 1)}, count};
+        case kTopRight: return {{QPoint(r, top), QPoint(r - 1, top), QPoint(r, top + 1)}, count};
+        case kBottomLeft:
+            return {{QPoint(left, b), QPoint(left + 1, b), QPoint(left, b - 1)}, count};
+        default: return {{QPoint(r, b), QPoint(r - 1, b), QPoint(r, b - 1)}, count};
+    }
+}
+
+// Where each corner's pixels come from.
+enum class From { kCanvas, kTable, kBackground, kGrey };
+
+struct SavedCorner {
+    QPoint at;
+    QRgb value;
+    bool valid;
+};
+
+// Reads the pixels that must show through the card's corners before the
+// card covers them.
+int SaveCorners(int left, int top, const Canvas& canvas, const std::array<From, 4>& from,
+                std::array<SavedCorner, 12>& out) {
+    int n = 0;
+    const Canvas table = Canvas::Table(), background = Canvas::Background();
+    for (int c = 0; c < 4; ++c) {
+        const Corner corner = CornerPixels(static_cast<CornerId>(c), left, top);
+        for (int i = 0; i < corner.count; ++i) {
+            SavedCorner& s = out[static_cast<size_t>(n++)];
+            s.at = corner.px[static_cast<size_t>(i)];
+            switch (from[static_cast<size_t>(c)]) {
+                case From::kCanvas: s.valid = canvas.Pixel(s.at.x(), s.at.y(), s.value); break;
+                case From::kTable: s.valid = table.Pixel(s.at.x(), s.at.y(), s.value); break;
+                case From::kBackground:
+                    s.valid = background.Pixel(s.at.x(), s.at.y(), s.value);
+                    break;
+                case From::kGrey:
+                    s.value = kEdgeGrey;
+                    s.valid = true;
+                    break;
+            }
+        }
+    }
+    return n;
+}
+
+void PutCorners(const Canvas& canvas, const std::array<SavedCorner, 12>& saved, int n) {
+    for (int i = 0; i < n; ++i) {
+        const SavedCorner& s = saved[static_cast<size_t>(i)];
+        if (s.valid) canvas.SetPixel(s.at.x(), s.at.y(), s.value);
+    }
+}
+
+// Copies a card-sized picture with rounded corners. Copying the picture and
+// then putting the saved pixels back gives the same result as patching the
+// picture's corners first, without touching the shared picture.
+void CopyCard(QImage& picture, int left, int top, int height, const Canvas& canvas,
+              const std::array<From, 4>& from) {
+    if (picture.isNull() || !canvas.image()) return;
+    std::array<SavedCorner, 12> saved{};
+    const bool whole = height >= CardHeight;
+    std::array<From, 4> use = from;
+    int n = SaveCorners(left, top, canvas, use, saved);
+    if (!whole) n = std::min(n, CardWidth == 25 ? 2 : 6);  // a part shows only its top corners
+    canvas.Copy(left, top, Rgb32(picture), QRect(0, 0, CardWidth, std::min(height, CardHeight)));
+    PutCorners(canvas, saved, n);
+    NoteLowestPixel(top + std::min(height, CardHeight));
+}
+
+std::array<From, 4> StandardCorners(bool raised) {
+    return {From::kCanvas, From::kCanvas, From::kBackground,
+            raised ? From::kGrey : From::kBackground};
+}
+
+const QImage& MarkImage(const std::string& code) {
+    const QImage& loaded = PileMark(code);
+    if (!loaded.isNull() || code.empty()) return loaded;
+    // Marks outside the loaded set ("021") come straight from the library.
+    const std::string size = GetParameter(pos::kCardSize, 1);
+    QImage img = LibraryBitmap("W" + (size.empty() ? std::string("B") : size) + code);
+    if (img.isNull()) return loaded;
+    PileMarks[code] = img.convertToFormat(QImage::Format_RGB32);
+    return PileMarks[code];
+}
+
+}  // namespace
+
+int FaceIndexOf(CardCode code) {
+    if (code >= 1 && code <= 52) return code - 1;
+    if (code >= 53 && code <= 104) return code - 53;
+    if (code >= 105 && code <= 108) return 52;
+    return -1;
+}
+
+void NoteLowestPixel(int windowBottom) {
+    const int bottom = windowBottom + ScrollPosition();
+    if (bottom > Opt(kLowestPixel)) MainGame.SetOpt(kLowestPixel, std::min(bottom, 32767));
+}
+
+void DrawCard(CardCode code, int left, int top, bool raised, const Canvas& canvas, int pileIndex,
+              int pileKind) {
+    const int face = FaceIndexOf(code);
+    if (face < 0 || !OnTable(left) || !OnTable(top)) return;
+    std::array<From, 4> from = StandardCorners(raised);
+    if (pileKind == kFila) {
+        const int direction = TableauDirection(pileIndex);
+        // Sideways cascades overlap left and right instead of top and bottom.
+        if (direction == 2 || direction == 6) {
+            from = {From::kCanvas, From::kTable, From::kCanvas, From::kTable};
+        } else if (direction == 10 || R(6) != 0) {
+            from = {From::kTable, From::kCanvas, From::kTable, From::kCanvas};
+        }
+    }
+    CopyCard(CardFaces[static_cast<size_t>(face)], left, top, CardHeight, canvas, from);
+}
+
+void DrawCardBack(int left, int top, int height, bool raised, const Canvas& canvas) {
+    if (left < -9999 || top < -9999 || height <= 0) return;
+    CopyCard(CardBack, left, top, height, canvas, StandardCorners(raised));
+}
+
+void RestoreCardCorners(int left, int top, const Canvas& canvas) {
+    if (!OnTable(left) || !OnTable(top)) return;
+    std::array<SavedCorner, 12> saved{};
+    const int n = SaveCorners(
+        left, top, canvas,
+        {From::kBackground, From::kBackground, From::kBackground, From::kBackground}, saved);
+    PutCorners(canvas, saved, n);
+    canvas.Touched(CardRectAt(left, top));
+}
+
+std::string RankMarkCode(int value, bool& drawn) {
+    drawn = true;
+    switch (value) {
+        case 1:
+        case 58:
+        case 81:
+        case 85: return "010";
+        case 2:
+        case 90: return "012";
+        case 11: return "006";
+        case 12: return "003";
+        case 13:
+        case 64:
+        case 84: return "011";
+        case 94: return "";  // no mark, on purpose
+        default: break;
+    }
+    if (value >= 3 && value <= 10) return FormatNumber(10 + value, 3);
+    drawn = false;
+    return "";
+}
+
+std::string PileMarkCode(int markKind, int pileIndex, bool& drawn) {
+    drawn = true;
+    const int k = std::clamp(pileIndex, 0, 39);
+    const int passes = Opt(73);
+    switch (markKind) {
+        case kMarkStock: {
+            if (R(51) == 8 || R(51) == 45) return "021";
+            if (R(16) >= 1 && (R(15) == -1 || passes < R(15))) return "022";
+            if (MazzoPiles[0].empty() && SlotCount(MazzoPiles[1]) < 2) return "008";
+            return passes < R(15) || R(15) < 0 ? "022" : "008";
+        }
+        case kMarkVisible: {
+            if (R(9) == 1) return "_WASTE";
+            if (R(15) == 0) return "008";
+            if (R(16) < 1 || R(9) != 0) {
+                drawn = false;
+                return "";
+            }
+            return R(15) != -1 && passes >= R(15) ? "008" : "022";
+        }
+        case kMarkFoundation: {
+            if (R(84 + std::min(k, 15)) == 10) return "003";
+            bool ranked = false;
+            std::string code = RankMarkCode(R(52 + std::min(k, 15)), ranked);
+            if (!ranked) return "004";
+            return code;
+        }
+        case kMarkReserve: {
+            const int own = R(332 + std::min(k, 9));
+            if (own == 4) return "_TABLEAU";
+            if (R(332) == 9) return "009";
+            if (R(332) == 8) return "011";
+            switch (own) {
+                case 88: return "006";
+                case 89: return "003";
+                case 90: return "011";
+                case 107: return "010";
+                default: return "001";
+            }
+        }
+        case kMarkTableau: {
+            const int value = R(132 + k);
+            bool ranked = false;
+            std::string code = RankMarkCode(value, ranked);
+            if (ranked) return code;
+            return value != 0 ? "004" : "_TABLEAU";
+        }
+        case kMarkThirdPile: return "_WASTE";
+        default: drawn = false; return "";
+    }
+}
+
+void DrawPileMark(int markKind, int left, int top, const Canvas& canvas, int pileIndex) {
+    if (!OnTable(left) || !OnTable(top)) return;
+    bool drawn = true;
+    const std::string code = PileMarkCode(markKind, pileIndex, drawn);
+    if (!drawn) {
+        // A pile that shows no mark shows the table: a card that left it
+        // must not stay behind.
+        canvas.Restore(CardRectAt(left, top), BackgroundBitmap);
+        return;
+    }
+    if (code.empty()) return;
+    const QImage& mark = MarkImage(code);
+    if (mark.isNull()) return;
+    QImage copy = mark;
+    canvas.Copy(left, top, Rgb32(copy), QRect(0, 0, CardWidth, CardHeight));
+    NoteLowestPixel(top + CardHeight);
+}
+
+bool DrawStackEdge(int pile, bool foundation, const Canvas& canvas, bool full) {
+    const bool preview = Opt(kPreview) == 1;
+    int baseLeft, baseTop, cap;
+    bool changed;
+    if (foundation) {
+        if (pile < 0 || pile > 15 || R(4) == 2 || R(4) == 7) return false;
+        baseLeft = Opt(135 + pile);
+        baseTop = Opt(152 + pile);
+        cap = kFoundationRaiseCap;
+        changed = RaiseFoundation(pile, preview);
+    } else {
+        if (pile < 0 || pile > 2) return false;
+        baseLeft = Opt(123 + pile);
+        baseTop = Opt(127 + pile);
+        cap = kStockRaiseCap;
+        changed = RaiseStockPile(pile, preview);
+    }
+    if (!OnTable(baseLeft) || !OnTable(baseTop)) return false;
+    if (!changed && !full) return true;
+
+    baseTop -= Opt(90);
+    const std::string& cards =
+        foundation ? DestPiles[static_cast<size_t>(pile)] : MazzoPiles[static_cast<size_t>(pile)];
+    const int d = StackRaiseDepth(SlotCount(cards), preview, cap);
+    const int w = CardWidth, h = CardHeight;
+    // A new raise starts from the bare table: nothing of the former top
+    // card may stay under the new one's rounded corners.
+    if (changed)
+        canvas.Restore(QRect(baseLeft - cap, baseTop - cap, w + cap, h + cap), BackgroundBitmap);
+    // Bottom edge, then right edge; pure blue lets the table through.
+    canvas.CopyKeyed(baseLeft - 13, baseTop + h - d - 1, StackBorders[1],
+                     QRect(0, 15 - d, w + 11, d + 1), kBorderKey);
+    canvas.CopyKeyed(baseLeft + w - d - 1, baseTop - 13, StackBorders[0],
+                     QRect(15 - d, 0, d + 1, h + 13), kBorderKey);
+    // Where a higher stack stood: the band above and left of the card.
+    if (!changed && cap > d) {
+        canvas.Restore(QRect(baseLeft - cap, baseTop - cap, w - 1 + cap - d, cap - d),
+                       BackgroundBitmap);
+        canvas.Restore(QRect(baseLeft - cap, baseTop - d, cap - d, h - 1), BackgroundBitmap);
+    }
+    return true;
+}
+
+void DrawSelectionFrame(int left, int top, const Canvas& canvas) {
+    if (!OnTable(left) || !OnTable(top)) return;
+    const int w = CardWidth, h = CardHeight;
+    // Two pixels wide along the edges, clear of the rounded corners.
+    canvas.Fill(QRect(left + 2, top, w - 4, 2), kSelectionFrameColour);
+    canvas.Fill(QRect(left + 2, top + h - 2, w - 4, 2), kSelectionFrameColour);
+    canvas.Fill(QRect(left, top + 2, 2, h - 4), kSelectionFrameColour);
+    canvas.Fill(QRect(left + w - 2, top + 2, 2, h - 4), kSelectionFrameColour);
+    canvas.SetPixel(left + 1, top + 1, kSelectionFrameColour.rgb());
+    canvas.SetPixel(left + w - 2, top + 1, kSelectionFrameColour.rgb());
+    canvas.SetPixel(left + 1, top + h - 2, kSelectionFrameColour.rgb());
+    canvas.SetPixel(left + w - 2, top + h - 2, kSelectionFrameColour.rgb());
+}
+
+QColor HighlightColour(int index) {
+    static const QRgb kColours[] = {
+        qRgb(0, 0, 0),       qRgb(0, 0, 255),   qRgb(0, 255, 255),   qRgb(0, 255, 0),
+        qRgb(255, 185, 220), qRgb(255, 70, 70), qRgb(255, 255, 128), qRgb(0, 0, 160),
+        qRgb(0, 128, 128),   qRgb(0, 128, 64),  qRgb(255, 128, 255), qRgb(128, 0, 64),
+        qRgb(128, 128, 0),   qRgb(128, 0, 0),   qRgb(192, 192, 192),
+    };
+    if (index < 0 || index >= static_cast<int>(std::size(kColours))) return QColor(kColours[0]);
+    return QColor(kColours[index]);
+}
+
+bool FoundationComplete(int k) {
+    if (k < 0 || k > 15) return false;
+    const int want = R(116 + k) == -1 ? R(32) : R(116 + k);
+    return SlotCount(DestPiles[static_cast<size_t>(k)]) == want;
+}
+
+namespace {
+
+void PaintHighlight(const Canvas& canvas, const QRect& inner, int mark, const QColor& colour) {
+    QImage* img = canvas.image();
+    if (!img) return;
+    const QRect at = inner.translated(0, canvas.ShiftY());
+    if (mark == 1) {
+        // Diagonal lines down and to the right, every second pixel; the
+        // four corner pixels stay clear.
+        for (int y = 0; y < inner.height(); ++y) {
+            for (int x = 0; x < inner.width(); ++x) {
+                if ((x - y) % 2 != 0) continue;
+                const bool corner =
+                    (x == 0 || x == inner.width() - 1) && (y == 0 || y == inner.height() - 1);
+                if (corner) continue;
+                if (img->valid(at.x() + x, at.y() + y))
+                    img->setPixel(at.x() + x, at.y() + y, colour.rgb());
+            }
+        }
+    } else {
+        Qt::BrushStyle style = Qt::SolidPattern;
+        if (mark == 3)
+            style = Qt::BDiagPattern;
+        else if (mark == 4)
+            style = Qt::CrossPattern;
+        else if (mark == 5)
+            style = Qt::DiagCrossPattern;
+        QPainter p(img);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QBrush(colour, style));
+        p.drawRect(at);
+    }
+    canvas.Touched(inner);
+}
+
+}  // namespace
+
+void HighlightFoundationsAs(int index, int mark, int colourIndex) {
+    if (mark < 1 || mark > 5) return;
+    const QColor colour = HighlightColour(colourIndex);
+    const int count = std::clamp(R(367), 0, 16);
+    for (int k = 0; k < count; ++k) {
+        if (index != -1 && k != index) continue;
+        if (!FoundationComplete(k) || !OnTable(MainGame.DestLeft(k))) continue;
+        const std::string name = PileName(kDest, k + 1);
+        const CardPoint top = CardPositionInPile(name, k, 0, false);
+        const QRect inner(top.left + 1, top.top + 1, CardWidth - 2, CardHeight - 2);
+        PaintHighlight(Canvas::Table(), inner, mark, colour);
+    }
+    ShowTableChanges();
+}
+
+void HighlightFoundations(int index) {
+    HighlightFoundationsAs(
+        index, static_cast<int>(ReadPreferenceInt("HighLights_Foundations_Mark", 0)),
+        static_cast<int>(ReadPreferenceInt(key::kHighlightsFoundationsColor, 0)));
+}
+
+}  // namespace bw

@@ -1,0 +1,50 @@
+#pragma once
+// The game core's drawing port, carried out on TableBitmap and the window
+// canvas. The application installs one instance (InstalledPorts().table).
+// Changes are drawn into TableBitmap and the touched rectangles copied to
+// the window, so the window and the table picture never disagree.
+#include <QObject>
+#include <string>
+
+#include "core/ports.h"
+
+namespace bw {
+
+class QtTable : public ITable {
+public:
+    void PaintEmptyTable() override;
+    void RepaintTable(bool animateDeal) override;
+    void ShowTable() override;
+    void FlyCard(int card, int left, int top, const std::string& target) override;
+    void AnimateTurnUp(const std::string& pile) override;
+    void RedrawPileTop(const std::string& name) override;
+    void RedrawPile(const std::string& name) override;
+    void ErasePileTail(const std::string& oldPile, const std::string& newPile,
+                       const std::string& name) override;
+    void HighlightFoundations(int index) override;
+    void UpdateJokerCaption() override;
+    void DrawCardFace(int code, int left, int top, int surfaces) override;
+    void DrawCardBack(int left, int top, int surfaces) override;
+    void RestoreCardCorners(int left, int top, int surfaces) override;
+    void DrawSelectionFrame(int left, int top, int surfaces) override;
+    void FlyCard(int code, int fromLeft, int fromTop, int toLeft, int toTop) override;
+    void AnimateFaceUp(int code, int left, int top) override;
+    void AnimateRedeal(int cards) override;
+    void DrawJokerCaption(int foundation, const std::string& text,
+                          const std::string& suitImage) override;
+};
+
+// While it lives, key presses and left and right mouse presses sent to the
+// application are discarded (the table is being dealt).
+class InputBlock : public QObject {
+public:
+    InputBlock();
+    ~InputBlock() override;
+    InputBlock(const InputBlock&) = delete;
+    InputBlock& operator=(const InputBlock&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+}  // namespace bw

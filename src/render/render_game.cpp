@@ -1,0 +1,97 @@
+#include "render/render_game.h"
+
+#include <algorithm>
+
+#include "core/card_size.h"
+#include "core/deal.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/ports.h"
+#include "core/rules.h"
+#include "core/state.h"
+#include "render/background.h"
+#include "render/card_images.h"
+#include "render/surfaces.h"
+#include "render/table.h"
+#include "storage/catalogue.h"
+
+namespace bw {
+
+namespace {
+
+class FixedScreen : public IScreen {
+public:
+    FixedScreen(int w, int h) : w_(w), h_(h) {}
+    int Width() override { return w_; }
+    int Height() override { return h_; }
+
+private:
+    int w_, h_;
+};
+
+}  // namespace
+
+void UseDefaultTablePreferences(char cardSize, bool shadow) {
+    SetParameter(27, 1, "N");   // not the plain default background
+    SetParameter(246, 1, "N");  // no own picture
+    SetParameter(43, 4, "0");   // no library picture: a colour
+    SetParameter(47, 15, "32768");
+    SetParameter(28, 15, std::to_string(kButtonFaceColourValue));
+    SetParameter(135, 1, "Y");  // faded
+    SetParameter(178, 1, shadow ? "Y" : "N");
+    SetParameter(179, 1, "N");  // no tableau jitter
+    SetParameter(pos::kCardSize, 1, std::string(1, cardSize));
+    SetParameter(pos::kCardDeck, 3, "001");
+    SetParameter(pos::kBackCard, 3, "011");
+    SetParameter(256, 1, "N");
+    SetParameter(257, 1, "N");
+}
+
+QImage RenderDealtTable(const RenderRequest& request) {
+    Ports& ports = InstalledPorts();
+    IScreen* savedScreen = ports.screen;
+    FixedScreen screen(request.layout.screenWidth, request.layout.screenHeight);
+    ports.screen = &screen;
+    const CardSetUpHooks savedHooks = CardHooks();
+
+    UseDefaultTablePreferences(request.cardSize, request.shadow);
+    SetParameter(pos::kGameId, 4, std::to_string(request.gameId));
+    SetParameter(pos::kGameName, 50, GameName(request.gameId));
+    SetParameter(pos::kGameNumber, 15, request.gameNumber);
+
+    // The images of the size, then the set-up every new game runs.
+    LoadGameRules(request.gameId);
+    ApplyCardSize();
+    MainGame.SetOpt(122, GameRules[48]);
+    CardSetUpHooks& hooks = CardHooks();
+    hooks = CardSetUpHooks();
+    hooks.reloadRules = [&] { LoadGameRules(request.gameId); };
+    hooks.advice = [](const std::string&, const std::string&) {};
+    hooks.layOutPiles = [&] {
+        LayoutInput in = request.layout;
+        in.cardWidth = CardWidth;
+        in.cardHeight = CardHeight;
+        in.shadowOffset = request.shadow ? 9 : 0;
+        LayOutPiles(in);
+    };
+    SetUpCards();
+
+    ClearPiles(false, true);
+    MainGame.SetOpt(73, 1);
+    DealGame();
+    SetFlag(flag::kInProgress, true);
+
+    const int width = std::max(request.layout.width, 1);
+    const int height = std::max(request.layout.bottom + 1, 1);
+    SizeTableBitmaps(std::max(request.layout.screenWidth, width),
+                     std::max(request.layout.screenHeight, height));
+    PaintBackground(Canvas::Table());
+    RepaintTable(Canvas::Table(), false);
+    DiscardTableChanges();
+
+    CardHooks() = savedHooks;
+    ports.screen = savedScreen;
+    return TableBitmap.copy(0, 0, width, height);
+}
+
+}  // namespace bw

@@ -1,0 +1,214 @@
+#include "render/surfaces.h"
+
+#include <QPainter>
+#include <QRegion>
+#include <algorithm>
+#include <cstring>
+
+#include "core/ports.h"
+#include "core/state.h"
+#include "render/window_canvas.h"
+
+namespace bw {
+
+QImage TableBitmap;
+QImage BackgroundBitmap;
+
+namespace {
+
+// TableBitmap rectangles (window coordinates) not yet shown on the window.
+QRegion g_pending;
+
+bool Is32Bit(const QImage& img) {
+    switch (img.format()) {
+        case QImage::Format_RGB32:
+        case QImage::Format_ARGB32:
+        case QImage::Format_ARGB32_Premultiplied: return true;
+        default: return false;
+    }
+}
+
+// Clips a copy of `part` of a source to (x, y) of a target of `bounds`;
+// false when nothing is left. `part` and (x, y) are adjusted.
+bool Clip(const QRect& bounds, const QRect& srcBounds, int& x, int& y, QRect& part) {
+    const QRect inSource = part & srcBounds;
+    if (inSource.isEmpty()) return false;
+    // What is cut off the source moves the target along with it.
+    x += inSource.x() - part.x();
+    y += inSource.y() - part.y();
+    part = inSource;
+    QRect to(x, y, part.width(), part.height());
+    const QRect clipped = to & bounds;
+    if (clipped.isEmpty()) return false;
+    part = QRect(part.x() + clipped.x() - x, part.y() + clipped.y() - y, clipped.width(),
+                 clipped.height());
+    x = clipped.x();
+    y = clipped.y();
+    return true;
+}
+
+}  // namespace
+
+void SizeTableBitmaps(int width, int height) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    for (QImage* img : {&TableBitmap, &BackgroundBitmap}) {
+        if (img->width() == width && img->height() == height) continue;
+        *img = QImage(width, height, QImage::Format_RGB32);
+        img->fill(Qt::black);
+    }
+    g_pending = QRegion();
+}
+
+void CreateTableBitmaps() {
+    SizeTableBitmaps(Screen().Width(), Screen().Height());
+}
+
+void FreeTableBitmaps() {
+    TableBitmap = QImage();
+    BackgroundBitmap = QImage();
+    g_pending = QRegion();
+}
+
+int ScrollPosition() {
+    return MainGame.Opt(90);
+}
+
+Canvas Canvas::Window() {
+    IWindowCanvas* w = WindowCanvas();
+    return w ? Canvas(CanvasKind::kWindow, &w->Image()) : Canvas(CanvasKind::kNone, nullptr);
+}
+Canvas Canvas::Table() {
+    return Canvas(CanvasKind::kTable, &TableBitmap);
+}
+Canvas Canvas::Background() {
+    return Canvas(CanvasKind::kBackground, &BackgroundBitmap);
+}
+Canvas Canvas::Of(QImage& image) {
+    return Canvas(CanvasKind::kImage, &image);
+}
+
+QImage* Canvas::image() const {
+    if (!image_ || image_->isNull()) return nullptr;
+    return image_;
+}
+
+int Canvas::ShiftY() const {
+    return surface_ == CanvasKind::kTable || surface_ == CanvasKind::kBackground ? ScrollPosition()
+                                                                                 : 0;
+}
+
+void Canvas::Touched(const QRect& r) const {
+    if (r.isEmpty()) return;
+    if (surface_ == CanvasKind::kWindow) {
+        if (IWindowCanvas* w = WindowCanvas()) w->Flush(r);
+    } else if (surface_ == CanvasKind::kTable) {
+        g_pending += r;
+        // Many scattered pieces are shown as one rectangle.
+        if (g_pending.rectCount() > 32) g_pending = g_pending.boundingRect();
+    }
+}
+
+bool Canvas::Pixel(int x, int y, QRgb& out) const {
+    QImage* img = image();
+    y += ShiftY();
+    if (!img || !img->valid(x, y)) return false;
+    out = img->pixel(x, y);
+    return true;
+}
+
+void Canvas::SetPixel(int x, int y, QRgb value) const {
+    QImage* img = image();
+    y += ShiftY();
+    if (!img || !img->valid(x, y)) return;
+    img->setPixel(x, y, value);
+}
+
+void Blit(QImage& dst, int x, int y, const QImage& src, const QRect& partIn) {
+    QRect part = partIn;
+    if (dst.isNull() || src.isNull() || !Clip(dst.rect(), src.rect(), x, y, part)) return;
+    // Opaque 32-bit pixels read the same in every 32-bit format.
+    if (Is32Bit(dst) && src.format() == QImage::Format_RGB32) {
+        const size_t bytes = static_cast<size_t>(part.width()) * 4;
+        for (int row = 0; row < part.height(); ++row) {
+            const uchar* from =
+                src.constScanLine(part.y() + row) + static_cast<size_t>(part.x()) * 4;
+            uchar* to = dst.scanLine(y + row) + static_cast<size_t>(x) * 4;
+            std::memcpy(to, from, bytes);
+        }
+        return;
+    }
+    QPainter p(&dst);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(QPoint(x, y), src, part);
+}
+
+void Canvas::Copy(int x, int y, const QImage& src, const QRect& part) const {
+    QImage* img = image();
+    if (!img || src.isNull()) return;
+    Blit(*img, x, y + ShiftY(), src, part);
+    Touched(QRect(x, y, part.width(), part.height()));
+}
+
+void Canvas::CopyKeyed(int x, int y, const QImage& src, const QRect& partIn, QRgb key) const {
+    QImage* img = image();
+    if (!img || src.isNull()) return;
+    QRect part = partIn;
+    int tx = x, ty = y + ShiftY();
+    if (!Clip(img->rect(), src.rect(), tx, ty, part)) return;
+    const QImage s = src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32
+                         ? src
+                         : src.convertToFormat(QImage::Format_ARGB32);
+    const QRgb k = key & 0xFFFFFF;
+    for (int row = 0; row < part.height(); ++row) {
+        const QRgb* from =
+            reinterpret_cast<const QRgb*>(s.constScanLine(part.y() + row)) + part.x();
+        for (int col = 0; col < part.width(); ++col) {
+            if ((from[col] & 0xFFFFFF) == k) continue;
+            img->setPixel(tx + col, ty + row, from[col] | 0xFF000000);
+        }
+    }
+    Touched(QRect(x, y, partIn.width(), partIn.height()));
+}
+
+void Canvas::Restore(const QRect& r, const QImage& tableSource) const {
+    if (r.isEmpty()) return;
+    QImage* img = image();
+    if (!img || tableSource.isNull()) return;
+    const QRect part(r.x(), r.y() + ScrollPosition(), r.width(), r.height());
+    if (img == &tableSource && ShiftY() == ScrollPosition()) return;  // onto itself
+    Blit(*img, r.x(), r.y() + ShiftY(), tableSource, part);
+    Touched(r);
+}
+
+void Canvas::Fill(const QRect& r, const QColor& colour) const {
+    QImage* img = image();
+    if (!img || r.isEmpty()) return;
+    const QRect to = r.translated(0, ShiftY()) & img->rect();
+    if (to.isEmpty()) return;
+    if (Is32Bit(*img)) {
+        const QRgb v = colour.rgb();
+        for (int y = to.top(); y <= to.bottom(); ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(img->scanLine(y));
+            std::fill(line + to.left(), line + to.right() + 1, v);
+        }
+    } else {
+        QPainter p(img);
+        p.fillRect(to, colour);
+    }
+    Touched(r);
+}
+
+void ShowTableChanges() {
+    const QRegion pending = g_pending;
+    g_pending = QRegion();
+    const Canvas window = Canvas::Window();
+    if (!window.image()) return;
+    for (const QRect& r : pending) window.Restore(r, TableBitmap);
+}
+
+void DiscardTableChanges() {
+    g_pending = QRegion();
+}
+
+}  // namespace bw

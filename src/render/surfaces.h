@@ -1,0 +1,78 @@
+#pragma once
+// The drawing surfaces of the card table and the pixel copies between them.
+//
+// TableBitmap holds the table as it should look (background and cards),
+// BackgroundBitmap the background alone; both are in table coordinates and
+// sized to the screen. The window canvas (render/window_canvas.h) is what the
+// main window shows. Drawing code works in window coordinates: a canvas that
+// is one of the two bitmaps adds the scroll position (option entry 90) to
+// every y, the window canvas takes them as they are.
+#include <QColor>
+#include <QImage>
+#include <QRect>
+
+namespace bw {
+
+extern QImage TableBitmap;
+extern QImage BackgroundBitmap;
+
+// Both bitmaps at the given size (32-bit RGB, black); a size that is already
+// right keeps the pictures.
+void SizeTableBitmaps(int width, int height);
+// The screen's size (Screen()).
+void CreateTableBitmaps();
+void FreeTableBitmaps();
+
+// How far the table is scrolled down: option entry 90.
+int ScrollPosition();
+
+enum class CanvasKind { kNone, kWindow, kTable, kBackground, kImage };
+
+// Where a drawing primitive paints. Cheap to copy.
+class Canvas {
+public:
+    static Canvas Window();      // the window canvas, or nothing when none is installed
+    static Canvas Table();       // TableBitmap
+    static Canvas Background();  // BackgroundBitmap
+    // A picture of its own (previews); its pixels are window coordinates.
+    static Canvas Of(QImage& image);
+
+    CanvasKind surface() const { return surface_; }
+    bool IsWindow() const { return surface_ == CanvasKind::kWindow; }
+    bool IsTable() const { return surface_ == CanvasKind::kTable; }
+    // Null when there is nothing to draw on.
+    QImage* image() const;
+    // Added to window y on this surface.
+    int ShiftY() const;
+    // Call after painting the window rectangle `r`: the window shows it at
+    // once, and TableBitmap remembers it until ShowTableChanges.
+    void Touched(const QRect& r) const;
+
+    // Pixel access in window coordinates; false / nothing off the surface.
+    bool Pixel(int x, int y, QRgb& out) const;
+    void SetPixel(int x, int y, QRgb value) const;
+    // `src` (or its part `part`) at window position (x, y), opaque.
+    void Copy(int x, int y, const QImage& src, const QRect& part) const;
+    void Copy(int x, int y, const QImage& src) const { Copy(x, y, src, src.rect()); }
+    // The same, leaving pixels of colour `key` (alpha ignored) untouched.
+    void CopyKeyed(int x, int y, const QImage& src, const QRect& part, QRgb key) const;
+    // The window rectangle `r` taken from one of the table bitmaps.
+    void Restore(const QRect& r, const QImage& tableSource) const;
+    void Fill(const QRect& r, const QColor& colour) const;
+
+private:
+    Canvas(CanvasKind s, QImage* img) : surface_(s), image_(img) {}
+    CanvasKind surface_ = CanvasKind::kNone;
+    QImage* image_ = nullptr;
+};
+
+// TableBitmap rectangles drawn since the last call, shown on the window.
+void ShowTableChanges();
+// Forgets them (the whole table is about to be shown anyway).
+void DiscardTableChanges();
+
+// Opaque copy of `part` of `src` to (x, y) of `dst`, clipped to both; 32-bit
+// targets copy whole rows.
+void Blit(QImage& dst, int x, int y, const QImage& src, const QRect& part);
+
+}  // namespace bw

@@ -1,0 +1,572 @@
+#include "render/table.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+
+#include "core/card_size.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/ports.h"
+#include "core/state.h"
+#include "render/animations.h"
+#include "render/card_images.h"
+#include "render/card_positions.h"
+#include "render/drawing.h"
+#include "render/library.h"
+#include "render/window_canvas.h"
+
+namespace bw {
+
+namespace {
+
+int R(int i) {
+    return GameRules[static_cast<size_t>(i)];
+}
+int Opt(int i) {
+    return MainGame.Opt(i);
+}
+int Count(int rule, int max) {
+    return std::clamp(R(rule), 0, max);
+}
+
+const char* const kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Waste"};
+
+// The pile the running deal throws from; empty outside the deal.
+DeckPlace g_deck;
+
+std::string NameOf(int kind, int index) {
+    switch (kind) {
+        case kFila: return "Fila" + std::to_string(index + 1);
+        case kDest: return "Dest" + std::to_string(index + 1);
+        case kAppogg: return "Appogg" + std::to_string(index + 1);
+        default: return index >= 0 && index < 3 ? kStockNames[index] : "";
+    }
+}
+
+// Pile name to (kind, 0-based index); the stock-side piles are kind kMazzo
+// with index 0..2.
+bool Parse(const std::string& name, int& kind, int& index) {
+    kind = PileKindOf(name);
+    switch (kind) {
+        case kMazzo: index = 0; return true;
+        case kMazzoVis:
+            kind = kMazzo;
+            index = 1;
+            return true;
+        case kWaste:
+            kind = kMazzo;
+            index = 2;
+            return true;
+        case kFila:
+        case kDest:
+        case kAppogg: index = PileNumberOf(name) - 1; return index >= 0;
+        default: return false;
+    }
+}
+
+int MarkOf(int kind, int index) {
+    switch (kind) {
+        case kFila: return kMarkTableau;
+        case kDest: return kMarkFoundation;
+        case kAppogg: return kMarkReserve;
+        default: return index == 0 ? kMarkStock : index == 1 ? kMarkVisible : kMarkThirdPile;
+    }
+}
+
+bool FilaOnTable(int i) {
+    return OnTable(FilaLeft[static_cast<size_t>(i)]) && OnTable(FilaTop[static_cast<size_t>(i)]);
+}
+bool DestOnTable(int k) {
+    return OnTable(Opt(k)) && OnTable(Opt(17 + k));
+}
+bool AppoggOnTable(int k) {
+    return OnTable(Opt(34 + k)) && OnTable(Opt(45 + k));
+}
+bool StockOnTable(int i) {
+    return OnTable(Opt(56 + i)) && OnTable(Opt(60 + i));
+}
+
+bool FoundationHasEdge() {
+    return R(4) != 2 && R(4) != 7;
+}
+
+void DrawFace(CardCode code, bool faceUp, QPoint at, bool raised, const Canvas& canvas, int index,
+              int kind) {
+    if (faceUp)
+        DrawCard(code, at.x(), at.y(), raised, canvas, index, kind);
+    else
+        DrawCardBack(at.x(), at.y(), CardHeight, raised, canvas);
+}
+
+// A stock-side pile as the full repaint shows it: its edge, then its mark,
+// a back, or its top card.
+void DrawStockPile(int i, const Canvas& canvas) {
+    if (!StockOnTable(i)) return;
+    DrawStackEdge(i, false, canvas, true);
+    const QPoint at(MainGame.StockLeft(i), MainGame.StockTop(i));
+    const std::string& pile = MazzoPiles[static_cast<size_t>(i)];
+    const int n = SlotCount(pile);
+    if (n == 0) {
+        DrawPileMark(MarkOf(kMazzo, i), at.x(), at.y(), canvas, i);
+        return;
+    }
+    const CardCode top = TopCode(pile);
+    if ((i == 0 && R(7) != 0) || (i == 1 && R(8) != 0)) {
+        DrawCardBack(at.x(), at.y(), CardHeight, true, canvas);
+    } else {
+        // The stock shows its top card's face unless the game keeps it hidden.
+        DrawFace(top, i == 0 || IsFaceUp(top), at, true, canvas, i, kMazzo);
+    }
+    if (n == 1) RestoreCardCorners(at.x(), at.y(), canvas);
+}
+
+void DrawFoundation(int k, const Canvas& canvas) {
+    if (!DestOnTable(k)) return;
+    const bool edge = FoundationHasEdge() && DrawStackEdge(k, true, canvas, true);
+    const int n = SlotCount(DestPiles[static_cast<size_t>(k)]);
+    if (n == 0) DrawPileCard(kDest, k, 0, edge, canvas);
+    for (int j = 0; j < n; ++j) DrawPileCard(kDest, k, j, edge, canvas);
+}
+
+// An empty cascade's mark, with the cards of other cascades that reach
+// over it drawn again: cards always lie above marks, as in a full repaint.
+void DrawTableauMark(int index, const Canvas& canvas) {
+    if (index < 0 || index >= 40 || !FilaOnTable(index)) return;
+    const QPoint at(FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(index));
+    DrawPileMark(kMarkTableau, at.x(), at.y(), canvas, index);
+    const QRect mark = CardRectAt(at.x(), at.y());
+    for (int j = 0; j < Count(368, 40); ++j) {
+        const std::string& pile = FilaPiles[static_cast<size_t>(j)];
+        if (j == index || pile.empty() || !FilaOnTable(j)) continue;
+        if (!PileExtent(NameOf(kFila, j), j).intersects(mark)) continue;
+        for (int k = 0; k < SlotCount(pile); ++k) DrawPileCard(kFila, j, k, false, canvas);
+    }
+}
+
+// The deal's throw of one card from the deck to its place.
+void Throw(CardCode code, bool faceUp, QPoint deck, CardPoint to) {
+    const Canvas window = Canvas::Window();
+    const QPoint off(CardWidth / 7, CardHeight / 7);
+    Waits().Wait(2);
+    if (faceUp) DrawCard(code, deck.x(), deck.y(), false, window);
+    if (g_deck.pile != "Mazzo" || MazzoPiles[0].empty())
+        RestoreCardCorners(deck.x(), deck.y(), Canvas::Table());
+    if (faceUp) {
+        Waits().Wait(2);
+        DrawCardBack(deck.x(), deck.y(), CardHeight, false, window);
+        DrawCard(code, deck.x() + off.x(), deck.y() + off.y(), false, window);
+    } else {
+        DrawCardBack(deck.x() + off.x(), deck.y() + off.y(), CardHeight, false, window);
+    }
+    Waits().Wait(1);
+    FlyCard(faceUp ? code : -1, deck.x() + off.x(), deck.y() + off.y(), true, false, true, true,
+            to.top, to.left);
+}
+
+// The deck pile after the deal, as it really is.
+void RedrawDeck() {
+    const Canvas table = Canvas::Table();
+    const std::string& deck = g_deck.pile;
+    if (deck == "Mazzo")
+        DrawStockPile(0, table);
+    else if (deck == "Mazzo_Vis")
+        DrawStockPile(1, table);
+    else if (deck == "Waste")
+        RedrawPileTop("Waste", 2, table);
+    else if (deck == "Appogg1")
+        RedrawPileTop(deck, 0, table);
+    else if (deck == "Dest1")
+        RedrawPileTop(deck, 0, table);
+    else if (deck == "Fila1")
+        RedrawPile(deck, table);
+}
+
+void DrawArrow(const Canvas& canvas) {
+    QImage* img = canvas.image();
+    if (!img || !FilaOnTable(5)) return;
+    const int x = FilaLeft[5] + CardWidth + 5;
+    const int y = FilaTopOnScreen(5) + static_cast<int>(CardHeight * 0.5);
+    {
+        QPainter p(img);
+        p.translate(0, canvas.ShiftY());
+        p.setPen(QPen(Qt::white, 3));
+        p.drawLine(x, y, x + 20, y);
+        p.drawLine(x + 20, y, x + 14, y - 6);
+        p.drawLine(x + 20, y, x + 14, y + 6);
+    }
+    canvas.Touched(QRect(x - 2, y - 8, 25, 17));
+}
+
+void DrawTextBox(const Canvas& canvas, const QRect& box, const QString& text, const QImage& after) {
+    QImage* img = canvas.image();
+    if (!img) return;
+    {
+        QPainter p(img);
+        p.translate(0, canvas.ShiftY());
+        p.fillRect(box, Qt::white);
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPointSize(8);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        const QRect textRect = p.boundingRect(box, Qt::AlignCenter, text);
+        int x = box.x() +
+                (box.width() - textRect.width() - (after.isNull() ? 0 : after.width() + 2)) / 2;
+        p.drawText(QRect(x, box.y(), textRect.width(), box.height()), Qt::AlignVCenter, text);
+        if (!after.isNull())
+            p.drawImage(x + textRect.width() + 2, box.y() + (box.height() - after.height()) / 2,
+                        after);
+    }
+    canvas.Touched(box);
+}
+
+// "Sum = n" beside each row of the fourth tableau column: the ranks of the
+// top cards of the row's piles added up.
+void DrawSumLabels(const Canvas& canvas) {
+    const int piles = Count(368, 40);
+    if (piles < 4 || !FilaOnTable(3)) return;
+    const int column = FilaLeft[3];
+    for (int j = 0; j < piles; ++j) {
+        if (!FilaOnTable(j) || FilaLeft[static_cast<size_t>(j)] != column) continue;
+        int sum = 0;
+        for (int i = 0; i < piles; ++i) {
+            if (FilaTop[static_cast<size_t>(i)] != FilaTop[static_cast<size_t>(j)]) continue;
+            const int rank = RankOf(TopCode(FilaPiles[static_cast<size_t>(i)]));
+            if (rank >= 1 && rank <= 13) sum += rank;
+        }
+        const QRect box(column + CardWidth + 5, FilaTopOnScreen(j) + (CardHeight - 18) / 2, 58, 18);
+        DrawTextBox(canvas, box, QStringLiteral("Sum = %1").arg(sum), QImage());
+    }
+}
+
+void DrawDecorations(const Canvas& canvas) {
+    static const int kPlain[] = {9, 10, 23, 40, 42, 50, 56, 59};
+    if (std::find(std::begin(kPlain), std::end(kPlain), R(51)) != std::end(kPlain) || R(84) == 72)
+        return;
+    if (R(51) == 57)
+        DrawSumLabels(canvas);
+    else if (R(51) != 58 && R(359) == 172)
+        DrawArrow(canvas);
+}
+
+}  // namespace
+
+QPoint PileAnchor(const std::string& name, int pileIndex) {
+    int kind = 0, index = 0;
+    if (!Parse(name, kind, index)) return QPoint(kOffStock, kOffStock);
+    (void)pileIndex;
+    switch (kind) {
+        case kFila:
+            if (index >= 40) break;
+            return QPoint(FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(index));
+        case kDest:
+            if (index >= 16) break;
+            return QPoint(MainGame.DestLeft(index), MainGame.DestTop(index));
+        case kAppogg:
+            if (index >= 10) break;
+            return QPoint(MainGame.AppoggLeft(index), MainGame.AppoggTop(index));
+        default: return QPoint(MainGame.StockLeft(index), MainGame.StockTop(index));
+    }
+    return QPoint(kOffStock, kOffStock);
+}
+
+QRect PileExtent(const std::string& name, int pileIndex) {
+    const std::string* pile = PileByName(name);
+    const QPoint anchor = PileAnchor(name, pileIndex);
+    if (!OnTable(anchor.x()) || !OnTable(anchor.y())) return QRect();
+    QRect r = CardRectAt(anchor.x(), anchor.y());
+    const int n = pile ? SlotCount(*pile) : 0;
+    for (int k = 0; k < n; ++k) {
+        const CardPoint p = CardSlotPosition(name, pileIndex, k);
+        r |= CardRectAt(p.left, p.top);
+    }
+    return r;
+}
+
+void DrawPileCard(int kind, int pileIndex, int cardIndex, bool raised, const Canvas& canvas,
+                  bool animate, QPoint start) {
+    const std::string name = NameOf(kind, pileIndex);
+    const std::string* pile = PileByName(name);
+    if (!pile) return;
+    const Canvas target = animate ? Canvas::Table() : canvas;
+    const int n = SlotCount(*pile);
+    if (n == 0) {
+        if (cardIndex != 0) return;
+        const QPoint at = PileAnchor(name, pileIndex);
+        DrawPileMark(MarkOf(kind, pileIndex), at.x(), at.y(), target, pileIndex);
+        if (animate) ShowTableChanges();
+        return;
+    }
+    if (cardIndex < 0 || cardIndex >= n) return;
+    const CardCode code = SlotCode(*pile, cardIndex);
+    if (FaceIndexOf(code) < 0) return;  // a hole keeps its place and shows the table
+    const CardPoint p = CardSlotPosition(name, pileIndex, cardIndex);
+    if (!OnTable(p.left) || !OnTable(p.top)) return;
+    const bool up = IsFaceUp(code);
+    if (animate) Throw(code, up, start, p);
+    DrawFace(code, up, QPoint(p.left, p.top), raised, target, pileIndex, kind);
+    if (cardIndex == 0) RestoreCardCorners(p.left, p.top, target);
+    if (animate) ShowTableChanges();
+}
+
+DeckPlace DeckPosition() {
+    if (R(51) == 46) return {"", QPoint(-static_cast<int>(1.1 * CardWidth), 0)};
+    auto stock = [](int i) { return QPoint(MainGame.StockLeft(i), MainGame.StockTop(i)); };
+    if (MainGame.StockLeft(0) >= 0 && (!MazzoPiles[0].empty() || MazzoPiles[1].empty()))
+        return {"Mazzo", stock(0)};
+    if (MainGame.StockLeft(1) >= 0) return {"Mazzo_Vis", stock(1)};
+    if (MainGame.AppoggLeft(0) >= 0 && SlotCount(AppoggPiles[0]) <= 1)
+        return {"Appogg1", QPoint(MainGame.AppoggLeft(0), MainGame.AppoggTop(0))};
+    if (MainGame.StockLeft(2) >= 0) return {"Waste", stock(2)};
+    if (MainGame.DestLeft(0) >= 0)
+        return {"Dest1", QPoint(MainGame.DestLeft(0), MainGame.DestTop(0))};
+    return {"Fila1", QPoint(FilaLeft[0], FilaTopOnScreen(0))};
+}
+
+void RepaintTable(const Canvas& canvas, bool animateDeal) {
+    if (!Flag(flag::kInProgress)) return;
+    MainGame.SetOpt(90, 0);
+    MainGame.SetOpt(93, 0);
+    const Canvas table = Canvas::Table();
+    const int reserves = Count(369, 10), tableaus = Count(368, 40), foundations = Count(367, 16);
+
+    if (animateDeal) {
+        Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
+        ShowTable();
+        if (R(3) != 4) {
+            for (int i = 0; i < tableaus; ++i)
+                if (FilaOnTable(i))
+                    DrawPileMark(kMarkTableau, FilaLeft[static_cast<size_t>(i)], FilaTopOnScreen(i),
+                                 table, i);
+            for (int k = 0; k < reserves; ++k)
+                if (AppoggOnTable(k))
+                    DrawPileMark(kMarkReserve, MainGame.AppoggLeft(k), MainGame.AppoggTop(k), table,
+                                 k);
+            ShowTableChanges();
+        }
+    }
+
+    // Stock group and foundations go onto the table picture.
+    for (int i = 0; i < 3; ++i) DrawStockPile(i, table);
+    for (int k = 0; k < foundations; ++k) DrawFoundation(k, table);
+
+    bool shuffle = false;
+    if (animateDeal) {
+        g_deck = DeckPosition();
+        DrawCardBack(g_deck.at.x(), g_deck.at.y(), CardHeight, false, table);
+        ShowTable();
+        Waits().WaitResponsive(100);
+        shuffle = ParameterIs(141, "Y") && ParameterIs(149, "Y");
+        if (shuffle) Sound().Play("Shuffle", true);
+    }
+    const QPoint from = g_deck.at;
+
+    for (int k = 0; k < reserves; ++k) {
+        if (!AppoggOnTable(k)) continue;
+        if (animateDeal && k == 0 && g_deck.pile == "Appogg1") continue;
+        const int n = SlotCount(AppoggPiles[static_cast<size_t>(k)]);
+        if (n == 0) DrawPileCard(kAppogg, k, 0, false, canvas, animateDeal, from);
+        for (int j = 0; j < n; ++j) DrawPileCard(kAppogg, k, j, false, canvas, animateDeal, from);
+    }
+
+    const bool pileByPile = R(24) != 0;
+    const bool skipFirst = animateDeal && !pileByPile && g_deck.pile == "Fila1";
+    if (pileByPile) {
+        for (int i = 0; i < tableaus; ++i) {
+            if (!FilaOnTable(i)) continue;
+            const int n = SlotCount(FilaPiles[static_cast<size_t>(i)]);
+            for (int j = 0; j < std::max(n, 1); ++j)
+                DrawPileCard(kFila, i, j, false, canvas, animateDeal, from);
+        }
+    } else {
+        int longest = 1;
+        for (int i = 0; i < tableaus; ++i)
+            longest = std::max(longest, SlotCount(FilaPiles[static_cast<size_t>(i)]));
+        for (int j = 0; j < longest; ++j) {
+            for (int i = 0; i < tableaus; ++i) {
+                if (!FilaOnTable(i) || (skipFirst && i == 0)) continue;
+                if (j > 0 && j >= SlotCount(FilaPiles[static_cast<size_t>(i)])) continue;
+                DrawPileCard(kFila, i, j, false, canvas, animateDeal, from);
+            }
+        }
+    }
+
+    if (animateDeal) {
+        if (shuffle) Sound().Stop();
+        RedrawDeck();
+        g_deck = DeckPlace();
+    }
+    DrawDecorations(animateDeal ? table : canvas);
+    MainGame.SetOpt(88, 1);
+    if (Opt(103) != 0) HighlightFoundations(-1);
+    if (animateDeal) ShowTable();
+}
+
+void RedrawPileTop(const std::string& name, int pileIndex, const Canvas& canvas) {
+    int kind = 0, index = 0;
+    if (!Parse(name, kind, index)) return;
+    (void)pileIndex;
+    const std::string* pile = PileByName(name);
+    if (!pile) return;
+    bool raised = false;
+    if (kind == kMazzo) {
+        if (!StockOnTable(index)) return;
+        DrawStackEdge(index, false, canvas, false);
+        raised = true;
+    } else if (kind == kDest) {
+        if (index >= 16 || !DestOnTable(index)) return;
+        raised = FoundationHasEdge() && DrawStackEdge(index, true, canvas, false);
+    }
+    const CardPoint p = CardPositionInPile(name, index, 0, false);
+    if (!OnTable(p.left) || !OnTable(p.top)) return;
+    const int n = SlotCount(*pile);
+    if (n == 0) {
+        if (kind == kFila)
+            DrawTableauMark(index, canvas);
+        else
+            DrawPileMark(MarkOf(kind, index), p.left, p.top, canvas, index);
+        return;
+    }
+    const CardCode top = TopCode(*pile);
+    if (FaceIndexOf(top) < 0) return;
+    DrawFace(top, IsFaceUp(top), QPoint(p.left, p.top), raised, canvas, index, kind);
+    if (n == 1) RestoreCardCorners(p.left, p.top, canvas);
+}
+
+void RedrawPile(const std::string& name, const Canvas& canvas) {
+    int kind = 0, index = 0;
+    if (!Parse(name, kind, index)) return;
+    const std::string* pile = PileByName(name);
+    if (!pile) return;
+    if (kind == kMazzo || (kind == kDest && R(4) != 2)) {
+        RedrawPileTop(name, index, canvas);
+        return;
+    }
+    const int n = SlotCount(*pile);
+    if (n == 0 && kind == kFila)
+        DrawTableauMark(index, canvas);
+    else if (n == 0)
+        DrawPileCard(kind, index, 0, false, canvas);
+    for (int j = 0; j < n; ++j) DrawPileCard(kind, index, j, false, canvas);
+}
+
+void ErasePileTail(const std::string& oldText, const std::string& newText, int left,
+                   const Canvas& canvas, const std::string& name) {
+    // Copies: callers may pass the live pile itself, which is swapped below.
+    const std::string oldPile = oldText, newPile = newText;
+    // Cards only added: nothing left the pile.
+    if (newPile.size() >= oldPile.size() && newPile.compare(0, oldPile.size(), oldPile) == 0)
+        return;
+    int kind = 0, index = 0;
+    if (!Parse(name, kind, index)) return;
+    std::string* live = PileByName(name);
+    if (!live) return;
+    const std::string current = *live;
+    const int direction = PileDirection(name, index);
+    QRect erased;
+
+    if (kind == kFila && (direction == 8 || direction == 9)) {
+        // Grids: every slot whose card went away, wherever it lay.
+        *live = oldPile;
+        for (int j = 0; j < SlotCount(oldPile); ++j) {
+            const CardCode was = SlotCode(oldPile, j);
+            if (FaceIndexOf(was) < 0) continue;
+            if (j < SlotCount(newPile) && SlotCode(newPile, j) == was) continue;
+            const CardPoint p = CardSlotPosition(name, index, j);
+            const QRect r = CardRectAt(p.left, p.top);
+            canvas.Restore(r, BackgroundBitmap);
+            erased |= r;
+        }
+        *live = current;
+    } else {
+        *live = newPile;
+        const CardPoint next = CardPositionInPile(name, index, 0, true);
+        *live = oldPile;
+        const CardPoint oldTop = CardPositionInPile(name, index, 0, false);
+        *live = current;
+        const QRect oldRect = oldPile.empty() ? QRect() : CardRectAt(oldTop.left, oldTop.top);
+        const bool down = kind != kMazzo &&
+                          (direction == 1 || direction == 5 || direction == 7 || direction == 12);
+        const bool sideways = kind != kMazzo && (direction == 2 || direction == 4 ||
+                                                 direction == 6 || direction == 10);
+        if (down) {
+            const int step = direction == 5 ? Opt(75) : Opt(64);
+            const int moved = Moving().height > 0 ? Moving().height : CardHeight;
+            // At least down to where the old top card ended, however many left.
+            const int bottom =
+                std::max(next.top + step + moved, oldRect.isNull() ? 0 : oldRect.bottom() + 1);
+            erased = QRect(left - 2, next.top, CardWidth + 4, bottom - next.top);
+        } else if (sideways) {
+            erased = CardRectAt(next.left, next.top) | oldRect;
+        }
+        if (!erased.isEmpty()) canvas.Restore(erased, BackgroundBitmap);
+    }
+
+    // An emptied cascade shows its mark, under any pile that overlaps it.
+    if (kind == kFila && newPile.empty()) DrawTableauMark(index, canvas);
+    if (!erased.isEmpty()) {
+        // Piles the erased area reached are drawn again over it.
+        for (int j = kind == kFila ? index + 1 : 0; j < Count(368, 40); ++j) {
+            if (kind == kFila && j == index) continue;
+            const std::string other = NameOf(kFila, j);
+            if (FilaOnTable(j) && PileExtent(other, j).intersects(erased)) {
+                RedrawPile(other, canvas);
+                break;
+            }
+        }
+        for (int j = 0; j < Count(369, 10); ++j) {
+            if (kind == kAppogg && j == index) continue;
+            const std::string other = NameOf(kAppogg, j);
+            if (AppoggOnTable(j) && PileExtent(other, j).intersects(erased)) {
+                RedrawPile(other, canvas);
+                break;
+            }
+        }
+        for (int j = 0; j < Count(367, 16); ++j) {
+            if (kind == kDest && j == index) continue;
+            const std::string other = NameOf(kDest, j);
+            if (DestOnTable(j) && PileExtent(other, j).intersects(erased)) {
+                RedrawPileTop(other, j, canvas);
+                break;
+            }
+        }
+    }
+}
+
+void ShowTable() {
+    DiscardTableChanges();
+    IWindowCanvas* w = WindowCanvas();
+    if (!w || TableBitmap.isNull()) return;
+    QImage& img = w->Image();
+    if (img.isNull()) return;
+    const int scroll = ScrollPosition();
+    if (TableBitmap.width() < img.width() || TableBitmap.height() - scroll < img.height())
+        img.fill(Qt::black);  // beyond the table picture
+    Blit(img, 0, 0, TableBitmap, QRect(0, scroll, img.width(), img.height()));
+    w->Flush(img.rect());
+}
+
+void ShowTableRect(const QRect& r) {
+    Canvas::Window().Restore(r, TableBitmap);
+}
+
+void DrawJokerCaption(int foundation, const std::string& text, const std::string& suitImage) {
+    const Canvas table = Canvas::Table();
+    const int count = Count(367, 16);
+    if (count == 0 || !DestOnTable(0)) return;
+    const int boxTop = MainGame.DestTop(0) - 20;
+    for (int k = 0; k < count; ++k) {
+        if (!DestOnTable(k)) continue;
+        const QRect box(MainGame.DestLeft(k) + (CardWidth - 59) / 2, boxTop, 59, 16);
+        if (k == foundation) {
+            DrawTextBox(table, box, QString::fromStdString(text),
+                        suitImage.empty() ? QImage() : LibraryBitmap(suitImage));
+        } else {
+            table.Restore(box, BackgroundBitmap);
+        }
+    }
+    ShowTableChanges();
+}
+
+}  // namespace bw

@@ -1,0 +1,77 @@
+// Copies between the table pictures and the window: clipping at every edge
+// keeps pixels where they belong, and the table pictures are shifted by the
+// scroll position.
+#include "render/surfaces.h"
+
+#include "render_fixture.h"
+
+namespace bw {
+namespace {
+
+using test::Rgb;
+
+class Surfaces : public test::RenderTest {
+protected:
+    void SetUp() override {
+        RenderTest::SetUp();
+        // Every table pixel tells its own coordinates.
+        for (int y = 0; y < TableBitmap.height(); ++y)
+            for (int x = 0; x < TableBitmap.width(); ++x)
+                TableBitmap.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, (x >> 8) * 16 + (y >> 8)));
+    }
+};
+
+TEST_F(Surfaces, RestoringAcrossAnyEdgeKeepsPixelsInPlace) {
+    const Canvas window = Canvas::Window();
+    for (QRect r :
+         {QRect(-30, -40, 100, 100), QRect(1050, 650, 100, 100), QRect(-5, 300, 20, 20)}) {
+        window.Restore(r, TableBitmap);
+        const QRect in = r & window.image()->rect();
+        for (QPoint p : {in.topLeft(), in.bottomRight(), in.center()})
+            EXPECT_EQ(Rgb(*window.image(), p.x(), p.y()), Rgb(TableBitmap, p.x(), p.y()))
+                << p.x() << "," << p.y();
+    }
+    // Nothing outside the rectangles changed.
+    EXPECT_EQ(Rgb(*window.image(), 500, 100), 0x303030u);
+}
+
+TEST_F(Surfaces, TablePicturesAreShiftedByTheScrollPosition) {
+    MainGame.SetOpt(90, 50);
+    Canvas::Window().Restore(QRect(10, 10, 5, 5), TableBitmap);
+    EXPECT_EQ(Rgb(window.image, 12, 12), Rgb(TableBitmap, 12, 62));
+    QImage dot(3, 3, QImage::Format_RGB32);
+    dot.fill(qRgb(9, 8, 7));
+    Canvas::Table().Copy(-1, -51, dot);  // only its bottom-right pixel lands, at table (1, 1)
+    EXPECT_EQ(Rgb(TableBitmap, 1, 1), 0x090807u);
+    EXPECT_NE(Rgb(TableBitmap, 2, 1), 0x090807u);
+    QRgb v = 0;
+    EXPECT_TRUE(Canvas::Table().Pixel(1, -49, v));
+    EXPECT_EQ(v & 0xFFFFFF, 0x090807u);
+    EXPECT_FALSE(Canvas::Table().Pixel(1, -51, v));
+}
+
+TEST_F(Surfaces, KeyedCopiesSkipTheKeyColour) {
+    QImage src(4, 1, QImage::Format_RGB32);
+    src.setPixel(0, 0, qRgb(0, 0, 255));
+    src.setPixel(1, 0, qRgb(1, 2, 3));
+    src.setPixel(2, 0, qRgb(0, 0, 255));
+    src.setPixel(3, 0, qRgb(4, 5, 6));
+    Canvas::Window().CopyKeyed(-1, 0, src, src.rect(), qRgb(0, 0, 255));
+    EXPECT_EQ(Rgb(window.image, 0, 0), 0x010203u);
+    EXPECT_EQ(Rgb(window.image, 1, 0), 0x303030u);
+    EXPECT_EQ(Rgb(window.image, 2, 0), 0x040506u);
+}
+
+TEST_F(Surfaces, TableChangesReachTheWindowOnlyWhenShown) {
+    Canvas::Table().Fill(QRect(100, 100, 10, 10), Qt::red);
+    EXPECT_EQ(Rgb(window.image, 105, 105), 0x303030u);
+    ShowTableChanges();
+    EXPECT_EQ(Rgb(window.image, 105, 105), 0xFF0000u);
+    Canvas::Table().Fill(QRect(200, 100, 10, 10), Qt::red);
+    DiscardTableChanges();
+    ShowTableChanges();
+    EXPECT_EQ(Rgb(window.image, 205, 105), 0x303030u);
+}
+
+}  // namespace
+}  // namespace bw

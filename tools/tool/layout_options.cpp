@@ -1,0 +1,76 @@
+#include "layout_options.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace bw::tool {
+
+std::optional<int> ParseCoordinate(const std::string& text) {
+    if (text.empty()) return std::nullopt;
+    errno = 0;
+    char* end = nullptr;
+    long v = std::strtol(text.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || v < -32768 || v > 32767) return std::nullopt;
+    return static_cast<int>(v);
+}
+
+OptionResult ParseLayoutOption(const Args& args, size_t& i, LayoutOptions& out) {
+    const std::string& opt = args[i];
+    auto number = [&](std::optional<int>& into) -> bool {
+        if (i + 1 >= args.size()) {
+            UsageError(opt + " needs a number");
+            return false;
+        }
+        into = ParseCoordinate(args[++i]);
+        if (!into) {
+            UsageError("bad number for " + opt + ": '" + args[i] + "'");
+            return false;
+        }
+        return true;
+    };
+    bool ok = true;
+    if (opt == "--top") {
+        ok = number(out.top);
+    } else if (opt == "--bottom") {
+        ok = number(out.bottom);
+    } else if (opt == "--height") {
+        ok = number(out.height);
+    } else if (opt == "--width") {
+        ok = number(out.width);
+    } else if (opt == "--screen") {
+        ok = number(out.screenWidth) && number(out.screenHeight);
+    } else if (opt == "--card-size") {
+        if (i + 1 >= args.size() ||
+            (args[i + 1] != "S" && args[i + 1] != "B" && args[i + 1] != "M")) {
+            UsageError("--card-size takes S, B or M");
+            return OptionResult::kError;
+        }
+        out.cardSize = args[++i][0];
+    } else if (opt == "--no-shadow") {
+        out.shadow = false;
+    } else {
+        return OptionResult::kNotMine;
+    }
+    return ok ? OptionResult::kTaken : OptionResult::kError;
+}
+
+bool HasTableRect(const LayoutOptions& o, const std::string& usage) {
+    if (o.top && o.bottom && o.height && o.width) return true;
+    UsageError("--top, --bottom, --height and --width are required; usage: " + usage);
+    return false;
+}
+
+LayoutInput ToLayoutInput(const LayoutOptions& o) {
+    LayoutInput in;
+    in.top = o.top.value_or(0);
+    in.bottom = o.bottom.value_or(0);
+    in.height = o.height.value_or(0);
+    in.width = o.width.value_or(0);
+    in.screenWidth = o.screenWidth ? *o.screenWidth : in.width;
+    in.screenHeight = o.screenHeight ? *o.screenHeight : in.height;
+    in.shadowOffset = o.shadow ? 9 : 0;
+    CardSizeForLetter(o.cardSize, in.cardWidth, in.cardHeight);
+    return in;
+}
+
+}  // namespace bw::tool
