@@ -8,9 +8,11 @@
 
 #include "core/params.h"
 #include "core/ports.h"
+#include "render/background.h"
 #include "render/card_images.h"
 #include "render/images.h"
 #include "render/library.h"
+#include "render/surfaces.h"
 #include "storage/preferences.h"
 
 namespace bw {
@@ -159,9 +161,18 @@ QImage BackSample(int number, const QImage& under, QPoint at) {
 }
 
 void PaintBackgroundSample(QImage& canvas, const BackgroundChoice& choice) {
-    // Waits for the table background painter; until then the sample stays blank.
-    (void)canvas;
-    (void)choice;
+    const Canvas sample = Canvas::Of(canvas);
+    switch (choice.kind) {
+        case BackgroundChoice::kDefault:
+            PaintBackgroundAs(sample, kBackgroundDefault, 0, "", true, 0);
+            break;
+        case BackgroundChoice::kColour:
+            PaintBackgroundAs(sample, kBackgroundColour, choice.value, "", true, 0);
+            break;
+        case BackgroundChoice::kImage:
+            PaintBackgroundAs(sample, static_cast<int>(choice.value), 0, "", true, 0);
+            break;
+    }
 }
 
 void SamplePicture::SetPicture(const QImage& image) {
@@ -358,7 +369,7 @@ void TfrmCustomize_Freeware::FormShow() {
     closed_ = false;
     saved_ = CustomizeSnapshot::Take();
     rememberedColour_ = ParameterInt(kColour, 15, 0);
-    if (rememberedColour_ == 0) rememberedColour_ = kButtonFaceColour;
+    if (rememberedColour_ == 0) rememberedColour_ = kButtonFaceColourValue;
 
     chkFadeBackground->setChecked(ParameterIs(kFade, "Y"));
 
@@ -545,7 +556,7 @@ void RebuildTable() {
     LoadCardBack();
     ApplyCardSize();
     if (CardHooks().layOutPiles) CardHooks().layOutPiles();
-    // TODO background
+    PaintBackground(Canvas::Table());
     Table().RepaintTable(false);
     Table().ShowTable();
     Window().Repaint();

@@ -21,6 +21,7 @@ const char* const kScreenUnder256ColorsText =
 
 namespace {
 
+constexpr int64_t kButtonFaceColour = 2147483663;  // 0x8000000F, the system button face
 constexpr int kShadowOn = 9;
 constexpr int kMaxPlayers = 20;
 

@@ -73,10 +73,6 @@ inline constexpr const char* kRunExe = "Run_Exe";
 inline constexpr const char* kAutoplayGames = "Games";
 }  // namespace key
 
-// The colour value naming the system's button-face colour (0x8000000F): the
-// background colour when none is stored.
-inline constexpr int64_t kButtonFaceColour = 2147483663;
-
 // Reads the settings file into the parameter block and the option table,
 // applies the settings that shape the main window through Window(), and
 // writes the first-run players and the start counter. A missing or damaged
