@@ -11,8 +11,17 @@
 #include "app/customize_dialog.h"
 #include "core/params.h"
 #include "platform/ini.h"
+#include "core/card_size.h"
+#include "core/state.h"
+#include "render/background.h"
 #include "render/card_images.h"
 #include "render/library.h"
+#include "render/qt_table.h"
+#include "render/render_game.h"
+#include "render/surfaces.h"
+#include "render/window_canvas.h"
+#include "render/table.h"
+#include "storage/catalogue.h"
 #include "storage/preferences.h"
 #include "support/recording_table.h"
 #include "support/test_support.h"
@@ -387,6 +396,105 @@ TEST_F(CustomizeTest, ShowCustomizeDialogRunsModallyAndReportsOk) {
         });
         EXPECT_EQ(ShowCustomizeDialog(nullptr), ok);
         EXPECT_THAT(table.calls, ElementsAre("repaint", "show"));
+    }
+}
+
+// A dealt "Memory-Up (6x4)" drawn by the real table code: after the dialog,
+// TableBitmap shows the chosen back on every card and the chosen background
+// between them.
+class CustomizeTableTest : public CustomizeTest {
+protected:
+    void SetUp() override {
+        CustomizeTest::SetUp();
+        InstalledPorts().table = &qtTable;
+        WindowCanvas() = nullptr;
+        test::WriteFile(core.dir.file("GAMES.DAT"), test::ReadFile(BW_PROGRAM_DIR "GAMES.DAT"));
+        ASSERT_TRUE(LoadCatalogue());
+        ASSERT_GE(CatalogueIndex(201), 0);
+        RenderRequest request;
+        request.gameId = 201;
+        request.gameNumber = "1234567890123";
+        request.layout.top = 60;
+        request.layout.bottom = 700;
+        request.layout.height = 768;
+        request.layout.width = 1007;
+        request.layout.screenWidth = 1024;
+        request.layout.screenHeight = 768;
+        before = RenderDealtTable(request);
+        // The window lays the piles out again for the new card images.
+        CardHooks().layOutPiles = [request] {
+            LayoutInput in = request.layout;
+            in.cardWidth = CardWidth;
+            in.cardHeight = CardHeight;
+            LayOutPiles(in);
+        };
+        card = PileAnchor("Fila1", 0);
+        ASSERT_TRUE(QRect(0, 0, 1007, 700).contains(card));
+    }
+    void TearDown() override { CardHooks() = CardSetUpHooks(); }
+
+    // A table pixel well inside the first card, and one of bare table above the cards.
+    QRgb CardPixel() const { return TableBitmap.pixel(card + QPoint(35, 48)) & 0xFFFFFF; }
+    static QRgb Of(const QImage& img, QPoint p) { return img.pixel(p) & 0xFFFFFF; }
+
+    QtTable qtTable;
+    QImage before;
+    QPoint card;
+    const QPoint bare{300, 20};
+};
+
+TEST_F(CustomizeTableTest, OkRebuildsTheTableWithTheNewBackAndBackground) {
+    const QImage oldBack = LibraryBitmap("DB011"), newBack = LibraryBitmap("DB014");
+    const QImage marble = LibraryBitmap("B263");
+    ASSERT_EQ(CardPixel(), Of(oldBack, {35, 48}));
+    ASSERT_NE(Of(oldBack, {35, 48}), Of(newBack, {35, 48}));
+    const QImage backgroundBefore = BackgroundBitmap.copy();
+
+    Open();
+    Choose(dialog->trvCardBack, "Roses");
+    Choose(dialog->trvBackGround, "Marble 1");
+    // The samples show the choice; the table's own background waits for OK.
+    EXPECT_EQ(Of(dialog->imgSfondoEsempio->Picture(), {20, 30}), Of(marble, {20, 30}));
+    EXPECT_EQ(Of(dialog->imgDorsoEsempio->Picture(), {35, 48}), Of(newBack, {35, 48}));
+    EXPECT_EQ(BackgroundBitmap, backgroundBefore);
+    QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
+
+    EXPECT_EQ(CardPixel(), Of(newBack, {35, 48}));
+    for (const QPoint p : {bare, QPoint(5, 5), QPoint(1000, 690)}) {
+        const QPoint tile(p.x() % marble.width(), p.y() % marble.height());
+        EXPECT_EQ(Of(BackgroundBitmap, p), Of(marble, tile)) << p.x() << "," << p.y();
+    }
+    EXPECT_EQ(Of(TableBitmap, bare), Of(marble, QPoint(bare.x() % marble.width(),
+                                                       bare.y() % marble.height())));
+    // The bottom-left corner of the card shows the marble through it.
+    const QPoint corner = card + QPoint(0, CardHeight - 1);
+    EXPECT_EQ(Of(TableBitmap, corner), Of(BackgroundBitmap, corner));
+}
+
+TEST_F(CustomizeTableTest, CancelRebuildsTheTableAsItWas) {
+    Open();
+    Choose(dialog->trvCardBack, "Snowman");
+    Choose(dialog->trvBackGround, "White");
+    TableBitmap.fill(Qt::magenta);  // anything the rebuild does not repaint shows
+    QTest::mouseClick(dialog->btnCancel, Qt::LeftButton);
+    EXPECT_EQ(TableBitmap.copy(before.rect()), before);
+}
+
+TEST_F(CustomizeTableTest, ColourChoiceFadesUnlessTheBoxIsCleared) {
+    for (bool fade : {true, false}) {
+        SCOPED_TRACE(fade);
+        Open();
+        Choose(dialog->trvBackGround, "White");
+        if (dialog->chkFadeBackground->isChecked() != fade) Tick(dialog->chkFadeBackground);
+        // Faded, the top band is 255/256 of white and the bottom nearly black.
+        const QRgb top = fade ? 0xFEFEFE : 0xFFFFFF;
+        const QImage& sample = dialog->imgSfondoEsempio->Picture();
+        EXPECT_EQ(Of(sample, {10, 0}), top);
+        EXPECT_EQ(qRed(Of(sample, {10, sample.height() - 1})), fade ? 0 : 255);
+        QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
+        EXPECT_EQ(Key("Fade_Background"), fade ? "Y" : "N");
+        EXPECT_EQ(Of(TableBitmap, {10, 0}), top);
+        EXPECT_EQ(qRed(Of(TableBitmap, {10, 700})) < 80, fade);
     }
 }
 
