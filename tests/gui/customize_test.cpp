@@ -311,6 +311,18 @@ TEST_F(CustomizeTest, CategoryNodeSwitchesToTheDefaultBackground) {
     EXPECT_EQ(Key("Background_Def"), "Y");
 }
 
+TEST_F(CustomizeTest, ABackCategoryKeepsTheBackAndItsSample) {
+    SetParameter(21, 3, "006");
+    Open();
+    const QImage sample = dialog->imgDorsoEsempio->Picture();
+    Choose(dialog->trvCardBack, "Animals");
+    EXPECT_EQ(dialog->lblDecks->text(), "Plaiting 2");
+    EXPECT_EQ(dialog->imgDorsoEsempio->Picture(), sample);
+    QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
+    EXPECT_EQ(GetParameter(21, 3), "006");
+    EXPECT_EQ(Key("Back_Card"), "6");
+}
+
 TEST_F(CustomizeTest, DisableAllSoundsWritesNAndClearingItWritesY) {
     Open();
     EXPECT_FALSE(dialog->chkSoundsEnabled->isChecked());
