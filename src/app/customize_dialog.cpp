@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "app/help_window.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "render/background.h"
@@ -188,7 +189,7 @@ void SamplePicture::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------- the form
 
-TfrmCustomize_Freeware::TfrmCustomize_Freeware(QWidget* parent) : QDialog(parent) {
+TfrmCustomize_Freeware::TfrmCustomize_Freeware(QWidget* parent) : C_TAdvancedDialog(parent) {
     setObjectName(QStringLiteral("frmCustomize_Freeware"));
     setWindowTitle(QStringLiteral("Customize"));
     setFixedSize(400, 300);
@@ -354,7 +355,7 @@ QTreeWidgetItem* TfrmCustomize_Freeware::FindNode(QTreeWidget* tree, const QStri
 }
 
 void TfrmCustomize_Freeware::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    C_TAdvancedDialog::showEvent(event);
     if (event->spontaneous()) return;
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -534,7 +535,7 @@ void TfrmCustomize_Freeware::btnCancelClick() {
 }
 
 void TfrmCustomize_Freeware::btnHelpClick() {
-    // TODO
+    ShowHelpTopic(ProgramDir() + "quillory.hlp>proc", kCustomizeHelpContext, this);
 }
 
 void TfrmCustomize_Freeware::done(int result) {

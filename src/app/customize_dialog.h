@@ -6,7 +6,6 @@
 // the parameter block and the settings file; any other way out puts the
 // block back as it was at opening.
 #include <QCheckBox>
-#include <QDialog>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -16,6 +15,8 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "app/advanced_form.h"
 
 namespace bw {
 
@@ -75,7 +76,7 @@ private:
     QImage picture_;
 };
 
-class TfrmCustomize_Freeware : public QDialog {
+class TfrmCustomize_Freeware : public C_TAdvancedDialog {
     Q_OBJECT
 public:
     explicit TfrmCustomize_Freeware(QWidget* parent = nullptr);

@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QStandardPaths>
 
+#include "app/customize_dialog.h"
 #include "app/main_window.h"
 #include "app/qt_ports.h"
+#include "app/shell_hooks.h"
 #include "app/splash.h"
 #include "app/startup.h"
 #include "core/new_game.h"
@@ -68,6 +70,7 @@ int main(int argc, char** argv) {
         // in the window's table.
         bw::SetLoadGameHook([] { bw::SetUpCards(); });
         bw::CardHooks().layOutPiles = [&window] { window.LayOutTable(); };
+        bw::Hooks().customize = [&window] { bw::ShowCustomizeDialog(&window); };
         if (!window.FormCreate()) {
             // Fatal start-up failure, already reported.
             QApplication::restoreOverrideCursor();

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "app/customize_dialog.h"
+#include "app/help_window.h"
 #include "core/params.h"
 #include "platform/ini.h"
 #include "core/card_size.h"
@@ -395,6 +396,19 @@ TEST_F(CustomizeTest, GeneralPageReadsAndWritesTheBarsPanelsAndConfirmations) {
                 ElementsAre("small", "flat", "time on", "score off", "repaint", "repaint"));
 }
 
+TEST_F(CustomizeTest, HelpButtonShowsTheDialogsPage) {
+    core.dir.write("help/1019.html", "<html><body><h2>Customize</h2></body></html>");
+    Open();
+    QTest::mouseClick(dialog->btnHelp, Qt::LeftButton);
+    HelpWindow* proc = FindHelpWindow("proc");
+    ASSERT_NE(proc, nullptr);
+    EXPECT_TRUE(proc->isVisible());
+    EXPECT_TRUE(proc->browser()->toPlainText().contains("Customize"));
+    EXPECT_TRUE(dialog->isVisible());
+    proc->close();
+    QApplication::processEvents();
+}
+
 TEST_F(CustomizeTest, ShowCustomizeDialogRunsModallyAndReportsOk) {
     for (bool ok : {true, false}) {
         SCOPED_TRACE(ok);
@@ -419,6 +433,7 @@ protected:
     void SetUp() override {
         CustomizeTest::SetUp();
         InstalledPorts().table = &qtTable;
+        savedCanvas = WindowCanvas();
         WindowCanvas() = nullptr;
         test::WriteFile(core.dir.file("GAMES.DAT"), test::ReadFile(BW_PROGRAM_DIR "GAMES.DAT"));
         ASSERT_TRUE(LoadCatalogue());
@@ -443,13 +458,17 @@ protected:
         card = PileAnchor("Fila1", 0);
         ASSERT_TRUE(QRect(0, 0, 1007, 700).contains(card));
     }
-    void TearDown() override { CardHooks() = CardSetUpHooks(); }
+    void TearDown() override {
+        CardHooks() = CardSetUpHooks();
+        WindowCanvas() = savedCanvas;
+    }
 
     // A table pixel well inside the first card, and one of bare table above the cards.
     QRgb CardPixel() const { return TableBitmap.pixel(card + QPoint(35, 48)) & 0xFFFFFF; }
     static QRgb Of(const QImage& img, QPoint p) { return img.pixel(p) & 0xFFFFFF; }
 
     QtTable qtTable;
+    IWindowCanvas* savedCanvas = nullptr;
     QImage before;
     QPoint card;
     const QPoint bare{300, 20};
