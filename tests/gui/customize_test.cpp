@@ -24,7 +24,6 @@
 #include "render/table.h"
 #include "storage/catalogue.h"
 #include "storage/preferences.h"
-#include "support/recording_table.h"
 #include "support/test_support.h"
 
 namespace bw {
@@ -41,6 +40,14 @@ public:
     void ShowTimePanel(bool on) override { calls.push_back(on ? "time on" : "time off"); }
     void ShowScorePanel(bool on) override { calls.push_back(on ? "score on" : "score off"); }
     void Repaint() override { calls.push_back("repaint"); }
+};
+
+// The table port's full repaint and show, in order.
+class TableCalls : public ITable {
+public:
+    std::vector<std::string> calls;
+    void RepaintTable(bool) override { calls.push_back("repaint"); }
+    void ShowTable() override { calls.push_back("show"); }
 };
 
 // The whole [Preference] section as key=value lines, in file order.
@@ -119,7 +126,7 @@ protected:
 
     test::CoreFixture core;
     RecordingWindow window;
-    test::RecordingTable table;
+    TableCalls table;
     std::unique_ptr<TfrmCustomize_Freeware> dialog;
 };
 
