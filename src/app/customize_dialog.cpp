@@ -396,12 +396,14 @@ void TfrmCustomize_Freeware::FormShow() {
             const int64_t fixed = ParameterInt(kFixedColour, 15, 0);
             const int64_t number = ParameterInt(kBackgroundNumber, 4, 0);
             int64_t leafNumber = 0;
+            // Leaves above 1000 are colours and the others pictures: a small
+            // colour value must not select a picture, nor the reverse.
             if (fixed != 0) {
                 shown_ = {BackgroundChoice::kColour, fixed};
-                leafNumber = fixed;
+                if (fixed > 1000) leafNumber = fixed;
             } else if (number != 0) {
                 shown_ = {BackgroundChoice::kImage, number};
-                leafNumber = number;
+                if (number <= 1000) leafNumber = number;
             } else {
                 shown_ = {BackgroundChoice::kColour, rememberedColour_};
             }

@@ -212,6 +212,12 @@ TEST_F(CustomizeTest, OkWithoutAMatchingLeafKeepsTheBackgroundPreferences) {
     EXPECT_EQ(GetParameter(28, 15), "0");
     EXPECT_EQ(GetParameter(27, 1), "N");
     EXPECT_EQ(Key("Background_Fixed_Col"), "<missing>");
+
+    // A colour whose value is also a picture's number is still a colour.
+    SetParameter(47, 15, "263");
+    Open();
+    EXPECT_EQ(TfrmCustomize_Freeware::SelectedNode(dialog->trvBackGround), nullptr);
+    EXPECT_EQ(dialog->ShownBackground(), (BackgroundChoice{BackgroundChoice::kColour, 263}));
 }
 
 TEST_F(CustomizeTest, CancelAfterChangesRestoresTheBlockWritesNothingAndRebuildsTheTable) {
