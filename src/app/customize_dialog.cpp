@@ -37,7 +37,9 @@ constexpr int kNumberRole = Qt::UserRole;
 // Tree pictures are drawn on dark red, which is masked out.
 constexpr QRgb kTreeKey = qRgb(128, 0, 0);
 
-const char* YN(bool on) { return on ? "Y" : "N"; }
+const char* YN(bool on) {
+    return on ? "Y" : "N";
+}
 
 QIcon TreeIcon(const char* normal, const char* selected) {
     QIcon icon;
@@ -80,10 +82,10 @@ QLabel* AddLabel(QWidget* parent, const char* name, const char* text, QRect r) {
 
 const std::vector<TreeEntry>& CardBackEntries() {
     static const std::vector<TreeEntry> entries = {
-        {"Animals", nullptr, "Tropical fish", 19},  {"Children", nullptr, "Snowman", 3},
-        {"Classics", nullptr, "Classic blue", 7},   {"Famous pictures", nullptr, "Van Gogh", 1},
-        {"Flowers", nullptr, "Roses", 14},          {"Geometric", nullptr, "Plaiting 1", 11},
-        {"Geometric", nullptr, "Plaiting 2", 6},    {"Nature", nullptr, "Lake", 20},
+        {"Animals", nullptr, "Tropical fish", 19}, {"Children", nullptr, "Snowman", 3},
+        {"Classics", nullptr, "Classic blue", 7},  {"Famous pictures", nullptr, "Van Gogh", 1},
+        {"Flowers", nullptr, "Roses", 14},         {"Geometric", nullptr, "Plaiting 1", 11},
+        {"Geometric", nullptr, "Plaiting 2", 6},   {"Nature", nullptr, "Lake", 20},
     };
     return entries;
 }
@@ -152,7 +154,8 @@ QImage BackSample(int number, const QImage& under, QPoint at) {
         if (inside.contains(p)) back.setPixel(x, y, under.pixel(p));
     };
     // The corner pixel and its two neighbours along the edges, per corner.
-    for (const QPoint c : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)}) {
+    for (const QPoint c :
+         {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)}) {
         const int dx = c.x() == 0 ? 1 : -1, dy = c.y() == 0 ? 1 : -1;
         take(c.x(), c.y());
         take(c.x() + dx, c.y());
@@ -276,7 +279,8 @@ QTreeWidget* TfrmCustomize_Freeware::BuildTree(QWidget* page, const std::vector<
         it->setIcon(0, leaf);
     }
     if (sorted) tree->sortItems(0, Qt::AscendingOrder);
-    connect(tree, &QTreeWidget::itemExpanded, tree, [open](QTreeWidgetItem* it) { it->setIcon(0, open); });
+    connect(tree, &QTreeWidget::itemExpanded, tree,
+            [open](QTreeWidgetItem* it) { it->setIcon(0, open); });
     connect(tree, &QTreeWidget::itemCollapsed, tree,
             [closed](QTreeWidgetItem* it) { it->setIcon(0, closed); });
     return tree;
@@ -488,9 +492,12 @@ void TfrmCustomize_Freeware::StoreChoicesInBlock() {
         const int64_t n = NumberOf(node);
         int64_t number = 0, fixed = 0;
         bool useDefault = false;
-        if (n <= 0) useDefault = true;
-        else if (n <= 1000) number = n == 1 ? 0 : n;
-        else fixed = n;
+        if (n <= 0)
+            useDefault = true;
+        else if (n <= 1000)
+            number = n == 1 ? 0 : n;
+        else
+            fixed = n;
         SetParameter(kBackgroundNumber, 4, std::to_string(number));
         SetParameter(kColour, 15, std::to_string(rememberedColour_));
         SetParameter(kFixedColour, 15, std::to_string(fixed));
@@ -550,8 +557,10 @@ void TfrmCustomize_Freeware::done(int result) {
 void TfrmCustomize_Freeware::FormClose() {
     BusyCursor busy;
     Window().Repaint();
-    if (cancelled_) saved_.Restore();
-    else StoreChoicesInBlock();
+    if (cancelled_)
+        saved_.Restore();
+    else
+        StoreChoicesInBlock();
     RebuildTable();
 }
 

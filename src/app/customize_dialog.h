@@ -46,8 +46,7 @@ BackgroundChoice ChoiceOfNumber(int64_t number, int64_t rememberedColour);
 
 // The parameter block fields the dialog may change, as they were at opening.
 struct CustomizeSnapshot {
-    std::string size, deck, fade, back, backgroundNumber, colour, fixedColour, defaultFlag,
-        pilesTT;
+    std::string size, deck, fade, back, backgroundNumber, colour, fixedColour, defaultFlag, pilesTT;
     static CustomizeSnapshot Take();
     void Restore() const;
 };
@@ -129,8 +128,8 @@ private:
     void BuildDecksPage();
     void BuildBackgroundsPage();
     void BuildSoundsPage();
-    QTreeWidget* BuildTree(QWidget* page, const std::vector<TreeEntry>& entries, const char* leafIcon,
-                           bool sorted);
+    QTreeWidget* BuildTree(QWidget* page, const std::vector<TreeEntry>& entries,
+                           const char* leafIcon, bool sorted);
     void RefreshBackgroundSamples();
     void DrawBackSample();
     // Back, background and fade fields from the controls (OK and closing).

@@ -4,24 +4,24 @@
 #include <gmock/gmock.h>
 
 #include <QApplication>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/customize_dialog.h"
 #include "app/help_window.h"
-#include "core/params.h"
-#include "platform/ini.h"
 #include "core/card_size.h"
+#include "core/params.h"
 #include "core/state.h"
+#include "platform/ini.h"
 #include "render/background.h"
 #include "render/card_images.h"
 #include "render/library.h"
 #include "render/qt_table.h"
 #include "render/render_game.h"
 #include "render/surfaces.h"
-#include "render/window_canvas.h"
 #include "render/table.h"
+#include "render/window_canvas.h"
 #include "storage/catalogue.h"
 #include "storage/preferences.h"
 #include "support/test_support.h"
@@ -61,8 +61,10 @@ std::vector<std::string> PreferenceLines(const std::string& file) {
         if (end == std::string::npos) end = text.size();
         std::string line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty() && line[0] == '[') inside = line == "[Preference]";
-        else if (inside && !line.empty()) lines.push_back(line);
+        if (!line.empty() && line[0] == '[')
+            inside = line == "[Preference]";
+        else if (inside && !line.empty())
+            lines.push_back(line);
         start = end + 1;
     }
     return lines;
@@ -112,7 +114,8 @@ protected:
     }
     // Clicks a check box on its label, as a player does.
     static void Tick(QCheckBox* box) {
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->sizeHint().width() / 2, box->height() / 2));
+        QTest::mouseClick(box, Qt::LeftButton, {},
+                          QPoint(box->sizeHint().width() / 2, box->height() / 2));
     }
     static QString Selected(QTreeWidget* tree) {
         QTreeWidgetItem* node = TfrmCustomize_Freeware::SelectedNode(tree);
@@ -134,7 +137,8 @@ TEST_F(CustomizeTest, TreesHoldTheBacksAndBackgroundsWithTheirNumbers) {
     Open();
     QTreeWidget* backs = dialog->trvCardBack;
     QStringList categories;
-    for (int i = 0; i < backs->topLevelItemCount(); ++i) categories << backs->topLevelItem(i)->text(0);
+    for (int i = 0; i < backs->topLevelItemCount(); ++i)
+        categories << backs->topLevelItem(i)->text(0);
     EXPECT_EQ(categories, QStringList({"Animals", "Children", "Classics", "Famous pictures",
                                        "Flowers", "Geometric", "Nature"}));
     for (const TreeEntry& e : CardBackEntries()) {
@@ -256,8 +260,10 @@ TEST_F(CustomizeTest, ClosingTheWindowOrEscapeCountsAsCancel) {
         table.calls.clear();
         Open();
         Choose(dialog->trvBackGround, "Navy");
-        if (way == 0) dialog->close();
-        else QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        if (way == 0)
+            dialog->close();
+        else
+            QTest::keyClick(dialog.get(), Qt::Key_Escape);
         EXPECT_TRUE(dialog->Cancelled());
         EXPECT_EQ(GetParameter(47, 15), "32768");
         EXPECT_THAT(table.calls, ElementsAre("repaint", "show"));
@@ -361,13 +367,11 @@ TEST_F(CustomizeTest, OkWritesExactlyTheDialogsKeys) {
     Choose(dialog->trvBackGround, "Marble 1");
     QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
     EXPECT_THAT(PreferenceLines(Settings()),
-                UnorderedElementsAreArray({"Sounds_Enabled=Y", "Back_Card=20",
-                                           "Background_bmp=263", "Background_Col=2147483663",
-                                           "Background_Fixed_Col=0", "Background_Def=N",
-                                           "Fade_Background=Y", "ToolBar_Large=Y",
-                                           "ToolBar_Flat=Y", "Show_Time=Y", "Show_Score=Y",
-                                           "ConfirmQuit=N", "ConfirmQuitGame=N",
-                                           "Winning_Animation=Y"}));
+                UnorderedElementsAreArray(
+                    {"Sounds_Enabled=Y", "Back_Card=20", "Background_bmp=263",
+                     "Background_Col=2147483663", "Background_Fixed_Col=0", "Background_Def=N",
+                     "Fade_Background=Y", "ToolBar_Large=Y", "ToolBar_Flat=Y", "Show_Time=Y",
+                     "Show_Score=Y", "ConfirmQuit=N", "ConfirmQuitGame=N", "Winning_Animation=Y"}));
     EXPECT_EQ(GetParameter(21, 3), "020");
     EXPECT_EQ(CardBack, LibraryBitmap("DB020"));
     // The table is rebuilt after the bars and panels took their settings.
@@ -391,9 +395,9 @@ TEST_F(CustomizeTest, GeneralPageReadsAndWritesTheBarsPanelsAndConfirmations) {
     EXPECT_TRUE(dialog->grpButtons->isVisibleTo(dialog.get()));
     EXPECT_FALSE(dialog->chkWinningAnimation->isVisibleTo(dialog.get()));
 
-    for (QCheckBox* box : {dialog->chkTBLargeIcons, dialog->chkTBFlatBtn, dialog->chkShowTime,
-                           dialog->chkShowScore, dialog->chkConfirmQuitGame,
-                           dialog->chkConfirmOnExit})
+    for (QCheckBox* box :
+         {dialog->chkTBLargeIcons, dialog->chkTBFlatBtn, dialog->chkShowTime, dialog->chkShowScore,
+          dialog->chkConfirmQuitGame, dialog->chkConfirmOnExit})
         Tick(box);
     QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
     EXPECT_EQ(Key("ToolBar_Large"), "N");
@@ -508,8 +512,8 @@ TEST_F(CustomizeTableTest, OkRebuildsTheTableWithTheNewBackAndBackground) {
         const QPoint tile(p.x() % marble.width(), p.y() % marble.height());
         EXPECT_EQ(Of(BackgroundBitmap, p), Of(marble, tile)) << p.x() << "," << p.y();
     }
-    EXPECT_EQ(Of(TableBitmap, bare), Of(marble, QPoint(bare.x() % marble.width(),
-                                                       bare.y() % marble.height())));
+    EXPECT_EQ(Of(TableBitmap, bare),
+              Of(marble, QPoint(bare.x() % marble.width(), bare.y() % marble.height())));
     // The bottom-left corner of the card shows the marble through it.
     const QPoint corner = card + QPoint(0, CardHeight - 1);
     EXPECT_EQ(Of(TableBitmap, corner), Of(BackgroundBitmap, corner));
@@ -552,10 +556,11 @@ TEST(BackSampleTest, CornersComeFromThePictureUnderTheBack) {
     const QImage plain = LibraryBitmap("DB007").convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(back.size(), QSize(71, 96));
     const int w = 71, h = 96;
-    const QPoint corners[] = {{0, 0},         {1, 0},         {0, 1},         {w - 1, 0},
-                              {w - 2, 0},     {w - 1, 1},     {0, h - 1},     {1, h - 1},
-                              {0, h - 2},     {w - 1, h - 1}, {w - 2, h - 1}, {w - 1, h - 2}};
-    for (const QPoint p : corners) EXPECT_EQ(back.pixel(p), under.pixel(at + p)) << p.x() << "," << p.y();
+    const QPoint corners[] = {{0, 0},     {1, 0},         {0, 1},         {w - 1, 0},
+                              {w - 2, 0}, {w - 1, 1},     {0, h - 1},     {1, h - 1},
+                              {0, h - 2}, {w - 1, h - 1}, {w - 2, h - 1}, {w - 1, h - 2}};
+    for (const QPoint p : corners)
+        EXPECT_EQ(back.pixel(p), under.pixel(at + p)) << p.x() << "," << p.y();
     // Everything else is the back itself.
     for (const QPoint p : {QPoint(1, 1), QPoint(2, 0), QPoint(35, 48), QPoint(w - 2, h - 2)})
         EXPECT_EQ(back.pixel(p), plain.pixel(p)) << p.x() << "," << p.y();
