@@ -6,6 +6,8 @@
 
 #include "app/customize_dialog.h"
 #include "app/main_window.h"
+#include "app/open_game_dialog.h"
+#include "app/players_dialog.h"
 #include "app/qt_ports.h"
 #include "app/shell_hooks.h"
 #include "app/splash.h"
@@ -70,6 +72,8 @@ int main(int argc, char** argv) {
         // in the window's table.
         bw::SetLoadGameHook([] { bw::SetUpCards(); });
         bw::CardHooks().layOutPiles = [&window] { window.LayOutTable(); };
+        bw::Hooks().openGameDialog = [&window] { bw::OpenGameCommand(&window); };
+        bw::Hooks().players = [&window] { bw::ShowPlayersDialog(&window); };
         bw::Hooks().customize = [&window] { bw::ShowCustomizeDialog(&window); };
         if (!window.FormCreate()) {
             // Fatal start-up failure, already reported.
@@ -77,6 +81,9 @@ int main(int argc, char** argv) {
             return 0;
         }
         window.RestorePlacement();
+        splash.repaint();
+        // The open-game dialog lives for the whole run; it builds its tree now.
+        bw::OpenGameForm(&window);
         splash.repaint();
         splash.hide();
         window.show();
@@ -86,6 +93,8 @@ int main(int argc, char** argv) {
         // activation's work runs once either way.
         QTimer::singleShot(0, &window, [&window] { window.Activated(); });
         exitCode = app.exec();
+        bw::FreeOpenGameForm();
+        bw::Hooks() = bw::ShellHooks{};
     }
     bw::FreeTableBitmaps();
     bw::FreeResourceLibrary();

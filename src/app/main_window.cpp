@@ -8,6 +8,7 @@
 
 #include "app/help_window.h"
 #include "app/placeholders.h"
+#include "app/open_game_dialog.h"
 #include "app/shell_hooks.h"
 #include "app/startup.h"
 #include "core/autoplay.h"
@@ -564,6 +565,12 @@ void TfrmMain::PlayWinningAnimation() {
     area.width = imgSfondo->width();
     area.height = imgSfondo->height();
     ::bw::PlayWinningAnimation(std::string(), 0, area);
+}
+
+void TfrmMain::RefreshGameMark() { bw::RefreshOpenGameMarks(); }
+void TfrmMain::RefreshOpenGameMarks() { bw::RefreshOpenGameMarks(); }
+bool TfrmMain::GameTreePlace(int gameId, int& treeNum, int& treePos) {
+    return OpenGameTreePlace(gameId, treeNum, treePos);
 }
 
 void TfrmMain::OpenGameDialog() {

@@ -72,6 +72,9 @@ public:
     void ShowMemoryEnd(bool won) override;
     void PlayWinningAnimation() override;
     void OpenGameDialog() override;
+    void RefreshGameMark() override;
+    void RefreshOpenGameMarks() override;
+    bool GameTreePlace(int gameId, int& treeNum, int& treePos) override;
     void CloseMainWindow() override { close(); }
     void SetUndoRedoEnabled(bool enabled) override;
 

@@ -48,7 +48,7 @@ public:
     int Count(const std::string& e) const;
 };
 
-class RecordingTable : public ITable {
+class DialogTable : public ITable {
 public:
     std::vector<std::string> events;
     void RepaintTable(bool animated) override { events.push_back(animated ? "draw animated" : "draw"); }
@@ -100,7 +100,7 @@ protected:
 
     CoreFixture core;
     RecordingWindow window;
-    RecordingTable table;
+    DialogTable table;
     FixedScreen screen;
     static bool libraryLoaded;
 };
