@@ -179,7 +179,8 @@ void TfrmOpenGame::BuildControls() {
     // The preview panel keeps its place when it is hidden.
     auto* panelFrame = new QFrame(this);
     panelFrame->setFrameShape(QFrame::StyledPanel);
-    panelFrame->setFixedWidth(kPreviewWidth + 22);
+    // Wide enough for the longest fact ("Very high (about 99 in 100)").
+    panelFrame->setFixedWidth(kPreviewWidth + 90);
     pnlGame = new QWidget(panelFrame);
     pnlGame->setObjectName("pnlGame");
     lblGameName = new QLabel(pnlGame);
@@ -223,7 +224,7 @@ void TfrmOpenGame::BuildControls() {
     auto* panel = new QVBoxLayout(pnlGame);
     panel->setContentsMargins(0, 0, 0, 0);
     panel->addWidget(lblGameName);
-    panel->addWidget(imgGame);
+    panel->addWidget(imgGame, 0, Qt::AlignHCenter);
     panel->addSpacing(6);
     panel->addLayout(facts);
     panel->addStretch(1);

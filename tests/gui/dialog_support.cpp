@@ -44,8 +44,9 @@ std::string GamesDat(const std::vector<GameSpec>& games) {
 
 std::map<int, int> GridRules(std::map<int, int> facts) {
     // Four rows of six face-down cards, a third pile beside them.
-    std::map<int, int> r = {{359, 127}, {360, 1}, {368, 4}, {364, 1}, {365, 1}, {370, 1},
-                            {371, 24},  {375, 6}, {376, 6}, {377, 6}, {378, 6}, {51, 40}};
+    std::map<int, int> r = {{3, 9},    {24, 1},  {359, 127}, {360, 1}, {368, 4},
+                            {364, 1},  {365, 1}, {370, 1},   {371, 24}, {375, 6},
+                            {376, 6},  {377, 6}, {378, 6},   {51, 40}};
     for (const auto& [k, v] : facts) r[k] = v;
     return r;
 }
