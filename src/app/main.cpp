@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 
+#include "app/game_dialogs.h"
 #include "app/main_window.h"
 #include "app/qt_ports.h"
 #include "app/splash.h"
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
             QApplication::restoreOverrideCursor();
             return 0;
         }
+        bw::InstallGameDialogs(&window);
         window.RestorePlacement();
         splash.repaint();
         splash.hide();
@@ -79,6 +81,7 @@ int main(int argc, char** argv) {
         // activation's work runs once either way.
         QTimer::singleShot(0, &window, [&window] { window.Activated(); });
         exitCode = app.exec();
+        bw::RemoveGameDialogs();
     }
     bw::FreeResourceLibrary();
     bw::InstalledPorts() = bw::Ports{};

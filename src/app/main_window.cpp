@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "app/help_window.h"
+#include "app/open_game_dialog.h"
 #include "app/placeholders.h"
 #include "app/shell_hooks.h"
 #include "app/startup.h"
@@ -535,6 +536,19 @@ void TfrmMain::PlayWinningAnimation() {
 
 void TfrmMain::OpenGameDialog() {
     if (Hooks().openGameDialog) Hooks().openGameDialog();
+}
+
+// The dialog keeps no mark per game apart from what it reads again.
+void TfrmMain::RefreshGameMark() {
+    ::bw::RefreshOpenGameMarks();
+}
+
+void TfrmMain::RefreshOpenGameMarks() {
+    ::bw::RefreshOpenGameMarks();
+}
+
+bool TfrmMain::GameTreePlace(int gameId, int& treeNum, int& treePos) {
+    return OpenGameTreePlace(gameId, treeNum, treePos);
 }
 
 // ---------------------------------------------------------------------------

@@ -120,7 +120,7 @@ std::vector<std::string> TreeImageNames() {
 
 // ---------------------------------------------------------------------------
 
-TfrmOpenGame::TfrmOpenGame(QWidget* parent) : QDialog(parent) {
+TfrmOpenGame::TfrmOpenGame(QWidget* parent) : C_TAdvancedDialog(parent) {
     setObjectName("frmOpenGame");
     setWindowTitle("Open a game");
     BuildControls();
@@ -406,7 +406,7 @@ OpenGameChoice TfrmOpenGame::Choice() const {
 
 void TfrmOpenGame::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) FormShow();
-    QDialog::showEvent(event);
+    C_TAdvancedDialog::showEvent(event);
 }
 
 void TfrmOpenGame::FormShow() {
@@ -525,7 +525,7 @@ void TfrmOpenGame::chkWonLostClick() { RefreshMarks(); }
 
 void TfrmOpenGame::done(int result) {
     if (ParameterInt(pos::kGameId, 4, -1) < 0) Window().EnableGameCommands(false);
-    QDialog::done(result);
+    C_TAdvancedDialog::done(result);
     Window().Repaint();
 }
 

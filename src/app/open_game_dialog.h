@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "app/advanced_form.h"
+
 namespace bw {
 
 // Codes of tree nodes: a game node holds its game id (0 or more).
@@ -49,7 +51,7 @@ struct OpenGameChoice {
     std::string player;
 };
 
-class TfrmOpenGame : public QDialog {
+class TfrmOpenGame : public C_TAdvancedDialog {
     Q_OBJECT
 public:
     explicit TfrmOpenGame(QWidget* parent = nullptr);
