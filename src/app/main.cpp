@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QStandardPaths>
 
-#include "app/game_dialogs.h"
+#include "app/customize_dialog.h"
 #include "app/main_window.h"
+#include "app/open_game_dialog.h"
+#include "app/players_dialog.h"
 #include "app/qt_ports.h"
+#include "app/shell_hooks.h"
 #include "app/splash.h"
 #include "app/startup.h"
 #include "core/new_game.h"
@@ -16,6 +19,7 @@
 #include "platform/paths.h"
 #include "render/card_images.h"
 #include "render/library.h"
+#include "render/surfaces.h"
 #include "storage/preferences.h"
 
 int main(int argc, char** argv) {
@@ -59,19 +63,27 @@ int main(int argc, char** argv) {
 
     int exitCode = 0;
     {
+        bw::CreateTableBitmaps();
         bw::TfrmMain window;
         dialogs.SetOwner(&window);
+        bw::ShellTable table(window);
+        ports.table = &table;
         // Opening a game sets the card size up for it and lays its piles out
         // in the window's table.
         bw::SetLoadGameHook([] { bw::SetUpCards(); });
         bw::CardHooks().layOutPiles = [&window] { window.LayOutTable(); };
+        bw::Hooks().openGameDialog = [&window] { bw::OpenGameCommand(&window); };
+        bw::Hooks().players = [&window] { bw::ShowPlayersDialog(&window); };
+        bw::Hooks().customize = [&window] { bw::ShowCustomizeDialog(&window); };
         if (!window.FormCreate()) {
             // Fatal start-up failure, already reported.
             QApplication::restoreOverrideCursor();
             return 0;
         }
-        bw::InstallGameDialogs(&window);
         window.RestorePlacement();
+        splash.repaint();
+        // The open-game dialog lives for the whole run; it builds its tree now.
+        bw::OpenGameForm(&window);
         splash.repaint();
         splash.hide();
         window.show();
@@ -81,8 +93,10 @@ int main(int argc, char** argv) {
         // activation's work runs once either way.
         QTimer::singleShot(0, &window, [&window] { window.Activated(); });
         exitCode = app.exec();
-        bw::RemoveGameDialogs();
+        bw::FreeOpenGameForm();
+        bw::Hooks() = bw::ShellHooks{};
     }
+    bw::FreeTableBitmaps();
     bw::FreeResourceLibrary();
     bw::InstalledPorts() = bw::Ports{};
     return exitCode;

@@ -27,6 +27,8 @@
 #include "platform/paths.h"
 #include "render/card_images.h"
 #include "render/library.h"
+#include "render/surfaces.h"
+#include "render/win_animations.h"
 #include "storage/autoplay_prefs.h"
 #include "storage/catalogue.h"
 #include "storage/preferences.h"
@@ -80,6 +82,25 @@ QIcon FallbackIcon(const std::string& name) {
     if (name.rfind("TB_RULES", 0) == 0) return s->standardIcon(QStyle::SP_DialogHelpButton);
     return s->standardIcon(QStyle::SP_DialogCloseButton);
 }
+
+// While it lives, the first key or mouse press stops the winning show and is
+// swallowed.
+class WinShowStopper : public QObject {
+public:
+    WinShowStopper() { qApp->installEventFilter(this); }
+    ~WinShowStopper() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::KeyPress:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::NonClientAreaMouseButtonPress: StopWinningAnimation(); return true;
+            default: return false;
+        }
+    }
+};
 
 bool ButtonOf(Qt::MouseButton qt, MouseButton& button) {
     switch (qt) {
@@ -353,6 +374,7 @@ void TfrmMain::BuildPanels() {
 
 bool TfrmMain::FormCreate() {
     InstalledPorts().window = this;
+    imgSfondo->Install();
     // 1-4
     lblTempo->setText(ZeroTimeText());
     SetFlag(flag::kFirstActivation, true);
@@ -406,7 +428,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
     if (Flag(flag::kFirstActivation)) {
         ArrangeBars();
         LayOutTable();
-        if (Hooks().firstDraw) Hooks().firstDraw();
+        Table().RepaintTable(false);
         repaint();
     }
 }
@@ -521,6 +543,10 @@ void TfrmMain::SetAutoplayButtons(bool checked) {
     tbAutoPlay1->setChecked(checked);
 }
 
+void ShellTable::SetTableCursor(int slot) {
+    window_.SetTableCursorShape(slot);
+}
+
 void TfrmMain::SetTableCursorShape(int slot) {
     const QCursor* shape = ScreenCursor(slot);
     imgSfondo->SetTableCursor(shape ? *shape : QCursor(Qt::ArrowCursor));
@@ -531,24 +557,24 @@ void TfrmMain::ShowMemoryEnd(bool won) {
 }
 
 void TfrmMain::PlayWinningAnimation() {
-    if (Hooks().playWinningAnimation) Hooks().playWinningAnimation();
+    // Any key or mouse press, on the table or the frame, ends the show.
+    WinShowStopper stopper;
+    const QFrame* bar = VisibleBar();
+    WinArea area;
+    area.top = bar->y() + bar->height();
+    area.width = imgSfondo->width();
+    area.height = imgSfondo->height();
+    ::bw::PlayWinningAnimation(std::string(), 0, area);
+}
+
+void TfrmMain::RefreshGameMark() { bw::RefreshOpenGameMarks(); }
+void TfrmMain::RefreshOpenGameMarks() { bw::RefreshOpenGameMarks(); }
+bool TfrmMain::GameTreePlace(int gameId, int& treeNum, int& treePos) {
+    return OpenGameTreePlace(gameId, treeNum, treePos);
 }
 
 void TfrmMain::OpenGameDialog() {
     if (Hooks().openGameDialog) Hooks().openGameDialog();
-}
-
-// The dialog keeps no mark per game apart from what it reads again.
-void TfrmMain::RefreshGameMark() {
-    ::bw::RefreshOpenGameMarks();
-}
-
-void TfrmMain::RefreshOpenGameMarks() {
-    ::bw::RefreshOpenGameMarks();
-}
-
-bool TfrmMain::GameTreePlace(int gameId, int& treeNum, int& treePos) {
-    return OpenGameTreePlace(gameId, treeNum, treePos);
 }
 
 // ---------------------------------------------------------------------------
@@ -734,13 +760,12 @@ void TfrmMain::ArrangeBars() {
 void TfrmMain::HandleResize() {
     imgSfondo->setGeometry(central_->rect());
     if (!Flag(flag::kFirstActivation)) ArrangeBars();
-    if (Hooks().sizeTableBitmaps)
-        Hooks().sizeTableBitmaps(Screen().Width() + 30, Screen().Height() + 30);
+    SizeTableBitmaps(Screen().Width() + 30, Screen().Height() + 30);
     if (!pnlStatusBar->isHidden())
         pnlStatusBar->setGeometry(0, central_->height() - kStatusHeight, BarWidth() - 8,
                                   kStatusHeight);
     LayOutTable();
-    if (Hooks().redrawTable) Hooks().redrawTable();
+    Table().RepaintTable(false);
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -834,7 +859,7 @@ bool TfrmMain::CloseQuery() {
     bool allowed = true;
     if (Flag(flag::kWinAnimation)) {
         // Leaving during the winning show only stops the show.
-        if (Hooks().stopWinAnimation) Hooks().stopWinAnimation();
+        StopWinningAnimation();
         MainGame.SetOpt(71, 1);
         allowed = false;
     } else if (ReadPreference(key::kConfirmQuit, "N") != "N") {

@@ -15,6 +15,7 @@
 #include "app/table_widget.h"
 #include "core/ports.h"
 #include "render/layout.h"
+#include "render/qt_table.h"
 
 namespace bw {
 
@@ -22,6 +23,17 @@ namespace bw {
 QString LocaleTimeSeparator();
 // "0:00:00" with the locale's separator: the time of a game not yet started.
 QString ZeroTimeText();
+
+// The drawing port with the table's pointer shapes, which the window owns.
+class TfrmMain;
+class ShellTable : public QtTable {
+public:
+    explicit ShellTable(TfrmMain& window) : window_(window) {}
+    void SetTableCursor(int slot) override;
+
+private:
+    TfrmMain& window_;
+};
 
 class TfrmMain : public C_TAdvancedMainForm, public IWindow {
     Q_OBJECT

@@ -17,15 +17,6 @@ struct ShellHooks {
     std::function<void()> customize;  // "C&ustomize...": the customize dialog
     std::function<void()> about;      // "A&bout [Program]..."
     std::function<void()> homePage;   // "[Program] &Home Page": web link
-    // The winning show, and stopping it (a close while it runs).
-    std::function<void()> playWinningAnimation;
-    std::function<void()> stopWinAnimation;
-    // Resizing: the off-screen table bitmaps, and the table drawn anew after
-    // the window has laid the piles out.
-    std::function<void(int width, int height)> sizeTableBitmaps;
-    std::function<void()> redrawTable;
-    // Showing the window for the first time: the first drawing of the table.
-    std::function<void()> firstDraw;
 };
 
 ShellHooks& Hooks();

@@ -152,6 +152,20 @@ bool ShowMovingImageAt(int left, int top, bool drop, bool fullRestore) {
     return true;
 }
 
+void DrawMovingImageAt(int left, int top) {
+    MovingImage& m = Moving();
+    if (m.image.isNull()) return;
+    const QRect now(left, top, m.image.width(), m.image.height());
+    Canvas::Window().Copy(left, top, m.image);
+    QRegion drawn(now);
+    if (const int offset = CardShadowOffset(); offset > 0) drawn += DrawShadow(now, offset);
+    m.last = now;
+    m.lastDrawn = drawn.boundingRect();
+    m.shown = true;
+    MainGame.SetOpt(106, left);
+    MainGame.SetOpt(107, top);
+}
+
 void HideMovingImage() {
     MovingImage& m = Moving();
     if (!m.shown) return;

@@ -33,6 +33,10 @@ void ResetMovingImage();
 // and either drops it into TableBitmap (`drop`) or draws its shadow when
 // card shadows are on. False when it is already there.
 bool ShowMovingImageAt(int left, int top, bool drop, bool fullRestore);
+// Draws the picture, with its shadow when cards are shadowed, on the window
+// at (left, top) and remembers the place; what it left elsewhere is the
+// caller's to restore.
+void DrawMovingImageAt(int left, int top);
 // Takes the picture off the window (the end of a drag that goes nowhere).
 void HideMovingImage();
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "core/card_size.h"
 #include "core/joker_caption.h"
@@ -10,6 +11,7 @@
 #include "core/state.h"
 #include "render/animations.h"
 #include "render/background.h"
+#include "render/card_images.h"
 #include "render/card_positions.h"
 #include "render/drawing.h"
 #include "render/surfaces.h"
@@ -57,6 +59,30 @@ void OnSurfaces(int surfaces, Draw draw) {
         DiscardTableChanges();
     }
     if (surfaces & kOnScreen) draw(Canvas::Window());
+}
+
+// Draws on the table picture and shows what changed, or on the window alone;
+// the window never gets a drawing the table picture lacks.
+template <class Draw>
+void ThroughTable(int surfaces, Draw draw) {
+    if (surfaces & kOnTable) {
+        draw(Canvas::Table());
+        if (surfaces & kOnScreen)
+            ShowTableChanges();
+        else
+            DiscardTableChanges();
+    } else if (surfaces & kOnScreen) {
+        draw(Canvas::Window());
+    }
+}
+
+QRect WindowRect(int left, int top, int right, int bottom) {
+    return QRect(left, top, std::max(right - left, 0), std::max(bottom - top, 0));
+}
+
+const QImage& PictureOf(CardCode code) {
+    const int face = FaceIndexOf(code);
+    return face < 0 || !IsFaceUp(code) ? CardBack : CardFaces[static_cast<size_t>(face)];
 }
 
 }  // namespace
@@ -182,6 +208,129 @@ void QtTable::AnimateRedeal(int cards) {
 void QtTable::DrawJokerCaption(int foundation, const std::string& text,
                                const std::string& suitImage) {
     bw::DrawJokerCaption(foundation, text, suitImage);
+}
+
+void QtTable::EraseRect(int left, int top, int right, int bottom, int surfaces) {
+    const QRect r = WindowRect(left, top, right, bottom);
+    OnSurfaces(surfaces, [&](const Canvas& c) { c.Restore(r, BackgroundBitmap); });
+}
+
+void QtTable::RestoreRect(int left, int top, int right, int bottom) {
+    ShowTableRect(WindowRect(left, top, right, bottom));
+}
+
+void QtTable::DrawPile(const std::string& name, int surfaces) {
+    const int index = IndexOf(name);
+    const int kind = PileKindOf(name);
+    ThroughTable(surfaces, [&](const Canvas& c) {
+        // Stock-side piles and foundations draw over their own place (their
+        // stack edge lies beside it); the others may have shrunk.
+        if (kind != kMazzo && kind != kMazzoVis && kind != kWaste && kind != kDest)
+            c.Restore(PileExtent(name, index), BackgroundBitmap);
+        bw::RedrawPile(name, c);
+    });
+}
+
+void QtTable::DrawAllPiles(int surfaces) {
+    if (!Flag(flag::kInProgress)) return;
+    const int scroll = MainGame.Opt(90), lowest = MainGame.Opt(93);
+    Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
+    bw::RepaintTable(Canvas::Table(), false);
+    // A redraw in place keeps the scroll position and the table's extent.
+    MainGame.SetOpt(90, scroll);
+    MainGame.SetOpt(93, std::max<int>(lowest, MainGame.Opt(93)));
+    DiscardTableChanges();
+    RefreshJokerCaption();
+    if (surfaces & kOnScreen) bw::ShowTable();
+}
+
+void QtTable::DrawStockPressed(const std::string& name, bool pressed) {
+    const int kind = PileKindOf(name);
+    if (kind != kMazzo && kind != kMazzoVis && kind != kWaste) return;
+    const int i = IndexOf(name);
+    const int left = MainGame.StockLeft(i), top = MainGame.StockTop(i);
+    if (!OnTable(left) || !OnTable(top)) return;
+    const QRect card = CardRectAt(left, top);
+    const QRect area = card.adjusted(0, 0, 1, 1);
+    const Canvas window = Canvas::Window();
+    ShowTableRect(area);
+    if (!pressed) return;
+    // Pressed in: the pile sinks one pixel right and down into the table.
+    const QImage pile = TableBitmap.copy(card.translated(0, ScrollPosition()));
+    window.Restore(QRect(left, top, CardWidth + 1, 1), BackgroundBitmap);
+    window.Restore(QRect(left, top, 1, CardHeight + 1), BackgroundBitmap);
+    window.Copy(left + 1, top + 1, pile);
+}
+
+void QtTable::EraseSelectionFrame(int code, int left, int top, int surfaces) {
+    if (!OnTable(left) || !OnTable(top)) return;
+    const QImage picture = PictureOf(code).convertToFormat(QImage::Format_RGB32);
+    if (picture.isNull()) return;
+    const QRgb frame = kSelectionFrameColour.rgb() & 0xFFFFFF;
+    // Only pixels still showing the frame go back to the card's own: a card
+    // laid over this one since keeps its picture.
+    OnSurfaces(surfaces, [&](const Canvas& c) {
+        for (int y = 0; y < CardHeight && y < picture.height(); ++y) {
+            for (int x = 0; x < CardWidth && x < picture.width(); ++x) {
+                const bool edge = x < 2 || y < 2 || x >= CardWidth - 2 || y >= CardHeight - 2;
+                if (!edge) continue;
+                QRgb v;
+                if (!c.Pixel(left + x, top + y, v) || (v & 0xFFFFFF) != frame) continue;
+                c.SetPixel(left + x, top + y, picture.pixel(x, y));
+            }
+        }
+        c.Touched(CardRectAt(left, top));
+    });
+}
+
+void QtTable::BuildHeldImage(int code, int runHeight) {
+    std::string from;
+    int slot = -1;
+    const bool found = FindCard(code, from, slot);
+    std::string run;
+    if (found && runHeight > CardHeight) run = StackFrom(code, false);
+    if (SlotCount(run) < 2) run = FormatCode(code);
+    const int n = SlotCount(run);
+    const int height = std::max(runHeight, CardHeight);
+    QImage image(CardWidth, height, QImage::Format_RGB32);
+    // The plain background where the cards lie shows through the corners.
+    CardPoint at{0, 0};
+    if (found) at = CardSlotPosition(from, IndexOf(from), slot);
+    image.fill(Qt::black);
+    Blit(image, 0, 0, BackgroundBitmap,
+         QRect(std::max(at.left, 0), std::max(at.top, 0) + ScrollPosition(), CardWidth, height));
+    const Canvas canvas = Canvas::Of(image);
+    const int step = n > 1 ? MainGame.Opt(64) : 0;
+    for (int k = 0; k < n; ++k) {
+        const CardCode c = SlotCode(run, k);
+        if (FaceIndexOf(c) >= 0 && (k == 0 || IsFaceUp(c) || !found))
+            bw::DrawCard(c, 0, k * step, false, canvas);
+        else
+            bw::DrawCardBack(0, k * step, CardHeight, false, canvas);
+    }
+    SetMovingImage(image);
+    ResetMovingImage();
+}
+
+void QtTable::DrawHeldImageAt(int left, int top) {
+    DrawMovingImageAt(left, top);
+}
+
+void QtTable::GlideHeldImage(int fromLeft, int fromTop, int toLeft, int toTop, bool shadow) {
+    MovingImage& m = Moving();
+    if (m.image.isNull()) return;
+    if (!m.shown) {
+        // The window shows the image at the start: the glide uncovers it.
+        m.last = m.lastDrawn = QRect(fromLeft, fromTop, m.image.width(), m.image.height());
+        m.shown = true;
+    }
+    bw::FlyCard(MainGame.Opt(94), fromLeft, fromTop, false, false, false, false, toTop, toLeft);
+    if (m.lastDrawn != m.last) {
+        // A glide that did not move keeps the shadow drawn before it.
+        for (const QRect& r : QRegion(m.lastDrawn) - m.last) ShowTableRect(r);
+        m.lastDrawn = m.last;
+    }
+    if (shadow) DrawMovingImageAt(toLeft, toTop);
 }
 
 InputBlock::InputBlock() {

@@ -32,6 +32,15 @@ public:
     void AnimateRedeal(int cards) override;
     void DrawJokerCaption(int foundation, const std::string& text,
                           const std::string& suitImage) override;
+    void BuildHeldImage(int code, int runHeight) override;
+    void DrawHeldImageAt(int left, int top) override;
+    void GlideHeldImage(int fromLeft, int fromTop, int toLeft, int toTop, bool shadow) override;
+    void RestoreRect(int left, int top, int right, int bottom) override;
+    void DrawPile(const std::string& name, int surfaces) override;
+    void DrawAllPiles(int surfaces) override;
+    void EraseRect(int left, int top, int right, int bottom, int surfaces) override;
+    void DrawStockPressed(const std::string& name, bool pressed) override;
+    void EraseSelectionFrame(int code, int left, int top, int surfaces) override;
 };
 
 // While it lives, key presses and left and right mouse presses sent to the

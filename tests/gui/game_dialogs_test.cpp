@@ -1,7 +1,5 @@
 // The open-game and players dialogs reached through the main window's
 // commands, as the program connects them.
-#include "app/game_dialogs.h"
-
 #include <gmock/gmock.h>
 
 #include <QTest>
@@ -25,10 +23,13 @@ protected:
         Hooks() = ShellHooks{};
         main.resize(800, 600);
         InstalledPorts().window = &main;
-        InstallGameDialogs(&main);
+        // As the program connects them at start-up.
+        Hooks().openGameDialog = [this] { OpenGameCommand(&main); };
+        Hooks().players = [this] { ShowPlayersDialog(&main); };
+        OpenGameForm(&main);
     }
     ~GameDialogs() override {
-        RemoveGameDialogs();
+        FreeOpenGameForm();
         Hooks() = ShellHooks{};
         InstalledPorts().window = nullptr;
     }

@@ -519,12 +519,20 @@ TEST_F(StartUpTest, MissingRectangleFallsBackToTheScreenLess150) {
     EXPECT_EQ(window.geometry(), QRect(50, 50, screen.width - 150, screen.height - 150));
 }
 
+class CountingRepaints : public ITable {
+public:
+    int repaints = 0;
+    void RepaintTable(bool) override { ++repaints; }
+};
+
 TEST_F(StartUpTest, PaletteDisplayRedrawsTheTableAtEveryActivation) {
     screen.bits = 8;
-    int redraws = 0;
-    Hooks().redrawTable = [&] { ++redraws; };
+    CountingRepaints table;
+    InstalledPorts().table = &table;
+    int& redraws = table.repaints;
     ASSERT_TRUE(window.FormCreate());
     EXPECT_EQ(dialogs.advices.size(), 1u);  // the colour advice at start-up
+    window.Activated();                     // the first one also deals
     redraws = 0;
     window.Activated();
     window.Activated();
@@ -587,12 +595,10 @@ TEST_F(StartUpTest, ExitWithoutConfirmationByDefault) {
 TEST_F(StartUpTest, ClosingDuringTheWinningShowOnlyStopsTheShow) {
     ASSERT_TRUE(window.FormCreate());
     window.show();
-    int stops = 0;
-    Hooks().stopWinAnimation = [&] { ++stops; };
     SetFlag(flag::kWinAnimation, true);
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(stops, 1);
+    EXPECT_FALSE(Flag(flag::kWinAnimation));  // the show stops at its next card
     EXPECT_EQ(MainGame.Opt(71), 1);
     EXPECT_THAT(dialogs.confirms, IsEmpty());
 }

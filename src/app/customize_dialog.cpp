@@ -1,0 +1,570 @@
+#include "app/customize_dialog.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "core/params.h"
+#include "core/ports.h"
+#include "render/background.h"
+#include "render/card_images.h"
+#include "render/images.h"
+#include "render/library.h"
+#include "render/surfaces.h"
+#include "storage/preferences.h"
+
+namespace bw {
+
+namespace {
+
+// Parameter block fields the dialog reads or writes besides those in pos::.
+constexpr int kDefaultBackground = 27;  // 1: "Y" = default background
+constexpr int kColour = 28;             // 15
+constexpr int kBackgroundNumber = 43;   // 4
+constexpr int kFixedColour = 47;        // 15
+constexpr int kShowTime = 66;           // 1
+constexpr int kFade = 135;              // 1
+constexpr int kShowScore = 136;         // 1
+constexpr int kSounds = 141;            // 1
+constexpr int kPilesTT = 179;           // 1
+constexpr int kConfirmQuitGame = 185;   // 1
+
+constexpr int kNumberRole = Qt::UserRole;
+
+// Tree pictures are drawn on dark red, which is masked out.
+constexpr QRgb kTreeKey = qRgb(128, 0, 0);
+
+const char* YN(bool on) { return on ? "Y" : "N"; }
+
+QIcon TreeIcon(const char* normal, const char* selected) {
+    QIcon icon;
+    const QImage n = LibraryBitmap(normal);
+    if (!n.isNull()) icon.addPixmap(QPixmap::fromImage(KeyedToAlpha(n, kTreeKey)), QIcon::Normal);
+    if (selected) {
+        const QImage s = LibraryBitmap(selected);
+        if (!s.isNull())
+            icon.addPixmap(QPixmap::fromImage(KeyedToAlpha(s, kTreeKey)), QIcon::Selected);
+    }
+    return icon;
+}
+
+int64_t NumberOf(const QTreeWidgetItem* item) {
+    return item ? item->data(0, kNumberRole).toLongLong() : 0;
+}
+
+QCheckBox* AddCheck(QWidget* parent, const char* name, const char* text, int x, int y, int w) {
+    auto* c = new QCheckBox(QString::fromUtf8(text), parent);
+    c->setObjectName(QString::fromUtf8(name));
+    c->setGeometry(x, y, w, 20);
+    return c;
+}
+
+QGroupBox* AddGroup(QWidget* parent, const char* name, const char* title, QRect r) {
+    auto* g = new QGroupBox(QString::fromUtf8(title), parent);
+    g->setObjectName(QString::fromUtf8(name));
+    g->setGeometry(r);
+    return g;
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const char* text, QRect r) {
+    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    l->setObjectName(QString::fromUtf8(name));
+    l->setGeometry(r);
+    return l;
+}
+
+}  // namespace
+
+const std::vector<TreeEntry>& CardBackEntries() {
+    static const std::vector<TreeEntry> entries = {
+        {"Animals", nullptr, "Tropical fish", 19},  {"Children", nullptr, "Snowman", 3},
+        {"Classics", nullptr, "Classic blue", 7},   {"Famous pictures", nullptr, "Van Gogh", 1},
+        {"Flowers", nullptr, "Roses", 14},          {"Geometric", nullptr, "Plaiting 1", 11},
+        {"Geometric", nullptr, "Plaiting 2", 6},    {"Nature", nullptr, "Lake", 20},
+    };
+    return entries;
+}
+
+const std::vector<TreeEntry>& BackgroundEntries() {
+    static const std::vector<TreeEntry> entries = {
+        {"Colors", nullptr, "Blue", 16711680},
+        {"Colors", nullptr, "Green", 32768},
+        {"Colors", nullptr, "Navy", 8388608},
+        {"Colors", nullptr, "Olive", 32896},
+        {"Colors", nullptr, "Teal", 8421376},
+        {"Colors", nullptr, "White", 16777215},
+        {"Over 256 colors", "Marbles", "Marble 1", 263},
+        {"Over 256 colors", "Metal", "Metal gold", 287},
+        {"Over 256 colors", "Nature", "Meadow", 324},
+        {"Over 256 colors", "Patterns", "Pattern 1", 302},
+        {"Over 256 colors", "Tissue", "Moquette 1", 296},
+        {"Over 256 colors", "Walls", "Brick wall 1", 304},
+        {"Over 256 colors", "Wood", "Parquet", 311},
+        {"Under 256 colors", "Geometricals", "Moquette", 102},
+    };
+    return entries;
+}
+
+BackgroundChoice ChoiceOfNumber(int64_t number, int64_t rememberedColour) {
+    if (number > 1000) return {BackgroundChoice::kColour, number};
+    if (number == 1) return {BackgroundChoice::kColour, rememberedColour};
+    if (number >= 2) return {BackgroundChoice::kImage, number};
+    return {};
+}
+
+CustomizeSnapshot CustomizeSnapshot::Take() {
+    CustomizeSnapshot s;
+    s.size = GetParameter(pos::kCardSize, 1);
+    s.deck = GetParameter(pos::kCardDeck, 3);
+    s.fade = GetParameter(kFade, 1);
+    s.back = GetParameter(pos::kBackCard, 3);
+    s.backgroundNumber = GetParameter(kBackgroundNumber, 4);
+    s.colour = GetParameter(kColour, 15);
+    s.fixedColour = GetParameter(kFixedColour, 15);
+    s.defaultFlag = GetParameter(kDefaultBackground, 1);
+    s.pilesTT = GetParameter(kPilesTT, 1);
+    return s;
+}
+
+void CustomizeSnapshot::Restore() const {
+    SetParameter(pos::kCardSize, 1, size);
+    SetParameter(pos::kCardDeck, 3, deck);
+    SetParameter(kFade, 1, fade);
+    SetParameter(pos::kBackCard, 3, back);
+    SetParameter(kBackgroundNumber, 4, backgroundNumber);
+    SetParameter(kColour, 15, colour);
+    SetParameter(kFixedColour, 15, fixedColour);
+    SetParameter(kDefaultBackground, 1, defaultFlag);
+    SetParameter(kPilesTT, 1, pilesTT);
+}
+
+QImage BackSample(int number, const QImage& under, QPoint at) {
+    QImage back = LibraryBitmap("DB" + FormatNumber(number, 3));
+    if (back.isNull()) return back;
+    back = back.convertToFormat(QImage::Format_RGB32);
+    const int w = back.width(), h = back.height();
+    const QRect inside = under.rect();
+    auto take = [&](int x, int y) {
+        const QPoint p = at + QPoint(x, y);
+        if (inside.contains(p)) back.setPixel(x, y, under.pixel(p));
+    };
+    // The corner pixel and its two neighbours along the edges, per corner.
+    for (const QPoint c : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)}) {
+        const int dx = c.x() == 0 ? 1 : -1, dy = c.y() == 0 ? 1 : -1;
+        take(c.x(), c.y());
+        take(c.x() + dx, c.y());
+        take(c.x(), c.y() + dy);
+    }
+    return back;
+}
+
+void PaintBackgroundSample(QImage& canvas, const BackgroundChoice& choice) {
+    const Canvas sample = Canvas::Of(canvas);
+    switch (choice.kind) {
+        case BackgroundChoice::kDefault:
+            PaintBackgroundAs(sample, kBackgroundDefault, 0, "", true, 0);
+            break;
+        case BackgroundChoice::kColour:
+            PaintBackgroundAs(sample, kBackgroundColour, choice.value, "", true, 0);
+            break;
+        case BackgroundChoice::kImage:
+            PaintBackgroundAs(sample, static_cast<int>(choice.value), 0, "", true, 0);
+            break;
+    }
+}
+
+void SamplePicture::SetPicture(const QImage& image) {
+    picture_ = image;
+    update();
+}
+
+void SamplePicture::paintEvent(QPaintEvent*) {
+    if (picture_.isNull()) return;
+    QPainter p(this);
+    p.drawImage(0, 0, picture_);
+}
+
+// ---------------------------------------------------------------- the form
+
+TfrmCustomize_Freeware::TfrmCustomize_Freeware(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmCustomize_Freeware"));
+    setWindowTitle(QStringLiteral("Customize"));
+    setFixedSize(400, 300);
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+
+    PageControl = new QTabWidget(this);
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    PageControl->setGeometry(6, 6, 388, 254);
+    BuildGeneralPage();
+    BuildDecksPage();
+    BuildBackgroundsPage();
+    BuildSoundsPage();
+    connect(PageControl, &QTabWidget::currentChanged, this, [this] { PageControlChange(); });
+
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setGeometry(156, 268, 75, 25);
+    btnOK->setDefault(true);
+    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnCancel->setGeometry(237, 268, 75, 25);
+    btnHelp = new QPushButton(QStringLiteral("&?"), this);
+    btnHelp->setObjectName(QStringLiteral("btnHelp"));
+    btnHelp->setGeometry(318, 268, 75, 25);
+    connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
+    connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
+    connect(btnHelp, &QPushButton::clicked, this, [this] { btnHelpClick(); });
+}
+
+void TfrmCustomize_Freeware::BuildGeneralPage() {
+    tabGeneral = new QWidget;
+    tabGeneral->setObjectName(QStringLiteral("tabGeneral"));
+    PageControl->addTab(tabGeneral, QStringLiteral("&General"));
+
+    grpToolbar = AddGroup(tabGeneral, "grpToolbar", "Toolbar ", QRect(8, 6, 178, 104));
+    grpButtons = AddGroup(grpToolbar, "grpButtons", "Buttons ", QRect(8, 20, 162, 76));
+    chkTBLargeIcons = AddCheck(grpButtons, "chkTBLargeIcons", "&Large buttons", 10, 22, 146);
+    chkTBFlatBtn = AddCheck(grpButtons, "chkTBFlatBtn", "&Flat buttons", 10, 46, 146);
+
+    grpTimeScores =
+        AddGroup(tabGeneral, "grpTimeScores", "Time / Scores options", QRect(8, 118, 178, 76));
+    chkShowTime = AddCheck(grpTimeScores, "chkShowTime", "Show &time", 12, 22, 156);
+    chkShowScore = AddCheck(grpTimeScores, "chkShowScore", "Show sco&re", 12, 46, 156);
+
+    grpShow = AddGroup(tabGeneral, "grpShow", "Show ", QRect(194, 6, 178, 104));
+    chkConfirmQuitGame = AddCheck(grpShow, "chkConfirmQuitGame", "C&onfirm quit game", 12, 22, 160);
+    chkConfirmOnExit = AddCheck(grpShow, "chkConfirmOnExit", "Confirm on e&xit", 12, 46, 160);
+    // Kept for the settings file; nothing reads the key, so it is not offered.
+    chkWinningAnimation =
+        AddCheck(grpShow, "chkWinningAnimation", "&Winning animation", 12, 70, 160);
+    chkWinningAnimation->hide();
+}
+
+QTreeWidget* TfrmCustomize_Freeware::BuildTree(QWidget* page, const std::vector<TreeEntry>& entries,
+                                               const char* leafIcon, bool sorted) {
+    auto* tree = new QTreeWidget(page);
+    tree->setHeaderHidden(true);
+    tree->setColumnCount(1);
+    tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    tree->setIconSize(QSize(16, 16));
+    const QIcon closed = TreeIcon("TREE1", nullptr), open = TreeIcon("TREE2", nullptr);
+    const QIcon leaf = TreeIcon(leafIcon, "N_TREE5");
+
+    auto child = [&](QTreeWidgetItem* parent, const char* text) -> QTreeWidgetItem* {
+        const QString t = QString::fromUtf8(text);
+        const int count = parent ? parent->childCount() : tree->topLevelItemCount();
+        for (int i = 0; i < count; ++i) {
+            QTreeWidgetItem* it = parent ? parent->child(i) : tree->topLevelItem(i);
+            if (it->text(0) == t) return it;
+        }
+        auto* it = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
+        it->setText(0, t);
+        it->setData(0, kNumberRole, qlonglong(0));
+        it->setIcon(0, closed);
+        return it;
+    };
+    for (const TreeEntry& e : entries) {
+        QTreeWidgetItem* node = child(nullptr, e.category);
+        if (e.group) node = child(node, e.group);
+        auto* it = new QTreeWidgetItem(node);
+        it->setText(0, QString::fromUtf8(e.text));
+        it->setData(0, kNumberRole, qlonglong(e.number));
+        it->setIcon(0, leaf);
+    }
+    if (sorted) tree->sortItems(0, Qt::AscendingOrder);
+    connect(tree, &QTreeWidget::itemExpanded, tree, [open](QTreeWidgetItem* it) { it->setIcon(0, open); });
+    connect(tree, &QTreeWidget::itemCollapsed, tree,
+            [closed](QTreeWidgetItem* it) { it->setIcon(0, closed); });
+    return tree;
+}
+
+void TfrmCustomize_Freeware::BuildDecksPage() {
+    tabDecks = new QWidget;
+    tabDecks->setObjectName(QStringLiteral("tabDecks"));
+    PageControl->addTab(tabDecks, QStringLiteral("&Decks  "));
+
+    AddLabel(tabDecks, "lblSelectBack", "Select a card back:", QRect(8, 6, 200, 16));
+    trvCardBack = BuildTree(tabDecks, CardBackEntries(), "N_TREE3", true);
+    trvCardBack->setObjectName(QStringLiteral("trvCardBack"));
+    trvCardBack->setGeometry(8, 24, 200, 194);
+    connect(trvCardBack, &QTreeWidget::itemSelectionChanged, this, [this] { trvCardBackChange(); });
+
+    pnlSample = new QFrame(tabDecks);
+    pnlSample->setObjectName(QStringLiteral("pnlSample"));
+    static_cast<QFrame*>(pnlSample)->setFrameShape(QFrame::StyledPanel);
+    pnlSample->setGeometry(216, 24, 156, 194);
+    imgSfondoEsempio2 = new SamplePicture(pnlSample);
+    imgSfondoEsempio2->setObjectName(QStringLiteral("imgSfondoEsempio2"));
+    imgSfondoEsempio2->setGeometry(8, 8, 140, 150);
+    imgDorsoEsempio = new SamplePicture(imgSfondoEsempio2);
+    imgDorsoEsempio->setObjectName(QStringLiteral("imgDorsoEsempio"));
+    imgDorsoEsempio->setGeometry(35, 27, 71, 96);
+    lblDecks = AddLabel(pnlSample, "lblDecks", "Sample ", QRect(8, 164, 140, 20));
+    lblDecks->setAlignment(Qt::AlignCenter);
+}
+
+void TfrmCustomize_Freeware::BuildBackgroundsPage() {
+    tabBackgrounds = new QWidget;
+    tabBackgrounds->setObjectName(QStringLiteral("tabBackgrounds"));
+    PageControl->addTab(tabBackgrounds, QStringLiteral("&Backgrounds"));
+
+    AddLabel(tabBackgrounds, "lblSelectBackground", "Select a background:", QRect(8, 6, 200, 16));
+    trvBackGround = BuildTree(tabBackgrounds, BackgroundEntries(), "N_TREE4", false);
+    trvBackGround->setObjectName(QStringLiteral("trvBackGround"));
+    trvBackGround->setGeometry(8, 24, 200, 194);
+    connect(trvBackGround, &QTreeWidget::itemSelectionChanged, this,
+            [this] { trvBackGroundChange(); });
+
+    imgSfondoEsempio = new SamplePicture(tabBackgrounds);
+    imgSfondoEsempio->setObjectName(QStringLiteral("imgSfondoEsempio"));
+    imgSfondoEsempio->setGeometry(216, 24, 156, 140);
+    lblBackGround = AddLabel(tabBackgrounds, "lblBackGround", "", QRect(216, 168, 156, 20));
+    lblBackGround->setAlignment(Qt::AlignCenter);
+    chkFadeBackground =
+        AddCheck(tabBackgrounds, "chkFadeBackground", "&Fade background", 216, 196, 156);
+    connect(chkFadeBackground, &QCheckBox::clicked, this, [this] { chkFadeBackgroundClick(); });
+}
+
+void TfrmCustomize_Freeware::BuildSoundsPage() {
+    tabSounds = new QWidget;
+    tabSounds->setObjectName(QStringLiteral("tabSounds"));
+    PageControl->addTab(tabSounds, QStringLiteral("&Sounds"));
+    chkSoundsEnabled = AddCheck(tabSounds, "chkSoundsEnabled", "Disable all &sounds", 12, 12, 300);
+}
+
+QTreeWidgetItem* TfrmCustomize_Freeware::SelectedNode(QTreeWidget* tree) {
+    const QList<QTreeWidgetItem*> sel = tree->selectedItems();
+    return sel.isEmpty() ? nullptr : sel.front();
+}
+
+QTreeWidgetItem* TfrmCustomize_Freeware::FindLeaf(QTreeWidget* tree, int64_t number) {
+    if (number <= 0) return nullptr;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if ((*it)->childCount() == 0 && NumberOf(*it) == number) return *it;
+    return nullptr;
+}
+
+QTreeWidgetItem* TfrmCustomize_Freeware::FindNode(QTreeWidget* tree, const QString& text) {
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if ((*it)->text(0) == text) return *it;
+    return nullptr;
+}
+
+void TfrmCustomize_Freeware::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+    FormShow();
+}
+
+void TfrmCustomize_Freeware::FormShow() {
+    BusyCursor busy;
+    cancelled_ = true;
+    closed_ = false;
+    saved_ = CustomizeSnapshot::Take();
+    rememberedColour_ = ParameterInt(kColour, 15, 0);
+    if (rememberedColour_ == 0) rememberedColour_ = kButtonFaceColourValue;
+
+    chkFadeBackground->setChecked(ParameterIs(kFade, "Y"));
+
+    // The trees' selections are set quietly; the samples are drawn once below.
+    {
+        opening_ = true;
+        trvCardBack->clearSelection();
+        trvBackGround->clearSelection();
+        backShown_ = static_cast<int>(ParameterInt(pos::kBackCard, 3, 11));
+        lblDecks->setText(QStringLiteral("Sample "));
+        if (QTreeWidgetItem* leaf = FindLeaf(trvCardBack, backShown_)) {
+            leaf->setSelected(true);
+            trvCardBack->setCurrentItem(leaf);
+            trvCardBack->scrollToItem(leaf);
+            lblDecks->setText(leaf->text(0));
+        }
+
+        // The default background selects no node; OK then keeps it.
+        lblBackGround->clear();
+        if (ParameterIs(kDefaultBackground, "Y")) {
+            shown_ = {};
+        } else {
+            const int64_t fixed = ParameterInt(kFixedColour, 15, 0);
+            const int64_t number = ParameterInt(kBackgroundNumber, 4, 0);
+            int64_t leafNumber = 0;
+            if (fixed != 0) {
+                shown_ = {BackgroundChoice::kColour, fixed};
+                leafNumber = fixed;
+            } else if (number != 0) {
+                shown_ = {BackgroundChoice::kImage, number};
+                leafNumber = number;
+            } else {
+                shown_ = {BackgroundChoice::kColour, rememberedColour_};
+            }
+            if (QTreeWidgetItem* leaf = FindLeaf(trvBackGround, leafNumber)) {
+                leaf->setSelected(true);
+                trvBackGround->setCurrentItem(leaf);
+                trvBackGround->scrollToItem(leaf);
+                lblBackGround->setText(leaf->text(0));
+            }
+        }
+        opening_ = false;
+    }
+    RefreshBackgroundSamples();
+    DrawBackSample();
+
+    chkSoundsEnabled->setChecked(!ParameterIs(kSounds, "Y"));
+    // The same default as the tool bar at start-up, so that OK alone never
+    // changes the bar.
+    chkTBLargeIcons->setChecked(ReadPreference(key::kToolBarLarge, "Y") == "Y");
+    chkTBFlatBtn->setChecked(ReadPreference(key::kToolBarFlat, "Y") == "Y");
+    chkConfirmOnExit->setChecked(ReadPreference(key::kConfirmQuit, "N") == "Y");
+    chkWinningAnimation->setChecked(ReadPreference(key::kWinningAnimation, "Y") == "Y");
+    chkShowTime->setChecked(!ParameterIs(kShowTime, "N"));
+    chkShowScore->setChecked(!ParameterIs(kShowScore, "N"));
+    chkConfirmQuitGame->setChecked(!ParameterIs(kConfirmQuitGame, "N"));
+}
+
+void TfrmCustomize_Freeware::RefreshBackgroundSamples() {
+    for (SamplePicture* sample : {imgSfondoEsempio, imgSfondoEsempio2}) {
+        QImage canvas(sample->size(), QImage::Format_RGB32);
+        canvas.fill(palette().color(QPalette::Window));
+        PaintBackgroundSample(canvas, shown_);
+        sample->SetPicture(canvas);
+    }
+}
+
+void TfrmCustomize_Freeware::DrawBackSample() {
+    imgDorsoEsempio->SetPicture(
+        BackSample(backShown_, imgSfondoEsempio2->Picture(), imgDorsoEsempio->pos()));
+}
+
+void TfrmCustomize_Freeware::trvCardBackChange() {
+    if (opening_) return;
+    QTreeWidgetItem* node = SelectedNode(trvCardBack);
+    const int64_t number = NumberOf(node);
+    if (number <= 0) return;
+    backShown_ = static_cast<int>(number);
+    DrawBackSample();
+    lblDecks->setText(node->text(0));
+}
+
+void TfrmCustomize_Freeware::trvBackGroundChange() {
+    if (opening_) return;
+    QTreeWidgetItem* node = SelectedNode(trvBackGround);
+    if (!node) return;
+    BusyCursor busy;
+    shown_ = ChoiceOfNumber(NumberOf(node), rememberedColour_);
+    RefreshBackgroundSamples();
+    DrawBackSample();
+    lblBackGround->setText(node->text(0));
+}
+
+void TfrmCustomize_Freeware::chkFadeBackgroundClick() {
+    // The fade is read from the block while painting; closing settles it.
+    SetParameter(kFade, 1, YN(chkFadeBackground->isChecked()));
+    if (shown_.kind == BackgroundChoice::kColour) {
+        RefreshBackgroundSamples();
+        DrawBackSample();
+    }
+}
+
+void TfrmCustomize_Freeware::PageControlChange() {
+    RefreshBackgroundSamples();
+    DrawBackSample();
+}
+
+void TfrmCustomize_Freeware::StoreChoicesInBlock() {
+    const int64_t back = NumberOf(SelectedNode(trvCardBack));
+    if (back > 0) SetParameter(pos::kBackCard, 3, FormatNumber(back, 3));
+
+    if (QTreeWidgetItem* node = SelectedNode(trvBackGround)) {
+        const int64_t n = NumberOf(node);
+        int64_t number = 0, fixed = 0;
+        bool useDefault = false;
+        if (n <= 0) useDefault = true;
+        else if (n <= 1000) number = n == 1 ? 0 : n;
+        else fixed = n;
+        SetParameter(kBackgroundNumber, 4, std::to_string(number));
+        SetParameter(kColour, 15, std::to_string(rememberedColour_));
+        SetParameter(kFixedColour, 15, std::to_string(fixed));
+        SetParameter(kDefaultBackground, 1, YN(useDefault));
+    }
+    SetParameter(kFade, 1, YN(chkFadeBackground->isChecked()));
+}
+
+void TfrmCustomize_Freeware::btnOKClick() {
+    StoreSwitch(kSounds, key::kSoundsEnabled, !chkSoundsEnabled->isChecked());
+
+    StoreChoicesInBlock();
+    WritePreferenceInt(key::kBackCard, ParameterInt(pos::kBackCard, 3, 11));
+    if (SelectedNode(trvBackGround)) {
+        WritePreference(key::kBackgroundBmp, GetParameter(kBackgroundNumber, 4));
+        WritePreferenceInt(key::kBackgroundCol, ParameterInt(kColour, 15, 0));
+        WritePreferenceInt(key::kBackgroundFixedCol, ParameterInt(kFixedColour, 15, 0));
+        WritePreference(key::kBackgroundDef, GetParameter(kDefaultBackground, 1));
+    }
+    WritePreference(key::kFadeBackground, GetParameter(kFade, 1));
+
+    const bool large = chkTBLargeIcons->isChecked(), flat = chkTBFlatBtn->isChecked();
+    const bool time = chkShowTime->isChecked(), score = chkShowScore->isChecked();
+    WritePreferenceYN(key::kToolBarLarge, large);
+    WritePreferenceYN(key::kToolBarFlat, flat);
+    StoreSwitch(kShowTime, key::kShowTime, time);
+    StoreSwitch(kShowScore, key::kShowScore, score);
+    WritePreferenceYN(key::kConfirmQuit, chkConfirmOnExit->isChecked());
+    StoreSwitch(kConfirmQuitGame, key::kConfirmQuitGame, chkConfirmQuitGame->isChecked());
+    WritePreferenceYN(key::kWinningAnimation, chkWinningAnimation->isChecked());
+    IWindow& window = Window();
+    window.ApplyToolBarSize(large);
+    window.ApplyToolBarFlat(flat);
+    window.ShowTimePanel(time);
+    window.ShowScorePanel(score);
+
+    cancelled_ = false;
+    accept();
+}
+
+void TfrmCustomize_Freeware::btnCancelClick() {
+    cancelled_ = true;
+    reject();
+}
+
+void TfrmCustomize_Freeware::btnHelpClick() {
+    // TODO
+}
+
+void TfrmCustomize_Freeware::done(int result) {
+    QDialog::done(result);
+    if (closed_) return;
+    closed_ = true;
+    FormClose();
+}
+
+void TfrmCustomize_Freeware::FormClose() {
+    BusyCursor busy;
+    Window().Repaint();
+    if (cancelled_) saved_.Restore();
+    else StoreChoicesInBlock();
+    RebuildTable();
+}
+
+void RebuildTable() {
+    LoadCardBack();
+    ApplyCardSize();
+    if (CardHooks().layOutPiles) CardHooks().layOutPiles();
+    PaintBackground(Canvas::Table());
+    Table().RepaintTable(false);
+    Table().ShowTable();
+    Window().Repaint();
+}
+
+bool ShowCustomizeDialog(QWidget* parent) {
+    TfrmCustomize_Freeware dialog(parent);
+    return dialog.exec() == QDialog::Accepted && !dialog.Cancelled();
+}
+
+}  // namespace bw

@@ -1,0 +1,155 @@
+#pragma once
+// TfrmCustomize_Freeware, the "Customize" dialog: card back, table
+// background and fade, tool bar, time and score panels, confirmations and
+// sounds. Backs and backgrounds are previewed inside the dialog; the table is
+// rebuilt when the dialog closes, however it closes. OK writes the choices to
+// the parameter block and the settings file; any other way out puts the
+// block back as it was at opening.
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace bw {
+
+constexpr int kCustomizeHelpContext = 1019;
+
+// Numbers carried by the tree leaves (categories carry 0). Card backs: the
+// back number. Backgrounds: above 1000 a fixed colour (a TColor value),
+// 2..1000 a library background, 0 the default background.
+struct TreeEntry {
+    const char* category;  // top-level node
+    const char* group;     // middle node, or nullptr for a leaf right under the category
+    const char* text;      // the leaf
+    int64_t number;
+};
+const std::vector<TreeEntry>& CardBackEntries();
+const std::vector<TreeEntry>& BackgroundEntries();
+
+// What a background sample shows.
+struct BackgroundChoice {
+    enum Kind { kDefault, kColour, kImage };
+    Kind kind = kDefault;
+    int64_t value = 0;  // the TColor of kColour, the picture number of kImage
+    bool operator==(const BackgroundChoice&) const = default;
+};
+// The choice a tree number stands for; `rememberedColour` for number 1.
+BackgroundChoice ChoiceOfNumber(int64_t number, int64_t rememberedColour);
+
+// The parameter block fields the dialog may change, as they were at opening.
+struct CustomizeSnapshot {
+    std::string size, deck, fade, back, backgroundNumber, colour, fixedColour, defaultFlag,
+        pilesTT;
+    static CustomizeSnapshot Take();
+    void Restore() const;
+};
+
+// Paints a background choice over the whole of `canvas` without touching
+// the table's own background picture.
+void PaintBackgroundSample(QImage& canvas, const BackgroundChoice& choice);
+
+// The 71 x 96 library back of `number` ("DB" + 3 digits) with its corner
+// pixels taken from `under` at `at`, so the sample shows rounded corners over
+// the background behind it. Null when the library has no such back.
+QImage BackSample(int number, const QImage& under, QPoint at);
+
+// A picture control: shows its image unscaled at the top-left corner.
+class SamplePicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit SamplePicture(QWidget* parent = nullptr) : QWidget(parent) {}
+    const QImage& Picture() const { return picture_; }
+    void SetPicture(const QImage& image);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage picture_;
+};
+
+class TfrmCustomize_Freeware : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmCustomize_Freeware(QWidget* parent = nullptr);
+
+    // True unless OK closed the dialog (also while it is open).
+    bool Cancelled() const { return cancelled_; }
+    // The selected tree node, or nullptr.
+    static QTreeWidgetItem* SelectedNode(QTreeWidget* tree);
+    // The leaf of `tree` carrying `number`, or nullptr.
+    static QTreeWidgetItem* FindLeaf(QTreeWidget* tree, int64_t number);
+    // The node of `tree` with this text (first match), or nullptr.
+    static QTreeWidgetItem* FindNode(QTreeWidget* tree, const QString& text);
+    // What the background samples show now.
+    const BackgroundChoice& ShownBackground() const { return shown_; }
+
+    // Handlers.
+    void FormShow();
+    void btnOKClick();
+    void btnCancelClick();
+    void btnHelpClick();
+    void trvCardBackChange();
+    void trvBackGroundChange();
+    void chkFadeBackgroundClick();
+    void PageControlChange();
+    void FormClose();
+
+    // Controls.
+    QTabWidget* PageControl;
+    QWidget *tabGeneral, *tabDecks, *tabBackgrounds, *tabSounds;
+    QPushButton *btnOK, *btnCancel, *btnHelp;
+    QGroupBox *grpToolbar, *grpButtons, *grpTimeScores, *grpShow;
+    QCheckBox *chkTBLargeIcons, *chkTBFlatBtn, *chkShowTime, *chkShowScore;
+    QCheckBox *chkWinningAnimation, *chkConfirmQuitGame, *chkConfirmOnExit;
+    QTreeWidget* trvCardBack;
+    QWidget* pnlSample;
+    SamplePicture *imgSfondoEsempio2, *imgDorsoEsempio;
+    QLabel* lblDecks;
+    QTreeWidget* trvBackGround;
+    SamplePicture* imgSfondoEsempio;
+    QLabel* lblBackGround;
+    QCheckBox* chkFadeBackground;
+    QCheckBox* chkSoundsEnabled;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+private:
+    void BuildGeneralPage();
+    void BuildDecksPage();
+    void BuildBackgroundsPage();
+    void BuildSoundsPage();
+    QTreeWidget* BuildTree(QWidget* page, const std::vector<TreeEntry>& entries, const char* leafIcon,
+                           bool sorted);
+    void RefreshBackgroundSamples();
+    void DrawBackSample();
+    // Back, background and fade fields from the controls (OK and closing).
+    void StoreChoicesInBlock();
+
+    CustomizeSnapshot saved_;
+    int64_t rememberedColour_ = 0;
+    BackgroundChoice shown_;
+    int backShown_ = 11;  // the back number the back sample shows
+    bool cancelled_ = true;
+    bool closed_ = false;
+    bool opening_ = false;  // selections made by the opening are not the player's
+};
+
+// Shows the dialog modally over `parent`; true when it was left with OK.
+// The table is rebuilt either way.
+bool ShowCustomizeDialog(QWidget* parent);
+
+// The table after a change of back, size or background: card images,
+// layout, background, full repaint, shown on the window.
+void RebuildTable();
+
+}  // namespace bw
