@@ -30,9 +30,8 @@ inline constexpr const char* kSelectAGame = "Select a game";
 // One game of the tree, from the catalogue.
 struct TreeGame {
     std::string name;  // trailing blanks removed
-    int family = 0;  // 0: no family picture
+    int family = 0;    // 0: no family picture
     int id = -1;
-    char newMark = ' ';
 };
 
 // The catalogue's games in name order (case ignored).

@@ -181,7 +181,9 @@ void TfrmPlayers::btnSelectClick() {
     accept();
 }
 
-void TfrmPlayers::btnCloseClick() { reject(); }
+void TfrmPlayers::btnCloseClick() {
+    reject();
+}
 
 void TfrmPlayers::done(int result) {
     // Close, Escape and the close box keep the player who was current.

@@ -14,8 +14,8 @@
 #include "platform/paths.h"
 #include "render/card_images.h"
 #include "render/images.h"
-#include "render/surfaces.h"
 #include "render/library.h"
+#include "render/surfaces.h"
 #include "storage/catalogue.h"
 #include "storage/section_file.h"
 #include "storage/statistics.h"
@@ -259,8 +259,9 @@ TEST_F(OpenGameDialog, FactTextsAndPictures) {
     }
     if (!libraryLoaded) return;
     Click(Node("ace-To-King"));
-    EXPECT_EQ(Form().imgTime->pixmap().toImage(), LibraryBitmap("PROG_TIME_QUICK").convertToFormat(
-                                                      Form().imgTime->pixmap().toImage().format()));
+    EXPECT_EQ(Form().imgTime->pixmap().toImage(),
+              LibraryBitmap("PROG_TIME_QUICK")
+                  .convertToFormat(Form().imgTime->pixmap().toImage().format()));
     EXPECT_EQ(Form().imgChance->pixmap().toImage(),
               LibraryBitmap("PROG_CHAN_VERYLOW")
                   .convertToFormat(Form().imgChance->pixmap().toImage().format()));
@@ -443,14 +444,14 @@ TEST_F(OpenGameDialog, PreviewPictureIsTheDealtTableInSmallCards) {
         PreviewState state(201, QSize(300, 185));
         for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(SlotCount(FilaPiles[static_cast<size_t>(i)]), 6);
-            expected |= QRect(FilaLeft[static_cast<size_t>(i)], FilaTop[static_cast<size_t>(i)],
-                              25, 32);
+            expected |=
+                QRect(FilaLeft[static_cast<size_t>(i)], FilaTop[static_cast<size_t>(i)], 25, 32);
         }
         expected |= QRect(MainGame.StockLeft(2), MainGame.StockTop(2), 25, 32);
     }
     const QRect box = OpaqueBox(picture);
-    EXPECT_TRUE(expected.contains(box)) << box.x() << "," << box.y() << " " << box.width() << "x"
-                                        << box.height();
+    EXPECT_TRUE(expected.contains(box))
+        << box.x() << "," << box.y() << " " << box.width() << "x" << box.height();
     EXPECT_GE(box.width(), expected.width() - 2);
     EXPECT_GE(box.height(), expected.height() - 2);
     // A card back in the middle of the first card.

@@ -44,8 +44,9 @@ TEST_F(Painted, OpenGameDialogShowsThePreviewWhereItBelongs) {
     for (QPoint p : {QPoint(0, 0), QPoint(299, 0), QPoint(0, 184), QPoint(299, 184)})
         EXPECT_EQ(shot.pixel(at + p), preview.pixel(p)) << p.x() << "," << p.y();
     // Everything inside the window.
-    for (QWidget* w : std::initializer_list<QWidget*>{form.btnOK, form.btnCancel, form.btnRules,
-                                                      form.imgGame, form.cboPlayers, form.lblChance})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{form.btnOK, form.btnCancel, form.btnRules, form.imgGame,
+                                         form.cboPlayers, form.lblChance})
         EXPECT_TRUE(form.rect().contains(QRect(w->mapTo(&form, QPoint(0, 0)), w->size())))
             << w->objectName().toStdString();
     for (int id = 200; id <= 205; ++id)
@@ -60,7 +61,8 @@ TEST_F(Painted, PlayersDialogs) {
     form.show();
     QTest::qWait(20);
     Save(form.grab().toImage(), "players.png");
-    for (QWidget* w : std::initializer_list<QWidget*>{form.btnClose, form.btnSelect, form.lboOperatori})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{form.btnClose, form.btnSelect, form.lboOperatori})
         EXPECT_TRUE(form.rect().contains(QRect(w->mapTo(&form, QPoint(0, 0)), w->size())));
     TfrmPlayers2 name(players_caption::kEdit, "Player 1");
     name.show();
