@@ -21,18 +21,18 @@ FactText Pick(int value, const std::array<const char*, N>& texts, const char* pr
 GameFacts DescribeGame(const GameFactValues& v) {
     GameFacts f;
     f.decks = std::to_string(v.cards / 52);
-    f.gameTime = Pick<3>(v.gameTime, {"Long", "Medium", "Quick"}, "PROG_TIME_",
-                         {"LONG", "MEDIUM", "QUICK"});
-    f.difficulty = Pick<3>(v.difficulty, {"Easy", "Medium", "Hard"}, "PROG_DIFF_",
-                           {"EASY", "MEDIUM", "HARD"});
+    f.gameTime =
+        Pick<3>(v.gameTime, {"Long", "Medium", "Quick"}, "PROG_TIME_", {"LONG", "MEDIUM", "QUICK"});
+    f.difficulty =
+        Pick<3>(v.difficulty, {"Easy", "Medium", "Hard"}, "PROG_DIFF_", {"EASY", "MEDIUM", "HARD"});
     f.chance = Pick<5>(v.chance, {"Very high", "High", "Medium", "Low", "Very low"}, "PROG_CHAN_",
                        {"VERYHIGH", "HIGH", "MEDIUM", "LOW", "VERYLOW"});
     if (v.chanceIn != 0 && !f.chance.text.empty())
-        f.chance.text += " (about " + std::to_string(v.chanceAbout) + " in " +
-                         std::to_string(v.chanceIn) + ")";
-    f.skill = Pick<5>(v.skill, {"Difficult", "Mostly skill", "Moderate", "Mostly chance", "Chance only"},
-                      "PROG_SKILL_",
-                      {"DIFFICULT", "MOSTLYSKILL", "MODERATE", "MOSTLYCHANCE", "CHANCEONLY"});
+        f.chance.text +=
+            " (about " + std::to_string(v.chanceAbout) + " in " + std::to_string(v.chanceIn) + ")";
+    f.skill = Pick<5>(
+        v.skill, {"Difficult", "Mostly skill", "Moderate", "Mostly chance", "Chance only"},
+        "PROG_SKILL_", {"DIFFICULT", "MOSTLYSKILL", "MODERATE", "MOSTLYCHANCE", "CHANCEONLY"});
     // The rule counts the deals, the dialog the deals after the first.
     if (v.redeals == -1)
         f.redeals = "Unlimited";
@@ -45,8 +45,8 @@ GameFacts DescribeGame(const GameFactValues& v) {
 
 GameFactValues ReadGameFactValues(int gameId) {
     using namespace fact_line;
-    const std::vector<int> v = GameRuleValues(
-        gameId, {kCards, kGameTime, kDifficulty, kSkill, kChance, kChanceAbout, kChanceIn, kRedeals});
+    const std::vector<int> v = GameRuleValues(gameId, {kCards, kGameTime, kDifficulty, kSkill,
+                                                       kChance, kChanceAbout, kChanceIn, kRedeals});
     GameFactValues f;
     f.cards = v[0];
     f.gameTime = v[1];

@@ -2,7 +2,9 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
+#include "core/card_size.h"
 #include "core/deal.h"
 #include "core/move_engine.h"
 #include "core/new_game.h"
@@ -10,7 +12,11 @@
 #include "core/ports.h"
 #include "core/rules.h"
 #include "core/state.h"
+#include "render/card_images.h"
+#include "render/images.h"
 #include "render/layout.h"
+#include "render/surfaces.h"
+#include "render/table.h"
 #include "storage/catalogue.h"
 
 namespace bw {
@@ -18,6 +24,11 @@ namespace bw {
 namespace {
 
 constexpr QRgb kPreviewGreen = 0xFF008000;
+// The preview table's own background, made transparent over the gradient.
+constexpr QRgb kPreviewKey = 0xFFFF00FF;
+// Switches of the player's own card back and card set.
+constexpr int kOwnBackSwitch = 256;
+constexpr int kOwnCardSetSwitch = 257;
 // Every preview shows the same deal, so a game's picture never changes.
 constexpr const char* kPreviewGameNumber = "0000000000001";
 
@@ -45,11 +56,14 @@ QImage ComposePreview(const QImage& background, const QImage& picture) {
     QImage out = background.convertToFormat(QImage::Format_RGB32);
     if (picture.isNull()) return out;
     QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = keyed.pixel(0, 0);
+    // An opaque picture is keyed on its colour alone; one with an alpha
+    // channel on the whole pixel, so its opaque pixels of that colour stay.
+    const QRgb mask = picture.hasAlphaChannel() ? 0xFFFFFFFF : 0x00FFFFFF;
+    const QRgb key = keyed.pixel(0, 0) & mask;
     for (int y = 0; y < keyed.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
         for (int x = 0; x < keyed.width(); ++x)
-            if ((line[x] | 0xFF000000) == (key | 0xFF000000)) line[x] = 0;
+            if ((line[x] & mask) == key) line[x] = 0;
     }
     QPainter p(&out);
     p.drawImage((out.width() - keyed.width()) / 2, 0, keyed);
@@ -68,6 +82,7 @@ struct PreviewState::Saved {
     ParameterBlock params;
     OffsetRows offsets;
     int runningCount = 0;
+    int cardWidth = 0, cardHeight = 0;
     Ports ports;
 };
 
@@ -88,6 +103,8 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
     s.params = Params();
     s.offsets = OffsetTable;
     s.runningCount = RunningCount;
+    s.cardWidth = CardWidth;
+    s.cardHeight = CardHeight;
     s.ports = InstalledPorts();
 
     // Nothing of the preview may reach the main window, the sound or a box.
@@ -105,19 +122,30 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
     for (auto* list : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles})
         for (auto& pile : *list) pile.clear();
     FillCardRegister();
+    // The small cards of the library's faces and backs, whatever the player's
+    // own card files are (they come in the table sizes only).
+    SetParameter(pos::kCardSize, 1, std::string(1, kPreviewCardSize));
+    SetParameter(kOwnBackSwitch, 1, "N");
+    SetParameter(kOwnCardSetSwitch, 1, "N");
+    CardSizeForLetter(kPreviewCardSize, CardWidth, CardHeight);
     ResetPileAnchors();
     MainGame.SetOpt(70, 1);
+    MainGame.SetOpt(122, GameRules[48]);
     SetOverlapOffsets(kPreviewCardSize);
     LayoutInput in;
     ApplyTableRect(PreviewTableRect(size.width(), size.height()), in);
-    CardSizeForLetter(kPreviewCardSize, in.cardWidth, in.cardHeight);
-    in.shadowOffset = 0;
+    in.cardWidth = CardWidth;
+    in.cardHeight = CardHeight;
+    in.shadowOffset = CardShadowOffset();
     in.screenWidth = Screen().Width();
     in.screenHeight = Screen().Height();
     LayOutPiles(in);
 
     SetParameter(pos::kGameNumber, 15, kPreviewGameNumber);
+    MainGame.SetOpt(73, 1);
     DealGame();
+    SetFlag(flag::kInProgress, true);
+    SetFlag(flag::kFinished, false);
     ok_ = true;
 }
 
@@ -138,15 +166,108 @@ PreviewState::~PreviewState() {
     Params() = s.params;
     OffsetTable = s.offsets;
     RunningCount = s.runningCount;
+    CardWidth = s.cardWidth;
+    CardHeight = s.cardHeight;
     InstalledPorts() = s.ports;
 }
 
+namespace {
+
+// The card images and table pictures of the main table, put back when the
+// preview has been drawn with its own.
+class DrawingSnapshot {
+public:
+    DrawingSnapshot()
+        : rect_(CardRect),
+          faces_(CardFaces),
+          back_(CardBack),
+          marks_(PileMarks),
+          shadows_(CardShadows),
+          borders_(StackBorders),
+          table_(TableBitmap),
+          background_(BackgroundBitmap) {}
+    ~DrawingSnapshot() {
+        CardRect = rect_;
+        CardFaces = faces_;
+        CardBack = back_;
+        PileMarks = marks_;
+        CardShadows = shadows_;
+        StackBorders = borders_;
+        TableBitmap = table_;
+        BackgroundBitmap = background_;
+    }
+    DrawingSnapshot(const DrawingSnapshot&) = delete;
+    DrawingSnapshot& operator=(const DrawingSnapshot&) = delete;
+
+private:
+    QRect rect_;
+    std::array<QImage, 53> faces_;
+    QImage back_;
+    std::map<std::string, QImage> marks_;
+    std::array<QImage, 2> shadows_, borders_;
+    QImage table_, background_;
+};
+
+}  // namespace
+
+namespace {
+
+// Where the dealt table has cards or pile marks, in picture coordinates.
+QRect TableExtent() {
+    QRect used;
+    auto add = [&](const std::string& name, int index) { used |= PileExtent(name, index); };
+    const char* const stock[] = {"Mazzo", "Mazzo_Vis", "Waste"};
+    for (int i = 0; i < 3; ++i) add(stock[i], i);
+    for (int i = 0; i < std::clamp<int>(GameRules[367], 0, 16); ++i)
+        add("Dest" + std::to_string(i + 1), i);
+    for (int i = 0; i < std::clamp<int>(GameRules[368], 0, 40); ++i)
+        add("Fila" + std::to_string(i + 1), i);
+    for (int i = 0; i < std::clamp<int>(GameRules[369], 0, 10); ++i)
+        add("Appogg" + std::to_string(i + 1), i);
+    return used;
+}
+
+// The live (preview) table drawn on the key colour.
+QImage DrawLiveTable(QSize size) {
+    DrawingSnapshot keep;
+    CardRect = QRect(0, 0, CardWidth, CardHeight);
+    LoadCardImages();
+    // The pictures are swapped in rather than resized, which would drop
+    // the main table's pending updates.
+    QImage plain(size, QImage::Format_RGB32);
+    plain.fill(kPreviewKey);
+    BackgroundBitmap = plain;
+    TableBitmap = plain;
+    RepaintTable(Canvas::Table(), false);
+    return TableBitmap.copy(QRect(QPoint(0, 0), size));
+}
+
+}  // namespace
+
 QImage RenderGamePreview(int gameId, QSize size) {
-    PreviewState state(gameId, size);
-    if (!state.ok()) return QImage();
-    // The piles are dealt and laid out; the table drawing paints them here
-    // once it is part of the program.
-    return QImage();
+    if (size.isEmpty()) return QImage();
+    // A table wider or taller than the picture (long rows of small cards)
+    // is laid out on a larger table of the same shape and scaled down, so
+    // that the whole of it shows.
+    QSize drawSize = size;
+    for (int pass = 0;; ++pass) {
+        PreviewState state(gameId, drawSize);
+        if (!state.ok()) return QImage();
+        const QRect used = TableExtent();
+        const bool fits = used.isEmpty() || QRect(QPoint(0, 0), drawSize).contains(used);
+        if (!fits && pass < 3) {
+            const double f = std::max((used.right() + 6.0) / drawSize.width(),
+                                      (used.bottom() + 6.0) / drawSize.height());
+            drawSize = QSize(static_cast<int>(std::ceil(drawSize.width() * f)),
+                             static_cast<int>(std::ceil(drawSize.height() * f)));
+            continue;
+        }
+        QImage picture = KeyedToAlpha(DrawLiveTable(drawSize), kPreviewKey)
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (drawSize != size)
+            picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return picture;
+    }
 }
 
 }  // namespace bw

@@ -18,19 +18,22 @@ inline constexpr char kPreviewCardSize = 'L';
 // 256 colours or fewer.
 QImage PreviewBackground(QSize size, bool manyColours);
 
-// The table of game `gameId` as dealt, at `size`; a null image when the
-// game is not in the catalogue or its table cannot be drawn. The running
-// game (rules, piles, cards, anchors, parameters) is left as it was.
+// The table of game `gameId` as dealt, drawn with small cards at `size`,
+// transparent where the table is bare; a null image when the game is not in
+// the catalogue. A table that would not fit is drawn larger and scaled down.
+// The running game (rules, piles, cards, anchors, parameters, card images
+// and table pictures) is left as it was.
 QImage RenderGamePreview(int gameId, QSize size);
 
 // The background with `picture` drawn over it: centred across, at the top,
-// its top-left pixel's colour transparent. A null picture leaves the
-// background alone.
+// its top-left pixel transparent and every pixel like it. A null picture
+// leaves the background alone.
 QImage ComposePreview(const QImage& background, const QImage& picture);
 
 // For its lifetime, game `gameId` is the live game: its rules loaded, its
-// first deal dealt and its piles laid out in a picture of `size` (option 70
-// set), with the ports silenced. The running game comes back on destruction.
+// piles laid out for small cards in a picture of `size` (option 70 set) and
+// always the same deal dealt, with the ports silenced. The running game
+// comes back on destruction.
 class PreviewState {
 public:
     PreviewState(int gameId, QSize size);

@@ -7,8 +7,8 @@
 #include <QStyle>
 
 #include "app/help_window.h"
-#include "app/placeholders.h"
 #include "app/open_game_dialog.h"
+#include "app/placeholders.h"
 #include "app/shell_hooks.h"
 #include "app/startup.h"
 #include "core/autoplay.h"

@@ -72,6 +72,7 @@ public:
     void ShowMemoryEnd(bool won) override;
     void PlayWinningAnimation() override;
     void OpenGameDialog() override;
+    void ShowRules(int gameId) override { mnuRulesClick(gameId); }
     void RefreshGameMark() override;
     void RefreshOpenGameMarks() override;
     bool GameTreePlace(int gameId, int& treeNum, int& treePos) override;

@@ -13,7 +13,6 @@
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/state.h"
-#include "platform/ini.h"
 #include "platform/paths.h"
 #include "render/images.h"
 #include "render/library.h"
@@ -35,7 +34,9 @@ std::string Column(const std::string& line, size_t from, size_t count) {
     return from < line.size() ? line.substr(from, count) : std::string();
 }
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 
@@ -53,8 +54,6 @@ std::vector<TreeGame> BuildGameList() {
         g.id = e.id;
         g.family = e.family;
         g.name = e.name;
-        const std::string mark = Column(line, 9, 1);
-        g.newMark = mark.empty() ? ' ' : mark[0];
         std::string padded = g.name;
         padded.resize(50, ' ');
         list.push_back({platform::ToLower(padded) + Column(line, 0, 3) + Column(line, 4, 3), g});
@@ -96,9 +95,8 @@ std::string FamilyPictureName(int family) {
 }
 
 std::vector<std::string> TreeImageNames() {
-    std::vector<std::string> n = {"TREE1",   "TREE2",   "N_TREE3", "N_TREE4",
-                                  "N_TREE5", "F_TREE1", "F_TREE2", "S_TREE1",
-                                  "S_TREE2", "D_TREE1", "D_TREE2"};
+    std::vector<std::string> n = {"TREE1",   "TREE2",   "N_TREE3", "N_TREE4", "N_TREE5", "F_TREE1",
+                                  "F_TREE2", "S_TREE1", "S_TREE2", "D_TREE1", "D_TREE2"};
     auto families = [&](std::initializer_list<int> list, const char* suffix) {
         for (int f : list) n.push_back(FamilyPictureName(f) + suffix);
     };
@@ -120,17 +118,18 @@ std::vector<std::string> TreeImageNames() {
 
 // ---------------------------------------------------------------------------
 
-TfrmOpenGame::TfrmOpenGame(QWidget* parent) : QDialog(parent) {
+TfrmOpenGame::TfrmOpenGame(QWidget* parent) : C_TAdvancedDialog(parent) {
     setObjectName("frmOpenGame");
     setWindowTitle("Open a game");
     BuildControls();
     LoadTreeImages();
     games_ = BuildGameList();
-    background_ = PreviewBackground(QSize(kPreviewWidth, kPreviewHeight), MoreThan256Colors(Screen()));
+    background_ =
+        PreviewBackground(QSize(kPreviewWidth, kPreviewHeight), MoreThan256Colors(Screen()));
 
     const int64_t treeNum = ReadPreferenceInt(key::kGameTreeNum, kBranchAllGames);
-    branchToOpen_ = treeNum < 0 ? static_cast<int>(std::max<int64_t>(treeNum, INT32_MIN))
-                                : kBranchAllGames;
+    branchToOpen_ =
+        treeNum < 0 ? static_cast<int>(std::max<int64_t>(treeNum, INT32_MIN)) : kBranchAllGames;
     previewOn_ = ReadPreference(key::kOpenPreviewGame, "Y") != "N";
     {
         const QSignalBlocker block(chkWonLost);
@@ -179,7 +178,8 @@ void TfrmOpenGame::BuildControls() {
     // The preview panel keeps its place when it is hidden.
     auto* panelFrame = new QFrame(this);
     panelFrame->setFrameShape(QFrame::StyledPanel);
-    panelFrame->setFixedWidth(kPreviewWidth + 22);
+    // Wide enough for the longest fact ("Very high (about 99 in 100)").
+    panelFrame->setFixedWidth(kPreviewWidth + 90);
     pnlGame = new QWidget(panelFrame);
     pnlGame->setObjectName("pnlGame");
     lblGameName = new QLabel(pnlGame);
@@ -223,7 +223,7 @@ void TfrmOpenGame::BuildControls() {
     auto* panel = new QVBoxLayout(pnlGame);
     panel->setContentsMargins(0, 0, 0, 0);
     panel->addWidget(lblGameName);
-    panel->addWidget(imgGame);
+    panel->addWidget(imgGame, 0, Qt::AlignHCenter);
     panel->addSpacing(6);
     panel->addLayout(facts);
     panel->addStretch(1);
@@ -347,9 +347,8 @@ int TfrmOpenGame::GameMark(int gameId, bool& corruptSeen) const {
     if (!chkWonLost->isChecked() || corruptSeen) return -1;
     // While the dialog is up the marks follow the player chosen in its
     // list; otherwise the current player.
-    const std::string player = isVisible() && !chosenPlayer_.empty()
-                                   ? chosenPlayer_
-                                   : GetParameter(pos::kPlayer, 30);
+    const std::string player =
+        isVisible() && !chosenPlayer_.empty() ? chosenPlayer_ : GetParameter(pos::kPlayer, 30);
     const auto counts = ReadSingleGameValues(gameId, player);
     if (!counts) {
         // The damaged file is gone and the player was told once.
@@ -405,7 +404,7 @@ OpenGameChoice TfrmOpenGame::Choice() const {
 
 void TfrmOpenGame::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) FormShow();
-    QDialog::showEvent(event);
+    C_TAdvancedDialog::showEvent(event);
 }
 
 void TfrmOpenGame::FormShow() {
@@ -440,7 +439,9 @@ void TfrmOpenGame::trvGamesChange() {
     UpdatePreview();
 }
 
-void TfrmOpenGame::trvGamesExpanding(QTreeWidgetItem* node) { FillBranch(node, -1); }
+void TfrmOpenGame::trvGamesExpanding(QTreeWidgetItem* node) {
+    FillBranch(node, -1);
+}
 
 void TfrmOpenGame::trvGamesDblClick(QTreeWidgetItem* node) {
     if (node && NodeCode(node) >= 0) btnOKClick();
@@ -501,7 +502,9 @@ void TfrmOpenGame::btnOKClick() {
     accept();
 }
 
-void TfrmOpenGame::btnCancelClick() { reject(); }
+void TfrmOpenGame::btnCancelClick() {
+    reject();
+}
 
 void TfrmOpenGame::btnRulesClick() {
     QTreeWidgetItem* node = SelectedNode();
@@ -520,11 +523,13 @@ void TfrmOpenGame::cboPlayersChange() {
     if (chkWonLost->isChecked()) RefreshMarks();
 }
 
-void TfrmOpenGame::chkWonLostClick() { RefreshMarks(); }
+void TfrmOpenGame::chkWonLostClick() {
+    RefreshMarks();
+}
 
 void TfrmOpenGame::done(int result) {
     if (ParameterInt(pos::kGameId, 4, -1) < 0) Window().EnableGameCommands(false);
-    QDialog::done(result);
+    C_TAdvancedDialog::done(result);
     Window().Repaint();
 }
 

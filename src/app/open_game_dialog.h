@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "app/advanced_form.h"
+
 namespace bw {
 
 // Codes of tree nodes: a game node holds its game id (0 or more).
@@ -28,9 +30,8 @@ inline constexpr const char* kSelectAGame = "Select a game";
 // One game of the tree, from the catalogue.
 struct TreeGame {
     std::string name;  // trailing blanks removed
-    int family = 0;  // 0: no family picture
+    int family = 0;    // 0: no family picture
     int id = -1;
-    char newMark = ' ';
 };
 
 // The catalogue's games in name order (case ignored).
@@ -49,7 +50,7 @@ struct OpenGameChoice {
     std::string player;
 };
 
-class TfrmOpenGame : public QDialog {
+class TfrmOpenGame : public C_TAdvancedDialog {
     Q_OBJECT
 public:
     explicit TfrmOpenGame(QWidget* parent = nullptr);

@@ -15,7 +15,7 @@
 namespace bw {
 
 TfrmPlayers2::TfrmPlayers2(const std::string& caption, const std::string& name, QWidget* parent)
-    : QDialog(parent) {
+    : C_TAdvancedDialog(parent) {
     setObjectName("frmPlayers2");
     setWindowTitle(QString::fromStdString(caption));
     grpName = new QGroupBox("&Player name: ", this);
@@ -45,7 +45,7 @@ TfrmPlayers2::TfrmPlayers2(const std::string& caption, const std::string& name, 
     edtName->setFocus();
 }
 
-TfrmPlayers::TfrmPlayers(QWidget* parent) : QDialog(parent) {
+TfrmPlayers::TfrmPlayers(QWidget* parent) : C_TAdvancedDialog(parent) {
     setObjectName("frmPlayers");
     setWindowTitle("Players");
     lblSelect = new QLabel("&Select a player:", this);
@@ -103,7 +103,7 @@ TfrmPlayers::TfrmPlayers(QWidget* parent) : QDialog(parent) {
 
 void TfrmPlayers::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) FormShow();
-    QDialog::showEvent(event);
+    C_TAdvancedDialog::showEvent(event);
 }
 
 void TfrmPlayers::FormShow() {
@@ -181,7 +181,9 @@ void TfrmPlayers::btnSelectClick() {
     accept();
 }
 
-void TfrmPlayers::btnCloseClick() { reject(); }
+void TfrmPlayers::btnCloseClick() {
+    reject();
+}
 
 void TfrmPlayers::done(int result) {
     // Close, Escape and the close box keep the player who was current.
@@ -190,7 +192,7 @@ void TfrmPlayers::done(int result) {
         UpdateTitle();
         ReportSaveFailure();
     }
-    QDialog::done(result);
+    C_TAdvancedDialog::done(result);
 }
 
 void TfrmPlayers::ReportSaveFailure() {
@@ -212,7 +214,7 @@ bool TfrmPlayers::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return C_TAdvancedDialog::eventFilter(watched, event);
 }
 
 void ShowPlayersDialog(QWidget* parent) {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "app/advanced_form.h"
 #include "storage/players.h"
 
 namespace bw {
@@ -21,7 +22,7 @@ inline constexpr const char* kEdit = "Edit a player";
 }  // namespace players_caption
 
 // Asks for one name.
-class TfrmPlayers2 : public QDialog {
+class TfrmPlayers2 : public C_TAdvancedDialog {
     Q_OBJECT
 public:
     TfrmPlayers2(const std::string& caption, const std::string& name, QWidget* parent = nullptr);
@@ -33,7 +34,7 @@ public:
     QPushButton* btnCancel;
 };
 
-class TfrmPlayers : public QDialog {
+class TfrmPlayers : public C_TAdvancedDialog {
     Q_OBJECT
 public:
     explicit TfrmPlayers(QWidget* parent = nullptr);

@@ -26,8 +26,8 @@ std::string GamesDat(const std::vector<GameSpec>& games) {
     std::string out = "[Sect1]\r\n";
     for (const GameSpec& g : games) {
         // Family (3), blank, id (3), class "0", screen mark, new mark, name.
-        std::string line = Padded(std::to_string(g.family), 3) + " " + FormatNumber(g.id, 3) +
-                           "0" + g.screen + " " + Padded(g.name, 50);
+        std::string line = Padded(std::to_string(g.family), 3) + " " + FormatNumber(g.id, 3) + "0" +
+                           g.screen + " " + Padded(g.name, 50);
         out += EncodeGamesText(line) + "\r\n";
     }
     out += "[Sect2]\r\n";
@@ -44,8 +44,9 @@ std::string GamesDat(const std::vector<GameSpec>& games) {
 
 std::map<int, int> GridRules(std::map<int, int> facts) {
     // Four rows of six face-down cards, a third pile beside them.
-    std::map<int, int> r = {{359, 127}, {360, 1}, {368, 4}, {364, 1}, {365, 1}, {370, 1},
-                            {371, 24},  {375, 6}, {376, 6}, {377, 6}, {378, 6}, {51, 40}};
+    std::map<int, int> r = {{3, 9},   {24, 1},  {359, 127}, {360, 1},  {368, 4},
+                            {364, 1}, {365, 1}, {370, 1},   {371, 24}, {375, 6},
+                            {376, 6}, {377, 6}, {378, 6},   {51, 40}};
     for (const auto& [k, v] : facts) r[k] = v;
     return r;
 }
@@ -65,7 +66,7 @@ std::vector<GameSpec> StandardGames() {
     };
 }
 
-int RecordingWindow::Count(const std::string& e) const {
+int DialogWindow::Count(const std::string& e) const {
     int n = 0;
     for (const auto& x : events) n += x == e;
     return n;
@@ -109,8 +110,10 @@ void ModalScript::Poll() {
     if (++idleTicks_ > 200) {
         ++unexpected_;
         idleTicks_ = 0;
-        if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
-        else modal->close();
+        if (auto* d = qobject_cast<QDialog*>(modal))
+            d->reject();
+        else
+            modal->close();
     }
 }
 
@@ -132,7 +135,9 @@ DialogTest::DialogTest() {
     WriteUsers({"Player 1", "Player 2", "Player 3"});
 }
 
-DialogTest::~DialogTest() { FreeOpenGameForm(); }
+DialogTest::~DialogTest() {
+    FreeOpenGameForm();
+}
 
 void DialogTest::WriteGames(const std::vector<GameSpec>& games) {
     core.dir.write("GAMES.DAT", GamesDat(games));

@@ -32,7 +32,7 @@ std::string GamesDat(const std::vector<GameSpec>& games);
 // A 24-card grid game as the memory games lay it out.
 std::map<int, int> GridRules(std::map<int, int> facts);
 
-class RecordingWindow : public IWindow {
+class DialogWindow : public IWindow {
 public:
     std::vector<std::string> events;
     bool commandsEnabled = true;
@@ -51,11 +51,13 @@ public:
 class DialogTable : public ITable {
 public:
     std::vector<std::string> events;
-    void RepaintTable(bool animated) override { events.push_back(animated ? "draw animated" : "draw"); }
+    void RepaintTable(bool animated) override {
+        events.push_back(animated ? "draw animated" : "draw");
+    }
     void PaintEmptyTable() override { events.push_back("empty"); }
 };
 
-class FixedScreen : public IScreen {
+class DialogScreen : public IScreen {
 public:
     int width = 1280, height = 1024, bits = 32;
     int Width() override { return width; }
@@ -99,9 +101,9 @@ protected:
     void WriteUsers(const std::vector<std::string>& names);
 
     CoreFixture core;
-    RecordingWindow window;
+    DialogWindow window;
     DialogTable table;
-    FixedScreen screen;
+    DialogScreen screen;
     static bool libraryLoaded;
 };
 

@@ -5,13 +5,17 @@
 #include <QTest>
 
 #include "app/game_preview.h"
+#include "core/card_size.h"
 #include "core/params.h"
+#include "core/piles.h"
 #include "core/state.h"
 #include "dialog_support.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
+#include "render/card_images.h"
 #include "render/images.h"
 #include "render/library.h"
+#include "render/surfaces.h"
 #include "storage/catalogue.h"
 #include "storage/section_file.h"
 #include "storage/statistics.h"
@@ -255,8 +259,9 @@ TEST_F(OpenGameDialog, FactTextsAndPictures) {
     }
     if (!libraryLoaded) return;
     Click(Node("ace-To-King"));
-    EXPECT_EQ(Form().imgTime->pixmap().toImage(), LibraryBitmap("PROG_TIME_QUICK").convertToFormat(
-                                                      Form().imgTime->pixmap().toImage().format()));
+    EXPECT_EQ(Form().imgTime->pixmap().toImage(),
+              LibraryBitmap("PROG_TIME_QUICK")
+                  .convertToFormat(Form().imgTime->pixmap().toImage().format()));
     EXPECT_EQ(Form().imgChance->pixmap().toImage(),
               LibraryBitmap("PROG_CHAN_VERYLOW")
                   .convertToFormat(Form().imgChance->pixmap().toImage().format()));
@@ -407,6 +412,74 @@ TEST_F(OpenGameDialog, PreviewTableLeavesTheRunningGameAlone) {
     // A game the catalogue does not hold has no preview.
     PreviewState none(999, QSize(300, 185));
     EXPECT_FALSE(none.ok());
+}
+
+// The box around the pixels a picture does not leave transparent.
+QRect OpaqueBox(const QImage& picture) {
+    QRect box;
+    const QImage img = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(img.pixel(x, y)) == 255) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TEST_F(OpenGameDialog, PreviewPictureIsTheDealtTableInSmallCards) {
+    // The main table's own look, which the preview must leave alone.
+    CardWidth = 71;
+    CardHeight = 96;
+    CardFaces[0] = QImage(71, 96, QImage::Format_RGB32);
+    CardFaces[0].fill(Qt::red);
+    TableBitmap = QImage(40, 30, QImage::Format_RGB32);
+    TableBitmap.fill(Qt::blue);
+    const QImage face = CardFaces[0], table = TableBitmap;
+
+    const QImage picture = RenderGamePreview(201, QSize(300, 185));
+    ASSERT_EQ(picture.size(), QSize(300, 185));
+    EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0);
+    // Four rows of six cards of 25 x 32 and the "Waste" beside them, where
+    // the layout puts them.
+    QRect expected;
+    {
+        PreviewState state(201, QSize(300, 185));
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(SlotCount(FilaPiles[static_cast<size_t>(i)]), 6);
+            expected |=
+                QRect(FilaLeft[static_cast<size_t>(i)], FilaTop[static_cast<size_t>(i)], 25, 32);
+        }
+        expected |= QRect(MainGame.StockLeft(2), MainGame.StockTop(2), 25, 32);
+    }
+    const QRect box = OpaqueBox(picture);
+    EXPECT_TRUE(expected.contains(box))
+        << box.x() << "," << box.y() << " " << box.width() << "x" << box.height();
+    EXPECT_GE(box.width(), expected.width() - 2);
+    EXPECT_GE(box.height(), expected.height() - 2);
+    // A card back in the middle of the first card.
+    EXPECT_EQ(qAlpha(picture.pixel(expected.x() + 12, expected.y() + 16)), 255);
+
+    EXPECT_EQ(CardWidth, 71);
+    EXPECT_EQ(CardHeight, 96);
+    EXPECT_EQ(CardFaces[0], face);
+    EXPECT_EQ(TableBitmap, table);
+    EXPECT_TRUE(RenderGamePreview(999, QSize(300, 185)).isNull());
+}
+
+TEST_F(OpenGameDialog, PreviewOfATableWiderThanThePictureIsScaledDown) {
+    // Four rows of thirteen at the left edge need about 360 pixels.
+    std::vector<test::GameSpec> games = test::StandardGames();
+    games[2].rules[359] = 118;
+    games[2].rules[371] = 52;
+    for (int r = 375; r <= 378; ++r) games[2].rules[r] = 13;
+    WriteGames(games);
+    {
+        PreviewState state(202, QSize(300, 185));
+        EXPECT_GT(FilaLeft[0] + 13 * 25, 300);
+    }
+    const QImage picture = RenderGamePreview(202, QSize(300, 185));
+    ASSERT_EQ(picture.size(), QSize(300, 185));
+    const QRect box = OpaqueBox(picture);
+    EXPECT_LT(box.right(), 299);
+    EXPECT_GT(box.width(), 250);  // all thirteen columns, smaller
 }
 
 TEST_F(OpenGameDialog, PlayerChosenInTheListTakesEffectWhenTheGameOpens) {

@@ -178,8 +178,8 @@ TEST_F(PlayersDialog, EditRenamesInTheListAndTheStatisticsAtOnce) {
 }
 
 TEST_F(PlayersDialog, DeleteRefusesTheCurrentPlayerAndAsksForAnother) {
-    core.dir.write("DATA/STAT.DAT", "[Version]\r\nVersion=0300\r\n\r\n[201]\r\nPlayer 3=" +
-                                        kRecord + "\r\n");
+    core.dir.write("DATA/STAT.DAT",
+                   "[Version]\r\nVersion=0300\r\n\r\n[201]\r\nPlayer 3=" + kRecord + "\r\n");
     QTest::mouseClick(form.btnDelete, Qt::LeftButton);
     EXPECT_THAT(core.dialogs.infos, ElementsAre("It is impossible to delete the selected player."));
     EXPECT_THAT(Listed(), ElementsAre("Player 1", "Player 2", "Player 3"));
@@ -197,12 +197,14 @@ TEST_F(PlayersDialog, DeleteRefusesTheCurrentPlayerAndAsksForAnother) {
     EXPECT_THAT(Listed(), ElementsAre("Player 1", "Player 2"));
     EXPECT_EQ(Current(), "Player 1");  // the first entry
     // The statistics are cleared at once and stay cleared after Close.
-    EXPECT_EQ(core.dir.read("DATA/STAT.DAT"), "[Version]\r\nVersion=0300\r\n\r\n[201]\r\nPlayer 3=" +
-                                                  std::string(kClearedGameRecord) + "\r\n");
+    EXPECT_EQ(core.dir.read("DATA/STAT.DAT"),
+              "[Version]\r\nVersion=0300\r\n\r\n[201]\r\nPlayer 3=" +
+                  std::string(kClearedGameRecord) + "\r\n");
     QTest::mouseClick(form.btnClose, Qt::LeftButton);
     EXPECT_EQ(Users(), Stored({"Player 1", "Player 2"}));
-    EXPECT_EQ(core.dir.read("DATA/STAT.DAT"), "[Version]\r\nVersion=0300\r\n\r\n[201]\r\nPlayer 3=" +
-                                                  std::string(kClearedGameRecord) + "\r\n");
+    EXPECT_EQ(core.dir.read("DATA/STAT.DAT"),
+              "[Version]\r\nVersion=0300\r\n\r\n[201]\r\nPlayer 3=" +
+                  std::string(kClearedGameRecord) + "\r\n");
 }
 
 TEST_F(PlayersDialog, SelectWithoutASelection) {
