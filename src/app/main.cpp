@@ -8,19 +8,15 @@
 #include "app/main_window.h"
 #include "app/open_game_dialog.h"
 #include "app/players_dialog.h"
+#include "app/program_wiring.h"
 #include "app/qt_ports.h"
 #include "app/shell_hooks.h"
 #include "app/splash.h"
 #include "app/startup.h"
-#include "core/new_game.h"
 #include "core/params.h"
 #include "core/sounds.h"
-#include "interaction/wiring.h"
 #include "platform/paths.h"
-#include "render/card_images.h"
 #include "render/library.h"
-#include "render/surfaces.h"
-#include "storage/preferences.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -38,10 +34,9 @@ int main(int argc, char** argv) {
     // The program folder holds the game data; the player's files go to its
     // DATA folder, or to the user's data folder when it cannot be written.
     const std::string programDir = bw::platform::ExecutableDir();
-    bw::ResetProgramState(programDir);
     const std::string userData =
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString() + "/DATA/";
-    bw::platform::SetDataDirOverride(bw::ChooseDataDirOverride(programDir, userData));
+    bw::SetUpProgramFolder(programDir, bw::ChooseDataDirOverride(programDir, userData));
 
     // The library comes first: the splash shows its picture. Without it the
     // program cannot show a card.
@@ -58,20 +53,13 @@ int main(int argc, char** argv) {
     QCoreApplication::processEvents();
 
     bw::PlaySplash();
-    bw::SetDeckFourSetUp(bw::DeckFourSetUp);
-    bw::InstallInteractionHooks();
+    bw::InstallProgramHooks();
 
     int exitCode = 0;
     {
-        bw::CreateTableBitmaps();
-        bw::TfrmMain window;
+        bw::WiredMainWindow<> wired;
+        bw::TfrmMain& window = wired.window();
         dialogs.SetOwner(&window);
-        bw::ShellTable table(window);
-        ports.table = &table;
-        // Opening a game sets the card size up for it and lays its piles out
-        // in the window's table.
-        bw::SetLoadGameHook([] { bw::SetUpCards(); });
-        bw::CardHooks().layOutPiles = [&window] { window.LayOutTable(); };
         bw::Hooks().openGameDialog = [&window] { bw::OpenGameCommand(&window); };
         bw::Hooks().players = [&window] { bw::ShowPlayersDialog(&window); };
         bw::Hooks().customize = [&window] { bw::ShowCustomizeDialog(&window); };
@@ -94,9 +82,7 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, &window, [&window] { window.Activated(); });
         exitCode = app.exec();
         bw::FreeOpenGameForm();
-        bw::Hooks() = bw::ShellHooks{};
     }
-    bw::FreeTableBitmaps();
     bw::FreeResourceLibrary();
     bw::InstalledPorts() = bw::Ports{};
     return exitCode;

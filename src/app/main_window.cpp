@@ -567,8 +567,12 @@ void TfrmMain::PlayWinningAnimation() {
     ::bw::PlayWinningAnimation(std::string(), 0, area);
 }
 
-void TfrmMain::RefreshGameMark() { bw::RefreshOpenGameMarks(); }
-void TfrmMain::RefreshOpenGameMarks() { bw::RefreshOpenGameMarks(); }
+void TfrmMain::RefreshGameMark() {
+    bw::RefreshOpenGameMarks();
+}
+void TfrmMain::RefreshOpenGameMarks() {
+    bw::RefreshOpenGameMarks();
+}
 bool TfrmMain::GameTreePlace(int gameId, int& treeNum, int& treePos) {
     return OpenGameTreePlace(gameId, treeNum, treePos);
 }
@@ -698,9 +702,16 @@ int TfrmMain::BarWidth() const {
     return width();
 }
 
+QMargins TfrmMain::FrameMargins() const {
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+}
+
 TableRect TfrmMain::TableArea() const {
     const QFrame* bar = VisibleBar();
-    const QRect outer = frameGeometry();
+    const QRect outer = geometry().marginsAdded(FrameMargins());
     return MainWindowTableRect(bar->y() + bar->height(), imgSfondo->height(), outer.height(),
                                outer.width(), 0);
 }

@@ -142,6 +142,9 @@ public:
     QAction *popHideTime, *popHideScore;
 
 protected:
+    // What the window manager's frame adds around the window: the layout
+    // counts the window's outer size.
+    virtual QMargins FrameMargins() const;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -1,8 +1,10 @@
 // brindlewick-tool layout: where each pile of a game lies on a table of a
-// given size, computed by the program's own layout from GAMES.DAT.
+// given size, computed by the program's own layout from GAMES.DAT, or in the
+// main window of a given size, measured on the window itself.
 #include <iostream>
 #include <optional>
 
+#include "app/main_window.h"
 #include "core/params.h"
 #include "core/rules.h"
 #include "core/state.h"
@@ -10,12 +12,16 @@
 #include "render/layout.h"
 #include "storage/catalogue.h"
 #include "tool.h"
+#include "window_view.h"
 
 namespace bw::tool {
 namespace {
 
 const std::string kUsage = std::string("layout ID ") + kLayoutOptionsUsage +
-                           "   (the screen defaults to the table's width and height)";
+                           "\n    prints each pile's name, left and top; the screen defaults to"
+                           " the table's width and height\n    (with --window: to the display's"
+                           " size, or the window's without a display)\n    " +
+                           kWindowOptionsHelp;
 
 int Run(const Args& args) {
     if (args.empty()) return UsageError("missing game id; usage: " + kUsage);
@@ -32,6 +38,13 @@ int Run(const Args& args) {
         }
     }
     if (!HasTableRect(options, kUsage)) return 2;
+
+    if (options.Window()) {
+        return WithDealtWindow(*id, std::string(), options, [](TfrmMain& window) {
+            std::cout << FormatPilePositions(PilesInWindow(window));
+            return 0;
+        });
+    }
 
     UseProgramDir();
     if (!LoadCatalogue()) {

@@ -2,10 +2,13 @@
 // right after the deal, written to a PNG file. Runs without a display.
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
+#include <QPixmap>
 #include <cctype>
 #include <iostream>
 #include <memory>
 
+#include "app/main_window.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "layout_options.h"
@@ -13,12 +16,15 @@
 #include "render/render_game.h"
 #include "storage/catalogue.h"
 #include "tool.h"
+#include "window_view.h"
 
 namespace bw::tool {
 namespace {
 
-const std::string kUsage = std::string("render ID NUMBER [") + kLayoutOptionsUsage +
-                           "] -o FILE.png   (NUMBER: the game number, up to 13 digits)";
+const std::string kUsage = std::string("render ID NUMBER ") + kLayoutOptionsUsage +
+                           " -o FILE.png\n    draws the dealt table (NUMBER: the game number, up"
+                           " to 13 digits); with --window the\n    whole window: menu bar, tool"
+                           " bar, panels and table";
 
 bool IsGameNumber(const std::string& s) {
     if (s.empty() || s.size() > 13) return false;
@@ -51,6 +57,17 @@ int Run(const Args& args) {
     }
     if (!HasTableRect(options, kUsage)) return 2;
     if (output.empty()) return UsageError("-o FILE.png is required; usage: " + kUsage);
+    if (options.Window()) {
+        return WithDealtWindow(*id, args[1], options, [&output](TfrmMain& window) {
+            QImageWriter writer(QString::fromStdString(output), "png");
+            if (!writer.write(window.grab().toImage())) {
+                std::cerr << "brindlewick-tool: cannot write " << output << ": "
+                          << writer.errorString().toStdString() << "\n";
+                return 1;
+            }
+            return 0;
+        });
+    }
     if (*options.width < 1 || *options.bottom < 0)
         return UsageError("the table needs a width and a bottom of at least 1 and 0");
 

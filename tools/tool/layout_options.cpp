@@ -39,6 +39,13 @@ OptionResult ParseLayoutOption(const Args& args, size_t& i, LayoutOptions& out) 
         ok = number(out.width);
     } else if (opt == "--screen") {
         ok = number(out.screenWidth) && number(out.screenHeight);
+    } else if (opt == "--window") {
+        ok = number(out.windowWidth) && number(out.windowHeight);
+    } else if (opt == "--frame") {
+        std::optional<int> side[4];
+        ok = number(side[0]) && number(side[1]) && number(side[2]) && number(side[3]);
+        for (int k = 0; ok && k < 4; ++k) out.frame[k] = *side[k];
+        out.frameGiven = true;
     } else if (opt == "--card-size") {
         if (i + 1 >= args.size() ||
             (args[i + 1] != "S" && args[i + 1] != "B" && args[i + 1] != "M")) {
@@ -46,6 +53,7 @@ OptionResult ParseLayoutOption(const Args& args, size_t& i, LayoutOptions& out) 
             return OptionResult::kError;
         }
         out.cardSize = args[++i][0];
+        out.cardSizeGiven = true;
     } else if (opt == "--no-shadow") {
         out.shadow = false;
     } else {
@@ -55,6 +63,33 @@ OptionResult ParseLayoutOption(const Args& args, size_t& i, LayoutOptions& out) 
 }
 
 bool HasTableRect(const LayoutOptions& o, const std::string& usage) {
+    auto inRange = [](const std::optional<int>& v, int least) {
+        return !v || (*v >= least && *v <= kMaxWindowSide);
+    };
+    if (o.Window()) {
+        if (o.top || o.bottom || o.height || o.width || o.cardSizeGiven || !o.shadow) {
+            UsageError(
+                "--window takes the table from the window and the default preferences; "
+                "leave out --top, --bottom, --height, --width, --card-size and --no-shadow");
+            return false;
+        }
+        if (!inRange(o.windowWidth, 1) || !inRange(o.windowHeight, 1) ||
+            !inRange(o.screenWidth, 1) || !inRange(o.screenHeight, 1)) {
+            UsageError("window and screen sides go from 1 to " + std::to_string(kMaxWindowSide));
+            return false;
+        }
+        for (int side : o.frame) {
+            if (side < 0 || side > 1000) {
+                UsageError("the frame's sides go from 0 to 1000");
+                return false;
+            }
+        }
+        return true;
+    }
+    if (o.frameGiven) {
+        UsageError("--frame goes with --window");
+        return false;
+    }
     if (o.top && o.bottom && o.height && o.width) return true;
     UsageError("--top, --bottom, --height and --width are required; usage: " + usage);
     return false;
