@@ -567,12 +567,8 @@ void TfrmMain::PlayWinningAnimation() {
     ::bw::PlayWinningAnimation(std::string(), 0, area);
 }
 
-void TfrmMain::RefreshGameMark() {
-    bw::RefreshOpenGameMarks();
-}
-void TfrmMain::RefreshOpenGameMarks() {
-    bw::RefreshOpenGameMarks();
-}
+void TfrmMain::RefreshGameMark() { bw::RefreshOpenGameMarks(); }
+void TfrmMain::RefreshOpenGameMarks() { bw::RefreshOpenGameMarks(); }
 bool TfrmMain::GameTreePlace(int gameId, int& treeNum, int& treePos) {
     return OpenGameTreePlace(gameId, treeNum, treePos);
 }

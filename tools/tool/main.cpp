@@ -18,9 +18,7 @@ int UsageError(const std::string& message) {
     return 2;
 }
 
-void UseProgramDir() {
-    SetProgramDir(platform::ExecutableDir());
-}
+void UseProgramDir() { SetProgramDir(platform::ExecutableDir()); }
 
 }  // namespace bw::tool
 
