@@ -39,6 +39,26 @@ TEST(Paths, DataFolderCanLiveElsewhere) {
     EXPECT_EQ(ProgramPath(prog.path(), "DATA\\Cfg.dat"), prog.path() + "DATA/Cfg.dat");
 }
 
+TEST(Paths, EveryDataNameResolvesInTheMovedFolder) {
+    TempDir prog, user;
+    prog.write("DATA/Cfg.dat", "program's");
+    user.write("Custom Card Sets/Mine.crs", "x");
+    SetDataDirOverride(user.path().substr(0, user.path().size() - 1));  // '/' is added
+    // Whatever the case of the first component, and with either separator.
+    EXPECT_EQ(ProgramPath(prog.path(), "Data\\Stat_uni.dat"), user.path() + "Stat_uni.dat");
+    EXPECT_EQ(ProgramPath(prog.path(), "data/STAT.DAT"), user.path() + "STAT.DAT");
+    EXPECT_EQ(ProgramPath(prog.path(), "DATA\\Cfg.dat"), user.path() + "Cfg.dat");
+    // Below it, existing names are matched without regard to case.
+    EXPECT_EQ(ProgramPath(prog.path(), "data\\custom card sets\\mine.crs"),
+              user.path() + "Custom Card Sets/Mine.crs");
+    EXPECT_EQ(ProgramPath(prog.path(), "data\\custom card sets\\"),
+              user.path() + "Custom Card Sets/");
+    // Only a whole first component "DATA" moves.
+    EXPECT_EQ(ProgramPath(prog.path(), "DATABASE.DAT"), prog.path() + "DATABASE.DAT");
+    EXPECT_EQ(ProgramPath(prog.path(), "help\\data\\x"), prog.path() + "help/data/x");
+    SetDataDirOverride("");
+}
+
 TEST(TempFile, NamesAreUniqueAndExclusive) {
     TempDir d;
     std::string a = CreateTempFile(d.path(), "rplx");
