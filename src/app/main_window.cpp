@@ -772,6 +772,9 @@ void TfrmMain::HandleResize() {
         pnlStatusBar->setGeometry(0, central_->height() - kStatusHeight, BarWidth() - 8,
                                   kStatusHeight);
     LayOutTable();
+    // The background follows the new size (a fade runs the table's height)
+    // and the piles that moved must not leave their old pictures behind.
+    Table().PaintEmptyTable();
     Table().RepaintTable(false);
 }
 

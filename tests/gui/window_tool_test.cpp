@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <sys/wait.h>
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPixmap>
 #include <cstdlib>
@@ -153,6 +154,19 @@ TEST_P(WindowToolCase, PositionsAreTheWindowsOwn) {
     EXPECT_GT(piles, 0);
 }
 
+// Pixels where the tool's picture of the window differs from the window.
+int DifferingPixels(TfrmMain& window, const std::string& png) {
+    const QImage drawn = QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
+    const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(drawn.size(), window.size());
+    if (shown.size() != drawn.size()) return -1;
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixel(x, y) != drawn.pixel(x, y)) ++differing;
+    return differing;
+}
+
 TEST_P(WindowToolCase, PictureIsTheWindowsClientArea) {
     const Case c = GetParam();
     TfrmMain& window = Start(c.id, c.width, c.height, c.screenWidth, c.screenHeight);
@@ -163,16 +177,7 @@ TEST_P(WindowToolCase, PictureIsTheWindowsClientArea) {
     const ToolRun run = tool.Run("render " + std::to_string(c.id) + " " + number +
                                  WindowOptions(window) + " -o '" + png + "'");
     ASSERT_EQ(run.status, 0) << run.err;
-
-    const QImage drawn = QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
-    const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(drawn.size(), QSize(c.width, c.height));
-    ASSERT_EQ(shown.size(), drawn.size());
-    int differing = 0;
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            if (shown.pixel(x, y) != drawn.pixel(x, y)) ++differing;
-    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(DifferingPixels(window, png), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, WindowToolCase,
@@ -181,6 +186,29 @@ INSTANTIATE_TEST_SUITE_P(Sizes, WindowToolCase,
                                            Case{205, 1024, 768, 1920, 1080},
                                            Case{203, 1920, 1080, 1920, 1080},
                                            Case{204, 800, 600, 1280, 1024}));
+
+// A script resizes the running window and then asks the tool: the window
+// laid out and drew its table again for the new size, background included.
+TEST_F(WindowToolTest, ResizedWindowMatchesTheToolsNewSize) {
+    TfrmMain& window = Start(201, 874, 618, 1024, 768);
+    window.resize(1024, 768);
+    QCoreApplication::processEvents();
+    const std::string number = GetParameter(pos::kGameNumber, 15);
+    const std::string png = tool.scratch.file("resized.png");
+    ToolRun run = tool.Run("render 201 " + number + WindowOptions(window) + " -o '" + png + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(DifferingPixels(window, png), 0);
+
+    run = tool.Run("layout 201" + WindowOptions(window));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QPoint table = window.imgSfondo->mapTo(&window, QPoint(0, 0));
+    std::vector<PilePosition> expected = PilesOnTable();
+    for (PilePosition& p : expected) {
+        p.left += table.x();
+        p.top += table.y();
+    }
+    EXPECT_EQ(run.out, FormatPilePositions(expected));
+}
 
 TEST_F(WindowToolTest, PlayersSettingsNeitherShapeNorChange) {
     TfrmMain& window = Start(201, 1024, 768, 1024, 768);
