@@ -168,6 +168,48 @@ TEST_F(PlayTest, MemoryUp4x3WonWithOneMiss) {
     EXPECT_EQ(Score(), "6");
 }
 
+// Taking a pair out of the middle of a row shortens the row for a moment;
+// the picture must still show the table in every hole and each remaining
+// card at its own slot.
+TEST_F(PlayTest, TakenPairsLeaveHolesThatShowTheTable) {
+    Start(201, "Memory-Up (6x4)");
+    const std::vector<Slot> cards = GridCards();
+    ASSERT_EQ(cards.size(), 24u);
+    auto inner = [](const QImage& img, const CardPoint& p) {
+        return img.copy(p.left + 4, p.top + 4, CardWidth - 8, CardHeight - 8);
+    };
+    auto checkRows = [&](const std::string& when) {
+        for (int r = 0; r < GameRules[368]; ++r) {
+            const std::string& row = FilaPiles[static_cast<size_t>(r)];
+            const std::string name = "Fila" + std::to_string(r + 1);
+            for (int k = 0; k < SlotCount(row); ++k) {
+                const CardPoint p = CardSlotPosition(name, r, k);
+                const bool table = inner(TableBitmap, p) == inner(BackgroundBitmap, p);
+                EXPECT_EQ(table, SlotCode(row, k) == 0)
+                    << when << ": row " << r << " slot " << k;
+            }
+        }
+    };
+    ModalAnswer closeResult([](QWidget* w) {
+        if (auto* d = qobject_cast<TfrmMemoryEnd*>(w)) d->btnOK->click();
+    });
+    std::vector<CardCode> done;
+    // Rows are taken from their right end last, so most pairs leave holes
+    // with cards after them.
+    for (const Slot& s : cards) {
+        if (std::find(done.begin(), done.end(), s.card) != done.end()) continue;
+        for (const Slot& t : cards) {
+            if (t.card != s.card + 52 && s.card != t.card + 52) continue;
+            done.push_back(s.card);
+            done.push_back(t.card);
+            Click(s);
+            Click(t);
+            if (Flag(flag::kInProgress)) checkRows("after " + std::to_string(s.card));
+        }
+    }
+    EXPECT_FALSE(Flag(flag::kInProgress));
+}
+
 TEST_F(PlayTest, AceToKingRunInOrder) {
     Start(204, "Ace-To-King");
     std::vector<Slot> cards = GridCards();
