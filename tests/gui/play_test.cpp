@@ -204,10 +204,16 @@ TEST_F(PlayTest, TakenPairsLeaveHolesThatShowTheTable) {
             done.push_back(t.card);
             Click(s);
             Click(t);
-            if (Flag(flag::kInProgress)) checkRows("after " + std::to_string(s.card));
+            // The score passes the target (40) with two pairs to go: the
+            // game still ends only with the last pair.
+            if (done.size() < cards.size()) {
+                ASSERT_TRUE(Flag(flag::kInProgress)) << done.size() / 2 << " pairs";
+                checkRows("after " + std::to_string(s.card));
+            }
         }
     }
     EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_EQ(Score(), "68");
 }
 
 TEST_F(PlayTest, AceToKingRunInOrder) {
