@@ -765,6 +765,9 @@ void TfrmMain::HandleResize() {
         pnlStatusBar->setGeometry(0, central_->height() - kStatusHeight, BarWidth() - 8,
                                   kStatusHeight);
     LayOutTable();
+    // The background follows the table's size (a fade runs to its bottom),
+    // and the cards of the old layout must go.
+    Table().PaintEmptyTable();
     Table().RepaintTable(false);
 }
 

@@ -216,6 +216,34 @@ TEST_F(PlayTest, TakenPairsLeaveHolesThatShowTheTable) {
     EXPECT_EQ(Score(), "68");
 }
 
+// A smaller window lays the grid out anew; where its cards lay before, the
+// table must show the background again, not the old cards.
+TEST_F(PlayTest, ResizingRedrawsTheTableFromItsBackground) {
+    Start(201, "Memory-Up (6x4)");
+    std::vector<QRect> before;
+    for (const Slot& s : GridCards()) {
+        const CardPoint p = CardSlotPosition("Fila" + std::to_string(s.row + 1), s.row, s.k);
+        before.push_back(QRect(p.left, p.top, CardWidth, CardHeight));
+    }
+    window.resize(640, 500);
+    QApplication::processEvents();
+    QRegion cards;
+    for (const Slot& s : GridCards()) {
+        const CardPoint p = CardSlotPosition("Fila" + std::to_string(s.row + 1), s.row, s.k);
+        cards += QRect(p.left - 12, p.top - 12, CardWidth + 24, CardHeight + 24);
+    }
+    cards += QRect(MainGame.StockLeft(2) - 12, MainGame.StockTop(2) - 12, CardWidth + 24,
+                   CardHeight + 24);
+    int checked = 0;
+    for (const QRect& r : before) {
+        if (cards.contains(r.center())) continue;
+        ++checked;
+        EXPECT_EQ(TableBitmap.pixel(r.center()), BackgroundBitmap.pixel(r.center()))
+            << "old card at " << r.x() << "," << r.y();
+    }
+    EXPECT_GT(checked, 0);  // the layout did move
+}
+
 TEST_F(PlayTest, AceToKingRunInOrder) {
     Start(204, "Ace-To-King");
     std::vector<Slot> cards = GridCards();
