@@ -772,8 +772,8 @@ void TfrmMain::HandleResize() {
         pnlStatusBar->setGeometry(0, central_->height() - kStatusHeight, BarWidth() - 8,
                                   kStatusHeight);
     LayOutTable();
-    // The background follows the new size (a fade runs the table's height)
-    // and the piles that moved must not leave their old pictures behind.
+    // The background follows the table's size (a fade runs to its bottom),
+    // and the cards of the old layout must go.
     Table().PaintEmptyTable();
     Table().RepaintTable(false);
 }

@@ -2,9 +2,11 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "app/help_window.h"
 #include "app/open_game_dialog.h"
 #include "core/game_end.h"
 #include "core/new_game.h"
@@ -13,6 +15,18 @@
 #include "storage/section_file.h"
 
 namespace bw {
+
+namespace {
+
+// F1 opens the dialog's page in the help window.
+void AddHelpKey(QDialog* dialog, int context) {
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
+    QObject::connect(help, &QShortcut::activated, dialog, [dialog, context] {
+        ShowHelpTopic(ProgramDir() + "quillory.hlp>proc", context, dialog);
+    });
+}
+
+}  // namespace
 
 TfrmPlayers2::TfrmPlayers2(const std::string& caption, const std::string& name, QWidget* parent)
     : C_TAdvancedDialog(parent) {
@@ -42,6 +56,8 @@ TfrmPlayers2::TfrmPlayers2(const std::string& caption, const std::string& name, 
     all->addLayout(buttons);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    AddHelpKey(this, caption == players_caption::kAdd ? kAddPlayerHelpContext
+                                                      : kEditPlayerHelpContext);
     edtName->setFocus();
 }
 
@@ -99,6 +115,7 @@ TfrmPlayers::TfrmPlayers(QWidget* parent) : C_TAdvancedDialog(parent) {
         UpdateButtons();
     });
     connect(lboOperatori, &QListWidget::itemDoubleClicked, this, [this] { btnSelectClick(); });
+    AddHelpKey(this, kPlayersHelpContext);
 }
 
 void TfrmPlayers::showEvent(QShowEvent* event) {

@@ -16,6 +16,11 @@
 
 namespace bw {
 
+// Help pages for F1 in the two dialogs.
+constexpr int kPlayersHelpContext = 1002;
+constexpr int kAddPlayerHelpContext = 1003;
+constexpr int kEditPlayerHelpContext = 1018;
+
 namespace players_caption {
 inline constexpr const char* kAdd = "Add a player";
 inline constexpr const char* kEdit = "Edit a player";

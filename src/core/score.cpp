@@ -147,11 +147,20 @@ bool IsGameWon() {
         case 44:
         case 46:
         case 48: return false;
-        case 34:
-        case 35:
         case 36:
         case 37:
         case 39:
+            // A grid game is over only once every card is up: reaching the
+            // score early must not let a move's tail end it with cards left.
+            for (int i = 0; i < Count(368, 40); ++i) {
+                const std::string& row = FilaPiles[static_cast<size_t>(i)];
+                for (int s = 0; s < SlotCount(row); ++s)
+                    if (const CardCode c = SlotCode(row, s); c >= 1 && FaceFlag(c) == '0')
+                        return false;
+            }
+            return ScoreText() >= R(50);
+        case 34:
+        case 35:
         case 40:
         case 42:
         case 47: return ScoreText() >= R(50);

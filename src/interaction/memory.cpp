@@ -81,6 +81,14 @@ void TakePairAway() {
         std::string& row = FilaPiles[static_cast<size_t>(g.row)];
         if (SlotCode(row, g.slot) != g.card) {
             row.insert(std::min(row.size(), static_cast<size_t>(g.slot) * 3), "000");
+            // The move drew the shortened row shifted left, over this hole and
+            // any later one: every hole shows the table again.
+            for (int k = 0; k < SlotCount(row); ++k) {
+                if (SlotCode(row, k) != 0) continue;
+                const CardPoint hole = CardSlotPosition(name, g.row, k);
+                Table().EraseRect(hole.left, hole.top, hole.left + CardWidth,
+                                  hole.top + CardHeight, kOnBoth);
+            }
             Table().RedrawPile(name);
         }
         DropNewestSteps(1);

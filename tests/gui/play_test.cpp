@@ -168,6 +168,82 @@ TEST_F(PlayTest, MemoryUp4x3WonWithOneMiss) {
     EXPECT_EQ(Score(), "6");
 }
 
+// Taking a pair out of the middle of a row shortens the row for a moment;
+// the picture must still show the table in every hole and each remaining
+// card at its own slot.
+TEST_F(PlayTest, TakenPairsLeaveHolesThatShowTheTable) {
+    Start(201, "Memory-Up (6x4)");
+    const std::vector<Slot> cards = GridCards();
+    ASSERT_EQ(cards.size(), 24u);
+    auto inner = [](const QImage& img, const CardPoint& p) {
+        return img.copy(p.left + 4, p.top + 4, CardWidth - 8, CardHeight - 8);
+    };
+    auto checkRows = [&](const std::string& when) {
+        for (int r = 0; r < GameRules[368]; ++r) {
+            const std::string& row = FilaPiles[static_cast<size_t>(r)];
+            const std::string name = "Fila" + std::to_string(r + 1);
+            for (int k = 0; k < SlotCount(row); ++k) {
+                const CardPoint p = CardSlotPosition(name, r, k);
+                const bool table = inner(TableBitmap, p) == inner(BackgroundBitmap, p);
+                EXPECT_EQ(table, SlotCode(row, k) == 0)
+                    << when << ": row " << r << " slot " << k;
+            }
+        }
+    };
+    ModalAnswer closeResult([](QWidget* w) {
+        if (auto* d = qobject_cast<TfrmMemoryEnd*>(w)) d->btnOK->click();
+    });
+    std::vector<CardCode> done;
+    // Rows are taken from their right end last, so most pairs leave holes
+    // with cards after them.
+    for (const Slot& s : cards) {
+        if (std::find(done.begin(), done.end(), s.card) != done.end()) continue;
+        for (const Slot& t : cards) {
+            if (t.card != s.card + 52 && s.card != t.card + 52) continue;
+            done.push_back(s.card);
+            done.push_back(t.card);
+            Click(s);
+            Click(t);
+            // The score passes the target (40) with two pairs to go: the
+            // game still ends only with the last pair.
+            if (done.size() < cards.size()) {
+                ASSERT_TRUE(Flag(flag::kInProgress)) << done.size() / 2 << " pairs";
+                checkRows("after " + std::to_string(s.card));
+            }
+        }
+    }
+    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_EQ(Score(), "68");
+}
+
+// A smaller window lays the grid out anew; where its cards lay before, the
+// table must show the background again, not the old cards.
+TEST_F(PlayTest, ResizingRedrawsTheTableFromItsBackground) {
+    Start(201, "Memory-Up (6x4)");
+    std::vector<QRect> before;
+    for (const Slot& s : GridCards()) {
+        const CardPoint p = CardSlotPosition("Fila" + std::to_string(s.row + 1), s.row, s.k);
+        before.push_back(QRect(p.left, p.top, CardWidth, CardHeight));
+    }
+    window.resize(640, 500);
+    QApplication::processEvents();
+    QRegion cards;
+    for (const Slot& s : GridCards()) {
+        const CardPoint p = CardSlotPosition("Fila" + std::to_string(s.row + 1), s.row, s.k);
+        cards += QRect(p.left - 12, p.top - 12, CardWidth + 24, CardHeight + 24);
+    }
+    cards += QRect(MainGame.StockLeft(2) - 12, MainGame.StockTop(2) - 12, CardWidth + 24,
+                   CardHeight + 24);
+    int checked = 0;
+    for (const QRect& r : before) {
+        if (cards.contains(r.center())) continue;
+        ++checked;
+        EXPECT_EQ(TableBitmap.pixel(r.center()), BackgroundBitmap.pixel(r.center()))
+            << "old card at " << r.x() << "," << r.y();
+    }
+    EXPECT_GT(checked, 0);  // the layout did move
+}
+
 TEST_F(PlayTest, AceToKingRunInOrder) {
     Start(204, "Ace-To-King");
     std::vector<Slot> cards = GridCards();

@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include "app/help_window.h"
 #include "app/open_game_dialog.h"
 #include "core/params.h"
 #include "core/state.h"
@@ -341,6 +342,33 @@ TEST_F(PlayersDialog, UnwritableSettingsAreReported) {
     // The choice holds for this run.
     EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Ann");
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(PlayersDialog, F1ShowsEachDialogsOwnHelpPage) {
+    core.dir.write("help/1002.html", "<html><body>players page</body></html>");
+    core.dir.write("help/1018.html", "<html><body>rename page</body></html>");
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_F1);
+    HelpWindow* proc = FindHelpWindow("proc");
+    ASSERT_NE(proc, nullptr);
+    EXPECT_TRUE(proc->browser()->toPlainText().contains("players page"));
+    proc->close();
+    QApplication::processEvents();
+
+    QString inNameDialog;
+    script.Then([&](QWidget* w) {
+        w->activateWindow();
+        if (!QTest::qWaitForWindowActive(w)) return;
+        QTest::keyClick(w, Qt::Key_F1);
+        if (HelpWindow* h = FindHelpWindow("proc")) inNameDialog = h->browser()->toPlainText();
+        QTest::mouseClick(qobject_cast<TfrmPlayers2*>(w)->btnCancel, Qt::LeftButton);
+    });
+    ClickRow(0);
+    QTest::mouseClick(form.btnEdit, Qt::LeftButton);
+    EXPECT_TRUE(inNameDialog.contains("rename page"));
+    if (HelpWindow* h = FindHelpWindow("proc")) h->close();
+    QApplication::processEvents();
 }
 
 }  // namespace

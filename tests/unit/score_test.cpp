@@ -71,6 +71,18 @@ TEST_F(Score, ScoreGoalsWinWhenTheTargetIsReached) {
     GameRules[50] = -2;
     SetParameter(pos::kScore, 6, "-2");
     EXPECT_TRUE(IsGameWon());
+
+    // The score can reach the target with pairs still face down in the grid.
+    GameRules[368] = 2;
+    FilaPiles[0] = "000014";
+    FilaPiles[1] = "066000";
+    SetFaceFlag(14, '0');
+    SetFaceFlag(66, '0');
+    EXPECT_FALSE(IsGameWon());
+    SetFaceFlag(14, '1');
+    EXPECT_FALSE(IsGameWon());
+    SetFaceFlag(66, '1');
+    EXPECT_TRUE(IsGameWon());
 }
 
 TEST_F(Score, DefaultWinAndScore) {
