@@ -151,10 +151,9 @@ protected:
     // Starts test game `id` as the stored game of a first run; `prefs` adds
     // lines to the "Preference" section. Autoplay is off unless asked for.
     void Start(int id, const std::string& name, const std::string& prefs = "AutoPlay=N\r\n") {
-        dir.write("DATA/Cfg.dat", "[Preference]\r\nGame=" + std::to_string(id) +
-                                      "\r\nGame_name=" + name +
-                                      "\r\nDeal_Animation=N\r\nWinning_Animations_Time=1\r\n" +
-                                      prefs);
+        dir.write("DATA/Cfg.dat",
+                  "[Preference]\r\nGame=" + std::to_string(id) + "\r\nGame_name=" + name +
+                      "\r\nDeal_Animation=N\r\nWinning_Animations_Time=1\r\n" + prefs);
         ASSERT_TRUE(window.FormCreate());
         window.show();
         window.Activated();
@@ -211,9 +210,7 @@ protected:
         const CardPoint p = CardSlotPosition(pile, PileNumberOf(pile) - 1, k);
         return {p.left + CardWidth / 2, p.top + 4};
     }
-    static CardPoint StockPoint(int i) {
-        return {MainGame.StockLeft(i), MainGame.StockTop(i)};
-    }
+    static CardPoint StockPoint(int i) { return {MainGame.StockLeft(i), MainGame.StockTop(i)}; }
     static QPoint StockCentre(int i) {
         return {MainGame.StockLeft(i) + CardWidth / 2, MainGame.StockTop(i) + CardHeight / 2};
     }
@@ -252,8 +249,7 @@ protected:
             return false;
         }
         const QPoint to(left + GrabOffset.x, top + GrabOffset.y);
-        for (int step = 1; step <= 3; ++step)
-            MoveTo(from + (to - from) * step / 3);
+        for (int step = 1; step <= 3; ++step) MoveTo(from + (to - from) * step / 3);
         Release(to);
         return true;
     }

@@ -12,10 +12,18 @@ namespace bw::test {
 namespace {
 
 // Card codes: (suit - 1) x 13 + rank, suits hearts, diamonds, clubs, spades.
-constexpr CardCode H(int rank) { return rank; }
-constexpr CardCode D(int rank) { return 13 + rank; }
-constexpr CardCode C(int rank) { return 26 + rank; }
-constexpr CardCode S(int rank) { return 39 + rank; }
+constexpr CardCode H(int rank) {
+    return rank;
+}
+constexpr CardCode D(int rank) {
+    return 13 + rank;
+}
+constexpr CardCode C(int rank) {
+    return 26 + rank;
+}
+constexpr CardCode S(int rank) {
+    return 39 + rank;
+}
 
 class KlondikePlay : public EnginePlay {
 protected:
@@ -45,7 +53,6 @@ TEST_F(KlondikePlay, DealsTheStaircaseWithOnlyTheTopCardsUp) {
         EXPECT_LT(FilaLeft[static_cast<size_t>(i - 1)] + CardWidth,
                   FilaLeft[static_cast<size_t>(i)]);
 }
-
 
 // A table laid by hand for the drop tests: a king to build on, a queen on a
 // face-down card, a queen of the wrong colour, an empty pile, a run from a

@@ -72,14 +72,12 @@ TEST_P(ShippedUndo, OneStepIsUndoneAndRedoneExactly) {
     EXPECT_EQ(Beeps(), beeps + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Games, ShippedUndo,
-                         ::testing::Values(ShippedGame{200, "Memory-Up (4x3)"},
-                                           ShippedGame{201, "Memory-Up (6x4)"},
-                                           ShippedGame{202, "Memory-Up (8x5)"},
-                                           ShippedGame{203, "Concentration"},
-                                           ShippedGame{204, "Ace-To-King"},
-                                           ShippedGame{205, "Forget me not"}),
-                         [](const auto& info) { return std::to_string(info.param.id); });
+INSTANTIATE_TEST_SUITE_P(
+    Games, ShippedUndo,
+    ::testing::Values(ShippedGame{200, "Memory-Up (4x3)"}, ShippedGame{201, "Memory-Up (6x4)"},
+                      ShippedGame{202, "Memory-Up (8x5)"}, ShippedGame{203, "Concentration"},
+                      ShippedGame{204, "Ace-To-King"}, ShippedGame{205, "Forget me not"}),
+    [](const auto& info) { return std::to_string(info.param.id); });
 
 // The two sound switches silence the commands' sounds, not the commands.
 TEST_F(EnginePlay, UndoAndRedoSoundsFollowTheirSwitches) {
