@@ -89,6 +89,7 @@ TEST_F(KlondikeTable, RefusedDropsPutTheCardsBackUnchanged) {
     EXPECT_EQ(MainGame.Opt(94), 0);
     EXPECT_FALSE(CardsLifted());
     EXPECT_EQ(Beeps(), 0);  // a refused drop glides back without a sound of complaint
+    EXPECT_GE(table.glides, 2);
     EXPECT_GE(Played("card_down"), 2);
 }
 
