@@ -280,6 +280,23 @@ TEST_F(KlondikeAutoplay, ARunsToExhaustionAfterADrop) {
     EXPECT_TRUE(Flag(flag::kInProgress));
 }
 
+TEST_F(KlondikeTable, SwitchingAutoplayOnPlaysAtOnce) {
+    ASSERT_FALSE(window.mnuAutoplay->isChecked());
+    ClearTable();
+    Lay("Fila1", {H(2)});
+    Lay("Fila2", {H(1)});
+    Lay("Fila3", {C(9)});
+    ShowLaidTable();
+    // With the switch off a drop is followed by nothing.
+    ASSERT_TRUE(DragOnto(TopOf("Fila2"), "Dest1"));
+    EXPECT_EQ(Cards(FilaPiles[0]), (std::vector<CardCode>{H(2)}));
+    window.mnuAutoplay->trigger();
+    EXPECT_TRUE(window.mnuAutoplay->isChecked());
+    EXPECT_TRUE(window.tbAutoPlay->isChecked());
+    EXPECT_EQ(Cards(DestPiles[0]), (std::vector<CardCode>{H(1), H(2)}));
+    EXPECT_EQ(Cards(FilaPiles[2]), (std::vector<CardCode>{C(9)}));
+}
+
 TEST_F(KlondikeTable, TheLastCardHomeEndsTheGameWon) {
     ClearTable();
     for (int suit = 0; suit < 4; ++suit) {
