@@ -56,8 +56,10 @@ Place PlaceOf(CardCode card) {
 // move and the card's pile really changed, so a loop always ends.
 bool MoveCard(CardCode card, int left, int top, const std::string& pile,
               const std::string& target) {
-    MainGame.SetOpt(94, card);
     if (AnimateMoves()) Table().FlyCard(card, left, top, pile);
+    // The flight takes the card out of the hand (option 94) when it lands:
+    // hold it again for the move.
+    MainGame.SetOpt(94, card);
     const Place from = PlaceOf(card);
     const std::string before = from.pile() ? *from.pile() : std::string();
     const bool moved = g_moves.move ? g_moves.move(1, target) : ExecuteMove(1, target);

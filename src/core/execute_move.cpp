@@ -186,7 +186,11 @@ bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
     if (R(84) == 72 || R(84) == 75) Table().UpdateJokerCaption();
 
     if (to.kind == kFila) {
-        if (from->kind == kFila && R(212 + to.index) == 71) RemoveJumpedCard(from->index, to.index);
+        if (from->kind == kFila && R(212 + to.index) == 71) {
+            RemoveJumpedCard(from->index, to.index);
+            // The win test above saw the card jumped over still on the table.
+            SetFlag(flag::kFinished, IsGameWon());
+        }
         const int goal = R(51);
         if (goal == 38) GameHooks().CheckTwinRowsFull();
         if (goal == 43 || goal == 44) {

@@ -81,11 +81,7 @@ void Finish() {
 
 bool RedealStock() {
     MainGame.SetOpt(89, 0);
-    if (!Stock().empty() || SlotCount(Turned()) < 2) return false;
-    // The pass counter starts at 1 with the deal; a limit of n allows n
-    // redeals (counter 1 -> n + 1), -1 any number.
-    const int limit = R(15);
-    if (limit != -1 && MainGame.Opt(73) > limit) return false;
+    if (!Stock().empty() || SlotCount(Turned()) < 2 || !RedealsRemain()) return false;
     MainGame.SetOpt(73, MainGame.Opt(73) + 1);
     RecordStep(1);
     // Dealt face down unless the game deals its stock face up; the same
@@ -335,6 +331,11 @@ bool CloseUpTableau() {
 }
 
 }  // namespace
+
+bool RedealsRemain() {
+    const int limit = R(15);
+    return limit == -1 || MainGame.Opt(73) <= limit;
+}
 
 bool IsStockOperation(const std::string& t) {
     return t == "Mazzo_Vis" || t == "Mazzo_Waste" || t == "Mazzo_Redeal" || t == "Add_Tableaus" ||

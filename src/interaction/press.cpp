@@ -11,6 +11,7 @@
 #include "core/pointer_state.h"
 #include "core/ports.h"
 #include "core/state.h"
+#include "core/stock_moves.h"
 #include "interaction/memory.h"
 #include "render/card_positions.h"
 
@@ -517,23 +518,26 @@ void StockDeal(CardCode c) {
 }
 
 // Stock mode 9: short tableau piles are filled up to three cards, turning
-// "Mazzo_Vis" back into the stock when it runs out.
+// "Mazzo_Vis" back into the stock when it runs out (while the redeal limit
+// allows, as the redeal itself counts it). The whole press is one undo step:
+// the step recorded first (before a deal or a redeal) keeps the table as it
+// was before the press, so a redeal that comes first is taken back too.
 void RefillShortPiles(CardCode c) {
-    int dealt = 0;
+    int steps = 0;
     bool needed = false;
     for (int e = 0; e < TableauCount(); ++e) {
         if (SlotCount(Fila(e)) >= 3) continue;
         needed = true;
         for (int t = 0; t < 3 && SlotCount(Fila(e)) < 3; ++t) {
-            if (StockEmpty() && !MazzoPiles[1].empty() && Opt(73) < R(15)) {
+            if (StockEmpty() && !MazzoPiles[1].empty() && RedealsRemain()) {
                 MainGame.SetOpt(89, 1);
-                if (ExecuteMove(c, "Mazzo_Vis")) DropNewestSteps(1);
+                if (ExecuteMove(c, "Mazzo_Vis")) ++steps;
                 MainGame.SetOpt(89, 0);
             }
-            if (!StockEmpty() && ExecuteMove(1, "Add_Tableau_" + TwoDigits(e + 1))) ++dealt;
+            if (!StockEmpty() && ExecuteMove(1, "Add_Tableau_" + TwoDigits(e + 1))) ++steps;
         }
     }
-    if (dealt >= 2) DropNewestSteps(dealt - 1);
+    if (steps >= 2) DropNewestSteps(steps - 1);
     if (!needed) ExecuteMove(c, "Mazzo_Vis");
 }
 
@@ -640,6 +644,8 @@ void PickUp(const Pickup& pick, int x, int y) {
     if (goal == 2 || goal == 12 || goal == 15) {
         Table().FlyCard(pick.card, DragRect.left, DragRect.top, MainGame.StockLeft(2),
                         MainGame.StockTop(2));
+        // The flight empties the hand (option 94); the move needs the card.
+        MainGame.SetOpt(94, pick.card);
         ExecuteMove(1, "Waste");
         MainGame.SetOpt(94, 0);
         MainGame.SetOpt(95, 0);

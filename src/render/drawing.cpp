@@ -7,6 +7,7 @@
 #include "core/card_size.h"
 #include "core/params.h"
 #include "core/piles.h"
+#include "core/stock_moves.h"
 #include "render/card_images.h"
 #include "render/card_positions.h"
 #include "render/library.h"
@@ -205,13 +206,14 @@ std::string RankMarkCode(int value, bool& drawn) {
 std::string PileMarkCode(int markKind, int pileIndex, bool& drawn) {
     drawn = true;
     const int k = std::clamp(pileIndex, 0, 39);
-    const int passes = Opt(73);
+    // The redeal mark while the engine would still turn the stock back.
+    const bool redeal = RedealsRemain();
     switch (markKind) {
         case kMarkStock: {
             if (R(51) == 8 || R(51) == 45) return "021";
-            if (R(16) >= 1 && (R(15) == -1 || passes < R(15))) return "022";
+            if (R(16) >= 1 && redeal) return "022";
             if (MazzoPiles[0].empty() && SlotCount(MazzoPiles[1]) < 2) return "008";
-            return passes < R(15) || R(15) < 0 ? "022" : "008";
+            return redeal || R(15) < 0 ? "022" : "008";
         }
         case kMarkVisible: {
             if (R(9) == 1) return "_WASTE";
@@ -220,7 +222,7 @@ std::string PileMarkCode(int markKind, int pileIndex, bool& drawn) {
                 drawn = false;
                 return "";
             }
-            return R(15) != -1 && passes >= R(15) ? "008" : "022";
+            return redeal ? "022" : "008";
         }
         case kMarkFoundation: {
             if (R(84 + std::min(k, 15)) == 10) return "003";

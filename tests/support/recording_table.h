@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/ports.h"
+#include "core/state.h"
 
 namespace bw::test {
 
@@ -37,9 +38,12 @@ public:
     void DrawSelectionFrame(int left, int top, int surfaces) override {
         calls.push_back("frame" + At(left, top) + On(surfaces));
     }
+    // Like the real flight, landing empties the hand (options 94 and 95).
     void FlyCard(int code, int fromLeft, int fromTop, int toLeft, int toTop) override {
         calls.push_back("fly " + std::to_string(code) + At(fromLeft, fromTop) + " ->" +
                         At(toLeft, toTop));
+        MainGame.SetOpt(94, 0);
+        MainGame.SetOpt(95, 0);
     }
     void AnimateFaceUp(int code, int left, int top) override {
         calls.push_back("turn " + std::to_string(code) + At(left, top));

@@ -236,6 +236,23 @@ TEST_F(ExecuteMoveTest, ExposedTableauCardsTurnUpUnlessAutoplayRuns) {
     EXPECT_EQ(FaceFlag(2), '0');
 }
 
+TEST_F(ExecuteMoveTest, TheWinTestSeesTheTableAfterTheJumpedCardLeft) {
+    // Goal 45 is won with four cards left: five before the jump, four after.
+    GameRules[368] = 9;
+    GameRules[28] = 3;
+    GameRules[51] = 45;
+    for (int i = 0; i < 9; ++i) GameRules[static_cast<size_t>(212 + i)] = 71;
+    FilaPiles[0] = "001";
+    FilaPiles[1] = "002";
+    FilaPiles[4] = "003";
+    FilaPiles[7] = "004";
+    FilaPiles[8] = "005";
+    Hold(1);
+    ASSERT_TRUE(ExecuteMove(1, "Fila3"));
+    EXPECT_EQ(MazzoPiles[2], "002");
+    EXPECT_TRUE(Flag(flag::kFinished));
+}
+
 TEST_F(ExecuteMoveTest, JumpRemovalAndTwinRowCheckAfterTableauMoves) {
     // A grid three piles wide: 0 1 2 / 3 4 5 / 6 7 8.
     GameRules[368] = 9;

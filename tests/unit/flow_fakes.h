@@ -85,8 +85,11 @@ public:
         events.push_back(animated ? "draw animated" : "draw");
         if (onRepaint) onRepaint();
     }
+    // Like the real flight, landing empties the hand (options 94 and 95).
     void FlyCard(int card, int, int, const std::string& target) override {
         events.push_back("fly " + std::to_string(card) + " " + target);
+        MainGame.SetOpt(94, 0);
+        MainGame.SetOpt(95, 0);
     }
     void AnimateTurnUp(const std::string& pile) override { events.push_back("turn " + pile); }
 };

@@ -1,0 +1,273 @@
+#pragma once
+// The generic engine played through the real main window: the test games of
+// tests/data/games (compiled into their own GAMES.DAT) are started as a first
+// run would start them, and the tests press, drag and release on imgSfondo at
+// the positions the layout gave the piles.
+#include <gmock/gmock.h>
+
+#include <QTest>
+#include <array>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/shell_hooks.h"
+#include "core/cards.h"
+#include "core/history.h"
+#include "core/new_game.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/pointer_state.h"
+#include "core/state.h"
+#include "gui_support.h"
+#include "interaction/wiring.h"
+#include "render/card_images.h"
+#include "render/card_positions.h"
+#include "render/library.h"
+#include "render/surfaces.h"
+
+namespace bw::test {
+
+// Lets every wait pass its time on the test clock (the winning show runs for
+// a time) and keeps the waits asked for.
+class ClockWaits : public IWaits {
+public:
+    ClockWaits(platform::ManualClock& clock, std::vector<int>& log) : clock_(clock), log_(log) {}
+    void Wait(int ms) override {
+        log_.push_back(ms);
+        clock_.Advance(ms);
+    }
+    void WaitResponsive(int ms) override { Wait(ms); }
+
+private:
+    platform::ManualClock& clock_;
+    std::vector<int>& log_;
+};
+
+// The window's own drawing port, noting what the engine asked it to show
+// that leaves no trace in the pile data.
+class NotingTable : public ShellTable {
+public:
+    using ShellTable::ShellTable;
+    struct Caption {
+        int foundation;
+        std::string text, suit;
+    };
+    std::vector<int> redeals;  // cards per redeal animation
+    std::vector<Caption> captions;
+    int glides = 0;
+    int winningShows = 0;
+
+    void AnimateRedeal(int cards) override {
+        redeals.push_back(cards);
+        ShellTable::AnimateRedeal(cards);
+    }
+    void DrawJokerCaption(int foundation, const std::string& text,
+                          const std::string& suit) override {
+        captions.push_back({foundation, text, suit});
+        ShellTable::DrawJokerCaption(foundation, text, suit);
+    }
+    void GlideHeldImage(int fromLeft, int fromTop, int toLeft, int toTop, bool shadow) override {
+        ++glides;
+        ShellTable::GlideHeldImage(fromLeft, fromTop, toLeft, toTop, shadow);
+    }
+};
+
+// Everything a restored table must give back: the four pile lists and every
+// card's face flag.
+struct TableState {
+    PileList mazzo, dest, fila, appogg;
+    std::string faces;  // one flag per card code 1..108
+    bool operator==(const TableState&) const = default;
+};
+
+inline void PrintTo(const TableState& t, std::ostream* os) {
+    auto list = [&](const char* name, const PileList& l) {
+        *os << name << ":";
+        for (size_t i = 0; i < l.size(); ++i)
+            if (!l[i].empty()) *os << " " << i + 1 << "=" << l[i];
+        *os << "\n";
+    };
+    list("stock", t.mazzo);
+    list("dest", t.dest);
+    list("fila", t.fila);
+    list("appogg", t.appogg);
+    *os << "faces: " << t.faces << "\n";
+}
+
+inline TableState CurrentTable() {
+    TableState t{MazzoPiles, DestPiles, FilaPiles, AppoggPiles, std::string()};
+    for (const std::string& line : CardRegister) t.faces += line.empty() ? '?' : line.back();
+    return t;
+}
+
+inline std::vector<CardCode> Cards(const std::string& pile) {
+    std::vector<CardCode> out;
+    for (int i = 0; i < SlotCount(pile); ++i) out.push_back(SlotCode(pile, i));
+    return out;
+}
+
+inline std::string PileOf(const std::vector<CardCode>& codes) {
+    std::string pile;
+    for (CardCode c : codes) pile += FormatCode(c);
+    return pile;
+}
+
+inline int CardsOnTableau() {
+    int n = 0;
+    for (const std::string& p : FilaPiles) n += SlotCount(p);
+    return n;
+}
+
+class EnginePlay : public GuiFixture, public ::testing::Test {
+protected:
+    EnginePlay() : passing(clock, waits.waits), table(window) {
+        InstalledPorts().waits = &passing;
+        InstalledPorts().table = &table;
+        CreateTableBitmaps();
+        Hooks() = ShellHooks{};
+        dir.write("GAMES.DAT", ReadFile(BW_TEST_GAMES_DAT));
+        LoadResourceLibraryFile(std::string(BW_PROGRAM_DIR) + "QLR.RGF");
+        InstallInteractionHooks();
+        SetLoadGameHook([] { SetUpCards(); });
+        CardHooks().layOutPiles = [this] { window.LayOutTable(); };
+        InstalledPorts().window = &window;
+        window.resize(1000, 720);
+    }
+    ~EnginePlay() override {
+        FreeTableBitmaps();
+        SetLoadGameHook(nullptr);
+        CardHooks() = CardSetUpHooks{};
+        Hooks() = ShellHooks{};
+        FreeResourceLibrary();
+    }
+
+    // The program's own GAMES.DAT instead of the test games.
+    void UseShippedGames() {
+        dir.write("GAMES.DAT", ReadFile(std::string(BW_PROGRAM_DIR) + "GAMES.DAT"));
+    }
+
+    // Starts test game `id` as the stored game of a first run; `prefs` adds
+    // lines to the "Preference" section. Autoplay is off unless asked for.
+    void Start(int id, const std::string& name, const std::string& prefs = "AutoPlay=N\r\n") {
+        dir.write("DATA/Cfg.dat",
+                  "[Preference]\r\nGame=" + std::to_string(id) + "\r\nGame_name=" + name +
+                      "\r\nDeal_Animation=N\r\nWinning_Animations_Time=1\r\n" + prefs);
+        ASSERT_TRUE(window.FormCreate());
+        window.show();
+        window.Activated();
+        ASSERT_TRUE(Flag(flag::kInProgress));
+        ASSERT_EQ(ParameterInt(pos::kGameId, 4, -1), id);
+        ASSERT_GT(GameRules[371], 0) << "game " << id << " is not in GAMES.DAT";
+        // From now on the open-game dialog is only counted (after a win).
+        Hooks().openGameDialog = [this] { ++gameOffers; };
+    }
+
+    // Deals the stored game again with a fixed game number.
+    void Deal(const std::string& number) {
+        SetParameter(pos::kGameNumber, 15, number);
+        StartGame(true, false, 0, false);
+    }
+
+    // Lays the table out by hand (codes bottom first; every card face up
+    // unless listed in `down`) and forgets the history of the deal.
+    void Lay(const std::string& pile, const std::vector<CardCode>& codes,
+             const std::vector<CardCode>& down = {}) {
+        std::string* p = PileByName(pile);
+        if (pile == "Waste") p = &MazzoPiles[2];
+        ASSERT_NE(p, nullptr) << pile;
+        *p = PileOf(codes);
+        for (CardCode c : codes) {
+            if (c < 1) continue;
+            const bool isDown = std::find(down.begin(), down.end(), c) != down.end();
+            SetFaceFlag(c, isDown ? '0' : '1');
+        }
+    }
+    void ClearTable() {
+        for (PileList* list : {&MazzoPiles, &DestPiles, &FilaPiles, &AppoggPiles})
+            for (std::string& p : *list) p.clear();
+    }
+    // Shows the table laid by hand and starts the histories from it.
+    void ShowLaidTable() {
+        ClearHistory(true);
+        Table().RepaintTable(false);
+        Table().ShowTable();
+    }
+
+    // The middle of a pile's top card (of the place for the next card when
+    // `next`), in table widget coordinates.
+    static QPoint TopOf(const std::string& pile, bool next = false) {
+        const CardPoint p = CardPositionInPile(pile, PileNumberOf(pile) - 1, 0, next);
+        return {p.left + CardWidth / 2, p.top + CardHeight / 2};
+    }
+    static QPoint AnchorOf(const std::string& pile) {
+        const CardPoint p = CardSlotPosition(pile, PileNumberOf(pile) - 1, 0);
+        return {p.left + CardWidth / 2, p.top + CardHeight / 2};
+    }
+    // The visible band of card k (0 = bottom) of a tableau pile.
+    static QPoint CardOf(const std::string& pile, int k) {
+        const CardPoint p = CardSlotPosition(pile, PileNumberOf(pile) - 1, k);
+        return {p.left + CardWidth / 2, p.top + 4};
+    }
+    static CardPoint StockPoint(int i) { return {MainGame.StockLeft(i), MainGame.StockTop(i)}; }
+    static QPoint StockCentre(int i) {
+        return {MainGame.StockLeft(i) + CardWidth / 2, MainGame.StockTop(i) + CardHeight / 2};
+    }
+
+    void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(window.imgSfondo, button, Qt::NoModifier, at);
+    }
+    void Release(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseRelease(window.imgSfondo, button, Qt::NoModifier, at);
+    }
+    void MoveTo(QPoint at) { QTest::mouseMove(window.imgSfondo, at); }
+    void Click(QPoint at) {
+        Press(at);
+        Release(at);
+    }
+    void RightClick(QPoint at) {
+        Press(at, Qt::RightButton);
+        Release(at, Qt::RightButton);
+    }
+    // A double click as the system delivers it: press, release, the double
+    // click (with its own press) and the last release.
+    void DoubleClick(QPoint at) {
+        Press(at);
+        Release(at);
+        QTest::mouseDClick(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, at);
+        Release(at);
+    }
+
+    // Presses at `from` and drags the held image until its top-left corner
+    // lies at (left, top), in a few steps, then releases. False when the
+    // press picked nothing up.
+    bool DragTo(QPoint from, int left, int top) {
+        Press(from);
+        if (MainGame.Opt(94) == 0) {
+            Release(from);
+            return false;
+        }
+        const QPoint to(left + GrabOffset.x, top + GrabOffset.y);
+        for (int step = 1; step <= 3; ++step) MoveTo(from + (to - from) * step / 3);
+        Release(to);
+        return true;
+    }
+    // Drags the card at `from` so that it lies squarely on `pile`'s top card.
+    bool DragOnto(QPoint from, const std::string& pile) {
+        const CardPoint p = CardPositionInPile(pile, PileNumberOf(pile) - 1, 0, false);
+        return DragTo(from, p.left + 3, p.top + 5);
+    }
+
+    int Beeps() const { return dialogs.beeps; }
+    int Played(const std::string& name) const {
+        return static_cast<int>(std::count(sound.played.begin(), sound.played.end(), name));
+    }
+
+    ClockWaits passing;
+    TfrmMain window;
+    NotingTable table;
+    int gameOffers = 0;
+};
+
+}  // namespace bw::test

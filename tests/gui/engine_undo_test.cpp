@@ -1,0 +1,100 @@
+// Undo and Redo through the main window's commands in every shipped game:
+// one step of play is taken back exactly and done again.
+#include "engine_play_support.h"
+
+#include "interaction/undo.h"
+
+namespace bw::test {
+namespace {
+
+struct ShippedGame {
+    int id;
+    const char* name;
+};
+
+class ShippedUndo : public EnginePlay, public ::testing::WithParamInterface<ShippedGame> {
+protected:
+    // One step of play: the memorise phase ending in "Forget me not" (the
+    // models hidden, then the twins dealt: two steps), the ace turned up in
+    // "Ace-To-King" (any other card would turn back at once), the first
+    // face-down card of the grid turned up in the others.
+    void PlayOneStep() {
+        if (GetParam().id == 205) {
+            clock.Advance(11000);
+            window.Timer1Timer();
+            return;
+        }
+        for (int r = 0; r < GameRules[368]; ++r) {
+            const std::string& row = FilaPiles[static_cast<size_t>(r)];
+            for (int k = 0; k < SlotCount(row); ++k) {
+                const CardCode c = SlotCode(row, k);
+                if (c < 1 || IsFaceUp(c)) continue;
+                if (GetParam().id == 204 && RankOf(c) != 1) continue;
+                const CardPoint p = CardSlotPosition("Fila" + std::to_string(r + 1), r, k);
+                Click({p.left + CardWidth / 2, p.top + CardHeight / 2});
+                return;
+            }
+        }
+        FAIL() << "no face-down card on the grid";
+    }
+};
+
+TEST_P(ShippedUndo, OneStepIsUndoneAndRedoneExactly) {
+    UseShippedGames();
+    Start(GetParam().id, GetParam().name);
+    const TableState dealt = CurrentTable();
+    ASSERT_EQ(StepCount(UndoLists), 0);
+    EXPECT_FALSE(CanUndo());
+
+    PlayOneStep();
+    const TableState played = CurrentTable();
+    ASSERT_NE(played, dealt);
+    const int steps = StepCount(UndoLists);
+    ASSERT_EQ(steps, GetParam().id == 205 ? 2 : 1);
+    ASSERT_TRUE(window.mnuUndo->isEnabled());
+
+    for (int k = 0; k < steps; ++k) window.mnuUndo->trigger();
+    EXPECT_EQ(CurrentTable(), dealt);
+    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(RedoLists), steps);
+    EXPECT_EQ(Played("card_down"), steps);  // the undo sound, under "Sounds_Undo"
+
+    for (int k = 0; k < steps; ++k) window.mnuRedo->trigger();
+    EXPECT_EQ(CurrentTable(), played);
+    EXPECT_EQ(StepCount(UndoLists), steps);
+    EXPECT_EQ(StepCount(RedoLists), 0);
+    EXPECT_EQ(Played("card_up"), steps);  // the redo sound, under "Sounds_Redo"
+
+    // Nothing more to redo: the command refuses with a beep and changes nothing.
+    const int beeps = Beeps();
+    window.mnuRedo->trigger();
+    EXPECT_EQ(CurrentTable(), played);
+    EXPECT_EQ(Beeps(), beeps + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Games, ShippedUndo,
+    ::testing::Values(ShippedGame{200, "Memory-Up (4x3)"}, ShippedGame{201, "Memory-Up (6x4)"},
+                      ShippedGame{202, "Memory-Up (8x5)"}, ShippedGame{203, "Concentration"},
+                      ShippedGame{204, "Ace-To-King"}, ShippedGame{205, "Forget me not"}),
+    [](const auto& info) { return std::to_string(info.param.id); });
+
+// The two sound switches silence the commands' sounds, not the commands.
+TEST_F(EnginePlay, UndoAndRedoSoundsFollowTheirSwitches) {
+    UseShippedGames();
+    Start(203, "Concentration", "AutoPlay=N\r\nSounds_Undo=N\r\nSounds_Redo=N\r\n");
+    const TableState dealt = CurrentTable();
+    const CardPoint p = CardSlotPosition("Fila1", 0, 0);
+    Click({p.left + CardWidth / 2, p.top + CardHeight / 2});
+    const TableState played = CurrentTable();
+    ASSERT_NE(played, dealt);
+    const size_t sounds = sound.played.size();
+    window.mnuUndo->trigger();
+    EXPECT_EQ(CurrentTable(), dealt);
+    window.mnuRedo->trigger();
+    EXPECT_EQ(CurrentTable(), played);
+    EXPECT_EQ(sound.played.size(), sounds);
+}
+
+}  // namespace
+}  // namespace bw::test
