@@ -398,6 +398,56 @@ TEST_F(SelectionPlay, PyramidClearedToTheEnd) {
     EXPECT_EQ(GetParameter(pos::kScore, 6), "-2");
 }
 
+TEST_F(SelectionPlay, PyramidStockTurnsAndItsCardsPairWithThePyramid) {
+    Start(943, "Sel Pyramid Stock");
+    ASSERT_EQ(Cards(MazzoPiles[0]), 20);
+    ASSERT_TRUE(OnTable(MainGame.StockLeft(1)));
+    // With nothing chosen a press on the stock turns its top card.
+    const CardCode first = TopCode(MazzoPiles[0]);
+    ClickStock();
+    EXPECT_EQ(TopCode(MazzoPiles[1]), first);
+    EXPECT_EQ(FaceFlag(first), '1');
+    EXPECT_TRUE(Selected().empty());
+
+    // While a card is chosen, a press on the stock chooses its top card.
+    const CardCode s = TopCode(MazzoPiles[0]);
+    CardCode x = 0;
+    for (CardCode c : BaseNonKings())
+        if (RankOf(c) + RankOf(s) != 13) x = c;
+    ASSERT_NE(x, 0);
+    Click(x);
+    ClickStock();
+    EXPECT_EQ(Selected(), (std::vector<CardCode>{x, s}));
+    EXPECT_EQ(Cards(MazzoPiles[0]), 19);
+    // A second press takes it back.
+    ClickStock();
+    EXPECT_EQ(Selected(), std::vector<CardCode>{x});
+    Click(x);
+
+    // Turn until the turned card pairs with a free base card (or is a king).
+    for (int turn = 0; turn < 19 && Flag(flag::kInProgress); ++turn) {
+        const CardCode v = TopCode(MazzoPiles[1]);
+        CardCode partner = 0;
+        for (CardCode c : PyramidRows().back())
+            if (c != 0 && RankOf(c) + RankOf(v) == 13) partner = c;
+        if (RankOf(v) == 13 || partner != 0) {
+            const int wasteBefore = Cards(MazzoPiles[2]);
+            const int visBefore = Cards(MazzoPiles[1]);
+            Click(v);
+            if (partner) Click(partner);
+            EXPECT_EQ(Cards(MazzoPiles[2]), wasteBefore + (partner ? 2 : 1));
+            // The turned card leaves its pile without a hole.
+            EXPECT_EQ(Cards(MazzoPiles[1]), visBefore - 1);
+            EXPECT_EQ(FindSlot(MazzoPiles[1], 0), -1);
+            EXPECT_TRUE(Selected().empty());
+            EXPECT_EQ(dialogs.beeps, 0);
+            return;
+        }
+        ClickStock();
+    }
+    FAIL() << "no turned card ever paired with the pyramid";
+}
+
 // ---------------------------------------------------------------------------
 // Grid games: sixteen single cards, most of them dealt by rank.
 
