@@ -884,7 +884,6 @@ TEST_F(SelectionPlay, EighteensAceAloneOrFaceWithThree) {
 TEST_F(SelectionPlay, SwapExchangesTwoFirstCards) {
     Start(939, "Sel Swap");
     const CardCode a = Top(0), b = Top(5);
-    const std::vector<QRgb> lookA = FrameLine(a);
     Click(a);
     EXPECT_TRUE(Framed(a));
     Click(b);
