@@ -485,6 +485,13 @@ std::string TfrmMain::TimeText() {
     return lblTempo->text().toStdString();
 }
 
+void TfrmMain::SwallowInput(bool on) {
+    if (!on)
+        inputBlock_.reset();
+    else if (!inputBlock_)
+        inputBlock_ = std::make_unique<InputBlock>();
+}
+
 void TfrmMain::SetCaption(const std::string& caption) {
     const QString c = QString::fromStdString(caption);
     if (windowTitle() != c) setWindowTitle(c);

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QToolButton>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,7 @@ public:
     bool GameTreePlace(int gameId, int& treeNum, int& treePos) override;
     void CloseMainWindow() override { close(); }
     void SetUndoRedoEnabled(bool enabled) override;
+    void SwallowInput(bool on) override;
 
     // Rewrites the caption from the current game (only when it changes).
     void UpdateCaption();
@@ -179,6 +181,8 @@ private:
     bool flat_ = true;
     bool closing_ = false;
     std::string helpFile_;
+    // Present while a selection group is being removed.
+    std::unique_ptr<InputBlock> inputBlock_;
 };
 
 }  // namespace bw
