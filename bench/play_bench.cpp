@@ -64,8 +64,8 @@ class CountingTable : public bw::QtTable {
 public:
     long long restoredArea = 0;
     void RestoreRect(int left, int top, int right, int bottom) override {
-        restoredArea += static_cast<long long>(std::max(right - left, 0)) *
-                        std::max(bottom - top, 0);
+        restoredArea +=
+            static_cast<long long>(std::max(right - left, 0)) * std::max(bottom - top, 0);
         QtTable::RestoreRect(left, top, right, bottom);
     }
 };
@@ -83,7 +83,8 @@ bool Prepare(benchmark::State& state) {
         bw::SetProgramDir(bin);
         return bw::LibraryHandle() && bw::LoadCatalogue() && bw::CatalogueIndex(205) >= 0;
     }();
-    if (!ready) state.SkipWithError("QLR.RGF or the shipped GAMES.DAT missing beside the benchmark");
+    if (!ready)
+        state.SkipWithError("QLR.RGF or the shipped GAMES.DAT missing beside the benchmark");
     return ready;
 }
 
@@ -197,8 +198,7 @@ void BM_DragFrame(benchmark::State& state) {
         const std::string what = "frames restored " + std::to_string(restoredArea) +
                                  " pixels, the uncovered strips are " + std::to_string(expected);
         state.SkipWithError(what.c_str());
-    }
-    else if (largestFlush > w * h || flushed > 2 * w * h)
+    } else if (largestFlush > w * h || flushed > 2 * w * h)
         state.SkipWithError("a frame repainted more than the strips and the image");
     bw::WindowCanvas() = nullptr;
     ports = saved;
@@ -277,7 +277,8 @@ void BM_RecordStepFullTable(benchmark::State& state) {
         benchmark::ClobberMemory();
         // The history keeps its length: the new step's entries go again.
         state.PauseTiming();
-        for (size_t i = 0; i < 4; ++i) bw::UndoLists[i].resize(bw::UndoLists[i].size() - kPerStep[i]);
+        for (size_t i = 0; i < 4; ++i)
+            bw::UndoLists[i].resize(bw::UndoLists[i].size() - kPerStep[i]);
         bw::UndoMarks.pop_back();
         state.ResumeTiming();
     }

@@ -129,9 +129,9 @@ protected:
         result.title = d->windowTitle();
         result.page = d->Notebook1->currentIndex();
         QStringList n;
-        for (QLabel* l : {d->lblMatchesFmn, d->lblMissesFmn, d->lblTotMatchesFmn,
-                          d->lblTotMissesFmn, d->lblStartScoreFmn, d->LblTotalFmn,
-                          d->lblScoreToWinFmn})
+        for (QLabel* l :
+             {d->lblMatchesFmn, d->lblMissesFmn, d->lblTotMatchesFmn, d->lblTotMissesFmn,
+              d->lblStartScoreFmn, d->LblTotalFmn, d->lblScoreToWinFmn})
             n << l->text();
         result.numbers = n.join('|');
         const QImage badge = d->imgForgetMeNot->pixmap().toImage();
@@ -170,8 +170,8 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
     const int stepsBefore = StepCount(UndoLists);
     clock.Advance(5000);
     window.Timer1Timer();
-    EXPECT_EQ(window.lblTempo->text().toStdString(), "0" + window.TimeSeparator() + "00" +
-                                                         window.TimeSeparator() + "05");
+    EXPECT_EQ(window.lblTempo->text().toStdString(),
+              "0" + window.TimeSeparator() + "00" + window.TimeSeparator() + "05");
     clock.Advance(5000);
     window.Timer1Timer();  // ten seconds are not yet more than ten
     EXPECT_TRUE(IsFaceUp(Model(0)));
@@ -354,9 +354,9 @@ TEST_F(ForgetMeNotTest, ADragFramePaintsOnlyAroundTheHeldCard) {
     const QRect image = before.adjusted(0, 0, s, s);
     const QRect reach = image | image.translated(3, 2);
     EXPECT_GT(paints.area, 0);
-    EXPECT_TRUE(reach.contains(paints.bounds)) << paints.bounds.x() << "," << paints.bounds.y()
-                                                << " " << paints.bounds.width() << "x"
-                                                << paints.bounds.height();
+    EXPECT_TRUE(reach.contains(paints.bounds))
+        << paints.bounds.x() << "," << paints.bounds.y() << " " << paints.bounds.width() << "x"
+        << paints.bounds.height();
     EXPECT_LE(paints.area, 2LL * image.width() * image.height());
     QTest::mouseRelease(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, grab + QPoint(33, 42));
     EXPECT_EQ(WindowOffTable(), "");

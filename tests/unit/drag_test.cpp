@@ -186,10 +186,9 @@ TEST_F(Drag, TheImageRepaintsOnlyTheStripsItUncovers) {
     EXPECT_TRUE(table.Has("held @193,193"));
     Clear();
     PointerMove(220, 215);
-    EXPECT_EQ(table.calls,
-              (std::vector<std::string>{"cursor 0", "restore 193,193,273,198",
-                                        "restore 193,294,273,298", "restore 193,198,203,294",
-                                        "held @203,198"}));
+    EXPECT_EQ(table.calls, (std::vector<std::string>{"cursor 0", "restore 193,193,273,198",
+                                                     "restore 193,294,273,298",
+                                                     "restore 193,198,203,294", "held @203,198"}));
     PointerRelease(MouseButton::kLeft);
     EXPECT_EQ(table.Count("repaint"), 0);
 }
