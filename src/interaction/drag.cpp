@@ -200,9 +200,12 @@ bool WholeCell(const CardPlace& p) {
 }
 
 // Moves the image on the window: only the strips it uncovers are restored.
+// The shadow lets the table show through, so the old image and shadow
+// under the new shadow are restored too; only the new cards cover them.
 void ShowHeldAt(int left, int top) {
     const Area next = ImageArea(left, top);
-    for (const Area& strip : Uncovered(g_shown, next)) Restore(strip);
+    const Area cards{left, top, left + CardWidth, top + RunHeight};
+    for (const Area& strip : Uncovered(g_shown, cards)) Restore(strip);
     Table().DrawHeldImageAt(left, top);
     g_shown = next;
     DragRect = {left, top, left + CardWidth, top + RunHeight};

@@ -1,6 +1,7 @@
 #include "interaction/undo.h"
 
 #include <string>
+#include <vector>
 
 #include "core/history.h"
 #include "core/joker_caption.h"
@@ -28,13 +29,25 @@ bool TableAccepts() {
     return Flag(flag::kInProgress) && MainGame.Opt(94) == 0 && !UndoSwitchedOff();
 }
 
+// In "Forget me not" the steps recorded before the twins were dealt hold no
+// tableau card. Restoring one would show the models again (the memory test
+// beaten), or leave them hidden with no twins to place, so undo stops at the
+// dealt twins.
+bool BeforeTheTwins(const HistoryLists& h) {
+    if (GameRules[51] != 38 || StepCount(h) == 0) return false;
+    const std::vector<std::string>& rows = h[2];
+    for (size_t k = rows.size() - 40; k < rows.size(); ++k)
+        if (!rows[k].empty()) return false;
+    return true;
+}
+
 // `from` gives its newest step to the table; the table as it is goes to
 // `to`, carrying the step's marks element along so that the stock deals
 // counted by autoplay follow the table back and forth.
 bool Exchange(HistoryLists& from, std::string& fromMarks, int toWhich, std::string& toMarks,
               int soundSwitch, const char* sound) {
     if (!TableAccepts()) return false;
-    if (StepCount(from) == 0) {
+    if (StepCount(from) == 0 || (&from == &UndoLists && BeforeTheTwins(from))) {
         Dialogs().Beep();
         return false;
     }
@@ -56,7 +69,7 @@ bool Exchange(HistoryLists& from, std::string& fromMarks, int toWhich, std::stri
 }  // namespace
 
 bool CanUndo() {
-    return TableAccepts() && StepCount(UndoLists) > 0;
+    return TableAccepts() && StepCount(UndoLists) > 0 && !BeforeTheTwins(UndoLists);
 }
 bool CanRedo() {
     return TableAccepts() && StepCount(RedoLists) > 0;

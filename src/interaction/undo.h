@@ -10,7 +10,8 @@
 namespace bw {
 
 // True when the command may run: a game is in progress, nothing is held,
-// undo is not switched off (parameter 137 = "2") and the history has a step.
+// undo is not switched off (parameter 137 = "2") and the history has a step
+// (in "Forget me not" one recorded after the twins were dealt).
 bool CanUndo();
 bool CanRedo();
 

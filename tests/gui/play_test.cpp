@@ -3,109 +3,14 @@
 // dialog, on the shipped GAMES.DAT and resource library.
 #include <gmock/gmock.h>
 
-#include <QTest>
 #include <algorithm>
 #include <map>
-#include <utility>
 
-#include "app/main_window.h"
-#include "app/shell_hooks.h"
-#include "core/cards.h"
-#include "core/new_game.h"
-#include "core/params.h"
-#include "core/state.h"
-#include "gui_support.h"
 #include "interaction/ui/memory_end_dialog.h"
-#include "interaction/wiring.h"
-#include "platform/paths.h"
-#include "render/card_images.h"
-#include "render/card_positions.h"
-#include "render/library.h"
-#include "render/surfaces.h"
+#include "play_support.h"
 
 namespace bw::test {
 namespace {
-
-struct Slot {
-    int row = 0;  // 0-based tableau pile
-    int k = 0;    // slot in the row
-    CardCode card = 0;
-};
-
-// Records each wait and lets its time pass on the test clock (the winning
-// show runs for a time).
-class PassingWaits : public IWaits {
-public:
-    explicit PassingWaits(platform::ManualClock& clock, std::vector<int>& log)
-        : clock_(clock), log_(log) {}
-    void Wait(int ms) override {
-        log_.push_back(ms);
-        clock_.Advance(ms);
-    }
-    void WaitResponsive(int ms) override { Wait(ms); }
-
-private:
-    platform::ManualClock& clock_;
-    std::vector<int>& log_;
-};
-
-class PlayTest : public GuiFixture, public ::testing::Test {
-protected:
-    PlayTest() : passing(clock, waits.waits), table(window) {
-        InstalledPorts().waits = &passing;
-        InstalledPorts().table = &table;
-        CreateTableBitmaps();
-        Hooks() = ShellHooks{};
-        dir.write("GAMES.DAT", ReadFile(std::string(BW_PROGRAM_DIR) + "GAMES.DAT"));
-        LoadResourceLibraryFile(std::string(BW_PROGRAM_DIR) + "QLR.RGF");
-        InstallInteractionHooks();
-        SetLoadGameHook([] { SetUpCards(); });
-        CardHooks().layOutPiles = [this] { window.LayOutTable(); };
-        InstalledPorts().window = &window;
-        window.resize(1000, 720);
-    }
-    ~PlayTest() override {
-        FreeTableBitmaps();
-        SetLoadGameHook(nullptr);
-        CardHooks() = CardSetUpHooks{};
-        FreeResourceLibrary();
-    }
-
-    // Starts the game `id` as the stored game of a first run.
-    void Start(int id, const std::string& name) {
-        dir.write("DATA/Cfg.dat", "[Preference]\r\nGame=" + std::to_string(id) +
-                                      "\r\nGame_name=" + name +
-                                      "\r\nDeal_Animation=N\r\nWinning_Animations_Time=1\r\n");
-        ASSERT_TRUE(window.FormCreate());
-        window.show();
-        window.Activated();
-        ASSERT_TRUE(Flag(flag::kInProgress));
-    }
-
-    std::vector<Slot> GridCards() const {
-        std::vector<Slot> out;
-        for (int r = 0; r < GameRules[368]; ++r) {
-            const std::string& row = FilaPiles[static_cast<size_t>(r)];
-            for (size_t k = 0; k * 3 < row.size(); ++k) {
-                const CardCode c = std::stoi(row.substr(k * 3, 3));
-                if (c != 0) out.push_back({r, static_cast<int>(k), c});
-            }
-        }
-        return out;
-    }
-
-    void Click(const Slot& s) {
-        const CardPoint p = CardSlotPosition("Fila" + std::to_string(s.row + 1), s.row, s.k);
-        QTest::mouseClick(window.imgSfondo, Qt::LeftButton, Qt::NoModifier,
-                          QPoint(p.left + CardWidth / 2, p.top + CardHeight / 2));
-    }
-
-    std::string Score() const { return window.lblScore->text().toStdString(); }
-
-    PassingWaits passing;
-    TfrmMain window;
-    ShellTable table;
-};
 
 TEST_F(PlayTest, MemoryUp4x3WonWithOneMiss) {
     Start(200, "Memory-Up (4x3)");
@@ -268,28 +173,6 @@ TEST_F(PlayTest, AceToKingRunInOrder) {
     EXPECT_EQ(title, "Game Won");
     EXPECT_EQ(run, "12|180|-1");
     EXPECT_EQ(Score(), "127");
-}
-
-TEST_F(PlayTest, ForgetMeNotHidesTheModelsAfterTenSeconds) {
-    Start(205, "Forget me not");
-    auto twinsOnTable = [] {
-        int n = 0;
-        for (size_t r = 10; r < FilaPiles.size(); ++r)
-            n += static_cast<int>(FilaPiles[r].size() / 3);
-        return n;
-    };
-    EXPECT_EQ(twinsOnTable(), 0);
-    clock.Advance(5000);
-    window.Timer1Timer();
-    EXPECT_EQ(twinsOnTable(), 0);  // still memorising
-    clock.Advance(6000);
-    window.Timer1Timer();
-    EXPECT_EQ(twinsOnTable(), 10);
-    // The models are face down now.
-    for (int i = 0; i < 10; ++i) {
-        const CardCode model = std::stoi(DestPiles[static_cast<size_t>(i)].substr(0, 3));
-        EXPECT_EQ(CardRegister[static_cast<size_t>(model - 1)].back(), '0') << i;
-    }
 }
 
 }  // namespace

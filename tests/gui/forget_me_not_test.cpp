@@ -1,0 +1,366 @@
+// "Forget me not" played through the main window: the models memorised
+// while the clock runs, hidden, the twins dealt, every twin dragged with the
+// mouse from where it was dealt to the answer place under a model, the
+// reveal and the result dialog; and undo while placing.
+#include <gmock/gmock.h>
+
+#include <QPaintEvent>
+#include <QTest>
+#include <algorithm>
+#include <array>
+#include <set>
+#include <sstream>
+
+#include "core/card_size.h"
+#include "core/history.h"
+#include "core/piles.h"
+#include "core/pointer_state.h"
+#include "interaction/ui/memory_end_dialog.h"
+#include "interaction/undo.h"
+#include "play_support.h"
+#include "render/drawing.h"
+
+namespace bw::test {
+namespace {
+
+constexpr int kModels = 10;
+
+// The table as the undo must give it back: every pile, every face flag and
+// the table picture.
+struct TableState {
+    PileList mazzo, dest, fila, appogg;
+    std::string faces;
+    QImage picture;
+    bool operator==(const TableState&) const = default;
+};
+
+class ForgetMeNotTest : public PlayTest {
+protected:
+    void StartGame() {
+        Start(205, "Forget me not");
+        // Only an exposed window paints (the drag's paint count below).
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    static CardCode Model(int j) { return BottomCode(DestPiles[static_cast<size_t>(j)]); }
+    static CardCode Twin(int j) { return Model(j) + 52; }
+    static std::string RowName(int r) { return "Fila" + std::to_string(r + 1); }
+    static CardPoint Place(int r) { return CardSlotPosition(RowName(r), r, 0); }
+    static CardPoint ModelPlace(int j) { return {MainGame.DestLeft(j), MainGame.DestTop(j)}; }
+
+    // The row (10 and up) the twin of model j was dealt to; -1 when none.
+    static int DealtRow(int j) {
+        for (int r = kModels; r < GameRules[368]; ++r)
+            if (BottomCode(FilaPiles[static_cast<size_t>(r)]) == Twin(j)) return r;
+        return -1;
+    }
+
+    void EndMemorising() {
+        clock.Advance(11000);
+        window.Timer1Timer();
+    }
+
+    // A left-button drag from the middle of the card at `from` to the same
+    // point of a card at `to`, in five pointer moves.
+    void Drag(const CardPoint& from, const CardPoint& to) {
+        const QPoint grab(CardWidth / 2, CardHeight / 2);
+        const QPoint a = QPoint(from.left, from.top) + grab;
+        const QPoint b = QPoint(to.left, to.top) + grab;
+        QTest::mousePress(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, a);
+        for (int i = 1; i <= 5; ++i) QTest::mouseMove(window.imgSfondo, a + (b - a) * i / 5);
+        QTest::mouseRelease(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, b);
+    }
+
+    // Empty when the window shows exactly what the table picture holds,
+    // otherwise where it first does not.
+    std::string WindowOffTable() const {
+        const QImage& shown = window.imgSfondo->Image();
+        const QRect area = QRect(QPoint(0, 0), window.imgSfondo->size()) & TableBitmap.rect();
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (shown.pixel(x, y) != TableBitmap.pixel(x, y + ScrollPosition())) {
+                    if (!qEnvironmentVariableIsEmpty("BW_SCREENSHOT_DIR")) {
+                        const QString dir = qEnvironmentVariable("BW_SCREENSHOT_DIR");
+                        shown.save(dir + "/fmn_window.png");
+                        TableBitmap.save(dir + "/fmn_table.png");
+                    }
+                    return "differs at " + std::to_string(x) + "," + std::to_string(y);
+                }
+        return {};
+    }
+
+    // Whether the window shows `picture` at (left, top); the rounded corners
+    // take the table's colour and are left out.
+    bool Shows(const CardPoint& at, const QImage& picture) const {
+        const QImage& shown = window.imgSfondo->Image();
+        const QImage p = picture.convertToFormat(QImage::Format_RGB32);
+        for (int y = 3; y < CardHeight - 3; ++y)
+            for (int x = 3; x < CardWidth - 3; ++x)
+                if (shown.pixel(at.left + x, at.top + y) != p.pixel(x, y)) return false;
+        return true;
+    }
+    bool ShowsFace(const CardPoint& at, CardCode c) const {
+        return Shows(at, CardFaces[static_cast<size_t>(FaceIndexOf(c))]);
+    }
+    bool Framed(const CardPoint& at) const {
+        return window.imgSfondo->Image().pixel(at.left + CardWidth / 2, at.top) ==
+               kSelectionFrameColour.rgb();
+    }
+
+    static TableState Current() {
+        TableState s{MazzoPiles, DestPiles, FilaPiles, AppoggPiles, {}, TableBitmap};
+        for (const std::string& line : CardRegister) s.faces += line.back();
+        return s;
+    }
+
+    // The result dialog's numbers, read while it is open, and its badge.
+    struct Result {
+        QString title, numbers;
+        int page = -1;
+        size_t waitsBefore = 0;  // waits made before the dialog closed
+        bool green = false, red = false;
+        std::array<bool, kModels> framed{};
+        std::array<bool, kModels> modelShown{};
+    };
+    Result result;
+    void AnswerResult(QWidget* w) {
+        auto* d = qobject_cast<TfrmMemoryEnd*>(w);
+        ASSERT_NE(d, nullptr);
+        result.title = d->windowTitle();
+        result.page = d->Notebook1->currentIndex();
+        QStringList n;
+        for (QLabel* l :
+             {d->lblMatchesFmn, d->lblMissesFmn, d->lblTotMatchesFmn, d->lblTotMissesFmn,
+              d->lblStartScoreFmn, d->LblTotalFmn, d->lblScoreToWinFmn})
+            n << l->text();
+        result.numbers = n.join('|');
+        const QImage badge = d->imgForgetMeNot->pixmap().toImage();
+        result.green = badge == d->imgGreen->pixmap().toImage();
+        result.red = badge == d->imgRed->pixmap().toImage();
+        // The table behind the dialog: the models shown again, the answers
+        // that hold their model's twin framed.
+        for (int j = 0; j < kModels; ++j) {
+            result.framed[static_cast<size_t>(j)] = Framed(Place(j));
+            result.modelShown[static_cast<size_t>(j)] =
+                IsFaceUp(Model(j)) && ShowsFace(ModelPlace(j), Model(j));
+        }
+        result.waitsBefore = waits.waits.size();
+        d->btnOK->click();
+    }
+};
+
+TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
+    StartGame();
+    EXPECT_EQ(Score(), "-52");
+    EXPECT_EQ(window.lblTempo->text(), ZeroTimeText());
+
+    // Memorise: ten different first-deck models face up, no twin yet.
+    std::set<CardCode> models;
+    for (int j = 0; j < kModels; ++j) {
+        ASSERT_GE(Model(j), 1);
+        ASSERT_LE(Model(j), 52);
+        models.insert(Model(j));
+        EXPECT_TRUE(IsFaceUp(Model(j))) << j;
+        EXPECT_TRUE(ShowsFace(ModelPlace(j), Model(j))) << j;
+    }
+    EXPECT_EQ(models.size(), 10u);
+    for (const std::string& row : FilaPiles) EXPECT_EQ(row, "");
+    EXPECT_EQ(WindowOffTable(), "");
+
+    const int stepsBefore = StepCount(UndoLists);
+    clock.Advance(5000);
+    window.Timer1Timer();
+    EXPECT_EQ(window.lblTempo->text().toStdString(),
+              "0" + window.TimeSeparator() + "00" + window.TimeSeparator() + "05");
+    clock.Advance(5000);
+    window.Timer1Timer();  // ten seconds are not yet more than ten
+    EXPECT_TRUE(IsFaceUp(Model(0)));
+    EXPECT_EQ(FilaPiles[10] + FilaPiles[11], "");
+
+    waits.waits.clear();
+    clock.Advance(1000);
+    window.Timer1Timer();
+    // The models turn down one by one, then the twins show one by one.
+    EXPECT_EQ(waits.waits, std::vector<int>(20, 200));
+    EXPECT_EQ(StepCount(UndoLists), stepsBefore + 2);
+    for (int j = 0; j < kModels; ++j) {
+        EXPECT_FALSE(IsFaceUp(Model(j))) << j;
+        EXPECT_TRUE(Shows(ModelPlace(j), CardBack)) << j;
+        EXPECT_EQ(FilaPiles[static_cast<size_t>(j)], "") << j;
+        const int r = DealtRow(j);
+        ASSERT_GE(r, kModels) << j;
+        EXPECT_EQ(SlotCount(FilaPiles[static_cast<size_t>(r)]), 1);
+        EXPECT_TRUE(IsFaceUp(Twin(j)));
+        EXPECT_TRUE(ShowsFace(Place(r), Twin(j))) << j;
+    }
+    EXPECT_EQ(WindowOffTable(), "");
+
+    // Place: each twin dragged to the answer place under its model.
+    for (int j = 0; j < kModels - 1; ++j) {
+        const int from = DealtRow(j);
+        Drag(Place(from), Place(j));
+        EXPECT_EQ(FilaPiles[static_cast<size_t>(j)], FormatCode(Twin(j))) << j;
+        EXPECT_EQ(FilaPiles[static_cast<size_t>(from)], "") << j;
+        EXPECT_TRUE(ShowsFace(Place(j), Twin(j))) << j;
+        EXPECT_EQ(WindowOffTable(), "") << "after twin " << j;
+        EXPECT_FALSE(IsFaceUp(Model(0)));  // nothing is revealed before the last
+        EXPECT_EQ(Score(), "-52");
+    }
+    ModalAnswer answer([this](QWidget* w) { AnswerResult(w); });
+    Drag(Place(DealtRow(kModels - 1)), Place(kModels - 1));
+
+    EXPECT_EQ(result.title, "Game Won");
+    EXPECT_EQ(result.page, 2);
+    EXPECT_EQ(result.numbers, "10|0|100|0|-52|48|18)");
+    EXPECT_TRUE(result.green);
+    EXPECT_FALSE(result.red);
+    for (int j = 0; j < kModels; ++j) {
+        EXPECT_TRUE(result.modelShown[static_cast<size_t>(j)]) << j;
+        EXPECT_TRUE(result.framed[static_cast<size_t>(j)]) << j;
+    }
+    EXPECT_EQ(Score(), "48");
+    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(flag::kEnded));
+    // The winning show follows the dialog after its pause.
+    ASSERT_GT(waits.waits.size(), result.waitsBefore);
+    EXPECT_EQ(waits.waits[result.waitsBefore], 200);
+    EXPECT_FALSE(CanUndo());
+}
+
+TEST_F(ForgetMeNotTest, LostWithFourTwinsUnderTheWrongModel) {
+    StartGame();
+    EndMemorising();
+    // A hidden model is not picked up: it stays where it is, face down.
+    Drag(ModelPlace(0), Place(DealtRow(0) == 10 ? 11 : 10));
+    EXPECT_EQ(BottomCode(DestPiles[0]), Model(0));
+    EXPECT_FALSE(IsFaceUp(Model(0)));
+
+    // Six twins in their place.
+    for (int j = 0; j < 6; ++j) Drag(Place(DealtRow(j)), Place(j));
+    // An answer place takes one card only; a twin place takes none back. A
+    // refused twin goes back where it was dealt.
+    const int r6 = DealtRow(6);
+    Drag(Place(r6), Place(0));
+    EXPECT_EQ(FilaPiles[0], FormatCode(Twin(0)));
+    EXPECT_EQ(FilaPiles[static_cast<size_t>(r6)], FormatCode(Twin(6)));
+    int freeTwinRow = kModels;
+    while (!FilaPiles[static_cast<size_t>(freeTwinRow)].empty()) ++freeTwinRow;
+    Drag(Place(r6), Place(freeTwinRow));
+    EXPECT_EQ(FilaPiles[static_cast<size_t>(freeTwinRow)], "");
+    EXPECT_EQ(FilaPiles[static_cast<size_t>(r6)], FormatCode(Twin(6)));
+    EXPECT_TRUE(ShowsFace(Place(r6), Twin(6)));
+    EXPECT_EQ(WindowOffTable(), "");
+
+    // The last four rotated one place along.
+    const std::array<int, 4> to = {9, 6, 7, 8};
+    for (int k = 0; k < 3; ++k) Drag(Place(DealtRow(6 + k)), Place(to[static_cast<size_t>(k)]));
+    EXPECT_EQ(Score(), "-52");
+    ModalAnswer answer([this](QWidget* w) { AnswerResult(w); });
+    Drag(Place(DealtRow(9)), Place(to[3]));
+
+    EXPECT_EQ(result.title, "Game Lost");
+    EXPECT_EQ(result.page, 2);
+    EXPECT_EQ(result.numbers, "6|4|60|0|-52|8|18)");
+    EXPECT_TRUE(result.red);
+    EXPECT_FALSE(result.green);
+    for (int j = 0; j < kModels; ++j) {
+        EXPECT_TRUE(result.modelShown[static_cast<size_t>(j)]) << j;
+        EXPECT_EQ(result.framed[static_cast<size_t>(j)], j < 6) << j;
+    }
+    EXPECT_EQ(Score(), "8");
+    EXPECT_FALSE(Flag(flag::kInProgress));
+    // A lost game leaves the revealed table on the window.
+    EXPECT_EQ(WindowOffTable(), "");
+    EXPECT_TRUE(ShowsFace(ModelPlace(9), Model(9)));
+    EXPECT_EQ(FilaPiles[9], FormatCode(Twin(6)));
+}
+
+TEST_F(ForgetMeNotTest, UndoAndRedoWhilePlacingRestoreTheTableExactly) {
+    StartGame();
+    EndMemorising();
+    std::vector<TableState> states{Current()};
+    for (int j = 0; j < 3; ++j) {
+        Drag(Place(DealtRow(j)), Place(j));
+        states.push_back(Current());
+    }
+    ASSERT_EQ(FilaPiles[2], FormatCode(Twin(2)));
+
+    window.mnuUndo->trigger();
+    EXPECT_TRUE(Current() == states[2]);
+    EXPECT_EQ(WindowOffTable(), "");
+    window.mnuRedo->trigger();
+    EXPECT_TRUE(Current() == states[3]);
+    EXPECT_EQ(WindowOffTable(), "");
+
+    for (int k = 2; k >= 0; --k) {
+        window.mnuUndo->trigger();
+        EXPECT_TRUE(Current() == states[static_cast<size_t>(k)]) << k;
+    }
+    EXPECT_EQ(WindowOffTable(), "");
+    // Undo stops at the dealt twins: going further would show the models
+    // again, or leave them hidden with no twins to place.
+    dialogs.beeps = 0;
+    window.mnuUndo->trigger();
+    EXPECT_TRUE(Current() == states[0]);
+    EXPECT_EQ(dialogs.beeps, 1);
+
+    // A new move drops what could be redone.
+    for (int k = 0; k < 2; ++k) window.mnuRedo->trigger();
+    EXPECT_TRUE(Current() == states[2]);
+    Drag(Place(DealtRow(3)), Place(3));
+    EXPECT_FALSE(CanRedo());
+    EXPECT_EQ(FilaPiles[1], FormatCode(Twin(1)));
+    EXPECT_EQ(FilaPiles[2], "");
+    EXPECT_EQ(FilaPiles[3], FormatCode(Twin(3)));
+    EXPECT_EQ(WindowOffTable(), "");
+}
+
+// Sums what the table widget paints.
+class PaintCounter : public QObject {
+public:
+    long long area = 0;
+    QRect bounds;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            for (const QRect& r : static_cast<QPaintEvent*>(event)->region()) {
+                area += static_cast<long long>(r.width()) * r.height();
+                bounds |= r;
+            }
+        }
+        return false;
+    }
+};
+
+TEST_F(ForgetMeNotTest, ADragFramePaintsOnlyAroundTheHeldCard) {
+    StartGame();
+    EndMemorising();
+    const CardPoint from = Place(DealtRow(0));
+    const QPoint grab = QPoint(from.left, from.top) + QPoint(CardWidth / 2, CardHeight / 2);
+    QTest::mousePress(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, grab);
+    QTest::mouseMove(window.imgSfondo, grab + QPoint(30, 40));
+    ASSERT_NE(MainGame.Opt(94), 0);
+
+    PaintCounter paints;
+    window.imgSfondo->installEventFilter(&paints);
+    const QRect before(DragRect.left, DragRect.top, DragRect.right - DragRect.left,
+                       DragRect.bottom - DragRect.top);
+    QTest::mouseMove(window.imgSfondo, grab + QPoint(33, 42));
+    window.imgSfondo->removeEventFilter(&paints);
+
+    // The old and the new place of the image with its shadow, and no more.
+    const int s = CardShadowOffset();
+    const QRect image = before.adjusted(0, 0, s, s);
+    const QRect reach = image | image.translated(3, 2);
+    EXPECT_GT(paints.area, 0);
+    EXPECT_TRUE(reach.contains(paints.bounds))
+        << paints.bounds.x() << "," << paints.bounds.y() << " " << paints.bounds.width() << "x"
+        << paints.bounds.height();
+    EXPECT_LE(paints.area, 2LL * image.width() * image.height());
+    QTest::mouseRelease(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, grab + QPoint(33, 42));
+    EXPECT_EQ(WindowOffTable(), "");
+}
+
+}  // namespace
+}  // namespace bw::test
