@@ -242,6 +242,10 @@ int TwinMatches(bool mark) {
 void CheckTwinRowsFull() {
     for (int j = 0; j < 10; ++j)
         if (Row(j).empty()) return;
+    // The last twin is still held on the window, with its shadow, while the
+    // move that placed it runs this: show the table as it now is before the
+    // reveal and the result dialog.
+    Table().ShowTable();
     SetModelFaces(false);
     TwinMatches(true);
     UpdateScore();

@@ -119,6 +119,7 @@ protected:
         int page = -1;
         size_t waitsBefore = 0;  // waits made before the dialog closed
         bool green = false, red = false;
+        std::string offTable;  // where the window differed from the table picture
         std::array<bool, kModels> framed{};
         std::array<bool, kModels> modelShown{};
     };
@@ -144,6 +145,9 @@ protected:
             result.modelShown[static_cast<size_t>(j)] =
                 IsFaceUp(Model(j)) && ShowsFace(ModelPlace(j), Model(j));
         }
+        // The last twin's drag is over: no held image or shadow is left on
+        // the window behind the dialog.
+        result.offTable = WindowOffTable();
         result.waitsBefore = waits.waits.size();
         d->btnOK->click();
     }
@@ -210,6 +214,7 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
     Drag(Place(DealtRow(kModels - 1)), Place(kModels - 1));
 
     EXPECT_EQ(result.title, "Game Won");
+    EXPECT_EQ(result.offTable, "");
     EXPECT_EQ(result.page, 2);
     EXPECT_EQ(result.numbers, "10|0|100|0|-52|48|18)");
     EXPECT_TRUE(result.green);
