@@ -428,7 +428,8 @@ TEST_F(SelectionPlay, PyramidStockTurnsAndItsCardsPairWithThePyramid) {
     for (int turn = 0; turn < 19 && Flag(flag::kInProgress); ++turn) {
         const CardCode v = TopCode(MazzoPiles[1]);
         CardCode partner = 0;
-        for (CardCode c : PyramidRows().back())
+        const auto rows = PyramidRows();  // kept: the loop reads its last row
+        for (CardCode c : rows.back())
             if (c != 0 && RankOf(c) + RankOf(v) == 13) partner = c;
         if (RankOf(v) == 13 || partner != 0) {
             const int wasteBefore = Cards(MazzoPiles[2]);
