@@ -131,7 +131,7 @@ const QImage& MarkImage(const std::string& code) {
     const std::string size = GetParameter(pos::kCardSize, 1);
     QImage img = LibraryBitmap("W" + (size.empty() ? std::string("B") : size) + code);
     if (img.isNull()) return loaded;
-    PileMarks[code] = img.convertToFormat(QImage::Format_RGB32);
+    PileMarks[code] = img;
     return PileMarks[code];
 }
 
@@ -269,8 +269,15 @@ void DrawPileMark(int markKind, int left, int top, const Canvas& canvas, int pil
     if (code.empty()) return;
     const QImage& mark = MarkImage(code);
     if (mark.isNull()) return;
-    QImage copy = mark;
-    canvas.Copy(left, top, Rgb32(copy), QRect(0, 0, CardWidth, CardHeight));
+    const QRect part(0, 0, CardWidth, CardHeight);
+    if (mark.hasAlphaChannel()) {
+        // A translucent mark tints whatever background the player chose.
+        canvas.Restore(CardRectAt(left, top), BackgroundBitmap);
+        canvas.Blend(left, top, mark, part);
+    } else {
+        QImage copy = mark;
+        canvas.Copy(left, top, Rgb32(copy), part);
+    }
     NoteLowestPixel(top + CardHeight);
 }
 

@@ -150,6 +150,17 @@ void Canvas::Copy(int x, int y, const QImage& src, const QRect& part) const {
     Touched(QRect(x, y, part.width(), part.height()));
 }
 
+void Canvas::Blend(int x, int y, const QImage& src, const QRect& part) const {
+    QImage* img = image();
+    if (!img || src.isNull()) return;
+    {
+        QPainter p(img);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.drawImage(QPoint(x, y + ShiftY()), src, part);
+    }
+    Touched(QRect(x, y, part.width(), part.height()));
+}
+
 void Canvas::CopyKeyed(int x, int y, const QImage& src, const QRect& partIn, QRgb key) const {
     QImage* img = image();
     if (!img || src.isNull()) return;

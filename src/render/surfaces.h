@@ -54,6 +54,8 @@ public:
     // `src` (or its part `part`) at window position (x, y), opaque.
     void Copy(int x, int y, const QImage& src, const QRect& part) const;
     void Copy(int x, int y, const QImage& src) const { Copy(x, y, src, src.rect()); }
+    // `src` laid over what is there by its alpha channel.
+    void Blend(int x, int y, const QImage& src, const QRect& part) const;
     // The same, leaving pixels of colour `key` (alpha ignored) untouched.
     void CopyKeyed(int x, int y, const QImage& src, const QRect& part, QRgb key) const;
     // The window rectangle `r` taken from one of the table bitmaps.

@@ -13,6 +13,7 @@
 #include "render/library.h"
 #include "render/table.h"
 #include "render_fixture.h"
+#include "render_support.h"
 
 namespace bw {
 namespace {
@@ -218,13 +219,18 @@ TEST(PileMarks, EachEmptyPileShowsItsMark) {
     MazzoPiles[1].clear();
 }
 
-TEST_F(CardDrawing, MarksAreCopiedWholeAndAPileWithoutMarkShowsTheTable) {
+TEST_F(CardDrawing, MarksTintTheBackgroundAndAPileWithoutMarkShowsTheTable) {
     GameRules[135] = 1;
+    DrawCard(1, 70, 80, false, Canvas::Table());  // a card that left the pile
     DrawPileMark(kMarkTableau, 70, 80, Canvas::Table(), 3);
     const QImage& ace = PileMark("010");
     ASSERT_FALSE(ace.isNull());
-    EXPECT_EQ(Rgb(TableBitmap, 70, 80), ace.pixel(0, 0) & 0xFFFFFF);
-    EXPECT_EQ(Rgb(TableBitmap, 100, 120), ace.pixel(30, 40) & 0xFFFFFF);
+    ASSERT_TRUE(ace.hasAlphaChannel());
+    const QImage shown = test::MarkOver(ace, BackgroundBitmap, CardRectAt(70, 80));
+    EXPECT_EQ(Rgb(TableBitmap, 70, 80), shown.pixel(0, 0) & 0xFFFFFF);
+    EXPECT_EQ(Rgb(TableBitmap, 100, 120), shown.pixel(30, 40) & 0xFFFFFF);
+    // The mark is see-through: the slot is darker than the table, not opaque.
+    EXPECT_NE(Rgb(TableBitmap, 100, 120), kBackground);
     EXPECT_EQ(MainGame.Opt(93), 80 + CardHeight);
 
     GameRules[15] = 2;  // "Mazzo_Vis" of a game without redeals shows nothing
@@ -237,7 +243,8 @@ TEST_F(CardDrawing, MarksAreCopiedWholeAndAPileWithoutMarkShowsTheTable) {
     DrawPileMark(kMarkStock, 500, 80, Canvas::Table(), 0);
     const QImage mark = LibraryBitmap("WB021");
     ASSERT_FALSE(mark.isNull());
-    EXPECT_EQ(Rgb(TableBitmap, 530, 120), mark.pixel(30, 40) & 0xFFFFFF);
+    EXPECT_EQ(Rgb(TableBitmap, 530, 120),
+              test::MarkOver(mark, BackgroundBitmap, CardRectAt(500, 80)).pixel(30, 40) & 0xFFFFFF);
 }
 
 class StackEdge : public CardDrawing {

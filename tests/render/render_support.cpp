@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QGuiApplication>
+#include <QPainter>
 #include <filesystem>
 
 #include "render/library.h"
@@ -57,6 +58,13 @@ bool SamePixels(const QImage& a, const QImage& b) {
         for (int x = 0; x < a.width(); ++x)
             if ((a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF)) return false;
     return true;
+}
+
+QImage MarkOver(const QImage& mark, const QImage& background, const QRect& at) {
+    QImage out = background.copy(at).convertToFormat(QImage::Format_RGB32);
+    QPainter p(&out);
+    p.drawImage(QPoint(0, 0), mark);
+    return out;
 }
 
 }  // namespace bw::test

@@ -32,4 +32,8 @@ std::string WriteBmp(const std::string& path, const QImage& image);
 // pixel (alpha ignored).
 bool SamePixels(const QImage& a, const QImage& b);
 
+// A translucent pile mark as the table shows it: laid over the part `at`
+// of `background`.
+QImage MarkOver(const QImage& mark, const QImage& background, const QRect& at);
+
 }  // namespace bw::test

@@ -13,6 +13,7 @@
 #include "render/drawing.h"
 #include "render/qt_table.h"
 #include "render_fixture.h"
+#include "render_support.h"
 
 namespace bw {
 namespace {
@@ -122,11 +123,13 @@ TEST_F(TableDrawing, EveryCardLiesWhereTheCardPositionRuleSays) {
                           CardBack, CardHeight),
               "");
     EXPECT_EQ(MainGame.StockLeft(0), MainGame.Opt(123) - 4);  // 24 cards
-    EXPECT_EQ(CompareCard(TableBitmap, CardRectAt(MainGame.DestLeft(0), MainGame.DestTop(0)),
-                          PileMark("010"), CardHeight),
+    const QRect dest1 = CardRectAt(MainGame.DestLeft(0), MainGame.DestTop(0));
+    const QRect dest2 = CardRectAt(MainGame.DestLeft(1), MainGame.DestTop(1));
+    EXPECT_EQ(CompareCard(TableBitmap, dest1,
+                          test::MarkOver(PileMark("010"), BackgroundBitmap, dest1), CardHeight),
               "");
-    EXPECT_EQ(CompareCard(TableBitmap, CardRectAt(MainGame.DestLeft(1), MainGame.DestTop(1)),
-                          PileMark("004"), CardHeight),
+    EXPECT_EQ(CompareCard(TableBitmap, dest2,
+                          test::MarkOver(PileMark("004"), BackgroundBitmap, dest2), CardHeight),
               "");
     EXPECT_EQ(MainGame.Opt(88), 1);
     EXPECT_EQ(MainGame.Opt(93), FilaTopOnScreen(6) + 6 * MainGame.Opt(66) + CardHeight);

@@ -9,10 +9,6 @@ namespace artgen {
 
 namespace {
 
-const QColor kFelt(0, 96, 0);
-const QColor kPanel(0, 72, 0);
-const QColor kChalk(190, 230, 160);
-
 enum class Symbol { None, Frame, DottedFrame, Redeal, NoRedeal, Ring, Stack, Plus, Text };
 
 struct Mark {
@@ -47,20 +43,22 @@ void ArrowHead(QPainter& p, QPointF tip, double angle, double size) {
 QImage PaintMark(const Mark& m, int w, int h) {
     const int ss = 3;
     const double W = w * ss, H = h * ss, u = W;
-    QImage big = Opaque(w * ss, h * ss, kFelt);
+    // Translucent: the slot darkens and the chalk lightens whatever
+    // background lies under the empty pile.
+    QImage big(w * ss, h * ss, QImage::Format_ARGB32_Premultiplied);
+    big.fill(Qt::transparent);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
         // The slot: a darker panel with a chalk outline.
         QRectF slot(ss * 0.5, ss * 0.5, W - ss, H - ss);
         QLinearGradient g(slot.topLeft(), slot.bottomRight());
-        g.setColorAt(0, Shade(kPanel, 0.85));
-        g.setColorAt(1, Shade(kPanel, 1.15));
+        g.setColorAt(0, QColor(0, 0, 0, 70));
+        g.setColorAt(1, QColor(0, 0, 0, 35));
         p.setBrush(g);
-        p.setPen(QPen(kChalk, std::max(1.0, w / 40.0) * ss));
+        p.setPen(QPen(QColor(230, 240, 220, 190), std::max(1.0, w / 40.0) * ss));
         p.drawRoundedRect(slot, ss * 2.5, ss * 2.5);
-        QColor ink = kChalk;
-        ink.setAlpha(210);
+        QColor ink(230, 240, 220, 200);
         const QPointF c(W / 2, H / 2);
         const double line = std::max(1.2, w / 22.0) * ss;
         p.setBrush(Qt::NoBrush);
@@ -109,7 +107,7 @@ QImage PaintMark(const Mark& m, int w, int h) {
                 for (int i = 2; i >= 0; --i) {
                     QRectF card(c.x() - u * 0.18 + i * u * 0.05, c.y() - u * 0.24 + i * u * 0.05,
                                 u * 0.3, u * 0.4);
-                    p.setBrush(Shade(kPanel, 1.1 + i * 0.15));
+                    p.setBrush(QColor(255, 255, 255, 40 + i * 25));
                     p.drawRoundedRect(card, ss, ss);
                 }
                 break;
@@ -134,7 +132,7 @@ QImage PaintMark(const Mark& m, int w, int h) {
         }
     }
     QImage mark = big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                      .convertToFormat(QImage::Format_RGB32);
+                      .convertToFormat(QImage::Format_ARGB32);
     return mark;
 }
 
