@@ -61,7 +61,8 @@ bool Prepare() {
         static int argc = 1;
         static char name[] = "bw_bench";
         static char* argv[] = {name, nullptr};
-        static QGuiApplication app(argc, argv);
+        // One application for the whole run: other benchmarks may have made it.
+        if (!QCoreApplication::instance()) static QGuiApplication app(argc, argv);
         const std::string bin = bw::platform::ExecutableDir();
         bw::LoadResourceLibraryFile(bin + "QLR.RGF");
         bw::SetProgramDir(bin);
