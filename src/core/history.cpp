@@ -50,7 +50,8 @@ std::string PileImage(const std::string& pile) {
         if (c < 1) {
             out += "0000";
         } else {
-            out += FormatCode(c);
+            // A readable slot already holds the code's three digits.
+            out.append(pile, static_cast<size_t>(i) * 3, 3);
             out += FaceFlag(c);
         }
     }
