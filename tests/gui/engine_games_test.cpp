@@ -9,18 +9,6 @@
 namespace bw::test {
 namespace {
 
-constexpr CardCode H(int rank) {
-    return rank;
-}
-constexpr CardCode D(int rank) {
-    return 13 + rank;
-}
-constexpr CardCode C(int rank) {
-    return 26 + rank;
-}
-constexpr CardCode S(int rank) {
-    return 39 + rank;
-}
 constexpr CardCode kJoker1 = 105;
 constexpr CardCode kJoker2 = 106;
 

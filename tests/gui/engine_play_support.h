@@ -22,6 +22,7 @@
 #include "core/state.h"
 #include "gui_support.h"
 #include "interaction/wiring.h"
+#include "play_support.h"
 #include "render/card_images.h"
 #include "render/card_positions.h"
 #include "render/library.h"
@@ -29,21 +30,19 @@
 
 namespace bw::test {
 
-// Lets every wait pass its time on the test clock (the winning show runs for
-// a time) and keeps the waits asked for.
-class ClockWaits : public IWaits {
-public:
-    ClockWaits(platform::ManualClock& clock, std::vector<int>& log) : clock_(clock), log_(log) {}
-    void Wait(int ms) override {
-        log_.push_back(ms);
-        clock_.Advance(ms);
-    }
-    void WaitResponsive(int ms) override { Wait(ms); }
-
-private:
-    platform::ManualClock& clock_;
-    std::vector<int>& log_;
-};
+// Card codes: (suit - 1) x 13 + rank, suits hearts, diamonds, clubs, spades.
+constexpr CardCode H(int rank) {
+    return rank;
+}
+constexpr CardCode D(int rank) {
+    return 13 + rank;
+}
+constexpr CardCode C(int rank) {
+    return 26 + rank;
+}
+constexpr CardCode S(int rank) {
+    return 39 + rank;
+}
 
 // The window's own drawing port, noting what the engine asked it to show
 // that leaves no trace in the pile data.
@@ -120,28 +119,9 @@ inline int CardsOnTableau() {
     return n;
 }
 
-class EnginePlay : public GuiFixture, public ::testing::Test {
+class EnginePlay : public WindowPlayOn<NotingTable> {
 protected:
-    EnginePlay() : passing(clock, waits.waits), table(window) {
-        InstalledPorts().waits = &passing;
-        InstalledPorts().table = &table;
-        CreateTableBitmaps();
-        Hooks() = ShellHooks{};
-        dir.write("GAMES.DAT", ReadFile(BW_TEST_GAMES_DAT));
-        LoadResourceLibraryFile(std::string(BW_PROGRAM_DIR) + "QLR.RGF");
-        InstallInteractionHooks();
-        SetLoadGameHook([] { SetUpCards(); });
-        CardHooks().layOutPiles = [this] { window.LayOutTable(); };
-        InstalledPorts().window = &window;
-        window.resize(1000, 720);
-    }
-    ~EnginePlay() override {
-        FreeTableBitmaps();
-        SetLoadGameHook(nullptr);
-        CardHooks() = CardSetUpHooks{};
-        Hooks() = ShellHooks{};
-        FreeResourceLibrary();
-    }
+    EnginePlay() : WindowPlayOn(BW_TEST_GAMES_DAT) {}
 
     // The program's own GAMES.DAT instead of the test games.
     void UseShippedGames() {
@@ -151,12 +131,7 @@ protected:
     // Starts test game `id` as the stored game of a first run; `prefs` adds
     // lines to the "Preference" section. Autoplay is off unless asked for.
     void Start(int id, const std::string& name, const std::string& prefs = "AutoPlay=N\r\n") {
-        dir.write("DATA/Cfg.dat",
-                  "[Preference]\r\nGame=" + std::to_string(id) + "\r\nGame_name=" + name +
-                      "\r\nDeal_Animation=N\r\nWinning_Animations_Time=1\r\n" + prefs);
-        ASSERT_TRUE(window.FormCreate());
-        window.show();
-        window.Activated();
+        StartStored(id, name, prefs);
         ASSERT_TRUE(Flag(flag::kInProgress));
         ASSERT_EQ(ParameterInt(pos::kGameId, 4, -1), id);
         ASSERT_GT(GameRules[371], 0) << "game " << id << " is not in GAMES.DAT";
@@ -264,9 +239,6 @@ protected:
         return static_cast<int>(std::count(sound.played.begin(), sound.played.end(), name));
     }
 
-    ClockWaits passing;
-    TfrmMain window;
-    NotingTable table;
     int gameOffers = 0;
 };
 

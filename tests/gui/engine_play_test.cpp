@@ -11,20 +11,6 @@
 namespace bw::test {
 namespace {
 
-// Card codes: (suit - 1) x 13 + rank, suits hearts, diamonds, clubs, spades.
-constexpr CardCode H(int rank) {
-    return rank;
-}
-constexpr CardCode D(int rank) {
-    return 13 + rank;
-}
-constexpr CardCode C(int rank) {
-    return 26 + rank;
-}
-constexpr CardCode S(int rank) {
-    return 39 + rank;
-}
-
 class KlondikePlay : public EnginePlay {
 protected:
     void SetUp() override { Start(900, "Test Klondike"); }

@@ -2,7 +2,9 @@
 // The main window on the shipped GAMES.DAT and resource library, started on
 // one game as a first run would, for tests that play whole games through it.
 #include <QTest>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_window.h"
@@ -28,7 +30,8 @@ struct Slot {
 };
 
 // Records each wait and lets its time pass on the test clock (the winning
-// show runs for a time).
+// show runs for a time); `during` runs once, at the first wait of
+// `duringMs` (a test's chance to act in the middle of an operation).
 class PassingWaits : public IWaits {
 public:
     explicit PassingWaits(platform::ManualClock& clock, std::vector<int>& log)
@@ -36,22 +39,34 @@ public:
     void Wait(int ms) override {
         log_.push_back(ms);
         clock_.Advance(ms);
+        if (during && ms == duringMs) {
+            auto run = std::move(during);
+            during = nullptr;
+            run();
+        }
     }
     void WaitResponsive(int ms) override { Wait(ms); }
+    std::function<void()> during;
+    int duringMs = 150;
 
 private:
     platform::ManualClock& clock_;
     std::vector<int>& log_;
 };
 
-class PlayTest : public GuiFixture, public ::testing::Test {
+// The real main window wired as the program wires it, on the games of
+// `gamesDat` and the built resource library, drawing through `TableT` (the
+// window's own port or a subclass that notes what it was asked).
+template <class TableT>
+class WindowPlayOn : public GuiFixture, public ::testing::Test {
 protected:
-    PlayTest() : passing(clock, waits.waits), table(window) {
+    explicit WindowPlayOn(const std::string& gamesDat)
+        : passing(clock, waits.waits), table(window) {
         InstalledPorts().waits = &passing;
         InstalledPorts().table = &table;
         CreateTableBitmaps();
         Hooks() = ShellHooks{};
-        dir.write("GAMES.DAT", ReadFile(std::string(BW_PROGRAM_DIR) + "GAMES.DAT"));
+        dir.write("GAMES.DAT", ReadFile(gamesDat));
         LoadResourceLibraryFile(std::string(BW_PROGRAM_DIR) + "QLR.RGF");
         InstallInteractionHooks();
         SetLoadGameHook([] { SetUpCards(); });
@@ -59,23 +74,37 @@ protected:
         InstalledPorts().window = &window;
         window.resize(1000, 720);
     }
-    ~PlayTest() override {
+    ~WindowPlayOn() override {
         FreeTableBitmaps();
         SetLoadGameHook(nullptr);
         CardHooks() = CardSetUpHooks{};
+        Hooks() = ShellHooks{};
         FreeResourceLibrary();
     }
 
-    // Starts the game `id` as the stored game of a first run.
-    void Start(int id, const std::string& name) {
-        dir.write("DATA/Cfg.dat", "[Preference]\r\nGame=" + std::to_string(id) +
-                                      "\r\nGame_name=" + name +
-                                      "\r\nDeal_Animation=N\r\nWinning_Animations_Time=1\r\n");
+    // Starts the game `id` as the stored game of a first run, without the
+    // deal animation and with a one-second winning show; `prefs` adds lines
+    // to the "Preference" section.
+    void StartStored(int id, const std::string& name, const std::string& prefs = "") {
+        dir.write("DATA/Cfg.dat",
+                  "[Preference]\r\nGame=" + std::to_string(id) + "\r\nGame_name=" + name +
+                      "\r\nDeal_Animation=N\r\nWinning_Animations_Time=1\r\n" + prefs);
         ASSERT_TRUE(window.FormCreate());
         window.show();
         window.Activated();
         ASSERT_TRUE(Flag(flag::kInProgress));
     }
+
+    PassingWaits passing;
+    TfrmMain window;
+    TableT table;
+};
+
+class PlayTest : public WindowPlayOn<ShellTable> {
+protected:
+    PlayTest() : WindowPlayOn(std::string(BW_PROGRAM_DIR) + "GAMES.DAT") {}
+
+    void Start(int id, const std::string& name) { StartStored(id, name); }
 
     std::vector<Slot> GridCards() const {
         std::vector<Slot> out;
@@ -96,10 +125,6 @@ protected:
     }
 
     std::string Score() const { return window.lblScore->text().toStdString(); }
-
-    PassingWaits passing;
-    TfrmMain window;
-    ShellTable table;
 };
 
 }  // namespace bw::test

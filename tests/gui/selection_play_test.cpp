@@ -21,6 +21,7 @@
 #include "gui_support.h"
 #include "interaction/wiring.h"
 #include "platform/paths.h"
+#include "play_support.h"
 #include "render/card_images.h"
 #include "render/card_positions.h"
 #include "render/drawing.h"
@@ -43,30 +44,6 @@ public:
     }
 };
 
-// Lets time pass on the test clock and runs `during` at the first pause of
-// `ms` (the pause of a group's removal is 150 ms).
-class SelectionWaits : public IWaits {
-public:
-    SelectionWaits(platform::ManualClock& clock, std::vector<int>& log)
-        : clock_(clock), log_(log) {}
-    void Wait(int ms) override {
-        log_.push_back(ms);
-        clock_.Advance(ms);
-        if (during && ms == duringMs) {
-            auto run = std::move(during);
-            during = nullptr;
-            run();
-        }
-    }
-    void WaitResponsive(int ms) override { Wait(ms); }
-    std::function<void()> during;
-    int duringMs = 150;
-
-private:
-    platform::ManualClock& clock_;
-    std::vector<int>& log_;
-};
-
 // Counts the presses that reach a widget.
 class PressCounter : public QObject {
 public:
@@ -86,39 +63,14 @@ struct Spot {
     int slot = -1;
 };
 
-class SelectionPlay : public GuiFixture, public ::testing::Test {
+class SelectionPlay : public WindowPlayOn<ShellTable> {
 public:
-    SelectionPlay() : passing(clock, waits.waits), table(window) {
-        platform::SetRandom(&random);
-        InstalledPorts().waits = &passing;
-        InstalledPorts().table = &table;
-        CreateTableBitmaps();
-        Hooks() = ShellHooks{};
-        dir.write("GAMES.DAT", ReadFile(BW_TEST_GAMES_DAT));
-        LoadResourceLibraryFile(std::string(BW_PROGRAM_DIR) + "QLR.RGF");
-        InstallInteractionHooks();
-        SetLoadGameHook([] { SetUpCards(); });
-        CardHooks().layOutPiles = [this] { window.LayOutTable(); };
-        InstalledPorts().window = &window;
-        window.resize(1000, 720);
-    }
-    ~SelectionPlay() override {
-        FreeTableBitmaps();
-        SetLoadGameHook(nullptr);
-        CardHooks() = CardSetUpHooks{};
-        FreeResourceLibrary();
-        platform::SetRandom(nullptr);
-    }
+    SelectionPlay() : WindowPlayOn(BW_TEST_GAMES_DAT) { platform::SetRandom(&random); }
+    ~SelectionPlay() override { platform::SetRandom(nullptr); }
 
     void Start(int id, const std::string& name, long long number = 4711) {
         random.number = number;
-        dir.write("DATA/Cfg.dat", "[Preference]\r\nGame=" + std::to_string(id) +
-                                      "\r\nGame_name=" + name +
-                                      "\r\nDeal_Animation=N\r\nWinning_Animations_Time=1\r\n");
-        ASSERT_TRUE(window.FormCreate());
-        window.show();
-        window.Activated();
-        ASSERT_TRUE(Flag(flag::kInProgress));
+        StartStored(id, name);
         dialogs.beeps = 0;
     }
 
@@ -206,9 +158,6 @@ public:
     std::string Score() const { return window.lblScore->text().toStdString(); }
 
     GameNumberRandom random;
-    SelectionWaits passing;
-    TfrmMain window;
-    ShellTable table;
 };
 
 // ---------------------------------------------------------------------------
