@@ -10,6 +10,7 @@
 #include <QImage>
 #include <algorithm>
 
+#include "bench_app.h"
 #include "core/card_size.h"
 #include "core/cards.h"
 #include "core/history.h"
@@ -73,15 +74,7 @@ public:
 // Ready once: a GUI application, the library and the shipped catalogue.
 bool Prepare(benchmark::State& state) {
     static const bool ready = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "bw_bench";
-        static char* argv[] = {name, nullptr};
-        // One application for the whole run: other benchmarks may have made it.
-        if (!QCoreApplication::instance()) static QGuiApplication app(argc, argv);
-        const std::string bin = bw::platform::ExecutableDir();
-        bw::LoadResourceLibraryFile(bin + "QLR.RGF");
-        bw::SetProgramDir(bin);
+        bw::bench::StartBenchApp();
         return bw::LibraryHandle() && bw::LoadCatalogue() && bw::CatalogueIndex(205) >= 0;
     }();
     if (!ready)

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <map>
 
+#include "bench_app.h"
 #include "core/params.h"
 #include "core/rules.h"
 #include "core/state.h"
@@ -57,15 +58,7 @@ std::string StandInGamesDat() {
 // whether the shipped games are there.
 bool Prepare() {
     static const bool shipped = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "bw_bench";
-        static char* argv[] = {name, nullptr};
-        // One application for the whole run: other benchmarks may have made it.
-        if (!QCoreApplication::instance()) static QGuiApplication app(argc, argv);
-        const std::string bin = bw::platform::ExecutableDir();
-        bw::LoadResourceLibraryFile(bin + "QLR.RGF");
-        bw::SetProgramDir(bin);
+        bw::bench::StartBenchApp();
         if (bw::LoadCatalogue() && bw::CatalogueIndex(200) >= 0) return true;
         const auto dir = std::filesystem::temp_directory_path() / "bw_render_bench";
         std::filesystem::create_directories(dir);
