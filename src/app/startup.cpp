@@ -2,10 +2,10 @@
 
 #include <unistd.h>
 
-#include <fstream>
 
 #include "core/params.h"
 #include "core/state.h"
+#include "platform/atomic_file.h"
 #include "platform/paths.h"
 
 namespace bw {
@@ -88,8 +88,7 @@ void WriteVersionMarker() {
     const std::string path = ProgramFile(kVersionMarkerFile);
     if (platform::FileExists(path)) return;
     // A read-only program folder keeps no marker; nothing depends on it.
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) out << kVersionMarkerText << "\r\n";
+    platform::ReplaceFileContent(path, std::string(kVersionMarkerText) + "\r\n", "ver");
 }
 
 void DeleteObsoleteFiles() {

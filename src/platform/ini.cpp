@@ -2,12 +2,13 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
+#include "platform/atomic_file.h"
 #include "platform/paths.h"
-#include "platform/tempfile.h"
 
 namespace bw::platform {
 
@@ -116,7 +117,25 @@ bool Lookup(const std::string& path, const std::string& section, const std::stri
     return true;
 }
 
+IniWriteFailure g_onWriteFailure;
+
+bool Report(const std::string& path, int err) {
+    if (g_onWriteFailure) g_onWriteFailure(path, std::strerror(err));
+    return false;
+}
+
+// Every write of a profile file ends here: the whole new content replaces
+// the file atomically.
+bool StoreProfile(const std::string& path, const std::string& data) {
+    if (int err = ReplaceFileContent(path, data, "ini")) return Report(path, err);
+    return true;
+}
+
 }  // namespace
+
+void SetIniWriteFailureHandler(IniWriteFailure handler) {
+    g_onWriteFailure = std::move(handler);
+}
 
 bool ParseProfileInt(const std::string& text, int64_t& out) {
     std::string t = Trim(text);
@@ -165,7 +184,8 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
                     const std::string& value) {
     std::vector<Line> lines;
     const bool existed = ReadLines(path, lines);
-    if (!existed && FileExists(path)) return false;  // present but unreadable
+    // Present but unreadable: rewriting it would lose whatever it holds.
+    if (!existed && FileExists(path)) return Report(path, EACCES);
     const std::string entry = Trim(key) + "=" + value;
     size_t first = 0, last = 0, at = 0;
     if (FindSection(lines, section, first, last)) {
@@ -186,25 +206,7 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
     }
     std::string data;
     for (const Line& l : lines) data += l.text + l.eol;
-
-    std::string dir = DirOf(path);
-    if (dir.empty()) dir = "./";
-    if (!DirExists(dir)) return false;
-    std::string tmp = CreateTempFile(dir, "ini");
-    if (tmp.empty()) return false;
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        out.write(data.data(), static_cast<std::streamsize>(data.size()));
-        if (!out) {
-            DeleteFile(tmp);
-            return false;
-        }
-    }
-    if (!RenameFile(tmp, path)) {
-        DeleteFile(tmp);
-        return false;
-    }
-    return true;
+    return StoreProfile(path, data);
 }
 
 bool IniWriteInt(const std::string& path, const std::string& section, const std::string& key,

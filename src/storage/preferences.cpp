@@ -7,6 +7,7 @@
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/state.h"
+#include "platform/clock.h"
 #include "platform/ini.h"
 #include "storage/autoplay_prefs.h"
 
@@ -247,6 +248,22 @@ int TableCursorShape() {
 int DragCursorShape() {
     const long long v = ParameterInt(172, 2, 10);
     return v != 10 && IsLoadedShape(v + 10) ? static_cast<int>(v + 10) : 0;
+}
+
+void ReportSettingsWriteFailures() {
+    platform::SetIniWriteFailureHandler([](const std::string& path, const std::string& reason) {
+        // Writes that follow one another within a moment belong to one
+        // action: one box for all of them.
+        static bool shown = false;
+        static uint32_t last = 0;
+        if (shown && platform::TickCount() - last < 2000) {
+            last = platform::TickCount();
+            return;
+        }
+        Dialogs().Info(kSettingsWriteErrorText + path + "\n" + reason);
+        shown = true;
+        last = platform::TickCount();  // the box was modal: the burst goes on from here
+    });
 }
 
 bool ShowAdviceMessage(const std::string& text, const std::string& messageKey, int page) {

@@ -104,6 +104,12 @@ extern const char* const kScreenUnder256ColorsText;
 // True when the dialog was shown.
 bool ShowAdviceMessage(const std::string& text, const std::string& messageKey, int page);
 
+// From now on a failed write of the settings file shows the file and the
+// reason; the writes that fail together (one dialog's keys, shut-down) show
+// one box.
+inline constexpr const char* kSettingsWriteErrorText = "Cannot save the settings in the file:\n";
+void ReportSettingsWriteFailures();
+
 // Plain reads and writes. Writes return false when the file cannot be
 // written (missing "DATA" folder, read-only file) and change nothing then.
 std::string ReadPreference(const std::string& key, const std::string& def);
