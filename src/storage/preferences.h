@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "core/ports.h"
 
 namespace bw {
 
@@ -138,6 +141,12 @@ struct WindowPlacement {
 };
 // The stored placement; width and height default to the screen's less 150.
 WindowPlacement ReadWindowPlacement(int screenWidth, int screenHeight);
+// The rectangle brought onto the desktop, so a damaged or outdated setting
+// never leaves the window out of reach: a size that is not positive gets the
+// default (the screen's less 150), one below 320 x 240 or beyond the screen
+// is limited, and a window not wholly on one screen is moved onto the screen
+// it overlaps most (the first, the primary, when it overlaps none).
+WindowPlacement FitOnScreens(WindowPlacement placement, const std::vector<ScreenArea>& screens);
 // Maximised writes only the flag; otherwise the flag "N" and the rectangle.
 bool WriteWindowPlacement(const WindowPlacement& placement);
 
