@@ -2,9 +2,11 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cctype>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "platform/atomic_file.h"
@@ -26,12 +28,30 @@ std::string Trim(const std::string& s) {
     return s.substr(b, e - b + 1);
 }
 
-bool ReadLines(const std::string& path, std::vector<Line>& lines) {
+// Real settings files hold a few kilobytes. Anything this large is damage
+// (or not a settings file at all): read, it would cost seconds per key.
+constexpr uintmax_t kMaxProfileBytes = 1 << 20;
+
+// The whole file; 0, or ENOENT when it does not exist, EFBIG when it is too
+// large to be a profile, EACCES when it cannot be read.
+int ReadProfile(const std::string& path, std::string& data) {
+    data.clear();
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (!std::filesystem::exists(status)) return ENOENT;
+    if (std::filesystem::is_regular_file(status) &&
+        std::filesystem::file_size(path, ec) > kMaxProfileBytes)
+        return EFBIG;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::stringstream ss;
-    ss << in.rdbuf();
-    const std::string data = ss.str();
+    if (!in) return EACCES;
+    char block[65536];
+    while (in.read(block, sizeof block) || in.gcount() > 0)
+        data.append(block, static_cast<size_t>(in.gcount()));
+    return 0;
+}
+
+std::vector<Line> SplitLines(const std::string& data) {
+    std::vector<Line> lines;
     size_t i = 0;
     while (i < data.size()) {
         size_t j = data.find_first_of("\r\n", i);
@@ -49,7 +69,7 @@ bool ReadLines(const std::string& path, std::vector<Line>& lines) {
         }
         lines.push_back(std::move(l));
     }
-    return true;
+    return lines;
 }
 
 // Section name of a header line, or false when the line is not a header.
@@ -102,19 +122,53 @@ bool FindKey(const std::vector<Line>& lines, size_t first, size_t last, const st
     return false;
 }
 
+std::string_view TrimView(std::string_view s) {
+    const size_t b = s.find_first_not_of(" \t");
+    if (b == std::string_view::npos) return {};
+    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+}
+
+bool SameNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// The same rules as FindSection and FindKey, in one pass over the bytes
+// without copying lines: a lookup costs one read of the file.
 bool Lookup(const std::string& path, const std::string& section, const std::string& key,
             std::string& value) {
-    std::vector<Line> lines;
-    if (!ReadLines(path, lines)) return false;
-    size_t first = 0, last = 0, at = 0;
-    if (!FindSection(lines, section, first, last)) return false;
-    if (!FindKey(lines, first, last, key, at)) return false;
-    const std::string& t = lines[at].text;
-    value = Trim(t.substr(t.find('=') + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front())
-        value = value.substr(1, value.size() - 2);
-    return true;
+    std::string data;
+    if (ReadProfile(path, data) != 0) return false;
+    const std::string wantSection = Trim(section), wantKey = Trim(key);
+    const std::string_view all(data);
+    bool inside = false;
+    for (size_t i = 0; i < all.size();) {
+        size_t j = i;
+        while (j < all.size() && all[j] != '\n' && all[j] != '\r') ++j;
+        const std::string_view line = all.substr(i, j - i);
+        i = j + 1;
+        const std::string_view t = TrimView(line);
+        const size_t close = t.find(']');
+        if (!t.empty() && t[0] == '[' && close != std::string_view::npos) {
+            if (inside) return false;  // the first matching section ends here
+            inside = SameNoCase(TrimView(t.substr(1, close - 1)), wantSection);
+            continue;
+        }
+        if (!inside) continue;
+        const size_t eq = line.find('=');
+        if (eq == std::string_view::npos || !SameNoCase(TrimView(line.substr(0, eq)), wantKey))
+            continue;
+        value = std::string(TrimView(line.substr(eq + 1)));
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+            value.back() == value.front())
+            value = value.substr(1, value.size() - 2);
+        return true;
+    }
+    return false;
 }
 
 IniWriteFailure g_onWriteFailure;
@@ -182,10 +236,10 @@ bool IniHasKey(const std::string& path, const std::string& section, const std::s
 
 bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& value) {
-    std::vector<Line> lines;
-    const bool existed = ReadLines(path, lines);
+    std::string old;
     // Present but unreadable: rewriting it would lose whatever it holds.
-    if (!existed && FileExists(path)) return Report(path, EACCES);
+    if (int err = ReadProfile(path, old); err != 0 && err != ENOENT) return Report(path, err);
+    std::vector<Line> lines = SplitLines(old);
     const std::string entry = Trim(key) + "=" + value;
     size_t first = 0, last = 0, at = 0;
     if (FindSection(lines, section, first, last)) {

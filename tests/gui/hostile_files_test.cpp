@@ -161,13 +161,29 @@ TEST_F(HostileFiles, DamagedSettingsFilesGiveTheDefaults) {
     }
 }
 
-TEST_F(HostileFiles, SettingsFileThatIsAFolderSaysItCannotBeSaved) {
+// A folder, or megabytes of junk that no settings file ever holds: the
+// defaults, and every save refused with the file and the reason, never
+// overwriting what is there.
+TEST_F(HostileFiles, SettingsFileThatCannotBeRewrittenSaysSo) {
     std::filesystem::create_directory(Cfg());
     StartAndPlay();
     EXPECT_EQ(GameId(), 201);
     // The first run's players cannot be written: told once.
     EXPECT_THAT(dialogs.infos,
                 ElementsAre(std::string(kSettingsWriteErrorText) + Cfg() + "\nIs a directory"));
+
+    std::filesystem::remove(Cfg());
+    const std::string junk(3 << 20, '\n');
+    dir.write("DATA/Cfg.dat", junk);
+    dialogs.infos.clear();
+    clock.Advance(10000);
+    const auto started = std::chrono::steady_clock::now();
+    StartAndPlay();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    EXPECT_EQ(GameId(), 201);
+    EXPECT_THAT(dialogs.infos,
+                ElementsAre(std::string(kSettingsWriteErrorText) + Cfg() + "\nFile too large"));
+    EXPECT_EQ(ReadFile(Cfg()), junk);
 }
 
 TEST_F(HostileFiles, AbsurdNumbersInTheSettings) {
