@@ -382,6 +382,7 @@ bool TfrmMain::FormCreate() {
     ResetWindowOptions();
     helpFile_ = ProgramDir() + "quillory.hlp>proc";
     EnsureDataFolder();
+    RemoveStaleTemporaryFiles();
     // 9-11
     LoadPreferences();
     FillCardRegister();

@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <chrono>
+#include <filesystem>
+
 
 #include "core/params.h"
 #include "core/state.h"
@@ -53,6 +56,34 @@ void EnsureDataFolder() {
         if (slash == std::string::npos) break;
         from = slash + 1;
     }
+}
+
+namespace {
+bool IsTemporaryName(const std::string& name, std::initializer_list<const char*> prefixes) {
+    if (name.size() < 8 || name.size() > 11 || name.compare(name.size() - 4, 4, ".tmp") != 0)
+        return false;
+    for (const char* p : prefixes)
+        if (name.compare(0, 3, p) == 0)
+            return name.find_first_not_of("0123456789ABCDEF", 3) == name.size() - 4;
+    return false;
+}
+
+void RemoveStale(const std::string& dir, std::initializer_list<const char*> prefixes) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const auto cutoff = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code e;
+        if (IsTemporaryName(it->path().filename().string(), prefixes) &&
+            it->is_regular_file(e) && it->last_write_time(e) < cutoff)
+            fs::remove(it->path(), e);
+    }
+}
+}  // namespace
+
+void RemoveStaleTemporaryFiles() {
+    RemoveStale(ProgramFile("DATA\\"), {"rpl", "ini"});
+    RemoveStale(ProgramDir(), {"ver"});
 }
 
 void FillPileTables() {
