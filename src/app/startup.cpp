@@ -5,7 +5,6 @@
 #include <chrono>
 #include <filesystem>
 
-
 #include "core/params.h"
 #include "core/state.h"
 #include "platform/atomic_file.h"
@@ -74,8 +73,8 @@ void RemoveStale(const std::string& dir, std::initializer_list<const char*> pref
     const auto cutoff = fs::file_time_type::clock::now() - std::chrono::hours(1);
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code e;
-        if (IsTemporaryName(it->path().filename().string(), prefixes) &&
-            it->is_regular_file(e) && it->last_write_time(e) < cutoff)
+        if (IsTemporaryName(it->path().filename().string(), prefixes) && it->is_regular_file(e) &&
+            it->last_write_time(e) < cutoff)
             fs::remove(it->path(), e);
     }
 }

@@ -1,8 +1,8 @@
 #include "platform/ini.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
-#include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <fstream>

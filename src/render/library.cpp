@@ -144,8 +144,8 @@ bool LoadResourceLibraryFile(const std::string& path) {
     // Qt reads the checked copy, which a later change of the file on disk
     // cannot touch.
     if (!ResourceCheck(library->bytes).Sound() ||
-        !QResource::registerResource(
-            reinterpret_cast<const uchar*>(library->bytes.constData()), kMapRoot))
+        !QResource::registerResource(reinterpret_cast<const uchar*>(library->bytes.constData()),
+                                     kMapRoot))
         return false;
     g_library = std::move(library);
     return true;

@@ -20,11 +20,8 @@ struct CountRule {
 
 // Beyond these a count names piles, jokers or decks that do not exist.
 constexpr CountRule kCounts[] = {
-    {367, 16, "foundations"},
-    {368, 40, "tableau piles"},
-    {369, 10, "reserve cells"},
-    {374, 4, "jokers"},
-    {371, 104, "cards in the pack"},
+    {367, 16, "foundations"}, {368, 40, "tableau piles"},      {369, 10, "reserve cells"},
+    {374, 4, "jokers"},       {371, 104, "cards in the pack"},
 };
 
 }  // namespace

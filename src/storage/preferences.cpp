@@ -252,19 +252,19 @@ int DragCursorShape() {
 }
 
 void ReportSettingsWriteFailures() {
-    platform::SetIniWriteFailureHandler([](const std::string& path, const std::string& reason) {
-        // Writes that follow one another within a moment belong to one
-        // action: one box for all of them.
-        static bool shown = false;
-        static uint32_t last = 0;
-        if (shown && platform::TickCount() - last < 2000) {
-            last = platform::TickCount();
-            return;
-        }
-        Dialogs().Info(kSettingsWriteErrorText + path + "\n" + reason);
-        shown = true;
-        last = platform::TickCount();  // the box was modal: the burst goes on from here
-    });
+    // Writes that follow one another within a moment belong to one action:
+    // one box for all of them.
+    platform::SetIniWriteFailureHandler(
+        [shown = false, last = uint32_t{0}](const std::string& path,
+                                            const std::string& reason) mutable {
+            if (shown && platform::TickCount() - last < 2000) {
+                last = platform::TickCount();
+                return;
+            }
+            Dialogs().Info(kSettingsWriteErrorText + path + "\n" + reason);
+            shown = true;
+            last = platform::TickCount();  // the box was modal: the burst goes on from here
+        });
 }
 
 bool ShowAdviceMessage(const std::string& text, const std::string& messageKey, int page) {
@@ -358,8 +358,10 @@ WindowPlacement FitOnScreens(WindowPlacement p, const std::vector<ScreenArea>& s
     };
     p.width = fit(p.width, s.width, 320);
     p.height = fit(p.height, s.height, 240);
-    p.left = static_cast<int>(std::clamp<int64_t>(p.left, s.left, int64_t{s.left} + s.width - p.width));
-    p.top = static_cast<int>(std::clamp<int64_t>(p.top, s.top, int64_t{s.top} + s.height - p.height));
+    p.left =
+        static_cast<int>(std::clamp<int64_t>(p.left, s.left, int64_t{s.left} + s.width - p.width));
+    p.top =
+        static_cast<int>(std::clamp<int64_t>(p.top, s.top, int64_t{s.top} + s.height - p.height));
     return p;
 }
 

@@ -6,11 +6,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
 
 #include "core/ports.h"
-#include "platform/paths.h"
 #include "platform/atomic_file.h"
+#include "platform/paths.h"
 
 namespace bw {
 
@@ -470,10 +469,8 @@ void ReplacementFile::WritePieces(const std::string& bytes, size_t piece) {
 
 bool ReplacementFile::Commit() {
     switch (file_.Commit()) {
-        case platform::AtomicFile::Result::kDone:
-            return true;
-        case platform::AtomicFile::Result::kNotCreated:
-            return false;
+        case platform::AtomicFile::Result::kDone: return true;
+        case platform::AtomicFile::Result::kNotCreated: return false;
         case platform::AtomicFile::Result::kWriteFailed:
             Dialogs().Info(section_msg::kWriteError);
             return false;

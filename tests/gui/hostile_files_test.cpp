@@ -12,11 +12,11 @@
 #include <random>
 
 #include "app/startup.h"
+#include "core/rules.h"
 #include "platform/ini.h"
 #include "play_support.h"
 #include "render/images.h"
 #include "render/rule_check.h"
-#include "core/rules.h"
 #include "storage/catalogue.h"
 #include "storage/games_source.h"
 #include "storage/preferences.h"
@@ -80,15 +80,9 @@ protected:
                             static_cast<int>(rng() % std::max(table->height(), 1)));
             switch (i % 5) {
                 case 0:
-                case 1:
-                    QTest::mouseClick(table, Qt::LeftButton, Qt::NoModifier, at);
-                    break;
-                case 2:
-                    QTest::mouseDClick(table, Qt::LeftButton, Qt::NoModifier, at);
-                    break;
-                case 3:
-                    QTest::mouseClick(table, Qt::RightButton, Qt::NoModifier, at);
-                    break;
+                case 1: QTest::mouseClick(table, Qt::LeftButton, Qt::NoModifier, at); break;
+                case 2: QTest::mouseDClick(table, Qt::LeftButton, Qt::NoModifier, at); break;
+                case 3: QTest::mouseClick(table, Qt::RightButton, Qt::NoModifier, at); break;
                 case 4:
                     QTest::mousePress(table, Qt::LeftButton, Qt::NoModifier, at);
                     QTest::mouseMove(table, at + QPoint(40, 60));
@@ -107,9 +101,10 @@ protected:
         const QString keep = qEnvironmentVariable("BW_SCREENSHOT_DIR");
         if (!keep.isEmpty()) {
             static int n = 0;
-            shot.save(QStringLiteral("%1/hostile_%2_%3.png")
-                          .arg(keep, ::testing::UnitTest::GetInstance()->current_test_info()->name())
-                          .arg(++n));
+            shot.save(
+                QStringLiteral("%1/hostile_%2_%3.png")
+                    .arg(keep, ::testing::UnitTest::GetInstance()->current_test_info()->name())
+                    .arg(++n));
         }
         EXPECT_TRUE(window.isVisible());
     }
@@ -141,7 +136,8 @@ TEST_F(HostileFiles, DamagedSettingsFilesGiveTheDefaults) {
     std::mt19937 rng(3);
     std::string binary;
     for (int i = 0; i < 4096; ++i) binary += static_cast<char>(rng());
-    const std::string good = "[Preference]\r\nGame=202\r\nGame_name=Memory-Up (8x5)\r\nCard_Size=M\r\n";
+    const std::string good =
+        "[Preference]\r\nGame=202\r\nGame_name=Memory-Up (8x5)\r\nCard_Size=M\r\n";
     struct Case {
         const char* what;
         std::string bytes;
@@ -206,8 +202,8 @@ TEST_F(HostileFiles, AbsurdNumbersInTheSettings) {
 }
 
 TEST_F(HostileFiles, StoredGameThatDoesNotExistLeavesTheOpenCommand) {
-    dir.write("DATA/Cfg.dat", "[Preference]\r\nGame=7777\r\nGame_name=" + std::string(300, 'x') +
-                                  "\r\n");
+    dir.write("DATA/Cfg.dat",
+              "[Preference]\r\nGame=7777\r\nGame_name=" + std::string(300, 'x') + "\r\n");
     StartAndPlay();
     EXPECT_EQ(GameId(), -1);
     EXPECT_TRUE(window.tbOpen->isEnabled());
@@ -264,13 +260,17 @@ TEST_F(HostileFiles, RuleValuesOutOfRange) {
         const char* damage;  // what the message says
     } cases[] = {
         {"99 tableau piles", {{368, 99}}, "entry 368: 99 tableau piles (0 to 40)"},
-        {"negative and huge pile counts", {{367, -5}, {369, 32767}, {366, 9}, {370, -9}},
+        {"negative and huge pile counts",
+         {{367, -5}, {369, 32767}, {366, 9}, {370, -9}},
          "entry 367: -5 foundations (0 to 16)\nentry 369: 32767 reserve cells (0 to 10)"},
-        {"a layout style that does not exist", {{359, 777}, {360, 9}},
+        {"a layout style that does not exist",
+         {{359, 777}, {360, 9}},
          "entry 359: tableau layout style 777 does not exist"},
-        {"a deal larger than the pack", {{375, 500}, {376, 32767}, {372, 900}, {455, 300}},
+        {"a deal larger than the pack",
+         {{375, 500}, {376, 32767}, {372, 900}, {455, 300}},
          "the deal needs 1712 cards, the pack holds at most 104"},
-        {"a pack of no known size", {{371, 9999}, {374, 99}, {47, 7}},
+        {"a pack of no known size",
+         {{371, 9999}, {374, 99}, {47, 7}},
          "entry 374: 99 jokers (0 to 4)\nentry 371: 9999 cards in the pack (0 to 104)"},
     };
     for (const Case& c : cases) {
@@ -282,11 +282,11 @@ TEST_F(HostileFiles, RuleValuesOutOfRange) {
         EXPECT_THAT(dialogs.errors, IsEmpty());
         // Told once, whatever the new deals since (a pack of no known size
         // also gets the deal's own error).
-        EXPECT_THAT(dialogs.infos,
-                    ::testing::IsSupersetOf({"The rules of the game \"Memory-Up (6x4)\" in the file\n" +
-                                dir.path() + "GAMES.DAT\nare damaged:\n" + c.damage +
-                                "\nThe game may not play as it should; reinstalling the "
-                                "program repairs the file."}));
+        EXPECT_THAT(dialogs.infos, ::testing::IsSupersetOf(
+                                       {"The rules of the game \"Memory-Up (6x4)\" in the file\n" +
+                                        dir.path() + "GAMES.DAT\nare damaged:\n" + c.damage +
+                                        "\nThe game may not play as it should; reinstalling the "
+                                        "program repairs the file."}));
         EXPECT_EQ(std::count_if(dialogs.infos.begin(), dialogs.infos.end(),
                                 [](const std::string& i) { return i.find("damaged") != i.npos; }),
                   1);
@@ -298,8 +298,8 @@ TEST_F(HostileFiles, RuleValuesOutOfRange) {
 
 // None of the games the program ships or its tests play is reported.
 TEST_F(HostileFiles, GoodRulesAreNotReported) {
-    for (const std::string& games : {std::string(BW_PROGRAM_DIR) + "GAMES.DAT",
-                                    std::string(BW_TEST_GAMES_DAT)}) {
+    for (const std::string& games :
+         {std::string(BW_PROGRAM_DIR) + "GAMES.DAT", std::string(BW_TEST_GAMES_DAT)}) {
         dir.write("GAMES.DAT", ReadFile(games));
         ASSERT_TRUE(LoadCatalogue());
         for (const std::string& line : MainGame.catalogue) {
@@ -352,8 +352,8 @@ TEST_F(HostileFiles, OwnPicturesThatCannotBeUsed) {
         const std::string path = dir.path() + p.name;
         const std::string base = p.name.substr(0, p.name.find('.'));
         // The same file as background, as card back and as card set.
-        for (const std::string& name :
-             {p.name, "data/custom decks/" + base + ".bmp", "data/custom card sets/" + base + ".crs"}) {
+        for (const std::string& name : {p.name, "data/custom decks/" + base + ".bmp",
+                                        "data/custom card sets/" + base + ".crs"}) {
             if (p.folder)
                 std::filesystem::create_directories(dir.path() + name);
             else
@@ -368,8 +368,8 @@ TEST_F(HostileFiles, OwnPicturesThatCannotBeUsed) {
         EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
         const std::string deck = ProgramFile("data\\custom decks\\" + base + ".bmp");
         const std::string set = ProgramFile("data\\custom card sets\\" + base + ".crs");
-        EXPECT_THAT(dialogs.infos, ::testing::UnorderedElementsAre(
-                                       HasSubstr(path), HasSubstr(deck), HasSubstr(set)));
+        EXPECT_THAT(dialogs.infos, ::testing::UnorderedElementsAre(HasSubstr(path), HasSubstr(deck),
+                                                                   HasSubstr(set)));
         for (const std::string& info : dialogs.infos)
             EXPECT_THAT(info, ::testing::AnyOf(HasSubstr("not found"), HasSubstr("not valid")));
         EXPECT_EQ(platform::IniReadString(Cfg(), "Preference", "Customized_Background", "?"), "");

@@ -109,8 +109,9 @@ protected:
         FileKind k;
         k.name = "DATA\\Cfg.dat";
         k.settings = true;
-        k.base = "[Preference]\r\nGame=201\r\nGame_Name=Memory-Up (6x4)\r\n"
-                 "MainWindowState_Width=874\r\n\r\n[Users]\r\nUser001=Player 1\r\n";
+        k.base =
+            "[Preference]\r\nGame=201\r\nGame_Name=Memory-Up (6x4)\r\n"
+            "MainWindowState_Width=874\r\n\r\n[Users]\r\nUser001=Player 1\r\n";
         k.turn = {[] { WritePreference(key::kGameName, "Concentration"); },
                   [] { WritePreferenceInt(key::kWindowWidth, 1000); },
                   [] { WritePreference(key::kGameName, "Memory-Up (6x4)"); },
@@ -126,9 +127,9 @@ protected:
         k.base = "[Version]\r\nVersion=0300\r\n\r\n[201]\r\nPlayer 1=" + kRecord +
                  "\r\n\r\n[202]\r\nPlayer 1=" + kRecord + "\r\n";
         const std::string base = k.base;
-        k.turn = {[f] { WriteKey(f, "201", "Ann", kRecord); },        // section rewritten
-                  [f] { WriteKey(f, "203", "Ann", kRecord); },        // section appended
-                  [f] { ReplaceInLines(f, 1, "Ann=", "Bob="); },      // every line rewritten
+        k.turn = {[f] { WriteKey(f, "201", "Ann", kRecord); },            // section rewritten
+                  [f] { WriteKey(f, "203", "Ann", kRecord); },            // section appended
+                  [f] { ReplaceInLines(f, 1, "Ann=", "Bob="); },          // every line rewritten
                   [f] { WriteKey(f, "202", "Player 1", kOtherRecord); },  // in place
                   [this, f, base] { Reset(f, base); }};
         k.rewrite = k.turn[0];
@@ -187,8 +188,7 @@ protected:
         k.base = "[Version]\r\nVersion=0200\r\n\r\n" + ScoreLine("Player 1") + "\r\n" +
                  ScoreLine("Player 2") + "\r\n";
         const std::string base = k.base;
-        k.turn = {[] { UpgradeScoreFile(); },
-                  [] { RenamePlayerInStatistics("Player 1", "Ann"); },
+        k.turn = {[] { UpgradeScoreFile(); }, [] { RenamePlayerInStatistics("Player 1", "Ann"); },
                   [this, f, base] { Reset(f, base); }};
         k.rewrite = k.turn[0];
         return k;
@@ -198,9 +198,9 @@ protected:
     // statistics file that exists).
     template <class Body>
     void ForEachKind(Body body) {
-        for (auto make : {&SafeWrites::Settings, &SafeWrites::GameStatistics,
-                          &SafeWrites::SingleGameValues, &SafeWrites::GameLog,
-                          &SafeWrites::HiScores}) {
+        for (auto make :
+             {&SafeWrites::Settings, &SafeWrites::GameStatistics, &SafeWrites::SingleGameValues,
+              &SafeWrites::GameLog, &SafeWrites::HiScores}) {
             std::filesystem::path data = ProgramFile("DATA\\");
             for (const auto& e : std::filesystem::directory_iterator(data))
                 std::filesystem::remove(e.path());
@@ -257,9 +257,10 @@ TEST_F(SafeWrites, EveryFileSurvivesKillsAtRandomInstants) {
         const std::string path = PathOf(kind);
         const auto t0 = std::chrono::steady_clock::now();
         const std::set<std::string> contents = Contents(kind);
-        const auto turnUs =
-            std::chrono::duration_cast<std::chrono::microseconds>(
-                std::chrono::steady_clock::now() - t0).count() / 2;
+        const auto turnUs = std::chrono::duration_cast<std::chrono::microseconds>(
+                                std::chrono::steady_clock::now() - t0)
+                                .count() /
+                            2;
         ASSERT_THAT(fx.dialogs.infos, ::testing::IsEmpty()) << kind.name;
         // Kill instants spread over three turns of the loop, so every step
         // and every stage of a step is hit.
@@ -289,19 +290,20 @@ TEST_F(SafeWrites, EveryFileSurvivesKillsAtRandomInstants) {
             if (!platform::FileExists(path) || !problem.empty() ||
                 (!kind.problem && !contents.count(form))) {
                 ++failures;
-                ADD_FAILURE() << kind.name << " after kill " << r << " (seed " << seed
-                              << "): " << (problem.empty() ? "not a content the loop writes"
-                                                           : problem)
-                              << "\n" << bytes;
+                ADD_FAILURE() << kind.name << " after kill " << r << " (seed " << seed << "): "
+                              << (problem.empty() ? "not a content the loop writes" : problem)
+                              << "\n"
+                              << bytes;
             }
             found.insert(form);
             const auto temps = TemporaryFiles();
             midWrite += temps.empty() ? 0 : 1;
             for (const auto& t : temps) std::remove(t.c_str());
         }
-        std::printf("%-20s %5d kills, %5d inside a rewrite (temporary file left), %zu "
-                    "different contents found, %d damaged\n",
-                    kind.name.c_str(), rounds, midWrite, found.size(), failures);
+        std::printf(
+            "%-20s %5d kills, %5d inside a rewrite (temporary file left), %zu "
+            "different contents found, %d damaged\n",
+            kind.name.c_str(), rounds, midWrite, found.size(), failures);
     });
 }
 
@@ -328,7 +330,8 @@ TEST_F(SafeWrites, FullDiskKeepsTheOldContentAndSaysSo) {
         setrlimit(RLIMIT_FSIZE, &saved);
         signal(SIGXFSZ, oldHandler);
         clock.Advance(10000);
-        EXPECT_THAT(fx.dialogs.infos, ::testing::ElementsAre(FailureMessage(kind, path, false, EFBIG)))
+        EXPECT_THAT(fx.dialogs.infos,
+                    ::testing::ElementsAre(FailureMessage(kind, path, false, EFBIG)))
             << kind.name;
         EXPECT_EQ(ReadFile(path), kind.base) << kind.name;
         EXPECT_THAT(TemporaryFiles(), ::testing::IsEmpty()) << kind.name;
@@ -367,7 +370,8 @@ TEST_F(SafeWrites, ReadOnlyFolderKeepsTheOldContentAndSaysSo) {
         }
         ::chmod((fx.dir.path() + "DATA").c_str(), 0755);
         clock.Advance(10000);
-        EXPECT_THAT(fx.dialogs.infos, ::testing::ElementsAre(FailureMessage(kind, path, true, EACCES)))
+        EXPECT_THAT(fx.dialogs.infos,
+                    ::testing::ElementsAre(FailureMessage(kind, path, true, EACCES)))
             << kind.name;
         EXPECT_EQ(ReadFile(path), kind.base) << kind.name;
     });
