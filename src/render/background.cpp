@@ -69,10 +69,10 @@ void Render(QImage& img, int origin, const QSize& table, const Recipe& r) {
 }
 
 // The table's size as the background covers it: one pixel beyond the
-// table bitmap each way; a picture of its own covers itself.
+// table each way; a picture of its own covers itself.
 QSize TableSizeFor(const Canvas& canvas) {
     if (canvas.surface() == CanvasKind::kImage && canvas.image()) return canvas.image()->size();
-    return QSize(TableBitmap.width() + 1, TableBitmap.height() + 1);
+    return TableSize() + QSize(1, 1);
 }
 
 void PaintRecipe(const Canvas& canvas, const Recipe& r, bool canvasOnly) {

@@ -18,6 +18,8 @@ namespace {
 
 // TableBitmap rectangles (window coordinates) not yet shown on the window.
 QRegion g_pending;
+// The table's size when the bitmaps hold only part of it; empty otherwise.
+QSize g_tableSize;
 
 bool Is32Bit(const QImage& img) {
     switch (img.format()) {
@@ -57,7 +59,19 @@ void SizeTableBitmaps(int width, int height) {
         *img = QImage(width, height, QImage::Format_RGB32);
         img->fill(Qt::black);
     }
+    g_tableSize = QSize();
     g_pending = QRegion();
+}
+
+void FitTableBitmaps(int width, int height, QSize shown) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    SizeTableBitmaps(std::clamp(shown.width(), 1, width), std::clamp(shown.height(), 1, height));
+    g_tableSize = QSize(width, height);
+}
+
+QSize TableSize() {
+    return g_tableSize.isValid() ? g_tableSize : TableBitmap.size();
 }
 
 void CreateTableBitmaps() {
@@ -67,6 +81,7 @@ void CreateTableBitmaps() {
 void FreeTableBitmaps() {
     TableBitmap = QImage();
     BackgroundBitmap = QImage();
+    g_tableSize = QSize();
     g_pending = QRegion();
 }
 
@@ -150,14 +165,47 @@ void Canvas::Copy(int x, int y, const QImage& src, const QRect& part) const {
     Touched(QRect(x, y, part.width(), part.height()));
 }
 
+namespace {
+
+// x * a / 255 per channel, rounded as Qt's raster engine does it.
+inline QRgb ByteMul(QRgb x, uint a) {
+    quint64 t = ((quint64(x) | (quint64(x) << 24)) & 0x00ff00ff00ff00ffULL) * a;
+    t = (t + ((t >> 8) & 0x00ff00ff00ff00ffULL) + 0x0080008000800080ULL) >> 8;
+    t &= 0x00ff00ff00ff00ffULL;
+    return QRgb(t) | QRgb(t >> 24);
+}
+
+}  // namespace
+
+void BlendOver(QImage& dst, int x, int y, const QImage& src, const QRect& partIn) {
+    QRect part = partIn;
+    if (dst.isNull() || src.isNull() || !Clip(dst.rect(), src.rect(), x, y, part)) return;
+    if (!Is32Bit(dst) || src.format() != QImage::Format_ARGB32_Premultiplied) {
+        QPainter p(&dst);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.drawImage(QPoint(x, y), src, part);
+        return;
+    }
+    // A small picture over a large one: a painter (and the threads it hands
+    // the work to) costs more than the blend itself. Same arithmetic as the
+    // painter's source-over.
+    for (int row = 0; row < part.height(); ++row) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(part.y() + row)) + part.x();
+        QRgb* to = reinterpret_cast<QRgb*>(dst.scanLine(y + row)) + x;
+        for (int col = 0; col < part.width(); ++col) {
+            const QRgb s = from[col];
+            if (s >= 0xff000000u)
+                to[col] = s;
+            else if (s != 0)
+                to[col] = s + ByteMul(to[col], qAlpha(~s));
+        }
+    }
+}
+
 void Canvas::Blend(int x, int y, const QImage& src, const QRect& part) const {
     QImage* img = image();
     if (!img || src.isNull()) return;
-    {
-        QPainter p(img);
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        p.drawImage(QPoint(x, y + ShiftY()), src, part);
-    }
+    BlendOver(*img, x, y + ShiftY(), src, part);
     Touched(QRect(x, y, part.width(), part.height()));
 }
 
