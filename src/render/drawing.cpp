@@ -131,7 +131,7 @@ const QImage& MarkImage(const std::string& code) {
     const std::string size = GetParameter(pos::kCardSize, 1);
     QImage img = LibraryBitmap("W" + (size.empty() ? std::string("B") : size) + code);
     if (img.isNull()) return loaded;
-    PileMarks[code] = img;
+    PileMarks[code] = MarkPicture(img);
     return PileMarks[code];
 }
 
