@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -51,7 +52,12 @@ void SplitLines(const std::string& data, std::vector<Line>& lines) {
 // A file as last read or written by this process. It stands for the file
 // while the file's identity, size and times are unchanged, so a value
 // written by anyone, this process or another, is seen by the next reader.
+// File times are coarse: a file changed in place just before it was read
+// could change again unseen within the same tick, so it is trusted only
+// when it had been still for a moment (or when this process wrote it,
+// replacing it whole).
 struct CachedFile {
+    bool trusted = false;
     dev_t device = 0;
     ino_t inode = 0;
     off_t size = 0;
@@ -88,7 +94,7 @@ const CachedFile* Load(const std::string& path) {
         return nullptr;
     }
     CachedFile& entry = Cache()[path];
-    if (entry.Matches(st)) return &entry;
+    if (entry.trusted && entry.Matches(st)) return &entry;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         Cache().erase(path);
@@ -101,6 +107,13 @@ const CachedFile* Load(const std::string& path) {
     SplitLines(entry.data, entry.lines);
     // Stamped as of before the read: a change made meanwhile shows next time.
     entry.Stamp(st);
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    // File times move in steps of a clock tick, well below this.
+    constexpr long long kStillNs = 50'000'000;
+    const long long age = (now.tv_sec - st.st_ctim.tv_sec) * 1'000'000'000LL +
+                          (now.tv_nsec - st.st_ctim.tv_nsec);
+    entry.trusted = age > kStillNs;
     return &entry;
 }
 
@@ -268,6 +281,7 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
         entry.data = std::move(data);
         entry.lines = std::move(lines);
         entry.Stamp(st);
+        entry.trusted = true;
     }
     return true;
 }
