@@ -76,13 +76,18 @@ QSize TableSizeFor(const Canvas& canvas) {
 }
 
 void PaintRecipe(const Canvas& canvas, const Recipe& r, bool canvasOnly) {
+    const bool withBackground = !canvasOnly && canvas.surface() != CanvasKind::kBackground;
+    if (withBackground) Render(BackgroundBitmap, 0, TableSizeFor(Canvas::Background()), r);
     if (QImage* img = canvas.image()) {
-        const int origin = canvas.IsWindow() ? ScrollPosition() : 0;
-        Render(*img, origin, TableSizeFor(canvas), r);
+        if (withBackground && canvas.IsTable() && img->size() == BackgroundBitmap.size()) {
+            // The table picture is the same painting: copied, not painted again.
+            Blit(*img, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
+        } else {
+            const int origin = canvas.IsWindow() ? ScrollPosition() : 0;
+            Render(*img, origin, TableSizeFor(canvas), r);
+        }
         canvas.Touched(QRect(0, 0, img->width(), img->height()));
     }
-    if (!canvasOnly && canvas.surface() != CanvasKind::kBackground)
-        Render(BackgroundBitmap, 0, TableSizeFor(Canvas::Background()), r);
     if (canvas.IsTable()) DiscardTableChanges();
 }
 
