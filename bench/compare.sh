@@ -71,6 +71,11 @@ awk '{ t[$1 " " $2] = t[$1 " " $2] " " $3; names[$2] = 1 }
     for (name in names) {
       b = median(t["base " name]); h = median(t["head " name])
       if (b > 0 && h > 0) printf "%-36s %12.4f %12.4f %8.2f\n", name, b, h, h / b
-      else printf "%-36s %12s %12s %8s\n", name, b > 0 ? sprintf("%.4f", b) : "-", h > 0 ? sprintf("%.4f", h) : "-", "-"
+      else {
+        bs = "-"; hs = "-"
+        if (b > 0) bs = sprintf("%.4f", b)
+        if (h > 0) hs = sprintf("%.4f", h)
+        printf "%-36s %12s %12s %8s\n", name, bs, hs, "-"
+      }
     }
   }' "$out/times" | sort
