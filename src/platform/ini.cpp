@@ -1,12 +1,14 @@
 #include "platform/ini.h"
 
-#include <cctype>
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
+#include <ctime>
 #include <fstream>
-#include <string_view>
+#include <map>
+#include <sstream>
 #include <vector>
 
 #include "platform/atomic_file.h"
@@ -28,30 +30,7 @@ std::string Trim(const std::string& s) {
     return s.substr(b, e - b + 1);
 }
 
-// Real settings files hold a few kilobytes. Anything this large is damage
-// (or not a settings file at all): read, it would cost seconds per key.
-constexpr uintmax_t kMaxProfileBytes = 1 << 20;
-
-// The whole file; 0, or ENOENT when it does not exist, EFBIG when it is too
-// large to be a profile, EACCES when it cannot be read.
-int ReadProfile(const std::string& path, std::string& data) {
-    data.clear();
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (!std::filesystem::exists(status)) return ENOENT;
-    if (std::filesystem::is_regular_file(status) &&
-        std::filesystem::file_size(path, ec) > kMaxProfileBytes)
-        return EFBIG;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return EACCES;
-    char block[65536];
-    while (in.read(block, sizeof block) || in.gcount() > 0)
-        data.append(block, static_cast<size_t>(in.gcount()));
-    return 0;
-}
-
-std::vector<Line> SplitLines(const std::string& data) {
-    std::vector<Line> lines;
+void SplitLines(const std::string& data, std::vector<Line>& lines) {
     size_t i = 0;
     while (i < data.size()) {
         size_t j = data.find_first_of("\r\n", i);
@@ -69,7 +48,89 @@ std::vector<Line> SplitLines(const std::string& data) {
         }
         lines.push_back(std::move(l));
     }
-    return lines;
+}
+
+// A file as last read or written by this process. It stands for the file
+// while the file's identity, size and times are unchanged, so a value
+// written by anyone, this process or another, is seen by the next reader.
+// File times are coarse: a file changed in place just before it was read
+// could change again unseen within the same tick, so it is trusted only
+// when it had been still for a moment (or when this process wrote it,
+// replacing it whole).
+struct CachedFile {
+    bool trusted = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+    std::string data;
+    std::vector<Line> lines;
+
+    bool Matches(const struct stat& st) const {
+        return st.st_dev == device && st.st_ino == inode && st.st_size == size &&
+               st.st_mtim.tv_sec == modified.tv_sec && st.st_mtim.tv_nsec == modified.tv_nsec &&
+               st.st_ctim.tv_sec == changed.tv_sec && st.st_ctim.tv_nsec == changed.tv_nsec;
+    }
+    void Stamp(const struct stat& st) {
+        device = st.st_dev;
+        inode = st.st_ino;
+        size = st.st_size;
+        modified = st.st_mtim;
+        changed = st.st_ctim;
+    }
+};
+
+std::map<std::string, CachedFile>& Cache() {
+    static std::map<std::string, CachedFile> cache;
+    return cache;
+}
+
+// Real settings files hold a few kilobytes. Anything this large is damage
+// (or not a settings file at all), and reading it would cost seconds.
+constexpr off_t kMaxProfileBytes = 1 << 20;
+
+// The file's lines, read only when it changed since it was last seen;
+// nullptr when it is missing or unreadable, with `error` telling why
+// (ENOENT missing or not a file, EFBIG too large, EACCES unreadable).
+const CachedFile* Load(const std::string& path, int* error = nullptr) {
+    int ignored = 0;
+    int& err = error ? *error : ignored;
+    struct stat st;
+    err = ENOENT;
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        Cache().erase(path);
+        return nullptr;
+    }
+    err = EFBIG;
+    if (st.st_size > kMaxProfileBytes) {
+        Cache().erase(path);
+        return nullptr;
+    }
+    err = 0;
+    CachedFile& entry = Cache()[path];
+    if (entry.trusted && entry.Matches(st)) return &entry;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        err = EACCES;
+        Cache().erase(path);
+        return nullptr;
+    }
+    std::stringstream ss;
+    ss << in.rdbuf();
+    entry.data = ss.str();
+    entry.lines.clear();
+    SplitLines(entry.data, entry.lines);
+    // Stamped as of before the read: a change made meanwhile shows next time.
+    entry.Stamp(st);
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    // File times move in steps of a clock tick, well below this.
+    constexpr long long kStillNs = 50'000'000;
+    const long long age = (now.tv_sec - st.st_ctim.tv_sec) * 1'000'000'000LL +
+                          (now.tv_nsec - st.st_ctim.tv_nsec);
+    entry.trusted = age > kStillNs;
+    return &entry;
 }
 
 // Section name of a header line, or false when the line is not a header.
@@ -122,53 +183,20 @@ bool FindKey(const std::vector<Line>& lines, size_t first, size_t last, const st
     return false;
 }
 
-std::string_view TrimView(std::string_view s) {
-    const size_t b = s.find_first_not_of(" \t");
-    if (b == std::string_view::npos) return {};
-    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
-}
-
-bool SameNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
-// The same rules as FindSection and FindKey, in one pass over the bytes
-// without copying lines: a lookup costs one read of the file.
 bool Lookup(const std::string& path, const std::string& section, const std::string& key,
             std::string& value) {
-    std::string data;
-    if (ReadProfile(path, data) != 0) return false;
-    const std::string wantSection = Trim(section), wantKey = Trim(key);
-    const std::string_view all(data);
-    bool inside = false;
-    for (size_t i = 0; i < all.size();) {
-        size_t j = i;
-        while (j < all.size() && all[j] != '\n' && all[j] != '\r') ++j;
-        const std::string_view line = all.substr(i, j - i);
-        i = j + 1;
-        const std::string_view t = TrimView(line);
-        const size_t close = t.find(']');
-        if (!t.empty() && t[0] == '[' && close != std::string_view::npos) {
-            if (inside) return false;  // the first matching section ends here
-            inside = SameNoCase(TrimView(t.substr(1, close - 1)), wantSection);
-            continue;
-        }
-        if (!inside) continue;
-        const size_t eq = line.find('=');
-        if (eq == std::string_view::npos || !SameNoCase(TrimView(line.substr(0, eq)), wantKey))
-            continue;
-        value = std::string(TrimView(line.substr(eq + 1)));
-        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-            value.back() == value.front())
-            value = value.substr(1, value.size() - 2);
-        return true;
-    }
-    return false;
+    const CachedFile* file = Load(path);
+    if (!file) return false;
+    const std::vector<Line>& lines = file->lines;
+    size_t first = 0, last = 0, at = 0;
+    if (!FindSection(lines, section, first, last)) return false;
+    if (!FindKey(lines, first, last, key, at)) return false;
+    const std::string& t = lines[at].text;
+    value = Trim(t.substr(t.find('=') + 1));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return true;
 }
 
 IniWriteFailure g_onWriteFailure;
@@ -179,9 +207,20 @@ bool Report(const std::string& path, int err) {
 }
 
 // Every write of a profile file ends here: the whole new content replaces
-// the file atomically.
-bool StoreProfile(const std::string& path, const std::string& data) {
-    if (int err = ReplaceFileContent(path, data, "ini")) return Report(path, err);
+// the file atomically, and what was written stands for the file from then on.
+bool StoreProfile(const std::string& path, std::string data, std::vector<Line> lines) {
+    if (int err = ReplaceFileContent(path, data, "ini")) {
+        Cache().erase(path);
+        return Report(path, err);
+    }
+    struct stat st;
+    if (stat(path.c_str(), &st) == 0) {
+        CachedFile& entry = Cache()[path];
+        entry.data = std::move(data);
+        entry.lines = std::move(lines);
+        entry.Stamp(st);
+        entry.trusted = true;
+    }
     return true;
 }
 
@@ -236,10 +275,13 @@ bool IniHasKey(const std::string& path, const std::string& section, const std::s
 
 bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& value) {
-    std::string old;
-    // Present but unreadable: rewriting it would lose whatever it holds.
-    if (int err = ReadProfile(path, old); err != 0 && err != ENOENT) return Report(path, err);
-    std::vector<Line> lines = SplitLines(old);
+    int err = 0;
+    const CachedFile* file = Load(path, &err);
+    // A folder in its place fails at the rename; a file that is present but
+    // cannot be read or is too large is kept: rewriting it would lose it.
+    if (!file && FileExists(path)) return Report(path, err);
+    std::vector<Line> lines;
+    if (file) lines = file->lines;
     const std::string entry = Trim(key) + "=" + value;
     size_t first = 0, last = 0, at = 0;
     if (FindSection(lines, section, first, last)) {
@@ -260,7 +302,9 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
     }
     std::string data;
     for (const Line& l : lines) data += l.text + l.eol;
-    return StoreProfile(path, data);
+    // The file already says so: rewriting it would change nothing.
+    if (file && data == file->data) return true;
+    return StoreProfile(path, std::move(data), std::move(lines));
 }
 
 bool IniWriteInt(const std::string& path, const std::string& section, const std::string& key,

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPixmap>
 #include <QResource>
 #include <algorithm>
@@ -20,7 +21,8 @@ namespace bw {
 
 struct LibraryModule {
     std::string path;
-    QByteArray bytes;  // the checked copy Qt reads the resources from
+    QFile file;
+    uchar* bytes = nullptr;  // the checked mapping Qt reads the resources from
 };
 
 namespace {
@@ -30,6 +32,7 @@ namespace {
 const char* const kMapRoot = "/qlr";
 
 std::unique_ptr<LibraryModule> g_library;
+int g_generation = 0;
 std::map<int, QCursor> g_cursors;
 std::unique_ptr<platform::SoundPlayer> g_player;
 
@@ -59,14 +62,22 @@ platform::SoundPlayer* Player() {
     return g_player.get();
 }
 
+// The library's pictures are PNG files: naming the format spares probing
+// every image plugin (and loading them all) for each picture. A picture of
+// another kind is still read.
+bool Decode(const QString& path, QImage& image) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    if (reader.read(&image)) return true;
+    return image.load(path);
+}
+
 // Qt follows a resource file's index without checking it: an offset that
 // points outside the file is read anyway. Before the library is handed over,
 // every folder, name and data block its index reaches must lie inside it.
 class ResourceCheck {
 public:
-    explicit ResourceCheck(const QByteArray& b)
-        : p_(reinterpret_cast<const unsigned char*>(b.constData())),
-          size_(static_cast<uint64_t>(b.size())) {}
+    ResourceCheck(const unsigned char* bytes, uint64_t size) : p_(bytes), size_(size) {}
 
     bool Sound() {
         if (size_ < 20 || std::memcmp(p_, "qres", 4) != 0) return false;
@@ -80,7 +91,7 @@ public:
         nodes_ = (size_ - tree_) / node_;
         if (nodes_ == 0) return false;
         seen_.assign(nodes_, false);
-        // Folders are walked breadth first; every node is reached once.
+        // Every node is reached once, from the root folder down.
         std::vector<uint64_t> todo{0};
         seen_[0] = true;
         if (!IsFolder(0)) return false;
@@ -138,16 +149,19 @@ private:
 bool LoadResourceLibraryFile(const std::string& path) {
     if (g_library) return true;
     if (!platform::FileExists(path)) return false;
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    auto library = std::make_unique<LibraryModule>(LibraryModule{path, f.readAll()});
-    // Qt reads the checked copy, which a later change of the file on disk
-    // cannot touch.
-    if (!ResourceCheck(library->bytes).Sound() ||
-        !QResource::registerResource(reinterpret_cast<const uchar*>(library->bytes.constData()),
-                                     kMapRoot))
+    auto library = std::make_unique<LibraryModule>();
+    library->path = path;
+    library->file.setFileName(QString::fromStdString(path));
+    if (!library->file.open(QIODevice::ReadOnly) || library->file.size() <= 0) return false;
+    // Mapped as Qt itself would map it; Qt reads this mapping only after the
+    // check has walked it.
+    library->bytes = library->file.map(0, library->file.size());
+    if (!library->bytes ||
+        !ResourceCheck(library->bytes, static_cast<uint64_t>(library->file.size())).Sound() ||
+        !QResource::registerResource(library->bytes, kMapRoot))
         return false;
     g_library = std::move(library);
+    ++g_generation;
     return true;
 }
 
@@ -165,6 +179,10 @@ const LibraryModule* LibraryHandle() {
     return g_library.get();
 }
 
+int LibraryGeneration() {
+    return g_generation;
+}
+
 std::string LibraryPath() {
     return g_library ? g_library->path : std::string();
 }
@@ -173,7 +191,7 @@ bool LoadLibraryBitmap(QImage& bitmap, const std::string& name) {
     bitmap = QImage();
     const QString path = ResourcePath("bmp", name);
     if (path.isEmpty() || !QFile::exists(path)) return false;
-    return bitmap.load(path) && !bitmap.isNull();
+    return Decode(path, bitmap) && !bitmap.isNull();
 }
 
 QImage LibraryBitmap(const std::string& name) {
@@ -195,7 +213,7 @@ bool LoadLibraryCursorImage(const std::string& name, QImage& image, QPoint& hotS
     image = QImage();
     hotSpot = QPoint(0, 0);
     const QString path = ResourcePath("cur", name);
-    if (path.isEmpty() || !QFile::exists(path) || !image.load(path) || image.isNull()) return false;
+    if (path.isEmpty() || !QFile::exists(path) || !Decode(path, image) || image.isNull()) return false;
     const QStringList xy = image.text("HotSpot").split(',');
     if (xy.size() == 2) {
         hotSpot = QPoint(std::clamp(xy[0].toInt(), 0, image.width() - 1),
@@ -240,6 +258,8 @@ QByteArray LibrarySoundData(const std::string& name) {
 
 void PlayLibrarySound(const std::string& name, bool loop) {
     const QByteArray wave = LibrarySoundData(name);
+    // Stopping before anything played needs no audio output opened.
+    if (wave.isEmpty() && !g_player) return;
     platform::SoundPlayer* player = Player();
     if (!player) return;
     if (wave.isEmpty()) {
@@ -257,8 +277,7 @@ void FreeResourceLibrary() {
     ReleasePlayer();
     g_cursors.clear();
     if (!g_library) return;
-    QResource::unregisterResource(reinterpret_cast<const uchar*>(g_library->bytes.constData()),
-                                  kMapRoot);
+    QResource::unregisterResource(g_library->bytes, kMapRoot);
     g_library.reset();
 }
 
