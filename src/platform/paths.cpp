@@ -7,7 +7,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
+
+#include "build_info.h"
 
 namespace bw::platform {
 
@@ -64,6 +67,24 @@ std::string ExecutableDir() {
     if (n <= 0) return "./";
     std::string p(buf.data(), static_cast<size_t>(n));
     return DirOf(p);
+}
+
+std::string ReadOnlyDataDir(const std::string& exeDir, const std::string& installedRelative) {
+    if (FileExists(ResolvePath(exeDir, "GAMES.DAT"))) return exeDir;
+    std::string installed = ResolvePath(exeDir, installedRelative);
+    if (!DirExists(installed)) return exeDir;
+    // "/usr/bin/../share/x" names the same folder as "/usr/share/x" but reads
+    // badly in messages and in the about box.
+    if (char* real = realpath(installed.c_str(), nullptr)) {
+        installed = real;
+        free(real);
+    }
+    if (installed.back() != '/') installed += '/';
+    return installed;
+}
+
+std::string ReadOnlyDataDir() {
+    return ReadOnlyDataDir(ExecutableDir(), BW_INSTALLED_DATA_RELATIVE);
 }
 
 std::string ResolvePath(const std::string& base, const std::string& relative) {

@@ -27,13 +27,14 @@ private:
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 
-// Records every message box and beep; answers confirmations from a queue
-// (OK when the queue is empty).
+// Records every message box, beep and address handed to the desktop;
+// answers confirmations from a queue (OK when the queue is empty).
 class RecordingDialogs : public IDialogs {
 public:
-    std::vector<std::string> infos, confirms, errors, advices;
+    std::vector<std::string> infos, confirms, errors, advices, urls;
     std::vector<bool> answers;  // consumed front to back
     bool adviceTicks = false;
+    bool urlResult = true;
     int beeps = 0;
     void Info(const std::string& text) override { infos.push_back(text); }
     bool Confirm(const std::string& text) override;
@@ -45,6 +46,10 @@ public:
         return adviceTicks;
     }
     void Beep() override { ++beeps; }
+    bool OpenUrl(const std::string& address) override {
+        urls.push_back(address);
+        return urlResult;
+    }
 };
 
 class RecordingSound : public ISound {
