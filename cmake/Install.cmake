@@ -1,5 +1,6 @@
 # cmake --install (any prefix) and cpack -G DEB. The layout:
 #   bin/brindlewick, bin/brindlewick-tool
+#   lib/brindlewick/             libbw_sound_output.so, loaded by the first sound
 #   share/brindlewick/           GAMES.DAT, QLR.RGF, help/ (read-only data)
 #   share/applications/          the launcher ($BW_APP_ID.desktop)
 #   share/metainfo/              the AppStream description
@@ -8,6 +9,7 @@
 # The player's files never go into the prefix (see main.cpp).
 
 install(TARGETS brindlewick brindlewick-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS bw_sound_output LIBRARY DESTINATION ${BW_INSTALL_MODULEDIR})
 install(FILES ${BW_PROGRAM_DIR}/GAMES.DAT ${BW_PROGRAM_DIR}/QLR.RGF
         DESTINATION ${BW_INSTALL_DATADIR})
 install(DIRECTORY ${BW_PROGRAM_DIR}/help DESTINATION ${BW_INSTALL_DATADIR}

@@ -17,6 +17,16 @@ namespace bw::platform {
 namespace {
 std::string g_dataOverride;
 
+// "/usr/bin/../share/x" names the same place as "/usr/share/x" but reads
+// badly in messages and in the about box.
+std::string Canonical(std::string path) {
+    if (char* real = realpath(path.c_str(), nullptr)) {
+        path = real;
+        free(real);
+    }
+    return path;
+}
+
 std::vector<std::string> SplitComponents(const std::string& rel) {
     std::vector<std::string> parts;
     std::string cur;
@@ -71,20 +81,22 @@ std::string ExecutableDir() {
 
 std::string ReadOnlyDataDir(const std::string& exeDir, const std::string& installedRelative) {
     if (FileExists(ResolvePath(exeDir, "GAMES.DAT"))) return exeDir;
-    std::string installed = ResolvePath(exeDir, installedRelative);
+    const std::string installed = ResolvePath(exeDir, installedRelative);
     if (!DirExists(installed)) return exeDir;
-    // "/usr/bin/../share/x" names the same folder as "/usr/share/x" but reads
-    // badly in messages and in the about box.
-    if (char* real = realpath(installed.c_str(), nullptr)) {
-        installed = real;
-        free(real);
-    }
-    if (installed.back() != '/') installed += '/';
-    return installed;
+    std::string dir = Canonical(installed);
+    if (dir.back() != '/') dir += '/';
+    return dir;
 }
 
 std::string ReadOnlyDataDir() {
     return ReadOnlyDataDir(ExecutableDir(), BW_INSTALLED_DATA_RELATIVE);
+}
+
+std::string ModulePath(const std::string& fileName) {
+    const std::string beside = ExecutableDir() + fileName;
+    if (FileExists(beside)) return beside;
+    const std::string installed = ExecutableDir() + BW_INSTALLED_MODULE_RELATIVE + "/" + fileName;
+    return FileExists(installed) ? Canonical(installed) : beside;
 }
 
 std::string ResolvePath(const std::string& base, const std::string& relative) {

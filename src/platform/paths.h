@@ -17,6 +17,11 @@ std::string ExecutableDir();
 std::string ReadOnlyDataDir(const std::string& exeDir, const std::string& installedRelative);
 std::string ReadOnlyDataDir();
 
+// The program's own loadable module `fileName` (the sound output): beside
+// the executable in a build folder, otherwise in the installed module folder
+// found relative to the executable the same way.
+std::string ModulePath(const std::string& fileName);
+
 // Resolves `relative` (components separated by '\' or '/') under `base`.
 // Each existing component is matched case-insensitively (an exact match wins);
 // components that do not exist keep the case given. `base` ends with '/'.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# install_test.sh BUILD_DIR SOURCE_DIR VERSION APP_ID
+# install_test.sh BUILD_DIR SOURCE_DIR VERSION APP_ID MODULE_DIR
 # Installs the build into a temporary prefix, moves the prefix elsewhere, and
 # checks the installed copy the way a player meets it: the layout, the
 # launcher, metainfo and man pages as the desktop's validators see them,
@@ -8,7 +8,7 @@
 # handed to the desktop, the about box, File > Exit. The player's files must
 # land in $XDG_DATA_HOME and nothing may be written into the prefix.
 set -euo pipefail
-build=$1 source=$2 version=$3 app_id=$4
+build=$1 source=$2 version=$3 app_id=$4 module_dir=$5  # lib/brindlewick
 
 tmp=$(mktemp -d)
 xvfb_pid= game_pid=
@@ -29,6 +29,7 @@ data=$prefix/share/brindlewick
 
 # --- The layout
 for f in bin/brindlewick bin/brindlewick-tool; do check test -x "$prefix/$f"; done
+check test -s "$prefix/$module_dir/libbw_sound_output.so"
 for f in GAMES.DAT QLR.RGF help/contents.html help/3201.html \
          "../applications/$app_id.desktop" "../metainfo/$app_id.metainfo.xml" \
          ../icons/hicolor/scalable/apps/brindlewick.svg \
@@ -114,6 +115,9 @@ window '^Open a game$' >/dev/null
 sleep 1
 keys Return
 main=$(window '^Brindlewick 2003 .*\[[0-9]{13}\]$')
+# The splash sound has opened the sound output from the installed module folder.
+grep -q "$(realpath "$prefix/$module_dir")/libbw_sound_output.so" "/proc/$game_pid/maps" ||
+    fail "the sound output was not loaded from $module_dir"
 check test -s "$tmp/xdg-data/brindlewick/DATA/Cfg.dat"
 
 keys alt+h w h

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# package_test.sh BUILD_DIR VERSION APP_ID
+# package_test.sh BUILD_DIR VERSION APP_ID MODULE_DIR
 # Builds the Debian package of the build with cpack and checks what apt would
 # install: its name, version and section, dependencies found by
 # dpkg-shlibdeps, files owned by root under /usr, and the installed layout.
 set -euo pipefail
-build=$1 version=$2 app_id=$3
+build=$1 version=$2 app_id=$3 module_dir=$4
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -29,7 +29,8 @@ dpkg-deb -c "$deb" >"$tmp/files"
 awk '$2 != "root/root" { print; bad = 1 } END { exit bad }' "$tmp/files" ||
     fail "files not owned by root"
 sed -E 's/.* \.\///; s/ -> .*//' "$tmp/files" | grep -v '/$' | sort >"$tmp/names"
-for f in usr/bin/brindlewick usr/bin/brindlewick-tool usr/share/brindlewick/GAMES.DAT \
+for f in usr/bin/brindlewick usr/bin/brindlewick-tool "usr/$module_dir/libbw_sound_output.so" \
+         usr/share/brindlewick/GAMES.DAT \
          usr/share/brindlewick/QLR.RGF usr/share/brindlewick/help/contents.html \
          "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
          usr/share/icons/hicolor/48x48/apps/brindlewick.png \
@@ -37,5 +38,6 @@ for f in usr/bin/brindlewick usr/bin/brindlewick-tool usr/share/brindlewick/GAME
          usr/share/man/man6/brindlewick.6 usr/share/man/man1/brindlewick-tool.1; do
     grep -qx "$f" "$tmp/names" || fail "the package lacks /$f"
 done
-grep -v '^usr/\(bin\|share\)/' "$tmp/names" && fail "files outside /usr/bin and /usr/share"
+grep -v -e '^usr/bin/' -e "^usr/$module_dir/" -e '^usr/share/' "$tmp/names" &&
+    fail "files outside /usr/bin, /usr/$module_dir and /usr/share"
 echo "$(basename "$deb"): Depends: $depends"
