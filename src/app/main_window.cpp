@@ -382,6 +382,7 @@ bool TfrmMain::FormCreate() {
     ResetWindowOptions();
     helpFile_ = ProgramDir() + "quillory.hlp>proc";
     EnsureDataFolder();
+    RemoveStaleTemporaryFiles();
     // 9-11
     LoadPreferences();
     FillCardRegister();
@@ -410,7 +411,8 @@ bool TfrmMain::FormCreate() {
 
 void TfrmMain::RestorePlacement() {
     IScreen& screen = Screen();
-    const WindowPlacement p = ReadWindowPlacement(screen.Width(), screen.Height());
+    const WindowPlacement p =
+        FitOnScreens(ReadWindowPlacement(screen.Width(), screen.Height()), screen.Areas());
     // The stored rectangle is also what a maximised window returns to (and
     // what it keeps where nothing maximises windows).
     setGeometry(p.left, p.top, p.width, p.height);
@@ -774,7 +776,9 @@ void TfrmMain::ArrangeBars() {
 void TfrmMain::HandleResize() {
     imgSfondo->setGeometry(central_->rect());
     if (!Flag(flag::kFirstActivation)) ArrangeBars();
-    SizeTableBitmaps(Screen().Width() + 30, Screen().Height() + 30);
+    // The table spans the screen (its background fades over that height),
+    // but only the part under the window is ever shown.
+    FitTableBitmaps(Screen().Width() + 30, Screen().Height() + 30, imgSfondo->size());
     if (!pnlStatusBar->isHidden())
         pnlStatusBar->setGeometry(0, central_->height() - kStatusHeight, BarWidth() - 8,
                                   kStatusHeight);

@@ -33,6 +33,7 @@ class QtScreen : public IScreen {
 public:
     int Width() override;
     int Height() override;
+    std::vector<ScreenArea> Areas() override;
     int ColorBits() override;
     bool HasFont(const std::string& family) override;
     int Dpi() override;
@@ -43,6 +44,7 @@ class QtWaits : public IWaits {
 public:
     void Wait(int ms) override;
     void WaitResponsive(int ms) override;
+    void WaitForPlayer(int ms) override;
 };
 
 }  // namespace bw

@@ -1,13 +1,18 @@
 #include "platform/ini.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <vector>
 
+#include "platform/atomic_file.h"
 #include "platform/paths.h"
-#include "platform/tempfile.h"
 
 namespace bw::platform {
 
@@ -25,12 +30,7 @@ std::string Trim(const std::string& s) {
     return s.substr(b, e - b + 1);
 }
 
-bool ReadLines(const std::string& path, std::vector<Line>& lines) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::stringstream ss;
-    ss << in.rdbuf();
-    const std::string data = ss.str();
+void SplitLines(const std::string& data, std::vector<Line>& lines) {
     size_t i = 0;
     while (i < data.size()) {
         size_t j = data.find_first_of("\r\n", i);
@@ -48,7 +48,89 @@ bool ReadLines(const std::string& path, std::vector<Line>& lines) {
         }
         lines.push_back(std::move(l));
     }
-    return true;
+}
+
+// A file as last read or written by this process. It stands for the file
+// while the file's identity, size and times are unchanged, so a value
+// written by anyone, this process or another, is seen by the next reader.
+// File times are coarse: a file changed in place just before it was read
+// could change again unseen within the same tick, so it is trusted only
+// when it had been still for a moment (or when this process wrote it,
+// replacing it whole).
+struct CachedFile {
+    bool trusted = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+    std::string data;
+    std::vector<Line> lines;
+
+    bool Matches(const struct stat& st) const {
+        return st.st_dev == device && st.st_ino == inode && st.st_size == size &&
+               st.st_mtim.tv_sec == modified.tv_sec && st.st_mtim.tv_nsec == modified.tv_nsec &&
+               st.st_ctim.tv_sec == changed.tv_sec && st.st_ctim.tv_nsec == changed.tv_nsec;
+    }
+    void Stamp(const struct stat& st) {
+        device = st.st_dev;
+        inode = st.st_ino;
+        size = st.st_size;
+        modified = st.st_mtim;
+        changed = st.st_ctim;
+    }
+};
+
+std::map<std::string, CachedFile>& Cache() {
+    static std::map<std::string, CachedFile> cache;
+    return cache;
+}
+
+// Real settings files hold a few kilobytes. Anything this large is damage
+// (or not a settings file at all), and reading it would cost seconds.
+constexpr off_t kMaxProfileBytes = 1 << 20;
+
+// The file's lines, read only when it changed since it was last seen;
+// nullptr when it is missing or unreadable, with `error` telling why
+// (ENOENT missing or not a file, EFBIG too large, EACCES unreadable).
+const CachedFile* Load(const std::string& path, int* error = nullptr) {
+    int ignored = 0;
+    int& err = error ? *error : ignored;
+    struct stat st;
+    err = ENOENT;
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        Cache().erase(path);
+        return nullptr;
+    }
+    err = EFBIG;
+    if (st.st_size > kMaxProfileBytes) {
+        Cache().erase(path);
+        return nullptr;
+    }
+    err = 0;
+    CachedFile& entry = Cache()[path];
+    if (entry.trusted && entry.Matches(st)) return &entry;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        err = EACCES;
+        Cache().erase(path);
+        return nullptr;
+    }
+    std::stringstream ss;
+    ss << in.rdbuf();
+    entry.data = ss.str();
+    entry.lines.clear();
+    SplitLines(entry.data, entry.lines);
+    // Stamped as of before the read: a change made meanwhile shows next time.
+    entry.Stamp(st);
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    // File times move in steps of a clock tick, well below this.
+    constexpr long long kStillNs = 50'000'000;
+    const long long age = (now.tv_sec - st.st_ctim.tv_sec) * 1'000'000'000LL +
+                          (now.tv_nsec - st.st_ctim.tv_nsec);
+    entry.trusted = age > kStillNs;
+    return &entry;
 }
 
 // Section name of a header line, or false when the line is not a header.
@@ -103,8 +185,9 @@ bool FindKey(const std::vector<Line>& lines, size_t first, size_t last, const st
 
 bool Lookup(const std::string& path, const std::string& section, const std::string& key,
             std::string& value) {
-    std::vector<Line> lines;
-    if (!ReadLines(path, lines)) return false;
+    const CachedFile* file = Load(path);
+    if (!file) return false;
+    const std::vector<Line>& lines = file->lines;
     size_t first = 0, last = 0, at = 0;
     if (!FindSection(lines, section, first, last)) return false;
     if (!FindKey(lines, first, last, key, at)) return false;
@@ -116,7 +199,36 @@ bool Lookup(const std::string& path, const std::string& section, const std::stri
     return true;
 }
 
+IniWriteFailure g_onWriteFailure;
+
+bool Report(const std::string& path, int err) {
+    if (g_onWriteFailure) g_onWriteFailure(path, std::strerror(err));
+    return false;
+}
+
+// Every write of a profile file ends here: the whole new content replaces
+// the file atomically, and what was written stands for the file from then on.
+bool StoreProfile(const std::string& path, std::string data, std::vector<Line> lines) {
+    if (int err = ReplaceFileContent(path, data, "ini")) {
+        Cache().erase(path);
+        return Report(path, err);
+    }
+    struct stat st;
+    if (stat(path.c_str(), &st) == 0) {
+        CachedFile& entry = Cache()[path];
+        entry.data = std::move(data);
+        entry.lines = std::move(lines);
+        entry.Stamp(st);
+        entry.trusted = true;
+    }
+    return true;
+}
+
 }  // namespace
+
+void SetIniWriteFailureHandler(IniWriteFailure handler) {
+    g_onWriteFailure = std::move(handler);
+}
 
 bool ParseProfileInt(const std::string& text, int64_t& out) {
     std::string t = Trim(text);
@@ -163,9 +275,13 @@ bool IniHasKey(const std::string& path, const std::string& section, const std::s
 
 bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& value) {
+    int err = 0;
+    const CachedFile* file = Load(path, &err);
+    // A folder in its place fails at the rename; a file that is present but
+    // cannot be read or is too large is kept: rewriting it would lose it.
+    if (!file && FileExists(path)) return Report(path, err);
     std::vector<Line> lines;
-    const bool existed = ReadLines(path, lines);
-    if (!existed && FileExists(path)) return false;  // present but unreadable
+    if (file) lines = file->lines;
     const std::string entry = Trim(key) + "=" + value;
     size_t first = 0, last = 0, at = 0;
     if (FindSection(lines, section, first, last)) {
@@ -186,25 +302,9 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
     }
     std::string data;
     for (const Line& l : lines) data += l.text + l.eol;
-
-    std::string dir = DirOf(path);
-    if (dir.empty()) dir = "./";
-    if (!DirExists(dir)) return false;
-    std::string tmp = CreateTempFile(dir, "ini");
-    if (tmp.empty()) return false;
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        out.write(data.data(), static_cast<std::streamsize>(data.size()));
-        if (!out) {
-            DeleteFile(tmp);
-            return false;
-        }
-    }
-    if (!RenameFile(tmp, path)) {
-        DeleteFile(tmp);
-        return false;
-    }
-    return true;
+    // The file already says so: rewriting it would change nothing.
+    if (file && data == file->data) return true;
+    return StoreProfile(path, std::move(data), std::move(lines));
 }
 
 bool IniWriteInt(const std::string& path, const std::string& section, const std::string& key,

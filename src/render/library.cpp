@@ -6,11 +6,11 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QResource>
-#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "core/params.h"
 #include "platform/paths.h"
@@ -20,7 +20,8 @@ namespace bw {
 
 struct LibraryModule {
     std::string path;
-    QByteArray bytes;  // what Qt's resource system reads; checked before it is registered
+    QFile file;
+    uchar* bytes = nullptr;  // the checked mapping Qt reads the resources from
 };
 
 namespace {
@@ -30,6 +31,7 @@ namespace {
 const char* const kMapRoot = "/qlr";
 
 std::unique_ptr<LibraryModule> g_library;
+int g_generation = 0;
 std::map<int, QCursor> g_cursors;
 std::unique_ptr<platform::SoundPlayer> g_player;
 
@@ -59,110 +61,15 @@ platform::SoundPlayer* Player() {
     return g_player.get();
 }
 
-// No real library comes near this; a bigger file is not one.
-constexpr qint64 kMaxLibraryBytes = 256LL * 1024 * 1024;
-// Nor does any entry unpack to more than this.
-constexpr quint64 kMaxEntryBytes = 64ULL * 1024 * 1024;
-
-// The binary resource format: a header, then a tree of fixed-size nodes
-// (directories list a run of child nodes, files point into the data
-// block), names (length, hash, UTF-16) and data (length, bytes).
-class LibraryChecker {
-public:
-    explicit LibraryChecker(const QByteArray& b)
-        : d_(reinterpret_cast<const uchar*>(b.constData())), size_(static_cast<quint64>(b.size())) {}
-
-    bool Check() {
-        if (size_ < 20 || std::memcmp(d_, "qres", 4) != 0) return false;
-        const quint32 version = U32(4);
-        if (version < 1 || version > 3) return false;
-        tree_ = U32(8), data_ = U32(12), names_ = U32(16);
-        const quint64 header = version >= 3 ? 24 : 20;
-        if (version >= 3 && (size_ < 24 || (U32(20) & ~(kZlib | kZstd)) != 0)) return false;
-        for (quint64 at : {tree_, data_, names_})
-            if (at < header || at >= size_) return false;
-        nodeSize_ = version >= 2 ? 22 : 14;
-        nodes_ = (size_ - tree_) / nodeSize_;
-        // Qt reads the first node as the root folder whatever its flags say.
-        if (nodes_ == 0 || !(U16(tree_ + 4) & kDirectory)) return false;
-        // Each node once: children may be shared or listed twice, never outside the tree.
-        std::vector<bool> seen(static_cast<size_t>(nodes_), false);
-        std::vector<quint64> todo{0};
-        seen[0] = true;
-        while (!todo.empty()) {
-            const quint64 node = todo.back();
-            todo.pop_back();
-            const quint64 at = tree_ + node * nodeSize_;
-            if (!NameFits(U32(at))) return false;
-            const quint16 flags = U16(at + 4);
-            if (flags & kDirectory) {
-                const quint64 count = U32(at + 6), first = U32(at + 10);
-                if (first > nodes_ || count > nodes_ - first) return false;
-                for (quint64 c = first; c < first + count; ++c) {
-                    if (seen[static_cast<size_t>(c)]) continue;
-                    seen[static_cast<size_t>(c)] = true;
-                    todo.push_back(c);
-                }
-            } else if (!DataFits(U32(at + 10), flags)) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-private:
-    static constexpr quint32 kZlib = 0x01, kDirectory = 0x02, kZstd = 0x04;
-
-    quint32 U32(quint64 at) const { return at + 4 <= size_ ? qFromBigEndian<quint32>(d_ + at) : 0; }
-    quint16 U16(quint64 at) const { return at + 2 <= size_ ? qFromBigEndian<quint16>(d_ + at) : 0; }
-
-    bool NameFits(quint64 offset) const {
-        const quint64 at = names_ + offset;
-        return at + 6 <= size_ && at + 6 + 2ULL * U16(at) <= size_;
-    }
-
-    bool DataFits(quint64 offset, quint16 flags) const {
-        const quint64 at = data_ + offset;
-        if (at + 4 > size_) return false;
-        const quint64 length = U32(at);
-        if (length > size_ - at - 4) return false;
-        if (flags & kZlib)  // starts with the unpacked length
-            return length >= 4 && U32(at + 4) <= kMaxEntryBytes;
-        if (flags & kZstd) return ZstdContentFits(at + 4, length);
-        return true;
-    }
-
-    // Qt allocates what a zstd frame header declares before it unpacks.
-    bool ZstdContentFits(quint64 at, quint64 length) const {
-        if (length < 5 || qFromLittleEndian<quint32>(d_ + at) != 0xFD2FB528u) return false;
-        const uchar descriptor = d_[at + 4];
-        const int sizeCode = descriptor >> 6;
-        const bool single = descriptor & 0x20;
-        static const int kDictBytes[4] = {0, 1, 2, 4};
-        const quint64 field = at + 5 + (single ? 0 : 1) + kDictBytes[descriptor & 3];
-        const int fieldBytes = sizeCode == 0 ? (single ? 1 : 0) : (1 << sizeCode);
-        if (fieldBytes == 0) return false;  // no size given: Qt refuses it too
-        if (field + fieldBytes > at + length) return false;
-        quint64 content = 0;
-        for (int i = fieldBytes - 1; i >= 0; --i) content = (content << 8) | d_[field + i];
-        if (fieldBytes == 2) content += 256;
-        return content <= kMaxEntryBytes;
-    }
-
-    const uchar* d_;
-    quint64 size_;
-    quint64 tree_ = 0, data_ = 0, names_ = 0, nodeSize_ = 14, nodes_ = 0;
-};
-
-// The library's pictures are PNG (or BMP) files. A PNG chunk that claims
-// more bytes than the picture holds would have the decoder allocate that
-// much before it notices; such a picture is damaged and is not decoded.
+// A PNG chunk that claims more bytes than the picture holds would have the
+// decoder allocate that much before it notices: such a picture is damaged.
 bool PngChunksFit(const QByteArray& png) {
     const auto* d = reinterpret_cast<const uchar*>(png.constData());
-    const quint64 size = static_cast<quint64>(png.size());
-    quint64 at = 8;
+    const uint64_t size = static_cast<uint64_t>(png.size());
+    uint64_t at = 8;
     while (at + 8 <= size) {
-        const quint64 length = qFromBigEndian<quint32>(d + at);
+        const uint64_t length = (uint64_t{d[at]} << 24) | (uint64_t{d[at + 1]} << 16) |
+                                (uint64_t{d[at + 2]} << 8) | uint64_t{d[at + 3]};
         if (length > size - at - 8) return false;
         if (std::memcmp(d + at + 4, "IEND", 4) == 0) return true;
         at += 12 + length;
@@ -170,39 +77,125 @@ bool PngChunksFit(const QByteArray& png) {
     return false;
 }
 
-// Reads a library picture; only the formats the library is made of are
-// decoded (no other plug-in gets to parse it).
-bool ReadLibraryPicture(const QString& path, QImage& image) {
-    image = QImage();
+// The library's pictures are PNG files: naming the format spares probing
+// every image plugin (and loading them all) for each picture. A picture of
+// another kind is still read.
+bool Decode(const QString& path, QImage& image) {
     QFile f(path);
-    if (path.isEmpty() || !f.open(QIODevice::ReadOnly)) return false;
+    if (!f.open(QIODevice::ReadOnly)) return false;
     const QByteArray bytes = f.readAll();
-    const char* format = nullptr;
-    if (bytes.startsWith("\x89PNG\r\n\x1a\n") && PngChunksFit(bytes))
-        format = "PNG";
-    else if (bytes.startsWith("BM"))
-        format = "BMP";
-    return format && image.loadFromData(bytes, format) && !image.isNull();
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n"))
+        return PngChunksFit(bytes) && image.loadFromData(bytes, "PNG");
+    return image.loadFromData(bytes);
 }
+
+// Qt follows a resource file's index without checking it: an offset that
+// points outside the file is read anyway. Before the library is handed over,
+// every folder, name and data block its index reaches must lie inside it.
+class ResourceCheck {
+public:
+    ResourceCheck(const unsigned char* bytes, uint64_t size) : p_(bytes), size_(size) {}
+
+    bool Sound() {
+        if (size_ < 20 || std::memcmp(p_, "qres", 4) != 0) return false;
+        const uint32_t version = U32(4);
+        if (version < 1 || version > 3 || (version == 3 && size_ < 24)) return false;
+        tree_ = U32(8);
+        data_ = U32(12);
+        names_ = U32(16);
+        node_ = version >= 2 ? 22 : 14;
+        if (tree_ >= size_ || data_ >= size_ || names_ >= size_) return false;
+        nodes_ = (size_ - tree_) / node_;
+        if (nodes_ == 0) return false;
+        seen_.assign(nodes_, false);
+        // Every node is reached once, from the root folder down.
+        std::vector<uint64_t> todo{0};
+        seen_[0] = true;
+        if (!IsFolder(0)) return false;
+        while (!todo.empty()) {
+            const uint64_t n = todo.back();
+            todo.pop_back();
+            if (!NameOk(U32(At(n)))) return false;
+            if (IsFolder(n)) {
+                const uint64_t count = U32(At(n) + 6), first = U32(At(n) + 10);
+                if (first > nodes_ || count > nodes_ - first) return false;
+                for (uint64_t c = first; c < first + count; ++c) {
+                    if (seen_[c]) return false;
+                    seen_[c] = true;
+                    todo.push_back(c);
+                }
+            } else if (!DataOk(n)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    uint32_t U32(uint64_t at) const {
+        return at + 4 > size_ ? 0
+                              : (uint32_t{p_[at]} << 24) | (uint32_t{p_[at + 1]} << 16) |
+                                    (uint32_t{p_[at + 2]} << 8) | uint32_t{p_[at + 3]};
+    }
+    uint16_t U16(uint64_t at) const {
+        return at + 2 > size_ ? 0 : static_cast<uint16_t>((p_[at] << 8) | p_[at + 1]);
+    }
+    uint64_t At(uint64_t n) const { return tree_ + n * node_; }
+    bool IsFolder(uint64_t n) const { return U16(At(n) + 4) & 0x02; }
+    bool NameOk(uint64_t offset) const {
+        const uint64_t at = names_ + offset;
+        return at + 6 <= size_ && at + 6 + 2 * uint64_t{U16(at)} <= size_;
+    }
+    bool DataOk(uint64_t n) const {
+        const uint64_t at = data_ + U32(At(n) + 10);
+        if (at + 4 > size_ || at + 4 + U32(at) > size_) return false;
+        // A compressed block states its unpacked size: no picture or sound
+        // of the library comes near 64 MB.
+        const uint16_t flags = U16(At(n) + 4);
+        if (flags & 0x01) return U32(at) >= 4 && U32(at + 4) <= kMaxEntry;
+        return !(flags & 0x04) || ZstdContentFits(at + 4, U32(at));
+    }
+    // Qt allocates what a zstd frame header declares before it unpacks.
+    bool ZstdContentFits(uint64_t at, uint64_t length) const {
+        if (length < 5 || U32(at) != 0x28B52FFDu) return false;
+        const unsigned char descriptor = p_[at + 4];
+        const int sizeCode = descriptor >> 6;
+        const bool single = descriptor & 0x20;
+        static const int kDictBytes[4] = {0, 1, 2, 4};
+        const uint64_t field = at + 5 + (single ? 0 : 1) + kDictBytes[descriptor & 3];
+        const int fieldBytes = sizeCode == 0 ? (single ? 1 : 0) : (1 << sizeCode);
+        if (fieldBytes == 0 || field + fieldBytes > at + length) return false;  // no size: Qt refuses it too
+        uint64_t content = 0;
+        for (int i = fieldBytes - 1; i >= 0; --i) content = (content << 8) | p_[field + i];
+        if (fieldBytes == 2) content += 256;
+        return content <= kMaxEntry;
+    }
+    static constexpr uint32_t kMaxEntry = 64u << 20;
+
+    const unsigned char* p_;
+    uint64_t size_;
+    uint64_t tree_ = 0, data_ = 0, names_ = 0, node_ = 0, nodes_ = 0;
+    std::vector<bool> seen_;
+};
 
 }  // namespace
-
-bool IsWellFormedLibrary(const QByteArray& bytes) {
-    return LibraryChecker(bytes).Check();
-}
 
 bool LoadResourceLibraryFile(const std::string& path) {
     if (g_library) return true;
     if (!platform::FileExists(path)) return false;
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly) || f.size() > kMaxLibraryBytes) return false;
-    auto module = std::make_unique<LibraryModule>(LibraryModule{path, f.readAll()});
-    // Qt's reader trusts every offset in the file; only a checked copy is
-    // handed to it, and the file may change afterwards without harm.
-    if (!IsWellFormedLibrary(module->bytes)) return false;
-    const auto* data = reinterpret_cast<const uchar*>(module->bytes.constData());
-    if (!QResource::registerResource(data, kMapRoot)) return false;
-    g_library = std::move(module);
+    auto library = std::make_unique<LibraryModule>();
+    library->path = path;
+    library->file.setFileName(QString::fromStdString(path));
+    if (!library->file.open(QIODevice::ReadOnly) || library->file.size() <= 0) return false;
+    // Mapped as Qt itself would map it; Qt reads this mapping only after the
+    // check has walked it.
+    library->bytes = library->file.map(0, library->file.size());
+    if (!library->bytes ||
+        !ResourceCheck(library->bytes, static_cast<uint64_t>(library->file.size())).Sound() ||
+        !QResource::registerResource(library->bytes, kMapRoot))
+        return false;
+    g_library = std::move(library);
+    ++g_generation;
     return true;
 }
 
@@ -220,12 +213,19 @@ const LibraryModule* LibraryHandle() {
     return g_library.get();
 }
 
+int LibraryGeneration() {
+    return g_generation;
+}
+
 std::string LibraryPath() {
     return g_library ? g_library->path : std::string();
 }
 
 bool LoadLibraryBitmap(QImage& bitmap, const std::string& name) {
-    return ReadLibraryPicture(ResourcePath("bmp", name), bitmap);
+    bitmap = QImage();
+    const QString path = ResourcePath("bmp", name);
+    if (path.isEmpty() || !QFile::exists(path)) return false;
+    return Decode(path, bitmap) && !bitmap.isNull();
 }
 
 QImage LibraryBitmap(const std::string& name) {
@@ -246,7 +246,8 @@ std::vector<std::string> LibraryBitmapNames() {
 bool LoadLibraryCursorImage(const std::string& name, QImage& image, QPoint& hotSpot) {
     image = QImage();
     hotSpot = QPoint(0, 0);
-    if (!ReadLibraryPicture(ResourcePath("cur", name), image)) return false;
+    const QString path = ResourcePath("cur", name);
+    if (path.isEmpty() || !QFile::exists(path) || !Decode(path, image) || image.isNull()) return false;
     const QStringList xy = image.text("HotSpot").split(',');
     if (xy.size() == 2) {
         hotSpot = QPoint(std::clamp(xy[0].toInt(), 0, image.width() - 1),
@@ -291,6 +292,8 @@ QByteArray LibrarySoundData(const std::string& name) {
 
 void PlayLibrarySound(const std::string& name, bool loop) {
     const QByteArray wave = LibrarySoundData(name);
+    // Stopping before anything played needs no audio output opened.
+    if (wave.isEmpty() && !g_player) return;
     platform::SoundPlayer* player = Player();
     if (!player) return;
     if (wave.isEmpty()) {
@@ -308,8 +311,7 @@ void FreeResourceLibrary() {
     ReleasePlayer();
     g_cursors.clear();
     if (!g_library) return;
-    QResource::unregisterResource(reinterpret_cast<const uchar*>(g_library->bytes.constData()),
-                                  kMapRoot);
+    QResource::unregisterResource(g_library->bytes, kMapRoot);
     g_library.reset();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The resource library "QLR.RGF" beside the program: every picture, pointer
 // and sound the program shows or plays. It is a Qt binary resource file,
-// read and checked once at start-up and asked by ASCII name; names compare without
+// mapped once at start-up and asked by ASCII name; names compare without
 // regard to case. Kinds live apart: bitmaps, cursors (with their hot spot)
 // and "WAVE" sounds.
 //
@@ -20,13 +20,10 @@
 namespace bw {
 
 // Loads program folder + "QLR.RGF"; false when it is missing or not a
-// well-formed resource library. Loading again while loaded keeps the loaded one.
+// resource library. Loading again while loaded keeps the loaded one.
 bool LoadResourceLibrary();
 // The same for an explicit file (tests, tools).
 bool LoadResourceLibraryFile(const std::string& path);
-// True when every node, name and entry of a resource file lies inside it and
-// no entry unpacks to an absurd size; Qt's own reader checks none of this.
-bool IsWellFormedLibrary(const QByteArray& bytes);
 // Start-up: loads the library, or shows "Can't find/load " and the library's
 // path in lower case (an error box titled "Error") and returns false; the
 // caller then ends the program with exit code 0.
@@ -37,6 +34,9 @@ struct LibraryModule;
 const LibraryModule* LibraryHandle();
 // The path of the loaded library, or empty.
 std::string LibraryPath();
+// Counts the libraries loaded in this run: what was taken from one library
+// is known not to come from another.
+int LibraryGeneration();
 
 // Loads the named bitmap into `bitmap`; true when it then holds a picture.
 // A missing name leaves `bitmap` empty (null) and returns false.
