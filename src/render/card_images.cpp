@@ -11,6 +11,7 @@
 #include "render/images.h"
 #include "render/layout.h"
 #include "render/library.h"
+#include "render/rule_check.h"
 #include "storage/preferences.h"
 
 namespace bw {
@@ -391,6 +392,7 @@ void SetUpCards() {
         hooks.reloadRules();
     else
         LoadGameRules(static_cast<int>(ParameterInt(pos::kGameId, 4, 0)));
+    ReportRuleDamage(static_cast<int>(ParameterInt(pos::kGameId, 4, 0)));
     const std::string before = GetParameter(pos::kCardSize, 1);
 
     // 2. Does the size fit the screen for this game?
