@@ -19,7 +19,9 @@
 #include "core/params.h"
 #include "core/sounds.h"
 #include "core/state.h"
+#include "app/statistics_window.h"
 #include "interaction/drag.h"
+#include "interaction/keyboard.h"
 #include "interaction/press.h"
 #include "interaction/shortcuts.h"
 #include "interaction/ui/memory_end_dialog.h"
@@ -103,6 +105,22 @@ protected:
     }
 };
 
+bool TableKeyOf(int qt, TableKey& key) {
+    switch (qt) {
+        case Qt::Key_Left: key = TableKey::kLeft; return true;
+        case Qt::Key_Right: key = TableKey::kRight; return true;
+        case Qt::Key_Up: key = TableKey::kUp; return true;
+        case Qt::Key_Down: key = TableKey::kDown; return true;
+        case Qt::Key_Home: key = TableKey::kHome; return true;
+        case Qt::Key_End: key = TableKey::kEnd; return true;
+        case Qt::Key_Space: key = TableKey::kSpace; return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: key = TableKey::kReturn; return true;
+        case Qt::Key_Escape: key = TableKey::kEscape; return true;
+        default: return false;
+    }
+}
+
 bool ButtonOf(Qt::MouseButton qt, MouseButton& button) {
     switch (qt) {
         case Qt::LeftButton: button = MouseButton::kLeft; return true;
@@ -156,7 +174,14 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
     central_->installEventFilter(this);
 
     imgSfondo = new TableWidget(central_);
-    imgSfondo->onPress = [](const TablePointerEvent& e) { imgSfondoMouseDown(e); };
+    imgSfondo->onPress = [](const TablePointerEvent& e) {
+        HideFocusFrame();
+        imgSfondoMouseDown(e);
+    };
+    imgSfondo->onKey = [](int qtKey) {
+        TableKey key;
+        return TableKeyOf(qtKey, key) && TableKeyPress(key);
+    };
     imgSfondo->onMove = [](const TablePointerEvent& e) { PointerMove(e.x, e.y); };
     imgSfondo->onRelease = [](const TablePointerEvent& e) {
         MouseButton button;
@@ -199,6 +224,8 @@ void TfrmMain::BuildMenus() {
     mnuPartita->addSeparator();
     mnuPlayers =
         AddItem(mnuPartita, "mnuPlayers", "&Players...", QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuStatistics = AddItem(mnuPartita, "mnuStatistics", "&Statistics...",
+                            QKeySequence(Qt::CTRL | Qt::Key_T));
     mnuPartita->addSeparator();
     mnuEsci = AddItem(mnuPartita, "mnuEsci", "E&xit", QKeySequence());
 
@@ -229,6 +256,7 @@ void TfrmMain::BuildMenus() {
     connect(mnuNew, &QAction::triggered, this, &TfrmMain::mnuNewClick);
     connect(mnuOpen, &QAction::triggered, this, &TfrmMain::mnuOpenClick);
     connect(mnuPlayers, &QAction::triggered, this, &TfrmMain::mnuPlayersClick);
+    connect(mnuStatistics, &QAction::triggered, this, &TfrmMain::mnuStatisticsClick);
     connect(mnuEsci, &QAction::triggered, this, &TfrmMain::mnuEsciClick);
     connect(mnuUndo, &QAction::triggered, this, &TfrmMain::mnuUndoClick);
     connect(mnuRedo, &QAction::triggered, this, &TfrmMain::mnuRedoClick);
@@ -368,6 +396,7 @@ void TfrmMain::BuildPanels() {
     pnlStatusBar->setObjectName(QStringLiteral("pnlStatusBar"));
     pnlStatusBar->setAutoFillBackground(true);
     pnlStatusBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlStatusBar->setIndent(4);
 }
 
 // ---------------------------------------------------------------------------
@@ -557,6 +586,14 @@ void ShellTable::SetTableCursor(int slot) {
     window_.SetTableCursorShape(slot);
 }
 
+void ShellTable::ShowFocusFrame(int left, int top, int right, int bottom) {
+    window_.imgSfondo->SetFocusFrame(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
+}
+
+void ShellTable::HideFocusFrame() {
+    window_.imgSfondo->SetFocusFrame(QRect());
+}
+
 void TfrmMain::SetTableCursorShape(int slot) {
     const QCursor* shape = ScreenCursor(slot);
     imgSfondo->SetTableCursor(shape ? *shape : QCursor(Qt::ArrowCursor));
@@ -564,6 +601,19 @@ void TfrmMain::SetTableCursorShape(int slot) {
 
 void TfrmMain::ShowMemoryEnd(bool won) {
     ::bw::ShowMemoryEnd(won);
+}
+
+void TfrmMain::ShowStatusText(const std::string& text) {
+    pnlStatusBar->setText(QString::fromStdString(text));
+    // The bar the player switched off shows only while it has something to say.
+    const bool on = !text.empty() || !ParameterIs(76, "N");
+    if (on == !pnlStatusBar->isHidden()) return;
+    if (on) {
+        pnlStatusBar->setGeometry(0, central_->height() - kStatusHeight, BarWidth() - 8,
+                                  kStatusHeight);
+        pnlStatusBar->raise();
+    }
+    pnlStatusBar->setVisible(on);
 }
 
 void TfrmMain::PlayWinningAnimation() {
@@ -723,6 +773,8 @@ TableRect TfrmMain::TableArea() const {
 }
 
 void TfrmMain::LayOutTable() {
+    // The places move: the frame waits for the next arrow key.
+    ::bw::HideFocusFrame();
     if (GameRules[371] == 0) return;
     LayoutInput in;
     ApplyTableRect(TableArea(), in);
@@ -821,6 +873,10 @@ void TfrmMain::mnuAutoplayClick() {
 
 void TfrmMain::mnuPlayersClick() {
     if (Hooks().players) Hooks().players();
+}
+
+void TfrmMain::mnuStatisticsClick() {
+    ShowStatisticsWindow(this);
 }
 
 void TfrmMain::mnuEsciClick() {

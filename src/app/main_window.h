@@ -31,6 +31,8 @@ class ShellTable : public QtTable {
 public:
     explicit ShellTable(TfrmMain& window) : window_(window) {}
     void SetTableCursor(int slot) override;
+    void ShowFocusFrame(int left, int top, int right, int bottom) override;
+    void HideFocusFrame() override;
 
 private:
     TfrmMain& window_;
@@ -71,6 +73,7 @@ public:
     std::string TimeSeparator() override { return LocaleTimeSeparator().toStdString(); }
     bool GameCommandsEnabled() override { return mnuNew->isEnabled(); }
     void ShowMemoryEnd(bool won) override;
+    void ShowStatusText(const std::string& text) override;
     void PlayWinningAnimation() override;
     void OpenGameDialog() override;
     void ShowRules(int gameId) override { mnuRulesClick(gameId); }
@@ -102,6 +105,7 @@ public:
     void mnuNewClick();
     void mnuOpenClick();
     void mnuPlayersClick();
+    void mnuStatisticsClick();
     void mnuEsciClick();
     void mnuUndoClick();
     void mnuRedoClick();
@@ -126,7 +130,7 @@ public:
     QMenu* mnuTools;
     QMenu* mnuHelp;
     QMenu* mnuWeb;
-    QAction *mnuNew, *mnuOpen, *mnuPlayers, *mnuEsci;
+    QAction *mnuNew, *mnuOpen, *mnuPlayers, *mnuStatistics, *mnuEsci;
     QAction *mnuUndo, *mnuRedo, *mnuAutoplay;
     QAction* mnuCustomize;
     QAction *mnuRules, *mnuContents, *mnuHomePage, *mnuAbout;

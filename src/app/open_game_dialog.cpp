@@ -328,11 +328,12 @@ void TfrmOpenGame::FillBranch(QTreeWidgetItem* branch, int selectId) {
     delete branch->takeChild(0);
     QTreeWidgetItem* select = nullptr;
     bool corrupt = false;
+    const PlayerResults results = MarkResults();
     QList<QTreeWidgetItem*> nodes;
     for (const TreeGame& g : games_) {
         auto* node = new QTreeWidgetItem(QStringList(Q(g.name)));
         node->setData(0, kCodeRole, g.id);
-        node->setIcon(0, GameIcon(g, GameMark(g.id, corrupt)));
+        node->setIcon(0, GameIcon(g, GameMark(g.id, results, corrupt)));
         nodes.append(node);
         if (g.id == selectId && !select) select = node;
     }
@@ -345,26 +346,41 @@ void TfrmOpenGame::FillBranch(QTreeWidgetItem* branch, int selectId) {
     }
 }
 
-int TfrmOpenGame::GameMark(int gameId, bool& corruptSeen) const {
-    if (!chkWonLost->isChecked() || corruptSeen) return -1;
+std::string TfrmOpenGame::MarkPlayer() const {
     // While the dialog is up the marks follow the player chosen in its
     // list; otherwise the current player.
-    const std::string player =
-        isVisible() && !chosenPlayer_.empty() ? chosenPlayer_ : GetParameter(pos::kPlayer, 30);
-    const auto counts = ReadSingleGameValues(gameId, player);
-    if (!counts) {
-        // The damaged file is gone and the player was told once.
-        corruptSeen = true;
-        return -1;
+    return isVisible() && !chosenPlayer_.empty() ? chosenPlayer_ : GetParameter(pos::kPlayer, 30);
+}
+
+PlayerResults TfrmOpenGame::MarkResults() const {
+    if (!chkWonLost->isChecked()) return {};
+    return ReadPlayerResults(MarkPlayer());
+}
+
+int TfrmOpenGame::GameMark(int gameId, const PlayerResults& results, bool& corruptSeen) const {
+    if (!chkWonLost->isChecked()) return -1;
+    long won = 0, played = 0;
+    if (auto it = results.find(gameId); it != results.end()) {
+        won = it->second.won;
+        played = it->second.played;
     }
-    if (counts->won > 0) return 1;
-    if (counts->lost > 0) return 0;
-    return -1;
+    // The single-game values of an older installation count as well.
+    if (!corruptSeen) {
+        if (const auto counts = ReadSingleGameValues(gameId, MarkPlayer())) {
+            won += counts->won;
+            played += counts->won + counts->lost;
+        } else {
+            // The damaged file is gone and the player was told once.
+            corruptSeen = true;
+        }
+    }
+    return won > 0 ? 1 : played > 0 ? 0 : -1;
 }
 
 void TfrmOpenGame::RefreshMarks() {
     BusyCursor busy;
     bool corrupt = false;
+    const PlayerResults results = MarkResults();
     std::map<int, const TreeGame*> byId;
     for (const TreeGame& g : games_) byId.emplace(g.id, &g);
     for (int i = 0; i < trvGames->topLevelItemCount(); ++i) {
@@ -373,7 +389,7 @@ void TfrmOpenGame::RefreshMarks() {
             QTreeWidgetItem* node = branch->child(c);
             auto it = byId.find(NodeCode(node));
             if (it != byId.end())
-                node->setIcon(0, GameIcon(*it->second, GameMark(it->first, corrupt)));
+                node->setIcon(0, GameIcon(*it->second, GameMark(it->first, results, corrupt)));
         }
     }
 }

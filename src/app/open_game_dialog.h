@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/advanced_form.h"
+#include "storage/results.h"
 
 namespace bw {
 
@@ -115,8 +116,12 @@ private:
     void UpdatePreview();
     void ShowFacts(int gameId);
     void FillPlayers();
+    // The player whose marks are shown, and that player's game results
+    // (none while marks are off).
+    std::string MarkPlayer() const;
+    PlayerResults MarkResults() const;
     // -1: no mark; 0: played, never won; 1: won.
-    int GameMark(int gameId, bool& corruptSeen) const;
+    int GameMark(int gameId, const PlayerResults& results, bool& corruptSeen) const;
 
     std::vector<TreeGame> games_;
     mutable std::map<std::string, QPixmap> images_;

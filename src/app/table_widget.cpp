@@ -1,5 +1,6 @@
 #include "app/table_widget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,6 +11,8 @@ TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     // The canvas covers every pixel; Qt need not erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    // The table takes the keys of keyboard play.
+    setFocusPolicy(Qt::StrongFocus);
     EnsureCanvas(QSize(1, 1));
 }
 
@@ -39,10 +42,42 @@ void TableWidget::EnsureCanvas(const QSize& size) {
     canvas_ = grown;
 }
 
+namespace {
+constexpr int kFrameGap = 4;  // between the card and the focus frame
+QRect FrameArea(const QRect& card) {
+    return card.adjusted(-kFrameGap - 2, -kFrameGap - 2, kFrameGap + 2, kFrameGap + 2);
+}
+}  // namespace
+
+void TableWidget::SetFocusFrame(const QRect& card) {
+    if (card == focusFrame_) return;
+    const QRect old = focusFrame_;
+    focusFrame_ = card;
+    if (!old.isEmpty()) repaint(FrameArea(old));
+    if (!card.isEmpty()) repaint(FrameArea(card));
+}
+
 void TableWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect r = event->rect();
     p.drawImage(r, canvas_, r);
+    if (focusFrame_.isEmpty() || !r.intersects(FrameArea(focusFrame_))) return;
+    // A light frame in a dark one shows on any background and card.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    const QRectF frame = QRectF(focusFrame_).adjusted(-kFrameGap, -kFrameGap, kFrameGap, kFrameGap);
+    p.setPen(QPen(QColor(20, 20, 20), 4));
+    p.drawRoundedRect(frame, 5, 5);
+    p.setPen(QPen(QColor(255, 215, 0), 2));
+    p.drawRoundedRect(frame, 5, 5);
+}
+
+void TableWidget::keyPressEvent(QKeyEvent* event) {
+    if (onKey && onKey(event->key())) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TableWidget::resizeEvent(QResizeEvent* event) {

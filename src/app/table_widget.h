@@ -27,6 +27,13 @@ public:
     // A double click reports onDoubleClick, then onPress for its second press.
     using Handler = std::function<void(const TablePointerEvent&)>;
     Handler onPress, onMove, onRelease, onDoubleClick;
+    // A key pressed while the table has the focus; true when it was used.
+    std::function<bool(int key)> onKey;
+
+    // The keyboard's focus frame around a card rectangle, painted over the
+    // canvas (never into it); an empty rectangle takes it away.
+    void SetFocusFrame(const QRect& card);
+    QRect FocusFrame() const { return focusFrame_; }
 
     // IWindowCanvas
     QImage& Image() override { return canvas_; }
@@ -50,6 +57,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     void EnsureCanvas(const QSize& size);
@@ -57,6 +66,7 @@ private:
 
     QImage canvas_;
     int scrollY_ = 0;
+    QRect focusFrame_;
 };
 
 }  // namespace bw

@@ -7,6 +7,7 @@
 
 #include "core/card_size.h"
 #include "core/history.h"
+#include "core/memory_log.h"
 #include "core/move_engine.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -161,6 +162,7 @@ bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
     if (!from || (from->kind == to.kind && from->index == to.index)) return false;
 
     RecordStep(1);
+    NotePlayerMove();
     std::string& source = PileAt(from->kind, from->index);
     const std::string before = source;
     std::string moving;

@@ -1,16 +1,20 @@
 #include "core/game_end.h"
 
+#include <algorithm>
 #include <cctype>
 #include <utility>
 
 #include "core/history.h"
+#include "core/memory_log.h"
 #include "core/params.h"
 #include "core/piles.h"
+#include "core/score.h"
 #include "core/ports.h"
 #include "core/sounds.h"
 #include "core/state.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
+#include "storage/results.h"
 
 namespace bw {
 
@@ -28,7 +32,55 @@ std::string TwoDigits(int64_t v) {
     return std::string(1, static_cast<char>('0' + v / 10)) + static_cast<char>('0' + v % 10);
 }
 
+// Whether the game was played to its end rather than abandoned: the memory
+// grids have no hidden card left, the answer rows of "Forget me not" are
+// full; other games end when they are won.
+bool PlayedToTheEnd() {
+    const int kind = R(51);
+    const int rows = std::clamp<int>(R(368), 0, 40);
+    if (kind == 36 || kind == 37 || kind == 39) {
+        for (int r = 0; r < rows; ++r) {
+            const std::string& row = FilaPiles[static_cast<size_t>(r)];
+            for (int s = 0; s < SlotCount(row); ++s)
+                if (CardCode c = SlotCode(row, s); c >= 1 && !IsFaceUp(c)) return false;
+        }
+        return true;
+    }
+    if (kind == 38) {
+        for (int r = 0; r < std::min(rows, 10); ++r)
+            if (FilaPiles[static_cast<size_t>(r)].empty()) return false;
+        return rows >= 10;
+    }
+    return Flag(flag::kFinished);
+}
+
+int GameMisses() {
+    return R(51) == 38 ? 10 - TwinMatchCount() : MainGame.Opt(99);
+}
+
+// Adds the ending game to the current player's record. An abandoned game
+// counts as lost, whatever its score; a deal nobody touched is no game.
+void RecordEndingGame(bool won, int seconds) {
+    const bool ended = PlayedToTheEnd();
+    if (!ended && !PlayerActed()) return;
+    GameResult r;
+    r.score = static_cast<int>(ParameterInt(pos::kScore, 6, 0));
+    r.seconds = seconds;
+    r.misses = GameMisses();
+    r.slips = Slips();
+    r.won = won && ended;
+    r.date = platform::Today();
+    RecordGameResult(static_cast<int>(ParameterInt(pos::kGameId, 4, -1)),
+                     GetParameter(pos::kPlayer, 30), r);
+}
+
 }  // namespace
+
+std::string MissesText(int misses, int slips, bool withSlips) {
+    std::string text = "Misses: " + std::to_string(misses);
+    if (withSlips) text += " (" + std::to_string(slips) + (slips == 1 ? " slip)" : " slips)");
+    return text;
+}
 
 int64_t ElapsedBetween(int64_t start, int64_t now) {
     if (now >= start) return now - start;
@@ -121,13 +173,19 @@ bool EndGame() {
     }
 
     const int kind = R(51);
-    if (kind >= 36 && kind <= 39) Window().ShowMemoryEnd(won);
+    const int64_t playedMs = clockRan ? ElapsedBetween(GameTimes[0], GameTimes[1])
+                                      : int64_t{ElapsedSeconds()} * 1000;
+    RecordEndingGame(won, static_cast<int>(playedMs / 1000));
+    if (kind >= 36 && kind <= 39) {
+        Window().ShowStatusText(MissesText(GameMisses(), Slips(), kind != 38));
+        Window().ShowMemoryEnd(won);
+    }
     Window().RefreshGameMark();
 
     MainGame.SetOpt(94, 0);
     MainGame.SetOpt(95, 0);
     // The label keeps the game's final time.
-    if (clockRan) Window().ShowTime(FormatElapsed(ElapsedBetween(GameTimes[0], GameTimes[1])));
+    if (clockRan) Window().ShowTime(FormatElapsed(playedMs));
     SetFlag(flag::kFinished, false);
     SetFlag(flag::kInProgress, false);
     SetFlag(flag::kEnded, true);

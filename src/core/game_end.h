@@ -11,6 +11,10 @@ namespace bw {
 // True when the game was won; without a game in progress nothing changes.
 bool EndGame();
 
+// The status bar's line at the end of a memory game: "Misses: 4 (1 slip)",
+// or "Misses: 3" where slips are not counted ("Forget me not").
+std::string MissesText(int misses, int slips, bool withSlips);
+
 // The elapsed time shown in the time label, in seconds; 0 when the label
 // does not read as a time of day.
 int ElapsedSeconds();

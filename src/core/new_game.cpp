@@ -7,6 +7,7 @@
 #include "core/deal.h"
 #include "core/move_engine.h"
 #include "core/game_end.h"
+#include "core/memory_log.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/ports.h"
@@ -152,6 +153,8 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
     SetParameter(139, 1, "0");
 
     if (deal) {
+        ResetMemoryLog();
+        Window().ShowStatusText(std::string());
         if (R(371) != 0)
             RestoreRuleBases();
         else

@@ -134,6 +134,10 @@ public:
     // The pointer shape over the table: 0 the default arrow, otherwise a
     // loaded cursor slot (10..15, 20..25, 30).
     virtual void SetTableCursor(int /*slot*/) {}
+    // The keyboard's focus frame around the card rectangle, drawn over the
+    // window only (the table pictures never hold it); Hide takes it away.
+    virtual void ShowFocusFrame(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
+    virtual void HideFocusFrame() {}
     // Takes the selection frame off the card `code` at (left, top) again,
     // leaving the card and whatever lies on it as they are.
     virtual void EraseSelectionFrame(int /*code*/, int /*left*/, int /*top*/, int /*surfaces*/) {}
@@ -177,6 +181,9 @@ public:
     virtual void HidePileSizePanel() {}
     // The memory games' result dialog, modal; returns when it is closed.
     virtual void ShowMemoryEnd(bool /*won*/) {}
+    // A line in the status bar, shown for it even while the bar is switched
+    // off; the empty text takes it away again.
+    virtual void ShowStatusText(const std::string& /*text*/) {}
     // The open-game dialog's won/lost mark of the current game, when it shows
     // marks; RefreshOpenGameMarks redraws all of them (another player).
     virtual void RefreshGameMark() {}

@@ -5,6 +5,7 @@
 
 #include "core/card_size.h"
 #include "core/history.h"
+#include "core/memory_log.h"
 #include "core/move_engine.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -102,6 +103,7 @@ bool IsHidden(CardCode card) { return card < 1 || FaceFlag(card) == '0'; }
 void TurnCardUp(CardCode card, int x, int y, int row) {
     RecordStep(1);
     SetFaceFlag(card, '1');
+    NoteCardTurned(card);
     const bool shadows = !ParameterIs(178, "N");
     const int lift = shadows ? CardShadowOffset() - 2 : 0;
     const int liftedX = x - lift, liftedY = y - lift;
@@ -123,16 +125,19 @@ bool PairClick(CardCode card, int x, int y, int row) {
     int n = static_cast<int>(up.size());
     CardCode a = n >= 1 ? up[0].card : 0;
     CardCode b = n >= 2 ? up[1].card : 0;
+    if (n == 0) BeginMemoryTurn();
     if (n < 2) {
         TurnCardUp(card, x, y, row);
         b = card;
         ++n;
     }
     if (n == 2) {
-        if (Matches(a, b))
+        if (Matches(a, b)) {
             TakePairAway();
-        else
+        } else {
+            NotePairMiss(a, b);
             TurnBackAll();
+        }
     }
     return true;
 }
@@ -153,6 +158,7 @@ int SequenceLength(const std::string& code) {
     const int length = RecordedRunLength();
     // The new card must continue a run that began with an ace.
     if (!code.empty() && length != SlotCount(record)) {
+        NoteSequenceMiss(SlotCode(code, 0));
         record.clear();
         TurnBackAll();
     }
@@ -169,6 +175,7 @@ void MemoryPress(CardCode card, int x, int y, int row) {
     const int goal = R(51);
     if (goal == 36) {
         if (IsHidden(card)) {
+            BeginMemoryTurn();
             TurnCardUp(card, x, y, row);
             SequenceLength(FormatCode(card));
         }

@@ -6,6 +6,13 @@
 
 namespace bw::platform {
 
+int Clock::Today() {
+    const std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    return (local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday;
+}
+
 namespace {
 
 class RealClock : public Clock {

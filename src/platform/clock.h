@@ -15,6 +15,8 @@ public:
     // High-resolution counter and its frequency (counts per second).
     virtual int64_t HighResCounter() = 0;
     virtual int64_t HighResFrequency() = 0;
+    // Today's local date as YYYYMMDD.
+    virtual int Today();
 };
 
 class Random {
@@ -37,6 +39,7 @@ inline uint32_t TickCount() { return SystemClock().TickCount(); }
 // Seeds the generator from the clock (once, at start-up).
 void SeedRandomFromClock();
 inline int64_t RandomBelow(int64_t n) { return Rng().Below(n); }
+inline int Today() { return SystemClock().Today(); }
 
 // A clock whose time only moves when told: waits on it return at once.
 class ManualClock : public Clock {
@@ -47,6 +50,8 @@ public:
     uint32_t TickCount() override { return static_cast<uint32_t>(ms); }
     int64_t HighResCounter() override { return ms * 1000; }
     int64_t HighResFrequency() override { return 1000000; }
+    int date = 20030601;  // YYYYMMDD
+    int Today() override { return date; }
     void Advance(int64_t by) { ms += by; }
 };
 

@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
+#include "storage/results.h"
 #include "storage/section_file.h"
 
 namespace bw {
@@ -225,6 +226,7 @@ void RenamePlayerInStatistics(const std::string& oldName, const std::string& new
     ReplaceReporting(ProgramFile(stat_file::kGames), 1, o + "=", n + "=");
     ReplaceReporting(ProgramFile(stat_file::kLog), 82, Pad30(o), Pad30(n));
     ReplaceReporting(ProgramFile(stat_file::kHiScores), 39, Pad30(o), Pad30(n));
+    RenamePlayerResults(o, n);
 }
 
 void ClearPlayerStatistics(const std::string& player) {
@@ -247,6 +249,7 @@ void ClearPlayerStatistics(const std::string& player) {
     }
     const std::string log = ProgramFile(stat_file::kLog);
     if (platform::FileExists(log)) RemovePlayerFromLog(log, p);
+    ClearPlayerResults(p);
 }
 
 void ClearSingleGameValues(int gameId, const std::string& player) {

@@ -1,6 +1,7 @@
 #pragma once
 // The statistics files under the program's "DATA" folder. This edition
-// records no results; it keeps the files consistent with the player list
+// writes no results into them (its own results file is storage/results.h);
+// it keeps the files consistent with the player list
 // (renames, cleared players), upgrades an old hi-score file and guards the
 // single-game values, whose records carry check numbers.
 #include <optional>
@@ -32,13 +33,13 @@ inline constexpr const char* kCorruptSingleGameMessage =
 // file into "Y". Does nothing when the hi-score file does not exist.
 void UpgradeScoreFile();
 
-// Gives the entries of `oldName` the new name in STAT.DAT, the game log and
-// the hi-score file; missing files are skipped.
+// Gives the entries of `oldName` the new name in STAT.DAT, the game log,
+// the hi-score file and the game results; missing files are skipped.
 void RenamePlayerInStatistics(const std::string& oldName, const std::string& newName);
 
 // Writes cleared records for the player into every game section of
-// STAT.DAT (and zero single-game values for games below 8000) and removes
-// the player's lines from the game log.
+// STAT.DAT (and zero single-game values for games below 8000), removes
+// the player's lines from the game log and removes the player's results.
 void ClearPlayerStatistics(const std::string& player);
 
 // Writes zero won and lost records for the game into the player's section

@@ -59,7 +59,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts) {
     for (QAction* a : window.menuBar()->actions()) bar << a->text();
     EXPECT_EQ(bar, (QStringList{"&File", "&Game", "&Tools", "&Help"}));
     EXPECT_EQ(Captions(window.mnuPartita),
-              (QStringList{"&New game", "&Open a game...", "-", "&Players...", "-", "E&xit"}));
+              (QStringList{"&New game", "&Open a game...", "-", "&Players...", "&Statistics...", "-",
+                           "E&xit"}));
     EXPECT_EQ(Captions(window.mnuGame), (QStringList{"&Undo", "&Redo", "-", "Aut&oplay"}));
     EXPECT_EQ(Captions(window.mnuTools), (QStringList{"C&ustomize..."}));
     EXPECT_EQ(Captions(window.mnuHelp),
@@ -71,6 +72,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts) {
         {window.mnuNew, QKeySequence(Qt::Key_F2)},
         {window.mnuOpen, QKeySequence(Qt::CTRL | Qt::Key_F12)},
         {window.mnuPlayers, QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {window.mnuStatistics, QKeySequence(Qt::CTRL | Qt::Key_T)},
         {window.mnuUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
         {window.mnuRedo, QKeySequence(Qt::CTRL | Qt::Key_Y)},
         {window.mnuAutoplay, QKeySequence(Qt::Key_F7)},

@@ -18,6 +18,7 @@
 #include "render/surfaces.h"
 #include "storage/catalogue.h"
 #include "storage/section_file.h"
+#include "storage/results.h"
 #include "storage/statistics.h"
 
 namespace bw {
@@ -552,6 +553,20 @@ TEST_F(OpenGameMarks, WonAndLostFollowTheSwitchAndThePlayer) {
     Form().cboPlayers->setCurrentIndex(Form().cboPlayers->findText("Player 2"));
     EXPECT_EQ(IconImage(Node("Pairs")), LibraryIcon("TREE5_MEMORY_TYPE"));
     EXPECT_EQ(IconImage(Node("Concentration")), LibraryIcon("TREE5_MEMORY_TYPE_WIN"));
+    EXPECT_THAT(core.dialogs.infos, IsEmpty());
+}
+
+TEST_F(OpenGameMarks, RecordedResultsMarkTheGames) {
+    if (!libraryLoaded) GTEST_SKIP() << "no resource library";
+    ResetResultsSession();
+    RecordGameResult(202, "Player 1", {5, 60, 0, 0, true, 20030601});
+    RecordGameResult(202, "Player 1", {-30, 60, 9, 2, false, 20030601});
+    RecordGameResult(200, "Player 1", {-30, 60, 9, 2, false, 20030601});
+    Form().show();
+    QTest::mouseClick(Form().chkWonLost, Qt::LeftButton);
+    EXPECT_EQ(IconImage(Node("Concentration")), LibraryIcon("TREE5_MEMORY_TYPE_WIN"));
+    EXPECT_EQ(IconImage(Node("Pairs")), LibraryIcon("TREE5_MEMORY_TYPE_NOWIN"));
+    EXPECT_EQ(IconImage(Node("ace-To-King")), LibraryIcon("TREE5_MEMORY_TYPE"));
     EXPECT_THAT(core.dialogs.infos, IsEmpty());
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/card_size.h"
 #include "core/history.h"
+#include "core/memory_log.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/ports.h"
@@ -306,6 +307,51 @@ TEST_F(Memory, ForgetMeNotDealsAndRevealsTwins) {
     // Each wrong twin costs ten points.
     std::swap(FilaPiles[0], FilaPiles[1]);
     EXPECT_EQ(TwinMatches(false), 8);
+}
+
+// Slips of scripted games: the miss is a slip only when what the player had
+// already seen would have avoided it.
+TEST_F(Memory, SlipsCountMissesAPerfectMemoryWouldNotMake) {
+    ResetMemoryLog();
+    Grid(37, {"001002003004005", "053054055056057"});
+    EXPECT_FALSE(PlayerActed());
+    Click(1), Click(2);  // nothing seen yet
+    EXPECT_TRUE(PlayerActed());
+    EXPECT_EQ(Slips(), 0);
+    Click(53), Click(3);  // the twin of 53 (1) was known
+    EXPECT_EQ(Slips(), 1);
+    Click(4), Click(1);  // 1 was known, and its twin 53 too
+    EXPECT_EQ(Slips(), 2);
+    Click(5), Click(2);  // 2 was known but its twin never seen
+    EXPECT_EQ(Slips(), 2);
+    Click(1), Click(53);  // a pair: no miss
+    Click(54), Click(4);  // 2, the twin of 54, is still on the table
+    EXPECT_EQ(Misses(), 5);
+    EXPECT_EQ(Slips(), 3);
+
+    // "Concentration": any card of the rank is a partner, taken cards are not.
+    ResetMemoryLog();
+    Grid(39, {"007002003", "046015004"});
+    Click(7), Click(2);
+    Click(46), Click(3);  // 7 of hearts known
+    Click(4), Click(15);  // the 2 was known, but 15 came second and new
+    EXPECT_EQ(Slips(), 1);
+    Click(7), Click(46);
+    Click(2), Click(15);
+    Click(3), Click(4);  // nothing left to pair either with
+    EXPECT_EQ(Slips(), 1);
+
+    // "Ace-To-King": breaking the run with a card already seen.
+    ResetMemoryLog();
+    MainGame.SetOpt(99, 0);
+    Grid(36, {"002001003005", "004"});
+    Click(2);  // unseen: unavoidable
+    Click(1), Click(2), Click(3), Click(5);  // 5 unseen
+    EXPECT_EQ(Slips(), 0);
+    Click(5);  // seen, so known to be no ace
+    Click(1), Click(3);  // seen: known not to be the two
+    EXPECT_EQ(Misses(), 4);
+    EXPECT_EQ(Slips(), 2);
 }
 
 TEST_F(Memory, DealTwinsNeverLoopsWhenTheTwinRowsAreTaken) {

@@ -1,0 +1,381 @@
+#include "app/statistics_window.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPainterPath>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "app/help_window.h"
+#include "app/open_game_dialog.h"
+#include "core/game_end.h"
+#include "core/params.h"
+#include "core/ports.h"
+#include "storage/catalogue.h"
+#include "storage/players.h"
+
+namespace bw {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+std::string OneDecimal(double v) {
+    return QString::number(v, 'f', 1).toStdString();
+}
+
+std::string Time(long seconds) { return FormatElapsed(int64_t{seconds} * 1000); }
+
+// The goal kind of a game, from its rule column.
+int GoalOf(int gameId) {
+    const std::vector<int> v = GameRuleValues(gameId, {51, 50});
+    return v.empty() ? 0 : v[0];
+}
+
+const char* const kHeaders[] = {"Game",         "Played",          "Won",
+                                "Win %",        "Best\nscore",     "Best\ntime",
+                                "Average\nscore", "Current\nstreak", "Longest\nstreak",
+                                "Perfect\ngames", "Misses\nper game", "Slips\nper game"};
+
+// A scale of about `steps` round steps covering lo..hi.
+struct Scale {
+    double lo, hi, step;
+};
+Scale NiceScale(double lo, double hi, int steps) {
+    if (hi - lo < 1e-9) {
+        lo -= 5;
+        hi += 5;
+    }
+    const double raw = (hi - lo) / steps;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = magnitude;
+    for (double m : {1.0, 2.0, 5.0, 10.0})
+        if (m * magnitude >= raw) {
+            step = m * magnitude;
+            break;
+        }
+    return {std::floor(lo / step) * step, std::ceil(hi / step) * step, step};
+}
+
+}  // namespace
+
+std::vector<std::string> StatisticsRow(const ResultRecord& r, bool countsSlips) {
+    const std::string none = "-";
+    if (r.played == 0) return {"0", "0", none, none, none, none, none, none, none, none, none};
+    const double played = static_cast<double>(r.played);
+    return {std::to_string(r.played),
+            std::to_string(r.won),
+            std::to_string((r.won * 100 + r.played / 2) / r.played) + "%",
+            std::to_string(r.bestScore),
+            r.won > 0 ? Time(r.bestTime) : none,
+            OneDecimal(static_cast<double>(r.totalScore) / played),
+            std::to_string(r.streak),
+            std::to_string(r.longestStreak),
+            std::to_string(r.perfect),
+            OneDecimal(static_cast<double>(r.misses) / played),
+            countsSlips ? OneDecimal(static_cast<double>(r.slips) / played) : none};
+}
+
+// ---------------------------------------------------------------------------
+
+ResultsPlot::ResultsPlot(QWidget* parent) : QWidget(parent) {
+    setObjectName("imgPlot");
+    setMinimumSize(560, 220);
+}
+
+void ResultsPlot::SetResults(const std::vector<GameResult>& history, bool hasTarget,
+                             int scoreToWin) {
+    history_ = history;
+    hasTarget_ = hasTarget;
+    scoreToWin_ = scoreToWin;
+    update();
+}
+
+void ResultsPlot::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), Qt::white);
+    p.setPen(QColor(160, 160, 160));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QFontMetrics fm = p.fontMetrics();
+    if (history_.empty()) {
+        p.setPen(QColor(90, 90, 90));
+        p.drawText(rect(), Qt::AlignCenter, statistics_msg::kNoGames);
+        return;
+    }
+    const QRect area = rect().adjusted(52, 28, -58, -26);
+
+    double lo = history_.front().score, hi = lo;
+    long longest = 0;
+    for (const GameResult& g : history_) {
+        lo = std::min<double>(lo, g.score);
+        hi = std::max<double>(hi, g.score);
+        longest = std::max<long>(longest, g.seconds);
+    }
+    if (hasTarget_) {
+        lo = std::min<double>(lo, scoreToWin_);
+        hi = std::max<double>(hi, scoreToWin_);
+    }
+    const Scale score = NiceScale(lo, hi, 5);
+    const Scale time = NiceScale(0, std::max<long>(longest, 60), 4);
+    auto yScore = [&](double v) {
+        return area.bottom() - (v - score.lo) / (score.hi - score.lo) * area.height();
+    };
+    auto yTime = [&](double v) { return area.bottom() - v / time.hi * area.height(); };
+    const int columns = std::max<int>(static_cast<int>(history_.size()), 10);
+    const double slot = static_cast<double>(area.width()) / columns;
+    auto x = [&](size_t i) { return area.left() + (static_cast<double>(i) + 0.5) * slot; };
+
+    // Grid and the score scale on the left.
+    for (double v = score.lo; v <= score.hi + score.step / 2; v += score.step) {
+        const double y = yScore(v);
+        p.setPen(QColor(230, 230, 230));
+        p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+        p.setPen(QColor(60, 60, 60));
+        p.drawText(QRectF(0, y - 8, area.left() - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::number(v, 'f', 0));
+    }
+    // The time scale on the right.
+    p.setPen(QColor(40, 90, 170));
+    for (double v = 0; v <= time.hi + time.step / 2; v += time.step)
+        p.drawText(QRectF(area.right() + 6, yTime(v) - 8, 56, 16),
+                   Qt::AlignLeft | Qt::AlignVCenter, Q(Time(static_cast<long>(v))));
+
+    // Times as bars.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(90, 140, 220, 110));
+    for (size_t i = 0; i < history_.size(); ++i) {
+        const double top = yTime(history_[i].seconds);
+        p.drawRect(QRectF(x(i) - slot * 0.3, top, slot * 0.6, area.bottom() - top));
+    }
+    if (hasTarget_) {
+        QPen dashed(QColor(30, 120, 40), 1, Qt::DashLine);
+        p.setPen(dashed);
+        const double y = yScore(scoreToWin_);
+        p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+        p.drawText(QPointF(area.left() + 4, y - 3), "to win");
+    }
+    // Scores as a line through dots, green won and red lost.
+    QPainterPath line;
+    for (size_t i = 0; i < history_.size(); ++i) {
+        const QPointF pt(x(i), yScore(history_[i].score));
+        if (i == 0)
+            line.moveTo(pt);
+        else
+            line.lineTo(pt);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(70, 70, 70), 1.5));
+    p.drawPath(line);
+    for (size_t i = 0; i < history_.size(); ++i) {
+        p.setPen(QPen(Qt::white, 1));
+        p.setBrush(history_[i].won ? QColor(40, 160, 60) : QColor(200, 50, 40));
+        p.drawEllipse(QPointF(x(i), yScore(history_[i].score)), 4.5, 4.5);
+    }
+
+    // Game numbers under the plot, oldest first.
+    p.setPen(QColor(60, 60, 60));
+    for (size_t i = 0; i < history_.size(); ++i) {
+        const size_t n = i + 1;
+        if (n != 1 && n % 5 != 0 && n != history_.size()) continue;
+        p.drawText(QRectF(x(i) - 15, area.bottom() + 4, 30, 16), Qt::AlignCenter,
+                   QString::number(n));
+    }
+    p.setPen(QColor(160, 160, 160));
+    p.drawLine(area.bottomLeft(), area.bottomRight());
+
+    // Legend.
+    int lx = area.left();
+    const int ly = 8;
+    p.setPen(Qt::NoPen);
+    for (const auto& [colour, text] :
+         {std::pair{QColor(40, 160, 60), "score of a won game"},
+          std::pair{QColor(200, 50, 40), "score of a lost game"}}) {
+        p.setBrush(colour);
+        p.drawEllipse(QPointF(lx + 5, ly + 7), 4.5, 4.5);
+        p.setPen(QColor(40, 40, 40));
+        p.drawText(QPointF(lx + 14, ly + 11), text);
+        lx += 24 + fm.horizontalAdvance(text);
+        p.setPen(Qt::NoPen);
+    }
+    p.setBrush(QColor(90, 140, 220, 110));
+    p.drawRect(QRectF(lx, ly + 2, 10, 10));
+    p.setPen(QColor(40, 40, 40));
+    p.drawText(QPointF(lx + 14, ly + 11), "time");
+}
+
+// ---------------------------------------------------------------------------
+
+TfrmStatistics::TfrmStatistics(QWidget* parent) : C_TAdvancedDialog(parent) {
+    setObjectName("frmStatistics");
+    setWindowTitle("Statistics");
+    setFont(QFont("Tahoma", 8));
+
+    lblPlayer = new QLabel("Pla&yer:", this);
+    cboPlayers = new QComboBox(this);
+    cboPlayers->setObjectName("cboPlayers");
+    cboPlayers->setMinimumWidth(200);
+    lblPlayer->setBuddy(cboPlayers);
+
+    grdGames = new QTableWidget(this);
+    grdGames->setObjectName("grdGames");
+    grdGames->setColumnCount(static_cast<int>(std::size(kHeaders)));
+    QStringList headers;
+    for (const char* h : kHeaders) headers << h;
+    grdGames->setHorizontalHeaderLabels(headers);
+    grdGames->verticalHeader()->hide();
+    grdGames->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdGames->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdGames->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdGames->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grdGames->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grdGames->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdGames->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    lblPlot = new QLabel(this);
+    lblPlot->setObjectName("lblPlot");
+    imgPlot = new ResultsPlot(this);
+
+    btnReset = new QPushButton("&Reset...", this);
+    btnReset->setObjectName("btnReset");
+    btnHelp = new QPushButton("&Help", this);
+    btnHelp->setObjectName("btnHelp");
+    btnClose = new QPushButton("Close", this);
+    btnClose->setObjectName("btnClose");
+    btnClose->setDefault(true);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(lblPlayer);
+    top->addWidget(cboPlayers);
+    top->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnReset);
+    buttons->addStretch(1);
+    buttons->addWidget(btnHelp);
+    buttons->addWidget(btnClose);
+    auto* all = new QVBoxLayout(this);
+    all->addLayout(top);
+    all->addWidget(grdGames);
+    all->addWidget(lblPlot);
+    all->addWidget(imgPlot, 1);
+    all->addLayout(buttons);
+
+    for (const TreeGame& g : BuildGameList()) games_.push_back({g.id, g.name});
+    grdGames->setRowCount(static_cast<int>(games_.size()));
+
+    connect(cboPlayers, &QComboBox::currentIndexChanged, this, [this] { cboPlayersChange(); });
+    connect(grdGames, &QTableWidget::currentCellChanged, this, [this] { grdGamesChange(); });
+    connect(btnReset, &QPushButton::clicked, this, [this] { btnResetClick(); });
+    connect(btnHelp, &QPushButton::clicked, this, [this] { btnHelpClick(); });
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { btnHelpClick(); });
+    resize(900, 600);
+}
+
+void TfrmStatistics::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) FormShow();
+    C_TAdvancedDialog::showEvent(event);
+}
+
+void TfrmStatistics::FormShow() {
+    const std::string current = GetParameter(pos::kPlayer, 30);
+    {
+        const QSignalBlocker block(cboPlayers);
+        cboPlayers->clear();
+        for (const std::string& name : LoadPlayerNames()) cboPlayers->addItem(Q(name));
+        int at = cboPlayers->findText(Q(current), Qt::MatchExactly);
+        if (at < 0 && !current.empty()) {
+            cboPlayers->addItem(Q(current));
+            at = cboPlayers->count() - 1;
+        }
+        cboPlayers->setCurrentIndex(at);
+    }
+    const int game = static_cast<int>(ParameterInt(pos::kGameId, 4, -1));
+    int row = 0;
+    for (size_t i = 0; i < games_.size(); ++i)
+        if (games_[i].id == game) row = static_cast<int>(i);
+    FillTable();
+    grdGames->setCurrentCell(row, 0);
+    grdGamesChange();
+    grdGames->setFocus();
+}
+
+std::string TfrmStatistics::SelectedPlayer() const {
+    return cboPlayers->currentText().toStdString();
+}
+
+int TfrmStatistics::SelectedGame() const {
+    const int row = grdGames->currentRow();
+    return row >= 0 && row < static_cast<int>(games_.size()) ? games_[static_cast<size_t>(row)].id
+                                                              : -1;
+}
+
+void TfrmStatistics::FillTable() {
+    BusyCursor busy;
+    results_ = ReadPlayerResults(SelectedPlayer());
+    for (size_t i = 0; i < games_.size(); ++i) {
+        const int row = static_cast<int>(i);
+        auto it = results_.find(games_[i].id);
+        const ResultRecord record = it == results_.end() ? ResultRecord{} : it->second;
+        std::vector<std::string> cells = {games_[i].name};
+        for (std::string& c : StatisticsRow(record, GoalOf(games_[i].id) != 38))
+            cells.push_back(std::move(c));
+        for (size_t c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(Q(cells[c]));
+            if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grdGames->setItem(row, static_cast<int>(c), item);
+        }
+    }
+    grdGames->resizeRowsToContents();
+    int height = grdGames->horizontalHeader()->height() + 2 * grdGames->frameWidth();
+    for (int r = 0; r < grdGames->rowCount(); ++r) height += grdGames->rowHeight(r);
+    grdGames->setFixedHeight(height);
+}
+
+void TfrmStatistics::cboPlayersChange() {
+    FillTable();
+    grdGamesChange();
+}
+
+void TfrmStatistics::grdGamesChange() {
+    const int id = SelectedGame();
+    auto it = results_.find(id);
+    const int row = grdGames->currentRow();
+    const std::string name = row >= 0 && row < static_cast<int>(games_.size())
+                                 ? games_[static_cast<size_t>(row)].name
+                                 : std::string();
+    lblPlot->setText(Q("Last " + std::to_string(kResultHistory) + " games of " + name +
+                       ": score and time"));
+    const std::vector<int> rules = GameRuleValues(id, {50});
+    const int target = rules.empty() ? 0 : rules[0];
+    imgPlot->SetResults(it == results_.end() ? std::vector<GameResult>{} : it->second.history,
+                        target != 0, target);
+}
+
+void TfrmStatistics::btnResetClick() {
+    const std::string player = SelectedPlayer();
+    if (player.empty()) return;
+    std::string question = statistics_msg::kConfirmReset;
+    question.replace(question.find("%s"), 2, player);
+    if (!Dialogs().ConfirmWarning(question)) return;
+    ClearPlayerResults(player);
+    FillTable();
+    grdGamesChange();
+    Window().RefreshOpenGameMarks();
+}
+
+void TfrmStatistics::btnHelpClick() {
+    ShowHelpTopic(ProgramDir() + "quillory.hlp>proc", kStatisticsHelpContext, this);
+}
+
+void ShowStatisticsWindow(QWidget* parent) {
+    TfrmStatistics form(parent);
+    form.exec();
+}
+
+}  // namespace bw

@@ -1,0 +1,92 @@
+#pragma once
+// TfrmStatistics, "Statistics": a player's record of every game (played,
+// won, best score and time, streaks, misses and slips) and, for the game
+// chosen in the table, a plot of the last 50 scores and times.
+//
+// The plot is painted with QPainter: it is two short series, and a chart
+// library would be one more library loaded at every start of the program.
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "app/advanced_form.h"
+#include "storage/results.h"
+
+namespace bw {
+
+constexpr int kStatisticsHelpContext = 1020;
+
+namespace statistics_msg {
+inline constexpr const char* kConfirmReset =
+    "Reset the statistics of %s?\nThe results of every game of this player are deleted.";
+inline constexpr const char* kNoGames = "No games played yet.";
+}  // namespace statistics_msg
+
+// The table's texts for one record: played, won, win %, best score, best
+// time, average score, streak, longest streak, perfect games, misses per
+// game, slips per game ("-" where there is nothing to show).
+std::vector<std::string> StatisticsRow(const ResultRecord& record, bool countsSlips);
+
+// The last scores (a line, green where won and red where lost) and times
+// (bars, right-hand scale) of one game, oldest on the left.
+class ResultsPlot : public QWidget {
+    Q_OBJECT
+public:
+    explicit ResultsPlot(QWidget* parent = nullptr);
+    // `scoreToWin` draws a dashed line when `hasTarget`.
+    void SetResults(const std::vector<GameResult>& history, bool hasTarget, int scoreToWin);
+    const std::vector<GameResult>& results() const { return history_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<GameResult> history_;
+    bool hasTarget_ = false;
+    int scoreToWin_ = 0;
+};
+
+class TfrmStatistics : public C_TAdvancedDialog {
+    Q_OBJECT
+public:
+    explicit TfrmStatistics(QWidget* parent = nullptr);
+
+    QLabel* lblPlayer;
+    QComboBox* cboPlayers;
+    QTableWidget* grdGames;
+    QLabel* lblPlot;
+    ResultsPlot* imgPlot;
+    QPushButton *btnReset, *btnHelp, *btnClose;
+
+    void FormShow();
+    void cboPlayersChange();
+    void grdGamesChange();
+    void btnResetClick();
+    void btnHelpClick();
+
+    // The game of the table's current row; -1 for none.
+    int SelectedGame() const;
+    std::string SelectedPlayer() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FillTable();
+    struct Row {
+        int id;
+        std::string name;
+    };
+    std::vector<Row> games_;
+    PlayerResults results_;
+};
+
+// Creates, shows modally and frees the window ("File > Statistics...").
+void ShowStatisticsWindow(QWidget* parent);
+
+}  // namespace bw

@@ -1,0 +1,44 @@
+#pragma once
+// What the player has seen of the memory game on the table, to tell a slip
+// (a miss a perfect memory would not have made) from an unavoidable miss.
+//
+// A card counts as seen once the player has turned it face up; it stays
+// seen after it turns back, and undo does not make the player forget it.
+// A turn is the two cards of "Pairs"/"Concentration", or one card of
+// "Ace-To-King"; "known" below means seen in an earlier turn.
+//
+// "Pairs" (goal kind 37, a card's partner is its twin of the other deck) and
+// "Concentration" (39, any other card of its rank): the miss of a turn that
+// showed A and then B is a slip when
+//   - a partner of A still in the grid was known (a perfect memory would
+//     have turned it instead of B), or
+//   - B itself was known and so was a partner of B still in the grid (the
+//     player chose a card they had seen whose twin they had seen too).
+// "Ace-To-King" (36): a card that breaks the run is a slip when it was
+// known, for its rank was then known to be the wrong one.
+// Every other miss is unavoidable. "Forget me not" counts no slips.
+#include "core/cards.h"
+
+namespace bw {
+
+// A new deal: nothing seen, no slips, nothing done yet.
+void ResetMemoryLog();
+// The next turn starts (a pair's first card; each "Ace-To-King" card).
+void BeginMemoryTurn();
+// The player turned `card` face up.
+void NoteCardTurned(CardCode card);
+// The player moved a card (a twin placed in "Forget me not").
+void NotePlayerMove();
+// The turn showed `first` and then `second`, which does not pair it; both
+// are still in the grid. Counts a slip when the rule above says so.
+void NotePairMiss(CardCode first, CardCode second);
+// `card` broke the run.
+void NoteSequenceMiss(CardCode card);
+
+int Slips();
+// Whether the player turned or moved any card since the deal.
+bool PlayerActed();
+// Whether `card` was seen before the current turn.
+bool KnownCard(CardCode card);
+
+}  // namespace bw

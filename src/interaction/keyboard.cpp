@@ -1,0 +1,261 @@
+#include "interaction/keyboard.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "core/card_size.h"
+#include "core/params.h"
+#include "core/piles.h"
+#include "core/ports.h"
+#include "core/state.h"
+#include "interaction/drag.h"
+#include "interaction/press.h"
+#include "render/card_positions.h"
+
+namespace bw {
+
+namespace {
+
+constexpr int kAnswerRows = 10;  // "Forget me not": rows 1..10 lie under the models
+
+struct KeyState {
+    bool shown = false;
+    GridPlace focus;  // by row and slot; left and top as last drawn
+    bool holding = false;
+    GridPlace origin;
+};
+KeyState g_key;
+
+int R(int i) { return GameRules[static_cast<size_t>(i)]; }
+bool PlacingGame() { return R(51) == 38; }
+
+using Grid = std::vector<std::vector<GridPlace>>;
+
+// The places a lifted twin may go to: the answer places.
+Grid AnswerPlaces(const Grid& grid) {
+    Grid out;
+    for (const auto& line : grid) {
+        std::vector<GridPlace> kept;
+        for (const GridPlace& p : line)
+            if (p.row < kAnswerRows) kept.push_back(p);
+        if (!kept.empty()) out.push_back(kept);
+    }
+    return out;
+}
+
+struct Index {
+    size_t line = 0, at = 0;
+};
+
+// The focused place in `grid`; a place that is gone gives the nearest one.
+Index Locate(const Grid& grid, const GridPlace& focus) {
+    Index best;
+    long bestDistance = -1;
+    for (size_t l = 0; l < grid.size(); ++l)
+        for (size_t i = 0; i < grid[l].size(); ++i) {
+            const GridPlace& p = grid[l][i];
+            if (p.row == focus.row && p.slot == focus.slot) return {l, i};
+            const long d = std::labs(p.left - focus.left) + std::labs(p.top - focus.top);
+            if (bestDistance < 0 || d < bestDistance) {
+                bestDistance = d;
+                best = {l, i};
+            }
+        }
+    return best;
+}
+
+// The place of the neighbouring line nearest to `x` (the left one of two).
+size_t NearestIn(const std::vector<GridPlace>& line, int x) {
+    size_t best = 0;
+    for (size_t i = 1; i < line.size(); ++i)
+        if (std::abs(line[i].left - x) < std::abs(line[best].left - x)) best = i;
+    return best;
+}
+
+GridPlace Moved(const Grid& grid, const GridPlace& from, TableKey key) {
+    Index at = Locate(grid, from);
+    const auto& line = grid[at.line];
+    switch (key) {
+        case TableKey::kLeft:
+            if (at.at > 0) --at.at;
+            break;
+        case TableKey::kRight:
+            if (at.at + 1 < line.size()) ++at.at;
+            break;
+        case TableKey::kHome: at.at = 0; break;
+        case TableKey::kEnd: at.at = line.size() - 1; break;
+        case TableKey::kUp:
+        case TableKey::kDown: {
+            const bool up = key == TableKey::kUp;
+            if (up ? at.line == 0 : at.line + 1 >= grid.size()) break;
+            const int x = line[at.at].left;
+            at.line = up ? at.line - 1 : at.line + 1;
+            at.at = NearestIn(grid[at.line], x);
+            break;
+        }
+        default: break;
+    }
+    return grid[at.line][at.at];
+}
+
+void DrawFrame() {
+    const GridPlace& p = g_key.focus;
+    Table().ShowFocusFrame(p.left, p.top, p.left + CardWidth, p.top + CardHeight);
+}
+
+int CentreX(const GridPlace& p) { return p.left + CardWidth / 2; }
+int CentreY(const GridPlace& p) { return p.top + CardHeight / 2; }
+
+void Click(const GridPlace& p) {
+    PointerPress(MouseButton::kLeft, 0, CentreX(p), CentreY(p));
+    PointerRelease(MouseButton::kLeft);
+}
+
+// The first empty answer place, else the first one.
+GridPlace FirstFreeAnswer(const Grid& answers) {
+    for (const auto& line : answers)
+        for (const GridPlace& p : line)
+            if (FilaPiles[static_cast<size_t>(p.row)].empty()) return p;
+    return answers.front().front();
+}
+
+// After a twin went down: the next twin still to place, else where it went.
+GridPlace NextTwin(const Grid& grid, const GridPlace& placed) {
+    for (const auto& line : grid)
+        for (const GridPlace& p : line)
+            if (p.row >= kAnswerRows && !FilaPiles[static_cast<size_t>(p.row)].empty()) return p;
+    return placed;
+}
+
+void Lift(const Grid& grid) {
+    const GridPlace from = g_key.focus;
+    PointerPress(MouseButton::kLeft, 0, CentreX(from), CentreY(from));
+    if (MainGame.Opt(94) == 0) {
+        PointerRelease(MouseButton::kLeft);
+        return;
+    }
+    const Grid answers = AnswerPlaces(grid);
+    if (answers.empty()) return;
+    g_key.holding = true;
+    g_key.origin = from;
+    g_key.focus = FirstFreeAnswer(answers);
+    PointerMove(CentreX(g_key.focus), CentreY(g_key.focus));
+    DrawFrame();
+}
+
+void Place() {
+    g_key.holding = false;
+    const GridPlace to = g_key.focus;
+    PointerRelease(MouseButton::kLeft);
+    // The release may have ended the game and dealt another.
+    g_key.focus = NextTwin(GridPlaces(), to);
+    DrawFrame();
+}
+
+void PutBack() {
+    g_key.holding = false;
+    // A release before any movement takes the cards back where they lie.
+    MainGame.SetOpt(78, 0);
+    PointerRelease(MouseButton::kLeft);
+    g_key.focus = g_key.origin;
+}
+
+}  // namespace
+
+Grid GridPlaces() {
+    const int goal = R(51);
+    if (goal < 36 || goal > 39) return {};
+    std::vector<GridPlace> all;
+    const int rows = std::clamp<int>(R(368), 0, 40);
+    for (int r = 0; r < rows; ++r) {
+        if (!OnTable(FilaLeft[static_cast<size_t>(r)])) continue;
+        const std::string name = PileName(kFila, r + 1);
+        // Rows of side-by-side cards keep a slot for every card (holes too);
+        // a pile is one place, empty or not.
+        const int slots = R(3) == 9 ? SlotCount(FilaPiles[static_cast<size_t>(r)]) : 1;
+        for (int s = 0; s < slots; ++s) {
+            const CardPoint p = CardSlotPosition(name, r, s);
+            all.push_back({r, s, p.left, p.top});
+        }
+    }
+    std::sort(all.begin(), all.end(), [](const GridPlace& a, const GridPlace& b) {
+        return a.top != b.top ? a.top < b.top : a.left < b.left;
+    });
+    // Places whose tops lie within half a card of each other form one line
+    // of the screen (rows set off by half a card stay lines of their own).
+    Grid grid;
+    for (const GridPlace& p : all) {
+        if (grid.empty() || p.top - grid.back().front().top >= CardHeight / 2)
+            grid.emplace_back();
+        grid.back().push_back(p);
+    }
+    for (auto& line : grid)
+        std::sort(line.begin(), line.end(),
+                  [](const GridPlace& a, const GridPlace& b) { return a.left < b.left; });
+    return grid;
+}
+
+bool TableKeyPress(TableKey key) {
+    if (!Flag(flag::kInProgress)) return false;
+    // A twin lifted with the keyboard may have been taken away meanwhile.
+    if (g_key.holding && MainGame.Opt(94) == 0) g_key.holding = false;
+    // The mouse holds a card: the keys wait.
+    if (!g_key.holding && MainGame.Opt(94) != 0) return false;
+    const Grid grid = GridPlaces();
+    if (grid.empty()) return false;
+
+    switch (key) {
+        case TableKey::kLeft:
+        case TableKey::kRight:
+        case TableKey::kUp:
+        case TableKey::kDown:
+        case TableKey::kHome:
+        case TableKey::kEnd: {
+            const Grid& within = g_key.holding ? AnswerPlaces(grid) : grid;
+            if (within.empty()) return false;
+            if (!g_key.shown) {
+                g_key.shown = true;
+                const Index at = Locate(within, g_key.focus);
+                g_key.focus = within[at.line][at.at];
+            } else {
+                g_key.focus = Moved(within, g_key.focus, key);
+            }
+            if (g_key.holding) PointerMove(CentreX(g_key.focus), CentreY(g_key.focus));
+            DrawFrame();
+            return true;
+        }
+        case TableKey::kSpace:
+        case TableKey::kReturn: {
+            if (!g_key.shown) return false;
+            const Index at = Locate(grid, g_key.focus);
+            if (!g_key.holding) g_key.focus = grid[at.line][at.at];
+            if (g_key.holding)
+                Place();
+            else if (PlacingGame())
+                Lift(grid);
+            else
+                Click(g_key.focus);
+            return true;
+        }
+        case TableKey::kEscape:
+            if (!g_key.holding) return false;
+            PutBack();
+            DrawFrame();
+            return true;
+    }
+    return false;
+}
+
+void HideFocusFrame() {
+    if (g_key.holding && MainGame.Opt(94) != 0) PutBack();
+    g_key.holding = false;
+    if (!g_key.shown) return;
+    g_key.shown = false;
+    Table().HideFocusFrame();
+}
+
+bool FocusFrameShown() { return g_key.shown; }
+GridPlace FocusedPlace() { return g_key.focus; }
+bool KeyboardHolding() { return g_key.holding; }
+
+}  // namespace bw

@@ -1,0 +1,94 @@
+#pragma once
+// Every finished game, per player and game: "DATA\Results.dat", a section
+// file of its own beside the statistics files (which keep their own rules).
+//
+//   [Version]
+//   Version=0001
+//   [201]                      one section per game id, in decimal
+//   Ann=<record>               one entry per player, a fixed-width record
+//
+// A record is 1800 characters: thirteen totals, then the last 50 games,
+// oldest first, in slots of 33 characters; unused slots hold zeros and "-".
+// Every field has a fixed width, so an update overwrites the record in place
+// and the file is only rebuilt when an entry is added or removed.
+//
+//   played  won     lost    best    besttm  total         streak  longest
+//   000012 000007 000005 +00058 000094 +00000000345 000002 000004
+//   misses    slips     perfect lastdate cnt
+//   000000031 000000009 000001 20030601 12
+//   then 50 x " " + slot: score sec    miss slip W/L date
+//                         +0058 000094 0002 0001 W 20030601
+//
+// Best score counts every game, best time only won ones; a perfect game is
+// won without a miss. Values too large for a field stop at its maximum.
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace bw {
+
+inline constexpr const char* kResultsFile = "DATA\\Results.dat";
+inline constexpr const char* kResultsVersion = "0001";
+inline constexpr int kResultHistory = 50;
+inline constexpr size_t kResultRecordLength = 1800;
+
+namespace results_msg {
+inline constexpr const char* kDamaged =
+    "The game results file was damaged or could not be read.\n"
+    "It has been kept as \"%s\" and a new results file is started.";
+inline constexpr const char* kDamagedKept =
+    "The game results file is damaged or cannot be read, and it cannot be moved aside.\n"
+    "Results of this session are not kept.";
+inline constexpr const char* kReadOnly =
+    "Game results cannot be saved: the DATA folder cannot be written.\n"
+    "Results of this session are not kept.";
+}  // namespace results_msg
+
+struct GameResult {
+    int score = 0;
+    int seconds = 0;
+    int misses = 0;
+    int slips = 0;
+    bool won = false;
+    int date = 0;  // YYYYMMDD
+    bool operator==(const GameResult&) const = default;
+};
+
+struct ResultRecord {
+    long played = 0, won = 0, lost = 0;
+    long bestScore = 0;  // of any game; meaningful once played > 0
+    long bestTime = 0;   // seconds of the fastest won game; meaningful once won > 0
+    long long totalScore = 0;
+    long streak = 0, longestStreak = 0;
+    long misses = 0, slips = 0;
+    long perfect = 0;
+    int lastDate = 0;
+    std::vector<GameResult> history;  // oldest first, at most kResultHistory
+
+    void Add(const GameResult& r);
+    bool operator==(const ResultRecord&) const = default;
+};
+
+std::string FormatResultRecord(const ResultRecord& r);
+// nullopt for anything that is not a well-formed record.
+std::optional<ResultRecord> ParseResultRecord(const std::string& text);
+
+// Game id -> record of one player.
+using PlayerResults = std::map<int, ResultRecord>;
+
+// Adds one game to the player's record of the game. A damaged file is moved
+// aside first; a folder that cannot be written is reported once per run.
+void RecordGameResult(int gameId, const std::string& player, const GameResult& result);
+// The player's records; empty when there are none (or the file was damaged,
+// which has then been reported and moved aside).
+PlayerResults ReadPlayerResults(const std::string& player);
+// The player operations: renaming moves the entries to the new name,
+// clearing removes them.
+void RenamePlayerResults(const std::string& oldName, const std::string& newName);
+void ClearPlayerResults(const std::string& player);
+
+// Forgets what this run has reported (tests start afresh).
+void ResetResultsSession();
+
+}  // namespace bw

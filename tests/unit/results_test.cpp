@@ -1,0 +1,188 @@
+#include "storage/results.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "core/params.h"
+#include "platform/paths.h"
+#include "storage/statistics.h"
+#include "support/test_support.h"
+
+namespace bw {
+namespace {
+
+using test::ReadFile;
+using test::WriteFile;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+class Results : public ::testing::Test {
+protected:
+    Results() {
+        InstalledPorts().dialogs = &fx.dialogs;
+        platform::MakeDir(fx.dir.file("DATA"));
+        ResetResultsSession();
+    }
+    ~Results() override { ResetResultsSession(); }
+
+    test::CoreFixture fx;
+    std::string file = fx.dir.file("DATA/Results.dat");
+
+    static GameResult Game(int score, int seconds, int misses, bool won, int slips = 0) {
+        return {score, seconds, misses, slips, won, 20030601};
+    }
+};
+
+TEST_F(Results, RecordTotalsAndTheLastFiftyGames) {
+    ResultRecord r;
+    r.Add(Game(8, 90, 0, true));
+    r.Add(Game(-10, 40, 7, false, 3));
+    r.Add(Game(4, 70, 2, true, 1));
+    r.Add(Game(6, 65, 1, true));
+    EXPECT_EQ(r.played, 4);
+    EXPECT_EQ(r.won, 3);
+    EXPECT_EQ(r.lost, 1);
+    EXPECT_EQ(r.bestScore, 8);
+    EXPECT_EQ(r.bestTime, 65);  // the lost game was quicker but does not count
+    EXPECT_EQ(r.totalScore, 8);
+    EXPECT_EQ(r.streak, 2);
+    EXPECT_EQ(r.longestStreak, 2);
+    EXPECT_EQ(r.misses, 10);
+    EXPECT_EQ(r.slips, 4);
+    EXPECT_EQ(r.perfect, 1);
+
+    const std::string text = FormatResultRecord(r);
+    EXPECT_EQ(text.size(), kResultRecordLength);
+    EXPECT_EQ(text.substr(0, 100),
+              "000004 000003 000001 +00008 000065 +00000000008 000002 000002 000000010 "
+              "000000004 000001 20030601 04");
+    EXPECT_EQ(text.substr(101 + 34, 33), "-0010 000040 0007 0003 L 20030601");
+    EXPECT_EQ(ParseResultRecord(text), r);
+
+    // Only the last 50 games are kept, oldest first; huge values stop at
+    // the field's maximum instead of spilling into the next one.
+    for (int i = 0; i < 60; ++i) r.Add(Game(i, 30, 0, true));
+    r.Add(Game(-123456, 9999999, 12345, false));
+    ASSERT_EQ(r.history.size(), 50u);
+    EXPECT_EQ(r.history.front().score, 11);
+    const auto back = ParseResultRecord(FormatResultRecord(r));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->history.back(), (GameResult{-9999, 999999, 9999, 0, false, 20030601}));
+    EXPECT_EQ(back->played, 65);
+
+    // Anything else is no record: a wrong length, a letter, counts that
+    // do not add up.
+    std::string bad = text;
+    bad[3] = 'x';
+    EXPECT_FALSE(ParseResultRecord(bad));
+    EXPECT_FALSE(ParseResultRecord(text.substr(1)));
+    bad = text;
+    bad[5] = '5';  // played 5, won 3, lost 1
+    EXPECT_FALSE(ParseResultRecord(bad));
+}
+
+TEST_F(Results, GamesAreKeptPerPlayerAndGameAndFollowThePlayerOperations) {
+    EXPECT_THAT(ReadPlayerResults("Ann"), IsEmpty());
+    EXPECT_FALSE(platform::FileExists(file));  // reading creates nothing
+    RecordGameResult(200, "Ann", Game(8, 60, 0, true));
+    RecordGameResult(200, "Ann", Game(-20, 50, 9, false));
+    RecordGameResult(203, "Ann", Game(3, 120, 4, true, 2));
+    RecordGameResult(200, "Bob  ", Game(1, 70, 3, true));
+    const std::string before = ReadFile(file);
+    EXPECT_THAT(before, HasSubstr("[Version]\r\nVersion=0001\r\n"));
+
+    PlayerResults ann = ReadPlayerResults("Ann");
+    ASSERT_EQ(ann.size(), 2u);
+    EXPECT_EQ(ann[200].played, 2);
+    EXPECT_EQ(ann[200].won, 1);
+    EXPECT_EQ(ann[203].slips, 2);
+    EXPECT_EQ(ReadPlayerResults("Bob")[200].bestScore, 1);
+
+    // An update of an existing record overwrites it in place.
+    RecordGameResult(200, "Ann", Game(5, 55, 1, true));
+    EXPECT_EQ(ReadFile(file).size(), before.size());
+    EXPECT_EQ(ReadPlayerResults("Ann")[200].played, 3);
+
+    // Renaming onto nobody moves every entry; clearing removes them.
+    RenamePlayerInStatistics("Ann", "Cleo");
+    EXPECT_THAT(ReadPlayerResults("Ann"), IsEmpty());
+    EXPECT_EQ(ReadPlayerResults("Cleo")[200].played, 3);
+    EXPECT_EQ(ReadPlayerResults("Cleo")[203].played, 1);
+    ClearPlayerStatistics("Cleo");
+    EXPECT_THAT(ReadPlayerResults("Cleo"), IsEmpty());
+    EXPECT_EQ(ReadPlayerResults("Bob")[200].played, 1);
+    // A name the store cannot hold as a key is left alone.
+    RecordGameResult(200, "A=B", Game(1, 1, 0, true));
+    EXPECT_THAT(ReadPlayerResults("A=B"), IsEmpty());
+    EXPECT_THAT(fx.dialogs.infos, IsEmpty());
+}
+
+TEST_F(Results, DamagedFilesAreMovedAsideAndAFreshOneStarts) {
+    RecordGameResult(200, "Ann", Game(8, 60, 0, true));
+    const std::string good = ReadFile(file);
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"truncated", good.substr(0, good.size() - 40)},
+        {"garbage", "\x01\x02 not a results file"},
+        {"bad header", "[Version]\r\nVersion=0001\r\n[two hundred]\r\n"},
+        {"no version", good.substr(good.find("[200]"))},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteFile(file, c.bytes);
+        fx.dialogs.infos.clear();
+        EXPECT_THAT(ReadPlayerResults("Ann"), IsEmpty());
+        const std::string aside = n == 0 ? "Results.dat.bad" : "Results.dat.bad" + std::to_string(n + 1);
+        ASSERT_THAT(fx.dialogs.infos, ElementsAre(HasSubstr("\"" + aside + "\"")));
+        EXPECT_EQ(ReadFile(fx.dir.file("DATA/" + aside)), c.bytes);
+        EXPECT_FALSE(platform::FileExists(file));
+        ++n;
+    }
+    // The fresh file takes the next game.
+    RecordGameResult(200, "Ann", Game(2, 60, 1, true));
+    EXPECT_EQ(ReadPlayerResults("Ann")[200].played, 1);
+
+    // A file that cannot be read at all is put aside as well.
+    platform::DeleteFile(file);
+    platform::MakeDir(file);
+    fx.dialogs.infos.clear();
+    EXPECT_THAT(ReadPlayerResults("Ann"), IsEmpty());
+    EXPECT_THAT(fx.dialogs.infos, ElementsAre(HasSubstr("Results.dat.bad5")));
+}
+
+TEST_F(Results, AFolderThatCannotBeWrittenIsReportedOncePerRun) {
+    RecordGameResult(200, "Ann", Game(8, 60, 0, true));
+    const std::string kept = ReadFile(file);
+    const std::string data = fx.dir.file("DATA");
+    // Root writes anywhere: there the folder is replaced by a plain file.
+    const bool root = geteuid() == 0;
+    if (root) {
+        platform::DeleteFile(file);
+        ::rmdir(data.c_str());
+        WriteFile(data, "not a folder");
+    } else {
+        ::chmod(file.c_str(), 0444);
+        ::chmod(data.c_str(), 0555);
+    }
+    RecordGameResult(200, "Ann", Game(1, 60, 0, true));
+    RecordGameResult(201, "Ann", Game(1, 60, 0, true));
+    RenamePlayerInStatistics("Ann", "Bob");
+    EXPECT_THAT(fx.dialogs.infos, ElementsAre(results_msg::kReadOnly));
+    if (!root) {
+        EXPECT_EQ(ReadFile(file), kept);
+        EXPECT_EQ(ReadPlayerResults("Ann")[200].played, 1);
+        ::chmod(data.c_str(), 0755);
+    } else {
+        platform::DeleteFile(data);
+    }
+}
+
+}  // namespace
+}  // namespace bw
