@@ -19,9 +19,9 @@ if(SCREENSHOTS_URL MATCHES "^https?://")
   string(APPEND BW_METAINFO_SCREENSHOTS "  <screenshots>\n")
   set(type " type=\"default\"")
   foreach(shot ${shots})
-    string(REPLACE "|" ";" parts "${shot}")
-    list(GET parts 0 file)
-    list(GET parts 1 caption)
+    string(REPLACE "|" ";" fields "${shot}")
+    list(GET fields 0 file)
+    list(GET fields 1 caption)
     string(APPEND BW_METAINFO_SCREENSHOTS
            "    <screenshot${type}>\n"
            "      <caption>${caption}</caption>\n"

@@ -1,7 +1,7 @@
 // bw_soak: the monkey soak of the main window.
 //
 //   bw_soak [--events N] [--seed S] [--episode-length L] [--keep-going]
-//   bw_soak --replay SPEC (--play EVENTS | --generate N)
+//   bw_soak --replay SETUP (--play EVENTS | --generate N)
 //
 // plays N events (default 20000) in episodes of L events (default 400), one
 // game each, every shipped and every test game in turn, and checks the
@@ -33,9 +33,9 @@ char g_context[4096];
 std::atomic<int> g_eventIndex{0};
 std::atomic<long long> g_progress{0};
 
-void SetContext(const EpisodeSpec& spec) {
+void SetContext(const EpisodeSetup& setup) {
     std::snprintf(g_context, sizeof g_context, "bw_soak --replay '%s' --generate ",
-                  FormatSpec(spec).c_str());
+                  FormatSetup(setup).c_str());
 }
 
 void WriteContext() {
@@ -77,13 +77,13 @@ void StartWatchdog() {
 
 // Delta debugging over the event list: drop ever smaller runs of events as
 // long as the same invariant still breaks.
-std::vector<Event> Shrink(const EpisodeSpec& spec, std::vector<Event> events, const std::string& kind) {
+std::vector<Event> Shrink(const EpisodeSetup& setup, std::vector<Event> events, const std::string& kind) {
     const auto started = Clock::now();
     int replays = 0;
     auto fails = [&](const std::vector<Event>& candidate) {
         ++replays;
         ++g_progress;
-        const RunResult r = RunEpisode(spec, &candidate, 0, nullptr);
+        const RunResult r = RunEpisode(setup, &candidate, 0, nullptr);
         return !r.failure.empty() && FailureKind(r.failure) == kind;
     };
     size_t parts = 2;
@@ -110,19 +110,19 @@ std::vector<Event> Shrink(const EpisodeSpec& spec, std::vector<Event> events, co
     return events;
 }
 
-void Report(const EpisodeSpec& spec, const std::vector<Event>& played, const RunResult& r) {
+void Report(const EpisodeSetup& setup, const std::vector<Event>& played, const RunResult& r) {
     std::printf("\nsoak: FAILED after event %d of episode %s\n  %s\n", r.failedAt + 1,
-                FormatSpec(spec).c_str(), r.failure.c_str());
+                FormatSetup(setup).c_str(), r.failure.c_str());
     std::fflush(stdout);
     std::vector<Event> events(played.begin(), played.begin() + r.failedAt + 1);
-    events = Shrink(spec, events, FailureKind(r.failure));
-    const RunResult again = RunEpisode(spec, &events, 0, nullptr);
+    events = Shrink(setup, events, FailureKind(r.failure));
+    const RunResult again = RunEpisode(setup, &events, 0, nullptr);
     std::printf("soak: the shortest failing list found, %zu events:\n", events.size());
     for (const Event& e : events) std::printf("  %s\n", Describe(e).c_str());
     std::printf("  -> %s\nreplay with:\n  bw_soak --replay '%s' --play '%s'\n",
                 again.failure.empty() ? "(passes alone: the failure needs the full list)"
                                       : again.failure.c_str(),
-                FormatSpec(spec).c_str(), FormatEvents(events).c_str());
+                FormatSetup(setup).c_str(), FormatEvents(events).c_str());
 }
 
 }  // namespace
@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
         else if (a == "--generate" && more) generate = std::stoi(argv[++i]);
         else {
             std::fprintf(stderr, "usage: bw_soak [--events N] [--seed S] [--episode-length L] [--keep-going]\n"
-                                 "       bw_soak --replay SPEC (--play EVENTS | --generate N)\n");
+                                 "       bw_soak --replay SETUP (--play EVENTS | --generate N)\n");
             return 2;
         }
     }
@@ -164,15 +164,15 @@ int main(int argc, char** argv) {
     };
 
     if (!replay.empty()) {
-        const auto spec = ParseSpec(replay);
+        const auto setup = ParseSetup(replay);
         const auto events = play.empty() ? std::optional<std::vector<Event>>() : ParseEvents(play);
-        if (!spec || (!events && generate < 0)) {
+        if (!setup || (!events && generate < 0)) {
             std::fprintf(stderr, "soak: cannot read the episode or its events\n");
             return 2;
         }
-        SetContext(*spec);
+        SetContext(*setup);
         std::vector<Event> played;
-        const RunResult r = RunEpisode(*spec, events ? &*events : nullptr, generate, &played);
+        const RunResult r = RunEpisode(*setup, events ? &*events : nullptr, generate, &played);
         for (const Event& e : played) std::printf("  %s\n", Describe(e).c_str());
         std::printf("soak: %d events, %s\n", r.eventsRun, r.failure.empty() ? "every invariant held" : r.failure.c_str());
         return r.failure.empty() ? 0 : 1;
@@ -195,12 +195,12 @@ int main(int argc, char** argv) {
         // Every game in turn, in an order of the seed's.
         if (episodes % static_cast<int>(games.size()) == 0) std::shuffle(order.begin(), order.end(), rng);
         const GameRef& game = games[order[static_cast<size_t>(episodes) % games.size()]];
-        const EpisodeSpec spec = MakeSpec(rng(), game);
+        const EpisodeSetup setup = MakeSetup(rng(), game);
         ++episodes;
-        SetContext(spec);
+        SetContext(setup);
         std::vector<Event> played;
         const int n = static_cast<int>(std::min<long long>(length, total - events));
-        const RunResult r = RunEpisode(spec, nullptr, n, &played);
+        const RunResult r = RunEpisode(setup, nullptr, n, &played);
         events += std::max(r.eventsRun, 1);
         checks += r.checks;
         undoChecks += r.undoChecks;
@@ -210,7 +210,7 @@ int main(int argc, char** argv) {
         g_progress += r.eventsRun + 1;
         if (!r.failure.empty()) {
             ++failures;
-            Report(spec, played, r);
+            Report(setup, played, r);
             if (!keepGoing) break;
         }
     }

@@ -126,7 +126,7 @@ std::string Describe(const Event& e) {
     return "?";
 }
 
-std::string FormatSpec(const EpisodeSpec& s) {
+std::string FormatSetup(const EpisodeSetup& s) {
     std::string prefs = s.prefs;
     std::replace(prefs.begin(), prefs.end(), '\r', ' ');
     std::replace(prefs.begin(), prefs.end(), '\n', ',');
@@ -134,13 +134,13 @@ std::string FormatSpec(const EpisodeSpec& s) {
            s.gameName + "|" + prefs;
 }
 
-std::optional<EpisodeSpec> ParseSpec(const std::string& text) {
+std::optional<EpisodeSetup> ParseSetup(const std::string& text) {
     std::vector<std::string> f;
     std::istringstream in(text);
     std::string part;
     while (std::getline(in, part, '|')) f.push_back(part);
     if (f.size() != 5) return std::nullopt;
-    EpisodeSpec s;
+    EpisodeSetup s;
     s.seed = std::stoull(f[0]);
     s.gamesFile = f[1];
     s.gameId = std::stoi(f[2]);
@@ -179,13 +179,13 @@ std::vector<GameRef> AllGames() {
     return out;
 }
 
-EpisodeSpec MakeSpec(uint64_t seed, const GameRef& game) {
+EpisodeSetup MakeSetup(uint64_t seed, const GameRef& game) {
     std::mt19937_64 rng(seed);
     auto pick = [&](int percent) { return static_cast<int>(rng() % 100) < percent; };
     auto yn = [&](const char* key, int percentYes) {
         return std::string(key) + "=" + (pick(percentYes) ? "Y" : "N") + "\r\n";
     };
-    EpisodeSpec s;
+    EpisodeSetup s;
     s.seed = seed;
     s.gamesFile = game.gamesFile;
     s.gameId = game.id;
@@ -427,8 +427,8 @@ std::string Difference(const Snapshot& a, const Snapshot& b) {
 
 class Episode {
 public:
-    explicit Episode(const EpisodeSpec& spec)
-        : spec_(spec), rng_(spec.seed ^ 0x9E3779B97F4A7C15ULL), w_(GamesPath(spec.gamesFile)) {
+    explicit Episode(const EpisodeSetup& setup)
+        : setup_(setup), rng_(setup.seed ^ 0x9E3779B97F4A7C15ULL), w_(GamesPath(setup.gamesFile)) {
         InstalledPorts().dialogs = &dialogs_;
         w_.table.onDeal = [this] { RecordPack(); };
         answer_.setInterval(0);
@@ -440,19 +440,19 @@ public:
     }
 
     bool Start(std::string& failure) {
-        w_.WriteFirstRunSettings(spec_.gameId, spec_.gameName, spec_.prefs);
+        w_.WriteFirstRunSettings(setup_.gameId, setup_.gameName, setup_.prefs);
         if (!w_.window.FormCreate()) {
             failure = "start: the window could not be created";
             return false;
         }
         w_.window.Timer1->stop();  // ticks are events of their own
-        platform::Rng().Seed(spec_.seed);
+        platform::Rng().Seed(setup_.seed);
         w_.window.show();
         QApplication::setActiveWindow(&w_.window);
         answer_.start();
         w_.window.Activated();
         if (!Flag(flag::kInProgress) || !havePack_) {
-            failure = "start: game " + std::to_string(spec_.gameId) + " was not dealt";
+            failure = "start: game " + std::to_string(setup_.gameId) + " was not dealt";
             return false;
         }
         OpenGameForm(&w_.window);
@@ -798,7 +798,7 @@ private:
         return std::string();
     }
 
-    EpisodeSpec spec_;
+    EpisodeSetup setup_;
     std::mt19937_64 rng_;
     SoakDialogs dialogs_;
     Window w_;
@@ -816,10 +816,10 @@ private:
 
 }  // namespace
 
-RunResult RunEpisode(const EpisodeSpec& spec, const std::vector<Event>* events, int generate,
+RunResult RunEpisode(const EpisodeSetup& setup, const std::vector<Event>* events, int generate,
                      std::vector<Event>* generated) {
     RunResult result;
-    Episode episode(spec);
+    Episode episode(setup);
     if (!episode.Start(result.failure)) return result;
     const int total = events ? static_cast<int>(events->size()) : generate;
     for (int i = 0; i < total && !episode.Closed(); ++i) {

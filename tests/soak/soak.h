@@ -42,15 +42,15 @@ std::optional<std::vector<Event>> ParseEvents(const std::string& text);
 std::string Describe(const Event& e);
 
 // Which game, on what settings: all of it from the seed.
-struct EpisodeSpec {
+struct EpisodeSetup {
     uint64_t seed = 0;
     std::string gamesFile;  // "shipped" or "test"
     int gameId = 0;
     std::string gameName;
     std::string prefs;  // extra "Preference" lines, CR LF each
 };
-std::string FormatSpec(const EpisodeSpec& spec);
-std::optional<EpisodeSpec> ParseSpec(const std::string& text);
+std::string FormatSetup(const EpisodeSetup& setup);
+std::optional<EpisodeSetup> ParseSetup(const std::string& text);
 
 struct GameRef {
     std::string gamesFile;
@@ -59,7 +59,7 @@ struct GameRef {
 };
 // Every game with a rules column in the shipped and the test GAMES.DAT.
 std::vector<GameRef> AllGames();
-EpisodeSpec MakeSpec(uint64_t seed, const GameRef& game);
+EpisodeSetup MakeSetup(uint64_t seed, const GameRef& game);
 
 struct RunResult {
     int eventsRun = 0;
@@ -73,9 +73,9 @@ struct RunResult {
 };
 
 // Plays an episode: `events` as given (a replay), or `generate` more events
-// made up on the way from the spec's seed. `generated` receives every event
+// made up on the way from the setup's seed. `generated` receives every event
 // played, so a failure can be replayed and shrunk.
-RunResult RunEpisode(const EpisodeSpec& spec, const std::vector<Event>* events, int generate,
+RunResult RunEpisode(const EpisodeSetup& setup, const std::vector<Event>* events, int generate,
                      std::vector<Event>* generated);
 
 // Called with each event's index before it is played (the soak's watchdog).
