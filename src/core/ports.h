@@ -63,6 +63,9 @@ public:
     // presses until the drawing ends; otherwise the back buffer is drawn and
     // copied to the window at once.
     virtual void RepaintTable(bool /*animateDeal*/) {}
+    // The table picture rebuilt from the background picture with every pile
+    // as it is now, then shown once: nothing of the cards drawn before stays.
+    virtual void RedrawTable() {}
     virtual void ShowTable() {}
     // One card flies from (left, top) to the top of pile `target`; a negative
     // position means from where the card lies now.

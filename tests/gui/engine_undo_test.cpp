@@ -68,6 +68,7 @@ TEST_P(ShippedUndo, OneStepIsUndoneAndRedoneExactly) {
 
     window.mnuUndo->trigger();
     EXPECT_EQ(CurrentTable(), dealt);
+    EXPECT_TRUE(ScreenShowsTable(window)) << "after undo";
     EXPECT_EQ(StepCount(UndoLists), before);
     EXPECT_EQ(StepCount(RedoLists), 1);
     EXPECT_EQ(Played("card_down"), 1);  // the undo sound, under "Sounds_Undo"
@@ -75,6 +76,7 @@ TEST_P(ShippedUndo, OneStepIsUndoneAndRedoneExactly) {
     const int ups = Played("card_up");  // a drag's pick-up plays it too
     window.mnuRedo->trigger();
     EXPECT_EQ(CurrentTable(), played);
+    EXPECT_TRUE(ScreenShowsTable(window)) << "after redo";
     EXPECT_EQ(StepCount(UndoLists), before + 1);
     EXPECT_EQ(StepCount(RedoLists), 0);
     EXPECT_EQ(Played("card_up"), ups + 1);  // the redo sound, under "Sounds_Redo"
@@ -92,6 +94,59 @@ INSTANTIATE_TEST_SUITE_P(
                       ShippedGame{202, "Memory-Up (8x5)"}, ShippedGame{203, "Concentration"},
                       ShippedGame{204, "Ace-To-King"}, ShippedGame{205, "Forget me not"}),
     [](const auto& info) { return std::to_string(info.param.id); });
+
+// Ctrl+Z and Ctrl+Y over a pair taken and over a miss: after each the grid
+// shows exactly the restored cards, holes and faces.
+TEST_F(EnginePlay, UndoAndRedoOfAPairAndOfAMissRedrawTheGrid) {
+    UseShippedGames();
+    Start(200, "Memory-Up (4x3)");
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    struct At {
+        CardCode card;
+        QPoint centre;
+    };
+    std::vector<At> grid;
+    for (int r = 0; r < GameRules[368]; ++r)
+        for (int k = 0; k < SlotCount(FilaPiles[static_cast<size_t>(r)]); ++k) {
+            const CardPoint p = CardSlotPosition("Fila" + std::to_string(r + 1), r, k);
+            grid.push_back({SlotCode(FilaPiles[static_cast<size_t>(r)], k),
+                            {p.left + CardWidth / 2, p.top + CardHeight / 2}});
+        }
+    auto twinOf = [&](const At& a) {
+        for (const At& b : grid)
+            if (b.card == a.card + 52 || a.card == b.card + 52) return b;
+        return At{};
+    };
+    auto undo = [&] { QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier); };
+    auto redo = [&] { QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier); };
+
+    const At a = grid[0], twin = twinOf(a);
+    Click(a.centre);
+    Click(twin.centre);
+    ASSERT_EQ(window.lblScore->text(), "-42");
+    const TableState paired = CurrentTable();
+    undo();
+    EXPECT_EQ(window.lblScore->text(), "-52");
+    EXPECT_TRUE(MazzoPiles[2].empty());
+    EXPECT_TRUE(ScreenShowsTable(window)) << "pair undone";
+    redo();
+    EXPECT_EQ(CurrentTable(), paired);
+    EXPECT_EQ(window.lblScore->text(), "-42");
+    EXPECT_TRUE(ScreenShowsTable(window)) << "pair redone";
+
+    const At b = grid[1].card == twin.card ? grid[2] : grid[1];
+    const At notTwin = twinOf(b).card == grid[3].card ? grid[4] : grid[3];
+    Click(b.centre);
+    Click(notTwin.centre);
+    ASSERT_EQ(MainGame.Opt(99), 1);
+    const TableState missed = CurrentTable();
+    undo();
+    EXPECT_TRUE(ScreenShowsTable(window)) << "miss undone";
+    redo();
+    EXPECT_EQ(CurrentTable(), missed);
+    EXPECT_TRUE(ScreenShowsTable(window)) << "miss redone";
+}
 
 // The two sound switches silence the commands' sounds, not the commands.
 TEST_F(EnginePlay, UndoAndRedoSoundsFollowTheirSwitches) {
