@@ -599,7 +599,11 @@ void TfrmMain::LoadBarPictures(bool large) {
         const std::string name = std::string(kNames[i]) + (large ? "" : "1");
         const QPixmap pm = QPixmap::fromImage(LibraryBitmap(name));
         if (!pm.isNull()) {
-            shown->setIcon(QIcon(pm));
+            QIcon icon(pm);
+            // The library's own greyed glyph where it has one ("_DIS").
+            const QImage greyed = LibraryBitmap(name + "_DIS");
+            if (!greyed.isNull()) icon.addPixmap(QPixmap::fromImage(greyed), QIcon::Disabled);
+            shown->setIcon(icon);
             shown->setIconSize(pm.size());
         } else {
             shown->setIcon(FallbackIcon(name));
