@@ -28,6 +28,7 @@
 #include "render/card_images.h"
 #include "render/library.h"
 #include "render/surfaces.h"
+#include "render/table.h"
 #include "render/win_animations.h"
 #include "storage/autoplay_prefs.h"
 #include "storage/catalogue.h"
@@ -736,6 +737,17 @@ void TfrmMain::LayOutTable() {
     ResetAndLayOutPiles(in);
 }
 
+void TfrmMain::TableDealt() {
+    FitCardsToTable();
+    LayOutTable();
+}
+
+bool TfrmMain::TableHoldsPiles() const {
+    const TableRect area = TableArea();
+    const int bottom = pnlStatusBar->isHidden() ? area.bottom + 1 : pnlStatusBar->y();
+    return QRect(0, area.top, imgSfondo->width(), bottom - area.top).contains(TableExtent());
+}
+
 QToolButton* TfrmMain::VisibleExitButton() const {
     return largeBar_ ? tbExit : tbExit1;
 }
@@ -782,6 +794,9 @@ void TfrmMain::HandleResize() {
     if (!pnlStatusBar->isHidden())
         pnlStatusBar->setGeometry(0, central_->height() - kStatusHeight, BarWidth() - 8,
                                   kStatusHeight);
+    // A table too small for the cards takes smaller ones, and a larger
+    // table gives the chosen size back.
+    if (GameRules[371] != 0) FitCardsToTable();
     LayOutTable();
     // The background follows the table's size (a fade runs to its bottom),
     // and the cards of the old layout must go.

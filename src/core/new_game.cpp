@@ -181,6 +181,7 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
             DrawGameNumber();
         }
         DealGame();
+        Window().TableDealt();
     }
 
     SetFlag(flag::kInProgress, true);

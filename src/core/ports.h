@@ -157,6 +157,9 @@ public:
     virtual void ToggleAutoplay() {}
     // Repaints the whole window at once (after a message box closed).
     virtual void Repaint() {}
+    // A new deal lies in the piles and is about to be drawn: the window may
+    // choose the card size its table has room for.
+    virtual void TableDealt() {}
 
     // The locale's separator of the time label ("h:nn:ss").
     virtual std::string TimeSeparator() { return ":"; }

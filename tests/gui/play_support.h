@@ -71,6 +71,7 @@ protected:
         InstallInteractionHooks();
         SetLoadGameHook([] { SetUpCards(); });
         CardHooks().layOutPiles = [this] { window.LayOutTable(); };
+        CardHooks().tableHoldsPiles = [this] { return window.TableHoldsPiles(); };
         InstalledPorts().window = &window;
         window.resize(1000, 720);
     }
