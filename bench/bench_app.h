@@ -1,8 +1,8 @@
 #pragma once
-// What every drawing benchmark needs once per run: one GUI application
-// (offscreen unless a platform is named), the resource library and the
+// What every drawing benchmark needs once per run: one application with
+// widgets (offscreen unless a platform is named), the resource library and the
 // program folder beside the benchmark.
-#include <QGuiApplication>
+#include <QApplication>
 #include <string>
 
 #include "core/params.h"
@@ -18,7 +18,7 @@ inline const std::string& StartBenchApp() {
         static int argc = 1;
         static char name[] = "bw_bench";
         static char* argv[] = {name, nullptr};
-        static QGuiApplication app(argc, argv);
+        static QApplication app(argc, argv);
         const std::string dir = platform::ExecutableDir();
         LoadResourceLibraryFile(dir + "QLR.RGF");
         SetProgramDir(dir);

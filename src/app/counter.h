@@ -20,6 +20,11 @@ private:
 void WaitMilliseconds(int ms);
 // The same while the window keeps handling events, so it repaints.
 void WaitMillisecondsResponsive(int ms);
+// Sleeps until `ms` have passed while the window repaints; the player's
+// first key or mouse press ends it early. Presses are held from then on
+// and carried out, in order, as soon as the program is back in its event
+// loop (after the caller's work that followed the wait).
+void WaitMillisecondsForPlayer(int ms);
 // Waits on the millisecond tick count while handling events (the players
 // dialog's short pause).
 void WaitTicksResponsive(int ms);

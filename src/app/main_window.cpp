@@ -790,7 +790,9 @@ void TfrmMain::ArrangeBars() {
 void TfrmMain::HandleResize() {
     imgSfondo->setGeometry(central_->rect());
     if (!Flag(flag::kFirstActivation)) ArrangeBars();
-    SizeTableBitmaps(Screen().Width() + 30, Screen().Height() + 30);
+    // The table spans the screen (its background fades over that height),
+    // but only the part under the window is ever shown.
+    FitTableBitmaps(Screen().Width() + 30, Screen().Height() + 30, imgSfondo->size());
     if (!pnlStatusBar->isHidden())
         pnlStatusBar->setGeometry(0, central_->height() - kStatusHeight, BarWidth() - 8,
                                   kStatusHeight);

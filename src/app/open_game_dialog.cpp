@@ -122,7 +122,6 @@ TfrmOpenGame::TfrmOpenGame(QWidget* parent) : C_TAdvancedDialog(parent) {
     setObjectName("frmOpenGame");
     setWindowTitle("Open a game");
     BuildControls();
-    LoadTreeImages();
     games_ = BuildGameList();
     background_ =
         PreviewBackground(QSize(kPreviewWidth, kPreviewHeight), MoreThan256Colors(Screen()));
@@ -271,20 +270,23 @@ void TfrmOpenGame::BuildControls() {
     connect(chkWonLost, &QCheckBox::toggled, this, [this] { chkWonLostClick(); });
 }
 
-void TfrmOpenGame::LoadTreeImages() {
-    for (const std::string& name : TreeImageNames()) {
-        if (name.empty() || images_.count(name)) continue;
-        QImage image;
-        if (LoadLibraryBitmap(image, name))
-            images_[name] = QPixmap::fromImage(KeyedToAlpha(image, kTreeKey));
-    }
+const QPixmap& TfrmOpenGame::TreeImage(const std::string& name) const {
+    auto it = images_.find(name);
+    if (it != images_.end()) return it->second;
+    // Of the pictures of TreeImageNames() a tree shows only its games'
+    // families: the others are not decoded until one is needed.
+    QImage image;
+    QPixmap& pixmap = images_[name];
+    if (!name.empty() && LoadLibraryBitmap(image, name))
+        pixmap = QPixmap::fromImage(KeyedToAlpha(image, kTreeKey));
+    return pixmap;
 }
 
 QIcon TfrmOpenGame::TreeIcon(const std::string& normal, const std::string& selected) const {
     QIcon icon;
-    auto n = images_.find(normal), s = images_.find(selected);
-    if (n != images_.end()) icon.addPixmap(n->second, QIcon::Normal);
-    if (s != images_.end()) icon.addPixmap(s->second, QIcon::Selected);
+    const QPixmap &n = TreeImage(normal), &s = TreeImage(selected);
+    if (!n.isNull()) icon.addPixmap(n, QIcon::Normal);
+    if (!s.isNull()) icon.addPixmap(s, QIcon::Selected);
     return icon;
 }
 
@@ -464,7 +466,12 @@ void TfrmOpenGame::UpdatePreview() {
     btnRules->setEnabled(true);
     imgGame->setVisible(previewOn_);
     if (!previewOn_) return;
+    // A game's preview is always the same deal: it is drawn once per game
+    // and card back.
+    const std::string key = std::to_string(id) + "/" + GetParameter(pos::kBackCard, 3);
+    if (key == previewKey_) return;
     preview_ = ComposePreview(background_, RenderGamePreview(id, imgGame->size()));
+    previewKey_ = key;
     imgGame->setPixmap(QPixmap::fromImage(preview_));
 }
 

@@ -101,7 +101,8 @@ protected:
 
 private:
     void BuildControls();
-    void LoadTreeImages();
+    // A tree picture, taken from the library the first time it is shown.
+    const QPixmap& TreeImage(const std::string& name) const;
     QIcon TreeIcon(const std::string& normal, const std::string& selected) const;
     QIcon GameIcon(const TreeGame& game, int mark) const;
     // Fills `branch` when its only child is the placeholder, selecting the
@@ -118,9 +119,11 @@ private:
     int GameMark(int gameId, bool& corruptSeen) const;
 
     std::vector<TreeGame> games_;
-    std::map<std::string, QPixmap> images_;
+    mutable std::map<std::string, QPixmap> images_;
     QImage background_;
     QImage preview_;
+    // The game and card back preview_ shows.
+    std::string previewKey_;
     int branchToOpen_ = kBranchAllGames;
     bool previewOn_ = true;
     bool confirmed_ = false;

@@ -25,7 +25,7 @@ void WireMainWindow(TfrmMain& window, ShellTable& table);
 void UnwireMainWindow();
 
 // The main window (TfrmMain or a class derived from it) wired to the core
-// while it lives; the table bitmaps exist before the window and go after it.
+// while it lives; the window sizes the table bitmaps, which go after it.
 template <class Window = TfrmMain>
 class WiredMainWindow {
 public:
@@ -38,7 +38,7 @@ public:
 
 private:
     struct TableBitmaps {
-        TableBitmaps() { CreateTableBitmaps(); }
+        TableBitmaps() = default;
         ~TableBitmaps() { FreeTableBitmaps(); }
     };
     TableBitmaps bitmaps_;

@@ -104,5 +104,8 @@ void QtWaits::Wait(int ms) {
 void QtWaits::WaitResponsive(int ms) {
     WaitMillisecondsResponsive(ms);
 }
+void QtWaits::WaitForPlayer(int ms) {
+    WaitMillisecondsForPlayer(ms);
+}
 
 }  // namespace bw

@@ -43,6 +43,7 @@ class QtWaits : public IWaits {
 public:
     void Wait(int ms) override;
     void WaitResponsive(int ms) override;
+    void WaitForPlayer(int ms) override;
 };
 
 }  // namespace bw

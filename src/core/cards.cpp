@@ -42,10 +42,23 @@ std::string RankText(int rank) {
 int NextRank(int rank) { return rank == 13 ? 1 : rank + 1; }
 int PrevRank(int rank) { return rank == 1 ? 13 : rank - 1; }
 
+void AppendCode(std::string& pile, CardCode c) {
+    if (c < 0 || c > 999) {
+        // Never a card; written as printf's "%03d" would.
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%03d", c);
+        pile += buf;
+        return;
+    }
+    const char digits[3] = {static_cast<char>('0' + c / 100), static_cast<char>('0' + c / 10 % 10),
+                            static_cast<char>('0' + c % 10)};
+    pile.append(digits, 3);
+}
+
 std::string FormatCode(CardCode c) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%03d", c);
-    return buf;
+    std::string code;
+    AppendCode(code, c);
+    return code;
 }
 
 CardCode SlotCode(std::string_view pile, int i) {

@@ -18,6 +18,8 @@ std::string RankText(int rank);  // "A", "2".."10", "J", "Q", "K"; "" for 0
 int NextRank(int rank);          // king wraps to ace
 int PrevRank(int rank);          // ace wraps to king
 std::string FormatCode(CardCode c);  // three digits
+// The same three digits added to the end of a pile string.
+void AppendCode(std::string& pile, CardCode c);
 
 // Number of three-character slots in a pile string.
 inline int SlotCount(std::string_view pile) { return static_cast<int>(pile.size() / 3); }

@@ -621,8 +621,18 @@ Pack BuildPackFor(const std::string& gameNumber) {
         }
     }
 
-    std::vector<int> ranks;
-    for (int r = 1; r <= 13; ++r) ranks.push_back(r);
+    // The ranks not yet placed, in order; a fixed array spares the heap.
+    struct Ranks {
+        int v[13];
+        int n = 13;
+        int size() const { return n; }
+        int operator[](size_t i) const { return v[i]; }
+        void erase(int at) {
+            std::copy(v + at + 1, v + n, v + at);
+            --n;
+        }
+    } ranks;
+    for (int r = 1; r <= 13; ++r) ranks.v[r - 1] = r;
     int p1 = 1, p2 = 7, p3 = 13;
     for (int k = 1; k <= 13; ++k) {
         const int e = d[k];
@@ -636,9 +646,9 @@ Pack BuildPackFor(const std::string& gameNumber) {
         }
         const int s = static_cast<int>(m % 13);
         int r = (d[p1] * 100 + d[p2] * 10 + d[p3]) % 13;
-        if (r > static_cast<int>(ranks.size()) - 1) r = forward ? static_cast<int>(ranks.size()) - 1 : 0;
+        if (r > ranks.size() - 1) r = forward ? ranks.size() - 1 : 0;
         const int rank = ranks[static_cast<size_t>(r)];
-        ranks.erase(ranks.begin() + r);
+        ranks.erase(r);
         p1 = p1 == 13 ? 1 : p1 + 1;
         p2 = p2 == 13 ? 1 : p2 + 1;
         p3 = p3 == 13 ? 1 : p3 + 1;
@@ -679,7 +689,12 @@ void DealCards(int n, Pack& pack, PileList& list, int index) {
         return;
     }
     const size_t take = std::min(static_cast<size_t>(n), pack.size());
-    for (size_t i = 0; i < take; ++i) AppendCard(list, index, pack[i], "0");
+    std::string& pile = list[static_cast<size_t>(index)];
+    pile.reserve(pile.size() + 3 * take);
+    for (size_t i = 0; i < take; ++i) {
+        AppendCode(pile, pack[i]);
+        if (pack[i] != 0) SetFaceFlag(pack[i], '0');
+    }
     pack.erase(pack.begin(), pack.begin() + static_cast<long>(take));
 }
 

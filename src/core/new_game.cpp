@@ -198,7 +198,7 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
     }
 
     if (Window().AutoplayChecked() && Window().AutoplayEnabled()) {
-        Waits().Wait(800);
+        Waits().WaitForPlayer(800);
         RunAutoplayLoop();
     }
 

@@ -98,7 +98,7 @@ void SetFaceFlag(CardCode code, char flag) {
 
 void AppendCard(PileList& list, int index, CardCode code, const char* face) {
     if (index < 0 || index >= static_cast<int>(list.size())) return;
-    list[static_cast<size_t>(index)] += FormatCode(code);
+    AppendCode(list[static_cast<size_t>(index)], code);
     if (code != 0 && face && *face) SetFaceFlag(code, face[0]);
 }
 
@@ -108,7 +108,7 @@ void AppendCardByName(const std::string& name, CardCode code, const char* face) 
         return;
     std::string* pile = PileByName(name);
     if (!pile) return;
-    *pile += FormatCode(code);
+    AppendCode(*pile, code);
     if (code != 0 && face && *face) SetFaceFlag(code, face[0]);
 }
 

@@ -46,6 +46,10 @@ public:
     virtual void Wait(int /*ms*/) {}
     // Wait while the window keeps repainting.
     virtual void WaitResponsive(int /*ms*/) {}
+    // The pause before autoplay: the window keeps repainting, and a key or
+    // mouse press of the player ends it at once; that press is carried out
+    // once the caller has done its work, never dropped.
+    virtual void WaitForPlayer(int ms) { Wait(ms); }
 };
 
 // Where a drawing call paints: the window, the table picture (the back

@@ -1,8 +1,12 @@
 #include "platform/ini.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <vector>
 
@@ -25,12 +29,7 @@ std::string Trim(const std::string& s) {
     return s.substr(b, e - b + 1);
 }
 
-bool ReadLines(const std::string& path, std::vector<Line>& lines) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::stringstream ss;
-    ss << in.rdbuf();
-    const std::string data = ss.str();
+void SplitLines(const std::string& data, std::vector<Line>& lines) {
     size_t i = 0;
     while (i < data.size()) {
         size_t j = data.find_first_of("\r\n", i);
@@ -48,7 +47,74 @@ bool ReadLines(const std::string& path, std::vector<Line>& lines) {
         }
         lines.push_back(std::move(l));
     }
-    return true;
+}
+
+// A file as last read or written by this process. It stands for the file
+// while the file's identity, size and times are unchanged, so a value
+// written by anyone, this process or another, is seen by the next reader.
+// File times are coarse: a file changed in place just before it was read
+// could change again unseen within the same tick, so it is trusted only
+// when it had been still for a moment (or when this process wrote it,
+// replacing it whole).
+struct CachedFile {
+    bool trusted = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+    std::string data;
+    std::vector<Line> lines;
+
+    bool Matches(const struct stat& st) const {
+        return st.st_dev == device && st.st_ino == inode && st.st_size == size &&
+               st.st_mtim.tv_sec == modified.tv_sec && st.st_mtim.tv_nsec == modified.tv_nsec &&
+               st.st_ctim.tv_sec == changed.tv_sec && st.st_ctim.tv_nsec == changed.tv_nsec;
+    }
+    void Stamp(const struct stat& st) {
+        device = st.st_dev;
+        inode = st.st_ino;
+        size = st.st_size;
+        modified = st.st_mtim;
+        changed = st.st_ctim;
+    }
+};
+
+std::map<std::string, CachedFile>& Cache() {
+    static std::map<std::string, CachedFile> cache;
+    return cache;
+}
+
+// The file's lines, read only when it changed since it was last seen;
+// nullptr when it is missing or unreadable.
+const CachedFile* Load(const std::string& path) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        Cache().erase(path);
+        return nullptr;
+    }
+    CachedFile& entry = Cache()[path];
+    if (entry.trusted && entry.Matches(st)) return &entry;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        Cache().erase(path);
+        return nullptr;
+    }
+    std::stringstream ss;
+    ss << in.rdbuf();
+    entry.data = ss.str();
+    entry.lines.clear();
+    SplitLines(entry.data, entry.lines);
+    // Stamped as of before the read: a change made meanwhile shows next time.
+    entry.Stamp(st);
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    // File times move in steps of a clock tick, well below this.
+    constexpr long long kStillNs = 50'000'000;
+    const long long age = (now.tv_sec - st.st_ctim.tv_sec) * 1'000'000'000LL +
+                          (now.tv_nsec - st.st_ctim.tv_nsec);
+    entry.trusted = age > kStillNs;
+    return &entry;
 }
 
 // Section name of a header line, or false when the line is not a header.
@@ -103,8 +169,9 @@ bool FindKey(const std::vector<Line>& lines, size_t first, size_t last, const st
 
 bool Lookup(const std::string& path, const std::string& section, const std::string& key,
             std::string& value) {
-    std::vector<Line> lines;
-    if (!ReadLines(path, lines)) return false;
+    const CachedFile* file = Load(path);
+    if (!file) return false;
+    const std::vector<Line>& lines = file->lines;
     size_t first = 0, last = 0, at = 0;
     if (!FindSection(lines, section, first, last)) return false;
     if (!FindKey(lines, first, last, key, at)) return false;
@@ -163,9 +230,10 @@ bool IniHasKey(const std::string& path, const std::string& section, const std::s
 
 bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& value) {
+    const CachedFile* file = Load(path);
+    if (!file && FileExists(path)) return false;  // present but unreadable
     std::vector<Line> lines;
-    const bool existed = ReadLines(path, lines);
-    if (!existed && FileExists(path)) return false;  // present but unreadable
+    if (file) lines = file->lines;
     const std::string entry = Trim(key) + "=" + value;
     size_t first = 0, last = 0, at = 0;
     if (FindSection(lines, section, first, last)) {
@@ -186,6 +254,8 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
     }
     std::string data;
     for (const Line& l : lines) data += l.text + l.eol;
+    // The file already says so: rewriting it would change nothing.
+    if (file && data == file->data) return true;
 
     std::string dir = DirOf(path);
     if (dir.empty()) dir = "./";
@@ -202,7 +272,16 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
     }
     if (!RenameFile(tmp, path)) {
         DeleteFile(tmp);
+        Cache().erase(path);
         return false;
+    }
+    struct stat st;
+    if (stat(path.c_str(), &st) == 0) {
+        CachedFile& entry = Cache()[path];
+        entry.data = std::move(data);
+        entry.lines = std::move(lines);
+        entry.Stamp(st);
+        entry.trusted = true;
     }
     return true;
 }

@@ -3,7 +3,8 @@
 // section and key names compare without regard to case and are trimmed;
 // values are trimmed and lose one pair of surrounding quotes; the first
 // matching section and key win. Writes keep every other line byte for byte.
-// Nothing is cached: every call opens and closes the file.
+// A file is read once and kept in memory while it stays as it was (same
+// file, size and times); a write goes to the file at once.
 #include <cstdint>
 #include <string>
 

@@ -69,20 +69,25 @@ void Render(QImage& img, int origin, const QSize& table, const Recipe& r) {
 }
 
 // The table's size as the background covers it: one pixel beyond the
-// table bitmap each way; a picture of its own covers itself.
+// table each way; a picture of its own covers itself.
 QSize TableSizeFor(const Canvas& canvas) {
     if (canvas.surface() == CanvasKind::kImage && canvas.image()) return canvas.image()->size();
-    return QSize(TableBitmap.width() + 1, TableBitmap.height() + 1);
+    return TableSize() + QSize(1, 1);
 }
 
 void PaintRecipe(const Canvas& canvas, const Recipe& r, bool canvasOnly) {
+    const bool withBackground = !canvasOnly && canvas.surface() != CanvasKind::kBackground;
+    if (withBackground) Render(BackgroundBitmap, 0, TableSizeFor(Canvas::Background()), r);
     if (QImage* img = canvas.image()) {
-        const int origin = canvas.IsWindow() ? ScrollPosition() : 0;
-        Render(*img, origin, TableSizeFor(canvas), r);
+        if (withBackground && canvas.IsTable() && img->size() == BackgroundBitmap.size()) {
+            // The table picture is the same painting: copied, not painted again.
+            Blit(*img, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
+        } else {
+            const int origin = canvas.IsWindow() ? ScrollPosition() : 0;
+            Render(*img, origin, TableSizeFor(canvas), r);
+        }
         canvas.Touched(QRect(0, 0, img->width(), img->height()));
     }
-    if (!canvasOnly && canvas.surface() != CanvasKind::kBackground)
-        Render(BackgroundBitmap, 0, TableSizeFor(Canvas::Background()), r);
     if (canvas.IsTable()) DiscardTableChanges();
 }
 

@@ -1,5 +1,8 @@
 #include "render/card_images.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/rules.h"
@@ -186,6 +189,49 @@ void LoadLibraryBack(std::string back) {
     if (CardBack.isNull() && back != "011") CardBack = load("011");
 }
 
+// The images of one size and set from the library. The library does not
+// change while it is loaded, so a set once built is built again only for
+// another size, deck, back or suit mode; the open-game preview's small
+// cards and the table's cards each keep theirs.
+struct CardImageSet {
+    std::array<QImage, 53> faces;
+    QImage back;
+    std::map<std::string, QImage> marks;
+    std::array<QImage, 2> shadows, borders;
+};
+constexpr size_t kKeptSets = 2;
+std::vector<std::pair<std::string, CardImageSet>> g_sets;  // the last used first
+
+// Empty when the player's own files take part: they may change on disk.
+std::string LibrarySetKey() {
+    if (ParameterIs(kOwnCardSet, "Y") || ParameterIs(kOwnBack, "Y")) return std::string();
+    return std::to_string(LibraryGeneration()) + "/" + SizeLetter() + "/" +
+           GetParameter(pos::kCardDeck, 3) + "/" + GetParameter(pos::kBackCard, 3) + "/" +
+           std::to_string(GameRules[48]);
+}
+
+bool UseKeptSet(const std::string& key) {
+    for (size_t i = 0; i < g_sets.size(); ++i) {
+        if (g_sets[i].first != key) continue;
+        std::rotate(g_sets.begin(), g_sets.begin() + static_cast<long>(i),
+                    g_sets.begin() + static_cast<long>(i) + 1);
+        const CardImageSet& set = g_sets.front().second;
+        CardFaces = set.faces;
+        CardBack = set.back;
+        PileMarks = set.marks;
+        CardShadows = set.shadows;
+        StackBorders = set.borders;
+        return true;
+    }
+    return false;
+}
+
+void KeepSet(const std::string& key) {
+    g_sets.insert(g_sets.begin(), {key, CardImageSet{CardFaces, CardBack, PileMarks, CardShadows,
+                                                     StackBorders}});
+    if (g_sets.size() > kKeptSets) g_sets.resize(kKeptSets);
+}
+
 void Announce(int messageCase) {
     const std::string name = GetParameter(pos::kGameName, 50);
     auto& advice = CardHooks().advice;
@@ -218,6 +264,11 @@ void Announce(int messageCase) {
 }
 
 }  // namespace
+
+QImage MarkPicture(const QImage& loaded) {
+    return loaded.hasAlphaChannel() ? loaded.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                    : loaded;
+}
 
 const QImage& PileMark(const std::string& code) {
     static const QImage empty;
@@ -321,7 +372,13 @@ void LoadCardBack() {
     LoadLibraryBack(GetParameter(pos::kBackCard, 3));
 }
 
+void ForgetKeptCardImages() {
+    g_sets.clear();
+}
+
 void LoadCardImages() {
+    const std::string key = LibrarySetKey();
+    if (!key.empty() && UseKeptSet(key)) return;
     // 1. Faces; a failed own set resets itself to the library's faces.
     if (ParameterIs(kOwnCardSet, "Y"))
         LoadOwnCardSet();
@@ -330,7 +387,7 @@ void LoadCardImages() {
     // 2. Marks, back, shadows and borders of the size.
     const std::string size(1, SizeLetter());
     PileMarks.clear();
-    for (const char* code : kPileMarkCodes) PileMarks[code] = LibraryBitmap("W" + size + code);
+    for (const char* code : kPileMarkCodes) PileMarks[code] = MarkPicture(LibraryBitmap("W" + size + code));
     LoadCardBack();
     for (int i = 0; i < 2; ++i) {
         const std::string n = std::to_string(i + 1);
@@ -339,6 +396,7 @@ void LoadCardImages() {
     }
     // 3. The joker.
     CardFaces[52] = LibraryBitmap("JOKER_" + size);
+    if (!key.empty() && key == LibrarySetKey()) KeepSet(key);
 }
 
 void ApplyCardSize() {

@@ -33,6 +33,8 @@ constexpr QRgb kBorderKey = 0xFF0000FF;
 extern const char* const kPileMarkCodes[21];
 // The mark of a code, or an empty image.
 const QImage& PileMark(const std::string& code);
+// A mark as loaded, ready to be blended: translucent ones premultiplied.
+QImage MarkPicture(const QImage& loaded);
 
 // The size letter's card size; false (and nothing set) for other letters.
 bool CardSizeOfLetter(char letter, int& width, int& height);
@@ -71,7 +73,10 @@ void FitCardsToTable();
 // loads every image.
 void ApplyCardSize();
 // Faces (library or own set), pile marks, back, shadows, borders and joker.
+// The library's sets of the last sizes used are kept and used again.
 void LoadCardImages();
+// Drops the kept sets (the next LoadCardImages builds its set anew).
+void ForgetKeptCardImages();
 // The card back: the own back file stretched to the card size, or the
 // library back of the back number.
 void LoadCardBack();

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "core/card_size.h"
 #include "core/params.h"
@@ -131,8 +132,37 @@ const QImage& MarkImage(const std::string& code) {
     const std::string size = GetParameter(pos::kCardSize, 1);
     QImage img = LibraryBitmap("W" + (size.empty() ? std::string("B") : size) + code);
     if (img.isNull()) return loaded;
-    PileMarks[code] = img;
+    PileMarks[code] = MarkPicture(img);
     return PileMarks[code];
+}
+
+// A translucent mark over the background where it lies (window rectangle
+// `r`), as the table shows it. Every repaint lays the same marks over the
+// same background: they are blended once and copied after. Null when `r`
+// is not wholly on the background.
+const QImage* TintedMark(const QImage& mark, const QRect& r) {
+    struct Tinted {
+        qint64 mark;
+        QRect at;
+        QImage picture;
+    };
+    static std::vector<Tinted> kept;
+    static qint64 background = 0;
+    constexpr size_t kMostKept = 64;
+    const QRect at = r.translated(0, ScrollPosition());
+    if (!BackgroundBitmap.rect().contains(at) || mark.size() != r.size()) return nullptr;
+    // Any drawing on the background changes its key and drops the lot.
+    if (BackgroundBitmap.cacheKey() != background) {
+        kept.clear();
+        background = BackgroundBitmap.cacheKey();
+    }
+    for (const Tinted& t : kept)
+        if (t.mark == mark.cacheKey() && t.at == at) return &t.picture;
+    if (kept.size() >= kMostKept) kept.erase(kept.begin());
+    QImage picture = BackgroundBitmap.copy(at);
+    BlendOver(picture, 0, 0, mark, mark.rect());
+    kept.push_back({mark.cacheKey(), at, std::move(picture)});
+    return &kept.back().picture;
 }
 
 }  // namespace
@@ -272,8 +302,12 @@ void DrawPileMark(int markKind, int left, int top, const Canvas& canvas, int pil
     const QRect part(0, 0, CardWidth, CardHeight);
     if (mark.hasAlphaChannel()) {
         // A translucent mark tints whatever background the player chose.
-        canvas.Restore(CardRectAt(left, top), BackgroundBitmap);
-        canvas.Blend(left, top, mark, part);
+        if (const QImage* tinted = TintedMark(mark, CardRectAt(left, top))) {
+            canvas.Copy(left, top, *tinted, part);
+        } else {
+            canvas.Restore(CardRectAt(left, top), BackgroundBitmap);
+            canvas.Blend(left, top, mark, part);
+        }
     } else {
         QImage copy = mark;
         canvas.Copy(left, top, Rgb32(copy), part);

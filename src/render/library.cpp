@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPixmap>
 #include <QResource>
 #include <algorithm>
@@ -27,6 +28,7 @@ namespace {
 const char* const kMapRoot = "/qlr";
 
 std::unique_ptr<LibraryModule> g_library;
+int g_generation = 0;
 std::map<int, QCursor> g_cursors;
 std::unique_ptr<platform::SoundPlayer> g_player;
 
@@ -56,6 +58,16 @@ platform::SoundPlayer* Player() {
     return g_player.get();
 }
 
+// The library's pictures are PNG files: naming the format spares probing
+// every image plugin (and loading them all) for each picture. A picture of
+// another kind is still read.
+bool Decode(const QString& path, QImage& image) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    if (reader.read(&image)) return true;
+    return image.load(path);
+}
+
 bool LooksLikeResourceFile(const std::string& path) {
     QFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::ReadOnly)) return false;
@@ -70,6 +82,7 @@ bool LoadResourceLibraryFile(const std::string& path) {
     if (!platform::FileExists(path) || !LooksLikeResourceFile(path)) return false;
     if (!QResource::registerResource(QString::fromStdString(path), kMapRoot)) return false;
     g_library = std::make_unique<LibraryModule>(LibraryModule{path});
+    ++g_generation;
     return true;
 }
 
@@ -87,6 +100,10 @@ const LibraryModule* LibraryHandle() {
     return g_library.get();
 }
 
+int LibraryGeneration() {
+    return g_generation;
+}
+
 std::string LibraryPath() {
     return g_library ? g_library->path : std::string();
 }
@@ -95,7 +112,7 @@ bool LoadLibraryBitmap(QImage& bitmap, const std::string& name) {
     bitmap = QImage();
     const QString path = ResourcePath("bmp", name);
     if (path.isEmpty() || !QFile::exists(path)) return false;
-    return bitmap.load(path) && !bitmap.isNull();
+    return Decode(path, bitmap) && !bitmap.isNull();
 }
 
 QImage LibraryBitmap(const std::string& name) {
@@ -117,7 +134,7 @@ bool LoadLibraryCursorImage(const std::string& name, QImage& image, QPoint& hotS
     image = QImage();
     hotSpot = QPoint(0, 0);
     const QString path = ResourcePath("cur", name);
-    if (path.isEmpty() || !QFile::exists(path) || !image.load(path) || image.isNull()) return false;
+    if (path.isEmpty() || !QFile::exists(path) || !Decode(path, image) || image.isNull()) return false;
     const QStringList xy = image.text("HotSpot").split(',');
     if (xy.size() == 2) {
         hotSpot = QPoint(std::clamp(xy[0].toInt(), 0, image.width() - 1),
@@ -162,6 +179,8 @@ QByteArray LibrarySoundData(const std::string& name) {
 
 void PlayLibrarySound(const std::string& name, bool loop) {
     const QByteArray wave = LibrarySoundData(name);
+    // Stopping before anything played needs no audio output opened.
+    if (wave.isEmpty() && !g_player) return;
     platform::SoundPlayer* player = Player();
     if (!player) return;
     if (wave.isEmpty()) {

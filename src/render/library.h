@@ -34,6 +34,9 @@ struct LibraryModule;
 const LibraryModule* LibraryHandle();
 // The path of the loaded library, or empty.
 std::string LibraryPath();
+// Counts the libraries loaded in this run: what was taken from one library
+// is known not to come from another.
+int LibraryGeneration();
 
 // Loads the named bitmap into `bitmap`; true when it then holds a picture.
 // A missing name leaves `bitmap` empty (null) and returns false.

@@ -19,6 +19,12 @@ extern QImage BackgroundBitmap;
 // Both bitmaps at the given size (32-bit RGB, black); a size that is already
 // right keeps the pictures.
 void SizeTableBitmaps(int width, int height);
+// The table is `width` x `height` (the background is painted for that size),
+// but the window shows only its top-left `shown` part, so the bitmaps hold
+// just that much. Allocated (and filled black) only when the size changes.
+void FitTableBitmaps(int width, int height, QSize shown);
+// The size the table covers (the bitmaps' own size unless fitted smaller).
+QSize TableSize();
 // The screen's size (Screen()).
 void CreateTableBitmaps();
 void FreeTableBitmaps();
@@ -76,5 +82,8 @@ void DiscardTableChanges();
 // Opaque copy of `part` of `src` to (x, y) of `dst`, clipped to both; 32-bit
 // targets copy whole rows.
 void Blit(QImage& dst, int x, int y, const QImage& src, const QRect& part);
+// `part` of `src` laid over (x, y) of `dst` by its alpha, as a painter's
+// source-over does it; without a painter for premultiplied pictures.
+void BlendOver(QImage& dst, int x, int y, const QImage& src, const QRect& part);
 
 }  // namespace bw

@@ -1,8 +1,9 @@
 #pragma once
 // The user's preferences in "DATA\Cfg.dat": read once at start-up into the
 // parameter block and the option table, and written back key by key the
-// moment a command or dialog changes one. Nothing is cached; every access
-// opens the file anew, so a value written here is seen by the next reader.
+// moment a command or dialog changes one. The file is kept in memory only
+// while it is unchanged on disk, so a value written here (or by anyone) is
+// seen by the next reader.
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -1,7 +1,10 @@
 // The stopwatch and the waits built on it.
 #include <gmock/gmock.h>
 
+#include <QAction>
+#include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 #include "app/counter.h"
 #include "app/startup.h"
@@ -91,6 +94,46 @@ TEST(RealWaitTest, BusyWaitLastsAtLeastItsTime) {
     const int64_t us = counter.ElapsedMicroseconds();
     EXPECT_GE(us, 15000);
     EXPECT_LT(us, 1000000);
+}
+
+// The pause before autoplay: it repaints, a press ends it at once, and the
+// held key is carried out afterwards, shortcut and all.
+TEST(RealWaitTest, PlayerWaitEndsAtAPressAndKeepsIt) {
+    QWidget window;
+    std::vector<std::string> done;
+    auto* newGame = new QAction(&window);
+    newGame->setShortcut(Qt::Key_F2);
+    window.addAction(newGame);
+    QObject::connect(newGame, &QAction::triggered, [&] { done.push_back("F2"); });
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    bool repainted = false;
+    QTimer::singleShot(20, [&] { repainted = true; });
+    QTimer::singleShot(60, [&] {
+        QTest::keyClick(&window, Qt::Key_F2);
+        QTest::keyClick(&window, Qt::Key_A);
+    });
+    C_TCounter counter;
+    counter.Start();
+    WaitMillisecondsForPlayer(2000);
+    const int64_t waited = counter.ElapsedMicroseconds();
+    EXPECT_TRUE(repainted);
+    EXPECT_GE(waited, 50000);
+    EXPECT_LT(waited, 1000000);
+    // The caller's work comes first; the key follows from the event loop.
+    EXPECT_TRUE(done.empty());
+    QCoreApplication::processEvents();
+    EXPECT_THAT(done, ::testing::ElementsAre("F2"));
+
+    // Without a press the wait lasts its time, and input flows again after.
+    counter.Start();
+    WaitMillisecondsForPlayer(30);
+    EXPECT_GE(counter.ElapsedMicroseconds(), 30000);
+    QCoreApplication::processEvents();
+    QTest::keyClick(&window, Qt::Key_F2);
+    EXPECT_THAT(done, ::testing::ElementsAre("F2", "F2"));
 }
 
 TEST(DataFolderTest, UnwritableProgramFolderMovesDataToTheUserFolder) {

@@ -3,6 +3,8 @@
 // scroll position.
 #include "render/surfaces.h"
 
+#include <QPainter>
+
 #include "render_fixture.h"
 
 namespace bw {
@@ -48,6 +50,26 @@ TEST_F(Surfaces, TablePicturesAreShiftedByTheScrollPosition) {
     EXPECT_TRUE(Canvas::Table().Pixel(1, -49, v));
     EXPECT_EQ(v & 0xFFFFFF, 0x090807u);
     EXPECT_FALSE(Canvas::Table().Pixel(1, -51, v));
+}
+
+// The blend of translucent marks gives the painter's pixels exactly, at
+// every alpha and across the clipped edge.
+TEST(BlendOverTest, MatchesThePainterPixelForPixel) {
+    QImage mark(37, 9, QImage::Format_ARGB32);
+    for (int y = 0; y < mark.height(); ++y)
+        for (int x = 0; x < mark.width(); ++x)
+            mark.setPixel(x, y, qRgba(x * 7 % 256, y * 29 % 256, (x * y) % 256, (x * 31 + y * 57) % 256));
+    mark = mark.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage ours(40, 12, QImage::Format_RGB32), painted;
+    for (int y = 0; y < ours.height(); ++y)
+        for (int x = 0; x < ours.width(); ++x) ours.setPixel(x, y, qRgb(x * 6, y * 21, 255 - x * 5));
+    painted = ours.copy();
+    BlendOver(ours, 5, 4, mark, mark.rect());
+    {
+        QPainter p(&painted);
+        p.drawImage(QPoint(5, 4), mark);
+    }
+    EXPECT_EQ(ours, painted);
 }
 
 TEST_F(Surfaces, KeyedCopiesSkipTheKeyColour) {

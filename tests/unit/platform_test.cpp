@@ -130,6 +130,26 @@ TEST_F(Ini, UnterminatedLastLineAndBinaryBytes) {
     EXPECT_EQ(d.read("Cfg.dat"), std::string("[A]\r\nk=\x01\xff\x00z\r\nj=2\r\n", 18));
 }
 
+// The file is kept in memory between reads, yet a change made on disk by
+// anyone is seen, and a write that changes nothing leaves the file alone.
+TEST_F(Ini, KeptCopyFollowsTheFileOnDisk) {
+    d.write("Cfg.dat", "[A]\r\nk=1\r\n");
+    EXPECT_EQ(IniReadString(f, "A", "k", ""), "1");
+    d.write("Cfg.dat", "[A]\r\nk=2\r\n");  // same size, rewritten in place
+    EXPECT_EQ(IniReadString(f, "A", "k", ""), "2");
+    struct stat before;
+    ASSERT_EQ(stat(f.c_str(), &before), 0);
+    ASSERT_TRUE(IniWriteString(f, "a", "K", "2"));
+    struct stat after;
+    ASSERT_EQ(stat(f.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);  // not replaced
+    ASSERT_TRUE(IniWriteString(f, "A", "k", "3"));
+    EXPECT_EQ(IniReadString(f, "A", "k", ""), "3");
+    EXPECT_EQ(d.read("Cfg.dat"), "[A]\r\nk=3\r\n");
+    DeleteFile(f);
+    EXPECT_EQ(IniReadString(f, "A", "k", "gone"), "gone");
+}
+
 TEST_F(Ini, ReadOnlyFolderFailsWithoutLosingTheFile) {
     d.write("ro/Cfg.dat", "[A]\r\nk=1\r\n");
     chmod(d.file("ro").c_str(), 0555);

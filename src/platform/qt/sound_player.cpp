@@ -1,14 +1,14 @@
 #include "platform/qt/sound_player.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
+#include <dlfcn.h>
+
 #include <QCoreApplication>
 #include <QIODevice>
-#include <QMediaDevices>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+
+#include "platform/paths.h"
 
 namespace bw::platform {
 
@@ -22,33 +22,6 @@ quint16 U16(const char* p) {
 }
 
 }  // namespace
-
-SampleStream::SampleStream(QByteArray samples, bool loop)
-    : samples_(std::move(samples)), loop_(loop) {}
-
-bool SampleStream::atEnd() const {
-    return !loop_ && pos_ >= samples_.size();
-}
-
-qint64 SampleStream::bytesAvailable() const {
-    const qint64 left = loop_ ? samples_.size() : samples_.size() - pos_;
-    return left + QIODevice::bytesAvailable();
-}
-
-qint64 SampleStream::readData(char* out, qint64 max) {
-    qint64 n = 0;
-    while (n < max) {
-        if (pos_ >= samples_.size()) {
-            if (!loop_ || samples_.isEmpty()) break;
-            pos_ = 0;
-        }
-        const qint64 chunk = std::min<qint64>(max - n, samples_.size() - pos_);
-        std::memcpy(out + n, samples_.constData() + pos_, static_cast<size_t>(chunk));
-        pos_ += chunk;
-        n += chunk;
-    }
-    return n;
-}
 
 bool ParseWave(const QByteArray& wave, PcmSound& out) {
     const qint64 size = wave.size();
@@ -90,53 +63,49 @@ bool ParseWave(const QByteArray& wave, PcmSound& out) {
 }
 
 struct SoundPlayer::Impl {
-    QAudioDevice device;
-    std::unique_ptr<SampleStream> stream;
-    std::unique_ptr<QAudioSink> sink;
+    std::unique_ptr<SoundOutput> output;
+    bool opened = false;
 };
 
-SoundPlayer::SoundPlayer() : impl_(std::make_unique<Impl>()) {
-    // Without an application object Qt Multimedia cannot run; stay silent.
-    if (QCoreApplication::instance()) impl_->device = QMediaDevices::defaultAudioOutput();
-}
+SoundPlayer::SoundPlayer() : impl_(std::make_unique<Impl>()) {}
 
 SoundPlayer::~SoundPlayer() {
     Stop();
 }
 
+SoundOutput* SoundPlayer::Output() const {
+    if (impl_->opened) return impl_->output.get();
+    impl_->opened = true;
+    // Without an application object Qt Multimedia cannot run; stay silent.
+    if (!QCoreApplication::instance()) return nullptr;
+    // Qt Multimedia and the sound server's libraries come with the module:
+    // a run that plays nothing never loads them.
+    void* module = dlopen((ExecutableDir() + kSoundOutputModule).c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!module) return nullptr;
+    auto create = reinterpret_cast<SoundOutput* (*)()>(dlsym(module, "bw_create_sound_output"));
+    if (create) impl_->output.reset(create());
+    return impl_->output.get();
+}
+
 bool SoundPlayer::HasDevice() const {
-    return !impl_->device.isNull();
+    SoundOutput* out = Output();
+    return out && out->HasDevice();
 }
 
 bool SoundPlayer::Playing() const {
-    return impl_->sink && impl_->sink->state() != QAudio::StoppedState;
+    return impl_->output && impl_->output->Playing();
 }
 
 bool SoundPlayer::Play(const QByteArray& wave, bool loop) {
     Stop();
-    if (!QCoreApplication::instance() || impl_->device.isNull()) return false;
     PcmSound pcm;
     if (!ParseWave(wave, pcm)) return false;
-    QAudioFormat format;
-    format.setSampleRate(pcm.sampleRate);
-    format.setChannelCount(pcm.channels);
-    format.setSampleFormat(pcm.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    if (!impl_->device.isFormatSupported(format)) return false;
-    impl_->stream = std::make_unique<SampleStream>(pcm.samples, loop);
-    impl_->stream->open(QIODevice::ReadOnly);
-    impl_->sink = std::make_unique<QAudioSink>(impl_->device, format);
-    impl_->sink->start(impl_->stream.get());
-    if (impl_->sink->error() != QAudio::NoError) {
-        Stop();
-        return false;
-    }
-    return true;
+    SoundOutput* out = Output();
+    return out && out->Play(pcm, loop);
 }
 
 void SoundPlayer::Stop() {
-    if (impl_->sink) impl_->sink->stop();
-    impl_->sink.reset();  // the sink goes before the stream it reads
-    impl_->stream.reset();
+    if (impl_->output) impl_->output->Stop();
 }
 
 }  // namespace bw::platform

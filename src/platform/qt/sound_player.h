@@ -1,8 +1,8 @@
 #pragma once
 // Plays short PCM WAVE recordings from memory on the default audio output,
 // asynchronously, once or looping. A new sound replaces the one playing.
-// Without an audio device (or without a running Qt application) every call
-// is a silent no-op: the program keeps working, only quietly.
+// Without an audio device, its module or a running Qt application every
+// call is a silent no-op: the program keeps working, only quietly.
 #include <QByteArray>
 #include <QIODevice>
 #include <memory>
@@ -39,6 +39,18 @@ private:
     qint64 pos_ = 0;
 };
 
+// The audio output itself, in a module of its own beside the program
+// (kSoundOutputModule), opened by the first sound.
+class SoundOutput {
+public:
+    virtual ~SoundOutput() = default;
+    virtual bool Play(const PcmSound& sound, bool loop) = 0;
+    virtual void Stop() = 0;
+    virtual bool Playing() const = 0;
+    virtual bool HasDevice() const = 0;
+};
+inline constexpr const char* kSoundOutputModule = "libbw_sound_output.so";
+
 class SoundPlayer {
 public:
     SoundPlayer();
@@ -57,6 +69,8 @@ public:
     bool HasDevice() const;
 
 private:
+    // Loads the module and opens the default output the first time.
+    SoundOutput* Output() const;
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
