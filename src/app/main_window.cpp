@@ -644,7 +644,7 @@ void TfrmMain::CenterPanelLabels() {
     // Caption on the left, value on the right; the value keeps room for its
     // widest text and the caption gives way when the font runs wide.
     auto place = [](QLabel* caption, QLabel* value, int panelWidth, const QString& widest) {
-        constexpr int kInset = 3;
+        constexpr int kInset = 2;  // inside the one-pixel frame, one pixel clear
         caption->adjustSize();
         caption->move(kInset, caption->y());
         const int need = value->fontMetrics().horizontalAdvance(widest) + 2;
