@@ -383,6 +383,7 @@ bool TfrmMain::FormCreate() {
     ResetWindowOptions();
     helpFile_ = ProgramDir() + "quillory.hlp>proc";
     EnsureDataFolder();
+    RemoveStaleTemporaryFiles();
     // 9-11
     LoadPreferences();
     FillCardRegister();
@@ -411,7 +412,8 @@ bool TfrmMain::FormCreate() {
 
 void TfrmMain::RestorePlacement() {
     IScreen& screen = Screen();
-    const WindowPlacement p = ReadWindowPlacement(screen.Width(), screen.Height());
+    const WindowPlacement p =
+        FitOnScreens(ReadWindowPlacement(screen.Width(), screen.Height()), screen.Areas());
     // The stored rectangle is also what a maximised window returns to (and
     // what it keeps where nothing maximises windows).
     setGeometry(p.left, p.top, p.width, p.height);

@@ -19,6 +19,7 @@ void SetUpProgramFolder(const std::string& programDir, const std::string& dataDi
 void InstallProgramHooks() {
     SetDeckFourSetUp(DeckFourSetUp);
     InstallInteractionHooks();
+    ReportSettingsWriteFailures();
 }
 
 void WireMainWindow(TfrmMain& window, ShellTable& table) {

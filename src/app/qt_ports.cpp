@@ -80,6 +80,19 @@ int QtScreen::Height() {
     return s ? s->size().height() : IScreen::Height();
 }
 
+std::vector<ScreenArea> QtScreen::Areas() {
+    std::vector<ScreenArea> out;
+    QScreen* primary = QGuiApplication::primaryScreen();
+    auto add = [&out](QScreen* s) {
+        const QRect r = s->availableGeometry();
+        out.push_back(ScreenArea{r.x(), r.y(), r.width(), r.height()});
+    };
+    if (primary) add(primary);
+    for (QScreen* s : QGuiApplication::screens())
+        if (s != primary) add(s);
+    return out.empty() ? IScreen::Areas() : out;
+}
+
 int QtScreen::ColorBits() {
     QScreen* s = QGuiApplication::primaryScreen();
     return s ? s->depth() : IScreen::ColorBits();

@@ -33,6 +33,7 @@ class QtScreen : public IScreen {
 public:
     int Width() override;
     int Height() override;
+    std::vector<ScreenArea> Areas() override;
     int ColorBits() override;
     bool HasFont(const std::string& family) override;
     int Dpi() override;

@@ -2,10 +2,12 @@
 
 #include <unistd.h>
 
-#include <fstream>
+#include <chrono>
+#include <filesystem>
 
 #include "core/params.h"
 #include "core/state.h"
+#include "platform/atomic_file.h"
 #include "platform/paths.h"
 
 namespace bw {
@@ -55,6 +57,34 @@ void EnsureDataFolder() {
     }
 }
 
+namespace {
+bool IsTemporaryName(const std::string& name, std::initializer_list<const char*> prefixes) {
+    if (name.size() < 8 || name.size() > 11 || name.compare(name.size() - 4, 4, ".tmp") != 0)
+        return false;
+    for (const char* p : prefixes)
+        if (name.compare(0, 3, p) == 0)
+            return name.find_first_not_of("0123456789ABCDEF", 3) == name.size() - 4;
+    return false;
+}
+
+void RemoveStale(const std::string& dir, std::initializer_list<const char*> prefixes) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const auto cutoff = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code e;
+        if (IsTemporaryName(it->path().filename().string(), prefixes) && it->is_regular_file(e) &&
+            it->last_write_time(e) < cutoff)
+            fs::remove(it->path(), e);
+    }
+}
+}  // namespace
+
+void RemoveStaleTemporaryFiles() {
+    RemoveStale(ProgramFile("DATA\\"), {"rpl", "ini"});
+    RemoveStale(ProgramDir(), {"ver"});
+}
+
 void FillPileTables() {
     MazzoPiles.assign(3, std::string());
     DestPiles.assign(16, std::string());
@@ -88,8 +118,7 @@ void WriteVersionMarker() {
     const std::string path = ProgramFile(kVersionMarkerFile);
     if (platform::FileExists(path)) return;
     // A read-only program folder keeps no marker; nothing depends on it.
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) out << kVersionMarkerText << "\r\n";
+    platform::ReplaceFileContent(path, std::string(kVersionMarkerText) + "\r\n", "ver");
 }
 
 void DeleteObsoleteFiles() {

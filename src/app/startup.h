@@ -18,6 +18,13 @@ std::string ChooseDataDirOverride(const std::string& programDir, const std::stri
 // operations that follow, which report their own errors.
 void EnsureDataFolder();
 
+// Removes what rewrites interrupted by a crash or a power cut left behind:
+// their temporary files ("rpl"/"ini" + hex + ".tmp" in the DATA folder,
+// "ver" + hex + ".tmp" in the program folder). The files they were to
+// replace kept their old content. Only files older than an hour go, so a
+// second running copy of the program never loses a rewrite in progress.
+void RemoveStaleTemporaryFiles();
+
 // Gives the pile tables their empty entries (3 stock, 16 foundation,
 // 40 tableau and 10 reserve piles).
 void FillPileTables();

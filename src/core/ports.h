@@ -4,6 +4,7 @@
 // Qt implementations; tests install recording fakes. Every method has a
 // do-nothing default so a fake overrides only what its test observes.
 #include <string>
+#include <vector>
 
 namespace bw {
 
@@ -230,11 +231,21 @@ public:
 void SetTwinRowsCheck(void (*check)());
 
 // Facts about the display and the installed fonts.
+// A screen's usable area in desktop coordinates (without panels and bars).
+struct ScreenArea {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
 class IScreen {
 public:
     virtual ~IScreen() = default;
     virtual int Width() { return 1920; }
     virtual int Height() { return 1080; }
+    // Every screen of the desktop, the primary one first.
+    virtual std::vector<ScreenArea> Areas() { return {ScreenArea{0, 0, Width(), Height()}}; }
     // Bits per pixel times planes; more than 8 means more than 256 colours.
     virtual int ColorBits() { return 24; }
     virtual bool HasFont(const std::string& /*family*/) { return true; }

@@ -4,14 +4,15 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <vector>
 
+#include "platform/atomic_file.h"
 #include "platform/paths.h"
-#include "platform/tempfile.h"
 
 namespace bw::platform {
 
@@ -85,18 +86,33 @@ std::map<std::string, CachedFile>& Cache() {
     return cache;
 }
 
+// Real settings files hold a few kilobytes. Anything this large is damage
+// (or not a settings file at all), and reading it would cost seconds.
+constexpr off_t kMaxProfileBytes = 1 << 20;
+
 // The file's lines, read only when it changed since it was last seen;
-// nullptr when it is missing or unreadable.
-const CachedFile* Load(const std::string& path) {
+// nullptr when it is missing or unreadable, with `error` telling why
+// (ENOENT missing or not a file, EFBIG too large, EACCES unreadable).
+const CachedFile* Load(const std::string& path, int* error = nullptr) {
+    int ignored = 0;
+    int& err = error ? *error : ignored;
     struct stat st;
+    err = ENOENT;
     if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
         Cache().erase(path);
         return nullptr;
     }
+    err = EFBIG;
+    if (st.st_size > kMaxProfileBytes) {
+        Cache().erase(path);
+        return nullptr;
+    }
+    err = 0;
     CachedFile& entry = Cache()[path];
     if (entry.trusted && entry.Matches(st)) return &entry;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
+        err = EACCES;
         Cache().erase(path);
         return nullptr;
     }
@@ -183,7 +199,36 @@ bool Lookup(const std::string& path, const std::string& section, const std::stri
     return true;
 }
 
+IniWriteFailure g_onWriteFailure;
+
+bool Report(const std::string& path, int err) {
+    if (g_onWriteFailure) g_onWriteFailure(path, std::strerror(err));
+    return false;
+}
+
+// Every write of a profile file ends here: the whole new content replaces
+// the file atomically, and what was written stands for the file from then on.
+bool StoreProfile(const std::string& path, std::string data, std::vector<Line> lines) {
+    if (int err = ReplaceFileContent(path, data, "ini")) {
+        Cache().erase(path);
+        return Report(path, err);
+    }
+    struct stat st;
+    if (stat(path.c_str(), &st) == 0) {
+        CachedFile& entry = Cache()[path];
+        entry.data = std::move(data);
+        entry.lines = std::move(lines);
+        entry.Stamp(st);
+        entry.trusted = true;
+    }
+    return true;
+}
+
 }  // namespace
+
+void SetIniWriteFailureHandler(IniWriteFailure handler) {
+    g_onWriteFailure = std::move(handler);
+}
 
 bool ParseProfileInt(const std::string& text, int64_t& out) {
     std::string t = Trim(text);
@@ -230,8 +275,11 @@ bool IniHasKey(const std::string& path, const std::string& section, const std::s
 
 bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& value) {
-    const CachedFile* file = Load(path);
-    if (!file && FileExists(path)) return false;  // present but unreadable
+    int err = 0;
+    const CachedFile* file = Load(path, &err);
+    // A folder in its place fails at the rename; a file that is present but
+    // cannot be read or is too large is kept: rewriting it would lose it.
+    if (!file && FileExists(path)) return Report(path, err);
     std::vector<Line> lines;
     if (file) lines = file->lines;
     const std::string entry = Trim(key) + "=" + value;
@@ -256,34 +304,7 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
     for (const Line& l : lines) data += l.text + l.eol;
     // The file already says so: rewriting it would change nothing.
     if (file && data == file->data) return true;
-
-    std::string dir = DirOf(path);
-    if (dir.empty()) dir = "./";
-    if (!DirExists(dir)) return false;
-    std::string tmp = CreateTempFile(dir, "ini");
-    if (tmp.empty()) return false;
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        out.write(data.data(), static_cast<std::streamsize>(data.size()));
-        if (!out) {
-            DeleteFile(tmp);
-            return false;
-        }
-    }
-    if (!RenameFile(tmp, path)) {
-        DeleteFile(tmp);
-        Cache().erase(path);
-        return false;
-    }
-    struct stat st;
-    if (stat(path.c_str(), &st) == 0) {
-        CachedFile& entry = Cache()[path];
-        entry.data = std::move(data);
-        entry.lines = std::move(lines);
-        entry.Stamp(st);
-        entry.trusted = true;
-    }
-    return true;
+    return StoreProfile(path, std::move(data), std::move(lines));
 }
 
 bool IniWriteInt(const std::string& path, const std::string& section, const std::string& key,

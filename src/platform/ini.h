@@ -6,6 +6,7 @@
 // A file is read once and kept in memory while it stays as it was (same
 // file, size and times); a write goes to the file at once.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace bw::platform {
@@ -21,12 +22,18 @@ bool IniHasKey(const std::string& path, const std::string& section, const std::s
 
 // Replaces the value in place, appends a new key at the end of its section
 // and a new section at the end of the file, with CR LF line ends. Creates the
-// file but not its folder. The file is replaced atomically, so a failed
-// write never leaves a half-written file; returns false on failure.
+// file but not its folder. The whole file is replaced atomically (written
+// beside it, synced, renamed over it), so neither a failed write nor a kill
+// at any instant leaves a half-written file; returns false on failure.
 bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& value);
 bool IniWriteInt(const std::string& path, const std::string& section, const std::string& key,
                  int64_t value);
+
+// Told about every failed write, with the file's path and the system's
+// reason ("No space left on device"); empty: failures are only returned.
+using IniWriteFailure = std::function<void(const std::string& path, const std::string& reason)>;
+void SetIniWriteFailureHandler(IniWriteFailure handler);
 
 // Parses an integer the way IniReadInt does; false when `text` is not one.
 bool ParseProfileInt(const std::string& text, int64_t& out);

@@ -11,6 +11,7 @@
 #include "render/images.h"
 #include "render/layout.h"
 #include "render/library.h"
+#include "render/rule_check.h"
 #include "storage/preferences.h"
 
 namespace bw {
@@ -434,6 +435,7 @@ void SetUpCards() {
         hooks.reloadRules();
     else
         LoadGameRules(static_cast<int>(ParameterInt(pos::kGameId, 4, 0)));
+    ReportRuleDamage(static_cast<int>(ParameterInt(pos::kGameId, 4, 0)));
     const std::string before = GetParameter(pos::kCardSize, 1);
     // The screen rules start from the size chosen, not from one the last
     // game's table forced.

@@ -59,6 +59,15 @@ bool IsGeneralTableauStyle(int style) {
     return IsOneOf(style, {1, 2, 3, 10, 11, 12, 13, 14, 15, 18, 20, 21});
 }
 
+}  // namespace
+
+bool TableauStyleKnown() {
+    const int style = ReadGroup(GameRules[360], GameRules[359], GameRules[368]).style;
+    return IsWholeTableStyle(style) || IsGeneralTableauStyle(style);
+}
+
+namespace {
+
 class Layout {
 public:
     Layout(const LayoutInput& in, std::optional<int> overlapStart)

@@ -48,6 +48,10 @@ void ApplyTableRect(const TableRect& rect, LayoutInput& in);
 // decimal text) followed by the style rule as three digits, e.g. "2003".
 std::string GroupCode(int rowRule, int styleRule);
 
+// Whether the layout places a tableau of the current game's style (rules
+// 359 and 360); a style it does not know leaves the tableau off the table.
+bool TableauStyleKnown();
+
 // Lays out every pile of the current game. Piles that no style places keep
 // what they held before, so the caller resets the anchors first.
 void LayOutPiles(const LayoutInput& in);

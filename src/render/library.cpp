@@ -8,8 +8,10 @@
 #include <QPixmap>
 #include <QResource>
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "core/params.h"
 #include "platform/paths.h"
@@ -19,6 +21,8 @@ namespace bw {
 
 struct LibraryModule {
     std::string path;
+    QFile file;
+    uchar* bytes = nullptr;  // the checked mapping Qt reads the resources from
 };
 
 namespace {
@@ -68,20 +72,95 @@ bool Decode(const QString& path, QImage& image) {
     return image.load(path);
 }
 
-bool LooksLikeResourceFile(const std::string& path) {
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    QByteArray head = f.read(20);
-    return head.size() == 20 && head.startsWith("qres");
-}
+// Qt follows a resource file's index without checking it: an offset that
+// points outside the file is read anyway. Before the library is handed over,
+// every folder, name and data block its index reaches must lie inside it.
+class ResourceCheck {
+public:
+    ResourceCheck(const unsigned char* bytes, uint64_t size) : p_(bytes), size_(size) {}
+
+    bool Sound() {
+        if (size_ < 20 || std::memcmp(p_, "qres", 4) != 0) return false;
+        const uint32_t version = U32(4);
+        if (version < 1 || version > 3 || (version == 3 && size_ < 24)) return false;
+        tree_ = U32(8);
+        data_ = U32(12);
+        names_ = U32(16);
+        node_ = version >= 2 ? 22 : 14;
+        if (tree_ >= size_ || data_ >= size_ || names_ >= size_) return false;
+        nodes_ = (size_ - tree_) / node_;
+        if (nodes_ == 0) return false;
+        seen_.assign(nodes_, false);
+        // Every node is reached once, from the root folder down.
+        std::vector<uint64_t> todo{0};
+        seen_[0] = true;
+        if (!IsFolder(0)) return false;
+        while (!todo.empty()) {
+            const uint64_t n = todo.back();
+            todo.pop_back();
+            if (!NameOk(U32(At(n)))) return false;
+            if (IsFolder(n)) {
+                const uint64_t count = U32(At(n) + 6), first = U32(At(n) + 10);
+                if (first > nodes_ || count > nodes_ - first) return false;
+                for (uint64_t c = first; c < first + count; ++c) {
+                    if (seen_[c]) return false;
+                    seen_[c] = true;
+                    todo.push_back(c);
+                }
+            } else if (!DataOk(n)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    uint32_t U32(uint64_t at) const {
+        return at + 4 > size_ ? 0
+                              : (uint32_t{p_[at]} << 24) | (uint32_t{p_[at + 1]} << 16) |
+                                    (uint32_t{p_[at + 2]} << 8) | uint32_t{p_[at + 3]};
+    }
+    uint16_t U16(uint64_t at) const {
+        return at + 2 > size_ ? 0 : static_cast<uint16_t>((p_[at] << 8) | p_[at + 1]);
+    }
+    uint64_t At(uint64_t n) const { return tree_ + n * node_; }
+    bool IsFolder(uint64_t n) const { return U16(At(n) + 4) & 0x02; }
+    bool NameOk(uint64_t offset) const {
+        const uint64_t at = names_ + offset;
+        return at + 6 <= size_ && at + 6 + 2 * uint64_t{U16(at)} <= size_;
+    }
+    bool DataOk(uint64_t n) const {
+        const uint64_t at = data_ + U32(At(n) + 10);
+        if (at + 4 > size_ || at + 4 + U32(at) > size_) return false;
+        // A compressed block starts with its unpacked size: no picture or
+        // sound of the library comes near 64 MB.
+        const bool zlib = U16(At(n) + 4) & 0x01;
+        return !zlib || (U32(at) >= 4 && U32(at + 4) <= (64u << 20));
+    }
+
+    const unsigned char* p_;
+    uint64_t size_;
+    uint64_t tree_ = 0, data_ = 0, names_ = 0, node_ = 0, nodes_ = 0;
+    std::vector<bool> seen_;
+};
 
 }  // namespace
 
 bool LoadResourceLibraryFile(const std::string& path) {
     if (g_library) return true;
-    if (!platform::FileExists(path) || !LooksLikeResourceFile(path)) return false;
-    if (!QResource::registerResource(QString::fromStdString(path), kMapRoot)) return false;
-    g_library = std::make_unique<LibraryModule>(LibraryModule{path});
+    if (!platform::FileExists(path)) return false;
+    auto library = std::make_unique<LibraryModule>();
+    library->path = path;
+    library->file.setFileName(QString::fromStdString(path));
+    if (!library->file.open(QIODevice::ReadOnly) || library->file.size() <= 0) return false;
+    // Mapped as Qt itself would map it; Qt reads this mapping only after the
+    // check has walked it.
+    library->bytes = library->file.map(0, library->file.size());
+    if (!library->bytes ||
+        !ResourceCheck(library->bytes, static_cast<uint64_t>(library->file.size())).Sound() ||
+        !QResource::registerResource(library->bytes, kMapRoot))
+        return false;
+    g_library = std::move(library);
     ++g_generation;
     return true;
 }
@@ -198,7 +277,7 @@ void FreeResourceLibrary() {
     ReleasePlayer();
     g_cursors.clear();
     if (!g_library) return;
-    QResource::unregisterResource(QString::fromStdString(g_library->path), kMapRoot);
+    QResource::unregisterResource(g_library->bytes, kMapRoot);
     g_library.reset();
 }
 

@@ -1,5 +1,6 @@
 #include "storage/preferences.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <utility>
@@ -7,6 +8,7 @@
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/state.h"
+#include "platform/clock.h"
 #include "platform/ini.h"
 #include "storage/autoplay_prefs.h"
 
@@ -249,6 +251,22 @@ int DragCursorShape() {
     return v != 10 && IsLoadedShape(v + 10) ? static_cast<int>(v + 10) : 0;
 }
 
+void ReportSettingsWriteFailures() {
+    // Writes that follow one another within a moment belong to one action:
+    // one box for all of them.
+    platform::SetIniWriteFailureHandler(
+        [shown = false, last = uint32_t{0}](const std::string& path,
+                                            const std::string& reason) mutable {
+            if (shown && platform::TickCount() - last < 2000) {
+                last = platform::TickCount();
+                return;
+            }
+            Dialogs().Info(kSettingsWriteErrorText + path + "\n" + reason);
+            shown = true;
+            last = platform::TickCount();  // the box was modal: the burst goes on from here
+        });
+}
+
 bool ShowAdviceMessage(const std::string& text, const std::string& messageKey, int page) {
     if (ReadSetting(section::kShowMessages, messageKey, "Y") == "N") return false;
     if (Dialogs().Advice(text, page)) WriteSetting(section::kShowMessages, messageKey, "N");
@@ -312,6 +330,38 @@ WindowPlacement ReadWindowPlacement(int screenWidth, int screenHeight) {
     p.top = read(key::kWindowTop, 50);
     p.width = read(key::kWindowWidth, screenWidth - 150);
     p.height = read(key::kWindowHeight, screenHeight - 150);
+    return p;
+}
+
+WindowPlacement FitOnScreens(WindowPlacement p, const std::vector<ScreenArea>& screens) {
+    if (screens.empty()) return p;
+    // 64-bit: stored numbers may be anywhere in the int range.
+    auto overlap = [&p](const ScreenArea& s) {
+        const int64_t w = std::min<int64_t>(int64_t{p.left} + p.width, int64_t{s.left} + s.width) -
+                          std::max(p.left, s.left);
+        const int64_t h = std::min<int64_t>(int64_t{p.top} + p.height, int64_t{s.top} + s.height) -
+                          std::max(p.top, s.top);
+        return w > 0 && h > 0 ? w * h : 0;
+    };
+    const ScreenArea* best = &screens.front();
+    int64_t most = 0;
+    for (const ScreenArea& s : screens) {
+        if (p.width > 0 && p.height > 0 && overlap(s) > most) {
+            most = overlap(s);
+            best = &s;
+        }
+    }
+    const ScreenArea& s = *best;
+    auto fit = [](int size, int screen, int minimum) {
+        if (size <= 0) size = screen - 150;
+        return std::max(std::min(size, screen), std::min(minimum, screen));
+    };
+    p.width = fit(p.width, s.width, 320);
+    p.height = fit(p.height, s.height, 240);
+    p.left =
+        static_cast<int>(std::clamp<int64_t>(p.left, s.left, int64_t{s.left} + s.width - p.width));
+    p.top =
+        static_cast<int>(std::clamp<int64_t>(p.top, s.top, int64_t{s.top} + s.height - p.height));
     return p;
 }
 

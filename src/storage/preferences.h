@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "core/ports.h"
 
 namespace bw {
 
@@ -107,6 +110,12 @@ extern const char* const kScreenUnder256ColorsText;
 // True when the dialog was shown.
 bool ShowAdviceMessage(const std::string& text, const std::string& messageKey, int page);
 
+// From now on a failed write of the settings file shows the file and the
+// reason; the writes that fail together (one dialog's keys, shut-down) show
+// one box.
+inline constexpr const char* kSettingsWriteErrorText = "Cannot save the settings in the file:\n";
+void ReportSettingsWriteFailures();
+
 // Plain reads and writes. Writes return false when the file cannot be
 // written (missing "DATA" folder, read-only file) and change nothing then.
 std::string ReadPreference(const std::string& key, const std::string& def);
@@ -135,6 +144,12 @@ struct WindowPlacement {
 };
 // The stored placement; width and height default to the screen's less 150.
 WindowPlacement ReadWindowPlacement(int screenWidth, int screenHeight);
+// The rectangle brought onto the desktop, so a damaged or outdated setting
+// never leaves the window out of reach: a size that is not positive gets the
+// default (the screen's less 150), one below 320 x 240 or beyond the screen
+// is limited, and a window not wholly on one screen is moved onto the screen
+// it overlaps most (the first, the primary, when it overlaps none).
+WindowPlacement FitOnScreens(WindowPlacement placement, const std::vector<ScreenArea>& screens);
 // Maximised writes only the flag; otherwise the flag "N" and the rectangle.
 bool WriteWindowPlacement(const WindowPlacement& placement);
 

@@ -6,18 +6,16 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
 
 #include "core/ports.h"
+#include "platform/atomic_file.h"
 #include "platform/paths.h"
-#include "platform/tempfile.h"
 
 namespace bw {
 
 namespace {
 
 constexpr size_t kBlock = 8192;
-constexpr size_t kWriteBuffer = 65536;
 constexpr size_t kEntryPiece = 200;
 
 class Fd {
@@ -61,17 +59,6 @@ std::string ReadAt(int fd, int64_t offset, size_t n) {
     }
     out.resize(got);
     return out;
-}
-
-bool WriteAll(int fd, const char* data, size_t n) {
-    while (n > 0) {
-        ssize_t w = ::write(fd, data, n);
-        if (w < 0 && errno == EINTR) continue;
-        if (w <= 0) return false;
-        data += w;
-        n -= static_cast<size_t>(w);
-    }
-    return true;
 }
 
 std::optional<int64_t> FindInFd(int fd, const std::string& text, int64_t from) {
@@ -162,6 +149,11 @@ std::vector<BodyLine> ReadBody(int fd, const Section& s) {
         i = nl + 1;
     }
     return lines;
+}
+
+bool WithinOnePage(int64_t offset, size_t length) {
+    static const int64_t page = std::max<long>(sysconf(_SC_PAGESIZE), 512);
+    return length == 0 || offset / page == (offset + static_cast<int64_t>(length) - 1) / page;
 }
 
 bool IsBlank(const std::string& s) {
@@ -302,9 +294,13 @@ bool WriteKey(const std::string& path, const std::string& section, const std::st
             ++hits;
         }
     }
-    // The fixed-width record of a unique key is overwritten where it stands.
-    if (hits == 1 && hit->text.size() - key.size() - 1 == value.size()) {
-        const off_t at = static_cast<off_t>(hit->offset + static_cast<int64_t>(key.size()) + 1);
+    // The fixed-width record of a unique key is overwritten where it stands,
+    // unless it straddles a page: a kill can land between the two pages of
+    // one write, and a record half old and half new would read as corrupt.
+    const int64_t valueAt = hit ? hit->offset + static_cast<int64_t>(key.size()) + 1 : 0;
+    if (hits == 1 && hit->text.size() - key.size() - 1 == value.size() &&
+        WithinOnePage(valueAt, value.size())) {
+        const off_t at = static_cast<off_t>(valueAt);
         ssize_t w;
         do {
             w = ::pwrite(fd.get(), value.data(), value.size(), at);
@@ -360,17 +356,20 @@ bool AppendSection(const std::string& path, const std::string& section,
         if (!IsStorableEntry(keys[i], ValueAt(values, i))) return false;
         text += keys[i] + "=" + ValueAt(values, i) + "\r\n";
     }
-    Fd fd(OpenRegular(path, O_WRONLY | O_APPEND));
-    if (!fd.ok()) throw SectionFileError(path);
-    struct stat st {};
-    if (fstat(fd.get(), &st) != 0) throw SectionFileError(path);
-    if (!WriteAll(fd.get(), text.data(), text.size())) {
-        // Take back a partial section so the file stays as it was.
-        [[maybe_unused]] int rc = ::ftruncate(fd.get(), st.st_size);
-        Dialogs().Info(section_msg::kWriteError);
-        return false;
+    // Opened for writing, as an append in place would be: a file the
+    // player made read-only stays as it is.
+    Fd in(OpenRegular(path, O_RDWR));
+    if (!in.ok()) throw SectionFileError(path);
+    // Appended in place, a kill in the middle of the write would leave half
+    // a section; the copy is swapped in whole instead.
+    ReplacementFile out(path);
+    if (!out.ok()) return false;
+    if (!out.CopyRange(in.get(), 0, -1)) {
+        out.Abandon();
+        throw SectionFileError(path);
     }
-    return true;
+    out.Write(text);
+    return out.Commit();
 }
 
 bool ReplaceInLines(const std::string& path, int column, const std::string& oldText,
@@ -448,121 +447,39 @@ void LineReader::Fill() {
 }
 
 std::string ReplacementTarget(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_symlink(path, ec)) return path;
-    auto real = std::filesystem::canonical(path, ec);
-    return ec ? path : real.string();
+    return platform::ReplacementTarget(path);
 }
 
 bool ReplaceFileWith(const std::string& tempPath, const std::string& target) {
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        ::chmod(tempPath.c_str(), st.st_mode & 07777);
-    // rename(2) swaps the directory entry in one step: a crash leaves the
-    // old file or the new one, never neither.
-    if (::rename(tempPath.c_str(), target.c_str()) != 0) {
-        Dialogs().Info(std::string(section_msg::kRenameError) + tempPath + "\nto: " + target);
-        ::unlink(tempPath.c_str());
-        return false;
-    }
-    std::string dir = platform::DirOf(target);
-    int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
-    return true;
+    if (platform::SwapInFile(tempPath, target) == 0) return true;
+    Dialogs().Info(std::string(section_msg::kRenameError) + tempPath + "\nto: " + target);
+    return false;
 }
 
-ReplacementFile::ReplacementFile(const std::string& target) : target_(ReplacementTarget(target)) {
-    // The temporary file lives beside the target so the rename never
-    // crosses file systems.
-    std::string dir = platform::DirOf(target_);
-    temp_ = platform::CreateTempFile(dir.empty() ? "./" : dir, "rpl");
-    if (!temp_.empty()) {
-        fd_ = ::open(temp_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-        if (fd_ < 0) {
-            ::unlink(temp_.c_str());
-            temp_.clear();
-        }
-    }
-    if (fd_ < 0) Dialogs().Info(section_msg::kTempFile);
+ReplacementFile::ReplacementFile(const std::string& target) : file_(target, "rpl") {
+    if (!file_.created()) Dialogs().Info(section_msg::kTempFile);
 }
 
-ReplacementFile::~ReplacementFile() {
-    Abandon();
-}
-
-bool ReplacementFile::FlushBuffer() {
-    if (fd_ < 0) return false;
-    if (!failed_ && !buffer_.empty() && !WriteAll(fd_, buffer_.data(), buffer_.size()))
-        failed_ = true;
-    buffer_.clear();
-    return !failed_;
-}
-
-void ReplacementFile::Write(const std::string& bytes) {
-    if (fd_ < 0 || failed_) return;
-    buffer_ += bytes;
-    if (buffer_.size() >= kWriteBuffer) FlushBuffer();
-}
+ReplacementFile::~ReplacementFile() = default;
 
 void ReplacementFile::WritePieces(const std::string& bytes, size_t piece) {
-    if (!FlushBuffer()) return;
-    for (size_t i = 0; i < bytes.size() && !failed_; i += piece) {
-        size_t n = std::min(piece, bytes.size() - i);
-        ssize_t w;
-        do {
-            w = ::write(fd_, bytes.data() + i, n);
-        } while (w < 0 && errno == EINTR);
-        if (w != static_cast<ssize_t>(n)) failed_ = true;
-    }
-}
-
-bool ReplacementFile::CopyRange(int sourceFd, int64_t from, int64_t to) {
-    int64_t pos = from;
-    for (;;) {
-        size_t want = kBlock;
-        if (to >= 0) {
-            if (pos >= to) return true;
-            want = static_cast<size_t>(std::min<int64_t>(to - pos, static_cast<int64_t>(kBlock)));
-        }
-        std::string chunk;
-        chunk.resize(want);
-        ssize_t r;
-        do {
-            r = ::pread(sourceFd, chunk.data(), want, static_cast<off_t>(pos));
-        } while (r < 0 && errno == EINTR);
-        if (r < 0) return false;
-        if (r == 0) return to < 0;
-        chunk.resize(static_cast<size_t>(r));
-        Write(chunk);
-        pos += r;
-    }
+    for (size_t i = 0; i < bytes.size() && !file_.failed(); i += piece)
+        file_.WriteNow(bytes.data() + i, std::min(piece, bytes.size() - i));
 }
 
 bool ReplacementFile::Commit() {
-    if (fd_ < 0) return false;
-    FlushBuffer();
-    if (!failed_ && ::fsync(fd_) != 0) failed_ = true;
-    if (failed_) {
-        Dialogs().Info(section_msg::kWriteError);
-        Abandon();
-        return false;
+    switch (file_.Commit()) {
+        case platform::AtomicFile::Result::kDone: return true;
+        case platform::AtomicFile::Result::kNotCreated: return false;
+        case platform::AtomicFile::Result::kWriteFailed:
+            Dialogs().Info(section_msg::kWriteError);
+            return false;
+        case platform::AtomicFile::Result::kRenameFailed:
+            Dialogs().Info(std::string(section_msg::kRenameError) + file_.tempPath() +
+                           "\nto: " + file_.target());
+            return false;
     }
-    ::close(fd_);
-    fd_ = -1;
-    std::string temp = temp_;
-    temp_.clear();
-    return ReplaceFileWith(temp, target_);
-}
-
-void ReplacementFile::Abandon() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
-    if (!temp_.empty()) ::unlink(temp_.c_str());
-    temp_.clear();
-    buffer_.clear();
+    return false;
 }
 
 }  // namespace bw

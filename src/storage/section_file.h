@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/atomic_file.h"
+
 namespace bw {
 
 // A file the store must read or extend cannot be opened.
@@ -55,7 +57,8 @@ std::vector<std::string> ListSections(const std::string& path);
 std::vector<std::string> ReadSectionLines(const std::string& path, const std::string& section);
 
 // Sets key=value in the section. An existing record of the same length is
-// overwritten in place; otherwise the section is rewritten, or appended when
+// overwritten in place (when it lies within one memory page, so that one
+// write puts it whole); otherwise the section is rewritten, or appended when
 // missing. Throws SectionFileError when the file does not exist or cannot be
 // opened. False (file untouched) for a key or value that cannot be stored
 // as one entry line, or when the rewrite failed (its message was shown).
@@ -68,7 +71,9 @@ bool RewriteSection(const std::string& path, const std::string& section,
                     const std::vector<std::string>& keys, const std::vector<std::string>& values);
 
 // Appends CR LF "[section]" CR LF and the entries at the end of an existing
-// file. Throws SectionFileError when the file cannot be opened.
+// file (by replacing it with the longer copy, so a kill never leaves half a
+// section). Throws SectionFileError when the file cannot be opened for
+// writing; false when the copy could not be made (message shown).
 bool AppendSection(const std::string& path, const std::string& section,
                    const std::vector<std::string>& keys, const std::vector<std::string>& values);
 
@@ -122,8 +127,9 @@ private:
 };
 
 // A temporary "rpl" file beside the real file behind `target`, written
-// through a buffer. Abandon (or destruction without Commit) removes it;
-// Commit replaces the target.
+// through a buffer and swapped in by the program's one atomic replace.
+// Abandon (or destruction without Commit) removes it; Commit replaces the
+// target.
 class ReplacementFile {
 public:
     explicit ReplacementFile(const std::string& target);
@@ -133,29 +139,26 @@ public:
 
     // False when the temporary file could not be created ("Error creating
     // temp file." has been shown).
-    bool ok() const { return fd_ >= 0; }
-    const std::string& tempPath() const { return temp_; }
-    const std::string& target() const { return target_; }
-    void Write(const std::string& bytes);
+    bool ok() const { return file_.created(); }
+    const std::string& tempPath() const { return file_.tempPath(); }
+    const std::string& target() const { return file_.target(); }
+    void Write(const std::string& bytes) { file_.Write(bytes); }
     void WriteLine(const std::string& line) { Write(line + "\r\n"); }
     // Writes `bytes` in pieces of at most `piece` bytes, each unbuffered.
     void WritePieces(const std::string& bytes, size_t piece);
     // Copies bytes [from, to) of an open file descriptor (to < 0: up to its
     // end); false when the source could not be read.
-    bool CopyRange(int sourceFd, int64_t from, int64_t to);
-    bool failed() const { return failed_; }
+    bool CopyRange(int sourceFd, int64_t from, int64_t to) {
+        return file_.CopyFrom(sourceFd, from, to);
+    }
+    bool failed() const { return file_.failed(); }
     // Flushes, syncs and renames over the target. A write failure shows
     // "Write error on file" and keeps the target; false on any failure.
     bool Commit();
-    void Abandon();
+    void Abandon() { file_.Abandon(); }
 
 private:
-    bool FlushBuffer();
-    std::string target_;
-    std::string temp_;
-    std::string buffer_;
-    int fd_ = -1;
-    bool failed_ = false;
+    platform::AtomicFile file_;
 };
 
 }  // namespace bw

@@ -259,10 +259,11 @@ void ClearSingleGameValues(int gameId, const std::string& player) {
         return;
     }
     try {
-        WriteKey(s.path, p, s.wonKey,
-                 single_game::Scramble(single_game::BuildRecord(s.wonKey, true, 0)));
-        WriteKey(s.path, p, s.lostKey,
-                 single_game::Scramble(single_game::BuildRecord(s.lostKey, false, 0)));
+        // The lost record would fail for the same reason: one message.
+        if (WriteKey(s.path, p, s.wonKey,
+                     single_game::Scramble(single_game::BuildRecord(s.wonKey, true, 0))))
+            WriteKey(s.path, p, s.lostKey,
+                     single_game::Scramble(single_game::BuildRecord(s.lostKey, false, 0)));
     } catch (const SectionFileError& e) {
         Dialogs().Info(e.what());
     }

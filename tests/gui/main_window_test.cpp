@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QTest>
+#include <chrono>
+#include <filesystem>
 
 #include "app/help_window.h"
 #include "app/main_window.h"
@@ -427,6 +429,24 @@ TEST_F(StartUpTest, OldFilesAreDeletedAndOthersKept) {
         EXPECT_FALSE(platform::FileExists(dir.file(gone))) << gone;
     EXPECT_TRUE(platform::FileExists(dir.file("IMAGES/MINE.BMP")));
     EXPECT_TRUE(platform::FileExists(dir.file("IMAGES/GAMEX.BMP")));
+}
+
+// What a power cut in the middle of a rewrite leaves is cleared at the next
+// start, once no running copy can still be writing it.
+TEST_F(StartUpTest, StaleTemporaryFilesOfInterruptedRewritesAreRemoved) {
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(2);
+    for (const char* f : {"DATA/rplA3F.tmp", "DATA/ini7.tmp", "verFFFF.tmp", "DATA/rpl12.tmp",
+                          "DATA/rplay.tmp", "DATA/rpl1.dat", "DATA/Cfg.dat", "rpl1.tmp"}) {
+        dir.write(f, "x");
+        std::filesystem::last_write_time(dir.file(f), old);
+    }
+    dir.write("DATA/rplBEEF.tmp", "being written now");
+    ASSERT_TRUE(window.FormCreate());
+    for (const char* gone : {"DATA/rplA3F.tmp", "DATA/ini7.tmp", "verFFFF.tmp", "DATA/rpl12.tmp"})
+        EXPECT_FALSE(std::filesystem::exists(dir.file(gone))) << gone;
+    for (const char* kept :
+         {"DATA/rplay.tmp", "DATA/rpl1.dat", "DATA/Cfg.dat", "rpl1.tmp", "DATA/rplBEEF.tmp"})
+        EXPECT_TRUE(std::filesystem::exists(dir.file(kept))) << kept;
 }
 
 TEST_F(StartUpTest, OnlyTheFirstActivationStartsTheGame) {

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <algorithm>
 #include <filesystem>
+#include <random>
 
 #include "core/params.h"
 #include "platform/paths.h"
@@ -322,6 +323,76 @@ TEST_F(LibraryFileTest, FreeingReleasesEverything) {
     // Playing without a library only stops.
     PlayLibrarySound("Won", false);
     StopLibrarySound();
+}
+
+}  // namespace
+}  // namespace bw
+
+namespace bw {
+namespace {
+
+// Every look-up the program makes, on whatever library is loaded.
+void LookUpEverything() {
+    QImage img;
+    LoadLibraryBitmap(img, "CB001H");
+    LoadLibraryBitmap(img, "SPLASH");
+    for (const std::string& n : LibraryBitmapNames()) LoadLibraryBitmap(img, n);
+    LoadLibraryCursors();
+    LibrarySoundData("Won");
+    LibrarySoundData("Splash");
+}
+
+// A library whose header is sound but whose index or data lies: refused
+// with the start-up message, never followed into memory it does not own.
+TEST_F(LibraryFileTest, CorruptLibraryIsRefusedNotFollowed) {
+    const std::string whole = test::ReadFile(test::BuiltLibraryPath());
+    auto be32 = [&](size_t at) {
+        return (static_cast<uint32_t>(static_cast<unsigned char>(whole[at])) << 24) |
+               (static_cast<uint32_t>(static_cast<unsigned char>(whole[at + 1])) << 16) |
+               (static_cast<uint32_t>(static_cast<unsigned char>(whole[at + 2])) << 8) |
+               static_cast<uint32_t>(static_cast<unsigned char>(whole[at + 3]));
+    };
+    const size_t tree = be32(8), names = be32(16);
+    std::mt19937 rng(5);
+    std::vector<std::pair<const char*, std::string>> cases;
+    {
+        std::string b = whole;
+        for (size_t i = tree; i < b.size(); ++i) b[i] = static_cast<char>(rng());
+        cases.push_back({"index overwritten with noise", b});
+    }
+    {
+        std::string b = whole;
+        for (size_t i = names; i < tree; ++i) b[i] = static_cast<char>(rng());
+        cases.push_back({"names overwritten with noise", b});
+    }
+    for (int k = 0; k < 40; ++k) {
+        std::string b = whole;
+        for (int j = 0; j < 8; ++j) b[tree + rng() % (b.size() - tree)] = static_cast<char>(rng());
+        cases.push_back({"bytes of the index changed", b});
+    }
+    {
+        std::string b = whole;
+        b[tree + 6] = '\x7f';  // the root folder claims two billion children
+        cases.push_back({"a folder with two billion entries", b});
+    }
+    int refused = 0;
+    for (const auto& [what, bytes] : cases) {
+        SCOPED_TRACE(what);
+        FreeResourceLibrary();
+        core.dir.write("QLR.RGF", bytes);
+        core.dialogs.errors.clear();
+        if (OpenResourceLibraryOrReport()) {
+            LookUpEverything();  // what the check let through is safe to use
+        } else {
+            ++refused;
+            EXPECT_EQ(core.dialogs.errors.size(), 1u);
+        }
+    }
+    // The noise and the huge folder at least are refused.
+    EXPECT_GE(refused, 3);
+    FreeResourceLibrary();
+    core.dir.write("QLR.RGF", whole.substr(0, tree) + whole.substr(tree, 10));
+    EXPECT_FALSE(LoadResourceLibrary());  // index cut off
 }
 
 }  // namespace

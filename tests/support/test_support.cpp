@@ -1,5 +1,9 @@
 #include "support/test_support.h"
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -48,6 +52,31 @@ void WriteFile(const std::string& path, const std::string& bytes) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+namespace {
+bool Capabilities(__user_cap_data_struct (&data)[2], bool set) {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    return syscall(set ? SYS_capset : SYS_capget, &header, data) == 0;
+}
+}  // namespace
+
+WithoutRootBypass::WithoutRootBypass() {
+    __user_cap_data_struct data[2] = {};
+    if (geteuid() != 0 || !Capabilities(data, false)) return;
+    saved_[0] = data[0].effective;
+    saved_[1] = data[1].effective;
+    for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
+        data[0].effective &= ~(1u << cap);
+    dropped_ = Capabilities(data, true);
+}
+
+WithoutRootBypass::~WithoutRootBypass() {
+    __user_cap_data_struct data[2] = {};
+    if (!dropped_ || !Capabilities(data, false)) return;
+    data[0].effective = saved_[0];
+    data[1].effective = saved_[1];
+    Capabilities(data, true);
 }
 
 bool RecordingDialogs::Confirm(const std::string& text) {

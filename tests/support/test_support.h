@@ -27,6 +27,21 @@ private:
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 
+// Root passes every permission check, so a read-only folder would not be
+// read-only for tests run as root. While this lives the calling thread has no
+// such power (nothing changes for other users).
+class WithoutRootBypass {
+public:
+    WithoutRootBypass();
+    ~WithoutRootBypass();
+    WithoutRootBypass(const WithoutRootBypass&) = delete;
+    WithoutRootBypass& operator=(const WithoutRootBypass&) = delete;
+
+private:
+    bool dropped_ = false;
+    unsigned saved_[2] = {0, 0};  // effective capability words
+};
+
 // Records every message box and beep; answers confirmations from a queue
 // (OK when the queue is empty).
 class RecordingDialogs : public IDialogs {

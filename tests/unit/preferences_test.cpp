@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -475,6 +476,29 @@ TEST_F(Preferences, WindowPlacement) {
 
     WriteCfg("[Preference]\nMainWindowState_Left=99999999999\n");
     EXPECT_EQ(ReadWindowPlacement(1024, 768).left, 50);
+}
+
+TEST(FitOnScreens, DamagedPlacementsComeBackOntoTheScreen) {
+    const std::vector<ScreenArea> one = {{0, 0, 1024, 740}};
+    auto fit = [](WindowPlacement p, const std::vector<ScreenArea>& s) {
+        WindowPlacement f = FitOnScreens(p, s);
+        return std::vector<int>{f.left, f.top, f.width, f.height};
+    };
+    using V = std::vector<int>;
+    EXPECT_EQ(fit({false, 120, 80, 640, 470}, one), (V{120, 80, 640, 470}));      // fits: kept
+    EXPECT_EQ(fit({false, 30000, -9000, 640, 470}, one), (V{384, 0, 640, 470}));  // far off
+    EXPECT_EQ(fit({false, 900, 600, 640, 470}, one), (V{384, 270, 640, 470}));    // partly off
+    EXPECT_EQ(fit({false, 10, 10, 60000, 60000}, one), (V{0, 0, 1024, 740}));     // too large
+    EXPECT_EQ(fit({false, 10, 10, -640, 0}, one), (V{10, 10, 874, 590}));         // no size
+    EXPECT_EQ(fit({false, 10, 10, 3, 2}, one), (V{10, 10, 320, 240}));            // unusable
+    EXPECT_EQ(fit({false, INT_MAX, INT_MAX, INT_MAX, INT_MAX}, one), (V{0, 0, 1024, 740}));
+    EXPECT_EQ(fit({false, INT_MIN, INT_MIN, 500, 400}, one), (V{0, 0, 500, 400}));
+    // Two screens: a window on the second stays there; one off both goes to
+    // the first (primary), one across both to the screen holding most of it.
+    const std::vector<ScreenArea> two = {{0, 0, 1024, 768}, {1024, -200, 1280, 1024}};
+    EXPECT_EQ(fit({false, 1300, 0, 800, 600}, two), (V{1300, 0, 800, 600}));
+    EXPECT_EQ(fit({false, -5000, 5000, 800, 600}, two), (V{0, 168, 800, 600}));
+    EXPECT_EQ(fit({false, 900, 100, 800, 600}, two), (V{1024, 100, 800, 600}));
 }
 
 }  // namespace

@@ -355,13 +355,39 @@ TEST_F(Statistics, MissingDataFolderIsReportedNotFatal) {
 }
 
 TEST_F(Statistics, ReadOnlyStatisticsStopAtTheFirstFailure) {
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+    test::WithoutRootBypass asUser;
     const std::string bytes = "[Version]\r\nVersion=0300\r\n[201]\r\n[202]\r\n[203]\r\n";
     WriteFile(stat, bytes);
     ::chmod(stat.c_str(), 0444);
     ClearPlayerStatistics("Ann");
     EXPECT_THAT(dialogs.infos, ElementsAre("Cannot open file " + stat));
     EXPECT_EQ(ReadFile(stat), bytes);
+}
+
+// Every statistics operation on files that are empty or folders: nothing
+// breaks, a folder is never replaced, and what cannot be opened is named.
+TEST_F(Statistics, EmptyFilesAndFoldersInTheirPlace) {
+    for (const std::string* f : {&stat, &uni, &log, &scores}) WriteFile(*f, "");
+    RenamePlayerInStatistics("Ann", "Bob");
+    ClearPlayerStatistics("Bob");
+    UpgradeScoreFile();
+    EXPECT_EQ(ReadSingleGameValues(201, "Bob")->won, 0);
+    EXPECT_EQ(ReadFile(scores), "[Version]\r\nVersion=0300\r\n\r\n");
+    EXPECT_EQ(ReadFile(stat), "");
+    EXPECT_THAT(dialogs.infos, IsEmpty());
+
+    for (const std::string* f : {&stat, &uni, &log, &scores}) {
+        std::filesystem::remove(*f);
+        std::filesystem::create_directory(*f);
+    }
+    RenamePlayerInStatistics("Ann", "Bob");
+    ClearPlayerStatistics("Bob");
+    ClearSingleGameValues(201, "Bob");
+    UpgradeScoreFile();
+    EXPECT_EQ(ReadSingleGameValues(201, "Bob")->lost, 0);
+    EXPECT_THAT(dialogs.infos, ElementsAre("Cannot open file " + uni));
+    for (const std::string* f : {&stat, &uni, &log, &scores})
+        EXPECT_TRUE(std::filesystem::is_directory(*f)) << *f;
 }
 
 TEST_F(Statistics, SeriesFiles) {

@@ -1,0 +1,180 @@
+#include "platform/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+
+#include "platform/paths.h"
+#include "platform/tempfile.h"
+
+namespace bw::platform {
+
+namespace {
+
+constexpr size_t kBuffer = 65536;
+constexpr size_t kCopyBlock = 8192;
+
+void SyncFolderOf(const std::string& path) {
+    const std::string dir = DirOf(path);
+    int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd < 0) return;
+    ::fsync(dfd);
+    ::close(dfd);
+}
+
+}  // namespace
+
+std::string ReplacementTarget(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(path, ec)) return path;
+    auto real = std::filesystem::canonical(path, ec);
+    return ec ? path : real.string();
+}
+
+int SwapInFile(const std::string& tempPath, const std::string& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        ::chmod(tempPath.c_str(), st.st_mode & 07777);
+    // rename(2) swaps the folder entry in one step: whoever looks, and
+    // whenever the process dies, sees the old file or the new one.
+    if (::rename(tempPath.c_str(), target.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(tempPath.c_str());
+        return err;
+    }
+    SyncFolderOf(target);
+    return 0;
+}
+
+AtomicFile::AtomicFile(const std::string& target, const std::string& prefix)
+    : target_(ReplacementTarget(target)) {
+    const std::string dir = DirOf(target_);
+    errno = 0;
+    temp_ = CreateTempFile(dir.empty() ? "./" : dir, prefix);
+    if (!temp_.empty()) {
+        owned_ = true;
+        fd_ = ::open(temp_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd_ < 0) {
+            error_ = errno;
+            ::unlink(temp_.c_str());
+            owned_ = false;
+            temp_.clear();
+        }
+    } else {
+        error_ = errno ? errno : EIO;
+    }
+    if (fd_ < 0) failed_ = true;
+}
+
+AtomicFile::~AtomicFile() {
+    Abandon();
+}
+
+void AtomicFile::Fail(int err) {
+    if (!failed_) error_ = err ? err : EIO;
+    failed_ = true;
+}
+
+bool AtomicFile::Flush() {
+    if (failed_) return false;
+    const char* p = buffer_.data();
+    size_t n = buffer_.size();
+    while (n > 0) {
+        ssize_t w = ::write(fd_, p, n);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) {
+            Fail(w < 0 ? errno : ENOSPC);
+            break;
+        }
+        p += w;
+        n -= static_cast<size_t>(w);
+    }
+    buffer_.clear();
+    return !failed_;
+}
+
+void AtomicFile::Write(const char* data, size_t n) {
+    if (failed_) return;
+    buffer_.append(data, n);
+    if (buffer_.size() >= kBuffer) Flush();
+}
+
+bool AtomicFile::WriteNow(const char* data, size_t n) {
+    if (!Flush()) return false;
+    ssize_t w;
+    do {
+        w = ::write(fd_, data, n);
+    } while (w < 0 && errno == EINTR);
+    if (w == static_cast<ssize_t>(n)) return true;
+    Fail(w < 0 ? errno : ENOSPC);
+    return false;
+}
+
+bool AtomicFile::CopyFrom(int sourceFd, int64_t from, int64_t to) {
+    std::string chunk;
+    for (int64_t pos = from;;) {
+        size_t want = kCopyBlock;
+        if (to >= 0) {
+            if (pos >= to) return true;
+            want = static_cast<size_t>(std::min<int64_t>(to - pos, kCopyBlock));
+        }
+        chunk.resize(want);
+        ssize_t r;
+        do {
+            r = ::pread(sourceFd, chunk.data(), want, static_cast<off_t>(pos));
+        } while (r < 0 && errno == EINTR);
+        if (r < 0) return false;
+        if (r == 0) return to < 0;
+        Write(chunk.data(), static_cast<size_t>(r));
+        pos += r;
+    }
+}
+
+AtomicFile::Result AtomicFile::Commit() {
+    if (fd_ < 0) return Result::kNotCreated;
+    Flush();
+    // Without the sync a power cut after the rename could leave the new
+    // name on an empty file.
+    if (!failed_ && ::fsync(fd_) != 0) Fail(errno);
+    if (failed_) {
+        Abandon();
+        return Result::kWriteFailed;
+    }
+    if (::close(fd_) != 0) {
+        fd_ = -1;
+        Fail(errno);
+        Abandon();
+        return Result::kWriteFailed;
+    }
+    fd_ = -1;
+    // From here on the temporary file is the rename's: swapped in, or
+    // removed by a failed swap. Its name stays readable for messages.
+    owned_ = false;
+    if (int err = SwapInFile(temp_, target_)) {
+        Fail(err);
+        return Result::kRenameFailed;
+    }
+    return Result::kDone;
+}
+
+void AtomicFile::Abandon() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (owned_ && !temp_.empty()) ::unlink(temp_.c_str());
+    owned_ = false;
+    buffer_.clear();
+}
+
+int ReplaceFileContent(const std::string& target, const std::string& bytes,
+                       const std::string& prefix) {
+    AtomicFile out(target, prefix);
+    out.Write(bytes);
+    out.Commit();
+    return out.error();
+}
+
+}  // namespace bw::platform

@@ -1,0 +1,73 @@
+#pragma once
+// The one way the program replaces a file it rewrites: the new content goes
+// to a temporary file in the target's folder, is synced to the disk, and one
+// rename swaps it in for the target; then the folder is synced so that the
+// rename itself survives a power cut. A kill or a crash at any instant leaves
+// the old file or the new one, never an empty, truncated or missing file.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace bw::platform {
+
+// The file a replacement of `path` must rename over: the real file behind a
+// symbolic link, so the link survives and the rename stays on one file system.
+std::string ReplacementTarget(const std::string& path);
+
+// Renames a finished temporary file over `target`, giving it the target's
+// permission bits, and syncs the folder. On failure the temporary file is
+// removed, the target is untouched and the result is the errno (0 on success).
+int SwapInFile(const std::string& tempPath, const std::string& target);
+
+class AtomicFile {
+public:
+    enum class Result { kDone, kNotCreated, kWriteFailed, kRenameFailed };
+
+    // Creates the temporary file (prefix: its first three characters) beside
+    // the real file behind `target`.
+    AtomicFile(const std::string& target, const std::string& prefix);
+    ~AtomicFile();  // an uncommitted file is abandoned
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    bool created() const { return fd_ >= 0; }
+    bool failed() const { return failed_; }
+    const std::string& target() const { return target_; }
+    // The temporary file's name (empty when it could not be created); it
+    // stays readable after Commit for messages.
+    const std::string& tempPath() const { return temp_; }
+    // errno of the first failure; 0 while there is none.
+    int error() const { return error_; }
+
+    // Buffered writes; the first failure is remembered and stops the rest.
+    void Write(const char* data, size_t n);
+    void Write(const std::string& bytes) { Write(bytes.data(), bytes.size()); }
+    // Writes past the buffer in one call; false unless written whole.
+    bool WriteNow(const char* data, size_t n);
+    // Copies bytes [from, to) of an open file (to < 0: up to its end); false
+    // when the source could not be read (the write state is unchanged).
+    bool CopyFrom(int sourceFd, int64_t from, int64_t to);
+
+    // Flushes and syncs the temporary file, then swaps it in. Anything but
+    // kDone leaves the target as it was and removes the temporary file.
+    Result Commit();
+    void Abandon();
+
+private:
+    bool Flush();
+    void Fail(int err);
+    std::string target_;
+    std::string temp_;
+    std::string buffer_;
+    int fd_ = -1;
+    bool owned_ = false;  // the temporary file is ours to remove
+    bool failed_ = false;
+    int error_ = 0;
+};
+
+// Replaces the whole content of `target` with `bytes`; 0 on success, else the
+// errno of the failure (the target is then unchanged).
+int ReplaceFileContent(const std::string& target, const std::string& bytes,
+                       const std::string& prefix);
+
+}  // namespace bw::platform

@@ -1,0 +1,71 @@
+#include "render/rule_check.h"
+
+#include <algorithm>
+
+#include "core/params.h"
+#include "core/ports.h"
+#include "core/rules.h"
+#include "render/layout.h"
+#include "storage/catalogue.h"
+
+namespace bw {
+
+namespace {
+
+struct CountRule {
+    int entry;
+    int most;
+    const char* what;
+};
+
+// Beyond these a count names piles, jokers or decks that do not exist.
+constexpr CountRule kCounts[] = {
+    {367, 16, "foundations"}, {368, 40, "tableau piles"},      {369, 10, "reserve cells"},
+    {374, 4, "jokers"},       {371, 104, "cards in the pack"},
+};
+
+}  // namespace
+
+std::string RuleDamage() {
+    std::string out;
+    auto add = [&out](const std::string& line) { out += (out.empty() ? "" : "\n") + line; };
+    for (const CountRule& c : kCounts) {
+        const int v = GameRules[static_cast<size_t>(c.entry)];
+        if (v < 0 || v > c.most)
+            add("entry " + std::to_string(c.entry) + ": " + std::to_string(v) + " " + c.what +
+                " (0 to " + std::to_string(c.most) + ")");
+    }
+    if (GameRules[368] > 0 && !TableauStyleKnown())
+        add("entry 359: tableau layout style " + std::to_string(GameRules[359]) +
+            " does not exist");
+    // Counts above 1000 name single cards; the others take from the pack,
+    // which never holds more than two decks and the jokers.
+    long dealt = 0;
+    auto deal = [&dealt](int entry) {
+        const int n = GameRules[static_cast<size_t>(entry)];
+        if (n > 0 && n <= 1000) dealt += n;
+    };
+    for (int e : {372, 373, 455}) deal(e);
+    for (int e = 375; e < 415; ++e) deal(e);
+    for (int e = 456; e < 466; ++e) deal(e);
+    const long pack = (GameRules[371] > 52 ? 104 : 52) + std::clamp<int>(GameRules[374], 0, 4);
+    if (dealt > pack)
+        add("the deal needs " + std::to_string(dealt) + " cards, the pack holds at most " +
+            std::to_string(pack));
+    return out;
+}
+
+void ReportRuleDamage(int gameId) {
+    static int lastGame = -1;
+    static std::string lastDamage;
+    const std::string damage = RuleDamage();
+    if (damage.empty() || (gameId == lastGame && damage == lastDamage)) return;
+    lastGame = gameId;
+    lastDamage = damage;
+    Dialogs().Info("The rules of the game \"" + GameName(gameId) + "\" in the file\n" +
+                   ProgramFile("GAMES.DAT") + "\nare damaged:\n" + damage +
+                   "\nThe game may not play as it should; reinstalling the program repairs "
+                   "the file.");
+}
+
+}  // namespace bw

@@ -1,0 +1,381 @@
+// Every kind of file the program rewrites survives a kill at any instant, a
+// full disk and a read-only folder: the file always holds the old or the new
+// content, and a failure shows its message.
+//
+// The kill test forks a child that rewrites one file in a loop and kills it
+// with SIGKILL after a random time, over and over. BW_KILL_ROUNDS sets the
+// number of kills per file kind (scripts/kill-test.sh runs 1000).
+#include <gmock/gmock.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <random>
+#include <set>
+#include <sstream>
+
+#include "core/params.h"
+#include "platform/atomic_file.h"
+#include "platform/clock.h"
+#include "platform/ini.h"
+#include "platform/paths.h"
+#include "storage/preferences.h"
+#include "storage/section_file.h"
+#include "storage/statistics.h"
+#include "support/test_support.h"
+
+namespace bw {
+namespace {
+
+using test::ReadFile;
+using test::WriteFile;
+
+const std::string kRecord = kClearedGameRecord;
+const std::string kOtherRecord =
+    "000001 000000 000000 000000 000000 000000 000000000000 000000000000";
+
+std::string LogLine(const std::string& game, const std::string& player) {
+    std::string line = std::string(25, '1') + game + std::string(52, '2') + player;
+    line.resize(111, ' ');
+    return line + "END";
+}
+
+std::string ScoreLine(const std::string& player) {
+    std::string line = "0" + std::string(37, '5') + player;
+    line.resize(68, ' ');
+    return line + "99";
+}
+
+// One kind of file: its content before the loop and the rewrites of one
+// turn of the loop, the last of which brings the content back.
+struct FileKind {
+    std::string name;  // as the program names it
+    std::string base;
+    std::vector<std::function<void()>> turn;
+    // Contents the loop writes with random digits: the check that the file
+    // is one of them (empty for kinds whose contents are fixed).
+    std::function<std::string(const std::string&)> problem;
+    std::function<void()> rewrite;  // one rewrite that must build a new file
+    bool settings = false;          // the INI file rather than a section file
+};
+
+// The single-game file with each 16-character record as "#" and a check
+// that every record is valid: what stays fixed whatever digits were drawn.
+std::string SingleGameSkeleton(const std::string& bytes, std::string& problem) {
+    std::string out;
+    size_t pos = 0;
+    while (pos < bytes.size()) {
+        size_t nl = bytes.find('\n', pos);
+        std::string line = bytes.substr(pos, nl == std::string::npos ? nl : nl - pos + 1);
+        pos = nl == std::string::npos ? bytes.size() : nl + 1;
+        if (line.size() == 26 && (line.rfind("GW-", 0) == 0 || line.rfind("GL-", 0) == 0) &&
+            line[7] == '=') {
+            const std::string plain = single_game::Unscramble(line.substr(8, 16));
+            if (!single_game::ParseRecord(line.substr(0, 7), line[1] == 'W', plain))
+                problem = "invalid record: " + line;
+            line = line.substr(0, 8) + "#\r\n";
+        }
+        out += line;
+    }
+    return out;
+}
+
+class SafeWrites : public ::testing::Test {
+protected:
+    SafeWrites() {
+        platform::MakeDir(fx.dir.path() + "DATA");
+        platform::SetClock(&clock);
+        ReportSettingsWriteFailures();
+    }
+    ~SafeWrites() override {
+        platform::SetIniWriteFailureHandler(nullptr);
+        platform::SetClock(nullptr);
+    }
+
+    static std::string Data(const std::string& name) { return ProgramFile("DATA\\" + name); }
+
+    void Reset(const std::string& path, const std::string& bytes) {
+        ASSERT_EQ(platform::ReplaceFileContent(path, bytes, "tst"), 0);
+    }
+
+    FileKind Settings() {
+        FileKind k;
+        k.name = "DATA\\Cfg.dat";
+        k.settings = true;
+        k.base =
+            "[Preference]\r\nGame=201\r\nGame_Name=Memory-Up (6x4)\r\n"
+            "MainWindowState_Width=874\r\n\r\n[Users]\r\nUser001=Player 1\r\n";
+        k.turn = {[] { WritePreference(key::kGameName, "Concentration"); },
+                  [] { WritePreferenceInt(key::kWindowWidth, 1000); },
+                  [] { WritePreference(key::kGameName, "Memory-Up (6x4)"); },
+                  [] { WritePreferenceInt(key::kWindowWidth, 874); }};
+        k.rewrite = k.turn[0];
+        return k;
+    }
+
+    FileKind GameStatistics() {
+        const std::string f = Data("STAT.DAT");
+        FileKind k;
+        k.name = "DATA\\STAT.DAT";
+        k.base = "[Version]\r\nVersion=0300\r\n\r\n[201]\r\nPlayer 1=" + kRecord +
+                 "\r\n\r\n[202]\r\nPlayer 1=" + kRecord + "\r\n";
+        const std::string base = k.base;
+        k.turn = {[f] { WriteKey(f, "201", "Ann", kRecord); },            // section rewritten
+                  [f] { WriteKey(f, "203", "Ann", kRecord); },            // section appended
+                  [f] { ReplaceInLines(f, 1, "Ann=", "Bob="); },          // every line rewritten
+                  [f] { WriteKey(f, "202", "Player 1", kOtherRecord); },  // in place
+                  [this, f, base] { Reset(f, base); }};
+        k.rewrite = k.turn[0];
+        return k;
+    }
+
+    FileKind SingleGameValues() {
+        const std::string f = Data("Stat_uni.dat");
+        FileKind k;
+        k.name = "Data\\Stat_uni.dat";
+        EnsureFile(f);
+        ClearSingleGameValues(200, "Player 1");
+        k.base = ReadFile(f);
+        const std::string base = k.base;
+        k.turn = {[] { ClearSingleGameValues(201, "Player 1"); },  // keys added
+                  [] { ClearSingleGameValues(201, "Player 2"); },  // section appended
+                  [] { ClearSingleGameValues(201, "Player 1"); },  // in place
+                  [this, f, base] { Reset(f, base); }};
+        k.rewrite = k.turn[0];
+        // Its two records are two writes: between them the file holds the
+        // won record alone. Whatever the instant, every line must parse.
+        k.problem = [](const std::string& bytes) -> std::string {
+            std::string problem;
+            const std::string skeleton = SingleGameSkeleton(bytes, problem);
+            if (skeleton.rfind("\r\n[Player 1]\r\nGW-0200=#\r\nGL-0200=#\r\n", 0) != 0)
+                return "the old records are gone";
+            std::istringstream lines(skeleton);
+            for (std::string line; std::getline(lines, line);) {
+                if (line != "\r" && line != "[Player 1]\r" && line != "[Player 2]\r" &&
+                    !(line.size() == 10 && line.substr(7) == "=#\r"))
+                    return "a line that does not parse: " + line;
+            }
+            return problem;
+        };
+        return k;
+    }
+
+    FileKind GameLog() {
+        const std::string f = Data("Stat_log.dat");
+        FileKind k;
+        k.name = "Data\\Stat_log.dat";
+        k.base = LogLine("0201", "Player 1") + "\r\n" + LogLine("0201", "Player 2") + "\r\n" +
+                 LogLine("0202", "Player 1") + "\r\n";
+        const std::string base = k.base;
+        k.turn = {[] { RenamePlayerInStatistics("Player 1", "Ann"); },
+                  [] { ClearPlayerStatistics("Ann"); },  // the player's lines dropped
+                  [this, f, base] { Reset(f, base); }};
+        k.rewrite = k.turn[0];
+        return k;
+    }
+
+    FileKind HiScores() {
+        const std::string f = Data("STAT_SCR.DAT");
+        FileKind k;
+        k.name = "DATA\\STAT_SCR.DAT";
+        k.base = "[Version]\r\nVersion=0200\r\n\r\n" + ScoreLine("Player 1") + "\r\n" +
+                 ScoreLine("Player 2") + "\r\n";
+        const std::string base = k.base;
+        k.turn = {[] { UpgradeScoreFile(); }, [] { RenamePlayerInStatistics("Player 1", "Ann"); },
+                  [this, f, base] { Reset(f, base); }};
+        k.rewrite = k.turn[0];
+        return k;
+    }
+
+    // Each kind alone in an empty DATA folder (an operation may touch every
+    // statistics file that exists).
+    template <class Body>
+    void ForEachKind(Body body) {
+        for (auto make :
+             {&SafeWrites::Settings, &SafeWrites::GameStatistics, &SafeWrites::SingleGameValues,
+              &SafeWrites::GameLog, &SafeWrites::HiScores}) {
+            std::filesystem::path data = ProgramFile("DATA\\");
+            for (const auto& e : std::filesystem::directory_iterator(data))
+                std::filesystem::remove(e.path());
+            fx.dialogs.infos.clear();
+            body((this->*make)());
+        }
+    }
+
+    std::string PathOf(const FileKind& k) const { return ProgramFile(k.name); }
+
+    // Every content one turn of the loop leaves, in the form the check compares.
+    std::set<std::string> Contents(const FileKind& k) {
+        std::set<std::string> seen;
+        Reset(PathOf(k), k.base);
+        for (int round = 0; round < 2; ++round) {
+            for (const auto& step : k.turn) {
+                step();
+                seen.insert(Comparable(k, ReadFile(PathOf(k))));
+            }
+        }
+        return seen;
+    }
+
+    std::string Comparable(const FileKind& k, const std::string& bytes) const {
+        if (!k.problem) return bytes;
+        std::string ignored;
+        return SingleGameSkeleton(bytes, ignored);
+    }
+
+    std::vector<std::string> TemporaryFiles() const {
+        std::vector<std::string> out;
+        for (const auto& e : std::filesystem::directory_iterator(fx.dir.path() + "DATA"))
+            if (e.path().extension() == ".tmp") out.push_back(e.path().string());
+        return out;
+    }
+
+    test::CoreFixture fx;
+    platform::ManualClock clock;
+};
+
+int KillRounds() {
+    const char* env = std::getenv("BW_KILL_ROUNDS");
+    return env && std::atoi(env) > 0 ? std::atoi(env) : 10;
+}
+
+// Runs `turn` in a child process until it is killed, `rounds` times, and
+// checks the file after each kill.
+TEST_F(SafeWrites, EveryFileSurvivesKillsAtRandomInstants) {
+    const int rounds = KillRounds();
+    const unsigned seed = std::random_device{}();
+    std::mt19937 rng(seed);
+    std::printf("seed %u, %d kills per file kind\n", seed, rounds);
+    ForEachKind([&](const FileKind& kind) {
+        const std::string path = PathOf(kind);
+        const auto t0 = std::chrono::steady_clock::now();
+        const std::set<std::string> contents = Contents(kind);
+        const auto turnUs = std::chrono::duration_cast<std::chrono::microseconds>(
+                                std::chrono::steady_clock::now() - t0)
+                                .count() /
+                            2;
+        ASSERT_THAT(fx.dialogs.infos, ::testing::IsEmpty()) << kind.name;
+        // Kill instants spread over three turns of the loop, so every step
+        // and every stage of a step is hit.
+        std::uniform_int_distribution<long> delay(0, std::max<long>(3 * turnUs, 1000));
+        int midWrite = 0, failures = 0;
+        std::set<std::string> found;
+        for (int r = 0; r < rounds; ++r) {
+            Reset(path, kind.base);
+            const pid_t child = fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                try {
+                    for (;;)
+                        for (const auto& step : kind.turn) step();
+                } catch (...) {
+                }
+                _exit(3);
+            }
+            usleep(static_cast<useconds_t>(delay(rng)));
+            kill(child, SIGKILL);
+            int status = 0;
+            waitpid(child, &status, 0);
+            ASSERT_TRUE(WIFSIGNALED(status)) << kind.name << ": the loop stopped by itself";
+            const std::string bytes = ReadFile(path);
+            const std::string problem = kind.problem ? kind.problem(bytes) : std::string();
+            const std::string form = Comparable(kind, bytes);
+            if (!platform::FileExists(path) || !problem.empty() ||
+                (!kind.problem && !contents.count(form))) {
+                ++failures;
+                ADD_FAILURE() << kind.name << " after kill " << r << " (seed " << seed << "): "
+                              << (problem.empty() ? "not a content the loop writes" : problem)
+                              << "\n"
+                              << bytes;
+            }
+            found.insert(form);
+            const auto temps = TemporaryFiles();
+            midWrite += temps.empty() ? 0 : 1;
+            for (const auto& t : temps) std::remove(t.c_str());
+        }
+        std::printf(
+            "%-20s %5d kills, %5d inside a rewrite (temporary file left), %zu "
+            "different contents found, %d damaged\n",
+            kind.name.c_str(), rounds, midWrite, found.size(), failures);
+    });
+}
+
+// The message each kind shows when its rewrite fails, for a failure whose
+// system reason is `reason`.
+std::string FailureMessage(const FileKind& kind, const std::string& path, bool noTempFile,
+                           int reason) {
+    if (kind.settings) return kSettingsWriteErrorText + path + "\n" + std::strerror(reason);
+    return noTempFile ? section_msg::kTempFile : section_msg::kWriteError;
+}
+
+TEST_F(SafeWrites, FullDiskKeepsTheOldContentAndSaysSo) {
+    // A process that may not write past 64 bytes: the new copies cannot be made.
+    ForEachKind([&](const FileKind& kind) {
+        const std::string path = PathOf(kind);
+        Reset(path, kind.base);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &small);
+        kind.rewrite();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        signal(SIGXFSZ, oldHandler);
+        clock.Advance(10000);
+        EXPECT_THAT(fx.dialogs.infos,
+                    ::testing::ElementsAre(FailureMessage(kind, path, false, EFBIG)))
+            << kind.name;
+        EXPECT_EQ(ReadFile(path), kind.base) << kind.name;
+        EXPECT_THAT(TemporaryFiles(), ::testing::IsEmpty()) << kind.name;
+    });
+
+    // A real full disk: a small file system filled up.
+    const std::string mnt = fx.dir.path() + "small/";
+    platform::MakeDir(mnt);
+    if (mount("tmpfs", mnt.c_str(), "tmpfs", 0, "size=256k") != 0)
+        GTEST_SKIP() << "cannot mount a small file system here: " << std::strerror(errno);
+    SetProgramDir(mnt);
+    platform::MakeDir(mnt + "DATA");
+    ForEachKind([&](const FileKind& kind) {
+        const std::string path = PathOf(kind);
+        Reset(path, kind.base);
+        WriteFile(mnt + "filler", std::string(1 << 20, 'f'));  // fills the rest
+        kind.rewrite();
+        clock.Advance(10000);
+        EXPECT_THAT(fx.dialogs.infos,
+                    ::testing::ElementsAre(FailureMessage(kind, path, false, ENOSPC)))
+            << kind.name;
+        EXPECT_EQ(ReadFile(path), kind.base) << kind.name;
+        std::remove((mnt + "filler").c_str());
+    });
+    umount(mnt.c_str());
+}
+
+TEST_F(SafeWrites, ReadOnlyFolderKeepsTheOldContentAndSaysSo) {
+    ForEachKind([&](const FileKind& kind) {
+        const std::string path = PathOf(kind);
+        Reset(path, kind.base);
+        ::chmod((fx.dir.path() + "DATA").c_str(), 0555);
+        {
+            test::WithoutRootBypass asUser;
+            kind.rewrite();
+        }
+        ::chmod((fx.dir.path() + "DATA").c_str(), 0755);
+        clock.Advance(10000);
+        EXPECT_THAT(fx.dialogs.infos,
+                    ::testing::ElementsAre(FailureMessage(kind, path, true, EACCES)))
+            << kind.name;
+        EXPECT_EQ(ReadFile(path), kind.base) << kind.name;
+    });
+}
+
+}  // namespace
+}  // namespace bw
