@@ -3,7 +3,9 @@
 // placement, then the event loop until the main window closes.
 #include <QApplication>
 #include <QStandardPaths>
+#include <iostream>
 
+#include "app/command_line.h"
 #include "app/customize_dialog.h"
 #include "app/main_window.h"
 #include "app/open_game_dialog.h"
@@ -13,14 +15,37 @@
 #include "app/shell_hooks.h"
 #include "app/splash.h"
 #include "app/startup.h"
+#include "build_info.h"
 #include "core/params.h"
 #include "core/sounds.h"
 #include "platform/paths.h"
 #include "render/library.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brindlewick"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BW_VERSION));
+
+    // The program folder holds the game data: the executable's own folder in
+    // a build, the installed data folder otherwise. The player's files go to
+    // its DATA folder, or to the user's data folder when it cannot be written.
+    // An installed copy always uses the user's: it never writes into its
+    // prefix, even where it could (run as root).
+    const std::string exeDir = bw::platform::ExecutableDir();
+    const std::string programDir = bw::platform::ReadOnlyDataDir();
+    const std::string userData =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString() + "/DATA/";
+    const std::string dataOverride =
+        programDir == exeDir ? bw::ChooseDataDirOverride(programDir, userData) : userData;
+    const std::string dataDir =
+        dataOverride.empty() ? bw::platform::ResolvePath(programDir, "DATA\\") : dataOverride;
+    // Answered before the window system is asked for anything.
+    if (auto code = bw::AnswerCommandLine(std::vector<std::string>(argv + 1, argv + argc),
+                                          programDir, dataDir, std::cout))
+        return *code;
+
+    QApplication app(argc, argv);
+    // The window groups under its launcher, whose file is named after the id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BW_APP_ID));
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     bw::QtDialogs dialogs;
@@ -31,12 +56,7 @@ int main(int argc, char** argv) {
     ports.screen = &screen;
     ports.waits = &waits;
 
-    // The program folder holds the game data; the player's files go to its
-    // DATA folder, or to the user's data folder when it cannot be written.
-    const std::string programDir = bw::platform::ExecutableDir();
-    const std::string userData =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString() + "/DATA/";
-    bw::SetUpProgramFolder(programDir, bw::ChooseDataDirOverride(programDir, userData));
+    bw::SetUpProgramFolder(programDir, dataOverride);
 
     // The library comes first: the splash shows its picture. Without it the
     // program cannot show a card.

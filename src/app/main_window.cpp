@@ -9,6 +9,7 @@
 #include "app/help_window.h"
 #include "app/open_game_dialog.h"
 #include "app/placeholders.h"
+#include "app/product_info.h"
 #include "app/shell_hooks.h"
 #include "app/startup.h"
 #include "core/autoplay.h"
@@ -872,11 +873,11 @@ void TfrmMain::mnuContentsClick() {
 }
 
 void TfrmMain::mnuHomePageClick() {
-    if (Hooks().homePage) Hooks().homePage();
+    OpenHomePage();
 }
 
 void TfrmMain::mnuAboutClick() {
-    if (Hooks().about) Hooks().about();
+    ShowAboutBox(this);
 }
 
 void TfrmMain::Timer1Timer() {

@@ -2,10 +2,12 @@
 // Product names in captions and messages.
 #include <string>
 
+#include "build_info.h"
+
 namespace bw {
 
 inline constexpr const char* kProductName = "Brindlewick 2003";
-inline constexpr const char* kProductVersion = "3.1";
+inline constexpr const char* kProductVersion = BW_VERSION;
 inline constexpr const char* kSuiteName = "Quillory 2004";
 inline constexpr const char* kSuiteVersion = "6.2";
 

@@ -1,10 +1,12 @@
 #include "app/qt_ports.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QUrl>
 
 #include "app/counter.h"
 #include "app/msg_advice.h"
@@ -68,6 +70,13 @@ void QtDialogs::PopBusyCursor() {
     if (busy_ == 0) return;
     --busy_;
     QApplication::restoreOverrideCursor();
+}
+
+bool QtDialogs::OpenUrl(const std::string& address) {
+    // Tolerant, as the shell's "open" is of blanks; an address that still
+    // cannot be parsed would reach the handler as something else.
+    const QUrl url(QString::fromStdString(address), QUrl::TolerantMode);
+    return url.isValid() && !url.scheme().isEmpty() && QDesktopServices::openUrl(url);
 }
 
 int QtScreen::Width() {

@@ -23,6 +23,8 @@ public:
     void Beep() override;
     void PushBusyCursor() override;
     void PopBusyCursor() override;
+    // The desktop's handler of the address's scheme (QDesktopServices).
+    bool OpenUrl(const std::string& address) override;
 
 private:
     QPointer<QWidget> owner_;

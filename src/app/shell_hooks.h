@@ -15,8 +15,6 @@ struct ShellHooks {
     // Menu commands owned by other windows.
     std::function<void()> players;    // "&Players...": the players dialog, modal
     std::function<void()> customize;  // "C&ustomize...": the customize dialog
-    std::function<void()> about;      // "A&bout [Program]..."
-    std::function<void()> homePage;   // "[Program] &Home Page": web link
 };
 
 ShellHooks& Hooks();

@@ -116,8 +116,10 @@ std::string GamesFilePath() {
 
 void WriteVersionMarker() {
     const std::string path = ProgramFile(kVersionMarkerFile);
-    if (platform::FileExists(path)) return;
-    // A read-only program folder keeps no marker; nothing depends on it.
+    // A program folder whose DATA lives elsewhere is read-only to the program
+    // (an installed copy never writes into its prefix); nothing depends on
+    // the marker.
+    if (!platform::DataDirOverride().empty() || platform::FileExists(path)) return;
     platform::ReplaceFileContent(path, std::string(kVersionMarkerText) + "\r\n", "ver");
 }
 

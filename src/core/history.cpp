@@ -81,8 +81,7 @@ void RecordStep(int which, bool clearOnly) {
         return;
     }
     HistoryLists& h = which == 1 ? UndoLists : RedoLists;
-    const int goal = GameRules[51];
-    const bool selectionInDest1 = GameRules[39] != 0 || goal == 3 || goal == 4;
+    const bool selectionInDest1 = FirstFoundationIsSelection();
     for (int i = 0; i < 4; ++i) {
         const PileList& live = *LiveList(i);
         for (size_t k = 0; k < kPerStep[i]; ++k) {

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "build_info.h"
 #include "core/autoplay.h"
 #include "core/deal.h"
 #include "core/move_engine.h"
@@ -237,7 +238,7 @@ void LoadGame() {
 std::string TitleText() {
     const bool suite = MainGame.Opt(77) == 1;
     std::string caption = suite ? std::string("Quillory 2004") + " " + "6.2" + " "
-                                : std::string("Brindlewick 2003") + " " + "3.1" + " ";
+                                : std::string("Brindlewick 2003") + " " + BW_VERSION + " ";
     caption += " [" + GetParameter(pos::kGameName, 50) + "]";
     if (suite) caption += "  [" + GetParameter(pos::kPlayer, 30) + "]";
     const std::string number = GetParameter(pos::kGameNumber, 15);

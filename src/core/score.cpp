@@ -78,7 +78,10 @@ int DefaultScore() {
         default: b = 0; break;
     }
     int score = b + 5 * R(46) + 5 * WasteCards() - 5 * R(374);
-    for (const auto& d : DestPiles) score += 5 * Cards(d);
+    // A selection is no card on a foundation: a stock deal made while cards
+    // are selected must not score them.
+    for (size_t i = FirstFoundationIsSelection() ? 1 : 0; i < DestPiles.size(); ++i)
+        score += 5 * Cards(DestPiles[i]);
     return score;
 }
 

@@ -46,6 +46,12 @@ extern std::vector<std::string> CardRegister;
 using RuleTable = std::array<int16_t, 489>;
 extern RuleTable GameRules;
 
+// In the selection games (GameRules[39] set, goal kinds 3 and 4) the first
+// foundation holds the selection list: codes of cards that lie elsewhere.
+inline bool FirstFoundationIsSelection() {
+    return GameRules[39] != 0 || GameRules[51] == 3 || GameRules[51] == 4;
+}
+
 // The tableau anchors, outside the option table. FilaTop holds table
 // coordinates; FilaTopOnScreen subtracts the scroll offset (option 90).
 extern std::array<int16_t, 40> FilaLeft;

@@ -7,12 +7,25 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
+
+#include "build_info.h"
 
 namespace bw::platform {
 
 namespace {
 std::string g_dataOverride;
+
+// "/usr/bin/../share/x" names the same place as "/usr/share/x" but reads
+// badly in messages and in the about box.
+std::string Canonical(std::string path) {
+    if (char* real = realpath(path.c_str(), nullptr)) {
+        path = real;
+        free(real);
+    }
+    return path;
+}
 
 std::vector<std::string> SplitComponents(const std::string& rel) {
     std::vector<std::string> parts;
@@ -64,6 +77,26 @@ std::string ExecutableDir() {
     if (n <= 0) return "./";
     std::string p(buf.data(), static_cast<size_t>(n));
     return DirOf(p);
+}
+
+std::string ReadOnlyDataDir(const std::string& exeDir, const std::string& installedRelative) {
+    if (FileExists(ResolvePath(exeDir, "GAMES.DAT"))) return exeDir;
+    const std::string installed = ResolvePath(exeDir, installedRelative);
+    if (!DirExists(installed)) return exeDir;
+    std::string dir = Canonical(installed);
+    if (dir.back() != '/') dir += '/';
+    return dir;
+}
+
+std::string ReadOnlyDataDir() {
+    return ReadOnlyDataDir(ExecutableDir(), BW_INSTALLED_DATA_RELATIVE);
+}
+
+std::string ModulePath(const std::string& fileName) {
+    const std::string beside = ExecutableDir() + fileName;
+    if (FileExists(beside)) return beside;
+    const std::string installed = ExecutableDir() + BW_INSTALLED_MODULE_RELATIVE + "/" + fileName;
+    return FileExists(installed) ? Canonical(installed) : beside;
 }
 
 std::string ResolvePath(const std::string& base, const std::string& relative) {

@@ -9,6 +9,19 @@ namespace bw::platform {
 // Folder of the running executable, ending with '/'.
 std::string ExecutableDir();
 
+// The folder of the program's read-only files ("GAMES.DAT", "QLR.RGF",
+// "help"): `exeDir` itself when "GAMES.DAT" lies there (a build folder),
+// otherwise the installed data folder `exeDir` + `installedRelative` (when
+// that exists), so that a moved installation still finds its files. Ends
+// with '/'. The overload without arguments asks for the running program.
+std::string ReadOnlyDataDir(const std::string& exeDir, const std::string& installedRelative);
+std::string ReadOnlyDataDir();
+
+// The program's own loadable module `fileName` (the sound output): beside
+// the executable in a build folder, otherwise in the installed module folder
+// found relative to the executable the same way.
+std::string ModulePath(const std::string& fileName);
+
 // Resolves `relative` (components separated by '\' or '/') under `base`.
 // Each existing component is matched case-insensitively (an exact match wins);
 // components that do not exist keep the case given. `base` ends with '/'.

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QPixmap>
 #include <QResource>
 #include <algorithm>
@@ -62,14 +61,32 @@ platform::SoundPlayer* Player() {
     return g_player.get();
 }
 
+// A PNG chunk that claims more bytes than the picture holds would have the
+// decoder allocate that much before it notices: such a picture is damaged.
+bool PngChunksFit(const QByteArray& png) {
+    const auto* d = reinterpret_cast<const uchar*>(png.constData());
+    const uint64_t size = static_cast<uint64_t>(png.size());
+    uint64_t at = 8;
+    while (at + 8 <= size) {
+        const uint64_t length = (uint64_t{d[at]} << 24) | (uint64_t{d[at + 1]} << 16) |
+                                (uint64_t{d[at + 2]} << 8) | uint64_t{d[at + 3]};
+        if (length > size - at - 8) return false;
+        if (std::memcmp(d + at + 4, "IEND", 4) == 0) return true;
+        at += 12 + length;
+    }
+    return false;
+}
+
 // The library's pictures are PNG files: naming the format spares probing
 // every image plugin (and loading them all) for each picture. A picture of
 // another kind is still read.
 bool Decode(const QString& path, QImage& image) {
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    if (reader.read(&image)) return true;
-    return image.load(path);
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = f.readAll();
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n"))
+        return PngChunksFit(bytes) && image.loadFromData(bytes, "PNG");
+    return image.loadFromData(bytes);
 }
 
 // Qt follows a resource file's index without checking it: an offset that
@@ -132,11 +149,28 @@ private:
     bool DataOk(uint64_t n) const {
         const uint64_t at = data_ + U32(At(n) + 10);
         if (at + 4 > size_ || at + 4 + U32(at) > size_) return false;
-        // A compressed block starts with its unpacked size: no picture or
-        // sound of the library comes near 64 MB.
-        const bool zlib = U16(At(n) + 4) & 0x01;
-        return !zlib || (U32(at) >= 4 && U32(at + 4) <= (64u << 20));
+        // A compressed block states its unpacked size: no picture or sound
+        // of the library comes near 64 MB.
+        const uint16_t flags = U16(At(n) + 4);
+        if (flags & 0x01) return U32(at) >= 4 && U32(at + 4) <= kMaxEntry;
+        return !(flags & 0x04) || ZstdContentFits(at + 4, U32(at));
     }
+    // Qt allocates what a zstd frame header declares before it unpacks.
+    bool ZstdContentFits(uint64_t at, uint64_t length) const {
+        if (length < 5 || U32(at) != 0x28B52FFDu) return false;
+        const unsigned char descriptor = p_[at + 4];
+        const int sizeCode = descriptor >> 6;
+        const bool single = descriptor & 0x20;
+        static const int kDictBytes[4] = {0, 1, 2, 4};
+        const uint64_t field = at + 5 + (single ? 0 : 1) + kDictBytes[descriptor & 3];
+        const int fieldBytes = sizeCode == 0 ? (single ? 1 : 0) : (1 << sizeCode);
+        if (fieldBytes == 0 || field + fieldBytes > at + length) return false;  // no size: Qt refuses it too
+        uint64_t content = 0;
+        for (int i = fieldBytes - 1; i >= 0; --i) content = (content << 8) | p_[field + i];
+        if (fieldBytes == 2) content += 256;
+        return content <= kMaxEntry;
+    }
+    static constexpr uint32_t kMaxEntry = 64u << 20;
 
     const unsigned char* p_;
     uint64_t size_;

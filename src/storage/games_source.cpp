@@ -73,7 +73,8 @@ bool ParseGameSource(const std::string& text, const std::string& fileName, GameS
         ++lineNo;
         if (!raw.empty() && raw.back() == '\r') raw.pop_back();
         std::string line = Trim(raw);
-        if (line.empty()) continue;
+        // Blank, also when the white space is a form feed or vertical tab.
+        if (line.find_first_not_of(" \t\v\f\r") == std::string::npos) continue;
         if (line[0] == '#') {
             if (inHeader) {
                 std::string c = line.substr(1);

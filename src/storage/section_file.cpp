@@ -103,12 +103,14 @@ std::optional<Section> FindSection(int fd, const std::string& section) {
         std::string after = ReadAt(fd, end, 2);
         Section s;
         s.header = *off;
-        if (after.empty()) {
+        if (after.empty() || after == "\r") {
+            // The last line, without its line end or cut between CR and LF:
+            // a rewrite completes the line end before the body.
             s.bodyStart = end;
             s.terminated = false;
         } else if (after == "\r\n") {
             s.bodyStart = end + 2;
-        } else if (after[0] == '\n' || after == "\r") {
+        } else if (after[0] == '\n') {
             s.bodyStart = end + 1;
         } else {
             continue;

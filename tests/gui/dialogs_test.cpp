@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include "app/msg_advice.h"
 #include "app/qt_ports.h"
 #include "core/params.h"
+#include "core/sounds.h"
 #include "gui_support.h"
 #include "platform/paths.h"
 #include "storage/preferences.h"
@@ -90,6 +92,34 @@ TEST_F(QtDialogsTest, ErrorBoxCarriesItsTitle) {
     Dialogs().Error("Error", "Cannot find file:\r/x/GAMES.DAT");
     EXPECT_EQ(title, "Error");
     EXPECT_EQ(text, "Cannot find file:\n/x/GAMES.DAT");
+}
+
+// Stands in for the desktop's browser and mail program.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    std::vector<std::string> urls;  // as the handler receives them, encoded
+public slots:
+    void open(const QUrl& url) { urls.push_back(url.toEncoded().toStdString()); }
+};
+
+TEST_F(QtDialogsTest, LinksReachTheDesktopsHandlerOfTheirScheme) {
+    UrlCatcher catcher;
+    for (const char* scheme : {"http", "https", "mailto", "file"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "open");
+    EXPECT_TRUE(OpenLink("http", "www.example.com/a b"));
+    EXPECT_TRUE(OpenLink("EMAIL", "help@example.com"));
+    EXPECT_TRUE(qt.OpenUrl("file:///usr/share/brindlewick/help/contents.html"));
+    EXPECT_THAT(catcher.urls,
+                ::testing::ElementsAre("http://www.example.com/a%20b", "mailto:help@example.com",
+                                       "file:///usr/share/brindlewick/help/contents.html"));
+    // What is no address opens nothing and says so by its result.
+    EXPECT_FALSE(qt.OpenUrl(""));
+    EXPECT_FALSE(qt.OpenUrl("http://[not an address"));
+    EXPECT_EQ(catcher.urls.size(), 3u);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    for (const char* scheme : {"http", "https", "mailto", "file"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
 }
 
 TEST_F(QtDialogsTest, BusyCursorNestsAndUnbalancedPopsAreHarmless) {
@@ -176,3 +206,5 @@ TEST_F(FontFallbackTest, CodeIsComputedOnce) {
 
 }  // namespace
 }  // namespace bw::test
+
+#include "dialogs_test.moc"

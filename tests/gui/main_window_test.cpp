@@ -5,19 +5,24 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <chrono>
 #include <filesystem>
+#include <sstream>
 
+#include "app/command_line.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/placeholders.h"
+#include "app/product_info.h"
 #include "app/shell_hooks.h"
 #include "core/new_game.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "gui_support.h"
 #include "platform/paths.h"
+#include "render/library.h"
 #include "storage/preferences.h"
 
 namespace bw::test {
@@ -275,6 +280,50 @@ TEST_F(MainWindowTest, CommandsCallTheirHandlers) {
     window.mnuCustomize->trigger();
     window.mnuPlayers->trigger();
     EXPECT_THAT(calls, ElementsAre("open", "customize", "players"));
+
+    // The Help menu's own commands: the home page reaches the desktop...
+    dir.write("help/contents.html", "<html><body>Contents</body></html>");
+    window.mnuHomePage->trigger();
+    EXPECT_THAT(dialogs.urls, ElementsAre("file://" + dir.path() + "help/contents.html"));
+    // ...and the about box opens, with its sound.
+    SetParameter(141, 1, "Y");
+    SetParameter(142, 1, "Y");
+    QString shown;
+    {
+        ModalAnswer answer([&](QWidget* modal) {
+            shown = modal->objectName();
+            modal->findChild<QPushButton*>("btnOK")->click();
+        });
+        window.mnuAbout->trigger();
+    }
+    EXPECT_EQ(shown, "frmAbout");
+    EXPECT_THAT(sound.played, ElementsAre("About"));
+}
+
+TEST_F(MainWindowTest, AboutBoxNamesTheProgramAndOpensItsHomePage) {
+    ASSERT_TRUE(LoadResourceLibraryFile(BW_PROGRAM_DIR "QLR.RGF"));
+    dir.write("help/contents.html", "<html></html>");
+    TfrmAbout about(&window);
+    EXPECT_EQ(about.windowTitle(), "About Brindlewick 2003");
+    EXPECT_EQ(about.lblProduct->text(), "Brindlewick 2003");
+    EXPECT_EQ(about.lblVersion->text(), "Version 3.1");
+    EXPECT_THAT(about.lblCopyright->text().toStdString(), ::testing::HasSubstr("Copyright"));
+    EXPECT_FALSE(about.imgIcon->pixmap().isNull());
+    const std::string page = "file://" + dir.path() + "help/contents.html";
+    EXPECT_THAT(about.lblHomePage->text().toStdString(), ::testing::HasSubstr(page));
+    emit about.lblHomePage->linkActivated(QString::fromStdString(page));
+    EXPECT_THAT(dialogs.urls, ElementsAre(page));
+
+    // A desktop that cannot open it, and a page that is gone, are reported.
+    dialogs.urlResult = false;
+    EXPECT_FALSE(OpenHomePage());
+    ASSERT_EQ(dialogs.infos.size(), 1u);
+    EXPECT_THAT(dialogs.infos[0], ::testing::HasSubstr("could not be opened:\r" + page));
+    platform::DeleteFile(dir.file("help/contents.html"));
+    EXPECT_FALSE(OpenHomePage());
+    ASSERT_EQ(dialogs.infos.size(), 2u);
+    EXPECT_THAT(dialogs.infos[1], ::testing::HasSubstr("cannot be found"));
+    EXPECT_EQ(dialogs.urls.size(), 2u);
 }
 
 TEST_F(MainWindowTest, TimerTicksTheGameClock) {
@@ -357,6 +406,26 @@ TEST_F(MainWindowTest, ShippedHelpPagesCoverEveryGame) {
     EXPECT_TRUE(platform::FileExists(dirOfPages + "contents.html"));
     const std::string concentration = ReadFile(dirOfPages + "3203.html");
     EXPECT_THAT(concentration, ::testing::HasSubstr("90"));
+}
+
+TEST(CommandLineTest, HelpAndVersionAnswerAndEveryOtherArgumentIsIgnored) {
+    auto answer = [](std::vector<std::string> args, std::string* text = nullptr) {
+        std::ostringstream out;
+        auto code = AnswerCommandLine(args, "/opt/bw/share/brindlewick/", "/home/p/DATA/", out);
+        if (text) *text = out.str();
+        return code;
+    };
+    std::string text;
+    EXPECT_EQ(answer({"--version"}, &text), 0);
+    EXPECT_THAT(text, ::testing::StartsWith("brindlewick 3.1\n"));
+    // Wherever it stands, and in its short form.
+    EXPECT_EQ(answer({"-style", "fusion", "-h"}, &text), 0);
+    EXPECT_THAT(text, ::testing::StartsWith("Usage: brindlewick"));
+    EXPECT_THAT(text, ::testing::HasSubstr("/opt/bw/share/brindlewick/"));
+    EXPECT_THAT(text, ::testing::HasSubstr("/home/p/DATA/"));
+    EXPECT_EQ(answer({}), std::nullopt);
+    EXPECT_EQ(answer({"--versions", "game.dat", "-"}, &text), std::nullopt);
+    EXPECT_EQ(text, "");
 }
 
 // ---------------------------------------------------------------------------

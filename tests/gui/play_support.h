@@ -1,6 +1,8 @@
 #pragma once
 // The main window on the shipped GAMES.DAT and resource library, started on
 // one game as a first run would, for tests that play whole games through it.
+#include <gtest/gtest.h>
+
 #include <QTest>
 #include <functional>
 #include <string>
@@ -56,12 +58,12 @@ private:
 
 // The real main window wired as the program wires it, on the games of
 // `gamesDat` and the built resource library, drawing through `TableT` (the
-// window's own port or a subclass that notes what it was asked).
+// window's own port or a subclass that notes what it was asked). No test
+// framework: the soak drives it too.
 template <class TableT>
-class WindowPlayOn : public GuiFixture, public ::testing::Test {
-protected:
-    explicit WindowPlayOn(const std::string& gamesDat)
-        : passing(clock, waits.waits), table(window) {
+class PlayWindow : public GuiFixture {
+public:
+    explicit PlayWindow(const std::string& gamesDat) : passing(clock, waits.waits), table(window) {
         InstalledPorts().waits = &passing;
         InstalledPorts().table = &table;
         CreateTableBitmaps();
@@ -75,7 +77,7 @@ protected:
         InstalledPorts().window = &window;
         window.resize(1000, 720);
     }
-    ~WindowPlayOn() override {
+    ~PlayWindow() {
         FreeTableBitmaps();
         SetLoadGameHook(nullptr);
         CardHooks() = CardSetUpHooks{};
@@ -83,22 +85,33 @@ protected:
         FreeResourceLibrary();
     }
 
-    // Starts the game `id` as the stored game of a first run, without the
-    // deal animation and with a one-second winning show; `prefs` adds lines
-    // to the "Preference" section.
-    void StartStored(int id, const std::string& name, const std::string& prefs = "") {
+    // Writes a first run's settings file for game `id`: without the deal
+    // animation, with a one-second winning show; `prefs` adds lines to the
+    // "Preference" section.
+    void WriteFirstRunSettings(int id, const std::string& name, const std::string& prefs = "") {
         dir.write("DATA/Cfg.dat",
                   "[Preference]\r\nGame=" + std::to_string(id) + "\r\nGame_name=" + name +
                       "\r\nDeal_Animation=N\r\nWinning_Animations_Time=1\r\n" + prefs);
-        ASSERT_TRUE(window.FormCreate());
-        window.show();
-        window.Activated();
-        ASSERT_TRUE(Flag(flag::kInProgress));
     }
 
     PassingWaits passing;
     TfrmMain window;
     TableT table;
+};
+
+template <class TableT>
+class WindowPlayOn : public PlayWindow<TableT>, public ::testing::Test {
+protected:
+    explicit WindowPlayOn(const std::string& gamesDat) : PlayWindow<TableT>(gamesDat) {}
+
+    // Starts the game `id` as the stored game of a first run.
+    void StartStored(int id, const std::string& name, const std::string& prefs = "") {
+        this->WriteFirstRunSettings(id, name, prefs);
+        ASSERT_TRUE(this->window.FormCreate());
+        this->window.show();
+        this->window.Activated();
+        ASSERT_TRUE(Flag(flag::kInProgress));
+    }
 };
 
 class PlayTest : public WindowPlayOn<ShellTable> {

@@ -150,6 +150,10 @@ TEST(DataFolderTest, MissingDataFolderIsCreatedWhereItLives) {
     EnsureDataFolder();
     EXPECT_TRUE(platform::DirExists(user.path() + "deep/DATA"));
     EXPECT_FALSE(platform::DirExists(fixture.dir.path() + "DATA"));
+    // Nor does the version marker go into a program folder kept read-only,
+    // writable as it is here.
+    WriteVersionMarker();
+    EXPECT_FALSE(platform::FileExists(fixture.dir.file(kVersionMarkerFile)));
     platform::SetDataDirOverride("");
     EnsureDataFolder();
     EXPECT_TRUE(platform::DirExists(fixture.dir.path() + "DATA"));

@@ -3,12 +3,14 @@
 // as the program relies on.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QPixmap>
 #include <algorithm>
 #include <filesystem>
 #include <random>
 
 #include "core/params.h"
+#include "fuzz/resource_file.h"
 #include "platform/paths.h"
 #include "platform/qt/sound_player.h"
 #include "render/library.h"
@@ -308,6 +310,46 @@ TEST_F(LibraryFileTest, MissingOrDamagedLibraryIsReportedWithItsLowerCasePath) {
     EXPECT_NE(LibraryHandle(), nullptr);
     EXPECT_EQ(core.dialogs.errors.size(), 1u);
     EXPECT_TRUE(LoadLibraryBitmap(img, "CB001H"));
+}
+
+// Qt's resource reader follows every offset of the file unchecked: damage
+// that points outside the file is refused before Qt sees it, and a picture
+// whose chunks claim more than it holds is never decoded.
+TEST_F(LibraryFileTest, DamagedStructureIsRefusedBeforeQtReadsIt) {
+    QImage picture(4, 3, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    picture.save(&buffer, "PNG");
+    const std::string good = fuzz::OneEntryLibrary("bmp", "PIC", png.toStdString());
+    auto load = [&](const std::string& bytes) {
+        FreeResourceLibrary();
+        core.dir.write("QLR.RGF", bytes);
+        return LoadResourceLibrary();
+    };
+    ASSERT_TRUE(load(good));
+    QImage img;
+    EXPECT_TRUE(LoadLibraryBitmap(img, "PIC"));
+    EXPECT_EQ(img.size(), QSize(4, 3));
+
+    // Header, tree, data and names: 20, 3 x 14, 4 + png, then the names.
+    auto patched = [&](size_t at, uint32_t v) {
+        std::string b = good;
+        for (int i = 0; i < 4; ++i) b[at + static_cast<size_t>(i)] = static_cast<char>(v >> (24 - 8 * i));
+        return b;
+    };
+    EXPECT_FALSE(load(patched(8, 0xFFFFFF00u)));  // the tree before the file
+    EXPECT_FALSE(load(patched(62, 0x7FFFFFFFu)));  // the entry runs past the end
+    EXPECT_FALSE(load(patched(40, 1000)));  // the kind's folder lists nodes that are not there
+    std::string rootIsFile = good;
+    rootIsFile[25] = 0;
+    EXPECT_FALSE(load(rootIsFile));
+
+    std::string longChunk = png.toStdString();
+    longChunk[33] = '\x7f';  // the chunk after IHDR claims far more than the file
+    ASSERT_TRUE(load(fuzz::OneEntryLibrary("bmp", "PIC", longChunk)));
+    EXPECT_FALSE(LoadLibraryBitmap(img, "PIC"));
+    EXPECT_TRUE(img.isNull());
 }
 
 TEST_F(LibraryFileTest, FreeingReleasesEverything) {

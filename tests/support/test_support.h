@@ -42,13 +42,14 @@ private:
     unsigned saved_[2] = {0, 0};  // effective capability words
 };
 
-// Records every message box and beep; answers confirmations from a queue
-// (OK when the queue is empty).
+// Records every message box, beep and address handed to the desktop;
+// answers confirmations from a queue (OK when the queue is empty).
 class RecordingDialogs : public IDialogs {
 public:
-    std::vector<std::string> infos, confirms, errors, advices;
+    std::vector<std::string> infos, confirms, errors, advices, urls;
     std::vector<bool> answers;  // consumed front to back
     bool adviceTicks = false;
+    bool urlResult = true;
     int beeps = 0;
     void Info(const std::string& text) override { infos.push_back(text); }
     bool Confirm(const std::string& text) override;
@@ -60,6 +61,10 @@ public:
         return adviceTicks;
     }
     void Beep() override { ++beeps; }
+    bool OpenUrl(const std::string& address) override {
+        urls.push_back(address);
+        return urlResult;
+    }
 };
 
 class RecordingSound : public ISound {

@@ -109,18 +109,12 @@ public:
     }
 };
 
-// Dialogs that also record the hourglass and the links opened.
+// Dialogs that also record the hourglass.
 class FlowDialogs : public RecordingDialogs {
 public:
     int busy = 0;  // current depth
-    std::vector<std::string> urls;
-    bool urlResult = true;
     void PushBusyCursor() override { ++busy; }
     void PopBusyCursor() override { --busy; }
-    bool OpenUrl(const std::string& address) override {
-        urls.push_back(address);
-        return urlResult;
-    }
 };
 
 // A move engine for plain moves: the held card (option 94) leaves its pile

@@ -93,6 +93,9 @@ TEST(GameSourceText, ReportsEveryFaultWithItsLine) {
     EXPECT_NE(errors[1].find("screen flag"), std::string::npos);
     EXPECT_NE(errors[2].find("'name' is given twice"), std::string::npos);
 
+    // A page break on a line of its own is white space, not a key.
+    EXPECT_EQ(Parse("game 1\nfamily 1\n\f\nclass 0\n\v \nname X\n").name, "X");
+
     errors = ParseErrors("# nothing but a comment\n");
     EXPECT_EQ(errors.size(), 4u);  // game, family, class and name are missing
 

@@ -59,6 +59,21 @@ TEST(Paths, EveryDataNameResolvesInTheMovedFolder) {
     SetDataDirOverride("");
 }
 
+TEST(Paths, ReadOnlyDataBesideTheProgramOrInTheInstalledFolder) {
+    TempDir prefix;
+    prefix.write("share/brindlewick/games.dat", "installed");
+    platform::MakeDir(prefix.path() + "bin");
+    const std::string bin = prefix.path() + "bin/";
+    // Installed: found through the relative path, named without "..".
+    EXPECT_EQ(ReadOnlyDataDir(bin, "../share/brindlewick"), prefix.path() + "share/brindlewick/");
+    // A build folder (GAMES.DAT beside the program, any case) wins.
+    prefix.write("bin/Games.Dat", "built");
+    EXPECT_EQ(ReadOnlyDataDir(bin, "../share/brindlewick"), bin);
+    // Neither: the program's own folder, so the messages name it as before.
+    TempDir bare;
+    EXPECT_EQ(ReadOnlyDataDir(bare.path(), "../share/brindlewick"), bare.path());
+}
+
 TEST(TempFile, NamesAreUniqueAndExclusive) {
     TempDir d;
     std::string a = CreateTempFile(d.path(), "rplx");

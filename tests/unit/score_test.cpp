@@ -105,6 +105,9 @@ TEST_F(Score, DefaultWinAndScore) {
     EXPECT_EQ(Shown(), -52 + 5 + 15);
     GameRules[47] = 1;
     EXPECT_EQ(Shown(), -32 + 5 + 15);
+    // In a selection game Dest1 is the selection: selected cards score nothing.
+    GameRules[39] = 10;
+    EXPECT_EQ(Shown(), -32 + 5);
 }
 
 TEST_F(Score, GoalKindsWithoutARecomputedScoreKeepTheShownOne) {

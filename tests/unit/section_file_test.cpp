@@ -126,6 +126,11 @@ TEST_F(SectionFile, EmptyBodyBeforeTheNextSection) {
     WriteFile(f, "x=0\r\n[A]");
     EXPECT_TRUE(WriteKey(f, "A", "k", "1"));
     EXPECT_EQ(ReadFile(f), "x=0\r\n[A]\r\nk=1\r\n\r\n");
+    // Cut between the CR and the LF of that line: the key must read back.
+    WriteFile(f, "x=0\r\n[A]\r");
+    EXPECT_TRUE(WriteKey(f, "A", "k", "1"));
+    EXPECT_EQ(ReadFile(f), "x=0\r\n[A]\r\nk=1\r\n\r\n");
+    EXPECT_EQ(ReadKeys(f, "A", {"k"}, {""}).values[0], "1");
 }
 
 TEST_F(SectionFile, HeaderTextInsideALineIsNotTheSection) {

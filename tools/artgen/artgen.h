@@ -55,9 +55,13 @@ void MakeBacks(Library& lib);                           // card backs
 void MakeTableArt(Library& lib);                        // pile marks, shadows, borders
 void MakeBackgrounds(Library& lib);                     // table backgrounds
 void MakeIcons(Library& lib);                           // tool bar, tree, facts, suits, badges
-void MakeSplash(Library& lib);                          // splash picture and program icon
+void MakeSplash(Library& lib, const QString& version);  // splash picture and program icon
 void MakeCursors(Library& lib);                         // the twelve table pointers
 void MakeSounds(Library& lib);                          // the fifteen event sounds
+// The program icon for the desktop's icon theme: DIR/hicolor/NxN/apps/NAME.png
+// at the sizes below and DIR/hicolor/scalable/apps/NAME.svg.
+inline constexpr int kThemeIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+bool WriteThemeIcons(const QString& dir, const QString& name);
 // Contact sheets of everything, for looking at the artwork.
 void WriteSheets(const Library& lib, const QString& dir);
 

@@ -1,6 +1,7 @@
-// bw_artgen --decks DIR --out DIR [--sheets DIR]
+// bw_artgen --decks DIR --out DIR --version V [--icons DIR] [--sheets DIR]
 // Paints every resource of the library into DIR/out and writes the .qrc
-// list that rcc turns into QLR.RGF.
+// list that rcc turns into QLR.RGF; --icons also writes the program icon
+// for the desktop's icon theme.
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <cstdio>
@@ -10,7 +11,7 @@
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    QString decks, out, sheets;
+    QString decks, out, sheets, version, icons;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (!std::strcmp(argv[i], "--decks"))
             decks = argv[i + 1];
@@ -18,13 +19,19 @@ int main(int argc, char** argv) {
             out = argv[i + 1];
         else if (!std::strcmp(argv[i], "--sheets"))
             sheets = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--version"))
+            version = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--icons"))
+            icons = argv[i + 1];
         else {
             std::fprintf(stderr, "artgen: unknown option %s\n", argv[i]);
             return 2;
         }
     }
-    if (decks.isEmpty() || out.isEmpty()) {
-        std::fprintf(stderr, "usage: bw_artgen --decks DIR --out DIR [--sheets DIR]\n");
+    if (decks.isEmpty() || out.isEmpty() || version.isEmpty()) {
+        std::fprintf(stderr,
+                     "usage: bw_artgen --decks DIR --out DIR --version V [--icons DIR] "
+                     "[--sheets DIR]\n");
         return 2;
     }
     QElapsedTimer clock;
@@ -45,13 +52,17 @@ int main(int argc, char** argv) {
     step("table", [&] { artgen::MakeTableArt(lib); });
     step("backgrounds", [&] { artgen::MakeBackgrounds(lib); });
     step("icons", [&] { artgen::MakeIcons(lib); });
-    step("splash", [&] { artgen::MakeSplash(lib); });
+    step("splash", [&] { artgen::MakeSplash(lib, version); });
     step("cursors", [&] { artgen::MakeCursors(lib); });
     step("sounds", [&] { artgen::MakeSounds(lib); });
     bool written = false;
     step("write", [&] { written = lib.Write(out); });
     if (!written) {
         std::fprintf(stderr, "artgen: cannot write into %s\n", qPrintable(out));
+        return 1;
+    }
+    if (!icons.isEmpty() && !artgen::WriteThemeIcons(icons, "brindlewick")) {
+        std::fprintf(stderr, "artgen: cannot write the icons into %s\n", qPrintable(icons));
         return 1;
     }
     if (!sheets.isEmpty()) artgen::WriteSheets(lib, sheets);

@@ -1,6 +1,8 @@
 // The splash picture (467 x 287) and the program icon.
 #include <QPainter>
+#include <QDir>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 #include <cmath>
 
 #include "artgen.h"
@@ -29,7 +31,7 @@ void DrawShadowed(QPainter& p, const QImage& card, QPointF at, double angle) {
     p.restore();
 }
 
-QImage Splash(const Library& lib) {
+QImage Splash(const Library& lib, const QString& version) {
     const int W = 467, H = 287;
     QImage img = Opaque(W, H, Qt::black);
     QPainter p(&img);
@@ -102,7 +104,8 @@ QImage Splash(const Library& lib) {
     small.setPixelSize(11);
     p.setFont(small);
     p.setPen(QColor(170, 210, 170));
-    p.drawText(QRectF(W - 160, H - 26, 146, 16), Qt::AlignRight | Qt::AlignVCenter, "Version 3.1");
+    p.drawText(QRectF(W - 160, H - 26, 146, 16), Qt::AlignRight | Qt::AlignVCenter,
+               "Version " + version);
     // A thin gold frame.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(200, 160, 70), 2));
@@ -113,53 +116,78 @@ QImage Splash(const Library& lib) {
     return img;
 }
 
+// The icon drawn on a 32 x 32 design grid: a card back and a heart face.
+void PaintIcon(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    auto card = [&](QRectF r, double angle, bool back) {
+        p.save();
+        p.translate(r.center());
+        p.rotate(angle);
+        QRectF c(-r.width() / 2, -r.height() / 2, r.width(), r.height());
+        p.setPen(QPen(QColor(30, 30, 40), 0.9));
+        QLinearGradient g(c.topLeft(), c.bottomRight());
+        if (back) {
+            g.setColorAt(0, QColor(70, 110, 220));
+            g.setColorAt(1, QColor(20, 40, 140));
+        } else {
+            g.setColorAt(0, QColor(255, 255, 255));
+            g.setColorAt(1, QColor(220, 225, 235));
+        }
+        p.setBrush(g);
+        p.drawRoundedRect(c, 2.2, 2.2);
+        if (back) {
+            p.setPen(QPen(QColor(255, 255, 255, 200), 0.8));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(c.adjusted(1.8, 1.8, -1.8, -1.8), 1.2, 1.2);
+        } else {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(215, 25, 35));
+            double s = c.width() * 0.62;
+            p.drawPath(Scaled(HeartPath(), QRectF(-s / 2, -s / 2 + 1, s, s)));
+        }
+        p.restore();
+    };
+    card(QRectF(3, 4, 17, 24), -14, true);
+    card(QRectF(12, 4, 17, 24), 10, false);
+}
+
 QImage Icon(int size) {
+    // Small sizes are drawn four times larger and scaled down.
     const int ss = size < 64 ? 4 : 1;
     QImage big = Transparent(size * ss, size * ss);
     {
         QPainter p(&big);
-        p.setRenderHint(QPainter::Antialiasing);
         p.scale(size * ss / 32.0, size * ss / 32.0);
-        auto card = [&](QRectF r, double angle, bool back) {
-            p.save();
-            p.translate(r.center());
-            p.rotate(angle);
-            QRectF c(-r.width() / 2, -r.height() / 2, r.width(), r.height());
-            p.setPen(QPen(QColor(30, 30, 40), 0.9));
-            QLinearGradient g(c.topLeft(), c.bottomRight());
-            if (back) {
-                g.setColorAt(0, QColor(70, 110, 220));
-                g.setColorAt(1, QColor(20, 40, 140));
-            } else {
-                g.setColorAt(0, QColor(255, 255, 255));
-                g.setColorAt(1, QColor(220, 225, 235));
-            }
-            p.setBrush(g);
-            p.drawRoundedRect(c, 2.2, 2.2);
-            if (back) {
-                p.setPen(QPen(QColor(255, 255, 255, 200), 0.8));
-                p.setBrush(Qt::NoBrush);
-                p.drawRoundedRect(c.adjusted(1.8, 1.8, -1.8, -1.8), 1.2, 1.2);
-            } else {
-                p.setPen(Qt::NoPen);
-                p.setBrush(QColor(215, 25, 35));
-                double s = c.width() * 0.62;
-                p.drawPath(Scaled(HeartPath(), QRectF(-s / 2, -s / 2 + 1, s, s)));
-            }
-            p.restore();
-        };
-        card(QRectF(3, 4, 17, 24), -14, true);
-        card(QRectF(12, 4, 17, 24), 10, false);
+        PaintIcon(p);
     }
     return ss == 1 ? big : big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 }  // namespace
 
-void MakeSplash(Library& lib) {
-    lib.AddBitmap("SPLASH", Splash(lib));
+void MakeSplash(Library& lib, const QString& version) {
+    lib.AddBitmap("SPLASH", Splash(lib, version));
     lib.AddBitmap("MAINICON", Icon(256));
     for (int s : {16, 32, 48}) lib.AddBitmap(QString("MAINICON%1").arg(s), Icon(s));
+}
+
+bool WriteThemeIcons(const QString& dir, const QString& name) {
+    QDir root(dir);
+    for (int size : kThemeIconSizes) {
+        const QString sub = QString("hicolor/%1x%1/apps").arg(size);
+        if (!root.mkpath(sub) || !Icon(size).save(root.filePath(sub + "/" + name + ".png"), "PNG"))
+            return false;
+    }
+    if (!root.mkpath("hicolor/scalable/apps")) return false;
+    QSvgGenerator svg;
+    svg.setFileName(root.filePath("hicolor/scalable/apps/" + name + ".svg"));
+    svg.setSize(QSize(32, 32));
+    svg.setViewBox(QRectF(0, 0, 32, 32));
+    svg.setTitle("Brindlewick");
+    QPainter p;
+    if (!p.begin(&svg)) return false;
+    PaintIcon(p);
+    return p.end();
 }
 
 }  // namespace artgen

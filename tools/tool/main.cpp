@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "build_info.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "platform/paths.h"
@@ -18,7 +19,7 @@ int UsageError(const std::string& message) {
     return 2;
 }
 
-void UseProgramDir() { SetProgramDir(platform::ExecutableDir()); }
+void UseProgramDir() { SetProgramDir(platform::ReadOnlyDataDir()); }
 
 }  // namespace bw::tool
 
@@ -32,6 +33,10 @@ int main(int argc, char** argv) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         usage();
         return args.empty() ? 2 : 0;
+    }
+    if (args[0] == "--version") {
+        std::cout << "brindlewick-tool " << BW_VERSION << "\n";
+        return 0;
     }
     bw::ResetGameState();
     for (const auto& c : Commands()) {

@@ -86,7 +86,7 @@ int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptio
         return 1;
     }
     const std::string dataDir = data.path().toStdString() + "/DATA/";
-    SetUpProgramFolder(platform::ExecutableDir(), dataDir);
+    SetUpProgramFolder(platform::ReadOnlyDataDir(), dataDir);
     platform::MakeDir(dataDir.substr(0, dataDir.size() - 1));
     {
         // The default preferences, but the deal is not animated.

@@ -80,7 +80,7 @@ SoundOutput* SoundPlayer::Output() const {
     if (!QCoreApplication::instance()) return nullptr;
     // Qt Multimedia and the sound server's libraries come with the module:
     // a run that plays nothing never loads them.
-    void* module = dlopen((ExecutableDir() + kSoundOutputModule).c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* module = dlopen(ModulePath(kSoundOutputModule).c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!module) return nullptr;
     auto create = reinterpret_cast<SoundOutput* (*)()>(dlsym(module, "bw_create_sound_output"));
     if (create) impl_->output.reset(create());

@@ -1,0 +1,122 @@
+#include "app/product_info.h"
+
+#include <QHBoxLayout>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/help_window.h"
+#include "app/placeholders.h"
+#include "build_info.h"
+#include "core/ports.h"
+#include "core/sounds.h"
+#include "platform/paths.h"
+#include "render/library.h"
+
+namespace bw {
+
+namespace {
+constexpr int kIconSize = 64;
+constexpr int kAboutSoundSwitch = 142;
+const QString kFileScheme = QStringLiteral("file://");
+}  // namespace
+
+std::string HomePageAddress() {
+    const std::string configured = BW_HOME_PAGE;
+    if (!configured.empty()) return configured;
+    return QUrl::fromLocalFile(QString::fromStdString(HelpContentsPath())).toString().toStdString();
+}
+
+bool OpenHomePage() {
+    const std::string address = HomePageAddress();
+    const QString url = QString::fromStdString(address);
+    bool opened;
+    if (url.startsWith(kFileScheme, Qt::CaseInsensitive)) {
+        // A local page: the desktop's handler would report a missing file
+        // somewhere the player never sees, if at all.
+        const std::string path = QUrl(url).toLocalFile().toStdString();
+        if (!platform::FileExists(path)) {
+            Dialogs().Info("The home page cannot be found:\r" + path);
+            return false;
+        }
+        BusyCursor busy;
+        opened = Dialogs().OpenUrl(address);
+    } else {
+        opened = OpenLink("HTTP", address);
+    }
+    if (!opened)
+        Dialogs().Info("The home page could not be opened:\r" + address +
+                       "\rNo program of this desktop opens such addresses.");
+    return opened;
+}
+
+TfrmAbout::TfrmAbout(QWidget* parent) : C_TAdvancedDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QString::fromStdString(ExpandPlaceholders("About [Program]")));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+
+    imgIcon = new QLabel(this);
+    imgIcon->setObjectName(QStringLiteral("imgIcon"));
+    const QImage icon = LibraryBitmap("MAINICON");
+    if (!icon.isNull())
+        imgIcon->setPixmap(QPixmap::fromImage(
+            icon.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    imgIcon->setFixedSize(kIconSize, kIconSize);
+
+    auto label = [this](const char* name, const QString& text) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(QString::fromLatin1(name));
+        return l;
+    };
+    lblProduct = label("lblProduct", QString::fromLatin1(kProductName));
+    QFont big = lblProduct->font();
+    big.setPointSize(14);
+    big.setBold(true);
+    lblProduct->setFont(big);
+    lblVersion = label("lblVersion", QStringLiteral("Version ") + QStringLiteral(BW_VERSION));
+    lblDescription = label("lblDescription", QString::fromLatin1(kProductLine));
+    lblDescription->setWordWrap(true);
+    lblCopyright = label("lblCopyright", QString::fromUtf8(BW_COPYRIGHT));
+
+    const QString address = QString::fromStdString(HomePageAddress());
+    lblHomePage = label("lblHomePage", QStringLiteral("<a href=\"%1\">%2</a>")
+                                           .arg(address.toHtmlEscaped(), address.toHtmlEscaped()));
+    lblHomePage->setTextFormat(Qt::RichText);
+    lblHomePage->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
+                                         Qt::LinksAccessibleByKeyboard);
+    lblHomePage->setToolTip(QStringLiteral("Open the home page"));
+    // Through OpenHomePage, which tells a local page from a web one.
+    connect(lblHomePage, &QLabel::linkActivated, this, [] { OpenHomePage(); });
+
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setDefault(true);
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* text = new QVBoxLayout;
+    text->setSpacing(4);
+    for (QLabel* l : {lblProduct, lblVersion, lblDescription, lblCopyright, lblHomePage})
+        text->addWidget(l);
+    text->insertSpacing(2, 6);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(16);
+    top->addWidget(imgIcon, 0, Qt::AlignTop);
+    top->addLayout(text, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(btnOK);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 12);
+    layout->addLayout(top);
+    layout->addSpacing(12);
+    layout->addLayout(bottom);
+    lblDescription->setMinimumWidth(320);
+    ApplyFontFallback(this);
+}
+
+void ShowAboutBox(QWidget* owner) {
+    TfrmAbout about(owner);
+    PlayEventSound("About", SoundSwitch(kAboutSoundSwitch));
+    about.exec();
+}
+
+}  // namespace bw
