@@ -212,21 +212,6 @@ private:
 
 namespace {
 
-// Where the dealt table has cards or pile marks, in picture coordinates.
-QRect TableExtent() {
-    QRect used;
-    auto add = [&](const std::string& name, int index) { used |= PileExtent(name, index); };
-    const char* const stock[] = {"Mazzo", "Mazzo_Vis", "Waste"};
-    for (int i = 0; i < 3; ++i) add(stock[i], i);
-    for (int i = 0; i < std::clamp<int>(GameRules[367], 0, 16); ++i)
-        add("Dest" + std::to_string(i + 1), i);
-    for (int i = 0; i < std::clamp<int>(GameRules[368], 0, 40); ++i)
-        add("Fila" + std::to_string(i + 1), i);
-    for (int i = 0; i < std::clamp<int>(GameRules[369], 0, 10); ++i)
-        add("Appogg" + std::to_string(i + 1), i);
-    return used;
-}
-
 // The live (preview) table drawn on the key colour.
 QImage DrawLiveTable(QSize size) {
     DrawingSnapshot keep;

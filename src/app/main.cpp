@@ -93,9 +93,10 @@ int main(int argc, char** argv) {
         // The open-game dialog lives for the whole run; it builds its tree now.
         bw::OpenGameForm(&window);
         splash.repaint();
-        splash.hide();
         window.show();
         window.repaint();
+        // Up long enough to be seen, over the window, without holding it back.
+        splash.HideWhenShownFor(bw::SplashMinimumMs());
         QApplication::restoreOverrideCursor();
         // Activation is not guaranteed without a window manager; the first
         // activation's work runs once either way.

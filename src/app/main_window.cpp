@@ -31,6 +31,7 @@
 #include "render/card_images.h"
 #include "render/library.h"
 #include "render/surfaces.h"
+#include "render/table.h"
 #include "render/win_animations.h"
 #include "storage/autoplay_prefs.h"
 #include "storage/catalogue.h"
@@ -652,7 +653,11 @@ void TfrmMain::LoadBarPictures(bool large) {
         const std::string name = std::string(kNames[i]) + (large ? "" : "1");
         const QPixmap pm = QPixmap::fromImage(LibraryBitmap(name));
         if (!pm.isNull()) {
-            shown->setIcon(QIcon(pm));
+            QIcon icon(pm);
+            // The library's own greyed glyph where it has one ("_DIS").
+            const QImage greyed = LibraryBitmap(name + "_DIS");
+            if (!greyed.isNull()) icon.addPixmap(QPixmap::fromImage(greyed), QIcon::Disabled);
+            shown->setIcon(icon);
             shown->setIconSize(pm.size());
         } else {
             shown->setIcon(FallbackIcon(name));
@@ -692,7 +697,7 @@ void TfrmMain::CenterPanelLabels() {
     // Caption on the left, value on the right; the value keeps room for its
     // widest text and the caption gives way when the font runs wide.
     auto place = [](QLabel* caption, QLabel* value, int panelWidth, const QString& widest) {
-        constexpr int kInset = 3;
+        constexpr int kInset = 2;  // inside the one-pixel frame, one pixel clear
         caption->adjustSize();
         caption->move(kInset, caption->y());
         const int need = value->fontMetrics().horizontalAdvance(widest) + 2;
@@ -787,6 +792,17 @@ void TfrmMain::LayOutTable() {
     ResetAndLayOutPiles(in);
 }
 
+void TfrmMain::TableDealt() {
+    FitCardsToTable();
+    LayOutTable();
+}
+
+bool TfrmMain::TableHoldsPiles() const {
+    const TableRect area = TableArea();
+    const int bottom = pnlStatusBar->isHidden() ? area.bottom + 1 : pnlStatusBar->y();
+    return QRect(0, area.top, imgSfondo->width(), bottom - area.top).contains(TableExtent());
+}
+
 QToolButton* TfrmMain::VisibleExitButton() const {
     return largeBar_ ? tbExit : tbExit1;
 }
@@ -835,6 +851,9 @@ void TfrmMain::HandleResize() {
     if (!pnlStatusBar->isHidden())
         pnlStatusBar->setGeometry(0, central_->height() - kStatusHeight, BarWidth() - 8,
                                   kStatusHeight);
+    // A table too small for the cards takes smaller ones, and a larger
+    // table gives the chosen size back.
+    if (GameRules[371] != 0) FitCardsToTable();
     LayOutTable();
     // The background follows the table's size (a fade runs to its bottom),
     // and the cards of the old layout must go.

@@ -70,6 +70,7 @@ public:
     // stores autoplay around it.
     void ToggleAutoplay() override;
     void Repaint() override { repaint(); }
+    void TableDealt() override;
     std::string TimeSeparator() override { return LocaleTimeSeparator().toStdString(); }
     bool GameCommandsEnabled() override { return mnuNew->isEnabled(); }
     void ShowMemoryEnd(bool won) override;
@@ -94,6 +95,9 @@ public:
     // Lays the current game's piles out in TableArea() at the current card
     // size (nothing while no game is loaded).
     void LayOutTable();
+    // True when every pile of the table lies whole in TableArea() (above
+    // the status bar when it shows).
+    bool TableHoldsPiles() const;
     // The width the bars are arranged for.
     int BarWidth() const;
     bool LargeBar() const { return largeBar_; }

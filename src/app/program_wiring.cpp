@@ -26,11 +26,13 @@ void WireMainWindow(TfrmMain& window, ShellTable& table) {
     InstalledPorts().table = &table;
     SetLoadGameHook([] { SetUpCards(); });
     CardHooks().layOutPiles = [&window] { window.LayOutTable(); };
+    CardHooks().tableHoldsPiles = [&window] { return window.TableHoldsPiles(); };
 }
 
 void UnwireMainWindow() {
     Hooks() = ShellHooks{};
     CardHooks().layOutPiles = nullptr;
+    CardHooks().tableHoldsPiles = nullptr;
     SetLoadGameHook(nullptr);
     InstalledPorts().table = nullptr;
     InstalledPorts().window = nullptr;

@@ -1,10 +1,15 @@
 #include "app/splash.h"
 
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 
 #include "app/placeholders.h"
+#include "core/params.h"
+#include "platform/ini.h"
+#include "storage/preferences.h"
 
 namespace bw {
 
@@ -60,6 +65,8 @@ TfrmSplashForm::TfrmSplashForm(const QPixmap& picture, QWidget* parent)
     imgSplash->setPixmap(picture.isNull() ? DrawnSplash()
                                           : picture.scaled(kWidth, kHeight, Qt::IgnoreAspectRatio,
                                                            Qt::SmoothTransformation));
+    hideTimer_.setSingleShot(true);
+    connect(&hideTimer_, &QTimer::timeout, this, &QWidget::hide);
 }
 
 void TfrmSplashForm::ShowNow() {
@@ -69,6 +76,32 @@ void TfrmSplashForm::ShowNow() {
     }
     show();
     repaint();
+    shown_.start();
+}
+
+void TfrmSplashForm::HideWhenShownFor(int minimumMs) {
+    const qint64 left = shown_.isValid() ? minimumMs - shown_.elapsed() : 0;
+    if (left <= 0) {
+        hide();
+        return;
+    }
+    raise();
+    hideTimer_.start(static_cast<int>(left));
+}
+
+void TfrmSplashForm::mousePressEvent(QMouseEvent* event) {
+    hideTimer_.stop();
+    hide();
+    event->accept();
+}
+
+int SplashMinimumMs() {
+    constexpr int kDefault = 1000;
+    const std::string text =
+        platform::IniReadString(SettingsFile(), section::kPreference, key::kSplashTime, "");
+    int64_t ms = kDefault;
+    if (!platform::ParseProfileInt(text, ms)) ms = kDefault;
+    return static_cast<int>(std::clamp<int64_t>(ms, 0, 10000));
 }
 
 }  // namespace bw

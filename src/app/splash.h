@@ -1,7 +1,9 @@
 #pragma once
 // TfrmSplashForm: the borderless picture shown while the program starts.
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPixmap>
+#include <QTimer>
 
 #include "app/advanced_form.h"
 
@@ -16,9 +18,26 @@ public:
     explicit TfrmSplashForm(const QPixmap& picture = QPixmap(), QWidget* parent = nullptr);
     // Shows the splash centred on the screen and paints it at once.
     void ShowNow();
+    // Hides the splash once it has been up for `minimumMs` since ShowNow:
+    // at once when it has (or `minimumMs` <= 0), else a timer takes it down
+    // later while it stays on top, so the program goes on meanwhile. A click
+    // on it takes it down at once.
+    void HideWhenShownFor(int minimumMs);
 
     QLabel* imgSplash;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QElapsedTimer shown_;
+    QTimer hideTimer_;
 };
+
+// How long the splash stays up at least, in milliseconds: the settings
+// file's "Splash_Time" (0 takes it down as soon as the main window is
+// ready), 1000 when absent or not a number, at most 10000.
+int SplashMinimumMs();
 
 // The splash drawn by the program (product name on a card-table green).
 QPixmap DrawnSplash();

@@ -55,6 +55,22 @@ std::string AsPlayerField(const std::string& name) {
     return s;
 }
 
+// Undo in a game that turns grid cards up would show them again for
+// nothing: the pairing and sequence games switch it off the way the
+// player's mode "2" does, in memory only; any other game takes the
+// player's mode back from the settings file.
+void ApplyUndoModeOfGame() {
+    constexpr int kUndoMode = 137;
+    const int goal = R(51);
+    const bool turnsGridCards = goal == 36 || goal == 37 || goal == 39;
+    SetParameter(kUndoMode, 1,
+                 turnsGridCards
+                     ? "2"
+                     : platform::IniReadString(SettingsFile(), "Preference", "Undo_Enabled", "0"));
+    Window().SetUndoRedoEnabled(Window().GameCommandsEnabled() &&
+                                GetParameter(kUndoMode, 1) != "2");
+}
+
 }  // namespace
 
 bool ConfirmQuit(const std::string& question) {
@@ -169,6 +185,7 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
             DrawGameNumber();
         }
         DealGame();
+        Window().TableDealt();
     }
 
     SetFlag(flag::kInProgress, true);
@@ -214,6 +231,7 @@ void SetLoadGameHook(std::function<void()> hook) {
 
 void LoadGame() {
     LoadGameRules(static_cast<int>(ParameterInt(pos::kGameId, 4, -1)));
+    ApplyUndoModeOfGame();
     ResetPileAnchors();
     Window().EnableGameMenus(R(45) == 1, R(21) != 1);
     Window().UpdateUndoCaptions();

@@ -68,6 +68,9 @@ public:
     // presses until the drawing ends; otherwise the back buffer is drawn and
     // copied to the window at once.
     virtual void RepaintTable(bool /*animateDeal*/) {}
+    // The table picture rebuilt from the background picture with every pile
+    // as it is now, then shown once: nothing of the cards drawn before stays.
+    virtual void RedrawTable() {}
     virtual void ShowTable() {}
     // One card flies from (left, top) to the top of pile `target`; a negative
     // position means from where the card lies now.
@@ -163,6 +166,9 @@ public:
     virtual void ToggleAutoplay() {}
     // Repaints the whole window at once (after a message box closed).
     virtual void Repaint() {}
+    // A new deal lies in the piles and is about to be drawn: the window may
+    // choose the card size its table has room for.
+    virtual void TableDealt() {}
 
     // The locale's separator of the time label ("h:nn:ss").
     virtual std::string TimeSeparator() { return ":"; }

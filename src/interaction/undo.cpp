@@ -56,8 +56,9 @@ bool Exchange(HistoryLists& from, std::string& fromMarks, int toWhich, std::stri
     PopStepInto(from, fromMarks, &element);
     toMarks += element;
 
-    Table().RepaintTable(false);
-    Table().ShowTable();
+    // Cards of the present table may lie where the restored one has holes
+    // or shorter piles: the picture is rebuilt, not drawn over.
+    Table().RedrawTable();
     ForgetJokerCaption();
     UpdateScore();
     SetFlag(flag::kFinished, IsGameWon());

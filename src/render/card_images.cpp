@@ -52,6 +52,49 @@ char SizeLetter() {
     return s.empty() ? ' ' : s[0];
 }
 
+// The size the screen rules chose while the table has room only for a
+// smaller one; blank while none is forced. Memory only: the player's
+// choice in the settings file stays as it is.
+std::string g_sizeWithoutRoom;
+
+// True when the table holds every pile whole at `letter`; the piles are
+// left laid out at that size, the images at the one they were loaded for.
+bool TableHoldsAt(char letter) {
+    CardSetUpHooks& hooks = CardHooks();
+    const int width = CardWidth, height = CardHeight;
+    CardSizeOfLetter(letter, CardWidth, CardHeight);
+    SetOverlapOffsets(letter);
+    hooks.layOutPiles();
+    const bool holds = hooks.tableHoldsPiles();
+    CardWidth = width;
+    CardHeight = height;
+    return holds;
+}
+
+// Puts into position 128 the largest size, from the one the screen rules
+// chose down to "M", at which the table holds every pile whole, or "M" when
+// none does: a card cut off at the window's edge cannot be played. The
+// deck stays, and so does an own card set, which comes in one size.
+void ChooseSizeForTable() {
+    CardSetUpHooks& hooks = CardHooks();
+    if (!hooks.tableHoldsPiles || !hooks.layOutPiles || ParameterIs(kOwnCardSet, "Y")) return;
+    const std::string wanted =
+        g_sizeWithoutRoom.empty() ? GetParameter(pos::kCardSize, 1) : g_sizeWithoutRoom;
+    static const std::string kLargestFirst = "SBM";
+    const size_t from = wanted.size() == 1 ? kLargestFirst.find(wanted[0]) : std::string::npos;
+    if (from == std::string::npos) return;
+    char fits = 'M';
+    for (size_t i = from; i < kLargestFirst.size(); ++i) {
+        if (TableHoldsAt(kLargestFirst[i])) {
+            fits = kLargestFirst[i];
+            break;
+        }
+    }
+    SetOverlapOffsets(SizeLetter());
+    g_sizeWithoutRoom = fits == wanted[0] ? std::string() : wanted;
+    SetParameter(pos::kCardSize, 1, std::string(1, fits));
+}
+
 // The resource letter of a suit under the game's suit mode (rule 48):
 // one-suit games show spades everywhere, two-suit games hearts for the red
 // suits and spades for the black ones.
@@ -394,6 +437,11 @@ void SetUpCards() {
         LoadGameRules(static_cast<int>(ParameterInt(pos::kGameId, 4, 0)));
     ReportRuleDamage(static_cast<int>(ParameterInt(pos::kGameId, 4, 0)));
     const std::string before = GetParameter(pos::kCardSize, 1);
+    // The screen rules start from the size chosen, not from one the last
+    // game's table forced.
+    const std::string forcedFrom = g_sizeWithoutRoom;
+    if (!forcedFrom.empty()) SetParameter(pos::kCardSize, 1, forcedFrom);
+    g_sizeWithoutRoom.clear();
 
     // 2. Does the size fit the screen for this game?
     const int w = Screen().Width();
@@ -449,6 +497,14 @@ void SetUpCards() {
         }
     }
 
+    // The smaller size the table forced stays until the deal shows whether
+    // this game has room for the chosen one (FitCardsToTable), so that its
+    // images are not loaded twice.
+    if (!forcedFrom.empty() && GetParameter(pos::kCardSize, 1) == forcedFrom) {
+        g_sizeWithoutRoom = forcedFrom;
+        SetParameter(pos::kCardSize, 1, before);
+    }
+
     // 6. New images when the size or the suit mode changed.
     if (GetParameter(pos::kCardSize, 1) != before ||
         GameRules[48] != MainGame.Opt(kSuitModeLoaded)) {
@@ -461,6 +517,15 @@ void SetUpCards() {
     if (hooks.updateGameMenus) hooks.updateGameMenus();
     SetOverlapOffsets(SizeLetter());
     if (hooks.layOutPiles) hooks.layOutPiles();
+}
+
+void FitCardsToTable() {
+    const std::string before = GetParameter(pos::kCardSize, 1);
+    ChooseSizeForTable();
+    if (GetParameter(pos::kCardSize, 1) != before) {
+        ApplyCardSize();
+        SetOverlapOffsets(SizeLetter());
+    }
 }
 
 }  // namespace bw

@@ -50,6 +50,9 @@ struct CardSetUpHooks {
     std::function<void()> enableCustomize;  // the size fits: "C&ustomize..." enabled
     std::function<void()> updateGameMenus;  // menus that depend on the game
     std::function<void()> layOutPiles;      // LayOutPiles with the window's table
+    // After layOutPiles: true when the table holds every pile whole. Unset:
+    // the size is never chosen for the table.
+    std::function<bool()> tableHoldsPiles;
     std::function<void()> cardSizeChanged;  // the moving-card buffer follows the size
     std::function<void(const std::string& text, const std::string& key)> advice;
 };
@@ -61,6 +64,11 @@ CardSetUpHooks& CardHooks();
 // changed, resets the pile positions, sets the overlap offsets and lays the
 // piles out.
 void SetUpCards();
+// After a deal or a change of the table's size: the largest card size, up
+// to the one the screen rules chose, at which the table holds every pile
+// whole (down to "M"), with new images when the size changes. The trials
+// leave the piles laid out at any size: the caller lays them out again.
+void FitCardsToTable();
 // Sets the card size from the size letter (or the own card set's size) and
 // loads every image.
 void ApplyCardSize();

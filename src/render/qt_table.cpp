@@ -105,6 +105,18 @@ void QtTable::RepaintTable(bool animateDeal) {
     RefreshJokerCaption();
 }
 
+void QtTable::RedrawTable() {
+    Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
+    bw::RepaintTable(Canvas::Table(), false);
+    bw::ShowTable();
+    // The background took the joker caption away; one still wanted is drawn
+    // again even when it did not change.
+    if (!RefreshJokerCaption() && MainGame.Opt(100) != -1) {
+        ForgetJokerCaption();
+        RefreshJokerCaption();
+    }
+}
+
 void QtTable::ShowTable() {
     bw::ShowTable();
 }

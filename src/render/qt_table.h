@@ -14,6 +14,7 @@ class QtTable : public ITable {
 public:
     void PaintEmptyTable() override;
     void RepaintTable(bool animateDeal) override;
+    void RedrawTable() override;
     void ShowTable() override;
     void FlyCard(int card, int left, int top, const std::string& target) override;
     void AnimateTurnUp(const std::string& pile) override;

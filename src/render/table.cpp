@@ -14,6 +14,7 @@
 #include "render/card_images.h"
 #include "render/card_positions.h"
 #include "render/drawing.h"
+#include "render/layout.h"
 #include "render/library.h"
 #include "render/window_canvas.h"
 
@@ -282,6 +283,17 @@ QRect PileExtent(const std::string& name, int pileIndex) {
         r |= CardRectAt(p.left, p.top);
     }
     return r;
+}
+
+QRect TableExtent() {
+    QRect all;
+    for (const PilePosition& p : PilesOnTable()) {
+        const int index = p.name == "Mazzo_Vis" ? 1
+                          : p.name == "Waste"   ? 2
+                                                : std::max(PileNumberOf(p.name) - 1, 0);
+        all |= PileExtent(p.name, index);
+    }
+    return all;
 }
 
 void DrawPileCard(int kind, int pileIndex, int cardIndex, bool raised, const Canvas& canvas,

@@ -49,6 +49,8 @@ DeckPlace DeckPosition();
 QPoint PileAnchor(const std::string& name, int pileIndex);
 // The window rectangle a pile's cards cover (its anchor card when empty).
 QRect PileExtent(const std::string& name, int pileIndex);
+// What every pile on the table covers together.
+QRect TableExtent();
 
 // The caption over a foundation holding a joker: `text` and the suit
 // picture in a white box over foundation `foundation`; every other

@@ -28,6 +28,8 @@ inline constexpr const char* kShowMessages = "Show_Messages";
 namespace key {
 inline constexpr const char* kSoundsEnabled = "Sounds_Enabled";
 inline constexpr const char* kSoundsSplash = "Sounds_Splash";
+// Milliseconds the splash stays up at least (read before the main window).
+inline constexpr const char* kSplashTime = "Splash_Time";
 inline constexpr const char* kBackCard = "Back_Card";
 inline constexpr const char* kCard = "Card";
 inline constexpr const char* kBackgroundBmp = "Background_bmp";

@@ -101,6 +101,25 @@ inline TableState CurrentTable() {
     return t;
 }
 
+// The window must show what a full repaint of the table from its
+// background shows: every pile as it is now, the table in every hole, each
+// card by its face flag. Leaves the window repainted.
+inline ::testing::AssertionResult ScreenShowsTable(TfrmMain& window) {
+    const QRect area = window.imgSfondo->rect();
+    const QImage shown = window.imgSfondo->Image().copy(area);
+    Table().PaintEmptyTable();
+    Table().RepaintTable(false);
+    const QImage truth = window.imgSfondo->Image().copy(area);
+    int wrong = 0;
+    QPoint first;
+    for (int y = 0; y < truth.height(); ++y)
+        for (int x = 0; x < truth.width(); ++x)
+            if (shown.pixel(x, y) != truth.pixel(x, y) && wrong++ == 0) first = QPoint(x, y);
+    if (wrong == 0) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << wrong << " pixels differ from a full repaint, the first at "
+                                         << first.x() << "," << first.y();
+}
+
 inline std::vector<CardCode> Cards(const std::string& pile) {
     std::vector<CardCode> out;
     for (int i = 0; i < SlotCount(pile); ++i) out.push_back(SlotCode(pile, i));

@@ -104,12 +104,14 @@ TEST_F(KlondikeTable, LegalDropsMoveAndUndoRedoRestoreTheTableExactly) {
     for (int k = 2; k >= 0; --k) {
         window.mnuUndo->trigger();
         EXPECT_EQ(CurrentTable(), states[static_cast<size_t>(k)]) << "undo to " << k;
+        EXPECT_TRUE(ScreenShowsTable(window)) << "undo to " << k;
     }
     EXPECT_FALSE(IsFaceUp(C(5)));
     // ... and forward again.
     for (size_t k = 1; k < states.size(); ++k) {
         window.mnuRedo->trigger();
         EXPECT_EQ(CurrentTable(), states[k]) << "redo to " << k;
+        EXPECT_TRUE(ScreenShowsTable(window)) << "redo to " << k;
     }
     EXPECT_EQ(StepCount(RedoLists), 0);
     EXPECT_EQ(StepCount(UndoLists), 3);

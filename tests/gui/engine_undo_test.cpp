@@ -1,8 +1,10 @@
-// Undo and Redo through the main window's commands in every shipped game:
-// one step of play is taken back exactly and done again.
+// Undo and Redo through the main window's commands in the shipped games:
+// one step of play is taken back exactly and done again where the game has
+// undo; the pairing and sequence games offer none.
 #include "engine_play_support.h"
 
 #include "interaction/undo.h"
+#include "platform/ini.h"
 
 namespace bw::test {
 namespace {
@@ -68,6 +70,7 @@ TEST_P(ShippedUndo, OneStepIsUndoneAndRedoneExactly) {
 
     window.mnuUndo->trigger();
     EXPECT_EQ(CurrentTable(), dealt);
+    EXPECT_TRUE(ScreenShowsTable(window)) << "after undo";
     EXPECT_EQ(StepCount(UndoLists), before);
     EXPECT_EQ(StepCount(RedoLists), 1);
     EXPECT_EQ(Played("card_down"), 1);  // the undo sound, under "Sounds_Undo"
@@ -75,6 +78,7 @@ TEST_P(ShippedUndo, OneStepIsUndoneAndRedoneExactly) {
     const int ups = Played("card_up");  // a drag's pick-up plays it too
     window.mnuRedo->trigger();
     EXPECT_EQ(CurrentTable(), played);
+    EXPECT_TRUE(ScreenShowsTable(window)) << "after redo";
     EXPECT_EQ(StepCount(UndoLists), before + 1);
     EXPECT_EQ(StepCount(RedoLists), 0);
     EXPECT_EQ(Played("card_up"), ups + 1);  // the redo sound, under "Sounds_Redo"
@@ -86,20 +90,13 @@ TEST_P(ShippedUndo, OneStepIsUndoneAndRedoneExactly) {
     EXPECT_EQ(Beeps(), beeps + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Games, ShippedUndo,
-    ::testing::Values(ShippedGame{200, "Memory-Up (4x3)"}, ShippedGame{201, "Memory-Up (6x4)"},
-                      ShippedGame{202, "Memory-Up (8x5)"}, ShippedGame{203, "Concentration"},
-                      ShippedGame{204, "Ace-To-King"}, ShippedGame{205, "Forget me not"}),
-    [](const auto& info) { return std::to_string(info.param.id); });
-
 // The two sound switches silence the commands' sounds, not the commands.
-TEST_F(EnginePlay, UndoAndRedoSoundsFollowTheirSwitches) {
+TEST_P(ShippedUndo, UndoAndRedoSoundsFollowTheirSwitches) {
     UseShippedGames();
-    Start(203, "Concentration", "AutoPlay=N\r\nSounds_Undo=N\r\nSounds_Redo=N\r\n");
+    Start(GetParam().id, GetParam().name, "AutoPlay=N\r\nSounds_Undo=N\r\nSounds_Redo=N\r\n");
+    Prepare();
     const TableState dealt = CurrentTable();
-    const CardPoint p = CardSlotPosition("Fila1", 0, 0);
-    Click({p.left + CardWidth / 2, p.top + CardHeight / 2});
+    PlayOneStep();
     const TableState played = CurrentTable();
     ASSERT_NE(played, dealt);
     const size_t sounds = sound.played.size();
@@ -108,6 +105,121 @@ TEST_F(EnginePlay, UndoAndRedoSoundsFollowTheirSwitches) {
     window.mnuRedo->trigger();
     EXPECT_EQ(CurrentTable(), played);
     EXPECT_EQ(sound.played.size(), sounds);
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, ShippedUndo, ::testing::Values(ShippedGame{205, "Forget me not"}),
+                         [](const auto& info) { return std::to_string(info.param.id); });
+
+// An undo that turns a card face down again would let the player look at
+// the grid for free: the commands are greyed (with the library's glyphs)
+// and their keys take nothing back.
+using NoUndo = ShippedUndo;
+TEST_P(NoUndo, UndoAndRedoAreGreyedAndTakeNothingBack) {
+    UseShippedGames();
+    Start(GetParam().id, GetParam().name);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_TRUE(window.GameCommandsEnabled());
+    auto greyed = [&] {
+        return !window.mnuUndo->isEnabled() && !window.mnuRedo->isEnabled() &&
+               !window.tbUndo->isEnabled() && !window.tbRedo->isEnabled() &&
+               !window.tbUndo1->isEnabled() && !window.tbRedo1->isEnabled();
+    };
+    EXPECT_TRUE(greyed());
+    const QImage glyph = window.tbUndo->icon()
+                             .pixmap(window.tbUndo->iconSize(), QIcon::Disabled)
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(glyph, LibraryBitmap("TB_UNDO_DIS").convertToFormat(QImage::Format_ARGB32));
+
+    PlayOneStep();
+    const TableState played = CurrentTable();
+    ASSERT_EQ(StepCount(UndoLists), 1);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+    window.tbUndo->click();
+    EXPECT_EQ(CurrentTable(), played);
+    EXPECT_EQ(StepCount(RedoLists), 0);
+    EXPECT_TRUE(greyed());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Games, NoUndo,
+    ::testing::Values(ShippedGame{200, "Memory-Up (4x3)"}, ShippedGame{201, "Memory-Up (6x4)"},
+                      ShippedGame{202, "Memory-Up (8x5)"}, ShippedGame{203, "Concentration"},
+                      ShippedGame{204, "Ace-To-King"}),
+    [](const auto& info) { return std::to_string(info.param.id); });
+
+// The memory games switch undo off for themselves only: the next game gets
+// the player's own mode back, and the settings file is left as it was.
+TEST_F(EnginePlay, UndoComesBackWithAGameThatHasIt) {
+    UseShippedGames();
+    Start(201, "Memory-Up (6x4)");
+    EXPECT_FALSE(window.mnuUndo->isEnabled());
+    // Leaving a memory game shows its result first.
+    auto open = [](int id, const char* name) {
+        ModalAnswer close([](QWidget* w) { w->close(); });
+        return OpenGame(id, name, kNewGameNumber, false, GetParameter(pos::kPlayer, 30));
+    };
+    ASSERT_TRUE(open(205, "Forget me not"));
+    EXPECT_TRUE(window.mnuUndo->isEnabled());
+    EXPECT_TRUE(window.tbRedo->isEnabled());
+    ASSERT_TRUE(open(203, "Concentration"));
+    EXPECT_FALSE(window.mnuRedo->isEnabled());
+    EXPECT_EQ(ReadFile(dir.path() + "DATA/Cfg.dat").find("Undo_Enabled"), std::string::npos);
+
+    // The player's own "2" holds in every game.
+    platform::IniWriteString(dir.path() + "DATA/Cfg.dat", "Preference", "Undo_Enabled", "2");
+    ASSERT_TRUE(open(205, "Forget me not"));
+    EXPECT_FALSE(window.mnuUndo->isEnabled());
+}
+
+// The keys of the commands after a pair and after a miss: the pair stays
+// in the Waste, the missed cards stay face down and the miss counted.
+TEST_F(EnginePlay, MemoryUpUndoKeysShowNoCardAgain) {
+    UseShippedGames();
+    Start(200, "Memory-Up (4x3)");
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    struct At {
+        CardCode card;
+        QPoint centre;
+    };
+    std::vector<At> grid;
+    for (int r = 0; r < GameRules[368]; ++r)
+        for (int k = 0; k < SlotCount(FilaPiles[static_cast<size_t>(r)]); ++k) {
+            const CardPoint p = CardSlotPosition("Fila" + std::to_string(r + 1), r, k);
+            grid.push_back({SlotCode(FilaPiles[static_cast<size_t>(r)], k),
+                            {p.left + CardWidth / 2, p.top + CardHeight / 2}});
+        }
+    auto twinOf = [&](const At& a) {
+        for (const At& b : grid)
+            if (b.card == a.card + 52 || a.card == b.card + 52) return b;
+        return At{};
+    };
+    const At a = grid[0], twin = twinOf(a);
+    Click(a.centre);
+    Click(twin.centre);
+    ASSERT_EQ(window.lblScore->text(), "-42");
+    const TableState paired = CurrentTable();
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(CurrentTable(), paired);
+    EXPECT_EQ(window.lblScore->text(), "-42");
+
+    std::vector<At> left;
+    for (const At& c : grid)
+        if (c.card != a.card && c.card != twin.card) left.push_back(c);
+    const At b = left[0], notTwin = twinOf(b).card == left[1].card ? left[2] : left[1];
+    Click(b.centre);
+    Click(notTwin.centre);
+    ASSERT_EQ(MainGame.Opt(99), 1);
+    const TableState missed = CurrentTable();
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(CurrentTable(), missed);
+    EXPECT_FALSE(IsFaceUp(b.card));
+    EXPECT_FALSE(IsFaceUp(notTwin.card));
+    EXPECT_EQ(window.lblScore->text(), "-44");
 }
 
 }  // namespace

@@ -362,6 +362,21 @@ TEST_F(MainWindowTest, TimeAndScoreShowWhatTheCoreSends) {
     EXPECT_EQ(window.lblScore->text(), "-52");
     EXPECT_EQ(window.lblTempo2->text(), "Time:");
     EXPECT_EQ(window.lblScore2->text(), "Score:");
+    // A blank's width parts caption and value, in either bar, for a time
+    // under ten hours and the lowest score.
+    window.ShowScore("-999");
+    for (bool large : {true, false}) {
+        (large ? window.popLargeIcons : window.popSmallIcons)->trigger();
+        for (auto [caption, value] : {std::pair{window.lblTempo2, window.lblTempo},
+                                      std::pair{window.lblScore2, window.lblScore}}) {
+            const QFontMetrics fm = value->fontMetrics();
+            const int captionEnd = caption->x() + caption->fontMetrics().horizontalAdvance(caption->text());
+            const int valueStart = value->geometry().right() + 1 - fm.horizontalAdvance(value->text());
+            EXPECT_GE(valueStart - captionEnd, fm.horizontalAdvance(' '))
+                << caption->text().toStdString() << value->text().toStdString() << " large " << large;
+            EXPECT_LE(value->geometry().right(), value->parentWidget()->width() - 2);
+        }
+    }
 }
 
 TEST_F(MainWindowTest, RulesShowTheGamesPageInTheRulesWindow) {

@@ -73,6 +73,7 @@ public:
         InstallInteractionHooks();
         SetLoadGameHook([] { SetUpCards(); });
         CardHooks().layOutPiles = [this] { window.LayOutTable(); };
+        CardHooks().tableHoldsPiles = [this] { return window.TableHoldsPiles(); };
         InstalledPorts().window = &window;
         window.resize(1000, 720);
     }

@@ -7,7 +7,9 @@
 #include <map>
 
 #include "interaction/ui/memory_end_dialog.h"
+#include "core/piles.h"
 #include "play_support.h"
+#include "render/layout.h"
 
 namespace bw::test {
 namespace {
@@ -148,6 +150,64 @@ TEST_F(PlayTest, ResizingRedrawsTheTableFromItsBackground) {
     }
     EXPECT_GT(checked, 0);  // the layout did move
 }
+
+// Every card of every shipped game lies whole on the table, at any window
+// from 800 x 600 up: at the card size chosen where the table has room for
+// it, at a smaller one where it has not, and at the chosen one again when
+// the window grows back.
+class FitTest : public PlayTest, public ::testing::WithParamInterface<char> {};
+
+TEST_P(FitTest, EveryCardIsWholeOnTheTable) {
+    screen.width = 1920;
+    screen.height = 1080;
+    const char chosen = GetParam();
+    int chosenWidth = 0, chosenHeight = 0;
+    ASSERT_TRUE(CardSizeOfLetter(chosen, chosenWidth, chosenHeight));
+    StartStored(201, "Memory-Up (6x4)", std::string("Card_Size=") + chosen + "\r\n");
+    auto whole = [&](const std::string& when) {
+        const TableRect area = window.TableArea();
+        const QRect room(0, area.top, window.imgSfondo->width(), area.bottom + 1 - area.top);
+        int cards = 0;
+        for (const PilePosition& p : PilesOnTable()) {
+            const int index = p.name.rfind("Fila", 0) == 0 ? PileNumberOf(p.name) - 1 : 0;
+            const std::string* pile = PileByName(p.name);
+            const int n = pile ? SlotCount(*pile) : 0;
+            for (int k = 0; k < std::max(n, 1); ++k) {
+                const CardPoint c = n == 0 ? CardPoint{p.left, p.top}
+                                           : CardSlotPosition(p.name, index, k);
+                ++cards;
+                EXPECT_TRUE(room.contains(QRect(c.left, c.top, CardWidth, CardHeight)))
+                    << when << ": " << p.name << " slot " << k << " at " << c.left << ","
+                    << c.top << " outside " << room.width() << " x " << room.bottom() + 1;
+            }
+        }
+        EXPECT_GT(cards, 10) << when;
+    };
+    const struct {
+        int id;
+        const char* name;
+    } games[] = {{200, "Memory-Up (4x3)"}, {201, "Memory-Up (6x4)"}, {202, "Memory-Up (8x5)"},
+                 {203, "Concentration"},   {204, "Ace-To-King"},     {205, "Forget me not"}};
+    const QSize sizes[] = {{1920, 1080}, {1280, 1024}, {1024, 768}, {800, 600}, {1920, 1080}};
+    for (const auto& g : games) {
+        {
+            ModalAnswer closeResult([](QWidget* w) { w->close(); });
+            ASSERT_TRUE(OpenGame(g.id, g.name, kNewGameNumber, false, GetParameter(pos::kPlayer, 30)));
+        }
+        for (const QSize& size : sizes) {
+            window.resize(size);
+            QApplication::processEvents();
+            ASSERT_EQ(window.imgSfondo->width(), size.width());
+            whole(std::string(g.name) + " at " + std::to_string(size.width()) + " x " +
+                  std::to_string(size.height()));
+        }
+        // The full screen's window has room for the chosen size.
+        EXPECT_EQ(CardWidth, chosenWidth) << g.name;
+        EXPECT_EQ(GetParameter(pos::kCardSize, 1), std::string(1, chosen)) << g.name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(CardSizes, FitTest, ::testing::Values('B', 'S'));
 
 TEST_F(PlayTest, AceToKingRunInOrder) {
     Start(204, "Ace-To-King");

@@ -1,6 +1,7 @@
 // The card table widget, the splash and the help contents.
 #include <gmock/gmock.h>
 
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QTest>
 
@@ -93,6 +94,26 @@ TEST(SplashTest, BorderlessPictureOfItsFixedSize) {
     small.fill(Qt::yellow);
     TfrmSplashForm fitted(small);
     EXPECT_EQ(fitted.imgSplash->pixmap().size(), QSize(467, 287));
+}
+
+TEST(SplashTest, StaysUpForItsMinimumTimeWithoutBlocking) {
+    TfrmSplashForm splash;
+    splash.ShowNow();
+    QElapsedTimer call;
+    call.start();
+    splash.HideWhenShownFor(300);
+    EXPECT_LT(call.elapsed(), 100);  // the caller goes on at once
+    EXPECT_TRUE(splash.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !splash.isVisible(); }, 3000));
+    // Shown long enough already, or no minimum: down at once.
+    splash.ShowNow();
+    splash.HideWhenShownFor(0);
+    EXPECT_FALSE(splash.isVisible());
+    // A click takes it down before its time.
+    splash.ShowNow();
+    splash.HideWhenShownFor(60000);
+    QTest::mouseClick(splash.imgSplash, Qt::LeftButton);
+    EXPECT_FALSE(splash.isVisible());
 }
 
 // Pictures of the library built beside the programs.

@@ -15,6 +15,7 @@ public:
     std::vector<std::string> calls;
 
     void RepaintTable(bool) override { calls.push_back("repaint"); }
+    void RedrawTable() override { calls.push_back("redraw"); }
     void ShowTable() override { calls.push_back("show"); }
     void RedrawPileTop(const std::string& name) override { calls.push_back("top " + name); }
     void RedrawPile(const std::string& name) override { calls.push_back("pile " + name); }
