@@ -601,6 +601,8 @@ void TfrmMain::SetTableCursorShape(int slot) {
 }
 
 void TfrmMain::ShowMemoryEnd(bool won) {
+    // The game is over: no frame over a place that nothing can be done with.
+    ::bw::HideFocusFrame();
     ::bw::ShowMemoryEnd(won);
 }
 

@@ -335,6 +335,9 @@ void TfrmStatistics::FillTable() {
     int height = grdGames->horizontalHeader()->height() + 2 * grdGames->frameWidth();
     for (int r = 0; r < grdGames->rowCount(); ++r) height += grdGames->rowHeight(r);
     grdGames->setFixedHeight(height);
+    // The table is shown with its new height at once, not one layout pass
+    // later with a gap above the plot.
+    layout()->activate();
 }
 
 void TfrmStatistics::cboPlayersChange() {
