@@ -28,6 +28,17 @@ TEST_F(StatisticsWindowTest, ResetAsksAndClearsOnlyTheChosenPlayer) {
     RecordGameResult(200, reset, {4, 30, 2, 1, true, 20260102});
     RecordGameResult(203, reset, {-60, 90, 9, 3, false, 20260102});
 
+    // The tool button opens the window, as the menu does.
+    bool opened = false;
+    {
+        ModalAnswer close([&](QWidget* w) {
+            opened = qobject_cast<TfrmStatistics*>(w) != nullptr;
+            w->close();
+        });
+        window.tbStat->click();
+    }
+    EXPECT_TRUE(opened);
+
     TfrmStatistics stats(&window);
     stats.show();
     // As first shown, before any further layout pass, the plot's caption
