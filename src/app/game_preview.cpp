@@ -24,8 +24,6 @@ namespace bw {
 namespace {
 
 constexpr QRgb kPreviewGreen = 0xFF008000;
-// The preview table's own background, made transparent over the gradient.
-constexpr QRgb kPreviewKey = 0xFFFF00FF;
 // Switches of the player's own card back and card set.
 constexpr int kOwnBackSwitch = 256;
 constexpr int kOwnCardSetSwitch = 257;
@@ -212,19 +210,42 @@ private:
 
 namespace {
 
-// The live (preview) table drawn on the key colour.
-QImage DrawLiveTable(QSize size) {
+// The live (preview) table drawn on a plain colour.
+QImage DrawLiveTable(QSize size, QRgb colour) {
     DrawingSnapshot keep;
     CardRect = QRect(0, 0, CardWidth, CardHeight);
     LoadCardImages();
     // The pictures are swapped in rather than resized, which would drop
     // the main table's pending updates.
     QImage plain(size, QImage::Format_RGB32);
-    plain.fill(kPreviewKey);
+    plain.fill(colour);
     BackgroundBitmap = plain;
     TableBitmap = plain;
     RepaintTable(Canvas::Table(), false);
     return TableBitmap.copy(QRect(QPoint(0, 0), size));
+}
+
+// The table with its own alpha: drawn once on black and once on white, a
+// pixel's coverage is what the white shows through, and the black drawing is
+// already its premultiplied colour. A single key colour would leave the
+// translucent empty-pile marks tinted with the key.
+QImage DrawLiveTableWithAlpha(QSize size) {
+    const QImage onBlack = DrawLiveTable(size, 0xFF000000);
+    const QImage onWhite = DrawLiveTable(size, 0xFFFFFFFF);
+    QImage out(size, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < size.height(); ++y) {
+        const QRgb* b = reinterpret_cast<const QRgb*>(onBlack.constScanLine(y));
+        const QRgb* w = reinterpret_cast<const QRgb*>(onWhite.constScanLine(y));
+        QRgb* o = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const int through = std::max({qRed(w[x]) - qRed(b[x]), qGreen(w[x]) - qGreen(b[x]),
+                                          qBlue(w[x]) - qBlue(b[x]), 0});
+            const int a = 255 - through;
+            o[x] = qRgba(std::min(qRed(b[x]), a), std::min(qGreen(b[x]), a),
+                         std::min(qBlue(b[x]), a), a);
+        }
+    }
+    return out;
 }
 
 }  // namespace
@@ -247,8 +268,7 @@ QImage RenderGamePreview(int gameId, QSize size) {
                              static_cast<int>(std::ceil(drawSize.height() * f)));
             continue;
         }
-        QImage picture = KeyedToAlpha(DrawLiveTable(drawSize), kPreviewKey)
-                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QImage picture = DrawLiveTableWithAlpha(drawSize);
         if (drawSize != size)
             picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         return picture;

@@ -421,7 +421,7 @@ QRect OpaqueBox(const QImage& picture) {
     const QImage img = picture.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
-            if (qAlpha(img.pixel(x, y)) == 255) box |= QRect(x, y, 1, 1);
+            if (qAlpha(img.pixel(x, y)) > 0) box |= QRect(x, y, 1, 1);
     return box;
 }
 
@@ -463,6 +463,27 @@ TEST_F(OpenGameDialog, PreviewPictureIsTheDealtTableInSmallCards) {
     EXPECT_EQ(CardFaces[0], face);
     EXPECT_EQ(TableBitmap, table);
     EXPECT_TRUE(RenderGamePreview(999, QSize(300, 185)).isNull());
+}
+
+TEST_F(OpenGameDialog, TranslucentEmptyPileMarksShowTheGradientThroughThem) {
+    // Forget me not's empty answer places are translucent: over the gradient
+    // they are dark green, with no trace of whatever the table was drawn on.
+    const std::string shipped = test::ReadFile(std::string(BW_PROGRAM_DIR) + "GAMES.DAT");
+    if (shipped.empty()) GTEST_SKIP() << "no GAMES.DAT in the program folder";
+    core.dir.write("GAMES.DAT", shipped);
+    LoadCatalogue();
+    const QImage bg = PreviewBackground(QSize(300, 185), true);
+    const QImage shown = ComposePreview(bg, RenderGamePreview(205, QSize(300, 185)));
+    ASSERT_EQ(shown.size(), bg.size());
+    int tinted = 0, marks = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QRgb p = shown.pixel(x, y), g = bg.pixel(x, y);
+            if (qRed(p) > 100 && qBlue(p) > 100 && qGreen(p) < 60) ++tinted;
+            if (p != g && qRed(p) == 0 && qBlue(p) == 0) ++marks;
+        }
+    EXPECT_EQ(tinted, 0);
+    EXPECT_GT(marks, 20 * 20 * 20);
 }
 
 TEST_F(OpenGameDialog, PreviewOfATableWiderThanThePictureIsScaledDown) {
