@@ -307,7 +307,9 @@ bool WriteKey(const std::string& path, const std::string& section, const std::st
         do {
             w = ::pwrite(fd.get(), value.data(), value.size(), at);
         } while (w < 0 && errno == EINTR);
-        if (w != static_cast<ssize_t>(value.size())) {
+        // Synced like every rewrite, so a power cut after the game's end
+        // finds the record on the disk, not only in the page cache.
+        if (w != static_cast<ssize_t>(value.size()) || ::fdatasync(fd.get()) != 0) {
             Dialogs().Info(section_msg::kWriteError);
             return false;
         }

@@ -57,7 +57,7 @@ std::vector<std::string> ListSections(const std::string& path);
 std::vector<std::string> ReadSectionLines(const std::string& path, const std::string& section);
 
 // Sets key=value in the section. An existing record of the same length is
-// overwritten in place (when it lies within one memory page, so that one
+// overwritten in place and synced (when it lies within one memory page, so that one
 // write puts it whole); otherwise the section is rewritten, or appended when
 // missing. Throws SectionFileError when the file does not exist or cannot be
 // opened. False (file untouched) for a key or value that cannot be stored
