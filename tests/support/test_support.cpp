@@ -12,8 +12,13 @@
 #include "core/params.h"
 #include "core/state.h"
 #include "platform/paths.h"
+#include "storage/game_store.h"
 
 namespace bw::test {
+
+// Every test program plays against the real files, as the program does;
+// a test that wants another store installs its own.
+const bool kFileStoreInstalled = (InstalledPorts().store = &FileGameStore(), true);
 
 TempDir::TempDir() {
     static std::mt19937_64 rng{std::random_device{}()};

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/history.h"
 #include "core/memory_log.h"
@@ -14,7 +15,6 @@
 #include "interaction/memory.h"
 #include "interaction/press.h"
 #include "platform/clock.h"
-#include "render/card_positions.h"
 #include "support/recording_table.h"
 #include "support/test_support.h"
 
