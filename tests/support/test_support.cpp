@@ -13,6 +13,8 @@
 #include <random>
 #include <sstream>
 
+#include "core/card_positions.h"
+#include "core/card_size.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "platform/paths.h"
@@ -120,6 +122,11 @@ bool RecordingDialogs::Confirm(const std::string& text) {
 
 CoreFixture::CoreFixture() : saved_(InstalledPorts()) {
     ResetGameState();
+    // Left over from a test before: the card size a layout set, and the
+    // tableau jitter (the program never draws one).
+    CardWidth = 71;
+    CardHeight = 96;
+    TableauJitter = {};
     Params().Reset();
     SetProgramDir(dir.path());
     platform::SetDataDirOverride("");

@@ -358,6 +358,8 @@ TEST_F(Memory, DealTwinsNeverLoopsWhenTheTwinRowsAreTaken) {
     GameRules[367] = 3;
     GameRules[368] = 12;  // only two twin rows for three models
     for (int i = 0; i < 3; ++i) DestPiles[static_cast<size_t>(i)] = FormatCode(i + 1);
+    FixedRandom rng;  // every model aims at row 11 first
+    platform::SetRandom(&rng);
     DealTwins();
     EXPECT_EQ(FilaPiles[10] + FilaPiles[11], "053054");
     GameRules[368] = 5;  // no twin rows at all
