@@ -15,6 +15,7 @@ if(SCREENSHOTS_URL MATCHES "^https?://")
       "memory-up-6x4|Memory-Up (6x4): twelve pairs of twin cards to find"
       "forget-me-not-drag|Forget me not: a twin dragged under its model"
       "ace-to-king-won|Ace-To-King: every card turned up in order from the ace"
+      "statistics|Statistics: a player's record of every game and a plot of the last games"
       "about-box|The about box")
   string(APPEND BW_METAINFO_SCREENSHOTS "  <screenshots>\n")
   set(type " type=\"default\"")

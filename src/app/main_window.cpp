@@ -51,7 +51,7 @@ constexpr int kTimeWidth = 80;
 constexpr int kScoreWidth = 70;
 constexpr int kPanelMargin = 15;  // from the window's right edge
 constexpr int kPanelGap = 5;      // between the score and the time panel
-constexpr int kExitClearance = 3;
+constexpr int kBarClearance = 3;
 constexpr int kStatusHeight = 19;
 constexpr int kPosShowTime = 66;
 constexpr int kPosShowScore = 136;
@@ -84,6 +84,7 @@ QIcon FallbackIcon(const std::string& name) {
     if (name.rfind("TB_REDO", 0) == 0) return s->standardIcon(QStyle::SP_ArrowForward);
     if (name.rfind("TB_AUTOPLAY", 0) == 0) return s->standardIcon(QStyle::SP_MediaSeekForward);
     if (name.rfind("TB_RULES", 0) == 0) return s->standardIcon(QStyle::SP_DialogHelpButton);
+    if (name.rfind("TB_STAT", 0) == 0) return s->standardIcon(QStyle::SP_FileDialogDetailedView);
     return s->standardIcon(QStyle::SP_DialogCloseButton);
 }
 
@@ -307,17 +308,21 @@ void TfrmMain::BuildToolBars() {
     tbAutoPlay1 = AddButton(pnlTB1, "tbAutoPlay1", "Autoplay", 113, toggle);
     tbRules1 = AddButton(pnlTB1, "tbRules1", "Rules", 144, &TfrmMain::RulesCommand);
     tbExit1 = AddButton(pnlTB1, "tbExit1", "Exit", 175, &TfrmMain::mnuEsciClick);
+    // Statistics comes after the bar's fixed buttons, set off like them, so
+    // that every other button keeps its place.
+    tbStat = AddButton(pnlTB, "tbStat", "Statistics", 356, &TfrmMain::mnuStatisticsClick);
+    tbStat1 = AddButton(pnlTB1, "tbStat1", "Statistics", 206, &TfrmMain::mnuStatisticsClick);
     tbAutoPlay->setCheckable(true);
     tbAutoPlay1->setCheckable(true);
 
-    for (int x : {96, 192, 245, 298}) {
+    for (int x : {96, 192, 245, 298, 351}) {
         auto* s = new QFrame(pnlTB);
         s->setFrameShape(QFrame::VLine);
         s->setFrameShadow(QFrame::Sunken);
         s->setGeometry(x, 2, 2, 42);
         separators.push_back(s);
     }
-    for (int x : {53, 108, 139, 170}) {
+    for (int x : {53, 108, 139, 170, 201}) {
         auto* s = new QFrame(pnlTB1);
         s->setFrameShape(QFrame::VLine);
         s->setFrameShadow(QFrame::Sunken);
@@ -601,6 +606,8 @@ void TfrmMain::SetTableCursorShape(int slot) {
 }
 
 void TfrmMain::ShowMemoryEnd(bool won) {
+    // The game is over: no frame over a place that nothing can be done with.
+    ::bw::HideFocusFrame();
     ::bw::ShowMemoryEnd(won);
 }
 
@@ -642,12 +649,13 @@ void TfrmMain::OpenGameDialog() {
 // Tool bars and panels
 
 void TfrmMain::LoadBarPictures(bool large) {
-    static const char* kNames[] = {"TB_NEW",      "TB_OPEN",  "TB_UNDO", "TB_REDO",
-                                   "TB_AUTOPLAY", "TB_RULES", "TB_EXIT"};
-    QToolButton* const bigs[] = {tbNew, tbOpen, tbUndo, tbRedo, tbAutoPlay, tbRules, tbExit};
-    QToolButton* const smalls[] = {tbNew1,      tbOpen1,  tbUndo1, tbRedo1,
-                                   tbAutoPlay1, tbRules1, tbExit1};
-    for (int i = 0; i < 7; ++i) {
+    static const char* kNames[] = {"TB_NEW",   "TB_OPEN", "TB_UNDO", "TB_REDO", "TB_AUTOPLAY",
+                                   "TB_RULES", "TB_EXIT", "TB_STAT"};
+    QToolButton* const bigs[] = {tbNew,   tbOpen, tbUndo, tbRedo, tbAutoPlay,
+                                 tbRules, tbExit, tbStat};
+    QToolButton* const smalls[] = {tbNew1,   tbOpen1, tbUndo1, tbRedo1, tbAutoPlay1,
+                                   tbRules1, tbExit1, tbStat1};
+    for (size_t i = 0; i < std::size(bigs); ++i) {
         QToolButton* shown = large ? bigs[i] : smalls[i];
         QToolButton* other = large ? smalls[i] : bigs[i];
         const std::string name = std::string(kNames[i]) + (large ? "" : "1");
@@ -717,11 +725,12 @@ void TfrmMain::SetToolBarFlat(bool flat, bool fromMenu) {
     popNoFlat->setChecked(!flat);
     const int top = largeBar_ ? 2 : 1;  // only one bar is ever shown
     const int smallHeight = flat ? 22 : 23;
-    for (QToolButton* b : {tbNew, tbOpen, tbUndo, tbRedo, tbAutoPlay, tbRules, tbExit}) {
+    for (QToolButton* b : {tbNew, tbOpen, tbUndo, tbRedo, tbAutoPlay, tbRules, tbExit, tbStat}) {
         b->setAutoRaise(flat);
         b->setGeometry(b->x(), top, 44, 42);
     }
-    for (QToolButton* b : {tbNew1, tbOpen1, tbUndo1, tbRedo1, tbAutoPlay1, tbRules1, tbExit1}) {
+    for (QToolButton* b :
+         {tbNew1, tbOpen1, tbUndo1, tbRedo1, tbAutoPlay1, tbRules1, tbExit1, tbStat1}) {
         b->setAutoRaise(flat);
         b->setGeometry(b->x(), top, 23, smallHeight);
     }
@@ -803,8 +812,8 @@ bool TfrmMain::TableHoldsPiles() const {
     return QRect(0, area.top, imgSfondo->width(), bottom - area.top).contains(TableExtent());
 }
 
-QToolButton* TfrmMain::VisibleExitButton() const {
-    return largeBar_ ? tbExit : tbExit1;
+QToolButton* TfrmMain::VisibleLastButton() const {
+    return largeBar_ ? tbStat : tbStat1;
 }
 
 void TfrmMain::ArrangeBars() {
@@ -830,11 +839,11 @@ void TfrmMain::ArrangeBars() {
     const int lineTop = bar->y() + bar->height();
     pnlLineaGrigia->setGeometry(0, lineTop, w, 1);
     pnlLineaNera->setGeometry(0, lineTop + 1, w, 1);
-    // 4: a panel shows only where it clears the "Exit" button.
-    QToolButton* exit = VisibleExitButton();
-    const int exitRight = exit->x() + exit->width();
-    pnlScore->setVisible(scoreWanted && pnlScore->x() > exitRight + kExitClearance);
-    pnlTempo->setVisible(timeWanted && pnlTempo->x() > exitRight + kExitClearance);
+    // 4: a panel shows only where it clears the bar's last button.
+    QToolButton* last = VisibleLastButton();
+    const int barRight = last->x() + last->width();
+    pnlScore->setVisible(scoreWanted && pnlScore->x() > barRight + kBarClearance);
+    pnlTempo->setVisible(timeWanted && pnlTempo->x() > barRight + kBarClearance);
     for (QWidget* over : {static_cast<QWidget*>(pnlTB), static_cast<QWidget*>(pnlTB1),
                           static_cast<QWidget*>(pnlLineaGrigia),
                           static_cast<QWidget*>(pnlLineaNera), static_cast<QWidget*>(pnlTempo),

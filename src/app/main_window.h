@@ -139,8 +139,8 @@ public:
     QAction* mnuCustomize;
     QAction *mnuRules, *mnuContents, *mnuHomePage, *mnuAbout;
     QFrame *pnlTB, *pnlTB1;
-    QToolButton *tbNew, *tbOpen, *tbUndo, *tbRedo, *tbAutoPlay, *tbRules, *tbExit;
-    QToolButton *tbNew1, *tbOpen1, *tbUndo1, *tbRedo1, *tbAutoPlay1, *tbRules1, *tbExit1;
+    QToolButton *tbNew, *tbOpen, *tbUndo, *tbRedo, *tbAutoPlay, *tbRules, *tbExit, *tbStat;
+    QToolButton *tbNew1, *tbOpen1, *tbUndo1, *tbRedo1, *tbAutoPlay1, *tbRules1, *tbExit1, *tbStat1;
     std::vector<QFrame*> separators, separators1;
     QFrame *pnlTempo, *pnlScore;
     QLabel *lblTempo2, *lblTempo, *lblScore2, *lblScore;
@@ -181,7 +181,7 @@ private:
     bool CloseQuery();
     // The window closes: end the game, write the last preferences.
     void FormClose();
-    QToolButton* VisibleExitButton() const;
+    QToolButton* VisibleLastButton() const;
     QFrame* VisibleBar() const { return largeBar_ ? pnlTB : pnlTB1; }
 
     QWidget* central_;

@@ -120,7 +120,10 @@ void ResultsPlot::paintEvent(QPaintEvent*) {
         lo = std::min<double>(lo, scoreToWin_);
         hi = std::max<double>(hi, scoreToWin_);
     }
-    const Scale score = NiceScale(lo, hi, 5);
+    // A little room above and below, so that no dot or the target line sits
+    // on the plot's edge (or under the legend).
+    const double pad = std::max(1.0, (hi - lo) * 0.08);
+    const Scale score = NiceScale(lo - pad, hi + pad, 5);
     const Scale time = NiceScale(0, std::max<long>(longest, 60), 4);
     auto yScore = [&](double v) {
         return area.bottom() - (v - score.lo) / (score.hi - score.lo) * area.height();
@@ -157,7 +160,9 @@ void ResultsPlot::paintEvent(QPaintEvent*) {
         p.setPen(dashed);
         const double y = yScore(scoreToWin_);
         p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-        p.drawText(QPointF(area.left() + 4, y - 3), "to win");
+        // Under the line where the legend would cover it.
+        p.drawText(QPointF(area.left() + 4, y - area.top() < 16 ? y + fm.ascent() + 2 : y - 3),
+                   "to win");
     }
     // Scores as a line through dots, green won and red lost.
     QPainterPath line;
@@ -335,6 +340,9 @@ void TfrmStatistics::FillTable() {
     int height = grdGames->horizontalHeader()->height() + 2 * grdGames->frameWidth();
     for (int r = 0; r < grdGames->rowCount(); ++r) height += grdGames->rowHeight(r);
     grdGames->setFixedHeight(height);
+    // The table is shown with its new height at once, not one layout pass
+    // later with a gap above the plot.
+    layout()->activate();
 }
 
 void TfrmStatistics::cboPlayersChange() {

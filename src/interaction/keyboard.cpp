@@ -99,6 +99,8 @@ GridPlace Moved(const Grid& grid, const GridPlace& from, TableKey key) {
 }
 
 void DrawFrame() {
+    // A game that ended meanwhile has taken the frame away.
+    if (!g_key.shown) return;
     const GridPlace& p = g_key.focus;
     Table().ShowFocusFrame(p.left, p.top, p.left + CardWidth, p.top + CardHeight);
 }

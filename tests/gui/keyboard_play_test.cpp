@@ -105,6 +105,8 @@ TEST_F(KeyboardPlay, MemoryUpWonLostAndAbandonedAreRecorded) {
         Turn(s), Turn(t);
     }
     EXPECT_EQ(title, "Game Won");
+    // The ended game leaves no frame behind.
+    EXPECT_TRUE(window.imgSfondo->FocusFrame().isEmpty());
     EXPECT_EQ(Score(), "4");
     EXPECT_EQ(window.pnlStatusBar->text(), "Misses: 2 (1 slip)");
 
@@ -196,6 +198,7 @@ TEST_F(KeyboardPlay, ForgetMeNotPlacedWithTheKeyboard) {
         }
     }
     EXPECT_EQ(title, "Game Won");
+    EXPECT_TRUE(window.imgSfondo->FocusFrame().isEmpty());
     EXPECT_EQ(Score(), "48");
     EXPECT_EQ(window.pnlStatusBar->text(), "Misses: 0");
     PlayerResults results = ReadPlayerResults(Player());

@@ -100,16 +100,16 @@ TEST_F(MainWindowTest, ToolButtonsSitAtTheirPositions) {
         return out;
     };
     EXPECT_THAT(lefts({window.tbNew, window.tbOpen, window.tbUndo, window.tbRedo, window.tbAutoPlay,
-                       window.tbRules, window.tbExit}),
-                ElementsAre(4, 48, 101, 145, 197, 250, 303));
+                       window.tbRules, window.tbExit, window.tbStat}),
+                ElementsAre(4, 48, 101, 145, 197, 250, 303, 356));
     EXPECT_THAT(lefts({window.tbNew1, window.tbOpen1, window.tbUndo1, window.tbRedo1,
-                       window.tbAutoPlay1, window.tbRules1, window.tbExit1}),
-                ElementsAre(4, 27, 59, 82, 113, 144, 175));
+                       window.tbAutoPlay1, window.tbRules1, window.tbExit1, window.tbStat1}),
+                ElementsAre(4, 27, 59, 82, 113, 144, 175, 206));
     std::vector<int> seps, seps1;
     for (QFrame* s : window.separators) seps.push_back(s->x());
     for (QFrame* s : window.separators1) seps1.push_back(s->x());
-    EXPECT_THAT(seps, ElementsAre(96, 192, 245, 298));
-    EXPECT_THAT(seps1, ElementsAre(53, 108, 139, 170));
+    EXPECT_THAT(seps, ElementsAre(96, 192, 245, 298, 351));
+    EXPECT_THAT(seps1, ElementsAre(53, 108, 139, 170, 201));
     EXPECT_EQ(window.tbNew->size(), QSize(44, 42));
     EXPECT_EQ(window.tbNew->toolTip(), "New");
 }
@@ -165,16 +165,16 @@ TEST_F(MainWindowTest, NarrowWindowDropsTheScorePanelFirstThenTheTime) {
         return std::pair{window.pnlTempo->isVisibleTo(&window),
                          window.pnlScore->isVisibleTo(&window)};
     };
-    // Exit button of the large bar ends at 347; the time panel starts at
-    // W - 95 and the score panel 75 pixels further left.
+    // The large bar's last button, Statistics, ends at 400; the time panel
+    // starts at W - 95 and the score panel 75 pixels further left.
     EXPECT_EQ(arrangeAt(800), std::pair(true, true));
     EXPECT_EQ(window.pnlTempo->x(), 800 - 80 - 15);
     EXPECT_EQ(window.pnlScore->x(), 800 - 80 - 15 - 70 - 5);
     EXPECT_EQ(window.pnlScore->y(), window.pnlTempo->y());
-    EXPECT_EQ(arrangeAt(521), std::pair(true, true));   // score at 351 > 350
-    EXPECT_EQ(arrangeAt(520), std::pair(true, false));  // score at 350: hidden first
-    EXPECT_EQ(arrangeAt(446), std::pair(true, false));
-    EXPECT_EQ(arrangeAt(445), std::pair(false, false));  // time at 350: hidden too
+    EXPECT_EQ(arrangeAt(574), std::pair(true, true));   // score at 404 > 403
+    EXPECT_EQ(arrangeAt(573), std::pair(true, false));  // score at 403: hidden first
+    EXPECT_EQ(arrangeAt(499), std::pair(true, false));
+    EXPECT_EQ(arrangeAt(498), std::pair(false, false));  // time at 403: hidden too
     EXPECT_EQ(arrangeAt(800), std::pair(true, true));    // and back when there is room
 }
 

@@ -459,12 +459,14 @@ Draw FamilyPicture(const Family& f, int mark) {
             p.drawPolyline(tick);
             p.setPen(QPen(QColor(60, 200, 60), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.drawPolyline(tick);
-        } else if (mark == 2) {  // not won yet: a grey ring
-            p.setPen(QPen(QColor(60, 60, 60), 1));
-            p.setBrush(QColor(200, 200, 200));
-            p.drawEllipse(QPointF(25, 25), 5, 5);
-            p.setBrush(QColor(255, 255, 255));
-            p.drawEllipse(QPointF(25, 25), 2, 2);
+        } else if (mark == 2) {  // played, never won: a red cross, as "Lost" shows it
+            // As large as the tick: the tree shows the picture at half size.
+            p.setPen(QPen(QColor(110, 20, 20), 1));
+            p.setBrush(QColor(205, 45, 40));
+            p.drawEllipse(QPointF(24, 24), 7, 7);
+            p.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(21, 21), QPointF(27, 27));
+            p.drawLine(QPointF(27, 21), QPointF(21, 27));
         }
     };
 }

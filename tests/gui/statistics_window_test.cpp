@@ -1,0 +1,72 @@
+// The statistics window over recorded results: its layout as first shown,
+// and "Reset", which must ask and then clear only the chosen player.
+#include <gmock/gmock.h>
+
+#include <QLayout>
+#include <QTest>
+
+#include "app/statistics_window.h"
+#include "play_support.h"
+#include "storage/players.h"
+#include "storage/results.h"
+
+namespace bw::test {
+namespace {
+
+class StatisticsWindowTest : public PlayTest {
+protected:
+    StatisticsWindowTest() { ResetResultsSession(); }
+};
+
+TEST_F(StatisticsWindowTest, ResetAsksAndClearsOnlyTheChosenPlayer) {
+    Start(200, "Memory-Up (4x3)");
+    const std::vector<std::string> players = LoadPlayerNames();
+    ASSERT_GE(players.size(), 2u);
+    const std::string& keep = players[0];
+    const std::string& reset = players[1];
+    RecordGameResult(200, keep, {8, 20, 0, 0, true, 20260101});
+    RecordGameResult(200, reset, {4, 30, 2, 1, true, 20260102});
+    RecordGameResult(203, reset, {-60, 90, 9, 3, false, 20260102});
+
+    // The tool button opens the window, as the menu does.
+    bool opened = false;
+    {
+        ModalAnswer close([&](QWidget* w) {
+            opened = qobject_cast<TfrmStatistics*>(w) != nullptr;
+            w->close();
+        });
+        window.tbStat->click();
+    }
+    EXPECT_TRUE(opened);
+
+    TfrmStatistics stats(&window);
+    stats.show();
+    // As first shown, before any further layout pass, the plot's caption
+    // follows the table at the layout's spacing.
+    const int gap = stats.lblPlot->y() - stats.grdGames->geometry().bottom();
+    EXPECT_LE(gap, stats.layout()->spacing() + 1);
+
+    stats.cboPlayers->setCurrentIndex(stats.cboPlayers->findText(QString::fromStdString(reset)));
+    const int row = stats.grdGames->currentRow();
+    ASSERT_EQ(stats.SelectedGame(), 200);
+    EXPECT_EQ(stats.grdGames->item(row, 1)->text(), "1");
+
+    dialogs.answers = {false};
+    QTest::mouseClick(stats.btnReset, Qt::LeftButton);
+    ASSERT_EQ(dialogs.confirms.size(), 1u);
+    EXPECT_THAT(dialogs.confirms[0], ::testing::HasSubstr(reset));
+    EXPECT_EQ(ReadPlayerResults(reset).size(), 2u);
+    EXPECT_EQ(stats.grdGames->item(row, 1)->text(), "1");
+
+    dialogs.answers = {true};
+    QTest::mouseClick(stats.btnReset, Qt::LeftButton);
+    EXPECT_EQ(dialogs.confirms.size(), 2u);
+    EXPECT_TRUE(ReadPlayerResults(reset).empty());
+    EXPECT_EQ(stats.grdGames->item(row, 1)->text(), "0");
+    EXPECT_TRUE(stats.imgPlot->results().empty());
+    EXPECT_EQ(ReadPlayerResults(keep)[200].played, 1);
+    EXPECT_THAT(dialogs.infos, ::testing::IsEmpty());
+}
+
+}  // namespace
+}  // namespace bw::test
