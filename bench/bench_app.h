@@ -8,6 +8,7 @@
 #include "core/params.h"
 #include "platform/paths.h"
 #include "render/library.h"
+#include "storage/game_store.h"
 
 namespace bw::bench {
 
@@ -22,6 +23,7 @@ inline const std::string& StartBenchApp() {
         const std::string dir = platform::ExecutableDir();
         LoadResourceLibraryFile(dir + "QLR.RGF");
         SetProgramDir(dir);
+        InstalledPorts().store = &FileGameStore();
         return dir;
     }();
     return bin;

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "bench_app.h"
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/cards.h"
 #include "core/history.h"
@@ -25,7 +26,6 @@
 #include "interaction/wiring.h"
 #include "platform/paths.h"
 #include "render/animations.h"
-#include "render/card_positions.h"
 #include "render/library.h"
 #include "render/qt_table.h"
 #include "render/render_game.h"

@@ -1,9 +1,11 @@
-# bw_library(NAME [GLOB patterns...] [LINK libs...])
+# bw_library(NAME [GLOB patterns...] [EXCLUDE regexes...] [LINK libs...] [PRIVATE libs...])
 # A static library made of every source matching the patterns in the current
 # folder; new files are picked up without editing CMake (CONFIGURE_DEPENDS).
-# An empty folder yields an INTERFACE library so dependants still link.
+# LINK names what its headers expose to dependants, PRIVATE what only its
+# sources use. An empty folder yields an INTERFACE library so dependants
+# still link.
 function(bw_library name)
-  cmake_parse_arguments(ARG "" "" "GLOB;EXCLUDE;LINK" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "GLOB;EXCLUDE;LINK;PRIVATE" ${ARGN})
   if(NOT ARG_GLOB)
     set(ARG_GLOB *.cpp)
   endif()
@@ -14,7 +16,12 @@ function(bw_library name)
   if(sources)
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${name} PUBLIC ${ARG_LINK})
+    if(ARG_LINK)
+      target_link_libraries(${name} PUBLIC ${ARG_LINK})
+    endif()
+    if(ARG_PRIVATE)
+      target_link_libraries(${name} PRIVATE ${ARG_PRIVATE})
+    endif()
   else()
     add_library(${name} INTERFACE)
     target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)

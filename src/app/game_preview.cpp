@@ -108,6 +108,7 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
     // Nothing of the preview may reach the main window, the sound or a box.
     Ports quiet;
     quiet.screen = s.ports.screen;
+    quiet.store = s.ports.store;
     InstalledPorts() = quiet;
 
     const int column = CatalogueIndex(gameId);

@@ -20,6 +20,7 @@
 #include "core/sounds.h"
 #include "platform/paths.h"
 #include "render/library.h"
+#include "storage/game_store.h"
 
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("brindlewick"));
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     ports.dialogs = &dialogs;
     ports.screen = &screen;
     ports.waits = &waits;
+    ports.store = &bw::FileGameStore();
 
     bw::SetUpProgramFolder(programDir, dataOverride);
 

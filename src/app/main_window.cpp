@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "app/help_window.h"
+#include "app/memory_end_dialog.h"
 #include "app/open_game_dialog.h"
 #include "app/placeholders.h"
 #include "app/product_info.h"
@@ -24,7 +25,6 @@
 #include "interaction/keyboard.h"
 #include "interaction/press.h"
 #include "interaction/shortcuts.h"
-#include "interaction/ui/memory_end_dialog.h"
 #include "interaction/undo.h"
 #include "platform/clock.h"
 #include "platform/paths.h"

@@ -1,7 +1,5 @@
 #include "core/autoplay.h"
 
-#include "storage/autoplay_prefs.h"
-
 #include <algorithm>
 #include <utility>
 
@@ -325,12 +323,12 @@ void AutoplayCommand() {
 
 void ApplyGameAutoplay(int gameId) {
     if (!Window().AutoplayEnabled() || MainGame.Opt(105) != 2) return;
-    if (Window().AutoplayChecked() != GameAutoplayStored(gameId)) AutoplayCommand();
+    if (Window().AutoplayChecked() != GameStore().AutoplayStored(gameId)) AutoplayCommand();
 }
 
 void StoreGameAutoplay(int gameId) {
     if (!Window().AutoplayEnabled() || MainGame.Opt(105) != 2) return;
-    StoreGameAutoplaySwitch(gameId, Window().AutoplayChecked());
+    GameStore().StoreAutoplay(gameId, Window().AutoplayChecked());
 }
 
 }  // namespace bw

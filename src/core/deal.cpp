@@ -402,165 +402,222 @@ void ReorderByCounting(Pack& pack) {
     pack = std::move(result);
 }
 
-void PostDealArrangement(Pack& pack) {
-    const int nf = Count(368, 40);
-    const int nd = Count(367, 16);
-    switch (R(34)) {
-        case 1: {
-            auto fix = [&](PileList& list, int count) {
-                for (int i = 0; i < count; ++i) {
-                    std::string& pile = list[static_cast<size_t>(i)];
-                    if (pile.empty() || RankOf(BottomCode(pile)) != 13) continue;
-                    // The whole pile goes under the stock (king lowest) so that
-                    // no card leaves the game.
-                    for (int s = 0; s < SlotCount(pile); ++s) SetFaceFlag(SlotCode(pile, s), '0');
-                    MazzoPiles[0] = pile + MazzoPiles[0];
-                    pile.clear();
-                    std::string& stock = MazzoPiles[0];
-                    for (int s = 0; s < SlotCount(stock); ++s) {
-                        CardCode c = SlotCode(stock, s);
-                        if (c >= 1 && RankOf(c) != 13) {
-                            stock.erase(static_cast<size_t>(s) * 3, 3);
-                            PutFaceUp(list, i, c);
-                            break;
-                        }
-                    }
-                }
-            };
-            fix(FilaPiles, nf);
-            fix(DestPiles, nd);
-            break;
-        }
-        case 2:
-        case 4: {
-            const int head = R(34) == 2 ? 13 : 12;
-            CardCode first = TakeFirst(pack, [&](CardCode c) { return RankOf(c) == head; });
-            if (first < 1) break;
-            int pile = 0;
-            FilaPiles[0] = FormatCode(first);
-            SetFaceFlag(first, '1');
-            for (CardCode c : pack) {
-                if (RankOf(c) == head && pile + 1 < 40) ++pile;
-                PutFaceUp(FilaPiles, pile, c);
-            }
-            pack.clear();
-            OfferTableauToFoundations(0, true);
-            break;
-        }
-        case 3: {
-            std::vector<CardCode> cards;
-            std::vector<int> lengths;
-            for (int p = 0; p < nf; ++p) {
-                const std::string& pile = FilaPiles[static_cast<size_t>(p)];
-                lengths.push_back(SlotCount(pile));
-                for (int s = 0; s < SlotCount(pile); ++s) cards.push_back(SlotCode(pile, s));
-            }
-            for (int p = 0; p < nf; ++p) {
-                std::string& pile = FilaPiles[static_cast<size_t>(p)];
-                pile.clear();
-                auto hasRank = [&](int rank) {
-                    for (int s = 0; s < SlotCount(pile); ++s)
-                        if (RankOf(SlotCode(pile, s)) == rank) return true;
-                    return false;
-                };
-                for (size_t k = 0; k < cards.size() && SlotCount(pile) < lengths[static_cast<size_t>(p)];) {
-                    if (!hasRank(RankOf(cards[k]))) {
-                        pile += FormatCode(cards[k]);
-                        cards.erase(cards.begin() + static_cast<long>(k));
-                    } else {
-                        ++k;
-                    }
-                }
-                // A pile that cannot avoid a repeated rank still takes its
-                // length, so no card leaves the game.
-                while (SlotCount(pile) < lengths[static_cast<size_t>(p)] && !cards.empty()) {
-                    pile += FormatCode(cards.front());
-                    cards.erase(cards.begin());
+// The arrangements after the deal (entry 34), one per code. `tableaus` and
+// `foundations` are the game's pile counts.
+struct DealtTable {
+    Pack& pack;
+    int tableaus;
+    int foundations;
+};
+
+// 1: a tableau or foundation pile with a king at the bottom goes under the
+// stock (king lowest), so that no card leaves the game, and takes the
+// stock's first card that is no king.
+void KingPilesUnderTheStock(DealtTable& t) {
+    auto fix = [&](PileList& list, int count) {
+        for (int i = 0; i < count; ++i) {
+            std::string& pile = list[static_cast<size_t>(i)];
+            if (pile.empty() || RankOf(BottomCode(pile)) != 13) continue;
+            for (int s = 0; s < SlotCount(pile); ++s) SetFaceFlag(SlotCode(pile, s), '0');
+            MazzoPiles[0] = pile + MazzoPiles[0];
+            pile.clear();
+            std::string& stock = MazzoPiles[0];
+            for (int s = 0; s < SlotCount(stock); ++s) {
+                CardCode c = SlotCode(stock, s);
+                if (c >= 1 && RankOf(c) != 13) {
+                    stock.erase(static_cast<size_t>(s) * 3, 3);
+                    PutFaceUp(list, i, c);
+                    break;
                 }
             }
-            break;
         }
-        case 5:
-        case 6:
-            for (CardCode c : pack) {
-                int pileNo = R(34) == 5 ? RankOf(c) - 1 : RankOf(c);
-                if (pileNo >= 1 && pileNo <= 40) PutFaceUp(FilaPiles, pileNo - 1, c);
-            }
-            pack.clear();
-            break;
-        case 7:
-            for (int p = 0; p < nf; ++p) {
-                CardCode b = BottomCode(FilaPiles[static_cast<size_t>(p)]);
-                if (b >= 1) OfferToFoundations(b, -1);
-            }
-            break;
-        case 8:
-            for (int p = 0; p < nf; ++p) {
-                std::string& pile = FilaPiles[static_cast<size_t>(p)];
-                for (int s = 0; s < SlotCount(pile); ++s)
-                    if (RankOf(SlotCode(pile, s)) == 1) pile.replace(static_cast<size_t>(s) * 3, 3, "000");
-            }
-            break;
-        case 9: {
-            const int code = R(368) + (R(368) > 13 ? 13 : 0);
-            for (int p = 0; p < nf; ++p)
-                if (BottomCode(FilaPiles[static_cast<size_t>(p)]) == code)
-                    FilaPiles[static_cast<size_t>(p)].clear();
-            break;
-        }
-        case 10:
-            if (nf > 1) FilaPiles[static_cast<size_t>(platform::RandomBelow(nf - 1))].clear();
-            break;
-        case 13:
-            for (int k = 0; k < nd && k < static_cast<int>(pack.size()); ++k) {
-                if (pack[static_cast<size_t>(k)] < 1) continue;
-                DestPiles[static_cast<size_t>(k)] = FormatCode(pack[static_cast<size_t>(k)]);
-                SetFaceFlag(pack[static_cast<size_t>(k)], '1');
-            }
-            break;
-        case 15:
-            for (int p = 0; p < nf; ++p) {
-                std::string& pile = FilaPiles[static_cast<size_t>(p)];
-                for (int s = 0; s < SlotCount(pile); ++s)
-                    if (RankOf(SlotCode(pile, s)) == 13) pile.replace(static_cast<size_t>(s) * 3, 3, "000");
-                while (SlotCount(pile) < 9) pile += "000";
-            }
-            break;
-        case 17: {
-            int l = 1;
-            while (!pack.empty()) {
-                CardCode c = TakeHead(pack);
-                if (RankOf(c) == l) {
-                    AppendCard(MazzoPiles, 0, c, "0");
-                    continue;
-                }
-                if (l <= 12)
-                    PutFaceUp(FilaPiles, l - 1, c);
-                else
-                    PutFaceUp(AppoggPiles, 0, c);
-                l = l == 13 ? 1 : l + 1;
-            }
-            break;
-        }
-        case 18: {
-            for (int o = 118; o <= 121; ++o) MainGame.SetOpt(o, 0);
-            Pack head(pack.begin(), pack.begin() + std::min<long>(21, static_cast<long>(pack.size())));
-            Pack rest(pack.begin() + static_cast<long>(head.size()), pack.end());
-            head.erase(std::remove_if(head.begin(), head.end(), [](CardCode c) { return IsFaceCard(c); }),
-                       head.end());
-            pack = head;
-            pack.insert(pack.end(), rest.begin(), rest.end());
-            for (size_t i = 0; i < 16 && i < pack.size(); ++i)
-                MainGame.SetOpt(118 + static_cast<int>(i / 4),
-                                MainGame.Opt(118 + static_cast<int>(i / 4)) + ProbeRank(pack[i]));
-            if (pack.size() > 16) pack.resize(16);
-            ReorderByCounting(pack);
-            for (size_t i = 0; i < pack.size(); ++i) PutFaceUp(FilaPiles, static_cast<int>(i), pack[i]);
-            pack.clear();
-            break;
-        }
-        default: break;
+    };
+    fix(FilaPiles, t.tableaus);
+    fix(DestPiles, t.foundations);
+}
+
+// 2 and 4: the whole pack face up in tableau piles, each begun by a card of
+// `head` (13 kings, 12 queens); then the piles' cards go to the foundations.
+void PilesHeadedBy(DealtTable& t, int head) {
+    CardCode first = TakeFirst(t.pack, [&](CardCode c) { return RankOf(c) == head; });
+    if (first < 1) return;
+    int pile = 0;
+    FilaPiles[0] = FormatCode(first);
+    SetFaceFlag(first, '1');
+    for (CardCode c : t.pack) {
+        if (RankOf(c) == head && pile + 1 < 40) ++pile;
+        PutFaceUp(FilaPiles, pile, c);
     }
+    t.pack.clear();
+    OfferTableauToFoundations(0, true);
+}
+
+// 3: the tableau dealt again, pile by pile at the same lengths, so that no
+// pile holds a rank twice where the cards allow it.
+void NoRankTwiceInAPile(DealtTable& t) {
+    std::vector<CardCode> cards;
+    std::vector<int> lengths;
+    for (int p = 0; p < t.tableaus; ++p) {
+        const std::string& pile = FilaPiles[static_cast<size_t>(p)];
+        lengths.push_back(SlotCount(pile));
+        for (int s = 0; s < SlotCount(pile); ++s) cards.push_back(SlotCode(pile, s));
+    }
+    for (int p = 0; p < t.tableaus; ++p) {
+        std::string& pile = FilaPiles[static_cast<size_t>(p)];
+        pile.clear();
+        auto hasRank = [&](int rank) {
+            for (int s = 0; s < SlotCount(pile); ++s)
+                if (RankOf(SlotCode(pile, s)) == rank) return true;
+            return false;
+        };
+        for (size_t k = 0; k < cards.size() && SlotCount(pile) < lengths[static_cast<size_t>(p)];) {
+            if (!hasRank(RankOf(cards[k]))) {
+                pile += FormatCode(cards[k]);
+                cards.erase(cards.begin() + static_cast<long>(k));
+            } else {
+                ++k;
+            }
+        }
+        // A pile that cannot avoid a repeated rank still takes its
+        // length, so no card leaves the game.
+        while (SlotCount(pile) < lengths[static_cast<size_t>(p)] && !cards.empty()) {
+            pile += FormatCode(cards.front());
+            cards.erase(cards.begin());
+        }
+    }
+}
+
+// 5 and 6: the rest of the pack face up on the tableau pile of each card's
+// rank, less `shift` (5: the twos on the first pile; 6: the aces).
+void PilesByRank(DealtTable& t, int shift) {
+    for (CardCode c : t.pack) {
+        int pileNo = RankOf(c) - shift;
+        if (pileNo >= 1 && pileNo <= 40) PutFaceUp(FilaPiles, pileNo - 1, c);
+    }
+    t.pack.clear();
+}
+
+// 7: each tableau pile's bottom card is offered to the foundations.
+void BottomCardsToFoundations(DealtTable& t) {
+    for (int p = 0; p < t.tableaus; ++p) {
+        CardCode b = BottomCode(FilaPiles[static_cast<size_t>(p)]);
+        if (b >= 1) OfferToFoundations(b, -1);
+    }
+}
+
+// 8: the aces of the tableau leave gaps ("000").
+void AcesLeaveGaps(DealtTable& t) {
+    for (int p = 0; p < t.tableaus; ++p) {
+        std::string& pile = FilaPiles[static_cast<size_t>(p)];
+        for (int s = 0; s < SlotCount(pile); ++s)
+            if (RankOf(SlotCode(pile, s)) == 1) pile.replace(static_cast<size_t>(s) * 3, 3, "000");
+    }
+}
+
+// 9: a tableau pile is emptied whose bottom card has the code of the pile
+// count (13 more beyond 13 piles).
+void EmptyPilesOnTheCountCard(DealtTable& t) {
+    const int code = R(368) + (R(368) > 13 ? 13 : 0);
+    for (int p = 0; p < t.tableaus; ++p)
+        if (BottomCode(FilaPiles[static_cast<size_t>(p)]) == code)
+            FilaPiles[static_cast<size_t>(p)].clear();
+}
+
+// 10: one tableau pile, not the last, drawn at random, is emptied.
+void EmptyARandomPile(DealtTable& t) {
+    if (t.tableaus > 1) FilaPiles[static_cast<size_t>(platform::RandomBelow(t.tableaus - 1))].clear();
+}
+
+// 13: the next cards of the pack, face up, one on each foundation (they stay
+// in the pack).
+void PackHeadOnTheFoundations(DealtTable& t) {
+    for (int k = 0; k < t.foundations && k < static_cast<int>(t.pack.size()); ++k) {
+        if (t.pack[static_cast<size_t>(k)] < 1) continue;
+        DestPiles[static_cast<size_t>(k)] = FormatCode(t.pack[static_cast<size_t>(k)]);
+        SetFaceFlag(t.pack[static_cast<size_t>(k)], '1');
+    }
+}
+
+// 15: the kings of the tableau leave gaps, and every pile is filled up to
+// nine slots with gaps.
+void KingsLeaveGapsInNineSlots(DealtTable& t) {
+    for (int p = 0; p < t.tableaus; ++p) {
+        std::string& pile = FilaPiles[static_cast<size_t>(p)];
+        for (int s = 0; s < SlotCount(pile); ++s)
+            if (RankOf(SlotCode(pile, s)) == 13) pile.replace(static_cast<size_t>(s) * 3, 3, "000");
+        while (SlotCount(pile) < 9) pile += "000";
+    }
+}
+
+// 17: counting ace to king round the twelve tableau piles and one reserve,
+// a card that matches its count goes to the stock instead.
+void CountedOntoTwelvePiles(DealtTable& t) {
+    int l = 1;
+    while (!t.pack.empty()) {
+        CardCode c = TakeHead(t.pack);
+        if (RankOf(c) == l) {
+            AppendCard(MazzoPiles, 0, c, "0");
+            continue;
+        }
+        if (l <= 12)
+            PutFaceUp(FilaPiles, l - 1, c);
+        else
+            PutFaceUp(AppoggPiles, 0, c);
+        l = l == 13 ? 1 : l + 1;
+    }
+}
+
+// 18: sixteen cards without face cards from the first 21, their counts
+// summed four by four into options 118..121, laid out in counting order.
+void SixteenCountedCards(DealtTable& t) {
+    Pack& pack = t.pack;
+    for (int o = 118; o <= 121; ++o) MainGame.SetOpt(o, 0);
+    Pack head(pack.begin(), pack.begin() + std::min<long>(21, static_cast<long>(pack.size())));
+    Pack rest(pack.begin() + static_cast<long>(head.size()), pack.end());
+    head.erase(std::remove_if(head.begin(), head.end(), [](CardCode c) { return IsFaceCard(c); }),
+               head.end());
+    pack = head;
+    pack.insert(pack.end(), rest.begin(), rest.end());
+    for (size_t i = 0; i < 16 && i < pack.size(); ++i)
+        MainGame.SetOpt(118 + static_cast<int>(i / 4),
+                        MainGame.Opt(118 + static_cast<int>(i / 4)) + ProbeRank(pack[i]));
+    if (pack.size() > 16) pack.resize(16);
+    ReorderByCounting(pack);
+    for (size_t i = 0; i < pack.size(); ++i) PutFaceUp(FilaPiles, static_cast<int>(i), pack[i]);
+    pack.clear();
+}
+
+using Arrangement = void (*)(DealtTable&);
+
+// Indexed by entry 34; codes without an arrangement (0, 11, 12, 14, 16 and
+// any beyond) do nothing here.
+constexpr std::array<Arrangement, 19> kArrangements = {
+    nullptr,
+    KingPilesUnderTheStock,
+    [](DealtTable& t) { PilesHeadedBy(t, 13); },
+    NoRankTwiceInAPile,
+    [](DealtTable& t) { PilesHeadedBy(t, 12); },
+    [](DealtTable& t) { PilesByRank(t, 1); },
+    [](DealtTable& t) { PilesByRank(t, 0); },
+    BottomCardsToFoundations,
+    AcesLeaveGaps,
+    EmptyPilesOnTheCountCard,
+    EmptyARandomPile,
+    nullptr,
+    nullptr,
+    PackHeadOnTheFoundations,
+    nullptr,
+    KingsLeaveGapsInNineSlots,
+    nullptr,
+    CountedOntoTwelvePiles,
+    SixteenCountedCards,
+};
+
+void PostDealArrangement(Pack& pack) {
+    const int code = R(34);
+    if (code < 0 || code >= static_cast<int>(kArrangements.size()) || !kArrangements[code]) return;
+    DealtTable table{pack, Count(368, 40), Count(367, 16)};
+    kArrangements[static_cast<size_t>(code)](table);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/history.h"
 #include "core/memory_log.h"
@@ -15,7 +16,6 @@
 #include "core/score.h"
 #include "core/state.h"
 #include "core/stock_moves.h"
-#include "render/card_positions.h"
 
 namespace bw {
 

@@ -14,7 +14,6 @@
 #include "core/state.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
-#include "storage/results.h"
 
 namespace bw {
 
@@ -70,8 +69,8 @@ void RecordEndingGame(bool won, int seconds) {
     r.slips = Slips();
     r.won = won && ended;
     r.date = platform::Today();
-    RecordGameResult(static_cast<int>(ParameterInt(pos::kGameId, 4, -1)),
-                     GetParameter(pos::kPlayer, 30), r);
+    GameStore().RecordResult(static_cast<int>(ParameterInt(pos::kGameId, 4, -1)),
+                             GetParameter(pos::kPlayer, 30), r);
 }
 
 }  // namespace

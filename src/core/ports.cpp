@@ -12,6 +12,7 @@ ITable g_nullTable;
 IWindow g_nullWindow;
 IScreen g_nullScreen;
 StandardGameHooks g_nullGame;
+IGameStore g_nullStore;
 void (*g_twinRowsCheck)() = nullptr;
 Ports g_ports;
 }  // namespace
@@ -31,5 +32,6 @@ void StandardGameHooks::CheckTwinRowsFull() {
 void SetTwinRowsCheck(void (*check)()) { g_twinRowsCheck = check; }
 
 IGameHooks& GameHooks() { return g_ports.game ? *g_ports.game : g_nullGame; }
+IGameStore& GameStore() { return g_ports.store ? *g_ports.store : g_nullStore; }
 
 }  // namespace bw

@@ -262,6 +262,32 @@ public:
 
 inline bool MoreThan256Colors(IScreen& s) { return s.ColorBits() > 8; }
 
+// One finished game as the results keep it.
+struct GameResult {
+    int score = 0;
+    int seconds = 0;
+    int misses = 0;
+    int slips = 0;
+    bool won = false;
+    int date = 0;  // YYYYMMDD
+    bool operator==(const GameResult&) const = default;
+};
+
+// What outlives a game: the catalogue's rule columns, the results of finished
+// games and the per-game autoplay switches. Storage fills it in; without it
+// no game has rules and nothing is kept.
+class IGameStore {
+public:
+    virtual ~IGameStore() = default;
+    // The column of GAMES.DAT holding the rules of a shipped game; -1 for none.
+    virtual int RuleColumn(int /*gameId*/) { return -1; }
+    virtual void RecordResult(int /*gameId*/, const std::string& /*player*/,
+                              const GameResult& /*result*/) {}
+    // The game's stored autoplay switch; on when nothing is stored.
+    virtual bool AutoplayStored(int /*gameId*/) { return true; }
+    virtual void StoreAutoplay(int /*gameId*/, bool /*on*/) {}
+};
+
 struct Ports {
     IDialogs* dialogs = nullptr;
     ISound* sound = nullptr;
@@ -270,6 +296,7 @@ struct Ports {
     IWindow* window = nullptr;
     IScreen* screen = nullptr;
     IGameHooks* game = nullptr;
+    IGameStore* store = nullptr;
 };
 
 // The installed ports; unset ones answer with the do-nothing defaults.
@@ -281,6 +308,7 @@ ITable& Table();
 IWindow& Window();
 IScreen& Screen();
 IGameHooks& GameHooks();
+IGameStore& GameStore();
 
 // Shows the hourglass for the lifetime of the object.
 class BusyCursor {

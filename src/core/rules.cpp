@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "core/params.h"
-#include "storage/catalogue.h"
+#include "core/ports.h"
 
 namespace bw {
 
@@ -122,7 +122,7 @@ void LoadRuleColumn(const std::string& path, int column, RuleTable& rules) {
 void LoadGameRules(int gameId) {
     GameRules.fill(0);
     if (gameId >= 0 && gameId < 8000)
-        LoadRuleColumn(ProgramFile("GAMES.DAT"), CatalogueIndex(gameId), GameRules);
+        LoadRuleColumn(ProgramFile("GAMES.DAT"), GameStore().RuleColumn(gameId), GameRules);
     SaveRuleBases();
 }
 

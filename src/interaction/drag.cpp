@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/autoplay.h"
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/history.h"
 #include "core/move_engine.h"
@@ -13,7 +14,6 @@
 #include "core/ports.h"
 #include "core/state.h"
 #include "platform/clock.h"
-#include "render/card_positions.h"
 #include "storage/preferences.h"
 
 namespace bw {

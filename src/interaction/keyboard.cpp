@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -10,7 +11,6 @@
 #include "core/state.h"
 #include "interaction/drag.h"
 #include "interaction/press.h"
-#include "render/card_positions.h"
 
 namespace bw {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/history.h"
 #include "core/memory_log.h"
@@ -14,7 +15,6 @@
 #include "core/state.h"
 #include "interaction/press.h"
 #include "platform/clock.h"
-#include "render/card_positions.h"
 
 namespace bw {
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/history.h"
 #include "core/move_engine.h"
@@ -13,7 +14,6 @@
 #include "core/state.h"
 #include "core/stock_moves.h"
 #include "interaction/memory.h"
-#include "render/card_positions.h"
 
 namespace bw {
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/history.h"
 #include "core/move_engine.h"
@@ -13,7 +14,6 @@
 #include "core/score.h"
 #include "core/state.h"
 #include "interaction/memory.h"
-#include "render/card_positions.h"
 
 namespace bw {
 

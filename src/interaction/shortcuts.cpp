@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/move_engine.h"
 #include "core/params.h"
@@ -11,7 +12,6 @@
 #include "core/ports.h"
 #include "core/state.h"
 #include "interaction/drag.h"
-#include "render/card_positions.h"
 
 namespace bw {
 

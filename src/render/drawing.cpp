@@ -5,12 +5,12 @@
 #include <array>
 #include <vector>
 
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/stock_moves.h"
 #include "render/card_images.h"
-#include "render/card_positions.h"
 #include "render/library.h"
 #include "storage/preferences.h"
 

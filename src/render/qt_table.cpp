@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/joker_caption.h"
 #include "core/piles.h"
@@ -12,7 +13,6 @@
 #include "render/animations.h"
 #include "render/background.h"
 #include "render/card_images.h"
-#include "render/card_positions.h"
 #include "render/drawing.h"
 #include "render/surfaces.h"
 #include "render/table.h"

@@ -5,6 +5,7 @@
 #include <QPen>
 #include <algorithm>
 
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -12,7 +13,6 @@
 #include "core/state.h"
 #include "render/animations.h"
 #include "render/card_images.h"
-#include "render/card_positions.h"
 #include "render/drawing.h"
 #include "render/layout.h"
 #include "render/library.h"

@@ -26,6 +26,8 @@
 #include <string>
 #include <vector>
 
+#include "core/ports.h"
+
 namespace bw {
 
 inline constexpr const char* kResultsFile = "DATA\\Results.dat";
@@ -44,16 +46,6 @@ inline constexpr const char* kReadOnly =
     "Game results cannot be saved: the DATA folder cannot be written.\n"
     "Results of this session are not kept.";
 }  // namespace results_msg
-
-struct GameResult {
-    int score = 0;
-    int seconds = 0;
-    int misses = 0;
-    int slips = 0;
-    bool won = false;
-    int date = 0;  // YYYYMMDD
-    bool operator==(const GameResult&) const = default;
-};
 
 struct ResultRecord {
     long played = 0, won = 0, lost = 0;

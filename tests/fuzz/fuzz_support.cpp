@@ -10,6 +10,7 @@
 
 #include "core/params.h"
 #include "platform/paths.h"
+#include "storage/game_store.h"
 
 namespace bw::fuzz {
 
@@ -56,6 +57,7 @@ void FreshProgramState() {
     }
     Params().Reset();
     SetProgramDir(ScratchDir());
+    InstalledPorts().store = &FileGameStore();
     platform::SetDataDirOverride("");
 }
 

@@ -125,8 +125,10 @@ DialogTest::DialogTest() {
     InstalledPorts().screen = &screen;
     platform::MakeDir(core.dir.file("DATA"));
     core.dir.write("DATA/Cfg.dat", "");
-    if (!libraryLoaded)
-        libraryLoaded = LoadResourceLibraryFile(std::string(BW_PROGRAM_DIR) + "QLR.RGF");
+    // Loaded once; again when a test in between has closed it.
+    const std::string library = std::string(BW_PROGRAM_DIR) + "QLR.RGF";
+    if (!libraryLoaded || LibraryPath() != library)
+        libraryLoaded = LoadResourceLibraryFile(library);
     WriteGames(StandardGames());
     SetParameter(pos::kGameId, 4, "201");
     SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");

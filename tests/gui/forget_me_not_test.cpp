@@ -15,7 +15,7 @@
 #include "core/history.h"
 #include "core/piles.h"
 #include "core/pointer_state.h"
-#include "interaction/ui/memory_end_dialog.h"
+#include "app/memory_end_dialog.h"
 #include "interaction/undo.h"
 #include "play_support.h"
 #include "render/drawing.h"

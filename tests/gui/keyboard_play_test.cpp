@@ -6,11 +6,11 @@
 #include <QTest>
 #include <algorithm>
 
+#include "app/memory_end_dialog.h"
 #include "app/statistics_window.h"
 #include "core/card_size.h"
 #include "core/piles.h"
 #include "interaction/keyboard.h"
-#include "interaction/ui/memory_end_dialog.h"
 #include "play_support.h"
 #include "storage/results.h"
 

@@ -550,6 +550,7 @@ TEST_F(StartUpTest, FirstActivationDealsTheStoredGame) {
     EXPECT_TRUE(Flag(flag::kInProgress));
     EXPECT_THAT(dialogs.confirms, IsEmpty());
     EXPECT_EQ(GetParameter(pos::kGameNumber, 15).size(), 13u);
+    EXPECT_NE(GetParameter(pos::kGameNumber, 15), number);
     EXPECT_TRUE(window.windowTitle().endsWith(
         QString::fromStdString("[" + GetParameter(pos::kGameNumber, 15) + "]")));
 }

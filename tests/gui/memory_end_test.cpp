@@ -8,7 +8,7 @@
 #include "core/params.h"
 #include "core/state.h"
 #include "gui_support.h"
-#include "interaction/ui/memory_end_dialog.h"
+#include "app/memory_end_dialog.h"
 
 namespace bw::test {
 namespace {

@@ -11,6 +11,7 @@
 
 #include "app/main_window.h"
 #include "app/shell_hooks.h"
+#include "core/card_positions.h"
 #include "core/cards.h"
 #include "core/new_game.h"
 #include "core/params.h"
@@ -19,7 +20,6 @@
 #include "interaction/wiring.h"
 #include "platform/paths.h"
 #include "render/card_images.h"
-#include "render/card_positions.h"
 #include "render/library.h"
 #include "render/surfaces.h"
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <map>
 
-#include "interaction/ui/memory_end_dialog.h"
+#include "app/memory_end_dialog.h"
 #include "core/piles.h"
 #include "play_support.h"
 #include "render/layout.h"

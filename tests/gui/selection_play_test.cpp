@@ -13,6 +13,7 @@
 
 #include "app/main_window.h"
 #include "app/shell_hooks.h"
+#include "core/card_positions.h"
 #include "core/cards.h"
 #include "core/new_game.h"
 #include "core/params.h"
@@ -23,7 +24,6 @@
 #include "platform/paths.h"
 #include "play_support.h"
 #include "render/card_images.h"
-#include "render/card_positions.h"
 #include "render/drawing.h"
 #include "render/library.h"
 #include "render/surfaces.h"

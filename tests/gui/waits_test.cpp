@@ -139,8 +139,20 @@ TEST(RealWaitTest, PlayerWaitEndsAtAPressAndKeepsIt) {
 TEST(DataFolderTest, UnwritableProgramFolderMovesDataToTheUserFolder) {
     TempDir program;
     EXPECT_EQ(ChooseDataDirOverride(program.path(), "/home/u/.local/share/b/DATA/"), "");
-    // A program folder that cannot be used (here: one that does not exist).
+    // A program folder that cannot be used: one that does not exist, a
+    // read-only one, or one whose DATA folder is read-only.
     EXPECT_EQ(ChooseDataDirOverride(program.path() + "gone/", "/u/DATA/"), "/u/DATA/");
+    TempDir installed;
+    {
+        ReadOnlyFolder readOnly(installed.path());
+        if (!readOnly.failure().empty()) GTEST_SKIP() << readOnly.failure();
+        EXPECT_EQ(ChooseDataDirOverride(installed.path(), "/u/DATA/"), "/u/DATA/");
+    }
+    platform::MakeDir(installed.path() + "DATA");
+    EXPECT_EQ(ChooseDataDirOverride(installed.path(), "/u/DATA/"), "");
+    ReadOnlyFolder readOnlyData(installed.path() + "DATA");
+    if (!readOnlyData.failure().empty()) GTEST_SKIP() << readOnlyData.failure();
+    EXPECT_EQ(ChooseDataDirOverride(installed.path(), "/u/DATA/"), "/u/DATA/");
 }
 
 TEST(DataFolderTest, MissingDataFolderIsCreatedWhereItLives) {

@@ -7,11 +7,11 @@
 
 #include "app/help_window.h"
 #include "app/main_window.h"
+#include "app/memory_end_dialog.h"
 #include "app/splash.h"
 #include "app/table_widget.h"
 #include "core/params.h"
 #include "gui_support.h"
-#include "interaction/ui/memory_end_dialog.h"
 #include "platform/paths.h"
 #include "render/library.h"
 

@@ -19,6 +19,7 @@
 #include "core/state.h"
 #include "gui_support.h"
 #include "interaction/press.h"
+#include "platform/ini.h"
 #include "platform/paths.h"
 #include "render/layout.h"
 #include "render/library.h"
@@ -66,7 +67,11 @@ protected:
         LoadResourceLibraryFile(std::string(BW_PROGRAM_DIR) + "QLR.RGF");
         InstallProgramHooks();
     }
-    ~WindowToolTest() override { FreeResourceLibrary(); }
+    ~WindowToolTest() override {
+        FreeResourceLibrary();
+        // The settings' failure box the program hooks install is not the next test's.
+        platform::SetIniWriteFailureHandler(nullptr);
+    }
 
     // The window of a first run of `id` at the given size on a screen of the
     // given size, dealt as the first activation deals it.

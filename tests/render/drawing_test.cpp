@@ -5,11 +5,11 @@
 
 #include <filesystem>
 
+#include "core/card_positions.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "platform/ini.h"
 #include "render/card_images.h"
-#include "render/card_positions.h"
 #include "render/library.h"
 #include "render/table.h"
 #include "render_fixture.h"

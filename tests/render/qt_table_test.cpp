@@ -2,12 +2,12 @@
 // the table picture and the window.
 #include "render/qt_table.h"
 
+#include "core/card_positions.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "render/animations.h"
 #include "render/background.h"
 #include "render/card_images.h"
-#include "render/card_positions.h"
 #include "render/drawing.h"
 #include "render/table.h"
 #include "render_fixture.h"

@@ -3,10 +3,10 @@
 // it, inside the table, and no pile overlaps another.
 #include <QImage>
 
+#include "core/card_positions.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "render/card_images.h"
-#include "render/card_positions.h"
 #include "render/drawing.h"
 #include "render/render_game.h"
 #include "render/table.h"

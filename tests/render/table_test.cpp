@@ -5,11 +5,11 @@
 
 #include <algorithm>
 
+#include "core/card_positions.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "render/background.h"
 #include "render/card_images.h"
-#include "render/card_positions.h"
 #include "render/drawing.h"
 #include "render/qt_table.h"
 #include "render_fixture.h"

@@ -10,6 +10,7 @@
 #include <map>
 #include <sstream>
 
+#include "app/memory_end_dialog.h"
 #include "app/open_game_dialog.h"
 #include "core/cards.h"
 #include "core/history.h"
@@ -18,7 +19,6 @@
 #include "core/score.h"
 #include "core/state.h"
 #include "gui/play_support.h"
-#include "interaction/ui/memory_end_dialog.h"
 #include "interaction/undo.h"
 #include "storage/games_source.h"
 

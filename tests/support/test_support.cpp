@@ -1,19 +1,30 @@
 #include "support/test_support.h"
 
 #include <linux/capability.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
 
+#include "core/card_positions.h"
+#include "core/card_size.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "platform/paths.h"
+#include "storage/game_store.h"
 
 namespace bw::test {
+
+// Every test program plays against the real files, as the program does;
+// a test that wants another store installs its own.
+const bool kFileStoreInstalled = (InstalledPorts().store = &FileGameStore(), true);
 
 TempDir::TempDir() {
     static std::mt19937_64 rng{std::random_device{}()};
@@ -63,7 +74,8 @@ bool Capabilities(__user_cap_data_struct (&data)[2], bool set) {
 
 WithoutRootBypass::WithoutRootBypass() {
     __user_cap_data_struct data[2] = {};
-    if (geteuid() != 0 || !Capabilities(data, false)) return;
+    root_ = geteuid() == 0;
+    if (!root_ || !Capabilities(data, false)) return;
     saved_[0] = data[0].effective;
     saved_[1] = data[1].effective;
     for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
@@ -79,6 +91,27 @@ WithoutRootBypass::~WithoutRootBypass() {
     Capabilities(data, true);
 }
 
+ReadOnlyFolder::ReadOnlyFolder(std::string path) : path_(std::move(path)) {
+    if (geteuid() != 0) {
+        if (::chmod(path_.c_str(), 0555) != 0) failure_ = std::strerror(errno);
+        return;
+    }
+    if (::mount(path_.c_str(), path_.c_str(), nullptr, MS_BIND, nullptr) != 0) {
+        failure_ = std::string("cannot bind-mount a folder here: ") + std::strerror(errno);
+        return;
+    }
+    mounted_ = true;
+    if (::mount(nullptr, path_.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
+        failure_ = std::string("cannot make a bind mount read-only here: ") + std::strerror(errno);
+}
+
+ReadOnlyFolder::~ReadOnlyFolder() {
+    if (mounted_)
+        ::umount2(path_.c_str(), MNT_DETACH);
+    else if (geteuid() != 0)
+        ::chmod(path_.c_str(), 0755);
+}
+
 bool RecordingDialogs::Confirm(const std::string& text) {
     confirms.push_back(text);
     if (answers.empty()) return true;
@@ -89,6 +122,11 @@ bool RecordingDialogs::Confirm(const std::string& text) {
 
 CoreFixture::CoreFixture() : saved_(InstalledPorts()) {
     ResetGameState();
+    // Left over from a test before: the card size a layout set, and the
+    // tableau jitter (the program never draws one).
+    CardWidth = 71;
+    CardHeight = 96;
+    TableauJitter = {};
     Params().Reset();
     SetProgramDir(dir.path());
     platform::SetDataDirOverride("");

@@ -2,6 +2,7 @@
 // Helpers shared by the tests: a scratch folder per test and recording fakes
 // of the core's ports.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/ports.h"
@@ -36,10 +37,37 @@ public:
     ~WithoutRootBypass();
     WithoutRootBypass(const WithoutRootBypass&) = delete;
     WithoutRootBypass& operator=(const WithoutRootBypass&) = delete;
+    // True when the thread still passes every check: root whose power could
+    // not be dropped.
+    bool bypassed() const { return root_ && !dropped_; }
 
 private:
+    bool root_ = false;
     bool dropped_ = false;
     unsigned saved_[2] = {0, 0};  // effective capability words
+};
+
+// Skips the running test where permissions cannot be made to hold.
+#define BW_SKIP_IF_BYPASSED(without)                                                   \
+    if ((without).bypassed())                                                          \
+    GTEST_SKIP() << "running as root, and root's permission bypass cannot be dropped here"
+
+// A folder read-only for everyone while this lives, root included, whose
+// access() checks skip the capabilities: a read-only bind mount of the folder
+// over itself (root), or its write bits taken away (other users).
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(std::string path);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    // Empty once the folder is read-only; otherwise why it could not be made so.
+    const std::string& failure() const { return failure_; }
+
+private:
+    std::string path_;
+    std::string failure_;
+    bool mounted_ = false;
 };
 
 // Records every message box, beep and address handed to the desktop;

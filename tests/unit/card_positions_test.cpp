@@ -3,12 +3,12 @@
 #include <deque>
 #include <string>
 
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
 #include "platform/clock.h"
-#include "render/card_positions.h"
 #include "support/test_support.h"
 
 namespace bw {

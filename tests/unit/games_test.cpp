@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/deal.h"
 #include "core/move_engine.h"
@@ -22,7 +23,6 @@
 #include "interaction/memory.h"
 #include "interaction/press.h"
 #include "platform/paths.h"
-#include "render/card_positions.h"
 #include "render/layout.h"
 #include "storage/catalogue.h"
 #include "support/test_support.h"

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/game_end.h"
 #include "core/params.h"
@@ -18,7 +19,6 @@
 #include "interaction/drag.h"
 #include "interaction/press.h"
 #include "interaction/wiring.h"
-#include "render/card_positions.h"
 #include "support/recording_table.h"
 #include "support/test_support.h"
 

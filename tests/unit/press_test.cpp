@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/history.h"
 #include "core/move_engine.h"
@@ -12,7 +13,6 @@
 #include "core/ports.h"
 #include "core/state.h"
 #include "interaction/press.h"
-#include "render/card_positions.h"
 #include "support/recording_table.h"
 #include "support/test_support.h"
 

@@ -381,6 +381,7 @@ TEST_F(SectionFile, TemporaryFileThatCannotBeCreated) {
 TEST_F(SectionFile, ReadOnlyFolderAndFile) {
     WriteFile(f, kTwo);
     test::WithoutRootBypass asUser;
+    BW_SKIP_IF_BYPASSED(asUser);
     ::chmod(fx.dir.path().c_str(), 0555);
     EXPECT_FALSE(WriteKey(f, "A", "m", "5"));
     EXPECT_THAT(fx.dialogs.infos, ElementsAre("Error creating temp file."));

@@ -356,6 +356,7 @@ TEST_F(Statistics, MissingDataFolderIsReportedNotFatal) {
 
 TEST_F(Statistics, ReadOnlyStatisticsStopAtTheFirstFailure) {
     test::WithoutRootBypass asUser;
+    BW_SKIP_IF_BYPASSED(asUser);
     const std::string bytes = "[Version]\r\nVersion=0300\r\n[201]\r\n[202]\r\n[203]\r\n";
     WriteFile(stat, bytes);
     ::chmod(stat.c_str(), 0444);

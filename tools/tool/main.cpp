@@ -5,6 +5,7 @@
 #include "core/params.h"
 #include "core/state.h"
 #include "platform/paths.h"
+#include "storage/game_store.h"
 #include "tool.h"
 
 namespace bw::tool {
@@ -25,6 +26,7 @@ void UseProgramDir() { SetProgramDir(platform::ReadOnlyDataDir()); }
 
 int main(int argc, char** argv) {
     using namespace bw::tool;
+    bw::InstalledPorts().store = &bw::FileGameStore();
     Args args(argv + 1, argv + argc);
     auto usage = [] {
         std::cerr << "usage:\n";

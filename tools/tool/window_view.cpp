@@ -16,6 +16,7 @@
 #include "platform/paths.h"
 #include "render/library.h"
 #include "storage/catalogue.h"
+#include "storage/game_store.h"
 
 namespace bw::tool {
 namespace {
@@ -61,7 +62,9 @@ struct PortsGuard {
     ~PortsGuard() {
         FreeResourceLibrary();
         platform::SetDataDirOverride("");
-        InstalledPorts() = Ports{};
+        Ports none;
+        none.store = &FileGameStore();
+        InstalledPorts() = none;
     }
 };
 

@@ -1,7 +1,7 @@
-#include "render/card_positions.h"
 
 #include <algorithm>
 
+#include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/params.h"
 #include "core/piles.h"

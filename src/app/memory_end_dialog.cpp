@@ -1,4 +1,4 @@
-#include "interaction/ui/memory_end_dialog.h"
+#include "app/memory_end_dialog.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -1,0 +1,28 @@
+#include "storage/game_store.h"
+
+#include "storage/autoplay_prefs.h"
+#include "storage/catalogue.h"
+#include "storage/results.h"
+
+namespace bw {
+
+namespace {
+
+class FileStore : public IGameStore {
+public:
+    int RuleColumn(int gameId) override { return CatalogueIndex(gameId); }
+    void RecordResult(int gameId, const std::string& player, const GameResult& result) override {
+        RecordGameResult(gameId, player, result);
+    }
+    bool AutoplayStored(int gameId) override { return GameAutoplayStored(gameId); }
+    void StoreAutoplay(int gameId, bool on) override { StoreGameAutoplaySwitch(gameId, on); }
+};
+
+}  // namespace
+
+IGameStore& FileGameStore() {
+    static FileStore store;
+    return store;
+}
+
+}  // namespace bw

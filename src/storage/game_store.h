@@ -1,0 +1,11 @@
+#pragma once
+// The core's store port over the files: rule columns from the catalogue of
+// GAMES.DAT, results into "DATA\Results.dat", autoplay switches into the
+// settings. Whatever runs games installs it (InstalledPorts().store).
+#include "core/ports.h"
+
+namespace bw {
+
+IGameStore& FileGameStore();
+
+}  // namespace bw
