@@ -362,7 +362,7 @@ TEST_F(MainWindowTest, TimeAndScoreShowWhatTheCoreSends) {
     EXPECT_EQ(window.lblScore->text(), "-52");
     EXPECT_EQ(window.lblTempo2->text(), "Time:");
     EXPECT_EQ(window.lblScore2->text(), "Score:");
-    // A blank's width parts caption and value, in either bar, for a time
+    // A blank's width separates caption and value, in either bar, for a time
     // under ten hours and the lowest score.
     window.ShowScore("-999");
     for (bool large : {true, false}) {
