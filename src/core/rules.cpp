@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "core/params.h"
 #include "core/ports.h"
+#include "platform/line_reader.h"
+#include "platform/sections.h"
 
 namespace bw {
 
@@ -39,34 +39,27 @@ std::string EncodeGamesText(const std::string& plain) {
 
 namespace {
 
-std::vector<std::string> SectionLines(std::istream& in, const std::string& header) {
+std::vector<std::string> SectionLines(platform::LineReader& in, const std::string& section) {
     std::vector<std::string> lines;
+    platform::SectionScanner scan(section, platform::SectionSyntax::kLinePrefix);
     std::string line;
-    bool inside = false;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (inside) {
-            if (!line.empty() && line[0] == '[') break;
-            lines.push_back(line);
-        } else if (line.rfind(header, 0) == 0) {
-            inside = true;
-        }
+    while (!scan.done() && in.Next(line)) {
+        if (scan.Take(line)) lines.push_back(line);
     }
     return lines;
 }
 
 }  // namespace
 
-std::vector<std::string> ReadGamesSection(const std::string& path, const std::string& header) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    return SectionLines(in, header);
+std::vector<std::string> ReadGamesSection(const std::string& path, const std::string& section) {
+    platform::LineReader in(path);
+    return SectionLines(in, section);
 }
 
 std::vector<std::string> ReadGamesSectionFromText(const std::string& text,
-                                                  const std::string& header) {
-    std::istringstream in(text);
-    return SectionLines(in, header);
+                                                  const std::string& section) {
+    platform::LineReader in(platform::LineReader::Text{text});
+    return SectionLines(in, section);
 }
 
 bool ParseGamesInteger(const std::string& text, long& value) {
@@ -107,7 +100,7 @@ bool RuleLineValue(const std::string& storedLine, int column, long& value) {
 void LoadRuleColumn(const std::string& path, int column, RuleTable& rules) {
     rules.fill(0);
     if (column < 0) return;
-    for (const std::string& line : ReadGamesSection(path, "[Sect2]")) {
+    for (const std::string& line : ReadGamesSection(path, "Sect2")) {
         int idx = RuleLineIndex(line);
         long v = 0;
         if (idx < 0 || idx >= static_cast<int>(rules.size())) continue;

@@ -14,13 +14,13 @@ char EncodeGamesChar(char plain);
 std::string DecodeGamesText(const std::string& stored);
 std::string EncodeGamesText(const std::string& plain);
 
-// The lines of a section ("[Sect1]", "[Sect2]") of GAMES.DAT-like text:
-// the lines after the line beginning with the header up to the next line
-// whose first character is "[". CR LF or LF line ends.
-std::vector<std::string> ReadGamesSection(const std::string& path, const std::string& header);
+// The lines of a section ("Sect1", "Sect2") of GAMES.DAT-like text: the
+// lines after the line beginning with "[" name "]" up to the next line whose
+// first character is "[". CR LF or LF line ends.
+std::vector<std::string> ReadGamesSection(const std::string& path, const std::string& section);
 // The same from text already in memory.
 std::vector<std::string> ReadGamesSectionFromText(const std::string& text,
-                                                  const std::string& header);
+                                                  const std::string& section);
 
 // A whole decimal integer: leading blanks, an optional sign and digits, nothing
 // else (a value such as "12x" is refused rather than read as 12).

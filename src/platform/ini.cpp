@@ -13,6 +13,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/paths.h"
+#include "platform/sections.h"
 
 namespace bw::platform {
 
@@ -24,10 +25,7 @@ struct Line {
 };
 
 std::string Trim(const std::string& s) {
-    size_t b = s.find_first_not_of(" \t");
-    if (b == std::string::npos) return std::string();
-    size_t e = s.find_last_not_of(" \t");
-    return s.substr(b, e - b + 1);
+    return std::string(TrimBlanks(s));
 }
 
 void SplitLines(const std::string& data, std::vector<Line>& lines) {
@@ -133,16 +131,6 @@ const CachedFile* Load(const std::string& path, int* error = nullptr) {
     return &entry;
 }
 
-// Section name of a header line, or false when the line is not a header.
-bool HeaderName(const std::string& text, std::string& name) {
-    std::string t = Trim(text);
-    if (t.empty() || t[0] != '[') return false;
-    size_t close = t.find(']');
-    if (close == std::string::npos) return false;
-    name = Trim(t.substr(1, close - 1));
-    return true;
-}
-
 bool KeyOf(const std::string& text, std::string& key) {
     size_t eq = text.find('=');
     if (eq == std::string::npos) return false;
@@ -153,21 +141,14 @@ bool KeyOf(const std::string& text, std::string& key) {
 // Index range [first, last) of the first matching section's body; false if absent.
 bool FindSection(const std::vector<Line>& lines, const std::string& section, size_t& first,
                  size_t& last) {
-    const std::string want = ToLower(Trim(section));
-    for (size_t i = 0; i < lines.size(); ++i) {
-        std::string name;
-        if (HeaderName(lines[i].text, name) && ToLower(name) == want) {
-            first = i + 1;
-            last = first;
-            while (last < lines.size()) {
-                std::string other;
-                if (HeaderName(lines[last].text, other)) break;
-                ++last;
-            }
-            return true;
-        }
-    }
-    return false;
+    SectionScanner scan(section, SectionSyntax::kProfile);
+    size_t i = 0;
+    while (i < lines.size() && !scan.found()) scan.Take(lines[i++].text);
+    if (!scan.found()) return false;
+    first = i;
+    while (i < lines.size() && scan.Take(lines[i].text)) ++i;
+    last = i;
+    return true;
 }
 
 bool FindKey(const std::vector<Line>& lines, size_t first, size_t last, const std::string& key,

@@ -123,7 +123,7 @@ bool LoadCatalogue() {
         MainGame.catalogue.clear();
         return false;
     }
-    LoadCatalogueFromLines(ReadGamesSection(path, "[Sect1]"));
+    LoadCatalogueFromLines(ReadGamesSection(path, "Sect1"));
     return true;
 }
 
@@ -132,7 +132,7 @@ std::string GamesFileProblem(const std::string& path) {
         return "Cannot find file:\n" + path + "\nCopy the file into the directory that above is " +
                "specified\nor reinstall the program.";
     bool any = false;
-    for (const std::string& stored : ReadGamesSection(path, "[Sect1]")) {
+    for (const std::string& stored : ReadGamesSection(path, "Sect1")) {
         CatalogueEntry e = ParseCatalogueLine(DecodeGamesText(stored));
         any = any || ((e.editionClass == '0' || e.editionClass == '5') && e.id >= 0);
     }
@@ -237,7 +237,7 @@ std::vector<int> GameRuleValues(int gameId, const std::vector<int>& positions) {
     std::vector<int> values(positions.size(), 0);
     int column = CatalogueIndex(gameId);
     std::vector<std::string> lines;
-    if (column >= 0) lines = ReadGamesSection(ProgramFile("GAMES.DAT"), "[Sect2]");
+    if (column >= 0) lines = ReadGamesSection(ProgramFile("GAMES.DAT"), "Sect2");
     for (size_t k = 0; k < positions.size(); ++k) {
         if (positions[k] == -1) {
             values[k] = -99;

@@ -261,7 +261,7 @@ bool DecodeGames(const std::string& bytes, std::vector<GameSource>& games,
     std::vector<int> columnOf;  // per game: its rules column, or -1
     int kept = 0;
     int lineNo = 0;
-    for (const std::string& stored : ReadGamesSectionFromText(bytes, "[Sect1]")) {
+    for (const std::string& stored : ReadGamesSectionFromText(bytes, "Sect1")) {
         ++lineNo;
         std::string plain = DecodeGamesText(stored);
         std::string cls = plain.size() >= 8 ? plain.substr(7, 1) : std::string();
@@ -290,7 +290,7 @@ bool DecodeGames(const std::string& bytes, std::vector<GameSource>& games,
         return false;
     }
     lineNo = 0;
-    for (const std::string& stored : ReadGamesSectionFromText(bytes, "[Sect2]")) {
+    for (const std::string& stored : ReadGamesSectionFromText(bytes, "Sect2")) {
         ++lineNo;
         int idx = RuleLineIndex(stored);
         if (idx < 0 || idx >= kRuleEntries) {

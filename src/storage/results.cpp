@@ -8,7 +8,9 @@
 
 #include "core/params.h"
 #include "core/ports.h"
+#include "platform/line_reader.h"
 #include "platform/paths.h"
+#include "platform/sections.h"
 #include "storage/section_file.h"
 
 namespace bw {
@@ -100,7 +102,7 @@ std::string Path() { return ProgramFile(kResultsFile); }
 using AllResults = std::map<int, std::map<std::string, ResultRecord>>;
 std::optional<AllResults> ReadAll(const std::string& path) {
     AllResults all;
-    LineReader in(path);
+    platform::LineReader in(path);
     if (!in.ok()) return std::nullopt;
     std::string line;
     std::string section;
@@ -109,8 +111,9 @@ std::optional<AllResults> ReadAll(const std::string& path) {
     while (in.Next(line)) {
         if (line.empty()) continue;
         if (line.front() == '[') {
-            if (line.size() < 2 || line.back() != ']') return std::nullopt;
-            section = line.substr(1, line.size() - 2);
+            auto name = platform::SectionName(line, platform::SectionSyntax::kExact);
+            if (!name) return std::nullopt;
+            section = std::move(*name);
             game = GameIdOf(section);
             if (!game && section != "Version") return std::nullopt;
             continue;

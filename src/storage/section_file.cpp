@@ -10,6 +10,7 @@
 #include "core/ports.h"
 #include "platform/atomic_file.h"
 #include "platform/paths.h"
+#include "platform/sections.h"
 
 namespace bw {
 
@@ -17,6 +18,7 @@ namespace {
 
 constexpr size_t kBlock = 8192;
 constexpr size_t kEntryPiece = 200;
+constexpr platform::SectionSyntax kSyntax = platform::SectionSyntax::kExact;
 
 class Fd {
 public:
@@ -34,18 +36,6 @@ public:
 private:
     int fd_;
 };
-
-// Opens `path` only when it is a regular file; -1 otherwise.
-int OpenRegular(const std::string& path, int flags) {
-    int fd = ::open(path.c_str(), flags | O_CLOEXEC);
-    if (fd < 0) return -1;
-    struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
 
 // Up to `n` bytes at `offset`; fewer at the end of the file or on an error.
 std::string ReadAt(int fd, int64_t offset, size_t n) {
@@ -91,8 +81,10 @@ struct Section {
     std::optional<int64_t> next;  // offset of the next section's "["
 };
 
-// The first occurrence of the header as a whole line. A "[name]" inside a
-// value or a longer line is not the section.
+// The first occurrence of the header as a whole line: the section the
+// scanner finds (exact syntax), located by a block search and with offsets,
+// so that an update in place costs a search rather than a read line by line.
+// A "[name]" inside a value or a longer line is not the section.
 std::optional<Section> FindSection(int fd, const std::string& section) {
     const std::string header = HeaderOf(section);
     int64_t from = 0;
@@ -180,7 +172,7 @@ bool RewriteBody(const std::string& path, const std::string& section,
                  const std::vector<std::string>& lines) {
     ReplacementFile out(path);
     if (!out.ok()) return false;
-    Fd in(OpenRegular(out.target(), O_RDONLY));
+    Fd in(platform::OpenRegularFile(out.target(), O_RDONLY));
     if (!in.ok()) return false;
     auto s = FindSection(in.get(), section);
     if (!s) return false;
@@ -208,7 +200,7 @@ bool IsStorableEntry(const std::string& key, const std::string& value) {
 }
 
 std::optional<int64_t> FindInFile(const std::string& path, const std::string& text, int64_t from) {
-    Fd fd(OpenRegular(path, O_RDONLY));
+    Fd fd(platform::OpenRegularFile(path, O_RDONLY));
     if (!fd.ok()) return std::nullopt;
     return FindInFd(fd.get(), text, from);
 }
@@ -226,17 +218,12 @@ KeyValues ReadKeys(const std::string& path, const std::string& section,
     KeyValues kv;
     for (size_t i = 0; i < keys.size(); ++i) kv.values.push_back(ValueAt(defaults, i));
     std::vector<bool> found(keys.size(), false);
-    LineReader reader(path);
+    platform::LineReader reader(path);
     if (!reader.ok()) return kv;
-    const std::string header = HeaderOf(section);
+    platform::SectionScanner scan(section, kSyntax);
     std::string line;
-    bool inSection = false;
-    while (reader.Next(line)) {
-        if (!inSection) {
-            inSection = line == header;
-            continue;
-        }
-        if (!line.empty() && line[0] == '[') break;
+    while (!scan.done() && reader.Next(line)) {
+        if (!scan.Take(line)) continue;
         auto key = KeyOf(line);
         if (!key) continue;
         for (size_t i = 0; i < keys.size(); ++i) {
@@ -254,30 +241,29 @@ KeyValues ReadKeys(const std::string& path, const std::string& section,
 
 std::vector<std::string> ListSections(const std::string& path) {
     std::vector<std::string> names;
-    LineReader reader(path);
+    platform::LineReader reader(path);
     std::string line;
     while (reader.Next(line)) {
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']')
-            names.push_back(line.substr(1, line.size() - 2));
+        if (auto name = platform::SectionName(line, kSyntax)) names.push_back(std::move(*name));
     }
     return names;
 }
 
 std::vector<std::string> ReadSectionLines(const std::string& path, const std::string& section) {
     std::vector<std::string> out;
-    Fd fd(OpenRegular(path, O_RDONLY));
-    if (!fd.ok()) return out;
-    auto s = FindSection(fd.get(), section);
-    if (!s) return out;
-    for (auto& l : ReadBody(fd.get(), *s))
-        if (!l.text.empty()) out.push_back(std::move(l.text));
+    platform::LineReader reader(path);
+    platform::SectionScanner scan(section, kSyntax);
+    std::string line;
+    while (!scan.done() && reader.Next(line)) {
+        if (scan.Take(line) && !line.empty()) out.push_back(line);
+    }
     return out;
 }
 
 bool WriteKey(const std::string& path, const std::string& section, const std::string& key,
               const std::string& value) {
     if (!IsStorableSection(section) || !IsStorableEntry(key, value)) return false;
-    Fd fd(OpenRegular(path, O_RDWR));
+    Fd fd(platform::OpenRegularFile(path, O_RDWR));
     // Neither an update nor an append can work on a file that is missing
     // or cannot be opened for writing.
     if (!fd.ok()) throw SectionFileError(path);
@@ -362,7 +348,7 @@ bool AppendSection(const std::string& path, const std::string& section,
     }
     // Opened for writing, as an append in place would be: a file the
     // player made read-only stays as it is.
-    Fd in(OpenRegular(path, O_RDWR));
+    Fd in(platform::OpenRegularFile(path, O_RDWR));
     if (!in.ok()) throw SectionFileError(path);
     // Appended in place, a kill in the middle of the write would leave half
     // a section; the copy is swapped in whole instead.
@@ -382,7 +368,7 @@ bool ReplaceInLines(const std::string& path, int column, const std::string& oldT
     BusyCursor busy;
     ReplacementFile out(path);
     if (!out.ok()) return false;
-    LineReader reader(out.target());
+    platform::LineReader reader(out.target());
     if (!reader.ok()) {
         out.Abandon();
         throw SectionFileError(path);
@@ -401,57 +387,6 @@ bool ReplaceInLines(const std::string& path, int column, const std::string& oldT
         throw SectionFileError(path);
     }
     return out.Commit();
-}
-
-LineReader::LineReader(const std::string& path) : fd_(OpenRegular(path, O_RDONLY)) {
-    eof_ = fd_ < 0;
-}
-
-LineReader::~LineReader() {
-    if (fd_ >= 0) ::close(fd_);
-}
-
-bool LineReader::Next(std::string& line) {
-    line.clear();
-    for (;;) {
-        if (pos_ == buf_.size()) {
-            if (eof_) break;
-            Fill();
-            continue;
-        }
-        size_t nl = buf_.find('\n', pos_);
-        if (nl == std::string::npos) {
-            line.append(buf_, pos_, std::string::npos);
-            pos_ = buf_.size();
-            continue;
-        }
-        line.append(buf_, pos_, nl - pos_);
-        pos_ = nl + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        return true;
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return !line.empty();
-}
-
-void LineReader::Fill() {
-    buf_.resize(kBlock);
-    pos_ = 0;
-    ssize_t r;
-    do {
-        r = ::read(fd_, buf_.data(), kBlock);
-    } while (r < 0 && errno == EINTR);
-    if (r < 0) failed_ = true;
-    if (r <= 0) {
-        buf_.clear();
-        eof_ = true;
-        return;
-    }
-    buf_.resize(static_cast<size_t>(r));
-}
-
-std::string ReplacementTarget(const std::string& path) {
-    return platform::ReplacementTarget(path);
 }
 
 bool ReplaceFileWith(const std::string& tempPath, const std::string& target) {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/atomic_file.h"
+#include "platform/line_reader.h"
 
 namespace bw {
 
@@ -93,38 +94,10 @@ std::optional<int64_t> FindInFile(const std::string& path, const std::string& te
 // does not start a header.
 bool IsStorableEntry(const std::string& key, const std::string& value);
 
-// Where a rewrite of `path` builds its temporary file: the folder of the
-// real file (symbolic links followed) so the final rename stays on one
-// file system.
-std::string ReplacementTarget(const std::string& path);
-
 // Moves the finished temporary file over `target` in one rename, keeping the
 // target's permissions. On failure shows the rename message, removes the
 // temporary file and leaves the target as it was.
 bool ReplaceFileWith(const std::string& tempPath, const std::string& target);
-
-// Reads a file line by line: LF ends a line and one CR before it is
-// dropped; a last line without LF counts when it is not empty. Only regular
-// files open. Holds one line and one 8192-byte block in memory.
-class LineReader {
-public:
-    explicit LineReader(const std::string& path);
-    ~LineReader();
-    LineReader(const LineReader&) = delete;
-    LineReader& operator=(const LineReader&) = delete;
-    bool ok() const { return fd_ >= 0; }
-    // A read error happened (the lines so far are incomplete).
-    bool failed() const { return failed_; }
-    bool Next(std::string& line);
-
-private:
-    void Fill();
-    int fd_ = -1;
-    std::string buf_;
-    size_t pos_ = 0;
-    bool eof_ = false;
-    bool failed_ = false;
-};
 
 // A temporary "rpl" file beside the real file behind `target`, written
 // through a buffer and swapped in by the program's one atomic replace.

@@ -6,6 +6,7 @@
 #include "core/ports.h"
 #include "platform/clock.h"
 #include "platform/ini.h"
+#include "platform/line_reader.h"
 #include "platform/paths.h"
 #include "storage/results.h"
 #include "storage/section_file.h"
@@ -70,7 +71,7 @@ StoredPair LoadSingleGame(int gameId, const std::string& player) {
 bool UpgradeHiScoreLines(const std::string& path) {
     ReplacementFile out(path);
     if (!out.ok()) return false;
-    LineReader in(out.target());
+    platform::LineReader in(out.target());
     if (!in.ok()) {
         out.Abandon();
         Dialogs().Info(SectionFileError(path).what());
@@ -108,7 +109,7 @@ void UpgradeOldSwitches() {
 void RemovePlayerFromLog(const std::string& path, const std::string& player) {
     ReplacementFile out(path);
     if (!out.ok()) return;
-    LineReader in(out.target());
+    platform::LineReader in(out.target());
     if (!in.ok()) {
         out.Abandon();
         Dialogs().Info(SectionFileError(path).what());

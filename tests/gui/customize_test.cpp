@@ -24,6 +24,7 @@
 #include "render/window_canvas.h"
 #include "storage/catalogue.h"
 #include "storage/preferences.h"
+#include "support/recording_window.h"
 #include "support/test_support.h"
 
 namespace bw {
@@ -32,15 +33,7 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::UnorderedElementsAreArray;
 
-class RecordingWindow : public IWindow {
-public:
-    std::vector<std::string> calls;
-    void ApplyToolBarSize(bool large) override { calls.push_back(large ? "large" : "small"); }
-    void ApplyToolBarFlat(bool flat) override { calls.push_back(flat ? "flat" : "raised"); }
-    void ShowTimePanel(bool on) override { calls.push_back(on ? "time on" : "time off"); }
-    void ShowScorePanel(bool on) override { calls.push_back(on ? "score on" : "score off"); }
-    void Repaint() override { calls.push_back("repaint"); }
-};
+using test::RecordingWindow;
 
 // The table port's full repaint and show, in order.
 class TableCalls : public ITable {

@@ -9,21 +9,10 @@
 
 #include "core/ports.h"
 #include "platform/clock.h"
+#include "support/fake_screen.h"
 #include "support/test_support.h"
 
 namespace bw::test {
-
-class FakeScreen : public IScreen {
-public:
-    int width = 1024;
-    int height = 768;
-    int bits = 24;
-    bool tahoma = true;
-    int Width() override { return width; }
-    int Height() override { return height; }
-    int ColorBits() override { return bits; }
-    bool HasFont(const std::string& family) override { return family != "Tahoma" || tahoma; }
-};
 
 class GuiFixture : public CoreFixture {
 public:
@@ -33,7 +22,7 @@ public:
     }
     ~GuiFixture() { platform::SetClock(nullptr); }
     platform::ManualClock clock;
-    FakeScreen screen;
+    FakeScreen screen{1024, 768};
 };
 
 // Runs `act` on the first modal dialog that opens while this object lives

@@ -74,7 +74,7 @@ protected:
     }
 
     test::CoreFixture core;
-    test::FakeScreen screen;
+    test::FakeScreen screen{1280, 1024};
     int reloads = 0, layouts = 0, customizeEnabled = 0, sizeChanges = 0;
     std::vector<std::string> advice;
 };
@@ -388,7 +388,7 @@ TEST_F(CardImagesTest, LargeCardsStepDownToNormal) {
 TEST_F(CardImagesTest, MediumCardsOn800Screens) {
     GameRules[38] = 2;
     screen.width = 800;
-    screen.colorBits = 8;
+    screen.bits = 8;
     SetUpCards();
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "M");
     EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "003");
@@ -400,7 +400,7 @@ TEST_F(CardImagesTest, MediumCardsOn800Screens) {
 TEST_F(CardImagesTest, SmallScreenWithLargeCardsEvenForOrdinaryGames) {
     screen.width = 640;
     SetParameter(pos::kCardSize, 1, "S");
-    screen.colorBits = 8;  // 256 colours: the normal size takes set "003"
+    screen.bits = 8;  // 256 colours: the normal size takes set "003"
     SetUpCards();
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "B");
     EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "003");

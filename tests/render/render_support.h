@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/ports.h"
+#include "support/fake_screen.h"
 #include "support/test_support.h"
 
 namespace bw::test {
@@ -14,16 +15,6 @@ namespace bw::test {
 std::string BuiltLibraryPath();
 // Loads the built library unless one is loaded; fails the test otherwise.
 void UseBuiltLibrary();
-
-class FakeScreen : public IScreen {
-public:
-    int width = 1280;
-    int height = 1024;
-    int colorBits = 24;
-    int Width() override { return width; }
-    int Height() override { return height; }
-    int ColorBits() override { return colorBits; }
-};
 
 // Writes `image` as a Windows bitmap file; returns the path.
 std::string WriteBmp(const std::string& path, const QImage& image);

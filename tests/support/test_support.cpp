@@ -13,12 +13,26 @@
 #include <random>
 #include <sstream>
 
+#include "core/autoplay.h"
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game_end.h"
+#include "core/joker_caption.h"
+#include "core/memory_log.h"
+#include "core/move_engine.h"
+#include "core/new_game.h"
 #include "core/params.h"
+#include "core/pointer_state.h"
 #include "core/state.h"
+#include "core/stock_moves.h"
+#include "interaction/drag.h"
+#include "interaction/press.h"
+#include "platform/clock.h"
+#include "platform/ini.h"
 #include "platform/paths.h"
 #include "storage/game_store.h"
+#include "storage/preferences.h"
+#include "storage/results.h"
 
 namespace bw::test {
 
@@ -120,22 +134,64 @@ bool RecordingDialogs::Confirm(const std::string& text) {
     return a;
 }
 
-CoreFixture::CoreFixture() : saved_(InstalledPorts()) {
+namespace {
+
+// Hooks a test installed point into objects that are gone once it ends.
+void ClearHooks() {
+    SetPressHooks(nullptr);
+    SetMemoriseEndHook(nullptr);
+    SetTwinRowsCheck(nullptr);
+    SetLoadGameHook(nullptr);
+    SetEmptyPileFillHook(nullptr);
+    SetDeckFourSetUp(nullptr);
+    SetAutoplayMoves({});
+    platform::SetIniWriteFailureHandler(nullptr);
+}
+
+}  // namespace
+
+void ResetProcessState() {
+    // Before the game state: both leave option entries behind.
+    EndHold();
+    ForgetJokerCaption();
     ResetGameState();
-    // Left over from a test before: the card size a layout set, and the
-    // tableau jitter (the program never draws one).
     CardWidth = 71;
     CardHeight = 96;
     TableauJitter = {};
+    TableauPileFamily.fill(1);
+    OffsetTable = {};
+    RunningCount = 0;
+    GrabOffset = {};
+    DragRect = {};
+    RunHeight = 0;
+    PeekCard = {};
+    MouseIdleStamp = -1;
+    DealCounter = 0;
+    ResetMemoryLog();
+    ResetResultsSession();
+    ResetTitle();
     Params().Reset();
-    SetProgramDir(dir.path());
     platform::SetDataDirOverride("");
+    platform::SetClock(nullptr);
+    platform::SetRandom(nullptr);
+    ClearHooks();
+    Ports& p = InstalledPorts();
+    p = Ports{};
+    p.store = &FileGameStore();
+}
+
+CoreFixture::CoreFixture() : saved_(InstalledPorts()) {
+    ResetProcessState();
+    SetProgramDir(dir.path());
     Ports& p = InstalledPorts();
     p.dialogs = &dialogs;
     p.sound = &sound;
     p.waits = &waits;
 }
 
-CoreFixture::~CoreFixture() { InstalledPorts() = saved_; }
+CoreFixture::~CoreFixture() {
+    ClearHooks();
+    InstalledPorts() = saved_;
+}
 
 }  // namespace bw::test

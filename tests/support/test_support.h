@@ -112,8 +112,14 @@ public:
     void WaitResponsive(int ms) override { waits.push_back(ms); }
 };
 
-// Resets the whole game state and installs fresh fakes for one test;
-// restores the previous ports afterwards.
+// Puts every piece of process-wide state back as a fresh process has it:
+// the game state, the card size and positions, the pointer's and the drag's
+// leftovers, the clock, the installed hooks and the ports (only the file
+// store installed).
+void ResetProcessState();
+
+// Resets the process state and installs fresh fakes for one test; afterwards
+// removes the hooks the test installed and restores the previous ports.
 class CoreFixture {
 public:
     CoreFixture();

@@ -134,7 +134,7 @@ TEST(GamesCompiler, CompiledColumnsLoadAsWritten) {
     EXPECT_EQ(GameRuleValues(3, {488, 51}), (std::vector<int>{100, 39}));
 
     // One line per entry, in order, so line positions are entry numbers; CR LF ends.
-    auto sect2 = ReadGamesSectionFromText(bytes, "[Sect2]");
+    auto sect2 = ReadGamesSectionFromText(bytes, "Sect2");
     ASSERT_EQ(sect2.size(), 489u);
     for (int i = 0; i < 489; ++i) EXPECT_EQ(RuleLineIndex(sect2[static_cast<size_t>(i)]), i);
     EXPECT_EQ(DecodeGamesText(sect2[371]).substr(4, 12), "PackCards   ");

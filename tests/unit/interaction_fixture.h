@@ -20,6 +20,7 @@
 #include "interaction/press.h"
 #include "interaction/wiring.h"
 #include "support/recording_table.h"
+#include "support/recording_window.h"
 #include "support/test_support.h"
 
 namespace bw::test {
@@ -43,17 +44,6 @@ inline std::string Cards(std::initializer_list<CardCode> codes) {
     return s;
 }
 
-class RecordingWindow : public IWindow {
-public:
-    std::vector<std::string> events;
-    bool checked = false;
-    int hides = 0;
-    bool AutoplayChecked() override { return checked; }
-    bool AutoplayEnabled() override { return true; }
-    void SwallowInput(bool on) override { events.push_back(on ? "swallow" : "input"); }
-    void HidePileSizePanel() override { ++hides; }
-};
-
 class RecordingGame : public IGameHooks {
 public:
     int ends = 0;
@@ -75,6 +65,7 @@ protected:
 
     InteractionTest() {
         InstalledPorts().table = &table;
+        window.enabled = true;
         InstalledPorts().window = &window;
         InstalledPorts().game = &game;
         InstallInteractionHooks();

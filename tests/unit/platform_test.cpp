@@ -3,7 +3,9 @@
 
 #include "platform/clock.h"
 #include "platform/ini.h"
+#include "platform/line_reader.h"
 #include "platform/paths.h"
+#include "platform/sections.h"
 #include "platform/tempfile.h"
 #include "support/test_support.h"
 
@@ -172,6 +174,55 @@ TEST_F(Ini, ReadOnlyFolderFailsWithoutLosingTheFile) {
     BW_SKIP_IF_BYPASSED(asUser);
     EXPECT_FALSE(IniWriteString(d.file("ro/Cfg.dat"), "A", "k", "2"));
     EXPECT_EQ(d.read("ro/Cfg.dat"), "[A]\r\nk=1\r\n");
+}
+
+// The body each syntax finds for `name` in `text`, lines joined by "|".
+std::string Body(const std::string& text, const std::string& name, SectionSyntax syntax) {
+    LineReader in(LineReader::Text{text});
+    SectionScanner scan(name, syntax);
+    std::string line, body;
+    while (!scan.done() && in.Next(line))
+        if (scan.Take(line)) body += line + "|";
+    return scan.found() ? body : "(none)";
+}
+
+TEST(SectionScanner, EachFamilySpellsHeadersItsOwnWay) {
+    const std::string text =
+        "x=0\r\n [ Cards ] note\r\nk=1\r\n[Cards]more\n[cards]\na=2\n[half\nb=3\n"
+        "[Cards]\r\nc=4\r\n\r\n[Other]\nd=5";
+    // Profile: blanks, case and trailing text ignored; "[half" is no header.
+    EXPECT_EQ(Body(text, "CARDS", SectionSyntax::kProfile), "k=1|");
+    EXPECT_EQ(Body(text, "half", SectionSyntax::kProfile), "(none)");
+    // Prefix: "[Cards]more" opens the section; any "[" line ends it.
+    EXPECT_EQ(Body(text, "Cards", SectionSyntax::kLinePrefix), "");
+    EXPECT_EQ(Body(text, "cards", SectionSyntax::kLinePrefix), "a=2|");
+    EXPECT_EQ(Body(text, "Card", SectionSyntax::kLinePrefix), "(none)");
+    // Exact: only the whole line "[Cards]", the first one; the last line
+    // counts without its line end.
+    EXPECT_EQ(Body(text, "Cards", SectionSyntax::kExact), "c=4||");
+    EXPECT_EQ(Body(text, "Other", SectionSyntax::kExact), "d=5|");
+    EXPECT_EQ(Body(text, " Cards ", SectionSyntax::kExact), "(none)");
+
+    EXPECT_EQ(SectionName(" [ A b ] x", SectionSyntax::kProfile), "A b");
+    EXPECT_EQ(SectionName("[a]b]", SectionSyntax::kExact), "a]b");
+    EXPECT_FALSE(SectionName("[a] ", SectionSyntax::kExact));
+    EXPECT_FALSE(SectionName("a]", SectionSyntax::kProfile));
+}
+
+TEST(LineReader, FileAndTextSplitAlike) {
+    TempDir dir;
+    const std::string text = "a\r\n\r\nb\r\r\nc\nlast\r";
+    dir.write("f", text);
+    for (int fromFile = 0; fromFile < 2; ++fromFile) {
+        LineReader file(dir.file("f")), mem(LineReader::Text{text});
+        LineReader& in = fromFile ? file : mem;
+        ASSERT_TRUE(in.ok());
+        std::vector<std::string> lines;
+        std::string line;
+        while (in.Next(line)) lines.push_back(line);
+        EXPECT_EQ(lines, (std::vector<std::string>{"a", "", "b\r", "c", "last"})) << fromFile;
+    }
+    EXPECT_FALSE(LineReader(dir.path()).ok());  // a folder is no file
 }
 
 TEST(ProfileInt, WholeTextMustBeANumber) {

@@ -13,39 +13,15 @@
 #include "platform/paths.h"
 #include "storage/autoplay_prefs.h"
 #include "storage/preferences.h"
+#include "support/fake_screen.h"
+#include "support/recording_window.h"
 #include "support/test_support.h"
 
 namespace bw {
 namespace {
 
-class RecordingWindow : public IWindow {
-public:
-    std::vector<std::string> calls;
-    bool checked = false;
-    bool enabled = false;
-    void ApplyToolBarSize(bool large) override { calls.push_back(large ? "large" : "small"); }
-    void ApplyToolBarFlat(bool flat) override { calls.push_back(flat ? "flat" : "raised"); }
-    void ShowTimePanel(bool on) override { calls.push_back(on ? "time on" : "time off"); }
-    void ShowScorePanel(bool on) override { calls.push_back(on ? "score on" : "score off"); }
-    void ShowStatusBar(bool on) override { calls.push_back(on ? "status on" : "status off"); }
-    bool AutoplayChecked() override { return checked; }
-    bool AutoplayEnabled() override { return enabled; }
-    void ToggleAutoplay() override {
-        checked = !checked;
-        calls.push_back("toggle autoplay");
-    }
-    int Count(const std::string& call) const {
-        int n = 0;
-        for (const auto& c : calls) n += c == call;
-        return n;
-    }
-};
-
-class FakeScreen : public IScreen {
-public:
-    int bits = 24;
-    int ColorBits() override { return bits; }
-};
+using test::FakeScreen;
+using test::RecordingWindow;
 
 class Preferences : public ::testing::Test {
 protected:

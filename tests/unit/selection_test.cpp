@@ -117,7 +117,7 @@ TEST_F(Selection, PyramidKingAloneAndPairsOfThirteenFromUncoveredCards) {
     EXPECT_EQ(DestPiles[0], "");
     EXPECT_EQ(MazzoPiles[2], Cards({Clubs(kQueen), Hearts(1)}));
     EXPECT_EQ(FilaPiles[2], Cards({Clubs(8), Diamonds(4)}) + "000");  // holes keep the places
-    EXPECT_EQ(window.events, (std::vector<std::string>{"swallow", "input"}));
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"swallow", "input"}));
 
     // With the last row gone the king is uncovered: removed at once.
     FilaPiles[2] = "000000000";

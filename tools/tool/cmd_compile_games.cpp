@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 
+#include "platform/atomic_file.h"
 #include "platform/paths.h"
 #include "storage/games_source.h"
 #include "tool.h"
@@ -22,16 +23,10 @@ bool ReadWhole(const std::string& path, std::string& text) {
     return true;
 }
 
-// Writes beside the target and renames, so a failed run leaves no half file.
+// Replaced whole and synced, so a failed or killed run leaves the old file
+// and no half one.
 bool WriteWhole(const std::string& path, const std::string& bytes) {
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush()) return false;
-    }
-    return platform::RenameFile(temp, path);
+    return platform::ReplaceFileContent(path, bytes, "gam") == 0;
 }
 
 int RunCompile(const Args& args) {

@@ -1,0 +1,39 @@
+#pragma once
+// The window fake the tests share: it records what callers switch on it.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/ports.h"
+
+namespace bw::test {
+
+// Records bars, panels, repaints and input switching as short words, in call
+// order, and counts how often the pile-size panel was hidden (the drag does
+// so on every hold); answers the autoplay command's state from its fields.
+class RecordingWindow : public IWindow {
+public:
+    std::vector<std::string> calls;
+    bool checked = false;  // the autoplay command's check mark
+    bool enabled = false;  // whether the autoplay command can be used
+    int hides = 0;
+    void ApplyToolBarSize(bool large) override { calls.push_back(large ? "large" : "small"); }
+    void ApplyToolBarFlat(bool flat) override { calls.push_back(flat ? "flat" : "raised"); }
+    void ShowTimePanel(bool on) override { calls.push_back(on ? "time on" : "time off"); }
+    void ShowScorePanel(bool on) override { calls.push_back(on ? "score on" : "score off"); }
+    void ShowStatusBar(bool on) override { calls.push_back(on ? "status on" : "status off"); }
+    bool AutoplayChecked() override { return checked; }
+    bool AutoplayEnabled() override { return enabled; }
+    void ToggleAutoplay() override {
+        checked = !checked;
+        calls.push_back("toggle autoplay");
+    }
+    void Repaint() override { calls.push_back("repaint"); }
+    void SwallowInput(bool on) override { calls.push_back(on ? "swallow" : "input"); }
+    void HidePileSizePanel() override { ++hides; }
+    int Count(const std::string& call) const {
+        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+    }
+};
+
+}  // namespace bw::test
