@@ -20,18 +20,6 @@ namespace bw {
 
 namespace {
 
-// Parameter block fields the dialog reads or writes besides those in pos::.
-constexpr int kDefaultBackground = 27;  // 1: "Y" = default background
-constexpr int kColour = 28;             // 15
-constexpr int kBackgroundNumber = 43;   // 4
-constexpr int kFixedColour = 47;        // 15
-constexpr int kShowTime = 66;           // 1
-constexpr int kFade = 135;              // 1
-constexpr int kShowScore = 136;         // 1
-constexpr int kSounds = 141;            // 1
-constexpr int kPilesTT = 179;           // 1
-constexpr int kConfirmQuitGame = 185;   // 1
-
 constexpr int kNumberRole = Qt::UserRole;
 
 // Tree pictures are drawn on dark red, which is masked out.
@@ -119,28 +107,28 @@ BackgroundChoice ChoiceOfNumber(int64_t number, int64_t rememberedColour) {
 
 CustomizeSnapshot CustomizeSnapshot::Take() {
     CustomizeSnapshot s;
-    s.size = GetParameter(pos::kCardSize, 1);
-    s.deck = GetParameter(pos::kCardDeck, 3);
-    s.fade = GetParameter(kFade, 1);
-    s.back = GetParameter(pos::kBackCard, 3);
-    s.backgroundNumber = GetParameter(kBackgroundNumber, 4);
-    s.colour = GetParameter(kColour, 15);
-    s.fixedColour = GetParameter(kFixedColour, 15);
-    s.defaultFlag = GetParameter(kDefaultBackground, 1);
-    s.pilesTT = GetParameter(kPilesTT, 1);
+    s.size = GetParameter(field::kCardSize);
+    s.deck = GetParameter(field::kCardDeck);
+    s.fade = GetParameter(field::kFadeBackground);
+    s.back = GetParameter(field::kBackCard);
+    s.backgroundNumber = GetParameter(field::kBackgroundPicture);
+    s.colour = GetParameter(field::kBackgroundColour);
+    s.fixedColour = GetParameter(field::kFixedColour);
+    s.defaultFlag = GetParameter(field::kDefaultBackground);
+    s.pilesTT = GetParameter(field::kPilesTT);
     return s;
 }
 
 void CustomizeSnapshot::Restore() const {
-    SetParameter(pos::kCardSize, 1, size);
-    SetParameter(pos::kCardDeck, 3, deck);
-    SetParameter(kFade, 1, fade);
-    SetParameter(pos::kBackCard, 3, back);
-    SetParameter(kBackgroundNumber, 4, backgroundNumber);
-    SetParameter(kColour, 15, colour);
-    SetParameter(kFixedColour, 15, fixedColour);
-    SetParameter(kDefaultBackground, 1, defaultFlag);
-    SetParameter(kPilesTT, 1, pilesTT);
+    SetParameter(field::kCardSize, size);
+    SetParameter(field::kCardDeck, deck);
+    SetParameter(field::kFadeBackground, fade);
+    SetParameter(field::kBackCard, back);
+    SetParameter(field::kBackgroundPicture, backgroundNumber);
+    SetParameter(field::kBackgroundColour, colour);
+    SetParameter(field::kFixedColour, fixedColour);
+    SetParameter(field::kDefaultBackground, defaultFlag);
+    SetParameter(field::kPilesTT, pilesTT);
 }
 
 QImage BackSample(int number, const QImage& under, QPoint at) {
@@ -373,17 +361,17 @@ void TfrmCustomize_Freeware::FormShow() {
     cancelled_ = true;
     closed_ = false;
     saved_ = CustomizeSnapshot::Take();
-    rememberedColour_ = ParameterInt(kColour, 15, 0);
+    rememberedColour_ = ParameterInt(field::kBackgroundColour, 0);
     if (rememberedColour_ == 0) rememberedColour_ = kButtonFaceColourValue;
 
-    chkFadeBackground->setChecked(ParameterIs(kFade, "Y"));
+    chkFadeBackground->setChecked(ParameterIs(field::kFadeBackground, "Y"));
 
     // The trees' selections are set quietly; the samples are drawn once below.
     {
         opening_ = true;
         trvCardBack->clearSelection();
         trvBackGround->clearSelection();
-        backShown_ = static_cast<int>(ParameterInt(pos::kBackCard, 3, 11));
+        backShown_ = static_cast<int>(ParameterInt(field::kBackCard, 11));
         lblDecks->setText(QStringLiteral("Sample "));
         if (QTreeWidgetItem* leaf = FindLeaf(trvCardBack, backShown_)) {
             leaf->setSelected(true);
@@ -394,11 +382,11 @@ void TfrmCustomize_Freeware::FormShow() {
 
         // The default background selects no node; OK then keeps it.
         lblBackGround->clear();
-        if (ParameterIs(kDefaultBackground, "Y")) {
+        if (ParameterIs(field::kDefaultBackground, "Y")) {
             shown_ = {};
         } else {
-            const int64_t fixed = ParameterInt(kFixedColour, 15, 0);
-            const int64_t number = ParameterInt(kBackgroundNumber, 4, 0);
+            const int64_t fixed = ParameterInt(field::kFixedColour, 0);
+            const int64_t number = ParameterInt(field::kBackgroundPicture, 0);
             int64_t leafNumber = 0;
             // Leaves above 1000 are colours and the others pictures: a small
             // colour value must not select a picture, nor the reverse.
@@ -423,16 +411,16 @@ void TfrmCustomize_Freeware::FormShow() {
     RefreshBackgroundSamples();
     DrawBackSample();
 
-    chkSoundsEnabled->setChecked(!ParameterIs(kSounds, "Y"));
+    chkSoundsEnabled->setChecked(!ParameterIs(field::kSoundsEnabled, "Y"));
     // The same default as the tool bar at start-up, so that OK alone never
     // changes the bar.
     chkTBLargeIcons->setChecked(ReadPreference(key::kToolBarLarge, "Y") == "Y");
     chkTBFlatBtn->setChecked(ReadPreference(key::kToolBarFlat, "Y") == "Y");
     chkConfirmOnExit->setChecked(ReadPreference(key::kConfirmQuit, "N") == "Y");
     chkWinningAnimation->setChecked(ReadPreference(key::kWinningAnimation, "Y") == "Y");
-    chkShowTime->setChecked(!ParameterIs(kShowTime, "N"));
-    chkShowScore->setChecked(!ParameterIs(kShowScore, "N"));
-    chkConfirmQuitGame->setChecked(!ParameterIs(kConfirmQuitGame, "N"));
+    chkShowTime->setChecked(!ParameterIs(field::kShowTime, "N"));
+    chkShowScore->setChecked(!ParameterIs(field::kShowScore, "N"));
+    chkConfirmQuitGame->setChecked(!ParameterIs(field::kConfirmQuitGame, "N"));
 }
 
 void TfrmCustomize_Freeware::RefreshBackgroundSamples() {
@@ -472,7 +460,7 @@ void TfrmCustomize_Freeware::trvBackGroundChange() {
 
 void TfrmCustomize_Freeware::chkFadeBackgroundClick() {
     // The fade is read from the block while painting; closing settles it.
-    SetParameter(kFade, 1, YN(chkFadeBackground->isChecked()));
+    SetParameter(field::kFadeBackground, YN(chkFadeBackground->isChecked()));
     if (shown_.kind == BackgroundChoice::kColour) {
         RefreshBackgroundSamples();
         DrawBackSample();
@@ -486,7 +474,7 @@ void TfrmCustomize_Freeware::PageControlChange() {
 
 void TfrmCustomize_Freeware::StoreChoicesInBlock() {
     const int64_t back = NumberOf(SelectedNode(trvCardBack));
-    if (back > 0) SetParameter(pos::kBackCard, 3, FormatNumber(back, 3));
+    if (back > 0) SetParameter(field::kBackCard, FormatNumber(back, 3));
 
     if (QTreeWidgetItem* node = SelectedNode(trvBackGround)) {
         const int64_t n = NumberOf(node);
@@ -498,35 +486,35 @@ void TfrmCustomize_Freeware::StoreChoicesInBlock() {
             number = n == 1 ? 0 : n;
         else
             fixed = n;
-        SetParameter(kBackgroundNumber, 4, std::to_string(number));
-        SetParameter(kColour, 15, std::to_string(rememberedColour_));
-        SetParameter(kFixedColour, 15, std::to_string(fixed));
-        SetParameter(kDefaultBackground, 1, YN(useDefault));
+        SetParameter(field::kBackgroundPicture, std::to_string(number));
+        SetParameter(field::kBackgroundColour, std::to_string(rememberedColour_));
+        SetParameter(field::kFixedColour, std::to_string(fixed));
+        SetParameter(field::kDefaultBackground, YN(useDefault));
     }
-    SetParameter(kFade, 1, YN(chkFadeBackground->isChecked()));
+    SetParameter(field::kFadeBackground, YN(chkFadeBackground->isChecked()));
 }
 
 void TfrmCustomize_Freeware::btnOKClick() {
-    StoreSwitch(kSounds, key::kSoundsEnabled, !chkSoundsEnabled->isChecked());
+    StoreSwitch(field::kSoundsEnabled, key::kSoundsEnabled, !chkSoundsEnabled->isChecked());
 
     StoreChoicesInBlock();
-    WritePreferenceInt(key::kBackCard, ParameterInt(pos::kBackCard, 3, 11));
+    WritePreferenceInt(key::kBackCard, ParameterInt(field::kBackCard, 11));
     if (SelectedNode(trvBackGround)) {
-        WritePreference(key::kBackgroundBmp, GetParameter(kBackgroundNumber, 4));
-        WritePreferenceInt(key::kBackgroundCol, ParameterInt(kColour, 15, 0));
-        WritePreferenceInt(key::kBackgroundFixedCol, ParameterInt(kFixedColour, 15, 0));
-        WritePreference(key::kBackgroundDef, GetParameter(kDefaultBackground, 1));
+        WritePreference(key::kBackgroundBmp, GetParameter(field::kBackgroundPicture));
+        WritePreferenceInt(key::kBackgroundCol, ParameterInt(field::kBackgroundColour, 0));
+        WritePreferenceInt(key::kBackgroundFixedCol, ParameterInt(field::kFixedColour, 0));
+        WritePreference(key::kBackgroundDef, GetParameter(field::kDefaultBackground));
     }
-    WritePreference(key::kFadeBackground, GetParameter(kFade, 1));
+    WritePreference(key::kFadeBackground, GetParameter(field::kFadeBackground));
 
     const bool large = chkTBLargeIcons->isChecked(), flat = chkTBFlatBtn->isChecked();
     const bool time = chkShowTime->isChecked(), score = chkShowScore->isChecked();
     WritePreferenceYN(key::kToolBarLarge, large);
     WritePreferenceYN(key::kToolBarFlat, flat);
-    StoreSwitch(kShowTime, key::kShowTime, time);
-    StoreSwitch(kShowScore, key::kShowScore, score);
+    StoreSwitch(field::kShowTime, key::kShowTime, time);
+    StoreSwitch(field::kShowScore, key::kShowScore, score);
     WritePreferenceYN(key::kConfirmQuit, chkConfirmOnExit->isChecked());
-    StoreSwitch(kConfirmQuitGame, key::kConfirmQuitGame, chkConfirmQuitGame->isChecked());
+    StoreSwitch(field::kConfirmQuitGame, key::kConfirmQuitGame, chkConfirmQuitGame->isChecked());
     WritePreferenceYN(key::kWinningAnimation, chkWinningAnimation->isChecked());
     IWindow& window = Window();
     window.ApplyToolBarSize(large);

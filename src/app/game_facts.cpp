@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/rule_names.h"
 #include "storage/catalogue.h"
 
 namespace bw {
@@ -44,9 +45,10 @@ GameFacts DescribeGame(const GameFactValues& v) {
 }
 
 GameFactValues ReadGameFactValues(int gameId) {
-    using namespace fact_line;
-    const std::vector<int> v = GameRuleValues(gameId, {kCards, kGameTime, kDifficulty, kSkill,
-                                                       kChance, kChanceAbout, kChanceIn, kRedeals});
+    using namespace rule;
+    const std::vector<int> v =
+        GameRuleValues(gameId, {kPackCards, kFactTime, kFactDiff, kFactSkill, kFactChance,
+                                kFactChanceX, kFactChanceY, kStockPasses});
     GameFactValues f;
     f.cards = v[0];
     f.gameTime = v[1];

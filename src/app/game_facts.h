@@ -6,18 +6,6 @@
 
 namespace bw {
 
-// Rule lines holding the facts.
-namespace fact_line {
-inline constexpr int kRedeals = 15;
-inline constexpr int kCards = 371;
-inline constexpr int kGameTime = 483;
-inline constexpr int kDifficulty = 484;
-inline constexpr int kSkill = 485;
-inline constexpr int kChance = 486;
-inline constexpr int kChanceAbout = 487;  // "about 3 in 10"
-inline constexpr int kChanceIn = 488;     // 0: no odds given
-}  // namespace fact_line
-
 struct FactText {
     std::string text;     // empty for a value the table does not know
     std::string picture;  // library bitmap, empty when none
@@ -29,8 +17,8 @@ struct GameFactValues {
     int difficulty = 0;
     int skill = 0;
     int chance = 0;
-    int chanceAbout = 0;
-    int chanceIn = 0;
+    int chanceAbout = 0;  // "about 3 in 10"
+    int chanceIn = 0;     // 0: no odds given
     int redeals = 0;
 };
 

@@ -25,8 +25,6 @@ namespace {
 
 constexpr QRgb kPreviewGreen = 0xFF008000;
 // Switches of the player's own card back and card set.
-constexpr int kOwnBackSwitch = 256;
-constexpr int kOwnCardSetSwitch = 257;
 // Every preview shows the same deal, so a game's picture never changes.
 constexpr const char* kPreviewGameNumber = "0000000000001";
 
@@ -116,20 +114,20 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
     // The rule bases of the running game are kept apart from GameRules, so
     // the column is loaded without LoadGameRules.
     LoadRuleColumn(ProgramFile("GAMES.DAT"), column, GameRules);
-    if (GameRules[371] <= 0) return;
+    if (Rule(rule::kPackCards) <= 0) return;
 
     for (auto* list : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles})
         for (auto& pile : *list) pile.clear();
     FillCardRegister();
     // The small cards of the library's faces and backs, whatever the player's
     // own card files are (they come in the table sizes only).
-    SetParameter(pos::kCardSize, 1, std::string(1, kPreviewCardSize));
-    SetParameter(kOwnBackSwitch, 1, "N");
-    SetParameter(kOwnCardSetSwitch, 1, "N");
+    SetParameter(field::kCardSize, std::string(1, kPreviewCardSize));
+    SetParameter(field::kOwnBack, "N");
+    SetParameter(field::kOwnCardSet, "N");
     CardSizeForLetter(kPreviewCardSize, CardWidth, CardHeight);
     ResetPileAnchors();
     MainGame.SetOpt(70, 1);
-    MainGame.SetOpt(122, GameRules[48]);
+    MainGame.SetOpt(122, Rule(rule::kSuitMode));
     SetOverlapOffsets(kPreviewCardSize);
     LayoutInput in;
     ApplyTableRect(PreviewTableRect(size.width(), size.height()), in);
@@ -140,7 +138,7 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
     in.screenHeight = Screen().Height();
     LayOutPiles(in);
 
-    SetParameter(pos::kGameNumber, 15, kPreviewGameNumber);
+    SetParameter(field::kGameNumber, kPreviewGameNumber);
     MainGame.SetOpt(73, 1);
     DealGame();
     SetFlag(flag::kInProgress, true);

@@ -53,9 +53,6 @@ constexpr int kPanelMargin = 15;  // from the window's right edge
 constexpr int kPanelGap = 5;      // between the score and the time panel
 constexpr int kBarClearance = 3;
 constexpr int kStatusHeight = 19;
-constexpr int kPosShowTime = 66;
-constexpr int kPosShowScore = 136;
-constexpr int kPosShowToolTips = 244;
 
 QString Expanded(const char* text) {
     return QString::fromStdString(ExpandPlaceholders(text));
@@ -483,13 +480,13 @@ void TfrmMain::FirstGame() {
     }
     // Without the open-game dialog the stored game starts at once, so the
     // program is playable from its first start.
-    const long long id = ParameterInt(pos::kGameId, 4, -1);
+    const long long id = ParameterInt(field::kGameId, -1);
     if (id < 0) {
         EnableGameCommands(false);
         return;
     }
-    OpenGame(static_cast<int>(id), GetParameter(pos::kGameName, 50), kNewGameNumber, false,
-             GetParameter(pos::kPlayer, 30));
+    OpenGame(static_cast<int>(id), GetParameter(field::kGameName), kNewGameNumber, false,
+             GetParameter(field::kPlayer));
 }
 
 void TfrmMain::Activated() {
@@ -502,8 +499,9 @@ void TfrmMain::Activated() {
         if (!SeriesFileExists(true)) FirstGame();
     }
     // A palette display redraws the faded default background in its colours.
-    if (!MoreThan256Colors(Screen()) && ParameterIs(135, "Y") &&
-        (ParameterIs(27, "Y") || ParameterInt(43, 4, 0) == 0))
+    if (!MoreThan256Colors(Screen()) && ParameterIs(field::kFadeBackground, "Y") &&
+        (ParameterIs(field::kDefaultBackground, "Y") ||
+         ParameterInt(field::kBackgroundPicture, 0) == 0))
         HandleResize();
 }
 
@@ -544,7 +542,7 @@ void TfrmMain::EnableGameCommands(bool on) {
         b->setEnabled(on);
     for (QAction* a : {mnuNew, mnuAutoplay, mnuRules}) a->setEnabled(on);
     // Undo switched off in the settings stays off.
-    SetUndoRedoEnabled(on && !ParameterIs(137, "2"));
+    SetUndoRedoEnabled(on && !ParameterIs(field::kUndoMode, "2"));
 }
 
 void TfrmMain::SetUndoRedoEnabled(bool enabled) {
@@ -614,7 +612,7 @@ void TfrmMain::ShowMemoryEnd(bool won) {
 void TfrmMain::ShowStatusText(const std::string& text) {
     pnlStatusBar->setText(QString::fromStdString(text));
     // The bar the player switched off shows only while it has something to say.
-    const bool on = !text.empty() || !ParameterIs(76, "N");
+    const bool on = !text.empty() || !ParameterIs(field::kStatusBar, "N");
     if (on == !pnlStatusBar->isHidden()) return;
     if (on) {
         pnlStatusBar->setGeometry(0, central_->height() - kStatusHeight, BarWidth() - 8,
@@ -749,7 +747,7 @@ void TfrmMain::SetToolBarFlat(bool flat, bool fromMenu) {
 }
 
 void TfrmMain::SetTimePanel(bool on, bool fromMenu) {
-    SetParameter(kPosShowTime, 1, on ? "Y" : "N");
+    SetParameter(field::kShowTime, on ? "Y" : "N");
     pnlTempo->setVisible(on);
     popShowTime->setEnabled(!on);
     if (fromMenu) WritePreferenceYN(key::kShowTime, on);
@@ -757,7 +755,7 @@ void TfrmMain::SetTimePanel(bool on, bool fromMenu) {
 }
 
 void TfrmMain::SetScorePanel(bool on, bool fromMenu) {
-    SetParameter(kPosShowScore, 1, on ? "Y" : "N");
+    SetParameter(field::kShowScore, on ? "Y" : "N");
     pnlScore->setVisible(on);
     popShowScore->setEnabled(!on);
     if (fromMenu) WritePreferenceYN(key::kShowScore, on);
@@ -789,7 +787,7 @@ TableRect TfrmMain::TableArea() const {
 void TfrmMain::LayOutTable() {
     // The places move: the frame waits for the next arrow key.
     ::bw::HideFocusFrame();
-    if (GameRules[371] == 0) return;
+    if (Rule(rule::kPackCards) == 0) return;
     LayoutInput in;
     ApplyTableRect(TableArea(), in);
     in.cardWidth = CardWidth;
@@ -824,8 +822,8 @@ void TfrmMain::ArrangeBars() {
     // 1-2: the panels from the right; a panel that moves is hidden first.
     QFrame* bar = VisibleBar();
     const int top = (bar->height() - pnlTempo->height()) / 2;
-    const bool timeWanted = ParameterIs(kPosShowTime, "Y");
-    const bool scoreWanted = ParameterIs(kPosShowScore, "Y");
+    const bool timeWanted = ParameterIs(field::kShowTime, "Y");
+    const bool scoreWanted = ParameterIs(field::kShowScore, "Y");
     const int timeLeft = w - kTimeWidth - kPanelMargin;
     const int scoreLeft =
         timeWanted ? timeLeft - kScoreWidth - kPanelGap : w - kScoreWidth - kPanelMargin;
@@ -862,7 +860,7 @@ void TfrmMain::HandleResize() {
                                   kStatusHeight);
     // A table too small for the cards takes smaller ones, and a larger
     // table gives the chosen size back.
-    if (GameRules[371] != 0) FitCardsToTable();
+    if (Rule(rule::kPackCards) != 0) FitCardsToTable();
     LayOutTable();
     // The background follows the table's size (a fade runs to its bottom),
     // and the cards of the old layout must go.
@@ -875,7 +873,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
         HandleResize();
     } else if (event->type() == QEvent::ToolTip && qobject_cast<QToolButton*>(watched)) {
         // Hints follow the "Show_ToolTips" preference as it is now.
-        if (!ParameterIs(kPosShowToolTips, "Y")) return true;
+        if (!ParameterIs(field::kShowToolTips, "Y")) return true;
     }
     return C_TAdvancedMainForm::eventFilter(watched, event);
 }
@@ -889,7 +887,7 @@ void TfrmMain::mnuNewClick() {
 
 void TfrmMain::mnuOpenClick() {
     // The dialog works on the current player; store the name back trimmed.
-    SetParameter(pos::kPlayer, 30, GetParameter(pos::kPlayer, 30));
+    SetParameter(field::kPlayer, GetParameter(field::kPlayer));
     OpenGameDialog();
 }
 
@@ -924,7 +922,7 @@ void TfrmMain::mnuCustomizeClick() {
 }
 
 void TfrmMain::mnuRulesClick(int gameId) {
-    const long long id = gameId >= 0 ? gameId : ParameterInt(pos::kGameId, 4, -1);
+    const long long id = gameId >= 0 ? gameId : ParameterInt(field::kGameId, -1);
     // Customised games (8000 and up) have no rules page of their own.
     if (id < 0 || id >= 8000) return;
     const std::string saved = helpFile_;

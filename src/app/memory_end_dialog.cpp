@@ -232,14 +232,14 @@ void TfrmMemoryEnd::FormCreate() {
 }
 
 bool TfrmMemoryEnd::Prepare(bool won) {
-    const int kind = GameRules[51];
+    const int kind = Rule(rule::kGoalKind);
     if (kind < 36 || kind > 39) return false;
     won_ = won;
     setWindowTitle(won ? QStringLiteral("Game Won") : QStringLiteral("Game Lost"));
 
     const int misses = MainGame.Opt(99);
-    const QString toWin = Num(GameRules[50]) + QStringLiteral(")");
-    const QString total = QString::fromStdString(GetParameter(pos::kScore, 6));
+    const QString toWin = Num(Rule(rule::kScoreToWin)) + QStringLiteral(")");
+    const QString total = QString::fromStdString(GetParameter(field::kScore));
     const long long pairs = static_cast<long long>(MazzoPiles[2].size() / 6);
 
     switch (kind) {
@@ -248,7 +248,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
             lblMatches->setText(Num(pairs));
             lblMisses->setText(Num(misses));
             lblScoreToWin->setText(toWin);
-            switch (GameRules[368]) {
+            switch (Rule(rule::kFilas)) {
                 case 3: grbGrid->setTitle(QStringLiteral("Grid: 4 x 3")); break;
                 case 4: grbGrid->setTitle(QStringLiteral("Grid: 6 x 4")); break;
                 case 5: grbGrid->setTitle(QStringLiteral("Grid: 8 x 5")); break;
@@ -331,7 +331,7 @@ void TfrmMemoryEnd::FormClose() {
 }
 
 void ShowMemoryEnd(bool won) {
-    const int kind = GameRules[51];
+    const int kind = Rule(rule::kGoalKind);
     if (kind < 36 || kind > 39) return;
     QMainWindow* main = MainWindow();
     {

@@ -349,7 +349,7 @@ void TfrmOpenGame::FillBranch(QTreeWidgetItem* branch, int selectId) {
 std::string TfrmOpenGame::MarkPlayer() const {
     // While the dialog is up the marks follow the player chosen in its
     // list; otherwise the current player.
-    return isVisible() && !chosenPlayer_.empty() ? chosenPlayer_ : GetParameter(pos::kPlayer, 30);
+    return isVisible() && !chosenPlayer_.empty() ? chosenPlayer_ : GetParameter(field::kPlayer);
 }
 
 PlayerResults TfrmOpenGame::MarkResults() const {
@@ -409,7 +409,7 @@ bool TfrmOpenGame::TreePlace(int gameId, int& treeNum, int& treePos) const {
 OpenGameChoice TfrmOpenGame::Choice() const {
     OpenGameChoice c;
     QTreeWidgetItem* node = SelectedNode();
-    c.player = chosenPlayer_.empty() ? GetParameter(pos::kPlayer, 30) : chosenPlayer_;
+    c.player = chosenPlayer_.empty() ? GetParameter(field::kPlayer) : chosenPlayer_;
     if (!node || NodeCode(node) < 0) return c;
     c.id = NodeCode(node);
     c.name = node->text(0).toStdString();
@@ -427,13 +427,13 @@ void TfrmOpenGame::showEvent(QShowEvent* event) {
 
 void TfrmOpenGame::FormShow() {
     BusyCursor busy;
-    chosenPlayer_ = GetParameter(pos::kPlayer, 30);
+    chosenPlayer_ = GetParameter(field::kPlayer);
     if (!shownBefore_) {
         shownBefore_ = true;
         QTreeWidgetItem* branch = FindBranch(branchToOpen_);
         // A branch this edition does not have: open the one it has.
         if (!branch) branch = FindBranch(kBranchAllGames);
-        FillBranch(branch, static_cast<int>(ParameterInt(pos::kGameId, 4, -1)));
+        FillBranch(branch, static_cast<int>(ParameterInt(field::kGameId, -1)));
     }
     UpdatePreview();
     trvGames->setFocus();
@@ -441,7 +441,7 @@ void TfrmOpenGame::FormShow() {
 }
 
 void TfrmOpenGame::FillPlayers() {
-    const std::string current = GetParameter(pos::kPlayer, 30);
+    const std::string current = GetParameter(field::kPlayer);
     chosenPlayer_ = current;
     const QSignalBlocker block(cboPlayers);
     cboPlayers->clear();
@@ -484,7 +484,7 @@ void TfrmOpenGame::UpdatePreview() {
     if (!previewOn_) return;
     // A game's preview is always the same deal: it is drawn once per game
     // and card back.
-    const std::string key = std::to_string(id) + "/" + GetParameter(pos::kBackCard, 3);
+    const std::string key = std::to_string(id) + "/" + GetParameter(field::kBackCard);
     if (key == previewKey_) return;
     preview_ = ComposePreview(background_, RenderGamePreview(id, imgGame->size()));
     previewKey_ = key;
@@ -551,7 +551,7 @@ void TfrmOpenGame::chkWonLostClick() {
 }
 
 void TfrmOpenGame::done(int result) {
-    if (ParameterInt(pos::kGameId, 4, -1) < 0) Window().EnableGameCommands(false);
+    if (ParameterInt(field::kGameId, -1) < 0) Window().EnableGameCommands(false);
     C_TAdvancedDialog::done(result);
     Window().Repaint();
 }

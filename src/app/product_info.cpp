@@ -16,7 +16,6 @@ namespace bw {
 
 namespace {
 constexpr int kIconSize = 64;
-constexpr int kAboutSoundSwitch = 142;
 const QString kFileScheme = QStringLiteral("file://");
 }  // namespace
 
@@ -115,7 +114,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : C_TAdvancedDialog(parent) {
 
 void ShowAboutBox(QWidget* owner) {
     TfrmAbout about(owner);
-    PlayEventSound("About", SoundSwitch(kAboutSoundSwitch));
+    PlayEventSound("About", SoundSwitch(field::kSoundsAbout));
     about.exec();
 }
 

@@ -32,7 +32,7 @@ void ResetProgramState(const std::string& programDir) {
     MainGame.SetOpt(77, 0);
     Params().Reset();
     SetProgramDir(programDir);
-    SetParameter(pos::kSettingsFile, 20, "DATA\\Cfg.dat");
+    SetParameter(field::kSettingsFile, "DATA\\Cfg.dat");
 }
 
 std::string ChooseDataDirOverride(const std::string& programDir, const std::string& userDataDir) {

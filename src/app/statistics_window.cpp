@@ -15,6 +15,7 @@
 #include "core/game_end.h"
 #include "core/params.h"
 #include "core/ports.h"
+#include "core/rule_names.h"
 #include "storage/catalogue.h"
 #include "storage/players.h"
 
@@ -32,7 +33,7 @@ std::string Time(long seconds) { return FormatElapsed(int64_t{seconds} * 1000); 
 
 // The goal kind of a game, from its rule column.
 int GoalOf(int gameId) {
-    const std::vector<int> v = GameRuleValues(gameId, {51, 50});
+    const std::vector<int> v = GameRuleValues(gameId, {rule::kGoalKind, rule::kScoreToWin});
     return v.empty() ? 0 : v[0];
 }
 
@@ -288,7 +289,7 @@ void TfrmStatistics::showEvent(QShowEvent* event) {
 }
 
 void TfrmStatistics::FormShow() {
-    const std::string current = GetParameter(pos::kPlayer, 30);
+    const std::string current = GetParameter(field::kPlayer);
     {
         const QSignalBlocker block(cboPlayers);
         cboPlayers->clear();
@@ -300,7 +301,7 @@ void TfrmStatistics::FormShow() {
         }
         cboPlayers->setCurrentIndex(at);
     }
-    const int game = static_cast<int>(ParameterInt(pos::kGameId, 4, -1));
+    const int game = static_cast<int>(ParameterInt(field::kGameId, -1));
     int row = 0;
     for (size_t i = 0; i < games_.size(); ++i)
         if (games_[i].id == game) row = static_cast<int>(i);
@@ -359,7 +360,7 @@ void TfrmStatistics::grdGamesChange() {
                                  : std::string();
     lblPlot->setText(Q("Last " + std::to_string(kResultHistory) + " games of " + name +
                        ": score and time"));
-    const std::vector<int> rules = GameRuleValues(id, {50});
+    const std::vector<int> rules = GameRuleValues(id, {rule::kScoreToWin});
     const int target = rules.empty() ? 0 : rules[0];
     imgPlot->SetResults(it == results_.end() ? std::vector<GameResult>{} : it->second.history,
                         target != 0, target);

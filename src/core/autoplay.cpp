@@ -18,12 +18,6 @@ namespace {
 
 AutoplayMoves g_moves;
 
-int R(int i) {
-    return GameRules[static_cast<size_t>(i)];
-}
-int Count(int entry, int max) {
-    return std::clamp(R(entry), 0, max);
-}
 std::string Name(const char* word, int index) {
     return word + std::to_string(index + 1);
 }
@@ -33,7 +27,7 @@ bool CanDrop(const std::string& pile, CardCode card) {
 }
 
 bool AnimateMoves() {
-    return GetParameter(67, 1) != "N";
+    return GetParameter(field::kCardsAnimate) != "N";
 }
 
 // Where a card lies, to tell a move that changed nothing from one that did.
@@ -65,7 +59,7 @@ bool MoveCard(CardCode card, int left, int top, const std::string& pile,
 }
 
 int OwnTableau(CardCode card) {
-    for (int i = 0; i < Count(368, 40); ++i)
+    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
         if (FindSlot(FilaPiles[static_cast<size_t>(i)], card) >= 0) return i;
     return -1;
 }
@@ -73,10 +67,10 @@ int OwnTableau(CardCode card) {
 // Every foundation must start with one rank (empty rules 92 and 93) and
 // none has started yet.
 bool FoundationStartBlocked() {
-    const int n = Count(367, 16);
+    const int n = RuleCount(rule::kDests, 16);
     if (n == 0) return false;
     for (int i = 0; i < n; ++i) {
-        const int rule = R(52 + i);
+        const int rule = Rule(rule::kBaseRank1 + i);
         if ((rule != 92 && rule != 93) || !DestPiles[static_cast<size_t>(i)].empty()) return false;
     }
     return true;
@@ -106,7 +100,7 @@ bool AnyReserveHoldsCard() {
 }
 
 std::string FirstNonEmptyReserve() {
-    for (int i = 0; i < Count(369, 10); ++i)
+    for (int i = 0; i < RuleCount(rule::kReserves, 10); ++i)
         if (!AppoggPiles[static_cast<size_t>(i)].empty()) return Name("Appogg", i);
     return std::string();
 }
@@ -121,7 +115,7 @@ struct FillPlan {
 
 bool PlanFor(int mode, FillPlan& plan) {
     auto every = [](int) { return true; };
-    auto gridTail = [](int i) { return i >= R(25) * R(26); };
+    auto gridTail = [](int i) { return i >= Rule(rule::kFixedCols) * Rule(rule::kFixedRows); };
     auto visOrStock = [] { return TopNonEmpty({"Mazzo_Vis", "Mazzo"}); };
     auto stockOrVis = [] { return TopNonEmpty({"Mazzo", "Mazzo_Vis"}); };
     auto only = [](const char* name) { return [name] { return TopNonEmpty({name}); }; };
@@ -203,12 +197,12 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
 
     // Only the player may start foundations that must all start alike.
     if ((kinds & target::kFoundations) && (forPlayer || !FoundationStartBlocked()))
-        for (int i = 0; i < Count(367, 16) && !tried; ++i)
+        for (int i = 0; i < RuleCount(rule::kDests, 16) && !tried; ++i)
             if (OnTable(MainGame.DestLeft(i)))
                 offer(Name("Dest", i), forPlayer ? Name("Dest", i) : Name("Dest_Autoplay", i));
     for (bool empty : {false, true}) {
         if (!(kinds & (empty ? target::kEmptyTableaus : target::kTableaus))) continue;
-        for (int i = 0; i < Count(368, 40) && !tried; ++i) {
+        for (int i = 0; i < RuleCount(rule::kFilas, 40) && !tried; ++i) {
             const std::string& p = FilaPiles[static_cast<size_t>(i)];
             if (i == own || p.empty() != empty || !OnTable(FilaLeft[static_cast<size_t>(i)]))
                 continue;
@@ -216,12 +210,12 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
         }
     }
     if (kinds & target::kReserves)
-        for (int i = 0; i < Count(369, 10) && !tried; ++i)
+        for (int i = 0; i < RuleCount(rule::kReserves, 10) && !tried; ++i)
             if (OnTable(MainGame.AppoggLeft(i))) offer(Name("Appogg", i), Name("Appogg", i));
     // Onto "Mazzo_Vis" the engine's "Stock02" moves the held card; the pile's
     // own name would turn cards from the stock instead.
-    if ((kinds & target::kStockVis) && !tried && R(353) == 2 && R(354) != 4 &&
-        OnTable(MainGame.StockLeft(1)) && NextToOnVisibleStock(card)) {
+    if ((kinds & target::kStockVis) && !tried && Rule(rule::kVisTarget) == 2 &&
+        Rule(rule::kVisMode) != 4 && OnTable(MainGame.StockLeft(1)) && NextToOnVisibleStock(card)) {
         tried = true;
         moved = MoveCard(card, left, top, "Mazzo_Vis", "Stock02");
     }
@@ -233,10 +227,10 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
 }
 
 bool RunAutoplay() {
-    if (!Window().AutoplayChecked() || !Flag(flag::kInProgress) || Count(368, 40) == 0)
+    if (!Window().AutoplayChecked() || !Flag(flag::kInProgress) || RuleCount(rule::kFilas, 40) == 0)
         return false;
     SetFlag(flag::kEnded, false);
-    const int reserves = Count(369, 10);
+    const int reserves = RuleCount(rule::kReserves, 10);
     auto halted = [] { return Flag(flag::kEnded) || Flag(flag::kFinished); };
     auto offer = [](CardCode c) { return c >= 1 && AutoMoveCard(c, -1, -1, target::kFoundations); };
     bool any = false;
@@ -248,11 +242,12 @@ bool RunAutoplay() {
                 again = offer(TopCode(AppoggPiles[static_cast<size_t>(i)])) || again;
             pass = pass || again;
         }
-        if (!halted() && R(8) == 0 && offer(TopCode(MazzoPiles[1]))) pass = true;
-        for (int i = 0; i < Count(368, 40) && !halted(); ++i) {
+        if (!halted() && Rule(rule::kVisHeld) == 0 && offer(TopCode(MazzoPiles[1]))) pass = true;
+        for (int i = 0; i < RuleCount(rule::kFilas, 40) && !halted(); ++i) {
             const CardCode c = TopCode(FilaPiles[static_cast<size_t>(i)]);
             if (c < 1) continue;
-            if (!IsFaceUp(c) && R(42) == 1 && GetParameter(239, 1) != "N") {
+            if (!IsFaceUp(c) && Rule(rule::kAutoTurnUp) == 1 &&
+                GetParameter(field::kAutomaticFaceUp) != "N") {
                 SetFaceFlag(c, '1');
                 Table().AnimateTurnUp(Name("Fila", i));
             }
@@ -270,9 +265,9 @@ bool RunAutoplay() {
 }
 
 bool FillEmptyTableaus() {
-    const int mode = R(23);
+    const int mode = Rule(rule::kFillMode);
     if (mode == 0 || !Flag(flag::kInProgress)) return false;
-    if (R(40) != 0 && MainGame.Opt(91) == 0) return false;
+    if (Rule(rule::kFirstToDest) != 0 && MainGame.Opt(91) == 0) return false;
     FillPlan plan;
     if (!PlanFor(mode, plan) || !FillAllowed(mode)) return false;
 
@@ -280,7 +275,7 @@ bool FillEmptyTableaus() {
     if (several) MainGame.SetOpt(112, 1);
     bool moved = false;
     bool failed = false;
-    for (int i = 0; i < Count(368, 40) && !failed; ++i) {
+    for (int i = 0; i < RuleCount(rule::kFilas, 40) && !failed; ++i) {
         if (!plan.pile(i) || !FilaPiles[static_cast<size_t>(i)].empty()) continue;
         for (int k = 0; k < plan.cards; ++k) {
             const std::string source = plan.source();
@@ -315,7 +310,7 @@ void AutoplayAfterRelease() {
 }
 
 void AutoplayCommand() {
-    const int gameId = static_cast<int>(ParameterInt(pos::kGameId, 4, -1));
+    const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
     Window().ToggleAutoplay();
     if (Window().AutoplayChecked() && Flag(flag::kInProgress)) RunAutoplayLoop();
     StoreGameAutoplay(gameId);

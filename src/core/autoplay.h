@@ -1,6 +1,6 @@
 #pragma once
 // Autoplay: cards that may go to a foundation are sent there, and empty
-// tableau piles are filled from the game's fill source (GameRules[23]).
+// tableau piles are filled from the game's fill source (rule::kFillMode).
 #include <functional>
 #include <string>
 

@@ -21,9 +21,6 @@ JitterTable TableauJitter{};
 
 namespace {
 
-int R(int i) { return GameRules[static_cast<size_t>(i)]; }
-int Opt(int i) { return MainGame.Opt(i); }
-
 struct PileGeometry {
     int kind = kNoPile;
     int direction = 0;
@@ -58,13 +55,13 @@ PileGeometry GeometryOf(const std::string& name, int index) {
             break;
         case kDest:
             if (index < 0 || index >= 16) break;
-            g.direction = R(4);
+            g.direction = Rule(rule::kDestFamily);
             g.start = {MainGame.DestLeft(index), MainGame.DestTop(index)};
             g.pile = &DestPiles[i];
             break;
         case kAppogg:
             if (index < 0 || index >= 10) break;
-            g.direction = R(5);
+            g.direction = Rule(rule::kAppoggFamily);
             g.start = {MainGame.AppoggLeft(index), MainGame.AppoggTop(index)};
             g.pile = &AppoggPiles[i];
             break;
@@ -103,7 +100,7 @@ CardPoint StepOf(int kind, int direction, CardCode c) {
 }  // namespace
 
 int TableauDirection(int index) {
-    const int family = R(3);
+    const int family = Rule(rule::kTableFamily);
     if (family != 11) return family;
     if (index < 0 || index >= 40) return 0;
     return TableauPileFamily[static_cast<size_t>(index)];
@@ -113,14 +110,14 @@ int PileDirection(const std::string& name, int index) {
     if (StockIndexOf(name) >= 0) return 0;
     switch (PileKindOf(name)) {
         case kFila: return TableauDirection(index);
-        case kDest: return R(4);
-        case kAppogg: return R(5);
+        case kDest: return Rule(rule::kDestFamily);
+        case kAppogg: return Rule(rule::kAppoggFamily);
         default: return 0;
     }
 }
 
 int Direction8PerRow() {
-    int perRow = R(43);
+    int perRow = Rule(rule::kRowCards);
     if (perRow == -1) {
         const int pitch = CardWidth + Opt(101);
         perRow = pitch > 0 ? Screen().Width() / pitch : 1;
@@ -163,7 +160,7 @@ CardPoint CardPositionInPile(const std::string& name, int index, int above, bool
             at.top += step.top;
         }
     }
-    if (g.kind == kFila && g.direction == 1 && !ParameterIs(179, "N"))
+    if (g.kind == kFila && g.direction == 1 && !ParameterIs(field::kPilesTT, "N"))
         at.left += JitterFor(index, k);
     return at;
 }
@@ -257,7 +254,8 @@ bool RaiseStockPile(int i, bool preview) {
 }
 
 bool RaiseFoundation(int i, bool preview) {
-    if (i < 0 || i > 15 || R(4) == 2 || R(4) == 7) return false;
+    if (i < 0 || i > 15 || Rule(rule::kDestFamily) == 2 || Rule(rule::kDestFamily) == 7)
+        return false;
     const int baseLeft = Opt(135 + i), baseTop = Opt(152 + i);
     if (!OnTable(baseLeft) || !OnTable(baseTop)) return false;
     const int d = StackRaiseDepth(SlotCount(DestPiles[static_cast<size_t>(i)]), preview,

@@ -13,7 +13,7 @@ struct CardPoint {
     int top = 0;
 };
 
-// Direction code of a tableau pile: GameRules[3], or, for table family 11,
+// Direction code of a tableau pile: rule::kTableFamily, or, for table family 11,
 // the pile's own entry of TableauPileFamily.
 int TableauDirection(int index);
 // Per-pile direction of table family 11, set with the layout.
@@ -35,7 +35,7 @@ int CardLeftInPile(const std::string& name, int index, int above, bool nextSlot)
 CardPoint CardSlotPosition(const std::string& name, int index, int k);
 // The window y just below the pile's top card.
 int PileBottomEdge(const std::string& name, int index);
-// Cards per row of table family 8: GameRules[43], or as many as fit across
+// Cards per row of table family 8: rule::kRowCards, or as many as fit across
 // the screen when it is -1.
 int Direction8PerRow();
 
@@ -54,7 +54,7 @@ int StackRaiseDepth(int cards, bool preview, int cap = kStockRaiseCap);
 // Moves a stock-side pile (0..2) or a foundation (0..15) to its raised
 // position, its base position (option entries 123-129, 135-167) less the
 // depth in both directions. True when the position changed. Foundations
-// whose direction (GameRules[4]) is 2 or 7 are never raised.
+// whose direction (rule::kDestFamily) is 2 or 7 are never raised.
 bool RaiseStockPile(int i, bool preview);
 bool RaiseFoundation(int i, bool preview);
 

@@ -11,6 +11,8 @@ inline int CardHeight = 96;
 
 // How far a card in motion is drawn up and to the left of its place: 9 with
 // card shadows on (preference "Cards_Shadowed", position 178, not "N"), else 0.
-inline int CardShadowOffset() { return ParameterIs(178, "N") ? 0 : 9; }
+inline int CardShadowOffset() {
+    return ParameterIs(field::kCardsShadowed, "N") ? 0 : 9;
+}
 
 }  // namespace bw

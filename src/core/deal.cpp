@@ -32,10 +32,6 @@ constexpr int kSteps[10][8] = {
     {22, 16, 13, 13, 19, 17, 22, 13}, {24, 13, 20, 21, 21, 14, 15, 22},
 };
 
-int R(int i) { return GameRules[static_cast<size_t>(i)]; }
-void SetR(int i, int v) { GameRules[static_cast<size_t>(i)] = static_cast<int16_t>(v); }
-int Count(int entry, int max) { return std::clamp(R(entry), 0, max); }
-
 // Keeps a position inside [0, n): at or past the end wraps, below 0 is 0.
 int Wrap(int y, int n) {
     if (n <= 0) return 0;
@@ -110,8 +106,8 @@ bool InSet(CardCode c, std::initializer_list<int> codes) {
 }
 
 void PreFilter(Pack& pack) {
-    const int n368 = R(368);
-    switch (R(34)) {
+    const int n368 = Rule(rule::kFilas);
+    switch (Rule(rule::kArrangement)) {
         case 11: OneCardPerRank(pack, n368, false); break;
         case 14: OneCardPerRank(pack, 9, true); break;
         case 9:
@@ -142,9 +138,9 @@ void PreFilter(Pack& pack) {
 }
 
 void FoundationCards(Pack& pack) {
-    const int nd = Count(367, 16);
+    const int nd = RuleCount(rule::kDests, 16);
     for (int k = 0; k < nd; ++k) {
-        const int v = R(100 + k);
+        const int v = Rule(rule::kInitDest1 + k);
         CardCode c = -1;
         auto bottomSuitUsed = [&](int suit) {
             for (int j = 0; j < k; ++j) {
@@ -170,9 +166,10 @@ void FoundationCards(Pack& pack) {
         } else if (v == 91) {
             if (pack.empty()) continue;
             c = pack[0] + (k + 1) * 13;
-            if (R(371) > 0 && c > R(371)) c = c % R(371);
+            if (Rule(rule::kPackCards) > 0 && c > Rule(rule::kPackCards))
+                c = c % Rule(rule::kPackCards);
         } else if (v == 92) {
-            SetR(52 + k, R(52));
+            SetRule(rule::kBaseRank1 + k, Rule(rule::kBaseRank1));
             continue;
         } else if (v == 93 || v == 94) {
             c = k * 13 + 1;
@@ -194,37 +191,37 @@ void FoundationCards(Pack& pack) {
         // A hole is no foundation card: only real codes are placed.
         if (c < 1 || c > 108) continue;
         PutFaceUp(DestPiles, k, c);
-        SetR(52 + k, BaseRankOf(BottomCode(DestPiles[static_cast<size_t>(k)])));
+        SetRule(rule::kBaseRank1 + k, BaseRankOf(BottomCode(DestPiles[static_cast<size_t>(k)])));
         RemoveCode(pack, c);
     }
 }
 
 void DealPiles(Pack& pack) {
     for (int i = 0; i < 40; ++i) {
-        if (R(375 + i) > 1000) {
-            DealCards(R(375 + i), pack, FilaPiles, i);
-            SetFace(FilaPiles[static_cast<size_t>(i)], R(415 + i), '1');
+        if (Rule(rule::kDealFila1 + i) > 1000) {
+            DealCards(Rule(rule::kDealFila1 + i), pack, FilaPiles, i);
+            SetFace(FilaPiles[static_cast<size_t>(i)], Rule(rule::kFaceFila1 + i), '1');
         }
     }
-    DealCards(R(372), pack, MazzoPiles, 0);
-    if (R(7) == 0) AllFaceUp(MazzoPiles[0]);
-    if (R(373) > 0) {
-        DealCards(R(373), pack, MazzoPiles, 1);
+    DealCards(Rule(rule::kDealMazzo), pack, MazzoPiles, 0);
+    if (Rule(rule::kStockDown) == 0) AllFaceUp(MazzoPiles[0]);
+    if (Rule(rule::kDealMazzoVis) > 0) {
+        DealCards(Rule(rule::kDealMazzoVis), pack, MazzoPiles, 1);
         AllFaceUp(MazzoPiles[1]);
     }
     for (int i = 0; i < 40; ++i) {
-        const int n = R(375 + i);
+        const int n = Rule(rule::kDealFila1 + i);
         if (n > 0 && n <= 1000) {
             DealCards(n, pack, FilaPiles, i);
-            SetFace(FilaPiles[static_cast<size_t>(i)], R(415 + i), '1');
+            SetFace(FilaPiles[static_cast<size_t>(i)], Rule(rule::kFaceFila1 + i), '1');
         }
     }
-    DealCards(R(455), pack, MazzoPiles, 2);
+    DealCards(Rule(rule::kDealWaste), pack, MazzoPiles, 2);
     AllFaceUp(MazzoPiles[2]);
     for (int i = 0; i < 10; ++i) {
-        if (R(456 + i) > 0) {
-            DealCards(R(456 + i), pack, AppoggPiles, i);
-            SetFace(AppoggPiles[static_cast<size_t>(i)], R(466 + i), '1');
+        if (Rule(rule::kDealAppogg1 + i) > 0) {
+            DealCards(Rule(rule::kDealAppogg1 + i), pack, AppoggPiles, i);
+            SetFace(AppoggPiles[static_cast<size_t>(i)], Rule(rule::kFaceAppogg1 + i), '1');
         }
     }
 }
@@ -237,41 +234,42 @@ CardCode TakeHead(Pack& pack) {
 }
 
 void BaseRanks(Pack& pack) {
-    const int nd = Count(367, 16);
-    switch (R(1)) {
+    const int nd = RuleCount(rule::kDests, 16);
+    switch (Rule(rule::kBaseRankMode)) {
         case 1: {
             CardCode c = TakeHead(pack);
             if (c < 1) break;
             PutFaceUp(DestPiles, 0, c);
-            for (int k = 0; k < 16; ++k) SetR(52 + k, BaseRankOf(c));
+            for (int k = 0; k < 16; ++k) SetRule(rule::kBaseRank1 + k, BaseRankOf(c));
             break;
         }
         case 2: {
             for (int k = 0; k < nd && !pack.empty(); ++k) PutFaceUp(DestPiles, k, TakeHead(pack));
             const int base = BaseRankOf(TopCode(DestPiles[0]));
-            for (int k = 0; k < nd; ++k) SetR(52 + k, base);
+            for (int k = 0; k < nd; ++k) SetRule(rule::kBaseRank1 + k, base);
             break;
         }
         case 3:
             for (int k = 0; k < nd && k < 10; ++k) {
                 CardCode b = BottomCode(AppoggPiles[static_cast<size_t>(k)]);
-                if (b >= 1) SetR(52 + k, NextRank(RankOf(b)));
+                if (b >= 1) SetRule(rule::kBaseRank1 + k, NextRank(RankOf(b)));
             }
             break;
         case 4: {
             CardCode c = TakeHead(pack);
             if (c < 1) break;
             PutFaceUp(DestPiles, 0, c);
-            for (int k = 1; k <= 3; ++k) SetR(52 + k, RankOf(c));
-            for (int k = 4; k <= 7; ++k) SetR(52 + k, NextRank(RankOf(c)));
+            for (int k = 1; k <= 3; ++k) SetRule(rule::kBaseRank1 + k, RankOf(c));
+            for (int k = 4; k <= 7; ++k) SetRule(rule::kBaseRank1 + k, NextRank(RankOf(c)));
             break;
         }
         case 6: {
             CardCode c = TakeHead(pack);
             if (c < 1) break;
             PutFaceUp(DestPiles, 0, c);
-            SetR(52, RankOf(c));
-            for (int k = 1; k < nd; ++k) SetR(52 + k, PrevRank(R(52 + k - 1)));
+            SetRule(rule::kBaseRank1, RankOf(c));
+            for (int k = 1; k < nd; ++k)
+                SetRule(rule::kBaseRank1 + k, PrevRank(Rule(rule::kBaseRank1 + k - 1)));
             break;
         }
         default: break;
@@ -279,7 +277,7 @@ void BaseRanks(Pack& pack) {
 }
 
 void GoalArrangements() {
-    if (R(51) == 11) {
+    if (Rule(rule::kGoalKind) == 11) {
         int moved = 0;
         for (;;) {
             std::string& cell = AppoggPiles[0];
@@ -318,7 +316,7 @@ void GoalArrangements() {
             }
             ++i;  // the card that slid into the freed place is passed over
         }
-    } else if (R(51) == 22) {
+    } else if (Rule(rule::kGoalKind) == 22) {
         while (TakeCardAnywhere(12, 1) != 255) {
         }
         while (TakeCardAnywhere(13, 1) != 255) {
@@ -332,7 +330,7 @@ void GoalArrangements() {
 // Offers the tableau cards to the foundations (pile by pile or row by row);
 // a moved card's place is examined again.
 void OfferTableauToFoundations(int mode, bool rowByRow) {
-    const int nf = Count(368, 40);
+    const int nf = RuleCount(rule::kFilas, 40);
     auto offer = [&](int pile, CardCode c) {
         if (c < 1) return false;
         if (mode == 94) return OfferToFoundations(c, pile);
@@ -361,8 +359,8 @@ void OfferTableauToFoundations(int mode, bool rowByRow) {
 }
 
 void AcesToFoundations() {
-    const int nf = Count(368, 40);
-    const int nd = Count(367, 16);
+    const int nf = RuleCount(rule::kFilas, 40);
+    const int nd = RuleCount(rule::kDests, 16);
     for (int p = 0; p < nf; ++p) {
         std::string& pile = FilaPiles[static_cast<size_t>(p)];
         for (int slot = 0; slot < SlotCount(pile); ++slot) {
@@ -517,7 +515,7 @@ void AcesLeaveGaps(DealtTable& t) {
 // 9: a tableau pile is emptied whose bottom card has the code of the pile
 // count (13 more beyond 13 piles).
 void EmptyPilesOnTheCountCard(DealtTable& t) {
-    const int code = R(368) + (R(368) > 13 ? 13 : 0);
+    const int code = Rule(rule::kFilas) + (Rule(rule::kFilas) > 13 ? 13 : 0);
     for (int p = 0; p < t.tableaus; ++p)
         if (BottomCode(FilaPiles[static_cast<size_t>(p)]) == code)
             FilaPiles[static_cast<size_t>(p)].clear();
@@ -614,9 +612,9 @@ constexpr std::array<Arrangement, 19> kArrangements = {
 };
 
 void PostDealArrangement(Pack& pack) {
-    const int code = R(34);
+    const int code = Rule(rule::kArrangement);
     if (code < 0 || code >= static_cast<int>(kArrangements.size()) || !kArrangements[code]) return;
-    DealtTable table{pack, Count(368, 40), Count(367, 16)};
+    DealtTable table{pack, RuleCount(rule::kFilas, 40), RuleCount(rule::kDests, 16)};
     kArrangements[static_cast<size_t>(code)](table);
 }
 
@@ -644,7 +642,9 @@ int NextFreeSlot(const Pack& pack, int i, bool forward) {
     return -1;
 }
 
-Pack BuildPack() { return BuildPackFor(GetParameter(pos::kGameNumber, 15)); }
+Pack BuildPack() {
+    return BuildPackFor(GetParameter(field::kGameNumber));
+}
 
 Pack BuildPackFor(const std::string& gameNumber) {
     const std::string g = GameNumberDigits(gameNumber);
@@ -653,14 +653,14 @@ Pack BuildPackFor(const std::string& gameNumber) {
         char ch = g[static_cast<size_t>(k - 1)];
         d[k] = (ch >= '0' && ch <= '9') ? ch - '0' : 0;
     }
-    const int jokers = std::clamp(static_cast<int>(R(374)), 0, 4);
-    const int n = std::max(0, R(371) + (R(44) == 1 ? jokers : 0));
+    const int jokers = std::clamp(static_cast<int>(Rule(rule::kJokerCount)), 0, 4);
+    const int n = std::max(0, Rule(rule::kPackCards) + (Rule(rule::kJokers) == 1 ? jokers : 0));
     Pack pack(static_cast<size_t>(n), 0);
 
     int decks = 0;
-    if (R(371) <= 52) {
+    if (Rule(rule::kPackCards) <= 52) {
         decks = 4;
-    } else if (R(371) == 104) {
+    } else if (Rule(rule::kPackCards) == 104) {
         decks = 8;
     } else {
         Dialogs().Info("Error 01 - fnGameNumberCardsArray");
@@ -668,9 +668,9 @@ Pack BuildPackFor(const std::string& gameNumber) {
     if (n == 0) return pack;
 
     int y = d[2] * 100 + d[6] * 10 + d[12];
-    if (R(44) != 0) {
+    if (Rule(rule::kJokers) != 0) {
         int a = y;
-        for (int i = 1; i <= R(374); ++i) {
+        for (int i = 1; i <= Rule(rule::kJokerCount); ++i) {
             a = Wrap(a + kSteps[d[1]][(i - 1) % 4], n);
             if (i > 4) continue;
             int slot = NextFreeSlot(pack, a, true);
@@ -722,8 +722,8 @@ Pack BuildPackFor(const std::string& gameNumber) {
         }
     }
 
-    if (R(47) == 1 || R(47) == 2) {
-        const bool kings = R(47) == 2;
+    if (Rule(rule::kStripRanks) == 1 || Rule(rule::kStripRanks) == 2) {
+        const bool kings = Rule(rule::kStripRanks) == 2;
         Filter(pack, [&](CardCode c) {
             int rk = ProbeRank(c);
             return (rk >= 2 && rk <= 6) || (kings && rk == 13);
@@ -760,25 +760,25 @@ void DealGame() {
     PreFilter(pack);
     FoundationCards(pack);
 
-    if (R(100) == 97) {
+    if (Rule(rule::kInitDest1) == 97) {
         for (int k = 0; k < 8; ++k) {
             CardCode c = TakeFirst(pack, [&](CardCode p) { return RankOf(p) == k + 2; });
             if (c < 1) continue;
             PutFaceUp(DestPiles, k, c);
-            SetR(52 + k, k + 2);
+            SetRule(rule::kBaseRank1 + k, k + 2);
         }
     }
-    if (R(51) == 50) {
-        const int nd = Count(367, 16);
+    if (Rule(rule::kGoalKind) == 50) {
+        const int nd = RuleCount(rule::kDests, 16);
         const int h = nd / 2;
         for (int i = h; i < nd; ++i) {
-            int b = 2 * R(52 + i - h);
+            int b = 2 * Rule(rule::kBaseRank1 + i - h);
             if (b > 13) b -= 13;
             if (b == 0) b = 13;
-            SetR(52 + i, b);
+            SetRule(rule::kBaseRank1 + i, b);
         }
     }
-    if (R(1) == 5 && !pack.empty()) {
+    if (Rule(rule::kBaseRankMode) == 5 && !pack.empty()) {
         CardCode c = TakeHead(pack);
         if (c >= 1) {
             PutFaceUp(DestPiles, 0, c);
@@ -793,11 +793,12 @@ void DealGame() {
                     ++i;
                 }
             }
-            for (int k = 0; k < 16; ++k) SetR(52 + k, BaseRankOf(c));
+            for (int k = 0; k < 16; ++k) SetRule(rule::kBaseRank1 + k, BaseRankOf(c));
         }
     }
-    if (R(352) != 0) {
-        const CardCode c = R(352) > 100 ? R(352) - 100 : R(352);
+    if (Rule(rule::kWasteCard) != 0) {
+        const CardCode c =
+            Rule(rule::kWasteCard) > 100 ? Rule(rule::kWasteCard) - 100 : Rule(rule::kWasteCard);
         if (c >= 1 && c <= 108) {
             PutFaceUp(MazzoPiles, 2, c);
             RemoveCode(pack, c);
@@ -807,15 +808,15 @@ void DealGame() {
     DealPiles(pack);
     BaseRanks(pack);
     for (int i = 132; i <= 171; ++i)
-        if (R(i) == 91) SetR(i, PrevRank(R(52)));
-    if (R(12) == 1 && !pack.empty()) {
+        if (Rule(i) == 91) SetRule(i, PrevRank(Rule(rule::kBaseRank1)));
+    if (Rule(rule::kDestExtra) == 1 && !pack.empty()) {
         CardCode c = TakeHead(pack);
         if (c >= 1) PutFaceUp(DestPiles, 0, c);
     }
     GoalArrangements();
-    if (R(100) >= 93 && R(100) <= 95)
-        OfferTableauToFoundations(R(100), R(24) == 0);
-    else if (R(100) == 96)
+    if (Rule(rule::kInitDest1) >= 93 && Rule(rule::kInitDest1) <= 95)
+        OfferTableauToFoundations(Rule(rule::kInitDest1), Rule(rule::kPileByPile) == 0);
+    else if (Rule(rule::kInitDest1) == 96)
         AcesToFoundations();
     PostDealArrangement(pack);
     UpdateScore();

@@ -18,7 +18,7 @@ using Pack = std::vector<CardCode>;
 std::string GameNumberDigits(const std::string& stored);
 
 // Builds the pack from the game number at parameter position 153 and
-// GameRules[371], [374], [44], [47].
+// rule::kPackCards, kJokerCount, kJokers, kStripRanks.
 Pack BuildPack();
 Pack BuildPackFor(const std::string& gameNumber);
 

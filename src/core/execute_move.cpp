@@ -21,12 +21,10 @@ namespace bw {
 
 namespace {
 
-int R(int i) { return GameRules[static_cast<size_t>(i)]; }
-int Opt(int i) { return MainGame.Opt(i); }
 bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
-void PlaySwitched(const char* name, int position) {
-    if (ParameterIs(141, "Y") && ParameterIs(position, "Y")) Sound().Play(name, false);
+void PlaySwitched(const char* name, ParamField f) {
+    if (ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(f, "Y")) Sound().Play(name, false);
 }
 
 // What an operation leaves for the common tail.
@@ -92,7 +90,7 @@ std::optional<PilePlace> FindCard(CardCode c) {
         return PilePlace{kind, index, NameOf(kind, index), false};
     };
     if (auto p = at(kMazzoVis, 1)) return p;
-    const int tableaus = std::clamp<int>(R(368), 0, 40);
+    const int tableaus = std::clamp<int>(Rule(rule::kFilas), 0, 40);
     for (int i = 0; i < tableaus; ++i)
         if (auto p = at(kFila, i)) return p;
     for (int i = 0; i < 16; ++i)
@@ -113,7 +111,7 @@ void Redraw(const PilePlace& p) {
 
 // Build rule 71: a card that jumped over a neighbour takes it off the table.
 void RemoveJumpedCard(int from, int to) {
-    const int width = R(28);
+    const int width = Rule(rule::kGridWidth);
     const int distance = std::abs(from - to);
     const bool sameRow = distance == 2 && (width <= 0 || from / width == to / width);
     const bool sameColumn = width > 0 && distance == 2 * width;
@@ -135,18 +133,18 @@ void PlayMoveSound(const PilePlace& to) {
     switch (to.kind) {
         case kDest:
             if (to.autoplay)
-                PlaySwitched("Autoplay", 143);
+                PlaySwitched("Autoplay", field::kSoundsAutoplay);
             else
-                PlaySwitched("Foundation", 184);
+                PlaySwitched("Foundation", field::kSoundsFoundation);
             break;
         case kFila:
         case kAppogg:
-        case kMazzoVis: PlaySwitched("Tableau", 177); break;
+        case kMazzoVis: PlaySwitched("Tableau", field::kSoundsTableau); break;
         case kWaste:
-            if (R(51) == 12)
-                PlaySwitched("Eddy", 184);
-            else if (R(51) == 37 || R(51) == 39)
-                PlaySwitched("Pairing", 175);
+            if (Rule(rule::kGoalKind) == 12)
+                PlaySwitched("Eddy", field::kSoundsFoundation);
+            else if (Rule(rule::kGoalKind) == 37 || Rule(rule::kGoalKind) == 39)
+                PlaySwitched("Pairing", field::kSoundsPairing);
             break;
         default: break;
     }
@@ -166,13 +164,14 @@ bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
     std::string& source = PileAt(from->kind, from->index);
     const std::string before = source;
     std::string moving;
-    const bool slotted = R(3) == 8 || R(3) == 9;
+    const bool slotted = Rule(rule::kTableFamily) == 8 || Rule(rule::kTableFamily) == 9;
     if (to.kind == kFila && !(from->kind == kFila && slotted)) {
         const size_t at = static_cast<size_t>(FindSlot(source, card)) * 3;
         moving = source.substr(at);
         source.erase(at);
     } else {
-        const bool leaveHole = to.kind == kDest && R(3) == 12 && from->kind == kFila;
+        const bool leaveHole =
+            to.kind == kDest && Rule(rule::kTableFamily) == 12 && from->kind == kFila;
         TakeCard(PileListOf(from->kind), from->index, card, leaveHole ? 2 : 1);
         moving = FormatCode(card);
     }
@@ -185,15 +184,15 @@ bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
     if (to.kind == kDest && Opt(103) != 0) Table().HighlightFoundations(to.index);
     SetFlag(flag::kFinished, IsGameWon());
     PlayMoveSound(to);
-    if (R(84) == 72 || R(84) == 75) Table().UpdateJokerCaption();
+    if (Rule(rule::kDestRule1) == 72 || Rule(rule::kDestRule1) == 75) Table().UpdateJokerCaption();
 
     if (to.kind == kFila) {
-        if (from->kind == kFila && R(212 + to.index) == 71) {
+        if (from->kind == kFila && Rule(rule::kFilaRule1 + to.index) == 71) {
             RemoveJumpedCard(from->index, to.index);
             // The win test above saw the card jumped over still on the table.
             SetFlag(flag::kFinished, IsGameWon());
         }
-        const int goal = R(51);
+        const int goal = Rule(rule::kGoalKind);
         if (goal == 38) GameHooks().CheckTwinRowsFull();
         if (goal == 43 || goal == 44) {
             UpdateScore();
@@ -211,7 +210,7 @@ bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
 bool AutoplayActive() { return Window().AutoplayChecked() && Window().AutoplayEnabled(); }
 
 void TurnExposedTableauCardsUp() {
-    const int tableaus = std::clamp<int>(R(368), 0, 40);
+    const int tableaus = std::clamp<int>(Rule(rule::kFilas), 0, 40);
     for (int i = 0; i < tableaus; ++i) {
         const CardCode top = TopCode(FilaPiles[static_cast<size_t>(i)]);
         if (top < 1 || FaceFlag(top) != '0') continue;
@@ -224,16 +223,17 @@ void TurnExposedTableauCardsUp() {
 }
 
 void CommonTail(const MoveEffects& fx) {
-    const int goal = R(51);
+    const int goal = Rule(rule::kGoalKind);
     MainGame.SetOpt(113, 0);
     if (goal != 9 && goal != 59) UpdateScore();
     if (fx.lowestY > Opt(93)) MainGame.SetOpt(93, fx.lowestY);
-    if (fx.leftTableau && !AutoplayActive() && R(42) != 0 && !ParameterIs(239, "N"))
+    if (fx.leftTableau && !AutoplayActive() && Rule(rule::kAutoTurnUp) != 0 &&
+        !ParameterIs(field::kAutomaticFaceUp, "N"))
         TurnExposedTableauCardsUp();
     // Autoplay's own moves (state other than 0 and 3) keep what can be redone.
     if (Opt(110) == 0 || Opt(110) == 3) RecordStep(0, true);
     if (Opt(91) <= 1) MainGame.SetOpt(91, Opt(91) + 1);
-    if (R(41) != 0 && Opt(91) == 1) {
+    if (Rule(rule::kAutoFill) != 0 && Opt(91) == 1) {
         MainGame.SetOpt(91, 2);
         ExecuteMove(0, "Fill_Tableaus");
     }
@@ -269,7 +269,7 @@ Operation OperationFor(const std::string& target) {
 
 bool ExecuteMove(int count, const std::string& target) {
     // Until the automatic tableau fill has run, only the foundations take cards.
-    if (R(40) == 1 && Opt(91) == 0 && !StartsWith(target, "Dest")) return false;
+    if (Rule(rule::kFirstToDest) == 1 && Opt(91) == 0 && !StartsWith(target, "Dest")) return false;
     const Operation run = OperationFor(target);
     MoveEffects fx;
     if (!run || !run(count, target, fx)) return false;

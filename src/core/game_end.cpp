@@ -23,10 +23,6 @@ std::function<void()> g_memoriseEndHook;
 
 constexpr int64_t kLastSecondOfDay = (23 * 3600 + 59 * 60 + 59) * 1000LL;
 
-int R(int i) {
-    return GameRules[static_cast<size_t>(i)];
-}
-
 std::string TwoDigits(int64_t v) {
     return std::string(1, static_cast<char>('0' + v / 10)) + static_cast<char>('0' + v % 10);
 }
@@ -35,8 +31,8 @@ std::string TwoDigits(int64_t v) {
 // grids have no hidden card left, the answer rows of "Forget me not" are
 // full; other games end when they are won.
 bool PlayedToTheEnd() {
-    const int kind = R(51);
-    const int rows = std::clamp<int>(R(368), 0, 40);
+    const int kind = Rule(rule::kGoalKind);
+    const int rows = std::clamp<int>(Rule(rule::kFilas), 0, 40);
     if (kind == 36 || kind == 37 || kind == 39) {
         for (int r = 0; r < rows; ++r) {
             const std::string& row = FilaPiles[static_cast<size_t>(r)];
@@ -54,7 +50,7 @@ bool PlayedToTheEnd() {
 }
 
 int GameMisses() {
-    return R(51) == 38 ? 10 - TwinMatchCount() : MainGame.Opt(99);
+    return Rule(rule::kGoalKind) == 38 ? 10 - TwinMatchCount() : MainGame.Opt(99);
 }
 
 // Adds the ending game to the current player's record. An abandoned game
@@ -63,14 +59,14 @@ void RecordEndingGame(bool won, int seconds) {
     const bool ended = PlayedToTheEnd();
     if (!ended && !PlayerActed()) return;
     GameResult r;
-    r.score = static_cast<int>(ParameterInt(pos::kScore, 6, 0));
+    r.score = static_cast<int>(ParameterInt(field::kScore, 0));
     r.seconds = seconds;
     r.misses = GameMisses();
     r.slips = Slips();
     r.won = won && ended;
     r.date = platform::Today();
-    GameStore().RecordResult(static_cast<int>(ParameterInt(pos::kGameId, 4, -1)),
-                             GetParameter(pos::kPlayer, 30), r);
+    GameStore().RecordResult(static_cast<int>(ParameterInt(field::kGameId, -1)),
+                             GetParameter(field::kPlayer), r);
 }
 
 }  // namespace
@@ -139,7 +135,7 @@ void SetMemoriseEndHook(std::function<void()> hook) {
 
 void ClockTick() {
     RefreshTimeDisplay();
-    if (R(51) != 38 || !g_memoriseEndHook) return;
+    if (Rule(rule::kGoalKind) != 38 || !g_memoriseEndHook) return;
     const CardCode model = BottomCode(DestPiles[0]);
     if (ElapsedSeconds() > 10 && IsFaceUp(model) && FilaPiles[0].empty()) {
         RecordStep(1);
@@ -157,7 +153,8 @@ bool EndGame() {
     };
     Window().HidePileSizePanel();
 
-    if (R(50) != 0) SetFlag(flag::kFinished, ParameterInt(pos::kScore, 6, 0) >= R(50));
+    if (Rule(rule::kScoreToWin) != 0)
+        SetFlag(flag::kFinished, ParameterInt(field::kScore, 0) >= Rule(rule::kScoreToWin));
     const bool won = Flag(flag::kFinished);
     const bool clockRan = Flag(flag::kClockRuns);
     GameTimes[1] = platform::MillisecondsOfDay();
@@ -165,13 +162,13 @@ bool EndGame() {
 
     Window().DisablePlayCommands();
 
-    const std::string gameFile = GetParameter(pos::kGameFile, 200);
+    const std::string gameFile = GetParameter(field::kGameFile);
     if (!gameFile.empty()) {
         platform::DeleteFile(gameFile);
-        SetParameter(pos::kGameFile, 200, "");
+        SetParameter(field::kGameFile, "");
     }
 
-    const int kind = R(51);
+    const int kind = Rule(rule::kGoalKind);
     const int64_t playedMs = clockRan ? ElapsedBetween(GameTimes[0], GameTimes[1])
                                       : int64_t{ElapsedSeconds()} * 1000;
     RecordEndingGame(won, static_cast<int>(playedMs / 1000));
@@ -193,7 +190,7 @@ bool EndGame() {
     if (won) {
         restoreCursor();
         Waits().Wait(200);
-        PlayEventSound("Won", GetParameter(144, 1) == "Y");
+        PlayEventSound("Won", GetParameter(field::kSoundsGameWon) == "Y");
         Window().PlayWinningAnimation();
         SetFlag(flag::kWinAnimation, false);
     }

@@ -71,9 +71,9 @@ std::string PileFromImage(const std::string& image) {
 
 void RecordStep(int which, bool clearOnly) {
     if (which == 1) {
-        SetParameter(138, 1, "0");
+        SetParameter(field::kNewGameMarkA, "0");
     } else {
-        SetParameter(139, 1, "0");
+        SetParameter(field::kNewGameMarkB, "0");
     }
     if (which == 0 && clearOnly) {
         for (auto& l : RedoLists) l.clear();

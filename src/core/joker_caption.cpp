@@ -23,7 +23,7 @@ const char* SuitImage(int suit) {
 
 JokerCaption ComputeJokerCaption(bool standardDpi) {
     JokerCaption cap;
-    const int nd = std::clamp<int>(GameRules[367], 0, 16);
+    const int nd = std::clamp<int>(Rule(rule::kDests), 0, 16);
     for (int f = 0; f < nd && cap.foundation < 0; ++f) {
         const std::string& pile = DestPiles[static_cast<size_t>(f)];
         for (int s = 0; s < SlotCount(pile); ++s) {
@@ -63,7 +63,7 @@ JokerCaption ComputeJokerCaption(bool standardDpi) {
 }
 
 bool RefreshJokerCaption() {
-    if (GameRules[84] != 72 && GameRules[84] != 75) return false;
+    if (Rule(rule::kDestRule1) != 72 && Rule(rule::kDestRule1) != 75) return false;
     const JokerCaption cap = ComputeJokerCaption(Screen().Dpi() == 96);
     if (cap.Memo() == MainGame.Opt(100) && cap.text == g_shownText && cap.suitImage == g_shownSuit)
         return false;

@@ -1,6 +1,6 @@
 #pragma once
 // The caption that tells what the first joker on the foundations stands for
-// (games whose foundation rule places jokers, GameRules[84] 72 or 75).
+// (games whose foundation rule places jokers, rule::kDestRule1 72 or 75).
 #include <string>
 
 namespace bw {

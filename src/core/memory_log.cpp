@@ -21,14 +21,14 @@ MemoryLog g_log;
 
 bool Partners(CardCode a, CardCode b) {
     if (a < 1 || b < 1 || a == b || RankOf(a) != RankOf(b)) return false;
-    if (GameRules[51] == 37) return a + 52 == b || b + 52 == a;
+    if (Rule(rule::kGoalKind) == 37) return a + 52 == b || b + 52 == a;
     return true;
 }
 
 // Every card still in the grid rows.
 std::vector<CardCode> GridCards() {
     std::vector<CardCode> cards;
-    const int rows = std::clamp<int>(GameRules[368], 0, 40);
+    const int rows = std::clamp<int>(Rule(rule::kFilas), 0, 40);
     for (int r = 0; r < rows; ++r) {
         const std::string& row = FilaPiles[static_cast<size_t>(r)];
         for (int s = 0; s < SlotCount(row); ++s)

@@ -19,7 +19,7 @@ namespace {
 bool g_movingStackSingle = true;
 
 int RuleCount(int entry, int max) {
-    int n = GameRules[static_cast<size_t>(entry)];
+    int n = Rule(entry);
     return n < 0 ? 0 : n > max ? max : n;
 }
 }  // namespace
@@ -60,23 +60,22 @@ int LocateCard(CardCode c) {
 namespace {
 
 // Whether foundation i would take c as an automatic offer. Besides the
-// placement test the foundation's capacity (GameRules[32]) is kept as a drop
+// placement test the foundation's capacity (rule::kDestMaxCards) is kept as a drop
 // keeps it, so a two-deck game never piles a second suit run on a full
 // foundation while another stands empty; 0 means the game sets no capacity.
 bool OfferAccepted(CardCode c, int i) {
     const std::string& pile = DestPiles[static_cast<size_t>(i)];
-    const int rule = GameRules[static_cast<size_t>(84 + i)];
-    const int capacity = GameRules[32];
+    const int rule = Rule(rule::kDestRule1 + i);
+    const int capacity = Rule(rule::kDestMaxCards);
     if (capacity > 0 && rule != 20 && rule != 29 && CardCount(pile) >= capacity) return false;
-    const int base = GameRules[static_cast<size_t>(52 + i)];
+    const int base = Rule(rule::kBaseRank1 + i);
     const CardCode top = pile.empty() ? -1 : TopCode(pile);
-    return CanPlace(top, c, base, false, i, true, true, rule,
-                    GameRules[static_cast<size_t>(68 + i)], base);
+    return CanPlace(top, c, base, false, i, true, true, rule, Rule(rule::kDestDir1 + i), base);
 }
 
 bool OfferRange(CardCode c, int from, int to) {
     if (c < 1 || c > 108) return false;
-    to = std::min(to, RuleCount(367, 16) - 1);
+    to = std::min(to, RuleCount(rule::kDests, 16) - 1);
     for (int i = std::max(from, 0); i <= to; ++i) {
         if (!OfferAccepted(c, i)) continue;
         TakeCardAnywhere(c, 1);

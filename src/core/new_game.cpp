@@ -26,10 +26,6 @@ namespace {
 std::function<void()> g_loadGameHook;
 std::string g_caption;
 
-int R(int i) {
-    return GameRules[static_cast<size_t>(i)];
-}
-
 // The hourglass from construction until Release (or the end of the scope).
 class Hourglass {
 public:
@@ -60,22 +56,21 @@ std::string AsPlayerField(const std::string& name) {
 // player's mode "2" does, in memory only; any other game takes the
 // player's mode back from the settings file.
 void ApplyUndoModeOfGame() {
-    constexpr int kUndoMode = 137;
-    const int goal = R(51);
+    const int goal = Rule(rule::kGoalKind);
     const bool turnsGridCards = goal == 36 || goal == 37 || goal == 39;
-    SetParameter(kUndoMode, 1,
+    SetParameter(field::kUndoMode,
                  turnsGridCards
                      ? "2"
                      : platform::IniReadString(SettingsFile(), "Preference", "Undo_Enabled", "0"));
     Window().SetUndoRedoEnabled(Window().GameCommandsEnabled() &&
-                                GetParameter(kUndoMode, 1) != "2");
+                                GetParameter(field::kUndoMode) != "2");
 }
 
 }  // namespace
 
 bool ConfirmQuit(const std::string& question) {
     if (Flag(flag::kWinAnimation)) return false;
-    if (GetParameter(185, 1) == "N") return true;
+    if (GetParameter(field::kConfirmQuitGame) == "N") return true;
     if (Flag(flag::kInProgress) && !Flag(flag::kFinished))
         return Dialogs().Confirm(question.empty() ? "Quit this game?" : question);
     return true;
@@ -90,26 +85,26 @@ void NewGameCommand() {
 
 bool OpenGame(int id, const std::string& name, int mode, bool remember, const std::string& player) {
     Hourglass busy;
-    const bool changedGame = ParameterInt(pos::kGameId, 4, -99999) != id;
-    const bool changedPlayer = AsPlayerField(player) != GetParameter(pos::kPlayer, 30);
+    const bool changedGame = ParameterInt(field::kGameId, -99999) != id;
+    const bool changedPlayer = AsPlayerField(player) != GetParameter(field::kPlayer);
     if (!(changedGame || changedPlayer || !Flag(flag::kInProgress))) return false;
     if (!ConfirmQuit()) return false;
     if (EndGame()) return true;
 
     if (changedGame || changedPlayer) {
-        SetParameter(112, 4, "0000");
-        SetParameter(116, 4, "0000");
+        SetParameter(field::kStartMarkA, "0000");
+        SetParameter(field::kStartMarkB, "0000");
     }
     if (changedPlayer) {
-        SetParameter(pos::kPlayer, 30, player);
+        SetParameter(field::kPlayer, player);
         platform::IniWriteString(SettingsFile(), "Preference", "UserDefault",
-                                 GetParameter(pos::kPlayer, 30));
+                                 GetParameter(field::kPlayer));
         UpdateTitle();
         Window().RefreshOpenGameMarks();
     }
     if (changedGame || MainGame.Opt(74) == 2) MainGame.SetOpt(74, 0);
-    SetParameter(pos::kGameId, 4, std::to_string(id));
-    SetParameter(pos::kGameName, 50, name);
+    SetParameter(field::kGameId, std::to_string(id));
+    SetParameter(field::kGameName, name);
     if (changedGame) LoadGame();
     if (!Window().GameCommandsEnabled()) Window().EnableGameCommands(true);
     if (changedGame) ApplyGameAutoplay(id);
@@ -165,13 +160,13 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
 
     ClearPiles(false, deal);
     DrawOffsetTable();
-    SetParameter(138, 1, "0");
-    SetParameter(139, 1, "0");
+    SetParameter(field::kNewGameMarkA, "0");
+    SetParameter(field::kNewGameMarkB, "0");
 
     if (deal) {
         ResetMemoryLog();
         Window().ShowStatusText(std::string());
-        if (R(371) != 0)
+        if (Rule(rule::kPackCards) != 0)
             RestoreRuleBases();
         else
             LoadGame();
@@ -179,7 +174,7 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
         const std::string sep = Window().TimeSeparator();
         Window().ShowTime("0" + sep + "00" + sep + "00");
         MainGame.SetOpt(73, 1);
-        SetParameter(pos::kScore, 6, "0");
+        SetParameter(field::kScore, "0");
         if (mode == kNewGameNumber) {
             MainGame.SetOpt(117, 1);
             DrawGameNumber();
@@ -191,9 +186,9 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
     SetFlag(flag::kInProgress, true);
     SetFlag(flag::kFinished, false);
     if (!quiet) Table().PaintEmptyTable();
-    Window().ShowScore(GetParameter(pos::kScore, 6));
+    Window().ShowScore(GetParameter(field::kScore));
     RefreshTimeDisplay();
-    if (!quiet) Table().RepaintTable(animate && GetParameter(241, 1) != "N");
+    if (!quiet) Table().RepaintTable(animate && GetParameter(field::kDealAnimation) != "N");
 
     if (!Flag(flag::kClockRuns)) {
         GameTimes[0] = platform::MillisecondsOfDay();
@@ -208,9 +203,9 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
 
     busy.Release();
     // Autoplay may have ended a won game; its commands stay off then.
-    if (Flag(flag::kInProgress)) Window().EnablePlayCommands(R(21) != 1);
+    if (Flag(flag::kInProgress)) Window().EnablePlayCommands(Rule(rule::kNoSaving) != 1);
 
-    if (R(51) == 44 && Flag(flag::kInProgress)) {
+    if (Rule(rule::kGoalKind) == 44 && Flag(flag::kInProgress)) {
         SetFlag(flag::kFinished, IsGameWon());
         if (Flag(flag::kFinished)) EndGame();
     }
@@ -221,7 +216,7 @@ void DrawGameNumber() {
     const long long a = platform::RandomBelow(9999999);
     const long long b = platform::RandomBelow(999999);
     const std::string digits = "0000000000000" + std::to_string(a * b);
-    SetParameter(pos::kGameNumber, 15, digits.substr(digits.size() - 13));
+    SetParameter(field::kGameNumber, digits.substr(digits.size() - 13));
     UpdateTitle();
 }
 
@@ -230,10 +225,10 @@ void SetLoadGameHook(std::function<void()> hook) {
 }
 
 void LoadGame() {
-    LoadGameRules(static_cast<int>(ParameterInt(pos::kGameId, 4, -1)));
+    LoadGameRules(static_cast<int>(ParameterInt(field::kGameId, -1)));
     ApplyUndoModeOfGame();
     ResetPileAnchors();
-    Window().EnableGameMenus(R(45) == 1, R(21) != 1);
+    Window().EnableGameMenus(Rule(rule::kHintsDemo) == 1, Rule(rule::kNoSaving) != 1);
     Window().UpdateUndoCaptions();
     if (g_loadGameHook) g_loadGameHook();
 }
@@ -242,9 +237,9 @@ std::string TitleText() {
     const bool suite = MainGame.Opt(77) == 1;
     std::string caption = suite ? std::string("Quillory 2004") + " " + "6.2" + " "
                                 : std::string("Brindlewick 2003") + " " + BW_VERSION + " ";
-    caption += " [" + GetParameter(pos::kGameName, 50) + "]";
-    if (suite) caption += "  [" + GetParameter(pos::kPlayer, 30) + "]";
-    const std::string number = GetParameter(pos::kGameNumber, 15);
+    caption += " [" + GetParameter(field::kGameName) + "]";
+    if (suite) caption += "  [" + GetParameter(field::kPlayer) + "]";
+    const std::string number = GetParameter(field::kGameNumber);
     if (!number.empty()) caption += "  [" + number + "]";
     return caption;
 }

@@ -90,7 +90,7 @@ std::string g_programDir;
 void SetProgramDir(const std::string& dir) {
     g_programDir = dir;
     if (!g_programDir.empty() && g_programDir.back() != '/') g_programDir += '/';
-    SetParameter(pos::kProgramDir, 200, g_programDir);
+    SetParameter(field::kProgramDir, g_programDir);
 }
 
 const std::string& ProgramDir() { return g_programDir; }

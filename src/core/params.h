@@ -4,6 +4,8 @@
 // the first string, 251..499 in the second, 501 and above in the third.
 #include <string>
 
+#include "core/param_fields.h"
+
 namespace bw {
 
 class ParameterBlock {
@@ -32,22 +34,21 @@ std::string FormatNumber(long long value, int width);
 long long ParameterInt(int position, int width, long long def = 0);
 inline bool ParameterIs(int position, const char* yn) { return GetParameter(position, 1) == yn; }
 
-// Well-known positions used across the program.
-namespace pos {
-constexpr int kSettingsFile = 1;     // 20: "DATA\Cfg.dat"
-constexpr int kBackCard = 21;        // 3
-constexpr int kCardDeck = 24;        // 3
-constexpr int kGameId = 62;          // 4
-constexpr int kPlayer = 77;          // 30
-constexpr int kScore = 122;          // 6
-constexpr int kCardSize = 128;       // 1
-constexpr int kGameNumber = 153;     // 15
-constexpr int kGameName = 189;       // 50
-constexpr int kProgramDir = 501;     // 200
-constexpr int kGameFile = 701;       // 200
-}  // namespace pos
+// The same by field.
+inline std::string GetParameter(ParamField f) {
+    return GetParameter(f.position, f.width);
+}
+inline void SetParameter(ParamField f, const std::string& text) {
+    SetParameter(f.position, f.width, text);
+}
+inline long long ParameterInt(ParamField f, long long def = 0) {
+    return ParameterInt(f.position, f.width, def);
+}
+inline bool ParameterIs(ParamField f, const char* text) {
+    return GetParameter(f) == text;
+}
 
-// Sets the program folder (position 501, kept whole even beyond its 200
+// Sets the program folder (field::kProgramDir, kept whole even beyond its 200
 // characters) from which every data file is named.
 void SetProgramDir(const std::string& dir);
 const std::string& ProgramDir();

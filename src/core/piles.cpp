@@ -17,10 +17,6 @@ int NumberAt(const std::string& name, size_t from) {
     return v;
 }
 
-int GameCount(int entry, int max) {
-    int n = GameRules[static_cast<size_t>(entry)];
-    return n < 0 ? 0 : n > max ? max : n;
-}
 }  // namespace
 
 int PileKindOf(const std::string& name) {
@@ -137,7 +133,7 @@ bool TakeCard(PileList& list, int index, CardCode code, int mode) {
 
 int TakeCardAnywhere(CardCode code, int mode) {
     if (TakeCard(MazzoPiles, 1, code, mode)) return kMazzoVis;
-    int nf = GameCount(368, 40);
+    int nf = RuleCount(rule::kFilas, 40);
     for (int i = 0; i < nf; ++i)
         if (TakeCard(FilaPiles, i, code, mode)) return kFila;
     for (int i = 0; i < 16; ++i)
@@ -178,16 +174,16 @@ std::string StackFrom(CardCode code, bool take) {
         }
         return std::string("\x01");
     };
-    std::string r = scan(FilaPiles, GameCount(368, 40));
+    std::string r = scan(FilaPiles, RuleCount(rule::kFilas, 40));
     if (r != "\x01") return r;
-    r = scan(AppoggPiles, GameCount(369, 10));
+    r = scan(AppoggPiles, RuleCount(rule::kReserves, 10));
     return r == "\x01" ? std::string() : r;
 }
 
 bool IsFaceDown(CardCode code) { return code < 1 || FaceFlag(code) == '0'; }
 
 bool IsTableauTop(CardCode code) {
-    int nf = GameCount(368, 40);
+    int nf = RuleCount(rule::kFilas, 40);
     for (int i = 0; i < nf; ++i)
         if (!FilaPiles[static_cast<size_t>(i)].empty() && TopCode(FilaPiles[static_cast<size_t>(i)]) == code)
             return true;

@@ -16,22 +16,14 @@ namespace {
 // Small readers of the table and the rule entries
 // ---------------------------------------------------------------------------
 
-int Rule(int i) {
-    return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0;
-}
-
-int RuleCount(int entry, int max) {
-    int n = Rule(entry);
-    return n < 0 ? 0 : n > max ? max : n;
-}
 int FoundationCount() {
-    return RuleCount(367, 16);
+    return RuleCount(rule::kDests, 16);
 }
 int TableauCount() {
-    return RuleCount(368, 40);
+    return RuleCount(rule::kFilas, 40);
 }
 int ReserveCount() {
-    return RuleCount(369, 10);
+    return RuleCount(rule::kReserves, 10);
 }
 
 const std::string kNoPile;
@@ -135,7 +127,7 @@ bool ColourBalance(int code, CardCode M) {
     int group = 0;
     std::vector<CardCode> cards;
     for (int i = 0; i < FoundationCount(); ++i) {
-        if (Rule(52 + i) != code) continue;
+        if (Rule(rule::kBaseRank1 + i) != code) continue;
         ++group;
         if (!Dest(i).empty()) cards.push_back(BottomCode(Dest(i)));
     }
@@ -225,8 +217,8 @@ bool FoundationRank(const Ask& a) {
 bool TableauRank(const Ask& a) {
     const int tr = a.tr(), mr = a.mr();
     if (!IsRank(tr) || !IsRank(mr)) return false;
-    const bool cornerRule = a.w >= 0 && a.w < 40 && Rule(252 + a.w) == 2;
-    const int pileDir = (a.w >= 0 && a.w < 40) ? Rule(172 + a.w) : -1;
+    const bool cornerRule = a.w >= 0 && a.w < 40 && Rule(rule::kFilaCorner1 + a.w) == 2;
+    const int pileDir = (a.w >= 0 && a.w < 40) ? Rule(rule::kFilaDir1 + a.w) : -1;
     // The corner rule decides aces and kings outright: no building around.
     auto aroundCorner = [&]() {
         if (tr == 1) return (pileDir == 1 || pileDir == 2) && mr == 2;
@@ -407,9 +399,9 @@ bool SuitFreeInGroup(int w, CardCode M) {
     return true;
 }
 
-// Rules 70 and 71: positions in the tableau grid of width GameRules[28].
+// Rules 70 and 71: positions in the tableau grid of width rule::kGridWidth.
 bool GridNeighbour(int s, int w, int distance) {
-    const int width = Rule(28);
+    const int width = Rule(rule::kGridWidth);
     if (width <= 0 || s < 0) return false;
     const bool sameRow = s / width == w / width && (s - w == distance || w - s == distance);
     const bool sameColumn = s - w == distance * width || w - s == distance * width;
@@ -434,7 +426,7 @@ bool IsPlainCode(int ch) {
 // The rank read from entry 52 + w (the pile's start rank for the codes
 // that keep it there).
 int StartRank(const Ask& a) {
-    return Rule(52 + a.w);
+    return Rule(rule::kBaseRank1 + a.w);
 }
 
 bool ByCode(const Ask& a) {
@@ -476,7 +468,7 @@ bool ByCode(const Ask& a) {
         case 26:
             if (CardCount(Fila(a.w)) >= 3) return false;
             if (a.empty()) {
-                const int e = Rule(132 + a.w);
+                const int e = Rule(rule::kEmptyFila1 + a.w);
                 return e == -1 || (IsRank(e) && mr == e);
             }
             return UpOrDown(a, false);
@@ -574,15 +566,16 @@ bool ByCode(const Ask& a) {
         case 54:
             if (a.empty()) {
                 if (a.fromReserve() || a.fromTableau()) return false;
-                const int e = Rule(132 + a.w);
+                const int e = Rule(rule::kEmptyFila1 + a.w);
                 return e == -1 || mr == e;
             }
-            return Step(a, -1, false) || (tr == 1 && mr == 13 && Rule(252 + a.w) == 1);
+            return Step(a, -1, false) ||
+                   (tr == 1 && mr == 13 && Rule(rule::kFilaCorner1 + a.w) == 1);
         case 55: {
             const int vis = CardCount(MazzoVis());
             if (vis > 1 || (vis == 1 && a.from() != kLocMazzoVis)) return false;
             if (a.empty()) {
-                const int e = Rule(132 + a.w);
+                const int e = Rule(rule::kEmptyFila1 + a.w);
                 return e == -1 || mr == e;
             }
             return SameColour(a.T, a.M) && Step(a, -1, false);
@@ -685,7 +678,7 @@ bool ByCode(const Ask& a) {
 bool Decide(const Ask& a) {
     if (a.M < 1 || a.M > 108 || a.M == a.T) return false;
     // Stock lock: nothing leaves the tableau while the stock still has cards.
-    const int lock = Rule(35);
+    const int lock = Rule(rule::kStockLock);
     if ((lock == 2 || lock == 3 || (lock == 1 && a.foundation())) && !StockEmpty() &&
         a.fromTableau())
         return false;
@@ -722,15 +715,16 @@ std::string MovingStack(CardCode M) {
 }
 
 // Every card of the stack must fit on the one below it by the rules of
-// tableau pile `rules` (GameRules[2]: 1 its own build code, 10 code 0, 11
+// tableau pile `rules` (rule::kStackFit: 1 its own build code, 10 code 0, 11
 // code 1; other modes test nothing).
 bool StackFits(const std::string& stack, int rules) {
-    const int mode = Rule(2);
+    const int mode = Rule(rule::kStackFit);
     if (mode != 1 && mode != 10 && mode != 11) return true;
-    const int ch = mode == 1 ? Rule(212 + rules) : mode == 10 ? 0 : 1;
+    const int ch = mode == 1 ? Rule(rule::kFilaRule1 + rules) : mode == 10 ? 0 : 1;
     for (int k = 0; k + 1 < SlotCount(stack); ++k) {
-        if (!Place(SlotCode(stack, k), SlotCode(stack, k + 1), Rule(132 + rules), false, rules,
-                   Rule(252 + rules) > 0, Kind::kTableau, ch, Rule(172 + rules), Rule(52)))
+        if (!Place(SlotCode(stack, k), SlotCode(stack, k + 1), Rule(rule::kEmptyFila1 + rules),
+                   false, rules, Rule(rule::kFilaCorner1 + rules) > 0, Kind::kTableau, ch,
+                   Rule(rule::kFilaDir1 + rules), Rule(rule::kBaseRank1)))
             return false;
     }
     return true;
@@ -754,7 +748,7 @@ bool CanDropOnReserve(int n, CardCode M) {
     const bool single = MovingStackIsSingle();
     const bool empty = cell.empty();
     const int rank = RankOf(M);
-    switch (Rule(331 + n)) {
+    switch (Rule(rule::kAppoggRule1 - 1 + n)) {
         case 4: return false;
         case 8: return single && rank == 13 && CardCount(Appogg(0)) < 3;
         case 9: return single && empty && rank >= 11 && rank <= 13;
@@ -776,8 +770,8 @@ bool CanDropOnReserve(int n, CardCode M) {
         }
         default:
             return single && empty &&
-                   Place(-1, M, -1, true, n - 1, false, Kind::kReserve, Rule(331 + n), -1,
-                         Rule(52));
+                   Place(-1, M, -1, true, n - 1, false, Kind::kReserve,
+                         Rule(rule::kAppoggRule1 - 1 + n), -1, Rule(rule::kBaseRank1));
     }
 }
 
@@ -793,17 +787,19 @@ bool CanDropOnTableau(int a, CardCode M) {
     if (a < 0 || a >= TableauCount()) return false;
     const std::string& pile = Fila(a);
     const CardCode T = pile.empty() ? -1 : TopCode(pile);
-    if (!pile.empty() && IsFaceDown(T) && Rule(51) != 40) return false;
-    if (Rule(33) != -1 && CardCount(pile) >= Rule(33)) return false;
-    const int ch = Rule(212 + a);
-    bool ok = CanPlace(T, M, Rule(132 + a), true, a, Rule(252 + a) > 0, false, ch, Rule(172 + a),
-                       Rule(52));
+    if (!pile.empty() && IsFaceDown(T) && Rule(rule::kGoalKind) != 40) return false;
+    if (Rule(rule::kFilaMaxCards) != -1 && CardCount(pile) >= Rule(rule::kFilaMaxCards))
+        return false;
+    const int ch = Rule(rule::kFilaRule1 + a);
+    bool ok = CanPlace(T, M, Rule(rule::kEmptyFila1 + a), true, a, Rule(rule::kFilaCorner1 + a) > 0,
+                       false, ch, Rule(rule::kFilaDir1 + a), Rule(rule::kBaseRank1));
     if (ok && ch == 34 && !pile.empty()) ok = MovingStackIsSingle();
     if (ok && !MovingStackIsSingle()) {
         const std::string stack = MovingStack(M);
         if (SlotCount(stack) > 1) {
             ok = StackFits(stack, a);
-            if (ok && Rule(13) == -5 && pile.empty()) ok = SlotCount(stack) <= StackLimitOnEmpty(a);
+            if (ok && Rule(rule::kPickUpRule) == -5 && pile.empty())
+                ok = SlotCount(stack) <= StackLimitOnEmpty(a);
         }
     }
     const int noReturn = MainGame.Opt(95);
@@ -815,7 +811,7 @@ bool CanDropOnFoundation(int i, CardCode M) {
     if (i < 0 || i >= FoundationCount() || M < 1 || M > 108) return false;
     if (!MovingStackIsSingle()) return false;
     const std::string& pile = Dest(i);
-    const int ch = Rule(84 + i);
+    const int ch = Rule(rule::kDestRule1 + i);
     if (ch == 10) return pile.empty() && RankOf(M) == 12;
     if (ch == 22) {
         if (RankOf(M) == 1) return false;
@@ -829,10 +825,10 @@ bool CanDropOnFoundation(int i, CardCode M) {
     }
     const int n = CardCount(pile);
     if (ch == 20 && n >= 52) return false;
-    if (ch != 20 && ch != 29 && n >= Rule(32)) return false;
-    const int base = Rule(52 + i);
+    if (ch != 20 && ch != 29 && n >= Rule(rule::kDestMaxCards)) return false;
+    const int base = Rule(rule::kBaseRank1 + i);
     return CanPlace(pile.empty() ? -1 : TopCode(pile), M, base, true, i, true, true, ch,
-                    Rule(68 + i), base);
+                    Rule(rule::kDestDir1 + i), base);
 }
 
 bool CanDropOn(const std::string& name, CardCode M) {

@@ -120,13 +120,17 @@ void LoadGameRules(int gameId) {
 }
 
 void SaveRuleBases() {
-    for (size_t i = 0; i < 40; ++i) g_keepTableau[i] = GameRules[132 + i];
-    for (size_t i = 0; i < 16; ++i) g_keepFoundation[i] = GameRules[52 + i];
+    for (size_t i = 0; i < 40; ++i)
+        g_keepTableau[i] = static_cast<int16_t>(Rule(rule::kEmptyFila1 + static_cast<int>(i)));
+    for (size_t i = 0; i < 16; ++i)
+        g_keepFoundation[i] = static_cast<int16_t>(Rule(rule::kBaseRank1 + static_cast<int>(i)));
 }
 
 void RestoreRuleBases() {
-    for (size_t i = 0; i < 40; ++i) GameRules[132 + i] = g_keepTableau[i];
-    for (size_t i = 0; i < 16; ++i) GameRules[52 + i] = g_keepFoundation[i];
+    for (size_t i = 0; i < 40; ++i)
+        SetRule(rule::kEmptyFila1 + static_cast<int>(i), g_keepTableau[i]);
+    for (size_t i = 0; i < 16; ++i)
+        SetRule(rule::kBaseRank1 + static_cast<int>(i), g_keepFoundation[i]);
 }
 
 }  // namespace bw

@@ -12,13 +12,13 @@ namespace bw {
 
 namespace {
 
-int R(int i) { return GameRules[static_cast<size_t>(i)]; }
-int Count(int entry, int max) { return std::clamp(R(entry), 0, max); }
 int Cards(const std::string& pile) { return SlotCount(pile); }
 int WasteCards() { return Cards(MazzoPiles[2]); }
 int WastePairs() { return static_cast<int>(MazzoPiles[2].size() / 6); }
 int Misses() { return MainGame.Opt(99); }
-int ScoreText() { return static_cast<int>(ParameterInt(pos::kScore, 6, 0)); }
+int ScoreText() {
+    return static_cast<int>(ParameterInt(field::kScore, 0));
+}
 
 // A pile of exactly nine cards running 9 at the bottom down to 1 at the top.
 bool NineDownToOne(const std::string& pile) {
@@ -30,7 +30,7 @@ bool NineDownToOne(const std::string& pile) {
 
 bool DefaultWin(bool holesCountEmpty) {
     if (!MazzoPiles[0].empty() || !MazzoPiles[1].empty()) return false;
-    for (int i = 0; i < Count(368, 40); ++i) {
+    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i) {
         const std::string& p = FilaPiles[static_cast<size_t>(i)];
         if (holesCountEmpty) {
             for (int s = 0; s < Cards(p); ++s)
@@ -39,7 +39,7 @@ bool DefaultWin(bool holesCountEmpty) {
             return false;
         }
     }
-    for (int i = 0; i < Count(369, 10); ++i)
+    for (int i = 0; i < RuleCount(rule::kReserves, 10); ++i)
         if (!AppoggPiles[static_cast<size_t>(i)].empty()) return false;
     return true;
 }
@@ -64,20 +64,20 @@ bool FoundationSumMatches() {
         if (p.empty()) return false;
         for (int s = 0; s < Cards(p); ++s) sum += std::max(0, RankOf(SlotCode(p, s)));
     }
-    return sum == GameNumberTargetSum(GetParameter(pos::kGameNumber, 15));
+    return sum == GameNumberTargetSum(GetParameter(field::kGameNumber));
 }
 
 int DefaultScore() {
-    if (GetParameter(120, 2) != "01") return 0;
-    const int n = R(371);
+    if (GetParameter(field::kScoring) != "01") return 0;
+    const int n = Rule(rule::kPackCards);
     int b = 0;
-    switch (R(47)) {
+    switch (Rule(rule::kStripRanks)) {
         case 0: b = -n; break;
         case 1: b = n == 104 ? -64 : -32; break;
         case 2: b = -28; break;
         default: b = 0; break;
     }
-    int score = b + 5 * R(46) + 5 * WasteCards() - 5 * R(374);
+    int score = b + 5 * Rule(rule::kScoreBonus) + 5 * WasteCards() - 5 * Rule(rule::kJokerCount);
     // A selection is no card on a foundation: a stock deal made while cards
     // are selected must not score them.
     for (size_t i = FirstFoundationIsSelection() ? 1 : 0; i < DestPiles.size(); ++i)
@@ -126,22 +126,22 @@ int GameNumberTargetSum(const std::string& gameNumber) {
 }
 
 bool IsGameWon() {
-    const int k = R(51);
+    const int k = Rule(rule::kGoalKind);
     switch (k) {
         case 9:
         case 59:
-            for (int i = 0; i < Count(368, 40); ++i)
+            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
                 if (FilaPiles[static_cast<size_t>(i)].empty()) return false;
             return true;
         case 21:
         case 22: return MazzoPiles[0].empty() && Cards(FilaPiles[0]) <= 4;
         case 27:
-            for (int i = 0; i < Count(368, 40); ++i)
+            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
                 if (Cards(FilaPiles[static_cast<size_t>(i)]) != 1) return false;
             return true;
         case 31:
             if (!MazzoPiles[0].empty()) return false;
-            for (int i = 0; i < Count(368, 40); ++i) {
+            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i) {
                 const std::string& p = FilaPiles[static_cast<size_t>(i)];
                 if (Cards(p) != 1 || RankOf(SlotCode(p, 0)) != 1) return false;
             }
@@ -155,29 +155,30 @@ bool IsGameWon() {
         case 39:
             // A grid game is over only once every card is up: reaching the
             // score early must not let a move's tail end it with cards left.
-            for (int i = 0; i < Count(368, 40); ++i) {
+            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i) {
                 const std::string& row = FilaPiles[static_cast<size_t>(i)];
                 for (int s = 0; s < SlotCount(row); ++s)
                     if (const CardCode c = SlotCode(row, s); c >= 1 && FaceFlag(c) == '0')
                         return false;
             }
-            return ScoreText() >= R(50);
+            return ScoreText() >= Rule(rule::kScoreToWin);
         case 34:
         case 35:
         case 40:
         case 42:
-        case 47: return ScoreText() >= R(50);
+        case 47: return ScoreText() >= Rule(rule::kScoreToWin);
         case 41:
-            for (int i = 1; i < Count(367, 16); ++i)
+            for (int i = 1; i < RuleCount(rule::kDests, 16); ++i)
                 if (!DestPiles[static_cast<size_t>(i)].empty()) return false;
             return true;
         case 43:
-            for (int i = 0; i < Count(368, 40); ++i)
+            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
                 if (NineDownToOne(FilaPiles[static_cast<size_t>(i)])) return true;
             return false;
         case 45: {
             int n = 0;
-            for (int i = 0; i < Count(368, 40); ++i) n += FilaPiles[static_cast<size_t>(i)].empty() ? 0 : 1;
+            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+                n += FilaPiles[static_cast<size_t>(i)].empty() ? 0 : 1;
             return n == 4;
         }
         case 49:
@@ -186,7 +187,7 @@ bool IsGameWon() {
             return true;
         case 52:
             if (!MazzoPiles[0].empty() || !MazzoPiles[1].empty()) return false;
-            for (int i = 0; i < Count(368, 40); ++i)
+            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
                 if (!FilaPiles[static_cast<size_t>(i)].empty()) return false;
             return Cards(AppoggPiles[0]) == 8;
         case 55: return MazzoPiles[0].empty();
@@ -203,7 +204,7 @@ bool IsGameWon() {
 
 int ComputeScore(bool& shown) {
     shown = true;
-    const int n = R(371);
+    const int n = Rule(rule::kPackCards);
     const int m = Misses();
     auto sumCards = [](const PileList& list, int from, int to) {
         int total = 0;
@@ -211,13 +212,13 @@ int ComputeScore(bool& shown) {
             total += Cards(list[static_cast<size_t>(i)]);
         return total;
     };
-    switch (R(51)) {
+    switch (Rule(rule::kGoalKind)) {
         case 9:
         case 59: shown = false; return ScoreText();
         case 32: return 0;
         case 34: {
             int score = -n;
-            for (int i = 0; i < Count(368, 40); ++i) {
+            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i) {
                 CardCode b = BottomCode(FilaPiles[static_cast<size_t>(i)]);
                 if (b == 0 || (b != i + 1 && b != i + 1 + 13)) break;
                 score += 10;
@@ -235,18 +236,19 @@ int ComputeScore(bool& shown) {
         case 46: return 0;
         case 43: {
             int score = -n;
-            for (int i = 0; i < Count(368, 40); ++i)
+            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
                 if (NineDownToOne(FilaPiles[static_cast<size_t>(i)])) score += 225;
             return score;
         }
         case 44: return -n;
         case 47: {
             bool any = false;
-            for (int i = 0; i < Count(368, 40); ++i) any = any || !FilaPiles[static_cast<size_t>(i)].empty();
+            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+                any = any || !FilaPiles[static_cast<size_t>(i)].empty();
             return any ? -n + 5 * WasteCards() : -n + 5 * n;
         }
-        case 48: return -n + 5 * R(46) + 5 * Cards(DestPiles[1]);
-        case 49: return -n + 5 * R(46) + 5 * sumCards(FilaPiles, 0, 24);
+        case 48: return -n + 5 * Rule(rule::kScoreBonus) + 5 * Cards(DestPiles[1]);
+        case 49: return -n + 5 * Rule(rule::kScoreBonus) + 5 * sumCards(FilaPiles, 0, 24);
         case 55: return -n + 5 * sumCards(FilaPiles, 0, 40);
         case 57: return SumsMatchOptions() ? 48 : -52;
         case 58: return FoundationSumMatches() ? 23 : -52;
@@ -261,8 +263,8 @@ void UpdateScore() {
     if (!shown) return;
     const std::string text = std::to_string(score);
     Window().ShowScore(text);
-    SetParameter(pos::kScore, 6, text);
-    if (R(84) == 72 || R(84) == 75) Table().UpdateJokerCaption();
+    SetParameter(field::kScore, text);
+    if (Rule(rule::kDestRule1) == 72 || Rule(rule::kDestRule1) == 75) Table().UpdateJokerCaption();
 }
 
 }  // namespace bw

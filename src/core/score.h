@@ -1,5 +1,5 @@
 #pragma once
-// The win test and the score of the current game, by goal kind (GameRules[51]).
+// The win test and the score of the current game, by goal kind (rule::kGoalKind).
 #include <string>
 
 namespace bw {

@@ -9,10 +9,9 @@
 namespace bw {
 
 namespace {
-constexpr int kMasterSwitch = 141;
 
 bool MasterOn() {
-    return GetParameter(kMasterSwitch, 1) == "Y";
+    return GetParameter(field::kSoundsEnabled) == "Y";
 }
 
 std::string Upper(std::string s) {
@@ -25,8 +24,8 @@ bool StartsWithNoCase(const std::string& s, const std::string& prefix) {
 }
 }  // namespace
 
-bool SoundSwitch(int position) {
-    return GetParameter(position, 1) == "Y";
+bool SoundSwitch(ParamField f) {
+    return GetParameter(f) == "Y";
 }
 
 void PlayEventSound(const std::string& name, bool enabled) {
@@ -43,7 +42,7 @@ void StopEventSound() {
 
 void PlaySplash() {
     const std::string file = SettingsFile();
-    SetParameter(kMasterSwitch, 1,
+    SetParameter(field::kSoundsEnabled,
                  platform::IniReadString(file, "Preference", "Sounds_Enabled", "Y"));
     const bool splash = platform::IniReadString(file, "Preference", "Sounds_Splash", "Y") == "Y";
     PlayEventSound("Splash", splash);

@@ -3,6 +3,8 @@
 // opening of web and e-mail links through the desktop.
 #include <string>
 
+#include "core/param_fields.h"
+
 namespace bw {
 
 // Callers pass `enabled` as the event's own switch ("Y" at its position);
@@ -11,7 +13,7 @@ void PlayEventSound(const std::string& name, bool enabled);
 void PlayEventSoundLooped(const std::string& name, bool enabled);
 void StopEventSound();
 // The switch at a parameter position holds "Y".
-bool SoundSwitch(int position);
+bool SoundSwitch(ParamField f);
 
 // Before the preferences are loaded: reads "Sounds_Enabled" into position
 // 141 and plays "Splash" when "Sounds_Splash" is "Y" (both default "Y").

@@ -2,12 +2,14 @@
 // The process-wide game state: card register, the four pile lists, the rule
 // table, the option table of TMainGame, the game flags and times. One game is
 // on the table at a time; everything lives for the whole run.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "core/cards.h"
+#include "core/rule_names.h"
 
 namespace bw {
 
@@ -42,14 +44,30 @@ extern PileSet SavedPiles;
 // 108 lines of 20 characters: name (15), suit digit, code (3), face flag.
 extern std::vector<std::string> CardRegister;
 
-// 489 signed 16-bit rule entries of the current game.
+// 489 signed 16-bit rule entries of the current game, named in rule::.
 using RuleTable = std::array<int16_t, 489>;
 extern RuleTable GameRules;
 
-// In the selection games (GameRules[39] set, goal kinds 3 and 4) the first
+// Entry `entry` of the current game; 0 for a number outside the table.
+inline int Rule(int entry) {
+    return entry >= 0 && entry < static_cast<int>(GameRules.size())
+               ? GameRules[static_cast<size_t>(entry)]
+               : 0;
+}
+// A number outside the table is ignored.
+inline void SetRule(int entry, int value) {
+    if (entry >= 0 && entry < static_cast<int>(GameRules.size()))
+        GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
+}
+// A count entry (piles of a kind) kept within 0..max.
+inline int RuleCount(int entry, int max) {
+    return std::clamp(Rule(entry), 0, max);
+}
+
+// In the selection games (rule::kSelectSum set, goal kinds 3 and 4) the first
 // foundation holds the selection list: codes of cards that lie elsewhere.
 inline bool FirstFoundationIsSelection() {
-    return GameRules[39] != 0 || GameRules[51] == 3 || GameRules[51] == 4;
+    return Rule(rule::kSelectSum) != 0 || Rule(rule::kGoalKind) == 3 || Rule(rule::kGoalKind) == 4;
 }
 
 // The tableau anchors, outside the option table. FilaTop holds table
@@ -96,6 +114,11 @@ private:
 };
 
 extern TMainGame MainGame;
+
+// Option entry `entry`; 0 for a number outside the table.
+inline int Opt(int entry) {
+    return MainGame.Opt(entry);
+}
 
 inline int FilaTopOnScreen(int i) { return FilaTop[static_cast<size_t>(i)] - MainGame.Opt(90); }
 

@@ -17,24 +17,9 @@ namespace bw {
 namespace {
 
 // Parameter positions of the switches used here.
-constexpr int kCardsAnimate = 67;
-constexpr int kSoundsShuffle = 149;
-constexpr int kSoundsPairing = 175;
-constexpr int kSoundsStock = 176;
-constexpr int kSoundsTableau = 177;
-constexpr int kSoundsRedeal = 183;
-constexpr int kSoundsRedealPlain = 252;
-constexpr int kRedealAnimation = 242;
 
 std::function<void()> g_emptyPileFill;
 StockEffects g_effects;
-
-int R(int i) {
-    return GameRules[static_cast<size_t>(i)];
-}
-int Count(int entry, int max) {
-    return std::clamp(R(entry), 0, max);
-}
 
 std::string& Stock() {
     return MazzoPiles[0];
@@ -86,15 +71,15 @@ bool RedealStock() {
     RecordStep(1);
     // Dealt face down unless the game deals its stock face up; the same
     // reading as the deal, so a redealt stock looks like the dealt one.
-    const char* face = R(7) != 0 ? "0" : "1";
+    const char* face = Rule(rule::kStockDown) != 0 ? "0" : "1";
     const int cards = SlotCount(Turned());
     while (!Turned().empty()) AppendCard(MazzoPiles, 0, TakeTop(Turned()), face);
-    if (GetParameter(kRedealAnimation, 1) != "N") {
-        PlayEventSoundLooped("Redeal", SoundSwitch(kSoundsRedeal));
+    if (GetParameter(field::kRedealAnimation) != "N") {
+        PlayEventSoundLooped("Redeal", SoundSwitch(field::kSoundsRedeal));
         Table().AnimateRedeal(cards);
         StopEventSound();
     } else {
-        PlayEventSound("Red_no_a", SoundSwitch(kSoundsRedealPlain));
+        PlayEventSound("Red_no_a", SoundSwitch(field::kSoundsQuietRedeal));
     }
     Table().RedrawPile("Mazzo_Vis");
     Table().RedrawPile("Mazzo");
@@ -108,11 +93,11 @@ bool TurnStock(bool toWaste) {
     RecordStep(1);
     const int index = toWaste ? 2 : 1;
     // A game that names no count turns one card: a press must move something.
-    for (int k = std::max(1, R(22)); k > 0 && !Stock().empty(); --k)
+    for (int k = std::max(1, Rule(rule::kTurnCards)); k > 0 && !Stock().empty(); --k)
         AppendCard(MazzoPiles, index, TakeTop(Stock()), "1");
     Table().RedrawPile("Mazzo");
     Table().RedrawPile(toWaste ? "Waste" : "Mazzo_Vis");
-    PlayEventSound("Stock", SoundSwitch(kSoundsStock));
+    PlayEventSound("Stock", SoundSwitch(field::kSoundsStock));
     Finish();
     return true;
 }
@@ -122,8 +107,8 @@ bool TurnStock(bool toWaste) {
 bool DealFromStock(const std::string& op) {
     const bool fill = op == "Fill_Tableaus";
     const bool reserve = StartsWith(op, "Add_Reserve");
-    const int nf = Count(368, 40);
-    const int na = Count(369, 10);
+    const int nf = RuleCount(rule::kFilas, 40);
+    const int na = RuleCount(rule::kReserves, 10);
     std::vector<int> piles;
     if (op == "Add_Tableaus" || op == "Add_Tableaus_Last" || fill) {
         for (int i = 0; i < nf; ++i) piles.push_back(i);
@@ -138,14 +123,16 @@ bool DealFromStock(const std::string& op) {
     }
     // With reserve deal code 5 the reserves are dealt only while stock
     // passes remain (an unlimited game never runs out of them).
-    if (reserve && R(342) == 5 && R(15) != -1 && MainGame.Opt(73) >= R(15)) return false;
+    if (reserve && Rule(rule::kAppoggStock1) == 5 && Rule(rule::kStockPasses) != -1 &&
+        MainGame.Opt(73) >= Rule(rule::kStockPasses))
+        return false;
 
     PileList& list = reserve ? AppoggPiles : FilaPiles;
     auto pile = [&](int i) -> std::string& { return list[static_cast<size_t>(i)]; };
     auto code = [&](int i) {
         if (op == "Add_Tableaus_Last") return 1;
         if (fill) return pile(i).empty() ? 1 : 0;
-        return reserve ? R(342 + i) : R(292 + i);
+        return reserve ? Rule(rule::kAppoggStock1 + i) : Rule(rule::kFilaStock1 + i);
     };
     auto takes = [&](int i) {
         const int q = code(i);
@@ -166,13 +153,13 @@ bool DealFromStock(const std::string& op) {
         const bool down = (op == "Add_Tableaus" && code(i) == 6) || (reserve && code(i) == 5);
         AppendCard(list, i, TakeTop(Stock()), down ? "0" : "1");
         Table().RedrawPile(kind + std::to_string(i + 1));
-        if (R(3) == 8) {
+        if (Rule(rule::kTableFamily) == 8) {
             FilaPiles[0] += "000";
             Table().RedrawPile("Fila1");
         }
     }
     Table().RedrawPile("Mazzo");
-    PlayEventSound("Shuffle", SoundSwitch(reserve ? kSoundsShuffle : kSoundsTableau));
+    PlayEventSound("Shuffle", SoundSwitch(reserve ? field::kSoundsShuffle : field::kSoundsTableau));
     MainGame.SetOpt(112, 0);
     Finish();
     return true;
@@ -197,7 +184,7 @@ Place FindOnTable(CardCode c) {
     };
     Place p;
     if (look(MazzoPiles, 1, kMazzoVis, p)) return p;
-    for (int i = 0; i < Count(368, 40); ++i)
+    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
         if (look(FilaPiles, i, kFila, p)) return p;
     for (int i = 1; i < 16; ++i)
         if (look(DestPiles, i, kDest, p)) return p;
@@ -212,9 +199,9 @@ Place FindOnTable(CardCode c) {
 // a card empties its tableau pile, a selected card on top of a neighbouring
 // pile goes next; otherwise the selection is taken in the order it was made.
 int NextSelected(const std::string& selection, int emptied) {
-    if (R(51) != 47 || emptied < 0) return 0;
+    if (Rule(rule::kGoalKind) != 47 || emptied < 0) return 0;
     for (int n : {emptied + 1, emptied - 1}) {
-        if (n < 0 || n >= Count(368, 40)) continue;
+        if (n < 0 || n >= RuleCount(rule::kFilas, 40)) continue;
         const CardCode top = TopCode(FilaPiles[static_cast<size_t>(n)]);
         const int slot = top >= 1 ? FindSlot(selection, top) : -1;
         if (slot >= 0) return slot;
@@ -235,10 +222,10 @@ bool RemoveSelection() {
         }
         return false;
     }
-    PlayEventSound("Pairing", SoundSwitch(kSoundsPairing));
+    PlayEventSound("Pairing", SoundSwitch(field::kSoundsPairing));
     RecordStep(1);
     Waits().Wait(150);
-    const int family = R(3);
+    const int family = Rule(rule::kTableFamily);
     std::vector<std::string> sources;
     int emptied = -1;
     while (SlotCount(selection) > 0) {
@@ -248,7 +235,7 @@ bool RemoveSelection() {
         emptied = -1;
         const Place from = c >= 1 ? FindOnTable(c) : Place{};
         if (!from.list) continue;
-        if (GetParameter(kCardsAnimate, 1) != "N") Table().FlyCard(c, -1, -1, "Waste");
+        if (GetParameter(field::kCardsAnimate) != "N") Table().FlyCard(c, -1, -1, "Waste");
         // Table family 4 keeps every tableau and reserve place (a hole).
         const bool hole = family == 4 && from.kind != kMazzo && from.kind != kMazzoVis;
         TakeCard(*from.list, from.index, c, hole ? 2 : 1);
@@ -272,7 +259,7 @@ bool RemoveSelection() {
         for (const auto& name : sources) Table().RedrawPile(name);
     }
     Finish();
-    if (R(51) == 33) {
+    if (Rule(rule::kGoalKind) == 33) {
         if (g_emptyPileFill)
             g_emptyPileFill();
         else
@@ -283,7 +270,7 @@ bool RemoveSelection() {
 
 bool FillEmptyTableausFromStock() {
     bool any = false;
-    for (int i = 0; i < Count(368, 40) && !Stock().empty(); ++i) {
+    for (int i = 0; i < RuleCount(rule::kFilas, 40) && !Stock().empty(); ++i) {
         if (!FilaPiles[static_cast<size_t>(i)].empty()) continue;
         AppendCard(FilaPiles, i, TakeTop(Stock()), "1");
         Table().RedrawPile("Fila" + std::to_string(i + 1));
@@ -291,7 +278,7 @@ bool FillEmptyTableausFromStock() {
     }
     if (!any) return false;
     Table().RedrawPile("Mazzo");
-    PlayEventSound("Shuffle", SoundSwitch(kSoundsTableau));
+    PlayEventSound("Shuffle", SoundSwitch(field::kSoundsTableau));
     Finish();
     return true;
 }
@@ -299,7 +286,7 @@ bool FillEmptyTableausFromStock() {
 // Closes the gaps of the grid: every empty pile takes over the next
 // non-empty pile after it, then the piles left empty are filled from the stock.
 bool CloseUpTableau() {
-    const int nf = Count(368, 40);
+    const int nf = RuleCount(rule::kFilas, 40);
     auto pile = [](int i) -> std::string& { return FilaPiles[static_cast<size_t>(i)]; };
     bool anyEmpty = false, gapBeforeCard = false;
     for (int i = 0; i < nf; ++i) {
@@ -325,7 +312,7 @@ bool CloseUpTableau() {
         if (pile(i).empty()) AppendCard(FilaPiles, i, TakeTop(Stock()), "1");
     for (int i = 0; i < nf; ++i) Table().RedrawPile("Fila" + std::to_string(i + 1));
     Table().RedrawPile("Mazzo");
-    PlayEventSound("Shuffle", SoundSwitch(kSoundsShuffle));
+    PlayEventSound("Shuffle", SoundSwitch(field::kSoundsShuffle));
     Finish();
     return true;
 }
@@ -333,7 +320,7 @@ bool CloseUpTableau() {
 }  // namespace
 
 bool RedealsRemain() {
-    const int limit = R(15);
+    const int limit = Rule(rule::kStockPasses);
     return limit == -1 || MainGame.Opt(73) <= limit;
 }
 

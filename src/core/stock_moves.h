@@ -27,7 +27,7 @@ struct StockEffects {
 bool ExecuteStockOperation(int count, const std::string& target, StockEffects* effects = nullptr);
 
 // Whether the stock may still be turned back: the pass counter (option 73,
-// 1 after the deal) has not gone past GameRules[15], so a limit of n allows
+// 1 after the deal) has not gone past rule::kStockPasses, so a limit of n allows
 // n redeals; -1 allows any number. The press handler and the stock's empty
 // mark ask the same question as the redeal itself.
 bool RedealsRemain();

@@ -20,25 +20,15 @@ namespace bw {
 
 namespace {
 
-int R(int i) {
-    return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0;
-}
-int Opt(int i) {
-    return MainGame.Opt(i);
-}
-int Count(int entry, int max) {
-    return std::clamp(R(entry), 0, max);
-}
-
-void PlaySwitched(const char* name, int position) {
-    if (ParameterIs(141, "Y") && ParameterIs(position, "Y")) Sound().Play(name, false);
+void PlaySwitched(const char* name, ParamField f) {
+    if (ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(f, "Y")) Sound().Play(name, false);
 }
 
 bool Animate() {
-    return !ParameterIs(67, "N");
+    return !ParameterIs(field::kCardsAnimate, "N");
 }
 bool Shadowed() {
-    return !ParameterIs(178, "N");
+    return !ParameterIs(field::kCardsShadowed, "N");
 }
 
 // An area of the window, right and bottom exclusive.
@@ -107,7 +97,7 @@ CardPlace FindCard(CardCode card) {
         return true;
     };
     if (at(kMazzoVis, MazzoPiles, 1, "Mazzo_Vis")) return p;
-    for (int i = 0; i < Count(368, 40); ++i)
+    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
         if (at(kFila, FilaPiles, i, PileName(kFila, i + 1))) return p;
     for (int i = 0; i < 16; ++i)
         if (at(kDest, DestPiles, i, PileName(kDest, i + 1))) return p;
@@ -162,7 +152,7 @@ int CoveredNeighbour(int i) {
 void RedrawPlace(const CardPlace& p, const Area& before) {
     switch (p.kind) {
         case kFila: {
-            if (R(3) == 4) {
+            if (Rule(rule::kTableFamily) == 4) {
                 Table().DrawAllPiles(kOnTable);
                 return;
             }
@@ -171,7 +161,7 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
             if (const int j = CoveredNeighbour(p.index); j >= 0)
                 Table().DrawPile(PileName(kFila, j + 1), kOnTable);
             // The cascade's small sideways shifts leave edges beside the pile.
-            if (!ParameterIs(179, "N")) {
+            if (!ParameterIs(field::kPilesTT, "N")) {
                 Restore({before.left - 2, before.top, before.left, before.bottom});
                 Restore({before.right, before.top, before.right + 2, before.bottom});
             }
@@ -179,9 +169,9 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
         }
         case kAppogg: {
             Table().DrawPile(p.name, kOnTable);
-            if (R(5) != 3) return;
+            if (Rule(rule::kAppoggFamily) != 3) return;
             const Area cell = PileArea(p.name, p.index);
-            for (int i = 0; i < Count(368, 40); ++i) {
+            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i) {
                 if (!OnTable(FilaLeft[static_cast<size_t>(i)])) continue;
                 const std::string name = PileName(kFila, i + 1);
                 if (Overlap(cell, PileArea(name, i))) {
@@ -196,7 +186,8 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
 }
 
 bool WholeCell(const CardPlace& p) {
-    return p.kind == kAppogg && R(14) == -11 && p.slot == 0 && SlotCount(*p.pile) > 1;
+    return p.kind == kAppogg && Rule(rule::kAppoggPickUp) == -11 && p.slot == 0 &&
+           SlotCount(*p.pile) > 1;
 }
 
 // Moves the image on the window: only the strips it uncovers are restored.
@@ -242,8 +233,8 @@ bool RowAccepts(int index, CardCode card) {
 }
 
 bool SelectionInFirstFoundation() {
-    const int goal = R(51);
-    return R(39) != 0 || goal == 3 || goal == 4 || goal == 33;
+    const int goal = Rule(rule::kGoalKind);
+    return Rule(rule::kSelectSum) != 0 || goal == 3 || goal == 4 || goal == 33;
 }
 
 // One candidate: the rectangle test, the pile's drop test, the glide and the
@@ -251,9 +242,9 @@ bool SelectionInFirstFoundation() {
 bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
     if (!Intersects(held, TargetRect(t))) return false;
     const std::string name = TargetName(t);
-    const int goal = R(51);
+    const int goal = Rule(rule::kGoalKind);
     // Until the tableau has been filled automatically only foundations take cards.
-    if (R(40) != 0 && Opt(91) == 0 && t.kind != kDest) return false;
+    if (Rule(rule::kFirstToDest) != 0 && Opt(91) == 0 && t.kind != kDest) return false;
     bool shadow = true;
     int count = 1;
     std::string move = name;
@@ -267,7 +258,7 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
         case kFila:
             if (goal == 32 || goal == 46) return false;
             if (goal == 19 ? !RowAccepts(t.index, card) : !CanDropOn(name, card)) return false;
-            shadow = MovingStackIsSingle() || ParameterIs(179, "N");
+            shadow = MovingStackIsSingle() || ParameterIs(field::kPilesTT, "N");
             count = HeldCount(card);
             break;
         case kAppogg:
@@ -275,7 +266,7 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
             if (!CanDropOn(name, card)) return false;
             break;
         case kMazzoVis:
-            if (RunHeight != CardHeight || R(353) != 2 || MazzoPiles[1].empty() ||
+            if (RunHeight != CardHeight || Rule(rule::kVisTarget) != 2 || MazzoPiles[1].empty() ||
                 !AdjacentOnVisibleStock(card))
                 return false;
             move = "Stock02";
@@ -314,7 +305,7 @@ void LiftCards(CardCode card, bool single) {
     const bool whole = WholeCell(p);
     std::string& pile = *p.pile;
     const size_t at = static_cast<size_t>(p.slot) * 3;
-    const int family = R(3);
+    const int family = Rule(rule::kTableFamily);
     if (!single || whole) {
         // A run, or a reserve cell lifted whole.
         pile.erase(at);
@@ -348,9 +339,9 @@ bool CanLeaveFoundation(CardCode card) {
     MainGame.SetOpt(95, 0);
     SetMovingStackSingle(true);
     bool fits = false;
-    for (int i = 0; i < Count(368, 40) && !fits; ++i)
+    for (int i = 0; i < RuleCount(rule::kFilas, 40) && !fits; ++i)
         fits = CanDropOn(PileName(kFila, i + 1), card);
-    for (int i = 0; i < Count(369, 10) && !fits; ++i)
+    for (int i = 0; i < RuleCount(rule::kReserves, 10) && !fits; ++i)
         fits = CanDropOn(PileName(kAppogg, i + 1), card);
     MainGame.SetOpt(95, noReturn);
     SetMovingStackSingle(single);
@@ -376,7 +367,7 @@ void PointerMove(int x, int y) {
         return;
     }
     if (Opt(89) == 1) {
-        const int i = R(9) == 1 ? 0 : 1;
+        const int i = Rule(rule::kStockMode) == 1 ? 0 : 1;
         const int left = MainGame.StockLeft(i), top = MainGame.StockTop(i);
         if (x < left || x > left + CardWidth || y < top || y > top + CardHeight) {
             Table().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
@@ -396,7 +387,7 @@ void PointerMove(int x, int y) {
 void PointerRelease(MouseButton /*button*/) {
     Table().SetTableCursor(TableCursorShape());
     if (Opt(89) == 1) {
-        const int i = R(9) == 1 ? 0 : 1;
+        const int i = Rule(rule::kStockMode) == 1 ? 0 : 1;
         Table().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
         Waits().Wait(50);
         ExecuteMove(TopCode(MazzoPiles[0]), "Mazzo_Vis");
@@ -471,12 +462,12 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
         const int area = std::clamp(OverlapArea(held, r), 0, 999999);
         found.push_back(FormatNumber(area, 6) + FormatNumber(kind, 3) + FormatNumber(index, 3));
     };
-    for (int i = 0; i < Count(367, 16); ++i) {
+    for (int i = 0; i < RuleCount(rule::kDests, 16); ++i) {
         if (!OnTable(MainGame.DestLeft(i))) continue;
         consider(TargetRect({kDest, i}), kDest, i);
     }
-    if (R(3) != 8) {
-        for (int i = 0; i < Count(368, 40); ++i) {
+    if (Rule(rule::kTableFamily) != 8) {
+        for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i) {
             if (!OnTable(FilaLeft[static_cast<size_t>(i)])) continue;
             const std::string name = PileName(kFila, i + 1);
             const int slots = SlotCount(FilaPiles[static_cast<size_t>(i)]);
@@ -491,11 +482,11 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
             }
         }
     }
-    for (int i = 0; i < Count(369, 10); ++i) {
+    for (int i = 0; i < RuleCount(rule::kReserves, 10); ++i) {
         if (!OnTable(MainGame.AppoggLeft(i))) continue;
         consider(TargetRect({kAppogg, i}), kAppogg, i);
     }
-    if (R(354) != 4 && OnTable(MainGame.StockLeft(1)))
+    if (Rule(rule::kVisMode) != 4 && OnTable(MainGame.StockLeft(1)))
         consider(TargetRect({kMazzoVis, 1}), kMazzoVis, 1);
 
     std::sort(found.begin(), found.end());
@@ -527,7 +518,7 @@ void ReturnHeld(CardCode card) {
     const bool top = p.slot == count - 1 || (p.kind == kFila && Slotted(p.index));
     CardPoint place = CardSlotPosition(p.name, p.index, p.slot);
     bool shadow = true;
-    if (!top && !WholeCell(p)) shadow = ParameterIs(179, "N");
+    if (!top && !WholeCell(p)) shadow = ParameterIs(field::kPilesTT, "N");
     if (g_lifted) RedrawPlace(p, p.kind == kFila ? PileArea(p.name, p.index) : Area{});
     Glide(place.left, place.top, shadow);
     Restore(g_shown);
@@ -535,7 +526,7 @@ void ReturnHeld(CardCode card) {
     const Area at{place.left, place.top, place.left + CardWidth, place.top + RunHeight};
     Restore({at.left - 15, at.top - 15, at.right + 15, at.bottom + 15});
     EndHold();
-    if (Shadowed()) PlaySwitched("card_down", 181);
+    if (Shadowed()) PlaySwitched("card_down", field::kSoundsCardDown);
 }
 
 }  // namespace bw

@@ -26,8 +26,9 @@ struct KeyState {
 };
 KeyState g_key;
 
-int R(int i) { return GameRules[static_cast<size_t>(i)]; }
-bool PlacingGame() { return R(51) == 38; }
+bool PlacingGame() {
+    return Rule(rule::kGoalKind) == 38;
+}
 
 using Grid = std::vector<std::vector<GridPlace>>;
 
@@ -165,16 +166,17 @@ void PutBack() {
 }  // namespace
 
 Grid GridPlaces() {
-    const int goal = R(51);
+    const int goal = Rule(rule::kGoalKind);
     if (goal < 36 || goal > 39) return {};
     std::vector<GridPlace> all;
-    const int rows = std::clamp<int>(R(368), 0, 40);
+    const int rows = std::clamp<int>(Rule(rule::kFilas), 0, 40);
     for (int r = 0; r < rows; ++r) {
         if (!OnTable(FilaLeft[static_cast<size_t>(r)])) continue;
         const std::string name = PileName(kFila, r + 1);
         // Rows of side-by-side cards keep a slot for every card (holes too);
         // a pile is one place, empty or not.
-        const int slots = R(3) == 9 ? SlotCount(FilaPiles[static_cast<size_t>(r)]) : 1;
+        const int slots =
+            Rule(rule::kTableFamily) == 9 ? SlotCount(FilaPiles[static_cast<size_t>(r)]) : 1;
         for (int s = 0; s < slots; ++s) {
             const CardPoint p = CardSlotPosition(name, r, s);
             all.push_back({r, s, p.left, p.top});

@@ -22,14 +22,17 @@ namespace {
 
 constexpr int kTurnBackPause = 200;  // ms per card turned back or shown
 
-int R(int i) { return GameRules[static_cast<size_t>(i)]; }
-int Rows() { return std::clamp<int>(R(368), 0, 40); }
-int Foundations() { return std::clamp<int>(R(367), 0, 16); }
+int Rows() {
+    return std::clamp<int>(Rule(rule::kFilas), 0, 40);
+}
+int Foundations() {
+    return std::clamp<int>(Rule(rule::kDests), 0, 16);
+}
 std::string RowName(int row) { return PileName(kFila, row + 1); }
 const std::string& Row(int row) { return FilaPiles[static_cast<size_t>(row)]; }
 
-void PlaySwitched(const char* name, int position) {
-    if (ParameterIs(141, "Y") && ParameterIs(position, "Y")) Sound().Play(name, false);
+void PlaySwitched(const char* name, ParamField f) {
+    if (ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(f, "Y")) Sound().Play(name, false);
 }
 
 struct GridCard {
@@ -56,13 +59,14 @@ std::vector<GridCard> FaceUpGridCards() {
 // Where a turned-back card's back goes: its slot in a row of side-by-side
 // cards, otherwise the row's anchor.
 CardPoint TurnBackPosition(const GridCard& g) {
-    if (R(3) == 9) return CardSlotPosition(RowName(g.row), g.row, g.slot);
+    if (Rule(rule::kTableFamily) == 9) return CardSlotPosition(RowName(g.row), g.row, g.slot);
     return {FilaLeft[static_cast<size_t>(g.row)], FilaTopOnScreen(g.row)};
 }
 
 bool Matches(CardCode a, CardCode b) {
     if (a < 1 || RankOf(a) != RankOf(b)) return false;
-    if (R(51) == 37) return a + 52 == b || b + 52 == a;  // the same card of the two decks
+    if (Rule(rule::kGoalKind) == 37)
+        return a + 52 == b || b + 52 == a;  // the same card of the two decks
     return true;
 }
 
@@ -104,7 +108,7 @@ void TurnCardUp(CardCode card, int x, int y, int row) {
     RecordStep(1);
     SetFaceFlag(card, '1');
     NoteCardTurned(card);
-    const bool shadows = !ParameterIs(178, "N");
+    const bool shadows = !ParameterIs(field::kCardsShadowed, "N");
     const int lift = shadows ? CardShadowOffset() - 2 : 0;
     const int liftedX = x - lift, liftedY = y - lift;
     const bool inRow = row >= 0 && row < 40;
@@ -114,7 +118,7 @@ void TurnCardUp(CardCode card, int x, int y, int row) {
         PressHooks().LiftCards(card, true);
     Table().DrawCardFace(card, liftedX, liftedY, kOnScreen);
     if (shadows) Table().FlyCard(card, liftedX, liftedY, x, y);
-    PlaySwitched("Face_up", 180);
+    PlaySwitched("Face_up", field::kSoundsFaceUp);
     Table().DrawCardFace(card, x, y, kOnTable);
     if (slots == 1 && SlotCode(pile, 0) == card) Table().RedrawPile(RowName(row));
 }
@@ -172,7 +176,7 @@ bool AllGridCardsUp() {
 }
 
 void MemoryPress(CardCode card, int x, int y, int row) {
-    const int goal = R(51);
+    const int goal = Rule(rule::kGoalKind);
     if (goal == 36) {
         if (IsHidden(card)) {
             BeginMemoryTurn();

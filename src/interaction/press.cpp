@@ -22,10 +22,12 @@ namespace {
 IPressHooks g_nullHooks;
 IPressHooks* g_hooks = nullptr;
 
-int R(int i) { return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0; }
-int Opt(int i) { return MainGame.Opt(i); }
-int TableauCount() { return std::clamp(R(368), 0, 40); }
-int ReserveCount() { return std::clamp(R(369), 0, 10); }
+int TableauCount() {
+    return std::clamp(Rule(rule::kFilas), 0, 40);
+}
+int ReserveCount() {
+    return std::clamp(Rule(rule::kReserves), 0, 10);
+}
 const std::string& Fila(int i) { return FilaPiles[static_cast<size_t>(i)]; }
 const std::string& Appogg(int i) { return AppoggPiles[static_cast<size_t>(i)]; }
 
@@ -37,8 +39,8 @@ PileHit CardHit(const std::string& name, const CardUnderPoint& u) {
     return {name, u.card, u.left, u.top, u.left + CardWidth, u.top + CardHeight};
 }
 
-void PlaySwitched(const char* name, int position) {
-    if (ParameterIs(141, "Y") && ParameterIs(position, "Y")) Sound().Play(name, false);
+void PlaySwitched(const char* name, ParamField f) {
+    if (ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(f, "Y")) Sound().Play(name, false);
 }
 
 // Autoplay state other than off (0) and automatic completion (3).
@@ -47,7 +49,7 @@ bool AutoplayRunning() { return Opt(110) != 0 && Opt(110) != 3; }
 // The tableau step of the hit test; false when it reports no card.
 bool TableauHit(int x, int y, PileHit& hit) {
     const int n = TableauCount();
-    if (R(3) == 4) {
+    if (Rule(rule::kTableFamily) == 4) {
         // Side-by-side rows overlap the next pile: the pile drawn last wins.
         for (int i = n - 1; i >= 0; --i) {
             const std::string name = PileName(kFila, i + 1);
@@ -125,7 +127,7 @@ PileHit HitTest(int x, int y) {
         if (!OnTable(left) || !OnTable(top) || Appogg(n).empty()) continue;
         const CardPoint topCard = CardPositionInPile(name, n, 0, false);
         int l = left, r = topCard.left + CardWidth, b = topCard.top + CardHeight;
-        switch (R(5)) {
+        switch (Rule(rule::kAppoggFamily)) {
             case 1:
             case 3:
             case 5: r = left + CardWidth; break;
@@ -139,7 +141,7 @@ PileHit HitTest(int x, int y) {
         const CardUnderPoint u = CardAt("Appogg", Appogg(n), n, x, y);
         if (u.card < 1) continue;
         // A cell that is lifted whole is held by its anchor.
-        if (R(14) == -11) return {name, u.card, l, top, r, top + CardHeight};
+        if (Rule(rule::kAppoggPickUp) == -11) return {name, u.card, l, top, r, top + CardHeight};
         return CardHit(name, u);
     }
     return {};
@@ -150,7 +152,7 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
     const bool tableau = kind == "Fila";
     if (count == 0 || index < 0 || index >= (tableau ? 40 : 10)) return {};
     const std::string name = kind + std::to_string(index + 1);
-    const int family = tableau ? TableauDirection(index) : R(5);
+    const int family = tableau ? TableauDirection(index) : Rule(rule::kAppoggFamily);
     const CardPoint anchor =
         tableau ? CardPoint{FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(index)}
                 : CardPoint{MainGame.AppoggLeft(index), MainGame.AppoggTop(index)};
@@ -278,7 +280,7 @@ bool CanPickUp(CardCode card, bool relaxed) {
     const int run = count - at.slot;
     MainGame.SetOpt(95, TopCode(*at.pile));
 
-    const int rule = R(13);
+    const int rule = Rule(rule::kPickUpRule);
     int empties = 0, emptyCells = 0;
     for (int i = 0; i < TableauCount(); ++i) empties += Fila(i).empty() ? 1 : 0;
     for (int i = 0; i < ReserveCount(); ++i) emptyCells += Appogg(i).empty() ? 1 : 0;
@@ -302,16 +304,17 @@ bool CanPickUp(CardCode card, bool relaxed) {
 }
 
 bool IsRun(CardCode card, int index) {
-    const int mode = R(2);
+    const int mode = Rule(rule::kStackFit);
     if (mode != 1 && mode != 10 && mode != 11) return true;
     if (index < 0 || index >= 40) return false;
     const std::string& pile = Fila(index);
     const int slot = FindSlot(pile, card);
     if (slot < 0) return false;
-    const int build = mode == 1 ? R(212 + index) : mode == 10 ? 0 : 1;
+    const int build = mode == 1 ? Rule(rule::kFilaRule1 + index) : mode == 10 ? 0 : 1;
     for (int k = slot + 1; k < SlotCount(pile); ++k) {
-        if (!CanPlace(SlotCode(pile, k - 1), SlotCode(pile, k), R(132 + index), false, index,
-                      R(252 + index) > 0, false, build, R(172 + index), R(52)))
+        if (!CanPlace(SlotCode(pile, k - 1), SlotCode(pile, k), Rule(rule::kEmptyFila1 + index),
+                      false, index, Rule(rule::kFilaCorner1 + index) > 0, false, build,
+                      Rule(rule::kFilaDir1 + index), Rule(rule::kBaseRank1)))
             return false;
     }
     return true;
@@ -368,13 +371,14 @@ bool WasteAccepts(CardCode card, int goal) {
     const CardCode top = TopCode(MazzoPiles[2]);
     const int a = RankOf(card), b = RankOf(top);
     if (goal != 15 && top >= 1 && ((a == 13 && b == 1) || (a == 1 && b == 13))) return false;
-    return CanPlace(top >= 1 ? top : -1, card, -1, false, 0, goal == 15, false, 2, 2, R(52));
+    return CanPlace(top >= 1 ? top : -1, card, -1, false, 0, goal == 15, false, 2, 2,
+                    Rule(rule::kBaseRank1));
 }
 
 // Step 10: a card of a tableau pile was hit.
 Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
     const bool left = button == MouseButton::kLeft, right = button == MouseButton::kRight;
-    const int goal = R(51), family = R(3);
+    const int goal = Rule(rule::kGoalKind), family = Rule(rule::kTableFamily);
     const int index = PileNumberOf(hit.name) - 1;
     const CardCode card = hit.card;
     const std::string& pile = Fila(index);
@@ -412,8 +416,10 @@ Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
         pick.accepted = CanPickUp(card, false);
         return Next::kStep11;
     }
-    // Piles below GameRules[25] x [26] are not touched by the left button.
-    if (left && R(25) >= 1 && index + 1 < R(25) * R(26)) return Next::kStep11;
+    // Piles below rule::kFixedCols x kFixedRows are not touched by the left button.
+    if (left && Rule(rule::kFixedCols) >= 1 &&
+        index + 1 < Rule(rule::kFixedCols) * Rule(rule::kFixedRows))
+        return Next::kStep11;
     if (isTop) {
         if (left) {
             if (IsFaceDown(card))
@@ -429,7 +435,7 @@ Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
             RunHeight = bottom - hit.top;
             pick.rect.bottom = bottom;
         }
-    } else if (right && IsFaceUp(card) && ParameterIs(255, "Y")) {
+    } else if (right && IsFaceUp(card) && ParameterIs(field::kShowPartialCard, "Y")) {
         Peek(card, hit.left, hit.top);
     }
     return Next::kStep11;
@@ -453,21 +459,21 @@ bool StockEmpty() { return MazzoPiles[0].empty(); }
 // The stock deals onto other piles than "Mazzo_Vis".
 void StockDeal(CardCode c) {
     const int n = TableauCount();
-    const int lastMode = R(291 + n);
-    const int reserveMode = R(342);
-    if ((R(16) >= 1 && StockEmpty()) || R(16) == 6) {
+    const int lastMode = Rule(rule::kFilaStock1 - 1 + n);
+    const int reserveMode = Rule(rule::kAppoggStock1);
+    if ((Rule(rule::kRedealPress) >= 1 && StockEmpty()) || Rule(rule::kRedealPress) == 6) {
         ExecuteMove(c, "Mazzo_Redeal");
-    } else if (R(292) == 1 || lastMode == 1) {
+    } else if (Rule(rule::kFilaStock1) == 1 || lastMode == 1) {
         const bool tableaus = ExecuteMove(1, "Add_Tableaus");
         if (reserveMode == 5 && ExecuteMove(1, "Add_Reserves") && tableaus) DropNewestSteps(1);
-    } else if (R(292) == 2 || lastMode == 2) {
+    } else if (Rule(rule::kFilaStock1) == 2 || lastMode == 2) {
         bool full = true;
         for (int i = 0; i < n; ++i) full = full && !Fila(i).empty();
         if (full)
             ExecuteMove(1, "Add_Tableaus");
         else
             Dialogs().Info("Fill in any gaps in the tableau before dealing.");
-    } else if (reserveMode == 1 || R(341 + ReserveCount()) == 1) {
+    } else if (reserveMode == 1 || Rule(rule::kAppoggStock1 - 1 + ReserveCount()) == 1) {
         ExecuteMove(1, "Add_Reserves");
     } else if (reserveMode == 3) {
         if (SlotCount(MazzoPiles[0]) != 8) {
@@ -483,15 +489,15 @@ void StockDeal(CardCode c) {
         for (int i = 1; i <= 3 && !StockEmpty(); ++i)
             if (ExecuteMove(i, "Add_Reserve_" + std::to_string(k))) ++dealt;
         MergeDealSteps(dealt);
-    } else if (R(292) == 8 || R(300) == 8) {
+    } else if (Rule(rule::kFilaStock1) == 8 || Rule(rule::kFilaStock1 + 8) == 8) {
         int dealt = 0;
         for (int e = 1; e <= n; ++e) {
-            if (R(291 + e) != 8) continue;
+            if (Rule(rule::kFilaStock1 - 1 + e) != 8) continue;
             for (int i = 1; i <= 4 && !StockEmpty(); ++i)
                 if (ExecuteMove(e + i - 1, "Add_Tableau_" + TwoDigits(e))) ++dealt;
         }
         if (dealt > 1) DropNewestSteps(dealt - 1);
-    } else if (R(292) == 10 && !StockEmpty()) {
+    } else if (Rule(rule::kFilaStock1) == 10 && !StockEmpty()) {
         RaiseDealCounter();
         const int d = DealCounter + (AutoplayRunning() ? 2 : 1);
         int dealt = 0;
@@ -502,7 +508,7 @@ void StockDeal(CardCode c) {
             }
         }
         MergeDealSteps(dealt);
-    } else if (R(292) == 11 && !StockEmpty()) {
+    } else if (Rule(rule::kFilaStock1) == 11 && !StockEmpty()) {
         RaiseDealCounter();
         int dealt = 0;
         for (int e = 1; e <= n; ++e) {
@@ -512,7 +518,7 @@ void StockDeal(CardCode c) {
             }
         }
         MergeDealSteps(dealt);
-    } else if (R(364) != 0) {
+    } else if (Rule(rule::kWasteStyle) != 0) {
         ExecuteMove(c, "Mazzo_Waste");
     }
 }
@@ -543,15 +549,17 @@ void RefillShortPiles(CardCode c) {
 
 void StockPress(const PileHit& hit) {
     const CardCode c = TopCode(MazzoPiles[0]);
-    const int goal = R(51);
+    const int goal = Rule(rule::kGoalKind);
     if (goal == 4 && c >= 1 && !DestPiles[0].empty()) {
         PressHooks().PairSelect(hit.card);
         return;
     }
-    if (R(10) != 1) {
+    if (Rule(rule::kStockToVis) != 1) {
         StockDeal(c);
-    } else if (R(292) != 9) {
-        if (R(17) == 0 || (R(17) == 1 && MazzoPiles[1].empty())) ExecuteMove(c, "Mazzo_Vis");
+    } else if (Rule(rule::kFilaStock1) != 9) {
+        if (Rule(rule::kVisTurnMode) == 0 ||
+            (Rule(rule::kVisTurnMode) == 1 && MazzoPiles[1].empty()))
+            ExecuteMove(c, "Mazzo_Vis");
     } else {
         RefillShortPiles(c);
     }
@@ -561,13 +569,13 @@ void StockPress(const PileHit& hit) {
 // Step 12: a left press that step 10 did not handle; false when the press
 // ends here.
 bool PilePress(const PileHit& hit, Pickup& pick) {
-    const int goal = R(51);
+    const int goal = Rule(rule::kGoalKind);
     if (hit.name == "Mazzo") {
         StockPress(hit);
         return false;
     }
     if (hit.name == "Mazzo_Vis") {
-        if (hit.card >= 1 && R(8) == 0) {
+        if (hit.card >= 1 && Rule(rule::kVisHeld) == 0) {
             if (goal == 4) {
                 PressHooks().PairSelect(hit.card);
                 return false;
@@ -585,14 +593,14 @@ bool PilePress(const PileHit& hit, Pickup& pick) {
             pick.accepted = true;
             return true;
         }
-        if (R(16) >= 1 && MazzoPiles[0].empty() && MazzoPiles[1].empty())
+        if (Rule(rule::kRedealPress) >= 1 && MazzoPiles[0].empty() && MazzoPiles[1].empty())
             ExecuteMove(0, "Mazzo_Redeal");
         return false;
     }
     const int kind = PileKindOf(hit.name);
     if (kind == kDest && hit.card >= 1) {
         const int index = PileNumberOf(hit.name) - 1;
-        switch (R(18)) {
+        switch (Rule(rule::kDestPickUp)) {
             case 1: pick.accepted = true; break;
             case 2: pick.accepted = SlotCount(DestPiles[static_cast<size_t>(index)]) >= 2; break;
             case 3: pick.accepted = PressHooks().CanLeaveFoundation(hit.card); break;
@@ -600,13 +608,13 @@ bool PilePress(const PileHit& hit, Pickup& pick) {
         }
         return true;
     }
-    if (kind == kAppogg && hit.card >= 1 && R(14) != -14) {
+    if (kind == kAppogg && hit.card >= 1 && Rule(rule::kAppoggPickUp) != -14) {
         const std::string& cell = Appogg(PileNumberOf(hit.name) - 1);
-        if (R(14) == -15) {
+        if (Rule(rule::kAppoggPickUp) == -15) {
             pick.accepted = ReserveBlockFree(hit.card);
         } else if (TopCode(cell) == hit.card) {
             pick.accepted = IsFaceUp(hit.card);
-        } else if (R(14) == -11) {
+        } else if (Rule(rule::kAppoggPickUp) == -11) {
             // The whole cell, held from its anchor by its bottom card.
             pick.accepted = true;
             pick.wholeCell = true;
@@ -629,18 +637,18 @@ void PickUp(const Pickup& pick, int x, int y) {
     DragRect = pick.rect;
     PressHooks().BuildHeldImage();
     PressHooks().LiftCards(pick.card, !pick.run);
-    if (!ParameterIs(178, "N")) {
+    if (!ParameterIs(field::kCardsShadowed, "N")) {
         // Lifted up and left by the shadow, with the grab point moved along
         // so the card does not jump under the pointer.
         const int lift = CardShadowOffset() - 2;
         PressHooks().DrawHeldImage(pick.left - lift, pick.top - lift);
         GrabOffset.x += lift;
         GrabOffset.y += lift;
-        if (Opt(110) == 0) PlaySwitched("card_up", 182);
-    } else if (pick.wholeCell || !ParameterIs(179, "N")) {
+        if (Opt(110) == 0) PlaySwitched("card_up", field::kSoundsCardUp);
+    } else if (pick.wholeCell || !ParameterIs(field::kPilesTT, "N")) {
         PressHooks().DrawHeldImage(pick.left, pick.top);
     }
-    const int goal = R(51);
+    const int goal = Rule(rule::kGoalKind);
     if (goal == 2 || goal == 12 || goal == 15) {
         Table().FlyCard(pick.card, DragRect.left, DragRect.top, MainGame.StockLeft(2),
                         MainGame.StockTop(2));
@@ -672,18 +680,18 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
 
     const bool left = button == MouseButton::kLeft, right = button == MouseButton::kRight;
     const bool ctrl = (shift & kCtrlKey) != 0;
-    const int goal = R(51);
+    const int goal = Rule(rule::kGoalKind);
     if (right && !ctrl && goal != 32 && goal != 46 && goal != 33) {
         PressHooks().RightClickShortcut(hit);
         return;
     }
     if (right && ctrl && hit.name.empty()) return;
-    if (R(37) == 1) {
+    if (Rule(rule::kOneClick) == 1) {
         PressHooks().ClickShortcut(hit);
         return;
     }
     RunHeight = CardHeight;
-    if (R(39) != 0) {
+    if (Rule(rule::kSelectSum) != 0) {
         PressHooks().SelectionPress(button, shift, x, y, hit);
         return;
     }
@@ -698,8 +706,8 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
     if (tableauCard && TableauPress(button, hit, pick) == Next::kEnd) return;
 
     if (right) {
-        if (kind == kAppogg && (R(5) == 1 || R(5) == 2) && hit.card >= 1 && IsFaceUp(hit.card) &&
-            ParameterIs(255, "Y"))
+        if (kind == kAppogg && (Rule(rule::kAppoggFamily) == 1 || Rule(rule::kAppoggFamily) == 2) &&
+            hit.card >= 1 && IsFaceUp(hit.card) && ParameterIs(field::kShowPartialCard, "Y"))
             Peek(hit.card, hit.left, hit.top);
         if (PeekCard.x == 0 && PeekCard.y == 0) Dialogs().Beep();
         return;

@@ -49,7 +49,7 @@ public:
     virtual void RightClickShortcut(const PileHit& /*hit*/) {}
     // One-click games: the click shortcut with both destinations.
     virtual void ClickShortcut(const PileHit& /*hit*/) {}
-    // Selection games (GameRules[39] != 0).
+    // Selection games (rule::kSelectSum != 0).
     virtual void SelectionPress(MouseButton /*button*/, int /*shift*/, int /*x*/, int /*y*/,
                                 const PileHit& /*hit*/) {}
     // Pair-selection games (goal kinds 3, 4 and 33).

@@ -19,13 +19,6 @@ namespace bw {
 
 namespace {
 
-int R(int i) {
-    return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0;
-}
-int Count(int entry, int max) {
-    return std::clamp(R(entry), 0, max);
-}
-
 std::string& SelectionList() {
     return DestPiles[0];
 }
@@ -52,7 +45,7 @@ Place PlaceOf(CardCode card) {
         return true;
     };
     if (at(kMazzoVis, MazzoPiles, 1, "Mazzo_Vis") || at(kMazzo, MazzoPiles, 0, "Mazzo")) return p;
-    for (int i = 0; i < Count(368, 40); ++i)
+    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
         if (at(kFila, FilaPiles, i, PileName(kFila, i + 1))) return p;
     for (int i = 0; i < 10; ++i)
         if (at(kAppogg, AppoggPiles, i, PileName(kAppogg, i + 1))) return p;
@@ -157,7 +150,7 @@ void SwapFirstCards(CardCode a, CardCode b) {
     if (pa.kind != kFila || pb.kind != kFila) return;
     RecordStep(1);
     const CardPoint A = PositionOf(pa), B = PositionOf(pb);
-    if (!ParameterIs(67, "N")) {
+    if (!ParameterIs(field::kCardsAnimate, "N")) {
         Table().FlyCard(a, A.left, A.top, B.left, B.top);
         Waits().Wait(50);
         Table().FlyCard(b, B.left, B.top, A.left, A.top);
@@ -206,7 +199,7 @@ bool IsSelected(CardCode card) {
 }
 
 void PairSelect(CardCode card) {
-    const int goal = R(51);
+    const int goal = Rule(rule::kGoalKind);
     if (card < 1) return;
     if (goal == 33) {
         DrawFrame(card);
@@ -231,7 +224,7 @@ void PairSelect(CardCode card) {
 bool IsUncovered(CardCode card) {
     const Place p = PlaceOf(card);
     if (p.kind != kFila) return true;
-    const int rows = Count(368, 40);
+    const int rows = RuleCount(rule::kFilas, 40);
     bool laterEmpty = true;
     for (int r = p.index + 1; r < rows && laterEmpty; ++r) {
         const std::string& row = FilaPiles[static_cast<size_t>(r)];
@@ -249,7 +242,7 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
     using V = Verdict;
     const int n = static_cast<int>(sel.size());
     if (n == 0) return V::kGrow;
-    const int target = R(39);
+    const int target = Rule(rule::kSelectSum);
     std::vector<int> ranks;
     for (CardCode c : sel) ranks.push_back(RankOf(c));
     auto count = [&](int lo, int hi) {
@@ -381,7 +374,7 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
 }
 
 void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, const PileHit& hit) {
-    const int goal = R(51);
+    const int goal = Rule(rule::kGoalKind);
     const bool left = button == MouseButton::kLeft;
     const int kind = PileKindOf(hit.name);
     const bool goesOn =

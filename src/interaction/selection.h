@@ -1,7 +1,7 @@
 #pragma once
 // The selection games: each press selects or deselects a card, and when the
 // selected cards make a complete group under the game's rule (goal kind,
-// GameRules[51]; target sum GameRules[39]) the move engine removes them.
+// rule::kGoalKind; target sum rule::kSelectSum) the move engine removes them.
 // The selected codes are kept, three digits each, in the first foundation.
 #include <vector>
 
@@ -23,7 +23,7 @@ enum class Verdict { kGrow, kRefuse, kComplete };
 // What the game's rule makes of the selection (the newest card last).
 Verdict JudgeSelection(int goal, const std::vector<CardCode>& selection);
 
-// The press of a selection game (GameRules[39] != 0).
+// The press of a selection game (rule::kSelectSum != 0).
 void SelectionPress(MouseButton button, int shift, int x, int y, const PileHit& hit);
 
 }  // namespace bw

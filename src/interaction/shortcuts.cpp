@@ -17,27 +17,12 @@ namespace bw {
 
 namespace {
 
-int R(int i) {
-    return (i >= 0 && i < 489) ? GameRules[static_cast<size_t>(i)] : 0;
-}
-int Opt(int i) {
-    return MainGame.Opt(i);
-}
-int Count(int entry, int max) {
-    return std::clamp(R(entry), 0, max);
-}
-
-constexpr int kRightToFoundations = 247;
-constexpr int kRightToTableaus = 248;
-constexpr int kDoubleToFoundations = 249;
-constexpr int kDoubleToTableaus = 251;
-
-bool On(int position) {
-    return ParameterIs(position, "Y");
+bool On(ParamField f) {
+    return ParameterIs(f, "Y");
 }
 
 int TableauOf(CardCode card) {
-    for (int i = 0; i < Count(368, 40); ++i)
+    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
         if (FindSlot(FilaPiles[static_cast<size_t>(i)], card) >= 0) return i;
     return -1;
 }
@@ -59,11 +44,12 @@ bool Eligible(const PileHit& hit, bool& single) {
         case kDest: {
             const int n = PileNumberOf(hit.name);
             if (n < 1 || n > 16) return false;
-            if (R(18) == 1) return true;
-            return R(18) == 2 && SlotCount(DestPiles[static_cast<size_t>(n - 1)]) > 1;
+            if (Rule(rule::kDestPickUp) == 1) return true;
+            return Rule(rule::kDestPickUp) == 2 &&
+                   SlotCount(DestPiles[static_cast<size_t>(n - 1)]) > 1;
         }
         case kFila: {
-            if (R(13) == 0) return false;
+            if (Rule(rule::kPickUpRule) == 0) return false;
             if (IsTableauTop(c)) return true;
             const int family = TableauDirection(PileNumberOf(hit.name) - 1);
             // Rows of slots lift one card at a time, like family 12.
@@ -72,7 +58,7 @@ bool Eligible(const PileHit& hit, bool& single) {
             single = false;
             return true;
         }
-        case kAppogg: return IsTableauTop(c) || IsReserveTop(c) || R(14) == -11;
+        case kAppogg: return IsTableauTop(c) || IsReserveTop(c) || Rule(rule::kAppoggPickUp) == -11;
         default: return false;
     }
 }
@@ -87,12 +73,12 @@ void DoubleClickMove() {
         SetFlag(flag::kDoubleClick, false);
         return;
     }
-    if (!On(kDoubleToFoundations) && !On(kDoubleToTableaus)) return;
+    if (!On(field::kDoubleToFoundations) && !On(field::kDoubleToTableaus)) return;
     ShortcutMove(true, false, hit);
 }
 
 void RightClickMove(const PileHit& hit) {
-    if (!On(kRightToFoundations) && !On(kRightToTableaus)) return;
+    if (!On(field::kRightToFoundations) && !On(field::kRightToTableaus)) return;
     ShortcutMove(false, true, hit);
 }
 
@@ -102,9 +88,11 @@ void ShortcutMove(bool doubleClick, bool rightClick, const PileHit& hit) {
     const bool eligible = Eligible(hit, single);
     if (doubleClick) SetFlag(flag::kDoubleClick, true);
     if (eligible) {
-        bool f = doubleClick ? On(kDoubleToFoundations) : rightClick && On(kRightToFoundations);
-        bool t = doubleClick ? On(kDoubleToTableaus) : rightClick && On(kRightToTableaus);
-        if (Opt(110) == 1 || Opt(110) == 3 || R(37) == 1) f = t = true;
+        bool f = doubleClick ? On(field::kDoubleToFoundations)
+                             : rightClick && On(field::kRightToFoundations);
+        bool t =
+            doubleClick ? On(field::kDoubleToTableaus) : rightClick && On(field::kRightToTableaus);
+        if (Opt(110) == 1 || Opt(110) == 3 || Rule(rule::kOneClick) == 1) f = t = true;
         if (f || t)
             SendCard(hit.card, hit.left, hit.top, hit.right, hit.bottom, single, f, t, true);
     }
@@ -134,16 +122,16 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
     auto send = [&](const DropTarget& t) { return DropHeldOn(card, TargetRect(t), {t}); };
     bool moved = false;
     if (toFoundations && single)
-        for (int i = 0; i < Count(367, 16) && !moved; ++i)
+        for (int i = 0; i < RuleCount(rule::kDests, 16) && !moved; ++i)
             if (OnTable(MainGame.DestLeft(i))) moved = send({kDest, i});
     if (toTableaus)
         for (bool empty : {false, true})
-            for (int i = 0; i < Count(368, 40) && !moved; ++i)
+            for (int i = 0; i < RuleCount(rule::kFilas, 40) && !moved; ++i)
                 if (i != own && OnTable(FilaLeft[static_cast<size_t>(i)]) &&
                     FilaPiles[static_cast<size_t>(i)].empty() == empty)
                     moved = send({kFila, i});
     if (reservesAllowed && single)
-        for (int i = 0; i < Count(369, 10) && !moved; ++i)
+        for (int i = 0; i < RuleCount(rule::kReserves, 10) && !moved; ++i)
             if (OnTable(MainGame.AppoggLeft(i))) moved = send({kAppogg, i});
     if (toTableaus && !moved && OnTable(MainGame.StockLeft(1))) moved = send({kMazzoVis, 1});
 

@@ -14,13 +14,8 @@ namespace bw {
 
 namespace {
 
-constexpr int kUndoMode = 137;
-constexpr int kSoundsEnabled = 141;
-constexpr int kSoundsRedo = 146;
-constexpr int kSoundsUndo = 151;
-
 bool UndoSwitchedOff() {
-    return GetParameter(kUndoMode, 1) == "2";
+    return GetParameter(field::kUndoMode) == "2";
 }
 
 // Nothing is restored while no game runs (a finished game has been scored)
@@ -34,7 +29,7 @@ bool TableAccepts() {
 // beaten), or leave them hidden with no twins to place, so undo stops at the
 // dealt twins.
 bool BeforeTheTwins(const HistoryLists& h) {
-    if (GameRules[51] != 38 || StepCount(h) == 0) return false;
+    if (Rule(rule::kGoalKind) != 38 || StepCount(h) == 0) return false;
     const std::vector<std::string>& rows = h[2];
     for (size_t k = rows.size() - 40; k < rows.size(); ++k)
         if (!rows[k].empty()) return false;
@@ -45,7 +40,7 @@ bool BeforeTheTwins(const HistoryLists& h) {
 // `to`, carrying the step's marks element along so that the stock deals
 // counted by autoplay follow the table back and forth.
 bool Exchange(HistoryLists& from, std::string& fromMarks, int toWhich, std::string& toMarks,
-              int soundSwitch, const char* sound) {
+              ParamField soundSwitch, const char* sound) {
     if (!TableAccepts()) return false;
     if (StepCount(from) == 0 || (&from == &UndoLists && BeforeTheTwins(from))) {
         Dialogs().Beep();
@@ -62,7 +57,7 @@ bool Exchange(HistoryLists& from, std::string& fromMarks, int toWhich, std::stri
     ForgetJokerCaption();
     UpdateScore();
     SetFlag(flag::kFinished, IsGameWon());
-    if (GetParameter(kSoundsEnabled, 1) == "Y" && GetParameter(soundSwitch, 1) == "Y")
+    if (GetParameter(field::kSoundsEnabled) == "Y" && GetParameter(soundSwitch) == "Y")
         Sound().Play(sound, false);
     return true;
 }
@@ -79,10 +74,10 @@ bool CanRedo() {
 // The library has no recordings of their own for these two commands: undo
 // sounds like cards put down, redo like cards picked up.
 bool UndoCommand() {
-    return Exchange(UndoLists, UndoMarks, 0, RedoMarks, kSoundsUndo, "card_down");
+    return Exchange(UndoLists, UndoMarks, 0, RedoMarks, field::kSoundsUndo, "card_down");
 }
 bool RedoCommand() {
-    return Exchange(RedoLists, RedoMarks, 1, UndoMarks, kSoundsRedo, "card_up");
+    return Exchange(RedoLists, RedoMarks, 1, UndoMarks, field::kSoundsRedo, "card_up");
 }
 
 void SetUndoEnabled(bool enabled) {

@@ -16,13 +16,6 @@ namespace bw {
 
 namespace {
 
-int Opt(int i) {
-    return MainGame.Opt(i);
-}
-
-constexpr int kShadowSwitch = 178;  // "Cards_Shadowed"
-constexpr int kMoveSpeed = 74;      // "Speed_Move_Card", milliseconds per step
-
 bool AutoplayRunning() {
     return Opt(110) == 3 && Opt(112) == 0;
 }
@@ -186,7 +179,7 @@ int FlightStep(int distance, bool fast, bool autoplay) {
 void FlyCard(CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, bool drop, int y1,
              int x1) {
     const bool autoplay = AutoplayRunning();
-    int w = static_cast<int>(ParameterInt(kMoveSpeed, 2, 10));
+    int w = static_cast<int>(ParameterInt(field::kMoveSpeed, 10));
     if (autoplay) w *= 3;
     const int offset = CardShadowOffset();
     if (lift) {
@@ -205,8 +198,8 @@ void FlyCard(CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, 
         m.shown = true;
     }
 
-    const std::string shadow = GetParameter(kShadowSwitch, 1);
-    if (!autoplay) SetParameter(kShadowSwitch, 1, "N");
+    const std::string shadow = GetParameter(field::kCardsShadowed);
+    if (!autoplay) SetParameter(field::kCardsShadowed, "N");
 
     const int dx = x1 - x0, dy = y1 - y0;
     const bool xDrives = std::abs(dx) >= std::abs(dy);
@@ -258,7 +251,7 @@ void FlyCard(CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, 
         DiscardTableChanges();
         Moving().shown = false;
     }
-    SetParameter(kShadowSwitch, 1, shadow);
+    SetParameter(field::kCardsShadowed, shadow);
 }
 
 void AnimateFaceUp(CardCode code, int left, int top) {
@@ -266,7 +259,7 @@ void AnimateFaceUp(CardCode code, int left, int top) {
     QImage* img = window.image();
     const int face = FaceIndexOf(code);
     if (!img || face < 0 || !OnTable(left) || !OnTable(top)) return;
-    const int w = static_cast<int>(ParameterInt(kMoveSpeed, 2, 10));
+    const int w = static_cast<int>(ParameterInt(field::kMoveSpeed, 10));
     const QRect card = CardRectAt(left, top);
     auto frame = [&](const QImage& picture, int quarters) {
         window.Restore(card, TableBitmap);

@@ -17,12 +17,6 @@ namespace bw {
 namespace {
 
 // Parameter block fields.
-constexpr int kDefaultFlag = 27;  // "Y": the default background
-constexpr int kColour = 28;       // 15: colour value, may name a system colour
-constexpr int kPicture = 43;      // 4: library picture number, 0 = a colour
-constexpr int kFixedColour = 47;  // 15: colour value chosen from the fixed list
-constexpr int kFade = 135;        // "Y": fade the colour
-constexpr int kOwnPicture = 246;  // "Y": the player's own picture file
 
 bool g_scrollBarShown = false;
 
@@ -97,8 +91,8 @@ void PaintBackgroundFor(const Canvas& canvas, bool canvasOnly);
 // the settings file, and paint the default background instead.
 void DropOwnPicture(const Canvas& canvas, bool canvasOnly, const std::string& message) {
     Dialogs().Info(message);
-    SetParameter(kOwnPicture, 1, "N");
-    SetParameter(kDefaultFlag, 1, "Y");
+    SetParameter(field::kOwnBackground, "N");
+    SetParameter(field::kDefaultBackground, "Y");
     DropCustomBackground();
     PaintBackgroundFor(canvas, canvasOnly);
 }
@@ -113,7 +107,7 @@ void PaintAs(const Canvas& canvas, int kind, int64_t colour, const std::string& 
             break;
         case kBackgroundColour:
             r.colour = ColourOfValue(fixedColour > 0 ? fixedColour : colour);
-            r.fade = ParameterIs(kFade, "Y") && MoreThan256Colors(Screen());
+            r.fade = ParameterIs(field::kFadeBackground, "Y") && MoreThan256Colors(Screen());
             break;
         case kBackgroundOwnImage: {
             const std::string name =
@@ -142,18 +136,19 @@ void PaintAs(const Canvas& canvas, int kind, int64_t colour, const std::string& 
 }
 
 void PaintBackgroundFor(const Canvas& canvas, bool canvasOnly) {
-    if (GetParameter(kPicture, 4).empty()) SetParameter(kPicture, 4, "0");
-    if (GetParameter(kColour, 15).empty())
-        SetParameter(kColour, 15, std::to_string(kButtonFaceColourValue));
-    if (GetParameter(kFixedColour, 15).empty()) SetParameter(kFixedColour, 15, "32768");
+    if (GetParameter(field::kBackgroundPicture).empty())
+        SetParameter(field::kBackgroundPicture, "0");
+    if (GetParameter(field::kBackgroundColour).empty())
+        SetParameter(field::kBackgroundColour, std::to_string(kButtonFaceColourValue));
+    if (GetParameter(field::kFixedColour).empty()) SetParameter(field::kFixedColour, "32768");
 
-    const int64_t colour = ParameterInt(kColour, 15, 0);
-    const int64_t fixed = ParameterInt(kFixedColour, 15, 0);
-    if (ParameterIs(kDefaultFlag, "Y")) {
+    const int64_t colour = ParameterInt(field::kBackgroundColour, 0);
+    const int64_t fixed = ParameterInt(field::kFixedColour, 0);
+    if (ParameterIs(field::kDefaultBackground, "Y")) {
         PaintAs(canvas, kBackgroundDefault, colour, "", canvasOnly, fixed);
-    } else if (ParameterIs(kOwnPicture, "Y")) {
+    } else if (ParameterIs(field::kOwnBackground, "Y")) {
         PaintAs(canvas, kBackgroundOwnImage, colour, "", canvasOnly, fixed);
-    } else if (const int n = static_cast<int>(ParameterInt(kPicture, 4, 0)); n != 0) {
+    } else if (const int n = static_cast<int>(ParameterInt(field::kBackgroundPicture, 0)); n != 0) {
         PaintAs(canvas, n, colour, "", canvasOnly, fixed);
     } else {
         PaintAs(canvas, kBackgroundColour, colour, "", canvasOnly, fixed);

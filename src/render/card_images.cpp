@@ -30,10 +30,6 @@ const char* const kPileMarkCodes[21] = {"004", "_WASTE", "022", "005", "008",   
 namespace {
 
 // Parameter block fields of this setup.
-constexpr int kOwnBack = 256;     // "Y" = own card back
-constexpr int kOwnCardSet = 257;  // "Y" = own card set
-constexpr int kSavedSize = 240;   // size letter kept while a smaller one is forced
-constexpr int kSavedDeck = 129;   // deck kept with it (3)
 
 // Option-table entries.
 constexpr int kForcedAnnounced = 74;
@@ -48,7 +44,7 @@ std::string DefaultDeck() {
 }
 
 char SizeLetter() {
-    const std::string s = GetParameter(pos::kCardSize, 1);
+    const std::string s = GetParameter(field::kCardSize);
     return s.empty() ? ' ' : s[0];
 }
 
@@ -77,9 +73,10 @@ bool TableHoldsAt(char letter) {
 // deck stays, and so does an own card set, which comes in one size.
 void ChooseSizeForTable() {
     CardSetUpHooks& hooks = CardHooks();
-    if (!hooks.tableHoldsPiles || !hooks.layOutPiles || ParameterIs(kOwnCardSet, "Y")) return;
+    if (!hooks.tableHoldsPiles || !hooks.layOutPiles || ParameterIs(field::kOwnCardSet, "Y"))
+        return;
     const std::string wanted =
-        g_sizeWithoutRoom.empty() ? GetParameter(pos::kCardSize, 1) : g_sizeWithoutRoom;
+        g_sizeWithoutRoom.empty() ? GetParameter(field::kCardSize) : g_sizeWithoutRoom;
     static const std::string kLargestFirst = "SBM";
     const size_t from = wanted.size() == 1 ? kLargestFirst.find(wanted[0]) : std::string::npos;
     if (from == std::string::npos) return;
@@ -92,14 +89,14 @@ void ChooseSizeForTable() {
     }
     SetOverlapOffsets(SizeLetter());
     g_sizeWithoutRoom = fits == wanted[0] ? std::string() : wanted;
-    SetParameter(pos::kCardSize, 1, std::string(1, fits));
+    SetParameter(field::kCardSize, std::string(1, fits));
 }
 
 // The resource letter of a suit under the game's suit mode (rule 48):
 // one-suit games show spades everywhere, two-suit games hearts for the red
 // suits and spades for the black ones.
 int SourceSuit(int suit) {
-    switch (GameRules[48]) {
+    switch (Rule(rule::kSuitMode)) {
         case 1: return 3;
         case 2: return suit < 2 ? 0 : 3;
         default: return suit;
@@ -119,7 +116,7 @@ void CutSuit(const QImage& grid, int firstRow, QSize cut, int suit) {
 
 void LoadLibraryFaces() {
     const char size = SizeLetter();
-    std::string deck = GetParameter(pos::kCardDeck, 3);
+    std::string deck = GetParameter(field::kCardDeck);
     if (deck.empty()) deck = "001";
     const QSize cut = CuttingSize(size);
     for (int suit = 0; suit < 4; ++suit) {
@@ -140,9 +137,9 @@ void LoadLibraryFaces() {
 
 // Switches the own card set off in memory and in the settings file.
 void SwitchOwnCardSetOff(const std::string& deck) {
-    SetParameter(kOwnCardSet, 1, "N");
+    SetParameter(field::kOwnCardSet, "N");
     WritePreference(key::kCustomizedCardsSet, "");
-    SetParameter(pos::kCardDeck, 3, deck);
+    SetParameter(field::kCardDeck, deck);
     WritePreference(key::kCard, deck);
 }
 
@@ -205,10 +202,11 @@ std::vector<std::pair<std::string, CardImageSet>> g_sets;  // the last used firs
 
 // Empty when the player's own files take part: they may change on disk.
 std::string LibrarySetKey() {
-    if (ParameterIs(kOwnCardSet, "Y") || ParameterIs(kOwnBack, "Y")) return std::string();
+    if (ParameterIs(field::kOwnCardSet, "Y") || ParameterIs(field::kOwnBack, "Y"))
+        return std::string();
     return std::to_string(LibraryGeneration()) + "/" + SizeLetter() + "/" +
-           GetParameter(pos::kCardDeck, 3) + "/" + GetParameter(pos::kBackCard, 3) + "/" +
-           std::to_string(GameRules[48]);
+           GetParameter(field::kCardDeck) + "/" + GetParameter(field::kBackCard) + "/" +
+           std::to_string(Rule(rule::kSuitMode));
 }
 
 bool UseKeptSet(const std::string& key) {
@@ -234,7 +232,7 @@ void KeepSet(const std::string& key) {
 }
 
 void Announce(int messageCase) {
-    const std::string name = GetParameter(pos::kGameName, 50);
+    const std::string name = GetParameter(field::kGameName);
     auto& advice = CardHooks().advice;
     auto show = [&](const std::string& text, const std::string& key) {
         if (advice)
@@ -348,11 +346,11 @@ void ResetOwnCardSet() {
 
 void DeckFourSetUp() {
     QImage probe;
-    if (!LoadLibraryBitmap(probe, "CB004H")) SetParameter(pos::kCardDeck, 3, "001");
+    if (!LoadLibraryBitmap(probe, "CB004H")) SetParameter(field::kCardDeck, "001");
 }
 
 void LoadCardBack() {
-    if (ParameterIs(kOwnBack, "Y")) {
+    if (ParameterIs(field::kOwnBack, "Y")) {
         const std::string path = OwnCardBackPath();
         QImage own;
         const ImageFileStatus status = LoadBitmapFile(path, own);
@@ -366,11 +364,11 @@ void LoadCardBack() {
             Dialogs().Info("Customized deck image not found: " + path);
         else
             Dialogs().Info("The format of the Customized deck image is not valid.\r" + path);
-        SetParameter(kOwnBack, 1, "N");
-        SetParameter(pos::kBackCard, 3, "011");
+        SetParameter(field::kOwnBack, "N");
+        SetParameter(field::kBackCard, "011");
         WritePreference(key::kCustomizedDeck, "");
     }
-    LoadLibraryBack(GetParameter(pos::kBackCard, 3));
+    LoadLibraryBack(GetParameter(field::kBackCard));
 }
 
 void ForgetKeptCardImages() {
@@ -381,7 +379,7 @@ void LoadCardImages() {
     const std::string key = LibrarySetKey();
     if (!key.empty() && UseKeptSet(key)) return;
     // 1. Faces; a failed own set resets itself to the library's faces.
-    if (ParameterIs(kOwnCardSet, "Y"))
+    if (ParameterIs(field::kOwnCardSet, "Y"))
         LoadOwnCardSet();
     else
         LoadLibraryFaces();
@@ -401,15 +399,15 @@ void LoadCardImages() {
 }
 
 void ApplyCardSize() {
-    if (ParameterIs(kOwnCardSet, "Y")) {
+    if (ParameterIs(field::kOwnCardSet, "Y")) {
         char letter = ' ';
         const CardSetCheck check = CheckCardSetFile("", letter);
         if (check == CardSetCheck::kValid) {
-            SetParameter(pos::kCardSize, 1, std::string(1, letter));
+            SetParameter(field::kCardSize, std::string(1, letter));
         } else {
             ReportOwnCardSet(check, OwnCardSetPath());
             if (Screen().Width() < 650) {
-                SetParameter(pos::kCardSize, 1, "M");
+                SetParameter(field::kCardSize, "M");
                 SwitchOwnCardSetOff("003");
             } else {
                 SwitchOwnCardSetOff(DefaultDeck());
@@ -434,37 +432,37 @@ void SetUpCards() {
     if (hooks.reloadRules)
         hooks.reloadRules();
     else
-        LoadGameRules(static_cast<int>(ParameterInt(pos::kGameId, 4, 0)));
-    ReportRuleDamage(static_cast<int>(ParameterInt(pos::kGameId, 4, 0)));
-    const std::string before = GetParameter(pos::kCardSize, 1);
+        LoadGameRules(static_cast<int>(ParameterInt(field::kGameId, 0)));
+    ReportRuleDamage(static_cast<int>(ParameterInt(field::kGameId, 0)));
+    const std::string before = GetParameter(field::kCardSize);
     // The screen rules start from the size chosen, not from one the last
     // game's table forced.
     const std::string forcedFrom = g_sizeWithoutRoom;
-    if (!forcedFrom.empty()) SetParameter(pos::kCardSize, 1, forcedFrom);
+    if (!forcedFrom.empty()) SetParameter(field::kCardSize, forcedFrom);
     g_sizeWithoutRoom.clear();
 
     // 2. Does the size fit the screen for this game?
     const int w = Screen().Width();
-    const int k = GameRules[38];
+    const int k = Rule(rule::kCardSizeNeed);
     std::string size = before;
-    std::string saved = GetParameter(kSavedSize, 1);
+    std::string saved = GetParameter(field::kSavedSize);
     auto large = [&] { return size == "S" || saved == "S"; };
     const bool fits = !(k == 1 && w < 650) && !(k == 2 && w < 1100) && !(w < 650 && large());
 
     if (fits && !(w < 810 && k == 1 && large())) {
         // 3. It fits: give back a size kept while a smaller one was forced.
-        if (!GetParameter(kSavedDeck, 3).empty()) {
-            SetParameter(pos::kCardSize, 1, saved);
-            SetParameter(pos::kCardDeck, 3, GetParameter(kSavedDeck, 3));
-            SetParameter(kSavedSize, 1, "");
-            SetParameter(kSavedDeck, 3, "");
+        if (!GetParameter(field::kSavedDeck).empty()) {
+            SetParameter(field::kCardSize, saved);
+            SetParameter(field::kCardDeck, GetParameter(field::kSavedDeck));
+            SetParameter(field::kSavedSize, "");
+            SetParameter(field::kSavedDeck, "");
         }
         if (hooks.enableCustomize) hooks.enableCustomize();
     } else {
         // 4. A smaller size is forced; the chosen one is kept to come back to.
         if ((size == "B" || size == "S") && saved.empty()) {
-            SetParameter(kSavedSize, 1, size);
-            SetParameter(kSavedDeck, 3, GetParameter(pos::kCardDeck, 3));
+            SetParameter(field::kSavedSize, size);
+            SetParameter(field::kSavedDeck, GetParameter(field::kCardDeck));
             saved = size;
         } else {
             MainGame.SetOpt(kForcedAnnounced, 1);
@@ -487,8 +485,8 @@ void SetUpCards() {
             if (size != "B") to = "B";
         }
         if (!to.empty()) {
-            SetParameter(pos::kCardSize, 1, to);
-            SetParameter(pos::kCardDeck, 3, to == "M" ? "003" : DefaultDeck());
+            SetParameter(field::kCardSize, to);
+            SetParameter(field::kCardDeck, to == "M" ? "003" : DefaultDeck());
             // 5. Told once per run of forced sizes.
             if (MainGame.Opt(kForcedAnnounced) == 0) {
                 Announce(messageCase);
@@ -500,16 +498,16 @@ void SetUpCards() {
     // The smaller size the table forced stays until the deal shows whether
     // this game has room for the chosen one (FitCardsToTable), so that its
     // images are not loaded twice.
-    if (!forcedFrom.empty() && GetParameter(pos::kCardSize, 1) == forcedFrom) {
+    if (!forcedFrom.empty() && GetParameter(field::kCardSize) == forcedFrom) {
         g_sizeWithoutRoom = forcedFrom;
-        SetParameter(pos::kCardSize, 1, before);
+        SetParameter(field::kCardSize, before);
     }
 
     // 6. New images when the size or the suit mode changed.
-    if (GetParameter(pos::kCardSize, 1) != before ||
-        GameRules[48] != MainGame.Opt(kSuitModeLoaded)) {
+    if (GetParameter(field::kCardSize) != before ||
+        Rule(rule::kSuitMode) != MainGame.Opt(kSuitModeLoaded)) {
         ApplyCardSize();
-        MainGame.SetOpt(kSuitModeLoaded, GameRules[48]);
+        MainGame.SetOpt(kSuitModeLoaded, Rule(rule::kSuitMode));
     }
 
     // 7. Piles back to their markers, offsets, layout.
@@ -520,9 +518,9 @@ void SetUpCards() {
 }
 
 void FitCardsToTable() {
-    const std::string before = GetParameter(pos::kCardSize, 1);
+    const std::string before = GetParameter(field::kCardSize);
     ChooseSizeForTable();
-    if (GetParameter(pos::kCardSize, 1) != before) {
+    if (GetParameter(field::kCardSize) != before) {
         ApplyCardSize();
         SetOverlapOffsets(SizeLetter());
     }

@@ -20,13 +20,6 @@ const QColor kSelectionFrameColour(0, 0, 160);
 
 namespace {
 
-int R(int i) {
-    return GameRules[static_cast<size_t>(i)];
-}
-int Opt(int i) {
-    return MainGame.Opt(i);
-}
-
 constexpr QRgb kEdgeGrey = 0xFFC0C0C0;
 constexpr int kLowestPixel = 93;
 constexpr int kPreview = 70;  // 1 while the open-game preview is laid out
@@ -129,7 +122,7 @@ const QImage& MarkImage(const std::string& code) {
     const QImage& loaded = PileMark(code);
     if (!loaded.isNull() || code.empty()) return loaded;
     // Marks outside the loaded set ("021") come straight from the library.
-    const std::string size = GetParameter(pos::kCardSize, 1);
+    const std::string size = GetParameter(field::kCardSize);
     QImage img = LibraryBitmap("W" + (size.empty() ? std::string("B") : size) + code);
     if (img.isNull()) return loaded;
     PileMarks[code] = MarkPicture(img);
@@ -189,7 +182,7 @@ void DrawCard(CardCode code, int left, int top, bool raised, const Canvas& canva
         // Sideways cascades overlap left and right instead of top and bottom.
         if (direction == 2 || direction == 6) {
             from = {From::kCanvas, From::kTable, From::kCanvas, From::kTable};
-        } else if (direction == 10 || R(6) != 0) {
+        } else if (direction == 10 || Rule(rule::kSideFans) != 0) {
             from = {From::kTable, From::kCanvas, From::kTable, From::kCanvas};
         }
     }
@@ -240,32 +233,32 @@ std::string PileMarkCode(int markKind, int pileIndex, bool& drawn) {
     const bool redeal = RedealsRemain();
     switch (markKind) {
         case kMarkStock: {
-            if (R(51) == 8 || R(51) == 45) return "021";
-            if (R(16) >= 1 && redeal) return "022";
+            if (Rule(rule::kGoalKind) == 8 || Rule(rule::kGoalKind) == 45) return "021";
+            if (Rule(rule::kRedealPress) >= 1 && redeal) return "022";
             if (MazzoPiles[0].empty() && SlotCount(MazzoPiles[1]) < 2) return "008";
-            return redeal || R(15) < 0 ? "022" : "008";
+            return redeal || Rule(rule::kStockPasses) < 0 ? "022" : "008";
         }
         case kMarkVisible: {
-            if (R(9) == 1) return "_WASTE";
-            if (R(15) == 0) return "008";
-            if (R(16) < 1 || R(9) != 0) {
+            if (Rule(rule::kStockMode) == 1) return "_WASTE";
+            if (Rule(rule::kStockPasses) == 0) return "008";
+            if (Rule(rule::kRedealPress) < 1 || Rule(rule::kStockMode) != 0) {
                 drawn = false;
                 return "";
             }
             return redeal ? "022" : "008";
         }
         case kMarkFoundation: {
-            if (R(84 + std::min(k, 15)) == 10) return "003";
+            if (Rule(rule::kDestRule1 + std::min(k, 15)) == 10) return "003";
             bool ranked = false;
-            std::string code = RankMarkCode(R(52 + std::min(k, 15)), ranked);
+            std::string code = RankMarkCode(Rule(rule::kBaseRank1 + std::min(k, 15)), ranked);
             if (!ranked) return "004";
             return code;
         }
         case kMarkReserve: {
-            const int own = R(332 + std::min(k, 9));
+            const int own = Rule(rule::kAppoggRule1 + std::min(k, 9));
             if (own == 4) return "_TABLEAU";
-            if (R(332) == 9) return "009";
-            if (R(332) == 8) return "011";
+            if (Rule(rule::kAppoggRule1) == 9) return "009";
+            if (Rule(rule::kAppoggRule1) == 8) return "011";
             switch (own) {
                 case 88: return "006";
                 case 89: return "003";
@@ -275,7 +268,7 @@ std::string PileMarkCode(int markKind, int pileIndex, bool& drawn) {
             }
         }
         case kMarkTableau: {
-            const int value = R(132 + k);
+            const int value = Rule(rule::kEmptyFila1 + k);
             bool ranked = false;
             std::string code = RankMarkCode(value, ranked);
             if (ranked) return code;
@@ -320,7 +313,8 @@ bool DrawStackEdge(int pile, bool foundation, const Canvas& canvas, bool full) {
     int baseLeft, baseTop, cap;
     bool changed;
     if (foundation) {
-        if (pile < 0 || pile > 15 || R(4) == 2 || R(4) == 7) return false;
+        if (pile < 0 || pile > 15 || Rule(rule::kDestFamily) == 2 || Rule(rule::kDestFamily) == 7)
+            return false;
         baseLeft = Opt(135 + pile);
         baseTop = Opt(152 + pile);
         cap = kFoundationRaiseCap;
@@ -385,7 +379,8 @@ QColor HighlightColour(int index) {
 
 bool FoundationComplete(int k) {
     if (k < 0 || k > 15) return false;
-    const int want = R(116 + k) == -1 ? R(32) : R(116 + k);
+    const int want =
+        Rule(rule::kDestMax1 + k) == -1 ? Rule(rule::kDestMaxCards) : Rule(rule::kDestMax1 + k);
     return SlotCount(DestPiles[static_cast<size_t>(k)]) == want;
 }
 
@@ -429,7 +424,7 @@ void PaintHighlight(const Canvas& canvas, const QRect& inner, int mark, const QC
 void HighlightFoundationsAs(int index, int mark, int colourIndex) {
     if (mark < 1 || mark > 5) return;
     const QColor colour = HighlightColour(colourIndex);
-    const int count = std::clamp(R(367), 0, 16);
+    const int count = std::clamp(Rule(rule::kDests), 0, 16);
     for (int k = 0; k < count; ++k) {
         if (index != -1 && k != index) continue;
         if (!FoundationComplete(k) || !OnTable(MainGame.DestLeft(k))) continue;

@@ -62,7 +62,8 @@ bool IsGeneralTableauStyle(int style) {
 }  // namespace
 
 bool TableauStyleKnown() {
-    const int style = ReadGroup(GameRules[360], GameRules[359], GameRules[368]).style;
+    const int style =
+        ReadGroup(Rule(rule::kFilaRow), Rule(rule::kFilaStyle), Rule(rule::kFilas)).style;
     return IsWholeTableStyle(style) || IsGeneralTableauStyle(style);
 }
 
@@ -140,12 +141,12 @@ private:
 };
 
 void Layout::Common() {
-    const auto& r = GameRules;
-    stock_ = ReadGroup(r[356], r[355], r[366]);
-    dest_ = ReadGroup(r[358], r[357], r[367]);
-    tab_ = ReadGroup(r[360], r[359], r[368]);
-    res_ = ReadGroup(r[363], r[362], r[369]);
-    third_ = ReadGroup(r[365], r[364], r[370]);
+    using namespace rule;
+    stock_ = ReadGroup(Rule(kStockRow), Rule(kStockStyle), Rule(kStockPiles));
+    dest_ = ReadGroup(Rule(kDestRow), Rule(kDestStyle), Rule(kDests));
+    tab_ = ReadGroup(Rule(kFilaRow), Rule(kFilaStyle), Rule(kFilas));
+    res_ = ReadGroup(Rule(kAppoggRow), Rule(kAppoggStyle), Rule(kReserves));
+    third_ = ReadGroup(Rule(kWasteRow), Rule(kWasteStyle), Rule(kWastePiles));
     g_ = std::clamp<int>(tab_.count, 0, 40);
     h_ = std::clamp<int>(dest_.count, 0, 16);
 
@@ -400,7 +401,7 @@ void Layout::WholeTable(int style) {
         case 123:
         case 124:
         case 125: {  // square grids
-            bool third = GameRules[370] != 0;
+            bool third = Rule(rule::kWastePiles) != 0;
             int n, s, f1, f2;
             if (style == 123) {
                 n = 4;
@@ -427,7 +428,7 @@ void Layout::WholeTable(int style) {
                 SetX(i, x0 + static_cast<long long>(i % n) * (W + s));
                 SetY(i, y0 + static_cast<long long>(i / n) * (H + s));
             }
-            if (GameRules[370] == 1) {
+            if (Rule(rule::kWastePiles) == 1) {
                 if (style == 123) SetStock(2, X(3) + s + 2LL * W, Y(7) + Trunc(H + s, 2));
                 if (style == 125) SetStock(2, X(4) + s + 2LL * W, Y(10));
             }
@@ -503,7 +504,7 @@ void Layout::WholeTable(int style) {
                 SetX(i, 5);
                 SetY(i, y0 + static_cast<long long>(i) * (H + 10));
             }
-            SetStock(GameRules[370] != 0 ? 2 : 0, X(0) + 6LL * W + 12, Y(3) + H + 16);
+            SetStock(Rule(rule::kWastePiles) != 0 ? 2 : 0, X(0) + 6LL * W + 12, Y(3) + H + 16);
             break;
         }
         case 61: {  // four piles top left, twelve foundations in a ring
@@ -648,7 +649,7 @@ void Layout::TableauRowWithStock(int style) {
 // 010 and 018: rows of equal length, pile i starting a new row at every
 // multiple of the row length.
 void Layout::TableauRows(int style) {
-    const int rowsWanted = std::max<int>(GameRules[361], 1);
+    const int rowsWanted = std::max<int>(Rule(rule::kFilaRows), 1);
     const int per = std::max(g_ / rowsWanted, 1);
     const long long W = W_;
     long long x0;
@@ -703,7 +704,7 @@ void Layout::Stock() {
     auto top = Row(stock_.row, true);
     if (!top) return;
     const long long W = W_, v = v_;
-    const bool r9 = GameRules[9] == 1, r10 = GameRules[10] == 1;
+    const bool r9 = Rule(rule::kStockMode) == 1, r10 = Rule(rule::kStockToVis) == 1;
     auto setTop = [&](int i) { MainGame.SetStockTop(i, *top); };
     switch (stock_.style) {
         case 4:
@@ -806,7 +807,7 @@ void Layout::Foundations() {
                 o = (h == 8 && stock_.count > 1) ? 4 : 7;
                 q = 3;
             }
-            long long f1 = (GameRules[10] == 1 ? StockLeft(1) : StockLeft(0)) + W + o;
+            long long f1 = (Rule(rule::kStockToVis) == 1 ? StockLeft(1) : StockLeft(0)) + W + o;
             for (int i = 0; i < h; ++i) SetDest(i, f1 + i * (W + q), StockTop(0));
             break;
         }
@@ -982,7 +983,8 @@ void SetOverlapOffsets(char sizeLetter) {
     static constexpr int kDownUp[3] = {18, 14, 3}, kDownDown[3] = {4, 4, 3};
     static constexpr int kRightUp[3] = {12, 10, 3}, kRightDown[3] = {4, 4, 3};
     static constexpr int kSide[3] = {7, 5, 3}, kColumnGap[3] = {12, 8, 4}, kRowGap[3] = {8, 6, 3};
-    const int r3 = GameRules[3], r5 = GameRules[5], r6 = GameRules[6];
+    const int r3 = Rule(rule::kTableFamily), r5 = Rule(rule::kAppoggFamily),
+              r6 = Rule(rule::kSideFans);
     if (r3 == 1 || r3 == 7 || r3 == 12 || r5 == 1) {
         MainGame.SetOpt(64, kDownUp[column]);
         MainGame.SetOpt(66, kDownDown[column]);
@@ -1015,9 +1017,9 @@ std::vector<PilePosition> PilesOnTable() {
     };
     static const char* kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Waste"};
     for (int i = 0; i < 3; ++i) add(kStockNames[i], MainGame.StockLeft(i), MainGame.Opt(60 + i));
-    const int h = std::clamp<int>(GameRules[367], 0, 16);
-    const int g = std::clamp<int>(GameRules[368], 0, 40);
-    const int c = std::clamp<int>(GameRules[369], 0, 10);
+    const int h = std::clamp<int>(Rule(rule::kDests), 0, 16);
+    const int g = std::clamp<int>(Rule(rule::kFilas), 0, 40);
+    const int c = std::clamp<int>(Rule(rule::kReserves), 0, 10);
     for (int i = 0; i < h; ++i)
         add("Dest" + std::to_string(i + 1), MainGame.DestLeft(i), MainGame.Opt(17 + i));
     for (int i = 0; i < g; ++i)

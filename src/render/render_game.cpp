@@ -32,19 +32,19 @@ private:
 }  // namespace
 
 void UseDefaultTablePreferences(char cardSize, bool shadow) {
-    SetParameter(27, 1, "N");   // not the plain default background
-    SetParameter(246, 1, "N");  // no own picture
-    SetParameter(43, 4, "0");   // no library picture: a colour
-    SetParameter(47, 15, "32768");
-    SetParameter(28, 15, std::to_string(kButtonFaceColourValue));
-    SetParameter(135, 1, "Y");  // faded
-    SetParameter(178, 1, shadow ? "Y" : "N");
-    SetParameter(179, 1, "N");  // no tableau jitter
-    SetParameter(pos::kCardSize, 1, std::string(1, cardSize));
-    SetParameter(pos::kCardDeck, 3, "001");
-    SetParameter(pos::kBackCard, 3, "011");
-    SetParameter(256, 1, "N");
-    SetParameter(257, 1, "N");
+    SetParameter(field::kDefaultBackground, "N");  // not the plain default background
+    SetParameter(field::kOwnBackground, "N");      // no own picture
+    SetParameter(field::kBackgroundPicture, "0");  // no library picture: a colour
+    SetParameter(field::kFixedColour, "32768");
+    SetParameter(field::kBackgroundColour, std::to_string(kButtonFaceColourValue));
+    SetParameter(field::kFadeBackground, "Y");  // faded
+    SetParameter(field::kCardsShadowed, shadow ? "Y" : "N");
+    SetParameter(field::kPilesTT, "N");  // no tableau jitter
+    SetParameter(field::kCardSize, std::string(1, cardSize));
+    SetParameter(field::kCardDeck, "001");
+    SetParameter(field::kBackCard, "011");
+    SetParameter(field::kOwnBack, "N");
+    SetParameter(field::kOwnCardSet, "N");
 }
 
 QImage RenderDealtTable(const RenderRequest& request) {
@@ -55,14 +55,14 @@ QImage RenderDealtTable(const RenderRequest& request) {
     const CardSetUpHooks savedHooks = CardHooks();
 
     UseDefaultTablePreferences(request.cardSize, request.shadow);
-    SetParameter(pos::kGameId, 4, std::to_string(request.gameId));
-    SetParameter(pos::kGameName, 50, GameName(request.gameId));
-    SetParameter(pos::kGameNumber, 15, request.gameNumber);
+    SetParameter(field::kGameId, std::to_string(request.gameId));
+    SetParameter(field::kGameName, GameName(request.gameId));
+    SetParameter(field::kGameNumber, request.gameNumber);
 
     // The images of the size, then the set-up every new game runs.
     LoadGameRules(request.gameId);
     ApplyCardSize();
-    MainGame.SetOpt(122, GameRules[48]);
+    MainGame.SetOpt(122, Rule(rule::kSuitMode));
     CardSetUpHooks& hooks = CardHooks();
     hooks = CardSetUpHooks();
     hooks.reloadRules = [&] { LoadGameRules(request.gameId); };

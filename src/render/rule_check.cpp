@@ -20,8 +20,11 @@ struct CountRule {
 
 // Beyond these a count names piles, jokers or decks that do not exist.
 constexpr CountRule kCounts[] = {
-    {367, 16, "foundations"}, {368, 40, "tableau piles"},      {369, 10, "reserve cells"},
-    {374, 4, "jokers"},       {371, 104, "cards in the pack"},
+    {rule::kDests, 16, "foundations"},
+    {rule::kFilas, 40, "tableau piles"},
+    {rule::kReserves, 10, "reserve cells"},
+    {rule::kJokerCount, 4, "jokers"},
+    {rule::kPackCards, 104, "cards in the pack"},
 };
 
 }  // namespace
@@ -30,25 +33,26 @@ std::string RuleDamage() {
     std::string out;
     auto add = [&out](const std::string& line) { out += (out.empty() ? "" : "\n") + line; };
     for (const CountRule& c : kCounts) {
-        const int v = GameRules[static_cast<size_t>(c.entry)];
+        const int v = Rule(c.entry);
         if (v < 0 || v > c.most)
             add("entry " + std::to_string(c.entry) + ": " + std::to_string(v) + " " + c.what +
                 " (0 to " + std::to_string(c.most) + ")");
     }
-    if (GameRules[368] > 0 && !TableauStyleKnown())
-        add("entry 359: tableau layout style " + std::to_string(GameRules[359]) +
+    if (Rule(rule::kFilas) > 0 && !TableauStyleKnown())
+        add("entry 359: tableau layout style " + std::to_string(Rule(rule::kFilaStyle)) +
             " does not exist");
     // Counts above 1000 name single cards; the others take from the pack,
     // which never holds more than two decks and the jokers.
     long dealt = 0;
     auto deal = [&dealt](int entry) {
-        const int n = GameRules[static_cast<size_t>(entry)];
+        const int n = Rule(entry);
         if (n > 0 && n <= 1000) dealt += n;
     };
-    for (int e : {372, 373, 455}) deal(e);
-    for (int e = 375; e < 415; ++e) deal(e);
-    for (int e = 456; e < 466; ++e) deal(e);
-    const long pack = (GameRules[371] > 52 ? 104 : 52) + std::clamp<int>(GameRules[374], 0, 4);
+    for (int e : {rule::kDealMazzo, rule::kDealMazzoVis, rule::kDealWaste}) deal(e);
+    for (int i = 0; i < 40; ++i) deal(rule::kDealFila1 + i);
+    for (int i = 0; i < 10; ++i) deal(rule::kDealAppogg1 + i);
+    const long pack =
+        (Rule(rule::kPackCards) > 52 ? 104 : 52) + std::clamp<int>(Rule(rule::kJokerCount), 0, 4);
     if (dealt > pack)
         add("the deal needs " + std::to_string(dealt) + " cards, the pack holds at most " +
             std::to_string(pack));

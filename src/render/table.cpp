@@ -22,16 +22,6 @@ namespace bw {
 
 namespace {
 
-int R(int i) {
-    return GameRules[static_cast<size_t>(i)];
-}
-int Opt(int i) {
-    return MainGame.Opt(i);
-}
-int Count(int rule, int max) {
-    return std::clamp(R(rule), 0, max);
-}
-
 const char* const kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Waste"};
 
 // The pile the running deal throws from; empty outside the deal.
@@ -90,7 +80,7 @@ bool StockOnTable(int i) {
 }
 
 bool FoundationHasEdge() {
-    return R(4) != 2 && R(4) != 7;
+    return Rule(rule::kDestFamily) != 2 && Rule(rule::kDestFamily) != 7;
 }
 
 void DrawFace(CardCode code, bool faceUp, QPoint at, bool raised, const Canvas& canvas, int index,
@@ -114,7 +104,7 @@ void DrawStockPile(int i, const Canvas& canvas) {
         return;
     }
     const CardCode top = TopCode(pile);
-    if ((i == 0 && R(7) != 0) || (i == 1 && R(8) != 0)) {
+    if ((i == 0 && Rule(rule::kStockDown) != 0) || (i == 1 && Rule(rule::kVisHeld) != 0)) {
         DrawCardBack(at.x(), at.y(), CardHeight, true, canvas);
     } else {
         // The stock shows its top card's face unless the game keeps it hidden.
@@ -138,7 +128,7 @@ void DrawTableauMark(int index, const Canvas& canvas) {
     const QPoint at(FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(index));
     DrawPileMark(kMarkTableau, at.x(), at.y(), canvas, index);
     const QRect mark = CardRectAt(at.x(), at.y());
-    for (int j = 0; j < Count(368, 40); ++j) {
+    for (int j = 0; j < RuleCount(rule::kFilas, 40); ++j) {
         const std::string& pile = FilaPiles[static_cast<size_t>(j)];
         if (j == index || pile.empty() || !FilaOnTable(j)) continue;
         if (!PileExtent(NameOf(kFila, j), j).intersects(mark)) continue;
@@ -225,7 +215,7 @@ void DrawTextBox(const Canvas& canvas, const QRect& box, const QString& text, co
 // "Sum = n" beside each row of the fourth tableau column: the ranks of the
 // top cards of the row's piles added up.
 void DrawSumLabels(const Canvas& canvas) {
-    const int piles = Count(368, 40);
+    const int piles = RuleCount(rule::kFilas, 40);
     if (piles < 4 || !FilaOnTable(3)) return;
     const int column = FilaLeft[3];
     for (int j = 0; j < piles; ++j) {
@@ -243,11 +233,13 @@ void DrawSumLabels(const Canvas& canvas) {
 
 void DrawDecorations(const Canvas& canvas) {
     static const int kPlain[] = {9, 10, 23, 40, 42, 50, 56, 59};
-    if (std::find(std::begin(kPlain), std::end(kPlain), R(51)) != std::end(kPlain) || R(84) == 72)
+    if (std::find(std::begin(kPlain), std::end(kPlain), Rule(rule::kGoalKind)) !=
+            std::end(kPlain) ||
+        Rule(rule::kDestRule1) == 72)
         return;
-    if (R(51) == 57)
+    if (Rule(rule::kGoalKind) == 57)
         DrawSumLabels(canvas);
-    else if (R(51) != 58 && R(359) == 172)
+    else if (Rule(rule::kGoalKind) != 58 && Rule(rule::kFilaStyle) == 172)
         DrawArrow(canvas);
 }
 
@@ -323,7 +315,7 @@ void DrawPileCard(int kind, int pileIndex, int cardIndex, bool raised, const Can
 }
 
 DeckPlace DeckPosition() {
-    if (R(51) == 46) return {"", QPoint(-static_cast<int>(1.1 * CardWidth), 0)};
+    if (Rule(rule::kGoalKind) == 46) return {"", QPoint(-static_cast<int>(1.1 * CardWidth), 0)};
     auto stock = [](int i) { return QPoint(MainGame.StockLeft(i), MainGame.StockTop(i)); };
     if (MainGame.StockLeft(0) >= 0 && (!MazzoPiles[0].empty() || MazzoPiles[1].empty()))
         return {"Mazzo", stock(0)};
@@ -341,12 +333,13 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
     MainGame.SetOpt(90, 0);
     MainGame.SetOpt(93, 0);
     const Canvas table = Canvas::Table();
-    const int reserves = Count(369, 10), tableaus = Count(368, 40), foundations = Count(367, 16);
+    const int reserves = RuleCount(rule::kReserves, 10), tableaus = RuleCount(rule::kFilas, 40),
+              foundations = RuleCount(rule::kDests, 16);
 
     if (animateDeal) {
         Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
         ShowTable();
-        if (R(3) != 4) {
+        if (Rule(rule::kTableFamily) != 4) {
             for (int i = 0; i < tableaus; ++i)
                 if (FilaOnTable(i))
                     DrawPileMark(kMarkTableau, FilaLeft[static_cast<size_t>(i)], FilaTopOnScreen(i),
@@ -369,7 +362,8 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
         DrawCardBack(g_deck.at.x(), g_deck.at.y(), CardHeight, false, table);
         ShowTable();
         Waits().WaitResponsive(100);
-        shuffle = ParameterIs(141, "Y") && ParameterIs(149, "Y");
+        shuffle =
+            ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(field::kSoundsShuffle, "Y");
         if (shuffle) Sound().Play("Shuffle", true);
     }
     const QPoint from = g_deck.at;
@@ -382,7 +376,7 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
         for (int j = 0; j < n; ++j) DrawPileCard(kAppogg, k, j, false, canvas, animateDeal, from);
     }
 
-    const bool pileByPile = R(24) != 0;
+    const bool pileByPile = Rule(rule::kPileByPile) != 0;
     const bool skipFirst = animateDeal && !pileByPile && g_deck.pile == "Fila1";
     if (pileByPile) {
         for (int i = 0; i < tableaus; ++i) {
@@ -451,7 +445,7 @@ void RedrawPile(const std::string& name, const Canvas& canvas) {
     if (!Parse(name, kind, index)) return;
     const std::string* pile = PileByName(name);
     if (!pile) return;
-    if (kind == kMazzo || (kind == kDest && R(4) != 2)) {
+    if (kind == kMazzo || (kind == kDest && Rule(rule::kDestFamily) != 2)) {
         RedrawPileTop(name, index, canvas);
         return;
     }
@@ -519,7 +513,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
     if (kind == kFila && newPile.empty()) DrawTableauMark(index, canvas);
     if (!erased.isEmpty()) {
         // Piles the erased area reached are drawn again over it.
-        for (int j = kind == kFila ? index + 1 : 0; j < Count(368, 40); ++j) {
+        for (int j = kind == kFila ? index + 1 : 0; j < RuleCount(rule::kFilas, 40); ++j) {
             if (kind == kFila && j == index) continue;
             const std::string other = NameOf(kFila, j);
             if (FilaOnTable(j) && PileExtent(other, j).intersects(erased)) {
@@ -527,7 +521,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
                 break;
             }
         }
-        for (int j = 0; j < Count(369, 10); ++j) {
+        for (int j = 0; j < RuleCount(rule::kReserves, 10); ++j) {
             if (kind == kAppogg && j == index) continue;
             const std::string other = NameOf(kAppogg, j);
             if (AppoggOnTable(j) && PileExtent(other, j).intersects(erased)) {
@@ -535,7 +529,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
                 break;
             }
         }
-        for (int j = 0; j < Count(367, 16); ++j) {
+        for (int j = 0; j < RuleCount(rule::kDests, 16); ++j) {
             if (kind == kDest && j == index) continue;
             const std::string other = NameOf(kDest, j);
             if (DestOnTable(j) && PileExtent(other, j).intersects(erased)) {
@@ -565,7 +559,7 @@ void ShowTableRect(const QRect& r) {
 
 void DrawJokerCaption(int foundation, const std::string& text, const std::string& suitImage) {
     const Canvas table = Canvas::Table();
-    const int count = Count(367, 16);
+    const int count = RuleCount(rule::kDests, 16);
     if (count == 0 || !DestOnTable(0)) return;
     const int boxTop = MainGame.DestTop(0) - 20;
     for (int k = 0; k < count; ++k) {

@@ -31,7 +31,7 @@ public:
         : area_(area),
           duration_(durationMs),
           start_(platform::TickCount()),
-          speed_(static_cast<int>(ParameterInt(74, 2, 10))) {}
+          speed_(static_cast<int>(ParameterInt(field::kMoveSpeed, 10))) {}
 
     // True while the show may draw another card.
     bool Going() const {

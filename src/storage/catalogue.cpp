@@ -254,14 +254,14 @@ std::vector<int> GameRuleValues(int gameId, const std::vector<int>& positions) {
 }
 
 void CheckStoredGame() {
-    std::string stored = GetParameter(pos::kGameId, 4);
+    std::string stored = GetParameter(field::kGameId);
     long id = -1;
     bool number = ParseGamesInteger(stored, id);
     if (number && id < 0) return;  // no current game already
     // A field that is no number at all cannot name a game either.
-    if (number && !GameName(static_cast<int>(id), GetParameter(pos::kGameName, 50)).empty()) return;
-    SetParameter(pos::kGameId, 4, FormatNumber(-1, 4));
-    SetParameter(pos::kGameName, 50, "");
+    if (number && !GameName(static_cast<int>(id), GetParameter(field::kGameName)).empty()) return;
+    SetParameter(field::kGameId, FormatNumber(-1, 4));
+    SetParameter(field::kGameName, "");
 }
 
 }  // namespace bw

@@ -13,9 +13,6 @@ namespace bw {
 
 namespace {
 
-constexpr int kPosUnused1 = 112;
-constexpr int kPosUnused2 = 116;
-
 std::string TrimRight(std::string s) {
     s.erase(s.find_last_not_of(' ') + 1);
     return s;
@@ -52,7 +49,7 @@ std::string PlayersModel::Normalize(const std::string& typed) {
 
 void PlayersModel::Open() {
     names_ = LoadPlayerNames();
-    remembered_ = GetParameter(pos::kPlayer, 30);
+    remembered_ = GetParameter(field::kPlayer);
     auto it = std::find(names_.begin(), names_.end(), remembered_);
     selected_ = it == names_.end() ? -1 : static_cast<int>(it - names_.begin());
     listChanged_ = false;
@@ -146,11 +143,11 @@ PlayersModel::SelectOutcome PlayersModel::SelectPlayer(const SelectHooks& hooks)
             !hooks.confirmQuitGame("Start a new game for player " + chosen + "?"))
             return SelectOutcome::Declined;
         // The running game ends on the account of the player who played it.
-        SetParameter(pos::kPlayer, 30, remembered_);
+        SetParameter(field::kPlayer, remembered_);
         if (hooks.endGame) hooks.endGame();
-        SetParameter(kPosUnused1, 4, "0000");
-        SetParameter(kPosUnused2, 4, "0000");
-        SetParameter(pos::kPlayer, 30, chosen);
+        SetParameter(field::kStartMarkA, "0000");
+        SetParameter(field::kStartMarkB, "0000");
+        SetParameter(field::kPlayer, chosen);
     }
     saveOnClose_ = false;
     Save(chosen);
@@ -166,7 +163,7 @@ void PlayersModel::Close() {
 bool PlayersModel::Save(const std::string& name) {
     BusyCursor busy;
     Waits().WaitResponsive(100);
-    SetParameter(pos::kPlayer, 30, name);
+    SetParameter(field::kPlayer, name);
     const std::string cfg = SettingsFile();
     bool ok = true;
     if (listChanged_) {

@@ -48,19 +48,19 @@ public:
     }
 
     // Text and switches are cut to their field.
-    void Text(const char* key, const std::string& def, int position, int width) const {
-        SetParameter(position, width, Read(key, def));
+    void Text(const char* key, const std::string& def, ParamField f) const {
+        SetParameter(f, Read(key, def));
     }
     // Numbers are zero-padded to their field; one that does not fit would
     // read back as asterisks, so it counts as unusable and gives the default.
-    void Number(const char* key, int64_t def, int position, int width) const {
-        std::string text = FormatNumber(ReadInt(key, def), width);
-        if (text.find('*') != std::string::npos) text = FormatNumber(def, width);
-        SetParameter(position, width, text);
+    void Number(const char* key, int64_t def, ParamField f) const {
+        std::string text = FormatNumber(ReadInt(key, def), f.width);
+        if (text.find('*') != std::string::npos) text = FormatNumber(def, f.width);
+        SetParameter(f, text);
     }
     // A path held elsewhere; the block only records whether there is one.
-    void Presence(const char* key, int position) const {
-        SetParameter(position, 1, Read(key, "").empty() ? "N" : "Y");
+    void Presence(const char* key, ParamField f) const {
+        SetParameter(f, Read(key, "").empty() ? "N" : "Y");
     }
     // Option-table entries are 16-bit; a value outside that range gives the
     // default instead of wrapping round to an unrelated number.
@@ -76,25 +76,25 @@ private:
     std::string file_;
 };
 
-bool ParameterIsY(int position) {
-    return GetParameter(position, 1) == "Y";
+bool ParameterIsY(ParamField f) {
+    return GetParameter(f) == "Y";
 }
 
 // The first run has no current player. A list of players without a current
 // one is not a first run: keep the list and make its first player current.
 void EnsureCurrentPlayer(const Loader& in) {
-    if (!GetParameter(pos::kPlayer, 30).empty()) return;
+    if (!GetParameter(field::kPlayer).empty()) return;
     for (int i = 1; i <= kMaxPlayers; ++i) {
         std::string name = in.Read(UserKey(i).c_str(), "", section::kUsers);
         if (name.empty()) continue;
         WritePreference(key::kUserDefault, name);
-        SetParameter(pos::kPlayer, 30, name);
+        SetParameter(field::kPlayer, name);
         return;
     }
     WritePreference(key::kUserDefault, "Player 1");
     for (int i = 1; i <= 3; ++i)
         WriteSetting(section::kUsers, UserKey(i), "Player " + std::to_string(i));
-    SetParameter(pos::kPlayer, 30, "Player 1");
+    SetParameter(field::kPlayer, "Player 1");
 }
 
 void LoadAutoplaySwitch(const Loader& in) {
@@ -107,7 +107,7 @@ void LoadAutoplaySwitch(const Loader& in) {
         if (in.Read(key::kAutoPlay, "Y") == "Y" && !Window().AutoplayChecked())
             Window().ToggleAutoplay();
     } else {
-        ApplyStoredGameAutoplay(static_cast<int>(ParameterInt(pos::kGameId, 4, -1)));
+        ApplyStoredGameAutoplay(static_cast<int>(ParameterInt(field::kGameId, -1)));
     }
 }
 
@@ -130,99 +130,101 @@ void LoadPreferences() {
     IWindow& window = Window();
 
     // 1-3: the main key table, in order.
-    in.Text("Show_ToolTips", "Y", 244, 1);
+    in.Text("Show_ToolTips", "Y", field::kShowToolTips);
     window.ApplyToolBarSize(in.Read(key::kToolBarLarge, "Y") == "Y");
     window.ApplyToolBarFlat(in.Read(key::kToolBarFlat, "Y") == "Y");
-    in.Number(key::kBackCard, 11, pos::kBackCard, 3);
+    in.Number(key::kBackCard, 11, field::kBackCard);
     const bool fewColours = !MoreThan256Colors(Screen());
     if (fewColours)
         ShowAdviceMessage(kScreenUnder256ColorsText, "Screen_Under_256_Colors", kAdvicePageColor);
-    in.Number(key::kCard, fewColours ? 3 : 1, pos::kCardDeck, 3);
-    if (GetParameter(pos::kCardDeck, 3) == "004" && DeckFourSetUp()) DeckFourSetUp()();
-    in.Text("Card_Size", "B", pos::kCardSize, 1);
-    in.Text(key::kBackgroundBmp, "", 43, 4);
-    in.Number(key::kBackgroundFixedCol, 32768, 47, 15);
-    in.Number(key::kBackgroundCol, kButtonFaceColour, 28, 15);
-    in.Text(key::kBackgroundDef, "N", 27, 1);
-    in.Text(key::kFadeBackground, "Y", 135, 1);
-    in.Presence(key::kCustomizedBackground, 246);
-    in.Presence(key::kCustomizedDeck, 256);
-    in.Presence(key::kCustomizedCardsSet, 257);
-    in.Number(key::kGame, 201, pos::kGameId, 4);
-    in.Text(key::kGameName, "Memory-Up (6x4)", pos::kGameName, 50);
-    in.Text(key::kShowTime, "Y", 66, 1);
-    in.Text(key::kShowScore, "Y", 136, 1);
-    in.Text(key::kCardsAnimate, "Y", 67, 1);
-    in.Text("Cards_Shadowed", in.Read(key::kCardsAnimate, "Y"), 178, 1);
-    g_shadowOffset = GetParameter(178, 1) == "N" ? 0 : kShadowOn;
-    in.Text("Piles_TT", "N", 179, 1);
-    in.Text("Automatic_FaceUp", "Y", 239, 1);
-    in.Text("Deal_Animation", "Y", 241, 1);
-    in.Text("Redeal_Animation", "Y", 242, 1);
-    in.Number("Language", 20000, 68, 6);
-    in.Number("Speed_Move_Card", 10, 74, 2);
-    in.Text("StatusBar", "N", 76, 1);
-    in.Text(key::kUserDefault, "", pos::kPlayer, 30);
-    in.Text("Undo_Enabled", "0", 137, 1);
-    in.Text(key::kConfirmQuitGame, "N", 185, 1);
-    in.Text("ConfirmEnterHiScores", "Y", 186, 1);
-    static const std::pair<const char*, int> kSounds[] = {
-        {key::kSoundsEnabled, 141},
-        {"Sounds_About", 142},
-        {"Sounds_Autoplay", 143},
-        {"Sounds_CardDown", 181},
-        {"Sounds_CardUp", 182},
-        {"Sounds_NewHiScores", 174},
-        {"Sounds_FaceUp", 180},
-        {"Sounds_GameWon", 144},
-        {"Sounds_HiScores", 171},
-        {"Sounds_NewGame", 145},
-        {"Sounds_Pairing", 175},
-        {"Sounds_Redeal", 183},
-        {"Sounds_Redeal_Without_Animation", 252},
-        {"Sounds_Redo", 146},
-        {"Sounds_Restart", 147},
-        {"Sounds_Shuffle", 149},
-        {key::kSoundsSplash, 148},
-        {"Sounds_Stock", 176},
-        {"Sounds_Foundation", 184},
-        {"Sounds_Tableau", 177},
-        {"Sounds_Undo", 151},
+    in.Number(key::kCard, fewColours ? 3 : 1, field::kCardDeck);
+    if (GetParameter(field::kCardDeck) == "004" && DeckFourSetUp()) DeckFourSetUp()();
+    in.Text("Card_Size", "B", field::kCardSize);
+    in.Text(key::kBackgroundBmp, "", field::kBackgroundPicture);
+    in.Number(key::kBackgroundFixedCol, 32768, field::kFixedColour);
+    in.Number(key::kBackgroundCol, kButtonFaceColour, field::kBackgroundColour);
+    in.Text(key::kBackgroundDef, "N", field::kDefaultBackground);
+    in.Text(key::kFadeBackground, "Y", field::kFadeBackground);
+    in.Presence(key::kCustomizedBackground, field::kOwnBackground);
+    in.Presence(key::kCustomizedDeck, field::kOwnBack);
+    in.Presence(key::kCustomizedCardsSet, field::kOwnCardSet);
+    in.Number(key::kGame, 201, field::kGameId);
+    in.Text(key::kGameName, "Memory-Up (6x4)", field::kGameName);
+    in.Text(key::kShowTime, "Y", field::kShowTime);
+    in.Text(key::kShowScore, "Y", field::kShowScore);
+    in.Text(key::kCardsAnimate, "Y", field::kCardsAnimate);
+    in.Text("Cards_Shadowed", in.Read(key::kCardsAnimate, "Y"), field::kCardsShadowed);
+    g_shadowOffset = GetParameter(field::kCardsShadowed) == "N" ? 0 : kShadowOn;
+    in.Text("Piles_TT", "N", field::kPilesTT);
+    in.Text("Automatic_FaceUp", "Y", field::kAutomaticFaceUp);
+    in.Text("Deal_Animation", "Y", field::kDealAnimation);
+    in.Text("Redeal_Animation", "Y", field::kRedealAnimation);
+    in.Number("Language", 20000, field::kLanguage);
+    in.Number("Speed_Move_Card", 10, field::kMoveSpeed);
+    in.Text("StatusBar", "N", field::kStatusBar);
+    in.Text(key::kUserDefault, "", field::kPlayer);
+    in.Text("Undo_Enabled", "0", field::kUndoMode);
+    in.Text(key::kConfirmQuitGame, "N", field::kConfirmQuitGame);
+    in.Text("ConfirmEnterHiScores", "Y", field::kConfirmHiScores);
+    static const std::pair<const char*, ParamField> kSounds[] = {
+        {key::kSoundsEnabled, field::kSoundsEnabled},
+        {"Sounds_About", field::kSoundsAbout},
+        {"Sounds_Autoplay", field::kSoundsAutoplay},
+        {"Sounds_CardDown", field::kSoundsCardDown},
+        {"Sounds_CardUp", field::kSoundsCardUp},
+        {"Sounds_NewHiScores", field::kSoundsNewHiScores},
+        {"Sounds_FaceUp", field::kSoundsFaceUp},
+        {"Sounds_GameWon", field::kSoundsGameWon},
+        {"Sounds_HiScores", field::kSoundsHiScores},
+        {"Sounds_NewGame", field::kSoundsNewGame},
+        {"Sounds_Pairing", field::kSoundsPairing},
+        {"Sounds_Redeal", field::kSoundsRedeal},
+        {"Sounds_Redeal_Without_Animation", field::kSoundsQuietRedeal},
+        {"Sounds_Redo", field::kSoundsRedo},
+        {"Sounds_Restart", field::kSoundsRestart},
+        {"Sounds_Shuffle", field::kSoundsShuffle},
+        {key::kSoundsSplash, field::kSoundsSplash},
+        {"Sounds_Stock", field::kSoundsStock},
+        {"Sounds_Foundation", field::kSoundsFoundation},
+        {"Sounds_Tableau", field::kSoundsTableau},
+        {"Sounds_Undo", field::kSoundsUndo},
     };
-    for (const auto& [name, position] : kSounds) in.Text(name, "Y", position, 1);
-    in.Text("Random_Background", "N", 152, 1);
-    in.Text("Random_Card", "N", 187, 1);
-    in.Text("Random_Deck", "N", 188, 1);
-    in.Text("VertScrollBar", "Y", 243, 1);
-    in.Text("ShowPilesSize", "N", 245, 1);
-    in.Text("Show_Main_Popup_Menu", "Y", 253, 1);
-    in.Text("Show_Partial_Hidden_Card", "Y", 255, 1);
-    in.Text("RightClick_To_Foundations", "Y", 247, 1);
-    in.Text("RightClick_To_Tableaus", "Y", 248, 1);
-    in.Text("DoubleClick_To_Foundations", "Y", 249, 1);
-    in.Text("DoubleClick_To_Tableaus", "N", 251, 1);
+    for (const auto& [name, f] : kSounds) in.Text(name, "Y", f);
+    in.Text("Random_Background", "N", field::kRandomBackground);
+    in.Text("Random_Card", "N", field::kRandomCard);
+    in.Text("Random_Deck", "N", field::kRandomDeck);
+    in.Text("VertScrollBar", "Y", field::kVertScrollBar);
+    in.Text("ShowPilesSize", "N", field::kShowPilesSize);
+    in.Text("Show_Main_Popup_Menu", "Y", field::kMainPopupMenu);
+    in.Text("Show_Partial_Hidden_Card", "Y", field::kShowPartialCard);
+    in.Text("RightClick_To_Foundations", "Y", field::kRightToFoundations);
+    in.Text("RightClick_To_Tableaus", "Y", field::kRightToTableaus);
+    in.Text("DoubleClick_To_Foundations", "Y", field::kDoubleToFoundations);
+    in.Text("DoubleClick_To_Tableaus", "N", field::kDoubleToTableaus);
 
     // 4
-    SetParameter(168, 1, "1");
-    SetParameter(169, 2, "0");
-    SetParameter(254, 1, "Y");
+    SetParameter(field::kNewGameMarkC, "1");
+    SetParameter(field::kStartMarkC, "0");
+    SetParameter(field::kStartMarkD, "Y");
 
     // 5
     in.Option(108, key::kGamesFastSearchType, 0, section::kSettings);
     MainGame.SetOpt(115, in.Read("Disable_Statistics", "N") == "Y" ? 1 : 0);
-    in.Number("Cursor", 10, 172, 2);
-    SetParameter(120, 2, "01");
+    in.Number("Cursor", 10, field::kCursor);
+    SetParameter(field::kScoring, "01");
     in.Option(103, "HighLights_Foundations_Mark", 0);
     in.Option(104, key::kRandomGameType, 2, section::kSettings);
 
     // 6
-    if (ParameterInt(pos::kBackCard, 3, 0) == 0) SetParameter(pos::kBackCard, 3, "001");
-    if (ParameterInt(28, 15, 0) == 0) SetParameter(28, 15, std::to_string(kButtonFaceColour));
-    if (GetParameter(43, 4).empty()) SetParameter(43, 4, "0");
+    if (ParameterInt(field::kBackCard, 0) == 0) SetParameter(field::kBackCard, "001");
+    if (ParameterInt(field::kBackgroundColour, 0) == 0)
+        SetParameter(field::kBackgroundColour, std::to_string(kButtonFaceColour));
+    if (GetParameter(field::kBackgroundPicture).empty())
+        SetParameter(field::kBackgroundPicture, "0");
 
     // 7
-    window.ShowTimePanel(ParameterIsY(66));
-    window.ShowScorePanel(ParameterIsY(136));
+    window.ShowTimePanel(ParameterIsY(field::kShowTime));
+    window.ShowScorePanel(ParameterIsY(field::kShowScore));
 
     // 8
     EnsureCurrentPlayer(in);
@@ -236,18 +238,18 @@ void LoadPreferences() {
     LoadAutoplaySwitch(in);
 
     // 11
-    SetParameter(112, 4, "0000");
-    SetParameter(116, 4, "0000");
-    window.ShowStatusBar(GetParameter(76, 1) != "N");
+    SetParameter(field::kStartMarkA, "0000");
+    SetParameter(field::kStartMarkB, "0000");
+    window.ShowStatusBar(GetParameter(field::kStatusBar) != "N");
 }
 
 int TableCursorShape() {
-    const long long v = ParameterInt(172, 2, 10);
+    const long long v = ParameterInt(field::kCursor, 10);
     return v != 10 && IsLoadedShape(v) ? static_cast<int>(v) : 0;
 }
 
 int DragCursorShape() {
-    const long long v = ParameterInt(172, 2, 10);
+    const long long v = ParameterInt(field::kCursor, 10);
     return v != 10 && IsLoadedShape(v + 10) ? static_cast<int>(v + 10) : 0;
 }
 
@@ -302,13 +304,13 @@ bool WriteSettingInt(const std::string& sect, const std::string& k, int64_t valu
     return platform::IniWriteInt(SettingsFile(), sect, k, value);
 }
 
-bool StoreSwitch(int position, const std::string& k, bool on) {
-    SetParameter(position, 1, on ? "Y" : "N");
+bool StoreSwitch(ParamField f, const std::string& k, bool on) {
+    SetParameter(f, on ? "Y" : "N");
     return WritePreferenceYN(k, on);
 }
 
-bool StoreNumber(int position, int width, const std::string& k, int64_t value) {
-    SetParameter(position, width, FormatNumber(value, width));
+bool StoreNumber(ParamField f, const std::string& k, int64_t value) {
+    SetParameter(f, FormatNumber(value, f.width));
     return WritePreferenceInt(k, value);
 }
 

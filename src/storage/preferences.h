@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/param_fields.h"
 #include "core/ports.h"
 
 namespace bw {
@@ -129,8 +130,8 @@ bool WriteSetting(const std::string& sect, const std::string& key, const std::st
 bool WriteSettingInt(const std::string& sect, const std::string& key, int64_t value);
 
 // A changed switch or number goes into its field and into the file at once.
-bool StoreSwitch(int position, const std::string& key, bool on);
-bool StoreNumber(int position, int width, const std::string& key, int64_t value);
+bool StoreSwitch(ParamField f, const std::string& key, bool on);
+bool StoreNumber(ParamField f, const std::string& key, int64_t value);
 
 // "User001".."User020" of section "Users".
 std::string UserKey(int number);

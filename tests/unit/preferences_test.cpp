@@ -363,7 +363,7 @@ TEST_F(Preferences, MissingDataFolderLoadsDefaultsAndWritesFail) {
     EXPECT_FALSE(platform::DirExists(fx.dir.file("DATA")));
     EXPECT_FALSE(WritePreference("Back_Card", "3"));
     EXPECT_FALSE(StoreGameAutoplaySwitch(4, false));
-    EXPECT_FALSE(StoreSwitch(66, key::kShowTime, false));
+    EXPECT_FALSE(StoreSwitch(field::kShowTime, key::kShowTime, false));
     EXPECT_EQ(GetParameter(66, 1), "N");  // the running program still follows it
     fx.dialogs.adviceTicks = true;
     EXPECT_TRUE(ShowAdviceMessage("text", "Msg_Cards_Large", kAdvicePageColor));
@@ -394,8 +394,8 @@ TEST_F(Preferences, WritersStoreWhatTheNextLoadReads) {
     MainGame.SetOpt(105, 1);
     MainGame.SetOpt(104, 3);
     ASSERT_TRUE(WriteChosenGame(12, "Pairs", 4, 17));
-    ASSERT_TRUE(StoreSwitch(66, key::kShowTime, false));
-    ASSERT_TRUE(StoreNumber(21, 3, key::kBackCard, 5));
+    ASSERT_TRUE(StoreSwitch(field::kShowTime, key::kShowTime, false));
+    ASSERT_TRUE(StoreNumber(field::kBackCard, key::kBackCard, 5));
     ASSERT_TRUE(WriteExitPreferences(false));
     ASSERT_TRUE(WritePreference(key::kCustomizedBackground, "/pics/sky.bmp"));
     ASSERT_TRUE(DropCustomBackground());

@@ -34,9 +34,9 @@ TEST_F(Sounds, MasterSwitchOffSilencesEveryEvent) {
 TEST_F(Sounds, EventSwitchesReadYOnly) {
     SetParameter(144, 1, "Y");
     SetParameter(145, 1, "N");
-    EXPECT_TRUE(SoundSwitch(144));
-    EXPECT_FALSE(SoundSwitch(145));
-    EXPECT_FALSE(SoundSwitch(146));  // blank
+    EXPECT_TRUE(SoundSwitch(field::kSoundsGameWon));
+    EXPECT_FALSE(SoundSwitch(field::kSoundsNewGame));
+    EXPECT_FALSE(SoundSwitch(field::kSoundsRedo));  // blank
 }
 
 TEST_F(Sounds, SplashFollowsTheSettingsFile) {

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Rule entries and parameter-block fields are called by name in src/: the
+# rule entries through Rule/SetRule/RuleCount with a rule:: name (generated
+# from the game files), the block through the field:: table of
+# core/param_fields.h. Prints every raw number found in code (comments aside)
+# and fails on any.
+#
+# Usage: scripts/check_numbers.sh [SOURCE_ROOT]
+# "--self-test" plants one raw number of each kind in a copy of src/ and fails
+# unless every one is reported.
+set -uo pipefail
+if [ "${1:-}" = --self-test ]; then
+  copy=$(mktemp -d)
+  trap 'rm -rf "$copy"' EXIT
+  cp -r "${2:-$(dirname "$0")/..}/src" "$copy/"
+  plant() { printf '%s\n' "$2" >>"$copy/src/$1"; }
+  plant core/deal.cpp 'int planted1() { return GameRules[367]; }'
+  plant core/score.cpp 'int planted2() { return GameRules[static_cast<size_t>(i)]; }'
+  plant render/table.cpp 'int planted3() { return Rule(368) + RuleCount( 369, 10); }'
+  plant core/deal.cpp 'void planted4() { SetRule(52 + k, 1); }'
+  plant app/main_window.cpp 'bool planted5() { return ParameterIs(141, "Y"); }'
+  plant storage/preferences.cpp 'auto planted6() { return GetParameter(pos::kGameId, 4); }'
+  plant interaction/press.cpp 'void planted7() { PlaySwitched("card_up", 182); }'
+  plant render/drawing.cpp 'auto planted8() { return Params().Get(field::kScore.position, 6); }'
+  plant render/layout.cpp '    const auto& r = GameRules;'
+  plant app/statistics_window.cpp 'auto planted10() { return GameRuleValues(1, {51, 50}); }'
+  out=$(bash "$0" "$copy")
+  found=$(grep -c ': raw ' <<<"$out")
+  if [ "$found" -ne 10 ]; then
+    printf '%s\n' "$out"
+    echo "self-test: $found of 10 planted numbers reported"
+    exit 1
+  fi
+  echo "self-test: all 10 planted numbers reported"
+  exit 0
+fi
+root=${1:-$(dirname "$0")/..}
+cd "$root" || exit 2
+
+# The field table, the accessors and the block's own code may use numbers.
+allowed='^src/core/(param_fields\.h|params\.(h|cpp)|state\.(h|cpp))$'
+
+found=0
+while IFS= read -r file; do
+  [[ $file =~ $allowed ]] && continue
+  out=$(awk -v file="$file" '
+    {
+      code = $0
+      sub(/\/\/.*/, "", code)
+      if (code ~ /GameRules\[/)
+        print file ":" FNR ": raw rule table access (use Rule/SetRule and a rule:: name)"
+      if (code ~ /(^|[^A-Za-z0-9_])(Rule|SetRule|RuleCount)\([ \t]*[0-9]/ ||
+          code ~ /GameRuleValues\([^,]*,[ \t]*\{[ \t]*[0-9]/)
+        print file ":" FNR ": raw rule entry number (use a rule:: name)"
+      if (code ~ /&[ \t]*[A-Za-z_][A-Za-z0-9_]*[ \t]*=[ \t]*GameRules[ \t]*;/)
+        print file ":" FNR ": raw rule table under another name (use Rule/SetRule and a rule:: name)"
+      if (code ~ /(^|[^A-Za-z0-9_])(GetParameter|SetParameter|ParameterInt|ParameterIs|SoundSwitch|StoreSwitch|StoreNumber)\([ \t]*([0-9]|pos::)/)
+        print file ":" FNR ": raw parameter position (use a field:: name)"
+      if (code ~ /PlaySwitched\([^,]*,[ \t]*[0-9]/)
+        print file ":" FNR ": raw parameter position (use a field:: name)"
+      if (code ~ /Params\(\)\.(Get|Set)\(/)
+        print file ":" FNR ": raw parameter position (use GetParameter/SetParameter with a field:: name)"
+    }' "$file")
+  if [ -n "$out" ]; then
+    printf '%s\n' "$out"
+    found=$((found + $(wc -l <<<"$out")))
+  fi
+done < <(find src -name '*.h' -o -name '*.cpp' | sort)
+
+if [ "$found" -gt 0 ]; then
+  echo "$found raw rule or parameter numbers in src/"
+  exit 1
+fi
+echo "rule entries and parameter fields called by name"
