@@ -254,21 +254,15 @@ bool IniHasKey(const std::string& path, const std::string& section, const std::s
     return Lookup(path, section, key, v);
 }
 
-bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
-                    const std::string& value) {
-    int err = 0;
-    const CachedFile* file = Load(path, &err);
-    // A folder in its place fails at the rename; a file that is present but
-    // cannot be read or is too large is kept: rewriting it would lose it.
-    if (!file && FileExists(path)) return Report(path, err);
-    std::vector<Line> lines;
-    if (file) lines = file->lines;
-    const std::string entry = Trim(key) + "=" + value;
+namespace {
+
+void ApplyEntry(std::vector<Line>& lines, const IniEntry& e) {
+    const std::string entry = Trim(e.key) + "=" + e.value;
     size_t first = 0, last = 0, at = 0;
-    if (FindSection(lines, section, first, last)) {
-        if (FindKey(lines, first, last, key, at)) {
+    if (FindSection(lines, e.section, first, last)) {
+        if (FindKey(lines, first, last, e.key, at)) {
             const std::string& t = lines[at].text;
-            lines[at].text = t.substr(0, t.find('=') + 1) + value;
+            lines[at].text = t.substr(0, t.find('=') + 1) + e.value;
             if (lines[at].eol.empty()) lines[at].eol = "\r\n";
         } else {
             size_t insert = last;
@@ -278,14 +272,32 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
         }
     } else {
         if (!lines.empty() && lines.back().eol.empty()) lines.back().eol = "\r\n";
-        lines.push_back({"[" + Trim(section) + "]", "\r\n"});
+        lines.push_back({"[" + Trim(e.section) + "]", "\r\n"});
         lines.push_back({entry, "\r\n"});
     }
+}
+
+}  // namespace
+
+bool IniWriteStrings(const std::string& path, const std::vector<IniEntry>& entries) {
+    int err = 0;
+    const CachedFile* file = Load(path, &err);
+    // A folder in its place fails at the rename; a file that is present but
+    // cannot be read or is too large is kept: rewriting it would lose it.
+    if (!file && FileExists(path)) return Report(path, err);
+    std::vector<Line> lines;
+    if (file) lines = file->lines;
+    for (const IniEntry& e : entries) ApplyEntry(lines, e);
     std::string data;
     for (const Line& l : lines) data += l.text + l.eol;
     // The file already says so: rewriting it would change nothing.
     if (file && data == file->data) return true;
     return StoreProfile(path, std::move(data), std::move(lines));
+}
+
+bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
+                    const std::string& value) {
+    return IniWriteStrings(path, {{section, key, value}});
 }
 
 bool IniWriteInt(const std::string& path, const std::string& section, const std::string& key,

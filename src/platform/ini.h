@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace bw::platform {
 
@@ -29,6 +30,13 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
                     const std::string& value);
 bool IniWriteInt(const std::string& path, const std::string& section, const std::string& key,
                  int64_t value);
+// Several writes in one replacement of the file, with the bytes the same
+// writes one by one would leave: each rewrite is synced to the disk, which
+// costs milliseconds, and all of them stand or fall together.
+struct IniEntry {
+    std::string section, key, value;
+};
+bool IniWriteStrings(const std::string& path, const std::vector<IniEntry>& entries);
 
 // Told about every failed write, with the file's path and the system's
 // reason ("No space left on device"); empty: failures are only returned.

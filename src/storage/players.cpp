@@ -164,17 +164,15 @@ bool PlayersModel::Save(const std::string& name) {
     BusyCursor busy;
     Waits().WaitResponsive(100);
     SetParameter(field::kPlayer, name);
-    const std::string cfg = SettingsFile();
-    bool ok = true;
+    std::vector<platform::IniEntry> entries;
     if (listChanged_) {
         for (int i = 1; i <= kMaxStoredPlayers; ++i) {
             const size_t at = static_cast<size_t>(i - 1);
-            ok = platform::IniWriteString(cfg, "Users", UserKey(i),
-                                          at < names_.size() ? names_[at] : std::string()) &&
-                 ok;
+            entries.push_back({"Users", UserKey(i), at < names_.size() ? names_[at] : std::string()});
         }
     }
-    ok = platform::IniWriteString(cfg, "Preference", "UserDefault", name) && ok;
+    entries.push_back({"Preference", "UserDefault", name});
+    const bool ok = platform::IniWriteStrings(SettingsFile(), entries);
     saveFailed_ = !ok;
     return ok;
 }

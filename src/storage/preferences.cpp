@@ -91,9 +91,10 @@ void EnsureCurrentPlayer(const Loader& in) {
         SetParameter(field::kPlayer, name);
         return;
     }
-    WritePreference(key::kUserDefault, "Player 1");
+    std::vector<platform::IniEntry> first{{section::kPreference, key::kUserDefault, "Player 1"}};
     for (int i = 1; i <= 3; ++i)
-        WriteSetting(section::kUsers, UserKey(i), "Player " + std::to_string(i));
+        first.push_back({section::kUsers, UserKey(i), "Player " + std::to_string(i)});
+    platform::IniWriteStrings(SettingsFile(), first);
     SetParameter(field::kPlayer, "Player 1");
 }
 

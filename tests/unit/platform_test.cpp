@@ -133,6 +133,21 @@ TEST_F(Ini, WritesKeepOtherLinesByteForByte) {
     EXPECT_EQ(IniReadInt(f, "c", "N", 0), -4);
 }
 
+// Writes in one go leave the bytes the same writes one by one leave.
+TEST_F(Ini, SeveralWritesAtOnceMatchTheWritesOneByOne) {
+    const std::string before = "; c\n[A]\r\nk = 1\r\n\r\n[B]\nx=3";
+    const std::vector<IniEntry> writes{
+        {"a", "K", "7"}, {"C", "n", "1"}, {"A", "m", "5"}, {"b", "y", "4"}, {"c", "N", "2"}};
+    d.write("Cfg.dat", before);
+    for (const IniEntry& e : writes) ASSERT_TRUE(IniWriteString(f, e.section, e.key, e.value));
+    const std::string oneByOne = d.read("Cfg.dat");
+    d.write("Cfg.dat", before);
+    ASSERT_TRUE(IniWriteStrings(f, writes));
+    EXPECT_EQ(d.read("Cfg.dat"), oneByOne);
+    EXPECT_EQ(IniReadInt(f, "C", "n", 0), 2);
+    EXPECT_FALSE(IniWriteStrings(d.file("DATA/Cfg.dat"), writes));
+}
+
 TEST_F(Ini, CreatesTheFileButNotItsFolder) {
     ASSERT_TRUE(IniWriteString(f, "Users", "User001", "Player 1"));
     EXPECT_EQ(d.read("Cfg.dat"), "[Users]\r\nUser001=Player 1\r\n");
