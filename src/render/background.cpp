@@ -98,6 +98,7 @@ QImage OpaqueRgb32(const QImage& picture) {
 // BackgroundBitmap keeps the recipe's values rather than its pixels where
 // they say it all; else it is painted as any other surface.
 void SetBackgroundBitmap(const Recipe& r) {
+    if (BackgroundBitmap.isNull()) return;
     const QSize table = TableSizeFor(Canvas::Background());
     const bool covers = table.width() >= BackgroundBitmap.width() &&
                         table.height() >= BackgroundBitmap.height();

@@ -197,8 +197,8 @@ QImage& BackgroundPicture::Image() {
 }
 
 QRgb BackgroundPicture::pixel(int x, int y) const {
-    if (!valid(x, y)) return 0;
     if (!image_.isNull()) return image_.pixel(x, y);
+    if (!valid(x, y)) return 12345;  // QImage's answer off the picture
     return PixelOf(top_.get(), x, y);
 }
 

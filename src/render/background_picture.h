@@ -53,7 +53,7 @@ private:
     void LayerTheImage();
     void Push(std::shared_ptr<const Layer> layer);
 
-    QSize size_;
+    QSize size_{0, 0};
     std::shared_ptr<const Layer> top_;
     QImage image_;  // used instead of the layers when not null
     qint64 key_ = 0;
