@@ -80,10 +80,11 @@ status_kb() { awk -v k="$2:" '$1 == k {print $2}' "/proc/$1/status"; }
 table_top=70
 
 # Last drawing of window $2 in the log $1 at or after $3 (us) before the
-# first gap of 300 ms; with $4, only rectangles reaching below row $4.
+# first gap of 300 ms; with $4, only rectangles reaching below row $4; with
+# $5, only drawing before that time (us).
 settle() {
-  awk -v win="$2" -v from="$3" -v top="${4:--1}" '
-    $1 == "draw" && $3 == win && $2 >= from && $5 + $7 > top {
+  awk -v win="$2" -v from="$3" -v top="${4:--1}" -v until="${5:-0}" '
+    $1 == "draw" && $3 == win && $2 >= from && $5 + $7 > top && (!until || $2 < until) {
       if (last && $2 - last >= 300000) exit
       last = $2
     }
@@ -140,8 +141,9 @@ one_run() {  # program folder, result file
   xdotool key F2 sleep 0.5 key Return sleep 0.05 windowfocus "$main" sleep 0.15 key F2
   sleep 1.5
   t_key=$(awk '$1 == "key" {k[++n] = $2} END {printf "%.0f\n", k[n - 1]}' "$log")
-  t_deal=$(settle "$log" "$main" "$t_key" "$table_top")
   t_key2=$(awk '$1 == "key" {t = $2} END {printf "%.0f\n", t}' "$log")
+  # The second F2 draws too: the deal is what was drawn before it.
+  t_deal=$(settle "$log" "$main" "$t_key" "$table_top" "$t_key2")
   t_again=$(awk -v from="$t_key2" -v w="$main" '
     $1 == "map" && $2 >= from && $3 != w {printf "%.0f\n", $2; exit}' "$log")
 

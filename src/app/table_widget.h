@@ -58,6 +58,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // QWidget repaints a widget that gains or loses the focus; the table
+    // shows no focus of its own, and every dialog would redraw all of it.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
     bool focusNextPrevChild(bool) override { return false; }
 
 private:

@@ -49,6 +49,37 @@ TEST(TableWidgetTest, FlushedRectanglesReachTheScreen) {
     EXPECT_EQ(WindowCanvas()->ScrollY(), 0);
 }
 
+// Paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST(TableWidgetTest, WindowActivationDoesNotRedrawTheTable) {
+    QWidget window;
+    auto* table = new TableWidget(&window);
+    table->resize(120, 80);
+    window.resize(120, 80);
+    window.show();
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    table->installEventFilter(&counter);
+    QWidget other;  // a dialog taking the focus and giving it back
+    other.show();
+    for (QWidget* active : {&other, &window}) {
+        QApplication::setActiveWindow(active);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(counter.paints, 0);
+    table->update();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);  // the counter sees paints at all
+}
+
 TEST(TableWidgetTest, CanvasIsUninstalledWithItsWidget) {
     {
         TableWidget table;
