@@ -202,7 +202,8 @@ private:
     QImage back_;
     std::map<std::string, QImage> marks_;
     std::array<QImage, 2> shadows_, borders_;
-    QImage table_, background_;
+    QImage table_;
+    BackgroundPicture background_;
 };
 
 }  // namespace

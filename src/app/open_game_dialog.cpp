@@ -4,8 +4,10 @@
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <malloc.h>
 
 #include "app/game_facts.h"
 #include "app/game_preview.h"
@@ -425,9 +427,21 @@ void TfrmOpenGame::showEvent(QShowEvent* event) {
     C_TAdvancedDialog::showEvent(event);
 }
 
+namespace {
+
+// The first screen is up: what the start-up read and freed need not stay
+// resident for the rest of the run.
+void GiveBackStartUpMemory() {
+    ReleaseLibraryPages();
+    malloc_trim(0);
+}
+
+}  // namespace
+
 void TfrmOpenGame::FormShow() {
     BusyCursor busy;
     chosenPlayer_ = GetParameter(field::kPlayer);
+    const bool first = !shownBefore_;
     if (!shownBefore_) {
         shownBefore_ = true;
         QTreeWidgetItem* branch = FindBranch(branchToOpen_);
@@ -438,6 +452,7 @@ void TfrmOpenGame::FormShow() {
     UpdatePreview();
     trvGames->setFocus();
     FillPlayers();
+    if (first) QTimer::singleShot(0, this, GiveBackStartUpMemory);
 }
 
 void TfrmOpenGame::FillPlayers() {

@@ -95,6 +95,11 @@ void TfrmSplashForm::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void TfrmSplashForm::hideEvent(QHideEvent* event) {
+    imgSplash->clear();
+    C_TAdvancedDialog::hideEvent(event);
+}
+
 int SplashMinimumMs() {
     constexpr int kDefault = 1000;
     const std::string text =

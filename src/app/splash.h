@@ -28,6 +28,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // The picture is shown once: a hidden splash lets it go.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QElapsedTimer shown_;

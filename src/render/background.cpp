@@ -3,7 +3,9 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "core/params.h"
 #include "core/ports.h"
@@ -69,9 +71,68 @@ QSize TableSizeFor(const Canvas& canvas) {
     return TableSize() + QSize(1, 1);
 }
 
+// The picture as an opaque 32-bit one, as painting it on the table gives
+// it; null when it has pixels that let the table show through.
+QImage OpaqueRgb32(const QImage& picture) {
+    if (picture.format() == QImage::Format_RGB32) return picture;
+    if (picture.hasAlphaChannel()) {
+        const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < argb.height(); ++y) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+            for (int x = 0; x < argb.width(); ++x)
+                if (qAlpha(line[x]) != 255) return QImage();
+        }
+    }
+    QImage out(picture.size(), QImage::Format_RGB32);
+    out.fill(Qt::black);
+    QPainter(&out).drawImage(0, 0, picture);
+    return out;
+}
+
+// BackgroundBitmap keeps the recipe's values rather than its pixels where
+// they say it all; else it is painted as any other surface.
+void SetBackgroundBitmap(const Recipe& r) {
+    if (BackgroundBitmap.isNull()) return;
+    const QSize table = TableSizeFor(Canvas::Background());
+    const bool covers = table.width() >= BackgroundBitmap.width() &&
+                        table.height() >= BackgroundBitmap.height();
+    switch (r.kind) {
+        case kBackgroundDefault:
+        case kBackgroundColour: {
+            if (!covers || r.colour.alpha() != 255) break;
+            std::vector<QRgb> rows(static_cast<size_t>(BackgroundBitmap.height()), r.colour.rgb());
+            if (r.fade) {
+                const int area = table.height() + (g_scrollBarShown ? 80 : 0);
+                for (int j = 0; j < 256; ++j) {
+                    const int y0 = MulDiv(j, area, 256), y1 = MulDiv(j + 1, area, 256);
+                    const int i = 255 - j;  // counted from the bottom
+                    const QRgb band = qRgb(MulDiv(r.colour.red(), i, 256),
+                                           MulDiv(r.colour.green(), i, 256),
+                                           MulDiv(r.colour.blue(), i, 256));
+                    for (int y = std::max(y0, 0); y < y1 && y < BackgroundBitmap.height(); ++y)
+                        rows[static_cast<size_t>(y)] = band;
+                }
+            }
+            BackgroundBitmap.SetRows(std::move(rows));
+            return;
+        }
+        default: {
+            if (r.picture.isNull()) return;  // a missing picture paints nothing
+            const QImage opaque = OpaqueRgb32(r.picture);
+            if (opaque.isNull() || (r.tiled && !covers)) break;
+            if (r.tiled)
+                BackgroundBitmap.SetTiles(opaque);
+            else
+                BackgroundBitmap.SetPlaced(opaque);
+            return;
+        }
+    }
+    Render(BackgroundBitmap.Image(), 0, table, r);
+}
+
 void PaintRecipe(const Canvas& canvas, const Recipe& r, bool canvasOnly) {
     const bool withBackground = !canvasOnly && canvas.surface() != CanvasKind::kBackground;
-    if (withBackground) Render(BackgroundBitmap, 0, TableSizeFor(Canvas::Background()), r);
+    if (withBackground) SetBackgroundBitmap(r);
     if (QImage* img = canvas.image()) {
         if (withBackground && canvas.IsTable() && img->size() == BackgroundBitmap.size()) {
             // The table picture is the same painting: copied, not painted again.

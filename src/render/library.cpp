@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QResource>
+#include <sys/mman.h>
 #include <algorithm>
 #include <cstring>
 #include <map>
@@ -196,7 +197,16 @@ bool LoadResourceLibraryFile(const std::string& path) {
         return false;
     g_library = std::move(library);
     ++g_generation;
+    // The check read every entry's header: those pages are no longer wanted.
+    ReleaseLibraryPages();
     return true;
+}
+
+void ReleaseLibraryPages() {
+    // The mapping is read-only and backed by the file: a page given back is
+    // read again from the file (or the page cache) when next wanted.
+    if (g_library && g_library->bytes)
+        madvise(g_library->bytes, static_cast<size_t>(g_library->file.size()), MADV_DONTNEED);
 }
 
 bool LoadResourceLibrary() {

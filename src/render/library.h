@@ -29,6 +29,10 @@ bool LoadResourceLibraryFile(const std::string& path);
 // caller then ends the program with exit code 0.
 bool OpenResourceLibraryOrReport();
 
+// Gives back the memory holding the library's pages read so far: once the
+// start-up has taken what it needs, the rest of the run reads little of it.
+void ReleaseLibraryPages();
+
 // Non-null while a library is loaded.
 struct LibraryModule;
 const LibraryModule* LibraryHandle();

@@ -15,7 +15,7 @@
 namespace bw {
 
 QImage TableBitmap;
-QImage BackgroundBitmap;
+BackgroundPicture BackgroundBitmap;
 
 namespace {
 
@@ -33,9 +33,9 @@ bool Is32Bit(const QImage& img) {
     }
 }
 
-// Clips a copy of `part` of a source to (x, y) of a target of `bounds`;
-// false when nothing is left. `part` and (x, y) are adjusted.
-bool Clip(const QRect& bounds, const QRect& srcBounds, int& x, int& y, QRect& part) {
+}  // namespace
+
+bool ClipCopy(const QRect& bounds, const QRect& srcBounds, int& x, int& y, QRect& part) {
     const QRect inSource = part & srcBounds;
     if (inSource.isEmpty()) return false;
     // What is cut off the source moves the target along with it.
@@ -52,16 +52,15 @@ bool Clip(const QRect& bounds, const QRect& srcBounds, int& x, int& y, QRect& pa
     return true;
 }
 
-}  // namespace
-
 void SizeTableBitmaps(int width, int height) {
     width = std::max(width, 1);
     height = std::max(height, 1);
-    for (QImage* img : {&TableBitmap, &BackgroundBitmap}) {
-        if (img->width() == width && img->height() == height) continue;
-        *img = QImage(width, height, QImage::Format_RGB32);
-        img->fill(Qt::black);
+    if (TableBitmap.width() != width || TableBitmap.height() != height) {
+        TableBitmap = QImage(width, height, QImage::Format_RGB32);
+        TableBitmap.fill(Qt::black);
     }
+    if (BackgroundBitmap.size() != QSize(width, height))
+        BackgroundBitmap.Reset(QSize(width, height), 0xFF000000);
     g_tableSize = QSize();
     g_pending = QRegion();
 }
@@ -83,7 +82,7 @@ void CreateTableBitmaps() {
 
 void FreeTableBitmaps() {
     TableBitmap = QImage();
-    BackgroundBitmap = QImage();
+    BackgroundBitmap = BackgroundPicture();
     g_tableSize = QSize();
     g_pending = QRegion();
 }
@@ -100,13 +99,16 @@ Canvas Canvas::Table() {
     return Canvas(CanvasKind::kTable, &TableBitmap);
 }
 Canvas Canvas::Background() {
-    return Canvas(CanvasKind::kBackground, &BackgroundBitmap);
+    return Canvas(CanvasKind::kBackground, nullptr);
 }
 Canvas Canvas::Of(QImage& image) {
     return Canvas(CanvasKind::kImage, &image);
 }
 
 QImage* Canvas::image() const {
+    // Drawing on the background itself makes it an image of its own.
+    if (surface_ == CanvasKind::kBackground)
+        return BackgroundBitmap.isNull() ? nullptr : &BackgroundBitmap.Image();
     if (!image_ || image_->isNull()) return nullptr;
     return image_;
 }
@@ -128,8 +130,13 @@ void Canvas::Touched(const QRect& r) const {
 }
 
 bool Canvas::Pixel(int x, int y, QRgb& out) const {
-    QImage* img = image();
     y += ShiftY();
+    if (surface_ == CanvasKind::kBackground) {
+        if (!BackgroundBitmap.valid(x, y)) return false;
+        out = BackgroundBitmap.pixel(x, y);
+        return true;
+    }
+    QImage* img = image();
     if (!img || !img->valid(x, y)) return false;
     out = img->pixel(x, y);
     return true;
@@ -144,7 +151,7 @@ void Canvas::SetPixel(int x, int y, QRgb value) const {
 
 void Blit(QImage& dst, int x, int y, const QImage& src, const QRect& partIn) {
     QRect part = partIn;
-    if (dst.isNull() || src.isNull() || !Clip(dst.rect(), src.rect(), x, y, part)) return;
+    if (dst.isNull() || src.isNull() || !ClipCopy(dst.rect(), src.rect(), x, y, part)) return;
     // Opaque 32-bit pixels read the same in every 32-bit format.
     if (Is32Bit(dst) && src.format() == QImage::Format_RGB32) {
         const size_t bytes = static_cast<size_t>(part.width()) * 4;
@@ -182,7 +189,7 @@ inline QRgb ByteMul(QRgb x, uint a) {
 
 void BlendOver(QImage& dst, int x, int y, const QImage& src, const QRect& partIn) {
     QRect part = partIn;
-    if (dst.isNull() || src.isNull() || !Clip(dst.rect(), src.rect(), x, y, part)) return;
+    if (dst.isNull() || src.isNull() || !ClipCopy(dst.rect(), src.rect(), x, y, part)) return;
     if (!Is32Bit(dst) || src.format() != QImage::Format_ARGB32_Premultiplied) {
         QPainter p(&dst);
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -232,7 +239,7 @@ void Canvas::CopyKeyed(int x, int y, const QImage& src, const QRect& partIn, QRg
     if (!img || src.isNull()) return;
     QRect part = partIn;
     int tx = x, ty = y + ShiftY();
-    if (!Clip(img->rect(), src.rect(), tx, ty, part)) return;
+    if (!ClipCopy(img->rect(), src.rect(), tx, ty, part)) return;
     const QImage s = src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32
                          ? src
                          : src.convertToFormat(QImage::Format_ARGB32);
@@ -255,6 +262,16 @@ void Canvas::Restore(const QRect& r, const QImage& tableSource) const {
     const QRect part(r.x(), r.y() + ScrollPosition(), r.width(), r.height());
     if (img == &tableSource && ShiftY() == ScrollPosition()) return;  // onto itself
     Blit(*img, r.x(), r.y() + ShiftY(), tableSource, part);
+    Touched(r);
+}
+
+void Canvas::Restore(const QRect& r, const BackgroundPicture& background) const {
+    if (r.isEmpty() || (surface_ == CanvasKind::kBackground && &background == &BackgroundBitmap))
+        return;
+    QImage* img = image();
+    if (!img || background.isNull()) return;
+    background.PaintOnto(*img, r.x(), r.y() + ShiftY(),
+                         QRect(r.x(), r.y() + ScrollPosition(), r.width(), r.height()));
     Touched(r);
 }
 

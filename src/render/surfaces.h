@@ -2,8 +2,8 @@
 // The drawing surfaces of the card table and the pixel copies between them.
 //
 // TableBitmap holds the table as it should look (background and cards),
-// BackgroundBitmap the background alone; both are in table coordinates and
-// sized to the screen. The window canvas (render/window_canvas.h) is what the
+// BackgroundBitmap the background alone, painted on request; both are in
+// table coordinates and sized to the screen. The window canvas (render/window_canvas.h) is what the
 // main window shows. Drawing code works in window coordinates: a canvas that
 // is one of the two bitmaps adds the scroll position (option entry 90) to
 // every y, the window canvas takes them as they are.
@@ -11,10 +11,12 @@
 #include <QImage>
 #include <QRect>
 
+#include "render/background_picture.h"
+
 namespace bw {
 
 extern QImage TableBitmap;
-extern QImage BackgroundBitmap;
+extern BackgroundPicture BackgroundBitmap;
 
 // Both bitmaps at the given size (32-bit RGB, black); a size that is already
 // right keeps the pictures.
@@ -66,6 +68,7 @@ public:
     void CopyKeyed(int x, int y, const QImage& src, const QRect& part, QRgb key) const;
     // The window rectangle `r` taken from one of the table bitmaps.
     void Restore(const QRect& r, const QImage& tableSource) const;
+    void Restore(const QRect& r, const BackgroundPicture& background) const;
     void Fill(const QRect& r, const QColor& colour) const;
 
 private:
@@ -82,6 +85,12 @@ void DiscardTableChanges();
 // Opaque copy of `part` of `src` to (x, y) of `dst`, clipped to both; 32-bit
 // targets copy whole rows.
 void Blit(QImage& dst, int x, int y, const QImage& src, const QRect& part);
+inline void Blit(QImage& dst, int x, int y, const BackgroundPicture& src, const QRect& part) {
+    src.PaintOnto(dst, x, y, part);
+}
+// Clips a copy of `part` of a source of `srcBounds` to (x, y) of a target
+// of `bounds`; false when nothing is left. `part` and (x, y) are adjusted.
+bool ClipCopy(const QRect& bounds, const QRect& srcBounds, int& x, int& y, QRect& part);
 // `part` of `src` laid over (x, y) of `dst` by its alpha, as a painter's
 // source-over does it; without a painter for premultiplied pictures.
 void BlendOver(QImage& dst, int x, int y, const QImage& src, const QRect& part);

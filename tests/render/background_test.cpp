@@ -168,6 +168,52 @@ TEST_F(Background, LibraryPicturesAreTiledUpTo499AndCopiedOnceAbove) {
     EXPECT_EQ(Rgb(TableBitmap, once.width() + 5, 5), 0x123456u);
 }
 
+// Erases take the background's pixels from what it was painted from: every
+// kind, at any scroll position and in pieces that cut across tiles and the
+// edge of a picture, matches painting the table outright.
+TEST_F(Background, ErasesMatchTheWholePaintingOfEveryKind) {
+    QImage own(37, 23, QImage::Format_RGB32);
+    for (int y = 0; y < own.height(); ++y)
+        for (int x = 0; x < own.width(); ++x) own.setPixel(x, y, qRgb(x * 7, y * 11, (x ^ y) * 5));
+    const std::string ownPath = core.dir.file("weave.bmp");
+    ASSERT_TRUE(own.save(QString::fromStdString(ownPath), "BMP"));
+    SetParameter(135, 1, "Y");
+    const std::vector<QRect> pieces = {QRect(0, 0, 1100, 700), QRect(3, 5, 71, 96),
+                                       QRect(590, 10, 300, 400), QRect(1050, 650, 200, 200),
+                                       QRect(-20, 300, 50, 1)};
+    struct Kind {
+        int kind;
+        int64_t colour;
+        std::string file;
+    };
+    // A placed picture comes after a fade: beside it the fade stays.
+    for (const Kind& k : {Kind{kBackgroundDefault, 0, ""}, Kind{kBackgroundColour, 0x3080FF, ""},
+                          Kind{600, 0, ""}, Kind{102, 0, ""}, Kind{499, 0, ""},
+                          Kind{kBackgroundOwnImage, 0, ownPath}}) {
+        window.image = BackgroundBitmap.copy();
+        MainGame.SetOpt(90, 0);
+        PaintBackgroundAs(Canvas::Window(), k.kind, k.colour, k.file, false, 0);
+        EXPECT_EQ(BackgroundBitmap.copy(), window.image) << k.kind;
+        // What the window keeps beside a placed or missing picture is no
+        // painting of the scrolled table.
+        const bool covers = k.kind != 600 && k.kind != 499;
+        for (int scroll : {0, 37}) {
+            if (scroll && !covers) continue;
+            MainGame.SetOpt(90, scroll);
+            if (scroll) PaintBackgroundAs(Canvas::Window(), k.kind, k.colour, k.file, true, 0);
+            const QImage painted = window.image.copy();
+            window.image.fill(0xFF00FF);
+            for (const QRect& r : pieces) Canvas::Window().Restore(r, BackgroundBitmap);
+            // Below the table's last row scrolled up the window keeps its own.
+            const QRect onTable(0, 0, 1100, 700 - scroll);
+            for (const QRect& r : pieces)
+                EXPECT_EQ(window.image.copy(r & onTable), painted.copy(r & onTable))
+                    << k.kind << " scroll " << scroll << " at " << r.x() << "," << r.y();
+        }
+    }
+    EXPECT_TRUE(core.dialogs.infos.empty());
+}
+
 TEST_F(Background, OwnPictureByBareNameIsABitmapInTheProgramFolder) {
     QImage own(40, 30, QImage::Format_RGB32);
     own.fill(QColor(10, 200, 30));
