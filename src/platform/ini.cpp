@@ -280,6 +280,7 @@ void ApplyEntry(std::vector<Line>& lines, const IniEntry& e) {
 }  // namespace
 
 bool IniWriteStrings(const std::string& path, const std::vector<IniEntry>& entries) {
+    if (entries.empty()) return true;  // nothing to write: no file is made
     int err = 0;
     const CachedFile* file = Load(path, &err);
     // A folder in its place fails at the rename; a file that is present but

@@ -146,6 +146,8 @@ TEST_F(Ini, SeveralWritesAtOnceMatchTheWritesOneByOne) {
     EXPECT_EQ(d.read("Cfg.dat"), oneByOne);
     EXPECT_EQ(IniReadInt(f, "C", "n", 0), 2);
     EXPECT_FALSE(IniWriteStrings(d.file("DATA/Cfg.dat"), writes));
+    EXPECT_TRUE(IniWriteStrings(d.file("none.dat"), {}));
+    EXPECT_FALSE(FileExists(d.file("none.dat")));
 }
 
 TEST_F(Ini, CreatesTheFileButNotItsFolder) {
