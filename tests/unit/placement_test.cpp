@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
@@ -1149,6 +1150,117 @@ TEST_F(Placement, TestsNeverChangeTheTable) {
     EXPECT_EQ(DestPiles, dest);
     EXPECT_EQ(MazzoPiles, mazzo);
     EXPECT_EQ(CardRegister, reg);
+}
+
+// Every build code's answers on three fixed tables, hashed per code. The
+// hashes were recorded from the rules before their code was rearranged: any
+// branch that moves differently changes its code's hash.
+TEST_F(Placement, EveryBuildCodeAnswersAsRecorded) {
+    struct Question {
+        bool foundation;
+        int w, E, dir;
+        bool corner;
+        int base;
+        bool drop;
+    };
+    const Question questions[] = {
+        {false, 0, -1, 0, false, 1, true},   {false, 3, 13, 1, true, 13, true},
+        {false, 9, 81, 2, false, 81, false}, {false, 1, 7, 2, false, 7, true},
+        {true, 0, 1, 1, true, 1, true},      {true, 5, 96, 0, false, 13, true},
+        {true, 9, 92, 2, true, -1, true},    {true, 8, 84, 1, true, 84, false},
+    };
+    const CardCode tops[] = {H(1), H(2), H(7), H(11), H(12), H(13), S(6), D(8), C(13), kJoker};
+    const CardCode moving[] = {H(1), H(2), H(3),  H(6),  H(8), H(13),
+                               D(7), C(7), S(13), C(12), S(2), kJoker};
+    const int emptyRules[] = {-1, 1, 13, 81, 82, 84, 86, 87, 88, 90, 92, 93, 96};
+    // Where the moving cards lie: tableau, foundation, reserve, stock, waste
+    // or nowhere, on a busy, a bare and a nearly spent table.
+    auto busy = [] {
+        FilaPiles[0] = PileOf({S(9), D(7)});
+        FilaPiles[1] = PileOf({C(7)});
+        FilaPiles[2] = PileOf({C(5), H(2)});
+        FilaPiles[5] = PileOf({S(13)});
+        FilaPiles[8] = PileOf({D(3), D(2)});
+        DestPiles[0] = PileOf({D(1), D(2, 2)});
+        DestPiles[1] = PileOf({H(6)});
+        DestPiles[7] = PileOf({C(13, 2)});
+        AppoggPiles[0] = PileOf({C(12)});
+        AppoggPiles[1] = PileOf({H(3)});
+        MazzoPiles[0] = PileOf({C(9), H(8)});
+        MazzoPiles[1] = PileOf({S(2), H(1)});
+        GameRules[28] = 4;
+        RunningCount = 5;
+    };
+    auto bare = [] {
+        for (int r = 1; r <= 13; ++r) DestPiles[0] += FormatCode(H(r, 2));
+        FilaPiles[1] = PileOf({S(2)});
+        GameRules[28] = 3;
+        RunningCount = 13;
+        SetMovingStackSingle(false);
+    };
+    auto spent = [] {
+        MazzoPiles[1] = PileOf({H(1)});
+        FilaPiles[3] = PileOf({C(12), H(6)});
+        for (int i = 0; i < 4; ++i) DestPiles[static_cast<size_t>(i)] = PileOf({S(i + 3)});
+        GameRules[35] = 2;
+        RunningCount = -4;
+    };
+    const std::function<void()> tables[] = {busy, bare, spent};
+
+    // Indexed by build code.
+    const uint32_t recorded[126] = {
+        0x2f53ef38, 0xc7287dcb, 0xd06ce28e, 0x79343ca7, 0x42d919c5, 0x42d919c5, 0x6d57caa2,
+        0xb6cf4c08, 0xf93a3f72, 0xfad28a80, 0x344e0f5a, 0xbe689830, 0x1c3e9dfe, 0x9dc6e3da,
+        0x5fe59232, 0xc4f3e69a, 0x6736ff0c, 0x3f4dc13c, 0x3eb30a12, 0xf3886e60, 0x6ae52fb0,
+        0x7826ea38, 0xa72212e1, 0xd6454995, 0x066723cc, 0xa22c1a8b, 0xa1511bbf, 0xc9be0cf4,
+        0xc312829f, 0x6416462a, 0xf65f7de6, 0x7f5f4f9c, 0xda1da935, 0x848ad4a5, 0xc6d3015d,
+        0xfe482c90, 0x4c2e766b, 0x82336e46, 0x09b94ad5, 0x66174b50, 0x23b8151f, 0x206b22ff,
+        0x926c0f26, 0x0ed40eb4, 0x42f2c0b0, 0xed17e833, 0xdf08d060, 0x349903da, 0x98420bb9,
+        0x2b7cab67, 0x10224113, 0x3a5becc4, 0x47cac030, 0x822ebd81, 0xad581931, 0xdf853330,
+        0xefa7f9a7, 0x42d919c5, 0x42d919c5, 0x42d919c5, 0x0dbd8428, 0x32d89db7, 0x42d919c5,
+        0x42d919c5, 0x42d919c5, 0x42d919c5, 0x42d919c5, 0x42d919c5, 0x42d919c5, 0x42d919c5,
+        0x2278a920, 0x609c6f21, 0x24de9243, 0xaa21db85, 0x8454b123, 0xf92395af, 0xb905743a,
+        0x60c43d92, 0x26549404, 0x95da6781, 0x33a58a3c, 0x88a4c7a0, 0xb0285ca7, 0xcbd48f1c,
+        0x9d93c38b, 0x2e992e4c, 0xa974242a, 0x636e6723, 0x4243c4f4, 0x82cc2392, 0x63845042,
+        0x8dbb76fa, 0x1b5c14c5, 0x3fd5fe9e, 0x65e98754, 0x35e709e4, 0xe4c6a0e5, 0x51149272,
+        0x81372454, 0xcb7db3a5, 0x8f5600b4, 0x019866d7, 0xcdd93230, 0x361924c6, 0x025f49e7,
+        0xc26f6f33, 0x5011696f, 0xa48569e1, 0x3482d7f6, 0x3336544a, 0x9a7d7f84, 0x0f60c07a,
+        0x0ad7e323, 0xba502a94, 0x5ce9177a, 0x16dada3e, 0xd49bd96e, 0x7025f3e7, 0xf1cd725e,
+        0x483f964d, 0xc13ec735, 0x42d919c5, 0x42d919c5, 0x42d919c5, 0x42d919c5, 0x42d919c5,
+    };
+    for (int ch = 0; ch < 126; ++ch) {
+        uint32_t hash = 2166136261u;
+        auto add = [&](bool b) { hash = (hash ^ (b ? 1u : 0u)) * 16777619u; };
+        for (const auto& table : tables) {
+            ResetGameState();
+            StandardTable();
+            Tableau(0, -1, 0, ch);
+            Tableau(1, 1, 2, ch, 1);
+            Tableau(3, 13, 1, ch, 2);
+            Tableau(9, 7, 0, ch);
+            Foundation(0, 1, 1, ch);
+            Foundation(3, 13, 0, ch);
+            Foundation(5, 81, 2, ch);
+            Foundation(9, 7, 1, ch);
+            for (int i = 0; i < 4; ++i)
+                GameRules[static_cast<size_t>(332 + i)] = static_cast<int16_t>(ch);
+            table();
+            for (const Question& q : questions) {
+                for (CardCode M : moving) {
+                    for (CardCode T : tops)
+                        add(CanPlace(T, M, q.E, q.drop, q.w, q.corner, q.foundation, ch, q.dir,
+                                     q.base));
+                    for (int E : emptyRules)
+                        add(CanPlace(-1, M, E, q.drop, q.w, q.corner, q.foundation, ch, q.dir,
+                                     q.base));
+                }
+            }
+            for (const char* pile :
+                 {"Fila1", "Fila2", "Fila4", "Dest1", "Dest2", "Dest4", "Appogg1", "Appogg3"})
+                for (CardCode M : moving) add(CanDropOn(pile, M));
+        }
+        EXPECT_EQ(hash, recorded[ch]) << "build code " << ch;
+    }
 }
 
 // ---------------------------------------------------------------------------
