@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -992,9 +993,18 @@ const std::string& TargetPile(Kind kind, int w) {
     return kNoPile;
 }
 
-bool Place(CardCode T, CardCode M, int E, bool drop, int w, bool corner, Kind kind, int ch, int dir,
-           int base) {
-    const Ask a{T, M, E, drop, w, corner, kind, ch, dir, base, &TargetPile(kind, w)};
+bool Place(CardCode T, CardCode M, const PileRules& r, Kind kind) {
+    const Ask a{.T = T,
+                .M = M,
+                .E = r.emptyRule,
+                .drop = r.dropFlag,
+                .w = r.pileIndex,
+                .corner = r.corner,
+                .kind = kind,
+                .ch = r.buildRule,
+                .dir = r.direction,
+                .base = r.baseRank,
+                .pile = &TargetPile(kind, r.pileIndex)};
     return Decide(a);
 }
 
@@ -1009,18 +1019,13 @@ std::string MovingStack(CardCode M) {
     return stack.empty() ? FormatCode(M) : stack;
 }
 
-// Every card of the stack must fit on the one below it by the rules of
-// tableau pile `rules` (rule::kStackFit: 1 its own build code, 10 code 0, 11
-// code 1; other modes test nothing).
+// Every card of the stack must fit on the one below it by the stack-fit
+// rules of tableau pile `rules`.
 bool StackFits(const std::string& stack, int rules) {
-    const int mode = Rule(rule::kStackFit);
-    if (mode != 1 && mode != 10 && mode != 11) return true;
-    const int ch = mode == 1 ? Rule(rule::kFilaRule1 + rules) : mode == 10 ? 0 : 1;
+    const std::optional<PileRules> fit = StackFitRules(rules);
+    if (!fit) return true;
     for (int k = 0; k + 1 < SlotCount(stack); ++k) {
-        if (!Place(SlotCode(stack, k), SlotCode(stack, k + 1), Rule(rule::kEmptyFila1 + rules),
-                   false, rules, Rule(rule::kFilaCorner1 + rules) > 0, Kind::kTableau, ch,
-                   Rule(rule::kFilaDir1 + rules), Rule(rule::kBaseRank1)))
-            return false;
+        if (!CanPlace(SlotCode(stack, k), SlotCode(stack, k + 1), *fit)) return false;
     }
     return true;
 }
@@ -1065,17 +1070,48 @@ bool CanDropOnReserve(int n, CardCode M) {
         }
         default:
             return single && empty &&
-                   Place(-1, M, -1, true, n - 1, false, Kind::kReserve,
-                         Rule(rule::kAppoggRule1 - 1 + n), -1, Rule(rule::kBaseRank1));
+                   Place(-1, M,
+                         {.pileIndex = n - 1,
+                          .buildRule = Rule(rule::kAppoggRule1 - 1 + n),
+                          .direction = -1,
+                          .baseRank = Rule(rule::kBaseRank1)},
+                         Kind::kReserve);
     }
 }
 
 }  // namespace
 
-bool CanPlace(CardCode T, CardCode M, int emptyRule, bool dropFlag, int pileIndex, bool corner,
-              bool isFoundation, int buildRule, int direction, int baseRank) {
-    return Place(T, M, emptyRule, dropFlag, pileIndex, corner,
-                 isFoundation ? Kind::kFoundation : Kind::kTableau, buildRule, direction, baseRank);
+PileRules TableauRules(int i) {
+    return {.emptyRule = Rule(rule::kEmptyFila1 + i),
+            .pileIndex = i,
+            .corner = Rule(rule::kFilaCorner1 + i) > 0,
+            .buildRule = Rule(rule::kFilaRule1 + i),
+            .direction = Rule(rule::kFilaDir1 + i),
+            .baseRank = Rule(rule::kBaseRank1)};
+}
+
+PileRules FoundationRules(int i) {
+    const int base = Rule(rule::kBaseRank1 + i);
+    return {.emptyRule = base,
+            .pileIndex = i,
+            .corner = true,
+            .isFoundation = true,
+            .buildRule = Rule(rule::kDestRule1 + i),
+            .direction = Rule(rule::kDestDir1 + i),
+            .baseRank = base};
+}
+
+std::optional<PileRules> StackFitRules(int i) {
+    const int mode = Rule(rule::kStackFit);
+    if (mode != 1 && mode != 10 && mode != 11) return std::nullopt;
+    PileRules fit = TableauRules(i);
+    fit.dropFlag = false;
+    if (mode != 1) fit.buildRule = mode == 10 ? 0 : 1;
+    return fit;
+}
+
+bool CanPlace(CardCode T, CardCode M, const PileRules& rules) {
+    return Place(T, M, rules, rules.isFoundation ? Kind::kFoundation : Kind::kTableau);
 }
 
 bool CanDropOnTableau(int a, CardCode M) {
@@ -1085,10 +1121,9 @@ bool CanDropOnTableau(int a, CardCode M) {
     if (!pile.empty() && IsFaceDown(T) && Rule(rule::kGoalKind) != 40) return false;
     if (Rule(rule::kFilaMaxCards) != -1 && CardCount(pile) >= Rule(rule::kFilaMaxCards))
         return false;
-    const int ch = Rule(rule::kFilaRule1 + a);
-    bool ok = CanPlace(T, M, Rule(rule::kEmptyFila1 + a), true, a, Rule(rule::kFilaCorner1 + a) > 0,
-                       false, ch, Rule(rule::kFilaDir1 + a), Rule(rule::kBaseRank1));
-    if (ok && ch == 34 && !pile.empty()) ok = MovingStackIsSingle();
+    const PileRules rules = TableauRules(a);
+    bool ok = CanPlace(T, M, rules);
+    if (ok && rules.buildRule == 34 && !pile.empty()) ok = MovingStackIsSingle();
     if (ok && !MovingStackIsSingle()) {
         const std::string stack = MovingStack(M);
         if (SlotCount(stack) > 1) {
@@ -1121,9 +1156,7 @@ bool CanDropOnFoundation(int i, CardCode M) {
     const int n = CardCount(pile);
     if (ch == 20 && n >= 52) return false;
     if (ch != 20 && ch != 29 && n >= Rule(rule::kDestMaxCards)) return false;
-    const int base = Rule(rule::kBaseRank1 + i);
-    return CanPlace(pile.empty() ? -1 : TopCode(pile), M, base, true, i, true, true, ch,
-                    Rule(rule::kDestDir1 + i), base);
+    return CanPlace(pile.empty() ? -1 : TopCode(pile), M, FoundationRules(i));
 }
 
 bool CanDropOn(const std::string& name, CardCode M) {

@@ -96,8 +96,12 @@ TEST_F(Placement, AceFoundationBuildsUpInSuitAndNeverTurnsTheCorner) {
     EXPECT_FALSE(CanDropOnFoundation(0, D(2)));
     EXPECT_FALSE(CanDropOnFoundation(0, H(3)));
     // A king closes an ace-based foundation: no second ace on it.
-    EXPECT_FALSE(CanPlace(H(13), H(1, 2), 1, true, 0, true, true, 0, 1, 1));
-    EXPECT_TRUE(CanPlace(H(13), H(1, 2), 7, true, 0, true, true, 0, 1, 7));
+    EXPECT_FALSE(CanPlace(
+        H(13), H(1, 2),
+        {.emptyRule = 1, .corner = true, .isFoundation = true, .direction = 1, .baseRank = 1}));
+    EXPECT_TRUE(CanPlace(
+        H(13), H(1, 2),
+        {.emptyRule = 7, .corner = true, .isFoundation = true, .direction = 1, .baseRank = 7}));
 }
 
 TEST_F(Placement, SevenFoundationTurnsTheCornerAfterTheKing) {
@@ -116,12 +120,20 @@ TEST_F(Placement, SevenFoundationTurnsTheCornerAfterTheKing) {
 }
 
 TEST_F(Placement, DownwardFoundationTakesAKingOnAnAceUnlessItStartsWithKings) {
-    EXPECT_TRUE(CanPlace(H(1), H(13, 2), 7, true, 0, true, true, 0, 0, 7));
-    EXPECT_FALSE(CanPlace(H(1), H(13, 2), 13, true, 0, true, true, 0, 0, 13));
+    EXPECT_TRUE(CanPlace(H(1), H(13, 2),
+                         {.emptyRule = 7, .corner = true, .isFoundation = true, .baseRank = 7}));
+    EXPECT_FALSE(CanPlace(H(1), H(13, 2),
+                          {.emptyRule = 13, .corner = true, .isFoundation = true, .baseRank = 13}));
     // Either way: up first, then down.
-    EXPECT_TRUE(CanPlace(H(5), H(4), 1, true, 0, true, true, 0, 2, 1));
-    EXPECT_TRUE(CanPlace(H(5), H(6), 1, true, 0, true, true, 0, 2, 1));
-    EXPECT_FALSE(CanPlace(H(5), H(7), 1, true, 0, true, true, 0, 2, 1));
+    EXPECT_TRUE(CanPlace(
+        H(5), H(4),
+        {.emptyRule = 1, .corner = true, .isFoundation = true, .direction = 2, .baseRank = 1}));
+    EXPECT_TRUE(CanPlace(
+        H(5), H(6),
+        {.emptyRule = 1, .corner = true, .isFoundation = true, .direction = 2, .baseRank = 1}));
+    EXPECT_FALSE(CanPlace(
+        H(5), H(7),
+        {.emptyRule = 1, .corner = true, .isFoundation = true, .direction = 2, .baseRank = 1}));
 }
 
 TEST_F(Placement, TableauAlternatingColoursDownward) {
@@ -184,30 +196,29 @@ TEST_F(Placement, TableauCornerRuleKeepsAcesAndKingsAtTheEnds) {
 }
 
 TEST_F(Placement, PlainSuitConditions) {
-    EXPECT_TRUE(CanPlace(H(5), D(4), -1, true, 0, false, false, 1, 0, 0));  // same colour
-    EXPECT_FALSE(CanPlace(H(5), C(4), -1, true, 0, false, false, 1, 0, 0));
-    EXPECT_FALSE(CanPlace(H(5), H(4, 2), -1, true, 0, false, false, 6, 0, 0));  // never on a card
-    EXPECT_TRUE(CanPlace(-1, H(4), -1, true, 0, false, false, 6, 0, 0));  // but on an empty one
-    for (int ch : {2, 8, 13})
-        EXPECT_TRUE(CanPlace(H(5), S(4), -1, true, 0, false, false, ch, 0, 0));
-    for (int ch : {4, 5}) EXPECT_FALSE(CanPlace(-1, S(4), -1, true, 0, false, false, ch, 0, 0));
-    EXPECT_FALSE(CanPlace(H(5), H(5), -1, true, 0, false, false, 12, 0, 0));  // a card on itself
-    EXPECT_FALSE(CanPlace(H(5), 0, -1, true, 0, false, false, 12, 0, 0));
-    EXPECT_FALSE(CanPlace(H(5), 109, -1, true, 0, false, false, 12, 0, 0));
+    EXPECT_TRUE(CanPlace(H(5), D(4), {.buildRule = 1}));  // same colour
+    EXPECT_FALSE(CanPlace(H(5), C(4), {.buildRule = 1}));
+    EXPECT_FALSE(CanPlace(H(5), H(4, 2), {.buildRule = 6}));  // never on a card
+    EXPECT_TRUE(CanPlace(-1, H(4), {.buildRule = 6}));        // but on an empty one
+    for (int ch : {2, 8, 13}) EXPECT_TRUE(CanPlace(H(5), S(4), {.buildRule = ch}));
+    for (int ch : {4, 5}) EXPECT_FALSE(CanPlace(-1, S(4), {.buildRule = ch}));
+    EXPECT_FALSE(CanPlace(H(5), H(5), {.buildRule = 12}));  // a card on itself
+    EXPECT_FALSE(CanPlace(H(5), 0, {.buildRule = 12}));
+    EXPECT_FALSE(CanPlace(H(5), 109, {.buildRule = 12}));
 }
 
 TEST_F(Placement, RuleSevenDropsOnlyOntoAnEmptyPileOnceTheStockIsOut) {
-    EXPECT_TRUE(CanPlace(-1, H(4), -1, true, 0, false, false, 7, 0, 0));
-    EXPECT_FALSE(CanPlace(H(5), S(4), -1, true, 0, false, false, 7, 0, 0));
+    EXPECT_TRUE(CanPlace(-1, H(4), {.buildRule = 7}));
+    EXPECT_FALSE(CanPlace(H(5), S(4), {.buildRule = 7}));
     MazzoPiles[0] = PileOf({C(9)});
-    EXPECT_FALSE(CanPlace(-1, H(4), -1, true, 0, false, false, 7, 0, 0));
+    EXPECT_FALSE(CanPlace(-1, H(4), {.buildRule = 7}));
     // Without the drop flag it is a plain any-suit rule.
-    EXPECT_TRUE(CanPlace(H(5), S(4), -1, false, 0, false, false, 7, 0, 0));
+    EXPECT_TRUE(CanPlace(H(5), S(4), {.dropFlag = false, .buildRule = 7}));
 }
 
 TEST_F(Placement, EmptyRules) {
     auto empty = [](int E, CardCode M, int base = 0) {
-        return CanPlace(-1, M, E, true, 0, false, false, 0, 0, base);
+        return CanPlace(-1, M, {.emptyRule = E, .baseRank = base});
     };
     EXPECT_TRUE(empty(5, D(5)));
     EXPECT_FALSE(empty(5, D(6)));
@@ -244,9 +255,7 @@ TEST_F(Placement, EmptyRules) {
 }
 
 TEST_F(Placement, EmptyRulesFollowingTheFoundations) {
-    auto empty = [](int E, CardCode M) {
-        return CanPlace(-1, M, E, true, 0, false, false, 0, 0, 0);
-    };
+    auto empty = [](int E, CardCode M) { return CanPlace(-1, M, {.emptyRule = E}); };
     // 92: any card while the foundations are empty; then their start rank.
     EXPECT_TRUE(empty(92, D(6)));
     DestPiles[0] = PileOf({H(5)});
@@ -265,7 +274,7 @@ TEST_F(Placement, EmptyRulesFollowingTheFoundations) {
 }
 
 TEST_F(Placement, EmptyRuleNinetySixPrefersTheReserves) {
-    auto empty = [](CardCode M) { return CanPlace(-1, M, 96, true, 0, false, false, 0, 0, 0); };
+    auto empty = [](CardCode M) { return CanPlace(-1, M, {.emptyRule = 96}); };
     MazzoPiles[1] = PileOf({D(5)});
     EXPECT_TRUE(empty(D(5)));  // all reserve cells empty: the visible stock may fill
     AppoggPiles[2] = PileOf({S(9)});
@@ -382,7 +391,14 @@ void Sweep(const std::vector<Case>& cases) {
         if (c.setup) c.setup();
         const CardCode T = c.target.empty() ? -1 : c.target.back();
         const int base = c.foundation ? c.E : GameRules[52];
-        EXPECT_EQ(CanPlace(T, c.M, c.E, true, c.w, false, c.foundation, c.ch, c.dir, base), c.want)
+        EXPECT_EQ(CanPlace(T, c.M,
+                           {.emptyRule = c.E,
+                            .pileIndex = c.w,
+                            .isFoundation = c.foundation,
+                            .buildRule = c.ch,
+                            .direction = c.dir,
+                            .baseRank = base}),
+                  c.want)
             << "rule " << c.ch << ": " << c.why;
     }
 }
@@ -667,21 +683,27 @@ TEST_F(Placement, RuleCodesThatLookAtTheTable) {
 
 TEST_F(Placement, RunningCountRule) {
     RunningCount = 3;
-    EXPECT_TRUE(CanPlace(H(9), S(3), -1, true, 0, false, false, 40, 0, 0));
-    EXPECT_FALSE(CanPlace(H(9), S(4), -1, true, 0, false, false, 40, 0, 0));
+    EXPECT_TRUE(CanPlace(H(9), S(3), {.buildRule = 40}));
+    EXPECT_FALSE(CanPlace(H(9), S(4), {.buildRule = 40}));
     RunningCount = 26;
-    EXPECT_TRUE(CanPlace(-1, S(13), -1, true, 0, false, false, 40, 0, 0));
-    EXPECT_FALSE(CanPlace(-1, S(1), -1, true, 0, false, false, 40, 0, 0));
+    EXPECT_TRUE(CanPlace(-1, S(13), {.buildRule = 40}));
+    EXPECT_FALSE(CanPlace(-1, S(1), {.buildRule = 40}));
     MazzoPiles[0] = PileOf({C(5)});
-    EXPECT_TRUE(CanPlace(-1, S(1), -1, true, 0, false, false, 40, 0, 0));
+    EXPECT_TRUE(CanPlace(-1, S(1), {.buildRule = 40}));
     MazzoPiles[1] = PileOf({C(6)});
-    EXPECT_FALSE(CanPlace(-1, S(1), -1, true, 0, false, false, 40, 0, 0));
+    EXPECT_FALSE(CanPlace(-1, S(1), {.buildRule = 40}));
 }
 
 TEST_F(Placement, TwoStepRuleAndItsFoundationGroups) {
     auto place = [](int w, CardCode T, CardCode M) {
-        return CanPlace(T, M, GameRules[static_cast<size_t>(52 + w)], true, w, true, true, 41, 1,
-                        GameRules[static_cast<size_t>(52 + w)]);
+        return CanPlace(T, M,
+                        {.emptyRule = GameRules[static_cast<size_t>(52 + w)],
+                         .pileIndex = w,
+                         .corner = true,
+                         .isFoundation = true,
+                         .buildRule = 41,
+                         .direction = 1,
+                         .baseRank = GameRules[static_cast<size_t>(52 + w)]});
     };
     EXPECT_TRUE(place(0, H(3), H(5)));
     EXPECT_TRUE(place(0, H(11), H(13)));
@@ -701,7 +723,14 @@ TEST_F(Placement, TwoStepRuleAndItsFoundationGroups) {
 
 TEST_F(Placement, CommonStepOfAllFoundations) {
     auto place = [](CardCode T, CardCode M) {
-        return CanPlace(T, M, 1, true, 1, true, true, 91, 1, 1);
+        return CanPlace(T, M,
+                        {.emptyRule = 1,
+                         .pileIndex = 1,
+                         .corner = true,
+                         .isFoundation = true,
+                         .buildRule = 91,
+                         .direction = 1,
+                         .baseRank = 1});
     };
     // No foundation holds two cards yet: steps of 1 and 2 both go.
     EXPECT_TRUE(place(H(3), S(4)));
@@ -731,7 +760,7 @@ TEST_F(Placement, GridNeighbourAndJumpRules) {
         FilaPiles[static_cast<size_t>(s)] = PileOf({M});
     };
     auto ask = [](int w, int ch, CardCode M) {
-        return CanPlace(-1, M, -1, true, w, false, false, ch, 0, 0);
+        return CanPlace(-1, M, {.pileIndex = w, .buildRule = ch});
     };
     from(3, H(5));
     EXPECT_TRUE(ask(4, 70, H(5)));
@@ -741,8 +770,9 @@ TEST_F(Placement, GridNeighbourAndJumpRules) {
     EXPECT_FALSE(ask(4, 70, H(5)));  // diagonal
     from(2, H(5));
     EXPECT_FALSE(ask(3, 70, H(5)));  // across the end of a row
-    EXPECT_FALSE(CanPlace(S(9), H(5), -1, true, 1, false, false, 70, 0, 0));  // not onto a card
-    EXPECT_FALSE(CanPlace(-1, H(5), -1, true, 1, false, true, 70, 0, 0));     // tableau only
+    EXPECT_FALSE(CanPlace(S(9), H(5), {.pileIndex = 1, .buildRule = 70}));  // not onto a card
+    EXPECT_FALSE(CanPlace(
+        -1, H(5), {.pileIndex = 1, .isFoundation = true, .buildRule = 70}));  // tableau only
 
     from(2, H(5));
     EXPECT_FALSE(ask(0, 71, H(5)));  // nothing to jump over
@@ -788,7 +818,13 @@ TEST_F(Placement, StockLockKeepsTableauCardsWhileTheStockHoldsCards) {
 TEST_F(Placement, JokersOnFoundationsStandForTheCardTheyReplace) {
     auto f = [](int rule, int E, const std::vector<CardCode>& pile, CardCode M) {
         DestPiles[0] = PileOf(pile);
-        return CanPlace(pile.empty() ? -1 : pile.back(), M, E, true, 0, true, true, rule, 1, E);
+        return CanPlace(pile.empty() ? -1 : pile.back(), M,
+                        {.emptyRule = E,
+                         .corner = true,
+                         .isFoundation = true,
+                         .buildRule = rule,
+                         .direction = 1,
+                         .baseRank = E});
     };
     EXPECT_TRUE(f(72, 1, {}, kJoker));
     EXPECT_TRUE(f(72, 1, {}, H(1)));
@@ -815,9 +851,17 @@ TEST_F(Placement, JokersOnFoundationsStandForTheCardTheyReplace) {
     EXPECT_FALSE(f(75, 1, {H(1), kJoker}, kJoker2));
     EXPECT_TRUE(f(75, 1, {H(1), kJoker}, H(3)));
     // Jokers fit nowhere in the ordinary rules.
-    EXPECT_FALSE(CanPlace(H(5), kJoker, 1, true, 0, true, true, 0, 1, 1));
-    EXPECT_FALSE(CanPlace(kJoker, H(5), 1, true, 0, true, true, 2, 1, 1));
-    EXPECT_FALSE(CanPlace(H(5), kJoker, 1, true, 0, true, true, 82, 1, 1));
+    auto aceUp = [](int ch) {
+        return PileRules{.emptyRule = 1,
+                         .corner = true,
+                         .isFoundation = true,
+                         .buildRule = ch,
+                         .direction = 1,
+                         .baseRank = 1};
+    };
+    EXPECT_FALSE(CanPlace(H(5), kJoker, aceUp(0)));
+    EXPECT_FALSE(CanPlace(kJoker, H(5), aceUp(2)));
+    EXPECT_FALSE(CanPlace(H(5), kJoker, aceUp(82)));
 }
 
 TEST_F(Placement, DefinedRulesWithConditionsOfTheirOwn) {
@@ -1140,8 +1184,14 @@ TEST_F(Placement, TestsNeverChangeTheTable) {
     const auto fila = FilaPiles, dest = DestPiles, mazzo = MazzoPiles;
     const auto reg = CardRegister;
     for (int ch = 0; ch <= 125; ++ch) {
-        CanPlace(H(2), C(3), -1, true, 0, false, false, ch, 2, 1);
-        CanPlace(-1, H(2), 81, true, 0, true, true, ch, 1, 81);
+        CanPlace(H(2), C(3), {.buildRule = ch, .direction = 2, .baseRank = 1});
+        CanPlace(-1, H(2),
+                 {.emptyRule = 81,
+                  .corner = true,
+                  .isFoundation = true,
+                  .buildRule = ch,
+                  .direction = 1,
+                  .baseRank = 81});
     }
     CanDropOn("Dest1", H(2));
     CanDropOn("Fila1", C(3));
@@ -1156,18 +1206,26 @@ TEST_F(Placement, TestsNeverChangeTheTable) {
 // hashes were recorded from the rules before their code was rearranged: any
 // branch that moves differently changes its code's hash.
 TEST_F(Placement, EveryBuildCodeAnswersAsRecorded) {
-    struct Question {
-        bool foundation;
-        int w, E, dir;
-        bool corner;
-        int base;
-        bool drop;
-    };
-    const Question questions[] = {
-        {false, 0, -1, 0, false, 1, true},   {false, 3, 13, 1, true, 13, true},
-        {false, 9, 81, 2, false, 81, false}, {false, 1, 7, 2, false, 7, true},
-        {true, 0, 1, 1, true, 1, true},      {true, 5, 96, 0, false, 13, true},
-        {true, 9, 92, 2, true, -1, true},    {true, 8, 84, 1, true, 84, false},
+    const PileRules questions[] = {
+        {.baseRank = 1},
+        {.emptyRule = 13, .pileIndex = 3, .corner = true, .direction = 1, .baseRank = 13},
+        {.emptyRule = 81, .dropFlag = false, .pileIndex = 9, .direction = 2, .baseRank = 81},
+        {.emptyRule = 7, .pileIndex = 1, .direction = 2, .baseRank = 7},
+        {.emptyRule = 1, .corner = true, .isFoundation = true, .direction = 1, .baseRank = 1},
+        {.emptyRule = 96, .pileIndex = 5, .isFoundation = true, .baseRank = 13},
+        {.emptyRule = 92,
+         .pileIndex = 9,
+         .corner = true,
+         .isFoundation = true,
+         .direction = 2,
+         .baseRank = -1},
+        {.emptyRule = 84,
+         .dropFlag = false,
+         .pileIndex = 8,
+         .corner = true,
+         .isFoundation = true,
+         .direction = 1,
+         .baseRank = 84},
     };
     const CardCode tops[] = {H(1), H(2), H(7), H(11), H(12), H(13), S(6), D(8), C(13), kJoker};
     const CardCode moving[] = {H(1), H(2), H(3),  H(6),  H(8), H(13),
@@ -1245,14 +1303,15 @@ TEST_F(Placement, EveryBuildCodeAnswersAsRecorded) {
             for (int i = 0; i < 4; ++i)
                 GameRules[static_cast<size_t>(332 + i)] = static_cast<int16_t>(ch);
             table();
-            for (const Question& q : questions) {
+            for (PileRules q : questions) {
+                q.buildRule = ch;
                 for (CardCode M : moving) {
-                    for (CardCode T : tops)
-                        add(CanPlace(T, M, q.E, q.drop, q.w, q.corner, q.foundation, ch, q.dir,
-                                     q.base));
-                    for (int E : emptyRules)
-                        add(CanPlace(-1, M, E, q.drop, q.w, q.corner, q.foundation, ch, q.dir,
-                                     q.base));
+                    for (CardCode T : tops) add(CanPlace(T, M, q));
+                    for (int E : emptyRules) {
+                        PileRules empty = q;
+                        empty.emptyRule = E;
+                        add(CanPlace(-1, M, empty));
+                    }
                 }
             }
             for (const char* pile :
