@@ -286,7 +286,7 @@ void Layout::FourByFourWithStockBeside() {
 // each corner.
 void Layout::CrossOfFive() {
     int s = tallTable_ ? 35 : 25;
-    int x1 = Trunc(P_ - (3LL * W_ + 2 * s), 2);
+    int x1 = Trunc(P_ - (3LL * W_ + 2LL * s), 2);
     if (x1 - W_ - 2 * s - 25 < 0) x1 = Wrap(W_ + 2LL * s + 25);
     SetX(1, x1);
     SetX(0, X(1) + W_ + s);
@@ -294,7 +294,7 @@ void Layout::CrossOfFive() {
     SetX(3, X(2) + W_ + s);
     SetX(4, X(0));
     for (int i = 5; i <= 7; ++i) SetX(i, kHidden);
-    SetY(0, std::max<long long>(top_ + Trunc(K_ - 3LL * H_ - 2 * s, 2), rows_[1]));
+    SetY(0, std::max<long long>(top_ + Trunc(K_ - 3LL * H_ - 2LL * s, 2), rows_[1]));
     SetY(1, Y(0) + s + H_);
     SetY(2, Y(1));
     SetY(3, Y(1));
@@ -338,7 +338,7 @@ void Layout::TwoRowsOfSix() {
     int left = Trunc(P_ - 2LL * W_ - 15, 2);
     SetStock(0, left, rows_[1] + d);
     SetStock(1, static_cast<long long>(left) + W_ + 15, rows_[1] + d);
-    SetX(0, Trunc(P_ - 6LL * W_ - 5 * s, 2));
+    SetX(0, Trunc(P_ - 6LL * W_ - 5LL * s, 2));
     for (int i = 1; i <= 5; ++i) SetX(i, X(i - 1) + W_ + s);
     for (int i = 0; i <= 5; ++i) {
         SetY(i, rows_[2] + d);
@@ -378,7 +378,7 @@ void Layout::FourRowsOfFive() {
 void Layout::FiveByFiveWithStockBeside() {
     int r = tallScreen_ ? 3 : 1;
     int x0 = std::max(Trunc(P_ - (6LL * W_ + 62), 2), 15);
-    long long y0 = std::max<long long>(top_ + Trunc(K_ - 5LL * H_ - 4 * r, 2), top_ + 2);
+    long long y0 = std::max<long long>(top_ + Trunc(K_ - 5LL * H_ - 4LL * r, 2), top_ + 2);
     for (int i = 0; i < 25; ++i) {
         SetX(i, x0 + static_cast<long long>(i % 5) * (W_ + 3));
         SetY(i, y0 + static_cast<long long>(i / 5) * (H_ + r));
@@ -401,7 +401,7 @@ void Layout::EightFoundationsInARow() {
 // under them, and two rows of eight piles below.
 void Layout::FoundationsOverTwoRowsOfEight() {
     int s = tallTable_ ? 10 : 6;
-    long long btop = std::max<long long>(top_ + Trunc(K_ - 4LL * H_ - 7 * s - 35, 2), top_ + 15);
+    long long btop = std::max<long long>(top_ + Trunc(K_ - 4LL * H_ - 7LL * s - 35, 2), top_ + 15);
     SetStock(0, Trunc(W_, 2), btop);
     SetStock(1, StockLeft(0) + W_ + 15, btop);
     long long f1 = Trunc(P_ - 4LL * W_ - 30, 2);
@@ -470,8 +470,8 @@ void Layout::FiveByFiveGrid() {
 // Rows of four, five and four piles.
 void Layout::RowsOfFourFiveFour() {
     int s = tallTable_ ? 5 : 3;
-    SetX(4, std::max(Trunc(P_ - 5LL * W_ - 4 * s, 2), 25));
-    long long y0 = std::max<long long>(top_ + Trunc(K_ - 3LL * H_ - 2 * s, 2), rows_[1]);
+    SetX(4, std::max(Trunc(P_ - 5LL * W_ - 4LL * s, 2), 25));
+    long long y0 = std::max<long long>(top_ + Trunc(K_ - 3LL * H_ - 2LL * s, 2), rows_[1]);
     for (int i = 0; i < 4; ++i) {
         SetX(i, X(4) + Trunc(W_ + s, 2) + static_cast<long long>(i) * (W_ + s));
         SetY(i, y0);
@@ -518,7 +518,7 @@ void Layout::ThreeRowsOfFour() {
 // Ten foundations over two rows of ten piles.
 void Layout::TenFoundationsOverTwoRowsOfTen() {
     int s = tallTable_ ? 5 : 2;
-    int f1 = std::max(Trunc(P_ - 10LL * W_ - 9 * s, 2), 10);
+    int f1 = std::max(Trunc(P_ - 10LL * W_ - 9LL * s, 2), 10);
     long long ftop = std::max<long long>(top_ + Trunc(K_ - 3LL * H_ - 90, 2), top_ + 5);
     for (int i = 0; i < 10; ++i) SetDest(i, f1 + static_cast<long long>(i) * (W_ + s), ftop);
     for (int i = 0; i < 10; ++i) {
