@@ -555,7 +555,7 @@ void TfrmCustomize_Freeware::FormClose() {
 void RebuildTable() {
     LoadCardBack();
     ApplyCardSize();
-    if (CardHooks().layOutPiles) CardHooks().layOutPiles();
+    CardSetUp().LayOutPiles();
     PaintBackground(Canvas::Table());
     Table().RepaintTable(false);
     Table().ShowTable();

@@ -40,9 +40,8 @@
 
 namespace bw {
 
-ShellHooks& Hooks() {
-    static ShellHooks hooks;
-    return hooks;
+IShellCommands& ShellCommands() {
+    return Installed<IShellCommands>();
 }
 
 namespace {
@@ -474,10 +473,7 @@ void TfrmMain::changeEvent(QEvent* event) {
 }
 
 void TfrmMain::FirstGame() {
-    if (Hooks().openGameDialog) {
-        Hooks().openGameDialog();
-        return;
-    }
+    if (ShellCommands().OpenGameDialog()) return;
     // Without the open-game dialog the stored game starts at once, so the
     // program is playable from its first start.
     const long long id = ParameterInt(field::kGameId, -1);
@@ -640,7 +636,7 @@ bool TfrmMain::GameTreePlace(int gameId, int& treeNum, int& treePos) {
 }
 
 void TfrmMain::OpenGameDialog() {
-    if (Hooks().openGameDialog) Hooks().openGameDialog();
+    ShellCommands().OpenGameDialog();
 }
 
 // ---------------------------------------------------------------------------
@@ -898,7 +894,7 @@ void TfrmMain::mnuAutoplayClick() {
 }
 
 void TfrmMain::mnuPlayersClick() {
-    if (Hooks().players) Hooks().players();
+    ShellCommands().Players();
 }
 
 void TfrmMain::mnuStatisticsClick() {
@@ -918,7 +914,7 @@ void TfrmMain::mnuRedoClick() {
 }
 
 void TfrmMain::mnuCustomizeClick() {
-    if (Hooks().customize) Hooks().customize();
+    ShellCommands().Customize();
 }
 
 void TfrmMain::mnuRulesClick(int gameId) {

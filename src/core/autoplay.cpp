@@ -1,6 +1,7 @@
 #include "core/autoplay.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "core/game_end.h"
@@ -16,14 +17,12 @@ namespace bw {
 
 namespace {
 
-AutoplayMoves g_moves;
-
 std::string Name(const char* word, int index) {
     return word + std::to_string(index + 1);
 }
 
 bool CanDrop(const std::string& pile, CardCode card) {
-    return g_moves.canDrop ? g_moves.canDrop(pile, card) : CanDropOn(pile, card);
+    return AutoplayMoves().CanDrop(pile, card);
 }
 
 bool AnimateMoves() {
@@ -54,7 +53,7 @@ bool MoveCard(CardCode card, int left, int top, const std::string& pile,
     MainGame.SetOpt(94, card);
     const Place from = PlaceOf(card);
     const std::string before = from.pile() ? *from.pile() : std::string();
-    const bool moved = g_moves.move ? g_moves.move(1, target) : ExecuteMove(1, target);
+    const bool moved = AutoplayMoves().Move(1, target);
     return moved && (!from.pile() || *from.pile() != before);
 }
 
@@ -178,8 +177,14 @@ bool FillAllowed(int mode) {
 
 }  // namespace
 
-void SetAutoplayMoves(AutoplayMoves moves) {
-    g_moves = std::move(moves);
+bool IAutoplayMoves::CanDrop(const std::string& pile, CardCode card) {
+    return CanDropOn(pile, card);
+}
+bool IAutoplayMoves::Move(int count, const std::string& target) {
+    return ExecuteMove(count, target);
+}
+void IAutoplayMoves::FillAfterRemoval() {
+    FillEmptyTableaus();
 }
 
 bool AutoMoveCard(CardCode card, int left, int top, int kinds) {

@@ -19,8 +19,6 @@ namespace bw {
 
 namespace {
 
-std::function<void()> g_memoriseEndHook;
-
 constexpr int64_t kLastSecondOfDay = (23 * 3600 + 59 * 60 + 59) * 1000LL;
 
 std::string TwoDigits(int64_t v) {
@@ -129,17 +127,14 @@ void RefreshTimeDisplay() {
     Window().ShowTime(FormatElapsed(ElapsedBetween(GameTimes[0], platform::MillisecondsOfDay())));
 }
 
-void SetMemoriseEndHook(std::function<void()> hook) {
-    g_memoriseEndHook = std::move(hook);
-}
-
 void ClockTick() {
     RefreshTimeDisplay();
-    if (Rule(rule::kGoalKind) != 38 || !g_memoriseEndHook) return;
+    IMemoryPlay* memory = InstalledPorts().memory;
+    if (Rule(rule::kGoalKind) != 38 || !memory) return;
     const CardCode model = BottomCode(DestPiles[0]);
     if (ElapsedSeconds() > 10 && IsFaceUp(model) && FilaPiles[0].empty()) {
         RecordStep(1);
-        g_memoriseEndHook();
+        memory->EndMemorisePhase();
     }
 }
 

@@ -23,7 +23,6 @@ OffsetRows OffsetTable{};
 
 namespace {
 
-std::function<void()> g_loadGameHook;
 std::string g_caption;
 
 // The hourglass from construction until Release (or the end of the scope).
@@ -220,17 +219,13 @@ void DrawGameNumber() {
     UpdateTitle();
 }
 
-void SetLoadGameHook(std::function<void()> hook) {
-    g_loadGameHook = std::move(hook);
-}
-
 void LoadGame() {
     LoadGameRules(static_cast<int>(ParameterInt(field::kGameId, -1)));
     ApplyUndoModeOfGame();
     ResetPileAnchors();
     Window().EnableGameMenus(Rule(rule::kHintsDemo) == 1, Rule(rule::kNoSaving) != 1);
     Window().UpdateUndoCaptions();
-    if (g_loadGameHook) g_loadGameHook();
+    GameSetUp().SetUpLoadedGame();
 }
 
 std::string TitleText() {

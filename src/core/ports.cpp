@@ -1,5 +1,6 @@
 #include "core/ports.h"
 
+#include "core/autoplay.h"
 #include "core/game_end.h"
 
 namespace bw {
@@ -13,7 +14,8 @@ IWindow g_nullWindow;
 IScreen g_nullScreen;
 StandardGameHooks g_nullGame;
 IGameStore g_nullStore;
-void (*g_twinRowsCheck)() = nullptr;
+IGameSetUp g_nullSetUp;
+IAutoplayMoves g_coreMoves;
 Ports g_ports;
 }  // namespace
 
@@ -27,11 +29,12 @@ IScreen& Screen() { return g_ports.screen ? *g_ports.screen : g_nullScreen; }
 bool StandardGameHooks::EndGame() { return bw::EndGame(); }
 void StandardGameHooks::ClockTick() { bw::ClockTick(); }
 void StandardGameHooks::CheckTwinRowsFull() {
-    if (g_twinRowsCheck) g_twinRowsCheck();
+    if (g_ports.memory) g_ports.memory->CheckTwinRowsFull();
 }
-void SetTwinRowsCheck(void (*check)()) { g_twinRowsCheck = check; }
 
 IGameHooks& GameHooks() { return g_ports.game ? *g_ports.game : g_nullGame; }
 IGameStore& GameStore() { return g_ports.store ? *g_ports.store : g_nullStore; }
+IGameSetUp& GameSetUp() { return g_ports.setUp ? *g_ports.setUp : g_nullSetUp; }
+IAutoplayMoves& AutoplayMoves() { return g_ports.moves ? *g_ports.moves : g_coreMoves; }
 
 }  // namespace bw

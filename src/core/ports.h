@@ -4,6 +4,7 @@
 // Qt implementations; tests install recording fakes. Every method has a
 // do-nothing default so a fake overrides only what its test observes.
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace bw {
@@ -228,14 +229,33 @@ public:
 };
 
 // The hooks used when none are installed: the game end and the clock of the
-// core, and the answer-row check that the memory play registers.
+// core, and the answer-row check of the installed memory play.
 class StandardGameHooks : public IGameHooks {
 public:
     bool EndGame() override;
     void ClockTick() override;
     void CheckTwinRowsFull() override;
 };
-void SetTwinRowsCheck(void (*check)());
+
+// The memory play of "Forget me not", which the interaction carries out.
+// Not installed, the memorise phase never ends and no answer row is checked.
+class IMemoryPlay {
+public:
+    virtual ~IMemoryPlay() = default;
+    // The memorise phase is over (its undo step is recorded): the model
+    // cards are hidden and the twins dealt.
+    virtual void EndMemorisePhase() {}
+    // After a move onto a tableau pile: a full answer row is judged.
+    virtual void CheckTwinRowsFull() {}
+};
+
+// What LoadGame leaves to the shell once the rules are loaded and the pile
+// anchors reset: the card-size set-up and the layout of the window's table.
+class IGameSetUp {
+public:
+    virtual ~IGameSetUp() = default;
+    virtual void SetUpLoadedGame() {}
+};
 
 // Facts about the display and the installed fonts.
 // A screen's usable area in desktop coordinates (without panels and bars).
@@ -288,6 +308,45 @@ public:
     virtual void StoreAutoplay(int /*gameId*/, bool /*on*/) {}
 };
 
+// Ports that a layer above the core declares because it calls them, and that
+// a layer above that one installs. They are kept with the core's ports so that
+// one installation, one copy and one reset cover every seam of the program.
+class UpperPorts {
+public:
+    template <class Port>
+    Port* Find() const {
+        for (const Slot& s : slots_)
+            if (s.key == &kKey<Port>) return static_cast<Port*>(s.port);
+        return nullptr;
+    }
+    // Installs `port` (not owned) in place of the one before; nullptr removes
+    // it. The port type is always named: a derived pointer must not make a
+    // slot of its own.
+    template <class Port>
+    void Install(std::type_identity_t<Port>* port) {
+        for (auto it = slots_.begin(); it != slots_.end(); ++it) {
+            if (it->key != &kKey<Port>) continue;
+            if (port)
+                it->port = port;
+            else
+                slots_.erase(it);
+            return;
+        }
+        if (port) slots_.push_back({&kKey<Port>, port});
+    }
+
+private:
+    template <class Port>
+    static constexpr char kKey = 0;  // one address per port type
+    struct Slot {
+        const void* key;
+        void* port;
+    };
+    std::vector<Slot> slots_;
+};
+
+class IAutoplayMoves;  // core/autoplay.h
+
 struct Ports {
     IDialogs* dialogs = nullptr;
     ISound* sound = nullptr;
@@ -297,6 +356,11 @@ struct Ports {
     IScreen* screen = nullptr;
     IGameHooks* game = nullptr;
     IGameStore* store = nullptr;
+    IMemoryPlay* memory = nullptr;
+    IGameSetUp* setUp = nullptr;
+    IAutoplayMoves* moves = nullptr;
+    // The ports of the layers above, each declared by the layer that calls it.
+    UpperPorts upper;
 };
 
 // The installed ports; unset ones answer with the do-nothing defaults.
@@ -309,6 +373,21 @@ IWindow& Window();
 IScreen& Screen();
 IGameHooks& GameHooks();
 IGameStore& GameStore();
+IGameSetUp& GameSetUp();
+IAutoplayMoves& AutoplayMoves();
+
+// The installed port of a layer above the core; unset, its do-nothing
+// defaults. Install(nullptr) removes it again.
+template <class Port>
+Port& Installed() {
+    static Port none;
+    Port* port = InstalledPorts().upper.Find<Port>();
+    return port ? *port : none;
+}
+template <class Port>
+void Install(std::type_identity_t<Port>* port) {
+    InstalledPorts().upper.Install<Port>(port);
+}
 
 // Shows the hourglass for the lifetime of the object.
 class BusyCursor {

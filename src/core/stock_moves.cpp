@@ -18,7 +18,6 @@ namespace {
 
 // Parameter positions of the switches used here.
 
-std::function<void()> g_emptyPileFill;
 StockEffects g_effects;
 
 std::string& Stock() {
@@ -260,10 +259,7 @@ bool RemoveSelection() {
     }
     Finish();
     if (Rule(rule::kGoalKind) == 33) {
-        if (g_emptyPileFill)
-            g_emptyPileFill();
-        else
-            FillEmptyTableaus();
+        AutoplayMoves().FillAfterRemoval();
     }
     return true;
 }
@@ -351,8 +347,5 @@ bool ExecuteStockOperation(int /*count*/, const std::string& t, StockEffects* ef
     return moved;
 }
 
-void SetEmptyPileFillHook(std::function<void()> fill) {
-    g_emptyPileFill = std::move(fill);
-}
 
 }  // namespace bw

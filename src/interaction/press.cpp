@@ -19,9 +19,6 @@ namespace bw {
 
 namespace {
 
-IPressHooks g_nullHooks;
-IPressHooks* g_hooks = nullptr;
-
 int TableauCount() {
     return std::clamp(Rule(rule::kFilas), 0, 40);
 }
@@ -95,8 +92,7 @@ bool TableauHit(int x, int y, PileHit& hit) {
 
 }  // namespace
 
-IPressHooks& PressHooks() { return g_hooks ? *g_hooks : g_nullHooks; }
-void SetPressHooks(IPressHooks* hooks) { g_hooks = hooks; }
+IPressHooks& PressHooks() { return Installed<IPressHooks>(); }
 
 PileHit HitTest(int x, int y) {
     static const char* const kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Mazzo_Waste"};

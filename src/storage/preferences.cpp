@@ -27,11 +27,6 @@ constexpr int64_t kButtonFaceColour = 2147483663;  // 0x8000000F, the system but
 constexpr int kShadowOn = 9;
 constexpr int kMaxPlayers = 20;
 
-std::function<void()>& DeckFourSetUp() {
-    static std::function<void()> setUp;
-    return setUp;
-}
-
 int g_shadowOffset = kShadowOn;
 
 // Reads one file into the block, key by key, in the order the callers expect.
@@ -118,10 +113,6 @@ bool IsLoadedShape(int64_t n) {
 
 }  // namespace
 
-void SetDeckFourSetUp(std::function<void()> setUp) {
-    DeckFourSetUp() = std::move(setUp);
-}
-
 int PreferredShadowOffset() {
     return g_shadowOffset;
 }
@@ -139,7 +130,7 @@ void LoadPreferences() {
     if (fewColours)
         ShowAdviceMessage(kScreenUnder256ColorsText, "Screen_Under_256_Colors", kAdvicePageColor);
     in.Number(key::kCard, fewColours ? 3 : 1, field::kCardDeck);
-    if (GetParameter(field::kCardDeck) == "004" && DeckFourSetUp()) DeckFourSetUp()();
+    if (GetParameter(field::kCardDeck) == "004") Installed<IDeckFourSetUp>().SetUp();
     in.Text("Card_Size", "B", field::kCardSize);
     in.Text(key::kBackgroundBmp, "", field::kBackgroundPicture);
     in.Number(key::kBackgroundFixedCol, 32768, field::kFixedColour);

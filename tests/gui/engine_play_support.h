@@ -155,7 +155,7 @@ protected:
         ASSERT_EQ(ParameterInt(pos::kGameId, 4, -1), id);
         ASSERT_GT(GameRules[371], 0) << "game " << id << " is not in GAMES.DAT";
         // From now on the open-game dialog is only counted (after a win).
-        Hooks().openGameDialog = [this] { ++gameOffers; };
+        shell.openGameDialog = [this] { ++gameOffers; };
     }
 
     // Deals the stored game again with a fixed game number.

@@ -62,7 +62,7 @@ protected:
     Memory() {
         InstalledPorts().table = &table;
         InstalledPorts().game = &game;
-        SetPressHooks(&lifts);
+        Install<IPressHooks>(&lifts);
         ResetPileAnchors();
         CardWidth = 71;
         CardHeight = 96;
@@ -78,7 +78,7 @@ protected:
         SetFlag(flag::kInProgress, true);
     }
     ~Memory() override {
-        SetPressHooks(nullptr);
+        Install<IPressHooks>(nullptr);
         platform::SetRandom(nullptr);
     }
 
