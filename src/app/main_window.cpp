@@ -206,7 +206,7 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
 }
 
 TfrmMain::~TfrmMain() {
-    if (InstalledPorts().window == this) InstalledPorts().window = nullptr;
+    if (InstalledPorts().statusDisplay == this) InstalledPorts().SetWindow(nullptr);
 }
 
 // ---------------------------------------------------------------------------
@@ -405,7 +405,7 @@ void TfrmMain::BuildPanels() {
 // Start-up
 
 bool TfrmMain::FormCreate() {
-    InstalledPorts().window = this;
+    InstalledPorts().SetWindow(this);
     imgSfondo->Install();
     // 1-4
     lblTempo->setText(ZeroTimeText());
@@ -462,7 +462,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
     if (Flag(flag::kFirstActivation)) {
         ArrangeBars();
         LayOutTable();
-        Table().RepaintTable(false);
+        TableView().RepaintTable(false);
         repaint();
     }
 }
@@ -502,7 +502,7 @@ void TfrmMain::Activated() {
 }
 
 // ---------------------------------------------------------------------------
-// IWindow
+// The window's roles (IWindow)
 
 void TfrmMain::ShowScore(const std::string& text) {
     lblScore->setText(QString::fromStdString(text));
@@ -860,8 +860,8 @@ void TfrmMain::HandleResize() {
     LayOutTable();
     // The background follows the table's size (a fade runs to its bottom),
     // and the cards of the old layout must go.
-    Table().PaintEmptyTable();
-    Table().RepaintTable(false);
+    TableView().PaintEmptyTable();
+    TableView().RepaintTable(false);
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -52,15 +52,15 @@ void WindowSetUp::Uninstall() {
 }
 
 void WireMainWindow(ShellTable& table, WindowSetUp& setUp) {
-    InstalledPorts().table = &table;
+    InstalledPorts().SetTable(&table);
     setUp.Install();
 }
 
 void UnwireMainWindow(WindowSetUp& setUp) {
     Install<IShellCommands>(nullptr);
     setUp.Uninstall();
-    InstalledPorts().table = nullptr;
-    InstalledPorts().window = nullptr;
+    InstalledPorts().SetTable(nullptr);
+    InstalledPorts().SetWindow(nullptr);
 }
 
 }  // namespace bw

@@ -47,7 +47,7 @@ Place PlaceOf(CardCode card) {
 // move and the card's pile really changed, so a loop always ends.
 bool MoveCard(CardCode card, int left, int top, const std::string& pile,
               const std::string& target) {
-    if (AnimateMoves()) Table().FlyCard(card, left, top, pile);
+    if (AnimateMoves()) CardAnimations().FlyCard(card, left, top, pile);
     // The flight takes the card out of the hand (option 94) when it lands:
     // hold it again for the move.
     MainGame.SetOpt(94, card);
@@ -232,7 +232,7 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
 }
 
 bool RunAutoplay() {
-    if (!Window().AutoplayChecked() || !Flag(flag::kInProgress) || RuleCount(rule::kFilas, 40) == 0)
+    if (!CommandStates().AutoplayChecked() || !Flag(flag::kInProgress) || RuleCount(rule::kFilas, 40) == 0)
         return false;
     SetFlag(flag::kEnded, false);
     const int reserves = RuleCount(rule::kReserves, 10);
@@ -254,7 +254,7 @@ bool RunAutoplay() {
             if (!IsFaceUp(c) && Rule(rule::kAutoTurnUp) == 1 &&
                 GetParameter(field::kAutomaticFaceUp) != "N") {
                 SetFaceFlag(c, '1');
-                Table().AnimateTurnUp(Name("Fila", i));
+                CardAnimations().AnimateTurnUp(Name("Fila", i));
             }
             if (offer(c)) {
                 pass = true;
@@ -310,25 +310,25 @@ void RunAutoplayLoop() {
 
 void AutoplayAfterRelease() {
     FillEmptyTableaus();
-    if (!Window().AutoplayChecked()) return;
+    if (!CommandStates().AutoplayChecked()) return;
     while (Flag(flag::kInProgress) && RunAutoplay()) FillEmptyTableaus();
 }
 
 void AutoplayCommand() {
     const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
-    Window().ToggleAutoplay();
-    if (Window().AutoplayChecked() && Flag(flag::kInProgress)) RunAutoplayLoop();
+    CommandStates().ToggleAutoplay();
+    if (CommandStates().AutoplayChecked() && Flag(flag::kInProgress)) RunAutoplayLoop();
     StoreGameAutoplay(gameId);
 }
 
 void ApplyGameAutoplay(int gameId) {
-    if (!Window().AutoplayEnabled() || MainGame.Opt(105) != 2) return;
-    if (Window().AutoplayChecked() != GameStore().AutoplayStored(gameId)) AutoplayCommand();
+    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(105) != 2) return;
+    if (CommandStates().AutoplayChecked() != GameStore().AutoplayStored(gameId)) AutoplayCommand();
 }
 
 void StoreGameAutoplay(int gameId) {
-    if (!Window().AutoplayEnabled() || MainGame.Opt(105) != 2) return;
-    GameStore().StoreAutoplay(gameId, Window().AutoplayChecked());
+    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(105) != 2) return;
+    GameStore().StoreAutoplay(gameId, CommandStates().AutoplayChecked());
 }
 
 }  // namespace bw

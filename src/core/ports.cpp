@@ -11,6 +11,11 @@ ISound g_nullSound;
 IWaits g_nullWaits;
 ITable g_nullTable;
 IWindow g_nullWindow;
+
+template <class Role>
+Role& Or(Role* installed, Role& none) {
+    return installed ? *installed : none;
+}
 IScreen g_nullScreen;
 StandardGameHooks g_nullGame;
 IGameStore g_nullStore;
@@ -23,8 +28,36 @@ Ports& InstalledPorts() { return g_ports; }
 IDialogs& Dialogs() { return g_ports.dialogs ? *g_ports.dialogs : g_nullDialogs; }
 ISound& Sound() { return g_ports.sound ? *g_ports.sound : g_nullSound; }
 IWaits& Waits() { return g_ports.waits ? *g_ports.waits : g_nullWaits; }
-ITable& Table() { return g_ports.table ? *g_ports.table : g_nullTable; }
-IWindow& Window() { return g_ports.window ? *g_ports.window : g_nullWindow; }
+ITableView& TableView() { return Or<ITableView>(g_ports.tableView, g_nullTable); }
+IPileDrawing& PileDrawing() { return Or<IPileDrawing>(g_ports.pileDrawing, g_nullTable); }
+ICardDrawing& CardDrawing() { return Or<ICardDrawing>(g_ports.cardDrawing, g_nullTable); }
+ICardAnimations& CardAnimations() {
+    return Or<ICardAnimations>(g_ports.cardAnimations, g_nullTable);
+}
+IPointerFeedback& PointerFeedback() {
+    return Or<IPointerFeedback>(g_ports.pointerFeedback, g_nullTable);
+}
+IStatusDisplay& StatusDisplay() { return Or<IStatusDisplay>(g_ports.statusDisplay, g_nullWindow); }
+ICommandStates& CommandStates() { return Or<ICommandStates>(g_ports.commandStates, g_nullWindow); }
+IWindowBars& WindowBars() { return Or<IWindowBars>(g_ports.windowBars, g_nullWindow); }
+IGameWindows& GameWindows() { return Or<IGameWindows>(g_ports.gameWindows, g_nullWindow); }
+IWindowControl& WindowControl() { return Or<IWindowControl>(g_ports.windowControl, g_nullWindow); }
+
+void Ports::SetTable(ITable* table) {
+    tableView = table;
+    pileDrawing = table;
+    cardDrawing = table;
+    cardAnimations = table;
+    pointerFeedback = table;
+}
+
+void Ports::SetWindow(IWindow* window) {
+    statusDisplay = window;
+    commandStates = window;
+    windowBars = window;
+    gameWindows = window;
+    windowControl = window;
+}
 IScreen& Screen() { return g_ports.screen ? *g_ports.screen : g_nullScreen; }
 bool StandardGameHooks::EndGame() { return bw::EndGame(); }
 void StandardGameHooks::ClockTick() { bw::ClockTick(); }

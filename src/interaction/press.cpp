@@ -358,7 +358,7 @@ struct Pickup {
 enum class Next { kEnd, kStep11 };
 
 void Peek(CardCode card, int left, int top) {
-    Table().DrawCardFace(card, left, top, kOnScreen);
+    CardDrawing().DrawCardFace(card, left, top, kOnScreen);
     PeekCard = {left, top};
 }
 
@@ -578,7 +578,7 @@ bool PilePress(const PileHit& hit, Pickup& pick) {
             }
             const CardCode base = TopCode(DestPiles[0]);
             if (goal == 61 && base >= 1 && RankOf(hit.card) == NextRank(RankOf(base))) {
-                Table().FlyCard(hit.card, hit.left, hit.top, MainGame.DestLeft(0),
+                CardAnimations().FlyCard(hit.card, hit.left, hit.top, MainGame.DestLeft(0),
                                 MainGame.DestTop(0));
                 MainGame.SetOpt(94, hit.card);
                 ExecuteMove(1, "Dest01");
@@ -646,7 +646,7 @@ void PickUp(const Pickup& pick, int x, int y) {
     }
     const int goal = Rule(rule::kGoalKind);
     if (goal == 2 || goal == 12 || goal == 15) {
-        Table().FlyCard(pick.card, DragRect.left, DragRect.top, MainGame.StockLeft(2),
+        CardAnimations().FlyCard(pick.card, DragRect.left, DragRect.top, MainGame.StockLeft(2),
                         MainGame.StockTop(2));
         // The flight empties the hand (option 94); the move needs the card.
         MainGame.SetOpt(94, pick.card);
@@ -661,7 +661,7 @@ void PickUp(const Pickup& pick, int x, int y) {
 
 void PointerPress(MouseButton button, int shift, int x, int y) {
     MouseIdleStamp = -1;
-    Window().HidePileSizePanel();
+    StatusDisplay().HidePileSizePanel();
     if (!Flag(flag::kInProgress) || Opt(94) != 0) return;
     MainGame.SetOpt(78, 0);
     if (Flag(flag::kDoubleClick)) {

@@ -100,8 +100,8 @@ void LoadAutoplaySwitch(const Loader& in) {
     if (MainGame.Opt(105) != 1 && MainGame.Opt(105) != 2) MainGame.SetOpt(105, 1);
     if (MainGame.Opt(105) == 1) {
         // The command toggles; it must end up on, whatever its state now.
-        if (in.Read(key::kAutoPlay, "Y") == "Y" && !Window().AutoplayChecked())
-            Window().ToggleAutoplay();
+        if (in.Read(key::kAutoPlay, "Y") == "Y" && !CommandStates().AutoplayChecked())
+            CommandStates().ToggleAutoplay();
     } else {
         ApplyStoredGameAutoplay(static_cast<int>(ParameterInt(field::kGameId, -1)));
     }
@@ -119,7 +119,7 @@ int PreferredShadowOffset() {
 
 void LoadPreferences() {
     const Loader in(SettingsFile());
-    IWindow& window = Window();
+    IWindowBars& window = WindowBars();
 
     // 1-3: the main key table, in order.
     in.Text("Show_ToolTips", "Y", field::kShowToolTips);

@@ -80,7 +80,7 @@ inline constexpr const char* kAutoplayGames = "Games";
 }  // namespace key
 
 // Reads the settings file into the parameter block and the option table,
-// applies the settings that shape the main window through Window(), and
+// applies the settings that shape the main window through WindowBars(), and
 // writes the first-run players and the start counter. A missing or damaged
 // file yields the defaults; failed writes are ignored.
 void LoadPreferences();

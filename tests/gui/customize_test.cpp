@@ -68,8 +68,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(LoadResourceLibraryFile(BW_PROGRAM_DIR "QLR.RGF"));
         std::filesystem::create_directories(core.dir.file("DATA"));
-        InstalledPorts().window = &window;
-        InstalledPorts().table = &table;
+        InstalledPorts().SetWindow(&window);
+        InstalledPorts().SetTable(&table);
         // The block as start-up leaves it with an empty settings file.
         SetParameter(pos::kCardSize, 1, "B");
         SetParameter(pos::kCardDeck, 3, "001");
@@ -452,7 +452,7 @@ protected:
     } layout;
     void SetUp() override {
         CustomizeTest::SetUp();
-        InstalledPorts().table = &qtTable;
+        InstalledPorts().SetTable(&qtTable);
         savedCanvas = WindowCanvas();
         WindowCanvas() = nullptr;
         test::WriteFile(core.dir.file("GAMES.DAT"), test::ReadFile(BW_PROGRAM_DIR "GAMES.DAT"));

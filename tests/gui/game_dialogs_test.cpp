@@ -23,7 +23,7 @@ protected:
     test::ShellCalls shell;
     GameDialogs() {
         main.resize(800, 600);
-        InstalledPorts().window = &main;
+        InstalledPorts().SetWindow(&main);
         // As the program connects them at start-up.
         shell.openGameDialog = [this] { OpenGameCommand(&main); };
         shell.players = [this] { ShowPlayersDialog(&main); };
@@ -31,7 +31,7 @@ protected:
     }
     ~GameDialogs() override {
         FreeOpenGameForm();
-        InstalledPorts().window = nullptr;
+        InstalledPorts().SetWindow(nullptr);
     }
     static QTreeWidgetItem* Node(const QString& name) {
         QTreeWidgetItem* branch = OpenGameForm().trvGames->topLevelItem(0);

@@ -38,7 +38,7 @@ protected:
         SetParameter(pos::kSettingsFile, 20, "DATA\\Cfg.dat");
         platform::MakeDir(dir.path() + "DATA");
         window.resize(800, 600);
-        InstalledPorts().window = &window;
+        InstalledPorts().SetWindow(&window);
     }
 
     // The preferences of a first run, as start-up loads them.
@@ -634,7 +634,7 @@ public:
 TEST_F(StartUpTest, PaletteDisplayRedrawsTheTableAtEveryActivation) {
     screen.bits = 8;
     CountingRepaints table;
-    InstalledPorts().table = &table;
+    InstalledPorts().SetTable(&table);
     int& redraws = table.repaints;
     ASSERT_TRUE(window.FormCreate());
     EXPECT_EQ(dialogs.advices.size(), 1u);  // the colour advice at start-up

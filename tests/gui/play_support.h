@@ -67,13 +67,13 @@ public:
     explicit PlayWindow(const std::string& gamesDat)
         : passing(clock, waits.waits), table(window), setUp(window) {
         InstalledPorts().waits = &passing;
-        InstalledPorts().table = &table;
+        InstalledPorts().SetTable(&table);
         CreateTableBitmaps();
         dir.write("GAMES.DAT", ReadFile(gamesDat));
         LoadResourceLibraryFile(std::string(BW_PROGRAM_DIR) + "QLR.RGF");
         InstallInteractionHooks();
         setUp.Install();
-        InstalledPorts().window = &window;
+        InstalledPorts().SetWindow(&window);
         window.resize(1000, 720);
     }
     ~PlayWindow() {

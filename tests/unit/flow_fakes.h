@@ -162,8 +162,8 @@ public:
     ScriptedRandom random;
     platform::ManualClock clock;
     FlowFixture() {
-        InstalledPorts().window = &window;
-        InstalledPorts().table = &table;
+        InstalledPorts().SetWindow(&window);
+        InstalledPorts().SetTable(&table);
         InstalledPorts().dialogs = &dialogs;
         platform::SetRandom(&random);
         platform::SetClock(&clock);

@@ -64,9 +64,9 @@ protected:
     RecordingGame game;
 
     InteractionTest() {
-        InstalledPorts().table = &table;
+        InstalledPorts().SetTable(&table);
         window.enabled = true;
-        InstalledPorts().window = &window;
+        InstalledPorts().SetWindow(&window);
         InstalledPorts().game = &game;
         InstallInteractionHooks();
         ResetPileAnchors();

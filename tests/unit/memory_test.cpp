@@ -60,7 +60,7 @@ protected:
     LiftRecorder lifts;
 
     Memory() {
-        InstalledPorts().table = &table;
+        InstalledPorts().SetTable(&table);
         InstalledPorts().game = &game;
         Install<IPressHooks>(&lifts);
         ResetPileAnchors();

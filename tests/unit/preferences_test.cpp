@@ -26,7 +26,7 @@ using test::RecordingWindow;
 class Preferences : public ::testing::Test {
 protected:
     Preferences() {
-        InstalledPorts().window = &window;
+        InstalledPorts().SetWindow(&window);
         InstalledPorts().screen = &screen;
         std::filesystem::create_directory(fx.dir.file("DATA"));
     }

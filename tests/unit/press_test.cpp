@@ -53,7 +53,7 @@ protected:
     Hooks game;
 
     Press() {
-        InstalledPorts().table = &table;
+        InstalledPorts().SetTable(&table);
         InstalledPorts().game = &game;
         Install<IPressHooks>(&hooks);
         ResetPileAnchors();

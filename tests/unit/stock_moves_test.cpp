@@ -41,7 +41,7 @@ protected:
     std::string& waste = MazzoPiles[2];
 
     StockMoves() {
-        InstalledPorts().table = &table;
+        InstalledPorts().SetTable(&table);
         SetFlag(flag::kInProgress, true);
     }
     static void Rule(int entry, int value) {
