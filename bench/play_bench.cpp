@@ -121,7 +121,7 @@ void BM_DragFrame(benchmark::State& state) {
     CountingTable table;
     bw::Ports& ports = bw::InstalledPorts();
     const bw::Ports saved = ports;
-    ports.table = &table;
+    ports.SetTable(&table);
     bw::InstallInteractionHooks();
     DealAt1080(205, window);
     bw::SetModelFaces(true);

@@ -516,7 +516,7 @@ void TfrmCustomize_Freeware::btnOKClick() {
     WritePreferenceYN(key::kConfirmQuit, chkConfirmOnExit->isChecked());
     StoreSwitch(field::kConfirmQuitGame, key::kConfirmQuitGame, chkConfirmQuitGame->isChecked());
     WritePreferenceYN(key::kWinningAnimation, chkWinningAnimation->isChecked());
-    IWindow& window = Window();
+    IWindowBars& window = WindowBars();
     window.ApplyToolBarSize(large);
     window.ApplyToolBarFlat(flat);
     window.ShowTimePanel(time);
@@ -544,7 +544,7 @@ void TfrmCustomize_Freeware::done(int result) {
 
 void TfrmCustomize_Freeware::FormClose() {
     BusyCursor busy;
-    Window().Repaint();
+    WindowControl().Repaint();
     if (cancelled_)
         saved_.Restore();
     else
@@ -555,11 +555,11 @@ void TfrmCustomize_Freeware::FormClose() {
 void RebuildTable() {
     LoadCardBack();
     ApplyCardSize();
-    if (CardHooks().layOutPiles) CardHooks().layOutPiles();
+    CardSetUp().LayOutPiles();
     PaintBackground(Canvas::Table());
-    Table().RepaintTable(false);
-    Table().ShowTable();
-    Window().Repaint();
+    TableView().RepaintTable(false);
+    TableView().ShowTable();
+    WindowControl().Repaint();
 }
 
 bool ShowCustomizeDialog(QWidget* parent) {

@@ -107,6 +107,10 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
     Ports quiet;
     quiet.screen = s.ports.screen;
     quiet.store = s.ports.store;
+    quiet.memory = s.ports.memory;
+    quiet.setUp = s.ports.setUp;
+    quiet.moves = s.ports.moves;
+    quiet.upper = s.ports.upper;
     InstalledPorts() = quiet;
 
     const int column = CatalogueIndex(gameId);

@@ -22,6 +22,25 @@
 #include "render/library.h"
 #include "storage/game_store.h"
 
+namespace {
+
+// The main window's commands that other windows carry out.
+class MainWindowCommands : public bw::IShellCommands {
+public:
+    explicit MainWindowCommands(bw::TfrmMain& window) : window_(window) {}
+    bool OpenGameDialog() override {
+        bw::OpenGameCommand(&window_);
+        return true;
+    }
+    void Players() override { bw::ShowPlayersDialog(&window_); }
+    void Customize() override { bw::ShowCustomizeDialog(&window_); }
+
+private:
+    bw::TfrmMain& window_;
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("brindlewick"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BW_VERSION));
@@ -82,9 +101,8 @@ int main(int argc, char** argv) {
         bw::WiredMainWindow<> wired;
         bw::TfrmMain& window = wired.window();
         dialogs.SetOwner(&window);
-        bw::Hooks().openGameDialog = [&window] { bw::OpenGameCommand(&window); };
-        bw::Hooks().players = [&window] { bw::ShowPlayersDialog(&window); };
-        bw::Hooks().customize = [&window] { bw::ShowCustomizeDialog(&window); };
+        MainWindowCommands commands(window);
+        bw::Install<bw::IShellCommands>(&commands);
         if (!window.FormCreate()) {
             // Fatal start-up failure, already reported.
             QApplication::restoreOverrideCursor();

@@ -40,9 +40,8 @@
 
 namespace bw {
 
-ShellHooks& Hooks() {
-    static ShellHooks hooks;
-    return hooks;
+IShellCommands& ShellCommands() {
+    return Installed<IShellCommands>();
 }
 
 namespace {
@@ -207,7 +206,7 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
 }
 
 TfrmMain::~TfrmMain() {
-    if (InstalledPorts().window == this) InstalledPorts().window = nullptr;
+    if (InstalledPorts().statusDisplay == this) InstalledPorts().SetWindow(nullptr);
 }
 
 // ---------------------------------------------------------------------------
@@ -406,7 +405,7 @@ void TfrmMain::BuildPanels() {
 // Start-up
 
 bool TfrmMain::FormCreate() {
-    InstalledPorts().window = this;
+    InstalledPorts().SetWindow(this);
     imgSfondo->Install();
     // 1-4
     lblTempo->setText(ZeroTimeText());
@@ -463,7 +462,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
     if (Flag(flag::kFirstActivation)) {
         ArrangeBars();
         LayOutTable();
-        Table().RepaintTable(false);
+        TableView().RepaintTable(false);
         repaint();
     }
 }
@@ -474,10 +473,7 @@ void TfrmMain::changeEvent(QEvent* event) {
 }
 
 void TfrmMain::FirstGame() {
-    if (Hooks().openGameDialog) {
-        Hooks().openGameDialog();
-        return;
-    }
+    if (ShellCommands().OpenGameDialog()) return;
     // Without the open-game dialog the stored game starts at once, so the
     // program is playable from its first start.
     const long long id = ParameterInt(field::kGameId, -1);
@@ -506,7 +502,7 @@ void TfrmMain::Activated() {
 }
 
 // ---------------------------------------------------------------------------
-// IWindow
+// The window's roles (IWindow)
 
 void TfrmMain::ShowScore(const std::string& text) {
     lblScore->setText(QString::fromStdString(text));
@@ -640,7 +636,7 @@ bool TfrmMain::GameTreePlace(int gameId, int& treeNum, int& treePos) {
 }
 
 void TfrmMain::OpenGameDialog() {
-    if (Hooks().openGameDialog) Hooks().openGameDialog();
+    ShellCommands().OpenGameDialog();
 }
 
 // ---------------------------------------------------------------------------
@@ -864,8 +860,8 @@ void TfrmMain::HandleResize() {
     LayOutTable();
     // The background follows the table's size (a fade runs to its bottom),
     // and the cards of the old layout must go.
-    Table().PaintEmptyTable();
-    Table().RepaintTable(false);
+    TableView().PaintEmptyTable();
+    TableView().RepaintTable(false);
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -898,7 +894,7 @@ void TfrmMain::mnuAutoplayClick() {
 }
 
 void TfrmMain::mnuPlayersClick() {
-    if (Hooks().players) Hooks().players();
+    ShellCommands().Players();
 }
 
 void TfrmMain::mnuStatisticsClick() {
@@ -918,7 +914,7 @@ void TfrmMain::mnuRedoClick() {
 }
 
 void TfrmMain::mnuCustomizeClick() {
-    if (Hooks().customize) Hooks().customize();
+    ShellCommands().Customize();
 }
 
 void TfrmMain::mnuRulesClick(int gameId) {

@@ -1,7 +1,7 @@
 #pragma once
 // TfrmMain: the program's main window. Menus and tool bars run the game
 // commands, the time and score panels sit over the top of the card table,
-// and the core reaches the window through IWindow.
+// and the core reaches the window through the roles of IWindow.
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
@@ -53,37 +53,41 @@ public:
     // The application's activation handler (the first one starts the play).
     void Activated();
 
-    // IWindow
+    // IStatusDisplay
     void ShowScore(const std::string& text) override;
     void ShowTime(const std::string& text) override;
     std::string TimeText() override;
+    std::string TimeSeparator() override { return LocaleTimeSeparator().toStdString(); }
     void SetCaption(const std::string& caption) override;
+    void ShowStatusText(const std::string& text) override;
+    // ICommandStates
     void EnableGameCommands(bool on) override;
-    void ApplyToolBarSize(bool large) override;
-    void ApplyToolBarFlat(bool flat) override;
-    void ShowTimePanel(bool on) override;
-    void ShowScorePanel(bool on) override;
-    void ShowStatusBar(bool on) override;
+    bool GameCommandsEnabled() override { return mnuNew->isEnabled(); }
     bool AutoplayChecked() override;
     bool AutoplayEnabled() override;
     // Only the check mark and the two buttons; AutoplayCommand runs and
     // stores autoplay around it.
     void ToggleAutoplay() override;
-    void Repaint() override { repaint(); }
-    void TableDealt() override;
-    std::string TimeSeparator() override { return LocaleTimeSeparator().toStdString(); }
-    bool GameCommandsEnabled() override { return mnuNew->isEnabled(); }
+    void SetUndoRedoEnabled(bool enabled) override;
+    // IWindowBars
+    void ApplyToolBarSize(bool large) override;
+    void ApplyToolBarFlat(bool flat) override;
+    void ShowTimePanel(bool on) override;
+    void ShowScorePanel(bool on) override;
+    void ShowStatusBar(bool on) override;
+    // IGameWindows
     void ShowMemoryEnd(bool won) override;
-    void ShowStatusText(const std::string& text) override;
     void PlayWinningAnimation() override;
     void OpenGameDialog() override;
-    void ShowRules(int gameId) override { mnuRulesClick(gameId); }
     void RefreshGameMark() override;
     void RefreshOpenGameMarks() override;
     bool GameTreePlace(int gameId, int& treeNum, int& treePos) override;
+    void ShowRules(int gameId) override { mnuRulesClick(gameId); }
     void CloseMainWindow() override { close(); }
-    void SetUndoRedoEnabled(bool enabled) override;
+    // IWindowControl
+    void Repaint() override { repaint(); }
     void SwallowInput(bool on) override;
+    void TableDealt() override;
 
     // Rewrites the caption from the current game (only when it changes).
     void UpdateCaption();

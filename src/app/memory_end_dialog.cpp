@@ -327,7 +327,7 @@ void TfrmMemoryEnd::FormClose() {
     if (Flag(flag::kInProgress)) return;
     hide();
     if (QWidget* main = MainWindow()) main->repaint();
-    Table().PaintEmptyTable();
+    TableView().PaintEmptyTable();
 }
 
 void ShowMemoryEnd(bool won) {

@@ -536,7 +536,7 @@ void TfrmOpenGame::btnOKClick() {
     WriteChosenGame(c.id, c.name, c.treeNum, c.treePos);
     WritePreferenceYN(key::kOpenShowWonLost, chkWonLost->isChecked());
     hide();
-    Window().Repaint();
+    WindowControl().Repaint();
     confirmed_ = true;
     accept();
 }
@@ -552,7 +552,7 @@ void TfrmOpenGame::btnRulesClick() {
         trvGames->setFocus();
         return;
     }
-    Window().ShowRules(NodeCode(node));
+    GameWindows().ShowRules(NodeCode(node));
 }
 
 void TfrmOpenGame::cboPlayersChange() {
@@ -567,9 +567,9 @@ void TfrmOpenGame::chkWonLostClick() {
 }
 
 void TfrmOpenGame::done(int result) {
-    if (ParameterInt(field::kGameId, -1) < 0) Window().EnableGameCommands(false);
+    if (ParameterInt(field::kGameId, -1) < 0) CommandStates().EnableGameCommands(false);
     C_TAdvancedDialog::done(result);
-    Window().Repaint();
+    WindowControl().Repaint();
 }
 
 // ---------------------------------------------------------------------------

@@ -238,10 +238,10 @@ void ShowPlayersDialog(QWidget* parent) {
     TfrmPlayers form(parent);
     form.exec();
     if (!form.playerChanged()) return;
-    Table().RepaintTable(false);
+    TableView().RepaintTable(false);
     if (OpenGameFormVisible()) return;
-    Window().RefreshOpenGameMarks();
-    Window().OpenGameDialog();
+    GameWindows().RefreshOpenGameMarks();
+    GameWindows().OpenGameDialog();
 }
 
 }  // namespace bw

@@ -2,7 +2,6 @@
 
 #include "app/shell_hooks.h"
 #include "app/startup.h"
-#include "core/new_game.h"
 #include "core/ports.h"
 #include "interaction/wiring.h"
 #include "platform/paths.h"
@@ -11,31 +10,57 @@
 
 namespace bw {
 
+namespace {
+
+class DeckFour : public IDeckFourSetUp {
+public:
+    void SetUp() override { DeckFourSetUp(); }
+};
+
+}  // namespace
+
 void SetUpProgramFolder(const std::string& programDir, const std::string& dataDirOverride) {
     ResetProgramState(programDir);
     platform::SetDataDirOverride(dataDirOverride);
 }
 
 void InstallProgramHooks() {
-    SetDeckFourSetUp(DeckFourSetUp);
+    static DeckFour deckFour;
+    Install<IDeckFourSetUp>(&deckFour);
     InstallInteractionHooks();
     ReportSettingsWriteFailures();
 }
 
-void WireMainWindow(TfrmMain& window, ShellTable& table) {
-    InstalledPorts().table = &table;
-    SetLoadGameHook([] { SetUpCards(); });
-    CardHooks().layOutPiles = [&window] { window.LayOutTable(); };
-    CardHooks().tableHoldsPiles = [&window] { return window.TableHoldsPiles(); };
+void WindowSetUp::SetUpLoadedGame() {
+    SetUpCards();
+}
+void WindowSetUp::LayOutPiles() {
+    window_.LayOutTable();
+}
+bool WindowSetUp::TableHoldsPiles() {
+    return window_.TableHoldsPiles();
 }
 
-void UnwireMainWindow() {
-    Hooks() = ShellHooks{};
-    CardHooks().layOutPiles = nullptr;
-    CardHooks().tableHoldsPiles = nullptr;
-    SetLoadGameHook(nullptr);
-    InstalledPorts().table = nullptr;
-    InstalledPorts().window = nullptr;
+void WindowSetUp::Install() {
+    InstalledPorts().setUp = this;
+    bw::Install<ICardSetUp>(this);
+}
+
+void WindowSetUp::Uninstall() {
+    if (InstalledPorts().setUp == this) InstalledPorts().setUp = nullptr;
+    if (&CardSetUp() == this) bw::Install<ICardSetUp>(nullptr);
+}
+
+void WireMainWindow(ShellTable& table, WindowSetUp& setUp) {
+    InstalledPorts().SetTable(&table);
+    setUp.Install();
+}
+
+void UnwireMainWindow(WindowSetUp& setUp) {
+    Install<IShellCommands>(nullptr);
+    setUp.Uninstall();
+    InstalledPorts().SetTable(nullptr);
+    InstalledPorts().SetWindow(nullptr);
 }
 
 }  // namespace bw

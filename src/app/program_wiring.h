@@ -6,6 +6,8 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "core/ports.h"
+#include "render/card_images.h"
 #include "render/surfaces.h"
 
 namespace bw {
@@ -19,18 +21,36 @@ void InstallProgramHooks();
 
 // Connects the core to `window`: it draws through `table`, and opening a
 // game sets the card size up for it and lays its piles out in the window's
-// table. UnwireMainWindow undoes it, and clears the window's dialog hooks
-// (Hooks()), which are the caller's to set.
-void WireMainWindow(TfrmMain& window, ShellTable& table);
-void UnwireMainWindow();
+// table. UnwireMainWindow undoes it, and removes the window's shell commands
+// (IShellCommands), which are the caller's to install.
+class WindowSetUp;
+void WireMainWindow(ShellTable& table, WindowSetUp& setUp);
+void UnwireMainWindow(WindowSetUp& setUp);
+
+// The card set-up of every loaded game, with the card size chosen for the
+// table of `window`: the core's game set-up and the card images' set-up.
+class WindowSetUp : public IGameSetUp, public ICardSetUp {
+public:
+    explicit WindowSetUp(TfrmMain& window) : window_(window) {}
+    void SetUpLoadedGame() override;
+    void LayOutPiles() override;
+    bool HasTable() override { return true; }
+    bool TableHoldsPiles() override;
+    // Installs it as both; Uninstall takes it away where it is still installed.
+    void Install();
+    void Uninstall();
+
+private:
+    TfrmMain& window_;
+};
 
 // The main window (TfrmMain or a class derived from it) wired to the core
 // while it lives; the window sizes the table bitmaps, which go after it.
 template <class Window = TfrmMain>
 class WiredMainWindow {
 public:
-    WiredMainWindow() : table_(window_) { WireMainWindow(window_, table_); }
-    ~WiredMainWindow() { UnwireMainWindow(); }
+    WiredMainWindow() : table_(window_), setUp_(window_) { WireMainWindow(table_, setUp_); }
+    ~WiredMainWindow() { UnwireMainWindow(setUp_); }
     WiredMainWindow(const WiredMainWindow&) = delete;
     WiredMainWindow& operator=(const WiredMainWindow&) = delete;
 
@@ -44,6 +64,7 @@ private:
     TableBitmaps bitmaps_;
     Window window_;
     ShellTable table_;
+    WindowSetUp setUp_;
 };
 
 }  // namespace bw

@@ -1,22 +1,21 @@
 #pragma once
-// Calls from the shell into parts of the program that are wired in at
-// start-up (main.cpp). An unset hook does nothing (or answers "no"), so the
-// window runs on its own in tests; each hook names what it stands for.
-#include <functional>
-#include <string>
-
+// Calls from the main window into windows that are wired in at start-up
+// (main.cpp), installed with Install<IShellCommands>. Unset, each does
+// nothing (or answers "no"), so the window runs on its own in tests.
 namespace bw {
 
-struct ShellHooks {
+class IShellCommands {
+public:
+    virtual ~IShellCommands() = default;
     // The open-game dialog, modal ("&Open a game...", the first activation
-    // and the offer after a won game). Unset: the first activation starts
-    // the current game at once.
-    std::function<void()> openGameDialog;
+    // and the offer after a won game); false when there is none, and the
+    // first activation starts the current game at once.
+    virtual bool OpenGameDialog() { return false; }
     // Menu commands owned by other windows.
-    std::function<void()> players;    // "&Players...": the players dialog, modal
-    std::function<void()> customize;  // "C&ustomize...": the customize dialog
+    virtual void Players() {}    // "&Players...": the players dialog, modal
+    virtual void Customize() {}  // "C&ustomize...": the customize dialog
 };
 
-ShellHooks& Hooks();
+IShellCommands& ShellCommands();
 
 }  // namespace bw

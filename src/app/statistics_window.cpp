@@ -375,7 +375,7 @@ void TfrmStatistics::btnResetClick() {
     ClearPlayerResults(player);
     FillTable();
     grdGamesChange();
-    Window().RefreshOpenGameMarks();
+    GameWindows().RefreshOpenGameMarks();
 }
 
 void TfrmStatistics::btnHelpClick() {

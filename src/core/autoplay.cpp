@@ -1,6 +1,7 @@
 #include "core/autoplay.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "core/game_end.h"
@@ -16,14 +17,12 @@ namespace bw {
 
 namespace {
 
-AutoplayMoves g_moves;
-
 std::string Name(const char* word, int index) {
     return word + std::to_string(index + 1);
 }
 
 bool CanDrop(const std::string& pile, CardCode card) {
-    return g_moves.canDrop ? g_moves.canDrop(pile, card) : CanDropOn(pile, card);
+    return AutoplayMoves().CanDrop(pile, card);
 }
 
 bool AnimateMoves() {
@@ -48,13 +47,13 @@ Place PlaceOf(CardCode card) {
 // move and the card's pile really changed, so a loop always ends.
 bool MoveCard(CardCode card, int left, int top, const std::string& pile,
               const std::string& target) {
-    if (AnimateMoves()) Table().FlyCard(card, left, top, pile);
+    if (AnimateMoves()) CardAnimations().FlyCard(card, left, top, pile);
     // The flight takes the card out of the hand (option 94) when it lands:
     // hold it again for the move.
     MainGame.SetOpt(94, card);
     const Place from = PlaceOf(card);
     const std::string before = from.pile() ? *from.pile() : std::string();
-    const bool moved = g_moves.move ? g_moves.move(1, target) : ExecuteMove(1, target);
+    const bool moved = AutoplayMoves().Move(1, target);
     return moved && (!from.pile() || *from.pile() != before);
 }
 
@@ -178,8 +177,14 @@ bool FillAllowed(int mode) {
 
 }  // namespace
 
-void SetAutoplayMoves(AutoplayMoves moves) {
-    g_moves = std::move(moves);
+bool IAutoplayMoves::CanDrop(const std::string& pile, CardCode card) {
+    return CanDropOn(pile, card);
+}
+bool IAutoplayMoves::Move(int count, const std::string& target) {
+    return ExecuteMove(count, target);
+}
+void IAutoplayMoves::FillAfterRemoval() {
+    FillEmptyTableaus();
 }
 
 bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
@@ -227,7 +232,7 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
 }
 
 bool RunAutoplay() {
-    if (!Window().AutoplayChecked() || !Flag(flag::kInProgress) || RuleCount(rule::kFilas, 40) == 0)
+    if (!CommandStates().AutoplayChecked() || !Flag(flag::kInProgress) || RuleCount(rule::kFilas, 40) == 0)
         return false;
     SetFlag(flag::kEnded, false);
     const int reserves = RuleCount(rule::kReserves, 10);
@@ -249,7 +254,7 @@ bool RunAutoplay() {
             if (!IsFaceUp(c) && Rule(rule::kAutoTurnUp) == 1 &&
                 GetParameter(field::kAutomaticFaceUp) != "N") {
                 SetFaceFlag(c, '1');
-                Table().AnimateTurnUp(Name("Fila", i));
+                CardAnimations().AnimateTurnUp(Name("Fila", i));
             }
             if (offer(c)) {
                 pass = true;
@@ -305,25 +310,25 @@ void RunAutoplayLoop() {
 
 void AutoplayAfterRelease() {
     FillEmptyTableaus();
-    if (!Window().AutoplayChecked()) return;
+    if (!CommandStates().AutoplayChecked()) return;
     while (Flag(flag::kInProgress) && RunAutoplay()) FillEmptyTableaus();
 }
 
 void AutoplayCommand() {
     const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
-    Window().ToggleAutoplay();
-    if (Window().AutoplayChecked() && Flag(flag::kInProgress)) RunAutoplayLoop();
+    CommandStates().ToggleAutoplay();
+    if (CommandStates().AutoplayChecked() && Flag(flag::kInProgress)) RunAutoplayLoop();
     StoreGameAutoplay(gameId);
 }
 
 void ApplyGameAutoplay(int gameId) {
-    if (!Window().AutoplayEnabled() || MainGame.Opt(105) != 2) return;
-    if (Window().AutoplayChecked() != GameStore().AutoplayStored(gameId)) AutoplayCommand();
+    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(105) != 2) return;
+    if (CommandStates().AutoplayChecked() != GameStore().AutoplayStored(gameId)) AutoplayCommand();
 }
 
 void StoreGameAutoplay(int gameId) {
-    if (!Window().AutoplayEnabled() || MainGame.Opt(105) != 2) return;
-    GameStore().StoreAutoplay(gameId, Window().AutoplayChecked());
+    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(105) != 2) return;
+    GameStore().StoreAutoplay(gameId, CommandStates().AutoplayChecked());
 }
 
 }  // namespace bw

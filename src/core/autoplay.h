@@ -1,7 +1,6 @@
 #pragma once
 // Autoplay: cards that may go to a foundation are sent there, and empty
 // tableau piles are filled from the game's fill source (rule::kFillMode).
-#include <functional>
 #include <string>
 
 #include "core/cards.h"
@@ -41,12 +40,15 @@ void AutoplayAfterRelease();
 void ApplyGameAutoplay(int gameId);
 void StoreGameAutoplay(int gameId);
 
-// The placement test and the move used by autoplay and the fill; empty
-// members select CanDropOn and ExecuteMove.
-struct AutoplayMoves {
-    std::function<bool(const std::string& pile, CardCode card)> canDrop;
-    std::function<bool(int count, const std::string& target)> move;
+// The placement test, the move and the refill of autoplay and the fill, and
+// the refill after a removal in goal kind 33: by default CanDropOn,
+// ExecuteMove and FillEmptyTableaus (installed as Ports::moves to replace).
+class IAutoplayMoves {
+public:
+    virtual ~IAutoplayMoves() = default;
+    virtual bool CanDrop(const std::string& pile, CardCode card);
+    virtual bool Move(int count, const std::string& target);
+    virtual void FillAfterRemoval();
 };
-void SetAutoplayMoves(AutoplayMoves moves);
 
 }  // namespace bw

@@ -104,9 +104,9 @@ std::optional<PilePlace> FindCard(CardCode c) {
 
 void Redraw(const PilePlace& p) {
     if (p.kind == kFila || p.kind == kAppogg || p.kind == kDest)
-        Table().RedrawPile(p.name);
+        PileDrawing().RedrawPile(p.name);
     else
-        Table().RedrawPileTop(p.name);
+        PileDrawing().RedrawPileTop(p.name);
 }
 
 // Build rule 71: a card that jumped over a neighbour takes it off the table.
@@ -124,9 +124,9 @@ void RemoveJumpedCard(int from, int to) {
     pile.erase(pile.size() - 3);
     AppendCard(MazzoPiles, 2, jumped, "1");
     const std::string name = PileName(kFila, middle + 1);
-    Table().ErasePileTail(before, pile, name);
-    Table().RedrawPile(name);
-    Table().RedrawPileTop("Waste");
+    PileDrawing().ErasePileTail(before, pile, name);
+    PileDrawing().RedrawPile(name);
+    PileDrawing().RedrawPileTop("Waste");
 }
 
 void PlayMoveSound(const PilePlace& to) {
@@ -178,13 +178,13 @@ bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
     for (int i = 0; i < SlotCount(moving); ++i)
         AppendCard(PileListOf(to.kind), to.index, SlotCode(moving, i), "1");
 
-    Table().ErasePileTail(before, source, from->name);
+    PileDrawing().ErasePileTail(before, source, from->name);
     Redraw(*from);
     Redraw(to);
-    if (to.kind == kDest && Opt(103) != 0) Table().HighlightFoundations(to.index);
+    if (to.kind == kDest && Opt(103) != 0) PileDrawing().HighlightFoundations(to.index);
     SetFlag(flag::kFinished, IsGameWon());
     PlayMoveSound(to);
-    if (Rule(rule::kDestRule1) == 72 || Rule(rule::kDestRule1) == 75) Table().UpdateJokerCaption();
+    if (Rule(rule::kDestRule1) == 72 || Rule(rule::kDestRule1) == 75) PileDrawing().UpdateJokerCaption();
 
     if (to.kind == kFila) {
         if (from->kind == kFila && Rule(rule::kFilaRule1 + to.index) == 71) {
@@ -207,7 +207,7 @@ bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
     return true;
 }
 
-bool AutoplayActive() { return Window().AutoplayChecked() && Window().AutoplayEnabled(); }
+bool AutoplayActive() { return CommandStates().AutoplayChecked() && CommandStates().AutoplayEnabled(); }
 
 void TurnExposedTableauCardsUp() {
     const int tableaus = std::clamp<int>(Rule(rule::kFilas), 0, 40);
@@ -217,8 +217,8 @@ void TurnExposedTableauCardsUp() {
         SetFaceFlag(top, '1');
         const std::string name = PileName(kFila, i + 1);
         const CardPoint at = CardPositionInPile(name, i, 0, false);
-        Table().AnimateFaceUp(top, at.left, at.top);
-        Table().RedrawPileTop(name);
+        CardAnimations().AnimateFaceUp(top, at.left, at.top);
+        PileDrawing().RedrawPileTop(name);
     }
 }
 

@@ -19,8 +19,6 @@ namespace bw {
 
 namespace {
 
-std::function<void()> g_memoriseEndHook;
-
 constexpr int64_t kLastSecondOfDay = (23 * 3600 + 59 * 60 + 59) * 1000LL;
 
 std::string TwoDigits(int64_t v) {
@@ -85,7 +83,7 @@ int64_t ElapsedBetween(int64_t start, int64_t now) {
 std::string FormatElapsed(int64_t ms) {
     if (ms < 0) ms = 0;
     const int64_t seconds = ms / 1000;
-    const std::string sep = Window().TimeSeparator();
+    const std::string sep = StatusDisplay().TimeSeparator();
     return std::to_string(seconds / 3600) + sep + TwoDigits(seconds / 60 % 60) + sep +
            TwoDigits(seconds % 60);
 }
@@ -121,25 +119,22 @@ int ParseElapsedSeconds(const std::string& text) {
 }
 
 int ElapsedSeconds() {
-    return ParseElapsedSeconds(Window().TimeText());
+    return ParseElapsedSeconds(StatusDisplay().TimeText());
 }
 
 void RefreshTimeDisplay() {
     if (!Flag(flag::kClockRuns)) return;
-    Window().ShowTime(FormatElapsed(ElapsedBetween(GameTimes[0], platform::MillisecondsOfDay())));
-}
-
-void SetMemoriseEndHook(std::function<void()> hook) {
-    g_memoriseEndHook = std::move(hook);
+    StatusDisplay().ShowTime(FormatElapsed(ElapsedBetween(GameTimes[0], platform::MillisecondsOfDay())));
 }
 
 void ClockTick() {
     RefreshTimeDisplay();
-    if (Rule(rule::kGoalKind) != 38 || !g_memoriseEndHook) return;
+    IMemoryPlay* memory = InstalledPorts().memory;
+    if (Rule(rule::kGoalKind) != 38 || !memory) return;
     const CardCode model = BottomCode(DestPiles[0]);
     if (ElapsedSeconds() > 10 && IsFaceUp(model) && FilaPiles[0].empty()) {
         RecordStep(1);
-        g_memoriseEndHook();
+        memory->EndMemorisePhase();
     }
 }
 
@@ -151,7 +146,7 @@ bool EndGame() {
         if (busy) Dialogs().PopBusyCursor();
         busy = false;
     };
-    Window().HidePileSizePanel();
+    StatusDisplay().HidePileSizePanel();
 
     if (Rule(rule::kScoreToWin) != 0)
         SetFlag(flag::kFinished, ParameterInt(field::kScore, 0) >= Rule(rule::kScoreToWin));
@@ -160,7 +155,7 @@ bool EndGame() {
     GameTimes[1] = platform::MillisecondsOfDay();
     SetFlag(flag::kClockRuns, false);
 
-    Window().DisablePlayCommands();
+    CommandStates().DisablePlayCommands();
 
     const std::string gameFile = GetParameter(field::kGameFile);
     if (!gameFile.empty()) {
@@ -173,15 +168,15 @@ bool EndGame() {
                                       : int64_t{ElapsedSeconds()} * 1000;
     RecordEndingGame(won, static_cast<int>(playedMs / 1000));
     if (kind >= 36 && kind <= 39) {
-        Window().ShowStatusText(MissesText(GameMisses(), Slips(), kind != 38));
-        Window().ShowMemoryEnd(won);
+        StatusDisplay().ShowStatusText(MissesText(GameMisses(), Slips(), kind != 38));
+        GameWindows().ShowMemoryEnd(won);
     }
-    Window().RefreshGameMark();
+    GameWindows().RefreshGameMark();
 
     MainGame.SetOpt(94, 0);
     MainGame.SetOpt(95, 0);
     // The label keeps the game's final time.
-    if (clockRan) Window().ShowTime(FormatElapsed(playedMs));
+    if (clockRan) StatusDisplay().ShowTime(FormatElapsed(playedMs));
     SetFlag(flag::kFinished, false);
     SetFlag(flag::kInProgress, false);
     SetFlag(flag::kEnded, true);
@@ -191,16 +186,16 @@ bool EndGame() {
         restoreCursor();
         Waits().Wait(200);
         PlayEventSound("Won", GetParameter(field::kSoundsGameWon) == "Y");
-        Window().PlayWinningAnimation();
+        GameWindows().PlayWinningAnimation();
         SetFlag(flag::kWinAnimation, false);
     }
     restoreCursor();
 
     if (MainGame.Opt(71) == 1) {
-        Window().CloseMainWindow();
+        GameWindows().CloseMainWindow();
     } else if (won && MainGame.Opt(109) == 0 && MainGame.Opt(77) != 1) {
-        Table().PaintEmptyTable();
-        Window().OpenGameDialog();
+        TableView().PaintEmptyTable();
+        GameWindows().OpenGameDialog();
     }
     return won;
 }

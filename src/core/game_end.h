@@ -1,7 +1,6 @@
 #pragma once
 // The end of a game and the game clock.
 #include <cstdint>
-#include <functional>
 #include <string>
 
 namespace bw {
@@ -30,10 +29,7 @@ int64_t ElapsedBetween(int64_t start, int64_t now);
 // Shows the running clock's elapsed time (nothing while it is stopped).
 void RefreshTimeDisplay();
 // The one-second timer: the time label, and the end of the memorise phase
-// of "Forget me not" (goal kind 38).
+// of "Forget me not" (goal kind 38) through the installed memory play.
 void ClockTick();
-// Ends the memorise phase: hides the model cards and deals the twins.
-// Installed by the application; without it the phase never ends.
-void SetMemoriseEndHook(std::function<void()> hook);
 
 }  // namespace bw

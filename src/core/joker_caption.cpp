@@ -70,7 +70,7 @@ bool RefreshJokerCaption() {
     MainGame.SetOpt(100, cap.Memo());
     g_shownText = cap.text;
     g_shownSuit = cap.suitImage;
-    Table().DrawJokerCaption(cap.foundation, cap.text, cap.suitImage);
+    PileDrawing().DrawJokerCaption(cap.foundation, cap.text, cap.suitImage);
     return true;
 }
 

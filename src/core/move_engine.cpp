@@ -81,7 +81,7 @@ bool OfferRange(CardCode c, int from, int to) {
         if (!OfferAccepted(c, i)) continue;
         TakeCardAnywhere(c, 1);
         AppendCard(DestPiles, i, c, "1");
-        Table().RedrawPileTop(PileName(kDest, i + 1));
+        PileDrawing().RedrawPileTop(PileName(kDest, i + 1));
         return true;
     }
     return false;

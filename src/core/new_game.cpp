@@ -23,7 +23,6 @@ OffsetRows OffsetTable{};
 
 namespace {
 
-std::function<void()> g_loadGameHook;
 std::string g_caption;
 
 // The hourglass from construction until Release (or the end of the scope).
@@ -62,7 +61,7 @@ void ApplyUndoModeOfGame() {
                  turnsGridCards
                      ? "2"
                      : platform::IniReadString(SettingsFile(), "Preference", "Undo_Enabled", "0"));
-    Window().SetUndoRedoEnabled(Window().GameCommandsEnabled() &&
+    CommandStates().SetUndoRedoEnabled(CommandStates().GameCommandsEnabled() &&
                                 GetParameter(field::kUndoMode) != "2");
 }
 
@@ -100,13 +99,13 @@ bool OpenGame(int id, const std::string& name, int mode, bool remember, const st
         platform::IniWriteString(SettingsFile(), "Preference", "UserDefault",
                                  GetParameter(field::kPlayer));
         UpdateTitle();
-        Window().RefreshOpenGameMarks();
+        GameWindows().RefreshOpenGameMarks();
     }
     if (changedGame || MainGame.Opt(74) == 2) MainGame.SetOpt(74, 0);
     SetParameter(field::kGameId, std::to_string(id));
     SetParameter(field::kGameName, name);
     if (changedGame) LoadGame();
-    if (!Window().GameCommandsEnabled()) Window().EnableGameCommands(true);
+    if (!CommandStates().GameCommandsEnabled()) CommandStates().EnableGameCommands(true);
     if (changedGame) ApplyGameAutoplay(id);
     StartGame(true, true, mode, false);
 
@@ -118,7 +117,7 @@ bool OpenGame(int id, const std::string& name, int mode, bool remember, const st
         int treePos = 0;
         // Only the dialog knows the tree; a game it does not show keeps the
         // last branch remembered.
-        if (Window().GameTreePlace(id, treeNum, treePos)) {
+        if (GameWindows().GameTreePlace(id, treeNum, treePos)) {
             platform::IniWriteInt(file, "Preference", "Game_TreeNum", treeNum);
             platform::IniWriteInt(file, "Preference", "Game_TreePos", treePos);
         }
@@ -165,14 +164,14 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
 
     if (deal) {
         ResetMemoryLog();
-        Window().ShowStatusText(std::string());
+        StatusDisplay().ShowStatusText(std::string());
         if (Rule(rule::kPackCards) != 0)
             RestoreRuleBases();
         else
             LoadGame();
         SetFlag(flag::kClockRuns, false);
-        const std::string sep = Window().TimeSeparator();
-        Window().ShowTime("0" + sep + "00" + sep + "00");
+        const std::string sep = StatusDisplay().TimeSeparator();
+        StatusDisplay().ShowTime("0" + sep + "00" + sep + "00");
         MainGame.SetOpt(73, 1);
         SetParameter(field::kScore, "0");
         if (mode == kNewGameNumber) {
@@ -180,15 +179,15 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
             DrawGameNumber();
         }
         DealGame();
-        Window().TableDealt();
+        WindowControl().TableDealt();
     }
 
     SetFlag(flag::kInProgress, true);
     SetFlag(flag::kFinished, false);
-    if (!quiet) Table().PaintEmptyTable();
-    Window().ShowScore(GetParameter(field::kScore));
+    if (!quiet) TableView().PaintEmptyTable();
+    StatusDisplay().ShowScore(GetParameter(field::kScore));
     RefreshTimeDisplay();
-    if (!quiet) Table().RepaintTable(animate && GetParameter(field::kDealAnimation) != "N");
+    if (!quiet) TableView().RepaintTable(animate && GetParameter(field::kDealAnimation) != "N");
 
     if (!Flag(flag::kClockRuns)) {
         GameTimes[0] = platform::MillisecondsOfDay();
@@ -196,14 +195,14 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
         RefreshTimeDisplay();
     }
 
-    if (Window().AutoplayChecked() && Window().AutoplayEnabled()) {
+    if (CommandStates().AutoplayChecked() && CommandStates().AutoplayEnabled()) {
         Waits().WaitForPlayer(800);
         RunAutoplayLoop();
     }
 
     busy.Release();
     // Autoplay may have ended a won game; its commands stay off then.
-    if (Flag(flag::kInProgress)) Window().EnablePlayCommands(Rule(rule::kNoSaving) != 1);
+    if (Flag(flag::kInProgress)) CommandStates().EnablePlayCommands(Rule(rule::kNoSaving) != 1);
 
     if (Rule(rule::kGoalKind) == 44 && Flag(flag::kInProgress)) {
         SetFlag(flag::kFinished, IsGameWon());
@@ -220,17 +219,13 @@ void DrawGameNumber() {
     UpdateTitle();
 }
 
-void SetLoadGameHook(std::function<void()> hook) {
-    g_loadGameHook = std::move(hook);
-}
-
 void LoadGame() {
     LoadGameRules(static_cast<int>(ParameterInt(field::kGameId, -1)));
     ApplyUndoModeOfGame();
     ResetPileAnchors();
-    Window().EnableGameMenus(Rule(rule::kHintsDemo) == 1, Rule(rule::kNoSaving) != 1);
-    Window().UpdateUndoCaptions();
-    if (g_loadGameHook) g_loadGameHook();
+    CommandStates().EnableGameMenus(Rule(rule::kHintsDemo) == 1, Rule(rule::kNoSaving) != 1);
+    CommandStates().UpdateUndoCaptions();
+    GameSetUp().SetUpLoadedGame();
 }
 
 std::string TitleText() {
@@ -248,7 +243,7 @@ void UpdateTitle() {
     const std::string caption = TitleText();
     if (caption == g_caption) return;
     g_caption = caption;
-    Window().SetCaption(caption);
+    StatusDisplay().SetCaption(caption);
 }
 
 void ResetTitle() {

@@ -2,7 +2,6 @@
 // Starting games: a new deal of the current game, opening another game or
 // player, loading a game's rules and layout, and the window caption.
 #include <array>
-#include <functional>
 #include <string>
 
 namespace bw {
@@ -33,11 +32,9 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet);
 void DrawGameNumber();
 
 // Loads the current game's rules (position 62), resets the pile anchors,
-// sets the game-dependent menus and runs the load hook (card set and layout).
+// sets the game-dependent menus and has the installed game set-up set the
+// cards up and lay the piles out.
 void LoadGame();
-// The card-size set-up and pile layout, installed by the application; run by
-// LoadGame after the rules are loaded and the anchors reset. Empty = none.
-void SetLoadGameHook(std::function<void()> hook);
 
 // Rewrites the main window's caption when it changed.
 void UpdateTitle();

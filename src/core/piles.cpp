@@ -221,7 +221,7 @@ void ClearPiles(bool redraw, bool clearTable) {
         ClearHistory(false);
     }
     SetFlag(flag::kInProgress, false);
-    if (redraw) Table().PaintEmptyTable();
+    if (redraw) TableView().PaintEmptyTable();
 }
 
 }  // namespace bw

@@ -4,6 +4,7 @@
 // Qt implementations; tests install recording fakes. Every method has a
 // do-nothing default so a fake overrides only what its test observes.
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace bw {
@@ -57,10 +58,15 @@ public:
 // buffer that every repaint of the window copies from), or both.
 enum Surface : int { kOnScreen = 1, kOnTable = 2, kOnBoth = 3 };
 
-// Drawing of the table (background picture, table picture, window).
-class ITable {
+// The table is drawn through five roles, each a port of its own; the Qt
+// table plays all of them (ITable). Rectangles are left, top, right, bottom
+// in window coordinates, right and bottom exclusive (a card is left ..
+// left + CardWidth).
+
+// The whole table (background picture, table picture, window).
+class ITableView {
 public:
-    virtual ~ITable() = default;
+    virtual ~ITableView() = default;
     // The empty table painted into the back buffer and shown.
     virtual void PaintEmptyTable() {}
     // With animateDeal the table is drawn card by card straight on the window
@@ -72,11 +78,12 @@ public:
     // as it is now, then shown once: nothing of the cards drawn before stays.
     virtual void RedrawTable() {}
     virtual void ShowTable() {}
-    // One card flies from (left, top) to the top of pile `target`; a negative
-    // position means from where the card lies now.
-    virtual void FlyCard(int /*card*/, int /*left*/, int /*top*/, const std::string& /*target*/) {}
-    // The top card of a pile, just turned face up, is shown turning.
-    virtual void AnimateTurnUp(const std::string& /*pile*/) {}
+};
+
+// The piles as the moves change them.
+class IPileDrawing {
+public:
+    virtual ~IPileDrawing() = default;
     virtual void RedrawPileTop(const std::string& /*name*/) {}
     virtual void RedrawPile(const std::string& /*name*/) {}
     virtual void ErasePileTail(const std::string& /*oldPile*/, const std::string& /*newPile*/,
@@ -84,6 +91,22 @@ public:
     virtual void HighlightFoundations(int /*index*/) {}
     // The caption over the foundation that holds a joker.
     virtual void UpdateJokerCaption() {}
+    // Draws the joker caption over foundation `foundation` (0-based) and
+    // erases the captions of the others; -1 erases them all. `suitImage` is
+    // the suit symbol's picture name, empty for none.
+    virtual void DrawJokerCaption(int /*foundation*/, const std::string& /*text*/,
+                                  const std::string& /*suitImage*/) {}
+    // One pile drawn from the live pile lists on the given surfaces (its
+    // place is cleared to the background first).
+    virtual void DrawPile(const std::string& /*name*/, int /*surfaces*/) {}
+    // Every pile drawn again on the given surfaces.
+    virtual void DrawAllPiles(int /*surfaces*/) {}
+};
+
+// Single cards, frames and patches of table at window positions.
+class ICardDrawing {
+public:
+    virtual ~ICardDrawing() = default;
     // One card (face by its code, or the back) at a window position.
     virtual void DrawCardFace(int /*code*/, int /*left*/, int /*top*/, int /*surfaces*/) {}
     virtual void DrawCardBack(int /*left*/, int /*top*/, int /*surfaces*/) {}
@@ -92,24 +115,41 @@ public:
     virtual void RestoreCardCorners(int /*left*/, int /*top*/, int /*surfaces*/) {}
     // The frame that marks a selected card at (left, top).
     virtual void DrawSelectionFrame(int /*left*/, int /*top*/, int /*surfaces*/) {}
+    // Takes the selection frame off the card `code` at (left, top) again,
+    // leaving the card and whatever lies on it as they are.
+    virtual void EraseSelectionFrame(int /*code*/, int /*left*/, int /*top*/, int /*surfaces*/) {}
+    // Copies a rectangle of the table picture onto the window.
+    virtual void RestoreRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
+    // A rectangle painted with the plain table background.
+    virtual void EraseRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/,
+                           int /*surfaces*/) {}
+};
+
+// Cards in motion.
+class ICardAnimations {
+public:
+    virtual ~ICardAnimations() = default;
+    // One card flies from (left, top) to the top of pile `target`; a negative
+    // position means from where the card lies now.
+    virtual void FlyCard(int /*card*/, int /*left*/, int /*top*/, const std::string& /*target*/) {}
     // A card flying from one window position to another (the table picture
     // is left as it is).
     virtual void FlyCard(int /*code*/, int /*fromLeft*/, int /*fromTop*/, int /*toLeft*/,
                          int /*toTop*/) {}
+    // The top card of a pile, just turned face up, is shown turning.
+    virtual void AnimateTurnUp(const std::string& /*pile*/) {}
     // The turning animation of a card that turns face up where it lies.
     virtual void AnimateFaceUp(int /*code*/, int /*left*/, int /*top*/) {}
     // The turned cards go back into the stock (`cards` of them), drawn while
     // the looping redeal sound plays.
     virtual void AnimateRedeal(int /*cards*/) {}
-    // Draws the joker caption over foundation `foundation` (0-based) and
-    // erases the captions of the others; -1 erases them all. `suitImage` is
-    // the suit symbol's picture name, empty for none.
-    virtual void DrawJokerCaption(int /*foundation*/, const std::string& /*text*/,
-                                  const std::string& /*suitImage*/) {}
+};
 
-    // --- Held cards and the drag. Rectangles are left, top, right, bottom in
-    // window coordinates, right and bottom exclusive (a card is left ..
-    // left + CardWidth).
+// What answers the pointer and the keys: the held cards of a drag, the
+// pressed stock, the pointer's shape and the keyboard's focus frame.
+class IPointerFeedback {
+public:
+    virtual ~IPointerFeedback() = default;
     // Builds the image that follows the pointer: the face of `code`, or, when
     // runHeight exceeds the card height, the faces of the run from `code` to
     // the top of its pile (each option 64 below the one under it), with the
@@ -122,16 +162,6 @@ public:
     // table picture shown again behind it; it stays drawn at the end.
     virtual void GlideHeldImage(int /*fromLeft*/, int /*fromTop*/, int /*toLeft*/, int /*toTop*/,
                                 bool /*shadow*/) {}
-    // Copies a rectangle of the table picture onto the window.
-    virtual void RestoreRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
-    // One pile drawn from the live pile lists on the given surfaces (its
-    // place is cleared to the background first).
-    virtual void DrawPile(const std::string& /*name*/, int /*surfaces*/) {}
-    // Every pile drawn again on the given surfaces.
-    virtual void DrawAllPiles(int /*surfaces*/) {}
-    // A rectangle painted with the plain table background.
-    virtual void EraseRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/,
-                           int /*surfaces*/) {}
     // A stock-side pile ("Mazzo", "Mazzo_Vis") drawn pressed, or as it is.
     virtual void DrawStockPressed(const std::string& /*name*/, bool /*pressed*/) {}
     // The pointer shape over the table: 0 the default arrow, otherwise a
@@ -141,40 +171,46 @@ public:
     // window only (the table pictures never hold it); Hide takes it away.
     virtual void ShowFocusFrame(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
     virtual void HideFocusFrame() {}
-    // Takes the selection frame off the card `code` at (left, top) again,
-    // leaving the card and whatever lies on it as they are.
-    virtual void EraseSelectionFrame(int /*code*/, int /*left*/, int /*top*/, int /*surfaces*/) {}
 };
 
-// The main window as the core sees it.
-class IWindow {
+// Everything the table plays, for whatever implements all the roles.
+class ITable : public ITableView,
+               public IPileDrawing,
+               public ICardDrawing,
+               public ICardAnimations,
+               public IPointerFeedback {};
+
+// The main window as the core sees it, in five roles, each a port of its
+// own; the main window plays all of them (IWindow).
+
+// The caption, the score and time labels and the status line.
+class IStatusDisplay {
 public:
-    virtual ~IWindow() = default;
+    virtual ~IStatusDisplay() = default;
     virtual void ShowScore(const std::string& /*text*/) {}
     virtual void ShowTime(const std::string& /*text*/) {}
     virtual std::string TimeText() { return std::string(); }
+    // The locale's separator of the time label ("h:nn:ss").
+    virtual std::string TimeSeparator() { return ":"; }
     virtual void SetCaption(const std::string& /*caption*/) {}
+    // A line in the status bar, shown for it even while the bar is switched
+    // off; the empty text takes it away again.
+    virtual void ShowStatusText(const std::string& /*text*/) {}
+    virtual void HidePileSizePanel() {}
+};
+
+// The state of the menu commands and their tool buttons.
+class ICommandStates {
+public:
+    virtual ~ICommandStates() = default;
     virtual void EnableGameCommands(bool /*on*/) {}
-    virtual void ApplyToolBarSize(bool /*large*/) {}
-    virtual void ApplyToolBarFlat(bool /*flat*/) {}
-    virtual void ShowTimePanel(bool /*on*/) {}
-    virtual void ShowScorePanel(bool /*on*/) {}
-    virtual void ShowStatusBar(bool /*on*/) {}
+    // Whether the game commands (New, Undo, Redo, Autoplay, Rules) are
+    // enabled; they are switched together with the autoplay command.
+    virtual bool GameCommandsEnabled() { return AutoplayEnabled(); }
     virtual bool AutoplayChecked() { return false; }
     virtual bool AutoplayEnabled() { return false; }
     // Toggles the autoplay command (its check mark and tool buttons).
     virtual void ToggleAutoplay() {}
-    // Repaints the whole window at once (after a message box closed).
-    virtual void Repaint() {}
-    // A new deal lies in the piles and is about to be drawn: the window may
-    // choose the card size its table has room for.
-    virtual void TableDealt() {}
-
-    // The locale's separator of the time label ("h:nn:ss").
-    virtual std::string TimeSeparator() { return ":"; }
-    // Whether the game commands (New, Undo, Redo, Autoplay, Rules) are
-    // enabled; they are switched together with the autoplay command.
-    virtual bool GameCommandsEnabled() { return AutoplayEnabled(); }
     // The game-dependent menu items: "Show a legal &move" and "&Demo";
     // "&Save...", its tool button, "Insert &bookmark" and "&Hold and exit...".
     virtual void EnableGameMenus(bool /*legalMoveAndDemo*/, bool /*saveAndBookmarks*/) {}
@@ -184,34 +220,65 @@ public:
     virtual void EnablePlayCommands(bool /*insertBookmark*/) {}
     // "P&ause", "&Quit game", "Insert &bookmark" and "Go &to bookmark" off.
     virtual void DisablePlayCommands() {}
-    virtual void HidePileSizePanel() {}
+    // Enables or disables the Undo and Redo commands (menu items and tool
+    // buttons) together; a call that changes nothing should not repaint.
+    virtual void SetUndoRedoEnabled(bool /*enabled*/) {}
+};
+
+// The tool bar's look and the panels and bars shown, as the settings say.
+class IWindowBars {
+public:
+    virtual ~IWindowBars() = default;
+    virtual void ApplyToolBarSize(bool /*large*/) {}
+    virtual void ApplyToolBarFlat(bool /*flat*/) {}
+    virtual void ShowTimePanel(bool /*on*/) {}
+    virtual void ShowScorePanel(bool /*on*/) {}
+    virtual void ShowStatusBar(bool /*on*/) {}
+};
+
+// The dialogs and shows that the window owns, and its closing.
+class IGameWindows {
+public:
+    virtual ~IGameWindows() = default;
     // The memory games' result dialog, modal; returns when it is closed.
     virtual void ShowMemoryEnd(bool /*won*/) {}
-    // A line in the status bar, shown for it even while the bar is switched
-    // off; the empty text takes it away again.
-    virtual void ShowStatusText(const std::string& /*text*/) {}
-    // The open-game dialog's won/lost mark of the current game, when it shows
-    // marks; RefreshOpenGameMarks redraws all of them (another player).
-    virtual void RefreshGameMark() {}
-    virtual void RefreshOpenGameMarks() {}
     // The winning show. The window stops it on a key press or a mouse press
     // (also on the frame) and removes that filter when it returns.
     virtual void PlayWinningAnimation() {}
     // The open-game dialog, modal (opening the chosen game).
     virtual void OpenGameDialog() {}
-    // The rules of game `gameId` (the rules command with an explicit game).
-    virtual void ShowRules(int /*gameId*/) {}
-    virtual void CloseMainWindow() {}
+    // The open-game dialog's won/lost mark of the current game, when it shows
+    // marks; RefreshOpenGameMarks redraws all of them (another player).
+    virtual void RefreshGameMark() {}
+    virtual void RefreshOpenGameMarks() {}
     // The branch and position of a game in the open-game dialog's tree;
     // false when the dialog does not know the game.
     virtual bool GameTreePlace(int /*gameId*/, int& /*treeNum*/, int& /*treePos*/) { return false; }
-    // Enables or disables the Undo and Redo commands (menu items and tool
-    // buttons) together; a call that changes nothing should not repaint.
-    virtual void SetUndoRedoEnabled(bool /*enabled*/) {}
+    // The rules of game `gameId` (the rules command with an explicit game).
+    virtual void ShowRules(int /*gameId*/) {}
+    virtual void CloseMainWindow() {}
+};
+
+// The window as a whole: its repaint, its input and its table's size.
+class IWindowControl {
+public:
+    virtual ~IWindowControl() = default;
+    // Repaints the whole window at once (after a message box closed).
+    virtual void Repaint() {}
     // While on, the application swallows key presses and left and right
     // mouse presses (a selection group being removed); off restores input.
     virtual void SwallowInput(bool /*on*/) {}
+    // A new deal lies in the piles and is about to be drawn: the window may
+    // choose the card size its table has room for.
+    virtual void TableDealt() {}
 };
+
+// Everything the main window plays, for whatever implements all the roles.
+class IWindow : public IStatusDisplay,
+                public ICommandStates,
+                public IWindowBars,
+                public IGameWindows,
+                public IWindowControl {};
 
 // Steps of the game that the move engine and the pointer handlers trigger but
 // that are carried out elsewhere: the game end, the clock, the answer-row
@@ -228,14 +295,33 @@ public:
 };
 
 // The hooks used when none are installed: the game end and the clock of the
-// core, and the answer-row check that the memory play registers.
+// core, and the answer-row check of the installed memory play.
 class StandardGameHooks : public IGameHooks {
 public:
     bool EndGame() override;
     void ClockTick() override;
     void CheckTwinRowsFull() override;
 };
-void SetTwinRowsCheck(void (*check)());
+
+// The memory play of "Forget me not", which the interaction carries out.
+// Not installed, the memorise phase never ends and no answer row is checked.
+class IMemoryPlay {
+public:
+    virtual ~IMemoryPlay() = default;
+    // The memorise phase is over (its undo step is recorded): the model
+    // cards are hidden and the twins dealt.
+    virtual void EndMemorisePhase() {}
+    // After a move onto a tableau pile: a full answer row is judged.
+    virtual void CheckTwinRowsFull() {}
+};
+
+// What LoadGame leaves to the shell once the rules are loaded and the pile
+// anchors reset: the card-size set-up and the layout of the window's table.
+class IGameSetUp {
+public:
+    virtual ~IGameSetUp() = default;
+    virtual void SetUpLoadedGame() {}
+};
 
 // Facts about the display and the installed fonts.
 // A screen's usable area in desktop coordinates (without panels and bars).
@@ -288,15 +374,74 @@ public:
     virtual void StoreAutoplay(int /*gameId*/, bool /*on*/) {}
 };
 
+// Ports that a layer above the core declares because it calls them, and that
+// a layer above that one installs. They are kept with the core's ports so that
+// one installation, one copy and one reset cover every seam of the program.
+class UpperPorts {
+public:
+    template <class Port>
+    Port* Find() const {
+        for (const Slot& s : slots_)
+            if (s.key == &kKey<Port>) return static_cast<Port*>(s.port);
+        return nullptr;
+    }
+    // Installs `port` (not owned) in place of the one before; nullptr removes
+    // it. The port type is always named: a derived pointer must not make a
+    // slot of its own.
+    template <class Port>
+    void Install(std::type_identity_t<Port>* port) {
+        for (auto it = slots_.begin(); it != slots_.end(); ++it) {
+            if (it->key != &kKey<Port>) continue;
+            if (port)
+                it->port = port;
+            else
+                slots_.erase(it);
+            return;
+        }
+        if (port) slots_.push_back({&kKey<Port>, port});
+    }
+
+private:
+    template <class Port>
+    static constexpr char kKey = 0;  // one address per port type
+    struct Slot {
+        const void* key;
+        void* port;
+    };
+    std::vector<Slot> slots_;
+};
+
+class IAutoplayMoves;  // core/autoplay.h
+
 struct Ports {
     IDialogs* dialogs = nullptr;
     ISound* sound = nullptr;
     IWaits* waits = nullptr;
-    ITable* table = nullptr;
-    IWindow* window = nullptr;
+    // The table's roles.
+    ITableView* tableView = nullptr;
+    IPileDrawing* pileDrawing = nullptr;
+    ICardDrawing* cardDrawing = nullptr;
+    ICardAnimations* cardAnimations = nullptr;
+    IPointerFeedback* pointerFeedback = nullptr;
+    // The main window's roles.
+    IStatusDisplay* statusDisplay = nullptr;
+    ICommandStates* commandStates = nullptr;
+    IWindowBars* windowBars = nullptr;
+    IGameWindows* gameWindows = nullptr;
+    IWindowControl* windowControl = nullptr;
     IScreen* screen = nullptr;
     IGameHooks* game = nullptr;
     IGameStore* store = nullptr;
+    IMemoryPlay* memory = nullptr;
+    IGameSetUp* setUp = nullptr;
+    IAutoplayMoves* moves = nullptr;
+    // The ports of the layers above, each declared by the layer that calls it.
+    UpperPorts upper;
+
+    // Installs `table` in every table role (nullptr: none), `window` in
+    // every window role.
+    void SetTable(ITable* table);
+    void SetWindow(IWindow* window);
 };
 
 // The installed ports; unset ones answer with the do-nothing defaults.
@@ -304,11 +449,34 @@ Ports& InstalledPorts();
 IDialogs& Dialogs();
 ISound& Sound();
 IWaits& Waits();
-ITable& Table();
-IWindow& Window();
+ITableView& TableView();
+IPileDrawing& PileDrawing();
+ICardDrawing& CardDrawing();
+ICardAnimations& CardAnimations();
+IPointerFeedback& PointerFeedback();
+IStatusDisplay& StatusDisplay();
+ICommandStates& CommandStates();
+IWindowBars& WindowBars();
+IGameWindows& GameWindows();
+IWindowControl& WindowControl();
 IScreen& Screen();
 IGameHooks& GameHooks();
 IGameStore& GameStore();
+IGameSetUp& GameSetUp();
+IAutoplayMoves& AutoplayMoves();
+
+// The installed port of a layer above the core; unset, its do-nothing
+// defaults. Install(nullptr) removes it again.
+template <class Port>
+Port& Installed() {
+    static Port none;
+    Port* port = InstalledPorts().upper.Find<Port>();
+    return port ? *port : none;
+}
+template <class Port>
+void Install(std::type_identity_t<Port>* port) {
+    InstalledPorts().upper.Install<Port>(port);
+}
 
 // Shows the hourglass for the lifetime of the object.
 class BusyCursor {

@@ -262,9 +262,9 @@ void UpdateScore() {
     const int score = ComputeScore(shown);
     if (!shown) return;
     const std::string text = std::to_string(score);
-    Window().ShowScore(text);
+    StatusDisplay().ShowScore(text);
     SetParameter(field::kScore, text);
-    if (Rule(rule::kDestRule1) == 72 || Rule(rule::kDestRule1) == 75) Table().UpdateJokerCaption();
+    if (Rule(rule::kDestRule1) == 72 || Rule(rule::kDestRule1) == 75) PileDrawing().UpdateJokerCaption();
 }
 
 }  // namespace bw

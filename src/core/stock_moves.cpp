@@ -18,7 +18,6 @@ namespace {
 
 // Parameter positions of the switches used here.
 
-std::function<void()> g_emptyPileFill;
 StockEffects g_effects;
 
 std::string& Stock() {
@@ -76,13 +75,13 @@ bool RedealStock() {
     while (!Turned().empty()) AppendCard(MazzoPiles, 0, TakeTop(Turned()), face);
     if (GetParameter(field::kRedealAnimation) != "N") {
         PlayEventSoundLooped("Redeal", SoundSwitch(field::kSoundsRedeal));
-        Table().AnimateRedeal(cards);
+        CardAnimations().AnimateRedeal(cards);
         StopEventSound();
     } else {
         PlayEventSound("Red_no_a", SoundSwitch(field::kSoundsQuietRedeal));
     }
-    Table().RedrawPile("Mazzo_Vis");
-    Table().RedrawPile("Mazzo");
+    PileDrawing().RedrawPile("Mazzo_Vis");
+    PileDrawing().RedrawPile("Mazzo");
     Finish();
     return true;
 }
@@ -95,8 +94,8 @@ bool TurnStock(bool toWaste) {
     // A game that names no count turns one card: a press must move something.
     for (int k = std::max(1, Rule(rule::kTurnCards)); k > 0 && !Stock().empty(); --k)
         AppendCard(MazzoPiles, index, TakeTop(Stock()), "1");
-    Table().RedrawPile("Mazzo");
-    Table().RedrawPile(toWaste ? "Waste" : "Mazzo_Vis");
+    PileDrawing().RedrawPile("Mazzo");
+    PileDrawing().RedrawPile(toWaste ? "Waste" : "Mazzo_Vis");
     PlayEventSound("Stock", SoundSwitch(field::kSoundsStock));
     Finish();
     return true;
@@ -152,13 +151,13 @@ bool DealFromStock(const std::string& op) {
         if (Stock().empty()) break;
         const bool down = (op == "Add_Tableaus" && code(i) == 6) || (reserve && code(i) == 5);
         AppendCard(list, i, TakeTop(Stock()), down ? "0" : "1");
-        Table().RedrawPile(kind + std::to_string(i + 1));
+        PileDrawing().RedrawPile(kind + std::to_string(i + 1));
         if (Rule(rule::kTableFamily) == 8) {
             FilaPiles[0] += "000";
-            Table().RedrawPile("Fila1");
+            PileDrawing().RedrawPile("Fila1");
         }
     }
-    Table().RedrawPile("Mazzo");
+    PileDrawing().RedrawPile("Mazzo");
     PlayEventSound("Shuffle", SoundSwitch(reserve ? field::kSoundsShuffle : field::kSoundsTableau));
     MainGame.SetOpt(112, 0);
     Finish();
@@ -218,7 +217,7 @@ bool RemoveSelection() {
         // Nothing selected is on the table any more: drop the stale selection.
         if (!selection.empty()) {
             selection.clear();
-            Table().RedrawPile("Dest1");
+            PileDrawing().RedrawPile("Dest1");
         }
         return false;
     }
@@ -235,35 +234,32 @@ bool RemoveSelection() {
         emptied = -1;
         const Place from = c >= 1 ? FindOnTable(c) : Place{};
         if (!from.list) continue;
-        if (GetParameter(field::kCardsAnimate) != "N") Table().FlyCard(c, -1, -1, "Waste");
+        if (GetParameter(field::kCardsAnimate) != "N") CardAnimations().FlyCard(c, -1, -1, "Waste");
         // Table family 4 keeps every tableau and reserve place (a hole).
         const bool hole = family == 4 && from.kind != kMazzo && from.kind != kMazzoVis;
         TakeCard(*from.list, from.index, c, hole ? 2 : 1);
-        if (family != 4) Table().RedrawPile(from.name);
+        if (family != 4) PileDrawing().RedrawPile(from.name);
         if (std::find(sources.begin(), sources.end(), from.name) == sources.end())
             sources.push_back(from.name);
         AppendCard(MazzoPiles, 2, c, "1");
-        Table().RedrawPile("Waste");
+        PileDrawing().RedrawPile("Waste");
         if (from.kind == kFila) {
             g_effects.leftTableau = true;
             if (!HasCard((*from.list)[static_cast<size_t>(from.index)])) emptied = from.index;
         }
     }
-    Table().RedrawPile("Dest1");
+    PileDrawing().RedrawPile("Dest1");
     if (family == 4) {
-        Table().RepaintTable(false);
-        Table().ShowTable();
+        TableView().RepaintTable(false);
+        TableView().ShowTable();
     } else if (family == 8) {
         // A family-8 tableau is drawn as one block: redraw each pile the
         // removed cards came from once more now that all of them are gone.
-        for (const auto& name : sources) Table().RedrawPile(name);
+        for (const auto& name : sources) PileDrawing().RedrawPile(name);
     }
     Finish();
     if (Rule(rule::kGoalKind) == 33) {
-        if (g_emptyPileFill)
-            g_emptyPileFill();
-        else
-            FillEmptyTableaus();
+        AutoplayMoves().FillAfterRemoval();
     }
     return true;
 }
@@ -273,11 +269,11 @@ bool FillEmptyTableausFromStock() {
     for (int i = 0; i < RuleCount(rule::kFilas, 40) && !Stock().empty(); ++i) {
         if (!FilaPiles[static_cast<size_t>(i)].empty()) continue;
         AppendCard(FilaPiles, i, TakeTop(Stock()), "1");
-        Table().RedrawPile("Fila" + std::to_string(i + 1));
+        PileDrawing().RedrawPile("Fila" + std::to_string(i + 1));
         any = true;
     }
     if (!any) return false;
-    Table().RedrawPile("Mazzo");
+    PileDrawing().RedrawPile("Mazzo");
     PlayEventSound("Shuffle", SoundSwitch(field::kSoundsTableau));
     Finish();
     return true;
@@ -298,7 +294,7 @@ bool CloseUpTableau() {
     if (!anyEmpty || (Stock().empty() && !gapBeforeCard)) return false;
     RecordStep(1);
     DestPiles[0].clear();
-    Table().RedrawPile("Dest1");
+    PileDrawing().RedrawPile("Dest1");
     for (int i = 0; i < nf; ++i) {
         if (!pile(i).empty()) continue;
         for (int j = i + 1; j < nf; ++j) {
@@ -310,8 +306,8 @@ bool CloseUpTableau() {
     }
     for (int i = 0; i < nf && !Stock().empty(); ++i)
         if (pile(i).empty()) AppendCard(FilaPiles, i, TakeTop(Stock()), "1");
-    for (int i = 0; i < nf; ++i) Table().RedrawPile("Fila" + std::to_string(i + 1));
-    Table().RedrawPile("Mazzo");
+    for (int i = 0; i < nf; ++i) PileDrawing().RedrawPile("Fila" + std::to_string(i + 1));
+    PileDrawing().RedrawPile("Mazzo");
     PlayEventSound("Shuffle", SoundSwitch(field::kSoundsShuffle));
     Finish();
     return true;
@@ -351,8 +347,5 @@ bool ExecuteStockOperation(int /*count*/, const std::string& t, StockEffects* ef
     return moved;
 }
 
-void SetEmptyPileFillHook(std::function<void()> fill) {
-    g_emptyPileFill = std::move(fill);
-}
 
 }  // namespace bw

@@ -3,7 +3,6 @@
 // turning and redealing the stock, dealing from the stock onto tableau piles
 // and reserve cells, and removing or replacing the cards of the selection
 // games. ExecuteMove dispatches here and runs its common tail afterwards.
-#include <functional>
 #include <string>
 
 namespace bw {
@@ -32,9 +31,5 @@ bool ExecuteStockOperation(int count, const std::string& target, StockEffects* e
 // mark ask the same question as the redeal itself.
 bool RedealsRemain();
 
-// Goal kind 33 refills empty tableau piles after a removal with autoplay's
-// FillEmptyTableaus; a function set here runs instead (an empty one restores
-// the default).
-void SetEmptyPileFillHook(std::function<void()> fill);
 
 }  // namespace bw

@@ -45,7 +45,7 @@ Area Union(const Area& a, const Area& b) {
 }
 
 void Restore(const Area& a) {
-    if (!a.Empty()) Table().RestoreRect(a.left, a.top, a.right, a.bottom);
+    if (!a.Empty()) CardDrawing().RestoreRect(a.left, a.top, a.right, a.bottom);
 }
 
 // The window area the held image covers at (left, top), shadow included.
@@ -153,13 +153,13 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
     switch (p.kind) {
         case kFila: {
             if (Rule(rule::kTableFamily) == 4) {
-                Table().DrawAllPiles(kOnTable);
+                PileDrawing().DrawAllPiles(kOnTable);
                 return;
             }
             if (Slotted(p.index)) return;
-            Table().DrawPile(p.name, kOnTable);
+            PileDrawing().DrawPile(p.name, kOnTable);
             if (const int j = CoveredNeighbour(p.index); j >= 0)
-                Table().DrawPile(PileName(kFila, j + 1), kOnTable);
+                PileDrawing().DrawPile(PileName(kFila, j + 1), kOnTable);
             // The cascade's small sideways shifts leave edges beside the pile.
             if (!ParameterIs(field::kPilesTT, "N")) {
                 Restore({before.left - 2, before.top, before.left, before.bottom});
@@ -168,20 +168,20 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
             return;
         }
         case kAppogg: {
-            Table().DrawPile(p.name, kOnTable);
+            PileDrawing().DrawPile(p.name, kOnTable);
             if (Rule(rule::kAppoggFamily) != 3) return;
             const Area cell = PileArea(p.name, p.index);
             for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i) {
                 if (!OnTable(FilaLeft[static_cast<size_t>(i)])) continue;
                 const std::string name = PileName(kFila, i + 1);
                 if (Overlap(cell, PileArea(name, i))) {
-                    Table().DrawPile(name, kOnTable);
+                    PileDrawing().DrawPile(name, kOnTable);
                     break;
                 }
             }
             return;
         }
-        default: Table().DrawPile(p.name, kOnTable); return;
+        default: PileDrawing().DrawPile(p.name, kOnTable); return;
     }
 }
 
@@ -197,7 +197,7 @@ void ShowHeldAt(int left, int top) {
     const Area next = ImageArea(left, top);
     const Area cards{left, top, left + CardWidth, top + RunHeight};
     for (const Area& strip : Uncovered(g_shown, cards)) Restore(strip);
-    Table().DrawHeldImageAt(left, top);
+    PointerFeedback().DrawHeldImageAt(left, top);
     g_shown = next;
     DragRect = {left, top, left + CardWidth, top + RunHeight};
 }
@@ -205,7 +205,7 @@ void ShowHeldAt(int left, int top) {
 void Glide(int toLeft, int toTop, bool shadow) {
     if (!Animate()) return;
     // The glide puts the table picture back behind the image as it goes.
-    Table().GlideHeldImage(DragRect.left, DragRect.top, toLeft, toTop, shadow);
+    PointerFeedback().GlideHeldImage(DragRect.left, DragRect.top, toLeft, toTop, shadow);
     g_shown = ImageArea(toLeft, toTop);
     DragRect = {toLeft, toTop, toLeft + CardWidth, toTop + RunHeight};
 }
@@ -292,7 +292,7 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
 }  // namespace
 
 void BuildHeldImage() {
-    Table().BuildHeldImage(Opt(94), RunHeight);
+    PointerFeedback().BuildHeldImage(Opt(94), RunHeight);
     // Until the image is drawn the window still shows the cards in place.
     g_shown = {DragRect.left, DragRect.top, DragRect.right, DragRect.bottom};
 }
@@ -312,7 +312,7 @@ void LiftCards(CardCode card, bool single) {
     } else if (p.kind == kFila && Slotted(p.index)) {
         // Rows keep every card in its slot: only the picture loses it.
         const CardPoint c = CardSlotPosition(p.name, p.index, p.slot);
-        Table().EraseRect(c.left, c.top, c.left + CardWidth, c.top + CardHeight, kOnTable);
+        CardDrawing().EraseRect(c.left, c.top, c.left + CardWidth, c.top + CardHeight, kOnTable);
     } else if ((family == 4 && p.kind != kMazzo && p.kind != kMazzoVis) ||
                (family == 12 && p.kind == kFila)) {
         pile.replace(at, 3, "000");
@@ -326,7 +326,7 @@ void LiftCards(CardCode card, bool single) {
 }
 
 void DrawHeldImage(int left, int top) {
-    Table().DrawHeldImageAt(left, top);
+    PointerFeedback().DrawHeldImageAt(left, top);
     g_shown = Union(g_shown, ImageArea(left, top));
 }
 
@@ -362,7 +362,7 @@ void PointerMove(int x, int y) {
     MouseIdleStamp = -1;
     if (Opt(94) != 0) {
         MainGame.SetOpt(78, 1);
-        Table().SetTableCursor(DragCursorShape());
+        PointerFeedback().SetTableCursor(DragCursorShape());
         ShowHeldAt(x - GrabOffset.x, y - GrabOffset.y);
         return;
     }
@@ -370,7 +370,7 @@ void PointerMove(int x, int y) {
         const int i = Rule(rule::kStockMode) == 1 ? 0 : 1;
         const int left = MainGame.StockLeft(i), top = MainGame.StockTop(i);
         if (x < left || x > left + CardWidth || y < top || y > top + CardHeight) {
-            Table().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
+            PointerFeedback().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
             Waits().Wait(50);
             MainGame.SetOpt(89, 0);
         }
@@ -378,17 +378,17 @@ void PointerMove(int x, int y) {
     }
     if (Flag(flag::kInProgress)) {
         MouseIdleStamp = platform::TickCount();
-        if (x != Opt(96) || y != Opt(97)) Window().HidePileSizePanel();
+        if (x != Opt(96) || y != Opt(97)) StatusDisplay().HidePileSizePanel();
         MainGame.SetOpt(96, x);
         MainGame.SetOpt(97, y);
     }
 }
 
 void PointerRelease(MouseButton /*button*/) {
-    Table().SetTableCursor(TableCursorShape());
+    PointerFeedback().SetTableCursor(TableCursorShape());
     if (Opt(89) == 1) {
         const int i = Rule(rule::kStockMode) == 1 ? 0 : 1;
-        Table().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
+        PointerFeedback().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
         Waits().Wait(50);
         ExecuteMove(TopCode(MazzoPiles[0]), "Mazzo_Vis");
         MainGame.SetOpt(89, 0);

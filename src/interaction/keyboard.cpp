@@ -103,7 +103,7 @@ void DrawFrame() {
     // A game that ended meanwhile has taken the frame away.
     if (!g_key.shown) return;
     const GridPlace& p = g_key.focus;
-    Table().ShowFocusFrame(p.left, p.top, p.left + CardWidth, p.top + CardHeight);
+    PointerFeedback().ShowFocusFrame(p.left, p.top, p.left + CardWidth, p.top + CardHeight);
 }
 
 int CentreX(const GridPlace& p) { return p.left + CardWidth / 2; }
@@ -255,7 +255,7 @@ void HideFocusFrame() {
     g_key.holding = false;
     if (!g_key.shown) return;
     g_key.shown = false;
-    Table().HideFocusFrame();
+    PointerFeedback().HideFocusFrame();
 }
 
 bool FocusFrameShown() { return g_key.shown; }

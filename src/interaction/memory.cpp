@@ -78,7 +78,7 @@ void TakePairAway() {
         const std::string name = RowName(g.row);
         PressHooks().LiftCards(g.card, true);
         const CardPoint from = CardSlotPosition(name, g.row, g.slot);
-        Table().FlyCard(g.card, from.left, from.top, waste.left, waste.top);
+        CardAnimations().FlyCard(g.card, from.left, from.top, waste.left, waste.top);
         MainGame.SetOpt(94, g.card);
         const bool moved = ExecuteMove(1, "Waste");
         MainGame.SetOpt(94, 0);
@@ -91,10 +91,10 @@ void TakePairAway() {
             for (int k = 0; k < SlotCount(row); ++k) {
                 if (SlotCode(row, k) != 0) continue;
                 const CardPoint hole = CardSlotPosition(name, g.row, k);
-                Table().EraseRect(hole.left, hole.top, hole.left + CardWidth,
+                CardDrawing().EraseRect(hole.left, hole.top, hole.left + CardWidth,
                                   hole.top + CardHeight, kOnBoth);
             }
-            Table().RedrawPile(name);
+            PileDrawing().RedrawPile(name);
         }
         DropNewestSteps(1);
     }
@@ -116,11 +116,11 @@ void TurnCardUp(CardCode card, int x, int y, int row) {
     const int slots = SlotCount(pile);
     if (slots == 1 || (slots >= 2 && IsFaceUp(SlotCode(pile, slots - 2))))
         PressHooks().LiftCards(card, true);
-    Table().DrawCardFace(card, liftedX, liftedY, kOnScreen);
-    if (shadows) Table().FlyCard(card, liftedX, liftedY, x, y);
+    CardDrawing().DrawCardFace(card, liftedX, liftedY, kOnScreen);
+    if (shadows) CardAnimations().FlyCard(card, liftedX, liftedY, x, y);
     PlaySwitched("Face_up", field::kSoundsFaceUp);
-    Table().DrawCardFace(card, x, y, kOnTable);
-    if (slots == 1 && SlotCode(pile, 0) == card) Table().RedrawPile(RowName(row));
+    CardDrawing().DrawCardFace(card, x, y, kOnTable);
+    if (slots == 1 && SlotCode(pile, 0) == card) PileDrawing().RedrawPile(RowName(row));
 }
 
 bool PairClick(CardCode card, int x, int y, int row) {
@@ -152,7 +152,7 @@ void TurnBackAll() {
         Waits().Wait(kTurnBackPause);
         SetFaceFlag(g.card, '0');
         const CardPoint at = TurnBackPosition(g);
-        Table().DrawCardBack(at.left, at.top, kOnBoth);
+        CardDrawing().DrawCardBack(at.left, at.top, kOnBoth);
     }
 }
 
@@ -188,7 +188,7 @@ void MemoryPress(CardCode card, int x, int y, int row) {
     }
     UpdateScore();
     SetFlag(flag::kFinished, IsGameWon());
-    if (AllGridCardsUp() && !GameHooks().EndGame()) Table().ShowTable();
+    if (AllGridCardsUp() && !GameHooks().EndGame()) TableView().ShowTable();
 }
 
 void SetModelFaces(bool hide) {
@@ -202,9 +202,9 @@ void SetModelFaces(bool hide) {
             if (hide) Waits().Wait(kTurnBackPause);
             SetFaceFlag(c, target);
             if (hide)
-                Table().DrawCardBack(left, top, kOnBoth);
+                CardDrawing().DrawCardBack(left, top, kOnBoth);
             else
-                Table().DrawCardFace(BottomCode(pile), left, top, kOnBoth);
+                CardDrawing().DrawCardFace(BottomCode(pile), left, top, kOnBoth);
         }
     }
 }
@@ -232,8 +232,8 @@ void DealTwins() {
         if (r >= rows || Row(r).empty()) continue;
         Waits().Wait(kTurnBackPause);
         const int left = FilaLeft[static_cast<size_t>(r)], top = FilaTopOnScreen(r);
-        Table().DrawCardFace(BottomCode(Row(r)), left, top, kOnBoth);
-        Table().RestoreCardCorners(left, top, kOnBoth);
+        CardDrawing().DrawCardFace(BottomCode(Row(r)), left, top, kOnBoth);
+        CardDrawing().RestoreCardCorners(left, top, kOnBoth);
     }
 }
 
@@ -243,7 +243,7 @@ int TwinMatches(bool mark) {
         for (int j = 0; j < 10; ++j) {
             const CardCode model = BottomCode(DestPiles[static_cast<size_t>(j)]);
             if (model >= 1 && BottomCode(Row(j)) == model + 52)
-                Table().DrawSelectionFrame(FilaLeft[static_cast<size_t>(j)], FilaTopOnScreen(j),
+                CardDrawing().DrawSelectionFrame(FilaLeft[static_cast<size_t>(j)], FilaTopOnScreen(j),
                                            kOnBoth);
         }
     }
@@ -256,11 +256,11 @@ void CheckTwinRowsFull() {
     // The last twin is still held on the window, with its shadow, while the
     // move that placed it runs this: show the table as it now is before the
     // reveal and the result dialog.
-    Table().ShowTable();
+    TableView().ShowTable();
     SetModelFaces(false);
     TwinMatches(true);
     UpdateScore();
-    if (!GameHooks().EndGame()) Table().ShowTable();
+    if (!GameHooks().EndGame()) TableView().ShowTable();
 }
 
 }  // namespace bw

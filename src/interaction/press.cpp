@@ -20,9 +20,6 @@ namespace bw {
 
 namespace {
 
-IPressHooks g_nullHooks;
-IPressHooks* g_hooks = nullptr;
-
 int TableauCount() {
     return std::clamp(Rule(rule::kFilas), 0, 40);
 }
@@ -96,8 +93,7 @@ bool TableauHit(int x, int y, PileHit& hit) {
 
 }  // namespace
 
-IPressHooks& PressHooks() { return g_hooks ? *g_hooks : g_nullHooks; }
-void SetPressHooks(IPressHooks* hooks) { g_hooks = hooks; }
+IPressHooks& PressHooks() { return Installed<IPressHooks>(); }
 
 PileHit HitTest(int x, int y) {
     static const char* const kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Mazzo_Waste"};
@@ -359,7 +355,7 @@ struct Pickup {
 enum class Next { kEnd, kStep11 };
 
 void Peek(CardCode card, int left, int top) {
-    Table().DrawCardFace(card, left, top, kOnScreen);
+    CardDrawing().DrawCardFace(card, left, top, kOnScreen);
     PeekCard = {left, top};
 }
 
@@ -583,7 +579,7 @@ bool PilePress(const PileHit& hit, Pickup& pick) {
             }
             const CardCode base = TopCode(DestPiles[0]);
             if (goal == 61 && base >= 1 && RankOf(hit.card) == NextRank(RankOf(base))) {
-                Table().FlyCard(hit.card, hit.left, hit.top, MainGame.DestLeft(0),
+                CardAnimations().FlyCard(hit.card, hit.left, hit.top, MainGame.DestLeft(0),
                                 MainGame.DestTop(0));
                 MainGame.SetOpt(94, hit.card);
                 ExecuteMove(1, "Dest01");
@@ -651,7 +647,7 @@ void PickUp(const Pickup& pick, int x, int y) {
     }
     const int goal = Rule(rule::kGoalKind);
     if (goal == 2 || goal == 12 || goal == 15) {
-        Table().FlyCard(pick.card, DragRect.left, DragRect.top, MainGame.StockLeft(2),
+        CardAnimations().FlyCard(pick.card, DragRect.left, DragRect.top, MainGame.StockLeft(2),
                         MainGame.StockTop(2));
         // The flight empties the hand (option 94); the move needs the card.
         MainGame.SetOpt(94, pick.card);
@@ -666,7 +662,7 @@ void PickUp(const Pickup& pick, int x, int y) {
 
 void PointerPress(MouseButton button, int shift, int x, int y) {
     MouseIdleStamp = -1;
-    Window().HidePileSizePanel();
+    StatusDisplay().HidePileSizePanel();
     if (!Flag(flag::kInProgress) || Opt(94) != 0) return;
     MainGame.SetOpt(78, 0);
     if (Flag(flag::kDoubleClick)) {

@@ -41,7 +41,8 @@ constexpr int kAltKey = 4;
 void PointerPress(MouseButton button, int shift, int x, int y);
 
 // Steps a press hands over to the drag, the double-click shortcuts and the
-// selection games. Every method does nothing by default.
+// selection games, installed with Install<IPressHooks>. Every method does
+// nothing by default.
 class IPressHooks {
 public:
     virtual ~IPressHooks() = default;
@@ -68,7 +69,5 @@ public:
 };
 
 IPressHooks& PressHooks();
-// Installs the hooks (not owned); nullptr restores the do-nothing ones.
-void SetPressHooks(IPressHooks* hooks);
 
 }  // namespace bw

@@ -62,14 +62,14 @@ void DrawFrame(CardCode card) {
     const Place p = PlaceOf(card);
     if (!p.Found()) return;
     const CardPoint at = PositionOf(p);
-    Table().DrawSelectionFrame(at.left, at.top, kOnBoth);
+    CardDrawing().DrawSelectionFrame(at.left, at.top, kOnBoth);
 }
 
 void EraseFrame(CardCode card) {
     const Place p = PlaceOf(card);
     if (!p.Found()) return;
     const CardPoint at = PositionOf(p);
-    Table().EraseSelectionFrame(card, at.left, at.top, kOnBoth);
+    CardDrawing().EraseSelectionFrame(card, at.left, at.top, kOnBoth);
 }
 
 // Adds the card to the list, or takes it out when it is there; true when added.
@@ -101,10 +101,10 @@ void EndIfFinished() {
 
 // The move engine takes the group away; no press may start another meanwhile.
 void RemoveSelection(bool toWaste, bool refill) {
-    Window().SwallowInput(true);
+    WindowControl().SwallowInput(true);
     if (toWaste) ExecuteMove(0, "Selezionate_Dest");
     if (refill) ExecuteMove(0, "Selezionate_Fila");
-    Window().SwallowInput(false);
+    WindowControl().SwallowInput(false);
     EndIfFinished();
 }
 
@@ -151,15 +151,15 @@ void SwapFirstCards(CardCode a, CardCode b) {
     RecordStep(1);
     const CardPoint A = PositionOf(pa), B = PositionOf(pb);
     if (!ParameterIs(field::kCardsAnimate, "N")) {
-        Table().FlyCard(a, A.left, A.top, B.left, B.top);
+        CardAnimations().FlyCard(a, A.left, A.top, B.left, B.top);
         Waits().Wait(50);
-        Table().FlyCard(b, B.left, B.top, A.left, A.top);
+        CardAnimations().FlyCard(b, B.left, B.top, A.left, A.top);
     }
     FilaPiles[static_cast<size_t>(pa.index)].replace(0, 3, FormatCode(b));
     FilaPiles[static_cast<size_t>(pb.index)].replace(0, 3, FormatCode(a));
     SelectionList().clear();
-    Table().RedrawPile(pa.name);
-    Table().RedrawPile(pb.name);
+    PileDrawing().RedrawPile(pa.name);
+    PileDrawing().RedrawPile(pb.name);
     RecordStep(0, true);
     UpdateScore();
     SetFlag(flag::kFinished, IsGameWon());

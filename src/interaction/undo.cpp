@@ -53,7 +53,7 @@ bool Exchange(HistoryLists& from, std::string& fromMarks, int toWhich, std::stri
 
     // Cards of the present table may lie where the restored one has holes
     // or shorter piles: the picture is rebuilt, not drawn over.
-    Table().RedrawTable();
+    TableView().RedrawTable();
     ForgetJokerCaption();
     UpdateScore();
     SetFlag(flag::kFinished, IsGameWon());
@@ -81,7 +81,7 @@ bool RedoCommand() {
 }
 
 void SetUndoEnabled(bool enabled) {
-    Window().SetUndoRedoEnabled(enabled && !UndoSwitchedOff());
+    CommandStates().SetUndoRedoEnabled(enabled && !UndoSwitchedOff());
 }
 
 }  // namespace bw

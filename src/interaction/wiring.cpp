@@ -1,6 +1,5 @@
 #include "interaction/wiring.h"
 
-#include "core/game_end.h"
 #include "core/ports.h"
 #include "interaction/drag.h"
 #include "interaction/memory.h"
@@ -29,16 +28,22 @@ public:
     void DrawHeldImage(int left, int top) override { bw::DrawHeldImage(left, top); }
 };
 
+class MemoryPlay : public IMemoryPlay {
+public:
+    void EndMemorisePhase() override {
+        SetModelFaces(true);
+        DealTwins();
+    }
+    void CheckTwinRowsFull() override { bw::CheckTwinRowsFull(); }
+};
+
 }  // namespace
 
 void InstallInteractionHooks() {
     static InteractionHooks hooks;
-    SetPressHooks(&hooks);
-    SetMemoriseEndHook([] {
-        SetModelFaces(true);
-        DealTwins();
-    });
-    SetTwinRowsCheck([] { CheckTwinRowsFull(); });
+    static MemoryPlay memory;
+    Install<IPressHooks>(&hooks);
+    InstalledPorts().memory = &memory;
 }
 
 }  // namespace bw

@@ -56,12 +56,12 @@ std::string g_sizeWithoutRoom;
 // True when the table holds every pile whole at `letter`; the piles are
 // left laid out at that size, the images at the one they were loaded for.
 bool TableHoldsAt(char letter) {
-    CardSetUpHooks& hooks = CardHooks();
+    ICardSetUp& setUp = CardSetUp();
     const int width = CardWidth, height = CardHeight;
     CardSizeOfLetter(letter, CardWidth, CardHeight);
     SetOverlapOffsets(letter);
-    hooks.layOutPiles();
-    const bool holds = hooks.tableHoldsPiles();
+    setUp.LayOutPiles();
+    const bool holds = setUp.TableHoldsPiles();
     CardWidth = width;
     CardHeight = height;
     return holds;
@@ -72,9 +72,7 @@ bool TableHoldsAt(char letter) {
 // none does: a card cut off at the window's edge cannot be played. The
 // deck stays, and so does an own card set, which comes in one size.
 void ChooseSizeForTable() {
-    CardSetUpHooks& hooks = CardHooks();
-    if (!hooks.tableHoldsPiles || !hooks.layOutPiles || ParameterIs(field::kOwnCardSet, "Y"))
-        return;
+    if (!CardSetUp().HasTable() || ParameterIs(field::kOwnCardSet, "Y")) return;
     const std::string wanted =
         g_sizeWithoutRoom.empty() ? GetParameter(field::kCardSize) : g_sizeWithoutRoom;
     static const std::string kLargestFirst = "SBM";
@@ -233,12 +231,8 @@ void KeepSet(const std::string& key) {
 
 void Announce(int messageCase) {
     const std::string name = GetParameter(field::kGameName);
-    auto& advice = CardHooks().advice;
-    auto show = [&](const std::string& text, const std::string& key) {
-        if (advice)
-            advice(text, key);
-        else
-            ShowAdviceMessage(text, key, kAdvicePage640x480);
+    auto show = [](const std::string& text, const std::string& key) {
+        CardSetUp().Advice(text, key);
     };
     switch (messageCase) {
         case 640:
@@ -287,9 +281,16 @@ QSize CuttingSize(char letter) {
     }
 }
 
-CardSetUpHooks& CardHooks() {
-    static CardSetUpHooks hooks;
-    return hooks;
+void ICardSetUp::ReloadRules() {
+    LoadGameRules(static_cast<int>(ParameterInt(field::kGameId, 0)));
+}
+
+void ICardSetUp::Advice(const std::string& text, const std::string& key) {
+    ShowAdviceMessage(text, key, kAdvicePage640x480);
+}
+
+ICardSetUp& CardSetUp() {
+    return Installed<ICardSetUp>();
 }
 
 std::string Medium640Message(const std::string& gameName) {
@@ -422,17 +423,13 @@ void ApplyCardSize() {
     }
     CardRect = QRect(0, 0, CardWidth, CardHeight);
     LoadCardImages();
-    if ((CardWidth != oldWidth || CardHeight != oldHeight) && CardHooks().cardSizeChanged)
-        CardHooks().cardSizeChanged();
+    if (CardWidth != oldWidth || CardHeight != oldHeight) CardSetUp().CardSizeChanged();
 }
 
 void SetUpCards() {
-    CardSetUpHooks& hooks = CardHooks();
+    ICardSetUp& setUp = CardSetUp();
     // 1. The game's rules, and the size before this setup.
-    if (hooks.reloadRules)
-        hooks.reloadRules();
-    else
-        LoadGameRules(static_cast<int>(ParameterInt(field::kGameId, 0)));
+    setUp.ReloadRules();
     ReportRuleDamage(static_cast<int>(ParameterInt(field::kGameId, 0)));
     const std::string before = GetParameter(field::kCardSize);
     // The screen rules start from the size chosen, not from one the last
@@ -457,7 +454,7 @@ void SetUpCards() {
             SetParameter(field::kSavedSize, "");
             SetParameter(field::kSavedDeck, "");
         }
-        if (hooks.enableCustomize) hooks.enableCustomize();
+        setUp.EnableCustomize();
     } else {
         // 4. A smaller size is forced; the chosen one is kept to come back to.
         if ((size == "B" || size == "S") && saved.empty()) {
@@ -512,9 +509,9 @@ void SetUpCards() {
 
     // 7. Piles back to their markers, offsets, layout.
     ResetPileAnchors();
-    if (hooks.updateGameMenus) hooks.updateGameMenus();
+    setUp.UpdateGameMenus();
     SetOverlapOffsets(SizeLetter());
-    if (hooks.layOutPiles) hooks.layOutPiles();
+    setUp.LayOutPiles();
 }
 
 void FitCardsToTable() {

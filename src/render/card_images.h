@@ -42,21 +42,31 @@ bool CardSizeOfLetter(char letter, int& width, int& height);
 // "S", 71 x 96 for any other letter.
 QSize CuttingSize(char letter);
 
-// What SetUpCards needs from the rest of the program. Unset members do
-// nothing, except reloadRules (loads the current game's rules) and advice
-// (ShowAdviceMessage).
-struct CardSetUpHooks {
-    std::function<void()> reloadRules;      // step 1: the current game's rules
-    std::function<void()> enableCustomize;  // the size fits: "C&ustomize..." enabled
-    std::function<void()> updateGameMenus;  // menus that depend on the game
-    std::function<void()> layOutPiles;      // LayOutPiles with the window's table
-    // After layOutPiles: true when the table holds every pile whole. Unset:
-    // the size is never chosen for the table.
-    std::function<bool()> tableHoldsPiles;
-    std::function<void()> cardSizeChanged;  // the moving-card buffer follows the size
-    std::function<void(const std::string& text, const std::string& key)> advice;
+// What SetUpCards needs from the rest of the program, installed with
+// Install<ICardSetUp>. Unset, each step does nothing, except ReloadRules
+// (loads the current game's rules) and Advice (ShowAdviceMessage).
+class ICardSetUp {
+public:
+    virtual ~ICardSetUp() = default;
+    // Step 1: the current game's rules.
+    virtual void ReloadRules();
+    // The size fits: "C&ustomize..." enabled.
+    virtual void EnableCustomize() {}
+    // The menus that depend on the game.
+    virtual void UpdateGameMenus() {}
+    // LayOutPiles with the window's table.
+    virtual void LayOutPiles() {}
+    // Whether there is a table to choose the card size for; without one the
+    // size is never chosen for the table.
+    virtual bool HasTable() { return false; }
+    // After LayOutPiles: true when the table holds every pile whole.
+    virtual bool TableHoldsPiles() { return false; }
+    // The moving-card buffer follows the size.
+    virtual void CardSizeChanged() {}
+    // The forced-size message with its "don't show again" key.
+    virtual void Advice(const std::string& text, const std::string& key);
 };
-CardSetUpHooks& CardHooks();
+ICardSetUp& CardSetUp();
 
 // The card-size setup run for every new game and when a game is opened:
 // decides the size for the screen and the game, tells the player once when
@@ -94,7 +104,7 @@ std::string OwnCardBackPath();
 // four suits from the library.
 void ResetOwnCardSet();
 // Face set "004": when the library lacks it ("CB004H"), the set becomes "001".
-// Installed into the preferences with SetDeckFourSetUp.
+// Installed into the preferences as their IDeckFourSetUp.
 void DeckFourSetUp();
 
 // The texts of the forced-size messages.

@@ -29,6 +29,25 @@ private:
     int w_, h_;
 };
 
+// The card set-up of one rendered deal: its game's rules, no message, and
+// the layout the request gives.
+class RequestSetUp : public ICardSetUp {
+public:
+    explicit RequestSetUp(const RenderRequest& request) : request_(request) {}
+    void ReloadRules() override { LoadGameRules(request_.gameId); }
+    void Advice(const std::string&, const std::string&) override {}
+    void LayOutPiles() override {
+        LayoutInput in = request_.layout;
+        in.cardWidth = CardWidth;
+        in.cardHeight = CardHeight;
+        in.shadowOffset = request_.shadow ? 9 : 0;
+        bw::LayOutPiles(in);
+    }
+
+private:
+    const RenderRequest& request_;
+};
+
 }  // namespace
 
 void UseDefaultTablePreferences(char cardSize, bool shadow) {
@@ -52,7 +71,7 @@ QImage RenderDealtTable(const RenderRequest& request) {
     IScreen* savedScreen = ports.screen;
     FixedScreen screen(request.layout.screenWidth, request.layout.screenHeight);
     ports.screen = &screen;
-    const CardSetUpHooks savedHooks = CardHooks();
+    ICardSetUp* savedSetUp = ports.upper.Find<ICardSetUp>();
 
     UseDefaultTablePreferences(request.cardSize, request.shadow);
     SetParameter(field::kGameId, std::to_string(request.gameId));
@@ -63,17 +82,8 @@ QImage RenderDealtTable(const RenderRequest& request) {
     LoadGameRules(request.gameId);
     ApplyCardSize();
     MainGame.SetOpt(122, Rule(rule::kSuitMode));
-    CardSetUpHooks& hooks = CardHooks();
-    hooks = CardSetUpHooks();
-    hooks.reloadRules = [&] { LoadGameRules(request.gameId); };
-    hooks.advice = [](const std::string&, const std::string&) {};
-    hooks.layOutPiles = [&] {
-        LayoutInput in = request.layout;
-        in.cardWidth = CardWidth;
-        in.cardHeight = CardHeight;
-        in.shadowOffset = request.shadow ? 9 : 0;
-        LayOutPiles(in);
-    };
+    RequestSetUp setUp(request);
+    Install<ICardSetUp>(&setUp);
     SetUpCards();
 
     ClearPiles(false, true);
@@ -89,7 +99,7 @@ QImage RenderDealtTable(const RenderRequest& request) {
     RepaintTable(Canvas::Table(), false);
     DiscardTableChanges();
 
-    CardHooks() = savedHooks;
+    Install<ICardSetUp>(savedSetUp);
     ports.screen = savedScreen;
     return TableBitmap.copy(0, 0, width, height);
 }

@@ -39,7 +39,7 @@ bool StoreGameAutoplaySwitch(int gameId, bool on) {
 
 void ApplyStoredGameAutoplay(int gameId) {
     if (MainGame.Opt(105) != 2) return;
-    IWindow& w = Window();
+    ICommandStates& w = CommandStates();
     if (!w.AutoplayEnabled()) return;
     if (w.AutoplayChecked() != GameAutoplayStored(gameId)) w.ToggleAutoplay();
 }

@@ -27,11 +27,6 @@ constexpr int64_t kButtonFaceColour = 2147483663;  // 0x8000000F, the system but
 constexpr int kShadowOn = 9;
 constexpr int kMaxPlayers = 20;
 
-std::function<void()>& DeckFourSetUp() {
-    static std::function<void()> setUp;
-    return setUp;
-}
-
 int g_shadowOffset = kShadowOn;
 
 // Reads one file into the block, key by key, in the order the callers expect.
@@ -105,8 +100,8 @@ void LoadAutoplaySwitch(const Loader& in) {
     if (MainGame.Opt(105) != 1 && MainGame.Opt(105) != 2) MainGame.SetOpt(105, 1);
     if (MainGame.Opt(105) == 1) {
         // The command toggles; it must end up on, whatever its state now.
-        if (in.Read(key::kAutoPlay, "Y") == "Y" && !Window().AutoplayChecked())
-            Window().ToggleAutoplay();
+        if (in.Read(key::kAutoPlay, "Y") == "Y" && !CommandStates().AutoplayChecked())
+            CommandStates().ToggleAutoplay();
     } else {
         ApplyStoredGameAutoplay(static_cast<int>(ParameterInt(field::kGameId, -1)));
     }
@@ -118,17 +113,13 @@ bool IsLoadedShape(int64_t n) {
 
 }  // namespace
 
-void SetDeckFourSetUp(std::function<void()> setUp) {
-    DeckFourSetUp() = std::move(setUp);
-}
-
 int PreferredShadowOffset() {
     return g_shadowOffset;
 }
 
 void LoadPreferences() {
     const Loader in(SettingsFile());
-    IWindow& window = Window();
+    IWindowBars& window = WindowBars();
 
     // 1-3: the main key table, in order.
     in.Text("Show_ToolTips", "Y", field::kShowToolTips);
@@ -139,7 +130,7 @@ void LoadPreferences() {
     if (fewColours)
         ShowAdviceMessage(kScreenUnder256ColorsText, "Screen_Under_256_Colors", kAdvicePageColor);
     in.Number(key::kCard, fewColours ? 3 : 1, field::kCardDeck);
-    if (GetParameter(field::kCardDeck) == "004" && DeckFourSetUp()) DeckFourSetUp()();
+    if (GetParameter(field::kCardDeck) == "004") Installed<IDeckFourSetUp>().SetUp();
     in.Text("Card_Size", "B", field::kCardSize);
     in.Text(key::kBackgroundBmp, "", field::kBackgroundPicture);
     in.Number(key::kBackgroundFixedCol, 32768, field::kFixedColour);

@@ -5,7 +5,6 @@
 // while it is unchanged on disk, so a value written here (or by anyone) is
 // seen by the next reader.
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -81,14 +80,18 @@ inline constexpr const char* kAutoplayGames = "Games";
 }  // namespace key
 
 // Reads the settings file into the parameter block and the option table,
-// applies the settings that shape the main window through Window(), and
+// applies the settings that shape the main window through WindowBars(), and
 // writes the first-run players and the start counter. A missing or damaged
 // file yields the defaults; failed writes are ignored.
 void LoadPreferences();
 
-// Extra set-up of face set "004", installed by the card-image code and run
-// while loading when that set is chosen. An empty function does nothing.
-void SetDeckFourSetUp(std::function<void()> setUp);
+// Extra set-up of face set "004", run while loading when that set is
+// chosen; the card images install it (Install<IDeckFourSetUp>).
+class IDeckFourSetUp {
+public:
+    virtual ~IDeckFourSetUp() = default;
+    virtual void SetUp() {}
+};
 
 // The card shadow (9 pixels, or 0 when "Cards_Shadowed" is "N") as of the
 // last LoadPreferences; the layout and drawing take their offset from it.

@@ -44,7 +44,7 @@ void DiscardSingleGameValues() {
     if (platform::FileExists(path) && !platform::DeleteFile(path))
         Dialogs().Info(std::string(section_msg::kDeleteError) + path);
     Dialogs().Info(kCorruptSingleGameMessage);
-    Window().Repaint();
+    WindowControl().Repaint();
     BusyCursor busy;
     Waits().Wait(2000);
 }

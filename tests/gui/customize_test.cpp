@@ -68,8 +68,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(LoadResourceLibraryFile(BW_PROGRAM_DIR "QLR.RGF"));
         std::filesystem::create_directories(core.dir.file("DATA"));
-        InstalledPorts().window = &window;
-        InstalledPorts().table = &table;
+        InstalledPorts().SetWindow(&window);
+        InstalledPorts().SetTable(&table);
         // The block as start-up leaves it with an empty settings file.
         SetParameter(pos::kCardSize, 1, "B");
         SetParameter(pos::kCardDeck, 3, "001");
@@ -440,9 +440,19 @@ TEST_F(CustomizeTest, ShowCustomizeDialogRunsModallyAndReportsOk) {
 // between them.
 class CustomizeTableTest : public CustomizeTest {
 protected:
+    // The window lays the piles out again for the new card images.
+    struct RequestLayout : ICardSetUp {
+        RenderRequest request;
+        void LayOutPiles() override {
+            LayoutInput in = request.layout;
+            in.cardWidth = CardWidth;
+            in.cardHeight = CardHeight;
+            bw::LayOutPiles(in);
+        }
+    } layout;
     void SetUp() override {
         CustomizeTest::SetUp();
-        InstalledPorts().table = &qtTable;
+        InstalledPorts().SetTable(&qtTable);
         savedCanvas = WindowCanvas();
         WindowCanvas() = nullptr;
         test::WriteFile(core.dir.file("GAMES.DAT"), test::ReadFile(BW_PROGRAM_DIR "GAMES.DAT"));
@@ -459,17 +469,13 @@ protected:
         request.layout.screenHeight = 768;
         before = RenderDealtTable(request);
         // The window lays the piles out again for the new card images.
-        CardHooks().layOutPiles = [request] {
-            LayoutInput in = request.layout;
-            in.cardWidth = CardWidth;
-            in.cardHeight = CardHeight;
-            LayOutPiles(in);
-        };
+        layout.request = request;
+        Install<ICardSetUp>(&layout);
         card = PileAnchor("Fila1", 0);
         ASSERT_TRUE(QRect(0, 0, 1007, 700).contains(card));
     }
     void TearDown() override {
-        CardHooks() = CardSetUpHooks();
+        Install<ICardSetUp>(nullptr);
         WindowCanvas() = savedCanvas;
     }
 

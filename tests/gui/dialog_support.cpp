@@ -120,8 +120,8 @@ void ModalScript::Poll() {
 bool DialogTest::libraryLoaded = false;
 
 DialogTest::DialogTest() {
-    InstalledPorts().window = &window;
-    InstalledPorts().table = &table;
+    InstalledPorts().SetWindow(&window);
+    InstalledPorts().SetTable(&table);
     InstalledPorts().screen = &screen;
     platform::MakeDir(core.dir.file("DATA"));
     core.dir.write("DATA/Cfg.dat", "");

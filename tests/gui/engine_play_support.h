@@ -107,8 +107,8 @@ inline TableState CurrentTable() {
 inline ::testing::AssertionResult ScreenShowsTable(TfrmMain& window) {
     const QRect area = window.imgSfondo->rect();
     const QImage shown = window.imgSfondo->Image().copy(area);
-    Table().PaintEmptyTable();
-    Table().RepaintTable(false);
+    TableView().PaintEmptyTable();
+    TableView().RepaintTable(false);
     const QImage truth = window.imgSfondo->Image().copy(area);
     int wrong = 0;
     QPoint first;
@@ -155,7 +155,7 @@ protected:
         ASSERT_EQ(ParameterInt(pos::kGameId, 4, -1), id);
         ASSERT_GT(GameRules[371], 0) << "game " << id << " is not in GAMES.DAT";
         // From now on the open-game dialog is only counted (after a win).
-        Hooks().openGameDialog = [this] { ++gameOffers; };
+        shell.openGameDialog = [this] { ++gameOffers; };
     }
 
     // Deals the stored game again with a fixed game number.
@@ -185,8 +185,8 @@ protected:
     // Shows the table laid by hand and starts the histories from it.
     void ShowLaidTable() {
         ClearHistory(true);
-        Table().RepaintTable(false);
-        Table().ShowTable();
+        TableView().RepaintTable(false);
+        TableView().ShowTable();
     }
 
     // The middle of a pile's top card (of the place for the next card when

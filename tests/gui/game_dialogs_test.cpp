@@ -11,6 +11,7 @@
 #include "core/params.h"
 #include "core/state.h"
 #include "dialog_support.h"
+#include "gui_support.h"
 
 namespace bw {
 namespace {
@@ -19,19 +20,18 @@ using ::testing::ElementsAre;
 
 class GameDialogs : public test::DialogTest {
 protected:
+    test::ShellCalls shell;
     GameDialogs() {
-        Hooks() = ShellHooks{};
         main.resize(800, 600);
-        InstalledPorts().window = &main;
+        InstalledPorts().SetWindow(&main);
         // As the program connects them at start-up.
-        Hooks().openGameDialog = [this] { OpenGameCommand(&main); };
-        Hooks().players = [this] { ShowPlayersDialog(&main); };
+        shell.openGameDialog = [this] { OpenGameCommand(&main); };
+        shell.players = [this] { ShowPlayersDialog(&main); };
         OpenGameForm(&main);
     }
     ~GameDialogs() override {
         FreeOpenGameForm();
-        Hooks() = ShellHooks{};
-        InstalledPorts().window = nullptr;
+        InstalledPorts().SetWindow(nullptr);
     }
     static QTreeWidgetItem* Node(const QString& name) {
         QTreeWidgetItem* branch = OpenGameForm().trvGames->topLevelItem(0);

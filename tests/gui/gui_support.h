@@ -7,12 +7,36 @@
 #include <functional>
 #include <string>
 
+#include "app/shell_hooks.h"
 #include "core/ports.h"
 #include "platform/clock.h"
 #include "support/fake_screen.h"
 #include "support/test_support.h"
 
 namespace bw::test {
+
+// The main window's shell commands while this lives, each running what the
+// test gives; an unset one does what the window does without the command.
+struct ShellCalls : IShellCommands {
+    std::function<void()> openGameDialog, players, customize;
+    ShellCalls() { Install<IShellCommands>(this); }
+    ~ShellCalls() override {
+        if (&ShellCommands() == this) Install<IShellCommands>(nullptr);
+    }
+    ShellCalls(const ShellCalls&) = delete;
+    ShellCalls& operator=(const ShellCalls&) = delete;
+    bool OpenGameDialog() override {
+        if (!openGameDialog) return false;
+        openGameDialog();
+        return true;
+    }
+    void Players() override {
+        if (players) players();
+    }
+    void Customize() override {
+        if (customize) customize();
+    }
+};
 
 class GuiFixture : public CoreFixture {
 public:

@@ -33,14 +33,13 @@ using ::testing::IsEmpty;
 
 class MainWindowTest : public GuiFixture, public ::testing::Test {
 protected:
+    ShellCalls shell;
     MainWindowTest() {
-        Hooks() = ShellHooks{};
         SetParameter(pos::kSettingsFile, 20, "DATA\\Cfg.dat");
         platform::MakeDir(dir.path() + "DATA");
         window.resize(800, 600);
-        InstalledPorts().window = &window;
+        InstalledPorts().SetWindow(&window);
     }
-    ~MainWindowTest() override { Hooks() = ShellHooks{}; }
 
     // The preferences of a first run, as start-up loads them.
     void LoadDefaults() { LoadPreferences(); }
@@ -275,9 +274,9 @@ TEST_F(MainWindowTest, AutoplayInPerGameModeIsStoredForTheGame) {
 
 TEST_F(MainWindowTest, CommandsCallTheirHandlers) {
     std::vector<std::string> calls;
-    Hooks().openGameDialog = [&] { calls.push_back("open"); };
-    Hooks().customize = [&] { calls.push_back("customize"); };
-    Hooks().players = [&] { calls.push_back("players"); };
+    shell.openGameDialog = [&] { calls.push_back("open"); };
+    shell.customize = [&] { calls.push_back("customize"); };
+    shell.players = [&] { calls.push_back("players"); };
     window.tbOpen1->click();
     window.mnuCustomize->trigger();
     window.mnuPlayers->trigger();
@@ -522,7 +521,7 @@ TEST_F(StartUpTest, StaleTemporaryFilesOfInterruptedRewritesAreRemoved) {
 
 TEST_F(StartUpTest, OnlyTheFirstActivationStartsTheGame) {
     int starts = 0;
-    Hooks().openGameDialog = [&] { ++starts; };
+    shell.openGameDialog = [&] { ++starts; };
     ASSERT_TRUE(window.FormCreate());
     window.Activated();
     EXPECT_FALSE(Flag(flag::kFirstActivation));
@@ -635,7 +634,7 @@ public:
 TEST_F(StartUpTest, PaletteDisplayRedrawsTheTableAtEveryActivation) {
     screen.bits = 8;
     CountingRepaints table;
-    InstalledPorts().table = &table;
+    InstalledPorts().SetTable(&table);
     int& redraws = table.repaints;
     ASSERT_TRUE(window.FormCreate());
     EXPECT_EQ(dialogs.advices.size(), 1u);  // the colour advice at start-up

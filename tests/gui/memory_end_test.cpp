@@ -174,7 +174,7 @@ public:
 
 TEST_F(MemoryEndTest, ClosingWithoutAGameInProgressRepaintsTheEmptyTable) {
     CountingTable table;
-    InstalledPorts().table = &table;
+    InstalledPorts().SetTable(&table);
     Game(37, 4, 40);
     {
         SetFlag(flag::kInProgress, true);
@@ -191,7 +191,7 @@ TEST_F(MemoryEndTest, ClosingWithoutAGameInProgressRepaintsTheEmptyTable) {
     d.btnOK->click();
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(table.emptied, 1);
-    InstalledPorts().table = nullptr;
+    InstalledPorts().SetTable(nullptr);
 }
 
 }  // namespace

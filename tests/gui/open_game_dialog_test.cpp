@@ -406,7 +406,7 @@ TEST_F(OpenGameDialog, PreviewTableLeavesTheRunningGameAlone) {
     EXPECT_EQ(GetParameter(pos::kGameNumber, 15), "4242424242424");
     EXPECT_EQ(GetParameter(pos::kScore, 6), "17");
     EXPECT_TRUE(Flag(flag::kInProgress));
-    EXPECT_EQ(InstalledPorts().window, &window);
+    EXPECT_EQ(InstalledPorts().statusDisplay, &window);
     EXPECT_THAT(window.events, IsEmpty());
     EXPECT_THAT(table.events, IsEmpty());
 

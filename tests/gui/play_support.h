@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/program_wiring.h"
 #include "app/shell_hooks.h"
 #include "core/card_positions.h"
 #include "core/cards.h"
@@ -63,25 +64,21 @@ private:
 template <class TableT>
 class PlayWindow : public GuiFixture {
 public:
-    explicit PlayWindow(const std::string& gamesDat) : passing(clock, waits.waits), table(window) {
+    explicit PlayWindow(const std::string& gamesDat)
+        : passing(clock, waits.waits), table(window), setUp(window) {
         InstalledPorts().waits = &passing;
-        InstalledPorts().table = &table;
+        InstalledPorts().SetTable(&table);
         CreateTableBitmaps();
-        Hooks() = ShellHooks{};
         dir.write("GAMES.DAT", ReadFile(gamesDat));
         LoadResourceLibraryFile(std::string(BW_PROGRAM_DIR) + "QLR.RGF");
         InstallInteractionHooks();
-        SetLoadGameHook([] { SetUpCards(); });
-        CardHooks().layOutPiles = [this] { window.LayOutTable(); };
-        CardHooks().tableHoldsPiles = [this] { return window.TableHoldsPiles(); };
-        InstalledPorts().window = &window;
+        setUp.Install();
+        InstalledPorts().SetWindow(&window);
         window.resize(1000, 720);
     }
     ~PlayWindow() {
         FreeTableBitmaps();
-        SetLoadGameHook(nullptr);
-        CardHooks() = CardSetUpHooks{};
-        Hooks() = ShellHooks{};
+        setUp.Uninstall();
         FreeResourceLibrary();
     }
 
@@ -97,6 +94,8 @@ public:
     PassingWaits passing;
     TfrmMain window;
     TableT table;
+    WindowSetUp setUp;
+    ShellCalls shell;
 };
 
 template <class TableT>

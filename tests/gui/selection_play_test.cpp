@@ -144,11 +144,11 @@ public:
     }
     // The rectangle shows the background alone, on the screen and on the table picture.
     bool ShowsBackground(const CardPoint& at) const {
-        const QImage& screen = window.imgSfondo->Image();
+        const QImage& shown = window.imgSfondo->Image();
         for (int y = at.top; y < at.top + CardHeight; ++y)
             for (int x = at.left; x < at.left + CardWidth; ++x) {
                 const QRgb bg = BackgroundBitmap.pixel(x, y) & 0xFFFFFF;
-                if ((screen.pixel(x, y) & 0xFFFFFF) != bg ||
+                if ((shown.pixel(x, y) & 0xFFFFFF) != bg ||
                     (TableBitmap.pixel(x, y) & 0xFFFFFF) != bg)
                     return false;
             }

@@ -183,7 +183,7 @@ TEST_F(LibraryPicturesTest, TablePointerFollowsTheCursorSetting) {
     dir.write("GAMES.DAT", MemoryGamesCatalogue());
     dir.write("DATA/Cfg.dat", "[Preference]\r\nCursor=12\r\n");
     TfrmMain window;
-    InstalledPorts().window = &window;
+    InstalledPorts().SetWindow(&window);
     ASSERT_TRUE(window.FormCreate());
     const QCursor* hand = ScreenCursor(12);
     ASSERT_NE(hand, nullptr);

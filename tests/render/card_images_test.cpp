@@ -30,20 +30,13 @@ protected:
         SetParameter(kOwnBack, 1, "N");
         SetParameter(kOwnSet, 1, "N");
         SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");
-        CardHooks() = CardSetUpHooks{};
-        CardHooks().reloadRules = [this] { ++reloads; };
-        CardHooks().advice = [this](const std::string& text, const std::string& key) {
-            advice.push_back(key + ": " + text);
-        };
-        CardHooks().layOutPiles = [this] { ++layouts; };
-        CardHooks().enableCustomize = [this] { ++customizeEnabled; };
-        CardHooks().cardSizeChanged = [this] { ++sizeChanges; };
+        Install<ICardSetUp>(&setUp);
         // The images of an earlier test must not count as loaded.
         MainGame.SetOpt(122, -1);
         CardWidth = 71;
         CardHeight = 96;
     }
-    void TearDown() override { CardHooks() = CardSetUpHooks{}; }
+    void TearDown() override { Install<ICardSetUp>(nullptr); }
 
     std::string Pref(const std::string& key) { return ReadPreference(key, "<none>"); }
 
@@ -77,6 +70,18 @@ protected:
     test::FakeScreen screen{1280, 1024};
     int reloads = 0, layouts = 0, customizeEnabled = 0, sizeChanges = 0;
     std::vector<std::string> advice;
+    // Counts the set-up's steps and notes its messages.
+    struct CountingSetUp : ICardSetUp {
+        CardImagesTest& t;
+        explicit CountingSetUp(CardImagesTest& test) : t(test) {}
+        void ReloadRules() override { ++t.reloads; }
+        void Advice(const std::string& text, const std::string& key) override {
+            t.advice.push_back(key + ": " + text);
+        }
+        void LayOutPiles() override { ++t.layouts; }
+        void EnableCustomize() override { ++t.customizeEnabled; }
+        void CardSizeChanged() override { ++t.sizeChanges; }
+    } setUp{*this};
 };
 
 TEST_F(CardImagesTest, SizeLettersAndCuttingSizes) {

@@ -457,7 +457,7 @@ public:
         }
         OpenGameForm(&w_.window);
         formMade_ = true;
-        Hooks().openGameDialog = [this] { OpenGameCommand(&w_.window); };
+        w_.shell.openGameDialog = [this] { OpenGameCommand(&w_.window); };
         return true;
     }
 

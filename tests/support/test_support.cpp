@@ -136,15 +136,8 @@ bool RecordingDialogs::Confirm(const std::string& text) {
 
 namespace {
 
-// Hooks a test installed point into objects that are gone once it ends.
+// The platform's hook lies below the ports.
 void ClearHooks() {
-    SetPressHooks(nullptr);
-    SetMemoriseEndHook(nullptr);
-    SetTwinRowsCheck(nullptr);
-    SetLoadGameHook(nullptr);
-    SetEmptyPileFillHook(nullptr);
-    SetDeckFourSetUp(nullptr);
-    SetAutoplayMoves({});
     platform::SetIniWriteFailureHandler(nullptr);
 }
 
@@ -191,7 +184,14 @@ CoreFixture::CoreFixture() : saved_(InstalledPorts()) {
 
 CoreFixture::~CoreFixture() {
     ClearHooks();
-    InstalledPorts() = saved_;
+    // The steps a test installed point into objects that are gone once it
+    // ends; only the outside world's ports come back.
+    Ports restored = saved_;
+    restored.memory = nullptr;
+    restored.setUp = nullptr;
+    restored.moves = nullptr;
+    restored.upper = UpperPorts{};
+    InstalledPorts() = restored;
 }
 
 }  // namespace bw::test

@@ -114,12 +114,13 @@ public:
 
 // Puts every piece of process-wide state back as a fresh process has it:
 // the game state, the card size and positions, the pointer's and the drag's
-// leftovers, the clock, the installed hooks and the ports (only the file
-// store installed).
+// leftovers, the clock, the settings' write-failure handler and every port,
+// the layers' above the core included (only the file store installed).
 void ResetProcessState();
 
 // Resets the process state and installs fresh fakes for one test; afterwards
-// removes the hooks the test installed and restores the previous ports.
+// removes the steps and upper ports the test installed and restores the
+// previous outside-world ports.
 class CoreFixture {
 public:
     CoreFixture();

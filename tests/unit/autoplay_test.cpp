@@ -26,9 +26,21 @@ protected:
         for (int i = 52; i < 56; ++i) GameRules[static_cast<size_t>(i)] = 1;
         SetFlag(flag::kInProgress, true);
         fx.window.checked = true;
-        SetAutoplayMoves({[this](const std::string& p, CardCode c) { return accepts(p, c); },
-                          [this](int n, const std::string& t) { return moves.Move(n, t); }});
+        InstalledPorts().moves = &engine;
     }
+    // The placement test and the moves of the test; with `idle` every move
+    // reports success without moving the card.
+    struct TestEngine : IAutoplayMoves {
+        Autoplay& t;
+        bool idle = false;
+        explicit TestEngine(Autoplay& test) : t(test) {}
+        bool CanDrop(const std::string& pile, CardCode card) override {
+            return t.accepts(pile, card);
+        }
+        bool Move(int count, const std::string& target) override {
+            return idle || t.moves.Move(count, target);
+        }
+    } engine{*this};
     // Deals codes (bottom first) face up onto a pile.
     static void Put(const std::string& pile, std::initializer_list<CardCode> codes,
                     char face = '1') {
@@ -148,8 +160,7 @@ TEST_F(Autoplay, RefusedOrEmptyMovesEndTheLoop) {
     EXPECT_FALSE(RunAutoplay());
     EXPECT_EQ(moves.log, Log{"1>Dest_Autoplay1"});
     // An engine that reports success without moving the card.
-    SetAutoplayMoves({[this](const std::string& p, CardCode c) { return accepts(p, c); },
-                      [](int, const std::string&) { return true; }});
+    engine.idle = true;
     EXPECT_FALSE(RunAutoplay());
     EXPECT_EQ(FilaPiles[0], "001");
 }

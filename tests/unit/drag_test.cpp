@@ -203,7 +203,7 @@ TEST_F(Drag, LiftingShowsThePileWithoutTheCardsButKeepsTheData) {
             seen.push_back(name + "=" + *PileByName(name));
         }
     } spy;
-    InstalledPorts().table = &spy;
+    InstalledPorts().SetTable(&spy);
 
     // Pile 1 starts above pile 2 and shares its columns: redrawn too.
     FilaLeft[0] = 150;

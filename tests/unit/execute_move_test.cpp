@@ -34,8 +34,8 @@ protected:
     AutoplayWindow window;
     CountingHooks hooks;
     ExecuteMoveTest() {
-        InstalledPorts().table = &table;
-        InstalledPorts().window = &window;
+        InstalledPorts().SetTable(&table);
+        InstalledPorts().SetWindow(&window);
         InstalledPorts().game = &hooks;
         GameRules[368] = 4;
         GameRules[367] = 4;

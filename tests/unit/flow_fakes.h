@@ -162,22 +162,24 @@ public:
     ScriptedRandom random;
     platform::ManualClock clock;
     FlowFixture() {
-        InstalledPorts().window = &window;
-        InstalledPorts().table = &table;
+        InstalledPorts().SetWindow(&window);
+        InstalledPorts().SetTable(&table);
         InstalledPorts().dialogs = &dialogs;
         platform::SetRandom(&random);
         platform::SetClock(&clock);
         ResetTitle();
-        SetAutoplayMoves({});
-        SetLoadGameHook(nullptr);
-        SetMemoriseEndHook(nullptr);
+        UninstallGameSteps();
     }
     ~FlowFixture() {
         platform::SetRandom(nullptr);
         platform::SetClock(nullptr);
-        SetAutoplayMoves({});
-        SetLoadGameHook(nullptr);
-        SetMemoriseEndHook(nullptr);
+        UninstallGameSteps();
+    }
+    static void UninstallGameSteps() {
+        Ports& p = InstalledPorts();
+        p.moves = nullptr;
+        p.setUp = nullptr;
+        p.memory = nullptr;
     }
     // An empty settings file, so writes have a folder to go to.
     void SettingsFileExists() { core.dir.write("DATA/Cfg.dat", ""); }

@@ -197,15 +197,16 @@ TEST_F(GameEnd, ClockShowsElapsedTimeAcrossMidnight) {
     EXPECT_EQ(window.time, "0:01:59");
 }
 
-class Memorise : public GameEnd {
+class Memorise : public GameEnd, public IMemoryPlay {
 protected:
     std::vector<int> stepsAtHook;
+    void EndMemorisePhase() override { stepsAtHook.push_back(StepCount(UndoLists)); }
     Memorise() {
         GameRules[51] = 38;
         Playing();
         DestPiles[0] = "001";
         SetFaceFlag(1, '1');
-        SetMemoriseEndHook([this] { stepsAtHook.push_back(StepCount(UndoLists)); });
+        InstalledPorts().memory = this;
     }
 };
 
@@ -238,7 +239,7 @@ TEST_F(Memorise, PhaseNeedsFaceUpModelsAndAnEmptyAnswerRow) {
 }
 
 TEST_F(Memorise, WithoutTheHookNothingIsRecorded) {
-    SetMemoriseEndHook(nullptr);
+    InstalledPorts().memory = nullptr;
     fx.clock.Advance(20 * 1000);
     ClockTick();
     EXPECT_EQ(StepCount(UndoLists), 0);

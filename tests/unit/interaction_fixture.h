@@ -64,9 +64,9 @@ protected:
     RecordingGame game;
 
     InteractionTest() {
-        InstalledPorts().table = &table;
+        InstalledPorts().SetTable(&table);
         window.enabled = true;
-        InstalledPorts().window = &window;
+        InstalledPorts().SetWindow(&window);
         InstalledPorts().game = &game;
         InstallInteractionHooks();
         ResetPileAnchors();
@@ -86,9 +86,8 @@ protected:
         MainGame.SetOpt(73, 1);
     }
     ~InteractionTest() override {
-        SetPressHooks(nullptr);
-        SetMemoriseEndHook(nullptr);
-        SetTwinRowsCheck(nullptr);
+        Install<IPressHooks>(nullptr);
+        InstalledPorts().memory = nullptr;
     }
 
     static void Foundation(int i, int left, int top) {

@@ -60,9 +60,9 @@ protected:
     LiftRecorder lifts;
 
     Memory() {
-        InstalledPorts().table = &table;
+        InstalledPorts().SetTable(&table);
         InstalledPorts().game = &game;
-        SetPressHooks(&lifts);
+        Install<IPressHooks>(&lifts);
         ResetPileAnchors();
         CardWidth = 71;
         CardHeight = 96;
@@ -78,7 +78,7 @@ protected:
         SetFlag(flag::kInProgress, true);
     }
     ~Memory() override {
-        SetPressHooks(nullptr);
+        Install<IPressHooks>(nullptr);
         platform::SetRandom(nullptr);
     }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 #include "core/move_engine.h"
@@ -48,10 +49,17 @@ std::string GamesDat(const std::vector<std::pair<std::string, Column>>& games) {
     return out;
 }
 
+// The card set-up of a loaded game, as the test gives it.
+struct SetUpCall : IGameSetUp {
+    std::function<void()> run;
+    void SetUpLoadedGame() override { run(); }
+};
+
 class NewGame : public ::testing::Test {
 protected:
     test::FlowFixture fx;
     int hookCalls = 0;
+    SetUpCall setUp;
 
     NewGame() {
         fx.core.dir.write("GAMES.DAT",
@@ -62,7 +70,8 @@ protected:
         SetParameter(pos::kGameId, 4, "7");
         SetParameter(pos::kGameName, 50, "Four Rows");
         SetParameter(pos::kPlayer, 30, "Player 1");
-        SetLoadGameHook([this] { ++hookCalls; });
+        setUp.run = [this] { ++hookCalls; };
+        InstalledPorts().setUp = &setUp;
     }
     // Answers for the offset table (91 draws), then the two factors.
     void NextNumber(int64_t a, int64_t b) {
@@ -259,11 +268,11 @@ TEST_F(NewGame, LoadGameResetsAnchorsBeforeTheHook) {
     int destLeftInHook = 0;
     int filaLeftInHook = 0;
     int pilesInHook = 0;
-    SetLoadGameHook([&] {
+    setUp.run = [&] {
         destLeftInHook = MainGame.DestLeft(0);
         filaLeftInHook = FilaLeft[3];
         pilesInHook = GameRules[368];
-    });
+    };
     LoadGame();
     EXPECT_EQ(destLeftInHook, kOffDest);
     EXPECT_EQ(filaLeftInHook, kOffFila);
@@ -273,7 +282,7 @@ TEST_F(NewGame, LoadGameResetsAnchorsBeforeTheHook) {
 
     SetParameter(pos::kGameId, 4, "7");
     fx.window.events.clear();
-    SetLoadGameHook(nullptr);
+    InstalledPorts().setUp = nullptr;
     LoadGame();
     EXPECT_EQ(fx.window.events, (Log{"menus demo=0 save=0", "undo captions"}));
 }

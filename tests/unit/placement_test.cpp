@@ -1362,7 +1362,7 @@ class Offers : public Placement {
 protected:
     Offers() {
         for (int i = 0; i < 4; ++i) Foundation(i, 1, 1, 0);
-        InstalledPorts().table = &table;
+        InstalledPorts().SetTable(&table);
     }
     RecordingTable table;
 };

@@ -26,11 +26,11 @@ using test::RecordingWindow;
 class Preferences : public ::testing::Test {
 protected:
     Preferences() {
-        InstalledPorts().window = &window;
+        InstalledPorts().SetWindow(&window);
         InstalledPorts().screen = &screen;
         std::filesystem::create_directory(fx.dir.file("DATA"));
     }
-    ~Preferences() override { SetDeckFourSetUp(nullptr); }
+    ~Preferences() override { Install<IDeckFourSetUp>(nullptr); }
 
     void WriteCfg(const std::string& text) { fx.dir.write("DATA/Cfg.dat", text); }
     std::string Cfg() const { return fx.dir.read("DATA/Cfg.dat"); }
@@ -207,12 +207,17 @@ TEST_F(Preferences, AdviceMessageHonoursItsKey) {
 }
 
 TEST_F(Preferences, FaceSetFourRunsItsSetUpRightAfterLoadingCard) {
-    int runs = 0;
-    std::string cardSizeSeen = "unset";
-    SetDeckFourSetUp([&] {
-        ++runs;
-        cardSizeSeen = GetParameter(128, 1);
-    });
+    struct CountingSetUp : IDeckFourSetUp {
+        int runs = 0;
+        std::string cardSizeSeen = "unset";
+        void SetUp() override {
+            ++runs;
+            cardSizeSeen = GetParameter(128, 1);
+        }
+    } setUp;
+    Install<IDeckFourSetUp>(&setUp);
+    const int& runs = setUp.runs;
+    const std::string& cardSizeSeen = setUp.cardSizeSeen;
     fx.dir.write("DATA/Cfg.dat", "[Preference]\nCard=4\nCard_Size=S\n");
     Params().Reset();
     LoadPreferences();
@@ -222,7 +227,7 @@ TEST_F(Preferences, FaceSetFourRunsItsSetUpRightAfterLoadingCard) {
     WriteCfg("[Preference]\nCard=3\n");
     LoadPreferences();
     EXPECT_EQ(runs, 1);
-    SetDeckFourSetUp(nullptr);
+    Install<IDeckFourSetUp>(nullptr);
     WriteCfg("[Preference]\nCard=4\n");
     LoadPreferences();  // no set-up installed: nothing to run
     EXPECT_EQ(GetParameter(24, 3), "004");

@@ -53,9 +53,9 @@ protected:
     Hooks game;
 
     Press() {
-        InstalledPorts().table = &table;
+        InstalledPorts().SetTable(&table);
         InstalledPorts().game = &game;
-        SetPressHooks(&hooks);
+        Install<IPressHooks>(&hooks);
         ResetPileAnchors();
         CardWidth = 71;
         CardHeight = 96;
@@ -79,7 +79,7 @@ protected:
         RunHeight = 0;
         MouseIdleStamp = 5;
     }
-    ~Press() override { SetPressHooks(nullptr); }
+    ~Press() override { Install<IPressHooks>(nullptr); }
     void Down(std::initializer_list<int> codes) {
         for (int c : codes) SetFaceFlag(c, '0');
     }

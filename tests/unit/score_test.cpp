@@ -20,7 +20,7 @@ class Score : public ::testing::Test {
 protected:
     test::CoreFixture fx;
     ScoreWindow window;
-    Score() { InstalledPorts().window = &window; }
+    Score() { InstalledPorts().SetWindow(&window); }
     int Shown() {
         UpdateScore();
         return static_cast<int>(ParameterInt(pos::kScore, 6, -99999));

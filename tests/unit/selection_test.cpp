@@ -462,7 +462,7 @@ TEST_F(Selection, InstalledHooksRouteThePress) {
     Click(0);
     EXPECT_TRUE(table.Has("frame @100,200 both"));  // goal kind 33 frames only
     EXPECT_EQ(DestPiles[0], "");
-    SetPressHooks(nullptr);
+    Install<IPressHooks>(nullptr);
     table.calls.clear();
     Click(0);
     EXPECT_FALSE(table.Has("frame @100,200 both"));

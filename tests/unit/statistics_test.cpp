@@ -54,7 +54,7 @@ class Statistics : public ::testing::Test {
 protected:
     Statistics() {
         InstalledPorts().dialogs = &dialogs;
-        InstalledPorts().window = &window;
+        InstalledPorts().SetWindow(&window);
         platform::SetRandom(&random);
         platform::MakeDir(fx.dir.file("DATA"));
     }

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+#include "core/autoplay.h"
 #include "core/history.h"
 #include "core/joker_caption.h"
 #include "core/params.h"
@@ -40,7 +41,7 @@ protected:
     std::string& waste = MazzoPiles[2];
 
     StockMoves() {
-        InstalledPorts().table = &table;
+        InstalledPorts().SetTable(&table);
         SetFlag(flag::kInProgress, true);
     }
     static void Rule(int entry, int value) {
@@ -420,11 +421,15 @@ TEST_F(SelectionGame, NothingToRemove) {
 
 TEST_F(SelectionGame, GoalThirtyThreeRefillsAfterwards) {
     Setup(33, 1);
-    int fills = 0;
-    SetEmptyPileFillHook([&] {
-        ++fills;
-        EXPECT_EQ(DestPiles[0], "");  // runs after the removal
-    });
+    struct CountingFill : IAutoplayMoves {
+        int fills = 0;
+        void FillAfterRemoval() override {
+            ++fills;
+            EXPECT_EQ(DestPiles[0], "");  // runs after the removal
+        }
+    } fill;
+    InstalledPorts().moves = &fill;
+    const int& fills = fill.fills;
     Fila(1) = Pile({5});
     Fila(2) = Pile({8});
     DestPiles[0] = FormatCode(5) + FormatCode(8);
@@ -435,7 +440,7 @@ TEST_F(SelectionGame, GoalThirtyThreeRefillsAfterwards) {
     DestPiles[0] = FormatCode(9);
     ASSERT_TRUE(Run("Selezionate_Dest"));
     EXPECT_EQ(fills, 1);
-    SetEmptyPileFillHook(nullptr);
+    InstalledPorts().moves = nullptr;
 }
 
 TEST_F(SelectionGame, GoalFortySevenFollowsTheRow) {

@@ -48,8 +48,8 @@ protected:
     std::string& waste = MazzoPiles[2];
 
     UndoTest() {
-        InstalledPorts().table = &table;
-        InstalledPorts().window = &window;
+        InstalledPorts().SetTable(&table);
+        InstalledPorts().SetWindow(&window);
         SetFlag(flag::kInProgress, true);
     }
     static void Rule(int entry, int value) {

@@ -114,16 +114,24 @@ int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptio
     WiredMainWindow<FramedWindow> wired;
     FramedWindow& window = wired.window();
     window.frame = QMargins(options.frame[0], options.frame[1], options.frame[2], options.frame[3]);
-    bool opened = false;
     // The first activation offers a game; this one is taken.
-    Hooks().openGameDialog = [&] {
-        int mode = kNewGameNumber;
-        if (!gameNumber.empty()) {
-            SetParameter(pos::kGameNumber, 15, gameNumber);
-            mode = 0;
+    struct TakeTheGame : IShellCommands {
+        int gameId;
+        const std::string& gameNumber;
+        bool opened = false;
+        TakeTheGame(int id, const std::string& number) : gameId(id), gameNumber(number) {}
+        bool OpenGameDialog() override {
+            int mode = kNewGameNumber;
+            if (!gameNumber.empty()) {
+                SetParameter(pos::kGameNumber, 15, gameNumber);
+                mode = 0;
+            }
+            opened =
+                OpenGame(gameId, GameName(gameId), mode, false, GetParameter(pos::kPlayer, 30));
+            return true;
         }
-        opened = OpenGame(gameId, GameName(gameId), mode, false, GetParameter(pos::kPlayer, 30));
-    };
+    } take(gameId, gameNumber);
+    Install<IShellCommands>(&take);
     if (!window.FormCreate()) return 1;
     if (CatalogueIndex(gameId) < 0) {
         std::cerr << "brindlewick-tool: unknown game id " << gameId << "\n";
@@ -143,7 +151,7 @@ int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptio
                   << "; it takes " << window.width() << " x " << window.height() << "\n";
         return 1;
     }
-    if (!opened || !Flag(flag::kInProgress)) {
+    if (!take.opened || !Flag(flag::kInProgress)) {
         std::cerr << "brindlewick-tool: game " << gameId << " could not be dealt\n";
         return 1;
     }
