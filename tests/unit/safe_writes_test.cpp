@@ -381,5 +381,54 @@ TEST_F(SafeWrites, ReadOnlyFolderKeepsTheOldContentAndSaysSo) {
     });
 }
 
+TEST_F(SafeWrites, BackgroundWritesLeaveTheSameBytesAndTellFailuresAtOnce) {
+    const FileKind kind = Settings();
+    const std::string path = PathOf(kind);
+    auto writeAll = [&] {
+        for (const auto& write : kind.turn) write();
+        WritePreference(key::kGameName, "Golf");
+        WriteSetting(section::kParameters, key::kRunExe, "7");
+    };
+    Reset(path, kind.base);
+    writeAll();
+    const std::string expected = ReadFile(path);
+
+    Reset(path, kind.base);
+    clock.Advance(10000);  // the file is still again: it is read anew
+    platform::SetBackgroundWrites(true);
+    struct Off {
+        ~Off() { platform::SetBackgroundWrites(false); }
+    } off;
+    writeAll();
+    // Seen at once, before it is on the disk.
+    EXPECT_EQ(ReadPreference(key::kGameName, ""), "Golf");
+    EXPECT_EQ(ReadSettingInt(section::kParameters, key::kRunExe, 0), 7);
+    platform::FinishIniWrites();
+    EXPECT_EQ(ReadFile(path), expected);
+    EXPECT_THAT(TemporaryFiles(), ::testing::IsEmpty());
+    EXPECT_THAT(fx.dialogs.infos, ::testing::IsEmpty());
+
+    // A full disk shows in the write itself, before anything is handed over.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &small);
+    EXPECT_FALSE(WritePreference(key::kGameName, "Pyramid"));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, oldHandler);
+    EXPECT_THAT(fx.dialogs.infos, ::testing::ElementsAre(FailureMessage(kind, path, false, EFBIG)));
+    EXPECT_EQ(ReadPreference(key::kGameName, ""), "Golf");
+
+    // So does a folder where the file should be, which only the swap would meet.
+    const std::string folder = Data("Folder.dat");
+    platform::MakeDir(folder);
+    EXPECT_FALSE(platform::IniWriteString(folder, "A", "b", "c"));
+    platform::FinishIniWrites();
+    EXPECT_EQ(ReadFile(path), expected);
+    EXPECT_THAT(TemporaryFiles(), ::testing::IsEmpty());
+}
+
 }  // namespace
 }  // namespace bw
