@@ -237,6 +237,19 @@ protected:
         return out;
     }
 
+    // Runs `body` in a process that may not write past 64 bytes.
+    static void WithSmallFileLimit(const std::function<void()>& body) {
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &small);
+        body();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        signal(SIGXFSZ, oldHandler);
+    }
+
     test::CoreFixture fx;
     platform::ManualClock clock;
 };
@@ -320,15 +333,7 @@ TEST_F(SafeWrites, FullDiskKeepsTheOldContentAndSaysSo) {
     ForEachKind([&](const FileKind& kind) {
         const std::string path = PathOf(kind);
         Reset(path, kind.base);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 64;
-        setrlimit(RLIMIT_FSIZE, &small);
-        kind.rewrite();
-        setrlimit(RLIMIT_FSIZE, &saved);
-        signal(SIGXFSZ, oldHandler);
+        WithSmallFileLimit(kind.rewrite);
         clock.Advance(10000);
         EXPECT_THAT(fx.dialogs.infos,
                     ::testing::ElementsAre(FailureMessage(kind, path, false, EFBIG)))
@@ -409,15 +414,7 @@ TEST_F(SafeWrites, BackgroundWritesLeaveTheSameBytesAndTellFailuresAtOnce) {
     EXPECT_THAT(fx.dialogs.infos, ::testing::IsEmpty());
 
     // A full disk shows in the write itself, before anything is handed over.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &small);
-    EXPECT_FALSE(WritePreference(key::kGameName, "Pyramid"));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, oldHandler);
+    WithSmallFileLimit([] { EXPECT_FALSE(WritePreference(key::kGameName, "Pyramid")); });
     EXPECT_THAT(fx.dialogs.infos, ::testing::ElementsAre(FailureMessage(kind, path, false, EFBIG)));
     EXPECT_EQ(ReadPreference(key::kGameName, ""), "Golf");
 
