@@ -63,6 +63,7 @@ std::vector<TreeGame> BuildGameList() {
     std::stable_sort(list.begin(), list.end(),
                      [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
     std::vector<TreeGame> games;
+    games.reserve(list.size());
     for (auto& k : list) games.push_back(k.game);
     return games;
 }
@@ -107,7 +108,7 @@ std::vector<std::string> TreeImageNames() {
     families({19, 12}, "");
     n.insert(n.end(), {"T_TREE1", "T_TREE2", "I_TREE1", "I_TREE2"});
     families({14, 15, 16, 17, 13}, "");
-    n.push_back("TREE5_ORIGINAL_TYPE");
+    n.emplace_back("TREE5_ORIGINAL_TYPE");
     families({18, 20, 21, 22}, "");
     n.insert(n.end(), {"TREE5_CUSTOMIZED_GAMES_WIN", "TREE5_CUSTOMIZED_GAMES_NOWIN"});
     for (const char* suffix : {"_WIN", "_NOWIN"})

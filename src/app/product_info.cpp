@@ -20,7 +20,7 @@ const QString kFileScheme = QStringLiteral("file://");
 }  // namespace
 
 std::string HomePageAddress() {
-    const std::string configured = BW_HOME_PAGE;
+    std::string configured = BW_HOME_PAGE;
     if (!configured.empty()) return configured;
     return QUrl::fromLocalFile(QString::fromStdString(HelpContentsPath())).toString().toStdString();
 }

@@ -125,7 +125,7 @@ void ResultsPlot::paintEvent(QPaintEvent*) {
     // on the plot's edge (or under the legend).
     const double pad = std::max(1.0, (hi - lo) * 0.08);
     const Scale score = NiceScale(lo - pad, hi + pad, 5);
-    const Scale time = NiceScale(0, std::max<long>(longest, 60), 4);
+    const Scale time = NiceScale(0, static_cast<double>(std::max<long>(longest, 60)), 4);
     auto yScore = [&](double v) {
         return area.bottom() - (v - score.lo) / (score.hi - score.lo) * area.height();
     };

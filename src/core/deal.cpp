@@ -290,7 +290,7 @@ void GoalArrangements() {
             if (slot < 0 || moved + 1 >= 16) break;
             CardCode ace = SlotCode(cell, slot);
             cell.erase(static_cast<size_t>(slot) * 3, 3);
-            DestPiles[static_cast<size_t>(1 + moved)] = FormatCode(ace);
+            DestPiles[static_cast<size_t>(moved) + 1] = FormatCode(ace);
             SetFaceFlag(ace, '1');
             ++moved;
         }

@@ -68,9 +68,10 @@ bool OfferAccepted(CardCode c, int i) {
     const int rule = Rule(rule::kDestRule1 + i);
     const int capacity = Rule(rule::kDestMaxCards);
     if (capacity > 0 && rule != 20 && rule != 29 && CardCount(pile) >= capacity) return false;
-    const int base = Rule(rule::kBaseRank1 + i);
     const CardCode top = pile.empty() ? -1 : TopCode(pile);
-    return CanPlace(top, c, base, false, i, true, true, rule, Rule(rule::kDestDir1 + i), base);
+    PileRules offer = FoundationRules(i);
+    offer.dropFlag = false;
+    return CanPlace(top, c, offer);
 }
 
 bool OfferRange(CardCode c, int from, int to) {

@@ -8,6 +8,7 @@
 
 namespace bw {
 
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the compiler's own copy of the array members
 class ParameterBlock {
 public:
     ParameterBlock() { Reset(); }

@@ -1,5 +1,8 @@
 #include "core/placement.h"
 
+#include <algorithm>
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -372,7 +375,7 @@ bool ApplySimpleRule(const SimpleRule& r, const Ask& a) {
 }
 
 // ---------------------------------------------------------------------------
-// The rule-code table
+// What the build codes with rules of their own share
 // ---------------------------------------------------------------------------
 
 // Rule 91: the step all foundations share, from the first two cards of the
@@ -429,246 +432,539 @@ int StartRank(const Ask& a) {
     return Rule(rule::kBaseRank1 + a.w);
 }
 
-bool ByCode(const Ask& a) {
+// ---------------------------------------------------------------------------
+// Build codes with rules of their own, one piece each
+// ---------------------------------------------------------------------------
+
+// 11: in suit by the plain rank rule, but no queen on a king or a jack.
+bool InSuitNoQueenOnKingOrJack(const Ask& a) {
     const int tr = a.tr(), mr = a.mr();
-    const bool validT = IsRank(tr), validM = IsRank(mr);
-    switch (a.ch) {
-        case 11:
-            if (!a.empty() && mr == 12 && (tr == 13 || tr == 11)) return false;
-            return Plain(a, 0);
-        case 12: return true;
-        case 14:
-        case 15:
-        case 16: {
-            if (a.empty()) return EmptyAccepts(a);
-            const int step = a.ch - 12;
-            return validT && validM && (mr == tr + step || mr == (tr + step) % 13);
-        }
-        case 17: return !a.fromTableau();
-        case 18: return !a.fromTableau() || Fila(a.w).empty();
-        case 19: return !a.fromTableau() && !a.fromReserve();
-        case 33: return !a.fromTableau() && CardCount(Fila(a.w)) < 2;
-        case 20:
-            if (a.empty()) return mr == 1;
-            return tr == 13 ? mr == 1 : Step(a, 1, false);
-        case 21:
-            if (a.empty()) return EmptyAccepts(a);
-            return SuitOf(a.T) != SuitOf(a.M) && PlainRank(a);
-        case 24:
-            if (a.empty()) return EmptyAccepts(a);
-            if ((mr == 12 && tr == 13) || (mr == 13 && tr == 12)) return false;
-            return SameSuit(a.T, a.M) && PlainRank(a);
-        case 25:
-        case 61: {
-            if (a.empty()) return EmptyAccepts(a);
-            if (!SameSuit(a.T, a.M)) return false;
-            if (a.ch == 61 && ((tr == 13 && mr == 2) || (tr == 12 && mr == 1))) return true;
-            return Step(a, a.dir == 1 ? 2 : -2, false);
-        }
-        case 26:
-            if (CardCount(Fila(a.w)) >= 3) return false;
-            if (a.empty()) {
-                const int e = Rule(rule::kEmptyFila1 + a.w);
-                return e == -1 || (IsRank(e) && mr == e);
-            }
-            return UpOrDown(a, false);
-        case 27:
-            if (LocIsFoundation(a.from()) || a.fromReserve()) return false;
-            return Plain(a, 3);
-        case 28:
-        case 60:
-            if (a.empty()) return true;
-            if (a.ch == 60 && !SameSuit(a.T, a.M)) return false;
-            if (tr == 1) return mr == 2;
-            if (tr == 13) return mr == 12;
-            return UpOrDown(a, false);
-        case 29: {
-            if (a.empty()) return IsRank(a.E) ? mr == a.E : ColourBalance(a.E, a.M);
-            if (!SameSuit(a.T, a.M)) return false;
-            const int n = a.count();
-            if (n <= 12) return Step(a, 1, false);
-            if (n == 13) return mr == 13;
-            return Step(a, -1, false);
-        }
-        case 30: {
-            if (a.empty()) return EmptyAccepts(a);
-            if (!SameSuit(a.T, a.M) || (tr == 1 && mr == 13) || (tr == 13 && mr == 1)) return false;
-            const int n = a.count();
-            const int below = n >= 2 ? RankOf(SlotCode(*a.pile, n - 2)) : -1;
-            if (n < 2 || !IsRank(below)) return UpOrDown(a, false);
-            return Step(a, tr < below ? -1 : 1, false);
-        }
-        case 31: return !a.empty() && SameSuit(a.T, a.M) && tr != 1 && Step(a, -1, false);
-        case 32: return !a.empty() && SameSuit(a.T, a.M) && tr != 13 && Step(a, 1, false);
-        case 34:
-            if (a.empty()) return EmptyAccepts(a);
-            return Step(a, -1, false);
-        case 35:
-            if (a.empty()) return EmptyAccepts(a);
-            return UpOrDown(a, true);
-        case 36:
-            if (a.empty()) return mr == a.base && (a.w <= 0 || !Dest(a.w - 1).empty());
-            return Step(a, -1, false) || (tr == 1 && mr == 13);
-        case 37:
-            if (a.empty()) return EmptyAccepts(a);
-            if (mr == 13) return CardCount(Dest(0)) >= 48;
-            return validT && validM && mr == (2 * tr) % 13;
-        case 23: return MazzoVis().empty() && !a.empty() && SameSuit(a.T, a.M) && Step(a, 1, false);
-        case 38:
-            if (!MazzoVis().empty()) return false;
-            if (a.empty()) return mr == 13;
-            return a.count() == 1 && tr == 13 && validM && mr != 12 && mr != 13;
-        case 39:
-            if (a.empty()) return mr == 1;
-            return mr != 12 && mr != 13 && Step(a, 1, false);
-        case 40: {
-            if (CardCount(Mazzo()) + CardCount(MazzoVis()) == 1) return true;
-            const int r = ((RunningCount % 13) + 13) % 13;
-            return mr == (r == 0 ? 13 : r);
-        }
-        case 41:
-            if (a.empty()) return mr == StartRank(a) && SuitFreeInGroup(a.w, a.M);
-            return SameSuit(a.T, a.M) && validT && (mr == tr + 2 || mr == (tr + 2) % 13);
-        case 42:
-            if (a.empty()) return EmptyAccepts(a);
-            if (!SameSuit(a.T, a.M) || !Step(a, 1, false)) return false;
-            return mr != 13 || RankOf(TopCode(Dest(a.w + 7))) == 13;
-        case 43: return !a.empty() && SameSuit(a.T, a.M) && Step(a, 2, false);
-        case 44:
-            if (a.empty()) return mr == 1;
-            return mr != 13 && Step(a, 1, false);
-        case 45:
-            if (!MazzoVis().empty()) return false;
-            if (a.empty()) return mr == 13;
-            return validM && mr != 13 && (a.count() == 1 || Step(a, -1, false));
-        case 46:
-        case 49:
-        case 51: {
-            if (a.ch == 51 && !SameSuit(BottomCode(Fila(a.w)), a.M)) return false;
-            if (a.empty()) return mr == StartRank(a) && (a.ch == 46 || !Fila(a.w).empty());
-            return mr != 12 && mr != 13 && Step(a, 1, false);
-        }
-        case 47:
-        case 50:
-        case 52: {
-            if (a.ch == 52 && !SameSuit(BottomCode(Fila(a.w - 8)), a.M)) return false;
-            if (a.empty()) return mr == StartRank(a) && (a.ch == 47 || !Fila(a.w - 8).empty());
-            return mr != 12 && (Step(a, -1, false) || (tr == 1 && mr == 13));
-        }
-        case 48:
-            if (!MazzoVis().empty()) return false;
-            if (a.empty()) return mr == 12;
-            return a.count() == 1 && tr == 12 && validM && mr != 12;
-        case 53:
-            if (a.w != 0 && CardCount(Dest(0)) < 13) return false;
-            if (a.empty()) return mr == StartRank(a);
-            return Step(a, 1, false) || (tr == 13 && mr == 1);
-        case 54:
-            if (a.empty()) {
-                if (a.fromReserve() || a.fromTableau()) return false;
-                const int e = Rule(rule::kEmptyFila1 + a.w);
-                return e == -1 || mr == e;
-            }
-            return Step(a, -1, false) ||
-                   (tr == 1 && mr == 13 && Rule(rule::kFilaCorner1 + a.w) == 1);
-        case 55: {
-            const int vis = CardCount(MazzoVis());
-            if (vis > 1 || (vis == 1 && a.from() != kLocMazzoVis)) return false;
-            if (a.empty()) {
-                const int e = Rule(rule::kEmptyFila1 + a.w);
-                return e == -1 || mr == e;
-            }
-            return SameColour(a.T, a.M) && Step(a, -1, false);
-        }
-        case 56: return !a.empty() && validT && mr == tr && a.fromTableau() && a.from() - 1 >= a.w;
-        case 70:
-        case 71: {
-            if (a.kind != Kind::kTableau || !a.empty() || !a.fromTableau()) return false;
-            const int s = a.from() - 1;
-            if (a.ch == 70) return GridNeighbour(s, a.w, 1);
-            return GridNeighbour(s, a.w, 2) && TopCode(Fila((s + a.w) / 2)) >= 1;
-        }
-        case 72:
-        case 75: return JokerRule(a);
-        case 73: return mr == a.w + 1;
-        case 76: return a.empty() || (validT && validM && mr < tr);
-        case 77:
-            if (a.empty()) return mr == 1;
-            return mr == a.count() / 4 + 1;
-        case 78:
-            if (a.empty()) return mr == 1;
-            if (tr == 13 && mr == 1) return true;
-            return SameSuit(a.T, a.M) && Step(a, 1, false);
-        case 79: {
-            const int n = CardCount(Dest(a.w));
-            const int loc = a.from();
-            const bool fromOwnCell = loc == -(21 + a.w);
-            if (a.fromReserve() && !(n == 12 && fromOwnCell)) return false;
-            if (n == 12 && !fromOwnCell) return false;
-            if (a.empty()) return mr == StartRank(a);
-            return Step(a, 1, false) || (tr == 13 && mr == 1);
-        }
-        case 80:
-        case 81:
-            if (a.fromTableau()) return false;
-            if (a.empty()) return true;
-            return SameSuit(a.T, a.M) && UpOrDown(a, true);
-        case 86:
-        case 87:
-            if (a.empty()) return a.ch == 87 || mr == 1;
-            if (NextInSuitCycle(SuitOf(a.T)) != SuitOf(a.M)) return false;
-            return Step(a, a.ch == 86 ? 1 : -1, false);
-        case 88:
-            if (!LocIsStock(a.from())) return false;
-            return a.empty() || UpOrDown(a, false);
-        case 89:
-            if (!MovingStackIsSingle()) return false;
-            if (a.empty()) return EmptyAccepts(a);
-            return SameSuit(a.T, a.M) && Step(a, -1, false);
-        case 90:
-            if (a.empty()) return true;
-            return a.count() < 4 && Step(a, 0, false);
-        case 91: {
-            if (a.empty()) return EmptyAccepts(a);
-            const int step = CommonStep();
-            if (step == 0) return Step(a, 1, true) || Step(a, 2, true);
-            return Step(a, step, true);
-        }
-        case 92: return mr == 1;
-        case 93: return a.fromReserve() && Plain(a, 0);
-        case 94: {
-            if (a.empty()) {
-                if (a.fromTableau()) return false;
-                if (a.from() != kLocMazzoVis) return true;
-                for (int i = 0; i < ReserveCount(); ++i)
-                    if (!Appogg(i).empty()) return false;
-                return true;
-            }
-            // The card whose code is T's - 1 has T's rank less one, an ace
-            // giving a king: written by rank so the first ace needs no code 0.
-            return validT && !SameColour(a.T, a.M) && mr == PrevRank(tr);
-        }
-        case 95:
-            if (a.empty()) return mr == 1;
-            return validT && SameSuit(a.T, a.M) && mr == NextRank(tr);
-        case 97: {
-            if (a.empty()) return mr == StartRank(a);
-            if (CardCount(Dest(a.w)) > 11) return false;
-            // Foundations of the second half step by the bottom card of their
-            // partner in the first half; those of the first half by their own.
-            const int partner = a.w - FoundationCount() / 2;
-            const int step = RankOf(BottomCode(Dest(partner >= 0 ? partner : a.w)));
-            if (!IsRank(step) || !validT) return false;
-            int want = tr + step;
-            if (want > 13) want -= 13;
-            return mr == want;
-        }
-        case 98:
-            if (a.empty()) return mr == StartRank(a);
-            if (!SameSuit(a.T, a.M)) return false;
-            return Step(a, 1, false) || (tr == 1 && mr == 7);
-        default: break;
+    if (!a.empty() && mr == 12 && (tr == 13 || tr == 11)) return false;
+    return Plain(a, 0);
+}
+
+// 12: anything goes anywhere.
+bool AnyCard(const Ask&) {
+    return true;
+}
+
+// 14, 15 and 16: up by two, three or four, any suit, past the king.
+bool UpByTwoThreeOrFour(const Ask& a) {
+    if (a.empty()) return EmptyAccepts(a);
+    const int tr = a.tr(), mr = a.mr();
+    const int step = a.ch - 12;
+    return IsRank(tr) && IsRank(mr) && (mr == tr + step || mr == (tr + step) % 13);
+}
+
+// 17: any card that does not come from the tableau.
+bool NotFromTableau(const Ask& a) {
+    return !a.fromTableau();
+}
+
+// 18: from the tableau only onto an empty pile.
+bool FromTableauOnlyOntoEmpty(const Ask& a) {
+    return !a.fromTableau() || Fila(a.w).empty();
+}
+
+// 19: only from the stock, the waste or a foundation.
+bool NeitherFromTableauNorReserve(const Ask& a) {
+    return !a.fromTableau() && !a.fromReserve();
+}
+
+// 33: not from the tableau, and at most two cards on the pile.
+bool NotFromTableauOntoFewerThanTwo(const Ask& a) {
+    return !a.fromTableau() && CardCount(Fila(a.w)) < 2;
+}
+
+// 20: an ace first, then up in any suit, an ace again after a king.
+bool UpFromAceAroundTheKing(const Ask& a) {
+    const int tr = a.tr(), mr = a.mr();
+    if (a.empty()) return mr == 1;
+    return tr == 13 ? mr == 1 : Step(a, 1, false);
+}
+
+// 21: another suit, by the plain rank rule.
+bool OtherSuitPlainRank(const Ask& a) {
+    if (a.empty()) return EmptyAccepts(a);
+    return SuitOf(a.T) != SuitOf(a.M) && PlainRank(a);
+}
+
+// 24: in suit by the plain rank rule, but king and queen never meet.
+bool InSuitKingAndQueenApart(const Ask& a) {
+    if (a.empty()) return EmptyAccepts(a);
+    const int tr = a.tr(), mr = a.mr();
+    if ((mr == 12 && tr == 13) || (mr == 13 && tr == 12)) return false;
+    return SameSuit(a.T, a.M) && PlainRank(a);
+}
+
+// 25 and 61: in suit by twos in the pile's direction; 61 also turns the
+// corner (two on a king, ace on a queen).
+bool InSuitByTwos(const Ask& a) {
+    if (a.empty()) return EmptyAccepts(a);
+    if (!SameSuit(a.T, a.M)) return false;
+    const int tr = a.tr(), mr = a.mr();
+    if (a.ch == 61 && ((tr == 13 && mr == 2) || (tr == 12 && mr == 1))) return true;
+    return Step(a, a.dir == 1 ? 2 : -2, false);
+}
+
+// 26: up or down, at most three cards on the pile.
+bool UpOrDownAtMostThree(const Ask& a) {
+    if (CardCount(Fila(a.w)) >= 3) return false;
+    if (a.empty()) {
+        const int e = Rule(rule::kEmptyFila1 + a.w);
+        return e == -1 || (IsRank(e) && a.mr() == e);
     }
+    return UpOrDown(a, false);
+}
+
+// 27: alternate colours by the plain rules, not from a foundation or a
+// reserve cell.
+bool AlternateNotFromFoundationOrReserve(const Ask& a) {
+    if (LocIsFoundation(a.from()) || a.fromReserve()) return false;
+    return Plain(a, 3);
+}
+
+// 28 and 60: up or down without turning the corner (a two on an ace, a
+// queen on a king); 60 in suit. An empty pile takes any card.
+bool UpOrDownStoppingAtAceAndKing(const Ask& a) {
+    if (a.empty()) return true;
+    if (a.ch == 60 && !SameSuit(a.T, a.M)) return false;
+    const int tr = a.tr(), mr = a.mr();
+    if (tr == 1) return mr == 2;
+    if (tr == 13) return mr == 12;
+    return UpOrDown(a, false);
+}
+
+// 29: in suit up to the king as the thirteenth card, then down again.
+bool InSuitUpToKingThenDown(const Ask& a) {
+    if (a.empty()) return IsRank(a.E) ? a.mr() == a.E : ColourBalance(a.E, a.M);
+    if (!SameSuit(a.T, a.M)) return false;
+    const int n = a.count();
+    if (n <= 12) return Step(a, 1, false);
+    if (n == 13) return a.mr() == 13;
+    return Step(a, -1, false);
+}
+
+// 30: in suit up or down, the way the pile's last two cards went.
+bool InSuitKeepingTheWay(const Ask& a) {
+    if (a.empty()) return EmptyAccepts(a);
+    const int tr = a.tr(), mr = a.mr();
+    if (!SameSuit(a.T, a.M) || (tr == 1 && mr == 13) || (tr == 13 && mr == 1)) return false;
+    const int n = a.count();
+    const int below = n >= 2 ? RankOf(SlotCode(*a.pile, n - 2)) : -1;
+    if (n < 2 || !IsRank(below)) return UpOrDown(a, false);
+    return Step(a, tr < below ? -1 : 1, false);
+}
+
+// 31: in suit down, never onto an empty pile.
+bool InSuitDownOnACard(const Ask& a) {
+    return !a.empty() && SameSuit(a.T, a.M) && a.tr() != 1 && Step(a, -1, false);
+}
+
+// 32: in suit up, never onto an empty pile.
+bool InSuitUpOnACard(const Ask& a) {
+    return !a.empty() && SameSuit(a.T, a.M) && a.tr() != 13 && Step(a, 1, false);
+}
+
+// 34: down in any suit.
+bool DownAnySuit(const Ask& a) {
+    if (a.empty()) return EmptyAccepts(a);
+    return Step(a, -1, false);
+}
+
+// 35: up or down in any suit, around the corner.
+bool UpOrDownAround(const Ask& a) {
+    if (a.empty()) return EmptyAccepts(a);
+    return UpOrDown(a, true);
+}
+
+// 36: down with a king on an ace; the foundations are begun in turn.
+bool DownAroundFoundationsBegunInTurn(const Ask& a) {
+    const int tr = a.tr(), mr = a.mr();
+    if (a.empty()) return mr == a.base && (a.w <= 0 || !Dest(a.w - 1).empty());
+    return Step(a, -1, false) || (tr == 1 && mr == 13);
+}
+
+// 37: each rank doubles the last (modulo 13); a king only once the first
+// foundation holds 48 cards.
+bool DoublingRanks(const Ask& a) {
+    if (a.empty()) return EmptyAccepts(a);
+    const int tr = a.tr(), mr = a.mr();
+    if (mr == 13) return CardCount(Dest(0)) >= 48;
+    return IsRank(tr) && IsRank(mr) && mr == (2 * tr) % 13;
+}
+
+// 23: in suit up onto a card, while the waste is empty.
+bool InSuitUpWhileTheWasteIsEmpty(const Ask& a) {
+    return MazzoVis().empty() && !a.empty() && SameSuit(a.T, a.M) && Step(a, 1, false);
+}
+
+// 38: a king on an empty pile and one card below the queen on it, while
+// the waste is empty.
+bool OneLowCardOnAKing(const Ask& a) {
+    if (!MazzoVis().empty()) return false;
+    const int tr = a.tr(), mr = a.mr();
+    if (a.empty()) return mr == 13;
+    return a.count() == 1 && tr == 13 && IsRank(mr) && mr != 12 && mr != 13;
+}
+
+// 39: an ace first, then up in any suit to the jack.
+bool UpFromAceToJack(const Ask& a) {
+    const int mr = a.mr();
+    if (a.empty()) return mr == 1;
+    return mr != 12 && mr != 13 && Step(a, 1, false);
+}
+
+// 40: the rank of the running count; anything for the pack's last card.
+bool RankOfTheRunningCount(const Ask& a) {
+    if (CardCount(Mazzo()) + CardCount(MazzoVis()) == 1) return true;
+    const int r = ((RunningCount % 13) + 13) % 13;
+    return a.mr() == (r == 0 ? 13 : r);
+}
+
+// 41: in suit up by two past the king; each suit begins one foundation of
+// a group.
+bool InSuitByTwoOneSuitPerGroup(const Ask& a) {
+    const int tr = a.tr(), mr = a.mr();
+    if (a.empty()) return mr == StartRank(a) && SuitFreeInGroup(a.w, a.M);
+    return SameSuit(a.T, a.M) && IsRank(tr) && (mr == tr + 2 || mr == (tr + 2) % 13);
+}
+
+// 42: in suit up; the king only once the foundation seven along has its
+// king.
+bool InSuitUpKingAfterThePartner(const Ask& a) {
+    if (a.empty()) return EmptyAccepts(a);
+    if (!SameSuit(a.T, a.M) || !Step(a, 1, false)) return false;
+    return a.mr() != 13 || RankOf(TopCode(Dest(a.w + 7))) == 13;
+}
+
+// 43: in suit up by two onto a card.
+bool InSuitUpByTwoOnACard(const Ask& a) {
+    return !a.empty() && SameSuit(a.T, a.M) && Step(a, 2, false);
+}
+
+// 44: an ace first, then up in any suit to the queen.
+bool UpFromAceToQueen(const Ask& a) {
+    const int mr = a.mr();
+    if (a.empty()) return mr == 1;
+    return mr != 13 && Step(a, 1, false);
+}
+
+// 45: a king on an empty pile, any card but a king on it, then down in any
+// suit, while the waste is empty.
+bool DownFromAKingWhileTheWasteIsEmpty(const Ask& a) {
+    if (!MazzoVis().empty()) return false;
+    const int mr = a.mr();
+    if (a.empty()) return mr == 13;
+    return IsRank(mr) && mr != 13 && (a.count() == 1 || Step(a, -1, false));
+}
+
+// 46, 49 and 51: up from the start rank to the jack; 49 and 51 begin only
+// once the tableau pile of the same number holds cards, 51 in the suit of
+// that pile's bottom card.
+bool UpFromTheStartToJack(const Ask& a) {
+    if (a.ch == 51 && !SameSuit(BottomCode(Fila(a.w)), a.M)) return false;
+    const int mr = a.mr();
+    if (a.empty()) return mr == StartRank(a) && (a.ch == 46 || !Fila(a.w).empty());
+    return mr != 12 && mr != 13 && Step(a, 1, false);
+}
+
+// 47, 50 and 52: down from the start rank without queens, a king on an
+// ace; 50 and 52 begin only once the tableau pile eight numbers lower holds
+// cards, 52 in the suit of that pile's bottom card.
+bool DownFromTheStartWithoutQueens(const Ask& a) {
+    if (a.ch == 52 && !SameSuit(BottomCode(Fila(a.w - 8)), a.M)) return false;
+    const int tr = a.tr(), mr = a.mr();
+    if (a.empty()) return mr == StartRank(a) && (a.ch == 47 || !Fila(a.w - 8).empty());
+    return mr != 12 && (Step(a, -1, false) || (tr == 1 && mr == 13));
+}
+
+// 48: a queen on an empty pile and one card other than a queen on it,
+// while the waste is empty.
+bool OneCardOnAQueen(const Ask& a) {
+    if (!MazzoVis().empty()) return false;
+    const int tr = a.tr(), mr = a.mr();
+    if (a.empty()) return mr == 12;
+    return a.count() == 1 && tr == 12 && IsRank(mr) && mr != 12;
+}
+
+// 53: up around the corner from the start rank; the other foundations only
+// once the first holds thirteen cards.
+bool UpAroundOnceTheFirstIsFull(const Ask& a) {
+    if (a.w != 0 && CardCount(Dest(0)) < 13) return false;
+    const int tr = a.tr(), mr = a.mr();
+    if (a.empty()) return mr == StartRank(a);
+    return Step(a, 1, false) || (tr == 13 && mr == 1);
+}
+
+// 54: down in any suit (a king on an ace with corner mode 1); an empty pile
+// is filled from the stock or the waste only.
+bool DownEmptiesFilledFromThePack(const Ask& a) {
+    const int tr = a.tr(), mr = a.mr();
+    if (a.empty()) {
+        if (a.fromReserve() || a.fromTableau()) return false;
+        const int e = Rule(rule::kEmptyFila1 + a.w);
+        return e == -1 || mr == e;
+    }
+    return Step(a, -1, false) || (tr == 1 && mr == 13 && Rule(rule::kFilaCorner1 + a.w) == 1);
+}
+
+// 55: down in colour, while the waste holds at most the card that moves.
+bool ColourDownBesideTheLastWasteCard(const Ask& a) {
+    const int vis = CardCount(MazzoVis());
+    if (vis > 1 || (vis == 1 && a.from() != kLocMazzoVis)) return false;
+    if (a.empty()) {
+        const int e = Rule(rule::kEmptyFila1 + a.w);
+        return e == -1 || a.mr() == e;
+    }
+    return SameColour(a.T, a.M) && Step(a, -1, false);
+}
+
+// 56: the same rank, from this tableau pile or a later one.
+bool SameRankFromThisPileOrLater(const Ask& a) {
+    return !a.empty() && IsRank(a.tr()) && a.mr() == a.tr() && a.fromTableau() &&
+           a.from() - 1 >= a.w;
+}
+
+// 70 and 71: onto an empty tableau pile from its grid neighbour (70) or
+// over a filled neighbour from two away (71).
+bool OverTheGrid(const Ask& a) {
+    if (a.kind != Kind::kTableau || !a.empty() || !a.fromTableau()) return false;
+    const int s = a.from() - 1;
+    if (a.ch == 70) return GridNeighbour(s, a.w, 1);
+    return GridNeighbour(s, a.w, 2) && TopCode(Fila((s + a.w) / 2)) >= 1;
+}
+
+// 73: the rank of the pile's number.
+bool RankOfThePile(const Ask& a) {
+    return a.mr() == a.w + 1;
+}
+
+// 76: any lower rank; an empty pile takes any card.
+bool AnyLowerRank(const Ask& a) {
+    const int tr = a.tr(), mr = a.mr();
+    return a.empty() || (IsRank(tr) && IsRank(mr) && mr < tr);
+}
+
+// 77: four of each rank in turn, aces first.
+bool FourOfEachRankInTurn(const Ask& a) {
+    if (a.empty()) return a.mr() == 1;
+    return a.mr() == a.count() / 4 + 1;
+}
+
+// 78: an ace first, then up in suit; any ace on a king.
+bool InSuitUpAnyAceOnAKing(const Ask& a) {
+    const int tr = a.tr(), mr = a.mr();
+    if (a.empty()) return mr == 1;
+    if (tr == 13 && mr == 1) return true;
+    return SameSuit(a.T, a.M) && Step(a, 1, false);
+}
+
+// 79: up around the corner from the start rank; the thirteenth card only
+// from the foundation's own reserve cell, no other card from a cell.
+bool UpAroundLastFromTheOwnCell(const Ask& a) {
+    const int n = CardCount(Dest(a.w));
+    const int loc = a.from();
+    const bool fromOwnCell = loc == -(21 + a.w);
+    if (a.fromReserve() && !(n == 12 && fromOwnCell)) return false;
+    if (n == 12 && !fromOwnCell) return false;
+    const int tr = a.tr(), mr = a.mr();
+    if (a.empty()) return mr == StartRank(a);
+    return Step(a, 1, false) || (tr == 13 && mr == 1);
+}
+
+// 80 and 81: in suit up or down around the corner, not from the tableau.
+bool InSuitUpOrDownAroundNotFromTableau(const Ask& a) {
+    if (a.fromTableau()) return false;
+    if (a.empty()) return true;
+    return SameSuit(a.T, a.M) && UpOrDown(a, true);
+}
+
+// 86 and 87: up (86, aces first) or down (87) through the suit cycle.
+bool ThroughTheSuitCycle(const Ask& a) {
+    if (a.empty()) return a.ch == 87 || a.mr() == 1;
+    if (NextInSuitCycle(SuitOf(a.T)) != SuitOf(a.M)) return false;
+    return Step(a, a.ch == 86 ? 1 : -1, false);
+}
+
+// 88: up or down, from the stock or the waste only.
+bool UpOrDownFromThePack(const Ask& a) {
+    if (!LocIsStock(a.from())) return false;
+    return a.empty() || UpOrDown(a, false);
+}
+
+// 89: in suit down, one card at a time.
+bool InSuitDownOneByOne(const Ask& a) {
+    if (!MovingStackIsSingle()) return false;
+    if (a.empty()) return EmptyAccepts(a);
+    return SameSuit(a.T, a.M) && Step(a, -1, false);
+}
+
+// 90: four cards of one rank.
+bool FourOfARank(const Ask& a) {
+    if (a.empty()) return true;
+    return a.count() < 4 && Step(a, 0, false);
+}
+
+// 91: up around the corner by the step all foundations share, one or two
+// while none has set it.
+bool UpByTheCommonStep(const Ask& a) {
+    if (a.empty()) return EmptyAccepts(a);
+    const int step = CommonStep();
+    if (step == 0) return Step(a, 1, true) || Step(a, 2, true);
+    return Step(a, step, true);
+}
+
+// 92: aces only.
+bool AcesOnly(const Ask& a) {
+    return a.mr() == 1;
+}
+
+// 93: in suit by the plain rules, from a reserve cell only.
+bool InSuitFromAReserveCell(const Ask& a) {
+    return a.fromReserve() && Plain(a, 0);
+}
+
+// 94: alternate colours down, an ace giving a king; an empty pile takes no
+// tableau card, nor a waste card while a reserve cell holds one.
+bool AlternateDownAround(const Ask& a) {
+    if (a.empty()) {
+        if (a.fromTableau()) return false;
+        if (a.from() != kLocMazzoVis) return true;
+        for (int i = 0; i < ReserveCount(); ++i)
+            if (!Appogg(i).empty()) return false;
+        return true;
+    }
+    // The card whose code is T's - 1 has T's rank less one, an ace
+    // giving a king: written by rank so the first ace needs no code 0.
+    return IsRank(a.tr()) && !SameColour(a.T, a.M) && a.mr() == PrevRank(a.tr());
+}
+
+// 95: an ace first, then up in suit around the corner.
+bool InSuitUpAroundFromAnAce(const Ask& a) {
+    if (a.empty()) return a.mr() == 1;
+    return IsRank(a.tr()) && SameSuit(a.T, a.M) && a.mr() == NextRank(a.tr());
+}
+
+// 97: up around the corner by a step of the bottom card's rank, at most
+// twelve cards.
+bool UpByTheBottomCardsStep(const Ask& a) {
+    const int tr = a.tr(), mr = a.mr();
+    if (a.empty()) return mr == StartRank(a);
+    if (CardCount(Dest(a.w)) > 11) return false;
+    // Foundations of the second half step by the bottom card of their
+    // partner in the first half; those of the first half by their own.
+    const int partner = a.w - FoundationCount() / 2;
+    const int step = RankOf(BottomCode(Dest(partner >= 0 ? partner : a.w)));
+    if (!IsRank(step) || !IsRank(tr)) return false;
+    int want = tr + step;
+    if (want > 13) want -= 13;
+    return mr == want;
+}
+
+// 98: in suit up from the start rank, a seven on an ace.
+bool InSuitUpSevenOnAnAce(const Ask& a) {
+    const int tr = a.tr(), mr = a.mr();
+    if (a.empty()) return mr == StartRank(a);
+    if (!SameSuit(a.T, a.M)) return false;
+    return Step(a, 1, false) || (tr == 1 && mr == 7);
+}
+
+using CodeRule = bool (*)(const Ask&);
+
+struct CodedRule {
+    int code;
+    CodeRule check;
+};
+
+constexpr CodedRule kCodedRules[] = {
+    {11, InSuitNoQueenOnKingOrJack},
+    {12, AnyCard},
+    {14, UpByTwoThreeOrFour},
+    {15, UpByTwoThreeOrFour},
+    {16, UpByTwoThreeOrFour},
+    {17, NotFromTableau},
+    {18, FromTableauOnlyOntoEmpty},
+    {19, NeitherFromTableauNorReserve},
+    {20, UpFromAceAroundTheKing},
+    {21, OtherSuitPlainRank},
+    {23, InSuitUpWhileTheWasteIsEmpty},
+    {24, InSuitKingAndQueenApart},
+    {25, InSuitByTwos},
+    {26, UpOrDownAtMostThree},
+    {27, AlternateNotFromFoundationOrReserve},
+    {28, UpOrDownStoppingAtAceAndKing},
+    {29, InSuitUpToKingThenDown},
+    {30, InSuitKeepingTheWay},
+    {31, InSuitDownOnACard},
+    {32, InSuitUpOnACard},
+    {33, NotFromTableauOntoFewerThanTwo},
+    {34, DownAnySuit},
+    {35, UpOrDownAround},
+    {36, DownAroundFoundationsBegunInTurn},
+    {37, DoublingRanks},
+    {38, OneLowCardOnAKing},
+    {39, UpFromAceToJack},
+    {40, RankOfTheRunningCount},
+    {41, InSuitByTwoOneSuitPerGroup},
+    {42, InSuitUpKingAfterThePartner},
+    {43, InSuitUpByTwoOnACard},
+    {44, UpFromAceToQueen},
+    {45, DownFromAKingWhileTheWasteIsEmpty},
+    {46, UpFromTheStartToJack},
+    {47, DownFromTheStartWithoutQueens},
+    {48, OneCardOnAQueen},
+    {49, UpFromTheStartToJack},
+    {50, DownFromTheStartWithoutQueens},
+    {51, UpFromTheStartToJack},
+    {52, DownFromTheStartWithoutQueens},
+    {53, UpAroundOnceTheFirstIsFull},
+    {54, DownEmptiesFilledFromThePack},
+    {55, ColourDownBesideTheLastWasteCard},
+    {56, SameRankFromThisPileOrLater},
+    {60, UpOrDownStoppingAtAceAndKing},
+    {61, InSuitByTwos},
+    {70, OverTheGrid},
+    {71, OverTheGrid},
+    {72, JokerRule},
+    {73, RankOfThePile},
+    {75, JokerRule},
+    {76, AnyLowerRank},
+    {77, FourOfEachRankInTurn},
+    {78, InSuitUpAnyAceOnAKing},
+    {79, UpAroundLastFromTheOwnCell},
+    {80, InSuitUpOrDownAroundNotFromTableau},
+    {81, InSuitUpOrDownAroundNotFromTableau},
+    {86, ThroughTheSuitCycle},
+    {87, ThroughTheSuitCycle},
+    {88, UpOrDownFromThePack},
+    {89, InSuitDownOneByOne},
+    {90, FourOfARank},
+    {91, UpByTheCommonStep},
+    {92, AcesOnly},
+    {93, InSuitFromAReserveCell},
+    {94, AlternateDownAround},
+    {95, InSuitUpAroundFromAnAce},
+    {97, UpByTheBottomCardsStep},
+    {98, InSuitUpSevenOnAnAce},
+};
+
+constexpr int kCodeLimit = [] {
+    int limit = 0;
+    for (const CodedRule& r : kCodedRules) limit = std::max(limit, r.code + 1);
+    return limit;
+}();
+
+// The pieces indexed by code: a placement test costs one look-up.
+constexpr std::array<CodeRule, kCodeLimit> kRuleByCode = [] {
+    std::array<CodeRule, kCodeLimit> byCode{};
+    for (const CodedRule& r : kCodedRules) byCode[static_cast<size_t>(r.code)] = r.check;
+    return byCode;
+}();
+
+bool ByCode(const Ask& a) {
+    if (a.ch >= 0 && a.ch < kCodeLimit && kRuleByCode[static_cast<size_t>(a.ch)])
+        return kRuleByCode[static_cast<size_t>(a.ch)](a);
     if (const SimpleRule* r = FindSimpleRule(a.ch)) return ApplySimpleRule(*r, a);
     // A build code no game defines refuses: better a refused move than a
     // table the game's rules never allowed.
@@ -697,9 +993,18 @@ const std::string& TargetPile(Kind kind, int w) {
     return kNoPile;
 }
 
-bool Place(CardCode T, CardCode M, int E, bool drop, int w, bool corner, Kind kind, int ch, int dir,
-           int base) {
-    const Ask a{T, M, E, drop, w, corner, kind, ch, dir, base, &TargetPile(kind, w)};
+bool Place(CardCode T, CardCode M, const PileRules& r, Kind kind) {
+    const Ask a{.T = T,
+                .M = M,
+                .E = r.emptyRule,
+                .drop = r.dropFlag,
+                .w = r.pileIndex,
+                .corner = r.corner,
+                .kind = kind,
+                .ch = r.buildRule,
+                .dir = r.direction,
+                .base = r.baseRank,
+                .pile = &TargetPile(kind, r.pileIndex)};
     return Decide(a);
 }
 
@@ -714,18 +1019,13 @@ std::string MovingStack(CardCode M) {
     return stack.empty() ? FormatCode(M) : stack;
 }
 
-// Every card of the stack must fit on the one below it by the rules of
-// tableau pile `rules` (rule::kStackFit: 1 its own build code, 10 code 0, 11
-// code 1; other modes test nothing).
+// Every card of the stack must fit on the one below it by the stack-fit
+// rules of tableau pile `rules`.
 bool StackFits(const std::string& stack, int rules) {
-    const int mode = Rule(rule::kStackFit);
-    if (mode != 1 && mode != 10 && mode != 11) return true;
-    const int ch = mode == 1 ? Rule(rule::kFilaRule1 + rules) : mode == 10 ? 0 : 1;
+    const std::optional<PileRules> fit = StackFitRules(rules);
+    if (!fit) return true;
     for (int k = 0; k + 1 < SlotCount(stack); ++k) {
-        if (!Place(SlotCode(stack, k), SlotCode(stack, k + 1), Rule(rule::kEmptyFila1 + rules),
-                   false, rules, Rule(rule::kFilaCorner1 + rules) > 0, Kind::kTableau, ch,
-                   Rule(rule::kFilaDir1 + rules), Rule(rule::kBaseRank1)))
-            return false;
+        if (!CanPlace(SlotCode(stack, k), SlotCode(stack, k + 1), *fit)) return false;
     }
     return true;
 }
@@ -770,17 +1070,48 @@ bool CanDropOnReserve(int n, CardCode M) {
         }
         default:
             return single && empty &&
-                   Place(-1, M, -1, true, n - 1, false, Kind::kReserve,
-                         Rule(rule::kAppoggRule1 - 1 + n), -1, Rule(rule::kBaseRank1));
+                   Place(-1, M,
+                         {.pileIndex = n - 1,
+                          .buildRule = Rule(rule::kAppoggRule1 - 1 + n),
+                          .direction = -1,
+                          .baseRank = Rule(rule::kBaseRank1)},
+                         Kind::kReserve);
     }
 }
 
 }  // namespace
 
-bool CanPlace(CardCode T, CardCode M, int emptyRule, bool dropFlag, int pileIndex, bool corner,
-              bool isFoundation, int buildRule, int direction, int baseRank) {
-    return Place(T, M, emptyRule, dropFlag, pileIndex, corner,
-                 isFoundation ? Kind::kFoundation : Kind::kTableau, buildRule, direction, baseRank);
+PileRules TableauRules(int i) {
+    return {.emptyRule = Rule(rule::kEmptyFila1 + i),
+            .pileIndex = i,
+            .corner = Rule(rule::kFilaCorner1 + i) > 0,
+            .buildRule = Rule(rule::kFilaRule1 + i),
+            .direction = Rule(rule::kFilaDir1 + i),
+            .baseRank = Rule(rule::kBaseRank1)};
+}
+
+PileRules FoundationRules(int i) {
+    const int base = Rule(rule::kBaseRank1 + i);
+    return {.emptyRule = base,
+            .pileIndex = i,
+            .corner = true,
+            .isFoundation = true,
+            .buildRule = Rule(rule::kDestRule1 + i),
+            .direction = Rule(rule::kDestDir1 + i),
+            .baseRank = base};
+}
+
+std::optional<PileRules> StackFitRules(int i) {
+    const int mode = Rule(rule::kStackFit);
+    if (mode != 1 && mode != 10 && mode != 11) return std::nullopt;
+    PileRules fit = TableauRules(i);
+    fit.dropFlag = false;
+    if (mode != 1) fit.buildRule = mode == 10 ? 0 : 1;
+    return fit;
+}
+
+bool CanPlace(CardCode T, CardCode M, const PileRules& rules) {
+    return Place(T, M, rules, rules.isFoundation ? Kind::kFoundation : Kind::kTableau);
 }
 
 bool CanDropOnTableau(int a, CardCode M) {
@@ -790,10 +1121,9 @@ bool CanDropOnTableau(int a, CardCode M) {
     if (!pile.empty() && IsFaceDown(T) && Rule(rule::kGoalKind) != 40) return false;
     if (Rule(rule::kFilaMaxCards) != -1 && CardCount(pile) >= Rule(rule::kFilaMaxCards))
         return false;
-    const int ch = Rule(rule::kFilaRule1 + a);
-    bool ok = CanPlace(T, M, Rule(rule::kEmptyFila1 + a), true, a, Rule(rule::kFilaCorner1 + a) > 0,
-                       false, ch, Rule(rule::kFilaDir1 + a), Rule(rule::kBaseRank1));
-    if (ok && ch == 34 && !pile.empty()) ok = MovingStackIsSingle();
+    const PileRules rules = TableauRules(a);
+    bool ok = CanPlace(T, M, rules);
+    if (ok && rules.buildRule == 34 && !pile.empty()) ok = MovingStackIsSingle();
     if (ok && !MovingStackIsSingle()) {
         const std::string stack = MovingStack(M);
         if (SlotCount(stack) > 1) {
@@ -826,9 +1156,7 @@ bool CanDropOnFoundation(int i, CardCode M) {
     const int n = CardCount(pile);
     if (ch == 20 && n >= 52) return false;
     if (ch != 20 && ch != 29 && n >= Rule(rule::kDestMaxCards)) return false;
-    const int base = Rule(rule::kBaseRank1 + i);
-    return CanPlace(pile.empty() ? -1 : TopCode(pile), M, base, true, i, true, true, ch,
-                    Rule(rule::kDestDir1 + i), base);
+    return CanPlace(pile.empty() ? -1 : TopCode(pile), M, FoundationRules(i));
 }
 
 bool CanDropOn(const std::string& name, CardCode M) {

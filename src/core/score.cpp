@@ -48,7 +48,7 @@ bool SumsMatchOptions() {
     for (int g = 0; g < 4; ++g) {
         int sum = 0;
         for (int i = 0; i < 4; ++i) {
-            const std::string& p = FilaPiles[static_cast<size_t>(g * 4 + i)];
+            const std::string& p = FilaPiles[static_cast<size_t>(g) * 4 + static_cast<size_t>(i)];
             if (Cards(p) != 1) return false;
             sum += RankOf(SlotCode(p, 0));
         }

@@ -85,7 +85,7 @@ inline bool OnTable(int coordinate) { return coordinate > -10000; }
 class TMainGame {
 public:
     TMainGame() { options_.fill(0); }
-    int16_t Opt(int i) const { return (i >= 0 && i < 186) ? options_[static_cast<size_t>(i)] : 0; }
+    int16_t Opt(int i) const { return (i >= 0 && i < 186) ? options_[static_cast<size_t>(i)] : int16_t{0}; }
     void SetOpt(int i, int v) {
         if (i >= 0 && i < 186) options_[static_cast<size_t>(i)] = static_cast<int16_t>(v);
     }

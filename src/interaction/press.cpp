@@ -1,6 +1,7 @@
 #include "interaction/press.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
@@ -304,18 +305,14 @@ bool CanPickUp(CardCode card, bool relaxed) {
 }
 
 bool IsRun(CardCode card, int index) {
-    const int mode = Rule(rule::kStackFit);
-    if (mode != 1 && mode != 10 && mode != 11) return true;
+    const std::optional<PileRules> fit = StackFitRules(index);
+    if (!fit) return true;
     if (index < 0 || index >= 40) return false;
     const std::string& pile = Fila(index);
     const int slot = FindSlot(pile, card);
     if (slot < 0) return false;
-    const int build = mode == 1 ? Rule(rule::kFilaRule1 + index) : mode == 10 ? 0 : 1;
     for (int k = slot + 1; k < SlotCount(pile); ++k) {
-        if (!CanPlace(SlotCode(pile, k - 1), SlotCode(pile, k), Rule(rule::kEmptyFila1 + index),
-                      false, index, Rule(rule::kFilaCorner1 + index) > 0, false, build,
-                      Rule(rule::kFilaDir1 + index), Rule(rule::kBaseRank1)))
-            return false;
+        if (!CanPlace(SlotCode(pile, k - 1), SlotCode(pile, k), *fit)) return false;
     }
     return true;
 }
@@ -371,8 +368,12 @@ bool WasteAccepts(CardCode card, int goal) {
     const CardCode top = TopCode(MazzoPiles[2]);
     const int a = RankOf(card), b = RankOf(top);
     if (goal != 15 && top >= 1 && ((a == 13 && b == 1) || (a == 1 && b == 13))) return false;
-    return CanPlace(top >= 1 ? top : -1, card, -1, false, 0, goal == 15, false, 2, 2,
-                    Rule(rule::kBaseRank1));
+    return CanPlace(top >= 1 ? top : -1, card,
+                    {.dropFlag = false,
+                     .corner = goal == 15,
+                     .buildRule = 2,
+                     .direction = 2,
+                     .baseRank = Rule(rule::kBaseRank1)});
 }
 
 // Step 10: a card of a tableau pile was hit.

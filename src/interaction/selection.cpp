@@ -190,6 +190,7 @@ int TableauIndexOf(const PileHit& hit) {
 std::vector<CardCode> SelectedCards() {
     std::vector<CardCode> cards;
     const std::string& list = SelectionList();
+    cards.reserve(static_cast<size_t>(SlotCount(list)));
     for (int i = 0; i < SlotCount(list); ++i) cards.push_back(SlotCode(list, i));
     return cards;
 }
@@ -233,7 +234,7 @@ bool IsUncovered(CardCode card) {
     }
     if (laterEmpty) return true;
     if (p.index + 1 >= rows) return true;
-    const std::string& next = FilaPiles[static_cast<size_t>(p.index + 1)];
+    const std::string& next = FilaPiles[static_cast<size_t>(p.index) + 1];
     auto holds = [&](int s) { return s < SlotCount(next) && SlotCode(next, s) >= 1; };
     return !holds(p.slot) && !holds(p.slot + 1);
 }
@@ -244,6 +245,7 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
     if (n == 0) return V::kGrow;
     const int target = Rule(rule::kSelectSum);
     std::vector<int> ranks;
+    ranks.reserve(sel.size());
     for (CardCode c : sel) ranks.push_back(RankOf(c));
     auto count = [&](int lo, int hi) {
         return static_cast<int>(

@@ -93,7 +93,7 @@ std::string ReadOnlyDataDir() {
 }
 
 std::string ModulePath(const std::string& fileName) {
-    const std::string beside = ExecutableDir() + fileName;
+    std::string beside = ExecutableDir() + fileName;
     if (FileExists(beside)) return beside;
     const std::string installed = ExecutableDir() + BW_INSTALLED_MODULE_RELATIVE + "/" + fileName;
     return FileExists(installed) ? Canonical(installed) : beside;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QRegion>
+#include <cmath>
 #include <cstdlib>
 
 #include "core/card_size.h"
@@ -169,7 +170,7 @@ void HideMovingImage() {
 int FlightStep(int distance, bool fast, bool autoplay) {
     const int d = std::abs(distance);
     if (d == 0) return 0;
-    int s = static_cast<int>(d / (0.0128 * d + 4) + 0.5);
+    int s = static_cast<int>(std::lround(d / (0.0128 * d + 4)));
     if (fast) s = static_cast<int>(s * 0.9);
     if (autoplay) s = static_cast<int>(s * 0.5);
     // Short flights would otherwise never move.

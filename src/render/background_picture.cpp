@@ -57,7 +57,7 @@ void PaintLayer(const Layer* layer, QImage& dst, int x, int y, const QRect& part
             const int covered = std::clamp(static_cast<int>(layer->rows.size()) - part.y(), 0,
                                            part.height());
             for (int r = 0; r < covered; ++r)
-                FillRow(dst, x, y + r, part.width(), layer->rows[static_cast<size_t>(part.y() + r)]);
+                FillRow(dst, x, y + r, part.width(), layer->rows[static_cast<size_t>(part.y()) + static_cast<size_t>(r)]);
             PaintLayer(under, dst, x, y + covered,
                        QRect(part.x(), part.y() + covered, part.width(), part.height() - covered));
             return;

@@ -128,7 +128,7 @@ void LoadLibraryFaces() {
             LoadLibraryBitmap(grid, std::string("C") + size + "001" + letter);
         if (grid.isNull()) {
             for (int rank = 0; rank < 13; ++rank)
-                CardFaces[static_cast<size_t>(suit * 13 + rank)] = QImage();
+                CardFaces[static_cast<size_t>(suit) * 13 + static_cast<size_t>(rank)] = QImage();
             continue;
         }
         CutSuit(grid, 0, cut, suit);
@@ -389,9 +389,9 @@ void LoadCardImages() {
     for (const char* code : kPileMarkCodes) PileMarks[code] = MarkPicture(LibraryBitmap("W" + size + code));
     LoadCardBack();
     for (int i = 0; i < 2; ++i) {
-        const std::string n = std::to_string(i + 1);
-        CardShadows[static_cast<size_t>(i)] = LibraryBitmap("SHADOW_" + size + n);
-        StackBorders[static_cast<size_t>(i)] = LibraryBitmap("3D_BORDER_" + size + n);
+        const std::string sized = size + std::to_string(i + 1);
+        CardShadows[static_cast<size_t>(i)] = LibraryBitmap("SHADOW_" + sized);
+        StackBorders[static_cast<size_t>(i)] = LibraryBitmap("3D_BORDER_" + sized);
     }
     // 3. The joker.
     CardFaces[52] = LibraryBitmap("JOKER_" + size);

@@ -160,7 +160,7 @@ int DecodeJpeg(std::FILE* file, Decoded* out, char* message) {
         if (jpeg_read_scanlines(&cinfo, rows, 1) != 1) break;
         unsigned char* dst = pixels + static_cast<size_t>(y) * w * 4;
         for (int x = 0; x < w; ++x) {
-            const unsigned char* s = row + x * comps;
+            const unsigned char* s = row + static_cast<ptrdiff_t>(x) * comps;
             int r, g, b;
             if (comps == 3) {
                 r = s[0];
@@ -209,7 +209,7 @@ ImageFileStatus LoadJpegFile(const std::string& path, QImage& image, std::string
         if (error) *error = result == 2 ? "The picture is too large" : message;
         return ImageFileStatus::kInvalid;
     }
-    QImage wrapped(d.pixels, d.width, d.height, d.width * 4, QImage::Format_RGB32, std::free,
+    QImage wrapped(d.pixels, d.width, d.height, qsizetype{d.width} * 4, QImage::Format_RGB32, std::free,
                    d.pixels);
     image = wrapped;
     return ImageFileStatus::kOk;

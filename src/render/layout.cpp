@@ -48,26 +48,9 @@ bool IsOneOf(int style, std::initializer_list<int> styles) {
     return std::find(styles.begin(), styles.end(), style) != styles.end();
 }
 
-// Tableau styles that arrange the whole table and leave nothing to the
-// other groups' own styles.
-bool IsWholeTableStyle(int style) {
-    return IsOneOf(style, {51, 52, 54, 57, 58, 61, 66, 103, 108, 118, 123, 124, 125, 126, 127, 128,
-                           129, 130, 172});
-}
-
 bool IsGeneralTableauStyle(int style) {
     return IsOneOf(style, {1, 2, 3, 10, 11, 12, 13, 14, 15, 18, 20, 21});
 }
-
-}  // namespace
-
-bool TableauStyleKnown() {
-    const int style =
-        ReadGroup(Rule(rule::kFilaRow), Rule(rule::kFilaStyle), Rule(rule::kFilas)).style;
-    return IsWholeTableStyle(style) || IsGeneralTableauStyle(style);
-}
-
-namespace {
 
 class Layout {
 public:
@@ -79,6 +62,11 @@ public:
     // into it.
     std::optional<int> Run(bool correctOverlap);
 
+    // A tableau style that arranges the whole table, leaving nothing to the
+    // other groups' own styles: the function that lays it out, or null.
+    using StyleLayout = void (Layout::*)();
+    static StyleLayout WholeTableLayout(int style);
+
 private:
     // Margins, rows and centred blocks shared by all styles.
     void Common();
@@ -86,8 +74,29 @@ private:
     std::optional<int> RowBefore(char digit) const;
     int StandardRow(int n) const;
     int BlockRow(int n) const { return b4_ + (n - 1) * (H_ + 10); }
-    // The tableau, first: the other groups are placed relative to it.
-    void WholeTable(int style);
+    // The whole-table styles, one each (kWholeTableStyles).
+    void FourByFourWithStockBeside();
+    void CrossOfFive();
+    void Staircase();
+    void TwoRowsOfSix();
+    void FourRowsOfFive();
+    void FiveByFiveWithStockBeside();
+    void EightFoundationsInARow();
+    void FoundationsOverTwoRowsOfEight();
+    void FourRowsAtTheLeftEdge();
+    void SquareGrid(int n, int s, int cardsAcross, int gapsAcross, int extra);
+    void FourByFourGrid();
+    void ThreeByThreeGrid();
+    void FiveByFiveGrid();
+    void RowsOfFourFiveFour();
+    void ColumnOfRows(int n, int s, int cardsAcross, long long least);
+    void FourRowsOfSix();
+    void FiveRowsOfEight();
+    void ThreeRowsOfFour();
+    void TenFoundationsOverTwoRowsOfTen();
+    void ThreeByThreeWithAPileEachSide();
+    void RingOfTwelveFoundations();
+    // Otherwise the tableau first: the other groups are placed relative to it.
     void GeneralTableau(int style);
     void TableauRow(int style);
     void TableauRowWithStock(int style);
@@ -138,6 +147,12 @@ private:
     int b3_ = 0, b4_ = 0;
     int a_ = 0;  // tableau gap
     int b_ = 0;  // small gap
+
+    struct StyleEntry {
+        int style;
+        StyleLayout layOut;
+    };
+    static const StyleEntry kWholeTableStyles[];
 };
 
 void Layout::Common() {
@@ -223,8 +238,8 @@ int Layout::StandardRow(int n) const {
 
 std::optional<int> Layout::Run(bool correctOverlap) {
     Common();
-    if (IsWholeTableStyle(tab_.style)) {
-        WholeTable(tab_.style);
+    if (const StyleLayout layOut = WholeTableLayout(tab_.style)) {
+        (this->*layOut)();
         return std::nullopt;
     }
     GeneralTableau(tab_.style);
@@ -244,312 +259,369 @@ std::optional<int> Layout::Run(bool correctOverlap) {
 // ---------------------------------------------------------------------------
 // Whole-table styles: the tableau and whichever other groups the style owns.
 
-void Layout::WholeTable(int style) {
-    const int W = W_, H = H_, P = P_, K = K_, top = top_, N = N_;
-    const int row1 = rows_[1];
-    switch (style) {
-        case 51: {  // 4 x 4 grid, stock and third pile beside it
-            int x0 = Trunc(P - (4LL * W + 40), 2);
-            int o = 70;
-            if (x0 - W - 80 < 0) {
-                o = 35;
-                if (x0 - W - 45 < 0) {
-                    o = 15;
-                    if (x0 - W - 25 < 0) x0 = Wrap(W + N + 15);
-                }
-            }
-            int y0 = Wrap(std::max<long long>(top + Trunc(K - 4LL * H - 30, 2), row1));
-            for (int i = 0; i < 16; ++i) {
-                SetX(i, x0 + static_cast<long long>(i % 4) * (W + 10));
-                SetY(i, y0 + static_cast<long long>(i / 4) * (H + 10));
-            }
-            SetStock(0, X(0) - W - o, Y(4) + Trunc(H + 10, 2));
-            MainGame.SetStockLeft(1, kHidden);
-            SetStock(2, X(3) + W + o, StockTop(0));
-            for (int i = 0; i < 4; ++i) MainGame.SetDestLeft(i, kHidden);
-            break;
+// A 4 x 4 grid between the stock and the third pile; the foundations stay
+// off the table.
+void Layout::FourByFourWithStockBeside() {
+    int x0 = Trunc(P_ - (4LL * W_ + 40), 2);
+    int o = 70;
+    if (x0 - W_ - 80 < 0) {
+        o = 35;
+        if (x0 - W_ - 45 < 0) {
+            o = 15;
+            if (x0 - W_ - 25 < 0) x0 = Wrap(W_ + N_ + 15);
         }
-        case 52: {  // cross of five
-            int s = tallTable_ ? 35 : 25;
-            int x1 = Trunc(P - (3LL * W + 2 * s), 2);
-            if (x1 - W - 2 * s - 25 < 0) x1 = Wrap(W + 2LL * s + 25);
-            SetX(1, x1);
-            SetX(0, X(1) + W + s);
-            SetX(2, X(0));
-            SetX(3, X(2) + W + s);
-            SetX(4, X(0));
-            for (int i = 5; i <= 7; ++i) SetX(i, kHidden);
-            SetY(0, std::max<long long>(top + Trunc(K - 3LL * H - 2 * s, 2), row1));
-            SetY(1, Y(0) + s + H);
-            SetY(2, Y(1));
-            SetY(3, Y(1));
-            SetY(4, Y(3) + s + H);
-            SetStock(0, X(1) - W - 2 * s, Y(0));
-            SetStock(1, X(1) - W - 2 * s, Y(1));
-            SetDest(0, X(1) + 7, Y(0) + 7);
-            SetDest(1, X(3) - 7, Y(0) + 7);
-            SetDest(2, X(1) + 7, Y(4) - 7);
-            SetDest(3, X(3) - 7, Y(4) - 7);
-            break;
+    }
+    int y0 = Wrap(std::max<long long>(top_ + Trunc(K_ - 4LL * H_ - 30, 2), rows_[1]));
+    for (int i = 0; i < 16; ++i) {
+        SetX(i, x0 + static_cast<long long>(i % 4) * (W_ + 10));
+        SetY(i, y0 + static_cast<long long>(i / 4) * (H_ + 10));
+    }
+    SetStock(0, X(0) - W_ - o, Y(4) + Trunc(H_ + 10, 2));
+    MainGame.SetStockLeft(1, kHidden);
+    SetStock(2, X(3) + W_ + o, StockTop(0));
+    for (int i = 0; i < 4; ++i) MainGame.SetDestLeft(i, kHidden);
+}
+
+// A cross of five, the stock and the waste to its left, a foundation in
+// each corner.
+void Layout::CrossOfFive() {
+    int s = tallTable_ ? 35 : 25;
+    int x1 = Trunc(P_ - (3LL * W_ + 2LL * s), 2);
+    if (x1 - W_ - 2 * s - 25 < 0) x1 = Wrap(W_ + 2LL * s + 25);
+    SetX(1, x1);
+    SetX(0, X(1) + W_ + s);
+    SetX(2, X(0));
+    SetX(3, X(2) + W_ + s);
+    SetX(4, X(0));
+    for (int i = 5; i <= 7; ++i) SetX(i, kHidden);
+    SetY(0, std::max<long long>(top_ + Trunc(K_ - 3LL * H_ - 2LL * s, 2), rows_[1]));
+    SetY(1, Y(0) + s + H_);
+    SetY(2, Y(1));
+    SetY(3, Y(1));
+    SetY(4, Y(3) + s + H_);
+    SetStock(0, X(1) - W_ - 2 * s, Y(0));
+    SetStock(1, X(1) - W_ - 2 * s, Y(1));
+    SetDest(0, X(1) + 7, Y(0) + 7);
+    SetDest(1, X(3) - 7, Y(0) + 7);
+    SetDest(2, X(1) + 7, Y(4) - 7);
+    SetDest(3, X(3) - 7, Y(4) - 7);
+}
+
+// Piles stepping down to the left, the stock and the waste at the left
+// edge, the third pile to the right.
+void Layout::Staircase() {
+    int e = tallScreen_ ? 40 : 15;
+    SetStock(0, e, rows_[1]);
+    SetStock(1, e, rows_[2] + 10);
+    int e72 = MainGame.Opt(72);
+    long long t = Trunc(W_, 2) + Trunc(e72, 2);
+    long long x0 = Trunc(P_ - W_, 2);
+    // Moves right in steps of 3 until pile 6 clears the stock; solved
+    // directly so that no card size can make it spin.
+    long long clear = StockLeft(0) + static_cast<long long>(W_) + 3;
+    if (clear >= x0 - 5 * t) x0 += 3 * ((clear - (x0 - 5 * t)) / 3 + 1);
+    for (int i = 0; i <= 6; ++i) SetX(i, x0 - i * t);
+    long long third = P_ - t - W_;
+    long long least = X(5) + 6LL * W_ + 5LL * e72;
+    if (third < least) third = least + 3;
+    SetStock(2, third, rows_[1]);
+    SetY(0, rows_[1]);
+    int step = Trunc(H_, 2) + (tallScreen_ ? 4 : -8);
+    for (int i = 1; i <= 7; ++i) SetY(i, Y(i - 1) + step);
+}
+
+// Two rows of six under the stock and the waste, two foundations on each
+// side.
+void Layout::TwoRowsOfSix() {
+    int s = tallScreen_ ? 10 : 3;
+    int d = tallScreen_ ? 45 : 20;
+    int left = Trunc(P_ - 2LL * W_ - 15, 2);
+    SetStock(0, left, rows_[1] + d);
+    SetStock(1, static_cast<long long>(left) + W_ + 15, rows_[1] + d);
+    SetX(0, Trunc(P_ - 6LL * W_ - 5LL * s, 2));
+    for (int i = 1; i <= 5; ++i) SetX(i, X(i - 1) + W_ + s);
+    for (int i = 0; i <= 5; ++i) {
+        SetY(i, rows_[2] + d);
+        SetX(i + 6, X(i));
+        SetY(i + 6, rows_[3] + d);
+    }
+    int f = tallScreen_ ? 50 : 15;
+    int lowTop = tallScreen_ ? rows_[4] : rows_[3] + 50;
+    SetDest(0, X(0) - W_ - f, rows_[1]);
+    SetDest(1, X(5) + W_ + f, rows_[1]);
+    SetDest(2, DestLeft(0), lowTop);
+    SetDest(3, DestLeft(1), lowTop);
+}
+
+// Four rows of five right of the stock and the waste, two foundations on
+// each side.
+void Layout::FourRowsOfFive() {
+    int l = tallTable_ ? 30 : 10;
+    int s = tallTable_ ? 50 : 30;
+    long long left = std::max<long long>(Trunc(P_ - (7LL * W_ + 100), 2) - W_ - 37, 25);
+    SetStock(0, left, b4_ - l);
+    SetStock(1, StockLeft(0) + W_ + 15, b4_ - l);
+    SetX(0, StockLeft(1) + s + W_);
+    for (int i = 1; i <= 4; ++i) SetX(i, X(i - 1) + W_ + 10);
+    for (int k = 0; k < 4; ++k)
+        for (int j = 0; j < 5; ++j) {
+            SetX(5 * k + j, X(j));
+            SetY(5 * k + j, BlockRow(k + 1));
         }
-        case 54: {  // staircase
-            int e = tallScreen_ ? 40 : 15;
-            SetStock(0, e, row1);
-            SetStock(1, e, rows_[2] + 10);
-            int e72 = MainGame.Opt(72);
-            long long t = Trunc(W, 2) + Trunc(e72, 2);
-            long long x0 = Trunc(P - W, 2);
-            // Moves right in steps of 3 until pile 6 clears the stock; solved
-            // directly so that no card size can make it spin.
-            long long clear = StockLeft(0) + static_cast<long long>(W) + 3;
-            if (clear >= x0 - 5 * t) x0 += 3 * ((clear - (x0 - 5 * t)) / 3 + 1);
-            for (int i = 0; i <= 6; ++i) SetX(i, x0 - i * t);
-            long long third = P - t - W;
-            long long least = X(5) + 6LL * W + 5LL * e72;
-            if (third < least) third = least + 3;
-            SetStock(2, third, row1);
-            SetY(0, row1);
-            int step = Trunc(H, 2) + (tallScreen_ ? 4 : -8);
-            for (int i = 1; i <= 7; ++i) SetY(i, Y(i - 1) + step);
-            break;
-        }
-        case 57: {  // two rows of six
-            int s = tallScreen_ ? 10 : 3;
-            int d = tallScreen_ ? 45 : 20;
-            int left = Trunc(P - 2LL * W - 15, 2);
-            SetStock(0, left, row1 + d);
-            SetStock(1, static_cast<long long>(left) + W + 15, row1 + d);
-            SetX(0, Trunc(P - 6LL * W - 5 * s, 2));
-            for (int i = 1; i <= 5; ++i) SetX(i, X(i - 1) + W + s);
-            for (int i = 0; i <= 5; ++i) {
-                SetY(i, rows_[2] + d);
-                SetX(i + 6, X(i));
-                SetY(i + 6, rows_[3] + d);
-            }
-            int f = tallScreen_ ? 50 : 15;
-            int lowTop = tallScreen_ ? rows_[4] : rows_[3] + 50;
-            SetDest(0, X(0) - W - f, row1);
-            SetDest(1, X(5) + W + f, row1);
-            SetDest(2, DestLeft(0), lowTop);
-            SetDest(3, DestLeft(1), lowTop);
-            break;
-        }
-        case 58: {  // four rows of five
-            int l = tallTable_ ? 30 : 10;
-            int s = tallTable_ ? 50 : 30;
-            long long left = std::max<long long>(Trunc(P - (7LL * W + 100), 2) - W - 37, 25);
-            SetStock(0, left, b4_ - l);
-            SetStock(1, StockLeft(0) + W + 15, b4_ - l);
-            SetX(0, StockLeft(1) + s + W);
-            for (int i = 1; i <= 4; ++i) SetX(i, X(i - 1) + W + 10);
-            for (int k = 0; k < 4; ++k)
-                for (int j = 0; j < 5; ++j) {
-                    SetX(5 * k + j, X(j));
-                    SetY(5 * k + j, BlockRow(k + 1));
-                }
-            SetDest(0, X(0) - W - 30, BlockRow(2));
-            SetDest(1, X(4) + W + 30, BlockRow(2));
-            SetDest(2, DestLeft(0), BlockRow(3));
-            SetDest(3, DestLeft(1), BlockRow(3));
-            break;
-        }
-        case 66: {  // 5 x 5 grid
-            int r = tallScreen_ ? 3 : 1;
-            int x0 = std::max(Trunc(P - (6LL * W + 62), 2), 15);
-            long long y0 = std::max<long long>(top + Trunc(K - 5LL * H - 4 * r, 2), top + 2);
-            for (int i = 0; i < 25; ++i) {
-                SetX(i, x0 + static_cast<long long>(i % 5) * (W + 3));
-                SetY(i, y0 + static_cast<long long>(i / 5) * (H + r));
-            }
-            SetStock(0, X(4) + W + 50, Y(5) + Trunc(H, 3));
-            SetStock(2, StockLeft(0), Y(15) - Trunc(H, 3));
-            break;
-        }
-        case 103: {  // eight foundations in a row, the tableau unused
-            long long ftop = std::max<long long>(top + Trunc(K - 2LL * H - 105, 2), top + 5);
-            int f1 = std::max(Trunc(P - 8LL * W - 35, 2), 25);
-            for (int i = 0; i < 8; ++i) SetDest(i, f1 + static_cast<long long>(i) * (W + 5), ftop);
-            SetStock(0, DestLeft(3) - 15, DestTop(0) + H + 45);
-            SetStock(1, DestLeft(4) + 15, DestTop(0) + H + 45);
-            break;
-        }
-        case 108: {
-            int s = tallTable_ ? 10 : 6;
-            long long btop =
-                std::max<long long>(top + Trunc(K - 4LL * H - 7 * s - 35, 2), top + 15);
-            SetStock(0, Trunc(W, 2), btop);
-            SetStock(1, StockLeft(0) + W + 15, btop);
-            long long f1 = Trunc(P - 4LL * W - 30, 2);
-            if (f1 < StockLeft(1) + W + 20) f1 = StockLeft(1) + W + 20;
-            for (int i = 0; i < 4; ++i)
-                SetDest(i, f1 + static_cast<long long>(i) * (W + 10), StockTop(0) + s);
-            long long f5 = DestLeft(0) - 20 - 2LL * W;
-            for (int i = 4; i < 12; ++i)
-                SetDest(i, f5 + static_cast<long long>(i - 4) * (W + 10), DestTop(0) + H + s);
-            SetX(0, DestLeft(4) + Trunc(70 - 49, 2));
-            SetY(0, DestTop(4) + H + 4 * s);
-            for (int i = 1; i <= 7; ++i) {
-                SetX(i, X(i - 1) + W + 7);
-                SetY(i, Y(0));
-            }
-            for (int i = 8; i <= 15; ++i) {
-                SetX(i, X(i - 8));
-                SetY(i, Y(0) + H + 7);
-            }
-            break;
-        }
-        case 123:
-        case 124:
-        case 125: {  // square grids
-            bool third = Rule(rule::kWastePiles) != 0;
-            int n, s, f1, f2;
-            if (style == 123) {
-                n = 4;
-                s = third ? 5 : 10;
-                f1 = third ? 6 : 4;
-                f2 = third ? 4 : 3;
-                if (!tallTable_) s = 1;
-            } else if (style == 124) {
-                n = 3;
-                s = tallTable_ ? 15 : 10;
-                f1 = 3;
-                f2 = 2;
-            } else {
-                n = 5;
-                s = tallTable_ ? 3 : 1;
-                f1 = third ? 7 : 5;
-                f2 = third ? 4 : 3;
-            }
-            long long span = static_cast<long long>(f1) * W + static_cast<long long>(f2) * s;
-            if (style == 123) span += 10;
-            int x0 = std::max(Trunc(P - span, 2), 25);
-            int y0 = Wrap(top + Trunc(K - static_cast<long long>(n) * H - (n - 1LL) * s, 2));
-            for (int i = 0; i < n * n; ++i) {
-                SetX(i, x0 + static_cast<long long>(i % n) * (W + s));
-                SetY(i, y0 + static_cast<long long>(i / n) * (H + s));
-            }
-            if (Rule(rule::kWastePiles) == 1) {
-                if (style == 123) SetStock(2, X(3) + s + 2LL * W, Y(7) + Trunc(H + s, 2));
-                if (style == 125) SetStock(2, X(4) + s + 2LL * W, Y(10));
-            }
-            break;
-        }
-        case 126: {  // rows of 4, 5 and 4
-            int s = tallTable_ ? 5 : 3;
-            SetX(4, std::max(Trunc(P - 5LL * W - 4 * s, 2), 25));
-            long long y0 = std::max<long long>(top + Trunc(K - 3LL * H - 2 * s, 2), row1);
-            for (int i = 0; i < 4; ++i) {
-                SetX(i, X(4) + Trunc(W + s, 2) + static_cast<long long>(i) * (W + s));
-                SetY(i, y0);
-            }
-            for (int i = 5; i <= 8; ++i) SetX(i, X(i - 1) + W + s);
-            for (int i = 4; i <= 8; ++i) SetY(i, Y(0) + H + s);
-            for (int i = 9; i <= 12; ++i) {
-                SetX(i, X(i - 9));
-                SetY(i, Y(8) + H + s);
-            }
-            break;
-        }
-        case 127:
-        case 128:
-        case 129: {  // one column of rows, third pile to the right
-            int n = style == 127 ? 4 : style == 128 ? 5 : 3;
-            int s = style == 128 ? (tallTable_ ? 3 : 1) : (tallTable_ ? 5 : 2);
-            int cardsAcross = style == 127 ? 8 : style == 128 ? 10 : 6;
-            int x0 = std::max(
-                Trunc(P - static_cast<long long>(cardsAcross) * W - (cardsAcross - 2LL) * s, 2),
-                25);
-            long long least = style == 127 ? row1 : top + 5;
-            long long y0 = std::max<long long>(
-                top + Trunc(K - static_cast<long long>(n) * H - (n - 1LL) * s, 2), least);
-            for (int i = 0; i < n; ++i) {
-                SetX(i, x0);
-                SetY(i, y0 + static_cast<long long>(i) * (H + s));
-            }
-            if (style == 127) SetStock(2, X(0) + 7LL * W + s, Y(1) + Trunc(H + s, 2));
-            if (style == 128) SetStock(2, X(0) + 9LL * W + s, Y(2));
-            if (style == 129) SetStock(2, X(1) + 5LL * W + s, Y(1));
-            break;
-        }
-        case 130: {  // ten foundations over two rows of ten
-            int s = tallTable_ ? 5 : 2;
-            int f1 = std::max(Trunc(P - 10LL * W - 9 * s, 2), 10);
-            long long ftop = std::max<long long>(top + Trunc(K - 3LL * H - 90, 2), top + 5);
-            for (int i = 0; i < 10; ++i) SetDest(i, f1 + static_cast<long long>(i) * (W + s), ftop);
-            for (int i = 0; i < 10; ++i) {
-                SetX(i, DestLeft(i));
-                SetY(i, DestTop(0) + H + 15);
-            }
-            for (int i = 10; i < 20; ++i) {
-                SetX(i, X(i - 10));
-                SetY(i, Y(0) + H + 60);
-            }
-            break;
-        }
-        case 172: {  // 3 x 3 grid with a pile on each side
-            long long x0 = std::max(Trunc(P - (5LL * W + 95), 2), 20) + 30LL + W;
-            long long y0 = std::max<long long>(top + Trunc(K - 3LL * H - 20, 2), top + 10);
-            for (int i = 0; i < 9; ++i) {
-                SetX(i, x0 + static_cast<long long>(i % 3) * (W + 10));
-                SetY(i, y0 + static_cast<long long>(i / 3) * (H + 10));
-            }
-            SetStock(0, X(0) - 30 - W, Y(3));
-            SetDest(0, X(2) + 30LL + W, Y(3));
-            break;
-        }
-        case 118: {  // column of four at the left edge
-            // The table top joins the half before the fraction is dropped.
-            long long y0 = std::max<long long>(Trunc(2LL * top + K - 5LL * H - 45, 2), top + 10);
-            for (int i = 0; i < 4; ++i) {
-                SetX(i, 5);
-                SetY(i, y0 + static_cast<long long>(i) * (H + 10));
-            }
-            SetStock(Rule(rule::kWastePiles) != 0 ? 2 : 0, X(0) + 6LL * W + 12, Y(3) + H + 16);
-            break;
-        }
-        case 61: {  // four piles top left, twelve foundations in a ring
-            int s = tallTable_ ? 5 : 2;
-            int d = tallTable_ ? 31 : 0;
-            for (int i = 0; i < 4; ++i) {
-                SetX(i, 10 + static_cast<long long>(i) * (W + s));
-                SetY(i, top + 15);
-            }
-            std::array<long long, 13> L{}, T{};
-            L[1] = 4LL * W + X(3) - 10;
-            T[1] = Y(0);
-            L[2] = L[1] + W + s;
-            T[2] = T[1] + d;
-            L[3] = L[2] + W + s;
-            T[3] = T[2] + Trunc(H, 2);
-            L[4] = L[3] + Trunc(W, 2);
-            T[4] = T[3] + H + s;
-            L[5] = L[3];
-            T[5] = T[4] + H + s;
-            L[6] = L[2];
-            T[6] = T[5] + Trunc(H, 2) + 10;
-            L[7] = L[6] - W - s;
-            T[7] = T[6] + d;
-            L[8] = L[7] - W - s;
-            T[8] = T[6];
-            L[9] = L[8] - W - s;
-            T[9] = T[5];
-            L[10] = L[9] - Trunc(W, 2);
-            T[10] = T[4];
-            L[11] = L[9];
-            T[11] = T[3];
-            L[12] = L[8];
-            T[12] = T[2];
-            for (int i = 1; i <= 12; ++i)
-                SetDest(i - 1, L[static_cast<size_t>(i)], T[static_cast<size_t>(i)]);
-            for (int i = 4; i <= 7; ++i) {
-                SetX(i, X(0) + static_cast<long long>(i - 4) * (W + s));
-                SetY(i, DestTop(4));
-            }
-            break;
-        }
-        default: break;
+    SetDest(0, X(0) - W_ - 30, BlockRow(2));
+    SetDest(1, X(4) + W_ + 30, BlockRow(2));
+    SetDest(2, DestLeft(0), BlockRow(3));
+    SetDest(3, DestLeft(1), BlockRow(3));
+}
+
+// A 5 x 5 grid, the stock and the third pile to its right.
+void Layout::FiveByFiveWithStockBeside() {
+    int r = tallScreen_ ? 3 : 1;
+    int x0 = std::max(Trunc(P_ - (6LL * W_ + 62), 2), 15);
+    long long y0 = std::max<long long>(top_ + Trunc(K_ - 5LL * H_ - 4LL * r, 2), top_ + 2);
+    for (int i = 0; i < 25; ++i) {
+        SetX(i, x0 + static_cast<long long>(i % 5) * (W_ + 3));
+        SetY(i, y0 + static_cast<long long>(i / 5) * (H_ + r));
+    }
+    SetStock(0, X(4) + W_ + 50, Y(5) + Trunc(H_, 3));
+    SetStock(2, StockLeft(0), Y(15) - Trunc(H_, 3));
+}
+
+// Eight foundations in a row over the stock and the waste; the tableau
+// is not used.
+void Layout::EightFoundationsInARow() {
+    long long ftop = std::max<long long>(top_ + Trunc(K_ - 2LL * H_ - 105, 2), top_ + 5);
+    int f1 = std::max(Trunc(P_ - 8LL * W_ - 35, 2), 25);
+    for (int i = 0; i < 8; ++i) SetDest(i, f1 + static_cast<long long>(i) * (W_ + 5), ftop);
+    SetStock(0, DestLeft(3) - 15, DestTop(0) + H_ + 45);
+    SetStock(1, DestLeft(4) + 15, DestTop(0) + H_ + 45);
+}
+
+// The stock and the waste beside a row of four foundations, a row of eight
+// under them, and two rows of eight piles below.
+void Layout::FoundationsOverTwoRowsOfEight() {
+    int s = tallTable_ ? 10 : 6;
+    long long btop = std::max<long long>(top_ + Trunc(K_ - 4LL * H_ - 7LL * s - 35, 2), top_ + 15);
+    SetStock(0, Trunc(W_, 2), btop);
+    SetStock(1, StockLeft(0) + W_ + 15, btop);
+    long long f1 = Trunc(P_ - 4LL * W_ - 30, 2);
+    if (f1 < StockLeft(1) + W_ + 20) f1 = StockLeft(1) + W_ + 20;
+    for (int i = 0; i < 4; ++i)
+        SetDest(i, f1 + static_cast<long long>(i) * (W_ + 10), StockTop(0) + s);
+    long long f5 = DestLeft(0) - 20 - 2LL * W_;
+    for (int i = 4; i < 12; ++i)
+        SetDest(i, f5 + static_cast<long long>(i - 4) * (W_ + 10), DestTop(0) + H_ + s);
+    SetX(0, DestLeft(4) + Trunc(70 - 49, 2));
+    SetY(0, DestTop(4) + H_ + 4 * s);
+    for (int i = 1; i <= 7; ++i) {
+        SetX(i, X(i - 1) + W_ + 7);
+        SetY(i, Y(0));
+    }
+    for (int i = 8; i <= 15; ++i) {
+        SetX(i, X(i - 8));
+        SetY(i, Y(0) + H_ + 7);
     }
 }
+
+// A column of four rows at the left edge, the third pile (or the stock
+// without one) under its end.
+void Layout::FourRowsAtTheLeftEdge() {
+    // The table top_ joins the half before the fraction is dropped.
+    long long y0 = std::max<long long>(Trunc(2LL * top_ + K_ - 5LL * H_ - 45, 2), top_ + 10);
+    for (int i = 0; i < 4; ++i) {
+        SetX(i, 5);
+        SetY(i, y0 + static_cast<long long>(i) * (H_ + 10));
+    }
+    SetStock(Rule(rule::kWastePiles) != 0 ? 2 : 0, X(0) + 6LL * W_ + 12, Y(3) + H_ + 16);
+}
+
+// Square grids of n x n piles, spaced s apart, centred on a span of
+// `cardsAcross` cards and `gapsAcross` gaps (plus `extra`) so that the third
+// pile can stand beside them.
+void Layout::SquareGrid(int n, int s, int cardsAcross, int gapsAcross, int extra) {
+    const long long span =
+        static_cast<long long>(cardsAcross) * W_ + static_cast<long long>(gapsAcross) * s + extra;
+    int x0 = std::max(Trunc(P_ - span, 2), 25);
+    int y0 = Wrap(top_ + Trunc(K_ - static_cast<long long>(n) * H_ - (n - 1LL) * s, 2));
+    for (int i = 0; i < n * n; ++i) {
+        SetX(i, x0 + static_cast<long long>(i % n) * (W_ + s));
+        SetY(i, y0 + static_cast<long long>(i / n) * (H_ + s));
+    }
+}
+
+void Layout::FourByFourGrid() {
+    const bool third = Rule(rule::kWastePiles) != 0;
+    const int s = !tallTable_ ? 1 : third ? 5 : 10;
+    SquareGrid(4, s, third ? 6 : 4, third ? 4 : 3, 10);
+    if (Rule(rule::kWastePiles) == 1) SetStock(2, X(3) + s + 2LL * W_, Y(7) + Trunc(H_ + s, 2));
+}
+
+void Layout::ThreeByThreeGrid() {
+    SquareGrid(3, tallTable_ ? 15 : 10, 3, 2, 0);
+}
+
+void Layout::FiveByFiveGrid() {
+    const bool third = Rule(rule::kWastePiles) != 0;
+    const int s = tallTable_ ? 3 : 1;
+    SquareGrid(5, s, third ? 7 : 5, third ? 4 : 3, 0);
+    if (Rule(rule::kWastePiles) == 1) SetStock(2, X(4) + s + 2LL * W_, Y(10));
+}
+
+// Rows of four, five and four piles.
+void Layout::RowsOfFourFiveFour() {
+    int s = tallTable_ ? 5 : 3;
+    SetX(4, std::max(Trunc(P_ - 5LL * W_ - 4LL * s, 2), 25));
+    long long y0 = std::max<long long>(top_ + Trunc(K_ - 3LL * H_ - 2LL * s, 2), rows_[1]);
+    for (int i = 0; i < 4; ++i) {
+        SetX(i, X(4) + Trunc(W_ + s, 2) + static_cast<long long>(i) * (W_ + s));
+        SetY(i, y0);
+    }
+    for (int i = 5; i <= 8; ++i) SetX(i, X(i - 1) + W_ + s);
+    for (int i = 4; i <= 8; ++i) SetY(i, Y(0) + H_ + s);
+    for (int i = 9; i <= 12; ++i) {
+        SetX(i, X(i - 9));
+        SetY(i, Y(8) + H_ + s);
+    }
+}
+
+// n rows one under the other, s apart, centred on a span of `cardsAcross`
+// cards and no higher than `least`; the third pile goes to their right.
+void Layout::ColumnOfRows(int n, int s, int cardsAcross, long long least) {
+    int x0 = std::max(
+        Trunc(P_ - static_cast<long long>(cardsAcross) * W_ - (cardsAcross - 2LL) * s, 2), 25);
+    long long y0 = std::max<long long>(
+        top_ + Trunc(K_ - static_cast<long long>(n) * H_ - (n - 1LL) * s, 2), least);
+    for (int i = 0; i < n; ++i) {
+        SetX(i, x0);
+        SetY(i, y0 + static_cast<long long>(i) * (H_ + s));
+    }
+}
+
+void Layout::FourRowsOfSix() {
+    const int s = tallTable_ ? 5 : 2;
+    ColumnOfRows(4, s, 8, rows_[1]);
+    SetStock(2, X(0) + 7LL * W_ + s, Y(1) + Trunc(H_ + s, 2));
+}
+
+void Layout::FiveRowsOfEight() {
+    const int s = tallTable_ ? 3 : 1;
+    ColumnOfRows(5, s, 10, top_ + 5);
+    SetStock(2, X(0) + 9LL * W_ + s, Y(2));
+}
+
+void Layout::ThreeRowsOfFour() {
+    const int s = tallTable_ ? 5 : 2;
+    ColumnOfRows(3, s, 6, top_ + 5);
+    SetStock(2, X(1) + 5LL * W_ + s, Y(1));
+}
+
+// Ten foundations over two rows of ten piles.
+void Layout::TenFoundationsOverTwoRowsOfTen() {
+    int s = tallTable_ ? 5 : 2;
+    int f1 = std::max(Trunc(P_ - 10LL * W_ - 9LL * s, 2), 10);
+    long long ftop = std::max<long long>(top_ + Trunc(K_ - 3LL * H_ - 90, 2), top_ + 5);
+    for (int i = 0; i < 10; ++i) SetDest(i, f1 + static_cast<long long>(i) * (W_ + s), ftop);
+    for (int i = 0; i < 10; ++i) {
+        SetX(i, DestLeft(i));
+        SetY(i, DestTop(0) + H_ + 15);
+    }
+    for (int i = 10; i < 20; ++i) {
+        SetX(i, X(i - 10));
+        SetY(i, Y(0) + H_ + 60);
+    }
+}
+
+// A 3 x 3 grid, the stock to its left and a foundation to its right.
+void Layout::ThreeByThreeWithAPileEachSide() {
+    long long x0 = std::max(Trunc(P_ - (5LL * W_ + 95), 2), 20) + 30LL + W_;
+    long long y0 = std::max<long long>(top_ + Trunc(K_ - 3LL * H_ - 20, 2), top_ + 10);
+    for (int i = 0; i < 9; ++i) {
+        SetX(i, x0 + static_cast<long long>(i % 3) * (W_ + 10));
+        SetY(i, y0 + static_cast<long long>(i / 3) * (H_ + 10));
+    }
+    SetStock(0, X(0) - 30 - W_, Y(3));
+    SetDest(0, X(2) + 30LL + W_, Y(3));
+}
+
+// Four piles top left, twelve foundations in a ring beside them and four
+// piles under the ring's top.
+void Layout::RingOfTwelveFoundations() {
+    int s = tallTable_ ? 5 : 2;
+    int d = tallTable_ ? 31 : 0;
+    for (int i = 0; i < 4; ++i) {
+        SetX(i, 10 + static_cast<long long>(i) * (W_ + s));
+        SetY(i, top_ + 15);
+    }
+    std::array<long long, 13> L{}, T{};
+    L[1] = 4LL * W_ + X(3) - 10;
+    T[1] = Y(0);
+    L[2] = L[1] + W_ + s;
+    T[2] = T[1] + d;
+    L[3] = L[2] + W_ + s;
+    T[3] = T[2] + Trunc(H_, 2);
+    L[4] = L[3] + Trunc(W_, 2);
+    T[4] = T[3] + H_ + s;
+    L[5] = L[3];
+    T[5] = T[4] + H_ + s;
+    L[6] = L[2];
+    T[6] = T[5] + Trunc(H_, 2) + 10;
+    L[7] = L[6] - W_ - s;
+    T[7] = T[6] + d;
+    L[8] = L[7] - W_ - s;
+    T[8] = T[6];
+    L[9] = L[8] - W_ - s;
+    T[9] = T[5];
+    L[10] = L[9] - Trunc(W_, 2);
+    T[10] = T[4];
+    L[11] = L[9];
+    T[11] = T[3];
+    L[12] = L[8];
+    T[12] = T[2];
+    for (int i = 1; i <= 12; ++i)
+        SetDest(i - 1, L[static_cast<size_t>(i)], T[static_cast<size_t>(i)]);
+    for (int i = 4; i <= 7; ++i) {
+        SetX(i, X(0) + static_cast<long long>(i - 4) * (W_ + s));
+        SetY(i, DestTop(4));
+    }
+}
+
+const Layout::StyleEntry Layout::kWholeTableStyles[] = {
+    {51, &Layout::FourByFourWithStockBeside},
+    {52, &Layout::CrossOfFive},
+    {54, &Layout::Staircase},
+    {57, &Layout::TwoRowsOfSix},
+    {58, &Layout::FourRowsOfFive},
+    {61, &Layout::RingOfTwelveFoundations},
+    {66, &Layout::FiveByFiveWithStockBeside},
+    {103, &Layout::EightFoundationsInARow},
+    {108, &Layout::FoundationsOverTwoRowsOfEight},
+    {118, &Layout::FourRowsAtTheLeftEdge},
+    {123, &Layout::FourByFourGrid},
+    {124, &Layout::ThreeByThreeGrid},
+    {125, &Layout::FiveByFiveGrid},
+    {126, &Layout::RowsOfFourFiveFour},
+    {127, &Layout::FourRowsOfSix},
+    {128, &Layout::FiveRowsOfEight},
+    {129, &Layout::ThreeRowsOfFour},
+    {130, &Layout::TenFoundationsOverTwoRowsOfTen},
+    {172, &Layout::ThreeByThreeWithAPileEachSide},
+};
+
+Layout::StyleLayout Layout::WholeTableLayout(int style) {
+    for (const StyleEntry& e : kWholeTableStyles)
+        if (e.style == style) return e.layOut;
+    return nullptr;
+}
+
+}  // namespace
+
+bool TableauStyleKnown() {
+    const int style =
+        ReadGroup(Rule(rule::kFilaRow), Rule(rule::kFilaStyle), Rule(rule::kFilas)).style;
+    return Layout::WholeTableLayout(style) || IsGeneralTableauStyle(style);
+}
+
+namespace {
 
 // ---------------------------------------------------------------------------
 // General tableau styles: one group among the others.

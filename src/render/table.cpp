@@ -166,9 +166,7 @@ void RedrawDeck() {
         DrawStockPile(1, table);
     else if (deck == "Waste")
         RedrawPileTop("Waste", 2, table);
-    else if (deck == "Appogg1")
-        RedrawPileTop(deck, 0, table);
-    else if (deck == "Dest1")
+    else if (deck == "Appogg1" || deck == "Dest1")
         RedrawPileTop(deck, 0, table);
     else if (deck == "Fila1")
         RedrawPile(deck, table);
@@ -460,6 +458,7 @@ void RedrawPile(const std::string& name, const Canvas& canvas) {
 void ErasePileTail(const std::string& oldText, const std::string& newText, int left,
                    const Canvas& canvas, const std::string& name) {
     // Copies: callers may pass the live pile itself, which is swapped below.
+    // NOLINTNEXTLINE(performance-unnecessary-copy-initialization)
     const std::string oldPile = oldText, newPile = newText;
     // Cards only added: nothing left the pile.
     if (newPile.size() >= oldPile.size() && newPile.compare(0, oldPile.size(), oldPile) == 0)

@@ -19,7 +19,7 @@ std::string Field(const std::string& line, size_t col1, size_t width) {
     return line.substr(col1 - 1, width);
 }
 
-std::string TrimRight(std::string s) {
+std::string TrimRight(const std::string& s) {
     size_t e = s.find_last_not_of(' ');
     return e == std::string::npos ? std::string() : s.substr(0, e + 1);
 }

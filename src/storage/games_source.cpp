@@ -286,7 +286,7 @@ bool DecodeGames(const std::string& bytes, std::vector<GameSource>& games,
         columnOf.push_back(column);
     }
     if (games.empty()) {
-        warnings.push_back("no game in [Sect1]");
+        warnings.emplace_back("no game in [Sect1]");
         return false;
     }
     lineNo = 0;

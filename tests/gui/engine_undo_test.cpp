@@ -108,7 +108,7 @@ TEST_P(ShippedUndo, UndoAndRedoSoundsFollowTheirSwitches) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, ShippedUndo, ::testing::Values(ShippedGame{205, "Forget me not"}),
-                         [](const auto& info) { return std::to_string(info.param.id); });
+                         [](const auto& p) { return std::to_string(p.param.id); });
 
 // An undo that turns a card face down again would let the player look at
 // the grid for free: the commands are greyed (with the library's glyphs)
@@ -148,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ShippedGame{200, "Memory-Up (4x3)"}, ShippedGame{201, "Memory-Up (6x4)"},
                       ShippedGame{202, "Memory-Up (8x5)"}, ShippedGame{203, "Concentration"},
                       ShippedGame{204, "Ace-To-King"}),
-    [](const auto& info) { return std::to_string(info.param.id); });
+    [](const auto& p) { return std::to_string(p.param.id); });
 
 // The memory games switch undo off for themselves only: the next game gets
 // the player's own mode back, and the settings file is left as it was.

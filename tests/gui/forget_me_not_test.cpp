@@ -80,9 +80,9 @@ protected:
             for (int x = area.left(); x <= area.right(); ++x)
                 if (shown.pixel(x, y) != TableBitmap.pixel(x, y + ScrollPosition())) {
                     if (!qEnvironmentVariableIsEmpty("BW_SCREENSHOT_DIR")) {
-                        const QString dir = qEnvironmentVariable("BW_SCREENSHOT_DIR");
-                        shown.save(dir + "/fmn_window.png");
-                        TableBitmap.save(dir + "/fmn_table.png");
+                        const QString shotDir = qEnvironmentVariable("BW_SCREENSHOT_DIR");
+                        shown.save(shotDir + "/fmn_window.png");
+                        TableBitmap.save(shotDir + "/fmn_table.png");
                     }
                     return "differs at " + std::to_string(x) + "," + std::to_string(y);
                 }

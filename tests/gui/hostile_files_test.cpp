@@ -74,19 +74,19 @@ protected:
     void Play() {
         CloseModals closer;
         std::mt19937 rng(16);
-        TableWidget* table = window.imgSfondo;
+        TableWidget* widget = window.imgSfondo;
         for (int i = 0; i < 40; ++i) {
-            const QPoint at(static_cast<int>(rng() % std::max(table->width(), 1)),
-                            static_cast<int>(rng() % std::max(table->height(), 1)));
+            const QPoint at(static_cast<int>(rng() % std::max(widget->width(), 1)),
+                            static_cast<int>(rng() % std::max(widget->height(), 1)));
             switch (i % 5) {
                 case 0:
-                case 1: QTest::mouseClick(table, Qt::LeftButton, Qt::NoModifier, at); break;
-                case 2: QTest::mouseDClick(table, Qt::LeftButton, Qt::NoModifier, at); break;
-                case 3: QTest::mouseClick(table, Qt::RightButton, Qt::NoModifier, at); break;
+                case 1: QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at); break;
+                case 2: QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, at); break;
+                case 3: QTest::mouseClick(widget, Qt::RightButton, Qt::NoModifier, at); break;
                 case 4:
-                    QTest::mousePress(table, Qt::LeftButton, Qt::NoModifier, at);
-                    QTest::mouseMove(table, at + QPoint(40, 60));
-                    QTest::mouseRelease(table, Qt::LeftButton, Qt::NoModifier, at + QPoint(40, 60));
+                    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, at);
+                    QTest::mouseMove(widget, at + QPoint(40, 60));
+                    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, at + QPoint(40, 60));
                     break;
             }
         }

@@ -433,7 +433,7 @@ TEST_F(OpenGameDialog, PreviewPictureIsTheDealtTableInSmallCards) {
     CardFaces[0].fill(Qt::red);
     TableBitmap = QImage(40, 30, QImage::Format_RGB32);
     TableBitmap.fill(Qt::blue);
-    const QImage face = CardFaces[0], table = TableBitmap;
+    const QImage face = CardFaces[0], tableBefore = TableBitmap;
 
     const QImage picture = RenderGamePreview(201, QSize(300, 185));
     ASSERT_EQ(picture.size(), QSize(300, 185));
@@ -461,7 +461,7 @@ TEST_F(OpenGameDialog, PreviewPictureIsTheDealtTableInSmallCards) {
     EXPECT_EQ(CardWidth, 71);
     EXPECT_EQ(CardHeight, 96);
     EXPECT_EQ(CardFaces[0], face);
-    EXPECT_EQ(TableBitmap, table);
+    EXPECT_EQ(TableBitmap, tableBefore);
     EXPECT_TRUE(RenderGamePreview(999, QSize(300, 185)).isNull());
 }
 

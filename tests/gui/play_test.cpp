@@ -91,8 +91,8 @@ TEST_F(PlayTest, TakenPairsLeaveHolesThatShowTheTable) {
             const std::string name = "Fila" + std::to_string(r + 1);
             for (int k = 0; k < SlotCount(row); ++k) {
                 const CardPoint p = CardSlotPosition(name, r, k);
-                const bool table = inner(TableBitmap, p) == inner(BackgroundBitmap, p);
-                EXPECT_EQ(table, SlotCode(row, k) == 0)
+                const bool showsTable = inner(TableBitmap, p) == inner(BackgroundBitmap, p);
+                EXPECT_EQ(showsTable, SlotCode(row, k) == 0)
                     << when << ": row " << r << " slot " << k;
             }
         }

@@ -32,10 +32,10 @@ void RenderTest::TearDown() {
     DiscardTableChanges();
 }
 
-void RenderTest::PaintSurfaces(QRgb table, QRgb background, QRgb window) {
+void RenderTest::PaintSurfaces(QRgb table, QRgb background, QRgb windowColour) {
     TableBitmap.fill(table | 0xFF000000);
     BackgroundBitmap.fill(background | 0xFF000000);
-    this->window.image.fill(window | 0xFF000000);
+    this->window.image.fill(windowColour | 0xFF000000);
     DiscardTableChanges();
 }
 

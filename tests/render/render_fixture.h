@@ -32,7 +32,7 @@ protected:
     void TearDown() override;
 
     // Fills every surface with its own colour, so a pixel tells where it came from.
-    void PaintSurfaces(QRgb table, QRgb background, QRgb window);
+    void PaintSurfaces(QRgb table, QRgb background, QRgb windowColour);
     // A game with the given rules (others 0), laid out on a 1100 x 700 table.
     void UseRules(const std::map<int, int>& rules);
     void LayOut();

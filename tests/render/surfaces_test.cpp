@@ -24,17 +24,17 @@ protected:
 };
 
 TEST_F(Surfaces, RestoringAcrossAnyEdgeKeepsPixelsInPlace) {
-    const Canvas window = Canvas::Window();
+    const Canvas shown = Canvas::Window();
     for (QRect r :
          {QRect(-30, -40, 100, 100), QRect(1050, 650, 100, 100), QRect(-5, 300, 20, 20)}) {
-        window.Restore(r, TableBitmap);
-        const QRect in = r & window.image()->rect();
+        shown.Restore(r, TableBitmap);
+        const QRect in = r & shown.image()->rect();
         for (QPoint p : {in.topLeft(), in.bottomRight(), in.center()})
-            EXPECT_EQ(Rgb(*window.image(), p.x(), p.y()), Rgb(TableBitmap, p.x(), p.y()))
+            EXPECT_EQ(Rgb(*shown.image(), p.x(), p.y()), Rgb(TableBitmap, p.x(), p.y()))
                 << p.x() << "," << p.y();
     }
     // Nothing outside the rectangles changed.
-    EXPECT_EQ(Rgb(*window.image(), 500, 100), 0x303030u);
+    EXPECT_EQ(Rgb(*shown.image(), 500, 100), 0x303030u);
 }
 
 TEST_F(Surfaces, TablePicturesAreShiftedByTheScrollPosition) {

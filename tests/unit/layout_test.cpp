@@ -1,6 +1,10 @@
 // Pile layout: every expected coordinate below was worked out by hand from
-// the table geometry; none is recomputed with the layout's own formulas.
+// the table geometry; none is recomputed with the layout's own formulas. The
+// one exception is a test of recorded hashes, which pins every branch of the
+// whole-table styles at once.
 #include <gtest/gtest.h>
+
+#include <cstdint>
 
 #include "core/state.h"
 #include "render/layout.h"
@@ -941,6 +945,60 @@ TEST_F(Layout, DegenerateRulesDoNotTrap) {
     // Pile 6 clears the stock at x0 = 140060, stored as 8988.
     EXPECT_EQ(FilaLeft[0], 8988);
     EXPECT_EQ(FilaLeft[5], -25491);
+}
+
+// Every whole-table style on several windows, card sizes and with or without
+// the third pile, hashed per style over every anchor the layout writes. The
+// hashes were recorded before these styles' code was rearranged.
+TEST_F(Layout, EveryWholeTableStyleLaysOutAsRecorded) {
+    struct Styled {
+        int style;
+        uint32_t hash;
+    };
+    const Styled recorded[] = {
+        {51, 0xad4ee2fd},  {52, 0x7a8df5e9},  {54, 0x2e0bc0a5},  {57, 0x3aef5d35},
+        {58, 0xe6b91bdd},  {61, 0xae7a7d45},  {66, 0xf06e3101},  {103, 0x2698802d},
+        {108, 0x178f2c25}, {118, 0x6205c0e9}, {123, 0x07c836c9}, {124, 0x8aaca769},
+        {125, 0xface8a37}, {126, 0x5d0055b5}, {127, 0x59b2cc85}, {128, 0x85bf95e1},
+        {129, 0x0ad810e1}, {130, 0x8a8604cd}, {172, 0x91bf25e5},
+    };
+    LayoutInput small;
+    small.top = 60;
+    small.bottom = 440;
+    small.height = 480;
+    small.width = 640;
+    small.screenWidth = 640;
+    small.screenHeight = 480;
+    LayoutInput narrow = Window1024();
+    narrow.width = 500;
+    narrow.shadowOffset = 0;
+    LayoutInput bigCards = Window1920();
+    bigCards.cardWidth = 85;
+    bigCards.cardHeight = 115;
+    const LayoutInput inputs[] = {Window1024(), Window1920(), small, narrow, bigCards};
+    for (const Styled& s : recorded) {
+        uint32_t hash = 2166136261u;
+        auto add = [&](int v) {
+            for (int byte = 0; byte < 2; ++byte)
+                hash = (hash ^ ((v >> (8 * byte)) & 0xFF)) * 16777619u;
+        };
+        for (const LayoutInput& in : inputs) {
+            for (int third : {0, 1}) {
+                ResetPileAnchors();
+                SetGroup(kStock, 0, 0, 2);
+                SetGroup(kDest, 1, 0, 12);
+                SetGroup(kTableau, 1, s.style, 25);
+                SetGroup(kThird, 0, 0, third);
+                Run(in);
+                for (int i = 0; i < 186; ++i) add(MainGame.Opt(i));
+                for (int i = 0; i < 40; ++i) {
+                    add(FilaLeft[static_cast<size_t>(i)]);
+                    add(FilaTop[static_cast<size_t>(i)]);
+                }
+            }
+        }
+        EXPECT_EQ(hash, s.hash) << "style " << s.style;
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
@@ -95,8 +96,12 @@ TEST_F(Placement, AceFoundationBuildsUpInSuitAndNeverTurnsTheCorner) {
     EXPECT_FALSE(CanDropOnFoundation(0, D(2)));
     EXPECT_FALSE(CanDropOnFoundation(0, H(3)));
     // A king closes an ace-based foundation: no second ace on it.
-    EXPECT_FALSE(CanPlace(H(13), H(1, 2), 1, true, 0, true, true, 0, 1, 1));
-    EXPECT_TRUE(CanPlace(H(13), H(1, 2), 7, true, 0, true, true, 0, 1, 7));
+    EXPECT_FALSE(CanPlace(
+        H(13), H(1, 2),
+        {.emptyRule = 1, .corner = true, .isFoundation = true, .direction = 1, .baseRank = 1}));
+    EXPECT_TRUE(CanPlace(
+        H(13), H(1, 2),
+        {.emptyRule = 7, .corner = true, .isFoundation = true, .direction = 1, .baseRank = 7}));
 }
 
 TEST_F(Placement, SevenFoundationTurnsTheCornerAfterTheKing) {
@@ -115,12 +120,20 @@ TEST_F(Placement, SevenFoundationTurnsTheCornerAfterTheKing) {
 }
 
 TEST_F(Placement, DownwardFoundationTakesAKingOnAnAceUnlessItStartsWithKings) {
-    EXPECT_TRUE(CanPlace(H(1), H(13, 2), 7, true, 0, true, true, 0, 0, 7));
-    EXPECT_FALSE(CanPlace(H(1), H(13, 2), 13, true, 0, true, true, 0, 0, 13));
+    EXPECT_TRUE(CanPlace(H(1), H(13, 2),
+                         {.emptyRule = 7, .corner = true, .isFoundation = true, .baseRank = 7}));
+    EXPECT_FALSE(CanPlace(H(1), H(13, 2),
+                          {.emptyRule = 13, .corner = true, .isFoundation = true, .baseRank = 13}));
     // Either way: up first, then down.
-    EXPECT_TRUE(CanPlace(H(5), H(4), 1, true, 0, true, true, 0, 2, 1));
-    EXPECT_TRUE(CanPlace(H(5), H(6), 1, true, 0, true, true, 0, 2, 1));
-    EXPECT_FALSE(CanPlace(H(5), H(7), 1, true, 0, true, true, 0, 2, 1));
+    EXPECT_TRUE(CanPlace(
+        H(5), H(4),
+        {.emptyRule = 1, .corner = true, .isFoundation = true, .direction = 2, .baseRank = 1}));
+    EXPECT_TRUE(CanPlace(
+        H(5), H(6),
+        {.emptyRule = 1, .corner = true, .isFoundation = true, .direction = 2, .baseRank = 1}));
+    EXPECT_FALSE(CanPlace(
+        H(5), H(7),
+        {.emptyRule = 1, .corner = true, .isFoundation = true, .direction = 2, .baseRank = 1}));
 }
 
 TEST_F(Placement, TableauAlternatingColoursDownward) {
@@ -183,30 +196,29 @@ TEST_F(Placement, TableauCornerRuleKeepsAcesAndKingsAtTheEnds) {
 }
 
 TEST_F(Placement, PlainSuitConditions) {
-    EXPECT_TRUE(CanPlace(H(5), D(4), -1, true, 0, false, false, 1, 0, 0));  // same colour
-    EXPECT_FALSE(CanPlace(H(5), C(4), -1, true, 0, false, false, 1, 0, 0));
-    EXPECT_FALSE(CanPlace(H(5), H(4, 2), -1, true, 0, false, false, 6, 0, 0));  // never on a card
-    EXPECT_TRUE(CanPlace(-1, H(4), -1, true, 0, false, false, 6, 0, 0));  // but on an empty one
-    for (int ch : {2, 8, 13})
-        EXPECT_TRUE(CanPlace(H(5), S(4), -1, true, 0, false, false, ch, 0, 0));
-    for (int ch : {4, 5}) EXPECT_FALSE(CanPlace(-1, S(4), -1, true, 0, false, false, ch, 0, 0));
-    EXPECT_FALSE(CanPlace(H(5), H(5), -1, true, 0, false, false, 12, 0, 0));  // a card on itself
-    EXPECT_FALSE(CanPlace(H(5), 0, -1, true, 0, false, false, 12, 0, 0));
-    EXPECT_FALSE(CanPlace(H(5), 109, -1, true, 0, false, false, 12, 0, 0));
+    EXPECT_TRUE(CanPlace(H(5), D(4), {.buildRule = 1}));  // same colour
+    EXPECT_FALSE(CanPlace(H(5), C(4), {.buildRule = 1}));
+    EXPECT_FALSE(CanPlace(H(5), H(4, 2), {.buildRule = 6}));  // never on a card
+    EXPECT_TRUE(CanPlace(-1, H(4), {.buildRule = 6}));        // but on an empty one
+    for (int ch : {2, 8, 13}) EXPECT_TRUE(CanPlace(H(5), S(4), {.buildRule = ch}));
+    for (int ch : {4, 5}) EXPECT_FALSE(CanPlace(-1, S(4), {.buildRule = ch}));
+    EXPECT_FALSE(CanPlace(H(5), H(5), {.buildRule = 12}));  // a card on itself
+    EXPECT_FALSE(CanPlace(H(5), 0, {.buildRule = 12}));
+    EXPECT_FALSE(CanPlace(H(5), 109, {.buildRule = 12}));
 }
 
 TEST_F(Placement, RuleSevenDropsOnlyOntoAnEmptyPileOnceTheStockIsOut) {
-    EXPECT_TRUE(CanPlace(-1, H(4), -1, true, 0, false, false, 7, 0, 0));
-    EXPECT_FALSE(CanPlace(H(5), S(4), -1, true, 0, false, false, 7, 0, 0));
+    EXPECT_TRUE(CanPlace(-1, H(4), {.buildRule = 7}));
+    EXPECT_FALSE(CanPlace(H(5), S(4), {.buildRule = 7}));
     MazzoPiles[0] = PileOf({C(9)});
-    EXPECT_FALSE(CanPlace(-1, H(4), -1, true, 0, false, false, 7, 0, 0));
+    EXPECT_FALSE(CanPlace(-1, H(4), {.buildRule = 7}));
     // Without the drop flag it is a plain any-suit rule.
-    EXPECT_TRUE(CanPlace(H(5), S(4), -1, false, 0, false, false, 7, 0, 0));
+    EXPECT_TRUE(CanPlace(H(5), S(4), {.dropFlag = false, .buildRule = 7}));
 }
 
 TEST_F(Placement, EmptyRules) {
     auto empty = [](int E, CardCode M, int base = 0) {
-        return CanPlace(-1, M, E, true, 0, false, false, 0, 0, base);
+        return CanPlace(-1, M, {.emptyRule = E, .baseRank = base});
     };
     EXPECT_TRUE(empty(5, D(5)));
     EXPECT_FALSE(empty(5, D(6)));
@@ -243,9 +255,7 @@ TEST_F(Placement, EmptyRules) {
 }
 
 TEST_F(Placement, EmptyRulesFollowingTheFoundations) {
-    auto empty = [](int E, CardCode M) {
-        return CanPlace(-1, M, E, true, 0, false, false, 0, 0, 0);
-    };
+    auto empty = [](int E, CardCode M) { return CanPlace(-1, M, {.emptyRule = E}); };
     // 92: any card while the foundations are empty; then their start rank.
     EXPECT_TRUE(empty(92, D(6)));
     DestPiles[0] = PileOf({H(5)});
@@ -264,7 +274,7 @@ TEST_F(Placement, EmptyRulesFollowingTheFoundations) {
 }
 
 TEST_F(Placement, EmptyRuleNinetySixPrefersTheReserves) {
-    auto empty = [](CardCode M) { return CanPlace(-1, M, 96, true, 0, false, false, 0, 0, 0); };
+    auto empty = [](CardCode M) { return CanPlace(-1, M, {.emptyRule = 96}); };
     MazzoPiles[1] = PileOf({D(5)});
     EXPECT_TRUE(empty(D(5)));  // all reserve cells empty: the visible stock may fill
     AppoggPiles[2] = PileOf({S(9)});
@@ -381,7 +391,14 @@ void Sweep(const std::vector<Case>& cases) {
         if (c.setup) c.setup();
         const CardCode T = c.target.empty() ? -1 : c.target.back();
         const int base = c.foundation ? c.E : GameRules[52];
-        EXPECT_EQ(CanPlace(T, c.M, c.E, true, c.w, false, c.foundation, c.ch, c.dir, base), c.want)
+        EXPECT_EQ(CanPlace(T, c.M,
+                           {.emptyRule = c.E,
+                            .pileIndex = c.w,
+                            .isFoundation = c.foundation,
+                            .buildRule = c.ch,
+                            .direction = c.dir,
+                            .baseRank = base}),
+                  c.want)
             << "rule " << c.ch << ": " << c.why;
     }
 }
@@ -666,21 +683,27 @@ TEST_F(Placement, RuleCodesThatLookAtTheTable) {
 
 TEST_F(Placement, RunningCountRule) {
     RunningCount = 3;
-    EXPECT_TRUE(CanPlace(H(9), S(3), -1, true, 0, false, false, 40, 0, 0));
-    EXPECT_FALSE(CanPlace(H(9), S(4), -1, true, 0, false, false, 40, 0, 0));
+    EXPECT_TRUE(CanPlace(H(9), S(3), {.buildRule = 40}));
+    EXPECT_FALSE(CanPlace(H(9), S(4), {.buildRule = 40}));
     RunningCount = 26;
-    EXPECT_TRUE(CanPlace(-1, S(13), -1, true, 0, false, false, 40, 0, 0));
-    EXPECT_FALSE(CanPlace(-1, S(1), -1, true, 0, false, false, 40, 0, 0));
+    EXPECT_TRUE(CanPlace(-1, S(13), {.buildRule = 40}));
+    EXPECT_FALSE(CanPlace(-1, S(1), {.buildRule = 40}));
     MazzoPiles[0] = PileOf({C(5)});
-    EXPECT_TRUE(CanPlace(-1, S(1), -1, true, 0, false, false, 40, 0, 0));
+    EXPECT_TRUE(CanPlace(-1, S(1), {.buildRule = 40}));
     MazzoPiles[1] = PileOf({C(6)});
-    EXPECT_FALSE(CanPlace(-1, S(1), -1, true, 0, false, false, 40, 0, 0));
+    EXPECT_FALSE(CanPlace(-1, S(1), {.buildRule = 40}));
 }
 
 TEST_F(Placement, TwoStepRuleAndItsFoundationGroups) {
     auto place = [](int w, CardCode T, CardCode M) {
-        return CanPlace(T, M, GameRules[static_cast<size_t>(52 + w)], true, w, true, true, 41, 1,
-                        GameRules[static_cast<size_t>(52 + w)]);
+        return CanPlace(T, M,
+                        {.emptyRule = GameRules[static_cast<size_t>(52 + w)],
+                         .pileIndex = w,
+                         .corner = true,
+                         .isFoundation = true,
+                         .buildRule = 41,
+                         .direction = 1,
+                         .baseRank = GameRules[static_cast<size_t>(52 + w)]});
     };
     EXPECT_TRUE(place(0, H(3), H(5)));
     EXPECT_TRUE(place(0, H(11), H(13)));
@@ -700,7 +723,14 @@ TEST_F(Placement, TwoStepRuleAndItsFoundationGroups) {
 
 TEST_F(Placement, CommonStepOfAllFoundations) {
     auto place = [](CardCode T, CardCode M) {
-        return CanPlace(T, M, 1, true, 1, true, true, 91, 1, 1);
+        return CanPlace(T, M,
+                        {.emptyRule = 1,
+                         .pileIndex = 1,
+                         .corner = true,
+                         .isFoundation = true,
+                         .buildRule = 91,
+                         .direction = 1,
+                         .baseRank = 1});
     };
     // No foundation holds two cards yet: steps of 1 and 2 both go.
     EXPECT_TRUE(place(H(3), S(4)));
@@ -730,7 +760,7 @@ TEST_F(Placement, GridNeighbourAndJumpRules) {
         FilaPiles[static_cast<size_t>(s)] = PileOf({M});
     };
     auto ask = [](int w, int ch, CardCode M) {
-        return CanPlace(-1, M, -1, true, w, false, false, ch, 0, 0);
+        return CanPlace(-1, M, {.pileIndex = w, .buildRule = ch});
     };
     from(3, H(5));
     EXPECT_TRUE(ask(4, 70, H(5)));
@@ -740,8 +770,9 @@ TEST_F(Placement, GridNeighbourAndJumpRules) {
     EXPECT_FALSE(ask(4, 70, H(5)));  // diagonal
     from(2, H(5));
     EXPECT_FALSE(ask(3, 70, H(5)));  // across the end of a row
-    EXPECT_FALSE(CanPlace(S(9), H(5), -1, true, 1, false, false, 70, 0, 0));  // not onto a card
-    EXPECT_FALSE(CanPlace(-1, H(5), -1, true, 1, false, true, 70, 0, 0));     // tableau only
+    EXPECT_FALSE(CanPlace(S(9), H(5), {.pileIndex = 1, .buildRule = 70}));  // not onto a card
+    EXPECT_FALSE(CanPlace(
+        -1, H(5), {.pileIndex = 1, .isFoundation = true, .buildRule = 70}));  // tableau only
 
     from(2, H(5));
     EXPECT_FALSE(ask(0, 71, H(5)));  // nothing to jump over
@@ -787,7 +818,13 @@ TEST_F(Placement, StockLockKeepsTableauCardsWhileTheStockHoldsCards) {
 TEST_F(Placement, JokersOnFoundationsStandForTheCardTheyReplace) {
     auto f = [](int rule, int E, const std::vector<CardCode>& pile, CardCode M) {
         DestPiles[0] = PileOf(pile);
-        return CanPlace(pile.empty() ? -1 : pile.back(), M, E, true, 0, true, true, rule, 1, E);
+        return CanPlace(pile.empty() ? -1 : pile.back(), M,
+                        {.emptyRule = E,
+                         .corner = true,
+                         .isFoundation = true,
+                         .buildRule = rule,
+                         .direction = 1,
+                         .baseRank = E});
     };
     EXPECT_TRUE(f(72, 1, {}, kJoker));
     EXPECT_TRUE(f(72, 1, {}, H(1)));
@@ -814,9 +851,17 @@ TEST_F(Placement, JokersOnFoundationsStandForTheCardTheyReplace) {
     EXPECT_FALSE(f(75, 1, {H(1), kJoker}, kJoker2));
     EXPECT_TRUE(f(75, 1, {H(1), kJoker}, H(3)));
     // Jokers fit nowhere in the ordinary rules.
-    EXPECT_FALSE(CanPlace(H(5), kJoker, 1, true, 0, true, true, 0, 1, 1));
-    EXPECT_FALSE(CanPlace(kJoker, H(5), 1, true, 0, true, true, 2, 1, 1));
-    EXPECT_FALSE(CanPlace(H(5), kJoker, 1, true, 0, true, true, 82, 1, 1));
+    auto aceUp = [](int ch) {
+        return PileRules{.emptyRule = 1,
+                         .corner = true,
+                         .isFoundation = true,
+                         .buildRule = ch,
+                         .direction = 1,
+                         .baseRank = 1};
+    };
+    EXPECT_FALSE(CanPlace(H(5), kJoker, aceUp(0)));
+    EXPECT_FALSE(CanPlace(kJoker, H(5), aceUp(2)));
+    EXPECT_FALSE(CanPlace(H(5), kJoker, aceUp(82)));
 }
 
 TEST_F(Placement, DefinedRulesWithConditionsOfTheirOwn) {
@@ -1139,8 +1184,14 @@ TEST_F(Placement, TestsNeverChangeTheTable) {
     const auto fila = FilaPiles, dest = DestPiles, mazzo = MazzoPiles;
     const auto reg = CardRegister;
     for (int ch = 0; ch <= 125; ++ch) {
-        CanPlace(H(2), C(3), -1, true, 0, false, false, ch, 2, 1);
-        CanPlace(-1, H(2), 81, true, 0, true, true, ch, 1, 81);
+        CanPlace(H(2), C(3), {.buildRule = ch, .direction = 2, .baseRank = 1});
+        CanPlace(-1, H(2),
+                 {.emptyRule = 81,
+                  .corner = true,
+                  .isFoundation = true,
+                  .buildRule = ch,
+                  .direction = 1,
+                  .baseRank = 81});
     }
     CanDropOn("Dest1", H(2));
     CanDropOn("Fila1", C(3));
@@ -1149,6 +1200,126 @@ TEST_F(Placement, TestsNeverChangeTheTable) {
     EXPECT_EQ(DestPiles, dest);
     EXPECT_EQ(MazzoPiles, mazzo);
     EXPECT_EQ(CardRegister, reg);
+}
+
+// Every build code's answers on three fixed tables, hashed per code. The
+// hashes were recorded from the rules before their code was rearranged: any
+// branch that moves differently changes its code's hash.
+TEST_F(Placement, EveryBuildCodeAnswersAsRecorded) {
+    const PileRules questions[] = {
+        {.baseRank = 1},
+        {.emptyRule = 13, .pileIndex = 3, .corner = true, .direction = 1, .baseRank = 13},
+        {.emptyRule = 81, .dropFlag = false, .pileIndex = 9, .direction = 2, .baseRank = 81},
+        {.emptyRule = 7, .pileIndex = 1, .direction = 2, .baseRank = 7},
+        {.emptyRule = 1, .corner = true, .isFoundation = true, .direction = 1, .baseRank = 1},
+        {.emptyRule = 96, .pileIndex = 5, .isFoundation = true, .baseRank = 13},
+        {.emptyRule = 92,
+         .pileIndex = 9,
+         .corner = true,
+         .isFoundation = true,
+         .direction = 2,
+         .baseRank = -1},
+        {.emptyRule = 84,
+         .dropFlag = false,
+         .pileIndex = 8,
+         .corner = true,
+         .isFoundation = true,
+         .direction = 1,
+         .baseRank = 84},
+    };
+    const CardCode tops[] = {H(1), H(2), H(7), H(11), H(12), H(13), S(6), D(8), C(13), kJoker};
+    const CardCode moving[] = {H(1), H(2), H(3),  H(6),  H(8), H(13),
+                               D(7), C(7), S(13), C(12), S(2), kJoker};
+    const int emptyRules[] = {-1, 1, 13, 81, 82, 84, 86, 87, 88, 90, 92, 93, 96};
+    // Where the moving cards lie: tableau, foundation, reserve, stock, waste
+    // or nowhere, on a busy, a bare and a nearly spent table.
+    auto busy = [] {
+        FilaPiles[0] = PileOf({S(9), D(7)});
+        FilaPiles[1] = PileOf({C(7)});
+        FilaPiles[2] = PileOf({C(5), H(2)});
+        FilaPiles[5] = PileOf({S(13)});
+        FilaPiles[8] = PileOf({D(3), D(2)});
+        DestPiles[0] = PileOf({D(1), D(2, 2)});
+        DestPiles[1] = PileOf({H(6)});
+        DestPiles[7] = PileOf({C(13, 2)});
+        AppoggPiles[0] = PileOf({C(12)});
+        AppoggPiles[1] = PileOf({H(3)});
+        MazzoPiles[0] = PileOf({C(9), H(8)});
+        MazzoPiles[1] = PileOf({S(2), H(1)});
+        GameRules[28] = 4;
+        RunningCount = 5;
+    };
+    auto bare = [] {
+        for (int r = 1; r <= 13; ++r) DestPiles[0] += FormatCode(H(r, 2));
+        FilaPiles[1] = PileOf({S(2)});
+        GameRules[28] = 3;
+        RunningCount = 13;
+        SetMovingStackSingle(false);
+    };
+    auto spent = [] {
+        MazzoPiles[1] = PileOf({H(1)});
+        FilaPiles[3] = PileOf({C(12), H(6)});
+        for (int i = 0; i < 4; ++i) DestPiles[static_cast<size_t>(i)] = PileOf({S(i + 3)});
+        GameRules[35] = 2;
+        RunningCount = -4;
+    };
+    const std::function<void()> tables[] = {busy, bare, spent};
+
+    // Indexed by build code.
+    const uint32_t recorded[126] = {
+        0x2f53ef38, 0xc7287dcb, 0xd06ce28e, 0x79343ca7, 0x42d919c5, 0x42d919c5, 0x6d57caa2,
+        0xb6cf4c08, 0xf93a3f72, 0xfad28a80, 0x344e0f5a, 0xbe689830, 0x1c3e9dfe, 0x9dc6e3da,
+        0x5fe59232, 0xc4f3e69a, 0x6736ff0c, 0x3f4dc13c, 0x3eb30a12, 0xf3886e60, 0x6ae52fb0,
+        0x7826ea38, 0xa72212e1, 0xd6454995, 0x066723cc, 0xa22c1a8b, 0xa1511bbf, 0xc9be0cf4,
+        0xc312829f, 0x6416462a, 0xf65f7de6, 0x7f5f4f9c, 0xda1da935, 0x848ad4a5, 0xc6d3015d,
+        0xfe482c90, 0x4c2e766b, 0x82336e46, 0x09b94ad5, 0x66174b50, 0x23b8151f, 0x206b22ff,
+        0x926c0f26, 0x0ed40eb4, 0x42f2c0b0, 0xed17e833, 0xdf08d060, 0x349903da, 0x98420bb9,
+        0x2b7cab67, 0x10224113, 0x3a5becc4, 0x47cac030, 0x822ebd81, 0xad581931, 0xdf853330,
+        0xefa7f9a7, 0x42d919c5, 0x42d919c5, 0x42d919c5, 0x0dbd8428, 0x32d89db7, 0x42d919c5,
+        0x42d919c5, 0x42d919c5, 0x42d919c5, 0x42d919c5, 0x42d919c5, 0x42d919c5, 0x42d919c5,
+        0x2278a920, 0x609c6f21, 0x24de9243, 0xaa21db85, 0x8454b123, 0xf92395af, 0xb905743a,
+        0x60c43d92, 0x26549404, 0x95da6781, 0x33a58a3c, 0x88a4c7a0, 0xb0285ca7, 0xcbd48f1c,
+        0x9d93c38b, 0x2e992e4c, 0xa974242a, 0x636e6723, 0x4243c4f4, 0x82cc2392, 0x63845042,
+        0x8dbb76fa, 0x1b5c14c5, 0x3fd5fe9e, 0x65e98754, 0x35e709e4, 0xe4c6a0e5, 0x51149272,
+        0x81372454, 0xcb7db3a5, 0x8f5600b4, 0x019866d7, 0xcdd93230, 0x361924c6, 0x025f49e7,
+        0xc26f6f33, 0x5011696f, 0xa48569e1, 0x3482d7f6, 0x3336544a, 0x9a7d7f84, 0x0f60c07a,
+        0x0ad7e323, 0xba502a94, 0x5ce9177a, 0x16dada3e, 0xd49bd96e, 0x7025f3e7, 0xf1cd725e,
+        0x483f964d, 0xc13ec735, 0x42d919c5, 0x42d919c5, 0x42d919c5, 0x42d919c5, 0x42d919c5,
+    };
+    for (int ch = 0; ch < 126; ++ch) {
+        uint32_t hash = 2166136261u;
+        auto add = [&](bool b) { hash = (hash ^ (b ? 1u : 0u)) * 16777619u; };
+        for (const auto& table : tables) {
+            ResetGameState();
+            StandardTable();
+            Tableau(0, -1, 0, ch);
+            Tableau(1, 1, 2, ch, 1);
+            Tableau(3, 13, 1, ch, 2);
+            Tableau(9, 7, 0, ch);
+            Foundation(0, 1, 1, ch);
+            Foundation(3, 13, 0, ch);
+            Foundation(5, 81, 2, ch);
+            Foundation(9, 7, 1, ch);
+            for (int i = 0; i < 4; ++i)
+                GameRules[static_cast<size_t>(332 + i)] = static_cast<int16_t>(ch);
+            table();
+            for (PileRules q : questions) {
+                q.buildRule = ch;
+                for (CardCode M : moving) {
+                    for (CardCode T : tops) add(CanPlace(T, M, q));
+                    for (int E : emptyRules) {
+                        PileRules empty = q;
+                        empty.emptyRule = E;
+                        add(CanPlace(-1, M, empty));
+                    }
+                }
+            }
+            for (const char* pile :
+                 {"Fila1", "Fila2", "Fila4", "Dest1", "Dest2", "Dest4", "Appogg1", "Appogg3"})
+                for (CardCode M : moving) add(CanDropOn(pile, M));
+        }
+        EXPECT_EQ(hash, recorded[ch]) << "build code " << ch;
+    }
 }
 
 // ---------------------------------------------------------------------------
