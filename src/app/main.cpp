@@ -18,6 +18,8 @@
 #include "build_info.h"
 #include "core/params.h"
 #include "core/sounds.h"
+#include "platform/atomic_file.h"
+#include "platform/ini.h"
 #include "platform/paths.h"
 #include "render/library.h"
 #include "storage/game_store.h"
@@ -77,6 +79,9 @@ int main(int argc, char** argv) {
     ports.waits = &waits;
     ports.store = &bw::FileGameStore();
 
+    // Settings written during start-up and play are synced to the disk by a
+    // thread of their own: a sync costs milliseconds, more on a busy disk.
+    bw::platform::SetBackgroundWrites(true);
     bw::SetUpProgramFolder(programDir, dataOverride);
 
     // The library comes first: the splash shows its picture. Without it the
@@ -122,6 +127,8 @@ int main(int argc, char** argv) {
         // activation's work runs once either way.
         QTimer::singleShot(0, &window, [&window] { window.Activated(); });
         exitCode = app.exec();
+        // A failure is still told while the window stands.
+        bw::platform::FinishIniWrites();
         bw::FreeOpenGameForm();
     }
     bw::FreeResourceLibrary();

@@ -505,8 +505,8 @@ void TfrmMain::Activated() {
 // The window's roles (IWindow)
 
 void TfrmMain::ShowScore(const std::string& text) {
+    // Shown with the table's next drawing, or the window's.
     lblScore->setText(QString::fromStdString(text));
-    lblScore->repaint();
 }
 
 void TfrmMain::ShowTime(const std::string& text) {

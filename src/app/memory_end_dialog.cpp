@@ -325,8 +325,8 @@ void TfrmMemoryEnd::done(int result) {
 void TfrmMemoryEnd::FormClose() {
     // Closed after the game has already ended: clear the table of its cards.
     if (Flag(flag::kInProgress)) return;
+    // The window shows again what the report covered as soon as it is gone.
     hide();
-    if (QWidget* main = MainWindow()) main->repaint();
     TableView().PaintEmptyTable();
 }
 
@@ -339,7 +339,6 @@ void ShowMemoryEnd(bool won) {
         dialog.Prepare(won);
         dialog.exec();
     }
-    if (main) main->repaint();
 }
 
 }  // namespace bw

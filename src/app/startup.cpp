@@ -120,7 +120,9 @@ void WriteVersionMarker() {
     // (an installed copy never writes into its prefix); nothing depends on
     // the marker.
     if (!platform::DataDirOverride().empty() || platform::FileExists(path)) return;
-    platform::ReplaceFileContent(path, std::string(kVersionMarkerText) + "\r\n", "ver");
+    platform::AtomicFile marker(path, "ver");
+    marker.Write(std::string(kVersionMarkerText) + "\r\n");
+    marker.CommitInBackground();
 }
 
 void DeleteObsoleteFiles() {

@@ -29,6 +29,11 @@ void TableWidget::Flush(const QRect& rect) {
     if (!r.isEmpty()) repaint(r);
 }
 
+void TableWidget::FlushSoon(const QRect& rect) {
+    const QRect r = rect.intersected(this->rect());
+    if (!r.isEmpty()) update(r);
+}
+
 void TableWidget::EnsureCanvas(const QSize& size) {
     if (canvas_.width() >= size.width() && canvas_.height() >= size.height()) return;
     // Grow only: what was drawn stays where it was.

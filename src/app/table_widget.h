@@ -38,6 +38,7 @@ public:
     // IWindowCanvas
     QImage& Image() override { return canvas_; }
     void Flush(const QRect& rect) override;
+    void FlushSoon(const QRect& rect) override;
     int ScrollY() override { return scrollY_; }
     void SetScrollY(int y) { scrollY_ = y; }
 

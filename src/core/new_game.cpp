@@ -1,6 +1,7 @@
 #include "core/new_game.h"
 
 #include <utility>
+#include <vector>
 
 #include "build_info.h"
 #include "core/autoplay.h"
@@ -110,17 +111,18 @@ bool OpenGame(int id, const std::string& name, int mode, bool remember, const st
     StartGame(true, true, mode, false);
 
     if (remember) {
-        const std::string file = SettingsFile();
-        platform::IniWriteInt(file, "Preference", "Game", id);
-        platform::IniWriteString(file, "Preference", "Game_Name", name);
+        std::vector<platform::IniEntry> entries = {{"Preference", "Game", std::to_string(id)},
+                                                   {"Preference", "Game_Name", name}};
         int treeNum = 0;
         int treePos = 0;
         // Only the dialog knows the tree; a game it does not show keeps the
         // last branch remembered.
         if (GameWindows().GameTreePlace(id, treeNum, treePos)) {
-            platform::IniWriteInt(file, "Preference", "Game_TreeNum", treeNum);
-            platform::IniWriteInt(file, "Preference", "Game_TreePos", treePos);
+            entries.push_back({"Preference", "Game_TreeNum", std::to_string(treeNum)});
+            entries.push_back({"Preference", "Game_TreePos", std::to_string(treePos)});
         }
+        // One rewrite of the file for the lot.
+        platform::IniWriteStrings(SettingsFile(), entries);
     }
     return true;
 }

@@ -6,7 +6,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
+#include <deque>
 #include <filesystem>
+#include <mutex>
+#include <thread>
 
 #include "platform/paths.h"
 #include "platform/tempfile.h"
@@ -26,7 +30,134 @@ void SyncFolderOf(const std::string& path) {
     ::close(dfd);
 }
 
+// A committed temporary file waiting for its sync and swap.
+struct PendingSwap {
+    int fd = -1;
+    std::string temp, target, path, prefix;
+};
+
+// Finishes a commit: sync, close, swap in; 0 or the errno of the failure.
+int FinishSwap(const PendingSwap& job) {
+    int err = ::fsync(job.fd) != 0 ? errno : 0;
+    if (::close(job.fd) != 0 && err == 0) err = errno;
+    if (err) {
+        ::unlink(job.temp.c_str());
+        return err;
+    }
+    return SwapInFile(job.temp, job.target);
+}
+
+class BackgroundWriter {
+public:
+    ~BackgroundWriter() { Stop(); }
+
+    void Start() {
+        std::lock_guard lock(mutex_);
+        if (thread_.joinable()) return;
+        stop_ = false;
+        thread_ = std::thread([this] { Run(); });
+    }
+    bool running() {
+        std::lock_guard lock(mutex_);
+        return thread_.joinable();
+    }
+    // Waits for the queue, then ends the thread.
+    void Stop() {
+        {
+            std::lock_guard lock(mutex_);
+            if (!thread_.joinable()) return;
+            stop_ = true;
+        }
+        wake_.notify_all();
+        thread_.join();
+        std::lock_guard lock(mutex_);
+        thread_ = std::thread();
+    }
+    // False when the writer is not running: the caller finishes it itself.
+    bool HandOver(PendingSwap job) {
+        {
+            std::lock_guard lock(mutex_);
+            if (!thread_.joinable() || stop_) return false;
+            queue_.push_back(std::move(job));
+        }
+        wake_.notify_all();
+        return true;
+    }
+    bool Pending(const std::string& path) {
+        std::lock_guard lock(mutex_);
+        return std::any_of(queue_.begin(), queue_.end(),
+                           [&](const PendingSwap& j) { return j.path == path; });
+    }
+    void Finish() {
+        std::unique_lock lock(mutex_);
+        idle_.wait(lock, [this] { return queue_.empty(); });
+    }
+    std::vector<BackgroundFailure> TakeFailures(const std::string& prefix) {
+        std::lock_guard lock(mutex_);
+        std::vector<BackgroundFailure> taken;
+        auto keep = std::stable_partition(failures_.begin(), failures_.end(),
+                                          [&](const Failure& f) { return f.prefix != prefix; });
+        for (auto it = keep; it != failures_.end(); ++it) taken.push_back(it->failure);
+        failures_.erase(keep, failures_.end());
+        return taken;
+    }
+
+private:
+    struct Failure {
+        std::string prefix;
+        BackgroundFailure failure;
+    };
+
+    void Run() {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            wake_.wait(lock, [this] { return stop_ || !queue_.empty(); });
+            if (queue_.empty()) return;  // stopped, and nothing is left to write
+            // The job stays queued while it runs: it is pending until swapped in.
+            const PendingSwap job = queue_.front();
+            lock.unlock();
+            const int err = FinishSwap(job);
+            lock.lock();
+            queue_.pop_front();
+            if (err) failures_.push_back({job.prefix, {job.path, err}});
+            if (queue_.empty()) idle_.notify_all();
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_, idle_;
+    std::deque<PendingSwap> queue_;
+    std::vector<Failure> failures_;
+    std::thread thread_;
+    bool stop_ = false;
+};
+
+// Destroyed after main returns, which waits for the last writes.
+BackgroundWriter& Writer() {
+    static BackgroundWriter writer;
+    return writer;
+}
+
 }  // namespace
+
+void SetBackgroundWrites(bool on) {
+    if (on)
+        Writer().Start();
+    else
+        Writer().Stop();
+}
+
+bool BackgroundWritePending(const std::string& path) {
+    return Writer().Pending(path);
+}
+
+void FinishBackgroundWrites() {
+    Writer().Finish();
+}
+
+std::vector<BackgroundFailure> TakeBackgroundFailures(const std::string& prefix) {
+    return Writer().TakeFailures(prefix);
+}
 
 std::string ReplacementTarget(const std::string& path) {
     std::error_code ec;
@@ -51,7 +182,7 @@ int SwapInFile(const std::string& tempPath, const std::string& target) {
 }
 
 AtomicFile::AtomicFile(const std::string& target, const std::string& prefix)
-    : target_(ReplacementTarget(target)) {
+    : path_(target), prefix_(prefix), target_(ReplacementTarget(target)) {
     const std::string dir = DirOf(target_);
     errno = 0;
     temp_ = CreateTempFile(dir.empty() ? "./" : dir, prefix);
@@ -158,6 +289,26 @@ AtomicFile::Result AtomicFile::Commit() {
         Fail(err);
         return Result::kRenameFailed;
     }
+    return Result::kDone;
+}
+
+AtomicFile::Result AtomicFile::CommitInBackground() {
+    if (fd_ < 0 || !Writer().running()) return Commit();
+    // What can be known now is told now: a full disk shows in the writes, a
+    // folder in the target's place would only fail the rename.
+    struct stat st {};
+    if (!failed_ && ::stat(target_.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        Fail(EISDIR);
+        Abandon();
+        return Result::kRenameFailed;
+    }
+    if (!Flush()) {
+        Abandon();
+        return Result::kWriteFailed;
+    }
+    if (!Writer().HandOver({fd_, temp_, target_, path_, prefix_})) return Commit();
+    fd_ = -1;
+    owned_ = false;
     return Result::kDone;
 }
 

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace bw::platform {
 
@@ -51,11 +52,20 @@ public:
     // Flushes and syncs the temporary file, then swaps it in. Anything but
     // kDone leaves the target as it was and removes the temporary file.
     Result Commit();
+    // Commit with its slow half (the syncs and the swap, milliseconds on a
+    // busy disk) handed to the background writer when that is switched on;
+    // the file's bytes, order and crash safety are Commit's. kDone then means
+    // written and handed over: a later failure of the swap is told by
+    // TakeBackgroundFailures. Without background writes it is Commit.
+    Result CommitInBackground();
     void Abandon();
 
 private:
     bool Flush();
     void Fail(int err);
+
+    std::string path_;  // as the caller named it: background failures tell it
+    std::string prefix_;
     std::string target_;
     std::string temp_;
     std::string buffer_;
@@ -69,5 +79,22 @@ private:
 // errno of the failure (the target is then unchanged).
 int ReplaceFileContent(const std::string& target, const std::string& bytes,
                        const std::string& prefix);
+
+// The background writer: one thread that syncs and swaps in, in the order
+// they were handed over, the files committed with CommitInBackground. Off
+// until switched on; switching it off waits for what was handed over.
+void SetBackgroundWrites(bool on);
+// True while a file committed for `path` is not yet swapped in (or failed).
+bool BackgroundWritePending(const std::string& path);
+// Waits until everything handed over is swapped in or has failed. The
+// writer also finishes its work when the process exits normally.
+void FinishBackgroundWrites();
+struct BackgroundFailure {
+    std::string path;  // as given to the AtomicFile
+    int error = 0;
+};
+// The failures of background swaps of files with this temporary-file prefix
+// since the last call, oldest first.
+std::vector<BackgroundFailure> TakeBackgroundFailures(const std::string& prefix);
 
 }  // namespace bw::platform

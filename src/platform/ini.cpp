@@ -62,6 +62,9 @@ struct CachedFile {
     off_t size = 0;
     timespec modified{};
     timespec changed{};
+    // Written, but the background writer has not yet swapped it in: the
+    // entry is the file until it has, and is stamped from the file then.
+    bool swapping = false;
     std::string data;
     std::vector<Line> lines;
 
@@ -84,6 +87,17 @@ std::map<std::string, CachedFile>& Cache() {
     return cache;
 }
 
+bool Report(const std::string& path, int err);
+
+// Background swaps that failed: the file is as it was before the write, so
+// the memory of the write goes too, and the failure is told as any other.
+void ReportBackgroundFailures() {
+    for (const BackgroundFailure& f : TakeBackgroundFailures("ini")) {
+        Cache().erase(f.path);
+        Report(f.path, f.error);
+    }
+}
+
 // Real settings files hold a few kilobytes. Anything this large is damage
 // (or not a settings file at all), and reading it would cost seconds.
 constexpr off_t kMaxProfileBytes = 1 << 20;
@@ -94,7 +108,21 @@ constexpr off_t kMaxProfileBytes = 1 << 20;
 const CachedFile* Load(const std::string& path, int* error = nullptr) {
     int ignored = 0;
     int& err = error ? *error : ignored;
+    // Asked before the failures are taken: a swap that ends in between is
+    // then either still pending here or its failure is taken below.
+    const bool pending = BackgroundWritePending(path);
+    ReportBackgroundFailures();
     struct stat st;
+    auto written = Cache().find(path);
+    if (written != Cache().end() && written->second.swapping) {
+        err = 0;
+        if (pending) return &written->second;
+        if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+            written->second.Stamp(st);
+            written->second.swapping = false;
+            return &written->second;
+        }
+    }
     err = ENOENT;
     if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
         Cache().erase(path);
@@ -182,6 +210,15 @@ bool Lookup(const std::string& path, const std::string& section, const std::stri
 
 IniWriteFailure g_onWriteFailure;
 
+}  // namespace
+
+void FinishIniWrites() {
+    FinishBackgroundWrites();
+    ReportBackgroundFailures();
+}
+
+namespace {
+
 bool Report(const std::string& path, int err) {
     if (g_onWriteFailure) g_onWriteFailure(path, std::strerror(err));
     return false;
@@ -190,16 +227,20 @@ bool Report(const std::string& path, int err) {
 // Every write of a profile file ends here: the whole new content replaces
 // the file atomically, and what was written stands for the file from then on.
 bool StoreProfile(const std::string& path, std::string data, std::vector<Line> lines) {
-    if (int err = ReplaceFileContent(path, data, "ini")) {
+    AtomicFile out(path, "ini");
+    out.Write(data);
+    if (out.CommitInBackground() != AtomicFile::Result::kDone) {
         Cache().erase(path);
-        return Report(path, err);
+        return Report(path, out.error());
     }
+    const bool pending = BackgroundWritePending(path);
     struct stat st;
-    if (stat(path.c_str(), &st) == 0) {
+    if (pending || stat(path.c_str(), &st) == 0) {
         CachedFile& entry = Cache()[path];
         entry.data = std::move(data);
         entry.lines = std::move(lines);
-        entry.Stamp(st);
+        if (!pending) entry.Stamp(st);
+        entry.swapping = pending;
         entry.trusted = true;
     }
     return true;

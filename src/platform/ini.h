@@ -43,6 +43,11 @@ bool IniWriteStrings(const std::string& path, const std::vector<IniEntry>& entri
 using IniWriteFailure = std::function<void(const std::string& path, const std::string& reason)>;
 void SetIniWriteFailureHandler(IniWriteFailure handler);
 
+// With background writes on (SetBackgroundWrites), a write returns once the
+// new file is written beside the old one, and reads see it at once; this
+// waits until every write is in place and tells the failures to the handler.
+void FinishIniWrites();
+
 // Parses an integer the way IniReadInt does; false when `text` is not one.
 bool ParseProfileInt(const std::string& text, int64_t& out);
 

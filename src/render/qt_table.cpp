@@ -90,7 +90,7 @@ const QImage& PictureOf(CardCode code) {
 void QtTable::PaintEmptyTable() {
     PaintBackground(Canvas::Table());
     ForgetJokerCaption();
-    bw::ShowTable();
+    bw::ShowTableSoon();
 }
 
 void QtTable::RepaintTable(bool animateDeal) {

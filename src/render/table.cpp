@@ -539,17 +539,30 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
     }
 }
 
-void ShowTable() {
+namespace {
+
+// The table picture onto the window's; the window canvas, or nullptr.
+IWindowCanvas* CopyTableToWindow() {
     DiscardTableChanges();
     IWindowCanvas* w = WindowCanvas();
-    if (!w || TableBitmap.isNull()) return;
+    if (!w || TableBitmap.isNull()) return nullptr;
     QImage& img = w->Image();
-    if (img.isNull()) return;
+    if (img.isNull()) return nullptr;
     const int scroll = ScrollPosition();
     if (TableBitmap.width() < img.width() || TableBitmap.height() - scroll < img.height())
         img.fill(Qt::black);  // beyond the table picture
     Blit(img, 0, 0, TableBitmap, QRect(0, scroll, img.width(), img.height()));
-    w->Flush(img.rect());
+    return w;
+}
+
+}  // namespace
+
+void ShowTable() {
+    if (IWindowCanvas* w = CopyTableToWindow()) w->Flush(w->Image().rect());
+}
+
+void ShowTableSoon() {
+    if (IWindowCanvas* w = CopyTableToWindow()) w->FlushSoon(w->Image().rect());
 }
 
 void ShowTableRect(const QRect& r) {

@@ -34,6 +34,9 @@ void ErasePileTail(const std::string& oldPile, const std::string& newPile, int l
 
 // TableBitmap onto the window, from the scroll position down.
 void ShowTable();
+// ShowTable for a picture about to be drawn over (the empty table before a
+// deal): the screen takes it with the next drawing, one copy for both.
+void ShowTableSoon();
 // One window rectangle of it.
 void ShowTableRect(const QRect& r);
 

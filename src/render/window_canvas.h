@@ -14,6 +14,9 @@ public:
     virtual QImage& Image() = 0;
     // Puts a changed rectangle of Image() on the screen at once.
     virtual void Flush(const QRect& rect) = 0;
+    // Puts it on the screen with the window's next drawing: a picture that
+    // is drawn over again at once costs no copy of its own.
+    virtual void FlushSoon(const QRect& rect) { Flush(rect); }
     // How far the table is scrolled down, in pixels.
     virtual int ScrollY() = 0;
 };

@@ -237,6 +237,19 @@ protected:
         return out;
     }
 
+    // Runs `body` in a process that may not write past 64 bytes.
+    static void WithSmallFileLimit(const std::function<void()>& body) {
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &small);
+        body();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        signal(SIGXFSZ, oldHandler);
+    }
+
     test::CoreFixture fx;
     platform::ManualClock clock;
 };
@@ -320,15 +333,7 @@ TEST_F(SafeWrites, FullDiskKeepsTheOldContentAndSaysSo) {
     ForEachKind([&](const FileKind& kind) {
         const std::string path = PathOf(kind);
         Reset(path, kind.base);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 64;
-        setrlimit(RLIMIT_FSIZE, &small);
-        kind.rewrite();
-        setrlimit(RLIMIT_FSIZE, &saved);
-        signal(SIGXFSZ, oldHandler);
+        WithSmallFileLimit(kind.rewrite);
         clock.Advance(10000);
         EXPECT_THAT(fx.dialogs.infos,
                     ::testing::ElementsAre(FailureMessage(kind, path, false, EFBIG)))
@@ -379,6 +384,47 @@ TEST_F(SafeWrites, ReadOnlyFolderKeepsTheOldContentAndSaysSo) {
             << kind.name;
         EXPECT_EQ(ReadFile(path), kind.base) << kind.name;
     });
+}
+
+TEST_F(SafeWrites, BackgroundWritesLeaveTheSameBytesAndTellFailuresAtOnce) {
+    const FileKind kind = Settings();
+    const std::string path = PathOf(kind);
+    auto writeAll = [&] {
+        for (const auto& write : kind.turn) write();
+        WritePreference(key::kGameName, "Golf");
+        WriteSetting(section::kParameters, key::kRunExe, "7");
+    };
+    Reset(path, kind.base);
+    writeAll();
+    const std::string expected = ReadFile(path);
+
+    Reset(path, kind.base);
+    clock.Advance(10000);  // the file is still again: it is read anew
+    platform::SetBackgroundWrites(true);
+    struct Off {
+        ~Off() { platform::SetBackgroundWrites(false); }
+    } off;
+    writeAll();
+    // Seen at once, before it is on the disk.
+    EXPECT_EQ(ReadPreference(key::kGameName, ""), "Golf");
+    EXPECT_EQ(ReadSettingInt(section::kParameters, key::kRunExe, 0), 7);
+    platform::FinishIniWrites();
+    EXPECT_EQ(ReadFile(path), expected);
+    EXPECT_THAT(TemporaryFiles(), ::testing::IsEmpty());
+    EXPECT_THAT(fx.dialogs.infos, ::testing::IsEmpty());
+
+    // A full disk shows in the write itself, before anything is handed over.
+    WithSmallFileLimit([] { EXPECT_FALSE(WritePreference(key::kGameName, "Pyramid")); });
+    EXPECT_THAT(fx.dialogs.infos, ::testing::ElementsAre(FailureMessage(kind, path, false, EFBIG)));
+    EXPECT_EQ(ReadPreference(key::kGameName, ""), "Golf");
+
+    // So does a folder where the file should be, which only the swap would meet.
+    const std::string folder = Data("Folder.dat");
+    platform::MakeDir(folder);
+    EXPECT_FALSE(platform::IniWriteString(folder, "A", "b", "c"));
+    platform::FinishIniWrites();
+    EXPECT_EQ(ReadFile(path), expected);
+    EXPECT_THAT(TemporaryFiles(), ::testing::IsEmpty());
 }
 
 }  // namespace
