@@ -86,9 +86,7 @@ protected:
                 return true;
             case QEvent::KeyPress:
             case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonDblClick:
-                holding_ = true;
-                break;
+            case QEvent::MouseButtonDblClick: holding_ = true; break;
             case QEvent::KeyRelease:
             case QEvent::MouseButtonRelease:
             case QEvent::MouseMove:
@@ -120,8 +118,8 @@ private:
             if (event->type() == QEvent::KeyPress) {
                 const auto* key = static_cast<const QKeyEvent*>(event.get());
                 if (qt_sendShortcutOverrideEvent(receiver, key->timestamp(), key->key(),
-                                                 key->modifiers(), key->text(),
-                                                 key->isAutoRepeat(), key->count()))
+                                                 key->modifiers(), key->text(), key->isAutoRepeat(),
+                                                 key->count()))
                     continue;
             }
             QCoreApplication::sendEvent(receiver, event.get());

@@ -13,6 +13,7 @@
 #include "app/product_info.h"
 #include "app/shell_hooks.h"
 #include "app/startup.h"
+#include "app/statistics_window.h"
 #include "core/autoplay.h"
 #include "core/card_size.h"
 #include "core/game_end.h"
@@ -20,7 +21,6 @@
 #include "core/params.h"
 #include "core/sounds.h"
 #include "core/state.h"
-#include "app/statistics_window.h"
 #include "interaction/drag.h"
 #include "interaction/keyboard.h"
 #include "interaction/press.h"
@@ -222,8 +222,8 @@ void TfrmMain::BuildMenus() {
     mnuPartita->addSeparator();
     mnuPlayers =
         AddItem(mnuPartita, "mnuPlayers", "&Players...", QKeySequence(Qt::CTRL | Qt::Key_L));
-    mnuStatistics = AddItem(mnuPartita, "mnuStatistics", "&Statistics...",
-                            QKeySequence(Qt::CTRL | Qt::Key_T));
+    mnuStatistics =
+        AddItem(mnuPartita, "mnuStatistics", "&Statistics...", QKeySequence(Qt::CTRL | Qt::Key_T));
     mnuPartita->addSeparator();
     mnuEsci = AddItem(mnuPartita, "mnuEsci", "E&xit", QKeySequence());
 
@@ -629,8 +629,12 @@ void TfrmMain::PlayWinningAnimation() {
     ::bw::PlayWinningAnimation(std::string(), 0, area);
 }
 
-void TfrmMain::RefreshGameMark() { bw::RefreshOpenGameMarks(); }
-void TfrmMain::RefreshOpenGameMarks() { bw::RefreshOpenGameMarks(); }
+void TfrmMain::RefreshGameMark() {
+    bw::RefreshOpenGameMarks();
+}
+void TfrmMain::RefreshOpenGameMarks() {
+    bw::RefreshOpenGameMarks();
+}
 bool TfrmMain::GameTreePlace(int gameId, int& treeNum, int& treePos) {
     return OpenGameTreePlace(gameId, treeNum, treePos);
 }
@@ -643,12 +647,12 @@ void TfrmMain::OpenGameDialog() {
 // Tool bars and panels
 
 void TfrmMain::LoadBarPictures(bool large) {
-    static const char* kNames[] = {"TB_NEW",   "TB_OPEN", "TB_UNDO", "TB_REDO", "TB_AUTOPLAY",
-                                   "TB_RULES", "TB_EXIT", "TB_STAT"};
-    QToolButton* const bigs[] = {tbNew,   tbOpen, tbUndo, tbRedo, tbAutoPlay,
-                                 tbRules, tbExit, tbStat};
-    QToolButton* const smalls[] = {tbNew1,   tbOpen1, tbUndo1, tbRedo1, tbAutoPlay1,
-                                   tbRules1, tbExit1, tbStat1};
+    static const char* kNames[] = {"TB_NEW",      "TB_OPEN",  "TB_UNDO", "TB_REDO",
+                                   "TB_AUTOPLAY", "TB_RULES", "TB_EXIT", "TB_STAT"};
+    QToolButton* const bigs[] = {tbNew,      tbOpen,  tbUndo, tbRedo,
+                                 tbAutoPlay, tbRules, tbExit, tbStat};
+    QToolButton* const smalls[] = {tbNew1,      tbOpen1,  tbUndo1, tbRedo1,
+                                   tbAutoPlay1, tbRules1, tbExit1, tbStat1};
     for (size_t i = 0; i < std::size(bigs); ++i) {
         QToolButton* shown = large ? bigs[i] : smalls[i];
         QToolButton* other = large ? smalls[i] : bigs[i];

@@ -1,5 +1,6 @@
 #include "app/open_game_dialog.h"
 
+#include <malloc.h>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPointer>
@@ -7,7 +8,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <malloc.h>
 
 #include "app/game_facts.h"
 #include "app/game_preview.h"

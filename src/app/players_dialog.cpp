@@ -56,8 +56,8 @@ TfrmPlayers2::TfrmPlayers2(const std::string& caption, const std::string& name, 
     all->addLayout(buttons);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    AddHelpKey(this, caption == players_caption::kAdd ? kAddPlayerHelpContext
-                                                      : kEditPlayerHelpContext);
+    AddHelpKey(this,
+               caption == players_caption::kAdd ? kAddPlayerHelpContext : kEditPlayerHelpContext);
     edtName->setFocus();
 }
 

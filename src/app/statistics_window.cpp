@@ -23,13 +23,17 @@ namespace bw {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 std::string OneDecimal(double v) {
     return QString::number(v, 'f', 1).toStdString();
 }
 
-std::string Time(long seconds) { return FormatElapsed(int64_t{seconds} * 1000); }
+std::string Time(long seconds) {
+    return FormatElapsed(int64_t{seconds} * 1000);
+}
 
 // The goal kind of a game, from its rule column.
 int GoalOf(int gameId) {
@@ -37,9 +41,9 @@ int GoalOf(int gameId) {
     return v.empty() ? 0 : v[0];
 }
 
-const char* const kHeaders[] = {"Game",         "Played",          "Won",
-                                "Win %",        "Best\nscore",     "Best\ntime",
-                                "Average\nscore", "Current\nstreak", "Longest\nstreak",
+const char* const kHeaders[] = {"Game",           "Played",           "Won",
+                                "Win %",          "Best\nscore",      "Best\ntime",
+                                "Average\nscore", "Current\nstreak",  "Longest\nstreak",
                                 "Perfect\ngames", "Misses\nper game", "Slips\nper game"};
 
 // A scale of about `steps` round steps covering lo..hi.
@@ -146,8 +150,8 @@ void ResultsPlot::paintEvent(QPaintEvent*) {
     // The time scale on the right.
     p.setPen(QColor(40, 90, 170));
     for (double v = 0; v <= time.hi + time.step / 2; v += time.step)
-        p.drawText(QRectF(area.right() + 6, yTime(v) - 8, 56, 16),
-                   Qt::AlignLeft | Qt::AlignVCenter, Q(Time(static_cast<long>(v))));
+        p.drawText(QRectF(area.right() + 6, yTime(v) - 8, 56, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                   Q(Time(static_cast<long>(v))));
 
     // Times as bars.
     p.setPen(Qt::NoPen);
@@ -198,9 +202,8 @@ void ResultsPlot::paintEvent(QPaintEvent*) {
     int lx = area.left();
     const int ly = 8;
     p.setPen(Qt::NoPen);
-    for (const auto& [colour, text] :
-         {std::pair{QColor(40, 160, 60), "score of a won game"},
-          std::pair{QColor(200, 50, 40), "score of a lost game"}}) {
+    for (const auto& [colour, text] : {std::pair{QColor(40, 160, 60), "score of a won game"},
+                                       std::pair{QColor(200, 50, 40), "score of a lost game"}}) {
         p.setBrush(colour);
         p.drawEllipse(QPointF(lx + 5, ly + 7), 4.5, 4.5);
         p.setPen(QColor(40, 40, 40));
@@ -318,7 +321,7 @@ std::string TfrmStatistics::SelectedPlayer() const {
 int TfrmStatistics::SelectedGame() const {
     const int row = grdGames->currentRow();
     return row >= 0 && row < static_cast<int>(games_.size()) ? games_[static_cast<size_t>(row)].id
-                                                              : -1;
+                                                             : -1;
 }
 
 void TfrmStatistics::FillTable() {
@@ -358,8 +361,8 @@ void TfrmStatistics::grdGamesChange() {
     const std::string name = row >= 0 && row < static_cast<int>(games_.size())
                                  ? games_[static_cast<size_t>(row)].name
                                  : std::string();
-    lblPlot->setText(Q("Last " + std::to_string(kResultHistory) + " games of " + name +
-                       ": score and time"));
+    lblPlot->setText(
+        Q("Last " + std::to_string(kResultHistory) + " games of " + name + ": score and time"));
     const std::vector<int> rules = GameRuleValues(id, {rule::kScoreToWin});
     const int target = rules.empty() ? 0 : rules[0];
     imgPlot->SetResults(it == results_.end() ? std::vector<GameResult>{} : it->second.history,

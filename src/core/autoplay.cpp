@@ -232,7 +232,8 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
 }
 
 bool RunAutoplay() {
-    if (!CommandStates().AutoplayChecked() || !Flag(flag::kInProgress) || RuleCount(rule::kFilas, 40) == 0)
+    if (!CommandStates().AutoplayChecked() || !Flag(flag::kInProgress) ||
+        RuleCount(rule::kFilas, 40) == 0)
         return false;
     SetFlag(flag::kEnded, false);
     const int reserves = RuleCount(rule::kReserves, 10);

@@ -248,8 +248,8 @@ bool RaiseStockPile(int i, bool preview) {
     if (i < 0 || i > 2) return false;
     const int baseLeft = Opt(123 + i), baseTop = Opt(127 + i);
     if (!OnTable(baseLeft) || !OnTable(baseTop)) return false;
-    const int d = StackRaiseDepth(SlotCount(MazzoPiles[static_cast<size_t>(i)]), preview,
-                                  kStockRaiseCap);
+    const int d =
+        StackRaiseDepth(SlotCount(MazzoPiles[static_cast<size_t>(i)]), preview, kStockRaiseCap);
     return MoveTo(56 + i, 60 + i, baseLeft - d, baseTop - d);
 }
 
@@ -258,8 +258,8 @@ bool RaiseFoundation(int i, bool preview) {
         return false;
     const int baseLeft = Opt(135 + i), baseTop = Opt(152 + i);
     if (!OnTable(baseLeft) || !OnTable(baseTop)) return false;
-    const int d = StackRaiseDepth(SlotCount(DestPiles[static_cast<size_t>(i)]), preview,
-                                  kFoundationRaiseCap);
+    const int d =
+        StackRaiseDepth(SlotCount(DestPiles[static_cast<size_t>(i)]), preview, kFoundationRaiseCap);
     return MoveTo(i, 17 + i, baseLeft - d, baseTop - d);
 }
 

@@ -18,7 +18,9 @@ int SuitOf(CardCode c) {
     return (cc - 1) / 13;
 }
 
-bool IsRed(CardCode c) { return (c >= 1 && c <= 26) || (c >= 53 && c <= 78); }
+bool IsRed(CardCode c) {
+    return (c >= 1 && c <= 26) || (c >= 53 && c <= 78);
+}
 
 bool IsFaceCard(CardCode c) {
     if (c < 1 || c > 104) return false;
@@ -26,7 +28,9 @@ bool IsFaceCard(CardCode c) {
     return r >= 11 && r <= 13;
 }
 
-bool IsJoker(CardCode c) { return c >= 105 && c <= 108; }
+bool IsJoker(CardCode c) {
+    return c >= 105 && c <= 108;
+}
 
 std::string RankText(int rank) {
     switch (rank) {
@@ -39,8 +43,12 @@ std::string RankText(int rank) {
     }
 }
 
-int NextRank(int rank) { return rank == 13 ? 1 : rank + 1; }
-int PrevRank(int rank) { return rank == 1 ? 13 : rank - 1; }
+int NextRank(int rank) {
+    return rank == 13 ? 1 : rank + 1;
+}
+int PrevRank(int rank) {
+    return rank == 1 ? 13 : rank - 1;
+}
 
 void AppendCode(std::string& pile, CardCode c) {
     if (c < 0 || c > 999) {

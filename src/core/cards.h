@@ -9,20 +9,22 @@ namespace bw {
 
 using CardCode = int;
 
-int RankOf(CardCode c);   // 1..13, 100 for a joker, -1 otherwise
-int SuitOf(CardCode c);   // 0..3, -1 for a joker
+int RankOf(CardCode c);  // 1..13, 100 for a joker, -1 otherwise
+int SuitOf(CardCode c);  // 0..3, -1 for a joker
 bool IsRed(CardCode c);
 bool IsFaceCard(CardCode c);
 bool IsJoker(CardCode c);
-std::string RankText(int rank);  // "A", "2".."10", "J", "Q", "K"; "" for 0
-int NextRank(int rank);          // king wraps to ace
-int PrevRank(int rank);          // ace wraps to king
+std::string RankText(int rank);      // "A", "2".."10", "J", "Q", "K"; "" for 0
+int NextRank(int rank);              // king wraps to ace
+int PrevRank(int rank);              // ace wraps to king
 std::string FormatCode(CardCode c);  // three digits
 // The same three digits added to the end of a pile string.
 void AppendCode(std::string& pile, CardCode c);
 
 // Number of three-character slots in a pile string.
-inline int SlotCount(std::string_view pile) { return static_cast<int>(pile.size() / 3); }
+inline int SlotCount(std::string_view pile) {
+    return static_cast<int>(pile.size() / 3);
+}
 // The code in slot i (0 = bottom); a malformed slot reads as 0.
 CardCode SlotCode(std::string_view pile, int i);
 // The top card's code, 0 for an empty pile.
@@ -30,7 +32,9 @@ inline CardCode TopCode(std::string_view pile) {
     return pile.size() < 3 ? 0 : SlotCode(pile, SlotCount(pile) - 1);
 }
 // The bottom card's code, 0 for an empty pile.
-inline CardCode BottomCode(std::string_view pile) { return pile.size() < 3 ? 0 : SlotCode(pile, 0); }
+inline CardCode BottomCode(std::string_view pile) {
+    return pile.size() < 3 ? 0 : SlotCode(pile, 0);
+}
 // Slot index of the first slot holding `c`, or -1.
 int FindSlot(std::string_view pile, CardCode c);
 

@@ -64,13 +64,21 @@ void Filter(Pack& pack, Pred drop) {
     pack.erase(std::remove_if(pack.begin(), pack.end(), drop), pack.end());
 }
 
-void PutFaceUp(PileList& list, int index, CardCode c) { AppendCard(list, index, c, "1"); }
+void PutFaceUp(PileList& list, int index, CardCode c) {
+    AppendCard(list, index, c, "1");
+}
 
-void AllFaceUp(const std::string& pile) { SetFace(pile, SlotCount(pile), '1'); }
+void AllFaceUp(const std::string& pile) {
+    SetFace(pile, SlotCount(pile), '1');
+}
 
-int BaseRankOf(CardCode c) { return IsJoker(c) ? -2 : RankOf(c); }
+int BaseRankOf(CardCode c) {
+    return IsJoker(c) ? -2 : RankOf(c);
+}
 
-int ProbeRank(CardCode c) { return c >= 1 ? RankOf(c) : -1; }
+int ProbeRank(CardCode c) {
+    return c >= 1 ? RankOf(c) : -1;
+}
 
 // Pre-filters 11 and 14: one card per rank k0..k1, nothing else.
 void OneCardPerRank(Pack& pack, int k1, bool sameSuitAsFirst) {
@@ -523,7 +531,8 @@ void EmptyPilesOnTheCountCard(DealtTable& t) {
 
 // 10: one tableau pile, not the last, drawn at random, is emptied.
 void EmptyARandomPile(DealtTable& t) {
-    if (t.tableaus > 1) FilaPiles[static_cast<size_t>(platform::RandomBelow(t.tableaus - 1))].clear();
+    if (t.tableaus > 1)
+        FilaPiles[static_cast<size_t>(platform::RandomBelow(t.tableaus - 1))].clear();
 }
 
 // 13: the next cards of the pack, face up, one on each foundation (they stay

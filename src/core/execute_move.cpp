@@ -21,7 +21,9 @@ namespace bw {
 
 namespace {
 
-bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& s, const char* prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
 
 void PlaySwitched(const char* name, ParamField f) {
     if (ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(f, "Y")) Sound().Play(name, false);
@@ -184,7 +186,8 @@ bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
     if (to.kind == kDest && Opt(103) != 0) PileDrawing().HighlightFoundations(to.index);
     SetFlag(flag::kFinished, IsGameWon());
     PlayMoveSound(to);
-    if (Rule(rule::kDestRule1) == 72 || Rule(rule::kDestRule1) == 75) PileDrawing().UpdateJokerCaption();
+    if (Rule(rule::kDestRule1) == 72 || Rule(rule::kDestRule1) == 75)
+        PileDrawing().UpdateJokerCaption();
 
     if (to.kind == kFila) {
         if (from->kind == kFila && Rule(rule::kFilaRule1 + to.index) == 71) {
@@ -207,7 +210,9 @@ bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
     return true;
 }
 
-bool AutoplayActive() { return CommandStates().AutoplayChecked() && CommandStates().AutoplayEnabled(); }
+bool AutoplayActive() {
+    return CommandStates().AutoplayChecked() && CommandStates().AutoplayEnabled();
+}
 
 void TurnExposedTableauCardsUp() {
     const int tableaus = std::clamp<int>(Rule(rule::kFilas), 0, 40);

@@ -8,8 +8,8 @@
 #include "core/memory_log.h"
 #include "core/params.h"
 #include "core/piles.h"
-#include "core/score.h"
 #include "core/ports.h"
+#include "core/score.h"
 #include "core/sounds.h"
 #include "core/state.h"
 #include "platform/clock.h"
@@ -124,7 +124,8 @@ int ElapsedSeconds() {
 
 void RefreshTimeDisplay() {
     if (!Flag(flag::kClockRuns)) return;
-    StatusDisplay().ShowTime(FormatElapsed(ElapsedBetween(GameTimes[0], platform::MillisecondsOfDay())));
+    StatusDisplay().ShowTime(
+        FormatElapsed(ElapsedBetween(GameTimes[0], platform::MillisecondsOfDay())));
 }
 
 void ClockTick() {
@@ -164,8 +165,8 @@ bool EndGame() {
     }
 
     const int kind = Rule(rule::kGoalKind);
-    const int64_t playedMs = clockRan ? ElapsedBetween(GameTimes[0], GameTimes[1])
-                                      : int64_t{ElapsedSeconds()} * 1000;
+    const int64_t playedMs =
+        clockRan ? ElapsedBetween(GameTimes[0], GameTimes[1]) : int64_t{ElapsedSeconds()} * 1000;
     RecordEndingGame(won, static_cast<int>(playedMs / 1000));
     if (kind >= 36 && kind <= 39) {
         StatusDisplay().ShowStatusText(MissesText(GameMisses(), Slips(), kind != 38));

@@ -25,7 +25,9 @@ const PileList* LiveList(int i) {
     }
 }
 
-PileList* LiveListMut(int i) { return const_cast<PileList*>(LiveList(i)); }
+PileList* LiveListMut(int i) {
+    return const_cast<PileList*>(LiveList(i));
+}
 
 void DropNewestData(HistoryLists& h) {
     for (int i = 0; i < 4; ++i) {
@@ -38,7 +40,8 @@ void DropNewestData(HistoryLists& h) {
 
 int StepCount(const HistoryLists& h) {
     size_t steps = h[0].size() / kPerStep[0];
-    for (int i = 1; i < 4; ++i) steps = std::min(steps, h[static_cast<size_t>(i)].size() / kPerStep[i]);
+    for (int i = 1; i < 4; ++i)
+        steps = std::min(steps, h[static_cast<size_t>(i)].size() / kPerStep[i]);
     return static_cast<int>(steps);
 }
 

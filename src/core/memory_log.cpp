@@ -39,9 +39,13 @@ std::vector<CardCode> GridCards() {
 
 }  // namespace
 
-void ResetMemoryLog() { g_log = MemoryLog{}; }
+void ResetMemoryLog() {
+    g_log = MemoryLog{};
+}
 
-void BeginMemoryTurn() { ++g_log.turn; }
+void BeginMemoryTurn() {
+    ++g_log.turn;
+}
 
 void NoteCardTurned(CardCode card) {
     g_log.acted = true;
@@ -49,7 +53,9 @@ void NoteCardTurned(CardCode card) {
         g_log.seenInTurn[static_cast<size_t>(card)] = g_log.turn;
 }
 
-void NotePlayerMove() { g_log.acted = true; }
+void NotePlayerMove() {
+    g_log.acted = true;
+}
 
 bool KnownCard(CardCode card) {
     if (card < 1 || card > 108) return false;
@@ -70,8 +76,12 @@ void NoteSequenceMiss(CardCode card) {
     if (KnownCard(card)) ++g_log.slips;
 }
 
-int Slips() { return g_log.slips; }
+int Slips() {
+    return g_log.slips;
+}
 
-bool PlayerActed() { return g_log.acted; }
+bool PlayerActed() {
+    return g_log.acted;
+}
 
 }  // namespace bw

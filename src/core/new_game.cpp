@@ -6,9 +6,9 @@
 #include "build_info.h"
 #include "core/autoplay.h"
 #include "core/deal.h"
-#include "core/move_engine.h"
 #include "core/game_end.h"
 #include "core/memory_log.h"
+#include "core/move_engine.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/ports.h"
@@ -63,7 +63,7 @@ void ApplyUndoModeOfGame() {
                      ? "2"
                      : platform::IniReadString(SettingsFile(), "Preference", "Undo_Enabled", "0"));
     CommandStates().SetUndoRedoEnabled(CommandStates().GameCommandsEnabled() &&
-                                GetParameter(field::kUndoMode) != "2");
+                                       GetParameter(field::kUndoMode) != "2");
 }
 
 }  // namespace

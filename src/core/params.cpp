@@ -51,7 +51,9 @@ ParameterBlock& Params() {
     return block;
 }
 
-std::string GetParameter(int position, int width) { return Params().Get(position, width); }
+std::string GetParameter(int position, int width) {
+    return Params().Get(position, width);
+}
 void SetParameter(int position, int width, const std::string& text) {
     Params().Set(position, width, text);
 }
@@ -93,12 +95,16 @@ void SetProgramDir(const std::string& dir) {
     SetParameter(field::kProgramDir, g_programDir);
 }
 
-const std::string& ProgramDir() { return g_programDir; }
+const std::string& ProgramDir() {
+    return g_programDir;
+}
 
 std::string ProgramFile(const std::string& relative) {
     return platform::ProgramPath(g_programDir, relative);
 }
 
-std::string SettingsFile() { return ProgramFile("DATA\\Cfg.dat"); }
+std::string SettingsFile() {
+    return ProgramFile("DATA\\Cfg.dat");
+}
 
 }  // namespace bw

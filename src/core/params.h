@@ -33,7 +33,9 @@ std::string FormatNumber(long long value, int width);
 // The field read with a plain text-to-integer conversion; `def` when empty,
 // not a number or beyond the range of a long long.
 long long ParameterInt(int position, int width, long long def = 0);
-inline bool ParameterIs(int position, const char* yn) { return GetParameter(position, 1) == yn; }
+inline bool ParameterIs(int position, const char* yn) {
+    return GetParameter(position, 1) == yn;
+}
 
 // The same by field.
 inline std::string GetParameter(ParamField f) {

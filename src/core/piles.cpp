@@ -5,7 +5,9 @@
 namespace bw {
 
 namespace {
-bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& s, const char* prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
 
 // The (at most two) digits right after the kind word.
 int NumberAt(const std::string& name, size_t from) {
@@ -180,12 +182,15 @@ std::string StackFrom(CardCode code, bool take) {
     return r == "\x01" ? std::string() : r;
 }
 
-bool IsFaceDown(CardCode code) { return code < 1 || FaceFlag(code) == '0'; }
+bool IsFaceDown(CardCode code) {
+    return code < 1 || FaceFlag(code) == '0';
+}
 
 bool IsTableauTop(CardCode code) {
     int nf = RuleCount(rule::kFilas, 40);
     for (int i = 0; i < nf; ++i)
-        if (!FilaPiles[static_cast<size_t>(i)].empty() && TopCode(FilaPiles[static_cast<size_t>(i)]) == code)
+        if (!FilaPiles[static_cast<size_t>(i)].empty() &&
+            TopCode(FilaPiles[static_cast<size_t>(i)]) == code)
             return true;
     return false;
 }

@@ -38,9 +38,13 @@ void RestorePiles();
 // The register's face flag of a card: '1' up, '0' down.
 char FaceFlag(CardCode code);
 void SetFaceFlag(CardCode code, char flag);
-inline bool IsFaceUp(CardCode code) { return code >= 1 && FaceFlag(code) == '1'; }
+inline bool IsFaceUp(CardCode code) {
+    return code >= 1 && FaceFlag(code) == '1';
+}
 
 // Number of cards of a pile (slots, holes included).
-inline int CardCount(const std::string& pile) { return SlotCount(pile); }
+inline int CardCount(const std::string& pile) {
+    return SlotCount(pile);
+}
 
 }  // namespace bw

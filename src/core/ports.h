@@ -346,7 +346,9 @@ public:
     virtual int Dpi() { return 96; }
 };
 
-inline bool MoreThan256Colors(IScreen& s) { return s.ColorBits() > 8; }
+inline bool MoreThan256Colors(IScreen& s) {
+    return s.ColorBits() > 8;
+}
 
 // One finished game as the results keep it.
 struct GameResult {

@@ -12,10 +12,18 @@ namespace bw {
 
 namespace {
 
-int Cards(const std::string& pile) { return SlotCount(pile); }
-int WasteCards() { return Cards(MazzoPiles[2]); }
-int WastePairs() { return static_cast<int>(MazzoPiles[2].size() / 6); }
-int Misses() { return MainGame.Opt(99); }
+int Cards(const std::string& pile) {
+    return SlotCount(pile);
+}
+int WasteCards() {
+    return Cards(MazzoPiles[2]);
+}
+int WastePairs() {
+    return static_cast<int>(MazzoPiles[2].size() / 6);
+}
+int Misses() {
+    return MainGame.Opt(99);
+}
 int ScoreText() {
     return static_cast<int>(ParameterInt(field::kScore, 0));
 }
@@ -264,7 +272,8 @@ void UpdateScore() {
     const std::string text = std::to_string(score);
     StatusDisplay().ShowScore(text);
     SetParameter(field::kScore, text);
-    if (Rule(rule::kDestRule1) == 72 || Rule(rule::kDestRule1) == 75) PileDrawing().UpdateJokerCaption();
+    if (Rule(rule::kDestRule1) == 72 || Rule(rule::kDestRule1) == 75)
+        PileDrawing().UpdateJokerCaption();
 }
 
 }  // namespace bw

@@ -19,9 +19,9 @@ enum PileKind : int {
     kMazzo = 1,     // the stock
     kMazzoVis = 2,  // cards turned from the stock
     kWaste = 3,
-    kFila = 4,      // tableau
-    kDest = 5,      // foundation
-    kAppogg = 6,    // reserve cell
+    kFila = 4,    // tableau
+    kDest = 5,    // foundation
+    kAppogg = 6,  // reserve cell
 };
 
 using PileList = std::vector<std::string>;
@@ -80,12 +80,16 @@ constexpr int kOffStock = -10000;
 constexpr int kOffDest = -10001;
 constexpr int kOffFila = -10002;
 constexpr int kOffAppogg = -10003;
-inline bool OnTable(int coordinate) { return coordinate > -10000; }
+inline bool OnTable(int coordinate) {
+    return coordinate > -10000;
+}
 
 class TMainGame {
 public:
     TMainGame() { options_.fill(0); }
-    int16_t Opt(int i) const { return (i >= 0 && i < 186) ? options_[static_cast<size_t>(i)] : int16_t{0}; }
+    int16_t Opt(int i) const {
+        return (i >= 0 && i < 186) ? options_[static_cast<size_t>(i)] : int16_t{0};
+    }
     void SetOpt(int i, int v) {
         if (i >= 0 && i < 186) options_[static_cast<size_t>(i)] = static_cast<int16_t>(v);
     }
@@ -120,7 +124,9 @@ inline int Opt(int entry) {
     return MainGame.Opt(entry);
 }
 
-inline int FilaTopOnScreen(int i) { return FilaTop[static_cast<size_t>(i)] - MainGame.Opt(90); }
+inline int FilaTopOnScreen(int i) {
+    return FilaTop[static_cast<size_t>(i)] - MainGame.Opt(90);
+}
 
 // Positions of GameFlags.
 namespace flag {
@@ -136,8 +142,12 @@ constexpr int kEnded = 9;
 }  // namespace flag
 
 extern std::array<uint8_t, 16> GameFlags;
-inline bool Flag(int i) { return GameFlags[static_cast<size_t>(i)] != 0; }
-inline void SetFlag(int i, bool on) { GameFlags[static_cast<size_t>(i)] = on ? 1 : 0; }
+inline bool Flag(int i) {
+    return GameFlags[static_cast<size_t>(i)] != 0;
+}
+inline void SetFlag(int i, bool on) {
+    GameFlags[static_cast<size_t>(i)] = on ? 1 : 0;
+}
 
 // Entry 0: when the game clock started; entry 1: when the game ended.
 // Milliseconds since local midnight.

@@ -347,5 +347,4 @@ bool ExecuteStockOperation(int /*count*/, const std::string& t, StockEffects* ef
     return moved;
 }
 
-
 }  // namespace bw

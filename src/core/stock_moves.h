@@ -31,5 +31,4 @@ bool ExecuteStockOperation(int count, const std::string& target, StockEffects* e
 // mark ask the same question as the redeal itself.
 bool RedealsRemain();
 
-
 }  // namespace bw

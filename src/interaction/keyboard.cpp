@@ -106,8 +106,12 @@ void DrawFrame() {
     PointerFeedback().ShowFocusFrame(p.left, p.top, p.left + CardWidth, p.top + CardHeight);
 }
 
-int CentreX(const GridPlace& p) { return p.left + CardWidth / 2; }
-int CentreY(const GridPlace& p) { return p.top + CardHeight / 2; }
+int CentreX(const GridPlace& p) {
+    return p.left + CardWidth / 2;
+}
+int CentreY(const GridPlace& p) {
+    return p.top + CardHeight / 2;
+}
 
 void Click(const GridPlace& p) {
     PointerPress(MouseButton::kLeft, 0, CentreX(p), CentreY(p));
@@ -189,8 +193,7 @@ Grid GridPlaces() {
     // of the screen (rows set off by half a card stay lines of their own).
     Grid grid;
     for (const GridPlace& p : all) {
-        if (grid.empty() || p.top - grid.back().front().top >= CardHeight / 2)
-            grid.emplace_back();
+        if (grid.empty() || p.top - grid.back().front().top >= CardHeight / 2) grid.emplace_back();
         grid.back().push_back(p);
     }
     for (auto& line : grid)
@@ -258,8 +261,14 @@ void HideFocusFrame() {
     PointerFeedback().HideFocusFrame();
 }
 
-bool FocusFrameShown() { return g_key.shown; }
-GridPlace FocusedPlace() { return g_key.focus; }
-bool KeyboardHolding() { return g_key.holding; }
+bool FocusFrameShown() {
+    return g_key.shown;
+}
+GridPlace FocusedPlace() {
+    return g_key.focus;
+}
+bool KeyboardHolding() {
+    return g_key.holding;
+}
 
 }  // namespace bw

@@ -28,8 +28,12 @@ int Rows() {
 int Foundations() {
     return std::clamp<int>(Rule(rule::kDests), 0, 16);
 }
-std::string RowName(int row) { return PileName(kFila, row + 1); }
-const std::string& Row(int row) { return FilaPiles[static_cast<size_t>(row)]; }
+std::string RowName(int row) {
+    return PileName(kFila, row + 1);
+}
+const std::string& Row(int row) {
+    return FilaPiles[static_cast<size_t>(row)];
+}
 
 void PlaySwitched(const char* name, ParamField f) {
     if (ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(f, "Y")) Sound().Play(name, false);
@@ -92,7 +96,7 @@ void TakePairAway() {
                 if (SlotCode(row, k) != 0) continue;
                 const CardPoint hole = CardSlotPosition(name, g.row, k);
                 CardDrawing().EraseRect(hole.left, hole.top, hole.left + CardWidth,
-                                  hole.top + CardHeight, kOnBoth);
+                                        hole.top + CardHeight, kOnBoth);
             }
             PileDrawing().RedrawPile(name);
         }
@@ -102,7 +106,9 @@ void TakePairAway() {
 
 }  // namespace
 
-bool IsHidden(CardCode card) { return card < 1 || FaceFlag(card) == '0'; }
+bool IsHidden(CardCode card) {
+    return card < 1 || FaceFlag(card) == '0';
+}
 
 void TurnCardUp(CardCode card, int x, int y, int row) {
     RecordStep(1);
@@ -243,8 +249,8 @@ int TwinMatches(bool mark) {
         for (int j = 0; j < 10; ++j) {
             const CardCode model = BottomCode(DestPiles[static_cast<size_t>(j)]);
             if (model >= 1 && BottomCode(Row(j)) == model + 52)
-                CardDrawing().DrawSelectionFrame(FilaLeft[static_cast<size_t>(j)], FilaTopOnScreen(j),
-                                           kOnBoth);
+                CardDrawing().DrawSelectionFrame(FilaLeft[static_cast<size_t>(j)],
+                                                 FilaTopOnScreen(j), kOnBoth);
         }
     }
     return matches;

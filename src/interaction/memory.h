@@ -9,7 +9,9 @@
 
 namespace bw {
 
-inline bool IsMemoryPressGoal(int goal) { return goal == 36 || goal == 37 || goal == 39; }
+inline bool IsMemoryPressGoal(int goal) {
+    return goal == 36 || goal == 37 || goal == 39;
+}
 
 // A code below 1 or a card whose face flag is "0".
 bool IsHidden(CardCode card);

@@ -26,8 +26,12 @@ int TableauCount() {
 int ReserveCount() {
     return std::clamp(Rule(rule::kReserves), 0, 10);
 }
-const std::string& Fila(int i) { return FilaPiles[static_cast<size_t>(i)]; }
-const std::string& Appogg(int i) { return AppoggPiles[static_cast<size_t>(i)]; }
+const std::string& Fila(int i) {
+    return FilaPiles[static_cast<size_t>(i)];
+}
+const std::string& Appogg(int i) {
+    return AppoggPiles[static_cast<size_t>(i)];
+}
 
 bool Contains(int left, int top, int right, int bottom, int x, int y) {
     return left <= x && x <= right && top <= y && y <= bottom;
@@ -42,7 +46,9 @@ void PlaySwitched(const char* name, ParamField f) {
 }
 
 // Autoplay state other than off (0) and automatic completion (3).
-bool AutoplayRunning() { return Opt(110) != 0 && Opt(110) != 3; }
+bool AutoplayRunning() {
+    return Opt(110) != 0 && Opt(110) != 3;
+}
 
 // The tableau step of the hit test; false when it reports no card.
 bool TableauHit(int x, int y, PileHit& hit) {
@@ -93,7 +99,9 @@ bool TableauHit(int x, int y, PileHit& hit) {
 
 }  // namespace
 
-IPressHooks& PressHooks() { return Installed<IPressHooks>(); }
+IPressHooks& PressHooks() {
+    return Installed<IPressHooks>();
+}
 
 PileHit HitTest(int x, int y) {
     static const char* const kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Mazzo_Waste"};
@@ -101,8 +109,12 @@ PileHit HitTest(int x, int y) {
         const int left = MainGame.StockLeft(i), top = MainGame.StockTop(i);
         if (!OnTable(left) || !OnTable(top)) continue;
         if (Contains(left, top, left + CardWidth, top + CardHeight, x, y))
-            return {kStockNames[i], TopCode(MazzoPiles[static_cast<size_t>(i)]), left, top,
-                    left + CardWidth, top + CardHeight};
+            return {kStockNames[i],
+                    TopCode(MazzoPiles[static_cast<size_t>(i)]),
+                    left,
+                    top,
+                    left + CardWidth,
+                    top + CardHeight};
     }
 
     PileHit hit;
@@ -114,8 +126,12 @@ PileHit HitTest(int x, int y) {
         if (!OnTable(MainGame.DestLeft(n)) || !OnTable(MainGame.DestTop(n))) continue;
         const CardPoint at = CardPositionInPile(name, n, 0, false);
         if (Contains(at.left, at.top, at.left + CardWidth, at.top + CardHeight, x, y))
-            return {name, TopCode(DestPiles[static_cast<size_t>(n)]), at.left, at.top,
-                    at.left + CardWidth, at.top + CardHeight};
+            return {name,
+                    TopCode(DestPiles[static_cast<size_t>(n)]),
+                    at.left,
+                    at.top,
+                    at.left + CardWidth,
+                    at.top + CardHeight};
     }
 
     for (int n = 0; n < ReserveCount(); ++n) {
@@ -173,8 +189,8 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
                     h = Opt(64);
                 else if (family == 7)
                     h = k == 0 ? Opt(64) : 0;
-                const bool inBand = last ? (top <= y && y <= top + CardHeight)
-                                         : (top <= y && y < top + h);
+                const bool inBand =
+                    last ? (top <= y && y <= top + CardHeight) : (top <= y && y < top + h);
                 if (inBand) {
                     if (family == 3) return {TopCode(pile), anchor.left, anchor.top};
                     return {c, CardLeftInPile(name, index, count - k, true), top};
@@ -253,8 +269,11 @@ PileSlot FindPileSlot(CardCode card) {
     if ((p = look(kDest, DestPiles, 16)).pile) return p;
     for (int i = 0; i < 3; ++i) {
         const int s = FindSlot(MazzoPiles[static_cast<size_t>(i)], card);
-        if (s >= 0) return {i == 0 ? kMazzo : i == 1 ? kMazzoVis : kWaste, i, s,
-                            &MazzoPiles[static_cast<size_t>(i)]};
+        if (s >= 0)
+            return {i == 0   ? kMazzo
+                    : i == 1 ? kMazzoVis
+                             : kWaste,
+                    i, s, &MazzoPiles[static_cast<size_t>(i)]};
     }
     return {};
 }
@@ -438,7 +457,9 @@ Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
     return Next::kStep11;
 }
 
-std::string TwoDigits(int n) { return FormatNumber(n, 2); }
+std::string TwoDigits(int n) {
+    return FormatNumber(n, 2);
+}
 
 // Merges the undo steps of a press that dealt in several moves and marks the
 // step as a deal.
@@ -451,7 +472,9 @@ void RaiseDealCounter() {
     if (!AutoplayRunning()) ++DealCounter;
 }
 
-bool StockEmpty() { return MazzoPiles[0].empty(); }
+bool StockEmpty() {
+    return MazzoPiles[0].empty();
+}
 
 // The stock deals onto other piles than "Mazzo_Vis".
 void StockDeal(CardCode c) {
@@ -580,7 +603,7 @@ bool PilePress(const PileHit& hit, Pickup& pick) {
             const CardCode base = TopCode(DestPiles[0]);
             if (goal == 61 && base >= 1 && RankOf(hit.card) == NextRank(RankOf(base))) {
                 CardAnimations().FlyCard(hit.card, hit.left, hit.top, MainGame.DestLeft(0),
-                                MainGame.DestTop(0));
+                                         MainGame.DestTop(0));
                 MainGame.SetOpt(94, hit.card);
                 ExecuteMove(1, "Dest01");
                 MainGame.SetOpt(94, 0);
@@ -648,7 +671,7 @@ void PickUp(const Pickup& pick, int x, int y) {
     const int goal = Rule(rule::kGoalKind);
     if (goal == 2 || goal == 12 || goal == 15) {
         CardAnimations().FlyCard(pick.card, DragRect.left, DragRect.top, MainGame.StockLeft(2),
-                        MainGame.StockTop(2));
+                                 MainGame.StockTop(2));
         // The flight empties the hand (option 94); the move needs the card.
         MainGame.SetOpt(94, pick.card);
         ExecuteMove(1, "Waste");

@@ -10,7 +10,8 @@
 namespace bw {
 
 struct PileHit {
-    std::string name;  // "Mazzo", "Mazzo_Vis", "Mazzo_Waste", "Fila"N, "Dest"N, "Appogg"N; empty = nothing
+    std::string
+        name;  // "Mazzo", "Mazzo_Vis", "Mazzo_Waste", "Fila"N, "Dest"N, "Appogg"N; empty = nothing
     CardCode card = 0;
     int left = 0, top = 0, right = 0, bottom = 0;
 };

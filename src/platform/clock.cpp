@@ -57,10 +57,18 @@ Random* g_random = &g_realRandom;
 
 }  // namespace
 
-Clock& SystemClock() { return *g_clock; }
-Random& Rng() { return *g_random; }
-void SetClock(Clock* clock) { g_clock = clock ? clock : &g_realClock; }
-void SetRandom(Random* random) { g_random = random ? random : &g_realRandom; }
+Clock& SystemClock() {
+    return *g_clock;
+}
+Random& Rng() {
+    return *g_random;
+}
+void SetClock(Clock* clock) {
+    g_clock = clock ? clock : &g_realClock;
+}
+void SetRandom(Random* random) {
+    g_random = random ? random : &g_realRandom;
+}
 
 void SeedRandomFromClock() {
     Rng().Seed(static_cast<uint64_t>(SystemClock().HighResCounter()) ^

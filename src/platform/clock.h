@@ -34,12 +34,20 @@ Random& Rng();
 void SetClock(Clock* clock);
 void SetRandom(Random* random);
 
-inline int64_t MillisecondsOfDay() { return SystemClock().MillisecondsOfDay(); }
-inline uint32_t TickCount() { return SystemClock().TickCount(); }
+inline int64_t MillisecondsOfDay() {
+    return SystemClock().MillisecondsOfDay();
+}
+inline uint32_t TickCount() {
+    return SystemClock().TickCount();
+}
 // Seeds the generator from the clock (once, at start-up).
 void SeedRandomFromClock();
-inline int64_t RandomBelow(int64_t n) { return Rng().Below(n); }
-inline int Today() { return SystemClock().Today(); }
+inline int64_t RandomBelow(int64_t n) {
+    return Rng().Below(n);
+}
+inline int Today() {
+    return SystemClock().Today();
+}
 
 // A clock whose time only moves when told: waits on it return at once.
 class ManualClock : public Clock {

@@ -153,8 +153,8 @@ const CachedFile* Load(const std::string& path, int* error = nullptr) {
     clock_gettime(CLOCK_REALTIME, &now);
     // File times move in steps of a clock tick, well below this.
     constexpr long long kStillNs = 50'000'000;
-    const long long age = (now.tv_sec - st.st_ctim.tv_sec) * 1'000'000'000LL +
-                          (now.tv_nsec - st.st_ctim.tv_nsec);
+    const long long age =
+        (now.tv_sec - st.st_ctim.tv_sec) * 1'000'000'000LL + (now.tv_nsec - st.st_ctim.tv_nsec);
     entry.trusted = age > kStillNs;
     return &entry;
 }

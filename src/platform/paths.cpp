@@ -116,7 +116,9 @@ void SetDataDirOverride(const std::string& dir) {
     g_dataOverride = dir;
     if (!g_dataOverride.empty() && g_dataOverride.back() != '/') g_dataOverride += '/';
 }
-const std::string& DataDirOverride() { return g_dataOverride; }
+const std::string& DataDirOverride() {
+    return g_dataOverride;
+}
 
 std::string ProgramPath(const std::string& programDir, const std::string& relative) {
     if (!g_dataOverride.empty()) {
@@ -142,13 +144,17 @@ bool DirExists(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool DeleteFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+bool DeleteFile(const std::string& path) {
+    return std::remove(path.c_str()) == 0;
+}
 
 bool RenameFile(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
-bool MakeDir(const std::string& path) { return mkdir(path.c_str(), 0777) == 0 || DirExists(path); }
+bool MakeDir(const std::string& path) {
+    return mkdir(path.c_str(), 0777) == 0 || DirExists(path);
+}
 
 std::string DirOf(const std::string& path) {
     auto pos = path.find_last_of('/');

@@ -94,8 +94,8 @@ QImage OpaqueRgb32(const QImage& picture) {
 void SetBackgroundBitmap(const Recipe& r) {
     if (BackgroundBitmap.isNull()) return;
     const QSize table = TableSizeFor(Canvas::Background());
-    const bool covers = table.width() >= BackgroundBitmap.width() &&
-                        table.height() >= BackgroundBitmap.height();
+    const bool covers =
+        table.width() >= BackgroundBitmap.width() && table.height() >= BackgroundBitmap.height();
     switch (r.kind) {
         case kBackgroundDefault:
         case kBackgroundColour: {
@@ -106,9 +106,9 @@ void SetBackgroundBitmap(const Recipe& r) {
                 for (int j = 0; j < 256; ++j) {
                     const int y0 = MulDiv(j, area, 256), y1 = MulDiv(j + 1, area, 256);
                     const int i = 255 - j;  // counted from the bottom
-                    const QRgb band = qRgb(MulDiv(r.colour.red(), i, 256),
-                                           MulDiv(r.colour.green(), i, 256),
-                                           MulDiv(r.colour.blue(), i, 256));
+                    const QRgb band =
+                        qRgb(MulDiv(r.colour.red(), i, 256), MulDiv(r.colour.green(), i, 256),
+                             MulDiv(r.colour.blue(), i, 256));
                     for (int y = std::max(y0, 0); y < y1 && y < BackgroundBitmap.height(); ++y)
                         rows[static_cast<size_t>(y)] = band;
                 }

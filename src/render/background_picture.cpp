@@ -54,10 +54,11 @@ void PaintLayer(const Layer* layer, QImage& dst, int x, int y, const QRect& part
     const Layer* under = layer->under.get();
     switch (layer->kind) {
         case Kind::kRows: {
-            const int covered = std::clamp(static_cast<int>(layer->rows.size()) - part.y(), 0,
-                                           part.height());
+            const int covered =
+                std::clamp(static_cast<int>(layer->rows.size()) - part.y(), 0, part.height());
             for (int r = 0; r < covered; ++r)
-                FillRow(dst, x, y + r, part.width(), layer->rows[static_cast<size_t>(part.y()) + static_cast<size_t>(r)]);
+                FillRow(dst, x, y + r, part.width(),
+                        layer->rows[static_cast<size_t>(part.y()) + static_cast<size_t>(r)]);
             PaintLayer(under, dst, x, y + covered,
                        QRect(part.x(), part.y() + covered, part.width(), part.height() - covered));
             return;
@@ -66,7 +67,8 @@ void PaintLayer(const Layer* layer, QImage& dst, int x, int y, const QRect& part
             const QImage& tile = layer->picture;
             const int tw = tile.width(), th = tile.height();
             for (int r = 0; r < part.height(); ++r) {
-                const QRgb* from = reinterpret_cast<const QRgb*>(tile.constScanLine((part.y() + r) % th));
+                const QRgb* from =
+                    reinterpret_cast<const QRgb*>(tile.constScanLine((part.y() + r) % th));
                 int done = 0, col = part.x() % tw;
                 while (done < part.width()) {
                     const int n = std::min(tw - col, part.width() - done);
@@ -81,16 +83,18 @@ void PaintLayer(const Layer* layer, QImage& dst, int x, int y, const QRect& part
             const QImage& pic = layer->picture;
             const QRect inside = part & pic.rect();
             for (int r = 0; r < inside.height(); ++r)
-                CopyRow(dst, x + inside.x() - part.x(), y + inside.y() - part.y() + r,
-                        reinterpret_cast<const QRgb*>(pic.constScanLine(inside.y() + r)) + inside.x(),
-                        inside.width());
+                CopyRow(
+                    dst, x + inside.x() - part.x(), y + inside.y() - part.y() + r,
+                    reinterpret_cast<const QRgb*>(pic.constScanLine(inside.y() + r)) + inside.x(),
+                    inside.width());
             if (inside == part) return;
             // Right of the picture, beside it; then everything below it.
             const int besideBottom = std::min(part.bottom(), pic.height() - 1);
             if (part.right() >= pic.width() && besideBottom >= part.y()) {
                 const int left = std::max(part.x(), pic.width());
-                PaintLayer(under, dst, x + left - part.x(), y,
-                           QRect(left, part.y(), part.right() - left + 1, besideBottom - part.y() + 1));
+                PaintLayer(
+                    under, dst, x + left - part.x(), y,
+                    QRect(left, part.y(), part.right() - left + 1, besideBottom - part.y() + 1));
             }
             const int top = std::max(part.y(), pic.height());
             if (top <= part.bottom())
@@ -109,7 +113,8 @@ QRgb PixelOf(const Layer* layer, int x, int y) {
                     return layer->rows[static_cast<size_t>(y)] | 0xFF000000;
                 break;
             case Kind::kTiles:
-                return layer->picture.pixel(x % layer->picture.width(), y % layer->picture.height());
+                return layer->picture.pixel(x % layer->picture.width(),
+                                            y % layer->picture.height());
             case Kind::kPlaced:
                 if (layer->picture.valid(x, y)) return layer->picture.pixel(x, y);
                 break;

@@ -224,8 +224,8 @@ bool UseKeptSet(const std::string& key) {
 }
 
 void KeepSet(const std::string& key) {
-    g_sets.insert(g_sets.begin(), {key, CardImageSet{CardFaces, CardBack, PileMarks, CardShadows,
-                                                     StackBorders}});
+    g_sets.insert(g_sets.begin(),
+                  {key, CardImageSet{CardFaces, CardBack, PileMarks, CardShadows, StackBorders}});
     if (g_sets.size() > kKeptSets) g_sets.resize(kKeptSets);
 }
 
@@ -387,7 +387,8 @@ void LoadCardImages() {
     // 2. Marks, back, shadows and borders of the size.
     const std::string size(1, SizeLetter());
     PileMarks.clear();
-    for (const char* code : kPileMarkCodes) PileMarks[code] = MarkPicture(LibraryBitmap("W" + size + code));
+    for (const char* code : kPileMarkCodes)
+        PileMarks[code] = MarkPicture(LibraryBitmap("W" + size + code));
     LoadCardBack();
     for (int i = 0; i < 2; ++i) {
         const std::string sized = size + std::to_string(i + 1);

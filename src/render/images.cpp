@@ -209,8 +209,8 @@ ImageFileStatus LoadJpegFile(const std::string& path, QImage& image, std::string
         if (error) *error = result == 2 ? "The picture is too large" : message;
         return ImageFileStatus::kInvalid;
     }
-    QImage wrapped(d.pixels, d.width, d.height, qsizetype{d.width} * 4, QImage::Format_RGB32, std::free,
-                   d.pixels);
+    QImage wrapped(d.pixels, d.width, d.height, qsizetype{d.width} * 4, QImage::Format_RGB32,
+                   std::free, d.pixels);
     image = wrapped;
     return ImageFileStatus::kOk;
 }

@@ -1,12 +1,12 @@
 #include "render/library.h"
 
+#include <sys/mman.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QResource>
-#include <sys/mman.h>
 #include <algorithm>
 #include <cstring>
 #include <map>
@@ -165,7 +165,8 @@ private:
         static const int kDictBytes[4] = {0, 1, 2, 4};
         const uint64_t field = at + 5 + (single ? 0 : 1) + kDictBytes[descriptor & 3];
         const int fieldBytes = sizeCode == 0 ? (single ? 1 : 0) : (1 << sizeCode);
-        if (fieldBytes == 0 || field + fieldBytes > at + length) return false;  // no size: Qt refuses it too
+        if (fieldBytes == 0 || field + fieldBytes > at + length)
+            return false;  // no size: Qt refuses it too
         uint64_t content = 0;
         for (int i = fieldBytes - 1; i >= 0; --i) content = (content << 8) | p_[field + i];
         if (fieldBytes == 2) content += 256;
@@ -257,7 +258,8 @@ bool LoadLibraryCursorImage(const std::string& name, QImage& image, QPoint& hotS
     image = QImage();
     hotSpot = QPoint(0, 0);
     const QString path = ResourcePath("cur", name);
-    if (path.isEmpty() || !QFile::exists(path) || !Decode(path, image) || image.isNull()) return false;
+    if (path.isEmpty() || !QFile::exists(path) || !Decode(path, image) || image.isNull())
+        return false;
     const QStringList xy = image.text("HotSpot").split(',');
     if (xy.size() == 2) {
         hotSpot = QPoint(std::clamp(xy[0].toInt(), 0, image.width() - 1),

@@ -202,7 +202,8 @@ void BlendOver(QImage& dst, int x, int y, const QImage& src, const QRect& partIn
     // An opaque source pixel makes the product 0, a clear one leaves the
     // target exactly as it was: no pixel needs a case of its own.
     for (int row = 0; row < part.height(); ++row) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(part.y() + row)) + part.x();
+        const QRgb* from =
+            reinterpret_cast<const QRgb*>(src.constScanLine(part.y() + row)) + part.x();
         QRgb* to = reinterpret_cast<QRgb*>(dst.scanLine(y + row)) + x;
         int col = 0;
 #ifdef __SSE2__
@@ -215,7 +216,8 @@ void BlendOver(QImage& dst, int x, int y, const QImage& src, const QRect& partIn
             ia = _mm_or_si128(ia, _mm_slli_epi32(ia, 16));
             auto mul = [&](__m128i c, __m128i a) {
                 const __m128i t = _mm_mullo_epi16(c, a);
-                return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), half), 8);
+                return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), half),
+                                      8);
             };
             const __m128i lo = mul(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi32(ia, ia));
             const __m128i hi = mul(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi32(ia, ia));
@@ -223,7 +225,8 @@ void BlendOver(QImage& dst, int x, int y, const QImage& src, const QRect& partIn
                              _mm_add_epi32(s, _mm_packus_epi16(lo, hi)));
         }
 #endif
-        for (; col < part.width(); ++col) to[col] = from[col] + ByteMul(to[col], qAlpha(~from[col]));
+        for (; col < part.width(); ++col)
+            to[col] = from[col] + ByteMul(to[col], qAlpha(~from[col]));
     }
 }
 

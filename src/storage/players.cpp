@@ -168,7 +168,8 @@ bool PlayersModel::Save(const std::string& name) {
     if (listChanged_) {
         for (int i = 1; i <= kMaxStoredPlayers; ++i) {
             const size_t at = static_cast<size_t>(i - 1);
-            entries.push_back({"Users", UserKey(i), at < names_.size() ? names_[at] : std::string()});
+            entries.push_back(
+                {"Users", UserKey(i), at < names_.size() ? names_[at] : std::string()});
         }
     }
     entries.push_back({"Preference", "UserDefault", name});

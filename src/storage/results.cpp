@@ -22,9 +22,9 @@ struct Field {
     int width;
     bool sign;
 };
-constexpr Field kTotals[] = {{6, false}, {6, false},  {6, false}, {6, true},  {6, false},
-                             {12, true}, {6, false},  {6, false}, {9, false}, {9, false},
-                             {6, false}, {8, false},  {2, false}};
+constexpr Field kTotals[] = {{6, false}, {6, false}, {6, false}, {6, true},  {6, false},
+                             {12, true}, {6, false}, {6, false}, {9, false}, {9, false},
+                             {6, false}, {8, false}, {2, false}};
 constexpr Field kSlotScore{5, true}, kSlotTime{6, false}, kSlotMisses{4, false},
     kSlotSlips{4, false}, kSlotDate{8, false};
 constexpr size_t kTotalsLength = 100;
@@ -95,7 +95,9 @@ struct Session {
 };
 Session g_session;
 
-std::string Path() { return ProgramFile(kResultsFile); }
+std::string Path() {
+    return ProgramFile(kResultsFile);
+}
 
 // The whole file, checked line by line. nullopt when it is damaged or
 // cannot be read.
@@ -257,9 +259,18 @@ void ResultRecord::Add(const GameResult& r) {
 }
 
 std::string FormatResultRecord(const ResultRecord& r) {
-    const long long totals[] = {r.played,        r.won,    r.lost,     r.bestScore,
-                                r.bestTime,      r.totalScore, r.streak, r.longestStreak,
-                                r.misses,        r.slips,  r.perfect,  r.lastDate,
+    const long long totals[] = {r.played,
+                                r.won,
+                                r.lost,
+                                r.bestScore,
+                                r.bestTime,
+                                r.totalScore,
+                                r.streak,
+                                r.longestStreak,
+                                r.misses,
+                                r.slips,
+                                r.perfect,
+                                r.lastDate,
                                 static_cast<long long>(r.history.size())};
     std::string s;
     for (size_t i = 0; i < std::size(kTotals); ++i) {
@@ -357,6 +368,8 @@ void ClearPlayerResults(const std::string& player) {
     RewriteEntries(p, std::string());
 }
 
-void ResetResultsSession() { g_session = Session{}; }
+void ResetResultsSession() {
+    g_session = Session{};
+}
 
 }  // namespace bw

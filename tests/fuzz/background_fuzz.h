@@ -13,7 +13,8 @@ namespace bw::fuzz {
 inline void PaintOwnBackground(const uint8_t* data, size_t size, const char* name) {
     FreshProgramState();
     WriteScratch("DATA/Cfg.dat", "[Preference]\r\n");
-    const std::string path = WriteScratch(name, std::string(reinterpret_cast<const char*>(data), size));
+    const std::string path =
+        WriteScratch(name, std::string(reinterpret_cast<const char*>(data), size));
     QImage table(160, 120, QImage::Format_RGB32);
     table.fill(Qt::black);
     PaintBackgroundAs(Canvas::Of(table), kBackgroundOwnImage, 0, path, true, 0);

@@ -20,7 +20,8 @@ std::string MakeScratch() {
     namespace fs = std::filesystem;
     std::error_code ec;
     // Every input writes files: a memory file system keeps that cheap.
-    fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+    fs::path base =
+        fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
     fs::path dir = base / ("bwfuzz-" + std::to_string(::getpid()));
     fs::create_directories(dir, ec);
     static std::string removeAtExit = dir.string();

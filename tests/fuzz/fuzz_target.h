@@ -12,12 +12,11 @@ bool RegisterTarget(const char* name, Entry entry);
 }  // namespace bw::fuzz
 
 #ifdef BW_LIBFUZZER
-#define BW_FUZZ_TARGET(name) \
-    extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+#define BW_FUZZ_TARGET(name) extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 #else
-#define BW_FUZZ_TARGET(name)                                                            \
-    static int name##Entry(const uint8_t* data, size_t size);                           \
-    [[maybe_unused]] static const bool name##Registered =                               \
-        bw::fuzz::RegisterTarget(#name, name##Entry);                                   \
+#define BW_FUZZ_TARGET(name)                                  \
+    static int name##Entry(const uint8_t* data, size_t size); \
+    [[maybe_unused]] static const bool name##Registered =     \
+        bw::fuzz::RegisterTarget(#name, name##Entry);         \
     static int name##Entry(const uint8_t* data, size_t size)
 #endif

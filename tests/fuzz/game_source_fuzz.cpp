@@ -57,7 +57,8 @@ BW_FUZZ_TARGET(game_source) {
                      [](const GameSource& a, const GameSource& b) { return a.id < b.id; });
     for (size_t i = 0; i < games.size(); ++i) {
         const bool hasColumn = games[i].editionClass == '0' || games[i].editionClass == '5';
-        fuzz::Require(SameGame(games[i], decoded[i], hasColumn), "decoded games match their sources");
+        fuzz::Require(SameGame(games[i], decoded[i], hasColumn),
+                      "decoded games match their sources");
     }
     return 0;
 }

@@ -29,8 +29,9 @@ BW_FUZZ_TARGET(games_dat) {
     const std::string path = fuzz::WriteScratch("GAMES.DAT", bytes);
 
     for (unsigned char c = 32; c < 128; ++c)
-        fuzz::Require(DecodeGamesChar(EncodeGamesChar(static_cast<char>(c))) == static_cast<char>(c),
-                      "the substitution is its own inverse on plain text");
+        fuzz::Require(
+            DecodeGamesChar(EncodeGamesChar(static_cast<char>(c))) == static_cast<char>(c),
+            "the substitution is its own inverse on plain text");
     GamesFileProblem(path);
     if (!LoadCatalogue()) return 0;
     // Each look-up reads the whole file again: a few entries show it all.

@@ -9,7 +9,8 @@ BW_FUZZ_TARGET(library_item) {
     fuzz::Input in(data, size);
     static const char* const kKinds[] = {"bmp", "cur", "wave"};
     const std::string kind = kKinds[in.Byte() % 3];
-    const std::string path = fuzz::WriteScratch("QLR.RGF", fuzz::OneEntryLibrary(kind, "ITEM", in.Rest()));
+    const std::string path =
+        fuzz::WriteScratch("QLR.RGF", fuzz::OneEntryLibrary(kind, "ITEM", in.Rest()));
     fuzz::Require(LoadResourceLibraryFile(path), "a well-formed library loads");
     fuzz::ReadLibrary();
     FreeResourceLibrary();

@@ -20,9 +20,7 @@ BW_FUZZ_TARGET(section_file) {
                           IsStorableEntry(key, value) && IsStorableEntry(key2, value);
     try {
         switch (op) {
-            case 0:
-                ReadKeys(path, section, {key, key2}, {"a", "b"});
-                break;
+            case 0: ReadKeys(path, section, {key, key2}, {"a", "b"}); break;
             case 1:
                 ListSections(path);
                 ReadSectionLines(path, section);
@@ -34,9 +32,10 @@ BW_FUZZ_TARGET(section_file) {
                 break;
             case 3:
                 if (RewriteSection(path, section, {key, key2}, {value, value}) && storable)
-                    fuzz::Require(ReadSectionLines(path, section) ==
-                                      std::vector<std::string>{key + "=" + value, key2 + "=" + value},
-                                  "a rewritten section holds exactly its entries");
+                    fuzz::Require(
+                        ReadSectionLines(path, section) ==
+                            std::vector<std::string>{key + "=" + value, key2 + "=" + value},
+                        "a rewritten section holds exactly its entries");
                 break;
             case 4:
                 if (AppendSection(path, section, {key}, {value}) && storable) {
@@ -45,9 +44,7 @@ BW_FUZZ_TARGET(section_file) {
                                   "an appended section is listed");
                 }
                 break;
-            case 5:
-                ReplaceInLines(path, static_cast<int>(from) - 8, key, value);
-                break;
+            case 5: ReplaceInLines(path, static_cast<int>(from) - 8, key, value); break;
             case 6: {
                 const auto at = FindInFile(path, key, from);
                 const size_t want = key.empty() ? std::string::npos : file.find(key, from);

@@ -19,9 +19,8 @@ BW_FUZZ_TARGET(stat_record) {
     const std::string key = won ? single_game::WonKey(game) : single_game::LostKey(game);
     single_game::ParseRecord(key, won, single_game::Unscramble(stored));
     const std::string built = single_game::BuildRecord(key, won, count);
-    fuzz::Require(single_game::ParseRecord(key, won,
-                                           single_game::Unscramble(single_game::Scramble(built))) ==
-                      count,
+    fuzz::Require(single_game::ParseRecord(
+                      key, won, single_game::Unscramble(single_game::Scramble(built))) == count,
                   "a built record reads back as its count");
 
     fuzz::WriteScratch("DATA/Stat_uni.dat", file);

@@ -116,8 +116,9 @@ inline ::testing::AssertionResult ScreenShowsTable(TfrmMain& window) {
         for (int x = 0; x < truth.width(); ++x)
             if (shown.pixel(x, y) != truth.pixel(x, y) && wrong++ == 0) first = QPoint(x, y);
     if (wrong == 0) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << wrong << " pixels differ from a full repaint, the first at "
-                                         << first.x() << "," << first.y();
+    return ::testing::AssertionFailure()
+           << wrong << " pixels differ from a full repaint, the first at " << first.x() << ","
+           << first.y();
 }
 
 inline std::vector<CardCode> Cards(const std::string& pile) {

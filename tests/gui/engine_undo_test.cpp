@@ -143,12 +143,13 @@ TEST_P(NoUndo, UndoAndRedoAreGreyedAndTakeNothingBack) {
     EXPECT_TRUE(greyed());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Games, NoUndo,
-    ::testing::Values(ShippedGame{200, "Memory-Up (4x3)"}, ShippedGame{201, "Memory-Up (6x4)"},
-                      ShippedGame{202, "Memory-Up (8x5)"}, ShippedGame{203, "Concentration"},
-                      ShippedGame{204, "Ace-To-King"}),
-    [](const auto& p) { return std::to_string(p.param.id); });
+INSTANTIATE_TEST_SUITE_P(Games, NoUndo,
+                         ::testing::Values(ShippedGame{200, "Memory-Up (4x3)"},
+                                           ShippedGame{201, "Memory-Up (6x4)"},
+                                           ShippedGame{202, "Memory-Up (8x5)"},
+                                           ShippedGame{203, "Concentration"},
+                                           ShippedGame{204, "Ace-To-King"}),
+                         [](const auto& p) { return std::to_string(p.param.id); });
 
 // The memory games switch undo off for themselves only: the next game gets
 // the player's own mode back, and the settings file is left as it was.

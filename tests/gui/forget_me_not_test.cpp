@@ -11,11 +11,11 @@
 #include <set>
 #include <sstream>
 
+#include "app/memory_end_dialog.h"
 #include "core/card_size.h"
 #include "core/history.h"
 #include "core/piles.h"
 #include "core/pointer_state.h"
-#include "app/memory_end_dialog.h"
 #include "interaction/undo.h"
 #include "play_support.h"
 #include "render/drawing.h"

@@ -86,7 +86,8 @@ protected:
                 case 4:
                     QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, at);
                     QTest::mouseMove(widget, at + QPoint(40, 60));
-                    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, at + QPoint(40, 60));
+                    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier,
+                                        at + QPoint(40, 60));
                     break;
             }
         }

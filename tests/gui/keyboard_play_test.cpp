@@ -84,7 +84,7 @@ TEST_F(KeyboardPlay, MemoryUpWonLostAndAbandonedAreRecorded) {
 
     const Slot a = cards[0];
     const Slot b = cards[1].card == twinOf(a).card ? cards[2] : cards[1];
-    Turn(a), Turn(b);  // nothing seen: unavoidable
+    Turn(a), Turn(b);          // nothing seen: unavoidable
     Turn(twinOf(a)), Turn(b);  // the twin of `a` was seen: a slip
     EXPECT_EQ(MainGame.Opt(99), 2);
     EXPECT_EQ(Score(), "-56");

@@ -58,8 +58,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts) {
     for (QAction* a : window.menuBar()->actions()) bar << a->text();
     EXPECT_EQ(bar, (QStringList{"&File", "&Game", "&Tools", "&Help"}));
     EXPECT_EQ(Captions(window.mnuPartita),
-              (QStringList{"&New game", "&Open a game...", "-", "&Players...", "&Statistics...", "-",
-                           "E&xit"}));
+              (QStringList{"&New game", "&Open a game...", "-", "&Players...", "&Statistics...",
+                           "-", "E&xit"}));
     EXPECT_EQ(Captions(window.mnuGame), (QStringList{"&Undo", "&Redo", "-", "Aut&oplay"}));
     EXPECT_EQ(Captions(window.mnuTools), (QStringList{"C&ustomize..."}));
     EXPECT_EQ(Captions(window.mnuHelp),
@@ -369,10 +369,13 @@ TEST_F(MainWindowTest, TimeAndScoreShowWhatTheCoreSends) {
         for (auto [caption, value] : {std::pair{window.lblTempo2, window.lblTempo},
                                       std::pair{window.lblScore2, window.lblScore}}) {
             const QFontMetrics fm = value->fontMetrics();
-            const int captionEnd = caption->x() + caption->fontMetrics().horizontalAdvance(caption->text());
-            const int valueStart = value->geometry().right() + 1 - fm.horizontalAdvance(value->text());
+            const int captionEnd =
+                caption->x() + caption->fontMetrics().horizontalAdvance(caption->text());
+            const int valueStart =
+                value->geometry().right() + 1 - fm.horizontalAdvance(value->text());
             EXPECT_GE(valueStart - captionEnd, fm.horizontalAdvance(' '))
-                << caption->text().toStdString() << value->text().toStdString() << " large " << large;
+                << caption->text().toStdString() << value->text().toStdString() << " large "
+                << large;
             EXPECT_LE(value->geometry().right(), value->parentWidget()->width() - 2);
         }
     }

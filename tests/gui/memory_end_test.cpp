@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "app/memory_end_dialog.h"
 #include "core/cards.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "gui_support.h"
-#include "app/memory_end_dialog.h"
 
 namespace bw::test {
 namespace {

@@ -17,8 +17,8 @@
 #include "render/library.h"
 #include "render/surfaces.h"
 #include "storage/catalogue.h"
-#include "storage/section_file.h"
 #include "storage/results.h"
+#include "storage/section_file.h"
 #include "storage/statistics.h"
 
 namespace bw {

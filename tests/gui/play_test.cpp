@@ -173,12 +173,12 @@ TEST_P(FitTest, EveryCardIsWholeOnTheTable) {
             const std::string* pile = PileByName(p.name);
             const int n = pile ? SlotCount(*pile) : 0;
             for (int k = 0; k < std::max(n, 1); ++k) {
-                const CardPoint c = n == 0 ? CardPoint{p.left, p.top}
-                                           : CardSlotPosition(p.name, index, k);
+                const CardPoint c =
+                    n == 0 ? CardPoint{p.left, p.top} : CardSlotPosition(p.name, index, k);
                 ++cards;
                 EXPECT_TRUE(room.contains(QRect(c.left, c.top, CardWidth, CardHeight)))
-                    << when << ": " << p.name << " slot " << k << " at " << c.left << ","
-                    << c.top << " outside " << room.width() << " x " << room.bottom() + 1;
+                    << when << ": " << p.name << " slot " << k << " at " << c.left << "," << c.top
+                    << " outside " << room.width() << " x " << room.bottom() + 1;
             }
         }
         EXPECT_GT(cards, 10) << when;
@@ -192,7 +192,8 @@ TEST_P(FitTest, EveryCardIsWholeOnTheTable) {
     for (const auto& g : games) {
         {
             ModalAnswer closeResult([](QWidget* w) { w->close(); });
-            ASSERT_TRUE(OpenGame(g.id, g.name, kNewGameNumber, false, GetParameter(pos::kPlayer, 30)));
+            ASSERT_TRUE(
+                OpenGame(g.id, g.name, kNewGameNumber, false, GetParameter(pos::kPlayer, 30)));
         }
         for (const QSize& size : sizes) {
             window.resize(size);

@@ -187,9 +187,9 @@ TEST_F(Background, ErasesMatchTheWholePaintingOfEveryKind) {
         std::string file;
     };
     // A placed picture comes after a fade: beside it the fade stays.
-    for (const Kind& k : {Kind{kBackgroundDefault, 0, ""}, Kind{kBackgroundColour, 0x3080FF, ""},
-                          Kind{600, 0, ""}, Kind{102, 0, ""}, Kind{499, 0, ""},
-                          Kind{kBackgroundOwnImage, 0, ownPath}}) {
+    for (const Kind& k :
+         {Kind{kBackgroundDefault, 0, ""}, Kind{kBackgroundColour, 0x3080FF, ""}, Kind{600, 0, ""},
+          Kind{102, 0, ""}, Kind{499, 0, ""}, Kind{kBackgroundOwnImage, 0, ownPath}}) {
         window.image = BackgroundBitmap.copy();
         MainGame.SetOpt(90, 0);
         PaintBackgroundAs(Canvas::Window(), k.kind, k.colour, k.file, false, 0);

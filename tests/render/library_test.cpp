@@ -335,10 +335,11 @@ TEST_F(LibraryFileTest, DamagedStructureIsRefusedBeforeQtReadsIt) {
     // Header, tree, data and names: 20, 3 x 14, 4 + png, then the names.
     auto patched = [&](size_t at, uint32_t v) {
         std::string b = good;
-        for (int i = 0; i < 4; ++i) b[at + static_cast<size_t>(i)] = static_cast<char>(v >> (24 - 8 * i));
+        for (int i = 0; i < 4; ++i)
+            b[at + static_cast<size_t>(i)] = static_cast<char>(v >> (24 - 8 * i));
         return b;
     };
-    EXPECT_FALSE(load(patched(8, 0xFFFFFF00u)));  // the tree before the file
+    EXPECT_FALSE(load(patched(8, 0xFFFFFF00u)));   // the tree before the file
     EXPECT_FALSE(load(patched(62, 0x7FFFFFFFu)));  // the entry runs past the end
     EXPECT_FALSE(load(patched(40, 1000)));  // the kind's folder lists nodes that are not there
     std::string rootIsFile = good;

@@ -58,11 +58,13 @@ TEST(BlendOverTest, MatchesThePainterPixelForPixel) {
     QImage mark(37, 9, QImage::Format_ARGB32);
     for (int y = 0; y < mark.height(); ++y)
         for (int x = 0; x < mark.width(); ++x)
-            mark.setPixel(x, y, qRgba(x * 7 % 256, y * 29 % 256, (x * y) % 256, (x * 31 + y * 57) % 256));
+            mark.setPixel(x, y,
+                          qRgba(x * 7 % 256, y * 29 % 256, (x * y) % 256, (x * 31 + y * 57) % 256));
     mark = mark.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage ours(40, 12, QImage::Format_RGB32), painted;
     for (int y = 0; y < ours.height(); ++y)
-        for (int x = 0; x < ours.width(); ++x) ours.setPixel(x, y, qRgb(x * 6, y * 21, 255 - x * 5));
+        for (int x = 0; x < ours.width(); ++x)
+            ours.setPixel(x, y, qRgb(x * 6, y * 21, 255 - x * 5));
     painted = ours.copy();
     BlendOver(ours, 5, 4, mark, mark.rect());
     {

@@ -77,7 +77,8 @@ void StartWatchdog() {
 
 // Delta debugging over the event list: drop ever smaller runs of events as
 // long as the same invariant still breaks.
-std::vector<Event> Shrink(const EpisodeSetup& setup, std::vector<Event> events, const std::string& kind) {
+std::vector<Event> Shrink(const EpisodeSetup& setup, std::vector<Event> events,
+                          const std::string& kind) {
     const auto started = Clock::now();
     int replays = 0;
     auto fails = [&](const std::vector<Event>& candidate) {
@@ -93,7 +94,9 @@ std::vector<Event> Shrink(const EpisodeSetup& setup, std::vector<Event> events, 
         bool reduced = false;
         for (size_t start = 0; start < events.size(); start += chunk) {
             std::vector<Event> rest(events.begin(), events.begin() + static_cast<long>(start));
-            rest.insert(rest.end(), events.begin() + static_cast<long>(std::min(start + chunk, events.size())), events.end());
+            rest.insert(rest.end(),
+                        events.begin() + static_cast<long>(std::min(start + chunk, events.size())),
+                        events.end());
             if (fails(rest)) {
                 events = std::move(rest);
                 parts = std::max<size_t>(parts - 1, 2);
@@ -134,22 +137,32 @@ int main(int argc, char** argv) {
     long long total = 20000;
     int length = 400;
     bool keepGoing = false;
-    uint64_t seed = static_cast<uint64_t>(Clock::now().time_since_epoch().count()) ^ static_cast<uint64_t>(::getpid());
+    uint64_t seed = static_cast<uint64_t>(Clock::now().time_since_epoch().count()) ^
+                    static_cast<uint64_t>(::getpid());
     std::string replay, play;
     int generate = -1;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         const bool more = i + 1 < argc;
-        if (a == "--events" && more) total = std::stoll(argv[++i]);
-        else if (a == "--seed" && more) seed = std::stoull(argv[++i]);
-        else if (a == "--episode-length" && more) length = std::max(1, std::stoi(argv[++i]));
-        else if (a == "--keep-going") keepGoing = true;
-        else if (a == "--replay" && more) replay = argv[++i];
-        else if (a == "--play" && more) play = argv[++i];
-        else if (a == "--generate" && more) generate = std::stoi(argv[++i]);
+        if (a == "--events" && more)
+            total = std::stoll(argv[++i]);
+        else if (a == "--seed" && more)
+            seed = std::stoull(argv[++i]);
+        else if (a == "--episode-length" && more)
+            length = std::max(1, std::stoi(argv[++i]));
+        else if (a == "--keep-going")
+            keepGoing = true;
+        else if (a == "--replay" && more)
+            replay = argv[++i];
+        else if (a == "--play" && more)
+            play = argv[++i];
+        else if (a == "--generate" && more)
+            generate = std::stoi(argv[++i]);
         else {
-            std::fprintf(stderr, "usage: bw_soak [--events N] [--seed S] [--episode-length L] [--keep-going]\n"
-                                 "       bw_soak --replay SETUP (--play EVENTS | --generate N)\n");
+            std::fprintf(
+                stderr,
+                "usage: bw_soak [--events N] [--seed S] [--episode-length L] [--keep-going]\n"
+                "       bw_soak --replay SETUP (--play EVENTS | --generate N)\n");
             return 2;
         }
     }
@@ -174,7 +187,8 @@ int main(int argc, char** argv) {
         std::vector<Event> played;
         const RunResult r = RunEpisode(*setup, events ? &*events : nullptr, generate, &played);
         for (const Event& e : played) std::printf("  %s\n", Describe(e).c_str());
-        std::printf("soak: %d events, %s\n", r.eventsRun, r.failure.empty() ? "every invariant held" : r.failure.c_str());
+        std::printf("soak: %d events, %s\n", r.eventsRun,
+                    r.failure.empty() ? "every invariant held" : r.failure.c_str());
         return r.failure.empty() ? 0 : 1;
     }
 
@@ -193,7 +207,8 @@ int main(int argc, char** argv) {
     const auto started = Clock::now();
     while (events < total) {
         // Every game in turn, in an order of the seed's.
-        if (episodes % static_cast<int>(games.size()) == 0) std::shuffle(order.begin(), order.end(), rng);
+        if (episodes % static_cast<int>(games.size()) == 0)
+            std::shuffle(order.begin(), order.end(), rng);
         const GameRef& game = games[order[static_cast<size_t>(episodes) % games.size()]];
         const EpisodeSetup setup = MakeSetup(rng(), game);
         ++episodes;
@@ -215,10 +230,12 @@ int main(int argc, char** argv) {
         }
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
-    std::printf("soak: seed %llu: %lld events in %d episodes over %zu games, %d tables dealt, "
-                "%d games played to the end, %d dialogs answered; %lld invariant checks (%lld undo-redo round trips), "
-                "%d failure(s); %.0f events/s (%.1f s)\n",
-                static_cast<unsigned long long>(seed), events, episodes, games.size(), deals, ended, dialogs,
-                checks, undoChecks, failures, events / std::max(seconds, 1e-9), seconds);
+    std::printf(
+        "soak: seed %llu: %lld events in %d episodes over %zu games, %d tables dealt, "
+        "%d games played to the end, %d dialogs answered; %lld invariant checks (%lld undo-redo "
+        "round trips), "
+        "%d failure(s); %.0f events/s (%.1f s)\n",
+        static_cast<unsigned long long>(seed), events, episodes, games.size(), deals, ended,
+        dialogs, checks, undoChecks, failures, events / std::max(seconds, 1e-9), seconds);
     return failures == 0 ? 0 : 1;
 }

@@ -118,9 +118,9 @@ std::string Describe(const Event& e) {
         case Event::kRelease: return ctrl + button + " release at " + at;
         case Event::kDoubleClick: return "double-click at " + at;
         case Event::kMove: return "pointer to " + at;
-        case Event::kKey:
-            return "key " + ctrl + QKeySequence(e.key).toString().toStdString();
-        case Event::kResize: return "window to " + std::to_string(e.x) + " x " + std::to_string(e.y);
+        case Event::kKey: return "key " + ctrl + QKeySequence(e.key).toString().toStdString();
+        case Event::kResize:
+            return "window to " + std::to_string(e.x) + " x " + std::to_string(e.y);
         case Event::kTick: return "one second";
     }
     return "?";
@@ -195,8 +195,8 @@ EpisodeSetup MakeSetup(uint64_t seed, const GameRef& game) {
               yn("RightClick_To_Foundations", 70) + yn("RightClick_To_Tableaus", 50) +
               yn("DoubleClick_To_Foundations", 70) + yn("DoubleClick_To_Tableaus", 50) +
               yn("ConfirmQuitGame", 30) + yn("Show_Partial_Hidden_Card", 70) +
-              "Undo_Enabled=" + (pick(10) ? "2" : "0") + "\r\n" +
-              "Card_Size=" + "BMS"[rng() % 3] + "\r\n";
+              "Undo_Enabled=" + (pick(10) ? "2" : "0") + "\r\n" + "Card_Size=" + "BMS"[rng() % 3] +
+              "\r\n";
     // The dealing animation draws card by card: rarely, it is slow.
     if (pick(10)) s.prefs += "Deal_Animation=Y\r\n";
     return s;
@@ -480,7 +480,8 @@ public:
                 if (from == to)
                     Gesture({Mouse(Event::kPress, from, 'L'), Mouse(Event::kRelease, from, 'L')});
                 else
-                    Gesture({Mouse(Event::kPress, from, 'L'), Mouse(Event::kMove, (from + to) / 2, 'L'),
+                    Gesture({Mouse(Event::kPress, from, 'L'),
+                             Mouse(Event::kMove, (from + to) / 2, 'L'),
                              Mouse(Event::kMove, to, 'L'), Mouse(Event::kRelease, to, 'L')});
                 gesture_.front().choice = choice;
                 return Invent();
@@ -493,7 +494,8 @@ public:
             const QPoint from = SomePoint(), to = SomePoint(true);
             std::vector<Event> g{Mouse(Event::kPress, from, 'L')};
             const int steps = 1 + Below(4);
-            for (int s = 1; s <= steps; ++s) g.push_back(Mouse(Event::kMove, from + (to - from) * s / steps, 'L'));
+            for (int s = 1; s <= steps; ++s)
+                g.push_back(Mouse(Event::kMove, from + (to - from) * s / steps, 'L'));
             // Now and then something else happens while the cards are held.
             if (Below(10) == 0) {
                 const int what = Below(5);
@@ -529,7 +531,11 @@ public:
             e.kind = Event::kKey;
             const int k = Below(100);
             e.ctrl = k < 80 || (k >= 94 && k < 98);
-            e.key = k < 45 ? Qt::Key_Z : k < 80 ? Qt::Key_Y : k < 94 ? Qt::Key_F2 : k < 98 ? Qt::Key_F12 : Qt::Key_F7;
+            e.key = k < 45   ? Qt::Key_Z
+                    : k < 80 ? Qt::Key_Y
+                    : k < 94 ? Qt::Key_F2
+                    : k < 98 ? Qt::Key_F12
+                             : Qt::Key_F7;
             return e;
         } else if (r < 940) {
             e.kind = Event::kResize;
@@ -551,8 +557,9 @@ public:
         current_ = &e;
         const QPoint at(e.x, e.y);
         const Qt::KeyboardModifiers mods = e.ctrl ? Qt::ControlModifier : Qt::NoModifier;
-        const Qt::MouseButton button =
-            e.button == 'R' ? Qt::RightButton : e.button == 'M' ? Qt::MiddleButton : Qt::LeftButton;
+        const Qt::MouseButton button = e.button == 'R'   ? Qt::RightButton
+                                       : e.button == 'M' ? Qt::MiddleButton
+                                                         : Qt::LeftButton;
         QWidget* table = w_.window.imgSfondo;
         const bool running = Flag(flag::kInProgress);
         switch (e.kind) {
@@ -612,7 +619,8 @@ private:
         for (int i = 0; i < 3; ++i)
             if (OnTable(MainGame.StockLeft(i))) piles.push_back({PileName(kMazzo + i, 0), i});
         for (int i = 0; i < 40; ++i)
-            if (OnTable(FilaLeft[static_cast<size_t>(i)])) piles.push_back({PileName(kFila, i + 1), i});
+            if (OnTable(FilaLeft[static_cast<size_t>(i)]))
+                piles.push_back({PileName(kFila, i + 1), i});
         for (int i = 0; i < 16; ++i)
             if (OnTable(MainGame.DestLeft(i))) piles.push_back({PileName(kDest, i + 1), i});
         for (int i = 0; i < 10; ++i)
@@ -625,7 +633,8 @@ private:
         const int n = cards ? SlotCount(*cards) : 0;
         const int k = target ? n : Below(n + 1);
         const CardPoint c = CardSlotPosition(p.name, p.index, std::min(k, std::max(n - 1, 0)));
-        return {c.left + 2 + Below(std::max(CardWidth - 4, 1)), c.top + 2 + Below(std::max(CardHeight - 4, 1))};
+        return {c.left + 2 + Below(std::max(CardWidth - 4, 1)),
+                c.top + 2 + Below(std::max(CardHeight - 4, 1))};
     }
 
     static QPoint Middle(int row, int k) {
@@ -681,7 +690,8 @@ private:
         models_.clear();
         if (GameRules[51] == 38)
             for (int j = 0; j < 10; ++j)
-                if (CardCode c = BottomCode(DestPiles[static_cast<size_t>(j)]); c != 0) models_.push_back(c);
+                if (CardCode c = BottomCode(DestPiles[static_cast<size_t>(j)]); c != 0)
+                    models_.push_back(c);
         havePack_ = true;
         ++deals_;
     }
@@ -694,7 +704,8 @@ private:
             lastModal_ = modal;
             attempts_ = 0;
         }
-        const uint32_t choice = (current_ ? current_->choice : 0) + static_cast<uint32_t>(attempts_);
+        const uint32_t choice =
+            (current_ ? current_->choice : 0) + static_cast<uint32_t>(attempts_);
         if (attempts_++ == 0) ++dialogs_answered_;
         if (attempts_ > 6) {
             modal->close();
@@ -710,11 +721,14 @@ private:
                 open->btnCancel->click();
                 return;
             }
-            QTreeWidgetItem* node = tree->topLevelItem(static_cast<int>((choice >> 2) % tree->topLevelItemCount()));
+            QTreeWidgetItem* node =
+                tree->topLevelItem(static_cast<int>((choice >> 2) % tree->topLevelItemCount()));
             tree->expandItem(node);
-            if (node->childCount() > 0) node = node->child(static_cast<int>((choice >> 10) % node->childCount()));
+            if (node->childCount() > 0)
+                node = node->child(static_cast<int>((choice >> 10) % node->childCount()));
             tree->scrollToItem(node);
-            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                              tree->visualItemRect(node).center());
             open->btnOK->click();
             return;
         }
@@ -747,10 +761,13 @@ private:
         // in "Forget me not" once they are dealt).
         const std::vector<int> table = TableCodes();
         for (size_t i = 1; i < table.size(); ++i)
-            if (table[i] == table[i - 1]) return "twice: card " + std::to_string(table[i]) + " lies twice on the table";
+            if (table[i] == table[i - 1])
+                return "twice: card " + std::to_string(table[i]) + " lies twice on the table";
         std::vector<int> missing, extra;
-        std::set_difference(pack_.begin(), pack_.end(), table.begin(), table.end(), std::back_inserter(missing));
-        std::set_difference(table.begin(), table.end(), pack_.begin(), pack_.end(), std::back_inserter(extra));
+        std::set_difference(pack_.begin(), pack_.end(), table.begin(), table.end(),
+                            std::back_inserter(missing));
+        std::set_difference(table.begin(), table.end(), pack_.begin(), pack_.end(),
+                            std::back_inserter(extra));
         if (!extra.empty() && !models_.empty()) {
             std::vector<int> twins;
             for (int c : models_) twins.push_back(c + 52);
@@ -763,25 +780,32 @@ private:
             std::vector<int> codes = CodesOf(pile);
             std::sort(codes.begin(), codes.end());
             for (size_t i = 0; i < codes.size(); ++i) {
-                if (i > 0 && codes[i] == codes[i - 1]) return std::string("record: ") + what + " lists " + std::to_string(codes[i]) + " twice";
+                if (i > 0 && codes[i] == codes[i - 1])
+                    return std::string("record: ") + what + " lists " + std::to_string(codes[i]) +
+                           " twice";
                 if (!std::binary_search(table.begin(), table.end(), codes[i]))
-                    return std::string("record: ") + what + " lists " + std::to_string(codes[i]) + ", which is not on the table";
+                    return std::string("record: ") + what + " lists " + std::to_string(codes[i]) +
+                           ", which is not on the table";
                 if (faceUp && !IsFaceUp(codes[i]))
-                    return std::string("record: ") + what + " lists " + std::to_string(codes[i]) + ", which is face down";
+                    return std::string("record: ") + what + " lists " + std::to_string(codes[i]) +
+                           ", which is face down";
             }
             return std::string();
         };
         if (SelectionGame())
             if (std::string r = records(DestPiles[0], false, "the selection"); !r.empty()) return r;
         if (RunRecordGame())
-            if (std::string r = records(AppoggPiles[0], true, "the run record"); !r.empty()) return r;
+            if (std::string r = records(AppoggPiles[0], true, "the run record"); !r.empty())
+                return r;
 
         // The score by the goal kind's formula, stored and shown.
         const std::string stored = GetParameter(pos::kScore, 6);
         if (const std::optional<int> want = FormulaScore(); want && stored != std::to_string(*want))
-            return "score: " + stored + " stored, the formula of goal kind " + std::to_string(GameRules[51]) + " gives " + std::to_string(*want);
+            return "score: " + stored + " stored, the formula of goal kind " +
+                   std::to_string(GameRules[51]) + " gives " + std::to_string(*want);
         if (w_.window.lblScore->text().toStdString() != stored)
-            return "score: the label shows " + w_.window.lblScore->text().toStdString() + ", " + stored + " stored";
+            return "score: the label shows " + w_.window.lblScore->text().toStdString() + ", " +
+                   stored + " stored";
 
         // Undo then redo gives the identical table back (a selection in
         // progress is not part of a step: the selection games are checked
@@ -793,7 +817,8 @@ private:
             if (!UndoCommand()) return "undo: refused although it was offered";
             if (!RedoCommand()) return "undo: redo refused right after an undo";
             const Snapshot after = Take();
-            if (!(after == before)) return "undo: undo then redo changed" + Difference(before, after);
+            if (!(after == before))
+                return "undo: undo then redo changed" + Difference(before, after);
         }
         return std::string();
     }

@@ -25,7 +25,7 @@ struct Event {
         kTick = 'T',
     };
     Kind kind = kTick;
-    int x = 0, y = 0;  // table pixels; the size for kResize
+    int x = 0, y = 0;   // table pixels; the size for kResize
     char button = 'L';  // 'L', 'R' or 'M'
     bool ctrl = false;
     int key = 0;  // Qt::Key of kKey (with `ctrl`)
@@ -63,13 +63,13 @@ EpisodeSetup MakeSetup(uint64_t seed, const GameRef& game);
 
 struct RunResult {
     int eventsRun = 0;
-    long long checks = 0;          // invariant checks made
-    long long undoChecks = 0;      // of them, undo-then-redo round trips
-    int deals = 0;                 // tables dealt (the first, new games, opened games)
-    int dialogs = 0;               // modal dialogs answered
-    int ended = 0;                 // games played to their end
-    std::string failure;          // empty when every invariant held
-    int failedAt = -1;            // index of the event after which it failed
+    long long checks = 0;      // invariant checks made
+    long long undoChecks = 0;  // of them, undo-then-redo round trips
+    int deals = 0;             // tables dealt (the first, new games, opened games)
+    int dialogs = 0;           // modal dialogs answered
+    int ended = 0;             // games played to their end
+    std::string failure;       // empty when every invariant held
+    int failedAt = -1;         // index of the event after which it failed
 };
 
 // Plays an episode: `events` as given (a replay), or `generate` more events

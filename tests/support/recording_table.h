@@ -77,9 +77,8 @@ public:
     }
 
     int Count(const std::string& prefix) const {
-        return static_cast<int>(std::count_if(calls.begin(), calls.end(), [&](const auto& c) {
-            return c.rfind(prefix, 0) == 0;
-        }));
+        return static_cast<int>(std::count_if(
+            calls.begin(), calls.end(), [&](const auto& c) { return c.rfind(prefix, 0) == 0; }));
     }
     bool Has(const std::string& call) const {
         return std::find(calls.begin(), calls.end(), call) != calls.end();

@@ -64,7 +64,9 @@ void TempDir::write(const std::string& name, const std::string& bytes) const {
     WriteFile(path_ + name, bytes);
 }
 
-std::string TempDir::read(const std::string& name) const { return ReadFile(path_ + name); }
+std::string TempDir::read(const std::string& name) const {
+    return ReadFile(path_ + name);
+}
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

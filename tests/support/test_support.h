@@ -48,8 +48,8 @@ private:
 };
 
 // Skips the running test where permissions cannot be made to hold.
-#define BW_SKIP_IF_BYPASSED(without)                                                   \
-    if ((without).bypassed())                                                          \
+#define BW_SKIP_IF_BYPASSED(without) \
+    if ((without).bypassed())        \
     GTEST_SKIP() << "running as root, and root's permission bypass cannot be dropped here"
 
 // A folder read-only for everyone while this lives, root included, whose

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "core/autoplay.h"
-#include "storage/autoplay_prefs.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
 #include "flow_fakes.h"
 #include "platform/ini.h"
+#include "storage/autoplay_prefs.h"
 
 namespace bw {
 namespace {

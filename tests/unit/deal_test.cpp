@@ -18,7 +18,8 @@ protected:
     test::CoreFixture fx;
     void OneDeck() { GameRules[371] = 52; }
     std::vector<CardCode> Head(const Pack& p, size_t n) {
-        return std::vector<CardCode>(p.begin(), p.begin() + static_cast<long>(std::min(n, p.size())));
+        return std::vector<CardCode>(p.begin(),
+                                     p.begin() + static_cast<long>(std::min(n, p.size())));
     }
     // Every card of the four pile lists, bottom first.
     std::multiset<CardCode> TableCards() {
@@ -230,7 +231,8 @@ TEST_F(Deal, FamilyNineKeepsTheFirstCodesAndEmptiesOnePile) {
     DealGame();
     std::set<CardCode> more;
     for (int i = 0; i < 16; ++i)
-        if (!FilaPiles[static_cast<size_t>(i)].empty()) more.insert(TopCode(FilaPiles[static_cast<size_t>(i)]));
+        if (!FilaPiles[static_cast<size_t>(i)].empty())
+            more.insert(TopCode(FilaPiles[static_cast<size_t>(i)]));
     EXPECT_EQ(more, (std::set<CardCode>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 27, 28}));
 }
 
@@ -241,7 +243,8 @@ TEST_F(Deal, PreFiltersElevenAndSixteen) {
     GameRules[375] = 60;
     DealGame();
     std::multiset<int> ranks;
-    for (int i = 0; i < SlotCount(FilaPiles[0]); ++i) ranks.insert(RankOf(SlotCode(FilaPiles[0], i)));
+    for (int i = 0; i < SlotCount(FilaPiles[0]); ++i)
+        ranks.insert(RankOf(SlotCode(FilaPiles[0], i)));
     EXPECT_EQ(ranks, (std::multiset<int>{1, 2, 3, 4, 5}));
     ClearPiles(false, true);
     GameRules[34] = 16;
@@ -282,7 +285,8 @@ TEST_F(Deal, ModelsFromThePackHead) {
     SetParameter(pos::kGameNumber, 15, "0000000000000");
     DealGame();
     const std::vector<CardCode> expected = {2, 43, 4, 20, 27, 45, 29, 6, 31, 36};
-    for (int k = 0; k < 10; ++k) EXPECT_EQ(TopCode(DestPiles[static_cast<size_t>(k)]), expected[static_cast<size_t>(k)]);
+    for (int k = 0; k < 10; ++k)
+        EXPECT_EQ(TopCode(DestPiles[static_cast<size_t>(k)]), expected[static_cast<size_t>(k)]);
 }
 
 TEST_F(Deal, BaseRankModes) {
@@ -335,7 +339,8 @@ TEST_F(Deal, ArrangementSeventeenCyclesThroughThePositions) {
     GameRules[369] = 1;
     DealGame();
     EXPECT_EQ(TableCards().size(), 52u);
-    for (int i = 0; i < SlotCount(MazzoPiles[0]); ++i) EXPECT_FALSE(IsFaceUp(SlotCode(MazzoPiles[0], i)));
+    for (int i = 0; i < SlotCount(MazzoPiles[0]); ++i)
+        EXPECT_FALSE(IsFaceUp(SlotCode(MazzoPiles[0], i)));
     for (int l = 1; l <= 12; ++l) {
         const std::string& pile = FilaPiles[static_cast<size_t>(l - 1)];
         for (int i = 0; i < SlotCount(pile); ++i) EXPECT_NE(RankOf(SlotCode(pile, i)), l);
@@ -382,7 +387,8 @@ TEST_F(Deal, ArrangementOneSendsKingsUnderTheStock) {
     SetParameter(pos::kGameNumber, 15, "0000000000007");
     DealGame();
     EXPECT_EQ(TableCards().size(), 52u);
-    for (int i = 0; i < 40; ++i) EXPECT_NE(RankOf(BottomCode(FilaPiles[static_cast<size_t>(i)])), 13);
+    for (int i = 0; i < 40; ++i)
+        EXPECT_NE(RankOf(BottomCode(FilaPiles[static_cast<size_t>(i)])), 13);
 }
 
 TEST_F(Deal, GameNumberTargetSum) {

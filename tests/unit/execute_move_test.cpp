@@ -192,8 +192,8 @@ TEST_F(ExecuteMoveTest, MoveSoundsFollowTheirSwitches) {
     Hold(1);
     ASSERT_TRUE(ExecuteMove(1, "Stock02"));
     EXPECT_EQ(MazzoPiles[1], "001");
-    EXPECT_EQ(fx.sound.played,
-              (std::vector<std::string>{"Foundation", "Autoplay", "Tableau", "Pairing", "Tableau"}));
+    EXPECT_EQ(fx.sound.played, (std::vector<std::string>{"Foundation", "Autoplay", "Tableau",
+                                                         "Pairing", "Tableau"}));
 
     fx.sound.played.clear();
     SetParameter(184, 1, "N");

@@ -226,7 +226,7 @@ TEST_F(Memory, TheLastHiddenCardEndsTheGame) {
     EXPECT_EQ(game.ends, 0);
     Click(59);
     EXPECT_EQ(game.ends, 1);
-    EXPECT_TRUE(Flag(flag::kFinished));  // -52 + 10 reaches -50
+    EXPECT_TRUE(Flag(flag::kFinished));     // -52 + 10 reaches -50
     EXPECT_EQ(table.calls.back(), "show");  // not reported won: the table is shown again
 
     // "Ace-To-King": turning up the last hidden card ends it too.
@@ -345,10 +345,10 @@ TEST_F(Memory, SlipsCountMissesAPerfectMemoryWouldNotMake) {
     ResetMemoryLog();
     MainGame.SetOpt(99, 0);
     Grid(36, {"002001003005", "004"});
-    Click(2);  // unseen: unavoidable
+    Click(2);                                // unseen: unavoidable
     Click(1), Click(2), Click(3), Click(5);  // 5 unseen
     EXPECT_EQ(Slips(), 0);
-    Click(5);  // seen, so known to be no ace
+    Click(5);            // seen, so known to be no ace
     Click(1), Click(3);  // seen: known not to be the two
     EXPECT_EQ(Misses(), 4);
     EXPECT_EQ(Slips(), 2);

@@ -21,7 +21,8 @@ TEST(Paths, ComponentsMatchWithoutRegardToCase) {
     EXPECT_EQ(ResolvePath(d.path(), "data\\Cfg.dat"), d.path() + "Data/Cfg.dat");
     // Components that do not exist keep the case given.
     EXPECT_EQ(ResolvePath(d.path(), "Missing\\Sub\\File.TXT"), d.path() + "Missing/Sub/File.TXT");
-    EXPECT_EQ(ResolvePath(d.path(), "data\\custom card sets\\"), d.path() + "Data/custom card sets/");
+    EXPECT_EQ(ResolvePath(d.path(), "data\\custom card sets\\"),
+              d.path() + "Data/custom card sets/");
 }
 
 TEST(Paths, ExactMatchWinsOverCaseInsensitiveOne) {
@@ -120,8 +121,7 @@ TEST_F(Ini, ReadsWithProfileSemantics) {
 }
 
 TEST_F(Ini, WritesKeepOtherLinesByteForByte) {
-    const std::string before =
-        "; comment\n[A]\r\nk = 1  \r\nz=2\r\n\r\n[B]\nx=3\n";
+    const std::string before = "; comment\n[A]\r\nk = 1  \r\nz=2\r\n\r\n[B]\nx=3\n";
     d.write("Cfg.dat", before);
     ASSERT_TRUE(IniWriteString(f, "a", "K", "7"));
     EXPECT_EQ(d.read("Cfg.dat"), "; comment\n[A]\r\nk =7\r\nz=2\r\n\r\n[B]\nx=3\n");

@@ -193,7 +193,7 @@ TEST_F(Press, SlottedRowsHitOnlyCards) {
     MainGame.SetOpt(102, 8);
     FilaPiles[0] = "001000003004";
     EXPECT_EQ(HitTest(20, 30).card, 1);
-    EXPECT_EQ(HitTest(10 + 83 + 5, 30).name, "");  // slot 1 is a hole
+    EXPECT_EQ(HitTest(10 + 83 + 5, 30).name, "");           // slot 1 is a hole
     EXPECT_EQ(HitTest(10 + 83 + 5, 20 + 104 + 5).card, 3);  // slot 2, right end of row 2
     EXPECT_EQ(HitTest(15, 20 + 104 + 5).card, 4);
     EXPECT_EQ(HitTest(15, 20 + 2 * 104 + 5).name, "");
@@ -221,7 +221,7 @@ TEST_F(Press, HitTestFoundationsAndReserves) {
     EXPECT_EQ(Where(HitTest(810, 15)), "Appogg1:5 800,10,871,106");
     EXPECT_EQ(Where(HitTest(810, 124)), "Appogg1:6 800,28,871,124");
     EXPECT_EQ(HitTest(910, 15).name, "");  // an empty cell reports nothing
-    GameRules[14] = -11;  // lifted whole: the cell's rectangle, one card high
+    GameRules[14] = -11;                   // lifted whole: the cell's rectangle, one card high
     EXPECT_EQ(Where(HitTest(810, 100)), "Appogg1:6 800,10,871,106");
     // Cells beyond the game's count are not tried.
     GameRules[369] = 0;
@@ -284,8 +284,8 @@ TEST_F(Press, PickUpRules) {
 TEST_F(Press, RunsFollowTheBuildMode) {
     // Queen of diamonds on the jack of hearts: no pile rule builds that.
     FilaPiles[0] = "011025";
-    GameRules[212] = 0;  // same suit
-    GameRules[172] = 0;  // downwards
+    GameRules[212] = 0;         // same suit
+    GameRules[172] = 0;         // downwards
     EXPECT_TRUE(IsRun(11, 0));  // mode 0: any run
     for (int mode : {1, 10, 11}) {
         GameRules[2] = static_cast<int16_t>(mode);
@@ -343,8 +343,7 @@ TEST_F(Press, LeftPressPicksUpTheTopCardLiftedByTheShadow) {
     EXPECT_EQ(DragRect.bottom, 314);
     EXPECT_EQ(RunHeight, 96);
     EXPECT_TRUE(MovingStackIsSingle());
-    EXPECT_EQ(hooks.calls,
-              (std::vector<std::string>{"image", "lift 2 single", "held @93,211"}));
+    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"image", "lift 2 single", "held @93,211"}));
     EXPECT_EQ(fx.sound.played, std::vector<std::string>{"card_up"});
 
     // While a card is held another press does nothing.
@@ -465,8 +464,7 @@ TEST_F(Press, PileKindsOtherThanTheTableau) {
     EXPECT_EQ(MainGame.Opt(94), 30);
     EXPECT_EQ(GrabOffset.x, 10);
     EXPECT_EQ(GrabOffset.y, 5);
-    EXPECT_EQ(hooks.calls,
-              (std::vector<std::string>{"image", "lift 30 single", "held @500,10"}));
+    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"image", "lift 30 single", "held @500,10"}));
     MainGame.SetOpt(94, 0);
     GameRules[14] = -14;  // never from the cells
     PointerPress(MouseButton::kLeft, 0, 510, 120);

@@ -139,7 +139,8 @@ TEST_F(Results, DamagedFilesAreMovedAsideAndAFreshOneStarts) {
         WriteFile(file, c.bytes);
         fx.dialogs.infos.clear();
         EXPECT_THAT(ReadPlayerResults("Ann"), IsEmpty());
-        const std::string aside = n == 0 ? "Results.dat.bad" : "Results.dat.bad" + std::to_string(n + 1);
+        const std::string aside =
+            n == 0 ? "Results.dat.bad" : "Results.dat.bad" + std::to_string(n + 1);
         ASSERT_THAT(fx.dialogs.infos, ElementsAre(HasSubstr("\"" + aside + "\"")));
         EXPECT_EQ(ReadFile(fx.dir.file("DATA/" + aside)), c.bytes);
         EXPECT_FALSE(platform::FileExists(file));

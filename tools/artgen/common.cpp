@@ -5,8 +5,8 @@
 #include <QTransform>
 #include <algorithm>
 #include <atomic>
-#include <thread>
 #include <cmath>
+#include <thread>
 
 #include "artgen.h"
 

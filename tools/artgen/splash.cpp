@@ -1,6 +1,6 @@
 // The splash picture (467 x 287) and the program icon.
-#include <QPainter>
 #include <QDir>
+#include <QPainter>
 #include <QRadialGradient>
 #include <QSvgGenerator>
 #include <cmath>

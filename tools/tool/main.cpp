@@ -20,7 +20,9 @@ int UsageError(const std::string& message) {
     return 2;
 }
 
-void UseProgramDir() { SetProgramDir(platform::ReadOnlyDataDir()); }
+void UseProgramDir() {
+    SetProgramDir(platform::ReadOnlyDataDir());
+}
 
 }  // namespace bw::tool
 

@@ -9,7 +9,7 @@ using Args = std::vector<std::string>;
 
 struct Command {
     std::string name;
-    std::string usage;  // without the program name; more lines are indented
+    std::string usage;             // without the program name; more lines are indented
     int (*run)(const Args& args);  // exit status; 2 for bad usage
 };
 
