@@ -9,6 +9,8 @@ PACKAGES=(
   kdegames-card-data-kf5 fonts-dejavu-core xvfb xauth
   # the install and package tests: validators, man, the .deb, a real display
   desktop-file-utils appstream man-db groff-base file dpkg-dev xdotool
+  # the house style (scripts/check_style.sh)
+  clang-format-14 clang-tidy-14
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
