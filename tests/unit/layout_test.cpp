@@ -29,27 +29,23 @@ void SetGroup(GroupRules g, int row, int style, int count) {
     GameRules[static_cast<size_t>(g.count)] = static_cast<int16_t>(count);
 }
 
-// A maximised main window on a 1024 x 768 and on a 1920 x 1080 screen.
-LayoutInput Window1024() {
+// A maximised main window filling a width x height screen, its table from top to bottom.
+LayoutInput MaximisedWindow(int width, int height, int top, int bottom) {
     LayoutInput in;
-    in.top = 75;
-    in.bottom = 700;
-    in.height = 768;
-    in.width = 1024;
-    in.screenWidth = 1024;
-    in.screenHeight = 768;
+    in.top = top;
+    in.bottom = bottom;
+    in.height = height;
+    in.width = width;
+    in.screenWidth = width;
+    in.screenHeight = height;
     return in;
 }
 
+LayoutInput Window1024() {
+    return MaximisedWindow(1024, 768, 75, 700);
+}
 LayoutInput Window1920() {
-    LayoutInput in;
-    in.top = 75;
-    in.bottom = 1012;
-    in.height = 1080;
-    in.width = 1920;
-    in.screenWidth = 1920;
-    in.screenHeight = 1080;
-    return in;
+    return MaximisedWindow(1920, 1080, 75, 1012);
 }
 
 struct XY {
@@ -962,13 +958,7 @@ TEST_F(Layout, EveryWholeTableStyleLaysOutAsRecorded) {
         {125, 0xface8a37}, {126, 0x5d0055b5}, {127, 0x59b2cc85}, {128, 0x85bf95e1},
         {129, 0x0ad810e1}, {130, 0x8a8604cd}, {172, 0x91bf25e5},
     };
-    LayoutInput small;
-    small.top = 60;
-    small.bottom = 440;
-    small.height = 480;
-    small.width = 640;
-    small.screenWidth = 640;
-    small.screenHeight = 480;
+    const LayoutInput small = MaximisedWindow(640, 480, 60, 440);
     LayoutInput narrow = Window1024();
     narrow.width = 500;
     narrow.shadowOffset = 0;
