@@ -30,6 +30,14 @@ constexpr Field kSlotScore{5, true}, kSlotTime{6, false}, kSlotMisses{4, false},
 constexpr size_t kTotalsLength = 100;
 constexpr size_t kSlotLength = 33;
 
+constexpr size_t TotalsWidth() {
+    size_t n = std::size(kTotals) - 1;  // the spaces between the fields
+    for (const Field& f : kTotals) n += static_cast<size_t>(f.width);
+    return n;
+}
+static_assert(TotalsWidth() == kTotalsLength);
+static_assert(kTotalsLength + kResultHistory * (kSlotLength + 1) == kResultRecordLength);
+
 long long Clamp(long long v, const Field& f) {
     long long max = 1;
     for (int i = 0; i < (f.sign ? f.width - 1 : f.width); ++i) max *= 10;
