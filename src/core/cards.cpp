@@ -1,8 +1,22 @@
 #include "core/cards.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <cstring>
 
 namespace bw {
+
+namespace {
+// The three digits of every code 0..999.
+constexpr auto kCodeDigits = [] {
+    std::array<std::array<char, 3>, 1000> digits{};
+    for (size_t c = 0; c < digits.size(); ++c)
+        digits[c] = {static_cast<char>('0' + c / 100), static_cast<char>('0' + c / 10 % 10),
+                     static_cast<char>('0' + c % 10)};
+    return digits;
+}();
+}  // namespace
 
 int RankOf(CardCode c) {
     if (c >= 105 && c <= 108) return 100;
@@ -50,17 +64,28 @@ int PrevRank(int rank) {
     return rank == 1 ? 13 : rank - 1;
 }
 
-void AppendCode(std::string& pile, CardCode c) {
-    if (c < 0 || c > 999) {
-        // Never a card; written as printf's "%03d" would.
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "%03d", c);
-        pile += buf;
-        return;
+void AppendOddCode(std::string& pile, CardCode c) {
+    // Never a card; written as printf's "%03d" would.
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%03d", c);
+    pile += buf;
+}
+
+void AppendCodes(std::string& pile, std::span<const CardCode> codes) {
+    // Written in place, three digits a card looked up, with one resize for all.
+    const size_t at = pile.size();
+    pile.resize(at + 3 * codes.size());
+    char* out = pile.data() + at;
+    for (size_t i = 0; i < codes.size(); ++i, out += 3) {
+        const CardCode c = codes[i];
+        if (c < 0 || c > 999) {
+            // No card: the rest as AppendCode writes it, wider or not.
+            pile.resize(at + 3 * i);
+            for (CardCode rest : codes.subspan(i)) AppendCode(pile, rest);
+            return;
+        }
+        std::memcpy(out, kCodeDigits[static_cast<size_t>(c)].data(), 3);
     }
-    const char digits[3] = {static_cast<char>('0' + c / 100), static_cast<char>('0' + c / 10 % 10),
-                            static_cast<char>('0' + c % 10)};
-    pile.append(digits, 3);
 }
 
 std::string FormatCode(CardCode c) {

@@ -2,6 +2,7 @@
 // Card codes: 1..52 the first deck, 53..104 the second, 105..108 jokers;
 // code = (suit - 1) * 13 + rank with suits hearts, diamonds, clubs, spades.
 // Piles are strings of three-digit codes; "000" is a hole.
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,20 @@ std::string RankText(int rank);      // "A", "2".."10", "J", "Q", "K"; "" for 0
 int NextRank(int rank);              // king wraps to ace
 int PrevRank(int rank);              // ace wraps to king
 std::string FormatCode(CardCode c);  // three digits
+// Codes outside 0..999 (never cards), as printf's "%03d" writes them.
+void AppendOddCode(std::string& pile, CardCode c);
 // The same three digits added to the end of a pile string.
-void AppendCode(std::string& pile, CardCode c);
+inline void AppendCode(std::string& pile, CardCode c) {
+    if (c < 0 || c > 999) return AppendOddCode(pile, c);
+    // Three single characters: appending a buffer would call memcpy for
+    // three bytes, once for every card dealt.
+    pile += static_cast<char>('0' + c / 100);
+    pile += static_cast<char>('0' + c / 10 % 10);
+    pile += static_cast<char>('0' + c % 10);
+}
+
+// The codes of several cards added at once.
+void AppendCodes(std::string& pile, std::span<const CardCode> codes);
 
 // Number of three-character slots in a pile string.
 inline int SlotCount(std::string_view pile) {

@@ -1,6 +1,10 @@
 #include "core/deal.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <span>
 
 #include "core/move_engine.h"
 #include "core/params.h"
@@ -23,6 +27,14 @@ constexpr int kSuitOrder[13][8] = {
     {2, 3, 4, 1, 4, 1, 3, 2},
 };
 
+// The code less the rank of the card a suit-order place stands for.
+constexpr auto kSuitBase = [] {
+    std::array<std::array<int, 8>, 13> base{};
+    for (size_t s = 0; s < 13; ++s)
+        for (size_t j = 0; j < 8; ++j) base[s][j] = (kSuitOrder[s][j] - 1) * 13 + (j >= 4 ? 52 : 0);
+    return base;
+}();
+
 // Steps by digit.
 constexpr int kSteps[10][8] = {
     {25, 18, 13, 22, 21, 20, 15, 15}, {20, 19, 12, 13, 18, 18, 23, 17},
@@ -32,10 +44,16 @@ constexpr int kSteps[10][8] = {
     {22, 16, 13, 13, 19, 17, 22, 13}, {24, 13, 20, 21, 21, 14, 15, 22},
 };
 
+// Powers of ten, for cutting digits out of a number.
+constexpr unsigned long long kPowers[10] = {1,      10,      100,      1000,      10000,
+                                            100000, 1000000, 10000000, 100000000, 1000000000};
+
 // Keeps a position inside [0, n): at or past the end wraps, below 0 is 0.
 int Wrap(int y, int n) {
     if (n <= 0) return 0;
-    if (y >= n) return y % n;
+    // Steps are below 52: past the end of a whole pack one subtraction does,
+    // the division is left to shorter packs.
+    if (y >= n) return y - n < n ? y - n : y % n;
     if (y < 0) return 0;
     return y;
 }
@@ -109,9 +127,27 @@ void OneCardPerRank(Pack& pack, int k1, bool sameSuitAsFirst) {
     });
 }
 
-bool InSet(CardCode c, std::initializer_list<int> codes) {
-    return std::find(codes.begin(), codes.end(), c) != codes.end();
-}
+// Card codes 0..127 as bits, so that a filter over the pack looks a code up
+// instead of scanning a list for every card.
+class CodeSet {
+public:
+    constexpr CodeSet(std::initializer_list<int> codes) {
+        for (int c : codes) words_[c >> 6] |= 1ULL << (c & 63);
+    }
+    constexpr bool Has(CardCode c) const {
+        return c >= 0 && c < 128 && (words_[c >> 6] >> (c & 63) & 1) != 0;
+    }
+
+private:
+    uint64_t words_[2] = {0, 0};
+};
+
+// The codes pre-filter 12 keeps, each card with its twin of the second deck:
+// always, unless the tableau has three piles, unless it has three or four.
+constexpr CodeSet kKeptAlways{1, 5, 15, 19, 29, 43, 53, 57, 67, 71, 81, 95};
+constexpr CodeSet kKeptUnlessThree{9, 23, 33, 37, 47, 51, 61, 75, 85, 89, 99, 103};
+constexpr CodeSet kKeptUnlessThreeOrFour{2,  10, 16, 24, 30, 38, 44, 52,
+                                         54, 62, 68, 76, 82, 90, 96, 104};
 
 void PreFilter(Pack& pack) {
     const int n368 = Rule(rule::kFilas);
@@ -126,12 +162,9 @@ void PreFilter(Pack& pack) {
             break;
         case 12:
             Filter(pack, [&](CardCode c) {
-                if (InSet(c, {1, 5, 15, 19, 29, 43, 53, 57, 67, 71, 81, 95})) return false;
-                if (n368 != 3 && InSet(c, {9, 23, 33, 37, 47, 51, 61, 75, 85, 89, 99, 103}))
-                    return false;
-                if (n368 != 3 && n368 != 4 &&
-                    InSet(c, {2, 10, 16, 24, 30, 38, 44, 52, 54, 62, 68, 76, 82, 90, 96, 104}))
-                    return false;
+                if (kKeptAlways.Has(c)) return false;
+                if (n368 != 3 && kKeptUnlessThree.Has(c)) return false;
+                if (n368 != 3 && n368 != 4 && kKeptUnlessThreeOrFour.Has(c)) return false;
                 return true;
             });
             break;
@@ -627,14 +660,65 @@ void PostDealArrangement(Pack& pack) {
     kArrangements[static_cast<size_t>(code)](table);
 }
 
+// The last 13 characters of a stored number without its trailing blanks,
+// right-aligned over zeros.
+void CopyNumberDigits(std::string_view stored, char (&out)[13]) {
+    const size_t e = stored.find_last_not_of(' ');
+    stored = e == std::string_view::npos ? std::string_view() : stored.substr(0, e + 1);
+    const size_t n = std::min<size_t>(stored.size(), 13);
+    std::fill(out, out + 13 - n, '0');
+    std::copy(stored.end() - static_cast<long>(n), stored.end(), out + 13 - n);
+}
+
+// The unfilled places of a pack being built, one bit each, so that the search
+// for a free place is a bit scan instead of a walk over the pack. It answers
+// as NextFreeSlot does; larger packs (only from a broken rule table) walk.
+class FreePlaces {
+public:
+    static constexpr int kMost = 128;
+    // Two words by name rather than an array, so that they stay in registers.
+    explicit FreePlaces(int n)
+        : low_(n >= 64 ? ~0ULL : (1ULL << std::max(n, 0)) - 1),
+          high_(n >= 128  ? ~0ULL
+                : n <= 64 ? 0
+                          : (1ULL << (n - 64)) - 1) {}
+    void Fill(int i) {
+        const uint64_t bit = 1ULL << (i & 63);
+        low_ &= i < 64 ? ~bit : ~0ULL;
+        high_ &= i < 64 ? ~0ULL : ~bit;
+    }
+    int Next(int i, bool forward) const {
+        if (forward) {
+            i = std::max(i, 0);
+            const uint64_t from = ~0ULL << (i & 63);
+            const uint64_t low = i < 64 ? low_ & from : 0;
+            const uint64_t high = i < 64 ? high_ : i < kMost ? high_ & from : 0;
+            if (low) return std::countr_zero(low);
+            if (high) return 64 + std::countr_zero(high);
+        } else if (i >= 0) {
+            i = std::min(i, kMost - 1);
+            const uint64_t upTo = ~0ULL >> (63 - (i & 63));
+            const uint64_t high = i < 64 ? 0 : high_ & upTo;
+            const uint64_t low = i < 64 ? low_ & upTo : low_;
+            if (high) return 127 - std::countl_zero(high);
+            if (low) return 63 - std::countl_zero(low);
+        }
+        if (low_) return std::countr_zero(low_);
+        if (high_) return 64 + std::countr_zero(high_);
+        return -1;
+    }
+
+private:
+    uint64_t low_;
+    uint64_t high_;
+};
+
 }  // namespace
 
 std::string GameNumberDigits(const std::string& stored) {
-    std::string s = stored;
-    size_t e = s.find_last_not_of(' ');
-    s = e == std::string::npos ? std::string() : s.substr(0, e + 1);
-    s = std::string(13, '0') + s;
-    return s.substr(s.size() - 13);
+    char digits[13];
+    CopyNumberDigits(stored, digits);
+    return std::string(digits, sizeof digits);
 }
 
 int NextFreeSlot(const Pack& pack, int i, bool forward) {
@@ -652,15 +736,19 @@ int NextFreeSlot(const Pack& pack, int i, bool forward) {
 }
 
 Pack BuildPack() {
-    return BuildPackFor(GetParameter(field::kGameNumber));
+    return BuildPackFor(ParameterView(field::kGameNumber));
 }
 
-Pack BuildPackFor(const std::string& gameNumber) {
-    const std::string g = GameNumberDigits(gameNumber);
+Pack BuildPackFor(std::string_view gameNumber) {
+    char g[13];
+    CopyNumberDigits(gameNumber, g);
     int d[14] = {0};
+    // prefix[k]: the number d[1..k] make.
+    unsigned long long prefix[14] = {0};
     for (int k = 1; k <= 13; ++k) {
-        char ch = g[static_cast<size_t>(k - 1)];
+        char ch = g[k - 1];
         d[k] = (ch >= '0' && ch <= '9') ? ch - '0' : 0;
+        prefix[k] = prefix[k - 1] * 10 + static_cast<unsigned>(d[k]);
     }
     const int jokers = std::clamp(static_cast<int>(Rule(rule::kJokerCount)), 0, 4);
     const int n = std::max(0, Rule(rule::kPackCards) + (Rule(rule::kJokers) == 1 ? jokers : 0));
@@ -676,58 +764,55 @@ Pack BuildPackFor(const std::string& gameNumber) {
     }
     if (n == 0) return pack;
 
+    // A pack beyond the bit scan's reach comes only from a broken rule table
+    // and holds nothing but jokers (decks is 0): that one is walked.
+    FreePlaces free(n);
+    const bool bitScan = n <= FreePlaces::kMost;
     int y = d[2] * 100 + d[6] * 10 + d[12];
     if (Rule(rule::kJokers) != 0) {
         int a = y;
         for (int i = 1; i <= Rule(rule::kJokerCount); ++i) {
             a = Wrap(a + kSteps[d[1]][(i - 1) % 4], n);
             if (i > 4) continue;
-            int slot = NextFreeSlot(pack, a, true);
-            if (slot >= 0) pack[static_cast<size_t>(slot)] = 104 + i;
+            const int slot = bitScan ? free.Next(a, true) : NextFreeSlot(pack, a, true);
+            if (slot < 0) continue;
+            pack[static_cast<size_t>(slot)] = 104 + i;
+            if (bitScan) free.Fill(slot);
         }
     }
 
-    // The ranks not yet placed, in order; a fixed array spares the heap.
-    struct Ranks {
-        int v[13];
-        int n = 13;
-        int size() const { return n; }
-        int operator[](size_t i) const { return v[i]; }
-        void erase(int at) {
-            std::copy(v + at + 1, v + n, v + at);
-            --n;
-        }
-    } ranks;
-    for (int r = 1; r <= 13; ++r) ranks.v[r - 1] = r;
+    // The ranks not yet placed, bit r - 1 for rank r.
+    unsigned ranksLeft = (1U << 13) - 1;
+    int ranksCount = 13;
     int p1 = 1, p2 = 7, p3 = 13;
     for (int k = 1; k <= 13; ++k) {
         const int e = d[k];
         const bool forward = e == 0;
-        long long m = 0;
-        if (k <= 10) {
-            for (int j = 1; j <= 13; ++j)
-                if (j < k || j > k + 3) m = m * 10 + d[j];
-        } else {
-            for (int j = k - 8; j <= k; ++j) m = m * 10 + d[j];
-        }
+        // The suit row: the number the digits make without d[k..k+3] (from
+        // k = 11 on: d[k-8..k]), mod 13, cut out of the prefix numbers.
+        const unsigned long long m =
+            k <= 10 ? prefix[k - 1] * kPowers[10 - k] + prefix[13] - prefix[k + 3] * kPowers[10 - k]
+                    : prefix[k] - prefix[k - 9] * kPowers[9];
         const int s = static_cast<int>(m % 13);
         int r = (d[p1] * 100 + d[p2] * 10 + d[p3]) % 13;
-        if (r > ranks.size() - 1) r = forward ? ranks.size() - 1 : 0;
-        const int rank = ranks[static_cast<size_t>(r)];
-        ranks.erase(r);
+        if (r > ranksCount - 1) r = forward ? ranksCount - 1 : 0;
+        // The r-th remaining rank, counted from the lowest.
+        unsigned above = ranksLeft;
+        for (int i = 0; i < r; ++i) above &= above - 1;
+        const int rank = std::countr_zero(above) + 1;
+        ranksLeft &= ~(1U << (rank - 1));
+        --ranksCount;
         p1 = p1 == 13 ? 1 : p1 + 1;
         p2 = p2 == 13 ? 1 : p2 + 1;
         p3 = p3 == 13 ? 1 : p3 + 1;
         y -= e;
-        for (int j = 1; j <= decks; ++j) {
-            y = Wrap(y + kSteps[e][j - 1], n);
-            const CardCode card = (kSuitOrder[s][j - 1] - 1) * 13 + rank + (j > 4 ? 52 : 0);
-            if (pack[static_cast<size_t>(y)] == 0) {
-                pack[static_cast<size_t>(y)] = card;
-            } else {
-                y = NextFreeSlot(pack, y, forward);
-                if (y >= 0) pack[static_cast<size_t>(y)] = card;
-            }
+        for (int j = 0; j < decks; ++j) {
+            y = Wrap(y + kSteps[e][j], n);
+            // The search returns y itself when it is free.
+            y = free.Next(y, forward);
+            if (y < 0) continue;
+            pack[static_cast<size_t>(y)] = kSuitBase[s][j] + rank;
+            free.Fill(y);
         }
     }
 
@@ -754,14 +839,12 @@ void DealCards(int n, Pack& pack, PileList& list, int index) {
         AppendCard(list, index, joker, "1");
         return;
     }
-    const size_t take = std::min(static_cast<size_t>(n), pack.size());
-    std::string& pile = list[static_cast<size_t>(index)];
-    pile.reserve(pile.size() + 3 * take);
-    for (size_t i = 0; i < take; ++i) {
-        AppendCode(pile, pack[i]);
-        if (pack[i] != 0) SetFaceFlag(pack[i], '0');
-    }
-    pack.erase(pack.begin(), pack.begin() + static_cast<long>(take));
+    const auto take = static_cast<long>(std::min(static_cast<size_t>(n), pack.size()));
+    const std::span<const CardCode> cards(pack.data(), static_cast<size_t>(take));
+    AppendCodes(list[static_cast<size_t>(index)], cards);
+    for (CardCode c : cards)
+        if (c != 0) SetFaceFlag(c, '0');
+    pack.erase(pack.begin(), pack.begin() + take);
 }
 
 void DealGame() {

@@ -4,6 +4,7 @@
 // the foundations and deals the piles. The same number and rules always give
 // the same table.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/cards.h"
@@ -20,7 +21,7 @@ std::string GameNumberDigits(const std::string& stored);
 // Builds the pack from the game number at parameter position 153 and
 // rule::kPackCards, kJokerCount, kJokers, kStripRanks.
 Pack BuildPack();
-Pack BuildPackFor(const std::string& gameNumber);
+Pack BuildPackFor(std::string_view gameNumber);
 
 // The free-slot search: forward from i to the end (or backward to 0); then
 // the first free place from the start; -1 when there is none.

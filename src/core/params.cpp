@@ -1,6 +1,8 @@
 #include "core/params.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdlib>
 
 #include "platform/paths.h"
@@ -24,13 +26,18 @@ const std::string* ParameterBlock::BlockConst(int position, int& offset) const {
 }
 
 std::string ParameterBlock::Get(int position, int width) const {
-    if (position < 1 || width <= 0) return std::string();
+    return std::string(View(position, width));
+}
+
+std::string_view ParameterBlock::View(int position, int width) const {
+    if (position < 1 || width <= 0) return {};
     int off = 0;
     const std::string* b = BlockConst(position, off);
-    if (off < 0 || static_cast<size_t>(off) >= b->size()) return std::string();
-    std::string s = b->substr(static_cast<size_t>(off), static_cast<size_t>(width));
+    if (off < 0 || static_cast<size_t>(off) >= b->size()) return {};
+    std::string_view s =
+        std::string_view(*b).substr(static_cast<size_t>(off), static_cast<size_t>(width));
     size_t e = s.find_last_not_of(' ');
-    return e == std::string::npos ? std::string() : s.substr(0, e + 1);
+    return e == std::string_view::npos ? std::string_view() : s.substr(0, e + 1);
 }
 
 void ParameterBlock::Set(int position, int width, const std::string& text) {
@@ -38,12 +45,16 @@ void ParameterBlock::Set(int position, int width, const std::string& text) {
     int off = 0;
     std::string& b = Block(position, off);
     if (off < 0) return;
-    size_t start = text.find_first_not_of(' ');
-    std::string v = start == std::string::npos ? std::string() : text.substr(start);
-    v.resize(static_cast<size_t>(width), ' ');
-    size_t need = static_cast<size_t>(off) + static_cast<size_t>(width);
+    const size_t start = text.find_first_not_of(' ');
+    const std::string_view v =
+        start == std::string::npos ? std::string_view() : std::string_view(text).substr(start);
+    const size_t w = static_cast<size_t>(width);
+    const size_t need = static_cast<size_t>(off) + w;
     if (b.size() < need) b.resize(need, ' ');
-    b.replace(static_cast<size_t>(off), static_cast<size_t>(width), v);
+    const size_t kept = std::min(v.size(), w);
+    const auto at = b.begin() + off;
+    std::copy_n(v.data(), kept, at);
+    std::fill(at + static_cast<long>(kept), at + static_cast<long>(w), ' ');
 }
 
 ParameterBlock& Params() {
@@ -63,11 +74,14 @@ std::string FormatNumber(long long value, int width) {
     // Negate in unsigned arithmetic: -LLONG_MIN does not exist as a long long.
     unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
                                              : static_cast<unsigned long long>(value);
-    std::string digits = std::to_string(magnitude);
-    int room = width - (value < 0 ? 1 : 0);
-    if (static_cast<int>(digits.size()) > room || room < 0) return std::string(width, '*');
-    std::string out = value < 0 ? "-" : "";
-    out += std::string(static_cast<size_t>(room) - digits.size(), '0') + digits;
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+    const int count = static_cast<int>(end - digits);
+    const int room = width - (value < 0 ? 1 : 0);
+    if (count > room || room < 0) return std::string(static_cast<size_t>(width), '*');
+    std::string out(static_cast<size_t>(width), '0');
+    if (value < 0) out[0] = '-';
+    std::copy(digits, end, out.end() - count);
     return out;
 }
 

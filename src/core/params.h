@@ -3,6 +3,7 @@
 // preference and several values of the running game. Positions 1..249 live in
 // the first string, 251..499 in the second, 501 and above in the third.
 #include <string>
+#include <string_view>
 
 #include "core/param_fields.h"
 
@@ -15,6 +16,8 @@ public:
     void Reset();  // three strings of 250 blanks
     // The field with trailing blanks removed.
     std::string Get(int position, int width) const;
+    // The same without a copy; valid until the block is next changed.
+    std::string_view View(int position, int width) const;
     // Leading blanks removed, padded or cut to `width`.
     void Set(int position, int width, const std::string& text);
 
@@ -40,6 +43,9 @@ inline bool ParameterIs(int position, const char* yn) {
 // The same by field.
 inline std::string GetParameter(ParamField f) {
     return GetParameter(f.position, f.width);
+}
+inline std::string_view ParameterView(ParamField f) {
+    return Params().View(f.position, f.width);
 }
 inline void SetParameter(ParamField f, const std::string& text) {
     SetParameter(f.position, f.width, text);

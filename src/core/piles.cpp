@@ -82,18 +82,6 @@ CardCode TopCardOf(const std::string& name) {
     return pile ? TopCode(*pile) : 0;
 }
 
-char FaceFlag(CardCode code) {
-    if (code < 1 || code > static_cast<int>(CardRegister.size())) return '0';
-    const std::string& line = CardRegister[static_cast<size_t>(code - 1)];
-    return line.size() >= 20 ? line[19] : '0';
-}
-
-void SetFaceFlag(CardCode code, char flag) {
-    if (code < 1 || code > static_cast<int>(CardRegister.size())) return;
-    std::string& line = CardRegister[static_cast<size_t>(code - 1)];
-    if (line.size() >= 20) line[19] = flag;
-}
-
 void AppendCard(PileList& list, int index, CardCode code, const char* face) {
     if (index < 0 || index >= static_cast<int>(list.size())) return;
     AppendCode(list[static_cast<size_t>(index)], code);

@@ -36,8 +36,17 @@ void SavePiles();
 void RestorePiles();
 
 // The register's face flag of a card: '1' up, '0' down.
-char FaceFlag(CardCode code);
-void SetFaceFlag(CardCode code, char flag);
+// Inline: the deal sets a flag for every card it places.
+inline char FaceFlag(CardCode code) {
+    if (code < 1 || code > static_cast<int>(CardRegister.size())) return '0';
+    const std::string& line = CardRegister[static_cast<size_t>(code - 1)];
+    return line.size() >= 20 ? line[19] : '0';
+}
+inline void SetFaceFlag(CardCode code, char flag) {
+    if (code < 1 || code > static_cast<int>(CardRegister.size())) return;
+    std::string& line = CardRegister[static_cast<size_t>(code - 1)];
+    if (line.size() >= 20) line[19] = flag;
+}
 inline bool IsFaceUp(CardCode code) {
     return code >= 1 && FaceFlag(code) == '1';
 }

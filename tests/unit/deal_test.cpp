@@ -40,6 +40,30 @@ TEST_F(Deal, KnownPacksFromTheDigits) {
               (std::vector<CardCode>{5, 14, 28, 37, 35, 6, 2, 43, 3, 40}));
 }
 
+TEST_F(Deal, WholeDoublePacksPlaceByPlace) {
+    // Two decks and the jokers: a free-place search that goes wrong past the
+    // first places, forward or backward, changes the order.
+    auto codes = [](const Pack& p) {
+        std::string s;
+        for (CardCode c : p) s += FormatCode(c);
+        return s;
+    };
+    GameRules[371] = 104;
+    GameRules[44] = 1;
+    GameRules[374] = 4;
+    EXPECT_EQ(codes(BuildPackFor("1234567890123")),
+              "088018108092016004001067058072078065064050041038022075023057084045085056027055047026"
+              "013103024009046019002051049070039052037048098082033032068040099025076054102063035010"
+              "011100006079083007095094029044105012062093008043086089074053097096069020003028081061"
+              "031106077017034066101080073071042014005107087059030015090021091036104060");
+    GameRules[44] = 0;
+    EXPECT_EQ(codes(BuildPackFor("9876543210987")),
+              "072086067034012074069042040048059104083071037076093018043009022073021064082035046001"
+              "068078054028085075062020097017011031090047101032015023092088094065010033080084026030"
+              "096036049006055053103008002091051063095029013045007081057077060014079005050019025052"
+              "016041100089061087056098099003066038070039027058044004024102");
+}
+
 TEST_F(Deal, ShortNumbersArePaddedWithLeadingZeros) {
     OneDeck();
     EXPECT_EQ(BuildPackFor("4711"), BuildPackFor("0000000004711"));
@@ -137,6 +161,15 @@ TEST_F(Deal, DealCardsVariants) {
     EXPECT_EQ(FilaPiles[4], "");
     DealCards(0, p, FilaPiles, 4);
     DealCards(3, p, FilaPiles, 99);
+}
+
+TEST_F(Deal, DealtCodesFollowWhatThePileHolds) {
+    FilaPiles[0] = "013";
+    Pack p = {7, 0, 108, -1, 1000, 52};
+    DealCards(6, p, FilaPiles, 0);
+    // A code that is no card keeps the text it always had.
+    EXPECT_EQ(FilaPiles[0], "013007000108-011000052");
+    EXPECT_TRUE(p.empty());
 }
 
 TEST_F(Deal, AllCardsEndOnTheTableOrStayInThePack) {
