@@ -7,6 +7,7 @@
 
 #include "app/command_line.h"
 #include "app/customize_dialog.h"
+#include "app/font_warm_up.h"
 #include "app/main_window.h"
 #include "app/open_game_dialog.h"
 #include "app/players_dialog.h"
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
                                           programDir, dataDir, std::cout))
         return *code;
 
+    bw::FontWarmUp fonts;
     QApplication app(argc, argv);
     // The window groups under its launcher, whose file is named after the id.
     QGuiApplication::setDesktopFileName(QStringLiteral(BW_APP_ID));
@@ -90,6 +92,7 @@ int main(int argc, char** argv) {
         QApplication::restoreOverrideCursor();
         return 0;
     }
+    fonts.Wait();
     app.setWindowIcon(QIcon(QPixmap::fromImage(bw::LibraryBitmap("MAINICON"))));
     bw::LibrarySound sound;
     ports.sound = &sound;
