@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6-dev qt6-multimedia-dev
-  libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libjpeg-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev
   kdegames-card-data-kf5 fonts-dejavu-core xvfb xauth
   # the install and package tests: validators, man, the .deb, a real display
   desktop-file-utils appstream man-db groff-base file dpkg-dev xdotool

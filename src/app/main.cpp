@@ -2,11 +2,15 @@
 // library, main window (which reads the settings and the game data), window
 // placement, then the event loop until the main window closes.
 #include <QApplication>
+#include <QEventLoop>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QWindow>
 #include <iostream>
 
 #include "app/command_line.h"
 #include "app/customize_dialog.h"
+#include "app/font_warm_up.h"
 #include "app/main_window.h"
 #include "app/open_game_dialog.h"
 #include "app/players_dialog.h"
@@ -41,6 +45,30 @@ private:
     bw::TfrmMain& window_;
 };
 
+// Shows the window and returns once the window system has exposed it, so
+// that its table reaches the screen whole before the first activation's
+// dialog comes over it (drawn around the dialog, it was drawn twice). Input
+// meanwhile waits in the queue; a window never exposed is waited for 500 ms.
+void ShowExposed(QWidget& window) {
+    window.show();
+    QWindow* handle = window.windowHandle();
+    if (!handle || handle->isExposed()) return;
+    QEventLoop loop;
+    struct ExposeWatch : QObject {
+        QEventLoop* loop;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Expose) loop->quit();  // after this one is handled
+            return false;
+        }
+    } watch;
+    watch.loop = &loop;
+    handle->installEventFilter(&watch);
+    QTimer::singleShot(500, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    handle->removeEventFilter(&watch);
+    if (!handle->isExposed()) window.repaint();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,6 +93,7 @@ int main(int argc, char** argv) {
                                           programDir, dataDir, std::cout))
         return *code;
 
+    bw::FontWarmUp fonts;
     QApplication app(argc, argv);
     // The window groups under its launcher, whose file is named after the id.
     QGuiApplication::setDesktopFileName(QStringLiteral(BW_APP_ID));
@@ -90,6 +119,7 @@ int main(int argc, char** argv) {
         QApplication::restoreOverrideCursor();
         return 0;
     }
+    fonts.Wait();
     app.setWindowIcon(QIcon(QPixmap::fromImage(bw::LibraryBitmap("MAINICON"))));
     bw::LibrarySound sound;
     ports.sound = &sound;
@@ -118,8 +148,7 @@ int main(int argc, char** argv) {
         // The open-game dialog lives for the whole run; it builds its tree now.
         bw::OpenGameForm(&window);
         splash.repaint();
-        window.show();
-        window.repaint();
+        ShowExposed(window);
         // Up long enough to be seen, over the window, without holding it back.
         splash.HideWhenShownFor(bw::SplashMinimumMs());
         QApplication::restoreOverrideCursor();

@@ -16,6 +16,7 @@
 #include "core/params.h"
 #include "platform/paths.h"
 #include "platform/qt/sound_player.h"
+#include "render/raw_picture.h"
 
 namespace bw {
 
@@ -78,13 +79,15 @@ bool PngChunksFit(const QByteArray& png) {
     return false;
 }
 
-// The library's pictures are PNG files: naming the format spares probing
-// every image plugin (and loading them all) for each picture. A picture of
-// another kind is still read.
+// The library's pictures are raw pixels or, the pointers among them, PNG
+// files: naming the format spares probing every image plugin (and loading
+// them all) for each picture. A picture of another kind is still read.
 bool Decode(const QString& path, QImage& image) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = f.readAll();
+    // Unpacked straight from the mapping, not through a file's reads.
+    const QResource entry(path);
+    if (!entry.isValid()) return false;
+    QByteArray bytes = entry.uncompressedData();
+    if (IsRawPicture(bytes)) return DecodeRawPicture(std::move(bytes), image);
     if (bytes.startsWith("\x89PNG\r\n\x1a\n"))
         return PngChunksFit(bytes) && image.loadFromData(bytes, "PNG");
     return image.loadFromData(bytes);

@@ -14,6 +14,7 @@
 #include "platform/paths.h"
 #include "platform/qt/sound_player.h"
 #include "render/library.h"
+#include "render/raw_picture.h"
 #include "render_support.h"
 
 namespace bw {
@@ -351,6 +352,40 @@ TEST_F(LibraryFileTest, DamagedStructureIsRefusedBeforeQtReadsIt) {
     ASSERT_TRUE(load(fuzz::OneEntryLibrary("bmp", "PIC", longChunk)));
     EXPECT_FALSE(LoadLibraryBitmap(img, "PIC"));
     EXPECT_TRUE(img.isNull());
+}
+
+// Pictures stored as raw pixels load with the very pixels and format they
+// were stored with; a header that does not fit its pixels loads nothing.
+TEST_F(LibraryFileTest, RawPicturesLoadExactlyAndDamagedOnesAreRefused) {
+    QImage picture(5, 3, QImage::Format_ARGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) picture.setPixel(x, y, qRgba(40 * x, 70 * y, 9, 60 * x + y));
+    const QByteArray raw = EncodeRawPicture(picture);
+    ASSERT_FALSE(raw.isEmpty());
+    EXPECT_TRUE(EncodeRawPicture(picture.convertToFormat(QImage::Format_Indexed8)).isEmpty());
+    auto loaded = [&](const QByteArray& bytes) {
+        FreeResourceLibrary();
+        core.dir.write("QLR.RGF", fuzz::OneEntryLibrary("bmp", "PIC", bytes.toStdString()));
+        QImage img;
+        EXPECT_TRUE(LoadResourceLibrary());
+        const bool ok = LoadLibraryBitmap(img, "PIC");
+        EXPECT_EQ(ok, !img.isNull());
+        return img;
+    };
+    const QImage back = loaded(raw);
+    EXPECT_EQ(back.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(back, picture);
+
+    auto patched = [&](int at, uint32_t v) {
+        QByteArray b = raw;
+        for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
+        return b;
+    };
+    EXPECT_TRUE(loaded(raw.left(raw.size() - 1)).isNull());  // a pixel short
+    EXPECT_TRUE(loaded(patched(4, 6)).isNull());             // wider than its pixels
+    EXPECT_TRUE(loaded(patched(8, 0x40000001u)).isNull());   // a size that overflows
+    EXPECT_TRUE(loaded(patched(12, QImage::Format_Indexed8)).isNull());
+    EXPECT_TRUE(loaded(raw.left(10)).isNull());  // the header cut
 }
 
 TEST_F(LibraryFileTest, FreeingReleasesEverything) {

@@ -1,3 +1,4 @@
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -6,9 +7,11 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <map>
 #include <thread>
 
 #include "artgen.h"
+#include "render/raw_picture.h"
 
 namespace artgen {
 
@@ -73,24 +76,42 @@ bool Library::Write(const QString& dir) const {
     auto entry = [&qrc](const QString& alias, const QString& file) {
         qrc += "  <file alias=\"" + alias.toLatin1() + "\">" + file.toLatin1() + "</file>\n";
     };
-    // PNG compression is most of the generator's time: spread it over the
-    // processors.
-    std::vector<std::pair<QString, const QImage*>> pictures;
-    for (const auto& [name, img] : bitmaps_) {
-        pictures.emplace_back("bmp/" + name + ".png", &img);
-        entry("bmp/" + name, "bmp/" + name + ".png");
-    }
-    for (const auto& [alias, existing] : aliases_)
-        entry("bmp/" + alias, "bmp/" + existing + ".png");
-    for (const auto& [name, img] : cursors_) {
-        pictures.emplace_back("cur/" + name + ".png", &img);
-        entry("cur/" + name, "cur/" + name + ".png");
-    }
+    // Pictures are stored as the pixels a PNG decoder would give back (the
+    // packer compresses them), pointers as PNG: their hot spot is a text
+    // chunk. The round trip through PNG fixes the pixel format and values
+    // exactly as the PNG files of old had them. Encoding is most of the
+    // generator's time: spread it over the processors.
+    struct Picture {
+        QString name;  // "bmp/NAME"
+        const QImage* image;
+        bool raw;
+        QString file;  // chosen by the workers
+    };
+    std::vector<Picture> pictures;
+    for (const auto& [name, img] : bitmaps_) pictures.push_back({"bmp/" + name, &img, true, {}});
+    for (const auto& [name, img] : cursors_) pictures.push_back({"cur/" + name, &img, false, {}});
     std::atomic<size_t> next{0};
     std::atomic<bool> ok{true};
     auto work = [&] {
-        for (size_t i = next++; i < pictures.size(); i = next++)
-            if (!pictures[i].second->save(root.filePath(pictures[i].first), "PNG")) ok = false;
+        for (size_t i = next++; i < pictures.size(); i = next++) {
+            Picture& p = pictures[i];
+            QByteArray png;
+            QBuffer buffer(&png);
+            if (!buffer.open(QIODevice::WriteOnly) || !p.image->save(&buffer, "PNG")) {
+                ok = false;
+                continue;
+            }
+            QByteArray bytes = png;
+            p.file = p.name + ".png";
+            if (p.raw) {
+                const QByteArray raw = bw::EncodeRawPicture(QImage::fromData(png, "PNG"));
+                if (!raw.isEmpty()) {
+                    bytes = raw;
+                    p.file = p.name + ".raw";
+                }
+            }
+            if (!WriteBytes(root.filePath(p.file), bytes)) ok = false;
+        }
     };
     const unsigned n = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
     std::vector<std::thread> workers;
@@ -98,6 +119,12 @@ bool Library::Write(const QString& dir) const {
     work();
     for (std::thread& t : workers) t.join();
     if (!ok) return false;
+    std::map<QString, QString> files;
+    for (const Picture& p : pictures) {
+        entry(p.name, p.file);
+        files[p.name] = p.file;
+    }
+    for (const auto& [alias, existing] : aliases_) entry("bmp/" + alias, files["bmp/" + existing]);
     for (const auto& [name, wave] : sounds_) {
         QString file = "wave/" + name + ".wav";
         if (!WriteBytes(root.filePath(file), wave)) return false;
