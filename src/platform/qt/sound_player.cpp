@@ -6,6 +6,7 @@
 #include <QIODevice>
 #include <QtEndian>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/paths.h"
@@ -19,6 +20,17 @@ quint32 U32(const char* p) {
 }
 quint16 U16(const char* p) {
     return qFromLittleEndian<quint16>(p);
+}
+
+// What the sound libraries say while the output opens: a desktop without a
+// sound server is no fault of the game, so their messages are held back and
+// the first one is told, in the program's one line about it.
+QString& HeldMessage() {
+    static QString first;
+    return first;
+}
+void HoldMessage(QtMsgType, const QMessageLogContext&, const QString& text) {
+    if (HeldMessage().isEmpty()) HeldMessage() = text;
 }
 
 }  // namespace
@@ -80,10 +92,25 @@ SoundOutput* SoundPlayer::Output() const {
     if (!QCoreApplication::instance()) return nullptr;
     // Qt Multimedia and the sound server's libraries come with the module:
     // a run that plays nothing never loads them.
-    void* module = dlopen(ModulePath(kSoundOutputModule).c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!module) return nullptr;
-    auto create = reinterpret_cast<SoundOutput* (*)()>(dlsym(module, "bw_create_sound_output"));
-    if (create) impl_->output.reset(create());
+    HeldMessage().clear();
+    const QtMessageHandler previous = qInstallMessageHandler(HoldMessage);
+    const char* problem = nullptr;
+    if (void* module = dlopen(ModulePath(kSoundOutputModule).c_str(), RTLD_NOW | RTLD_LOCAL)) {
+        auto create = reinterpret_cast<SoundOutput* (*)()>(dlsym(module, "bw_create_sound_output"));
+        if (create) impl_->output.reset(create());
+        if (!impl_->output)
+            problem = "the sound output module is damaged";
+        else if (!impl_->output->HasDevice())
+            problem = "no audio output device";
+    } else {
+        problem = "the sound output module cannot be loaded";
+    }
+    qInstallMessageHandler(previous);
+    if (problem) {
+        const QString held = HeldMessage();
+        std::fprintf(stderr, "brindlewick: sounds are off: %s%s%s%s\n", problem,
+                     held.isEmpty() ? "" : " (", qPrintable(held), held.isEmpty() ? "" : ")");
+    }
     return impl_->output.get();
 }
 
