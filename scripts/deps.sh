@@ -8,7 +8,9 @@ PACKAGES=(
   libjpeg-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev
   kdegames-card-data-kf5 fonts-dejavu-core xvfb xauth
   # the install and package tests: validators, man, the .deb, a real display
-  desktop-file-utils appstream man-db groff-base file dpkg-dev xdotool
+  desktop-file-utils appstream man-db groff-base file dpkg-dev xdotool lintian
+  # the window manager test: a real window manager and its window properties
+  openbox x11-utils
   # the house style (scripts/check_style.sh)
   clang-format-14 clang-tidy-14
 )

@@ -1,5 +1,6 @@
 #include "app/splash.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -65,8 +66,14 @@ TfrmSplashForm::TfrmSplashForm(const QPixmap& picture, QWidget* parent)
     imgSplash->setPixmap(picture.isNull() ? DrawnSplash()
                                           : picture.scaled(kWidth, kHeight, Qt::IgnoreAspectRatio,
                                                            Qt::SmoothTransformation));
+    // Named for the window lists; the frameless window shows no caption.
+    setWindowTitle(QStringLiteral("Starting ") + QString::fromLatin1(kProductName));
     hideTimer_.setSingleShot(true);
     connect(&hideTimer_, &QTimer::timeout, this, &QWidget::hide);
+}
+
+TfrmSplashForm::~TfrmSplashForm() {
+    qApp->removeEventFilter(this);
 }
 
 void TfrmSplashForm::ShowNow() {
@@ -74,9 +81,25 @@ void TfrmSplashForm::ShowNow() {
         const QRect area = s->availableGeometry();
         move(area.center() - QPoint(kWidth / 2, kHeight / 2));
     }
+    // Kept above other windows, the splash would cover a dialog shown while
+    // it is up, and a window manager keeps it there: every dialog takes it
+    // down before it shows.
+    qApp->installEventFilter(this);
     show();
     repaint();
     shown_.start();
+}
+
+bool TfrmSplashForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched != this && watched->isWidgetType()) {
+        const auto* w = static_cast<QWidget*>(watched);
+        if (w->isWindow() &&
+            (w->windowType() == Qt::Dialog || w->windowType() == Qt::Sheet || w->isModal())) {
+            hideTimer_.stop();
+            hide();
+        }
+    }
+    return C_TAdvancedDialog::eventFilter(watched, event);
 }
 
 void TfrmSplashForm::HideWhenShownFor(int minimumMs) {
@@ -96,6 +119,7 @@ void TfrmSplashForm::mousePressEvent(QMouseEvent* event) {
 }
 
 void TfrmSplashForm::hideEvent(QHideEvent* event) {
+    qApp->removeEventFilter(this);
     imgSplash->clear();
     C_TAdvancedDialog::hideEvent(event);
 }

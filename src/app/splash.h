@@ -16,17 +16,20 @@ public:
     static constexpr int kHeight = 287;
     // `picture` is the library's splash; a null one is replaced by a drawn one.
     explicit TfrmSplashForm(const QPixmap& picture = QPixmap(), QWidget* parent = nullptr);
+    ~TfrmSplashForm() override;
     // Shows the splash centred on the screen and paints it at once.
     void ShowNow();
     // Hides the splash once it has been up for `minimumMs` since ShowNow:
     // at once when it has (or `minimumMs` <= 0), else a timer takes it down
     // later while it stays on top, so the program goes on meanwhile. A click
-    // on it takes it down at once.
+    // on it takes it down at once, and so does any dialog or message box
+    // that shows meanwhile: the splash never stands over one.
     void HideWhenShownFor(int minimumMs);
 
     QLabel* imgSplash;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     // The picture is shown once: a hidden splash lets it go.
     void hideEvent(QHideEvent* event) override;
