@@ -1,5 +1,6 @@
 #include "app/help_window.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QMap>
 #include <QPointer>
@@ -31,10 +32,15 @@ bool Show(const std::string& helpFile, const std::string& path, QWidget* owner) 
         return false;
     }
     const QString name = WindowNameOf(helpFile);
+    // A window under a modal dialog other than its own would be shown but
+    // blocked until the dialog closes.
+    if (QWidget* modal = QApplication::activeModalWidget()) owner = modal;
     QPointer<HelpWindow>& w = Windows()[name];
     if (!w) {
         w = new HelpWindow(name, owner);
         w->setAttribute(Qt::WA_DeleteOnClose);
+    } else if (w->parentWidget() != owner) {
+        w->setParent(owner, w->windowFlags());
     }
     if (!w->ShowPage(path)) {
         Dialogs().Info("The help page cannot be read:\r" + path);
@@ -81,6 +87,10 @@ bool ShowHelpTopic(const std::string& helpFile, int context, QWidget* owner) {
 
 bool ShowHelpContents(const std::string& helpFile, QWidget* owner) {
     return Show(helpFile, HelpContentsPath(), owner);
+}
+
+bool ShowHelpPage(const std::string& helpFile, const std::string& path, QWidget* owner) {
+    return Show(helpFile, path, owner);
 }
 
 HelpWindow* FindHelpWindow(const QString& windowName) {

@@ -26,9 +26,12 @@ std::string HelpContentsPath();
 
 // Shows a topic in the window the help file names ("...>proc" when it names
 // none); a missing page is reported in an information box. False when the
-// page could not be shown.
+// page could not be shown. Over a modal dialog the window belongs to the
+// dialog, so that it takes input while the dialog is open.
 bool ShowHelpTopic(const std::string& helpFile, int context, QWidget* owner);
 bool ShowHelpContents(const std::string& helpFile, QWidget* owner);
+// Shows a page file of the program's help the same way.
+bool ShowHelpPage(const std::string& helpFile, const std::string& path, QWidget* owner);
 // The help window of that name, if it has been opened (tests).
 HelpWindow* FindHelpWindow(const QString& windowName);
 

@@ -100,6 +100,7 @@ int main(int argc, char** argv) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     bw::QtDialogs dialogs;
+    dialogs.SetDesktopOpener(QStandardPaths::findExecutable(QStringLiteral("xdg-open")));
     bw::QtScreen screen;
     bw::QtWaits waits;
     bw::Ports& ports = bw::InstalledPorts();

@@ -7,6 +7,7 @@
 #include "app/help_window.h"
 #include "app/placeholders.h"
 #include "build_info.h"
+#include "core/params.h"
 #include "core/ports.h"
 #include "core/sounds.h"
 #include "platform/paths.h"
@@ -25,27 +26,26 @@ std::string HomePageAddress() {
     return QUrl::fromLocalFile(QString::fromStdString(HelpContentsPath())).toString().toStdString();
 }
 
-bool OpenHomePage() {
+bool OpenHomePage(QWidget* owner) {
     const std::string address = HomePageAddress();
     const QString url = QString::fromStdString(address);
-    bool opened;
     if (url.startsWith(kFileScheme, Qt::CaseInsensitive)) {
-        // A local page: the desktop's handler would report a missing file
-        // somewhere the player never sees, if at all.
-        const std::string path = QUrl(url).toLocalFile().toStdString();
-        if (!platform::FileExists(path)) {
-            Dialogs().Info("The home page cannot be found:\r" + path);
-            return false;
-        }
-        BusyCursor busy;
-        opened = Dialogs().OpenUrl(address);
-    } else {
-        opened = OpenLink("HTTP", address);
+        // The program's own pages: its help window shows them, whatever the
+        // desktop can open, and reports a missing one itself.
+        return ShowHelpPage(ProgramDir() + "quillory.hlp>proc",
+                            QUrl(url).toLocalFile().toStdString(), owner);
     }
+    const bool opened = OpenLink("HTTP", address);
     if (!opened)
         Dialogs().Info("The home page could not be opened:\r" + address +
                        "\rNo program of this desktop opens such addresses.");
     return opened;
+}
+
+QString HomePageText() {
+    const QString url = QString::fromStdString(HomePageAddress());
+    // A local page reads as the file it is.
+    return url.startsWith(kFileScheme, Qt::CaseInsensitive) ? QUrl(url).toLocalFile() : url;
 }
 
 TfrmAbout::TfrmAbout(QWidget* parent) : C_TAdvancedDialog(parent) {
@@ -77,8 +77,9 @@ TfrmAbout::TfrmAbout(QWidget* parent) : C_TAdvancedDialog(parent) {
     lblCopyright = label("lblCopyright", QString::fromUtf8(BW_COPYRIGHT));
 
     const QString address = QString::fromStdString(HomePageAddress());
-    lblHomePage = label("lblHomePage", QStringLiteral("<a href=\"%1\">%2</a>")
-                                           .arg(address.toHtmlEscaped(), address.toHtmlEscaped()));
+    lblHomePage =
+        label("lblHomePage", QStringLiteral("<a href=\"%1\">%2</a>")
+                                 .arg(address.toHtmlEscaped(), HomePageText().toHtmlEscaped()));
     lblHomePage->setTextFormat(Qt::RichText);
     lblHomePage->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
                                          Qt::LinksAccessibleByKeyboard);

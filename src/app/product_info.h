@@ -15,9 +15,12 @@ inline constexpr const char* kProductLine =
 // The build's home page, or, when the build names none, the help contents
 // page of the running copy as a "file://" address.
 std::string HomePageAddress();
-// Opens the home page with the desktop's handler of its address; a page
-// that cannot be opened is reported in an information box. True on success.
-bool OpenHomePage();
+// Opens the home page: a local one in the program's help window, a web one
+// with the desktop's handler; a page that cannot be opened is reported in an
+// information box. True on success.
+bool OpenHomePage(QWidget* owner = nullptr);
+// The home page as the about box shows it: a local page as its file name.
+QString HomePageText();
 
 // TfrmAbout: icon, product name, version, what it is, copyright, home page
 // link and OK.

@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QScreen>
 #include <QUrl>
 
@@ -76,7 +77,25 @@ bool QtDialogs::OpenUrl(const std::string& address) {
     // Tolerant, as the shell's "open" is of blanks; an address that still
     // cannot be parsed would reach the handler as something else.
     const QUrl url(QString::fromStdString(address), QUrl::TolerantMode);
-    return url.isValid() && !url.scheme().isEmpty() && QDesktopServices::openUrl(url);
+    if (!url.isValid() || url.scheme().isEmpty()) return false;
+    if (opener_.isEmpty()) return QDesktopServices::openUrl(url);
+    // The opener fails within moments when nothing on the desktop opens the
+    // address; one that has found a handler may wait for it to close, so a
+    // run past the wait counts as opened and is left to finish on its own.
+    constexpr int kFailWithinMs = 3000;
+    auto* opener = new QProcess(qApp);
+    opener->setProgram(opener_);
+    opener->setArguments({QString::fromUtf8(url.toEncoded())});
+    opener->setStandardOutputFile(QProcess::nullDevice());
+    opener->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [opener](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) opener->deleteLater();
+    });
+    opener->start();
+    if (!opener->waitForStarted()) return false;
+    if (!opener->waitForFinished(kFailWithinMs)) return true;
+    return opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
 }
 
 int QtScreen::Width() {

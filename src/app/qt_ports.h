@@ -23,11 +23,17 @@ public:
     void Beep() override;
     void PushBusyCursor() override;
     void PopBusyCursor() override;
-    // The desktop's handler of the address's scheme (QDesktopServices).
+    // The desktop's handler of the address's scheme: the desktop's opener
+    // program when one is set, else QDesktopServices.
     bool OpenUrl(const std::string& address) override;
+    // The program that hands addresses to the desktop ("xdg-open"). Unlike
+    // QDesktopServices, whose answer only says the opener started, its exit
+    // status tells an address nothing opened ("no method available").
+    void SetDesktopOpener(const QString& program) { opener_ = program; }
 
 private:
     QPointer<QWidget> owner_;
+    QString opener_;
     int busy_ = 0;
 };
 

@@ -3,12 +3,14 @@
 
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 #include "app/advanced_form.h"
 #include "app/msg_advice.h"
@@ -120,6 +122,30 @@ TEST_F(QtDialogsTest, LinksReachTheDesktopsHandlerOfTheirScheme) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     for (const char* scheme : {"http", "https", "mailto", "file"})
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+}
+
+TEST_F(QtDialogsTest, DesktopOpenerThatOpensNothingIsAFailure) {
+    // Stand-ins for xdg-open: one finding no handler, one handing the address
+    // on, one whose browser keeps it waiting.
+    auto opener = [&](const std::string& name, const std::string& body) {
+        dir.write(name, "#!/bin/sh\n" + body + "\n");
+        std::filesystem::permissions(dir.file(name), std::filesystem::perms::owner_all);
+        return QString::fromStdString(dir.file(name));
+    };
+    qt.SetDesktopOpener(opener("none", "echo \"xdg-open: no method available\" >&2; exit 3"));
+    EXPECT_FALSE(qt.OpenUrl("https://example.org/brindlewick"));
+    EXPECT_FALSE(OpenLink("EMAIL", "help@example.com"));
+    qt.SetDesktopOpener(opener("found", "echo \"$1\" >>" + dir.file("opened")));
+    EXPECT_TRUE(OpenLink("http", "example.org/a b"));
+    EXPECT_EQ(dir.read("opened"), "http://example.org/a%20b\n");
+    qt.SetDesktopOpener(opener("browser", "sleep 6"));
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_TRUE(qt.OpenUrl("https://example.org/"));
+    EXPECT_LT(waited.elapsed(), 10000);
+    qt.SetDesktopOpener(QString::fromStdString(dir.file("missing")));
+    EXPECT_FALSE(qt.OpenUrl("https://example.org/"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(QtDialogsTest, BusyCursorNestsAndUnbalancedPopsAreHarmless) {
