@@ -325,7 +325,9 @@ void TfrmCustomize_Freeware::BuildSoundsPage() {
     tabSounds = new QWidget;
     tabSounds->setObjectName(QStringLiteral("tabSounds"));
     PageControl->addTab(tabSounds, QStringLiteral("&Sounds"));
-    chkSoundsEnabled = AddCheck(tabSounds, "chkSoundsEnabled", "Disable all &sounds", 12, 12, 300);
+    // "Disable all sounds" keeps its text; its key moves off the page's "S",
+    // which the "Sounds" tab holds.
+    chkSoundsEnabled = AddCheck(tabSounds, "chkSoundsEnabled", "Disable &all sounds", 12, 12, 300);
 }
 
 QTreeWidgetItem* TfrmCustomize_Freeware::SelectedNode(QTreeWidget* tree) {

@@ -354,6 +354,39 @@ TEST_F(CustomizeTest, DisableAllSoundsWritesNAndClearingItWritesY) {
     EXPECT_EQ(GetParameter(141, 1), "Y");
 }
 
+TEST_F(CustomizeTest, EveryPageHasMnemonicsOfItsOwn) {
+    // The page tabs' letters work on every page; a check box sharing one
+    // would never be reached by its key.
+    Open();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    auto letter = [](const QString& text) {
+        const qsizetype at = text.indexOf('&');
+        return at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
+    };
+    QList<QChar> shared{letter(dialog->btnHelp->text())};
+    for (int i = 0; i < dialog->PageControl->count(); ++i)
+        shared << letter(dialog->PageControl->tabText(i));
+    for (int i = 0; i < dialog->PageControl->count(); ++i) {
+        QWidget* page = dialog->PageControl->widget(i);
+        QList<QChar> seen = shared;
+        for (QAbstractButton* b : page->findChildren<QAbstractButton*>()) {
+            const QChar c = letter(b->text());
+            if (c.isNull() || !b->isVisibleTo(page)) continue;
+            EXPECT_FALSE(seen.contains(c)) << b->text().toStdString() << " on "
+                                           << dialog->PageControl->tabText(i).toStdString();
+            seen << c;
+        }
+    }
+    // The sounds box answers its key.
+    dialog->PageControl->setCurrentWidget(dialog->tabSounds);
+    const QChar key = letter(dialog->chkSoundsEnabled->text()).toUpper();
+    QTest::keyClick(dialog->windowHandle(), static_cast<Qt::Key>(key.unicode()), Qt::AltModifier);
+    // A button's key clicks it the way a press shows it, after a moment.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->chkSoundsEnabled->isChecked(); }, 2000));
+    EXPECT_EQ(dialog->PageControl->currentWidget(), dialog->tabSounds);
+}
+
 TEST_F(CustomizeTest, OkWritesExactlyTheDialogsKeys) {
     Open();
     Choose(dialog->trvCardBack, "Lake");
