@@ -12,10 +12,12 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QMainWindow>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWidget>
+#include <type_traits>
 
 #include "core/ports.h"
 
@@ -67,6 +69,30 @@ inline void ApplyFontFallback(QWidget* form) {
     for (QWidget* w : tahoma) useFallback(w);
 }
 
+// Shrinks a window that is larger than the free part of its screen (a
+// 900 x 600 window on an 800 x 600 screen) and moves it wholly onto it, frame
+// included: a button off the screen cannot be reached. Before the window is
+// first mapped its frame is not known yet and a usual one is assumed.
+inline void FitWindowOnScreen(QWidget* window) {
+    QScreen* screen = window->screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    QMargins frame(window->geometry().left() - window->frameGeometry().left(),
+                   window->geometry().top() - window->frameGeometry().top(),
+                   window->frameGeometry().right() - window->geometry().right(),
+                   window->frameGeometry().bottom() - window->geometry().bottom());
+    if (frame.isNull() && !window->windowFlags().testFlag(Qt::FramelessWindowHint))
+        frame = QMargins(4, 30, 4, 4);
+    const QRect room = area.marginsRemoved(frame);
+    const QSize size = window->size().boundedTo(room.size()).expandedTo(window->minimumSize());
+    if (size != window->size()) window->resize(size);
+    QRect at(window->pos() + QPoint(frame.left(), frame.top()), size);
+    at.moveLeft(qMax(room.left(), qMin(at.left(), room.right() + 1 - size.width())));
+    at.moveTop(qMax(room.top(), qMin(at.top(), room.bottom() + 1 - size.height())));
+    const QPoint pos = at.topLeft() - QPoint(frame.left(), frame.top());
+    if (pos != window->pos()) window->move(pos);
+}
+
 template <class Base>
 class C_TAdvancedForm : public Base {
 public:
@@ -81,6 +107,11 @@ protected:
             ApplyFontFallback(this);
         }
         Base::showEvent(event);
+        // Dialogs are placed by now (QDialog centres them over their owner);
+        // the main window places itself from the stored placement.
+        if constexpr (std::is_base_of_v<QDialog, Base>) {
+            if (!event->spontaneous()) FitWindowOnScreen(this);
+        }
     }
 
 private:

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLocale>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStyle>
 
 #include "app/help_window.h"
@@ -51,7 +52,9 @@ constexpr int kScoreWidth = 70;
 constexpr int kPanelMargin = 15;  // from the window's right edge
 constexpr int kPanelGap = 5;      // between the score and the time panel
 constexpr int kBarClearance = 3;
+constexpr int kPlayerNameGap = 12;  // between the bar's last button and the player
 constexpr int kStatusHeight = 19;
+constexpr int kMinimumWidth = 240, kMinimumHeight = 160;  // with no game on the table
 
 QString Expanded(const char* text) {
     return QString::fromStdString(ExpandPlaceholders(text));
@@ -164,7 +167,7 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     setWindowTitle(QString::fromLatin1(kProductName));
-    setMinimumSize(240, 160);
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
 
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("pnlClient"));
@@ -394,6 +397,9 @@ void TfrmMain::BuildPanels() {
     black.setColor(QPalette::Window, Qt::black);
     pnlLineaNera->setPalette(black);
 
+    lblPlayerName = label(central_, "lblPlayerName", QString());
+    lblPlayerName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
     pnlStatusBar = new QLabel(central_);
     pnlStatusBar->setObjectName(QStringLiteral("pnlStatusBar"));
     pnlStatusBar->setAutoFillBackground(true);
@@ -493,6 +499,7 @@ void TfrmMain::Activated() {
         repaint();
         UpgradeScoreFile();
         if (!SeriesFileExists(true)) FirstGame();
+        ShowPlayerName();
     }
     // A palette display redraws the faded default background in its colours.
     if (!MoreThan256Colors(Screen()) && ParameterIs(field::kFadeBackground, "Y") &&
@@ -527,6 +534,34 @@ void TfrmMain::SwallowInput(bool on) {
 void TfrmMain::SetCaption(const std::string& caption) {
     const QString c = QString::fromStdString(caption);
     if (windowTitle() != c) setWindowTitle(c);
+    ShowPlayerName();
+}
+
+void TfrmMain::ShowPlayerName() {
+    const QString name = QString::fromStdString(GetParameter(field::kPlayer));
+    const QString text = QStringLiteral("Player: ") + name;
+    lblPlayerName->setToolTip(text);
+    if (playerText_ == text) return;
+    playerText_ = text;
+    PlacePlayerName();
+}
+
+void TfrmMain::PlacePlayerName() {
+    const QString& text = playerText_;
+    QToolButton* last = VisibleLastButton();
+    const int left = last->x() + last->width() + kPlayerNameGap;
+    int right = BarWidth() - kPanelMargin;
+    for (QFrame* panel : {pnlTempo, pnlScore})
+        if (!panel->isHidden()) right = qMin(right, panel->x());
+    const int room = right - kPanelGap - left;
+    const QFontMetrics fm(lblPlayerName->font());
+    // Shown while the name keeps a few letters; a longer one ends in "...".
+    const bool fits = !text.isEmpty() && room >= fm.horizontalAdvance(QStringLiteral("Player: ")) +
+                                                     fm.horizontalAdvance(QStringLiteral("Mmmm"));
+    lblPlayerName->setText(fm.elidedText(text, Qt::ElideRight, qMax(room, 0)));
+    lblPlayerName->setGeometry(left, pnlTempo->y(), qMax(room, 0), pnlTempo->height());
+    lblPlayerName->setVisible(fits);
+    lblPlayerName->raise();
 }
 
 void TfrmMain::UpdateCaption() {
@@ -800,14 +835,37 @@ void TfrmMain::LayOutTable() {
 }
 
 void TfrmMain::TableDealt() {
+    // Each game needs its own room: the minimum is found again.
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
     FitCardsToTable();
     LayOutTable();
+    KeepCardsReachable();
 }
 
 bool TfrmMain::TableHoldsPiles() const {
     const TableRect area = TableArea();
     const int bottom = pnlStatusBar->isHidden() ? area.bottom + 1 : pnlStatusBar->y();
     return QRect(0, area.top, imgSfondo->width(), bottom - area.top).contains(TableExtent());
+}
+
+void TfrmMain::KeepCardsReachable() {
+    // Even the smallest cards do not fit: the window may not be this small,
+    // for a card cut off at its edge cannot be played. It grows by what the
+    // cards stick out (the layout then has room at the smallest size), as
+    // far as the screen allows; a new game starts from the window's own
+    // minimum again.
+    if (Rule(rule::kPackCards) == 0 || isMaximized() || isFullScreen() || TableHoldsPiles()) return;
+    const QRect extent = TableExtent();
+    const TableRect area = TableArea();
+    const int bottom = pnlStatusBar->isHidden() ? area.bottom + 1 : pnlStatusBar->y();
+    const int wider = qMax(0, extent.right() + 1 - imgSfondo->width()) + qMax(0, -extent.left());
+    const int taller = qMax(0, extent.bottom() + 1 - bottom) + qMax(0, area.top - extent.top());
+    if (wider == 0 && taller == 0) return;
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
+    const QMargins frame = FrameMargins();
+    QSize least = minimumSize().expandedTo(size() + QSize(wider, taller));
+    if (screen.isValid()) least = least.boundedTo(screen.size().shrunkBy(frame));
+    if (least != minimumSize()) setMinimumSize(least);
 }
 
 QToolButton* TfrmMain::VisibleLastButton() const {
@@ -847,6 +905,7 @@ void TfrmMain::ArrangeBars() {
                           static_cast<QWidget*>(pnlLineaNera), static_cast<QWidget*>(pnlTempo),
                           static_cast<QWidget*>(pnlScore), static_cast<QWidget*>(pnlStatusBar)})
         over->raise();
+    PlacePlayerName();
 }
 
 void TfrmMain::HandleResize() {
@@ -862,6 +921,7 @@ void TfrmMain::HandleResize() {
     // table gives the chosen size back.
     if (Rule(rule::kPackCards) != 0) FitCardsToTable();
     LayOutTable();
+    KeepCardsReachable();
     // The background follows the table's size (a fade runs to its bottom),
     // and the cards of the old layout must go.
     TableView().PaintEmptyTable();
@@ -889,6 +949,7 @@ void TfrmMain::mnuOpenClick() {
     // The dialog works on the current player; store the name back trimmed.
     SetParameter(field::kPlayer, GetParameter(field::kPlayer));
     OpenGameDialog();
+    ShowPlayerName();
 }
 
 void TfrmMain::mnuAutoplayClick() {
@@ -899,6 +960,7 @@ void TfrmMain::mnuAutoplayClick() {
 
 void TfrmMain::mnuPlayersClick() {
     ShellCommands().Players();
+    ShowPlayerName();
 }
 
 void TfrmMain::mnuStatisticsClick() {
@@ -936,7 +998,7 @@ void TfrmMain::mnuContentsClick() {
 }
 
 void TfrmMain::mnuHomePageClick() {
-    OpenHomePage();
+    OpenHomePage(this);
 }
 
 void TfrmMain::mnuAboutClick() {

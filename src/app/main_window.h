@@ -91,6 +91,8 @@ public:
 
     // Rewrites the caption from the current game (only when it changes).
     void UpdateCaption();
+    // Shows the current player (after anything that may change the player).
+    void ShowPlayerName();
     // Places the tool bars, lines and panels for the window's width.
     void ArrangeBars();
     // The rectangle the table's piles are laid out in, in the table
@@ -150,6 +152,9 @@ public:
     QLabel *lblTempo2, *lblTempo, *lblScore2, *lblScore;
     QFrame *pnlLineaGrigia, *pnlLineaNera;
     QLabel* pnlStatusBar;
+    // "Player: <name>" after the bar's buttons, where the panels leave room:
+    // this edition's caption does not name the player.
+    QLabel* lblPlayerName;
     QTimer* Timer1;
     QMenu *popTB, *popTime, *popScore;
     QAction *popLargeIcons, *popSmallIcons, *popFlat, *popNoFlat, *popShowTime, *popShowScore;
@@ -186,6 +191,9 @@ private:
     // The window closes: end the game, write the last preferences.
     void FormClose();
     QToolButton* VisibleLastButton() const;
+    void PlacePlayerName();
+    // Raises the minimum size where the cards of the game do not fit.
+    void KeepCardsReachable();
     QFrame* VisibleBar() const { return largeBar_ ? pnlTB : pnlTB1; }
 
     QWidget* central_;
@@ -193,6 +201,7 @@ private:
     bool flat_ = true;
     bool closing_ = false;
     std::string helpFile_;
+    QString playerText_;  // the player line in full, before any eliding
     // Present while a selection group is being removed.
     std::unique_ptr<InputBlock> inputBlock_;
 };

@@ -167,6 +167,8 @@ void TfrmOpenGame::BuildControls() {
     cboPlayers->setObjectName("cboPlayers");
     cboPlayers->setMinimumWidth(170);
     lblPlayer->setBuddy(cboPlayers);
+    lblResultsTo = new QLabel(this);
+    lblResultsTo->setObjectName("lblResultsTo");
 
     btnRules = new QPushButton("Rules", this);
     btnRules->setObjectName("btnRules");
@@ -245,6 +247,8 @@ void TfrmOpenGame::BuildControls() {
     player->addWidget(cboPlayers);
     player->addSpacing(16);
     player->addWidget(chkWonLost);
+    player->addSpacing(16);
+    player->addWidget(lblResultsTo);
     player->addStretch(1);
 
     auto* buttons = new QHBoxLayout;
@@ -463,7 +467,19 @@ void TfrmOpenGame::FillPlayers() {
     cboPlayers->clear();
     for (const std::string& name : LoadPlayerNames()) cboPlayers->addItem(Q(name));
     cboPlayers->setCurrentIndex(cboPlayers->findText(Q(current), Qt::MatchExactly));
+    ShowResultsPlayer();
     if (chkWonLost->isChecked()) RefreshMarks();
+}
+
+void TfrmOpenGame::ShowResultsPlayer() {
+    const std::string current = GetParameter(field::kPlayer);
+    const std::string chosen = chosenPlayer_.empty() ? current : chosenPlayer_;
+    QString text = QStringLiteral("Results go to: ") + Q(chosen);
+    if (chosen != current) text += QStringLiteral(" (now playing: ") + Q(current) + ')';
+    lblResultsTo->setText(text);
+    QFont f = lblResultsTo->font();
+    f.setBold(chosen != current);
+    lblResultsTo->setFont(f);
 }
 
 void TfrmOpenGame::trvGamesChange() {
@@ -559,6 +575,7 @@ void TfrmOpenGame::cboPlayersChange() {
     // The choice takes effect when the game is opened, so that the running
     // game ends on the account of the player who played it.
     chosenPlayer_ = cboPlayers->currentText().toStdString();
+    ShowResultsPlayer();
     if (chkWonLost->isChecked()) RefreshMarks();
 }
 

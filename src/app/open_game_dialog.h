@@ -72,6 +72,9 @@ public:
     QTreeWidget* trvGames;
     QCheckBox* chkWonLost;
     QLabel* lblPlayer;
+    // Whose results the game opened goes on: a player chosen in the list
+    // becomes current only with OK, so the choice is spelt out before.
+    QLabel* lblResultsTo;
     QComboBox* cboPlayers;
     QWidget* pnlGame;
     QLabel* lblGameName;
@@ -116,6 +119,7 @@ private:
     void UpdatePreview();
     void ShowFacts(int gameId);
     void FillPlayers();
+    void ShowResultsPlayer();
     // The player whose marks are shown, and that player's game results
     // (none while marks are off).
     std::string MarkPlayer() const;

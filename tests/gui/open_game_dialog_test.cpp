@@ -2,9 +2,11 @@
 
 #include <gmock/gmock.h>
 
+#include <QPointer>
 #include <QTest>
 
 #include "app/game_preview.h"
+#include "app/help_window.h"
 #include "core/card_size.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -295,6 +297,33 @@ TEST_F(OpenGameDialog, RulesShowTheSelectedGame) {
     EXPECT_TRUE(Form().isVisible());
 }
 
+TEST_F(OpenGameDialog, RulesOverTheModalDialogTakeInput) {
+    // The main window shows the rules, owning them, while the dialog is
+    // modal over it: the rules must still be read and closed by the player.
+    core.dir.write("help/3200.html", "<html><body><h2>Pairs</h2></body></html>");
+    QWidget mainWindow;
+    mainWindow.show();
+    QPointer<HelpWindow> rules;
+    bool shown = false;
+    test::ModalScript script;
+    script.Then([&](QWidget*) {
+        Click(Node("Pairs"));
+        QTest::mouseClick(Form().btnRules, Qt::LeftButton);
+        EXPECT_EQ(window.Count("rules 200"), 1);
+        ASSERT_TRUE(ShowHelpTopic(ProgramDir() + "quillory.hlp>rules", 3200, &mainWindow));
+        rules = FindHelpWindow("rules");
+        ASSERT_NE(rules, nullptr);
+        shown = rules->isVisible();
+        QTest::keyClick(rules->windowHandle(), Qt::Key_Escape);
+        EXPECT_TRUE(Form().isVisible());
+        QTest::mouseClick(Form().btnCancel, Qt::LeftButton);
+    });
+    Form().exec();
+    EXPECT_TRUE(script.done());
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(!rules || !rules->isVisible()) << "the rules took no key";
+}
+
 TEST_F(OpenGameDialog, ClosingWithoutACurrentGameDisablesTheGameCommands) {
     SetParameter(pos::kGameId, 4, FormatNumber(-1, 4));
     Form().show();
@@ -506,7 +535,14 @@ TEST_F(OpenGameDialog, PreviewOfATableWiderThanThePictureIsScaledDown) {
 
 TEST_F(OpenGameDialog, PlayerChosenInTheListTakesEffectWhenTheGameOpens) {
     Form().show();
-    Form().cboPlayers->setCurrentIndex(Form().cboPlayers->findText("Player 2"));
+    EXPECT_EQ(Form().lblResultsTo->text(), "Results go to: Player 1");
+    // Arrow keys walk from the check box into the list and change the
+    // player: the dialog says so before OK.
+    Form().cboPlayers->setFocus();
+    QTest::keyClick(Form().cboPlayers, Qt::Key_Down);
+    EXPECT_EQ(Form().cboPlayers->currentText(), "Player 2");
+    EXPECT_EQ(Form().lblResultsTo->text(), "Results go to: Player 2 (now playing: Player 1)");
+    EXPECT_TRUE(Form().lblResultsTo->font().bold());
     EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 1");
     EXPECT_EQ(Form().Choice().player, "Player 2");
     EXPECT_EQ(Settings(), core.dir.read("DATA/Cfg.dat"));
@@ -516,6 +552,8 @@ TEST_F(OpenGameDialog, PlayerChosenInTheListTakesEffectWhenTheGameOpens) {
     Form().show();
     EXPECT_EQ(Form().cboPlayers->currentText(), "Player 1");
     EXPECT_EQ(Form().Choice().player, "Player 1");
+    EXPECT_EQ(Form().lblResultsTo->text(), "Results go to: Player 1");
+    EXPECT_FALSE(Form().lblResultsTo->font().bold());
 }
 
 TEST_F(OpenGameDialog, OpenGameCommandOpensTheChosenGameForTheChosenPlayer) {

@@ -10,6 +10,7 @@
 #include "core/piles.h"
 #include "play_support.h"
 #include "render/layout.h"
+#include "render/table.h"
 
 namespace bw::test {
 namespace {
@@ -149,6 +150,28 @@ TEST_F(PlayTest, ResizingRedrawsTheTableFromItsBackground) {
             << "old card at " << r.x() << "," << r.y();
     }
     EXPECT_GT(checked, 0);  // the layout did move
+}
+
+TEST_F(PlayTest, WindowTooSmallForTheCardsKeepsThemReachable) {
+    // Shrunk below what even the smallest cards need, the window keeps the
+    // size at which every card lies whole on the table; a game that needs
+    // less room lets it shrink further again.
+    Start(203, "Concentration");
+    window.resize(300, 220);
+    QApplication::processEvents();
+    EXPECT_TRUE(window.TableHoldsPiles())
+        << window.width() << " x " << window.height() << ", table extent " << TableExtent().right()
+        << "," << TableExtent().bottom();
+    EXPECT_GT(window.minimumWidth(), 300);
+    const QSize concentration = window.minimumSize();
+    {
+        ModalAnswer closeResult([](QWidget* w) { w->close(); });
+        ASSERT_TRUE(OpenGame(200, "Memory-Up (4x3)", kNewGameNumber, false,
+                             GetParameter(pos::kPlayer, 30)));
+    }
+    EXPECT_TRUE(window.TableHoldsPiles());
+    EXPECT_LT(window.minimumSize().width() * window.minimumSize().height(),
+              concentration.width() * concentration.height());
 }
 
 // Every card of every shipped game lies whole on the table, at any window

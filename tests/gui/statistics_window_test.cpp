@@ -2,7 +2,10 @@
 // and "Reset", which must ask and then clear only the chosen player.
 #include <gmock/gmock.h>
 
+#include <QGuiApplication>
 #include <QLayout>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "app/statistics_window.h"
@@ -29,15 +32,23 @@ TEST_F(StatisticsWindowTest, ResetAsksAndClearsOnlyTheChosenPlayer) {
     RecordGameResult(203, reset, {-60, 90, 9, 3, false, 20260102});
 
     // The tool button opens the window, as the menu does.
+    // It fits the screen (800 x 600 here), frame and Close button included.
     bool opened = false;
+    QRect frame, close;
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
     {
-        ModalAnswer close([&](QWidget* w) {
+        ModalAnswer answer([&](QWidget* w) {
             opened = qobject_cast<TfrmStatistics*>(w) != nullptr;
+            frame = w->frameGeometry();
+            if (auto* b = w->findChild<QPushButton*>("btnClose"))
+                close = QRect(b->mapToGlobal(QPoint(0, 0)), b->size());
             w->close();
         });
         window.tbStat->click();
     }
     EXPECT_TRUE(opened);
+    EXPECT_LE(frame.height(), room.height());
+    EXPECT_TRUE(room.contains(close)) << close.x() << "," << close.y();
 
     TfrmStatistics stats(&window);
     stats.show();
