@@ -1,6 +1,6 @@
 # cmake --install (any prefix) and cpack -G DEB. The layout:
 #   bin/brindlewick, bin/brindlewick-tool
-#   lib/brindlewick/             libbw_sound_output.so, loaded by the first sound
+#   lib/brindlewick/modules/     libbw_sound_output.so, loaded by the first sound
 #   share/brindlewick/           GAMES.DAT, QLR.RGF, help/ (read-only data)
 #   share/applications/          the launcher ($BW_APP_ID.desktop)
 #   share/metainfo/              the AppStream description
@@ -29,24 +29,41 @@ endblock()
 install(FILES ${BW_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${BW_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The man pages name the version and the installed folders.
-set(BW_MAN_DATADIR ${CMAKE_INSTALL_FULL_DATADIR}/brindlewick)
-foreach(page brindlewick.6 brindlewick-tool.1)
-  configure_file(${PROJECT_SOURCE_DIR}/data/man/${page}.in ${CMAKE_BINARY_DIR}/man/${page} @ONLY)
-  string(REGEX REPLACE ".*\\." "" section ${page})
-  install(FILES ${CMAKE_BINARY_DIR}/man/${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
-endforeach()
+# The man pages name the version and the folders of the copy they come with:
+# written at install time, from the prefix installed to (cmake --install
+# --prefix, or /usr in the package), compressed in the package.
+install(CODE "set(BW_MAN_SOURCE \"${PROJECT_SOURCE_DIR}/data/man\")
+set(BW_MAN_WORK \"${CMAKE_BINARY_DIR}/man\")
+set(BW_MANDIR \"${CMAKE_INSTALL_MANDIR}\")
+set(BW_DATA_SUBDIR \"${BW_INSTALL_DATADIR}\")
+set(PROJECT_VERSION \"${PROJECT_VERSION}\")
+set(BW_RELEASE_DATE \"${BW_RELEASE_DATE}\")
+set(BW_COPYRIGHT \"${BW_COPYRIGHT}\")")
+install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/InstallManPages.cmake)
 
-# The Debian package: cpack -G DEB in the build folder.
+# The Debian package: cpack -G DEB in the build folder. Its install step runs
+# with BW_DEBIAN_PACKAGE set to the package's prefix: the programs go to
+# games/ as Debian's games do, the man pages are compressed, and the package
+# carries its copyright and changelog (cmake/DebianPackage.cmake).
+install(CODE "set(BW_PACKAGE_DOC_SOURCE \"${PROJECT_SOURCE_DIR}/data/debian\")
+set(PROJECT_VERSION \"${PROJECT_VERSION}\")
+set(BW_RELEASE_DATE \"${BW_RELEASE_DATE}\")
+set(BW_COPYRIGHT \"${BW_COPYRIGHT}\")
+set(BW_MAINTAINER \"${BRINDLEWICK_MAINTAINER}\")
+set(BW_BINDIR \"${CMAKE_INSTALL_BINDIR}\")")
+install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/DebianPackage.cmake)
+
 set(CPACK_PACKAGE_NAME brindlewick)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Brindlewick developers")
-set(CPACK_PACKAGE_CONTACT "The Brindlewick developers <brindlewick@localhost>")
+set(CPACK_PACKAGE_CONTACT "${BRINDLEWICK_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "memory card games")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Brindlewick is a collection of memory card games: Memory-Up in three sizes, \
-Concentration, Ace-To-King and Forget me not. The cards lie face down on the \
-table; you turn them up with the mouse and try to remember where each one lies.")
+# Lines of at most 80 characters, as Debian's control files want them.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Brindlewick is a collection of memory card games: Memory-Up in three
+sizes, Concentration, Ace-To-King and Forget me not. The cards lie face
+down on the table; you turn them up with the mouse or the keyboard and
+try to remember where each one lies.")
+set(CPACK_CUSTOM_INSTALL_VARIABLES "BW_DEBIAN_PACKAGE=/usr")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

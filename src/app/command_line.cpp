@@ -19,7 +19,7 @@ std::optional<int> AnswerCommandLine(const std::vector<std::string>& args,
     if (has({"--help", "-h"})) {
         out << "Usage: brindlewick [--help | --version]\n\n"
             << kProductName << " " << BW_VERSION << ". " << kProductLine << "\n"
-            << "The game is played with the mouse and takes no other arguments.\n\n"
+            << "The game is played with the mouse or the keyboard and takes no other arguments.\n\n"
             << "  -h, --help     show this help and exit\n"
             << "      --version  show the version and exit\n\n"
             << "Games, pictures and help: " << programDir << "\n"

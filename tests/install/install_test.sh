@@ -8,7 +8,7 @@
 # in the help window, the about box, File > Exit. The player's files must
 # land in $XDG_DATA_HOME and nothing may be written into the prefix.
 set -euo pipefail
-build=$1 source=$2 version=$3 app_id=$4 module_dir=$5  # lib/brindlewick
+build=$1 source=$2 version=$3 app_id=$4 module_dir=$5  # lib/brindlewick/modules
 
 tmp=$(mktemp -d)
 xvfb_pid= game_pid=
