@@ -865,7 +865,14 @@ void TfrmMain::KeepCardsReachable() {
     const QMargins frame = FrameMargins();
     QSize least = minimumSize().expandedTo(size() + QSize(wider, taller));
     if (screen.isValid()) least = least.boundedTo(screen.size().shrunkBy(frame));
-    if (least != minimumSize()) setMinimumSize(least);
+    if (least == minimumSize()) return;
+    setMinimumSize(least);
+    // Grown past the screen's edge the cards would be cut off there instead.
+    if (!screen.isValid()) return;
+    const QSize outer = least.grownBy(frame);
+    const QPoint at(qBound(screen.left(), x(), screen.right() + 1 - outer.width()),
+                    qBound(screen.top(), y(), screen.bottom() + 1 - outer.height()));
+    if (at != pos()) move(at);
 }
 
 QToolButton* TfrmMain::VisibleLastButton() const {

@@ -169,6 +169,10 @@ void TfrmOpenGame::BuildControls() {
     lblPlayer->setBuddy(cboPlayers);
     lblResultsTo = new QLabel(this);
     lblResultsTo->setObjectName("lblResultsTo");
+    // Takes the row's room and wraps there, rather than widening the dialog
+    // past a small screen for a long name.
+    lblResultsTo->setWordWrap(true);
+    lblResultsTo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     btnRules = new QPushButton("Rules", this);
     btnRules->setObjectName("btnRules");
@@ -248,8 +252,7 @@ void TfrmOpenGame::BuildControls() {
     player->addSpacing(16);
     player->addWidget(chkWonLost);
     player->addSpacing(16);
-    player->addWidget(lblResultsTo);
-    player->addStretch(1);
+    player->addWidget(lblResultsTo, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnRules);
