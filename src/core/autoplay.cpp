@@ -50,7 +50,7 @@ bool MoveCard(CardCode card, int left, int top, const std::string& pile,
     if (AnimateMoves()) CardAnimations().FlyCard(card, left, top, pile);
     // The flight takes the card out of the hand (option 94) when it lands:
     // hold it again for the move.
-    MainGame.SetOpt(94, card);
+    MainGame.SetOpt(opt::kHeld, card);
     const Place from = PlaceOf(card);
     const std::string before = from.pile() ? *from.pile() : std::string();
     const bool moved = AutoplayMoves().Move(1, target);
@@ -170,7 +170,7 @@ bool FillAllowed(int mode) {
         case 10: return !AnyReserveHoldsCard();
         // Mode 4 fills gaps only during the first pass through the stock;
         // after a redeal they are left to the player.
-        case 4: return MainGame.Opt(73) == 1;
+        case 4: return MainGame.Opt(opt::kStockPasses) == 1;
         default: return true;
     }
 }
@@ -189,7 +189,7 @@ void IAutoplayMoves::FillAfterRemoval() {
 
 bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
     if (!IsFaceUp(card)) return false;
-    MainGame.SetOpt(94, card);
+    MainGame.SetOpt(opt::kHeld, card);
     const bool forPlayer = (kinds & target::kForPlayer) != 0;
     const int own = OwnTableau(card);
     bool moved = false;
@@ -225,9 +225,9 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
         moved = MoveCard(card, left, top, "Mazzo_Vis", "Stock02");
     }
 
-    if (moved && forPlayer) MainGame.SetOpt(116, 1);
-    MainGame.SetOpt(94, 0);
-    MainGame.SetOpt(95, 0);
+    if (moved && forPlayer) MainGame.SetOpt(opt::kCountsPlayed, 1);
+    MainGame.SetOpt(opt::kHeld, 0);
+    MainGame.SetOpt(opt::kHeldTop, 0);
     return moved;
 }
 
@@ -273,12 +273,12 @@ bool RunAutoplay() {
 bool FillEmptyTableaus() {
     const int mode = Rule(rule::kFillMode);
     if (mode == 0 || !Flag(flag::kInProgress)) return false;
-    if (Rule(rule::kFirstToDest) != 0 && MainGame.Opt(91) == 0) return false;
+    if (Rule(rule::kFirstToDest) != 0 && MainGame.Opt(opt::kFillTableaus) == 0) return false;
     FillPlan plan;
     if (!PlanFor(mode, plan) || !FillAllowed(mode)) return false;
 
     const bool several = plan.cards > 1;
-    if (several) MainGame.SetOpt(112, 1);
+    if (several) MainGame.SetOpt(opt::kStockChanged, 1);
     bool moved = false;
     bool failed = false;
     for (int i = 0; i < RuleCount(rule::kFilas, 40) && !failed; ++i) {
@@ -296,8 +296,8 @@ bool FillEmptyTableaus() {
         }
         if (plan.firstPileOnly) break;
     }
-    if (several) MainGame.SetOpt(112, 0);
-    MainGame.SetOpt(94, 0);
+    if (several) MainGame.SetOpt(opt::kStockChanged, 0);
+    MainGame.SetOpt(opt::kHeld, 0);
     return moved;
 }
 
@@ -323,12 +323,12 @@ void AutoplayCommand() {
 }
 
 void ApplyGameAutoplay(int gameId) {
-    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(105) != 2) return;
+    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
     if (CommandStates().AutoplayChecked() != GameStore().AutoplayStored(gameId)) AutoplayCommand();
 }
 
 void StoreGameAutoplay(int gameId) {
-    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(105) != 2) return;
+    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
     GameStore().StoreAutoplay(gameId, CommandStates().AutoplayChecked());
 }
 

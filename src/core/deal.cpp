@@ -611,7 +611,7 @@ void CountedOntoTwelvePiles(DealtTable& t) {
 // summed four by four into options 118..121, laid out in counting order.
 void SixteenCountedCards(DealtTable& t) {
     Pack& pack = t.pack;
-    for (int o = 118; o <= 121; ++o) MainGame.SetOpt(o, 0);
+    for (int o = opt::kRankSums; o < opt::kRankSums + 4; ++o) MainGame.SetOpt(o, 0);
     Pack head(pack.begin(), pack.begin() + std::min<long>(21, static_cast<long>(pack.size())));
     Pack rest(pack.begin() + static_cast<long>(head.size()), pack.end());
     head.erase(std::remove_if(head.begin(), head.end(), [](CardCode c) { return IsFaceCard(c); }),
@@ -619,8 +619,9 @@ void SixteenCountedCards(DealtTable& t) {
     pack = head;
     pack.insert(pack.end(), rest.begin(), rest.end());
     for (size_t i = 0; i < 16 && i < pack.size(); ++i)
-        MainGame.SetOpt(118 + static_cast<int>(i / 4),
-                        MainGame.Opt(118 + static_cast<int>(i / 4)) + ProbeRank(pack[i]));
+        MainGame.SetOpt(
+            opt::kRankSums + static_cast<int>(i / 4),
+            MainGame.Opt(opt::kRankSums + static_cast<int>(i / 4)) + ProbeRank(pack[i]));
     if (pack.size() > 16) pack.resize(16);
     ReorderByCounting(pack);
     for (size_t i = 0; i < pack.size(); ++i) PutFaceUp(FilaPiles, static_cast<int>(i), pack[i]);

@@ -1132,7 +1132,7 @@ bool CanDropOnTableau(int a, CardCode M) {
                 ok = SlotCount(stack) <= StackLimitOnEmpty(a);
         }
     }
-    const int noReturn = MainGame.Opt(95);
+    const int noReturn = MainGame.Opt(opt::kHeldTop);
     if (noReturn != 0 && T == noReturn) return false;
     return ok;
 }

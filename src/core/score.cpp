@@ -22,7 +22,7 @@ int WastePairs() {
     return static_cast<int>(MazzoPiles[2].size() / 6);
 }
 int Misses() {
-    return MainGame.Opt(99);
+    return MainGame.Opt(opt::kMisses);
 }
 int ScoreText() {
     return static_cast<int>(ParameterInt(field::kScore, 0));
@@ -60,7 +60,7 @@ bool SumsMatchOptions() {
             if (Cards(p) != 1) return false;
             sum += RankOf(SlotCode(p, 0));
         }
-        if (sum != MainGame.Opt(118 + g)) return false;
+        if (sum != MainGame.Opt(opt::kRankSums + g)) return false;
     }
     return true;
 }

@@ -64,9 +64,9 @@ void Finish() {
 // ---- Turning and redealing -------------------------------------------------
 
 bool RedealStock() {
-    MainGame.SetOpt(89, 0);
+    MainGame.SetOpt(opt::kStockPressed, 0);
     if (!Stock().empty() || SlotCount(Turned()) < 2 || !RedealsRemain()) return false;
-    MainGame.SetOpt(73, MainGame.Opt(73) + 1);
+    MainGame.SetOpt(opt::kStockPasses, MainGame.Opt(opt::kStockPasses) + 1);
     RecordStep(1);
     // Dealt face down unless the game deals its stock face up; the same
     // reading as the deal, so a redealt stock looks like the dealt one.
@@ -88,7 +88,7 @@ bool RedealStock() {
 
 bool TurnStock(bool toWaste) {
     if (Stock().empty()) return RedealStock();
-    MainGame.SetOpt(89, 0);
+    MainGame.SetOpt(opt::kStockPressed, 0);
     RecordStep(1);
     const int index = toWaste ? 2 : 1;
     // A game that names no count turns one card: a press must move something.
@@ -123,7 +123,7 @@ bool DealFromStock(const std::string& op) {
     // With reserve deal code 5 the reserves are dealt only while stock
     // passes remain (an unlimited game never runs out of them).
     if (reserve && Rule(rule::kAppoggStock1) == 5 && Rule(rule::kStockPasses) != -1 &&
-        MainGame.Opt(73) >= Rule(rule::kStockPasses))
+        MainGame.Opt(opt::kStockPasses) >= Rule(rule::kStockPasses))
         return false;
 
     PileList& list = reserve ? AppoggPiles : FilaPiles;
@@ -143,7 +143,7 @@ bool DealFromStock(const std::string& op) {
     if (Stock().empty() || std::none_of(piles.begin(), piles.end(), takes)) return false;
 
     if (!fill) RecordStep(1);
-    MainGame.SetOpt(112, 1);
+    MainGame.SetOpt(opt::kStockChanged, 1);
     SetFlag(flag::kStockOperation, false);
     const std::string kind = reserve ? "Appogg" : "Fila";
     for (int i : piles) {
@@ -159,7 +159,7 @@ bool DealFromStock(const std::string& op) {
     }
     PileDrawing().RedrawPile("Mazzo");
     PlayEventSound("Shuffle", SoundSwitch(reserve ? field::kSoundsShuffle : field::kSoundsTableau));
-    MainGame.SetOpt(112, 0);
+    MainGame.SetOpt(opt::kStockChanged, 0);
     Finish();
     return true;
 }
@@ -317,7 +317,7 @@ bool CloseUpTableau() {
 
 bool RedealsRemain() {
     const int limit = Rule(rule::kStockPasses);
-    return limit == -1 || MainGame.Opt(73) <= limit;
+    return limit == -1 || MainGame.Opt(opt::kStockPasses) <= limit;
 }
 
 bool IsStockOperation(const std::string& t) {

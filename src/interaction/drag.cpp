@@ -244,7 +244,8 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
     const std::string name = TargetName(t);
     const int goal = Rule(rule::kGoalKind);
     // Until the tableau has been filled automatically only foundations take cards.
-    if (Rule(rule::kFirstToDest) != 0 && Opt(91) == 0 && t.kind != kDest) return false;
+    if (Rule(rule::kFirstToDest) != 0 && Opt(opt::kFillTableaus) == 0 && t.kind != kDest)
+        return false;
     bool shadow = true;
     int count = 1;
     std::string move = name;
@@ -253,7 +254,7 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
             // Where the first foundation keeps the selected codes it takes no card.
             if (t.index == 0 && SelectionInFirstFoundation()) return false;
             if (!CanDropOn(name, card)) return false;
-            if (Opt(110) == 1 || Opt(110) == 3) return false;
+            if (Opt(opt::kAutoplay) == 1 || Opt(opt::kAutoplay) == 3) return false;
             break;
         case kFila:
             if (goal == 32 || goal == 46) return false;
@@ -285,14 +286,15 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
     Restore(g_shown);
     g_shown = {};
     g_lifted = false;
-    if (Opt(116) < 1 && Opt(110) != 3) MainGame.SetOpt(116, 1);
+    if (Opt(opt::kCountsPlayed) < 1 && Opt(opt::kAutoplay) != 3)
+        MainGame.SetOpt(opt::kCountsPlayed, 1);
     return true;
 }
 
 }  // namespace
 
 void BuildHeldImage() {
-    PointerFeedback().BuildHeldImage(Opt(94), RunHeight);
+    PointerFeedback().BuildHeldImage(Opt(opt::kHeld), RunHeight);
     // Until the image is drawn the window still shows the cards in place.
     g_shown = {DragRect.left, DragRect.top, DragRect.right, DragRect.bottom};
 }
@@ -334,16 +336,16 @@ bool CanLeaveFoundation(CardCode card) {
     const CardPlace p = FindCard(card);
     if (p.kind != kDest || TopCode(*p.pile) != card) return false;
     // Asked at the press, before the pick-up has set the held card's state.
-    const int noReturn = Opt(95);
+    const int noReturn = Opt(opt::kHeldTop);
     const bool single = MovingStackIsSingle();
-    MainGame.SetOpt(95, 0);
+    MainGame.SetOpt(opt::kHeldTop, 0);
     SetMovingStackSingle(true);
     bool fits = false;
     for (int i = 0; i < RuleCount(rule::kFilas, 40) && !fits; ++i)
         fits = CanDropOn(PileName(kFila, i + 1), card);
     for (int i = 0; i < RuleCount(rule::kReserves, 10) && !fits; ++i)
         fits = CanDropOn(PileName(kAppogg, i + 1), card);
-    MainGame.SetOpt(95, noReturn);
+    MainGame.SetOpt(opt::kHeldTop, noReturn);
     SetMovingStackSingle(single);
     return fits;
 }
@@ -358,47 +360,48 @@ void EndHold() {
 }
 
 void PointerMove(int x, int y) {
-    if (Opt(110) != 0) return;
+    if (Opt(opt::kAutoplay) != 0) return;
     MouseIdleStamp = -1;
-    if (Opt(94) != 0) {
-        MainGame.SetOpt(78, 1);
+    if (Opt(opt::kHeld) != 0) {
+        MainGame.SetOpt(opt::kPointerMoved, 1);
         PointerFeedback().SetTableCursor(DragCursorShape());
         ShowHeldAt(x - GrabOffset.x, y - GrabOffset.y);
         return;
     }
-    if (Opt(89) == 1) {
+    if (Opt(opt::kStockPressed) == 1) {
         const int i = Rule(rule::kStockMode) == 1 ? 0 : 1;
         const int left = MainGame.StockLeft(i), top = MainGame.StockTop(i);
         if (x < left || x > left + CardWidth || y < top || y > top + CardHeight) {
             PointerFeedback().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
             Waits().Wait(50);
-            MainGame.SetOpt(89, 0);
+            MainGame.SetOpt(opt::kStockPressed, 0);
         }
         return;
     }
     if (Flag(flag::kInProgress)) {
         MouseIdleStamp = platform::TickCount();
-        if (x != Opt(96) || y != Opt(97)) StatusDisplay().HidePileSizePanel();
-        MainGame.SetOpt(96, x);
-        MainGame.SetOpt(97, y);
+        if (x != Opt(opt::kPileSizeX) || y != Opt(opt::kPileSizeY))
+            StatusDisplay().HidePileSizePanel();
+        MainGame.SetOpt(opt::kPileSizeX, x);
+        MainGame.SetOpt(opt::kPileSizeY, y);
     }
 }
 
 void PointerRelease(MouseButton /*button*/) {
     PointerFeedback().SetTableCursor(TableCursorShape());
-    if (Opt(89) == 1) {
+    if (Opt(opt::kStockPressed) == 1) {
         const int i = Rule(rule::kStockMode) == 1 ? 0 : 1;
         PointerFeedback().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
         Waits().Wait(50);
         ExecuteMove(TopCode(MazzoPiles[0]), "Mazzo_Vis");
-        MainGame.SetOpt(89, 0);
+        MainGame.SetOpt(opt::kStockPressed, 0);
     }
-    if (const CardCode held = Opt(94); held != 0) {
+    if (const CardCode held = Opt(opt::kHeld); held != 0) {
         // A release before any movement always puts the cards back.
-        const bool dropped = Opt(78) == 1 && DropHeld(held, DragRect);
+        const bool dropped = Opt(opt::kPointerMoved) == 1 && DropHeld(held, DragRect);
         if (!dropped) ReturnHeld(held);
-        MainGame.SetOpt(94, 0);
-        MainGame.SetOpt(95, 0);
+        MainGame.SetOpt(opt::kHeld, 0);
+        MainGame.SetOpt(opt::kHeldTop, 0);
         EndHold();
         if (dropped && Flag(flag::kFinished)) GameHooks().EndGame();
     }

@@ -83,9 +83,9 @@ void TakePairAway() {
         PressHooks().LiftCards(g.card, true);
         const CardPoint from = CardSlotPosition(name, g.row, g.slot);
         CardAnimations().FlyCard(g.card, from.left, from.top, waste.left, waste.top);
-        MainGame.SetOpt(94, g.card);
+        MainGame.SetOpt(opt::kHeld, g.card);
         const bool moved = ExecuteMove(1, "Waste");
-        MainGame.SetOpt(94, 0);
+        MainGame.SetOpt(opt::kHeld, 0);
         if (!moved) continue;
         std::string& row = FilaPiles[static_cast<size_t>(g.row)];
         if (SlotCode(row, g.slot) != g.card) {
@@ -153,7 +153,7 @@ bool PairClick(CardCode card, int x, int y, int row) {
 }
 
 void TurnBackAll() {
-    MainGame.SetOpt(99, MainGame.Opt(99) + 1);
+    MainGame.SetOpt(opt::kMisses, MainGame.Opt(opt::kMisses) + 1);
     for (const GridCard& g : FaceUpGridCards()) {
         Waits().Wait(kTurnBackPause);
         SetFaceFlag(g.card, '0');

@@ -434,7 +434,7 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
         SwapFirstCards(sel[0], sel[1]);
         return;
     }
-    RemoveSelection(goal != 48, MainGame.Opt(71) != 1 && goal != 8 && goal != 47);
+    RemoveSelection(goal != 48, MainGame.Opt(opt::kCloseAsked) != 1 && goal != 8 && goal != 47);
 }
 
 }  // namespace bw

@@ -88,7 +88,7 @@ void FreeTableBitmaps() {
 }
 
 int ScrollPosition() {
-    return MainGame.Opt(90);
+    return MainGame.Opt(opt::kScroll);
 }
 
 Canvas Canvas::Window() {

@@ -70,13 +70,13 @@ bool FilaOnTable(int i) {
     return OnTable(FilaLeft[static_cast<size_t>(i)]) && OnTable(FilaTop[static_cast<size_t>(i)]);
 }
 bool DestOnTable(int k) {
-    return OnTable(Opt(k)) && OnTable(Opt(17 + k));
+    return OnTable(Opt(k)) && OnTable(Opt(opt::kDestTop + k));
 }
 bool AppoggOnTable(int k) {
-    return OnTable(Opt(34 + k)) && OnTable(Opt(45 + k));
+    return OnTable(Opt(opt::kAppoggLeft + k)) && OnTable(Opt(opt::kAppoggTop + k));
 }
 bool StockOnTable(int i) {
-    return OnTable(Opt(56 + i)) && OnTable(Opt(60 + i));
+    return OnTable(Opt(opt::kStockLeft + i)) && OnTable(Opt(opt::kStockTop + i));
 }
 
 bool FoundationHasEdge() {
@@ -328,8 +328,8 @@ DeckPlace DeckPosition() {
 
 void RepaintTable(const Canvas& canvas, bool animateDeal) {
     if (!Flag(flag::kInProgress)) return;
-    MainGame.SetOpt(90, 0);
-    MainGame.SetOpt(93, 0);
+    MainGame.SetOpt(opt::kScroll, 0);
+    MainGame.SetOpt(opt::kLowestPixel, 0);
     const Canvas table = Canvas::Table();
     const int reserves = RuleCount(rule::kReserves, 10), tableaus = RuleCount(rule::kFilas, 40),
               foundations = RuleCount(rule::kDests, 16);
@@ -402,8 +402,8 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
         g_deck = DeckPlace();
     }
     DrawDecorations(animateDeal ? table : canvas);
-    MainGame.SetOpt(88, 1);
-    if (Opt(103) != 0) HighlightFoundations(-1);
+    MainGame.SetOpt(opt::kTableDrawn, 1);
+    if (Opt(opt::kHighlightFoundations) != 0) HighlightFoundations(-1);
     if (animateDeal) ShowTable();
 }
 
@@ -496,7 +496,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
         const bool sideways = kind != kMazzo && (direction == 2 || direction == 4 ||
                                                  direction == 6 || direction == 10);
         if (down) {
-            const int step = direction == 5 ? Opt(75) : Opt(64);
+            const int step = direction == 5 ? Opt(opt::kReserveStep) : Opt(opt::kUpStepDown);
             const int moved = Moving().height > 0 ? Moving().height : CardHeight;
             // At least down to where the old top card ended, however many left.
             const int bottom =
