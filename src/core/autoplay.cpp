@@ -58,7 +58,7 @@ bool MoveCard(CardCode card, int left, int top, const std::string& pile,
 }
 
 int OwnTableau(CardCode card) {
-    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+    for (int i = 0; i < TableauCount(); ++i)
         if (FindSlot(FilaPiles[static_cast<size_t>(i)], card) >= 0) return i;
     return -1;
 }
@@ -207,7 +207,7 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
                 offer(Name("Dest", i), forPlayer ? Name("Dest", i) : Name("Dest_Autoplay", i));
     for (bool empty : {false, true}) {
         if (!(kinds & (empty ? target::kEmptyTableaus : target::kTableaus))) continue;
-        for (int i = 0; i < RuleCount(rule::kFilas, 40) && !tried; ++i) {
+        for (int i = 0; i < TableauCount() && !tried; ++i) {
             const std::string& p = FilaPiles[static_cast<size_t>(i)];
             if (i == own || p.empty() != empty || !OnTable(FilaLeft[static_cast<size_t>(i)]))
                 continue;
@@ -232,8 +232,7 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
 }
 
 bool RunAutoplay() {
-    if (!CommandStates().AutoplayChecked() || !Flag(flag::kInProgress) ||
-        RuleCount(rule::kFilas, 40) == 0)
+    if (!CommandStates().AutoplayChecked() || !Flag(flag::kInProgress) || TableauCount() == 0)
         return false;
     SetFlag(flag::kEnded, false);
     const int reserves = RuleCount(rule::kReserves, 10);
@@ -249,7 +248,7 @@ bool RunAutoplay() {
             pass = pass || again;
         }
         if (!halted() && Rule(rule::kVisHeld) == 0 && offer(TopCode(MazzoPiles[1]))) pass = true;
-        for (int i = 0; i < RuleCount(rule::kFilas, 40) && !halted(); ++i) {
+        for (int i = 0; i < TableauCount() && !halted(); ++i) {
             const CardCode c = TopCode(FilaPiles[static_cast<size_t>(i)]);
             if (c < 1) continue;
             if (!IsFaceUp(c) && Rule(rule::kAutoTurnUp) == 1 &&
@@ -281,7 +280,7 @@ bool FillEmptyTableaus() {
     if (several) MainGame.SetOpt(opt::kStockChanged, 1);
     bool moved = false;
     bool failed = false;
-    for (int i = 0; i < RuleCount(rule::kFilas, 40) && !failed; ++i) {
+    for (int i = 0; i < TableauCount() && !failed; ++i) {
         if (!plan.pile(i) || !FilaPiles[static_cast<size_t>(i)].empty()) continue;
         for (int k = 0; k < plan.cards; ++k) {
             const std::string source = plan.source();

@@ -371,7 +371,7 @@ void GoalArrangements() {
 // Offers the tableau cards to the foundations (pile by pile or row by row);
 // a moved card's place is examined again.
 void OfferTableauToFoundations(int mode, bool rowByRow) {
-    const int nf = RuleCount(rule::kFilas, 40);
+    const int nf = TableauCount();
     auto offer = [&](int pile, CardCode c) {
         if (c < 1) return false;
         if (mode == 94) return OfferToFoundations(c, pile);
@@ -400,7 +400,7 @@ void OfferTableauToFoundations(int mode, bool rowByRow) {
 }
 
 void AcesToFoundations() {
-    const int nf = RuleCount(rule::kFilas, 40);
+    const int nf = TableauCount();
     const int nd = RuleCount(rule::kDests, 16);
     for (int p = 0; p < nf; ++p) {
         std::string& pile = FilaPiles[static_cast<size_t>(p)];
@@ -657,7 +657,7 @@ constexpr std::array<Arrangement, 19> kArrangements = {
 void PostDealArrangement(Pack& pack) {
     const int code = Rule(rule::kArrangement);
     if (code < 0 || code >= static_cast<int>(kArrangements.size()) || !kArrangements[code]) return;
-    DealtTable table{pack, RuleCount(rule::kFilas, 40), RuleCount(rule::kDests, 16)};
+    DealtTable table{pack, TableauCount(), RuleCount(rule::kDests, 16)};
     kArrangements[static_cast<size_t>(code)](table);
 }
 

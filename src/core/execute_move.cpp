@@ -92,7 +92,7 @@ std::optional<PilePlace> FindCard(CardCode c) {
         return PilePlace{kind, index, NameOf(kind, index), false};
     };
     if (auto p = at(kMazzoVis, 1)) return p;
-    const int tableaus = std::clamp<int>(Rule(rule::kFilas), 0, 40);
+    const int tableaus = TableauCount();
     for (int i = 0; i < tableaus; ++i)
         if (auto p = at(kFila, i)) return p;
     for (int i = 0; i < 16; ++i)
@@ -217,7 +217,7 @@ bool AutoplayActive() {
 }
 
 void TurnExposedTableauCardsUp() {
-    const int tableaus = std::clamp<int>(Rule(rule::kFilas), 0, 40);
+    const int tableaus = TableauCount();
     for (int i = 0; i < tableaus; ++i) {
         const CardCode top = TopCode(FilaPiles[static_cast<size_t>(i)]);
         if (top < 1 || FaceFlag(top) != '0') continue;

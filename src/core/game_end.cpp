@@ -30,7 +30,7 @@ std::string TwoDigits(int64_t v) {
 // full; other games end when they are won.
 bool PlayedToTheEnd() {
     const int kind = Rule(rule::kGoalKind);
-    const int rows = std::clamp<int>(Rule(rule::kFilas), 0, 40);
+    const int rows = TableauCount();
     if (kind == 36 || kind == 37 || kind == 39) {
         for (int r = 0; r < rows; ++r) {
             const std::string& row = FilaPiles[static_cast<size_t>(r)];

@@ -22,9 +22,6 @@ namespace {
 int FoundationCount() {
     return RuleCount(rule::kDests, 16);
 }
-int TableauCount() {
-    return RuleCount(rule::kFilas, 40);
-}
 int ReserveCount() {
     return RuleCount(rule::kReserves, 10);
 }

@@ -64,6 +64,10 @@ inline void SetRule(int entry, int value) {
 inline int RuleCount(int entry, int max) {
     return std::clamp(Rule(entry), 0, max);
 }
+// The game's tableau piles: its count entry kept within FilaPiles.
+inline int TableauCount() {
+    return RuleCount(rule::kFilas, 40);
+}
 
 // In the selection games (rule::kSelectSum set, goal kinds 3 and 4) the first
 // foundation holds the selection list: codes of cards that lie elsewhere.

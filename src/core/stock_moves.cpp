@@ -106,7 +106,7 @@ bool TurnStock(bool toWaste) {
 bool DealFromStock(const std::string& op) {
     const bool fill = op == "Fill_Tableaus";
     const bool reserve = StartsWith(op, "Add_Reserve");
-    const int nf = RuleCount(rule::kFilas, 40);
+    const int nf = TableauCount();
     const int na = RuleCount(rule::kReserves, 10);
     std::vector<int> piles;
     if (op == "Add_Tableaus" || op == "Add_Tableaus_Last" || fill) {
@@ -183,7 +183,7 @@ Place FindOnTable(CardCode c) {
     };
     Place p;
     if (look(MazzoPiles, 1, kMazzoVis, p)) return p;
-    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+    for (int i = 0; i < TableauCount(); ++i)
         if (look(FilaPiles, i, kFila, p)) return p;
     for (int i = 1; i < 16; ++i)
         if (look(DestPiles, i, kDest, p)) return p;
@@ -200,7 +200,7 @@ Place FindOnTable(CardCode c) {
 int NextSelected(const std::string& selection, int emptied) {
     if (Rule(rule::kGoalKind) != 47 || emptied < 0) return 0;
     for (int n : {emptied + 1, emptied - 1}) {
-        if (n < 0 || n >= RuleCount(rule::kFilas, 40)) continue;
+        if (n < 0 || n >= TableauCount()) continue;
         const CardCode top = TopCode(FilaPiles[static_cast<size_t>(n)]);
         const int slot = top >= 1 ? FindSlot(selection, top) : -1;
         if (slot >= 0) return slot;
@@ -266,7 +266,7 @@ bool RemoveSelection() {
 
 bool FillEmptyTableausFromStock() {
     bool any = false;
-    for (int i = 0; i < RuleCount(rule::kFilas, 40) && !Stock().empty(); ++i) {
+    for (int i = 0; i < TableauCount() && !Stock().empty(); ++i) {
         if (!FilaPiles[static_cast<size_t>(i)].empty()) continue;
         AppendCard(FilaPiles, i, TakeTop(Stock()), "1");
         PileDrawing().RedrawPile("Fila" + std::to_string(i + 1));
@@ -282,7 +282,7 @@ bool FillEmptyTableausFromStock() {
 // Closes the gaps of the grid: every empty pile takes over the next
 // non-empty pile after it, then the piles left empty are filled from the stock.
 bool CloseUpTableau() {
-    const int nf = RuleCount(rule::kFilas, 40);
+    const int nf = TableauCount();
     auto pile = [](int i) -> std::string& { return FilaPiles[static_cast<size_t>(i)]; };
     bool anyEmpty = false, gapBeforeCard = false;
     for (int i = 0; i < nf; ++i) {

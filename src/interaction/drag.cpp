@@ -97,7 +97,7 @@ CardPlace FindCard(CardCode card) {
         return true;
     };
     if (at(kMazzoVis, MazzoPiles, 1, "Mazzo_Vis")) return p;
-    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+    for (int i = 0; i < TableauCount(); ++i)
         if (at(kFila, FilaPiles, i, PileName(kFila, i + 1))) return p;
     for (int i = 0; i < 16; ++i)
         if (at(kDest, DestPiles, i, PileName(kDest, i + 1))) return p;
@@ -171,7 +171,7 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
             PileDrawing().DrawPile(p.name, kOnTable);
             if (Rule(rule::kAppoggFamily) != 3) return;
             const Area cell = PileArea(p.name, p.index);
-            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i) {
+            for (int i = 0; i < TableauCount(); ++i) {
                 if (!OnTable(FilaLeft[static_cast<size_t>(i)])) continue;
                 const std::string name = PileName(kFila, i + 1);
                 if (Overlap(cell, PileArea(name, i))) {
@@ -341,7 +341,7 @@ bool CanLeaveFoundation(CardCode card) {
     MainGame.SetOpt(opt::kHeldTop, 0);
     SetMovingStackSingle(true);
     bool fits = false;
-    for (int i = 0; i < RuleCount(rule::kFilas, 40) && !fits; ++i)
+    for (int i = 0; i < TableauCount() && !fits; ++i)
         fits = CanDropOn(PileName(kFila, i + 1), card);
     for (int i = 0; i < RuleCount(rule::kReserves, 10) && !fits; ++i)
         fits = CanDropOn(PileName(kAppogg, i + 1), card);
@@ -470,7 +470,7 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
         consider(TargetRect({kDest, i}), kDest, i);
     }
     if (Rule(rule::kTableFamily) != 8) {
-        for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i) {
+        for (int i = 0; i < TableauCount(); ++i) {
             if (!OnTable(FilaLeft[static_cast<size_t>(i)])) continue;
             const std::string name = PileName(kFila, i + 1);
             const int slots = SlotCount(FilaPiles[static_cast<size_t>(i)]);

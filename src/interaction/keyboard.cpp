@@ -173,7 +173,7 @@ Grid GridPlaces() {
     const int goal = Rule(rule::kGoalKind);
     if (goal < 36 || goal > 39) return {};
     std::vector<GridPlace> all;
-    const int rows = std::clamp<int>(Rule(rule::kFilas), 0, 40);
+    const int rows = TableauCount();
     for (int r = 0; r < rows; ++r) {
         if (!OnTable(FilaLeft[static_cast<size_t>(r)])) continue;
         const std::string name = PileName(kFila, r + 1);

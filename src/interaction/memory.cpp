@@ -22,9 +22,6 @@ namespace {
 
 constexpr int kTurnBackPause = 200;  // ms per card turned back or shown
 
-int Rows() {
-    return std::clamp<int>(Rule(rule::kFilas), 0, 40);
-}
 int Foundations() {
     return std::clamp<int>(Rule(rule::kDests), 0, 16);
 }
@@ -48,7 +45,7 @@ struct GridCard {
 // Every card of the grid, row by row and slot by slot, holes left out.
 std::vector<GridCard> GridCards() {
     std::vector<GridCard> cards;
-    for (int r = 0; r < Rows(); ++r)
+    for (int r = 0; r < TableauCount(); ++r)
         for (int s = 0; s < SlotCount(Row(r)); ++s)
             if (CardCode c = SlotCode(Row(r), s); c >= 1) cards.push_back({r, s, c});
     return cards;
@@ -217,7 +214,7 @@ void SetModelFaces(bool hide) {
 
 void DealTwins() {
     RecordStep(1);
-    const int rows = Rows();
+    const int rows = TableauCount();
     const int twinRows = rows - 10;
     for (int i = 0; i < Foundations(); ++i) {
         const CardCode model = BottomCode(DestPiles[static_cast<size_t>(i)]);

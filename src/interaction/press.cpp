@@ -20,9 +20,6 @@ namespace bw {
 
 namespace {
 
-int TableauCount() {
-    return std::clamp(Rule(rule::kFilas), 0, 40);
-}
 int ReserveCount() {
     return std::clamp(Rule(rule::kReserves), 0, 10);
 }

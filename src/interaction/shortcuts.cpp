@@ -22,7 +22,7 @@ bool On(ParamField f) {
 }
 
 int TableauOf(CardCode card) {
-    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+    for (int i = 0; i < TableauCount(); ++i)
         if (FindSlot(FilaPiles[static_cast<size_t>(i)], card) >= 0) return i;
     return -1;
 }
@@ -127,7 +127,7 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
             if (OnTable(MainGame.DestLeft(i))) moved = send({kDest, i});
     if (toTableaus)
         for (bool empty : {false, true})
-            for (int i = 0; i < RuleCount(rule::kFilas, 40) && !moved; ++i)
+            for (int i = 0; i < TableauCount() && !moved; ++i)
                 if (i != own && OnTable(FilaLeft[static_cast<size_t>(i)]) &&
                     FilaPiles[static_cast<size_t>(i)].empty() == empty)
                     moved = send({kFila, i});

@@ -1093,7 +1093,7 @@ std::vector<PilePosition> PilesOnTable() {
     for (int i = 0; i < 3; ++i)
         add(kStockNames[i], MainGame.StockLeft(i), MainGame.Opt(opt::kStockTop + i));
     const int h = std::clamp<int>(Rule(rule::kDests), 0, 16);
-    const int g = std::clamp<int>(Rule(rule::kFilas), 0, 40);
+    const int g = TableauCount();
     const int c = std::clamp<int>(Rule(rule::kReserves), 0, 10);
     for (int i = 0; i < h; ++i)
         add("Dest" + std::to_string(i + 1), MainGame.DestLeft(i), MainGame.Opt(opt::kDestTop + i));

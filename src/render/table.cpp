@@ -128,7 +128,7 @@ void DrawTableauMark(int index, const Canvas& canvas) {
     const QPoint at(FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(index));
     DrawPileMark(kMarkTableau, at.x(), at.y(), canvas, index);
     const QRect mark = CardRectAt(at.x(), at.y());
-    for (int j = 0; j < RuleCount(rule::kFilas, 40); ++j) {
+    for (int j = 0; j < TableauCount(); ++j) {
         const std::string& pile = FilaPiles[static_cast<size_t>(j)];
         if (j == index || pile.empty() || !FilaOnTable(j)) continue;
         if (!PileExtent(NameOf(kFila, j), j).intersects(mark)) continue;
@@ -213,7 +213,7 @@ void DrawTextBox(const Canvas& canvas, const QRect& box, const QString& text, co
 // "Sum = n" beside each row of the fourth tableau column: the ranks of the
 // top cards of the row's piles added up.
 void DrawSumLabels(const Canvas& canvas) {
-    const int piles = RuleCount(rule::kFilas, 40);
+    const int piles = TableauCount();
     if (piles < 4 || !FilaOnTable(3)) return;
     const int column = FilaLeft[3];
     for (int j = 0; j < piles; ++j) {
@@ -331,7 +331,7 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
     MainGame.SetOpt(opt::kScroll, 0);
     MainGame.SetOpt(opt::kLowestPixel, 0);
     const Canvas table = Canvas::Table();
-    const int reserves = RuleCount(rule::kReserves, 10), tableaus = RuleCount(rule::kFilas, 40),
+    const int reserves = RuleCount(rule::kReserves, 10), tableaus = TableauCount(),
               foundations = RuleCount(rule::kDests, 16);
 
     if (animateDeal) {
@@ -512,7 +512,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
     if (kind == kFila && newPile.empty()) DrawTableauMark(index, canvas);
     if (!erased.isEmpty()) {
         // Piles the erased area reached are drawn again over it.
-        for (int j = kind == kFila ? index + 1 : 0; j < RuleCount(rule::kFilas, 40); ++j) {
+        for (int j = kind == kFila ? index + 1 : 0; j < TableauCount(); ++j) {
             if (kind == kFila && j == index) continue;
             const std::string other = NameOf(kFila, j);
             if (FilaOnTable(j) && PileExtent(other, j).intersects(erased)) {
