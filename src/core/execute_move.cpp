@@ -14,6 +14,7 @@
 #include "core/piles.h"
 #include "core/ports.h"
 #include "core/score.h"
+#include "core/sounds.h"
 #include "core/state.h"
 #include "core/stock_moves.h"
 
@@ -23,10 +24,6 @@ namespace {
 
 bool StartsWith(const std::string& s, const char* prefix) {
     return s.rfind(prefix, 0) == 0;
-}
-
-void PlaySwitched(const char* name, ParamField f) {
-    if (ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(f, "Y")) Sound().Play(name, false);
 }
 
 // What an operation leaves for the common tail.

@@ -12,6 +12,7 @@
 #include "core/piles.h"
 #include "core/placement.h"
 #include "core/ports.h"
+#include "core/sounds.h"
 #include "core/state.h"
 #include "platform/clock.h"
 #include "storage/preferences.h"
@@ -19,10 +20,6 @@
 namespace bw {
 
 namespace {
-
-void PlaySwitched(const char* name, ParamField f) {
-    if (ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(f, "Y")) Sound().Play(name, false);
-}
 
 bool Animate() {
     return !ParameterIs(field::kCardsAnimate, "N");

@@ -12,6 +12,7 @@
 #include "core/piles.h"
 #include "core/ports.h"
 #include "core/score.h"
+#include "core/sounds.h"
 #include "core/state.h"
 #include "interaction/press.h"
 #include "platform/clock.h"
@@ -30,10 +31,6 @@ std::string RowName(int row) {
 }
 const std::string& Row(int row) {
     return FilaPiles[static_cast<size_t>(row)];
-}
-
-void PlaySwitched(const char* name, ParamField f) {
-    if (ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(f, "Y")) Sound().Play(name, false);
 }
 
 struct GridCard {

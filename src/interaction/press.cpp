@@ -12,6 +12,7 @@
 #include "core/placement.h"
 #include "core/pointer_state.h"
 #include "core/ports.h"
+#include "core/sounds.h"
 #include "core/state.h"
 #include "core/stock_moves.h"
 #include "interaction/memory.h"
@@ -36,10 +37,6 @@ bool Contains(int left, int top, int right, int bottom, int x, int y) {
 
 PileHit CardHit(const std::string& name, const CardUnderPoint& u) {
     return {name, u.card, u.left, u.top, u.left + CardWidth, u.top + CardHeight};
-}
-
-void PlaySwitched(const char* name, ParamField f) {
-    if (ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(f, "Y")) Sound().Play(name, false);
 }
 
 // Autoplay state other than off (0) and automatic completion (3).
