@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Rule entries and parameter-block fields are called by name in src/: the
-# rule entries through Rule/SetRule/RuleCount with a rule:: name (generated
-# from the game files), the block through the field:: table of
+# Rule entries, option-table entries, game flags and parameter-block fields
+# are called by name in src/: the rule entries through Rule/SetRule/RuleCount
+# with a rule:: name (generated from the game files), the option table through
+# Opt/SetOpt with an opt:: name (core/option_entries.h), the flags through
+# Flag/SetFlag with a flag:: name, the block through the field:: table of
 # core/param_fields.h. Prints every raw number found in code (comments aside)
 # and fails on any.
 #
@@ -24,14 +26,19 @@ if [ "${1:-}" = --self-test ]; then
   plant render/drawing.cpp 'auto planted8() { return Params().Get(field::kScore.position, 6); }'
   plant render/layout.cpp '    const auto& r = GameRules;'
   plant app/statistics_window.cpp 'auto planted10() { return GameRuleValues(1, {51, 50}); }'
+  plant interaction/press.cpp 'int planted11() { return MainGame.Opt(94); }'
+  plant core/deal.cpp 'void planted12() { MainGame.SetOpt( 118 + k, 0); }'
+  plant render/table.cpp 'int planted13() { return Opt(90); }'
+  plant core/game_end.cpp 'bool planted14() { return GameFlags[2] != 0; }'
+  plant core/autoplay.cpp 'void planted15() { SetFlag(9, true); }'
   out=$(bash "$0" "$copy")
   found=$(grep -c ': raw ' <<<"$out")
-  if [ "$found" -ne 10 ]; then
+  if [ "$found" -ne 15 ]; then
     printf '%s\n' "$out"
-    echo "self-test: $found of 10 planted numbers reported"
+    echo "self-test: $found of 15 planted numbers reported"
     exit 1
   fi
-  echo "self-test: all 10 planted numbers reported"
+  echo "self-test: all 15 planted numbers reported"
   exit 0
 fi
 root=${1:-$(dirname "$0")/..}
@@ -58,6 +65,11 @@ while IFS= read -r file; do
         print file ":" FNR ": raw parameter position (use a field:: name)"
       if (code ~ /PlaySwitched\([^,]*,[ \t]*[0-9]/)
         print file ":" FNR ": raw parameter position (use a field:: name)"
+      if (code ~ /(^|[^A-Za-z0-9_])(Opt|SetOpt)\([ \t]*[0-9]/)
+        print file ":" FNR ": raw option entry number (use an opt:: name)"
+      if (code ~ /GameFlags[ \t]*\[/ ||
+          code ~ /(^|[^A-Za-z0-9_])(Flag|SetFlag)\([ \t]*[0-9]/)
+        print file ":" FNR ": raw game flag number (use Flag/SetFlag and a flag:: name)"
       if (code ~ /Params\(\)\.(Get|Set)\(/)
         print file ":" FNR ": raw parameter position (use GetParameter/SetParameter with a field:: name)"
     }' "$file")
@@ -68,7 +80,7 @@ while IFS= read -r file; do
 done < <(find src -name '*.h' -o -name '*.cpp' | sort)
 
 if [ "$found" -gt 0 ]; then
-  echo "$found raw rule or parameter numbers in src/"
+  echo "$found raw rule, option, flag or parameter numbers in src/"
   exit 1
 fi
-echo "rule entries and parameter fields called by name"
+echo "rule entries, option entries, game flags and parameter fields called by name"

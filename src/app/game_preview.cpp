@@ -130,8 +130,8 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
     SetParameter(field::kOwnCardSet, "N");
     CardSizeForLetter(kPreviewCardSize, CardWidth, CardHeight);
     ResetPileAnchors();
-    MainGame.SetOpt(70, 1);
-    MainGame.SetOpt(122, Rule(rule::kSuitMode));
+    MainGame.SetOpt(opt::kPreview, 1);
+    MainGame.SetOpt(opt::kSuitModeLoaded, Rule(rule::kSuitMode));
     SetOverlapOffsets(kPreviewCardSize);
     LayoutInput in;
     ApplyTableRect(PreviewTableRect(size.width(), size.height()), in);
@@ -143,7 +143,7 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
     LayOutPiles(in);
 
     SetParameter(field::kGameNumber, kPreviewGameNumber);
-    MainGame.SetOpt(73, 1);
+    MainGame.SetOpt(opt::kStockPasses, 1);
     DealGame();
     SetFlag(flag::kInProgress, true);
     SetFlag(flag::kFinished, false);

@@ -1033,11 +1033,11 @@ bool TfrmMain::CloseQuery() {
     if (Flag(flag::kWinAnimation)) {
         // Leaving during the winning show only stops the show.
         StopWinningAnimation();
-        MainGame.SetOpt(71, 1);
+        MainGame.SetOpt(opt::kCloseAsked, 1);
         allowed = false;
     } else if (ReadPreference(key::kConfirmQuit, "N") != "N") {
         allowed = Dialogs().Confirm(ExpandPlaceholders("Exit [Program]?"));
-        if (!allowed) MainGame.SetOpt(71, 0);
+        if (!allowed) MainGame.SetOpt(opt::kCloseAsked, 0);
     }
     if (!allowed) SetFlag(flag::kCloseRefused, false);
     return allowed;

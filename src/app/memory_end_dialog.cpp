@@ -237,7 +237,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
     won_ = won;
     setWindowTitle(won ? QStringLiteral("Game Won") : QStringLiteral("Game Lost"));
 
-    const int misses = MainGame.Opt(99);
+    const int misses = MainGame.Opt(opt::kMisses);
     const QString toWin = Num(Rule(rule::kScoreToWin)) + QStringLiteral(")");
     const QString total = QString::fromStdString(GetParameter(field::kScore));
     const long long pairs = static_cast<long long>(MazzoPiles[2].size() / 6);

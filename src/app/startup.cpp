@@ -29,7 +29,7 @@ bool Exists(const std::string& relative) {
 
 void ResetProgramState(const std::string& programDir) {
     ResetGameState();
-    MainGame.SetOpt(77, 0);
+    MainGame.SetOpt(opt::kEdition, 0);
     Params().Reset();
     SetProgramDir(programDir);
     SetParameter(field::kSettingsFile, "DATA\\Cfg.dat");
@@ -93,21 +93,21 @@ void FillPileTables() {
 }
 
 void ResetWindowOptions() {
-    MainGame.SetOpt(94, 0);
-    MainGame.SetOpt(95, 0);
-    MainGame.SetOpt(110, 0);
+    MainGame.SetOpt(opt::kHeld, 0);
+    MainGame.SetOpt(opt::kHeldTop, 0);
+    MainGame.SetOpt(opt::kAutoplay, 0);
     for (int f : {flag::kCloseRefused, flag::kInProgress, flag::kClockRuns, flag::kDoubleClick,
                   flag::kWinAnimation, flag::kFinished})
         SetFlag(f, false);
     SetFlag(flag::kStockOperation, true);
-    MainGame.SetOpt(122, 4);
+    MainGame.SetOpt(opt::kSuitModeLoaded, 4);
 }
 
 void ClearStartOptions() {
-    MainGame.SetOpt(82, 0);
-    MainGame.SetOpt(98, 0);
-    MainGame.SetOpt(89, 0);
-    MainGame.SetOpt(100, -1);
+    MainGame.SetOpt(opt::kOnce640, 0);
+    MainGame.SetOpt(opt::kOnceSmaller, 0);
+    MainGame.SetOpt(opt::kStockPressed, 0);
+    MainGame.SetOpt(opt::kJokerCaption, -1);
 }
 
 std::string GamesFilePath() {

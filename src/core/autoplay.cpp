@@ -50,7 +50,7 @@ bool MoveCard(CardCode card, int left, int top, const std::string& pile,
     if (AnimateMoves()) CardAnimations().FlyCard(card, left, top, pile);
     // The flight takes the card out of the hand (option 94) when it lands:
     // hold it again for the move.
-    MainGame.SetOpt(94, card);
+    MainGame.SetOpt(opt::kHeld, card);
     const Place from = PlaceOf(card);
     const std::string before = from.pile() ? *from.pile() : std::string();
     const bool moved = AutoplayMoves().Move(1, target);
@@ -58,7 +58,7 @@ bool MoveCard(CardCode card, int left, int top, const std::string& pile,
 }
 
 int OwnTableau(CardCode card) {
-    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+    for (int i = 0; i < TableauCount(); ++i)
         if (FindSlot(FilaPiles[static_cast<size_t>(i)], card) >= 0) return i;
     return -1;
 }
@@ -170,7 +170,7 @@ bool FillAllowed(int mode) {
         case 10: return !AnyReserveHoldsCard();
         // Mode 4 fills gaps only during the first pass through the stock;
         // after a redeal they are left to the player.
-        case 4: return MainGame.Opt(73) == 1;
+        case 4: return MainGame.Opt(opt::kStockPasses) == 1;
         default: return true;
     }
 }
@@ -189,7 +189,7 @@ void IAutoplayMoves::FillAfterRemoval() {
 
 bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
     if (!IsFaceUp(card)) return false;
-    MainGame.SetOpt(94, card);
+    MainGame.SetOpt(opt::kHeld, card);
     const bool forPlayer = (kinds & target::kForPlayer) != 0;
     const int own = OwnTableau(card);
     bool moved = false;
@@ -207,7 +207,7 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
                 offer(Name("Dest", i), forPlayer ? Name("Dest", i) : Name("Dest_Autoplay", i));
     for (bool empty : {false, true}) {
         if (!(kinds & (empty ? target::kEmptyTableaus : target::kTableaus))) continue;
-        for (int i = 0; i < RuleCount(rule::kFilas, 40) && !tried; ++i) {
+        for (int i = 0; i < TableauCount() && !tried; ++i) {
             const std::string& p = FilaPiles[static_cast<size_t>(i)];
             if (i == own || p.empty() != empty || !OnTable(FilaLeft[static_cast<size_t>(i)]))
                 continue;
@@ -225,15 +225,14 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
         moved = MoveCard(card, left, top, "Mazzo_Vis", "Stock02");
     }
 
-    if (moved && forPlayer) MainGame.SetOpt(116, 1);
-    MainGame.SetOpt(94, 0);
-    MainGame.SetOpt(95, 0);
+    if (moved && forPlayer) MainGame.SetOpt(opt::kCountsPlayed, 1);
+    MainGame.SetOpt(opt::kHeld, 0);
+    MainGame.SetOpt(opt::kHeldTop, 0);
     return moved;
 }
 
 bool RunAutoplay() {
-    if (!CommandStates().AutoplayChecked() || !Flag(flag::kInProgress) ||
-        RuleCount(rule::kFilas, 40) == 0)
+    if (!CommandStates().AutoplayChecked() || !Flag(flag::kInProgress) || TableauCount() == 0)
         return false;
     SetFlag(flag::kEnded, false);
     const int reserves = RuleCount(rule::kReserves, 10);
@@ -249,7 +248,7 @@ bool RunAutoplay() {
             pass = pass || again;
         }
         if (!halted() && Rule(rule::kVisHeld) == 0 && offer(TopCode(MazzoPiles[1]))) pass = true;
-        for (int i = 0; i < RuleCount(rule::kFilas, 40) && !halted(); ++i) {
+        for (int i = 0; i < TableauCount() && !halted(); ++i) {
             const CardCode c = TopCode(FilaPiles[static_cast<size_t>(i)]);
             if (c < 1) continue;
             if (!IsFaceUp(c) && Rule(rule::kAutoTurnUp) == 1 &&
@@ -273,15 +272,15 @@ bool RunAutoplay() {
 bool FillEmptyTableaus() {
     const int mode = Rule(rule::kFillMode);
     if (mode == 0 || !Flag(flag::kInProgress)) return false;
-    if (Rule(rule::kFirstToDest) != 0 && MainGame.Opt(91) == 0) return false;
+    if (Rule(rule::kFirstToDest) != 0 && MainGame.Opt(opt::kFillTableaus) == 0) return false;
     FillPlan plan;
     if (!PlanFor(mode, plan) || !FillAllowed(mode)) return false;
 
     const bool several = plan.cards > 1;
-    if (several) MainGame.SetOpt(112, 1);
+    if (several) MainGame.SetOpt(opt::kStockChanged, 1);
     bool moved = false;
     bool failed = false;
-    for (int i = 0; i < RuleCount(rule::kFilas, 40) && !failed; ++i) {
+    for (int i = 0; i < TableauCount() && !failed; ++i) {
         if (!plan.pile(i) || !FilaPiles[static_cast<size_t>(i)].empty()) continue;
         for (int k = 0; k < plan.cards; ++k) {
             const std::string source = plan.source();
@@ -296,8 +295,8 @@ bool FillEmptyTableaus() {
         }
         if (plan.firstPileOnly) break;
     }
-    if (several) MainGame.SetOpt(112, 0);
-    MainGame.SetOpt(94, 0);
+    if (several) MainGame.SetOpt(opt::kStockChanged, 0);
+    MainGame.SetOpt(opt::kHeld, 0);
     return moved;
 }
 
@@ -323,12 +322,12 @@ void AutoplayCommand() {
 }
 
 void ApplyGameAutoplay(int gameId) {
-    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(105) != 2) return;
+    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
     if (CommandStates().AutoplayChecked() != GameStore().AutoplayStored(gameId)) AutoplayCommand();
 }
 
 void StoreGameAutoplay(int gameId) {
-    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(105) != 2) return;
+    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
     GameStore().StoreAutoplay(gameId, CommandStates().AutoplayChecked());
 }
 

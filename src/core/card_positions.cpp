@@ -83,17 +83,18 @@ CardPoint StepOf(int kind, int direction, CardCode c) {
     const bool down = (tableau && (direction == 1 || direction == 12)) ||
                       (dest && direction == 1) || (reserve && (direction == 1 || direction == 5));
     if (down) {
-        if (reserve && direction == 5) return {0, Opt(75)};
-        return {0, up ? Opt(64) : Opt(66)};
+        if (reserve && direction == 5) return {0, Opt(opt::kReserveStep)};
+        return {0, up ? Opt(opt::kUpStepDown) : Opt(opt::kDownStepDown)};
     }
     const bool right = (tableau && (direction == 2 || direction == 4 || direction == 6)) ||
                        ((dest || reserve) && (direction == 2 || direction == 4));
     if (right) {
-        if (direction == 4) return {CardWidth + Opt(72), 0};
-        if (direction == 6) return {Opt(83), 0};
-        return {up ? Opt(65) : Opt(67), 0};
+        if (direction == 4) return {CardWidth + Opt(opt::kSideGap), 0};
+        if (direction == 6) return {Opt(opt::kFanUpStep), 0};
+        return {up ? Opt(opt::kUpStepRight) : Opt(opt::kDownStepRight), 0};
     }
-    if (tableau && direction == 10) return {-(up ? Opt(65) : Opt(67)), 0};
+    if (tableau && direction == 10)
+        return {-(up ? Opt(opt::kUpStepRight) : Opt(opt::kDownStepRight)), 0};
     return {0, 0};
 }
 
@@ -119,7 +120,7 @@ int PileDirection(const std::string& name, int index) {
 int Direction8PerRow() {
     int perRow = Rule(rule::kRowCards);
     if (perRow == -1) {
-        const int pitch = CardWidth + Opt(101);
+        const int pitch = CardWidth + Opt(opt::kColumnGap);
         perRow = pitch > 0 ? Screen().Width() / pitch : 1;
     }
     return std::max(perRow, 1);
@@ -146,13 +147,13 @@ CardPoint CardPositionInPile(const std::string& name, int index, int above, bool
         const int row = k / perRow;
         int col = k % perRow;
         if (row % 2 == 1) col = perRow - 1 - col;  // every second row runs right to left
-        at.left += col * (CardWidth + Opt(101));
-        at.top += row * (CardHeight + Opt(102));
+        at.left += col * (CardWidth + Opt(opt::kColumnGap));
+        at.top += row * (CardHeight + Opt(opt::kRowGap));
         return at;
     }
 
     if (g.direction == 7) {
-        if (counted >= 1 && (n >= 2 || above > 0 || nextSlot)) at.top += Opt(64);
+        if (counted >= 1 && (n >= 2 || above > 0 || nextSlot)) at.top += Opt(opt::kUpStepDown);
     } else {
         for (int j = 0; j < k; ++j) {
             const CardPoint step = StepOf(g.kind, g.direction, SlotCode(pile, j));
@@ -246,7 +247,7 @@ bool MoveTo(int leftEntry, int topEntry, int left, int top) {
 
 bool RaiseStockPile(int i, bool preview) {
     if (i < 0 || i > 2) return false;
-    const int baseLeft = Opt(123 + i), baseTop = Opt(127 + i);
+    const int baseLeft = Opt(opt::kStockBaseLeft + i), baseTop = Opt(opt::kStockBaseTop + i);
     if (!OnTable(baseLeft) || !OnTable(baseTop)) return false;
     const int d =
         StackRaiseDepth(SlotCount(MazzoPiles[static_cast<size_t>(i)]), preview, kStockRaiseCap);
@@ -256,7 +257,7 @@ bool RaiseStockPile(int i, bool preview) {
 bool RaiseFoundation(int i, bool preview) {
     if (i < 0 || i > 15 || Rule(rule::kDestFamily) == 2 || Rule(rule::kDestFamily) == 7)
         return false;
-    const int baseLeft = Opt(135 + i), baseTop = Opt(152 + i);
+    const int baseLeft = Opt(opt::kDestBaseLeft + i), baseTop = Opt(opt::kDestBaseTop + i);
     if (!OnTable(baseLeft) || !OnTable(baseTop)) return false;
     const int d =
         StackRaiseDepth(SlotCount(DestPiles[static_cast<size_t>(i)]), preview, kFoundationRaiseCap);

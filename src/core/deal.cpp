@@ -371,7 +371,7 @@ void GoalArrangements() {
 // Offers the tableau cards to the foundations (pile by pile or row by row);
 // a moved card's place is examined again.
 void OfferTableauToFoundations(int mode, bool rowByRow) {
-    const int nf = RuleCount(rule::kFilas, 40);
+    const int nf = TableauCount();
     auto offer = [&](int pile, CardCode c) {
         if (c < 1) return false;
         if (mode == 94) return OfferToFoundations(c, pile);
@@ -400,7 +400,7 @@ void OfferTableauToFoundations(int mode, bool rowByRow) {
 }
 
 void AcesToFoundations() {
-    const int nf = RuleCount(rule::kFilas, 40);
+    const int nf = TableauCount();
     const int nd = RuleCount(rule::kDests, 16);
     for (int p = 0; p < nf; ++p) {
         std::string& pile = FilaPiles[static_cast<size_t>(p)];
@@ -611,7 +611,7 @@ void CountedOntoTwelvePiles(DealtTable& t) {
 // summed four by four into options 118..121, laid out in counting order.
 void SixteenCountedCards(DealtTable& t) {
     Pack& pack = t.pack;
-    for (int o = 118; o <= 121; ++o) MainGame.SetOpt(o, 0);
+    for (int o = opt::kRankSums; o < opt::kRankSums + 4; ++o) MainGame.SetOpt(o, 0);
     Pack head(pack.begin(), pack.begin() + std::min<long>(21, static_cast<long>(pack.size())));
     Pack rest(pack.begin() + static_cast<long>(head.size()), pack.end());
     head.erase(std::remove_if(head.begin(), head.end(), [](CardCode c) { return IsFaceCard(c); }),
@@ -619,8 +619,9 @@ void SixteenCountedCards(DealtTable& t) {
     pack = head;
     pack.insert(pack.end(), rest.begin(), rest.end());
     for (size_t i = 0; i < 16 && i < pack.size(); ++i)
-        MainGame.SetOpt(118 + static_cast<int>(i / 4),
-                        MainGame.Opt(118 + static_cast<int>(i / 4)) + ProbeRank(pack[i]));
+        MainGame.SetOpt(
+            opt::kRankSums + static_cast<int>(i / 4),
+            MainGame.Opt(opt::kRankSums + static_cast<int>(i / 4)) + ProbeRank(pack[i]));
     if (pack.size() > 16) pack.resize(16);
     ReorderByCounting(pack);
     for (size_t i = 0; i < pack.size(); ++i) PutFaceUp(FilaPiles, static_cast<int>(i), pack[i]);
@@ -656,7 +657,7 @@ constexpr std::array<Arrangement, 19> kArrangements = {
 void PostDealArrangement(Pack& pack) {
     const int code = Rule(rule::kArrangement);
     if (code < 0 || code >= static_cast<int>(kArrangements.size()) || !kArrangements[code]) return;
-    DealtTable table{pack, RuleCount(rule::kFilas, 40), RuleCount(rule::kDests, 16)};
+    DealtTable table{pack, TableauCount(), RuleCount(rule::kDests, 16)};
     kArrangements[static_cast<size_t>(code)](table);
 }
 

@@ -14,6 +14,7 @@
 #include "core/piles.h"
 #include "core/ports.h"
 #include "core/score.h"
+#include "core/sounds.h"
 #include "core/state.h"
 #include "core/stock_moves.h"
 
@@ -23,10 +24,6 @@ namespace {
 
 bool StartsWith(const std::string& s, const char* prefix) {
     return s.rfind(prefix, 0) == 0;
-}
-
-void PlaySwitched(const char* name, ParamField f) {
-    if (ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(f, "Y")) Sound().Play(name, false);
 }
 
 // What an operation leaves for the common tail.
@@ -92,7 +89,7 @@ std::optional<PilePlace> FindCard(CardCode c) {
         return PilePlace{kind, index, NameOf(kind, index), false};
     };
     if (auto p = at(kMazzoVis, 1)) return p;
-    const int tableaus = std::clamp<int>(Rule(rule::kFilas), 0, 40);
+    const int tableaus = TableauCount();
     for (int i = 0; i < tableaus; ++i)
         if (auto p = at(kFila, i)) return p;
     for (int i = 0; i < 16; ++i)
@@ -156,7 +153,7 @@ void PlayMoveSound(const PilePlace& to) {
 // with every card above it. Slotted tableau rows (families 8 and 9) lift one
 // card at a time, so there the card moves alone.
 bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
-    const CardCode card = Opt(94);
+    const CardCode card = Opt(opt::kHeld);
     if (card < 1) return false;
     const std::optional<PilePlace> from = FindCard(card);
     if (!from || (from->kind == to.kind && from->index == to.index)) return false;
@@ -183,7 +180,8 @@ bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
     PileDrawing().ErasePileTail(before, source, from->name);
     Redraw(*from);
     Redraw(to);
-    if (to.kind == kDest && Opt(103) != 0) PileDrawing().HighlightFoundations(to.index);
+    if (to.kind == kDest && Opt(opt::kHighlightFoundations) != 0)
+        PileDrawing().HighlightFoundations(to.index);
     SetFlag(flag::kFinished, IsGameWon());
     PlayMoveSound(to);
     if (Rule(rule::kDestRule1) == 72 || Rule(rule::kDestRule1) == 75)
@@ -206,7 +204,8 @@ bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
     fx.leftTableau = from->kind == kFila;
     fx.targetKind = to.kind;
     const int bottom = PileBottomEdge(to.name, to.index);
-    if (OnTable(CardTopInPile(to.name, to.index, 0, false))) fx.lowestY = bottom + Opt(90);
+    if (OnTable(CardTopInPile(to.name, to.index, 0, false)))
+        fx.lowestY = bottom + Opt(opt::kScroll);
     return true;
 }
 
@@ -215,7 +214,7 @@ bool AutoplayActive() {
 }
 
 void TurnExposedTableauCardsUp() {
-    const int tableaus = std::clamp<int>(Rule(rule::kFilas), 0, 40);
+    const int tableaus = TableauCount();
     for (int i = 0; i < tableaus; ++i) {
         const CardCode top = TopCode(FilaPiles[static_cast<size_t>(i)]);
         if (top < 1 || FaceFlag(top) != '0') continue;
@@ -229,17 +228,18 @@ void TurnExposedTableauCardsUp() {
 
 void CommonTail(const MoveEffects& fx) {
     const int goal = Rule(rule::kGoalKind);
-    MainGame.SetOpt(113, 0);
+    MainGame.SetOpt(opt::kMoveMarkA, 0);
     if (goal != 9 && goal != 59) UpdateScore();
-    if (fx.lowestY > Opt(93)) MainGame.SetOpt(93, fx.lowestY);
+    if (fx.lowestY > Opt(opt::kLowestPixel)) MainGame.SetOpt(opt::kLowestPixel, fx.lowestY);
     if (fx.leftTableau && !AutoplayActive() && Rule(rule::kAutoTurnUp) != 0 &&
         !ParameterIs(field::kAutomaticFaceUp, "N"))
         TurnExposedTableauCardsUp();
     // Autoplay's own moves (state other than 0 and 3) keep what can be redone.
-    if (Opt(110) == 0 || Opt(110) == 3) RecordStep(0, true);
-    if (Opt(91) <= 1) MainGame.SetOpt(91, Opt(91) + 1);
-    if (Rule(rule::kAutoFill) != 0 && Opt(91) == 1) {
-        MainGame.SetOpt(91, 2);
+    if (Opt(opt::kAutoplay) == 0 || Opt(opt::kAutoplay) == 3) RecordStep(0, true);
+    if (Opt(opt::kFillTableaus) <= 1)
+        MainGame.SetOpt(opt::kFillTableaus, Opt(opt::kFillTableaus) + 1);
+    if (Rule(rule::kAutoFill) != 0 && Opt(opt::kFillTableaus) == 1) {
+        MainGame.SetOpt(opt::kFillTableaus, 2);
         ExecuteMove(0, "Fill_Tableaus");
     }
     if (goal == 31 || goal == 34 || goal == 35 || (goal == 52 && fx.targetKind == kAppogg))
@@ -274,7 +274,9 @@ Operation OperationFor(const std::string& target) {
 
 bool ExecuteMove(int count, const std::string& target) {
     // Until the automatic tableau fill has run, only the foundations take cards.
-    if (Rule(rule::kFirstToDest) == 1 && Opt(91) == 0 && !StartsWith(target, "Dest")) return false;
+    if (Rule(rule::kFirstToDest) == 1 && Opt(opt::kFillTableaus) == 0 &&
+        !StartsWith(target, "Dest"))
+        return false;
     const Operation run = OperationFor(target);
     MoveEffects fx;
     if (!run || !run(count, target, fx)) return false;

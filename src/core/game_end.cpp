@@ -30,7 +30,7 @@ std::string TwoDigits(int64_t v) {
 // full; other games end when they are won.
 bool PlayedToTheEnd() {
     const int kind = Rule(rule::kGoalKind);
-    const int rows = std::clamp<int>(Rule(rule::kFilas), 0, 40);
+    const int rows = TableauCount();
     if (kind == 36 || kind == 37 || kind == 39) {
         for (int r = 0; r < rows; ++r) {
             const std::string& row = FilaPiles[static_cast<size_t>(r)];
@@ -48,7 +48,7 @@ bool PlayedToTheEnd() {
 }
 
 int GameMisses() {
-    return Rule(rule::kGoalKind) == 38 ? 10 - TwinMatchCount() : MainGame.Opt(99);
+    return Rule(rule::kGoalKind) == 38 ? 10 - TwinMatchCount() : MainGame.Opt(opt::kMisses);
 }
 
 // Adds the ending game to the current player's record. An abandoned game
@@ -174,14 +174,14 @@ bool EndGame() {
     }
     GameWindows().RefreshGameMark();
 
-    MainGame.SetOpt(94, 0);
-    MainGame.SetOpt(95, 0);
+    MainGame.SetOpt(opt::kHeld, 0);
+    MainGame.SetOpt(opt::kHeldTop, 0);
     // The label keeps the game's final time.
     if (clockRan) StatusDisplay().ShowTime(FormatElapsed(playedMs));
     SetFlag(flag::kFinished, false);
     SetFlag(flag::kInProgress, false);
     SetFlag(flag::kEnded, true);
-    MainGame.SetOpt(71, 0);
+    MainGame.SetOpt(opt::kCloseAsked, 0);
 
     if (won) {
         restoreCursor();
@@ -192,9 +192,10 @@ bool EndGame() {
     }
     restoreCursor();
 
-    if (MainGame.Opt(71) == 1) {
+    if (MainGame.Opt(opt::kCloseAsked) == 1) {
         GameWindows().CloseMainWindow();
-    } else if (won && MainGame.Opt(109) == 0 && MainGame.Opt(77) != 1) {
+    } else if (won && MainGame.Opt(opt::kNoDialogAfterWin) == 0 &&
+               MainGame.Opt(opt::kEdition) != 1) {
         TableView().PaintEmptyTable();
         GameWindows().OpenGameDialog();
     }

@@ -65,9 +65,10 @@ JokerCaption ComputeJokerCaption(bool standardDpi) {
 bool RefreshJokerCaption() {
     if (Rule(rule::kDestRule1) != 72 && Rule(rule::kDestRule1) != 75) return false;
     const JokerCaption cap = ComputeJokerCaption(Screen().Dpi() == 96);
-    if (cap.Memo() == MainGame.Opt(100) && cap.text == g_shownText && cap.suitImage == g_shownSuit)
+    if (cap.Memo() == MainGame.Opt(opt::kJokerCaption) && cap.text == g_shownText &&
+        cap.suitImage == g_shownSuit)
         return false;
-    MainGame.SetOpt(100, cap.Memo());
+    MainGame.SetOpt(opt::kJokerCaption, cap.Memo());
     g_shownText = cap.text;
     g_shownSuit = cap.suitImage;
     PileDrawing().DrawJokerCaption(cap.foundation, cap.text, cap.suitImage);
@@ -75,7 +76,7 @@ bool RefreshJokerCaption() {
 }
 
 void ForgetJokerCaption() {
-    MainGame.SetOpt(100, -1);
+    MainGame.SetOpt(opt::kJokerCaption, -1);
     g_shownText.clear();
     g_shownSuit.clear();
 }

@@ -28,7 +28,7 @@ bool Partners(CardCode a, CardCode b) {
 // Every card still in the grid rows.
 std::vector<CardCode> GridCards() {
     std::vector<CardCode> cards;
-    const int rows = std::clamp<int>(Rule(rule::kFilas), 0, 40);
+    const int rows = TableauCount();
     for (int r = 0; r < rows; ++r) {
         const std::string& row = FilaPiles[static_cast<size_t>(r)];
         for (int s = 0; s < SlotCount(row); ++s)

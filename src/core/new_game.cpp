@@ -102,7 +102,8 @@ bool OpenGame(int id, const std::string& name, int mode, bool remember, const st
         UpdateTitle();
         GameWindows().RefreshOpenGameMarks();
     }
-    if (changedGame || MainGame.Opt(74) == 2) MainGame.SetOpt(74, 0);
+    if (changedGame || MainGame.Opt(opt::kForcedAnnounced) == 2)
+        MainGame.SetOpt(opt::kForcedAnnounced, 0);
     SetParameter(field::kGameId, std::to_string(id));
     SetParameter(field::kGameName, name);
     if (changedGame) LoadGame();
@@ -155,8 +156,11 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
     Hourglass busy;
     UpdateTitle();
 
-    for (int o : {88, 89, 91, 99, 113, 114, 110, 112, 117}) MainGame.SetOpt(o, 0);
-    MainGame.SetOpt(116, -1);
+    for (int o :
+         {opt::kTableDrawn, opt::kStockPressed, opt::kFillTableaus, opt::kMisses, opt::kMoveMarkA,
+          opt::kMoveMarkB, opt::kAutoplay, opt::kStockChanged, opt::kRandomNumber})
+        MainGame.SetOpt(o, 0);
+    MainGame.SetOpt(opt::kCountsPlayed, -1);
     RunningCount = 0;
 
     ClearPiles(false, deal);
@@ -174,10 +178,10 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
         SetFlag(flag::kClockRuns, false);
         const std::string sep = StatusDisplay().TimeSeparator();
         StatusDisplay().ShowTime("0" + sep + "00" + sep + "00");
-        MainGame.SetOpt(73, 1);
+        MainGame.SetOpt(opt::kStockPasses, 1);
         SetParameter(field::kScore, "0");
         if (mode == kNewGameNumber) {
-            MainGame.SetOpt(117, 1);
+            MainGame.SetOpt(opt::kRandomNumber, 1);
             DrawGameNumber();
         }
         DealGame();
@@ -231,7 +235,7 @@ void LoadGame() {
 }
 
 std::string TitleText() {
-    const bool suite = MainGame.Opt(77) == 1;
+    const bool suite = MainGame.Opt(opt::kEdition) == 1;
     std::string caption = suite ? std::string("Quillory 2004") + " " + "6.2" + " "
                                 : std::string("Brindlewick 2003") + " " + BW_VERSION + " ";
     caption += " [" + GetParameter(field::kGameName) + "]";

@@ -123,7 +123,7 @@ bool TakeCard(PileList& list, int index, CardCode code, int mode) {
 
 int TakeCardAnywhere(CardCode code, int mode) {
     if (TakeCard(MazzoPiles, 1, code, mode)) return kMazzoVis;
-    int nf = RuleCount(rule::kFilas, 40);
+    int nf = TableauCount();
     for (int i = 0; i < nf; ++i)
         if (TakeCard(FilaPiles, i, code, mode)) return kFila;
     for (int i = 0; i < 16; ++i)
@@ -164,7 +164,7 @@ std::string StackFrom(CardCode code, bool take) {
         }
         return std::string("\x01");
     };
-    std::string r = scan(FilaPiles, RuleCount(rule::kFilas, 40));
+    std::string r = scan(FilaPiles, TableauCount());
     if (r != "\x01") return r;
     r = scan(AppoggPiles, RuleCount(rule::kReserves, 10));
     return r == "\x01" ? std::string() : r;
@@ -175,7 +175,7 @@ bool IsFaceDown(CardCode code) {
 }
 
 bool IsTableauTop(CardCode code) {
-    int nf = RuleCount(rule::kFilas, 40);
+    int nf = TableauCount();
     for (int i = 0; i < nf; ++i)
         if (!FilaPiles[static_cast<size_t>(i)].empty() &&
             TopCode(FilaPiles[static_cast<size_t>(i)]) == code)

@@ -22,9 +22,6 @@ namespace {
 int FoundationCount() {
     return RuleCount(rule::kDests, 16);
 }
-int TableauCount() {
-    return RuleCount(rule::kFilas, 40);
-}
 int ReserveCount() {
     return RuleCount(rule::kReserves, 10);
 }
@@ -1132,7 +1129,7 @@ bool CanDropOnTableau(int a, CardCode M) {
                 ok = SlotCount(stack) <= StackLimitOnEmpty(a);
         }
     }
-    const int noReturn = MainGame.Opt(95);
+    const int noReturn = MainGame.Opt(opt::kHeldTop);
     if (noReturn != 0 && T == noReturn) return false;
     return ok;
 }

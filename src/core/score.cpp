@@ -22,7 +22,7 @@ int WastePairs() {
     return static_cast<int>(MazzoPiles[2].size() / 6);
 }
 int Misses() {
-    return MainGame.Opt(99);
+    return MainGame.Opt(opt::kMisses);
 }
 int ScoreText() {
     return static_cast<int>(ParameterInt(field::kScore, 0));
@@ -38,7 +38,7 @@ bool NineDownToOne(const std::string& pile) {
 
 bool DefaultWin(bool holesCountEmpty) {
     if (!MazzoPiles[0].empty() || !MazzoPiles[1].empty()) return false;
-    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i) {
+    for (int i = 0; i < TableauCount(); ++i) {
         const std::string& p = FilaPiles[static_cast<size_t>(i)];
         if (holesCountEmpty) {
             for (int s = 0; s < Cards(p); ++s)
@@ -60,7 +60,7 @@ bool SumsMatchOptions() {
             if (Cards(p) != 1) return false;
             sum += RankOf(SlotCode(p, 0));
         }
-        if (sum != MainGame.Opt(118 + g)) return false;
+        if (sum != MainGame.Opt(opt::kRankSums + g)) return false;
     }
     return true;
 }
@@ -138,18 +138,18 @@ bool IsGameWon() {
     switch (k) {
         case 9:
         case 59:
-            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+            for (int i = 0; i < TableauCount(); ++i)
                 if (FilaPiles[static_cast<size_t>(i)].empty()) return false;
             return true;
         case 21:
         case 22: return MazzoPiles[0].empty() && Cards(FilaPiles[0]) <= 4;
         case 27:
-            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+            for (int i = 0; i < TableauCount(); ++i)
                 if (Cards(FilaPiles[static_cast<size_t>(i)]) != 1) return false;
             return true;
         case 31:
             if (!MazzoPiles[0].empty()) return false;
-            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i) {
+            for (int i = 0; i < TableauCount(); ++i) {
                 const std::string& p = FilaPiles[static_cast<size_t>(i)];
                 if (Cards(p) != 1 || RankOf(SlotCode(p, 0)) != 1) return false;
             }
@@ -163,7 +163,7 @@ bool IsGameWon() {
         case 39:
             // A grid game is over only once every card is up: reaching the
             // score early must not let a move's tail end it with cards left.
-            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i) {
+            for (int i = 0; i < TableauCount(); ++i) {
                 const std::string& row = FilaPiles[static_cast<size_t>(i)];
                 for (int s = 0; s < SlotCount(row); ++s)
                     if (const CardCode c = SlotCode(row, s); c >= 1 && FaceFlag(c) == '0')
@@ -180,12 +180,12 @@ bool IsGameWon() {
                 if (!DestPiles[static_cast<size_t>(i)].empty()) return false;
             return true;
         case 43:
-            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+            for (int i = 0; i < TableauCount(); ++i)
                 if (NineDownToOne(FilaPiles[static_cast<size_t>(i)])) return true;
             return false;
         case 45: {
             int n = 0;
-            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+            for (int i = 0; i < TableauCount(); ++i)
                 n += FilaPiles[static_cast<size_t>(i)].empty() ? 0 : 1;
             return n == 4;
         }
@@ -195,7 +195,7 @@ bool IsGameWon() {
             return true;
         case 52:
             if (!MazzoPiles[0].empty() || !MazzoPiles[1].empty()) return false;
-            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+            for (int i = 0; i < TableauCount(); ++i)
                 if (!FilaPiles[static_cast<size_t>(i)].empty()) return false;
             return Cards(AppoggPiles[0]) == 8;
         case 55: return MazzoPiles[0].empty();
@@ -226,7 +226,7 @@ int ComputeScore(bool& shown) {
         case 32: return 0;
         case 34: {
             int score = -n;
-            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i) {
+            for (int i = 0; i < TableauCount(); ++i) {
                 CardCode b = BottomCode(FilaPiles[static_cast<size_t>(i)]);
                 if (b == 0 || (b != i + 1 && b != i + 1 + 13)) break;
                 score += 10;
@@ -244,14 +244,14 @@ int ComputeScore(bool& shown) {
         case 46: return 0;
         case 43: {
             int score = -n;
-            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+            for (int i = 0; i < TableauCount(); ++i)
                 if (NineDownToOne(FilaPiles[static_cast<size_t>(i)])) score += 225;
             return score;
         }
         case 44: return -n;
         case 47: {
             bool any = false;
-            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+            for (int i = 0; i < TableauCount(); ++i)
                 any = any || !FilaPiles[static_cast<size_t>(i)].empty();
             return any ? -n + 5 * WasteCards() : -n + 5 * n;
         }

@@ -32,6 +32,10 @@ void PlayEventSound(const std::string& name, bool enabled) {
     if (enabled && MasterOn()) Sound().Play(name, false);
 }
 
+void PlaySwitched(const std::string& name, ParamField f) {
+    PlayEventSound(name, SoundSwitch(f));
+}
+
 void PlayEventSoundLooped(const std::string& name, bool enabled) {
     if (enabled && MasterOn()) Sound().Play(name, true);
 }

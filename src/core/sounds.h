@@ -14,6 +14,8 @@ void PlayEventSoundLooped(const std::string& name, bool enabled);
 void StopEventSound();
 // The switch at a parameter position holds "Y".
 bool SoundSwitch(ParamField f);
+// Plays `name` once when both the master switch and the switch `f` are on.
+void PlaySwitched(const std::string& name, ParamField f);
 
 // Before the preferences are loaded: reads "Sounds_Enabled" into position
 // 141 and plays "Splash" when "Sounds_Splash" is "Y" (both default "Y").

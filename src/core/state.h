@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/cards.h"
+#include "core/option_entries.h"
 #include "core/rule_names.h"
 
 namespace bw {
@@ -63,6 +64,10 @@ inline void SetRule(int entry, int value) {
 inline int RuleCount(int entry, int max) {
     return std::clamp(Rule(entry), 0, max);
 }
+// The game's tableau piles: its count entry kept within FilaPiles.
+inline int TableauCount() {
+    return RuleCount(rule::kFilas, 40);
+}
 
 // In the selection games (rule::kSelectSum set, goal kinds 3 and 4) the first
 // foundation holds the selection list: codes of cards that lie elsewhere.
@@ -94,19 +99,19 @@ public:
         if (i >= 0 && i < 186) options_[static_cast<size_t>(i)] = static_cast<int16_t>(v);
     }
     // Anchors: lefts as stored, tops minus the scroll offset (entry 90).
-    int DestLeft(int i) const { return Opt(i); }
-    int DestTop(int i) const { return Opt(17 + i) - Opt(90); }
-    void SetDestLeft(int i, int v) { SetOpt(i, v); }
-    void SetDestTop(int i, int v) { SetOpt(17 + i, v); }
-    int AppoggLeft(int i) const { return Opt(34 + i); }
-    int AppoggTop(int i) const { return Opt(45 + i) - Opt(90); }
-    void SetAppoggLeft(int i, int v) { SetOpt(34 + i, v); }
-    void SetAppoggTop(int i, int v) { SetOpt(45 + i, v); }
+    int DestLeft(int i) const { return Opt(opt::kDestLeft + i); }
+    int DestTop(int i) const { return Opt(opt::kDestTop + i) - Opt(opt::kScroll); }
+    void SetDestLeft(int i, int v) { SetOpt(opt::kDestLeft + i, v); }
+    void SetDestTop(int i, int v) { SetOpt(opt::kDestTop + i, v); }
+    int AppoggLeft(int i) const { return Opt(opt::kAppoggLeft + i); }
+    int AppoggTop(int i) const { return Opt(opt::kAppoggTop + i) - Opt(opt::kScroll); }
+    void SetAppoggLeft(int i, int v) { SetOpt(opt::kAppoggLeft + i, v); }
+    void SetAppoggTop(int i, int v) { SetOpt(opt::kAppoggTop + i, v); }
     // Stock-side piles: 0 "Mazzo", 1 "Mazzo_Vis", 2 "Waste".
-    int StockLeft(int i) const { return Opt(56 + i); }
-    int StockTop(int i) const { return Opt(60 + i) - Opt(90); }
-    void SetStockLeft(int i, int v) { SetOpt(56 + i, v); }
-    void SetStockTop(int i, int v) { SetOpt(60 + i, v); }
+    int StockLeft(int i) const { return Opt(opt::kStockLeft + i); }
+    int StockTop(int i) const { return Opt(opt::kStockTop + i) - Opt(opt::kScroll); }
+    void SetStockLeft(int i, int v) { SetOpt(opt::kStockLeft + i, v); }
+    void SetStockTop(int i, int v) { SetOpt(opt::kStockTop + i, v); }
 
     void ClearOptions() { options_.fill(0); }
 
@@ -125,7 +130,7 @@ inline int Opt(int entry) {
 }
 
 inline int FilaTopOnScreen(int i) {
-    return FilaTop[static_cast<size_t>(i)] - MainGame.Opt(90);
+    return FilaTop[static_cast<size_t>(i)] - MainGame.Opt(opt::kScroll);
 }
 
 // Positions of GameFlags.

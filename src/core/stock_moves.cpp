@@ -64,9 +64,9 @@ void Finish() {
 // ---- Turning and redealing -------------------------------------------------
 
 bool RedealStock() {
-    MainGame.SetOpt(89, 0);
+    MainGame.SetOpt(opt::kStockPressed, 0);
     if (!Stock().empty() || SlotCount(Turned()) < 2 || !RedealsRemain()) return false;
-    MainGame.SetOpt(73, MainGame.Opt(73) + 1);
+    MainGame.SetOpt(opt::kStockPasses, MainGame.Opt(opt::kStockPasses) + 1);
     RecordStep(1);
     // Dealt face down unless the game deals its stock face up; the same
     // reading as the deal, so a redealt stock looks like the dealt one.
@@ -88,7 +88,7 @@ bool RedealStock() {
 
 bool TurnStock(bool toWaste) {
     if (Stock().empty()) return RedealStock();
-    MainGame.SetOpt(89, 0);
+    MainGame.SetOpt(opt::kStockPressed, 0);
     RecordStep(1);
     const int index = toWaste ? 2 : 1;
     // A game that names no count turns one card: a press must move something.
@@ -106,7 +106,7 @@ bool TurnStock(bool toWaste) {
 bool DealFromStock(const std::string& op) {
     const bool fill = op == "Fill_Tableaus";
     const bool reserve = StartsWith(op, "Add_Reserve");
-    const int nf = RuleCount(rule::kFilas, 40);
+    const int nf = TableauCount();
     const int na = RuleCount(rule::kReserves, 10);
     std::vector<int> piles;
     if (op == "Add_Tableaus" || op == "Add_Tableaus_Last" || fill) {
@@ -123,7 +123,7 @@ bool DealFromStock(const std::string& op) {
     // With reserve deal code 5 the reserves are dealt only while stock
     // passes remain (an unlimited game never runs out of them).
     if (reserve && Rule(rule::kAppoggStock1) == 5 && Rule(rule::kStockPasses) != -1 &&
-        MainGame.Opt(73) >= Rule(rule::kStockPasses))
+        MainGame.Opt(opt::kStockPasses) >= Rule(rule::kStockPasses))
         return false;
 
     PileList& list = reserve ? AppoggPiles : FilaPiles;
@@ -143,7 +143,7 @@ bool DealFromStock(const std::string& op) {
     if (Stock().empty() || std::none_of(piles.begin(), piles.end(), takes)) return false;
 
     if (!fill) RecordStep(1);
-    MainGame.SetOpt(112, 1);
+    MainGame.SetOpt(opt::kStockChanged, 1);
     SetFlag(flag::kStockOperation, false);
     const std::string kind = reserve ? "Appogg" : "Fila";
     for (int i : piles) {
@@ -159,7 +159,7 @@ bool DealFromStock(const std::string& op) {
     }
     PileDrawing().RedrawPile("Mazzo");
     PlayEventSound("Shuffle", SoundSwitch(reserve ? field::kSoundsShuffle : field::kSoundsTableau));
-    MainGame.SetOpt(112, 0);
+    MainGame.SetOpt(opt::kStockChanged, 0);
     Finish();
     return true;
 }
@@ -183,7 +183,7 @@ Place FindOnTable(CardCode c) {
     };
     Place p;
     if (look(MazzoPiles, 1, kMazzoVis, p)) return p;
-    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+    for (int i = 0; i < TableauCount(); ++i)
         if (look(FilaPiles, i, kFila, p)) return p;
     for (int i = 1; i < 16; ++i)
         if (look(DestPiles, i, kDest, p)) return p;
@@ -200,7 +200,7 @@ Place FindOnTable(CardCode c) {
 int NextSelected(const std::string& selection, int emptied) {
     if (Rule(rule::kGoalKind) != 47 || emptied < 0) return 0;
     for (int n : {emptied + 1, emptied - 1}) {
-        if (n < 0 || n >= RuleCount(rule::kFilas, 40)) continue;
+        if (n < 0 || n >= TableauCount()) continue;
         const CardCode top = TopCode(FilaPiles[static_cast<size_t>(n)]);
         const int slot = top >= 1 ? FindSlot(selection, top) : -1;
         if (slot >= 0) return slot;
@@ -266,7 +266,7 @@ bool RemoveSelection() {
 
 bool FillEmptyTableausFromStock() {
     bool any = false;
-    for (int i = 0; i < RuleCount(rule::kFilas, 40) && !Stock().empty(); ++i) {
+    for (int i = 0; i < TableauCount() && !Stock().empty(); ++i) {
         if (!FilaPiles[static_cast<size_t>(i)].empty()) continue;
         AppendCard(FilaPiles, i, TakeTop(Stock()), "1");
         PileDrawing().RedrawPile("Fila" + std::to_string(i + 1));
@@ -282,7 +282,7 @@ bool FillEmptyTableausFromStock() {
 // Closes the gaps of the grid: every empty pile takes over the next
 // non-empty pile after it, then the piles left empty are filled from the stock.
 bool CloseUpTableau() {
-    const int nf = RuleCount(rule::kFilas, 40);
+    const int nf = TableauCount();
     auto pile = [](int i) -> std::string& { return FilaPiles[static_cast<size_t>(i)]; };
     bool anyEmpty = false, gapBeforeCard = false;
     for (int i = 0; i < nf; ++i) {
@@ -317,7 +317,7 @@ bool CloseUpTableau() {
 
 bool RedealsRemain() {
     const int limit = Rule(rule::kStockPasses);
-    return limit == -1 || MainGame.Opt(73) <= limit;
+    return limit == -1 || MainGame.Opt(opt::kStockPasses) <= limit;
 }
 
 bool IsStockOperation(const std::string& t) {

@@ -12,6 +12,7 @@
 #include "core/piles.h"
 #include "core/placement.h"
 #include "core/ports.h"
+#include "core/sounds.h"
 #include "core/state.h"
 #include "platform/clock.h"
 #include "storage/preferences.h"
@@ -19,10 +20,6 @@
 namespace bw {
 
 namespace {
-
-void PlaySwitched(const char* name, ParamField f) {
-    if (ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(f, "Y")) Sound().Play(name, false);
-}
 
 bool Animate() {
     return !ParameterIs(field::kCardsAnimate, "N");
@@ -97,7 +94,7 @@ CardPlace FindCard(CardCode card) {
         return true;
     };
     if (at(kMazzoVis, MazzoPiles, 1, "Mazzo_Vis")) return p;
-    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+    for (int i = 0; i < TableauCount(); ++i)
         if (at(kFila, FilaPiles, i, PileName(kFila, i + 1))) return p;
     for (int i = 0; i < 16; ++i)
         if (at(kDest, DestPiles, i, PileName(kDest, i + 1))) return p;
@@ -171,7 +168,7 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
             PileDrawing().DrawPile(p.name, kOnTable);
             if (Rule(rule::kAppoggFamily) != 3) return;
             const Area cell = PileArea(p.name, p.index);
-            for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i) {
+            for (int i = 0; i < TableauCount(); ++i) {
                 if (!OnTable(FilaLeft[static_cast<size_t>(i)])) continue;
                 const std::string name = PileName(kFila, i + 1);
                 if (Overlap(cell, PileArea(name, i))) {
@@ -244,7 +241,8 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
     const std::string name = TargetName(t);
     const int goal = Rule(rule::kGoalKind);
     // Until the tableau has been filled automatically only foundations take cards.
-    if (Rule(rule::kFirstToDest) != 0 && Opt(91) == 0 && t.kind != kDest) return false;
+    if (Rule(rule::kFirstToDest) != 0 && Opt(opt::kFillTableaus) == 0 && t.kind != kDest)
+        return false;
     bool shadow = true;
     int count = 1;
     std::string move = name;
@@ -253,7 +251,7 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
             // Where the first foundation keeps the selected codes it takes no card.
             if (t.index == 0 && SelectionInFirstFoundation()) return false;
             if (!CanDropOn(name, card)) return false;
-            if (Opt(110) == 1 || Opt(110) == 3) return false;
+            if (Opt(opt::kAutoplay) == 1 || Opt(opt::kAutoplay) == 3) return false;
             break;
         case kFila:
             if (goal == 32 || goal == 46) return false;
@@ -285,14 +283,15 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
     Restore(g_shown);
     g_shown = {};
     g_lifted = false;
-    if (Opt(116) < 1 && Opt(110) != 3) MainGame.SetOpt(116, 1);
+    if (Opt(opt::kCountsPlayed) < 1 && Opt(opt::kAutoplay) != 3)
+        MainGame.SetOpt(opt::kCountsPlayed, 1);
     return true;
 }
 
 }  // namespace
 
 void BuildHeldImage() {
-    PointerFeedback().BuildHeldImage(Opt(94), RunHeight);
+    PointerFeedback().BuildHeldImage(Opt(opt::kHeld), RunHeight);
     // Until the image is drawn the window still shows the cards in place.
     g_shown = {DragRect.left, DragRect.top, DragRect.right, DragRect.bottom};
 }
@@ -334,16 +333,16 @@ bool CanLeaveFoundation(CardCode card) {
     const CardPlace p = FindCard(card);
     if (p.kind != kDest || TopCode(*p.pile) != card) return false;
     // Asked at the press, before the pick-up has set the held card's state.
-    const int noReturn = Opt(95);
+    const int noReturn = Opt(opt::kHeldTop);
     const bool single = MovingStackIsSingle();
-    MainGame.SetOpt(95, 0);
+    MainGame.SetOpt(opt::kHeldTop, 0);
     SetMovingStackSingle(true);
     bool fits = false;
-    for (int i = 0; i < RuleCount(rule::kFilas, 40) && !fits; ++i)
+    for (int i = 0; i < TableauCount() && !fits; ++i)
         fits = CanDropOn(PileName(kFila, i + 1), card);
     for (int i = 0; i < RuleCount(rule::kReserves, 10) && !fits; ++i)
         fits = CanDropOn(PileName(kAppogg, i + 1), card);
-    MainGame.SetOpt(95, noReturn);
+    MainGame.SetOpt(opt::kHeldTop, noReturn);
     SetMovingStackSingle(single);
     return fits;
 }
@@ -358,47 +357,48 @@ void EndHold() {
 }
 
 void PointerMove(int x, int y) {
-    if (Opt(110) != 0) return;
+    if (Opt(opt::kAutoplay) != 0) return;
     MouseIdleStamp = -1;
-    if (Opt(94) != 0) {
-        MainGame.SetOpt(78, 1);
+    if (Opt(opt::kHeld) != 0) {
+        MainGame.SetOpt(opt::kPointerMoved, 1);
         PointerFeedback().SetTableCursor(DragCursorShape());
         ShowHeldAt(x - GrabOffset.x, y - GrabOffset.y);
         return;
     }
-    if (Opt(89) == 1) {
+    if (Opt(opt::kStockPressed) == 1) {
         const int i = Rule(rule::kStockMode) == 1 ? 0 : 1;
         const int left = MainGame.StockLeft(i), top = MainGame.StockTop(i);
         if (x < left || x > left + CardWidth || y < top || y > top + CardHeight) {
             PointerFeedback().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
             Waits().Wait(50);
-            MainGame.SetOpt(89, 0);
+            MainGame.SetOpt(opt::kStockPressed, 0);
         }
         return;
     }
     if (Flag(flag::kInProgress)) {
         MouseIdleStamp = platform::TickCount();
-        if (x != Opt(96) || y != Opt(97)) StatusDisplay().HidePileSizePanel();
-        MainGame.SetOpt(96, x);
-        MainGame.SetOpt(97, y);
+        if (x != Opt(opt::kPileSizeX) || y != Opt(opt::kPileSizeY))
+            StatusDisplay().HidePileSizePanel();
+        MainGame.SetOpt(opt::kPileSizeX, x);
+        MainGame.SetOpt(opt::kPileSizeY, y);
     }
 }
 
 void PointerRelease(MouseButton /*button*/) {
     PointerFeedback().SetTableCursor(TableCursorShape());
-    if (Opt(89) == 1) {
+    if (Opt(opt::kStockPressed) == 1) {
         const int i = Rule(rule::kStockMode) == 1 ? 0 : 1;
         PointerFeedback().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
         Waits().Wait(50);
         ExecuteMove(TopCode(MazzoPiles[0]), "Mazzo_Vis");
-        MainGame.SetOpt(89, 0);
+        MainGame.SetOpt(opt::kStockPressed, 0);
     }
-    if (const CardCode held = Opt(94); held != 0) {
+    if (const CardCode held = Opt(opt::kHeld); held != 0) {
         // A release before any movement always puts the cards back.
-        const bool dropped = Opt(78) == 1 && DropHeld(held, DragRect);
+        const bool dropped = Opt(opt::kPointerMoved) == 1 && DropHeld(held, DragRect);
         if (!dropped) ReturnHeld(held);
-        MainGame.SetOpt(94, 0);
-        MainGame.SetOpt(95, 0);
+        MainGame.SetOpt(opt::kHeld, 0);
+        MainGame.SetOpt(opt::kHeldTop, 0);
         EndHold();
         if (dropped && Flag(flag::kFinished)) GameHooks().EndGame();
     }
@@ -467,7 +467,7 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
         consider(TargetRect({kDest, i}), kDest, i);
     }
     if (Rule(rule::kTableFamily) != 8) {
-        for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i) {
+        for (int i = 0; i < TableauCount(); ++i) {
             if (!OnTable(FilaLeft[static_cast<size_t>(i)])) continue;
             const std::string name = PileName(kFila, i + 1);
             const int slots = SlotCount(FilaPiles[static_cast<size_t>(i)]);

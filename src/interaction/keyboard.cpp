@@ -137,7 +137,7 @@ GridPlace NextTwin(const Grid& grid, const GridPlace& placed) {
 void Lift(const Grid& grid) {
     const GridPlace from = g_key.focus;
     PointerPress(MouseButton::kLeft, 0, CentreX(from), CentreY(from));
-    if (MainGame.Opt(94) == 0) {
+    if (MainGame.Opt(opt::kHeld) == 0) {
         PointerRelease(MouseButton::kLeft);
         return;
     }
@@ -162,7 +162,7 @@ void Place() {
 void PutBack() {
     g_key.holding = false;
     // A release before any movement takes the cards back where they lie.
-    MainGame.SetOpt(78, 0);
+    MainGame.SetOpt(opt::kPointerMoved, 0);
     PointerRelease(MouseButton::kLeft);
     g_key.focus = g_key.origin;
 }
@@ -173,7 +173,7 @@ Grid GridPlaces() {
     const int goal = Rule(rule::kGoalKind);
     if (goal < 36 || goal > 39) return {};
     std::vector<GridPlace> all;
-    const int rows = std::clamp<int>(Rule(rule::kFilas), 0, 40);
+    const int rows = TableauCount();
     for (int r = 0; r < rows; ++r) {
         if (!OnTable(FilaLeft[static_cast<size_t>(r)])) continue;
         const std::string name = PileName(kFila, r + 1);
@@ -205,9 +205,9 @@ Grid GridPlaces() {
 bool TableKeyPress(TableKey key) {
     if (!Flag(flag::kInProgress)) return false;
     // A twin lifted with the keyboard may have been taken away meanwhile.
-    if (g_key.holding && MainGame.Opt(94) == 0) g_key.holding = false;
+    if (g_key.holding && MainGame.Opt(opt::kHeld) == 0) g_key.holding = false;
     // The mouse holds a card: the keys wait.
-    if (!g_key.holding && MainGame.Opt(94) != 0) return false;
+    if (!g_key.holding && MainGame.Opt(opt::kHeld) != 0) return false;
     const Grid grid = GridPlaces();
     if (grid.empty()) return false;
 
@@ -254,7 +254,7 @@ bool TableKeyPress(TableKey key) {
 }
 
 void HideFocusFrame() {
-    if (g_key.holding && MainGame.Opt(94) != 0) PutBack();
+    if (g_key.holding && MainGame.Opt(opt::kHeld) != 0) PutBack();
     g_key.holding = false;
     if (!g_key.shown) return;
     g_key.shown = false;

@@ -12,6 +12,7 @@
 #include "core/piles.h"
 #include "core/ports.h"
 #include "core/score.h"
+#include "core/sounds.h"
 #include "core/state.h"
 #include "interaction/press.h"
 #include "platform/clock.h"
@@ -22,9 +23,6 @@ namespace {
 
 constexpr int kTurnBackPause = 200;  // ms per card turned back or shown
 
-int Rows() {
-    return std::clamp<int>(Rule(rule::kFilas), 0, 40);
-}
 int Foundations() {
     return std::clamp<int>(Rule(rule::kDests), 0, 16);
 }
@@ -33,10 +31,6 @@ std::string RowName(int row) {
 }
 const std::string& Row(int row) {
     return FilaPiles[static_cast<size_t>(row)];
-}
-
-void PlaySwitched(const char* name, ParamField f) {
-    if (ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(f, "Y")) Sound().Play(name, false);
 }
 
 struct GridCard {
@@ -48,7 +42,7 @@ struct GridCard {
 // Every card of the grid, row by row and slot by slot, holes left out.
 std::vector<GridCard> GridCards() {
     std::vector<GridCard> cards;
-    for (int r = 0; r < Rows(); ++r)
+    for (int r = 0; r < TableauCount(); ++r)
         for (int s = 0; s < SlotCount(Row(r)); ++s)
             if (CardCode c = SlotCode(Row(r), s); c >= 1) cards.push_back({r, s, c});
     return cards;
@@ -83,9 +77,9 @@ void TakePairAway() {
         PressHooks().LiftCards(g.card, true);
         const CardPoint from = CardSlotPosition(name, g.row, g.slot);
         CardAnimations().FlyCard(g.card, from.left, from.top, waste.left, waste.top);
-        MainGame.SetOpt(94, g.card);
+        MainGame.SetOpt(opt::kHeld, g.card);
         const bool moved = ExecuteMove(1, "Waste");
-        MainGame.SetOpt(94, 0);
+        MainGame.SetOpt(opt::kHeld, 0);
         if (!moved) continue;
         std::string& row = FilaPiles[static_cast<size_t>(g.row)];
         if (SlotCode(row, g.slot) != g.card) {
@@ -153,7 +147,7 @@ bool PairClick(CardCode card, int x, int y, int row) {
 }
 
 void TurnBackAll() {
-    MainGame.SetOpt(99, MainGame.Opt(99) + 1);
+    MainGame.SetOpt(opt::kMisses, MainGame.Opt(opt::kMisses) + 1);
     for (const GridCard& g : FaceUpGridCards()) {
         Waits().Wait(kTurnBackPause);
         SetFaceFlag(g.card, '0');
@@ -217,7 +211,7 @@ void SetModelFaces(bool hide) {
 
 void DealTwins() {
     RecordStep(1);
-    const int rows = Rows();
+    const int rows = TableauCount();
     const int twinRows = rows - 10;
     for (int i = 0; i < Foundations(); ++i) {
         const CardCode model = BottomCode(DestPiles[static_cast<size_t>(i)]);

@@ -12,6 +12,7 @@
 #include "core/placement.h"
 #include "core/pointer_state.h"
 #include "core/ports.h"
+#include "core/sounds.h"
 #include "core/state.h"
 #include "core/stock_moves.h"
 #include "interaction/memory.h"
@@ -20,9 +21,6 @@ namespace bw {
 
 namespace {
 
-int TableauCount() {
-    return std::clamp(Rule(rule::kFilas), 0, 40);
-}
 int ReserveCount() {
     return std::clamp(Rule(rule::kReserves), 0, 10);
 }
@@ -41,13 +39,9 @@ PileHit CardHit(const std::string& name, const CardUnderPoint& u) {
     return {name, u.card, u.left, u.top, u.left + CardWidth, u.top + CardHeight};
 }
 
-void PlaySwitched(const char* name, ParamField f) {
-    if (ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(f, "Y")) Sound().Play(name, false);
-}
-
 // Autoplay state other than off (0) and automatic completion (3).
 bool AutoplayRunning() {
-    return Opt(110) != 0 && Opt(110) != 3;
+    return Opt(opt::kAutoplay) != 0 && Opt(opt::kAutoplay) != 3;
 }
 
 // The tableau step of the hit test; false when it reports no card.
@@ -182,13 +176,13 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
             for (int k = 0; k < count; ++k) {
                 const CardCode c = SlotCode(pile, k);
                 const bool last = k == count - 1;
-                int h = Opt(75);
+                int h = Opt(opt::kReserveStep);
                 if (family == 1 || family == 3 || (family == 12 && c >= 1))
-                    h = IsFaceUp(c) ? Opt(64) : Opt(66);
+                    h = IsFaceUp(c) ? Opt(opt::kUpStepDown) : Opt(opt::kDownStepDown);
                 else if (family == 12)
-                    h = Opt(64);
+                    h = Opt(opt::kUpStepDown);
                 else if (family == 7)
-                    h = k == 0 ? Opt(64) : 0;
+                    h = k == 0 ? Opt(opt::kUpStepDown) : 0;
                 const bool inBand =
                     last ? (top <= y && y <= top + CardHeight) : (top <= y && y < top + h);
                 if (inBand) {
@@ -223,14 +217,15 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
                 int step = 0;
                 if (family == 4) {
                     inSlot = left <= x && x <= left + CardWidth;
-                    step = CardWidth + Opt(72);
+                    step = CardWidth + Opt(opt::kSideGap);
                 } else if (family == 10) {
                     // Cascading left, each card shows its right-hand strip.
-                    step = -(up ? Opt(65) : Opt(67));
+                    step = -(up ? Opt(opt::kUpStepRight) : Opt(opt::kDownStepRight));
                     inSlot = last ? (left <= x && x <= left + CardWidth)
                                   : (left + CardWidth + step < x && x <= left + CardWidth);
                 } else {
-                    step = family == 2 ? (up ? Opt(65) : Opt(67)) : (up ? Opt(83) : Opt(84));
+                    step = family == 2 ? (up ? Opt(opt::kUpStepRight) : Opt(opt::kDownStepRight))
+                                       : (up ? Opt(opt::kFanUpStep) : Opt(opt::kFanDownStep));
                     inSlot = last ? (left <= x && x <= left + CardWidth)
                                   : (left <= x && x < left + step);
                 }
@@ -289,12 +284,12 @@ bool AllHoles(const std::string& pile, int from, int to) {
 bool CanPickUp(CardCode card, bool relaxed) {
     const PileSlot at = FindPileSlot(card);
     if (!at.pile) {
-        MainGame.SetOpt(95, 0);
+        MainGame.SetOpt(opt::kHeldTop, 0);
         return false;
     }
     const int count = SlotCount(*at.pile);
     const int run = count - at.slot;
-    MainGame.SetOpt(95, TopCode(*at.pile));
+    MainGame.SetOpt(opt::kHeldTop, TopCode(*at.pile));
 
     const int rule = Rule(rule::kPickUpRule);
     int empties = 0, emptyCells = 0;
@@ -405,7 +400,7 @@ Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
             pick.accepted = true;
             return Next::kStep11;
         }
-        if (Opt(110) == 0) Dialogs().Beep();
+        if (Opt(opt::kAutoplay) == 0) Dialogs().Beep();
         return Next::kEnd;
     }
     if (goal == 12) return Next::kStep11;
@@ -556,9 +551,9 @@ void RefillShortPiles(CardCode c) {
         needed = true;
         for (int t = 0; t < 3 && SlotCount(Fila(e)) < 3; ++t) {
             if (StockEmpty() && !MazzoPiles[1].empty() && RedealsRemain()) {
-                MainGame.SetOpt(89, 1);
+                MainGame.SetOpt(opt::kStockPressed, 1);
                 if (ExecuteMove(c, "Mazzo_Vis")) ++steps;
-                MainGame.SetOpt(89, 0);
+                MainGame.SetOpt(opt::kStockPressed, 0);
             }
             if (!StockEmpty() && ExecuteMove(1, "Add_Tableau_" + TwoDigits(e + 1))) ++steps;
         }
@@ -604,9 +599,9 @@ bool PilePress(const PileHit& hit, Pickup& pick) {
             if (goal == 61 && base >= 1 && RankOf(hit.card) == NextRank(RankOf(base))) {
                 CardAnimations().FlyCard(hit.card, hit.left, hit.top, MainGame.DestLeft(0),
                                          MainGame.DestTop(0));
-                MainGame.SetOpt(94, hit.card);
+                MainGame.SetOpt(opt::kHeld, hit.card);
                 ExecuteMove(1, "Dest01");
-                MainGame.SetOpt(94, 0);
+                MainGame.SetOpt(opt::kHeld, 0);
                 if (Flag(flag::kFinished)) GameHooks().EndGame();
                 return false;
             }
@@ -647,11 +642,11 @@ bool PilePress(const PileHit& hit, Pickup& pick) {
 
 // Step 13: the accepted card (or run) is held.
 void PickUp(const Pickup& pick, int x, int y) {
-    if (Opt(94) == 0) {
-        MainGame.SetOpt(106, x);
-        MainGame.SetOpt(107, y);
+    if (Opt(opt::kHeld) == 0) {
+        MainGame.SetOpt(opt::kHoldX, x);
+        MainGame.SetOpt(opt::kHoldY, y);
     }
-    MainGame.SetOpt(94, pick.card);
+    MainGame.SetOpt(opt::kHeld, pick.card);
     SetMovingStackSingle(!pick.run);
     GrabOffset = {x - pick.left, y - pick.top};
     DragRect = pick.rect;
@@ -664,7 +659,7 @@ void PickUp(const Pickup& pick, int x, int y) {
         PressHooks().DrawHeldImage(pick.left - lift, pick.top - lift);
         GrabOffset.x += lift;
         GrabOffset.y += lift;
-        if (Opt(110) == 0) PlaySwitched("card_up", field::kSoundsCardUp);
+        if (Opt(opt::kAutoplay) == 0) PlaySwitched("card_up", field::kSoundsCardUp);
     } else if (pick.wholeCell || !ParameterIs(field::kPilesTT, "N")) {
         PressHooks().DrawHeldImage(pick.left, pick.top);
     }
@@ -673,10 +668,10 @@ void PickUp(const Pickup& pick, int x, int y) {
         CardAnimations().FlyCard(pick.card, DragRect.left, DragRect.top, MainGame.StockLeft(2),
                                  MainGame.StockTop(2));
         // The flight empties the hand (option 94); the move needs the card.
-        MainGame.SetOpt(94, pick.card);
+        MainGame.SetOpt(opt::kHeld, pick.card);
         ExecuteMove(1, "Waste");
-        MainGame.SetOpt(94, 0);
-        MainGame.SetOpt(95, 0);
+        MainGame.SetOpt(opt::kHeld, 0);
+        MainGame.SetOpt(opt::kHeldTop, 0);
         if (Flag(flag::kFinished)) GameHooks().EndGame();
     }
 }
@@ -686,16 +681,16 @@ void PickUp(const Pickup& pick, int x, int y) {
 void PointerPress(MouseButton button, int shift, int x, int y) {
     MouseIdleStamp = -1;
     StatusDisplay().HidePileSizePanel();
-    if (!Flag(flag::kInProgress) || Opt(94) != 0) return;
-    MainGame.SetOpt(78, 0);
+    if (!Flag(flag::kInProgress) || Opt(opt::kHeld) != 0) return;
+    MainGame.SetOpt(opt::kPointerMoved, 0);
     if (Flag(flag::kDoubleClick)) {
         // The press that follows a double click: the double click acted already.
         SetFlag(flag::kDoubleClick, false);
         return;
     }
     GameHooks().ClockTick();
-    MainGame.SetOpt(85, x);
-    MainGame.SetOpt(86, y);
+    MainGame.SetOpt(opt::kPressX, x);
+    MainGame.SetOpt(opt::kPressY, y);
     const PileHit hit = HitTest(x, y);
 
     const bool left = button == MouseButton::kLeft, right = button == MouseButton::kRight;

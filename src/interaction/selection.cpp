@@ -45,7 +45,7 @@ Place PlaceOf(CardCode card) {
         return true;
     };
     if (at(kMazzoVis, MazzoPiles, 1, "Mazzo_Vis") || at(kMazzo, MazzoPiles, 0, "Mazzo")) return p;
-    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+    for (int i = 0; i < TableauCount(); ++i)
         if (at(kFila, FilaPiles, i, PileName(kFila, i + 1))) return p;
     for (int i = 0; i < 10; ++i)
         if (at(kAppogg, AppoggPiles, i, PileName(kAppogg, i + 1))) return p;
@@ -225,7 +225,7 @@ void PairSelect(CardCode card) {
 bool IsUncovered(CardCode card) {
     const Place p = PlaceOf(card);
     if (p.kind != kFila) return true;
-    const int rows = RuleCount(rule::kFilas, 40);
+    const int rows = TableauCount();
     bool laterEmpty = true;
     for (int r = p.index + 1; r < rows && laterEmpty; ++r) {
         const std::string& row = FilaPiles[static_cast<size_t>(r)];
@@ -434,7 +434,7 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
         SwapFirstCards(sel[0], sel[1]);
         return;
     }
-    RemoveSelection(goal != 48, MainGame.Opt(71) != 1 && goal != 8 && goal != 47);
+    RemoveSelection(goal != 48, MainGame.Opt(opt::kCloseAsked) != 1 && goal != 8 && goal != 47);
 }
 
 }  // namespace bw

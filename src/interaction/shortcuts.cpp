@@ -22,7 +22,7 @@ bool On(ParamField f) {
 }
 
 int TableauOf(CardCode card) {
-    for (int i = 0; i < RuleCount(rule::kFilas, 40); ++i)
+    for (int i = 0; i < TableauCount(); ++i)
         if (FindSlot(FilaPiles[static_cast<size_t>(i)], card) >= 0) return i;
     return -1;
 }
@@ -66,8 +66,8 @@ bool Eligible(const PileHit& hit, bool& single) {
 }  // namespace
 
 void DoubleClickMove() {
-    if (!Flag(flag::kInProgress) || Opt(94) != 0) return;
-    const PileHit hit = HitTest(Opt(85), Opt(86));
+    if (!Flag(flag::kInProgress) || Opt(opt::kHeld) != 0) return;
+    const PileHit hit = HitTest(Opt(opt::kPressX), Opt(opt::kPressY));
     if (hit.name == "Mazzo") {
         // The press that follows acts as a second stock press.
         SetFlag(flag::kDoubleClick, false);
@@ -92,7 +92,8 @@ void ShortcutMove(bool doubleClick, bool rightClick, const PileHit& hit) {
                              : rightClick && On(field::kRightToFoundations);
         bool t =
             doubleClick ? On(field::kDoubleToTableaus) : rightClick && On(field::kRightToTableaus);
-        if (Opt(110) == 1 || Opt(110) == 3 || Rule(rule::kOneClick) == 1) f = t = true;
+        if (Opt(opt::kAutoplay) == 1 || Opt(opt::kAutoplay) == 3 || Rule(rule::kOneClick) == 1)
+            f = t = true;
         if (f || t)
             SendCard(hit.card, hit.left, hit.top, hit.right, hit.bottom, single, f, t, true);
     }
@@ -110,12 +111,12 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
         bottom = PileBottomEdge(PileName(kFila, own + 1), own);
         RunHeight = bottom - top;
     }
-    MainGame.SetOpt(94, card);
-    MainGame.SetOpt(95, 0);
+    MainGame.SetOpt(opt::kHeld, card);
+    MainGame.SetOpt(opt::kHeldTop, 0);
     GrabOffset = {0, 0};
     DragRect = {left, top, right, bottom};
-    MainGame.SetOpt(106, 0);
-    MainGame.SetOpt(107, 0);
+    MainGame.SetOpt(opt::kHoldX, 0);
+    MainGame.SetOpt(opt::kHoldY, 0);
     SetMovingStackSingle(single);
 
     // Each destination alone, its own rectangle taken as the held one.
@@ -126,7 +127,7 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
             if (OnTable(MainGame.DestLeft(i))) moved = send({kDest, i});
     if (toTableaus)
         for (bool empty : {false, true})
-            for (int i = 0; i < RuleCount(rule::kFilas, 40) && !moved; ++i)
+            for (int i = 0; i < TableauCount() && !moved; ++i)
                 if (i != own && OnTable(FilaLeft[static_cast<size_t>(i)]) &&
                     FilaPiles[static_cast<size_t>(i)].empty() == empty)
                     moved = send({kFila, i});
@@ -137,8 +138,8 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
 
     // Lifted for a pile whose move then failed: put the picture right.
     if (!moved && CardsLifted()) ReturnHeld(card);
-    MainGame.SetOpt(94, 0);
-    MainGame.SetOpt(95, 0);
+    MainGame.SetOpt(opt::kHeld, 0);
+    MainGame.SetOpt(opt::kHeldTop, 0);
     EndHold();
     return moved;
 }

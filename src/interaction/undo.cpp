@@ -21,7 +21,7 @@ bool UndoSwitchedOff() {
 // Nothing is restored while no game runs (a finished game has been scored)
 // or while cards are held (the drop would land on a different table).
 bool TableAccepts() {
-    return Flag(flag::kInProgress) && MainGame.Opt(94) == 0 && !UndoSwitchedOff();
+    return Flag(flag::kInProgress) && MainGame.Opt(opt::kHeld) == 0 && !UndoSwitchedOff();
 }
 
 // In "Forget me not" the steps recorded before the twins were dealt hold no

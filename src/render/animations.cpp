@@ -18,7 +18,7 @@ namespace bw {
 namespace {
 
 bool AutoplayRunning() {
-    return Opt(110) == 3 && Opt(112) == 0;
+    return Opt(opt::kAutoplay) == 3 && Opt(opt::kStockChanged) == 0;
 }
 
 QImage CardPicture(CardCode code) {
@@ -119,7 +119,7 @@ void ResetMovingImage() {
 
 bool ShowMovingImageAt(int left, int top, bool drop, bool fullRestore) {
     MovingImage& m = Moving();
-    if (left == Opt(106) && top == Opt(107)) return false;
+    if (left == Opt(opt::kHoldX) && top == Opt(opt::kHoldY)) return false;
     const Canvas window = Canvas::Window();
     const QRect now(left, top, m.image.width(), m.image.height());
 
@@ -141,8 +141,8 @@ bool ShowMovingImageAt(int left, int top, bool drop, bool fullRestore) {
     m.last = now;
     m.lastDrawn = drawn.boundingRect();
     m.shown = !drop;
-    MainGame.SetOpt(106, left);
-    MainGame.SetOpt(107, top);
+    MainGame.SetOpt(opt::kHoldX, left);
+    MainGame.SetOpt(opt::kHoldY, top);
     return true;
 }
 
@@ -156,8 +156,8 @@ void DrawMovingImageAt(int left, int top) {
     m.last = now;
     m.lastDrawn = drawn.boundingRect();
     m.shown = true;
-    MainGame.SetOpt(106, left);
-    MainGame.SetOpt(107, top);
+    MainGame.SetOpt(opt::kHoldX, left);
+    MainGame.SetOpt(opt::kHoldY, top);
 }
 
 void HideMovingImage() {
@@ -192,7 +192,7 @@ void FlyCard(CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, 
 
     if (prepare) {
         PrepareMovingCard(code);
-        for (int e : {94, 95, 106, 107}) MainGame.SetOpt(e, 0);
+        for (int e : {opt::kHeld, opt::kHeldTop, opt::kHoldX, opt::kHoldY}) MainGame.SetOpt(e, 0);
         // The card lies at the start as the flight begins: leaving uncovers it.
         MovingImage& m = Moving();
         m.last = m.lastDrawn = QRect(x0, y0, m.image.width(), m.image.height());

@@ -4,7 +4,7 @@
 #include <atomic>
 #include <cstring>
 
-#include "render/surfaces.h"
+#include "render/pixel_copy.h"
 
 namespace bw {
 

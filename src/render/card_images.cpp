@@ -31,12 +31,6 @@ namespace {
 
 // Parameter block fields of this setup.
 
-// Option-table entries.
-constexpr int kForcedAnnounced = 74;
-constexpr int kOnce640 = 82;
-constexpr int kOnceSmaller = 98;
-constexpr int kSuitModeLoaded = 122;
-
 const char kSuitLetters[4] = {'H', 'D', 'C', 'S'};
 
 std::string DefaultDeck() {
@@ -236,21 +230,21 @@ void Announce(int messageCase) {
     };
     switch (messageCase) {
         case 640:
-            if (MainGame.Opt(kOnce640) == 0) {
+            if (MainGame.Opt(opt::kOnce640) == 0) {
                 show(Medium640Message(name), "Msg_Cards_Medium_640x480");
-                MainGame.SetOpt(kOnce640, 1);
+                MainGame.SetOpt(opt::kOnce640, 1);
             }
             break;
         case 800:
-            if (MainGame.Opt(kOnceSmaller) == 0) {
+            if (MainGame.Opt(opt::kOnceSmaller) == 0) {
                 show(Medium800Message(name), "Msg_Cards_Medium_800x600");
-                MainGame.SetOpt(kOnceSmaller, 1);
+                MainGame.SetOpt(opt::kOnceSmaller, 1);
             }
             break;
         default:  // the large cards
-            if (MainGame.Opt(kOnceSmaller) == 0) {
+            if (MainGame.Opt(opt::kOnceSmaller) == 0) {
                 show(LargeCardsMessage(name), "Msg_Cards_Large");
-                MainGame.SetOpt(kOnceSmaller, 1);
+                MainGame.SetOpt(opt::kOnceSmaller, 1);
             }
             break;
     }
@@ -463,7 +457,7 @@ void SetUpCards() {
             SetParameter(field::kSavedDeck, GetParameter(field::kCardDeck));
             saved = size;
         } else {
-            MainGame.SetOpt(kForcedAnnounced, 1);
+            MainGame.SetOpt(opt::kForcedAnnounced, 1);
         }
         std::string to;
         int messageCase = 0;
@@ -486,9 +480,9 @@ void SetUpCards() {
             SetParameter(field::kCardSize, to);
             SetParameter(field::kCardDeck, to == "M" ? "003" : DefaultDeck());
             // 5. Told once per run of forced sizes.
-            if (MainGame.Opt(kForcedAnnounced) == 0) {
+            if (MainGame.Opt(opt::kForcedAnnounced) == 0) {
                 Announce(messageCase);
-                MainGame.SetOpt(kForcedAnnounced, 1);
+                MainGame.SetOpt(opt::kForcedAnnounced, 1);
             }
         }
     }
@@ -503,9 +497,9 @@ void SetUpCards() {
 
     // 6. New images when the size or the suit mode changed.
     if (GetParameter(field::kCardSize) != before ||
-        Rule(rule::kSuitMode) != MainGame.Opt(kSuitModeLoaded)) {
+        Rule(rule::kSuitMode) != MainGame.Opt(opt::kSuitModeLoaded)) {
         ApplyCardSize();
-        MainGame.SetOpt(kSuitModeLoaded, Rule(rule::kSuitMode));
+        MainGame.SetOpt(opt::kSuitModeLoaded, Rule(rule::kSuitMode));
     }
 
     // 7. Piles back to their markers, offsets, layout.

@@ -21,8 +21,6 @@ const QColor kSelectionFrameColour(0, 0, 160);
 namespace {
 
 constexpr QRgb kEdgeGrey = 0xFFC0C0C0;
-constexpr int kLowestPixel = 93;
-constexpr int kPreview = 70;  // 1 while the open-game preview is laid out
 
 // Faces and backs are copied row by row; the library may hand them over in
 // another 32-bit layout.
@@ -169,7 +167,8 @@ int FaceIndexOf(CardCode code) {
 
 void NoteLowestPixel(int windowBottom) {
     const int bottom = windowBottom + ScrollPosition();
-    if (bottom > Opt(kLowestPixel)) MainGame.SetOpt(kLowestPixel, std::min(bottom, 32767));
+    if (bottom > Opt(opt::kLowestPixel))
+        MainGame.SetOpt(opt::kLowestPixel, std::min(bottom, 32767));
 }
 
 void DrawCard(CardCode code, int left, int top, bool raised, const Canvas& canvas, int pileIndex,
@@ -309,27 +308,27 @@ void DrawPileMark(int markKind, int left, int top, const Canvas& canvas, int pil
 }
 
 bool DrawStackEdge(int pile, bool foundation, const Canvas& canvas, bool full) {
-    const bool preview = Opt(kPreview) == 1;
+    const bool preview = Opt(opt::kPreview) == 1;
     int baseLeft, baseTop, cap;
     bool changed;
     if (foundation) {
         if (pile < 0 || pile > 15 || Rule(rule::kDestFamily) == 2 || Rule(rule::kDestFamily) == 7)
             return false;
-        baseLeft = Opt(135 + pile);
-        baseTop = Opt(152 + pile);
+        baseLeft = Opt(opt::kDestBaseLeft + pile);
+        baseTop = Opt(opt::kDestBaseTop + pile);
         cap = kFoundationRaiseCap;
         changed = RaiseFoundation(pile, preview);
     } else {
         if (pile < 0 || pile > 2) return false;
-        baseLeft = Opt(123 + pile);
-        baseTop = Opt(127 + pile);
+        baseLeft = Opt(opt::kStockBaseLeft + pile);
+        baseTop = Opt(opt::kStockBaseTop + pile);
         cap = kStockRaiseCap;
         changed = RaiseStockPile(pile, preview);
     }
     if (!OnTable(baseLeft) || !OnTable(baseTop)) return false;
     if (!changed && !full) return true;
 
-    baseTop -= Opt(90);
+    baseTop -= Opt(opt::kScroll);
     const std::string& cards =
         foundation ? DestPiles[static_cast<size_t>(pile)] : MazzoPiles[static_cast<size_t>(pile)];
     const int d = StackRaiseDepth(SlotCount(cards), preview, cap);

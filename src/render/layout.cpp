@@ -127,10 +127,10 @@ private:
         MainGame.SetDestLeft(i, Wrap(left));
         MainGame.SetDestTop(i, Wrap(top));
     }
-    static int StockLeft(int i) { return MainGame.Opt(56 + i); }
-    static int StockTop(int i) { return MainGame.Opt(60 + i); }
-    static int DestLeft(int i) { return MainGame.Opt(i); }
-    static int DestTop(int i) { return MainGame.Opt(17 + i); }
+    static int StockLeft(int i) { return MainGame.Opt(opt::kStockLeft + i); }
+    static int StockTop(int i) { return MainGame.Opt(opt::kStockTop + i); }
+    static int DestLeft(int i) { return MainGame.Opt(opt::kDestLeft + i); }
+    static int DestTop(int i) { return MainGame.Opt(opt::kDestTop + i); }
 
     const LayoutInput& in_;
     std::optional<int> overlapStart_;
@@ -177,7 +177,7 @@ void Layout::Common() {
     tallTable_ = height_ >= 500;
     tallScreen_ = screenH_ > 499;
 
-    MainGame.SetOpt(90, 0);
+    MainGame.SetOpt(opt::kScroll, 0);
     v_ = 15;
     if (screenH_ < 500 && dest_.count > 4 && stock_.count > 1) v_ = 5;
     m_ = tallTable_ ? 10 : 5;
@@ -313,7 +313,7 @@ void Layout::Staircase() {
     int e = tallScreen_ ? 40 : 15;
     SetStock(0, e, rows_[1]);
     SetStock(1, e, rows_[2] + 10);
-    int e72 = MainGame.Opt(72);
+    int e72 = MainGame.Opt(opt::kSideGap);
     long long t = Trunc(W_, 2) + Trunc(e72, 2);
     long long x0 = Trunc(P_ - W_, 2);
     // Moves right in steps of 3 until pile 6 clears the stock; solved
@@ -949,7 +949,8 @@ std::optional<int> Layout::OverlapStart() const {
     const int c = std::min<int>(res_.count, 10);
     if (res_.style != 5 || c <= 0) return std::nullopt;
     const long long W = W_, H = H_;
-    const long long cl = MainGame.Opt(34 + c - 1), ct = MainGame.Opt(45 + c - 1);
+    const long long cl = MainGame.Opt(opt::kAppoggLeft + c - 1),
+                    ct = MainGame.Opt(opt::kAppoggTop + c - 1);
     const long long cr = cl + W, cb = ct + H;
     for (int i = 0; i < 40; ++i) {
         const long long fl = X(i) - 85, fr = X(i) + W + 85, ft = Y(i), fb = Y(i) + H;
@@ -1002,14 +1003,14 @@ void LayOutPiles(const LayoutInput& in) {
 
     const int scroll = Wrap(in.scrollPosition);
     for (int i = 0; i < 3; ++i) {
-        MainGame.SetOpt(123 + i, MainGame.StockLeft(i));
-        MainGame.SetOpt(127 + i, MainGame.StockTop(i) - scroll);
+        MainGame.SetOpt(opt::kStockBaseLeft + i, MainGame.StockLeft(i));
+        MainGame.SetOpt(opt::kStockBaseTop + i, MainGame.StockTop(i) - scroll);
     }
     for (int i = 0; i < 16; ++i) {
-        MainGame.SetOpt(135 + i, MainGame.DestLeft(i));
-        MainGame.SetOpt(152 + i, MainGame.DestTop(i) - scroll);
+        MainGame.SetOpt(opt::kDestBaseLeft + i, MainGame.DestLeft(i));
+        MainGame.SetOpt(opt::kDestBaseTop + i, MainGame.DestTop(i) - scroll);
     }
-    MainGame.SetOpt(90, scroll);
+    MainGame.SetOpt(opt::kScroll, scroll);
 }
 
 void ResetAndLayOutPiles(const LayoutInput& in) {
@@ -1040,10 +1041,11 @@ bool CardSizeForLetter(char letter, int& width, int& height) {
 }
 
 void SetOverlapOffsets(char sizeLetter) {
-    for (int e : {64, 65, 66, 67}) MainGame.SetOpt(e, 0);
-    MainGame.SetOpt(75, 3);
-    MainGame.SetOpt(76, 3);
-    MainGame.SetOpt(72, 6);
+    for (int e : {opt::kUpStepDown, opt::kUpStepRight, opt::kDownStepDown, opt::kDownStepRight})
+        MainGame.SetOpt(e, 0);
+    MainGame.SetOpt(opt::kReserveStep, 3);
+    MainGame.SetOpt(opt::kSpareStep, 3);
+    MainGame.SetOpt(opt::kSideGap, 6);
     int column;
     switch (sizeLetter) {
         case 'S':
@@ -1058,23 +1060,23 @@ void SetOverlapOffsets(char sizeLetter) {
     const int r3 = Rule(rule::kTableFamily), r5 = Rule(rule::kAppoggFamily),
               r6 = Rule(rule::kSideFans);
     if (r3 == 1 || r3 == 7 || r3 == 12 || r5 == 1) {
-        MainGame.SetOpt(64, kDownUp[column]);
-        MainGame.SetOpt(66, kDownDown[column]);
+        MainGame.SetOpt(opt::kUpStepDown, kDownUp[column]);
+        MainGame.SetOpt(opt::kDownStepDown, kDownDown[column]);
     }
     if (r3 == 2 || r6 != 0 || r5 == 2) {
-        MainGame.SetOpt(65, kRightUp[column]);
-        MainGame.SetOpt(67, kRightDown[column]);
+        MainGame.SetOpt(opt::kUpStepRight, kRightUp[column]);
+        MainGame.SetOpt(opt::kDownStepRight, kRightDown[column]);
     }
     if (r3 == 6) {
-        MainGame.SetOpt(83, kSide[column]);
-        MainGame.SetOpt(84, kSide[column]);
+        MainGame.SetOpt(opt::kFanUpStep, kSide[column]);
+        MainGame.SetOpt(opt::kFanDownStep, kSide[column]);
     }
-    MainGame.SetOpt(101, kColumnGap[column]);
-    MainGame.SetOpt(102, kRowGap[column]);
+    MainGame.SetOpt(opt::kColumnGap, kColumnGap[column]);
+    MainGame.SetOpt(opt::kRowGap, kRowGap[column]);
     if (r3 == 12) {
         // x 2.5 with the fraction dropped.
-        MainGame.SetOpt(64, MainGame.Opt(64) * 5 / 2);
-        MainGame.SetOpt(66, MainGame.Opt(66) * 5 / 2);
+        MainGame.SetOpt(opt::kUpStepDown, MainGame.Opt(opt::kUpStepDown) * 5 / 2);
+        MainGame.SetOpt(opt::kDownStepDown, MainGame.Opt(opt::kDownStepDown) * 5 / 2);
     }
 }
 
@@ -1082,23 +1084,25 @@ std::vector<PilePosition> PilesOnTable() {
     std::vector<PilePosition> out;
     // Decided on the stored coordinates, where the markers live; the top
     // reported is the one on screen.
-    const int scroll = MainGame.Opt(90);
+    const int scroll = MainGame.Opt(opt::kScroll);
     auto add = [&](std::string name, int left, int storedTop) {
         if (OnTable(left) && OnTable(storedTop))
             out.push_back({std::move(name), left, storedTop - scroll});
     };
     static const char* kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Waste"};
-    for (int i = 0; i < 3; ++i) add(kStockNames[i], MainGame.StockLeft(i), MainGame.Opt(60 + i));
+    for (int i = 0; i < 3; ++i)
+        add(kStockNames[i], MainGame.StockLeft(i), MainGame.Opt(opt::kStockTop + i));
     const int h = std::clamp<int>(Rule(rule::kDests), 0, 16);
-    const int g = std::clamp<int>(Rule(rule::kFilas), 0, 40);
+    const int g = TableauCount();
     const int c = std::clamp<int>(Rule(rule::kReserves), 0, 10);
     for (int i = 0; i < h; ++i)
-        add("Dest" + std::to_string(i + 1), MainGame.DestLeft(i), MainGame.Opt(17 + i));
+        add("Dest" + std::to_string(i + 1), MainGame.DestLeft(i), MainGame.Opt(opt::kDestTop + i));
     for (int i = 0; i < g; ++i)
         add("Fila" + std::to_string(i + 1), FilaLeft[static_cast<size_t>(i)],
             FilaTop[static_cast<size_t>(i)]);
     for (int i = 0; i < c; ++i)
-        add("Appogg" + std::to_string(i + 1), MainGame.AppoggLeft(i), MainGame.Opt(45 + i));
+        add("Appogg" + std::to_string(i + 1), MainGame.AppoggLeft(i),
+            MainGame.Opt(opt::kAppoggTop + i));
     return out;
 }
 

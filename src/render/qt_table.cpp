@@ -111,7 +111,7 @@ void QtTable::RedrawTable() {
     bw::ShowTable();
     // The background took the joker caption away; one still wanted is drawn
     // again even when it did not change.
-    if (!RefreshJokerCaption() && MainGame.Opt(100) != -1) {
+    if (!RefreshJokerCaption() && MainGame.Opt(opt::kJokerCaption) != -1) {
         ForgetJokerCaption();
         RefreshJokerCaption();
     }
@@ -245,12 +245,12 @@ void QtTable::DrawPile(const std::string& name, int surfaces) {
 
 void QtTable::DrawAllPiles(int surfaces) {
     if (!Flag(flag::kInProgress)) return;
-    const int scroll = MainGame.Opt(90), lowest = MainGame.Opt(93);
+    const int scroll = MainGame.Opt(opt::kScroll), lowest = MainGame.Opt(opt::kLowestPixel);
     Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
     bw::RepaintTable(Canvas::Table(), false);
     // A redraw in place keeps the scroll position and the table's extent.
-    MainGame.SetOpt(90, scroll);
-    MainGame.SetOpt(93, std::max<int>(lowest, MainGame.Opt(93)));
+    MainGame.SetOpt(opt::kScroll, scroll);
+    MainGame.SetOpt(opt::kLowestPixel, std::max<int>(lowest, MainGame.Opt(opt::kLowestPixel)));
     DiscardTableChanges();
     RefreshJokerCaption();
     if (surfaces & kOnScreen) bw::ShowTable();
@@ -312,7 +312,7 @@ void QtTable::BuildHeldImage(int code, int runHeight) {
     Blit(image, 0, 0, BackgroundBitmap,
          QRect(std::max(at.left, 0), std::max(at.top, 0) + ScrollPosition(), CardWidth, height));
     const Canvas canvas = Canvas::Of(image);
-    const int step = n > 1 ? MainGame.Opt(64) : 0;
+    const int step = n > 1 ? MainGame.Opt(opt::kUpStepDown) : 0;
     for (int k = 0; k < n; ++k) {
         const CardCode c = SlotCode(run, k);
         if (FaceIndexOf(c) >= 0 && (k == 0 || IsFaceUp(c) || !found))
@@ -336,7 +336,8 @@ void QtTable::GlideHeldImage(int fromLeft, int fromTop, int toLeft, int toTop, b
         m.last = m.lastDrawn = QRect(fromLeft, fromTop, m.image.width(), m.image.height());
         m.shown = true;
     }
-    bw::FlyCard(MainGame.Opt(94), fromLeft, fromTop, false, false, false, false, toTop, toLeft);
+    bw::FlyCard(MainGame.Opt(opt::kHeld), fromLeft, fromTop, false, false, false, false, toTop,
+                toLeft);
     if (m.lastDrawn != m.last) {
         // A glide that did not move keeps the shadow drawn before it.
         for (const QRect& r : QRegion(m.lastDrawn) - m.last) ShowTableRect(r);

@@ -81,13 +81,13 @@ QImage RenderDealtTable(const RenderRequest& request) {
     // The images of the size, then the set-up every new game runs.
     LoadGameRules(request.gameId);
     ApplyCardSize();
-    MainGame.SetOpt(122, Rule(rule::kSuitMode));
+    MainGame.SetOpt(opt::kSuitModeLoaded, Rule(rule::kSuitMode));
     RequestSetUp setUp(request);
     Install<ICardSetUp>(&setUp);
     SetUpCards();
 
     ClearPiles(false, true);
-    MainGame.SetOpt(73, 1);
+    MainGame.SetOpt(opt::kStockPasses, 1);
     DealGame();
     SetFlag(flag::kInProgress, true);
 

@@ -12,6 +12,7 @@
 #include <QRect>
 
 #include "render/background_picture.h"
+#include "render/pixel_copy.h"
 
 namespace bw {
 
@@ -82,17 +83,8 @@ void ShowTableChanges();
 // Forgets them (the whole table is about to be shown anyway).
 void DiscardTableChanges();
 
-// Opaque copy of `part` of `src` to (x, y) of `dst`, clipped to both; 32-bit
-// targets copy whole rows.
-void Blit(QImage& dst, int x, int y, const QImage& src, const QRect& part);
 inline void Blit(QImage& dst, int x, int y, const BackgroundPicture& src, const QRect& part) {
     src.PaintOnto(dst, x, y, part);
 }
-// Clips a copy of `part` of a source of `srcBounds` to (x, y) of a target
-// of `bounds`; false when nothing is left. `part` and (x, y) are adjusted.
-bool ClipCopy(const QRect& bounds, const QRect& srcBounds, int& x, int& y, QRect& part);
-// `part` of `src` laid over (x, y) of `dst` by its alpha, as a painter's
-// source-over does it; without a painter for premultiplied pictures.
-void BlendOver(QImage& dst, int x, int y, const QImage& src, const QRect& part);
 
 }  // namespace bw

@@ -70,13 +70,13 @@ bool FilaOnTable(int i) {
     return OnTable(FilaLeft[static_cast<size_t>(i)]) && OnTable(FilaTop[static_cast<size_t>(i)]);
 }
 bool DestOnTable(int k) {
-    return OnTable(Opt(k)) && OnTable(Opt(17 + k));
+    return OnTable(Opt(k)) && OnTable(Opt(opt::kDestTop + k));
 }
 bool AppoggOnTable(int k) {
-    return OnTable(Opt(34 + k)) && OnTable(Opt(45 + k));
+    return OnTable(Opt(opt::kAppoggLeft + k)) && OnTable(Opt(opt::kAppoggTop + k));
 }
 bool StockOnTable(int i) {
-    return OnTable(Opt(56 + i)) && OnTable(Opt(60 + i));
+    return OnTable(Opt(opt::kStockLeft + i)) && OnTable(Opt(opt::kStockTop + i));
 }
 
 bool FoundationHasEdge() {
@@ -128,7 +128,7 @@ void DrawTableauMark(int index, const Canvas& canvas) {
     const QPoint at(FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(index));
     DrawPileMark(kMarkTableau, at.x(), at.y(), canvas, index);
     const QRect mark = CardRectAt(at.x(), at.y());
-    for (int j = 0; j < RuleCount(rule::kFilas, 40); ++j) {
+    for (int j = 0; j < TableauCount(); ++j) {
         const std::string& pile = FilaPiles[static_cast<size_t>(j)];
         if (j == index || pile.empty() || !FilaOnTable(j)) continue;
         if (!PileExtent(NameOf(kFila, j), j).intersects(mark)) continue;
@@ -213,7 +213,7 @@ void DrawTextBox(const Canvas& canvas, const QRect& box, const QString& text, co
 // "Sum = n" beside each row of the fourth tableau column: the ranks of the
 // top cards of the row's piles added up.
 void DrawSumLabels(const Canvas& canvas) {
-    const int piles = RuleCount(rule::kFilas, 40);
+    const int piles = TableauCount();
     if (piles < 4 || !FilaOnTable(3)) return;
     const int column = FilaLeft[3];
     for (int j = 0; j < piles; ++j) {
@@ -328,10 +328,10 @@ DeckPlace DeckPosition() {
 
 void RepaintTable(const Canvas& canvas, bool animateDeal) {
     if (!Flag(flag::kInProgress)) return;
-    MainGame.SetOpt(90, 0);
-    MainGame.SetOpt(93, 0);
+    MainGame.SetOpt(opt::kScroll, 0);
+    MainGame.SetOpt(opt::kLowestPixel, 0);
     const Canvas table = Canvas::Table();
-    const int reserves = RuleCount(rule::kReserves, 10), tableaus = RuleCount(rule::kFilas, 40),
+    const int reserves = RuleCount(rule::kReserves, 10), tableaus = TableauCount(),
               foundations = RuleCount(rule::kDests, 16);
 
     if (animateDeal) {
@@ -402,8 +402,8 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
         g_deck = DeckPlace();
     }
     DrawDecorations(animateDeal ? table : canvas);
-    MainGame.SetOpt(88, 1);
-    if (Opt(103) != 0) HighlightFoundations(-1);
+    MainGame.SetOpt(opt::kTableDrawn, 1);
+    if (Opt(opt::kHighlightFoundations) != 0) HighlightFoundations(-1);
     if (animateDeal) ShowTable();
 }
 
@@ -496,7 +496,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
         const bool sideways = kind != kMazzo && (direction == 2 || direction == 4 ||
                                                  direction == 6 || direction == 10);
         if (down) {
-            const int step = direction == 5 ? Opt(75) : Opt(64);
+            const int step = direction == 5 ? Opt(opt::kReserveStep) : Opt(opt::kUpStepDown);
             const int moved = Moving().height > 0 ? Moving().height : CardHeight;
             // At least down to where the old top card ended, however many left.
             const int bottom =
@@ -512,7 +512,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
     if (kind == kFila && newPile.empty()) DrawTableauMark(index, canvas);
     if (!erased.isEmpty()) {
         // Piles the erased area reached are drawn again over it.
-        for (int j = kind == kFila ? index + 1 : 0; j < RuleCount(rule::kFilas, 40); ++j) {
+        for (int j = kind == kFila ? index + 1 : 0; j < TableauCount(); ++j) {
             if (kind == kFila && j == index) continue;
             const std::string other = NameOf(kFila, j);
             if (FilaOnTable(j) && PileExtent(other, j).intersects(erased)) {

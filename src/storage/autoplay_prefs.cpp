@@ -38,7 +38,7 @@ bool StoreGameAutoplaySwitch(int gameId, bool on) {
 }
 
 void ApplyStoredGameAutoplay(int gameId) {
-    if (MainGame.Opt(105) != 2) return;
+    if (MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
     ICommandStates& w = CommandStates();
     if (!w.AutoplayEnabled()) return;
     if (w.AutoplayChecked() != GameAutoplayStored(gameId)) w.ToggleAutoplay();

@@ -94,11 +94,12 @@ void EnsureCurrentPlayer(const Loader& in) {
 }
 
 void LoadAutoplaySwitch(const Loader& in) {
-    in.Option(105, key::kAutoPlayAllGames, 1);
+    in.Option(opt::kAutoPlayAllGames, key::kAutoPlayAllGames, 1);
     // Any mode but the two known ones would leave the switch remembered
     // nowhere; fall back to one switch for all games.
-    if (MainGame.Opt(105) != 1 && MainGame.Opt(105) != 2) MainGame.SetOpt(105, 1);
-    if (MainGame.Opt(105) == 1) {
+    if (MainGame.Opt(opt::kAutoPlayAllGames) != 1 && MainGame.Opt(opt::kAutoPlayAllGames) != 2)
+        MainGame.SetOpt(opt::kAutoPlayAllGames, 1);
+    if (MainGame.Opt(opt::kAutoPlayAllGames) == 1) {
         // The command toggles; it must end up on, whatever its state now.
         if (in.Read(key::kAutoPlay, "Y") == "Y" && !CommandStates().AutoplayChecked())
             CommandStates().ToggleAutoplay();
@@ -200,12 +201,12 @@ void LoadPreferences() {
     SetParameter(field::kStartMarkD, "Y");
 
     // 5
-    in.Option(108, key::kGamesFastSearchType, 0, section::kSettings);
-    MainGame.SetOpt(115, in.Read("Disable_Statistics", "N") == "Y" ? 1 : 0);
+    in.Option(opt::kFastSearchType, key::kGamesFastSearchType, 0, section::kSettings);
+    MainGame.SetOpt(opt::kNoStatistics, in.Read("Disable_Statistics", "N") == "Y" ? 1 : 0);
     in.Number("Cursor", 10, field::kCursor);
     SetParameter(field::kScoring, "01");
-    in.Option(103, "HighLights_Foundations_Mark", 0);
-    in.Option(104, key::kRandomGameType, 2, section::kSettings);
+    in.Option(opt::kHighlightFoundations, "HighLights_Foundations_Mark", 0);
+    in.Option(opt::kRandomGameType, key::kRandomGameType, 2, section::kSettings);
 
     // 6
     if (ParameterInt(field::kBackCard, 0) == 0) SetParameter(field::kBackCard, "001");
@@ -224,7 +225,7 @@ void LoadPreferences() {
     // 9
     const int64_t runs = in.ReadInt(key::kRunExe, 0, section::kParameters);
     if (runs < 51) WriteSettingInt(section::kParameters, key::kRunExe, runs + 1);
-    MainGame.SetOpt(74, 2);
+    MainGame.SetOpt(opt::kForcedAnnounced, 2);
 
     // 10
     LoadAutoplaySwitch(in);
@@ -379,8 +380,11 @@ bool WriteChosenGame(int gameId, const std::string& name, int treeNum, int treeP
 
 bool WriteExitPreferences(bool autoplayOn) {
     bool ok = true;
-    if (MainGame.Opt(105) == 1) ok = WritePreferenceYN(key::kAutoPlay, autoplayOn);
-    ok = WriteSettingInt(section::kSettings, key::kRandomGameType, MainGame.Opt(104)) && ok;
+    if (MainGame.Opt(opt::kAutoPlayAllGames) == 1)
+        ok = WritePreferenceYN(key::kAutoPlay, autoplayOn);
+    ok = WriteSettingInt(section::kSettings, key::kRandomGameType,
+                         MainGame.Opt(opt::kRandomGameType)) &&
+         ok;
     return ok;
 }
 

@@ -1,11 +1,13 @@
 // bw_soak: the monkey soak of the main window.
 //
-//   bw_soak [--events N] [--seed S] [--episode-length L] [--keep-going]
-//   bw_soak --replay SETUP (--play EVENTS | --generate N)
+//   bw_soak [--events N] [--seed S] [--episode-length L] [--keep-going] [--trace FILE]
+//   bw_soak --replay SETUP (--play EVENTS | --generate N) [--trace FILE]
 //
 // plays N events (default 20000) in episodes of L events (default 400), one
 // game each, every shipped and every test game in turn, and checks the
-// invariants after every event. The seed is printed first; a failure prints
+// invariants after every event. --trace writes each episode's setup ("# "
+// first) and after every event a line with TableHash(): the golden trace
+// that an engine change must reproduce. The seed is printed first; a failure prints
 // its episode and the shortest event list found that still fails, as a
 // command that replays it. Exit code 1 after a failure.
 #include <unistd.h>
@@ -32,6 +34,11 @@ using Clock = std::chrono::steady_clock;
 char g_context[4096];
 std::atomic<int> g_eventIndex{0};
 std::atomic<long long> g_progress{0};
+std::FILE* g_trace = nullptr;
+
+void TraceEpisode(const EpisodeSetup& setup) {
+    if (g_trace) std::fprintf(g_trace, "# %s\n", FormatSetup(setup).c_str());
+}
 
 void SetContext(const EpisodeSetup& setup) {
     std::snprintf(g_context, sizeof g_context, "bw_soak --replay '%s' --generate ",
@@ -118,8 +125,11 @@ void Report(const EpisodeSetup& setup, const std::vector<Event>& played, const R
                 FormatSetup(setup).c_str(), r.failure.c_str());
     std::fflush(stdout);
     std::vector<Event> events(played.begin(), played.begin() + r.failedAt + 1);
+    auto* const trace = OnTrace;
+    OnTrace = nullptr;  // the replays of the shrinking are not part of the trace
     events = Shrink(setup, events, FailureKind(r.failure));
     const RunResult again = RunEpisode(setup, &events, 0, nullptr);
+    OnTrace = trace;
     std::printf("soak: the shortest failing list found, %zu events:\n", events.size());
     for (const Event& e : events) std::printf("  %s\n", Describe(e).c_str());
     std::printf("  -> %s\nreplay with:\n  bw_soak --replay '%s' --play '%s'\n",
@@ -139,7 +149,7 @@ int main(int argc, char** argv) {
     bool keepGoing = false;
     uint64_t seed = static_cast<uint64_t>(Clock::now().time_since_epoch().count()) ^
                     static_cast<uint64_t>(::getpid());
-    std::string replay, play;
+    std::string replay, play, trace;
     int generate = -1;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -158,13 +168,26 @@ int main(int argc, char** argv) {
             play = argv[++i];
         else if (a == "--generate" && more)
             generate = std::stoi(argv[++i]);
+        else if (a == "--trace" && more)
+            trace = argv[++i];
         else {
             std::fprintf(
                 stderr,
-                "usage: bw_soak [--events N] [--seed S] [--episode-length L] [--keep-going]\n"
-                "       bw_soak --replay SETUP (--play EVENTS | --generate N)\n");
+                "usage: bw_soak [--events N] [--seed S] [--episode-length L] [--keep-going] "
+                "[--trace FILE]\n"
+                "       bw_soak --replay SETUP (--play EVENTS | --generate N) [--trace FILE]\n");
             return 2;
         }
+    }
+    if (!trace.empty()) {
+        g_trace = std::fopen(trace.c_str(), "w");
+        if (!g_trace) {
+            std::fprintf(stderr, "soak: cannot write %s\n", trace.c_str());
+            return 2;
+        }
+        OnTrace = [](uint64_t hash) {
+            std::fprintf(g_trace, "%016llx\n", static_cast<unsigned long long>(hash));
+        };
     }
     std::signal(SIGSEGV, OnFatalSignal);
     std::signal(SIGABRT, OnFatalSignal);
@@ -184,6 +207,7 @@ int main(int argc, char** argv) {
             return 2;
         }
         SetContext(*setup);
+        TraceEpisode(*setup);
         std::vector<Event> played;
         const RunResult r = RunEpisode(*setup, events ? &*events : nullptr, generate, &played);
         for (const Event& e : played) std::printf("  %s\n", Describe(e).c_str());
@@ -213,6 +237,7 @@ int main(int argc, char** argv) {
         const EpisodeSetup setup = MakeSetup(rng(), game);
         ++episodes;
         SetContext(setup);
+        TraceEpisode(setup);
         std::vector<Event> played;
         const int n = static_cast<int>(std::min<long long>(length, total - events));
         const RunResult r = RunEpisode(setup, nullptr, n, &played);

@@ -423,6 +423,46 @@ std::string Difference(const Snapshot& a, const Snapshot& b) {
     return d;
 }
 
+// ------------------------------------------------------------ the trace
+
+// FNV-1a, 64 bits: the same on every platform and build.
+class Fnv {
+public:
+    void Add(const std::string& text) {
+        for (const char c : text) Byte(static_cast<unsigned char>(c));
+        Byte(0xFF);  // ends the field, so "12"+"3" differs from "1"+"23"
+    }
+    void Add(long long v) { Add(std::to_string(v)); }
+    uint64_t value() const { return h_; }
+
+private:
+    void Byte(unsigned char c) {
+        h_ ^= c;
+        h_ *= 0x100000001B3ULL;
+    }
+    uint64_t h_ = 0xCBF29CE484222325ULL;
+};
+
+}  // namespace
+
+uint64_t TableHash() {
+    Fnv h;
+    for (const PileList* list : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles}) {
+        h.Add(static_cast<long long>(list->size()));
+        for (const std::string& p : *list) h.Add(p);
+    }
+    std::string faces;
+    for (const std::string& line : CardRegister) faces += line.empty() ? '?' : line.back();
+    h.Add(faces);
+    h.Add(GetParameter(field::kScore));
+    for (const uint8_t f : GameFlags) h.Add(f);
+    h.Add(StepCount(UndoLists));
+    h.Add(StepCount(RedoLists));
+    return h.value();
+}
+
+namespace {
+
 // ------------------------------------------------------------ one episode
 
 class Episode {
@@ -852,7 +892,9 @@ RunResult RunEpisode(const EpisodeSetup& setup, const std::vector<Event>* events
         const Event e = events ? (*events)[static_cast<size_t>(i)] : episode.Invent();
         if (generated) generated->push_back(e);
         ++result.eventsRun;
-        if (!episode.Play(e, result.failure)) {
+        const bool held = episode.Play(e, result.failure);
+        if (OnTrace) OnTrace(TableHash());
+        if (!held) {
             result.failedAt = i;
             break;
         }

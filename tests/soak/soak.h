@@ -81,6 +81,15 @@ RunResult RunEpisode(const EpisodeSetup& setup, const std::vector<Event>* events
 // Called with each event's index before it is played (the soak's watchdog).
 inline void (*OnEvent)(int index) = nullptr;
 
+// Called after each event with TableHash() (the golden trace of --trace).
+inline void (*OnTrace)(uint64_t hash) = nullptr;
+
+// A hash of what the game is: every pile, every face flag, the score, the
+// game flags and the depth of both history lists. Nothing that depends on
+// the build, the run or the clock goes in, so the same episode gives the
+// same hashes from any build of an unchanged engine.
+uint64_t TableHash();
+
 // The invariant a failure message names (the text before ":").
 std::string FailureKind(const std::string& failure);
 
