@@ -69,6 +69,7 @@ public:
     // stores autoplay around it.
     void ToggleAutoplay() override;
     void SetUndoRedoEnabled(bool enabled) override;
+    void HistoryChanged() override;
     // IWindowBars
     void ApplyToolBarSize(bool large) override;
     void ApplyToolBarFlat(bool flat) override;
@@ -162,6 +163,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -192,6 +194,7 @@ private:
     bool largeBar_ = true;
     bool flat_ = true;
     bool closing_ = false;
+    bool undoAllowed_ = false;  // as the game commands and the undo mode allow
     std::string helpFile_;
     // Present while a selection group is being removed.
     std::unique_ptr<InputBlock> inputBlock_;
