@@ -181,7 +181,8 @@ protected:
         result.offTable = WindowOffTable();
         result.waitsBefore = waits.waits.size();
         // On a real display: the whole screen with the report over the table.
-        if (!qEnvironmentVariableIsEmpty("BW_SCREENSHOT_DIR") && QGuiApplication::primaryScreen())
+        if (!qEnvironmentVariableIsEmpty("BW_SCREENSHOT_DIR") && QGuiApplication::primaryScreen() &&
+            QTest::qWaitForWindowExposed(d) && (QTest::qWait(300), true))
             QGuiApplication::primaryScreen()->grabWindow(0).save(
                 qEnvironmentVariable("BW_SCREENSHOT_DIR") + "/fmn_report_" +
                 (result.title == "Game Won" ? "won" : "lost") + ".png");
