@@ -473,6 +473,13 @@ void TfrmMain::showEvent(QShowEvent* event) {
     }
 }
 
+// A modal window of the program over the game holds its time.
+bool TfrmMain::event(QEvent* event) {
+    if (event->type() == QEvent::WindowBlocked) PauseClock();
+    if (event->type() == QEvent::WindowUnblocked) ResumeClock();
+    return C_TAdvancedMainForm::event(event);
+}
+
 void TfrmMain::changeEvent(QEvent* event) {
     C_TAdvancedMainForm::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activated();
@@ -577,9 +584,23 @@ void TfrmMain::EnableGameCommands(bool on) {
 }
 
 void TfrmMain::SetUndoRedoEnabled(bool enabled) {
-    if (mnuUndo->isEnabled() == enabled && tbUndo->isEnabled() == enabled) return;
-    for (QToolButton* b : {tbUndo, tbRedo, tbUndo1, tbRedo1}) b->setEnabled(enabled);
-    for (QAction* a : {mnuUndo, mnuRedo}) a->setEnabled(enabled);
+    undoAllowed_ = enabled;
+    HistoryChanged();
+}
+
+// Each command is greyed while its history has nothing to give back, so a
+// player never meets an enabled command that only beeps.
+void TfrmMain::HistoryChanged() {
+    const bool undo = undoAllowed_ && UndoOffered();
+    const bool redo = undoAllowed_ && RedoOffered();
+    if (mnuUndo->isEnabled() != undo || tbUndo->isEnabled() != undo) {
+        for (QToolButton* b : {tbUndo, tbUndo1}) b->setEnabled(undo);
+        mnuUndo->setEnabled(undo);
+    }
+    if (mnuRedo->isEnabled() != redo || tbRedo->isEnabled() != redo) {
+        for (QToolButton* b : {tbRedo, tbRedo1}) b->setEnabled(redo);
+        mnuRedo->setEnabled(redo);
+    }
 }
 
 void TfrmMain::ApplyToolBarSize(bool large) {

@@ -69,6 +69,7 @@ public:
     // stores autoplay around it.
     void ToggleAutoplay() override;
     void SetUndoRedoEnabled(bool enabled) override;
+    void HistoryChanged() override;
     // IWindowBars
     void ApplyToolBarSize(bool large) override;
     void ApplyToolBarFlat(bool flat) override;
@@ -167,6 +168,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -200,6 +202,7 @@ private:
     bool largeBar_ = true;
     bool flat_ = true;
     bool closing_ = false;
+    bool undoAllowed_ = false;  // as the game commands and the undo mode allow
     std::string helpFile_;
     QString playerText_;  // the player line in full, before any eliding
     // Present while a selection group is being removed.

@@ -4,9 +4,15 @@
 #include <QMainWindow>
 #include <QPainter>
 #include <QShowEvent>
+#include <algorithm>
 #include <string>
+#include <vector>
 
+#include "core/card_positions.h"
+#include "core/card_size.h"
+#include "core/cards.h"
 #include "core/params.h"
+#include "core/piles.h"
 #include "core/ports.h"
 #include "core/score.h"
 #include "core/state.h"
@@ -137,6 +143,63 @@ QMainWindow* MainWindow() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* m = qobject_cast<QMainWindow*>(w)) return m;
     return nullptr;
+}
+
+// The cards on the table, in screen coordinates; empty when there is no
+// table to look at.
+QRect CardsOnScreen(QMainWindow* main) {
+    auto* table = main ? main->findChild<QWidget*>(QStringLiteral("imgSfondo")) : nullptr;
+    if (!table) return {};
+    QRect area;
+    const int s = CardShadowOffset();
+    auto add = [&](int left, int top) {
+        if (OnTable(left) && OnTable(top)) area |= QRect(left, top, CardWidth + s, CardHeight + s);
+    };
+    for (int i = 0; i < RuleCount(rule::kDests, 16); ++i)
+        if (!DestPiles[static_cast<size_t>(i)].empty())
+            add(MainGame.DestLeft(i), MainGame.DestTop(i));
+    for (int r = 0; r < RuleCount(rule::kFilas, 40); ++r) {
+        const std::string& row = FilaPiles[static_cast<size_t>(r)];
+        const std::string name = "Fila" + std::to_string(r + 1);
+        for (int k = 0; k < SlotCount(row); ++k) {
+            if (SlotCode(row, k) < 1) continue;
+            const CardPoint p = CardSlotPosition(name, r, k);
+            add(p.left, p.top);
+        }
+    }
+    if (area.isEmpty()) return {};
+    return area.translated(table->mapToGlobal(QPoint(0, 0)));
+}
+
+// Where the report (its outer size `frame`) covers none of `cards`: right of
+// them, left, below, above, within the screen area; centred on the screen
+// when it fits nowhere beside them.
+QPoint ReportPlace(const QRect& cards, const QSize& frame, const QRect& screen) {
+    constexpr int kGap = 8;
+    const int w = frame.width(), h = frame.height();
+    auto alongY = [&](int y) { return std::clamp(y, screen.top(), screen.bottom() + 1 - h); };
+    auto alongX = [&](int x) { return std::clamp(x, screen.left(), screen.right() + 1 - w); };
+    if (!cards.isEmpty() && w <= screen.width() && h <= screen.height()) {
+        const int midY = alongY(cards.center().y() - h / 2);
+        const int midX = alongX(cards.center().x() - w / 2);
+        for (const QPoint& p :
+             {QPoint(cards.right() + 1 + kGap, midY), QPoint(cards.left() - kGap - w, midY),
+              QPoint(midX, cards.bottom() + 1 + kGap), QPoint(midX, cards.top() - kGap - h)})
+            if (screen.contains(QRect(p, frame))) return p;
+    }
+    return screen.center() - QPoint(w / 2, h / 2);
+}
+
+// The screen area the main window lies on, from the screen port.
+QRect ScreenOf(QMainWindow* main) {
+    const std::vector<ScreenArea> areas = Screen().Areas();
+    if (areas.empty()) return QRect(0, 0, Screen().Width(), Screen().Height());
+    const QPoint centre = main ? main->frameGeometry().center() : QPoint();
+    for (const ScreenArea& a : areas) {
+        const QRect r(a.left, a.top, a.width, a.height);
+        if (r.contains(centre)) return r;
+    }
+    return QRect(areas[0].left, areas[0].top, areas[0].width, areas[0].height);
 }
 
 }  // namespace
@@ -337,6 +400,12 @@ void ShowMemoryEnd(bool won) {
     {
         TfrmMemoryEnd dialog(main);
         dialog.Prepare(won);
+        // The player wants to see the revealed table beside the report. The
+        // window frame is not known before the dialog is mapped: allow for
+        // a usual caption and borders.
+        dialog.adjustSize();
+        const QSize frame = dialog.size() + QSize(2 * 4, 30 + 4);
+        dialog.move(ReportPlace(CardsOnScreen(main), frame, ScreenOf(main)));
         dialog.exec();
     }
 }

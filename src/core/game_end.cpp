@@ -21,6 +21,14 @@ namespace {
 
 constexpr int64_t kLastSecondOfDay = (23 * 3600 + 59 * 60 + 59) * 1000LL;
 
+// The time of day the clock was paused at; -1 while it is not paused.
+int64_t g_pausedAt = -1;
+
+// The clock's present: the moment it was paused while a pause lasts.
+int64_t ClockNow() {
+    return g_pausedAt >= 0 ? g_pausedAt : platform::MillisecondsOfDay();
+}
+
 std::string TwoDigits(int64_t v) {
     return std::string(1, static_cast<char>('0' + v / 10)) + static_cast<char>('0' + v % 10);
 }
@@ -51,11 +59,16 @@ int GameMisses() {
     return Rule(rule::kGoalKind) == 38 ? 10 - TwinMatchCount() : MainGame.Opt(opt::kMisses);
 }
 
+// A deal nobody touched is no game: it is neither recorded nor reported.
+bool PlayedAtAll() {
+    return PlayedToTheEnd() || PlayerActed();
+}
+
 // Adds the ending game to the current player's record. An abandoned game
-// counts as lost, whatever its score; a deal nobody touched is no game.
+// counts as lost, whatever its score.
 void RecordEndingGame(bool won, int seconds) {
+    if (!PlayedAtAll()) return;
     const bool ended = PlayedToTheEnd();
-    if (!ended && !PlayerActed()) return;
     GameResult r;
     r.score = static_cast<int>(ParameterInt(field::kScore, 0));
     r.seconds = seconds;
@@ -124,11 +137,36 @@ int ElapsedSeconds() {
 
 void RefreshTimeDisplay() {
     if (!Flag(flag::kClockRuns)) return;
-    StatusDisplay().ShowTime(
-        FormatElapsed(ElapsedBetween(GameTimes[0], platform::MillisecondsOfDay())));
+    StatusDisplay().ShowTime(FormatElapsed(ElapsedBetween(GameTimes[0], ClockNow())));
+}
+
+void StartClock() {
+    GameTimes[0] = platform::MillisecondsOfDay();
+    if (g_pausedAt >= 0) g_pausedAt = GameTimes[0];
+    SetFlag(flag::kClockRuns, true);
+}
+
+void PauseClock() {
+    if (g_pausedAt < 0) g_pausedAt = platform::MillisecondsOfDay();
+}
+
+void ResumeClock() {
+    if (g_pausedAt < 0) return;
+    const int64_t away = ElapsedBetween(g_pausedAt, platform::MillisecondsOfDay());
+    g_pausedAt = -1;
+    if (!Flag(flag::kClockRuns)) return;
+    // The start moves on by the pause, across midnight as ElapsedBetween counts.
+    GameTimes[0] += away;
+    if (GameTimes[0] >= kLastSecondOfDay) GameTimes[0] -= kLastSecondOfDay;
+    RefreshTimeDisplay();
+}
+
+bool ClockPaused() {
+    return g_pausedAt >= 0;
 }
 
 void ClockTick() {
+    if (ClockPaused()) return;
     RefreshTimeDisplay();
     IMemoryPlay* memory = InstalledPorts().memory;
     if (Rule(rule::kGoalKind) != 38 || !memory) return;
@@ -153,7 +191,7 @@ bool EndGame() {
         SetFlag(flag::kFinished, ParameterInt(field::kScore, 0) >= Rule(rule::kScoreToWin));
     const bool won = Flag(flag::kFinished);
     const bool clockRan = Flag(flag::kClockRuns);
-    GameTimes[1] = platform::MillisecondsOfDay();
+    GameTimes[1] = ClockNow();
     SetFlag(flag::kClockRuns, false);
 
     CommandStates().DisablePlayCommands();
@@ -167,8 +205,12 @@ bool EndGame() {
     const int kind = Rule(rule::kGoalKind);
     const int64_t playedMs =
         clockRan ? ElapsedBetween(GameTimes[0], GameTimes[1]) : int64_t{ElapsedSeconds()} * 1000;
+    // One measure of the game's time: the label shows it from here on (the
+    // result dialog included) and the record keeps the same seconds.
+    if (clockRan) StatusDisplay().ShowTime(FormatElapsed(playedMs));
+    const bool played = PlayedAtAll();
     RecordEndingGame(won, static_cast<int>(playedMs / 1000));
-    if (kind >= 36 && kind <= 39) {
+    if (kind >= 36 && kind <= 39 && played) {
         StatusDisplay().ShowStatusText(MissesText(GameMisses(), Slips(), kind != 38));
         GameWindows().ShowMemoryEnd(won);
     }
@@ -176,12 +218,11 @@ bool EndGame() {
 
     MainGame.SetOpt(opt::kHeld, 0);
     MainGame.SetOpt(opt::kHeldTop, 0);
-    // The label keeps the game's final time.
-    if (clockRan) StatusDisplay().ShowTime(FormatElapsed(playedMs));
     SetFlag(flag::kFinished, false);
     SetFlag(flag::kInProgress, false);
     SetFlag(flag::kEnded, true);
     MainGame.SetOpt(opt::kCloseAsked, 0);
+    CommandStates().HistoryChanged();
 
     if (won) {
         restoreCursor();

@@ -28,6 +28,14 @@ int64_t ElapsedBetween(int64_t start, int64_t now);
 
 // Shows the running clock's elapsed time (nothing while it is stopped).
 void RefreshTimeDisplay();
+// Starts the game clock from zero now (still held while a pause lasts).
+void StartClock();
+// While a modal window of the program covers the game, its time stands
+// still: the clock and the memorise phase of "Forget me not" wait, and go
+// on from where they stopped at ResumeClock. Only the transitions count.
+void PauseClock();
+void ResumeClock();
+bool ClockPaused();
 // The one-second timer: the time label, and the end of the memorise phase
 // of "Forget me not" (goal kind 38) through the installed memory play.
 void ClockTick();

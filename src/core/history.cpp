@@ -4,6 +4,7 @@
 
 #include "core/params.h"
 #include "core/piles.h"
+#include "core/ports.h"
 #include "core/state.h"
 
 namespace bw {
@@ -81,6 +82,7 @@ void RecordStep(int which, bool clearOnly) {
     if (which == 0 && clearOnly) {
         for (auto& l : RedoLists) l.clear();
         RedoMarks.clear();
+        CommandStates().HistoryChanged();
         return;
     }
     HistoryLists& h = which == 1 ? UndoLists : RedoLists;
@@ -96,6 +98,7 @@ void RecordStep(int which, bool clearOnly) {
         }
     }
     (which == 1 ? UndoMarks : RedoMarks) += ",";
+    CommandStates().HistoryChanged();
 }
 
 void MergeMarks(std::string& marks) {
@@ -120,6 +123,7 @@ void DropNewestSteps(int n) {
         DropNewestData(UndoLists);
         MergeMarks(UndoMarks);
     }
+    CommandStates().HistoryChanged();
 }
 
 // The oldest snapshot of a merged action survives (the table as it was
@@ -131,6 +135,7 @@ void DropSecondNewestSteps(int n) {
         DropNewestData(UndoLists);
         MergeMarks(UndoMarks);
     }
+    CommandStates().HistoryChanged();
 }
 
 void MarkStep(int marker) {
@@ -160,6 +165,7 @@ void ClearHistory(bool clearUndoToo) {
         for (auto& l : UndoLists) l.clear();
         UndoMarks.clear();
     }
+    CommandStates().HistoryChanged();
 }
 
 bool PopStepInto(HistoryLists& h, std::string& marks, std::string* element) {
@@ -178,6 +184,7 @@ bool PopStepInto(HistoryLists& h, std::string& marks, std::string* element) {
     size_t last = marks.rfind(',');
     if (element) *element = last == std::string::npos ? std::string() : marks.substr(last + 1);
     marks = last == std::string::npos ? std::string() : marks.substr(0, last);
+    CommandStates().HistoryChanged();
     return true;
 }
 

@@ -190,14 +190,15 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
 
     SetFlag(flag::kInProgress, true);
     SetFlag(flag::kFinished, false);
+    CommandStates().HistoryChanged();
+    UpdateTitle();
     if (!quiet) TableView().PaintEmptyTable();
     StatusDisplay().ShowScore(GetParameter(field::kScore));
     RefreshTimeDisplay();
     if (!quiet) TableView().RepaintTable(animate && GetParameter(field::kDealAnimation) != "N");
 
     if (!Flag(flag::kClockRuns)) {
-        GameTimes[0] = platform::MillisecondsOfDay();
-        SetFlag(flag::kClockRuns, true);
+        StartClock();
         RefreshTimeDisplay();
     }
 
@@ -238,6 +239,12 @@ std::string TitleText() {
     const bool suite = MainGame.Opt(opt::kEdition) == 1;
     std::string caption = suite ? std::string("Quillory 2004") + " " + "6.2" + " "
                                 : std::string("Brindlewick 2003") + " " + BW_VERSION + " ";
+    // Until a game is dealt (or when the open-game dialog was left without
+    // one) the table shows no game, and neither does the caption.
+    if (!Flag(flag::kInProgress) && !Flag(flag::kEnded)) {
+        caption.pop_back();
+        return caption;
+    }
     caption += " [" + GetParameter(field::kGameName) + "]";
     if (suite) caption += "  [" + GetParameter(field::kPlayer) + "]";
     const std::string number = GetParameter(field::kGameNumber);

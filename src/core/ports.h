@@ -115,6 +115,8 @@ public:
     virtual void RestoreCardCorners(int /*left*/, int /*top*/, int /*surfaces*/) {}
     // The frame that marks a selected card at (left, top).
     virtual void DrawSelectionFrame(int /*left*/, int /*top*/, int /*surfaces*/) {}
+    // The verdict on a revealed answer card at (left, top): right or wrong.
+    virtual void DrawAnswerMark(int /*left*/, int /*top*/, bool /*right*/, int /*surfaces*/) {}
     // Takes the selection frame off the card `code` at (left, top) again,
     // leaving the card and whatever lies on it as they are.
     virtual void EraseSelectionFrame(int /*code*/, int /*left*/, int /*top*/, int /*surfaces*/) {}
@@ -223,6 +225,9 @@ public:
     // Enables or disables the Undo and Redo commands (menu items and tool
     // buttons) together; a call that changes nothing should not repaint.
     virtual void SetUndoRedoEnabled(bool /*enabled*/) {}
+    // The undo or redo history changed, or a game began or ended: each of
+    // the two commands is greyed while it has nothing to restore.
+    virtual void HistoryChanged() {}
 };
 
 // The tool bar's look and the panels and bars shown, as the settings say.

@@ -394,8 +394,14 @@ void PointerRelease(MouseButton /*button*/) {
         MainGame.SetOpt(opt::kStockPressed, 0);
     }
     if (const CardCode held = Opt(opt::kHeld); held != 0) {
-        // A release before any movement always puts the cards back.
-        const bool dropped = Opt(opt::kPointerMoved) == 1 && DropHeld(held, DragRect);
+        // A release before any movement always puts the cards back. The
+        // lifted image floats up and left of the place the cards cover on the
+        // table: that place decides where they drop, so a card moved squarely
+        // onto a pile does not also reach into its left or upper neighbour.
+        const int lift = HeldLift();
+        const HeldRect covered{DragRect.left + lift, DragRect.top + lift, DragRect.right + lift,
+                               DragRect.bottom + lift};
+        const bool dropped = Opt(opt::kPointerMoved) == 1 && DropHeld(held, covered);
         if (!dropped) ReturnHeld(held);
         MainGame.SetOpt(opt::kHeld, 0);
         MainGame.SetOpt(opt::kHeldTop, 0);
@@ -411,6 +417,11 @@ void PointerRelease(MouseButton /*button*/) {
 }
 
 bool Intersects(const HeldRect& h, const HeldRect& p) {
+    // Right and bottom lie one pixel past a card, so the edge-inclusive tests
+    // below also pass for rectangles that merely meet: the held card covers
+    // nothing of such a pile (its overlap area is 0) and must not land there.
+    if (h.left >= p.right || p.left >= h.right || h.top >= p.bottom || p.top >= h.bottom)
+        return false;
     auto in = [&](int x, int y) {
         return p.left <= x && x <= p.right && p.top <= y && y <= p.bottom;
     };

@@ -239,13 +239,15 @@ void DealTwins() {
 
 int TwinMatches(bool mark) {
     const int matches = TwinMatchCount();
-    if (mark && matches > 0) {
-        for (int j = 0; j < 10; ++j) {
-            const CardCode model = BottomCode(DestPiles[static_cast<size_t>(j)]);
-            if (model >= 1 && BottomCode(Row(j)) == model + 52)
-                CardDrawing().DrawSelectionFrame(FilaLeft[static_cast<size_t>(j)],
-                                                 FilaTopOnScreen(j), kOnBoth);
-        }
+    // Every answer gets its verdict, a right one its frame as well: a thin
+    // frame alone is hard to see on the table.
+    for (int j = 0; mark && j < 10; ++j) {
+        const CardCode model = BottomCode(DestPiles[static_cast<size_t>(j)]);
+        if (model < 1 || Row(j).empty()) continue;
+        const bool right = BottomCode(Row(j)) == model + 52;
+        const int left = FilaLeft[static_cast<size_t>(j)], top = FilaTopOnScreen(j);
+        if (right) CardDrawing().DrawSelectionFrame(left, top, kOnBoth);
+        CardDrawing().DrawAnswerMark(left, top, right, kOnBoth);
     }
     return matches;
 }

@@ -655,7 +655,7 @@ void PickUp(const Pickup& pick, int x, int y) {
     if (!ParameterIs(field::kCardsShadowed, "N")) {
         // Lifted up and left by the shadow, with the grab point moved along
         // so the card does not jump under the pointer.
-        const int lift = CardShadowOffset() - 2;
+        const int lift = HeldLift();
         PressHooks().DrawHeldImage(pick.left - lift, pick.top - lift);
         GrabOffset.x += lift;
         GrabOffset.y += lift;
@@ -677,6 +677,10 @@ void PickUp(const Pickup& pick, int x, int y) {
 }
 
 }  // namespace
+
+int HeldLift() {
+    return ParameterIs(field::kCardsShadowed, "N") ? 0 : CardShadowOffset() - 2;
+}
 
 void PointerPress(MouseButton button, int shift, int x, int y) {
     MouseIdleStamp = -1;

@@ -40,6 +40,9 @@ constexpr int kCtrlKey = 2;
 constexpr int kAltKey = 4;
 
 void PointerPress(MouseButton button, int shift, int x, int y);
+// How far up and left a held card is drawn above the place it covers on the
+// table (the lifted look of shadowed cards); 0 without shadows.
+int HeldLift();
 
 // Steps a press hands over to the drag, the double-click shortcuts and the
 // selection games, installed with Install<IPressHooks>. Every method does

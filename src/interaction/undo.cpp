@@ -71,6 +71,16 @@ bool CanRedo() {
     return TableAccepts() && StepCount(RedoLists) > 0;
 }
 
+// As CanUndo and CanRedo, but whatever is held: the commands stay as they
+// are while a card is dragged.
+bool UndoOffered() {
+    return Flag(flag::kInProgress) && !UndoSwitchedOff() && StepCount(UndoLists) > 0 &&
+           !BeforeTheTwins(UndoLists);
+}
+bool RedoOffered() {
+    return Flag(flag::kInProgress) && !UndoSwitchedOff() && StepCount(RedoLists) > 0;
+}
+
 // The library has no recordings of their own for these two commands: undo
 // sounds like cards put down, redo like cards picked up.
 bool UndoCommand() {

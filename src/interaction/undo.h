@@ -14,6 +14,9 @@ namespace bw {
 // (in "Forget me not" one recorded after the twins were dealt).
 bool CanUndo();
 bool CanRedo();
+// The same whatever is held: what the greyed or enabled commands show.
+bool UndoOffered();
+bool RedoOffered();
 
 // Restore the newest undo (redo) step; true when the table changed. A refused
 // command beeps when only the empty history stood in the way.

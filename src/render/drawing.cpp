@@ -365,6 +365,34 @@ void DrawSelectionFrame(int left, int top, const Canvas& canvas) {
     canvas.SetPixel(left + w - 2, top + h - 2, kSelectionFrameColour.rgb());
 }
 
+void DrawAnswerMark(int left, int top, bool right, const Canvas& canvas) {
+    if (!OnTable(left) || !OnTable(top)) return;
+    const int d = std::max(16, CardWidth * 2 / 5);
+    QImage badge(d, d, QImage::Format_ARGB32_Premultiplied);
+    badge.fill(Qt::transparent);
+    {
+        QPainter p(&badge);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QColor ink = right ? QColor(Qt::white) : QColor(200, 0, 0);
+        const qreal line = std::max(2.0, d / 8.0);
+        p.setPen(QPen(right ? QColor(Qt::white) : ink, line / 2));
+        p.setBrush(right ? QColor(0, 100, 0) : QColor(Qt::white));
+        p.drawEllipse(QRectF(line / 4, line / 4, d - line / 2, d - line / 2));
+        p.setPen(QPen(ink, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const qreal a = d * 0.3, b = d * 0.7;
+        if (right) {
+            p.drawPolyline(QPolygonF(
+                {QPointF(a, d * 0.52), QPointF(d * 0.45, b), QPointF(d * 0.74, d * 0.32)}));
+        } else {
+            p.drawLine(QPointF(a, a), QPointF(b, b));
+            p.drawLine(QPointF(a, b), QPointF(b, a));
+        }
+    }
+    const QImage mark = badge.convertToFormat(QImage::Format_ARGB32);
+    canvas.Blend(left + (CardWidth - d) / 2, top + CardHeight - d - CardHeight / 10, mark,
+                 mark.rect());
+}
+
 QColor HighlightColour(int index) {
     static const QRgb kColours[] = {
         qRgb(0, 0, 0),       qRgb(0, 0, 255),   qRgb(0, 255, 255),   qRgb(0, 255, 0),

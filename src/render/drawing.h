@@ -67,6 +67,11 @@ void NoteLowestPixel(int windowBottom);
 
 // The frame that marks a selected card.
 void DrawSelectionFrame(int left, int top, const Canvas& canvas);
+// The verdict on a revealed answer, a badge on the lower half of the card at
+// (left, top): a white tick on a dark green disc when right, a red cross on
+// a white disc when wrong. Shape and brightness differ as well as the hue,
+// so no player has to tell red from green.
+void DrawAnswerMark(int left, int top, bool right, const Canvas& canvas);
 extern const QColor kSelectionFrameColour;
 
 // The colours of the foundation highlight, index 0..14.

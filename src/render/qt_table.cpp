@@ -121,6 +121,10 @@ void QtTable::ShowTable() {
     bw::ShowTable();
 }
 
+void QtTable::DrawAnswerMark(int left, int top, bool right, int surfaces) {
+    OnSurfaces(surfaces, [&](const Canvas& c) { bw::DrawAnswerMark(left, top, right, c); });
+}
+
 void QtTable::FlyCard(int card, int left, int top, const std::string& target) {
     std::string from;
     int slot = -1;

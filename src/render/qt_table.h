@@ -33,6 +33,7 @@ public:
     void DrawCardBack(int left, int top, int surfaces) override;
     void RestoreCardCorners(int left, int top, int surfaces) override;
     void DrawSelectionFrame(int left, int top, int surfaces) override;
+    void DrawAnswerMark(int left, int top, bool right, int surfaces) override;
     void EraseSelectionFrame(int code, int left, int top, int surfaces) override;
     void RestoreRect(int left, int top, int right, int bottom) override;
     void EraseRect(int left, int top, int right, int bottom, int surfaces) override;

@@ -22,6 +22,7 @@
 #include "core/pointer_state.h"
 #include "core/state.h"
 #include "gui_support.h"
+#include "interaction/press.h"
 #include "interaction/wiring.h"
 #include "play_support.h"
 #include "render/card_images.h"
@@ -248,10 +249,11 @@ protected:
         Release(to);
         return true;
     }
-    // Drags the card at `from` so that it lies squarely on `pile`'s top card.
+    // Drags the card at `from` so that it lies squarely on `pile`'s top card
+    // (the lifted image floats HeldLift up and left of where the card lies).
     bool DragOnto(QPoint from, const std::string& pile) {
         const CardPoint p = CardPositionInPile(pile, PileNumberOf(pile) - 1, 0, false);
-        return DragTo(from, p.left + 3, p.top + 5);
+        return DragTo(from, p.left + 3 - HeldLift(), p.top + 5 - HeldLift());
     }
 
     int Beeps() const { return dialogs.beeps; }

@@ -83,9 +83,11 @@ TEST_P(ShippedUndo, OneStepIsUndoneAndRedoneExactly) {
     EXPECT_EQ(StepCount(RedoLists), 0);
     EXPECT_EQ(Played("card_up"), ups + 1);  // the redo sound, under "Sounds_Redo"
 
-    // Nothing more to redo: the command refuses with a beep and changes nothing.
+    // Nothing more to redo: the command is greyed; reached anyway, it
+    // refuses with a beep and changes nothing.
+    EXPECT_FALSE(window.mnuRedo->isEnabled());
     const int beeps = Beeps();
-    window.mnuRedo->trigger();
+    RedoCommand();
     EXPECT_EQ(CurrentTable(), played);
     EXPECT_EQ(Beeps(), beeps + 1);
 }
@@ -163,8 +165,9 @@ TEST_F(EnginePlay, UndoComesBackWithAGameThatHasIt) {
         return OpenGame(id, name, kNewGameNumber, false, GetParameter(pos::kPlayer, 30));
     };
     ASSERT_TRUE(open(205, "Forget me not"));
-    EXPECT_TRUE(window.mnuUndo->isEnabled());
-    EXPECT_TRUE(window.tbRedo->isEnabled());
+    // Undo is the player's again, greyed only until there is something to undo.
+    EXPECT_EQ(GetParameter(field::kUndoMode), "0");
+    EXPECT_FALSE(window.mnuUndo->isEnabled());
     ASSERT_TRUE(open(203, "Concentration"));
     EXPECT_FALSE(window.mnuRedo->isEnabled());
     EXPECT_EQ(ReadFile(dir.path() + "DATA/Cfg.dat").find("Undo_Enabled"), std::string::npos);

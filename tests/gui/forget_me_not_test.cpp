@@ -4,7 +4,10 @@
 // reveal and the result dialog; and undo while placing.
 #include <gmock/gmock.h>
 
+#include <QDialog>
+#include <QGuiApplication>
 #include <QPaintEvent>
+#include <QScreen>
 #include <QTest>
 #include <algorithm>
 #include <array>
@@ -13,12 +16,14 @@
 
 #include "app/memory_end_dialog.h"
 #include "core/card_size.h"
+#include "core/game_end.h"
 #include "core/history.h"
 #include "core/piles.h"
 #include "core/pointer_state.h"
 #include "interaction/undo.h"
 #include "play_support.h"
 #include "render/drawing.h"
+#include "storage/results.h"
 
 namespace bw::test {
 namespace {
@@ -61,12 +66,13 @@ protected:
     }
 
     // A left-button drag from the middle of the card at `from` to the same
-    // point of a card at `to`, in five pointer moves.
-    void Drag(const CardPoint& from, const CardPoint& to) {
+    // point of a card at `to`, in five pointer moves, `holdMs` after the press.
+    void Drag(const CardPoint& from, const CardPoint& to, int holdMs = 0) {
         const QPoint grab(CardWidth / 2, CardHeight / 2);
         const QPoint a = QPoint(from.left, from.top) + grab;
         const QPoint b = QPoint(to.left, to.top) + grab;
         QTest::mousePress(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, a);
+        clock.Advance(holdMs);
         for (int i = 1; i <= 5; ++i) QTest::mouseMove(window.imgSfondo, a + (b - a) * i / 5);
         QTest::mouseRelease(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, b);
     }
@@ -115,19 +121,33 @@ protected:
 
     // The result dialog's numbers, read while it is open, and its badge.
     struct Result {
-        QString title, numbers;
+        QString title, numbers, time;
         int page = -1;
         size_t waitsBefore = 0;  // waits made before the dialog closed
         bool green = false, red = false;
         std::string offTable;  // where the window differed from the table picture
         std::array<bool, kModels> framed{};
         std::array<bool, kModels> modelShown{};
+        std::array<bool, kModels> plainAnswer{};  // the answer shows its bare face
+        std::array<int, kModels> greenPixels{};   // green pixels on the answer
+        bool coversCards = false;
     };
+    int GreenPixels(const CardPoint& at) const {
+        const QImage& shown = window.imgSfondo->Image();
+        int n = 0;
+        for (int y = 0; y < CardHeight; ++y)
+            for (int x = 0; x < CardWidth; ++x) {
+                const QColor c = shown.pixelColor(at.left + x, at.top + y);
+                n += c.green() > 80 && c.red() < c.green() / 2 && c.blue() < c.green() / 2;
+            }
+        return n;
+    }
     Result result;
     void AnswerResult(QWidget* w) {
         auto* d = qobject_cast<TfrmMemoryEnd*>(w);
         ASSERT_NE(d, nullptr);
         result.title = d->windowTitle();
+        result.time = window.lblTempo->text();
         result.page = d->Notebook1->currentIndex();
         QStringList n;
         for (QLabel* l :
@@ -144,11 +164,28 @@ protected:
             result.framed[static_cast<size_t>(j)] = Framed(Place(j));
             result.modelShown[static_cast<size_t>(j)] =
                 IsFaceUp(Model(j)) && ShowsFace(ModelPlace(j), Model(j));
+            const CardCode answer = BottomCode(FilaPiles[static_cast<size_t>(j)]);
+            result.plainAnswer[static_cast<size_t>(j)] = ShowsFace(Place(j), answer);
+            result.greenPixels[static_cast<size_t>(j)] = GreenPixels(Place(j));
+        }
+        // The report leaves the models and the answers in sight.
+        for (int j = 0; j < kModels; ++j) {
+            for (const CardPoint& p : {ModelPlace(j), Place(j)}) {
+                const QRect card(window.imgSfondo->mapToGlobal(QPoint(p.left, p.top)),
+                                 QSize(CardWidth, CardHeight));
+                result.coversCards = result.coversCards || d->frameGeometry().intersects(card);
+            }
         }
         // The last twin's drag is over: no held image or shadow is left on
         // the window behind the dialog.
         result.offTable = WindowOffTable();
         result.waitsBefore = waits.waits.size();
+        // On a real display: the whole screen with the report over the table.
+        if (!qEnvironmentVariableIsEmpty("BW_SCREENSHOT_DIR") && QGuiApplication::primaryScreen() &&
+            QTest::qWaitForWindowExposed(d) && (QTest::qWait(300), true))
+            QGuiApplication::primaryScreen()->grabWindow(0).save(
+                qEnvironmentVariable("BW_SCREENSHOT_DIR") + "/fmn_report_" +
+                (result.title == "Game Won" ? "won" : "lost") + ".png");
         d->btnOK->click();
     }
 };
@@ -210,10 +247,15 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
         EXPECT_FALSE(IsFaceUp(Model(0)));  // nothing is revealed before the last
         EXPECT_EQ(Score(), "-52");
     }
+    // The last twin held for 1.5 s after the press (which shows the time):
+    // the time behind the dialog is the time recorded.
     ModalAnswer answer([this](QWidget* w) { AnswerResult(w); });
-    Drag(Place(DealtRow(kModels - 1)), Place(kModels - 1));
+    Drag(Place(DealtRow(kModels - 1)), Place(kModels - 1), 1500);
 
     EXPECT_EQ(result.title, "Game Won");
+    const ResultRecord record = ReadPlayerResults("Player 1")[205];
+    EXPECT_EQ(record.won, 1);
+    EXPECT_EQ(result.time.toStdString(), FormatElapsed(record.bestTime * 1000));
     EXPECT_EQ(result.offTable, "");
     EXPECT_EQ(result.page, 2);
     EXPECT_EQ(result.numbers, "10|0|100|0|-52|48|18)");
@@ -230,6 +272,8 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
     ASSERT_GT(waits.waits.size(), result.waitsBefore);
     EXPECT_EQ(waits.waits[result.waitsBefore], 200);
     EXPECT_FALSE(CanUndo());
+    EXPECT_FALSE(window.mnuUndo->isEnabled());
+    EXPECT_FALSE(window.tbUndo->isEnabled());
 }
 
 TEST_F(ForgetMeNotTest, LostWithFourTwinsUnderTheWrongModel) {
@@ -268,10 +312,19 @@ TEST_F(ForgetMeNotTest, LostWithFourTwinsUnderTheWrongModel) {
     EXPECT_EQ(result.numbers, "6|4|60|0|-52|8|18)");
     EXPECT_TRUE(result.red);
     EXPECT_FALSE(result.green);
+    EXPECT_FALSE(result.coversCards);
     for (int j = 0; j < kModels; ++j) {
         EXPECT_TRUE(result.modelShown[static_cast<size_t>(j)]) << j;
         EXPECT_EQ(result.framed[static_cast<size_t>(j)], j < 6) << j;
+        // Right and wrong answers carry marks that differ in more than hue.
+        EXPECT_FALSE(result.plainAnswer[static_cast<size_t>(j)]) << j;
+        if (j < 6)
+            EXPECT_GT(result.greenPixels[static_cast<size_t>(j)], 100) << j;
+        else
+            EXPECT_LT(result.greenPixels[static_cast<size_t>(j)], 20) << j;
     }
+    if (!qEnvironmentVariableIsEmpty("BW_SCREENSHOT_DIR"))
+        window.grab().save(qEnvironmentVariable("BW_SCREENSHOT_DIR") + "/fmn_reveal.png");
     EXPECT_EQ(Score(), "8");
     EXPECT_FALSE(Flag(flag::kInProgress));
     // A lost game leaves the revealed table on the window.
@@ -283,6 +336,9 @@ TEST_F(ForgetMeNotTest, LostWithFourTwinsUnderTheWrongModel) {
 TEST_F(ForgetMeNotTest, UndoAndRedoWhilePlacingRestoreTheTableExactly) {
     StartGame();
     EndMemorising();
+    // Nothing to undo or redo yet: both commands are greyed.
+    EXPECT_FALSE(window.mnuUndo->isEnabled());
+    EXPECT_FALSE(window.tbRedo->isEnabled());
     std::vector<TableState> states{Current()};
     for (int j = 0; j < 3; ++j) {
         Drag(Place(DealtRow(j)), Place(j));
@@ -290,9 +346,12 @@ TEST_F(ForgetMeNotTest, UndoAndRedoWhilePlacingRestoreTheTableExactly) {
     }
     ASSERT_EQ(FilaPiles[2], FormatCode(Twin(2)));
 
+    EXPECT_TRUE(window.mnuUndo->isEnabled());
+    EXPECT_FALSE(window.mnuRedo->isEnabled());
     window.mnuUndo->trigger();
     EXPECT_TRUE(Current() == states[2]);
     EXPECT_EQ(WindowOffTable(), "");
+    EXPECT_TRUE(window.tbRedo1->isEnabled());
     window.mnuRedo->trigger();
     EXPECT_TRUE(Current() == states[3]);
     EXPECT_EQ(WindowOffTable(), "");
@@ -304,10 +363,13 @@ TEST_F(ForgetMeNotTest, UndoAndRedoWhilePlacingRestoreTheTableExactly) {
     EXPECT_EQ(WindowOffTable(), "");
     // Undo stops at the dealt twins: going further would show the models
     // again, or leave them hidden with no twins to place.
+    // The command is greyed; reached anyway, it beeps.
+    EXPECT_FALSE(window.tbUndo->isEnabled());
     dialogs.beeps = 0;
-    window.mnuUndo->trigger();
+    UndoCommand();
     EXPECT_TRUE(Current() == states[0]);
     EXPECT_EQ(dialogs.beeps, 1);
+    EXPECT_TRUE(window.mnuRedo->isEnabled());
 
     // A new move drops what could be redone.
     for (int k = 0; k < 2; ++k) window.mnuRedo->trigger();
@@ -318,6 +380,83 @@ TEST_F(ForgetMeNotTest, UndoAndRedoWhilePlacingRestoreTheTableExactly) {
     EXPECT_EQ(FilaPiles[2], "");
     EXPECT_EQ(FilaPiles[3], FormatCode(Twin(3)));
     EXPECT_EQ(WindowOffTable(), "");
+}
+
+// A twin dropped on an answer place that is taken goes back where it was
+// dealt, never to a neighbouring place it does not cover: moved squarely
+// onto place 6 (the pointer moved as for the twin there), or so far left
+// that it meets the edge of place 5 without covering a pixel of it.
+TEST_F(ForgetMeNotTest, ADropOnATakenPlaceGoesBackNotNextDoor) {
+    StartGame();
+    EndMemorising();
+    Drag(Place(DealtRow(0)), Place(5));
+    ASSERT_EQ(FilaPiles[5], FormatCode(Twin(0)));
+    const int gap = Place(5).left - (Place(4).left + CardWidth);
+    ASSERT_GT(gap, 0);
+    const int from = DealtRow(1);
+    for (int left : {Place(5).left, Place(5).left - gap}) {
+        Drag(Place(from), {left, Place(5).top});
+        for (int r : {4, 6}) EXPECT_EQ(FilaPiles[static_cast<size_t>(r)], "") << left << " " << r;
+        EXPECT_EQ(FilaPiles[5], FormatCode(Twin(0)));
+        EXPECT_EQ(FilaPiles[static_cast<size_t>(from)], FormatCode(Twin(1))) << left;
+        EXPECT_TRUE(ShowsFace(Place(from), Twin(1)));
+        EXPECT_EQ(WindowOffTable(), "");
+    }
+    if (!qEnvironmentVariableIsEmpty("BW_SCREENSHOT_DIR"))
+        window.grab().save(qEnvironmentVariable("BW_SCREENSHOT_DIR") + "/fmn_taken_place.png");
+}
+
+// A deal left untouched is no game: a new deal during the memorise phase
+// reports nothing; once a twin is placed the abandoned game is reported lost.
+TEST_F(ForgetMeNotTest, OnlyAPlayedGameIsReportedWhenLeft) {
+    StartGame();
+    std::vector<QString> reports;
+    auto answer = [&reports](QWidget* w) {
+        reports.push_back(w->windowTitle());
+        if (auto* d = qobject_cast<TfrmMemoryEnd*>(w)) d->btnOK->click();
+    };
+    {
+        ModalAnswer modal(answer);
+        window.mnuNew->trigger();
+        QTest::qWait(30);
+    }
+    EXPECT_TRUE(reports.empty()) << reports.front().toStdString();
+    EndMemorising();
+    Drag(Place(DealtRow(0)), Place(0));
+    {
+        ModalAnswer modal(answer);
+        window.mnuNew->trigger();
+    }
+    EXPECT_EQ(reports, std::vector<QString>{"Game Lost"});
+}
+
+// A modal window over the game holds its time: the clock and the memorise
+// phase stand still behind it and go on from where they stopped.
+TEST_F(ForgetMeNotTest, AModalWindowHoldsTheClockAndTheMemorisePhase) {
+    StartGame();
+    clock.Advance(5000);
+    window.Timer1Timer();
+    const QString five = window.lblTempo->text();
+    QString during;
+    bool upDuring = false;
+    {
+        ModalAnswer modal([&](QWidget* w) {
+            clock.Advance(20000);
+            window.Timer1Timer();
+            during = window.lblTempo->text();
+            upDuring = IsFaceUp(Model(0));
+            qobject_cast<QDialog*>(w)->reject();
+        });
+        window.mnuStatistics->trigger();
+    }
+    EXPECT_EQ(during, five);
+    EXPECT_TRUE(upDuring);
+    window.Timer1Timer();
+    EXPECT_EQ(window.lblTempo->text(), five);
+    EXPECT_TRUE(IsFaceUp(Model(0)));
+    clock.Advance(6000);  // eleven seconds of play
+    window.Timer1Timer();
+    EXPECT_FALSE(IsFaceUp(Model(0)));
 }
 
 // Sums what the table widget paints.

@@ -22,6 +22,7 @@
 #include "core/params.h"
 #include "core/state.h"
 #include "gui_support.h"
+#include "interaction/undo.h"
 #include "platform/paths.h"
 #include "render/library.h"
 #include "storage/preferences.h"
@@ -239,6 +240,12 @@ TEST_F(MainWindowTest, HidingTheTimePanelMovesTheScoreToTheRightEdge) {
 
 TEST_F(MainWindowTest, CaptionNamesTheGameAndTheDealNumber) {
     SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");
+    SetParameter(pos::kGameNumber, 15, "0000012345678");
+    // No game dealt: none named.
+    window.UpdateCaption();
+    EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1");
+    SetFlag(flag::kInProgress, true);
+    SetParameter(pos::kGameNumber, 15, "");
     window.UpdateCaption();
     EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1  [Memory-Up (6x4)]");
     SetParameter(pos::kGameNumber, 15, "0000012345678");
@@ -263,8 +270,10 @@ TEST_F(MainWindowTest, GameCommandsAreEnabledTogether) {
     EXPECT_TRUE(window.tbExit->isEnabled());
     EXPECT_FALSE(window.AutoplayEnabled());
     window.EnableGameCommands(true);
-    EXPECT_TRUE(window.mnuUndo->isEnabled());
-    EXPECT_TRUE(window.tbRedo1->isEnabled());
+    EXPECT_TRUE(window.mnuNew->isEnabled());
+    // Undo and Redo also wait for something to restore.
+    EXPECT_FALSE(window.mnuUndo->isEnabled());
+    EXPECT_FALSE(window.tbRedo1->isEnabled());
 }
 
 TEST_F(MainWindowTest, AutoplayCheckMarkDrivesBothButtons) {
@@ -490,7 +499,8 @@ TEST_F(StartUpTest, EmptySettingsFolderStartsOnTheDefaultGame) {
     ASSERT_TRUE(window.FormCreate());
     EXPECT_TRUE(platform::DirExists(dir.path() + "DATA"));
     EXPECT_EQ(GetParameter(pos::kGameId, 4), "0201");
-    EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1  [Memory-Up (6x4)]");
+    EXPECT_EQ(GetParameter(pos::kGameName, 50), "Memory-Up (6x4)");
+    EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1");  // nothing dealt yet
     EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 1");
     EXPECT_TRUE(Flag(flag::kFirstActivation));
     EXPECT_TRUE(Flag(flag::kStockOperation));
@@ -632,13 +642,29 @@ TEST_F(StartUpTest, UndoSwitchedOffKeepsUndoAndRedoDisabled) {
     EXPECT_FALSE(window.tbUndo1->isEnabled());
 }
 
-TEST_F(StartUpTest, UndoWithNothingRecordedBeeps) {
+TEST_F(StartUpTest, UndoWithNothingRecordedIsGreyedAndBeeps) {
     ASSERT_TRUE(window.FormCreate());
     window.Activated();
-    ASSERT_TRUE(window.mnuUndo->isEnabled());
-    // Nothing recorded yet: the refused command beeps.
-    window.mnuUndo->trigger();
+    EXPECT_FALSE(window.mnuUndo->isEnabled());
+    EXPECT_FALSE(window.tbUndo->isEnabled());
+    EXPECT_FALSE(window.tbRedo->isEnabled());
+    // Nothing recorded yet: the command, reached anyway, beeps.
+    UndoCommand();
     EXPECT_EQ(dialogs.beeps, 1);
+}
+
+// The start-up dialog left without a game: nothing is dealt, so the caption
+// names no game and nothing can be undone.
+TEST_F(StartUpTest, CancelledFirstDialogLeavesNoGameNamedAndUndoGreyed) {
+    shell.openGameDialog = [] {};
+    ASSERT_TRUE(window.FormCreate());
+    window.Activated();
+    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1");
+    EXPECT_TRUE(window.mnuNew->isEnabled());
+    EXPECT_FALSE(window.mnuUndo->isEnabled());
+    EXPECT_FALSE(window.mnuRedo->isEnabled());
+    EXPECT_FALSE(window.tbUndo1->isEnabled());
 }
 
 TEST_F(StartUpTest, WindowStartsMaximisedUnlessTheSettingsSayOtherwise) {

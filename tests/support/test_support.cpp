@@ -149,6 +149,7 @@ void ResetProcessState() {
     // Before the game state: both leave option entries behind.
     EndHold();
     ForgetJokerCaption();
+    ResumeClock();  // a pause left by a window that went with its test
     ResetGameState();
     CardWidth = 71;
     CardHeight = 96;

@@ -123,8 +123,11 @@ TEST_F(Drag, CornersThenEdgeSamplesEveryFiftyPixels) {
     EXPECT_EQ(OverlapArea({50, 150, 121, 246}, {100, 200, 171, 296}), 21 * 46);   // bottom-right
     EXPECT_EQ(OverlapArea({50, 250, 121, 346}, {100, 200, 171, 296}), 46 * 21);   // top-right
     EXPECT_EQ(OverlapArea({150, 150, 221, 246}, {100, 200, 171, 296}), 21 * 46);  // bottom-left
-    EXPECT_TRUE(Intersects({171, 296, 242, 392}, {100, 200, 171, 296}));          // edges included
-    EXPECT_FALSE(Intersects({172, 296, 243, 392}, {100, 200, 171, 296}));
+    EXPECT_TRUE(Intersects({170, 295, 241, 391}, {100, 200, 171, 296}));  // one pixel shared
+    // Meeting at the edges (one past the card) shares no pixel: no drop there.
+    EXPECT_FALSE(Intersects({171, 296, 242, 392}, {100, 200, 171, 296}));
+    EXPECT_FALSE(Intersects({171, 250, 242, 346}, {100, 200, 171, 296}));
+    EXPECT_FALSE(Intersects({29, 200, 100, 296}, {100, 200, 171, 296}));
 
     // A tall run crossing a flat pile from above to below, no corner inside.
     const HeldRect run{100, 0, 171, 300};

@@ -2,6 +2,7 @@
 
 #include "core/game_end.h"
 #include "core/history.h"
+#include "core/memory_log.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
@@ -94,6 +95,7 @@ TEST_F(GameEnd, MemoryGamesShowTheirResultDialog) {
         Playing();
         window.events.clear();
         GameRules[51] = static_cast<int16_t>(kind);
+        NoteCardTurned(1);  // a game that was played
         EndGame();
         EXPECT_EQ(window.Saw("memory end lost"), kind >= 36 && kind <= 39) << kind;
     }

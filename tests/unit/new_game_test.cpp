@@ -168,6 +168,7 @@ TEST_F(NewGame, AWonGameOffersTheNextGameInsteadOfDealing) {
 }
 
 TEST_F(NewGame, GameNumbersAlwaysHaveThirteenDigits) {
+    SetFlag(flag::kInProgress, true);  // the caption names a dealt game only
     fx.random.script = {0, 0};
     DrawGameNumber();
     EXPECT_EQ(Number(), "0000000000000");
@@ -367,6 +368,7 @@ TEST_F(NewGame, OpeningEnablesTheCommandsAndAppliesThePerGameAutoplay) {
 
 TEST_F(NewGame, TitleIsSetOnlyWhenItChanges) {
     SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");
+    SetFlag(flag::kInProgress, true);
     UpdateTitle();
     UpdateTitle();
     EXPECT_EQ(fx.window.captions, Log{"Brindlewick 2003 3.1  [Memory-Up (6x4)]"});
