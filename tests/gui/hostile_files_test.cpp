@@ -184,6 +184,22 @@ TEST_F(HostileFiles, SettingsFileThatCannotBeRewrittenSaysSo) {
     EXPECT_THAT(dialogs.infos,
                 ElementsAre(std::string(kSettingsWriteErrorText) + Cfg() + "\nFile too large"));
     EXPECT_EQ(ReadFile(Cfg()), junk);
+
+    // UTF-16 (as an editor may save it), with and without its byte order
+    // mark: refused whole, never given single-byte lines.
+    for (const std::string& mark : {std::string("\xFF\xFE"), std::string()}) {
+        std::string utf16 = mark;
+        for (char c : std::string("[Preference]\r\nGame=202\r\n")) utf16 += {c, '\0'};
+        dir.write("DATA/Cfg.dat", utf16);
+        dialogs.infos.clear();
+        clock.Advance(10000);
+        StartAndPlay();
+        EXPECT_EQ(GameId(), 201);
+        EXPECT_THAT(dialogs.infos,
+                    ElementsAre(std::string(kSettingsWriteErrorText) + Cfg() +
+                                "\nIs in UTF-16, which the program does not read"));
+        EXPECT_EQ(ReadFile(Cfg()), utf16);
+    }
 }
 
 TEST_F(HostileFiles, AbsurdNumbersInTheSettings) {
