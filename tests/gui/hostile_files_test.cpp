@@ -195,9 +195,8 @@ TEST_F(HostileFiles, SettingsFileThatCannotBeRewrittenSaysSo) {
         clock.Advance(10000);
         StartAndPlay();
         EXPECT_EQ(GameId(), 201);
-        EXPECT_THAT(dialogs.infos,
-                    ElementsAre(std::string(kSettingsWriteErrorText) + Cfg() +
-                                "\nIs in UTF-16, which the program does not read"));
+        EXPECT_THAT(dialogs.infos, ElementsAre(std::string(kSettingsWriteErrorText) + Cfg() +
+                                               "\nIs in UTF-16, which the program does not read"));
         EXPECT_EQ(ReadFile(Cfg()), utf16);
     }
 }
