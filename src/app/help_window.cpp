@@ -1,5 +1,7 @@
 #include "app/help_window.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QMap>
@@ -9,6 +11,7 @@
 
 #include "core/params.h"
 #include "core/ports.h"
+#include "platform/line_reader.h"
 #include "platform/paths.h"
 
 namespace bw {
@@ -67,8 +70,10 @@ HelpWindow::HelpWindow(const QString& windowName, QWidget* parent)
 }
 
 bool HelpWindow::ShowPage(const std::string& path) {
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly)) return false;
+    // Looked at, not opened: a pipe in a page's place would never answer.
+    if (platform::RegularFileProblem(path, platform::Links::kFollow) != 0 ||
+        ::access(path.c_str(), R_OK) != 0)
+        return false;
     browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
     return true;
 }

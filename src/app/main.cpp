@@ -120,6 +120,12 @@ int main(int argc, char** argv) {
         QApplication::restoreOverrideCursor();
         return 0;
     }
+    // A DATA folder of the player's that is passed over is never passed over
+    // silently.
+    if (programDir == exeDir) {
+        const std::string notice = bw::DataFolderNotice(programDir, dataOverride);
+        if (!notice.empty()) dialogs.Info(notice);
+    }
     fonts.Wait();
     app.setWindowIcon(QIcon(QPixmap::fromImage(bw::LibraryBitmap("MAINICON"))));
     bw::LibrarySound sound;

@@ -437,10 +437,9 @@ void TfrmOpenGame::showEvent(QShowEvent* event) {
 
 namespace {
 
-// The first screen is up: what the start-up read and freed need not stay
-// resident for the rest of the run.
+// The first screen is up: what the start-up freed need not stay resident
+// for the rest of the run.
 void GiveBackStartUpMemory() {
-    ReleaseLibraryPages();
     malloc_trim(0);
 }
 

@@ -41,6 +41,13 @@ std::string ChooseDataDirOverride(const std::string& programDir, const std::stri
     return Writable(programDir) ? std::string() : userDataDir;
 }
 
+std::string DataFolderNotice(const std::string& programDir, const std::string& dataOverride) {
+    const std::string own = platform::ResolvePath(programDir, "DATA");
+    if (dataOverride.empty() || !platform::DirExists(own)) return std::string();
+    return "The DATA folder in the program folder cannot be written:\n" + own +
+           "\nSettings, statistics and results are kept in this folder instead:\n" + dataOverride;
+}
+
 void EnsureDataFolder() {
     std::string dir = ProgramFile("DATA\\");
     if (!dir.empty() && dir.back() == '/') dir.pop_back();

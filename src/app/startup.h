@@ -14,6 +14,11 @@ void ResetProgramState(const std::string& programDir);
 // exists and is writable is always used.
 std::string ChooseDataDirOverride(const std::string& programDir, const std::string& userDataDir);
 
+// What the player is told, once at start-up, when the program folder holds
+// a DATA folder (theirs, perhaps) that is not used because it cannot be
+// written: which folder is used instead and why. Empty otherwise.
+std::string DataFolderNotice(const std::string& programDir, const std::string& dataOverride);
+
 // Creates the DATA folder when it is missing; failure is left to the file
 // operations that follow, which report their own errors.
 void EnsureDataFolder();

@@ -51,8 +51,35 @@ std::vector<std::string> SectionLines(platform::LineReader& in, const std::strin
 
 }  // namespace
 
+namespace {
+
+// The games file as read by the last KeepGamesFile.
+struct KeptGames {
+    std::string path;
+    std::string bytes;
+};
+KeptGames g_kept;
+
+// The shipped file holds some 40 KB; far beyond that it is no games file.
+constexpr size_t kMaxGamesBytes = 16u << 20;
+
+}  // namespace
+
+bool KeepGamesFile(const std::string& path) {
+    g_kept = KeptGames();
+    std::string bytes;
+    if (platform::ReadRegularFile(path, bytes, kMaxGamesBytes, platform::Links::kFollow) != 0)
+        return false;
+    g_kept = {path, std::move(bytes)};
+    return true;
+}
+
 std::vector<std::string> ReadGamesSection(const std::string& path, const std::string& section) {
-    platform::LineReader in(path);
+    if (!g_kept.path.empty() && path == g_kept.path) {
+        platform::LineReader in(platform::LineReader::Text{g_kept.bytes});
+        return SectionLines(in, section);
+    }
+    platform::LineReader in(path, platform::Links::kFollow);
     return SectionLines(in, section);
 }
 

@@ -18,6 +18,12 @@ std::string EncodeGamesText(const std::string& plain);
 // lines after the line beginning with "[" name "]" up to the next line whose
 // first character is "[". CR LF or LF line ends.
 std::vector<std::string> ReadGamesSection(const std::string& path, const std::string& section);
+// The games file is read whole and kept: reading `path` again later reads
+// the kept bytes, so what becomes of the file while the program runs (a copy
+// or an install rewriting it in place) changes no rules and no catalogue.
+// Each call reads the file anew (a link is followed, a pipe or device is not
+// opened); false when it cannot be read, and nothing is kept then.
+bool KeepGamesFile(const std::string& path);
 // The same from text already in memory.
 std::vector<std::string> ReadGamesSectionFromText(const std::string& text,
                                                   const std::string& section);

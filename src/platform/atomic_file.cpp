@@ -8,10 +8,10 @@
 #include <cerrno>
 #include <condition_variable>
 #include <deque>
-#include <filesystem>
 #include <mutex>
 #include <thread>
 
+#include "platform/line_reader.h"
 #include "platform/paths.h"
 #include "platform/tempfile.h"
 
@@ -30,6 +30,15 @@ void SyncFolderOf(const std::string& path) {
     ::close(dfd);
 }
 
+// 0 when `target` may be replaced: a regular file that may be written,
+// or a free name. A read-only file is kept, as an update in place keeps it.
+int TargetProblem(const std::string& target) {
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0) return errno == ENOENT ? 0 : errno;
+    if (!S_ISREG(st.st_mode)) return RegularFileProblem(target, Links::kRefuse);
+    return WriteProtected(target, st) ? EACCES : 0;
+}
+
 // A committed temporary file waiting for its sync and swap.
 struct PendingSwap {
     int fd = -1;
@@ -40,6 +49,7 @@ struct PendingSwap {
 int FinishSwap(const PendingSwap& job) {
     int err = ::fsync(job.fd) != 0 ? errno : 0;
     if (::close(job.fd) != 0 && err == 0) err = errno;
+    if (!err) err = TargetProblem(job.target);
     if (err) {
         ::unlink(job.temp.c_str());
         return err;
@@ -159,16 +169,9 @@ std::vector<BackgroundFailure> TakeBackgroundFailures(const std::string& prefix)
     return Writer().TakeFailures(prefix);
 }
 
-std::string ReplacementTarget(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_symlink(path, ec)) return path;
-    auto real = std::filesystem::canonical(path, ec);
-    return ec ? path : real.string();
-}
-
 int SwapInFile(const std::string& tempPath, const std::string& target) {
     struct stat st {};
-    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+    if (::lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode))
         ::chmod(tempPath.c_str(), st.st_mode & 07777);
     // rename(2) swaps the folder entry in one step: whoever looks, and
     // whenever the process dies, sees the old file or the new one.
@@ -182,23 +185,29 @@ int SwapInFile(const std::string& tempPath, const std::string& target) {
 }
 
 AtomicFile::AtomicFile(const std::string& target, const std::string& prefix)
-    : path_(target), prefix_(prefix), target_(ReplacementTarget(target)) {
+    : path_(target), prefix_(prefix), target_(target) {
+    failed_ = true;
+    if (int err = TargetProblem(target_)) {
+        error_ = err;
+        refused_ = true;
+        return;
+    }
     const std::string dir = DirOf(target_);
     errno = 0;
     temp_ = CreateTempFile(dir.empty() ? "./" : dir, prefix);
-    if (!temp_.empty()) {
-        owned_ = true;
-        fd_ = ::open(temp_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-        if (fd_ < 0) {
-            error_ = errno;
-            ::unlink(temp_.c_str());
-            owned_ = false;
-            temp_.clear();
-        }
-    } else {
+    if (temp_.empty()) {
         error_ = errno ? errno : EIO;
+        return;
     }
-    if (fd_ < 0) failed_ = true;
+    fd_ = ::open(temp_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd_ < 0) {
+        error_ = errno;
+        ::unlink(temp_.c_str());
+        temp_.clear();
+        return;
+    }
+    owned_ = true;
+    failed_ = false;
 }
 
 AtomicFile::~AtomicFile() {
@@ -282,6 +291,13 @@ AtomicFile::Result AtomicFile::Commit() {
         return Result::kWriteFailed;
     }
     fd_ = -1;
+    // What took the target's place meanwhile is not replaced either.
+    if (int err = TargetProblem(target_)) {
+        refused_ = true;
+        Fail(err);
+        Abandon();
+        return Result::kRenameFailed;
+    }
     // From here on the temporary file is the rename's: swapped in, or
     // removed by a failed swap. Its name stays readable for messages.
     owned_ = false;
@@ -294,11 +310,11 @@ AtomicFile::Result AtomicFile::Commit() {
 
 AtomicFile::Result AtomicFile::CommitInBackground() {
     if (fd_ < 0 || !Writer().running()) return Commit();
-    // What can be known now is told now: a full disk shows in the writes, a
-    // folder in the target's place would only fail the rename.
-    struct stat st {};
-    if (!failed_ && ::stat(target_.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-        Fail(EISDIR);
+    // What can be known now is told now: a full disk shows in the writes,
+    // anything but a file in the target's place in the look at it.
+    if (int err = failed_ ? 0 : TargetProblem(target_)) {
+        refused_ = true;
+        Fail(err);
         Abandon();
         return Result::kRenameFailed;
     }

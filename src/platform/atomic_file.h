@@ -11,9 +11,11 @@
 
 namespace bw::platform {
 
-// The file a replacement of `path` must rename over: the real file behind a
-// symbolic link, so the link survives and the rename stays on one file system.
-std::string ReplacementTarget(const std::string& path);
+// Only a regular file of the program's own that may be written is replaced,
+// or a name not yet taken: a symbolic link, a folder, a pipe or a device in
+// the target's place, or a read-only file, fails the replacement before
+// anything is written (error() tells which: as RegularFileProblem does, or
+// EACCES), and nothing is created or changed outside the target's folder.
 
 // Renames a finished temporary file over `target`, giving it the target's
 // permission bits, and syncs the folder. On failure the temporary file is
@@ -25,7 +27,7 @@ public:
     enum class Result { kDone, kNotCreated, kWriteFailed, kRenameFailed };
 
     // Creates the temporary file (prefix: its first three characters) beside
-    // the real file behind `target`.
+    // `target`, unless the target is there but no regular file.
     AtomicFile(const std::string& target, const std::string& prefix);
     ~AtomicFile();  // an uncommitted file is abandoned
     AtomicFile(const AtomicFile&) = delete;
@@ -33,6 +35,8 @@ public:
 
     bool created() const { return fd_ >= 0; }
     bool failed() const { return failed_; }
+    // The target itself cannot be replaced (not a regular file of its own).
+    bool refused() const { return refused_; }
     const std::string& target() const { return target_; }
     // The temporary file's name (empty when it could not be created); it
     // stays readable after Commit for messages.
@@ -72,6 +76,7 @@ private:
     int fd_ = -1;
     bool owned_ = false;  // the temporary file is ours to remove
     bool failed_ = false;
+    bool refused_ = false;
     int error_ = 0;
 };
 

@@ -4,14 +4,12 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <vector>
 
 #include "platform/atomic_file.h"
+#include "platform/line_reader.h"
 #include "platform/paths.h"
 #include "platform/sections.h"
 
@@ -98,13 +96,27 @@ void ReportBackgroundFailures() {
     }
 }
 
+// A profile in UTF-16 (as some editors save one) cannot be read byte by
+// byte, and single-byte lines written into it would make it neither: it is
+// refused whole. Known by its byte order mark, or by text in one byte order.
+bool IsUtf16(const std::string& d) {
+    if (d.size() < 2) return false;
+    const auto b = [&](size_t i) { return static_cast<unsigned char>(d[i]); };
+    if ((b(0) == 0xFF && b(1) == 0xFE) || (b(0) == 0xFE && b(1) == 0xFF)) return true;
+    if (d.size() < 4) return false;
+    const auto text = [&](size_t i) { return b(i) >= 0x09 && b(i) < 0x80; };
+    return (text(0) && b(1) == 0 && text(2) && b(3) == 0) ||
+           (b(0) == 0 && text(1) && b(2) == 0 && text(3));
+}
+
 // Real settings files hold a few kilobytes. Anything this large is damage
 // (or not a settings file at all), and reading it would cost seconds.
 constexpr off_t kMaxProfileBytes = 1 << 20;
 
 // The file's lines, read only when it changed since it was last seen;
 // nullptr when it is missing or unreadable, with `error` telling why
-// (ENOENT missing or not a file, EFBIG too large, EACCES unreadable).
+// (ENOENT missing, EFBIG too large, EILSEQ UTF-16, else as
+// RegularFileProblem or the read).
 const CachedFile* Load(const std::string& path, int* error = nullptr) {
     int ignored = 0;
     int& err = error ? *error : ignored;
@@ -117,14 +129,17 @@ const CachedFile* Load(const std::string& path, int* error = nullptr) {
     if (written != Cache().end() && written->second.swapping) {
         err = 0;
         if (pending) return &written->second;
-        if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+        if (lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
             written->second.Stamp(st);
             written->second.swapping = false;
             return &written->second;
         }
     }
-    err = ENOENT;
-    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    // Only the program's own file is read: a link, a pipe or a device in its
+    // place is not, and is never opened (a pipe would wait for a writer).
+    err = RegularFileProblem(path, Links::kRefuse);
+    if (err == 0 && lstat(path.c_str(), &st) != 0) err = errno;
+    if (err) {
         Cache().erase(path);
         return nullptr;
     }
@@ -136,15 +151,12 @@ const CachedFile* Load(const std::string& path, int* error = nullptr) {
     err = 0;
     CachedFile& entry = Cache()[path];
     if (entry.trusted && entry.Matches(st)) return &entry;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        err = EACCES;
+    err = ReadRegularFile(path, entry.data, kMaxProfileBytes, Links::kRefuse);
+    if (!err && IsUtf16(entry.data)) err = EILSEQ;
+    if (err) {
         Cache().erase(path);
         return nullptr;
     }
-    std::stringstream ss;
-    ss << in.rdbuf();
-    entry.data = ss.str();
     entry.lines.clear();
     SplitLines(entry.data, entry.lines);
     // Stamped as of before the read: a change made meanwhile shows next time.
@@ -220,7 +232,7 @@ void FinishIniWrites() {
 namespace {
 
 bool Report(const std::string& path, int err) {
-    if (g_onWriteFailure) g_onWriteFailure(path, std::strerror(err));
+    if (g_onWriteFailure) g_onWriteFailure(path, FileErrorText(err));
     return false;
 }
 
@@ -324,9 +336,10 @@ bool IniWriteStrings(const std::string& path, const std::vector<IniEntry>& entri
     if (entries.empty()) return true;  // nothing to write: no file is made
     int err = 0;
     const CachedFile* file = Load(path, &err);
-    // A folder in its place fails at the rename; a file that is present but
-    // cannot be read or is too large is kept: rewriting it would lose it.
-    if (!file && FileExists(path)) return Report(path, err);
+    // Anything in its place that could not be read is kept: a file that is
+    // unreadable or too large would be lost by a rewrite, and a link, a
+    // folder, a pipe or a device is not the program's to replace.
+    if (!file && err != ENOENT) return Report(path, err);
     std::vector<Line> lines;
     if (file) lines = file->lines;
     for (const IniEntry& e : entries) ApplyEntry(lines, e);

@@ -1,6 +1,8 @@
 #include "render/images.h"
 
-#include <QFile>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QImageReader>
 #include <csetjmp>
 #include <cstdio>
@@ -12,6 +14,7 @@ extern "C" {
 }
 
 #include "core/params.h"
+#include "platform/line_reader.h"
 #include "platform/paths.h"
 
 namespace bw {
@@ -33,6 +36,13 @@ bool SizeAllowed(long long w, long long h) {
     return w > 0 && h > 0 && w <= kMaxImageSide && h <= kMaxImageSide && w * h <= kMaxImagePixels;
 }
 
+// The size from a BMP header. A negative height is a valid picture stored
+// top row first, which Qt reads but reports with that sign.
+QSize BitmapHeaderSize(QImageReader& reader) {
+    const QSize size = reader.size();
+    return size.height() < 0 ? QSize(size.width(), -size.height()) : size;
+}
+
 }  // namespace
 
 bool BitmapFileSize(const std::string& path, QSize& size) {
@@ -40,7 +50,7 @@ bool BitmapFileSize(const std::string& path, QSize& size) {
     if (!platform::FileExists(path)) return false;
     QImageReader reader(QString::fromStdString(path), "bmp");
     reader.setDecideFormatFromContent(false);
-    size = reader.size();
+    size = BitmapHeaderSize(reader);
     return size.isValid();
 }
 
@@ -50,7 +60,7 @@ ImageFileStatus LoadBitmapFile(const std::string& path, QImage& image) {
     QImageReader reader(QString::fromStdString(path), "bmp");
     reader.setDecideFormatFromContent(false);
     // The header's size decides before any pixel memory is taken.
-    const QSize size = reader.size();
+    const QSize size = BitmapHeaderSize(reader);
     if (!size.isValid() || !SizeAllowed(size.width(), size.height()))
         return ImageFileStatus::kInvalid;
     if (!reader.read(&image) || image.isNull()) {
@@ -199,8 +209,13 @@ int DecodeJpeg(std::FILE* file, Decoded* out, char* message) {
 ImageFileStatus LoadJpegFile(const std::string& path, QImage& image, std::string* error) {
     image = QImage();
     if (!platform::FileExists(path)) return ImageFileStatus::kMissing;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return ImageFileStatus::kMissing;
+    // Opened only as a regular file: a pipe put in its place would block.
+    const int fd = platform::OpenRegularFile(path, O_RDONLY, platform::Links::kFollow);
+    std::FILE* file = fd < 0 ? nullptr : ::fdopen(fd, "rb");
+    if (!file) {
+        if (fd >= 0) ::close(fd);
+        return ImageFileStatus::kMissing;
+    }
     Decoded d;
     char message[JMSG_LENGTH_MAX] = {0};
     const int result = DecodeJpeg(file, &d, message);

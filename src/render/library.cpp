@@ -1,6 +1,5 @@
 #include "render/library.h"
 
-#include <sys/mman.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "core/params.h"
+#include "platform/line_reader.h"
 #include "platform/paths.h"
 #include "platform/qt/sound_player.h"
 #include "render/raw_picture.h"
@@ -22,8 +22,13 @@ namespace bw {
 
 struct LibraryModule {
     std::string path;
-    QFile file;
-    uchar* bytes = nullptr;  // the checked mapping Qt reads the resources from
+    // The whole file, checked, as Qt reads the resources from it. A copy in
+    // memory rather than a mapping of the file: a mapped page is read back
+    // from the file whenever wanted, and a file truncated or rewritten in
+    // place under the running program (a copy or an install into its
+    // folder) would then kill it (SIGBUS) or feed Qt an unchecked index.
+    std::string bytes;
+    const uchar* data() const { return reinterpret_cast<const uchar*>(bytes.data()); }
 };
 
 namespace {
@@ -33,6 +38,8 @@ namespace {
 const char* const kMapRoot = "/qlr";
 
 std::unique_ptr<LibraryModule> g_library;
+// The shipped library holds some 3 MB; far beyond that it is no library.
+constexpr size_t kMaxLibraryBytes = 256u << 20;
 int g_generation = 0;
 std::map<int, QCursor> g_cursors;
 std::unique_ptr<platform::SoundPlayer> g_player;
@@ -187,30 +194,20 @@ private:
 
 bool LoadResourceLibraryFile(const std::string& path) {
     if (g_library) return true;
-    if (!platform::FileExists(path)) return false;
     auto library = std::make_unique<LibraryModule>();
     library->path = path;
-    library->file.setFileName(QString::fromStdString(path));
-    if (!library->file.open(QIODevice::ReadOnly) || library->file.size() <= 0) return false;
-    // Mapped as Qt itself would map it; Qt reads this mapping only after the
-    // check has walked it.
-    library->bytes = library->file.map(0, library->file.size());
-    if (!library->bytes ||
-        !ResourceCheck(library->bytes, static_cast<uint64_t>(library->file.size())).Sound() ||
-        !QResource::registerResource(library->bytes, kMapRoot))
+    // A link is followed (packagers make them); a pipe or device is not opened.
+    if (platform::ReadRegularFile(path, library->bytes, kMaxLibraryBytes,
+                                  platform::Links::kFollow) != 0 ||
+        library->bytes.empty())
+        return false;
+    // Qt reads the copy only after the check has walked it.
+    if (!ResourceCheck(library->data(), library->bytes.size()).Sound() ||
+        !QResource::registerResource(library->data(), kMapRoot))
         return false;
     g_library = std::move(library);
     ++g_generation;
-    // The check read every entry's header: those pages are no longer wanted.
-    ReleaseLibraryPages();
     return true;
-}
-
-void ReleaseLibraryPages() {
-    // The mapping is read-only and backed by the file: a page given back is
-    // read again from the file (or the page cache) when next wanted.
-    if (g_library && g_library->bytes)
-        madvise(g_library->bytes, static_cast<size_t>(g_library->file.size()), MADV_DONTNEED);
 }
 
 bool LoadResourceLibrary() {
@@ -219,7 +216,9 @@ bool LoadResourceLibrary() {
 
 bool OpenResourceLibraryOrReport() {
     if (LoadResourceLibrary()) return true;
-    Dialogs().Error("Error", "Can't find/load " + platform::ToLower(ProgramFile("QLR.RGF")));
+    // The path as it is: on a case-sensitive disk a lower-cased one names
+    // a folder that may not exist.
+    Dialogs().Error("Error", "Can't find/load " + ProgramFile("QLR.RGF"));
     return false;
 }
 
@@ -326,7 +325,7 @@ void FreeResourceLibrary() {
     ReleasePlayer();
     g_cursors.clear();
     if (!g_library) return;
-    QResource::unregisterResource(g_library->bytes, kMapRoot);
+    QResource::unregisterResource(g_library->data(), kMapRoot);
     g_library.reset();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The resource library "QLR.RGF" beside the program: every picture, pointer
 // and sound the program shows or plays. It is a Qt binary resource file,
-// mapped once at start-up and asked by ASCII name; names compare without
+// read into memory once at start-up and asked by ASCII name; names compare without
 // regard to case. Kinds live apart: bitmaps, cursors (with their hot spot)
 // and "WAVE" sounds.
 //
@@ -25,13 +25,9 @@ bool LoadResourceLibrary();
 // The same for an explicit file (tests, tools).
 bool LoadResourceLibraryFile(const std::string& path);
 // Start-up: loads the library, or shows "Can't find/load " and the library's
-// path in lower case (an error box titled "Error") and returns false; the
+// path (an error box titled "Error") and returns false; the
 // caller then ends the program with exit code 0.
 bool OpenResourceLibraryOrReport();
-
-// Gives back the memory holding the library's pages read so far: once the
-// start-up has taken what it needs, the rest of the run reads little of it.
-void ReleaseLibraryPages();
 
 // Non-null while a library is loaded.
 struct LibraryModule;

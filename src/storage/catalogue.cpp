@@ -1,13 +1,14 @@
 #include "storage/catalogue.h"
 
 #include <algorithm>
-#include <fstream>
 #include <numeric>
+#include <sstream>
 
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/rules.h"
 #include "core/state.h"
+#include "platform/line_reader.h"
 #include "platform/paths.h"
 
 namespace bw {
@@ -63,12 +64,17 @@ struct CustomRecord {
     std::string options;
 };
 
+// A player's own games take a few kilobytes each.
+constexpr size_t kMaxCustomBytes = 16u << 20;
+
 // Line 1 is a header; from line 2 on one record every 30 lines.
 bool ReadCustomRecords(std::vector<CustomRecord>& out) {
     out.clear();
-    std::ifstream in(ProgramFile("DATA\\GAM_CUST.DAT"), std::ios::binary);
-    if (!in) return false;
+    std::string bytes;
+    if (platform::ReadRegularFile(ProgramFile("DATA\\GAM_CUST.DAT"), bytes, kMaxCustomBytes) != 0)
+        return false;
     std::vector<std::string> lines;
+    std::istringstream in(bytes);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -119,7 +125,7 @@ void LoadCatalogueFromLines(const std::vector<std::string>& storedLines) {
 
 bool LoadCatalogue() {
     const std::string path = ProgramFile("GAMES.DAT");
-    if (!platform::FileExists(path)) {
+    if (!platform::FileExists(path) || !KeepGamesFile(path)) {
         MainGame.catalogue.clear();
         return false;
     }
@@ -128,7 +134,7 @@ bool LoadCatalogue() {
 }
 
 std::string GamesFileProblem(const std::string& path) {
-    if (!platform::FileExists(path))
+    if (!platform::FileExists(path) || !KeepGamesFile(path))
         return "Cannot find file:\n" + path + "\nCopy the file into the directory that above is " +
                "specified\nor reinstall the program.";
     bool any = false;

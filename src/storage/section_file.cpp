@@ -396,7 +396,12 @@ bool ReplaceFileWith(const std::string& tempPath, const std::string& target) {
 }
 
 ReplacementFile::ReplacementFile(const std::string& target) : file_(target, "rpl") {
-    if (!file_.created()) Dialogs().Info(section_msg::kTempFile);
+    // A link, folder, pipe or device in the file's place is a file the
+    // store cannot open; otherwise the folder refused the temporary file.
+    if (file_.refused())
+        Dialogs().Info(SectionFileError(target).what());
+    else if (!file_.created())
+        Dialogs().Info(section_msg::kTempFile);
 }
 
 ReplacementFile::~ReplacementFile() = default;

@@ -99,7 +99,7 @@ bool IsStorableEntry(const std::string& key, const std::string& value);
 // temporary file and leaves the target as it was.
 bool ReplaceFileWith(const std::string& tempPath, const std::string& target);
 
-// A temporary "rpl" file beside the real file behind `target`, written
+// A temporary "rpl" file beside `target` (a regular file or a free name), written
 // through a buffer and swapped in by the program's one atomic replace.
 // Abandon (or destruction without Commit) removes it; Commit replaces the
 // target.
@@ -111,7 +111,8 @@ public:
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
     // False when the temporary file could not be created ("Error creating
-    // temp file." has been shown).
+    // temp file." has been shown) or the target is no regular file ("Cannot
+    // open file" and its path).
     bool ok() const { return file_.created(); }
     const std::string& tempPath() const { return file_.tempPath(); }
     const std::string& target() const { return file_.target(); }

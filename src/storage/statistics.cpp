@@ -1,5 +1,6 @@
 #include "storage/statistics.h"
 
+#include <cerrno>
 #include <filesystem>
 
 #include "core/params.h"
@@ -68,7 +69,42 @@ StoredPair LoadSingleGame(int gameId, const std::string& player) {
     return p;
 }
 
+// A score line of the old format holds at most 89 characters; one of the
+// current format is those 89 and " x". Anything else starting like a score
+// line is not a file of the old format, and cutting it would lose data.
+bool OldFormatScoreLine(const std::string& line) {
+    if (line.empty() || line[0] != '0' || line.size() <= 89) return true;
+    return line.size() == 91 && line.compare(89, 2, " x") == 0;
+}
+
+bool OldFormatScoreFile(const std::string& path) {
+    platform::LineReader in(path);
+    std::string line;
+    while (in.Next(line))
+        if (!OldFormatScoreLine(line)) return false;
+    return !in.failed();
+}
+
+// A file that is not what the upgrade expects is kept under a free name
+// beside it, and the scores start afresh.
+void PutScoreFileAside(const std::string& path) {
+    std::string aside = path + ".bad";
+    for (int n = 2; platform::RegularFileProblem(aside) != ENOENT; ++n)
+        aside = path + ".bad" + std::to_string(n);
+    if (!platform::RenameFile(path, aside)) {
+        Dialogs().Info(std::string(section_msg::kRenameError) + path + "\nto: " + aside);
+        return;
+    }
+    std::string text = kScoreFileAsideMessage;
+    text.replace(text.find("%s"), 2, aside.substr(aside.find_last_of('/') + 1));
+    Dialogs().Info(text);
+}
+
 bool UpgradeHiScoreLines(const std::string& path) {
+    if (!OldFormatScoreFile(path)) {
+        PutScoreFileAside(path);
+        return false;
+    }
     ReplacementFile out(path);
     if (!out.ok()) return false;
     platform::LineReader in(out.target());

@@ -30,7 +30,12 @@ inline constexpr const char* kCorruptSingleGameMessage =
 
 // Brings "DATA\STAT_SCR.DAT" to the current version (score lines of 89
 // characters plus " x"), then turns the old "S" switches of the settings
-// file into "Y". Does nothing when the hi-score file does not exist.
+// file into "Y". Does nothing when the hi-score file does not exist. A file
+// of an older version whose score lines are longer than the old format's is
+// damaged or not a score file: it is moved aside (kScoreFileAsideMessage).
+inline constexpr const char* kScoreFileAsideMessage =
+    "The hi-score file is not in a format the program knows.\n"
+    "It has been kept, unchanged, as \"%s\".";
 void UpgradeScoreFile();
 
 // Gives the entries of `oldName` the new name in STAT.DAT, the game log,

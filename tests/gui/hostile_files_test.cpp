@@ -2,7 +2,9 @@
 // window on the shipped games: each gives its message (naming the file) or
 // falls back to what works, and the window stays usable: it deals, takes
 // presses, double- and right-clicks, shortcuts and resizes, and draws.
+#include <fcntl.h>
 #include <gmock/gmock.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QMenu>
@@ -16,6 +18,7 @@
 #include "platform/ini.h"
 #include "play_support.h"
 #include "render/images.h"
+#include "render/library.h"
 #include "render/rule_check.h"
 #include "storage/catalogue.h"
 #include "storage/games_source.h"
@@ -181,6 +184,21 @@ TEST_F(HostileFiles, SettingsFileThatCannotBeRewrittenSaysSo) {
     EXPECT_THAT(dialogs.infos,
                 ElementsAre(std::string(kSettingsWriteErrorText) + Cfg() + "\nFile too large"));
     EXPECT_EQ(ReadFile(Cfg()), junk);
+
+    // UTF-16 (as an editor may save it), with and without its byte order
+    // mark: refused whole, never given single-byte lines.
+    for (const std::string& mark : {std::string("\xFF\xFE"), std::string()}) {
+        std::string utf16 = mark;
+        for (char c : std::string("[Preference]\r\nGame=202\r\n")) utf16 += {c, '\0'};
+        dir.write("DATA/Cfg.dat", utf16);
+        dialogs.infos.clear();
+        clock.Advance(10000);
+        StartAndPlay();
+        EXPECT_EQ(GameId(), 201);
+        EXPECT_THAT(dialogs.infos, ElementsAre(std::string(kSettingsWriteErrorText) + Cfg() +
+                                               "\nIs in UTF-16, which the program does not read"));
+        EXPECT_EQ(ReadFile(Cfg()), utf16);
+    }
 }
 
 TEST_F(HostileFiles, AbsurdNumbersInTheSettings) {
@@ -309,6 +327,54 @@ TEST_F(HostileFiles, GoodRulesAreNotReported) {
             EXPECT_EQ(RuleDamage(), "") << games << " game " << id;
         }
     }
+}
+
+// A copy, an install or a rebuild into the program folder truncates or
+// rewrites the library and the games file in place while the game runs:
+// the game plays on with what it read at start-up, every picture and sound
+// included, never reading the changed files (which used to kill it with
+// SIGBUS at the next look-up).
+TEST_F(HostileFiles, ProgramFilesRewrittenUnderTheRunningGame) {
+    const std::string library = dir.path() + "QLR.RGF";
+    dir.write("QLR.RGF", ReadFile(std::string(BW_PROGRAM_DIR) + "QLR.RGF"));
+    FreeResourceLibrary();
+    ASSERT_TRUE(LoadResourceLibraryFile(library));
+    StartAndPlay();
+    const std::vector<std::string> names = LibraryBitmapNames();
+    ASSERT_FALSE(names.empty());
+    const QImage before = LibraryBitmap(names.back());
+    const QByteArray won = LibrarySoundData("Won");
+    const std::vector<std::string> games = AllGameNames();
+    const std::string shipped = ReadFile(dir.path() + "GAMES.DAT");
+
+    // Cut to nothing, then partly written again, in place (same file).
+    for (const std::string& path : {library, dir.path() + "GAMES.DAT"}) {
+        ASSERT_EQ(::truncate(path.c_str(), 0), 0);
+        const int fd = ::open(path.c_str(), O_WRONLY);
+        ASSERT_GE(fd, 0);
+        const std::string noise(5000, '\x9c');
+        ASSERT_EQ(::pwrite(fd, noise.data(), noise.size(), 0), 5000);
+        ::close(fd);
+    }
+    for (const std::string& name : names) {
+        QImage img;
+        EXPECT_TRUE(LoadLibraryBitmap(img, name)) << name;
+    }
+    EXPECT_EQ(LibraryBitmap(names.back()), before);
+    EXPECT_EQ(LibrarySoundData("Won"), won);
+    EXPECT_EQ(AllGameNames(), games);
+    // New deals of this game and another, as a player would make them.
+    Play();
+    EXPECT_EQ(GameId(), 201);
+    LoadGameRules(202);
+    EXPECT_TRUE(std::any_of(GameRules.begin(), GameRules.end(), [](int16_t v) { return v != 0; }));
+    QTest::keyClick(&window, Qt::Key_F2);
+    EXPECT_THAT(dialogs.errors, IsEmpty());
+    EXPECT_EQ(ReadFile(dir.path() + "GAMES.DAT").size(), 5000u);
+
+    FreeResourceLibrary();
+    ASSERT_TRUE(LoadResourceLibraryFile(std::string(BW_PROGRAM_DIR) + "QLR.RGF"));
+    dir.write("GAMES.DAT", shipped);
 }
 
 // The player's own pictures: each unusable one is named in the Part's

@@ -150,9 +150,16 @@ TEST(DataFolderTest, UnwritableProgramFolderMovesDataToTheUserFolder) {
     }
     platform::MakeDir(installed.path() + "DATA");
     EXPECT_EQ(ChooseDataDirOverride(installed.path(), "/u/DATA/"), "");
+    EXPECT_EQ(DataFolderNotice(installed.path(), ""), "");
     ReadOnlyFolder readOnlyData(installed.path() + "DATA");
     if (!readOnlyData.failure().empty()) GTEST_SKIP() << readOnlyData.failure();
     EXPECT_EQ(ChooseDataDirOverride(installed.path(), "/u/DATA/"), "/u/DATA/");
+    // The player's DATA folder passed over is named, with the one used.
+    EXPECT_EQ(DataFolderNotice(installed.path(), "/u/DATA/"),
+              "The DATA folder in the program folder cannot be written:\n" + installed.path() +
+                  "DATA\nSettings, statistics and results are kept in this folder instead:\n"
+                  "/u/DATA/");
+    EXPECT_EQ(DataFolderNotice(program.path() + "gone/", "/u/DATA/"), "");
 }
 
 TEST(DataFolderTest, MissingDataFolderIsCreatedWhereItLives) {

@@ -112,6 +112,28 @@ TEST_F(ImagesTest, BitmapFiles) {
     // Pixel data cut short: refused or padded, never a crash.
     core.dir.write("short.bmp", bytes.substr(0, bytes.size() / 2));
     LoadBitmapFile(core.dir.file("short.bmp"), img);
+
+    // The same picture stored top row first (a negative height) is as valid.
+    std::string topDown = bytes;
+    const auto u32 = [&](size_t at) {
+        return static_cast<uint32_t>(static_cast<unsigned char>(bytes[at])) |
+               static_cast<uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8 |
+               static_cast<uint32_t>(static_cast<unsigned char>(bytes[at + 2])) << 16 |
+               static_cast<uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24;
+    };
+    const size_t pixels = u32(10), height = u32(22), bits = u32(28) & 0xFFFF;
+    const size_t row = (u32(18) * bits + 31) / 32 * 4;
+    for (size_t y = 0; y < height; ++y)
+        topDown.replace(pixels + y * row, row, bytes, pixels + (height - 1 - y) * row, row);
+    const uint32_t negative = static_cast<uint32_t>(-static_cast<int32_t>(height));
+    for (int i = 0; i < 4; ++i) topDown[22 + i] = static_cast<char>(negative >> (8 * i));
+    core.dir.write("topdown.bmp", topDown);
+    QImage top;
+    ASSERT_EQ(LoadBitmapFile(core.dir.file("topdown.bmp"), top), ImageFileStatus::kOk);
+    ASSERT_EQ(LoadBitmapFile(good, img), ImageFileStatus::kOk);
+    EXPECT_EQ(top.convertToFormat(QImage::Format_RGB32), img.convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(BitmapFileSize(core.dir.file("topdown.bmp"), size));
+    EXPECT_EQ(size, QSize(30, 20));
 }
 
 TEST_F(ImagesTest, HostileBitmapHeadersAreRefusedBeforeAllocating) {

@@ -287,11 +287,10 @@ protected:
     test::CoreFixture core;
 };
 
-TEST_F(LibraryFileTest, MissingOrDamagedLibraryIsReportedWithItsLowerCasePath) {
+TEST_F(LibraryFileTest, MissingOrDamagedLibraryIsReportedWithItsPathAsItIs) {
     EXPECT_FALSE(OpenResourceLibraryOrReport());
     ASSERT_EQ(core.dialogs.errors.size(), 1u);
-    EXPECT_EQ(core.dialogs.errors[0],
-              "Error: Can't find/load " + platform::ToLower(ProgramFile("QLR.RGF")));
+    EXPECT_EQ(core.dialogs.errors[0], "Error: Can't find/load " + ProgramFile("QLR.RGF"));
     EXPECT_EQ(LibraryHandle(), nullptr);
     QImage img;
     EXPECT_FALSE(LoadLibraryBitmap(img, "CB001H"));

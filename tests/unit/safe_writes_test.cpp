@@ -5,13 +5,18 @@
 // The kill test forks a child that rewrites one file in a loop and kills it
 // with SIGKILL after a random time, over and over. BW_KILL_ROUNDS sets the
 // number of kills per file kind (scripts/kill-test.sh runs 1000).
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <signal.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -20,13 +25,18 @@
 #include <random>
 #include <set>
 #include <sstream>
+#include <thread>
 
 #include "core/params.h"
+#include "core/rules.h"
 #include "platform/atomic_file.h"
 #include "platform/clock.h"
 #include "platform/ini.h"
+#include "platform/line_reader.h"
 #include "platform/paths.h"
+#include "storage/catalogue.h"
 #include "storage/preferences.h"
+#include "storage/results.h"
 #include "storage/section_file.h"
 #include "storage/statistics.h"
 #include "support/test_support.h"
@@ -384,6 +394,194 @@ TEST_F(SafeWrites, ReadOnlyFolderKeepsTheOldContentAndSaysSo) {
             << kind.name;
         EXPECT_EQ(ReadFile(path), kind.base) << kind.name;
     });
+}
+
+// What a player (or an intruder) can put in the place of a file the program
+// writes, beside a folder outside DATA that must stay as it is.
+struct Intruder {
+    const char* what;
+    std::function<bool(const std::string& path, const std::string& outside)> make;
+    // The settings writer's reason; the section files say "Cannot open file".
+    const char* reason;
+};
+
+// Opens a pipe for writing now and then while it lives, so that a reader
+// that waits on one is released and the wait is seen, not hung on.
+class PipeWatch {
+public:
+    explicit PipeWatch(std::vector<std::string> pipes) : pipes_(std::move(pipes)) {
+        thread_ = std::thread([this] {
+            const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+            while (!done_) {
+                if (std::chrono::steady_clock::now() > until) {
+                    for (const std::string& p : pipes_) {
+                        const int fd = ::open(p.c_str(), O_WRONLY | O_NONBLOCK);
+                        if (fd >= 0) {
+                            waited_ = true;
+                            ::close(fd);
+                        }
+                    }
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+    }
+    ~PipeWatch() { Stop(); }
+    // True when a reader was found waiting on a pipe.
+    bool Stop() {
+        done_ = true;
+        if (thread_.joinable()) thread_.join();
+        return waited_;
+    }
+
+private:
+    std::vector<std::string> pipes_;
+    std::atomic<bool> done_{false}, waited_{false};
+    std::thread thread_;
+};
+
+std::vector<std::string> FilesIn(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A link, a device, a pipe, a folder or a read-only file in a written file's
+// place: each writer refuses with its message for a file it cannot write,
+// and nothing outside DATA (nor the thing in the place) is created,
+// replaced or changed. Run as root, as the install and test scripts run.
+TEST_F(SafeWrites, NothingIsWrittenThroughWhatIsNotAPlainFileOfItsOwn) {
+    const std::string outside = fx.dir.path() + "outside/";
+    platform::MakeDir(outside);
+    const std::string text = "a text file of someone else's\n";
+    const std::vector<Intruder> intruders = {
+        {"a link to a text file elsewhere",
+         [&](const std::string& p, const std::string& o) {
+             WriteFile(o + "text", text);
+             return ::symlink((o + "text").c_str(), p.c_str()) == 0;
+         },
+         "Is a symbolic link"},
+        {"a link to a device elsewhere",
+         [&](const std::string& p, const std::string& o) {
+             // The null device's numbers, in a node of the test's own.
+             return ::mknod((o + "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
+                    ::symlink((o + "null").c_str(), p.c_str()) == 0;
+         },
+         "Is a symbolic link"},
+        {"a dangling link",
+         [&](const std::string& p, const std::string& o) {
+             return ::symlink((o + "new").c_str(), p.c_str()) == 0;
+         },
+         "Is a symbolic link"},
+        {"a pipe",
+         [](const std::string& p, const std::string&) { return ::mkfifo(p.c_str(), 0666) == 0; },
+         "Is not a regular file"},
+        {"a folder", [](const std::string& p, const std::string&) { return platform::MakeDir(p); },
+         "Is a directory"},
+    };
+    for (const Intruder& in : intruders) {
+        ForEachKind([&](const FileKind& kind) {
+            SCOPED_TRACE(std::string(in.what) + " as " + kind.name);
+            const std::string path = PathOf(kind);
+            std::filesystem::remove_all(outside);
+            platform::MakeDir(outside);
+            std::filesystem::remove_all(path);
+            if (!in.make(path, outside)) {
+                ADD_FAILURE() << "cannot make it here: " << std::strerror(errno);
+                return;
+            }
+            struct stat before {};
+            ::lstat(path.c_str(), &before);
+            const std::vector<std::string> outsideBefore = FilesIn(outside);
+            PipeWatch watch({path});
+            try {
+                kind.rewrite();
+            } catch (const SectionFileError& e) {
+                fx.dialogs.infos.push_back(e.what());
+            }
+            EXPECT_FALSE(watch.Stop()) << "waited on a pipe";
+            clock.Advance(10000);
+            platform::FinishIniWrites();
+            if (kind.settings) {
+                EXPECT_THAT(fx.dialogs.infos, ::testing::ElementsAre(kSettingsWriteErrorText +
+                                                                     path + "\n" + in.reason));
+            } else {
+                // Operations that skip a missing file skip this one too.
+                for (const std::string& info : fx.dialogs.infos)
+                    EXPECT_EQ(info, "Cannot open file " + path);
+            }
+            struct stat after {};
+            ASSERT_EQ(::lstat(path.c_str(), &after), 0);
+            EXPECT_EQ(after.st_ino, before.st_ino);
+            EXPECT_EQ(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+            EXPECT_EQ(FilesIn(outside), outsideBefore);
+            if (outsideBefore == std::vector<std::string>{"text"}) {
+                EXPECT_EQ(ReadFile(outside + "text"), text);
+            }
+            if (outsideBefore == std::vector<std::string>{"null"}) {
+                struct stat node {};
+                ::lstat((outside + "null").c_str(), &node);
+                EXPECT_TRUE(S_ISCHR(node.st_mode));
+            }
+            EXPECT_THAT(TemporaryFiles(), ::testing::IsEmpty());
+            std::filesystem::remove_all(path);
+        });
+    }
+
+    // A read-only file in a writable folder: refused like a read-only
+    // results file, for root too, and kept as it is.
+    ForEachKind([&](const FileKind& kind) {
+        SCOPED_TRACE("read-only " + kind.name);
+        const std::string path = PathOf(kind);
+        Reset(path, kind.base);
+        ::chmod(path.c_str(), 0444);
+        try {
+            kind.rewrite();
+        } catch (const SectionFileError& e) {
+            fx.dialogs.infos.push_back(e.what());
+        }
+        clock.Advance(10000);
+        platform::FinishIniWrites();
+        if (kind.settings) {
+            EXPECT_THAT(fx.dialogs.infos, ::testing::ElementsAre(kSettingsWriteErrorText + path +
+                                                                 "\nPermission denied"));
+        } else {
+            EXPECT_THAT(fx.dialogs.infos, ::testing::Contains("Cannot open file " + path));
+        }
+        EXPECT_EQ(ReadFile(path), kind.base);
+        ::chmod(path.c_str(), 0644);
+    });
+}
+
+// Every reader of the program's files looks at a file before it opens it: a
+// pipe in the place of any of them is a file it cannot use, never a wait.
+TEST_F(SafeWrites, NoReaderWaitsOnAPipe) {
+    const std::vector<std::string> names = {"Cfg.dat",      "STAT.DAT",     "Stat_uni.dat",
+                                            "Stat_log.dat", "STAT_SCR.DAT", "Results.dat",
+                                            "GAM_CUST.DAT"};
+    std::vector<std::string> pipes;
+    for (const std::string& n : names) {
+        pipes.push_back(Data(n));
+        ASSERT_EQ(::mkfifo(pipes.back().c_str(), 0666), 0) << n;
+    }
+    pipes.push_back(fx.dir.path() + "GAMES.DAT");
+    ASSERT_EQ(::mkfifo(pipes.back().c_str(), 0666), 0);
+    PipeWatch watch(pipes);
+    EXPECT_EQ(platform::IniReadString(Data("Cfg.dat"), "Preference", "Game", "none"), "none");
+    EXPECT_EQ(ReadKeys(Data("STAT.DAT"), "201", {"Ann"}, {"-"}).values[0], "-");
+    EXPECT_TRUE(ReadSingleGameValues(201, "Ann").has_value());
+    UpgradeScoreFile();
+    RenamePlayerInStatistics("Ann", "Bob");
+    EXPECT_TRUE(ReadPlayerResults("Ann").empty());
+    CustomGames custom;
+    EXPECT_FALSE(ReadCustomGames(custom));
+    EXPECT_FALSE(LoadCatalogue());
+    EXPECT_TRUE(ReadGamesSection(fx.dir.path() + "GAMES.DAT", "Sect1").empty());
+    std::string bytes;
+    EXPECT_EQ(platform::ReadRegularFile(Data("Cfg.dat"), bytes, 1 << 20), ENODEV);
+    EXPECT_FALSE(watch.Stop()) << "a reader waited on a pipe";
 }
 
 TEST_F(SafeWrites, BackgroundWritesLeaveTheSameBytesAndTellFailuresAtOnce) {

@@ -294,17 +294,28 @@ TEST_F(SectionFile, FailedRenameKeepsTheTargetAndDropsTheTemporaryFile) {
     EXPECT_TRUE(platform::DirExists(target + "/inside"));
 }
 
-TEST_F(SectionFile, ReplacementKeepsPermissionsAndSymbolicLinks) {
+TEST_F(SectionFile, ReplacementKeepsPermissionsAndNeverWritesThroughALink) {
+    WriteFile(f, kTwo);
+    ::chmod(f.c_str(), 0640);
+    EXPECT_TRUE(WriteKey(f, "A", "m", "5"));
+    EXPECT_EQ(ReadFile(f), "[A]\r\nk=1\r\nm=5\r\n\r\n[B]\r\nx=2\r\n");
+    struct stat st {};
+    ::stat(f.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+    // A link in the file's place is not the program's file: the file it
+    // leads to is neither read nor changed, and the link stays.
     const std::string real = fx.dir.file("real/STAT.DAT");
     WriteFile(real, kTwo);
-    ::chmod(real.c_str(), 0640);
+    std::filesystem::remove(f);
     std::filesystem::create_symlink(real, f);
-    EXPECT_TRUE(WriteKey(f, "A", "m", "5"));
+    EXPECT_THROW(WriteKey(f, "A", "m", "5"), SectionFileError);
+    EXPECT_THROW(WriteKey(f, "A", "k", "2"), SectionFileError);
+    EXPECT_FALSE(RewriteSection(f, "A", {"k"}, {"3"}));
+    EXPECT_THAT(fx.dialogs.infos, ElementsAre("Cannot open file " + f));
+    EXPECT_TRUE(ReadKeys(f, "A", {"k"}, {"-"}).values == std::vector<std::string>{"-"});
     EXPECT_TRUE(std::filesystem::is_symlink(f));
-    EXPECT_EQ(ReadFile(real), "[A]\r\nk=1\r\nm=5\r\n\r\n[B]\r\nx=2\r\n");
-    struct stat st {};
-    ::stat(real.c_str(), &st);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(ReadFile(real), kTwo);
     EXPECT_THAT(Entries(), ElementsAre("STAT.DAT", "real"));
 }
 
@@ -392,7 +403,9 @@ TEST_F(SectionFile, ReadOnlyFolderAndFile) {
     ::chmod(f.c_str(), 0444);
     EXPECT_THROW(WriteKey(f, "A", "k", "5"), SectionFileError);
     ::chmod(f.c_str(), 0);
-    EXPECT_THROW(ReplaceInLines(f, 1, "k", "j"), SectionFileError);
+    EXPECT_FALSE(ReplaceInLines(f, 1, "k", "j"));
+    EXPECT_THAT(fx.dialogs.infos,
+                ElementsAre("Error creating temp file.", "Cannot open file " + f));
     EXPECT_THAT(ReadKeys(f, "A", {"k"}, {"d"}).values, ElementsAre("d"));
     ::chmod(f.c_str(), 0644);
     EXPECT_EQ(ReadFile(f), "[A]\r\nk=4\r\n[B]\r\nx=2\r\n");

@@ -217,14 +217,13 @@ TEST_F(Statistics, DamagedValuesCountAsCorrupt) {
 
 TEST_F(Statistics, UpgradeOldHiScoreFile) {
     const std::string shortLine = "0" + std::string(40, 's');
-    const std::string longLine = "0" + std::string(100, 'l');
+    const std::string fullLine = "0" + std::string(88, 'f');
     WriteFile(scores,
-              "[Version]\r\nVersion=0200\r\n\r\n" + shortLine + "\r\n" + longLine + "\r\nnote\r\n");
+              "[Version]\r\nVersion=0200\r\n\r\n" + shortLine + "\r\n" + fullLine + "\r\nnote\r\n");
     WriteFile(cfg, "[Preference]\r\nCards_Animate=S\r\nConfirmQuit=S\r\nShow_Time=S\r\n");
     UpgradeScoreFile();
     EXPECT_EQ(ReadFile(scores), "[Version]\r\nVersion=0300\r\n\r\n\r\n" + shortLine +
-                                    std::string(48, ' ') + " x\r\n" + longLine.substr(0, 89) +
-                                    " x\r\nnote\r\n");
+                                    std::string(48, ' ') + " x\r\n" + fullLine + " x\r\nnote\r\n");
     EXPECT_EQ(ReadFile(cfg), "[Preference]\r\nCards_Animate=Y\r\nConfirmQuit=Y\r\nShow_Time=S\r\n");
 
     // Already current: the file stays as it is, the switches are still upgraded.
@@ -239,6 +238,29 @@ TEST_F(Statistics, UpgradeOldHiScoreFile) {
     EXPECT_EQ(before.st_ino, after.st_ino);
     EXPECT_EQ(ReadFile(cfg), "[Preference]\r\nConfirmQuit=Y\r\n");
     EXPECT_THAT(dialogs.infos, IsEmpty());
+}
+
+// A score line longer than the old format's is damage (or another file):
+// the file is moved aside whole instead of cut to the old width.
+TEST_F(Statistics, HiScoreFileNotInTheOldFormatIsMovedAside) {
+    for (const std::string& bytes :
+         {"0" + std::string(100, 'l') + "\r\n",
+          "[Version]\r\nVersion=0200\r\n0" + std::string(89, 'l') + "\r\n"}) {
+        std::filesystem::remove(scores + ".bad");
+        dialogs.infos.clear();
+        WriteFile(scores, bytes);
+        UpgradeScoreFile();
+        EXPECT_FALSE(platform::FileExists(scores));
+        EXPECT_EQ(ReadFile(scores + ".bad"), bytes);
+        EXPECT_THAT(dialogs.infos, ElementsAre("The hi-score file is not in a format the program "
+                                               "knows.\nIt has been kept, unchanged, as "
+                                               "\"STAT_SCR.DAT.bad\"."));
+    }
+    // A line of the current format that lost its version line is kept.
+    const std::string current = "0" + std::string(88, 'c') + " x";
+    WriteFile(scores, current + "\r\n");
+    UpgradeScoreFile();
+    EXPECT_EQ(ReadFile(scores), "[Version]\r\nVersion=0300\r\n\r\n" + current + "\r\n");
 }
 
 TEST_F(Statistics, UpgradeWithoutVersionOrWithoutFile) {
