@@ -1,6 +1,7 @@
 #include "storage/players.h"
 
 #include <algorithm>
+#include <set>
 
 #include "core/params.h"
 #include "core/ports.h"
@@ -18,7 +19,25 @@ std::string TrimRight(std::string s) {
     return s;
 }
 
+std::set<std::string> g_reportedNames;
+
 }  // namespace
+
+bool IsUsablePlayerName(const std::string& name) {
+    const std::string trimmed = TrimRight(name);
+    return !trimmed.empty() && IsStorableEntry(trimmed, "");
+}
+
+void ReportUnusableStoredName(const std::string& name) {
+    if (!g_reportedNames.insert(name).second) return;
+    std::string text = players_msg::kUnusableStoredName;
+    text.replace(text.find("%s"), 2, name);
+    Dialogs().Info(text);
+}
+
+void ResetPlayerNameReports() {
+    g_reportedNames.clear();
+}
 
 void SortPlayerNames(std::vector<std::string>& names) {
     std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
@@ -32,7 +51,11 @@ std::vector<std::string> LoadPlayerNames() {
     std::vector<std::string> names;
     for (int i = 1; i <= kMaxStoredPlayers; ++i) {
         std::string name = platform::IniReadString(cfg, "Users", UserKey(i), "");
-        if (!name.empty()) names.push_back(name);
+        if (name.empty()) continue;
+        if (IsUsablePlayerName(name))
+            names.push_back(name);
+        else
+            ReportUnusableStoredName(name);
     }
     SortPlayerNames(names);
     return names;
@@ -68,7 +91,7 @@ const char* PlayersModel::Problem(const std::string& name, int ignoreIndex) cons
     if (name.empty()) return players_msg::kEnterName;
     // The name becomes a key of the statistics and a section of the
     // single-game values: it must read back as one.
-    if (!IsStorableEntry(name, "")) return players_msg::kUnusableName;
+    if (!IsUsablePlayerName(name)) return players_msg::kUnusableName;
     for (size_t i = 0; i < names_.size(); ++i) {
         if (static_cast<int>(i) != ignoreIndex && TrimRight(names_[i]) == name)
             return players_msg::kNameExists;

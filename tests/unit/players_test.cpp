@@ -53,6 +53,22 @@ TEST_F(Players, LoadPlayerNamesReadsTwentyKeysSorted) {
     EXPECT_EQ(UserKey(20), "User020");
 }
 
+// A name that cannot be a key is refused with a message at load, once, the
+// current player included; legacy bytes are kept as they are.
+TEST_F(Players, UnusableStoredNamesAreRefusedAloud) {
+    ResetPlayerNameReports();
+    WriteFile(cfg,
+              "[Preference]\r\nUserDefault=A=B\r\n[Users]\r\nUser001=[x\r\nUser002=Jos\xE9\r\n"
+              "User003=A=B\r\n");
+    LoadPreferences();
+    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Jos\xE9");
+    EXPECT_THAT(LoadPlayerNames(), ElementsAre("Jos\xE9"));
+    EXPECT_THAT(LoadPlayerNames(), ElementsAre("Jos\xE9"));
+    EXPECT_THAT(fx.dialogs.infos,
+                ElementsAre(::testing::HasSubstr("\"A=B\""), ::testing::HasSubstr("\"[x\"")));
+    ResetPlayerNameReports();
+}
+
 TEST_F(Players, OpeningSelectsTheCurrentPlayer) {
     PlayersModel m = OpenWith({"Player 2", "Player 1", "Player 3"}, "Player 2");
     EXPECT_THAT(m.names(), ElementsAre("Player 1", "Player 2", "Player 3"));

@@ -27,6 +27,7 @@
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "storage/preferences.h"
+#include "storage/results.h"
 #include "storage/section_file.h"
 #include "storage/statistics.h"
 #include "support/test_support.h"
@@ -194,17 +195,42 @@ protected:
         return k;
     }
 
+    FileKind Results() {
+        const std::string f = Data("Results.dat");
+        FileKind k;
+        k.name = "DATA\\Results.dat";
+        ResultRecord r;
+        r.Add({8, 60, 0, 0, true, 20030601});
+        // The first format: the loop's first step upgrades it.
+        k.base =
+            "[Version]\r\nVersion=0001\r\n\r\n[200]\r\nPlayer 1=" + FormatResultRecord(r) + "\r\n";
+        const std::string base = k.base;
+        const GameResult game{5, 70, 1, 0, true, 20030602};
+        k.turn = {[] { ReadPlayerResults("Player 1"); },                // whole file upgraded
+                  [game] { RecordGameResult(200, "Player 1", game); },  // in place
+                  [game] { RecordGameResult(201, "Player 2", game); },  // section appended
+                  [game] { RecordGameResult(200, "Player 2", game); },  // section rewritten
+                  [] { RenamePlayerInStatistics("Player 2", "Ann"); },  // sections rewritten
+                  [this, f, base] {
+                      Reset(f, base);
+                      ResetResultsSession();
+                  }};
+        k.rewrite = [game] { RecordGameResult(200, "Player 1", game); };
+        return k;
+    }
+
     // Each kind alone in an empty DATA folder (an operation may touch every
     // statistics file that exists).
     template <class Body>
     void ForEachKind(Body body) {
         for (auto make :
              {&SafeWrites::Settings, &SafeWrites::GameStatistics, &SafeWrites::SingleGameValues,
-              &SafeWrites::GameLog, &SafeWrites::HiScores}) {
+              &SafeWrites::GameLog, &SafeWrites::HiScores, &SafeWrites::Results}) {
             std::filesystem::path data = ProgramFile("DATA\\");
             for (const auto& e : std::filesystem::directory_iterator(data))
                 std::filesystem::remove(e.path());
             fx.dialogs.infos.clear();
+            ResetResultsSession();
             body((this->*make)());
         }
     }
