@@ -6,7 +6,7 @@ namespace bw {
 
 QString NameText(const std::string& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    QString text = utf8.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
     if (!utf8.hasError()) return text;
     return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
 }

@@ -21,6 +21,22 @@ std::string TrimRight(std::string s) {
 
 std::set<std::string> g_reportedNames;
 
+bool IsUtf8(const std::string& s) {
+    for (size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const size_t n = c < 0x80         ? 1
+                         : (c >> 5) == 6  ? 2
+                         : (c >> 4) == 14 ? 3
+                         : (c >> 3) == 30 ? 4
+                                          : 0;
+        if (n == 0 || i + n > s.size()) return false;
+        for (size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += n;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool IsUsablePlayerName(const std::string& name) {
@@ -65,8 +81,14 @@ std::string PlayersModel::Normalize(const std::string& typed) {
     size_t b = typed.find_first_not_of(' ');
     if (b == std::string::npos) return std::string();
     std::string name = TrimRight(typed.substr(b));
-    if (name.size() > static_cast<size_t>(kMaxPlayerNameLength))
-        name = TrimRight(name.substr(0, kMaxPlayerNameLength));
+    if (name.size() > static_cast<size_t>(kMaxPlayerNameLength)) {
+        size_t cut = static_cast<size_t>(kMaxPlayerNameLength);
+        // The field holds bytes: a typed (UTF-8) name is cut between
+        // characters, never inside one.
+        if (IsUtf8(name))
+            while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+        name = TrimRight(name.substr(0, cut));
+    }
     return name;
 }
 

@@ -99,6 +99,11 @@ TEST_F(Players, NewNamesAreValidated) {
     EXPECT_EQ(m.AddPlayer("bob"), NameEntry::Accepted);
     EXPECT_EQ(m.AddPlayer(" Cy " + std::string(40, 'y')), NameEntry::Accepted);
     EXPECT_THAT(m.names(), ElementsAre("Ann", "Bob", "bob", "Cy " + std::string(27, 'y')));
+    // The 30-byte field cuts a typed name between characters; Latin-1 bytes as they are.
+    const std::string euros = "\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC";
+    EXPECT_EQ(PlayersModel::Normalize("a" + euros + euros + euros),
+              "a" + euros + euros.substr(0, 12));
+    EXPECT_EQ(PlayersModel::Normalize(std::string(40, '\xA9')), std::string(30, '\xA9'));
     EXPECT_EQ(m.SelectedName(), "Bob");
     EXPECT_TRUE(m.listChanged());
     // Nothing is written before Select or Close.
