@@ -7,7 +7,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-1000}
+# A second argument kills only the kinds whose name holds it ("Results").
+export BW_KILL_KINDS=${2:-}
 cmake --preset debug >/dev/null
 cmake --build --preset debug --target bw_unit_tests
+[ -n "$BW_KILL_KINDS" ] || unset BW_KILL_KINDS
 BW_KILL_ROUNDS=$rounds nice -n 19 build/debug/bin/bw_unit_tests \
   --gtest_filter=SafeWrites.EveryFileSurvivesKillsAtRandomInstants
