@@ -9,6 +9,7 @@
 
 #include "app/help_window.h"
 #include "app/memory_end_dialog.h"
+#include "app/name_text.h"
 #include "app/open_game_dialog.h"
 #include "app/placeholders.h"
 #include "app/product_info.h"
@@ -545,7 +546,7 @@ void TfrmMain::SetCaption(const std::string& caption) {
 }
 
 void TfrmMain::ShowPlayerName() {
-    const QString name = QString::fromStdString(GetParameter(field::kPlayer));
+    const QString name = NameText(GetParameter(field::kPlayer));
     const QString text = QStringLiteral("Player: ") + name;
     lblPlayerName->setToolTip(text);
     if (playerText_ == text) return;

@@ -11,6 +11,7 @@
 
 #include "app/game_facts.h"
 #include "app/game_preview.h"
+#include "app/name_text.h"
 #include "core/new_game.h"
 #include "core/params.h"
 #include "core/ports.h"
@@ -467,8 +468,9 @@ void TfrmOpenGame::FillPlayers() {
     chosenPlayer_ = current;
     const QSignalBlocker block(cboPlayers);
     cboPlayers->clear();
-    for (const std::string& name : LoadPlayerNames()) cboPlayers->addItem(Q(name));
-    cboPlayers->setCurrentIndex(cboPlayers->findText(Q(current), Qt::MatchExactly));
+    playerNames_ = LoadPlayerNames();
+    for (const std::string& name : playerNames_) cboPlayers->addItem(NameText(name));
+    cboPlayers->setCurrentIndex(cboPlayers->findText(NameText(current), Qt::MatchExactly));
     ShowResultsPlayer();
     if (chkWonLost->isChecked()) RefreshMarks();
 }
@@ -476,8 +478,8 @@ void TfrmOpenGame::FillPlayers() {
 void TfrmOpenGame::ShowResultsPlayer() {
     const std::string current = GetParameter(field::kPlayer);
     const std::string chosen = chosenPlayer_.empty() ? current : chosenPlayer_;
-    QString text = QStringLiteral("Results go to: ") + Q(chosen);
-    if (chosen != current) text += QStringLiteral(" (now playing: ") + Q(current) + ')';
+    QString text = QStringLiteral("Results go to: ") + NameText(chosen);
+    if (chosen != current) text += QStringLiteral(" (now playing: ") + NameText(current) + ')';
     lblResultsTo->setText(text);
     QFont f = lblResultsTo->font();
     f.setBold(chosen != current);
@@ -576,7 +578,7 @@ void TfrmOpenGame::btnRulesClick() {
 void TfrmOpenGame::cboPlayersChange() {
     // The choice takes effect when the game is opened, so that the running
     // game ends on the account of the player who played it.
-    chosenPlayer_ = cboPlayers->currentText().toStdString();
+    chosenPlayer_ = NameBytes(cboPlayers->currentText(), playerNames_);
     ShowResultsPlayer();
     if (chkWonLost->isChecked()) RefreshMarks();
 }

@@ -139,6 +139,7 @@ private:
     bool shownBefore_ = false;
     bool filling_ = false;
     std::string chosenPlayer_;
+    std::vector<std::string> playerNames_;  // as stored, in the combo's order
 };
 
 // The dialog of the run, created on first use with the given parent.

@@ -37,7 +37,8 @@ TfrmPlayers2::TfrmPlayers2(const std::string& caption, const std::string& name, 
     edtName->setObjectName("edtName");
     edtName->setMaxLength(kMaxPlayerNameLength);
     edtName->setMinimumWidth(240);
-    edtName->setText(QString::fromStdString(name));
+    edtName->setText(NameText(name));
+    shownName_ = name;
     edtName->selectAll();
     auto* group = new QVBoxLayout(grpName);
     group->addWidget(edtName);
@@ -133,8 +134,7 @@ void TfrmPlayers::FormShow() {
 void TfrmPlayers::FillList() {
     const QSignalBlocker block(lboOperatori);
     lboOperatori->clear();
-    for (const std::string& name : model_.names())
-        lboOperatori->addItem(QString::fromStdString(name));
+    for (const std::string& name : model_.names()) lboOperatori->addItem(NameText(name));
     if (model_.HasSelection())
         lboOperatori->setCurrentRow(model_.selected());
     else

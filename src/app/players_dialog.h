@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/advanced_form.h"
+#include "app/name_text.h"
 #include "storage/players.h"
 
 namespace bw {
@@ -31,12 +32,16 @@ class TfrmPlayers2 : public C_TAdvancedDialog {
     Q_OBJECT
 public:
     TfrmPlayers2(const std::string& caption, const std::string& name, QWidget* parent = nullptr);
-    std::string Name() const { return edtName->text().toStdString(); }
+    // The name as shown when left unchanged, byte for byte.
+    std::string Name() const { return NameBytes(edtName->text(), {shownName_}); }
 
     QGroupBox* grpName;
     QLineEdit* edtName;
     QPushButton* btnOK;
     QPushButton* btnCancel;
+
+private:
+    std::string shownName_;
 };
 
 class TfrmPlayers : public C_TAdvancedDialog {

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "app/help_window.h"
+#include "app/name_text.h"
 #include "app/open_game_dialog.h"
 #include "core/game_end.h"
 #include "core/params.h"
@@ -296,10 +297,12 @@ void TfrmStatistics::FormShow() {
     {
         const QSignalBlocker block(cboPlayers);
         cboPlayers->clear();
-        for (const std::string& name : LoadPlayerNames()) cboPlayers->addItem(Q(name));
-        int at = cboPlayers->findText(Q(current), Qt::MatchExactly);
+        playerNames_ = LoadPlayerNames();
+        for (const std::string& name : playerNames_) cboPlayers->addItem(NameText(name));
+        int at = cboPlayers->findText(NameText(current), Qt::MatchExactly);
         if (at < 0 && !current.empty()) {
-            cboPlayers->addItem(Q(current));
+            playerNames_.push_back(current);
+            cboPlayers->addItem(NameText(current));
             at = cboPlayers->count() - 1;
         }
         cboPlayers->setCurrentIndex(at);
@@ -315,7 +318,7 @@ void TfrmStatistics::FormShow() {
 }
 
 std::string TfrmStatistics::SelectedPlayer() const {
-    return cboPlayers->currentText().toStdString();
+    return NameBytes(cboPlayers->currentText(), playerNames_);
 }
 
 int TfrmStatistics::SelectedGame() const {

@@ -84,6 +84,7 @@ private:
     };
     std::vector<Row> games_;
     PlayerResults results_;
+    std::vector<std::string> playerNames_;  // as stored, in the combo's order
 };
 
 // Creates, shows modally and frees the window ("File > Statistics...").

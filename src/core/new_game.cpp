@@ -152,6 +152,23 @@ void DrawOffsetTable() {
     }
 }
 
+namespace {
+
+// A game whose rules are cut off would deal an empty table and count every
+// deal and exit as lost: it is named and not dealt.
+void RefuseUnreadableGame() {
+    std::string text = kUnreadableRulesMessage;
+    text.replace(text.find("%1"), 2, GetParameter(field::kGameName));
+    text.replace(text.find("%2"), 2, ProgramFile("GAMES.DAT"));
+    SetFlag(flag::kInProgress, false);
+    SetFlag(flag::kFinished, false);
+    CommandStates().DisablePlayCommands();
+    TableView().PaintEmptyTable();
+    Dialogs().Info(text);
+}
+
+}  // namespace
+
 bool StartGame(bool deal, bool animate, int mode, bool quiet) {
     Hourglass busy;
     UpdateTitle();
@@ -175,6 +192,10 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
             RestoreRuleBases();
         else
             LoadGame();
+        if (!GameRulesReadable()) {
+            RefuseUnreadableGame();
+            return true;
+        }
         SetFlag(flag::kClockRuns, false);
         const std::string sep = StatusDisplay().TimeSeparator();
         StatusDisplay().ShowTime("0" + sep + "00" + sep + "00");

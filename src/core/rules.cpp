@@ -1,5 +1,8 @@
 #include "core/rules.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -11,6 +14,7 @@
 namespace bw {
 
 namespace {
+bool g_rulesReadable = true;
 std::array<int16_t, 40> g_keepTableau{};
 std::array<int16_t, 16> g_keepFoundation{};
 }  // namespace
@@ -124,26 +128,58 @@ bool RuleLineValue(const std::string& storedLine, int column, long& value) {
     return ParseGamesInteger(text.substr(0, e + 1), value);
 }
 
-void LoadRuleColumn(const std::string& path, int column, RuleTable& rules) {
+namespace {
+
+// Whether the file's last byte ends a line (false for an empty file or one
+// that cannot be read).
+bool EndsWithLineBreak(const std::string& path) {
+    const int fd = platform::OpenRegularFile(path, O_RDONLY);
+    if (fd < 0) return false;
+    char last = 0;
+    const off_t size = ::lseek(fd, 0, SEEK_END);
+    const bool ok = size > 0 && ::pread(fd, &last, 1, size - 1) == 1;
+    ::close(fd);
+    return ok && last == '\n';
+}
+
+}  // namespace
+
+bool LoadRuleColumn(const std::string& path, int column, RuleTable& rules) {
     rules.fill(0);
-    if (column < 0) return;
+    if (column < 0) return true;
+    // A games file lists entries in order, every line reaching every column.
+    // Cut, it stops inside a line: that line does not reach the columns after
+    // the cut, and unless it was the last entry's, the entries after it are gone.
+    const size_t fieldStart = 16 + 11 * static_cast<size_t>(column);
+    bool whole = true;
+    int lastIndex = -1;
     for (const std::string& line : ReadGamesSection(path, "Sect2")) {
         int idx = RuleLineIndex(line);
+        lastIndex = idx;
         long v = 0;
         if (idx < 0 || idx >= static_cast<int>(rules.size())) continue;
+        if (line.size() <= fieldStart) whole = false;
         if (!RuleLineValue(line, column, v)) continue;
         // Entries are 16-bit; a value beyond that range is clamped rather than wrapped.
         if (v < -32768) v = -32768;
         if (v > 32767) v = 32767;
         rules[static_cast<size_t>(idx)] = static_cast<int16_t>(v);
     }
+    if (lastIndex != static_cast<int>(rules.size()) - 1 && !EndsWithLineBreak(path)) whole = false;
+    return whole;
 }
 
 void LoadGameRules(int gameId) {
     GameRules.fill(0);
+    g_rulesReadable = true;
     if (gameId >= 0 && gameId < 8000)
-        LoadRuleColumn(ProgramFile("GAMES.DAT"), GameStore().RuleColumn(gameId), GameRules);
+        g_rulesReadable =
+            LoadRuleColumn(ProgramFile("GAMES.DAT"), GameStore().RuleColumn(gameId), GameRules);
     SaveRuleBases();
+}
+
+bool GameRulesReadable() {
+    return g_rulesReadable;
 }
 
 void SaveRuleBases() {

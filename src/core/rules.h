@@ -41,10 +41,19 @@ bool RuleLineValue(const std::string& storedLine, int column, long& value);
 
 // Sets all 489 entries to 0, then loads column `column` (0-based) of
 // "[Sect2]" of `path` into `rules`. A missing file or column leaves zeros.
-void LoadRuleColumn(const std::string& path, int column, RuleTable& rules);
+// False when the column cannot be read whole: an entry's line is missing or
+// ends before the column (a file cut inside the rules).
+bool LoadRuleColumn(const std::string& path, int column, RuleTable& rules);
 // The same for the current game: the column is the catalogue position of
 // `gameId`; ids of 8000 and above load nothing. Keeps the rule bases.
 void LoadGameRules(int gameId);
+// Whether the last LoadGameRules read the game's rules whole; a game whose
+// rules cannot be read is not dealt (nor recorded).
+bool GameRulesReadable();
+// %1: the game's name; %2: the games file.
+inline constexpr const char* kUnreadableRulesMessage =
+    "The rules of the game \"%1\" cannot be read from the file\n%2\n"
+    "The file is damaged; the game cannot be played. Reinstalling the program repairs it.";
 
 // Entries 132..171 and 52..67 are kept after a load and restored before a
 // new deal of the same game (the deal overwrites them).

@@ -1,6 +1,7 @@
 #include "storage/players.h"
 
 #include <algorithm>
+#include <set>
 
 #include "core/params.h"
 #include "core/ports.h"
@@ -18,7 +19,41 @@ std::string TrimRight(std::string s) {
     return s;
 }
 
+std::set<std::string> g_reportedNames;
+
+bool IsUtf8(const std::string& s) {
+    for (size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const size_t n = c < 0x80         ? 1
+                         : (c >> 5) == 6  ? 2
+                         : (c >> 4) == 14 ? 3
+                         : (c >> 3) == 30 ? 4
+                                          : 0;
+        if (n == 0 || i + n > s.size()) return false;
+        for (size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += n;
+    }
+    return true;
+}
+
 }  // namespace
+
+bool IsUsablePlayerName(const std::string& name) {
+    const std::string trimmed = TrimRight(name);
+    return !trimmed.empty() && IsStorableEntry(trimmed, "");
+}
+
+void ReportUnusableStoredName(const std::string& name) {
+    if (!g_reportedNames.insert(name).second) return;
+    std::string text = players_msg::kUnusableStoredName;
+    text.replace(text.find("%s"), 2, name);
+    Dialogs().Info(text);
+}
+
+void ResetPlayerNameReports() {
+    g_reportedNames.clear();
+}
 
 void SortPlayerNames(std::vector<std::string>& names) {
     std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
@@ -32,7 +67,11 @@ std::vector<std::string> LoadPlayerNames() {
     std::vector<std::string> names;
     for (int i = 1; i <= kMaxStoredPlayers; ++i) {
         std::string name = platform::IniReadString(cfg, "Users", UserKey(i), "");
-        if (!name.empty()) names.push_back(name);
+        if (name.empty()) continue;
+        if (IsUsablePlayerName(name))
+            names.push_back(name);
+        else
+            ReportUnusableStoredName(name);
     }
     SortPlayerNames(names);
     return names;
@@ -42,8 +81,14 @@ std::string PlayersModel::Normalize(const std::string& typed) {
     size_t b = typed.find_first_not_of(' ');
     if (b == std::string::npos) return std::string();
     std::string name = TrimRight(typed.substr(b));
-    if (name.size() > static_cast<size_t>(kMaxPlayerNameLength))
-        name = TrimRight(name.substr(0, kMaxPlayerNameLength));
+    if (name.size() > static_cast<size_t>(kMaxPlayerNameLength)) {
+        size_t cut = static_cast<size_t>(kMaxPlayerNameLength);
+        // The field holds bytes: a typed (UTF-8) name is cut between
+        // characters, never inside one.
+        if (IsUtf8(name))
+            while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+        name = TrimRight(name.substr(0, cut));
+    }
     return name;
 }
 
@@ -68,7 +113,7 @@ const char* PlayersModel::Problem(const std::string& name, int ignoreIndex) cons
     if (name.empty()) return players_msg::kEnterName;
     // The name becomes a key of the statistics and a section of the
     // single-game values: it must read back as one.
-    if (!IsStorableEntry(name, "")) return players_msg::kUnusableName;
+    if (!IsUsablePlayerName(name)) return players_msg::kUnusableName;
     for (size_t i = 0; i < names_.size(); ++i) {
         if (static_cast<int>(i) != ignoreIndex && TrimRight(names_[i]) == name)
             return players_msg::kNameExists;

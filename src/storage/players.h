@@ -19,6 +19,10 @@ inline constexpr const char* kEnterName = "Please enter at least 1 character.";
 inline constexpr const char* kNameExists = "This player name already exists.";
 inline constexpr const char* kUnusableName =
     "A player name cannot begin with \"[\" or contain \"=\".";
+// %s: the name as stored.
+inline constexpr const char* kUnusableStoredName =
+    "The settings file names the player \"%s\", who cannot be used:\n"
+    "a player name cannot begin with \"[\" or contain \"=\". The name is left out.";
 inline constexpr const char* kCannotDeleteCurrent =
     "It is impossible to delete the selected player.";
 inline constexpr const char* kConfirmDelete =
@@ -27,7 +31,18 @@ inline constexpr const char* kConfirmDelete =
 inline constexpr const char* kSelectPlayer = "Select a player.";
 }  // namespace players_msg
 
-// The non-empty stored names, sorted alphabetically.
+// Whether a name (trailing blanks aside) can be a player's: it becomes a key
+// of the statistics and results and a section of the single-game values, so
+// it must read back as one. Its bytes are kept as they are (older settings
+// files hold Latin-1).
+bool IsUsablePlayerName(const std::string& name);
+// Shows kUnusableStoredName for the name, once per run and name.
+void ReportUnusableStoredName(const std::string& name);
+// Forgets what this run has reported (tests start afresh).
+void ResetPlayerNameReports();
+
+// The non-empty stored names, sorted alphabetically; a name that cannot be
+// used is left out and reported.
 std::vector<std::string> LoadPlayerNames();
 // Alphabetical without regard to case; names differing only in case keep a
 // fixed order.

@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/ini.h"
 #include "storage/autoplay_prefs.h"
+#include "storage/players.h"
 
 namespace bw {
 
@@ -77,11 +78,18 @@ bool ParameterIsY(ParamField f) {
 
 // The first run has no current player. A list of players without a current
 // one is not a first run: keep the list and make its first player current.
+// A current player whose name cannot be a key would play without a record:
+// it is refused (and said so) like an unusable listed name.
 void EnsureCurrentPlayer(const Loader& in) {
-    if (!GetParameter(field::kPlayer).empty()) return;
+    const std::string current = GetParameter(field::kPlayer);
+    if (!current.empty() && IsUsablePlayerName(current)) return;
+    if (!current.empty()) {
+        ReportUnusableStoredName(current);
+        SetParameter(field::kPlayer, "");
+    }
     for (int i = 1; i <= kMaxPlayers; ++i) {
         std::string name = in.Read(UserKey(i).c_str(), "", section::kUsers);
-        if (name.empty()) continue;
+        if (name.empty() || !IsUsablePlayerName(name)) continue;
         WritePreference(key::kUserDefault, name);
         SetParameter(field::kPlayer, name);
         return;

@@ -4,13 +4,17 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <limits>
+#include <set>
 
 #include "core/params.h"
 #include "core/ports.h"
 #include "platform/line_reader.h"
 #include "platform/paths.h"
 #include "platform/sections.h"
+#include "storage/kept_aside.h"
 #include "storage/section_file.h"
 
 namespace bw {
@@ -88,13 +92,29 @@ std::string TrimRight(std::string s) {
 }
 
 std::optional<int> GameIdOf(const std::string& section) {
-    if (section.empty() || section.size() > 9 ||
+    // Up to ten digits: every id a game can have is written and read back.
+    if (section.empty() || section.size() > 10 ||
         section.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
-    const int id = std::stoi(section);
+    const long long id = std::stoll(section);
     // Sections are named as they are written, so a rewrite finds them again.
-    if (std::to_string(id) != section) return std::nullopt;
-    return id;
+    if (id > std::numeric_limits<int>::max() || std::to_string(id) != section) return std::nullopt;
+    return static_cast<int>(id);
+}
+
+uint32_t Crc32(const std::string& text, uint32_t crc = 0xFFFFFFFFu) {
+    for (const char c : text) {
+        crc ^= static_cast<unsigned char>(c);
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return crc;
+}
+
+std::string CheckValue(int gameId, const std::string& player, const std::string& record) {
+    const uint32_t crc = ~Crc32(record, Crc32(player + "=", Crc32(std::to_string(gameId) + "\n")));
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", crc);
+    return hex;
 }
 
 // What this run has found out about the file.
@@ -107,59 +127,101 @@ std::string Path() {
     return ProgramFile(kResultsFile);
 }
 
-// The whole file, checked line by line. nullopt when it is damaged or
-// cannot be read.
 using AllResults = std::map<int, std::map<std::string, ResultRecord>>;
-std::optional<AllResults> ReadAll(const std::string& path) {
+
+// The file as read: the entries that hold, and what keeps it from being
+// the current format as it stands.
+struct ReadOutcome {
     AllResults all;
+    bool unreadable = false;  // not opened or not read to its end
+    bool damaged = false;     // lines or entries left out
+    bool outdated = false;    // no version section, or version 0001 entries
+};
+
+ReadOutcome ReadAll(const std::string& path) {
+    ReadOutcome out;
     platform::LineReader in(path);
-    if (!in.ok()) return std::nullopt;
+    if (!in.ok()) {
+        out.unreadable = true;
+        return out;
+    }
     std::string line;
-    std::string section;
-    bool versionSeen = false;
-    std::optional<int> game;
+    enum class Where { kNowhere, kVersion, kGame } where = Where::kNowhere;
+    int game = 0;
+    bool versionSeen = false, checked = false;
+    std::set<int> sections;
     while (in.Next(line)) {
         if (line.empty()) continue;
         if (line.front() == '[') {
             auto name = platform::SectionName(line, platform::SectionSyntax::kExact);
-            if (!name) return std::nullopt;
-            section = std::move(*name);
-            game = GameIdOf(section);
-            if (!game && section != "Version") return std::nullopt;
+            const auto id = name ? GameIdOf(*name) : std::nullopt;
+            where = id ? Where::kGame : name == "Version" ? Where::kVersion : Where::kNowhere;
+            if (id) {
+                game = *id;
+                // The store writes into the first of two like-named sections:
+                // one rewrite makes them one.
+                if (!sections.insert(game).second) out.outdated = true;
+            }
+            if (where == Where::kNowhere) out.damaged = true;
             continue;
         }
         const size_t eq = line.find('=');
-        if (section.empty() || eq == std::string::npos || eq == 0) return std::nullopt;
-        const std::string key = line.substr(0, eq);
-        const std::string value = line.substr(eq + 1);
-        if (!game) {
-            if (key != "Version" || value != kResultsVersion) return std::nullopt;
-            versionSeen = true;
+        if (where == Where::kNowhere || eq == std::string::npos || eq == 0) {
+            out.damaged = true;
             continue;
         }
-        auto record = ParseResultRecord(value);
-        if (!record) return std::nullopt;
-        all[*game][key] = std::move(*record);
+        const std::string key = line.substr(0, eq);
+        const std::string value = line.substr(eq + 1);
+        if (where == Where::kVersion) {
+            if (key == "Version" && !versionSeen &&
+                (value == kResultsVersion || value == kResultsVersionUnchecked)) {
+                versionSeen = true;
+                checked = value == kResultsVersion;
+            } else {
+                out.damaged = true;
+            }
+            continue;
+        }
+        auto record = ParseResultEntry(game, key, value);
+        // Entries without a check value are taken only from a file that does
+        // not claim to have them.
+        if (!record && !checked) {
+            record = ParseResultRecord(value);
+            if (record) out.outdated = true;
+        }
+        // A name twice in a game: the store updates the first, so the first
+        // is the one that counts.
+        if (!record || out.all[game].count(key)) {
+            out.damaged = true;
+            continue;
+        }
+        out.all[game][key] = std::move(*record);
     }
-    if (in.failed() || (!all.empty() && !versionSeen)) return std::nullopt;
-    return all;
+    if (in.failed()) out.unreadable = true;
+    if (!versionSeen) out.outdated = true;
+    return out;
+}
+
+// Writes every entry, in the current format, over the file in one replace.
+bool RewriteAll(const std::string& path, const AllResults& all) {
+    ReplacementFile out(path);
+    if (!out.ok()) return false;
+    out.WriteLine("[Version]");
+    out.WriteLine(std::string("Version=") + kResultsVersion);
+    for (const auto& [game, players] : all) {
+        if (players.empty()) continue;
+        out.WriteLine("");
+        out.WriteLine("[" + std::to_string(game) + "]");
+        for (const auto& [name, record] : players)
+            out.WriteLine(name + "=" + FormatResultEntry(game, name, record));
+    }
+    return out.Commit();
 }
 
 // Anything at all under the name, a folder included.
 bool Present(const std::string& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0;
-}
-
-std::string FreeAsideName(const std::string& path) {
-    std::string aside = path + ".bad";
-    for (int n = 2; Present(aside); ++n) aside = path + ".bad" + std::to_string(n);
-    return aside;
-}
-
-std::string BaseName(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // A damaged file is never deleted: it moves aside and a fresh one starts.
@@ -171,17 +233,44 @@ void PutAside(const std::string& path) {
         return;
     }
     std::string text = results_msg::kDamaged;
-    text.replace(text.find("%s"), 2, BaseName(aside));
+    text.replace(text.find("%s"), 2, FileNameOf(aside));
     Dialogs().Info(text);
 }
 
-// The file's content, with a damaged file put aside (then empty).
+// The file's content. A file that cannot be read is put aside whole (then
+// empty); one with damaged entries is copied aside and rewritten without
+// them; an older or header-less one is rewritten in the current format.
+// When such a rewrite fails nothing more is written this run, so the file
+// never mixes formats.
 AllResults Load() {
     const std::string path = Path();
     if (!Present(path)) return {};
-    if (auto all = ReadAll(path)) return *all;
-    PutAside(path);
-    return {};
+    ReadOutcome read = ReadAll(path);
+    if (read.unreadable) {
+        PutAside(path);
+        return {};
+    }
+    if (!read.damaged && !read.outdated) return std::move(read.all);
+    if (g_session.noWrites) return std::move(read.all);
+    std::string aside;
+    if (read.damaged) {
+        aside = CopyAside(path);
+        if (aside.empty()) {
+            Dialogs().Info(results_msg::kDamagedKept);
+            g_session.noWrites = true;
+            return std::move(read.all);
+        }
+    }
+    if (!RewriteAll(path, read.all)) {
+        g_session.noWrites = true;
+        return std::move(read.all);
+    }
+    if (read.damaged) {
+        std::string text = results_msg::kDamagedEntries;
+        text.replace(text.find("%s"), 2, FileNameOf(aside));
+        Dialogs().Info(text);
+    }
+    return std::move(read.all);
 }
 
 // Whether results may be written; reported once per run when not.
@@ -209,10 +298,10 @@ bool Writable(const std::string& path) {
 }
 
 bool Storable(const std::string& player) {
-    return IsStorableEntry(player, std::string(kResultRecordLength, '0'));
+    return IsStorableEntry(player, std::string(kResultEntryLength, '0'));
 }
 
-// Rewrites every game section that holds `key` or `replacement`: the
+// Rewrites the file when a game section holds `key` or `replacement`: the
 // entry `key` gets the name `replacement` (an empty one removes it), and
 // whatever `replacement` held before goes, so a name never has two records.
 void RewriteEntries(const std::string& key, const std::string& replacement) {
@@ -226,40 +315,34 @@ void RewriteEntries(const std::string& key, const std::string& replacement) {
         !Writable(path))
         return;
     BusyCursor busy;
+    // One rewrite of the whole file: a kill in between never leaves a
+    // player's games split over two names.
+    AllResults changed;
     for (const auto& [game, players] : all) {
-        if (!holds(players)) continue;
-        std::vector<std::string> keys, values;
         for (const auto& [name, record] : players) {
             if (name == replacement || (name == key && replacement.empty())) continue;
-            keys.push_back(name == key ? replacement : name);
-            values.push_back(FormatResultRecord(record));
-        }
-        try {
-            if (!RewriteSection(path, std::to_string(game), keys, values)) return;
-        } catch (const SectionFileError& e) {
-            Dialogs().Info(e.what());
-            return;
+            changed[game][name == key ? replacement : name] = record;
         }
     }
+    RewriteAll(path, changed);
 }
 
 }  // namespace
 
 void ResultRecord::Add(const GameResult& r) {
     bestScore = played == 0 ? r.score : std::max<long>(bestScore, r.score);
-    ++played;
-    totalScore += r.score;
-    misses += r.misses;
-    slips += r.slips;
-    if (r.won) {
-        bestTime = won == 0 ? r.seconds : std::min<long>(bestTime, r.seconds);
-        ++won;
-        ++streak;
-        longestStreak = std::max(longestStreak, streak);
-        if (r.misses == 0) ++perfect;
-    } else {
-        ++lost;
-        streak = 0;
+    if (r.won) bestTime = won == 0 ? r.seconds : std::min<long>(bestTime, r.seconds);
+    streak = r.won ? std::min(streak + 1, kResultCountMax) : 0;
+    longestStreak = std::max(longestStreak, streak);
+    // The counts stop together, or "won" and "lost" would no longer add up
+    // to "played" once it is held at its field's maximum.
+    if (played < kResultCountMax) {
+        ++played;
+        totalScore += r.score;
+        misses += r.misses;
+        slips += r.slips;
+        ++(r.won ? won : lost);
+        if (r.won && r.misses == 0) ++perfect;
     }
     lastDate = r.date;
     history.push_back(r);
@@ -290,6 +373,21 @@ std::string FormatResultRecord(const ResultRecord& r) {
                                   ? &r.history[static_cast<size_t>(i)]
                                   : nullptr);
     return s;
+}
+
+std::string FormatResultEntry(int gameId, const std::string& player, const ResultRecord& r) {
+    const std::string record = FormatResultRecord(r);
+    return record + " " + CheckValue(gameId, player, record);
+}
+
+std::optional<ResultRecord> ParseResultEntry(int gameId, const std::string& player,
+                                             const std::string& text) {
+    if (text.size() != kResultEntryLength || text[kResultRecordLength] != ' ') return std::nullopt;
+    const std::string record = text.substr(0, kResultRecordLength);
+    if (text.compare(kResultRecordLength + 1, std::string::npos,
+                     CheckValue(gameId, player, record)) != 0)
+        return std::nullopt;
+    return ParseResultRecord(record);
 }
 
 std::optional<ResultRecord> ParseResultRecord(const std::string& text) {
@@ -348,7 +446,7 @@ void RecordGameResult(int gameId, const std::string& player, const GameResult& r
     ResultRecord& record = all[gameId][p];
     record.Add(result);
     try {
-        WriteKey(path, std::to_string(gameId), p, FormatResultRecord(record));
+        WriteKey(path, std::to_string(gameId), p, FormatResultEntry(gameId, p, record));
     } catch (const SectionFileError& e) {
         Dialogs().Info(e.what());
     }

@@ -3,14 +3,22 @@
 // file of its own beside the statistics files (which keep their own rules).
 //
 //   [Version]
-//   Version=0001
+//   Version=0002
 //   [201]                      one section per game id, in decimal
-//   Ann=<record>               one entry per player, a fixed-width record
+//   Ann=<record> <check>       one entry per player, a fixed-width record
 //
 // A record is 1800 characters: thirteen totals, then the last 50 games,
 // oldest first, in slots of 33 characters; unused slots hold zeros and "-".
-// Every field has a fixed width, so an update overwrites the record in place
-// and the file is only rebuilt when an entry is added or removed.
+// The check value is the CRC-32 (8 lower-case hex digits) of the game id,
+// a line feed, the player's name, "=" and the record, so a changed byte of
+// the record or its name shows. Every field has a fixed width, so an update
+// overwrites the entry in place and the file is only rebuilt when an entry
+// is added or removed.
+//
+// Version 0001 entries were the record alone; such a file (and one without
+// a version section, or empty) is read and rewritten at once as 0002.
+// A damaged entry or line costs only itself: the file as it was is kept
+// beside it as "Results.dat.bad" (then .bad2, ...) and the rest rewritten.
 //
 //   played  won     lost    best    besttm  total         streak  longest
 //   000012 000007 000005 +00058 000094 +00000000345 000002 000004
@@ -20,7 +28,9 @@
 //                         +0058 000094 0002 0001 W 20030601
 //
 // Best score counts every game, best time only won ones; a perfect game is
-// won without a miss. Values too large for a field stop at its maximum.
+// won without a miss. Values too large for a field stop at its maximum;
+// once "played" is at its maximum the counts (played, won, lost, perfect,
+// the sums) stay as they are, so they still add up.
 #include <map>
 #include <optional>
 #include <string>
@@ -31,14 +41,20 @@
 namespace bw {
 
 inline constexpr const char* kResultsFile = "DATA\\Results.dat";
-inline constexpr const char* kResultsVersion = "0001";
+inline constexpr const char* kResultsVersion = "0002";
+inline constexpr const char* kResultsVersionUnchecked = "0001";
 inline constexpr int kResultHistory = 50;
 inline constexpr size_t kResultRecordLength = 1800;
+inline constexpr size_t kResultEntryLength = kResultRecordLength + 9;  // + " " + check
+inline constexpr long kResultCountMax = 999999;
 
 namespace results_msg {
 inline constexpr const char* kDamaged =
     "The game results file was damaged or could not be read.\n"
     "It has been kept as \"%s\" and a new results file is started.";
+inline constexpr const char* kDamagedEntries =
+    "Some game results were damaged and have been left out; the others are kept.\n"
+    "The file as it was has been kept as \"%s\".";
 inline constexpr const char* kDamagedKept =
     "The game results file is damaged or cannot be read, and it cannot be moved aside.\n"
     "Results of this session are not kept.";
@@ -62,9 +78,15 @@ struct ResultRecord {
     bool operator==(const ResultRecord&) const = default;
 };
 
+// The record alone (kResultRecordLength characters).
 std::string FormatResultRecord(const ResultRecord& r);
 // nullopt for anything that is not a well-formed record.
 std::optional<ResultRecord> ParseResultRecord(const std::string& text);
+// The stored value: the record, a blank and its check value.
+std::string FormatResultEntry(int gameId, const std::string& player, const ResultRecord& r);
+// nullopt unless a well-formed record with the right check value.
+std::optional<ResultRecord> ParseResultEntry(int gameId, const std::string& player,
+                                             const std::string& text);
 
 // Game id -> record of one player.
 using PlayerResults = std::map<int, ResultRecord>;

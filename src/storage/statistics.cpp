@@ -9,6 +9,7 @@
 #include "platform/ini.h"
 #include "platform/line_reader.h"
 #include "platform/paths.h"
+#include "storage/kept_aside.h"
 #include "storage/results.h"
 #include "storage/section_file.h"
 
@@ -37,17 +38,6 @@ bool AllDigits(const std::string& s) {
 std::optional<int> GameIdOf(const std::string& section) {
     if (!AllDigits(section) || section.size() > 9) return std::nullopt;
     return std::stoi(section);
-}
-
-// Corrupt single-game values are thrown away: the counts restart at zero.
-void DiscardSingleGameValues() {
-    const std::string path = ProgramFile("DATA\\STAT_UNI.DAT");
-    if (platform::FileExists(path) && !platform::DeleteFile(path))
-        Dialogs().Info(std::string(section_msg::kDeleteError) + path);
-    Dialogs().Info(kCorruptSingleGameMessage);
-    WindowControl().Repaint();
-    BusyCursor busy;
-    Waits().Wait(2000);
 }
 
 struct StoredPair {
@@ -98,6 +88,31 @@ void PutScoreFileAside(const std::string& path) {
     std::string text = kScoreFileAsideMessage;
     text.replace(text.find("%s"), 2, aside.substr(aside.find_last_of('/') + 1));
     Dialogs().Info(text);
+}
+
+// A corrupt single-game record restarts at zero, and only that record: the
+// file as it was is copied aside first, the player's other values and the
+// other players' stay. When no copy can be made nothing is changed.
+void ResetCorruptValues(const StoredPair& s, const std::string& player) {
+    std::string text = kCorruptSingleGameMessage;
+    const std::string aside = CopyAside(s.path);
+    if (!aside.empty()) {
+        text += std::string("\n") + single_game::kKeptAsideNote + FileNameOf(aside) + "\".";
+        try {
+            if (!s.won)
+                WriteKey(s.path, player, s.wonKey,
+                         single_game::Scramble(single_game::BuildRecord(s.wonKey, true, 0)));
+            if (!s.lost)
+                WriteKey(s.path, player, s.lostKey,
+                         single_game::Scramble(single_game::BuildRecord(s.lostKey, false, 0)));
+        } catch (const SectionFileError& e) {
+            Dialogs().Info(e.what());
+        }
+    }
+    Dialogs().Info(text);
+    WindowControl().Repaint();
+    BusyCursor busy;
+    Waits().Wait(2000);
 }
 
 bool UpgradeHiScoreLines(const std::string& path) {
@@ -294,10 +309,7 @@ void ClearSingleGameValues(int gameId, const std::string& player) {
     const std::string p = TrimRight(player);
     if (p.empty()) return;
     StoredPair s = LoadSingleGame(gameId, p);
-    if (!s.won || !s.lost) {
-        DiscardSingleGameValues();
-        return;
-    }
+    if (!s.won || !s.lost) ResetCorruptValues(s, p);
     try {
         // The lost record would fail for the same reason: one message.
         if (WriteKey(s.path, p, s.wonKey,
@@ -311,9 +323,10 @@ void ClearSingleGameValues(int gameId, const std::string& player) {
 
 std::optional<SingleGameCounts> ReadSingleGameValues(int gameId, const std::string& player) {
     if (gameId < 0 || gameId >= 8000) return SingleGameCounts{};
-    StoredPair s = LoadSingleGame(gameId, TrimRight(player));
+    const std::string p = TrimRight(player);
+    StoredPair s = LoadSingleGame(gameId, p);
     if (!s.won || !s.lost) {
-        DiscardSingleGameValues();
+        ResetCorruptValues(s, p);
         return std::nullopt;
     }
     return SingleGameCounts{*s.won, *s.lost};

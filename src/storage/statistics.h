@@ -27,6 +27,8 @@ inline constexpr const char* kSingleGameScrambleKey = "47163";
 inline constexpr const char* kCorruptSingleGameMessage =
     "It appears as if the Internet Single Game Values are incorrect or corrupted.\n"
     "The Internet Single Game Values will be deleted and reset to zero.";
+// A corrupt record costs only itself: the message above names the copy of the
+// file as it was, and only the corrupt values restart at zero.
 
 // Brings "DATA\STAT_SCR.DAT" to the current version (score lines of 89
 // characters plus " x"), then turns the old "S" switches of the settings
@@ -56,7 +58,8 @@ struct SingleGameCounts {
     long lost = 0;
 };
 // The player's won and lost counts of the game; nullopt when a record is
-// corrupt (the file has then been deleted and the user told). Game ids
+// corrupt (it has then been reset to zero, the file as it was kept aside as
+// "Stat_uni.dat.bad" and the user told). Game ids
 // outside 0..7999 have no values and read as zero.
 std::optional<SingleGameCounts> ReadSingleGameValues(int gameId, const std::string& player);
 
@@ -77,6 +80,8 @@ std::string BuildRecord(const std::string& key, bool won, long count);
 std::optional<long> ParseRecord(const std::string& key, bool won, const std::string& plain);
 std::string Scramble(const std::string& plain);
 std::string Unscramble(const std::string& stored);
+// Added to the corruption message with the name of the copy and a quote.
+inline constexpr const char* kKeptAsideNote = "The file as it was has been kept as \"";
 }  // namespace single_game
 
 }  // namespace bw

@@ -259,17 +259,32 @@ TEST_F(HostileFiles, DamagedGamesFileIsFatalWithItsMessage) {
 }
 
 // Cut after its catalogue, the games lose some or all of their rules: a game
-// with no rules is an empty table, still a usable window.
+// whose rules are cut off is named and never dealt, so no deal and no exit is
+// recorded as a lost game; a game whose column is whole still plays.
 TEST_F(HostileFiles, GamesFileCutInsideTheRules) {
     const std::string shipped = ReadFile(std::string(BW_PROGRAM_DIR) + "GAMES.DAT");
     const size_t rules = shipped.find("[Sect2]");
     ASSERT_NE(rules, std::string::npos);
-    for (size_t cut : {rules + 3, rules + (shipped.size() - rules) / 2, shipped.size() - 7}) {
+    const std::string results = dir.path() + "DATA/Results.dat";
+    for (size_t cut : {rules + 3, rules + (shipped.size() - rules) / 2}) {
         SCOPED_TRACE(cut);
         dir.write("GAMES.DAT", shipped.substr(0, cut));
+        std::filesystem::remove(results);
+        dialogs.infos.clear();
         StartAndPlay();
         EXPECT_EQ(GameId(), 201);
+        EXPECT_FALSE(Flag(flag::kInProgress));
+        ASSERT_FALSE(dialogs.infos.empty());
+        EXPECT_THAT(dialogs.infos[0], HasSubstr("\"Memory-Up (6x4)\" cannot be read"));
+        window.close();
+        EXPECT_FALSE(std::filesystem::exists(results));
     }
+    // Cut inside the last column only.
+    dir.write("GAMES.DAT", shipped.substr(0, shipped.size() - 7));
+    dialogs.infos.clear();
+    Start();
+    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_THAT(dialogs.infos, IsEmpty());
 }
 
 TEST_F(HostileFiles, RuleValuesOutOfRange) {

@@ -53,6 +53,22 @@ TEST_F(Players, LoadPlayerNamesReadsTwentyKeysSorted) {
     EXPECT_EQ(UserKey(20), "User020");
 }
 
+// A name that cannot be a key is refused with a message at load, once, the
+// current player included; legacy bytes are kept as they are.
+TEST_F(Players, UnusableStoredNamesAreRefusedAloud) {
+    ResetPlayerNameReports();
+    WriteFile(cfg,
+              "[Preference]\r\nUserDefault=A=B\r\n[Users]\r\nUser001=[x\r\nUser002=Jos\xE9\r\n"
+              "User003=A=B\r\n");
+    LoadPreferences();
+    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Jos\xE9");
+    EXPECT_THAT(LoadPlayerNames(), ElementsAre("Jos\xE9"));
+    EXPECT_THAT(LoadPlayerNames(), ElementsAre("Jos\xE9"));
+    EXPECT_THAT(fx.dialogs.infos,
+                ElementsAre(::testing::HasSubstr("\"A=B\""), ::testing::HasSubstr("\"[x\"")));
+    ResetPlayerNameReports();
+}
+
 TEST_F(Players, OpeningSelectsTheCurrentPlayer) {
     PlayersModel m = OpenWith({"Player 2", "Player 1", "Player 3"}, "Player 2");
     EXPECT_THAT(m.names(), ElementsAre("Player 1", "Player 2", "Player 3"));
@@ -83,6 +99,11 @@ TEST_F(Players, NewNamesAreValidated) {
     EXPECT_EQ(m.AddPlayer("bob"), NameEntry::Accepted);
     EXPECT_EQ(m.AddPlayer(" Cy " + std::string(40, 'y')), NameEntry::Accepted);
     EXPECT_THAT(m.names(), ElementsAre("Ann", "Bob", "bob", "Cy " + std::string(27, 'y')));
+    // The 30-byte field cuts a typed name between characters; Latin-1 bytes as they are.
+    const std::string euros = "\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC";
+    EXPECT_EQ(PlayersModel::Normalize("a" + euros + euros + euros),
+              "a" + euros + euros.substr(0, 12));
+    EXPECT_EQ(PlayersModel::Normalize(std::string(40, '\xA9')), std::string(30, '\xA9'));
     EXPECT_EQ(m.SelectedName(), "Bob");
     EXPECT_TRUE(m.listChanged());
     // Nothing is written before Select or Close.

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <limits>
+
 #include "core/params.h"
 #include "platform/paths.h"
 #include "storage/statistics.h"
@@ -92,7 +94,7 @@ TEST_F(Results, GamesAreKeptPerPlayerAndGameAndFollowThePlayerOperations) {
     RecordGameResult(203, "Ann", Game(3, 120, 4, true, 2));
     RecordGameResult(200, "Bob  ", Game(1, 70, 3, true));
     const std::string before = ReadFile(file);
-    EXPECT_THAT(before, HasSubstr("[Version]\r\nVersion=0001\r\n"));
+    EXPECT_THAT(before, HasSubstr("[Version]\r\nVersion=0002\r\n"));
 
     PlayerResults ann = ReadPlayerResults("Ann");
     ASSERT_EQ(ann.size(), 2u);
@@ -120,42 +122,98 @@ TEST_F(Results, GamesAreKeptPerPlayerAndGameAndFollowThePlayerOperations) {
     EXPECT_THAT(fx.dialogs.infos, IsEmpty());
 }
 
-TEST_F(Results, DamagedFilesAreMovedAsideAndAFreshOneStarts) {
-    RecordGameResult(200, "Ann", Game(8, 60, 0, true));
-    const std::string good = ReadFile(file);
-    struct Case {
-        const char* what;
-        std::string bytes;
-    };
-    const Case cases[] = {
-        {"truncated", good.substr(0, good.size() - 40)},
-        {"garbage", "\x01\x02 not a results file"},
-        {"bad header", "[Version]\r\nVersion=0001\r\n[two hundred]\r\n"},
-        {"no version", good.substr(good.find("[200]"))},
-    };
-    int n = 0;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        WriteFile(file, c.bytes);
+// Whatever the program writes, at every field's limit, its reader takes back:
+// counts held at their maximum still add up, the largest game id, an odd
+// name, and a file found empty that is then written.
+TEST_F(Results, RecordsAtEveryLimitAreWrittenAndReadBack) {
+    WriteFile(file, "");
+    const std::string name = "Jos\xE9 [x] 30 characters long!!";
+    const int game = std::numeric_limits<int>::max();
+    ResultRecord r;
+    for (int i = 0; i < kResultHistory; ++i) r.Add({99999, 9999999, 99999, 99999, true, 99999999});
+    r.played = r.won = r.streak = r.longestStreak = r.perfect = kResultCountMax - 1;
+    r.lost = 0;
+    r.totalScore = 99999999999;
+    r.misses = r.slips = 999999999;
+    // The first write finds the empty file and starts it with its header.
+    RecordGameResult(game, name, {-99999, 0, 99999, 99999, false, 0});
+    auto all = ReadPlayerResults(name);
+    ASSERT_EQ(all.count(game), 1u);
+    // Put the record at the limits and go on past them.
+    const std::string text = ReadFile(file);
+    const size_t at = text.find(name + "=");
+    ASSERT_NE(at, std::string::npos);
+    WriteFile(file, text.substr(0, at) + name + "=" + FormatResultEntry(game, name, r) + "\r\n");
+    RecordGameResult(game, name, {-99999, 0, 99999, 99999, false, 0});
+    RecordGameResult(game, name, {99999, 9999999, 0, 99999, true, 99999999});
+    RecordGameResult(game, name, {99999, 9999999, 0, 99999, true, 99999999});
+    all = ReadPlayerResults(name);
+    ASSERT_EQ(all.count(game), 1u);
+    const ResultRecord& back = all[game];
+    EXPECT_EQ(back.played, kResultCountMax);
+    EXPECT_EQ(back.won + back.lost, back.played);
+    EXPECT_EQ(back.longestStreak, kResultCountMax - 1);
+    EXPECT_EQ(back.streak, 2);
+    EXPECT_EQ(back.totalScore, 99999999999 - 99999);  // the sums stop with "played"
+    EXPECT_EQ(back.history.back(), (GameResult{9999, 999999, 0, 9999, true, 99999999}));
+    EXPECT_THAT(ReadFile(file), ::testing::StartsWith("[Version]\r\nVersion=0002\r\n"));
+    EXPECT_THAT(fx.dialogs.infos, IsEmpty());
+}
+
+// Files of the first format are upgraded with nothing lost, and from then on
+// a changed bit shows: it is read as before, or it costs the entry it hit
+// or the section it hit (the file as it was kept aside, a message), never
+// another player's record.
+TEST_F(Results, OldFilesAreUpgradedAndChangedBitsShow) {
+    ResultRecord ann, bob;
+    ann.Add(Game(8, 60, 0, true));
+    ann.Add(Game(-20, 50, 9, false));
+    bob.Add(Game(1, 70, 3, true));
+    WriteFile(file, "[Version]\r\nVersion=0001\r\n\r\n[200]\r\nAnn=" + FormatResultRecord(ann) +
+                        "\r\nBob=" + FormatResultRecord(bob) +
+                        "\r\n\r\n[203]\r\nAnn=" + FormatResultRecord(bob) + "\r\n");
+    EXPECT_EQ(ReadPlayerResults("Ann"), (PlayerResults{{200, ann}, {203, bob}}));
+    EXPECT_EQ(ReadPlayerResults("Bob"), (PlayerResults{{200, bob}}));
+    EXPECT_THAT(fx.dialogs.infos, IsEmpty());
+    const std::string upgraded = ReadFile(file);
+    EXPECT_THAT(upgraded, HasSubstr("Version=0002\r\n"));
+    EXPECT_THAT(upgraded, HasSubstr("Bob=" + FormatResultEntry(200, "Bob", bob) + "\r\n"));
+
+    int shown = 0, tried = 0;
+    for (size_t bit = 3; bit < upgraded.size() * 8; bit += 131, ++tried) {
+        std::string flipped = upgraded;
+        flipped[bit / 8] = static_cast<char>(flipped[bit / 8] ^ (1 << (bit % 8)));
+        WriteFile(file, flipped);
         fx.dialogs.infos.clear();
-        EXPECT_THAT(ReadPlayerResults("Ann"), IsEmpty());
-        const std::string aside =
-            n == 0 ? "Results.dat.bad" : "Results.dat.bad" + std::to_string(n + 1);
-        ASSERT_THAT(fx.dialogs.infos, ElementsAre(HasSubstr("\"" + aside + "\"")));
-        EXPECT_EQ(ReadFile(fx.dir.file("DATA/" + aside)), c.bytes);
-        EXPECT_FALSE(platform::FileExists(file));
-        ++n;
+        ResetResultsSession();
+        const PlayerResults a = ReadPlayerResults("Ann"), b = ReadPlayerResults("Bob");
+        if (fx.dialogs.infos.empty()) {
+            ASSERT_EQ(a, (PlayerResults{{200, ann}, {203, bob}})) << "bit " << bit;
+            ASSERT_EQ(b, (PlayerResults{{200, bob}})) << "bit " << bit;
+            continue;
+        }
+        ++shown;
+        ASSERT_THAT(fx.dialogs.infos, ElementsAre(HasSubstr("\"Results.dat.bad\""))) << bit;
+        EXPECT_EQ(ReadFile(file + ".bad"), flipped);
+        platform::DeleteFile(file + ".bad");
+        // What is read is what was written; only what was hit is gone.
+        EXPECT_GE(a.size() + b.size(), 1u) << "bit " << bit;
+        for (const auto& [game, record] : a) EXPECT_EQ(record, game == 200 ? ann : bob);
+        for (const auto& [game, record] : b) EXPECT_EQ(record, bob);
     }
+    EXPECT_GT(shown, tried / 2);
+}
+
+TEST_F(Results, FilesThatCannotBeReadAreMovedAsideWhole) {
+    RecordGameResult(200, "Ann", Game(8, 60, 0, true));
+    platform::DeleteFile(file);
+    platform::MakeDir(file);
+    EXPECT_THAT(ReadPlayerResults("Ann"), IsEmpty());
+    EXPECT_THAT(fx.dialogs.infos, ElementsAre(HasSubstr("\"Results.dat.bad\"")));
+    EXPECT_FALSE(platform::FileExists(file));
     // The fresh file takes the next game.
     RecordGameResult(200, "Ann", Game(2, 60, 1, true));
     EXPECT_EQ(ReadPlayerResults("Ann")[200].played, 1);
-
-    // A file that cannot be read at all is put aside as well.
-    platform::DeleteFile(file);
-    platform::MakeDir(file);
-    fx.dialogs.infos.clear();
-    EXPECT_THAT(ReadPlayerResults("Ann"), IsEmpty());
-    EXPECT_THAT(fx.dialogs.infos, ElementsAre(HasSubstr("Results.dat.bad5")));
 }
 
 TEST_F(Results, AFolderThatCannotBeWrittenIsReportedOncePerRun) {

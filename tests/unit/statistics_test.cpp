@@ -21,6 +21,7 @@ using test::ReadFile;
 using test::WriteFile;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using ::testing::StartsWith;
 namespace sg = single_game;
 
 const std::string kCleared = kClearedGameRecord;
@@ -177,19 +178,23 @@ TEST_F(Statistics, ReadsStoredCounts) {
     EXPECT_THAT(dialogs.infos, IsEmpty());
 }
 
-TEST_F(Statistics, CorruptRecordDeletesTheValuesAndTellsOnce) {
+// A corrupt record costs that record only: the file as it was is kept aside,
+// the record restarts at zero, everything else stays.
+TEST_F(Statistics, CorruptRecordIsResetAloneAndTheFileKeptAside) {
     std::string won = sg::BuildRecord("GW-0201", true, 4);
     won[12] = won[12] == '9' ? '8' : '9';  // check number no longer matches
-    std::string lost = sg::BuildRecord("GL-0201", false, 2);
-    lost[2] = lost[2] == '9' ? '8' : '9';
-    WriteFile(uni, "[Ann]\r\nGW-0201=" + sg::Scramble(won) + "\r\nGL-0201=" + sg::Scramble(lost) +
-                       "\r\n");
+    const std::string bob = "[Bob]\r\nGW-0201=" + Stored("GW-0201", true, 7) + "\r\n";
+    const std::string original = "[Ann]\r\nGW-0201=" + sg::Scramble(won) +
+                                 "\r\nGL-0201=" + Stored("GL-0201", false, 2) +
+                                 "\r\nGW-0202=" + Stored("GW-0202", true, 5) + "\r\n" + bob;
+    WriteFile(uni, original);
     WriteFile(stat, "[Version]\r\nVersion=0300\r\n");
     WriteFile(cfg, "[Preference]\r\nGame=201\r\n");
 
     EXPECT_FALSE(ReadSingleGameValues(201, "Ann"));
-    EXPECT_FALSE(platform::FileExists(uni));
-    EXPECT_THAT(dialogs.infos, ElementsAre(kCorruptSingleGameMessage));
+    EXPECT_EQ(ReadFile(uni + ".bad"), original);
+    ASSERT_THAT(dialogs.infos, ElementsAre(std::string(kCorruptSingleGameMessage) + "\n" +
+                                           sg::kKeptAsideNote + "Stat_uni.dat.bad\"."));
     EXPECT_EQ(window.repaints, 1);
     EXPECT_THAT(fx.waits.waits, ElementsAre(2000));
     EXPECT_EQ(dialogs.pushes, 1);
@@ -197,10 +202,13 @@ TEST_F(Statistics, CorruptRecordDeletesTheValuesAndTellsOnce) {
     EXPECT_EQ(ReadFile(stat), "[Version]\r\nVersion=0300\r\n");
     EXPECT_EQ(ReadFile(cfg), "[Preference]\r\nGame=201\r\n");
 
-    // The next read starts again from zero.
+    // Only the corrupt count starts again from zero.
     auto counts = ReadSingleGameValues(201, "Ann");
     ASSERT_TRUE(counts);
     EXPECT_EQ(counts->won, 0);
+    EXPECT_EQ(counts->lost, 2);
+    EXPECT_EQ(ReadSingleGameValues(202, "Ann")->won, 5);
+    EXPECT_EQ(ReadSingleGameValues(201, "Bob")->won, 7);
     EXPECT_EQ(dialogs.infos.size(), 1u);
 }
 
@@ -210,9 +218,11 @@ TEST_F(Statistics, DamagedValuesCountAsCorrupt) {
           std::string("\0\0", 2)}) {
         WriteFile(uni, "[Ann]\r\nGW-0001=" + value + "\r\n");
         ClearSingleGameValues(1, "Ann");
-        EXPECT_FALSE(platform::FileExists(uni));
+        ASSERT_TRUE(ReadSingleGameValues(1, "Ann"));
+        EXPECT_EQ(ReadSingleGameValues(1, "Ann")->won, 0);
     }
     EXPECT_EQ(dialogs.infos.size(), 4u);
+    EXPECT_TRUE(platform::FileExists(uni + ".bad4"));
 }
 
 TEST_F(Statistics, UpgradeOldHiScoreFile) {
@@ -357,10 +367,11 @@ TEST_F(Statistics, CorruptValuesWhileClearingAreReportedOnce) {
     WriteFile(uni, "[Ann]\r\nGW-0201=" + sg::Scramble(bad) + "\r\n[Bob]\r\nGW-0005=x\r\n");
     WriteFile(stat, "[Version]\r\nVersion=0300\r\n[201]\r\n[202]\r\n[203]\r\n");
     ClearPlayerStatistics("Ann");
-    EXPECT_THAT(dialogs.infos, ElementsAre(kCorruptSingleGameMessage));
-    // The values start again for the games after the damaged one.
-    EXPECT_THAT(ListSections(uni), ElementsAre("Ann"));
-    EXPECT_EQ(ReadSectionLines(uni, "Ann").size(), 4u);
+    EXPECT_THAT(dialogs.infos, ElementsAre(StartsWith(kCorruptSingleGameMessage)));
+    // The damaged record restarts; the other player's values are not touched.
+    EXPECT_THAT(ListSections(uni), ElementsAre("Ann", "Bob"));
+    EXPECT_EQ(ReadSectionLines(uni, "Ann").size(), 6u);
+    EXPECT_THAT(ReadSectionLines(uni, "Bob"), ElementsAre("GW-0005=x"));
     EXPECT_EQ(ReadKeys(stat, "203", {"Ann"}, {""}).values[0], kCleared);
 }
 
