@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -237,6 +238,17 @@ void PutAside(const std::string& path) {
     Dialogs().Info(text);
 }
 
+// A link, a folder, a pipe or a device in the file's place is neither read,
+// written nor moved: it is the player's or someone else's, not a damaged
+// results file. Said once, as for the other files the program cannot open.
+bool NotAFileOfOurOwn(const std::string& path) {
+    const int problem = platform::RegularFileProblem(path);
+    if (problem == 0 || problem == ENOENT) return false;
+    if (!g_session.noWrites) Dialogs().Info(SectionFileError(path).what());
+    g_session.noWrites = true;
+    return true;
+}
+
 // The file's content. A file that cannot be read is put aside whole (then
 // empty); one with damaged entries is copied aside and rewritten without
 // them; an older or header-less one is rewritten in the current format.
@@ -244,7 +256,7 @@ void PutAside(const std::string& path) {
 // never mixes formats.
 AllResults Load() {
     const std::string path = Path();
-    if (!Present(path)) return {};
+    if (!Present(path) || NotAFileOfOurOwn(path)) return {};
     ReadOutcome read = ReadAll(path);
     if (read.unreadable) {
         PutAside(path);
@@ -275,7 +287,7 @@ AllResults Load() {
 
 // Whether results may be written; reported once per run when not.
 bool Writable(const std::string& path) {
-    if (g_session.noWrites) return false;
+    if (g_session.noWrites || NotAFileOfOurOwn(path)) return false;
     const bool exists = Present(path);
     const std::string dir = platform::DirOf(path);
     // The folder must take the temporary file of a rewrite.

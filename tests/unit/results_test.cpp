@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <limits>
 
 #include "core/params.h"
@@ -204,16 +205,15 @@ TEST_F(Results, OldFilesAreUpgradedAndChangedBitsShow) {
     EXPECT_GT(shown, tried / 2);
 }
 
-TEST_F(Results, FilesThatCannotBeReadAreMovedAsideWhole) {
+TEST_F(Results, AFolderInTheFilesPlaceIsLeftAsItIs) {
     RecordGameResult(200, "Ann", Game(8, 60, 0, true));
     platform::DeleteFile(file);
     platform::MakeDir(file);
     EXPECT_THAT(ReadPlayerResults("Ann"), IsEmpty());
-    EXPECT_THAT(fx.dialogs.infos, ElementsAre(HasSubstr("\"Results.dat.bad\"")));
-    EXPECT_FALSE(platform::FileExists(file));
-    // The fresh file takes the next game.
     RecordGameResult(200, "Ann", Game(2, 60, 1, true));
-    EXPECT_EQ(ReadPlayerResults("Ann")[200].played, 1);
+    EXPECT_THAT(fx.dialogs.infos, ElementsAre("Cannot open file " + file));
+    EXPECT_TRUE(std::filesystem::is_directory(file));
+    EXPECT_FALSE(platform::FileExists(file + ".bad"));
 }
 
 TEST_F(Results, AFolderThatCannotBeWrittenIsReportedOncePerRun) {
