@@ -29,28 +29,27 @@ endblock()
 install(FILES ${BW_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${BW_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The man pages name the version and the folders of the copy they come with:
-# written at install time, from the prefix installed to (cmake --install
-# --prefix, or /usr in the package), compressed in the package.
-install(CODE "set(BW_MAN_SOURCE \"${PROJECT_SOURCE_DIR}/data/man\")
+# What the two install-time scripts below need of the configuration.
+install(CODE "set(PROJECT_VERSION \"${PROJECT_VERSION}\")
+set(BW_RELEASE_DATE \"${BW_RELEASE_DATE}\")
+set(BW_COPYRIGHT \"${BW_COPYRIGHT}\")
+set(BW_MAN_SOURCE \"${PROJECT_SOURCE_DIR}/data/man\")
 set(BW_MAN_WORK \"${CMAKE_BINARY_DIR}/man\")
 set(BW_MANDIR \"${CMAKE_INSTALL_MANDIR}\")
 set(BW_DATA_SUBDIR \"${BW_INSTALL_DATADIR}\")
-set(PROJECT_VERSION \"${PROJECT_VERSION}\")
-set(BW_RELEASE_DATE \"${BW_RELEASE_DATE}\")
-set(BW_COPYRIGHT \"${BW_COPYRIGHT}\")")
+set(BW_PACKAGE_DOC_SOURCE \"${PROJECT_SOURCE_DIR}/data/debian\")
+set(BW_MAINTAINER \"${BRINDLEWICK_MAINTAINER}\")
+set(BW_BINDIR \"${CMAKE_INSTALL_BINDIR}\")")
+
+# The man pages name the version and the folders of the copy they come with:
+# written at install time, from the prefix installed to (cmake --install
+# --prefix, or /usr in the package), compressed in the package.
 install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/InstallManPages.cmake)
 
 # The Debian package: cpack -G DEB in the build folder. Its install step runs
 # with BW_DEBIAN_PACKAGE set to the package's prefix: the programs go to
 # games/ as Debian's games do, the man pages are compressed, and the package
 # carries its copyright and changelog (cmake/DebianPackage.cmake).
-install(CODE "set(BW_PACKAGE_DOC_SOURCE \"${PROJECT_SOURCE_DIR}/data/debian\")
-set(PROJECT_VERSION \"${PROJECT_VERSION}\")
-set(BW_RELEASE_DATE \"${BW_RELEASE_DATE}\")
-set(BW_COPYRIGHT \"${BW_COPYRIGHT}\")
-set(BW_MAINTAINER \"${BRINDLEWICK_MAINTAINER}\")
-set(BW_BINDIR \"${CMAKE_INSTALL_BINDIR}\")")
 install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/DebianPackage.cmake)
 
 set(CPACK_PACKAGE_NAME brindlewick)

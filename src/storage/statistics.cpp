@@ -78,15 +78,13 @@ bool OldFormatScoreFile(const std::string& path) {
 // A file that is not what the upgrade expects is kept under a free name
 // beside it, and the scores start afresh.
 void PutScoreFileAside(const std::string& path) {
-    std::string aside = path + ".bad";
-    for (int n = 2; platform::RegularFileProblem(aside) != ENOENT; ++n)
-        aside = path + ".bad" + std::to_string(n);
+    const std::string aside = FreeAsideName(path);
     if (!platform::RenameFile(path, aside)) {
         Dialogs().Info(std::string(section_msg::kRenameError) + path + "\nto: " + aside);
         return;
     }
     std::string text = kScoreFileAsideMessage;
-    text.replace(text.find("%s"), 2, aside.substr(aside.find_last_of('/') + 1));
+    text.replace(text.find("%s"), 2, FileNameOf(aside));
     Dialogs().Info(text);
 }
 
