@@ -43,10 +43,11 @@ QImage RenderCard(QSvgRenderer& svg, const QString& id, int w, int h) {
 }
 
 // The four-colour set: every suit its own colour, chosen so that the four stay
-// apart for red-green colour blindness too (the red is light, the green leans
-// to blue and is mid-dark, the blue is strong, the spades black).
+// apart for red-green colour blindness too (simulated deuteranopia and
+// protanopia): the red leans to orange and is light, the green leans to blue
+// and is darker, the blue is strong, the spades black.
 QColor FourColour(int suit) {
-    static const QColor colours[4] = {QColor(222, 16, 16), QColor(0, 64, 224), QColor(0, 128, 88),
+    static const QColor colours[4] = {QColor(232, 48, 0), QColor(0, 64, 224), QColor(0, 112, 92),
                                       QColor(0, 0, 0)};
     return colours[suit];
 }
