@@ -109,7 +109,7 @@ const std::vector<FaceSetEntry>& FaceSetEntries() {
     static const std::vector<FaceSetEntry> entries = {
         {"Classic", "001"},
         {"Large indices", "003"},
-        {"Four colours, high contrast", "004"},
+        {"Four colours", "004"},
     };
     return entries;
 }
