@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <QtGlobal>
 #include <string>
 
 #include "app/table_widget.h"
@@ -18,9 +19,11 @@ namespace bw {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TableAccessible", text);
-}
+// The words said about the table, in the translation context
+// "TableAccessible".
+class TableWords {
+    Q_DECLARE_TR_FUNCTIONS(TableAccessible)
+};
 
 // The card shown at a place: the slot's card in a row of side-by-side cards,
 // else the pile's top card.
@@ -129,19 +132,20 @@ QString CardName(CardCode card) {
                                           "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
     static const char* const suits[4] = {"hearts", "diamonds", "clubs", "spades"};
     const int rank = RankOf(card);
-    if (rank == 100) return Tr("Joker");
+    if (rank == 100) return TableWords::tr("Joker");
     const int suit = SuitOf(card);
     if (rank < 1 || rank > 13 || suit < 0 || suit > 3) return {};
-    return Tr("%1 of %2").arg(Tr(ranks[rank - 1]), Tr(suits[suit]));
+    return TableWords::tr("%1 of %2")
+        .arg(TableWords::tr(ranks[rank - 1]), TableWords::tr(suits[suit]));
 }
 
 QString PlaceName(CardCode card, bool faceUp, int line, int column) {
-    if (card < 1) return Tr("Empty place");
+    if (card < 1) return TableWords::tr("Empty place");
     if (faceUp) {
         const QString name = CardName(card);
         if (!name.isEmpty()) return name;
     }
-    return Tr("Face-down card, row %1, column %2").arg(line).arg(column);
+    return TableWords::tr("Face-down card, row %1, column %2").arg(line).arg(column);
 }
 
 TableAccessible::TableAccessible(TableWidget* table) : QAccessibleWidget(table, QAccessible::List) {
@@ -162,7 +166,7 @@ bool TableAccessible::TableHasFocus() const {
 }
 
 QString TableAccessible::text(QAccessible::Text t) const {
-    if (t == QAccessible::Name) return Tr("Card table");
+    if (t == QAccessible::Name) return TableWords::tr("Card table");
     return QAccessibleWidget::text(t);
 }
 
@@ -288,8 +292,8 @@ namespace {
 class TableAnnouncer : public IPlayAnnouncer {
 public:
     void CardTurned(CardCode card) override { Add(CardName(card)); }
-    void PairFound(CardCode, CardCode) override { Add(Tr("Pair found")); }
-    void Missed() override { Add(Tr("No pair")); }
+    void PairFound(CardCode, CardCode) override { Add(TableWords::tr("Pair found")); }
+    void Missed() override { Add(TableWords::tr("No pair")); }
 
     void Add(const QString& part) {
         if (part.isEmpty()) return;
@@ -304,7 +308,7 @@ public:
     }
     void Score(const QString& score) {
         // Only play changes the score worth saying; a new deal's zero is not.
-        if (score != score_ && !parts_.isEmpty()) Add(Tr("Score: %1").arg(score));
+        if (score != score_ && !parts_.isEmpty()) Add(TableWords::tr("Score: %1").arg(score));
         score_ = score;
     }
 
@@ -330,7 +334,7 @@ void AnnounceScore(const QString& score) {
 }
 
 void AnnounceGameEnd(bool won) {
-    Announcer().Add(won ? Tr("Game won") : Tr("Game over"));
+    Announcer().Add(won ? TableWords::tr("Game won") : TableWords::tr("Game over"));
     // Said before the result dialog takes the focus.
     Announcer().Flush();
 }
