@@ -142,7 +142,7 @@ QString CardName(CardCode card) {
 QString PlaceName(CardCode card, bool faceUp, int line, int column) {
     if (card < 1) return TableWords::tr("Empty place");
     if (faceUp) {
-        const QString name = CardName(card);
+        QString name = CardName(card);
         if (!name.isEmpty()) return name;
     }
     return TableWords::tr("Face-down card, row %1, column %2").arg(line).arg(column);

@@ -188,9 +188,8 @@ bool MakeFaces(Library& lib, const QString& decksDir) {
                           grid);
         }
     }
-    for (int suit = 0; suit < 4; ++suit)
-        lib.AddBitmapAlias(QString("CL004%1").arg(kSuitLetters[suit]),
-                           QString("CB004%1").arg(kSuitLetters[suit]));
+    for (const char letter : kSuitLetters)
+        lib.AddBitmapAlias(QString("CL004%1").arg(letter), QString("CB004%1").arg(letter));
     // One joker for every deck.
     QSvgRenderer jokers(decksDir + "/svg-nicu-white/white.svgz");
     if (!jokers.isValid() || !jokers.elementExists("red_joker")) {
