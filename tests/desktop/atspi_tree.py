@@ -6,6 +6,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 program, log = sys.argv[1], sys.argv[2]
 CARD = re.compile(r"^(Ace|Two|Three|Four|Five|Six|Seven|Eight|Nine|Ten|Jack|Queen|King)"
@@ -23,9 +24,26 @@ def xdotool(*args):
                           timeout=30).stdout.strip()
 
 
+heard = []  # (event type, source name) as a screen reader hears them
+
+
+def listen(event):
+    try:
+        heard.append((event.type, event.source.name or "", event.detail1))
+    except Exception:  # a source gone meanwhile
+        pass
+
+
+def pump():
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
 def wait_for(what, probe, seconds=30):
     end = time.time() + seconds
     while time.time() < end:
+        pump()
         found = probe()
         if found:
             return found
@@ -62,6 +80,8 @@ try:
     time.sleep(0.3)
 
     grid = wait_for("card table in the AT-SPI tree", table)
+    pyatspi.Registry.registerEventListener(
+        listen, "object:state-changed:focused", "object:property-change:accessible-name")
     places = children(grid)[:-1]
     status = children(grid)[-1]
     print("tree after the deal: %s '%s', %d places, then %s" %
@@ -83,6 +103,9 @@ try:
         fail("%d places have the focus after an arrow key" % len(focused))
     where = children(grid).index(focused[0])
     print("focus on place %d: '%s'" % (where, focused[0].name))
+    wait_for("focus event for the place", lambda: any(
+        t == "object:state-changed:focused" and n == focused[0].name and d == 1
+        for t, n, d in heard), 10)
     xdotool("key", "space")
 
     def turned():
@@ -93,6 +116,10 @@ try:
     print("after Space: place %d is '%s'; status line '%s'" % (where, name, said))
     if name not in said:
         fail("the status line did not say the card: '%s'" % said)
+    wait_for("name-changed events for the card and the status line", lambda: {
+        n for t, n, _ in heard if t == "object:property-change:accessible-name"} >= {name, said},
+        10)
+    print("heard: " + "; ".join("%s '%s'" % (t.split(":")[-1], n) for t, n, _ in heard))
     print("the AT-SPI tree lists the grid's cards and names a turned card")
 finally:
     game.terminate()
