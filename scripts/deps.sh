@@ -11,6 +11,8 @@ PACKAGES=(
   desktop-file-utils appstream man-db groff-base file dpkg-dev xdotool lintian
   # the window manager test: a real window manager and its window properties
   openbox x11-utils
+  # the accessibility test: a session bus, the AT-SPI bus and its Python client
+  dbus-daemon at-spi2-core python3-pyatspi
   # the house style (scripts/check_style.sh)
   clang-format-14 clang-tidy-14
 )

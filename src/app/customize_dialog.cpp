@@ -66,6 +66,13 @@ QLabel* AddLabel(QWidget* parent, const char* name, const char* text, QRect r) {
     return l;
 }
 
+// The label says what the view holds; item views take no name from their
+// buddy, so a screen reader is given it as well.
+void NameAfter(QWidget* view, QLabel* label) {
+    label->setBuddy(view);
+    view->setAccessibleName(label->text().remove('&'));
+}
+
 }  // namespace
 
 const std::vector<TreeEntry>& CardBackEntries() {
@@ -94,6 +101,15 @@ const std::vector<TreeEntry>& BackgroundEntries() {
         {"Over 256 colors", "Walls", "Brick wall 1", 304},
         {"Over 256 colors", "Wood", "Parquet", 311},
         {"Under 256 colors", "Geometricals", "Moquette", 102},
+    };
+    return entries;
+}
+
+const std::vector<FaceSetEntry>& FaceSetEntries() {
+    static const std::vector<FaceSetEntry> entries = {
+        {"Classic", "001"},
+        {"Large indices", "003"},
+        {"Four colours", "004"},
     };
     return entries;
 }
@@ -188,6 +204,7 @@ TfrmCustomize_Freeware::TfrmCustomize_Freeware(QWidget* parent) : C_TAdvancedDia
 
     PageControl = new QTabWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
+    PageControl->setAccessibleName(QStringLiteral("Pages"));
     PageControl->setGeometry(6, 6, 388, 254);
     BuildGeneralPage();
     BuildDecksPage();
@@ -279,10 +296,12 @@ void TfrmCustomize_Freeware::BuildDecksPage() {
     tabDecks->setObjectName(QStringLiteral("tabDecks"));
     PageControl->addTab(tabDecks, QStringLiteral("&Decks  "));
 
-    AddLabel(tabDecks, "lblSelectBack", "Select a card back:", QRect(8, 6, 200, 16));
+    QLabel* selectBack =
+        AddLabel(tabDecks, "lblSelectBack", "Select a card back:", QRect(8, 6, 200, 16));
     trvCardBack = BuildTree(tabDecks, CardBackEntries(), "N_TREE3", true);
+    NameAfter(trvCardBack, selectBack);
     trvCardBack->setObjectName(QStringLiteral("trvCardBack"));
-    trvCardBack->setGeometry(8, 24, 200, 194);
+    trvCardBack->setGeometry(8, 24, 200, 164);
     connect(trvCardBack, &QTreeWidget::itemSelectionChanged, this, [this] { trvCardBackChange(); });
 
     pnlSample = new QFrame(tabDecks);
@@ -297,6 +316,16 @@ void TfrmCustomize_Freeware::BuildDecksPage() {
     imgDorsoEsempio->setGeometry(35, 27, 71, 96);
     lblDecks = AddLabel(pnlSample, "lblDecks", "Sample ", QRect(8, 164, 140, 20));
     lblDecks->setAlignment(Qt::AlignCenter);
+
+    // The face set: the four-colour one tells the suits apart without
+    // relying on red against black alone.
+    lblFaces = AddLabel(tabDecks, "lblFaces", "Card &faces:", QRect(8, 198, 62, 16));
+    cmbFaces = new QComboBox(tabDecks);
+    cmbFaces->setObjectName(QStringLiteral("cmbFaces"));
+    cmbFaces->setGeometry(72, 194, 136, 22);
+    for (const FaceSetEntry& e : FaceSetEntries())
+        cmbFaces->addItem(QString::fromUtf8(e.text), QString::fromLatin1(e.deck));
+    lblFaces->setBuddy(cmbFaces);
 }
 
 void TfrmCustomize_Freeware::BuildBackgroundsPage() {
@@ -304,8 +333,10 @@ void TfrmCustomize_Freeware::BuildBackgroundsPage() {
     tabBackgrounds->setObjectName(QStringLiteral("tabBackgrounds"));
     PageControl->addTab(tabBackgrounds, QStringLiteral("&Backgrounds"));
 
-    AddLabel(tabBackgrounds, "lblSelectBackground", "Select a background:", QRect(8, 6, 200, 16));
+    QLabel* selectBackground = AddLabel(tabBackgrounds, "lblSelectBackground",
+                                        "Select a background:", QRect(8, 6, 200, 16));
     trvBackGround = BuildTree(tabBackgrounds, BackgroundEntries(), "N_TREE4", false);
+    NameAfter(trvBackGround, selectBackground);
     trvBackGround->setObjectName(QStringLiteral("trvBackGround"));
     trvBackGround->setGeometry(8, 24, 200, 194);
     connect(trvBackGround, &QTreeWidget::itemSelectionChanged, this,
@@ -367,6 +398,12 @@ void TfrmCustomize_Freeware::FormShow() {
     if (rememberedColour_ == 0) rememberedColour_ = kButtonFaceColourValue;
 
     chkFadeBackground->setChecked(ParameterIs(field::kFadeBackground, "Y"));
+    // While a smaller size is forced the set in use is the small-size one;
+    // the player's own choice is the one kept aside.
+    facesAtOpening_ = GetParameter(field::kSavedDeck);
+    if (facesAtOpening_.find_first_not_of(' ') == std::string::npos)
+        facesAtOpening_ = GetParameter(field::kCardDeck);
+    cmbFaces->setCurrentIndex(cmbFaces->findData(QString::fromStdString(facesAtOpening_)));
 
     // The trees' selections are set quietly; the samples are drawn once below.
     {
@@ -494,6 +531,17 @@ void TfrmCustomize_Freeware::StoreChoicesInBlock() {
         SetParameter(field::kDefaultBackground, YN(useDefault));
     }
     SetParameter(field::kFadeBackground, YN(chkFadeBackground->isChecked()));
+
+    // Only a face set the player changed is stored: opening and closing the
+    // dialog leaves a forced small-size set alone.
+    const std::string faces = cmbFaces->currentData().toString().toStdString();
+    if (!faces.empty() && faces != facesAtOpening_) {
+        // A forced smaller size shows the chosen set at once and keeps it
+        // for when the size comes back (every set exists at every size).
+        if (GetParameter(field::kSavedDeck).find_first_not_of(' ') != std::string::npos)
+            SetParameter(field::kSavedDeck, faces);
+        SetParameter(field::kCardDeck, faces);
+    }
 }
 
 void TfrmCustomize_Freeware::btnOKClick() {
@@ -508,6 +556,9 @@ void TfrmCustomize_Freeware::btnOKClick() {
         WritePreference(key::kBackgroundDef, GetParameter(field::kDefaultBackground));
     }
     WritePreference(key::kFadeBackground, GetParameter(field::kFadeBackground));
+    const std::string faces = cmbFaces->currentData().toString().toStdString();
+    if (!faces.empty() && faces != facesAtOpening_)
+        WritePreferenceInt(key::kCard, std::stoi(faces));
 
     const bool large = chkTBLargeIcons->isChecked(), flat = chkTBFlatBtn->isChecked();
     const bool time = chkShowTime->isChecked(), score = chkShowScore->isChecked();

@@ -6,6 +6,7 @@
 // the parameter block and the settings file; any other way out puts the
 // block back as it was at opening.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -33,6 +34,14 @@ struct TreeEntry {
 };
 const std::vector<TreeEntry>& CardBackEntries();
 const std::vector<TreeEntry>& BackgroundEntries();
+
+// The library's face sets offered on the decks page: the text shown and the
+// set's number ("Card", position 24).
+struct FaceSetEntry {
+    const char* text;
+    const char* deck;
+};
+const std::vector<FaceSetEntry>& FaceSetEntries();
 
 // What a background sample shows.
 struct BackgroundChoice {
@@ -113,6 +122,8 @@ public:
     QWidget* pnlSample;
     SamplePicture *imgSfondoEsempio2, *imgDorsoEsempio;
     QLabel* lblDecks;
+    QLabel* lblFaces;
+    QComboBox* cmbFaces;  // the face set, one entry per FaceSetEntries()
     QTreeWidget* trvBackGround;
     SamplePicture* imgSfondoEsempio;
     QLabel* lblBackGround;
@@ -137,6 +148,7 @@ private:
 
     CustomizeSnapshot saved_;
     int64_t rememberedColour_ = 0;
+    std::string facesAtOpening_;  // the face set when the dialog opened
     BackgroundChoice shown_;
     int backShown_ = 11;  // the back number the back sample shows
     bool cancelled_ = true;

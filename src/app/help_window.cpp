@@ -61,6 +61,7 @@ HelpWindow::HelpWindow(const QString& windowName, QWidget* parent)
     setObjectName(QStringLiteral("help_") + windowName);
     setWindowTitle(windowName == QStringLiteral("rules") ? QStringLiteral("Rules")
                                                          : QStringLiteral("Help"));
+    browser_->setAccessibleName(windowTitle());
     browser_->setOpenExternalLinks(false);
     browser_->setOpenLinks(true);
     auto* layout = new QVBoxLayout(this);

@@ -16,6 +16,7 @@
 #include "app/shell_hooks.h"
 #include "app/startup.h"
 #include "app/statistics_window.h"
+#include "app/table_accessible.h"
 #include "core/autoplay.h"
 #include "core/card_size.h"
 #include "core/game_end.h"
@@ -522,6 +523,7 @@ void TfrmMain::Activated() {
 void TfrmMain::ShowScore(const std::string& text) {
     // Shown with the table's next drawing, or the window's.
     lblScore->setText(QString::fromStdString(text));
+    AnnounceScore(QString::fromStdString(text));
 }
 
 void TfrmMain::ShowTime(const std::string& text) {
@@ -658,6 +660,7 @@ void TfrmMain::SetTableCursorShape(int slot) {
 
 void TfrmMain::ShowMemoryEnd(bool won) {
     // The game is over: no frame over a place that nothing can be done with.
+    AnnounceGameEnd(won);
     ::bw::HideFocusFrame();
     ::bw::ShowMemoryEnd(won);
 }

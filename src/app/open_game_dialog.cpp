@@ -160,6 +160,8 @@ void TfrmOpenGame::BuildControls() {
     trvGames->setMinimumSize(230, 330);
     trvGames->setExpandsOnDoubleClick(true);
     lblSelect->setBuddy(trvGames);
+    // Item views take no name from their buddy: a screen reader needs one.
+    trvGames->setAccessibleName(lblSelect->text().remove('&'));
 
     chkWonLost = new QCheckBox("&Show won and lost", this);
     chkWonLost->setObjectName("chkWonLost");

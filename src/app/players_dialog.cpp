@@ -70,6 +70,8 @@ TfrmPlayers::TfrmPlayers(QWidget* parent) : C_TAdvancedDialog(parent) {
     lboOperatori->setObjectName("lboOperatori");
     lboOperatori->setMinimumSize(220, 200);
     lblSelect->setBuddy(lboOperatori);
+    // Item views take no name from their buddy: a screen reader needs one.
+    lboOperatori->setAccessibleName(lblSelect->text().remove('&'));
     lboOperatori->installEventFilter(this);
 
     btnNew = new QPushButton(" &New", this);

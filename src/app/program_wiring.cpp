@@ -2,6 +2,7 @@
 
 #include "app/shell_hooks.h"
 #include "app/startup.h"
+#include "app/table_accessible.h"
 #include "core/ports.h"
 #include "interaction/wiring.h"
 #include "platform/paths.h"
@@ -28,6 +29,7 @@ void InstallProgramHooks() {
     static DeckFour deckFour;
     Install<IDeckFourSetUp>(&deckFour);
     InstallInteractionHooks();
+    InstallTableAccessibility();
     ReportSettingsWriteFailures();
 }
 

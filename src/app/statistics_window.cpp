@@ -233,6 +233,7 @@ TfrmStatistics::TfrmStatistics(QWidget* parent) : C_TAdvancedDialog(parent) {
 
     grdGames = new QTableWidget(this);
     grdGames->setObjectName("grdGames");
+    grdGames->setAccessibleName(QStringLiteral("Games"));
     grdGames->setColumnCount(static_cast<int>(std::size(kHeaders)));
     QStringList headers;
     for (const char* h : kHeaders) headers << h;

@@ -3,6 +3,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
+
+#include "app/table_accessible.h"
 
 namespace bw {
 
@@ -27,11 +30,22 @@ void TableWidget::Install() {
 void TableWidget::Flush(const QRect& rect) {
     const QRect r = rect.intersected(this->rect());
     if (!r.isEmpty()) repaint(r);
+    AccessibleChanged();
 }
 
 void TableWidget::FlushSoon(const QRect& rect) {
     const QRect r = rect.intersected(this->rect());
     if (!r.isEmpty()) update(r);
+    AccessibleChanged();
+}
+
+void TableWidget::AccessibleChanged() {
+    if (accessibleDue_ || !accessibleWatched_) return;
+    accessibleDue_ = true;
+    QTimer::singleShot(0, this, [this] {
+        accessibleDue_ = false;
+        TableAccessibilityChanged(this);
+    });
 }
 
 void TableWidget::EnsureCanvas(const QSize& size) {
@@ -58,6 +72,7 @@ void TableWidget::SetFocusFrame(const QRect& card) {
     if (card == focusFrame_) return;
     const QRect old = focusFrame_;
     focusFrame_ = card;
+    AccessibleChanged();
     if (!old.isEmpty()) repaint(FrameArea(old));
     if (!card.isEmpty()) repaint(FrameArea(card));
 }

@@ -42,6 +42,11 @@ public:
     int ScrollY() override { return scrollY_; }
     void SetScrollY(int y) { scrollY_ = y; }
 
+    // Set once assistive technology asked for the table's accessible
+    // interface: from then on every change reads the table again for it.
+    void SetAccessibleWatched() { accessibleWatched_ = true; }
+    bool AccessibleWatched() const { return accessibleWatched_; }
+
     // Makes this the canvas the drawing code paints on.
     void Install();
 
@@ -61,17 +66,22 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // QWidget repaints a widget that gains or loses the focus; the table
     // shows no focus of its own, and every dialog would redraw all of it.
-    void focusInEvent(QFocusEvent*) override {}
-    void focusOutEvent(QFocusEvent*) override {}
+    void focusInEvent(QFocusEvent*) override { AccessibleChanged(); }
+    void focusOutEvent(QFocusEvent*) override { AccessibleChanged(); }
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
     void EnsureCanvas(const QSize& size);
+    // What assistive technology reads of the table is read again once the
+    // current drawing or key is done (only once such a reader asked).
+    void AccessibleChanged();
     void Forward(const Handler& handler, QMouseEvent* event);
 
     QImage canvas_;
     int scrollY_ = 0;
     QRect focusFrame_;
+    bool accessibleDue_ = false;
+    bool accessibleWatched_ = false;
 };
 
 }  // namespace bw

@@ -14,6 +14,7 @@
 #include "core/score.h"
 #include "core/sounds.h"
 #include "core/state.h"
+#include "interaction/announce.h"
 #include "interaction/press.h"
 #include "platform/clock.h"
 
@@ -108,6 +109,7 @@ void TurnCardUp(CardCode card, int x, int y, int row) {
     RecordStep(1);
     SetFaceFlag(card, '1');
     NoteCardTurned(card);
+    PlayAnnouncer().CardTurned(card);
     const bool shadows = !ParameterIs(field::kCardsShadowed, "N");
     const int lift = shadows ? CardShadowOffset() - 2 : 0;
     const int liftedX = x - lift, liftedY = y - lift;
@@ -137,8 +139,10 @@ bool PairClick(CardCode card, int x, int y, int row) {
     }
     if (n == 2) {
         if (Matches(a, b)) {
+            PlayAnnouncer().PairFound(a, b);
             TakePairAway();
         } else {
+            PlayAnnouncer().Missed();
             NotePairMiss(a, b);
             TurnBackAll();
         }
@@ -163,6 +167,7 @@ int SequenceLength(const std::string& code) {
     // The new card must continue a run that began with an ace.
     if (!code.empty() && length != SlotCount(record)) {
         NoteSequenceMiss(SlotCode(code, 0));
+        PlayAnnouncer().Missed();
         record.clear();
         TurnBackAll();
     }

@@ -406,6 +406,39 @@ TEST_F(CustomizeTest, OkWritesExactlyTheDialogsKeys) {
     EXPECT_THAT(table.calls, ElementsAre("repaint", "show"));
 }
 
+TEST_F(CustomizeTest, FaceSetIsChosenOnTheDecksPageAndKeptThroughAForcedSize) {
+    // Cancel leaves the set; OK stores and loads the four-colour one.
+    Open();
+    ASSERT_EQ(dialog->cmbFaces->currentData().toString(), "001");
+    dialog->cmbFaces->setCurrentIndex(dialog->cmbFaces->findData("004"));
+    QTest::mouseClick(dialog->btnCancel, Qt::LeftButton);
+    EXPECT_EQ(GetParameter(24, 3), "001");
+    EXPECT_EQ(Key("Card"), "<missing>");
+    Open();
+    dialog->cmbFaces->setCurrentIndex(dialog->cmbFaces->findData("004"));
+    QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
+    EXPECT_EQ(GetParameter(24, 3), "004");
+    EXPECT_EQ(Key("Card"), "4");
+    const QImage::Format rgb = QImage::Format_RGB32;
+    EXPECT_EQ(CardFaces[0].convertToFormat(rgb),
+              LibraryBitmap("CB004H").copy(0, 0, 71, 96).convertToFormat(rgb));
+    // A smaller size is forced ("003" in use, the player's set kept aside):
+    // the dialog shows the kept set, and OK without a change keeps both.
+    SetParameter(24, 3, "003");
+    SetParameter(129, 3, "001");
+    Open();
+    EXPECT_EQ(dialog->cmbFaces->currentData().toString(), "001");
+    QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
+    EXPECT_EQ(GetParameter(24, 3), "003");
+    EXPECT_EQ(GetParameter(129, 3), "001");
+    // A change shows now and comes back with the size.
+    Open();
+    dialog->cmbFaces->setCurrentIndex(dialog->cmbFaces->findData("004"));
+    QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
+    EXPECT_EQ(GetParameter(24, 3), "004");
+    EXPECT_EQ(GetParameter(129, 3), "004");
+}
+
 TEST_F(CustomizeTest, GeneralPageReadsAndWritesTheBarsPanelsAndConfirmations) {
     test::WriteFile(Settings(), "[Preference]\r\nToolBar_Flat=N\r\nConfirmQuit=Y\r\n");
     SetParameter(66, 1, "N");

@@ -3,11 +3,13 @@
 // slips, and the statistics window.
 #include <gmock/gmock.h>
 
+#include <QAccessible>
 #include <QTest>
 #include <algorithm>
 
 #include "app/memory_end_dialog.h"
 #include "app/statistics_window.h"
+#include "app/table_accessible.h"
 #include "core/card_size.h"
 #include "core/piles.h"
 #include "interaction/keyboard.h"
@@ -204,6 +206,53 @@ TEST_F(KeyboardPlay, ForgetMeNotPlacedWithTheKeyboard) {
     PlayerResults results = ReadPlayerResults(Player());
     EXPECT_EQ(results[205].won, 1);
     EXPECT_EQ(results[205].perfect, 1);
+}
+
+// What a screen reader gets of the table: the grid's places by name, the
+// focused place following the frame, and what play says on the status line.
+// (The bus itself is checked by the accessibility_tree test.)
+TEST_F(KeyboardPlay, TheTableIsReadAndPlayIsSaidThroughAccessibility) {
+    EXPECT_EQ(CardName(1), "Ace of hearts");
+    EXPECT_EQ(CardName(52 + 26), "King of diamonds");
+    EXPECT_EQ(CardName(52 * 2 + 1), "Joker");
+    EXPECT_EQ(PlaceName(0, false, 1, 1), "Empty place");
+
+    InstallTableAccessibility();
+    Start(200, "Memory-Up (4x3)");
+    QApplication::processEvents();
+    auto* reader =
+        dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(window.imgSfondo));
+    ASSERT_NE(reader, nullptr);
+    ASSERT_EQ(reader->childCount(), 13);
+    EXPECT_EQ(reader->child(0)->text(QAccessible::Name), "Face-down card, row 1, column 1");
+    EXPECT_EQ(reader->child(12)->role(), QAccessible::StatusBar);
+
+    const std::vector<Slot> cards = GridCards();
+    const Slot a = cards[0];
+    Slot b = cards[1].card == a.card + 52 || a.card == cards[1].card + 52 ? cards[2] : cards[1];
+    Turn(a);
+    QApplication::processEvents();
+    const int at = reader->FocusedIndex();
+    ASSERT_GE(at, 0);
+    const QString nameA = CardName(a.card);
+    EXPECT_EQ(reader->child(at)->text(QAccessible::Name).toStdString(), nameA.toStdString());
+    EXPECT_EQ(reader->StatusText().toStdString(), nameA.toStdString());
+    // A miss is said with the second card and the score; both turn back.
+    Turn(b);
+    QApplication::processEvents();
+    EXPECT_EQ(reader->StatusText().toStdString(),
+              (CardName(b.card) + ". No pair. Score: -54").toStdString());
+    EXPECT_TRUE(reader->child(at)->text(QAccessible::Name).startsWith("Face-down card"));
+    Slot twin = a;
+    for (const Slot& s : cards)
+        if (s.card == a.card + 52 || a.card == s.card + 52) twin = s;
+    Turn(a);
+    QApplication::processEvents();
+    Turn(twin);
+    QApplication::processEvents();
+    EXPECT_TRUE(reader->StatusText().startsWith(CardName(twin.card) + ". Pair found"))
+        << reader->StatusText().toStdString();
+    EXPECT_EQ(reader->child(reader->FocusedIndex())->text(QAccessible::Name), "Empty place");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // and own backs (good and bad files), the back rules and the overlap offsets.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/params.h"
@@ -194,15 +195,54 @@ TEST_F(CardImagesTest, BackRulesBySizeAndNumber) {
 }
 
 TEST_F(CardImagesTest, FaceSetsTheLibraryLacks) {
-    // Set "004" is not in this library: it becomes "001".
+    // Set "004" is in this library: it stays.
     SetParameter(pos::kCardDeck, 3, "004");
     DeckFourSetUp();
-    EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "001");
+    EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "004");
     // A hand-edited set number shows the standard faces, not blank cards.
     SetParameter(pos::kCardDeck, 3, "002");
     ApplyCardSize();
     EXPECT_TRUE(test::SamePixels(CardFaces[7], LibraryFace('B', "001", 'H', 8)));
     EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "002");
+}
+
+TEST_F(CardImagesTest, FourColourSetHasEveryCardInItsSuitsColour) {
+    // The suit a face's coloured ink says: 0 red, 1 blue, 2 green, 3 no
+    // colour at all (black), -1 mixed or blank.
+    auto inkSuit = [](const QImage& face) {
+        int counts[3] = {0, 0, 0}, dark = 0;
+        for (int y = 2; y < face.height() - 2; ++y)
+            for (int x = 2; x < face.width() - 2; ++x) {
+                const QColor c = face.pixelColor(x, y);
+                const int hi = std::max({c.red(), c.green(), c.blue()});
+                const int lo = std::min({c.red(), c.green(), c.blue()});
+                if (hi - lo > 90)
+                    ++counts[hi == c.red() ? 0 : hi == c.blue() ? 1 : 2];
+                else if (hi < 60)
+                    ++dark;
+            }
+        const int coloured = counts[0] + counts[1] + counts[2];
+        if (coloured == 0) return dark > 20 ? 3 : -1;
+        for (int k = 0; k < 3; ++k)
+            if (counts[k] * 10 >= coloured * 9) return k;
+        return -1;
+    };
+    SetParameter(pos::kCardDeck, 3, "004");
+    for (const char* size : {"S", "B", "M"}) {
+        SetParameter(pos::kCardSize, 1, size);
+        ApplyCardSize();
+        for (size_t i = 0; i < 52; ++i) {
+            ASSERT_EQ(CardFaces[i].size(), QSize(CardWidth, CardHeight)) << size << i;
+            EXPECT_EQ(inkSuit(CardFaces[i]), static_cast<int>(i / 13)) << size << " face " << i;
+            // Every card its own face, and not the classic set's.
+            if (i > 0) {
+                EXPECT_FALSE(test::SamePixels(CardFaces[i], CardFaces[i - 1])) << i;
+            }
+            const char suit = "HDCS"[i / 13];
+            EXPECT_FALSE(test::SamePixels(
+                CardFaces[i], LibraryFace(size[0], "001", suit, static_cast<int>(i % 13) + 1)));
+        }
+    }
 }
 
 TEST_F(CardImagesTest, OwnCardSetDecidesTheSize) {

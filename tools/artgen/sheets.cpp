@@ -105,7 +105,7 @@ QImage EdgeDemo(const Library& lib, char size) {
 void WriteSheets(const Library& lib, const QString& dir) {
     QDir().mkpath(dir);
     const QColor felt(0, 96, 0);
-    for (const char* deck : {"001", "003"}) {
+    for (const char* deck : {"001", "003", "004"}) {
         for (char size : {'S', 'B', 'M'}) {
             std::vector<Tile> tiles;
             for (char suit : {'H', 'D', 'C', 'S'}) {
