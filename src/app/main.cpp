@@ -89,9 +89,13 @@ int main(int argc, char** argv) {
     const std::string dataDir =
         dataOverride.empty() ? bw::platform::ResolvePath(programDir, "DATA\\") : dataOverride;
     // Answered before the window system is asked for anything.
-    if (auto code = bw::AnswerCommandLine(std::vector<std::string>(argv + 1, argv + argc),
-                                          programDir, dataDir, std::cout))
-        return *code;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (auto code = bw::AnswerCommandLine(args, programDir, dataDir, std::cout)) return *code;
+    // A deal asked for is checked before any window shows: a bad one ends
+    // the program with its reason.
+    bw::DealRequest firstDeal;
+    bw::SetUpProgramFolder(programDir, dataOverride);
+    if (auto code = bw::ReadDealRequest(args, firstDeal, std::cerr)) return *code;
 
     bw::FontWarmUp fonts;
     QApplication app(argc, argv);
@@ -150,6 +154,7 @@ int main(int argc, char** argv) {
             QApplication::restoreOverrideCursor();
             return 0;
         }
+        window.SetFirstDeal(firstDeal);
         window.RestorePlacement();
         splash.repaint();
         // The open-game dialog lives for the whole run; it builds its tree now.

@@ -1,12 +1,15 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <utility>
 
+#include "app/deal_number_dialog.h"
 #include "app/help_window.h"
 #include "app/memory_end_dialog.h"
 #include "app/name_text.h"
@@ -19,6 +22,7 @@
 #include "app/table_accessible.h"
 #include "core/autoplay.h"
 #include "core/card_size.h"
+#include "core/deal.h"
 #include "core/game_end.h"
 #include "core/new_game.h"
 #include "core/params.h"
@@ -86,6 +90,7 @@ QIcon FallbackIcon(const std::string& name) {
     if (name.rfind("TB_AUTOPLAY", 0) == 0) return s->standardIcon(QStyle::SP_MediaSeekForward);
     if (name.rfind("TB_RULES", 0) == 0) return s->standardIcon(QStyle::SP_DialogHelpButton);
     if (name.rfind("TB_STAT", 0) == 0) return s->standardIcon(QStyle::SP_FileDialogDetailedView);
+    if (name.rfind("TB_RESTART", 0) == 0) return s->standardIcon(QStyle::SP_BrowserReload);
     return s->standardIcon(QStyle::SP_DialogCloseButton);
 }
 
@@ -224,6 +229,8 @@ void TfrmMain::BuildMenus() {
     mnuNew = AddItem(mnuPartita, "mnuNew", "&New game", QKeySequence(Qt::Key_F2));
     mnuOpen =
         AddItem(mnuPartita, "mnuOpen", "&Open a game...", QKeySequence(Qt::CTRL | Qt::Key_F12));
+    mnuDealNumber = AddItem(mnuPartita, "mnuDealNumber", "Play deal &number...",
+                            QKeySequence(Qt::CTRL | Qt::Key_G));
     mnuPartita->addSeparator();
     mnuPlayers =
         AddItem(mnuPartita, "mnuPlayers", "&Players...", QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -239,6 +246,10 @@ void TfrmMain::BuildMenus() {
     mnuGame->addSeparator();
     mnuAutoplay = AddItem(mnuGame, "mnuAutoplay", "Aut&oplay", QKeySequence(Qt::Key_F7));
     mnuAutoplay->setCheckable(true);
+    mnuGame->addSeparator();
+    mnuRestart =
+        AddItem(mnuGame, "mnuRestart", "&Restart this deal", QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnuCopyDeal = AddItem(mnuGame, "mnuCopyDeal", "&Copy deal number", QKeySequence());
 
     mnuTools = bar->addMenu(QStringLiteral("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
@@ -258,6 +269,9 @@ void TfrmMain::BuildMenus() {
 
     connect(mnuNew, &QAction::triggered, this, &TfrmMain::mnuNewClick);
     connect(mnuOpen, &QAction::triggered, this, &TfrmMain::mnuOpenClick);
+    connect(mnuDealNumber, &QAction::triggered, this, &TfrmMain::mnuDealNumberClick);
+    connect(mnuRestart, &QAction::triggered, this, &TfrmMain::mnuRestartClick);
+    connect(mnuCopyDeal, &QAction::triggered, this, &TfrmMain::mnuCopyDealClick);
     connect(mnuPlayers, &QAction::triggered, this, &TfrmMain::mnuPlayersClick);
     connect(mnuStatistics, &QAction::triggered, this, &TfrmMain::mnuStatisticsClick);
     connect(mnuEsci, &QAction::triggered, this, &TfrmMain::mnuEsciClick);
@@ -313,17 +327,19 @@ void TfrmMain::BuildToolBars() {
     // that every other button keeps its place.
     tbStat = AddButton(pnlTB, "tbStat", "Statistics", 356, &TfrmMain::mnuStatisticsClick);
     tbStat1 = AddButton(pnlTB1, "tbStat1", "Statistics", 206, &TfrmMain::mnuStatisticsClick);
+    tbRestart = AddButton(pnlTB, "tbRestart", "Restart", 409, &TfrmMain::mnuRestartClick);
+    tbRestart1 = AddButton(pnlTB1, "tbRestart1", "Restart", 237, &TfrmMain::mnuRestartClick);
     tbAutoPlay->setCheckable(true);
     tbAutoPlay1->setCheckable(true);
 
-    for (int x : {96, 192, 245, 298, 351}) {
+    for (int x : {96, 192, 245, 298, 351, 404}) {
         auto* s = new QFrame(pnlTB);
         s->setFrameShape(QFrame::VLine);
         s->setFrameShadow(QFrame::Sunken);
         s->setGeometry(x, 2, 2, 42);
         separators.push_back(s);
     }
-    for (int x : {53, 108, 139, 170, 201}) {
+    for (int x : {53, 108, 139, 170, 201, 232}) {
         auto* s = new QFrame(pnlTB1);
         s->setFrameShape(QFrame::VLine);
         s->setFrameShadow(QFrame::Sunken);
@@ -488,6 +504,16 @@ void TfrmMain::changeEvent(QEvent* event) {
 }
 
 void TfrmMain::FirstGame() {
+    const DealRequest request = std::exchange(firstDeal_, DealRequest{});
+    const long long stored = ParameterInt(field::kGameId, -1);
+    if (request.Asked() && (request.game >= 0 || stored >= 0)) {
+        const int id = request.game >= 0 ? request.game : static_cast<int>(stored);
+        const std::string name = request.game >= 0 ? request.name : GetParameter(field::kGameName);
+        if (!request.number.empty()) SetParameter(field::kGameNumber, request.number);
+        OpenGame(id, name, request.number.empty() ? kNewGameNumber : kStoredGameNumber, false,
+                 GetParameter(field::kPlayer));
+        return;
+    }
     if (ShellCommands().OpenGameDialog()) return;
     // Without the open-game dialog the stored game starts at once, so the
     // program is playable from its first start.
@@ -507,7 +533,7 @@ void TfrmMain::Activated() {
         ArrangeBars();
         repaint();
         UpgradeScoreFile();
-        if (!SeriesFileExists(true)) FirstGame();
+        if (!SeriesFileExists(true) || firstDeal_.Asked()) FirstGame();
         ShowPlayerName();
     }
     // A palette display redraws the faded default background in its colours.
@@ -558,7 +584,8 @@ void TfrmMain::ShowPlayerName() {
 
 void TfrmMain::PlacePlayerName() {
     const QString& text = playerText_;
-    QToolButton* last = VisibleLastButton();
+    QToolButton* restart = largeBar_ ? tbRestart : tbRestart1;
+    QToolButton* last = restart->isHidden() ? VisibleLastButton() : restart;
     const int left = last->x() + last->width() + kPlayerNameGap;
     int right = BarWidth() - kPanelMargin;
     for (QFrame* panel : {pnlTempo, pnlScore})
@@ -579,9 +606,11 @@ void TfrmMain::UpdateCaption() {
 }
 
 void TfrmMain::EnableGameCommands(bool on) {
-    for (QToolButton* b : {tbNew, tbAutoPlay, tbRules, tbNew1, tbAutoPlay1, tbRules1})
+    for (QToolButton* b :
+         {tbNew, tbAutoPlay, tbRules, tbRestart, tbNew1, tbAutoPlay1, tbRules1, tbRestart1})
         b->setEnabled(on);
-    for (QAction* a : {mnuNew, mnuAutoplay, mnuRules}) a->setEnabled(on);
+    for (QAction* a : {mnuNew, mnuAutoplay, mnuRules, mnuRestart, mnuDealNumber, mnuCopyDeal})
+        a->setEnabled(on);
     // Undo switched off in the settings stays off.
     SetUndoRedoEnabled(on && !ParameterIs(field::kUndoMode, "2"));
 }
@@ -707,12 +736,12 @@ void TfrmMain::OpenGameDialog() {
 // Tool bars and panels
 
 void TfrmMain::LoadBarPictures(bool large) {
-    static const char* kNames[] = {"TB_NEW",      "TB_OPEN",  "TB_UNDO", "TB_REDO",
-                                   "TB_AUTOPLAY", "TB_RULES", "TB_EXIT", "TB_STAT"};
-    QToolButton* const bigs[] = {tbNew,      tbOpen,  tbUndo, tbRedo,
-                                 tbAutoPlay, tbRules, tbExit, tbStat};
-    QToolButton* const smalls[] = {tbNew1,      tbOpen1,  tbUndo1, tbRedo1,
-                                   tbAutoPlay1, tbRules1, tbExit1, tbStat1};
+    static const char* kNames[] = {"TB_NEW",   "TB_OPEN", "TB_UNDO", "TB_REDO",   "TB_AUTOPLAY",
+                                   "TB_RULES", "TB_EXIT", "TB_STAT", "TB_RESTART"};
+    QToolButton* const bigs[] = {tbNew,   tbOpen, tbUndo, tbRedo,   tbAutoPlay,
+                                 tbRules, tbExit, tbStat, tbRestart};
+    QToolButton* const smalls[] = {tbNew1,   tbOpen1, tbUndo1, tbRedo1,   tbAutoPlay1,
+                                   tbRules1, tbExit1, tbStat1, tbRestart1};
     for (size_t i = 0; i < std::size(bigs); ++i) {
         QToolButton* shown = large ? bigs[i] : smalls[i];
         QToolButton* other = large ? smalls[i] : bigs[i];
@@ -783,21 +812,22 @@ void TfrmMain::SetToolBarFlat(bool flat, bool fromMenu) {
     popNoFlat->setChecked(!flat);
     const int top = largeBar_ ? 2 : 1;  // only one bar is ever shown
     const int smallHeight = flat ? 22 : 23;
-    for (QToolButton* b : {tbNew, tbOpen, tbUndo, tbRedo, tbAutoPlay, tbRules, tbExit, tbStat}) {
+    for (QToolButton* b :
+         {tbNew, tbOpen, tbUndo, tbRedo, tbAutoPlay, tbRules, tbExit, tbStat, tbRestart}) {
         b->setAutoRaise(flat);
         b->setGeometry(b->x(), top, 44, 42);
     }
     for (QToolButton* b :
-         {tbNew1, tbOpen1, tbUndo1, tbRedo1, tbAutoPlay1, tbRules1, tbExit1, tbStat1}) {
+         {tbNew1, tbOpen1, tbUndo1, tbRedo1, tbAutoPlay1, tbRules1, tbExit1, tbStat1, tbRestart1}) {
         b->setAutoRaise(flat);
         b->setGeometry(b->x(), top, 23, smallHeight);
     }
     for (QFrame* s : separators) {
-        s->setVisible(flat);
+        s->setVisible(flat && (s != separators.back() || !tbRestart->isHidden()));
         s->setGeometry(s->x(), top, 2, 42);
     }
     for (QFrame* s : separators1) {
-        s->setVisible(flat);
+        s->setVisible(flat && (s != separators1.back() || !tbRestart1->isHidden()));
         s->setGeometry(s->x(), top, 2, smallHeight);
     }
     pnlTB->resize(pnlTB->width(), flat ? 46 : 45);
@@ -932,6 +962,16 @@ void TfrmMain::ArrangeBars() {
     const int barRight = last->x() + last->width();
     pnlScore->setVisible(scoreWanted && pnlScore->x() > barRight + kBarClearance);
     pnlTempo->setVisible(timeWanted && pnlTempo->x() > barRight + kBarClearance);
+    // Restart takes the room the panels leave and never pushes them off.
+    int room = w;
+    for (QFrame* panel : {pnlTempo, pnlScore})
+        if (!panel->isHidden()) room = qMin(room, panel->x());
+    for (auto [button, separator] :
+         {std::pair{tbRestart, separators.back()}, std::pair{tbRestart1, separators1.back()}}) {
+        const bool fits = button->x() + button->width() + kBarClearance < room;
+        button->setVisible(fits);
+        separator->setVisible(fits && flat_);
+    }
     for (QWidget* over : {static_cast<QWidget*>(pnlTB), static_cast<QWidget*>(pnlTB1),
                           static_cast<QWidget*>(pnlLineaGrigia),
                           static_cast<QWidget*>(pnlLineaNera), static_cast<QWidget*>(pnlTempo),
@@ -988,6 +1028,22 @@ void TfrmMain::mnuAutoplayClick() {
     // A tool button has toggled itself already; the command decides.
     SetAutoplayButtons(mnuAutoplay->isChecked());
     AutoplayCommand();
+}
+
+void TfrmMain::mnuRestartClick() {
+    RestartDealCommand();
+}
+
+void TfrmMain::mnuDealNumberClick() {
+    const auto number = AskDealNumber(GetParameter(field::kGameName),
+                                      GameNumberDigits(GetParameter(field::kGameNumber)), this);
+    if (number) PlayDealNumber(*number);
+}
+
+void TfrmMain::mnuCopyDealClick() {
+    const std::string text = DealNumberText(GetParameter(field::kGameName),
+                                            GameNumberDigits(GetParameter(field::kGameNumber)));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void TfrmMain::mnuPlayersClick() {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/advanced_form.h"
+#include "app/command_line.h"
 #include "app/table_widget.h"
 #include "core/ports.h"
 #include "render/layout.h"
@@ -133,6 +134,9 @@ public:
     void SetTableCursorShape(int slot);
     // A press on the table goes to the press handler.
     static void imgSfondoMouseDown(const TablePointerEvent& e);
+    // The deal the command line asked for, started at the first activation
+    // instead of the open-game dialog.
+    void SetFirstDeal(const DealRequest& request) { firstDeal_ = request; }
 
     // Controls, named as the rest of the program knows them.
     TableWidget* imgSfondo;
@@ -143,11 +147,13 @@ public:
     QMenu* mnuWeb;
     QAction *mnuNew, *mnuOpen, *mnuPlayers, *mnuStatistics, *mnuEsci;
     QAction *mnuUndo, *mnuRedo, *mnuAutoplay;
+    QAction *mnuDealNumber, *mnuRestart, *mnuCopyDeal;
     QAction* mnuCustomize;
     QAction *mnuRules, *mnuContents, *mnuHomePage, *mnuAbout;
     QFrame *pnlTB, *pnlTB1;
     QToolButton *tbNew, *tbOpen, *tbUndo, *tbRedo, *tbAutoPlay, *tbRules, *tbExit, *tbStat;
     QToolButton *tbNew1, *tbOpen1, *tbUndo1, *tbRedo1, *tbAutoPlay1, *tbRules1, *tbExit1, *tbStat1;
+    QToolButton *tbRestart, *tbRestart1;
     std::vector<QFrame*> separators, separators1;
     QFrame *pnlTempo, *pnlScore;
     QLabel *lblTempo2, *lblTempo, *lblScore2, *lblScore;
@@ -185,9 +191,13 @@ private:
     void CenterPanelLabels();
     void SetAutoplayButtons(bool checked);
     void mnuAutoplayClick();
+    void mnuRestartClick();
+    void mnuDealNumberClick();
+    void mnuCopyDealClick();
     void HandleResize();
     // The first activation's offer of a game.
     void FirstGame();
+    DealRequest firstDeal_;
     // Close query: true when the window may close.
     bool CloseQuery();
     // The window closes: end the game, write the last preferences.

@@ -83,6 +83,33 @@ void NewGameCommand() {
     StartGame(true, true, kNewGameNumber, false);
 }
 
+void RestartDealCommand() {
+    if (!Flag(flag::kInProgress) && !Flag(flag::kEnded)) return;
+    if (!ConfirmQuit()) return;
+    if (EndGame()) return;  // a won game has offered the next one already
+    Hourglass busy;
+    StartGame(true, true, kStoredGameNumber, false);
+}
+
+std::optional<std::string> DealNumberFromText(const std::string& text) {
+    const size_t b = text.find_first_not_of(' ');
+    if (b == std::string::npos) return std::nullopt;
+    const std::string digits = text.substr(b, text.find_last_not_of(' ') - b + 1);
+    if (digits.size() > 13 || digits.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return GameNumberDigits(digits);
+}
+
+bool PlayDealNumber(const std::string& number) {
+    if (!Flag(flag::kInProgress) && !Flag(flag::kEnded)) return false;
+    if (!ConfirmQuit()) return false;
+    if (EndGame()) return false;
+    Hourglass busy;
+    SetParameter(field::kGameNumber, number);
+    StartGame(true, true, kStoredGameNumber, false);
+    return true;
+}
+
 bool OpenGame(int id, const std::string& name, int mode, bool remember, const std::string& player) {
     Hourglass busy;
     const bool changedGame = ParameterInt(field::kGameId, -99999) != id;

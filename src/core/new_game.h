@@ -2,6 +2,7 @@
 // Starting games: a new deal of the current game, opening another game or
 // player, loading a game's rules and layout, and the window caption.
 #include <array>
+#include <optional>
 #include <string>
 
 namespace bw {
@@ -9,6 +10,8 @@ namespace bw {
 // Random-game mode of StartGame and OpenGame: draw a new game number; any
 // other value deals the number that is already stored (a replay).
 constexpr int kNewGameNumber = 2;
+// The mode that deals the stored number again.
+constexpr int kStoredGameNumber = 1;
 
 // True when the running game may be abandoned; asks `question` (default
 // "Quit this game?") only while a game is in progress and unfinished and the
@@ -17,6 +20,19 @@ bool ConfirmQuit(const std::string& question = std::string());
 
 // "&New game" and the "New" tool buttons.
 void NewGameCommand();
+
+// "&Restart this deal": the same number dealt again, after the quit question
+// of a new game; the abandoned game counts as a new game's would. Nothing
+// without a game on the table.
+void RestartDealCommand();
+
+// A deal number as typed: 1 to 13 digits, right-aligned over zeros as the
+// deal reads it; nothing for any other text.
+std::optional<std::string> DealNumberFromText(const std::string& text);
+
+// Deals `number` (as DealNumberFromText gives it) in the current game, after
+// the quit question; false when nothing was dealt.
+bool PlayDealNumber(const std::string& number);
 
 // Switches to game `id` and/or `player` and deals; false when nothing was
 // (re)started (the same game and player while one is in progress, or the

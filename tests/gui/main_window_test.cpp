@@ -60,9 +60,10 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts) {
     for (QAction* a : window.menuBar()->actions()) bar << a->text();
     EXPECT_EQ(bar, (QStringList{"&File", "&Game", "&Tools", "&Help"}));
     EXPECT_EQ(Captions(window.mnuPartita),
-              (QStringList{"&New game", "&Open a game...", "-", "&Players...", "&Statistics...",
-                           "-", "E&xit"}));
-    EXPECT_EQ(Captions(window.mnuGame), (QStringList{"&Undo", "&Redo", "-", "Aut&oplay"}));
+              (QStringList{"&New game", "&Open a game...", "Play deal &number...", "-",
+                           "&Players...", "&Statistics...", "-", "E&xit"}));
+    EXPECT_EQ(Captions(window.mnuGame), (QStringList{"&Undo", "&Redo", "-", "Aut&oplay", "-",
+                                                     "&Restart this deal", "&Copy deal number"}));
     EXPECT_EQ(Captions(window.mnuTools), (QStringList{"C&ustomize..."}));
     EXPECT_EQ(Captions(window.mnuHelp),
               (QStringList{"&Rules", "&Contents", "-", "Brindlewick 2003 on the &Web...", "-",
@@ -79,6 +80,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts) {
         {window.mnuAutoplay, QKeySequence(Qt::Key_F7)},
         {window.mnuCustomize, QKeySequence(Qt::CTRL | Qt::Key_U)},
         {window.mnuRules, QKeySequence(Qt::Key_F1)},
+        {window.mnuRestart, QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {window.mnuDealNumber, QKeySequence(Qt::CTRL | Qt::Key_G)},
     };
     for (const auto& [action, key] : keys)
         EXPECT_EQ(action->shortcut(), key) << action->text().toStdString();
@@ -109,10 +112,13 @@ TEST_F(MainWindowTest, ToolButtonsSitAtTheirPositions) {
     std::vector<int> seps, seps1;
     for (QFrame* s : window.separators) seps.push_back(s->x());
     for (QFrame* s : window.separators1) seps1.push_back(s->x());
-    EXPECT_THAT(seps, ElementsAre(96, 192, 245, 298, 351));
-    EXPECT_THAT(seps1, ElementsAre(53, 108, 139, 170, 201));
+    EXPECT_THAT(seps, ElementsAre(96, 192, 245, 298, 351, 404));
+    EXPECT_THAT(seps1, ElementsAre(53, 108, 139, 170, 201, 232));
     EXPECT_EQ(window.tbNew->size(), QSize(44, 42));
     EXPECT_EQ(window.tbNew->toolTip(), "New");
+
+    EXPECT_EQ(window.tbRestart->x(), 409);
+    EXPECT_EQ(window.tbRestart1->x(), 237);
 }
 
 TEST_F(MainWindowTest, SmallFlatBarIsTwentyFourPixelsWithButtonsAtTopOne) {
@@ -177,6 +183,20 @@ TEST_F(MainWindowTest, NarrowWindowDropsTheScorePanelFirstThenTheTime) {
     EXPECT_EQ(arrangeAt(499), std::pair(true, false));
     EXPECT_EQ(arrangeAt(498), std::pair(false, false));  // time at 403: hidden too
     EXPECT_EQ(arrangeAt(800), std::pair(true, true));    // and back when there is room
+
+    // Restart (409..452) takes only the room the panels leave.
+    auto restartAt = [&](int width) {
+        arrangeAt(width);
+        EXPECT_EQ(window.separators.back()->isVisibleTo(&window),
+                  window.tbRestart->isVisibleTo(&window));
+        return window.tbRestart->isVisibleTo(&window);
+    };
+    EXPECT_TRUE(restartAt(627));   // score at 457
+    EXPECT_FALSE(restartAt(626));  // score at 456
+    EXPECT_TRUE(window.pnlScore->isVisibleTo(&window));
+    SetParameter(66, 1, "N");
+    SetParameter(136, 1, "N");
+    EXPECT_TRUE(restartAt(500));  // no panels: the bar's own width
 }
 
 TEST_F(MainWindowTest, ToolBarNamesTheCurrentPlayer) {
