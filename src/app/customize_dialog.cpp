@@ -68,6 +68,12 @@ QLabel* AddLabel(QWidget* parent, const char* name, const char* text, QRect r) {
 
 }  // namespace
 
+const std::vector<std::pair<const char*, char>>& CardSizeChoices() {
+    static const std::vector<std::pair<const char*, char>> choices = {
+        {"Normal", 'B'}, {"Large", 'S'}, {"Medium", 'M'}, {"Fit to the table", kFitToTableSize}};
+    return choices;
+}
+
 const std::vector<TreeEntry>& CardBackEntries() {
     static const std::vector<TreeEntry> entries = {
         {"Animals", nullptr, "Tropical fish", 19}, {"Children", nullptr, "Snowman", 3},
@@ -282,7 +288,7 @@ void TfrmCustomize_Freeware::BuildDecksPage() {
     AddLabel(tabDecks, "lblSelectBack", "Select a card back:", QRect(8, 6, 200, 16));
     trvCardBack = BuildTree(tabDecks, CardBackEntries(), "N_TREE3", true);
     trvCardBack->setObjectName(QStringLiteral("trvCardBack"));
-    trvCardBack->setGeometry(8, 24, 200, 194);
+    trvCardBack->setGeometry(8, 24, 200, 166);
     connect(trvCardBack, &QTreeWidget::itemSelectionChanged, this, [this] { trvCardBackChange(); });
 
     pnlSample = new QFrame(tabDecks);
@@ -297,6 +303,17 @@ void TfrmCustomize_Freeware::BuildDecksPage() {
     imgDorsoEsempio->setGeometry(35, 27, 71, 96);
     lblDecks = AddLabel(pnlSample, "lblDecks", "Sample ", QRect(8, 164, 140, 20));
     lblDecks->setAlignment(Qt::AlignCenter);
+
+    QLabel* sizeLabel = AddLabel(tabDecks, "lblCardSize", "Card si&ze:", QRect(8, 198, 60, 20));
+    cmbCardSize = new QComboBox(tabDecks);
+    sizeLabel->setBuddy(cmbCardSize);
+    cmbCardSize->setObjectName(QStringLiteral("cmbCardSize"));
+    cmbCardSize->setGeometry(70, 196, 138, 22);
+    for (const auto& [text, letter] : CardSizeChoices())
+        cmbCardSize->addItem(QString::fromUtf8(text), QChar(letter));
+    // A size without an entry (an own card set's, say) shows none and stays.
+    const std::string size = GetParameter(field::kCardSize);
+    cmbCardSize->setCurrentIndex(size.size() == 1 ? cmbCardSize->findData(QChar(size[0])) : -1);
 }
 
 void TfrmCustomize_Freeware::BuildBackgroundsPage() {
@@ -494,6 +511,10 @@ void TfrmCustomize_Freeware::StoreChoicesInBlock() {
         SetParameter(field::kDefaultBackground, YN(useDefault));
     }
     SetParameter(field::kFadeBackground, YN(chkFadeBackground->isChecked()));
+    if (cmbCardSize->currentIndex() >= 0) {
+        const char letter = cmbCardSize->currentData().toChar().toLatin1();
+        if (GetParameter(field::kCardSize) != std::string(1, letter)) ChooseCardSize(letter);
+    }
 }
 
 void TfrmCustomize_Freeware::btnOKClick() {
@@ -557,6 +578,8 @@ void TfrmCustomize_Freeware::FormClose() {
 void RebuildTable() {
     LoadCardBack();
     ApplyCardSize();
+    // Fitted cards take their size from the table at once.
+    if (GetParameter(field::kCardSize) == std::string(1, kFitToTableSize)) FitCardsToTable();
     CardSetUp().LayOutPiles();
     PaintBackground(Canvas::Table());
     TableView().RepaintTable(false);

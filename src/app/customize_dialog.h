@@ -6,6 +6,7 @@
 // the parameter block and the settings file; any other way out puts the
 // block back as it was at opening.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QTreeWidget>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/advanced_form.h"
@@ -32,6 +34,8 @@ struct TreeEntry {
     int64_t number;
 };
 const std::vector<TreeEntry>& CardBackEntries();
+// The card sizes on the decks page, in their order: text and size letter.
+const std::vector<std::pair<const char*, char>>& CardSizeChoices();
 const std::vector<TreeEntry>& BackgroundEntries();
 
 // What a background sample shows.
@@ -113,6 +117,8 @@ public:
     QWidget* pnlSample;
     SamplePicture *imgSfondoEsempio2, *imgDorsoEsempio;
     QLabel* lblDecks;
+    // The card size: the three sizes of their own and "Fit to the table".
+    QComboBox* cmbCardSize;
     QTreeWidget* trvBackGround;
     SamplePicture* imgSfondoEsempio;
     QLabel* lblBackGround;
