@@ -111,7 +111,8 @@ std::vector<PilePosition> ParsePositions(const std::string& text) {
     std::vector<PilePosition> out;
     std::istringstream in(text);
     PilePosition p;
-    while (in >> p.name >> p.left >> p.top) out.push_back(p);
+    while (in >> p.name >> p.left >> p.top)
+        if (p.name != "Card") out.push_back(p);  // the card size line
     return out;
 }
 
@@ -141,7 +142,8 @@ TEST_P(WindowToolCase, PositionsAreTheWindowsOwn) {
         p.left += table.x();
         p.top += table.y();
     }
-    EXPECT_EQ(run.out, FormatPilePositions(expected));
+    EXPECT_EQ(run.out, "Card " + std::to_string(CardWidth) + " " + std::to_string(CardHeight) +
+                           "\n" + FormatPilePositions(expected));
 
     // Pointing at a pile's first card where the tool says it lies hits that
     // pile in the window (a pile without a first card has nothing to hit).
@@ -212,7 +214,8 @@ TEST_F(WindowToolTest, ResizedWindowMatchesTheToolsNewSize) {
         p.left += table.x();
         p.top += table.y();
     }
-    EXPECT_EQ(run.out, FormatPilePositions(expected));
+    EXPECT_EQ(run.out, "Card " + std::to_string(CardWidth) + " " + std::to_string(CardHeight) +
+                           "\n" + FormatPilePositions(expected));
 }
 
 TEST_F(WindowToolTest, PlayersSettingsNeitherShapeNorChange) {
@@ -247,7 +250,7 @@ TEST_F(WindowToolTest, BadArgumentsAreRefusedWithAMessage) {
         {"layout 201 --window 1024 768 --frame 1 2 3", "--frame needs a number", 2},
         {"layout 201 --window 1024 768 --frame 0 -5 0 0", "the frame's sides go from 0", 2},
         {"layout 201 --window 1024 768 --top 40", "--window takes the table from the window", 2},
-        {"layout 201 --window 1024 768 --card-size M", "--window takes the table", 2},
+        {"layout 201 --window 1024 768 --no-shadow", "--window takes the table", 2},
         {"layout 201 --top 75 --bottom 700 --height 768 --width 1024 --frame 0 0 0 0",
          "--frame goes with --window", 2},
         {"layout 4321 --window 1024 768", "unknown game id 4321", 2},
