@@ -211,7 +211,41 @@ void CutSuit(const QImage& grid, int firstRow, QSize cut, int suit) {
     }
 }
 
+// The masters' face grids in use, decoded once while the cards are fitted
+// (6.5 MB a suit), by library name.
+std::map<std::string, QImage> g_masterGrids;
+
+const QImage& MasterGrid(int suit) {
+    std::string deck = GetParameter(field::kCardDeck);
+    if (deck.empty()) deck = "001";
+    const std::string letter(1, kSuitLetters[SourceSuit(suit)]);
+    const std::string name = std::string("C") + kMasterSize + deck + letter;
+    auto it = g_masterGrids.find(name);
+    if (it != g_masterGrids.end()) return it->second;
+    QImage grid;
+    if (!LoadLibraryBitmap(grid, name) && deck != "001")
+        LoadLibraryBitmap(grid, std::string("C") + kMasterSize + "001" + letter);
+    return g_masterGrids[name] = grid;
+}
+
+// One face at the fitted size, scaled from its master.
+QImage FittedFace(size_t index) {
+    if (index == 52) return ScaledCard(LibraryBitmap(std::string("JOKER_") + kMasterSize));
+    const int suit = static_cast<int>(index / 13), rank = static_cast<int>(index % 13) + 1;
+    const QImage& grid = MasterGrid(suit);
+    if (grid.isNull()) return QImage();
+    const int r = (rank - 1) / 5, c = (rank - 1) % 5;
+    return ScaledCard(grid.copy(c * kMasterWidth, r * kMasterHeight, kMasterWidth, kMasterHeight));
+}
+
 void LoadLibraryFaces() {
+    // Fitted faces are scaled when first drawn (CardFace): a new size while
+    // the window is resized costs the cards on show, not the whole deck.
+    if (Fitted()) {
+        for (QImage& face : CardFaces) face = QImage();
+        return;
+    }
+    g_masterGrids.clear();
     const char size = SourceLetter();
     std::string deck = GetParameter(field::kCardDeck);
     if (deck.empty()) deck = "001";
@@ -385,6 +419,27 @@ QImage MarkPicture(const QImage& loaded) {
                                     : loaded;
 }
 
+QImage& CardFace(int index) {
+    static QImage none;
+    if (index < 0 || index >= static_cast<int>(CardFaces.size())) return none = QImage();
+    QImage& face = CardFaces[static_cast<size_t>(index)];
+    if (face.isNull() && Fitted() && !ParameterIs(field::kOwnCardSet, "Y"))
+        face = FittedFace(static_cast<size_t>(index));
+    return face;
+}
+
+QImage LibraryMark(const std::string& code) {
+    if (Fitted()) {
+        const QImage master = LibraryBitmap(std::string("W") + kMasterSize + code);
+        if (master.isNull()) return master;
+        return MarkPicture(
+            master.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
+    const std::string size = GetParameter(field::kCardSize);
+    const QImage mark = LibraryBitmap("W" + (size.empty() ? std::string("B") : size) + code);
+    return mark.isNull() ? mark : MarkPicture(mark);
+}
+
 const QImage& PileMark(const std::string& code) {
     static const QImage empty;
     auto it = PileMarks.find(code);
@@ -510,12 +565,10 @@ void LoadCardImages() {
     // 2. Marks, back, shadows and borders of the size.
     const std::string size(1, SourceLetter());
     PileMarks.clear();
-    for (const char* code : kPileMarkCodes) {
-        QImage mark = LibraryBitmap("W" + size + code);
-        if (Fitted())
-            mark =
-                mark.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        PileMarks[code] = MarkPicture(mark);
+    // Fitted marks, as fitted faces, when first drawn (LibraryMark).
+    if (!Fitted()) {
+        for (const char* code : kPileMarkCodes)
+            PileMarks[code] = MarkPicture(LibraryBitmap("W" + size + code));
     }
     LoadCardBack();
     for (int i = 0; i < 2; ++i) {
@@ -525,8 +578,7 @@ void LoadCardImages() {
         StackBorders[at] = Fitted() ? FittedBorder(i + 1) : LibraryBitmap("3D_BORDER_" + sized);
     }
     // 3. The joker.
-    CardFaces[52] = LibraryBitmap("JOKER_" + size);
-    if (Fitted()) CardFaces[52] = ScaledCard(CardFaces[52]);
+    CardFaces[52] = Fitted() ? QImage() : LibraryBitmap("JOKER_" + size);
     if (!key.empty() && key == LibrarySetKey()) KeepSet(key);
 }
 

@@ -32,6 +32,12 @@ constexpr QRgb kBorderKey = 0xFF0000FF;
 
 // The mark codes loaded for every size.
 extern const char* const kPileMarkCodes[21];
+// The face to draw (index as CardFaces): fitted faces are scaled from the
+// library's masters when first asked for, the others are CardFaces as loaded.
+QImage& CardFace(int index);
+// The library's mark of a code at the card size (fitted: scaled from its
+// master), ready to be blended; empty when the library lacks it.
+QImage LibraryMark(const std::string& code);
 // The mark of a code, or an empty image.
 const QImage& PileMark(const std::string& code);
 // A mark as loaded, ready to be blended: translucent ones premultiplied.

@@ -278,7 +278,7 @@ TEST_F(PlayTest, FitToTheTableFillsTheTableWithWholeCards) {
             }
             // The pictures follow the size.
             EXPECT_EQ(CardBack.size(), QSize(CardWidth, CardHeight)) << when;
-            EXPECT_EQ(CardFaces[0].size(), QSize(CardWidth, CardHeight)) << when;
+            EXPECT_EQ(CardFace(0).size(), QSize(CardWidth, CardHeight)) << when;
             const double share = std::max(double(cards.width()) / room.width(),
                                           double(cards.height()) / room.height());
             EXPECT_GE(share, 0.75) << when << ": cards " << cards.width() << " x " << cards.height()

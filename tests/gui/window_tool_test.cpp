@@ -225,9 +225,24 @@ TEST_F(WindowToolTest, PlayersSettingsNeitherShapeNorChange) {
     ASSERT_EQ(run.status, 0) << run.err;
     // Laid out for the default card size and tool bar, not the player's.
     EXPECT_NE(run.out.find("Fila1 "), std::string::npos);
-    EXPECT_EQ(run.out, FormatPilePositions(ParsePositions(run.out)));
+    EXPECT_EQ(run.out, "Card 71 96\n" + FormatPilePositions(ParsePositions(run.out)));
     const QPoint table = window.imgSfondo->mapTo(&window, QPoint(0, 0));
     EXPECT_EQ(ParsePositions(run.out).at(1).top, FilaTop[0] + table.y());
+
+    // The card size and the pixel ratio asked for are the tool's window's.
+    const ToolRun fit = tool.Run("layout 201" + WindowOptions(window) + " --card-size fit");
+    ASSERT_EQ(fit.status, 0) << fit.err;
+    std::istringstream card(fit.out);
+    std::string word;
+    int w = 0, h = 0;
+    ASSERT_TRUE(card >> word >> w >> h) << fit.out;
+    EXPECT_EQ(word, "Card");
+    EXPECT_GT(h, 96);
+    const std::string png = tool.scratch.file("scaled.png");
+    const ToolRun scaled = tool.Run("render 201 1234567890123" + WindowOptions(window) +
+                                    " --scale 2 -o '" + png + "'");
+    ASSERT_EQ(scaled.status, 0) << scaled.err;
+    EXPECT_EQ(QImage(QString::fromStdString(png)).size(), window.size() * 2);
     EXPECT_EQ(tool.dir.read("DATA/Cfg.dat"), before);
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(tool.dir.file("DATA"))) {
