@@ -431,13 +431,13 @@ QImage& CardFace(int index) {
 QImage LibraryMark(const std::string& code) {
     if (Fitted()) {
         const QImage master = LibraryBitmap(std::string("W") + kMasterSize + code);
-        if (master.isNull()) return master;
+        if (master.isNull()) return QImage();
         return MarkPicture(
             master.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     const std::string size = GetParameter(field::kCardSize);
     const QImage mark = LibraryBitmap("W" + (size.empty() ? std::string("B") : size) + code);
-    return mark.isNull() ? mark : MarkPicture(mark);
+    return mark.isNull() ? QImage() : MarkPicture(mark);
 }
 
 const QImage& PileMark(const std::string& code) {
