@@ -269,6 +269,8 @@ TEST_F(WindowToolTest, BadArgumentsAreRefusedWithAMessage) {
         {"layout 201 --top 75 --bottom 700 --height 768 --width 1024 --frame 0 0 0 0",
          "--frame goes with --window", 2},
         {"layout 4321 --window 1024 768", "unknown game id 4321", 2},
+        {"render 201 12345 --top 75 --bottom 700 --height 768 --width 1024 --scale 2 -o x.png",
+         "--scale with render goes with --window", 2},
         {"render 201 12345 --window 1024 768", "-o FILE.png is required", 2},
         {"render 201 12x45 --window 1024 768 -o x.png", "bad game number '12x45'", 2},
         {"render 4321 12345 --window 1024 768 -o '" + tool.scratch.file("x.png") + "'",
