@@ -12,10 +12,14 @@
 #include <map>
 
 #include "bench_app.h"
+#include "core/card_size.h"
 #include "core/params.h"
+#include "core/ports.h"
 #include "core/rules.h"
 #include "core/state.h"
 #include "platform/paths.h"
+#include "render/background.h"
+#include "render/card_images.h"
 #include "render/layout.h"
 #include "render/library.h"
 #include "render/render_game.h"
@@ -145,5 +149,58 @@ void BM_LayOutPilesAt1080(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LayOutPilesAt1080)->DenseRange(200, 205);
+
+// "Fit to the table" on a 3840 x 2160 screen, the table a little shorter at
+// every step as while the window is resized: the size found, the pictures
+// at that size (a new size each time, none taken from the kept sets), the
+// layout and the whole table drawn again. One frame is 16 ms.
+class FitSetUp : public bw::ICardSetUp {
+public:
+    bw::LayoutInput in;
+    void LayOutPiles() override {
+        bw::LayoutInput at = in;
+        at.cardWidth = bw::CardWidth;
+        at.cardHeight = bw::CardHeight;
+        bw::ResetAndLayOutPiles(at);
+    }
+    bool HasTable() override { return true; }
+    bool TableHoldsPiles() override {
+        return QRect(0, in.top, in.width, in.bottom + 1 - in.top).contains(bw::TableExtent());
+    }
+};
+
+void BM_RefitTableAt2160(benchmark::State& state) {
+    const int id = static_cast<int>(state.range(0));
+    if (!Prepare() || !bw::LibraryHandle()) {
+        state.SkipWithError("GAMES.DAT or QLR.RGF missing beside the benchmark");
+        return;
+    }
+    bw::RenderRequest request;
+    request.gameId = id;
+    request.gameNumber = "4711200300001";
+    request.cardSize = bw::kFitToTableSize;
+    request.layout.top = 60;
+    request.layout.bottom = 2080;
+    request.layout.height = 2160;
+    request.layout.width = 3823;
+    request.layout.screenWidth = 3840;
+    request.layout.screenHeight = 2160;
+    bw::RenderDealtTable(request);
+    FitSetUp setUp;
+    setUp.in = request.layout;
+    bw::Install<bw::ICardSetUp>(&setUp);
+    int step = 0;
+    for (auto _ : state) {
+        setUp.in.bottom = request.layout.bottom - 7 * (step++ % 40);
+        bw::FitCardsToTable();
+        setUp.LayOutPiles();
+        bw::PaintBackground(bw::Canvas::Table());
+        bw::RepaintTable(bw::Canvas::Table(), false);
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel("card height " + std::to_string(bw::CardHeight));
+    bw::Install<bw::ICardSetUp>(nullptr);
+}
+BENCHMARK(BM_RefitTableAt2160)->Arg(201)->Arg(205)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -75,6 +75,12 @@ void NameAfter(QWidget* view, QLabel* label) {
 
 }  // namespace
 
+const std::vector<std::pair<const char*, char>>& CardSizeChoices() {
+    static const std::vector<std::pair<const char*, char>> choices = {
+        {"Normal", 'B'}, {"Large", 'S'}, {"Medium", 'M'}, {"Fit to the table", kFitToTableSize}};
+    return choices;
+}
+
 const std::vector<TreeEntry>& CardBackEntries() {
     static const std::vector<TreeEntry> entries = {
         {"Animals", nullptr, "Tropical fish", 19}, {"Children", nullptr, "Snowman", 3},
@@ -301,7 +307,7 @@ void TfrmCustomize_Freeware::BuildDecksPage() {
     trvCardBack = BuildTree(tabDecks, CardBackEntries(), "N_TREE3", true);
     NameAfter(trvCardBack, selectBack);
     trvCardBack->setObjectName(QStringLiteral("trvCardBack"));
-    trvCardBack->setGeometry(8, 24, 200, 164);
+    trvCardBack->setGeometry(8, 24, 200, 136);
     connect(trvCardBack, &QTreeWidget::itemSelectionChanged, this, [this] { trvCardBackChange(); });
 
     pnlSample = new QFrame(tabDecks);
@@ -319,13 +325,24 @@ void TfrmCustomize_Freeware::BuildDecksPage() {
 
     // The face set: the four-colour one tells the suits apart without
     // relying on red against black alone.
-    lblFaces = AddLabel(tabDecks, "lblFaces", "Card &faces:", QRect(8, 198, 62, 16));
+    lblFaces = AddLabel(tabDecks, "lblFaces", "Card &faces:", QRect(8, 170, 62, 16));
     cmbFaces = new QComboBox(tabDecks);
     cmbFaces->setObjectName(QStringLiteral("cmbFaces"));
-    cmbFaces->setGeometry(72, 194, 136, 22);
+    cmbFaces->setGeometry(72, 166, 136, 22);
     for (const FaceSetEntry& e : FaceSetEntries())
         cmbFaces->addItem(QString::fromUtf8(e.text), QString::fromLatin1(e.deck));
     lblFaces->setBuddy(cmbFaces);
+
+    QLabel* sizeLabel = AddLabel(tabDecks, "lblCardSize", "Card si&ze:", QRect(8, 198, 60, 20));
+    cmbCardSize = new QComboBox(tabDecks);
+    sizeLabel->setBuddy(cmbCardSize);
+    cmbCardSize->setObjectName(QStringLiteral("cmbCardSize"));
+    cmbCardSize->setGeometry(70, 196, 138, 22);
+    for (const auto& [text, letter] : CardSizeChoices())
+        cmbCardSize->addItem(QString::fromUtf8(text), QChar(letter));
+    // A size without an entry (an own card set's, say) shows none and stays.
+    const std::string size = GetParameter(field::kCardSize);
+    cmbCardSize->setCurrentIndex(size.size() == 1 ? cmbCardSize->findData(QChar(size[0])) : -1);
 }
 
 void TfrmCustomize_Freeware::BuildBackgroundsPage() {
@@ -542,6 +559,10 @@ void TfrmCustomize_Freeware::StoreChoicesInBlock() {
             SetParameter(field::kSavedDeck, faces);
         SetParameter(field::kCardDeck, faces);
     }
+    if (cmbCardSize->currentIndex() >= 0) {
+        const char letter = cmbCardSize->currentData().toChar().toLatin1();
+        if (GetParameter(field::kCardSize) != std::string(1, letter)) ChooseCardSize(letter);
+    }
 }
 
 void TfrmCustomize_Freeware::btnOKClick() {
@@ -608,6 +629,8 @@ void TfrmCustomize_Freeware::FormClose() {
 void RebuildTable() {
     LoadCardBack();
     ApplyCardSize();
+    // Fitted cards take their size from the table at once.
+    if (GetParameter(field::kCardSize) == std::string(1, kFitToTableSize)) FitCardsToTable();
     CardSetUp().LayOutPiles();
     PaintBackground(Canvas::Table());
     TableView().RepaintTable(false);

@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/advanced_form.h"
@@ -33,6 +34,8 @@ struct TreeEntry {
     int64_t number;
 };
 const std::vector<TreeEntry>& CardBackEntries();
+// The card sizes on the decks page, in their order: text and size letter.
+const std::vector<std::pair<const char*, char>>& CardSizeChoices();
 const std::vector<TreeEntry>& BackgroundEntries();
 
 // The library's face sets offered on the decks page: the text shown and the
@@ -124,6 +127,8 @@ public:
     QLabel* lblDecks;
     QLabel* lblFaces;
     QComboBox* cmbFaces;  // the face set, one entry per FaceSetEntries()
+    // The card size: the three sizes of their own and "Fit to the table".
+    QComboBox* cmbCardSize;
     QTreeWidget* trvBackGround;
     SamplePicture* imgSfondoEsempio;
     QLabel* lblBackGround;

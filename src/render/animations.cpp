@@ -23,7 +23,7 @@ bool AutoplayRunning() {
 
 QImage CardPicture(CardCode code) {
     const int face = FaceIndexOf(code);
-    const QImage& src = code == -1 || face < 0 ? CardBack : CardFaces[static_cast<size_t>(face)];
+    const QImage& src = code == -1 || face < 0 ? CardBack : CardFace(face);
     return src.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -273,7 +273,7 @@ void AnimateFaceUp(CardCode code, int left, int top) {
         if (w > 0) Waits().Wait(w);
     };
     for (int q = 3; q >= 1; --q) frame(CardBack, q);
-    for (int q = 1; q <= 3; ++q) frame(CardFaces[static_cast<size_t>(face)], q);
+    for (int q = 1; q <= 3; ++q) frame(CardFace(face), q);
     window.Restore(card, TableBitmap);
 }
 

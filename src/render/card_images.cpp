@@ -42,6 +42,93 @@ char SizeLetter() {
     return s.empty() ? ' ' : s[0];
 }
 
+bool Fitted() {
+    return SizeLetter() == kFitToTableSize;
+}
+
+// The library letter the pictures of the size come from: fitted cards are
+// scaled from the masters.
+char SourceLetter() {
+    return Fitted() ? kMasterSize : SizeLetter();
+}
+
+// Whether the table's own contract holds for a scaled card: the one-pixel
+// outline and the rounded-corner pixels of the drawing, which scaling blurs,
+// are put back in the master's colours.
+QImage ScaledCard(const QImage& master) {
+    if (master.isNull()) return master;
+    QImage card =
+        master.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(master.format());
+    const int w = card.width(), h = card.height();
+    if (w < 4 || h < 4) return card;
+    const QRgb edge = master.pixel(0, master.height() / 2);
+    const QRgb corner = master.pixel(0, 0);
+    for (int x = 0; x < w; ++x) {
+        card.setPixel(x, 0, edge);
+        card.setPixel(x, h - 1, edge);
+    }
+    for (int y = 0; y < h; ++y) {
+        card.setPixel(0, y, edge);
+        card.setPixel(w - 1, y, edge);
+    }
+    for (const QPoint p : {QPoint(1, 1), QPoint(w - 2, 1), QPoint(1, h - 2), QPoint(w - 2, h - 2)})
+        card.setPixel(p, edge);
+    for (const QPoint p :
+         {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(w - 1, 0), QPoint(w - 2, 0),
+          QPoint(w - 1, 1), QPoint(0, h - 1), QPoint(1, h - 1), QPoint(0, h - 2),
+          QPoint(w - 1, h - 1), QPoint(w - 2, h - 1), QPoint(w - 1, h - 2)})
+        card.setPixel(p, corner);
+    return card;
+}
+
+// Drag shadows at a fitted size: black dots on white (the key), each end
+// bevelled at 45 degrees, as the library's own.
+QImage FittedShadow(int which) {
+    constexpr int kDepth = 7;
+    const int w = CardWidth, h = CardHeight;
+    const int sw = which == 1 ? kDepth : std::max(1, w - 8);
+    const int sh = which == 1 ? h : kDepth;
+    const int ox = which == 1 ? w : 8, oy = which == 1 ? kDepth : h;
+    QImage img(sw, sh, QImage::Format_RGB32);
+    img.fill(kShadowKey);
+    for (int y = 0; y < sh; ++y)
+        for (int x = 0; x < sw; ++x) {
+            const bool inside = which == 1 ? (y >= x && (sw - 1 - x) + (sh - 1 - y) >= 2) : x >= y;
+            if (inside && ((ox + x + oy + y) & 1) == 0) img.setPixel(x, y, qRgb(0, 0, 0));
+        }
+    return img;
+}
+
+// Stack edges at a fitted size: the edges of a pile of 16 cards, each one
+// pixel further up and left, on the blue key (the layout the drawing reads).
+QImage FittedBorder(int which) {
+    const int w = CardWidth, h = CardHeight;
+    const int bw = which == 1 ? 16 : w + 16, bh = which == 1 ? h + 16 : 16;
+    QImage img(bw, bh, QImage::Format_RGB32);
+    img.fill(kBorderKey);
+    auto corner = [w, h](int x, int y) {
+        const int cx = x < 2 ? x : (x >= w - 2 ? w - 1 - x : -1);
+        const int cy = y < 2 ? y : (y >= h - 2 ? h - 1 - y : -1);
+        return cx >= 0 && cy >= 0 && cx + cy <= 1;
+    };
+    for (int k = 0; k <= 15; ++k) {
+        const int x0 = which == 1 ? 16 - w - k : 13 - k;
+        const int y0 = which == 1 ? 13 - k : 16 - h - k;
+        const QRgb edge = k == 0    ? qRgb(96, 96, 96)
+                          : (k & 1) ? qRgb(176, 176, 176)
+                                    : qRgb(208, 208, 208);
+        for (int y = std::max(0, y0); y < std::min(bh, y0 + h); ++y)
+            for (int x = std::max(0, x0); x < std::min(bw, x0 + w); ++x) {
+                const int cx = x - x0, cy = y - y0;
+                if (corner(cx, cy)) continue;
+                const bool rim = cx == w - 1 || cy == h - 1 || (cx == w - 2 && cy == h - 2);
+                img.setPixel(x, y, rim ? edge : qRgb(236, 236, 236));
+            }
+    }
+    return img;
+}
+
 // The size the screen rules chose while the table has room only for a
 // smaller one; blank while none is forced. Memory only: the player's
 // choice in the settings file stays as it is.
@@ -52,13 +139,29 @@ std::string g_sizeWithoutRoom;
 bool TableHoldsAt(char letter) {
     ICardSetUp& setUp = CardSetUp();
     const int width = CardWidth, height = CardHeight;
-    CardSizeOfLetter(letter, CardWidth, CardHeight);
+    if (letter == kFitToTableSize) {
+        CardWidth = FittedCardWidth(height);
+    } else {
+        CardSizeOfLetter(letter, CardWidth, CardHeight);
+    }
     SetOverlapOffsets(letter);
     setUp.LayOutPiles();
     const bool holds = setUp.TableHoldsPiles();
     CardWidth = width;
     CardHeight = height;
     return holds;
+}
+
+// The largest card height at which the table holds every pile whole.
+int FittedHeight() {
+    const int height = CardHeight;
+    const int found = LargestFittedHeight([height](int h) {
+        CardHeight = h;
+        const bool holds = TableHoldsAt(kFitToTableSize);
+        CardHeight = height;
+        return holds;
+    });
+    return found;
 }
 
 // Puts into position 128 the largest size, from the one the screen rules
@@ -99,15 +202,51 @@ void CutSuit(const QImage& grid, int firstRow, QSize cut, int suit) {
     for (int rank = 1; rank <= 13; ++rank) {
         const int r = firstRow + (rank - 1) / 5, c = (rank - 1) % 5;
         QImage card = grid.copy(c * cut.width(), r * cut.height(), cut.width(), cut.height());
-        if (card.size() != QSize(CardWidth, CardHeight))
+        if (Fitted())
+            card = ScaledCard(card);
+        else if (card.size() != QSize(CardWidth, CardHeight))
             card =
                 card.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         CardFaces[static_cast<size_t>(suit * 13 + rank - 1)] = card;
     }
 }
 
+// The masters' face grids in use, decoded once while the cards are fitted
+// (6.5 MB a suit), by library name.
+std::map<std::string, QImage> g_masterGrids;
+
+const QImage& MasterGrid(int suit) {
+    std::string deck = GetParameter(field::kCardDeck);
+    if (deck.empty()) deck = "001";
+    const std::string letter(1, kSuitLetters[SourceSuit(suit)]);
+    const std::string name = std::string("C") + kMasterSize + deck + letter;
+    auto it = g_masterGrids.find(name);
+    if (it != g_masterGrids.end()) return it->second;
+    QImage grid;
+    if (!LoadLibraryBitmap(grid, name) && deck != "001")
+        LoadLibraryBitmap(grid, std::string("C") + kMasterSize + "001" + letter);
+    return g_masterGrids[name] = grid;
+}
+
+// One face at the fitted size, scaled from its master.
+QImage FittedFace(size_t index) {
+    if (index == 52) return ScaledCard(LibraryBitmap(std::string("JOKER_") + kMasterSize));
+    const int suit = static_cast<int>(index / 13), rank = static_cast<int>(index % 13) + 1;
+    const QImage& grid = MasterGrid(suit);
+    if (grid.isNull()) return QImage();
+    const int r = (rank - 1) / 5, c = (rank - 1) % 5;
+    return ScaledCard(grid.copy(c * kMasterWidth, r * kMasterHeight, kMasterWidth, kMasterHeight));
+}
+
 void LoadLibraryFaces() {
-    const char size = SizeLetter();
+    // Fitted faces are scaled when first drawn (CardFace): a new size while
+    // the window is resized costs the cards on show, not the whole deck.
+    if (Fitted()) {
+        for (QImage& face : CardFaces) face = QImage();
+        return;
+    }
+    g_masterGrids.clear();
+    const char size = SourceLetter();
     std::string deck = GetParameter(field::kCardDeck);
     if (deck.empty()) deck = "001";
     const QSize cut = CuttingSize(size);
@@ -165,7 +304,10 @@ void LoadLibraryBack(std::string back) {
     if (back.empty()) back = "011";
     auto load = [&](const std::string& number) {
         QImage img;
-        if (size != 'B' && number != "011") {
+        if (Fitted()) {
+            if (LoadLibraryBitmap(img, std::string("D") + kMasterSize + number))
+                img = ScaledCard(img);
+        } else if (size != 'B' && number != "011") {
             if (LoadLibraryBitmap(img, "DB" + number))
                 img = img.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio,
                                  Qt::SmoothTransformation);
@@ -196,9 +338,10 @@ std::vector<std::pair<std::string, CardImageSet>> g_sets;  // the last used firs
 std::string LibrarySetKey() {
     if (ParameterIs(field::kOwnCardSet, "Y") || ParameterIs(field::kOwnBack, "Y"))
         return std::string();
-    return std::to_string(LibraryGeneration()) + "/" + SizeLetter() + "/" +
-           GetParameter(field::kCardDeck) + "/" + GetParameter(field::kBackCard) + "/" +
-           std::to_string(Rule(rule::kSuitMode));
+    const std::string size = Fitted() ? std::to_string(CardWidth) + "x" + std::to_string(CardHeight)
+                                      : std::string(1, SizeLetter());
+    return std::to_string(LibraryGeneration()) + "/" + size + "/" + GetParameter(field::kCardDeck) +
+           "/" + GetParameter(field::kBackCard) + "/" + std::to_string(Rule(rule::kSuitMode));
 }
 
 bool UseKeptSet(const std::string& key) {
@@ -217,10 +360,29 @@ bool UseKeptSet(const std::string& key) {
     return false;
 }
 
+// Fitted sizes change with every resize of the window: the kept sets older
+// than the one in use are dropped beyond this many bytes of pictures.
+constexpr qsizetype kKeptBytes = qsizetype{32} << 20;
+
+qsizetype SetBytes(const CardImageSet& set) {
+    qsizetype bytes = set.back.sizeInBytes();
+    for (const QImage& face : set.faces) bytes += face.sizeInBytes();
+    for (const auto& [code, mark] : set.marks) bytes += mark.sizeInBytes();
+    return bytes;
+}
+
 void KeepSet(const std::string& key) {
     g_sets.insert(g_sets.begin(),
                   {key, CardImageSet{CardFaces, CardBack, PileMarks, CardShadows, StackBorders}});
     if (g_sets.size() > kKeptSets) g_sets.resize(kKeptSets);
+    qsizetype bytes = SetBytes(g_sets.front().second);
+    for (size_t i = 1; i < g_sets.size(); ++i) {
+        bytes += SetBytes(g_sets[i].second);
+        if (bytes > kKeptBytes) {
+            g_sets.resize(i);
+            break;
+        }
+    }
 }
 
 void Announce(int messageCase) {
@@ -257,6 +419,27 @@ QImage MarkPicture(const QImage& loaded) {
                                     : loaded;
 }
 
+QImage& CardFace(int index) {
+    static QImage none;
+    if (index < 0 || index >= static_cast<int>(CardFaces.size())) return none = QImage();
+    QImage& face = CardFaces[static_cast<size_t>(index)];
+    if (face.isNull() && Fitted() && !ParameterIs(field::kOwnCardSet, "Y"))
+        face = FittedFace(static_cast<size_t>(index));
+    return face;
+}
+
+QImage LibraryMark(const std::string& code) {
+    if (Fitted()) {
+        const QImage master = LibraryBitmap(std::string("W") + kMasterSize + code);
+        if (master.isNull()) return QImage();
+        return MarkPicture(
+            master.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
+    const std::string size = GetParameter(field::kCardSize);
+    const QImage mark = LibraryBitmap("W" + (size.empty() ? std::string("B") : size) + code);
+    return mark.isNull() ? QImage() : MarkPicture(mark);
+}
+
 const QImage& PileMark(const std::string& code) {
     static const QImage empty;
     auto it = PileMarks.find(code);
@@ -269,6 +452,7 @@ bool CardSizeOfLetter(char letter, int& width, int& height) {
 
 QSize CuttingSize(char letter) {
     switch (letter) {
+        case kMasterSize: return {kMasterWidth, kMasterHeight};
         case 'M': return {59, 80};
         case 'S': return {85, 115};
         default: return {71, 96};
@@ -379,18 +563,22 @@ void LoadCardImages() {
     else
         LoadLibraryFaces();
     // 2. Marks, back, shadows and borders of the size.
-    const std::string size(1, SizeLetter());
+    const std::string size(1, SourceLetter());
     PileMarks.clear();
-    for (const char* code : kPileMarkCodes)
-        PileMarks[code] = MarkPicture(LibraryBitmap("W" + size + code));
+    // Fitted marks, as fitted faces, when first drawn (LibraryMark).
+    if (!Fitted()) {
+        for (const char* code : kPileMarkCodes)
+            PileMarks[code] = MarkPicture(LibraryBitmap("W" + size + code));
+    }
     LoadCardBack();
     for (int i = 0; i < 2; ++i) {
         const std::string sized = size + std::to_string(i + 1);
-        CardShadows[static_cast<size_t>(i)] = LibraryBitmap("SHADOW_" + sized);
-        StackBorders[static_cast<size_t>(i)] = LibraryBitmap("3D_BORDER_" + sized);
+        const auto at = static_cast<size_t>(i);
+        CardShadows[at] = Fitted() ? FittedShadow(i + 1) : LibraryBitmap("SHADOW_" + sized);
+        StackBorders[at] = Fitted() ? FittedBorder(i + 1) : LibraryBitmap("3D_BORDER_" + sized);
     }
     // 3. The joker.
-    CardFaces[52] = LibraryBitmap("JOKER_" + size);
+    CardFaces[52] = Fitted() ? QImage() : LibraryBitmap("JOKER_" + size);
     if (!key.empty() && key == LibrarySetKey()) KeepSet(key);
 }
 
@@ -415,10 +603,26 @@ void ApplyCardSize() {
     if (CardSizeOfLetter(SizeLetter(), w, h)) {
         CardWidth = w;
         CardHeight = h;
+    } else if (Fitted()) {
+        // The height the last fit chose; the table's next fit adjusts it.
+        CardWidth = FittedCardWidth(CardHeight);
     }
     CardRect = QRect(0, 0, CardWidth, CardHeight);
     LoadCardImages();
     if (CardWidth != oldWidth || CardHeight != oldHeight) CardSetUp().CardSizeChanged();
+}
+
+void ChooseCardSize(char letter) {
+    const std::string size(1, letter);
+    if (size == GetParameter(field::kCardSize) && g_sizeWithoutRoom.empty()) return;
+    g_sizeWithoutRoom.clear();
+    if (!GetParameter(field::kSavedDeck).empty()) {
+        SetParameter(field::kCardDeck, GetParameter(field::kSavedDeck));
+        SetParameter(field::kSavedSize, "");
+        SetParameter(field::kSavedDeck, "");
+    }
+    SetParameter(field::kCardSize, size);
+    WritePreference(key::kCardSize, size);
 }
 
 void SetUpCards() {
@@ -439,9 +643,12 @@ void SetUpCards() {
     std::string size = before;
     std::string saved = GetParameter(field::kSavedSize);
     auto large = [&] { return size == "S" || saved == "S"; };
-    const bool fits = !(k == 1 && w < 650) && !(k == 2 && w < 1100) && !(w < 650 && large());
+    // Fitted cards take the size the table has room for: nothing is forced.
+    const bool fitted = size.size() == 1 && size[0] == kFitToTableSize;
+    const bool fits =
+        fitted || (!(k == 1 && w < 650) && !(k == 2 && w < 1100) && !(w < 650 && large()));
 
-    if (fits && !(w < 810 && k == 1 && large())) {
+    if (fits && (fitted || !(w < 810 && k == 1 && large()))) {
         // 3. It fits: give back a size kept while a smaller one was forced.
         if (!GetParameter(field::kSavedDeck).empty()) {
             SetParameter(field::kCardSize, saved);
@@ -510,6 +717,16 @@ void SetUpCards() {
 }
 
 void FitCardsToTable() {
+    if (SizeLetter() == kFitToTableSize) {
+        if (!CardSetUp().HasTable() || ParameterIs(field::kOwnCardSet, "Y")) return;
+        const int height = FittedHeight();
+        if (height != CardHeight || FittedCardWidth(height) != CardWidth) {
+            CardHeight = height;
+            ApplyCardSize();
+        }
+        SetOverlapOffsets(kFitToTableSize);
+        return;
+    }
     const std::string before = GetParameter(field::kCardSize);
     ChooseSizeForTable();
     if (GetParameter(field::kCardSize) != before) {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/card_size.h"
+#include "render/layout.h"
 
 namespace bw {
 
@@ -31,10 +32,22 @@ constexpr QRgb kBorderKey = 0xFF0000FF;
 
 // The mark codes loaded for every size.
 extern const char* const kPileMarkCodes[21];
+// The face to draw (index as CardFaces): fitted faces are scaled from the
+// library's masters when first asked for, the others are CardFaces as loaded.
+QImage& CardFace(int index);
+// The library's mark of a code at the card size (fitted: scaled from its
+// master), ready to be blended; empty when the library lacks it.
+QImage LibraryMark(const std::string& code);
 // The mark of a code, or an empty image.
 const QImage& PileMark(const std::string& code);
 // A mark as loaded, ready to be blended: translucent ones premultiplied.
 QImage MarkPicture(const QImage& loaded);
+
+// The masters' letter in the library's picture names and their size (four
+// times "B").
+constexpr char kMasterSize = 'X';
+constexpr int kMasterWidth = 284;
+constexpr int kMasterHeight = 384;
 
 // The size letter's card size; false (and nothing set) for other letters.
 bool CardSizeOfLetter(char letter, int& width, int& height);
@@ -79,6 +92,10 @@ void SetUpCards();
 // whole (down to "M"), with new images when the size changes. The trials
 // leave the piles laid out at any size: the caller lays them out again.
 void FitCardsToTable();
+// The player picks the card size (Customize): position 128 and the setting
+// "Card_Size" take the letter, and a smaller size the screen or the table
+// forced on the last one is forgotten.
+void ChooseCardSize(char letter);
 // Sets the card size from the size letter (or the own card set's size) and
 // loads every image.
 void ApplyCardSize();

@@ -119,11 +119,11 @@ std::array<From, 4> StandardCorners(bool raised) {
 const QImage& MarkImage(const std::string& code) {
     const QImage& loaded = PileMark(code);
     if (!loaded.isNull() || code.empty()) return loaded;
-    // Marks outside the loaded set ("021") come straight from the library.
-    const std::string size = GetParameter(field::kCardSize);
-    QImage img = LibraryBitmap("W" + (size.empty() ? std::string("B") : size) + code);
+    // Marks outside the loaded set ("021", and fitted marks) come straight
+    // from the library.
+    QImage img = LibraryMark(code);
     if (img.isNull()) return loaded;
-    PileMarks[code] = MarkPicture(img);
+    PileMarks[code] = img;
     return PileMarks[code];
 }
 
@@ -185,7 +185,7 @@ void DrawCard(CardCode code, int left, int top, bool raised, const Canvas& canva
             from = {From::kTable, From::kCanvas, From::kTable, From::kCanvas};
         }
     }
-    CopyCard(CardFaces[static_cast<size_t>(face)], left, top, CardHeight, canvas, from);
+    CopyCard(CardFace(face), left, top, CardHeight, canvas, from);
 }
 
 void DrawCardBack(int left, int top, int height, bool raised, const Canvas& canvas) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "core/card_size.h"
 #include "core/params.h"
 #include "core/state.h"
 
@@ -1048,6 +1049,7 @@ void SetOverlapOffsets(char sizeLetter) {
     MainGame.SetOpt(opt::kSideGap, 6);
     int column;
     switch (sizeLetter) {
+        case kFitToTableSize:
         case 'S':
         case 'B': column = 0; break;
         case 'M': column = 1; break;
@@ -1078,6 +1080,35 @@ void SetOverlapOffsets(char sizeLetter) {
         MainGame.SetOpt(opt::kUpStepDown, MainGame.Opt(opt::kUpStepDown) * 5 / 2);
         MainGame.SetOpt(opt::kDownStepDown, MainGame.Opt(opt::kDownStepDown) * 5 / 2);
     }
+    if (sizeLetter != kFitToTableSize) return;
+    // Gaps and steps grow with the cards, so the table keeps its proportions.
+    constexpr int kStandardHeight = 96;
+    for (int e : {opt::kUpStepDown, opt::kUpStepRight, opt::kDownStepDown, opt::kDownStepRight,
+                  opt::kReserveStep, opt::kSpareStep, opt::kSideGap, opt::kFanUpStep,
+                  opt::kFanDownStep, opt::kColumnGap, opt::kRowGap}) {
+        const int v = MainGame.Opt(e);
+        if (v > 0)
+            MainGame.SetOpt(e,
+                            std::max(1, (v * CardHeight + kStandardHeight / 2) / kStandardHeight));
+    }
+}
+
+int LargestFittedHeight(const std::function<bool(int)>& holds) {
+    int lo = kLeastFittedHeight, hi = kMostFittedHeight;
+    if (!holds(lo)) return lo;
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        if (holds(mid))
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    return lo;
+}
+
+int FittedCardWidth(int height) {
+    constexpr int kStandardWidth = 71, kStandardHeight = 96;
+    return (height * kStandardWidth + kStandardHeight / 2) / kStandardHeight;
 }
 
 std::vector<PilePosition> PilesOnTable() {

@@ -4,6 +4,7 @@
 // and writes the pile anchors of TMainGame (entries 0..62, the drawing copies
 // 123..129 and 135..167, the scroll offset 90) and FilaLeft/FilaTop.
 // No Qt here: the rules tests and the command-line tool use it headless.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,11 +59,27 @@ void LayOutPiles(const LayoutInput& in);
 // ResetPileAnchors() followed by LayOutPiles(in).
 void ResetAndLayOutPiles(const LayoutInput& in);
 
+// The card size "Fit to the table" (size letter "F"): the cards take the
+// largest size at which the current game's piles fit the table, any size in
+// pixels, with the proportions of size "B".
+constexpr char kFitToTableSize = 'F';
+// The card width that goes with a fitted card height.
+int FittedCardWidth(int height);
+// Fitted heights go from the least, below which no card can be told from
+// another, to the most, twice the height of the library's master pictures.
+constexpr int kLeastFittedHeight = 40;
+constexpr int kMostFittedHeight = 768;
+// The largest fitted height at which `holds` (the table holds every pile
+// whole at that card height) is true, found by halving the range; the
+// least when it holds at none.
+int LargestFittedHeight(const std::function<bool(int)>& holds);
+
 // Card width and height for a size letter S, B, M or L; false for any other.
 bool CardSizeForLetter(char letter, int& width, int& height);
 
 // The overlap offsets of option entries 64..67, 72, 75, 76, 83, 84, 101 and
 // 102 for a card size letter and the current GameRules (entries 3, 5, 6).
+// Fitted cards take those of "B" in proportion to the card height.
 void SetOverlapOffsets(char sizeLetter);
 
 struct PilePosition {

@@ -82,7 +82,7 @@ QRect WindowRect(int left, int top, int right, int bottom) {
 
 const QImage& PictureOf(CardCode code) {
     const int face = FaceIndexOf(code);
-    return face < 0 || !IsFaceUp(code) ? CardBack : CardFaces[static_cast<size_t>(face)];
+    return face < 0 || !IsFaceUp(code) ? CardBack : CardFace(face);
 }
 
 }  // namespace

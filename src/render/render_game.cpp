@@ -43,6 +43,12 @@ public:
         in.shadowOffset = request_.shadow ? 9 : 0;
         bw::LayOutPiles(in);
     }
+    // Fitted cards look for the largest size the request's table holds.
+    bool HasTable() override { return request_.cardSize == kFitToTableSize; }
+    bool TableHoldsPiles() override {
+        const LayoutInput& in = request_.layout;
+        return QRect(0, in.top, in.width, in.bottom + 1 - in.top).contains(TableExtent());
+    }
 
 private:
     const RenderRequest& request_;
@@ -90,6 +96,11 @@ QImage RenderDealtTable(const RenderRequest& request) {
     MainGame.SetOpt(opt::kStockPasses, 1);
     DealGame();
     SetFlag(flag::kInProgress, true);
+    if (request.cardSize == kFitToTableSize) {
+        FitCardsToTable();
+        ResetPileAnchors();
+        setUp.LayOutPiles();
+    }
 
     const int width = std::max(request.layout.width, 1);
     const int height = std::max(request.layout.bottom + 1, 1);

@@ -32,6 +32,7 @@ inline constexpr const char* kSoundsSplash = "Sounds_Splash";
 inline constexpr const char* kSplashTime = "Splash_Time";
 inline constexpr const char* kBackCard = "Back_Card";
 inline constexpr const char* kCard = "Card";
+inline constexpr const char* kCardSize = "Card_Size";
 inline constexpr const char* kBackgroundBmp = "Background_bmp";
 inline constexpr const char* kBackgroundCol = "Background_Col";
 inline constexpr const char* kBackgroundFixedCol = "Background_Fixed_Col";

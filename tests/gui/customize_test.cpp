@@ -515,6 +515,11 @@ protected:
             in.cardHeight = CardHeight;
             bw::LayOutPiles(in);
         }
+        bool HasTable() override { return true; }
+        bool TableHoldsPiles() override {
+            const LayoutInput& in = request.layout;
+            return QRect(0, in.top, in.width, in.bottom + 1 - in.top).contains(TableExtent());
+        }
     } layout;
     void SetUp() override {
         CustomizeTest::SetUp();
@@ -582,6 +587,34 @@ TEST_F(CustomizeTableTest, OkRebuildsTheTableWithTheNewBackAndBackground) {
     // The bottom-left corner of the card shows the marble through it.
     const QPoint corner = card + QPoint(0, CardHeight - 1);
     EXPECT_EQ(Of(TableBitmap, corner), Of(BackgroundBitmap, corner));
+}
+
+// "Fit to the table" sits beside the sizes of their own; OK keeps it and
+// the cards take the table's room at once, every one whole; Cancel leaves
+// the size as it was.
+TEST_F(CustomizeTableTest, FitToTheTableIsChosenOnTheDecksPageAndFitsAtOnce) {
+    Open();
+    ASSERT_EQ(dialog->cmbCardSize->currentText(), "Normal");
+    dialog->cmbCardSize->setCurrentIndex(dialog->cmbCardSize->findText("Fit to the table"));
+    QTest::mouseClick(dialog->btnCancel, Qt::LeftButton);
+    EXPECT_EQ(GetParameter(128, 1), "B");
+    EXPECT_EQ(CardHeight, 96);
+
+    Open();
+    dialog->cmbCardSize->setCurrentIndex(dialog->cmbCardSize->findText("Fit to the table"));
+    QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
+    EXPECT_EQ(GetParameter(128, 1), "F");
+    EXPECT_THAT(PreferenceLines(Settings()), ::testing::Contains("Card_Size=F"));
+    // Four rows of cards in a table 640 pixels high.
+    EXPECT_GT(CardHeight, 120);
+    EXPECT_EQ(CardWidth, (CardHeight * 71 + 48) / 96);
+    EXPECT_EQ(CardBack.size(), QSize(CardWidth, CardHeight));
+    EXPECT_TRUE(QRect(0, 60, 1007, 641).contains(TableExtent()));
+    const QPoint moved = PileAnchor("Fila1", 0) + QPoint(35, 48);
+    EXPECT_EQ(Of(TableBitmap, moved), Of(CardBack, {35, 48}));
+
+    Open();
+    EXPECT_EQ(dialog->cmbCardSize->currentText(), "Fit to the table");
 }
 
 TEST_F(CustomizeTableTest, CancelRebuildsTheTableAsItWas) {

@@ -9,6 +9,7 @@
 #include "app/memory_end_dialog.h"
 #include "core/piles.h"
 #include "play_support.h"
+#include "render/card_images.h"
 #include "render/layout.h"
 #include "render/table.h"
 
@@ -232,6 +233,69 @@ TEST_P(FitTest, EveryCardIsWholeOnTheTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CardSizes, FitTest, ::testing::Values('B', 'S'));
+
+// "Fit to the table": at every window size each shipped game's cards lie
+// whole on the table, and the cards grow with the table, so that the piles
+// cover at least 75% of its width or of its height (whichever the game's
+// proportions reach first). A window grown back takes its former size again.
+TEST_F(PlayTest, FitToTheTableFillsTheTableWithWholeCards) {
+    screen.width = 3840;
+    screen.height = 2160;
+    StartStored(201, "Memory-Up (6x4)", "Card_Size=F\r\n");
+    const struct {
+        int id;
+        const char* name;
+    } games[] = {{200, "Memory-Up (4x3)"}, {201, "Memory-Up (6x4)"}, {202, "Memory-Up (8x5)"},
+                 {203, "Concentration"},   {204, "Ace-To-King"},     {205, "Forget me not"}};
+    const QSize sizes[] = {{800, 600}, {1280, 1024}, {3840, 2160}};
+    for (const auto& g : games) {
+        {
+            ModalAnswer closeResult([](QWidget* w) { w->close(); });
+            ASSERT_TRUE(
+                OpenGame(g.id, g.name, kNewGameNumber, false, GetParameter(pos::kPlayer, 30)));
+        }
+        int heightAtFull = 0;
+        for (const QSize& size : sizes) {
+            window.resize(size);
+            QApplication::processEvents();
+            const std::string when = std::string(g.name) + " at " + std::to_string(size.width()) +
+                                     " x " + std::to_string(size.height());
+            ASSERT_EQ(window.imgSfondo->width(), size.width()) << when;
+            const TableRect area = window.TableArea();
+            const QRect room(0, area.top, window.imgSfondo->width(), area.bottom + 1 - area.top);
+            QRect cards;
+            for (const PilePosition& p : PilesOnTable()) {
+                const int index = p.name.rfind("Fila", 0) == 0 ? PileNumberOf(p.name) - 1 : 0;
+                const std::string* pile = PileByName(p.name);
+                const int n = pile ? SlotCount(*pile) : 0;
+                for (int k = 0; k < std::max(n, 1); ++k) {
+                    const CardPoint c =
+                        n == 0 ? CardPoint{p.left, p.top} : CardSlotPosition(p.name, index, k);
+                    const QRect card(c.left, c.top, CardWidth, CardHeight);
+                    EXPECT_TRUE(room.contains(card)) << when << ": " << p.name << " slot " << k;
+                    cards |= card;
+                }
+            }
+            // The pictures follow the size.
+            EXPECT_EQ(CardBack.size(), QSize(CardWidth, CardHeight)) << when;
+            EXPECT_EQ(CardFace(0).size(), QSize(CardWidth, CardHeight)) << when;
+            const double share = std::max(double(cards.width()) / room.width(),
+                                          double(cards.height()) / room.height());
+            EXPECT_GE(share, 0.75) << when << ": cards " << cards.width() << " x " << cards.height()
+                                   << " of " << room.width() << " x " << room.height();
+            if (size.width() == 3840) heightAtFull = CardHeight;
+        }
+        // The table's own proportions, not a letter's size, and the same
+        // size again for the same table.
+        EXPECT_GT(heightAtFull, 115) << g.name;
+        window.resize(1280, 1024);
+        QApplication::processEvents();
+        window.resize(3840, 2160);
+        QApplication::processEvents();
+        EXPECT_EQ(CardHeight, heightAtFull) << g.name;
+        EXPECT_EQ(GetParameter(pos::kCardSize, 1), "F");
+    }
+}
 
 TEST_F(PlayTest, AceToKingRunInOrder) {
     Start(204, "Ace-To-King");

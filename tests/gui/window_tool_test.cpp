@@ -111,7 +111,8 @@ std::vector<PilePosition> ParsePositions(const std::string& text) {
     std::vector<PilePosition> out;
     std::istringstream in(text);
     PilePosition p;
-    while (in >> p.name >> p.left >> p.top) out.push_back(p);
+    while (in >> p.name >> p.left >> p.top)
+        if (p.name != "Card") out.push_back(p);  // the card size line
     return out;
 }
 
@@ -141,7 +142,8 @@ TEST_P(WindowToolCase, PositionsAreTheWindowsOwn) {
         p.left += table.x();
         p.top += table.y();
     }
-    EXPECT_EQ(run.out, FormatPilePositions(expected));
+    EXPECT_EQ(run.out, "Card " + std::to_string(CardWidth) + " " + std::to_string(CardHeight) +
+                           "\n" + FormatPilePositions(expected));
 
     // Pointing at a pile's first card where the tool says it lies hits that
     // pile in the window (a pile without a first card has nothing to hit).
@@ -212,7 +214,8 @@ TEST_F(WindowToolTest, ResizedWindowMatchesTheToolsNewSize) {
         p.left += table.x();
         p.top += table.y();
     }
-    EXPECT_EQ(run.out, FormatPilePositions(expected));
+    EXPECT_EQ(run.out, "Card " + std::to_string(CardWidth) + " " + std::to_string(CardHeight) +
+                           "\n" + FormatPilePositions(expected));
 }
 
 TEST_F(WindowToolTest, PlayersSettingsNeitherShapeNorChange) {
@@ -222,9 +225,24 @@ TEST_F(WindowToolTest, PlayersSettingsNeitherShapeNorChange) {
     ASSERT_EQ(run.status, 0) << run.err;
     // Laid out for the default card size and tool bar, not the player's.
     EXPECT_NE(run.out.find("Fila1 "), std::string::npos);
-    EXPECT_EQ(run.out, FormatPilePositions(ParsePositions(run.out)));
+    EXPECT_EQ(run.out, "Card 71 96\n" + FormatPilePositions(ParsePositions(run.out)));
     const QPoint table = window.imgSfondo->mapTo(&window, QPoint(0, 0));
     EXPECT_EQ(ParsePositions(run.out).at(1).top, FilaTop[0] + table.y());
+
+    // The card size and the pixel ratio asked for are the tool's window's.
+    const ToolRun fit = tool.Run("layout 201" + WindowOptions(window) + " --card-size fit");
+    ASSERT_EQ(fit.status, 0) << fit.err;
+    std::istringstream card(fit.out);
+    std::string word;
+    int w = 0, h = 0;
+    ASSERT_TRUE(card >> word >> w >> h) << fit.out;
+    EXPECT_EQ(word, "Card");
+    EXPECT_GT(h, 96);
+    const std::string png = tool.scratch.file("scaled.png");
+    const ToolRun scaled = tool.Run("render 201 1234567890123" + WindowOptions(window) +
+                                    " --scale 2 -o '" + png + "'");
+    ASSERT_EQ(scaled.status, 0) << scaled.err;
+    EXPECT_EQ(QImage(QString::fromStdString(png)).size(), window.size() * 2);
     EXPECT_EQ(tool.dir.read("DATA/Cfg.dat"), before);
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(tool.dir.file("DATA"))) {
@@ -247,10 +265,12 @@ TEST_F(WindowToolTest, BadArgumentsAreRefusedWithAMessage) {
         {"layout 201 --window 1024 768 --frame 1 2 3", "--frame needs a number", 2},
         {"layout 201 --window 1024 768 --frame 0 -5 0 0", "the frame's sides go from 0", 2},
         {"layout 201 --window 1024 768 --top 40", "--window takes the table from the window", 2},
-        {"layout 201 --window 1024 768 --card-size M", "--window takes the table", 2},
+        {"layout 201 --window 1024 768 --no-shadow", "--window takes the table", 2},
         {"layout 201 --top 75 --bottom 700 --height 768 --width 1024 --frame 0 0 0 0",
          "--frame goes with --window", 2},
         {"layout 4321 --window 1024 768", "unknown game id 4321", 2},
+        {"render 201 12345 --top 75 --bottom 700 --height 768 --width 1024 --scale 2 -o x.png",
+         "--scale with render goes with --window", 2},
         {"render 201 12345 --window 1024 768", "-o FILE.png is required", 2},
         {"render 201 12x45 --window 1024 768 -o x.png", "bad game number '12x45'", 2},
         {"render 4321 12345 --window 1024 768 -o '" + tool.scratch.file("x.png") + "'",

@@ -13,6 +13,7 @@
 #include "fuzz/resource_file.h"
 #include "platform/paths.h"
 #include "platform/qt/sound_player.h"
+#include "render/card_images.h"
 #include "render/library.h"
 #include "render/raw_picture.h"
 #include "render_support.h"
@@ -26,7 +27,9 @@ struct Size {
     char letter;
     int w, h;
 };
-const Size kSizes[] = {{'S', 85, 115}, {'B', 71, 96}, {'M', 59, 80}, {'L', 25, 32}};
+// The last: the masters that fitted cards are scaled from.
+const Size kSizes[] = {
+    {'S', 85, 115}, {'B', 71, 96}, {'M', 59, 80}, {'L', 25, 32}, {kMasterSize, 284, 384}};
 const char* const kBacks[] = {"001", "003", "006", "007", "011", "014", "019", "020"};
 const char* const kMarks[] = {"004", "_WASTE", "022",      "005", "008", "010", "012", "013",
                               "014", "015",    "016",      "017", "018", "019", "020", "006",

@@ -2,7 +2,10 @@
 // scratch folder beside a GAMES.DAT the test writes, since the tool reads the
 // file from its own folder.
 #include <gtest/gtest.h>
+
 #include <sys/wait.h>
+#include <algorithm>
+#include <sstream>
 
 #include <cstdlib>
 #include <filesystem>
@@ -80,6 +83,7 @@ TEST_F(LayoutTool, PrintsEveryPileOnTheTable) {
     Result r = Tool(std::string("202") + kWindow);
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
+              "Card 71 96\n"
               "Mazzo 19 100\nMazzo_Vis 105 100\n"
               "Dest1 193 100\nDest2 268 100\nDest3 343 100\nDest4 418 100\n"
               "Fila1 232 206\nFila2 313 206\nFila3 394 206\nFila4 475 206\n"
@@ -90,13 +94,32 @@ TEST_F(LayoutTool, PrintsEveryPileOnTheTable) {
     // A short screen narrows the foundation offset; no shadows, no indent.
     r = Tool(std::string("202") + kWindow + " --screen 800 480 --no-shadow");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("Mazzo 15 100\nMazzo_Vis 101 100\nDest1 179 100\nDest2 253 100\n"),
+    EXPECT_NE(r.out.find("Card 71 96\nMazzo 15 100\nMazzo_Vis 101 100\nDest1 179 100\n"),
               std::string::npos)
         << r.out;
 
     r = Tool(std::string("201") + kWindow + " --card-size M");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "Waste 624 347\nFila1 324 262\nFila2 324 347\nFila3 324 432\n");
+    EXPECT_EQ(r.out, "Card 59 80\nWaste 624 347\nFila1 324 262\nFila2 324 347\nFila3 324 432\n");
+
+    // Fitted cards: the largest size at which every pile lies whole on the
+    // table, 1024 x 626 here, in the proportions of "B".
+    r = Tool(std::string("201") + kWindow + " --card-size fit");
+    EXPECT_EQ(r.status, 0) << r.err;
+    std::istringstream lines(r.out);
+    std::string word;
+    int w = 0, h = 0, left = 0, top = 0, piles = 0, bottom = 0;
+    ASSERT_TRUE(lines >> word >> w >> h) << r.out;
+    EXPECT_EQ(word, "Card");
+    EXPECT_GT(h, 130);
+    EXPECT_EQ(w, (h * 71 + 48) / 96);
+    while (lines >> word >> left >> top) {
+        ++piles;
+        EXPECT_TRUE(left >= 0 && left + w <= 1024 && top >= 75 && top + h <= 701) << word;
+        bottom = std::max(bottom, top + h);
+    }
+    EXPECT_EQ(piles, 4);
+    EXPECT_GE(bottom - 75, 626 * 3 / 4);  // the piles fill the table's height
 }
 
 TEST_F(LayoutTool, RefusesBadUsageWithAMessage) {
@@ -113,7 +136,9 @@ TEST_F(LayoutTool, RefusesBadUsageWithAMessage) {
          "--top, --bottom, --height and --width are required"},
         {"201 --top", "--top needs a number"},
         {std::string("201") + kWindow + " --screen 800", "--screen needs a number"},
-        {std::string("201") + kWindow + " --card-size Q", "--card-size takes S, B or M"},
+        {std::string("201") + kWindow + " --card-size Q", "--card-size takes fit, S, B or M"},
+        {std::string("201") + kWindow + " --scale 0.5", "--scale takes a ratio from 1 to 4"},
+        {std::string("201") + kWindow + " --scale 2x", "--scale takes a ratio from 1 to 4"},
         {std::string("201") + kWindow + " --shadow", "unknown option '--shadow'"},
     };
     for (const auto& c : cases) {

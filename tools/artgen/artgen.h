@@ -18,7 +18,11 @@ struct CardSize {
     int w;
     int h;
 };
-// S, B, M (the sizes the table uses) and L (the tiny size).
+// The masters: every card picture once more at four times size "B", the
+// source the program scales from for fitted card sizes and for screens of
+// more than one device pixel per logical pixel.
+constexpr char kMasterSize = 'X';
+// S, B, M (the sizes the table uses), L (the tiny size) and the masters.
 const std::vector<CardSize>& CardSizes();
 CardSize SizeOf(char letter);
 

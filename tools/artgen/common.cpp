@@ -17,7 +17,7 @@ namespace artgen {
 
 const std::vector<CardSize>& CardSizes() {
     static const std::vector<CardSize> sizes = {
-        {'S', 85, 115}, {'B', 71, 96}, {'M', 59, 80}, {'L', 25, 32}};
+        {'S', 85, 115}, {'B', 71, 96}, {'M', 59, 80}, {'L', 25, 32}, {kMasterSize, 284, 384}};
     return sizes;
 }
 

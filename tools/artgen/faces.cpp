@@ -24,7 +24,8 @@ QString CardId(int suit, int rank) {
 // small sizes, laid on white, with the crisp outline and the corner pixels
 // the table drawing expects.
 QImage RenderCard(QSvgRenderer& svg, const QString& id, int w, int h) {
-    const int ss = 4;
+    // The masters are large enough to be drawn as they are.
+    const int ss = h > 200 ? 1 : 4;
     QImage big = Transparent(w * ss, h * ss);
     {
         QPainter p(&big);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/main_window.h"
+#include "core/card_size.h"
 #include "core/params.h"
 #include "core/rules.h"
 #include "core/state.h"
@@ -20,8 +21,9 @@ namespace {
 const std::string kUsage = std::string("layout ID ") + kLayoutOptionsUsage +
                            "\n    prints each pile's name, left and top; the screen defaults to"
                            " the table's width and height\n    (with --window: to the display's"
-                           " size, or the window's without a display)\n    " +
-                           kWindowOptionsHelp;
+                           " size, or the window's without a display), after a line\n"
+                           "    \"Card W H\": the card size in force\n    " +
+                           kWindowOptionsHelp + "\n    " + kSizeOptionsHelp;
 
 int Run(const Args& args) {
     if (args.empty()) return UsageError("missing game id; usage: " + kUsage);
@@ -41,7 +43,8 @@ int Run(const Args& args) {
 
     if (options.Window()) {
         return WithDealtWindow(*id, std::string(), options, [](TfrmMain& window) {
-            std::cout << FormatPilePositions(PilesInWindow(window));
+            std::cout << "Card " << CardWidth << " " << CardHeight << "\n"
+                      << FormatPilePositions(PilesInWindow(window));
             return 0;
         });
     }
@@ -55,8 +58,10 @@ int Run(const Args& args) {
     LoadGameRules(*id);
 
     SetOverlapOffsets(options.cardSize);
-    ResetAndLayOutPiles(ToLayoutInput(options));
-    std::cout << FormatPilePositions(PilesOnTable());
+    const LayoutInput in = ToLayoutInput(options);
+    ResetAndLayOutPiles(in);
+    std::cout << "Card " << in.cardWidth << " " << in.cardHeight << "\n"
+              << FormatPilePositions(PilesOnTable());
     return 0;
 }
 

@@ -68,6 +68,8 @@ int Run(const Args& args) {
             return 0;
         });
     }
+    // The table alone is drawn at logical pixels only.
+    if (options.scale != 1.0) return UsageError("--scale with render goes with --window");
     if (*options.width < 1 || *options.bottom < 0)
         return UsageError("the table needs a width and a bottom of at least 1 and 0");
 

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "core/card_size.h"
+
 namespace bw::tool {
 
 std::optional<int> ParseCoordinate(const std::string& text) {
@@ -47,13 +49,25 @@ OptionResult ParseLayoutOption(const Args& args, size_t& i, LayoutOptions& out) 
         for (int k = 0; ok && k < 4; ++k) out.frame[k] = *side[k];
         out.frameGiven = true;
     } else if (opt == "--card-size") {
-        if (i + 1 >= args.size() ||
-            (args[i + 1] != "S" && args[i + 1] != "B" && args[i + 1] != "M")) {
-            UsageError("--card-size takes S, B or M");
+        if (i + 1 >= args.size() || (args[i + 1] != "S" && args[i + 1] != "B" &&
+                                     args[i + 1] != "M" && args[i + 1] != "fit")) {
+            UsageError("--card-size takes fit, S, B or M");
             return OptionResult::kError;
         }
-        out.cardSize = args[++i][0];
+        ++i;
+        out.cardSize = args[i] == "fit" ? kFitToTableSize : args[i][0];
         out.cardSizeGiven = true;
+    } else if (opt == "--scale") {
+        const std::string value = i + 1 < args.size() ? args[i + 1] : std::string();
+        errno = 0;
+        char* end = nullptr;
+        const double ratio = value.empty() ? 0.0 : std::strtod(value.c_str(), &end);
+        if (value.empty() || errno != 0 || *end != '\0' || !(ratio >= 1.0 && ratio <= 4.0)) {
+            UsageError("--scale takes a ratio from 1 to 4");
+            return OptionResult::kError;
+        }
+        ++i;
+        out.scale = ratio;
     } else if (opt == "--no-shadow") {
         out.shadow = false;
     } else {
@@ -67,10 +81,10 @@ bool HasTableRect(const LayoutOptions& o, const std::string& usage) {
         return !v || (*v >= least && *v <= kMaxWindowSide);
     };
     if (o.Window()) {
-        if (o.top || o.bottom || o.height || o.width || o.cardSizeGiven || !o.shadow) {
+        if (o.top || o.bottom || o.height || o.width || !o.shadow) {
             UsageError(
                 "--window takes the table from the window and the default preferences; "
-                "leave out --top, --bottom, --height, --width, --card-size and --no-shadow");
+                "leave out --top, --bottom, --height, --width and --no-shadow");
             return false;
         }
         if (!inRange(o.windowWidth, 1) || !inRange(o.windowHeight, 1) ||
@@ -104,7 +118,30 @@ LayoutInput ToLayoutInput(const LayoutOptions& o) {
     in.screenWidth = o.screenWidth ? *o.screenWidth : in.width;
     in.screenHeight = o.screenHeight ? *o.screenHeight : in.height;
     in.shadowOffset = o.shadow ? 9 : 0;
-    CardSizeForLetter(o.cardSize, in.cardWidth, in.cardHeight);
+    if (o.cardSize != kFitToTableSize) {
+        CardSizeForLetter(o.cardSize, in.cardWidth, in.cardHeight);
+        return in;
+    }
+    // Every pile's anchor card whole inside the table rectangle.
+    const int kept = CardHeight;
+    in.cardHeight = LargestFittedHeight([&in](int h) {
+        LayoutInput trial = in;
+        trial.cardHeight = h;
+        trial.cardWidth = FittedCardWidth(h);
+        CardHeight = h;
+        SetOverlapOffsets(kFitToTableSize);
+        ResetAndLayOutPiles(trial);
+        for (const PilePosition& p : PilesOnTable()) {
+            if (p.left < 0 || p.top < trial.top || p.left + trial.cardWidth > trial.width ||
+                p.top + h > trial.bottom + 1)
+                return false;
+        }
+        return true;
+    });
+    in.cardWidth = FittedCardWidth(in.cardHeight);
+    CardHeight = in.cardHeight;
+    SetOverlapOffsets(kFitToTableSize);
+    CardHeight = kept;
     return in;
 }
 

@@ -10,8 +10,15 @@
 namespace bw::tool {
 
 inline constexpr const char* kLayoutOptionsUsage =
-    "{--top T --bottom B --height H --width W [--card-size S|B|M] [--no-shadow] |\n"
-    "       --window W H [--frame L T R B]} [--screen SW SH]";
+    "{--top T --bottom B --height H --width W [--no-shadow] |\n"
+    "       --window W H [--frame L T R B]} [--screen SW SH] [--card-size fit|S|B|M]\n"
+    "       [--scale RATIO]";
+
+// What --card-size and --scale mean, for the usage texts.
+inline constexpr const char* kSizeOptionsHelp =
+    "--card-size: the card size (default B; fit: \"Fit to the table\"). --scale: the\n"
+    "    screen's device pixels per logical pixel, 1 to 4 (default 1); coordinates stay\n"
+    "    logical, pictures are written at device pixels.";
 
 // What --window means, for the usage texts.
 inline constexpr const char* kWindowOptionsHelp =
@@ -29,7 +36,8 @@ struct LayoutOptions {
     int frame[4] = {0, 0, 0, 0};  // left, top, right, bottom
     bool frameGiven = false;
     bool cardSizeGiven = false;
-    char cardSize = 'B';
+    char cardSize = 'B';  // S, B, M or kFitToTableSize
+    double scale = 1.0;   // device pixels per logical pixel
     bool shadow = true;
     bool Window() const { return windowWidth.has_value(); }
 };
@@ -45,6 +53,8 @@ OptionResult ParseLayoutOption(const Args& args, size_t& i, LayoutOptions& out);
 // option beside it or a size out of range; true when the options fit.
 bool HasTableRect(const LayoutOptions& o, const std::string& usage);
 // The layout's input: the screen defaults to the table's width and height.
+// With fitted cards the card size is the largest at which every pile of the
+// current game (rules loaded) lies whole on the table.
 LayoutInput ToLayoutInput(const LayoutOptions& o);
 
 }  // namespace bw::tool

@@ -76,6 +76,8 @@ int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptio
     // one it is built there but never shown on it.
     const bool offscreen = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !HasDisplay();
     if (offscreen) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The screen's device pixel ratio, as a high-resolution display gives it.
+    if (options.scale != 1.0) qputenv("QT_SCALE_FACTOR", QByteArray::number(options.scale));
     static int argc = 1;
     static char name[] = "brindlewick-tool";
     static char* argv[] = {name, nullptr};
@@ -95,6 +97,7 @@ int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptio
         // The default preferences, but the deal is not animated.
         std::ofstream cfg(dataDir + "Cfg.dat", std::ios::binary);
         cfg << "[Preference]\r\nDeal_Animation=N\r\n";
+        if (options.cardSizeGiven) cfg << "Card_Size=" << options.cardSize << "\r\n";
     }
 
     PortsGuard restore;
