@@ -19,6 +19,7 @@
 #include "core/autoplay.h"
 #include "core/card_size.h"
 #include "core/game_end.h"
+#include "core/game_status.h"
 #include "core/new_game.h"
 #include "core/params.h"
 #include "core/sounds.h"
@@ -492,7 +493,7 @@ void TfrmMain::FirstGame() {
     // program is playable from its first start.
     const long long id = ParameterInt(field::kGameId, -1);
     if (id < 0) {
-        EnableGameCommands(false);
+        SetGameCommands(false);
         return;
     }
     OpenGame(static_cast<int>(id), GetParameter(field::kGameName), kNewGameNumber, false,
@@ -528,7 +529,7 @@ void TfrmMain::ShowTime(const std::string& text) {
     lblTempo->setText(QString::fromStdString(text));
 }
 
-std::string TfrmMain::TimeText() {
+std::string TfrmMain::TimeText() const {
     return lblTempo->text().toStdString();
 }
 
@@ -580,8 +581,6 @@ void TfrmMain::EnableGameCommands(bool on) {
     for (QToolButton* b : {tbNew, tbAutoPlay, tbRules, tbNew1, tbAutoPlay1, tbRules1})
         b->setEnabled(on);
     for (QAction* a : {mnuNew, mnuAutoplay, mnuRules}) a->setEnabled(on);
-    // Undo switched off in the settings stays off.
-    SetUndoRedoEnabled(on && !ParameterIs(field::kUndoMode, "2"));
 }
 
 void TfrmMain::SetUndoRedoEnabled(bool enabled) {
@@ -622,16 +621,16 @@ void TfrmMain::ShowStatusBar(bool on) {
     HandleResize();
 }
 
-bool TfrmMain::AutoplayChecked() {
+bool TfrmMain::AutoplayChecked() const {
     return mnuAutoplay->isChecked();
 }
-bool TfrmMain::AutoplayEnabled() {
+bool TfrmMain::AutoplayEnabled() const {
     return mnuAutoplay->isEnabled();
 }
 
-void TfrmMain::ToggleAutoplay() {
-    mnuAutoplay->setChecked(!mnuAutoplay->isChecked());
-    SetAutoplayButtons(mnuAutoplay->isChecked());
+void TfrmMain::ShowAutoplay(bool on) {
+    mnuAutoplay->setChecked(on);
+    SetAutoplayButtons(on);
 }
 
 void TfrmMain::SetAutoplayButtons(bool checked) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/game_end.h"
+#include "core/game_status.h"
 #include "core/move_engine.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -232,8 +233,7 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
 }
 
 bool RunAutoplay() {
-    if (!CommandStates().AutoplayChecked() || !Flag(flag::kInProgress) || TableauCount() == 0)
-        return false;
+    if (!Status().autoplay || !Flag(flag::kInProgress) || TableauCount() == 0) return false;
     SetFlag(flag::kEnded, false);
     const int reserves = RuleCount(rule::kReserves, 10);
     auto halted = [] { return Flag(flag::kEnded) || Flag(flag::kFinished); };
@@ -310,25 +310,25 @@ void RunAutoplayLoop() {
 
 void AutoplayAfterRelease() {
     FillEmptyTableaus();
-    if (!CommandStates().AutoplayChecked()) return;
+    if (!Status().autoplay) return;
     while (Flag(flag::kInProgress) && RunAutoplay()) FillEmptyTableaus();
 }
 
 void AutoplayCommand() {
     const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
-    CommandStates().ToggleAutoplay();
-    if (CommandStates().AutoplayChecked() && Flag(flag::kInProgress)) RunAutoplayLoop();
+    SetAutoplaySwitch(!Status().autoplay);
+    if (Status().autoplay && Flag(flag::kInProgress)) RunAutoplayLoop();
     StoreGameAutoplay(gameId);
 }
 
 void ApplyGameAutoplay(int gameId) {
-    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
-    if (CommandStates().AutoplayChecked() != GameStore().AutoplayStored(gameId)) AutoplayCommand();
+    if (!Status().commands || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
+    if (Status().autoplay != GameStore().AutoplayStored(gameId)) AutoplayCommand();
 }
 
 void StoreGameAutoplay(int gameId) {
-    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
-    GameStore().StoreAutoplay(gameId, CommandStates().AutoplayChecked());
+    if (!Status().commands || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
+    GameStore().StoreAutoplay(gameId, Status().autoplay);
 }
 
 }  // namespace bw

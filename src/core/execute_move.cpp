@@ -7,6 +7,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game_status.h"
 #include "core/history.h"
 #include "core/memory_log.h"
 #include "core/move_engine.h"
@@ -210,7 +211,7 @@ bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
 }
 
 bool AutoplayActive() {
-    return CommandStates().AutoplayChecked() && CommandStates().AutoplayEnabled();
+    return Status().autoplay && Status().commands;
 }
 
 void TurnExposedTableauCardsUp() {
