@@ -31,17 +31,8 @@ bool AnimateMoves() {
 }
 
 // Where a card lies, to tell a move that changed nothing from one that did.
-struct Place {
-    PileList* list = nullptr;
-    size_t index = 0;
-    const std::string* pile() const { return list ? &(*list)[index] : nullptr; }
-};
-
-Place PlaceOf(CardCode card) {
-    for (PileList* list : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles})
-        for (size_t i = 0; i < list->size(); ++i)
-            if (FindSlot((*list)[i], card) >= 0) return Place{list, i};
-    return Place{};
+CardPlace PlaceOf(CardCode card) {
+    return FindCardPlace(card, {{kMazzo, 0, 3}, {kFila, 0, 40}, {kDest, 0, 16}, {kAppogg, 0, 10}});
 }
 
 // Carries out one card's move; true only when the move engine reports a
@@ -52,10 +43,10 @@ bool MoveCard(CardCode card, int left, int top, const std::string& pile,
     // The flight takes the card out of the hand (option 94) when it lands:
     // hold it again for the move.
     MainGame.SetOpt(opt::kHeld, card);
-    const Place from = PlaceOf(card);
-    const std::string before = from.pile() ? *from.pile() : std::string();
+    const CardPlace from = PlaceOf(card);
+    const std::string before = from.Found() ? *from.pile : std::string();
     const bool moved = AutoplayMoves().Move(1, target);
-    return moved && (!from.pile() || *from.pile() != before);
+    return moved && (!from.Found() || *from.pile != before);
 }
 
 int OwnTableau(CardCode card) {
