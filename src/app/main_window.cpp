@@ -24,6 +24,7 @@
 #include "core/card_size.h"
 #include "core/deal.h"
 #include "core/game_end.h"
+#include "core/game_status.h"
 #include "core/new_game.h"
 #include "core/params.h"
 #include "core/sounds.h"
@@ -519,7 +520,7 @@ void TfrmMain::FirstGame() {
     // program is playable from its first start.
     const long long id = ParameterInt(field::kGameId, -1);
     if (id < 0) {
-        EnableGameCommands(false);
+        SetGameCommands(false);
         return;
     }
     OpenGame(static_cast<int>(id), GetParameter(field::kGameName), kNewGameNumber, false,
@@ -556,7 +557,7 @@ void TfrmMain::ShowTime(const std::string& text) {
     lblTempo->setText(QString::fromStdString(text));
 }
 
-std::string TfrmMain::TimeText() {
+std::string TfrmMain::TimeText() const {
     return lblTempo->text().toStdString();
 }
 
@@ -611,8 +612,6 @@ void TfrmMain::EnableGameCommands(bool on) {
         b->setEnabled(on);
     for (QAction* a : {mnuNew, mnuAutoplay, mnuRules, mnuRestart, mnuDealNumber, mnuCopyDeal})
         a->setEnabled(on);
-    // Undo switched off in the settings stays off.
-    SetUndoRedoEnabled(on && !ParameterIs(field::kUndoMode, "2"));
 }
 
 void TfrmMain::SetUndoRedoEnabled(bool enabled) {
@@ -653,16 +652,16 @@ void TfrmMain::ShowStatusBar(bool on) {
     HandleResize();
 }
 
-bool TfrmMain::AutoplayChecked() {
+bool TfrmMain::AutoplayChecked() const {
     return mnuAutoplay->isChecked();
 }
-bool TfrmMain::AutoplayEnabled() {
+bool TfrmMain::AutoplayEnabled() const {
     return mnuAutoplay->isEnabled();
 }
 
-void TfrmMain::ToggleAutoplay() {
-    mnuAutoplay->setChecked(!mnuAutoplay->isChecked());
-    SetAutoplayButtons(mnuAutoplay->isChecked());
+void TfrmMain::ShowAutoplay(bool on) {
+    mnuAutoplay->setChecked(on);
+    SetAutoplayButtons(on);
 }
 
 void TfrmMain::SetAutoplayButtons(bool checked) {

@@ -54,23 +54,24 @@ public:
     // The application's activation handler (the first one starts the play).
     void Activated();
 
-    // IStatusDisplay
+    // IGameObserver
     void ShowScore(const std::string& text) override;
     void ShowTime(const std::string& text) override;
-    std::string TimeText() override;
+    void EnableGameCommands(bool on) override;
+    // Only the check mark and the two buttons; AutoplayCommand runs and
+    // stores autoplay around it.
+    void ShowAutoplay(bool on) override;
+    void SetUndoRedoEnabled(bool enabled) override;
+    void HistoryChanged() override;
+    // What the window shows, for its own use.
+    std::string TimeText() const;
+    bool GameCommandsEnabled() const { return mnuNew->isEnabled(); }
+    bool AutoplayChecked() const;
+    bool AutoplayEnabled() const;
+    // IStatusDisplay
     std::string TimeSeparator() override { return LocaleTimeSeparator().toStdString(); }
     void SetCaption(const std::string& caption) override;
     void ShowStatusText(const std::string& text) override;
-    // ICommandStates
-    void EnableGameCommands(bool on) override;
-    bool GameCommandsEnabled() override { return mnuNew->isEnabled(); }
-    bool AutoplayChecked() override;
-    bool AutoplayEnabled() override;
-    // Only the check mark and the two buttons; AutoplayCommand runs and
-    // stores autoplay around it.
-    void ToggleAutoplay() override;
-    void SetUndoRedoEnabled(bool enabled) override;
-    void HistoryChanged() override;
     // IWindowBars
     void ApplyToolBarSize(bool large) override;
     void ApplyToolBarFlat(bool flat) override;

@@ -12,6 +12,7 @@
 #include "app/game_facts.h"
 #include "app/game_preview.h"
 #include "app/name_text.h"
+#include "core/game_status.h"
 #include "core/new_game.h"
 #include "core/params.h"
 #include "core/ports.h"
@@ -590,7 +591,7 @@ void TfrmOpenGame::chkWonLostClick() {
 }
 
 void TfrmOpenGame::done(int result) {
-    if (ParameterInt(field::kGameId, -1) < 0) CommandStates().EnableGameCommands(false);
+    if (ParameterInt(field::kGameId, -1) < 0) SetGameCommands(false);
     C_TAdvancedDialog::done(result);
     WindowControl().Repaint();
 }

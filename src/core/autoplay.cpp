@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/game_end.h"
+#include "core/game_status.h"
 #include "core/move_engine.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -30,17 +31,8 @@ bool AnimateMoves() {
 }
 
 // Where a card lies, to tell a move that changed nothing from one that did.
-struct Place {
-    PileList* list = nullptr;
-    size_t index = 0;
-    const std::string* pile() const { return list ? &(*list)[index] : nullptr; }
-};
-
-Place PlaceOf(CardCode card) {
-    for (PileList* list : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles})
-        for (size_t i = 0; i < list->size(); ++i)
-            if (FindSlot((*list)[i], card) >= 0) return Place{list, i};
-    return Place{};
+CardPlace PlaceOf(CardCode card) {
+    return FindCardPlace(card, {{kMazzo, 0, 3}, {kFila, 0, 40}, {kDest, 0, 16}, {kAppogg, 0, 10}});
 }
 
 // Carries out one card's move; true only when the move engine reports a
@@ -51,10 +43,10 @@ bool MoveCard(CardCode card, int left, int top, const std::string& pile,
     // The flight takes the card out of the hand (option 94) when it lands:
     // hold it again for the move.
     MainGame.SetOpt(opt::kHeld, card);
-    const Place from = PlaceOf(card);
-    const std::string before = from.pile() ? *from.pile() : std::string();
+    const CardPlace from = PlaceOf(card);
+    const std::string before = from.Found() ? *from.pile : std::string();
     const bool moved = AutoplayMoves().Move(1, target);
-    return moved && (!from.pile() || *from.pile() != before);
+    return moved && (!from.Found() || *from.pile != before);
 }
 
 int OwnTableau(CardCode card) {
@@ -232,8 +224,7 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
 }
 
 bool RunAutoplay() {
-    if (!CommandStates().AutoplayChecked() || !Flag(flag::kInProgress) || TableauCount() == 0)
-        return false;
+    if (!Status().autoplay || !Flag(flag::kInProgress) || TableauCount() == 0) return false;
     SetFlag(flag::kEnded, false);
     const int reserves = RuleCount(rule::kReserves, 10);
     auto halted = [] { return Flag(flag::kEnded) || Flag(flag::kFinished); };
@@ -310,25 +301,25 @@ void RunAutoplayLoop() {
 
 void AutoplayAfterRelease() {
     FillEmptyTableaus();
-    if (!CommandStates().AutoplayChecked()) return;
+    if (!Status().autoplay) return;
     while (Flag(flag::kInProgress) && RunAutoplay()) FillEmptyTableaus();
 }
 
 void AutoplayCommand() {
     const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
-    CommandStates().ToggleAutoplay();
-    if (CommandStates().AutoplayChecked() && Flag(flag::kInProgress)) RunAutoplayLoop();
+    SetAutoplaySwitch(!Status().autoplay);
+    if (Status().autoplay && Flag(flag::kInProgress)) RunAutoplayLoop();
     StoreGameAutoplay(gameId);
 }
 
 void ApplyGameAutoplay(int gameId) {
-    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
-    if (CommandStates().AutoplayChecked() != GameStore().AutoplayStored(gameId)) AutoplayCommand();
+    if (!Status().commands || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
+    if (Status().autoplay != GameStore().AutoplayStored(gameId)) AutoplayCommand();
 }
 
 void StoreGameAutoplay(int gameId) {
-    if (!CommandStates().AutoplayEnabled() || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
-    GameStore().StoreAutoplay(gameId, CommandStates().AutoplayChecked());
+    if (!Status().commands || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
+    GameStore().StoreAutoplay(gameId, Status().autoplay);
 }
 
 }  // namespace bw

@@ -7,6 +7,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game_status.h"
 #include "core/history.h"
 #include "core/memory_log.h"
 #include "core/move_engine.h"
@@ -84,21 +85,14 @@ std::optional<PilePlace> ParseCardTarget(const std::string& target) {
 
 // Where a card lies, searched in the order the take-anywhere rule uses.
 std::optional<PilePlace> FindCard(CardCode c) {
-    auto at = [&](int kind, int index) -> std::optional<PilePlace> {
-        if (FindSlot(PileAt(kind, index), c) < 0) return std::nullopt;
-        return PilePlace{kind, index, NameOf(kind, index), false};
-    };
-    if (auto p = at(kMazzoVis, 1)) return p;
-    const int tableaus = TableauCount();
-    for (int i = 0; i < tableaus; ++i)
-        if (auto p = at(kFila, i)) return p;
-    for (int i = 0; i < 16; ++i)
-        if (auto p = at(kDest, i)) return p;
-    if (auto p = at(kMazzo, 0)) return p;
-    if (auto p = at(kWaste, 2)) return p;
-    for (int i = 0; i < 10; ++i)
-        if (auto p = at(kAppogg, i)) return p;
-    return std::nullopt;
+    const CardPlace p = FindCardPlace(c, {{kMazzoVis, 1, 1},
+                                          {kFila, 0, TableauCount()},
+                                          {kDest, 0, 16},
+                                          {kMazzo, 0, 1},
+                                          {kWaste, 2, 1},
+                                          {kAppogg, 0, 10}});
+    if (!p.Found()) return std::nullopt;
+    return PilePlace{p.kind, p.index, p.Name(), false};
 }
 
 void Redraw(const PilePlace& p) {
@@ -210,7 +204,7 @@ bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
 }
 
 bool AutoplayActive() {
-    return CommandStates().AutoplayChecked() && CommandStates().AutoplayEnabled();
+    return Status().autoplay && Status().commands;
 }
 
 void TurnExposedTableauCardsUp() {

@@ -1,9 +1,9 @@
 #include "core/game_end.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
+#include "core/game_status.h"
 #include "core/history.h"
 #include "core/memory_log.h"
 #include "core/params.h"
@@ -101,43 +101,13 @@ std::string FormatElapsed(int64_t ms) {
            TwoDigits(seconds % 60);
 }
 
-int ParseElapsedSeconds(const std::string& text) {
-    size_t b = text.find_first_not_of(" \t");
-    size_t e = text.find_last_not_of(" \t");
-    if (b == std::string::npos) return 0;
-    const std::string s = text.substr(b, e - b + 1);
-    int parts[3] = {0, 0, 0};
-    int count = 0;
-    size_t i = 0;
-    while (i < s.size()) {
-        if (count == 3) return 0;
-        size_t digits = 0;
-        int value = 0;
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
-            if (++digits > 2) return 0;
-            value = value * 10 + (s[i] - '0');
-            ++i;
-        }
-        if (digits == 0) return 0;
-        parts[count++] = value;
-        if (i == s.size()) break;
-        // Exactly one separator character, whatever it is, but no blank.
-        if (std::isspace(static_cast<unsigned char>(s[i]))) return 0;
-        ++i;
-        if (i == s.size()) return 0;
-    }
-    if (count < 2) return 0;
-    if (parts[0] > 23 || parts[1] > 59 || parts[2] > 59) return 0;
-    return parts[0] * 3600 + parts[1] * 60 + parts[2];
-}
-
 int ElapsedSeconds() {
-    return ParseElapsedSeconds(StatusDisplay().TimeText());
+    return static_cast<int>(Status().elapsedMs / 1000);
 }
 
 void RefreshTimeDisplay() {
     if (!Flag(flag::kClockRuns)) return;
-    StatusDisplay().ShowTime(FormatElapsed(ElapsedBetween(GameTimes[0], ClockNow())));
+    AnnounceElapsed(ElapsedBetween(GameTimes[0], ClockNow()));
 }
 
 void StartClock() {
@@ -207,7 +177,7 @@ bool EndGame() {
         clockRan ? ElapsedBetween(GameTimes[0], GameTimes[1]) : int64_t{ElapsedSeconds()} * 1000;
     // One measure of the game's time: the label shows it from here on (the
     // result dialog included) and the record keeps the same seconds.
-    if (clockRan) StatusDisplay().ShowTime(FormatElapsed(playedMs));
+    if (clockRan) AnnounceElapsed(playedMs);
     const bool played = PlayedAtAll();
     RecordEndingGame(won, static_cast<int>(playedMs / 1000));
     if (kind >= 36 && kind <= 39 && played) {
@@ -222,7 +192,7 @@ bool EndGame() {
     SetFlag(flag::kInProgress, false);
     SetFlag(flag::kEnded, true);
     MainGame.SetOpt(opt::kCloseAsked, 0);
-    CommandStates().HistoryChanged();
+    GameObserver().HistoryChanged();
 
     if (won) {
         restoreCursor();

@@ -14,12 +14,8 @@ bool EndGame();
 // or "Misses: 3" where slips are not counted ("Forget me not").
 std::string MissesText(int misses, int slips, bool withSlips);
 
-// The elapsed time shown in the time label, in seconds; 0 when the label
-// does not read as a time of day.
+// The elapsed time last shown, in whole seconds.
 int ElapsedSeconds();
-// The same for any text: hours, minutes and (optionally) seconds separated
-// by any one non-digit character each ("1:02:03", "1.02.03").
-int ParseElapsedSeconds(const std::string& text);
 // Milliseconds as "h:nn:ss" with the window's time separator.
 std::string FormatElapsed(int64_t ms);
 // The time of day elapsed from `start` to `now` (ms since midnight); a clock

@@ -82,7 +82,7 @@ void RecordStep(int which, bool clearOnly) {
     if (which == 0 && clearOnly) {
         for (auto& l : RedoLists) l.clear();
         RedoMarks.clear();
-        CommandStates().HistoryChanged();
+        GameObserver().HistoryChanged();
         return;
     }
     HistoryLists& h = which == 1 ? UndoLists : RedoLists;
@@ -98,7 +98,7 @@ void RecordStep(int which, bool clearOnly) {
         }
     }
     (which == 1 ? UndoMarks : RedoMarks) += ",";
-    CommandStates().HistoryChanged();
+    GameObserver().HistoryChanged();
 }
 
 void MergeMarks(std::string& marks) {
@@ -123,7 +123,7 @@ void DropNewestSteps(int n) {
         DropNewestData(UndoLists);
         MergeMarks(UndoMarks);
     }
-    CommandStates().HistoryChanged();
+    GameObserver().HistoryChanged();
 }
 
 // The oldest snapshot of a merged action survives (the table as it was
@@ -135,7 +135,7 @@ void DropSecondNewestSteps(int n) {
         DropNewestData(UndoLists);
         MergeMarks(UndoMarks);
     }
-    CommandStates().HistoryChanged();
+    GameObserver().HistoryChanged();
 }
 
 void MarkStep(int marker) {
@@ -165,7 +165,7 @@ void ClearHistory(bool clearUndoToo) {
         for (auto& l : UndoLists) l.clear();
         UndoMarks.clear();
     }
-    CommandStates().HistoryChanged();
+    GameObserver().HistoryChanged();
 }
 
 bool PopStepInto(HistoryLists& h, std::string& marks, std::string* element) {
@@ -184,7 +184,7 @@ bool PopStepInto(HistoryLists& h, std::string& marks, std::string* element) {
     size_t last = marks.rfind(',');
     if (element) *element = last == std::string::npos ? std::string() : marks.substr(last + 1);
     marks = last == std::string::npos ? std::string() : marks.substr(0, last);
-    CommandStates().HistoryChanged();
+    GameObserver().HistoryChanged();
     return true;
 }
 

@@ -42,15 +42,16 @@ void ResetMoveEngineState() {
 
 int LocateCard(CardCode c) {
     if (c < 1 || c > 108) return kLocNowhere;
-    if (FindSlot(MazzoPiles[0], c) >= 0) return kLocMazzo;
-    if (FindSlot(MazzoPiles[1], c) >= 0) return kLocMazzoVis;
-    for (int i = 0; i < 16; ++i)
-        if (FindSlot(DestPiles[static_cast<size_t>(i)], c) >= 0) return -(i + 1);
-    for (int i = 0; i < 40; ++i)
-        if (FindSlot(FilaPiles[static_cast<size_t>(i)], c) >= 0) return i + 1;
-    for (int i = 0; i < 10; ++i)
-        if (FindSlot(AppoggPiles[static_cast<size_t>(i)], c) >= 0) return -(21 + i);
-    return kLocNowhere;
+    const CardPlace p =
+        FindCardPlace(c, {{kMazzo, 0, 2}, {kDest, 0, 16}, {kFila, 0, 40}, {kAppogg, 0, 10}});
+    switch (p.kind) {
+        case kMazzo: return kLocMazzo;
+        case kMazzoVis: return kLocMazzoVis;
+        case kDest: return -(p.index + 1);
+        case kFila: return p.index + 1;
+        case kAppogg: return -(21 + p.index);
+        default: return kLocNowhere;
+    }
 }
 
 // ===========================================================================

@@ -7,6 +7,7 @@
 #include "core/autoplay.h"
 #include "core/deal.h"
 #include "core/game_end.h"
+#include "core/game_status.h"
 #include "core/memory_log.h"
 #include "core/move_engine.h"
 #include "core/params.h"
@@ -62,8 +63,7 @@ void ApplyUndoModeOfGame() {
                  turnsGridCards
                      ? "2"
                      : platform::IniReadString(SettingsFile(), "Preference", "Undo_Enabled", "0"));
-    CommandStates().SetUndoRedoEnabled(CommandStates().GameCommandsEnabled() &&
-                                       GetParameter(field::kUndoMode) != "2");
+    AllowUndoRedo(Status().commands && GetParameter(field::kUndoMode) != "2");
 }
 
 }  // namespace
@@ -134,7 +134,7 @@ bool OpenGame(int id, const std::string& name, int mode, bool remember, const st
     SetParameter(field::kGameId, std::to_string(id));
     SetParameter(field::kGameName, name);
     if (changedGame) LoadGame();
-    if (!CommandStates().GameCommandsEnabled()) CommandStates().EnableGameCommands(true);
+    if (!Status().commands) SetGameCommands(true);
     if (changedGame) ApplyGameAutoplay(id);
     StartGame(true, true, mode, false);
 
@@ -224,8 +224,7 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
             return true;
         }
         SetFlag(flag::kClockRuns, false);
-        const std::string sep = StatusDisplay().TimeSeparator();
-        StatusDisplay().ShowTime("0" + sep + "00" + sep + "00");
+        AnnounceElapsed(0);
         MainGame.SetOpt(opt::kStockPasses, 1);
         SetParameter(field::kScore, "0");
         if (mode == kNewGameNumber) {
@@ -238,10 +237,10 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
 
     SetFlag(flag::kInProgress, true);
     SetFlag(flag::kFinished, false);
-    CommandStates().HistoryChanged();
+    GameObserver().HistoryChanged();
     UpdateTitle();
     if (!quiet) TableView().PaintEmptyTable();
-    StatusDisplay().ShowScore(GetParameter(field::kScore));
+    AnnounceScore(GetParameter(field::kScore));
     RefreshTimeDisplay();
     if (!quiet) TableView().RepaintTable(animate && GetParameter(field::kDealAnimation) != "N");
 
@@ -250,7 +249,7 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
         RefreshTimeDisplay();
     }
 
-    if (CommandStates().AutoplayChecked() && CommandStates().AutoplayEnabled()) {
+    if (Status().autoplay && Status().commands) {
         Waits().WaitForPlayer(800);
         RunAutoplayLoop();
     }

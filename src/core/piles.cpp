@@ -1,5 +1,7 @@
 #include "core/piles.h"
 
+#include <algorithm>
+
 #include "core/history.h"
 
 namespace bw {
@@ -56,6 +58,26 @@ PileList& PileListOf(int kind) {
         case kAppogg: return AppoggPiles;
         default: return MazzoPiles;
     }
+}
+
+std::string CardPlace::Name() const {
+    return PileName(kind, index + 1);
+}
+
+CardPlace FindCardPlace(CardCode card, std::initializer_list<PileRange> order) {
+    static constexpr int kStockKinds[3] = {kMazzo, kMazzoVis, kWaste};
+    for (const PileRange& r : order) {
+        PileList& list = PileListOf(r.kind);
+        const bool stock = &list == &MazzoPiles;
+        const int end = std::min(r.first + r.count, static_cast<int>(list.size()));
+        for (int i = std::max(r.first, 0); i < end; ++i) {
+            std::string& pile = list[static_cast<size_t>(i)];
+            const int s = FindSlot(pile, card);
+            if (s < 0) continue;
+            return {stock ? (i < 3 ? kStockKinds[i] : kNoPile) : r.kind, i, s, &pile};
+        }
+    }
+    return {};
 }
 
 std::string* PileByName(const std::string& name) {

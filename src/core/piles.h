@@ -1,5 +1,6 @@
 #pragma once
 // Pile access by name and by list, and the card register's face flags.
+#include <initializer_list>
 #include <string>
 
 #include "core/state.h"
@@ -18,6 +19,27 @@ PileList& PileListOf(int kind);
 // The pile string a name refers to ("Mazzo", "Mazzo_Vis", "Waste",
 // "Mazzo_Waste" included), or nullptr for an unknown name or number.
 std::string* PileByName(const std::string& name);
+
+// Where a card lies: its pile's kind, the pile's index in the kind's list
+// (on the stock side 0 "Mazzo", 1 "Mazzo_Vis", 2 "Waste") and the slot.
+struct CardPlace {
+    int kind = kNoPile;
+    int index = -1;
+    int slot = -1;
+    std::string* pile = nullptr;
+    bool Found() const { return pile != nullptr; }
+    std::string Name() const;
+};
+// A stretch of one kind's list: `count` piles from `first`, cut to the list.
+struct PileRange {
+    int kind = kNoPile;
+    int first = 0;
+    int count = 0;
+};
+// The first place over the ranges, in order, whose pile holds `card`. The
+// callers choose the order: a code lies twice where the first foundation
+// holds the selection list.
+CardPlace FindCardPlace(CardCode card, std::initializer_list<PileRange> order);
 
 CardCode TopCardOf(const std::string& name);
 void AppendCard(PileList& list, int index, CardCode code, const char* face = nullptr);

@@ -51,6 +51,9 @@ ICardAnimations& CardAnimations() {
 IPointerFeedback& PointerFeedback() {
     return Or<IPointerFeedback>(g_ports.pointerFeedback, g_nullTable);
 }
+IGameObserver& GameObserver() {
+    return Or<IGameObserver>(g_ports.gameObserver, g_nullWindow);
+}
 IStatusDisplay& StatusDisplay() {
     return Or<IStatusDisplay>(g_ports.statusDisplay, g_nullWindow);
 }
@@ -76,6 +79,7 @@ void Ports::SetTable(ITable* table) {
 }
 
 void Ports::SetWindow(IWindow* window) {
+    gameObserver = window;
     statusDisplay = window;
     commandStates = window;
     windowBars = window;

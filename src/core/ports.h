@@ -182,16 +182,33 @@ class ITable : public ITableView,
                public ICardAnimations,
                public IPointerFeedback {};
 
-// The main window as the core sees it, in five roles, each a port of its
+// The main window as the core sees it, in six roles, each a port of its
 // own; the main window plays all of them (IWindow).
 
-// The caption, the score and time labels and the status line.
+// What the engine tells the window about the game in play. The engine keeps
+// each of these itself (core/game_status.h) and never reads one back.
+class IGameObserver {
+public:
+    virtual ~IGameObserver() = default;
+    virtual void ShowScore(const std::string& /*text*/) {}
+    // The elapsed time, formatted for the time label.
+    virtual void ShowTime(const std::string& /*text*/) {}
+    // The game commands (New, Autoplay, Rules) usable or not.
+    virtual void EnableGameCommands(bool /*on*/) {}
+    // The autoplay switch: the command's check mark and tool buttons.
+    virtual void ShowAutoplay(bool /*on*/) {}
+    // Undo and Redo allowed at all (menu items and tool buttons); a call
+    // that changes nothing should not repaint.
+    virtual void SetUndoRedoEnabled(bool /*enabled*/) {}
+    // The undo or redo history changed, or a game began or ended: each of
+    // the two commands is greyed while it has nothing to restore.
+    virtual void HistoryChanged() {}
+};
+
+// The caption, the status line and the locale's time format.
 class IStatusDisplay {
 public:
     virtual ~IStatusDisplay() = default;
-    virtual void ShowScore(const std::string& /*text*/) {}
-    virtual void ShowTime(const std::string& /*text*/) {}
-    virtual std::string TimeText() { return std::string(); }
     // The locale's separator of the time label ("h:nn:ss").
     virtual std::string TimeSeparator() { return ":"; }
     virtual void SetCaption(const std::string& /*caption*/) {}
@@ -205,14 +222,6 @@ public:
 class ICommandStates {
 public:
     virtual ~ICommandStates() = default;
-    virtual void EnableGameCommands(bool /*on*/) {}
-    // Whether the game commands (New, Undo, Redo, Autoplay, Rules) are
-    // enabled; they are switched together with the autoplay command.
-    virtual bool GameCommandsEnabled() { return AutoplayEnabled(); }
-    virtual bool AutoplayChecked() { return false; }
-    virtual bool AutoplayEnabled() { return false; }
-    // Toggles the autoplay command (its check mark and tool buttons).
-    virtual void ToggleAutoplay() {}
     // The game-dependent menu items: "Show a legal &move" and "&Demo";
     // "&Save...", its tool button, "Insert &bookmark" and "&Hold and exit...".
     virtual void EnableGameMenus(bool /*legalMoveAndDemo*/, bool /*saveAndBookmarks*/) {}
@@ -222,12 +231,6 @@ public:
     virtual void EnablePlayCommands(bool /*insertBookmark*/) {}
     // "P&ause", "&Quit game", "Insert &bookmark" and "Go &to bookmark" off.
     virtual void DisablePlayCommands() {}
-    // Enables or disables the Undo and Redo commands (menu items and tool
-    // buttons) together; a call that changes nothing should not repaint.
-    virtual void SetUndoRedoEnabled(bool /*enabled*/) {}
-    // The undo or redo history changed, or a game began or ended: each of
-    // the two commands is greyed while it has nothing to restore.
-    virtual void HistoryChanged() {}
 };
 
 // The tool bar's look and the panels and bars shown, as the settings say.
@@ -279,7 +282,8 @@ public:
 };
 
 // Everything the main window plays, for whatever implements all the roles.
-class IWindow : public IStatusDisplay,
+class IWindow : public IGameObserver,
+                public IStatusDisplay,
                 public ICommandStates,
                 public IWindowBars,
                 public IGameWindows,
@@ -431,6 +435,7 @@ struct Ports {
     ICardAnimations* cardAnimations = nullptr;
     IPointerFeedback* pointerFeedback = nullptr;
     // The main window's roles.
+    IGameObserver* gameObserver = nullptr;
     IStatusDisplay* statusDisplay = nullptr;
     ICommandStates* commandStates = nullptr;
     IWindowBars* windowBars = nullptr;
@@ -461,6 +466,7 @@ IPileDrawing& PileDrawing();
 ICardDrawing& CardDrawing();
 ICardAnimations& CardAnimations();
 IPointerFeedback& PointerFeedback();
+IGameObserver& GameObserver();
 IStatusDisplay& StatusDisplay();
 ICommandStates& CommandStates();
 IWindowBars& WindowBars();

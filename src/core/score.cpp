@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/deal.h"
+#include "core/game_status.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/ports.h"
@@ -270,7 +271,7 @@ void UpdateScore() {
     const int score = ComputeScore(shown);
     if (!shown) return;
     const std::string text = std::to_string(score);
-    StatusDisplay().ShowScore(text);
+    AnnounceScore(text);
     SetParameter(field::kScore, text);
     if (Rule(rule::kDestRule1) == 72 || Rule(rule::kDestRule1) == 75)
         PileDrawing().UpdateJokerCaption();

@@ -166,32 +166,15 @@ bool DealFromStock(const std::string& op) {
 
 // ---- Selection games -------------------------------------------------------
 
-struct Place {
-    PileList* list = nullptr;
-    int index = -1;
-    int kind = kNoPile;
-    std::string name;
-};
-
 // Where a selected card lies, in the order TakeCardAnywhere searches; the
 // first foundation is the selection itself and is passed over.
-Place FindOnTable(CardCode c) {
-    auto look = [&](PileList& list, int index, int kind, Place& out) {
-        if (FindSlot(list[static_cast<size_t>(index)], c) < 0) return false;
-        out = {&list, index, kind, PileName(kind, index + 1)};
-        return true;
-    };
-    Place p;
-    if (look(MazzoPiles, 1, kMazzoVis, p)) return p;
-    for (int i = 0; i < TableauCount(); ++i)
-        if (look(FilaPiles, i, kFila, p)) return p;
-    for (int i = 1; i < 16; ++i)
-        if (look(DestPiles, i, kDest, p)) return p;
-    if (look(MazzoPiles, 0, kMazzo, p)) return p;
-    if (look(MazzoPiles, 2, kWaste, p)) return p;
-    for (int i = 0; i < 10; ++i)
-        if (look(AppoggPiles, i, kAppogg, p)) return p;
-    return p;
+CardPlace FindOnTable(CardCode c) {
+    return FindCardPlace(c, {{kMazzoVis, 1, 1},
+                             {kFila, 0, TableauCount()},
+                             {kDest, 1, 15},
+                             {kMazzo, 0, 1},
+                             {kWaste, 2, 1},
+                             {kAppogg, 0, 10}});
 }
 
 // The slot of the selection to take next. Goal kind 47 follows the row: after
@@ -212,7 +195,7 @@ bool RemoveSelection() {
     std::string& selection = DestPiles[0];
     bool any = false;
     for (int i = 0; i < SlotCount(selection) && !any; ++i)
-        any = SlotCode(selection, i) >= 1 && FindOnTable(SlotCode(selection, i)).list != nullptr;
+        any = SlotCode(selection, i) >= 1 && FindOnTable(SlotCode(selection, i)).Found();
     if (!any) {
         // Nothing selected is on the table any more: drop the stale selection.
         if (!selection.empty()) {
@@ -232,20 +215,21 @@ bool RemoveSelection() {
         const CardCode c = SlotCode(selection, slot);
         selection.erase(static_cast<size_t>(slot) * 3, 3);
         emptied = -1;
-        const Place from = c >= 1 ? FindOnTable(c) : Place{};
-        if (!from.list) continue;
+        const CardPlace from = c >= 1 ? FindOnTable(c) : CardPlace{};
+        if (!from.Found()) continue;
         if (GetParameter(field::kCardsAnimate) != "N") CardAnimations().FlyCard(c, -1, -1, "Waste");
         // Table family 4 keeps every tableau and reserve place (a hole).
         const bool hole = family == 4 && from.kind != kMazzo && from.kind != kMazzoVis;
-        TakeCard(*from.list, from.index, c, hole ? 2 : 1);
-        if (family != 4) PileDrawing().RedrawPile(from.name);
-        if (std::find(sources.begin(), sources.end(), from.name) == sources.end())
-            sources.push_back(from.name);
+        TakeCard(PileListOf(from.kind), from.index, c, hole ? 2 : 1);
+        const std::string name = from.Name();
+        if (family != 4) PileDrawing().RedrawPile(name);
+        if (std::find(sources.begin(), sources.end(), name) == sources.end())
+            sources.push_back(name);
         AppendCard(MazzoPiles, 2, c, "1");
         PileDrawing().RedrawPile("Waste");
         if (from.kind == kFila) {
             g_effects.leftTableau = true;
-            if (!HasCard((*from.list)[static_cast<size_t>(from.index)])) emptied = from.index;
+            if (!HasCard(*from.pile)) emptied = from.index;
         }
     }
     PileDrawing().RedrawPile("Dest1");

@@ -73,35 +73,15 @@ std::vector<Area> Uncovered(const Area& a, const Area& b) {
 Area g_shown;
 bool g_lifted = false;
 
-// Where a card lies: the pile, its kind and index, the slot.
-struct CardPlace {
-    int kind = kNoPile;
-    int index = -1;
-    int slot = -1;
-    std::string name;
-    std::string* pile = nullptr;
-};
-
 // Searched as the return searches: "Mazzo_Vis", the tableau, the
 // foundations, the reserve cells; the stock last.
 CardPlace FindCard(CardCode card) {
-    CardPlace p;
-    if (card < 1) return p;
-    auto at = [&](int kind, PileList& list, int i, const std::string& name) {
-        const int s = FindSlot(list[static_cast<size_t>(i)], card);
-        if (s < 0) return false;
-        p = {kind, i, s, name, &list[static_cast<size_t>(i)]};
-        return true;
-    };
-    if (at(kMazzoVis, MazzoPiles, 1, "Mazzo_Vis")) return p;
-    for (int i = 0; i < TableauCount(); ++i)
-        if (at(kFila, FilaPiles, i, PileName(kFila, i + 1))) return p;
-    for (int i = 0; i < 16; ++i)
-        if (at(kDest, DestPiles, i, PileName(kDest, i + 1))) return p;
-    for (int i = 0; i < 10; ++i)
-        if (at(kAppogg, AppoggPiles, i, PileName(kAppogg, i + 1))) return p;
-    if (at(kMazzo, MazzoPiles, 0, "Mazzo")) return p;
-    return {};
+    if (card < 1) return {};
+    return FindCardPlace(card, {{kMazzoVis, 1, 1},
+                                {kFila, 0, TableauCount()},
+                                {kDest, 0, 16},
+                                {kAppogg, 0, 10},
+                                {kMazzo, 0, 1}});
 }
 
 bool Slotted(int index) {
@@ -154,7 +134,7 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
                 return;
             }
             if (Slotted(p.index)) return;
-            PileDrawing().DrawPile(p.name, kOnTable);
+            PileDrawing().DrawPile(p.Name(), kOnTable);
             if (const int j = CoveredNeighbour(p.index); j >= 0)
                 PileDrawing().DrawPile(PileName(kFila, j + 1), kOnTable);
             // The cascade's small sideways shifts leave edges beside the pile.
@@ -165,9 +145,9 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
             return;
         }
         case kAppogg: {
-            PileDrawing().DrawPile(p.name, kOnTable);
+            PileDrawing().DrawPile(p.Name(), kOnTable);
             if (Rule(rule::kAppoggFamily) != 3) return;
-            const Area cell = PileArea(p.name, p.index);
+            const Area cell = PileArea(p.Name(), p.index);
             for (int i = 0; i < TableauCount(); ++i) {
                 if (!OnTable(FilaLeft[static_cast<size_t>(i)])) continue;
                 const std::string name = PileName(kFila, i + 1);
@@ -178,7 +158,7 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
             }
             return;
         }
-        default: PileDrawing().DrawPile(p.name, kOnTable); return;
+        default: PileDrawing().DrawPile(p.Name(), kOnTable); return;
     }
 }
 
@@ -300,7 +280,7 @@ void LiftCards(CardCode card, bool single) {
     CardPlace p = FindCard(card);
     if (!p.pile) return;
     SavePiles();
-    const Area before = p.kind == kFila ? PileArea(p.name, p.index) : Area{};
+    const Area before = p.kind == kFila ? PileArea(p.Name(), p.index) : Area{};
     const bool whole = WholeCell(p);
     std::string& pile = *p.pile;
     const size_t at = static_cast<size_t>(p.slot) * 3;
@@ -310,7 +290,7 @@ void LiftCards(CardCode card, bool single) {
         pile.erase(at);
     } else if (p.kind == kFila && Slotted(p.index)) {
         // Rows keep every card in its slot: only the picture loses it.
-        const CardPoint c = CardSlotPosition(p.name, p.index, p.slot);
+        const CardPoint c = CardSlotPosition(p.Name(), p.index, p.slot);
         CardDrawing().EraseRect(c.left, c.top, c.left + CardWidth, c.top + CardHeight, kOnTable);
     } else if ((family == 4 && p.kind != kMazzo && p.kind != kMazzoVis) ||
                (family == 12 && p.kind == kFila)) {
@@ -319,7 +299,7 @@ void LiftCards(CardCode card, bool single) {
         pile.erase(at, 3);
     }
     RedrawPlace(p, before);
-    if (whole) Restore(PileArea(p.name, p.index));
+    if (whole) Restore(PileArea(p.Name(), p.index));
     RestorePiles();
     g_lifted = true;
 }
@@ -527,10 +507,10 @@ void ReturnHeld(CardCode card) {
     }
     const int count = SlotCount(*p.pile);
     const bool top = p.slot == count - 1 || (p.kind == kFila && Slotted(p.index));
-    CardPoint place = CardSlotPosition(p.name, p.index, p.slot);
+    CardPoint place = CardSlotPosition(p.Name(), p.index, p.slot);
     bool shadow = true;
     if (!top && !WholeCell(p)) shadow = ParameterIs(field::kPilesTT, "N");
-    if (g_lifted) RedrawPlace(p, p.kind == kFila ? PileArea(p.name, p.index) : Area{});
+    if (g_lifted) RedrawPlace(p, p.kind == kFila ? PileArea(p.Name(), p.index) : Area{});
     Glide(place.left, place.top, shadow);
     Restore(g_shown);
     // The place with its shadow and the cascade's sideways shifts.

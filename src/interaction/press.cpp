@@ -242,35 +242,10 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
 
 namespace {
 
-struct PileSlot {
-    int kind = kNoPile;
-    int index = -1;
-    int slot = -1;
-    const std::string* pile = nullptr;
-};
-
-PileSlot FindPileSlot(CardCode card) {
-    auto look = [&](int kind, PileList& list, int count) -> PileSlot {
-        for (int i = 0; i < count; ++i) {
-            const int s = FindSlot(list[static_cast<size_t>(i)], card);
-            if (s >= 0) return {kind, i, s, &list[static_cast<size_t>(i)]};
-        }
-        return {};
-    };
+CardPlace FindPileSlot(CardCode card) {
     if (card < 1) return {};
-    PileSlot p = look(kFila, FilaPiles, TableauCount());
-    if (p.pile) return p;
-    if ((p = look(kAppogg, AppoggPiles, 10)).pile) return p;
-    if ((p = look(kDest, DestPiles, 16)).pile) return p;
-    for (int i = 0; i < 3; ++i) {
-        const int s = FindSlot(MazzoPiles[static_cast<size_t>(i)], card);
-        if (s >= 0)
-            return {i == 0   ? kMazzo
-                    : i == 1 ? kMazzoVis
-                             : kWaste,
-                    i, s, &MazzoPiles[static_cast<size_t>(i)]};
-    }
-    return {};
+    return FindCardPlace(
+        card, {{kFila, 0, TableauCount()}, {kAppogg, 0, 10}, {kDest, 0, 16}, {kMazzo, 0, 3}});
 }
 
 bool AllHoles(const std::string& pile, int from, int to) {
@@ -282,7 +257,7 @@ bool AllHoles(const std::string& pile, int from, int to) {
 }  // namespace
 
 bool CanPickUp(CardCode card, bool relaxed) {
-    const PileSlot at = FindPileSlot(card);
+    const CardPlace at = FindPileSlot(card);
     if (!at.pile) {
         MainGame.SetOpt(opt::kHeldTop, 0);
         return false;
@@ -328,7 +303,7 @@ bool IsRun(CardCode card, int index) {
 }
 
 bool ReserveBlockFree(CardCode card) {
-    const PileSlot at = FindPileSlot(card);
+    const CardPlace at = FindPileSlot(card);
     if (at.kind == kFila) {
         // Groups of ten piles: the left five open towards the group's start,
         // the right five towards its end.

@@ -36,22 +36,14 @@ struct Place {
 };
 
 Place PlaceOf(CardCode card) {
-    Place p;
-    if (card < 1) return p;
-    auto at = [&](int kind, const PileList& list, int i, const std::string& name) {
-        const int s = FindSlot(list[static_cast<size_t>(i)], card);
-        if (s < 0) return false;
-        p = {kind, i, s, name, &list[static_cast<size_t>(i)]};
-        return true;
-    };
-    if (at(kMazzoVis, MazzoPiles, 1, "Mazzo_Vis") || at(kMazzo, MazzoPiles, 0, "Mazzo")) return p;
-    for (int i = 0; i < TableauCount(); ++i)
-        if (at(kFila, FilaPiles, i, PileName(kFila, i + 1))) return p;
-    for (int i = 0; i < 10; ++i)
-        if (at(kAppogg, AppoggPiles, i, PileName(kAppogg, i + 1))) return p;
-    for (int i = 1; i < 16; ++i)
-        if (at(kDest, DestPiles, i, PileName(kDest, i + 1))) return p;
-    return {};
+    if (card < 1) return {};
+    const CardPlace p = FindCardPlace(card, {{kMazzoVis, 1, 1},
+                                             {kMazzo, 0, 1},
+                                             {kFila, 0, TableauCount()},
+                                             {kAppogg, 0, 10},
+                                             {kDest, 1, 15}});
+    if (!p.Found()) return {};
+    return {p.kind, p.index, p.slot, p.Name(), p.pile};
 }
 
 CardPoint PositionOf(const Place& p) {

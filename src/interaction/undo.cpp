@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game_status.h"
 #include "core/history.h"
 #include "core/joker_caption.h"
 #include "core/params.h"
@@ -91,7 +92,7 @@ bool RedoCommand() {
 }
 
 void SetUndoEnabled(bool enabled) {
-    CommandStates().SetUndoRedoEnabled(enabled && !UndoSwitchedOff());
+    AllowUndoRedo(enabled && !UndoSwitchedOff());
 }
 
 }  // namespace bw

@@ -31,23 +31,12 @@ int IndexOf(const std::string& name) {
 
 // The pile that holds a card and the card's slot; false when none does.
 bool FindCard(CardCode card, std::string& name, int& slot) {
-    const struct {
-        PileList* list;
-        int kind;
-    } lists[] = {
-        {&MazzoPiles, kMazzo}, {&FilaPiles, kFila}, {&DestPiles, kDest}, {&AppoggPiles, kAppogg}};
-    for (const auto& l : lists) {
-        for (size_t i = 0; i < l.list->size(); ++i) {
-            const int s = FindSlot((*l.list)[i], card);
-            if (s < 0) continue;
-            static const char* const kStock[3] = {"Mazzo", "Mazzo_Vis", "Waste"};
-            name = l.kind == kMazzo ? std::string(i < 3 ? kStock[i] : "")
-                                    : PileName(l.kind, static_cast<int>(i) + 1);
-            slot = s;
-            return !name.empty();
-        }
-    }
-    return false;
+    const CardPlace p =
+        FindCardPlace(card, {{kMazzo, 0, 3}, {kFila, 0, 40}, {kDest, 0, 16}, {kAppogg, 0, 10}});
+    if (!p.Found()) return false;
+    name = p.Name();
+    slot = p.slot;
+    return !name.empty();
 }
 
 // Draws on the table picture and/or the window. What goes onto the table

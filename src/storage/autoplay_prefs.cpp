@@ -1,5 +1,6 @@
 #include "storage/autoplay_prefs.h"
 
+#include "core/game_status.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/state.h"
@@ -39,9 +40,7 @@ bool StoreGameAutoplaySwitch(int gameId, bool on) {
 
 void ApplyStoredGameAutoplay(int gameId) {
     if (MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
-    ICommandStates& w = CommandStates();
-    if (!w.AutoplayEnabled()) return;
-    if (w.AutoplayChecked() != GameAutoplayStored(gameId)) w.ToggleAutoplay();
+    if (Status().commands) SetAutoplaySwitch(GameAutoplayStored(gameId));
 }
 
 }  // namespace bw

@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "core/game_status.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/state.h"
@@ -108,9 +109,7 @@ void LoadAutoplaySwitch(const Loader& in) {
     if (MainGame.Opt(opt::kAutoPlayAllGames) != 1 && MainGame.Opt(opt::kAutoPlayAllGames) != 2)
         MainGame.SetOpt(opt::kAutoPlayAllGames, 1);
     if (MainGame.Opt(opt::kAutoPlayAllGames) == 1) {
-        // The command toggles; it must end up on, whatever its state now.
-        if (in.Read(key::kAutoPlay, "Y") == "Y" && !CommandStates().AutoplayChecked())
-            CommandStates().ToggleAutoplay();
+        if (in.Read(key::kAutoPlay, "Y") == "Y") SetAutoplaySwitch(true);
     } else {
         ApplyStoredGameAutoplay(static_cast<int>(ParameterInt(field::kGameId, -1)));
     }

@@ -40,7 +40,6 @@ public:
         commandsEnabled = on;
         events.push_back(on ? "commands on" : "commands off");
     }
-    bool GameCommandsEnabled() override { return commandsEnabled; }
     void Repaint() override { events.push_back("repaint"); }
     void ShowRules(int id) override { events.push_back("rules " + std::to_string(id)); }
     void RefreshOpenGameMarks() override { events.push_back("marks"); }

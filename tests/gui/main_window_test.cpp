@@ -18,6 +18,7 @@
 #include "app/placeholders.h"
 #include "app/product_info.h"
 #include "app/shell_hooks.h"
+#include "core/game_status.h"
 #include "core/new_game.h"
 #include "core/params.h"
 #include "core/state.h"
@@ -278,7 +279,7 @@ TEST_F(MainWindowTest, CaptionNamesTheGameAndTheDealNumber) {
 }
 
 TEST_F(MainWindowTest, GameCommandsAreEnabledTogether) {
-    window.EnableGameCommands(false);
+    SetGameCommands(false);
     for (QAction* a :
          {window.mnuNew, window.mnuUndo, window.mnuRedo, window.mnuAutoplay, window.mnuRules})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
@@ -289,7 +290,7 @@ TEST_F(MainWindowTest, GameCommandsAreEnabledTogether) {
     EXPECT_TRUE(window.tbOpen->isEnabled());
     EXPECT_TRUE(window.tbExit->isEnabled());
     EXPECT_FALSE(window.AutoplayEnabled());
-    window.EnableGameCommands(true);
+    SetGameCommands(true);
     EXPECT_TRUE(window.mnuNew->isEnabled());
     // Undo and Redo also wait for something to restore.
     EXPECT_FALSE(window.mnuUndo->isEnabled());
@@ -310,9 +311,10 @@ TEST_F(MainWindowTest, AutoplayCheckMarkDrivesBothButtons) {
     window.tbAutoPlay1->click();  // the small one
     EXPECT_TRUE(window.AutoplayChecked());
     EXPECT_TRUE(window.tbAutoPlay->isChecked());
+    EXPECT_TRUE(Status().autoplay);
 
-    // The core's toggle (start-up, per-game switch) moves the same marks.
-    window.ToggleAutoplay();
+    // The engine's switch (start-up, per-game switch) moves the same marks.
+    SetAutoplaySwitch(false);
     EXPECT_FALSE(window.mnuAutoplay->isChecked());
     EXPECT_FALSE(window.tbAutoPlay1->isChecked());
 

@@ -10,23 +10,22 @@ namespace bw::test {
 
 // Records bars, panels, repaints and input switching as short words, in call
 // order, and counts how often the pile-size panel was hidden (the drag does
-// so on every hold); answers the autoplay command's state from its fields.
+// so on every hold); keeps the autoplay state it is told.
 class RecordingWindow : public IWindow {
 public:
     std::vector<std::string> calls;
     bool checked = false;  // the autoplay command's check mark
-    bool enabled = false;  // whether the autoplay command can be used
+    bool enabled = true;   // whether the game commands can be used
     int hides = 0;
     void ApplyToolBarSize(bool large) override { calls.push_back(large ? "large" : "small"); }
     void ApplyToolBarFlat(bool flat) override { calls.push_back(flat ? "flat" : "raised"); }
     void ShowTimePanel(bool on) override { calls.push_back(on ? "time on" : "time off"); }
     void ShowScorePanel(bool on) override { calls.push_back(on ? "score on" : "score off"); }
     void ShowStatusBar(bool on) override { calls.push_back(on ? "status on" : "status off"); }
-    bool AutoplayChecked() override { return checked; }
-    bool AutoplayEnabled() override { return enabled; }
-    void ToggleAutoplay() override {
-        checked = !checked;
-        calls.push_back("toggle autoplay");
+    void EnableGameCommands(bool on) override { enabled = on; }
+    void ShowAutoplay(bool on) override {
+        checked = on;
+        calls.push_back(on ? "autoplay on" : "autoplay off");
     }
     void Repaint() override { calls.push_back("repaint"); }
     void SwallowInput(bool on) override { calls.push_back(on ? "swallow" : "input"); }

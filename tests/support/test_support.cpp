@@ -17,6 +17,7 @@
 #include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/game_end.h"
+#include "core/game_status.h"
 #include "core/joker_caption.h"
 #include "core/memory_log.h"
 #include "core/move_engine.h"
@@ -151,6 +152,7 @@ void ResetProcessState() {
     ForgetJokerCaption();
     ResumeClock();  // a pause left by a window that went with its test
     ResetGameState();
+    ResetGameStatus();
     CardWidth = 71;
     CardHeight = 96;
     TableauJitter = {};

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/autoplay.h"
+#include "core/game_status.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
@@ -25,7 +26,7 @@ protected:
         GameRules[369] = 0;
         for (int i = 52; i < 56; ++i) GameRules[static_cast<size_t>(i)] = 1;
         SetFlag(flag::kInProgress, true);
-        fx.window.checked = true;
+        SetAutoplaySwitch(true);
         InstalledPorts().moves = &engine;
     }
     // The placement test and the moves of the test; with `idle` every move
@@ -53,7 +54,7 @@ protected:
 };
 
 TEST_F(Autoplay, SwitchedOffItNeverMoves) {
-    fx.window.checked = false;
+    SetAutoplaySwitch(false);
     Put("Fila1", {1});
     EXPECT_FALSE(RunAutoplay());
     AutoplayAfterRelease();
@@ -413,10 +414,10 @@ TEST_F(Autoplay, AfterAReleaseTheFillRunsEvenWithTheSwitchOff) {
     Put("Fila3", {21});
     Put("Fila4", {22});
     Put("Mazzo", {3, 2, 1}, '0');
-    fx.window.checked = false;
+    SetAutoplaySwitch(false);
     AutoplayAfterRelease();
     EXPECT_EQ(moves.log, Log{"1>Fila1"});
-    fx.window.checked = true;
+    SetAutoplaySwitch(true);
     moves.log.clear();
     AutoplayAfterRelease();  // Fila1 is full: nothing to fill, then autoplay
     EXPECT_EQ(moves.log, (Log{"1>Dest_Autoplay1", "2>Fila1", "2>Dest_Autoplay1", "3>Fila1",
@@ -429,7 +430,7 @@ class AutoplaySwitch : public Autoplay {
 protected:
     AutoplaySwitch() {
         fx.SettingsFileExists();
-        fx.window.checked = false;
+        SetAutoplaySwitch(false);
         MainGame.SetOpt(105, 2);
         SetParameter(pos::kGameId, 4, "4");
     }
@@ -488,13 +489,14 @@ TEST_F(AutoplaySwitch, PerGameModeOnlyAndOnlyWhileEnabled) {
     EXPECT_FALSE(fx.window.checked);
 
     MainGame.SetOpt(105, 2);
-    fx.window.enabled = false;
+    SetGameCommands(false);
     StoreGameAutoplay(4);
     ApplyGameAutoplay(4);
     EXPECT_EQ(Stored("Games"), "<missing>");
     EXPECT_FALSE(fx.window.checked);
 
-    fx.window.enabled = true;
+    SetGameCommands(true);
+    fx.window.events.clear();
     SetFlag(flag::kInProgress, false);
     SetParameter(pos::kGameId, 4, "8123");  // the command stores for the current game
     ApplyGameAutoplay(8123);                // stored value missing: on

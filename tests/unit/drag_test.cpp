@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game_status.h"
 #include "core/history.h"
 #include "core/move_engine.h"
 #include "interaction/drag.h"
@@ -431,7 +432,7 @@ TEST_F(Drag, EveryReleaseFillsEmptyPilesAndRunsAutoplay) {
     EXPECT_EQ(FilaPiles[2], Cards({Clubs(5)}));
 
     // With autoplay on, a drop that frees an ace sends it up.
-    window.checked = true;
+    SetAutoplaySwitch(true);
     FilaPiles[1] = Cards({Hearts(9), Hearts(1)});
     FilaPiles[2] = Cards({Spades(8)});
     DestPiles[0].clear();

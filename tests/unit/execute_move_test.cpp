@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/game_status.h"
 #include "core/history.h"
 #include "core/move_engine.h"
 #include "core/params.h"
@@ -14,13 +15,6 @@
 namespace bw {
 namespace {
 
-class AutoplayWindow : public IWindow {
-public:
-    bool autoplay = false;
-    bool AutoplayChecked() override { return autoplay; }
-    bool AutoplayEnabled() override { return autoplay; }
-};
-
 class CountingHooks : public IGameHooks {
 public:
     int twinChecks = 0;
@@ -31,7 +25,7 @@ class ExecuteMoveTest : public ::testing::Test {
 protected:
     test::CoreFixture fx;
     test::RecordingTable table;
-    AutoplayWindow window;
+    IWindow window;
     CountingHooks hooks;
     ExecuteMoveTest() {
         InstalledPorts().SetTable(&table);
@@ -223,11 +217,11 @@ TEST_F(ExecuteMoveTest, ExposedTableauCardsTurnUpUnlessAutoplayRuns) {
     FilaPiles[0] = "001002";
     SetFaceFlag(1, '0');
     DestPiles[0].clear();
-    window.autoplay = true;
+    SetAutoplaySwitch(true);
     Hold(2);
     ASSERT_TRUE(ExecuteMove(1, "Dest1"));
     EXPECT_EQ(FaceFlag(1), '0');
-    window.autoplay = false;
+    SetAutoplaySwitch(false);
     SetParameter(239, 1, "N");
     Hold(1);
     FilaPiles[0] = "002001";

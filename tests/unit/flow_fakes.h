@@ -30,16 +30,13 @@ public:
 
     void ShowScore(const std::string& t) override { score = t; }
     void ShowTime(const std::string& t) override { time = t; }
-    std::string TimeText() override { return time; }
     void SetCaption(const std::string& c) override { captions.push_back(c); }
     void EnableGameCommands(bool on) override {
         enabled = on;
         events.push_back(on ? "commands on" : "commands off");
     }
-    bool AutoplayChecked() override { return checked; }
-    bool AutoplayEnabled() override { return enabled; }
-    void ToggleAutoplay() override {
-        checked = !checked;
+    void ShowAutoplay(bool on) override {
+        checked = on;
         events.push_back(checked ? "autoplay on" : "autoplay off");
     }
     std::string TimeSeparator() override { return separator; }

@@ -11,6 +11,7 @@
 #include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/game_end.h"
+#include "core/game_status.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/pointer_state.h"
@@ -65,7 +66,7 @@ protected:
 
     InteractionTest() {
         InstalledPorts().SetTable(&table);
-        window.enabled = true;
+        SetGameCommands(true);
         InstalledPorts().SetWindow(&window);
         InstalledPorts().game = &game;
         InstallInteractionHooks();

@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 
+#include "core/game_status.h"
 #include "core/move_engine.h"
 #include "core/new_game.h"
 #include "core/params.h"
@@ -240,11 +241,11 @@ TEST_F(NewGame, TheClockStartsOnceTheTableIsDrawn) {
 TEST_F(NewGame, AutoplayRunsAfterAPause) {
     StartGame(true, true, 1, false);
     EXPECT_TRUE(fx.core.waits.waits.empty());
-    fx.window.checked = true;
-    fx.window.enabled = false;
+    SetAutoplaySwitch(true);
+    SetGameCommands(false);
     StartGame(true, true, 1, false);
     EXPECT_TRUE(fx.core.waits.waits.empty());
-    fx.window.enabled = true;
+    SetGameCommands(true);
     StartGame(true, true, 1, false);
     EXPECT_EQ(fx.core.waits.waits, std::vector<int>{800});
 }
@@ -351,12 +352,12 @@ TEST_F(NewGame, AnotherPlayerKeepsTheGameButStartsAgain) {
 }
 
 TEST_F(NewGame, OpeningEnablesTheCommandsAndAppliesThePerGameAutoplay) {
-    fx.window.enabled = false;
+    SetGameCommands(false);
     EXPECT_TRUE(OpenGame(201, "Two Rows", kNewGameNumber, false, "Player 1"));
     EXPECT_TRUE(fx.window.Saw("commands on"));
 
     MainGame.SetOpt(105, 2);
-    fx.window.checked = true;
+    SetAutoplaySwitch(true);
     std::string games(210, 'Y');
     games[7] = 'N';
     platform::IniWriteString(SettingsFile(), "Autoplay", "Games", games);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game_status.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/state.h"
@@ -89,9 +90,9 @@ TEST_F(Preferences, EmptyFileGivesEveryDefault) {
     EXPECT_EQ(Stored("Users", "User004"), "<missing>");
     EXPECT_EQ(Stored("Parameters", "Run_Exe"), "1");
 
-    // The window gets the defaults; autoplay is switched on by one toggle.
+    // The window gets the defaults; autoplay is told on once.
     EXPECT_EQ(window.calls, (std::vector<std::string>{"large", "flat", "time on", "score on",
-                                                      "toggle autoplay", "status off"}));
+                                                      "autoplay on", "status off"}));
     EXPECT_TRUE(fx.dialogs.advices.empty());
 }
 
@@ -246,13 +247,13 @@ TEST_F(Preferences, WindowSettingsAreAppliedWithoutBeingWritten) {
 
 TEST_F(Preferences, SingleAutoplaySwitch) {
     WriteCfg("[Preference]\nAutoPlay=Y\n");
-    window.checked = true;  // already on: toggling would turn it off
+    SetAutoplaySwitch(true);  // already on: it stays on, told once
     LoadPreferences();
-    EXPECT_EQ(window.Count("toggle autoplay"), 0);
+    EXPECT_EQ(window.Count("autoplay on"), 1);
     EXPECT_TRUE(window.checked);
 
     // A mode that is neither 1 nor 2 falls back to one switch for all games.
-    window.checked = false;
+    SetAutoplaySwitch(false);
     WriteCfg("[Preference]\nAutoPlay_All_Games=7\n");
     LoadPreferences();
     EXPECT_EQ(MainGame.Opt(105), 1);
@@ -260,26 +261,26 @@ TEST_F(Preferences, SingleAutoplaySwitch) {
 }
 
 TEST_F(Preferences, PerGameAutoplaySwitchAtStartUp) {
-    window.enabled = true;
+    SetGameCommands(true);
     WriteCfg(
         "[Preference]\nAutoPlay_All_Games=2\nAutoPlay=Y\nGame=4\n"
         "[Autoplay]\nGames=YYYYN\n");
     LoadPreferences();
     EXPECT_EQ(MainGame.Opt(105), 2);
-    EXPECT_EQ(window.Count("toggle autoplay"), 0);  // stored off, already off
+    EXPECT_EQ(window.Count("autoplay on"), 0);  // stored off, already off
 
     WriteCfg(
         "[Preference]\nAutoPlay_All_Games=2\nAutoPlay=N\nGame=3\n"
         "[Autoplay]\nGames=YYYYN\n");
     LoadPreferences();
-    EXPECT_EQ(window.Count("toggle autoplay"), 1);
+    EXPECT_EQ(window.Count("autoplay on"), 1);
     EXPECT_TRUE(window.checked);
 
     // The command is disabled until a game is open: nothing to apply yet.
-    window.enabled = false;
-    window.checked = false;
+    SetGameCommands(false);
+    SetAutoplaySwitch(false);
     LoadPreferences();
-    EXPECT_EQ(window.Count("toggle autoplay"), 1);
+    EXPECT_EQ(window.Count("autoplay on"), 1);
 }
 
 TEST_F(Preferences, GamesStringHoldsOneSwitchPerGame) {
@@ -420,7 +421,7 @@ TEST_F(Preferences, WritersStoreWhatTheNextLoadReads) {
     EXPECT_EQ(GetParameter(21, 3), "005");
     EXPECT_EQ(GetParameter(246, 1), "N");
     EXPECT_EQ(GetParameter(27, 1), "Y");
-    EXPECT_EQ(window.Count("toggle autoplay"), 0);  // "AutoPlay" was written "N"
+    EXPECT_EQ(window.Count("autoplay on"), 0);  // "AutoPlay" was written "N"
 
     // In per-game mode the single switch is not written at exit.
     MainGame.SetOpt(105, 2);

@@ -96,6 +96,25 @@ TEST_F(State, TakeCardAnywhereSearchOrder) {
     EXPECT_EQ(TakeCardAnywhere(50, 1), 255);
 }
 
+// One search for every caller: the ranges in the order given, each cut to
+// its list, stock-side piles named by their index.
+TEST_F(State, FindCardPlaceFollowsTheRangesInOrder) {
+    DestPiles[0] = "007";  // a selection list naming the card
+    FilaPiles[39] = "001007";
+    MazzoPiles[2] = "008";
+    CardPlace p = FindCardPlace(7, {{kDest, 0, 16}, {kFila, 0, 40}});
+    EXPECT_EQ(p.kind, kDest);
+    EXPECT_EQ(p.Name(), "Dest1");
+    p = FindCardPlace(7, {{kDest, 1, 15}, {kFila, 30, 99}});
+    EXPECT_EQ(p.Name(), "Fila40");
+    EXPECT_EQ(p.slot, 1);
+    EXPECT_EQ(p.pile, &FilaPiles[39]);
+    EXPECT_FALSE(FindCardPlace(7, {{kFila, 0, 39}}).Found());
+    p = FindCardPlace(8, {{kMazzo, 0, 3}});
+    EXPECT_EQ(p.kind, kWaste);
+    EXPECT_EQ(p.Name(), "Waste");
+}
+
 TEST_F(State, SetFaceRules) {
     const std::string pile = "001002003004";
     SetFace(pile, -1, '1');
