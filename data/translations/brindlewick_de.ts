@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>&amp;Decks  </source>
-        <translation>&amp;Kartendecks  </translation>
+        <translation>Karten&amp;decks  </translation>
     </message>
     <message>
         <source>Select a card back:</source>
@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>Disable &amp;all sounds</source>
-        <translation>&amp;Alle Klänge aus</translation>
+        <translation>Alle Klänge a&amp;us</translation>
     </message>
 </context>
 <context>

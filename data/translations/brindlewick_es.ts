@@ -899,7 +899,7 @@ Se ha guardado, sin cambios, como «%s».</translation>
     <name>OpenGameText</name>
     <message>
         <source>All games (alphabetically)</source>
-        <translation>Todos los juegos (por orden alfabético)</translation>
+        <translation>Todos los juegos (de la A a la Z)</translation>
     </message>
     <message>
         <source>Open a game</source>

@@ -899,7 +899,7 @@ Il a été conservé, inchangé, sous « %s ».</translation>
     <name>OpenGameText</name>
     <message>
         <source>All games (alphabetically)</source>
-        <translation>Tous les jeux (par ordre alphabétique)</translation>
+        <translation>Tous les jeux (de A à Z)</translation>
     </message>
     <message>
         <source>Open a game</source>

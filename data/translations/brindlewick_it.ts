@@ -899,7 +899,7 @@ It has been kept, unchanged, as &quot;%s&quot;.</source>
     <name>OpenGameText</name>
     <message>
         <source>All games (alphabetically)</source>
-        <translation>Tutti i giochi (in ordine alfabetico)</translation>
+        <translation>Tutti i giochi (dalla A alla Z)</translation>
     </message>
     <message>
         <source>Open a game</source>

@@ -74,6 +74,14 @@ QAction* AddItem(QMenu* menu, const char* name, const char* caption, const QKeyS
     return a;
 }
 
+// A panel's width: its own, wider by what a translated caption needs more
+// than the English one.
+int FittedWidth(const QLabel* caption, const char* english, int width) {
+    const QFontMetrics fm = caption->fontMetrics();
+    return width + qMax(0, fm.horizontalAdvance(caption->text()) -
+                               fm.horizontalAdvance(QString::fromLatin1(english)));
+}
+
 QFrame* Panel(QWidget* parent, const char* name) {
     auto* f = new QFrame(parent);
     f->setObjectName(QString::fromLatin1(name));
@@ -406,8 +414,8 @@ void TfrmMain::BuildPanels() {
     lblScore2 = label(pnlScore, "lblScore2", MainWindowText::tr("Score:"));
     lblScore = label(pnlScore, "lblScore", QStringLiteral("0"));
     lblScore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    pnlTempo->resize(kTimeWidth, 24);
-    pnlScore->resize(kScoreWidth, 24);
+    pnlTempo->resize(FittedWidth(lblTempo2, "Time:", kTimeWidth), 24);
+    pnlScore->resize(FittedWidth(lblScore2, "Score:", kScoreWidth), 24);
 
     popTime = new QMenu(this);
     popTime->setObjectName(QStringLiteral("popTime"));
@@ -774,8 +782,8 @@ void TfrmMain::SetToolBarSize(bool large, bool fromMenu) {
     popLargeIcons->setChecked(large);
     popSmallIcons->setChecked(!large);
     const int h = large ? 24 : 20;
-    pnlTempo->resize(kTimeWidth, h);
-    pnlScore->resize(kScoreWidth, h);
+    pnlTempo->resize(pnlTempo->width(), h);
+    pnlScore->resize(pnlScore->width(), h);
     CenterPanelLabels();
     LoadBarPictures(large);
     // Button and bar heights depend on the bar now shown.
@@ -805,8 +813,8 @@ void TfrmMain::CenterPanelLabels() {
         const int w = qMax(need, room);
         value->setGeometry(panelWidth - kInset - w, value->y(), w, value->height());
     };
-    place(lblTempo2, lblTempo, kTimeWidth, QStringLiteral("0") + ZeroTimeText());
-    place(lblScore2, lblScore, kScoreWidth, QStringLiteral("-0000"));
+    place(lblTempo2, lblTempo, pnlTempo->width(), QStringLiteral("0") + ZeroTimeText());
+    place(lblScore2, lblScore, pnlScore->width(), QStringLiteral("-0000"));
     lblTempo->raise();
     lblScore->raise();
 }
@@ -948,9 +956,9 @@ void TfrmMain::ArrangeBars() {
     const int top = (bar->height() - pnlTempo->height()) / 2;
     const bool timeWanted = ParameterIs(field::kShowTime, "Y");
     const bool scoreWanted = ParameterIs(field::kShowScore, "Y");
-    const int timeLeft = w - kTimeWidth - kPanelMargin;
-    const int scoreLeft =
-        timeWanted ? timeLeft - kScoreWidth - kPanelGap : w - kScoreWidth - kPanelMargin;
+    const int timeLeft = w - pnlTempo->width() - kPanelMargin;
+    const int scoreLeft = timeWanted ? timeLeft - pnlScore->width() - kPanelGap
+                                     : w - pnlScore->width() - kPanelMargin;
     for (auto [panel, left] : {std::pair{pnlTempo, timeLeft}, std::pair{pnlScore, scoreLeft}}) {
         if (panel->x() != left || panel->y() != top) {
             panel->hide();

@@ -167,6 +167,12 @@ TEST_F(Translated, FrenchScreensForALook) {
     main.resize(800, 600);
     main.show();
     Save(main, "fr_main.png");
+    // "Temps :" is longer than "Time:": the panel grows, the caption stays
+    // clear of the clock.
+    EXPECT_EQ(main.lblTempo2->text(), "Temps :");
+    const int clock = main.lblTempo->fontMetrics().horizontalAdvance(main.lblTempo->text());
+    EXPECT_LE(main.lblTempo2->x() + main.lblTempo2->sizeHint().width(),
+              main.lblTempo->x() + main.lblTempo->width() - clock);
     TfrmOpenGame& open = OpenGameForm();
     EXPECT_EQ(open.windowTitle(), "Ouvrir un jeu");
     ExpectNothingCut(open);
