@@ -69,7 +69,7 @@ bool Show(const std::string& helpFile, const std::string& path, QWidget* owner) 
 std::string LocalPage(const std::string& name) {
     const std::string language = TranslationLanguage().toStdString();
     if (!language.empty()) {
-        const std::string local = ProgramFile("help\\" + language + "\\" + name);
+        std::string local = ProgramFile("help\\" + language + "\\" + name);
         if (platform::RegularFileProblem(local, platform::Links::kFollow) == 0) return local;
     }
     return ProgramFile("help\\" + name);

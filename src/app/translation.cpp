@@ -120,7 +120,7 @@ QString InstallTranslation(const QString& folder, const QLocale& locale) {
     auto translator = std::make_unique<QTranslator>();
     // "de_AT" finds "brindlewick_de.qm"; English has no file and stops the search.
     for (const QString& name : locale.uiLanguages()) {
-        const QString language = QLocale(name).name().section(QLatin1Char('_'), 0, 0);
+        QString language = QLocale(name).name().section(QLatin1Char('_'), 0, 0);
         if (language == QLatin1String("en") || language == QLatin1String("C")) return {};
         if (translator->load(QStringLiteral("brindlewick_") + language, folder) &&
             QCoreApplication::installTranslator(translator.get())) {
