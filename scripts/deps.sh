@@ -8,6 +8,8 @@ PACKAGES=(
   libjpeg-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev
   kdegames-card-data-kf5 fonts-dejavu-core xvfb xauth
   # the install and package tests: validators, man, the .deb, a real display
+  # the translations: lupdate and lrelease, the checks and generators
+  qt6-l10n-tools python3
   desktop-file-utils appstream man-db groff-base file dpkg-dev xdotool lintian
   # the window manager test: a real window manager and its window properties
   openbox x11-utils

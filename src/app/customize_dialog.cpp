@@ -1,5 +1,6 @@
 #include "app/customize_dialog.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
@@ -19,6 +20,10 @@
 namespace bw {
 
 namespace {
+
+struct CustomizeText {
+    Q_DECLARE_TR_FUNCTIONS(CustomizeText)
+};
 
 constexpr int kNumberRole = Qt::UserRole;
 
@@ -46,21 +51,21 @@ int64_t NumberOf(const QTreeWidgetItem* item) {
 }
 
 QCheckBox* AddCheck(QWidget* parent, const char* name, const char* text, int x, int y, int w) {
-    auto* c = new QCheckBox(QString::fromUtf8(text), parent);
+    auto* c = new QCheckBox(CustomizeText::tr(text), parent);
     c->setObjectName(QString::fromUtf8(name));
     c->setGeometry(x, y, w, 20);
     return c;
 }
 
 QGroupBox* AddGroup(QWidget* parent, const char* name, const char* title, QRect r) {
-    auto* g = new QGroupBox(QString::fromUtf8(title), parent);
+    auto* g = new QGroupBox(CustomizeText::tr(title), parent);
     g->setObjectName(QString::fromUtf8(name));
     g->setGeometry(r);
     return g;
 }
 
 QLabel* AddLabel(QWidget* parent, const char* name, const char* text, QRect r) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    auto* l = new QLabel(CustomizeText::tr(text), parent);
     l->setObjectName(QString::fromUtf8(name));
     l->setGeometry(r);
     return l;
@@ -83,30 +88,64 @@ const std::vector<std::pair<const char*, char>>& CardSizeChoices() {
 
 const std::vector<TreeEntry>& CardBackEntries() {
     static const std::vector<TreeEntry> entries = {
-        {"Animals", nullptr, "Tropical fish", 19}, {"Children", nullptr, "Snowman", 3},
-        {"Classics", nullptr, "Classic blue", 7},  {"Famous pictures", nullptr, "Van Gogh", 1},
-        {"Flowers", nullptr, "Roses", 14},         {"Geometric", nullptr, "Plaiting 1", 11},
-        {"Geometric", nullptr, "Plaiting 2", 6},   {"Nature", nullptr, "Lake", 20},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Animals"), nullptr,
+         QT_TRANSLATE_NOOP("CustomizeText", "Tropical fish"), 19},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Children"), nullptr,
+         QT_TRANSLATE_NOOP("CustomizeText", "Snowman"), 3},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Classics"), nullptr,
+         QT_TRANSLATE_NOOP("CustomizeText", "Classic blue"), 7},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Famous pictures"), nullptr,
+         QT_TRANSLATE_NOOP("CustomizeText", "Van Gogh"), 1},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Flowers"), nullptr,
+         QT_TRANSLATE_NOOP("CustomizeText", "Roses"), 14},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Geometric"), nullptr,
+         QT_TRANSLATE_NOOP("CustomizeText", "Plaiting 1"), 11},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Geometric"), nullptr,
+         QT_TRANSLATE_NOOP("CustomizeText", "Plaiting 2"), 6},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Nature"), nullptr,
+         QT_TRANSLATE_NOOP("CustomizeText", "Lake"), 20},
     };
     return entries;
 }
 
 const std::vector<TreeEntry>& BackgroundEntries() {
     static const std::vector<TreeEntry> entries = {
-        {"Colors", nullptr, "Blue", 16711680},
-        {"Colors", nullptr, "Green", 32768},
-        {"Colors", nullptr, "Navy", 8388608},
-        {"Colors", nullptr, "Olive", 32896},
-        {"Colors", nullptr, "Teal", 8421376},
-        {"Colors", nullptr, "White", 16777215},
-        {"Over 256 colors", "Marbles", "Marble 1", 263},
-        {"Over 256 colors", "Metal", "Metal gold", 287},
-        {"Over 256 colors", "Nature", "Meadow", 324},
-        {"Over 256 colors", "Patterns", "Pattern 1", 302},
-        {"Over 256 colors", "Tissue", "Moquette 1", 296},
-        {"Over 256 colors", "Walls", "Brick wall 1", 304},
-        {"Over 256 colors", "Wood", "Parquet", 311},
-        {"Under 256 colors", "Geometricals", "Moquette", 102},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Colors"), nullptr,
+         QT_TRANSLATE_NOOP("CustomizeText", "Blue"), 16711680},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Colors"), nullptr,
+         QT_TRANSLATE_NOOP("CustomizeText", "Green"), 32768},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Colors"), nullptr,
+         QT_TRANSLATE_NOOP("CustomizeText", "Navy"), 8388608},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Colors"), nullptr,
+         QT_TRANSLATE_NOOP("CustomizeText", "Olive"), 32896},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Colors"), nullptr,
+         QT_TRANSLATE_NOOP("CustomizeText", "Teal"), 8421376},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Colors"), nullptr,
+         QT_TRANSLATE_NOOP("CustomizeText", "White"), 16777215},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Over 256 colors"),
+         QT_TRANSLATE_NOOP("CustomizeText", "Marbles"),
+         QT_TRANSLATE_NOOP("CustomizeText", "Marble 1"), 263},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Over 256 colors"),
+         QT_TRANSLATE_NOOP("CustomizeText", "Metal"),
+         QT_TRANSLATE_NOOP("CustomizeText", "Metal gold"), 287},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Over 256 colors"),
+         QT_TRANSLATE_NOOP("CustomizeText", "Nature"), QT_TRANSLATE_NOOP("CustomizeText", "Meadow"),
+         324},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Over 256 colors"),
+         QT_TRANSLATE_NOOP("CustomizeText", "Patterns"),
+         QT_TRANSLATE_NOOP("CustomizeText", "Pattern 1"), 302},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Over 256 colors"),
+         QT_TRANSLATE_NOOP("CustomizeText", "Tissue"),
+         QT_TRANSLATE_NOOP("CustomizeText", "Moquette 1"), 296},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Over 256 colors"),
+         QT_TRANSLATE_NOOP("CustomizeText", "Walls"),
+         QT_TRANSLATE_NOOP("CustomizeText", "Brick wall 1"), 304},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Over 256 colors"),
+         QT_TRANSLATE_NOOP("CustomizeText", "Wood"), QT_TRANSLATE_NOOP("CustomizeText", "Parquet"),
+         311},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Under 256 colors"),
+         QT_TRANSLATE_NOOP("CustomizeText", "Geometricals"),
+         QT_TRANSLATE_NOOP("CustomizeText", "Moquette"), 102},
     };
     return entries;
 }
@@ -204,7 +243,7 @@ void SamplePicture::paintEvent(QPaintEvent*) {
 
 TfrmCustomize_Freeware::TfrmCustomize_Freeware(QWidget* parent) : C_TAdvancedDialog(parent) {
     setObjectName(QStringLiteral("frmCustomize_Freeware"));
-    setWindowTitle(QStringLiteral("Customize"));
+    setWindowTitle(CustomizeText::tr("Customize"));
     setFixedSize(400, 300);
     setFont(QFont(QStringLiteral("Tahoma"), 8));
 
@@ -218,11 +257,11 @@ TfrmCustomize_Freeware::TfrmCustomize_Freeware(QWidget* parent) : C_TAdvancedDia
     BuildSoundsPage();
     connect(PageControl, &QTabWidget::currentChanged, this, [this] { PageControlChange(); });
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK = new QPushButton(CustomizeText::tr("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setGeometry(156, 268, 75, 25);
     btnOK->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(CustomizeText::tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(237, 268, 75, 25);
     btnHelp = new QPushButton(QStringLiteral("&?"), this);
@@ -236,24 +275,37 @@ TfrmCustomize_Freeware::TfrmCustomize_Freeware(QWidget* parent) : C_TAdvancedDia
 void TfrmCustomize_Freeware::BuildGeneralPage() {
     tabGeneral = new QWidget;
     tabGeneral->setObjectName(QStringLiteral("tabGeneral"));
-    PageControl->addTab(tabGeneral, QStringLiteral("&General"));
+    PageControl->addTab(tabGeneral, CustomizeText::tr("&General"));
 
-    grpToolbar = AddGroup(tabGeneral, "grpToolbar", "Toolbar ", QRect(8, 6, 178, 104));
-    grpButtons = AddGroup(grpToolbar, "grpButtons", "Buttons ", QRect(8, 20, 162, 76));
-    chkTBLargeIcons = AddCheck(grpButtons, "chkTBLargeIcons", "&Large buttons", 10, 22, 146);
-    chkTBFlatBtn = AddCheck(grpButtons, "chkTBFlatBtn", "&Flat buttons", 10, 46, 146);
+    grpToolbar = AddGroup(tabGeneral, "grpToolbar", QT_TRANSLATE_NOOP("CustomizeText", "Toolbar "),
+                          QRect(8, 6, 178, 104));
+    grpButtons = AddGroup(grpToolbar, "grpButtons", QT_TRANSLATE_NOOP("CustomizeText", "Buttons "),
+                          QRect(8, 20, 162, 76));
+    chkTBLargeIcons = AddCheck(grpButtons, "chkTBLargeIcons",
+                               QT_TRANSLATE_NOOP("CustomizeText", "&Large buttons"), 10, 22, 146);
+    chkTBFlatBtn = AddCheck(grpButtons, "chkTBFlatBtn",
+                            QT_TRANSLATE_NOOP("CustomizeText", "&Flat buttons"), 10, 46, 146);
 
-    grpTimeScores =
-        AddGroup(tabGeneral, "grpTimeScores", "Time / Scores options", QRect(8, 118, 178, 76));
-    chkShowTime = AddCheck(grpTimeScores, "chkShowTime", "Show &time", 12, 22, 156);
-    chkShowScore = AddCheck(grpTimeScores, "chkShowScore", "Show sco&re", 12, 46, 156);
+    grpTimeScores = AddGroup(tabGeneral, "grpTimeScores",
+                             QT_TRANSLATE_NOOP("CustomizeText", "Time / Scores options"),
+                             QRect(8, 118, 178, 76));
+    chkShowTime = AddCheck(grpTimeScores, "chkShowTime",
+                           QT_TRANSLATE_NOOP("CustomizeText", "Show &time"), 12, 22, 156);
+    chkShowScore = AddCheck(grpTimeScores, "chkShowScore",
+                            QT_TRANSLATE_NOOP("CustomizeText", "Show sco&re"), 12, 46, 156);
 
-    grpShow = AddGroup(tabGeneral, "grpShow", "Show ", QRect(194, 6, 178, 104));
-    chkConfirmQuitGame = AddCheck(grpShow, "chkConfirmQuitGame", "C&onfirm quit game", 12, 22, 160);
-    chkConfirmOnExit = AddCheck(grpShow, "chkConfirmOnExit", "Confirm on e&xit", 12, 46, 160);
+    grpShow = AddGroup(tabGeneral, "grpShow", QT_TRANSLATE_NOOP("CustomizeText", "Show "),
+                       QRect(194, 6, 178, 104));
+    chkConfirmQuitGame =
+        AddCheck(grpShow, "chkConfirmQuitGame",
+                 QT_TRANSLATE_NOOP("CustomizeText", "C&onfirm quit game"), 12, 22, 160);
+    chkConfirmOnExit =
+        AddCheck(grpShow, "chkConfirmOnExit",
+                 QT_TRANSLATE_NOOP("CustomizeText", "Confirm on e&xit"), 12, 46, 160);
     // Kept for the settings file; nothing reads the key, so it is not offered.
     chkWinningAnimation =
-        AddCheck(grpShow, "chkWinningAnimation", "&Winning animation", 12, 70, 160);
+        AddCheck(grpShow, "chkWinningAnimation",
+                 QT_TRANSLATE_NOOP("CustomizeText", "&Winning animation"), 12, 70, 160);
     chkWinningAnimation->hide();
 }
 
@@ -269,7 +321,7 @@ QTreeWidget* TfrmCustomize_Freeware::BuildTree(QWidget* page, const std::vector<
     const QIcon leaf = TreeIcon(leafIcon, "N_TREE5");
 
     auto child = [&](QTreeWidgetItem* parent, const char* text) -> QTreeWidgetItem* {
-        const QString t = QString::fromUtf8(text);
+        const QString t = CustomizeText::tr(text);
         const int count = parent ? parent->childCount() : tree->topLevelItemCount();
         for (int i = 0; i < count; ++i) {
             QTreeWidgetItem* it = parent ? parent->child(i) : tree->topLevelItem(i);
@@ -285,7 +337,7 @@ QTreeWidget* TfrmCustomize_Freeware::BuildTree(QWidget* page, const std::vector<
         QTreeWidgetItem* node = child(nullptr, e.category);
         if (e.group) node = child(node, e.group);
         auto* it = new QTreeWidgetItem(node);
-        it->setText(0, QString::fromUtf8(e.text));
+        it->setText(0, CustomizeText::tr(e.text));
         it->setData(0, kNumberRole, qlonglong(e.number));
         it->setIcon(0, leaf);
     }
@@ -300,10 +352,11 @@ QTreeWidget* TfrmCustomize_Freeware::BuildTree(QWidget* page, const std::vector<
 void TfrmCustomize_Freeware::BuildDecksPage() {
     tabDecks = new QWidget;
     tabDecks->setObjectName(QStringLiteral("tabDecks"));
-    PageControl->addTab(tabDecks, QStringLiteral("&Decks  "));
+    PageControl->addTab(tabDecks, CustomizeText::tr("&Decks  "));
 
     QLabel* selectBack =
-        AddLabel(tabDecks, "lblSelectBack", "Select a card back:", QRect(8, 6, 200, 16));
+        AddLabel(tabDecks, "lblSelectBack",
+                 QT_TRANSLATE_NOOP("CustomizeText", "Select a card back:"), QRect(8, 6, 200, 16));
     trvCardBack = BuildTree(tabDecks, CardBackEntries(), "N_TREE3", true);
     NameAfter(trvCardBack, selectBack);
     trvCardBack->setObjectName(QStringLiteral("trvCardBack"));
@@ -320,7 +373,8 @@ void TfrmCustomize_Freeware::BuildDecksPage() {
     imgDorsoEsempio = new SamplePicture(imgSfondoEsempio2);
     imgDorsoEsempio->setObjectName(QStringLiteral("imgDorsoEsempio"));
     imgDorsoEsempio->setGeometry(35, 27, 71, 96);
-    lblDecks = AddLabel(pnlSample, "lblDecks", "Sample ", QRect(8, 164, 140, 20));
+    lblDecks = AddLabel(pnlSample, "lblDecks", QT_TRANSLATE_NOOP("CustomizeText", "Sample "),
+                        QRect(8, 164, 140, 20));
     lblDecks->setAlignment(Qt::AlignCenter);
 
     // The face set: the four-colour one tells the suits apart without
@@ -348,10 +402,11 @@ void TfrmCustomize_Freeware::BuildDecksPage() {
 void TfrmCustomize_Freeware::BuildBackgroundsPage() {
     tabBackgrounds = new QWidget;
     tabBackgrounds->setObjectName(QStringLiteral("tabBackgrounds"));
-    PageControl->addTab(tabBackgrounds, QStringLiteral("&Backgrounds"));
+    PageControl->addTab(tabBackgrounds, CustomizeText::tr("&Backgrounds"));
 
-    QLabel* selectBackground = AddLabel(tabBackgrounds, "lblSelectBackground",
-                                        "Select a background:", QRect(8, 6, 200, 16));
+    QLabel* selectBackground =
+        AddLabel(tabBackgrounds, "lblSelectBackground",
+                 QT_TRANSLATE_NOOP("CustomizeText", "Select a background:"), QRect(8, 6, 200, 16));
     trvBackGround = BuildTree(tabBackgrounds, BackgroundEntries(), "N_TREE4", false);
     NameAfter(trvBackGround, selectBackground);
     trvBackGround->setObjectName(QStringLiteral("trvBackGround"));
@@ -365,17 +420,20 @@ void TfrmCustomize_Freeware::BuildBackgroundsPage() {
     lblBackGround = AddLabel(tabBackgrounds, "lblBackGround", "", QRect(216, 168, 156, 20));
     lblBackGround->setAlignment(Qt::AlignCenter);
     chkFadeBackground =
-        AddCheck(tabBackgrounds, "chkFadeBackground", "&Fade background", 216, 196, 156);
+        AddCheck(tabBackgrounds, "chkFadeBackground",
+                 QT_TRANSLATE_NOOP("CustomizeText", "&Fade background"), 216, 196, 156);
     connect(chkFadeBackground, &QCheckBox::clicked, this, [this] { chkFadeBackgroundClick(); });
 }
 
 void TfrmCustomize_Freeware::BuildSoundsPage() {
     tabSounds = new QWidget;
     tabSounds->setObjectName(QStringLiteral("tabSounds"));
-    PageControl->addTab(tabSounds, QStringLiteral("&Sounds"));
+    PageControl->addTab(tabSounds, CustomizeText::tr("&Sounds"));
     // "Disable all sounds" keeps its text; its key moves off the page's "S",
     // which the "Sounds" tab holds.
-    chkSoundsEnabled = AddCheck(tabSounds, "chkSoundsEnabled", "Disable &all sounds", 12, 12, 300);
+    chkSoundsEnabled =
+        AddCheck(tabSounds, "chkSoundsEnabled",
+                 QT_TRANSLATE_NOOP("CustomizeText", "Disable &all sounds"), 12, 12, 300);
 }
 
 QTreeWidgetItem* TfrmCustomize_Freeware::SelectedNode(QTreeWidget* tree) {
@@ -428,7 +486,7 @@ void TfrmCustomize_Freeware::FormShow() {
         trvCardBack->clearSelection();
         trvBackGround->clearSelection();
         backShown_ = static_cast<int>(ParameterInt(field::kBackCard, 11));
-        lblDecks->setText(QStringLiteral("Sample "));
+        lblDecks->setText(CustomizeText::tr("Sample "));
         if (QTreeWidgetItem* leaf = FindLeaf(trvCardBack, backShown_)) {
             leaf->setSelected(true);
             trvCardBack->setCurrentItem(leaf);

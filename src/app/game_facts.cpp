@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QCoreApplication>
 #include "core/rule_names.h"
 #include "storage/catalogue.h"
 
@@ -9,12 +10,16 @@ namespace bw {
 
 namespace {
 
+struct GameFactsText {
+    Q_DECLARE_TR_FUNCTIONS(GameFactsText)
+};
+
 template <size_t N>
 FactText Pick(int value, const std::array<const char*, N>& texts, const char* prefix,
               const std::array<const char*, N>& pictures) {
     if (value < 0 || value >= static_cast<int>(N)) return {};
     const size_t i = static_cast<size_t>(value);
-    return {texts[i], std::string(prefix) + pictures[i]};
+    return {GameFactsText::tr(texts[i]).toStdString(), std::string(prefix) + pictures[i]};
 }
 
 }  // namespace
@@ -22,21 +27,36 @@ FactText Pick(int value, const std::array<const char*, N>& texts, const char* pr
 GameFacts DescribeGame(const GameFactValues& v) {
     GameFacts f;
     f.decks = std::to_string(v.cards / 52);
-    f.gameTime =
-        Pick<3>(v.gameTime, {"Long", "Medium", "Quick"}, "PROG_TIME_", {"LONG", "MEDIUM", "QUICK"});
-    f.difficulty =
-        Pick<3>(v.difficulty, {"Easy", "Medium", "Hard"}, "PROG_DIFF_", {"EASY", "MEDIUM", "HARD"});
-    f.chance = Pick<5>(v.chance, {"Very high", "High", "Medium", "Low", "Very low"}, "PROG_CHAN_",
-                       {"VERYHIGH", "HIGH", "MEDIUM", "LOW", "VERYLOW"});
+    f.gameTime = Pick<3>(
+        v.gameTime,
+        {QT_TRANSLATE_NOOP("GameFactsText", "Long"), QT_TRANSLATE_NOOP("GameFactsText", "Medium"),
+         QT_TRANSLATE_NOOP("GameFactsText", "Quick")},
+        "PROG_TIME_", {"LONG", "MEDIUM", "QUICK"});
+    f.difficulty = Pick<3>(
+        v.difficulty,
+        {QT_TRANSLATE_NOOP("GameFactsText", "Easy"), QT_TRANSLATE_NOOP("GameFactsText", "Medium"),
+         QT_TRANSLATE_NOOP("GameFactsText", "Hard")},
+        "PROG_DIFF_", {"EASY", "MEDIUM", "HARD"});
+    f.chance = Pick<5>(
+        v.chance,
+        {QT_TRANSLATE_NOOP("GameFactsText", "Very high"),
+         QT_TRANSLATE_NOOP("GameFactsText", "High"), QT_TRANSLATE_NOOP("GameFactsText", "Medium"),
+         QT_TRANSLATE_NOOP("GameFactsText", "Low"), QT_TRANSLATE_NOOP("GameFactsText", "Very low")},
+        "PROG_CHAN_", {"VERYHIGH", "HIGH", "MEDIUM", "LOW", "VERYLOW"});
     if (v.chanceIn != 0 && !f.chance.text.empty())
         f.chance.text +=
-            " (about " + std::to_string(v.chanceAbout) + " in " + std::to_string(v.chanceIn) + ")";
-    f.skill = Pick<5>(
-        v.skill, {"Difficult", "Mostly skill", "Moderate", "Mostly chance", "Chance only"},
-        "PROG_SKILL_", {"DIFFICULT", "MOSTLYSKILL", "MODERATE", "MOSTLYCHANCE", "CHANCEONLY"});
+            GameFactsText::tr(" (about %1 in %2)").arg(v.chanceAbout).arg(v.chanceIn).toStdString();
+    f.skill = Pick<5>(v.skill,
+                      {QT_TRANSLATE_NOOP("GameFactsText", "Difficult"),
+                       QT_TRANSLATE_NOOP("GameFactsText", "Mostly skill"),
+                       QT_TRANSLATE_NOOP("GameFactsText", "Moderate"),
+                       QT_TRANSLATE_NOOP("GameFactsText", "Mostly chance"),
+                       QT_TRANSLATE_NOOP("GameFactsText", "Chance only")},
+                      "PROG_SKILL_",
+                      {"DIFFICULT", "MOSTLYSKILL", "MODERATE", "MOSTLYCHANCE", "CHANCEONLY"});
     // The rule counts the deals, the dialog the deals after the first.
     if (v.redeals == -1)
-        f.redeals = "Unlimited";
+        f.redeals = GameFactsText::tr("Unlimited").toStdString();
     else if (v.redeals == 0)
         f.redeals = "0";
     else if (v.redeals > 0)

@@ -3,12 +3,14 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMap>
 #include <QPointer>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/translation.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "platform/line_reader.h"
@@ -17,6 +19,10 @@
 namespace bw {
 
 namespace {
+
+struct HelpText {
+    Q_DECLARE_TR_FUNCTIONS(HelpText)
+};
 
 QMap<QString, QPointer<HelpWindow>>& Windows() {
     static QMap<QString, QPointer<HelpWindow>> windows;
@@ -31,7 +37,9 @@ QString WindowNameOf(const std::string& helpFile) {
 
 bool Show(const std::string& helpFile, const std::string& path, QWidget* owner) {
     if (!platform::FileExists(path)) {
-        Dialogs().Info("The help page cannot be found:\r" + path);
+        Dialogs().Info(HelpText::tr("The help page cannot be found:\r%1")
+                           .arg(QString::fromStdString(path))
+                           .toStdString());
         return false;
     }
     const QString name = WindowNameOf(helpFile);
@@ -46,7 +54,9 @@ bool Show(const std::string& helpFile, const std::string& path, QWidget* owner) 
         w->setParent(owner, w->windowFlags());
     }
     if (!w->ShowPage(path)) {
-        Dialogs().Info("The help page cannot be read:\r" + path);
+        Dialogs().Info(HelpText::tr("The help page cannot be read:\r%1")
+                           .arg(QString::fromStdString(path))
+                           .toStdString());
         return false;
     }
     w->show();
@@ -54,13 +64,24 @@ bool Show(const std::string& helpFile, const std::string& path, QWidget* owner) 
     return true;
 }
 
+// The page in the player's language where it has been translated
+// ("help/de/3200.html"), else the English one.
+std::string LocalPage(const std::string& name) {
+    const std::string language = TranslationLanguage().toStdString();
+    if (!language.empty()) {
+        std::string local = ProgramFile("help\\" + language + "\\" + name);
+        if (platform::RegularFileProblem(local, platform::Links::kFollow) == 0) return local;
+    }
+    return ProgramFile("help\\" + name);
+}
+
 }  // namespace
 
 HelpWindow::HelpWindow(const QString& windowName, QWidget* parent)
     : QDialog(parent), browser_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("help_") + windowName);
-    setWindowTitle(windowName == QStringLiteral("rules") ? QStringLiteral("Rules")
-                                                         : QStringLiteral("Help"));
+    setWindowTitle(windowName == QStringLiteral("rules") ? HelpText::tr("Rules")
+                                                         : HelpText::tr("Help"));
     browser_->setAccessibleName(windowTitle());
     browser_->setOpenExternalLinks(false);
     browser_->setOpenLinks(true);
@@ -80,11 +101,11 @@ bool HelpWindow::ShowPage(const std::string& path) {
 }
 
 std::string HelpTopicPath(int context) {
-    return ProgramFile("help\\" + std::to_string(context) + ".html");
+    return LocalPage(std::to_string(context) + ".html");
 }
 
 std::string HelpContentsPath() {
-    return ProgramFile("help\\contents.html");
+    return LocalPage("contents.html");
 }
 
 bool ShowHelpTopic(const std::string& helpFile, int context, QWidget* owner) {

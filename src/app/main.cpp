@@ -3,6 +3,7 @@
 // placement, then the event loop until the main window closes.
 #include <QApplication>
 #include <QEventLoop>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWindow>
@@ -19,6 +20,7 @@
 #include "app/shell_hooks.h"
 #include "app/splash.h"
 #include "app/startup.h"
+#include "app/translation.h"
 #include "build_info.h"
 #include "core/params.h"
 #include "core/sounds.h"
@@ -117,6 +119,8 @@ int main(int argc, char** argv) {
     // thread of their own: a sync costs milliseconds, more on a busy disk.
     bw::platform::SetBackgroundWrites(true);
     bw::SetUpProgramFolder(programDir, dataOverride);
+    // The player's language, from the system locale; English without one.
+    bw::InstallTranslation(bw::TranslationsFolder(), QLocale::system());
 
     // The library comes first: the splash shows its picture. Without it the
     // program cannot show a card.

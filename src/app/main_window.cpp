@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
@@ -20,6 +21,7 @@
 #include "app/startup.h"
 #include "app/statistics_window.h"
 #include "app/table_accessible.h"
+#include "app/translation.h"
 #include "core/autoplay.h"
 #include "core/card_size.h"
 #include "core/deal.h"
@@ -54,6 +56,10 @@ IShellCommands& ShellCommands() {
 
 namespace {
 
+struct MainWindowText {
+    Q_DECLARE_TR_FUNCTIONS(MainWindowText)
+};
+
 constexpr int kTimeWidth = 80;
 constexpr int kScoreWidth = 70;
 constexpr int kPanelMargin = 15;  // from the window's right edge
@@ -64,7 +70,7 @@ constexpr int kStatusHeight = 19;
 constexpr int kMinimumWidth = 240, kMinimumHeight = 160;  // with no game on the table
 
 QString Expanded(const char* text) {
-    return QString::fromStdString(ExpandPlaceholders(text));
+    return QString::fromStdString(ExpandPlaceholders(MainWindowText::tr(text).toStdString()));
 }
 
 QAction* AddItem(QMenu* menu, const char* name, const char* caption, const QKeySequence& keys) {
@@ -72,6 +78,14 @@ QAction* AddItem(QMenu* menu, const char* name, const char* caption, const QKeyS
     a->setObjectName(QString::fromLatin1(name));
     if (!keys.isEmpty()) a->setShortcut(keys);
     return a;
+}
+
+// A panel's width: its own, wider by what a translated caption needs more
+// than the English one.
+int FittedWidth(const QLabel* caption, const char* english, int width) {
+    const QFontMetrics fm = caption->fontMetrics();
+    return width + qMax(0, fm.horizontalAdvance(caption->text()) -
+                               fm.horizontalAdvance(QString::fromLatin1(english)));
 }
 
 QFrame* Panel(QWidget* parent, const char* name) {
@@ -225,48 +239,65 @@ TfrmMain::~TfrmMain() {
 
 void TfrmMain::BuildMenus() {
     QMenuBar* bar = menuBar();
-    mnuPartita = bar->addMenu(QStringLiteral("&File"));
+    mnuPartita = bar->addMenu(MainWindowText::tr("&File"));
     mnuPartita->setObjectName(QStringLiteral("mnuPartita"));
-    mnuNew = AddItem(mnuPartita, "mnuNew", "&New game", QKeySequence(Qt::Key_F2));
-    mnuOpen =
-        AddItem(mnuPartita, "mnuOpen", "&Open a game...", QKeySequence(Qt::CTRL | Qt::Key_F12));
-    mnuDealNumber = AddItem(mnuPartita, "mnuDealNumber", "Play deal &number...",
+    mnuNew = AddItem(mnuPartita, "mnuNew", QT_TRANSLATE_NOOP("MainWindowText", "&New game"),
+                     QKeySequence(Qt::Key_F2));
+    mnuOpen = AddItem(mnuPartita, "mnuOpen", QT_TRANSLATE_NOOP("MainWindowText", "&Open a game..."),
+                      QKeySequence(Qt::CTRL | Qt::Key_F12));
+    mnuDealNumber = AddItem(mnuPartita, "mnuDealNumber",
+                            QT_TRANSLATE_NOOP("MainWindowText", "Play deal &number..."),
                             QKeySequence(Qt::CTRL | Qt::Key_G));
     mnuPartita->addSeparator();
     mnuPlayers =
-        AddItem(mnuPartita, "mnuPlayers", "&Players...", QKeySequence(Qt::CTRL | Qt::Key_L));
+        AddItem(mnuPartita, "mnuPlayers", QT_TRANSLATE_NOOP("MainWindowText", "&Players..."),
+                QKeySequence(Qt::CTRL | Qt::Key_L));
     mnuStatistics =
-        AddItem(mnuPartita, "mnuStatistics", "&Statistics...", QKeySequence(Qt::CTRL | Qt::Key_T));
+        AddItem(mnuPartita, "mnuStatistics", QT_TRANSLATE_NOOP("MainWindowText", "&Statistics..."),
+                QKeySequence(Qt::CTRL | Qt::Key_T));
     mnuPartita->addSeparator();
-    mnuEsci = AddItem(mnuPartita, "mnuEsci", "E&xit", QKeySequence());
+    mnuEsci = AddItem(mnuPartita, "mnuEsci", QT_TRANSLATE_NOOP("MainWindowText", "E&xit"),
+                      QKeySequence());
 
-    mnuGame = bar->addMenu(QStringLiteral("&Game"));
+    mnuGame = bar->addMenu(MainWindowText::tr("&Game"));
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
-    mnuUndo = AddItem(mnuGame, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuRedo = AddItem(mnuGame, "mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y));
+    mnuUndo = AddItem(mnuGame, "mnuUndo", QT_TRANSLATE_NOOP("MainWindowText", "&Undo"),
+                      QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuRedo = AddItem(mnuGame, "mnuRedo", QT_TRANSLATE_NOOP("MainWindowText", "&Redo"),
+                      QKeySequence(Qt::CTRL | Qt::Key_Y));
     mnuGame->addSeparator();
-    mnuAutoplay = AddItem(mnuGame, "mnuAutoplay", "Aut&oplay", QKeySequence(Qt::Key_F7));
+    mnuAutoplay = AddItem(mnuGame, "mnuAutoplay", QT_TRANSLATE_NOOP("MainWindowText", "Aut&oplay"),
+                          QKeySequence(Qt::Key_F7));
     mnuAutoplay->setCheckable(true);
     mnuGame->addSeparator();
     mnuRestart =
-        AddItem(mnuGame, "mnuRestart", "&Restart this deal", QKeySequence(Qt::CTRL | Qt::Key_R));
-    mnuCopyDeal = AddItem(mnuGame, "mnuCopyDeal", "&Copy deal number", QKeySequence());
+        AddItem(mnuGame, "mnuRestart", QT_TRANSLATE_NOOP("MainWindowText", "&Restart this deal"),
+                QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnuCopyDeal = AddItem(mnuGame, "mnuCopyDeal",
+                          QT_TRANSLATE_NOOP("MainWindowText", "&Copy deal number"), QKeySequence());
 
-    mnuTools = bar->addMenu(QStringLiteral("&Tools"));
+    mnuTools = bar->addMenu(MainWindowText::tr("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
     mnuCustomize =
-        AddItem(mnuTools, "mnuCustomize", "C&ustomize...", QKeySequence(Qt::CTRL | Qt::Key_U));
+        AddItem(mnuTools, "mnuCustomize", QT_TRANSLATE_NOOP("MainWindowText", "C&ustomize..."),
+                QKeySequence(Qt::CTRL | Qt::Key_U));
 
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp = bar->addMenu(MainWindowText::tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuRules = AddItem(mnuHelp, "mnuRules", "&Rules", QKeySequence(Qt::Key_F1));
-    mnuContents = AddItem(mnuHelp, "mnuContents", "&Contents", QKeySequence());
+    mnuRules = AddItem(mnuHelp, "mnuRules", QT_TRANSLATE_NOOP("MainWindowText", "&Rules"),
+                       QKeySequence(Qt::Key_F1));
+    mnuContents = AddItem(mnuHelp, "mnuContents", QT_TRANSLATE_NOOP("MainWindowText", "&Contents"),
+                          QKeySequence());
     mnuHelp->addSeparator();
-    mnuWeb = mnuHelp->addMenu(Expanded("[Program] on the &Web..."));
+    mnuWeb =
+        mnuHelp->addMenu(Expanded(QT_TRANSLATE_NOOP("MainWindowText", "[Program] on the &Web...")));
     mnuWeb->setObjectName(QStringLiteral("mnuWeb"));
-    mnuHomePage = AddItem(mnuWeb, "mnuHomePage", "[Program] &Home Page", QKeySequence());
+    mnuHomePage =
+        AddItem(mnuWeb, "mnuHomePage", QT_TRANSLATE_NOOP("MainWindowText", "[Program] &Home Page"),
+                QKeySequence());
     mnuHelp->addSeparator();
-    mnuAbout = AddItem(mnuHelp, "mnuAbout", "A&bout [Program]...", QKeySequence());
+    mnuAbout = AddItem(mnuHelp, "mnuAbout",
+                       QT_TRANSLATE_NOOP("MainWindowText", "A&bout [Program]..."), QKeySequence());
 
     connect(mnuNew, &QAction::triggered, this, &TfrmMain::mnuNewClick);
     connect(mnuOpen, &QAction::triggered, this, &TfrmMain::mnuOpenClick);
@@ -294,7 +325,7 @@ QToolButton* TfrmMain::AddButton(QFrame* bar, const char* name, const char* hint
                                  void (TfrmMain::*command)()) {
     auto* b = new QToolButton(bar);
     b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(QString::fromLatin1(hint));
+    b->setToolTip(MainWindowText::tr(hint));
     b->setFocusPolicy(Qt::NoFocus);
     b->move(left, 2);
     b->installEventFilter(this);
@@ -310,26 +341,44 @@ void TfrmMain::BuildToolBars() {
     pnlTB = Panel(central_, "pnlTB");
     pnlTB1 = Panel(central_, "pnlTB1");
     auto toggle = &TfrmMain::mnuAutoplayClick;
-    tbNew = AddButton(pnlTB, "tbNew", "New", 4, &TfrmMain::mnuNewClick);
-    tbOpen = AddButton(pnlTB, "tbOpen", "Open", 48, &TfrmMain::mnuOpenClick);
-    tbUndo = AddButton(pnlTB, "tbUndo", "Undo", 101, &TfrmMain::mnuUndoClick);
-    tbRedo = AddButton(pnlTB, "tbRedo", "Redo", 145, &TfrmMain::mnuRedoClick);
-    tbAutoPlay = AddButton(pnlTB, "tbAutoPlay", "Autoplay", 197, toggle);
-    tbRules = AddButton(pnlTB, "tbRules", "Rules", 250, &TfrmMain::RulesCommand);
-    tbExit = AddButton(pnlTB, "tbExit", "Exit", 303, &TfrmMain::mnuEsciClick);
-    tbNew1 = AddButton(pnlTB1, "tbNew1", "New", 4, &TfrmMain::mnuNewClick);
-    tbOpen1 = AddButton(pnlTB1, "tbOpen1", "Open", 27, &TfrmMain::mnuOpenClick);
-    tbUndo1 = AddButton(pnlTB1, "tbUndo1", "Undo", 59, &TfrmMain::mnuUndoClick);
-    tbRedo1 = AddButton(pnlTB1, "tbRedo1", "Redo", 82, &TfrmMain::mnuRedoClick);
-    tbAutoPlay1 = AddButton(pnlTB1, "tbAutoPlay1", "Autoplay", 113, toggle);
-    tbRules1 = AddButton(pnlTB1, "tbRules1", "Rules", 144, &TfrmMain::RulesCommand);
-    tbExit1 = AddButton(pnlTB1, "tbExit1", "Exit", 175, &TfrmMain::mnuEsciClick);
+    tbNew = AddButton(pnlTB, "tbNew", QT_TRANSLATE_NOOP("MainWindowText", "New"), 4,
+                      &TfrmMain::mnuNewClick);
+    tbOpen = AddButton(pnlTB, "tbOpen", QT_TRANSLATE_NOOP("MainWindowText", "Open"), 48,
+                       &TfrmMain::mnuOpenClick);
+    tbUndo = AddButton(pnlTB, "tbUndo", QT_TRANSLATE_NOOP("MainWindowText", "Undo"), 101,
+                       &TfrmMain::mnuUndoClick);
+    tbRedo = AddButton(pnlTB, "tbRedo", QT_TRANSLATE_NOOP("MainWindowText", "Redo"), 145,
+                       &TfrmMain::mnuRedoClick);
+    tbAutoPlay = AddButton(pnlTB, "tbAutoPlay", QT_TRANSLATE_NOOP("MainWindowText", "Autoplay"),
+                           197, toggle);
+    tbRules = AddButton(pnlTB, "tbRules", QT_TRANSLATE_NOOP("MainWindowText", "Rules"), 250,
+                        &TfrmMain::RulesCommand);
+    tbExit = AddButton(pnlTB, "tbExit", QT_TRANSLATE_NOOP("MainWindowText", "Exit"), 303,
+                       &TfrmMain::mnuEsciClick);
+    tbNew1 = AddButton(pnlTB1, "tbNew1", QT_TRANSLATE_NOOP("MainWindowText", "New"), 4,
+                       &TfrmMain::mnuNewClick);
+    tbOpen1 = AddButton(pnlTB1, "tbOpen1", QT_TRANSLATE_NOOP("MainWindowText", "Open"), 27,
+                        &TfrmMain::mnuOpenClick);
+    tbUndo1 = AddButton(pnlTB1, "tbUndo1", QT_TRANSLATE_NOOP("MainWindowText", "Undo"), 59,
+                        &TfrmMain::mnuUndoClick);
+    tbRedo1 = AddButton(pnlTB1, "tbRedo1", QT_TRANSLATE_NOOP("MainWindowText", "Redo"), 82,
+                        &TfrmMain::mnuRedoClick);
+    tbAutoPlay1 = AddButton(pnlTB1, "tbAutoPlay1", QT_TRANSLATE_NOOP("MainWindowText", "Autoplay"),
+                            113, toggle);
+    tbRules1 = AddButton(pnlTB1, "tbRules1", QT_TRANSLATE_NOOP("MainWindowText", "Rules"), 144,
+                         &TfrmMain::RulesCommand);
+    tbExit1 = AddButton(pnlTB1, "tbExit1", QT_TRANSLATE_NOOP("MainWindowText", "Exit"), 175,
+                        &TfrmMain::mnuEsciClick);
     // Statistics comes after the bar's fixed buttons, set off like them, so
     // that every other button keeps its place.
-    tbStat = AddButton(pnlTB, "tbStat", "Statistics", 356, &TfrmMain::mnuStatisticsClick);
-    tbStat1 = AddButton(pnlTB1, "tbStat1", "Statistics", 206, &TfrmMain::mnuStatisticsClick);
-    tbRestart = AddButton(pnlTB, "tbRestart", "Restart", 409, &TfrmMain::mnuRestartClick);
-    tbRestart1 = AddButton(pnlTB1, "tbRestart1", "Restart", 237, &TfrmMain::mnuRestartClick);
+    tbStat = AddButton(pnlTB, "tbStat", QT_TRANSLATE_NOOP("MainWindowText", "Statistics"), 356,
+                       &TfrmMain::mnuStatisticsClick);
+    tbStat1 = AddButton(pnlTB1, "tbStat1", QT_TRANSLATE_NOOP("MainWindowText", "Statistics"), 206,
+                        &TfrmMain::mnuStatisticsClick);
+    tbRestart = AddButton(pnlTB, "tbRestart", QT_TRANSLATE_NOOP("MainWindowText", "Restart"), 409,
+                          &TfrmMain::mnuRestartClick);
+    tbRestart1 = AddButton(pnlTB1, "tbRestart1", QT_TRANSLATE_NOOP("MainWindowText", "Restart"),
+                           237, &TfrmMain::mnuRestartClick);
     tbAutoPlay->setCheckable(true);
     tbAutoPlay1->setCheckable(true);
 
@@ -350,14 +399,14 @@ void TfrmMain::BuildToolBars() {
 
     popTB = new QMenu(this);
     popTB->setObjectName(QStringLiteral("popTB"));
-    popLargeIcons = popTB->addAction(QStringLiteral("Large icons"));
-    popSmallIcons = popTB->addAction(QStringLiteral("Small icons"));
+    popLargeIcons = popTB->addAction(MainWindowText::tr("Large icons"));
+    popSmallIcons = popTB->addAction(MainWindowText::tr("Small icons"));
     popTB->addSeparator();
-    popFlat = popTB->addAction(QStringLiteral("Flat button"));
-    popNoFlat = popTB->addAction(QStringLiteral("No flat button"));
+    popFlat = popTB->addAction(MainWindowText::tr("Flat button"));
+    popNoFlat = popTB->addAction(MainWindowText::tr("No flat button"));
     popTB->addSeparator();
-    popShowTime = popTB->addAction(QStringLiteral("Show time"));
-    popShowScore = popTB->addAction(QStringLiteral("Show score"));
+    popShowTime = popTB->addAction(MainWindowText::tr("Show time"));
+    popShowScore = popTB->addAction(MainWindowText::tr("Show score"));
     for (QAction* a : {popLargeIcons, popSmallIcons, popFlat, popNoFlat}) a->setCheckable(true);
     connect(popLargeIcons, &QAction::triggered, this, [this] { SetToolBarSize(true, true); });
     connect(popSmallIcons, &QAction::triggered, this, [this] { SetToolBarSize(false, true); });
@@ -380,23 +429,23 @@ void TfrmMain::BuildPanels() {
     };
     pnlTempo = Panel(central_, "pnlTempo");
     pnlTempo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    lblTempo2 = label(pnlTempo, "lblTempo2", QStringLiteral("Time:"));
+    lblTempo2 = label(pnlTempo, "lblTempo2", MainWindowText::tr("Time:"));
     lblTempo = label(pnlTempo, "lblTempo", QString());
     lblTempo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pnlScore = Panel(central_, "pnlScore");
     pnlScore->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    lblScore2 = label(pnlScore, "lblScore2", QStringLiteral("Score:"));
+    lblScore2 = label(pnlScore, "lblScore2", MainWindowText::tr("Score:"));
     lblScore = label(pnlScore, "lblScore", QStringLiteral("0"));
     lblScore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    pnlTempo->resize(kTimeWidth, 24);
-    pnlScore->resize(kScoreWidth, 24);
+    pnlTempo->resize(FittedWidth(lblTempo2, "Time:", kTimeWidth), 24);
+    pnlScore->resize(FittedWidth(lblScore2, "Score:", kScoreWidth), 24);
 
     popTime = new QMenu(this);
     popTime->setObjectName(QStringLiteral("popTime"));
-    popHideTime = popTime->addAction(QStringLiteral("&Hide"));
+    popHideTime = popTime->addAction(MainWindowText::tr("&Hide"));
     popScore = new QMenu(this);
     popScore->setObjectName(QStringLiteral("popScore"));
-    popHideScore = popScore->addAction(QStringLiteral("Hide"));
+    popHideScore = popScore->addAction(MainWindowText::tr("Hide"));
     connect(popHideTime, &QAction::triggered, this, [this] { SetTimePanel(false, true); });
     connect(popHideScore, &QAction::triggered, this, [this] { SetScorePanel(false, true); });
     for (auto [panel, menu] : {std::pair{pnlTempo, popTime}, std::pair{pnlScore, popScore}}) {
@@ -447,7 +496,7 @@ bool TfrmMain::FormCreate() {
     // 12: without the game data there is nothing to play.
     const std::string problem = GamesFileProblem(GamesFilePath());
     if (!problem.empty() || !LoadCatalogue()) {
-        Dialogs().Error("Error", problem);
+        Dialogs().Error(MainWindowText::tr("Error").toStdString(), problem);
         return false;
     }
     CheckStoredGame();
@@ -576,7 +625,7 @@ void TfrmMain::SetCaption(const std::string& caption) {
 
 void TfrmMain::ShowPlayerName() {
     const QString name = NameText(GetParameter(field::kPlayer));
-    const QString text = QStringLiteral("Player: ") + name;
+    const QString text = MainWindowText::tr("Player: ") + name;
     lblPlayerName->setToolTip(text);
     if (playerText_ == text) return;
     playerText_ = text;
@@ -594,8 +643,9 @@ void TfrmMain::PlacePlayerName() {
     const int room = right - kPanelGap - left;
     const QFontMetrics fm(lblPlayerName->font());
     // Shown while the name keeps a few letters; a longer one ends in "...".
-    const bool fits = !text.isEmpty() && room >= fm.horizontalAdvance(QStringLiteral("Player: ")) +
-                                                     fm.horizontalAdvance(QStringLiteral("Mmmm"));
+    const bool fits =
+        !text.isEmpty() && room >= fm.horizontalAdvance(MainWindowText::tr("Player: ")) +
+                                       fm.horizontalAdvance(QStringLiteral("Mmmm"));
     lblPlayerName->setText(fm.elidedText(text, Qt::ElideRight, qMax(room, 0)));
     lblPlayerName->setGeometry(left, pnlTempo->y(), qMax(room, 0), pnlTempo->height());
     lblPlayerName->setVisible(fits);
@@ -694,7 +744,7 @@ void TfrmMain::ShowMemoryEnd(bool won) {
 }
 
 void TfrmMain::ShowStatusText(const std::string& text) {
-    pnlStatusBar->setText(QString::fromStdString(text));
+    pnlStatusBar->setText(TranslatedMessage(text));
     // The bar the player switched off shows only while it has something to say.
     const bool on = !text.empty() || !ParameterIs(field::kStatusBar, "N");
     if (on == !pnlStatusBar->isHidden()) return;
@@ -768,8 +818,8 @@ void TfrmMain::SetToolBarSize(bool large, bool fromMenu) {
     popLargeIcons->setChecked(large);
     popSmallIcons->setChecked(!large);
     const int h = large ? 24 : 20;
-    pnlTempo->resize(kTimeWidth, h);
-    pnlScore->resize(kScoreWidth, h);
+    pnlTempo->resize(pnlTempo->width(), h);
+    pnlScore->resize(pnlScore->width(), h);
     CenterPanelLabels();
     LoadBarPictures(large);
     // Button and bar heights depend on the bar now shown.
@@ -799,8 +849,8 @@ void TfrmMain::CenterPanelLabels() {
         const int w = qMax(need, room);
         value->setGeometry(panelWidth - kInset - w, value->y(), w, value->height());
     };
-    place(lblTempo2, lblTempo, kTimeWidth, QStringLiteral("0") + ZeroTimeText());
-    place(lblScore2, lblScore, kScoreWidth, QStringLiteral("-0000"));
+    place(lblTempo2, lblTempo, pnlTempo->width(), QStringLiteral("0") + ZeroTimeText());
+    place(lblScore2, lblScore, pnlScore->width(), QStringLiteral("-0000"));
     lblTempo->raise();
     lblScore->raise();
 }
@@ -943,9 +993,9 @@ void TfrmMain::ArrangeBars() {
     const int top = (bar->height() - pnlTempo->height()) / 2;
     const bool timeWanted = ParameterIs(field::kShowTime, "Y");
     const bool scoreWanted = ParameterIs(field::kShowScore, "Y");
-    const int timeLeft = w - kTimeWidth - kPanelMargin;
-    const int scoreLeft =
-        timeWanted ? timeLeft - kScoreWidth - kPanelGap : w - kScoreWidth - kPanelMargin;
+    const int timeLeft = w - pnlTempo->width() - kPanelMargin;
+    const int scoreLeft = timeWanted ? timeLeft - pnlScore->width() - kPanelGap
+                                     : w - pnlScore->width() - kPanelMargin;
     for (auto [panel, left] : {std::pair{pnlTempo, timeLeft}, std::pair{pnlScore, scoreLeft}}) {
         if (panel->x() != left || panel->y() != top) {
             panel->hide();
@@ -1116,7 +1166,8 @@ bool TfrmMain::CloseQuery() {
         MainGame.SetOpt(opt::kCloseAsked, 1);
         allowed = false;
     } else if (ReadPreference(key::kConfirmQuit, "N") != "N") {
-        allowed = Dialogs().Confirm(ExpandPlaceholders("Exit [Program]?"));
+        allowed = Dialogs().Confirm(
+            ExpandPlaceholders(MainWindowText::tr("Exit [Program]?").toStdString()));
         if (!allowed) MainGame.SetOpt(opt::kCloseAsked, 0);
     }
     if (!allowed) SetFlag(flag::kCloseRefused, false);

@@ -1,6 +1,7 @@
 #include "app/memory_end_dialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QPainter>
 #include <QShowEvent>
@@ -21,6 +22,10 @@
 namespace bw {
 
 namespace {
+
+struct MemoryEndText {
+    Q_DECLARE_TR_FUNCTIONS(MemoryEndText)
+};
 
 constexpr int kBadgeWidth = 61;
 constexpr int kBadgeHeight = 37;
@@ -51,7 +56,7 @@ QPixmap Badge(bool won) {
     f.setBold(true);
     p.setFont(f);
     p.drawText(QRect(28, 0, kBadgeWidth - 30, kBadgeHeight), Qt::AlignCenter,
-               won ? QStringLiteral("Won") : QStringLiteral("Lost"));
+               won ? MemoryEndText::tr("Won") : MemoryEndText::tr("Lost"));
     return pm;
 }
 
@@ -89,35 +94,35 @@ QWidget* BuildPage(const QString& caption, const QString& sizeCaption, const cha
     size->setObjectName(QString::fromLatin1(groupName));
     size->setGeometry(8, 4, 200, 58);
     *out.group = size;
-    MakeLabel(size, QString(), QStringLiteral("For each match:"), 12, 20);
-    MakeLabel(size, QString(), QStringLiteral("For each miss:"), 12, 37);
+    MakeLabel(size, QString(), MemoryEndText::tr("For each match:"), 12, 20);
+    MakeLabel(size, QString(), MemoryEndText::tr("For each miss:"), 12, 37);
     *out.eachMatch = MakeLabel(size, names[0], QString(), 110, 20, 40, right);
     *out.eachMiss = MakeLabel(size, names[1], QString(), 110, 37, 40, right);
 
-    auto* score = new QGroupBox(QStringLiteral("Score "), page);
+    auto* score = new QGroupBox(MemoryEndText::tr("Score "), page);
     score->setGeometry(8, 66, 200, 136);
-    MakeLabel(score, QString(), QStringLiteral("Start:"), 12, 20);
+    MakeLabel(score, QString(), MemoryEndText::tr("Start:"), 12, 20);
     *out.start = MakeLabel(score, names[2], QString(), 140, 20, 44, right);
-    MakeLabel(score, QString(), QStringLiteral("Matches:"), 12, 37);
+    MakeLabel(score, QString(), MemoryEndText::tr("Matches:"), 12, 37);
     *out.matches = MakeLabel(score, names[3], QString(), 62, 37, 22, right);
     MakeLabel(score, QString(), QStringLiteral("x"), 86, 37, 10, centre);
     *out.eachMatch2 = MakeLabel(score, names[4], QString(), 96, 37, 24, right);
     MakeLabel(score, QString(), QStringLiteral("="), 122, 37, 12, centre);
     *out.totMatches = MakeLabel(score, names[5], QString(), 140, 37, 44, right);
-    MakeLabel(score, QString(), QStringLiteral("Misses"), 12, 54);
+    MakeLabel(score, QString(), MemoryEndText::tr("Misses"), 12, 54);
     *out.misses = MakeLabel(score, names[6], QString(), 62, 54, 22, right);
     MakeLabel(score, QString(), QStringLiteral("x"), 86, 54, 10, centre);
     *out.eachMiss2 = MakeLabel(score, names[7], QString(), 96, 54, 24, right);
     MakeLabel(score, QString(), QStringLiteral("="), 122, 54, 12, centre);
     *out.totMisses = MakeLabel(score, names[8], QString(), 140, 54, 44, right);
-    MakeLabel(score, QString(), QStringLiteral("(Score to win:"), 12, 71);
+    MakeLabel(score, QString(), MemoryEndText::tr("(Score to win:"), 12, 71);
     *out.toWin = MakeLabel(score, names[9], QString(), 96, 71, 40);
 
     auto* rule = new QFrame(score);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     rule->setGeometry(130, 90, 58, 2);
-    QLabel* totalCaption = MakeLabel(score, QString(), QStringLiteral("Total:"), 12, 100);
+    QLabel* totalCaption = MakeLabel(score, QString(), MemoryEndText::tr("Total:"), 12, 100);
     *out.total = MakeLabel(score, names[10], QString(), 140, 100, 44, right);
     for (QLabel* l : {totalCaption, *out.total}) {
         QFont bold = l->font();
@@ -242,28 +247,28 @@ TfrmMemoryEnd::TfrmMemoryEnd(QWidget* owner) : C_TAdvancedDialog(owner) {
                                          "lblScoreToWinCon", "lblTotalCon", "imgConcentration"};
 
     Notebook1->addWidget(
-        BuildPage(QStringLiteral("Pairs"), QStringLiteral("Grid: 6 x 4 "), kPairs, "grbGrid",
+        BuildPage(MemoryEndText::tr("Pairs"), MemoryEndText::tr("Grid: 6 x 4 "), kPairs, "grbGrid",
                   {&grbGrid, &lblEachMatch, &lblEachMiss, &lblEachMatch2, &lblEachMiss2,
                    &lblMatches, &lblMisses, &lblTotMatches, &lblTotMisses, &lblStartScore,
                    &lblScoreToWin, &lblTotalPair, &imgPair}));
     Notebook1->addWidget(BuildPage(
-        QStringLiteral("Ace-To-King"), QStringLiteral("Sequence "), kSequence, "grbSequence",
+        QStringLiteral("Ace-To-King"), MemoryEndText::tr("Sequence "), kSequence, "grbSequence",
         {&grbSequence, &lblEachSequence, &lblMissSequence, &lblEachMatchSequence,
          &lblEachMissSequence, &lblMatchesSequence, &lblMissesSequence, &lblTotMatchesSequence,
          &lblTotMissesSequence, &lblStartScoreSequence, &lblScoreToWinSequence, &lblTotalSequence,
          &imgSequence}));
     Notebook1->addWidget(
-        BuildPage(QStringLiteral("Forget me not"), QStringLiteral("Cards: 10 "), kFmn, "grbFmn",
+        BuildPage(QStringLiteral("Forget me not"), MemoryEndText::tr("Cards: 10 "), kFmn, "grbFmn",
                   {&grbFmn, &lblEachFmn, &lblMissFmn, &lblEachFmn2, &lblMissFmn2, &lblMatchesFmn,
                    &lblMissesFmn, &lblTotMatchesFmn, &lblTotMissesFmn, &lblStartScoreFmn,
                    &lblScoreToWinFmn, &LblTotalFmn, &imgForgetMeNot}));
     Notebook1->addWidget(
-        BuildPage(QStringLiteral("Concentration"), QStringLiteral("Cards: 52 "), kCon, "grbCon",
+        BuildPage(QStringLiteral("Concentration"), MemoryEndText::tr("Cards: 52 "), kCon, "grbCon",
                   {&grbCon, &lblEachCon, &lblMissCon, &lblEachCon2, &lblMissCon2, &lblMatchesCon,
                    &lblMissesCon, &lblTotMatchesCon, &lblTotMissesCon, &lblStartScoreCon,
                    &lblScoreToWinCon, &lblTotalCon, &imgConcentration}));
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK = new QPushButton(MemoryEndText::tr("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setGeometry(70, 214, 75, 25);
     btnOK->setDefault(true);
@@ -298,7 +303,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
     const int kind = Rule(rule::kGoalKind);
     if (kind < 36 || kind > 39) return false;
     won_ = won;
-    setWindowTitle(won ? QStringLiteral("Game Won") : QStringLiteral("Game Lost"));
+    setWindowTitle(won ? MemoryEndText::tr("Game Won") : MemoryEndText::tr("Game Lost"));
 
     const int misses = MainGame.Opt(opt::kMisses);
     const QString toWin = Num(Rule(rule::kScoreToWin)) + QStringLiteral(")");
@@ -306,15 +311,15 @@ bool TfrmMemoryEnd::Prepare(bool won) {
     const long long pairs = static_cast<long long>(MazzoPiles[2].size() / 6);
 
     switch (kind) {
-        case 37: {  // "Pairs"
+        case 37: {  // MemoryEndText::tr("Pairs")
             Notebook1->setCurrentIndex(0);
             lblMatches->setText(Num(pairs));
             lblMisses->setText(Num(misses));
             lblScoreToWin->setText(toWin);
             switch (Rule(rule::kFilas)) {
-                case 3: grbGrid->setTitle(QStringLiteral("Grid: 4 x 3")); break;
-                case 4: grbGrid->setTitle(QStringLiteral("Grid: 6 x 4")); break;
-                case 5: grbGrid->setTitle(QStringLiteral("Grid: 8 x 5")); break;
+                case 3: grbGrid->setTitle(MemoryEndText::tr("Grid: 4 x 3")); break;
+                case 4: grbGrid->setTitle(MemoryEndText::tr("Grid: 6 x 4")); break;
+                case 5: grbGrid->setTitle(MemoryEndText::tr("Grid: 8 x 5")); break;
                 default: break;  // the design caption stays
             }
             lblTotMatches->setText(

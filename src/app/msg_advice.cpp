@@ -1,5 +1,6 @@
 #include "app/msg_advice.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -7,6 +8,10 @@
 namespace bw {
 
 namespace {
+
+struct AdviceText {
+    Q_DECLARE_TR_FUNCTIONS(AdviceText)
+};
 
 constexpr int kPicture = 48;
 
@@ -60,12 +65,12 @@ QLabel* PicturePage(const QPixmap& pm, const QString& caption) {
 
 TfrmMsgAdvice::TfrmMsgAdvice(QWidget* parent) : C_TAdvancedDialog(parent) {
     setObjectName(QStringLiteral("frmMsgAdvice"));
-    setWindowTitle(QStringLiteral("Information"));
+    setWindowTitle(AdviceText::tr("Information"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
 
     nbkPictures = new QStackedWidget(this);
     nbkPictures->setObjectName(QStringLiteral("nbkPictures"));
-    nbkPictures->addWidget(PicturePage(ColorPicture(), QStringLiteral("Color")));
+    nbkPictures->addWidget(PicturePage(ColorPicture(), AdviceText::tr("Color")));
     nbkPictures->addWidget(PicturePage(ScreenPicture(), QStringLiteral("640x480")));
     nbkPictures->setFixedSize(kPicture + 8, kPicture + 8);
 
@@ -75,10 +80,10 @@ TfrmMsgAdvice::TfrmMsgAdvice(QWidget* parent) : C_TAdvancedDialog(parent) {
     lblMessage->setMinimumWidth(360);
     lblMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    chkDontShow = new QCheckBox(QStringLiteral("&Don't show this message box again"), this);
+    chkDontShow = new QCheckBox(AdviceText::tr("&Don't show this message box again"), this);
     chkDontShow->setObjectName(QStringLiteral("chkDontShow"));
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK = new QPushButton(AdviceText::tr("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);

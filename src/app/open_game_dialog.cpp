@@ -1,6 +1,7 @@
 #include "app/open_game_dialog.h"
 
 #include <malloc.h>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPointer>
@@ -29,8 +30,13 @@ namespace bw {
 
 namespace {
 
+struct OpenGameText {
+    Q_DECLARE_TR_FUNCTIONS(OpenGameText)
+};
+
 constexpr int kCodeRole = Qt::UserRole;
-constexpr const char* kAllGamesText = "All games (alphabetically)";
+constexpr const char* kAllGamesText =
+    QT_TRANSLATE_NOOP("OpenGameText", "All games (alphabetically)");
 // Tree pictures are drawn on this key colour.
 constexpr QRgb kTreeKey = 0xFF800000;
 
@@ -125,7 +131,7 @@ std::vector<std::string> TreeImageNames() {
 
 TfrmOpenGame::TfrmOpenGame(QWidget* parent) : C_TAdvancedDialog(parent) {
     setObjectName("frmOpenGame");
-    setWindowTitle("Open a game");
+    setWindowTitle(OpenGameText::tr("Open a game"));
     BuildControls();
     games_ = BuildGameList();
     background_ =
@@ -140,7 +146,7 @@ TfrmOpenGame::TfrmOpenGame(QWidget* parent) : C_TAdvancedDialog(parent) {
         chkWonLost->setChecked(ReadPreference(key::kOpenShowWonLost, "N") == "Y");
     }
 
-    auto* branch = new QTreeWidgetItem(trvGames, QStringList(kAllGamesText));
+    auto* branch = new QTreeWidgetItem(trvGames, QStringList(OpenGameText::tr(kAllGamesText)));
     branch->setData(0, kCodeRole, kBranchAllGames);
     branch->setIcon(0, TreeIcon("TREE1", "TREE2"));
     auto* placeholder = new QTreeWidgetItem(branch);
@@ -152,7 +158,7 @@ TfrmOpenGame::TfrmOpenGame(QWidget* parent) : C_TAdvancedDialog(parent) {
 }
 
 void TfrmOpenGame::BuildControls() {
-    lblSelect = new QLabel("Select a game:", this);
+    lblSelect = new QLabel(OpenGameText::tr("Select a game:"), this);
     trvGames = new QTreeWidget(this);
     trvGames->setObjectName("trvGames");
     trvGames->setHeaderHidden(true);
@@ -164,9 +170,9 @@ void TfrmOpenGame::BuildControls() {
     // Item views take no name from their buddy: a screen reader needs one.
     trvGames->setAccessibleName(lblSelect->text().remove('&'));
 
-    chkWonLost = new QCheckBox("&Show won and lost", this);
+    chkWonLost = new QCheckBox(OpenGameText::tr("&Show won and lost"), this);
     chkWonLost->setObjectName("chkWonLost");
-    lblPlayer = new QLabel("Pla&yer:", this);
+    lblPlayer = new QLabel(OpenGameText::tr("Pla&yer:"), this);
     cboPlayers = new QComboBox(this);
     cboPlayers->setObjectName("cboPlayers");
     cboPlayers->setMinimumWidth(170);
@@ -178,12 +184,12 @@ void TfrmOpenGame::BuildControls() {
     lblResultsTo->setWordWrap(true);
     lblResultsTo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
-    btnRules = new QPushButton("Rules", this);
+    btnRules = new QPushButton(OpenGameText::tr("Rules"), this);
     btnRules->setObjectName("btnRules");
-    btnOK = new QPushButton("OK", this);
+    btnOK = new QPushButton(OpenGameText::tr("OK"), this);
     btnOK->setObjectName("btnOK");
     btnOK->setDefault(true);
-    btnCancel = new QPushButton("Cancel", this);
+    btnCancel = new QPushButton(OpenGameText::tr("Cancel"), this);
     btnCancel->setObjectName("btnCancel");
     for (QPushButton* b : {btnRules, btnOK, btnCancel}) b->setMinimumWidth(75);
 
@@ -208,7 +214,7 @@ void TfrmOpenGame::BuildControls() {
     facts->setHorizontalSpacing(6);
     facts->setVerticalSpacing(3);
     auto addFact = [&](int row, const char* caption, QLabel*& value, QLabel** picture) {
-        auto* c = new QLabel(caption, pnlGame);
+        auto* c = new QLabel(OpenGameText::tr(caption), pnlGame);
         facts->addWidget(c, row, 0);
         if (picture) {
             *picture = new QLabel(pnlGame);
@@ -218,12 +224,13 @@ void TfrmOpenGame::BuildControls() {
         value = new QLabel(pnlGame);
         facts->addWidget(value, row, 2);
     };
-    addFact(0, "Decks:", lblDecks, nullptr);
-    addFact(1, "Game time:", lblTime, &imgTime);
-    addFact(2, "Difficulty level:", lblDifficulty, &imgDifficulty);
-    addFact(3, "Skill level:", lblSkill, &imgSkill);
-    addFact(4, "Chance of winning:", lblChance, &imgChance);
-    addFact(5, "Redeals:", lblRedeals, nullptr);
+    addFact(0, QT_TRANSLATE_NOOP("OpenGameText", "Decks:"), lblDecks, nullptr);
+    addFact(1, QT_TRANSLATE_NOOP("OpenGameText", "Game time:"), lblTime, &imgTime);
+    addFact(2, QT_TRANSLATE_NOOP("OpenGameText", "Difficulty level:"), lblDifficulty,
+            &imgDifficulty);
+    addFact(3, QT_TRANSLATE_NOOP("OpenGameText", "Skill level:"), lblSkill, &imgSkill);
+    addFact(4, QT_TRANSLATE_NOOP("OpenGameText", "Chance of winning:"), lblChance, &imgChance);
+    addFact(5, QT_TRANSLATE_NOOP("OpenGameText", "Redeals:"), lblRedeals, nullptr);
     facts->setColumnStretch(2, 1);
     lblDecks->setObjectName("lblDecks");
     lblTime->setObjectName("lblTime");
@@ -481,8 +488,10 @@ void TfrmOpenGame::FillPlayers() {
 void TfrmOpenGame::ShowResultsPlayer() {
     const std::string current = GetParameter(field::kPlayer);
     const std::string chosen = chosenPlayer_.empty() ? current : chosenPlayer_;
-    QString text = QStringLiteral("Results go to: ") + NameText(chosen);
-    if (chosen != current) text += QStringLiteral(" (now playing: ") + NameText(current) + ')';
+    const QString text = chosen != current
+                             ? OpenGameText::tr("Results go to: %1 (now playing: %2)")
+                                   .arg(NameText(chosen), NameText(current))
+                             : OpenGameText::tr("Results go to: %1").arg(NameText(chosen));
     lblResultsTo->setText(text);
     QFont f = lblResultsTo->font();
     f.setBold(chosen != current);
@@ -550,7 +559,7 @@ void TfrmOpenGame::ShowFacts(int gameId) {
 void TfrmOpenGame::btnOKClick() {
     QTreeWidgetItem* node = SelectedNode();
     if (!node || NodeCode(node) < 0) {
-        Dialogs().Info(open_game_msg::kOpenAGame);
+        Dialogs().Info(OpenGameText::tr(open_game_msg::kOpenAGame).toStdString());
         trvGames->setFocus();
         return;
     }
@@ -571,7 +580,7 @@ void TfrmOpenGame::btnCancelClick() {
 void TfrmOpenGame::btnRulesClick() {
     QTreeWidgetItem* node = SelectedNode();
     if (!node || NodeCode(node) < 0) {
-        Dialogs().Info(open_game_msg::kSelectAGame);
+        Dialogs().Info(OpenGameText::tr(open_game_msg::kSelectAGame).toStdString());
         trvGames->setFocus();
         return;
     }

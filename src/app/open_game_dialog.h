@@ -24,8 +24,8 @@ inline constexpr int kBranchAllGames = -30;
 inline constexpr int kPlaceholderNode = -1;
 
 namespace open_game_msg {
-inline constexpr const char* kOpenAGame = "Open a game";
-inline constexpr const char* kSelectAGame = "Select a game";
+inline constexpr const char* kOpenAGame = QT_TRANSLATE_NOOP("OpenGameText", "Open a game");
+inline constexpr const char* kSelectAGame = QT_TRANSLATE_NOOP("OpenGameText", "Select a game");
 }  // namespace open_game_msg
 
 // One game of the tree, from the catalogue.

@@ -1,5 +1,6 @@
 #include "app/players_dialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QShortcut>
@@ -18,6 +19,10 @@ namespace bw {
 
 namespace {
 
+struct PlayersText {
+    Q_DECLARE_TR_FUNCTIONS(PlayersText)
+};
+
 // F1 opens the dialog's page in the help window.
 void AddHelpKey(QDialog* dialog, int context) {
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
@@ -31,8 +36,8 @@ void AddHelpKey(QDialog* dialog, int context) {
 TfrmPlayers2::TfrmPlayers2(const std::string& caption, const std::string& name, QWidget* parent)
     : C_TAdvancedDialog(parent) {
     setObjectName("frmPlayers2");
-    setWindowTitle(QString::fromStdString(caption));
-    grpName = new QGroupBox("&Player name: ", this);
+    setWindowTitle(PlayersText::tr(caption.c_str()));
+    grpName = new QGroupBox(PlayersText::tr("&Player name: "), this);
     edtName = new QLineEdit(grpName);
     edtName->setObjectName("edtName");
     edtName->setMaxLength(kMaxPlayerNameLength);
@@ -43,10 +48,10 @@ TfrmPlayers2::TfrmPlayers2(const std::string& caption, const std::string& name, 
     auto* group = new QVBoxLayout(grpName);
     group->addWidget(edtName);
 
-    btnOK = new QPushButton("OK", this);
+    btnOK = new QPushButton(PlayersText::tr("OK"), this);
     btnOK->setObjectName("btnOK");
     btnOK->setDefault(true);
-    btnCancel = new QPushButton("Cancel", this);
+    btnCancel = new QPushButton(PlayersText::tr("Cancel"), this);
     btnCancel->setObjectName("btnCancel");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -64,8 +69,8 @@ TfrmPlayers2::TfrmPlayers2(const std::string& caption, const std::string& name, 
 
 TfrmPlayers::TfrmPlayers(QWidget* parent) : C_TAdvancedDialog(parent) {
     setObjectName("frmPlayers");
-    setWindowTitle("Players");
-    lblSelect = new QLabel("&Select a player:", this);
+    setWindowTitle(PlayersText::tr("Players"));
+    lblSelect = new QLabel(PlayersText::tr("&Select a player:"), this);
     lboOperatori = new QListWidget(this);
     lboOperatori->setObjectName("lboOperatori");
     lboOperatori->setMinimumSize(220, 200);
@@ -74,11 +79,11 @@ TfrmPlayers::TfrmPlayers(QWidget* parent) : C_TAdvancedDialog(parent) {
     lboOperatori->setAccessibleName(lblSelect->text().remove('&'));
     lboOperatori->installEventFilter(this);
 
-    btnNew = new QPushButton(" &New", this);
-    btnEdit = new QPushButton("&Edit", this);
-    btnDelete = new QPushButton("&Delete", this);
-    btnSelect = new QPushButton("Select", this);
-    btnClose = new QPushButton("Close", this);
+    btnNew = new QPushButton(PlayersText::tr(" &New"), this);
+    btnEdit = new QPushButton(PlayersText::tr("&Edit"), this);
+    btnDelete = new QPushButton(PlayersText::tr("&Delete"), this);
+    btnSelect = new QPushButton(PlayersText::tr("Select"), this);
+    btnClose = new QPushButton(PlayersText::tr("Close"), this);
     btnNew->setObjectName("btnNew");
     btnEdit->setObjectName("btnEdit");
     btnDelete->setObjectName("btnDelete");

@@ -23,8 +23,8 @@ constexpr int kAddPlayerHelpContext = 1003;
 constexpr int kEditPlayerHelpContext = 1018;
 
 namespace players_caption {
-inline constexpr const char* kAdd = "Add a player";
-inline constexpr const char* kEdit = "Edit a player";
+inline constexpr const char* kAdd = QT_TRANSLATE_NOOP("PlayersText", "Add a player");
+inline constexpr const char* kEdit = QT_TRANSLATE_NOOP("PlayersText", "Edit a player");
 }  // namespace players_caption
 
 // Asks for one name.

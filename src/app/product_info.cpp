@@ -1,5 +1,6 @@
 #include "app/product_info.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -16,6 +17,10 @@
 namespace bw {
 
 namespace {
+
+struct AboutText {
+    Q_DECLARE_TR_FUNCTIONS(AboutText)
+};
 constexpr int kIconSize = 64;
 const QString kFileScheme = QStringLiteral("file://");
 }  // namespace
@@ -37,8 +42,11 @@ bool OpenHomePage(QWidget* owner) {
     }
     const bool opened = OpenLink("HTTP", address);
     if (!opened)
-        Dialogs().Info("The home page could not be opened:\r" + address +
-                       "\rNo program of this desktop opens such addresses.");
+        Dialogs().Info(
+            AboutText::tr("The home page could not be opened:\r%1\rNo program of this desktop "
+                          "opens such addresses.")
+                .arg(QString::fromStdString(address))
+                .toStdString());
     return opened;
 }
 
@@ -50,7 +58,8 @@ QString HomePageText() {
 
 TfrmAbout::TfrmAbout(QWidget* parent) : C_TAdvancedDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QString::fromStdString(ExpandPlaceholders("About [Program]")));
+    setWindowTitle(
+        QString::fromStdString(ExpandPlaceholders(AboutText::tr("About [Program]").toStdString())));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
 
     imgIcon = new QLabel(this);
@@ -71,8 +80,8 @@ TfrmAbout::TfrmAbout(QWidget* parent) : C_TAdvancedDialog(parent) {
     big.setPointSize(14);
     big.setBold(true);
     lblProduct->setFont(big);
-    lblVersion = label("lblVersion", QStringLiteral("Version ") + QStringLiteral(BW_VERSION));
-    lblDescription = label("lblDescription", QString::fromLatin1(kProductLine));
+    lblVersion = label("lblVersion", AboutText::tr("Version ") + QStringLiteral(BW_VERSION));
+    lblDescription = label("lblDescription", AboutText::tr(kProductLine));
     lblDescription->setWordWrap(true);
     lblCopyright = label("lblCopyright", QString::fromUtf8(BW_COPYRIGHT));
 
@@ -83,11 +92,11 @@ TfrmAbout::TfrmAbout(QWidget* parent) : C_TAdvancedDialog(parent) {
     lblHomePage->setTextFormat(Qt::RichText);
     lblHomePage->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
                                          Qt::LinksAccessibleByKeyboard);
-    lblHomePage->setToolTip(QStringLiteral("Open the home page"));
+    lblHomePage->setToolTip(AboutText::tr("Open the home page"));
     // Through OpenHomePage, which tells a local page from a web one.
     connect(lblHomePage, &QLabel::linkActivated, this, [] { OpenHomePage(); });
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK = new QPushButton(AboutText::tr("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);

@@ -9,8 +9,8 @@
 namespace bw {
 
 // What the program is, in one line (about box, --help, metainfo summary).
-inline constexpr const char* kProductLine =
-    "Memory card games: Memory-Up, Concentration, Ace-To-King and Forget me not.";
+inline constexpr const char* kProductLine = QT_TRANSLATE_NOOP(
+    "AboutText", "Memory card games: Memory-Up, Concentration, Ace-To-King and Forget me not.");
 
 // The build's home page, or, when the build names none, the help contents
 // page of the running copy as a "file://" address.

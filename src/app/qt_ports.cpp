@@ -1,6 +1,7 @@
 #include "app/qt_ports.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -11,17 +12,22 @@
 
 #include "app/counter.h"
 #include "app/msg_advice.h"
+#include "app/translation.h"
 
 namespace bw {
 
 QString MessageText(const std::string& text) {
-    QString s = QString::fromStdString(text);
+    QString s = TranslatedMessage(text);
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return s;
 }
 
 namespace {
+
+struct Titles {
+    Q_DECLARE_TR_FUNCTIONS(Titles)
+};
 QMessageBox::StandardButton Ask(QWidget* owner, QMessageBox::Icon icon, const QString& title,
                                 const std::string& text) {
     QMessageBox box(icon, title, MessageText(text), QMessageBox::Ok | QMessageBox::Cancel, owner);
@@ -31,21 +37,21 @@ QMessageBox::StandardButton Ask(QWidget* owner, QMessageBox::Icon icon, const QS
 }  // namespace
 
 void QtDialogs::Info(const std::string& text) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), MessageText(text),
+    QMessageBox box(QMessageBox::Information, Titles::tr("Information"), MessageText(text),
                     QMessageBox::Ok, owner_);
     box.exec();
 }
 
 bool QtDialogs::Confirm(const std::string& text) {
-    return Ask(owner_, QMessageBox::Question, QStringLiteral("Confirm"), text) == QMessageBox::Ok;
+    return Ask(owner_, QMessageBox::Question, Titles::tr("Confirm"), text) == QMessageBox::Ok;
 }
 
 bool QtDialogs::ConfirmWarning(const std::string& text) {
-    return Ask(owner_, QMessageBox::Warning, QStringLiteral("Warning"), text) == QMessageBox::Ok;
+    return Ask(owner_, QMessageBox::Warning, Titles::tr("Warning"), text) == QMessageBox::Ok;
 }
 
 void QtDialogs::Error(const std::string& title, const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, QString::fromStdString(title), MessageText(text),
+    QMessageBox box(QMessageBox::Critical, Titles::tr(title.c_str()), MessageText(text),
                     QMessageBox::Ok, owner_);
     box.exec();
 }

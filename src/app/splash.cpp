@@ -1,6 +1,7 @@
 #include "app/splash.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,6 +14,12 @@
 #include "storage/preferences.h"
 
 namespace bw {
+
+namespace {
+struct SplashText {
+    Q_DECLARE_TR_FUNCTIONS(SplashText)
+};
+}  // namespace
 
 QPixmap DrawnSplash() {
     QPixmap pm(TfrmSplashForm::kWidth, TfrmSplashForm::kHeight);
@@ -46,9 +53,9 @@ QPixmap DrawnSplash() {
     sub.setPixelSize(15);
     p.setFont(sub);
     p.drawText(text.adjusted(2, 54, 0, -40), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Memory card games"));
+               SplashText::tr("Memory card games"));
     p.drawText(text.adjusted(2, 80, 0, -14), Qt::AlignLeft | Qt::AlignVCenter,
-               QString::fromLatin1(kProductName) + QStringLiteral(", version ") +
+               QString::fromLatin1(kProductName) + SplashText::tr(", version ") +
                    QString::fromLatin1(kProductVersion));
     p.setPen(QColor(255, 255, 255, 180));
     p.drawRect(pm.rect().adjusted(0, 0, -1, -1));
@@ -67,7 +74,7 @@ TfrmSplashForm::TfrmSplashForm(const QPixmap& picture, QWidget* parent)
                                           : picture.scaled(kWidth, kHeight, Qt::IgnoreAspectRatio,
                                                            Qt::SmoothTransformation));
     // Named for the window lists; the frameless window shows no caption.
-    setWindowTitle(QStringLiteral("Starting ") + QString::fromLatin1(kProductName));
+    setWindowTitle(SplashText::tr("Starting ") + QString::fromLatin1(kProductName));
     hideTimer_.setSingleShot(true);
     connect(&hideTimer_, &QTimer::timeout, this, &QWidget::hide);
 }

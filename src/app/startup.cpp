@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include <QCoreApplication>
 #include "core/params.h"
 #include "core/state.h"
 #include "platform/atomic_file.h"
@@ -13,6 +14,10 @@
 namespace bw {
 
 namespace {
+
+struct StartupText {
+    Q_DECLARE_TR_FUNCTIONS(StartupText)
+};
 bool Writable(const std::string& dir) {
     return platform::DirExists(dir) && access(dir.c_str(), W_OK | X_OK) == 0;
 }
@@ -44,8 +49,11 @@ std::string ChooseDataDirOverride(const std::string& programDir, const std::stri
 std::string DataFolderNotice(const std::string& programDir, const std::string& dataOverride) {
     const std::string own = platform::ResolvePath(programDir, "DATA");
     if (dataOverride.empty() || !platform::DirExists(own)) return std::string();
-    return "The DATA folder in the program folder cannot be written:\n" + own +
-           "\nSettings, statistics and results are kept in this folder instead:\n" + dataOverride;
+    return StartupText::tr(
+               "The DATA folder in the program folder cannot be written:\n%1\nSettings, "
+               "statistics and results are kept in this folder instead:\n%2")
+        .arg(QString::fromStdString(own), QString::fromStdString(dataOverride))
+        .toStdString();
 }
 
 void EnsureDataFolder() {

@@ -1,5 +1,6 @@
 #include "app/statistics_window.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPainter>
@@ -24,6 +25,10 @@ namespace bw {
 
 namespace {
 
+struct StatisticsText {
+    Q_DECLARE_TR_FUNCTIONS(StatisticsText)
+};
+
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -42,10 +47,18 @@ int GoalOf(int gameId) {
     return v.empty() ? 0 : v[0];
 }
 
-const char* const kHeaders[] = {"Game",           "Played",           "Won",
-                                "Win %",          "Best\nscore",      "Best\ntime",
-                                "Average\nscore", "Current\nstreak",  "Longest\nstreak",
-                                "Perfect\ngames", "Misses\nper game", "Slips\nper game"};
+const char* const kHeaders[] = {QT_TRANSLATE_NOOP("StatisticsText", "Game"),
+                                QT_TRANSLATE_NOOP("StatisticsText", "Played"),
+                                QT_TRANSLATE_NOOP("StatisticsText", "Won"),
+                                QT_TRANSLATE_NOOP("StatisticsText", "Win %"),
+                                QT_TRANSLATE_NOOP("StatisticsText", "Best\nscore"),
+                                QT_TRANSLATE_NOOP("StatisticsText", "Best\ntime"),
+                                QT_TRANSLATE_NOOP("StatisticsText", "Average\nscore"),
+                                QT_TRANSLATE_NOOP("StatisticsText", "Current\nstreak"),
+                                QT_TRANSLATE_NOOP("StatisticsText", "Longest\nstreak"),
+                                QT_TRANSLATE_NOOP("StatisticsText", "Perfect\ngames"),
+                                QT_TRANSLATE_NOOP("StatisticsText", "Misses\nper game"),
+                                QT_TRANSLATE_NOOP("StatisticsText", "Slips\nper game")};
 
 // A scale of about `steps` round steps covering lo..hi.
 struct Scale {
@@ -110,7 +123,7 @@ void ResultsPlot::paintEvent(QPaintEvent*) {
     const QFontMetrics fm = p.fontMetrics();
     if (history_.empty()) {
         p.setPen(QColor(90, 90, 90));
-        p.drawText(rect(), Qt::AlignCenter, statistics_msg::kNoGames);
+        p.drawText(rect(), Qt::AlignCenter, StatisticsText::tr(statistics_msg::kNoGames));
         return;
     }
     const QRect area = rect().adjusted(52, 28, -58, -26);
@@ -168,7 +181,7 @@ void ResultsPlot::paintEvent(QPaintEvent*) {
         p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         // Under the line where the legend would cover it.
         p.drawText(QPointF(area.left() + 4, y - area.top() < 16 ? y + fm.ascent() + 2 : y - 3),
-                   "to win");
+                   StatisticsText::tr("to win"));
     }
     // Scores as a line through dots, green won and red lost.
     QPainterPath line;
@@ -203,29 +216,32 @@ void ResultsPlot::paintEvent(QPaintEvent*) {
     int lx = area.left();
     const int ly = 8;
     p.setPen(Qt::NoPen);
-    for (const auto& [colour, text] : {std::pair{QColor(40, 160, 60), "score of a won game"},
-                                       std::pair{QColor(200, 50, 40), "score of a lost game"}}) {
+    for (const auto& [colour, text] :
+         {std::pair{QColor(40, 160, 60),
+                    QT_TRANSLATE_NOOP("StatisticsText", "score of a won game")},
+          std::pair{QColor(200, 50, 40),
+                    QT_TRANSLATE_NOOP("StatisticsText", "score of a lost game")}}) {
         p.setBrush(colour);
         p.drawEllipse(QPointF(lx + 5, ly + 7), 4.5, 4.5);
         p.setPen(QColor(40, 40, 40));
-        p.drawText(QPointF(lx + 14, ly + 11), text);
-        lx += 24 + fm.horizontalAdvance(text);
+        p.drawText(QPointF(lx + 14, ly + 11), StatisticsText::tr(text));
+        lx += 24 + fm.horizontalAdvance(StatisticsText::tr(text));
         p.setPen(Qt::NoPen);
     }
     p.setBrush(QColor(90, 140, 220, 110));
     p.drawRect(QRectF(lx, ly + 2, 10, 10));
     p.setPen(QColor(40, 40, 40));
-    p.drawText(QPointF(lx + 14, ly + 11), "time");
+    p.drawText(QPointF(lx + 14, ly + 11), StatisticsText::tr("time"));
 }
 
 // ---------------------------------------------------------------------------
 
 TfrmStatistics::TfrmStatistics(QWidget* parent) : C_TAdvancedDialog(parent) {
     setObjectName("frmStatistics");
-    setWindowTitle("Statistics");
+    setWindowTitle(StatisticsText::tr("Statistics"));
     setFont(QFont("Tahoma", 8));
 
-    lblPlayer = new QLabel("Pla&yer:", this);
+    lblPlayer = new QLabel(StatisticsText::tr("Pla&yer:"), this);
     cboPlayers = new QComboBox(this);
     cboPlayers->setObjectName("cboPlayers");
     cboPlayers->setMinimumWidth(200);
@@ -236,7 +252,7 @@ TfrmStatistics::TfrmStatistics(QWidget* parent) : C_TAdvancedDialog(parent) {
     grdGames->setAccessibleName(QStringLiteral("Games"));
     grdGames->setColumnCount(static_cast<int>(std::size(kHeaders)));
     QStringList headers;
-    for (const char* h : kHeaders) headers << h;
+    for (const char* h : kHeaders) headers << StatisticsText::tr(h);
     grdGames->setHorizontalHeaderLabels(headers);
     grdGames->verticalHeader()->hide();
     grdGames->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -251,11 +267,11 @@ TfrmStatistics::TfrmStatistics(QWidget* parent) : C_TAdvancedDialog(parent) {
     lblPlot->setObjectName("lblPlot");
     imgPlot = new ResultsPlot(this);
 
-    btnReset = new QPushButton("&Reset...", this);
+    btnReset = new QPushButton(StatisticsText::tr("&Reset..."), this);
     btnReset->setObjectName("btnReset");
-    btnHelp = new QPushButton("&Help", this);
+    btnHelp = new QPushButton(StatisticsText::tr("&Help"), this);
     btnHelp->setObjectName("btnHelp");
-    btnClose = new QPushButton("Close", this);
+    btnClose = new QPushButton(StatisticsText::tr("Close"), this);
     btnClose->setObjectName("btnClose");
     btnClose->setDefault(true);
 
@@ -365,8 +381,8 @@ void TfrmStatistics::grdGamesChange() {
     const std::string name = row >= 0 && row < static_cast<int>(games_.size())
                                  ? games_[static_cast<size_t>(row)].name
                                  : std::string();
-    lblPlot->setText(
-        Q("Last " + std::to_string(kResultHistory) + " games of " + name + ": score and time"));
+    lblPlot->setText(StatisticsText::tr("Last %1 games of %2: score and time")
+                         .arg(QString::number(kResultHistory), Q(name)));
     const std::vector<int> rules = GameRuleValues(id, {rule::kScoreToWin});
     const int target = rules.empty() ? 0 : rules[0];
     imgPlot->SetResults(it == results_.end() ? std::vector<GameResult>{} : it->second.history,
@@ -376,8 +392,10 @@ void TfrmStatistics::grdGamesChange() {
 void TfrmStatistics::btnResetClick() {
     const std::string player = SelectedPlayer();
     if (player.empty()) return;
-    std::string question = statistics_msg::kConfirmReset;
-    question.replace(question.find("%s"), 2, player);
+    std::string question = StatisticsText::tr(statistics_msg::kConfirmReset).toStdString();
+    // A translation without the placeholder still asks, without the name.
+    const size_t at = question.find("%s");
+    if (at != std::string::npos) question.replace(at, 2, player);
     if (!Dialogs().ConfirmWarning(question)) return;
     ClearPlayerResults(player);
     FillTable();

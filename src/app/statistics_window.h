@@ -22,9 +22,10 @@ namespace bw {
 constexpr int kStatisticsHelpContext = 1020;
 
 namespace statistics_msg {
-inline constexpr const char* kConfirmReset =
-    "Reset the statistics of %s?\nThe results of every game of this player are deleted.";
-inline constexpr const char* kNoGames = "No games played yet.";
+inline constexpr const char* kConfirmReset = QT_TRANSLATE_NOOP(
+    "StatisticsText",
+    "Reset the statistics of %s?\nThe results of every game of this player are deleted.");
+inline constexpr const char* kNoGames = QT_TRANSLATE_NOOP("StatisticsText", "No games played yet.");
 }  // namespace statistics_msg
 
 // The table's texts for one record: played, won, win %, best score, best

@@ -12,6 +12,7 @@
 #include "core/placement.h"
 #include "core/ports.h"
 #include "core/score.h"
+#include "core/tr_marker.h"
 #include "platform/clock.h"
 
 namespace bw {
@@ -761,7 +762,7 @@ Pack BuildPackFor(std::string_view gameNumber) {
     } else if (Rule(rule::kPackCards) == 104) {
         decks = 8;
     } else {
-        Dialogs().Info("Error 01 - fnGameNumberCardsArray");
+        Dialogs().Info(BW_TR_NOOP("Messages", "Error 01 - fnGameNumberCardsArray"));
     }
     if (n == 0) return pack;
 

@@ -12,6 +12,7 @@
 #include "core/score.h"
 #include "core/sounds.h"
 #include "core/state.h"
+#include "core/tr_marker.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
 
@@ -83,8 +84,10 @@ void RecordEndingGame(bool won, int seconds) {
 }  // namespace
 
 std::string MissesText(int misses, int slips, bool withSlips) {
-    std::string text = "Misses: " + std::to_string(misses);
-    if (withSlips) text += " (" + std::to_string(slips) + (slips == 1 ? " slip)" : " slips)");
+    std::string text = BW_TR_NOOP("Messages", "Misses: ") + std::to_string(misses);
+    if (withSlips)
+        text += " (" + std::to_string(slips) +
+                (slips == 1 ? BW_TR_NOOP("Messages", " slip)") : BW_TR_NOOP("Messages", " slips)"));
     return text;
 }
 

@@ -16,6 +16,7 @@
 #include "core/rules.h"
 #include "core/score.h"
 #include "core/state.h"
+#include "core/tr_marker.h"
 #include "platform/clock.h"
 #include "platform/ini.h"
 
@@ -72,7 +73,8 @@ bool ConfirmQuit(const std::string& question) {
     if (Flag(flag::kWinAnimation)) return false;
     if (GetParameter(field::kConfirmQuitGame) == "N") return true;
     if (Flag(flag::kInProgress) && !Flag(flag::kFinished))
-        return Dialogs().Confirm(question.empty() ? "Quit this game?" : question);
+        return Dialogs().Confirm(question.empty() ? BW_TR_NOOP("Messages", "Quit this game?")
+                                                  : question);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "core/piles.h"
 #include "core/ports.h"
 #include "core/state.h"
+#include "core/tr_marker.h"
 
 namespace bw {
 
@@ -138,7 +139,7 @@ bool ColourBalance(int code, CardCode M) {
     for (CardCode c : cards) {
         const int suit = SuitOf(c);
         if (suit < 0 || suit > 3) {
-            Dialogs().Info("Error suit - 1");
+            Dialogs().Info(BW_TR_NOOP("Messages", "Error suit - 1"));
             continue;
         }
         if (seen[suit]) repeated = true;

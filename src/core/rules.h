@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/state.h"
+#include "core/tr_marker.h"
 
 namespace bw {
 
@@ -51,9 +52,10 @@ void LoadGameRules(int gameId);
 // rules cannot be read is not dealt (nor recorded).
 bool GameRulesReadable();
 // %1: the game's name; %2: the games file.
-inline constexpr const char* kUnreadableRulesMessage =
+inline constexpr const char* kUnreadableRulesMessage = BW_TR_NOOP(
+    "Messages",
     "The rules of the game \"%1\" cannot be read from the file\n%2\n"
-    "The file is damaged; the game cannot be played. Reinstalling the program repairs it.";
+    "The file is damaged; the game cannot be played. Reinstalling the program repairs it.");
 
 // Entries 132..171 and 52..67 are kept after a load and restored before a
 // new deal of the same game (the deal overwrites them).

@@ -4,6 +4,7 @@
 
 #include "core/params.h"
 #include "core/ports.h"
+#include "core/tr_marker.h"
 #include "platform/ini.h"
 
 namespace bw {
@@ -67,7 +68,7 @@ bool OpenLink(const std::string& kind, const std::string& target) {
     const std::string address = LinkAddress(kind, target);
     if (address.empty()) {
         // Handing an empty address to the desktop would open nothing useful.
-        Dialogs().Info("Error in parameters");
+        Dialogs().Info(BW_TR_NOOP("Messages", "Error in parameters"));
         return false;
     }
     BusyCursor busy;

@@ -15,6 +15,7 @@
 #include "core/sounds.h"
 #include "core/state.h"
 #include "core/stock_moves.h"
+#include "core/tr_marker.h"
 #include "interaction/memory.h"
 
 namespace bw {
@@ -462,7 +463,8 @@ void StockDeal(CardCode c) {
         if (full)
             ExecuteMove(1, "Add_Tableaus");
         else
-            Dialogs().Info("Fill in any gaps in the tableau before dealing.");
+            Dialogs().Info(
+                BW_TR_NOOP("Messages", "Fill in any gaps in the tableau before dealing."));
     } else if (reserveMode == 1 || Rule(rule::kAppoggStock1 - 1 + ReserveCount()) == 1) {
         ExecuteMove(1, "Add_Reserves");
     } else if (reserveMode == 3) {

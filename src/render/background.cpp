@@ -9,6 +9,7 @@
 
 #include "core/params.h"
 #include "core/ports.h"
+#include "core/tr_marker.h"
 #include "platform/paths.h"
 #include "render/images.h"
 #include "render/library.h"
@@ -175,14 +176,17 @@ void PaintAs(const Canvas& canvas, int kind, int64_t colour, const std::string& 
                 fileName.empty() ? ReadPreference(key::kCustomizedBackground, "") : fileName;
             const std::string path = BitmapFilePath(name);
             if (name.empty() || !platform::FileExists(path)) {
-                DropOwnPicture(canvas, canvasOnly,
-                               "Customized background image not found: " + path);
+                DropOwnPicture(
+                    canvas, canvasOnly,
+                    BW_TR_NOOP("Messages", "Customized background image not found: ") + path);
                 return;
             }
             if (LoadImageFile(path, r.picture) != ImageFileStatus::kOk) {
                 DropOwnPicture(
                     canvas, canvasOnly,
-                    "The format of the Customized background image is not valid.\r" + path);
+                    BW_TR_NOOP("Messages",
+                               "The format of the Customized background image is not valid.\r") +
+                        path);
                 return;
             }
             r.picture = r.picture.convertToFormat(QImage::Format_RGB32);

@@ -7,6 +7,7 @@
 #include "core/ports.h"
 #include "core/rules.h"
 #include "core/state.h"
+#include "core/tr_marker.h"
 #include "platform/paths.h"
 #include "render/images.h"
 #include "render/layout.h"
@@ -276,9 +277,11 @@ void SwitchOwnCardSetOff(const std::string& deck) {
 
 void ReportOwnCardSet(CardSetCheck check, const std::string& path) {
     if (check == CardSetCheck::kMissing)
-        Dialogs().Info("Customized cards set image not found: " + path);
+        Dialogs().Info(BW_TR_NOOP("Messages", "Customized cards set image not found: ") + path);
     else
-        Dialogs().Info("The format of the Customized card set image is not valid.\r" + path);
+        Dialogs().Info(
+            BW_TR_NOOP("Messages", "The format of the Customized card set image is not valid.\r") +
+            path);
 }
 
 // The own card set's faces, cut suit by suit (three rows of five per suit).
@@ -472,23 +475,29 @@ ICardSetUp& CardSetUp() {
 }
 
 std::string Medium640Message(const std::string& gameName) {
-    return "Your video card's display is 640x480 pixels. For the best graphics display the screen "
-           "resolution should be set to 800x600 pixels or higher. However, it's possible to play " +
-           gameName + " " + "using a predefined cards set.";
+    return BW_TR_NOOP("Messages",
+                      "Your video card's display is 640x480 pixels. For the best graphics display "
+                      "the screen "
+                      "resolution should be set to 800x600 pixels or higher. However, it's "
+                      "possible to play ") +
+           gameName + " " + BW_TR_NOOP("Messages", "using a predefined cards set.");
 }
 
 std::string Medium800Message(const std::string& gameName) {
-    return "Your video card's display is 800x600 pixels. For the best graphics display of this "
-           "game "
-           "the screen resolution should be set to 1024x768 pixels or higher. However, it's "
-           "possible "
-           "to play " +
-           gameName + " " + "using a predefined cards set.";
+    return BW_TR_NOOP(
+               "Messages",
+               "Your video card's display is 800x600 pixels. For the best graphics display of this "
+               "game "
+               "the screen resolution should be set to 1024x768 pixels or higher. However, it's "
+               "possible "
+               "to play ") +
+           gameName + " " + BW_TR_NOOP("Messages", "using a predefined cards set.");
 }
 
 std::string LargeCardsMessage(const std::string& gameName) {
-    return "You have selected the Large size Card Set. It's possible to play " + gameName + " " +
-           "using the Normal size Card Set.";
+    return BW_TR_NOOP("Messages",
+                      "You have selected the Large size Card Set. It's possible to play ") +
+           gameName + " " + BW_TR_NOOP("Messages", "using the Normal size Card Set.");
 }
 
 std::string OwnCardSetPath() {
@@ -540,9 +549,11 @@ void LoadCardBack() {
             return;
         }
         if (status == ImageFileStatus::kMissing)
-            Dialogs().Info("Customized deck image not found: " + path);
+            Dialogs().Info(BW_TR_NOOP("Messages", "Customized deck image not found: ") + path);
         else
-            Dialogs().Info("The format of the Customized deck image is not valid.\r" + path);
+            Dialogs().Info(
+                BW_TR_NOOP("Messages", "The format of the Customized deck image is not valid.\r") +
+                path);
         SetParameter(field::kOwnBack, "N");
         SetParameter(field::kBackCard, "011");
         WritePreference(key::kCustomizedDeck, "");

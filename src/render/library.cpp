@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/params.h"
+#include "core/tr_marker.h"
 #include "platform/line_reader.h"
 #include "platform/paths.h"
 #include "platform/qt/sound_player.h"
@@ -218,7 +219,8 @@ bool OpenResourceLibraryOrReport() {
     if (LoadResourceLibrary()) return true;
     // The path as it is: on a case-sensitive disk a lower-cased one names
     // a folder that may not exist.
-    Dialogs().Error("Error", "Can't find/load " + ProgramFile("QLR.RGF"));
+    Dialogs().Error(BW_TR_NOOP("Titles", "Error"),
+                    BW_TR_NOOP("Messages", "Can't find/load ") + ProgramFile("QLR.RGF"));
     return false;
 }
 

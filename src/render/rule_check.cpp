@@ -5,6 +5,7 @@
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/rules.h"
+#include "core/tr_marker.h"
 #include "render/layout.h"
 #include "storage/catalogue.h"
 
@@ -66,10 +67,13 @@ void ReportRuleDamage(int gameId) {
     if (damage.empty() || (gameId == lastGame && damage == lastDamage)) return;
     lastGame = gameId;
     lastDamage = damage;
-    Dialogs().Info("The rules of the game \"" + GameName(gameId) + "\" in the file\n" +
-                   ProgramFile("GAMES.DAT") + "\nare damaged:\n" + damage +
+    Dialogs().Info(
+        BW_TR_NOOP("Messages", "The rules of the game \"") + GameName(gameId) +
+        BW_TR_NOOP("Messages", "\" in the file\n") + ProgramFile("GAMES.DAT") +
+        BW_TR_NOOP("Messages", "\nare damaged:\n") + damage +
+        BW_TR_NOOP("Messages",
                    "\nThe game may not play as it should; reinstalling the program repairs "
-                   "the file.");
+                   "the file."));
 }
 
 }  // namespace bw

@@ -1,5 +1,6 @@
 #include "render/table.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPen>
@@ -225,7 +226,8 @@ void DrawSumLabels(const Canvas& canvas) {
             if (rank >= 1 && rank <= 13) sum += rank;
         }
         const QRect box(column + CardWidth + 5, FilaTopOnScreen(j) + (CardHeight - 18) / 2, 58, 18);
-        DrawTextBox(canvas, box, QStringLiteral("Sum = %1").arg(sum), QImage());
+        DrawTextBox(canvas, box, QCoreApplication::translate("Table", "Sum = %1").arg(sum),
+                    QImage());
     }
 }
 

@@ -8,6 +8,7 @@
 #include "core/ports.h"
 #include "core/rules.h"
 #include "core/state.h"
+#include "core/tr_marker.h"
 #include "platform/line_reader.h"
 #include "platform/paths.h"
 
@@ -135,14 +136,18 @@ bool LoadCatalogue() {
 
 std::string GamesFileProblem(const std::string& path) {
     if (!platform::FileExists(path) || !KeepGamesFile(path))
-        return "Cannot find file:\n" + path + "\nCopy the file into the directory that above is " +
-               "specified\nor reinstall the program.";
+        return BW_TR_NOOP("Messages", "Cannot find file:\n") + path +
+               BW_TR_NOOP("Messages",
+                          "\nCopy the file into the directory that above is "
+                          "specified\nor reinstall the program.");
     bool any = false;
     for (const std::string& stored : ReadGamesSection(path, "Sect1")) {
         CatalogueEntry e = ParseCatalogueLine(DecodeGamesText(stored));
         any = any || ((e.editionClass == '0' || e.editionClass == '5') && e.id >= 0);
     }
-    if (!any) return "The file " + path + " holds no game of this edition.\nReinstall the program.";
+    if (!any)
+        return BW_TR_NOOP("Messages", "The file ") + path +
+               BW_TR_NOOP("Messages", " holds no game of this edition.\nReinstall the program.");
     return std::string();
 }
 
@@ -234,8 +239,10 @@ bool CanPlayOnThisScreen(int gameId) {
     }
     const std::string* line = EntryOf(game);
     if (!line || Field(*line, 9, 1) != "1") return true;
-    Dialogs().Info("Your video card's display is 640x480 pixels.\nYou can't play: " + name +
-                   "\nPlease set your screen resolution to 800x600 pixels or higher.");
+    Dialogs().Info(
+        BW_TR_NOOP("Messages", "Your video card's display is 640x480 pixels.\nYou can't play: ") +
+        name +
+        BW_TR_NOOP("Messages", "\nPlease set your screen resolution to 800x600 pixels or higher."));
     return false;
 }
 

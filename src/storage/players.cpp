@@ -5,6 +5,7 @@
 
 #include "core/params.h"
 #include "core/ports.h"
+#include "core/tr_marker.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "storage/section_file.h"
@@ -185,7 +186,8 @@ PlayersModel::SelectOutcome PlayersModel::SelectPlayer(const SelectHooks& hooks)
     const bool change = chosen != remembered_;
     if (change) {
         if (hooks.confirmQuitGame &&
-            !hooks.confirmQuitGame("Start a new game for player " + chosen + "?"))
+            !hooks.confirmQuitGame(BW_TR_NOOP("Messages", "Start a new game for player ") + chosen +
+                                   "?"))
             return SelectOutcome::Declined;
         // The running game ends on the account of the player who played it.
         SetParameter(field::kPlayer, remembered_);

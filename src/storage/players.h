@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/tr_marker.h"
 #include "storage/preferences.h"
 
 namespace bw {
@@ -15,20 +16,24 @@ inline constexpr int kMaxStoredPlayers = 20;
 inline constexpr int kMaxPlayerNameLength = 30;
 
 namespace players_msg {
-inline constexpr const char* kEnterName = "Please enter at least 1 character.";
-inline constexpr const char* kNameExists = "This player name already exists.";
+inline constexpr const char* kEnterName =
+    BW_TR_NOOP("Messages", "Please enter at least 1 character.");
+inline constexpr const char* kNameExists =
+    BW_TR_NOOP("Messages", "This player name already exists.");
 inline constexpr const char* kUnusableName =
-    "A player name cannot begin with \"[\" or contain \"=\".";
+    BW_TR_NOOP("Messages", "A player name cannot begin with \"[\" or contain \"=\".");
 // %s: the name as stored.
 inline constexpr const char* kUnusableStoredName =
-    "The settings file names the player \"%s\", who cannot be used:\n"
-    "a player name cannot begin with \"[\" or contain \"=\". The name is left out.";
+    BW_TR_NOOP("Messages",
+               "The settings file names the player \"%s\", who cannot be used:\n"
+               "a player name cannot begin with \"[\" or contain \"=\". The name is left out.");
 inline constexpr const char* kCannotDeleteCurrent =
-    "It is impossible to delete the selected player.";
+    BW_TR_NOOP("Messages", "It is impossible to delete the selected player.");
 inline constexpr const char* kConfirmDelete =
-    "Are you sure you want to delete the selected player?\n"
-    "Note: the statistics for this player will also be deleted.";
-inline constexpr const char* kSelectPlayer = "Select a player.";
+    BW_TR_NOOP("Messages",
+               "Are you sure you want to delete the selected player?\n"
+               "Note: the statistics for this player will also be deleted.");
+inline constexpr const char* kSelectPlayer = BW_TR_NOOP("Messages", "Select a player.");
 }  // namespace players_msg
 
 // Whether a name (trailing blanks aside) can be a player's: it becomes a key

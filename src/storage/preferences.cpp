@@ -9,6 +9,7 @@
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/state.h"
+#include "core/tr_marker.h"
 #include "platform/clock.h"
 #include "platform/ini.h"
 #include "storage/autoplay_prefs.h"
@@ -16,12 +17,13 @@
 
 namespace bw {
 
-const char* const kScreenUnder256ColorsText =
+const char* const kScreenUnder256ColorsText = BW_TR_NOOP(
+    "Messages",
     "At this time your video driver supports 256 colors or less. This program takes advantage "
     "of the 16 bit (65,536 colors) or the 24 bit (16.8 million colors) palettes or higher "
     "resolutions. \nIf your video driver allows High or True color mode settings (16 bit or 24 "
     "bit), modify your screen resolution using the Display Properties Settings in the Control "
-    "Panel.";
+    "Panel.");
 
 namespace {
 

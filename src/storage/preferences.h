@@ -10,6 +10,7 @@
 
 #include "core/param_fields.h"
 #include "core/ports.h"
+#include "core/tr_marker.h"
 
 namespace bw {
 
@@ -118,7 +119,8 @@ bool ShowAdviceMessage(const std::string& text, const std::string& messageKey, i
 // From now on a failed write of the settings file shows the file and the
 // reason; the writes that fail together (one dialog's keys, shut-down) show
 // one box.
-inline constexpr const char* kSettingsWriteErrorText = "Cannot save the settings in the file:\n";
+inline constexpr const char* kSettingsWriteErrorText =
+    BW_TR_NOOP("Messages", "Cannot save the settings in the file:\n");
 void ReportSettingsWriteFailures();
 
 // Plain reads and writes. Writes return false when the file cannot be

@@ -37,6 +37,7 @@
 #include <vector>
 
 #include "core/ports.h"
+#include "core/tr_marker.h"
 
 namespace bw {
 
@@ -50,17 +51,21 @@ inline constexpr long kResultCountMax = 999999;
 
 namespace results_msg {
 inline constexpr const char* kDamaged =
-    "The game results file was damaged or could not be read.\n"
-    "It has been kept as \"%s\" and a new results file is started.";
+    BW_TR_NOOP("Messages",
+               "The game results file was damaged or could not be read.\n"
+               "It has been kept as \"%s\" and a new results file is started.");
 inline constexpr const char* kDamagedEntries =
-    "Some game results were damaged and have been left out; the others are kept.\n"
-    "The file as it was has been kept as \"%s\".";
+    BW_TR_NOOP("Messages",
+               "Some game results were damaged and have been left out; the others are kept.\n"
+               "The file as it was has been kept as \"%s\".");
 inline constexpr const char* kDamagedKept =
-    "The game results file is damaged or cannot be read, and it cannot be moved aside.\n"
-    "Results of this session are not kept.";
+    BW_TR_NOOP("Messages",
+               "The game results file is damaged or cannot be read, and it cannot be moved aside.\n"
+               "Results of this session are not kept.");
 inline constexpr const char* kReadOnly =
-    "Game results cannot be saved: the DATA folder cannot be written.\n"
-    "Results of this session are not kept.";
+    BW_TR_NOOP("Messages",
+               "Game results cannot be saved: the DATA folder cannot be written.\n"
+               "Results of this session are not kept.");
 }  // namespace results_msg
 
 struct ResultRecord {

@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "core/ports.h"
+#include "core/tr_marker.h"
 #include "platform/atomic_file.h"
 #include "platform/paths.h"
 #include "platform/sections.h"
@@ -391,7 +392,8 @@ bool ReplaceInLines(const std::string& path, int column, const std::string& oldT
 
 bool ReplaceFileWith(const std::string& tempPath, const std::string& target) {
     if (platform::SwapInFile(tempPath, target) == 0) return true;
-    Dialogs().Info(std::string(section_msg::kRenameError) + tempPath + "\nto: " + target);
+    Dialogs().Info(std::string(section_msg::kRenameError) + tempPath +
+                   BW_TR_NOOP("Messages", "\nto: ") + target);
     return false;
 }
 
@@ -420,7 +422,7 @@ bool ReplacementFile::Commit() {
             return false;
         case platform::AtomicFile::Result::kRenameFailed:
             Dialogs().Info(std::string(section_msg::kRenameError) + file_.tempPath() +
-                           "\nto: " + file_.target());
+                           BW_TR_NOOP("Messages", "\nto: ") + file_.target());
             return false;
     }
     return false;

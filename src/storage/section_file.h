@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "core/tr_marker.h"
 #include "platform/atomic_file.h"
 #include "platform/line_reader.h"
 
@@ -24,7 +25,7 @@ namespace bw {
 class SectionFileError : public std::runtime_error {
 public:
     explicit SectionFileError(const std::string& path)
-        : std::runtime_error("Cannot open file " + path), path_(path) {}
+        : std::runtime_error(BW_TR_NOOP("Messages", "Cannot open file ") + path), path_(path) {}
     const std::string& path() const { return path_; }
 
 private:
@@ -32,10 +33,10 @@ private:
 };
 
 namespace section_msg {
-inline constexpr const char* kTempFile = "Error creating temp file.";
-inline constexpr const char* kWriteError = "Write error on file";
-inline constexpr const char* kDeleteError = "Error in deleting the file: ";
-inline constexpr const char* kRenameError = "Error in renaming the file: ";
+inline constexpr const char* kTempFile = BW_TR_NOOP("Messages", "Error creating temp file.");
+inline constexpr const char* kWriteError = BW_TR_NOOP("Messages", "Write error on file");
+inline constexpr const char* kDeleteError = BW_TR_NOOP("Messages", "Error in deleting the file: ");
+inline constexpr const char* kRenameError = BW_TR_NOOP("Messages", "Error in renaming the file: ");
 }  // namespace section_msg
 
 // Creates the file with no content when it does not exist; true when it

@@ -5,6 +5,7 @@
 
 #include "core/params.h"
 #include "core/ports.h"
+#include "core/tr_marker.h"
 #include "platform/clock.h"
 #include "platform/ini.h"
 #include "platform/line_reader.h"
@@ -80,7 +81,8 @@ bool OldFormatScoreFile(const std::string& path) {
 void PutScoreFileAside(const std::string& path) {
     const std::string aside = FreeAsideName(path);
     if (!platform::RenameFile(path, aside)) {
-        Dialogs().Info(std::string(section_msg::kRenameError) + path + "\nto: " + aside);
+        Dialogs().Info(std::string(section_msg::kRenameError) + path +
+                       BW_TR_NOOP("Messages", "\nto: ") + aside);
         return;
     }
     std::string text = kScoreFileAsideMessage;

@@ -6,6 +6,7 @@
 // single-game values, whose records carry check numbers.
 #include <optional>
 #include <string>
+#include "core/tr_marker.h"
 
 namespace bw {
 
@@ -25,8 +26,9 @@ inline constexpr const char* kClearedGameRecord =
 // it. Changing it makes every stored record read as corrupt.
 inline constexpr const char* kSingleGameScrambleKey = "47163";
 inline constexpr const char* kCorruptSingleGameMessage =
-    "It appears as if the Internet Single Game Values are incorrect or corrupted.\n"
-    "The Internet Single Game Values will be deleted and reset to zero.";
+    BW_TR_NOOP("Messages",
+               "It appears as if the Internet Single Game Values are incorrect or corrupted.\n"
+               "The Internet Single Game Values will be deleted and reset to zero.");
 // A corrupt record costs only itself: the message above names the copy of the
 // file as it was, and only the corrupt values restart at zero.
 
@@ -36,8 +38,9 @@ inline constexpr const char* kCorruptSingleGameMessage =
 // of an older version whose score lines are longer than the old format's is
 // damaged or not a score file: it is moved aside (kScoreFileAsideMessage).
 inline constexpr const char* kScoreFileAsideMessage =
-    "The hi-score file is not in a format the program knows.\n"
-    "It has been kept, unchanged, as \"%s\".";
+    BW_TR_NOOP("Messages",
+               "The hi-score file is not in a format the program knows.\n"
+               "It has been kept, unchanged, as \"%s\".");
 void UpgradeScoreFile();
 
 // Gives the entries of `oldName` the new name in STAT.DAT, the game log,
@@ -81,7 +84,8 @@ std::optional<long> ParseRecord(const std::string& key, bool won, const std::str
 std::string Scramble(const std::string& plain);
 std::string Unscramble(const std::string& stored);
 // Added to the corruption message with the name of the copy and a quote.
-inline constexpr const char* kKeptAsideNote = "The file as it was has been kept as \"";
+inline constexpr const char* kKeptAsideNote =
+    BW_TR_NOOP("Messages", "The file as it was has been kept as \"");
 }  // namespace single_game
 
 }  // namespace bw

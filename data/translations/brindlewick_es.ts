@@ -1,0 +1,1202 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutText</name>
+    <message>
+        <source>The home page could not be opened:<byte value="xd"/>%1<byte value="xd"/>No program of this desktop opens such addresses.</source>
+        <translation>No se pudo abrir la página de inicio:<byte value="xd"/>%1<byte value="xd"/>Ningún programa de este escritorio abre este tipo de direcciones.</translation>
+    </message>
+    <message>
+        <source>About [Program]</source>
+        <translation>Acerca de [Program]</translation>
+    </message>
+    <message>
+        <source>Version </source>
+        <translation>Versión </translation>
+    </message>
+    <message>
+        <source>Open the home page</source>
+        <translation>Abrir la página de inicio</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Memory card games: Memory-Up, Concentration, Ace-To-King and Forget me not.</source>
+        <translation>Juegos de memoria con cartas: Memory-Up, Concentration, Ace-To-King y Forget me not.</translation>
+    </message>
+</context>
+<context>
+    <name>AdviceText</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t show this message box again</source>
+        <translation>&amp;No volver a mostrar este mensaje</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>CustomizeText</name>
+    <message>
+        <source>Animals</source>
+        <translation>Animales</translation>
+    </message>
+    <message>
+        <source>Tropical fish</source>
+        <translation>Peces tropicales</translation>
+    </message>
+    <message>
+        <source>Children</source>
+        <translation>Niños</translation>
+    </message>
+    <message>
+        <source>Snowman</source>
+        <translation>Muñeco de nieve</translation>
+    </message>
+    <message>
+        <source>Classics</source>
+        <translation>Clásicos</translation>
+    </message>
+    <message>
+        <source>Classic blue</source>
+        <translation>Azul clásico</translation>
+    </message>
+    <message>
+        <source>Famous pictures</source>
+        <translation>Cuadros famosos</translation>
+    </message>
+    <message>
+        <source>Van Gogh</source>
+        <translation>Van Gogh</translation>
+    </message>
+    <message>
+        <source>Flowers</source>
+        <translation>Flores</translation>
+    </message>
+    <message>
+        <source>Roses</source>
+        <translation>Rosas</translation>
+    </message>
+    <message>
+        <source>Geometric</source>
+        <translation>Geométrico</translation>
+    </message>
+    <message>
+        <source>Plaiting 1</source>
+        <translation>Trenzado 1</translation>
+    </message>
+    <message>
+        <source>Plaiting 2</source>
+        <translation>Trenzado 2</translation>
+    </message>
+    <message>
+        <source>Nature</source>
+        <translation>Naturaleza</translation>
+    </message>
+    <message>
+        <source>Lake</source>
+        <translation>Lago</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Azul marino</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Verde azulado</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Over 256 colors</source>
+        <translation>Más de 256 colores</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>Mármoles</translation>
+    </message>
+    <message>
+        <source>Marble 1</source>
+        <translation>Mármol 1</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <translation>Metal</translation>
+    </message>
+    <message>
+        <source>Metal gold</source>
+        <translation>Metal dorado</translation>
+    </message>
+    <message>
+        <source>Meadow</source>
+        <translation>Pradera</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Motivos</translation>
+    </message>
+    <message>
+        <source>Pattern 1</source>
+        <translation>Motivo 1</translation>
+    </message>
+    <message>
+        <source>Tissue</source>
+        <translation>Tejido</translation>
+    </message>
+    <message>
+        <source>Moquette 1</source>
+        <translation>Moqueta 1</translation>
+    </message>
+    <message>
+        <source>Walls</source>
+        <translation>Muros</translation>
+    </message>
+    <message>
+        <source>Brick wall 1</source>
+        <translation>Muro de ladrillo 1</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation>Madera</translation>
+    </message>
+    <message>
+        <source>Parquet</source>
+        <translation>Parqué</translation>
+    </message>
+    <message>
+        <source>Under 256 colors</source>
+        <translation>Hasta 256 colores</translation>
+    </message>
+    <message>
+        <source>Geometricals</source>
+        <translation>Geométricos</translation>
+    </message>
+    <message>
+        <source>Moquette</source>
+        <translation>Moqueta</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Personalizar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>&amp;General</translation>
+    </message>
+    <message>
+        <source>Toolbar </source>
+        <translation>Barra de herramientas </translation>
+    </message>
+    <message>
+        <source>Buttons </source>
+        <translation>Botones </translation>
+    </message>
+    <message>
+        <source>&amp;Large buttons</source>
+        <translation>Botones &amp;grandes</translation>
+    </message>
+    <message>
+        <source>&amp;Flat buttons</source>
+        <translation>Botones &amp;planos</translation>
+    </message>
+    <message>
+        <source>Time / Scores options</source>
+        <translation>Tiempo y puntos</translation>
+    </message>
+    <message>
+        <source>Show &amp;time</source>
+        <translation>Mostrar el &amp;tiempo</translation>
+    </message>
+    <message>
+        <source>Show sco&amp;re</source>
+        <translation>Mostrar los &amp;puntos</translation>
+    </message>
+    <message>
+        <source>Show </source>
+        <translation>Mostrar </translation>
+    </message>
+    <message>
+        <source>C&amp;onfirm quit game</source>
+        <translation>C&amp;onfirmar abandono</translation>
+    </message>
+    <message>
+        <source>Confirm on e&amp;xit</source>
+        <translation>Confirmar al &amp;salir</translation>
+    </message>
+    <message>
+        <source>&amp;Winning animation</source>
+        <translation>&amp;Animación de victoria</translation>
+    </message>
+    <message>
+        <source>&amp;Decks  </source>
+        <translation>&amp;Barajas  </translation>
+    </message>
+    <message>
+        <source>Select a card back:</source>
+        <translation>Elija un reverso de carta:</translation>
+    </message>
+    <message>
+        <source>Sample </source>
+        <translation>Muestra </translation>
+    </message>
+    <message>
+        <source>&amp;Backgrounds</source>
+        <translation>&amp;Fondos</translation>
+    </message>
+    <message>
+        <source>Select a background:</source>
+        <translation>Elija un fondo:</translation>
+    </message>
+    <message>
+        <source>&amp;Fade background</source>
+        <translation>&amp;Atenuar el fondo</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Sonidos</translation>
+    </message>
+    <message>
+        <source>Disable &amp;all sounds</source>
+        <translation>Desactivar &amp;todos los sonidos</translation>
+    </message>
+</context>
+<context>
+    <name>GameFactsText</name>
+    <message>
+        <source>Long</source>
+        <translation>Larga</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <translation>Rápida</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Very high</source>
+        <translation>Muy alta</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>Very low</source>
+        <translation>Muy baja</translation>
+    </message>
+    <message>
+        <source> (about %1 in %2)</source>
+        <translation> (unas %1 de cada %2)</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Mostly skill</source>
+        <translation>Sobre todo habilidad</translation>
+    </message>
+    <message>
+        <source>Moderate</source>
+        <translation>Moderada</translation>
+    </message>
+    <message>
+        <source>Mostly chance</source>
+        <translation>Sobre todo suerte</translation>
+    </message>
+    <message>
+        <source>Chance only</source>
+        <translation>Solo suerte</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Ilimitado</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>The help page cannot be found:<byte value="xd"/>%1</source>
+        <translation>No se encuentra la página de ayuda:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>The help page cannot be read:<byte value="xd"/>%1</source>
+        <translation>No se puede leer la página de ayuda:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowText</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Open a game...</source>
+        <translation>&amp;Abrir un juego...</translation>
+    </message>
+    <message>
+        <source>&amp;Players...</source>
+        <translation>&amp;Jugadores...</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <translation>&amp;Estadísticas...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Aut&amp;oplay</source>
+        <translation>Juego a&amp;utomático</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomize...</source>
+        <translation>&amp;Personalizar...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Rules</source>
+        <translation>&amp;Reglas</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>[Program] on the &amp;Web...</source>
+        <translation>[Program] en la &amp;Web...</translation>
+    </message>
+    <message>
+        <source>[Program] &amp;Home Page</source>
+        <translation>Página de &amp;inicio de [Program]</translation>
+    </message>
+    <message>
+        <source>A&amp;bout [Program]...</source>
+        <translation>&amp;Acerca de [Program]...</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Autoplay</source>
+        <translation>Juego automático</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Large icons</source>
+        <translation>Iconos grandes</translation>
+    </message>
+    <message>
+        <source>Small icons</source>
+        <translation>Iconos pequeños</translation>
+    </message>
+    <message>
+        <source>Flat button</source>
+        <translation>Botones planos</translation>
+    </message>
+    <message>
+        <source>No flat button</source>
+        <translation>Botones en relieve</translation>
+    </message>
+    <message>
+        <source>Show time</source>
+        <translation>Mostrar el tiempo</translation>
+    </message>
+    <message>
+        <source>Show score</source>
+        <translation>Mostrar los puntos</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Tiempo:</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Puntos:</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ocultar</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ocultar</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Player: </source>
+        <translation>Jugador: </translation>
+    </message>
+    <message>
+        <source>Exit [Program]?</source>
+        <translation>¿Salir de [Program]?</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryEndText</name>
+    <message>
+        <source>Won</source>
+        <translation>Ganada</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdida</translation>
+    </message>
+    <message>
+        <source>For each match:</source>
+        <translation>Por pareja:</translation>
+    </message>
+    <message>
+        <source>For each miss:</source>
+        <translation>Por fallo:</translation>
+    </message>
+    <message>
+        <source>Score </source>
+        <translation>Puntos </translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Inicio:</translation>
+    </message>
+    <message>
+        <source>Matches:</source>
+        <translation>Parejas:</translation>
+    </message>
+    <message>
+        <source>Misses</source>
+        <translation>Fallos</translation>
+    </message>
+    <message>
+        <source>(Score to win:</source>
+        <translation>(Para ganar:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <translation>Parejas</translation>
+    </message>
+    <message>
+        <source>Grid: 6 x 4 </source>
+        <translation>Cuadrícula: 6 x 4 </translation>
+    </message>
+    <message>
+        <source>Sequence </source>
+        <translation>Secuencia </translation>
+    </message>
+    <message>
+        <source>Cards: 10 </source>
+        <translation>Cartas: 10 </translation>
+    </message>
+    <message>
+        <source>Cards: 52 </source>
+        <translation>Cartas: 52 </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Game Won</source>
+        <translation>Partida ganada</translation>
+    </message>
+    <message>
+        <source>Game Lost</source>
+        <translation>Partida perdida</translation>
+    </message>
+    <message>
+        <source>Grid: 4 x 3</source>
+        <translation>Cuadrícula: 4 x 3</translation>
+    </message>
+    <message>
+        <source>Grid: 6 x 4</source>
+        <translation>Cuadrícula: 6 x 4</translation>
+    </message>
+    <message>
+        <source>Grid: 8 x 5</source>
+        <translation>Cuadrícula: 8 x 5</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Customized background image not found: </source>
+        <translation>No se encuentra la imagen de fondo personalizada: </translation>
+    </message>
+    <message>
+        <source>The format of the Customized background image is not valid.<byte value="xd"/></source>
+        <translation>El formato de la imagen de fondo personalizada no es válido.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Customized cards set image not found: </source>
+        <translation>No se encuentra la imagen de la baraja personalizada: </translation>
+    </message>
+    <message>
+        <source>The format of the Customized card set image is not valid.<byte value="xd"/></source>
+        <translation>El formato de la imagen de la baraja personalizada no es válido.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Your video card&apos;s display is 640x480 pixels. For the best graphics display the screen resolution should be set to 800x600 pixels or higher. However, it&apos;s possible to play </source>
+        <translation>Su tarjeta gráfica muestra 640x480 píxeles. Para una mejor visualización, la resolución de pantalla debería ser de 800x600 píxeles o más. Aun así, puede jugar a </translation>
+    </message>
+    <message>
+        <source>using a predefined cards set.</source>
+        <translation>con una baraja predefinida.</translation>
+    </message>
+    <message>
+        <source>Your video card&apos;s display is 800x600 pixels. For the best graphics display of this game the screen resolution should be set to 1024x768 pixels or higher. However, it&apos;s possible to play </source>
+        <translation>Su tarjeta gráfica muestra 800x600 píxeles. Para una mejor visualización de este juego, la resolución de pantalla debería ser de 1024x768 píxeles o más. Aun así, puede jugar a </translation>
+    </message>
+    <message>
+        <source>You have selected the Large size Card Set. It&apos;s possible to play </source>
+        <translation>Ha elegido la baraja grande. Puede jugar a </translation>
+    </message>
+    <message>
+        <source>using the Normal size Card Set.</source>
+        <translation>con la baraja normal.</translation>
+    </message>
+    <message>
+        <source>Customized deck image not found: </source>
+        <translation>No se encuentra la imagen de reverso personalizada: </translation>
+    </message>
+    <message>
+        <source>The format of the Customized deck image is not valid.<byte value="xd"/></source>
+        <translation>El formato de la imagen de reverso personalizada no es válido.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Can&apos;t find/load </source>
+        <translation>No se puede encontrar o cargar </translation>
+    </message>
+    <message>
+        <source>The rules of the game &quot;</source>
+        <translation>Las reglas del juego «</translation>
+    </message>
+    <message>
+        <source>&quot; in the file
+</source>
+        <translation>» del archivo
+</translation>
+    </message>
+    <message>
+        <source>
+are damaged:
+</source>
+        <translation>
+están dañadas:
+</translation>
+    </message>
+    <message>
+        <source>
+The game may not play as it should; reinstalling the program repairs the file.</source>
+        <translation>
+Es posible que el juego no funcione bien; reinstalar el programa repara el archivo.</translation>
+    </message>
+    <message>
+        <source>Error 01 - fnGameNumberCardsArray</source>
+        <translation>Error 01 - fnGameNumberCardsArray</translation>
+    </message>
+    <message>
+        <source>Misses: </source>
+        <translation>Fallos: </translation>
+    </message>
+    <message>
+        <source> slip)</source>
+        <translation> despiste)</translation>
+    </message>
+    <message>
+        <source> slips)</source>
+        <translation> despistes)</translation>
+    </message>
+    <message>
+        <source>Quit this game?</source>
+        <translation>¿Abandonar esta partida?</translation>
+    </message>
+    <message>
+        <source>Error suit - 1</source>
+        <translation>Error palo - 1</translation>
+    </message>
+    <message>
+        <source>The rules of the game &quot;%1&quot; cannot be read from the file
+%2
+The file is damaged; the game cannot be played. Reinstalling the program repairs it.</source>
+        <translation>Las reglas del juego «%1» no se pueden leer del archivo
+%2
+El archivo está dañado; no se puede jugar. Reinstalar el programa lo repara.</translation>
+    </message>
+    <message>
+        <source>Error in parameters</source>
+        <translation>Error en los parámetros</translation>
+    </message>
+    <message>
+        <source>Cannot find file:
+</source>
+        <translation>No se encuentra el archivo:
+</translation>
+    </message>
+    <message>
+        <source>
+Copy the file into the directory that above is specified
+or reinstall the program.</source>
+        <translation>
+Copie el archivo en la carpeta indicada arriba
+o reinstale el programa.</translation>
+    </message>
+    <message>
+        <source>The file </source>
+        <translation>El archivo </translation>
+    </message>
+    <message>
+        <source> holds no game of this edition.
+Reinstall the program.</source>
+        <translation> no contiene ningún juego de esta edición.
+Reinstale el programa.</translation>
+    </message>
+    <message>
+        <source>Your video card&apos;s display is 640x480 pixels.
+You can&apos;t play: </source>
+        <translation>Su tarjeta gráfica muestra 640x480 píxeles.
+No puede jugar a: </translation>
+    </message>
+    <message>
+        <source>
+Please set your screen resolution to 800x600 pixels or higher.</source>
+        <translation>
+Ajuste la resolución de pantalla a 800x600 píxeles o más.</translation>
+    </message>
+    <message>
+        <source>Start a new game for player </source>
+        <translation>¿Empezar una nueva partida para el jugador </translation>
+    </message>
+    <message>
+        <source>Please enter at least 1 character.</source>
+        <translation>Escriba al menos 1 carácter.</translation>
+    </message>
+    <message>
+        <source>This player name already exists.</source>
+        <translation>Este nombre de jugador ya existe.</translation>
+    </message>
+    <message>
+        <source>A player name cannot begin with &quot;[&quot; or contain &quot;=&quot;.</source>
+        <translation>Un nombre de jugador no puede empezar por «[» ni contener «=».</translation>
+    </message>
+    <message>
+        <source>The settings file names the player &quot;%s&quot;, who cannot be used:
+a player name cannot begin with &quot;[&quot; or contain &quot;=&quot;. The name is left out.</source>
+        <translation>El archivo de configuración nombra al jugador «%s», que no se puede usar:
+un nombre de jugador no puede empezar por «[» ni contener «=». Se omite el nombre.</translation>
+    </message>
+    <message>
+        <source>It is impossible to delete the selected player.</source>
+        <translation>No se puede eliminar el jugador seleccionado.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected player?
+Note: the statistics for this player will also be deleted.</source>
+        <translation>¿Seguro que desea eliminar el jugador seleccionado?
+Nota: también se eliminarán las estadísticas de este jugador.</translation>
+    </message>
+    <message>
+        <source>Select a player.</source>
+        <translation>Seleccione un jugador.</translation>
+    </message>
+    <message>
+        <source>At this time your video driver supports 256 colors or less. This program takes advantage of the 16 bit (65,536 colors) or the 24 bit (16.8 million colors) palettes or higher resolutions. 
+If your video driver allows High or True color mode settings (16 bit or 24 bit), modify your screen resolution using the Display Properties Settings in the Control Panel.</source>
+        <translation>Su controlador de vídeo admite ahora 256 colores o menos. Este programa aprovecha las paletas de 16 bits (65.536 colores) o de 24 bits (16,8 millones de colores) y resoluciones mayores. 
+Si su controlador de vídeo permite los modos High Color o True Color (16 o 24 bits), cambie la configuración de la pantalla en las preferencias de pantalla del sistema.</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings in the file:
+</source>
+        <translation>No se pueden guardar los ajustes en el archivo:
+</translation>
+    </message>
+    <message>
+        <source>The game results file was damaged or could not be read.
+It has been kept as &quot;%s&quot; and a new results file is started.</source>
+        <translation>El archivo de resultados estaba dañado o no se podía leer.
+Se ha guardado como «%s» y se empieza un archivo de resultados nuevo.</translation>
+    </message>
+    <message>
+        <source>Some game results were damaged and have been left out; the others are kept.
+The file as it was has been kept as &quot;%s&quot;.</source>
+        <translation>Algunos resultados estaban dañados y se han descartado; los demás se conservan.
+El archivo tal como estaba se ha guardado como «%s».</translation>
+    </message>
+    <message>
+        <source>The game results file is damaged or cannot be read, and it cannot be moved aside.
+Results of this session are not kept.</source>
+        <translation>El archivo de resultados está dañado o no se puede leer, y no se puede apartar.
+Los resultados de esta sesión no se guardan.</translation>
+    </message>
+    <message>
+        <source>Game results cannot be saved: the DATA folder cannot be written.
+Results of this session are not kept.</source>
+        <translation>No se pueden guardar los resultados: no se puede escribir en la carpeta DATA.
+Los resultados de esta sesión no se guardan.</translation>
+    </message>
+    <message>
+        <source>
+to: </source>
+        <translation>
+a: </translation>
+    </message>
+    <message>
+        <source>Cannot open file </source>
+        <translation>No se puede abrir el archivo </translation>
+    </message>
+    <message>
+        <source>Error creating temp file.</source>
+        <translation>Error al crear el archivo temporal.</translation>
+    </message>
+    <message>
+        <source>Write error on file</source>
+        <translation>Error de escritura en el archivo</translation>
+    </message>
+    <message>
+        <source>Error in deleting the file: </source>
+        <translation>Error al eliminar el archivo: </translation>
+    </message>
+    <message>
+        <source>Error in renaming the file: </source>
+        <translation>Error al cambiar el nombre del archivo: </translation>
+    </message>
+    <message>
+        <source>It appears as if the Internet Single Game Values are incorrect or corrupted.
+The Internet Single Game Values will be deleted and reset to zero.</source>
+        <translation>Los valores de partida individual parecen incorrectos o dañados.
+Se borrarán y se pondrán a cero.</translation>
+    </message>
+    <message>
+        <source>The hi-score file is not in a format the program knows.
+It has been kept, unchanged, as &quot;%s&quot;.</source>
+        <translation>El archivo de mejores puntuaciones no tiene un formato que el programa conozca.
+Se ha guardado, sin cambios, como «%s».</translation>
+    </message>
+    <message>
+        <source>The file as it was has been kept as &quot;</source>
+        <translation>El archivo tal como estaba se ha guardado como «</translation>
+    </message>
+    <message>
+        <source>Fill in any gaps in the tableau before dealing.</source>
+        <translation>Rellene los huecos del tablero antes de repartir.</translation>
+    </message>
+</context>
+<context>
+    <name>OpenGameText</name>
+    <message>
+        <source>All games (alphabetically)</source>
+        <translation>Todos los juegos (de la A a la Z)</translation>
+    </message>
+    <message>
+        <source>Open a game</source>
+        <translation>Abrir un juego</translation>
+    </message>
+    <message>
+        <source>Select a game:</source>
+        <translation>Elija un juego:</translation>
+    </message>
+    <message>
+        <source>&amp;Show won and lost</source>
+        <translation>&amp;Mostrar ganados y perdidos</translation>
+    </message>
+    <message>
+        <source>Pla&amp;yer:</source>
+        <translation>&amp;Jugador:</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Decks:</source>
+        <translation>Barajas:</translation>
+    </message>
+    <message>
+        <source>Game time:</source>
+        <translation>Duración:</translation>
+    </message>
+    <message>
+        <source>Difficulty level:</source>
+        <translation>Dificultad:</translation>
+    </message>
+    <message>
+        <source>Skill level:</source>
+        <translation>Habilidad:</translation>
+    </message>
+    <message>
+        <source>Chance of winning:</source>
+        <translation>Probabilidad de ganar:</translation>
+    </message>
+    <message>
+        <source>Redeals:</source>
+        <translation>Repartos:</translation>
+    </message>
+    <message>
+        <source>Results go to: %1 (now playing: %2)</source>
+        <translation>Resultados para: %1 (juega ahora: %2)</translation>
+    </message>
+    <message>
+        <source>Results go to: %1</source>
+        <translation>Resultados para: %1</translation>
+    </message>
+    <message>
+        <source>Select a game</source>
+        <translation>Elija un juego</translation>
+    </message>
+</context>
+<context>
+    <name>PlayersText</name>
+    <message>
+        <source>&amp;Player name: </source>
+        <translation>&amp;Nombre del jugador: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>&amp;Select a player:</source>
+        <translation>&amp;Elija un jugador:</translation>
+    </message>
+    <message>
+        <source> &amp;New</source>
+        <translation> &amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Add a player</source>
+        <translation>Añadir un jugador</translation>
+    </message>
+    <message>
+        <source>Edit a player</source>
+        <translation>Editar un jugador</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>SplashText</name>
+    <message>
+        <source>Memory card games</source>
+        <translation>Juegos de memoria con cartas</translation>
+    </message>
+    <message>
+        <source>, version </source>
+        <translation>, versión </translation>
+    </message>
+    <message>
+        <source>Starting </source>
+        <translation>Iniciando </translation>
+    </message>
+</context>
+<context>
+    <name>StartupText</name>
+    <message>
+        <source>The DATA folder in the program folder cannot be written:
+%1
+Settings, statistics and results are kept in this folder instead:
+%2</source>
+        <translation>No se puede escribir en la carpeta DATA de la carpeta del programa:
+%1
+Los ajustes, estadísticas y resultados se guardan en su lugar en esta carpeta:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsText</name>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jugadas</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Ganadas</translation>
+    </message>
+    <message>
+        <source>Win %</source>
+        <translation>% ganadas</translation>
+    </message>
+    <message>
+        <source>Best
+score</source>
+        <translation>Mejor
+puntuación</translation>
+    </message>
+    <message>
+        <source>Best
+time</source>
+        <translation>Mejor
+tiempo</translation>
+    </message>
+    <message>
+        <source>Average
+score</source>
+        <translation>Puntuación
+media</translation>
+    </message>
+    <message>
+        <source>Current
+streak</source>
+        <translation>Racha
+actual</translation>
+    </message>
+    <message>
+        <source>Longest
+streak</source>
+        <translation>Racha
+más larga</translation>
+    </message>
+    <message>
+        <source>Perfect
+games</source>
+        <translation>Partidas
+perfectas</translation>
+    </message>
+    <message>
+        <source>Misses
+per game</source>
+        <translation>Fallos
+por partida</translation>
+    </message>
+    <message>
+        <source>Slips
+per game</source>
+        <translation>Despistes
+por partida</translation>
+    </message>
+    <message>
+        <source>to win</source>
+        <translation>para ganar</translation>
+    </message>
+    <message>
+        <source>score of a won game</source>
+        <translation>puntos de partida ganada</translation>
+    </message>
+    <message>
+        <source>score of a lost game</source>
+        <translation>puntos de partida perdida</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>tiempo</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Pla&amp;yer:</source>
+        <translation>&amp;Jugador:</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Poner a cero...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Last %1 games of %2: score and time</source>
+        <translation>Últimas %1 partidas de %2: puntos y tiempo</translation>
+    </message>
+    <message>
+        <source>No games played yet.</source>
+        <translation>Aún no se ha jugado ninguna partida.</translation>
+    </message>
+    <message>
+        <source>Reset the statistics of %s?
+The results of every game of this player are deleted.</source>
+        <translation>¿Poner a cero las estadísticas de %s?
+Se eliminan los resultados de todas las partidas de este jugador.</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Sum = %1</source>
+        <translation>Suma = %1</translation>
+    </message>
+</context>
+<context>
+    <name>Titles</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+</TS>

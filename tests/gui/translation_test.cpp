@@ -1,0 +1,187 @@
+// The program in the player's language: German and French from the shipped
+// translations, every dialog laid out for the longer texts at 800 x 600, and
+// the messages of the layers without Qt translated where they are shown.
+// With BW_SHOT_DIR set the dialogs are also written there as PNG files.
+#include <gmock/gmock.h>
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "app/customize_dialog.h"
+#include "app/help_window.h"
+#include "app/main_window.h"
+#include "app/memory_end_dialog.h"
+#include "app/msg_advice.h"
+#include "app/open_game_dialog.h"
+#include "app/players_dialog.h"
+#include "app/product_info.h"
+#include "app/statistics_window.h"
+#include "app/translation.h"
+#include "dialog_support.h"
+#include "storage/catalogue.h"
+#include "storage/players.h"
+
+namespace bw {
+namespace {
+
+const QString kTranslations = QStringLiteral(BW_PROGRAM_DIR "translations");
+
+void Save(QWidget& w, const QString& name) {
+    const QByteArray dir = qgetenv("BW_SHOT_DIR");
+    if (!dir.isEmpty()) w.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name));
+}
+
+// Every text of the window shows whole: each label, button and group title
+// is as wide as its text needs (one line), and lies inside its parent.
+void ExpectNothingCut(QWidget& top) {
+    top.show();
+    QTest::qWait(10);
+    EXPECT_LE(top.width(), 800) << top.objectName().toStdString();
+    EXPECT_LE(top.height(), 600) << top.objectName().toStdString();
+    QList<QWidget*> parts = top.findChildren<QWidget*>();
+    // The pages of a tab widget are hidden but one; each is looked at.
+    for (QTabWidget* tabs : top.findChildren<QTabWidget*>())
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QTest::qWait(5);
+            EXPECT_GE(tabs->tabBar()->width(), tabs->tabBar()->sizeHint().width())
+                << tabs->tabText(i).toStdString();
+        }
+    for (QWidget* w : parts) {
+        const auto* label = qobject_cast<QLabel*>(w);
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        const auto* group = qobject_cast<QGroupBox*>(w);
+        QString text = label    ? label->text()
+                       : button ? button->text()
+                       : group  ? group->title()
+                                : "";
+        if (text.isEmpty() || (label && (label->wordWrap() || !label->pixmap().isNull()))) continue;
+        if (!w->isVisibleTo(&top) || w->width() == 0) continue;
+        const std::string what = top.objectName().toStdString() + "/" +
+                                 w->objectName().toStdString() + " \"" + text.toStdString() + "\"";
+        // A push button's hint is a style minimum; its text is what must fit.
+        if (group || qobject_cast<const QPushButton*>(w)) {
+            const QString shown = QString(text).remove(QLatin1Char('&'));
+            const int needed = w->fontMetrics().horizontalAdvance(shown) + 12;
+            EXPECT_LE(needed, w->width()) << what;
+        } else {
+            EXPECT_LE(w->sizeHint().width(), w->width()) << what;
+        }
+        if (QWidget* parent = w->parentWidget()) {
+            EXPECT_TRUE(parent->rect().contains(w->geometry())) << what;
+        }
+    }
+}
+
+class Translated : public test::DialogTest {
+protected:
+    void SetUp() override {
+        WriteGames(test::StandardGames());
+        ASSERT_EQ(InstallTranslation(kTranslations, QLocale(QLocale::German)), "de");
+    }
+    void TearDown() override { RemoveTranslation(); }
+};
+
+TEST_F(Translated, EveryDialogInGermanHoldsItsTextsAt800x600) {
+    TfrmMain main;
+    main.resize(800, 600);
+    ExpectNothingCut(main);
+    EXPECT_EQ(main.menuBar()->actions().at(0)->text(), "&Datei");
+    EXPECT_LE(main.menuBar()->sizeHint().width(), 800);
+    Save(main, "de_main.png");
+
+    TfrmOpenGame& open = OpenGameForm();
+    EXPECT_EQ(open.windowTitle(), "Spiel öffnen");
+    ExpectNothingCut(open);
+    Save(open, "de_open_game.png");
+    open.hide();
+
+    TfrmStatistics statistics;
+    EXPECT_EQ(statistics.windowTitle(), "Statistik");
+    ExpectNothingCut(statistics);
+    Save(statistics, "de_statistics.png");
+
+    TfrmCustomize_Freeware customize;
+    ExpectNothingCut(customize);
+    Save(customize, "de_customize.png");
+
+    TfrmPlayers players;
+    ExpectNothingCut(players);
+    TfrmPlayers2 name(players_caption::kAdd, "Player 1");
+    EXPECT_EQ(name.windowTitle(), "Spieler hinzufügen");
+    ExpectNothingCut(name);
+
+    TfrmAbout about;
+    ExpectNothingCut(about);
+    Save(about, "de_about.png");
+
+    TfrmMsgAdvice advice;
+    advice.Prepare(QStringLiteral("Text"), 0);
+    ExpectNothingCut(advice);
+
+    for (bool won : {true, false}) {
+        TfrmMemoryEnd end;
+        end.Prepare(won);
+        ExpectNothingCut(end);
+        Save(end, won ? "de_memory_won.png" : "de_memory_lost.png");
+    }
+}
+
+TEST_F(Translated, MessagesOfTheCoreAreTranslatedWithTheirValuesKept) {
+    // A whole text, a text with a value in its placeholder, and a message
+    // built of marked pieces around a path.
+    EXPECT_EQ(TranslatedMessage(players_msg::kSelectPlayer), "Wählen Sie einen Spieler.");
+    std::string stored = players_msg::kUnusableStoredName;
+    stored.replace(stored.find("%s"), 2, "A=B");
+    EXPECT_EQ(TranslatedMessage(stored).left(51),
+              "Die Einstellungsdatei nennt den Spieler „A=B“, der ");
+    EXPECT_EQ(TranslatedMessage("Cannot find file:\n/x/GAMES.DAT\nCopy the file into the "
+                                "directory that above is specified\nor reinstall the program."),
+              "Datei nicht gefunden:\n/x/GAMES.DAT\nKopieren Sie die Datei in den oben genannten "
+              "Ordner\noder installieren Sie das Programm neu.");
+    EXPECT_EQ(TranslatedMessage("Misses: 4 (2 slips)"), "Fehlgriffe: 4 (2 Patzer)");
+    // The help pages in German where they are translated, else in English.
+    core.dir.write("help/de/3200.html", "<html></html>");
+    core.dir.write("help/3201.html", "<html></html>");
+    EXPECT_EQ(HelpTopicPath(3200), core.dir.path() + "help/de/3200.html");
+    EXPECT_EQ(HelpTopicPath(3201), core.dir.path() + "help/3201.html");
+    // Text that is not the program's, and English, stay as they are.
+    EXPECT_EQ(TranslatedMessage("/home/a/DATA"), "/home/a/DATA");
+    RemoveTranslation();
+    EXPECT_EQ(TranslatedMessage(players_msg::kSelectPlayer), players_msg::kSelectPlayer);
+    // English and a language without a translation choose no file.
+    EXPECT_EQ(InstallTranslation(kTranslations, QLocale(QLocale::English)), "");
+    EXPECT_EQ(InstallTranslation(kTranslations, QLocale(QLocale::Japanese)), "");
+    EXPECT_EQ(InstallTranslation(kTranslations, QLocale(QLocale::French, QLocale::Canada)), "fr");
+}
+
+TEST_F(Translated, FrenchScreensForALook) {
+    ASSERT_EQ(InstallTranslation(kTranslations, QLocale(QLocale::French)), "fr");
+    TfrmMain main;
+    main.resize(800, 600);
+    main.show();
+    Save(main, "fr_main.png");
+    // "Temps :" is longer than "Time:": the panel grows, the caption stays
+    // clear of the clock.
+    EXPECT_EQ(main.lblTempo2->text(), "Temps :");
+    const int clock = main.lblTempo->fontMetrics().horizontalAdvance(main.lblTempo->text());
+    EXPECT_LE(main.lblTempo2->x() + main.lblTempo2->sizeHint().width(),
+              main.lblTempo->x() + main.lblTempo->width() - clock);
+    TfrmOpenGame& open = OpenGameForm();
+    EXPECT_EQ(open.windowTitle(), "Ouvrir un jeu");
+    ExpectNothingCut(open);
+    Save(open, "fr_open_game.png");
+    open.hide();
+    TfrmStatistics statistics;
+    ExpectNothingCut(statistics);
+    Save(statistics, "fr_statistics.png");
+}
+
+}  // namespace
+}  // namespace bw
