@@ -297,6 +297,69 @@
         <source>Disable &amp;all sounds</source>
         <translation>Alle Klänge a&amp;us</translation>
     </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Fit to the table</source>
+        <translation>An den Tisch anpassen</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Large indices</source>
+        <translation>Große Indizes</translation>
+    </message>
+    <message>
+        <source>Four colours</source>
+        <translation>Vier Farben</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Card &amp;faces:</source>
+        <translation>&amp;Bilder:</translation>
+    </message>
+    <message>
+        <source>Card si&amp;ze:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+</context>
+<context>
+    <name>DealNumberText</name>
+    <message>
+        <source>Play deal number</source>
+        <translation>Spiel nach Nummer</translation>
+    </message>
+    <message>
+        <source>&amp;Deal number of %1 (up to 13 digits):</source>
+        <translation>Spiel&amp;nummer von %1 (bis zu 13 Ziffern):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>A deal number has 1 to 13 digits (0 to 9) and nothing else.</source>
+        <translation>Eine Spielnummer hat 1 bis 13 Ziffern (0 bis 9) und nichts anderes.</translation>
+    </message>
 </context>
 <context>
     <name>GameFactsText</name>
@@ -541,6 +604,22 @@
     <message>
         <source>Exit [Program]?</source>
         <translation>[Program] beenden?</translation>
+    </message>
+    <message>
+        <source>Play deal &amp;number...</source>
+        <translation>Spiel nach Nu&amp;mmer...</translation>
+    </message>
+    <message>
+        <source>&amp;Restart this deal</source>
+        <translation>Dieses Spiel neu &amp;starten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy deal number</source>
+        <translation>Spielnummer &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Neu starten</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +1257,120 @@ Die Ergebnisse aller Spiele dieses Spielers werden gelöscht.</translation>
     <message>
         <source>Sum = %1</source>
         <translation>Summe = %1</translation>
+    </message>
+</context>
+<context>
+    <name>TableAccessible</name>
+    <message>
+        <source>Joker</source>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>Empty place</source>
+        <translation>Leerer Platz</translation>
+    </message>
+    <message>
+        <source>Face-down card, row %1, column %2</source>
+        <translation>Verdeckte Karte, Reihe %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Pair found</source>
+        <translation>Paar gefunden</translation>
+    </message>
+    <message>
+        <source>No pair</source>
+        <translation>Kein Paar</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Punkte: %1</translation>
+    </message>
+    <message>
+        <source>Game won</source>
+        <translation>Spiel gewonnen</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Spiel vorbei</translation>
+    </message>
+</context>
+<context>
+    <name>TableWords</name>
+    <message>
+        <source>Ace</source>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sieben</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Acht</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Neun</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Zehn</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Bube</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>König</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>Card table</source>
+        <translation>Kartentisch</translation>
     </message>
 </context>
 <context>

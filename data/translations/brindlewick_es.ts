@@ -297,6 +297,69 @@
         <source>Disable &amp;all sounds</source>
         <translation>Desactivar &amp;todos los sonidos</translation>
     </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mediana</translation>
+    </message>
+    <message>
+        <source>Fit to the table</source>
+        <translation>Ajustar a la mesa</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clásica</translation>
+    </message>
+    <message>
+        <source>Large indices</source>
+        <translation>Índices grandes</translation>
+    </message>
+    <message>
+        <source>Four colours</source>
+        <translation>Cuatro colores</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Card &amp;faces:</source>
+        <translation>&amp;Caras:</translation>
+    </message>
+    <message>
+        <source>Card si&amp;ze:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+</context>
+<context>
+    <name>DealNumberText</name>
+    <message>
+        <source>Play deal number</source>
+        <translation>Jugar reparto por número</translation>
+    </message>
+    <message>
+        <source>&amp;Deal number of %1 (up to 13 digits):</source>
+        <translation>&amp;Número de reparto de %1 (hasta 13 dígitos):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>A deal number has 1 to 13 digits (0 to 9) and nothing else.</source>
+        <translation>Un número de reparto tiene de 1 a 13 dígitos (0 a 9) y nada más.</translation>
+    </message>
 </context>
 <context>
     <name>GameFactsText</name>
@@ -541,6 +604,22 @@
     <message>
         <source>Exit [Program]?</source>
         <translation>¿Salir de [Program]?</translation>
+    </message>
+    <message>
+        <source>Play deal &amp;number...</source>
+        <translation>Jugar reparto por nú&amp;mero...</translation>
+    </message>
+    <message>
+        <source>&amp;Restart this deal</source>
+        <translation>Re&amp;iniciar este reparto</translation>
+    </message>
+    <message>
+        <source>&amp;Copy deal number</source>
+        <translation>&amp;Copiar número de reparto</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Reiniciar</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +1257,120 @@ Se eliminan los resultados de todas las partidas de este jugador.</translation>
     <message>
         <source>Sum = %1</source>
         <translation>Suma = %1</translation>
+    </message>
+</context>
+<context>
+    <name>TableAccessible</name>
+    <message>
+        <source>Joker</source>
+        <translation>Comodín</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Empty place</source>
+        <translation>Lugar vacío</translation>
+    </message>
+    <message>
+        <source>Face-down card, row %1, column %2</source>
+        <translation>Carta boca abajo, fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>Pair found</source>
+        <translation>Pareja encontrada</translation>
+    </message>
+    <message>
+        <source>No pair</source>
+        <translation>No es pareja</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Puntuación: %1</translation>
+    </message>
+    <message>
+        <source>Game won</source>
+        <translation>Partida ganada</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+</context>
+<context>
+    <name>TableWords</name>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Dos</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Tres</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Cuatro</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Cinco</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Seis</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Siete</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Ocho</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Nueve</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Diez</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Jota</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Reina</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Rey</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>corazones</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>diamantes</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>tréboles</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>picas</translation>
+    </message>
+    <message>
+        <source>Card table</source>
+        <translation>Mesa de cartas</translation>
     </message>
 </context>
 <context>

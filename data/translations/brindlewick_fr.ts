@@ -297,6 +297,69 @@
         <source>Disable &amp;all sounds</source>
         <translation>Désactiver &amp;tous les sons</translation>
     </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Fit to the table</source>
+        <translation>Ajuster à la table</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Large indices</source>
+        <translation>Grands index</translation>
+    </message>
+    <message>
+        <source>Four colours</source>
+        <translation>Quatre couleurs</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Card &amp;faces:</source>
+        <translation>&amp;Faces :</translation>
+    </message>
+    <message>
+        <source>Card si&amp;ze:</source>
+        <translation>&amp;Taille :</translation>
+    </message>
+</context>
+<context>
+    <name>DealNumberText</name>
+    <message>
+        <source>Play deal number</source>
+        <translation>Jouer une donne par son numéro</translation>
+    </message>
+    <message>
+        <source>&amp;Deal number of %1 (up to 13 digits):</source>
+        <translation>&amp;Numéro de donne de %1 (jusqu&apos;à 13 chiffres) :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>A deal number has 1 to 13 digits (0 to 9) and nothing else.</source>
+        <translation>Un numéro de donne compte de 1 à 13 chiffres (0 à 9), rien d&apos;autre.</translation>
+    </message>
 </context>
 <context>
     <name>GameFactsText</name>
@@ -541,6 +604,22 @@
     <message>
         <source>Exit [Program]?</source>
         <translation>Quitter [Program] ?</translation>
+    </message>
+    <message>
+        <source>Play deal &amp;number...</source>
+        <translation>Jouer une donne par son nu&amp;méro...</translation>
+    </message>
+    <message>
+        <source>&amp;Restart this deal</source>
+        <translation>Re&amp;commencer cette donne</translation>
+    </message>
+    <message>
+        <source>&amp;Copy deal number</source>
+        <translation>Co&amp;pier le numéro de donne</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Recommencer</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +1257,120 @@ Les résultats de toutes les parties de ce joueur sont supprimés.</translation>
     <message>
         <source>Sum = %1</source>
         <translation>Somme = %1</translation>
+    </message>
+</context>
+<context>
+    <name>TableAccessible</name>
+    <message>
+        <source>Joker</source>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Empty place</source>
+        <translation>Emplacement vide</translation>
+    </message>
+    <message>
+        <source>Face-down card, row %1, column %2</source>
+        <translation>Carte face cachée, rangée %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Pair found</source>
+        <translation>Paire trouvée</translation>
+    </message>
+    <message>
+        <source>No pair</source>
+        <translation>Pas de paire</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Score : %1</translation>
+    </message>
+    <message>
+        <source>Game won</source>
+        <translation>Partie gagnée</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Partie terminée</translation>
+    </message>
+</context>
+<context>
+    <name>TableWords</name>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Deux</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Trois</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Quatre</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Cinq</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Six</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sept</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Huit</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Neuf</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Dix</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Valet</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Roi</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>cœur</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>carreau</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>trèfle</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>pique</translation>
+    </message>
+    <message>
+        <source>Card table</source>
+        <translation>Table de jeu</translation>
     </message>
 </context>
 <context>

@@ -297,6 +297,69 @@
         <source>Disable &amp;all sounds</source>
         <translation>Disattiva &amp;tutti i suoni</translation>
     </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Fit to the table</source>
+        <translation>Adatta al tavolo</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classica</translation>
+    </message>
+    <message>
+        <source>Large indices</source>
+        <translation>Indici grandi</translation>
+    </message>
+    <message>
+        <source>Four colours</source>
+        <translation>Quattro colori</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>Card &amp;faces:</source>
+        <translation>&amp;Facce:</translation>
+    </message>
+    <message>
+        <source>Card si&amp;ze:</source>
+        <translation>&amp;Misura:</translation>
+    </message>
+</context>
+<context>
+    <name>DealNumberText</name>
+    <message>
+        <source>Play deal number</source>
+        <translation>Gioca smazzata per numero</translation>
+    </message>
+    <message>
+        <source>&amp;Deal number of %1 (up to 13 digits):</source>
+        <translation>&amp;Numero di smazzata di %1 (fino a 13 cifre):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>A deal number has 1 to 13 digits (0 to 9) and nothing else.</source>
+        <translation>Un numero di smazzata ha da 1 a 13 cifre (da 0 a 9) e nient&apos;altro.</translation>
+    </message>
 </context>
 <context>
     <name>GameFactsText</name>
@@ -541,6 +604,22 @@
     <message>
         <source>Exit [Program]?</source>
         <translation>Uscire da [Program]?</translation>
+    </message>
+    <message>
+        <source>Play deal &amp;number...</source>
+        <translation>Gioca smazzata per nu&amp;mero...</translation>
+    </message>
+    <message>
+        <source>&amp;Restart this deal</source>
+        <translation>Ri&amp;gioca questa smazzata</translation>
+    </message>
+    <message>
+        <source>&amp;Copy deal number</source>
+        <translation>&amp;Copia numero della smazzata</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Rigioca</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +1257,120 @@ I risultati di tutte le partite di questo giocatore vengono eliminati.</translat
     <message>
         <source>Sum = %1</source>
         <translation>Somma = %1</translation>
+    </message>
+</context>
+<context>
+    <name>TableAccessible</name>
+    <message>
+        <source>Joker</source>
+        <translation>Jolly</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>Empty place</source>
+        <translation>Posto vuoto</translation>
+    </message>
+    <message>
+        <source>Face-down card, row %1, column %2</source>
+        <translation>Carta coperta, riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>Pair found</source>
+        <translation>Coppia trovata</translation>
+    </message>
+    <message>
+        <source>No pair</source>
+        <translation>Nessuna coppia</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Punteggio: %1</translation>
+    </message>
+    <message>
+        <source>Game won</source>
+        <translation>Partita vinta</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Partita finita</translation>
+    </message>
+</context>
+<context>
+    <name>TableWords</name>
+    <message>
+        <source>Ace</source>
+        <translation>Asso</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Due</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Tre</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Quattro</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Cinque</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Sei</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sette</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Otto</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Nove</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Dieci</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Fante</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Donna</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>cuori</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>quadri</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>fiori</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>picche</translation>
+    </message>
+    <message>
+        <source>Card table</source>
+        <translation>Tavolo da gioco</translation>
     </message>
 </context>
 <context>

@@ -82,7 +82,10 @@ void NameAfter(QWidget* view, QLabel* label) {
 
 const std::vector<std::pair<const char*, char>>& CardSizeChoices() {
     static const std::vector<std::pair<const char*, char>> choices = {
-        {"Normal", 'B'}, {"Large", 'S'}, {"Medium", 'M'}, {"Fit to the table", kFitToTableSize}};
+        {QT_TRANSLATE_NOOP("CustomizeText", "Normal"), 'B'},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Large"), 'S'},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Medium"), 'M'},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Fit to the table"), kFitToTableSize}};
     return choices;
 }
 
@@ -152,9 +155,9 @@ const std::vector<TreeEntry>& BackgroundEntries() {
 
 const std::vector<FaceSetEntry>& FaceSetEntries() {
     static const std::vector<FaceSetEntry> entries = {
-        {"Classic", "001"},
-        {"Large indices", "003"},
-        {"Four colours", "004"},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Classic"), "001"},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Large indices"), "003"},
+        {QT_TRANSLATE_NOOP("CustomizeText", "Four colours"), "004"},
     };
     return entries;
 }
@@ -249,7 +252,7 @@ TfrmCustomize_Freeware::TfrmCustomize_Freeware(QWidget* parent) : C_TAdvancedDia
 
     PageControl = new QTabWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
-    PageControl->setAccessibleName(QStringLiteral("Pages"));
+    PageControl->setAccessibleName(CustomizeText::tr("Pages"));
     PageControl->setGeometry(6, 6, 388, 254);
     BuildGeneralPage();
     BuildDecksPage();
@@ -379,21 +382,24 @@ void TfrmCustomize_Freeware::BuildDecksPage() {
 
     // The face set: the four-colour one tells the suits apart without
     // relying on red against black alone.
-    lblFaces = AddLabel(tabDecks, "lblFaces", "Card &faces:", QRect(8, 170, 62, 16));
+    lblFaces = AddLabel(tabDecks, "lblFaces", QT_TRANSLATE_NOOP("CustomizeText", "Card &faces:"),
+                        QRect(8, 170, 62, 16));
     cmbFaces = new QComboBox(tabDecks);
     cmbFaces->setObjectName(QStringLiteral("cmbFaces"));
     cmbFaces->setGeometry(72, 166, 136, 22);
     for (const FaceSetEntry& e : FaceSetEntries())
-        cmbFaces->addItem(QString::fromUtf8(e.text), QString::fromLatin1(e.deck));
+        cmbFaces->addItem(CustomizeText::tr(e.text), QString::fromLatin1(e.deck));
     lblFaces->setBuddy(cmbFaces);
 
-    QLabel* sizeLabel = AddLabel(tabDecks, "lblCardSize", "Card si&ze:", QRect(8, 198, 60, 20));
+    QLabel* sizeLabel =
+        AddLabel(tabDecks, "lblCardSize", QT_TRANSLATE_NOOP("CustomizeText", "Card si&ze:"),
+                 QRect(8, 198, 60, 20));
     cmbCardSize = new QComboBox(tabDecks);
     sizeLabel->setBuddy(cmbCardSize);
     cmbCardSize->setObjectName(QStringLiteral("cmbCardSize"));
     cmbCardSize->setGeometry(70, 196, 138, 22);
     for (const auto& [text, letter] : CardSizeChoices())
-        cmbCardSize->addItem(QString::fromUtf8(text), QChar(letter));
+        cmbCardSize->addItem(CustomizeText::tr(text), QChar(letter));
     // A size without an entry (an own card set's, say) shows none and stays.
     const std::string size = GetParameter(field::kCardSize);
     cmbCardSize->setCurrentIndex(size.size() == 1 ? cmbCardSize->findData(QChar(size[0])) : -1);

@@ -1,5 +1,6 @@
 #include "app/deal_number_dialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -10,12 +11,19 @@
 
 namespace bw {
 
+namespace {
+struct DealNumberText {
+    Q_DECLARE_TR_FUNCTIONS(DealNumberText)
+};
+}  // namespace
+
 TfrmDealNumber::TfrmDealNumber(const std::string& game, const std::string& number, QWidget* parent)
     : C_TAdvancedDialog(parent) {
     setObjectName("frmDealNumber");
-    setWindowTitle("Play deal number");
+    setWindowTitle(DealNumberText::tr("Play deal number"));
     auto* prompt = new QLabel(this);
-    prompt->setText("&Deal number of " + NameText(game) + " (up to 13 digits):");
+    prompt->setText(
+        DealNumberText::tr("&Deal number of %1 (up to 13 digits):").arg(NameText(game)));
     edtNumber = new QLineEdit(this);
     edtNumber->setObjectName("edtNumber");
     // A pasted "Game name #0001234567890" is cut to its number on OK, so
@@ -26,10 +34,10 @@ TfrmDealNumber::TfrmDealNumber(const std::string& game, const std::string& numbe
     edtNumber->selectAll();
     prompt->setBuddy(edtNumber);
 
-    btnOK = new QPushButton("OK", this);
+    btnOK = new QPushButton(DealNumberText::tr("OK"), this);
     btnOK->setObjectName("btnOK");
     btnOK->setDefault(true);
-    btnCancel = new QPushButton("Cancel", this);
+    btnCancel = new QPushButton(DealNumberText::tr("Cancel"), this);
     btnCancel->setObjectName("btnCancel");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -52,7 +60,9 @@ void TfrmDealNumber::TryAccept() {
     if (hash != std::string::npos) text.erase(0, hash + 1);
     const auto number = DealNumberFromText(text);
     if (!number) {
-        Dialogs().Info("A deal number has 1 to 13 digits (0 to 9) and nothing else.");
+        Dialogs().Info(
+            DealNumberText::tr("A deal number has 1 to 13 digits (0 to 9) and nothing else.")
+                .toStdString());
         edtNumber->setFocus();
         edtNumber->selectAll();
         return;

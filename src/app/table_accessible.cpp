@@ -128,9 +128,18 @@ private:
 };
 
 QString CardName(CardCode card) {
-    static const char* const ranks[13] = {"Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
-                                          "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
-    static const char* const suits[4] = {"hearts", "diamonds", "clubs", "spades"};
+    static const char* const ranks[13] = {
+        QT_TRANSLATE_NOOP("TableWords", "Ace"),   QT_TRANSLATE_NOOP("TableWords", "Two"),
+        QT_TRANSLATE_NOOP("TableWords", "Three"), QT_TRANSLATE_NOOP("TableWords", "Four"),
+        QT_TRANSLATE_NOOP("TableWords", "Five"),  QT_TRANSLATE_NOOP("TableWords", "Six"),
+        QT_TRANSLATE_NOOP("TableWords", "Seven"), QT_TRANSLATE_NOOP("TableWords", "Eight"),
+        QT_TRANSLATE_NOOP("TableWords", "Nine"),  QT_TRANSLATE_NOOP("TableWords", "Ten"),
+        QT_TRANSLATE_NOOP("TableWords", "Jack"),  QT_TRANSLATE_NOOP("TableWords", "Queen"),
+        QT_TRANSLATE_NOOP("TableWords", "King"),
+    };
+    static const char* const suits[4] = {
+        QT_TRANSLATE_NOOP("TableWords", "hearts"), QT_TRANSLATE_NOOP("TableWords", "diamonds"),
+        QT_TRANSLATE_NOOP("TableWords", "clubs"), QT_TRANSLATE_NOOP("TableWords", "spades")};
     const int rank = RankOf(card);
     if (rank == 100) return TableWords::tr("Joker");
     const int suit = SuitOf(card);
