@@ -14,6 +14,9 @@ and every shipped language is complete.
   check_translations.py current LUPDATE SRC_DIR TS_FILE...
       The same on copies brought up to date with the code by lupdate: a text
       new in the code is unfinished there, a text gone from it obsolete.
+  check_translations.py help HELP_DIR TS_FILE...
+      Every shipped language has the contents and rules pages, each with the
+      tables and links of the English page, every link leading to a page.
 """
 import re
 import sys
@@ -156,6 +159,38 @@ def messages(src, out_file):
     return 0
 
 
+RULES_PAGES = ("contents.html", "3200.html", "3201.html", "3202.html", "3203.html", "3204.html",
+               "3205.html")
+HREF = re.compile(r'href="([^"#]*)')
+
+
+def help_pages(help_dir, files):
+    bad = 0
+    root = Path(help_dir)
+    for f in files:
+        lang = Path(f).stem.split("_")[-1]
+        for name in RULES_PAGES:
+            page = root / lang / name
+            if not page.exists():
+                print(f"{page}: missing")
+                bad += 1
+                continue
+            text = page.read_text(encoding="utf-8")
+            english = (root / name).read_text(encoding="utf-8")
+            for tag in ("<tr>", "<li>", "<table"):
+                if text.count(tag) != english.count(tag):
+                    print(f"{page}: {text.count(tag)} {tag} against {english.count(tag)} in English")
+                    bad += 1
+            if f'lang="{lang}"' not in text:
+                print(f"{page}: no lang=\"{lang}\"")
+                bad += 1
+            for href in HREF.findall(text):
+                if href and not (page.parent / href).exists():
+                    print(f"{page}: link to {href} leads nowhere")
+                    bad += 1
+    return 1 if bad else 0
+
+
 def current(lupdate, src, files):
     import shutil
     import subprocess
@@ -178,6 +213,8 @@ def current(lupdate, src, files):
 if __name__ == "__main__":
     if len(sys.argv) >= 5 and sys.argv[1] == "current":
         sys.exit(current(sys.argv[2], sys.argv[3], sys.argv[4:]))
+    if len(sys.argv) >= 4 and sys.argv[1] == "help":
+        sys.exit(help_pages(sys.argv[2], sys.argv[3:]))
     if len(sys.argv) == 4 and sys.argv[1] == "messages":
         sys.exit(messages(sys.argv[2], sys.argv[3]))
     if len(sys.argv) == 4 and sys.argv[1] == "scan":
