@@ -274,6 +274,10 @@ TfrmStatistics::TfrmStatistics(QWidget* parent) : C_TAdvancedDialog(parent) {
     btnClose = new QPushButton(StatisticsText::tr("Close"), this);
     btnClose->setObjectName("btnClose");
     btnClose->setDefault(true);
+    // The style's hint leaves a long translated text touching the frame.
+    for (QPushButton* b : {btnReset, btnHelp, btnClose})
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&'))) +
+                           16);
 
     auto* top = new QHBoxLayout;
     top->addWidget(lblPlayer);
