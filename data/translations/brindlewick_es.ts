@@ -1156,8 +1156,8 @@ Los ajustes, estadísticas y resultados se guardan en su lugar en esta carpeta:
     <message>
         <source>Best
 score</source>
-        <translation>Mejor
-puntuación</translation>
+        <translation>Mejores
+puntos</translation>
     </message>
     <message>
         <source>Best
@@ -1168,8 +1168,8 @@ tiempo</translation>
     <message>
         <source>Average
 score</source>
-        <translation>Puntuación
-media</translation>
+        <translation>Media de
+puntos</translation>
     </message>
     <message>
         <source>Current
@@ -1180,8 +1180,8 @@ actual</translation>
     <message>
         <source>Longest
 streak</source>
-        <translation>Racha
-más larga</translation>
+        <translation>Mejor
+racha</translation>
     </message>
     <message>
         <source>Perfect

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 #include "app/customize_dialog.h"
@@ -124,6 +125,14 @@ TEST_F(Translated, EveryDialogInEveryLanguageHoldsItsTextsAt800x600) {
             EXPECT_EQ(statistics.windowTitle(), QString::fromUtf8(l.statistics));
         }
         ExpectNothingCut(statistics);
+        // The headers take their room first; the game names must still show whole.
+        for (int row = 0; row < statistics.grdGames->rowCount(); ++row) {
+            const QTableWidgetItem* item = statistics.grdGames->item(row, 0);
+            ASSERT_NE(item, nullptr);
+            EXPECT_LE(statistics.grdGames->fontMetrics().horizontalAdvance(item->text()) + 8,
+                      statistics.grdGames->columnWidth(0))
+                << item->text().toStdString();
+        }
         Save(statistics, prefix + "statistics.png");
 
         TfrmCustomize_Freeware customize;
