@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QMainWindow>
 #include <QPainter>
 #include <QShowEvent>
@@ -31,32 +32,43 @@ constexpr int kBadgeWidth = 61;
 constexpr int kBadgeHeight = 37;
 
 // The won and lost badges of the library; where it has none, a rounded
-// plaque with a tick or a cross.
+// plaque with a tick or a cross and the word. The library's say "Won" and
+// "Lost": a translated word gets a plaque of its own, with a narrower mark
+// and as wide as the word needs.
 QPixmap Badge(bool won) {
-    const QImage fromLibrary = LibraryBitmap(won ? "BADGE_WON" : "BADGE_LOST");
-    if (!fromLibrary.isNull()) return QPixmap::fromImage(fromLibrary);
-    QPixmap pm(kBadgeWidth, kBadgeHeight);
+    const QString word = won ? MemoryEndText::tr("Won") : MemoryEndText::tr("Lost");
+    const bool translated = word != QLatin1String(won ? "Won" : "Lost");
+    if (!translated) {
+        const QImage fromLibrary = LibraryBitmap(won ? "BADGE_WON" : "BADGE_LOST");
+        if (!fromLibrary.isNull()) return QPixmap::fromImage(fromLibrary);
+    }
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPixelSize(translated ? 11 : 12);
+    f.setBold(true);
+    const int mark = translated ? 20 : 28;  // room of the tick or cross
+    const int advance = QFontMetrics(f).horizontalAdvance(word);
+    const int width = translated ? std::max(kBadgeWidth, mark + advance + 10) : kBadgeWidth;
+    QPixmap pm(width, kBadgeHeight);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor fill = won ? QColor(0, 150, 60) : QColor(200, 30, 30);
     p.setPen(QPen(fill.darker(150), 1.5));
     p.setBrush(fill);
-    p.drawRoundedRect(QRectF(1.5, 1.5, kBadgeWidth - 3, kBadgeHeight - 3), 8, 8);
-    p.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawRoundedRect(QRectF(1.5, 1.5, width - 3, kBadgeHeight - 3), 8, 8);
+    p.setPen(QPen(Qt::white, translated ? 3.0 : 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const double k = mark / 28.0;  // the mark drawn for 28 pixels, scaled to its room
     if (won) {
-        const QPointF tick[] = {{10, 19}, {16, 26}, {26, 10}};
+        const QPointF tick[] = {
+            {10 * k, 19}, {16 * k, 26 - 2 * (1 - k)}, {26 * k, 10 + 3 * (1 - k)}};
         p.drawPolyline(tick, 3);
     } else {
-        p.drawLine(QPointF(10, 11), QPointF(24, 26));
-        p.drawLine(QPointF(24, 11), QPointF(10, 26));
+        p.drawLine(QPointF(10 * k, 11 + 2 * (1 - k)), QPointF(24 * k, 26 - 2 * (1 - k)));
+        p.drawLine(QPointF(24 * k, 11 + 2 * (1 - k)), QPointF(10 * k, 26 - 2 * (1 - k)));
     }
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(12);
-    f.setBold(true);
     p.setFont(f);
-    p.drawText(QRect(28, 0, kBadgeWidth - 30, kBadgeHeight), Qt::AlignCenter,
-               won ? MemoryEndText::tr("Won") : MemoryEndText::tr("Lost"));
+    p.drawText(QRect(mark, 0, width - mark - (translated ? 4 : 2), kBadgeHeight), Qt::AlignCenter,
+               word);
     return pm;
 }
 
@@ -131,6 +143,8 @@ QWidget* BuildPage(const QString& caption, const QString& sizeCaption, const cha
     }
     totalCaption->adjustSize();
     *out.badge = new QLabel(score);
+    // A wider translated badge starts after its caption (see FormShow).
+    (*out.badge)->setProperty("captionEnd", totalCaption->geometry().right());
     (*out.badge)->setObjectName(QString::fromLatin1(names[11]));
     (*out.badge)->setGeometry(60, 90, kBadgeWidth, kBadgeHeight);
     return page;
@@ -381,7 +395,11 @@ void TfrmMemoryEnd::showEvent(QShowEvent* event) {
 }
 
 void TfrmMemoryEnd::FormShow() {
-    BadgeOfPage(Notebook1->currentIndex())->setPixmap((won_ ? imgGreen : imgRed)->pixmap());
+    QLabel* badge = BadgeOfPage(Notebook1->currentIndex());
+    badge->setPixmap((won_ ? imgGreen : imgRed)->pixmap());
+    badge->resize(badge->pixmap().size());
+    if (badge->width() > kBadgeWidth)
+        badge->move(std::max(60, badge->property("captionEnd").toInt() + 5), badge->y());
     repaint();
 }
 

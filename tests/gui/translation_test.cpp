@@ -163,6 +163,24 @@ TEST_F(Translated, EveryDialogInEveryLanguageHoldsItsTextsAt800x600) {
             TfrmMemoryEnd end;
             end.Prepare(won);
             ExpectNothingCut(end);
+            // The library's badge says "Won" or "Lost" in English: the
+            // translated one is drawn with the word, whole, between the
+            // caption and the total.
+            const QLabel* badge = end.imgPair;
+            EXPECT_GT(badge->pixmap().width(), 61);
+            EXPECT_EQ(badge->size(), badge->pixmap().size());
+            end.lblTotalPair->setText(QStringLiteral("-148"));
+            const QLabel* total = end.lblTotalPair;
+            EXPECT_LT(badge->geometry().right(),
+                      total->x() + total->width() - total->fontMetrics().horizontalAdvance("-148"));
+            const QString word = QCoreApplication::translate("MemoryEndText", "Total:");
+            int captions = 0;
+            for (const QLabel* caption : badge->parentWidget()->findChildren<QLabel*>()) {
+                if (caption->text() != word) continue;
+                ++captions;
+                EXPECT_GT(badge->x(), caption->x() + caption->sizeHint().width());
+            }
+            EXPECT_EQ(captions, 1);
             Save(end, prefix + (won ? "memory_won.png" : "memory_lost.png"));
         }
     }
