@@ -621,6 +621,10 @@
         <source>Restart</source>
         <translation>Neu starten</translation>
     </message>
+    <message>
+        <source>Deal of the &amp;day</source>
+        <translation>Spiel des &amp;Tages</translation>
+    </message>
 </context>
 <context>
     <name>MemoryEndText</name>

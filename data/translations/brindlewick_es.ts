@@ -621,6 +621,10 @@
         <source>Restart</source>
         <translation>Reiniciar</translation>
     </message>
+    <message>
+        <source>Deal of the &amp;day</source>
+        <translation>Re&amp;parto del día</translation>
+    </message>
 </context>
 <context>
     <name>MemoryEndText</name>

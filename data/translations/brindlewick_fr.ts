@@ -621,6 +621,10 @@
         <source>Restart</source>
         <translation>Recommencer</translation>
     </message>
+    <message>
+        <source>Deal of the &amp;day</source>
+        <translation>&amp;Donne du jour</translation>
+    </message>
 </context>
 <context>
     <name>MemoryEndText</name>

@@ -621,6 +621,10 @@
         <source>Restart</source>
         <translation>Rigioca</translation>
     </message>
+    <message>
+        <source>Deal of the &amp;day</source>
+        <translation>S&amp;mazzata del giorno</translation>
+    </message>
 </context>
 <context>
     <name>MemoryEndText</name>

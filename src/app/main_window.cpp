@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
@@ -275,6 +276,8 @@ void TfrmMain::BuildMenus() {
                 QKeySequence(Qt::CTRL | Qt::Key_R));
     mnuCopyDeal = AddItem(mnuGame, "mnuCopyDeal",
                           QT_TRANSLATE_NOOP("MainWindowText", "&Copy deal number"), QKeySequence());
+    mnuDailyDeal = AddItem(mnuGame, "mnuDailyDeal",
+                           QT_TRANSLATE_NOOP("MainWindowText", "Deal of the &day"), QKeySequence());
 
     mnuTools = bar->addMenu(MainWindowText::tr("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
@@ -304,6 +307,7 @@ void TfrmMain::BuildMenus() {
     connect(mnuDealNumber, &QAction::triggered, this, &TfrmMain::mnuDealNumberClick);
     connect(mnuRestart, &QAction::triggered, this, &TfrmMain::mnuRestartClick);
     connect(mnuCopyDeal, &QAction::triggered, this, &TfrmMain::mnuCopyDealClick);
+    connect(mnuDailyDeal, &QAction::triggered, this, &TfrmMain::mnuDailyDealClick);
     connect(mnuPlayers, &QAction::triggered, this, &TfrmMain::mnuPlayersClick);
     connect(mnuStatistics, &QAction::triggered, this, &TfrmMain::mnuStatisticsClick);
     connect(mnuEsci, &QAction::triggered, this, &TfrmMain::mnuEsciClick);
@@ -660,7 +664,8 @@ void TfrmMain::EnableGameCommands(bool on) {
     for (QToolButton* b :
          {tbNew, tbAutoPlay, tbRules, tbRestart, tbNew1, tbAutoPlay1, tbRules1, tbRestart1})
         b->setEnabled(on);
-    for (QAction* a : {mnuNew, mnuAutoplay, mnuRules, mnuRestart, mnuDealNumber, mnuCopyDeal})
+    for (QAction* a :
+         {mnuNew, mnuAutoplay, mnuRules, mnuRestart, mnuDealNumber, mnuCopyDeal, mnuDailyDeal})
         a->setEnabled(on);
 }
 
@@ -1093,6 +1098,14 @@ void TfrmMain::mnuCopyDealClick() {
     const std::string text = DealNumberText(GetParameter(field::kGameName),
                                             GameNumberDigits(GetParameter(field::kGameNumber)));
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void TfrmMain::mnuDailyDealClick() {
+    const QDate today = QDate::currentDate();
+    const auto number =
+        DailyDealNumber(static_cast<int>(ParameterInt(field::kGameId, 0)), today.year(),
+                        static_cast<unsigned>(today.month()), static_cast<unsigned>(today.day()));
+    if (number) PlayDealNumber(*number);
 }
 
 void TfrmMain::mnuPlayersClick() {

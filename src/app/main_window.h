@@ -148,7 +148,7 @@ public:
     QMenu* mnuWeb;
     QAction *mnuNew, *mnuOpen, *mnuPlayers, *mnuStatistics, *mnuEsci;
     QAction *mnuUndo, *mnuRedo, *mnuAutoplay;
-    QAction *mnuDealNumber, *mnuRestart, *mnuCopyDeal;
+    QAction *mnuDealNumber, *mnuRestart, *mnuCopyDeal, *mnuDailyDeal;
     QAction* mnuCustomize;
     QAction *mnuRules, *mnuContents, *mnuHomePage, *mnuAbout;
     QFrame *pnlTB, *pnlTB1;
@@ -195,6 +195,7 @@ private:
     void mnuRestartClick();
     void mnuDealNumberClick();
     void mnuCopyDealClick();
+    void mnuDailyDealClick();
     void HandleResize();
     // The first activation's offer of a game.
     void FirstGame();

@@ -36,8 +36,10 @@ constexpr int kBadgeHeight = 37;
 // "Lost": a translated word gets a plaque of its own, with a narrower mark
 // and as wide as the word needs.
 QPixmap Badge(bool won) {
-    const QString word = won ? MemoryEndText::tr("Won") : MemoryEndText::tr("Lost");
-    const bool translated = word != QLatin1String(won ? "Won" : "Lost");
+    const char* source = won ? QT_TRANSLATE_NOOP("MemoryEndText", "Won")
+                             : QT_TRANSLATE_NOOP("MemoryEndText", "Lost");
+    const QString word = MemoryEndText::tr(source);
+    const bool translated = word != QLatin1String(source);
     if (!translated) {
         const QImage fromLibrary = LibraryBitmap(won ? "BADGE_WON" : "BADGE_LOST");
         if (!fromLibrary.isNull()) return QPixmap::fromImage(fromLibrary);

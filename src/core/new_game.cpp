@@ -1,5 +1,8 @@
 #include "core/new_game.h"
 
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
 #include <utility>
 #include <vector>
 
@@ -100,6 +103,34 @@ std::optional<std::string> DealNumberFromText(const std::string& text) {
     if (digits.size() > 13 || digits.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
     return GameNumberDigits(digits);
+}
+
+std::optional<std::string> DailyDealNumber(int gameId, int year, unsigned month, unsigned day) {
+    const std::chrono::year_month_day date{std::chrono::year(year), std::chrono::month(month),
+                                           std::chrono::day(day)};
+    if (!date.ok() || year < 1 || year > 9999) return std::nullopt;
+    char key[40];
+    std::snprintf(key, sizeof key, "%04d-%02u-%02u:%d", year, month, day, gameId);
+    uint64_t hash = 14695981039346656037ULL;
+    for (const char* c = key; *c; ++c) {
+        hash ^= static_cast<unsigned char>(*c);
+        hash *= 1099511628211ULL;
+    }
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%013llu",
+                  static_cast<unsigned long long>(hash % 10000000000000ULL));
+    return std::string(digits);
+}
+
+std::optional<CalendarDate> ParseCalendarDate(const std::string& text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+    for (size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    const CalendarDate d{std::stoi(text.substr(0, 4)),
+                         static_cast<unsigned>(std::stoi(text.substr(5, 2))),
+                         static_cast<unsigned>(std::stoi(text.substr(8, 2)))};
+    if (!DailyDealNumber(0, d.year, d.month, d.day)) return std::nullopt;
+    return d;
 }
 
 bool PlayDealNumber(const std::string& number) {

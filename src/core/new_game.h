@@ -34,6 +34,19 @@ std::optional<std::string> DealNumberFromText(const std::string& text);
 // the quit question; false when nothing was dealt.
 bool PlayDealNumber(const std::string& number);
 
+// The deal of the day: the same 13-digit number for every player on a local
+// date, a different one for each game. The rule, fixed for good since players
+// compare results by it: FNV-1a (64 bits) over the text "YYYY-MM-DD:ID" (the
+// game id in decimal without padding), modulo 10^13, written with 13 digits.
+// Nothing for a date that is not in the calendar.
+std::optional<std::string> DailyDealNumber(int gameId, int year, unsigned month, unsigned day);
+// "YYYY-MM-DD" as a calendar date (year 1 to 9999); nothing for any other text.
+struct CalendarDate {
+    int year;
+    unsigned month, day;
+};
+std::optional<CalendarDate> ParseCalendarDate(const std::string& text);
+
 // Switches to game `id` and/or `player` and deals; false when nothing was
 // (re)started (the same game and player while one is in progress, or the
 // player declined). `remember` stores the choice in the settings file.

@@ -122,6 +122,28 @@ TEST_F(DealNumberTest, RestartTypedNumbersAndCopyDealTheSameTable) {
     EXPECT_EQ(Grid(), before);
 }
 
+// The deal of the day is the tool's number for today's date, per game.
+TEST_F(DealNumberTest, DealOfTheDayDealsTheToolsNumberForToday) {
+    auto daily = [](int id, const QStringList& more) {
+        QProcess tool;
+        tool.start(QString::fromStdString(std::string(BW_PROGRAM_DIR) + "brindlewick-tool"),
+                   QStringList{"daily", QString::number(id)} + more);
+        EXPECT_TRUE(tool.waitForFinished(20000));
+        return std::make_pair(tool.exitCode(),
+                              tool.readAllStandardOutput().trimmed().toStdString());
+    };
+    Start(201, "Memory-Up (6x4)");
+    window.mnuDailyDeal->trigger();
+    const std::string today = Number();
+    EXPECT_EQ(daily(201, {}), std::make_pair(0, today));
+    EXPECT_EQ(Grid(), ToolGrid(201, today));
+    EXPECT_NE(daily(202, {}).second, today);
+    EXPECT_EQ(daily(201, {"--date", "2026-12-09"}),
+              std::make_pair(0, std::string("2357426395508")));
+    EXPECT_EQ(daily(201, {"--date", "2026-02-29"}).first, 2);
+    EXPECT_EQ(daily(201, {"--date"}).first, 2);
+}
+
 TEST_F(DealNumberTest, CommandLineRequestStartsItsDealOrEndsWithCodeTwo) {
     WriteFirstRunSettings(200, "Memory-Up (4x3)");
     LoadCatalogue();

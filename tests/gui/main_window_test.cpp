@@ -63,8 +63,9 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts) {
     EXPECT_EQ(Captions(window.mnuPartita),
               (QStringList{"&New game", "&Open a game...", "Play deal &number...", "-",
                            "&Players...", "&Statistics...", "-", "E&xit"}));
-    EXPECT_EQ(Captions(window.mnuGame), (QStringList{"&Undo", "&Redo", "-", "Aut&oplay", "-",
-                                                     "&Restart this deal", "&Copy deal number"}));
+    EXPECT_EQ(Captions(window.mnuGame),
+              (QStringList{"&Undo", "&Redo", "-", "Aut&oplay", "-", "&Restart this deal",
+                           "&Copy deal number", "Deal of the &day"}));
     EXPECT_EQ(Captions(window.mnuTools), (QStringList{"C&ustomize..."}));
     EXPECT_EQ(Captions(window.mnuHelp),
               (QStringList{"&Rules", "&Contents", "-", "Brindlewick 2003 on the &Web...", "-",

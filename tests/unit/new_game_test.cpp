@@ -404,3 +404,26 @@ TEST_F(NewGame, OffsetRowsStayWithinTwoPixelsOfTheLine) {
 
 }  // namespace
 }  // namespace bw
+
+namespace bw {
+namespace {
+
+// Players compare results by the deal of the day: its numbers never change.
+// (Pinned values from an independent FNV-1a over "YYYY-MM-DD:ID".)
+TEST(DealOfTheDay, TheRuleIsFixedPerDateAndGameAndRefusesFalseDates) {
+    EXPECT_EQ(DailyDealNumber(201, 2026, 12, 9), "2357426395508");
+    EXPECT_EQ(DailyDealNumber(201, 2026, 12, 10), "3205331629314");
+    EXPECT_EQ(DailyDealNumber(202, 2026, 12, 9), "5655961280141");
+    EXPECT_EQ(DailyDealNumber(3205, 2024, 2, 29), "9734425825972");
+    EXPECT_FALSE(DailyDealNumber(201, 2026, 2, 29));
+    EXPECT_FALSE(DailyDealNumber(201, 2026, 13, 1));
+    EXPECT_FALSE(DailyDealNumber(201, 0, 1, 1));
+    ASSERT_TRUE(ParseCalendarDate("2024-02-29"));
+    EXPECT_EQ(ParseCalendarDate("2024-02-29")->day, 29u);
+    for (const char* bad : {"2026-02-29", "2026-1-09", "2026-12-9", "2026/12/09", "20261209",
+                            "2026-12-09x", "", "abcd-ef-gh", "2026-00-10", "2026-12-32"})
+        EXPECT_FALSE(ParseCalendarDate(bad)) << bad;
+}
+
+}  // namespace
+}  // namespace bw
