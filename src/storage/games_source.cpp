@@ -79,6 +79,9 @@ bool ParseGameSource(const std::string& text, const std::string& fileName, GameS
             if (inHeader) {
                 std::string c = line.substr(1);
                 if (!c.empty() && c[0] == ' ') c.erase(0, 1);
+                // Stray carriage returns at the end (a file saved twice with
+                // CR LF) would be lost one per write and read: none is kept.
+                c.erase(c.find_last_not_of(" \t\r") + 1);
                 out.header += c + "\n";
             }
             continue;
@@ -89,6 +92,7 @@ bool ParseGameSource(const std::string& text, const std::string& fileName, GameS
             size_t hash = line.find('#');
             if (hash != std::string::npos) {
                 comment = Trim(line.substr(hash + 1));
+                comment.erase(comment.find_last_not_of(" \t\r") + 1);
                 line = line.substr(0, hash);
             }
             std::vector<std::string> t = Tokens(line);

@@ -68,8 +68,16 @@ TEST(GameSourceText, ParsesFieldsRulesAndComments) {
     EXPECT_EQ(g.rules[2].value, -1);
     EXPECT_EQ(g.rules[3].shortName, "PackCards");
 
-    // Writing it out and reading it again loses nothing.
+    // Writing it out and reading it again loses nothing, also from a file
+    // whose comment lines end in stray carriage returns.
     EXPECT_TRUE(SameGame(Parse(FormatGameSource(g)), g, true));
+    std::string crs = kPairs;
+    for (size_t at = crs.find(".\n"); at != std::string::npos; at = crs.find(".\n", at + 5))
+        crs.replace(at, 2, ".\r\r\r\n");
+    crs.replace(crs.find("# two decks"), 11, "# two decks\r\r");
+    const GameSource withCrs = Parse(crs);
+    EXPECT_TRUE(SameGame(Parse(FormatGameSource(withCrs)), withCrs, true));
+    EXPECT_TRUE(SameGame(withCrs, g, true));
 }
 
 TEST(GameSourceText, ReportsEveryFaultWithItsLine) {
