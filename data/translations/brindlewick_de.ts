@@ -339,6 +339,45 @@
     </message>
 </context>
 <context>
+    <name>DailyResultText</name>
+    <message>
+        <source>Brindlewick %1, deal of %2: %3, %4, %5, %6, %7</source>
+        <translation>Brindlewick %1, Spiel des Tages vom %2: %3, %4, %5, %6, %7</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>gewonnen</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>verloren</translation>
+    </message>
+    <message>
+        <source>%1 point</source>
+        <translation>%1 Punkt</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 Punkte</translation>
+    </message>
+    <message>
+        <source>%1 miss</source>
+        <translation>%1 Fehlgriff</translation>
+    </message>
+    <message>
+        <source>%1 misses</source>
+        <translation>%1 Fehlgriffe</translation>
+    </message>
+    <message>
+        <source>%1 slip</source>
+        <translation>%1 Patzer</translation>
+    </message>
+    <message>
+        <source>%1 slips</source>
+        <translation>%1 Patzer</translation>
+    </message>
+</context>
+<context>
     <name>DealNumberText</name>
     <message>
         <source>Play deal number</source>
@@ -624,6 +663,10 @@
     <message>
         <source>Deal of the &amp;day</source>
         <translation>Spiel des &amp;Tages</translation>
+    </message>
+    <message>
+        <source>Copy &amp;result</source>
+        <translation>&amp;Ergebnis kopieren</translation>
     </message>
 </context>
 <context>

@@ -339,6 +339,45 @@
     </message>
 </context>
 <context>
+    <name>DailyResultText</name>
+    <message>
+        <source>Brindlewick %1, deal of %2: %3, %4, %5, %6, %7</source>
+        <translation>Brindlewick %1, donne du %2 : %3, %4, %5, %6, %7</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>gagnée</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>perdue</translation>
+    </message>
+    <message>
+        <source>%1 point</source>
+        <translation>%1 point</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>%1 miss</source>
+        <translation>%1 erreur</translation>
+    </message>
+    <message>
+        <source>%1 misses</source>
+        <translation>%1 erreurs</translation>
+    </message>
+    <message>
+        <source>%1 slip</source>
+        <translation>%1 bévue</translation>
+    </message>
+    <message>
+        <source>%1 slips</source>
+        <translation>%1 bévues</translation>
+    </message>
+</context>
+<context>
     <name>DealNumberText</name>
     <message>
         <source>Play deal number</source>
@@ -624,6 +663,10 @@
     <message>
         <source>Deal of the &amp;day</source>
         <translation>&amp;Donne du jour</translation>
+    </message>
+    <message>
+        <source>Copy &amp;result</source>
+        <translation>Copier le résul&amp;tat</translation>
     </message>
 </context>
 <context>

@@ -339,6 +339,45 @@
     </message>
 </context>
 <context>
+    <name>DailyResultText</name>
+    <message>
+        <source>Brindlewick %1, deal of %2: %3, %4, %5, %6, %7</source>
+        <translation>Brindlewick %1, smazzata del %2: %3, %4, %5, %6, %7</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>vinta</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>persa</translation>
+    </message>
+    <message>
+        <source>%1 point</source>
+        <translation>%1 punto</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 punti</translation>
+    </message>
+    <message>
+        <source>%1 miss</source>
+        <translation>%1 errore</translation>
+    </message>
+    <message>
+        <source>%1 misses</source>
+        <translation>%1 errori</translation>
+    </message>
+    <message>
+        <source>%1 slip</source>
+        <translation>%1 svista</translation>
+    </message>
+    <message>
+        <source>%1 slips</source>
+        <translation>%1 sviste</translation>
+    </message>
+</context>
+<context>
     <name>DealNumberText</name>
     <message>
         <source>Play deal number</source>
@@ -624,6 +663,10 @@
     <message>
         <source>Deal of the &amp;day</source>
         <translation>S&amp;mazzata del giorno</translation>
+    </message>
+    <message>
+        <source>Copy &amp;result</source>
+        <translation>Copia risul&amp;tato</translation>
     </message>
 </context>
 <context>

@@ -229,9 +229,11 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
     SetToolBarFlat(true, false);
     ShowStatusBar(false);
     lblTempo->setText(ZeroTimeText());
+    results_.Wrap();
 }
 
 TfrmMain::~TfrmMain() {
+    results_.Unwrap();
     if (InstalledPorts().statusDisplay == this) InstalledPorts().SetWindow(nullptr);
 }
 
@@ -278,6 +280,11 @@ void TfrmMain::BuildMenus() {
                           QT_TRANSLATE_NOOP("MainWindowText", "&Copy deal number"), QKeySequence());
     mnuDailyDeal = AddItem(mnuGame, "mnuDailyDeal",
                            QT_TRANSLATE_NOOP("MainWindowText", "Deal of the &day"), QKeySequence());
+    mnuCopyResult = AddItem(mnuGame, "mnuCopyResult",
+                            QT_TRANSLATE_NOOP("MainWindowText", "Copy &result"), QKeySequence());
+    // Only the finished deal of the day has a result to share.
+    connect(mnuGame, &QMenu::aboutToShow, this,
+            [this] { mnuCopyResult->setEnabled(results_.ResultOf(daily_).has_value()); });
 
     mnuTools = bar->addMenu(MainWindowText::tr("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
@@ -308,6 +315,7 @@ void TfrmMain::BuildMenus() {
     connect(mnuRestart, &QAction::triggered, this, &TfrmMain::mnuRestartClick);
     connect(mnuCopyDeal, &QAction::triggered, this, &TfrmMain::mnuCopyDealClick);
     connect(mnuDailyDeal, &QAction::triggered, this, &TfrmMain::mnuDailyDealClick);
+    connect(mnuCopyResult, &QAction::triggered, this, &TfrmMain::mnuCopyResultClick);
     connect(mnuPlayers, &QAction::triggered, this, &TfrmMain::mnuPlayersClick);
     connect(mnuStatistics, &QAction::triggered, this, &TfrmMain::mnuStatisticsClick);
     connect(mnuEsci, &QAction::triggered, this, &TfrmMain::mnuEsciClick);
@@ -1105,7 +1113,19 @@ void TfrmMain::mnuDailyDealClick() {
     const auto number =
         DailyDealNumber(static_cast<int>(ParameterInt(field::kGameId, 0)), today.year(),
                         static_cast<unsigned>(today.month()), static_cast<unsigned>(today.day()));
-    if (number) PlayDealNumber(*number);
+    if (!number) return;
+    const DailyDeal deal{static_cast<int>(ParameterInt(field::kGameId, 0)), *number,
+                         GetParameter(field::kGameName),
+                         today.toString(QStringLiteral("yyyy-MM-dd")).toStdString()};
+    if (!PlayDealNumber(*number)) return;
+    daily_ = deal;
+    results_.Watch(deal);
+}
+
+void TfrmMain::mnuCopyResultClick() {
+    if (const auto result = results_.ResultOf(daily_))
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdString(DailyResultLine(daily_, *result)));
 }
 
 void TfrmMain::mnuPlayersClick() {

@@ -14,6 +14,7 @@
 
 #include "app/advanced_form.h"
 #include "app/command_line.h"
+#include "app/daily_result.h"
 #include "app/table_widget.h"
 #include "core/ports.h"
 #include "render/layout.h"
@@ -148,7 +149,7 @@ public:
     QMenu* mnuWeb;
     QAction *mnuNew, *mnuOpen, *mnuPlayers, *mnuStatistics, *mnuEsci;
     QAction *mnuUndo, *mnuRedo, *mnuAutoplay;
-    QAction *mnuDealNumber, *mnuRestart, *mnuCopyDeal, *mnuDailyDeal;
+    QAction *mnuDealNumber, *mnuRestart, *mnuCopyDeal, *mnuDailyDeal, *mnuCopyResult;
     QAction* mnuCustomize;
     QAction *mnuRules, *mnuContents, *mnuHomePage, *mnuAbout;
     QFrame *pnlTB, *pnlTB1;
@@ -196,6 +197,10 @@ private:
     void mnuDealNumberClick();
     void mnuCopyDealClick();
     void mnuDailyDealClick();
+    void mnuCopyResultClick();
+    // The deal of the day last dealt, and the results recorded since.
+    DailyDeal daily_;
+    ResultKeeper results_;
     void HandleResize();
     // The first activation's offer of a game.
     void FirstGame();

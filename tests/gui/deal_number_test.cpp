@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <QClipboard>
+#include <QDate>
 #include <QGuiApplication>
 #include <QProcess>
 #include <sstream>
@@ -142,6 +143,42 @@ TEST_F(DealNumberTest, DealOfTheDayDealsTheToolsNumberForToday) {
               std::make_pair(0, std::string("2357426395508")));
     EXPECT_EQ(daily(201, {"--date", "2026-02-29"}).first, 2);
     EXPECT_EQ(daily(201, {"--date"}).first, 2);
+
+    // Played to the end, the day's result is one line to share.
+    window.mnuGame->aboutToShow();
+    EXPECT_FALSE(window.mnuCopyResult->isEnabled());
+    {
+        Answering closesTheEnd;
+        const std::vector<Slot> cards = GridCards();
+        for (const Slot& s : cards)
+            for (const Slot& t : cards)
+                if (t.card == s.card + 52) {
+                    Click(s);
+                    Click(t);
+                }
+    }
+    window.mnuGame->aboutToShow();
+    ASSERT_TRUE(window.mnuCopyResult->isEnabled());
+    window.mnuCopyResult->trigger();
+    const QString date = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    EXPECT_THAT(
+        QGuiApplication::clipboard()->text().toStdString(),
+        ::testing::MatchesRegex("Brindlewick Memory-Up \\(6x4\\), deal of " + date.toStdString() +
+                                ": won, 68 points, 0:[0-9][0-9]:[0-9][0-9], 0 misses, 0 slips"));
+    // The same deal played again that day is practice: its result (lost,
+    // abandoned with a card turned) is not the one shared.
+    const std::string line = QGuiApplication::clipboard()->text().toStdString();
+    Restart();
+    dialogs.answers = {true};
+    Click(GridCards()[0]);
+    {
+        Answering closesTheEnd;
+        window.mnuDailyDeal->trigger();
+    }
+    EXPECT_EQ(ReadPlayerResults(GetParameter(field::kPlayer))[201].lost, 1);
+    window.mnuGame->aboutToShow();
+    window.mnuCopyResult->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), line);
 }
 
 TEST_F(DealNumberTest, CommandLineRequestStartsItsDealOrEndsWithCodeTwo) {

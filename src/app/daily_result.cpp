@@ -1,0 +1,86 @@
+#include "app/daily_result.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <algorithm>
+
+#include "core/deal.h"
+#include "core/params.h"
+#include "core/ports.h"
+
+namespace bw {
+
+namespace {
+
+struct DailyResultText {
+    Q_DECLARE_TR_FUNCTIONS(DailyResultText)
+};
+
+// One and many told apart in the source; each language says the rest.
+QString Counted(int n, const char* one, const char* many) {
+    return DailyResultText::tr(n == 1 ? one : many).arg(n);
+}
+
+}  // namespace
+
+void ResultKeeper::Wrap() {
+    if (InstalledPorts().store == this) return;
+    inner_ = InstalledPorts().store;
+    InstalledPorts().store = this;
+}
+
+void ResultKeeper::Unwrap() {
+    if (InstalledPorts().store == this) InstalledPorts().store = inner_;
+    inner_ = nullptr;
+}
+
+int ResultKeeper::RuleColumn(int gameId) {
+    return inner_ ? inner_->RuleColumn(gameId) : -1;
+}
+
+void ResultKeeper::RecordResult(int gameId, const std::string& player, const GameResult& result) {
+    if (!result_ && !watched_.number.empty() && gameId == watched_.gameId &&
+        GameNumberDigits(GetParameter(field::kGameNumber)) == watched_.number)
+        result_ = result;
+    if (inner_) inner_->RecordResult(gameId, player, result);
+}
+
+bool ResultKeeper::AutoplayStored(int gameId) {
+    return inner_ ? inner_->AutoplayStored(gameId) : true;
+}
+
+void ResultKeeper::StoreAutoplay(int gameId, bool on) {
+    if (inner_) inner_->StoreAutoplay(gameId, on);
+}
+
+void ResultKeeper::Watch(const DailyDeal& deal) {
+    if (deal == watched_) return;
+    watched_ = deal;
+    result_.reset();
+}
+
+std::optional<GameResult> ResultKeeper::ResultOf(const DailyDeal& deal) const {
+    if (deal.number.empty() || !(deal == watched_)) return std::nullopt;
+    return result_;
+}
+
+std::string DailyResultLine(const DailyDeal& deal, const GameResult& result) {
+    const int s = std::max(0, result.seconds);
+    const QString time = QStringLiteral("%1:%2:%3")
+                             .arg(s / 3600)
+                             .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
+                             .arg(s % 60, 2, 10, QLatin1Char('0'));
+    return DailyResultText::tr("Brindlewick %1, deal of %2: %3, %4, %5, %6, %7")
+        .arg(QString::fromStdString(deal.name), QString::fromStdString(deal.date),
+             result.won ? DailyResultText::tr("won") : DailyResultText::tr("lost"),
+             Counted(result.score, QT_TRANSLATE_NOOP("DailyResultText", "%1 point"),
+                     QT_TRANSLATE_NOOP("DailyResultText", "%1 points")),
+             time,
+             Counted(result.misses, QT_TRANSLATE_NOOP("DailyResultText", "%1 miss"),
+                     QT_TRANSLATE_NOOP("DailyResultText", "%1 misses")),
+             Counted(result.slips, QT_TRANSLATE_NOOP("DailyResultText", "%1 slip"),
+                     QT_TRANSLATE_NOOP("DailyResultText", "%1 slips")))
+        .toStdString();
+}
+
+}  // namespace bw
