@@ -151,6 +151,14 @@ TEST_F(Translated, EveryDialogInEveryLanguageHoldsItsTextsAt800x600) {
         ExpectNothingCut(number);
         Save(number, prefix + "deal_number.png");
 
+        // The shipped rules page of the language (checked for its tables and
+        // links by the translations.help test), as a player sees it.
+        HelpWindow rules(QStringLiteral("rules"));
+        rules.resize(560, 560);
+        EXPECT_TRUE(rules.ShowPage(std::string(BW_PROGRAM_DIR) + "help/" + l.code + "/3205.html"));
+        EXPECT_EQ(rules.browser()->documentTitle(), "Forget me not");
+        Save(rules, prefix + "rules_3205.png");
+
         TfrmAbout about;
         ExpectNothingCut(about);
         Save(about, prefix + "about.png");
