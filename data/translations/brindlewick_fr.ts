@@ -337,6 +337,14 @@
         <source>Card si&amp;ze:</source>
         <translation>&amp;Taille :</translation>
     </message>
+    <message>
+        <source>Res&amp;ume an unfinished game</source>
+        <translation>Reprendre une partie &amp;inachevée</translation>
+    </message>
+    <message>
+        <source>Resume an unfinished game at start-up, where it was left</source>
+        <translation>Reprendre au démarrage une partie inachevée là où elle a été laissée</translation>
+    </message>
 </context>
 <context>
     <name>DealNumberText</name>
@@ -620,6 +628,14 @@
     <message>
         <source>Restart</source>
         <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>The unfinished game kept in %1 cannot be continued (%2). It was moved aside as %3.</source>
+        <translation>La partie inachevée conservée dans %1 ne peut pas être reprise (%2). Elle a été mise de côté sous le nom %3.</translation>
+    </message>
+    <message>
+        <source>The unfinished game could not be kept in %1 (%2). It counts as abandoned.</source>
+        <translation>La partie inachevée n'a pas pu être conservée dans %1 (%2). Elle compte comme abandonnée.</translation>
     </message>
 </context>
 <context>
