@@ -338,12 +338,12 @@
         <translation>&amp;Größe:</translation>
     </message>
     <message>
-        <source>Res&amp;ume an unfinished game</source>
-        <translation>Unbeendetes Spiel fort&amp;setzen</translation>
-    </message>
-    <message>
         <source>Resume an unfinished game at start-up, where it was left</source>
         <translation>Ein unbeendetes Spiel beim Start dort fortsetzen, wo es verlassen wurde</translation>
+    </message>
+    <message>
+        <source>Res&amp;ume unfinished game</source>
+        <translation>Spiel fort&amp;setzen</translation>
     </message>
 </context>
 <context>

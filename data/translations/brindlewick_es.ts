@@ -338,12 +338,12 @@
         <translation>&amp;Tamaño:</translation>
     </message>
     <message>
-        <source>Res&amp;ume an unfinished game</source>
-        <translation>Reanudar una partida &amp;inacabada</translation>
-    </message>
-    <message>
         <source>Resume an unfinished game at start-up, where it was left</source>
         <translation>Reanudar al inicio una partida inacabada donde se dejó</translation>
+    </message>
+    <message>
+        <source>Res&amp;ume unfinished game</source>
+        <translation>&amp;Reanudar la partida</translation>
     </message>
 </context>
 <context>

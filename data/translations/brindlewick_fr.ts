@@ -338,12 +338,12 @@
         <translation>&amp;Taille :</translation>
     </message>
     <message>
-        <source>Res&amp;ume an unfinished game</source>
-        <translation>Reprendre une partie &amp;inachevée</translation>
-    </message>
-    <message>
         <source>Resume an unfinished game at start-up, where it was left</source>
         <translation>Reprendre au démarrage une partie inachevée là où elle a été laissée</translation>
+    </message>
+    <message>
+        <source>Res&amp;ume unfinished game</source>
+        <translation>&amp;Reprendre la partie</translation>
     </message>
 </context>
 <context>
@@ -635,7 +635,7 @@
     </message>
     <message>
         <source>The unfinished game could not be kept in %1 (%2). It counts as abandoned.</source>
-        <translation>La partie inachevée n'a pas pu être conservée dans %1 (%2). Elle compte comme abandonnée.</translation>
+        <translation>La partie inachevée n&apos;a pas pu être conservée dans %1 (%2). Elle compte comme abandonnée.</translation>
     </message>
 </context>
 <context>

@@ -338,12 +338,12 @@
         <translation>&amp;Misura:</translation>
     </message>
     <message>
-        <source>Res&amp;ume an unfinished game</source>
-        <translation>Riprendi una partita &amp;incompiuta</translation>
+        <source>Resume an unfinished game at start-up, where it was left</source>
+        <translation>All&apos;avvio riprendi una partita incompiuta dal punto in cui è stata lasciata</translation>
     </message>
     <message>
-        <source>Resume an unfinished game at start-up, where it was left</source>
-        <translation>All'avvio riprendi una partita incompiuta dal punto in cui è stata lasciata</translation>
+        <source>Res&amp;ume unfinished game</source>
+        <translation>&amp;Riprendi la partita</translation>
     </message>
 </context>
 <context>

@@ -313,7 +313,7 @@ void TfrmCustomize_Freeware::BuildGeneralPage() {
     // In the hidden box's place: an unfinished game kept over closing.
     chkResumeGame =
         AddCheck(grpShow, "chkResumeGame",
-                 QT_TRANSLATE_NOOP("CustomizeText", "Res&ume an unfinished game"), 12, 70, 160);
+                 QT_TRANSLATE_NOOP("CustomizeText", "Res&ume unfinished game"), 12, 70, 160);
     chkResumeGame->setToolTip(
         CustomizeText::tr("Resume an unfinished game at start-up, where it was left"));
 }
