@@ -337,6 +337,14 @@
         <source>Card si&amp;ze:</source>
         <translation>&amp;Größe:</translation>
     </message>
+    <message>
+        <source>Res&amp;ume unfinished game</source>
+        <translation>Spiel fort&amp;setzen</translation>
+    </message>
+    <message>
+        <source>Resume an unfinished game at start-up, where it was left</source>
+        <translation>Ein unbeendetes Spiel beim Start dort fortsetzen, wo es verlassen wurde</translation>
+    </message>
 </context>
 <context>
     <name>DailyResultText</name>
@@ -667,6 +675,14 @@
     <message>
         <source>Copy &amp;result</source>
         <translation>&amp;Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>The unfinished game kept in %1 cannot be continued (%2). It was moved aside as %3.</source>
+        <translation>Das unbeendete Spiel in %1 kann nicht fortgesetzt werden (%2). Es wurde als %3 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>The unfinished game could not be kept in %1 (%2). It counts as abandoned.</source>
+        <translation>Das unbeendete Spiel konnte nicht in %1 gespeichert werden (%2). Es zählt als abgebrochen.</translation>
     </message>
 </context>
 <context>

@@ -337,6 +337,14 @@
         <source>Card si&amp;ze:</source>
         <translation>&amp;Tamaño:</translation>
     </message>
+    <message>
+        <source>Res&amp;ume unfinished game</source>
+        <translation>&amp;Reanudar la partida</translation>
+    </message>
+    <message>
+        <source>Resume an unfinished game at start-up, where it was left</source>
+        <translation>Reanudar al inicio una partida inacabada donde se dejó</translation>
+    </message>
 </context>
 <context>
     <name>DailyResultText</name>
@@ -667,6 +675,14 @@
     <message>
         <source>Copy &amp;result</source>
         <translation>Copiar resul&amp;tado</translation>
+    </message>
+    <message>
+        <source>The unfinished game kept in %1 cannot be continued (%2). It was moved aside as %3.</source>
+        <translation>La partida inacabada guardada en %1 no se puede reanudar (%2). Se ha apartado como %3.</translation>
+    </message>
+    <message>
+        <source>The unfinished game could not be kept in %1 (%2). It counts as abandoned.</source>
+        <translation>La partida inacabada no se ha podido guardar en %1 (%2). Cuenta como abandonada.</translation>
     </message>
 </context>
 <context>

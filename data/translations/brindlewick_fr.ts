@@ -337,6 +337,14 @@
         <source>Card si&amp;ze:</source>
         <translation>&amp;Taille :</translation>
     </message>
+    <message>
+        <source>Res&amp;ume unfinished game</source>
+        <translation>&amp;Reprendre la partie</translation>
+    </message>
+    <message>
+        <source>Resume an unfinished game at start-up, where it was left</source>
+        <translation>Reprendre au démarrage une partie inachevée là où elle a été laissée</translation>
+    </message>
 </context>
 <context>
     <name>DailyResultText</name>
@@ -667,6 +675,14 @@
     <message>
         <source>Copy &amp;result</source>
         <translation>Copier le résul&amp;tat</translation>
+    </message>
+    <message>
+        <source>The unfinished game kept in %1 cannot be continued (%2). It was moved aside as %3.</source>
+        <translation>La partie inachevée conservée dans %1 ne peut pas être reprise (%2). Elle a été mise de côté sous le nom %3.</translation>
+    </message>
+    <message>
+        <source>The unfinished game could not be kept in %1 (%2). It counts as abandoned.</source>
+        <translation>La partie inachevée n&apos;a pas pu être conservée dans %1 (%2). Elle compte comme abandonnée.</translation>
     </message>
 </context>
 <context>

@@ -337,6 +337,14 @@
         <source>Card si&amp;ze:</source>
         <translation>&amp;Misura:</translation>
     </message>
+    <message>
+        <source>Res&amp;ume unfinished game</source>
+        <translation>&amp;Riprendi la partita</translation>
+    </message>
+    <message>
+        <source>Resume an unfinished game at start-up, where it was left</source>
+        <translation>All&apos;avvio riprendi una partita incompiuta dal punto in cui è stata lasciata</translation>
+    </message>
 </context>
 <context>
     <name>DailyResultText</name>
@@ -667,6 +675,14 @@
     <message>
         <source>Copy &amp;result</source>
         <translation>Copia risul&amp;tato</translation>
+    </message>
+    <message>
+        <source>The unfinished game kept in %1 cannot be continued (%2). It was moved aside as %3.</source>
+        <translation>La partita incompiuta salvata in %1 non può essere ripresa (%2). È stata messa da parte come %3.</translation>
+    </message>
+    <message>
+        <source>The unfinished game could not be kept in %1 (%2). It counts as abandoned.</source>
+        <translation>Non è stato possibile salvare la partita incompiuta in %1 (%2). Conta come abbandonata.</translation>
     </message>
 </context>
 <context>

@@ -310,6 +310,12 @@ void TfrmCustomize_Freeware::BuildGeneralPage() {
         AddCheck(grpShow, "chkWinningAnimation",
                  QT_TRANSLATE_NOOP("CustomizeText", "&Winning animation"), 12, 70, 160);
     chkWinningAnimation->hide();
+    // In the hidden box's place: an unfinished game kept over closing.
+    chkResumeGame =
+        AddCheck(grpShow, "chkResumeGame",
+                 QT_TRANSLATE_NOOP("CustomizeText", "Res&ume unfinished game"), 12, 70, 160);
+    chkResumeGame->setToolTip(
+        CustomizeText::tr("Resume an unfinished game at start-up, where it was left"));
 }
 
 QTreeWidget* TfrmCustomize_Freeware::BuildTree(QWidget* page, const std::vector<TreeEntry>& entries,
@@ -541,6 +547,7 @@ void TfrmCustomize_Freeware::FormShow() {
     chkShowTime->setChecked(!ParameterIs(field::kShowTime, "N"));
     chkShowScore->setChecked(!ParameterIs(field::kShowScore, "N"));
     chkConfirmQuitGame->setChecked(!ParameterIs(field::kConfirmQuitGame, "N"));
+    chkResumeGame->setChecked(ReadPreference(key::kResumeGame, "Y") != "N");
 }
 
 void TfrmCustomize_Freeware::RefreshBackgroundSamples() {
@@ -654,6 +661,7 @@ void TfrmCustomize_Freeware::btnOKClick() {
     WritePreferenceYN(key::kConfirmQuit, chkConfirmOnExit->isChecked());
     StoreSwitch(field::kConfirmQuitGame, key::kConfirmQuitGame, chkConfirmQuitGame->isChecked());
     WritePreferenceYN(key::kWinningAnimation, chkWinningAnimation->isChecked());
+    WritePreferenceYN(key::kResumeGame, chkResumeGame->isChecked());
     IWindowBars& window = WindowBars();
     window.ApplyToolBarSize(large);
     window.ApplyToolBarFlat(flat);

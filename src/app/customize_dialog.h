@@ -121,6 +121,7 @@ public:
     QGroupBox *grpToolbar, *grpButtons, *grpTimeScores, *grpShow;
     QCheckBox *chkTBLargeIcons, *chkTBFlatBtn, *chkShowTime, *chkShowScore;
     QCheckBox *chkWinningAnimation, *chkConfirmQuitGame, *chkConfirmOnExit;
+    QCheckBox* chkResumeGame;
     QTreeWidget* trvCardBack;
     QWidget* pnlSample;
     SamplePicture *imgSfondoEsempio2, *imgDorsoEsempio;

@@ -71,7 +71,7 @@ struct PreviewState::Saved {
     PileSet savedPiles;
     std::vector<std::string> cardRegister;
     RuleTable rules;
-    TMainGame mainGame;
+    OptionTable options;
     std::array<int16_t, 40> filaLeft, filaTop;
     std::array<uint8_t, 16> flags;
     std::array<int64_t, 2> times;
@@ -91,7 +91,7 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
     s.savedPiles = SavedPiles;
     s.cardRegister = CardRegister;
     s.rules = GameRules;
-    s.mainGame = MainGame;
+    s.options = MainGame.Options();
     s.filaLeft = FilaLeft;
     s.filaTop = FilaTop;
     s.flags = GameFlags;
@@ -159,7 +159,7 @@ PreviewState::~PreviewState() {
     SavedPiles = s.savedPiles;
     CardRegister = s.cardRegister;
     GameRules = s.rules;
-    MainGame = s.mainGame;
+    MainGame.Options() = s.options;
     FilaLeft = s.filaLeft;
     FilaTop = s.filaTop;
     GameFlags = s.flags;

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <cstring>
 #include <utility>
 
 #include "app/deal_number_dialog.h"
@@ -18,6 +19,7 @@
 #include "app/open_game_dialog.h"
 #include "app/placeholders.h"
 #include "app/product_info.h"
+#include "app/resume.h"
 #include "app/shell_hooks.h"
 #include "app/startup.h"
 #include "app/statistics_window.h"
@@ -30,6 +32,7 @@
 #include "core/game_status.h"
 #include "core/new_game.h"
 #include "core/params.h"
+#include "core/rules.h"
 #include "core/sounds.h"
 #include "core/state.h"
 #include "interaction/drag.h"
@@ -576,6 +579,7 @@ void TfrmMain::FirstGame() {
                  GetParameter(field::kPlayer));
         return;
     }
+    if (ResumeGame()) return;
     if (ShellCommands().OpenGameDialog()) return;
     // Without the open-game dialog the stored game starts at once, so the
     // program is playable from its first start.
@@ -586,6 +590,83 @@ void TfrmMain::FirstGame() {
     }
     OpenGame(static_cast<int>(id), GetParameter(field::kGameName), kNewGameNumber, false,
              GetParameter(field::kPlayer));
+}
+
+bool TfrmMain::ResumeGame() {
+    if (!ResumeWanted()) return false;
+    ResumeRecord record;
+    std::string why;
+    switch (ReadResumeFile(record, why)) {
+        case ResumeFile::kNone: return false;
+        case ResumeFile::kRead: break;
+        case ResumeFile::kBad: {
+            std::string aside = MoveResumeFileAside();
+            if (aside.empty()) RemoveResumeFile();  // never the same message twice
+            Dialogs().Info(MainWindowText::tr("The unfinished game kept in %1 cannot be continued "
+                                              "(%2). It was moved aside as %3.")
+                               .arg(QString::fromStdString(ResumeFilePath()),
+                                    QString::fromStdString(why), QString::fromStdString(aside))
+                               .toStdString());
+            return false;
+        }
+    }
+    RemoveResumeFile();
+    SetParameter(field::kGameId, record.gameId);
+    SetParameter(field::kGameName, record.gameName);
+    SetParameter(field::kGameNumber, record.gameNumber);
+    SetParameter(field::kPlayer, record.player);
+    SetParameter(field::kScore, record.score);
+    SetParameter(field::kStartMarkA, record.startMarkA);
+    SetParameter(field::kStartMarkB, record.startMarkB);
+    SetParameter(field::kNewGameMarkA, record.newGameMarkA);
+    SetParameter(field::kNewGameMarkB, record.newGameMarkB);
+    // The game's rules and cards as for a deal, then the game itself on them.
+    LoadGame();
+    if (!GameRulesReadable()) return false;
+    Game& game = ProgramGame();
+    game = std::move(record.game);
+    game.pausedAt = -1;
+    game.pointer = PointerState{};
+    if (Flag(flag::kClockRuns)) {
+        // The clock goes on from the time kept, across midnight as it counts.
+        constexpr int64_t kDay = (23 * 3600 + 59 * 60 + 59) * 1000LL;
+        int64_t start = platform::MillisecondsOfDay() - game.status.elapsedMs % kDay;
+        if (start < 0) start += kDay;
+        game.GameTimes[0] = start;
+    }
+    ShowPlayerName();
+    TableDealt();
+    ResetTitle();
+    UpdateTitle();
+    const GameStatus status = game.status;
+    ShowScore(status.score);
+    ShowTime(FormatElapsed(status.elapsedMs));
+    EnableGameCommands(status.commands);
+    ShowAutoplay(status.autoplay);
+    SetUndoRedoEnabled(status.undoRedo);
+    HistoryChanged();
+    if (Flag(flag::kInProgress)) CommandStates().EnablePlayCommands(Rule(rule::kNoSaving) != 1);
+    TableView().PaintEmptyTable();
+    TableView().RepaintTable(false);
+    return true;
+}
+
+bool TfrmMain::KeepGameForResume() {
+    const bool unfinished = Flag(flag::kInProgress) && !Flag(flag::kFinished) &&
+                            Rule(rule::kPackCards) != 0 && !Flag(flag::kWinAnimation);
+    if (!unfinished || !ResumeWanted()) {
+        RemoveResumeFile();  // a game ended or not kept is never continued
+        return false;
+    }
+    RefreshTimeDisplay();
+    const int err = WriteResumeFile(RecordOfTheGame());
+    if (err == 0) return true;
+    Dialogs().Info(MainWindowText::tr("The unfinished game could not be kept in %1 (%2). It "
+                                      "counts as abandoned.")
+                       .arg(QString::fromStdString(ResumeFilePath()),
+                            QString::fromLocal8Bit(std::strerror(err)))
+                       .toStdString());
+    return false;
 }
 
 void TfrmMain::Activated() {
@@ -1208,7 +1289,7 @@ bool TfrmMain::CloseQuery() {
 }
 
 void TfrmMain::FormClose() {
-    EndGame();
+    if (!KeepGameForResume()) EndGame();
     repaint();
     hide();
     StopEventSound();

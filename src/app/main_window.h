@@ -204,6 +204,12 @@ private:
     void HandleResize();
     // The first activation's offer of a game.
     void FirstGame();
+    // The unfinished game of the last run, continued at once; false when
+    // there is none to continue.
+    bool ResumeGame();
+    // Keeps the unfinished game for the next start instead of counting it;
+    // false when it is not kept.
+    bool KeepGameForResume();
     DealRequest firstDeal_;
     // Close query: true when the window may close.
     bool CloseQuery();

@@ -3,6 +3,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/ports.h"
@@ -11,13 +12,8 @@
 
 namespace bw {
 
-std::array<int16_t, 40> TableauPileFamily = [] {
-    std::array<int16_t, 40> a{};
-    a.fill(1);
-    return a;
-}();
-
-JitterTable TableauJitter{};
+constinit std::array<int16_t, 40>& TableauPileFamily = detail::programGame.TableauPileFamily;
+constinit JitterTable& TableauJitter = detail::programGame.TableauJitter;
 
 namespace {
 

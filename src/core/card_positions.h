@@ -17,7 +17,7 @@ struct CardPoint {
 // the pile's own entry of TableauPileFamily.
 int TableauDirection(int index);
 // Per-pile direction of table family 11, set with the layout.
-extern std::array<int16_t, 40> TableauPileFamily;
+extern std::array<int16_t, 40>& TableauPileFamily;
 
 // The direction code of any pile by name ("Fila"N, "Dest"N, "Appogg"N; the
 // stock-side piles have none and lie squared).
@@ -42,7 +42,7 @@ int Direction8PerRow();
 // The small left shifts of downward tableau cascades ("Piles_TT"): 7 rows of
 // 13 values, redrawn for every new game.
 using JitterTable = std::array<std::array<int8_t, 13>, 7>;
-extern JitterTable TableauJitter;
+extern JitterTable& TableauJitter;
 void NewJitterTable();
 // The shift of card `cardIndex` (0 = bottom) of tableau pile `pile`.
 int JitterFor(int pile, int cardIndex);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/game.h"
 #include "core/game_status.h"
 #include "core/history.h"
 #include "core/memory_log.h"
@@ -23,7 +24,7 @@ namespace {
 constexpr int64_t kLastSecondOfDay = (23 * 3600 + 59 * 60 + 59) * 1000LL;
 
 // The time of day the clock was paused at; -1 while it is not paused.
-int64_t g_pausedAt = -1;
+constinit int64_t& g_pausedAt = detail::programGame.pausedAt;
 
 // The clock's present: the moment it was paused while a pause lasts.
 int64_t ClockNow() {

@@ -1,5 +1,6 @@
 #include "core/game_status.h"
 
+#include "core/game.h"
 #include "core/game_end.h"
 #include "core/params.h"
 #include "core/ports.h"
@@ -7,7 +8,7 @@
 namespace bw {
 
 namespace {
-GameStatus g_status;
+constinit GameStatus& g_status = detail::programGame.status;
 }  // namespace
 
 const GameStatus& Status() {

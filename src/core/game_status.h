@@ -14,6 +14,7 @@ struct GameStatus {
     bool commands = true;   // New, Autoplay and Rules usable (a new window has them on)
     bool autoplay = false;  // the player's Autoplay switch
     bool undoRedo = false;  // Undo and Redo allowed at all
+    bool operator==(const GameStatus&) const = default;
 };
 
 const GameStatus& Status();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/ports.h"
@@ -9,10 +10,10 @@
 
 namespace bw {
 
-HistoryLists UndoLists;
-HistoryLists RedoLists;
-std::string UndoMarks;
-std::string RedoMarks;
+constinit HistoryLists& UndoLists = detail::programGame.UndoLists;
+constinit HistoryLists& RedoLists = detail::programGame.RedoLists;
+constinit std::string& UndoMarks = detail::programGame.UndoMarks;
+constinit std::string& RedoMarks = detail::programGame.RedoMarks;
 
 namespace {
 constexpr size_t kPerStep[4] = {3, 16, 40, 10};

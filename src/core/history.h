@@ -9,10 +9,10 @@
 namespace bw {
 
 using HistoryLists = std::array<std::vector<std::string>, 4>;  // stock, dest, fila, appogg
-extern HistoryLists UndoLists;
-extern HistoryLists RedoLists;
-extern std::string UndoMarks;
-extern std::string RedoMarks;
+extern HistoryLists& UndoLists;
+extern HistoryLists& RedoLists;
+extern std::string& UndoMarks;
+extern std::string& RedoMarks;
 
 // Number of complete steps in a history (every list holds its share).
 int StepCount(const HistoryLists& h);

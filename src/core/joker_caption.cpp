@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/cards.h"
+#include "core/game.h"
 #include "core/ports.h"
 #include "core/state.h"
 
@@ -12,8 +13,8 @@ namespace {
 // Text and suit of the caption on the screen. Option 100 alone tells only
 // where the joker lies; a card put on a lone joker changes its meaning
 // without moving it.
-std::string g_shownText;
-std::string g_shownSuit;
+constinit std::string& g_shownText = detail::programGame.jokerText;
+constinit std::string& g_shownSuit = detail::programGame.jokerSuit;
 
 const char* SuitImage(int suit) {
     static const char* names[] = {"SUIT_HEARTS", "SUIT_DIAMONDS", "SUIT_CLUBS", "SUIT_SPADES"};

@@ -4,20 +4,14 @@
 #include <array>
 #include <vector>
 
+#include "core/game.h"
 #include "core/state.h"
 
 namespace bw {
 
 namespace {
 
-struct MemoryLog {
-    std::array<int, 109> seenInTurn;  // -1: never seen
-    int turn = 0;
-    int slips = 0;
-    bool acted = false;
-    MemoryLog() { seenInTurn.fill(-1); }
-};
-MemoryLog g_log;
+constinit MemoryLog& g_log = detail::programGame.memoryLog;
 
 bool Partners(CardCode a, CardCode b) {
     if (a < 1 || b < 1 || a == b || RankOf(a) != RankOf(b)) return false;

@@ -17,9 +17,20 @@
 // "Ace-To-King" (36): a card that breaks the run is a slip when it was
 // known, for its rank was then known to be the wrong one.
 // Every other miss is unavoidable. "Forget me not" counts no slips.
+#include <array>
+
 #include "core/cards.h"
 
 namespace bw {
+
+struct MemoryLog {
+    std::array<int, 109> seenInTurn;  // -1: never seen
+    int turn = 0;
+    int slips = 0;
+    bool acted = false;
+    MemoryLog() { seenInTurn.fill(-1); }
+    bool operator==(const MemoryLog&) const = default;
+};
 
 // A new deal: nothing seen, no slips, nothing done yet.
 void ResetMemoryLog();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/game.h"
 #include "core/piles.h"
 #include "core/placement.h"
 #include "core/ports.h"
@@ -13,10 +14,10 @@ namespace bw {
 // Engine state
 // ===========================================================================
 
-int RunningCount = 0;
+constinit int& RunningCount = detail::programGame.RunningCount;
 
 namespace {
-bool g_movingStackSingle = true;
+constinit bool& g_movingStackSingle = detail::programGame.movingStackSingle;
 
 int RuleCount(int entry, int max) {
     int n = Rule(entry);

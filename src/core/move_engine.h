@@ -16,7 +16,7 @@ void SetMovingStackSingle(bool single);
 
 // Counter of the counting games (goal kind 28): moves advance it, build
 // rule 40 reads it. New game sets it to 0.
-extern int RunningCount;
+extern int& RunningCount;
 
 // Back to the state of a program that has just started.
 void ResetMoveEngineState();

@@ -9,6 +9,7 @@
 #include "build_info.h"
 #include "core/autoplay.h"
 #include "core/deal.h"
+#include "core/game.h"
 #include "core/game_end.h"
 #include "core/game_status.h"
 #include "core/memory_log.h"
@@ -25,11 +26,11 @@
 
 namespace bw {
 
-OffsetRows OffsetTable{};
+constinit OffsetRows& OffsetTable = detail::programGame.OffsetTable;
 
 namespace {
 
-std::string g_caption;
+constinit std::string& g_caption = detail::programGame.caption;
 
 // The hourglass from construction until Release (or the end of the scope).
 class Hourglass {

@@ -76,7 +76,7 @@ void ResetTitle();
 // new game: 7 rows of 13 steps of -2..2 pixels; row r (1..7) is index r - 1,
 // position 0 of each row is 0.
 using OffsetRows = std::array<std::array<int, 13>, 7>;
-extern OffsetRows OffsetTable;
+extern OffsetRows& OffsetTable;
 void DrawOffsetTable();
 inline int OffsetAt(int row, int position) {
     if (row < 1 || row > 7 || position < 0 || position > 12) return 0;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "platform/line_reader.h"
@@ -15,8 +16,8 @@ namespace bw {
 
 namespace {
 bool g_rulesReadable = true;
-std::array<int16_t, 40> g_keepTableau{};
-std::array<int16_t, 16> g_keepFoundation{};
+constinit std::array<int16_t, 40>& g_keepTableau = detail::programGame.keptTableau;
+constinit std::array<int16_t, 16>& g_keepFoundation = detail::programGame.keptFoundation;
 }  // namespace
 
 char DecodeGamesChar(char stored) {

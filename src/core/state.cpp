@@ -1,22 +1,25 @@
 #include "core/state.h"
 
+#include "core/game.h"
 #include "core/history.h"
 #include "core/move_engine.h"
 
 namespace bw {
 
-PileList MazzoPiles(3);
-PileList FilaPiles(40);
-PileList DestPiles(16);
-PileList AppoggPiles(10);
-PileSet SavedPiles;
-std::vector<std::string> CardRegister;
-RuleTable GameRules{};
-std::array<int16_t, 40> FilaLeft{};
-std::array<int16_t, 40> FilaTop{};
-TMainGame MainGame;
-std::array<uint8_t, 16> GameFlags{};
-std::array<int64_t, 2> GameTimes{};
+// Bound to the program's game; references to members of a static object are
+// constant-initialised, so no start-up order matters.
+constinit PileList& MazzoPiles = detail::programGame.MazzoPiles;
+constinit PileList& FilaPiles = detail::programGame.FilaPiles;
+constinit PileList& DestPiles = detail::programGame.DestPiles;
+constinit PileList& AppoggPiles = detail::programGame.AppoggPiles;
+constinit PileSet& SavedPiles = detail::programGame.SavedPiles;
+constinit std::vector<std::string>& CardRegister = detail::programGame.CardRegister;
+constinit RuleTable& GameRules = detail::programGame.GameRules;
+constinit std::array<int16_t, 40>& FilaLeft = detail::programGame.FilaLeft;
+constinit std::array<int16_t, 40>& FilaTop = detail::programGame.FilaTop;
+constinit TMainGame MainGame(detail::programGame.Options);
+constinit std::array<uint8_t, 16>& GameFlags = detail::programGame.GameFlags;
+constinit std::array<int64_t, 2>& GameTimes = detail::programGame.GameTimes;
 
 void FillCardRegister() {
     static const char* kSuits[4] = {"CUORI", "QUADR", "FIORI", "PICCH"};

@@ -1,7 +1,8 @@
 #pragma once
-// The process-wide game state: card register, the four pile lists, the rule
-// table, the option table of TMainGame, the game flags and times. One game is
-// on the table at a time; everything lives for the whole run.
+// The game state's types and the names the engine reaches the program's one
+// game by: card register, the four pile lists, the rule table, the option
+// table of TMainGame, the game flags and times. The game itself is a value,
+// `Game` in core/game.h; these names are bound to the program's instance.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -32,22 +33,23 @@ struct PileSet {
     PileList fila = PileList(40);
     PileList dest = PileList(16);
     PileList appogg = PileList(10);
+    bool operator==(const PileSet&) const = default;
 };
 
 // The live table. Entry 0/1/2 of MazzoPiles: "Mazzo", "Mazzo_Vis", "Waste".
-extern PileList MazzoPiles;
-extern PileList FilaPiles;
-extern PileList DestPiles;
-extern PileList AppoggPiles;
+extern PileList& MazzoPiles;
+extern PileList& FilaPiles;
+extern PileList& DestPiles;
+extern PileList& AppoggPiles;
 // The trial copy used to try a move and take it back.
-extern PileSet SavedPiles;
+extern PileSet& SavedPiles;
 
 // 108 lines of 20 characters: name (15), suit digit, code (3), face flag.
-extern std::vector<std::string> CardRegister;
+extern std::vector<std::string>& CardRegister;
 
 // 489 signed 16-bit rule entries of the current game, named in rule::.
 using RuleTable = std::array<int16_t, 489>;
-extern RuleTable GameRules;
+extern RuleTable& GameRules;
 
 // Entry `entry` of the current game; 0 for a number outside the table.
 inline int Rule(int entry) {
@@ -77,8 +79,8 @@ inline bool FirstFoundationIsSelection() {
 
 // The tableau anchors, outside the option table. FilaTop holds table
 // coordinates; FilaTopOnScreen subtracts the scroll offset (option 90).
-extern std::array<int16_t, 40> FilaLeft;
-extern std::array<int16_t, 40> FilaTop;
+extern std::array<int16_t, 40>& FilaLeft;
+extern std::array<int16_t, 40>& FilaTop;
 
 // Not-on-the-table markers; a coordinate at or below -10000 is off the table.
 constexpr int kOffStock = -10000;
@@ -89,9 +91,9 @@ inline bool OnTable(int coordinate) {
     return coordinate > -10000;
 }
 
-class TMainGame {
+// The option table: 186 signed 16-bit entries, named in opt::.
+class OptionTable {
 public:
-    TMainGame() { options_.fill(0); }
     int16_t Opt(int i) const {
         return (i >= 0 && i < 186) ? options_[static_cast<size_t>(i)] : int16_t{0};
     }
@@ -114,12 +116,43 @@ public:
     void SetStockTop(int i, int v) { SetOpt(opt::kStockTop + i, v); }
 
     void ClearOptions() { options_.fill(0); }
+    bool operator==(const OptionTable&) const = default;
+
+private:
+    std::array<int16_t, 186> options_{};
+};
+
+// The option table of the program's game (core/game.h) and, apart from it,
+// the game catalogue, which is no play state.
+class TMainGame {
+public:
+    explicit constexpr TMainGame(OptionTable& options) : options_(&options) {}
+    TMainGame(const TMainGame&) = delete;
+    TMainGame& operator=(const TMainGame&) = delete;
+
+    int16_t Opt(int i) const { return options_->Opt(i); }
+    void SetOpt(int i, int v) { options_->SetOpt(i, v); }
+    int DestLeft(int i) const { return options_->DestLeft(i); }
+    int DestTop(int i) const { return options_->DestTop(i); }
+    void SetDestLeft(int i, int v) { options_->SetDestLeft(i, v); }
+    void SetDestTop(int i, int v) { options_->SetDestTop(i, v); }
+    int AppoggLeft(int i) const { return options_->AppoggLeft(i); }
+    int AppoggTop(int i) const { return options_->AppoggTop(i); }
+    void SetAppoggLeft(int i, int v) { options_->SetAppoggLeft(i, v); }
+    void SetAppoggTop(int i, int v) { options_->SetAppoggTop(i, v); }
+    int StockLeft(int i) const { return options_->StockLeft(i); }
+    int StockTop(int i) const { return options_->StockTop(i); }
+    void SetStockLeft(int i, int v) { options_->SetStockLeft(i, v); }
+    void SetStockTop(int i, int v) { options_->SetStockTop(i, v); }
+    void ClearOptions() { options_->ClearOptions(); }
+    OptionTable& Options() { return *options_; }
+    const OptionTable& Options() const { return *options_; }
 
     std::vector<std::string> catalogue;  // one line per game (catalogue layout)
     std::vector<std::string> second;
 
 private:
-    std::array<int16_t, 186> options_{};
+    OptionTable* options_;
 };
 
 extern TMainGame MainGame;
@@ -146,7 +179,7 @@ constexpr int kFinished = 8;
 constexpr int kEnded = 9;
 }  // namespace flag
 
-extern std::array<uint8_t, 16> GameFlags;
+extern std::array<uint8_t, 16>& GameFlags;
 inline bool Flag(int i) {
     return GameFlags[static_cast<size_t>(i)] != 0;
 }
@@ -156,7 +189,7 @@ inline void SetFlag(int i, bool on) {
 
 // Entry 0: when the game clock started; entry 1: when the game ended.
 // Milliseconds since local midnight.
-extern std::array<int64_t, 2> GameTimes;
+extern std::array<int64_t, 2>& GameTimes;
 
 // Fills the card register (all cards face up) and empties everything else:
 // the state of a program that has just started.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/autoplay.h"
+#include "core/game.h"
 #include "core/history.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -18,7 +19,7 @@ namespace {
 
 // Parameter positions of the switches used here.
 
-StockEffects g_effects;
+constinit StockEffects& g_effects = detail::programGame.stockEffects;
 
 std::string& Stock() {
     return MazzoPiles[0];

@@ -22,6 +22,7 @@ bool IsStockOperation(const std::string& target);
 // `effects`, when given, tells the common tail what happened.
 struct StockEffects {
     bool leftTableau = false;  // a card left a tableau pile
+    bool operator==(const StockEffects&) const = default;
 };
 bool ExecuteStockOperation(int count, const std::string& target, StockEffects* effects = nullptr);
 

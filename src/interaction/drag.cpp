@@ -6,6 +6,7 @@
 #include "core/autoplay.h"
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/history.h"
 #include "core/move_engine.h"
 #include "core/params.h"
@@ -29,10 +30,7 @@ bool Shadowed() {
 }
 
 // An area of the window, right and bottom exclusive.
-struct Area {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool Empty() const { return right <= left || bottom <= top; }
-};
+using Area = ShownArea;
 
 Area Union(const Area& a, const Area& b) {
     if (a.Empty()) return b;
@@ -70,8 +68,8 @@ std::vector<Area> Uncovered(const Area& a, const Area& b) {
 // The hold: where the held image is shown on the window (the card itself
 // until the image is first drawn), and whether the table picture shows the
 // cards lifted.
-Area g_shown;
-bool g_lifted = false;
+constinit Area& g_shown = detail::programGame.pointer.shown;
+constinit bool& g_lifted = detail::programGame.pointer.lifted;
 
 // Searched as the return searches: "Mazzo_Vis", the tableau, the
 // foundations, the reserve cells; the stock last.

@@ -5,6 +5,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/ports.h"
@@ -18,13 +19,7 @@ namespace {
 
 constexpr int kAnswerRows = 10;  // "Forget me not": rows 1..10 lie under the models
 
-struct KeyState {
-    bool shown = false;
-    GridPlace focus;  // by row and slot; left and top as last drawn
-    bool holding = false;
-    GridPlace origin;
-};
-KeyState g_key;
+constinit KeyState& g_key = detail::programGame.pointer.key;
 
 bool PlacingGame() {
     return Rule(rule::kGoalKind) == 38;

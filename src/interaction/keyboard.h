@@ -12,6 +12,8 @@
 // and Escape puts it back.
 #include <vector>
 
+#include "core/pointer_state.h"
+
 namespace bw {
 
 enum class TableKey { kLeft, kRight, kUp, kDown, kHome, kEnd, kSpace, kReturn, kEscape };
@@ -22,13 +24,6 @@ bool TableKeyPress(TableKey key);
 // arrow key. A twin lifted from the keyboard is put back first.
 void HideFocusFrame();
 
-// A place of the grid: a slot of a row of side-by-side cards, or a pile.
-struct GridPlace {
-    int row = 0;   // 0-based tableau pile
-    int slot = 0;  // 0 for a pile
-    int left = 0;
-    int top = 0;
-};
 // Every place of the current grid, rows of the screen from the top and
 // places from the left; empty for games that are not memory games.
 std::vector<std::vector<GridPlace>> GridPlaces();

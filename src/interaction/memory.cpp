@@ -5,6 +5,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/history.h"
 #include "core/memory_log.h"
 #include "core/move_engine.h"
@@ -152,12 +153,22 @@ bool PairClick(CardCode card, int x, int y, int row) {
 
 void TurnBackAll() {
     MainGame.SetOpt(opt::kMisses, MainGame.Opt(opt::kMisses) + 1);
+    // The program may be closed during a pause: the game kept for the next
+    // start must not show these cards.
+    ProgramGame().turningBack = true;
     for (const GridCard& g : FaceUpGridCards()) {
         Waits().Wait(kTurnBackPause);
         SetFaceFlag(g.card, '0');
         const CardPoint at = TurnBackPosition(g);
         CardDrawing().DrawCardBack(at.left, at.top, kOnBoth);
     }
+    ProgramGame().turningBack = false;
+}
+
+std::vector<CardCode> FaceUpGridCodes() {
+    std::vector<CardCode> codes;
+    for (const GridCard& g : FaceUpGridCards()) codes.push_back(g.card);
+    return codes;
 }
 
 int SequenceLength(const std::string& code) {

@@ -4,6 +4,7 @@
 // (38). Each grid row is one tableau pile; a card taken out leaves "000" so
 // every other card keeps its place.
 #include <string>
+#include <vector>
 
 #include "core/cards.h"
 
@@ -26,6 +27,8 @@ bool PairClick(CardCode card, int x, int y, int row);
 int SequenceLength(const std::string& code);
 // Counts a miss and turns every face-up grid card back, 200 ms apart.
 void TurnBackAll();
+// The face-up cards of the grid (during a turn-back pause, the missed ones).
+std::vector<CardCode> FaceUpGridCodes();
 bool AllGridCardsUp();
 // The press on a grid card in goal kinds 36, 37 and 39, with the score, the
 // win flag and the game end once no hidden card is left.

@@ -48,6 +48,7 @@ inline constexpr const char* kShowTime = "Show_Time";
 inline constexpr const char* kShowScore = "Show_Score";
 inline constexpr const char* kConfirmQuit = "ConfirmQuit";
 inline constexpr const char* kConfirmQuitGame = "ConfirmQuitGame";
+inline constexpr const char* kResumeGame = "Resume_Game";
 inline constexpr const char* kConfirmSaveAndExit = "ConfirmSaveAndExit";
 inline constexpr const char* kConfirmSaveAndExitType = "ConfirmSaveAndExitType";
 inline constexpr const char* kCardsAnimate = "Cards_Animate";

@@ -392,12 +392,13 @@ TEST_F(CustomizeTest, OkWritesExactlyTheDialogsKeys) {
     Choose(dialog->trvCardBack, "Lake");
     Choose(dialog->trvBackGround, "Marble 1");
     QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
-    EXPECT_THAT(PreferenceLines(Settings()),
-                UnorderedElementsAreArray(
-                    {"Sounds_Enabled=Y", "Back_Card=20", "Background_bmp=263",
-                     "Background_Col=2147483663", "Background_Fixed_Col=0", "Background_Def=N",
-                     "Fade_Background=Y", "ToolBar_Large=Y", "ToolBar_Flat=Y", "Show_Time=Y",
-                     "Show_Score=Y", "ConfirmQuit=N", "ConfirmQuitGame=N", "Winning_Animation=Y"}));
+    EXPECT_THAT(
+        PreferenceLines(Settings()),
+        UnorderedElementsAreArray({"Sounds_Enabled=Y", "Back_Card=20", "Background_bmp=263",
+                                   "Background_Col=2147483663", "Background_Fixed_Col=0",
+                                   "Background_Def=N", "Fade_Background=Y", "ToolBar_Large=Y",
+                                   "ToolBar_Flat=Y", "Show_Time=Y", "Show_Score=Y", "ConfirmQuit=N",
+                                   "ConfirmQuitGame=N", "Winning_Animation=Y", "Resume_Game=Y"}));
     EXPECT_EQ(GetParameter(21, 3), "020");
     EXPECT_EQ(CardBack, LibraryBitmap("DB020"));
     // The table is rebuilt after the bars and panels took their settings.

@@ -22,6 +22,7 @@
 #include <string>
 #include <thread>
 
+#include "core/game_text.h"
 #include "soak.h"
 
 namespace {
@@ -35,6 +36,23 @@ char g_context[4096];
 std::atomic<int> g_eventIndex{0};
 std::atomic<long long> g_progress{0};
 std::FILE* g_trace = nullptr;
+// --round-trip: after every event the game is written as text, read back
+// into a new Game that must equal it, and play goes on from that copy.
+bool g_roundTrip = false;
+
+void AfterEvent(uint64_t hash) {
+    if (g_trace) std::fprintf(g_trace, "%016llx\n", static_cast<unsigned long long>(hash));
+    if (!g_roundTrip) return;
+    bw::Game loaded;
+    std::string error;
+    if (!bw::LoadGameText(bw::SaveGameText(bw::ProgramGame()), loaded, error) ||
+        !(loaded == bw::ProgramGame())) {
+        std::fprintf(stderr, "soak: the game did not survive its text: %s\n",
+                     error.empty() ? "it reads back different" : error.c_str());
+        std::exit(1);
+    }
+    bw::ProgramGame() = std::move(loaded);
+}
 
 void TraceEpisode(const EpisodeSetup& setup) {
     if (g_trace) std::fprintf(g_trace, "# %s\n", FormatSetup(setup).c_str());
@@ -170,11 +188,13 @@ int main(int argc, char** argv) {
             generate = std::stoi(argv[++i]);
         else if (a == "--trace" && more)
             trace = argv[++i];
+        else if (a == "--round-trip")
+            g_roundTrip = true;
         else {
             std::fprintf(
                 stderr,
                 "usage: bw_soak [--events N] [--seed S] [--episode-length L] [--keep-going] "
-                "[--trace FILE]\n"
+                "[--trace FILE] [--round-trip]\n"
                 "       bw_soak --replay SETUP (--play EVENTS | --generate N) [--trace FILE]\n");
             return 2;
         }
@@ -185,10 +205,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "soak: cannot write %s\n", trace.c_str());
             return 2;
         }
-        OnTrace = [](uint64_t hash) {
-            std::fprintf(g_trace, "%016llx\n", static_cast<unsigned long long>(hash));
-        };
     }
+    if (g_trace || g_roundTrip) OnTrace = AfterEvent;
     std::signal(SIGSEGV, OnFatalSignal);
     std::signal(SIGABRT, OnFatalSignal);
     std::signal(SIGFPE, OnFatalSignal);

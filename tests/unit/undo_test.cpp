@@ -4,6 +4,8 @@
 
 #include <initializer_list>
 
+#include "core/game.h"
+#include "core/game_text.h"
 #include "core/history.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -214,6 +216,88 @@ TEST_F(UndoTest, UndoAndRedoRestoreTheTableExactly) {
     // Undo once more after the redos: the same table as before.
     ASSERT_TRUE(UndoCommand());
     EXPECT_EQ(Snapshot(), states[2]);
+}
+
+// A copy is a whole game: playing on the program's game leaves the copy as it
+// was, and assigning the copy back brings table, rules, flags and history back.
+TEST_F(UndoTest, AGameIsAValue) {
+    Klondike();
+    ASSERT_TRUE(ExecuteStockOperation(0, "Mazzo_Vis"));
+    const Table onTable = Snapshot();
+    const Game before = ProgramGame();
+    Game copy = ProgramGame();
+    ASSERT_TRUE(ExecuteStockOperation(0, "Add_Tableaus"));
+    RecordStep(1);
+    TakeCardAnywhere(29, 1);
+    AppendCard(DestPiles, 1, 29, "1");
+    SetFlag(flag::kFinished, true);
+    MainGame.SetOpt(opt::kMisses, 3);
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_NE(ProgramGame(), before);
+    EXPECT_EQ(copy, before);
+
+    ProgramGame() = copy;
+    EXPECT_EQ(ProgramGame(), before);
+    EXPECT_EQ(Snapshot(), onTable);
+    EXPECT_FALSE(Flag(flag::kFinished));
+    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(RedoLists), 0);
+    // The bound names reach the assigned game: its undo goes on working.
+    ASSERT_TRUE(UndoCommand());
+    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(copy, before);
+}
+
+// The checksum SaveGameText ends with, to make damaged texts that pass it.
+std::string Resummed(std::string text) {
+    text.resize(text.rfind("sum "));
+    uint64_t h = 14695981039346656037ULL;
+    for (unsigned char c : text) h = (h ^ c) * 1099511628211ULL;
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(h));
+    return text + "sum " + hex + "\n";
+}
+
+TEST_F(UndoTest, GameTextRoundTripAndHostileTexts) {
+    Klondike();
+    ASSERT_TRUE(ExecuteStockOperation(0, "Mazzo_Vis"));
+    ProgramGame().status.score = "12\\3\nx";  // escapes survive
+    const std::string text = SaveGameText(ProgramGame());
+    Game loaded;
+    std::string error;
+    ASSERT_TRUE(LoadGameText(text, loaded, error)) << error;
+    EXPECT_EQ(loaded, ProgramGame());
+    EXPECT_EQ(SaveGameText(loaded), text);
+
+    auto replaced = [&](const std::string& from, const std::string& to) {
+        std::string t = text;
+        const size_t at = t.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return Resummed(t.replace(at, from.size(), to));
+    };
+    const Game untouched = loaded;
+    const std::vector<std::pair<std::string, std::string>> hostile = {
+        {text.substr(0, text.size() / 2), "cut short"},
+        {text.substr(0, text.size() - 1), "cut short"},
+        {std::string(), "cut short"},
+        {"Brindlewick game 2" + text.substr(text.find('\n')), "another version"},
+        {"garbage\n" + text, "not a saved game"},
+        {text.substr(0, 60) + "X" + text.substr(61), "checksum"},
+        {replaced("|" + MazzoPiles[0].substr(0, 3), "|109"), "out of range"},
+        {replaced("|" + MazzoPiles[0].substr(0, 3), "|0a1"), "out of range"},
+        {replaced("UndoStock 3", "UndoStock 99999999999"), "count is out of range"},
+        {replaced("UndoStock 3", "UndoStock 2999999"), "wrong length"},
+        {replaced("GameFlags 16 ", "GameFlags 16 256 "), "out of range"},
+        {replaced("GameRules 489", "GameRules 490"), "wrong length"},
+        {replaced("\nsum", "\nextra\nsum"), "followed by more"},
+        {replaced("RunningCount 1 0", "RunningCount 1 0x"), "damaged"},
+    };
+    for (const auto& [bad, why] : hostile) {
+        error.clear();
+        EXPECT_FALSE(LoadGameText(bad, loaded, error)) << why;
+        EXPECT_NE(error.find(why), std::string::npos) << error << " / " << why;
+        EXPECT_EQ(loaded, untouched) << why;
+    }
 }
 
 TEST_F(UndoTest, MarksTravelWithTheirStep) {

@@ -4,7 +4,7 @@
 #   bw_soak --seed SEED --events EVENTS --episode-length LENGTH --trace FILE
 #
 #   cmake -DSOAK=<bw_soak> -DGOLDEN=<trace> -DOUT=<file> -DSEED=<n> -DEVENTS=<n>
-#         -DLENGTH=<n> -P compare.cmake
+#         -DLENGTH=<n> [-DEXTRA=<more bw_soak options>] -P compare.cmake
 foreach(v SOAK GOLDEN OUT SEED EVENTS LENGTH)
   if(NOT DEFINED ${v})
     message(FATAL_ERROR "compare.cmake: ${v} is not set")
@@ -12,7 +12,7 @@ foreach(v SOAK GOLDEN OUT SEED EVENTS LENGTH)
 endforeach()
 execute_process(
   COMMAND "${SOAK}" --seed "${SEED}" --events "${EVENTS}" --episode-length "${LENGTH}"
-          --trace "${OUT}"
+          --trace "${OUT}" ${EXTRA}
   RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "bw_soak failed (${result}):\n${output}")

@@ -1,0 +1,91 @@
+#pragma once
+// One game as a value: the table, the rules, the play state and the
+// history, owned by one object that can be copied, assigned and compared.
+// A copy is a whole game; playing on one leaves the other untouched.
+//
+// Transitional binding, not the final shape: the engine's functions do not
+// take a Game yet. The program holds one Game (detail::programGame), and the
+// names the engine has always used (MazzoPiles, GameRules, MainGame's option
+// table, UndoLists, GrabOffset, ...) are references bound to that instance's
+// members, so every existing use reads and writes the program's game.
+// Functions are moved to take a `Game&` one file at a time; until then
+// ProgramGame() is how the program's game is copied, saved and restored as
+// a whole (tests, the resume file).
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/card_positions.h"
+#include "core/game_status.h"
+#include "core/history.h"
+#include "core/memory_log.h"
+#include "core/new_game.h"
+#include "core/pointer_state.h"
+#include "core/state.h"
+#include "core/stock_moves.h"
+
+namespace bw {
+
+struct Game {
+    // The table: "Mazzo", "Mazzo_Vis", "Waste"; the tableau, foundations and
+    // reserve cells; the trial copy; the card register (faces).
+    PileList MazzoPiles = PileList(3);
+    PileList FilaPiles = PileList(40);
+    PileList DestPiles = PileList(16);
+    PileList AppoggPiles = PileList(10);
+    PileSet SavedPiles;
+    std::vector<std::string> CardRegister;
+
+    // The rules of the game in play and its option table; the rule entries a
+    // game changes while it is played are kept here to be put back.
+    RuleTable GameRules{};
+    OptionTable Options;
+    std::array<int16_t, 40> keptTableau{};
+    std::array<int16_t, 16> keptFoundation{};
+
+    // Geometry drawn for this deal.
+    std::array<int16_t, 40> FilaLeft{};
+    std::array<int16_t, 40> FilaTop{};
+    std::array<int16_t, 40> TableauPileFamily = [] {
+        std::array<int16_t, 40> a{};
+        a.fill(1);
+        return a;
+    }();
+    JitterTable TableauJitter{};
+    OffsetRows OffsetTable{};
+
+    // Play state.
+    std::array<uint8_t, 16> GameFlags{};
+    std::array<int64_t, 2> GameTimes{};
+    int64_t pausedAt = -1;  // time of day the clock was paused at; -1: running
+    int RunningCount = 0;
+    bool movingStackSingle = true;
+    StockEffects stockEffects;
+    PointerState pointer;
+    GameStatus status;
+    MemoryLog memoryLog;
+    // Cards of a missed pair are face up until the turn-back pause ends.
+    bool turningBack = false;
+    std::string caption;               // the window caption as last set
+    std::string jokerText, jokerSuit;  // the joker caption on the screen
+
+    // Undo and redo.
+    HistoryLists UndoLists;
+    HistoryLists RedoLists;
+    std::string UndoMarks;
+    std::string RedoMarks;
+
+    bool operator==(const Game&) const = default;
+};
+
+namespace detail {
+// The program's one game; reach it through ProgramGame() or the bound names.
+extern Game programGame;
+}  // namespace detail
+
+inline Game& ProgramGame() {
+    return detail::programGame;
+}
+
+}  // namespace bw

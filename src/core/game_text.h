@@ -1,0 +1,31 @@
+#pragma once
+// A whole game as text, to be kept in a file and read back: the first line
+// names the format and its version, then one record per part of the game in
+// a fixed order, the last line a checksum of everything above it.
+//
+//   Brindlewick game 1
+//   MazzoPiles 3          a list: its name and length, then one line per
+//   |001104                 element, each behind a "|" (an empty pile is "|")
+//   GameRules 489 0 1 ...  numbers: name, count, the values on the line
+//   ...
+//   sum 0123456789abcdef   FNV-1a 64 of every byte before this line
+//
+// Piles keep their stored form (three-digit codes, "000" for a hole), undo
+// snapshots theirs (code and face flag per slot), rule and option entries
+// are numbers. Texts escape "\" and line breaks.
+#include <string>
+#include <string_view>
+
+#include "core/game.h"
+
+namespace bw {
+
+inline constexpr int kGameTextVersion = 1;
+
+std::string SaveGameText(const Game& game);
+// Reads a text SaveGameText wrote. On any fault (damage, truncation, another
+// version, a value out of range) `game` is left as it was, `error` says why
+// and the result is false.
+bool LoadGameText(std::string_view text, Game& game, std::string& error);
+
+}  // namespace bw
