@@ -6,6 +6,7 @@
 #include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/history.h"
+#include "core/look_time.h"
 #include "core/memory_log.h"
 #include "core/move_engine.h"
 #include "core/params.h"
@@ -152,8 +153,12 @@ bool PairClick(CardCode card, int x, int y, int row) {
 
 void TurnBackAll() {
     MainGame.SetOpt(opt::kMisses, MainGame.Opt(opt::kMisses) + 1);
+    // The player's look time keeps the cards up; the rest turn back at the
+    // usual pace.
+    int pause = WrongPairMs();
     for (const GridCard& g : FaceUpGridCards()) {
-        Waits().Wait(kTurnBackPause);
+        Waits().Wait(pause);
+        pause = kTurnBackPause;
         SetFaceFlag(g.card, '0');
         const CardPoint at = TurnBackPosition(g);
         CardDrawing().DrawCardBack(at.left, at.top, kOnBoth);
