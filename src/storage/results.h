@@ -37,7 +37,6 @@
 // won without a miss. Values too large for a field stop at its maximum;
 // once "played" is at its maximum the counts (played, won, lost, perfect,
 // the sums) stay as they are, so they still add up.
-#include <compare>
 #include <map>
 #include <optional>
 #include <string>
@@ -106,7 +105,10 @@ std::optional<ResultRecord> ParseResultEntry(int gameId, const std::string& play
 struct ResultKey {
     int gameId = 0;
     int lookMs = 0;
-    auto operator<=>(const ResultKey&) const = default;
+    bool operator==(const ResultKey&) const = default;
+    bool operator<(const ResultKey& o) const {
+        return gameId != o.gameId ? gameId < o.gameId : lookMs < o.lookMs;
+    }
 };
 inline constexpr int kResultLookMsMax = 600000;
 std::string ResultSectionName(const ResultKey& key);
