@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
@@ -132,6 +133,12 @@ bool SameContent(const QString& a, const QString& b) {
 void NameAfter(QWidget* view, QLabel* label) {
     label->setBuddy(view);
     view->setAccessibleName(label->text().remove('&'));
+}
+
+// A spin box's editor is what takes the focus: it carries the name as well.
+void NameSpinBoxAfter(QAbstractSpinBox* box, QLabel* label) {
+    NameAfter(box, label);
+    if (auto* edit = box->findChild<QLineEdit*>()) edit->setAccessibleName(box->accessibleName());
 }
 
 }  // namespace
@@ -464,7 +471,7 @@ void TfrmCustomize_Freeware::BuildLookTimeGroup() {
     spnWrongPair->setSingleStep(0.1);
     spnWrongPair->setRange(kWrongPairMsStandard / 1000.0, kWrongPairMsMax / 1000.0);
     spnWrongPair->setSuffix(CustomizeText::tr(" s"));
-    pair->setBuddy(spnWrongPair);
+    NameSpinBoxAfter(spnWrongPair, pair);
     QLabel* study = AddLabel(grpLookTime, "lblStudyTime",
                              QT_TRANSLATE_NOOP("CustomizeText", "Forget me not stud&y time:"),
                              QRect(12, 58, 160, 16));
@@ -473,7 +480,7 @@ void TfrmCustomize_Freeware::BuildLookTimeGroup() {
     spnStudyTime->setGeometry(12, 76, 80, 20);
     spnStudyTime->setRange(kStudySecondsMin, kStudySecondsMax);
     spnStudyTime->setSuffix(CustomizeText::tr(" s"));
-    study->setBuddy(spnStudyTime);
+    NameSpinBoxAfter(spnStudyTime, study);
 }
 
 QTreeWidget* TfrmCustomize_Freeware::BuildTree(QWidget* page, const std::vector<TreeEntry>& entries,
