@@ -345,6 +345,50 @@
         <source>Resume an unfinished game at start-up, where it was left</source>
         <translation>Ein unbeendetes Spiel beim Start dort fortsetzen, wo es verlassen wurde</translation>
     </message>
+    <message>
+        <source>Your own</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>Memory games</source>
+        <translation>Memory-Spiele</translation>
+    </message>
+    <message>
+        <source>Wrong &amp;pair stays up:</source>
+        <translation>Falsches Paar bleibt &amp;offen:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Forget me not stud&amp;y time:</source>
+        <translation>&amp;Merkzeit bei Forget me not:</translation>
+    </message>
+    <message>
+        <source>&amp;Add your own...</source>
+        <translation>&amp;Eigene hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Add your own card back</source>
+        <translation>Eigenen Kartenrücken hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add your own background</source>
+        <translation>Eigenen Hintergrund hinzufügen</translation>
+    </message>
+    <message>
+        <source>Card backs (*.bmp *.BMP)</source>
+        <translation>Kartenrücken (*.bmp *.BMP)</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</source>
+        <translation>Bilder (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</translation>
+    </message>
 </context>
 <context>
     <name>DailyResultText</name>
@@ -1036,6 +1080,14 @@ Sie wurde unverändert als „%s“ aufbewahrt.</translation>
         <source>Fill in any gaps in the tableau before dealing.</source>
         <translation>Füllen Sie vor dem Geben alle Lücken im Tableau.</translation>
     </message>
+    <message>
+        <source>The picture cannot be copied into the program&apos;s folder.<byte value="xd"/></source>
+        <translation>Das Bild kann nicht in den Programmordner kopiert werden.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>The picture cannot be removed:<byte value="xd"/></source>
+        <translation>Das Bild kann nicht entfernt werden:<byte value="xd"/></translation>
+    </message>
 </context>
 <context>
     <name>OpenGameText</name>
@@ -1313,6 +1365,10 @@ je Spiel</translation>
 The results of every game of this player are deleted.</source>
         <translation>Statistik von %s zurücksetzen?
 Die Ergebnisse aller Spiele dieses Spielers werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>%1 (look %2 s)</source>
+        <translation>%1 (Anzeigedauer %2 s)</translation>
     </message>
 </context>
 <context>

@@ -345,6 +345,50 @@
         <source>Resume an unfinished game at start-up, where it was left</source>
         <translation>Reanudar al inicio una partida inacabada donde se dejó</translation>
     </message>
+    <message>
+        <source>Your own</source>
+        <translation>Propios</translation>
+    </message>
+    <message>
+        <source>Memory games</source>
+        <translation>Juegos de memoria</translation>
+    </message>
+    <message>
+        <source>Wrong &amp;pair stays up:</source>
+        <translation>Pareja &amp;fallida visible:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Forget me not stud&amp;y time:</source>
+        <translation>&amp;Memorizar en Forget me not:</translation>
+    </message>
+    <message>
+        <source>&amp;Add your own...</source>
+        <translation>Añadir &amp;propio...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Add your own card back</source>
+        <translation>Añadir un reverso propio</translation>
+    </message>
+    <message>
+        <source>Add your own background</source>
+        <translation>Añadir un fondo propio</translation>
+    </message>
+    <message>
+        <source>Card backs (*.bmp *.BMP)</source>
+        <translation>Reversos de carta (*.bmp *.BMP)</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</source>
+        <translation>Imágenes (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</translation>
+    </message>
 </context>
 <context>
     <name>DailyResultText</name>
@@ -1036,6 +1080,14 @@ Se ha guardado, sin cambios, como «%s».</translation>
         <source>Fill in any gaps in the tableau before dealing.</source>
         <translation>Rellene los huecos del tablero antes de repartir.</translation>
     </message>
+    <message>
+        <source>The picture cannot be copied into the program&apos;s folder.<byte value="xd"/></source>
+        <translation>La imagen no se puede copiar en la carpeta del programa.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>The picture cannot be removed:<byte value="xd"/></source>
+        <translation>La imagen no se puede quitar:<byte value="xd"/></translation>
+    </message>
 </context>
 <context>
     <name>OpenGameText</name>
@@ -1313,6 +1365,10 @@ por partida</translation>
 The results of every game of this player are deleted.</source>
         <translation>¿Poner a cero las estadísticas de %s?
 Se eliminan los resultados de todas las partidas de este jugador.</translation>
+    </message>
+    <message>
+        <source>%1 (look %2 s)</source>
+        <translation>%1 (vista %2 s)</translation>
     </message>
 </context>
 <context>

@@ -345,6 +345,50 @@
         <source>Resume an unfinished game at start-up, where it was left</source>
         <translation>Reprendre au démarrage une partie inachevée là où elle a été laissée</translation>
     </message>
+    <message>
+        <source>Your own</source>
+        <translation>Les vôtres</translation>
+    </message>
+    <message>
+        <source>Memory games</source>
+        <translation>Jeux de mémoire</translation>
+    </message>
+    <message>
+        <source>Wrong &amp;pair stays up:</source>
+        <translation>Une mauvaise paire reste &amp;visible :</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Forget me not stud&amp;y time:</source>
+        <translation>&amp;Mémorisation (Forget me not) :</translation>
+    </message>
+    <message>
+        <source>&amp;Add your own...</source>
+        <translation>&amp;Ajouter les vôtres...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Add your own card back</source>
+        <translation>Ajouter votre propre dos de carte</translation>
+    </message>
+    <message>
+        <source>Add your own background</source>
+        <translation>Ajouter votre propre fond</translation>
+    </message>
+    <message>
+        <source>Card backs (*.bmp *.BMP)</source>
+        <translation>Dos de cartes (*.bmp *.BMP)</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</source>
+        <translation>Images (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</translation>
+    </message>
 </context>
 <context>
     <name>DailyResultText</name>
@@ -1036,6 +1080,14 @@ Il a été conservé, inchangé, sous « %s ».</translation>
         <source>Fill in any gaps in the tableau before dealing.</source>
         <translation>Comblez les vides du tableau avant de distribuer.</translation>
     </message>
+    <message>
+        <source>The picture cannot be copied into the program&apos;s folder.<byte value="xd"/></source>
+        <translation>L&apos;image ne peut pas être copiée dans le dossier du programme.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>The picture cannot be removed:<byte value="xd"/></source>
+        <translation>L&apos;image ne peut pas être supprimée :<byte value="xd"/></translation>
+    </message>
 </context>
 <context>
     <name>OpenGameText</name>
@@ -1313,6 +1365,10 @@ par partie</translation>
 The results of every game of this player are deleted.</source>
         <translation>Remettre à zéro les statistiques de %s ?
 Les résultats de toutes les parties de ce joueur sont supprimés.</translation>
+    </message>
+    <message>
+        <source>%1 (look %2 s)</source>
+        <translation>%1 (affichage %2 s)</translation>
     </message>
 </context>
 <context>

@@ -345,6 +345,50 @@
         <source>Resume an unfinished game at start-up, where it was left</source>
         <translation>All&apos;avvio riprendi una partita incompiuta dal punto in cui è stata lasciata</translation>
     </message>
+    <message>
+        <source>Your own</source>
+        <translation>I tuoi</translation>
+    </message>
+    <message>
+        <source>Memory games</source>
+        <translation>Giochi di memoria</translation>
+    </message>
+    <message>
+        <source>Wrong &amp;pair stays up:</source>
+        <translation>Coppia &amp;errata visibile:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Forget me not stud&amp;y time:</source>
+        <translation>Tempo per &amp;ricordare (Forget me not):</translation>
+    </message>
+    <message>
+        <source>&amp;Add your own...</source>
+        <translation>&amp;Aggiungi il tuo...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>Add your own card back</source>
+        <translation>Aggiungi un tuo dorso</translation>
+    </message>
+    <message>
+        <source>Add your own background</source>
+        <translation>Aggiungi un tuo sfondo</translation>
+    </message>
+    <message>
+        <source>Card backs (*.bmp *.BMP)</source>
+        <translation>Dorsi (*.bmp *.BMP)</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</source>
+        <translation>Immagini (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</translation>
+    </message>
 </context>
 <context>
     <name>DailyResultText</name>
@@ -1036,6 +1080,14 @@ It has been kept, unchanged, as &quot;%s&quot;.</source>
         <source>Fill in any gaps in the tableau before dealing.</source>
         <translation>Riempire i vuoti del tavolo prima di distribuire.</translation>
     </message>
+    <message>
+        <source>The picture cannot be copied into the program&apos;s folder.<byte value="xd"/></source>
+        <translation>Impossibile copiare l&apos;immagine nella cartella del programma.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>The picture cannot be removed:<byte value="xd"/></source>
+        <translation>Impossibile rimuovere l&apos;immagine:<byte value="xd"/></translation>
+    </message>
 </context>
 <context>
     <name>OpenGameText</name>
@@ -1313,6 +1365,10 @@ per partita</translation>
 The results of every game of this player are deleted.</source>
         <translation>Azzerare le statistiche di %s?
 I risultati di tutte le partite di questo giocatore vengono eliminati.</translation>
+    </message>
+    <message>
+        <source>%1 (look %2 s)</source>
+        <translation>%1 (visione %2 s)</translation>
     </message>
 </context>
 <context>

@@ -1,15 +1,24 @@
 #include "app/customize_dialog.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
+#include <cmath>
 
 #include "app/help_window.h"
+#include "core/look_time.h"
 #include "core/params.h"
 #include "core/ports.h"
+#include "core/tr_marker.h"
+#include "platform/paths.h"
 #include "render/background.h"
 #include "render/card_images.h"
 #include "render/images.h"
@@ -71,11 +80,65 @@ QLabel* AddLabel(QWidget* parent, const char* name, const char* text, QRect r) {
     return l;
 }
 
+// Own pictures: leaves under their own category, carrying their file.
+constexpr int kOwnNumber = -1;
+constexpr int kOwnPathRole = Qt::UserRole + 1;
+const char* const kOwnCategory = QT_TRANSLATE_NOOP("CustomizeText", "Your own");
+
+OwnFileChooser& Chooser() {
+    static OwnFileChooser chooser;
+    return chooser;
+}
+
+bool IsOwn(const QTreeWidgetItem* item) {
+    return item && item->childCount() == 0 && NumberOf(item) == kOwnNumber;
+}
+
+std::string OwnPathOf(const QTreeWidgetItem* item) {
+    return item ? QFile::encodeName(item->data(0, kOwnPathRole).toString()).toStdString()
+                : std::string();
+}
+
+QString FromPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return false;
+    const QString ca = QFileInfo(FromPath(a)).canonicalFilePath();
+    return a == b || (!ca.isEmpty() && ca == QFileInfo(FromPath(b)).canonicalFilePath());
+}
+
+// A name the folder and the settings file both take as it is.
+QString SafeName(const QString& name) {
+    QString out;
+    for (const QChar c : name) {
+        const bool plain =
+            c.unicode() < 128 && (c.isLetterOrNumber() || QStringLiteral(" _-.()").contains(c));
+        out += plain ? c : QChar('_');
+    }
+    out = out.trimmed();
+    return out.isEmpty() ? QStringLiteral("picture") : out;
+}
+
+bool SameContent(const QString& a, const QString& b) {
+    QFile fa(a), fb(b);
+    if (fa.size() != fb.size() || !fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly))
+        return false;
+    return fa.readAll() == fb.readAll();
+}
+
 // The label says what the view holds; item views take no name from their
 // buddy, so a screen reader is given it as well.
 void NameAfter(QWidget* view, QLabel* label) {
     label->setBuddy(view);
     view->setAccessibleName(label->text().remove('&'));
+}
+
+// A spin box's editor is what takes the focus: it carries the name as well.
+void NameSpinBoxAfter(QAbstractSpinBox* box, QLabel* label) {
+    NameAfter(box, label);
+    if (auto* edit = box->findChild<QLineEdit*>()) edit->setAccessibleName(box->accessibleName());
 }
 
 }  // namespace
@@ -180,6 +243,8 @@ CustomizeSnapshot CustomizeSnapshot::Take() {
     s.fixedColour = GetParameter(field::kFixedColour);
     s.defaultFlag = GetParameter(field::kDefaultBackground);
     s.pilesTT = GetParameter(field::kPilesTT);
+    s.ownBack = GetParameter(field::kOwnBack);
+    s.ownBackground = GetParameter(field::kOwnBackground);
     return s;
 }
 
@@ -193,6 +258,8 @@ void CustomizeSnapshot::Restore() const {
     SetParameter(field::kFixedColour, fixedColour);
     SetParameter(field::kDefaultBackground, defaultFlag);
     SetParameter(field::kPilesTT, pilesTT);
+    SetParameter(field::kOwnBack, ownBack);
+    SetParameter(field::kOwnBackground, ownBackground);
 }
 
 QImage BackSample(int number, const QImage& under, QPoint at) {
@@ -216,9 +283,86 @@ QImage BackSample(int number, const QImage& under, QPoint at) {
     return back;
 }
 
+std::string OwnFolder(OwnKind kind) {
+    return ProgramFile(kind == OwnKind::kBack ? "data\\custom decks" : "data\\custom backgrounds") +
+           "/";
+}
+
+std::vector<std::string> OwnFiles(OwnKind kind) {
+    const QStringList endings = kind == OwnKind::kBack
+                                    ? QStringList{QStringLiteral("bmp")}
+                                    : QStringList{QStringLiteral("bmp"), QStringLiteral("jpg"),
+                                                  QStringLiteral("jpeg"), QStringLiteral("jpe")};
+    std::vector<std::string> files;
+    const QDir dir(FromPath(OwnFolder(kind)));
+    for (const QFileInfo& f : dir.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase))
+        if (endings.contains(f.suffix().toLower()))
+            files.push_back(QFile::encodeName(f.filePath()).toStdString());
+    return files;
+}
+
+std::string OwnFileRefusal(OwnKind kind, const std::string& path) {
+    QImage picture;
+    if (kind == OwnKind::kBack) {
+        if (LoadBitmapFile(path, picture) == ImageFileStatus::kOk) return {};
+        return BW_TR_NOOP("Messages", "The format of the Customized deck image is not valid.\r") +
+               path;
+    }
+    if (LoadImageFile(path, picture) == ImageFileStatus::kOk) return {};
+    return BW_TR_NOOP("Messages", "The format of the Customized background image is not valid.\r") +
+           path;
+}
+
+std::string CopyOwnFile(OwnKind kind, const std::string& source, std::string& error) {
+    const QString from = FromPath(source);
+    const QString folder = FromPath(OwnFolder(kind));
+    if (!QDir().mkpath(folder)) {
+        error = QFile::encodeName(folder).toStdString();
+        return {};
+    }
+    // The ending tells the readers what the file is: keep what was checked.
+    const QString ending = kind == OwnKind::kBackground && IsJpegName(source)
+                               ? QStringLiteral(".jpg")
+                               : QStringLiteral(".bmp");
+    const QString base = SafeName(QFileInfo(from).completeBaseName());
+    for (int n = 1; n < 1000; ++n) {
+        const QString name =
+            n == 1 ? base + ending : QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(ending);
+        const QString to = folder + name;
+        if (QFileInfo::exists(to)) {
+            if (SameContent(from, to)) return QFile::encodeName(to).toStdString();
+            continue;  // another picture of that name stays as it is
+        }
+        QFile in(from);
+        if (!in.copy(to)) {
+            error = in.errorString().toStdString();
+            QFile::remove(to);
+            return {};
+        }
+        return QFile::encodeName(to).toStdString();
+    }
+    error = QFile::encodeName(folder).toStdString();
+    return {};
+}
+
+void SetOwnFileChooser(OwnFileChooser chooser) {
+    Chooser() = std::move(chooser);
+}
+
 void PaintBackgroundSample(QImage& canvas, const BackgroundChoice& choice) {
     const Canvas sample = Canvas::Of(canvas);
     switch (choice.kind) {
+        case BackgroundChoice::kOwn: {
+            // Read here, not through the table's painting, which forgets an
+            // own picture that fails.
+            QImage picture;
+            if (LoadImageFile(choice.path, picture) == ImageFileStatus::kOk) {
+                QPainter(&canvas).drawImage(canvas.rect(), picture);
+                break;
+            }
+            PaintBackgroundAs(sample, kBackgroundDefault, 0, "", true, 0);
+            break;
+        }
         case BackgroundChoice::kDefault:
             PaintBackgroundAs(sample, kBackgroundDefault, 0, "", true, 0);
             break;
@@ -316,6 +460,33 @@ void TfrmCustomize_Freeware::BuildGeneralPage() {
                  QT_TRANSLATE_NOOP("CustomizeText", "Res&ume unfinished game"), 12, 70, 160);
     chkResumeGame->setToolTip(
         CustomizeText::tr("Resume an unfinished game at start-up, where it was left"));
+    BuildLookTimeGroup();
+}
+
+void TfrmCustomize_Freeware::BuildLookTimeGroup() {
+    grpLookTime =
+        AddGroup(tabGeneral, "grpLookTime", QT_TRANSLATE_NOOP("CustomizeText", "Memory games"),
+                 QRect(194, 118, 178, 104));
+    QLabel* pair = AddLabel(grpLookTime, "lblWrongPair",
+                            QT_TRANSLATE_NOOP("CustomizeText", "Wrong &pair stays up:"),
+                            QRect(12, 18, 160, 16));
+    spnWrongPair = new QDoubleSpinBox(grpLookTime);
+    spnWrongPair->setObjectName(QStringLiteral("spnWrongPair"));
+    spnWrongPair->setGeometry(12, 36, 80, 20);
+    spnWrongPair->setDecimals(1);
+    spnWrongPair->setSingleStep(0.1);
+    spnWrongPair->setRange(kWrongPairMsStandard / 1000.0, kWrongPairMsMax / 1000.0);
+    spnWrongPair->setSuffix(CustomizeText::tr(" s"));
+    NameSpinBoxAfter(spnWrongPair, pair);
+    QLabel* study = AddLabel(grpLookTime, "lblStudyTime",
+                             QT_TRANSLATE_NOOP("CustomizeText", "Forget me not stud&y time:"),
+                             QRect(12, 58, 160, 16));
+    spnStudyTime = new QSpinBox(grpLookTime);
+    spnStudyTime->setObjectName(QStringLiteral("spnStudyTime"));
+    spnStudyTime->setGeometry(12, 76, 80, 20);
+    spnStudyTime->setRange(kStudySecondsMin, kStudySecondsMax);
+    spnStudyTime->setSuffix(CustomizeText::tr(" s"));
+    NameSpinBoxAfter(spnStudyTime, study);
 }
 
 QTreeWidget* TfrmCustomize_Freeware::BuildTree(QWidget* page, const std::vector<TreeEntry>& entries,
@@ -369,8 +540,9 @@ void TfrmCustomize_Freeware::BuildDecksPage() {
     trvCardBack = BuildTree(tabDecks, CardBackEntries(), "N_TREE3", true);
     NameAfter(trvCardBack, selectBack);
     trvCardBack->setObjectName(QStringLiteral("trvCardBack"));
-    trvCardBack->setGeometry(8, 24, 200, 136);
+    trvCardBack->setGeometry(8, 24, 200, 110);
     connect(trvCardBack, &QTreeWidget::itemSelectionChanged, this, [this] { trvCardBackChange(); });
+    btnRemoveBack = AddOwnButtons(tabDecks, OwnKind::kBack, 138);
 
     pnlSample = new QFrame(tabDecks);
     pnlSample->setObjectName(QStringLiteral("pnlSample"));
@@ -422,9 +594,10 @@ void TfrmCustomize_Freeware::BuildBackgroundsPage() {
     trvBackGround = BuildTree(tabBackgrounds, BackgroundEntries(), "N_TREE4", false);
     NameAfter(trvBackGround, selectBackground);
     trvBackGround->setObjectName(QStringLiteral("trvBackGround"));
-    trvBackGround->setGeometry(8, 24, 200, 194);
+    trvBackGround->setGeometry(8, 24, 200, 166);
     connect(trvBackGround, &QTreeWidget::itemSelectionChanged, this,
             [this] { trvBackGroundChange(); });
+    btnRemoveBackground = AddOwnButtons(tabBackgrounds, OwnKind::kBackground, 196);
 
     imgSfondoEsempio = new SamplePicture(tabBackgrounds);
     imgSfondoEsempio->setObjectName(QStringLiteral("imgSfondoEsempio"));
@@ -493,47 +666,10 @@ void TfrmCustomize_Freeware::FormShow() {
     cmbFaces->setCurrentIndex(cmbFaces->findData(QString::fromStdString(facesAtOpening_)));
 
     // The trees' selections are set quietly; the samples are drawn once below.
-    {
-        opening_ = true;
-        trvCardBack->clearSelection();
-        trvBackGround->clearSelection();
-        backShown_ = static_cast<int>(ParameterInt(field::kBackCard, 11));
-        lblDecks->setText(CustomizeText::tr("Sample "));
-        if (QTreeWidgetItem* leaf = FindLeaf(trvCardBack, backShown_)) {
-            leaf->setSelected(true);
-            trvCardBack->setCurrentItem(leaf);
-            trvCardBack->scrollToItem(leaf);
-            lblDecks->setText(leaf->text(0));
-        }
-
-        // The default background selects no node; OK then keeps it.
-        lblBackGround->clear();
-        if (ParameterIs(field::kDefaultBackground, "Y")) {
-            shown_ = {};
-        } else {
-            const int64_t fixed = ParameterInt(field::kFixedColour, 0);
-            const int64_t number = ParameterInt(field::kBackgroundPicture, 0);
-            int64_t leafNumber = 0;
-            // Leaves above 1000 are colours and the others pictures: a small
-            // colour value must not select a picture, nor the reverse.
-            if (fixed != 0) {
-                shown_ = {BackgroundChoice::kColour, fixed};
-                if (fixed > 1000) leafNumber = fixed;
-            } else if (number != 0) {
-                shown_ = {BackgroundChoice::kImage, number};
-                if (number <= 1000) leafNumber = number;
-            } else {
-                shown_ = {BackgroundChoice::kColour, rememberedColour_};
-            }
-            if (QTreeWidgetItem* leaf = FindLeaf(trvBackGround, leafNumber)) {
-                leaf->setSelected(true);
-                trvBackGround->setCurrentItem(leaf);
-                trvBackGround->scrollToItem(leaf);
-                lblBackGround->setText(leaf->text(0));
-            }
-        }
-        opening_ = false;
-    }
+    FillOwnLeaves(OwnKind::kBack);
+    FillOwnLeaves(OwnKind::kBackground);
+    SelectCurrentBack();
+    SelectCurrentBackground();
     RefreshBackgroundSamples();
     DrawBackSample();
 
@@ -548,6 +684,192 @@ void TfrmCustomize_Freeware::FormShow() {
     chkShowScore->setChecked(!ParameterIs(field::kShowScore, "N"));
     chkConfirmQuitGame->setChecked(!ParameterIs(field::kConfirmQuitGame, "N"));
     chkResumeGame->setChecked(ReadPreference(key::kResumeGame, "Y") != "N");
+    spnWrongPair->setValue(WrongPairMs() / 1000.0);
+    spnStudyTime->setValue(StudySeconds());
+    UpdateOwnButtons();
+}
+
+void TfrmCustomize_Freeware::SelectCurrentBack() {
+    opening_ = true;
+    trvCardBack->clearSelection();
+    backShown_ = static_cast<int>(ParameterInt(field::kBackCard, 11));
+    ownBackShown_.clear();
+    lblDecks->setText(CustomizeText::tr("Sample "));
+    if (ParameterIs(field::kOwnBack, "Y") && SelectOwnLeaf(OwnKind::kBack, OwnCardBackPath())) {
+        QTreeWidgetItem* leaf = SelectedNode(trvCardBack);
+        ownBackShown_ = OwnPathOf(leaf);
+        lblDecks->setText(leaf->text(0));
+    } else if (QTreeWidgetItem* leaf = FindLeaf(trvCardBack, backShown_)) {
+        leaf->setSelected(true);
+        trvCardBack->setCurrentItem(leaf);
+        trvCardBack->scrollToItem(leaf);
+        lblDecks->setText(leaf->text(0));
+    }
+    opening_ = false;
+}
+
+void TfrmCustomize_Freeware::SelectCurrentBackground() {
+    opening_ = true;
+    trvBackGround->clearSelection();
+    // The default background selects no node; OK then keeps it.
+    lblBackGround->clear();
+    if (ParameterIs(field::kDefaultBackground, "Y")) {
+        shown_ = {};
+    } else if (ParameterIs(field::kOwnBackground, "Y")) {
+        const std::string path = BitmapFilePath(ReadPreference(key::kCustomizedBackground, ""));
+        shown_ = {BackgroundChoice::kOwn, 0, path};
+        if (SelectOwnLeaf(OwnKind::kBackground, path))
+            lblBackGround->setText(SelectedNode(trvBackGround)->text(0));
+    } else {
+        const int64_t fixed = ParameterInt(field::kFixedColour, 0);
+        const int64_t number = ParameterInt(field::kBackgroundPicture, 0);
+        int64_t leafNumber = 0;
+        // Leaves above 1000 are colours and the others pictures: a small
+        // colour value must not select a picture, nor the reverse.
+        if (fixed != 0) {
+            shown_ = {BackgroundChoice::kColour, fixed};
+            if (fixed > 1000) leafNumber = fixed;
+        } else if (number != 0) {
+            shown_ = {BackgroundChoice::kImage, number};
+            if (number <= 1000) leafNumber = number;
+        } else {
+            shown_ = {BackgroundChoice::kColour, rememberedColour_};
+        }
+        if (QTreeWidgetItem* leaf = FindLeaf(trvBackGround, leafNumber)) {
+            leaf->setSelected(true);
+            trvBackGround->setCurrentItem(leaf);
+            trvBackGround->scrollToItem(leaf);
+            lblBackGround->setText(leaf->text(0));
+        }
+    }
+    opening_ = false;
+}
+
+// ---------------------------------------------------------------- own pictures
+
+QPushButton* TfrmCustomize_Freeware::AddOwnButtons(QWidget* page, OwnKind kind, int top) {
+    auto* add = new QPushButton(CustomizeText::tr("&Add your own..."), page);
+    auto* remove = new QPushButton(CustomizeText::tr("&Remove"), page);
+    const bool back = kind == OwnKind::kBack;
+    add->setObjectName(back ? QStringLiteral("btnAddBack") : QStringLiteral("btnAddBackground"));
+    remove->setObjectName(back ? QStringLiteral("btnRemoveBack")
+                               : QStringLiteral("btnRemoveBackground"));
+    add->setGeometry(8, top, 122, 24);
+    remove->setGeometry(134, top, 74, 24);
+    remove->setEnabled(false);
+    (back ? btnAddBack : btnAddBackground) = add;
+    connect(add, &QPushButton::clicked, this, [this, kind] { btnAddOwnClick(kind); });
+    connect(remove, &QPushButton::clicked, this, [this, kind] { btnRemoveOwnClick(kind); });
+    return remove;
+}
+
+QTreeWidget* TfrmCustomize_Freeware::OwnTree(OwnKind kind) const {
+    return kind == OwnKind::kBack ? trvCardBack : trvBackGround;
+}
+
+void TfrmCustomize_Freeware::FillOwnLeaves(OwnKind kind) {
+    QTreeWidget* tree = OwnTree(kind);
+    const QString title = CustomizeText::tr(kOwnCategory);
+    for (int i = tree->topLevelItemCount() - 1; i >= 0; --i)
+        if (tree->topLevelItem(i)->text(0) == title && NumberOf(tree->topLevelItem(i)) == 0)
+            delete tree->takeTopLevelItem(i);
+    const std::vector<std::string> files = OwnFiles(kind);
+    if (files.empty()) return;
+    auto* category = new QTreeWidgetItem(tree);
+    category->setText(0, title);
+    category->setData(0, kNumberRole, qlonglong(0));
+    category->setIcon(0, TreeIcon("TREE1", nullptr));
+    const QIcon leafIcon = TreeIcon(kind == OwnKind::kBack ? "N_TREE3" : "N_TREE4", "N_TREE5");
+    for (const std::string& file : files) {
+        auto* leaf = new QTreeWidgetItem(category);
+        leaf->setText(0, QFileInfo(FromPath(file)).completeBaseName());
+        leaf->setData(0, kNumberRole, qlonglong(kOwnNumber));
+        leaf->setData(0, kOwnPathRole, FromPath(file));
+        leaf->setIcon(0, leafIcon);
+    }
+}
+
+bool TfrmCustomize_Freeware::SelectOwnLeaf(OwnKind kind, const std::string& path) {
+    QTreeWidget* tree = OwnTree(kind);
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        if (!IsOwn(*it) || !SameFile(OwnPathOf(*it), path)) continue;
+        tree->clearSelection();
+        (*it)->setSelected(true);
+        tree->setCurrentItem(*it);
+        tree->scrollToItem(*it);
+        return true;
+    }
+    return false;
+}
+
+void TfrmCustomize_Freeware::UpdateOwnButtons() {
+    if (!btnRemoveBack || !btnRemoveBackground) return;  // still being built
+    btnRemoveBack->setEnabled(IsOwn(SelectedNode(trvCardBack)));
+    btnRemoveBackground->setEnabled(IsOwn(SelectedNode(trvBackGround)));
+}
+
+void TfrmCustomize_Freeware::btnAddOwnClick(OwnKind kind) {
+    const bool back = kind == OwnKind::kBack;
+    const QString caption = back ? CustomizeText::tr("Add your own card back")
+                                 : CustomizeText::tr("Add your own background");
+    const QString filter =
+        back ? CustomizeText::tr("Card backs (*.bmp *.BMP)")
+             : CustomizeText::tr("Pictures (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)");
+    const QString chosen = Chooser()
+                               ? Chooser()(this, caption, filter)
+                               : QFileDialog::getOpenFileName(this, caption, QString(), filter);
+    if (chosen.isEmpty()) return;
+    const std::string source = QFile::encodeName(chosen).toStdString();
+    // The program's own readers judge the file, as they will when it is used.
+    const std::string refusal = OwnFileRefusal(kind, source);
+    if (!refusal.empty()) {
+        Dialogs().Info(refusal);
+        return;
+    }
+    std::string error;
+    const std::string copy = CopyOwnFile(kind, source, error);
+    if (copy.empty()) {
+        Dialogs().Info(
+            BW_TR_NOOP("Messages", "The picture cannot be copied into the program's folder.\r") +
+            error);
+        return;
+    }
+    FillOwnLeaves(kind);
+    SelectOwnLeaf(kind, copy);  // shows it as a choice of the player's
+    UpdateOwnButtons();
+}
+
+void TfrmCustomize_Freeware::btnRemoveOwnClick(OwnKind kind) {
+    QTreeWidget* tree = OwnTree(kind);
+    const QTreeWidgetItem* node = SelectedNode(tree);
+    if (!IsOwn(node)) return;  // shipped pictures stay
+    const std::string path = OwnPathOf(node);
+    if (!platform::DeleteFile(path) && platform::FileExists(path)) {
+        Dialogs().Info(BW_TR_NOOP("Messages", "The picture cannot be removed:\r") + path);
+        return;
+    }
+    // The picture in use is gone: the table goes back to the shipped choice,
+    // whatever way the dialog is left.
+    if (kind == OwnKind::kBack) {
+        if (ParameterIs(field::kOwnBack, "Y") && SameFile(OwnCardBackPath(), path)) {
+            SetParameter(field::kOwnBack, "N");
+            saved_.ownBack = "N";
+            DropCustomDeck();
+        }
+    } else if (ParameterIs(field::kOwnBackground, "Y") &&
+               SameFile(BitmapFilePath(ReadPreference(key::kCustomizedBackground, "")), path)) {
+        SetParameter(field::kOwnBackground, "N");
+        saved_.ownBackground = "N";
+        WritePreference(key::kCustomizedBackground, "");
+    }
+    FillOwnLeaves(kind);
+    if (kind == OwnKind::kBack)
+        SelectCurrentBack();
+    else
+        SelectCurrentBackground();
+    RefreshBackgroundSamples();
+    DrawBackSample();
+    UpdateOwnButtons();
 }
 
 void TfrmCustomize_Freeware::RefreshBackgroundSamples() {
@@ -560,26 +882,43 @@ void TfrmCustomize_Freeware::RefreshBackgroundSamples() {
 }
 
 void TfrmCustomize_Freeware::DrawBackSample() {
+    QImage own;
+    if (!ownBackShown_.empty() && LoadBitmapFile(ownBackShown_, own) == ImageFileStatus::kOk) {
+        imgDorsoEsempio->SetPicture(
+            own.scaled(imgDorsoEsempio->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_RGB32));
+        return;
+    }
     imgDorsoEsempio->SetPicture(
         BackSample(backShown_, imgSfondoEsempio2->Picture(), imgDorsoEsempio->pos()));
 }
 
 void TfrmCustomize_Freeware::trvCardBackChange() {
+    UpdateOwnButtons();
     if (opening_) return;
     QTreeWidgetItem* node = SelectedNode(trvCardBack);
+    if (IsOwn(node)) {
+        ownBackShown_ = OwnPathOf(node);
+        DrawBackSample();
+        lblDecks->setText(node->text(0));
+        return;
+    }
     const int64_t number = NumberOf(node);
     if (number <= 0) return;
+    ownBackShown_.clear();
     backShown_ = static_cast<int>(number);
     DrawBackSample();
     lblDecks->setText(node->text(0));
 }
 
 void TfrmCustomize_Freeware::trvBackGroundChange() {
+    UpdateOwnButtons();
     if (opening_) return;
     QTreeWidgetItem* node = SelectedNode(trvBackGround);
     if (!node) return;
     BusyCursor busy;
-    shown_ = ChoiceOfNumber(NumberOf(node), rememberedColour_);
+    shown_ = IsOwn(node) ? BackgroundChoice{BackgroundChoice::kOwn, 0, OwnPathOf(node)}
+                         : ChoiceOfNumber(NumberOf(node), rememberedColour_);
     RefreshBackgroundSamples();
     DrawBackSample();
     lblBackGround->setText(node->text(0));
@@ -600,10 +939,21 @@ void TfrmCustomize_Freeware::PageControlChange() {
 }
 
 void TfrmCustomize_Freeware::StoreChoicesInBlock() {
-    const int64_t back = NumberOf(SelectedNode(trvCardBack));
-    if (back > 0) SetParameter(field::kBackCard, FormatNumber(back, 3));
+    const QTreeWidgetItem* backNode = SelectedNode(trvCardBack);
+    const int64_t back = NumberOf(backNode);
+    if (IsOwn(backNode)) {
+        SetParameter(field::kOwnBack, "Y");
+    } else if (back > 0) {
+        SetParameter(field::kBackCard, FormatNumber(back, 3));
+        SetParameter(field::kOwnBack, "N");
+    }
 
-    if (QTreeWidgetItem* node = SelectedNode(trvBackGround)) {
+    QTreeWidgetItem* node = SelectedNode(trvBackGround);
+    if (IsOwn(node)) {
+        SetParameter(field::kOwnBackground, "Y");
+        SetParameter(field::kDefaultBackground, "N");
+    } else if (node) {
+        SetParameter(field::kOwnBackground, "N");
         const int64_t n = NumberOf(node);
         int64_t number = 0, fixed = 0;
         bool useDefault = false;
@@ -648,6 +998,19 @@ void TfrmCustomize_Freeware::btnOKClick() {
         WritePreference(key::kBackgroundDef, GetParameter(field::kDefaultBackground));
     }
     WritePreference(key::kFadeBackground, GetParameter(field::kFadeBackground));
+    // Own pictures are named in the settings file; a shipped choice made in
+    // place of one forgets it.
+    if (const QTreeWidgetItem* backNode = SelectedNode(trvCardBack); IsOwn(backNode))
+        WritePreference(
+            key::kCustomizedDeck,
+            QFile::encodeName(QFileInfo(FromPath(OwnPathOf(backNode))).completeBaseName())
+                .toStdString());
+    else if (NumberOf(backNode) > 0 && saved_.ownBack == "Y")
+        DropCustomDeck();
+    if (const QTreeWidgetItem* node = SelectedNode(trvBackGround); IsOwn(node))
+        WritePreference(key::kCustomizedBackground, OwnPathOf(node));
+    else if (node && saved_.ownBackground == "Y")
+        WritePreference(key::kCustomizedBackground, "");
     const std::string faces = cmbFaces->currentData().toString().toStdString();
     if (!faces.empty() && faces != facesAtOpening_)
         WritePreferenceInt(key::kCard, std::stoi(faces));
@@ -662,6 +1025,7 @@ void TfrmCustomize_Freeware::btnOKClick() {
     StoreSwitch(field::kConfirmQuitGame, key::kConfirmQuitGame, chkConfirmQuitGame->isChecked());
     WritePreferenceYN(key::kWinningAnimation, chkWinningAnimation->isChecked());
     WritePreferenceYN(key::kResumeGame, chkResumeGame->isChecked());
+    StoreLookTimes(std::lround(spnWrongPair->value() * 1000), spnStudyTime->value());
     IWindowBars& window = WindowBars();
     window.ApplyToolBarSize(large);
     window.ApplyToolBarFlat(flat);

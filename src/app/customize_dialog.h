@@ -7,13 +7,16 @@
 // block back as it was at opening.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -48,17 +51,42 @@ const std::vector<FaceSetEntry>& FaceSetEntries();
 
 // What a background sample shows.
 struct BackgroundChoice {
-    enum Kind { kDefault, kColour, kImage };
+    enum Kind { kDefault, kColour, kImage, kOwn };
     Kind kind = kDefault;
-    int64_t value = 0;  // the TColor of kColour, the picture number of kImage
+    int64_t value = 0;      // the TColor of kColour, the picture number of kImage
+    std::string path = {};  // the file of kOwn
     bool operator==(const BackgroundChoice&) const = default;
 };
+
+// The player's own pictures: card backs in "data\custom decks\" (BMP, as
+// the back is loaded from there), backgrounds in "data\custom backgrounds\"
+// (BMP or JPEG). The dialog adds one by copying a checked file there.
+enum class OwnKind { kBack, kBackground };
+// The folder, ending with '/'.
+std::string OwnFolder(OwnKind kind);
+// The usable-looking files of the folder (by their ending), sorted by name.
+std::vector<std::string> OwnFiles(OwnKind kind);
+// Empty when the program's own readers take the file; otherwise the message
+// for a bad picture of that kind.
+std::string OwnFileRefusal(OwnKind kind, const std::string& path);
+// Copies `source` into the folder under its name (made safe for a file and
+// the settings file), or under a free one beside it ("name (2).bmp") when
+// another file has the name; a file of the same content is taken as it is.
+// The path of the copy; empty, with `error` set, when it cannot be made.
+std::string CopyOwnFile(OwnKind kind, const std::string& source, std::string& error);
+// Asks for the file to add; empty when none was chosen. The file dialog
+// unless something else is put in its place (tests); an empty function puts
+// the file dialog back.
+using OwnFileChooser =
+    std::function<QString(QWidget* parent, const QString& caption, const QString& filter)>;
+void SetOwnFileChooser(OwnFileChooser chooser);
 // The choice a tree number stands for; `rememberedColour` for number 1.
 BackgroundChoice ChoiceOfNumber(int64_t number, int64_t rememberedColour);
 
 // The parameter block fields the dialog may change, as they were at opening.
 struct CustomizeSnapshot {
     std::string size, deck, fade, back, backgroundNumber, colour, fixedColour, defaultFlag, pilesTT;
+    std::string ownBack, ownBackground;
     static CustomizeSnapshot Take();
     void Restore() const;
 };
@@ -113,6 +141,8 @@ public:
     void chkFadeBackgroundClick();
     void PageControlChange();
     void FormClose();
+    void btnAddOwnClick(OwnKind kind);
+    void btnRemoveOwnClick(OwnKind kind);
 
     // Controls.
     QTabWidget* PageControl;
@@ -135,6 +165,13 @@ public:
     QLabel* lblBackGround;
     QCheckBox* chkFadeBackground;
     QCheckBox* chkSoundsEnabled;
+    // Own card backs and backgrounds: add a file, remove an own one.
+    QPushButton *btnAddBack = nullptr, *btnRemoveBack = nullptr;
+    QPushButton *btnAddBackground = nullptr, *btnRemoveBackground = nullptr;
+    // The memory games' look times (General page).
+    QGroupBox* grpLookTime;
+    QDoubleSpinBox* spnWrongPair;  // seconds, one decimal
+    QSpinBox* spnStudyTime;        // seconds
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -142,11 +179,20 @@ protected:
 
 private:
     void BuildGeneralPage();
+    void BuildLookTimeGroup();
     void BuildDecksPage();
     void BuildBackgroundsPage();
     void BuildSoundsPage();
     QTreeWidget* BuildTree(QWidget* page, const std::vector<TreeEntry>& entries,
                            const char* leafIcon, bool sorted);
+    // Own pictures: the trees' own leaves, the buttons, the selections.
+    QPushButton* AddOwnButtons(QWidget* page, OwnKind kind, int top);
+    void FillOwnLeaves(OwnKind kind);
+    QTreeWidget* OwnTree(OwnKind kind) const;
+    void UpdateOwnButtons();
+    bool SelectOwnLeaf(OwnKind kind, const std::string& path);
+    void SelectCurrentBack();
+    void SelectCurrentBackground();
     void RefreshBackgroundSamples();
     void DrawBackSample();
     // Back, background and fade fields from the controls (OK and closing).
@@ -156,7 +202,8 @@ private:
     int64_t rememberedColour_ = 0;
     std::string facesAtOpening_;  // the face set when the dialog opened
     BackgroundChoice shown_;
-    int backShown_ = 11;  // the back number the back sample shows
+    int backShown_ = 11;        // the back number the back sample shows
+    std::string ownBackShown_;  // or the own back file it shows
     bool cancelled_ = true;
     bool closed_ = false;
     bool opening_ = false;  // selections made by the opening are not the player's

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QShortcut>
@@ -97,6 +98,12 @@ std::vector<std::string> StatisticsRow(const ResultRecord& r, bool countsSlips) 
             std::to_string(r.perfect),
             OneDecimal(static_cast<double>(r.misses) / played),
             countsSlips ? OneDecimal(static_cast<double>(r.slips) / played) : none};
+}
+
+QString GameRowName(const std::string& name, int lookMs) {
+    if (lookMs == 0) return Q(name);
+    return StatisticsText::tr("%1 (look %2 s)")
+        .arg(Q(name), QLocale().toString(lookMs / 1000.0, 'f', 1));
 }
 
 // ---------------------------------------------------------------------------
@@ -295,7 +302,8 @@ TfrmStatistics::TfrmStatistics(QWidget* parent) : C_TAdvancedDialog(parent) {
     all->addWidget(imgPlot, 1);
     all->addLayout(buttons);
 
-    for (const TreeGame& g : BuildGameList()) games_.push_back({g.id, g.name});
+    for (const TreeGame& g : BuildGameList()) catalogue_.push_back({g.id, g.name});
+    games_ = catalogue_;
     grdGames->setRowCount(static_cast<int>(games_.size()));
 
     connect(cboPlayers, &QComboBox::currentIndexChanged, this, [this] { cboPlayersChange(); });
@@ -348,14 +356,31 @@ int TfrmStatistics::SelectedGame() const {
                                                              : -1;
 }
 
+int TfrmStatistics::SelectedLookMs() const {
+    const int row = grdGames->currentRow();
+    return row >= 0 && row < static_cast<int>(games_.size())
+               ? games_[static_cast<size_t>(row)].lookMs
+               : 0;
+}
+
 void TfrmStatistics::FillTable() {
     BusyCursor busy;
-    results_ = ReadPlayerResults(SelectedPlayer());
+    results_ = ReadPlayerLookResults(SelectedPlayer());
+    // Games played with a longer look follow their game, one row per look time.
+    games_.clear();
+    for (const Row& g : catalogue_) {
+        games_.push_back(g);
+        for (const auto& [key, record] : results_)
+            if (key.gameId == g.id && key.lookMs != 0) games_.push_back({g.id, g.name, key.lookMs});
+    }
+    const QSignalBlocker block(grdGames);
+    grdGames->setRowCount(static_cast<int>(games_.size()));
     for (size_t i = 0; i < games_.size(); ++i) {
         const int row = static_cast<int>(i);
-        auto it = results_.find(games_[i].id);
+        auto it = results_.find({games_[i].id, games_[i].lookMs});
         const ResultRecord record = it == results_.end() ? ResultRecord{} : it->second;
-        std::vector<std::string> cells = {games_[i].name};
+        std::vector<std::string> cells = {
+            GameRowName(games_[i].name, games_[i].lookMs).toStdString()};
         for (std::string& c : StatisticsRow(record, GoalOf(games_[i].id) != 38))
             cells.push_back(std::move(c));
         for (size_t c = 0; c < cells.size(); ++c) {
@@ -380,13 +405,14 @@ void TfrmStatistics::cboPlayersChange() {
 
 void TfrmStatistics::grdGamesChange() {
     const int id = SelectedGame();
-    auto it = results_.find(id);
+    auto it = results_.find({id, SelectedLookMs()});
     const int row = grdGames->currentRow();
     const std::string name = row >= 0 && row < static_cast<int>(games_.size())
                                  ? games_[static_cast<size_t>(row)].name
                                  : std::string();
-    lblPlot->setText(StatisticsText::tr("Last %1 games of %2: score and time")
-                         .arg(QString::number(kResultHistory), Q(name)));
+    lblPlot->setText(
+        StatisticsText::tr("Last %1 games of %2: score and time")
+            .arg(QString::number(kResultHistory), GameRowName(name, SelectedLookMs())));
     const std::vector<int> rules = GameRuleValues(id, {rule::kScoreToWin});
     const int target = rules.empty() ? 0 : rules[0];
     imgPlot->SetResults(it == results_.end() ? std::vector<GameResult>{} : it->second.history,

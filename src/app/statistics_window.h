@@ -33,6 +33,10 @@ inline constexpr const char* kNoGames = QT_TRANSLATE_NOOP("StatisticsText", "No 
 // game, slips per game ("-" where there is nothing to show).
 std::vector<std::string> StatisticsRow(const ResultRecord& record, bool countsSlips);
 
+// The game's name in the table and over the plot, with the look time where it
+// is not the standard one ("Memory-Up (6x4) (look 1.0 s)").
+QString GameRowName(const std::string& name, int lookMs);
+
 // The last scores (a line, green where won and red where lost) and times
 // (bars, right-hand scale) of one game, oldest on the left.
 class ResultsPlot : public QWidget {
@@ -72,6 +76,8 @@ public:
 
     // The game of the table's current row; -1 for none.
     int SelectedGame() const;
+    // The look time of the current row's games (0: the standard one).
+    int SelectedLookMs() const;
     std::string SelectedPlayer() const;
 
 protected:
@@ -82,9 +88,11 @@ private:
     struct Row {
         int id;
         std::string name;
+        int lookMs = 0;  // a row of its own for each longer look time played
     };
-    std::vector<Row> games_;
-    PlayerResults results_;
+    std::vector<Row> catalogue_;  // every game, standard look time
+    std::vector<Row> games_;      // the rows shown: the catalogue and the player's look times
+    PlayerLookResults results_;
     std::vector<std::string> playerNames_;  // as stored, in the combo's order
 };
 

@@ -6,6 +6,7 @@
 #include "core/game.h"
 #include "core/game_status.h"
 #include "core/history.h"
+#include "core/look_time.h"
 #include "core/memory_log.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -78,6 +79,7 @@ void RecordEndingGame(bool won, int seconds) {
     r.slips = Slips();
     r.won = won && ended;
     r.date = platform::Today();
+    r.lookMs = LookTimeOfGame(Rule(rule::kGoalKind));
     GameStore().RecordResult(static_cast<int>(ParameterInt(field::kGameId, -1)),
                              GetParameter(field::kPlayer), r);
 }
@@ -145,7 +147,7 @@ void ClockTick() {
     IMemoryPlay* memory = InstalledPorts().memory;
     if (Rule(rule::kGoalKind) != 38 || !memory) return;
     const CardCode model = BottomCode(DestPiles[0]);
-    if (ElapsedSeconds() > 10 && IsFaceUp(model) && FilaPiles[0].empty()) {
+    if (ElapsedSeconds() > StudySeconds() && IsFaceUp(model) && FilaPiles[0].empty()) {
         RecordStep(1);
         memory->EndMemorisePhase();
     }

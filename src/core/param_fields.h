@@ -66,6 +66,10 @@ inline constexpr ParamField kRightToFoundations{247, 1};
 inline constexpr ParamField kRightToTableaus{248, 1};
 inline constexpr ParamField kDoubleToFoundations{249, 1};
 inline constexpr ParamField kDoubleToTableaus{251, 1};
+// The memory games' look times (core/look_time.h): milliseconds a wrong pair
+// stays up, seconds of the "Forget me not" memorise phase.
+inline constexpr ParamField kWrongPairMs{300, 4};
+inline constexpr ParamField kStudySeconds{304, 2};
 
 // Sounds: the master switch and one switch per event.
 inline constexpr ParamField kSoundsEnabled{141, 1};

@@ -366,7 +366,8 @@ struct GameResult {
     int misses = 0;
     int slips = 0;
     bool won = false;
-    int date = 0;  // YYYYMMDD
+    int date = 0;    // YYYYMMDD
+    int lookMs = 0;  // the memory games' look time played with; 0: the standard one
     bool operator==(const GameResult&) const = default;
 };
 

@@ -7,6 +7,7 @@
 #include "core/card_size.h"
 #include "core/game.h"
 #include "core/history.h"
+#include "core/look_time.h"
 #include "core/memory_log.h"
 #include "core/move_engine.h"
 #include "core/params.h"
@@ -156,8 +157,12 @@ void TurnBackAll() {
     // The program may be closed during a pause: the game kept for the next
     // start must not show these cards.
     ProgramGame().turningBack = true;
+    // The player's look time keeps the cards up; the rest turn back at the
+    // usual pace.
+    int pause = WrongPairMs();
     for (const GridCard& g : FaceUpGridCards()) {
-        Waits().Wait(kTurnBackPause);
+        Waits().Wait(pause);
+        pause = kTurnBackPause;
         SetFaceFlag(g.card, '0');
         const CardPoint at = TurnBackPosition(g);
         CardDrawing().DrawCardBack(at.left, at.top, kOnBoth);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/game_status.h"
+#include "core/look_time.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/state.h"
@@ -117,6 +118,16 @@ void LoadAutoplaySwitch(const Loader& in) {
     }
 }
 
+// Out of range is brought into range; what is no number is the standard.
+void LoadLookTimes(const Loader& in) {
+    SetParameter(
+        field::kWrongPairMs,
+        std::to_string(ClampWrongPairMs(in.ReadInt(key::kWrongPairTime, kWrongPairMsStandard))));
+    SetParameter(
+        field::kStudySeconds,
+        std::to_string(ClampStudySeconds(in.ReadInt(key::kStudyTime, kStudySecondsStandard))));
+}
+
 bool IsLoadedShape(int64_t n) {
     return (n >= 10 && n <= 15) || (n >= 20 && n <= 25) || n == 30;
 }
@@ -203,6 +214,7 @@ void LoadPreferences() {
     in.Text("RightClick_To_Tableaus", "Y", field::kRightToTableaus);
     in.Text("DoubleClick_To_Foundations", "Y", field::kDoubleToFoundations);
     in.Text("DoubleClick_To_Tableaus", "N", field::kDoubleToTableaus);
+    LoadLookTimes(in);
 
     // 4
     SetParameter(field::kNewGameMarkC, "1");
@@ -314,6 +326,15 @@ bool StoreSwitch(ParamField f, const std::string& k, bool on) {
 bool StoreNumber(ParamField f, const std::string& k, int64_t value) {
     SetParameter(f, FormatNumber(value, f.width));
     return WritePreferenceInt(k, value);
+}
+
+bool StoreLookTimes(int64_t wrongPairMs, int64_t studySeconds) {
+    const int pair = ClampWrongPairMs(wrongPairMs), study = ClampStudySeconds(studySeconds);
+    SetParameter(field::kWrongPairMs, std::to_string(pair));
+    SetParameter(field::kStudySeconds, std::to_string(study));
+    bool ok = WritePreferenceInt(key::kWrongPairTime, pair);
+    ok = WritePreferenceInt(key::kStudyTime, study) && ok;
+    return ok;
 }
 
 std::string UserKey(int number) {

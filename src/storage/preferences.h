@@ -73,6 +73,10 @@ inline constexpr const char* kWindowHeight = "MainWindowState_Height";
 inline constexpr const char* kNewsQuestion = "News_Question";
 inline constexpr const char* kNewsFirstDisplay = "News_First_Display";
 inline constexpr const char* kTipsStartUp = "Tips_StartUp";
+// The memory games' look times: milliseconds a wrong pair stays up (200 to
+// 3000), seconds of the "Forget me not" memorise phase (5 to 30).
+inline constexpr const char* kWrongPairTime = "Wrong_Pair_Time";
+inline constexpr const char* kStudyTime = "Study_Time";
 // Section "Settings".
 inline constexpr const char* kRandomGameType = "Random_Game_Type";
 inline constexpr const char* kGamesFastSearchType = "Games_Fast_Search_Type";
@@ -139,6 +143,9 @@ bool WriteSettingInt(const std::string& sect, const std::string& key, int64_t va
 // A changed switch or number goes into its field and into the file at once.
 bool StoreSwitch(ParamField f, const std::string& key, bool on);
 bool StoreNumber(ParamField f, const std::string& key, int64_t value);
+
+// The look times into their fields and the file, brought into range first.
+bool StoreLookTimes(int64_t wrongPairMs, int64_t studySeconds);
 
 // "User001".."User020" of section "Users".
 std::string UserKey(int number);

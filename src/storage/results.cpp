@@ -92,15 +92,15 @@ std::string TrimRight(std::string s) {
     return s;
 }
 
-std::optional<int> GameIdOf(const std::string& section) {
-    // Up to ten digits: every id a game can have is written and read back.
-    if (section.empty() || section.size() > 10 ||
-        section.find_first_not_of("0123456789") != std::string::npos)
+// Up to ten digits, written as a number is written, so a rewrite finds the
+// section again.
+std::optional<long long> Decimal(const std::string& text) {
+    if (text.empty() || text.size() > 10 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
-    const long long id = std::stoll(section);
-    // Sections are named as they are written, so a rewrite finds them again.
-    if (id > std::numeric_limits<int>::max() || std::to_string(id) != section) return std::nullopt;
-    return static_cast<int>(id);
+    const long long v = std::stoll(text);
+    if (std::to_string(v) != text) return std::nullopt;
+    return v;
 }
 
 uint32_t Crc32(const std::string& text, uint32_t crc = 0xFFFFFFFFu) {
@@ -111,8 +111,9 @@ uint32_t Crc32(const std::string& text, uint32_t crc = 0xFFFFFFFFu) {
     return crc;
 }
 
-std::string CheckValue(int gameId, const std::string& player, const std::string& record) {
-    const uint32_t crc = ~Crc32(record, Crc32(player + "=", Crc32(std::to_string(gameId) + "\n")));
+std::string CheckValue(const std::string& section, const std::string& player,
+                       const std::string& record) {
+    const uint32_t crc = ~Crc32(record, Crc32(player + "=", Crc32(section + "\n")));
     char hex[9];
     std::snprintf(hex, sizeof hex, "%08x", crc);
     return hex;
@@ -128,7 +129,7 @@ std::string Path() {
     return ProgramFile(kResultsFile);
 }
 
-using AllResults = std::map<int, std::map<std::string, ResultRecord>>;
+using AllResults = std::map<ResultKey, std::map<std::string, ResultRecord>>;
 
 // The file as read: the entries that hold, and what keeps it from being
 // the current format as it stands.
@@ -148,14 +149,14 @@ ReadOutcome ReadAll(const std::string& path) {
     }
     std::string line;
     enum class Where { kNowhere, kVersion, kGame } where = Where::kNowhere;
-    int game = 0;
+    ResultKey game;
     bool versionSeen = false, checked = false;
-    std::set<int> sections;
+    std::set<ResultKey> sections;
     while (in.Next(line)) {
         if (line.empty()) continue;
         if (line.front() == '[') {
             auto name = platform::SectionName(line, platform::SectionSyntax::kExact);
-            const auto id = name ? GameIdOf(*name) : std::nullopt;
+            const auto id = name ? ResultSectionKey(*name) : std::nullopt;
             where = id ? Where::kGame : name == "Version" ? Where::kVersion : Where::kNowhere;
             if (id) {
                 game = *id;
@@ -183,10 +184,10 @@ ReadOutcome ReadAll(const std::string& path) {
             }
             continue;
         }
-        auto record = ParseResultEntry(game, key, value);
+        auto record = ParseResultEntry(game.gameId, key, value, game.lookMs);
         // Entries without a check value are taken only from a file that does
-        // not claim to have them.
-        if (!record && !checked) {
+        // not claim to have them (nor look times, which came later).
+        if (!record && !checked && game.lookMs == 0) {
             record = ParseResultRecord(value);
             if (record) out.outdated = true;
         }
@@ -212,9 +213,9 @@ bool RewriteAll(const std::string& path, const AllResults& all) {
     for (const auto& [game, players] : all) {
         if (players.empty()) continue;
         out.WriteLine("");
-        out.WriteLine("[" + std::to_string(game) + "]");
+        out.WriteLine("[" + ResultSectionName(game) + "]");
         for (const auto& [name, record] : players)
-            out.WriteLine(name + "=" + FormatResultEntry(game, name, record));
+            out.WriteLine(name + "=" + FormatResultEntry(game.gameId, name, record));
     }
     return out.Commit();
 }
@@ -389,17 +390,37 @@ std::string FormatResultRecord(const ResultRecord& r) {
 
 std::string FormatResultEntry(int gameId, const std::string& player, const ResultRecord& r) {
     const std::string record = FormatResultRecord(r);
-    return record + " " + CheckValue(gameId, player, record);
+    return record + " " + CheckValue(ResultSectionName({gameId, r.lookMs}), player, record);
 }
 
 std::optional<ResultRecord> ParseResultEntry(int gameId, const std::string& player,
-                                             const std::string& text) {
+                                             const std::string& text, int lookMs) {
     if (text.size() != kResultEntryLength || text[kResultRecordLength] != ' ') return std::nullopt;
     const std::string record = text.substr(0, kResultRecordLength);
     if (text.compare(kResultRecordLength + 1, std::string::npos,
-                     CheckValue(gameId, player, record)) != 0)
+                     CheckValue(ResultSectionName({gameId, lookMs}), player, record)) != 0)
         return std::nullopt;
-    return ParseResultRecord(record);
+    auto r = ParseResultRecord(record);
+    if (r) {
+        r->lookMs = lookMs;
+        for (GameResult& g : r->history) g.lookMs = lookMs;
+    }
+    return r;
+}
+
+std::string ResultSectionName(const ResultKey& key) {
+    const std::string id = std::to_string(key.gameId);
+    return key.lookMs == 0 ? id : id + "/" + std::to_string(key.lookMs);
+}
+
+std::optional<ResultKey> ResultSectionKey(const std::string& section) {
+    const size_t slash = section.find('/');
+    const auto id = Decimal(section.substr(0, slash));
+    if (!id || *id > std::numeric_limits<int>::max()) return std::nullopt;
+    if (slash == std::string::npos) return ResultKey{static_cast<int>(*id), 0};
+    const auto look = Decimal(section.substr(slash + 1));
+    if (!look || *look == 0 || *look > kResultLookMsMax) return std::nullopt;
+    return ResultKey{static_cast<int>(*id), static_cast<int>(*look)};
 }
 
 std::optional<ResultRecord> ParseResultRecord(const std::string& text) {
@@ -455,22 +476,34 @@ void RecordGameResult(int gameId, const std::string& player, const GameResult& r
     AllResults all = Load();
     const std::string path = Path();
     if (!Writable(path)) return;
-    ResultRecord& record = all[gameId][p];
-    record.Add(result);
+    // A look time no section can name is kept as the nearest one that can.
+    const ResultKey key{gameId, std::clamp(result.lookMs, 0, kResultLookMsMax)};
+    ResultRecord& record = all[key][p];
+    record.lookMs = key.lookMs;
+    GameResult kept = result;
+    kept.lookMs = key.lookMs;
+    record.Add(kept);
     try {
-        WriteKey(path, std::to_string(gameId), p, FormatResultEntry(gameId, p, record));
+        WriteKey(path, ResultSectionName(key), p, FormatResultEntry(gameId, p, record));
     } catch (const SectionFileError& e) {
         Dialogs().Info(e.what());
     }
 }
 
-PlayerResults ReadPlayerResults(const std::string& player) {
+PlayerLookResults ReadPlayerLookResults(const std::string& player) {
     const std::string p = TrimRight(player);
-    PlayerResults out;
+    PlayerLookResults out;
     for (auto& [game, players] : Load()) {
         auto it = players.find(p);
         if (it != players.end()) out.emplace(game, std::move(it->second));
     }
+    return out;
+}
+
+PlayerResults ReadPlayerResults(const std::string& player) {
+    PlayerResults out;
+    for (auto& [game, record] : ReadPlayerLookResults(player))
+        if (game.lookMs == 0) out.emplace(game.gameId, std::move(record));
     return out;
 }
 

@@ -6,14 +6,20 @@
 //   Version=0002
 //   [201]                      one section per game id, in decimal
 //   Ann=<record> <check>       one entry per player, a fixed-width record
+//   [201/1000]                 the games played with a longer look time (in
+//   Ann=<record> <check>       ms) in a section of their own
 //
+// The memory games' look time (core/look_time.h) is part of where a record
+// is kept, so that scores made with a longer look are never mixed with those
+// of the standard one; a game section without it, as every file written
+// before look times existed has, holds the standard look time.
 // A record is 1800 characters: thirteen totals, then the last 50 games,
 // oldest first, in slots of 33 characters; unused slots hold zeros and "-".
-// The check value is the CRC-32 (8 lower-case hex digits) of the game id,
-// a line feed, the player's name, "=" and the record, so a changed byte of
-// the record or its name shows. Every field has a fixed width, so an update
-// overwrites the entry in place and the file is only rebuilt when an entry
-// is added or removed.
+// The check value is the CRC-32 (8 lower-case hex digits) of the section
+// name (the game id, and the look time where there is one), a line feed, the player's name, "=" and
+// the record, so a changed byte of the record or its name shows. Every field has a fixed width, so
+// an update overwrites the entry in place and the file is only rebuilt when an entry is added or
+// removed.
 //
 // Version 0001 entries were the record alone; such a file (and one without
 // a version section, or empty) is read and rewritten at once as 0002.
@@ -78,6 +84,7 @@ struct ResultRecord {
     long perfect = 0;
     int lastDate = 0;
     std::vector<GameResult> history;  // oldest first, at most kResultHistory
+    int lookMs = 0;                   // the look time of every game here; 0: the standard
 
     void Add(const GameResult& r);
     bool operator==(const ResultRecord&) const = default;
@@ -89,19 +96,37 @@ std::string FormatResultRecord(const ResultRecord& r);
 std::optional<ResultRecord> ParseResultRecord(const std::string& text);
 // The stored value: the record, a blank and its check value.
 std::string FormatResultEntry(int gameId, const std::string& player, const ResultRecord& r);
-// nullopt unless a well-formed record with the right check value.
+// nullopt unless a well-formed record with the right check value; the
+// record and its games get `lookMs`.
 std::optional<ResultRecord> ParseResultEntry(int gameId, const std::string& player,
-                                             const std::string& text);
+                                             const std::string& text, int lookMs = 0);
 
-// Game id -> record of one player.
+// The section of a game and look time ("201", "201/1000"), and back.
+struct ResultKey {
+    int gameId = 0;
+    int lookMs = 0;
+    bool operator==(const ResultKey&) const = default;
+    bool operator<(const ResultKey& o) const {
+        return gameId != o.gameId ? gameId < o.gameId : lookMs < o.lookMs;
+    }
+};
+inline constexpr int kResultLookMsMax = 600000;
+std::string ResultSectionName(const ResultKey& key);
+std::optional<ResultKey> ResultSectionKey(const std::string& section);
+
+// Game id -> record of one player, games of the standard look time.
 using PlayerResults = std::map<int, ResultRecord>;
+// Every record of one player, by game and look time.
+using PlayerLookResults = std::map<ResultKey, ResultRecord>;
 
-// Adds one game to the player's record of the game. A damaged file is moved
-// aside first; a folder that cannot be written is reported once per run.
+// Adds one game to the player's record of the game and its look time. A
+// damaged file is moved aside first; a folder that cannot be written is
+// reported once per run.
 void RecordGameResult(int gameId, const std::string& player, const GameResult& result);
 // The player's records; empty when there are none (or the file was damaged,
 // which has then been reported and moved aside).
 PlayerResults ReadPlayerResults(const std::string& player);
+PlayerLookResults ReadPlayerLookResults(const std::string& player);
 // The player operations: renaming moves the entries to the new name,
 // clearing removes them.
 void RenamePlayerResults(const std::string& oldName, const std::string& newName);

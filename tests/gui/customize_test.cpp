@@ -394,17 +394,113 @@ TEST_F(CustomizeTest, OkWritesExactlyTheDialogsKeys) {
     QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
     EXPECT_THAT(
         PreferenceLines(Settings()),
-        UnorderedElementsAreArray({"Sounds_Enabled=Y", "Back_Card=20", "Background_bmp=263",
-                                   "Background_Col=2147483663", "Background_Fixed_Col=0",
-                                   "Background_Def=N", "Fade_Background=Y", "ToolBar_Large=Y",
-                                   "ToolBar_Flat=Y", "Show_Time=Y", "Show_Score=Y", "ConfirmQuit=N",
-                                   "ConfirmQuitGame=N", "Winning_Animation=Y", "Resume_Game=Y"}));
+        UnorderedElementsAreArray(
+            {"Sounds_Enabled=Y", "Back_Card=20", "Background_bmp=263", "Background_Col=2147483663",
+             "Background_Fixed_Col=0", "Background_Def=N", "Fade_Background=Y", "ToolBar_Large=Y",
+             "ToolBar_Flat=Y", "Show_Time=Y", "Show_Score=Y", "ConfirmQuit=N", "ConfirmQuitGame=N",
+             "Winning_Animation=Y", "Resume_Game=Y", "Wrong_Pair_Time=200", "Study_Time=10"}));
     EXPECT_EQ(GetParameter(21, 3), "020");
     EXPECT_EQ(CardBack, LibraryBitmap("DB020"));
     // The table is rebuilt after the bars and panels took their settings.
     EXPECT_THAT(window.calls,
                 ElementsAre("large", "flat", "time on", "score on", "repaint", "repaint"));
     EXPECT_THAT(table.calls, ElementsAre("repaint", "show"));
+}
+
+// Own backs and backgrounds come in through the file chooser once the
+// program's readers took them, are copied beside the shipped ones without
+// overwriting another picture, are used on OK and can be removed again,
+// shipped pictures never.
+TEST_F(CustomizeTest, OwnBacksAndBackgroundsAreAddedCheckedUsedAndRemoved) {
+    auto picture = [&](const char* name, QRgb colour, const char* format) {
+        QImage image(40, 60, QImage::Format_RGB32);
+        image.fill(colour);
+        const std::string path = core.dir.file(name);
+        EXPECT_TRUE(image.save(QString::fromStdString(path), format));
+        return path;
+    };
+    const std::string red = picture("mine.bmp", qRgb(200, 0, 0), "BMP");
+    std::filesystem::create_directories(core.dir.file("other"));
+    const std::string blue = picture("other/mine.bmp", qRgb(0, 0, 200), "BMP");
+    const std::string sky = picture("sky.jpg", qRgb(90, 160, 230), "JPG");
+    const std::string fake = core.dir.file("fake.jpg");
+    test::WriteFile(fake, "BM but no picture at all");
+    std::string chosen;
+    QString filter;
+    SetOwnFileChooser([&](QWidget*, const QString&, const QString& f) {
+        filter = f;
+        return QString::fromStdString(chosen);
+    });
+    auto add = [&](QPushButton* button, const std::string& file) {
+        chosen = file;
+        QTest::mouseClick(button, Qt::LeftButton);
+    };
+    auto near = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                   std::abs(qBlue(a) - qBlue(b)) <
+               30;
+    };
+    const std::string decks = OwnFolder(OwnKind::kBack);
+    const std::string backgrounds = OwnFolder(OwnKind::kBackground);
+
+    Open();
+    dialog->PageControl->setCurrentWidget(dialog->tabDecks);
+    Choose(dialog->trvCardBack, "Lake");
+    EXPECT_FALSE(dialog->btnRemoveBack->isEnabled());
+    add(dialog->btnAddBack, red);
+    EXPECT_TRUE(filter.contains("*.bmp"));
+    EXPECT_EQ(Selected(dialog->trvCardBack), "mine");
+    EXPECT_TRUE(dialog->btnRemoveBack->isEnabled());
+    EXPECT_EQ(dialog->imgDorsoEsempio->Picture().pixel(30, 40), qRgb(200, 0, 0));
+    // Another picture of the same name keeps its file; the same one is not
+    // copied twice.
+    add(dialog->btnAddBack, blue);
+    EXPECT_EQ(Selected(dialog->trvCardBack), "mine (2)");
+    add(dialog->btnAddBack, red);
+    EXPECT_EQ(Selected(dialog->trvCardBack), "mine");
+    EXPECT_EQ(test::ReadFile(decks + "mine.bmp"), test::ReadFile(red));
+    EXPECT_EQ(test::ReadFile(decks + "mine (2).bmp"), test::ReadFile(blue));
+    Choose(dialog->trvCardBack, "mine (2)");
+
+    // A file the picture readers refuse gets their message and is not copied.
+    dialog->PageControl->setCurrentWidget(dialog->tabBackgrounds);
+    add(dialog->btnAddBackground, fake);
+    EXPECT_THAT(
+        core.dialogs.infos,
+        ElementsAre("The format of the Customized background image is not valid.\r" + fake));
+    EXPECT_FALSE(std::filesystem::exists(backgrounds + "fake.jpg"));
+    add(dialog->btnAddBackground, sky);
+    EXPECT_EQ(Selected(dialog->trvBackGround), "sky");
+    EXPECT_TRUE(near(dialog->imgSfondoEsempio->Picture().pixel(20, 20), qRgb(90, 160, 230)));
+    QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
+    EXPECT_EQ(Key("Customized_Deck"), "mine (2)");
+    EXPECT_EQ(Key("Customized_Background"), backgrounds + "sky.jpg");
+    EXPECT_EQ(GetParameter(256, 1), "Y");
+    EXPECT_EQ(GetParameter(246, 1), "Y");
+    EXPECT_EQ(GetParameter(27, 1), "N");
+    EXPECT_EQ(CardBack.pixel(CardWidth / 2, CardHeight / 2), qRgb(0, 0, 200));
+
+    // Opened again, the own choices are selected; removing them goes back
+    // to the shipped back and background, even when the dialog is cancelled.
+    Open();
+    EXPECT_EQ(Selected(dialog->trvCardBack), "mine (2)");
+    EXPECT_EQ(Selected(dialog->trvBackGround), "sky");
+    QTest::mouseClick(dialog->btnRemoveBack, Qt::LeftButton);
+    EXPECT_FALSE(std::filesystem::exists(decks + "mine (2).bmp"));
+    EXPECT_TRUE(std::filesystem::exists(decks + "mine.bmp"));
+    EXPECT_EQ(Selected(dialog->trvCardBack), "Plaiting 1");
+    EXPECT_FALSE(dialog->btnRemoveBack->isEnabled());
+    QTest::mouseClick(dialog->btnRemoveBackground, Qt::LeftButton);
+    EXPECT_FALSE(std::filesystem::exists(backgrounds + "sky.jpg"));
+    EXPECT_EQ(TfrmCustomize_Freeware::FindNode(dialog->trvBackGround, "Your own"), nullptr);
+    QTest::mouseClick(dialog->btnCancel, Qt::LeftButton);
+    EXPECT_EQ(Key("Customized_Deck"), "");
+    EXPECT_EQ(Key("Customized_Background"), "");
+    EXPECT_EQ(GetParameter(256, 1), "N");
+    EXPECT_EQ(GetParameter(246, 1), "N");
+    EXPECT_EQ(CardBack, LibraryBitmap("DB011"));
+    EXPECT_THAT(core.dialogs.infos, ::testing::SizeIs(1));
+    SetOwnFileChooser(nullptr);
 }
 
 TEST_F(CustomizeTest, FaceSetIsChosenOnTheDecksPageAndKeptThroughAForcedSize) {

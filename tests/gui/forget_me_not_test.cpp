@@ -333,6 +333,27 @@ TEST_F(ForgetMeNotTest, LostWithFourTwinsUnderTheWrongModel) {
     EXPECT_EQ(FilaPiles[9], FormatCode(Twin(6)));
 }
 
+// A longer study time keeps the models up for all of it, and the game is
+// recorded apart from those played with the standard one.
+TEST_F(ForgetMeNotTest, ALongerStudyTimeKeepsTheModelsUpAndIsRecordedApart) {
+    StartStored(205, "Forget me not", "Study_Time=20\r\n");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    clock.Advance(20000);
+    window.Timer1Timer();
+    EXPECT_TRUE(IsFaceUp(Model(0)));
+    EXPECT_EQ(FilaPiles[10] + FilaPiles[11], "");
+    clock.Advance(1000);
+    window.Timer1Timer();
+    EXPECT_FALSE(IsFaceUp(Model(0)));
+    ModalAnswer answer([this](QWidget* w) { AnswerResult(w); });
+    for (int j = 0; j < kModels; ++j) Drag(Place(DealtRow(j)), Place(j));
+    EXPECT_EQ(result.title, "Game Won");
+    EXPECT_EQ(ReadPlayerResults("Player 1").count(205), 0u);
+    const PlayerLookResults all = ReadPlayerLookResults("Player 1");
+    ASSERT_EQ(all.count(ResultKey{205, 20000}), 1u);
+    EXPECT_EQ(all.at(ResultKey{205, 20000}).won, 1);
+}
+
 TEST_F(ForgetMeNotTest, UndoAndRedoWhilePlacingRestoreTheTableExactly) {
     StartGame();
     EndMemorising();

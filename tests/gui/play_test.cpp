@@ -6,12 +6,15 @@
 #include <algorithm>
 #include <map>
 
+#include "app/customize_dialog.h"
 #include "app/memory_end_dialog.h"
 #include "core/piles.h"
 #include "play_support.h"
 #include "render/card_images.h"
 #include "render/layout.h"
 #include "render/table.h"
+#include "storage/preferences.h"
+#include "storage/results.h"
 
 namespace bw::test {
 namespace {
@@ -75,6 +78,52 @@ TEST_F(PlayTest, MemoryUp4x3WonWithOneMiss) {
     EXPECT_EQ(products, "60|-2|6");
     EXPECT_FALSE(Flag(flag::kInProgress));
     EXPECT_EQ(Score(), "6");
+}
+
+// The look time chosen in Customize keeps a wrong pair up that long (the
+// second card turns back at the usual pace), and the game is recorded with it.
+TEST_F(PlayTest, TheLookTimeFromCustomizeHoldsAWrongPairAndIsRecorded) {
+    Start(200, "Memory-Up (4x3)");
+    {
+        ModalAnswer customize([](QWidget* w) {
+            auto* d = qobject_cast<TfrmCustomize_Freeware*>(w);
+            ASSERT_NE(d, nullptr);
+            EXPECT_EQ(d->spnWrongPair->value(), 0.2);
+            EXPECT_EQ(d->spnStudyTime->value(), 10);
+            d->spnWrongPair->setValue(1.5);
+            d->btnOK->click();
+        });
+        ShowCustomizeDialog(&window);
+    }
+    EXPECT_EQ(ReadPreference("Wrong_Pair_Time", ""), "1500");
+    const std::vector<Slot> cards = GridCards();
+    auto twinOf = [&](const Slot& a) {
+        for (const Slot& b : cards)
+            if (b.card == a.card + 52 || a.card == b.card + 52) return b;
+        return Slot{};
+    };
+    Click(cards[0]);
+    waits.waits.clear();
+    Click(cards[1].card == twinOf(cards[0]).card ? cards[2] : cards[1]);
+    ASSERT_GE(waits.waits.size(), 2u);
+    EXPECT_EQ(waits.waits[waits.waits.size() - 2], 1500);
+    EXPECT_EQ(waits.waits.back(), 200);
+
+    ModalAnswer closeResult([](QWidget* w) { qobject_cast<TfrmMemoryEnd*>(w)->btnOK->click(); });
+    std::vector<CardCode> done;
+    for (const Slot& s : cards) {
+        if (std::find(done.begin(), done.end(), s.card) != done.end()) continue;
+        done.push_back(s.card);
+        done.push_back(twinOf(s).card);
+        Click(s);
+        Click(twinOf(s));
+    }
+    EXPECT_FALSE(Flag(flag::kInProgress));
+    const std::string player = GetParameter(field::kPlayer);
+    EXPECT_EQ(ReadPlayerResults(player).count(200), 0u);
+    const PlayerLookResults looks = ReadPlayerLookResults(player);
+    ASSERT_EQ(looks.count(ResultKey{200, 1500}), 1u);
+    EXPECT_EQ(looks.at(ResultKey{200, 1500}).won, 1);
 }
 
 // Taking a pair out of the middle of a row shortens the row for a moment;

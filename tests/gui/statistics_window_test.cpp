@@ -79,5 +79,35 @@ TEST_F(StatisticsWindowTest, ResetAsksAndClearsOnlyTheChosenPlayer) {
     EXPECT_THAT(dialogs.infos, ::testing::IsEmpty());
 }
 
+// Games played with a longer look time have a row of their own after their
+// game's, and the plot of that row shows only those games.
+TEST_F(StatisticsWindowTest, LongerLookTimesHaveRowsOfTheirOwn) {
+    Start(200, "Memory-Up (4x3)");
+    const std::string player = GetParameter(field::kPlayer);
+    RecordGameResult(200, player, {8, 20, 0, 0, true, 20260101});
+    const GameResult longer{4, 30, 2, 1, true, 20260102, 1500};
+    RecordGameResult(200, player, longer);
+    RecordGameResult(200, player, longer);
+
+    TfrmStatistics stats(&window);
+    stats.show();
+    const int row = stats.grdGames->currentRow();
+    ASSERT_EQ(stats.SelectedGame(), 200);
+    EXPECT_EQ(stats.SelectedLookMs(), 0);
+    EXPECT_EQ(stats.grdGames->item(row, 1)->text(), "1");
+    EXPECT_EQ(stats.imgPlot->results().size(), 1u);
+    ASSERT_GT(stats.grdGames->rowCount(), row + 1);
+    EXPECT_EQ(stats.grdGames->item(row + 1, 0)->text(),
+              stats.grdGames->item(row, 0)->text() + " (look 1.5 s)");
+    EXPECT_EQ(stats.grdGames->item(row + 1, 1)->text(), "2");
+    stats.grdGames->setCurrentCell(row + 1, 0);
+    EXPECT_EQ(stats.SelectedGame(), 200);
+    EXPECT_EQ(stats.SelectedLookMs(), 1500);
+    EXPECT_THAT(stats.imgPlot->results(), ::testing::ElementsAre(longer, longer));
+    EXPECT_TRUE(stats.lblPlot->text().contains("(look 1.5 s)"));
+    if (!qEnvironmentVariableIsEmpty("BW_SCREENSHOT_DIR"))
+        stats.grab().save(qEnvironmentVariable("BW_SCREENSHOT_DIR") + "/statistics_look.png");
+}
+
 }  // namespace
 }  // namespace bw::test

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/game_status.h"
+#include "core/look_time.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/state.h"
@@ -127,6 +128,41 @@ TEST_F(Preferences, StoredValuesAreNormalisedAndCutToTheirFields) {
     // A current player exists: nobody is added.
     EXPECT_EQ(GetParameter(77, 30), "Alice");
     EXPECT_EQ(Stored("Users", "User001"), "<missing>");
+}
+
+// The look times come in range whatever the file holds, and what the dialog
+// stores is what the memory play reads.
+TEST_F(Preferences, LookTimesAreKeptInTheirRanges) {
+    const struct {
+        const char* pair;
+        const char* study;
+        int pairMs, studySeconds;
+    } cases[] = {{"", "", 200, 10},
+                 {"1500", "25", 1500, 25},
+                 {"50", "2", 200, 5},
+                 {"99999", "900", 3000, 30},
+                 {"-7", "-1", 200, 5},
+                 {"fast", "1e3", 200, 10},
+                 {"99999999999999999999", "", 200, 10}};
+    for (const auto& c : cases) {
+        WriteCfg(std::string("[Preference]\r\nWrong_Pair_Time=") + c.pair +
+                 "\r\nStudy_Time=" + c.study + "\r\n");
+        LoadPreferences();
+        EXPECT_EQ(WrongPairMs(), c.pairMs) << c.pair;
+        EXPECT_EQ(StudySeconds(), c.studySeconds) << c.study;
+    }
+    EXPECT_TRUE(StoreLookTimes(5000, 12));
+    EXPECT_EQ(WrongPairMs(), 3000);
+    EXPECT_EQ(StudySeconds(), 12);
+    EXPECT_EQ(Stored("Preference", "Wrong_Pair_Time"), "3000");
+    EXPECT_EQ(Stored("Preference", "Study_Time"), "12");
+    // Only the memory games record a look time, and only a longer one.
+    EXPECT_EQ(LookTimeOfGame(37), 3000);
+    EXPECT_EQ(LookTimeOfGame(38), 12000);
+    EXPECT_EQ(LookTimeOfGame(1), 0);
+    StoreLookTimes(200, 10);
+    EXPECT_EQ(LookTimeOfGame(37), 0);
+    EXPECT_EQ(LookTimeOfGame(38), 0);
 }
 
 TEST_F(Preferences, ShadowKeyOverridesTheAnimationSwitch) {

@@ -123,6 +123,51 @@ TEST_F(Results, GamesAreKeptPerPlayerAndGameAndFollowThePlayerOperations) {
     EXPECT_THAT(fx.dialogs.infos, IsEmpty());
 }
 
+// Games played with a longer look time are kept apart from those of the
+// standard one, and a file from before look times reads as it always did.
+TEST_F(Results, LongerLookTimesAreKeptApartAndOldFilesReadUnchanged) {
+    ResultRecord ann;
+    ann.Add(Game(8, 60, 0, true));
+    // As an earlier program wrote it, check value included.
+    const std::string old =
+        "[Version]\r\nVersion=0002\r\n\r\n[200]\r\nAnn=" + FormatResultRecord(ann) +
+        " 4b150eda\r\n";
+    WriteFile(file, old);
+    EXPECT_EQ(ReadPlayerResults("Ann"), (PlayerResults{{200, ann}}));
+    EXPECT_EQ(ReadFile(file), old);
+
+    GameResult longer = Game(5, 90, 2, true);
+    longer.lookMs = 1500;
+    RecordGameResult(200, "Ann", longer);
+    RecordGameResult(200, "Ann", Game(-4, 30, 6, false));
+    EXPECT_THAT(ReadFile(file), HasSubstr("\r\n[200/1500]\r\nAnn="));
+    ann.Add(Game(-4, 30, 6, false));
+    EXPECT_EQ(ReadPlayerResults("Ann"), (PlayerResults{{200, ann}}));
+    const PlayerLookResults all = ReadPlayerLookResults("Ann");
+    ASSERT_EQ(all.size(), 2u);
+    const ResultRecord& look = all.at(ResultKey{200, 1500});
+    EXPECT_EQ(look.played, 1);
+    EXPECT_EQ(look.bestScore, 5);
+    EXPECT_EQ(look.lookMs, 1500);
+    EXPECT_THAT(look.history, ElementsAre(longer));
+
+    // The check value covers the look time: a record moved to another look
+    // time is refused, the others stay.
+    std::string text = ReadFile(file);
+    text.replace(text.find("[200/1500]"), 10, "[200/2500]");
+    WriteFile(file, text);
+    EXPECT_EQ(ReadPlayerLookResults("Ann"), (PlayerLookResults{{{200, 0}, ann}}));
+    EXPECT_THAT(fx.dialogs.infos, ElementsAre(HasSubstr("\"Results.dat.bad\"")));
+
+    // The player operations take the look times along.
+    RecordGameResult(200, "Ann", longer);
+    RenamePlayerInStatistics("Ann", "Cleo");
+    EXPECT_EQ(ReadPlayerLookResults("Cleo").count(ResultKey{200, 1500}), 1u);
+    EXPECT_THAT(ReadPlayerLookResults("Ann"), IsEmpty());
+    for (const char* bad : {"200/0", "200/", "200/01", "/5", "200/600001", "200/1/2"})
+        EXPECT_EQ(ResultSectionKey(bad), std::nullopt) << bad;
+}
+
 // Whatever the program writes, at every field's limit, its reader takes back:
 // counts held at their maximum still add up, the largest game id, an odd
 // name, and a file found empty that is then written.
