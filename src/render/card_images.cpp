@@ -93,11 +93,13 @@ QImage FittedShadow(int which) {
     const int ox = which == 1 ? w : 8, oy = which == 1 ? kDepth : h;
     QImage img(sw, sh, QImage::Format_RGB32);
     img.fill(kShadowKey);
-    for (int y = 0; y < sh; ++y)
+    for (int y = 0; y < sh; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < sw; ++x) {
             const bool inside = which == 1 ? (y >= x && (sw - 1 - x) + (sh - 1 - y) >= 2) : x >= y;
-            if (inside && ((ox + x + oy + y) & 1) == 0) img.setPixel(x, y, qRgb(0, 0, 0));
+            if (inside && ((ox + x + oy + y) & 1) == 0) line[x] = qRgb(0, 0, 0);
         }
+    }
     return img;
 }
 
@@ -119,13 +121,16 @@ QImage FittedBorder(int which) {
         const QRgb edge = k == 0    ? qRgb(96, 96, 96)
                           : (k & 1) ? qRgb(176, 176, 176)
                                     : qRgb(208, 208, 208);
-        for (int y = std::max(0, y0); y < std::min(bh, y0 + h); ++y)
+        for (int y = std::max(0, y0); y < std::min(bh, y0 + h); ++y) {
+            // Row by row: at large fitted sizes this runs on every re-fit.
+            QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
             for (int x = std::max(0, x0); x < std::min(bw, x0 + w); ++x) {
                 const int cx = x - x0, cy = y - y0;
                 if (corner(cx, cy)) continue;
                 const bool rim = cx == w - 1 || cy == h - 1 || (cx == w - 2 && cy == h - 2);
-                img.setPixel(x, y, rim ? edge : qRgb(236, 236, 236));
+                line[x] = rim ? edge : qRgb(236, 236, 236);
             }
+        }
     }
     return img;
 }
@@ -433,7 +438,17 @@ QImage& CardFace(int index) {
 
 QImage LibraryMark(const std::string& code) {
     if (Fitted()) {
-        const QImage master = LibraryBitmap(std::string("W") + kMasterSize + code);
+        // Every re-fit scales the marks anew; their masters are unpacked once.
+        static std::map<std::string, QImage> masters;
+        static int generation = -1;
+        if (generation != LibraryGeneration()) {
+            masters.clear();
+            generation = LibraryGeneration();
+        }
+        auto it = masters.find(code);
+        if (it == masters.end())
+            it = masters.emplace(code, LibraryBitmap(std::string("W") + kMasterSize + code)).first;
+        const QImage& master = it->second;
         if (master.isNull()) return QImage();
         return MarkPicture(
             master.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));

@@ -149,9 +149,17 @@ const QImage* TintedMark(const QImage& mark, const QRect& r) {
     }
     for (const Tinted& t : kept)
         if (t.mark == mark.cacheKey() && t.at == at) return &t.picture;
+    // The marks of a row of piles over a background of one colour a row
+    // are one picture: blended once (a re-fit of large cards blends each
+    // mark anew), shared by the others.
+    QImage picture;
+    for (const Tinted& t : kept)
+        if (t.mark == mark.cacheKey() && BackgroundBitmap.SameAt(t.at, at)) picture = t.picture;
+    if (picture.isNull()) {
+        picture = BackgroundBitmap.copy(at);
+        BlendOver(picture, 0, 0, mark, mark.rect());
+    }
     if (kept.size() >= kMostKept) kept.erase(kept.begin());
-    QImage picture = BackgroundBitmap.copy(at);
-    BlendOver(picture, 0, 0, mark, mark.rect());
     kept.push_back({mark.cacheKey(), at, std::move(picture)});
     return &kept.back().picture;
 }
