@@ -244,6 +244,29 @@ QImage FittedFace(size_t index) {
     return ScaledCard(grid.copy(c * kMasterWidth, r * kMasterHeight, kMasterWidth, kMasterHeight));
 }
 
+}  // namespace
+
+QImage DetailMaster(bool back, int index) {
+    if (back) {
+        if (ParameterIs(field::kOwnBack, "Y")) return QImage();
+        std::string number = GetParameter(field::kBackCard);
+        if (number.empty()) number = "011";
+        QImage img;
+        if (!LoadLibraryBitmap(img, std::string("D") + kMasterSize + number))
+            LoadLibraryBitmap(img, std::string("D") + kMasterSize + "011");
+        return img;
+    }
+    if (ParameterIs(field::kOwnCardSet, "Y") || index < 0 || index > 52) return QImage();
+    if (index == 52) return LibraryBitmap(std::string("JOKER_") + kMasterSize);
+    const QImage& grid = MasterGrid(index / 13);
+    if (grid.isNull()) return QImage();
+    const int rank = index % 13;
+    return grid.copy(rank % 5 * kMasterWidth, rank / 5 * kMasterHeight, kMasterWidth,
+                     kMasterHeight);
+}
+
+namespace {
+
 void LoadLibraryFaces() {
     // Fitted faces are scaled when first drawn (CardFace): a new size while
     // the window is resized costs the cards on show, not the whole deck.
