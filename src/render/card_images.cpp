@@ -9,6 +9,7 @@
 #include "core/state.h"
 #include "core/tr_marker.h"
 #include "platform/paths.h"
+#include "render/device_detail.h"
 #include "render/images.h"
 #include "render/layout.h"
 #include "render/library.h"
@@ -228,6 +229,7 @@ const QImage& MasterGrid(int suit) {
     const std::string name = std::string("C") + kMasterSize + deck + letter;
     auto it = g_masterGrids.find(name);
     if (it != g_masterGrids.end()) return it->second;
+    if (g_masterGrids.size() >= 4) g_masterGrids.clear();  // one deck's worth
     QImage grid;
     if (!LoadLibraryBitmap(grid, name) && deck != "001")
         LoadLibraryBitmap(grid, std::string("C") + kMasterSize + "001" + letter);
@@ -274,7 +276,9 @@ void LoadLibraryFaces() {
         for (QImage& face : CardFaces) face = QImage();
         return;
     }
-    g_masterGrids.clear();
+    // On a screen of more device pixels the masters give the detail of
+    // every size: kept, not unpacked again for every preview and deal.
+    if (DeviceRatio() == 1) g_masterGrids.clear();
     const char size = SourceLetter();
     std::string deck = GetParameter(field::kCardDeck);
     if (deck.empty()) deck = "001";
