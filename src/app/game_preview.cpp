@@ -13,6 +13,7 @@
 #include "core/rules.h"
 #include "core/state.h"
 #include "render/card_images.h"
+#include "render/device_detail.h"
 #include "render/images.h"
 #include "render/layout.h"
 #include "render/surfaces.h"
@@ -61,8 +62,15 @@ QImage ComposePreview(const QImage& background, const QImage& picture) {
         for (int x = 0; x < keyed.width(); ++x)
             if ((line[x] & mask) == key) line[x] = 0;
     }
-    QPainter p(&out);
-    p.drawImage((out.width() - keyed.width()) / 2, 0, keyed);
+    // Placed in pixels: the pictures may be at device pixels.
+    const qreal ratio = out.devicePixelRatio();
+    out.setDevicePixelRatio(1);
+    keyed.setDevicePixelRatio(1);
+    {
+        QPainter p(&out);
+        p.drawImage((out.width() - keyed.width()) / 2, 0, keyed);
+    }
+    out.setDevicePixelRatio(ratio);
     return out;
 }
 
@@ -214,9 +222,23 @@ private:
 
 namespace {
 
-// The live (preview) table drawn on a plain colour.
-QImage DrawLiveTable(QSize size, QRgb colour) {
+// The device pixel ratio the cards note their detail for, while it lives.
+class RatioForNow {
+public:
+    explicit RatioForNow(qreal ratio) : was_(DeviceRatio()) { SetDeviceRatio(ratio); }
+    ~RatioForNow() { SetDeviceRatio(was_); }
+    RatioForNow(const RatioForNow&) = delete;
+    RatioForNow& operator=(const RatioForNow&) = delete;
+
+private:
+    qreal was_;
+};
+
+// The live (preview) table drawn on a plain colour, at device pixels.
+QImage DrawLiveTable(QSize size, QRgb colour, qreal ratio) {
     DrawingSnapshot keep;
+    const DetailSnapshot keepDetail(&TableBitmap);
+    const RatioForNow atRatio(ratio);
     CardRect = QRect(0, 0, CardWidth, CardHeight);
     LoadCardImages();
     // The pictures are swapped in rather than resized, which would drop
@@ -226,17 +248,20 @@ QImage DrawLiveTable(QSize size, QRgb colour) {
     BackgroundBitmap = plain;
     TableBitmap = plain;
     RepaintTable(Canvas::Table(), false);
-    return TableBitmap.copy(QRect(QPoint(0, 0), size));
+    const QRect all(QPoint(0, 0), size);
+    return ratio == 1 ? TableBitmap.copy(all) : DevicePicture(TableBitmap, all, ratio);
 }
 
 // The table with its own alpha: drawn once on black and once on white, a
 // pixel's coverage is what the white shows through, and the black drawing is
 // already its premultiplied colour. A single key colour would leave the
 // translucent empty-pile marks tinted with the key.
-QImage DrawLiveTableWithAlpha(QSize size) {
-    const QImage onBlack = DrawLiveTable(size, 0xFF000000);
-    const QImage onWhite = DrawLiveTable(size, 0xFFFFFFFF);
+QImage DrawLiveTableWithAlpha(QSize logicalSize, qreal ratio) {
+    const QImage onBlack = DrawLiveTable(logicalSize, 0xFF000000, ratio);
+    const QImage onWhite = DrawLiveTable(logicalSize, 0xFFFFFFFF, ratio);
+    const QSize size = onBlack.size();
     QImage out(size, QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(ratio);
     for (int y = 0; y < size.height(); ++y) {
         const QRgb* b = reinterpret_cast<const QRgb*>(onBlack.constScanLine(y));
         const QRgb* w = reinterpret_cast<const QRgb*>(onWhite.constScanLine(y));
@@ -254,7 +279,7 @@ QImage DrawLiveTableWithAlpha(QSize size) {
 
 }  // namespace
 
-QImage RenderGamePreview(int gameId, QSize size) {
+QImage RenderGamePreview(int gameId, QSize size, qreal ratio) {
     if (size.isEmpty()) return QImage();
     // A table wider or taller than the picture (long rows of small cards)
     // is laid out on a larger table of the same shape and scaled down, so
@@ -272,9 +297,12 @@ QImage RenderGamePreview(int gameId, QSize size) {
                              static_cast<int>(std::ceil(drawSize.height() * f)));
             continue;
         }
-        QImage picture = DrawLiveTableWithAlpha(drawSize);
-        if (drawSize != size)
-            picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QImage picture = DrawLiveTableWithAlpha(drawSize, ratio);
+        if (drawSize != size) {
+            picture = picture.scaled(DeviceRect(QRect(QPoint(0, 0), size), ratio).size(),
+                                     Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            picture.setDevicePixelRatio(ratio);
+        }
         return picture;
     }
 }

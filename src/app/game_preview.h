@@ -23,7 +23,9 @@ QImage PreviewBackground(QSize size, bool manyColours);
 // the catalogue. A table that would not fit is drawn larger and scaled down.
 // The running game (rules, piles, cards, anchors, parameters, card images
 // and table pictures) is left as it was.
-QImage RenderGamePreview(int gameId, QSize size);
+// At a device pixel ratio other than 1 the picture is at device pixels
+// (DeviceRect of `size`), its cards from their detailed pictures.
+QImage RenderGamePreview(int gameId, QSize size, qreal ratio = 1);
 
 // The background with `picture` drawn over it: centred across, at the top,
 // its top-left pixel transparent and every pixel like it. A null picture

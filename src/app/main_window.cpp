@@ -217,6 +217,7 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
     imgSfondo->onDoubleClick = [](const TablePointerEvent& e) {
         if (e.button == Qt::LeftButton) DoubleClickMove();
     };
+    imgSfondo->onDeviceRatioChanged = [] { TableView().RedrawTable(); };
 
     BuildMenus();
     BuildToolBars();

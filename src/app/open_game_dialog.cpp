@@ -19,6 +19,7 @@
 #include "core/ports.h"
 #include "core/state.h"
 #include "platform/paths.h"
+#include "render/device_detail.h"
 #include "render/images.h"
 #include "render/library.h"
 #include "storage/catalogue.h"
@@ -532,9 +533,18 @@ void TfrmOpenGame::UpdatePreview() {
     if (!previewOn_) return;
     // A game's preview is always the same deal: it is drawn once per game
     // and card back.
-    const std::string key = std::to_string(id) + "/" + GetParameter(field::kBackCard);
+    const qreal ratio = imgGame->devicePixelRatioF();
+    const std::string key =
+        std::to_string(id) + "/" + GetParameter(field::kBackCard) + "/" + std::to_string(ratio);
     if (key == previewKey_) return;
-    preview_ = ComposePreview(background_, RenderGamePreview(id, imgGame->size()));
+    if (background_.devicePixelRatio() != ratio) {
+        // The background at device pixels, as the picture over it.
+        background_ =
+            PreviewBackground(DeviceRect(QRect(QPoint(0, 0), imgGame->size()), ratio).size(),
+                              MoreThan256Colors(Screen()));
+        background_.setDevicePixelRatio(ratio);
+    }
+    preview_ = ComposePreview(background_, RenderGamePreview(id, imgGame->size(), ratio));
     previewKey_ = key;
     imgGame->setPixmap(QPixmap::fromImage(preview_));
 }

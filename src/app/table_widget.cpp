@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "app/table_accessible.h"
+#include "render/device_detail.h"
 
 namespace bw {
 
@@ -17,6 +18,9 @@ TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     // The table takes the keys of keyboard play.
     setFocusPolicy(Qt::StrongFocus);
     EnsureCanvas(QSize(1, 1));
+    // The primary screen's until shown: a window drawn but never shown (the
+    // tool's pictures) has its detail too.
+    SetDeviceRatio(devicePixelRatioF());
 }
 
 TableWidget::~TableWidget() {
@@ -77,10 +81,30 @@ void TableWidget::SetFocusFrame(const QRect& card) {
     if (!card.isEmpty()) repaint(FrameArea(card));
 }
 
+void TableWidget::showEvent(QShowEvent* event) {
+    // Before the first drawing, so that the cards drawn note their detail.
+    SetDeviceRatio(devicePixelRatioF());
+    QWidget::showEvent(event);
+}
+
 void TableWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect r = event->rect();
-    p.drawImage(r, canvas_, r);
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != DeviceRatio()) {
+        // Moved to a screen of another ratio: drawn anew once this is done.
+        SetDeviceRatio(ratio);
+        if (onDeviceRatioChanged) QTimer::singleShot(0, this, onDeviceRatioChanged);
+    }
+    if (ratio == 1) {
+        p.drawImage(r, canvas_, r);
+    } else {
+        // Device pixels one to one: the painter's scale and the picture's
+        // ratio cancel out, at an exact device pixel.
+        const QRect device = DeviceRect(r, ratio);
+        p.drawImage(QPointF(device.x() / ratio, device.y() / ratio),
+                    DevicePicture(canvas_, r, ratio));
+    }
     if (focusFrame_.isEmpty() || !r.intersects(FrameArea(focusFrame_))) return;
     // A light frame in a dark one shows on any background and card.
     p.setRenderHint(QPainter::Antialiasing);

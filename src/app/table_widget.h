@@ -27,6 +27,9 @@ public:
     // A double click reports onDoubleClick, then onPress for its second press.
     using Handler = std::function<void(const TablePointerEvent&)>;
     Handler onPress, onMove, onRelease, onDoubleClick;
+    // The screen's device pixel ratio changed: the table wants drawing anew
+    // for its detail to show.
+    std::function<void()> onDeviceRatioChanged;
     // A key pressed while the table has the focus; true when it was used.
     std::function<bool(int key)> onKey;
 
@@ -58,6 +61,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

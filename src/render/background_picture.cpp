@@ -201,6 +201,14 @@ QImage& BackgroundPicture::Image() {
     return image_;
 }
 
+bool BackgroundPicture::SameAt(const QRect& a, const QRect& b) const {
+    if (a == b) return true;
+    if (!image_.isNull() || !top_ || top_->kind != Kind::kRows || a.size() != b.size() ||
+        a.y() != b.y() || !rect().contains(a) || !rect().contains(b))
+        return false;
+    return a.bottom() < static_cast<int>(top_->rows.size());
+}
+
 QRgb BackgroundPicture::pixel(int x, int y) const {
     if (!image_.isNull()) return image_.pixel(x, y);
     if (!valid(x, y)) return 12345;  // QImage's answer off the picture

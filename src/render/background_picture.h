@@ -37,6 +37,11 @@ public:
     // Changes whenever the pixels may have changed.
     qint64 cacheKey() const { return image_.isNull() ? key_ : image_.cacheKey(); }
 
+    // True when rectangles `a` and `b` (same size, inside the picture) are
+    // known to hold the same pixels without reading them: rows of one colour
+    // each, `a` and `b` on the same rows. False says nothing.
+    bool SameAt(const QRect& a, const QRect& b) const;
+
     QRgb pixel(int x, int y) const;
     QRgb pixel(QPoint p) const { return pixel(p.x(), p.y()); }
     // As QImage::copy: a part reaching outside is black there.

@@ -9,6 +9,7 @@
 #include "core/state.h"
 #include "core/tr_marker.h"
 #include "platform/paths.h"
+#include "render/device_detail.h"
 #include "render/images.h"
 #include "render/layout.h"
 #include "render/library.h"
@@ -93,11 +94,13 @@ QImage FittedShadow(int which) {
     const int ox = which == 1 ? w : 8, oy = which == 1 ? kDepth : h;
     QImage img(sw, sh, QImage::Format_RGB32);
     img.fill(kShadowKey);
-    for (int y = 0; y < sh; ++y)
+    for (int y = 0; y < sh; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < sw; ++x) {
             const bool inside = which == 1 ? (y >= x && (sw - 1 - x) + (sh - 1 - y) >= 2) : x >= y;
-            if (inside && ((ox + x + oy + y) & 1) == 0) img.setPixel(x, y, qRgb(0, 0, 0));
+            if (inside && ((ox + x + oy + y) & 1) == 0) line[x] = qRgb(0, 0, 0);
         }
+    }
     return img;
 }
 
@@ -119,13 +122,16 @@ QImage FittedBorder(int which) {
         const QRgb edge = k == 0    ? qRgb(96, 96, 96)
                           : (k & 1) ? qRgb(176, 176, 176)
                                     : qRgb(208, 208, 208);
-        for (int y = std::max(0, y0); y < std::min(bh, y0 + h); ++y)
+        for (int y = std::max(0, y0); y < std::min(bh, y0 + h); ++y) {
+            // Row by row: at large fitted sizes this runs on every re-fit.
+            QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
             for (int x = std::max(0, x0); x < std::min(bw, x0 + w); ++x) {
                 const int cx = x - x0, cy = y - y0;
                 if (corner(cx, cy)) continue;
                 const bool rim = cx == w - 1 || cy == h - 1 || (cx == w - 2 && cy == h - 2);
-                img.setPixel(x, y, rim ? edge : qRgb(236, 236, 236));
+                line[x] = rim ? edge : qRgb(236, 236, 236);
             }
+        }
     }
     return img;
 }
@@ -223,6 +229,7 @@ const QImage& MasterGrid(int suit) {
     const std::string name = std::string("C") + kMasterSize + deck + letter;
     auto it = g_masterGrids.find(name);
     if (it != g_masterGrids.end()) return it->second;
+    if (g_masterGrids.size() >= 4) g_masterGrids.clear();  // one deck's worth
     QImage grid;
     if (!LoadLibraryBitmap(grid, name) && deck != "001")
         LoadLibraryBitmap(grid, std::string("C") + kMasterSize + "001" + letter);
@@ -239,6 +246,29 @@ QImage FittedFace(size_t index) {
     return ScaledCard(grid.copy(c * kMasterWidth, r * kMasterHeight, kMasterWidth, kMasterHeight));
 }
 
+}  // namespace
+
+QImage DetailMaster(bool back, int index) {
+    if (back) {
+        if (ParameterIs(field::kOwnBack, "Y")) return QImage();
+        std::string number = GetParameter(field::kBackCard);
+        if (number.empty()) number = "011";
+        QImage img;
+        if (!LoadLibraryBitmap(img, std::string("D") + kMasterSize + number))
+            LoadLibraryBitmap(img, std::string("D") + kMasterSize + "011");
+        return img;
+    }
+    if (ParameterIs(field::kOwnCardSet, "Y") || index < 0 || index > 52) return QImage();
+    if (index == 52) return LibraryBitmap(std::string("JOKER_") + kMasterSize);
+    const QImage& grid = MasterGrid(index / 13);
+    if (grid.isNull()) return QImage();
+    const int rank = index % 13;
+    return grid.copy(rank % 5 * kMasterWidth, rank / 5 * kMasterHeight, kMasterWidth,
+                     kMasterHeight);
+}
+
+namespace {
+
 void LoadLibraryFaces() {
     // Fitted faces are scaled when first drawn (CardFace): a new size while
     // the window is resized costs the cards on show, not the whole deck.
@@ -246,7 +276,9 @@ void LoadLibraryFaces() {
         for (QImage& face : CardFaces) face = QImage();
         return;
     }
-    g_masterGrids.clear();
+    // On a screen of more device pixels the masters give the detail of
+    // every size: kept, not unpacked again for every preview and deal.
+    if (DeviceRatio() == 1) g_masterGrids.clear();
     const char size = SourceLetter();
     std::string deck = GetParameter(field::kCardDeck);
     if (deck.empty()) deck = "001";
@@ -433,7 +465,17 @@ QImage& CardFace(int index) {
 
 QImage LibraryMark(const std::string& code) {
     if (Fitted()) {
-        const QImage master = LibraryBitmap(std::string("W") + kMasterSize + code);
+        // Every re-fit scales the marks anew; their masters are unpacked once.
+        static std::map<std::string, QImage> masters;
+        static int generation = -1;
+        if (generation != LibraryGeneration()) {
+            masters.clear();
+            generation = LibraryGeneration();
+        }
+        auto it = masters.find(code);
+        if (it == masters.end())
+            it = masters.emplace(code, LibraryBitmap(std::string("W") + kMasterSize + code)).first;
+        const QImage& master = it->second;
         if (master.isNull()) return QImage();
         return MarkPicture(
             master.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));

@@ -35,6 +35,9 @@ extern const char* const kPileMarkCodes[21];
 // The face to draw (index as CardFaces): fitted faces are scaled from the
 // library's masters when first asked for, the others are CardFaces as loaded.
 QImage& CardFace(int index);
+// The library's large picture of a face (index as CardFaces) or of the back
+// in use, for drawing at device pixels; null for the player's own files.
+QImage DetailMaster(bool back, int index);
 // The library's mark of a code at the card size (fitted: scaled from its
 // master), ready to be blended; empty when the library lacks it.
 QImage LibraryMark(const std::string& code);

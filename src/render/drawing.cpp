@@ -99,15 +99,17 @@ void PutCorners(const Canvas& canvas, const std::array<SavedCorner, 12>& saved, 
 // then putting the saved pixels back gives the same result as patching the
 // picture's corners first, without touching the shared picture.
 void CopyCard(QImage& picture, int left, int top, int height, const Canvas& canvas,
-              const std::array<From, 4>& from) {
+              const std::array<From, 4>& from, DetailSource source) {
     if (picture.isNull() || !canvas.image()) return;
     std::array<SavedCorner, 12> saved{};
     const bool whole = height >= CardHeight;
     std::array<From, 4> use = from;
     int n = SaveCorners(left, top, canvas, use, saved);
     if (!whole) n = std::min(n, CardWidth == 25 ? 2 : 6);  // a part shows only its top corners
-    canvas.Copy(left, top, Rgb32(picture), QRect(0, 0, CardWidth, std::min(height, CardHeight)));
+    const QRect part(0, 0, CardWidth, std::min(height, CardHeight));
+    canvas.Copy(left, top, Rgb32(picture), part);
     PutCorners(canvas, saved, n);
+    canvas.NoteDetail(left, top, picture, part, source);
     NoteLowestPixel(top + std::min(height, CardHeight));
 }
 
@@ -149,9 +151,17 @@ const QImage* TintedMark(const QImage& mark, const QRect& r) {
     }
     for (const Tinted& t : kept)
         if (t.mark == mark.cacheKey() && t.at == at) return &t.picture;
+    // The marks of a row of piles over a background of one colour a row
+    // are one picture: blended once (a re-fit of large cards blends each
+    // mark anew), shared by the others.
+    QImage picture;
+    for (const Tinted& t : kept)
+        if (t.mark == mark.cacheKey() && BackgroundBitmap.SameAt(t.at, at)) picture = t.picture;
+    if (picture.isNull()) {
+        picture = BackgroundBitmap.copy(at);
+        BlendOver(picture, 0, 0, mark, mark.rect());
+    }
     if (kept.size() >= kMostKept) kept.erase(kept.begin());
-    QImage picture = BackgroundBitmap.copy(at);
-    BlendOver(picture, 0, 0, mark, mark.rect());
     kept.push_back({mark.cacheKey(), at, std::move(picture)});
     return &kept.back().picture;
 }
@@ -185,12 +195,13 @@ void DrawCard(CardCode code, int left, int top, bool raised, const Canvas& canva
             from = {From::kTable, From::kCanvas, From::kTable, From::kCanvas};
         }
     }
-    CopyCard(CardFace(face), left, top, CardHeight, canvas, from);
+    CopyCard(CardFace(face), left, top, CardHeight, canvas, from, {DetailSource::kFace, face});
 }
 
 void DrawCardBack(int left, int top, int height, bool raised, const Canvas& canvas) {
     if (left < -9999 || top < -9999 || height <= 0) return;
-    CopyCard(CardBack, left, top, height, canvas, StandardCorners(raised));
+    CopyCard(CardBack, left, top, height, canvas, StandardCorners(raised),
+             {DetailSource::kBack, 0});
 }
 
 void RestoreCardCorners(int left, int top, const Canvas& canvas) {

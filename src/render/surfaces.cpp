@@ -6,6 +6,7 @@
 
 #include "core/ports.h"
 #include "core/state.h"
+#include "render/device_detail.h"
 #include "render/window_canvas.h"
 
 namespace bw {
@@ -124,6 +125,17 @@ void Canvas::Copy(int x, int y, const QImage& src, const QRect& part) const {
     if (!img || src.isNull()) return;
     Blit(*img, x, y + ShiftY(), src, part);
     Touched(QRect(x, y, part.width(), part.height()));
+    // What the opaque copy covered shows no card picture any more.
+    CoverDetail(img, QRect(x, y + ShiftY(), part.width(), part.height()));
+    CopyDetail(&src, part, img, x, y + ShiftY());
+}
+
+void Canvas::NoteDetail(int x, int y, const QImage& logical, const QRect& part,
+                        DetailSource source) const {
+    if (surface_ == CanvasKind::kBackground || !image()) return;
+    bw::NoteDetail(image_, x, y + ShiftY(), logical,
+                   QRect(x + part.x(), y + ShiftY() + part.y(), part.width(), part.height()),
+                   source);
 }
 
 void Canvas::Blend(int x, int y, const QImage& src, const QRect& part) const {
@@ -162,6 +174,8 @@ void Canvas::Restore(const QRect& r, const QImage& tableSource) const {
     if (img == &tableSource && ShiftY() == ScrollPosition()) return;  // onto itself
     Blit(*img, r.x(), r.y() + ShiftY(), tableSource, part);
     Touched(r);
+    CoverDetail(img, r.translated(0, ShiftY()));
+    CopyDetail(&tableSource, part, img, r.x(), r.y() + ShiftY());
 }
 
 void Canvas::Restore(const QRect& r, const BackgroundPicture& background) const {
@@ -172,6 +186,7 @@ void Canvas::Restore(const QRect& r, const BackgroundPicture& background) const 
     background.PaintOnto(*img, r.x(), r.y() + ShiftY(),
                          QRect(r.x(), r.y() + ScrollPosition(), r.width(), r.height()));
     Touched(r);
+    if (surface_ != CanvasKind::kBackground) CoverDetail(img, r.translated(0, ShiftY()));
 }
 
 void Canvas::Fill(const QRect& r, const QColor& colour) const {

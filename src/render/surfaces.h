@@ -12,6 +12,7 @@
 #include <QRect>
 
 #include "render/background_picture.h"
+#include "render/device_detail.h"
 #include "render/pixel_copy.h"
 
 namespace bw {
@@ -63,6 +64,10 @@ public:
     // `src` (or its part `part`) at window position (x, y), opaque.
     void Copy(int x, int y, const QImage& src, const QRect& part) const;
     void Copy(int x, int y, const QImage& src) const { Copy(x, y, src, src.rect()); }
+    // Copy drew `part` of card picture `logical` at (x, y): on a screen of
+    // more device pixels it is shown from the picture's detailed source.
+    void NoteDetail(int x, int y, const QImage& logical, const QRect& part,
+                    DetailSource source) const;
     // `src` laid over what is there by its alpha channel.
     void Blend(int x, int y, const QImage& src, const QRect& part) const;
     // The same, leaving pixels of colour `key` (alpha ignored) untouched.

@@ -14,6 +14,7 @@
 #include "core/state.h"
 #include "render/animations.h"
 #include "render/card_images.h"
+#include "render/device_detail.h"
 #include "render/drawing.h"
 #include "render/layout.h"
 #include "render/library.h"
@@ -553,7 +554,10 @@ IWindowCanvas* CopyTableToWindow() {
     const int scroll = ScrollPosition();
     if (TableBitmap.width() < img.width() || TableBitmap.height() - scroll < img.height())
         img.fill(Qt::black);  // beyond the table picture
-    Blit(img, 0, 0, TableBitmap, QRect(0, scroll, img.width(), img.height()));
+    const QRect shown(0, scroll, img.width(), img.height());
+    Blit(img, 0, 0, TableBitmap, shown);
+    CoverDetail(&img, img.rect());
+    CopyDetail(&TableBitmap, shown, &img, 0, 0);
     return w;
 }
 

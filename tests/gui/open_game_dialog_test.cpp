@@ -16,6 +16,7 @@
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "render/card_images.h"
+#include "render/device_detail.h"
 #include "render/images.h"
 #include "render/library.h"
 #include "render/surfaces.h"
@@ -487,6 +488,17 @@ TEST_F(OpenGameDialog, PreviewPictureIsTheDealtTableInSmallCards) {
     EXPECT_GE(box.height(), expected.height() - 2);
     // A card back in the middle of the first card.
     EXPECT_EQ(qAlpha(picture.pixel(expected.x() + 12, expected.y() + 16)), 255);
+    // At twice the pixels the backs come from their detailed picture, not
+    // the small ones doubled.
+    const QImage sharp = RenderGamePreview(201, QSize(300, 185), 2);
+    ASSERT_EQ(sharp.size(), QSize(600, 370));
+    EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+    EXPECT_EQ(DeviceRatio(), 1.0);
+    int finer = 0;
+    for (int y = expected.top() * 2; y <= expected.bottom() * 2; ++y)
+        for (int x = expected.left() * 2; x <= expected.right() * 2; ++x)
+            finer += sharp.pixel(x, y) != picture.pixel(x / 2, y / 2);
+    EXPECT_GT(finer, expected.width() * expected.height());
 
     EXPECT_EQ(CardWidth, 71);
     EXPECT_EQ(CardHeight, 96);

@@ -4,10 +4,14 @@
 //   BW_UPDATE_REFERENCE=1 build/debug/bin/bw_render_tests --gtest_filter='ReferencePicture.*'
 // (see tests/render/data/README).
 #include <QImage>
+#include <cmath>
 #include <cstdlib>
 
 #include "core/params.h"
+#include "render/background_picture.h"
+#include "render/device_detail.h"
 #include "render/render_game.h"
+#include "render/surfaces.h"
 #include "render_fixture.h"
 #include "storage/catalogue.h"
 
@@ -65,6 +69,38 @@ TEST_F(ReferencePicture, MemoryGridAfterTheDeal) {
 TEST_F(ReferencePicture, CascadesStockAndFoundationsAfterTheDeal) {
     const QImage table = RenderDealtTable(Request(902));
     Check(table, "cascades.png");
+}
+
+// On a screen of more device pixels the faces come from the library's large
+// pictures, not the logical ones enlarged: the device picture differs from
+// the logical one repeated pixel by pixel wherever a card is, and nowhere
+// else, and the logical table stays the reference one.
+TEST_F(ReferencePicture, CardsAtDevicePixels) {
+    SetDeviceRatio(2);
+    const QImage table = RenderDealtTable(Request(902));
+    Check(table, "cascades.png");
+    const QRect all(QPoint(0, 0), table.size());
+    for (const qreal ratio : {2.0, 1.5, 3.0}) {
+        SCOPED_TRACE(ratio);
+        const QImage device = DevicePicture(TableBitmap, all, ratio);
+        ASSERT_EQ(device.size(), DeviceRect(all, ratio).size());
+        EXPECT_EQ(device.devicePixelRatio(), ratio);
+        // The logical pixel a device pixel enlarges: the last one starting at or before it.
+        auto logical = [ratio](int d) { return static_cast<int>(std::ceil((d + 1) / ratio)) - 1; };
+        int onCards = 0, onTable = 0;
+        for (int y = 0; y < device.height(); ++y)
+            for (int x = 0; x < device.width(); ++x) {
+                const QPoint at(logical(x), logical(y));
+                if (device.pixel(x, y) == table.pixel(at)) continue;
+                ++(table.pixel(at) == BackgroundBitmap.pixel(at) ? onTable : onCards);
+            }
+        EXPECT_GT(onCards, device.width() * device.height() / 50);
+        EXPECT_EQ(onTable, 0);
+    }
+    SetDeviceRatio(1);
+    // At ratio 1 the device picture is the logical one.
+    EXPECT_EQ(DevicePicture(TableBitmap, all, 1).convertToFormat(QImage::Format_RGB32),
+              table.convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "render/surfaces.h"
 
 #include <QPainter>
+#include <vector>
 
 #include "render_fixture.h"
 
@@ -72,6 +73,30 @@ TEST(BlendOverTest, MatchesThePainterPixelForPixel) {
         p.drawImage(QPoint(5, 4), mark);
     }
     EXPECT_EQ(ours, painted);
+}
+
+// Two rectangles of a background count as the same picture only where it
+// is rows of one colour and they lie on the same rows.
+TEST(BackgroundPictureTest, SameOnlyOnTheSameRowsOfOneColour) {
+    BackgroundPicture bg;
+    bg.Reset(QSize(64, 40), 0xFF000000);
+    std::vector<QRgb> rows;
+    for (int y = 0; y < 40; ++y) rows.push_back(qRgb(0, y * 6, 0));
+    bg.SetRows(rows);
+    const QRect a(0, 10, 20, 20), b(40, 10, 20, 20);
+    EXPECT_TRUE(bg.SameAt(a, b));
+    EXPECT_EQ(bg.copy(a), bg.copy(b));
+    EXPECT_FALSE(bg.SameAt(a, b.translated(0, 1)));
+    EXPECT_FALSE(bg.SameAt(a, QRect(40, 10, 20, 21)));
+    EXPECT_FALSE(bg.SameAt(a, b.translated(10, 0)));  // reaches outside
+    QImage tile(8, 8, QImage::Format_RGB32);
+    tile.fill(qRgb(1, 2, 3));
+    tile.setPixel(3, 3, qRgb(9, 9, 9));
+    bg.SetTiles(tile);
+    EXPECT_FALSE(bg.SameAt(a, b));
+    bg.SetRows(rows);
+    bg.Image().setPixel(45, 15, qRgb(255, 0, 0));  // drawn on: an image of its own
+    EXPECT_FALSE(bg.SameAt(a, b));
 }
 
 TEST_F(Surfaces, KeyedCopiesSkipTheKeyColour) {
