@@ -47,9 +47,12 @@ bool IsUsablePlayerName(const std::string& name) {
 
 void ReportUnusableStoredName(const std::string& name) {
     if (!g_reportedNames.insert(name).second) return;
-    std::string text = players_msg::kUnusableStoredName;
-    text.replace(text.find("%s"), 2, name);
-    Dialogs().Info(text);
+    // Built by concatenation: GCC 12 warns falsely (-Wrestrict) on an
+    // in-place replace here in optimised builds, which -Werror turns fatal.
+    const std::string message = players_msg::kUnusableStoredName;
+    const size_t at = message.find("%s");
+    Dialogs().Info(at == std::string::npos ? message
+                                           : message.substr(0, at) + name + message.substr(at + 2));
 }
 
 void ResetPlayerNameReports() {
