@@ -363,7 +363,7 @@
     </message>
     <message>
         <source>Forget me not stud&amp;y time:</source>
-        <translation>&amp;Memorizar en Forget me not:</translation>
+        <translation>Tiempo de &amp;memoria:</translation>
     </message>
     <message>
         <source>&amp;Add your own...</source>

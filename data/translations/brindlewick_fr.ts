@@ -355,7 +355,7 @@
     </message>
     <message>
         <source>Wrong &amp;pair stays up:</source>
-        <translation>Une mauvaise paire reste &amp;visible :</translation>
+        <translation>Mauvaise paire &amp;visible :</translation>
     </message>
     <message>
         <source> s</source>
@@ -363,7 +363,7 @@
     </message>
     <message>
         <source>Forget me not stud&amp;y time:</source>
-        <translation>&amp;Mémorisation (Forget me not) :</translation>
+        <translation>Temps de &amp;mémorisation :</translation>
     </message>
     <message>
         <source>&amp;Add your own...</source>

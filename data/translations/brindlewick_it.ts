@@ -363,7 +363,7 @@
     </message>
     <message>
         <source>Forget me not stud&amp;y time:</source>
-        <translation>Tempo per &amp;ricordare (Forget me not):</translation>
+        <translation>Tempo per &amp;ricordare:</translation>
     </message>
     <message>
         <source>&amp;Add your own...</source>

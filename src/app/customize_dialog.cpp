@@ -1,5 +1,7 @@
 #include "app/customize_dialog.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -754,8 +756,13 @@ QPushButton* TfrmCustomize_Freeware::AddOwnButtons(QWidget* page, OwnKind kind, 
     add->setObjectName(back ? QStringLiteral("btnAddBack") : QStringLiteral("btnAddBackground"));
     remove->setObjectName(back ? QStringLiteral("btnRemoveBack")
                                : QStringLiteral("btnRemoveBackground"));
-    add->setGeometry(8, top, 122, 24);
-    remove->setGeometry(134, top, 74, 24);
+    // As wide as a translated text needs, side by side under the tree.
+    auto width = [](QPushButton* b, int least) {
+        return std::max(
+            least, b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 16);
+    };
+    add->setGeometry(8, top, width(add, 122), 24);
+    remove->setGeometry(add->geometry().right() + 5, top, width(remove, 74), 24);
     remove->setEnabled(false);
     (back ? btnAddBack : btnAddBackground) = add;
     connect(add, &QPushButton::clicked, this, [this, kind] { btnAddOwnClick(kind); });
