@@ -389,6 +389,22 @@
         <source>Pictures (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</source>
         <translation>Bilder (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</translation>
     </message>
+    <message>
+        <source>Add a card s&amp;et...</source>
+        <translation>&amp;Satz hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Remove se&amp;t</source>
+        <translation>Entfe&amp;rnen</translation>
+    </message>
+    <message>
+        <source>Add your own card set</source>
+        <translation>Eigenen Kartensatz hinzufügen</translation>
+    </message>
+    <message>
+        <source>Card sets (*.crs *.CRS)</source>
+        <translation>Kartensätze (*.crs *.CRS)</translation>
+    </message>
 </context>
 <context>
     <name>DailyResultText</name>

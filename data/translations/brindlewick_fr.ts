@@ -389,6 +389,22 @@
         <source>Pictures (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</source>
         <translation>Images (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</translation>
     </message>
+    <message>
+        <source>Add a card s&amp;et...</source>
+        <translation>Aj&amp;outer un jeu...</translation>
+    </message>
+    <message>
+        <source>Remove se&amp;t</source>
+        <translation>Retirer le j&amp;eu</translation>
+    </message>
+    <message>
+        <source>Add your own card set</source>
+        <translation>Ajouter votre propre jeu de faces</translation>
+    </message>
+    <message>
+        <source>Card sets (*.crs *.CRS)</source>
+        <translation>Jeux de faces (*.crs *.CRS)</translation>
+    </message>
 </context>
 <context>
     <name>DailyResultText</name>
