@@ -1386,6 +1386,14 @@ Die Ergebnisse aller Spiele dieses Spielers werden gelöscht.</translation>
         <source>%1 (look %2 s)</source>
         <translation>%1 (Anzeigedauer %2 s)</translation>
     </message>
+    <message>
+        <source>Deal of the day: %1 day in a row</source>
+        <translation>Spiel des Tages: %1 Tag in Folge</translation>
+    </message>
+    <message>
+        <source>Deal of the day: %1 days in a row</source>
+        <translation>Spiel des Tages: %1 Tage in Folge</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

@@ -1386,6 +1386,14 @@ Se eliminan los resultados de todas las partidas de este jugador.</translation>
         <source>%1 (look %2 s)</source>
         <translation>%1 (vista %2 s)</translation>
     </message>
+    <message>
+        <source>Deal of the day: %1 day in a row</source>
+        <translation>Reparto del día: %1 día seguido</translation>
+    </message>
+    <message>
+        <source>Deal of the day: %1 days in a row</source>
+        <translation>Reparto del día: %1 días seguidos</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

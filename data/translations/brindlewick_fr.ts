@@ -1386,6 +1386,14 @@ Les résultats de toutes les parties de ce joueur sont supprimés.</translation>
         <source>%1 (look %2 s)</source>
         <translation>%1 (affichage %2 s)</translation>
     </message>
+    <message>
+        <source>Deal of the day: %1 day in a row</source>
+        <translation>Donne du jour : %1 jour d’affilée</translation>
+    </message>
+    <message>
+        <source>Deal of the day: %1 days in a row</source>
+        <translation>Donne du jour : %1 jours d’affilée</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

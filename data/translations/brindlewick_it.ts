@@ -1386,6 +1386,14 @@ I risultati di tutte le partite di questo giocatore vengono eliminati.</translat
         <source>%1 (look %2 s)</source>
         <translation>%1 (visione %2 s)</translation>
     </message>
+    <message>
+        <source>Deal of the day: %1 day in a row</source>
+        <translation>Smazzata del giorno: %1 giorno di fila</translation>
+    </message>
+    <message>
+        <source>Deal of the day: %1 days in a row</source>
+        <translation>Smazzata del giorno: %1 giorni di fila</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
