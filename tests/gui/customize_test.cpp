@@ -482,6 +482,8 @@ TEST_F(CustomizeTest, OwnBacksBackgroundsAndCardSetsAreAddedCheckedUsedAndRemove
     EXPECT_EQ(test::ReadFile(sets + "faces.crs"), test::ReadFile(faces));
     EXPECT_TRUE(dialog->btnRemoveCardSet->isEnabled());
     EXPECT_FALSE(dialog->cmbCardSize->isEnabled());
+    if (!qEnvironmentVariableIsEmpty("BW_SCREENSHOT_DIR"))
+        dialog->grab().save(qEnvironmentVariable("BW_SCREENSHOT_DIR") + "/customize_own_set.png");
     core.dialogs.infos.clear();
 
     // A file the picture readers refuse gets their message and is not copied.

@@ -68,6 +68,8 @@ TEST_F(StatisticsWindowTest, ResetAsksAndClearsOnlyTheChosenPlayer) {
     ASSERT_EQ(stats.SelectedGame(), 200);
     EXPECT_EQ(stats.grdGames->item(row, 1)->text(), "1");
     EXPECT_EQ(stats.lblDaily->text(), "Deal of the day: 2 days in a row");
+    if (!qEnvironmentVariableIsEmpty("BW_SCREENSHOT_DIR"))
+        stats.grab().save(qEnvironmentVariable("BW_SCREENSHOT_DIR") + "/statistics_daily.png");
 
     dialogs.answers = {false};
     QTest::mouseClick(stats.btnReset, Qt::LeftButton);
