@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Kills a child process rewriting each kind of file the program rewrites
 # (settings, game statistics, single-game values, game log, hi-scores, game
-# results, the unfinished game) at random instants, N times per kind (default 1000), and checks
+# results, the deal of the day's marks, the unfinished game) at random instants, N times per kind (default 1000), and checks
 # every file afterwards. Prints the kills, how many landed inside a rewrite and how many
 # files were damaged (must be 0). The ctest run does the same with 10 kills.
 set -euo pipefail

@@ -301,6 +301,14 @@ TEST_F(Results, DailyMarksOncePerDayAndCountTheStreak) {
     EXPECT_EQ(DailyStreak(202, "Cy", 20261209), 1);
     EXPECT_EQ(ReadFile(daily + ".bad"), bytes);
     EXPECT_THAT(fx.dialogs.infos, IsEmpty());
+    // A link in the file's place is neither read nor written through.
+    std::filesystem::rename(daily, daily + ".kept");
+    std::filesystem::create_symlink(daily + ".kept", daily);
+    EXPECT_EQ(DailyStreak(202, "Cy", 20261209), 0);
+    EXPECT_EQ(RecordDailyGame(202, "Cy", 20261210), DailyMark::kNotKept);
+    EXPECT_THAT(fx.dialogs.infos, ElementsAre(HasSubstr("Daily.dat")));
+    EXPECT_TRUE(std::filesystem::is_symlink(daily));
+    EXPECT_EQ(ReadFile(daily + ".kept").find("20261210"), std::string::npos);
 }
 
 TEST_F(Results, AFolderInTheFilesPlaceIsLeftAsItIs) {

@@ -36,6 +36,7 @@
 #include "platform/line_reader.h"
 #include "platform/paths.h"
 #include "storage/catalogue.h"
+#include "storage/daily.h"
 #include "storage/preferences.h"
 #include "storage/results.h"
 #include "storage/resume_file.h"
@@ -261,6 +262,23 @@ protected:
         return k;
     }
 
+    // The deal of the day's marks: a section appended, an entry in place, one
+    // added to a section, a player renamed (one whole rewrite).
+    FileKind DailyMarks() {
+        const std::string f = Data("Daily.dat");
+        FileKind k;
+        k.name = "DATA\\Daily.dat";
+        RecordDailyGame(202, "Zoe", 20261201);
+        k.base = ReadFile(f);
+        const std::string base = k.base;
+        k.turn = {[] { RecordDailyGame(201, "Ann", 20261208); },
+                  [] { RecordDailyGame(201, "Ann", 20261209); },
+                  [] { RecordDailyGame(201, "Bob", 20261209); },
+                  [] { RenamePlayerDaily("Bob", "Cy"); }, [this, f, base] { Reset(f, base); }};
+        k.rewrite = k.turn[0];
+        return k;
+    }
+
     // The unfinished game kept over closing: whole games of different sizes
     // replace each other.
     FileKind ResumeGame() {
@@ -289,7 +307,8 @@ protected:
         using Make = FileKind (SafeWrites::*)();
         std::vector<Make> makes = {&SafeWrites::Settings,         &SafeWrites::GameStatistics,
                                    &SafeWrites::SingleGameValues, &SafeWrites::GameLog,
-                                   &SafeWrites::HiScores,         &SafeWrites::Results};
+                                   &SafeWrites::HiScores,         &SafeWrites::Results,
+                                   &SafeWrites::DailyMarks};
         if (withResume) makes.push_back(&SafeWrites::ResumeGame);
         for (Make make : makes) {
             std::filesystem::path data = ProgramFile("DATA\\");
