@@ -389,6 +389,22 @@
         <source>Pictures (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</source>
         <translation>Bilder (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</translation>
     </message>
+    <message>
+        <source>Add a card s&amp;et...</source>
+        <translation>&amp;Satz hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Remove se&amp;t</source>
+        <translation>Entfe&amp;rnen</translation>
+    </message>
+    <message>
+        <source>Add your own card set</source>
+        <translation>Eigenen Kartensatz hinzufügen</translation>
+    </message>
+    <message>
+        <source>Card sets (*.crs *.CRS)</source>
+        <translation>Kartensätze (*.crs *.CRS)</translation>
+    </message>
 </context>
 <context>
     <name>DailyResultText</name>
@@ -1369,6 +1385,14 @@ Die Ergebnisse aller Spiele dieses Spielers werden gelöscht.</translation>
     <message>
         <source>%1 (look %2 s)</source>
         <translation>%1 (Anzeigedauer %2 s)</translation>
+    </message>
+    <message>
+        <source>Deal of the day: %1 day in a row</source>
+        <translation>Spiel des Tages: %1 Tag in Folge</translation>
+    </message>
+    <message>
+        <source>Deal of the day: %1 days in a row</source>
+        <translation>Spiel des Tages: %1 Tage in Folge</translation>
     </message>
 </context>
 <context>

@@ -389,6 +389,22 @@
         <source>Pictures (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</source>
         <translation>Imágenes (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</translation>
     </message>
+    <message>
+        <source>Add a card s&amp;et...</source>
+        <translation>Añadir &amp;juego...</translation>
+    </message>
+    <message>
+        <source>Remove se&amp;t</source>
+        <translation>Quitar jueg&amp;o</translation>
+    </message>
+    <message>
+        <source>Add your own card set</source>
+        <translation>Añadir un juego de caras propio</translation>
+    </message>
+    <message>
+        <source>Card sets (*.crs *.CRS)</source>
+        <translation>Juegos de caras (*.crs *.CRS)</translation>
+    </message>
 </context>
 <context>
     <name>DailyResultText</name>
@@ -1369,6 +1385,14 @@ Se eliminan los resultados de todas las partidas de este jugador.</translation>
     <message>
         <source>%1 (look %2 s)</source>
         <translation>%1 (vista %2 s)</translation>
+    </message>
+    <message>
+        <source>Deal of the day: %1 day in a row</source>
+        <translation>Reparto del día: %1 día seguido</translation>
+    </message>
+    <message>
+        <source>Deal of the day: %1 days in a row</source>
+        <translation>Reparto del día: %1 días seguidos</translation>
     </message>
 </context>
 <context>

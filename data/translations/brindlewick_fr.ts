@@ -389,6 +389,22 @@
         <source>Pictures (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</source>
         <translation>Images (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</translation>
     </message>
+    <message>
+        <source>Add a card s&amp;et...</source>
+        <translation>Aj&amp;outer un jeu...</translation>
+    </message>
+    <message>
+        <source>Remove se&amp;t</source>
+        <translation>Retirer le j&amp;eu</translation>
+    </message>
+    <message>
+        <source>Add your own card set</source>
+        <translation>Ajouter votre propre jeu de faces</translation>
+    </message>
+    <message>
+        <source>Card sets (*.crs *.CRS)</source>
+        <translation>Jeux de faces (*.crs *.CRS)</translation>
+    </message>
 </context>
 <context>
     <name>DailyResultText</name>
@@ -1369,6 +1385,14 @@ Les résultats de toutes les parties de ce joueur sont supprimés.</translation>
     <message>
         <source>%1 (look %2 s)</source>
         <translation>%1 (affichage %2 s)</translation>
+    </message>
+    <message>
+        <source>Deal of the day: %1 day in a row</source>
+        <translation>Donne du jour : %1 jour d’affilée</translation>
+    </message>
+    <message>
+        <source>Deal of the day: %1 days in a row</source>
+        <translation>Donne du jour : %1 jours d’affilée</translation>
     </message>
 </context>
 <context>

@@ -389,6 +389,22 @@
         <source>Pictures (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</source>
         <translation>Immagini (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)</translation>
     </message>
+    <message>
+        <source>Add a card s&amp;et...</source>
+        <translation>Aggiungi s&amp;et...</translation>
+    </message>
+    <message>
+        <source>Remove se&amp;t</source>
+        <translation>Rimuovi se&amp;t</translation>
+    </message>
+    <message>
+        <source>Add your own card set</source>
+        <translation>Aggiungi un tuo set di carte</translation>
+    </message>
+    <message>
+        <source>Card sets (*.crs *.CRS)</source>
+        <translation>Set di carte (*.crs *.CRS)</translation>
+    </message>
 </context>
 <context>
     <name>DailyResultText</name>
@@ -1369,6 +1385,14 @@ I risultati di tutte le partite di questo giocatore vengono eliminati.</translat
     <message>
         <source>%1 (look %2 s)</source>
         <translation>%1 (visione %2 s)</translation>
+    </message>
+    <message>
+        <source>Deal of the day: %1 day in a row</source>
+        <translation>Smazzata del giorno: %1 giorno di fila</translation>
+    </message>
+    <message>
+        <source>Deal of the day: %1 days in a row</source>
+        <translation>Smazzata del giorno: %1 giorni di fila</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <cmath>
 
 #include "app/help_window.h"
@@ -247,6 +248,7 @@ CustomizeSnapshot CustomizeSnapshot::Take() {
     s.pilesTT = GetParameter(field::kPilesTT);
     s.ownBack = GetParameter(field::kOwnBack);
     s.ownBackground = GetParameter(field::kOwnBackground);
+    s.ownCardSet = GetParameter(field::kOwnCardSet);
     return s;
 }
 
@@ -262,6 +264,7 @@ void CustomizeSnapshot::Restore() const {
     SetParameter(field::kPilesTT, pilesTT);
     SetParameter(field::kOwnBack, ownBack);
     SetParameter(field::kOwnBackground, ownBackground);
+    SetParameter(field::kOwnCardSet, ownCardSet);
 }
 
 QImage BackSample(int number, const QImage& under, QPoint at) {
@@ -286,13 +289,18 @@ QImage BackSample(int number, const QImage& under, QPoint at) {
 }
 
 std::string OwnFolder(OwnKind kind) {
-    return ProgramFile(kind == OwnKind::kBack ? "data\\custom decks" : "data\\custom backgrounds") +
-           "/";
+    switch (kind) {
+        case OwnKind::kBack: return ProgramFile("data\\custom decks") + "/";
+        case OwnKind::kBackground: return ProgramFile("data\\custom backgrounds") + "/";
+        case OwnKind::kCardSet: break;
+    }
+    return ProgramFile("data\\custom card sets") + "/";
 }
 
 std::vector<std::string> OwnFiles(OwnKind kind) {
-    const QStringList endings = kind == OwnKind::kBack
-                                    ? QStringList{QStringLiteral("bmp")}
+    const QStringList endings = kind == OwnKind::kBack ? QStringList{QStringLiteral("bmp")}
+                                : kind == OwnKind::kCardSet
+                                    ? QStringList{QStringLiteral("crs")}
                                     : QStringList{QStringLiteral("bmp"), QStringLiteral("jpg"),
                                                   QStringLiteral("jpeg"), QStringLiteral("jpe")};
     std::vector<std::string> files;
@@ -305,6 +313,17 @@ std::vector<std::string> OwnFiles(OwnKind kind) {
 
 std::string OwnFileRefusal(OwnKind kind, const std::string& path) {
     QImage picture;
+    if (kind == OwnKind::kCardSet) {
+        // What the table's loading asks of a set: an accepted size, and
+        // pixels that read whole behind the header.
+        char letter = ' ';
+        if (CheckCardSetFile(path, letter) == CardSetCheck::kValid &&
+            LoadBitmapFile(path, picture) == ImageFileStatus::kOk)
+            return {};
+        return BW_TR_NOOP("Messages",
+                          "The format of the Customized card set image is not valid.\r") +
+               path;
+    }
     if (kind == OwnKind::kBack) {
         if (LoadBitmapFile(path, picture) == ImageFileStatus::kOk) return {};
         return BW_TR_NOOP("Messages", "The format of the Customized deck image is not valid.\r") +
@@ -323,7 +342,8 @@ std::string CopyOwnFile(OwnKind kind, const std::string& source, std::string& er
         return {};
     }
     // The ending tells the readers what the file is: keep what was checked.
-    const QString ending = kind == OwnKind::kBackground && IsJpegName(source)
+    const QString ending = kind == OwnKind::kCardSet ? QStringLiteral(".crs")
+                           : kind == OwnKind::kBackground && IsJpegName(source)
                                ? QStringLiteral(".jpg")
                                : QStringLiteral(".bmp");
     const QString base = SafeName(QFileInfo(from).completeBaseName());
@@ -542,9 +562,9 @@ void TfrmCustomize_Freeware::BuildDecksPage() {
     trvCardBack = BuildTree(tabDecks, CardBackEntries(), "N_TREE3", true);
     NameAfter(trvCardBack, selectBack);
     trvCardBack->setObjectName(QStringLiteral("trvCardBack"));
-    trvCardBack->setGeometry(8, 24, 200, 110);
+    trvCardBack->setGeometry(8, 24, 200, 82);
     connect(trvCardBack, &QTreeWidget::itemSelectionChanged, this, [this] { trvCardBackChange(); });
-    btnRemoveBack = AddOwnButtons(tabDecks, OwnKind::kBack, 138);
+    btnRemoveBack = AddOwnButtons(tabDecks, OwnKind::kBack, 110);
 
     pnlSample = new QFrame(tabDecks);
     pnlSample->setObjectName(QStringLiteral("pnlSample"));
@@ -563,13 +583,15 @@ void TfrmCustomize_Freeware::BuildDecksPage() {
     // The face set: the four-colour one tells the suits apart without
     // relying on red against black alone.
     lblFaces = AddLabel(tabDecks, "lblFaces", QT_TRANSLATE_NOOP("CustomizeText", "Card &faces:"),
-                        QRect(8, 170, 62, 16));
+                        QRect(8, 144, 62, 16));
     cmbFaces = new QComboBox(tabDecks);
     cmbFaces->setObjectName(QStringLiteral("cmbFaces"));
-    cmbFaces->setGeometry(72, 166, 136, 22);
+    cmbFaces->setGeometry(72, 140, 136, 22);
     for (const FaceSetEntry& e : FaceSetEntries())
         cmbFaces->addItem(CustomizeText::tr(e.text), QString::fromLatin1(e.deck));
     lblFaces->setBuddy(cmbFaces);
+    connect(cmbFaces, &QComboBox::currentIndexChanged, this, [this] { cmbFacesChange(); });
+    btnRemoveCardSet = AddOwnButtons(tabDecks, OwnKind::kCardSet, 166);
 
     QLabel* sizeLabel =
         AddLabel(tabDecks, "lblCardSize", QT_TRANSLATE_NOOP("CustomizeText", "Card si&ze:"),
@@ -665,7 +687,8 @@ void TfrmCustomize_Freeware::FormShow() {
     facesAtOpening_ = GetParameter(field::kSavedDeck);
     if (facesAtOpening_.find_first_not_of(' ') == std::string::npos)
         facesAtOpening_ = GetParameter(field::kCardDeck);
-    cmbFaces->setCurrentIndex(cmbFaces->findData(QString::fromStdString(facesAtOpening_)));
+    FillOwnCardSets();
+    SelectCurrentFaces();
 
     // The trees' selections are set quietly; the samples are drawn once below.
     FillOwnLeaves(OwnKind::kBack);
@@ -750,21 +773,29 @@ void TfrmCustomize_Freeware::SelectCurrentBackground() {
 // ---------------------------------------------------------------- own pictures
 
 QPushButton* TfrmCustomize_Freeware::AddOwnButtons(QWidget* page, OwnKind kind, int top) {
-    auto* add = new QPushButton(CustomizeText::tr("&Add your own..."), page);
-    auto* remove = new QPushButton(CustomizeText::tr("&Remove"), page);
-    const bool back = kind == OwnKind::kBack;
-    add->setObjectName(back ? QStringLiteral("btnAddBack") : QStringLiteral("btnAddBackground"));
-    remove->setObjectName(back ? QStringLiteral("btnRemoveBack")
-                               : QStringLiteral("btnRemoveBackground"));
-    // As wide as a translated text needs, side by side under the tree.
-    auto width = [](QPushButton* b, int least) {
-        return std::max(
-            least, b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 16);
-    };
-    add->setGeometry(8, top, width(add, 122), 24);
-    remove->setGeometry(add->geometry().right() + 5, top, width(remove, 74), 24);
+    // The card set's pair shares the decks page with the back's: texts and
+    // keys of their own.
+    const bool set = kind == OwnKind::kCardSet;
+    auto* add = new QPushButton(
+        set ? CustomizeText::tr("Add a card s&et...") : CustomizeText::tr("&Add your own..."),
+        page);
+    auto* remove = new QPushButton(
+        set ? CustomizeText::tr("Remove se&t") : CustomizeText::tr("&Remove"), page);
+    add->setObjectName(kind == OwnKind::kBack         ? QStringLiteral("btnAddBack")
+                       : kind == OwnKind::kBackground ? QStringLiteral("btnAddBackground")
+                                                      : QStringLiteral("btnAddCardSet"));
+    remove->setObjectName(kind == OwnKind::kBack         ? QStringLiteral("btnRemoveBack")
+                          : kind == OwnKind::kBackground ? QStringLiteral("btnRemoveBackground")
+                                                         : QStringLiteral("btnRemoveCardSet"));
+    // Side by side in the width of the tree above them: "Remove" as wide as
+    // its translated text needs, the other button the rest.
+    constexpr int kLeft = 8, kRow = 200, kGap = 5;
+    const int removeWidth = std::max(
+        70, remove->fontMetrics().horizontalAdvance(remove->text().remove(QLatin1Char('&'))) + 12);
+    add->setGeometry(kLeft, top, kRow - kGap - removeWidth, 24);
+    remove->setGeometry(kLeft + kRow - removeWidth, top, removeWidth, 24);
     remove->setEnabled(false);
-    (back ? btnAddBack : btnAddBackground) = add;
+    (kind == OwnKind::kBack ? btnAddBack : set ? btnAddCardSet : btnAddBackground) = add;
     connect(add, &QPushButton::clicked, this, [this, kind] { btnAddOwnClick(kind); });
     connect(remove, &QPushButton::clicked, this, [this, kind] { btnRemoveOwnClick(kind); });
     return remove;
@@ -796,6 +827,43 @@ void TfrmCustomize_Freeware::FillOwnLeaves(OwnKind kind) {
     }
 }
 
+// The own sets follow the library's in the face list, carrying their file.
+void TfrmCustomize_Freeware::FillOwnCardSets() {
+    const QSignalBlocker quiet(cmbFaces);
+    for (int i = cmbFaces->count() - 1; i >= 0; --i)
+        if (!cmbFaces->itemData(i, kOwnPathRole).toString().isEmpty()) cmbFaces->removeItem(i);
+    for (const std::string& file : OwnFiles(OwnKind::kCardSet)) {
+        cmbFaces->addItem(QFileInfo(FromPath(file)).completeBaseName());
+        cmbFaces->setItemData(cmbFaces->count() - 1, FromPath(file), kOwnPathRole);
+    }
+}
+
+bool TfrmCustomize_Freeware::SelectOwnCardSet(const std::string& path) {
+    for (int i = 0; i < cmbFaces->count(); ++i) {
+        const QString file = cmbFaces->itemData(i, kOwnPathRole).toString();
+        if (file.isEmpty() || !SameFile(QFile::encodeName(file).toStdString(), path)) continue;
+        cmbFaces->setCurrentIndex(i);
+        return true;
+    }
+    return false;
+}
+
+std::string TfrmCustomize_Freeware::OwnCardSetShown() const {
+    return QFile::encodeName(cmbFaces->currentData(kOwnPathRole).toString()).toStdString();
+}
+
+void TfrmCustomize_Freeware::SelectCurrentFaces() {
+    if (!ParameterIs(field::kOwnCardSet, "Y") || !SelectOwnCardSet(OwnCardSetPath()))
+        cmbFaces->setCurrentIndex(cmbFaces->findData(QString::fromStdString(facesAtOpening_)));
+    cmbFacesChange();
+}
+
+void TfrmCustomize_Freeware::cmbFacesChange() {
+    // An own set comes in one size, its own.
+    cmbCardSize->setEnabled(OwnCardSetShown().empty());
+    UpdateOwnButtons();
+}
+
 bool TfrmCustomize_Freeware::SelectOwnLeaf(OwnKind kind, const std::string& path) {
     QTreeWidget* tree = OwnTree(kind);
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {
@@ -810,18 +878,22 @@ bool TfrmCustomize_Freeware::SelectOwnLeaf(OwnKind kind, const std::string& path
 }
 
 void TfrmCustomize_Freeware::UpdateOwnButtons() {
-    if (!btnRemoveBack || !btnRemoveBackground) return;  // still being built
+    if (!btnRemoveBack || !btnRemoveBackground || !btnRemoveCardSet) return;  // still being built
     btnRemoveBack->setEnabled(IsOwn(SelectedNode(trvCardBack)));
     btnRemoveBackground->setEnabled(IsOwn(SelectedNode(trvBackGround)));
+    btnRemoveCardSet->setEnabled(!OwnCardSetShown().empty());
 }
 
 void TfrmCustomize_Freeware::btnAddOwnClick(OwnKind kind) {
-    const bool back = kind == OwnKind::kBack;
-    const QString caption = back ? CustomizeText::tr("Add your own card back")
-                                 : CustomizeText::tr("Add your own background");
+    const QString caption = kind == OwnKind::kBack ? CustomizeText::tr("Add your own card back")
+                            : kind == OwnKind::kCardSet
+                                ? CustomizeText::tr("Add your own card set")
+                                : CustomizeText::tr("Add your own background");
     const QString filter =
-        back ? CustomizeText::tr("Card backs (*.bmp *.BMP)")
-             : CustomizeText::tr("Pictures (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)");
+        kind == OwnKind::kBack ? CustomizeText::tr("Card backs (*.bmp *.BMP)")
+        : kind == OwnKind::kCardSet
+            ? CustomizeText::tr("Card sets (*.crs *.CRS)")
+            : CustomizeText::tr("Pictures (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG)");
     const QString chosen = Chooser()
                                ? Chooser()(this, caption, filter)
                                : QFileDialog::getOpenFileName(this, caption, QString(), filter);
@@ -841,12 +913,41 @@ void TfrmCustomize_Freeware::btnAddOwnClick(OwnKind kind) {
             error);
         return;
     }
+    if (kind == OwnKind::kCardSet) {
+        FillOwnCardSets();
+        SelectOwnCardSet(copy);  // a choice of the player's, used on OK
+        cmbFacesChange();
+        return;
+    }
     FillOwnLeaves(kind);
     SelectOwnLeaf(kind, copy);  // shows it as a choice of the player's
     UpdateOwnButtons();
 }
 
+void TfrmCustomize_Freeware::RemoveOwnCardSet() {
+    const std::string path = OwnCardSetShown();
+    if (path.empty()) return;  // the library's sets stay
+    if (!platform::DeleteFile(path) && platform::FileExists(path)) {
+        Dialogs().Info(BW_TR_NOOP("Messages", "The picture cannot be removed:\r") + path);
+        return;
+    }
+    // The set in use is gone: the library's faces come back, as for a set
+    // found missing, whatever way the dialog is left.
+    if (ParameterIs(field::kOwnCardSet, "Y") && SameFile(OwnCardSetPath(), path)) {
+        ResetOwnCardSet();
+        saved_.ownCardSet = "N";
+        saved_.deck = GetParameter(field::kCardDeck);
+        facesAtOpening_ = saved_.deck;
+    }
+    FillOwnCardSets();
+    SelectCurrentFaces();
+}
+
 void TfrmCustomize_Freeware::btnRemoveOwnClick(OwnKind kind) {
+    if (kind == OwnKind::kCardSet) {
+        RemoveOwnCardSet();
+        return;
+    }
     QTreeWidget* tree = OwnTree(kind);
     const QTreeWidgetItem* node = SelectedNode(tree);
     if (!IsOwn(node)) return;  // shipped pictures stay
@@ -980,6 +1081,8 @@ void TfrmCustomize_Freeware::StoreChoicesInBlock() {
     // Only a face set the player changed is stored: opening and closing the
     // dialog leaves a forced small-size set alone.
     const std::string faces = cmbFaces->currentData().toString().toStdString();
+    const bool ownSet = !OwnCardSetShown().empty();
+    if (ownSet || !faces.empty()) SetParameter(field::kOwnCardSet, YN(ownSet));
     if (!faces.empty() && faces != facesAtOpening_) {
         // A forced smaller size shows the chosen set at once and keeps it
         // for when the size comes back (every set exists at every size).
@@ -987,7 +1090,7 @@ void TfrmCustomize_Freeware::StoreChoicesInBlock() {
             SetParameter(field::kSavedDeck, faces);
         SetParameter(field::kCardDeck, faces);
     }
-    if (cmbCardSize->currentIndex() >= 0) {
+    if (!ownSet && cmbCardSize->currentIndex() >= 0) {
         const char letter = cmbCardSize->currentData().toChar().toLatin1();
         if (GetParameter(field::kCardSize) != std::string(1, letter)) ChooseCardSize(letter);
     }
@@ -1021,6 +1124,12 @@ void TfrmCustomize_Freeware::btnOKClick() {
     const std::string faces = cmbFaces->currentData().toString().toStdString();
     if (!faces.empty() && faces != facesAtOpening_)
         WritePreferenceInt(key::kCard, std::stoi(faces));
+    if (const std::string set = OwnCardSetShown(); !set.empty())
+        WritePreference(
+            key::kCustomizedCardsSet,
+            QFile::encodeName(QFileInfo(FromPath(set)).completeBaseName()).toStdString());
+    else if (!faces.empty() && saved_.ownCardSet == "Y")
+        DropCustomCardSet();
 
     const bool large = chkTBLargeIcons->isChecked(), flat = chkTBFlatBtn->isChecked();
     const bool time = chkShowTime->isChecked(), score = chkShowScore->isChecked();

@@ -60,8 +60,10 @@ struct BackgroundChoice {
 
 // The player's own pictures: card backs in "data\custom decks\" (BMP, as
 // the back is loaded from there), backgrounds in "data\custom backgrounds\"
-// (BMP or JPEG). The dialog adds one by copying a checked file there.
-enum class OwnKind { kBack, kBackground };
+// (BMP or JPEG), card sets in "data\custom card sets\" (".crs": a BMP of
+// every face at one of the card sizes). The dialog adds one by copying a
+// checked file there.
+enum class OwnKind { kBack, kBackground, kCardSet };
 // The folder, ending with '/'.
 std::string OwnFolder(OwnKind kind);
 // The usable-looking files of the folder (by their ending), sorted by name.
@@ -86,7 +88,7 @@ BackgroundChoice ChoiceOfNumber(int64_t number, int64_t rememberedColour);
 // The parameter block fields the dialog may change, as they were at opening.
 struct CustomizeSnapshot {
     std::string size, deck, fade, back, backgroundNumber, colour, fixedColour, defaultFlag, pilesTT;
-    std::string ownBack, ownBackground;
+    std::string ownBack, ownBackground, ownCardSet;
     static CustomizeSnapshot Take();
     void Restore() const;
 };
@@ -157,7 +159,8 @@ public:
     SamplePicture *imgSfondoEsempio2, *imgDorsoEsempio;
     QLabel* lblDecks;
     QLabel* lblFaces;
-    QComboBox* cmbFaces;  // the face set, one entry per FaceSetEntries()
+    // The face set: one entry per FaceSetEntries(), then the own card sets.
+    QComboBox* cmbFaces;
     // The card size: the three sizes of their own and "Fit to the table".
     QComboBox* cmbCardSize;
     QTreeWidget* trvBackGround;
@@ -165,9 +168,10 @@ public:
     QLabel* lblBackGround;
     QCheckBox* chkFadeBackground;
     QCheckBox* chkSoundsEnabled;
-    // Own card backs and backgrounds: add a file, remove an own one.
+    // Own card backs, backgrounds and card sets: add a file, remove an own one.
     QPushButton *btnAddBack = nullptr, *btnRemoveBack = nullptr;
     QPushButton *btnAddBackground = nullptr, *btnRemoveBackground = nullptr;
+    QPushButton *btnAddCardSet = nullptr, *btnRemoveCardSet = nullptr;
     // The memory games' look times (General page).
     QGroupBox* grpLookTime;
     QDoubleSpinBox* spnWrongPair;  // seconds, one decimal
@@ -188,6 +192,13 @@ private:
     // Own pictures: the trees' own leaves, the buttons, the selections.
     QPushButton* AddOwnButtons(QWidget* page, OwnKind kind, int top);
     void FillOwnLeaves(OwnKind kind);
+    void FillOwnCardSets();
+    bool SelectOwnCardSet(const std::string& path);
+    void SelectCurrentFaces();
+    void cmbFacesChange();
+    void RemoveOwnCardSet();
+    // The file of the own set the face list shows, or empty.
+    std::string OwnCardSetShown() const;
     QTreeWidget* OwnTree(OwnKind kind) const;
     void UpdateOwnButtons();
     bool SelectOwnLeaf(OwnKind kind, const std::string& path);

@@ -7,6 +7,7 @@
 #include "core/deal.h"
 #include "core/params.h"
 #include "core/ports.h"
+#include "storage/daily.h"
 
 namespace bw {
 
@@ -19,6 +20,14 @@ struct DailyResultText {
 // One and many told apart in the source; each language says the rest.
 QString Counted(int n, const char* one, const char* many) {
     return DailyResultText::tr(n == 1 ? one : many).arg(n);
+}
+
+// "2026-12-09" as 20261209; 0 for anything else.
+int DateNumber(const std::string& date) {
+    if (date.size() != 10 || date[4] != '-' || date[7] != '-') return 0;
+    const std::string digits = date.substr(0, 4) + date.substr(5, 2) + date.substr(8, 2);
+    if (digits.find_first_not_of("0123456789") != std::string::npos) return 0;
+    return std::stoi(digits);
 }
 
 }  // namespace
@@ -40,8 +49,13 @@ int ResultKeeper::RuleColumn(int gameId) {
 
 void ResultKeeper::RecordResult(int gameId, const std::string& player, const GameResult& result) {
     if (!result_ && !watched_.number.empty() && gameId == watched_.gameId &&
-        GameNumberDigits(GetParameter(field::kGameNumber)) == watched_.number)
-        result_ = result;
+        GameNumberDigits(GetParameter(field::kGameNumber)) == watched_.number) {
+        // The first play of the day's deal is marked in the player's daily
+        // record; one marked before (another run that day) makes this one
+        // practice, with no result to share.
+        if (RecordDailyGame(gameId, player, DateNumber(watched_.date)) != DailyMark::kPractice)
+            result_ = result;
+    }
     if (inner_) inner_->RecordResult(gameId, player, result);
 }
 

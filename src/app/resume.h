@@ -1,37 +1,12 @@
 #pragma once
-// An unfinished game kept over closing the program: "DATA\Resume.dat" holds
-// the game (core/game_text.h) behind the few fields of the parameter block
-// that name it (game, deal number, player, score, start marks). Written
-// through the atomic replace when the program closes during a game with the
-// preference "Resume_Game" on, read and removed at the next start.
-#include <string>
-
-#include "core/game.h"
+// The game in play as a resume record (storage/resume_file.h keeps it in
+// "DATA\Resume.dat").
+#include "storage/resume_file.h"
 
 namespace bw {
 
-struct ResumeRecord {
-    std::string gameId, gameName, gameNumber, player, score;
-    std::string startMarkA, startMarkB, newGameMarkA, newGameMarkB;
-    Game game;
-};
-
-std::string ResumeFilePath();
-// The preference "Resume_Game" (default "Y").
-bool ResumeWanted();
 // The game in play, with the cards of a missed pair still up in their
 // turn-back pause turned down: nothing hidden is kept face up.
 ResumeRecord RecordOfTheGame();
-std::string ResumeText(const ResumeRecord& record);
-bool ReadResumeText(const std::string& text, ResumeRecord& record, std::string& error);
-// 0 on success, else the errno of the failure (the old file then stays).
-int WriteResumeFile(const ResumeRecord& record);
-
-enum class ResumeFile { kNone, kRead, kBad };
-// kNone: no file; kBad: one that cannot be used, `error` says why.
-ResumeFile ReadResumeFile(ResumeRecord& record, std::string& error);
-// Moves an unusable file aside as "Resume.dat.bad"; the new name, or empty.
-std::string MoveResumeFileAside();
-void RemoveResumeFile();
 
 }  // namespace bw

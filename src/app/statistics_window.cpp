@@ -1,6 +1,7 @@
 #include "app/statistics_window.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
@@ -20,6 +21,7 @@
 #include "core/ports.h"
 #include "core/rule_names.h"
 #include "storage/catalogue.h"
+#include "storage/daily.h"
 #include "storage/players.h"
 
 namespace bw {
@@ -272,6 +274,8 @@ TfrmStatistics::TfrmStatistics(QWidget* parent) : C_TAdvancedDialog(parent) {
 
     lblPlot = new QLabel(this);
     lblPlot->setObjectName("lblPlot");
+    lblDaily = new QLabel(this);
+    lblDaily->setObjectName("lblDaily");
     imgPlot = new ResultsPlot(this);
 
     btnReset = new QPushButton(StatisticsText::tr("&Reset..."), this);
@@ -290,6 +294,7 @@ TfrmStatistics::TfrmStatistics(QWidget* parent) : C_TAdvancedDialog(parent) {
     top->addWidget(lblPlayer);
     top->addWidget(cboPlayers);
     top->addStretch(1);
+    top->addWidget(lblDaily);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnReset);
     buttons->addStretch(1);
@@ -413,6 +418,14 @@ void TfrmStatistics::grdGamesChange() {
     lblPlot->setText(
         StatisticsText::tr("Last %1 games of %2: score and time")
             .arg(QString::number(kResultHistory), GameRowName(name, SelectedLookMs())));
+    const QDate today = QDate::currentDate();
+    const long streak =
+        DailyStreak(id, SelectedPlayer(), today.year() * 10000 + today.month() * 100 + today.day());
+    lblDaily->setText(
+        StatisticsText::tr(
+            streak == 1 ? QT_TRANSLATE_NOOP("StatisticsText", "Deal of the day: %1 day in a row")
+                        : QT_TRANSLATE_NOOP("StatisticsText", "Deal of the day: %1 days in a row"))
+            .arg(streak));
     const std::vector<int> rules = GameRuleValues(id, {rule::kScoreToWin});
     const int target = rules.empty() ? 0 : rules[0];
     imgPlot->SetResults(it == results_.end() ? std::vector<GameResult>{} : it->second.history,

@@ -65,6 +65,8 @@ public:
     QComboBox* cboPlayers;
     QTableWidget* grdGames;
     QLabel* lblPlot;
+    // The selected game's deal of the day streak (storage/daily.h).
+    QLabel* lblDaily;
     ResultsPlot* imgPlot;
     QPushButton *btnReset, *btnHelp, *btnClose;
 

@@ -15,6 +15,7 @@
 #include "platform/line_reader.h"
 #include "platform/paths.h"
 #include "platform/sections.h"
+#include "storage/daily.h"
 #include "storage/kept_aside.h"
 #include "storage/section_file.h"
 
@@ -342,6 +343,11 @@ void RewriteEntries(const std::string& key, const std::string& replacement) {
 
 }  // namespace
 
+std::string ResultCheckValue(const std::string& section, const std::string& player,
+                             const std::string& record) {
+    return CheckValue(section, player, record);
+}
+
 void ResultRecord::Add(const GameResult& r) {
     bestScore = played == 0 ? r.score : std::max<long>(bestScore, r.score);
     if (r.won) bestTime = won == 0 ? r.seconds : std::min<long>(bestTime, r.seconds);
@@ -511,12 +517,14 @@ void RenamePlayerResults(const std::string& oldName, const std::string& newName)
     const std::string o = TrimRight(oldName), n = TrimRight(newName);
     if (o == n || !Storable(o) || !Storable(n)) return;
     RewriteEntries(o, n);
+    RenamePlayerDaily(o, n);
 }
 
 void ClearPlayerResults(const std::string& player) {
     const std::string p = TrimRight(player);
     if (!Storable(p)) return;
     RewriteEntries(p, std::string());
+    ClearPlayerDaily(p);
 }
 
 void ResetResultsSession() {

@@ -101,6 +101,11 @@ std::string FormatResultEntry(int gameId, const std::string& player, const Resul
 std::optional<ResultRecord> ParseResultEntry(int gameId, const std::string& player,
                                              const std::string& text, int lookMs = 0);
 
+// The check value of an entry: 8 hex digits of the CRC-32 of the section
+// name, a line feed, the player's name, "=" and the record.
+std::string ResultCheckValue(const std::string& section, const std::string& player,
+                             const std::string& record);
+
 // The section of a game and look time ("201", "201/1000"), and back.
 struct ResultKey {
     int gameId = 0;

@@ -407,11 +407,11 @@ TEST_F(CustomizeTest, OkWritesExactlyTheDialogsKeys) {
     EXPECT_THAT(table.calls, ElementsAre("repaint", "show"));
 }
 
-// Own backs and backgrounds come in through the file chooser once the
-// program's readers took them, are copied beside the shipped ones without
-// overwriting another picture, are used on OK and can be removed again,
-// shipped pictures never.
-TEST_F(CustomizeTest, OwnBacksAndBackgroundsAreAddedCheckedUsedAndRemoved) {
+// Own backs, backgrounds and card sets come in through the file chooser once
+// the program's readers took them, are copied beside the shipped ones
+// without overwriting another picture, are used on OK and can be removed
+// again, shipped pictures never.
+TEST_F(CustomizeTest, OwnBacksBackgroundsAndCardSetsAreAddedCheckedUsedAndRemoved) {
     auto picture = [&](const char* name, QRgb colour, const char* format) {
         QImage image(40, 60, QImage::Format_RGB32);
         image.fill(colour);
@@ -423,6 +423,13 @@ TEST_F(CustomizeTest, OwnBacksAndBackgroundsAreAddedCheckedUsedAndRemoved) {
     std::filesystem::create_directories(core.dir.file("other"));
     const std::string blue = picture("other/mine.bmp", qRgb(0, 0, 200), "BMP");
     const std::string sky = picture("sky.jpg", qRgb(90, 160, 230), "JPG");
+    // A card set: every face at the normal size (5 x 12 cells of 71 x 96).
+    QImage set(355, 1152, QImage::Format_RGB32);
+    set.fill(qRgb(20, 180, 40));
+    const std::string faces = core.dir.file("faces.crs");
+    ASSERT_TRUE(set.save(QString::fromStdString(faces), "BMP"));
+    const std::string odd = core.dir.file("odd.crs");  // a picture, not a set's size
+    ASSERT_TRUE(QImage(40, 60, QImage::Format_RGB32).save(QString::fromStdString(odd), "BMP"));
     const std::string fake = core.dir.file("fake.jpg");
     test::WriteFile(fake, "BM but no picture at all");
     std::string chosen;
@@ -461,6 +468,23 @@ TEST_F(CustomizeTest, OwnBacksAndBackgroundsAreAddedCheckedUsedAndRemoved) {
     EXPECT_EQ(test::ReadFile(decks + "mine.bmp"), test::ReadFile(red));
     EXPECT_EQ(test::ReadFile(decks + "mine (2).bmp"), test::ReadFile(blue));
     Choose(dialog->trvCardBack, "mine (2)");
+    // The set's readers refuse a picture of another size; a set is listed
+    // after the library's faces and decides the card size.
+    EXPECT_FALSE(dialog->btnRemoveCardSet->isEnabled());
+    add(dialog->btnAddCardSet, odd);
+    EXPECT_TRUE(filter.contains("*.crs"));
+    EXPECT_THAT(core.dialogs.infos,
+                ElementsAre("The format of the Customized card set image is not valid.\r" + odd));
+    const std::string sets = OwnFolder(OwnKind::kCardSet);
+    EXPECT_FALSE(std::filesystem::exists(sets + "odd.crs"));
+    add(dialog->btnAddCardSet, faces);
+    EXPECT_EQ(dialog->cmbFaces->currentText(), "faces");
+    EXPECT_EQ(test::ReadFile(sets + "faces.crs"), test::ReadFile(faces));
+    EXPECT_TRUE(dialog->btnRemoveCardSet->isEnabled());
+    EXPECT_FALSE(dialog->cmbCardSize->isEnabled());
+    if (!qEnvironmentVariableIsEmpty("BW_SCREENSHOT_DIR"))
+        dialog->grab().save(qEnvironmentVariable("BW_SCREENSHOT_DIR") + "/customize_own_set.png");
+    core.dialogs.infos.clear();
 
     // A file the picture readers refuse gets their message and is not copied.
     dialog->PageControl->setCurrentWidget(dialog->tabBackgrounds);
@@ -479,12 +503,21 @@ TEST_F(CustomizeTest, OwnBacksAndBackgroundsAreAddedCheckedUsedAndRemoved) {
     EXPECT_EQ(GetParameter(246, 1), "Y");
     EXPECT_EQ(GetParameter(27, 1), "N");
     EXPECT_EQ(CardBack.pixel(CardWidth / 2, CardHeight / 2), qRgb(0, 0, 200));
+    EXPECT_EQ(Key("Customized_Cards_Set"), "faces");
+    EXPECT_EQ(GetParameter(257, 1), "Y");
+    EXPECT_EQ(CardFaces[0].pixel(35, 48), qRgb(20, 180, 40));
 
     // Opened again, the own choices are selected; removing them goes back
     // to the shipped back and background, even when the dialog is cancelled.
     Open();
     EXPECT_EQ(Selected(dialog->trvCardBack), "mine (2)");
     EXPECT_EQ(Selected(dialog->trvBackGround), "sky");
+    EXPECT_EQ(dialog->cmbFaces->currentText(), "faces");
+    QTest::mouseClick(dialog->btnRemoveCardSet, Qt::LeftButton);
+    EXPECT_FALSE(std::filesystem::exists(sets + "faces.crs"));
+    EXPECT_EQ(dialog->cmbFaces->currentData().toString(), "001");
+    EXPECT_EQ(dialog->cmbFaces->findText("faces"), -1);
+    EXPECT_FALSE(dialog->btnRemoveCardSet->isEnabled());
     QTest::mouseClick(dialog->btnRemoveBack, Qt::LeftButton);
     EXPECT_FALSE(std::filesystem::exists(decks + "mine (2).bmp"));
     EXPECT_TRUE(std::filesystem::exists(decks + "mine.bmp"));
@@ -499,6 +532,9 @@ TEST_F(CustomizeTest, OwnBacksAndBackgroundsAreAddedCheckedUsedAndRemoved) {
     EXPECT_EQ(GetParameter(256, 1), "N");
     EXPECT_EQ(GetParameter(246, 1), "N");
     EXPECT_EQ(CardBack, LibraryBitmap("DB011"));
+    EXPECT_EQ(Key("Customized_Cards_Set"), "");
+    EXPECT_EQ(GetParameter(257, 1), "N");
+    EXPECT_NE(CardFaces[0].pixel(35, 48), qRgb(20, 180, 40));
     EXPECT_THAT(core.dialogs.infos, ::testing::SizeIs(1));
     SetOwnFileChooser(nullptr);
 }

@@ -13,6 +13,7 @@
 #include "app/memory_end_dialog.h"
 #include "play_support.h"
 #include "storage/catalogue.h"
+#include "storage/daily.h"
 #include "storage/results.h"
 
 namespace bw::test {
@@ -161,6 +162,10 @@ TEST_F(DealNumberTest, DealOfTheDayDealsTheToolsNumberForToday) {
     ASSERT_TRUE(window.mnuCopyResult->isEnabled());
     window.mnuCopyResult->trigger();
     const QString date = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    // Marked in the player's daily record: a streak of one day.
+    const int dateNumber = QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toInt();
+    const std::string player = GetParameter(field::kPlayer);
+    EXPECT_EQ(DailyStreak(201, player, dateNumber), 1);
     EXPECT_THAT(
         QGuiApplication::clipboard()->text().toStdString(),
         ::testing::MatchesRegex("Brindlewick Memory-Up \\(6x4\\), deal of " + date.toStdString() +
@@ -175,10 +180,12 @@ TEST_F(DealNumberTest, DealOfTheDayDealsTheToolsNumberForToday) {
         Answering closesTheEnd;
         window.mnuDailyDeal->trigger();
     }
-    EXPECT_EQ(ReadPlayerResults(GetParameter(field::kPlayer))[201].lost, 1);
+    EXPECT_EQ(ReadPlayerResults(player)[201].lost, 1);
     window.mnuGame->aboutToShow();
     window.mnuCopyResult->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), line);
+    EXPECT_EQ(RecordDailyGame(201, player, dateNumber), DailyMark::kPractice);
+    EXPECT_EQ(DailyStreak(201, player, dateNumber), 1);
 }
 
 TEST_F(DealNumberTest, CommandLineRequestStartsItsDealOrEndsWithCodeTwo) {

@@ -2,6 +2,7 @@
 // and "Reset", which must ask and then clear only the chosen player.
 #include <gmock/gmock.h>
 
+#include <QDate>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 
 #include "app/statistics_window.h"
 #include "play_support.h"
+#include "storage/daily.h"
 #include "storage/players.h"
 #include "storage/results.h"
 
@@ -57,10 +59,17 @@ TEST_F(StatisticsWindowTest, ResetAsksAndClearsOnlyTheChosenPlayer) {
     const int gap = stats.lblPlot->y() - stats.grdGames->geometry().bottom();
     EXPECT_LE(gap, stats.layout()->spacing() + 1);
 
+    // Deals of the day yesterday and today: a streak of two, cleared by Reset.
+    const QDate today = QDate::currentDate();
+    for (const QDate& d : {today.addDays(-1), today})
+        RecordDailyGame(200, reset, d.toString(QStringLiteral("yyyyMMdd")).toInt());
     stats.cboPlayers->setCurrentIndex(stats.cboPlayers->findText(QString::fromStdString(reset)));
     const int row = stats.grdGames->currentRow();
     ASSERT_EQ(stats.SelectedGame(), 200);
     EXPECT_EQ(stats.grdGames->item(row, 1)->text(), "1");
+    EXPECT_EQ(stats.lblDaily->text(), "Deal of the day: 2 days in a row");
+    if (!qEnvironmentVariableIsEmpty("BW_SCREENSHOT_DIR"))
+        stats.grab().save(qEnvironmentVariable("BW_SCREENSHOT_DIR") + "/statistics_daily.png");
 
     dialogs.answers = {false};
     QTest::mouseClick(stats.btnReset, Qt::LeftButton);
@@ -75,6 +84,7 @@ TEST_F(StatisticsWindowTest, ResetAsksAndClearsOnlyTheChosenPlayer) {
     EXPECT_TRUE(ReadPlayerResults(reset).empty());
     EXPECT_EQ(stats.grdGames->item(row, 1)->text(), "0");
     EXPECT_TRUE(stats.imgPlot->results().empty());
+    EXPECT_EQ(stats.lblDaily->text(), "Deal of the day: 0 days in a row");
     EXPECT_EQ(ReadPlayerResults(keep)[200].played, 1);
     EXPECT_THAT(dialogs.infos, ::testing::IsEmpty());
 }

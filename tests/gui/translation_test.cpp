@@ -144,6 +144,11 @@ TEST_F(Translated, EveryDialogInEveryLanguageHoldsItsTextsAt800x600) {
 
         TfrmCustomize_Freeware customize;
         ExpectNothingCut(customize);
+        // The own pictures' buttons stay left of the decks page's sample.
+        for (const QPushButton* b : {customize.btnRemoveBack, customize.btnRemoveCardSet})
+            EXPECT_LT(b->geometry().right(), customize.pnlSample->x()) << b->text().toStdString();
+        customize.PageControl->setCurrentWidget(customize.tabDecks);
+        Save(customize, prefix + "customize_decks.png");
         customize.findChild<QTabWidget*>()->setCurrentIndex(0);  // the General page for a look
         Save(customize, prefix + "customize.png");
 

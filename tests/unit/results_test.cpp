@@ -10,6 +10,7 @@
 
 #include "core/params.h"
 #include "platform/paths.h"
+#include "storage/daily.h"
 #include "storage/statistics.h"
 #include "support/test_support.h"
 
@@ -248,6 +249,66 @@ TEST_F(Results, OldFilesAreUpgradedAndChangedBitsShow) {
         for (const auto& [game, record] : b) EXPECT_EQ(record, bob);
     }
     EXPECT_GT(shown, tried / 2);
+}
+
+// The deal of the day: one mark per player, game and date, a streak of
+// consecutive dates played, kept apart from the results file, which reads
+// and is written exactly as before.
+TEST_F(Results, DailyMarksOncePerDayAndCountTheStreak) {
+    EXPECT_EQ(DateBefore(20260301), 20260228);
+    EXPECT_EQ(DateBefore(20240301), 20240229);
+    EXPECT_EQ(DateBefore(20270101), 20261231);
+    EXPECT_EQ(DateBefore(20261232), 0);
+    // An old results file, and one daily game recorded beside it.
+    ResultRecord old;
+    old.Add(Game(5, 60, 1, true));
+    const std::string oldFile =
+        "[Version]\r\nVersion=0002\r\n\r\n[201]\r\nAnn=" + FormatResultEntry(201, "Ann", old) +
+        "\r\n";
+    WriteFile(file, oldFile);
+    EXPECT_EQ(DailyStreak(201, "Ann", 20261209), 0);
+    EXPECT_EQ(RecordDailyGame(201, "Ann", 20261207), DailyMark::kRecorded);
+    EXPECT_EQ(RecordDailyGame(201, "Ann", 20261207), DailyMark::kPractice);  // same day
+    EXPECT_EQ(RecordDailyGame(201, "Ann", 20261208), DailyMark::kRecorded);
+    EXPECT_EQ(RecordDailyGame(202, "Ann", 20261208), DailyMark::kRecorded);  // another game
+    EXPECT_EQ(RecordDailyGame(201, "Bob", 20261208), DailyMark::kRecorded);  // another player
+    EXPECT_EQ(RecordDailyGame(201, "Ann", 20261206), DailyMark::kPractice);  // clock set back
+    EXPECT_EQ(ReadFile(file), oldFile);
+    EXPECT_EQ(ReadPlayerResults("Ann").at(201), old);
+    // Today not yet played: yesterday's streak holds; a day missed ends it.
+    EXPECT_EQ(DailyStreak(201, "Ann", 20261208), 2);
+    EXPECT_EQ(DailyStreak(201, "Ann", 20261209), 2);
+    EXPECT_EQ(DailyStreak(201, "Ann", 20261210), 0);
+    EXPECT_EQ(DailyStreak(202, "Ann", 20261209), 1);
+    EXPECT_EQ(RecordDailyGame(201, "Ann", 20261209), DailyMark::kRecorded);
+    EXPECT_EQ(DailyStreak(201, "Ann", 20261209), 3);
+    EXPECT_EQ(RecordDailyGame(201, "Ann", 20261211), DailyMark::kRecorded);  // after a gap
+    EXPECT_EQ(DailyStreak(201, "Ann", 20261211), 1);
+
+    // The marks follow the player operations; a damaged mark is kept aside.
+    RenamePlayerInStatistics("Ann", "Cy");
+    EXPECT_EQ(DailyStreak(201, "Cy", 20261211), 1);
+    EXPECT_EQ(DailyStreak(201, "Ann", 20261211), 0);
+    ClearPlayerStatistics("Bob");
+    EXPECT_EQ(DailyStreak(201, "Bob", 20261208), 0);
+    EXPECT_EQ(DailyStreak(202, "Cy", 20261208), 1);
+    const std::string daily = fx.dir.file("DATA/Daily.dat");
+    std::string bytes = ReadFile(daily);
+    bytes[bytes.find("Cy=20261208") + 10] = '9';
+    WriteFile(daily, bytes);
+    EXPECT_EQ(DailyStreak(202, "Cy", 20261209), 0);
+    EXPECT_EQ(RecordDailyGame(202, "Cy", 20261209), DailyMark::kRecorded);
+    EXPECT_EQ(DailyStreak(202, "Cy", 20261209), 1);
+    EXPECT_EQ(ReadFile(daily + ".bad"), bytes);
+    EXPECT_THAT(fx.dialogs.infos, IsEmpty());
+    // A link in the file's place is neither read nor written through.
+    std::filesystem::rename(daily, daily + ".kept");
+    std::filesystem::create_symlink(daily + ".kept", daily);
+    EXPECT_EQ(DailyStreak(202, "Cy", 20261209), 0);
+    EXPECT_EQ(RecordDailyGame(202, "Cy", 20261210), DailyMark::kNotKept);
+    EXPECT_THAT(fx.dialogs.infos, ElementsAre(HasSubstr("Daily.dat")));
+    EXPECT_TRUE(std::filesystem::is_symlink(daily));
+    EXPECT_EQ(ReadFile(daily + ".kept").find("20261210"), std::string::npos);
 }
 
 TEST_F(Results, AFolderInTheFilesPlaceIsLeftAsItIs) {

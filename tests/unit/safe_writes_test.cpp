@@ -27,6 +27,7 @@
 #include <sstream>
 #include <thread>
 
+#include "core/cards.h"
 #include "core/params.h"
 #include "core/rules.h"
 #include "platform/atomic_file.h"
@@ -35,8 +36,10 @@
 #include "platform/line_reader.h"
 #include "platform/paths.h"
 #include "storage/catalogue.h"
+#include "storage/daily.h"
 #include "storage/preferences.h"
 #include "storage/results.h"
+#include "storage/resume_file.h"
 #include "storage/section_file.h"
 #include "storage/statistics.h"
 #include "support/test_support.h"
@@ -74,10 +77,41 @@ struct FileKind {
     std::function<std::string(const std::string&)> problem;
     std::function<void()> rewrite;  // one rewrite that must build a new file
     bool settings = false;          // the INI file rather than a section file
+    // The program's own reader of the file, where it has one: its complaint
+    // about the bytes, or empty.
+    std::function<std::string(const std::string&)> refused;
 };
 
 // The single-game file with each 16-character record as "#" and a check
 // that every record is valid: what stays fixed whatever digits were drawn.
+// A game in play `moves` moves after its deal: a larger table and history
+// with every move, and a new score and time.
+ResumeRecord GameAfter(int moves) {
+    ResumeRecord r;
+    r.gameId = "201";
+    r.gameName = "Memory-Up (6x4)";
+    r.gameNumber = "0000000012345";
+    r.player = "Player 1";
+    r.score = std::to_string(moves * 10);
+    Game& g = r.game;
+    g.CardRegister.assign(52, std::string(16, ' ') + "0010");
+    for (int i = 0; i < 24; ++i) g.FilaPiles[static_cast<size_t>(i)] = FormatCode(i + 1);
+    // A step keeps an image of each pile: 3 stock, 16 foundation, 40
+    // tableau and 10 reserve piles; the tableau's hold the grid.
+    const size_t piles[4] = {3, 16, 40, 10};
+    for (int m = 0; m < moves; ++m) {
+        std::string image;
+        for (int i = 0; i < 24; ++i) image += FormatCode(i + 1) + (i == m % 24 ? "1" : "0");
+        for (size_t list = 0; list < 4; ++list)
+            for (size_t p = 0; p < piles[list]; ++p)
+                g.UndoLists[list].push_back(list == 2 && p < 24 ? image.substr(p * 4, 4) : "");
+    }
+    g.status.score = r.score;
+    g.status.elapsedMs = 1000 * moves;
+    g.memoryLog.turn = moves;
+    return r;
+}
+
 std::string SingleGameSkeleton(const std::string& bytes, std::string& problem) {
     std::string out;
     size_t pos = 0;
@@ -228,13 +262,55 @@ protected:
         return k;
     }
 
+    // The deal of the day's marks: a section appended, an entry in place, one
+    // added to a section, a player renamed (one whole rewrite).
+    FileKind DailyMarks() {
+        const std::string f = Data("Daily.dat");
+        FileKind k;
+        k.name = "DATA\\Daily.dat";
+        RecordDailyGame(202, "Zoe", 20261201);
+        k.base = ReadFile(f);
+        const std::string base = k.base;
+        k.turn = {[] { RecordDailyGame(201, "Ann", 20261208); },
+                  [] { RecordDailyGame(201, "Ann", 20261209); },
+                  [] { RecordDailyGame(201, "Bob", 20261209); },
+                  [] { RenamePlayerDaily("Bob", "Cy"); }, [this, f, base] { Reset(f, base); }};
+        k.rewrite = k.turn[0];
+        return k;
+    }
+
+    // The unfinished game kept over closing: whole games of different sizes
+    // replace each other.
+    FileKind ResumeGame() {
+        FileKind k;
+        k.name = "DATA\\Resume.dat";
+        k.base = ResumeText(GameAfter(3));
+        const ResumeRecord later = GameAfter(400), shorter = GameAfter(40), base = GameAfter(3);
+        k.turn = {[later] { ASSERT_EQ(WriteResumeFile(later), 0); },
+                  [shorter] { ASSERT_EQ(WriteResumeFile(shorter), 0); },
+                  [base] { ASSERT_EQ(WriteResumeFile(base), 0); }};
+        k.rewrite = k.turn[0];
+        k.refused = [](const std::string& bytes) {
+            ResumeRecord read;
+            std::string error;
+            return ReadResumeText(bytes, read, error) ? std::string() : "not read: " + error;
+        };
+        return k;
+    }
+
     // Each kind alone in an empty DATA folder (an operation may touch every
-    // statistics file that exists).
+    // statistics file that exists). The resume file's writer reports its
+    // failures to its caller rather than by a message: it joins the kill test
+    // alone (`withResume`).
     template <class Body>
-    void ForEachKind(Body body) {
-        for (auto make :
-             {&SafeWrites::Settings, &SafeWrites::GameStatistics, &SafeWrites::SingleGameValues,
-              &SafeWrites::GameLog, &SafeWrites::HiScores, &SafeWrites::Results}) {
+    void ForEachKind(Body body, bool withResume = false) {
+        using Make = FileKind (SafeWrites::*)();
+        std::vector<Make> makes = {&SafeWrites::Settings,         &SafeWrites::GameStatistics,
+                                   &SafeWrites::SingleGameValues, &SafeWrites::GameLog,
+                                   &SafeWrites::HiScores,         &SafeWrites::Results,
+                                   &SafeWrites::DailyMarks};
+        if (withResume) makes.push_back(&SafeWrites::ResumeGame);
+        for (Make make : makes) {
             std::filesystem::path data = ProgramFile("DATA\\");
             for (const auto& e : std::filesystem::directory_iterator(data))
                 std::filesystem::remove(e.path());
@@ -303,60 +379,63 @@ TEST_F(SafeWrites, EveryFileSurvivesKillsAtRandomInstants) {
     std::printf("seed %u, %d kills per file kind\n", seed, rounds);
     // BW_KILL_KINDS=Results (part of a name) kills only the kinds it names.
     const char* only = std::getenv("BW_KILL_KINDS");
-    ForEachKind([&](const FileKind& kind) {
-        if (only && kind.name.find(only) == std::string::npos) return;
-        const std::string path = PathOf(kind);
-        const auto t0 = std::chrono::steady_clock::now();
-        const std::set<std::string> contents = Contents(kind);
-        const auto turnUs = std::chrono::duration_cast<std::chrono::microseconds>(
-                                std::chrono::steady_clock::now() - t0)
-                                .count() /
-                            2;
-        ASSERT_THAT(fx.dialogs.infos, ::testing::IsEmpty()) << kind.name;
-        // Kill instants spread over three turns of the loop, so every step
-        // and every stage of a step is hit.
-        std::uniform_int_distribution<long> delay(0, std::max<long>(3 * turnUs, 1000));
-        int midWrite = 0, failures = 0;
-        std::set<std::string> found;
-        for (int r = 0; r < rounds; ++r) {
-            Reset(path, kind.base);
-            const pid_t child = fork();
-            ASSERT_GE(child, 0);
-            if (child == 0) {
-                try {
-                    for (;;)
-                        for (const auto& step : kind.turn) step();
-                } catch (...) {
+    ForEachKind(
+        [&](const FileKind& kind) {
+            if (only && kind.name.find(only) == std::string::npos) return;
+            const std::string path = PathOf(kind);
+            const auto t0 = std::chrono::steady_clock::now();
+            const std::set<std::string> contents = Contents(kind);
+            const auto turnUs = std::chrono::duration_cast<std::chrono::microseconds>(
+                                    std::chrono::steady_clock::now() - t0)
+                                    .count() /
+                                2;
+            ASSERT_THAT(fx.dialogs.infos, ::testing::IsEmpty()) << kind.name;
+            // Kill instants spread over three turns of the loop, so every step
+            // and every stage of a step is hit.
+            std::uniform_int_distribution<long> delay(0, std::max<long>(3 * turnUs, 1000));
+            int midWrite = 0, failures = 0;
+            std::set<std::string> found;
+            for (int r = 0; r < rounds; ++r) {
+                Reset(path, kind.base);
+                const pid_t child = fork();
+                ASSERT_GE(child, 0);
+                if (child == 0) {
+                    try {
+                        for (;;)
+                            for (const auto& step : kind.turn) step();
+                    } catch (...) {
+                    }
+                    _exit(3);
                 }
-                _exit(3);
+                usleep(static_cast<useconds_t>(delay(rng)));
+                kill(child, SIGKILL);
+                int status = 0;
+                waitpid(child, &status, 0);
+                ASSERT_TRUE(WIFSIGNALED(status)) << kind.name << ": the loop stopped by itself";
+                const std::string bytes = ReadFile(path);
+                std::string problem = kind.problem ? kind.problem(bytes) : std::string();
+                if (problem.empty() && kind.refused) problem = kind.refused(bytes);
+                const std::string form = Comparable(kind, bytes);
+                if (!platform::FileExists(path) || !problem.empty() ||
+                    (!kind.problem && !contents.count(form))) {
+                    ++failures;
+                    ADD_FAILURE() << kind.name << " after kill " << r << " (seed " << seed << "): "
+                                  << (problem.empty() ? "not a content the loop writes" : problem)
+                                  << "\n"
+                                  << bytes;
+                }
+                found.insert(form);
+                const auto temps = TemporaryFiles();
+                midWrite += temps.empty() ? 0 : 1;
+                for (const auto& t : temps) std::remove(t.c_str());
             }
-            usleep(static_cast<useconds_t>(delay(rng)));
-            kill(child, SIGKILL);
-            int status = 0;
-            waitpid(child, &status, 0);
-            ASSERT_TRUE(WIFSIGNALED(status)) << kind.name << ": the loop stopped by itself";
-            const std::string bytes = ReadFile(path);
-            const std::string problem = kind.problem ? kind.problem(bytes) : std::string();
-            const std::string form = Comparable(kind, bytes);
-            if (!platform::FileExists(path) || !problem.empty() ||
-                (!kind.problem && !contents.count(form))) {
-                ++failures;
-                ADD_FAILURE() << kind.name << " after kill " << r << " (seed " << seed << "): "
-                              << (problem.empty() ? "not a content the loop writes" : problem)
-                              << "\n"
-                              << bytes;
-            }
-            found.insert(form);
-            const auto temps = TemporaryFiles();
-            midWrite += temps.empty() ? 0 : 1;
-            for (const auto& t : temps) std::remove(t.c_str());
-        }
-        std::printf(
-            "%-20s %5d kills, %5d inside a rewrite (temporary file left), %zu "
-            "different contents found, %d damaged\n",
-            kind.name.c_str(), rounds, midWrite, found.size(), failures);
-        std::fflush(stdout);
-    });
+            std::printf(
+                "%-20s %5d kills, %5d inside a rewrite (temporary file left), %zu "
+                "different contents found, %d damaged\n",
+                kind.name.c_str(), rounds, midWrite, found.size(), failures);
+            std::fflush(stdout);
+        },
+        true);
 }
 
 // The message each kind shows when its rewrite fails, for a failure whose
