@@ -4,7 +4,8 @@
 # and the open-game dialog come up as Wayland windows, a pair is played
 # through the accessibility bus (a Wayland client takes no injected input),
 # the stored window size is restored, and leaving keeps the stored position
-# (a Wayland client is never told where its window is). Skipped (77) where
+# (a Wayland client is never told where its window is); the splash is kept
+# over the main window as its child. Skipped (77) where
 # weston, Qt's Wayland platform or the accessibility tools are missing.
 set -euo pipefail
 [ -n "${BW_KEEP:-}" ] && set -x
@@ -35,7 +36,7 @@ chmod 700 "$tmp/run"
 mkdir "$tmp/prog/DATA"
 # A placement saved on a wider desktop: the size fits this screen, the
 # position lies beyond it.
-printf '%s\r\n' '[Preference]' 'Sounds_Enabled=N' 'Sounds_Splash=N' 'Splash_Time=1500' \
+printf '%s\r\n' '[Preference]' 'Sounds_Enabled=N' 'Sounds_Splash=N' 'Splash_Time=10000' \
     'Deal_Animation=N' 'Cards_Animate=N' 'Winning_Animation=N' 'Wrong_Pair_Time=300' \
     'MainWindowState_Maximized=N' 'MainWindowState_Left=2500' 'MainWindowState_Top=1500' \
     'MainWindowState_Width=900' 'MainWindowState_Height=700' >"$tmp/prog/DATA/Cfg.dat"
@@ -63,6 +64,15 @@ for title in "Starting Brindlewick[^\"]*" "Open a game"; do
     grep -q "xdg_toplevel@[0-9]*\.set_title(\"$title\")" "$tmp/game.log" ||
         fail "no Wayland window '$title'"
 done
+# No window stays on top by request on Wayland: the splash, shown before the
+# main window, is shown again as its child to stay over it.
+awk 'match($0, /xdg_toplevel@[0-9]+\.[a-z_]+/) {
+         split(substr($0, RSTART, RLENGTH), w, "."); id = w[1]; req = w[2]
+         if (req == "set_parent") parent[id] = ($0 !~ /set_parent\(nil\)/)
+         if (req == "destroy") delete parent[id]
+         if (req == "set_title" && $0 ~ /"Starting / && parent[id]) over = 1
+     }
+     END { exit !over }' "$tmp/game.log" || fail "the splash was never kept over the main window"
 cfg() { grep -a "^$1=" "$tmp/prog/DATA/Cfg.dat" | tr -d '\r' | cut -d= -f2; }
 placement="$(cfg MainWindowState_Left),$(cfg MainWindowState_Top) $(cfg MainWindowState_Width)x$(cfg MainWindowState_Height)"
 echo "placement saved on leaving: $placement"
