@@ -1,6 +1,7 @@
 """Starts the program on Wayland, deals through the open-game dialog and plays
 a pair, all through AT-SPI actions (run by wayland_test.sh inside a private
 session bus), then leaves through the toolbar's Exit."""
+import os
 import re
 import subprocess
 import sys
@@ -111,6 +112,8 @@ try:
         card, _ = turn(first)
         second = seen.get(card)
         if second is None:
+            if not unseen:
+                break
             second = unseen.pop(0)
         other, said = turn(second)
         print("turned %d '%s' and %d '%s': '%s'" % (first, card, second, other, said))
@@ -119,6 +122,8 @@ try:
                  lambda: not CARD.match(name(first)) and not CARD.match(name(second)), 20)
     if "Pair found" not in said:
         fail("no pair in %d places" % places)
+    if os.environ.get("BW_SCREENSHOT_DIR"):  # the compositor's picture (weston runs with --debug)
+        subprocess.run(["weston-screenshooter"], cwd=os.environ["BW_SCREENSHOT_DIR"], timeout=30)
 
     def exit_control():
         a = app()

@@ -44,7 +44,7 @@ printf '%s\r\n' '[Preference]' 'Sounds_Enabled=N' 'Sounds_Splash=N' 'Splash_Time
 socket=wayland-bw-test
 env -i PATH=/usr/bin:/bin HOME="$tmp/home" XDG_RUNTIME_DIR="$tmp/run" \
     weston --backend=headless-backend.so --use-pixman --socket="$socket" --width=1280 \
-    --height=1024 --idle-time=0 >"$tmp/weston.log" 2>&1 &
+    --height=1024 --idle-time=0 ${BW_SCREENSHOT_DIR:+--debug} >"$tmp/weston.log" 2>&1 &
 weston_pid=$!
 for _ in $(seq 100); do [ -S "$tmp/run/$socket" ] && break; sleep 0.1; done
 [ -S "$tmp/run/$socket" ] || fail "weston did not start: $(cat "$tmp/weston.log")"
@@ -53,7 +53,7 @@ for _ in $(seq 100); do [ -S "$tmp/run/$socket" ] && break; sleep 0.1; done
 # log shows its windows as the compositor got them.
 env -i PATH=/usr/bin:/bin HOME="$tmp/home" XDG_RUNTIME_DIR="$tmp/run" WAYLAND_DISPLAY="$socket" \
     QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 WAYLAND_DEBUG=client \
-    ${ASAN_OPTIONS:+ASAN_OPTIONS=$ASAN_OPTIONS} \
+    ${ASAN_OPTIONS:+ASAN_OPTIONS=$ASAN_OPTIONS} ${BW_SCREENSHOT_DIR:+BW_SCREENSHOT_DIR=$BW_SCREENSHOT_DIR} \
     dbus-run-session -- /usr/bin/python3 "$here/wayland_play.py" "$tmp/prog/brindlewick" \
     "$tmp/game.log" || fail "play on weston: $(grep -v '^\[' "$tmp/game.log" | tail -n 20)"
 
