@@ -11,6 +11,7 @@
 #include "core/piles.h"
 #include "core/stock_moves.h"
 #include "render/card_images.h"
+#include "render/device_detail.h"
 #include "render/library.h"
 #include "storage/preferences.h"
 
@@ -307,6 +308,12 @@ void DrawPileMark(int markKind, int left, int top, const Canvas& canvas, int pil
         // A translucent mark tints whatever background the player chose.
         if (const QImage* tinted = TintedMark(mark, CardRectAt(left, top))) {
             canvas.Copy(left, top, *tinted, part);
+            // The table under it, for the mark blended again at device pixels.
+            if (DeviceRatio() != 1)
+                canvas.NoteDetail(
+                    left, top, *tinted, part,
+                    {DetailSource::kMark, 0, code,
+                     BackgroundBitmap.copy(CardRectAt(left, top).translated(0, ScrollPosition()))});
         } else {
             canvas.Restore(CardRectAt(left, top), BackgroundBitmap);
             canvas.Blend(left, top, mark, part);
@@ -314,6 +321,7 @@ void DrawPileMark(int markKind, int left, int top, const Canvas& canvas, int pil
     } else {
         QImage copy = mark;
         canvas.Copy(left, top, Rgb32(copy), part);
+        canvas.NoteDetail(left, top, copy, part, {DetailSource::kMark, 0, code, QImage()});
     }
     NoteLowestPixel(top + CardHeight);
 }
