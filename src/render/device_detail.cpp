@@ -116,7 +116,7 @@ qreal DeviceRatio() {
 }
 
 void NoteDetail(const QImage* surface, int x, int y, const QImage& logical, const QRect& clip,
-                DetailSource source) {
+                const DetailSource& source) {
     if (g_ratio == 1 || !surface || logical.isNull() || source.kind == DetailSource::kNone) return;
     const QRect card(QPoint(x, y), logical.size());
     Add(*Find(surface, true), {card, clip & card & surface->rect(), logical, source});

@@ -37,7 +37,7 @@ struct DetailSource {
 // `surface` shows `logical` with its top-left corner at (x, y) (the
 // surface's own pixels), clipped to `clip`.
 void NoteDetail(const QImage* surface, int x, int y, const QImage& logical, const QRect& clip,
-                DetailSource source);
+                const DetailSource& source);
 // Rectangle `r` of `surface` was painted over, opaque: what lies wholly
 // inside is forgotten. (Only to keep the lists short: a card picture drawn
 // over shows its detail nowhere, as its pixels are not there.)

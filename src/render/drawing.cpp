@@ -100,7 +100,7 @@ void PutCorners(const Canvas& canvas, const std::array<SavedCorner, 12>& saved, 
 // then putting the saved pixels back gives the same result as patching the
 // picture's corners first, without touching the shared picture.
 void CopyCard(QImage& picture, int left, int top, int height, const Canvas& canvas,
-              const std::array<From, 4>& from, DetailSource source) {
+              const std::array<From, 4>& from, const DetailSource& source) {
     if (picture.isNull() || !canvas.image()) return;
     std::array<SavedCorner, 12> saved{};
     const bool whole = height >= CardHeight;
