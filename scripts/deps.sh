@@ -15,6 +15,8 @@ PACKAGES=(
   openbox x11-utils
   # the accessibility test: a session bus, the AT-SPI bus and its Python client
   dbus-daemon at-spi2-core python3-pyatspi
+  # the Wayland test: a headless compositor and Qt's Wayland platform
+  weston qt6-wayland
   # the house style (scripts/check_style.sh)
   clang-format-14 clang-tidy-14
 )

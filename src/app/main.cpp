@@ -166,7 +166,7 @@ int main(int argc, char** argv) {
         splash.repaint();
         ShowExposed(window);
         // Up long enough to be seen, over the window, without holding it back.
-        splash.HideWhenShownFor(bw::SplashMinimumMs());
+        splash.HideWhenShownFor(bw::SplashMinimumMs(), &window);
         QApplication::restoreOverrideCursor();
         // Activation is not guaranteed without a window manager; the first
         // activation's work runs once either way.

@@ -174,6 +174,10 @@ QString LocaleTimeSeparator() {
     return QStringLiteral(":");
 }
 
+bool WindowPositionsKnown() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 QString ZeroTimeText() {
     const QString sep = LocaleTimeSeparator();
     return QStringLiteral("0") + sep + QStringLiteral("00") + sep + QStringLiteral("00");
@@ -537,7 +541,10 @@ void TfrmMain::RestorePlacement() {
         FitOnScreens(ReadWindowPlacement(screen.Width(), screen.Height()), screen.Areas());
     // The stored rectangle is also what a maximised window returns to (and
     // what it keeps where nothing maximises windows).
-    setGeometry(p.left, p.top, p.width, p.height);
+    if (WindowPositionsKnown())
+        setGeometry(p.left, p.top, p.width, p.height);
+    else
+        resize(p.width, p.height);
     if (p.maximized) {
         for (QFrame* bar : {pnlTB, pnlTB1}) bar->resize(screen.Width() + 8, bar->height());
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -1067,7 +1074,7 @@ void TfrmMain::KeepCardsReachable() {
     if (least == minimumSize()) return;
     setMinimumSize(least);
     // Grown past the screen's edge the cards would be cut off there instead.
-    if (!screen.isValid()) return;
+    if (!screen.isValid() || !WindowPositionsKnown()) return;
     const QSize outer = least.grownBy(frame);
     const QPoint at(qBound(screen.left(), x(), screen.right() + 1 - outer.width()),
                     qBound(screen.top(), y(), screen.bottom() + 1 - outer.height()));
@@ -1270,6 +1277,13 @@ bool TfrmMain::CloseQuery() {
     const QRect g = isMaximized() ? normalGeometry() : geometry();
     placement.left = g.x();
     placement.top = g.y();
+    if (!WindowPositionsKnown()) {
+        // The stored position stays for the next start on a desktop that
+        // honours it; here the window only has a size.
+        const WindowPlacement stored = ReadWindowPlacement(Screen().Width(), Screen().Height());
+        placement.left = stored.left;
+        placement.top = stored.top;
+    }
     placement.width = g.width();
     placement.height = g.height();
     WriteWindowPlacement(placement);

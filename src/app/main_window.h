@@ -26,6 +26,10 @@ namespace bw {
 QString LocaleTimeSeparator();
 // "0:00:00" with the locale's separator: the time of a game not yet started.
 QString ZeroTimeText();
+// False where the window system places top-level windows itself and tells
+// a client nothing of where (Wayland): positions are then neither set nor
+// saved, only sizes.
+bool WindowPositionsKnown();
 
 // The drawing port with the table's pointer shapes, which the window owns.
 class TfrmMain;

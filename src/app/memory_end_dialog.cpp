@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window.h"
 #include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/cards.h"
@@ -430,7 +431,8 @@ void ShowMemoryEnd(bool won) {
         // a usual caption and borders.
         dialog.adjustSize();
         const QSize frame = dialog.size() + QSize(2 * 4, 30 + 4);
-        dialog.move(ReportPlace(CardsOnScreen(main), frame, ScreenOf(main)));
+        if (WindowPositionsKnown())
+            dialog.move(ReportPlace(CardsOnScreen(main), frame, ScreenOf(main)));
         dialog.exec();
     }
 }

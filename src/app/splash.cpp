@@ -6,8 +6,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
+#include "app/main_window.h"
 #include "app/placeholders.h"
 #include "core/params.h"
 #include "platform/ini.h"
@@ -109,13 +111,25 @@ bool TfrmSplashForm::eventFilter(QObject* watched, QEvent* event) {
     return C_TAdvancedDialog::eventFilter(watched, event);
 }
 
-void TfrmSplashForm::HideWhenShownFor(int minimumMs) {
+void TfrmSplashForm::HideWhenShownFor(int minimumMs, QWidget* window) {
     const qint64 left = shown_.isValid() ? minimumMs - shown_.elapsed() : 0;
     if (left <= 0) {
         hide();
         return;
     }
-    raise();
+    if (window && window->windowHandle() && isVisible() && !WindowPositionsKnown()) {
+        // A Wayland compositor stacks the window mapped last on top and
+        // cannot be asked to keep one there; it keeps a child over its
+        // parent, and the parent is only read when a window is mapped.
+        remapping_ = true;
+        hide();
+        windowHandle()->setTransientParent(window->windowHandle());
+        show();
+        remapping_ = false;
+        qApp->installEventFilter(this);
+    } else {
+        raise();
+    }
     hideTimer_.start(static_cast<int>(left));
 }
 
@@ -127,7 +141,7 @@ void TfrmSplashForm::mousePressEvent(QMouseEvent* event) {
 
 void TfrmSplashForm::hideEvent(QHideEvent* event) {
     qApp->removeEventFilter(this);
-    imgSplash->clear();
+    if (!remapping_) imgSplash->clear();
     C_TAdvancedDialog::hideEvent(event);
 }
 

@@ -23,8 +23,10 @@ public:
     // at once when it has (or `minimumMs` <= 0), else a timer takes it down
     // later while it stays on top, so the program goes on meanwhile. A click
     // on it takes it down at once, and so does any dialog or message box
-    // that shows meanwhile: the splash never stands over one.
-    void HideWhenShownFor(int minimumMs);
+    // that shows meanwhile: the splash never stands over one. It is kept
+    // over `window` (shown since the splash) where the compositor knows no
+    // windows kept on top (Wayland).
+    void HideWhenShownFor(int minimumMs, QWidget* window = nullptr);
 
     QLabel* imgSplash;
 
@@ -37,6 +39,7 @@ protected:
 private:
     QElapsedTimer shown_;
     QTimer hideTimer_;
+    bool remapping_ = false;  // hidden only to be shown again at once
 };
 
 // How long the splash stays up at least, in milliseconds: the settings

@@ -49,7 +49,7 @@ TableAccessible* AccessibleOf(TableWidget* table) {
 
 // One place of the grid. It holds no object of its own: everything is read
 // from the table's last refresh.
-class CardAccessible : public QAccessibleInterface {
+class CardAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
     CardAccessible(const TableAccessible* table, int index) : table_(table), index_(index) {}
 
@@ -90,6 +90,20 @@ public:
         s.disabled = Place().empty;
         return s;
     }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+    // "Press" plays the place as a click on it does.
+    QStringList actionNames() const override {
+        return isValid() && !Place().empty ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString& action) override {
+        if (action != pressAction() || !isValid() || Place().empty) return;
+        if (auto* w = qobject_cast<TableWidget*>(table_->widget()))
+            w->QueueClick(Place().rect.center());
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
     const TableAccessible::Place& Place() const {

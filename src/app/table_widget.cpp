@@ -1,5 +1,6 @@
 #include "app/table_widget.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -139,6 +140,19 @@ void TableWidget::Forward(const Handler& handler, QMouseEvent* event) {
     e.buttons = event->buttons();
     e.modifiers = event->modifiers();
     handler(e);
+}
+
+void TableWidget::QueueClick(const QPoint& at) {
+    // Queued: the press may open a modal dialog (the game's end), which must
+    // not run inside the caller (an accessibility bus call waiting for its
+    // answer).
+    const QPointF local(at), global(mapToGlobal(at));
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QCoreApplication::postEvent(
+            this, new QMouseEvent(type, local, global, Qt::LeftButton, held, Qt::NoModifier));
+    }
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {

@@ -53,6 +53,10 @@ public:
     // Makes this the canvas the drawing code paints on.
     void Install();
 
+    // A left click at `at` (widget pixels), queued as a mouse press and
+    // release: what assistive technology's "press" on a card does.
+    void QueueClick(const QPoint& at);
+
     // The pointer over the table; a null cursor shape means the arrow.
     void SetTableCursor(const QCursor& cursor) { setCursor(cursor); }
 

@@ -463,19 +463,23 @@ QImage& CardFace(int index) {
     return face;
 }
 
+const QImage& MarkMaster(const std::string& code) {
+    // Unpacked once (every re-fit and every new device size scales them).
+    static std::map<std::string, QImage> masters;
+    static int generation = -1;
+    if (generation != LibraryGeneration()) {
+        masters.clear();
+        generation = LibraryGeneration();
+    }
+    auto it = masters.find(code);
+    if (it == masters.end())
+        it = masters.emplace(code, LibraryBitmap(std::string("W") + kMasterSize + code)).first;
+    return it->second;
+}
+
 QImage LibraryMark(const std::string& code) {
     if (Fitted()) {
-        // Every re-fit scales the marks anew; their masters are unpacked once.
-        static std::map<std::string, QImage> masters;
-        static int generation = -1;
-        if (generation != LibraryGeneration()) {
-            masters.clear();
-            generation = LibraryGeneration();
-        }
-        auto it = masters.find(code);
-        if (it == masters.end())
-            it = masters.emplace(code, LibraryBitmap(std::string("W") + kMasterSize + code)).first;
-        const QImage& master = it->second;
+        const QImage& master = MarkMaster(code);
         if (master.isNull()) return QImage();
         return MarkPicture(
             master.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));

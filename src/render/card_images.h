@@ -41,6 +41,8 @@ QImage DetailMaster(bool back, int index);
 // The library's mark of a code at the card size (fitted: scaled from its
 // master), ready to be blended; empty when the library lacks it.
 QImage LibraryMark(const std::string& code);
+// The library's large mark of a code (cached); null when it has none.
+const QImage& MarkMaster(const std::string& code);
 // The mark of a code, or an empty image.
 const QImage& PileMark(const std::string& code);
 // A mark as loaded, ready to be blended: translucent ones premultiplied.

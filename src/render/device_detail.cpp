@@ -1,5 +1,6 @@
 #include "render/device_detail.h"
 
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <deque>
@@ -59,13 +60,26 @@ const QImage* DetailPicture(const Stamp& stamp, QSize size) {
     const qint64 key = stamp.logical.cacheKey();
     for (const Detail& d : g_details)
         if (d.key == key && d.size == size) return d.picture.isNull() ? nullptr : &d.picture;
+    const bool mark = stamp.source.kind == DetailSource::kMark;
     const QImage master =
-        DetailMaster(stamp.source.kind == DetailSource::kBack, stamp.source.index);
+        mark ? MarkMaster(stamp.source.mark)
+             : DetailMaster(stamp.source.kind == DetailSource::kBack, stamp.source.index);
     QImage picture;
     // A master no larger than the logical picture adds nothing.
-    if (!master.isNull() && master.width() > stamp.logical.width())
-        picture = master.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                      .convertToFormat(QImage::Format_RGB32);
+    if (!master.isNull() && master.width() > stamp.logical.width()) {
+        picture = master.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (mark && !stamp.source.under.isNull()) {
+            // Blended again at device pixels, over the table enlarged smoothly.
+            QImage over =
+                stamp.source.under.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QPainter p(&over);
+            p.drawImage(0, 0, picture);
+            p.end();
+            picture = std::move(over);
+        }
+        picture = picture.convertToFormat(QImage::Format_RGB32);
+    }
     qsizetype bytes = picture.sizeInBytes();
     for (const Detail& d : g_details) bytes += d.picture.sizeInBytes();
     while (!g_details.empty() && bytes > kDetailBytes) {
@@ -102,7 +116,7 @@ qreal DeviceRatio() {
 }
 
 void NoteDetail(const QImage* surface, int x, int y, const QImage& logical, const QRect& clip,
-                DetailSource source) {
+                const DetailSource& source) {
     if (g_ratio == 1 || !surface || logical.isNull() || source.kind == DetailSource::kNone) return;
     const QRect card(QPoint(x, y), logical.size());
     Add(*Find(surface, true), {card, clip & card & surface->rect(), logical, source});

@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QRect>
 #include <memory>
+#include <string>
+#include <utility>
 
 namespace bw {
 
@@ -18,16 +20,24 @@ namespace bw {
 void SetDeviceRatio(qreal ratio);
 qreal DeviceRatio();
 
-// A card picture with detail: a face (index as CardFaces) or the back.
+// A picture with detail: a face (index as CardFaces), the back, or an
+// empty-pile mark (its code; a translucent one over `under`, the table it
+// was blended on).
 struct DetailSource {
-    enum Kind { kNone, kFace, kBack } kind = kNone;
+    enum Kind { kNone, kFace, kBack, kMark } kind = kNone;
     int index = 0;
+    std::string mark;
+    QImage under;
+
+    DetailSource() = default;
+    DetailSource(Kind k, int i, std::string code = {}, QImage table = {})
+        : kind(k), index(i), mark(std::move(code)), under(std::move(table)) {}
 };
 
 // `surface` shows `logical` with its top-left corner at (x, y) (the
 // surface's own pixels), clipped to `clip`.
 void NoteDetail(const QImage* surface, int x, int y, const QImage& logical, const QRect& clip,
-                DetailSource source);
+                const DetailSource& source);
 // Rectangle `r` of `surface` was painted over, opaque: what lies wholly
 // inside is forgotten. (Only to keep the lists short: a card picture drawn
 // over shows its detail nowhere, as its pixels are not there.)

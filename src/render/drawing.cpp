@@ -11,6 +11,7 @@
 #include "core/piles.h"
 #include "core/stock_moves.h"
 #include "render/card_images.h"
+#include "render/device_detail.h"
 #include "render/library.h"
 #include "storage/preferences.h"
 
@@ -99,7 +100,7 @@ void PutCorners(const Canvas& canvas, const std::array<SavedCorner, 12>& saved, 
 // then putting the saved pixels back gives the same result as patching the
 // picture's corners first, without touching the shared picture.
 void CopyCard(QImage& picture, int left, int top, int height, const Canvas& canvas,
-              const std::array<From, 4>& from, DetailSource source) {
+              const std::array<From, 4>& from, const DetailSource& source) {
     if (picture.isNull() || !canvas.image()) return;
     std::array<SavedCorner, 12> saved{};
     const bool whole = height >= CardHeight;
@@ -307,6 +308,12 @@ void DrawPileMark(int markKind, int left, int top, const Canvas& canvas, int pil
         // A translucent mark tints whatever background the player chose.
         if (const QImage* tinted = TintedMark(mark, CardRectAt(left, top))) {
             canvas.Copy(left, top, *tinted, part);
+            // The table under it, for the mark blended again at device pixels.
+            if (DeviceRatio() != 1)
+                canvas.NoteDetail(
+                    left, top, *tinted, part,
+                    {DetailSource::kMark, 0, code,
+                     BackgroundBitmap.copy(CardRectAt(left, top).translated(0, ScrollPosition()))});
         } else {
             canvas.Restore(CardRectAt(left, top), BackgroundBitmap);
             canvas.Blend(left, top, mark, part);
@@ -314,6 +321,7 @@ void DrawPileMark(int markKind, int left, int top, const Canvas& canvas, int pil
     } else {
         QImage copy = mark;
         canvas.Copy(left, top, Rgb32(copy), part);
+        canvas.NoteDetail(left, top, copy, part, {DetailSource::kMark, 0, code, QImage()});
     }
     NoteLowestPixel(top + CardHeight);
 }

@@ -131,7 +131,7 @@ void Canvas::Copy(int x, int y, const QImage& src, const QRect& part) const {
 }
 
 void Canvas::NoteDetail(int x, int y, const QImage& logical, const QRect& part,
-                        DetailSource source) const {
+                        const DetailSource& source) const {
     if (surface_ == CanvasKind::kBackground || !image()) return;
     bw::NoteDetail(image_, x, y + ShiftY(), logical,
                    QRect(x + part.x(), y + ShiftY() + part.y(), part.width(), part.height()),

@@ -67,7 +67,7 @@ public:
     // Copy drew `part` of card picture `logical` at (x, y): on a screen of
     // more device pixels it is shown from the picture's detailed source.
     void NoteDetail(int x, int y, const QImage& logical, const QRect& part,
-                    DetailSource source) const;
+                    const DetailSource& source) const;
     // `src` laid over what is there by its alpha channel.
     void Blend(int x, int y, const QImage& src, const QRect& part) const;
     // The same, leaving pixels of colour `key` (alpha ignored) untouched.

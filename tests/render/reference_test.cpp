@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/card_size.h"
 #include "core/params.h"
 #include "render/background_picture.h"
 #include "render/device_detail.h"
@@ -101,6 +102,22 @@ TEST_F(ReferencePicture, CardsAtDevicePixels) {
     // At ratio 1 the device picture is the logical one.
     EXPECT_EQ(DevicePicture(TableBitmap, all, 1).convertToFormat(QImage::Format_RGB32),
               table.convertToFormat(QImage::Format_RGB32));
+}
+
+// The empty-pile marks too: at ratio 2 the foundations' marks come from the
+// library's large marks, blended over the table, not the logical ones doubled.
+TEST_F(ReferencePicture, PileMarksAtDevicePixels) {
+    SetDeviceRatio(2);
+    const QImage table = RenderDealtTable(Request(902));
+    const QRect foundation(Opt(opt::kDestBaseLeft), Opt(opt::kDestBaseTop), CardWidth, CardHeight);
+    const QImage device = DevicePicture(TableBitmap, foundation, 2);
+    SetDeviceRatio(1);
+    int differing = 0;
+    for (int y = 0; y < device.height(); ++y)
+        for (int x = 0; x < device.width(); ++x)
+            differing +=
+                device.pixel(x, y) != table.pixel(foundation.topLeft() + QPoint(x / 2, y / 2));
+    EXPECT_GT(differing, device.width() * device.height() / 10);
 }
 
 }  // namespace
