@@ -14,6 +14,7 @@
 #include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/cards.h"
+#include "core/game.h"
 #include "core/history.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -258,8 +259,8 @@ void FillTable(int steps) {
     fill(bw::DestPiles, 13, next);
     fill(bw::FilaPiles, 12, next);
     fill(bw::AppoggPiles, 4, next);
-    bw::ClearHistory(true);
-    for (int i = 0; i < steps; ++i) bw::RecordStep(1);
+    bw::ClearHistory(bw::ProgramGame(), true);
+    for (int i = 0; i < steps; ++i) bw::RecordStep(bw::ProgramGame(), 1);
 }
 
 void BM_RecordStepFullTable(benchmark::State& state) {
@@ -267,18 +268,20 @@ void BM_RecordStepFullTable(benchmark::State& state) {
     FillTable(history);
     constexpr size_t kPerStep[4] = {3, 16, 40, 10};
     for (auto _ : state) {
-        bw::RecordStep(1);
+        bw::RecordStep(bw::ProgramGame(), 1);
         benchmark::ClobberMemory();
         // The history keeps its length: the new step's entries go again.
         state.PauseTiming();
         for (size_t i = 0; i < 4; ++i)
-            bw::UndoLists[i].resize(bw::UndoLists[i].size() - kPerStep[i]);
-        bw::UndoMarks.pop_back();
+            bw::ProgramGame().UndoLists[i].resize(bw::ProgramGame().UndoLists[i].size() -
+                                                  kPerStep[i]);
+        bw::ProgramGame().UndoMarks.pop_back();
         state.ResumeTiming();
     }
-    if (bw::StepCount(bw::UndoLists) != history) state.SkipWithError("history length drifted");
+    if (bw::StepCount(bw::ProgramGame().UndoLists) != history)
+        state.SkipWithError("history length drifted");
     state.counters["piles"] = 69;
-    bw::ClearHistory(true);
+    bw::ClearHistory(bw::ProgramGame(), true);
 }
 BENCHMARK(BM_RecordStepFullTable)->Arg(10)->Arg(1000)->Unit(benchmark::kMicrosecond);
 

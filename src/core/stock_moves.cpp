@@ -68,7 +68,7 @@ bool RedealStock() {
     MainGame.SetOpt(opt::kStockPressed, 0);
     if (!Stock().empty() || SlotCount(Turned()) < 2 || !RedealsRemain()) return false;
     MainGame.SetOpt(opt::kStockPasses, MainGame.Opt(opt::kStockPasses) + 1);
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     // Dealt face down unless the game deals its stock face up; the same
     // reading as the deal, so a redealt stock looks like the dealt one.
     const char* face = Rule(rule::kStockDown) != 0 ? "0" : "1";
@@ -90,7 +90,7 @@ bool RedealStock() {
 bool TurnStock(bool toWaste) {
     if (Stock().empty()) return RedealStock();
     MainGame.SetOpt(opt::kStockPressed, 0);
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     const int index = toWaste ? 2 : 1;
     // A game that names no count turns one card: a press must move something.
     for (int k = std::max(1, Rule(rule::kTurnCards)); k > 0 && !Stock().empty(); --k)
@@ -143,7 +143,7 @@ bool DealFromStock(const std::string& op) {
     // dealt, so a press that cannot deal leaves no undo step behind.
     if (Stock().empty() || std::none_of(piles.begin(), piles.end(), takes)) return false;
 
-    if (!fill) RecordStep(1);
+    if (!fill) RecordStep(ProgramGame(), 1);
     MainGame.SetOpt(opt::kStockChanged, 1);
     SetFlag(flag::kStockOperation, false);
     const std::string kind = reserve ? "Appogg" : "Fila";
@@ -206,7 +206,7 @@ bool RemoveSelection() {
         return false;
     }
     PlayEventSound("Pairing", SoundSwitch(field::kSoundsPairing));
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     Waits().Wait(150);
     const int family = Rule(rule::kTableFamily);
     std::vector<std::string> sources;
@@ -277,7 +277,7 @@ bool CloseUpTableau() {
             gapBeforeCard = true;
     }
     if (!anyEmpty || (Stock().empty() && !gapBeforeCard)) return false;
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     DestPiles[0].clear();
     PileDrawing().RedrawPile("Dest1");
     for (int i = 0; i < nf; ++i) {

@@ -186,7 +186,7 @@ void Glide(int toLeft, int toTop, bool shadow) {
 }
 
 int HeldCount(CardCode card) {
-    if (MovingStackIsSingle()) return 1;
+    if (MovingStackIsSingle(ProgramGame())) return 1;
     const std::string run = StackFrom(card, false);
     return std::max(SlotCount(run), 1);
 }
@@ -202,7 +202,7 @@ bool AdjacentOnVisibleStock(CardCode card) {
 bool RowAccepts(int index, CardCode card) {
     const std::string& row = FilaPiles[static_cast<size_t>(index)];
     const CardCode last = TopCode(row);
-    if (!MovingStackIsSingle()) return false;
+    if (!MovingStackIsSingle(ProgramGame())) return false;
     if (last < 1) return true;
     return RankOf(last) == RankOf(card) || (SuitOf(last) >= 0 && SuitOf(last) == SuitOf(card));
 }
@@ -234,7 +234,7 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
         case kFila:
             if (goal == 32 || goal == 46) return false;
             if (goal == 19 ? !RowAccepts(t.index, card) : !CanDropOn(name, card)) return false;
-            shadow = MovingStackIsSingle() || ParameterIs(field::kPilesTT, "N");
+            shadow = MovingStackIsSingle(ProgramGame()) || ParameterIs(field::kPilesTT, "N");
             count = HeldCount(card);
             break;
         case kAppogg:
@@ -251,12 +251,12 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
     }
     if (!g_lifted) {
         BuildHeldImage();
-        LiftCards(card, MovingStackIsSingle());
+        LiftCards(card, MovingStackIsSingle(ProgramGame()));
     }
     const CardPoint to = CardPositionInPile(name, t.index, 0, true);
     Glide(to.left, to.top, shadow);
     if (!ExecuteMove(count, move)) return false;
-    if (t.kind == kFila && goal == 23) MarkStep(1);
+    if (t.kind == kFila && goal == 23) MarkStep(ProgramGame(), 1);
     // The image leaves the window: the table picture shows the cards moved.
     Restore(g_shown);
     g_shown = {};
@@ -312,16 +312,16 @@ bool CanLeaveFoundation(CardCode card) {
     if (p.kind != kDest || TopCode(*p.pile) != card) return false;
     // Asked at the press, before the pick-up has set the held card's state.
     const int noReturn = Opt(opt::kHeldTop);
-    const bool single = MovingStackIsSingle();
+    const bool single = MovingStackIsSingle(ProgramGame());
     MainGame.SetOpt(opt::kHeldTop, 0);
-    SetMovingStackSingle(true);
+    SetMovingStackSingle(ProgramGame(), true);
     bool fits = false;
     for (int i = 0; i < TableauCount() && !fits; ++i)
         fits = CanDropOn(PileName(kFila, i + 1), card);
     for (int i = 0; i < RuleCount(rule::kReserves, 10) && !fits; ++i)
         fits = CanDropOn(PileName(kAppogg, i + 1), card);
     MainGame.SetOpt(opt::kHeldTop, noReturn);
-    SetMovingStackSingle(single);
+    SetMovingStackSingle(ProgramGame(), single);
     return fits;
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/history.h"
 #include "core/move_engine.h"
 #include "core/params.h"
@@ -435,8 +436,8 @@ std::string TwoDigits(int n) {
 // Merges the undo steps of a press that dealt in several moves and marks the
 // step as a deal.
 void MergeDealSteps(int dealt) {
-    if (dealt > 1) DropSecondNewestSteps(dealt - 1);
-    if (dealt >= 1) MarkStep(2);
+    if (dealt > 1) DropSecondNewestSteps(ProgramGame(), dealt - 1);
+    if (dealt >= 1) MarkStep(ProgramGame(), 2);
 }
 
 void RaiseDealCounter() {
@@ -456,7 +457,8 @@ void StockDeal(CardCode c) {
         ExecuteMove(c, "Mazzo_Redeal");
     } else if (Rule(rule::kFilaStock1) == 1 || lastMode == 1) {
         const bool tableaus = ExecuteMove(1, "Add_Tableaus");
-        if (reserveMode == 5 && ExecuteMove(1, "Add_Reserves") && tableaus) DropNewestSteps(1);
+        if (reserveMode == 5 && ExecuteMove(1, "Add_Reserves") && tableaus)
+            DropNewestSteps(ProgramGame(), 1);
     } else if (Rule(rule::kFilaStock1) == 2 || lastMode == 2) {
         bool full = true;
         for (int i = 0; i < n; ++i) full = full && !Fila(i).empty();
@@ -488,7 +490,7 @@ void StockDeal(CardCode c) {
             for (int i = 1; i <= 4 && !StockEmpty(); ++i)
                 if (ExecuteMove(e + i - 1, "Add_Tableau_" + TwoDigits(e))) ++dealt;
         }
-        if (dealt > 1) DropNewestSteps(dealt - 1);
+        if (dealt > 1) DropNewestSteps(ProgramGame(), dealt - 1);
     } else if (Rule(rule::kFilaStock1) == 10 && !StockEmpty()) {
         RaiseDealCounter();
         const int d = DealCounter + (AutoplayRunning() ? 2 : 1);
@@ -535,7 +537,7 @@ void RefillShortPiles(CardCode c) {
             if (!StockEmpty() && ExecuteMove(1, "Add_Tableau_" + TwoDigits(e + 1))) ++steps;
         }
     }
-    if (steps >= 2) DropNewestSteps(steps - 1);
+    if (steps >= 2) DropNewestSteps(ProgramGame(), steps - 1);
     if (!needed) ExecuteMove(c, "Mazzo_Vis");
 }
 
@@ -624,7 +626,7 @@ void PickUp(const Pickup& pick, int x, int y) {
         MainGame.SetOpt(opt::kHoldY, y);
     }
     MainGame.SetOpt(opt::kHeld, pick.card);
-    SetMovingStackSingle(!pick.run);
+    SetMovingStackSingle(ProgramGame(), !pick.run);
     GrabOffset = {x - pick.left, y - pick.top};
     DragRect = pick.rect;
     PressHooks().BuildHeldImage();

@@ -5,6 +5,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/move_engine.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -117,7 +118,7 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
     DragRect = {left, top, right, bottom};
     MainGame.SetOpt(opt::kHoldX, 0);
     MainGame.SetOpt(opt::kHoldY, 0);
-    SetMovingStackSingle(single);
+    SetMovingStackSingle(ProgramGame(), single);
 
     // Each destination alone, its own rectangle taken as the held one.
     auto send = [&](const DropTarget& t) { return DropHeldOn(card, TargetRect(t), {t}); };

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game.h"
 #include "core/game_status.h"
 #include "core/history.h"
 #include "core/move_engine.h"
@@ -42,7 +43,7 @@ TEST_F(Drag, ReleasedWithoutMovingGoesBackEvenOverALegalPile) {
     PointerRelease(MouseButton::kLeft);
     EXPECT_EQ(FilaPiles[0], Cards({Spades(10)}));
     EXPECT_EQ(FilaPiles[1], Cards({Hearts(9)}));
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     EXPECT_EQ(MainGame.Opt(94), 0);
     EXPECT_EQ(MainGame.Opt(95), 0);
     EXPECT_TRUE(table.Has("glide @100,200 -> @200,200 shadow"));
@@ -53,7 +54,7 @@ TEST_F(Drag, ReleasedWithoutMovingGoesBackEvenOverALegalPile) {
     DragBy(210, 210, -100, 0);
     EXPECT_EQ(FilaPiles[0], Cards({Spades(10), Hearts(9)}));
     EXPECT_EQ(FilaPiles[1], "");
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(MainGame.Opt(94), 0);
     EXPECT_EQ(MainGame.Opt(116), 1);  // the game counts as played
     // The card glides from where it was let go to the free place on the ten.
@@ -110,7 +111,7 @@ TEST_F(Drag, OnlyTheFourBestCoveredPilesAreOffered) {
     DragBy(120, 20, -5, 195);
     EXPECT_EQ(MazzoPiles[1], Cards({Hearts(9)}));
     EXPECT_EQ(FilaPiles[4], Cards({Spades(10)}));
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     // With a black ten fourth in line it lands there.
     FilaPiles[3] = Cards({Clubs(10)});
     DragBy(120, 20, -5, 195);
@@ -347,7 +348,7 @@ TEST_F(Drag, TableauDropsRespectTheGoalKind) {
     GameRules[51] = 23;  // the step of a tableau drop is marked
     DragBy(210, 210, -100, 0);
     EXPECT_EQ(FilaPiles[0], Cards({Spades(10), Hearts(9)}));
-    EXPECT_EQ(CountMarks(UndoMarks, 1), 1);
+    EXPECT_EQ(CountMarks(ProgramGame().UndoMarks, 1), 1);
 
     // Before the automatic fill has run, only foundations take cards.
     GameRules[51] = 0;
@@ -398,7 +399,7 @@ TEST_F(Drag, PendingStockPress) {
     EXPECT_EQ(MainGame.Opt(89), 0);
     EXPECT_EQ(MazzoPiles[1], "");
     EXPECT_EQ(MazzoPiles[0], Cards({Hearts(3), Hearts(2)}));
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 }
 
 TEST_F(Drag, MovesWithoutAHeldCard) {
@@ -432,7 +433,7 @@ TEST_F(Drag, EveryReleaseFillsEmptyPilesAndRunsAutoplay) {
     EXPECT_EQ(FilaPiles[2], Cards({Clubs(5)}));
 
     // With autoplay on, a drop that frees an ace sends it up.
-    SetAutoplaySwitch(true);
+    SetAutoplaySwitch(ProgramGame(), true);
     FilaPiles[1] = Cards({Hearts(9), Hearts(1)});
     FilaPiles[2] = Cards({Spades(8)});
     DestPiles[0].clear();

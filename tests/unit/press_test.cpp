@@ -5,6 +5,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/history.h"
 #include "core/move_engine.h"
 #include "core/params.h"
@@ -342,7 +343,7 @@ TEST_F(Press, LeftPressPicksUpTheTopCardLiftedByTheShadow) {
     EXPECT_EQ(DragRect.top, 218);
     EXPECT_EQ(DragRect.bottom, 314);
     EXPECT_EQ(RunHeight, 96);
-    EXPECT_TRUE(MovingStackIsSingle());
+    EXPECT_TRUE(MovingStackIsSingle(ProgramGame()));
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"image", "lift 2 single", "held @93,211"}));
     EXPECT_EQ(fx.sound.played, std::vector<std::string>{"card_up"});
 
@@ -364,7 +365,7 @@ TEST_F(Press, RunsFaceDownCardsAndPeeks) {
     EXPECT_EQ(MainGame.Opt(94), 2);
     EXPECT_EQ(RunHeight, 318 - 204);  // to the bottom edge of the pile
     EXPECT_EQ(DragRect.bottom, 318);
-    EXPECT_FALSE(MovingStackIsSingle());
+    EXPECT_FALSE(MovingStackIsSingle(ProgramGame()));
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"image", "lift 2 run"}));
     MainGame.SetOpt(94, 0);
 
@@ -380,7 +381,7 @@ TEST_F(Press, RunsFaceDownCardsAndPeeks) {
     PointerPress(MouseButton::kLeft, 0, 210, 210);
     EXPECT_TRUE(IsFaceUp(20));
     EXPECT_EQ(MainGame.Opt(94), 0);
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 
     // Ctrl + right on a partly hidden face-up card shows it whole, with the preference.
     PointerPress(MouseButton::kRight, kCtrlKey, 110, 210);
@@ -487,7 +488,7 @@ TEST_F(Press, StockPressAsksForGapsToBeFilled) {
     EXPECT_EQ(fx.dialogs.infos.size(), 1u);
     EXPECT_EQ(MazzoPiles[0], "040");  // pile 1 is the only one dealt to
     EXPECT_EQ(FilaPiles[0], "001041");
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 }
 
 TEST_F(Press, WasteGamesRefuseCardsThatDoNotFollow) {
