@@ -175,10 +175,11 @@ void BM_DragFrame(benchmark::State& state) {
     // place the new cards do not cover: the strips they uncover and the old
     // picture under the new shadow, which lets the table show through.
     const int s = bw::CardShadowOffset();
-    const long long w = bw::CardWidth + s, h = bw::RunHeight + s;
+    const long long w = bw::CardWidth + s, h = bw::ProgramGame().pointer.RunHeight + s;
     auto restoredBy = [&](int ddx, int ddy) {
         const long long ox = std::min<long long>(w, ddx + bw::CardWidth) - std::max(0, ddx);
-        const long long oy = std::min<long long>(h, ddy + bw::RunHeight) - std::max(0, ddy);
+        const long long oy =
+            std::min<long long>(h, ddy + bw::ProgramGame().pointer.RunHeight) - std::max(0, ddy);
         return w * h - std::max(ox, 0LL) * std::max(oy, 0LL);
     };
     const long long expected =

@@ -254,7 +254,7 @@ bool MoveToPile(int /*count*/, const std::string& target, MoveEffects& fx) {
 // "Selezionate_Fila" and "Stock_To_Pile_Monte_Carlo" join here.
 bool StockOperation(int count, const std::string& target, MoveEffects& fx) {
     StockEffects effects;
-    if (!ExecuteStockOperation(count, target, &effects)) return false;
+    if (!ExecuteStockOperation(ProgramGame(), count, target, &effects)) return false;
     fx.leftTableau = effects.leftTableau;
     return true;
 }

@@ -8,8 +8,8 @@
 // the memory log, the joker caption, the kept rule bases and the move
 // engine's counters so far. The rest of the engine still reaches the
 // program's game (detail::programGame) by names bound to its members
-// (MazzoPiles, GameRules, MainGame's option table, GrabOffset, ...); callers
-// without a game of their own pass ProgramGame().
+// (MazzoPiles, GameRules, MainGame's option table, ...); callers without a
+// game of their own, the pointer handlers among them, pass ProgramGame().
 #include <array>
 #include <cstdint>
 #include <string>

@@ -19,8 +19,6 @@ namespace {
 
 // Parameter positions of the switches used here.
 
-constinit StockEffects& g_effects = detail::programGame.stockEffects;
-
 std::string& Stock() {
     return MazzoPiles[0];
 }
@@ -192,7 +190,7 @@ int NextSelected(const std::string& selection, int emptied) {
     return 0;
 }
 
-bool RemoveSelection() {
+bool RemoveSelection(Game& g) {
     std::string& selection = DestPiles[0];
     bool any = false;
     for (int i = 0; i < SlotCount(selection) && !any; ++i)
@@ -229,7 +227,7 @@ bool RemoveSelection() {
         AppendCard(MazzoPiles, 2, c, "1");
         PileDrawing().RedrawPile("Waste");
         if (from.kind == kFila) {
-            g_effects.leftTableau = true;
+            g.stockEffects.leftTableau = true;
             if (!HasCard(*from.pile)) emptied = from.index;
         }
     }
@@ -266,7 +264,7 @@ bool FillEmptyTableausFromStock() {
 
 // Closes the gaps of the grid: every empty pile takes over the next
 // non-empty pile after it, then the piles left empty are filled from the stock.
-bool CloseUpTableau() {
+bool CloseUpTableau(Game& g) {
     const int nf = TableauCount();
     auto pile = [](int i) -> std::string& { return FilaPiles[static_cast<size_t>(i)]; };
     bool anyEmpty = false, gapBeforeCard = false;
@@ -285,7 +283,7 @@ bool CloseUpTableau() {
         for (int j = i + 1; j < nf; ++j) {
             if (pile(j).empty()) continue;
             pile(i).swap(pile(j));
-            g_effects.leftTableau = true;
+            g.stockEffects.leftTableau = true;
             break;
         }
     }
@@ -313,22 +311,22 @@ bool IsStockOperation(const std::string& t) {
 }
 
 namespace {
-bool Dispatch(const std::string& t) {
+bool Dispatch(Game& g, const std::string& t) {
     if (t == "Mazzo_Vis") return TurnStock(false);
     if (t == "Mazzo_Waste") return TurnStock(true);
     if (t == "Mazzo_Redeal") return RedealStock();
-    if (t == "Selezionate_Dest") return RemoveSelection();
+    if (t == "Selezionate_Dest") return RemoveSelection(g);
     if (t == "Selezionate_Fila") return FillEmptyTableausFromStock();
-    if (t == "Stock_To_Pile_Monte_Carlo") return CloseUpTableau();
+    if (t == "Stock_To_Pile_Monte_Carlo") return CloseUpTableau(g);
     if (IsStockOperation(t)) return DealFromStock(t);
     return false;
 }
 }  // namespace
 
-bool ExecuteStockOperation(int /*count*/, const std::string& t, StockEffects* effects) {
-    g_effects = StockEffects{};
-    const bool moved = Dispatch(t);
-    if (effects) *effects = g_effects;
+bool ExecuteStockOperation(Game& g, int /*count*/, const std::string& t, StockEffects* effects) {
+    g.stockEffects = StockEffects{};
+    const bool moved = Dispatch(g, t);
+    if (effects) *effects = g.stockEffects;
     return moved;
 }
 

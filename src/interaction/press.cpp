@@ -347,7 +347,7 @@ enum class Next { kEnd, kStep11 };
 
 void Peek(CardCode card, int left, int top) {
     CardDrawing().DrawCardFace(card, left, top, kOnScreen);
-    PeekCard = {left, top};
+    ProgramGame().pointer.PeekCard = {left, top};
 }
 
 // Goal kinds 2 and 15 play tableau cards onto the "Waste", one rank up or down.
@@ -420,7 +420,7 @@ Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
             pick.accepted = true;
             pick.run = true;
             const int bottom = PileBottomEdge(hit.name, index);
-            RunHeight = bottom - hit.top;
+            ProgramGame().pointer.RunHeight = bottom - hit.top;
             pick.rect.bottom = bottom;
         }
     } else if (right && IsFaceUp(card) && ParameterIs(field::kShowPartialCard, "Y")) {
@@ -441,7 +441,7 @@ void MergeDealSteps(int dealt) {
 }
 
 void RaiseDealCounter() {
-    if (!AutoplayRunning()) ++DealCounter;
+    if (!AutoplayRunning()) ++ProgramGame().pointer.DealCounter;
 }
 
 bool StockEmpty() {
@@ -478,7 +478,7 @@ void StockDeal(CardCode c) {
         }
     } else if (reserveMode == 4 && !StockEmpty()) {
         RaiseDealCounter();
-        const int k = DealCounter % 2 == 0 ? 2 : 1;
+        const int k = ProgramGame().pointer.DealCounter % 2 == 0 ? 2 : 1;
         int dealt = 0;
         for (int i = 1; i <= 3 && !StockEmpty(); ++i)
             if (ExecuteMove(i, "Add_Reserve_" + std::to_string(k))) ++dealt;
@@ -493,7 +493,7 @@ void StockDeal(CardCode c) {
         if (dealt > 1) DropNewestSteps(ProgramGame(), dealt - 1);
     } else if (Rule(rule::kFilaStock1) == 10 && !StockEmpty()) {
         RaiseDealCounter();
-        const int d = DealCounter + (AutoplayRunning() ? 2 : 1);
+        const int d = ProgramGame().pointer.DealCounter + (AutoplayRunning() ? 2 : 1);
         int dealt = 0;
         for (int j = 0; j < 8; ++j) {
             if (ExecuteMove(j + 1, "Add_Tableau_" + TwoDigits(8 * d - 15 + j))) {
@@ -627,8 +627,8 @@ void PickUp(const Pickup& pick, int x, int y) {
     }
     MainGame.SetOpt(opt::kHeld, pick.card);
     SetMovingStackSingle(ProgramGame(), !pick.run);
-    GrabOffset = {x - pick.left, y - pick.top};
-    DragRect = pick.rect;
+    ProgramGame().pointer.GrabOffset = {x - pick.left, y - pick.top};
+    ProgramGame().pointer.DragRect = pick.rect;
     PressHooks().BuildHeldImage();
     PressHooks().LiftCards(pick.card, !pick.run);
     if (!ParameterIs(field::kCardsShadowed, "N")) {
@@ -636,15 +636,16 @@ void PickUp(const Pickup& pick, int x, int y) {
         // so the card does not jump under the pointer.
         const int lift = HeldLift();
         PressHooks().DrawHeldImage(pick.left - lift, pick.top - lift);
-        GrabOffset.x += lift;
-        GrabOffset.y += lift;
+        ProgramGame().pointer.GrabOffset.x += lift;
+        ProgramGame().pointer.GrabOffset.y += lift;
         if (Opt(opt::kAutoplay) == 0) PlaySwitched("card_up", field::kSoundsCardUp);
     } else if (pick.wholeCell || !ParameterIs(field::kPilesTT, "N")) {
         PressHooks().DrawHeldImage(pick.left, pick.top);
     }
     const int goal = Rule(rule::kGoalKind);
     if (goal == 2 || goal == 12 || goal == 15) {
-        CardAnimations().FlyCard(pick.card, DragRect.left, DragRect.top, MainGame.StockLeft(2),
+        CardAnimations().FlyCard(pick.card, ProgramGame().pointer.DragRect.left,
+                                 ProgramGame().pointer.DragRect.top, MainGame.StockLeft(2),
                                  MainGame.StockTop(2));
         // The flight empties the hand (option 94); the move needs the card.
         MainGame.SetOpt(opt::kHeld, pick.card);
@@ -662,7 +663,7 @@ int HeldLift() {
 }
 
 void PointerPress(MouseButton button, int shift, int x, int y) {
-    MouseIdleStamp = -1;
+    ProgramGame().pointer.MouseIdleStamp = -1;
     StatusDisplay().HidePileSizePanel();
     if (!Flag(flag::kInProgress) || Opt(opt::kHeld) != 0) return;
     MainGame.SetOpt(opt::kPointerMoved, 0);
@@ -688,7 +689,7 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
         PressHooks().ClickShortcut(hit);
         return;
     }
-    RunHeight = CardHeight;
+    ProgramGame().pointer.RunHeight = CardHeight;
     if (Rule(rule::kSelectSum) != 0) {
         PressHooks().SelectionPress(button, shift, x, y, hit);
         return;
@@ -707,7 +708,8 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
         if (kind == kAppogg && (Rule(rule::kAppoggFamily) == 1 || Rule(rule::kAppoggFamily) == 2) &&
             hit.card >= 1 && IsFaceUp(hit.card) && ParameterIs(field::kShowPartialCard, "Y"))
             Peek(hit.card, hit.left, hit.top);
-        if (PeekCard.x == 0 && PeekCard.y == 0) Dialogs().Beep();
+        if (ProgramGame().pointer.PeekCard.x == 0 && ProgramGame().pointer.PeekCard.y == 0)
+            Dialogs().Beep();
         return;
     }
     if (!tableauCard && left && !PilePress(hit, pick)) return;

@@ -41,7 +41,7 @@ TEST_F(StockDealPlay, APressDealsOneCardToEveryPileAsOneMarkedStep) {
     EXPECT_EQ(SlotCount(MazzoPiles[0]), 12);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(CountMarks(ProgramGame().UndoMarks, 2), 1);
-    EXPECT_EQ(DealCounter, 1);
+    EXPECT_EQ(ProgramGame().pointer.DealCounter, 1);
     EXPECT_GE(Played("Shuffle"), 1);
     const TableState once = CurrentTable();
 

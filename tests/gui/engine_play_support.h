@@ -245,7 +245,8 @@ protected:
             Release(from);
             return false;
         }
-        const QPoint to(left + GrabOffset.x, top + GrabOffset.y);
+        const QPoint to(left + ProgramGame().pointer.GrabOffset.x,
+                        top + ProgramGame().pointer.GrabOffset.y);
         for (int step = 1; step <= 3; ++step) MoveTo(from + (to - from) * step / 3);
         Release(to);
         return true;

@@ -510,8 +510,9 @@ TEST_F(ForgetMeNotTest, ADragFramePaintsOnlyAroundTheHeldCard) {
 
     PaintCounter paints;
     window.imgSfondo->installEventFilter(&paints);
-    const QRect before(DragRect.left, DragRect.top, DragRect.right - DragRect.left,
-                       DragRect.bottom - DragRect.top);
+    const QRect before(ProgramGame().pointer.DragRect.left, ProgramGame().pointer.DragRect.top,
+                       ProgramGame().pointer.DragRect.right - ProgramGame().pointer.DragRect.left,
+                       ProgramGame().pointer.DragRect.bottom - ProgramGame().pointer.DragRect.top);
     QTest::mouseMove(window.imgSfondo, grab + QPoint(33, 42));
     window.imgSfondo->removeEventFilter(&paints);
 

@@ -160,12 +160,12 @@ void ResetProcessState() {
     TableauPileFamily.fill(1);
     OffsetTable = {};
     ProgramGame().RunningCount = 0;
-    GrabOffset = {};
-    DragRect = {};
-    RunHeight = 0;
-    PeekCard = {};
-    MouseIdleStamp = -1;
-    DealCounter = 0;
+    ProgramGame().pointer.GrabOffset = {};
+    ProgramGame().pointer.DragRect = {};
+    ProgramGame().pointer.RunHeight = 0;
+    ProgramGame().pointer.PeekCard = {};
+    ProgramGame().pointer.MouseIdleStamp = -1;
+    ProgramGame().pointer.DealCounter = 0;
     ResetMemoryLog(ProgramGame());
     ResetResultsSession();
     ResetTitle();

@@ -39,7 +39,7 @@ TEST_F(Drag, ReleasedWithoutMovingGoesBackEvenOverALegalPile) {
     PointerPress(MouseButton::kLeft, 0, 210, 210);
     ASSERT_EQ(MainGame.Opt(94), Hearts(9));
     // Lying right over the black ten, but the pointer never moved.
-    DragRect = {100, 200, 171, 296};
+    ProgramGame().pointer.DragRect = {100, 200, 171, 296};
     PointerRelease(MouseButton::kLeft);
     EXPECT_EQ(FilaPiles[0], Cards({Spades(10)}));
     EXPECT_EQ(FilaPiles[1], Cards({Hearts(9)}));
@@ -169,8 +169,8 @@ TEST_F(Drag, TheImageRepaintsOnlyTheStripsItUncovers) {
     PointerMove(220, 215);
     EXPECT_EQ(table.calls, (std::vector<std::string>{"cursor 0", "restore 200,200,271,205",
                                                      "restore 200,205,210,296", "held @210,205"}));
-    EXPECT_EQ(DragRect.left, 210);
-    EXPECT_EQ(DragRect.bottom, 301);
+    EXPECT_EQ(ProgramGame().pointer.DragRect.left, 210);
+    EXPECT_EQ(ProgramGame().pointer.DragRect.bottom, 301);
     EXPECT_EQ(MainGame.Opt(78), 1);
     Clear();
     PointerMove(200, 205);
@@ -405,22 +405,22 @@ TEST_F(Drag, PendingStockPress) {
 TEST_F(Drag, MovesWithoutAHeldCard) {
     // Ignored while autoplay runs.
     MainGame.SetOpt(110, 1);
-    MouseIdleStamp = 7;
+    ProgramGame().pointer.MouseIdleStamp = 7;
     PointerMove(5, 5);
-    EXPECT_EQ(MouseIdleStamp, 7);
+    EXPECT_EQ(ProgramGame().pointer.MouseIdleStamp, 7);
     MainGame.SetOpt(110, 0);
     // The idle stamp and the pile-size panel.
     PointerMove(5, 5);
-    EXPECT_GE(MouseIdleStamp, 0);
+    EXPECT_GE(ProgramGame().pointer.MouseIdleStamp, 0);
     EXPECT_EQ(window.hides, 1);
     PointerMove(5, 5);
     EXPECT_EQ(window.hides, 1);
     EXPECT_EQ(MainGame.Opt(96), 5);
     // A peeked card is put away at the release.
-    PeekCard = {100, 200};
+    ProgramGame().pointer.PeekCard = {100, 200};
     PointerRelease(MouseButton::kRight);
     EXPECT_TRUE(table.Has("restore 100,200,171,296"));
-    EXPECT_EQ(PeekCard.x, 0);
+    EXPECT_EQ(ProgramGame().pointer.PeekCard.x, 0);
 }
 
 TEST_F(Drag, EveryReleaseFillsEmptyPilesAndRunsAutoplay) {

@@ -75,7 +75,7 @@ protected:
         CardWidth = 71;
         CardHeight = 96;
         TableauJitter = {};
-        PeekCard = {};
+        ProgramGame().pointer.PeekCard = {};
         MainGame.SetOpt(64, 18);
         MainGame.SetOpt(66, 4);
         // Glides on, no shadows or cascade shifts: drawing positions stay plain.

@@ -64,7 +64,7 @@ protected:
         Rule(7, 1);
         MainGame.SetOpt(73, 1);
     }
-    bool Run(const std::string& op) { return ExecuteStockOperation(0, op); }
+    bool Run(const std::string& op) { return ExecuteStockOperation(ProgramGame(), 0, op); }
 };
 
 TEST_F(StockMoves, OperationNames) {
@@ -516,20 +516,20 @@ TEST_F(SelectionGame, TellsTheTailWhetherATableauCardLeft) {
     StockEffects fx1;
     turned = Pile({7});
     DestPiles[0] = FormatCode(7);
-    ASSERT_TRUE(ExecuteStockOperation(0, "Selezionate_Dest", &fx1));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Selezionate_Dest", &fx1));
     EXPECT_FALSE(fx1.leftTableau);
     Fila(4) = Pile({8});
     DestPiles[0] = FormatCode(8);
-    ASSERT_TRUE(ExecuteStockOperation(0, "Selezionate_Dest", &fx1));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Selezionate_Dest", &fx1));
     EXPECT_TRUE(fx1.leftTableau);
     // A deal onto the tableau takes nothing from it.
     for (int i = 1; i <= 8; ++i) Rule(291 + i, 1);
     stock = Pile({1, 2});
-    ASSERT_TRUE(ExecuteStockOperation(0, "Add_Tableaus", &fx1));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Add_Tableaus", &fx1));
     EXPECT_FALSE(fx1.leftTableau);
     // Closing up moves whole piles.
     Fila(6) = Pile({9});
-    ASSERT_TRUE(ExecuteStockOperation(0, "Stock_To_Pile_Monte_Carlo", &fx1));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Stock_To_Pile_Monte_Carlo", &fx1));
     EXPECT_TRUE(fx1.leftTableau);
 }
 
