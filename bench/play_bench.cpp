@@ -14,6 +14,7 @@
 #include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/cards.h"
+#include "core/game.h"
 #include "core/history.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -174,10 +175,11 @@ void BM_DragFrame(benchmark::State& state) {
     // place the new cards do not cover: the strips they uncover and the old
     // picture under the new shadow, which lets the table show through.
     const int s = bw::CardShadowOffset();
-    const long long w = bw::CardWidth + s, h = bw::RunHeight + s;
+    const long long w = bw::CardWidth + s, h = bw::ProgramGame().pointer.RunHeight + s;
     auto restoredBy = [&](int ddx, int ddy) {
         const long long ox = std::min<long long>(w, ddx + bw::CardWidth) - std::max(0, ddx);
-        const long long oy = std::min<long long>(h, ddy + bw::RunHeight) - std::max(0, ddy);
+        const long long oy =
+            std::min<long long>(h, ddy + bw::ProgramGame().pointer.RunHeight) - std::max(0, ddy);
         return w * h - std::max(ox, 0LL) * std::max(oy, 0LL);
     };
     const long long expected =
@@ -258,8 +260,8 @@ void FillTable(int steps) {
     fill(bw::DestPiles, 13, next);
     fill(bw::FilaPiles, 12, next);
     fill(bw::AppoggPiles, 4, next);
-    bw::ClearHistory(true);
-    for (int i = 0; i < steps; ++i) bw::RecordStep(1);
+    bw::ClearHistory(bw::ProgramGame(), true);
+    for (int i = 0; i < steps; ++i) bw::RecordStep(bw::ProgramGame(), 1);
 }
 
 void BM_RecordStepFullTable(benchmark::State& state) {
@@ -267,18 +269,20 @@ void BM_RecordStepFullTable(benchmark::State& state) {
     FillTable(history);
     constexpr size_t kPerStep[4] = {3, 16, 40, 10};
     for (auto _ : state) {
-        bw::RecordStep(1);
+        bw::RecordStep(bw::ProgramGame(), 1);
         benchmark::ClobberMemory();
         // The history keeps its length: the new step's entries go again.
         state.PauseTiming();
         for (size_t i = 0; i < 4; ++i)
-            bw::UndoLists[i].resize(bw::UndoLists[i].size() - kPerStep[i]);
-        bw::UndoMarks.pop_back();
+            bw::ProgramGame().UndoLists[i].resize(bw::ProgramGame().UndoLists[i].size() -
+                                                  kPerStep[i]);
+        bw::ProgramGame().UndoMarks.pop_back();
         state.ResumeTiming();
     }
-    if (bw::StepCount(bw::UndoLists) != history) state.SkipWithError("history length drifted");
+    if (bw::StepCount(bw::ProgramGame().UndoLists) != history)
+        state.SkipWithError("history length drifted");
     state.counters["piles"] = 69;
-    bw::ClearHistory(true);
+    bw::ClearHistory(bw::ProgramGame(), true);
 }
 BENCHMARK(BM_RecordStepFullTable)->Arg(10)->Arg(1000)->Unit(benchmark::kMicrosecond);
 

@@ -6,6 +6,7 @@
 
 #include "core/card_size.h"
 #include "core/deal.h"
+#include "core/game.h"
 #include "core/move_engine.h"
 #include "core/new_game.h"
 #include "core/params.h"
@@ -106,7 +107,7 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
     s.times = GameTimes;
     s.params = Params();
     s.offsets = OffsetTable;
-    s.runningCount = RunningCount;
+    s.runningCount = ProgramGame().RunningCount;
     s.cardWidth = CardWidth;
     s.cardHeight = CardHeight;
     s.ports = InstalledPorts();
@@ -174,7 +175,7 @@ PreviewState::~PreviewState() {
     GameTimes = s.times;
     Params() = s.params;
     OffsetTable = s.offsets;
-    RunningCount = s.runningCount;
+    ProgramGame().RunningCount = s.runningCount;
     CardWidth = s.cardWidth;
     CardHeight = s.cardHeight;
     InstalledPorts() = s.ports;

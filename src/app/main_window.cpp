@@ -28,6 +28,7 @@
 #include "core/autoplay.h"
 #include "core/card_size.h"
 #include "core/deal.h"
+#include "core/game.h"
 #include "core/game_end.h"
 #include "core/game_status.h"
 #include "core/new_game.h"
@@ -593,7 +594,7 @@ void TfrmMain::FirstGame() {
     // program is playable from its first start.
     const long long id = ParameterInt(field::kGameId, -1);
     if (id < 0) {
-        SetGameCommands(false);
+        SetGameCommands(ProgramGame(), false);
         return;
     }
     OpenGame(static_cast<int>(id), GetParameter(field::kGameName), kNewGameNumber, false,

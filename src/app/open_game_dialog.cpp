@@ -13,6 +13,7 @@
 #include "app/game_facts.h"
 #include "app/game_preview.h"
 #include "app/name_text.h"
+#include "core/game.h"
 #include "core/game_status.h"
 #include "core/new_game.h"
 #include "core/params.h"
@@ -610,7 +611,7 @@ void TfrmOpenGame::chkWonLostClick() {
 }
 
 void TfrmOpenGame::done(int result) {
-    if (ParameterInt(field::kGameId, -1) < 0) SetGameCommands(false);
+    if (ParameterInt(field::kGameId, -1) < 0) SetGameCommands(ProgramGame(), false);
     C_TAdvancedDialog::done(result);
     WindowControl().Repaint();
 }

@@ -1,4 +1,5 @@
 #include "core/autoplay.h"
+#include "core/game.h"
 
 #include <algorithm>
 #include <functional>
@@ -224,7 +225,8 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
 }
 
 bool RunAutoplay() {
-    if (!Status().autoplay || !Flag(flag::kInProgress) || TableauCount() == 0) return false;
+    if (!Status(ProgramGame()).autoplay || !Flag(flag::kInProgress) || TableauCount() == 0)
+        return false;
     SetFlag(flag::kEnded, false);
     const int reserves = RuleCount(rule::kReserves, 10);
     auto halted = [] { return Flag(flag::kEnded) || Flag(flag::kFinished); };
@@ -301,25 +303,25 @@ void RunAutoplayLoop() {
 
 void AutoplayAfterRelease() {
     FillEmptyTableaus();
-    if (!Status().autoplay) return;
+    if (!Status(ProgramGame()).autoplay) return;
     while (Flag(flag::kInProgress) && RunAutoplay()) FillEmptyTableaus();
 }
 
 void AutoplayCommand() {
     const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
-    SetAutoplaySwitch(!Status().autoplay);
-    if (Status().autoplay && Flag(flag::kInProgress)) RunAutoplayLoop();
+    SetAutoplaySwitch(ProgramGame(), !Status(ProgramGame()).autoplay);
+    if (Status(ProgramGame()).autoplay && Flag(flag::kInProgress)) RunAutoplayLoop();
     StoreGameAutoplay(gameId);
 }
 
 void ApplyGameAutoplay(int gameId) {
-    if (!Status().commands || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
-    if (Status().autoplay != GameStore().AutoplayStored(gameId)) AutoplayCommand();
+    if (!Status(ProgramGame()).commands || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
+    if (Status(ProgramGame()).autoplay != GameStore().AutoplayStored(gameId)) AutoplayCommand();
 }
 
 void StoreGameAutoplay(int gameId) {
-    if (!Status().commands || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
-    GameStore().StoreAutoplay(gameId, Status().autoplay);
+    if (!Status(ProgramGame()).commands || MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
+    GameStore().StoreAutoplay(gameId, Status(ProgramGame()).autoplay);
 }
 
 }  // namespace bw

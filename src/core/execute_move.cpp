@@ -7,6 +7,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/game_status.h"
 #include "core/history.h"
 #include "core/memory_log.h"
@@ -152,8 +153,8 @@ bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
     const std::optional<PilePlace> from = FindCard(card);
     if (!from || (from->kind == to.kind && from->index == to.index)) return false;
 
-    RecordStep(1);
-    NotePlayerMove();
+    RecordStep(ProgramGame(), 1);
+    NotePlayerMove(ProgramGame());
     std::string& source = PileAt(from->kind, from->index);
     const std::string before = source;
     std::string moving;
@@ -204,7 +205,7 @@ bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
 }
 
 bool AutoplayActive() {
-    return Status().autoplay && Status().commands;
+    return Status(ProgramGame()).autoplay && Status(ProgramGame()).commands;
 }
 
 void TurnExposedTableauCardsUp() {
@@ -229,7 +230,7 @@ void CommonTail(const MoveEffects& fx) {
         !ParameterIs(field::kAutomaticFaceUp, "N"))
         TurnExposedTableauCardsUp();
     // Autoplay's own moves (state other than 0 and 3) keep what can be redone.
-    if (Opt(opt::kAutoplay) == 0 || Opt(opt::kAutoplay) == 3) RecordStep(0, true);
+    if (Opt(opt::kAutoplay) == 0 || Opt(opt::kAutoplay) == 3) RecordStep(ProgramGame(), 0, true);
     if (Opt(opt::kFillTableaus) <= 1)
         MainGame.SetOpt(opt::kFillTableaus, Opt(opt::kFillTableaus) + 1);
     if (Rule(rule::kAutoFill) != 0 && Opt(opt::kFillTableaus) == 1) {
@@ -253,7 +254,7 @@ bool MoveToPile(int /*count*/, const std::string& target, MoveEffects& fx) {
 // "Selezionate_Fila" and "Stock_To_Pile_Monte_Carlo" join here.
 bool StockOperation(int count, const std::string& target, MoveEffects& fx) {
     StockEffects effects;
-    if (!ExecuteStockOperation(count, target, &effects)) return false;
+    if (!ExecuteStockOperation(ProgramGame(), count, target, &effects)) return false;
     fx.leftTableau = effects.leftTableau;
     return true;
 }

@@ -3,14 +3,13 @@
 // history, owned by one object that can be copied, assigned and compared.
 // A copy is a whole game; playing on one leaves the other untouched.
 //
-// Transitional binding, not the final shape: the engine's functions do not
-// take a Game yet. The program holds one Game (detail::programGame), and the
-// names the engine has always used (MazzoPiles, GameRules, MainGame's option
-// table, UndoLists, GrabOffset, ...) are references bound to that instance's
-// members, so every existing use reads and writes the program's game.
-// Functions are moved to take a `Game&` one file at a time; until then
-// ProgramGame() is how the program's game is copied, saved and restored as
-// a whole (tests, the resume file).
+// Engine functions take the game they work on as their first argument
+// (`Game& g`, or `const Game&` to read): the history, the status shown,
+// the memory log, the joker caption, the kept rule bases and the move
+// engine's counters so far. The rest of the engine still reaches the
+// program's game (detail::programGame) by names bound to its members
+// (MazzoPiles, GameRules, MainGame's option table, ...); callers without a
+// game of their own, the pointer handlers among them, pass ProgramGame().
 #include <array>
 #include <cstdint>
 #include <string>

@@ -64,7 +64,7 @@ int GameMisses() {
 
 // A deal nobody touched is no game: it is neither recorded nor reported.
 bool PlayedAtAll() {
-    return PlayedToTheEnd() || PlayerActed();
+    return PlayedToTheEnd() || PlayerActed(ProgramGame());
 }
 
 // Adds the ending game to the current player's record. An abandoned game
@@ -76,7 +76,7 @@ void RecordEndingGame(bool won, int seconds) {
     r.score = static_cast<int>(ParameterInt(field::kScore, 0));
     r.seconds = seconds;
     r.misses = GameMisses();
-    r.slips = Slips();
+    r.slips = Slips(ProgramGame());
     r.won = won && ended;
     r.date = platform::Today();
     r.lookMs = LookTimeOfGame(Rule(rule::kGoalKind));
@@ -108,12 +108,12 @@ std::string FormatElapsed(int64_t ms) {
 }
 
 int ElapsedSeconds() {
-    return static_cast<int>(Status().elapsedMs / 1000);
+    return static_cast<int>(Status(ProgramGame()).elapsedMs / 1000);
 }
 
 void RefreshTimeDisplay() {
     if (!Flag(flag::kClockRuns)) return;
-    AnnounceElapsed(ElapsedBetween(GameTimes[0], ClockNow()));
+    AnnounceElapsed(ProgramGame(), ElapsedBetween(GameTimes[0], ClockNow()));
 }
 
 void StartClock() {
@@ -148,7 +148,7 @@ void ClockTick() {
     if (Rule(rule::kGoalKind) != 38 || !memory) return;
     const CardCode model = BottomCode(DestPiles[0]);
     if (ElapsedSeconds() > StudySeconds() && IsFaceUp(model) && FilaPiles[0].empty()) {
-        RecordStep(1);
+        RecordStep(ProgramGame(), 1);
         memory->EndMemorisePhase();
     }
 }
@@ -183,11 +183,11 @@ bool EndGame() {
         clockRan ? ElapsedBetween(GameTimes[0], GameTimes[1]) : int64_t{ElapsedSeconds()} * 1000;
     // One measure of the game's time: the label shows it from here on (the
     // result dialog included) and the record keeps the same seconds.
-    if (clockRan) AnnounceElapsed(playedMs);
+    if (clockRan) AnnounceElapsed(ProgramGame(), playedMs);
     const bool played = PlayedAtAll();
     RecordEndingGame(won, static_cast<int>(playedMs / 1000));
     if (kind >= 36 && kind <= 39 && played) {
-        StatusDisplay().ShowStatusText(MissesText(GameMisses(), Slips(), kind != 38));
+        StatusDisplay().ShowStatusText(MissesText(GameMisses(), Slips(ProgramGame()), kind != 38));
         GameWindows().ShowMemoryEnd(won);
     }
     GameWindows().RefreshGameMark();

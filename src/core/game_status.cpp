@@ -7,42 +7,38 @@
 
 namespace bw {
 
-namespace {
-constinit GameStatus& g_status = detail::programGame.status;
-}  // namespace
-
-const GameStatus& Status() {
-    return g_status;
+const GameStatus& Status(const Game& g) {
+    return g.status;
 }
 
-void ResetGameStatus() {
-    g_status = GameStatus{};
+void ResetGameStatus(Game& g) {
+    g.status = GameStatus{};
 }
 
-void AnnounceScore(const std::string& text) {
-    g_status.score = text;
+void AnnounceScore(Game& g, const std::string& text) {
+    g.status.score = text;
     GameObserver().ShowScore(text);
 }
 
-void AnnounceElapsed(int64_t ms) {
-    g_status.elapsedMs = ms < 0 ? 0 : ms;
-    GameObserver().ShowTime(FormatElapsed(g_status.elapsedMs));
+void AnnounceElapsed(Game& g, int64_t ms) {
+    g.status.elapsedMs = ms < 0 ? 0 : ms;
+    GameObserver().ShowTime(FormatElapsed(g.status.elapsedMs));
 }
 
-void SetGameCommands(bool on) {
-    g_status.commands = on;
+void SetGameCommands(Game& g, bool on) {
+    g.status.commands = on;
     GameObserver().EnableGameCommands(on);
-    AllowUndoRedo(on && !ParameterIs(field::kUndoMode, "2"));
+    AllowUndoRedo(g, on && !ParameterIs(field::kUndoMode, "2"));
 }
 
-void SetAutoplaySwitch(bool on) {
-    if (g_status.autoplay == on) return;
-    g_status.autoplay = on;
+void SetAutoplaySwitch(Game& g, bool on) {
+    if (g.status.autoplay == on) return;
+    g.status.autoplay = on;
     GameObserver().ShowAutoplay(on);
 }
 
-void AllowUndoRedo(bool allowed) {
-    g_status.undoRedo = allowed;
+void AllowUndoRedo(Game& g, bool allowed) {
+    g.status.undoRedo = allowed;
     GameObserver().SetUndoRedoEnabled(allowed);
 }
 

@@ -17,17 +17,20 @@ struct GameStatus {
     bool operator==(const GameStatus&) const = default;
 };
 
-const GameStatus& Status();
-// Back to a new window's state, unannounced.
-void ResetGameStatus();
+struct Game;
 
-void AnnounceScore(const std::string& text);
+// Game::status.
+const GameStatus& Status(const Game& g);
+// Back to a new window's state, unannounced.
+void ResetGameStatus(Game& g);
+
+void AnnounceScore(Game& g, const std::string& text);
 // The elapsed time in milliseconds; the label shows whole seconds.
-void AnnounceElapsed(int64_t ms);
+void AnnounceElapsed(Game& g, int64_t ms);
 // The game commands on or off; undo and redo go with them unless the undo
 // setting switches them off.
-void SetGameCommands(bool on);
-void SetAutoplaySwitch(bool on);
-void AllowUndoRedo(bool allowed);
+void SetGameCommands(Game& g, bool on);
+void SetAutoplaySwitch(Game& g, bool on);
+void AllowUndoRedo(Game& g, bool allowed);
 
 }  // namespace bw

@@ -10,25 +10,16 @@
 
 namespace bw {
 
-constinit HistoryLists& UndoLists = detail::programGame.UndoLists;
-constinit HistoryLists& RedoLists = detail::programGame.RedoLists;
-constinit std::string& UndoMarks = detail::programGame.UndoMarks;
-constinit std::string& RedoMarks = detail::programGame.RedoMarks;
-
 namespace {
 constexpr size_t kPerStep[4] = {3, 16, 40, 10};
 
-const PileList* LiveList(int i) {
+PileList& LiveList(Game& g, int i) {
     switch (i) {
-        case 0: return &MazzoPiles;
-        case 1: return &DestPiles;
-        case 2: return &FilaPiles;
-        default: return &AppoggPiles;
+        case 0: return g.MazzoPiles;
+        case 1: return g.DestPiles;
+        case 2: return g.FilaPiles;
+        default: return g.AppoggPiles;
     }
-}
-
-PileList* LiveListMut(int i) {
-    return const_cast<PileList*>(LiveList(i));
 }
 
 void DropNewestData(HistoryLists& h) {
@@ -47,7 +38,7 @@ int StepCount(const HistoryLists& h) {
     return static_cast<int>(steps);
 }
 
-std::string PileImage(const std::string& pile) {
+std::string PileImage(const Game& g, const std::string& pile) {
     std::string out;
     out.reserve(pile.size() / 3 * 4);
     for (int i = 0; i < SlotCount(pile); ++i) {
@@ -57,48 +48,48 @@ std::string PileImage(const std::string& pile) {
         } else {
             // A readable slot already holds the code's three digits.
             out.append(pile, static_cast<size_t>(i) * 3, 3);
-            out += FaceFlag(c);
+            out += FaceFlag(g.CardRegister, c);
         }
     }
     return out;
 }
 
-std::string PileFromImage(const std::string& image) {
+std::string PileFromImage(Game& g, const std::string& image) {
     std::string pile;
     pile.reserve(image.size() / 4 * 3);
     for (size_t p = 0; p + 4 <= image.size(); p += 4) {
         pile += image.substr(p, 3);
         CardCode c = SlotCode(image.substr(p, 3), 0);
-        if (c >= 1) SetFaceFlag(c, image[p + 3] == '1' ? '1' : '0');
+        if (c >= 1) SetFaceFlag(g.CardRegister, c, image[p + 3] == '1' ? '1' : '0');
     }
     return pile;
 }
 
-void RecordStep(int which, bool clearOnly) {
+void RecordStep(Game& g, int which, bool clearOnly) {
     if (which == 1) {
         SetParameter(field::kNewGameMarkA, "0");
     } else {
         SetParameter(field::kNewGameMarkB, "0");
     }
     if (which == 0 && clearOnly) {
-        for (auto& l : RedoLists) l.clear();
-        RedoMarks.clear();
+        for (auto& l : g.RedoLists) l.clear();
+        g.RedoMarks.clear();
         GameObserver().HistoryChanged();
         return;
     }
-    HistoryLists& h = which == 1 ? UndoLists : RedoLists;
-    const bool selectionInDest1 = FirstFoundationIsSelection();
+    HistoryLists& h = which == 1 ? g.UndoLists : g.RedoLists;
+    const bool selectionInDest1 = FirstFoundationIsSelection(g.GameRules);
     for (int i = 0; i < 4; ++i) {
-        const PileList& live = *LiveList(i);
+        const PileList& live = LiveList(g, i);
         for (size_t k = 0; k < kPerStep[i]; ++k) {
             const std::string& pile = k < live.size() ? live[k] : std::string();
             if (i == 1 && k == 0 && selectionInDest1)
                 h[static_cast<size_t>(i)].push_back(std::string());
             else
-                h[static_cast<size_t>(i)].push_back(PileImage(pile));
+                h[static_cast<size_t>(i)].push_back(PileImage(g, pile));
         }
     }
-    (which == 1 ? UndoMarks : RedoMarks) += ",";
+    (which == 1 ? g.UndoMarks : g.RedoMarks) += ",";
     GameObserver().HistoryChanged();
 }
 
@@ -118,11 +109,11 @@ void MergeMarks(std::string& marks) {
     marks = rest.substr(0, prev) + "," + kept;
 }
 
-void DropNewestSteps(int n) {
+void DropNewestSteps(Game& g, int n) {
     for (int k = 0; k < n; ++k) {
-        if (StepCount(UndoLists) == 0) return;
-        DropNewestData(UndoLists);
-        MergeMarks(UndoMarks);
+        if (StepCount(g.UndoLists) == 0) return;
+        DropNewestData(g.UndoLists);
+        MergeMarks(g.UndoMarks);
     }
     GameObserver().HistoryChanged();
 }
@@ -130,19 +121,19 @@ void DropNewestSteps(int n) {
 // The oldest snapshot of a merged action survives (the table as it was
 // before the press), so the data of the newer step goes while the newest
 // marks element is kept.
-void DropSecondNewestSteps(int n) {
+void DropSecondNewestSteps(Game& g, int n) {
     for (int k = 0; k < n; ++k) {
-        if (StepCount(UndoLists) < 2) return;
-        DropNewestData(UndoLists);
-        MergeMarks(UndoMarks);
+        if (StepCount(g.UndoLists) < 2) return;
+        DropNewestData(g.UndoLists);
+        MergeMarks(g.UndoMarks);
     }
     GameObserver().HistoryChanged();
 }
 
-void MarkStep(int marker) {
-    size_t last = UndoMarks.rfind(',');
+void MarkStep(Game& g, int marker) {
+    size_t last = g.UndoMarks.rfind(',');
     if (last == std::string::npos) return;
-    UndoMarks = UndoMarks.substr(0, last + 1) + FormatNumber(marker, 3);
+    g.UndoMarks = g.UndoMarks.substr(0, last + 1) + FormatNumber(marker, 3);
 }
 
 int CountMarks(const std::string& marks, int marker) {
@@ -159,26 +150,26 @@ int CountMarks(const std::string& marks, int marker) {
     return count;
 }
 
-void ClearHistory(bool clearUndoToo) {
-    for (auto& l : RedoLists) l.clear();
-    RedoMarks.clear();
+void ClearHistory(Game& g, bool clearUndoToo) {
+    for (auto& l : g.RedoLists) l.clear();
+    g.RedoMarks.clear();
     if (clearUndoToo) {
-        for (auto& l : UndoLists) l.clear();
-        UndoMarks.clear();
+        for (auto& l : g.UndoLists) l.clear();
+        g.UndoMarks.clear();
     }
     GameObserver().HistoryChanged();
 }
 
-bool PopStepInto(HistoryLists& h, std::string& marks, std::string* element) {
+bool PopStepInto(Game& g, HistoryLists& h, std::string& marks, std::string* element) {
     if (StepCount(h) == 0) return false;
     for (int i = 0; i < 4; ++i) {
         auto& list = h[static_cast<size_t>(i)];
-        PileList& live = *LiveListMut(i);
+        PileList& live = LiveList(g, i);
         size_t n = kPerStep[i];
         size_t base = list.size() - n;
         for (size_t k = 0; k < n && k < live.size(); ++k) {
             // The selection list is not part of the snapshot (stored empty).
-            live[k] = PileFromImage(list[base + k]);
+            live[k] = PileFromImage(g, list[base + k]);
         }
         list.resize(base);
     }

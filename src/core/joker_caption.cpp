@@ -9,24 +9,21 @@
 
 namespace bw {
 
+// Game::jokerText and jokerSuit hold the caption on the screen: option 100
+// alone tells only where the joker lies, and a card put on a lone joker
+// changes its meaning without moving it.
 namespace {
-// Text and suit of the caption on the screen. Option 100 alone tells only
-// where the joker lies; a card put on a lone joker changes its meaning
-// without moving it.
-constinit std::string& g_shownText = detail::programGame.jokerText;
-constinit std::string& g_shownSuit = detail::programGame.jokerSuit;
-
 const char* SuitImage(int suit) {
     static const char* names[] = {"SUIT_HEARTS", "SUIT_DIAMONDS", "SUIT_CLUBS", "SUIT_SPADES"};
     return suit >= 0 && suit < 4 ? names[suit] : "";
 }
 }  // namespace
 
-JokerCaption ComputeJokerCaption(bool standardDpi) {
+JokerCaption ComputeJokerCaption(const Game& g, bool standardDpi) {
     JokerCaption cap;
-    const int nd = std::clamp<int>(Rule(rule::kDests), 0, 16);
+    const int nd = std::clamp<int>(Rule(g.GameRules, rule::kDests), 0, 16);
     for (int f = 0; f < nd && cap.foundation < 0; ++f) {
-        const std::string& pile = DestPiles[static_cast<size_t>(f)];
+        const std::string& pile = g.DestPiles[static_cast<size_t>(f)];
         for (int s = 0; s < SlotCount(pile); ++s) {
             if (!IsJoker(SlotCode(pile, s))) continue;
             cap.foundation = f;
@@ -36,7 +33,7 @@ JokerCaption ComputeJokerCaption(bool standardDpi) {
     }
     if (cap.foundation < 0) return cap;
 
-    const std::string& pile = DestPiles[static_cast<size_t>(cap.foundation)];
+    const std::string& pile = g.DestPiles[static_cast<size_t>(cap.foundation)];
     const int n = SlotCount(pile);
     if (cap.position == 0) {
         // At the bottom it stands for one below the card above it.
@@ -63,23 +60,24 @@ JokerCaption ComputeJokerCaption(bool standardDpi) {
     return cap;
 }
 
-bool RefreshJokerCaption() {
-    if (Rule(rule::kDestRule1) != 72 && Rule(rule::kDestRule1) != 75) return false;
-    const JokerCaption cap = ComputeJokerCaption(Screen().Dpi() == 96);
-    if (cap.Memo() == MainGame.Opt(opt::kJokerCaption) && cap.text == g_shownText &&
-        cap.suitImage == g_shownSuit)
+bool RefreshJokerCaption(Game& g) {
+    const int destRule = Rule(g.GameRules, rule::kDestRule1);
+    if (destRule != 72 && destRule != 75) return false;
+    const JokerCaption cap = ComputeJokerCaption(g, Screen().Dpi() == 96);
+    if (cap.Memo() == g.Options.Opt(opt::kJokerCaption) && cap.text == g.jokerText &&
+        cap.suitImage == g.jokerSuit)
         return false;
-    MainGame.SetOpt(opt::kJokerCaption, cap.Memo());
-    g_shownText = cap.text;
-    g_shownSuit = cap.suitImage;
+    g.Options.SetOpt(opt::kJokerCaption, cap.Memo());
+    g.jokerText = cap.text;
+    g.jokerSuit = cap.suitImage;
     PileDrawing().DrawJokerCaption(cap.foundation, cap.text, cap.suitImage);
     return true;
 }
 
-void ForgetJokerCaption() {
-    MainGame.SetOpt(opt::kJokerCaption, -1);
-    g_shownText.clear();
-    g_shownSuit.clear();
+void ForgetJokerCaption(Game& g) {
+    g.Options.SetOpt(opt::kJokerCaption, -1);
+    g.jokerText.clear();
+    g.jokerSuit.clear();
 }
 
 }  // namespace bw

@@ -18,14 +18,16 @@ struct JokerCaption {
     int Memo() const { return foundation < 0 ? -1 : foundation * 100 + position + 100; }
 };
 
-// Pure: reads the foundations only. `standardDpi` selects "Joker" over "J".
-JokerCaption ComputeJokerCaption(bool standardDpi);
+struct Game;
+
+// Pure: reads g's foundations only. `standardDpi` selects "Joker" over "J".
+JokerCaption ComputeJokerCaption(const Game& g, bool standardDpi);
 
 // Brings the drawn caption up to date (ITable::DrawJokerCaption) when the
 // joker moved or what it stands for changed; does nothing in other games.
 // The table's UpdateJokerCaption calls this. Returns true when it redrew.
-bool RefreshJokerCaption();
+bool RefreshJokerCaption(Game& g);
 // Forgets what is shown, so the next refresh draws (after a full repaint).
-void ForgetJokerCaption();
+void ForgetJokerCaption(Game& g);
 
 }  // namespace bw

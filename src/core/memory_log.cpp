@@ -11,20 +11,18 @@ namespace bw {
 
 namespace {
 
-constinit MemoryLog& g_log = detail::programGame.memoryLog;
-
-bool Partners(CardCode a, CardCode b) {
+bool Partners(const Game& g, CardCode a, CardCode b) {
     if (a < 1 || b < 1 || a == b || RankOf(a) != RankOf(b)) return false;
-    if (Rule(rule::kGoalKind) == 37) return a + 52 == b || b + 52 == a;
+    if (Rule(g.GameRules, rule::kGoalKind) == 37) return a + 52 == b || b + 52 == a;
     return true;
 }
 
 // Every card still in the grid rows.
-std::vector<CardCode> GridCards() {
+std::vector<CardCode> GridCards(const Game& g) {
     std::vector<CardCode> cards;
-    const int rows = TableauCount();
+    const int rows = std::clamp(Rule(g.GameRules, rule::kFilas), 0, 40);
     for (int r = 0; r < rows; ++r) {
-        const std::string& row = FilaPiles[static_cast<size_t>(r)];
+        const std::string& row = g.FilaPiles[static_cast<size_t>(r)];
         for (int s = 0; s < SlotCount(row); ++s)
             if (CardCode c = SlotCode(row, s); c >= 1) cards.push_back(c);
     }
@@ -33,49 +31,49 @@ std::vector<CardCode> GridCards() {
 
 }  // namespace
 
-void ResetMemoryLog() {
-    g_log = MemoryLog{};
+void ResetMemoryLog(Game& g) {
+    g.memoryLog = MemoryLog{};
 }
 
-void BeginMemoryTurn() {
-    ++g_log.turn;
+void BeginMemoryTurn(Game& g) {
+    ++g.memoryLog.turn;
 }
 
-void NoteCardTurned(CardCode card) {
-    g_log.acted = true;
-    if (card >= 1 && card <= 108 && g_log.seenInTurn[static_cast<size_t>(card)] < 0)
-        g_log.seenInTurn[static_cast<size_t>(card)] = g_log.turn;
+void NoteCardTurned(Game& g, CardCode card) {
+    g.memoryLog.acted = true;
+    if (card >= 1 && card <= 108 && g.memoryLog.seenInTurn[static_cast<size_t>(card)] < 0)
+        g.memoryLog.seenInTurn[static_cast<size_t>(card)] = g.memoryLog.turn;
 }
 
-void NotePlayerMove() {
-    g_log.acted = true;
+void NotePlayerMove(Game& g) {
+    g.memoryLog.acted = true;
 }
 
-bool KnownCard(CardCode card) {
+bool KnownCard(const Game& g, CardCode card) {
     if (card < 1 || card > 108) return false;
-    const int seen = g_log.seenInTurn[static_cast<size_t>(card)];
-    return seen >= 0 && seen < g_log.turn;
+    const int seen = g.memoryLog.seenInTurn[static_cast<size_t>(card)];
+    return seen >= 0 && seen < g.memoryLog.turn;
 }
 
-void NotePairMiss(CardCode first, CardCode second) {
-    const std::vector<CardCode> grid = GridCards();
+void NotePairMiss(Game& g, CardCode first, CardCode second) {
+    const std::vector<CardCode> grid = GridCards(g);
     auto knownPartner = [&](CardCode card) {
         return std::any_of(grid.begin(), grid.end(),
-                           [&](CardCode c) { return KnownCard(c) && Partners(card, c); });
+                           [&](CardCode c) { return KnownCard(g, c) && Partners(g, card, c); });
     };
-    if (knownPartner(first) || (KnownCard(second) && knownPartner(second))) ++g_log.slips;
+    if (knownPartner(first) || (KnownCard(g, second) && knownPartner(second))) ++g.memoryLog.slips;
 }
 
-void NoteSequenceMiss(CardCode card) {
-    if (KnownCard(card)) ++g_log.slips;
+void NoteSequenceMiss(Game& g, CardCode card) {
+    if (KnownCard(g, card)) ++g.memoryLog.slips;
 }
 
-int Slips() {
-    return g_log.slips;
+int Slips(const Game& g) {
+    return g.memoryLog.slips;
 }
 
-bool PlayerActed() {
-    return g_log.acted;
+bool PlayerActed(const Game& g) {
+    return g.memoryLog.acted;
 }
 
 }  // namespace bw

@@ -32,24 +32,26 @@ struct MemoryLog {
     bool operator==(const MemoryLog&) const = default;
 };
 
-// A new deal: nothing seen, no slips, nothing done yet.
-void ResetMemoryLog();
+struct Game;
+
+// Game::memoryLog. A new deal: nothing seen, no slips, nothing done yet.
+void ResetMemoryLog(Game& g);
 // The next turn starts (a pair's first card; each "Ace-To-King" card).
-void BeginMemoryTurn();
+void BeginMemoryTurn(Game& g);
 // The player turned `card` face up.
-void NoteCardTurned(CardCode card);
+void NoteCardTurned(Game& g, CardCode card);
 // The player moved a card (a twin placed in "Forget me not").
-void NotePlayerMove();
+void NotePlayerMove(Game& g);
 // The turn showed `first` and then `second`, which does not pair it; both
 // are still in the grid. Counts a slip when the rule above says so.
-void NotePairMiss(CardCode first, CardCode second);
+void NotePairMiss(Game& g, CardCode first, CardCode second);
 // `card` broke the run.
-void NoteSequenceMiss(CardCode card);
+void NoteSequenceMiss(Game& g, CardCode card);
 
-int Slips();
+int Slips(const Game& g);
 // Whether the player turned or moved any card since the deal.
-bool PlayerActed();
+bool PlayerActed(const Game& g);
 // Whether `card` was seen before the current turn.
-bool KnownCard(CardCode card);
+bool KnownCard(const Game& g, CardCode card);
 
 }  // namespace bw

@@ -14,27 +14,23 @@ namespace bw {
 // Engine state
 // ===========================================================================
 
-constinit int& RunningCount = detail::programGame.RunningCount;
-
 namespace {
-constinit bool& g_movingStackSingle = detail::programGame.movingStackSingle;
-
 int RuleCount(int entry, int max) {
     int n = Rule(entry);
     return n < 0 ? 0 : n > max ? max : n;
 }
 }  // namespace
 
-bool MovingStackIsSingle() {
-    return g_movingStackSingle;
+bool MovingStackIsSingle(const Game& g) {
+    return g.movingStackSingle;
 }
-void SetMovingStackSingle(bool single) {
-    g_movingStackSingle = single;
+void SetMovingStackSingle(Game& g, bool single) {
+    g.movingStackSingle = single;
 }
 
-void ResetMoveEngineState() {
-    RunningCount = 0;
-    g_movingStackSingle = true;
+void ResetMoveEngineState(Game& g) {
+    g.RunningCount = 0;
+    g.movingStackSingle = true;
 }
 
 // ===========================================================================

@@ -6,20 +6,22 @@
 
 namespace bw {
 
+struct Game;
+
 // --- Engine state kept between moves ---------------------------------------
 
 // The selection of the pointer handlers (its card is option 94): one card
 // exactly when its picked-up height equals one card's height. The handlers
 // set it when they pick something up; it reads as single otherwise.
-bool MovingStackIsSingle();
-void SetMovingStackSingle(bool single);
+// Game::movingStackSingle.
+bool MovingStackIsSingle(const Game& g);
+void SetMovingStackSingle(Game& g, bool single);
 
-// Counter of the counting games (goal kind 28): moves advance it, build
-// rule 40 reads it. New game sets it to 0.
-extern int& RunningCount;
+// Game::RunningCount is the counter of the counting games (goal kind 28):
+// build rule 40 reads it; a new game sets it to 0.
 
 // Back to the state of a program that has just started.
-void ResetMoveEngineState();
+void ResetMoveEngineState(Game& g);
 
 // --- Card location and foundation offers -----------------------------------
 

@@ -68,7 +68,8 @@ void ApplyUndoModeOfGame() {
                  turnsGridCards
                      ? "2"
                      : platform::IniReadString(SettingsFile(), "Preference", "Undo_Enabled", "0"));
-    AllowUndoRedo(Status().commands && GetParameter(field::kUndoMode) != "2");
+    AllowUndoRedo(ProgramGame(),
+                  Status(ProgramGame()).commands && GetParameter(field::kUndoMode) != "2");
 }
 
 }  // namespace
@@ -168,7 +169,7 @@ bool OpenGame(int id, const std::string& name, int mode, bool remember, const st
     SetParameter(field::kGameId, std::to_string(id));
     SetParameter(field::kGameName, name);
     if (changedGame) LoadGame();
-    if (!Status().commands) SetGameCommands(true);
+    if (!Status(ProgramGame()).commands) SetGameCommands(ProgramGame(), true);
     if (changedGame) ApplyGameAutoplay(id);
     StartGame(true, true, mode, false);
 
@@ -239,7 +240,7 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
           opt::kMoveMarkB, opt::kAutoplay, opt::kStockChanged, opt::kRandomNumber})
         MainGame.SetOpt(o, 0);
     MainGame.SetOpt(opt::kCountsPlayed, -1);
-    RunningCount = 0;
+    ProgramGame().RunningCount = 0;
 
     ClearPiles(false, deal);
     DrawOffsetTable();
@@ -247,10 +248,10 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
     SetParameter(field::kNewGameMarkB, "0");
 
     if (deal) {
-        ResetMemoryLog();
+        ResetMemoryLog(ProgramGame());
         StatusDisplay().ShowStatusText(std::string());
         if (Rule(rule::kPackCards) != 0)
-            RestoreRuleBases();
+            RestoreRuleBases(ProgramGame());
         else
             LoadGame();
         if (!GameRulesReadable()) {
@@ -258,7 +259,7 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
             return true;
         }
         SetFlag(flag::kClockRuns, false);
-        AnnounceElapsed(0);
+        AnnounceElapsed(ProgramGame(), 0);
         MainGame.SetOpt(opt::kStockPasses, 1);
         SetParameter(field::kScore, "0");
         if (mode == kNewGameNumber) {
@@ -274,7 +275,7 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
     GameObserver().HistoryChanged();
     UpdateTitle();
     if (!quiet) TableView().PaintEmptyTable();
-    AnnounceScore(GetParameter(field::kScore));
+    AnnounceScore(ProgramGame(), GetParameter(field::kScore));
     RefreshTimeDisplay();
     if (!quiet) TableView().RepaintTable(animate && GetParameter(field::kDealAnimation) != "N");
 
@@ -283,7 +284,7 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
         RefreshTimeDisplay();
     }
 
-    if (Status().autoplay && Status().commands) {
+    if (Status(ProgramGame()).autoplay && Status(ProgramGame()).commands) {
         Waits().WaitForPlayer(800);
         RunAutoplayLoop();
     }
@@ -308,7 +309,7 @@ void DrawGameNumber() {
 }
 
 void LoadGame() {
-    LoadGameRules(static_cast<int>(ParameterInt(field::kGameId, -1)));
+    LoadGameRules(ProgramGame(), static_cast<int>(ParameterInt(field::kGameId, -1)));
     ApplyUndoModeOfGame();
     ResetPileAnchors();
     CommandStates().EnableGameMenus(Rule(rule::kHintsDemo) == 1, Rule(rule::kNoSaving) != 1);

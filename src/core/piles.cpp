@@ -1,4 +1,5 @@
 #include "core/piles.h"
+#include "core/game.h"
 
 #include <algorithm>
 
@@ -231,9 +232,9 @@ void ClearPiles(bool redraw, bool clearTable) {
         for (auto& p : FilaPiles) p.clear();
         for (auto& p : DestPiles) p.clear();
         for (auto& p : AppoggPiles) p.clear();
-        ClearHistory(true);
+        ClearHistory(ProgramGame(), true);
     } else {
-        ClearHistory(false);
+        ClearHistory(ProgramGame(), false);
     }
     SetFlag(flag::kInProgress, false);
     if (redraw) TableView().PaintEmptyTable();

@@ -59,15 +59,21 @@ void RestorePiles();
 
 // The register's face flag of a card: '1' up, '0' down.
 // Inline: the deal sets a flag for every card it places.
-inline char FaceFlag(CardCode code) {
-    if (code < 1 || code > static_cast<int>(CardRegister.size())) return '0';
-    const std::string& line = CardRegister[static_cast<size_t>(code - 1)];
+inline char FaceFlag(const std::vector<std::string>& cardRegister, CardCode code) {
+    if (code < 1 || code > static_cast<int>(cardRegister.size())) return '0';
+    const std::string& line = cardRegister[static_cast<size_t>(code - 1)];
     return line.size() >= 20 ? line[19] : '0';
 }
-inline void SetFaceFlag(CardCode code, char flag) {
-    if (code < 1 || code > static_cast<int>(CardRegister.size())) return;
-    std::string& line = CardRegister[static_cast<size_t>(code - 1)];
+inline void SetFaceFlag(std::vector<std::string>& cardRegister, CardCode code, char flag) {
+    if (code < 1 || code > static_cast<int>(cardRegister.size())) return;
+    std::string& line = cardRegister[static_cast<size_t>(code - 1)];
     if (line.size() >= 20) line[19] = flag;
+}
+inline char FaceFlag(CardCode code) {
+    return FaceFlag(CardRegister, code);
+}
+inline void SetFaceFlag(CardCode code, char flag) {
+    SetFaceFlag(CardRegister, code, flag);
 }
 inline bool IsFaceUp(CardCode code) {
     return code >= 1 && FaceFlag(code) == '1';

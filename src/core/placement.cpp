@@ -1,4 +1,5 @@
 #include "core/placement.h"
+#include "core/game.h"
 
 #include <algorithm>
 #include <array>
@@ -163,7 +164,7 @@ bool EmptyAccepts(const Ask& a) {
     switch (E) {
         case 82:
         case 83: return false;
-        case 86: return MovingStackIsSingle();
+        case 86: return MovingStackIsSingle(ProgramGame());
         case 87: return LocIsStock(a.from()) || a.from() == kLocNowhere;
         case 88: return !a.fromTableau();
         case 92:
@@ -616,7 +617,7 @@ bool UpFromAceToJack(const Ask& a) {
 // 40: the rank of the running count; anything for the pack's last card.
 bool RankOfTheRunningCount(const Ask& a) {
     if (CardCount(Mazzo()) + CardCount(MazzoVis()) == 1) return true;
-    const int r = ((RunningCount % 13) + 13) % 13;
+    const int r = ((ProgramGame().RunningCount % 13) + 13) % 13;
     return a.mr() == (r == 0 ? 13 : r);
 }
 
@@ -793,7 +794,7 @@ bool UpOrDownFromThePack(const Ask& a) {
 
 // 89: in suit down, one card at a time.
 bool InSuitDownOneByOne(const Ask& a) {
-    if (!MovingStackIsSingle()) return false;
+    if (!MovingStackIsSingle(ProgramGame())) return false;
     if (a.empty()) return EmptyAccepts(a);
     return SameSuit(a.T, a.M) && Step(a, -1, false);
 }
@@ -1012,7 +1013,7 @@ bool Place(CardCode T, CardCode M, const PileRules& r, Kind kind) {
 
 // The cards that move with M (M first); one card when the selection is single.
 std::string MovingStack(CardCode M) {
-    if (MovingStackIsSingle()) return FormatCode(M);
+    if (MovingStackIsSingle(ProgramGame())) return FormatCode(M);
     std::string stack = StackFrom(M, false);
     return stack.empty() ? FormatCode(M) : stack;
 }
@@ -1043,7 +1044,7 @@ int StackLimitOnEmpty(int target) {
 bool CanDropOnReserve(int n, CardCode M) {
     if (n < 1 || n > ReserveCount() || M < 1 || M > 108) return false;
     const std::string& cell = Appogg(n - 1);
-    const bool single = MovingStackIsSingle();
+    const bool single = MovingStackIsSingle(ProgramGame());
     const bool empty = cell.empty();
     const int rank = RankOf(M);
     switch (Rule(rule::kAppoggRule1 - 1 + n)) {
@@ -1121,8 +1122,8 @@ bool CanDropOnTableau(int a, CardCode M) {
         return false;
     const PileRules rules = TableauRules(a);
     bool ok = CanPlace(T, M, rules);
-    if (ok && rules.buildRule == 34 && !pile.empty()) ok = MovingStackIsSingle();
-    if (ok && !MovingStackIsSingle()) {
+    if (ok && rules.buildRule == 34 && !pile.empty()) ok = MovingStackIsSingle(ProgramGame());
+    if (ok && !MovingStackIsSingle(ProgramGame())) {
         const std::string stack = MovingStack(M);
         if (SlotCount(stack) > 1) {
             ok = StackFits(stack, a);
@@ -1137,7 +1138,7 @@ bool CanDropOnTableau(int a, CardCode M) {
 
 bool CanDropOnFoundation(int i, CardCode M) {
     if (i < 0 || i >= FoundationCount() || M < 1 || M > 108) return false;
-    if (!MovingStackIsSingle()) return false;
+    if (!MovingStackIsSingle(ProgramGame())) return false;
     const std::string& pile = Dest(i);
     const int ch = Rule(rule::kDestRule1 + i);
     if (ch == 10) return pile.empty() && RankOf(M) == 12;

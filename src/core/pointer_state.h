@@ -67,12 +67,4 @@ struct PointerState {
     bool operator==(const PointerState&) const = default;
 };
 
-// The program's game's pointer state under its old names (see core/game.h).
-extern GrabPoint& GrabOffset;
-extern HeldRect& DragRect;
-extern int& RunHeight;
-extern GrabPoint& PeekCard;
-extern int64_t& MouseIdleStamp;
-extern int& DealCounter;
-
 }  // namespace bw

@@ -16,8 +16,6 @@ namespace bw {
 
 namespace {
 bool g_rulesReadable = true;
-constinit std::array<int16_t, 40>& g_keepTableau = detail::programGame.keptTableau;
-constinit std::array<int16_t, 16>& g_keepFoundation = detail::programGame.keptFoundation;
 }  // namespace
 
 char DecodeGamesChar(char stored) {
@@ -170,31 +168,29 @@ bool LoadRuleColumn(const std::string& path, int column, RuleTable& rules) {
     return whole;
 }
 
-void LoadGameRules(int gameId) {
-    GameRules.fill(0);
+void LoadGameRules(Game& g, int gameId) {
+    g.GameRules.fill(0);
     g_rulesReadable = true;
     if (gameId >= 0 && gameId < 8000)
         g_rulesReadable =
-            LoadRuleColumn(ProgramFile("GAMES.DAT"), GameStore().RuleColumn(gameId), GameRules);
-    SaveRuleBases();
+            LoadRuleColumn(ProgramFile("GAMES.DAT"), GameStore().RuleColumn(gameId), g.GameRules);
+    SaveRuleBases(g);
 }
 
 bool GameRulesReadable() {
     return g_rulesReadable;
 }
 
-void SaveRuleBases() {
-    for (size_t i = 0; i < 40; ++i)
-        g_keepTableau[i] = static_cast<int16_t>(Rule(rule::kEmptyFila1 + static_cast<int>(i)));
-    for (size_t i = 0; i < 16; ++i)
-        g_keepFoundation[i] = static_cast<int16_t>(Rule(rule::kBaseRank1 + static_cast<int>(i)));
+void SaveRuleBases(Game& g) {
+    const auto rules = g.GameRules.begin();
+    std::copy_n(rules + rule::kEmptyFila1, g.keptTableau.size(), g.keptTableau.begin());
+    std::copy_n(rules + rule::kBaseRank1, g.keptFoundation.size(), g.keptFoundation.begin());
 }
 
-void RestoreRuleBases() {
-    for (size_t i = 0; i < 40; ++i)
-        SetRule(rule::kEmptyFila1 + static_cast<int>(i), g_keepTableau[i]);
-    for (size_t i = 0; i < 16; ++i)
-        SetRule(rule::kBaseRank1 + static_cast<int>(i), g_keepFoundation[i]);
+void RestoreRuleBases(Game& g) {
+    const auto rules = g.GameRules.begin();
+    std::copy(g.keptTableau.begin(), g.keptTableau.end(), rules + rule::kEmptyFila1);
+    std::copy(g.keptFoundation.begin(), g.keptFoundation.end(), rules + rule::kBaseRank1);
 }
 
 }  // namespace bw

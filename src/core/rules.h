@@ -8,6 +8,8 @@
 
 namespace bw {
 
+struct Game;
+
 // The file's character substitution: stored ch stands for ch - 48 when
 // ch >= 80, else ch + 48. The mapping is its own inverse on codes 32..127.
 char DecodeGamesChar(char stored);
@@ -47,7 +49,7 @@ bool RuleLineValue(const std::string& storedLine, int column, long& value);
 bool LoadRuleColumn(const std::string& path, int column, RuleTable& rules);
 // The same for the current game: the column is the catalogue position of
 // `gameId`; ids of 8000 and above load nothing. Keeps the rule bases.
-void LoadGameRules(int gameId);
+void LoadGameRules(Game& g, int gameId);
 // Whether the last LoadGameRules read the game's rules whole; a game whose
 // rules cannot be read is not dealt (nor recorded).
 bool GameRulesReadable();
@@ -59,7 +61,7 @@ inline constexpr const char* kUnreadableRulesMessage = BW_TR_NOOP(
 
 // Entries 132..171 and 52..67 are kept after a load and restored before a
 // new deal of the same game (the deal overwrites them).
-void SaveRuleBases();
-void RestoreRuleBases();
+void SaveRuleBases(Game& g);
+void RestoreRuleBases(Game& g);
 
 }  // namespace bw

@@ -1,4 +1,5 @@
 #include "core/score.h"
+#include "core/game.h"
 
 #include <algorithm>
 
@@ -271,7 +272,7 @@ void UpdateScore() {
     const int score = ComputeScore(shown);
     if (!shown) return;
     const std::string text = std::to_string(score);
-    AnnounceScore(text);
+    AnnounceScore(ProgramGame(), text);
     SetParameter(field::kScore, text);
     if (Rule(rule::kDestRule1) == 72 || Rule(rule::kDestRule1) == 75)
         PileDrawing().UpdateJokerCaption();

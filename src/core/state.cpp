@@ -72,10 +72,10 @@ void ResetGameState() {
     MainGame.second.clear();
     GameFlags.fill(0);
     GameTimes.fill(0);
-    ClearHistory(true);
+    ClearHistory(ProgramGame(), true);
     FilaLeft.fill(0);
     FilaTop.fill(0);
-    ResetMoveEngineState();
+    ResetMoveEngineState(ProgramGame());
 }
 
 }  // namespace bw

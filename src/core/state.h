@@ -51,11 +51,14 @@ extern std::vector<std::string>& CardRegister;
 using RuleTable = std::array<int16_t, 489>;
 extern RuleTable& GameRules;
 
-// Entry `entry` of the current game; 0 for a number outside the table.
+// Entry `entry` of a rule table; 0 for a number outside the table.
+inline int Rule(const RuleTable& rules, int entry) {
+    return entry >= 0 && entry < static_cast<int>(rules.size()) ? rules[static_cast<size_t>(entry)]
+                                                                : 0;
+}
+// Entry `entry` of the current game.
 inline int Rule(int entry) {
-    return entry >= 0 && entry < static_cast<int>(GameRules.size())
-               ? GameRules[static_cast<size_t>(entry)]
-               : 0;
+    return Rule(GameRules, entry);
 }
 // A number outside the table is ignored.
 inline void SetRule(int entry, int value) {
@@ -73,8 +76,12 @@ inline int TableauCount() {
 
 // In the selection games (rule::kSelectSum set, goal kinds 3 and 4) the first
 // foundation holds the selection list: codes of cards that lie elsewhere.
+inline bool FirstFoundationIsSelection(const RuleTable& rules) {
+    return Rule(rules, rule::kSelectSum) != 0 || Rule(rules, rule::kGoalKind) == 3 ||
+           Rule(rules, rule::kGoalKind) == 4;
+}
 inline bool FirstFoundationIsSelection() {
-    return Rule(rule::kSelectSum) != 0 || Rule(rule::kGoalKind) == 3 || Rule(rule::kGoalKind) == 4;
+    return FirstFoundationIsSelection(GameRules);
 }
 
 // The tableau anchors, outside the option table. FilaTop holds table

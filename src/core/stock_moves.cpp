@@ -19,8 +19,6 @@ namespace {
 
 // Parameter positions of the switches used here.
 
-constinit StockEffects& g_effects = detail::programGame.stockEffects;
-
 std::string& Stock() {
     return MazzoPiles[0];
 }
@@ -68,7 +66,7 @@ bool RedealStock() {
     MainGame.SetOpt(opt::kStockPressed, 0);
     if (!Stock().empty() || SlotCount(Turned()) < 2 || !RedealsRemain()) return false;
     MainGame.SetOpt(opt::kStockPasses, MainGame.Opt(opt::kStockPasses) + 1);
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     // Dealt face down unless the game deals its stock face up; the same
     // reading as the deal, so a redealt stock looks like the dealt one.
     const char* face = Rule(rule::kStockDown) != 0 ? "0" : "1";
@@ -90,7 +88,7 @@ bool RedealStock() {
 bool TurnStock(bool toWaste) {
     if (Stock().empty()) return RedealStock();
     MainGame.SetOpt(opt::kStockPressed, 0);
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     const int index = toWaste ? 2 : 1;
     // A game that names no count turns one card: a press must move something.
     for (int k = std::max(1, Rule(rule::kTurnCards)); k > 0 && !Stock().empty(); --k)
@@ -143,7 +141,7 @@ bool DealFromStock(const std::string& op) {
     // dealt, so a press that cannot deal leaves no undo step behind.
     if (Stock().empty() || std::none_of(piles.begin(), piles.end(), takes)) return false;
 
-    if (!fill) RecordStep(1);
+    if (!fill) RecordStep(ProgramGame(), 1);
     MainGame.SetOpt(opt::kStockChanged, 1);
     SetFlag(flag::kStockOperation, false);
     const std::string kind = reserve ? "Appogg" : "Fila";
@@ -192,7 +190,7 @@ int NextSelected(const std::string& selection, int emptied) {
     return 0;
 }
 
-bool RemoveSelection() {
+bool RemoveSelection(Game& g) {
     std::string& selection = DestPiles[0];
     bool any = false;
     for (int i = 0; i < SlotCount(selection) && !any; ++i)
@@ -206,7 +204,7 @@ bool RemoveSelection() {
         return false;
     }
     PlayEventSound("Pairing", SoundSwitch(field::kSoundsPairing));
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     Waits().Wait(150);
     const int family = Rule(rule::kTableFamily);
     std::vector<std::string> sources;
@@ -229,7 +227,7 @@ bool RemoveSelection() {
         AppendCard(MazzoPiles, 2, c, "1");
         PileDrawing().RedrawPile("Waste");
         if (from.kind == kFila) {
-            g_effects.leftTableau = true;
+            g.stockEffects.leftTableau = true;
             if (!HasCard(*from.pile)) emptied = from.index;
         }
     }
@@ -266,7 +264,7 @@ bool FillEmptyTableausFromStock() {
 
 // Closes the gaps of the grid: every empty pile takes over the next
 // non-empty pile after it, then the piles left empty are filled from the stock.
-bool CloseUpTableau() {
+bool CloseUpTableau(Game& g) {
     const int nf = TableauCount();
     auto pile = [](int i) -> std::string& { return FilaPiles[static_cast<size_t>(i)]; };
     bool anyEmpty = false, gapBeforeCard = false;
@@ -277,7 +275,7 @@ bool CloseUpTableau() {
             gapBeforeCard = true;
     }
     if (!anyEmpty || (Stock().empty() && !gapBeforeCard)) return false;
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     DestPiles[0].clear();
     PileDrawing().RedrawPile("Dest1");
     for (int i = 0; i < nf; ++i) {
@@ -285,7 +283,7 @@ bool CloseUpTableau() {
         for (int j = i + 1; j < nf; ++j) {
             if (pile(j).empty()) continue;
             pile(i).swap(pile(j));
-            g_effects.leftTableau = true;
+            g.stockEffects.leftTableau = true;
             break;
         }
     }
@@ -313,22 +311,22 @@ bool IsStockOperation(const std::string& t) {
 }
 
 namespace {
-bool Dispatch(const std::string& t) {
+bool Dispatch(Game& g, const std::string& t) {
     if (t == "Mazzo_Vis") return TurnStock(false);
     if (t == "Mazzo_Waste") return TurnStock(true);
     if (t == "Mazzo_Redeal") return RedealStock();
-    if (t == "Selezionate_Dest") return RemoveSelection();
+    if (t == "Selezionate_Dest") return RemoveSelection(g);
     if (t == "Selezionate_Fila") return FillEmptyTableausFromStock();
-    if (t == "Stock_To_Pile_Monte_Carlo") return CloseUpTableau();
+    if (t == "Stock_To_Pile_Monte_Carlo") return CloseUpTableau(g);
     if (IsStockOperation(t)) return DealFromStock(t);
     return false;
 }
 }  // namespace
 
-bool ExecuteStockOperation(int /*count*/, const std::string& t, StockEffects* effects) {
-    g_effects = StockEffects{};
-    const bool moved = Dispatch(t);
-    if (effects) *effects = g_effects;
+bool ExecuteStockOperation(Game& g, int /*count*/, const std::string& t, StockEffects* effects) {
+    g.stockEffects = StockEffects{};
+    const bool moved = Dispatch(g, t);
+    if (effects) *effects = g.stockEffects;
     return moved;
 }
 

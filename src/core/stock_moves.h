@@ -7,6 +7,8 @@
 
 namespace bw {
 
+struct Game;
+
 // True for the operation names handled by ExecuteStockOperation:
 // "Mazzo_Vis", "Mazzo_Waste", "Mazzo_Redeal", "Add_Tableaus",
 // "Add_Tableaus_Last", "Fill_Tableaus", "Add_Tableau_"NN, "Add_Reserves",
@@ -24,7 +26,9 @@ struct StockEffects {
     bool leftTableau = false;  // a card left a tableau pile
     bool operator==(const StockEffects&) const = default;
 };
-bool ExecuteStockOperation(int count, const std::string& target, StockEffects* effects = nullptr);
+// What happened is kept in g.stockEffects too.
+bool ExecuteStockOperation(Game& g, int count, const std::string& target,
+                           StockEffects* effects = nullptr);
 
 // Whether the stock may still be turned back: the pass counter (option 73,
 // 1 after the deal) has not gone past rule::kStockPasses, so a limit of n allows

@@ -46,7 +46,7 @@ void Restore(const Area& a) {
 // The window area the held image covers at (left, top), shadow included.
 Area ImageArea(int left, int top) {
     const int s = Shadowed() ? CardShadowOffset() : 0;
-    return {left, top, left + CardWidth + s, top + RunHeight + s};
+    return {left, top, left + CardWidth + s, top + ProgramGame().pointer.RunHeight + s};
 }
 
 // What of `a` lies outside `b`: at most four bands, two for a plain shift.
@@ -64,12 +64,6 @@ std::vector<Area> Uncovered(const Area& a, const Area& b) {
     add({cut.right, cut.top, a.right, cut.bottom});
     return strips;
 }
-
-// The hold: where the held image is shown on the window (the card itself
-// until the image is first drawn), and whether the table picture shows the
-// cards lifted.
-constinit Area& g_shown = detail::programGame.pointer.shown;
-constinit bool& g_lifted = detail::programGame.pointer.lifted;
 
 // Searched as the return searches: "Mazzo_Vis", the tableau, the
 // foundations, the reserve cells; the stock last.
@@ -170,23 +164,26 @@ bool WholeCell(const CardPlace& p) {
 // under the new shadow are restored too; only the new cards cover them.
 void ShowHeldAt(int left, int top) {
     const Area next = ImageArea(left, top);
-    const Area cards{left, top, left + CardWidth, top + RunHeight};
-    for (const Area& strip : Uncovered(g_shown, cards)) Restore(strip);
+    const Area cards{left, top, left + CardWidth, top + ProgramGame().pointer.RunHeight};
+    for (const Area& strip : Uncovered(ProgramGame().pointer.shown, cards)) Restore(strip);
     PointerFeedback().DrawHeldImageAt(left, top);
-    g_shown = next;
-    DragRect = {left, top, left + CardWidth, top + RunHeight};
+    ProgramGame().pointer.shown = next;
+    ProgramGame().pointer.DragRect = {left, top, left + CardWidth,
+                                      top + ProgramGame().pointer.RunHeight};
 }
 
 void Glide(int toLeft, int toTop, bool shadow) {
     if (!Animate()) return;
     // The glide puts the table picture back behind the image as it goes.
-    PointerFeedback().GlideHeldImage(DragRect.left, DragRect.top, toLeft, toTop, shadow);
-    g_shown = ImageArea(toLeft, toTop);
-    DragRect = {toLeft, toTop, toLeft + CardWidth, toTop + RunHeight};
+    PointerFeedback().GlideHeldImage(ProgramGame().pointer.DragRect.left,
+                                     ProgramGame().pointer.DragRect.top, toLeft, toTop, shadow);
+    ProgramGame().pointer.shown = ImageArea(toLeft, toTop);
+    ProgramGame().pointer.DragRect = {toLeft, toTop, toLeft + CardWidth,
+                                      toTop + ProgramGame().pointer.RunHeight};
 }
 
 int HeldCount(CardCode card) {
-    if (MovingStackIsSingle()) return 1;
+    if (MovingStackIsSingle(ProgramGame())) return 1;
     const std::string run = StackFrom(card, false);
     return std::max(SlotCount(run), 1);
 }
@@ -202,7 +199,7 @@ bool AdjacentOnVisibleStock(CardCode card) {
 bool RowAccepts(int index, CardCode card) {
     const std::string& row = FilaPiles[static_cast<size_t>(index)];
     const CardCode last = TopCode(row);
-    if (!MovingStackIsSingle()) return false;
+    if (!MovingStackIsSingle(ProgramGame())) return false;
     if (last < 1) return true;
     return RankOf(last) == RankOf(card) || (SuitOf(last) >= 0 && SuitOf(last) == SuitOf(card));
 }
@@ -234,7 +231,7 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
         case kFila:
             if (goal == 32 || goal == 46) return false;
             if (goal == 19 ? !RowAccepts(t.index, card) : !CanDropOn(name, card)) return false;
-            shadow = MovingStackIsSingle() || ParameterIs(field::kPilesTT, "N");
+            shadow = MovingStackIsSingle(ProgramGame()) || ParameterIs(field::kPilesTT, "N");
             count = HeldCount(card);
             break;
         case kAppogg:
@@ -242,25 +239,25 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
             if (!CanDropOn(name, card)) return false;
             break;
         case kMazzoVis:
-            if (RunHeight != CardHeight || Rule(rule::kVisTarget) != 2 || MazzoPiles[1].empty() ||
-                !AdjacentOnVisibleStock(card))
+            if (ProgramGame().pointer.RunHeight != CardHeight || Rule(rule::kVisTarget) != 2 ||
+                MazzoPiles[1].empty() || !AdjacentOnVisibleStock(card))
                 return false;
             move = "Stock02";
             break;
         default: return false;
     }
-    if (!g_lifted) {
+    if (!ProgramGame().pointer.lifted) {
         BuildHeldImage();
-        LiftCards(card, MovingStackIsSingle());
+        LiftCards(card, MovingStackIsSingle(ProgramGame()));
     }
     const CardPoint to = CardPositionInPile(name, t.index, 0, true);
     Glide(to.left, to.top, shadow);
     if (!ExecuteMove(count, move)) return false;
-    if (t.kind == kFila && goal == 23) MarkStep(1);
+    if (t.kind == kFila && goal == 23) MarkStep(ProgramGame(), 1);
     // The image leaves the window: the table picture shows the cards moved.
-    Restore(g_shown);
-    g_shown = {};
-    g_lifted = false;
+    Restore(ProgramGame().pointer.shown);
+    ProgramGame().pointer.shown = {};
+    ProgramGame().pointer.lifted = false;
     if (Opt(opt::kCountsPlayed) < 1 && Opt(opt::kAutoplay) != 3)
         MainGame.SetOpt(opt::kCountsPlayed, 1);
     return true;
@@ -269,9 +266,11 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
 }  // namespace
 
 void BuildHeldImage() {
-    PointerFeedback().BuildHeldImage(Opt(opt::kHeld), RunHeight);
+    PointerFeedback().BuildHeldImage(Opt(opt::kHeld), ProgramGame().pointer.RunHeight);
     // Until the image is drawn the window still shows the cards in place.
-    g_shown = {DragRect.left, DragRect.top, DragRect.right, DragRect.bottom};
+    ProgramGame().pointer.shown = {
+        ProgramGame().pointer.DragRect.left, ProgramGame().pointer.DragRect.top,
+        ProgramGame().pointer.DragRect.right, ProgramGame().pointer.DragRect.bottom};
 }
 
 void LiftCards(CardCode card, bool single) {
@@ -299,12 +298,12 @@ void LiftCards(CardCode card, bool single) {
     RedrawPlace(p, before);
     if (whole) Restore(PileArea(p.Name(), p.index));
     RestorePiles();
-    g_lifted = true;
+    ProgramGame().pointer.lifted = true;
 }
 
 void DrawHeldImage(int left, int top) {
     PointerFeedback().DrawHeldImageAt(left, top);
-    g_shown = Union(g_shown, ImageArea(left, top));
+    ProgramGame().pointer.shown = Union(ProgramGame().pointer.shown, ImageArea(left, top));
 }
 
 bool CanLeaveFoundation(CardCode card) {
@@ -312,35 +311,35 @@ bool CanLeaveFoundation(CardCode card) {
     if (p.kind != kDest || TopCode(*p.pile) != card) return false;
     // Asked at the press, before the pick-up has set the held card's state.
     const int noReturn = Opt(opt::kHeldTop);
-    const bool single = MovingStackIsSingle();
+    const bool single = MovingStackIsSingle(ProgramGame());
     MainGame.SetOpt(opt::kHeldTop, 0);
-    SetMovingStackSingle(true);
+    SetMovingStackSingle(ProgramGame(), true);
     bool fits = false;
     for (int i = 0; i < TableauCount() && !fits; ++i)
         fits = CanDropOn(PileName(kFila, i + 1), card);
     for (int i = 0; i < RuleCount(rule::kReserves, 10) && !fits; ++i)
         fits = CanDropOn(PileName(kAppogg, i + 1), card);
     MainGame.SetOpt(opt::kHeldTop, noReturn);
-    SetMovingStackSingle(single);
+    SetMovingStackSingle(ProgramGame(), single);
     return fits;
 }
 
 bool CardsLifted() {
-    return g_lifted;
+    return ProgramGame().pointer.lifted;
 }
 
 void EndHold() {
-    g_shown = {};
-    g_lifted = false;
+    ProgramGame().pointer.shown = {};
+    ProgramGame().pointer.lifted = false;
 }
 
 void PointerMove(int x, int y) {
     if (Opt(opt::kAutoplay) != 0) return;
-    MouseIdleStamp = -1;
+    ProgramGame().pointer.MouseIdleStamp = -1;
     if (Opt(opt::kHeld) != 0) {
         MainGame.SetOpt(opt::kPointerMoved, 1);
         PointerFeedback().SetTableCursor(DragCursorShape());
-        ShowHeldAt(x - GrabOffset.x, y - GrabOffset.y);
+        ShowHeldAt(x - ProgramGame().pointer.GrabOffset.x, y - ProgramGame().pointer.GrabOffset.y);
         return;
     }
     if (Opt(opt::kStockPressed) == 1) {
@@ -354,7 +353,7 @@ void PointerMove(int x, int y) {
         return;
     }
     if (Flag(flag::kInProgress)) {
-        MouseIdleStamp = platform::TickCount();
+        ProgramGame().pointer.MouseIdleStamp = platform::TickCount();
         if (x != Opt(opt::kPileSizeX) || y != Opt(opt::kPileSizeY))
             StatusDisplay().HidePileSizePanel();
         MainGame.SetOpt(opt::kPileSizeX, x);
@@ -377,8 +376,10 @@ void PointerRelease(MouseButton /*button*/) {
         // table: that place decides where they drop, so a card moved squarely
         // onto a pile does not also reach into its left or upper neighbour.
         const int lift = HeldLift();
-        const HeldRect covered{DragRect.left + lift, DragRect.top + lift, DragRect.right + lift,
-                               DragRect.bottom + lift};
+        const HeldRect covered{ProgramGame().pointer.DragRect.left + lift,
+                               ProgramGame().pointer.DragRect.top + lift,
+                               ProgramGame().pointer.DragRect.right + lift,
+                               ProgramGame().pointer.DragRect.bottom + lift};
         const bool dropped = Opt(opt::kPointerMoved) == 1 && DropHeld(held, covered);
         if (!dropped) ReturnHeld(held);
         MainGame.SetOpt(opt::kHeld, 0);
@@ -387,9 +388,11 @@ void PointerRelease(MouseButton /*button*/) {
         if (dropped && Flag(flag::kFinished)) GameHooks().EndGame();
     }
     EndHold();
-    if (PeekCard.x != 0 || PeekCard.y != 0) {
-        Restore({PeekCard.x, PeekCard.y, PeekCard.x + CardWidth, PeekCard.y + CardHeight});
-        PeekCard = {};
+    if (ProgramGame().pointer.PeekCard.x != 0 || ProgramGame().pointer.PeekCard.y != 0) {
+        Restore({ProgramGame().pointer.PeekCard.x, ProgramGame().pointer.PeekCard.y,
+                 ProgramGame().pointer.PeekCard.x + CardWidth,
+                 ProgramGame().pointer.PeekCard.y + CardHeight});
+        ProgramGame().pointer.PeekCard = {};
     }
     AutoplayAfterRelease();
 }
@@ -499,7 +502,7 @@ void ReturnHeld(CardCode card) {
     const CardPlace p = FindCard(card);
     if (!p.pile) {
         // Nowhere on the table (moved meanwhile): just clear the image away.
-        Restore(g_shown);
+        Restore(ProgramGame().pointer.shown);
         EndHold();
         return;
     }
@@ -508,11 +511,13 @@ void ReturnHeld(CardCode card) {
     CardPoint place = CardSlotPosition(p.Name(), p.index, p.slot);
     bool shadow = true;
     if (!top && !WholeCell(p)) shadow = ParameterIs(field::kPilesTT, "N");
-    if (g_lifted) RedrawPlace(p, p.kind == kFila ? PileArea(p.Name(), p.index) : Area{});
+    if (ProgramGame().pointer.lifted)
+        RedrawPlace(p, p.kind == kFila ? PileArea(p.Name(), p.index) : Area{});
     Glide(place.left, place.top, shadow);
-    Restore(g_shown);
+    Restore(ProgramGame().pointer.shown);
     // The place with its shadow and the cascade's sideways shifts.
-    const Area at{place.left, place.top, place.left + CardWidth, place.top + RunHeight};
+    const Area at{place.left, place.top, place.left + CardWidth,
+                  place.top + ProgramGame().pointer.RunHeight};
     Restore({at.left - 15, at.top - 15, at.right + 15, at.bottom + 15});
     EndHold();
     if (Shadowed()) PlaySwitched("card_down", field::kSoundsCardDown);

@@ -22,7 +22,7 @@ struct DropTarget {
 };
 
 // --- Pick-up (the press handler's hooks) ------------------------------------
-// Builds the held image for the card in option 94 (RunHeight tall).
+// Builds the held image for the card in option 94 (the pointer state's RunHeight tall).
 void BuildHeldImage();
 // Takes the card (single) or the run from it (not single) off the table
 // picture and redraws what lay under it; the pile lists are left unchanged.

@@ -19,8 +19,6 @@ namespace {
 
 constexpr int kAnswerRows = 10;  // "Forget me not": rows 1..10 lie under the models
 
-constinit KeyState& g_key = detail::programGame.pointer.key;
-
 bool PlacingGame() {
     return Rule(rule::kGoalKind) == 38;
 }
@@ -96,8 +94,8 @@ GridPlace Moved(const Grid& grid, const GridPlace& from, TableKey key) {
 
 void DrawFrame() {
     // A game that ended meanwhile has taken the frame away.
-    if (!g_key.shown) return;
-    const GridPlace& p = g_key.focus;
+    if (!ProgramGame().pointer.key.shown) return;
+    const GridPlace& p = ProgramGame().pointer.key.focus;
     PointerFeedback().ShowFocusFrame(p.left, p.top, p.left + CardWidth, p.top + CardHeight);
 }
 
@@ -130,7 +128,7 @@ GridPlace NextTwin(const Grid& grid, const GridPlace& placed) {
 }
 
 void Lift(const Grid& grid) {
-    const GridPlace from = g_key.focus;
+    const GridPlace from = ProgramGame().pointer.key.focus;
     PointerPress(MouseButton::kLeft, 0, CentreX(from), CentreY(from));
     if (MainGame.Opt(opt::kHeld) == 0) {
         PointerRelease(MouseButton::kLeft);
@@ -138,28 +136,28 @@ void Lift(const Grid& grid) {
     }
     const Grid answers = AnswerPlaces(grid);
     if (answers.empty()) return;
-    g_key.holding = true;
-    g_key.origin = from;
-    g_key.focus = FirstFreeAnswer(answers);
-    PointerMove(CentreX(g_key.focus), CentreY(g_key.focus));
+    ProgramGame().pointer.key.holding = true;
+    ProgramGame().pointer.key.origin = from;
+    ProgramGame().pointer.key.focus = FirstFreeAnswer(answers);
+    PointerMove(CentreX(ProgramGame().pointer.key.focus), CentreY(ProgramGame().pointer.key.focus));
     DrawFrame();
 }
 
 void Place() {
-    g_key.holding = false;
-    const GridPlace to = g_key.focus;
+    ProgramGame().pointer.key.holding = false;
+    const GridPlace to = ProgramGame().pointer.key.focus;
     PointerRelease(MouseButton::kLeft);
     // The release may have ended the game and dealt another.
-    g_key.focus = NextTwin(GridPlaces(), to);
+    ProgramGame().pointer.key.focus = NextTwin(GridPlaces(), to);
     DrawFrame();
 }
 
 void PutBack() {
-    g_key.holding = false;
+    ProgramGame().pointer.key.holding = false;
     // A release before any movement takes the cards back where they lie.
     MainGame.SetOpt(opt::kPointerMoved, 0);
     PointerRelease(MouseButton::kLeft);
-    g_key.focus = g_key.origin;
+    ProgramGame().pointer.key.focus = ProgramGame().pointer.key.origin;
 }
 
 }  // namespace
@@ -200,9 +198,10 @@ Grid GridPlaces() {
 bool TableKeyPress(TableKey key) {
     if (!Flag(flag::kInProgress)) return false;
     // A twin lifted with the keyboard may have been taken away meanwhile.
-    if (g_key.holding && MainGame.Opt(opt::kHeld) == 0) g_key.holding = false;
+    if (ProgramGame().pointer.key.holding && MainGame.Opt(opt::kHeld) == 0)
+        ProgramGame().pointer.key.holding = false;
     // The mouse holds a card: the keys wait.
-    if (!g_key.holding && MainGame.Opt(opt::kHeld) != 0) return false;
+    if (!ProgramGame().pointer.key.holding && MainGame.Opt(opt::kHeld) != 0) return false;
     const Grid grid = GridPlaces();
     if (grid.empty()) return false;
 
@@ -213,34 +212,38 @@ bool TableKeyPress(TableKey key) {
         case TableKey::kDown:
         case TableKey::kHome:
         case TableKey::kEnd: {
-            const Grid& within = g_key.holding ? AnswerPlaces(grid) : grid;
+            const Grid& within = ProgramGame().pointer.key.holding ? AnswerPlaces(grid) : grid;
             if (within.empty()) return false;
-            if (!g_key.shown) {
-                g_key.shown = true;
-                const Index at = Locate(within, g_key.focus);
-                g_key.focus = within[at.line][at.at];
+            if (!ProgramGame().pointer.key.shown) {
+                ProgramGame().pointer.key.shown = true;
+                const Index at = Locate(within, ProgramGame().pointer.key.focus);
+                ProgramGame().pointer.key.focus = within[at.line][at.at];
             } else {
-                g_key.focus = Moved(within, g_key.focus, key);
+                ProgramGame().pointer.key.focus =
+                    Moved(within, ProgramGame().pointer.key.focus, key);
             }
-            if (g_key.holding) PointerMove(CentreX(g_key.focus), CentreY(g_key.focus));
+            if (ProgramGame().pointer.key.holding)
+                PointerMove(CentreX(ProgramGame().pointer.key.focus),
+                            CentreY(ProgramGame().pointer.key.focus));
             DrawFrame();
             return true;
         }
         case TableKey::kSpace:
         case TableKey::kReturn: {
-            if (!g_key.shown) return false;
-            const Index at = Locate(grid, g_key.focus);
-            if (!g_key.holding) g_key.focus = grid[at.line][at.at];
-            if (g_key.holding)
+            if (!ProgramGame().pointer.key.shown) return false;
+            const Index at = Locate(grid, ProgramGame().pointer.key.focus);
+            if (!ProgramGame().pointer.key.holding)
+                ProgramGame().pointer.key.focus = grid[at.line][at.at];
+            if (ProgramGame().pointer.key.holding)
                 Place();
             else if (PlacingGame())
                 Lift(grid);
             else
-                Click(g_key.focus);
+                Click(ProgramGame().pointer.key.focus);
             return true;
         }
         case TableKey::kEscape:
-            if (!g_key.holding) return false;
+            if (!ProgramGame().pointer.key.holding) return false;
             PutBack();
             DrawFrame();
             return true;
@@ -249,21 +252,21 @@ bool TableKeyPress(TableKey key) {
 }
 
 void HideFocusFrame() {
-    if (g_key.holding && MainGame.Opt(opt::kHeld) != 0) PutBack();
-    g_key.holding = false;
-    if (!g_key.shown) return;
-    g_key.shown = false;
+    if (ProgramGame().pointer.key.holding && MainGame.Opt(opt::kHeld) != 0) PutBack();
+    ProgramGame().pointer.key.holding = false;
+    if (!ProgramGame().pointer.key.shown) return;
+    ProgramGame().pointer.key.shown = false;
     PointerFeedback().HideFocusFrame();
 }
 
 bool FocusFrameShown() {
-    return g_key.shown;
+    return ProgramGame().pointer.key.shown;
 }
 GridPlace FocusedPlace() {
-    return g_key.focus;
+    return ProgramGame().pointer.key.focus;
 }
 bool KeyboardHolding() {
-    return g_key.holding;
+    return ProgramGame().pointer.key.holding;
 }
 
 }  // namespace bw

@@ -97,7 +97,7 @@ void TakePairAway() {
             }
             PileDrawing().RedrawPile(name);
         }
-        DropNewestSteps(1);
+        DropNewestSteps(ProgramGame(), 1);
     }
 }
 
@@ -108,9 +108,9 @@ bool IsHidden(CardCode card) {
 }
 
 void TurnCardUp(CardCode card, int x, int y, int row) {
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     SetFaceFlag(card, '1');
-    NoteCardTurned(card);
+    NoteCardTurned(ProgramGame(), card);
     PlayAnnouncer().CardTurned(card);
     const bool shadows = !ParameterIs(field::kCardsShadowed, "N");
     const int lift = shadows ? CardShadowOffset() - 2 : 0;
@@ -133,7 +133,7 @@ bool PairClick(CardCode card, int x, int y, int row) {
     int n = static_cast<int>(up.size());
     CardCode a = n >= 1 ? up[0].card : 0;
     CardCode b = n >= 2 ? up[1].card : 0;
-    if (n == 0) BeginMemoryTurn();
+    if (n == 0) BeginMemoryTurn(ProgramGame());
     if (n < 2) {
         TurnCardUp(card, x, y, row);
         b = card;
@@ -145,7 +145,7 @@ bool PairClick(CardCode card, int x, int y, int row) {
             TakePairAway();
         } else {
             PlayAnnouncer().Missed();
-            NotePairMiss(a, b);
+            NotePairMiss(ProgramGame(), a, b);
             TurnBackAll();
         }
     }
@@ -182,7 +182,7 @@ int SequenceLength(const std::string& code) {
     const int length = RecordedRunLength();
     // The new card must continue a run that began with an ace.
     if (!code.empty() && length != SlotCount(record)) {
-        NoteSequenceMiss(SlotCode(code, 0));
+        NoteSequenceMiss(ProgramGame(), SlotCode(code, 0));
         PlayAnnouncer().Missed();
         record.clear();
         TurnBackAll();
@@ -200,7 +200,7 @@ void MemoryPress(CardCode card, int x, int y, int row) {
     const int goal = Rule(rule::kGoalKind);
     if (goal == 36) {
         if (IsHidden(card)) {
-            BeginMemoryTurn();
+            BeginMemoryTurn(ProgramGame());
             TurnCardUp(card, x, y, row);
             SequenceLength(FormatCode(card));
         }
@@ -231,7 +231,7 @@ void SetModelFaces(bool hide) {
 }
 
 void DealTwins() {
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     const int rows = TableauCount();
     const int twinRows = rows - 10;
     for (int i = 0; i < Foundations(); ++i) {

@@ -5,6 +5,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/history.h"
 #include "core/move_engine.h"
 #include "core/params.h"
@@ -346,7 +347,7 @@ enum class Next { kEnd, kStep11 };
 
 void Peek(CardCode card, int left, int top) {
     CardDrawing().DrawCardFace(card, left, top, kOnScreen);
-    PeekCard = {left, top};
+    ProgramGame().pointer.PeekCard = {left, top};
 }
 
 // Goal kinds 2 and 15 play tableau cards onto the "Waste", one rank up or down.
@@ -419,7 +420,7 @@ Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
             pick.accepted = true;
             pick.run = true;
             const int bottom = PileBottomEdge(hit.name, index);
-            RunHeight = bottom - hit.top;
+            ProgramGame().pointer.RunHeight = bottom - hit.top;
             pick.rect.bottom = bottom;
         }
     } else if (right && IsFaceUp(card) && ParameterIs(field::kShowPartialCard, "Y")) {
@@ -435,12 +436,12 @@ std::string TwoDigits(int n) {
 // Merges the undo steps of a press that dealt in several moves and marks the
 // step as a deal.
 void MergeDealSteps(int dealt) {
-    if (dealt > 1) DropSecondNewestSteps(dealt - 1);
-    if (dealt >= 1) MarkStep(2);
+    if (dealt > 1) DropSecondNewestSteps(ProgramGame(), dealt - 1);
+    if (dealt >= 1) MarkStep(ProgramGame(), 2);
 }
 
 void RaiseDealCounter() {
-    if (!AutoplayRunning()) ++DealCounter;
+    if (!AutoplayRunning()) ++ProgramGame().pointer.DealCounter;
 }
 
 bool StockEmpty() {
@@ -456,7 +457,8 @@ void StockDeal(CardCode c) {
         ExecuteMove(c, "Mazzo_Redeal");
     } else if (Rule(rule::kFilaStock1) == 1 || lastMode == 1) {
         const bool tableaus = ExecuteMove(1, "Add_Tableaus");
-        if (reserveMode == 5 && ExecuteMove(1, "Add_Reserves") && tableaus) DropNewestSteps(1);
+        if (reserveMode == 5 && ExecuteMove(1, "Add_Reserves") && tableaus)
+            DropNewestSteps(ProgramGame(), 1);
     } else if (Rule(rule::kFilaStock1) == 2 || lastMode == 2) {
         bool full = true;
         for (int i = 0; i < n; ++i) full = full && !Fila(i).empty();
@@ -476,7 +478,7 @@ void StockDeal(CardCode c) {
         }
     } else if (reserveMode == 4 && !StockEmpty()) {
         RaiseDealCounter();
-        const int k = DealCounter % 2 == 0 ? 2 : 1;
+        const int k = ProgramGame().pointer.DealCounter % 2 == 0 ? 2 : 1;
         int dealt = 0;
         for (int i = 1; i <= 3 && !StockEmpty(); ++i)
             if (ExecuteMove(i, "Add_Reserve_" + std::to_string(k))) ++dealt;
@@ -488,10 +490,10 @@ void StockDeal(CardCode c) {
             for (int i = 1; i <= 4 && !StockEmpty(); ++i)
                 if (ExecuteMove(e + i - 1, "Add_Tableau_" + TwoDigits(e))) ++dealt;
         }
-        if (dealt > 1) DropNewestSteps(dealt - 1);
+        if (dealt > 1) DropNewestSteps(ProgramGame(), dealt - 1);
     } else if (Rule(rule::kFilaStock1) == 10 && !StockEmpty()) {
         RaiseDealCounter();
-        const int d = DealCounter + (AutoplayRunning() ? 2 : 1);
+        const int d = ProgramGame().pointer.DealCounter + (AutoplayRunning() ? 2 : 1);
         int dealt = 0;
         for (int j = 0; j < 8; ++j) {
             if (ExecuteMove(j + 1, "Add_Tableau_" + TwoDigits(8 * d - 15 + j))) {
@@ -535,7 +537,7 @@ void RefillShortPiles(CardCode c) {
             if (!StockEmpty() && ExecuteMove(1, "Add_Tableau_" + TwoDigits(e + 1))) ++steps;
         }
     }
-    if (steps >= 2) DropNewestSteps(steps - 1);
+    if (steps >= 2) DropNewestSteps(ProgramGame(), steps - 1);
     if (!needed) ExecuteMove(c, "Mazzo_Vis");
 }
 
@@ -624,9 +626,9 @@ void PickUp(const Pickup& pick, int x, int y) {
         MainGame.SetOpt(opt::kHoldY, y);
     }
     MainGame.SetOpt(opt::kHeld, pick.card);
-    SetMovingStackSingle(!pick.run);
-    GrabOffset = {x - pick.left, y - pick.top};
-    DragRect = pick.rect;
+    SetMovingStackSingle(ProgramGame(), !pick.run);
+    ProgramGame().pointer.GrabOffset = {x - pick.left, y - pick.top};
+    ProgramGame().pointer.DragRect = pick.rect;
     PressHooks().BuildHeldImage();
     PressHooks().LiftCards(pick.card, !pick.run);
     if (!ParameterIs(field::kCardsShadowed, "N")) {
@@ -634,15 +636,16 @@ void PickUp(const Pickup& pick, int x, int y) {
         // so the card does not jump under the pointer.
         const int lift = HeldLift();
         PressHooks().DrawHeldImage(pick.left - lift, pick.top - lift);
-        GrabOffset.x += lift;
-        GrabOffset.y += lift;
+        ProgramGame().pointer.GrabOffset.x += lift;
+        ProgramGame().pointer.GrabOffset.y += lift;
         if (Opt(opt::kAutoplay) == 0) PlaySwitched("card_up", field::kSoundsCardUp);
     } else if (pick.wholeCell || !ParameterIs(field::kPilesTT, "N")) {
         PressHooks().DrawHeldImage(pick.left, pick.top);
     }
     const int goal = Rule(rule::kGoalKind);
     if (goal == 2 || goal == 12 || goal == 15) {
-        CardAnimations().FlyCard(pick.card, DragRect.left, DragRect.top, MainGame.StockLeft(2),
+        CardAnimations().FlyCard(pick.card, ProgramGame().pointer.DragRect.left,
+                                 ProgramGame().pointer.DragRect.top, MainGame.StockLeft(2),
                                  MainGame.StockTop(2));
         // The flight empties the hand (option 94); the move needs the card.
         MainGame.SetOpt(opt::kHeld, pick.card);
@@ -660,7 +663,7 @@ int HeldLift() {
 }
 
 void PointerPress(MouseButton button, int shift, int x, int y) {
-    MouseIdleStamp = -1;
+    ProgramGame().pointer.MouseIdleStamp = -1;
     StatusDisplay().HidePileSizePanel();
     if (!Flag(flag::kInProgress) || Opt(opt::kHeld) != 0) return;
     MainGame.SetOpt(opt::kPointerMoved, 0);
@@ -686,7 +689,7 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
         PressHooks().ClickShortcut(hit);
         return;
     }
-    RunHeight = CardHeight;
+    ProgramGame().pointer.RunHeight = CardHeight;
     if (Rule(rule::kSelectSum) != 0) {
         PressHooks().SelectionPress(button, shift, x, y, hit);
         return;
@@ -705,7 +708,8 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
         if (kind == kAppogg && (Rule(rule::kAppoggFamily) == 1 || Rule(rule::kAppoggFamily) == 2) &&
             hit.card >= 1 && IsFaceUp(hit.card) && ParameterIs(field::kShowPartialCard, "Y"))
             Peek(hit.card, hit.left, hit.top);
-        if (PeekCard.x == 0 && PeekCard.y == 0) Dialogs().Beep();
+        if (ProgramGame().pointer.PeekCard.x == 0 && ProgramGame().pointer.PeekCard.y == 0)
+            Dialogs().Beep();
         return;
     }
     if (!tableauCard && left && !PilePress(hit, pick)) return;

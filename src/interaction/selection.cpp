@@ -6,6 +6,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/history.h"
 #include "core/move_engine.h"
 #include "core/params.h"
@@ -140,7 +141,7 @@ bool AllDistinct(const std::vector<int>& ranks) {
 void SwapFirstCards(CardCode a, CardCode b) {
     const Place pa = PlaceOf(a), pb = PlaceOf(b);
     if (pa.kind != kFila || pb.kind != kFila) return;
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     const CardPoint A = PositionOf(pa), B = PositionOf(pb);
     if (!ParameterIs(field::kCardsAnimate, "N")) {
         CardAnimations().FlyCard(a, A.left, A.top, B.left, B.top);
@@ -152,7 +153,7 @@ void SwapFirstCards(CardCode a, CardCode b) {
     SelectionList().clear();
     PileDrawing().RedrawPile(pa.name);
     PileDrawing().RedrawPile(pb.name);
-    RecordStep(0, true);
+    RecordStep(ProgramGame(), 0, true);
     UpdateScore();
     SetFlag(flag::kFinished, IsGameWon());
     EndIfFinished();

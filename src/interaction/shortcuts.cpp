@@ -5,6 +5,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/move_engine.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -105,19 +106,19 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
     EndHold();
     const int own = TableauOf(card);
     if (single) {
-        RunHeight = CardHeight;
+        ProgramGame().pointer.RunHeight = CardHeight;
     } else {
         if (own < 0) return false;
         bottom = PileBottomEdge(PileName(kFila, own + 1), own);
-        RunHeight = bottom - top;
+        ProgramGame().pointer.RunHeight = bottom - top;
     }
     MainGame.SetOpt(opt::kHeld, card);
     MainGame.SetOpt(opt::kHeldTop, 0);
-    GrabOffset = {0, 0};
-    DragRect = {left, top, right, bottom};
+    ProgramGame().pointer.GrabOffset = {0, 0};
+    ProgramGame().pointer.DragRect = {left, top, right, bottom};
     MainGame.SetOpt(opt::kHoldX, 0);
     MainGame.SetOpt(opt::kHoldY, 0);
-    SetMovingStackSingle(single);
+    SetMovingStackSingle(ProgramGame(), single);
 
     // Each destination alone, its own rectangle taken as the held one.
     auto send = [&](const DropTarget& t) { return DropHeldOn(card, TargetRect(t), {t}); };

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game.h"
 #include "core/game_status.h"
 #include "core/history.h"
 #include "core/joker_caption.h"
@@ -43,19 +44,19 @@ bool BeforeTheTwins(const HistoryLists& h) {
 bool Exchange(HistoryLists& from, std::string& fromMarks, int toWhich, std::string& toMarks,
               ParamField soundSwitch, const char* sound) {
     if (!TableAccepts()) return false;
-    if (StepCount(from) == 0 || (&from == &UndoLists && BeforeTheTwins(from))) {
+    if (StepCount(from) == 0 || (&from == &ProgramGame().UndoLists && BeforeTheTwins(from))) {
         Dialogs().Beep();
         return false;
     }
-    RecordStep(toWhich);
+    RecordStep(ProgramGame(), toWhich);
     std::string element;
-    PopStepInto(from, fromMarks, &element);
+    PopStepInto(ProgramGame(), from, fromMarks, &element);
     toMarks += element;
 
     // Cards of the present table may lie where the restored one has holes
     // or shorter piles: the picture is rebuilt, not drawn over.
     TableView().RedrawTable();
-    ForgetJokerCaption();
+    ForgetJokerCaption(ProgramGame());
     UpdateScore();
     SetFlag(flag::kFinished, IsGameWon());
     if (GetParameter(field::kSoundsEnabled) == "Y" && GetParameter(soundSwitch) == "Y")
@@ -66,33 +67,36 @@ bool Exchange(HistoryLists& from, std::string& fromMarks, int toWhich, std::stri
 }  // namespace
 
 bool CanUndo() {
-    return TableAccepts() && StepCount(UndoLists) > 0 && !BeforeTheTwins(UndoLists);
+    return TableAccepts() && StepCount(ProgramGame().UndoLists) > 0 &&
+           !BeforeTheTwins(ProgramGame().UndoLists);
 }
 bool CanRedo() {
-    return TableAccepts() && StepCount(RedoLists) > 0;
+    return TableAccepts() && StepCount(ProgramGame().RedoLists) > 0;
 }
 
 // As CanUndo and CanRedo, but whatever is held: the commands stay as they
 // are while a card is dragged.
 bool UndoOffered() {
-    return Flag(flag::kInProgress) && !UndoSwitchedOff() && StepCount(UndoLists) > 0 &&
-           !BeforeTheTwins(UndoLists);
+    return Flag(flag::kInProgress) && !UndoSwitchedOff() &&
+           StepCount(ProgramGame().UndoLists) > 0 && !BeforeTheTwins(ProgramGame().UndoLists);
 }
 bool RedoOffered() {
-    return Flag(flag::kInProgress) && !UndoSwitchedOff() && StepCount(RedoLists) > 0;
+    return Flag(flag::kInProgress) && !UndoSwitchedOff() && StepCount(ProgramGame().RedoLists) > 0;
 }
 
 // The library has no recordings of their own for these two commands: undo
 // sounds like cards put down, redo like cards picked up.
 bool UndoCommand() {
-    return Exchange(UndoLists, UndoMarks, 0, RedoMarks, field::kSoundsUndo, "card_down");
+    return Exchange(ProgramGame().UndoLists, ProgramGame().UndoMarks, 0, ProgramGame().RedoMarks,
+                    field::kSoundsUndo, "card_down");
 }
 bool RedoCommand() {
-    return Exchange(RedoLists, RedoMarks, 1, UndoMarks, field::kSoundsRedo, "card_up");
+    return Exchange(ProgramGame().RedoLists, ProgramGame().RedoMarks, 1, ProgramGame().UndoMarks,
+                    field::kSoundsRedo, "card_up");
 }
 
 void SetUndoEnabled(bool enabled) {
-    AllowUndoRedo(enabled && !UndoSwitchedOff());
+    AllowUndoRedo(ProgramGame(), enabled && !UndoSwitchedOff());
 }
 
 }  // namespace bw

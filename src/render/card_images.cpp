@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/rules.h"
@@ -509,7 +510,7 @@ QSize CuttingSize(char letter) {
 }
 
 void ICardSetUp::ReloadRules() {
-    LoadGameRules(static_cast<int>(ParameterInt(field::kGameId, 0)));
+    LoadGameRules(ProgramGame(), static_cast<int>(ParameterInt(field::kGameId, 0)));
 }
 
 void ICardSetUp::Advice(const std::string& text, const std::string& key) {

@@ -7,6 +7,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/joker_caption.h"
 #include "core/piles.h"
 #include "core/state.h"
@@ -78,7 +79,7 @@ const QImage& PictureOf(CardCode code) {
 
 void QtTable::PaintEmptyTable() {
     PaintBackground(Canvas::Table());
-    ForgetJokerCaption();
+    ForgetJokerCaption(ProgramGame());
     bw::ShowTableSoon();
 }
 
@@ -86,12 +87,12 @@ void QtTable::RepaintTable(bool animateDeal) {
     if (animateDeal) {
         InputBlock block;
         bw::RepaintTable(Canvas::Window(), true);
-        RefreshJokerCaption();
+        RefreshJokerCaption(ProgramGame());
         return;
     }
     bw::RepaintTable(Canvas::Table(), false);
     bw::ShowTable();
-    RefreshJokerCaption();
+    RefreshJokerCaption(ProgramGame());
 }
 
 void QtTable::RedrawTable() {
@@ -100,9 +101,9 @@ void QtTable::RedrawTable() {
     bw::ShowTable();
     // The background took the joker caption away; one still wanted is drawn
     // again even when it did not change.
-    if (!RefreshJokerCaption() && MainGame.Opt(opt::kJokerCaption) != -1) {
-        ForgetJokerCaption();
-        RefreshJokerCaption();
+    if (!RefreshJokerCaption(ProgramGame()) && MainGame.Opt(opt::kJokerCaption) != -1) {
+        ForgetJokerCaption(ProgramGame());
+        RefreshJokerCaption(ProgramGame());
     }
 }
 
@@ -172,7 +173,7 @@ void QtTable::HighlightFoundations(int index) {
 }
 
 void QtTable::UpdateJokerCaption() {
-    RefreshJokerCaption();
+    RefreshJokerCaption(ProgramGame());
 }
 
 void QtTable::DrawCardFace(int code, int left, int top, int surfaces) {
@@ -245,7 +246,7 @@ void QtTable::DrawAllPiles(int surfaces) {
     MainGame.SetOpt(opt::kScroll, scroll);
     MainGame.SetOpt(opt::kLowestPixel, std::max<int>(lowest, MainGame.Opt(opt::kLowestPixel)));
     DiscardTableChanges();
-    RefreshJokerCaption();
+    RefreshJokerCaption(ProgramGame());
     if (surfaces & kOnScreen) bw::ShowTable();
 }
 

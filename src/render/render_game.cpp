@@ -4,6 +4,7 @@
 
 #include "core/card_size.h"
 #include "core/deal.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/ports.h"
@@ -34,7 +35,7 @@ private:
 class RequestSetUp : public ICardSetUp {
 public:
     explicit RequestSetUp(const RenderRequest& request) : request_(request) {}
-    void ReloadRules() override { LoadGameRules(request_.gameId); }
+    void ReloadRules() override { LoadGameRules(ProgramGame(), request_.gameId); }
     void Advice(const std::string&, const std::string&) override {}
     void LayOutPiles() override {
         LayoutInput in = request_.layout;
@@ -85,7 +86,7 @@ QImage RenderDealtTable(const RenderRequest& request) {
     SetParameter(field::kGameNumber, request.gameNumber);
 
     // The images of the size, then the set-up every new game runs.
-    LoadGameRules(request.gameId);
+    LoadGameRules(ProgramGame(), request.gameId);
     ApplyCardSize();
     MainGame.SetOpt(opt::kSuitModeLoaded, Rule(rule::kSuitMode));
     RequestSetUp setUp(request);

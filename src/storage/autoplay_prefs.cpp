@@ -1,5 +1,6 @@
 #include "storage/autoplay_prefs.h"
 
+#include "core/game.h"
 #include "core/game_status.h"
 #include "core/params.h"
 #include "core/ports.h"
@@ -40,7 +41,8 @@ bool StoreGameAutoplaySwitch(int gameId, bool on) {
 
 void ApplyStoredGameAutoplay(int gameId) {
     if (MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
-    if (Status().commands) SetAutoplaySwitch(GameAutoplayStored(gameId));
+    if (Status(ProgramGame()).commands)
+        SetAutoplaySwitch(ProgramGame(), GameAutoplayStored(gameId));
 }
 
 }  // namespace bw

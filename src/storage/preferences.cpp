@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "core/game.h"
 #include "core/game_status.h"
 #include "core/look_time.h"
 #include "core/params.h"
@@ -112,7 +113,7 @@ void LoadAutoplaySwitch(const Loader& in) {
     if (MainGame.Opt(opt::kAutoPlayAllGames) != 1 && MainGame.Opt(opt::kAutoPlayAllGames) != 2)
         MainGame.SetOpt(opt::kAutoPlayAllGames, 1);
     if (MainGame.Opt(opt::kAutoPlayAllGames) == 1) {
-        if (in.Read(key::kAutoPlay, "Y") == "Y") SetAutoplaySwitch(true);
+        if (in.Read(key::kAutoPlay, "Y") == "Y") SetAutoplaySwitch(ProgramGame(), true);
     } else {
         ApplyStoredGameAutoplay(static_cast<int>(ParameterInt(field::kGameId, -1)));
     }

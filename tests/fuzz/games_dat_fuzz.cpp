@@ -1,6 +1,7 @@
 // GAMES.DAT as the program reads it: the catalogue with its character
 // substitution, the start-up check, every rules column, the look-ups the
 // dialogs make, and the decoder behind "brindlewick-tool decompile".
+#include "core/game.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/rules.h"
@@ -37,7 +38,7 @@ BW_FUZZ_TARGET(games_dat) {
     // Each look-up reads the whole file again: a few entries show it all.
     for (size_t i = 0; i < MainGame.catalogue.size() && i < 2; ++i) {
         const CatalogueEntry e = ParseCatalogueLine(MainGame.catalogue[i]);
-        LoadGameRules(e.id);
+        LoadGameRules(ProgramGame(), e.id);
         GameName(e.id);
         GameFamily(e.id);
         GameIdByName(e.name);

@@ -3,6 +3,7 @@
 // main window.
 #include "engine_play_support.h"
 
+#include "core/game.h"
 #include "interaction/undo.h"
 #include "render/drawing.h"
 
@@ -38,21 +39,21 @@ TEST_F(StockDealPlay, APressDealsOneCardToEveryPileAsOneMarkedStep) {
         EXPECT_TRUE(IsFaceUp(TopCode(pile))) << i;
     }
     EXPECT_EQ(SlotCount(MazzoPiles[0]), 12);
-    EXPECT_EQ(StepCount(UndoLists), 1);
-    EXPECT_EQ(CountMarks(UndoMarks, 2), 1);
-    EXPECT_EQ(DealCounter, 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
+    EXPECT_EQ(CountMarks(ProgramGame().UndoMarks, 2), 1);
+    EXPECT_EQ(ProgramGame().pointer.DealCounter, 1);
     EXPECT_GE(Played("Shuffle"), 1);
     const TableState once = CurrentTable();
 
     // One undo takes the whole deal back; the mark travels with the step.
     window.mnuUndo->trigger();
     EXPECT_EQ(CurrentTable(), dealt);
-    EXPECT_EQ(CountMarks(UndoMarks, 2), 0);
-    EXPECT_EQ(CountMarks(RedoMarks, 2), 1);
+    EXPECT_EQ(CountMarks(ProgramGame().UndoMarks, 2), 0);
+    EXPECT_EQ(CountMarks(ProgramGame().RedoMarks, 2), 1);
     window.mnuRedo->trigger();
     EXPECT_EQ(CurrentTable(), once);
-    EXPECT_EQ(CountMarks(UndoMarks, 2), 1);
-    EXPECT_EQ(CountMarks(RedoMarks, 2), 0);
+    EXPECT_EQ(CountMarks(ProgramGame().UndoMarks, 2), 1);
+    EXPECT_EQ(CountMarks(ProgramGame().RedoMarks, 2), 0);
 
     // The third press runs out after four piles.
     Click(StockCentre(0));
@@ -60,13 +61,13 @@ TEST_F(StockDealPlay, APressDealsOneCardToEveryPileAsOneMarkedStep) {
     EXPECT_TRUE(MazzoPiles[0].empty());
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(SlotCount(FilaPiles[static_cast<size_t>(i)]), i < 4 ? 7 : 6) << i;
-    EXPECT_EQ(StepCount(UndoLists), 3);
-    EXPECT_EQ(CountMarks(UndoMarks, 2), 3);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 3);
+    EXPECT_EQ(CountMarks(ProgramGame().UndoMarks, 2), 3);
     // An empty stock deals nothing and records nothing.
     const TableState end = CurrentTable();
     Click(StockCentre(0));
     EXPECT_EQ(CurrentTable(), end);
-    EXPECT_EQ(StepCount(UndoLists), 3);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 3);
     for (int k = 0; k < 3; ++k) window.mnuUndo->trigger();
     EXPECT_EQ(CurrentTable(), dealt);
 }
@@ -207,7 +208,7 @@ TEST_F(JumpPlay, ACardJumpsIntoTheGapAndTheCardJumpedOverLeaves) {
     EXPECT_TRUE(FilaPiles[static_cast<size_t>(jumper)].empty());
     EXPECT_TRUE(FilaPiles[static_cast<size_t>(middle)].empty());
     EXPECT_EQ(TopCode(MazzoPiles[2]), over);
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 
     window.mnuUndo->trigger();
     EXPECT_EQ(CurrentTable(), dealt);
@@ -260,7 +261,7 @@ TEST_F(RefillPlay, AnEmptyStockIsTurnedBackToRefillAsOneUndoStep) {
     for (CardCode c : Cards(FilaPiles[0])) EXPECT_TRUE(IsFaceUp(c));
     EXPECT_EQ(Cards(MazzoPiles[0]), (std::vector<CardCode>{S(4)}));
     EXPECT_TRUE(MazzoPiles[1].empty());
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     const TableState refilled = CurrentTable();
     // The redeal that came first is taken back with the rest.
     window.mnuUndo->trigger();

@@ -15,6 +15,7 @@
 #include "app/shell_hooks.h"
 #include "core/card_positions.h"
 #include "core/cards.h"
+#include "core/game.h"
 #include "core/history.h"
 #include "core/new_game.h"
 #include "core/params.h"
@@ -186,7 +187,7 @@ protected:
     }
     // Shows the table laid by hand and starts the histories from it.
     void ShowLaidTable() {
-        ClearHistory(true);
+        ClearHistory(ProgramGame(), true);
         TableView().RepaintTable(false);
         TableView().ShowTable();
     }
@@ -244,7 +245,8 @@ protected:
             Release(from);
             return false;
         }
-        const QPoint to(left + GrabOffset.x, top + GrabOffset.y);
+        const QPoint to(left + ProgramGame().pointer.GrabOffset.x,
+                        top + ProgramGame().pointer.GrabOffset.y);
         for (int step = 1; step <= 3; ++step) MoveTo(from + (to - from) * step / 3);
         Release(to);
         return true;

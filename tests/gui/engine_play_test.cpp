@@ -4,6 +4,7 @@
 #include "engine_play_support.h"
 
 #include "core/autoplay.h"
+#include "core/game.h"
 #include "interaction/drag.h"
 #include "interaction/undo.h"
 #include "render/drawing.h"
@@ -71,7 +72,7 @@ TEST_F(KlondikeTable, RefusedDropsPutTheCardsBackUnchanged) {
     // Spades of one colour are no run: nothing is lifted from inside them.
     EXPECT_FALSE(DragOnto(CardOf("Fila7", 0), "Fila1"));
     EXPECT_EQ(CurrentTable(), laid);
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     EXPECT_EQ(MainGame.Opt(94), 0);
     EXPECT_FALSE(CardsLifted());
     EXPECT_EQ(Beeps(), 0);  // a refused drop glides back without a sound of complaint
@@ -98,7 +99,7 @@ TEST_F(KlondikeTable, LegalDropsMoveAndUndoRedoRestoreTheTableExactly) {
     EXPECT_EQ(Cards(DestPiles[2]), (std::vector<CardCode>{H(1)}));
     EXPECT_EQ(Played("Foundation"), 1);
     states.push_back(CurrentTable());
-    ASSERT_EQ(StepCount(UndoLists), 3);
+    ASSERT_EQ(StepCount(ProgramGame().UndoLists), 3);
 
     // Back step by step to the table as it was laid, face flags included ...
     for (int k = 2; k >= 0; --k) {
@@ -113,13 +114,13 @@ TEST_F(KlondikeTable, LegalDropsMoveAndUndoRedoRestoreTheTableExactly) {
         EXPECT_EQ(CurrentTable(), states[k]) << "redo to " << k;
         EXPECT_TRUE(ScreenShowsTable(window)) << "redo to " << k;
     }
-    EXPECT_EQ(StepCount(RedoLists), 0);
-    EXPECT_EQ(StepCount(UndoLists), 3);
+    EXPECT_EQ(StepCount(ProgramGame().RedoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 3);
     // A new move after an undo drops what could have been redone.
     window.mnuUndo->trigger();
-    EXPECT_EQ(StepCount(RedoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().RedoLists), 1);
     ASSERT_TRUE(DragOnto(TopOf("Fila6"), "Dest1"));
-    EXPECT_EQ(StepCount(RedoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().RedoLists), 0);
 }
 
 TEST_F(KlondikeTable, TheBestCoveredOfTwoPilesTakesTheCard) {
@@ -172,7 +173,7 @@ TEST_F(KlondikePlay, TheStockIsTurnedBackTwiceAndThenNoMore) {
     EXPECT_EQ(TopCode(MazzoPiles[1]), BottomCode(stock));
     for (CardCode c : Cards(MazzoPiles[1])) EXPECT_TRUE(IsFaceUp(c));
     EXPECT_EQ(PileMarkCode(kMarkStock, 0, drawn), "022");
-    const int steps = StepCount(UndoLists);
+    const int steps = StepCount(ProgramGame().UndoLists);
 
     Click(StockCentre(0));  // first redeal
     EXPECT_EQ(MainGame.Opt(73), 2);
@@ -181,7 +182,7 @@ TEST_F(KlondikePlay, TheStockIsTurnedBackTwiceAndThenNoMore) {
     EXPECT_TRUE(MazzoPiles[1].empty());
     EXPECT_EQ(table.redeals, (std::vector<int>{24}));
     EXPECT_EQ(Played("Redeal (loop)"), 1);
-    EXPECT_EQ(StepCount(UndoLists), steps + 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), steps + 1);
 
     turnAll();
     // The counter stands at the limit: one redeal is left, and the empty
@@ -194,11 +195,11 @@ TEST_F(KlondikePlay, TheStockIsTurnedBackTwiceAndThenNoMore) {
     turnAll();
     EXPECT_EQ(PileMarkCode(kMarkStock, 0, drawn), "008");
     const TableState used = CurrentTable();
-    const int before = StepCount(UndoLists);
+    const int before = StepCount(ProgramGame().UndoLists);
     Click(StockCentre(0));  // no third redeal
     EXPECT_EQ(CurrentTable(), used);
     EXPECT_EQ(MainGame.Opt(73), 3);
-    EXPECT_EQ(StepCount(UndoLists), before);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), before);
     EXPECT_EQ(table.redeals.size(), 2u);
     // An undone turn brings a card back, but the passes stay used.
     window.mnuUndo->trigger();
@@ -235,7 +236,7 @@ TEST_F(KlondikeTable, DoubleAndRightClicksChooseTheDestination) {
     DoubleClick(StockCentre(0));
     EXPECT_EQ(SlotCount(MazzoPiles[1]), 2);
     EXPECT_EQ(SlotCount(MazzoPiles[0]), 1);
-    EXPECT_EQ(StepCount(UndoLists), 5);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 5);
 }
 
 class KlondikeAutoplay : public EnginePlay {
@@ -264,7 +265,7 @@ TEST_F(KlondikeAutoplay, ARunsToExhaustionAfterADrop) {
     EXPECT_EQ(Cards(FilaPiles[3]), (std::vector<CardCode>{C(9)}));
     EXPECT_EQ(Cards(MazzoPiles[1]), (std::vector<CardCode>{C(3)}));
     EXPECT_EQ(Played("Autoplay") - before, 4);
-    EXPECT_EQ(StepCount(UndoLists), 5);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 5);
     EXPECT_TRUE(Flag(flag::kInProgress));
 }
 
@@ -369,7 +370,7 @@ TEST_F(FreeCellPlay, RunsMoveAsFarAsTheFreeCellsAllow) {
 
     // Every step back to the laid table and forward again.
     const TableState end = CurrentTable();
-    const int steps = StepCount(UndoLists);
+    const int steps = StepCount(ProgramGame().UndoLists);
     ASSERT_EQ(steps, 5);
     for (int k = 0; k < steps; ++k) window.mnuUndo->trigger();
     EXPECT_EQ(CurrentTable(), laid);

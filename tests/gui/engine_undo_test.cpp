@@ -3,6 +3,7 @@
 // undo; the pairing and sequence games offer none.
 #include "engine_play_support.h"
 
+#include "core/game.h"
 #include "interaction/undo.h"
 #include "platform/ini.h"
 
@@ -58,29 +59,29 @@ TEST_P(ShippedUndo, OneStepIsUndoneAndRedoneExactly) {
     Prepare();
     const TableState dealt = CurrentTable();
     // The memorise phase's own steps stay behind, never undone.
-    const int before = StepCount(UndoLists);
+    const int before = StepCount(ProgramGame().UndoLists);
     ASSERT_EQ(before, GetParam().id == 205 ? 2 : 0);
     EXPECT_FALSE(CanUndo());
 
     PlayOneStep();
     const TableState played = CurrentTable();
     ASSERT_NE(played, dealt);
-    ASSERT_EQ(StepCount(UndoLists), before + 1);
+    ASSERT_EQ(StepCount(ProgramGame().UndoLists), before + 1);
     ASSERT_TRUE(window.mnuUndo->isEnabled());
 
     window.mnuUndo->trigger();
     EXPECT_EQ(CurrentTable(), dealt);
     EXPECT_TRUE(ScreenShowsTable(window)) << "after undo";
-    EXPECT_EQ(StepCount(UndoLists), before);
-    EXPECT_EQ(StepCount(RedoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), before);
+    EXPECT_EQ(StepCount(ProgramGame().RedoLists), 1);
     EXPECT_EQ(Played("card_down"), 1);  // the undo sound, under "Sounds_Undo"
 
     const int ups = Played("card_up");  // a drag's pick-up plays it too
     window.mnuRedo->trigger();
     EXPECT_EQ(CurrentTable(), played);
     EXPECT_TRUE(ScreenShowsTable(window)) << "after redo";
-    EXPECT_EQ(StepCount(UndoLists), before + 1);
-    EXPECT_EQ(StepCount(RedoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), before + 1);
+    EXPECT_EQ(StepCount(ProgramGame().RedoLists), 0);
     EXPECT_EQ(Played("card_up"), ups + 1);  // the redo sound, under "Sounds_Redo"
 
     // Nothing more to redo: the command is greyed; reached anyway, it
@@ -136,12 +137,12 @@ TEST_P(NoUndo, UndoAndRedoAreGreyedAndTakeNothingBack) {
 
     PlayOneStep();
     const TableState played = CurrentTable();
-    ASSERT_EQ(StepCount(UndoLists), 1);
+    ASSERT_EQ(StepCount(ProgramGame().UndoLists), 1);
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
     window.tbUndo->click();
     EXPECT_EQ(CurrentTable(), played);
-    EXPECT_EQ(StepCount(RedoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().RedoLists), 0);
     EXPECT_TRUE(greyed());
 }
 

@@ -16,6 +16,7 @@
 
 #include "app/memory_end_dialog.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/game_end.h"
 #include "core/history.h"
 #include "core/piles.h"
@@ -208,7 +209,7 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
     for (const std::string& row : FilaPiles) EXPECT_EQ(row, "");
     EXPECT_EQ(WindowOffTable(), "");
 
-    const int stepsBefore = StepCount(UndoLists);
+    const int stepsBefore = StepCount(ProgramGame().UndoLists);
     clock.Advance(5000);
     window.Timer1Timer();
     EXPECT_EQ(window.lblTempo->text().toStdString(),
@@ -223,7 +224,7 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
     window.Timer1Timer();
     // The models turn down one by one, then the twins show one by one.
     EXPECT_EQ(waits.waits, std::vector<int>(20, 200));
-    EXPECT_EQ(StepCount(UndoLists), stepsBefore + 2);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), stepsBefore + 2);
     for (int j = 0; j < kModels; ++j) {
         EXPECT_FALSE(IsFaceUp(Model(j))) << j;
         EXPECT_TRUE(Shows(ModelPlace(j), CardBack)) << j;
@@ -509,8 +510,9 @@ TEST_F(ForgetMeNotTest, ADragFramePaintsOnlyAroundTheHeldCard) {
 
     PaintCounter paints;
     window.imgSfondo->installEventFilter(&paints);
-    const QRect before(DragRect.left, DragRect.top, DragRect.right - DragRect.left,
-                       DragRect.bottom - DragRect.top);
+    const QRect before(ProgramGame().pointer.DragRect.left, ProgramGame().pointer.DragRect.top,
+                       ProgramGame().pointer.DragRect.right - ProgramGame().pointer.DragRect.left,
+                       ProgramGame().pointer.DragRect.bottom - ProgramGame().pointer.DragRect.top);
     QTest::mouseMove(window.imgSfondo, grab + QPoint(33, 42));
     window.imgSfondo->removeEventFilter(&paints);
 

@@ -14,6 +14,7 @@
 #include <random>
 
 #include "app/startup.h"
+#include "core/game.h"
 #include "core/rules.h"
 #include "platform/ini.h"
 #include "play_support.h"
@@ -338,7 +339,7 @@ TEST_F(HostileFiles, GoodRulesAreNotReported) {
         ASSERT_TRUE(LoadCatalogue());
         for (const std::string& line : MainGame.catalogue) {
             const int id = ParseCatalogueLine(line).id;
-            LoadGameRules(id);
+            LoadGameRules(ProgramGame(), id);
             EXPECT_EQ(RuleDamage(), "") << games << " game " << id;
         }
     }
@@ -381,7 +382,7 @@ TEST_F(HostileFiles, ProgramFilesRewrittenUnderTheRunningGame) {
     // New deals of this game and another, as a player would make them.
     Play();
     EXPECT_EQ(GameId(), 201);
-    LoadGameRules(202);
+    LoadGameRules(ProgramGame(), 202);
     EXPECT_TRUE(std::any_of(GameRules.begin(), GameRules.end(), [](int16_t v) { return v != 0; }));
     QTest::keyClick(&window, Qt::Key_F2);
     EXPECT_THAT(dialogs.errors, IsEmpty());

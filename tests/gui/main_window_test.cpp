@@ -18,6 +18,7 @@
 #include "app/placeholders.h"
 #include "app/product_info.h"
 #include "app/shell_hooks.h"
+#include "core/game.h"
 #include "core/game_status.h"
 #include "core/new_game.h"
 #include "core/params.h"
@@ -280,7 +281,7 @@ TEST_F(MainWindowTest, CaptionNamesTheGameAndTheDealNumber) {
 }
 
 TEST_F(MainWindowTest, GameCommandsAreEnabledTogether) {
-    SetGameCommands(false);
+    SetGameCommands(ProgramGame(), false);
     for (QAction* a :
          {window.mnuNew, window.mnuUndo, window.mnuRedo, window.mnuAutoplay, window.mnuRules})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
@@ -291,7 +292,7 @@ TEST_F(MainWindowTest, GameCommandsAreEnabledTogether) {
     EXPECT_TRUE(window.tbOpen->isEnabled());
     EXPECT_TRUE(window.tbExit->isEnabled());
     EXPECT_FALSE(window.AutoplayEnabled());
-    SetGameCommands(true);
+    SetGameCommands(ProgramGame(), true);
     EXPECT_TRUE(window.mnuNew->isEnabled());
     // Undo and Redo also wait for something to restore.
     EXPECT_FALSE(window.mnuUndo->isEnabled());
@@ -312,10 +313,10 @@ TEST_F(MainWindowTest, AutoplayCheckMarkDrivesBothButtons) {
     window.tbAutoPlay1->click();  // the small one
     EXPECT_TRUE(window.AutoplayChecked());
     EXPECT_TRUE(window.tbAutoPlay->isChecked());
-    EXPECT_TRUE(Status().autoplay);
+    EXPECT_TRUE(Status(ProgramGame()).autoplay);
 
     // The engine's switch (start-up, per-game switch) moves the same marks.
-    SetAutoplaySwitch(false);
+    SetAutoplaySwitch(ProgramGame(), false);
     EXPECT_FALSE(window.mnuAutoplay->isChecked());
     EXPECT_FALSE(window.tbAutoPlay1->isChecked());
 

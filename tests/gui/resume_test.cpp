@@ -65,11 +65,11 @@ struct Seen {
 Seen Look(Run& run) {
     RefreshTimeDisplay();  // the passing waits moved the clock on
     return {CurrentTable(),
-            StepCount(UndoLists),
+            StepCount(ProgramGame().UndoLists),
             run.window.lblScore->text().toStdString(),
             run.window.lblTempo->text().toStdString(),
             run.window.mnuUndo->isEnabled(),
-            Status().elapsedMs};
+            Status(ProgramGame()).elapsedMs};
 }
 
 TEST(Resume, EveryShippedGameContinuesWhereItWasClosed) {
@@ -117,7 +117,7 @@ TEST(Resume, EveryShippedGameContinuesWhereItWasClosed) {
             // The clock goes on from the time kept.
             run->clock.Advance(2000);
             run->window.Timer1Timer();
-            EXPECT_EQ(Status().elapsedMs, closed.elapsedMs + 2000);
+            EXPECT_EQ(Status(ProgramGame()).elapsedMs, closed.elapsedMs + 2000);
             if (closed.undoEnabled) {
                 run->window.mnuUndo->trigger();
                 EXPECT_EQ(CurrentTable(), undone);

@@ -13,6 +13,7 @@
 #include "app/memory_end_dialog.h"
 #include "app/open_game_dialog.h"
 #include "core/cards.h"
+#include "core/game.h"
 #include "core/history.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -218,7 +219,8 @@ public:
     }
     void RepaintTable(bool animateDeal) override {
         ShellTable::RepaintTable(animateDeal);
-        if (pendingDeal_ && StepCount(UndoLists) == 0 && StepCount(RedoLists) == 0 && onDeal)
+        if (pendingDeal_ && StepCount(ProgramGame().UndoLists) == 0 &&
+            StepCount(ProgramGame().RedoLists) == 0 && onDeal)
             onDeal();
         pendingDeal_ = false;
     }
@@ -456,8 +458,8 @@ uint64_t TableHash() {
     h.Add(faces);
     h.Add(GetParameter(field::kScore));
     for (const uint8_t f : GameFlags) h.Add(f);
-    h.Add(StepCount(UndoLists));
-    h.Add(StepCount(RedoLists));
+    h.Add(StepCount(ProgramGame().UndoLists));
+    h.Add(StepCount(ProgramGame().RedoLists));
     return h.value();
 }
 

@@ -16,6 +16,7 @@
 #include "core/autoplay.h"
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/game_end.h"
 #include "core/game_status.h"
 #include "core/joker_caption.h"
@@ -149,23 +150,23 @@ void ClearHooks() {
 void ResetProcessState() {
     // Before the game state: both leave option entries behind.
     EndHold();
-    ForgetJokerCaption();
+    ForgetJokerCaption(ProgramGame());
     ResumeClock();  // a pause left by a window that went with its test
     ResetGameState();
-    ResetGameStatus();
+    ResetGameStatus(ProgramGame());
     CardWidth = 71;
     CardHeight = 96;
     TableauJitter = {};
     TableauPileFamily.fill(1);
     OffsetTable = {};
-    RunningCount = 0;
-    GrabOffset = {};
-    DragRect = {};
-    RunHeight = 0;
-    PeekCard = {};
-    MouseIdleStamp = -1;
-    DealCounter = 0;
-    ResetMemoryLog();
+    ProgramGame().RunningCount = 0;
+    ProgramGame().pointer.GrabOffset = {};
+    ProgramGame().pointer.DragRect = {};
+    ProgramGame().pointer.RunHeight = 0;
+    ProgramGame().pointer.PeekCard = {};
+    ProgramGame().pointer.MouseIdleStamp = -1;
+    ProgramGame().pointer.DealCounter = 0;
+    ResetMemoryLog(ProgramGame());
     ResetResultsSession();
     ResetTitle();
     Params().Reset();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/autoplay.h"
+#include "core/game.h"
 #include "core/game_status.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -26,7 +27,7 @@ protected:
         GameRules[369] = 0;
         for (int i = 52; i < 56; ++i) GameRules[static_cast<size_t>(i)] = 1;
         SetFlag(flag::kInProgress, true);
-        SetAutoplaySwitch(true);
+        SetAutoplaySwitch(ProgramGame(), true);
         InstalledPorts().moves = &engine;
     }
     // The placement test and the moves of the test; with `idle` every move
@@ -54,7 +55,7 @@ protected:
 };
 
 TEST_F(Autoplay, SwitchedOffItNeverMoves) {
-    SetAutoplaySwitch(false);
+    SetAutoplaySwitch(ProgramGame(), false);
     Put("Fila1", {1});
     EXPECT_FALSE(RunAutoplay());
     AutoplayAfterRelease();
@@ -414,10 +415,10 @@ TEST_F(Autoplay, AfterAReleaseTheFillRunsEvenWithTheSwitchOff) {
     Put("Fila3", {21});
     Put("Fila4", {22});
     Put("Mazzo", {3, 2, 1}, '0');
-    SetAutoplaySwitch(false);
+    SetAutoplaySwitch(ProgramGame(), false);
     AutoplayAfterRelease();
     EXPECT_EQ(moves.log, Log{"1>Fila1"});
-    SetAutoplaySwitch(true);
+    SetAutoplaySwitch(ProgramGame(), true);
     moves.log.clear();
     AutoplayAfterRelease();  // Fila1 is full: nothing to fill, then autoplay
     EXPECT_EQ(moves.log, (Log{"1>Dest_Autoplay1", "2>Fila1", "2>Dest_Autoplay1", "3>Fila1",
@@ -430,7 +431,7 @@ class AutoplaySwitch : public Autoplay {
 protected:
     AutoplaySwitch() {
         fx.SettingsFileExists();
-        SetAutoplaySwitch(false);
+        SetAutoplaySwitch(ProgramGame(), false);
         MainGame.SetOpt(105, 2);
         SetParameter(pos::kGameId, 4, "4");
     }
@@ -489,13 +490,13 @@ TEST_F(AutoplaySwitch, PerGameModeOnlyAndOnlyWhileEnabled) {
     EXPECT_FALSE(fx.window.checked);
 
     MainGame.SetOpt(105, 2);
-    SetGameCommands(false);
+    SetGameCommands(ProgramGame(), false);
     StoreGameAutoplay(4);
     ApplyGameAutoplay(4);
     EXPECT_EQ(Stored("Games"), "<missing>");
     EXPECT_FALSE(fx.window.checked);
 
-    SetGameCommands(true);
+    SetGameCommands(ProgramGame(), true);
     fx.window.events.clear();
     SetFlag(flag::kInProgress, false);
     SetParameter(pos::kGameId, 4, "8123");  // the command stores for the current game

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "core/rules.h"
 #include "core/state.h"
@@ -138,7 +139,7 @@ TEST_F(Catalogue, AnIdThatDoesNotConvertKeepsItsColumnButIsNeverFound) {
     EXPECT_EQ(CatalogueIndex(2), -1);
     // Game 1 still reads the second column: the bad entry did not shift it.
     EXPECT_EQ(CatalogueIndex(1), 1);
-    LoadGameRules(1);
+    LoadGameRules(ProgramGame(), 1);
     EXPECT_EQ(GameRules[51], 39);
     EXPECT_EQ(AllGameNames(), std::vector<std::string>{"Good"});
 }
@@ -160,7 +161,7 @@ TEST_F(Catalogue, RuleColumnsRefusePartialNumbersAndOddIndexes) {
                 EncodeGamesText("03a1            5"), EncodeGamesText("-001            5"),
                 RuleLine(367, {"99999"}), RuleLine(366, {"-99999"})});
     LoadCatalogue();
-    LoadGameRules(0);
+    LoadGameRules(ProgramGame(), 0);
     EXPECT_EQ(GameRules[51], 37);
     EXPECT_EQ(GameRules[50], 0);  // "12x" is no number
     EXPECT_EQ(GameRules[368], 4);

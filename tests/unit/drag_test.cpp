@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game.h"
 #include "core/game_status.h"
 #include "core/history.h"
 #include "core/move_engine.h"
@@ -38,11 +39,11 @@ TEST_F(Drag, ReleasedWithoutMovingGoesBackEvenOverALegalPile) {
     PointerPress(MouseButton::kLeft, 0, 210, 210);
     ASSERT_EQ(MainGame.Opt(94), Hearts(9));
     // Lying right over the black ten, but the pointer never moved.
-    DragRect = {100, 200, 171, 296};
+    ProgramGame().pointer.DragRect = {100, 200, 171, 296};
     PointerRelease(MouseButton::kLeft);
     EXPECT_EQ(FilaPiles[0], Cards({Spades(10)}));
     EXPECT_EQ(FilaPiles[1], Cards({Hearts(9)}));
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     EXPECT_EQ(MainGame.Opt(94), 0);
     EXPECT_EQ(MainGame.Opt(95), 0);
     EXPECT_TRUE(table.Has("glide @100,200 -> @200,200 shadow"));
@@ -53,7 +54,7 @@ TEST_F(Drag, ReleasedWithoutMovingGoesBackEvenOverALegalPile) {
     DragBy(210, 210, -100, 0);
     EXPECT_EQ(FilaPiles[0], Cards({Spades(10), Hearts(9)}));
     EXPECT_EQ(FilaPiles[1], "");
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(MainGame.Opt(94), 0);
     EXPECT_EQ(MainGame.Opt(116), 1);  // the game counts as played
     // The card glides from where it was let go to the free place on the ten.
@@ -110,7 +111,7 @@ TEST_F(Drag, OnlyTheFourBestCoveredPilesAreOffered) {
     DragBy(120, 20, -5, 195);
     EXPECT_EQ(MazzoPiles[1], Cards({Hearts(9)}));
     EXPECT_EQ(FilaPiles[4], Cards({Spades(10)}));
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     // With a black ten fourth in line it lands there.
     FilaPiles[3] = Cards({Clubs(10)});
     DragBy(120, 20, -5, 195);
@@ -168,8 +169,8 @@ TEST_F(Drag, TheImageRepaintsOnlyTheStripsItUncovers) {
     PointerMove(220, 215);
     EXPECT_EQ(table.calls, (std::vector<std::string>{"cursor 0", "restore 200,200,271,205",
                                                      "restore 200,205,210,296", "held @210,205"}));
-    EXPECT_EQ(DragRect.left, 210);
-    EXPECT_EQ(DragRect.bottom, 301);
+    EXPECT_EQ(ProgramGame().pointer.DragRect.left, 210);
+    EXPECT_EQ(ProgramGame().pointer.DragRect.bottom, 301);
     EXPECT_EQ(MainGame.Opt(78), 1);
     Clear();
     PointerMove(200, 205);
@@ -347,7 +348,7 @@ TEST_F(Drag, TableauDropsRespectTheGoalKind) {
     GameRules[51] = 23;  // the step of a tableau drop is marked
     DragBy(210, 210, -100, 0);
     EXPECT_EQ(FilaPiles[0], Cards({Spades(10), Hearts(9)}));
-    EXPECT_EQ(CountMarks(UndoMarks, 1), 1);
+    EXPECT_EQ(CountMarks(ProgramGame().UndoMarks, 1), 1);
 
     // Before the automatic fill has run, only foundations take cards.
     GameRules[51] = 0;
@@ -398,28 +399,28 @@ TEST_F(Drag, PendingStockPress) {
     EXPECT_EQ(MainGame.Opt(89), 0);
     EXPECT_EQ(MazzoPiles[1], "");
     EXPECT_EQ(MazzoPiles[0], Cards({Hearts(3), Hearts(2)}));
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 }
 
 TEST_F(Drag, MovesWithoutAHeldCard) {
     // Ignored while autoplay runs.
     MainGame.SetOpt(110, 1);
-    MouseIdleStamp = 7;
+    ProgramGame().pointer.MouseIdleStamp = 7;
     PointerMove(5, 5);
-    EXPECT_EQ(MouseIdleStamp, 7);
+    EXPECT_EQ(ProgramGame().pointer.MouseIdleStamp, 7);
     MainGame.SetOpt(110, 0);
     // The idle stamp and the pile-size panel.
     PointerMove(5, 5);
-    EXPECT_GE(MouseIdleStamp, 0);
+    EXPECT_GE(ProgramGame().pointer.MouseIdleStamp, 0);
     EXPECT_EQ(window.hides, 1);
     PointerMove(5, 5);
     EXPECT_EQ(window.hides, 1);
     EXPECT_EQ(MainGame.Opt(96), 5);
     // A peeked card is put away at the release.
-    PeekCard = {100, 200};
+    ProgramGame().pointer.PeekCard = {100, 200};
     PointerRelease(MouseButton::kRight);
     EXPECT_TRUE(table.Has("restore 100,200,171,296"));
-    EXPECT_EQ(PeekCard.x, 0);
+    EXPECT_EQ(ProgramGame().pointer.PeekCard.x, 0);
 }
 
 TEST_F(Drag, EveryReleaseFillsEmptyPilesAndRunsAutoplay) {
@@ -432,7 +433,7 @@ TEST_F(Drag, EveryReleaseFillsEmptyPilesAndRunsAutoplay) {
     EXPECT_EQ(FilaPiles[2], Cards({Clubs(5)}));
 
     // With autoplay on, a drop that frees an ace sends it up.
-    SetAutoplaySwitch(true);
+    SetAutoplaySwitch(ProgramGame(), true);
     FilaPiles[1] = Cards({Hearts(9), Hearts(1)});
     FilaPiles[2] = Cards({Spades(8)});
     DestPiles[0].clear();

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/game.h"
 #include "core/game_status.h"
 #include "core/history.h"
 #include "core/move_engine.h"
@@ -45,8 +46,8 @@ protected:
 
 TEST_F(ExecuteMoveTest, CardToWasteRecordsUndoAndClearsRedo) {
     FilaPiles[0] = "001002";
-    RecordStep(0);  // something to redo from earlier
-    ASSERT_EQ(StepCount(RedoLists), 1);
+    RecordStep(ProgramGame(), 0);  // something to redo from earlier
+    ASSERT_EQ(StepCount(ProgramGame().RedoLists), 1);
     SetFaceFlag(2, '0');
     Hold(2);
     ASSERT_TRUE(ExecuteMove(1, "Waste"));
@@ -54,9 +55,9 @@ TEST_F(ExecuteMoveTest, CardToWasteRecordsUndoAndClearsRedo) {
     EXPECT_EQ(MazzoPiles[2], "002");
     EXPECT_EQ(FaceFlag(2), '1');
     // The undo step holds the table as it was, the redo history is gone.
-    ASSERT_EQ(StepCount(UndoLists), 1);
-    EXPECT_EQ(UndoLists[2][0], "00110020");
-    EXPECT_EQ(StepCount(RedoLists), 0);
+    ASSERT_EQ(StepCount(ProgramGame().UndoLists), 1);
+    EXPECT_EQ(ProgramGame().UndoLists[2][0], "00110020");
+    EXPECT_EQ(StepCount(ProgramGame().RedoLists), 0);
     EXPECT_TRUE(table.Has("erase Fila1 001002>001"));
     EXPECT_TRUE(table.Has("pile Fila1"));
     EXPECT_TRUE(table.Has("top Waste"));
@@ -73,9 +74,9 @@ TEST_F(ExecuteMoveTest, TableauTargetTakesTheCardWithEverythingAboveIt) {
     EXPECT_EQ(FilaPiles[0], "001");
     EXPECT_EQ(FilaPiles[1], "010002003");
     EXPECT_EQ(FaceFlag(3), '1');
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     // Undo brings both piles and the face back.
-    ASSERT_TRUE(PopStepInto(UndoLists, UndoMarks));
+    ASSERT_TRUE(PopStepInto(ProgramGame(), ProgramGame().UndoLists, ProgramGame().UndoMarks));
     EXPECT_EQ(FilaPiles[0], "001002003");
     EXPECT_EQ(FilaPiles[1], "010");
     EXPECT_EQ(FaceFlag(3), '0');
@@ -125,7 +126,7 @@ TEST_F(ExecuteMoveTest, RefusedRequestsChangeNothing) {
     EXPECT_FALSE(ExecuteMove(1, "Nowhere"));
     EXPECT_FALSE(ExecuteMove(1, "Selezionate_Dest"));  // nothing selected
     EXPECT_EQ(FilaPiles[0], "001002");
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     EXPECT_TRUE(table.calls.empty());
     EXPECT_EQ(MainGame.Opt(91), 0);
 }
@@ -137,7 +138,7 @@ TEST_F(ExecuteMoveTest, StockOperationsGoThroughTheSameEntry) {
     EXPECT_EQ(MazzoPiles[0], "030");
     EXPECT_EQ(MazzoPiles[1], "031");
     EXPECT_TRUE(IsFaceUp(31));
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(MainGame.Opt(91), 1);  // the common tail ran
 }
 
@@ -217,11 +218,11 @@ TEST_F(ExecuteMoveTest, ExposedTableauCardsTurnUpUnlessAutoplayRuns) {
     FilaPiles[0] = "001002";
     SetFaceFlag(1, '0');
     DestPiles[0].clear();
-    SetAutoplaySwitch(true);
+    SetAutoplaySwitch(ProgramGame(), true);
     Hold(2);
     ASSERT_TRUE(ExecuteMove(1, "Dest1"));
     EXPECT_EQ(FaceFlag(1), '0');
-    SetAutoplaySwitch(false);
+    SetAutoplaySwitch(ProgramGame(), false);
     SetParameter(239, 1, "N");
     Hold(1);
     FilaPiles[0] = "002001";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/game.h"
 #include "core/game_end.h"
 #include "core/game_status.h"
 #include "core/history.h"
@@ -96,7 +97,7 @@ TEST_F(GameEnd, MemoryGamesShowTheirResultDialog) {
         Playing();
         window.events.clear();
         GameRules[51] = static_cast<int16_t>(kind);
-        NoteCardTurned(1);  // a game that was played
+        NoteCardTurned(ProgramGame(), 1);  // a game that was played
         EndGame();
         EXPECT_EQ(window.Saw("memory end lost"), kind >= 36 && kind <= 39) << kind;
     }
@@ -161,10 +162,10 @@ TEST_F(GameEnd, LeavingDuringTheShowClosesTheWindow) {
 // The engine keeps the time it shows, whatever the label's format.
 TEST_F(GameEnd, ElapsedSecondsIsTheTimeShown) {
     window.separator = ".";
-    AnnounceElapsed(600'999);
+    AnnounceElapsed(ProgramGame(), 600'999);
     EXPECT_EQ(window.time, "0.10.00");
     EXPECT_EQ(ElapsedSeconds(), 600);
-    AnnounceElapsed(-5);
+    AnnounceElapsed(ProgramGame(), -5);
     EXPECT_EQ(ElapsedSeconds(), 0);
 }
 
@@ -194,7 +195,7 @@ TEST_F(GameEnd, ClockShowsElapsedTimeAcrossMidnight) {
 class Memorise : public GameEnd, public IMemoryPlay {
 protected:
     std::vector<int> stepsAtHook;
-    void EndMemorisePhase() override { stepsAtHook.push_back(StepCount(UndoLists)); }
+    void EndMemorisePhase() override { stepsAtHook.push_back(StepCount(ProgramGame().UndoLists)); }
     Memorise() {
         GameRules[51] = 38;
         Playing();
@@ -208,7 +209,7 @@ TEST_F(Memorise, PhaseEndsAfterTenSecondsWithAnUndoStepFirst) {
     fx.clock.Advance(10 * 1000);
     ClockTick();
     EXPECT_TRUE(stepsAtHook.empty());
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
 
     fx.clock.Advance(1000);
     ClockTick();
@@ -229,14 +230,14 @@ TEST_F(Memorise, PhaseNeedsFaceUpModelsAndAnEmptyAnswerRow) {
     GameRules[51] = 37;
     ClockTick();
     EXPECT_TRUE(stepsAtHook.empty());
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
 }
 
 TEST_F(Memorise, WithoutTheHookNothingIsRecorded) {
     InstalledPorts().memory = nullptr;
     fx.clock.Advance(20 * 1000);
     ClockTick();
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
 }
 
 }  // namespace

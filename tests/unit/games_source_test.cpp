@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "core/rules.h"
 #include "core/state.h"
@@ -131,12 +132,12 @@ TEST(GamesCompiler, CompiledColumnsLoadAsWritten) {
     EXPECT_EQ(GameFamily(3), 9);
     EXPECT_EQ(MainGame.catalogue[1], "16  00701 Tiny # pairs" + std::string(38, ' '));
 
-    LoadGameRules(7);
+    LoadGameRules(ProgramGame(), 7);
     EXPECT_EQ(GameRules[371], 104);
     EXPECT_EQ(GameRules[51], 37);
     EXPECT_EQ(GameRules[132], -1);
     EXPECT_EQ(GameRules[488], 0);
-    LoadGameRules(3);
+    LoadGameRules(ProgramGame(), 3);
     EXPECT_EQ(GameRules[51], 39);
     EXPECT_EQ(GameRules[488], 100);
     EXPECT_EQ(GameRuleValues(3, {488, 51}), (std::vector<int>{100, 39}));

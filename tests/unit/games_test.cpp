@@ -12,6 +12,7 @@
 #include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/deal.h"
+#include "core/game.h"
 #include "core/move_engine.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -97,9 +98,9 @@ protected:
     void Deal(int id, const std::string& number) {
         ClearPiles(false, true);
         FillCardRegister();
-        ResetMoveEngineState();
+        ResetMoveEngineState(ProgramGame());
         MainGame.SetOpt(99, 0);
-        LoadGameRules(id);
+        LoadGameRules(ProgramGame(), id);
         SetParameter(pos::kGameNumber, 15, number);
         DealGame();
     }
@@ -158,7 +159,7 @@ TEST_F(ShippedGames, CatalogueHoldsTheSixMemoryGames) {
 TEST_F(ShippedGames, RulesKeepTheMemoryGamesFreeOfStockAndAutoplay) {
     for (int id : Ids()) {
         SCOPED_TRACE(id);
-        LoadGameRules(id);
+        LoadGameRules(ProgramGame(), id);
         const int goal = R(51);
         EXPECT_GE(goal, 36);
         EXPECT_LE(goal, 39);
@@ -435,7 +436,7 @@ TEST_F(PlayedGames, ForgetMeNotTakesTwinsOnlyIntoEmptyAnswerPlaces) {
 
     auto drag = [&](CardCode twin, int row) {
         MainGame.SetOpt(94, twin);
-        SetMovingStackSingle(true);
+        SetMovingStackSingle(ProgramGame(), true);
         const std::string target = PileName(kFila, row + 1);
         const bool ok = CanPickUp(twin, false) && CanDropOn(target, twin);
         if (ok) ExecuteMove(1, target);

@@ -10,6 +10,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/game_end.h"
 #include "core/game_status.h"
 #include "core/params.h"
@@ -66,7 +67,7 @@ protected:
 
     InteractionTest() {
         InstalledPorts().SetTable(&table);
-        SetGameCommands(true);
+        SetGameCommands(ProgramGame(), true);
         InstalledPorts().SetWindow(&window);
         InstalledPorts().game = &game;
         InstallInteractionHooks();
@@ -74,7 +75,7 @@ protected:
         CardWidth = 71;
         CardHeight = 96;
         TableauJitter = {};
-        PeekCard = {};
+        ProgramGame().pointer.PeekCard = {};
         MainGame.SetOpt(64, 18);
         MainGame.SetOpt(66, 4);
         // Glides on, no shadows or cascade shifts: drawing positions stay plain.

@@ -6,6 +6,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/history.h"
 #include "core/memory_log.h"
 #include "core/params.h"
@@ -114,7 +115,7 @@ TEST_F(Memory, PairsNeedTheSameCardOfBothDecks) {
     EXPECT_TRUE(IsFaceUp(7));
     EXPECT_EQ(Misses(), 0);
     EXPECT_EQ(Score(), -52);  // the first click changes no counter
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(fx.sound.played, std::vector<std::string>{"Face_up"});
     // Drawn lifted on the screen, dropped into place, then put on the table picture.
     EXPECT_TRUE(table.Has("face 7 @3,13 screen"));
@@ -134,7 +135,7 @@ TEST_F(Memory, PairsNeedTheSameCardOfBothDecks) {
     EXPECT_EQ(MazzoPiles[2], "");
 
     Click(7);
-    const int before = StepCount(UndoLists);
+    const int before = StepCount(ProgramGame().UndoLists);
     fx.sound.played.clear();
     Click(59);  // the twin: both leave for the waste, holes keep the places
     EXPECT_EQ(MazzoPiles[2], "007059");
@@ -142,7 +143,7 @@ TEST_F(Memory, PairsNeedTheSameCardOfBothDecks) {
     EXPECT_EQ(FilaPiles[1], "000054004005");
     EXPECT_EQ(Score(), -44);
     EXPECT_EQ(Misses(), 1);
-    EXPECT_EQ(StepCount(UndoLists), before + 1);  // only the turn of the second card
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), before + 1);  // only the turn of the second card
     EXPECT_EQ(fx.sound.played, (std::vector<std::string>{"Face_up", "Pairing", "Pairing"}));
     EXPECT_TRUE(table.Has("fly 7 @10,20 -> @2000,20"));
     EXPECT_TRUE(table.Has("fly 59 @10,130 -> @2000,20"));
@@ -151,7 +152,7 @@ TEST_F(Memory, PairsNeedTheSameCardOfBothDecks) {
     EXPECT_NE(std::find(lifts.lifted.begin(), lifts.lifted.end(), 59), lifts.lifted.end());
 
     // Undo of that step brings back the table as it was before the second click.
-    ASSERT_TRUE(PopStepInto(UndoLists, UndoMarks));
+    ASSERT_TRUE(PopStepInto(ProgramGame(), ProgramGame().UndoLists, ProgramGame().UndoMarks));
     EXPECT_EQ(FilaPiles[0], "007098002003");
     EXPECT_TRUE(IsFaceUp(7));
     EXPECT_TRUE(IsHidden(59));
@@ -271,7 +272,7 @@ TEST_F(Memory, ForgetMeNotDealsAndRevealsTwins) {
     platform::SetRandom(&rng);
     fx.waits.waits.clear();
     DealTwins();
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(FilaPiles[18], FormatCode(53));
     EXPECT_EQ(FilaPiles[19], FormatCode(54));
     EXPECT_EQ(FilaPiles[10], FormatCode(55));
@@ -312,46 +313,46 @@ TEST_F(Memory, ForgetMeNotDealsAndRevealsTwins) {
 // Slips of scripted games: the miss is a slip only when what the player had
 // already seen would have avoided it.
 TEST_F(Memory, SlipsCountMissesAPerfectMemoryWouldNotMake) {
-    ResetMemoryLog();
+    ResetMemoryLog(ProgramGame());
     Grid(37, {"001002003004005", "053054055056057"});
-    EXPECT_FALSE(PlayerActed());
+    EXPECT_FALSE(PlayerActed(ProgramGame()));
     Click(1), Click(2);  // nothing seen yet
-    EXPECT_TRUE(PlayerActed());
-    EXPECT_EQ(Slips(), 0);
+    EXPECT_TRUE(PlayerActed(ProgramGame()));
+    EXPECT_EQ(Slips(ProgramGame()), 0);
     Click(53), Click(3);  // the twin of 53 (1) was known
-    EXPECT_EQ(Slips(), 1);
+    EXPECT_EQ(Slips(ProgramGame()), 1);
     Click(4), Click(1);  // 1 was known, and its twin 53 too
-    EXPECT_EQ(Slips(), 2);
+    EXPECT_EQ(Slips(ProgramGame()), 2);
     Click(5), Click(2);  // 2 was known but its twin never seen
-    EXPECT_EQ(Slips(), 2);
+    EXPECT_EQ(Slips(ProgramGame()), 2);
     Click(1), Click(53);  // a pair: no miss
     Click(54), Click(4);  // 2, the twin of 54, is still on the table
     EXPECT_EQ(Misses(), 5);
-    EXPECT_EQ(Slips(), 3);
+    EXPECT_EQ(Slips(ProgramGame()), 3);
 
     // "Concentration": any card of the rank is a partner, taken cards are not.
-    ResetMemoryLog();
+    ResetMemoryLog(ProgramGame());
     Grid(39, {"007002003", "046015004"});
     Click(7), Click(2);
     Click(46), Click(3);  // 7 of hearts known
     Click(4), Click(15);  // the 2 was known, but 15 came second and new
-    EXPECT_EQ(Slips(), 1);
+    EXPECT_EQ(Slips(ProgramGame()), 1);
     Click(7), Click(46);
     Click(2), Click(15);
     Click(3), Click(4);  // nothing left to pair either with
-    EXPECT_EQ(Slips(), 1);
+    EXPECT_EQ(Slips(ProgramGame()), 1);
 
     // "Ace-To-King": breaking the run with a card already seen.
-    ResetMemoryLog();
+    ResetMemoryLog(ProgramGame());
     MainGame.SetOpt(99, 0);
     Grid(36, {"002001003005", "004"});
     Click(2);                                // unseen: unavoidable
     Click(1), Click(2), Click(3), Click(5);  // 5 unseen
-    EXPECT_EQ(Slips(), 0);
+    EXPECT_EQ(Slips(ProgramGame()), 0);
     Click(5);            // seen, so known to be no ace
     Click(1), Click(3);  // seen: known not to be the two
     EXPECT_EQ(Misses(), 4);
-    EXPECT_EQ(Slips(), 2);
+    EXPECT_EQ(Slips(ProgramGame()), 2);
 }
 
 TEST_F(Memory, DealTwinsNeverLoopsWhenTheTwinRowsAreTaken) {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 
+#include "core/game.h"
 #include "core/game_status.h"
 #include "core/move_engine.h"
 #include "core/new_game.h"
@@ -198,14 +199,14 @@ TEST_F(NewGame, AReplayDealsTheStoredNumberAgain) {
 TEST_F(NewGame, StartResetsThePerGameState) {
     for (int o : {88, 89, 91, 99, 110, 112, 113, 114, 117}) MainGame.SetOpt(o, 3);
     MainGame.SetOpt(116, 1);
-    RunningCount = 9;
+    ProgramGame().RunningCount = 9;
     SetParameter(138, 1, "1");
     SetParameter(139, 1, "1");
     SetFlag(flag::kFinished, true);
     StartGame(true, false, 1, false);
     for (int o : {88, 89, 91, 99, 110, 112, 113, 114, 117}) EXPECT_EQ(MainGame.Opt(o), 0) << o;
     EXPECT_EQ(MainGame.Opt(116), -1);
-    EXPECT_EQ(RunningCount, 0);
+    EXPECT_EQ(ProgramGame().RunningCount, 0);
     EXPECT_EQ(GetParameter(138, 1), "0");
     EXPECT_EQ(GetParameter(139, 1), "0");
     EXPECT_FALSE(Flag(flag::kFinished));
@@ -241,11 +242,11 @@ TEST_F(NewGame, TheClockStartsOnceTheTableIsDrawn) {
 TEST_F(NewGame, AutoplayRunsAfterAPause) {
     StartGame(true, true, 1, false);
     EXPECT_TRUE(fx.core.waits.waits.empty());
-    SetAutoplaySwitch(true);
-    SetGameCommands(false);
+    SetAutoplaySwitch(ProgramGame(), true);
+    SetGameCommands(ProgramGame(), false);
     StartGame(true, true, 1, false);
     EXPECT_TRUE(fx.core.waits.waits.empty());
-    SetGameCommands(true);
+    SetGameCommands(ProgramGame(), true);
     StartGame(true, true, 1, false);
     EXPECT_EQ(fx.core.waits.waits, std::vector<int>{800});
 }
@@ -253,7 +254,7 @@ TEST_F(NewGame, AutoplayRunsAfterAPause) {
 TEST_F(NewGame, GoalKind44RunsTheWinTestAtOnce) {
     LoadGame();
     GameRules[51] = 44;
-    SaveRuleBases();
+    SaveRuleBases(ProgramGame());
     SetFlag(flag::kFinished, true);
     StartGame(true, true, 1, false);
     // That goal kind's win test never holds, so play goes on.
@@ -352,12 +353,12 @@ TEST_F(NewGame, AnotherPlayerKeepsTheGameButStartsAgain) {
 }
 
 TEST_F(NewGame, OpeningEnablesTheCommandsAndAppliesThePerGameAutoplay) {
-    SetGameCommands(false);
+    SetGameCommands(ProgramGame(), false);
     EXPECT_TRUE(OpenGame(201, "Two Rows", kNewGameNumber, false, "Player 1"));
     EXPECT_TRUE(fx.window.Saw("commands on"));
 
     MainGame.SetOpt(105, 2);
-    SetAutoplaySwitch(true);
+    SetAutoplaySwitch(ProgramGame(), true);
     std::string games(210, 'Y');
     games[7] = 'N';
     platform::IniWriteString(SettingsFile(), "Autoplay", "Games", games);

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/game.h"
 #include "core/move_engine.h"
 #include "core/piles.h"
 #include "core/placement.h"
@@ -230,9 +231,9 @@ TEST_F(Placement, EmptyRules) {
     EXPECT_FALSE(empty(200, D(6)));
 
     EXPECT_TRUE(empty(86, D(6)));
-    SetMovingStackSingle(false);
+    SetMovingStackSingle(ProgramGame(), false);
     EXPECT_FALSE(empty(86, D(6)));
-    SetMovingStackSingle(true);
+    SetMovingStackSingle(ProgramGame(), true);
 
     EXPECT_TRUE(empty(87, D(6)));  // from nowhere
     MazzoPiles[2] = PileOf({D(6)});
@@ -682,10 +683,10 @@ TEST_F(Placement, RuleCodesThatLookAtTheTable) {
 }
 
 TEST_F(Placement, RunningCountRule) {
-    RunningCount = 3;
+    ProgramGame().RunningCount = 3;
     EXPECT_TRUE(CanPlace(H(9), S(3), {.buildRule = 40}));
     EXPECT_FALSE(CanPlace(H(9), S(4), {.buildRule = 40}));
-    RunningCount = 26;
+    ProgramGame().RunningCount = 26;
     EXPECT_TRUE(CanPlace(-1, S(13), {.buildRule = 40}));
     EXPECT_FALSE(CanPlace(-1, S(1), {.buildRule = 40}));
     MazzoPiles[0] = PileOf({C(5)});
@@ -871,7 +872,9 @@ TEST_F(Placement, DefinedRulesWithConditionsOfTheirOwn) {
         On(88, {S(5)}, H(6), kNo, "tableau card refused").From("Fila3"),
         On(88, {}, H(6), kYes, "stock card onto empty").From("Mazzo_Vis"),
         On(89, {S(5)}, S(4), kYes, "single down in suit"),
-        On(89, {S(5)}, S(4), kNo, "stack refused").With([] { SetMovingStackSingle(false); }),
+        On(89, {S(5)}, S(4), kNo, "stack refused").With([] {
+            SetMovingStackSingle(ProgramGame(), false);
+        }),
         On(90, {S(5)}, H(5), kYes, "same rank"),
         On(90, {S(5), H(5), D(5), C(5)}, H(5, 2), kNo, "four at most"),
         On(90, {}, H(9), kYes, "empty any"),
@@ -972,7 +975,7 @@ TEST_F(Placement, StackTestsByGameMode) {
     Tableau(1, -1, 0, 3);
     FilaPiles[0] = PileOf({S(10)});
     FilaPiles[1] = PileOf({C(4), H(9), C(8)});
-    SetMovingStackSingle(false);
+    SetMovingStackSingle(ProgramGame(), false);
     GameRules[2] = 1;
     EXPECT_TRUE(CanDropOnTableau(0, H(9)));
     FilaPiles[1] = PileOf({C(4), H(9), D(8)});
@@ -987,7 +990,7 @@ TEST_F(Placement, StackTestsByGameMode) {
     EXPECT_TRUE(CanDropOnTableau(0, H(9)));
     // A single card is not a stack, whatever lies above it.
     GameRules[2] = 1;
-    SetMovingStackSingle(true);
+    SetMovingStackSingle(ProgramGame(), true);
     EXPECT_TRUE(CanDropOnTableau(0, H(9)));
 }
 
@@ -1000,7 +1003,7 @@ TEST_F(Placement, StackLimitOntoAnEmptyPile) {
     FilaPiles[1] = PileOf({S(13), H(12), C(11)});
     FilaPiles[2] = PileOf({D(5)});
     FilaPiles[3] = PileOf({D(6)});
-    SetMovingStackSingle(false);
+    SetMovingStackSingle(ProgramGame(), false);
     EXPECT_TRUE(CanDropOnTableau(0, S(13)));  // two free cells + 1
     AppoggPiles[0] = PileOf({D(2)});
     EXPECT_FALSE(CanDropOnTableau(0, S(13)));
@@ -1034,10 +1037,10 @@ TEST_F(Placement, TableauDropChecks) {
     SetFaceFlag(D(8), '1');
     // Rule 34: one card at a time onto a card.
     Tableau(0, -1, 0, 34);
-    SetMovingStackSingle(false);
+    SetMovingStackSingle(ProgramGame(), false);
     FilaPiles[1] = PileOf({H(7), C(6)});
     EXPECT_FALSE(CanDropOnTableau(0, H(7)));
-    SetMovingStackSingle(true);
+    SetMovingStackSingle(ProgramGame(), true);
     EXPECT_TRUE(CanDropOnTableau(0, H(7)));
     // Piles outside the game take nothing.
     EXPECT_FALSE(CanDropOnTableau(8, H(7)));
@@ -1046,9 +1049,9 @@ TEST_F(Placement, TableauDropChecks) {
 
 TEST_F(Placement, FoundationDropChecks) {
     Foundation(0, 1, 1, 0);
-    SetMovingStackSingle(false);
+    SetMovingStackSingle(ProgramGame(), false);
     EXPECT_FALSE(CanDropOnFoundation(0, H(1)));
-    SetMovingStackSingle(true);
+    SetMovingStackSingle(ProgramGame(), true);
     EXPECT_FALSE(CanDropOnFoundation(4, H(1)));  // the game has four
     // Rule 10: a queen onto an empty foundation only.
     Foundation(1, 1, 1, 10);
@@ -1083,9 +1086,9 @@ TEST_F(Placement, ReserveRules) {
     rule(1, 90);
     EXPECT_TRUE(CanDropOn("Appogg1", S(13)));
     EXPECT_FALSE(CanDropOn("Appogg1", S(12)));
-    SetMovingStackSingle(false);
+    SetMovingStackSingle(ProgramGame(), false);
     EXPECT_FALSE(CanDropOn("Appogg1", S(13)));
-    SetMovingStackSingle(true);
+    SetMovingStackSingle(ProgramGame(), true);
     AppoggPiles[0] = PileOf({H(13)});
     EXPECT_FALSE(CanDropOn("Appogg1", S(13)));
     AppoggPiles[0].clear();
@@ -1155,11 +1158,11 @@ TEST_F(Placement, ReserveRuleByTheGamesStackTest) {
     GameRules[2] = 1;
     Tableau(1, -1, 0, 3);
     FilaPiles[1] = PileOf({S(10), H(9), C(8)});
-    SetMovingStackSingle(false);
+    SetMovingStackSingle(ProgramGame(), false);
     EXPECT_TRUE(CanDropOn("Appogg2", H(9)));
     FilaPiles[1] = PileOf({S(10), H(9), D(8)});
     EXPECT_FALSE(CanDropOn("Appogg2", H(9)));
-    SetMovingStackSingle(true);
+    SetMovingStackSingle(ProgramGame(), true);
     EXPECT_TRUE(CanDropOn("Appogg2", H(9)));
     AppoggPiles[1] = PileOf({S(2)});
     EXPECT_FALSE(CanDropOn("Appogg2", H(9)));
@@ -1247,21 +1250,21 @@ TEST_F(Placement, EveryBuildCodeAnswersAsRecorded) {
         MazzoPiles[0] = PileOf({C(9), H(8)});
         MazzoPiles[1] = PileOf({S(2), H(1)});
         GameRules[28] = 4;
-        RunningCount = 5;
+        ProgramGame().RunningCount = 5;
     };
     auto bare = [] {
         for (int r = 1; r <= 13; ++r) DestPiles[0] += FormatCode(H(r, 2));
         FilaPiles[1] = PileOf({S(2)});
         GameRules[28] = 3;
-        RunningCount = 13;
-        SetMovingStackSingle(false);
+        ProgramGame().RunningCount = 13;
+        SetMovingStackSingle(ProgramGame(), false);
     };
     auto spent = [] {
         MazzoPiles[1] = PileOf({H(1)});
         FilaPiles[3] = PileOf({C(12), H(6)});
         for (int i = 0; i < 4; ++i) DestPiles[static_cast<size_t>(i)] = PileOf({S(i + 3)});
         GameRules[35] = 2;
-        RunningCount = -4;
+        ProgramGame().RunningCount = -4;
     };
     const std::function<void()> tables[] = {busy, bare, spent};
 
@@ -1469,11 +1472,11 @@ TEST_F(Offers, GroupedOffersKeepToTheirFoundations) {
 }
 
 TEST_F(Placement, EngineStateResetsWithTheGameState) {
-    RunningCount = 7;
-    SetMovingStackSingle(false);
+    ProgramGame().RunningCount = 7;
+    SetMovingStackSingle(ProgramGame(), false);
     ResetGameState();
-    EXPECT_EQ(RunningCount, 0);
-    EXPECT_TRUE(MovingStackIsSingle());
+    EXPECT_EQ(ProgramGame().RunningCount, 0);
+    EXPECT_TRUE(MovingStackIsSingle(ProgramGame()));
 }
 
 }  // namespace

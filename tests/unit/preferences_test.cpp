@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game.h"
 #include "core/game_status.h"
 #include "core/look_time.h"
 #include "core/params.h"
@@ -283,13 +284,13 @@ TEST_F(Preferences, WindowSettingsAreAppliedWithoutBeingWritten) {
 
 TEST_F(Preferences, SingleAutoplaySwitch) {
     WriteCfg("[Preference]\nAutoPlay=Y\n");
-    SetAutoplaySwitch(true);  // already on: it stays on, told once
+    SetAutoplaySwitch(ProgramGame(), true);  // already on: it stays on, told once
     LoadPreferences();
     EXPECT_EQ(window.Count("autoplay on"), 1);
     EXPECT_TRUE(window.checked);
 
     // A mode that is neither 1 nor 2 falls back to one switch for all games.
-    SetAutoplaySwitch(false);
+    SetAutoplaySwitch(ProgramGame(), false);
     WriteCfg("[Preference]\nAutoPlay_All_Games=7\n");
     LoadPreferences();
     EXPECT_EQ(MainGame.Opt(105), 1);
@@ -297,7 +298,7 @@ TEST_F(Preferences, SingleAutoplaySwitch) {
 }
 
 TEST_F(Preferences, PerGameAutoplaySwitchAtStartUp) {
-    SetGameCommands(true);
+    SetGameCommands(ProgramGame(), true);
     WriteCfg(
         "[Preference]\nAutoPlay_All_Games=2\nAutoPlay=Y\nGame=4\n"
         "[Autoplay]\nGames=YYYYN\n");
@@ -313,8 +314,8 @@ TEST_F(Preferences, PerGameAutoplaySwitchAtStartUp) {
     EXPECT_TRUE(window.checked);
 
     // The command is disabled until a game is open: nothing to apply yet.
-    SetGameCommands(false);
-    SetAutoplaySwitch(false);
+    SetGameCommands(ProgramGame(), false);
+    SetAutoplaySwitch(ProgramGame(), false);
     LoadPreferences();
     EXPECT_EQ(window.Count("autoplay on"), 1);
 }

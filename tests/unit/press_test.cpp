@@ -5,6 +5,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/history.h"
 #include "core/move_engine.h"
 #include "core/params.h"
@@ -75,9 +76,9 @@ protected:
             FilaTop[static_cast<size_t>(i)] = 200;
         }
         SetFlag(flag::kInProgress, true);
-        PeekCard = {};
-        RunHeight = 0;
-        MouseIdleStamp = 5;
+        ProgramGame().pointer.PeekCard = {};
+        ProgramGame().pointer.RunHeight = 0;
+        ProgramGame().pointer.MouseIdleStamp = 5;
     }
     ~Press() override { Install<IPressHooks>(nullptr); }
     void Down(std::initializer_list<int> codes) {
@@ -332,17 +333,17 @@ TEST_F(Press, LeftPressPicksUpTheTopCardLiftedByTheShadow) {
     EXPECT_EQ(MainGame.Opt(86), 250);
     EXPECT_EQ(MainGame.Opt(106), 130);
     EXPECT_EQ(MainGame.Opt(107), 250);
-    EXPECT_EQ(MouseIdleStamp, -1);
+    EXPECT_EQ(ProgramGame().pointer.MouseIdleStamp, -1);
     EXPECT_EQ(game.ticks, 1);
     // The card lies at (100, 218); it is drawn 7 up and left and the grab
     // point follows.
-    EXPECT_EQ(GrabOffset.x, 30 + 7);
-    EXPECT_EQ(GrabOffset.y, 32 + 7);
-    EXPECT_EQ(DragRect.left, 100);
-    EXPECT_EQ(DragRect.top, 218);
-    EXPECT_EQ(DragRect.bottom, 314);
-    EXPECT_EQ(RunHeight, 96);
-    EXPECT_TRUE(MovingStackIsSingle());
+    EXPECT_EQ(ProgramGame().pointer.GrabOffset.x, 30 + 7);
+    EXPECT_EQ(ProgramGame().pointer.GrabOffset.y, 32 + 7);
+    EXPECT_EQ(ProgramGame().pointer.DragRect.left, 100);
+    EXPECT_EQ(ProgramGame().pointer.DragRect.top, 218);
+    EXPECT_EQ(ProgramGame().pointer.DragRect.bottom, 314);
+    EXPECT_EQ(ProgramGame().pointer.RunHeight, 96);
+    EXPECT_TRUE(MovingStackIsSingle(ProgramGame()));
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"image", "lift 2 single", "held @93,211"}));
     EXPECT_EQ(fx.sound.played, std::vector<std::string>{"card_up"});
 
@@ -362,9 +363,9 @@ TEST_F(Press, RunsFaceDownCardsAndPeeks) {
     // A run from inside the pile.
     PointerPress(MouseButton::kLeft, 0, 110, 210);
     EXPECT_EQ(MainGame.Opt(94), 2);
-    EXPECT_EQ(RunHeight, 318 - 204);  // to the bottom edge of the pile
-    EXPECT_EQ(DragRect.bottom, 318);
-    EXPECT_FALSE(MovingStackIsSingle());
+    EXPECT_EQ(ProgramGame().pointer.RunHeight, 318 - 204);  // to the bottom edge of the pile
+    EXPECT_EQ(ProgramGame().pointer.DragRect.bottom, 318);
+    EXPECT_FALSE(MovingStackIsSingle(ProgramGame()));
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"image", "lift 2 run"}));
     MainGame.SetOpt(94, 0);
 
@@ -380,7 +381,7 @@ TEST_F(Press, RunsFaceDownCardsAndPeeks) {
     PointerPress(MouseButton::kLeft, 0, 210, 210);
     EXPECT_TRUE(IsFaceUp(20));
     EXPECT_EQ(MainGame.Opt(94), 0);
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 
     // Ctrl + right on a partly hidden face-up card shows it whole, with the preference.
     PointerPress(MouseButton::kRight, kCtrlKey, 110, 210);
@@ -388,11 +389,11 @@ TEST_F(Press, RunsFaceDownCardsAndPeeks) {
     SetParameter(255, 1, "Y");
     PointerPress(MouseButton::kRight, kCtrlKey, 110, 210);
     EXPECT_EQ(fx.dialogs.beeps, 1);
-    EXPECT_EQ(PeekCard.x, 100);
-    EXPECT_EQ(PeekCard.y, 204);
+    EXPECT_EQ(ProgramGame().pointer.PeekCard.x, 100);
+    EXPECT_EQ(ProgramGame().pointer.PeekCard.y, 204);
     EXPECT_TRUE(table.Has("face 2 @100,204 screen"));
     // Ctrl + right on nothing: no beep either.
-    PeekCard = {};
+    ProgramGame().pointer.PeekCard = {};
     PointerPress(MouseButton::kRight, kCtrlKey, 5000, 5000);
     EXPECT_EQ(fx.dialogs.beeps, 1);
 }
@@ -423,7 +424,7 @@ TEST_F(Press, DispatchBeforeThePileIsLookedAt) {
     GameRules[39] = 1;
     PointerPress(MouseButton::kLeft, 0, 110, 210);
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"click Fila1", "select Fila1"}));
-    EXPECT_EQ(RunHeight, 96);
+    EXPECT_EQ(ProgramGame().pointer.RunHeight, 96);
     EXPECT_EQ(MainGame.Opt(94), 0);
 }
 
@@ -462,8 +463,8 @@ TEST_F(Press, PileKindsOtherThanTheTableau) {
     hooks.calls.clear();
     PointerPress(MouseButton::kLeft, 0, 510, 15);
     EXPECT_EQ(MainGame.Opt(94), 30);
-    EXPECT_EQ(GrabOffset.x, 10);
-    EXPECT_EQ(GrabOffset.y, 5);
+    EXPECT_EQ(ProgramGame().pointer.GrabOffset.x, 10);
+    EXPECT_EQ(ProgramGame().pointer.GrabOffset.y, 5);
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"image", "lift 30 single", "held @500,10"}));
     MainGame.SetOpt(94, 0);
     GameRules[14] = -14;  // never from the cells
@@ -487,7 +488,7 @@ TEST_F(Press, StockPressAsksForGapsToBeFilled) {
     EXPECT_EQ(fx.dialogs.infos.size(), 1u);
     EXPECT_EQ(MazzoPiles[0], "040");  // pile 1 is the only one dealt to
     EXPECT_EQ(FilaPiles[0], "001041");
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 }
 
 TEST_F(Press, WasteGamesRefuseCardsThatDoNotFollow) {
@@ -523,7 +524,7 @@ TEST_F(Press, SlottedRowCardsArePickedUpAlone) {
     PointerPress(MouseButton::kLeft, 0, 100 + 73 + 5, 210);
     EXPECT_EQ(MainGame.Opt(94), 5);
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"image", "lift 5 single"}));
-    EXPECT_EQ(DragRect.left, 173);
+    EXPECT_EQ(ProgramGame().pointer.DragRect.left, 173);
     MainGame.SetOpt(94, 0);
     FilaPiles[0] = "004005006";
     PointerPress(MouseButton::kLeft, 0, 100 + 73 + 5, 210);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game.h"
 #include "core/history.h"
 #include "interaction/selection.h"
 #include "interaction_fixture.h"
@@ -153,7 +154,7 @@ TEST_F(Selection, PairsOfFourteenRefuseAThirdCard) {
     EXPECT_EQ(MazzoPiles[2], Cards({Hearts(5), Diamonds(9)}));
     EXPECT_EQ(FilaPiles[0], "");
     EXPECT_EQ(FilaPiles[3], "");
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     // Only top cards of tableau piles count in goal kind 3.
     FilaPiles[1] = Cards({Spades(4), Hearts(10)});
     PointerPress(MouseButton::kLeft, 0, X(1), Y(1) + 2);
@@ -269,7 +270,7 @@ TEST_F(Selection, PairsOfARankAndTurningCardsUp) {
     Click(2);
     EXPECT_TRUE(IsFaceUp(Clubs(7)));
     EXPECT_EQ(DestPiles[0], "");
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     Click(0);
     Click(2);  // different ranks
     EXPECT_EQ(Beeps(), 1);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/game.h"
 #include "core/history.h"
 #include "interaction/drag.h"
 #include "interaction/shortcuts.h"
@@ -57,7 +58,7 @@ TEST_F(Shortcuts, DoubleClickDefaultsFoundationsAndFreeCellsButNeverTheTableau) 
     // The nine fits on the black ten, but a double-click does not go there.
     DoubleClick(210, 210);
     EXPECT_EQ(FilaPiles[1], Cards({Hearts(9)}));
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 
     // A right-click may.
     RightClick(210, 210);
@@ -141,7 +142,7 @@ TEST_F(Shortcuts, NeverBackToItsOwnPile) {
     RightClick(110, 225);
     EXPECT_EQ(FilaPiles[0], Cards({Spades(5), Hearts(9), Clubs(10)}));
     EXPECT_EQ(table.Count("glide"), 0);  // not even tried
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
 }
 
 TEST_F(Shortcuts, SourcesFoundationsCellsAndTheVisibleStock) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/cards.h"
+#include "core/game.h"
 #include "core/history.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -158,15 +159,15 @@ TEST_F(State, AnchorsReadTopsMinusScroll) {
 
 TEST_F(State, ClearPilesKeepsUndoUnlessTheTableGoes) {
     FilaPiles[0] = "001";
-    RecordStep(1);
-    RecordStep(2);
+    RecordStep(ProgramGame(), 1);
+    RecordStep(ProgramGame(), 2);
     ClearPiles(false, false);
-    EXPECT_EQ(StepCount(UndoLists), 1);
-    EXPECT_EQ(StepCount(RedoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().RedoLists), 0);
     EXPECT_EQ(FilaPiles[0], "001");
     SetFlag(flag::kInProgress, true);
     ClearPiles(false, true);
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     EXPECT_EQ(FilaPiles[0], "");
     EXPECT_FALSE(Flag(flag::kInProgress));
 }
@@ -174,30 +175,30 @@ TEST_F(State, ClearPilesKeepsUndoUnlessTheTableGoes) {
 TEST_F(State, HistorySnapshotsRoundTrip) {
     FilaPiles[0] = "007000008";
     SetFaceFlag(7, '0');
-    EXPECT_EQ(PileImage(FilaPiles[0]), "007000000081");
-    RecordStep(1);
-    EXPECT_EQ(UndoMarks, ",");
-    EXPECT_EQ(UndoLists[2].size(), 40u);
-    EXPECT_EQ(UndoLists[0].size(), 3u);
+    EXPECT_EQ(PileImage(ProgramGame(), FilaPiles[0]), "007000000081");
+    RecordStep(ProgramGame(), 1);
+    EXPECT_EQ(ProgramGame().UndoMarks, ",");
+    EXPECT_EQ(ProgramGame().UndoLists[2].size(), 40u);
+    EXPECT_EQ(ProgramGame().UndoLists[0].size(), 3u);
     FilaPiles[0] = "008";
     SetFaceFlag(7, '1');
-    ASSERT_TRUE(PopStepInto(UndoLists, UndoMarks));
+    ASSERT_TRUE(PopStepInto(ProgramGame(), ProgramGame().UndoLists, ProgramGame().UndoMarks));
     EXPECT_EQ(FilaPiles[0], "007000008");
     EXPECT_EQ(FaceFlag(7), '0');
-    EXPECT_FALSE(PopStepInto(UndoLists, UndoMarks));
+    EXPECT_FALSE(PopStepInto(ProgramGame(), ProgramGame().UndoLists, ProgramGame().UndoMarks));
 }
 
 TEST_F(State, MarksMergeAndCount) {
-    RecordStep(1);
-    RecordStep(1);
-    MarkStep(2);
-    EXPECT_EQ(UndoMarks, ",,002");
-    EXPECT_EQ(CountMarks(UndoMarks, 2), 1);
-    DropNewestSteps(1);
-    EXPECT_EQ(UndoMarks, ",002");
-    EXPECT_EQ(StepCount(UndoLists), 1);
-    DropNewestSteps(5);
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    RecordStep(ProgramGame(), 1);
+    RecordStep(ProgramGame(), 1);
+    MarkStep(ProgramGame(), 2);
+    EXPECT_EQ(ProgramGame().UndoMarks, ",,002");
+    EXPECT_EQ(CountMarks(ProgramGame().UndoMarks, 2), 1);
+    DropNewestSteps(ProgramGame(), 1);
+    EXPECT_EQ(ProgramGame().UndoMarks, ",002");
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
+    DropNewestSteps(ProgramGame(), 5);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     EXPECT_EQ(CountMarks(",002001,002", 2), 2);
 }
 
@@ -231,10 +232,10 @@ TEST_F(State, RuleColumnLoadsWithTheSubstitution) {
 TEST_F(State, RuleBasesSurviveADeal) {
     GameRules[52] = 7;
     GameRules[171] = 91;
-    SaveRuleBases();
+    SaveRuleBases(ProgramGame());
     GameRules[52] = 3;
     GameRules[171] = 12;
-    RestoreRuleBases();
+    RestoreRuleBases(ProgramGame());
     EXPECT_EQ(GameRules[52], 7);
     EXPECT_EQ(GameRules[171], 91);
 }

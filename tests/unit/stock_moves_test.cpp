@@ -1,4 +1,5 @@
 #include "core/stock_moves.h"
+#include "core/game.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,7 @@ protected:
         Rule(7, 1);
         MainGame.SetOpt(73, 1);
     }
-    bool Run(const std::string& op) { return ExecuteStockOperation(0, op); }
+    bool Run(const std::string& op) { return ExecuteStockOperation(ProgramGame(), 0, op); }
 };
 
 TEST_F(StockMoves, OperationNames) {
@@ -93,7 +94,7 @@ TEST_F(StockMoves, TurningMovesCardsOneAtATimeFaceUp) {
     EXPECT_EQ(turned, "004003002");  // the stock's top card went first
     EXPECT_EQ(Faces(turned), "111");
     EXPECT_EQ(FaceFlag(1), '0');
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_TRUE(Flag(flag::kStockOperation));
     EXPECT_EQ(MainGame.Opt(89), 0);
     EXPECT_EQ(fx.sound.played, std::vector<std::string>{"Stock"});
@@ -102,7 +103,7 @@ TEST_F(StockMoves, TurningMovesCardsOneAtATimeFaceUp) {
     ASSERT_TRUE(Run("Mazzo_Vis"));
     EXPECT_EQ(stock, "");
     EXPECT_EQ(turned, "004003002001");
-    EXPECT_EQ(StepCount(UndoLists), 2);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 2);
 }
 
 TEST_F(StockMoves, TurningOntoTheWasteAndWithoutACount) {
@@ -124,7 +125,7 @@ TEST_F(StockMoves, RedealWithTwoPassesWorksTwiceThenNoMore) {
     EXPECT_EQ(stock, "003002001");  // reversed: the first card turned comes first again
     EXPECT_EQ(Faces(stock), "000");
     EXPECT_EQ(turned, "");
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(Run("Mazzo_Vis"));
     EXPECT_EQ(turned, "001002003");
@@ -134,13 +135,13 @@ TEST_F(StockMoves, RedealWithTwoPassesWorksTwiceThenNoMore) {
     EXPECT_EQ(stock, "003002001");
 
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(Run("Mazzo_Vis"));
-    const int steps = StepCount(UndoLists);
+    const int steps = StepCount(ProgramGame().UndoLists);
     EXPECT_FALSE(Run("Mazzo_Vis"));
     EXPECT_FALSE(Run("Mazzo_Redeal"));
     EXPECT_EQ(MainGame.Opt(73), 3);
     EXPECT_EQ(turned, "001002003");
     EXPECT_EQ(stock, "");
-    EXPECT_EQ(StepCount(UndoLists), steps);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), steps);
 }
 
 TEST_F(StockMoves, RedealConditions) {
@@ -214,13 +215,13 @@ TEST_F(StockMoves, AddTableausStopsWhenTheStockRunsOut) {
     for (int n = 4; n <= 7; ++n) EXPECT_EQ(Fila(n), "") << n;
     EXPECT_EQ(stock, "");
     EXPECT_EQ(Faces(Fila(1) + Fila(2) + Fila(3)), "111");
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(MainGame.Opt(112), 0);
     EXPECT_TRUE(Flag(flag::kStockOperation));
 
     // Nothing left to deal: no move and no undo step.
     EXPECT_FALSE(Run("Add_Tableaus"));
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 }
 
 TEST_F(StockMoves, DealCodesDecideWhereAndHow) {
@@ -263,7 +264,7 @@ TEST_F(StockMoves, NumberedTableauDealsNeedAValidPile) {
          {"Add_Tableau_00", "Add_Tableau_08", "Add_Tableau_7", "Add_Tableau_x1", "Add_Tableau_011"})
         EXPECT_FALSE(Run(bad)) << bad;
     EXPECT_EQ(stock, "001002003");
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     ASSERT_TRUE(Run("Add_Tableau_07"));
     EXPECT_EQ(Fila(7), "003");
     EXPECT_EQ(Fila(1), "");
@@ -285,7 +286,7 @@ TEST_F(StockMoves, FillTableausDealsOnlyOntoEmptyPilesWithoutAStep) {
     EXPECT_EQ(Fila(7), "002");
     EXPECT_EQ(stock, "001");
     EXPECT_EQ(Faces("004003002"), "111");
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     EXPECT_EQ(MainGame.Opt(112), 0);
     EXPECT_TRUE(Flag(flag::kStockOperation));
     EXPECT_FALSE(Run("Fill_Tableaus"));  // no empty pile left
@@ -379,7 +380,7 @@ TEST_F(SelectionGame, RemovesBothSelectedCardsToTheWaste) {
     EXPECT_EQ(Faces(waste), "11");
     EXPECT_EQ(Fila(1), "020");
     EXPECT_EQ(Fila(2), "021");
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(fx.sound.played, std::vector<std::string>{"Pairing"});
     EXPECT_EQ(fx.waits.waits, std::vector<int>{150});
     ASSERT_EQ(table.flights.size(), 2u);
@@ -411,7 +412,7 @@ TEST_F(SelectionGame, NothingToRemove) {
     EXPECT_FALSE(Run("Selezionate_Dest"));
     EXPECT_EQ(DestPiles[0], "");
     EXPECT_EQ(waste, "");
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     // One stale code among real ones is passed over.
     Fila(1) = Pile({5});
     DestPiles[0] = FormatCode(30) + FormatCode(5);
@@ -493,7 +494,7 @@ TEST_F(SelectionGame, MonteCarloClosesUpAndRefills) {
     EXPECT_EQ(Faces("012011"), "11");
     EXPECT_EQ(stock, "010");
     EXPECT_EQ(DestPiles[0], "");
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 
     // With the stock empty only a gap before a card is worth closing.
     stock.clear();
@@ -515,20 +516,20 @@ TEST_F(SelectionGame, TellsTheTailWhetherATableauCardLeft) {
     StockEffects fx1;
     turned = Pile({7});
     DestPiles[0] = FormatCode(7);
-    ASSERT_TRUE(ExecuteStockOperation(0, "Selezionate_Dest", &fx1));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Selezionate_Dest", &fx1));
     EXPECT_FALSE(fx1.leftTableau);
     Fila(4) = Pile({8});
     DestPiles[0] = FormatCode(8);
-    ASSERT_TRUE(ExecuteStockOperation(0, "Selezionate_Dest", &fx1));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Selezionate_Dest", &fx1));
     EXPECT_TRUE(fx1.leftTableau);
     // A deal onto the tableau takes nothing from it.
     for (int i = 1; i <= 8; ++i) Rule(291 + i, 1);
     stock = Pile({1, 2});
-    ASSERT_TRUE(ExecuteStockOperation(0, "Add_Tableaus", &fx1));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Add_Tableaus", &fx1));
     EXPECT_FALSE(fx1.leftTableau);
     // Closing up moves whole piles.
     Fila(6) = Pile({9});
-    ASSERT_TRUE(ExecuteStockOperation(0, "Stock_To_Pile_Monte_Carlo", &fx1));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Stock_To_Pile_Monte_Carlo", &fx1));
     EXPECT_TRUE(fx1.leftTableau);
 }
 
@@ -546,13 +547,13 @@ protected:
 };
 
 TEST_F(Joker, WhatTheJokerStandsFor) {
-    JokerCaption none = ComputeJokerCaption(true);
+    JokerCaption none = ComputeJokerCaption(ProgramGame(), true);
     EXPECT_EQ(none.foundation, -1);
     EXPECT_EQ(none.Memo(), -1);
     EXPECT_EQ(none.text, "");
 
     Dest(2) = Pile({105});  // alone: stands for nothing
-    JokerCaption alone = ComputeJokerCaption(true);
+    JokerCaption alone = ComputeJokerCaption(ProgramGame(), true);
     EXPECT_EQ(alone.foundation, 1);
     EXPECT_EQ(alone.position, 0);
     EXPECT_EQ(alone.rank, 0);
@@ -561,14 +562,14 @@ TEST_F(Joker, WhatTheJokerStandsFor) {
     EXPECT_EQ(alone.Memo(), 200);
 
     Dest(2) += FormatCode(33);  // 7 of clubs above: the 6 of clubs
-    JokerCaption below = ComputeJokerCaption(true);
+    JokerCaption below = ComputeJokerCaption(ProgramGame(), true);
     EXPECT_EQ(below.rank, 6);
     EXPECT_EQ(below.text, "Joker = 6");
     EXPECT_EQ(below.suitImage, "SUIT_CLUBS");
-    EXPECT_EQ(ComputeJokerCaption(false).text, "J = 6");
+    EXPECT_EQ(ComputeJokerCaption(ProgramGame(), false).text, "J = 6");
 
     Dest(1) = Pile({1, 2, 3, 4, 5, 6, 7, 8, 9, 106});  // the first foundation's joker wins
-    JokerCaption ten = ComputeJokerCaption(true);
+    JokerCaption ten = ComputeJokerCaption(ProgramGame(), true);
     EXPECT_EQ(ten.foundation, 0);
     EXPECT_EQ(ten.position, 9);
     EXPECT_EQ(ten.text, "Joker=10");
@@ -578,39 +579,39 @@ TEST_F(Joker, WhatTheJokerStandsFor) {
     // It takes the suit of the foundation's bottom card, and after a king
     // an ace only until a full round lies there.
     Dest(1) = Pile({40, 13, 107});
-    EXPECT_EQ(ComputeJokerCaption(true).text, "Joker = A");
-    EXPECT_EQ(ComputeJokerCaption(true).suitImage, "SUIT_SPADES");
+    EXPECT_EQ(ComputeJokerCaption(ProgramGame(), true).text, "Joker = A");
+    EXPECT_EQ(ComputeJokerCaption(ProgramGame(), true).suitImage, "SUIT_SPADES");
     Dest(1) = Pile({40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 13, 107});
-    EXPECT_EQ(ComputeJokerCaption(true).rank, 0);
+    EXPECT_EQ(ComputeJokerCaption(ProgramGame(), true).rank, 0);
 }
 
 TEST_F(Joker, CaptionRedrawsOnlyWhenItChanges) {
     Dest(3) = Pile({105});
     MainGame.SetOpt(100, -1);
-    EXPECT_TRUE(RefreshJokerCaption());
+    EXPECT_TRUE(RefreshJokerCaption(ProgramGame()));
     EXPECT_EQ(MainGame.Opt(100), 300);
-    EXPECT_FALSE(RefreshJokerCaption());
+    EXPECT_FALSE(RefreshJokerCaption(ProgramGame()));
     // A card put on the lone joker changes its meaning, not its place.
     Dest(3) += FormatCode(20);
-    EXPECT_TRUE(RefreshJokerCaption());
+    EXPECT_TRUE(RefreshJokerCaption(ProgramGame()));
     ASSERT_EQ(table.captions.size(), 2u);
     EXPECT_EQ(table.captions[1].foundation, 2);
     EXPECT_EQ(table.captions[1].text, "Joker = 6");
     EXPECT_EQ(table.captions[1].suit, "SUIT_DIAMONDS");
     // The joker leaves: every caption is erased.
     Dest(3) = FormatCode(20);
-    EXPECT_TRUE(RefreshJokerCaption());
+    EXPECT_TRUE(RefreshJokerCaption(ProgramGame()));
     EXPECT_EQ(table.captions.back().foundation, -1);
     EXPECT_EQ(MainGame.Opt(100), -1);
     // After a full repaint the caption is drawn again.
     Dest(3) = Pile({105, 20});
-    EXPECT_TRUE(RefreshJokerCaption());
-    ForgetJokerCaption();
-    EXPECT_TRUE(RefreshJokerCaption());
+    EXPECT_TRUE(RefreshJokerCaption(ProgramGame()));
+    ForgetJokerCaption(ProgramGame());
+    EXPECT_TRUE(RefreshJokerCaption(ProgramGame()));
     // Other games have no caption.
     Rule(84, 0);
-    ForgetJokerCaption();
-    EXPECT_FALSE(RefreshJokerCaption());
+    ForgetJokerCaption(ProgramGame());
+    EXPECT_FALSE(RefreshJokerCaption(ProgramGame()));
 }
 
 }  // namespace

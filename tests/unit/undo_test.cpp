@@ -7,8 +7,11 @@
 #include "core/game.h"
 #include "core/game_text.h"
 #include "core/history.h"
+#include "core/memory_log.h"
+#include "core/move_engine.h"
 #include "core/params.h"
 #include "core/piles.h"
+#include "core/rules.h"
 #include "core/score.h"
 #include "core/state.h"
 #include "core/stock_moves.h"
@@ -82,34 +85,34 @@ protected:
 TEST_F(UndoTest, PileImages) {
     SetFaceFlag(7, '0');
     SetFaceFlag(12, '1');
-    EXPECT_EQ(PileImage("007"), "0070");
-    EXPECT_EQ(PileImage("000"), "0000");
-    EXPECT_EQ(PileImage("012000007"), "012100000070");
-    EXPECT_EQ(PileImage(""), "");
+    EXPECT_EQ(PileImage(ProgramGame(), "007"), "0070");
+    EXPECT_EQ(PileImage(ProgramGame(), "000"), "0000");
+    EXPECT_EQ(PileImage(ProgramGame(), "012000007"), "012100000070");
+    EXPECT_EQ(PileImage(ProgramGame(), ""), "");
     // Back from an image: codes and face flags.
     SetFaceFlag(7, '1');
     SetFaceFlag(12, '0');
-    EXPECT_EQ(PileFromImage("012100000070"), "012000007");
+    EXPECT_EQ(PileFromImage(ProgramGame(), "012100000070"), "012000007");
     EXPECT_EQ(FaceFlag(12), '1');
     EXPECT_EQ(FaceFlag(7), '0');
 }
 
 TEST_F(UndoTest, DroppingFromAnEmptyHistoryChangesNothing) {
-    DropNewestSteps(1);
-    DropNewestSteps(5);
-    DropSecondNewestSteps(3);
-    EXPECT_EQ(StepCount(UndoLists), 0);
-    for (const auto& l : UndoLists) EXPECT_TRUE(l.empty());
-    EXPECT_EQ(UndoMarks, "");
+    DropNewestSteps(ProgramGame(), 1);
+    DropNewestSteps(ProgramGame(), 5);
+    DropSecondNewestSteps(ProgramGame(), 3);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
+    for (const auto& l : ProgramGame().UndoLists) EXPECT_TRUE(l.empty());
+    EXPECT_EQ(ProgramGame().UndoMarks, "");
     // One step and more drops than steps: the step goes, nothing breaks.
-    RecordStep(1);
-    DropNewestSteps(3);
-    EXPECT_EQ(StepCount(UndoLists), 0);
-    EXPECT_EQ(UndoMarks, "");
+    RecordStep(ProgramGame(), 1);
+    DropNewestSteps(ProgramGame(), 3);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
+    EXPECT_EQ(ProgramGame().UndoMarks, "");
     // The second-newest drop never takes the only step.
-    RecordStep(1);
-    DropSecondNewestSteps(2);
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    RecordStep(ProgramGame(), 1);
+    DropSecondNewestSteps(ProgramGame(), 2);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 }
 
 TEST_F(UndoTest, RecordingWritesTheStepFlagsAndSkipsTheSelection) {
@@ -118,18 +121,18 @@ TEST_F(UndoTest, RecordingWritesTheStepFlagsAndSkipsTheSelection) {
     Rule(39, 10);  // a selection game: Dest1 is the selection
     DestPiles[0] = Pile({5, 6});
     DestPiles[1] = Pile({7});
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     EXPECT_EQ(GetParameter(138, 1), "0");
     EXPECT_EQ(GetParameter(139, 1), "1");
-    EXPECT_EQ(UndoLists[1][0], "");
-    EXPECT_EQ(UndoLists[1][1], "0071");
-    EXPECT_EQ(UndoMarks, ",");
-    RecordStep(0);
+    EXPECT_EQ(ProgramGame().UndoLists[1][0], "");
+    EXPECT_EQ(ProgramGame().UndoLists[1][1], "0071");
+    EXPECT_EQ(ProgramGame().UndoMarks, ",");
+    RecordStep(ProgramGame(), 0);
     EXPECT_EQ(GetParameter(139, 1), "0");
-    EXPECT_EQ(StepCount(RedoLists), 1);
-    RecordStep(0, true);
-    EXPECT_EQ(StepCount(RedoLists), 0);
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().RedoLists), 1);
+    RecordStep(ProgramGame(), 0, true);
+    EXPECT_EQ(StepCount(ProgramGame().RedoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 }
 
 TEST_F(UndoTest, MarksMergeAndCount) {
@@ -142,9 +145,9 @@ TEST_F(UndoTest, MarksMergeAndCount) {
     m = ",005";
     MergeMarks(m);
     EXPECT_EQ(m, "");
-    RecordStep(1);
-    MarkStep(2);
-    EXPECT_EQ(UndoMarks, ",002");
+    RecordStep(ProgramGame(), 1);
+    MarkStep(ProgramGame(), 2);
+    EXPECT_EQ(ProgramGame().UndoMarks, ",002");
 }
 
 TEST_F(UndoTest, EightPileStockPressLeavesOneMarkedStep) {
@@ -155,14 +158,15 @@ TEST_F(UndoTest, EightPileStockPressLeavesOneMarkedStep) {
     // Stock mode 10: eight numbered deals, merged and marked as a deal step.
     int dealt = 0;
     for (int n = 1; n <= 8; ++n)
-        dealt += ExecuteStockOperation(n, "Add_Tableau_0" + std::to_string(n)) ? 1 : 0;
+        dealt +=
+            ExecuteStockOperation(ProgramGame(), n, "Add_Tableau_0" + std::to_string(n)) ? 1 : 0;
     ASSERT_EQ(dealt, 8);
-    ASSERT_EQ(StepCount(UndoLists), 8);
-    DropSecondNewestSteps(dealt - 1);
-    MarkStep(2);
-    EXPECT_EQ(StepCount(UndoLists), 1);
-    EXPECT_EQ(UndoMarks, ",002");
-    EXPECT_EQ(CountMarks(UndoMarks, 2), 1);
+    ASSERT_EQ(StepCount(ProgramGame().UndoLists), 8);
+    DropSecondNewestSteps(ProgramGame(), dealt - 1);
+    MarkStep(ProgramGame(), 2);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
+    EXPECT_EQ(ProgramGame().UndoMarks, ",002");
+    EXPECT_EQ(CountMarks(ProgramGame().UndoMarks, 2), 1);
     // The step that survives is the table before the press.
     ASSERT_TRUE(UndoCommand());
     EXPECT_EQ(Snapshot(), before);
@@ -173,15 +177,15 @@ TEST_F(UndoTest, TableauAndReserveDealMergeIntoOneStep) {
     Rule(369, 2);
     Rule(342, 5);
     Rule(343, 5);
-    RecordStep(1);  // an earlier move
+    RecordStep(ProgramGame(), 1);  // an earlier move
     const Table before = Snapshot();
-    ASSERT_TRUE(ExecuteStockOperation(1, "Add_Tableaus"));
-    ASSERT_TRUE(ExecuteStockOperation(1, "Add_Reserves"));
-    DropNewestSteps(1);
-    EXPECT_EQ(StepCount(UndoLists), 2);
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 1, "Add_Tableaus"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 1, "Add_Reserves"));
+    DropNewestSteps(ProgramGame(), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 2);
     ASSERT_TRUE(UndoCommand());
     EXPECT_EQ(Snapshot(), before);
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 }
 
 // ---- The commands ------------------------------------------------------------------
@@ -189,12 +193,12 @@ TEST_F(UndoTest, TableauAndReserveDealMergeIntoOneStep) {
 TEST_F(UndoTest, UndoAndRedoRestoreTheTableExactly) {
     Klondike();
     std::vector<Table> states{Snapshot()};
-    ASSERT_TRUE(ExecuteStockOperation(0, "Mazzo_Vis"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Mazzo_Vis"));
     states.push_back(Snapshot());
-    ASSERT_TRUE(ExecuteStockOperation(0, "Add_Tableaus"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Add_Tableaus"));
     states.push_back(Snapshot());
     // A move of the common sequence: step first, then the change.
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     TakeCardAnywhere(29, 1);
     AppendCard(DestPiles, 1, 29, "1");
     SetFaceFlag(16, '1');
@@ -206,13 +210,13 @@ TEST_F(UndoTest, UndoAndRedoRestoreTheTableExactly) {
     }
     EXPECT_FALSE(UndoCommand());
     EXPECT_EQ(fx.dialogs.beeps, 1);
-    EXPECT_EQ(StepCount(RedoLists), 3);
+    EXPECT_EQ(StepCount(ProgramGame().RedoLists), 3);
     for (int i = 1; i <= 3; ++i) {
         ASSERT_TRUE(RedoCommand()) << i;
         EXPECT_EQ(Snapshot(), states[static_cast<size_t>(i)]) << i;
     }
     EXPECT_FALSE(RedoCommand());
-    EXPECT_EQ(StepCount(UndoLists), 3);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 3);
     // Undo once more after the redos: the same table as before.
     ASSERT_TRUE(UndoCommand());
     EXPECT_EQ(Snapshot(), states[2]);
@@ -222,12 +226,12 @@ TEST_F(UndoTest, UndoAndRedoRestoreTheTableExactly) {
 // was, and assigning the copy back brings table, rules, flags and history back.
 TEST_F(UndoTest, AGameIsAValue) {
     Klondike();
-    ASSERT_TRUE(ExecuteStockOperation(0, "Mazzo_Vis"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Mazzo_Vis"));
     const Table onTable = Snapshot();
     const Game before = ProgramGame();
     Game copy = ProgramGame();
-    ASSERT_TRUE(ExecuteStockOperation(0, "Add_Tableaus"));
-    RecordStep(1);
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Add_Tableaus"));
+    RecordStep(ProgramGame(), 1);
     TakeCardAnywhere(29, 1);
     AppendCard(DestPiles, 1, 29, "1");
     SetFlag(flag::kFinished, true);
@@ -240,12 +244,58 @@ TEST_F(UndoTest, AGameIsAValue) {
     EXPECT_EQ(ProgramGame(), before);
     EXPECT_EQ(Snapshot(), onTable);
     EXPECT_FALSE(Flag(flag::kFinished));
-    EXPECT_EQ(StepCount(UndoLists), 1);
-    EXPECT_EQ(StepCount(RedoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().RedoLists), 0);
     // The bound names reach the assigned game: its undo goes on working.
     ASSERT_TRUE(UndoCommand());
-    EXPECT_EQ(StepCount(UndoLists), 0);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     EXPECT_EQ(copy, before);
+}
+
+// Two games played side by side through the functions that take a Game: each
+// step, undo and rule reset works on its own game's table, face flags and
+// history, and neither the other game nor the program's game moves.
+TEST_F(UndoTest, TwoGamesPlayedSideBySide) {
+    Klondike();
+    Game a = ProgramGame();
+    Fila(1) = Pile({5, 6}, '0');
+    Game b = ProgramGame();
+    const Game program = ProgramGame(), aBefore = a, bBefore = b;
+    ASSERT_NE(a, b);
+
+    RecordStep(a, 1);
+    a.FilaPiles[1] = FormatCode(2);  // the face-down 15 goes up to a foundation
+    SetFaceFlag(a.CardRegister, 15, '1');
+    a.DestPiles[0] += FormatCode(15);
+    RecordStep(a, 1);
+    MarkStep(a, 2);
+    a.FilaPiles[0].clear();
+    NoteCardTurned(a, 15);
+    SetMovingStackSingle(a, false);
+    SaveRuleBases(a);
+    a.GameRules[rule::kEmptyFila1] = 9;
+    RestoreRuleBases(a);
+    EXPECT_EQ(a.GameRules, aBefore.GameRules);
+    EXPECT_EQ(a.UndoMarks, ",,002");
+
+    // Undo brings 15 back face down, into a's register only.
+    ASSERT_TRUE(PopStepInto(a, a.UndoLists, a.UndoMarks));
+    EXPECT_EQ(a.DestPiles[0], FormatCode(14) + FormatCode(15));
+    EXPECT_EQ(a.FilaPiles[0], aBefore.FilaPiles[0]);
+    ASSERT_TRUE(PopStepInto(a, a.UndoLists, a.UndoMarks));
+    EXPECT_EQ(a.FilaPiles, aBefore.FilaPiles);
+    EXPECT_EQ(a.DestPiles, aBefore.DestPiles);
+    EXPECT_EQ(a.CardRegister, aBefore.CardRegister);
+    EXPECT_EQ(StepCount(a.UndoLists), 0);
+    EXPECT_EQ(a.memoryLog.seenInTurn[15], 0);  // undo does not forget a seen card
+    EXPECT_FALSE(MovingStackIsSingle(a));
+
+    EXPECT_EQ(SaveGameText(b), SaveGameText(bBefore));
+    EXPECT_EQ(ProgramGame(), program);
+    RecordStep(b, 1);
+    ClearHistory(a, true);
+    EXPECT_EQ(StepCount(b.UndoLists), 1);
+    EXPECT_EQ(ProgramGame(), program);
 }
 
 // The checksum SaveGameText ends with, to make damaged texts that pass it.
@@ -260,7 +310,7 @@ std::string Resummed(std::string text) {
 
 TEST_F(UndoTest, GameTextRoundTripAndHostileTexts) {
     Klondike();
-    ASSERT_TRUE(ExecuteStockOperation(0, "Mazzo_Vis"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Mazzo_Vis"));
     ProgramGame().status.score = "12\\3\nx";  // escapes survive
     const std::string text = SaveGameText(ProgramGame());
     Game loaded;
@@ -302,24 +352,24 @@ TEST_F(UndoTest, GameTextRoundTripAndHostileTexts) {
 
 TEST_F(UndoTest, MarksTravelWithTheirStep) {
     Klondike();
-    ASSERT_TRUE(ExecuteStockOperation(1, "Add_Tableaus"));
-    MarkStep(2);
-    ASSERT_TRUE(ExecuteStockOperation(0, "Mazzo_Vis"));
-    EXPECT_EQ(UndoMarks, ",002,");
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 1, "Add_Tableaus"));
+    MarkStep(ProgramGame(), 2);
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Mazzo_Vis"));
+    EXPECT_EQ(ProgramGame().UndoMarks, ",002,");
     ASSERT_TRUE(UndoCommand());
     ASSERT_TRUE(UndoCommand());
-    EXPECT_EQ(CountMarks(UndoMarks, 2), 0);  // the deal no longer counts
-    EXPECT_EQ(RedoMarks, ",,002");
+    EXPECT_EQ(CountMarks(ProgramGame().UndoMarks, 2), 0);  // the deal no longer counts
+    EXPECT_EQ(ProgramGame().RedoMarks, ",,002");
     ASSERT_TRUE(RedoCommand());
-    EXPECT_EQ(UndoMarks, ",002");
-    EXPECT_EQ(RedoMarks, ",");
+    EXPECT_EQ(ProgramGame().UndoMarks, ",002");
+    EXPECT_EQ(ProgramGame().RedoMarks, ",");
 }
 
 TEST_F(UndoTest, RestoringRepaintsScoresAndJudgesTheTable) {
     Klondike();
     SetParameter(120, 2, "01");
     Rule(371, 52);
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     // The last card goes to a foundation and the game is finished.
     TakeCardAnywhere(1, 1);
     AppendCard(DestPiles, 0, 1, "1");
@@ -337,7 +387,7 @@ TEST_F(UndoTest, RestoringRepaintsScoresAndJudgesTheTable) {
 
 TEST_F(UndoTest, RefusedWhileNoGameRunsOrCardsAreHeld) {
     Klondike();
-    ASSERT_TRUE(ExecuteStockOperation(0, "Mazzo_Vis"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Mazzo_Vis"));
     const Table after = Snapshot();
     SetFlag(flag::kInProgress, false);
     EXPECT_FALSE(CanUndo());
@@ -349,7 +399,7 @@ TEST_F(UndoTest, RefusedWhileNoGameRunsOrCardsAreHeld) {
     SetParameter(137, 1, "2");
     EXPECT_FALSE(UndoCommand());
     EXPECT_EQ(Snapshot(), after);
-    EXPECT_EQ(StepCount(UndoLists), 1);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(fx.dialogs.beeps, 0);
     SetParameter(137, 1, "0");
     EXPECT_TRUE(CanUndo());
@@ -360,8 +410,8 @@ TEST_F(UndoTest, RefusedWhileNoGameRunsOrCardsAreHeld) {
 
 TEST_F(UndoTest, SoundsUnderTheirSwitches) {
     Klondike();
-    ASSERT_TRUE(ExecuteStockOperation(0, "Mazzo_Vis"));
-    ASSERT_TRUE(ExecuteStockOperation(0, "Mazzo_Vis"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Mazzo_Vis"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Mazzo_Vis"));
     SetParameter(141, 1, "Y");
     SetParameter(151, 1, "Y");
     SetParameter(146, 1, "N");
@@ -398,22 +448,22 @@ TEST_F(UndoTest, MemoryGridComesBackExactlyButMissesStay) {
     const Table start = Snapshot();
 
     // First card up.
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     SetFaceFlag(7, '1');
     const Table oneUp = Snapshot();
     // Second card up matches (two sevens): both leave, holes stay.
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     SetFaceFlag(20, '1');  // (a 7 of diamonds)
     for (CardCode d : {7, 20}) {
-        RecordStep(1);
+        RecordStep(ProgramGame(), 1);
         TakeCardAnywhere(d, 2);
         AppendCard(MazzoPiles, 2, d, "1");
-        DropNewestSteps(1);
+        DropNewestSteps(ProgramGame(), 1);
     }
     UpdateScore();
     EXPECT_EQ(GetParameter(pos::kScore, 6), std::to_string(-52 - 2 + 7));
     EXPECT_EQ(Fila(1), "000000033");
-    EXPECT_EQ(StepCount(UndoLists), 2);
+    EXPECT_EQ(StepCount(ProgramGame().UndoLists), 2);
     // A miss later on.
     MainGame.SetOpt(99, 3);
 
@@ -436,7 +486,7 @@ TEST_F(UndoTest, SelectionIsClearedNotRestored) {
     Rule(368, 2);
     Fila(1) = Pile({5, 9});
     DestPiles[0] = FormatCode(9);
-    RecordStep(1);
+    RecordStep(ProgramGame(), 1);
     TakeCardAnywhere(9, 1);
     AppendCard(MazzoPiles, 2, 9, "1");
     DestPiles[0] = FormatCode(5);

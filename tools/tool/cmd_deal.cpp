@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "core/deal.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/rules.h"
@@ -45,7 +46,7 @@ int Run(const Args& args) {
         std::cerr << "brindlewick-tool: no game " << args[0] << " in the catalogue\n";
         return 1;
     }
-    LoadGameRules(static_cast<int>(id));
+    LoadGameRules(ProgramGame(), static_cast<int>(id));
     SetParameter(pos::kGameNumber, 15, number);
     DealGame();
 

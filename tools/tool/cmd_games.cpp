@@ -1,6 +1,7 @@
 // Listing the games of GAMES.DAT beside the tool and their rule columns.
 #include <iostream>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "core/rules.h"
 #include "core/state.h"
@@ -53,7 +54,7 @@ int RunRules(const Args& args) {
         std::cerr << "brindlewick-tool: no game " << args[0] << " in the catalogue\n";
         return 1;
     }
-    LoadGameRules(id);
+    LoadGameRules(ProgramGame(), id);
     for (size_t i = 0; i < GameRules.size(); ++i)
         if (GameRules[i] != 0) std::cout << i << " " << GameRules[i] << "\n";
     return 0;

@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/rules.h"
 #include "core/state.h"
@@ -55,7 +56,7 @@ int Run(const Args& args) {
         return 1;
     }
     if (CatalogueIndex(*id) < 0) return UsageError("unknown game id " + std::to_string(*id));
-    LoadGameRules(*id);
+    LoadGameRules(ProgramGame(), *id);
 
     SetOverlapOffsets(options.cardSize);
     const LayoutInput in = ToLayoutInput(options);
