@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/piles.h"
 #include "core/pointer_state.h"
 #include "play_support.h"
@@ -49,8 +50,8 @@ TEST_F(TouchTest, TapsAndALongPressPlayMemoryUpAsClicksDo) {
     EXPECT_FALSE(IsFaceUp(cards[0].card));
     Tap(Middle(SlotPoint(cards[0])), 1500);
     EXPECT_TRUE(IsFaceUp(cards[0].card));
-    EXPECT_EQ(PeekCard.x, 0);
-    EXPECT_EQ(PeekCard.y, 0);
+    EXPECT_EQ(ProgramGame().pointer.PeekCard.x, 0);
+    EXPECT_EQ(ProgramGame().pointer.PeekCard.y, 0);
     // A tap on its twin makes the pair.
     Tap(Middle(SlotPoint(twin)));
     EXPECT_EQ(MazzoPiles[2].size(), 6u);  // the pair in the waste
