@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTimer>
 
 #include "app/table_accessible.h"
@@ -145,14 +146,20 @@ void TableWidget::Forward(const Handler& handler, QMouseEvent* event) {
 void TableWidget::QueueClick(const QPoint& at) {
     // Queued: the press may open a modal dialog (the game's end), which must
     // not run inside the caller (an accessibility bus call waiting for its
-    // answer).
-    const QPointF local(at), global(mapToGlobal(at));
-    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        const Qt::MouseButtons held =
-            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-        QCoreApplication::postEvent(
-            this, new QMouseEvent(type, local, global, Qt::LeftButton, held, Qt::NoModifier));
-    }
+    // answer). Press and release go as one, as a real click is: a
+    // release posted on its own would reach the table inside that dialog,
+    // past its modality, and act on a game that is ending.
+    QTimer::singleShot(0, this, [this, at] {
+        const QPointF local(at), global(mapToGlobal(at));
+        QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        const QPointer<TableWidget> alive(this);
+        QCoreApplication::sendEvent(this, &press);
+        if (!alive) return;
+        QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QCoreApplication::sendEvent(this, &release);
+    });
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {

@@ -66,6 +66,10 @@ struct Game {
     MemoryLog memoryLog;
     // Cards of a missed pair are face up until the turn-back pause ends.
     bool turningBack = false;
+    // The end of the game is being shown: input that reaches the table
+    // meanwhile (an accessible press bypasses the result dialog's modality)
+    // must not end it a second time.
+    bool ending = false;
     std::string caption;               // the window caption as last set
     std::string jokerText, jokerSuit;  // the joker caption on the screen
 

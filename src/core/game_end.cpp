@@ -155,6 +155,12 @@ void ClockTick() {
 
 bool EndGame() {
     if (!Flag(flag::kInProgress)) return false;
+    // Ended already, by the call that is showing its end: nothing to redraw.
+    if (ProgramGame().ending) return true;
+    ProgramGame().ending = true;
+    struct Ending {
+        ~Ending() { ProgramGame().ending = false; }
+    } ending;
     Dialogs().PushBusyCursor();
     bool busy = true;
     auto restoreCursor = [&busy] {

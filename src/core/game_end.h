@@ -8,6 +8,8 @@ namespace bw {
 // Ends the running game: stops the clock, shows the memory result dialog,
 // plays the winning sound and show after a win and offers the next game.
 // True when the game was won; without a game in progress nothing changes.
+// Called again while the end is being shown (from input taken during its
+// dialog), it does nothing and answers true: there is nothing to redraw.
 bool EndGame();
 
 // The status bar's line at the end of a memory game: "Misses: 4 (1 slip)",

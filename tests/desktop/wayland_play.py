@@ -1,6 +1,7 @@
 """Starts the program on Wayland, deals through the open-game dialog and plays
-a pair, all through AT-SPI actions (run by wayland_test.sh inside a private
-session bus), then leaves through the toolbar's Exit."""
+a whole game to its result dialog and winning show, all through AT-SPI
+actions (run by wayland_test.sh inside a private
+session bus), declines the next game and leaves through Exit."""
 import os
 import re
 import subprocess
@@ -100,30 +101,71 @@ try:
         before = status()
         press(children(grid)[place])
         said = wait_for("what place %d shows" % place,
-                        lambda: status() != before and CARD.match(status().split(". ")[0])
-                        and status())
+                        lambda: status() != before and (CARD.match(status().split(". ")[0])
+                                                        or "won" in status()) and status())
         return said.split(". ")[0], said
 
-    seen = {}  # card name -> place
-    unseen = list(range(places))
+    def shot():  # the compositor's picture (weston runs with --debug)
+        if os.environ.get("BW_SCREENSHOT_DIR"):
+            subprocess.run(["weston-screenshooter"], cwd=os.environ["BW_SCREENSHOT_DIR"],
+                           timeout=30)
+
+    # The whole game, as a perfect memory plays it: a known pair first, else
+    # an unseen card and then its partner if it was seen.
+    known = {}  # place -> card name
+    taken = set()
     said = ""
-    while unseen and "Pair found" not in said:
-        first = unseen.pop(0)
-        card, _ = turn(first)
-        second = seen.get(card)
-        if second is None:
-            if not unseen:
-                break
-            second = unseen.pop(0)
+    while "won" not in said:
+        byname = {}
+        for place, card in known.items():
+            if place not in taken:
+                byname.setdefault(card, []).append(place)
+        pair = next((p for p in byname.values() if len(p) == 2), None)
+        if pair:
+            first = pair[0]
+        else:
+            first = next(p for p in range(places) if p not in known and p not in taken)
+        card, said = turn(first)
+        known[first] = card
+        if "won" in said:
+            break
+        if not pair:
+            mates = [p for p, c in known.items() if c == card and p != first and p not in taken]
+            pair = [first, mates[0] if mates else
+                    next(p for p in range(places) if p not in known and p not in taken)]
+        second = pair[1]
         other, said = turn(second)
-        print("turned %d '%s' and %d '%s': '%s'" % (first, card, second, other, said))
-        seen[card], seen[other] = first, second
-        wait_for("the missed cards turned back" if "Pair found" not in said else "the pair taken",
-                 lambda: not CARD.match(name(first)) and not CARD.match(name(second)), 20)
-    if "Pair found" not in said:
-        fail("no pair in %d places" % places)
-    if os.environ.get("BW_SCREENSHOT_DIR"):  # the compositor's picture (weston runs with --debug)
-        subprocess.run(["weston-screenshooter"], cwd=os.environ["BW_SCREENSHOT_DIR"], timeout=30)
+        known[second] = other
+        print("turned %d '%s' and %d '%s': '%s'" % (first, card, second, other, said), flush=True)
+        if "Pair found" in said or "won" in said:
+            taken.update((first, second))
+        if len(taken) == 2:
+            shot()
+        if "won" not in said:
+            wait_for("the missed cards turned back" if "Pair found" not in said else
+                     "the pair taken",
+                     lambda: not CARD.match(name(first)) and not CARD.match(name(second)), 20)
+
+    # The result dialog, once; the winning show after it, then the next game
+    # is offered.
+    def showing(role, title):
+        a = app()
+        return a and pyatspi.findDescendant(
+            a, lambda o: o.getRoleName() == role and o.name == title
+            and o.getState().contains(pyatspi.STATE_SHOWING))
+
+    def ok_of(dialog):
+        return pyatspi.findDescendant(dialog, lambda o: o.getRoleName() == "push button"
+                                      and (o.name or "").replace("&", "") == "OK")
+    result = wait_for("the result dialog", lambda: showing("dialog", "Game Won"), 20)
+    shot()
+    press(ok_of(result))
+    time.sleep(1)
+    shot()  # the show
+    offer = wait_for("the next game offered after the show",
+                     lambda: showing("dialog", "Open a game"), 60)
+    press(pyatspi.findDescendant(offer, lambda o: o.getRoleName() == "push button"
+                                 and (o.name or "").replace("&", "") == "Cancel"))
 
     def exit_control():
         a = app()

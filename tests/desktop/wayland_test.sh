@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # wayland_test.sh BIN_DIR
 # The program as a native Wayland client on a headless weston: the splash
-# and the open-game dialog come up as Wayland windows, a pair is played
-# through the accessibility bus (a Wayland client takes no injected input),
+# and the open-game dialog come up as Wayland windows, a whole game is
+# played through the accessibility bus (a Wayland client takes no injected
+# input) to one result dialog and the winning show,
 # the stored window size is restored, and leaving keeps the stored position
 # (a Wayland client is never told where its window is); the splash is kept
 # over the main window as its child. Skipped (77) where
@@ -37,7 +38,8 @@ mkdir "$tmp/prog/DATA"
 # A placement saved on a wider desktop: the size fits this screen, the
 # position lies beyond it.
 printf '%s\r\n' '[Preference]' 'Sounds_Enabled=N' 'Sounds_Splash=N' 'Splash_Time=10000' \
-    'Deal_Animation=N' 'Cards_Animate=N' 'Winning_Animation=N' 'Wrong_Pair_Time=300' \
+    'Deal_Animation=N' 'Cards_Animate=N' 'Winning_Animation=Y' 'Winning_Animations_Time=2' \
+    'Wrong_Pair_Time=300' \
     'MainWindowState_Maximized=N' 'MainWindowState_Left=2500' 'MainWindowState_Top=1500' \
     'MainWindowState_Width=900' 'MainWindowState_Height=700' >"$tmp/prog/DATA/Cfg.dat"
 
@@ -73,8 +75,11 @@ awk 'match($0, /xdg_toplevel@[0-9]+\.[a-z_]+/) {
          if (req == "set_title" && $0 ~ /"Starting / && parent[id]) over = 1
      }
      END { exit !over }' "$tmp/game.log" || fail "the splash was never kept over the main window"
+# A press that ends the game must end it once: one result dialog.
+results=$(grep -c 'xdg_toplevel@[0-9]*\.set_title("Game Won")' "$tmp/game.log" || true)
+[ "$results" = 1 ] || fail "$results result dialogs for one game"
 cfg() { grep -a "^$1=" "$tmp/prog/DATA/Cfg.dat" | tr -d '\r' | cut -d= -f2; }
 placement="$(cfg MainWindowState_Left),$(cfg MainWindowState_Top) $(cfg MainWindowState_Width)x$(cfg MainWindowState_Height)"
 echo "placement saved on leaving: $placement"
 [ "$placement" = "2500,1500 900x700" ] || fail "placement saved as $placement"
-echo "natively on Wayland: splash, dialog, a pair played, the size restored, the position kept"
+echo "natively on Wayland: splash, dialog, a game won with one result dialog and the show, the size restored, the position kept"

@@ -27,6 +27,7 @@ public:
     int treeNum = 0, treePos = 0;
     bool knowsTree = false;
     std::function<void()> onAnimation;
+    std::function<void()> onMemoryEnd;  // what happens while the result dialog is up
 
     void ShowScore(const std::string& t) override { score = t; }
     void ShowTime(const std::string& t) override { time = t; }
@@ -52,6 +53,7 @@ public:
     void HidePileSizePanel() override { events.push_back("hide sizes"); }
     void ShowMemoryEnd(bool won) override {
         events.push_back(won ? "memory end won" : "memory end lost");
+        if (onMemoryEnd) onMemoryEnd();
     }
     void RefreshGameMark() override { events.push_back("mark"); }
     void RefreshOpenGameMarks() override { events.push_back("marks"); }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/game.h"
 #include "core/game_end.h"
 #include "core/game_status.h"
@@ -108,6 +110,43 @@ TEST_F(GameEnd, MemoryGamesShowTheirResultDialog) {
     window.events.clear();
     EndGame();
     EXPECT_TRUE(window.Saw("memory end won"));
+}
+
+// An accessible press is queued as a press and a release; the press ends the
+// game and the release, delivered inside the result dialog, asked to end it
+// again: a second dialog, show and result for the same game.
+TEST_F(GameEnd, InputDuringTheEndDoesNotEndTheGameTwice) {
+    struct Store : IGameStore {
+        int results = 0;
+        void RecordResult(int, const std::string&, const GameResult&) override { ++results; }
+    } store;
+    InstalledPorts().store = &store;
+    Playing();
+    GameRules[51] = 37;
+    NoteCardTurned(ProgramGame(), 1);
+    SetFlag(flag::kFinished, true);
+    MainGame.SetOpt(109, 1);
+    int nestedCalls = 0;
+    bool nested = false;
+    window.onMemoryEnd = [&] {
+        if (nestedCalls++ == 0) nested = EndGame();
+    };
+    window.onAnimation = [&] { EndGame(); };
+    EXPECT_TRUE(EndGame());
+    InstalledPorts().store = nullptr;
+    EXPECT_TRUE(nested);
+    EXPECT_EQ(std::count(window.events.begin(), window.events.end(), "memory end won"), 1);
+    EXPECT_EQ(std::count(window.events.begin(), window.events.end(), "animation"), 1);
+    EXPECT_EQ(store.results, 1);
+    EXPECT_FALSE(ProgramGame().ending);
+    // The next game ends as usual.
+    window.events.clear();
+    window.onMemoryEnd = nullptr;
+    window.onAnimation = nullptr;
+    Playing();
+    NoteCardTurned(ProgramGame(), 1);
+    EndGame();
+    EXPECT_TRUE(window.Saw("memory end lost"));
 }
 
 TEST_F(GameEnd, AWonGamePlaysItsShowThenOffersTheNextGame) {
