@@ -11,6 +11,7 @@
 #include "core/params.h"
 #include "platform/paths.h"
 #include "storage/daily.h"
+#include "storage/match_records.h"
 #include "storage/statistics.h"
 #include "support/test_support.h"
 
@@ -309,6 +310,42 @@ TEST_F(Results, DailyMarksOncePerDayAndCountTheStreak) {
     EXPECT_THAT(fx.dialogs.infos, ElementsAre(HasSubstr("Daily.dat")));
     EXPECT_TRUE(std::filesystem::is_symlink(daily));
     EXPECT_EQ(ReadFile(daily + ".kept").find("20261210"), std::string::npos);
+}
+
+TEST_F(Results, MatchesAreKeptApartAndFollowThePlayers) {
+    RecordGameResult(201, "Ann", Game(8, 60, 0, true));
+    const std::string solo = ReadFile(file);
+    EXPECT_EQ(ReadMatchRecord(201, "Ann"), std::nullopt);
+    EXPECT_TRUE(RecordMatchResult(201, "Ann", MatchOutcome::kWon));
+    EXPECT_TRUE(RecordMatchResult(201, "Ann ", MatchOutcome::kLost));
+    EXPECT_TRUE(RecordMatchResult(201, "Ann", MatchOutcome::kTied));
+    EXPECT_TRUE(RecordMatchResult(203, "Ann", MatchOutcome::kWon));
+    EXPECT_TRUE(RecordMatchResult(201, "Bob", MatchOutcome::kLost));
+    EXPECT_EQ(ReadMatchRecord(201, "Ann"), (MatchRecord{3, 1, 1, 1}));
+    EXPECT_EQ(ReadMatchRecord(201, "Bob"), (MatchRecord{1, 0, 1, 0}));
+    EXPECT_EQ(ReadFile(file), solo);  // the solo results do not change
+    EXPECT_EQ(ReadPlayerResults("Ann").at(201).played, 1);
+
+    RenamePlayerInStatistics("Ann", "Cy");
+    EXPECT_EQ(ReadMatchRecord(201, "Ann"), std::nullopt);
+    EXPECT_EQ(ReadMatchRecord(201, "Cy"), (MatchRecord{3, 1, 1, 1}));
+    EXPECT_EQ(ReadMatchRecord(203, "Cy"), (MatchRecord{1, 1, 0, 0}));
+    ClearPlayerStatistics("Bob");
+    EXPECT_EQ(ReadMatchRecord(201, "Bob"), std::nullopt);
+    EXPECT_EQ(ReadMatchRecord(201, "Cy"), (MatchRecord{3, 1, 1, 1}));
+
+    // A changed byte costs its entry, kept aside; the rest stays.
+    const std::string matches = fx.dir.file("DATA/Matches.dat");
+    std::string bytes = ReadFile(matches);
+    bytes[bytes.find("[203]") + 12] = '7';
+    WriteFile(matches, bytes);
+    EXPECT_EQ(ReadMatchRecord(203, "Cy"), std::nullopt);
+    EXPECT_TRUE(RecordMatchResult(203, "Cy", MatchOutcome::kLost));
+    EXPECT_EQ(ReadMatchRecord(203, "Cy"), (MatchRecord{1, 0, 1, 0}));
+    EXPECT_EQ(ReadMatchRecord(201, "Cy"), (MatchRecord{3, 1, 1, 1}));
+    EXPECT_EQ(ReadFile(matches + ".bad"), bytes);
+    EXPECT_FALSE(RecordMatchResult(201, "x=y", MatchOutcome::kWon));
+    EXPECT_THAT(fx.dialogs.infos, IsEmpty());
 }
 
 TEST_F(Results, AFolderInTheFilesPlaceIsLeftAsItIs) {
