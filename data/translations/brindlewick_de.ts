@@ -1104,6 +1104,26 @@ Sie wurde unverändert als „%s“ aufbewahrt.</translation>
         <source>The picture cannot be removed:<byte value="xd"/></source>
         <translation>Das Bild kann nicht entfernt werden:<byte value="xd"/></translation>
     </message>
+    <message>
+        <source>Forgetful</source>
+        <translation>Vergesslich</translation>
+    </message>
+    <message>
+        <source>Casual</source>
+        <translation>Gelegentlich</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Aufmerksam</translation>
+    </message>
+    <message>
+        <source>Perfect memory</source>
+        <translation>Perfektes Gedächtnis</translation>
+    </message>
+    <message>
+        <source>Match my level</source>
+        <translation>Wie ich spiele</translation>
+    </message>
 </context>
 <context>
     <name>OpenGameText</name>

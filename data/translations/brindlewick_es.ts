@@ -1104,6 +1104,26 @@ Se ha guardado, sin cambios, como «%s».</translation>
         <source>The picture cannot be removed:<byte value="xd"/></source>
         <translation>La imagen no se puede quitar:<byte value="xd"/></translation>
     </message>
+    <message>
+        <source>Forgetful</source>
+        <translation>Olvidadizo</translation>
+    </message>
+    <message>
+        <source>Casual</source>
+        <translation>Relajado</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Atento</translation>
+    </message>
+    <message>
+        <source>Perfect memory</source>
+        <translation>Memoria perfecta</translation>
+    </message>
+    <message>
+        <source>Match my level</source>
+        <translation>A mi nivel</translation>
+    </message>
 </context>
 <context>
     <name>OpenGameText</name>

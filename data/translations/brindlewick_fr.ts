@@ -1104,6 +1104,26 @@ Il a été conservé, inchangé, sous « %s ».</translation>
         <source>The picture cannot be removed:<byte value="xd"/></source>
         <translation>L&apos;image ne peut pas être supprimée :<byte value="xd"/></translation>
     </message>
+    <message>
+        <source>Forgetful</source>
+        <translation>Distrait</translation>
+    </message>
+    <message>
+        <source>Casual</source>
+        <translation>Détendu</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Attentif</translation>
+    </message>
+    <message>
+        <source>Perfect memory</source>
+        <translation>Mémoire parfaite</translation>
+    </message>
+    <message>
+        <source>Match my level</source>
+        <translation>À mon niveau</translation>
+    </message>
 </context>
 <context>
     <name>OpenGameText</name>

@@ -1104,6 +1104,26 @@ It has been kept, unchanged, as &quot;%s&quot;.</source>
         <source>The picture cannot be removed:<byte value="xd"/></source>
         <translation>Impossibile rimuovere l&apos;immagine:<byte value="xd"/></translation>
     </message>
+    <message>
+        <source>Forgetful</source>
+        <translation>Smemorato</translation>
+    </message>
+    <message>
+        <source>Casual</source>
+        <translation>Tranquillo</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Attento</translation>
+    </message>
+    <message>
+        <source>Perfect memory</source>
+        <translation>Memoria perfetta</translation>
+    </message>
+    <message>
+        <source>Match my level</source>
+        <translation>Al mio livello</translation>
+    </message>
 </context>
 <context>
     <name>OpenGameText</name>

@@ -67,11 +67,11 @@ MemoryModel LevelModel(int level);
 const char* LevelName(int level);
 
 namespace match_text {
-inline constexpr const char* kForgetful = BW_TR_NOOP("Match", "Forgetful");
-inline constexpr const char* kCasual = BW_TR_NOOP("Match", "Casual");
-inline constexpr const char* kSharp = BW_TR_NOOP("Match", "Sharp");
-inline constexpr const char* kPerfect = BW_TR_NOOP("Match", "Perfect memory");
-inline constexpr const char* kMyLevel = BW_TR_NOOP("Match", "Match my level");
+inline constexpr const char* kForgetful = BW_TR_NOOP("Messages", "Forgetful");
+inline constexpr const char* kCasual = BW_TR_NOOP("Messages", "Casual");
+inline constexpr const char* kSharp = BW_TR_NOOP("Messages", "Sharp");
+inline constexpr const char* kPerfect = BW_TR_NOOP("Messages", "Perfect memory");
+inline constexpr const char* kMyLevel = BW_TR_NOOP("Messages", "Match my level");
 }  // namespace match_text
 
 // "Match my level": p and f from the player's last games of the grid
