@@ -166,6 +166,12 @@ std::optional<MatchRecord> ReadMatchRecord(int gameId, const std::string& player
     return ParseEntry(section, p, kv.values[0]);
 }
 
+MemoryModel PlayerRecallModel(int gameId, const std::string& player, int pairs) {
+    const PlayerResults results = ReadPlayerResults(player);
+    const auto it = results.find(gameId);
+    return RecallModel(it == results.end() ? std::vector<GameResult>{} : it->second.history, pairs);
+}
+
 void RenamePlayerMatches(const std::string& oldName, const std::string& newName) {
     const std::string o = TrimRight(oldName), n = TrimRight(newName);
     if (o.empty() || n.empty() || o == n) return;

@@ -15,6 +15,8 @@
 #include <optional>
 #include <string>
 
+#include "core/match.h"
+
 namespace bw {
 
 inline constexpr const char* kMatchesFile = "DATA\\Matches.dat";
@@ -31,6 +33,10 @@ struct MatchRecord {
 bool RecordMatchResult(int gameId, const std::string& player, MatchOutcome outcome);
 // The player's record of the game; nothing when there is none.
 std::optional<MatchRecord> ReadMatchRecord(int gameId, const std::string& player);
+// "Match my level" for the player in game `gameId` on a grid of `pairs`
+// pairs: RecallModel over their results of the game at the standard look
+// time (a longer look would flatter their memory).
+MemoryModel PlayerRecallModel(int gameId, const std::string& player, int pairs);
 // The player operations, as for the results.
 void RenamePlayerMatches(const std::string& oldName, const std::string& newName);
 void ClearPlayerMatches(const std::string& player);

@@ -345,6 +345,17 @@ TEST_F(Results, MatchesAreKeptApartAndFollowThePlayers) {
     EXPECT_EQ(ReadMatchRecord(201, "Cy"), (MatchRecord{3, 1, 1, 1}));
     EXPECT_EQ(ReadFile(matches + ".bad"), bytes);
     EXPECT_FALSE(RecordMatchResult(201, "x=y", MatchOutcome::kWon));
+
+    // "Match my level" reads the player's games of that grid at the standard
+    // look only: 8 misses, 2 slips over two games of 12 pairs.
+    RecordGameResult(201, "Dee", Game(40, 60, 3, true, 1));
+    RecordGameResult(201, "Dee", Game(20, 60, 5, false, 1));
+    GameResult longLook = Game(0, 60, 20, false, 20);
+    longLook.lookMs = 2000;
+    RecordGameResult(201, "Dee", longLook);
+    RecordGameResult(202, "Dee", Game(0, 60, 30, false, 30));
+    EXPECT_EQ(PlayerRecallModel(201, "Dee", 12), (MemoryModel{0.75, 2.0 / 24}));
+    EXPECT_EQ(PlayerRecallModel(200, "Dee", 6), LevelModel(2));
     EXPECT_THAT(fx.dialogs.infos, IsEmpty());
 }
 
