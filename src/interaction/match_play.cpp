@@ -14,24 +14,29 @@ namespace bw {
 
 MatchPlay::MatchPlay(MatchState seats, uint64_t seed, int first)
     : state_(std::move(seats)), ownRandom_(seed), random_(&ownRandom_) {
-    MakeOpponents();
-    if (!state_.seats.empty()) state_.toPlay = first % static_cast<int>(state_.seats.size());
+    Start(first);
 }
 
 MatchPlay::MatchPlay(MatchState seats, MatchRandom& random, int first)
     : state_(std::move(seats)), ownRandom_(0), random_(&random) {
-    MakeOpponents();
-    if (!state_.seats.empty()) state_.toPlay = first % static_cast<int>(state_.seats.size());
+    Start(first);
 }
 
-void MatchPlay::MakeOpponents() {
-    opponents_.clear();
+void MatchPlay::Start(int first) {
     for (const MatchSeat& s : state_.seats) {
         if (s.level > 0)
             opponents_.emplace_back(Opponent(s.model, *random_));
         else
             opponents_.emplace_back(std::nullopt);
     }
+    if (!state_.seats.empty()) state_.toPlay = first % static_cast<int>(state_.seats.size());
+    slipsTold_ = Slips(ProgramGame());
+    previous_ = InstalledPorts().upper.Find<IPlayAnnouncer>();
+    Install<IPlayAnnouncer>(this);
+}
+
+MatchPlay::~MatchPlay() {
+    if (InstalledPorts().upper.Find<IPlayAnnouncer>() == this) Install<IPlayAnnouncer>(previous_);
 }
 
 bool MatchPlay::ComputerToPlay() const {
@@ -55,31 +60,44 @@ MatchStep MatchPlay::Turn(CardCode card) {
         if (s >= 0) row = r, slot = s;
     }
     if (row < 0) return step;
-    const std::vector<CardCode> upBefore = FaceUpGridCodes();
     const size_t waste = MazzoPiles[2].size();
     const int misses = MainGame.Opt(opt::kMisses);
-    const int slips = Slips(ProgramGame());
     const CardPoint at = CardSlotPosition(PileName(kFila, row + 1), row, slot);
     MemoryPress(card, at.left, at.top, row);
     step.turned = true;
     step.pair = MazzoPiles[2].size() > waste;
     step.miss = MainGame.Opt(opt::kMisses) > misses;
-    for (auto& o : opponents_) {
-        if (!o) continue;
-        o->Saw(card);
-        if (step.pair) {
-            o->Gone(card);
-            for (CardCode c : upBefore) o->Gone(c);
-        }
-        if (step.pair || step.miss) o->TurnPassed();
-    }
-    if (step.pair) MatchPairFound(state_);
-    if (step.miss) MatchMissed(state_, Slips(ProgramGame()) > slips);
     return step;
 }
 
 bool MatchPlay::Over() const {
     return AllGridCardsUp();
+}
+
+void MatchPlay::CardTurned(CardCode card) {
+    for (auto& o : opponents_)
+        if (o) o->Saw(card);
+    if (previous_) previous_->CardTurned(card);
+}
+
+void MatchPlay::PairFound(CardCode first, CardCode second) {
+    for (auto& o : opponents_) {
+        if (!o) continue;
+        o->Gone(first);
+        o->Gone(second);
+        o->TurnPassed();
+    }
+    MatchPairFound(state_);
+    if (previous_) previous_->PairFound(first, second);
+}
+
+void MatchPlay::Missed() {
+    for (auto& o : opponents_)
+        if (o) o->TurnPassed();
+    const int slips = Slips(ProgramGame());
+    MatchMissed(state_, slips > slipsTold_);
+    slipsTold_ = slips;
+    if (previous_) previous_->Missed();
 }
 
 }  // namespace bw
