@@ -335,7 +335,9 @@ void MatchController::Dealt() {
 
 bool MatchController::Escape() {
     if (!play_) return false;
-    if (busy_ || !ConfirmQuit()) return true;
+    // Asked whatever the quit preference says: Escape is easily hit, and a
+    // match is several people's game.
+    if (busy_ || !Dialogs().Confirm(BW_TR_NOOP("Messages", "Quit this game?"))) return true;
     EndGame();
     Drop();
     StatusDisplay().ShowStatusText(std::string());
