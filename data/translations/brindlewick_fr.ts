@@ -757,7 +757,7 @@
     </message>
     <message>
         <source>Two to four seats take turns; a pair found plays again, a miss passes the turn. Most pairs wins.</source>
-        <translation>De deux à quatre places jouent à tour de rôle ; une paire trouvée rejoue, un échec passe la main. Le plus de paires gagne.</translation>
+        <translation>De deux à quatre places jouent à tour de rôle ; une paire trouvée rejoue, une erreur passe la main. Le plus de paires gagne.</translation>
     </message>
     <message>
         <source>Seat &amp;%1:</source>
