@@ -819,6 +819,10 @@
         <source>%1 to play.</source>
         <translation>%1 ist am Zug.</translation>
     </message>
+    <message>
+        <source>Computer %1 (%2)</source>
+        <translation>Computer %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>MemoryEndText</name>

@@ -819,6 +819,10 @@
         <source>%1 to play.</source>
         <translation>Turno de %1.</translation>
     </message>
+    <message>
+        <source>Computer %1 (%2)</source>
+        <translation>Ordenador %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>MemoryEndText</name>

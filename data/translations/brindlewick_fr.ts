@@ -819,6 +819,10 @@
         <source>%1 to play.</source>
         <translation>À %1 de jouer.</translation>
     </message>
+    <message>
+        <source>Computer %1 (%2)</source>
+        <translation>Ordinateur %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>MemoryEndText</name>

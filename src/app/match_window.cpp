@@ -241,6 +241,12 @@ void MatchController::Start(const std::vector<SeatChoice>& seats) {
 QString MatchController::SeatName(size_t seat) const {
     const SeatChoice& c = seats_[seat];
     if (!c.player.empty()) return QString::fromStdString(c.player);
+    // Two computers at one level must still be told apart: several
+    // computer seats carry their seat number.
+    const auto computers = std::count_if(seats_.begin(), seats_.end(),
+                                         [](const SeatChoice& x) { return x.player.empty(); });
+    if (computers > 1)
+        return MatchText::tr("Computer %1 (%2)").arg(seat + 1).arg(LevelText(c.level));
     return MatchText::tr("Computer (%1)").arg(LevelText(c.level));
 }
 
