@@ -8,6 +8,7 @@
 
 #include "app/match_window.h"
 #include "core/game_end.h"
+#include "core/piles.h"
 #include "play_support.h"
 #include "storage/match_records.h"
 #include "storage/results.h"
@@ -104,6 +105,48 @@ TEST_F(MatchPlayTest, TwoPeopleAlternateAndThePairKeepsTheTurn) {
     EXPECT_EQ(ReadMatchRecord(200, "Ann"), (MatchRecord{1, 0, 1, 0}));
     EXPECT_EQ(ReadPlayerResults("Ann"), annSolo);  // the match is no solo game
     EXPECT_TRUE(ReadPlayerResults("Bob").empty());
+}
+
+TEST_F(MatchPlayTest, KeysPlayAPersonsTurnAndTheComputersTurnTakesNoInput) {
+    StartWithPlayers();
+    window.match_->computerMs = 3600000;  // the computer waits for the test
+    {
+        ModalAnswer seats([](QWidget* modal) {
+            auto* d = qobject_cast<TfrmNewMatch*>(modal);
+            ASSERT_NE(d, nullptr);
+            Choose(d->cboSeat[1], "Computer: Perfect memory");
+            d->btnOK->click();
+        });
+        window.mnuNewMatch->trigger();
+    }
+    ASSERT_TRUE(window.match_->Active());
+    auto faceUp = [this] {
+        int n = 0;
+        for (const Slot& s : GridCards()) n += IsFaceUp(s.card) ? 1 : 0;
+        return n;
+    };
+    // Ann turns two cards with the keys: the focus frame, then Space.
+    QTest::keyClick(window.imgSfondo, Qt::Key_Right);
+    QTest::keyClick(window.imgSfondo, Qt::Key_Space);
+    EXPECT_EQ(faceUp(), 1);
+    const int before = static_cast<int>(GridCards().size());
+    QTest::keyClick(window.imgSfondo, Qt::Key_Down);
+    QTest::keyClick(window.imgSfondo, Qt::Key_Space);
+    const MatchState& m = window.match_->play()->state();
+    EXPECT_EQ(m.seats[0].pairs + m.seats[0].misses, 1);
+    if (m.seats[0].pairs == 1) {
+        EXPECT_EQ(static_cast<int>(GridCards().size()), before - 2);
+        GTEST_SKIP() << "a lucky pair keeps the turn: the rest needs a miss";
+    }
+    ASSERT_TRUE(window.match_->TableLocked());
+    EXPECT_EQ(window.pnlStatusBar->text(), "Computer (Perfect memory) is playing.");
+    // Neither a press nor a key turns a card for the computer.
+    Click(GridCards()[0]);
+    QTest::keyClick(window.imgSfondo, Qt::Key_Space);
+    EXPECT_EQ(faceUp(), 0);
+    EXPECT_EQ(m.toPlay, 1);
+    QTest::keyClick(window.imgSfondo, Qt::Key_Escape);
+    EXPECT_FALSE(window.match_->Active());
 }
 
 TEST_F(MatchPlayTest, EscapeQuitsTheMatchUnrecordedAndANewDealEndsIt) {
