@@ -744,6 +744,85 @@
         <source>The unfinished game could not be kept in %1 (%2). It counts as abandoned.</source>
         <translation>Das unbeendete Spiel konnte nicht in %1 gespeichert werden (%2). Es zählt als abgebrochen.</translation>
     </message>
+    <message>
+        <source>New &amp;match...</source>
+        <translation>Neues &amp;Match...</translation>
+    </message>
+</context>
+<context>
+    <name>MatchText</name>
+    <message>
+        <source>New match</source>
+        <translation>Neues Match</translation>
+    </message>
+    <message>
+        <source>Two to four seats take turns; a pair found plays again, a miss passes the turn. Most pairs wins.</source>
+        <translation>Zwei bis vier Plätze spielen abwechselnd; wer ein Paar findet, spielt weiter, ein Fehlgriff gibt den Zug ab. Die meisten Paare gewinnen.</translation>
+    </message>
+    <message>
+        <source>Seat &amp;%1:</source>
+        <translation>Platz &amp;%1:</translation>
+    </message>
+    <message>
+        <source>(nobody)</source>
+        <translation>(niemand)</translation>
+    </message>
+    <message>
+        <source>Computer: %1</source>
+        <translation>Computer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Spielen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>A player can take only one seat.</source>
+        <translation>Ein Spieler kann nur einen Platz einnehmen.</translation>
+    </message>
+    <message>
+        <source>Match standings</source>
+        <translation>Matchstand</translation>
+    </message>
+    <message>
+        <source>%1 wins the match.</source>
+        <translation>%1 gewinnt das Match.</translation>
+    </message>
+    <message>
+        <source>A tie: %1.</source>
+        <translation>Unentschieden: %1.</translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <translation>Paare</translation>
+    </message>
+    <message>
+        <source>Misses</source>
+        <translation>Fehlgriffe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Computer (%1)</source>
+        <translation>Computer (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is playing.</source>
+        <translation>%1 spielt.</translation>
+    </message>
+    <message>
+        <source>%1 to play.</source>
+        <translation>%1 ist am Zug.</translation>
+    </message>
+    <message>
+        <source>Computer %1 (%2)</source>
+        <translation>Computer %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>MemoryEndText</name>
@@ -1103,6 +1182,26 @@ Sie wurde unverändert als „%s“ aufbewahrt.</translation>
     <message>
         <source>The picture cannot be removed:<byte value="xd"/></source>
         <translation>Das Bild kann nicht entfernt werden:<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Forgetful</source>
+        <translation>Vergesslich</translation>
+    </message>
+    <message>
+        <source>Casual</source>
+        <translation>Gelegentlich</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Aufmerksam</translation>
+    </message>
+    <message>
+        <source>Perfect memory</source>
+        <translation>Perfektes Gedächtnis</translation>
+    </message>
+    <message>
+        <source>Match my level</source>
+        <translation>Wie ich spiele</translation>
     </message>
 </context>
 <context>

@@ -744,6 +744,85 @@
         <source>The unfinished game could not be kept in %1 (%2). It counts as abandoned.</source>
         <translation>La partida inacabada no se ha podido guardar en %1 (%2). Cuenta como abandonada.</translation>
     </message>
+    <message>
+        <source>New &amp;match...</source>
+        <translation>Nueva &amp;partida a varios...</translation>
+    </message>
+</context>
+<context>
+    <name>MatchText</name>
+    <message>
+        <source>New match</source>
+        <translation>Nueva partida a varios</translation>
+    </message>
+    <message>
+        <source>Two to four seats take turns; a pair found plays again, a miss passes the turn. Most pairs wins.</source>
+        <translation>De dos a cuatro puestos juegan por turnos; quien encuentra una pareja vuelve a jugar, un fallo pasa el turno. Gana quien tenga más parejas.</translation>
+    </message>
+    <message>
+        <source>Seat &amp;%1:</source>
+        <translation>Puesto &amp;%1:</translation>
+    </message>
+    <message>
+        <source>(nobody)</source>
+        <translation>(nadie)</translation>
+    </message>
+    <message>
+        <source>Computer: %1</source>
+        <translation>Ordenador: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jugar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>A player can take only one seat.</source>
+        <translation>Un jugador solo puede ocupar un puesto.</translation>
+    </message>
+    <message>
+        <source>Match standings</source>
+        <translation>Clasificación</translation>
+    </message>
+    <message>
+        <source>%1 wins the match.</source>
+        <translation>%1 gana la partida.</translation>
+    </message>
+    <message>
+        <source>A tie: %1.</source>
+        <translation>Empate: %1.</translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <translation>Parejas</translation>
+    </message>
+    <message>
+        <source>Misses</source>
+        <translation>Fallos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Computer (%1)</source>
+        <translation>Ordenador (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is playing.</source>
+        <translation>%1 está jugando.</translation>
+    </message>
+    <message>
+        <source>%1 to play.</source>
+        <translation>Turno de %1.</translation>
+    </message>
+    <message>
+        <source>Computer %1 (%2)</source>
+        <translation>Ordenador %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>MemoryEndText</name>
@@ -1103,6 +1182,26 @@ Se ha guardado, sin cambios, como «%s».</translation>
     <message>
         <source>The picture cannot be removed:<byte value="xd"/></source>
         <translation>La imagen no se puede quitar:<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Forgetful</source>
+        <translation>Olvidadizo</translation>
+    </message>
+    <message>
+        <source>Casual</source>
+        <translation>Relajado</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Atento</translation>
+    </message>
+    <message>
+        <source>Perfect memory</source>
+        <translation>Memoria perfecta</translation>
+    </message>
+    <message>
+        <source>Match my level</source>
+        <translation>A mi nivel</translation>
     </message>
 </context>
 <context>

@@ -744,6 +744,85 @@
         <source>The unfinished game could not be kept in %1 (%2). It counts as abandoned.</source>
         <translation>La partie inachevée n&apos;a pas pu être conservée dans %1 (%2). Elle compte comme abandonnée.</translation>
     </message>
+    <message>
+        <source>New &amp;match...</source>
+        <translation>Nouveau &amp;match...</translation>
+    </message>
+</context>
+<context>
+    <name>MatchText</name>
+    <message>
+        <source>New match</source>
+        <translation>Nouveau match</translation>
+    </message>
+    <message>
+        <source>Two to four seats take turns; a pair found plays again, a miss passes the turn. Most pairs wins.</source>
+        <translation>De deux à quatre places jouent à tour de rôle ; une paire trouvée rejoue, une erreur passe la main. Le plus de paires gagne.</translation>
+    </message>
+    <message>
+        <source>Seat &amp;%1:</source>
+        <translation>Place &amp;%1 :</translation>
+    </message>
+    <message>
+        <source>(nobody)</source>
+        <translation>(personne)</translation>
+    </message>
+    <message>
+        <source>Computer: %1</source>
+        <translation>Ordinateur : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>A player can take only one seat.</source>
+        <translation>Un joueur ne peut occuper qu’une place.</translation>
+    </message>
+    <message>
+        <source>Match standings</source>
+        <translation>Classement du match</translation>
+    </message>
+    <message>
+        <source>%1 wins the match.</source>
+        <translation>%1 gagne le match.</translation>
+    </message>
+    <message>
+        <source>A tie: %1.</source>
+        <translation>Égalité : %1.</translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <translation>Paires</translation>
+    </message>
+    <message>
+        <source>Misses</source>
+        <translation>Erreurs</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Computer (%1)</source>
+        <translation>Ordinateur (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is playing.</source>
+        <translation>%1 joue.</translation>
+    </message>
+    <message>
+        <source>%1 to play.</source>
+        <translation>À %1 de jouer.</translation>
+    </message>
+    <message>
+        <source>Computer %1 (%2)</source>
+        <translation>Ordinateur %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>MemoryEndText</name>
@@ -1103,6 +1182,26 @@ Il a été conservé, inchangé, sous « %s ».</translation>
     <message>
         <source>The picture cannot be removed:<byte value="xd"/></source>
         <translation>L&apos;image ne peut pas être supprimée :<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Forgetful</source>
+        <translation>Distrait</translation>
+    </message>
+    <message>
+        <source>Casual</source>
+        <translation>Détendu</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Attentif</translation>
+    </message>
+    <message>
+        <source>Perfect memory</source>
+        <translation>Mémoire parfaite</translation>
+    </message>
+    <message>
+        <source>Match my level</source>
+        <translation>À mon niveau</translation>
     </message>
 </context>
 <context>

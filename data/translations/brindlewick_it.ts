@@ -744,6 +744,85 @@
         <source>The unfinished game could not be kept in %1 (%2). It counts as abandoned.</source>
         <translation>Non è stato possibile salvare la partita incompiuta in %1 (%2). Conta come abbandonata.</translation>
     </message>
+    <message>
+        <source>New &amp;match...</source>
+        <translation>Nuova &amp;sfida...</translation>
+    </message>
+</context>
+<context>
+    <name>MatchText</name>
+    <message>
+        <source>New match</source>
+        <translation>Nuova sfida</translation>
+    </message>
+    <message>
+        <source>Two to four seats take turns; a pair found plays again, a miss passes the turn. Most pairs wins.</source>
+        <translation>Da due a quattro posti giocano a turno; chi trova una coppia gioca ancora, un errore passa il turno. Vince chi ha più coppie.</translation>
+    </message>
+    <message>
+        <source>Seat &amp;%1:</source>
+        <translation>Posto &amp;%1:</translation>
+    </message>
+    <message>
+        <source>(nobody)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>Computer: %1</source>
+        <translation>Computer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Gioca</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>A player can take only one seat.</source>
+        <translation>Un giocatore può occupare un solo posto.</translation>
+    </message>
+    <message>
+        <source>Match standings</source>
+        <translation>Classifica della sfida</translation>
+    </message>
+    <message>
+        <source>%1 wins the match.</source>
+        <translation>%1 vince la sfida.</translation>
+    </message>
+    <message>
+        <source>A tie: %1.</source>
+        <translation>Pareggio: %1.</translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <translation>Coppie</translation>
+    </message>
+    <message>
+        <source>Misses</source>
+        <translation>Errori</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Computer (%1)</source>
+        <translation>Computer (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is playing.</source>
+        <translation>%1 sta giocando.</translation>
+    </message>
+    <message>
+        <source>%1 to play.</source>
+        <translation>Tocca a %1.</translation>
+    </message>
+    <message>
+        <source>Computer %1 (%2)</source>
+        <translation>Computer %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>MemoryEndText</name>
@@ -1103,6 +1182,26 @@ It has been kept, unchanged, as &quot;%s&quot;.</source>
     <message>
         <source>The picture cannot be removed:<byte value="xd"/></source>
         <translation>Impossibile rimuovere l&apos;immagine:<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Forgetful</source>
+        <translation>Smemorato</translation>
+    </message>
+    <message>
+        <source>Casual</source>
+        <translation>Tranquillo</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Attento</translation>
+    </message>
+    <message>
+        <source>Perfect memory</source>
+        <translation>Memoria perfetta</translation>
+    </message>
+    <message>
+        <source>Match my level</source>
+        <translation>Al mio livello</translation>
     </message>
 </context>
 <context>

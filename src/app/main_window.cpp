@@ -31,6 +31,7 @@
 #include "core/game.h"
 #include "core/game_end.h"
 #include "core/game_status.h"
+#include "core/match.h"
 #include "core/new_game.h"
 #include "core/params.h"
 #include "core/rules.h"
@@ -206,13 +207,21 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
     central_->installEventFilter(this);
 
     imgSfondo = new TableWidget(central_);
-    imgSfondo->onPress = [](const TablePointerEvent& e) {
+    // During a match a computer seat's turn takes no input on the table but
+    // Escape, which offers to quit; every press or key may end a turn.
+    imgSfondo->onPress = [this](const TablePointerEvent& e) {
+        if (match_ && match_->TableLocked()) return;
         HideFocusFrame();
         imgSfondoMouseDown(e);
+        if (match_) match_->AfterPlay();
     };
-    imgSfondo->onKey = [](int qtKey) {
+    imgSfondo->onKey = [this](int qtKey) {
+        if (match_ && qtKey == Qt::Key_Escape && match_->Escape()) return true;
+        if (match_ && match_->TableLocked()) return true;
         TableKey key;
-        return TableKeyOf(qtKey, key) && TableKeyPress(key);
+        const bool used = TableKeyOf(qtKey, key) && TableKeyPress(key);
+        if (match_) match_->AfterPlay();
+        return used;
     };
     imgSfondo->onMove = [](const TablePointerEvent& e) { PointerMove(e.x, e.y); };
     imgSfondo->onRelease = [](const TablePointerEvent& e) {
@@ -227,6 +236,7 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
     BuildMenus();
     BuildToolBars();
     BuildPanels();
+    match_ = new MatchController(central_);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -260,6 +270,10 @@ void TfrmMain::BuildMenus() {
     mnuDealNumber = AddItem(mnuPartita, "mnuDealNumber",
                             QT_TRANSLATE_NOOP("MainWindowText", "Play deal &number..."),
                             QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuNewMatch =
+        AddItem(mnuPartita, "mnuNewMatch", QT_TRANSLATE_NOOP("MainWindowText", "New &match..."),
+                QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuNewMatch->setEnabled(false);
     mnuPartita->addSeparator();
     mnuPlayers =
         AddItem(mnuPartita, "mnuPlayers", QT_TRANSLATE_NOOP("MainWindowText", "&Players..."),
@@ -321,6 +335,7 @@ void TfrmMain::BuildMenus() {
     connect(mnuNew, &QAction::triggered, this, &TfrmMain::mnuNewClick);
     connect(mnuOpen, &QAction::triggered, this, &TfrmMain::mnuOpenClick);
     connect(mnuDealNumber, &QAction::triggered, this, &TfrmMain::mnuDealNumberClick);
+    connect(mnuNewMatch, &QAction::triggered, this, &TfrmMain::mnuNewMatchClick);
     connect(mnuRestart, &QAction::triggered, this, &TfrmMain::mnuRestartClick);
     connect(mnuCopyDeal, &QAction::triggered, this, &TfrmMain::mnuCopyDealClick);
     connect(mnuDailyDeal, &QAction::triggered, this, &TfrmMain::mnuDailyDealClick);
@@ -775,8 +790,10 @@ void TfrmMain::SetUndoRedoEnabled(bool enabled) {
 // Each command is greyed while its history has nothing to give back, so a
 // player never meets an enabled command that only beeps.
 void TfrmMain::HistoryChanged() {
-    const bool undo = undoAllowed_ && UndoOffered();
-    const bool redo = undoAllowed_ && RedoOffered();
+    // A match has no undo: a seat would take back what the others saw.
+    const bool undo = undoAllowed_ && !MatchInPlay() && UndoOffered();
+    const bool redo = undoAllowed_ && !MatchInPlay() && RedoOffered();
+    mnuNewMatch->setEnabled(IsMatchGoal(Rule(rule::kGoalKind)) && mnuNew->isEnabled());
     if (mnuUndo->isEnabled() != undo || tbUndo->isEnabled() != undo) {
         for (QToolButton* b : {tbUndo, tbUndo1}) b->setEnabled(undo);
         mnuUndo->setEnabled(undo);
@@ -1042,6 +1059,7 @@ void TfrmMain::LayOutTable() {
 }
 
 void TfrmMain::TableDealt() {
+    if (match_) match_->Dealt();
     // Each game needs its own room: the minimum is found again.
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     FitCardsToTable();
@@ -1109,6 +1127,7 @@ void TfrmMain::ArrangeBars() {
     const int lineTop = bar->y() + bar->height();
     pnlLineaGrigia->setGeometry(0, lineTop, w, 1);
     pnlLineaNera->setGeometry(0, lineTop + 1, w, 1);
+    if (match_) match_->Place(w - kPanelMargin, lineTop + 6);
     // 4: a panel shows only where it clears the bar's last button.
     QToolButton* last = VisibleLastButton();
     const int barRight = last->x() + last->width();
@@ -1186,6 +1205,10 @@ void TfrmMain::mnuRestartClick() {
     RestartDealCommand();
 }
 
+void TfrmMain::mnuNewMatchClick() {
+    match_->NewMatchCommand();
+}
+
 void TfrmMain::mnuDealNumberClick() {
     const auto number = AskDealNumber(GetParameter(field::kGameName),
                                       GameNumberDigits(GetParameter(field::kGameNumber)), this);
@@ -1232,10 +1255,12 @@ void TfrmMain::mnuEsciClick() {
 }
 
 void TfrmMain::mnuUndoClick() {
+    if (MatchInPlay()) return;
     UndoCommand();
 }
 
 void TfrmMain::mnuRedoClick() {
+    if (MatchInPlay()) return;
     RedoCommand();
 }
 
@@ -1305,6 +1330,7 @@ bool TfrmMain::CloseQuery() {
 }
 
 void TfrmMain::FormClose() {
+    if (match_) match_->Quit();  // a match is not kept to resume alone
     if (!KeepGameForResume()) EndGame();
     repaint();
     hide();

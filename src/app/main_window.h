@@ -15,6 +15,7 @@
 #include "app/advanced_form.h"
 #include "app/command_line.h"
 #include "app/daily_result.h"
+#include "app/match_window.h"
 #include "app/table_widget.h"
 #include "core/ports.h"
 #include "render/layout.h"
@@ -153,6 +154,8 @@ public:
     QMenu* mnuWeb;
     QAction *mnuNew, *mnuOpen, *mnuPlayers, *mnuStatistics, *mnuEsci;
     QAction *mnuUndo, *mnuRedo, *mnuAutoplay;
+    QAction* mnuNewMatch;
+    MatchController* match_ = nullptr;
     QAction *mnuDealNumber, *mnuRestart, *mnuCopyDeal, *mnuDailyDeal, *mnuCopyResult;
     QAction* mnuCustomize;
     QAction *mnuRules, *mnuContents, *mnuHomePage, *mnuAbout;
@@ -199,6 +202,7 @@ private:
     void mnuAutoplayClick();
     void mnuRestartClick();
     void mnuDealNumberClick();
+    void mnuNewMatchClick();
     void mnuCopyDealClick();
     void mnuDailyDealClick();
     void mnuCopyResultClick();

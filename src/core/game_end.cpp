@@ -153,7 +153,14 @@ void ClockTick() {
     }
 }
 
-bool EndGame() {
+namespace {
+
+// A match is being played on the table: see SetMatchInPlay.
+bool matchInPlay = false;
+
+// `solo`: the game counts in the player's results and shows its end dialog;
+// a match's game does neither, for its seats have records of their own.
+bool EndGameAs(bool solo) {
     if (!Flag(flag::kInProgress)) return false;
     // Ended already, by the call that is showing its end: nothing to redraw.
     if (ProgramGame().ending) return true;
@@ -171,7 +178,7 @@ bool EndGame() {
 
     if (Rule(rule::kScoreToWin) != 0)
         SetFlag(flag::kFinished, ParameterInt(field::kScore, 0) >= Rule(rule::kScoreToWin));
-    const bool won = Flag(flag::kFinished);
+    const bool won = solo && Flag(flag::kFinished);
     const bool clockRan = Flag(flag::kClockRuns);
     GameTimes[1] = ClockNow();
     SetFlag(flag::kClockRuns, false);
@@ -191,8 +198,8 @@ bool EndGame() {
     // result dialog included) and the record keeps the same seconds.
     if (clockRan) AnnounceElapsed(ProgramGame(), playedMs);
     const bool played = PlayedAtAll();
-    RecordEndingGame(won, static_cast<int>(playedMs / 1000));
-    if (kind >= 36 && kind <= 39 && played) {
+    if (solo) RecordEndingGame(won, static_cast<int>(playedMs / 1000));
+    if (solo && kind >= 36 && kind <= 39 && played) {
         StatusDisplay().ShowStatusText(MissesText(GameMisses(), Slips(ProgramGame()), kind != 38));
         GameWindows().ShowMemoryEnd(won);
     }
@@ -223,6 +230,20 @@ bool EndGame() {
         GameWindows().OpenGameDialog();
     }
     return won;
+}
+
+}  // namespace
+
+bool EndGame() {
+    return EndGameAs(!matchInPlay);
+}
+
+void SetMatchInPlay(bool on) {
+    matchInPlay = on;
+}
+
+bool MatchInPlay() {
+    return matchInPlay;
 }
 
 }  // namespace bw

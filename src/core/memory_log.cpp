@@ -9,16 +9,13 @@
 
 namespace bw {
 
-namespace {
-
 bool Partners(const Game& g, CardCode a, CardCode b) {
     if (a < 1 || b < 1 || a == b || RankOf(a) != RankOf(b)) return false;
     if (Rule(g.GameRules, rule::kGoalKind) == 37) return a + 52 == b || b + 52 == a;
     return true;
 }
 
-// Every card still in the grid rows.
-std::vector<CardCode> GridCards(const Game& g) {
+std::vector<CardCode> GridCardCodes(const Game& g) {
     std::vector<CardCode> cards;
     const int rows = std::clamp(Rule(g.GameRules, rule::kFilas), 0, 40);
     for (int r = 0; r < rows; ++r) {
@@ -28,8 +25,6 @@ std::vector<CardCode> GridCards(const Game& g) {
     }
     return cards;
 }
-
-}  // namespace
 
 void ResetMemoryLog(Game& g) {
     g.memoryLog = MemoryLog{};
@@ -56,7 +51,7 @@ bool KnownCard(const Game& g, CardCode card) {
 }
 
 void NotePairMiss(Game& g, CardCode first, CardCode second) {
-    const std::vector<CardCode> grid = GridCards(g);
+    const std::vector<CardCode> grid = GridCardCodes(g);
     auto knownPartner = [&](CardCode card) {
         return std::any_of(grid.begin(), grid.end(),
                            [&](CardCode c) { return KnownCard(g, c) && Partners(g, card, c); });

@@ -18,6 +18,7 @@
 // known, for its rank was then known to be the wrong one.
 // Every other miss is unavoidable. "Forget me not" counts no slips.
 #include <array>
+#include <vector>
 
 #include "core/cards.h"
 
@@ -53,5 +54,10 @@ int Slips(const Game& g);
 bool PlayerActed(const Game& g);
 // Whether `card` was seen before the current turn.
 bool KnownCard(const Game& g, CardCode card);
+
+// Whether `a` and `b` pair in the game's pairing rule (goal kinds 37, 39).
+bool Partners(const Game& g, CardCode a, CardCode b);
+// Every card still in the grid rows, row by row, slot by slot.
+std::vector<CardCode> GridCardCodes(const Game& g);
 
 }  // namespace bw

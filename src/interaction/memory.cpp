@@ -144,8 +144,10 @@ bool PairClick(CardCode card, int x, int y, int row) {
             PlayAnnouncer().PairFound(a, b);
             TakePairAway();
         } else {
-            PlayAnnouncer().Missed();
+            // The slip is counted before the miss is told, so a listener
+            // can tell whose memory failed.
             NotePairMiss(ProgramGame(), a, b);
+            PlayAnnouncer().Missed();
             TurnBackAll();
         }
     }

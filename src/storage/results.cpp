@@ -17,6 +17,7 @@
 #include "platform/sections.h"
 #include "storage/daily.h"
 #include "storage/kept_aside.h"
+#include "storage/match_records.h"
 #include "storage/section_file.h"
 
 namespace bw {
@@ -518,6 +519,7 @@ void RenamePlayerResults(const std::string& oldName, const std::string& newName)
     if (o == n || !Storable(o) || !Storable(n)) return;
     RewriteEntries(o, n);
     RenamePlayerDaily(o, n);
+    RenamePlayerMatches(o, n);
 }
 
 void ClearPlayerResults(const std::string& player) {
@@ -525,6 +527,7 @@ void ClearPlayerResults(const std::string& player) {
     if (!Storable(p)) return;
     RewriteEntries(p, std::string());
     ClearPlayerDaily(p);
+    ClearPlayerMatches(p);
 }
 
 void ResetResultsSession() {

@@ -62,8 +62,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts) {
     for (QAction* a : window.menuBar()->actions()) bar << a->text();
     EXPECT_EQ(bar, (QStringList{"&File", "&Game", "&Tools", "&Help"}));
     EXPECT_EQ(Captions(window.mnuPartita),
-              (QStringList{"&New game", "&Open a game...", "Play deal &number...", "-",
-                           "&Players...", "&Statistics...", "-", "E&xit"}));
+              (QStringList{"&New game", "&Open a game...", "Play deal &number...", "New &match...",
+                           "-", "&Players...", "&Statistics...", "-", "E&xit"}));
     EXPECT_EQ(Captions(window.mnuGame),
               (QStringList{"&Undo", "&Redo", "-", "Aut&oplay", "-", "&Restart this deal",
                            "&Copy deal number", "Deal of the &day", "Copy &result"}));
@@ -85,6 +85,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts) {
         {window.mnuRules, QKeySequence(Qt::Key_F1)},
         {window.mnuRestart, QKeySequence(Qt::CTRL | Qt::Key_R)},
         {window.mnuDealNumber, QKeySequence(Qt::CTRL | Qt::Key_G)},
+        {window.mnuNewMatch, QKeySequence(Qt::CTRL | Qt::Key_M)},
     };
     for (const auto& [action, key] : keys)
         EXPECT_EQ(action->shortcut(), key) << action->text().toStdString();

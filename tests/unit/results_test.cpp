@@ -11,6 +11,7 @@
 #include "core/params.h"
 #include "platform/paths.h"
 #include "storage/daily.h"
+#include "storage/match_records.h"
 #include "storage/statistics.h"
 #include "support/test_support.h"
 
@@ -309,6 +310,53 @@ TEST_F(Results, DailyMarksOncePerDayAndCountTheStreak) {
     EXPECT_THAT(fx.dialogs.infos, ElementsAre(HasSubstr("Daily.dat")));
     EXPECT_TRUE(std::filesystem::is_symlink(daily));
     EXPECT_EQ(ReadFile(daily + ".kept").find("20261210"), std::string::npos);
+}
+
+TEST_F(Results, MatchesAreKeptApartAndFollowThePlayers) {
+    RecordGameResult(201, "Ann", Game(8, 60, 0, true));
+    const std::string solo = ReadFile(file);
+    EXPECT_EQ(ReadMatchRecord(201, "Ann"), std::nullopt);
+    EXPECT_TRUE(RecordMatchResult(201, "Ann", MatchOutcome::kWon));
+    EXPECT_TRUE(RecordMatchResult(201, "Ann ", MatchOutcome::kLost));
+    EXPECT_TRUE(RecordMatchResult(201, "Ann", MatchOutcome::kTied));
+    EXPECT_TRUE(RecordMatchResult(203, "Ann", MatchOutcome::kWon));
+    EXPECT_TRUE(RecordMatchResult(201, "Bob", MatchOutcome::kLost));
+    EXPECT_EQ(ReadMatchRecord(201, "Ann"), (MatchRecord{3, 1, 1, 1}));
+    EXPECT_EQ(ReadMatchRecord(201, "Bob"), (MatchRecord{1, 0, 1, 0}));
+    EXPECT_EQ(ReadFile(file), solo);  // the solo results do not change
+    EXPECT_EQ(ReadPlayerResults("Ann").at(201).played, 1);
+
+    RenamePlayerInStatistics("Ann", "Cy");
+    EXPECT_EQ(ReadMatchRecord(201, "Ann"), std::nullopt);
+    EXPECT_EQ(ReadMatchRecord(201, "Cy"), (MatchRecord{3, 1, 1, 1}));
+    EXPECT_EQ(ReadMatchRecord(203, "Cy"), (MatchRecord{1, 1, 0, 0}));
+    ClearPlayerStatistics("Bob");
+    EXPECT_EQ(ReadMatchRecord(201, "Bob"), std::nullopt);
+    EXPECT_EQ(ReadMatchRecord(201, "Cy"), (MatchRecord{3, 1, 1, 1}));
+
+    // A changed byte costs its entry, kept aside; the rest stays.
+    const std::string matches = fx.dir.file("DATA/Matches.dat");
+    std::string bytes = ReadFile(matches);
+    bytes[bytes.find("[203]") + 12] = '7';
+    WriteFile(matches, bytes);
+    EXPECT_EQ(ReadMatchRecord(203, "Cy"), std::nullopt);
+    EXPECT_TRUE(RecordMatchResult(203, "Cy", MatchOutcome::kLost));
+    EXPECT_EQ(ReadMatchRecord(203, "Cy"), (MatchRecord{1, 0, 1, 0}));
+    EXPECT_EQ(ReadMatchRecord(201, "Cy"), (MatchRecord{3, 1, 1, 1}));
+    EXPECT_EQ(ReadFile(matches + ".bad"), bytes);
+    EXPECT_FALSE(RecordMatchResult(201, "x=y", MatchOutcome::kWon));
+
+    // "Match my level" reads the player's games of that grid at the standard
+    // look only: 8 misses, 2 slips over two games of 12 pairs.
+    RecordGameResult(201, "Dee", Game(40, 60, 3, true, 1));
+    RecordGameResult(201, "Dee", Game(20, 60, 5, false, 1));
+    GameResult longLook = Game(0, 60, 20, false, 20);
+    longLook.lookMs = 2000;
+    RecordGameResult(201, "Dee", longLook);
+    RecordGameResult(202, "Dee", Game(0, 60, 30, false, 30));
+    EXPECT_EQ(PlayerRecallModel(201, "Dee", 12), (MemoryModel{0.75, 2.0 / 24}));
+    EXPECT_EQ(PlayerRecallModel(200, "Dee", 6), LevelModel(2));
+    EXPECT_THAT(fx.dialogs.infos, IsEmpty());
 }
 
 TEST_F(Results, AFolderInTheFilesPlaceIsLeftAsItIs) {

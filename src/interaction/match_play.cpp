@@ -1,0 +1,103 @@
+#include "interaction/match_play.h"
+
+#include <string>
+
+#include "core/card_positions.h"
+#include "core/game.h"
+#include "core/memory_log.h"
+#include "core/option_entries.h"
+#include "core/piles.h"
+#include "core/state.h"
+#include "interaction/memory.h"
+
+namespace bw {
+
+MatchPlay::MatchPlay(MatchState seats, uint64_t seed, int first)
+    : state_(std::move(seats)), ownRandom_(seed), random_(&ownRandom_) {
+    Start(first);
+}
+
+MatchPlay::MatchPlay(MatchState seats, MatchRandom& random, int first)
+    : state_(std::move(seats)), ownRandom_(0), random_(&random) {
+    Start(first);
+}
+
+void MatchPlay::Start(int first) {
+    for (const MatchSeat& s : state_.seats) {
+        if (s.level > 0)
+            opponents_.emplace_back(Opponent(s.model, *random_));
+        else
+            opponents_.emplace_back(std::nullopt);
+    }
+    if (!state_.seats.empty()) state_.toPlay = first % static_cast<int>(state_.seats.size());
+    slipsTold_ = Slips(ProgramGame());
+    previous_ = InstalledPorts().upper.Find<IPlayAnnouncer>();
+    Install<IPlayAnnouncer>(this);
+}
+
+MatchPlay::~MatchPlay() {
+    if (InstalledPorts().upper.Find<IPlayAnnouncer>() == this) Install<IPlayAnnouncer>(previous_);
+}
+
+bool MatchPlay::ComputerToPlay() const {
+    const auto seat = static_cast<size_t>(state_.toPlay);
+    return seat < opponents_.size() && opponents_[seat].has_value();
+}
+
+CardCode MatchPlay::ComputerCard() {
+    if (!ComputerToPlay() || Over()) return 0;
+    Opponent& me = *opponents_[static_cast<size_t>(state_.toPlay)];
+    const std::vector<CardCode> up = FaceUpGridCodes();
+    return up.empty() ? me.FirstCard(ProgramGame()) : me.SecondCard(ProgramGame(), up.front());
+}
+
+MatchStep MatchPlay::Turn(CardCode card) {
+    MatchStep step;
+    if (!IsHidden(card)) return step;
+    int row = -1, slot = -1;
+    for (int r = 0; r < TableauCount() && row < 0; ++r) {
+        const int s = FindSlot(FilaPiles[static_cast<size_t>(r)], card);
+        if (s >= 0) row = r, slot = s;
+    }
+    if (row < 0) return step;
+    const size_t waste = MazzoPiles[2].size();
+    const int misses = MainGame.Opt(opt::kMisses);
+    const CardPoint at = CardSlotPosition(PileName(kFila, row + 1), row, slot);
+    MemoryPress(card, at.left, at.top, row);
+    step.turned = true;
+    step.pair = MazzoPiles[2].size() > waste;
+    step.miss = MainGame.Opt(opt::kMisses) > misses;
+    return step;
+}
+
+bool MatchPlay::Over() const {
+    return AllGridCardsUp();
+}
+
+void MatchPlay::CardTurned(CardCode card) {
+    for (auto& o : opponents_)
+        if (o) o->Saw(card);
+    if (previous_) previous_->CardTurned(card);
+}
+
+void MatchPlay::PairFound(CardCode first, CardCode second) {
+    for (auto& o : opponents_) {
+        if (!o) continue;
+        o->Gone(first);
+        o->Gone(second);
+        o->TurnPassed();
+    }
+    MatchPairFound(state_);
+    if (previous_) previous_->PairFound(first, second);
+}
+
+void MatchPlay::Missed() {
+    for (auto& o : opponents_)
+        if (o) o->TurnPassed();
+    const int slips = Slips(ProgramGame());
+    MatchMissed(state_, slips > slipsTold_);
+    slipsTold_ = slips;
+    if (previous_) previous_->Missed();
+}
+
+}  // namespace bw

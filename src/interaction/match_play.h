@@ -1,0 +1,59 @@
+#pragma once
+// A match on the program's game. The seats' pairs and misses and the
+// opponents' memories follow what the memory play tells its announcer, so
+// every card turned, by a mouse press, a key or a computer seat, goes
+// through the one press path of solo play: the same pairing rule, misses
+// and slips. While a match lives it is the installed announcer and passes
+// everything on to the one it replaced.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/match.h"
+#include "interaction/announce.h"
+
+namespace bw {
+
+// What one card turned did to the match.
+struct MatchStep {
+    bool turned = false;  // false: not a hidden card of the grid, nothing happened
+    bool pair = false;
+    bool miss = false;
+};
+
+class MatchPlay : public IPlayAnnouncer {
+public:
+    // `seats` with their levels and models set; the opponents draw their
+    // chances from `seed`. `first` is the seat that opens.
+    MatchPlay(MatchState seats, uint64_t seed, int first = 0);
+    // Tests give the opponents their chances.
+    MatchPlay(MatchState seats, MatchRandom& random, int first = 0);
+    ~MatchPlay() override;
+    MatchPlay(const MatchPlay&) = delete;
+    MatchPlay& operator=(const MatchPlay&) = delete;
+
+    const MatchState& state() const { return state_; }
+    bool ComputerToPlay() const;
+    // The card the computer seat to play turns next; 0 for a person's seat.
+    CardCode ComputerCard();
+    // Turns `card` of the grid for the seat to play, as a press on it does.
+    MatchStep Turn(CardCode card);
+    // No hidden card left in the grid.
+    bool Over() const;
+
+    // IPlayAnnouncer
+    void CardTurned(CardCode card) override;
+    void PairFound(CardCode first, CardCode second) override;
+    void Missed() override;
+
+private:
+    void Start(int first);
+    MatchState state_;
+    SeededMatchRandom ownRandom_;
+    MatchRandom* random_;
+    std::vector<std::optional<Opponent>> opponents_;  // by seat
+    IPlayAnnouncer* previous_ = nullptr;
+    int slipsTold_ = 0;
+};
+
+}  // namespace bw
