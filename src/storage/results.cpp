@@ -17,6 +17,7 @@
 #include "platform/sections.h"
 #include "storage/daily.h"
 #include "storage/kept_aside.h"
+#include "storage/replays.h"
 #include "storage/section_file.h"
 
 namespace bw {
@@ -518,6 +519,7 @@ void RenamePlayerResults(const std::string& oldName, const std::string& newName)
     if (o == n || !Storable(o) || !Storable(n)) return;
     RewriteEntries(o, n);
     RenamePlayerDaily(o, n);
+    RenamePlayerReplays(o, n);
 }
 
 void ClearPlayerResults(const std::string& player) {
@@ -525,10 +527,12 @@ void ClearPlayerResults(const std::string& player) {
     if (!Storable(p)) return;
     RewriteEntries(p, std::string());
     ClearPlayerDaily(p);
+    ClearPlayerReplays(p);
 }
 
 void ResetResultsSession() {
     g_session = Session{};
+    ResetReplaysSession();
 }
 
 }  // namespace bw
