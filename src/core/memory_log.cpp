@@ -61,8 +61,13 @@ void BeginMemoryTurn(Game& g) {
     TurnRecord& record = g.memoryLog.record;
     if (record.turns.empty()) {
         record.goal = goal;
-        record.deal = GetParameter(field::kGameNumber);
-        record.deal.erase(record.deal.find_last_not_of(' ') + 1);
+        std::string deal = GetParameter(field::kGameNumber);
+        deal.erase(deal.find_last_not_of(' ') + 1);
+        // Only a deal number proper is kept; the record stays readable.
+        const bool digits =
+            !deal.empty() && deal.size() <= 13 &&
+            std::all_of(deal.begin(), deal.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+        record.deal = digits ? deal : std::string();
     }
     record.turns.emplace_back();
 }

@@ -10,7 +10,8 @@ namespace bw {
 namespace {
 
 constexpr int kMostRows = 40;
-constexpr int kMostColumns = 200;
+constexpr int kMostColumns = 1 << 20;
+constexpr int kHeatColumns = 200;  // a wider place is left off the heat map
 constexpr int64_t kMostMs = int64_t{1} << 40;
 constexpr CardCode kMostCard = 108;
 
@@ -61,6 +62,10 @@ std::optional<TurnCard> ParseCard(std::string_view text) {
     if (rest.find('.') != std::string_view::npos || !Field(rest, '.', int64_t{0}, kMostMs, c.ms))
         return std::nullopt;
     return c;
+}
+
+size_t Cell(int row, int column, int columns) {
+    return static_cast<size_t>(row) * static_cast<size_t>(columns) + static_cast<size_t>(column);
 }
 
 struct Seen {
@@ -202,30 +207,69 @@ int SlipCount(const TurnRecord& record) {
 }
 
 void SlipHeat::Add(const TurnRecord& record) {
-    for (const SlipMark& m : Recall(record).slips) {
-        if (m.row < 0 || m.column < 0 || m.row >= kMostRows || m.column >= kMostColumns) continue;
-        if (m.row >= rows || m.column >= columns) {
-            const int newRows = std::max(rows, m.row + 1),
-                      newColumns = std::max(columns, m.column + 1);
-            std::vector<int> grown(static_cast<size_t>(newRows * newColumns), 0);
-            for (int r = 0; r < rows; ++r)
-                for (int c = 0; c < columns; ++c)
-                    grown[static_cast<size_t>(r * newColumns + c)] = At(r, c);
-            counts = std::move(grown);
-            rows = newRows;
-            columns = newColumns;
-        }
-        ++counts[static_cast<size_t>(m.row * columns + m.column)];
+    auto inside = [](int row, int column) {
+        return row >= 0 && column >= 0 && row < kMostRows && column < kHeatColumns;
+    };
+    // The map covers every place a card was turned at, so the grid shows whole.
+    int newRows = rows, newColumns = columns;
+    for (const Turn& t : record.turns)
+        for (const TurnCard& c : t.cards)
+            if (inside(c.row, c.column)) {
+                newRows = std::max(newRows, c.row + 1);
+                newColumns = std::max(newColumns, c.column + 1);
+            }
+    if (newRows != rows || newColumns != columns) {
+        std::vector<int> grown(Cell(newRows, 0, newColumns), 0);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < columns; ++c) grown[Cell(r, c, newColumns)] = At(r, c);
+        counts = std::move(grown);
+        rows = newRows;
+        columns = newColumns;
     }
+    for (const SlipMark& m : Recall(record).slips)
+        if (m.row >= 0 && m.column >= 0 && m.row < rows && m.column < columns)
+            ++counts[Cell(m.row, m.column, columns)];
 }
 
 int SlipHeat::At(int row, int column) const {
     if (row < 0 || column < 0 || row >= rows || column >= columns) return 0;
-    return counts[static_cast<size_t>(row * columns + column)];
+    return counts[Cell(row, column, columns)];
 }
 
 int SlipHeat::Most() const {
     return counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
+}
+
+int SpanBand(int span) {
+    if (span <= 5) return std::max(span, 1) - 1;
+    if (span <= 10) return 5;
+    return span <= 20 ? 6 : 7;
+}
+
+MemorySummary SummarizeMemory(const std::vector<TurnRecord>& games) {
+    MemorySummary out;
+    for (const TurnRecord& g : games) {
+        for (int span : Recall(g).spans) ++out.spanBands[static_cast<size_t>(SpanBand(span))];
+        out.slipsPerGame.push_back(SlipCount(g));
+        out.heat.Add(g);
+    }
+    const size_t n = out.slipsPerGame.size();
+    if (n == 0) return out;
+    double sx = 0, sy = 0, sxx = 0, sxy = 0;
+    for (size_t i = 0; i < n; ++i) {
+        const double x = static_cast<double>(i), y = out.slipsPerGame[i];
+        sx += x;
+        sy += y;
+        sxx += x * x;
+        sxy += x * y;
+    }
+    const double count = static_cast<double>(n);
+    const double spread = count * sxx - sx * sx;
+    const double slope = spread > 0 ? (count * sxy - sx * sy) / spread : 0;
+    const double start = (sy - slope * sx) / count;
+    out.trendFirst = start;
+    out.trendLast = start + slope * (count - 1);
+    return out;
 }
 
 }  // namespace bw

@@ -103,7 +103,8 @@ struct RecallProfile {
 RecallProfile Recall(const TurnRecord& record);
 int SlipCount(const TurnRecord& record);
 
-// Slips per grid place, summed over games.
+// Slips per grid place, summed over games, over every place a card was
+// turned at.
 struct SlipHeat {
     int rows = 0, columns = 0;
     std::vector<int> counts;  // row-major, rows x columns
@@ -111,5 +112,20 @@ struct SlipHeat {
     int At(int row, int column) const;
     int Most() const;
 };
+
+// The memory measures of a player's games, oldest first: recall spans in
+// bands (1, 2, 3, 4, 5, 6-10, 11-20, 21 and more turns), slips per game with
+// their least-squares trend line (its values at the first and the last
+// game), and the slips' heat map.
+inline constexpr int kSpanBands = 8;
+struct MemorySummary {
+    std::vector<int> spanBands = std::vector<int>(kSpanBands, 0);
+    std::vector<int> slipsPerGame;
+    double trendFirst = 0, trendLast = 0;
+    SlipHeat heat;
+};
+// The band of a recall span (>= 1).
+int SpanBand(int span);
+MemorySummary SummarizeMemory(const std::vector<TurnRecord>& games);
 
 }  // namespace bw

@@ -31,16 +31,16 @@ TEST(TurnRecord, RecallSlipHeatAndText) {
                            {3, 21, 8, 0, 1, 2}, {4, 34, 21, 1, 1, 1}, {5, 2, 15, 2, 0, 1}}));
     EXPECT_EQ(SlipCount(r), 3);
 
-    // The heat map adds up over games and grows to the places seen.
+    // The heat map adds up over games and covers every place turned at.
     SlipHeat heat;
     heat.Add(r);
     heat.Add(r);
     EXPECT_EQ(heat.rows, 3);
-    EXPECT_EQ(heat.columns, 2);
+    EXPECT_EQ(heat.columns, 3);
     EXPECT_EQ(heat.At(0, 1), 2);
     EXPECT_EQ(heat.At(1, 1), 2);
     EXPECT_EQ(heat.At(2, 0), 2);
-    EXPECT_EQ(heat.At(0, 0) + heat.At(1, 0) + heat.At(2, 1), 0);
+    EXPECT_EQ(heat.At(0, 0) + heat.At(1, 0) + heat.At(2, 1) + heat.At(1, 2) + heat.At(2, 2), 0);
     EXPECT_EQ(heat.At(7, 7), 0);
     EXPECT_EQ(heat.Most(), 2);
 
@@ -61,6 +61,30 @@ TEST(TurnRecord, RecallSlipHeatAndText) {
           "37 - p001.40.0.0,002.0.0.0", "37 - p001.0.0,002.0.0.0", "37 - p001.0.0.0,",
           "37 - p001.0.0.0,002.0.0.0 ", "36 - p001.0.0.-5", "36 00000000000001 p001.0.0.0"})
         EXPECT_FALSE(ParseTurnRecord(bad)) << bad;
+}
+
+// Over games: spans in bands, slips per game and their trend line.
+TEST(TurnRecord, MemorySummaryOverGames) {
+    EXPECT_EQ(SpanBand(1), 0);
+    EXPECT_EQ(SpanBand(5), 4);
+    EXPECT_EQ(SpanBand(6), 5);
+    EXPECT_EQ(SpanBand(11), 6);
+    EXPECT_EQ(SpanBand(21), 7);
+    auto game = [](int slips) {
+        TurnRecord r{"", 37, {T(kMiss, {{1, 0, 0, 0}, {2, 0, 1, 0}})}};
+        for (int i = 0; i < slips; ++i) r.turns.push_back(T(kSlip, {{53, 1, 0, 0}, {3, 0, 2, 0}}));
+        r.turns.push_back(T(kPair, {{53, 1, 0, 0}, {1, 0, 0, 0}}));  // 1 seen last in turn 1
+        return r;
+    };
+    const MemorySummary s = SummarizeMemory({game(4), game(2), game(0)});
+    EXPECT_EQ(s.slipsPerGame, (std::vector<int>{4, 2, 0}));
+    EXPECT_DOUBLE_EQ(s.trendFirst, 4);
+    EXPECT_DOUBLE_EQ(s.trendLast, 0);
+    EXPECT_EQ(s.spanBands, (std::vector<int>{1, 0, 1, 0, 1, 0, 0, 0}));  // spans 5, 3 and 1
+    EXPECT_EQ(s.heat.At(0, 0), 6);
+    const MemorySummary none = SummarizeMemory({});
+    EXPECT_TRUE(none.slipsPerGame.empty());
+    EXPECT_EQ(none.trendLast, 0);
 }
 
 }  // namespace
