@@ -153,7 +153,7 @@ public:
     QMenu* mnuWeb;
     QAction *mnuNew, *mnuOpen, *mnuPlayers, *mnuStatistics, *mnuEsci;
     QAction *mnuUndo, *mnuRedo, *mnuAutoplay;
-    QAction *mnuDealNumber, *mnuRestart, *mnuCopyDeal, *mnuDailyDeal, *mnuCopyResult;
+    QAction *mnuDealNumber, *mnuRestart, *mnuCopyDeal, *mnuDailyDeal, *mnuCopyResult, *mnuReplay;
     QAction* mnuCustomize;
     QAction *mnuRules, *mnuContents, *mnuHomePage, *mnuAbout;
     QFrame *pnlTB, *pnlTB1;
@@ -202,6 +202,7 @@ private:
     void mnuCopyDealClick();
     void mnuDailyDealClick();
     void mnuCopyResultClick();
+    void mnuReplayClick();
     // The deal of the day last dealt, and the results recorded since.
     DailyDeal daily_;
     ResultKeeper results_;
