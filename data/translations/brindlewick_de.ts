@@ -1347,12 +1347,12 @@ Die Wiederholungen dieser Sitzung werden nicht aufbewahrt.</translation>
         <translation>Sie war %1 zuvor gesehen worden (Reihe %2, Spalte %3).</translation>
     </message>
     <message>
-        <source>%1 should have been paired: %2 had been seen %3 before (row %4, column %5).</source>
-        <translation>%1 hätte gepaart werden sollen: %2 war %3 zuvor gesehen worden (Reihe %4, Spalte %5).</translation>
-    </message>
-    <message>
         <source>No finished game of this game has been kept to replay yet.</source>
         <translation>Von diesem Spiel ist noch keine beendete Partie zum Wiedergeben aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>%1 should have been paired: its partner had been seen %2 before (row %3, column %4).</source>
+        <translation>%1 hätte gepaart werden sollen: Sein Partner war %2 zuvor gesehen worden (Reihe %3, Spalte %4).</translation>
     </message>
 </context>
 <context>
@@ -1546,6 +1546,10 @@ Die Ergebnisse aller Spiele dieses Spielers werden gelöscht.</translation>
     <message>
         <source>the last game</source>
         <translation>das letzte Spiel</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Diagramme</translation>
     </message>
 </context>
 <context>

@@ -1347,12 +1347,12 @@ Las repeticiones de esta sesión no se conservan.</translation>
         <translation>Se había visto %1 antes (fila %2, columna %3).</translation>
     </message>
     <message>
-        <source>%1 should have been paired: %2 had been seen %3 before (row %4, column %5).</source>
-        <translation>%1 debía haberse emparejado: %2 se había visto %3 antes (fila %4, columna %5).</translation>
-    </message>
-    <message>
         <source>No finished game of this game has been kept to replay yet.</source>
         <translation>Todavía no se ha guardado ninguna partida terminada de este juego para repetirla.</translation>
+    </message>
+    <message>
+        <source>%1 should have been paired: its partner had been seen %2 before (row %3, column %4).</source>
+        <translation>%1 debía haberse emparejado: su pareja se había visto %2 antes (fila %3, columna %4).</translation>
     </message>
 </context>
 <context>
@@ -1546,6 +1546,10 @@ Se eliminan los resultados de todas las partidas de este jugador.</translation>
     <message>
         <source>the last game</source>
         <translation>la última partida</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Gráficos</translation>
     </message>
 </context>
 <context>

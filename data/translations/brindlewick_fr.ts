@@ -1347,12 +1347,12 @@ Les parties de cette session ne sont pas conservées.</translation>
         <translation>Elle avait été vue %1 plus tôt (rangée %2, colonne %3).</translation>
     </message>
     <message>
-        <source>%1 should have been paired: %2 had been seen %3 before (row %4, column %5).</source>
-        <translation>%1 aurait dû être apparié : %2 avait été vu %3 plus tôt (rangée %4, colonne %5).</translation>
-    </message>
-    <message>
         <source>No finished game of this game has been kept to replay yet.</source>
         <translation>Aucune partie terminée de ce jeu n&apos;a encore été conservée pour être revue.</translation>
+    </message>
+    <message>
+        <source>%1 should have been paired: its partner had been seen %2 before (row %3, column %4).</source>
+        <translation>%1 aurait dû être apparié : son partenaire avait été vu %2 plus tôt (rangée %3, colonne %4).</translation>
     </message>
 </context>
 <context>
@@ -1546,6 +1546,10 @@ Les résultats de toutes les parties de ce joueur sont supprimés.</translation>
     <message>
         <source>the last game</source>
         <translation>la dernière partie</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Graphiques</translation>
     </message>
 </context>
 <context>

@@ -1347,12 +1347,12 @@ Le partite di questa sessione non vengono conservate.</translation>
         <translation>Era stata vista %1 prima (riga %2, colonna %3).</translation>
     </message>
     <message>
-        <source>%1 should have been paired: %2 had been seen %3 before (row %4, column %5).</source>
-        <translation>%1 andava accoppiata: %2 era stata vista %3 prima (riga %4, colonna %5).</translation>
-    </message>
-    <message>
         <source>No finished game of this game has been kept to replay yet.</source>
         <translation>Non è ancora stata conservata nessuna partita finita di questo gioco da rivedere.</translation>
+    </message>
+    <message>
+        <source>%1 should have been paired: its partner had been seen %2 before (row %3, column %4).</source>
+        <translation>%1 andava accoppiata: la sua compagna era stata vista %2 prima (riga %3, colonna %4).</translation>
     </message>
 </context>
 <context>
@@ -1545,7 +1545,11 @@ I risultati di tutte le partite di questo giocatore vengono eliminati.</translat
     </message>
     <message>
         <source>the last game</source>
-        <translation>l'ultima partita</translation>
+        <translation>l&apos;ultima partita</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Grafici</translation>
     </message>
 </context>
 <context>

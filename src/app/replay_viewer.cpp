@@ -264,9 +264,9 @@ QString ReplayViewer::Caption() const {
                           .arg(slip->row + 1)
                           .arg(slip->column + 1)
                     : ReplayText::tr(
-                          "%1 should have been paired: %2 had been seen %3 before "
-                          "(row %4, column %5).")
-                          .arg(CardName(slip->card), CardName(slip->partner), ago)
+                          "%1 should have been paired: its partner had been seen %2 "
+                          "before (row %3, column %4).")
+                          .arg(CardName(slip->card), ago)
                           .arg(slip->row + 1)
                           .arg(slip->column + 1);
     }

@@ -366,6 +366,7 @@ TfrmStatistics::TfrmStatistics(QWidget* parent) : C_TAdvancedDialog(parent) {
     imgMemory->setObjectName("imgMemory");
     pgcPlots = new QTabWidget(this);
     pgcPlots->setObjectName("pgcPlots");
+    pgcPlots->setAccessibleName(StatisticsText::tr("Plots"));
     auto* scorePage = new QWidget(pgcPlots);
     auto* scoreLayout = new QVBoxLayout(scorePage);
     scoreLayout->addWidget(lblPlot);
