@@ -29,6 +29,9 @@ struct ReplayText {
 
 constexpr QRgb kTableGreen = 0xFF006400;
 const QSize kTableSize(640, 440);
+// The preview's small cards are laid out on a smaller table and the picture
+// is scaled up, so the grid fills the viewer.
+const QSize kDrawSize(420, 289);
 constexpr int kSpeedsMs[] = {2000, 1000, 500, 250};
 
 QRect SlotRect(int row, int column) {
@@ -275,8 +278,19 @@ QString ReplayViewer::Caption() const {
 
 void ReplayViewer::Refresh() {
     const TurnRecord& record = games_[static_cast<size_t>(index_)].record;
-    const ReplayPicture shot = RenderReplayStep(gameId_, record, step_, kTableSize);
-    picture_ = shot.table;
+    ReplayPicture shot = RenderReplayStep(gameId_, record, step_, kDrawSize);
+    const double fx = static_cast<double>(kTableSize.width()) / kDrawSize.width();
+    const double fy = static_cast<double>(kTableSize.height()) / kDrawSize.height();
+    auto scaled = [&](const QRect& r) {
+        return r.isNull() ? r
+                          : QRectF(r.x() * fx, r.y() * fy, r.width() * fx, r.height() * fy)
+                                .toAlignedRect();
+    };
+    shot.shouldBePaired = scaled(shot.shouldBePaired);
+    shot.partnerSeen = scaled(shot.partnerSeen);
+    picture_ = shot.table.isNull()
+                   ? shot.table
+                   : shot.table.scaled(kTableSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (!picture_.isNull()) {
         QPainter p(&picture_);
         p.setRenderHint(QPainter::Antialiasing);
