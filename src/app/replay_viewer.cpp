@@ -277,6 +277,7 @@ QString ReplayViewer::Caption() const {
 }
 
 void ReplayViewer::Refresh() {
+    if (index_ < 0 || index_ >= static_cast<int>(games_.size())) return;
     const TurnRecord& record = games_[static_cast<size_t>(index_)].record;
     ReplayPicture shot = RenderReplayStep(gameId_, record, step_, kDrawSize);
     const double fx = static_cast<double>(kTableSize.width()) / kDrawSize.width();
