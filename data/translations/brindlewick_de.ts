@@ -748,6 +748,10 @@
         <source>New &amp;match...</source>
         <translation>Neues &amp;Match...</translation>
     </message>
+    <message>
+        <source>&amp;Replay last game</source>
+        <translation>Letztes Spiel &amp;wiedergeben</translation>
+    </message>
 </context>
 <context>
     <name>MatchText</name>
@@ -1203,6 +1207,24 @@ Sie wurde unverändert als „%s“ aufbewahrt.</translation>
         <source>Match my level</source>
         <translation>Wie ich spiele</translation>
     </message>
+    <message>
+        <source>The file of replays was damaged and could not be read.
+It has been kept as &quot;%s&quot; and a new one is started.</source>
+        <translation>Die Datei der Wiederholungen war beschädigt und konnte nicht gelesen werden.
+Sie wurde als &quot;%s&quot; aufbewahrt, und eine neue wird begonnen.</translation>
+    </message>
+    <message>
+        <source>Some replays were damaged and have been left out; the others are kept.
+The file as it was has been kept as &quot;%s&quot;.</source>
+        <translation>Einige Wiederholungen waren beschädigt und wurden ausgelassen; die anderen bleiben erhalten.
+Die Datei, wie sie war, wurde als &quot;%s&quot; aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Replays cannot be saved: the DATA folder cannot be written.
+Replays of this session are not kept.</source>
+        <translation>Wiederholungen können nicht gespeichert werden: In den Ordner DATA kann nicht geschrieben werden.
+Die Wiederholungen dieser Sitzung werden nicht aufbewahrt.</translation>
+    </message>
 </context>
 <context>
     <name>OpenGameText</name>
@@ -1335,6 +1357,101 @@ Sie wurde unverändert als „%s“ aufbewahrt.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayText</name>
+    <message>
+        <source>pair</source>
+        <translation>Paar</translation>
+    </message>
+    <message>
+        <source>miss</source>
+        <translation>Fehlgriff</translation>
+    </message>
+    <message>
+        <source>slip</source>
+        <translation>Gedächtnisfehler</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>%1-%2-%3, deal %4: %5, %6</source>
+        <translation>%3.%2.%1, Spiel %4: %5, %6</translation>
+    </message>
+    <message>
+        <source>%1 turn</source>
+        <translation>%1 Zug</translation>
+    </message>
+    <message>
+        <source>%1 turns</source>
+        <translation>%1 Züge</translation>
+    </message>
+    <message>
+        <source>%1 slip</source>
+        <translation>%1 Gedächtnisfehler</translation>
+    </message>
+    <message>
+        <source>%1 slips</source>
+        <translation>%1 Gedächtnisfehler</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+    <message>
+        <source>First turn</source>
+        <translation>Erster Zug</translation>
+    </message>
+    <message>
+        <source>Turn back</source>
+        <translation>Einen Zug zurück</translation>
+    </message>
+    <message>
+        <source>Turn forward</source>
+        <translation>Einen Zug vor</translation>
+    </message>
+    <message>
+        <source>Last turn</source>
+        <translation>Letzter Zug</translation>
+    </message>
+    <message>
+        <source>%1 s a turn</source>
+        <translation>%1 s je Zug</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>This game cannot be shown: its deal is no longer dealt as it was.</source>
+        <translation>Dieses Spiel kann nicht gezeigt werden: Sein Spiel wird nicht mehr so ausgeteilt wie damals.</translation>
+    </message>
+    <message>
+        <source>Deal %1 as dealt; %2 to come.</source>
+        <translation>Spiel %1 wie ausgeteilt; %2 folgen.</translation>
+    </message>
+    <message>
+        <source>Turn %1 of %2: %3, %4.</source>
+        <translation>Zug %1 von %2: %3, %4.</translation>
+    </message>
+    <message>
+        <source>It had been seen %1 before (row %2, column %3).</source>
+        <translation>Sie war %1 zuvor gesehen worden (Reihe %2, Spalte %3).</translation>
+    </message>
+    <message>
+        <source>%1 should have been paired: its partner had been seen %2 before (row %3, column %4).</source>
+        <translation>%1 hätte gepaart werden sollen: Sein Partner war %2 zuvor gesehen worden (Reihe %3, Spalte %4).</translation>
+    </message>
+    <message>
+        <source>No finished game of this game has been kept to replay yet.</source>
+        <translation>Von diesem Spiel ist noch keine beendete Partie zum Wiedergeben aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -1492,6 +1609,46 @@ Die Ergebnisse aller Spiele dieses Spielers werden gelöscht.</translation>
     <message>
         <source>Deal of the day: %1 days in a row</source>
         <translation>Spiel des Tages: %1 Tage in Folge</translation>
+    </message>
+    <message>
+        <source>Recall span (turns)</source>
+        <translation>Erinnerungsspanne (Züge)</translation>
+    </message>
+    <message>
+        <source>Slips per game, with trend</source>
+        <translation>Gedächtnisfehler je Spiel, mit Trend</translation>
+    </message>
+    <message>
+        <source>Where slips happen</source>
+        <translation>Wo Gedächtnisfehler passieren</translation>
+    </message>
+    <message>
+        <source>the last game</source>
+        <translation>das letzte Spiel</translation>
+    </message>
+    <message>
+        <source>last %1 games</source>
+        <translation>letzte %1 Spiele</translation>
+    </message>
+    <message>
+        <source>No slips</source>
+        <translation>Keine Gedächtnisfehler</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Diagramme</translation>
+    </message>
+    <message>
+        <source>Score and time</source>
+        <translation>Punkte und Zeit</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Gedächtnis</translation>
+    </message>
+    <message>
+        <source>Re&amp;play...</source>
+        <translation>&amp;Wiedergabe...</translation>
     </message>
 </context>
 <context>

@@ -748,6 +748,10 @@
         <source>New &amp;match...</source>
         <translation>Nueva &amp;partida a varios...</translation>
     </message>
+    <message>
+        <source>&amp;Replay last game</source>
+        <translation>&amp;Repetir la última partida</translation>
+    </message>
 </context>
 <context>
     <name>MatchText</name>
@@ -1203,6 +1207,24 @@ Se ha guardado, sin cambios, como «%s».</translation>
         <source>Match my level</source>
         <translation>A mi nivel</translation>
     </message>
+    <message>
+        <source>The file of replays was damaged and could not be read.
+It has been kept as &quot;%s&quot; and a new one is started.</source>
+        <translation>El archivo de repeticiones estaba dañado y no se pudo leer.
+Se ha guardado como &quot;%s&quot; y se empieza uno nuevo.</translation>
+    </message>
+    <message>
+        <source>Some replays were damaged and have been left out; the others are kept.
+The file as it was has been kept as &quot;%s&quot;.</source>
+        <translation>Algunas repeticiones estaban dañadas y se han omitido; las demás se conservan.
+El archivo tal como estaba se ha guardado como &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Replays cannot be saved: the DATA folder cannot be written.
+Replays of this session are not kept.</source>
+        <translation>No se pueden guardar las repeticiones: no se puede escribir en la carpeta DATA.
+Las repeticiones de esta sesión no se conservan.</translation>
+    </message>
 </context>
 <context>
     <name>OpenGameText</name>
@@ -1335,6 +1357,101 @@ Se ha guardado, sin cambios, como «%s».</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayText</name>
+    <message>
+        <source>pair</source>
+        <translation>pareja</translation>
+    </message>
+    <message>
+        <source>miss</source>
+        <translation>fallo</translation>
+    </message>
+    <message>
+        <source>slip</source>
+        <translation>despiste</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Repetición</translation>
+    </message>
+    <message>
+        <source>%1-%2-%3, deal %4: %5, %6</source>
+        <translation>%3/%2/%1, reparto %4: %5, %6</translation>
+    </message>
+    <message>
+        <source>%1 turn</source>
+        <translation>%1 turno</translation>
+    </message>
+    <message>
+        <source>%1 turns</source>
+        <translation>%1 turnos</translation>
+    </message>
+    <message>
+        <source>%1 slip</source>
+        <translation>%1 despiste</translation>
+    </message>
+    <message>
+        <source>%1 slips</source>
+        <translation>%1 despistes</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>First turn</source>
+        <translation>Primer turno</translation>
+    </message>
+    <message>
+        <source>Turn back</source>
+        <translation>Turno anterior</translation>
+    </message>
+    <message>
+        <source>Turn forward</source>
+        <translation>Turno siguiente</translation>
+    </message>
+    <message>
+        <source>Last turn</source>
+        <translation>Último turno</translation>
+    </message>
+    <message>
+        <source>%1 s a turn</source>
+        <translation>%1 s por turno</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>This game cannot be shown: its deal is no longer dealt as it was.</source>
+        <translation>Esta partida no se puede mostrar: su reparto ya no se reparte como entonces.</translation>
+    </message>
+    <message>
+        <source>Deal %1 as dealt; %2 to come.</source>
+        <translation>Reparto %1 tal como se repartió; faltan %2.</translation>
+    </message>
+    <message>
+        <source>Turn %1 of %2: %3, %4.</source>
+        <translation>Turno %1 de %2: %3, %4.</translation>
+    </message>
+    <message>
+        <source>It had been seen %1 before (row %2, column %3).</source>
+        <translation>Se había visto %1 antes (fila %2, columna %3).</translation>
+    </message>
+    <message>
+        <source>%1 should have been paired: its partner had been seen %2 before (row %3, column %4).</source>
+        <translation>%1 debía haberse emparejado: su pareja se había visto %2 antes (fila %3, columna %4).</translation>
+    </message>
+    <message>
+        <source>No finished game of this game has been kept to replay yet.</source>
+        <translation>Todavía no se ha guardado ninguna partida terminada de este juego para repetirla.</translation>
     </message>
 </context>
 <context>
@@ -1492,6 +1609,46 @@ Se eliminan los resultados de todas las partidas de este jugador.</translation>
     <message>
         <source>Deal of the day: %1 days in a row</source>
         <translation>Reparto del día: %1 días seguidos</translation>
+    </message>
+    <message>
+        <source>Recall span (turns)</source>
+        <translation>Alcance de memoria (turnos)</translation>
+    </message>
+    <message>
+        <source>Slips per game, with trend</source>
+        <translation>Despistes por partida, con tendencia</translation>
+    </message>
+    <message>
+        <source>Where slips happen</source>
+        <translation>Dónde ocurren los despistes</translation>
+    </message>
+    <message>
+        <source>the last game</source>
+        <translation>la última partida</translation>
+    </message>
+    <message>
+        <source>last %1 games</source>
+        <translation>últimas %1 partidas</translation>
+    </message>
+    <message>
+        <source>No slips</source>
+        <translation>Ningún despiste</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Gráficos</translation>
+    </message>
+    <message>
+        <source>Score and time</source>
+        <translation>Puntuación y tiempo</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Re&amp;play...</source>
+        <translation>Re&amp;petir...</translation>
     </message>
 </context>
 <context>

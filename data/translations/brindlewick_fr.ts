@@ -748,6 +748,10 @@
         <source>New &amp;match...</source>
         <translation>Nouveau &amp;match...</translation>
     </message>
+    <message>
+        <source>&amp;Replay last game</source>
+        <translation>&amp;Revoir la dernière partie</translation>
+    </message>
 </context>
 <context>
     <name>MatchText</name>
@@ -1203,6 +1207,24 @@ Il a été conservé, inchangé, sous « %s ».</translation>
         <source>Match my level</source>
         <translation>À mon niveau</translation>
     </message>
+    <message>
+        <source>The file of replays was damaged and could not be read.
+It has been kept as &quot;%s&quot; and a new one is started.</source>
+        <translation>Le fichier des parties à revoir était endommagé et n&apos;a pas pu être lu.
+Il a été conservé sous &quot;%s&quot; et un nouveau fichier est commencé.</translation>
+    </message>
+    <message>
+        <source>Some replays were damaged and have been left out; the others are kept.
+The file as it was has been kept as &quot;%s&quot;.</source>
+        <translation>Certaines parties à revoir étaient endommagées et ont été omises ; les autres sont conservées.
+Le fichier tel qu&apos;il était a été conservé sous &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Replays cannot be saved: the DATA folder cannot be written.
+Replays of this session are not kept.</source>
+        <translation>Les parties à revoir ne peuvent pas être enregistrées : le dossier DATA n&apos;est pas accessible en écriture.
+Les parties de cette session ne sont pas conservées.</translation>
+    </message>
 </context>
 <context>
     <name>OpenGameText</name>
@@ -1335,6 +1357,101 @@ Il a été conservé, inchangé, sous « %s ».</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayText</name>
+    <message>
+        <source>pair</source>
+        <translation>paire</translation>
+    </message>
+    <message>
+        <source>miss</source>
+        <translation>raté</translation>
+    </message>
+    <message>
+        <source>slip</source>
+        <translation>oubli</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Revoir la partie</translation>
+    </message>
+    <message>
+        <source>%1-%2-%3, deal %4: %5, %6</source>
+        <translation>%3/%2/%1, donne %4 : %5, %6</translation>
+    </message>
+    <message>
+        <source>%1 turn</source>
+        <translation>%1 tour</translation>
+    </message>
+    <message>
+        <source>%1 turns</source>
+        <translation>%1 tours</translation>
+    </message>
+    <message>
+        <source>%1 slip</source>
+        <translation>%1 oubli</translation>
+    </message>
+    <message>
+        <source>%1 slips</source>
+        <translation>%1 oublis</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message>
+        <source>First turn</source>
+        <translation>Premier tour</translation>
+    </message>
+    <message>
+        <source>Turn back</source>
+        <translation>Tour précédent</translation>
+    </message>
+    <message>
+        <source>Turn forward</source>
+        <translation>Tour suivant</translation>
+    </message>
+    <message>
+        <source>Last turn</source>
+        <translation>Dernier tour</translation>
+    </message>
+    <message>
+        <source>%1 s a turn</source>
+        <translation>%1 s par tour</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>This game cannot be shown: its deal is no longer dealt as it was.</source>
+        <translation>Cette partie ne peut pas être montrée : sa donne n&apos;est plus distribuée comme elle l&apos;était.</translation>
+    </message>
+    <message>
+        <source>Deal %1 as dealt; %2 to come.</source>
+        <translation>Donne %1 telle que distribuée ; %2 à venir.</translation>
+    </message>
+    <message>
+        <source>Turn %1 of %2: %3, %4.</source>
+        <translation>Tour %1 sur %2 : %3, %4.</translation>
+    </message>
+    <message>
+        <source>It had been seen %1 before (row %2, column %3).</source>
+        <translation>Elle avait été vue %1 plus tôt (rangée %2, colonne %3).</translation>
+    </message>
+    <message>
+        <source>%1 should have been paired: its partner had been seen %2 before (row %3, column %4).</source>
+        <translation>%1 aurait dû être apparié : son partenaire avait été vu %2 plus tôt (rangée %3, colonne %4).</translation>
+    </message>
+    <message>
+        <source>No finished game of this game has been kept to replay yet.</source>
+        <translation>Aucune partie terminée de ce jeu n&apos;a encore été conservée pour être revue.</translation>
     </message>
 </context>
 <context>
@@ -1492,6 +1609,46 @@ Les résultats de toutes les parties de ce joueur sont supprimés.</translation>
     <message>
         <source>Deal of the day: %1 days in a row</source>
         <translation>Donne du jour : %1 jours d’affilée</translation>
+    </message>
+    <message>
+        <source>Recall span (turns)</source>
+        <translation>Portée de mémoire (tours)</translation>
+    </message>
+    <message>
+        <source>Slips per game, with trend</source>
+        <translation>Oublis par partie, avec tendance</translation>
+    </message>
+    <message>
+        <source>Where slips happen</source>
+        <translation>Où se font les oublis</translation>
+    </message>
+    <message>
+        <source>the last game</source>
+        <translation>la dernière partie</translation>
+    </message>
+    <message>
+        <source>last %1 games</source>
+        <translation>%1 dernières parties</translation>
+    </message>
+    <message>
+        <source>No slips</source>
+        <translation>Aucun oubli</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Graphiques</translation>
+    </message>
+    <message>
+        <source>Score and time</source>
+        <translation>Points et temps</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Mémoire</translation>
+    </message>
+    <message>
+        <source>Re&amp;play...</source>
+        <translation>Re&amp;voir...</translation>
     </message>
 </context>
 <context>

@@ -748,6 +748,10 @@
         <source>New &amp;match...</source>
         <translation>Nuova &amp;sfida...</translation>
     </message>
+    <message>
+        <source>&amp;Replay last game</source>
+        <translation>&amp;Rivedi l&apos;ultima partita</translation>
+    </message>
 </context>
 <context>
     <name>MatchText</name>
@@ -1203,6 +1207,24 @@ It has been kept, unchanged, as &quot;%s&quot;.</source>
         <source>Match my level</source>
         <translation>Al mio livello</translation>
     </message>
+    <message>
+        <source>The file of replays was damaged and could not be read.
+It has been kept as &quot;%s&quot; and a new one is started.</source>
+        <translation>Il file delle partite da rivedere era danneggiato e non è stato possibile leggerlo.
+È stato conservato come &quot;%s&quot; e ne viene iniziato uno nuovo.</translation>
+    </message>
+    <message>
+        <source>Some replays were damaged and have been left out; the others are kept.
+The file as it was has been kept as &quot;%s&quot;.</source>
+        <translation>Alcune partite da rivedere erano danneggiate e sono state tralasciate; le altre sono conservate.
+Il file com&apos;era è stato conservato come &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Replays cannot be saved: the DATA folder cannot be written.
+Replays of this session are not kept.</source>
+        <translation>Impossibile salvare le partite da rivedere: la cartella DATA non è scrivibile.
+Le partite di questa sessione non vengono conservate.</translation>
+    </message>
 </context>
 <context>
     <name>OpenGameText</name>
@@ -1335,6 +1357,101 @@ It has been kept, unchanged, as &quot;%s&quot;.</source>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayText</name>
+    <message>
+        <source>pair</source>
+        <translation>coppia</translation>
+    </message>
+    <message>
+        <source>miss</source>
+        <translation>errore</translation>
+    </message>
+    <message>
+        <source>slip</source>
+        <translation>svista</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Rivedi la partita</translation>
+    </message>
+    <message>
+        <source>%1-%2-%3, deal %4: %5, %6</source>
+        <translation>%3/%2/%1, smazzata %4: %5, %6</translation>
+    </message>
+    <message>
+        <source>%1 turn</source>
+        <translation>%1 turno</translation>
+    </message>
+    <message>
+        <source>%1 turns</source>
+        <translation>%1 turni</translation>
+    </message>
+    <message>
+        <source>%1 slip</source>
+        <translation>%1 svista</translation>
+    </message>
+    <message>
+        <source>%1 slips</source>
+        <translation>%1 sviste</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Riproduci</translation>
+    </message>
+    <message>
+        <source>First turn</source>
+        <translation>Primo turno</translation>
+    </message>
+    <message>
+        <source>Turn back</source>
+        <translation>Turno precedente</translation>
+    </message>
+    <message>
+        <source>Turn forward</source>
+        <translation>Turno successivo</translation>
+    </message>
+    <message>
+        <source>Last turn</source>
+        <translation>Ultimo turno</translation>
+    </message>
+    <message>
+        <source>%1 s a turn</source>
+        <translation>%1 s per turno</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>This game cannot be shown: its deal is no longer dealt as it was.</source>
+        <translation>Questa partita non può essere mostrata: la sua smazzata non viene più distribuita com&apos;era.</translation>
+    </message>
+    <message>
+        <source>Deal %1 as dealt; %2 to come.</source>
+        <translation>Smazzata %1 come distribuita; seguono %2.</translation>
+    </message>
+    <message>
+        <source>Turn %1 of %2: %3, %4.</source>
+        <translation>Turno %1 di %2: %3, %4.</translation>
+    </message>
+    <message>
+        <source>It had been seen %1 before (row %2, column %3).</source>
+        <translation>Era stata vista %1 prima (riga %2, colonna %3).</translation>
+    </message>
+    <message>
+        <source>%1 should have been paired: its partner had been seen %2 before (row %3, column %4).</source>
+        <translation>%1 andava accoppiata: la sua compagna era stata vista %2 prima (riga %3, colonna %4).</translation>
+    </message>
+    <message>
+        <source>No finished game of this game has been kept to replay yet.</source>
+        <translation>Non è ancora stata conservata nessuna partita finita di questo gioco da rivedere.</translation>
     </message>
 </context>
 <context>
@@ -1492,6 +1609,46 @@ I risultati di tutte le partite di questo giocatore vengono eliminati.</translat
     <message>
         <source>Deal of the day: %1 days in a row</source>
         <translation>Smazzata del giorno: %1 giorni di fila</translation>
+    </message>
+    <message>
+        <source>Recall span (turns)</source>
+        <translation>Arco di memoria (turni)</translation>
+    </message>
+    <message>
+        <source>Slips per game, with trend</source>
+        <translation>Sviste per partita, con tendenza</translation>
+    </message>
+    <message>
+        <source>Where slips happen</source>
+        <translation>Dove avvengono le sviste</translation>
+    </message>
+    <message>
+        <source>the last game</source>
+        <translation>l&apos;ultima partita</translation>
+    </message>
+    <message>
+        <source>last %1 games</source>
+        <translation>ultime %1 partite</translation>
+    </message>
+    <message>
+        <source>No slips</source>
+        <translation>Nessuna svista</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Grafici</translation>
+    </message>
+    <message>
+        <source>Score and time</source>
+        <translation>Punteggio e tempo</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Re&amp;play...</source>
+        <translation>Ri&amp;vedi...</translation>
     </message>
 </context>
 <context>

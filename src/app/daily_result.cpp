@@ -59,6 +59,11 @@ void ResultKeeper::RecordResult(int gameId, const std::string& player, const Gam
     if (inner_) inner_->RecordResult(gameId, player, result);
 }
 
+void ResultKeeper::RecordTurns(int gameId, const std::string& player, int date,
+                               const TurnRecord& turns) {
+    if (inner_) inner_->RecordTurns(gameId, player, date, turns);
+}
+
 bool ResultKeeper::AutoplayStored(int gameId) {
     return inner_ ? inner_->AutoplayStored(gameId) : true;
 }

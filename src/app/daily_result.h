@@ -27,6 +27,8 @@ public:
     void Unwrap();
     int RuleColumn(int gameId) override;
     void RecordResult(int gameId, const std::string& player, const GameResult& result) override;
+    void RecordTurns(int gameId, const std::string& player, int date,
+                     const TurnRecord& turns) override;
     bool AutoplayStored(int gameId) override;
     void StoreAutoplay(int gameId, bool on) override;
 

@@ -91,7 +91,8 @@ struct PreviewState::Saved {
     Ports ports;
 };
 
-PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Saved>()) {
+PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber)
+    : saved_(std::make_unique<Saved>()) {
     Saved& s = *saved_;
     s.mazzo = MazzoPiles;
     s.fila = FilaPiles;
@@ -151,7 +152,7 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
     in.screenHeight = Screen().Height();
     LayOutPiles(in);
 
-    SetParameter(field::kGameNumber, kPreviewGameNumber);
+    SetParameter(field::kGameNumber, dealNumber.empty() ? kPreviewGameNumber : dealNumber);
     MainGame.SetOpt(opt::kStockPasses, 1);
     DealGame();
     SetFlag(flag::kInProgress, true);
@@ -279,6 +280,20 @@ QImage DrawLiveTableWithAlpha(QSize logicalSize, qreal ratio) {
 }
 
 }  // namespace
+
+QImage RenderPreviewDeal(int gameId, const std::string& dealNumber, QSize size, QRgb colour,
+                         const std::function<bool()>& arrange) {
+    if (size.isEmpty()) return QImage();
+    // The whole game comes back, whatever the deal and `arrange` changed.
+    const Game kept = ProgramGame();
+    QImage picture;
+    {
+        PreviewState state(gameId, size, dealNumber);
+        if (state.ok() && arrange()) picture = DrawLiveTable(size, colour, 1);
+    }
+    ProgramGame() = kept;
+    return picture;
+}
 
 QImage RenderGamePreview(int gameId, QSize size, qreal ratio) {
     if (size.isEmpty()) return QImage();

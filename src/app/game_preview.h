@@ -4,7 +4,9 @@
 // over a gradient background.
 #include <QImage>
 #include <QSize>
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace bw {
 
@@ -27,6 +29,13 @@ QImage PreviewBackground(QSize size, bool manyColours);
 // (DeviceRect of `size`), its cards from their detailed pictures.
 QImage RenderGamePreview(int gameId, QSize size, qreal ratio = 1);
 
+// Deal `dealNumber` of game `gameId` as the preview lays it out at `size`,
+// then `arrange` changes its piles and faces (and may ask for card places),
+// and the table is drawn on `colour`. The running game is left as it was. A
+// null image when the game is not in the catalogue or `arrange` says false.
+QImage RenderPreviewDeal(int gameId, const std::string& dealNumber, QSize size, QRgb colour,
+                         const std::function<bool()>& arrange);
+
 // The background with `picture` drawn over it: centred across, at the top,
 // its top-left pixel transparent and every pixel like it. A null picture
 // leaves the background alone.
@@ -38,7 +47,8 @@ QImage ComposePreview(const QImage& background, const QImage& picture);
 // comes back on destruction.
 class PreviewState {
 public:
-    PreviewState(int gameId, QSize size);
+    // `dealNumber` (13 digits) deals that deal instead of the fixed one.
+    PreviewState(int gameId, QSize size, const std::string& dealNumber = std::string());
     ~PreviewState();
     PreviewState(const PreviewState&) = delete;
     PreviewState& operator=(const PreviewState&) = delete;

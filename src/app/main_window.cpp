@@ -19,6 +19,7 @@
 #include "app/open_game_dialog.h"
 #include "app/placeholders.h"
 #include "app/product_info.h"
+#include "app/replay_viewer.h"
 #include "app/resume.h"
 #include "app/shell_hooks.h"
 #include "app/startup.h"
@@ -305,9 +306,14 @@ void TfrmMain::BuildMenus() {
                            QT_TRANSLATE_NOOP("MainWindowText", "Deal of the &day"), QKeySequence());
     mnuCopyResult = AddItem(mnuGame, "mnuCopyResult",
                             QT_TRANSLATE_NOOP("MainWindowText", "Copy &result"), QKeySequence());
+    mnuReplay = AddItem(mnuGame, "mnuReplay",
+                        QT_TRANSLATE_NOOP("MainWindowText", "&Replay last game"), QKeySequence());
     // Only the finished deal of the day has a result to share.
-    connect(mnuGame, &QMenu::aboutToShow, this,
-            [this] { mnuCopyResult->setEnabled(results_.ResultOf(daily_).has_value()); });
+    connect(mnuGame, &QMenu::aboutToShow, this, [this] {
+        mnuCopyResult->setEnabled(results_.ResultOf(daily_).has_value());
+        // Only the memory games keep their turns.
+        mnuReplay->setEnabled(RecordsTurns(Rule(rule::kGoalKind)));
+    });
 
     mnuTools = bar->addMenu(MainWindowText::tr("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
@@ -340,6 +346,7 @@ void TfrmMain::BuildMenus() {
     connect(mnuCopyDeal, &QAction::triggered, this, &TfrmMain::mnuCopyDealClick);
     connect(mnuDailyDeal, &QAction::triggered, this, &TfrmMain::mnuDailyDealClick);
     connect(mnuCopyResult, &QAction::triggered, this, &TfrmMain::mnuCopyResultClick);
+    connect(mnuReplay, &QAction::triggered, this, &TfrmMain::mnuReplayClick);
     connect(mnuPlayers, &QAction::triggered, this, &TfrmMain::mnuPlayersClick);
     connect(mnuStatistics, &QAction::triggered, this, &TfrmMain::mnuStatisticsClick);
     connect(mnuEsci, &QAction::triggered, this, &TfrmMain::mnuEsciClick);
@@ -1233,6 +1240,11 @@ void TfrmMain::mnuDailyDealClick() {
     if (!PlayDealNumber(*number)) return;
     daily_ = deal;
     results_.Watch(deal);
+}
+
+void TfrmMain::mnuReplayClick() {
+    OpenReplays(this, static_cast<int>(ParameterInt(field::kGameId, -1)),
+                GetParameter(field::kPlayer));
 }
 
 void TfrmMain::mnuCopyResultClick() {

@@ -156,7 +156,7 @@ public:
     QAction *mnuUndo, *mnuRedo, *mnuAutoplay;
     QAction* mnuNewMatch;
     MatchController* match_ = nullptr;
-    QAction *mnuDealNumber, *mnuRestart, *mnuCopyDeal, *mnuDailyDeal, *mnuCopyResult;
+    QAction *mnuDealNumber, *mnuRestart, *mnuCopyDeal, *mnuDailyDeal, *mnuCopyResult, *mnuReplay;
     QAction* mnuCustomize;
     QAction *mnuRules, *mnuContents, *mnuHomePage, *mnuAbout;
     QFrame *pnlTB, *pnlTB1;
@@ -206,6 +206,7 @@ private:
     void mnuCopyDealClick();
     void mnuDailyDealClick();
     void mnuCopyResultClick();
+    void mnuReplayClick();
     // The deal of the day last dealt, and the results recorded since.
     DailyDeal daily_;
     ResultKeeper results_;

@@ -16,6 +16,7 @@
 #include "app/help_window.h"
 #include "app/name_text.h"
 #include "app/open_game_dialog.h"
+#include "app/replay_viewer.h"
 #include "core/game_end.h"
 #include "core/params.h"
 #include "core/ports.h"
@@ -23,6 +24,7 @@
 #include "storage/catalogue.h"
 #include "storage/daily.h"
 #include "storage/players.h"
+#include "storage/replays.h"
 
 namespace bw {
 
@@ -109,6 +111,89 @@ QString GameRowName(const std::string& name, int lookMs) {
 }
 
 // ---------------------------------------------------------------------------
+
+MemoryPlot::MemoryPlot(QWidget* parent) : QWidget(parent) {
+    setMinimumHeight(160);
+}
+
+void MemoryPlot::SetSummary(const MemorySummary& summary) {
+    summary_ = summary;
+    update();
+}
+
+void MemoryPlot::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().base());
+    p.setRenderHint(QPainter::Antialiasing);
+    const QFontMetrics fm = p.fontMetrics();
+    const int gap = 12, head = fm.height() + 6;
+    const int w = (width() - 4 * gap) / 3;
+    const QRect spans(gap, head, w, height() - head - fm.height() - 10);
+    const QRect slips(spans.right() + gap, head, w, spans.height());
+    const QRect heat(slips.right() + gap, head, w, spans.height());
+    p.setPen(palette().text().color());
+    p.drawText(QRect(spans.left(), 2, w, head), Qt::AlignLeft,
+               StatisticsText::tr("Recall span (turns)"));
+    p.drawText(QRect(slips.left(), 2, w, head), Qt::AlignLeft,
+               StatisticsText::tr("Slips per game, with trend"));
+    p.drawText(QRect(heat.left(), 2, w, head), Qt::AlignLeft,
+               StatisticsText::tr("Where slips happen"));
+    if (summary_.slipsPerGame.empty()) {
+        p.drawText(rect(), Qt::AlignCenter, StatisticsText::tr(statistics_msg::kNoGames));
+        return;
+    }
+
+    // Recall spans: one bar per band.
+    static const char* kBands[kSpanBands] = {"1", "2", "3", "4", "5", "6-10", "11-20", "21+"};
+    const int most =
+        std::max(1, *std::max_element(summary_.spanBands.begin(), summary_.spanBands.end()));
+    const int bw = spans.width() / kSpanBands;
+    for (int i = 0; i < kSpanBands; ++i) {
+        const int h = summary_.spanBands[static_cast<size_t>(i)] * spans.height() / most;
+        p.fillRect(spans.left() + i * bw + 2, spans.bottom() - h, bw - 4, h, QColor(40, 120, 200));
+        p.drawText(QRect(spans.left() + i * bw, spans.bottom() + 2, bw, fm.height()),
+                   Qt::AlignHCenter, QString::fromLatin1(kBands[i]));
+    }
+
+    // Slips per game, oldest on the left, and the trend line over them.
+    const auto& per = summary_.slipsPerGame;
+    const int top = std::max(1, *std::max_element(per.begin(), per.end()));
+    // Bars no wider than a tenth of the plot, so one game is not a wall.
+    const double step =
+        static_cast<double>(slips.width()) / static_cast<double>(std::max<size_t>(per.size(), 10));
+    auto y = [&](double v) { return slips.bottom() - v * slips.height() / top; };
+    for (size_t i = 0; i < per.size(); ++i)
+        p.fillRect(QRectF(slips.left() + static_cast<double>(i) * step + 1, y(per[i]),
+                          std::max(1.0, step - 2), slips.bottom() - y(per[i])),
+                   QColor(200, 60, 40));
+    p.setPen(QPen(palette().text().color(), 2, Qt::DashLine));
+    const double lastX = slips.left() + (static_cast<double>(per.size()) - 0.5) * step;
+    p.drawLine(QPointF(slips.left() + step / 2, y(std::max(0.0, summary_.trendFirst))),
+               QPointF(lastX, y(std::max(0.0, summary_.trendLast))));
+    p.setPen(palette().text().color());
+    p.drawText(QRect(slips.left(), slips.bottom() + 2, slips.width(), fm.height()),
+               Qt::AlignHCenter,
+               per.size() == 1 ? StatisticsText::tr("the last game")
+                               : StatisticsText::tr("last %1 games").arg(per.size()));
+
+    // The heat map: a cell per grid place, darker for more slips.
+    const SlipHeat& map = summary_.heat;
+    if (map.rows == 0 || map.columns == 0) {
+        p.drawText(heat, Qt::AlignCenter, StatisticsText::tr("No slips"));
+        return;
+    }
+    const int cell = std::max(4, std::min(heat.width() / map.columns, heat.height() / map.rows));
+    const int hottest = std::max(1, map.Most());
+    for (int r = 0; r < map.rows; ++r)
+        for (int c = 0; c < map.columns; ++c) {
+            const int n = map.At(r, c);
+            const QRect box(heat.left() + c * cell, heat.top() + r * cell, cell - 2, cell - 2);
+            p.fillRect(box, QColor(255 - 20 * (n == 0), 255 - 20 * (n == 0) - 200 * n / hottest,
+                                   255 - 20 * (n == 0) - 215 * n / hottest));
+            p.drawRect(box);
+            if (n > 0) p.drawText(box, Qt::AlignCenter, QString::number(n));
+        }
+}
 
 ResultsPlot::ResultsPlot(QWidget* parent) : QWidget(parent) {
     setObjectName("imgPlot");
@@ -277,16 +362,29 @@ TfrmStatistics::TfrmStatistics(QWidget* parent) : C_TAdvancedDialog(parent) {
     lblDaily = new QLabel(this);
     lblDaily->setObjectName("lblDaily");
     imgPlot = new ResultsPlot(this);
+    imgMemory = new MemoryPlot(this);
+    imgMemory->setObjectName("imgMemory");
+    pgcPlots = new QTabWidget(this);
+    pgcPlots->setObjectName("pgcPlots");
+    pgcPlots->setAccessibleName(StatisticsText::tr("Plots"));
+    auto* scorePage = new QWidget(pgcPlots);
+    auto* scoreLayout = new QVBoxLayout(scorePage);
+    scoreLayout->addWidget(lblPlot);
+    scoreLayout->addWidget(imgPlot, 1);
+    pgcPlots->addTab(scorePage, StatisticsText::tr("Score and time"));
+    pgcPlots->addTab(imgMemory, StatisticsText::tr("Memory"));
 
     btnReset = new QPushButton(StatisticsText::tr("&Reset..."), this);
     btnReset->setObjectName("btnReset");
+    btnReplay = new QPushButton(StatisticsText::tr("Re&play..."), this);
+    btnReplay->setObjectName("btnReplay");
     btnHelp = new QPushButton(StatisticsText::tr("&Help"), this);
     btnHelp->setObjectName("btnHelp");
     btnClose = new QPushButton(StatisticsText::tr("Close"), this);
     btnClose->setObjectName("btnClose");
     btnClose->setDefault(true);
     // The style's hint leaves a long translated text touching the frame.
-    for (QPushButton* b : {btnReset, btnHelp, btnClose})
+    for (QPushButton* b : {btnReset, btnReplay, btnHelp, btnClose})
         b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&'))) +
                            16);
 
@@ -297,14 +395,14 @@ TfrmStatistics::TfrmStatistics(QWidget* parent) : C_TAdvancedDialog(parent) {
     top->addWidget(lblDaily);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnReset);
+    buttons->addWidget(btnReplay);
     buttons->addStretch(1);
     buttons->addWidget(btnHelp);
     buttons->addWidget(btnClose);
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
     all->addWidget(grdGames);
-    all->addWidget(lblPlot);
-    all->addWidget(imgPlot, 1);
+    all->addWidget(pgcPlots, 1);
     all->addLayout(buttons);
 
     for (const TreeGame& g : BuildGameList()) catalogue_.push_back({g.id, g.name});
@@ -315,6 +413,9 @@ TfrmStatistics::TfrmStatistics(QWidget* parent) : C_TAdvancedDialog(parent) {
     connect(grdGames, &QTableWidget::currentCellChanged, this, [this] { grdGamesChange(); });
     connect(btnReset, &QPushButton::clicked, this, [this] { btnResetClick(); });
     connect(btnHelp, &QPushButton::clicked, this, [this] { btnHelpClick(); });
+    // Any of the selected game's last games, from the viewer's list.
+    connect(btnReplay, &QPushButton::clicked, this,
+            [this] { OpenReplays(this, SelectedGame(), SelectedPlayer()); });
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { btnHelpClick(); });
@@ -430,6 +531,9 @@ void TfrmStatistics::grdGamesChange() {
     const int target = rules.empty() ? 0 : rules[0];
     imgPlot->SetResults(it == results_.end() ? std::vector<GameResult>{} : it->second.history,
                         target != 0, target);
+    std::vector<TurnRecord> games;
+    for (StoredReplay& g : ReadReplays(id, SelectedPlayer())) games.push_back(std::move(g.record));
+    imgMemory->SetSummary(SummarizeMemory(games));
 }
 
 void TfrmStatistics::btnResetClick() {

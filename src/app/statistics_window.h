@@ -9,12 +9,14 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QWidget>
 #include <string>
 #include <vector>
 
 #include "app/advanced_form.h"
+#include "core/turn_record.h"
 #include "storage/results.h"
 
 namespace bw {
@@ -39,6 +41,22 @@ QString GameRowName(const std::string& name, int lookMs);
 
 // The last scores (a line, green where won and red where lost) and times
 // (bars, right-hand scale) of one game, oldest on the left.
+// The "Memory" page: how far back the player remembers (the recall spans
+// in bands), slips per game over the last games with their trend, and the
+// grid's slip heat map (core/turn_record.h defines the measures).
+class MemoryPlot : public QWidget {
+public:
+    explicit MemoryPlot(QWidget* parent = nullptr);
+    void SetSummary(const MemorySummary& summary);
+    const MemorySummary& summary() const { return summary_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    MemorySummary summary_;
+};
+
 class ResultsPlot : public QWidget {
     Q_OBJECT
 public:
@@ -68,7 +86,10 @@ public:
     // The selected game's deal of the day streak (storage/daily.h).
     QLabel* lblDaily;
     ResultsPlot* imgPlot;
-    QPushButton *btnReset, *btnHelp, *btnClose;
+    // The plot and the "Memory" page of the selected game.
+    QTabWidget* pgcPlots;
+    MemoryPlot* imgMemory;
+    QPushButton *btnReset, *btnReplay, *btnHelp, *btnClose;
 
     void FormShow();
     void cboPlayersChange();

@@ -80,8 +80,10 @@ void RecordEndingGame(bool won, int seconds) {
     r.won = won && ended;
     r.date = platform::Today();
     r.lookMs = LookTimeOfGame(Rule(rule::kGoalKind));
-    GameStore().RecordResult(static_cast<int>(ParameterInt(field::kGameId, -1)),
-                             GetParameter(field::kPlayer), r);
+    const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
+    GameStore().RecordResult(gameId, GetParameter(field::kPlayer), r);
+    if (!Turns(ProgramGame()).turns.empty())
+        GameStore().RecordTurns(gameId, GetParameter(field::kPlayer), r.date, Turns(ProgramGame()));
 }
 
 }  // namespace

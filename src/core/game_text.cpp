@@ -118,6 +118,11 @@ public:
     void Text(const char* name, const std::string& s, Form) {
         out_ += std::string(name) + " " + Escape(s) + "\n";
     }
+    // A record that texts from before it lack; written only when it holds
+    // something, so such texts stay as they were.
+    void Record(const char* name, const TurnRecord& r) {
+        if (r != TurnRecord{}) Text(name, TurnRecordText(r), Form::kText);
+    }
     template <typename T>
     void Numbers(const char* name, const T* values, size_t n, int64_t, int64_t) {
         out_ += std::string(name) + " " + std::to_string(n);
@@ -160,6 +165,18 @@ public:
         std::string_view rest;
         if (!Head(name, rest)) return;
         if (!Unescape(rest, s) || !FormOk(s, form)) Fail(name, "is damaged");
+    }
+    void Record(const char* name, TurnRecord& r) {
+        const std::string_view key(name);
+        if (!ok_ || next_ >= lines_.size() ||
+            lines_[next_].substr(0, key.size() + 1) != std::string(name) + " ")
+            return;
+        std::string text;
+        Text(name, text, Form::kText);
+        if (!ok_) return;
+        const auto parsed = ParseTurnRecord(text);
+        if (!parsed) return Fail(name, "is damaged");
+        r = *parsed;
     }
     template <typename T>
     void Numbers(const char* name, T* values, size_t n, int64_t least, int64_t most) {
@@ -349,6 +366,7 @@ void Visit(Io& io, G& g) {
     }
     io.Text("UndoMarks", g.UndoMarks, Form::kText);
     io.Text("RedoMarks", g.RedoMarks, Form::kText);
+    io.Record("Turns", g.memoryLog.record);
 }
 
 }  // namespace

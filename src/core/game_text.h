@@ -8,6 +8,8 @@
 //   |001104                 element, each behind a "|" (an empty pile is "|")
 //   GameRules 489 0 1 ...  numbers: name, count, the values on the line
 //   ...
+//   Turns 37 0001234567890 p001.0.0.0,053.1.0.950 ...   the memory game's
+//                          turns (core/turn_record.h); only when it has some
 //   sum 0123456789abcdef   FNV-1a 64 of every byte before this line
 //
 // Piles keep their stored form (three-digit codes, "000" for a hole), undo

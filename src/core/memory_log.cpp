@@ -5,14 +5,33 @@
 #include <vector>
 
 #include "core/game.h"
+#include "core/game_end.h"
+#include "core/params.h"
 #include "core/state.h"
+#include "platform/clock.h"
 
 namespace bw {
 
 bool Partners(const Game& g, CardCode a, CardCode b) {
-    if (a < 1 || b < 1 || a == b || RankOf(a) != RankOf(b)) return false;
-    if (Rule(g.GameRules, rule::kGoalKind) == 37) return a + 52 == b || b + 52 == a;
-    return true;
+    return PairPartners(Rule(g.GameRules, rule::kGoalKind), a, b);
+}
+
+// Game time of the deal: 0 until the clock starts, frozen while paused.
+int64_t GameMs(const Game& g) {
+    if (!Flag(g.GameFlags, flag::kClockRuns)) return 0;
+    const int64_t now = g.pausedAt >= 0 ? g.pausedAt : platform::MillisecondsOfDay();
+    return ElapsedBetween(g.GameTimes[0], now);
+}
+
+Turn* OpenTurn(Game& g) {
+    auto& turns = g.memoryLog.record.turns;
+    if (turns.empty() || turns.back().outcome != TurnOutcome::kOpen) return nullptr;
+    return &turns.back();
+}
+
+void JudgeTurn(Game& g, bool slip) {
+    auto& turns = g.memoryLog.record.turns;
+    if (!turns.empty()) turns.back().outcome = slip ? TurnOutcome::kSlip : TurnOutcome::kMiss;
 }
 
 std::vector<CardCode> GridCardCodes(const Game& g) {
@@ -32,12 +51,41 @@ void ResetMemoryLog(Game& g) {
 
 void BeginMemoryTurn(Game& g) {
     ++g.memoryLog.turn;
+    const int goal = Rule(g.GameRules, rule::kGoalKind);
+    if (!RecordsTurns(goal)) return;
+    TurnRecord& record = g.memoryLog.record;
+    if (record.turns.empty()) {
+        record.goal = goal;
+        std::string deal = GetParameter(field::kGameNumber);
+        deal.erase(deal.find_last_not_of(' ') + 1);
+        // Only a deal number proper is kept; the record stays readable.
+        const bool digits =
+            !deal.empty() && deal.size() <= 13 &&
+            std::all_of(deal.begin(), deal.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+        record.deal = digits ? deal : std::string();
+    }
+    record.turns.emplace_back();
 }
 
 void NoteCardTurned(Game& g, CardCode card) {
     g.memoryLog.acted = true;
-    if (card >= 1 && card <= 108 && g.memoryLog.seenInTurn[static_cast<size_t>(card)] < 0)
+    if (card < 1 || card > 108) return;
+    if (g.memoryLog.seenInTurn[static_cast<size_t>(card)] < 0)
         g.memoryLog.seenInTurn[static_cast<size_t>(card)] = g.memoryLog.turn;
+    Turn* turn = OpenTurn(g);
+    const size_t cards = CardsPerTurn(g.memoryLog.record.goal);
+    if (!turn || turn->cards.size() >= cards) return;
+    TurnCard c{card, -1, -1, GameMs(g)};
+    for (size_t r = 0; r < g.FilaPiles.size() && c.row < 0; ++r)
+        for (int s = 0; s < SlotCount(g.FilaPiles[r]); ++s)
+            if (SlotCode(g.FilaPiles[r], s) == card) {
+                c.row = static_cast<int>(r);
+                c.column = s;
+                break;
+            }
+    turn->cards.push_back(c);
+    // Judged a pair until the miss says otherwise.
+    if (turn->cards.size() == cards) turn->outcome = TurnOutcome::kPair;
 }
 
 void NotePlayerMove(Game& g) {
@@ -56,15 +104,23 @@ void NotePairMiss(Game& g, CardCode first, CardCode second) {
         return std::any_of(grid.begin(), grid.end(),
                            [&](CardCode c) { return KnownCard(g, c) && Partners(g, card, c); });
     };
-    if (knownPartner(first) || (KnownCard(g, second) && knownPartner(second))) ++g.memoryLog.slips;
+    const bool slip = knownPartner(first) || (KnownCard(g, second) && knownPartner(second));
+    if (slip) ++g.memoryLog.slips;
+    JudgeTurn(g, slip);
 }
 
 void NoteSequenceMiss(Game& g, CardCode card) {
-    if (KnownCard(g, card)) ++g.memoryLog.slips;
+    const bool slip = KnownCard(g, card);
+    if (slip) ++g.memoryLog.slips;
+    JudgeTurn(g, slip);
 }
 
 int Slips(const Game& g) {
     return g.memoryLog.slips;
+}
+
+const TurnRecord& Turns(const Game& g) {
+    return g.memoryLog.record;
 }
 
 bool PlayerActed(const Game& g) {

@@ -17,10 +17,14 @@
 // "Ace-To-King" (36): a card that breaks the run is a slip when it was
 // known, for its rank was then known to be the wrong one.
 // Every other miss is unavoidable. "Forget me not" counts no slips.
+//
+// The log also keeps the game's turns (core/turn_record.h), each judged by
+// this rule.
 #include <array>
 #include <vector>
 
 #include "core/cards.h"
+#include "core/turn_record.h"
 
 namespace bw {
 
@@ -29,6 +33,7 @@ struct MemoryLog {
     int turn = 0;
     int slips = 0;
     bool acted = false;
+    TurnRecord record;
     MemoryLog() { seenInTurn.fill(-1); }
     bool operator==(const MemoryLog&) const = default;
 };
@@ -37,7 +42,8 @@ struct Game;
 
 // Game::memoryLog. A new deal: nothing seen, no slips, nothing done yet.
 void ResetMemoryLog(Game& g);
-// The next turn starts (a pair's first card; each "Ace-To-King" card).
+// The next turn starts (a pair's first card; each "Ace-To-King" card); the
+// first one notes the deal number.
 void BeginMemoryTurn(Game& g);
 // The player turned `card` face up.
 void NoteCardTurned(Game& g, CardCode card);
@@ -50,6 +56,8 @@ void NotePairMiss(Game& g, CardCode first, CardCode second);
 void NoteSequenceMiss(Game& g, CardCode card);
 
 int Slips(const Game& g);
+// The turns played since the deal.
+const TurnRecord& Turns(const Game& g);
 // Whether the player turned or moved any card since the deal.
 bool PlayerActed(const Game& g);
 // Whether `card` was seen before the current turn.

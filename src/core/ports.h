@@ -7,6 +7,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "core/turn_record.h"
+
 namespace bw {
 
 class IDialogs {
@@ -381,6 +383,9 @@ public:
     virtual int RuleColumn(int /*gameId*/) { return -1; }
     virtual void RecordResult(int /*gameId*/, const std::string& /*player*/,
                               const GameResult& /*result*/) {}
+    // The turns of a finished memory game, played on `date` (YYYYMMDD).
+    virtual void RecordTurns(int /*gameId*/, const std::string& /*player*/, int /*date*/,
+                             const TurnRecord& /*turns*/) {}
     // The game's stored autoplay switch; on when nothing is stored.
     virtual bool AutoplayStored(int /*gameId*/) { return true; }
     virtual void StoreAutoplay(int /*gameId*/, bool /*on*/) {}

@@ -190,6 +190,10 @@ extern std::array<uint8_t, 16>& GameFlags;
 inline bool Flag(int i) {
     return GameFlags[static_cast<size_t>(i)] != 0;
 }
+// A flag of a given game's flags.
+inline bool Flag(const std::array<uint8_t, 16>& flags, int i) {
+    return flags[static_cast<size_t>(i)] != 0;
+}
 inline void SetFlag(int i, bool on) {
     GameFlags[static_cast<size_t>(i)] = on ? 1 : 0;
 }

@@ -2,6 +2,7 @@
 
 #include "storage/autoplay_prefs.h"
 #include "storage/catalogue.h"
+#include "storage/replays.h"
 #include "storage/results.h"
 
 namespace bw {
@@ -13,6 +14,10 @@ public:
     int RuleColumn(int gameId) override { return CatalogueIndex(gameId); }
     void RecordResult(int gameId, const std::string& player, const GameResult& result) override {
         RecordGameResult(gameId, player, result);
+    }
+    void RecordTurns(int gameId, const std::string& player, int date,
+                     const TurnRecord& turns) override {
+        RecordReplay(gameId, player, date, turns);
     }
     bool AutoplayStored(int gameId) override { return GameAutoplayStored(gameId); }
     void StoreAutoplay(int gameId, bool on) override { StoreGameAutoplaySwitch(gameId, on); }

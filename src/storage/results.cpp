@@ -18,6 +18,7 @@
 #include "storage/daily.h"
 #include "storage/kept_aside.h"
 #include "storage/match_records.h"
+#include "storage/replays.h"
 #include "storage/section_file.h"
 
 namespace bw {
@@ -520,6 +521,7 @@ void RenamePlayerResults(const std::string& oldName, const std::string& newName)
     RewriteEntries(o, n);
     RenamePlayerDaily(o, n);
     RenamePlayerMatches(o, n);
+    RenamePlayerReplays(o, n);
 }
 
 void ClearPlayerResults(const std::string& player) {
@@ -528,10 +530,12 @@ void ClearPlayerResults(const std::string& player) {
     RewriteEntries(p, std::string());
     ClearPlayerDaily(p);
     ClearPlayerMatches(p);
+    ClearPlayerReplays(p);
 }
 
 void ResetResultsSession() {
     g_session = Session{};
+    ResetReplaysSession();
 }
 
 }  // namespace bw

@@ -66,7 +66,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts) {
                            "-", "&Players...", "&Statistics...", "-", "E&xit"}));
     EXPECT_EQ(Captions(window.mnuGame),
               (QStringList{"&Undo", "&Redo", "-", "Aut&oplay", "-", "&Restart this deal",
-                           "&Copy deal number", "Deal of the &day", "Copy &result"}));
+                           "&Copy deal number", "Deal of the &day", "Copy &result",
+                           "&Replay last game"}));
     EXPECT_EQ(Captions(window.mnuTools), (QStringList{"C&ustomize..."}));
     EXPECT_EQ(Captions(window.mnuHelp),
               (QStringList{"&Rules", "&Contents", "-", "Brindlewick 2003 on the &Web...", "-",

@@ -54,9 +54,9 @@ TEST_F(StatisticsWindowTest, ResetAsksAndClearsOnlyTheChosenPlayer) {
 
     TfrmStatistics stats(&window);
     stats.show();
-    // As first shown, before any further layout pass, the plot's caption
-    // follows the table at the layout's spacing.
-    const int gap = stats.lblPlot->y() - stats.grdGames->geometry().bottom();
+    // As first shown, before any further layout pass, the plot's pages
+    // follow the table at the layout's spacing.
+    const int gap = stats.pgcPlots->y() - stats.grdGames->geometry().bottom();
     EXPECT_LE(gap, stats.layout()->spacing() + 1);
 
     // Deals of the day yesterday and today: a streak of two, cleared by Reset.

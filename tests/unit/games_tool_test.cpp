@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "storage/replays.h"
 #include "support/test_support.h"
 
 namespace bw {
@@ -135,6 +136,46 @@ TEST_F(GamesTool, RefusesBadUsageAndMissingData) {
     r = Tool("games");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("holds no game of this edition"), std::string::npos) << r.err;
+}
+
+// brindlewick-tool replay prints a stored game and nothing else; it never
+// repairs the file it reads.
+TEST_F(GamesTool, ReplayPrintsAStoredGame) {
+    fs::create_directory(dir.file("DATA"));
+    const TurnRecord pairs{"0000000001234",
+                           37,
+                           {{{{1, 0, 0, 10}, {2, 0, 1, 20}}, TurnOutcome::kMiss},
+                            {{{53, 1, 0, 30}, {3, 0, 2, 40}}, TurnOutcome::kSlip},
+                            {{{53, 1, 0, 50}, {1, 0, 0, 60}}, TurnOutcome::kPair}}};
+    const TurnRecord run{"0000000000009", 36, {{{{1, 0, 0, 0}}, TurnOutcome::kPair}}};
+    const std::string text =
+        ReplaysText({{201, "Ann", 20261210, pairs}, {201, "Bob Ray", 20261210, run}});
+    test::WriteFile(dir.file("DATA/Replays.dat"), text + "damaged line\n");
+    const std::string data = "--data '" + dir.file("DATA") + "' ";
+
+    Result r = Tool("replay " + data + "--game 201 --player Ann");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "game 201 deal 0000000001234\nturn 1 001 002 miss\nturn 2 053 003 slip\n"
+              "turn 3 053 001 pair\n");
+    r = Tool("replay " + data + "--game 201");  // the last game of anyone
+    EXPECT_EQ(r.out, "game 201 deal 0000000000009\nturn 1 001 pair\n");
+    r = Tool("replay --game 201 --last 2 " + data);
+    EXPECT_EQ(Lines(r.out)[0], "game 201 deal 0000000001234");
+    EXPECT_EQ(test::ReadFile(dir.file("DATA/Replays.dat")), text + "damaged line\n");
+
+    for (const std::string& bad : std::vector<std::string>{
+             "replay", "replay --game 201", "replay " + data, "replay " + data + "--game x",
+             "replay " + data + "--game 201 --last 0", "replay " + data + "--game 201 --last 3",
+             "replay " + data + "--game 202", "replay " + data + "--game 201 --player Cy",
+             "replay " + data + "--game 201 --bogus 1", "replay --data /nonexistent --game 201"}) {
+        r = Tool(bad);
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_EQ(r.out, "") << bad;
+        EXPECT_NE(r.err.find("brindlewick-tool: "), std::string::npos) << bad;
+    }
+    test::WriteFile(dir.file("DATA/Replays.dat"), "not a replay file\n");
+    EXPECT_EQ(Tool("replay " + data + "--game 201").status, 2);
 }
 
 TEST_F(GamesTool, DecodedGamesCompileBackToTheSameFile) {

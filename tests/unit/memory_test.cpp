@@ -7,6 +7,7 @@
 #include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/game.h"
+#include "core/game_text.h"
 #include "core/history.h"
 #include "core/memory_log.h"
 #include "core/params.h"
@@ -353,6 +354,45 @@ TEST_F(Memory, SlipsCountMissesAPerfectMemoryWouldNotMake) {
     Click(1), Click(3);  // seen: known not to be the two
     EXPECT_EQ(Misses(), 4);
     EXPECT_EQ(Slips(ProgramGame()), 2);
+}
+
+// The turn record of scripted games: each turn's cards, places and outcome
+// as the slip rule judged it, and the recall measures read from it.
+TEST_F(Memory, TurnRecordKeepsEachTurnWithItsOutcome) {
+    ResetMemoryLog(ProgramGame());
+    SetParameter(field::kGameNumber, "0001234567890");
+    Grid(37, {"001002003004", "053054055056"});
+    for (CardCode c : {1, 2, 3, 54, 4, 2, 53, 55, 54, 2, 1, 53, 55, 3, 56, 4}) Click(c);
+    const TurnRecord& r = Turns(ProgramGame());
+    EXPECT_EQ(r.deal, "0001234567890");
+    EXPECT_EQ(r.goal, 37);
+    std::string outcomes;
+    for (const Turn& t : r.turns) outcomes += OutcomeWord(t.outcome)[0];
+    EXPECT_EQ(outcomes, "mmsspppp");
+    EXPECT_EQ(SlipCount(r), Slips(ProgramGame()));
+    EXPECT_EQ(r.turns[2].cards, (std::vector<TurnCard>{{4, 0, 3, 0}, {2, 0, 1, 0}}));
+    const RecallProfile p = Recall(r);
+    EXPECT_EQ(p.spans, (std::vector<int>{2, 2, 5, 5}));
+    // Turn 3 (4 then 2): the 2 and its twin 54 were both known; turn 4: the
+    // twin of 53 had been seen three turns before, top left.
+    EXPECT_EQ(p.slips, (std::vector<SlipMark>{{3, 2, 54, 1, 1, 1}, {4, 53, 1, 0, 0, 3}}));
+
+    // "Ace-To-King": one card a turn; a run card seen before has a span.
+    ResetMemoryLog(ProgramGame());
+    MainGame.SetOpt(99, 0);
+    Grid(36, {"002001003005", "004"});
+    for (CardCode c : {2, 1, 2, 3, 5, 5, 1, 3}) Click(c);
+    outcomes.clear();
+    for (const Turn& t : Turns(ProgramGame()).turns) outcomes += OutcomeWord(t.outcome)[0];
+    EXPECT_EQ(outcomes, "mpppmsps");
+    const RecallProfile q = Recall(Turns(ProgramGame()));
+    EXPECT_EQ(q.spans, (std::vector<int>{2, 5}));
+    EXPECT_EQ(q.slips, (std::vector<SlipMark>{{6, 5, 5, 0, 3, 1}, {8, 3, 3, 0, 2, 4}}));
+    // The record goes with the game text (the resume file) and back.
+    Game back;
+    std::string error;
+    ASSERT_TRUE(LoadGameText(SaveGameText(ProgramGame()), back, error)) << error;
+    EXPECT_EQ(back.memoryLog.record, Turns(ProgramGame()));
 }
 
 TEST_F(Memory, DealTwinsNeverLoopsWhenTheTwinRowsAreTaken) {
