@@ -106,7 +106,7 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
     s.flags = GameFlags;
     s.times = GameTimes;
     s.params = Params();
-    s.offsets = OffsetTable;
+    s.offsets = ProgramGame().OffsetTable;
     s.runningCount = ProgramGame().RunningCount;
     s.cardWidth = CardWidth;
     s.cardHeight = CardHeight;
@@ -174,7 +174,7 @@ PreviewState::~PreviewState() {
     GameFlags = s.flags;
     GameTimes = s.times;
     Params() = s.params;
-    OffsetTable = s.offsets;
+    ProgramGame().OffsetTable = s.offsets;
     ProgramGame().RunningCount = s.runningCount;
     CardWidth = s.cardWidth;
     CardHeight = s.cardHeight;

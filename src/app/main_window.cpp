@@ -567,8 +567,8 @@ void TfrmMain::showEvent(QShowEvent* event) {
 
 // A modal window of the program over the game holds its time.
 bool TfrmMain::event(QEvent* event) {
-    if (event->type() == QEvent::WindowBlocked) PauseClock();
-    if (event->type() == QEvent::WindowUnblocked) ResumeClock();
+    if (event->type() == QEvent::WindowBlocked) PauseClock(ProgramGame());
+    if (event->type() == QEvent::WindowUnblocked) ResumeClock(ProgramGame());
     return C_TAdvancedMainForm::event(event);
 }
 
@@ -645,8 +645,8 @@ bool TfrmMain::ResumeGame() {
     }
     ShowPlayerName();
     TableDealt();
-    ResetTitle();
-    UpdateTitle();
+    ResetTitle(ProgramGame());
+    UpdateTitle(ProgramGame());
     const GameStatus status = game.status;
     ShowScore(status.score);
     ShowTime(FormatElapsed(status.elapsedMs));
@@ -667,7 +667,7 @@ bool TfrmMain::KeepGameForResume() {
         RemoveResumeFile();  // a game ended or not kept is never continued
         return false;
     }
-    RefreshTimeDisplay();
+    RefreshTimeDisplay(ProgramGame());
     const int err = WriteResumeFile(RecordOfTheGame());
     if (err == 0) return true;
     Dialogs().Info(MainWindowText::tr("The unfinished game could not be kept in %1 (%2). It "
@@ -1266,7 +1266,7 @@ void TfrmMain::mnuAboutClick() {
 }
 
 void TfrmMain::Timer1Timer() {
-    ClockTick();
+    ClockTick(ProgramGame());
 }
 
 // ---------------------------------------------------------------------------

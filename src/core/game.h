@@ -10,6 +10,7 @@
 // program's game (detail::programGame) by names bound to its members
 // (MazzoPiles, GameRules, MainGame's option table, ...); callers without a
 // game of their own, the pointer handlers among them, pass ProgramGame().
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -77,6 +78,26 @@ struct Game {
 
     bool operator==(const Game&) const = default;
 };
+
+// The rule entry, option entry and flag readers of one game.
+inline int Rule(const Game& g, int entry) {
+    return Rule(g.GameRules, entry);
+}
+inline int RuleCount(const Game& g, int entry, int max) {
+    return std::clamp(Rule(g, entry), 0, max);
+}
+inline int TableauCount(const Game& g) {
+    return RuleCount(g, rule::kFilas, 40);
+}
+inline int Opt(const Game& g, int entry) {
+    return g.Options.Opt(entry);
+}
+inline bool Flag(const Game& g, int i) {
+    return g.GameFlags[static_cast<size_t>(i)] != 0;
+}
+inline void SetFlag(Game& g, int i, bool on) {
+    g.GameFlags[static_cast<size_t>(i)] = on ? 1 : 0;
+}
 
 namespace detail {
 // The program's one game; reach it through ProgramGame() or the bound names.

@@ -77,7 +77,7 @@ CardPlace FindCard(CardCode card) {
 }
 
 bool Slotted(int index) {
-    const int d = TableauDirection(index);
+    const int d = TableauDirection(ProgramGame(), index);
     return d == 8 || d == 9;
 }
 
@@ -97,7 +97,7 @@ bool Overlap(const Area& a, const Area& b) {
 // nearest lower pile starting above it and sharing columns, families 2 and 6
 // the nearest lower pile it overlaps.
 int CoveredNeighbour(int i) {
-    const int d = TableauDirection(i);
+    const int d = TableauDirection(ProgramGame(), i);
     if (d != 1 && d != 2 && d != 6) return -1;
     const std::string name = PileName(kFila, i + 1);
     const Area mine = PileArea(name, i);
@@ -463,7 +463,7 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
             if (!OnTable(FilaLeft[static_cast<size_t>(i)])) continue;
             const std::string name = PileName(kFila, i + 1);
             const int slots = SlotCount(FilaPiles[static_cast<size_t>(i)]);
-            if (TableauDirection(i) == 9 && slots > 0) {
+            if (TableauDirection(ProgramGame(), i) == 9 && slots > 0) {
                 // Every slot of a row is a place of its own, recorded for the row.
                 for (int k = 0; k < slots; ++k) {
                     const CardPoint c = CardSlotPosition(name, i, k);

@@ -8,6 +8,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/ports.h"
@@ -471,7 +472,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
     std::string* live = PileByName(name);
     if (!live) return;
     const std::string current = *live;
-    const int direction = PileDirection(name, index);
+    const int direction = PileDirection(ProgramGame(), name, index);
     QRect erased;
 
     if (kind == kFila && (direction == 8 || direction == 9)) {

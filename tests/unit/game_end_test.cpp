@@ -164,18 +164,18 @@ TEST_F(GameEnd, ElapsedSecondsIsTheTimeShown) {
     window.separator = ".";
     AnnounceElapsed(ProgramGame(), 600'999);
     EXPECT_EQ(window.time, "0.10.00");
-    EXPECT_EQ(ElapsedSeconds(), 600);
+    EXPECT_EQ(ElapsedSeconds(ProgramGame()), 600);
     AnnounceElapsed(ProgramGame(), -5);
-    EXPECT_EQ(ElapsedSeconds(), 0);
+    EXPECT_EQ(ElapsedSeconds(ProgramGame()), 0);
 }
 
 TEST_F(GameEnd, ClockShowsElapsedTimeAcrossMidnight) {
     Playing();
     fx.clock.Advance(kHour + 2 * 60 * 1000 + 3 * 1000 + 999);
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_EQ(window.time, "1:02:03");
     window.separator = ".";
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_EQ(window.time, "1.02.03");
 
     window.separator = ":";
@@ -183,12 +183,12 @@ TEST_F(GameEnd, ClockShowsElapsedTimeAcrossMidnight) {
     fx.clock.ms = 0;
     GameTimes[0] = fx.clock.MillisecondsOfDay();
     fx.clock.Advance(2 * 60 * 1000);  // 00:01:00
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_EQ(window.time, "0:01:59");
 
     SetFlag(flag::kClockRuns, false);
     fx.clock.Advance(10 * 1000);
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_EQ(window.time, "0:01:59");
 }
 
@@ -207,12 +207,12 @@ protected:
 
 TEST_F(Memorise, PhaseEndsAfterTenSecondsWithAnUndoStepFirst) {
     fx.clock.Advance(10 * 1000);
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_TRUE(stepsAtHook.empty());
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
 
     fx.clock.Advance(1000);
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_EQ(window.time, "0:00:11");
     EXPECT_EQ(stepsAtHook, std::vector<int>{1});
 }
@@ -220,15 +220,15 @@ TEST_F(Memorise, PhaseEndsAfterTenSecondsWithAnUndoStepFirst) {
 TEST_F(Memorise, PhaseNeedsFaceUpModelsAndAnEmptyAnswerRow) {
     fx.clock.Advance(20 * 1000);
     SetFaceFlag(1, '0');
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_TRUE(stepsAtHook.empty());
     SetFaceFlag(1, '1');
     FilaPiles[0] = "053";
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_TRUE(stepsAtHook.empty());
     FilaPiles[0].clear();
     GameRules[51] = 37;
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_TRUE(stepsAtHook.empty());
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
 }
@@ -236,7 +236,7 @@ TEST_F(Memorise, PhaseNeedsFaceUpModelsAndAnEmptyAnswerRow) {
 TEST_F(Memorise, WithoutTheHookNothingIsRecorded) {
     InstalledPorts().memory = nullptr;
     fx.clock.Advance(20 * 1000);
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
 }
 

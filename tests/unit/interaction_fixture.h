@@ -55,7 +55,7 @@ public:
         SetFlag(flag::kInProgress, false);
         return true;
     }
-    void ClockTick() override { ++ticks; }
+    void ClockTick(Game&) override { ++ticks; }
 };
 
 class InteractionTest : public ::testing::Test {
@@ -74,7 +74,7 @@ protected:
         ResetPileAnchors();
         CardWidth = 71;
         CardHeight = 96;
-        TableauJitter = {};
+        ProgramGame().TableauJitter = {};
         ProgramGame().pointer.PeekCard = {};
         MainGame.SetOpt(64, 18);
         MainGame.SetOpt(66, 4);

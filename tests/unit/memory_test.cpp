@@ -31,7 +31,7 @@ public:
         ++ends;
         return wins;
     }
-    void ClockTick() override { ++ticks; }
+    void ClockTick(Game&) override { ++ticks; }
 };
 
 class LiftRecorder : public IPressHooks {

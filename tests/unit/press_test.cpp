@@ -43,7 +43,7 @@ public:
 class Hooks : public IGameHooks {
 public:
     int ticks = 0;
-    void ClockTick() override { ++ticks; }
+    void ClockTick(Game&) override { ++ticks; }
 };
 
 class Press : public ::testing::Test {
@@ -60,7 +60,7 @@ protected:
         ResetPileAnchors();
         CardWidth = 71;
         CardHeight = 96;
-        TableauJitter = {};
+        ProgramGame().TableauJitter = {};
         MainGame.SetOpt(64, 18);
         MainGame.SetOpt(66, 4);
         MainGame.SetOpt(65, 12);
