@@ -97,14 +97,14 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
     s.fila = FilaPiles;
     s.dest = DestPiles;
     s.appogg = AppoggPiles;
-    s.savedPiles = SavedPiles;
-    s.cardRegister = CardRegister;
+    s.savedPiles = ProgramGame().SavedPiles;
+    s.cardRegister = ProgramGame().CardRegister;
     s.rules = GameRules;
     s.options = MainGame.Options();
     s.filaLeft = FilaLeft;
     s.filaTop = FilaTop;
-    s.flags = GameFlags;
-    s.times = GameTimes;
+    s.flags = ProgramGame().GameFlags;
+    s.times = ProgramGame().GameTimes;
     s.params = Params();
     s.offsets = ProgramGame().OffsetTable;
     s.runningCount = ProgramGame().RunningCount;
@@ -131,7 +131,7 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
 
     for (auto* list : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles})
         for (auto& pile : *list) pile.clear();
-    FillCardRegister();
+    FillCardRegister(ProgramGame());
     // The small cards of the library's faces and backs, whatever the player's
     // own card files are (they come in the table sizes only).
     SetParameter(field::kCardSize, std::string(1, kPreviewCardSize));
@@ -165,14 +165,14 @@ PreviewState::~PreviewState() {
     FilaPiles = s.fila;
     DestPiles = s.dest;
     AppoggPiles = s.appogg;
-    SavedPiles = s.savedPiles;
-    CardRegister = s.cardRegister;
+    ProgramGame().SavedPiles = s.savedPiles;
+    ProgramGame().CardRegister = s.cardRegister;
     GameRules = s.rules;
     MainGame.Options() = s.options;
     FilaLeft = s.filaLeft;
     FilaTop = s.filaTop;
-    GameFlags = s.flags;
-    GameTimes = s.times;
+    ProgramGame().GameFlags = s.flags;
+    ProgramGame().GameTimes = s.times;
     Params() = s.params;
     ProgramGame().OffsetTable = s.offsets;
     ProgramGame().RunningCount = s.runningCount;

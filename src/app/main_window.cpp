@@ -512,7 +512,7 @@ bool TfrmMain::FormCreate() {
     RemoveStaleTemporaryFiles();
     // 9-11
     LoadPreferences();
-    FillCardRegister();
+    FillCardRegister(ProgramGame());
     FillPileTables();
     // 12: without the game data there is nothing to play.
     const std::string problem = GamesFileProblem(GamesFilePath());

@@ -276,7 +276,7 @@ void BuildHeldImage() {
 void LiftCards(CardCode card, bool single) {
     CardPlace p = FindCard(card);
     if (!p.pile) return;
-    SavePiles();
+    SavePiles(ProgramGame());
     const Area before = p.kind == kFila ? PileArea(p.Name(), p.index) : Area{};
     const bool whole = WholeCell(p);
     std::string& pile = *p.pile;
@@ -297,7 +297,7 @@ void LiftCards(CardCode card, bool single) {
     }
     RedrawPlace(p, before);
     if (whole) Restore(PileArea(p.Name(), p.index));
-    RestorePiles();
+    RestorePiles(ProgramGame());
     ProgramGame().pointer.lifted = true;
 }
 

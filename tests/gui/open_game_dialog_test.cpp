@@ -408,7 +408,7 @@ TEST_F(OpenGameDialog, PreviewTableLeavesTheRunningGameAlone) {
     SetParameter(pos::kScore, 6, "17");
     SetFlag(flag::kInProgress, true);
     const auto piles = std::make_tuple(MazzoPiles, FilaPiles, DestPiles, AppoggPiles);
-    const auto reg = CardRegister;
+    const auto reg = ProgramGame().CardRegister;
     const auto rules = GameRules;
 
     {
@@ -429,7 +429,7 @@ TEST_F(OpenGameDialog, PreviewTableLeavesTheRunningGameAlone) {
         EXPECT_EQ(dealt, 24);
     }
     EXPECT_EQ(std::make_tuple(MazzoPiles, FilaPiles, DestPiles, AppoggPiles), piles);
-    EXPECT_EQ(CardRegister, reg);
+    EXPECT_EQ(ProgramGame().CardRegister, reg);
     EXPECT_EQ(GameRules, rules);
     EXPECT_EQ(MainGame.Opt(70), 0);
     EXPECT_EQ(MainGame.Opt(90), 4);

@@ -152,7 +152,7 @@ void ResetProcessState() {
     EndHold();
     ForgetJokerCaption(ProgramGame());
     ResumeClock(ProgramGame());  // a pause left by a window that went with its test
-    ResetGameState();
+    ResetGameState(ProgramGame());
     ResetGameStatus(ProgramGame());
     CardWidth = 71;
     CardHeight = 96;

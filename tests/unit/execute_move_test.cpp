@@ -158,7 +158,7 @@ TEST_F(ExecuteMoveTest, FoundationsFirstUntilTheTableauFillStarts) {
     EXPECT_EQ(MainGame.Opt(91), 2);  // stops counting at 2
 
     // With the automatic fill the first move starts it at once.
-    ResetGameState();
+    ResetGameState(ProgramGame());
     GameRules[368] = 4;
     GameRules[41] = 1;
     FilaPiles[0] = "001";

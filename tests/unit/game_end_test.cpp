@@ -30,7 +30,7 @@ protected:
         SetFlag(flag::kInProgress, true);
         SetFlag(flag::kClockRuns, true);
         fx.clock.dayStart = 10 * kHour;
-        GameTimes[0] = 10 * kHour;
+        ProgramGame().GameTimes[0] = 10 * kHour;
     }
 };
 
@@ -64,7 +64,7 @@ TEST_F(GameEnd, ALostGameStopsTheClockAndClearsItsFile) {
     EXPECT_FALSE(Flag(flag::kClockRuns));
     EXPECT_FALSE(Flag(flag::kFinished));
     EXPECT_TRUE(Flag(flag::kEnded));
-    EXPECT_EQ(GameTimes[1], 10 * kHour + 65 * 1000);
+    EXPECT_EQ(ProgramGame().GameTimes[1], 10 * kHour + 65 * 1000);
     EXPECT_EQ(window.time, "0:01:05");
     EXPECT_FALSE(platform::FileExists(file));
     EXPECT_EQ(GetParameter(pos::kGameFile, 200), "");
@@ -181,7 +181,7 @@ TEST_F(GameEnd, ClockShowsElapsedTimeAcrossMidnight) {
     window.separator = ":";
     fx.clock.dayStart = 23 * kHour + 59 * 60 * 1000;  // 23:59:00
     fx.clock.ms = 0;
-    GameTimes[0] = fx.clock.MillisecondsOfDay();
+    ProgramGame().GameTimes[0] = fx.clock.MillisecondsOfDay();
     fx.clock.Advance(2 * 60 * 1000);  // 00:01:00
     ClockTick(ProgramGame());
     EXPECT_EQ(window.time, "0:01:59");

@@ -97,7 +97,7 @@ protected:
 
     void Deal(int id, const std::string& number) {
         ClearPiles(false, true);
-        FillCardRegister();
+        FillCardRegister(ProgramGame());
         ResetMoveEngineState(ProgramGame());
         MainGame.SetOpt(99, 0);
         LoadGameRules(ProgramGame(), id);
@@ -108,7 +108,7 @@ protected:
         std::string t;
         for (const PileList* l : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles})
             for (const std::string& p : *l) t += p + "|";
-        return t + std::string(CardRegister.size(), ' ');
+        return t + std::string(ProgramGame().CardRegister.size(), ' ');
     }
     static std::vector<CardCode> Cards(const std::string& pile) {
         std::vector<CardCode> out;

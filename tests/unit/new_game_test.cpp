@@ -235,7 +235,7 @@ TEST_F(NewGame, TheClockStartsOnceTheTableIsDrawn) {
     };
     StartGame(true, true, 1, false);
     EXPECT_EQ(labels, Log{"0.00.00"});
-    EXPECT_EQ(GameTimes[0], 8 * 3600 * 1000 + 3000);
+    EXPECT_EQ(ProgramGame().GameTimes[0], 8 * 3600 * 1000 + 3000);
     EXPECT_EQ(fx.window.time, "0.00.00");
 }
 

@@ -38,13 +38,13 @@ TEST_F(State, CardFunctions) {
 }
 
 TEST_F(State, CardRegisterLayout) {
-    ASSERT_EQ(CardRegister.size(), 108u);
-    EXPECT_EQ(CardRegister[0], "CUORI_A        10011");
-    EXPECT_EQ(CardRegister[14], "QUADR_02       20151");
-    EXPECT_EQ(CardRegister[61], "CUORI_10       10621");
-    EXPECT_EQ(CardRegister[107], "JOKER          41081");
+    ASSERT_EQ(ProgramGame().CardRegister.size(), 108u);
+    EXPECT_EQ(ProgramGame().CardRegister[0], "CUORI_A        10011");
+    EXPECT_EQ(ProgramGame().CardRegister[14], "QUADR_02       20151");
+    EXPECT_EQ(ProgramGame().CardRegister[61], "CUORI_10       10621");
+    EXPECT_EQ(ProgramGame().CardRegister[107], "JOKER          41081");
     SetFaceFlag(27, '0');
-    EXPECT_EQ(CardRegister[26], "FIORI_A        30270");
+    EXPECT_EQ(ProgramGame().CardRegister[26], "FIORI_A        30270");
     EXPECT_TRUE(IsFaceDown(27));
     EXPECT_TRUE(IsFaceDown(0));
 }
