@@ -101,8 +101,8 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
     s.cardRegister = ProgramGame().CardRegister;
     s.rules = GameRules;
     s.options = MainGame.Options();
-    s.filaLeft = FilaLeft;
-    s.filaTop = FilaTop;
+    s.filaLeft = ProgramGame().FilaLeft;
+    s.filaTop = ProgramGame().FilaTop;
     s.flags = ProgramGame().GameFlags;
     s.times = ProgramGame().GameTimes;
     s.params = Params();
@@ -138,7 +138,7 @@ PreviewState::PreviewState(int gameId, QSize size) : saved_(std::make_unique<Sav
     SetParameter(field::kOwnBack, "N");
     SetParameter(field::kOwnCardSet, "N");
     CardSizeForLetter(kPreviewCardSize, CardWidth, CardHeight);
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     MainGame.SetOpt(opt::kPreview, 1);
     MainGame.SetOpt(opt::kSuitModeLoaded, Rule(rule::kSuitMode));
     SetOverlapOffsets(kPreviewCardSize);
@@ -169,8 +169,8 @@ PreviewState::~PreviewState() {
     ProgramGame().CardRegister = s.cardRegister;
     GameRules = s.rules;
     MainGame.Options() = s.options;
-    FilaLeft = s.filaLeft;
-    FilaTop = s.filaTop;
+    ProgramGame().FilaLeft = s.filaLeft;
+    ProgramGame().FilaTop = s.filaTop;
     ProgramGame().GameFlags = s.flags;
     ProgramGame().GameTimes = s.times;
     Params() = s.params;

@@ -92,6 +92,10 @@ inline int TableauCount(const Game& g) {
 inline int Opt(const Game& g, int entry) {
     return g.Options.Opt(entry);
 }
+// A tableau anchor's top less the scroll offset.
+inline int FilaTopOnScreen(const Game& g, int i) {
+    return g.FilaTop[static_cast<size_t>(i)] - g.Options.Opt(opt::kScroll);
+}
 inline bool Flag(const Game& g, int i) {
     return g.GameFlags[static_cast<size_t>(i)] != 0;
 }

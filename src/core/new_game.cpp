@@ -309,7 +309,7 @@ void DrawGameNumber() {
 void LoadGame() {
     LoadGameRules(ProgramGame(), static_cast<int>(ParameterInt(field::kGameId, -1)));
     ApplyUndoModeOfGame();
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     CommandStates().EnableGameMenus(Rule(rule::kHintsDemo) == 1, Rule(rule::kNoSaving) != 1);
     CommandStates().UpdateUndoCaptions();
     GameSetUp().SetUpLoadedGame();

@@ -13,8 +13,6 @@ constinit PileList& FilaPiles = detail::programGame.FilaPiles;
 constinit PileList& DestPiles = detail::programGame.DestPiles;
 constinit PileList& AppoggPiles = detail::programGame.AppoggPiles;
 constinit RuleTable& GameRules = detail::programGame.GameRules;
-constinit std::array<int16_t, 40>& FilaLeft = detail::programGame.FilaLeft;
-constinit std::array<int16_t, 40>& FilaTop = detail::programGame.FilaTop;
 constinit TMainGame MainGame(detail::programGame.Options);
 
 bool Flag(int i) {
@@ -47,21 +45,22 @@ void FillCardRegister(Game& g) {
     }
 }
 
-void ResetPileAnchors() {
+void ResetPileAnchors(Game& g) {
+    OptionTable& options = g.Options;
     for (int i = 0; i < 3; ++i) {
-        MainGame.SetStockLeft(i, kOffStock);
-        MainGame.SetStockTop(i, kOffStock);
+        options.SetStockLeft(i, kOffStock);
+        options.SetStockTop(i, kOffStock);
     }
     for (int i = 0; i < 16; ++i) {
-        MainGame.SetDestLeft(i, kOffDest);
-        MainGame.SetDestTop(i, kOffDest);
+        options.SetDestLeft(i, kOffDest);
+        options.SetDestTop(i, kOffDest);
     }
     for (int i = 0; i < 10; ++i) {
-        MainGame.SetAppoggLeft(i, kOffAppogg);
-        MainGame.SetAppoggTop(i, kOffAppogg);
+        options.SetAppoggLeft(i, kOffAppogg);
+        options.SetAppoggTop(i, kOffAppogg);
     }
-    FilaLeft.fill(static_cast<int16_t>(kOffFila));
-    FilaTop.fill(static_cast<int16_t>(kOffFila));
+    g.FilaLeft.fill(static_cast<int16_t>(kOffFila));
+    g.FilaTop.fill(static_cast<int16_t>(kOffFila));
 }
 
 void ResetGameState(Game& g) {

@@ -83,8 +83,6 @@ inline bool FirstFoundationIsSelection() {
 
 // The tableau anchors, outside the option table. FilaTop holds table
 // coordinates; FilaTopOnScreen subtracts the scroll offset (option 90).
-extern std::array<int16_t, 40>& FilaLeft;
-extern std::array<int16_t, 40>& FilaTop;
 
 // Not-on-the-table markers; a coordinate at or below -10000 is off the table.
 constexpr int kOffStock = -10000;
@@ -166,10 +164,6 @@ inline int Opt(int entry) {
     return MainGame.Opt(entry);
 }
 
-inline int FilaTopOnScreen(int i) {
-    return FilaTop[static_cast<size_t>(i)] - MainGame.Opt(opt::kScroll);
-}
-
 // Positions of GameFlags.
 namespace flag {
 constexpr int kCloseRefused = 0;
@@ -194,6 +188,6 @@ void ResetGameState(Game& g);
 void FillCardRegister(Game& g);
 
 // Sets every pile anchor to its not-on-the-table marker.
-void ResetPileAnchors();
+void ResetPileAnchors(Game& g);
 
 }  // namespace bw

@@ -102,12 +102,13 @@ int CoveredNeighbour(int i) {
     const std::string name = PileName(kFila, i + 1);
     const Area mine = PileArea(name, i);
     for (int j = i - 1; j >= 0; --j) {
-        if (!OnTable(FilaLeft[static_cast<size_t>(j)])) continue;
+        if (!OnTable(ProgramGame().FilaLeft[static_cast<size_t>(j)])) continue;
         const Area other = PileArea(PileName(kFila, j + 1), j);
         if (d == 1) {
-            if (FilaTop[static_cast<size_t>(j)] < FilaTop[static_cast<size_t>(i)] &&
-                std::abs(FilaLeft[static_cast<size_t>(j)] - FilaLeft[static_cast<size_t>(i)]) <
-                    CardWidth)
+            if (ProgramGame().FilaTop[static_cast<size_t>(j)] <
+                    ProgramGame().FilaTop[static_cast<size_t>(i)] &&
+                std::abs(ProgramGame().FilaLeft[static_cast<size_t>(j)] -
+                         ProgramGame().FilaLeft[static_cast<size_t>(i)]) < CardWidth)
                 return j;
         } else if (Overlap(mine, other)) {
             return j;
@@ -141,7 +142,7 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
             if (Rule(rule::kAppoggFamily) != 3) return;
             const Area cell = PileArea(p.Name(), p.index);
             for (int i = 0; i < TableauCount(); ++i) {
-                if (!OnTable(FilaLeft[static_cast<size_t>(i)])) continue;
+                if (!OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)])) continue;
                 const std::string name = PileName(kFila, i + 1);
                 if (Overlap(cell, PileArea(name, i))) {
                     PileDrawing().DrawPile(name, kOnTable);
@@ -460,7 +461,7 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
     }
     if (Rule(rule::kTableFamily) != 8) {
         for (int i = 0; i < TableauCount(); ++i) {
-            if (!OnTable(FilaLeft[static_cast<size_t>(i)])) continue;
+            if (!OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)])) continue;
             const std::string name = PileName(kFila, i + 1);
             const int slots = SlotCount(FilaPiles[static_cast<size_t>(i)]);
             if (TableauDirection(ProgramGame(), i) == 9 && slots > 0) {

@@ -129,7 +129,7 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
     if (toTableaus)
         for (bool empty : {false, true})
             for (int i = 0; i < TableauCount() && !moved; ++i)
-                if (i != own && OnTable(FilaLeft[static_cast<size_t>(i)]) &&
+                if (i != own && OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)]) &&
                     FilaPiles[static_cast<size_t>(i)].empty() == empty)
                     moved = send({kFila, i});
     if (reservesAllowed && single)

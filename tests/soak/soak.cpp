@@ -663,7 +663,7 @@ private:
         for (int i = 0; i < 3; ++i)
             if (OnTable(MainGame.StockLeft(i))) piles.push_back({PileName(kMazzo + i, 0), i});
         for (int i = 0; i < 40; ++i)
-            if (OnTable(FilaLeft[static_cast<size_t>(i)]))
+            if (OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)]))
                 piles.push_back({PileName(kFila, i + 1), i});
         for (int i = 0; i < 16; ++i)
             if (OnTable(MainGame.DestLeft(i))) piles.push_back({PileName(kDest, i + 1), i});

@@ -38,7 +38,7 @@ class CardPositions : public ::testing::Test {
 protected:
     test::CoreFixture fx;
     CardPositions() {
-        ResetPileAnchors();
+        ResetPileAnchors(ProgramGame());
         CardWidth = 71;
         CardHeight = 96;
         // Size "B" steps.
@@ -62,8 +62,8 @@ protected:
 
 TEST_F(CardPositions, DownwardCascadeStepsByFace) {
     GameRules[3] = 1;
-    FilaLeft[0] = 100;
-    FilaTop[0] = 50;
+    ProgramGame().FilaLeft[0] = 100;
+    ProgramGame().FilaTop[0] = 50;
     FilaPiles[0] = Pile({1, 2, 3, 4, 5});
     FaceDown({1, 2, 3});
     // Three face-down steps and one face-up step: 3 x 4 + 18.
@@ -92,8 +92,8 @@ TEST_F(CardPositions, EmptyPilesAndOffTablePiles) {
     GameRules[3] = 1;
     GameRules[4] = 1;
     GameRules[5] = 5;
-    FilaLeft[3] = 40;
-    FilaTop[3] = 30;
+    ProgramGame().FilaLeft[3] = 40;
+    ProgramGame().FilaTop[3] = 30;
     MainGame.SetDestLeft(2, 300);
     MainGame.SetDestTop(2, 10);
     MainGame.SetAppoggLeft(1, 500);
@@ -116,14 +116,14 @@ TEST_F(CardPositions, EmptyPilesAndOffTablePiles) {
     EXPECT_EQ(CardTopInPile("Mazzo_Vis", 1, 0, true), 8);
     // A pile off the table keeps its marker, cards or not.
     FilaPiles[5] = Pile({1, 2});
-    EXPECT_EQ(CardTopInPile("Fila6", 5, 0, false), FilaTop[5]);
+    EXPECT_EQ(CardTopInPile("Fila6", 5, 0, false), ProgramGame().FilaTop[5]);
     EXPECT_FALSE(OnTable(CardTopInPile("Fila6", 5, 0, false)));
     EXPECT_FALSE(OnTable(CardLeftInPile("Dest9", 8, 0, true)));
 }
 
 TEST_F(CardPositions, SidewaysDirections) {
-    FilaLeft[0] = 200;
-    FilaTop[0] = 100;
+    ProgramGame().FilaLeft[0] = 200;
+    ProgramGame().FilaTop[0] = 100;
     FilaPiles[0] = Pile({1, 2, 3});
     FaceDown({1});
     GameRules[3] = 2;
@@ -155,8 +155,8 @@ TEST_F(CardPositions, SidewaysDirections) {
 
 TEST_F(CardPositions, SquaredWithOneStepDirection7) {
     GameRules[3] = 7;
-    FilaLeft[0] = 0;
-    FilaTop[0] = 100;
+    ProgramGame().FilaLeft[0] = 0;
+    ProgramGame().FilaTop[0] = 100;
     EXPECT_EQ(CardTopInPile("Fila1", 0, 0, true), 100);  // empty: the anchor
     FilaPiles[0] = Pile({1});
     EXPECT_EQ(CardTopInPile("Fila1", 0, 0, false), 100);
@@ -168,8 +168,8 @@ TEST_F(CardPositions, SquaredWithOneStepDirection7) {
 }
 
 TEST_F(CardPositions, SlottedRows) {
-    FilaLeft[0] = 10;
-    FilaTop[0] = 20;
+    ProgramGame().FilaLeft[0] = 10;
+    ProgramGame().FilaTop[0] = 20;
     FilaPiles[0] = Pile({1, 0, 3, 4, 5, 6, 7});
     GameRules[3] = 9;
     EXPECT_EQ(CardSlotPosition("Fila1", 0, 2).left, 10 + 2 * 73);
@@ -206,8 +206,8 @@ TEST_F(CardPositions, JitterShiftsDownwardTableauCardsOnly) {
     EXPECT_EQ(JitterFor(ProgramGame(), 0, 13), 1);
     EXPECT_EQ(JitterFor(ProgramGame(), 0, 24), 0);
 
-    FilaLeft[1] = 100;
-    FilaTop[1] = 0;
+    ProgramGame().FilaLeft[1] = 100;
+    ProgramGame().FilaTop[1] = 0;
     std::string pile;
     for (int c = 1; c <= 14; ++c) pile += FormatCode(c);
     FilaPiles[1] = pile;

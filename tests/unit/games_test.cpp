@@ -281,8 +281,8 @@ TEST_F(ShippedGames, EveryPileFitsTheTableWithoutOverlap) {
                 std::vector<Card> cards;
                 for (int i = 0; i < R(368); ++i) {
                     const std::string name = PileName(kFila, i + 1);
-                    ASSERT_TRUE(OnTable(FilaLeft[static_cast<size_t>(i)]) &&
-                                OnTable(FilaTop[static_cast<size_t>(i)]))
+                    ASSERT_TRUE(OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)]) &&
+                                OnTable(ProgramGame().FilaTop[static_cast<size_t>(i)]))
                         << name;
                     // Every slot of a grid row; a pile dealt empty holds one card at most.
                     const int slots = std::max(1, SlotCount(FilaPiles[static_cast<size_t>(i)]));

@@ -71,7 +71,7 @@ protected:
         InstalledPorts().SetWindow(&window);
         InstalledPorts().game = &game;
         InstallInteractionHooks();
-        ResetPileAnchors();
+        ResetPileAnchors(ProgramGame());
         CardWidth = 71;
         CardHeight = 96;
         ProgramGame().TableauJitter = {};
@@ -103,8 +103,8 @@ protected:
         GameRules[static_cast<size_t>(132 + i)] = static_cast<int16_t>(emptyRule);
         GameRules[static_cast<size_t>(172 + i)] = 0;  // downwards
         GameRules[static_cast<size_t>(212 + i)] = 3;  // alternate colours
-        FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(left);
-        FilaTop[static_cast<size_t>(i)] = static_cast<int16_t>(top);
+        ProgramGame().FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(left);
+        ProgramGame().FilaTop[static_cast<size_t>(i)] = static_cast<int16_t>(top);
     }
 
     // Four foundations in a row at y 10 (x 400, 500, 600, 700), the stock and

@@ -267,13 +267,13 @@ TEST_F(NewGame, LoadGameResetsAnchorsBeforeTheHook) {
     SetParameter(pos::kGameId, 4, "201");
     GameRules[100] = 5;
     MainGame.SetDestLeft(0, 40);
-    FilaLeft[3] = 40;
+    ProgramGame().FilaLeft[3] = 40;
     int destLeftInHook = 0;
     int filaLeftInHook = 0;
     int pilesInHook = 0;
     setUp.run = [&] {
         destLeftInHook = MainGame.DestLeft(0);
-        filaLeftInHook = FilaLeft[3];
+        filaLeftInHook = ProgramGame().FilaLeft[3];
         pilesInHook = GameRules[368];
     };
     LoadGame();

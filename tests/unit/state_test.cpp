@@ -144,16 +144,16 @@ TEST_F(State, StackFromTableauThenReserves) {
 }
 
 TEST_F(State, AnchorsReadTopsMinusScroll) {
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     EXPECT_EQ(MainGame.StockLeft(2), kOffStock);
     EXPECT_EQ(MainGame.DestTop(15), kOffDest);
-    EXPECT_EQ(FilaLeft[39], kOffFila);
+    EXPECT_EQ(ProgramGame().FilaLeft[39], kOffFila);
     EXPECT_EQ(MainGame.AppoggLeft(9), kOffAppogg);
     MainGame.SetDestTop(3, 200);
     MainGame.SetOpt(90, 30);
-    FilaTop[0] = 100;
+    ProgramGame().FilaTop[0] = 100;
     EXPECT_EQ(MainGame.DestTop(3), 170);
-    EXPECT_EQ(FilaTopOnScreen(0), 70);
+    EXPECT_EQ(FilaTopOnScreen(ProgramGame(), 0), 70);
     EXPECT_EQ(MainGame.Opt(20), 200);
 }
 
