@@ -4,12 +4,12 @@
 // A copy is a whole game; playing on one leaves the other untouched.
 //
 // Engine functions take the game they work on as their first argument
-// (`Game& g`, or `const Game&` to read): the history, the status shown,
-// the memory log, the joker caption, the kept rule bases and the move
-// engine's counters so far. The rest of the engine still reaches the
-// program's game (detail::programGame) by names bound to its members
-// (MazzoPiles, GameRules, MainGame's option table, ...); callers without a
-// game of their own, the pointer handlers among them, pass ProgramGame().
+// (`Game& g`, or `const Game&` to read): history, status, memory log, clock,
+// caption, card register, flags, times, anchors and card geometry so far.
+// The rest still reaches the program's game by the names bound to the pile
+// lists, GameRules and MainGame's option table, or by the readers without a
+// game (Rule, Opt, Flag, FaceFlag); callers without a game of their own,
+// the pointer handlers among them, pass ProgramGame().
 #include <algorithm>
 #include <array>
 #include <cstdint>
