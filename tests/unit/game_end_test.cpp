@@ -169,6 +169,27 @@ TEST_F(GameEnd, ElapsedSecondsIsTheTimeShown) {
     EXPECT_EQ(ElapsedSeconds(ProgramGame()), 0);
 }
 
+// The clock works on the game it is given and leaves the program's alone.
+TEST_F(GameEnd, TheClockRunsOnTheGameItIsGiven) {
+    Playing();
+    const Game before = ProgramGame();
+    Game other;
+    StartClock(other);  // 10:00:00
+    fx.clock.Advance(5000);
+    PauseClock(other);
+    EXPECT_TRUE(ClockPaused(other));
+    EXPECT_FALSE(ClockPaused(ProgramGame()));
+    fx.clock.Advance(60 * 1000);
+    ClockTick(other);  // a paused clock stands still
+    EXPECT_EQ(ElapsedSeconds(other), 0);
+    ResumeClock(other);
+    EXPECT_EQ(other.GameTimes[0], 10 * kHour + 60 * 1000);
+    fx.clock.Advance(2000);
+    ClockTick(other);
+    EXPECT_EQ(ElapsedSeconds(other), 7);
+    EXPECT_TRUE(ProgramGame() == before);
+}
+
 TEST_F(GameEnd, ClockShowsElapsedTimeAcrossMidnight) {
     Playing();
     fx.clock.Advance(kHour + 2 * 60 * 1000 + 3 * 1000 + 999);
