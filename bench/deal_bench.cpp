@@ -9,7 +9,7 @@ namespace bw {
 namespace {
 
 void SetUpGame(int cards) {
-    ResetGameState();
+    ResetGameState(ProgramGame());
     GameRules[371] = static_cast<int16_t>(cards);
     GameRules[368] = 5;
     GameRules[34] = cards == 104 ? 12 : 0;

@@ -2,6 +2,7 @@
 // below a frame even for the busiest layouts.
 #include <benchmark/benchmark.h>
 
+#include "core/game.h"
 #include "core/state.h"
 #include "render/layout.h"
 
@@ -50,7 +51,7 @@ void BM_LayOutPiles(benchmark::State& state) {
     in.screenHeight = 768;
     for (auto _ : state) {
         bw::ResetAndLayOutPiles(in);
-        benchmark::DoNotOptimize(bw::FilaLeft.data());
+        benchmark::DoNotOptimize(bw::ProgramGame().FilaLeft.data());
         benchmark::ClobberMemory();
     }
 }

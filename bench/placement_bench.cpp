@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/cards.h"
+#include "core/game.h"
 #include "core/placement.h"
 #include "core/state.h"
 
@@ -11,7 +12,7 @@ namespace {
 // tableau piles and four foundations, all with the code under test, and the
 // thirteen clubs of the second pack as the moving cards.
 void BM_DropTestsEveryCode(benchmark::State& state) {
-    ResetGameState();
+    ResetGameState(ProgramGame());
     GameRules[367] = 4;
     GameRules[368] = 8;
     GameRules[32] = 13;

@@ -85,7 +85,7 @@ bool Prepare(benchmark::State& state) {
 
 // Game `id` dealt and drawn on a 1920 x 1080 screen, shown on `window`.
 void DealAt1080(int id, CountingWindow& window) {
-    bw::FillCardRegister();  // the faces live there
+    bw::FillCardRegister(bw::ProgramGame());  // the faces live there
     bw::RenderRequest request;
     request.gameId = id;
     request.gameNumber = "4711200300001";
@@ -240,8 +240,8 @@ BENCHMARK(BM_FlyCardStep)->Unit(benchmark::kMicrosecond);
 // Every pile of the table filled with a double pack, faces mixed, and
 // `steps` snapshots already in the history.
 void FillTable(int steps) {
-    bw::ResetGameState();
-    bw::FillCardRegister();
+    bw::ResetGameState(bw::ProgramGame());
+    bw::FillCardRegister(bw::ProgramGame());
     bw::GameRules[367] = 16;
     bw::GameRules[368] = 40;
     bw::GameRules[369] = 10;

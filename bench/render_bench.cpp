@@ -13,6 +13,7 @@
 
 #include "bench_app.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/rules.h"
@@ -144,7 +145,7 @@ void BM_LayOutPilesAt1080(benchmark::State& state) {
     in.screenHeight = 1080;
     for (auto _ : state) {
         bw::ResetAndLayOutPiles(in);
-        benchmark::DoNotOptimize(bw::FilaLeft.data());
+        benchmark::DoNotOptimize(bw::ProgramGame().FilaLeft.data());
         benchmark::ClobberMemory();
     }
 }

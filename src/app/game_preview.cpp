@@ -98,16 +98,16 @@ PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber
     s.fila = FilaPiles;
     s.dest = DestPiles;
     s.appogg = AppoggPiles;
-    s.savedPiles = SavedPiles;
-    s.cardRegister = CardRegister;
+    s.savedPiles = ProgramGame().SavedPiles;
+    s.cardRegister = ProgramGame().CardRegister;
     s.rules = GameRules;
     s.options = MainGame.Options();
-    s.filaLeft = FilaLeft;
-    s.filaTop = FilaTop;
-    s.flags = GameFlags;
-    s.times = GameTimes;
+    s.filaLeft = ProgramGame().FilaLeft;
+    s.filaTop = ProgramGame().FilaTop;
+    s.flags = ProgramGame().GameFlags;
+    s.times = ProgramGame().GameTimes;
     s.params = Params();
-    s.offsets = OffsetTable;
+    s.offsets = ProgramGame().OffsetTable;
     s.runningCount = ProgramGame().RunningCount;
     s.cardWidth = CardWidth;
     s.cardHeight = CardHeight;
@@ -132,14 +132,14 @@ PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber
 
     for (auto* list : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles})
         for (auto& pile : *list) pile.clear();
-    FillCardRegister();
+    FillCardRegister(ProgramGame());
     // The small cards of the library's faces and backs, whatever the player's
     // own card files are (they come in the table sizes only).
     SetParameter(field::kCardSize, std::string(1, kPreviewCardSize));
     SetParameter(field::kOwnBack, "N");
     SetParameter(field::kOwnCardSet, "N");
     CardSizeForLetter(kPreviewCardSize, CardWidth, CardHeight);
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     MainGame.SetOpt(opt::kPreview, 1);
     MainGame.SetOpt(opt::kSuitModeLoaded, Rule(rule::kSuitMode));
     SetOverlapOffsets(kPreviewCardSize);
@@ -166,16 +166,16 @@ PreviewState::~PreviewState() {
     FilaPiles = s.fila;
     DestPiles = s.dest;
     AppoggPiles = s.appogg;
-    SavedPiles = s.savedPiles;
-    CardRegister = s.cardRegister;
+    ProgramGame().SavedPiles = s.savedPiles;
+    ProgramGame().CardRegister = s.cardRegister;
     GameRules = s.rules;
     MainGame.Options() = s.options;
-    FilaLeft = s.filaLeft;
-    FilaTop = s.filaTop;
-    GameFlags = s.flags;
-    GameTimes = s.times;
+    ProgramGame().FilaLeft = s.filaLeft;
+    ProgramGame().FilaTop = s.filaTop;
+    ProgramGame().GameFlags = s.flags;
+    ProgramGame().GameTimes = s.times;
     Params() = s.params;
-    OffsetTable = s.offsets;
+    ProgramGame().OffsetTable = s.offsets;
     ProgramGame().RunningCount = s.runningCount;
     CardWidth = s.cardWidth;
     CardHeight = s.cardHeight;

@@ -534,7 +534,7 @@ bool TfrmMain::FormCreate() {
     RemoveStaleTemporaryFiles();
     // 9-11
     LoadPreferences();
-    FillCardRegister();
+    FillCardRegister(ProgramGame());
     FillPileTables();
     // 12: without the game data there is nothing to play.
     const std::string problem = GamesFileProblem(GamesFilePath());
@@ -589,8 +589,8 @@ void TfrmMain::showEvent(QShowEvent* event) {
 
 // A modal window of the program over the game holds its time.
 bool TfrmMain::event(QEvent* event) {
-    if (event->type() == QEvent::WindowBlocked) PauseClock();
-    if (event->type() == QEvent::WindowUnblocked) ResumeClock();
+    if (event->type() == QEvent::WindowBlocked) PauseClock(ProgramGame());
+    if (event->type() == QEvent::WindowUnblocked) ResumeClock(ProgramGame());
     return C_TAdvancedMainForm::event(event);
 }
 
@@ -667,8 +667,8 @@ bool TfrmMain::ResumeGame() {
     }
     ShowPlayerName();
     TableDealt();
-    ResetTitle();
-    UpdateTitle();
+    ResetTitle(ProgramGame());
+    UpdateTitle(ProgramGame());
     const GameStatus status = game.status;
     ShowScore(status.score);
     ShowTime(FormatElapsed(status.elapsedMs));
@@ -689,7 +689,7 @@ bool TfrmMain::KeepGameForResume() {
         RemoveResumeFile();  // a game ended or not kept is never continued
         return false;
     }
-    RefreshTimeDisplay();
+    RefreshTimeDisplay(ProgramGame());
     const int err = WriteResumeFile(RecordOfTheGame());
     if (err == 0) return true;
     Dialogs().Info(MainWindowText::tr("The unfinished game could not be kept in %1 (%2). It "
@@ -1303,7 +1303,7 @@ void TfrmMain::mnuAboutClick() {
 }
 
 void TfrmMain::Timer1Timer() {
-    ClockTick();
+    ClockTick(ProgramGame());
 }
 
 // ---------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 
 #include "app/help_window.h"
 #include "app/open_game_dialog.h"
+#include "core/game.h"
 #include "core/game_end.h"
 #include "core/new_game.h"
 #include "core/params.h"
@@ -200,7 +201,7 @@ void TfrmPlayers::btnSelectClick() {
         outcome == PlayersModel::SelectOutcome::Declined)
         return;
     playerChanged_ = outcome == PlayersModel::SelectOutcome::Changed;
-    UpdateTitle();
+    UpdateTitle(ProgramGame());
     ReportSaveFailure();
     accept();
 }
@@ -213,7 +214,7 @@ void TfrmPlayers::done(int result) {
     // Close, Escape and the close box keep the player who was current.
     if (model_.saveOnClose()) {
         model_.Close();
-        UpdateTitle();
+        UpdateTitle(ProgramGame());
         ReportSaveFailure();
     }
     C_TAdvancedDialog::done(result);

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include <QCoreApplication>
+#include "core/game.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "platform/atomic_file.h"
@@ -33,7 +34,7 @@ bool Exists(const std::string& relative) {
 }  // namespace
 
 void ResetProgramState(const std::string& programDir) {
-    ResetGameState();
+    ResetGameState(ProgramGame());
     MainGame.SetOpt(opt::kEdition, 0);
     Params().Reset();
     SetProgramDir(programDir);

@@ -202,7 +202,8 @@ bool AutoMoveCard(CardCode card, int left, int top, int kinds) {
         if (!(kinds & (empty ? target::kEmptyTableaus : target::kTableaus))) continue;
         for (int i = 0; i < TableauCount() && !tried; ++i) {
             const std::string& p = FilaPiles[static_cast<size_t>(i)];
-            if (i == own || p.empty() != empty || !OnTable(FilaLeft[static_cast<size_t>(i)]))
+            if (i == own || p.empty() != empty ||
+                !OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)]))
                 continue;
             offer(Name("Fila", i), Name("Fila", i));
         }

@@ -12,9 +12,6 @@
 
 namespace bw {
 
-constinit std::array<int16_t, 40>& TableauPileFamily = detail::programGame.TableauPileFamily;
-constinit JitterTable& TableauJitter = detail::programGame.TableauJitter;
-
 namespace {
 
 struct PileGeometry {
@@ -31,13 +28,14 @@ int StockIndexOf(const std::string& name) {
     return -1;
 }
 
-PileGeometry GeometryOf(const std::string& name, int index) {
+PileGeometry GeometryOf(const Game& game, const std::string& name, int index) {
+    const OptionTable& options = game.Options;
     PileGeometry g;
     const int stock = StockIndexOf(name);
     if (stock >= 0) {
         g.kind = kMazzo;
-        g.start = {MainGame.StockLeft(stock), MainGame.StockTop(stock)};
-        g.pile = &MazzoPiles[static_cast<size_t>(stock)];
+        g.start = {options.StockLeft(stock), options.StockTop(stock)};
+        g.pile = &game.MazzoPiles[static_cast<size_t>(stock)];
         return g;
     }
     g.kind = PileKindOf(name);
@@ -45,21 +43,21 @@ PileGeometry GeometryOf(const std::string& name, int index) {
     switch (g.kind) {
         case kFila:
             if (index < 0 || index >= 40) break;
-            g.direction = TableauDirection(index);
-            g.start = {FilaLeft[i], FilaTopOnScreen(index)};
-            g.pile = &FilaPiles[i];
+            g.direction = TableauDirection(game, index);
+            g.start = {game.FilaLeft[i], game.FilaTop[i] - options.Opt(opt::kScroll)};
+            g.pile = &game.FilaPiles[i];
             break;
         case kDest:
             if (index < 0 || index >= 16) break;
-            g.direction = Rule(rule::kDestFamily);
-            g.start = {MainGame.DestLeft(index), MainGame.DestTop(index)};
-            g.pile = &DestPiles[i];
+            g.direction = Rule(game, rule::kDestFamily);
+            g.start = {options.DestLeft(index), options.DestTop(index)};
+            g.pile = &game.DestPiles[i];
             break;
         case kAppogg:
             if (index < 0 || index >= 10) break;
-            g.direction = Rule(rule::kAppoggFamily);
-            g.start = {MainGame.AppoggLeft(index), MainGame.AppoggTop(index)};
-            g.pile = &AppoggPiles[i];
+            g.direction = Rule(game, rule::kAppoggFamily);
+            g.start = {options.AppoggLeft(index), options.AppoggTop(index)};
+            g.pile = &game.AppoggPiles[i];
             break;
         default: break;
     }
@@ -96,19 +94,19 @@ CardPoint StepOf(int kind, int direction, CardCode c) {
 
 }  // namespace
 
-int TableauDirection(int index) {
-    const int family = Rule(rule::kTableFamily);
+int TableauDirection(const Game& g, int index) {
+    const int family = Rule(g, rule::kTableFamily);
     if (family != 11) return family;
     if (index < 0 || index >= 40) return 0;
-    return TableauPileFamily[static_cast<size_t>(index)];
+    return g.TableauPileFamily[static_cast<size_t>(index)];
 }
 
-int PileDirection(const std::string& name, int index) {
+int PileDirection(const Game& g, const std::string& name, int index) {
     if (StockIndexOf(name) >= 0) return 0;
     switch (PileKindOf(name)) {
-        case kFila: return TableauDirection(index);
-        case kDest: return Rule(rule::kDestFamily);
-        case kAppogg: return Rule(rule::kAppoggFamily);
+        case kFila: return TableauDirection(g, index);
+        case kDest: return Rule(g, rule::kDestFamily);
+        case kAppogg: return Rule(g, rule::kAppoggFamily);
         default: return 0;
     }
 }
@@ -123,7 +121,8 @@ int Direction8PerRow() {
 }
 
 CardPoint CardPositionInPile(const std::string& name, int index, int above, bool nextSlot) {
-    const PileGeometry g = GeometryOf(name, index);
+    const Game& game = ProgramGame();
+    const PileGeometry g = GeometryOf(game, name, index);
     if (g.kind == kNoPile) return {};
     CardPoint at = g.start;
     if (!OnTable(at.left) || !OnTable(at.top)) return at;
@@ -158,7 +157,7 @@ CardPoint CardPositionInPile(const std::string& name, int index, int above, bool
         }
     }
     if (g.kind == kFila && g.direction == 1 && !ParameterIs(field::kPilesTT, "N"))
-        at.left += JitterFor(index, k);
+        at.left += JitterFor(game, index, k);
     return at;
 }
 
@@ -188,8 +187,8 @@ int PileBottomEdge(const std::string& name, int index) {
     return CardTopInPile(name, index, 0, false) + CardHeight;
 }
 
-void NewJitterTable() {
-    for (auto& row : TableauJitter) {
+void NewJitterTable(Game& g) {
+    for (auto& row : g.TableauJitter) {
         row[0] = 0;
         int previous = static_cast<int>(platform::RandomBelow(4));
         int sum = 0;
@@ -214,12 +213,12 @@ void NewJitterTable() {
     }
 }
 
-int JitterFor(int pile, int cardIndex) {
+int JitterFor(const Game& g, int pile, int cardIndex) {
     if (pile < 0) return 0;
     const int row = pile < 7 ? pile : pile % 6;
     int col = std::max(cardIndex, 0);
     if (col > 12) col %= 12;
-    return TableauJitter[static_cast<size_t>(row)][static_cast<size_t>(col)];
+    return g.TableauJitter[static_cast<size_t>(row)][static_cast<size_t>(col)];
 }
 
 int StackRaiseDepth(int cards, bool preview, int cap) {

@@ -8,20 +8,20 @@
 
 namespace bw {
 
+struct Game;
+
 struct CardPoint {
     int left = 0;
     int top = 0;
 };
 
 // Direction code of a tableau pile: rule::kTableFamily, or, for table family 11,
-// the pile's own entry of TableauPileFamily.
-int TableauDirection(int index);
-// Per-pile direction of table family 11, set with the layout.
-extern std::array<int16_t, 40>& TableauPileFamily;
+// the pile's own entry of the game's TableauPileFamily (set with the layout).
+int TableauDirection(const Game& g, int index);
 
 // The direction code of any pile by name ("Fila"N, "Dest"N, "Appogg"N; the
 // stock-side piles have none and lie squared).
-int PileDirection(const std::string& name, int index);
+int PileDirection(const Game& g, const std::string& name, int index);
 
 // The window position of a card of a pile. `above` counts the cards from the
 // card asked for up to the top, both included (0 = the top card); with
@@ -42,10 +42,9 @@ int Direction8PerRow();
 // The small left shifts of downward tableau cascades ("Piles_TT"): 7 rows of
 // 13 values, redrawn for every new game.
 using JitterTable = std::array<std::array<int8_t, 13>, 7>;
-extern JitterTable& TableauJitter;
-void NewJitterTable();
+void NewJitterTable(Game& g);
 // The shift of card `cardIndex` (0 = bottom) of tableau pile `pile`.
-int JitterFor(int pile, int cardIndex);
+int JitterFor(const Game& g, int pile, int cardIndex);
 
 // Thick piles are drawn raised over a stack edge.
 constexpr int kStockRaiseCap = 15;

@@ -4,12 +4,13 @@
 // A copy is a whole game; playing on one leaves the other untouched.
 //
 // Engine functions take the game they work on as their first argument
-// (`Game& g`, or `const Game&` to read): the history, the status shown,
-// the memory log, the joker caption, the kept rule bases and the move
-// engine's counters so far. The rest of the engine still reaches the
-// program's game (detail::programGame) by names bound to its members
-// (MazzoPiles, GameRules, MainGame's option table, ...); callers without a
-// game of their own, the pointer handlers among them, pass ProgramGame().
+// (`Game& g`, or `const Game&` to read): history, status, memory log, clock,
+// caption, card register, flags, times, anchors and card geometry so far.
+// The rest still reaches the program's game by the names bound to the pile
+// lists, GameRules and MainGame's option table, or by the readers without a
+// game (Rule, Opt, Flag, FaceFlag); callers without a game of their own,
+// the pointer handlers among them, pass ProgramGame().
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -81,6 +82,30 @@ struct Game {
 
     bool operator==(const Game&) const = default;
 };
+
+// The rule entry, option entry and flag readers of one game.
+inline int Rule(const Game& g, int entry) {
+    return Rule(g.GameRules, entry);
+}
+inline int RuleCount(const Game& g, int entry, int max) {
+    return std::clamp(Rule(g, entry), 0, max);
+}
+inline int TableauCount(const Game& g) {
+    return RuleCount(g, rule::kFilas, 40);
+}
+inline int Opt(const Game& g, int entry) {
+    return g.Options.Opt(entry);
+}
+// A tableau anchor's top less the scroll offset.
+inline int FilaTopOnScreen(const Game& g, int i) {
+    return g.FilaTop[static_cast<size_t>(i)] - g.Options.Opt(opt::kScroll);
+}
+inline bool Flag(const Game& g, int i) {
+    return g.GameFlags[static_cast<size_t>(i)] != 0;
+}
+inline void SetFlag(Game& g, int i, bool on) {
+    g.GameFlags[static_cast<size_t>(i)] = on ? 1 : 0;
+}
 
 namespace detail {
 // The program's one game; reach it through ProgramGame() or the bound names.

@@ -24,12 +24,9 @@ namespace {
 
 constexpr int64_t kLastSecondOfDay = (23 * 3600 + 59 * 60 + 59) * 1000LL;
 
-// The time of day the clock was paused at; -1 while it is not paused.
-constinit int64_t& g_pausedAt = detail::programGame.pausedAt;
-
 // The clock's present: the moment it was paused while a pause lasts.
-int64_t ClockNow() {
-    return g_pausedAt >= 0 ? g_pausedAt : platform::MillisecondsOfDay();
+int64_t ClockNow(const Game& g) {
+    return g.pausedAt >= 0 ? g.pausedAt : platform::MillisecondsOfDay();
 }
 
 std::string TwoDigits(int64_t v) {
@@ -39,12 +36,12 @@ std::string TwoDigits(int64_t v) {
 // Whether the game was played to its end rather than abandoned: the memory
 // grids have no hidden card left, the answer rows of "Forget me not" are
 // full; other games end when they are won.
-bool PlayedToTheEnd() {
-    const int kind = Rule(rule::kGoalKind);
-    const int rows = TableauCount();
+bool PlayedToTheEnd(const Game& g) {
+    const int kind = Rule(g, rule::kGoalKind);
+    const int rows = TableauCount(g);
     if (kind == 36 || kind == 37 || kind == 39) {
         for (int r = 0; r < rows; ++r) {
-            const std::string& row = FilaPiles[static_cast<size_t>(r)];
+            const std::string& row = g.FilaPiles[static_cast<size_t>(r)];
             for (int s = 0; s < SlotCount(row); ++s)
                 if (CardCode c = SlotCode(row, s); c >= 1 && !IsFaceUp(c)) return false;
         }
@@ -52,10 +49,10 @@ bool PlayedToTheEnd() {
     }
     if (kind == 38) {
         for (int r = 0; r < std::min(rows, 10); ++r)
-            if (FilaPiles[static_cast<size_t>(r)].empty()) return false;
+            if (g.FilaPiles[static_cast<size_t>(r)].empty()) return false;
         return rows >= 10;
     }
-    return Flag(flag::kFinished);
+    return Flag(g, flag::kFinished);
 }
 
 int GameMisses() {
@@ -63,27 +60,27 @@ int GameMisses() {
 }
 
 // A deal nobody touched is no game: it is neither recorded nor reported.
-bool PlayedAtAll() {
-    return PlayedToTheEnd() || PlayerActed(ProgramGame());
+bool PlayedAtAll(const Game& g) {
+    return PlayedToTheEnd(g) || PlayerActed(g);
 }
 
 // Adds the ending game to the current player's record. An abandoned game
 // counts as lost, whatever its score.
-void RecordEndingGame(bool won, int seconds) {
-    if (!PlayedAtAll()) return;
-    const bool ended = PlayedToTheEnd();
+void RecordEndingGame(const Game& g, bool won, int seconds) {
+    if (!PlayedAtAll(g)) return;
+    const bool ended = PlayedToTheEnd(g);
     GameResult r;
     r.score = static_cast<int>(ParameterInt(field::kScore, 0));
     r.seconds = seconds;
     r.misses = GameMisses();
-    r.slips = Slips(ProgramGame());
+    r.slips = Slips(g);
     r.won = won && ended;
     r.date = platform::Today();
-    r.lookMs = LookTimeOfGame(Rule(rule::kGoalKind));
+    r.lookMs = LookTimeOfGame(Rule(g, rule::kGoalKind));
     const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
     GameStore().RecordResult(gameId, GetParameter(field::kPlayer), r);
-    if (!Turns(ProgramGame()).turns.empty())
-        GameStore().RecordTurns(gameId, GetParameter(field::kPlayer), r.date, Turns(ProgramGame()));
+    if (!Turns(g).turns.empty())
+        GameStore().RecordTurns(gameId, GetParameter(field::kPlayer), r.date, Turns(g));
 }
 
 }  // namespace
@@ -109,48 +106,48 @@ std::string FormatElapsed(int64_t ms) {
            TwoDigits(seconds % 60);
 }
 
-int ElapsedSeconds() {
-    return static_cast<int>(Status(ProgramGame()).elapsedMs / 1000);
+int ElapsedSeconds(const Game& g) {
+    return static_cast<int>(Status(g).elapsedMs / 1000);
 }
 
-void RefreshTimeDisplay() {
-    if (!Flag(flag::kClockRuns)) return;
-    AnnounceElapsed(ProgramGame(), ElapsedBetween(GameTimes[0], ClockNow()));
+void RefreshTimeDisplay(Game& g) {
+    if (!Flag(g, flag::kClockRuns)) return;
+    AnnounceElapsed(g, ElapsedBetween(g.GameTimes[0], ClockNow(g)));
 }
 
-void StartClock() {
-    GameTimes[0] = platform::MillisecondsOfDay();
-    if (g_pausedAt >= 0) g_pausedAt = GameTimes[0];
-    SetFlag(flag::kClockRuns, true);
+void StartClock(Game& g) {
+    g.GameTimes[0] = platform::MillisecondsOfDay();
+    if (g.pausedAt >= 0) g.pausedAt = g.GameTimes[0];
+    SetFlag(g, flag::kClockRuns, true);
 }
 
-void PauseClock() {
-    if (g_pausedAt < 0) g_pausedAt = platform::MillisecondsOfDay();
+void PauseClock(Game& g) {
+    if (g.pausedAt < 0) g.pausedAt = platform::MillisecondsOfDay();
 }
 
-void ResumeClock() {
-    if (g_pausedAt < 0) return;
-    const int64_t away = ElapsedBetween(g_pausedAt, platform::MillisecondsOfDay());
-    g_pausedAt = -1;
-    if (!Flag(flag::kClockRuns)) return;
+void ResumeClock(Game& g) {
+    if (g.pausedAt < 0) return;
+    const int64_t away = ElapsedBetween(g.pausedAt, platform::MillisecondsOfDay());
+    g.pausedAt = -1;
+    if (!Flag(g, flag::kClockRuns)) return;
     // The start moves on by the pause, across midnight as ElapsedBetween counts.
-    GameTimes[0] += away;
-    if (GameTimes[0] >= kLastSecondOfDay) GameTimes[0] -= kLastSecondOfDay;
-    RefreshTimeDisplay();
+    g.GameTimes[0] += away;
+    if (g.GameTimes[0] >= kLastSecondOfDay) g.GameTimes[0] -= kLastSecondOfDay;
+    RefreshTimeDisplay(g);
 }
 
-bool ClockPaused() {
-    return g_pausedAt >= 0;
+bool ClockPaused(const Game& g) {
+    return g.pausedAt >= 0;
 }
 
-void ClockTick() {
-    if (ClockPaused()) return;
-    RefreshTimeDisplay();
+void ClockTick(Game& g) {
+    if (ClockPaused(g)) return;
+    RefreshTimeDisplay(g);
     IMemoryPlay* memory = InstalledPorts().memory;
-    if (Rule(rule::kGoalKind) != 38 || !memory) return;
-    const CardCode model = BottomCode(DestPiles[0]);
-    if (ElapsedSeconds() > StudySeconds() && IsFaceUp(model) && FilaPiles[0].empty()) {
-        RecordStep(ProgramGame(), 1);
+    if (Rule(g.GameRules, rule::kGoalKind) != 38 || !memory) return;
+    const CardCode model = BottomCode(g.DestPiles[0]);
+    if (ElapsedSeconds(g) > StudySeconds() && IsFaceUp(model) && g.FilaPiles[0].empty()) {
+        RecordStep(g, 1);
         memory->EndMemorisePhase();
     }
 }
@@ -163,13 +160,15 @@ bool matchInPlay = false;
 // `solo`: the game counts in the player's results and shows its end dialog;
 // a match's game does neither, for its seats have records of their own.
 bool EndGameAs(bool solo) {
-    if (!Flag(flag::kInProgress)) return false;
+    Game& g = ProgramGame();
+    if (!Flag(g, flag::kInProgress)) return false;
     // Ended already, by the call that is showing its end: nothing to redraw.
-    if (ProgramGame().ending) return true;
-    ProgramGame().ending = true;
+    if (g.ending) return true;
+    g.ending = true;
     struct Ending {
-        ~Ending() { ProgramGame().ending = false; }
-    } ending;
+        Game& g;
+        ~Ending() { g.ending = false; }
+    } ending{g};
     Dialogs().PushBusyCursor();
     bool busy = true;
     auto restoreCursor = [&busy] {
@@ -179,11 +178,11 @@ bool EndGameAs(bool solo) {
     StatusDisplay().HidePileSizePanel();
 
     if (Rule(rule::kScoreToWin) != 0)
-        SetFlag(flag::kFinished, ParameterInt(field::kScore, 0) >= Rule(rule::kScoreToWin));
-    const bool won = solo && Flag(flag::kFinished);
-    const bool clockRan = Flag(flag::kClockRuns);
-    GameTimes[1] = ClockNow();
-    SetFlag(flag::kClockRuns, false);
+        SetFlag(g, flag::kFinished, ParameterInt(field::kScore, 0) >= Rule(rule::kScoreToWin));
+    const bool won = solo && Flag(g, flag::kFinished);
+    const bool clockRan = Flag(g, flag::kClockRuns);
+    g.GameTimes[1] = ClockNow(g);
+    SetFlag(g, flag::kClockRuns, false);
 
     CommandStates().DisablePlayCommands();
 
@@ -194,24 +193,24 @@ bool EndGameAs(bool solo) {
     }
 
     const int kind = Rule(rule::kGoalKind);
-    const int64_t playedMs =
-        clockRan ? ElapsedBetween(GameTimes[0], GameTimes[1]) : int64_t{ElapsedSeconds()} * 1000;
+    const int64_t playedMs = clockRan ? ElapsedBetween(g.GameTimes[0], g.GameTimes[1])
+                                      : int64_t{ElapsedSeconds(g)} * 1000;
     // One measure of the game's time: the label shows it from here on (the
     // result dialog included) and the record keeps the same seconds.
-    if (clockRan) AnnounceElapsed(ProgramGame(), playedMs);
-    const bool played = PlayedAtAll();
-    if (solo) RecordEndingGame(won, static_cast<int>(playedMs / 1000));
+    if (clockRan) AnnounceElapsed(g, playedMs);
+    const bool played = PlayedAtAll(g);
+    if (solo) RecordEndingGame(g, won, static_cast<int>(playedMs / 1000));
     if (solo && kind >= 36 && kind <= 39 && played) {
-        StatusDisplay().ShowStatusText(MissesText(GameMisses(), Slips(ProgramGame()), kind != 38));
+        StatusDisplay().ShowStatusText(MissesText(GameMisses(), Slips(g), kind != 38));
         GameWindows().ShowMemoryEnd(won);
     }
     GameWindows().RefreshGameMark();
 
     MainGame.SetOpt(opt::kHeld, 0);
     MainGame.SetOpt(opt::kHeldTop, 0);
-    SetFlag(flag::kFinished, false);
-    SetFlag(flag::kInProgress, false);
-    SetFlag(flag::kEnded, true);
+    SetFlag(g, flag::kFinished, false);
+    SetFlag(g, flag::kInProgress, false);
+    SetFlag(g, flag::kEnded, true);
     MainGame.SetOpt(opt::kCloseAsked, 0);
     GameObserver().HistoryChanged();
 
@@ -220,7 +219,7 @@ bool EndGameAs(bool solo) {
         Waits().Wait(200);
         PlayEventSound("Won", GetParameter(field::kSoundsGameWon) == "Y");
         GameWindows().PlayWinningAnimation();
-        SetFlag(flag::kWinAnimation, false);
+        SetFlag(g, flag::kWinAnimation, false);
     }
     restoreCursor();
 

@@ -5,6 +5,8 @@
 
 namespace bw {
 
+struct Game;
+
 // Ends the running game: stops the clock, shows the memory result dialog,
 // plays the winning sound and show after a win and offers the next game.
 // True when the game was won; without a game in progress nothing changes.
@@ -22,7 +24,7 @@ bool MatchInPlay();
 std::string MissesText(int misses, int slips, bool withSlips);
 
 // The elapsed time last shown, in whole seconds.
-int ElapsedSeconds();
+int ElapsedSeconds(const Game& g);
 // Milliseconds as "h:nn:ss" with the window's time separator.
 std::string FormatElapsed(int64_t ms);
 // The time of day elapsed from `start` to `now` (ms since midnight); a clock
@@ -30,17 +32,17 @@ std::string FormatElapsed(int64_t ms);
 int64_t ElapsedBetween(int64_t start, int64_t now);
 
 // Shows the running clock's elapsed time (nothing while it is stopped).
-void RefreshTimeDisplay();
+void RefreshTimeDisplay(Game& g);
 // Starts the game clock from zero now (still held while a pause lasts).
-void StartClock();
+void StartClock(Game& g);
 // While a modal window of the program covers the game, its time stands
 // still: the clock and the memorise phase of "Forget me not" wait, and go
 // on from where they stopped at ResumeClock. Only the transitions count.
-void PauseClock();
-void ResumeClock();
-bool ClockPaused();
+void PauseClock(Game& g);
+void ResumeClock(Game& g);
+bool ClockPaused(const Game& g);
 // The one-second timer: the time label, and the end of the memorise phase
 // of "Forget me not" (goal kind 38) through the installed memory play.
-void ClockTick();
+void ClockTick(Game& g);
 
 }  // namespace bw

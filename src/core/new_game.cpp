@@ -26,11 +26,7 @@
 
 namespace bw {
 
-constinit OffsetRows& OffsetTable = detail::programGame.OffsetTable;
-
 namespace {
-
-constinit std::string& g_caption = detail::programGame.caption;
 
 // The hourglass from construction until Release (or the end of the scope).
 class Hourglass {
@@ -161,7 +157,7 @@ bool OpenGame(int id, const std::string& name, int mode, bool remember, const st
         SetParameter(field::kPlayer, player);
         platform::IniWriteString(SettingsFile(), "Preference", "UserDefault",
                                  GetParameter(field::kPlayer));
-        UpdateTitle();
+        UpdateTitle(ProgramGame());
         GameWindows().RefreshOpenGameMarks();
     }
     if (changedGame || MainGame.Opt(opt::kForcedAnnounced) == 2)
@@ -190,8 +186,8 @@ bool OpenGame(int id, const std::string& name, int mode, bool remember, const st
     return true;
 }
 
-void DrawOffsetTable() {
-    for (auto& row : OffsetTable) {
+void DrawOffsetTable(Game& g) {
+    for (auto& row : g.OffsetTable) {
         row[0] = 0;
         int p = static_cast<int>(platform::RandomBelow(4));
         int s = 0;
@@ -232,70 +228,72 @@ void RefuseUnreadableGame() {
 }  // namespace
 
 bool StartGame(bool deal, bool animate, int mode, bool quiet) {
+    Game& g = ProgramGame();
     Hourglass busy;
-    UpdateTitle();
+    UpdateTitle(g);
 
     for (int o :
          {opt::kTableDrawn, opt::kStockPressed, opt::kFillTableaus, opt::kMisses, opt::kMoveMarkA,
           opt::kMoveMarkB, opt::kAutoplay, opt::kStockChanged, opt::kRandomNumber})
-        MainGame.SetOpt(o, 0);
-    MainGame.SetOpt(opt::kCountsPlayed, -1);
-    ProgramGame().RunningCount = 0;
+        g.Options.SetOpt(o, 0);
+    g.Options.SetOpt(opt::kCountsPlayed, -1);
+    g.RunningCount = 0;
 
     ClearPiles(false, deal);
-    DrawOffsetTable();
+    DrawOffsetTable(g);
     SetParameter(field::kNewGameMarkA, "0");
     SetParameter(field::kNewGameMarkB, "0");
 
     if (deal) {
-        ResetMemoryLog(ProgramGame());
+        ResetMemoryLog(g);
         StatusDisplay().ShowStatusText(std::string());
-        if (Rule(rule::kPackCards) != 0)
-            RestoreRuleBases(ProgramGame());
+        if (Rule(g, rule::kPackCards) != 0)
+            RestoreRuleBases(g);
         else
             LoadGame();
         if (!GameRulesReadable()) {
             RefuseUnreadableGame();
             return true;
         }
-        SetFlag(flag::kClockRuns, false);
-        AnnounceElapsed(ProgramGame(), 0);
-        MainGame.SetOpt(opt::kStockPasses, 1);
+        SetFlag(g, flag::kClockRuns, false);
+        AnnounceElapsed(g, 0);
+        g.Options.SetOpt(opt::kStockPasses, 1);
         SetParameter(field::kScore, "0");
         if (mode == kNewGameNumber) {
-            MainGame.SetOpt(opt::kRandomNumber, 1);
+            g.Options.SetOpt(opt::kRandomNumber, 1);
             DrawGameNumber();
         }
         DealGame();
         WindowControl().TableDealt();
     }
 
-    SetFlag(flag::kInProgress, true);
-    SetFlag(flag::kFinished, false);
+    SetFlag(g, flag::kInProgress, true);
+    SetFlag(g, flag::kFinished, false);
     GameObserver().HistoryChanged();
-    UpdateTitle();
+    UpdateTitle(g);
     if (!quiet) TableView().PaintEmptyTable();
-    AnnounceScore(ProgramGame(), GetParameter(field::kScore));
-    RefreshTimeDisplay();
+    AnnounceScore(g, GetParameter(field::kScore));
+    RefreshTimeDisplay(g);
     if (!quiet) TableView().RepaintTable(animate && GetParameter(field::kDealAnimation) != "N");
 
-    if (!Flag(flag::kClockRuns)) {
-        StartClock();
-        RefreshTimeDisplay();
+    if (!Flag(g, flag::kClockRuns)) {
+        StartClock(g);
+        RefreshTimeDisplay(g);
     }
 
-    if (Status(ProgramGame()).autoplay && Status(ProgramGame()).commands) {
+    if (Status(g).autoplay && Status(g).commands) {
         Waits().WaitForPlayer(800);
         RunAutoplayLoop();
     }
 
     busy.Release();
     // Autoplay may have ended a won game; its commands stay off then.
-    if (Flag(flag::kInProgress)) CommandStates().EnablePlayCommands(Rule(rule::kNoSaving) != 1);
+    if (Flag(g, flag::kInProgress))
+        CommandStates().EnablePlayCommands(Rule(g, rule::kNoSaving) != 1);
 
-    if (Rule(rule::kGoalKind) == 44 && Flag(flag::kInProgress)) {
-        SetFlag(flag::kFinished, IsGameWon());
-        if (Flag(flag::kFinished)) EndGame();
+    if (Rule(g, rule::kGoalKind) == 44 && Flag(g, flag::kInProgress)) {
+        SetFlag(g, flag::kFinished, IsGameWon());
+        if (Flag(g, flag::kFinished)) EndGame();
     }
     return true;
 }
@@ -305,13 +303,13 @@ void DrawGameNumber() {
     const long long b = platform::RandomBelow(999999);
     const std::string digits = "0000000000000" + std::to_string(a * b);
     SetParameter(field::kGameNumber, digits.substr(digits.size() - 13));
-    UpdateTitle();
+    UpdateTitle(ProgramGame());
 }
 
 void LoadGame() {
     LoadGameRules(ProgramGame(), static_cast<int>(ParameterInt(field::kGameId, -1)));
     ApplyUndoModeOfGame();
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     CommandStates().EnableGameMenus(Rule(rule::kHintsDemo) == 1, Rule(rule::kNoSaving) != 1);
     CommandStates().UpdateUndoCaptions();
     GameSetUp().SetUpLoadedGame();
@@ -334,15 +332,20 @@ std::string TitleText() {
     return caption;
 }
 
-void UpdateTitle() {
+void UpdateTitle(Game& g) {
     const std::string caption = TitleText();
-    if (caption == g_caption) return;
-    g_caption = caption;
+    if (caption == g.caption) return;
+    g.caption = caption;
     StatusDisplay().SetCaption(caption);
 }
 
-void ResetTitle() {
-    g_caption.clear();
+void ResetTitle(Game& g) {
+    g.caption.clear();
+}
+
+int OffsetAt(const Game& g, int row, int position) {
+    if (row < 1 || row > 7 || position < 0 || position > 12) return 0;
+    return g.OffsetTable[static_cast<size_t>(row - 1)][static_cast<size_t>(position)];
 }
 
 }  // namespace bw

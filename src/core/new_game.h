@@ -7,6 +7,8 @@
 
 namespace bw {
 
+struct Game;
+
 // Random-game mode of StartGame and OpenGame: draw a new game number; any
 // other value deals the number that is already stored (a replay).
 constexpr int kNewGameNumber = 2;
@@ -66,21 +68,17 @@ void DrawGameNumber();
 void LoadGame();
 
 // Rewrites the main window's caption when it changed.
-void UpdateTitle();
+void UpdateTitle(Game& g);
 // The caption UpdateTitle would set now.
 std::string TitleText();
 // Forgets the last caption set, so the next UpdateTitle sets it again.
-void ResetTitle();
+void ResetTitle(Game& g);
 
 // The drawing offsets of cards in cascading tableau piles, redrawn at every
 // new game: 7 rows of 13 steps of -2..2 pixels; row r (1..7) is index r - 1,
 // position 0 of each row is 0.
 using OffsetRows = std::array<std::array<int, 13>, 7>;
-extern OffsetRows& OffsetTable;
-void DrawOffsetTable();
-inline int OffsetAt(int row, int position) {
-    if (row < 1 || row > 7 || position < 0 || position > 12) return 0;
-    return OffsetTable[static_cast<size_t>(row - 1)][static_cast<size_t>(position)];
-}
+void DrawOffsetTable(Game& g);
+int OffsetAt(const Game& g, int row, int position);
 
 }  // namespace bw

@@ -206,18 +206,18 @@ bool IsTableauTop(CardCode code) {
     return false;
 }
 
-void SavePiles() {
-    SavedPiles.mazzo = MazzoPiles;
-    SavedPiles.fila = FilaPiles;
-    SavedPiles.dest = DestPiles;
-    SavedPiles.appogg = AppoggPiles;
+void SavePiles(Game& g) {
+    g.SavedPiles.mazzo = g.MazzoPiles;
+    g.SavedPiles.fila = g.FilaPiles;
+    g.SavedPiles.dest = g.DestPiles;
+    g.SavedPiles.appogg = g.AppoggPiles;
 }
 
-void RestorePiles() {
-    MazzoPiles = SavedPiles.mazzo;
-    FilaPiles = SavedPiles.fila;
-    DestPiles = SavedPiles.dest;
-    AppoggPiles = SavedPiles.appogg;
+void RestorePiles(Game& g) {
+    g.MazzoPiles = g.SavedPiles.mazzo;
+    g.FilaPiles = g.SavedPiles.fila;
+    g.DestPiles = g.SavedPiles.dest;
+    g.AppoggPiles = g.SavedPiles.appogg;
 }
 
 }  // namespace bw

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "core/game.h"
 #include "core/state.h"
 
 namespace bw {
@@ -54,8 +55,8 @@ bool IsFaceDown(CardCode code);
 bool IsTableauTop(CardCode code);
 void ClearPiles(bool redraw, bool clearTable);
 
-void SavePiles();
-void RestorePiles();
+void SavePiles(Game& g);
+void RestorePiles(Game& g);
 
 // The register's face flag of a card: '1' up, '0' down.
 // Inline: the deal sets a flag for every card it places.
@@ -69,11 +70,12 @@ inline void SetFaceFlag(std::vector<std::string>& cardRegister, CardCode code, c
     std::string& line = cardRegister[static_cast<size_t>(code - 1)];
     if (line.size() >= 20) line[19] = flag;
 }
+// The same in the program's game.
 inline char FaceFlag(CardCode code) {
-    return FaceFlag(CardRegister, code);
+    return FaceFlag(ProgramGame().CardRegister, code);
 }
 inline void SetFaceFlag(CardCode code, char flag) {
-    SetFaceFlag(CardRegister, code, flag);
+    SetFaceFlag(ProgramGame().CardRegister, code, flag);
 }
 inline bool IsFaceUp(CardCode code) {
     return code >= 1 && FaceFlag(code) == '1';

@@ -92,8 +92,8 @@ IScreen& Screen() {
 bool StandardGameHooks::EndGame() {
     return bw::EndGame();
 }
-void StandardGameHooks::ClockTick() {
-    bw::ClockTick();
+void StandardGameHooks::ClockTick(Game& g) {
+    bw::ClockTick(g);
 }
 void StandardGameHooks::CheckTwinRowsFull() {
     if (g_ports.memory) g_ports.memory->CheckTwinRowsFull();

@@ -11,6 +11,8 @@
 
 namespace bw {
 
+struct Game;
+
 class IDialogs {
 public:
     virtual ~IDialogs() = default;
@@ -300,7 +302,7 @@ public:
     // Ends the running game; true when it was won.
     virtual bool EndGame() { return false; }
     // One tick of the game clock, time label included.
-    virtual void ClockTick() {}
+    virtual void ClockTick(Game& /*g*/) {}
     // After every move onto a tableau pile in goal kind 38.
     virtual void CheckTwinRowsFull() {}
 };
@@ -310,7 +312,7 @@ public:
 class StandardGameHooks : public IGameHooks {
 public:
     bool EndGame() override;
-    void ClockTick() override;
+    void ClockTick(Game& g) override;
     void CheckTwinRowsFull() override;
 };
 

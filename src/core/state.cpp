@@ -12,70 +12,74 @@ constinit PileList& MazzoPiles = detail::programGame.MazzoPiles;
 constinit PileList& FilaPiles = detail::programGame.FilaPiles;
 constinit PileList& DestPiles = detail::programGame.DestPiles;
 constinit PileList& AppoggPiles = detail::programGame.AppoggPiles;
-constinit PileSet& SavedPiles = detail::programGame.SavedPiles;
-constinit std::vector<std::string>& CardRegister = detail::programGame.CardRegister;
 constinit RuleTable& GameRules = detail::programGame.GameRules;
-constinit std::array<int16_t, 40>& FilaLeft = detail::programGame.FilaLeft;
-constinit std::array<int16_t, 40>& FilaTop = detail::programGame.FilaTop;
 constinit TMainGame MainGame(detail::programGame.Options);
-constinit std::array<uint8_t, 16>& GameFlags = detail::programGame.GameFlags;
-constinit std::array<int64_t, 2>& GameTimes = detail::programGame.GameTimes;
 
-void FillCardRegister() {
+bool Flag(int i) {
+    return Flag(ProgramGame(), i);
+}
+
+void SetFlag(int i, bool on) {
+    SetFlag(ProgramGame(), i, on);
+}
+
+void FillCardRegister(Game& g) {
     static const char* kSuits[4] = {"CUORI", "QUADR", "FIORI", "PICCH"};
     static const char* kRanks[13] = {"A",  "02", "03", "04", "05", "06", "07",
                                      "08", "09", "10", "J",  "Q",  "K"};
-    CardRegister.clear();
-    CardRegister.reserve(108);
+    std::vector<std::string>& cards = g.CardRegister;
+    cards.clear();
+    cards.reserve(108);
     for (int deck = 0; deck < 2; ++deck)
         for (int s = 0; s < 4; ++s)
             for (int r = 0; r < 13; ++r) {
                 std::string name = std::string(kSuits[s]) + "_" + kRanks[r];
                 name.resize(15, ' ');
                 int code = deck * 52 + s * 13 + r + 1;
-                CardRegister.push_back(name + std::to_string(s + 1) + FormatCode(code) + "1");
+                cards.push_back(name + std::to_string(s + 1) + FormatCode(code) + "1");
             }
     for (int j = 0; j < 4; ++j) {
         std::string name = "JOKER";
         name.resize(15, ' ');
-        CardRegister.push_back(name + "4" + FormatCode(105 + j) + "1");
+        cards.push_back(name + "4" + FormatCode(105 + j) + "1");
     }
 }
 
-void ResetPileAnchors() {
+void ResetPileAnchors(Game& g) {
+    OptionTable& options = g.Options;
     for (int i = 0; i < 3; ++i) {
-        MainGame.SetStockLeft(i, kOffStock);
-        MainGame.SetStockTop(i, kOffStock);
+        options.SetStockLeft(i, kOffStock);
+        options.SetStockTop(i, kOffStock);
     }
     for (int i = 0; i < 16; ++i) {
-        MainGame.SetDestLeft(i, kOffDest);
-        MainGame.SetDestTop(i, kOffDest);
+        options.SetDestLeft(i, kOffDest);
+        options.SetDestTop(i, kOffDest);
     }
     for (int i = 0; i < 10; ++i) {
-        MainGame.SetAppoggLeft(i, kOffAppogg);
-        MainGame.SetAppoggTop(i, kOffAppogg);
+        options.SetAppoggLeft(i, kOffAppogg);
+        options.SetAppoggTop(i, kOffAppogg);
     }
-    FilaLeft.fill(static_cast<int16_t>(kOffFila));
-    FilaTop.fill(static_cast<int16_t>(kOffFila));
+    g.FilaLeft.fill(static_cast<int16_t>(kOffFila));
+    g.FilaTop.fill(static_cast<int16_t>(kOffFila));
 }
 
-void ResetGameState() {
-    MazzoPiles.assign(3, std::string());
-    FilaPiles.assign(40, std::string());
-    DestPiles.assign(16, std::string());
-    AppoggPiles.assign(10, std::string());
-    SavedPiles = PileSet{};
-    FillCardRegister();
-    GameRules.fill(0);
-    MainGame.ClearOptions();
+void ResetGameState(Game& g) {
+    g.MazzoPiles.assign(3, std::string());
+    g.FilaPiles.assign(40, std::string());
+    g.DestPiles.assign(16, std::string());
+    g.AppoggPiles.assign(10, std::string());
+    g.SavedPiles = PileSet{};
+    FillCardRegister(g);
+    g.GameRules.fill(0);
+    g.Options.ClearOptions();
     MainGame.catalogue.clear();
     MainGame.second.clear();
-    GameFlags.fill(0);
-    GameTimes.fill(0);
-    ClearHistory(ProgramGame(), true);
-    FilaLeft.fill(0);
-    FilaTop.fill(0);
-    ResetMoveEngineState(ProgramGame());
+    g.GameFlags.fill(0);
+    g.GameTimes.fill(0);
+    ClearHistory(g, true);
+    g.FilaLeft.fill(0);
+    g.FilaTop.fill(0);
+    ResetMoveEngineState(g);
 }
 
 }  // namespace bw

@@ -15,6 +15,8 @@
 
 namespace bw {
 
+struct Game;
+
 // Pile kinds, as codes.
 enum PileKind : int {
     kNoPile = 0,
@@ -41,11 +43,6 @@ extern PileList& MazzoPiles;
 extern PileList& FilaPiles;
 extern PileList& DestPiles;
 extern PileList& AppoggPiles;
-// The trial copy used to try a move and take it back.
-extern PileSet& SavedPiles;
-
-// 108 lines of 20 characters: name (15), suit digit, code (3), face flag.
-extern std::vector<std::string>& CardRegister;
 
 // 489 signed 16-bit rule entries of the current game, named in rule::.
 using RuleTable = std::array<int16_t, 489>;
@@ -86,8 +83,6 @@ inline bool FirstFoundationIsSelection() {
 
 // The tableau anchors, outside the option table. FilaTop holds table
 // coordinates; FilaTopOnScreen subtracts the scroll offset (option 90).
-extern std::array<int16_t, 40>& FilaLeft;
-extern std::array<int16_t, 40>& FilaTop;
 
 // Not-on-the-table markers; a coordinate at or below -10000 is off the table.
 constexpr int kOffStock = -10000;
@@ -169,10 +164,6 @@ inline int Opt(int entry) {
     return MainGame.Opt(entry);
 }
 
-inline int FilaTopOnScreen(int i) {
-    return FilaTop[static_cast<size_t>(i)] - MainGame.Opt(opt::kScroll);
-}
-
 // Positions of GameFlags.
 namespace flag {
 constexpr int kCloseRefused = 0;
@@ -186,28 +177,21 @@ constexpr int kFinished = 8;
 constexpr int kEnded = 9;
 }  // namespace flag
 
-extern std::array<uint8_t, 16>& GameFlags;
-inline bool Flag(int i) {
-    return GameFlags[static_cast<size_t>(i)] != 0;
-}
+// The flags of the program's game; Flag(g, i) in core/game.h reads any game's.
+bool Flag(int i);
+void SetFlag(int i, bool on);
 // A flag of a given game's flags.
 inline bool Flag(const std::array<uint8_t, 16>& flags, int i) {
     return flags[static_cast<size_t>(i)] != 0;
 }
-inline void SetFlag(int i, bool on) {
-    GameFlags[static_cast<size_t>(i)] = on ? 1 : 0;
-}
-
-// Entry 0: when the game clock started; entry 1: when the game ended.
-// Milliseconds since local midnight.
-extern std::array<int64_t, 2>& GameTimes;
 
 // Fills the card register (all cards face up) and empties everything else:
 // the state of a program that has just started.
-void ResetGameState();
-void FillCardRegister();
+void ResetGameState(Game& g);
+// 108 lines of 20 characters: name (15), suit digit, code (3), face flag.
+void FillCardRegister(Game& g);
 
 // Sets every pile anchor to its not-on-the-table marker.
-void ResetPileAnchors();
+void ResetPileAnchors(Game& g);
 
 }  // namespace bw

@@ -77,7 +77,7 @@ CardPlace FindCard(CardCode card) {
 }
 
 bool Slotted(int index) {
-    const int d = TableauDirection(index);
+    const int d = TableauDirection(ProgramGame(), index);
     return d == 8 || d == 9;
 }
 
@@ -97,17 +97,18 @@ bool Overlap(const Area& a, const Area& b) {
 // nearest lower pile starting above it and sharing columns, families 2 and 6
 // the nearest lower pile it overlaps.
 int CoveredNeighbour(int i) {
-    const int d = TableauDirection(i);
+    const int d = TableauDirection(ProgramGame(), i);
     if (d != 1 && d != 2 && d != 6) return -1;
     const std::string name = PileName(kFila, i + 1);
     const Area mine = PileArea(name, i);
     for (int j = i - 1; j >= 0; --j) {
-        if (!OnTable(FilaLeft[static_cast<size_t>(j)])) continue;
+        if (!OnTable(ProgramGame().FilaLeft[static_cast<size_t>(j)])) continue;
         const Area other = PileArea(PileName(kFila, j + 1), j);
         if (d == 1) {
-            if (FilaTop[static_cast<size_t>(j)] < FilaTop[static_cast<size_t>(i)] &&
-                std::abs(FilaLeft[static_cast<size_t>(j)] - FilaLeft[static_cast<size_t>(i)]) <
-                    CardWidth)
+            if (ProgramGame().FilaTop[static_cast<size_t>(j)] <
+                    ProgramGame().FilaTop[static_cast<size_t>(i)] &&
+                std::abs(ProgramGame().FilaLeft[static_cast<size_t>(j)] -
+                         ProgramGame().FilaLeft[static_cast<size_t>(i)]) < CardWidth)
                 return j;
         } else if (Overlap(mine, other)) {
             return j;
@@ -141,7 +142,7 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
             if (Rule(rule::kAppoggFamily) != 3) return;
             const Area cell = PileArea(p.Name(), p.index);
             for (int i = 0; i < TableauCount(); ++i) {
-                if (!OnTable(FilaLeft[static_cast<size_t>(i)])) continue;
+                if (!OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)])) continue;
                 const std::string name = PileName(kFila, i + 1);
                 if (Overlap(cell, PileArea(name, i))) {
                     PileDrawing().DrawPile(name, kOnTable);
@@ -276,7 +277,7 @@ void BuildHeldImage() {
 void LiftCards(CardCode card, bool single) {
     CardPlace p = FindCard(card);
     if (!p.pile) return;
-    SavePiles();
+    SavePiles(ProgramGame());
     const Area before = p.kind == kFila ? PileArea(p.Name(), p.index) : Area{};
     const bool whole = WholeCell(p);
     std::string& pile = *p.pile;
@@ -297,7 +298,7 @@ void LiftCards(CardCode card, bool single) {
     }
     RedrawPlace(p, before);
     if (whole) Restore(PileArea(p.Name(), p.index));
-    RestorePiles();
+    RestorePiles(ProgramGame());
     ProgramGame().pointer.lifted = true;
 }
 
@@ -460,10 +461,10 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
     }
     if (Rule(rule::kTableFamily) != 8) {
         for (int i = 0; i < TableauCount(); ++i) {
-            if (!OnTable(FilaLeft[static_cast<size_t>(i)])) continue;
+            if (!OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)])) continue;
             const std::string name = PileName(kFila, i + 1);
             const int slots = SlotCount(FilaPiles[static_cast<size_t>(i)]);
-            if (TableauDirection(i) == 9 && slots > 0) {
+            if (TableauDirection(ProgramGame(), i) == 9 && slots > 0) {
                 // Every slot of a row is a place of its own, recorded for the row.
                 for (int k = 0; k < slots; ++k) {
                     const CardPoint c = CardSlotPosition(name, i, k);

@@ -168,7 +168,7 @@ Grid GridPlaces() {
     std::vector<GridPlace> all;
     const int rows = TableauCount();
     for (int r = 0; r < rows; ++r) {
-        if (!OnTable(FilaLeft[static_cast<size_t>(r)])) continue;
+        if (!OnTable(ProgramGame().FilaLeft[static_cast<size_t>(r)])) continue;
         const std::string name = PileName(kFila, r + 1);
         // Rows of side-by-side cards keep a slot for every card (holes too);
         // a pile is one place, empty or not.

@@ -61,7 +61,8 @@ std::vector<GridCard> FaceUpGridCards() {
 // cards, otherwise the row's anchor.
 CardPoint TurnBackPosition(const GridCard& g) {
     if (Rule(rule::kTableFamily) == 9) return CardSlotPosition(RowName(g.row), g.row, g.slot);
-    return {FilaLeft[static_cast<size_t>(g.row)], FilaTopOnScreen(g.row)};
+    return {ProgramGame().FilaLeft[static_cast<size_t>(g.row)],
+            FilaTopOnScreen(ProgramGame(), g.row)};
 }
 
 bool Matches(CardCode a, CardCode b) {
@@ -254,7 +255,8 @@ void DealTwins() {
         const int r = 10 + i;
         if (r >= rows || Row(r).empty()) continue;
         Waits().Wait(kTurnBackPause);
-        const int left = FilaLeft[static_cast<size_t>(r)], top = FilaTopOnScreen(r);
+        const int left = ProgramGame().FilaLeft[static_cast<size_t>(r)],
+                  top = FilaTopOnScreen(ProgramGame(), r);
         CardDrawing().DrawCardFace(BottomCode(Row(r)), left, top, kOnBoth);
         CardDrawing().RestoreCardCorners(left, top, kOnBoth);
     }
@@ -268,7 +270,8 @@ int TwinMatches(bool mark) {
         const CardCode model = BottomCode(DestPiles[static_cast<size_t>(j)]);
         if (model < 1 || Row(j).empty()) continue;
         const bool right = BottomCode(Row(j)) == model + 52;
-        const int left = FilaLeft[static_cast<size_t>(j)], top = FilaTopOnScreen(j);
+        const int left = ProgramGame().FilaLeft[static_cast<size_t>(j)],
+                  top = FilaTopOnScreen(ProgramGame(), j);
         if (right) CardDrawing().DrawSelectionFrame(left, top, kOnBoth);
         CardDrawing().DrawAnswerMark(left, top, right, kOnBoth);
     }

@@ -53,7 +53,8 @@ bool TableauHit(int x, int y, PileHit& hit) {
         // Side-by-side rows overlap the next pile: the pile drawn last wins.
         for (int i = n - 1; i >= 0; --i) {
             const std::string name = PileName(kFila, i + 1);
-            const int left = FilaLeft[static_cast<size_t>(i)], top = FilaTopOnScreen(i);
+            const int left = ProgramGame().FilaLeft[static_cast<size_t>(i)],
+                      top = FilaTopOnScreen(ProgramGame(), i);
             if (!OnTable(left) || !OnTable(top)) continue;
             const int right = CardLeftInPile(name, i, 0, false) + CardWidth;
             if (!Contains(left, top, right, top + CardHeight, x, y)) continue;
@@ -67,11 +68,12 @@ bool TableauHit(int x, int y, PileHit& hit) {
     }
     for (int i = 0; i < n; ++i) {
         const std::string name = PileName(kFila, i + 1);
-        const int left = FilaLeft[static_cast<size_t>(i)], top = FilaTopOnScreen(i);
+        const int left = ProgramGame().FilaLeft[static_cast<size_t>(i)],
+                  top = FilaTopOnScreen(ProgramGame(), i);
         if (!OnTable(left) || !OnTable(top)) continue;
         const CardPoint topCard = CardPositionInPile(name, i, 0, false);
         int l = left, t = top, r = left + CardWidth, b = top + CardHeight;
-        switch (TableauDirection(i)) {
+        switch (TableauDirection(ProgramGame(), i)) {
             case 2:
             case 6: r = topCard.left + CardWidth; break;
             case 10: l = topCard.left; break;
@@ -161,10 +163,11 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
     const bool tableau = kind == "Fila";
     if (count == 0 || index < 0 || index >= (tableau ? 40 : 10)) return {};
     const std::string name = kind + std::to_string(index + 1);
-    const int family = tableau ? TableauDirection(index) : Rule(rule::kAppoggFamily);
-    const CardPoint anchor =
-        tableau ? CardPoint{FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(index)}
-                : CardPoint{MainGame.AppoggLeft(index), MainGame.AppoggTop(index)};
+    const int family = tableau ? TableauDirection(ProgramGame(), index) : Rule(rule::kAppoggFamily);
+    const CardPoint anchor = tableau
+                                 ? CardPoint{ProgramGame().FilaLeft[static_cast<size_t>(index)],
+                                             FilaTopOnScreen(ProgramGame(), index)}
+                                 : CardPoint{MainGame.AppoggLeft(index), MainGame.AppoggTop(index)};
 
     switch (family) {
         case 1:
@@ -672,7 +675,7 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
         SetFlag(flag::kDoubleClick, false);
         return;
     }
-    GameHooks().ClockTick();
+    GameHooks().ClockTick(ProgramGame());
     MainGame.SetOpt(opt::kPressX, x);
     MainGame.SetOpt(opt::kPressY, y);
     const PileHit hit = HitTest(x, y);

@@ -52,7 +52,7 @@ bool Eligible(const PileHit& hit, bool& single) {
         case kFila: {
             if (Rule(rule::kPickUpRule) == 0) return false;
             if (IsTableauTop(c)) return true;
-            const int family = TableauDirection(PileNumberOf(hit.name) - 1);
+            const int family = TableauDirection(ProgramGame(), PileNumberOf(hit.name) - 1);
             // Rows of slots lift one card at a time, like family 12.
             if (family == 12 || family == 8 || family == 9) return CanPickUp(c, false);
             if (!CanPickUp(c, false)) return false;
@@ -129,7 +129,7 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
     if (toTableaus)
         for (bool empty : {false, true})
             for (int i = 0; i < TableauCount() && !moved; ++i)
-                if (i != own && OnTable(FilaLeft[static_cast<size_t>(i)]) &&
+                if (i != own && OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)]) &&
                     FilaPiles[static_cast<size_t>(i)].empty() == empty)
                     moved = send({kFila, i});
     if (reservesAllowed && single)

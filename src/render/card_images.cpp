@@ -768,7 +768,7 @@ void SetUpCards() {
     }
 
     // 7. Piles back to their markers, offsets, layout.
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     setUp.UpdateGameMenus();
     SetOverlapOffsets(SizeLetter());
     setUp.LayOutPiles();

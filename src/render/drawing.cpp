@@ -7,6 +7,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/stock_moves.h"
@@ -188,7 +189,7 @@ void DrawCard(CardCode code, int left, int top, bool raised, const Canvas& canva
     if (face < 0 || !OnTable(left) || !OnTable(top)) return;
     std::array<From, 4> from = StandardCorners(raised);
     if (pileKind == kFila) {
-        const int direction = TableauDirection(pileIndex);
+        const int direction = TableauDirection(ProgramGame(), pileIndex);
         // Sideways cascades overlap left and right instead of top and bottom.
         if (direction == 2 || direction == 6) {
             from = {From::kCanvas, From::kTable, From::kCanvas, From::kTable};

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/state.h"
 
@@ -110,14 +111,20 @@ private:
     std::optional<int> OverlapStart() const;
 
     // Anchors; every store wraps to 16 bits.
-    static int X(int i) { return (i >= 0 && i < 40) ? FilaLeft[static_cast<size_t>(i)] : kOffFila; }
-    static int Y(int i) { return (i >= 0 && i < 40) ? FilaTop[static_cast<size_t>(i)] : kOffFila; }
+    static int X(int i) {
+        return (i >= 0 && i < 40) ? ProgramGame().FilaLeft[static_cast<size_t>(i)] : kOffFila;
+    }
+    static int Y(int i) {
+        return (i >= 0 && i < 40) ? ProgramGame().FilaTop[static_cast<size_t>(i)] : kOffFila;
+    }
     static bool HasFila(int i) { return i >= 0 && i < 40; }
     static void SetX(int i, long long v) {
-        if (HasFila(i)) FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(Wrap(v));
+        if (HasFila(i))
+            ProgramGame().FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(Wrap(v));
     }
     static void SetY(int i, long long v) {
-        if (HasFila(i)) FilaTop[static_cast<size_t>(i)] = static_cast<int16_t>(Wrap(v));
+        if (HasFila(i))
+            ProgramGame().FilaTop[static_cast<size_t>(i)] = static_cast<int16_t>(Wrap(v));
     }
     static void SetStock(int i, long long left, long long top) {
         MainGame.SetStockLeft(i, Wrap(left));
@@ -1015,7 +1022,7 @@ void LayOutPiles(const LayoutInput& in) {
 }
 
 void ResetAndLayOutPiles(const LayoutInput& in) {
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     LayOutPiles(in);
 }
 
@@ -1129,8 +1136,8 @@ std::vector<PilePosition> PilesOnTable() {
     for (int i = 0; i < h; ++i)
         add("Dest" + std::to_string(i + 1), MainGame.DestLeft(i), MainGame.Opt(opt::kDestTop + i));
     for (int i = 0; i < g; ++i)
-        add("Fila" + std::to_string(i + 1), FilaLeft[static_cast<size_t>(i)],
-            FilaTop[static_cast<size_t>(i)]);
+        add("Fila" + std::to_string(i + 1), ProgramGame().FilaLeft[static_cast<size_t>(i)],
+            ProgramGame().FilaTop[static_cast<size_t>(i)]);
     for (int i = 0; i < c; ++i)
         add("Appogg" + std::to_string(i + 1), MainGame.AppoggLeft(i),
             MainGame.Opt(opt::kAppoggTop + i));

@@ -99,7 +99,7 @@ QImage RenderDealtTable(const RenderRequest& request) {
     SetFlag(flag::kInProgress, true);
     if (request.cardSize == kFitToTableSize) {
         FitCardsToTable();
-        ResetPileAnchors();
+        ResetPileAnchors(ProgramGame());
         setUp.LayOutPiles();
     }
 

@@ -8,6 +8,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/ports.h"
@@ -69,7 +70,8 @@ int MarkOf(int kind, int index) {
 }
 
 bool FilaOnTable(int i) {
-    return OnTable(FilaLeft[static_cast<size_t>(i)]) && OnTable(FilaTop[static_cast<size_t>(i)]);
+    return OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)]) &&
+           OnTable(ProgramGame().FilaTop[static_cast<size_t>(i)]);
 }
 bool DestOnTable(int k) {
     return OnTable(Opt(k)) && OnTable(Opt(opt::kDestTop + k));
@@ -127,7 +129,8 @@ void DrawFoundation(int k, const Canvas& canvas) {
 // over it drawn again: cards always lie above marks, as in a full repaint.
 void DrawTableauMark(int index, const Canvas& canvas) {
     if (index < 0 || index >= 40 || !FilaOnTable(index)) return;
-    const QPoint at(FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(index));
+    const QPoint at(ProgramGame().FilaLeft[static_cast<size_t>(index)],
+                    FilaTopOnScreen(ProgramGame(), index));
     DrawPileMark(kMarkTableau, at.x(), at.y(), canvas, index);
     const QRect mark = CardRectAt(at.x(), at.y());
     for (int j = 0; j < TableauCount(); ++j) {
@@ -177,8 +180,8 @@ void RedrawDeck() {
 void DrawArrow(const Canvas& canvas) {
     QImage* img = canvas.image();
     if (!img || !FilaOnTable(5)) return;
-    const int x = FilaLeft[5] + CardWidth + 5;
-    const int y = FilaTopOnScreen(5) + static_cast<int>(CardHeight * 0.5);
+    const int x = ProgramGame().FilaLeft[5] + CardWidth + 5;
+    const int y = FilaTopOnScreen(ProgramGame(), 5) + static_cast<int>(CardHeight * 0.5);
     {
         QPainter p(img);
         p.translate(0, canvas.ShiftY());
@@ -217,16 +220,19 @@ void DrawTextBox(const Canvas& canvas, const QRect& box, const QString& text, co
 void DrawSumLabels(const Canvas& canvas) {
     const int piles = TableauCount();
     if (piles < 4 || !FilaOnTable(3)) return;
-    const int column = FilaLeft[3];
+    const int column = ProgramGame().FilaLeft[3];
     for (int j = 0; j < piles; ++j) {
-        if (!FilaOnTable(j) || FilaLeft[static_cast<size_t>(j)] != column) continue;
+        if (!FilaOnTable(j) || ProgramGame().FilaLeft[static_cast<size_t>(j)] != column) continue;
         int sum = 0;
         for (int i = 0; i < piles; ++i) {
-            if (FilaTop[static_cast<size_t>(i)] != FilaTop[static_cast<size_t>(j)]) continue;
+            if (ProgramGame().FilaTop[static_cast<size_t>(i)] !=
+                ProgramGame().FilaTop[static_cast<size_t>(j)])
+                continue;
             const int rank = RankOf(TopCode(FilaPiles[static_cast<size_t>(i)]));
             if (rank >= 1 && rank <= 13) sum += rank;
         }
-        const QRect box(column + CardWidth + 5, FilaTopOnScreen(j) + (CardHeight - 18) / 2, 58, 18);
+        const QRect box(column + CardWidth + 5,
+                        FilaTopOnScreen(ProgramGame(), j) + (CardHeight - 18) / 2, 58, 18);
         DrawTextBox(canvas, box, QCoreApplication::translate("Table", "Sum = %1").arg(sum),
                     QImage());
     }
@@ -253,7 +259,8 @@ QPoint PileAnchor(const std::string& name, int pileIndex) {
     switch (kind) {
         case kFila:
             if (index >= 40) break;
-            return QPoint(FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(index));
+            return QPoint(ProgramGame().FilaLeft[static_cast<size_t>(index)],
+                          FilaTopOnScreen(ProgramGame(), index));
         case kDest:
             if (index >= 16) break;
             return QPoint(MainGame.DestLeft(index), MainGame.DestTop(index));
@@ -326,7 +333,7 @@ DeckPlace DeckPosition() {
     if (MainGame.StockLeft(2) >= 0) return {"Waste", stock(2)};
     if (MainGame.DestLeft(0) >= 0)
         return {"Dest1", QPoint(MainGame.DestLeft(0), MainGame.DestTop(0))};
-    return {"Fila1", QPoint(FilaLeft[0], FilaTopOnScreen(0))};
+    return {"Fila1", QPoint(ProgramGame().FilaLeft[0], FilaTopOnScreen(ProgramGame(), 0))};
 }
 
 void RepaintTable(const Canvas& canvas, bool animateDeal) {
@@ -343,8 +350,8 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
         if (Rule(rule::kTableFamily) != 4) {
             for (int i = 0; i < tableaus; ++i)
                 if (FilaOnTable(i))
-                    DrawPileMark(kMarkTableau, FilaLeft[static_cast<size_t>(i)], FilaTopOnScreen(i),
-                                 table, i);
+                    DrawPileMark(kMarkTableau, ProgramGame().FilaLeft[static_cast<size_t>(i)],
+                                 FilaTopOnScreen(ProgramGame(), i), table, i);
             for (int k = 0; k < reserves; ++k)
                 if (AppoggOnTable(k))
                     DrawPileMark(kMarkReserve, MainGame.AppoggLeft(k), MainGame.AppoggTop(k), table,
@@ -471,7 +478,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
     std::string* live = PileByName(name);
     if (!live) return;
     const std::string current = *live;
-    const int direction = PileDirection(name, index);
+    const int direction = PileDirection(ProgramGame(), name, index);
     QRect erased;
 
     if (kind == kFila && (direction == 8 || direction == 9)) {

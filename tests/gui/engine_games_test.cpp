@@ -178,7 +178,8 @@ TEST_F(JumpPlay, ACardJumpsIntoTheGapAndTheCardJumpedOverLeaves) {
     const int gap = Empty();
     ASSERT_GE(gap, 0);
     EXPECT_EQ(CardsOnTableau(), 24);
-    for (int i = 0; i < 25; ++i) EXPECT_TRUE(OnTable(FilaLeft[static_cast<size_t>(i)])) << i;
+    for (int i = 0; i < 25; ++i)
+        EXPECT_TRUE(OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)])) << i;
     // Q of clubs is the card left out.
     for (const std::string& p : FilaPiles) EXPECT_LT(FindSlot(p, C(12)), 0);
 

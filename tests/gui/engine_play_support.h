@@ -99,7 +99,8 @@ inline void PrintTo(const TableState& t, std::ostream* os) {
 
 inline TableState CurrentTable() {
     TableState t{MazzoPiles, DestPiles, FilaPiles, AppoggPiles, std::string()};
-    for (const std::string& line : CardRegister) t.faces += line.empty() ? '?' : line.back();
+    for (const std::string& line : ProgramGame().CardRegister)
+        t.faces += line.empty() ? '?' : line.back();
     return t;
 }
 

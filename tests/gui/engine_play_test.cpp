@@ -24,7 +24,7 @@ TEST_F(KlondikePlay, DealsTheStaircaseWithOnlyTheTopCardsUp) {
         ASSERT_EQ(pile.size(), static_cast<size_t>(i + 1));
         for (size_t k = 0; k < pile.size(); ++k)
             EXPECT_EQ(IsFaceUp(pile[k]), k + 1 == pile.size()) << "Fila" << i + 1 << " card " << k;
-        EXPECT_TRUE(OnTable(FilaLeft[static_cast<size_t>(i)]));
+        EXPECT_TRUE(OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)]));
     }
     EXPECT_EQ(SlotCount(MazzoPiles[0]), 24);
     for (CardCode c : Cards(MazzoPiles[0])) EXPECT_FALSE(IsFaceUp(c));
@@ -35,10 +35,10 @@ TEST_F(KlondikePlay, DealsTheStaircaseWithOnlyTheTopCardsUp) {
     for (int i = 0; i < 4; ++i) EXPECT_TRUE(OnTable(MainGame.DestLeft(i))) << i;
     EXPECT_LT(MainGame.StockLeft(0) + CardWidth, MainGame.StockLeft(1));
     EXPECT_LT(MainGame.StockLeft(1) + CardWidth, MainGame.DestLeft(0));
-    EXPECT_LT(MainGame.DestTop(0) + CardHeight, FilaTop[0]);
+    EXPECT_LT(MainGame.DestTop(0) + CardHeight, ProgramGame().FilaTop[0]);
     for (int i = 1; i < 7; ++i)
-        EXPECT_LT(FilaLeft[static_cast<size_t>(i - 1)] + CardWidth,
-                  FilaLeft[static_cast<size_t>(i)]);
+        EXPECT_LT(ProgramGame().FilaLeft[static_cast<size_t>(i - 1)] + CardWidth,
+                  ProgramGame().FilaLeft[static_cast<size_t>(i)]);
 }
 
 // A table laid by hand for the drop tests: a king to build on, a queen on a
@@ -68,7 +68,8 @@ TEST_F(KlondikeTable, RefusedDropsPutTheCardsBackUnchanged) {
     EXPECT_EQ(MainGame.Opt(94), 0);
     // A black queen on a black king, then on an empty pile that wants a king.
     EXPECT_TRUE(DragOnto(TopOf("Fila3"), "Fila1"));
-    EXPECT_TRUE(DragTo(TopOf("Fila3"), FilaLeft[3] + 2, FilaTop[3] + 2));
+    EXPECT_TRUE(
+        DragTo(TopOf("Fila3"), ProgramGame().FilaLeft[3] + 2, ProgramGame().FilaTop[3] + 2));
     // Spades of one colour are no run: nothing is lifted from inside them.
     EXPECT_FALSE(DragOnto(CardOf("Fila7", 0), "Fila1"));
     EXPECT_EQ(CurrentTable(), laid);
@@ -90,7 +91,8 @@ TEST_F(KlondikeTable, LegalDropsMoveAndUndoRedoRestoreTheTableExactly) {
     EXPECT_EQ(Played("Tableau"), 1);
     states.push_back(CurrentTable());
     // The run from the king of diamonds goes whole to the empty pile.
-    ASSERT_TRUE(DragTo(CardOf("Fila5", 0), FilaLeft[3] + 3, FilaTop[3] + 3));
+    ASSERT_TRUE(
+        DragTo(CardOf("Fila5", 0), ProgramGame().FilaLeft[3] + 3, ProgramGame().FilaTop[3] + 3));
     EXPECT_EQ(Cards(FilaPiles[3]), (std::vector<CardCode>{D(13), C(12), H(11)}));
     EXPECT_TRUE(FilaPiles[4].empty());
     states.push_back(CurrentTable());
@@ -131,7 +133,8 @@ TEST_F(KlondikeTable, TheBestCoveredOfTwoPilesTakesTheCard) {
     Lay("Fila2", {C(13)});
     Lay("Fila4", {H(12)});
     ShowLaidTable();
-    const int l1 = FilaLeft[0], l2 = FilaLeft[1], top = FilaTop[0] + 5;
+    const int l1 = ProgramGame().FilaLeft[0], l2 = ProgramGame().FilaLeft[1],
+              top = ProgramGame().FilaTop[0] + 5;
     const int gap = l2 - l1 - CardWidth;
     ASSERT_GT(CardWidth - gap, 20) << "the piles must be close enough to cover both";
     // Mostly over the second king.
@@ -360,9 +363,11 @@ TEST_F(FreeCellPlay, RunsMoveAsFarAsTheFreeCellsAllow) {
     ASSERT_TRUE(DragOnto(TopOf("Fila8"), "Fila2"));
     ASSERT_TRUE(FilaPiles[7].empty());
     const TableState emptied = CurrentTable();
-    EXPECT_TRUE(DragTo(CardOf("Fila2", 1), FilaLeft[7] + 2, FilaTop[7] + 2));
+    EXPECT_TRUE(
+        DragTo(CardOf("Fila2", 1), ProgramGame().FilaLeft[7] + 2, ProgramGame().FilaTop[7] + 2));
     EXPECT_EQ(CurrentTable(), emptied);
-    ASSERT_TRUE(DragTo(CardOf("Fila2", 2), FilaLeft[7] + 2, FilaTop[7] + 2));
+    ASSERT_TRUE(
+        DragTo(CardOf("Fila2", 2), ProgramGame().FilaLeft[7] + 2, ProgramGame().FilaTop[7] + 2));
     EXPECT_EQ(Cards(FilaPiles[7]), (std::vector<CardCode>{D(10), S(9), H(8)}));
     // A single card into a free cell.
     ASSERT_TRUE(DragOnto(TopOf("Fila7"), "Appogg3"));

@@ -116,7 +116,7 @@ protected:
 
     static TableState Current() {
         TableState s{MazzoPiles, DestPiles, FilaPiles, AppoggPiles, {}, TableBitmap};
-        for (const std::string& line : CardRegister) s.faces += line.back();
+        for (const std::string& line : ProgramGame().CardRegister) s.faces += line.back();
         return s;
     }
 

@@ -408,7 +408,7 @@ TEST_F(MainWindowTest, AboutBoxNamesTheProgramAndOpensItsHomePage) {
 TEST_F(MainWindowTest, TimerTicksTheGameClock) {
     EXPECT_EQ(window.Timer1->interval(), 1000);
     clock.dayStart = 10 * 3600 * 1000;
-    GameTimes[0] = clock.MillisecondsOfDay();
+    ProgramGame().GameTimes[0] = clock.MillisecondsOfDay();
     window.Timer1Timer();  // the clock is stopped: the label stays
     EXPECT_EQ(window.TimeText(), ZeroTimeText().toStdString());
     SetFlag(flag::kClockRuns, true);
@@ -421,7 +421,7 @@ TEST_F(MainWindowTest, TimerTicksTheGameClock) {
 TEST_F(MainWindowTest, PressOnTheTableReachesThePressHandler) {
     window.show();
     clock.dayStart = 9 * 3600 * 1000;
-    GameTimes[0] = clock.MillisecondsOfDay();
+    ProgramGame().GameTimes[0] = clock.MillisecondsOfDay();
     SetFlag(flag::kInProgress, true);
     SetFlag(flag::kClockRuns, true);
     clock.Advance(5000);
@@ -532,9 +532,9 @@ TEST_F(StartUpTest, EmptySettingsFolderStartsOnTheDefaultGame) {
     EXPECT_TRUE(Flag(flag::kStockOperation));
     EXPECT_EQ(MainGame.Opt(122), 4);
     EXPECT_EQ(MainGame.Opt(100), -1);
-    EXPECT_EQ(CardRegister.size(), 108u);
-    EXPECT_EQ(CardRegister[0], "CUORI_A        10011");
-    EXPECT_EQ(CardRegister[107], "JOKER          41081");
+    EXPECT_EQ(ProgramGame().CardRegister.size(), 108u);
+    EXPECT_EQ(ProgramGame().CardRegister[0], "CUORI_A        10011");
+    EXPECT_EQ(ProgramGame().CardRegister[107], "JOKER          41081");
     EXPECT_EQ(dir.read("QLRV0620.DAT"), "Quillory version: 06.20\r\n");
     // Default preferences: large flat bar, both panels, autoplay on.
     EXPECT_TRUE(window.LargeBar());

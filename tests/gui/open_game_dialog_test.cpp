@@ -403,12 +403,12 @@ TEST_F(OpenGameDialog, PreviewTableLeavesTheRunningGameAlone) {
     GameRules[371] = 52;
     MainGame.SetOpt(70, 0);
     MainGame.SetOpt(90, 4);
-    FilaLeft[0] = 123;
+    ProgramGame().FilaLeft[0] = 123;
     SetParameter(pos::kGameNumber, 15, "4242424242424");
     SetParameter(pos::kScore, 6, "17");
     SetFlag(flag::kInProgress, true);
     const auto piles = std::make_tuple(MazzoPiles, FilaPiles, DestPiles, AppoggPiles);
-    const auto reg = CardRegister;
+    const auto reg = ProgramGame().CardRegister;
     const auto rules = GameRules;
 
     {
@@ -419,21 +419,21 @@ TEST_F(OpenGameDialog, PreviewTableLeavesTheRunningGameAlone) {
         // The grid lies inside the picture: four rows of six small cards.
         for (int i = 0; i < 4; ++i) {
             SCOPED_TRACE(i);
-            EXPECT_GE(FilaLeft[i], 0);
-            EXPECT_LE(FilaLeft[i] + 6 * 25, 300);
-            EXPECT_GE(FilaTop[i], 3);
-            EXPECT_LE(FilaTop[i] + 32, 185);
+            EXPECT_GE(ProgramGame().FilaLeft[i], 0);
+            EXPECT_LE(ProgramGame().FilaLeft[i] + 6 * 25, 300);
+            EXPECT_GE(ProgramGame().FilaTop[i], 3);
+            EXPECT_LE(ProgramGame().FilaTop[i] + 32, 185);
         }
         int dealt = 0;
         for (int i = 0; i < 4; ++i) dealt += static_cast<int>(FilaPiles[i].size() / 3);
         EXPECT_EQ(dealt, 24);
     }
     EXPECT_EQ(std::make_tuple(MazzoPiles, FilaPiles, DestPiles, AppoggPiles), piles);
-    EXPECT_EQ(CardRegister, reg);
+    EXPECT_EQ(ProgramGame().CardRegister, reg);
     EXPECT_EQ(GameRules, rules);
     EXPECT_EQ(MainGame.Opt(70), 0);
     EXPECT_EQ(MainGame.Opt(90), 4);
-    EXPECT_EQ(FilaLeft[0], 123);
+    EXPECT_EQ(ProgramGame().FilaLeft[0], 123);
     EXPECT_EQ(GetParameter(pos::kGameNumber, 15), "4242424242424");
     EXPECT_EQ(GetParameter(pos::kScore, 6), "17");
     EXPECT_TRUE(Flag(flag::kInProgress));
@@ -476,8 +476,8 @@ TEST_F(OpenGameDialog, PreviewPictureIsTheDealtTableInSmallCards) {
         PreviewState state(201, QSize(300, 185));
         for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(SlotCount(FilaPiles[static_cast<size_t>(i)]), 6);
-            expected |=
-                QRect(FilaLeft[static_cast<size_t>(i)], FilaTop[static_cast<size_t>(i)], 25, 32);
+            expected |= QRect(ProgramGame().FilaLeft[static_cast<size_t>(i)],
+                              ProgramGame().FilaTop[static_cast<size_t>(i)], 25, 32);
         }
         expected |= QRect(MainGame.StockLeft(2), MainGame.StockTop(2), 25, 32);
     }
@@ -537,7 +537,7 @@ TEST_F(OpenGameDialog, PreviewOfATableWiderThanThePictureIsScaledDown) {
     WriteGames(games);
     {
         PreviewState state(202, QSize(300, 185));
-        EXPECT_GT(FilaLeft[0] + 13 * 25, 300);
+        EXPECT_GT(ProgramGame().FilaLeft[0] + 13 * 25, 300);
     }
     const QImage picture = RenderGamePreview(202, QSize(300, 185));
     ASSERT_EQ(picture.size(), QSize(300, 185));

@@ -28,7 +28,8 @@ TEST_F(PlayTest, MemoryUp4x3WonWithOneMiss) {
     waits.waits.clear();
     std::vector<Slot> cards = GridCards();
     ASSERT_EQ(cards.size(), 12u);
-    for (const Slot& s : cards) ASSERT_TRUE(OnTable(FilaLeft[static_cast<size_t>(s.row)]));
+    for (const Slot& s : cards)
+        ASSERT_TRUE(OnTable(ProgramGame().FilaLeft[static_cast<size_t>(s.row)]));
 
     // Twins: the same card of the two decks.
     auto twinOf = [&](const Slot& a) {

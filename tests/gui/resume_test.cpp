@@ -63,7 +63,7 @@ struct Seen {
 };
 
 Seen Look(Run& run) {
-    RefreshTimeDisplay();  // the passing waits moved the clock on
+    RefreshTimeDisplay(ProgramGame());  // the passing waits moved the clock on
     return {CurrentTable(),
             StepCount(ProgramGame().UndoLists),
             run.window.lblScore->text().toStdString(),

@@ -227,7 +227,7 @@ TEST_F(WindowToolTest, PlayersSettingsNeitherShapeNorChange) {
     EXPECT_NE(run.out.find("Fila1 "), std::string::npos);
     EXPECT_EQ(run.out, "Card 71 96\n" + FormatPilePositions(ParsePositions(run.out)));
     const QPoint table = window.imgSfondo->mapTo(&window, QPoint(0, 0));
-    EXPECT_EQ(ParsePositions(run.out).at(1).top, FilaTop[0] + table.y());
+    EXPECT_EQ(ParsePositions(run.out).at(1).top, ProgramGame().FilaTop[0] + table.y());
 
     // The card size and the pixel ratio asked for are the tool's window's.
     const ToolRun fit = tool.Run("layout 201" + WindowOptions(window) + " --card-size fit");

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "platform/ini.h"
@@ -467,7 +468,7 @@ TEST_F(CardImagesTest, SetUpEndsWithOffsetsAnchorsAndLayout) {
     GameRules[3] = 12;
     GameRules[6] = 1;
     MainGame.SetStockLeft(0, 123);
-    FilaLeft[3] = 77;
+    ProgramGame().FilaLeft[3] = 77;
     SetUpCards();
     EXPECT_EQ(MainGame.Opt(64), 45);  // 18 x 2.5
     EXPECT_EQ(MainGame.Opt(66), 10);  // 4 x 2.5
@@ -476,7 +477,7 @@ TEST_F(CardImagesTest, SetUpEndsWithOffsetsAnchorsAndLayout) {
     EXPECT_EQ(MainGame.Opt(101), 12);
     EXPECT_EQ(MainGame.Opt(102), 8);
     EXPECT_EQ(MainGame.StockLeft(0), kOffStock);
-    EXPECT_EQ(FilaLeft[3], kOffFila);
+    EXPECT_EQ(ProgramGame().FilaLeft[3], kOffFila);
     EXPECT_EQ(layouts, 1);
 }
 

@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "core/card_positions.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "render/card_images.h"
@@ -74,7 +75,7 @@ TEST_P(ShippedGames, EveryCardWhereTheLayoutSaysAndNoPilesOverlap) {
                 const CardCode c = SlotCode(*pile, k);
                 if (FaceIndexOf(c) < 0) continue;
                 // Cards of a cascade show whole only on top.
-                const int direction = PileDirection(name, index);
+                const int direction = PileDirection(ProgramGame(), name, index);
                 if (k < n - 1 && direction != 8 && direction != 9) continue;
                 const CardPoint p = k == n - 1 ? CardPositionInPile(name, index, 0, false)
                                                : CardSlotPosition(name, index, k);

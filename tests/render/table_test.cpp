@@ -110,13 +110,13 @@ TEST_F(TableDrawing, EveryCardLiesWhereTheCardPositionRuleSays) {
         }
         // The top card is where the rule puts the top card.
         const CardPoint top = CardPositionInPile(name, i, 0, false);
-        EXPECT_EQ(top.top, FilaTopOnScreen(i) + i * MainGame.Opt(66)) << name;
+        EXPECT_EQ(top.top, FilaTopOnScreen(ProgramGame(), i) + i * MainGame.Opt(66)) << name;
     }
     // Three face-down and two face-up cards: the top card 3 x 4 + 18 below the pile.
     FilaPiles[2] = "001002003004005";
     for (CardCode c : {1, 2, 3}) SetFaceFlag(c, '0');
     for (CardCode c : {4, 5}) SetFaceFlag(c, '1');
-    EXPECT_EQ(CardTopInPile("Fila3", 2, 0, false) - FilaTopOnScreen(2), 30);
+    EXPECT_EQ(CardTopInPile("Fila3", 2, 0, false) - FilaTopOnScreen(ProgramGame(), 2), 30);
 
     // The stock shows a back raised over its edge, the empty foundations their marks.
     EXPECT_EQ(CompareCard(TableBitmap, CardRectAt(MainGame.StockLeft(0), MainGame.StockTop(0)),
@@ -132,7 +132,8 @@ TEST_F(TableDrawing, EveryCardLiesWhereTheCardPositionRuleSays) {
                           test::MarkOver(PileMark("004"), BackgroundBitmap, dest2), CardHeight),
               "");
     EXPECT_EQ(MainGame.Opt(88), 1);
-    EXPECT_EQ(MainGame.Opt(93), FilaTopOnScreen(6) + 6 * MainGame.Opt(66) + CardHeight);
+    EXPECT_EQ(MainGame.Opt(93),
+              FilaTopOnScreen(ProgramGame(), 6) + 6 * MainGame.Opt(66) + CardHeight);
 }
 
 TEST_F(TableDrawing, GridSlotsSideBySideAndHolesShowTheTable) {
@@ -142,7 +143,7 @@ TEST_F(TableDrawing, GridSlotsSideBySideAndHolesShowTheTable) {
     for (int i = 0; i < 4; ++i) {
         for (int k = 0; k < 6; ++k) {
             const CardPoint p = CardSlotPosition(PileName(kFila, i + 1), i, k);
-            EXPECT_EQ(p.left, FilaLeft[static_cast<size_t>(i)] + k * (CardWidth + 2));
+            EXPECT_EQ(p.left, ProgramGame().FilaLeft[static_cast<size_t>(i)] + k * (CardWidth + 2));
             if (i == 1 && k == 4) {
                 EXPECT_EQ(Rgb(TableBitmap, p.left + 30, p.top + 40),
                           Rgb(BackgroundBitmap, p.left + 30, p.top + 40));
@@ -161,10 +162,11 @@ TEST_F(TableDrawing, RowOrderAndPileOrderDecideWhichCardLiesOnTop) {
     for (CardCode c : {1, 2, 14, 15}) SetFaceFlag(c, '1');
     for (int i = 2; i < 7; ++i) FilaPiles[static_cast<size_t>(i)].clear();
     // Pile 2 overlaps pile 1, 20 right and 30 down.
-    FilaLeft[1] = static_cast<int16_t>(FilaLeft[0] + 20);
-    FilaTop[1] = static_cast<int16_t>(FilaTop[0] + 30);
-    const int x = FilaLeft[0] + 30,
-              y = FilaTopOnScreen(0) + 35;  // under card 1 of pile 1 and card 0 of pile 2
+    ProgramGame().FilaLeft[1] = static_cast<int16_t>(ProgramGame().FilaLeft[0] + 20);
+    ProgramGame().FilaTop[1] = static_cast<int16_t>(ProgramGame().FilaTop[0] + 30);
+    const int x = ProgramGame().FilaLeft[0] + 30,
+              y = FilaTopOnScreen(ProgramGame(), 0) +
+                  35;  // under card 1 of pile 1 and card 0 of pile 2
 
     GameRules[24] = 0;  // row by row: card 1 of pile 1 comes after card 0 of pile 2
     FullRepaint();
@@ -224,7 +226,7 @@ TEST_F(TableDrawing, PairsLeaveHolesInTheGrid) {
     std::string before = FilaPiles[2];
     FilaPiles[2].replace(3 * 5, 3, "000");  // the last slot
     FilaPiles[2].replace(3 * 1, 3, "000");
-    ErasePileTail(before, FilaPiles[2], FilaLeft[2], Canvas::Table(), "Fila3");
+    ErasePileTail(before, FilaPiles[2], ProgramGame().FilaLeft[2], Canvas::Table(), "Fila3");
     RedrawPileTop("Fila3", 2, Canvas::Table());
     const QImage partial = TableBitmap.copy();
     EXPECT_EQ(FirstDifference(partial, FullRepaint()), "");
@@ -233,11 +235,11 @@ TEST_F(TableDrawing, PairsLeaveHolesInTheGrid) {
 TEST_F(TableDrawing, OverlappedPilesAreRedrawnAfterAnErase) {
     DealCascades();
     // Pile 2 lies half over pile 1.
-    FilaLeft[1] = static_cast<int16_t>(FilaLeft[0] + 30);
+    ProgramGame().FilaLeft[1] = static_cast<int16_t>(ProgramGame().FilaLeft[0] + 30);
     FullRepaint();
     const std::string before = FilaPiles[0];
     FilaPiles[0].clear();
-    ErasePileTail(before, "", FilaLeft[0], Canvas::Table(), "Fila1");
+    ErasePileTail(before, "", ProgramGame().FilaLeft[0], Canvas::Table(), "Fila1");
     const QImage partial = TableBitmap.copy();
     EXPECT_EQ(FirstDifference(partial, FullRepaint()), "");
 }
@@ -290,9 +292,9 @@ TEST_F(Deal, WithoutTheShuffleSoundAndFromTheThirdPileOfAGrid) {
 
 TEST(DeckPositionTest, FallsBackPileByPile) {
     test::CoreFixture core;
-    ResetPileAnchors();
-    FilaLeft[0] = 30;
-    FilaTop[0] = 40;
+    ResetPileAnchors(ProgramGame());
+    ProgramGame().FilaLeft[0] = 30;
+    ProgramGame().FilaTop[0] = 40;
     EXPECT_EQ(DeckPosition().pile, "Fila1");
     MainGame.SetDestLeft(0, 10);
     EXPECT_EQ(DeckPosition().pile, "Dest1");
@@ -316,9 +318,10 @@ TEST(DeckPositionTest, FallsBackPileByPile) {
 
 TEST_F(TableDrawing, ArrowBesideTheSixthPileOfStyle172) {
     UseRules({{359, 172}, {360, 1}, {368, 8}});
-    ASSERT_TRUE(OnTable(FilaLeft[5]));
+    ASSERT_TRUE(OnTable(ProgramGame().FilaLeft[5]));
     RepaintTable(Canvas::Table(), false);
-    const int x = FilaLeft[5] + CardWidth + 5 + 10, y = FilaTopOnScreen(5) + CardHeight / 2;
+    const int x = ProgramGame().FilaLeft[5] + CardWidth + 5 + 10,
+              y = FilaTopOnScreen(ProgramGame(), 5) + CardHeight / 2;
     EXPECT_EQ(Rgb(TableBitmap, x, y), 0xFFFFFFu);
     GameRules[51] = 58;  // this goal kind has no arrow
     FullRepaint();

@@ -404,7 +404,8 @@ struct Snapshot {
 
 Snapshot Take() {
     Snapshot s{MazzoPiles, DestPiles, FilaPiles, AppoggPiles, "", GetParameter(pos::kScore, 6)};
-    for (const std::string& line : CardRegister) s.faces += line.empty() ? '?' : line.back();
+    for (const std::string& line : ProgramGame().CardRegister)
+        s.faces += line.empty() ? '?' : line.back();
     return s;
 }
 
@@ -454,10 +455,11 @@ uint64_t TableHash() {
         for (const std::string& p : *list) h.Add(p);
     }
     std::string faces;
-    for (const std::string& line : CardRegister) faces += line.empty() ? '?' : line.back();
+    for (const std::string& line : ProgramGame().CardRegister)
+        faces += line.empty() ? '?' : line.back();
     h.Add(faces);
     h.Add(GetParameter(field::kScore));
-    for (const uint8_t f : GameFlags) h.Add(f);
+    for (const uint8_t f : ProgramGame().GameFlags) h.Add(f);
     h.Add(StepCount(ProgramGame().UndoLists));
     h.Add(StepCount(ProgramGame().RedoLists));
     return h.value();
@@ -661,7 +663,7 @@ private:
         for (int i = 0; i < 3; ++i)
             if (OnTable(MainGame.StockLeft(i))) piles.push_back({PileName(kMazzo + i, 0), i});
         for (int i = 0; i < 40; ++i)
-            if (OnTable(FilaLeft[static_cast<size_t>(i)]))
+            if (OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)]))
                 piles.push_back({PileName(kFila, i + 1), i});
         for (int i = 0; i < 16; ++i)
             if (OnTable(MainGame.DestLeft(i))) piles.push_back({PileName(kDest, i + 1), i});
@@ -784,8 +786,8 @@ private:
     std::string Check(bool afterRelease) {
         ++checks_;
         // Face flags and well-formed piles.
-        for (size_t i = 0; i < CardRegister.size(); ++i) {
-            const std::string& line = CardRegister[i];
+        for (size_t i = 0; i < ProgramGame().CardRegister.size(); ++i) {
+            const std::string& line = ProgramGame().CardRegister[i];
             if (line.size() != 20 || (line.back() != '0' && line.back() != '1'))
                 return "face: card register line " + std::to_string(i + 1) + " is \"" + line + "\"";
         }

@@ -151,14 +151,14 @@ void ResetProcessState() {
     // Before the game state: both leave option entries behind.
     EndHold();
     ForgetJokerCaption(ProgramGame());
-    ResumeClock();  // a pause left by a window that went with its test
-    ResetGameState();
+    ResumeClock(ProgramGame());  // a pause left by a window that went with its test
+    ResetGameState(ProgramGame());
     ResetGameStatus(ProgramGame());
     CardWidth = 71;
     CardHeight = 96;
-    TableauJitter = {};
-    TableauPileFamily.fill(1);
-    OffsetTable = {};
+    ProgramGame().TableauJitter = {};
+    ProgramGame().TableauPileFamily.fill(1);
+    ProgramGame().OffsetTable = {};
     ProgramGame().RunningCount = 0;
     ProgramGame().pointer.GrabOffset = {};
     ProgramGame().pointer.DragRect = {};
@@ -168,7 +168,7 @@ void ResetProcessState() {
     ProgramGame().pointer.DealCounter = 0;
     ResetMemoryLog(ProgramGame());
     ResetResultsSession();
-    ResetTitle();
+    ResetTitle(ProgramGame());
     Params().Reset();
     platform::SetDataDirOverride("");
     platform::SetClock(nullptr);

@@ -5,6 +5,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
@@ -37,7 +38,7 @@ class CardPositions : public ::testing::Test {
 protected:
     test::CoreFixture fx;
     CardPositions() {
-        ResetPileAnchors();
+        ResetPileAnchors(ProgramGame());
         CardWidth = 71;
         CardHeight = 96;
         // Size "B" steps.
@@ -50,7 +51,7 @@ protected:
         MainGame.SetOpt(83, 7);
         MainGame.SetOpt(101, 12);
         MainGame.SetOpt(102, 8);
-        TableauJitter = {};
+        ProgramGame().TableauJitter = {};
         SetParameter(179, 1, "N");
     }
     ~CardPositions() override { platform::SetRandom(nullptr); }
@@ -61,8 +62,8 @@ protected:
 
 TEST_F(CardPositions, DownwardCascadeStepsByFace) {
     GameRules[3] = 1;
-    FilaLeft[0] = 100;
-    FilaTop[0] = 50;
+    ProgramGame().FilaLeft[0] = 100;
+    ProgramGame().FilaTop[0] = 50;
     FilaPiles[0] = Pile({1, 2, 3, 4, 5});
     FaceDown({1, 2, 3});
     // Three face-down steps and one face-up step: 3 x 4 + 18.
@@ -91,8 +92,8 @@ TEST_F(CardPositions, EmptyPilesAndOffTablePiles) {
     GameRules[3] = 1;
     GameRules[4] = 1;
     GameRules[5] = 5;
-    FilaLeft[3] = 40;
-    FilaTop[3] = 30;
+    ProgramGame().FilaLeft[3] = 40;
+    ProgramGame().FilaTop[3] = 30;
     MainGame.SetDestLeft(2, 300);
     MainGame.SetDestTop(2, 10);
     MainGame.SetAppoggLeft(1, 500);
@@ -115,14 +116,14 @@ TEST_F(CardPositions, EmptyPilesAndOffTablePiles) {
     EXPECT_EQ(CardTopInPile("Mazzo_Vis", 1, 0, true), 8);
     // A pile off the table keeps its marker, cards or not.
     FilaPiles[5] = Pile({1, 2});
-    EXPECT_EQ(CardTopInPile("Fila6", 5, 0, false), FilaTop[5]);
+    EXPECT_EQ(CardTopInPile("Fila6", 5, 0, false), ProgramGame().FilaTop[5]);
     EXPECT_FALSE(OnTable(CardTopInPile("Fila6", 5, 0, false)));
     EXPECT_FALSE(OnTable(CardLeftInPile("Dest9", 8, 0, true)));
 }
 
 TEST_F(CardPositions, SidewaysDirections) {
-    FilaLeft[0] = 200;
-    FilaTop[0] = 100;
+    ProgramGame().FilaLeft[0] = 200;
+    ProgramGame().FilaTop[0] = 100;
     FilaPiles[0] = Pile({1, 2, 3});
     FaceDown({1});
     GameRules[3] = 2;
@@ -140,9 +141,9 @@ TEST_F(CardPositions, SidewaysDirections) {
     EXPECT_EQ(CardTopInPile("Fila1", 0, 0, true), 100);
     // Family 11: each pile's own direction.
     GameRules[3] = 11;
-    TableauPileFamily[0] = 2;
+    ProgramGame().TableauPileFamily[0] = 2;
     EXPECT_EQ(CardLeftInPile("Fila1", 0, 0, false), 216);
-    TableauPileFamily[0] = 1;
+    ProgramGame().TableauPileFamily[0] = 1;
 
     // Foundations of direction 2 fan out to the right.
     GameRules[4] = 2;
@@ -154,8 +155,8 @@ TEST_F(CardPositions, SidewaysDirections) {
 
 TEST_F(CardPositions, SquaredWithOneStepDirection7) {
     GameRules[3] = 7;
-    FilaLeft[0] = 0;
-    FilaTop[0] = 100;
+    ProgramGame().FilaLeft[0] = 0;
+    ProgramGame().FilaTop[0] = 100;
     EXPECT_EQ(CardTopInPile("Fila1", 0, 0, true), 100);  // empty: the anchor
     FilaPiles[0] = Pile({1});
     EXPECT_EQ(CardTopInPile("Fila1", 0, 0, false), 100);
@@ -167,8 +168,8 @@ TEST_F(CardPositions, SquaredWithOneStepDirection7) {
 }
 
 TEST_F(CardPositions, SlottedRows) {
-    FilaLeft[0] = 10;
-    FilaTop[0] = 20;
+    ProgramGame().FilaLeft[0] = 10;
+    ProgramGame().FilaTop[0] = 20;
     FilaPiles[0] = Pile({1, 0, 3, 4, 5, 6, 7});
     GameRules[3] = 9;
     EXPECT_EQ(CardSlotPosition("Fila1", 0, 2).left, 10 + 2 * 73);
@@ -194,19 +195,19 @@ TEST_F(CardPositions, JitterShiftsDownwardTableauCardsOnly) {
     GameRules[3] = 1;
     for (int r = 0; r < 7; ++r)
         for (int c = 0; c < 13; ++c)
-            TableauJitter[static_cast<size_t>(r)][static_cast<size_t>(c)] =
+            ProgramGame().TableauJitter[static_cast<size_t>(r)][static_cast<size_t>(c)] =
                 static_cast<int8_t>(r * 10 + c);
     // Rows: pile p < 7 uses row p (0-based), later piles row p mod 6.
-    EXPECT_EQ(JitterFor(6, 0), 60);
-    EXPECT_EQ(JitterFor(7, 0), 10);
-    EXPECT_EQ(JitterFor(12, 0), 0);
+    EXPECT_EQ(JitterFor(ProgramGame(), 6, 0), 60);
+    EXPECT_EQ(JitterFor(ProgramGame(), 7, 0), 10);
+    EXPECT_EQ(JitterFor(ProgramGame(), 12, 0), 0);
     // Columns: card 12 uses column 12, card 13 column 1, card 24 column 0.
-    EXPECT_EQ(JitterFor(0, 12), 12);
-    EXPECT_EQ(JitterFor(0, 13), 1);
-    EXPECT_EQ(JitterFor(0, 24), 0);
+    EXPECT_EQ(JitterFor(ProgramGame(), 0, 12), 12);
+    EXPECT_EQ(JitterFor(ProgramGame(), 0, 13), 1);
+    EXPECT_EQ(JitterFor(ProgramGame(), 0, 24), 0);
 
-    FilaLeft[1] = 100;
-    FilaTop[1] = 0;
+    ProgramGame().FilaLeft[1] = 100;
+    ProgramGame().FilaTop[1] = 0;
     std::string pile;
     for (int c = 1; c <= 14; ++c) pile += FormatCode(c);
     FilaPiles[1] = pile;
@@ -229,20 +230,20 @@ TEST_F(CardPositions, NewJitterTableFollowsTheDraws) {
     // that reaches 3 and is pulled back.
     for (int64_t v : {3, 2, 3, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0}) rng.next.push_back(v);
     platform::SetRandom(&rng);
-    TableauJitter[6][5] = 9;
-    NewJitterTable();
+    ProgramGame().TableauJitter[6][5] = 9;
+    NewJitterTable(ProgramGame());
     const std::array<int8_t, 13> row0 = {0, -1, 1, 0, -1, 0, -1, 0, 1, 0, 0, 0, 0};
     const std::array<int8_t, 13> row1 = {0, 2, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(TableauJitter[0], row0);
-    EXPECT_EQ(TableauJitter[1], row1);
-    EXPECT_EQ(TableauJitter[6][5], 0);  // every row is redrawn
+    EXPECT_EQ(ProgramGame().TableauJitter[0], row0);
+    EXPECT_EQ(ProgramGame().TableauJitter[1], row1);
+    EXPECT_EQ(ProgramGame().TableauJitter[6][5], 0);  // every row is redrawn
 
     // Whatever the draws, the values stay within two pixels.
     platform::SetRandom(nullptr);
     platform::Rng().Seed(42);
     for (int round = 0; round < 50; ++round) {
-        NewJitterTable();
-        for (const auto& row : TableauJitter) {
+        NewJitterTable(ProgramGame());
+        for (const auto& row : ProgramGame().TableauJitter) {
             EXPECT_EQ(row[0], 0);
             for (int8_t v : row) {
                 EXPECT_GE(v, -2);

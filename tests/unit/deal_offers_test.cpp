@@ -83,7 +83,7 @@ TEST_F(DealOffers, RowByRowAndPileByPile) {
     EXPECT_EQ(Dest(2), PileOf({D(1)}));
     EXPECT_TRUE(IsFaceUp(H(2)));  // it lay face down under the king
 
-    ResetGameState();
+    ResetGameState(ProgramGame());
     Game(4, 5, 3);
     AcesWithMode(93);
     Rule(24, 1);
@@ -103,7 +103,7 @@ TEST_F(DealOffers, RowByRowOffersLaterRowsAfterEarlierPiles) {
     EXPECT_EQ(Fila(2), PileOf({H(12), D(13)}));
     EXPECT_EQ(Fila(3), PileOf({C(13), S(5)}));
 
-    ResetGameState();
+    ResetGameState(ProgramGame());
     Game(4, 5, 3);
     AcesWithMode(93);
     Rule(24, 1);

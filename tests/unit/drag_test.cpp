@@ -83,8 +83,8 @@ TEST_F(Drag, TheBetterCoveredLegalPileWinsAndTiesGoToTheHigherPile) {
     EXPECT_EQ(FilaPiles[0], Cards({Spades(10)}));
 
     // Equal areas: a foundation before a tableau pile, then the higher index.
-    FilaLeft[3] = 500;
-    FilaTop[3] = 10;
+    ProgramGame().FilaLeft[3] = 500;
+    ProgramGame().FilaTop[3] = 10;
     EXPECT_EQ(Names(RankTargets({450, 10, 521, 106})),
               (std::vector<std::string>{"Dest2", "Dest1", "Fila4"}));
 }
@@ -211,8 +211,8 @@ TEST_F(Drag, LiftingShowsThePileWithoutTheCardsButKeepsTheData) {
     InstalledPorts().SetTable(&spy);
 
     // Pile 1 starts above pile 2 and shares its columns: redrawn too.
-    FilaLeft[0] = 150;
-    FilaTop[0] = 150;
+    ProgramGame().FilaLeft[0] = 150;
+    ProgramGame().FilaTop[0] = 150;
     FilaPiles[0] = Cards({Spades(3)});
     FilaPiles[1] = Cards({Spades(10), Hearts(9), Clubs(8)});
     PointerPress(MouseButton::kLeft, 0, 260, 225);  // the nine: a run of two

@@ -36,8 +36,8 @@ protected:
         GameRules[367] = 4;
         GameRules[369] = 2;
         for (int i = 0; i < 4; ++i) {
-            FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(10 + 100 * i);
-            FilaTop[static_cast<size_t>(i)] = 200;
+            ProgramGame().FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(10 + 100 * i);
+            ProgramGame().FilaTop[static_cast<size_t>(i)] = 200;
         }
         SetParameter(141, 1, "Y");
     }
@@ -158,7 +158,7 @@ TEST_F(ExecuteMoveTest, FoundationsFirstUntilTheTableauFillStarts) {
     EXPECT_EQ(MainGame.Opt(91), 2);  // stops counting at 2
 
     // With the automatic fill the first move starts it at once.
-    ResetGameState();
+    ResetGameState(ProgramGame());
     GameRules[368] = 4;
     GameRules[41] = 1;
     FilaPiles[0] = "001";
@@ -291,7 +291,7 @@ TEST_F(ExecuteMoveTest, ScoreWinFlagHighlightAndLowestPoint) {
     GameRules[371] = 52;
     GameRules[50] = -42;
     FilaPiles[0] = "001002";
-    FilaTop[0] = 200;
+    ProgramGame().FilaTop[0] = 200;
     Hold(2);
     ASSERT_TRUE(ExecuteMove(1, "Waste"));
     EXPECT_EQ(GetParameter(pos::kScore, 6), "-42");

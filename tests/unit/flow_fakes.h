@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/autoplay.h"
+#include "core/game.h"
 #include "core/game_end.h"
 #include "core/new_game.h"
 #include "core/params.h"
@@ -166,7 +167,7 @@ public:
         InstalledPorts().dialogs = &dialogs;
         platform::SetRandom(&random);
         platform::SetClock(&clock);
-        ResetTitle();
+        ResetTitle(ProgramGame());
         UninstallGameSteps();
     }
     ~FlowFixture() {

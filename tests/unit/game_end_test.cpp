@@ -32,7 +32,7 @@ protected:
         SetFlag(flag::kInProgress, true);
         SetFlag(flag::kClockRuns, true);
         fx.clock.dayStart = 10 * kHour;
-        GameTimes[0] = 10 * kHour;
+        ProgramGame().GameTimes[0] = 10 * kHour;
     }
 };
 
@@ -66,7 +66,7 @@ TEST_F(GameEnd, ALostGameStopsTheClockAndClearsItsFile) {
     EXPECT_FALSE(Flag(flag::kClockRuns));
     EXPECT_FALSE(Flag(flag::kFinished));
     EXPECT_TRUE(Flag(flag::kEnded));
-    EXPECT_EQ(GameTimes[1], 10 * kHour + 65 * 1000);
+    EXPECT_EQ(ProgramGame().GameTimes[1], 10 * kHour + 65 * 1000);
     EXPECT_EQ(window.time, "0:01:05");
     EXPECT_FALSE(platform::FileExists(file));
     EXPECT_EQ(GetParameter(pos::kGameFile, 200), "");
@@ -203,31 +203,52 @@ TEST_F(GameEnd, ElapsedSecondsIsTheTimeShown) {
     window.separator = ".";
     AnnounceElapsed(ProgramGame(), 600'999);
     EXPECT_EQ(window.time, "0.10.00");
-    EXPECT_EQ(ElapsedSeconds(), 600);
+    EXPECT_EQ(ElapsedSeconds(ProgramGame()), 600);
     AnnounceElapsed(ProgramGame(), -5);
-    EXPECT_EQ(ElapsedSeconds(), 0);
+    EXPECT_EQ(ElapsedSeconds(ProgramGame()), 0);
+}
+
+// The clock works on the game it is given and leaves the program's alone.
+TEST_F(GameEnd, TheClockRunsOnTheGameItIsGiven) {
+    Playing();
+    const Game before = ProgramGame();
+    Game other;
+    StartClock(other);  // 10:00:00
+    fx.clock.Advance(5000);
+    PauseClock(other);
+    EXPECT_TRUE(ClockPaused(other));
+    EXPECT_FALSE(ClockPaused(ProgramGame()));
+    fx.clock.Advance(60 * 1000);
+    ClockTick(other);  // a paused clock stands still
+    EXPECT_EQ(ElapsedSeconds(other), 0);
+    ResumeClock(other);
+    EXPECT_EQ(other.GameTimes[0], 10 * kHour + 60 * 1000);
+    fx.clock.Advance(2000);
+    ClockTick(other);
+    EXPECT_EQ(ElapsedSeconds(other), 7);
+    EXPECT_TRUE(ProgramGame() == before);
 }
 
 TEST_F(GameEnd, ClockShowsElapsedTimeAcrossMidnight) {
     Playing();
     fx.clock.Advance(kHour + 2 * 60 * 1000 + 3 * 1000 + 999);
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_EQ(window.time, "1:02:03");
     window.separator = ".";
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_EQ(window.time, "1.02.03");
 
     window.separator = ":";
     fx.clock.dayStart = 23 * kHour + 59 * 60 * 1000;  // 23:59:00
     fx.clock.ms = 0;
-    GameTimes[0] = fx.clock.MillisecondsOfDay();
+    ProgramGame().GameTimes[0] = fx.clock.MillisecondsOfDay();
     fx.clock.Advance(2 * 60 * 1000);  // 00:01:00
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_EQ(window.time, "0:01:59");
 
     SetFlag(flag::kClockRuns, false);
     fx.clock.Advance(10 * 1000);
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_EQ(window.time, "0:01:59");
 }
 
@@ -246,12 +267,12 @@ protected:
 
 TEST_F(Memorise, PhaseEndsAfterTenSecondsWithAnUndoStepFirst) {
     fx.clock.Advance(10 * 1000);
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_TRUE(stepsAtHook.empty());
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
 
     fx.clock.Advance(1000);
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_EQ(window.time, "0:00:11");
     EXPECT_EQ(stepsAtHook, std::vector<int>{1});
 }
@@ -259,15 +280,15 @@ TEST_F(Memorise, PhaseEndsAfterTenSecondsWithAnUndoStepFirst) {
 TEST_F(Memorise, PhaseNeedsFaceUpModelsAndAnEmptyAnswerRow) {
     fx.clock.Advance(20 * 1000);
     SetFaceFlag(1, '0');
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_TRUE(stepsAtHook.empty());
     SetFaceFlag(1, '1');
     FilaPiles[0] = "053";
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_TRUE(stepsAtHook.empty());
     FilaPiles[0].clear();
     GameRules[51] = 37;
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_TRUE(stepsAtHook.empty());
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
 }
@@ -275,7 +296,7 @@ TEST_F(Memorise, PhaseNeedsFaceUpModelsAndAnEmptyAnswerRow) {
 TEST_F(Memorise, WithoutTheHookNothingIsRecorded) {
     InstalledPorts().memory = nullptr;
     fx.clock.Advance(20 * 1000);
-    ClockTick();
+    ClockTick(ProgramGame());
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
 }
 

@@ -97,7 +97,7 @@ protected:
 
     void Deal(int id, const std::string& number) {
         ClearPiles(false, true);
-        FillCardRegister();
+        FillCardRegister(ProgramGame());
         ResetMoveEngineState(ProgramGame());
         MainGame.SetOpt(99, 0);
         LoadGameRules(ProgramGame(), id);
@@ -108,7 +108,7 @@ protected:
         std::string t;
         for (const PileList* l : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles})
             for (const std::string& p : *l) t += p + "|";
-        return t + std::string(CardRegister.size(), ' ');
+        return t + std::string(ProgramGame().CardRegister.size(), ' ');
     }
     static std::vector<CardCode> Cards(const std::string& pile) {
         std::vector<CardCode> out;
@@ -281,8 +281,8 @@ TEST_F(ShippedGames, EveryPileFitsTheTableWithoutOverlap) {
                 std::vector<Card> cards;
                 for (int i = 0; i < R(368); ++i) {
                     const std::string name = PileName(kFila, i + 1);
-                    ASSERT_TRUE(OnTable(FilaLeft[static_cast<size_t>(i)]) &&
-                                OnTable(FilaTop[static_cast<size_t>(i)]))
+                    ASSERT_TRUE(OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)]) &&
+                                OnTable(ProgramGame().FilaTop[static_cast<size_t>(i)]))
                         << name;
                     // Every slot of a grid row; a pile dealt empty holds one card at most.
                     const int slots = std::max(1, SlotCount(FilaPiles[static_cast<size_t>(i)]));

@@ -55,7 +55,7 @@ public:
         SetFlag(flag::kInProgress, false);
         return true;
     }
-    void ClockTick() override { ++ticks; }
+    void ClockTick(Game&) override { ++ticks; }
 };
 
 class InteractionTest : public ::testing::Test {
@@ -71,10 +71,10 @@ protected:
         InstalledPorts().SetWindow(&window);
         InstalledPorts().game = &game;
         InstallInteractionHooks();
-        ResetPileAnchors();
+        ResetPileAnchors(ProgramGame());
         CardWidth = 71;
         CardHeight = 96;
-        TableauJitter = {};
+        ProgramGame().TableauJitter = {};
         ProgramGame().pointer.PeekCard = {};
         MainGame.SetOpt(64, 18);
         MainGame.SetOpt(66, 4);
@@ -103,8 +103,8 @@ protected:
         GameRules[static_cast<size_t>(132 + i)] = static_cast<int16_t>(emptyRule);
         GameRules[static_cast<size_t>(172 + i)] = 0;  // downwards
         GameRules[static_cast<size_t>(212 + i)] = 3;  // alternate colours
-        FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(left);
-        FilaTop[static_cast<size_t>(i)] = static_cast<int16_t>(top);
+        ProgramGame().FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(left);
+        ProgramGame().FilaTop[static_cast<size_t>(i)] = static_cast<int16_t>(top);
     }
 
     // Four foundations in a row at y 10 (x 400, 500, 600, 700), the stock and

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "core/game.h"
 #include "core/state.h"
 #include "render/layout.h"
 #include "support/test_support.h"
@@ -58,7 +59,8 @@ std::ostream& operator<<(std::ostream& os, const XY& p) {
 
 // Stored anchors (table coordinates).
 XY Fila(int i) {
-    return {FilaLeft[static_cast<size_t>(i)], FilaTop[static_cast<size_t>(i)]};
+    return {ProgramGame().FilaLeft[static_cast<size_t>(i)],
+            ProgramGame().FilaTop[static_cast<size_t>(i)]};
 }
 XY Stock(int i) {
     return {MainGame.Opt(56 + i), MainGame.Opt(60 + i)};
@@ -72,14 +74,14 @@ XY Appogg(int i) {
 
 std::vector<int> FilaLefts(int from, int to) {
     std::vector<int> v;
-    for (int i = from; i <= to; ++i) v.push_back(FilaLeft[static_cast<size_t>(i)]);
+    for (int i = from; i <= to; ++i) v.push_back(ProgramGame().FilaLeft[static_cast<size_t>(i)]);
     return v;
 }
 
 class Layout : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetPileAnchors();
+        ResetPileAnchors(ProgramGame());
         SetOverlapOffsets('B');
     }
     void Run(const LayoutInput& in) { LayOutPiles(in); }
@@ -152,11 +154,11 @@ TEST_F(Layout, Grid051SideGapShrinksInNarrowWindows) {
         LayoutInput in = Window1024();
         in.width = c.width;
         in.shadowOffset = c.shadow;
-        ResetPileAnchors();
+        ResetPileAnchors(ProgramGame());
         Run(in);
         SCOPED_TRACE(c.width);
-        EXPECT_EQ(FilaLeft[0], c.x0);
-        EXPECT_EQ(FilaLeft[3], c.x0 + 243);
+        EXPECT_EQ(ProgramGame().FilaLeft[0], c.x0);
+        EXPECT_EQ(ProgramGame().FilaLeft[3], c.x0 + 243);
         EXPECT_EQ(Stock(0).left, c.mazzo);
         EXPECT_EQ(Stock(2).left, c.third);
     }
@@ -197,7 +199,7 @@ TEST_F(Layout, Row014WithStockAboveWidensTheFirstGaps) {
     SetGroup(kTableau, 2, 14, 12);
     Run(Window1024());
     EXPECT_EQ(FilaLefts(0, 4), (std::vector<int>{29, 115, 201, 283, 365}));
-    EXPECT_EQ(FilaLeft[11], 939);
+    EXPECT_EQ(ProgramGame().FilaLeft[11], 939);
     EXPECT_EQ(Stock(0), (XY{29, 100}));  // over the first two columns
     EXPECT_EQ(Stock(1), (XY{115, 100}));
 
@@ -205,7 +207,7 @@ TEST_F(Layout, Row014WithStockAboveWidensTheFirstGaps) {
     SetGroup(kTableau, 2, 1, 12);
     Run(Window1024());
     EXPECT_EQ(FilaLefts(0, 2), (std::vector<int>{29, 115, 201}));
-    EXPECT_EQ(FilaLeft[11], 975);
+    EXPECT_EQ(ProgramGame().FilaLeft[11], 975);
 }
 
 TEST_F(Layout, Row015OnA640ScreenStartsTwoLeftOfTheMargin) {
@@ -289,7 +291,7 @@ TEST_F(Layout, ShadowsOffMoveTheMarginButNotTheStyle013Tableau) {
     Run(in);
     EXPECT_EQ(Stock(0).left, 15);
     EXPECT_EQ(Stock(1).left, 101);
-    EXPECT_EQ(FilaLeft[0], 48);
+    EXPECT_EQ(ProgramGame().FilaLeft[0], 48);
     EXPECT_EQ(Appogg(0).left, 5);
     EXPECT_EQ(Appogg(2).left, 157);
 
@@ -319,7 +321,7 @@ TEST_F(Layout, Rows010AndTheirCentredSingleRow) {
     in.cardWidth = 59;
     in.cardHeight = 80;
     Run(in);
-    EXPECT_EQ(FilaLeft[1], 124);  // 15 + 59 + trunc(50.15)
+    EXPECT_EQ(ProgramGame().FilaLeft[1], 124);  // 15 + 59 + trunc(50.15)
 }
 
 TEST_F(Layout, Rows018FromTheFourRowBlockWithAtLeastOneAndAHalfCards) {
@@ -419,14 +421,14 @@ TEST_F(Layout, StockAloneOnMazzoVisTakesTheStockRowAndTheThirdPileStyles) {
     SetGroup(kStock, 1, 16, 1);
     SetGroup(kTableau, 2, 2, 7);
     Run(Window1024());
-    EXPECT_EQ(FilaLeft[0], 232);
+    EXPECT_EQ(ProgramGame().FilaLeft[0], 232);
     EXPECT_EQ(Stock(1), (XY{131, 100}));
     EXPECT_EQ(Stock(0), (XY{-10000, 100}));
 
     GameRules[9] = 1;
     SetGroup(kStock, 1, 19, 1);
     SetGroup(kThird, 2, 16, 1);
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     Run(Window1024());
     EXPECT_EQ(Stock(0), (XY{101, 100}));
     EXPECT_EQ(Stock(2), (XY{101, 216}));  // below row 1 by a card and 20
@@ -448,12 +450,12 @@ TEST_F(Layout, Reserve005OverlapMovesACentredTableauOnce) {
     // Centred at 192 the first pile (widened by 85) meets the last cell; the
     // tableau restarts at 233 + 71 + 86.
     EXPECT_EQ(FilaLefts(0, 2), (std::vector<int>{390, 471, 552}));
-    EXPECT_EQ(FilaLeft[7], 957);
+    EXPECT_EQ(ProgramGame().FilaLeft[7], 957);
 
     // Reserve cells on another row leave the tableau centred.
     SetGroup(kReserve, 3, 5, 4);
     Run(Window1024());
-    EXPECT_EQ(FilaLeft[0], 192);
+    EXPECT_EQ(ProgramGame().FilaLeft[0], 192);
 
     // Another tableau style cannot move; the correction is not repeated.
     SetGroup(kReserve, 1, 5, 4);
@@ -558,7 +560,7 @@ TEST_F(Layout, Grid118FourRowsOfThirteenAtTheLeftEdge) {
     // Without the third pile the stock takes its place.
     SetGroup(kThird, 0, 0, 0);
     GameRules[366] = 1;
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     Run(Window1024());
     EXPECT_EQ(Stock(0), (XY{443, 555}));
     EXPECT_EQ(Stock(2), (XY{-10000, -10000}));
@@ -712,7 +714,7 @@ TEST_F(Layout, FourRows058AndGrid066) {
     EXPECT_EQ(Dest(3), (XY{736, 392}));
     ExpectApartAndInside(Window1024());
 
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     SetGroup(kDest, 0, 0, 0);
     SetGroup(kTableau, 1, 66, 25);
     SetGroup(kThird, 0, 0, 1);
@@ -740,7 +742,7 @@ TEST_F(Layout, FoundationRows103And108) {
 
     SetGroup(kDest, 0, 0, 12);
     SetGroup(kTableau, 1, 108, 16);
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     Run(Window1024());
     EXPECT_EQ(Stock(0), (XY{35, 143}));
     EXPECT_EQ(Stock(1), (XY{121, 143}));
@@ -768,7 +770,7 @@ TEST_F(Layout, Grids124And125And172AndTheRing061) {
     EXPECT_EQ(Stock(2), (XY{697, 339}));
     ExpectApartAndInside(Window1024());
 
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     SetGroup(kThird, 0, 0, 0);
     SetGroup(kStock, 0, 0, 1);
     SetGroup(kDest, 0, 0, 1);
@@ -780,7 +782,7 @@ TEST_F(Layout, Grids124And125And172AndTheRing061) {
     EXPECT_EQ(Dest(0), (XY{650, 339}));
     ExpectApartAndInside(Window1024());
 
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     SetGroup(kStock, 0, 0, 0);
     SetGroup(kDest, 0, 0, 12);
     SetGroup(kTableau, 1, 61, 8);
@@ -812,7 +814,7 @@ TEST_F(Layout, MoreFoundationAndReserveStyles) {
     EXPECT_EQ(Dest(0).left, 475);  // as 007 on a tall screen
     // More foundations than columns: the ones left of the first column
     // stay where they were.
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     SetGroup(kDest, 1, 7, 9);
     Run(Window1024());
     EXPECT_EQ(Dest(0).left, -10001);
@@ -858,8 +860,8 @@ TEST_F(Layout, TopsAreStoredAbsoluteAndReadShiftedByTheScroll) {
     EXPECT_EQ(Stock(0), (XY{228, 208}));
     EXPECT_EQ(MainGame.StockTop(0), 168);
     EXPECT_EQ(MainGame.DestTop(1), 175);
-    EXPECT_EQ(FilaTop[4], 470);
-    EXPECT_EQ(FilaTopOnScreen(4), 430);
+    EXPECT_EQ(ProgramGame().FilaTop[4], 470);
+    EXPECT_EQ(FilaTopOnScreen(ProgramGame(), 4), 430);
     // Drawing copies: lefts as stored, tops as on screen.
     EXPECT_EQ(MainGame.Opt(123), 228);
     EXPECT_EQ(MainGame.Opt(124), 228);
@@ -894,17 +896,17 @@ TEST_F(Layout, UnknownStylesAndUnusedGroupsKeepTheirMarkers) {
 
     // The layout itself does not reset: a pile placed by an earlier layout
     // stays until the anchors are reset.
-    FilaLeft[5] = 300;
-    FilaTop[5] = 300;
+    ProgramGame().FilaLeft[5] = 300;
+    ProgramGame().FilaTop[5] = 300;
     SetGroup(kTableau, 1, 2, 7);
     Run(Window1024());
     EXPECT_EQ(Dest(2), (XY{-10001, -10001}));
     GameRules[368] = 3;
     Run(Window1024());
-    EXPECT_EQ(FilaLeft[5], 637);  // from the 7-pile run
+    EXPECT_EQ(ProgramGame().FilaLeft[5], 637);  // from the 7-pile run
     ResetAndLayOutPiles(Window1024());
-    EXPECT_EQ(FilaLeft[5], -10002);
-    EXPECT_EQ(FilaLeft[0], 394);
+    EXPECT_EQ(ProgramGame().FilaLeft[5], -10002);
+    EXPECT_EQ(ProgramGame().FilaLeft[0], 394);
 }
 
 TEST_F(Layout, SumsWrapWhenStoredInSixteenBits) {
@@ -913,10 +915,10 @@ TEST_F(Layout, SumsWrapWhenStoredInSixteenBits) {
     in.width = 32767;
     in.cardWidth = 1000;
     Run(in);
-    EXPECT_EQ(FilaLeft[0], 5);
-    EXPECT_EQ(FilaLeft[32], 32325);
-    EXPECT_EQ(FilaLeft[33], -32201);
-    EXPECT_EQ(FilaLeft[39], -26141);
+    EXPECT_EQ(ProgramGame().FilaLeft[0], 5);
+    EXPECT_EQ(ProgramGame().FilaLeft[32], 32325);
+    EXPECT_EQ(ProgramGame().FilaLeft[33], -32201);
+    EXPECT_EQ(ProgramGame().FilaLeft[39], -26141);
 }
 
 TEST_F(Layout, DegenerateRulesDoNotTrap) {
@@ -927,20 +929,20 @@ TEST_F(Layout, DegenerateRulesDoNotTrap) {
     LayoutInput in = Window1024();
     in.width = 60;
     Run(in);
-    EXPECT_EQ(FilaLeft[0], 27);
+    EXPECT_EQ(ProgramGame().FilaLeft[0], 27);
 
     GameRules[361] = 0;
     SetGroup(kTableau, 1, 18, 6);
     Run(Window1024());
-    EXPECT_EQ(FilaTop[0], FilaTop[5]);
+    EXPECT_EQ(ProgramGame().FilaTop[0], ProgramGame().FilaTop[5]);
 
     SetGroup(kTableau, 1, 54, 8);
     in = Window1024();
     in.cardWidth = 40000;
     Run(in);
     // Pile 6 clears the stock at x0 = 140060, stored as 8988.
-    EXPECT_EQ(FilaLeft[0], 8988);
-    EXPECT_EQ(FilaLeft[5], -25491);
+    EXPECT_EQ(ProgramGame().FilaLeft[0], 8988);
+    EXPECT_EQ(ProgramGame().FilaLeft[5], -25491);
 }
 
 // Every whole-table style on several windows, card sizes and with or without
@@ -974,7 +976,7 @@ TEST_F(Layout, EveryWholeTableStyleLaysOutAsRecorded) {
         };
         for (const LayoutInput& in : inputs) {
             for (int third : {0, 1}) {
-                ResetPileAnchors();
+                ResetPileAnchors(ProgramGame());
                 SetGroup(kStock, 0, 0, 2);
                 SetGroup(kDest, 1, 0, 12);
                 SetGroup(kTableau, 1, s.style, 25);
@@ -982,8 +984,8 @@ TEST_F(Layout, EveryWholeTableStyleLaysOutAsRecorded) {
                 Run(in);
                 for (int i = 0; i < 186; ++i) add(MainGame.Opt(i));
                 for (int i = 0; i < 40; ++i) {
-                    add(FilaLeft[static_cast<size_t>(i)]);
-                    add(FilaTop[static_cast<size_t>(i)]);
+                    add(ProgramGame().FilaLeft[static_cast<size_t>(i)]);
+                    add(ProgramGame().FilaTop[static_cast<size_t>(i)]);
                 }
             }
         }
@@ -1044,10 +1046,10 @@ TEST_F(Layout, GroupCodesAndCardSizes) {
     SetGroup(kTableau, 12, 2, 7);
     Run(Window1024());
     EXPECT_EQ(Fila(0), (XY{232, 85}));
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     SetGroup(kTableau, 1, 1002, 7);
     Run(Window1024());
-    EXPECT_EQ(FilaLeft[0], -10002);
+    EXPECT_EQ(ProgramGame().FilaLeft[0], -10002);
 
     int w = 0, h = 0;
     EXPECT_TRUE(CardSizeForLetter('S', w, h));

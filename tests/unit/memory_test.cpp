@@ -32,7 +32,7 @@ public:
         ++ends;
         return wins;
     }
-    void ClockTick() override { ++ticks; }
+    void ClockTick(Game&) override { ++ticks; }
 };
 
 class LiftRecorder : public IPressHooks {
@@ -65,14 +65,14 @@ protected:
         InstalledPorts().SetTable(&table);
         InstalledPorts().game = &game;
         Install<IPressHooks>(&lifts);
-        ResetPileAnchors();
+        ResetPileAnchors(ProgramGame());
         CardWidth = 71;
         CardHeight = 96;
         GameRules[3] = 9;
         GameRules[50] = 1000;  // not won unless a test says so
         for (int r = 0; r < 40; ++r) {
-            FilaLeft[static_cast<size_t>(r)] = 10;
-            FilaTop[static_cast<size_t>(r)] = static_cast<int16_t>(20 + 110 * r);
+            ProgramGame().FilaLeft[static_cast<size_t>(r)] = 10;
+            ProgramGame().FilaTop[static_cast<size_t>(r)] = static_cast<int16_t>(20 + 110 * r);
         }
         MainGame.SetStockLeft(2, 2000);  // the waste, clear of the grid
         MainGame.SetStockTop(2, 20);

@@ -235,7 +235,7 @@ TEST_F(NewGame, TheClockStartsOnceTheTableIsDrawn) {
     };
     StartGame(true, true, 1, false);
     EXPECT_EQ(labels, Log{"0.00.00"});
-    EXPECT_EQ(GameTimes[0], 8 * 3600 * 1000 + 3000);
+    EXPECT_EQ(ProgramGame().GameTimes[0], 8 * 3600 * 1000 + 3000);
     EXPECT_EQ(fx.window.time, "0.00.00");
 }
 
@@ -267,13 +267,13 @@ TEST_F(NewGame, LoadGameResetsAnchorsBeforeTheHook) {
     SetParameter(pos::kGameId, 4, "201");
     GameRules[100] = 5;
     MainGame.SetDestLeft(0, 40);
-    FilaLeft[3] = 40;
+    ProgramGame().FilaLeft[3] = 40;
     int destLeftInHook = 0;
     int filaLeftInHook = 0;
     int pilesInHook = 0;
     setUp.run = [&] {
         destLeftInHook = MainGame.DestLeft(0);
-        filaLeftInHook = FilaLeft[3];
+        filaLeftInHook = ProgramGame().FilaLeft[3];
         pilesInHook = GameRules[368];
     };
     LoadGame();
@@ -371,15 +371,15 @@ TEST_F(NewGame, OpeningEnablesTheCommandsAndAppliesThePerGameAutoplay) {
 TEST_F(NewGame, TitleIsSetOnlyWhenItChanges) {
     SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");
     SetFlag(flag::kInProgress, true);
-    UpdateTitle();
-    UpdateTitle();
+    UpdateTitle(ProgramGame());
+    UpdateTitle(ProgramGame());
     EXPECT_EQ(fx.window.captions, Log{"Brindlewick 2003 3.1  [Memory-Up (6x4)]"});
     SetParameter(pos::kGameNumber, 15, "0000000004711");
-    UpdateTitle();
+    UpdateTitle(ProgramGame());
     EXPECT_EQ(fx.window.captions.back(),
               "Brindlewick 2003 3.1  [Memory-Up (6x4)]  [0000000004711]");
     MainGame.SetOpt(77, 1);
-    UpdateTitle();
+    UpdateTitle(ProgramGame());
     EXPECT_EQ(fx.window.captions.back(),
               "Quillory 2004 6.2  [Memory-Up (6x4)]  [Player 1]  [0000000004711]");
     EXPECT_EQ(fx.window.captions.size(), 3u);
@@ -390,15 +390,15 @@ TEST_F(NewGame, OffsetRowsStayWithinTwoPixelsOfTheLine) {
     // -2 and is folded back. Row 2: up and down until the sum would pass 2.
     fx.random.script = {0, 3, 0, 3, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 3, 2, 3, 2, 3, 2,
                         0, 0, 0, 0, 0, 0, 3, 3, 3, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0};
-    DrawOffsetTable();
+    DrawOffsetTable(ProgramGame());
     using Row = std::array<int, 13>;
-    EXPECT_EQ(OffsetTable[0], (Row{0, -1, 0, -1, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(OffsetTable[1], (Row{0, -1, 2, -1, 2, -1, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(ProgramGame().OffsetTable[0], (Row{0, -1, 0, -1, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(ProgramGame().OffsetTable[1], (Row{0, -1, 2, -1, 2, -1, 0, 0, 0, 0, 0, 0, 0}));
     // After a 3 a second 3 counts 0; 1 and 2 count only right after a 3.
-    EXPECT_EQ(OffsetTable[2], (Row{0, 0, -1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(OffsetAt(1, 5), 1);
-    EXPECT_EQ(OffsetAt(0, 5), 0);
-    EXPECT_EQ(OffsetAt(8, 5), 0);
+    EXPECT_EQ(ProgramGame().OffsetTable[2], (Row{0, 0, -1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(OffsetAt(ProgramGame(), 1, 5), 1);
+    EXPECT_EQ(OffsetAt(ProgramGame(), 0, 5), 0);
+    EXPECT_EQ(OffsetAt(ProgramGame(), 8, 5), 0);
     EXPECT_EQ(fx.random.bounds.size(), 91u);
     for (int64_t b : fx.random.bounds) EXPECT_EQ(b, 4);
 }

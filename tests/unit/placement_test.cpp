@@ -385,7 +385,7 @@ Case On(int ch, std::vector<CardCode> target, CardCode M, bool want, const char*
 
 void Sweep(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
-        ResetGameState();
+        ResetGameState(ProgramGame());
         StandardTable();
         (c.foundation ? DestPiles : FilaPiles)[static_cast<size_t>(c.w)] = PileOf(c.target);
         if (*c.from) Put(c.from, c.M);
@@ -1185,7 +1185,7 @@ TEST_F(Placement, TestsNeverChangeTheTable) {
     DestPiles[1] = PileOf({S(4)});
     MazzoPiles[1] = PileOf({C(3)});
     const auto fila = FilaPiles, dest = DestPiles, mazzo = MazzoPiles;
-    const auto reg = CardRegister;
+    const auto reg = ProgramGame().CardRegister;
     for (int ch = 0; ch <= 125; ++ch) {
         CanPlace(H(2), C(3), {.buildRule = ch, .direction = 2, .baseRank = 1});
         CanPlace(-1, H(2),
@@ -1202,7 +1202,7 @@ TEST_F(Placement, TestsNeverChangeTheTable) {
     EXPECT_EQ(FilaPiles, fila);
     EXPECT_EQ(DestPiles, dest);
     EXPECT_EQ(MazzoPiles, mazzo);
-    EXPECT_EQ(CardRegister, reg);
+    EXPECT_EQ(ProgramGame().CardRegister, reg);
 }
 
 // Every build code's answers on three fixed tables, hashed per code. The
@@ -1293,7 +1293,7 @@ TEST_F(Placement, EveryBuildCodeAnswersAsRecorded) {
         uint32_t hash = 2166136261u;
         auto add = [&](bool b) { hash = (hash ^ (b ? 1u : 0u)) * 16777619u; };
         for (const auto& table : tables) {
-            ResetGameState();
+            ResetGameState(ProgramGame());
             StandardTable();
             Tableau(0, -1, 0, ch);
             Tableau(1, 1, 2, ch, 1);
@@ -1474,7 +1474,7 @@ TEST_F(Offers, GroupedOffersKeepToTheirFoundations) {
 TEST_F(Placement, EngineStateResetsWithTheGameState) {
     ProgramGame().RunningCount = 7;
     SetMovingStackSingle(ProgramGame(), false);
-    ResetGameState();
+    ResetGameState(ProgramGame());
     EXPECT_EQ(ProgramGame().RunningCount, 0);
     EXPECT_TRUE(MovingStackIsSingle(ProgramGame()));
 }

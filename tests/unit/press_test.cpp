@@ -43,7 +43,7 @@ public:
 class Hooks : public IGameHooks {
 public:
     int ticks = 0;
-    void ClockTick() override { ++ticks; }
+    void ClockTick(Game&) override { ++ticks; }
 };
 
 class Press : public ::testing::Test {
@@ -57,10 +57,10 @@ protected:
         InstalledPorts().SetTable(&table);
         InstalledPorts().game = &game;
         Install<IPressHooks>(&hooks);
-        ResetPileAnchors();
+        ResetPileAnchors(ProgramGame());
         CardWidth = 71;
         CardHeight = 96;
-        TableauJitter = {};
+        ProgramGame().TableauJitter = {};
         MainGame.SetOpt(64, 18);
         MainGame.SetOpt(66, 4);
         MainGame.SetOpt(65, 12);
@@ -72,8 +72,8 @@ protected:
         GameRules[369] = 2;
         GameRules[13] = -1;
         for (int i = 0; i < 4; ++i) {
-            FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(100 + 100 * i);
-            FilaTop[static_cast<size_t>(i)] = 200;
+            ProgramGame().FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(100 + 100 * i);
+            ProgramGame().FilaTop[static_cast<size_t>(i)] = 200;
         }
         SetFlag(flag::kInProgress, true);
         ProgramGame().pointer.PeekCard = {};
@@ -106,8 +106,8 @@ TEST_F(Press, HitTestStockAndEdges) {
     EXPECT_EQ(Where(HitTest(5000, 5000)), ":0 0,0,0,0");
 
     // The stock is tried before a tableau pile under it.
-    FilaLeft[0] = 10;
-    FilaTop[0] = 10;
+    ProgramGame().FilaLeft[0] = 10;
+    ProgramGame().FilaTop[0] = 10;
     FilaPiles[0] = "005";
     EXPECT_EQ(HitTest(20, 20).name, "Mazzo");
 }
@@ -130,7 +130,7 @@ TEST_F(Press, HitTestDownwardCascade) {
 
 TEST_F(Press, HitTestOverlapsAndEmptyPiles) {
     // Two single-card piles overlapping from x 150 to 171.
-    FilaLeft[1] = 150;
+    ProgramGame().FilaLeft[1] = 150;
     FilaPiles[0] = "001";
     FilaPiles[1] = "002";
     EXPECT_EQ(HitTest(160, 250).name, "Fila1");  // the lower pile wins
@@ -148,7 +148,7 @@ TEST_F(Press, HitTestOverlapsAndEmptyPiles) {
     // Family 4 rows: the gap between two cards is no card.
     GameRules[3] = 4;
     FilaPiles[0] = "001003";
-    FilaLeft[1] = 1000;
+    ProgramGame().FilaLeft[1] = 1000;
     EXPECT_EQ(HitTest(171, 250).card, 1);
     EXPECT_EQ(HitTest(174, 250).name, "");
     EXPECT_EQ(Where(HitTest(177, 250)), "Fila1:3 177,200,248,296");
@@ -176,8 +176,8 @@ TEST_F(Press, HitTestSidewaysFans) {
 
 TEST_F(Press, SlottedRowsHitOnlyCards) {
     GameRules[3] = 9;
-    FilaLeft[0] = 10;
-    FilaTop[0] = 20;
+    ProgramGame().FilaLeft[0] = 10;
+    ProgramGame().FilaTop[0] = 20;
     FilaPiles[0] = "001000003";
     EXPECT_EQ(Where(HitTest(10, 20)), "Fila1:1 10,20,81,116");
     EXPECT_EQ(HitTest(81, 116).card, 1);

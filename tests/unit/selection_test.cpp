@@ -44,8 +44,10 @@ protected:
         GameRules[39] = static_cast<int16_t>(target);
         int i = 0;
         for (CardCode c : cards) {
-            FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(100 + 90 * (i % 4));
-            FilaTop[static_cast<size_t>(i)] = static_cast<int16_t>(200 + 120 * (i / 4));
+            ProgramGame().FilaLeft[static_cast<size_t>(i)] =
+                static_cast<int16_t>(100 + 90 * (i % 4));
+            ProgramGame().FilaTop[static_cast<size_t>(i)] =
+                static_cast<int16_t>(200 + 120 * (i / 4));
             FilaPiles[static_cast<size_t>(i)] = c ? Cards({c}) : std::string();
             ++i;
         }
@@ -75,8 +77,8 @@ TEST_F(Selection, PyramidKingAloneAndPairsOfThirteenFromUncoveredCards) {
     GameRules[368] = 3;
     MainGame.SetOpt(72, 10);
     for (int r = 0; r < 3; ++r) {
-        FilaLeft[static_cast<size_t>(r)] = 100;
-        FilaTop[static_cast<size_t>(r)] = static_cast<int16_t>(200 + 120 * r);
+        ProgramGame().FilaLeft[static_cast<size_t>(r)] = 100;
+        ProgramGame().FilaTop[static_cast<size_t>(r)] = static_cast<int16_t>(200 + 120 * r);
     }
     FilaPiles[0] = Cards({Hearts(9)});
     FilaPiles[1] = Cards({Hearts(5), Spades(kKing)});

@@ -38,13 +38,13 @@ TEST_F(State, CardFunctions) {
 }
 
 TEST_F(State, CardRegisterLayout) {
-    ASSERT_EQ(CardRegister.size(), 108u);
-    EXPECT_EQ(CardRegister[0], "CUORI_A        10011");
-    EXPECT_EQ(CardRegister[14], "QUADR_02       20151");
-    EXPECT_EQ(CardRegister[61], "CUORI_10       10621");
-    EXPECT_EQ(CardRegister[107], "JOKER          41081");
+    ASSERT_EQ(ProgramGame().CardRegister.size(), 108u);
+    EXPECT_EQ(ProgramGame().CardRegister[0], "CUORI_A        10011");
+    EXPECT_EQ(ProgramGame().CardRegister[14], "QUADR_02       20151");
+    EXPECT_EQ(ProgramGame().CardRegister[61], "CUORI_10       10621");
+    EXPECT_EQ(ProgramGame().CardRegister[107], "JOKER          41081");
     SetFaceFlag(27, '0');
-    EXPECT_EQ(CardRegister[26], "FIORI_A        30270");
+    EXPECT_EQ(ProgramGame().CardRegister[26], "FIORI_A        30270");
     EXPECT_TRUE(IsFaceDown(27));
     EXPECT_TRUE(IsFaceDown(0));
 }
@@ -144,16 +144,16 @@ TEST_F(State, StackFromTableauThenReserves) {
 }
 
 TEST_F(State, AnchorsReadTopsMinusScroll) {
-    ResetPileAnchors();
+    ResetPileAnchors(ProgramGame());
     EXPECT_EQ(MainGame.StockLeft(2), kOffStock);
     EXPECT_EQ(MainGame.DestTop(15), kOffDest);
-    EXPECT_EQ(FilaLeft[39], kOffFila);
+    EXPECT_EQ(ProgramGame().FilaLeft[39], kOffFila);
     EXPECT_EQ(MainGame.AppoggLeft(9), kOffAppogg);
     MainGame.SetDestTop(3, 200);
     MainGame.SetOpt(90, 30);
-    FilaTop[0] = 100;
+    ProgramGame().FilaTop[0] = 100;
     EXPECT_EQ(MainGame.DestTop(3), 170);
-    EXPECT_EQ(FilaTopOnScreen(0), 70);
+    EXPECT_EQ(FilaTopOnScreen(ProgramGame(), 0), 70);
     EXPECT_EQ(MainGame.Opt(20), 200);
 }
 

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "build_info.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "platform/paths.h"
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
         std::cout << "brindlewick-tool " << BW_VERSION << "\n";
         return 0;
     }
-    bw::ResetGameState();
+    bw::ResetGameState(bw::ProgramGame());
     for (const auto& c : Commands()) {
         if (c.name == args[0]) return c.run(Args(args.begin() + 1, args.end()));
     }
