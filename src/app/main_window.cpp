@@ -33,6 +33,7 @@
 #include "core/game_end.h"
 #include "core/game_status.h"
 #include "core/match.h"
+#include "core/memory_log.h"
 #include "core/new_game.h"
 #include "core/params.h"
 #include "core/rules.h"
@@ -53,6 +54,7 @@
 #include "storage/autoplay_prefs.h"
 #include "storage/catalogue.h"
 #include "storage/preferences.h"
+#include "storage/replays.h"
 #include "storage/statistics.h"
 
 namespace bw {
@@ -215,6 +217,7 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
         HideFocusFrame();
         imgSfondoMouseDown(e);
         if (match_) match_->AfterPlay();
+        UpdateBestRun();
     };
     imgSfondo->onKey = [this](int qtKey) {
         if (match_ && qtKey == Qt::Key_Escape && match_->Escape()) return true;
@@ -498,6 +501,39 @@ void TfrmMain::BuildPanels() {
         connect(p, &QWidget::customContextMenuRequested, this,
                 [m, p](const QPoint& at) { m->popup(p->mapToGlobal(at)); });
     }
+
+    pnlBest = Panel(central_, "pnlBest");
+    pnlBest->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblBest = label(pnlBest, "lblBest", QString());
+    lblBest->setAlignment(Qt::AlignCenter);
+    barBest = Panel(pnlBest, "barBest");
+    barBestFill = Panel(barBest, "barBestFill");
+    QPalette track = barBest->palette();
+    track.setColor(QPalette::Window, QColor(200, 200, 200));
+    barBest->setPalette(track);
+    QPalette fill = barBestFill->palette();
+    fill.setColor(QPalette::Window, QColor(0, 96, 192));
+    barBestFill->setPalette(fill);
+    constexpr int kBestWidth = 120, kBestLabel = 16, kBestLine = 3;
+    pnlBest->resize(kBestWidth, kBestLabel + kBestLine + 6);
+    lblBest->setGeometry(2, 2, kBestWidth - 4, kBestLabel);
+    barBest->setGeometry(4, kBestLabel + 3, kBestWidth - 8, kBestLine);
+    pnlBest->hide();
+    popShowBest = new QAction(MainWindowText::tr("Show my best run"), this);
+    popShowBest->setObjectName(QStringLiteral("popShowBest"));
+    popShowBest->setCheckable(true);
+    popShowBest->setChecked(ReadPreference(key::kShowBestRun, "Y") != "N");
+    popTime->addAction(popShowBest);
+    popBest = new QMenu(this);
+    popBest->setObjectName(QStringLiteral("popBest"));
+    popBest->addAction(popShowBest);
+    connect(popShowBest, &QAction::toggled, this, [this](bool on) {
+        WritePreferenceYN(key::kShowBestRun, on);
+        UpdateBestRun();
+    });
+    pnlBest->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pnlBest, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { popBest->popup(pnlBest->mapToGlobal(at)); });
 
     pnlLineaGrigia = Panel(central_, "pnlLineaGrigia");
     pnlLineaNera = Panel(central_, "pnlLineaNera");
@@ -1135,6 +1171,7 @@ void TfrmMain::ArrangeBars() {
     pnlLineaGrigia->setGeometry(0, lineTop, w, 1);
     pnlLineaNera->setGeometry(0, lineTop + 1, w, 1);
     if (match_) match_->Place(w - kPanelMargin, lineTop + 6);
+    pnlBest->move(w - pnlBest->width() - kPanelMargin, lineTop + 6);
     // 4: a panel shows only where it clears the bar's last button.
     QToolButton* last = VisibleLastButton();
     const int barRight = last->x() + last->width();
@@ -1150,10 +1187,11 @@ void TfrmMain::ArrangeBars() {
         button->setVisible(fits);
         separator->setVisible(fits && flat_);
     }
-    for (QWidget* over : {static_cast<QWidget*>(pnlTB), static_cast<QWidget*>(pnlTB1),
-                          static_cast<QWidget*>(pnlLineaGrigia),
-                          static_cast<QWidget*>(pnlLineaNera), static_cast<QWidget*>(pnlTempo),
-                          static_cast<QWidget*>(pnlScore), static_cast<QWidget*>(pnlStatusBar)})
+    for (QWidget* over :
+         {static_cast<QWidget*>(pnlTB), static_cast<QWidget*>(pnlTB1),
+          static_cast<QWidget*>(pnlLineaGrigia), static_cast<QWidget*>(pnlLineaNera),
+          static_cast<QWidget*>(pnlTempo), static_cast<QWidget*>(pnlScore),
+          static_cast<QWidget*>(pnlBest), static_cast<QWidget*>(pnlStatusBar)})
         over->raise();
     PlacePlayerName();
 }
@@ -1304,6 +1342,63 @@ void TfrmMain::mnuAboutClick() {
 
 void TfrmMain::Timer1Timer() {
     ClockTick(ProgramGame());
+    UpdateBestRun();
+}
+
+namespace {
+// What the best-run line follows, so the stored games are read once per deal.
+struct BestRunState {
+    std::string key;  // game id, deal number and player
+    size_t turns = 0;
+    std::vector<int64_t> pairTimes;
+    bool passed = false;
+};
+BestRunState& BestState() {
+    static BestRunState state;
+    return state;
+}
+}  // namespace
+
+void TfrmMain::UpdateBestRun() {
+    BestRunState& st = BestState();
+    const Game& g = ProgramGame();
+    const TurnRecord& record = Turns(g);
+    std::string deal = GetParameter(field::kGameNumber);
+    deal.erase(deal.find_last_not_of(' ') + 1);
+    const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
+    const std::string player = GetParameter(field::kPlayer);
+    const std::string key = std::to_string(gameId) + ' ' + deal + ' ' + player;
+    // A new deal, or the same one restarted (its turns start again): the
+    // stored games may hold the run just finished.
+    if (key != st.key || record.turns.size() < st.turns) {
+        st.key = key;
+        st.passed = false;
+        st.pairTimes.clear();
+        if (RecordsTurns(Rule(rule::kGoalKind)) && !deal.empty()) {
+            std::vector<TurnRecord> games;
+            for (StoredReplay& r : ReadReplays(gameId, player))
+                games.push_back(std::move(r.record));
+            st.pairTimes = BestRun(games, deal);
+        }
+    }
+    st.turns = record.turns.size();
+    const int mine = static_cast<int>(PairTimes(record).size());
+    const int best = PairsBy(st.pairTimes, g.status.elapsedMs);
+    const int total = static_cast<int>(st.pairTimes.size());
+    // Passed: ahead of the best run at the same moment; it stays gone for
+    // this deal, for the race is won.
+    if (mine > best) st.passed = true;
+    const bool show = popShowBest->isChecked() && total > 0 && !st.passed && !MatchInPlay() &&
+                      !Flag(flag::kFinished);
+    if (show) {
+        lblBest->setText(MainWindowText::tr("Best: %1 of %2 pairs").arg(best).arg(total));
+        pnlBest->setToolTip(
+            MainWindowText::tr("Your best earlier run on this deal, at this time "
+                               "of the game"));
+        const int inner = barBest->width();
+        barBestFill->setGeometry(0, 0, inner * best / total, barBest->height());
+    }
+    if (pnlBest->isVisibleTo(this) != show) pnlBest->setVisible(show);
 }
 
 // ---------------------------------------------------------------------------

@@ -175,6 +175,15 @@ public:
     QMenu *popTB, *popTime, *popScore;
     QAction *popLargeIcons, *popSmallIcons, *popFlat, *popNoFlat, *popShowTime, *popShowScore;
     QAction *popHideTime, *popHideScore;
+    // The player's best earlier run on this deal, under the time panel:
+    // pairs it had found by the game's time, against its final count.
+    QFrame* pnlBest;
+    QLabel* lblBest;
+    QFrame* barBest;  // the thin line: its filled part is the best run's progress
+    QFrame* barBestFill;
+    QMenu* popBest;
+    QAction* popShowBest;  // "Show my best run", in this and the time panel's menu
+    void UpdateBestRun();
 
 protected:
     // What the window manager's frame adds around the window: the layout
