@@ -151,6 +151,9 @@ TfrmMatchEnd::TfrmMatchEnd(const MatchState& match, const std::vector<QString>& 
     btnOK->setDefault(true);
     layout->addWidget(btnOK, 0, Qt::AlignRight);
     connect(btnOK, &QPushButton::clicked, this, &TfrmMatchEnd::accept);
+    // Wide enough for its title beside the frame's icon and buttons: the
+    // standings alone make a narrow dialog whose title a window manager cuts.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 120);
 }
 
 MatchController::MatchController(QWidget* host) : QObject(host), host_(host) {

@@ -4,6 +4,7 @@
 #include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/game.h"
+#include "core/new_game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/ports.h"
@@ -187,38 +188,12 @@ int PileBottomEdge(const std::string& name, int index) {
     return CardTopInPile(name, index, 0, false) + CardHeight;
 }
 
-void NewJitterTable(Game& g) {
-    for (auto& row : g.TableauJitter) {
-        row[0] = 0;
-        int previous = static_cast<int>(platform::RandomBelow(4));
-        int sum = 0;
-        for (size_t i = 1; i < row.size(); ++i) {
-            int r = static_cast<int>(platform::RandomBelow(4));
-            // After a step left (3) the line may step back right; otherwise it
-            // stays or steps left, so the cards wobble without drifting away.
-            if ((previous > 2 && r > 2) || (r >= 1 && r <= 2 && previous <= 2)) r = 0;
-            const int d = r < 3 ? r : -1;
-            sum += d;
-            int value = d;
-            if (sum > 2) {
-                value = d - 2;
-                sum -= 2;
-            } else if (sum < -2) {
-                value = d + 2;
-                sum += 2;
-            }
-            row[i] = static_cast<int8_t>(value);
-            previous = r;
-        }
-    }
-}
-
 int JitterFor(const Game& g, int pile, int cardIndex) {
     if (pile < 0) return 0;
     const int row = pile < 7 ? pile : pile % 6;
     int col = std::max(cardIndex, 0);
     if (col > 12) col %= 12;
-    return g.TableauJitter[static_cast<size_t>(row)][static_cast<size_t>(col)];
+    return OffsetAt(g, row + 1, col);
 }
 
 int StackRaiseDepth(int cards, bool preview, int cap) {

@@ -39,11 +39,9 @@ int PileBottomEdge(const std::string& name, int index);
 // the screen when it is -1.
 int Direction8PerRow();
 
-// The small left shifts of downward tableau cascades ("Piles_TT"): 7 rows of
-// 13 values, redrawn for every new game.
-using JitterTable = std::array<std::array<int8_t, 13>, 7>;
-void NewJitterTable(Game& g);
-// The shift of card `cardIndex` (0 = bottom) of tableau pile `pile`.
+// The shift of card `cardIndex` (0 = bottom) of tableau pile `pile` in a
+// downward cascade ("Piles_TT"): the game's offset table, drawn anew for
+// every game (DrawOffsetTable).
 int JitterFor(const Game& g, int pile, int cardIndex);
 
 // Thick piles are drawn raised over a stack edge.

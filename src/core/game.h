@@ -52,7 +52,6 @@ struct Game {
         a.fill(1);
         return a;
     }();
-    JitterTable TableauJitter{};
     OffsetRows OffsetTable{};
 
     // Play state.

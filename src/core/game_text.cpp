@@ -307,7 +307,13 @@ void Visit(Io& io, G& g) {
     Array(io, "FilaLeft", g.FilaLeft, kI16Min, kI16Max);
     Array(io, "FilaTop", g.FilaTop, kI16Min, kI16Max);
     Array(io, "TableauPileFamily", g.TableauPileFamily, kI16Min, kI16Max);
-    Grid(io, "TableauJitter", g.TableauJitter, -128, 127);
+    {
+        // Written and read for the files of earlier versions, where this
+        // second table was never filled: the cascades' shifts are the
+        // offset table's.
+        std::array<std::array<int8_t, 13>, 7> unused{};
+        Grid(io, "TableauJitter", unused, -128, 127);
+    }
     Grid(io, "OffsetTable", g.OffsetTable, kIntMin, kIntMax);
     Array(io, "GameFlags", g.GameFlags, 0, 255);
     Array(io, "GameTimes", g.GameTimes, kI64Min, kI64Max);

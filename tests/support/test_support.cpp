@@ -156,7 +156,6 @@ void ResetProcessState() {
     ResetGameStatus(ProgramGame());
     CardWidth = 71;
     CardHeight = 96;
-    ProgramGame().TableauJitter = {};
     ProgramGame().TableauPileFamily.fill(1);
     ProgramGame().OffsetTable = {};
     ProgramGame().RunningCount = 0;

@@ -6,6 +6,7 @@
 #include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/game.h"
+#include "core/new_game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
@@ -51,7 +52,7 @@ protected:
         MainGame.SetOpt(83, 7);
         MainGame.SetOpt(101, 12);
         MainGame.SetOpt(102, 8);
-        ProgramGame().TableauJitter = {};
+        ProgramGame().OffsetTable = {};
         SetParameter(179, 1, "N");
     }
     ~CardPositions() override { platform::SetRandom(nullptr); }
@@ -195,8 +196,7 @@ TEST_F(CardPositions, JitterShiftsDownwardTableauCardsOnly) {
     GameRules[3] = 1;
     for (int r = 0; r < 7; ++r)
         for (int c = 0; c < 13; ++c)
-            ProgramGame().TableauJitter[static_cast<size_t>(r)][static_cast<size_t>(c)] =
-                static_cast<int8_t>(r * 10 + c);
+            ProgramGame().OffsetTable[static_cast<size_t>(r)][static_cast<size_t>(c)] = r * 10 + c;
     // Rows: pile p < 7 uses row p (0-based), later piles row p mod 6.
     EXPECT_EQ(JitterFor(ProgramGame(), 6, 0), 60);
     EXPECT_EQ(JitterFor(ProgramGame(), 7, 0), 10);
@@ -221,7 +221,9 @@ TEST_F(CardPositions, JitterShiftsDownwardTableauCardsOnly) {
     EXPECT_EQ(CardLeftInPile("Fila2", 1, 0, false), 100);
 }
 
-TEST_F(CardPositions, NewJitterTableFollowsTheDraws) {
+// The shifts are the offset table a new game draws: a second table that no
+// game drew left every cascade straight.
+TEST_F(CardPositions, EveryNewGameDrawsTheCascadesShifts) {
     ScriptedRandom rng;
     // Row 0: first draw 0, then steps left, back right, suppressed steps and
     // a running sum that reaches -3 and is pulled back.
@@ -230,27 +232,35 @@ TEST_F(CardPositions, NewJitterTableFollowsTheDraws) {
     // that reaches 3 and is pulled back.
     for (int64_t v : {3, 2, 3, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0}) rng.next.push_back(v);
     platform::SetRandom(&rng);
-    ProgramGame().TableauJitter[6][5] = 9;
-    NewJitterTable(ProgramGame());
-    const std::array<int8_t, 13> row0 = {0, -1, 1, 0, -1, 0, -1, 0, 1, 0, 0, 0, 0};
-    const std::array<int8_t, 13> row1 = {0, 2, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(ProgramGame().TableauJitter[0], row0);
-    EXPECT_EQ(ProgramGame().TableauJitter[1], row1);
-    EXPECT_EQ(ProgramGame().TableauJitter[6][5], 0);  // every row is redrawn
+    ProgramGame().OffsetTable[6][5] = 9;
+    DrawOffsetTable(ProgramGame());
+    const std::array<int, 13> row0 = {0, -1, 1, 0, -1, 0, -1, 0, 1, 0, 0, 0, 0};
+    const std::array<int, 13> row1 = {0, 2, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (int k = 0; k < 13; ++k) {
+        EXPECT_EQ(JitterFor(ProgramGame(), 0, k), row0[static_cast<size_t>(k)]) << k;
+        EXPECT_EQ(JitterFor(ProgramGame(), 1, k), row1[static_cast<size_t>(k)]) << k;
+        EXPECT_EQ(JitterFor(ProgramGame(), 7, k), row1[static_cast<size_t>(k)]) << k;
+    }
+    EXPECT_EQ(JitterFor(ProgramGame(), 6, 5), 0);  // every row is redrawn
 
-    // Whatever the draws, the values stay within two pixels.
+    // Whatever the draws, the values stay within two pixels, and the
+    // cascades do get shifted.
     platform::SetRandom(nullptr);
     platform::Rng().Seed(42);
+    int shifted = 0;
     for (int round = 0; round < 50; ++round) {
-        NewJitterTable(ProgramGame());
-        for (const auto& row : ProgramGame().TableauJitter) {
-            EXPECT_EQ(row[0], 0);
-            for (int8_t v : row) {
+        DrawOffsetTable(ProgramGame());
+        for (int p = 0; p < 7; ++p) {
+            EXPECT_EQ(JitterFor(ProgramGame(), p, 0), 0);
+            for (int k = 0; k < 13; ++k) {
+                const int v = JitterFor(ProgramGame(), p, k);
                 EXPECT_GE(v, -2);
                 EXPECT_LE(v, 2);
+                shifted += v != 0;
             }
         }
     }
+    EXPECT_GT(shifted, 0);
 }
 
 TEST_F(CardPositions, StackEdgeRaise) {

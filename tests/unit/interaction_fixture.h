@@ -74,7 +74,7 @@ protected:
         ResetPileAnchors(ProgramGame());
         CardWidth = 71;
         CardHeight = 96;
-        ProgramGame().TableauJitter = {};
+        ProgramGame().OffsetTable = {};
         ProgramGame().pointer.PeekCard = {};
         MainGame.SetOpt(64, 18);
         MainGame.SetOpt(66, 4);

@@ -60,7 +60,7 @@ protected:
         ResetPileAnchors(ProgramGame());
         CardWidth = 71;
         CardHeight = 96;
-        ProgramGame().TableauJitter = {};
+        ProgramGame().OffsetTable = {};
         MainGame.SetOpt(64, 18);
         MainGame.SetOpt(66, 4);
         MainGame.SetOpt(65, 12);
