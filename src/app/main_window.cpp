@@ -74,6 +74,8 @@ constexpr int kScoreWidth = 70;
 constexpr int kPanelMargin = 15;  // from the window's right edge
 constexpr int kPanelGap = 5;      // between the score and the time panel
 constexpr int kBarClearance = 3;
+constexpr int kBestWidth = 120;     // the best-run line, at least
+constexpr int kBestLine = 3;        // the thickness of its progress line
 constexpr int kPlayerNameGap = 12;  // between the bar's last button and the player
 constexpr int kStatusHeight = 19;
 constexpr int kMinimumWidth = 240, kMinimumHeight = 160;  // with no game on the table
@@ -95,6 +97,10 @@ int FittedWidth(const QLabel* caption, const char* english, int width) {
     const QFontMetrics fm = caption->fontMetrics();
     return width + qMax(0, fm.horizontalAdvance(caption->text()) -
                                fm.horizontalAdvance(QString::fromLatin1(english)));
+}
+
+QString BestText(int best, int total) {
+    return MainWindowText::tr("Best: %1 of %2 pairs").arg(best).arg(total);
 }
 
 QFrame* Panel(QWidget* parent, const char* name) {
@@ -514,10 +520,14 @@ void TfrmMain::BuildPanels() {
     QPalette fill = barBestFill->palette();
     fill.setColor(QPalette::Window, QColor(0, 96, 192));
     barBestFill->setPalette(fill);
-    constexpr int kBestWidth = 120, kBestLabel = 16, kBestLine = 3;
-    pnlBest->resize(kBestWidth, kBestLabel + kBestLine + 6);
-    lblBest->setGeometry(2, 2, kBestWidth - 4, kBestLabel);
-    barBest->setGeometry(4, kBestLabel + 3, kBestWidth - 8, kBestLine);
+    pnlBest->setToolTip(
+        MainWindowText::tr("Pairs your best earlier run on this deal had found "
+                           "by this time of the game"));
+    // Wide enough for two-digit counts in the language shown.
+    const QFontMetrics bestFont = lblBest->fontMetrics();
+    pnlBest->resize(qMax(kBestWidth, bestFont.horizontalAdvance(BestText(88, 88)) + 12),
+                    pnlTempo->height());
+    LayOutBestRun();
     pnlBest->hide();
     popShowBest = new QAction(MainWindowText::tr("Show my best run"), this);
     popShowBest->setObjectName(QStringLiteral("popShowBest"));
@@ -798,7 +808,7 @@ void TfrmMain::PlacePlayerName() {
     QToolButton* last = restart->isHidden() ? VisibleLastButton() : restart;
     const int left = last->x() + last->width() + kPlayerNameGap;
     int right = BarWidth() - kPanelMargin;
-    for (QFrame* panel : {pnlTempo, pnlScore})
+    for (QFrame* panel : {pnlTempo, pnlScore, pnlBest})
         if (!panel->isHidden()) right = qMin(right, panel->x());
     const int room = right - kPanelGap - left;
     const QFontMetrics fm(lblPlayerName->font());
@@ -845,6 +855,8 @@ void TfrmMain::HistoryChanged() {
         for (QToolButton* b : {tbRedo, tbRedo1}) b->setEnabled(redo);
         mnuRedo->setEnabled(redo);
     }
+    // After each turn and each deal, not only at the clock's next tick.
+    UpdateBestRun();
 }
 
 void TfrmMain::ApplyToolBarSize(bool large) {
@@ -983,6 +995,8 @@ void TfrmMain::SetToolBarSize(bool large, bool fromMenu) {
     const int h = large ? 24 : 20;
     pnlTempo->resize(pnlTempo->width(), h);
     pnlScore->resize(pnlScore->width(), h);
+    pnlBest->resize(pnlBest->width(), h);
+    LayOutBestRun();
     CenterPanelLabels();
     LoadBarPictures(large);
     // Button and bar heights depend on the bar now shown.
@@ -1103,6 +1117,7 @@ void TfrmMain::LayOutTable() {
 
 void TfrmMain::TableDealt() {
     if (match_) match_->Dealt();
+    bestStale_ = true;
     // Each game needs its own room: the minimum is found again.
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     FitCardsToTable();
@@ -1171,7 +1186,6 @@ void TfrmMain::ArrangeBars() {
     pnlLineaGrigia->setGeometry(0, lineTop, w, 1);
     pnlLineaNera->setGeometry(0, lineTop + 1, w, 1);
     if (match_) match_->Place(w - kPanelMargin, lineTop + 6);
-    pnlBest->move(w - pnlBest->width() - kPanelMargin, lineTop + 6);
     // 4: a panel shows only where it clears the bar's last button.
     QToolButton* last = VisibleLastButton();
     const int barRight = last->x() + last->width();
@@ -1187,12 +1201,12 @@ void TfrmMain::ArrangeBars() {
         button->setVisible(fits);
         separator->setVisible(fits && flat_);
     }
-    for (QWidget* over :
-         {static_cast<QWidget*>(pnlTB), static_cast<QWidget*>(pnlTB1),
-          static_cast<QWidget*>(pnlLineaGrigia), static_cast<QWidget*>(pnlLineaNera),
-          static_cast<QWidget*>(pnlTempo), static_cast<QWidget*>(pnlScore),
-          static_cast<QWidget*>(pnlBest), static_cast<QWidget*>(pnlStatusBar)})
+    for (QWidget* over : {static_cast<QWidget*>(pnlTB), static_cast<QWidget*>(pnlTB1),
+                          static_cast<QWidget*>(pnlLineaGrigia),
+                          static_cast<QWidget*>(pnlLineaNera), static_cast<QWidget*>(pnlTempo),
+                          static_cast<QWidget*>(pnlScore), static_cast<QWidget*>(pnlStatusBar)})
         over->raise();
+    PlaceBestRun();
     PlacePlayerName();
 }
 
@@ -1345,60 +1359,70 @@ void TfrmMain::Timer1Timer() {
     UpdateBestRun();
 }
 
-namespace {
-// What the best-run line follows, so the stored games are read once per deal.
-struct BestRunState {
-    std::string key;  // game id, deal number and player
-    size_t turns = 0;
-    std::vector<int64_t> pairTimes;
-    bool passed = false;
-};
-BestRunState& BestState() {
-    static BestRunState state;
-    return state;
-}
-}  // namespace
-
 void TfrmMain::UpdateBestRun() {
-    BestRunState& st = BestState();
+    if (popShowBest == nullptr) return;  // before the panels exist
     const Game& g = ProgramGame();
-    const TurnRecord& record = Turns(g);
     std::string deal = GetParameter(field::kGameNumber);
     deal.erase(deal.find_last_not_of(' ') + 1);
     const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
     const std::string player = GetParameter(field::kPlayer);
     const std::string key = std::to_string(gameId) + ' ' + deal + ' ' + player;
-    // A new deal, or the same one restarted (its turns start again): the
-    // stored games may hold the run just finished.
-    if (key != st.key || record.turns.size() < st.turns) {
-        st.key = key;
-        st.passed = false;
-        st.pairTimes.clear();
+    // Read once per deal: a new deal, or the same one dealt again (the run
+    // just finished may be the best now).
+    if (bestStale_ || key != bestKey_) {
+        bestStale_ = false;
+        bestKey_ = key;
+        bestPassed_ = false;
+        bestTimes_.clear();
         if (RecordsTurns(Rule(rule::kGoalKind)) && !deal.empty()) {
             std::vector<TurnRecord> games;
             for (StoredReplay& r : ReadReplays(gameId, player))
                 games.push_back(std::move(r.record));
-            st.pairTimes = BestRun(games, deal);
+            bestTimes_ = BestRun(games, deal);
         }
     }
-    st.turns = record.turns.size();
-    const int mine = static_cast<int>(PairTimes(record).size());
-    const int best = PairsBy(st.pairTimes, g.status.elapsedMs);
-    const int total = static_cast<int>(st.pairTimes.size());
-    // Passed: ahead of the best run at the same moment; it stays gone for
-    // this deal, for the race is won.
-    if (mine > best) st.passed = true;
-    const bool show = popShowBest->isChecked() && total > 0 && !st.passed && !MatchInPlay() &&
-                      !Flag(flag::kFinished);
-    if (show) {
-        lblBest->setText(MainWindowText::tr("Best: %1 of %2 pairs").arg(best).arg(total));
-        pnlBest->setToolTip(
-            MainWindowText::tr("Your best earlier run on this deal, at this time "
-                               "of the game"));
-        const int inner = barBest->width();
-        barBestFill->setGeometry(0, 0, inner * best / total, barBest->height());
+    const int mine = static_cast<int>(PairTimes(Turns(g)).size());
+    const int best = PairsBy(bestTimes_, g.status.elapsedMs);
+    const int total = static_cast<int>(bestTimes_.size());
+    // Passed: more pairs found than the best run had at the same game time.
+    // The race is won then, and the line stays away for the rest of the game.
+    if (mine > best) bestPassed_ = true;
+    const bool wanted = popShowBest->isChecked() && total > 0 && !bestPassed_ && !MatchInPlay() &&
+                        !Flag(flag::kFinished);
+    if (wanted) {
+        const QString text = BestText(best, total);
+        if (lblBest->text() != text) lblBest->setText(text);
+        barBestFill->setGeometry(0, 0, barBest->width() * best / total, barBest->height());
     }
-    if (pnlBest->isVisibleTo(this) != show) pnlBest->setVisible(show);
+    if (wanted != bestWanted_) {
+        bestWanted_ = wanted;
+        PlaceBestRun();
+        PlacePlayerName();
+    }
+}
+
+void TfrmMain::LayOutBestRun() {
+    const int w = pnlBest->width();
+    const int h = pnlBest->height();
+    // The count above, the thin line along the bottom, inside the frame.
+    barBest->setGeometry(4, h - kBestLine - 3, w - 8, kBestLine);
+    lblBest->setGeometry(2, 1, w - 4, h - kBestLine - 4);
+    barBestFill->resize(barBestFill->width(), kBestLine);
+}
+
+void TfrmMain::PlaceBestRun() {
+    // Next to the time panel, in the same row: the time and score panels
+    // keep their places, so the line takes the slot left of them.
+    int right = BarWidth() - kPanelMargin;
+    for (QFrame* panel : {pnlTempo, pnlScore})
+        if (!panel->isHidden()) right = qMin(right, panel->x() - kPanelGap);
+    pnlBest->move(right - pnlBest->width(), pnlTempo->y());
+    // It gives way to the bar's buttons, Restart included.
+    QToolButton* restart = largeBar_ ? tbRestart : tbRestart1;
+    QToolButton* last = restart->isHidden() ? VisibleLastButton() : restart;
+    const bool fits = pnlBest->x() > last->x() + last->width() + kBarClearance;
+    pnlBest->setVisible(bestWanted_ && fits);
+    pnlBest->raise();
 }
 
 // ---------------------------------------------------------------------------
