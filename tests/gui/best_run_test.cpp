@@ -80,6 +80,9 @@ TEST_F(BestRunTest, ARestartedDealRacesTheStoredRunUntilPassedOrSwitchedOff) {
     window.Timer1Timer();
     EXPECT_EQ(Best(), "Best: 3 of 12 pairs");
     EXPECT_EQ(window.barBestFill->width(), window.barBest->width() * 3 / 12);
+    // BW_SHOTS=folder keeps a picture of the window to look at.
+    if (const QString shots = qEnvironmentVariable("BW_SHOTS"); !shots.isEmpty())
+        window.grab().save(shots + "/best.png");
 
     // The switch, in the line's menu and the time panel's, kept at once.
     ASSERT_TRUE(window.popBest->actions().contains(window.popShowBest));
