@@ -752,6 +752,18 @@
         <source>&amp;Replay last game</source>
         <translation>Letztes Spiel &amp;wiedergeben</translation>
     </message>
+    <message>
+        <source>Best: %1 of %2 pairs</source>
+        <translation>Bestwert: %1 von %2 Paaren</translation>
+    </message>
+    <message>
+        <source>Pairs your best earlier run on this deal had found by this time of the game</source>
+        <translation>Paare, die Ihr bester früherer Lauf in diesem Spiel bis zu dieser Spielzeit gefunden hatte</translation>
+    </message>
+    <message>
+        <source>Show my best run</source>
+        <translation>Meinen besten Lauf zeigen</translation>
+    </message>
 </context>
 <context>
     <name>MatchText</name>

@@ -752,6 +752,18 @@
         <source>&amp;Replay last game</source>
         <translation>&amp;Repetir la última partida</translation>
     </message>
+    <message>
+        <source>Best: %1 of %2 pairs</source>
+        <translation>Mejor: %1 de %2 parejas</translation>
+    </message>
+    <message>
+        <source>Pairs your best earlier run on this deal had found by this time of the game</source>
+        <translation>Parejas que su mejor partida anterior en este reparto había encontrado a estas alturas de la partida</translation>
+    </message>
+    <message>
+        <source>Show my best run</source>
+        <translation>Mostrar mi mejor partida</translation>
+    </message>
 </context>
 <context>
     <name>MatchText</name>

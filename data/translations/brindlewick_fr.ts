@@ -752,6 +752,18 @@
         <source>&amp;Replay last game</source>
         <translation>&amp;Revoir la dernière partie</translation>
     </message>
+    <message>
+        <source>Best: %1 of %2 pairs</source>
+        <translation>Record : %1 paires sur %2</translation>
+    </message>
+    <message>
+        <source>Pairs your best earlier run on this deal had found by this time of the game</source>
+        <translation>Paires que votre meilleure partie sur cette donne avait trouvées à ce moment de la partie</translation>
+    </message>
+    <message>
+        <source>Show my best run</source>
+        <translation>Afficher mon meilleur parcours</translation>
+    </message>
 </context>
 <context>
     <name>MatchText</name>

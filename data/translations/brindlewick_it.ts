@@ -752,6 +752,18 @@
         <source>&amp;Replay last game</source>
         <translation>&amp;Rivedi l&apos;ultima partita</translation>
     </message>
+    <message>
+        <source>Best: %1 of %2 pairs</source>
+        <translation>Migliore: %1 di %2 coppie</translation>
+    </message>
+    <message>
+        <source>Pairs your best earlier run on this deal had found by this time of the game</source>
+        <translation>Coppie che la tua migliore partita precedente su questa smazzata aveva trovato a questo punto della partita</translation>
+    </message>
+    <message>
+        <source>Show my best run</source>
+        <translation>Mostra la mia partita migliore</translation>
+    </message>
 </context>
 <context>
     <name>MatchText</name>

@@ -33,6 +33,7 @@
 #include "core/game_end.h"
 #include "core/game_status.h"
 #include "core/match.h"
+#include "core/memory_log.h"
 #include "core/new_game.h"
 #include "core/params.h"
 #include "core/rules.h"
@@ -53,6 +54,7 @@
 #include "storage/autoplay_prefs.h"
 #include "storage/catalogue.h"
 #include "storage/preferences.h"
+#include "storage/replays.h"
 #include "storage/statistics.h"
 
 namespace bw {
@@ -72,6 +74,8 @@ constexpr int kScoreWidth = 70;
 constexpr int kPanelMargin = 15;  // from the window's right edge
 constexpr int kPanelGap = 5;      // between the score and the time panel
 constexpr int kBarClearance = 3;
+constexpr int kBestWidth = 120;     // the best-run line, at least
+constexpr int kBestLine = 3;        // the thickness of its progress line
 constexpr int kPlayerNameGap = 12;  // between the bar's last button and the player
 constexpr int kStatusHeight = 19;
 constexpr int kMinimumWidth = 240, kMinimumHeight = 160;  // with no game on the table
@@ -93,6 +97,10 @@ int FittedWidth(const QLabel* caption, const char* english, int width) {
     const QFontMetrics fm = caption->fontMetrics();
     return width + qMax(0, fm.horizontalAdvance(caption->text()) -
                                fm.horizontalAdvance(QString::fromLatin1(english)));
+}
+
+QString BestText(int best, int total) {
+    return MainWindowText::tr("Best: %1 of %2 pairs").arg(best).arg(total);
 }
 
 QFrame* Panel(QWidget* parent, const char* name) {
@@ -215,6 +223,7 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
         HideFocusFrame();
         imgSfondoMouseDown(e);
         if (match_) match_->AfterPlay();
+        UpdateBestRun();
     };
     imgSfondo->onKey = [this](int qtKey) {
         if (match_ && qtKey == Qt::Key_Escape && match_->Escape()) return true;
@@ -499,6 +508,43 @@ void TfrmMain::BuildPanels() {
                 [m, p](const QPoint& at) { m->popup(p->mapToGlobal(at)); });
     }
 
+    pnlBest = Panel(central_, "pnlBest");
+    pnlBest->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblBest = label(pnlBest, "lblBest", QString());
+    lblBest->setAlignment(Qt::AlignCenter);
+    barBest = Panel(pnlBest, "barBest");
+    barBestFill = Panel(barBest, "barBestFill");
+    QPalette track = barBest->palette();
+    track.setColor(QPalette::Window, QColor(200, 200, 200));
+    barBest->setPalette(track);
+    QPalette fill = barBestFill->palette();
+    fill.setColor(QPalette::Window, QColor(0, 96, 192));
+    barBestFill->setPalette(fill);
+    pnlBest->setToolTip(
+        MainWindowText::tr("Pairs your best earlier run on this deal had found "
+                           "by this time of the game"));
+    // Wide enough for two-digit counts in the language shown.
+    const QFontMetrics bestFont = lblBest->fontMetrics();
+    pnlBest->resize(qMax(kBestWidth, bestFont.horizontalAdvance(BestText(88, 88)) + 12),
+                    pnlTempo->height());
+    LayOutBestRun();
+    pnlBest->hide();
+    popShowBest = new QAction(MainWindowText::tr("Show my best run"), this);
+    popShowBest->setObjectName(QStringLiteral("popShowBest"));
+    popShowBest->setCheckable(true);
+    popShowBest->setChecked(ReadPreference(key::kShowBestRun, "Y") != "N");
+    popTime->addAction(popShowBest);
+    popBest = new QMenu(this);
+    popBest->setObjectName(QStringLiteral("popBest"));
+    popBest->addAction(popShowBest);
+    connect(popShowBest, &QAction::toggled, this, [this](bool on) {
+        WritePreferenceYN(key::kShowBestRun, on);
+        UpdateBestRun();
+    });
+    pnlBest->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pnlBest, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { popBest->popup(pnlBest->mapToGlobal(at)); });
+
     pnlLineaGrigia = Panel(central_, "pnlLineaGrigia");
     pnlLineaNera = Panel(central_, "pnlLineaNera");
     QPalette grey = pnlLineaGrigia->palette();
@@ -762,7 +808,7 @@ void TfrmMain::PlacePlayerName() {
     QToolButton* last = restart->isHidden() ? VisibleLastButton() : restart;
     const int left = last->x() + last->width() + kPlayerNameGap;
     int right = BarWidth() - kPanelMargin;
-    for (QFrame* panel : {pnlTempo, pnlScore})
+    for (QFrame* panel : {pnlTempo, pnlScore, pnlBest})
         if (!panel->isHidden()) right = qMin(right, panel->x());
     const int room = right - kPanelGap - left;
     const QFontMetrics fm(lblPlayerName->font());
@@ -809,6 +855,8 @@ void TfrmMain::HistoryChanged() {
         for (QToolButton* b : {tbRedo, tbRedo1}) b->setEnabled(redo);
         mnuRedo->setEnabled(redo);
     }
+    // After each turn and each deal, not only at the clock's next tick.
+    UpdateBestRun();
 }
 
 void TfrmMain::ApplyToolBarSize(bool large) {
@@ -947,6 +995,8 @@ void TfrmMain::SetToolBarSize(bool large, bool fromMenu) {
     const int h = large ? 24 : 20;
     pnlTempo->resize(pnlTempo->width(), h);
     pnlScore->resize(pnlScore->width(), h);
+    pnlBest->resize(pnlBest->width(), h);
+    LayOutBestRun();
     CenterPanelLabels();
     LoadBarPictures(large);
     // Button and bar heights depend on the bar now shown.
@@ -1067,6 +1117,7 @@ void TfrmMain::LayOutTable() {
 
 void TfrmMain::TableDealt() {
     if (match_) match_->Dealt();
+    bestStale_ = true;
     // Each game needs its own room: the minimum is found again.
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     FitCardsToTable();
@@ -1155,6 +1206,7 @@ void TfrmMain::ArrangeBars() {
                           static_cast<QWidget*>(pnlLineaNera), static_cast<QWidget*>(pnlTempo),
                           static_cast<QWidget*>(pnlScore), static_cast<QWidget*>(pnlStatusBar)})
         over->raise();
+    PlaceBestRun();
     PlacePlayerName();
 }
 
@@ -1304,6 +1356,73 @@ void TfrmMain::mnuAboutClick() {
 
 void TfrmMain::Timer1Timer() {
     ClockTick(ProgramGame());
+    UpdateBestRun();
+}
+
+void TfrmMain::UpdateBestRun() {
+    if (popShowBest == nullptr) return;  // before the panels exist
+    const Game& g = ProgramGame();
+    std::string deal = GetParameter(field::kGameNumber);
+    deal.erase(deal.find_last_not_of(' ') + 1);
+    const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
+    const std::string player = GetParameter(field::kPlayer);
+    const std::string key = std::to_string(gameId) + ' ' + deal + ' ' + player;
+    // Read once per deal: a new deal, or the same one dealt again (the run
+    // just finished may be the best now).
+    if (bestStale_ || key != bestKey_) {
+        bestStale_ = false;
+        bestKey_ = key;
+        bestPassed_ = false;
+        bestTimes_.clear();
+        if (RecordsTurns(Rule(rule::kGoalKind)) && !deal.empty()) {
+            std::vector<TurnRecord> games;
+            for (StoredReplay& r : ReadReplays(gameId, player))
+                games.push_back(std::move(r.record));
+            bestTimes_ = BestRun(games, deal);
+        }
+    }
+    const int mine = static_cast<int>(PairTimes(Turns(g)).size());
+    const int best = PairsBy(bestTimes_, g.status.elapsedMs);
+    const int total = static_cast<int>(bestTimes_.size());
+    // Passed: more pairs found than the best run had at the same game time.
+    // The race is won then, and the line stays away for the rest of the game.
+    if (mine > best) bestPassed_ = true;
+    const bool wanted = popShowBest->isChecked() && total > 0 && !bestPassed_ && !MatchInPlay() &&
+                        !Flag(flag::kFinished);
+    if (wanted) {
+        const QString text = BestText(best, total);
+        if (lblBest->text() != text) lblBest->setText(text);
+        barBestFill->setGeometry(0, 0, barBest->width() * best / total, barBest->height());
+    }
+    if (wanted != bestWanted_) {
+        bestWanted_ = wanted;
+        PlaceBestRun();
+        PlacePlayerName();
+    }
+}
+
+void TfrmMain::LayOutBestRun() {
+    const int w = pnlBest->width();
+    const int h = pnlBest->height();
+    // The count above, the thin line along the bottom, inside the frame.
+    barBest->setGeometry(4, h - kBestLine - 3, w - 8, kBestLine);
+    lblBest->setGeometry(2, 1, w - 4, h - kBestLine - 4);
+    barBestFill->resize(barBestFill->width(), kBestLine);
+}
+
+void TfrmMain::PlaceBestRun() {
+    // Next to the time panel, in the same row: the time and score panels
+    // keep their places, so the line takes the slot left of them.
+    int right = BarWidth() - kPanelMargin;
+    for (QFrame* panel : {pnlTempo, pnlScore})
+        if (!panel->isHidden()) right = qMin(right, panel->x() - kPanelGap);
+    pnlBest->move(right - pnlBest->width(), pnlTempo->y());
+    // It gives way to the bar's buttons, Restart included.
+    QToolButton* restart = largeBar_ ? tbRestart : tbRestart1;
+    QToolButton* last = restart->isHidden() ? VisibleLastButton() : restart;
+    const bool fits = pnlBest->x() > last->x() + last->width() + kBarClearance;
+    pnlBest->setVisible(bestWanted_ && fits);
+    pnlBest->raise();
 }
 
 // ---------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QToolButton>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -175,6 +176,16 @@ public:
     QMenu *popTB, *popTime, *popScore;
     QAction *popLargeIcons, *popSmallIcons, *popFlat, *popNoFlat, *popShowTime, *popShowScore;
     QAction *popHideTime, *popHideScore;
+    // The player's best earlier run on this deal, beside the time panel:
+    // pairs it had found by the game's time, against its final count.
+    QFrame* pnlBest;
+    QLabel* lblBest;
+    QFrame* barBest;  // the thin line: its filled part is the best run's progress
+    QFrame* barBestFill;
+    QMenu* popBest;
+    QAction* popShowBest = nullptr;  // "Show my best run", in this and the time panel's menu
+    // Shows, refreshes or hides the line for the game on the table.
+    void UpdateBestRun();
 
 protected:
     // What the window manager's frame adds around the window: the layout
@@ -237,6 +248,15 @@ private:
     bool undoAllowed_ = false;  // as the game commands and the undo mode allow
     std::string helpFile_;
     QString playerText_;  // the player line in full, before any eliding
+    // The best run followed: which deal (game, number, player), its pair
+    // times, whether the player passed it; stale once the table is dealt.
+    std::string bestKey_;
+    std::vector<int64_t> bestTimes_;
+    bool bestStale_ = true;
+    bool bestPassed_ = false;
+    bool bestWanted_ = false;  // shown where the bar leaves room
+    void LayOutBestRun();
+    void PlaceBestRun();
     // Present while a selection group is being removed.
     std::unique_ptr<InputBlock> inputBlock_;
 };

@@ -272,4 +272,33 @@ MemorySummary SummarizeMemory(const std::vector<TurnRecord>& games) {
     return out;
 }
 
+std::vector<int64_t> PairTimes(const TurnRecord& record) {
+    std::vector<int64_t> times;
+    for (const Turn& t : record.turns)
+        if (t.outcome == TurnOutcome::kPair && !t.cards.empty()) {
+            // Kept non-decreasing so a damaged record cannot make the curve go back.
+            const int64_t ms = t.cards.back().ms;
+            times.push_back(times.empty() ? ms : std::max(times.back(), ms));
+        }
+    return times;
+}
+
+std::vector<int64_t> BestRun(const std::vector<TurnRecord>& games, std::string_view deal) {
+    std::vector<int64_t> best;
+    if (deal.empty()) return best;
+    for (const TurnRecord& g : games) {
+        if (g.deal != deal) continue;
+        std::vector<int64_t> times = PairTimes(g);
+        if (times.size() > best.size() ||
+            (times.size() == best.size() && !times.empty() && times.back() < best.back()))
+            best = std::move(times);
+    }
+    return best;
+}
+
+int PairsBy(const std::vector<int64_t>& pairTimes, int64_t ms) {
+    return static_cast<int>(std::upper_bound(pairTimes.begin(), pairTimes.end(), ms) -
+                            pairTimes.begin());
+}
+
 }  // namespace bw

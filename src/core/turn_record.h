@@ -128,4 +128,15 @@ struct MemorySummary {
 int SpanBand(int span);
 MemorySummary SummarizeMemory(const std::vector<TurnRecord>& games);
 
+// A run's pace: the game time, in ms since the deal, at which each pair was
+// found, in order (the time of the turn's last card).
+std::vector<int64_t> PairTimes(const TurnRecord& record);
+// The best of earlier games on the deal `deal`: the one that found the most
+// pairs (a won game beats any lost one), of those the one that found its
+// last pair soonest; its pair times. Empty when no game on that deal found
+// a pair.
+std::vector<int64_t> BestRun(const std::vector<TurnRecord>& games, std::string_view deal);
+// Pairs the run had found by game time `ms`.
+int PairsBy(const std::vector<int64_t>& pairTimes, int64_t ms);
+
 }  // namespace bw

@@ -46,6 +46,8 @@ inline constexpr const char* kToolBarLarge = "ToolBar_Large";
 inline constexpr const char* kToolBarFlat = "ToolBar_Flat";
 inline constexpr const char* kShowTime = "Show_Time";
 inline constexpr const char* kShowScore = "Show_Score";
+// The line of the player's best earlier run on the deal ("Y" unless "N").
+inline constexpr const char* kShowBestRun = "Show_Best_Run";
 inline constexpr const char* kConfirmQuit = "ConfirmQuit";
 inline constexpr const char* kConfirmQuitGame = "ConfirmQuitGame";
 inline constexpr const char* kResumeGame = "Resume_Game";

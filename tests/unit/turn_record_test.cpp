@@ -87,5 +87,29 @@ TEST(TurnRecord, MemorySummaryOverGames) {
     EXPECT_EQ(none.trendLast, 0);
 }
 
+// The best earlier run on a deal: most pairs, then the soonest last pair;
+// other deals never count.
+TEST(TurnRecord, BestRunOnADeal) {
+    auto run = [](const char* deal, std::vector<int64_t> pairMs) {
+        TurnRecord r{deal, 37, {T(kMiss, {{1, 0, 0, 100}, {2, 0, 1, 200}})}};
+        for (int64_t ms : pairMs)
+            r.turns.push_back(T(kPair, {{3, 0, 2, ms - 500}, {55, 1, 2, ms}}));
+        return r;
+    };
+    const std::vector<TurnRecord> games{run("7", {1000, 2000}), run("7", {3000, 4000, 9000}),
+                                        run("7", {1000, 2000, 8000}), run("8", {1, 2, 3, 4}),
+                                        run("7", {500, 600, 700})};
+    const std::vector<int64_t> best = BestRun(games, "7");
+    EXPECT_EQ(best, (std::vector<int64_t>{500, 600, 700}));
+    EXPECT_EQ(PairsBy(best, 0), 0);
+    EXPECT_EQ(PairsBy(best, 599), 1);
+    EXPECT_EQ(PairsBy(best, 600), 2);
+    EXPECT_EQ(PairsBy(best, 60000), 3);
+    EXPECT_EQ(BestRun(games, "8").size(), 4u);  // more pairs beats a faster start
+    EXPECT_TRUE(BestRun(games, "9").empty());
+    EXPECT_TRUE(BestRun(games, "").empty());
+    EXPECT_TRUE(BestRun({run("7", {})}, "7").empty());
+}
+
 }  // namespace
 }  // namespace bw
