@@ -30,7 +30,7 @@ case $target in
   section_file) max_len=20480 ;;
   game_source | card_back) max_len=8192 ;;
   stat_record) max_len=1024 ;;
-  results | game_text) max_len=16384 ;;
+  results | game_text | replays) max_len=16384 ;;
   *) max_len=4096 ;;
 esac
 preset=${BW_FUZZ_PRESET:-fuzz}
