@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/deal.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
@@ -22,8 +23,8 @@ void BuildAndDeal(benchmark::State& state) {
     long long n = 0;
     for (auto _ : state) {
         SetParameter(pos::kGameNumber, 15, FormatNumber(n++ * 7919, 13));
-        ClearPiles(false, true);
-        DealGame();
+        ClearPiles(ProgramGame(), false, true);
+        DealGame(ProgramGame());
         benchmark::DoNotOptimize(FilaPiles[0].data());
     }
     state.SetItemsProcessed(state.iterations());
@@ -33,7 +34,8 @@ BENCHMARK(BuildAndDeal)->Arg(52)->Arg(104);
 void BuildPackOnly(benchmark::State& state) {
     SetUpGame(static_cast<int>(state.range(0)));
     long long n = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(BuildPackFor(FormatNumber(n++ * 7919, 13)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildPackFor(ProgramGame(), FormatNumber(n++ * 7919, 13)));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BuildPackOnly)->Arg(52)->Arg(104);

@@ -30,8 +30,10 @@ void BM_DropTestsEveryCode(benchmark::State& state) {
             for (int i = 0; i < 4; ++i)
                 GameRules[static_cast<size_t>(84 + i)] = static_cast<int16_t>(ch);
             for (CardCode m = 79; m <= 91; ++m) {
-                for (int i = 0; i < 8; ++i) benchmark::DoNotOptimize(CanDropOnTableau(i, m));
-                for (int i = 0; i < 4; ++i) benchmark::DoNotOptimize(CanDropOnFoundation(i, m));
+                for (int i = 0; i < 8; ++i)
+                    benchmark::DoNotOptimize(CanDropOnTableau(ProgramGame(), i, m));
+                for (int i = 0; i < 4; ++i)
+                    benchmark::DoNotOptimize(CanDropOnFoundation(ProgramGame(), i, m));
                 asked += 12;
             }
         }

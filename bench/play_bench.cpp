@@ -102,7 +102,8 @@ void DealAt1080(int id, CountingWindow& window) {
 
 // The middle of the first card place of tableau row r.
 QPoint PlaceOf(int r) {
-    const bw::CardPoint p = bw::CardSlotPosition(bw::PileName(bw::kFila, r + 1), r, 0);
+    const bw::CardPoint p =
+        bw::CardSlotPosition(bw::ProgramGame(), bw::PileName(bw::kFila, r + 1), r, 0);
     return {p.left + bw::CardWidth / 2, p.top + bw::CardHeight / 2};
 }
 
@@ -250,7 +251,8 @@ void FillTable(int steps) {
             pile.clear();
             for (int k = 0; k < cardsPerPile; ++k) {
                 pile += bw::FormatCode(next % 108 + 1);
-                bw::SetFaceFlag(next % 108 + 1, next % 3 ? '1' : '0');
+                bw::SetFaceFlag(bw::ProgramGame().CardRegister, next % 108 + 1,
+                                next % 3 ? '1' : '0');
                 ++next;
             }
         }

@@ -154,7 +154,7 @@ PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber
 
     SetParameter(field::kGameNumber, dealNumber.empty() ? kPreviewGameNumber : dealNumber);
     MainGame.SetOpt(opt::kStockPasses, 1);
-    DealGame();
+    DealGame(ProgramGame());
     SetFlag(flag::kInProgress, true);
     SetFlag(flag::kFinished, false);
     ok_ = true;

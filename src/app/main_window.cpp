@@ -606,7 +606,8 @@ void TfrmMain::FirstGame() {
         const int id = request.game >= 0 ? request.game : static_cast<int>(stored);
         const std::string name = request.game >= 0 ? request.name : GetParameter(field::kGameName);
         if (!request.number.empty()) SetParameter(field::kGameNumber, request.number);
-        OpenGame(id, name, request.number.empty() ? kNewGameNumber : kStoredGameNumber, false,
+        OpenGame(ProgramGame(), id, name,
+                 request.number.empty() ? kNewGameNumber : kStoredGameNumber, false,
                  GetParameter(field::kPlayer));
         return;
     }
@@ -619,8 +620,8 @@ void TfrmMain::FirstGame() {
         SetGameCommands(ProgramGame(), false);
         return;
     }
-    OpenGame(static_cast<int>(id), GetParameter(field::kGameName), kNewGameNumber, false,
-             GetParameter(field::kPlayer));
+    OpenGame(ProgramGame(), static_cast<int>(id), GetParameter(field::kGameName), kNewGameNumber,
+             false, GetParameter(field::kPlayer));
 }
 
 bool TfrmMain::ResumeGame() {
@@ -652,7 +653,7 @@ bool TfrmMain::ResumeGame() {
     SetParameter(field::kNewGameMarkA, record.newGameMarkA);
     SetParameter(field::kNewGameMarkB, record.newGameMarkB);
     // The game's rules and cards as for a deal, then the game itself on them.
-    LoadGame();
+    LoadGame(ProgramGame());
     if (!GameRulesReadable()) return false;
     Game& game = ProgramGame();
     game = std::move(record.game);
@@ -777,7 +778,7 @@ void TfrmMain::PlacePlayerName() {
 }
 
 void TfrmMain::UpdateCaption() {
-    SetCaption(TitleText());
+    SetCaption(TitleText(ProgramGame()));
 }
 
 void TfrmMain::EnableGameCommands(bool on) {
@@ -1192,7 +1193,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 // Commands
 
 void TfrmMain::mnuNewClick() {
-    NewGameCommand();
+    NewGameCommand(ProgramGame());
 }
 
 void TfrmMain::mnuOpenClick() {
@@ -1205,11 +1206,11 @@ void TfrmMain::mnuOpenClick() {
 void TfrmMain::mnuAutoplayClick() {
     // A tool button has toggled itself already; the command decides.
     SetAutoplayButtons(mnuAutoplay->isChecked());
-    AutoplayCommand();
+    AutoplayCommand(ProgramGame());
 }
 
 void TfrmMain::mnuRestartClick() {
-    RestartDealCommand();
+    RestartDealCommand(ProgramGame());
 }
 
 void TfrmMain::mnuNewMatchClick() {
@@ -1219,7 +1220,7 @@ void TfrmMain::mnuNewMatchClick() {
 void TfrmMain::mnuDealNumberClick() {
     const auto number = AskDealNumber(GetParameter(field::kGameName),
                                       GameNumberDigits(GetParameter(field::kGameNumber)), this);
-    if (number) PlayDealNumber(*number);
+    if (number) PlayDealNumber(ProgramGame(), *number);
 }
 
 void TfrmMain::mnuCopyDealClick() {
@@ -1237,7 +1238,7 @@ void TfrmMain::mnuDailyDealClick() {
     const DailyDeal deal{static_cast<int>(ParameterInt(field::kGameId, 0)), *number,
                          GetParameter(field::kGameName),
                          today.toString(QStringLiteral("yyyy-MM-dd")).toStdString()};
-    if (!PlayDealNumber(*number)) return;
+    if (!PlayDealNumber(ProgramGame(), *number)) return;
     daily_ = deal;
     results_.Watch(deal);
 }
@@ -1343,7 +1344,7 @@ bool TfrmMain::CloseQuery() {
 
 void TfrmMain::FormClose() {
     if (match_) match_->Quit();  // a match is not kept to resume alone
-    if (!KeepGameForResume()) EndGame();
+    if (!KeepGameForResume()) EndGame(ProgramGame());
     repaint();
     hide();
     StopEventSound();

@@ -183,11 +183,12 @@ void MatchController::NewMatchCommand() {
     TfrmNewMatch dialog(players, current, host_->window());
     if (dialog.exec() != QDialog::Accepted) return;
     const std::vector<SeatChoice> seats = dialog.Seats();
-    if (!ConfirmQuit()) return;
-    EndGame();  // a match still on ends here unrecorded, a solo game as a new deal ends it
+    if (!ConfirmQuit(ProgramGame())) return;
+    EndGame(
+        ProgramGame());  // a match still on ends here unrecorded, a solo game as a new deal ends it
     Drop();
     dealing_ = true;
-    StartGame(true, true, kNewGameNumber, false);
+    StartGame(ProgramGame(), true, true, kNewGameNumber, false);
     dealing_ = false;
     if (Flag(flag::kInProgress)) Start(seats);
 }
@@ -306,7 +307,7 @@ void MatchController::Finish() {
     if (!play_) return;
     computer_.stop();
     // The last pair ended the game through the match-aware game end.
-    if (Flag(flag::kInProgress)) EndGame();
+    if (Flag(flag::kInProgress)) EndGame(ProgramGame());
     const MatchState result = play_->state();
     const std::vector<int> leaders = MatchLeaders(result);
     const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
@@ -347,7 +348,7 @@ bool MatchController::Escape() {
     // Asked whatever the quit preference says: Escape is easily hit, and a
     // match is several people's game.
     if (busy_ || !Dialogs().Confirm(BW_TR_NOOP("Messages", "Quit this game?"))) return true;
-    EndGame();
+    EndGame(ProgramGame());
     Drop();
     StatusDisplay().ShowStatusText(std::string());
     return true;
@@ -355,7 +356,7 @@ bool MatchController::Escape() {
 
 void MatchController::Quit() {
     if (!play_) return;
-    EndGame();
+    EndGame(ProgramGame());
     Drop();
 }
 

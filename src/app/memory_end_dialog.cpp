@@ -177,15 +177,15 @@ QRect CardsOnScreen(QMainWindow* main) {
     auto add = [&](int left, int top) {
         if (OnTable(left) && OnTable(top)) area |= QRect(left, top, CardWidth + s, CardHeight + s);
     };
-    for (int i = 0; i < RuleCount(rule::kDests, 16); ++i)
+    for (int i = 0; i < RuleCount(ProgramGame(), rule::kDests, 16); ++i)
         if (!DestPiles[static_cast<size_t>(i)].empty())
             add(MainGame.DestLeft(i), MainGame.DestTop(i));
-    for (int r = 0; r < RuleCount(rule::kFilas, 40); ++r) {
+    for (int r = 0; r < RuleCount(ProgramGame(), rule::kFilas, 40); ++r) {
         const std::string& row = FilaPiles[static_cast<size_t>(r)];
         const std::string name = "Fila" + std::to_string(r + 1);
         for (int k = 0; k < SlotCount(row); ++k) {
             if (SlotCode(row, k) < 1) continue;
-            const CardPoint p = CardSlotPosition(name, r, k);
+            const CardPoint p = CardSlotPosition(ProgramGame(), name, r, k);
             add(p.left, p.top);
         }
     }
@@ -347,7 +347,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
         }
         case 36: {  // "Ace-To-King"
             Notebook1->setCurrentIndex(1);
-            lblMatchesSequence->setText(Num(RecordedRunLength()));
+            lblMatchesSequence->setText(Num(RecordedRunLength(ProgramGame())));
             lblMissesSequence->setText(Num(misses));
             lblTotMatchesSequence->setText(
                 Num(IntOf(lblMatchesSequence) * static_cast<long long>(IntOf(lblEachSequence))));
@@ -358,7 +358,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
         }
         case 38: {  // "Forget me not"
             Notebook1->setCurrentIndex(2);
-            const int matches = TwinMatchCount();
+            const int matches = TwinMatchCount(ProgramGame());
             lblMatchesFmn->setText(Num(matches));
             lblMissesFmn->setText(Num(10 - matches));
             lblTotMatchesFmn->setText(

@@ -35,7 +35,7 @@ const QSize kDrawSize(420, 289);
 constexpr int kSpeedsMs[] = {2000, 1000, 500, 250};
 
 QRect SlotRect(int row, int column) {
-    const CardPoint at = CardSlotPosition(PileName(kFila, row + 1), row, column);
+    const CardPoint at = CardSlotPosition(ProgramGame(), PileName(kFila, row + 1), row, column);
     return {at.left, at.top, CardWidth, CardHeight};
 }
 
@@ -66,13 +66,14 @@ bool Arrange(const TurnRecord& record, int step, const SlipMark* slip, ReplayPic
         for (const TurnCard& c : t.cards) {
             FilaPiles[static_cast<size_t>(c.row)].replace(static_cast<size_t>(c.column) * 3, 3,
                                                           "000");
-            AppendCard(MazzoPiles, 2, c.card, "1");
+            AppendCard(ProgramGame(), MazzoPiles, 2, c.card, "1");
         }
     }
     // An unbroken run of "Ace-To-King" stays face up.
     if (sequence) shownFrom = runStart;
     for (size_t i = shownFrom; i < static_cast<size_t>(step); ++i)
-        for (const TurnCard& c : record.turns[i].cards) SetFaceFlag(c.card, '1');
+        for (const TurnCard& c : record.turns[i].cards)
+            SetFaceFlag(ProgramGame().CardRegister, c.card, '1');
     if (slip) {
         for (const TurnCard& c : record.turns[static_cast<size_t>(step - 1)].cards)
             if (c.card == slip->card) out.shouldBePaired = SlotRect(c.row, c.column);

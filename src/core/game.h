@@ -86,6 +86,11 @@ struct Game {
 inline int Rule(const Game& g, int entry) {
     return Rule(g.GameRules, entry);
 }
+// A number outside the table is ignored.
+inline void SetRule(Game& g, int entry, int value) {
+    if (entry >= 0 && entry < static_cast<int>(g.GameRules.size()))
+        g.GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
+}
 inline int RuleCount(const Game& g, int entry, int max) {
     return std::clamp(Rule(g, entry), 0, max);
 }

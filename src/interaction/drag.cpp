@@ -69,11 +69,12 @@ std::vector<Area> Uncovered(const Area& a, const Area& b) {
 // foundations, the reserve cells; the stock last.
 CardPlace FindCard(CardCode card) {
     if (card < 1) return {};
-    return FindCardPlace(card, {{kMazzoVis, 1, 1},
-                                {kFila, 0, TableauCount()},
-                                {kDest, 0, 16},
-                                {kAppogg, 0, 10},
-                                {kMazzo, 0, 1}});
+    return FindCardPlace(ProgramGame(), card,
+                         {{kMazzoVis, 1, 1},
+                          {kFila, 0, TableauCount()},
+                          {kDest, 0, 16},
+                          {kAppogg, 0, 10},
+                          {kMazzo, 0, 1}});
 }
 
 bool Slotted(int index) {
@@ -83,8 +84,8 @@ bool Slotted(int index) {
 
 // The whole pile as it lies: from its first card to its top card's far corner.
 Area PileArea(const std::string& name, int index) {
-    const CardPoint first = CardSlotPosition(name, index, 0);
-    const CardPoint top = CardPositionInPile(name, index, 0, false);
+    const CardPoint first = CardSlotPosition(ProgramGame(), name, index, 0);
+    const CardPoint top = CardPositionInPile(ProgramGame(), name, index, 0, false);
     return {std::min(first.left, top.left), std::min(first.top, top.top),
             std::max(first.left, top.left) + CardWidth, std::max(first.top, top.top) + CardHeight};
 }
@@ -185,7 +186,7 @@ void Glide(int toLeft, int toTop, bool shadow) {
 
 int HeldCount(CardCode card) {
     if (MovingStackIsSingle(ProgramGame())) return 1;
-    const std::string run = StackFrom(card, false);
+    const std::string run = StackFrom(ProgramGame(), card, false);
     return std::max(SlotCount(run), 1);
 }
 
@@ -226,18 +227,19 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
         case kDest:
             // Where the first foundation keeps the selected codes it takes no card.
             if (t.index == 0 && SelectionInFirstFoundation()) return false;
-            if (!CanDropOn(name, card)) return false;
+            if (!CanDropOn(ProgramGame(), name, card)) return false;
             if (Opt(opt::kAutoplay) == 1 || Opt(opt::kAutoplay) == 3) return false;
             break;
         case kFila:
             if (goal == 32 || goal == 46) return false;
-            if (goal == 19 ? !RowAccepts(t.index, card) : !CanDropOn(name, card)) return false;
+            if (goal == 19 ? !RowAccepts(t.index, card) : !CanDropOn(ProgramGame(), name, card))
+                return false;
             shadow = MovingStackIsSingle(ProgramGame()) || ParameterIs(field::kPilesTT, "N");
             count = HeldCount(card);
             break;
         case kAppogg:
             if (!OnTable(MainGame.AppoggLeft(t.index))) return false;
-            if (!CanDropOn(name, card)) return false;
+            if (!CanDropOn(ProgramGame(), name, card)) return false;
             break;
         case kMazzoVis:
             if (ProgramGame().pointer.RunHeight != CardHeight || Rule(rule::kVisTarget) != 2 ||
@@ -251,9 +253,9 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
         BuildHeldImage();
         LiftCards(card, MovingStackIsSingle(ProgramGame()));
     }
-    const CardPoint to = CardPositionInPile(name, t.index, 0, true);
+    const CardPoint to = CardPositionInPile(ProgramGame(), name, t.index, 0, true);
     Glide(to.left, to.top, shadow);
-    if (!ExecuteMove(count, move)) return false;
+    if (!ExecuteMove(ProgramGame(), count, move)) return false;
     if (t.kind == kFila && goal == 23) MarkStep(ProgramGame(), 1);
     // The image leaves the window: the table picture shows the cards moved.
     Restore(ProgramGame().pointer.shown);
@@ -288,7 +290,7 @@ void LiftCards(CardCode card, bool single) {
         pile.erase(at);
     } else if (p.kind == kFila && Slotted(p.index)) {
         // Rows keep every card in its slot: only the picture loses it.
-        const CardPoint c = CardSlotPosition(p.Name(), p.index, p.slot);
+        const CardPoint c = CardSlotPosition(ProgramGame(), p.Name(), p.index, p.slot);
         CardDrawing().EraseRect(c.left, c.top, c.left + CardWidth, c.top + CardHeight, kOnTable);
     } else if ((family == 4 && p.kind != kMazzo && p.kind != kMazzoVis) ||
                (family == 12 && p.kind == kFila)) {
@@ -317,9 +319,9 @@ bool CanLeaveFoundation(CardCode card) {
     SetMovingStackSingle(ProgramGame(), true);
     bool fits = false;
     for (int i = 0; i < TableauCount() && !fits; ++i)
-        fits = CanDropOn(PileName(kFila, i + 1), card);
-    for (int i = 0; i < RuleCount(rule::kReserves, 10) && !fits; ++i)
-        fits = CanDropOn(PileName(kAppogg, i + 1), card);
+        fits = CanDropOn(ProgramGame(), PileName(kFila, i + 1), card);
+    for (int i = 0; i < RuleCount(ProgramGame(), rule::kReserves, 10) && !fits; ++i)
+        fits = CanDropOn(ProgramGame(), PileName(kAppogg, i + 1), card);
     MainGame.SetOpt(opt::kHeldTop, noReturn);
     SetMovingStackSingle(ProgramGame(), single);
     return fits;
@@ -368,7 +370,7 @@ void PointerRelease(MouseButton /*button*/) {
         const int i = Rule(rule::kStockMode) == 1 ? 0 : 1;
         PointerFeedback().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
         Waits().Wait(50);
-        ExecuteMove(TopCode(MazzoPiles[0]), "Mazzo_Vis");
+        ExecuteMove(ProgramGame(), TopCode(MazzoPiles[0]), "Mazzo_Vis");
         MainGame.SetOpt(opt::kStockPressed, 0);
     }
     if (const CardCode held = Opt(opt::kHeld); held != 0) {
@@ -386,7 +388,7 @@ void PointerRelease(MouseButton /*button*/) {
         MainGame.SetOpt(opt::kHeld, 0);
         MainGame.SetOpt(opt::kHeldTop, 0);
         EndHold();
-        if (dropped && Flag(flag::kFinished)) GameHooks().EndGame();
+        if (dropped && Flag(flag::kFinished)) GameHooks().EndGame(ProgramGame());
     }
     EndHold();
     if (ProgramGame().pointer.PeekCard.x != 0 || ProgramGame().pointer.PeekCard.y != 0) {
@@ -395,7 +397,7 @@ void PointerRelease(MouseButton /*button*/) {
                  ProgramGame().pointer.PeekCard.y + CardHeight});
         ProgramGame().pointer.PeekCard = {};
     }
-    AutoplayAfterRelease();
+    AutoplayAfterRelease(ProgramGame());
 }
 
 bool Intersects(const HeldRect& h, const HeldRect& p) {
@@ -442,7 +444,7 @@ std::string TargetName(const DropTarget& t) {
 }
 
 HeldRect TargetRect(const DropTarget& t) {
-    const CardPoint p = CardPositionInPile(TargetName(t), t.index, 0, false);
+    const CardPoint p = CardPositionInPile(ProgramGame(), TargetName(t), t.index, 0, false);
     return {p.left, p.top, p.left + CardWidth, p.top + CardHeight};
 }
 
@@ -455,7 +457,7 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
         const int area = std::clamp(OverlapArea(held, r), 0, 999999);
         found.push_back(FormatNumber(area, 6) + FormatNumber(kind, 3) + FormatNumber(index, 3));
     };
-    for (int i = 0; i < RuleCount(rule::kDests, 16); ++i) {
+    for (int i = 0; i < RuleCount(ProgramGame(), rule::kDests, 16); ++i) {
         if (!OnTable(MainGame.DestLeft(i))) continue;
         consider(TargetRect({kDest, i}), kDest, i);
     }
@@ -467,7 +469,7 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
             if (TableauDirection(ProgramGame(), i) == 9 && slots > 0) {
                 // Every slot of a row is a place of its own, recorded for the row.
                 for (int k = 0; k < slots; ++k) {
-                    const CardPoint c = CardSlotPosition(name, i, k);
+                    const CardPoint c = CardSlotPosition(ProgramGame(), name, i, k);
                     consider({c.left, c.top, c.left + CardWidth, c.top + CardHeight}, kFila, i);
                 }
             } else {
@@ -475,7 +477,7 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
             }
         }
     }
-    for (int i = 0; i < RuleCount(rule::kReserves, 10); ++i) {
+    for (int i = 0; i < RuleCount(ProgramGame(), rule::kReserves, 10); ++i) {
         if (!OnTable(MainGame.AppoggLeft(i))) continue;
         consider(TargetRect({kAppogg, i}), kAppogg, i);
     }
@@ -509,7 +511,7 @@ void ReturnHeld(CardCode card) {
     }
     const int count = SlotCount(*p.pile);
     const bool top = p.slot == count - 1 || (p.kind == kFila && Slotted(p.index));
-    CardPoint place = CardSlotPosition(p.Name(), p.index, p.slot);
+    CardPoint place = CardSlotPosition(ProgramGame(), p.Name(), p.index, p.slot);
     bool shadow = true;
     if (!top && !WholeCell(p)) shadow = ParameterIs(field::kPilesTT, "N");
     if (ProgramGame().pointer.lifted)

@@ -175,7 +175,7 @@ Grid GridPlaces() {
         const int slots =
             Rule(rule::kTableFamily) == 9 ? SlotCount(FilaPiles[static_cast<size_t>(r)]) : 1;
         for (int s = 0; s < slots; ++s) {
-            const CardPoint p = CardSlotPosition(name, r, s);
+            const CardPoint p = CardSlotPosition(ProgramGame(), name, r, s);
             all.push_back({r, s, p.left, p.top});
         }
     }

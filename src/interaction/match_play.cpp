@@ -62,7 +62,7 @@ MatchStep MatchPlay::Turn(CardCode card) {
     if (row < 0) return step;
     const size_t waste = MazzoPiles[2].size();
     const int misses = MainGame.Opt(opt::kMisses);
-    const CardPoint at = CardSlotPosition(PileName(kFila, row + 1), row, slot);
+    const CardPoint at = CardSlotPosition(ProgramGame(), PileName(kFila, row + 1), row, slot);
     MemoryPress(card, at.left, at.top, row);
     step.turned = true;
     step.pair = MazzoPiles[2].size() > waste;

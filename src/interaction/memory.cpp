@@ -60,7 +60,8 @@ std::vector<GridCard> FaceUpGridCards() {
 // Where a turned-back card's back goes: its slot in a row of side-by-side
 // cards, otherwise the row's anchor.
 CardPoint TurnBackPosition(const GridCard& g) {
-    if (Rule(rule::kTableFamily) == 9) return CardSlotPosition(RowName(g.row), g.row, g.slot);
+    if (Rule(rule::kTableFamily) == 9)
+        return CardSlotPosition(ProgramGame(), RowName(g.row), g.row, g.slot);
     return {ProgramGame().FilaLeft[static_cast<size_t>(g.row)],
             FilaTopOnScreen(ProgramGame(), g.row)};
 }
@@ -79,10 +80,10 @@ void TakePairAway() {
     for (const GridCard& g : FaceUpGridCards()) {
         const std::string name = RowName(g.row);
         PressHooks().LiftCards(g.card, true);
-        const CardPoint from = CardSlotPosition(name, g.row, g.slot);
+        const CardPoint from = CardSlotPosition(ProgramGame(), name, g.row, g.slot);
         CardAnimations().FlyCard(g.card, from.left, from.top, waste.left, waste.top);
         MainGame.SetOpt(opt::kHeld, g.card);
-        const bool moved = ExecuteMove(1, "Waste");
+        const bool moved = ExecuteMove(ProgramGame(), 1, "Waste");
         MainGame.SetOpt(opt::kHeld, 0);
         if (!moved) continue;
         std::string& row = FilaPiles[static_cast<size_t>(g.row)];
@@ -92,7 +93,7 @@ void TakePairAway() {
             // any later one: every hole shows the table again.
             for (int k = 0; k < SlotCount(row); ++k) {
                 if (SlotCode(row, k) != 0) continue;
-                const CardPoint hole = CardSlotPosition(name, g.row, k);
+                const CardPoint hole = CardSlotPosition(ProgramGame(), name, g.row, k);
                 CardDrawing().EraseRect(hole.left, hole.top, hole.left + CardWidth,
                                         hole.top + CardHeight, kOnBoth);
             }
@@ -105,12 +106,12 @@ void TakePairAway() {
 }  // namespace
 
 bool IsHidden(CardCode card) {
-    return card < 1 || FaceFlag(card) == '0';
+    return card < 1 || FaceFlag(ProgramGame().CardRegister, card) == '0';
 }
 
 void TurnCardUp(CardCode card, int x, int y, int row) {
     RecordStep(ProgramGame(), 1);
-    SetFaceFlag(card, '1');
+    SetFaceFlag(ProgramGame().CardRegister, card, '1');
     NoteCardTurned(ProgramGame(), card);
     PlayAnnouncer().CardTurned(card);
     const bool shadows = !ParameterIs(field::kCardsShadowed, "N");
@@ -119,7 +120,7 @@ void TurnCardUp(CardCode card, int x, int y, int row) {
     const bool inRow = row >= 0 && row < 40;
     const std::string& pile = inRow ? Row(row) : std::string();
     const int slots = SlotCount(pile);
-    if (slots == 1 || (slots >= 2 && IsFaceUp(SlotCode(pile, slots - 2))))
+    if (slots == 1 || (slots >= 2 && IsFaceUp(ProgramGame(), SlotCode(pile, slots - 2))))
         PressHooks().LiftCards(card, true);
     CardDrawing().DrawCardFace(card, liftedX, liftedY, kOnScreen);
     if (shadows) CardAnimations().FlyCard(card, liftedX, liftedY, x, y);
@@ -166,7 +167,7 @@ void TurnBackAll() {
     for (const GridCard& g : FaceUpGridCards()) {
         Waits().Wait(pause);
         pause = kTurnBackPause;
-        SetFaceFlag(g.card, '0');
+        SetFaceFlag(ProgramGame().CardRegister, g.card, '0');
         const CardPoint at = TurnBackPosition(g);
         CardDrawing().DrawCardBack(at.left, at.top, kOnBoth);
     }
@@ -182,7 +183,7 @@ std::vector<CardCode> FaceUpGridCodes() {
 int SequenceLength(const std::string& code) {
     std::string& record = AppoggPiles[0];
     if (!code.empty()) record += code;
-    const int length = RecordedRunLength();
+    const int length = RecordedRunLength(ProgramGame());
     // The new card must continue a run that began with an ace.
     if (!code.empty() && length != SlotCount(record)) {
         NoteSequenceMiss(ProgramGame(), SlotCode(code, 0));
@@ -210,9 +211,9 @@ void MemoryPress(CardCode card, int x, int y, int row) {
     } else if (goal == 37 || goal == 39) {
         if (IsHidden(card)) PairClick(card, x, y, row);
     }
-    UpdateScore();
-    SetFlag(flag::kFinished, IsGameWon());
-    if (AllGridCardsUp() && !GameHooks().EndGame()) TableView().ShowTable();
+    UpdateScore(ProgramGame());
+    SetFlag(flag::kFinished, IsGameWon(ProgramGame()));
+    if (AllGridCardsUp() && !GameHooks().EndGame(ProgramGame())) TableView().ShowTable();
 }
 
 void SetModelFaces(bool hide) {
@@ -222,9 +223,9 @@ void SetModelFaces(bool hide) {
         const int left = MainGame.DestLeft(i), top = MainGame.DestTop(i);
         for (int s = 0; s < SlotCount(pile); ++s) {
             const CardCode c = SlotCode(pile, s);
-            if (c < 1 || FaceFlag(c) == target) continue;
+            if (c < 1 || FaceFlag(ProgramGame().CardRegister, c) == target) continue;
             if (hide) Waits().Wait(kTurnBackPause);
-            SetFaceFlag(c, target);
+            SetFaceFlag(ProgramGame().CardRegister, c, target);
             if (hide)
                 CardDrawing().DrawCardBack(left, top, kOnBoth);
             else
@@ -249,7 +250,7 @@ void DealTwins() {
             ++tried;
         }
         if (!Row(r).empty()) continue;  // every twin row is taken
-        AppendCard(FilaPiles, r, model + 52, "1");
+        AppendCard(ProgramGame(), FilaPiles, r, model + 52, "1");
     }
     for (int i = 0; i < Foundations(); ++i) {
         const int r = 10 + i;
@@ -263,7 +264,7 @@ void DealTwins() {
 }
 
 int TwinMatches(bool mark) {
-    const int matches = TwinMatchCount();
+    const int matches = TwinMatchCount(ProgramGame());
     // Every answer gets its verdict, a right one its frame as well: a thin
     // frame alone is hard to see on the table.
     for (int j = 0; mark && j < 10; ++j) {
@@ -287,8 +288,8 @@ void CheckTwinRowsFull() {
     TableView().ShowTable();
     SetModelFaces(false);
     TwinMatches(true);
-    UpdateScore();
-    if (!GameHooks().EndGame()) TableView().ShowTable();
+    UpdateScore(ProgramGame());
+    if (!GameHooks().EndGame(ProgramGame())) TableView().ShowTable();
 }
 
 }  // namespace bw

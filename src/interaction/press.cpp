@@ -56,7 +56,7 @@ bool TableauHit(int x, int y, PileHit& hit) {
             const int left = ProgramGame().FilaLeft[static_cast<size_t>(i)],
                       top = FilaTopOnScreen(ProgramGame(), i);
             if (!OnTable(left) || !OnTable(top)) continue;
-            const int right = CardLeftInPile(name, i, 0, false) + CardWidth;
+            const int right = CardLeftInPile(ProgramGame(), name, i, 0, false) + CardWidth;
             if (!Contains(left, top, right, top + CardHeight, x, y)) continue;
             const CardUnderPoint u = CardAt("Fila", Fila(i), i, x, y);
             if (u.card >= 1) {
@@ -71,7 +71,7 @@ bool TableauHit(int x, int y, PileHit& hit) {
         const int left = ProgramGame().FilaLeft[static_cast<size_t>(i)],
                   top = FilaTopOnScreen(ProgramGame(), i);
         if (!OnTable(left) || !OnTable(top)) continue;
-        const CardPoint topCard = CardPositionInPile(name, i, 0, false);
+        const CardPoint topCard = CardPositionInPile(ProgramGame(), name, i, 0, false);
         int l = left, t = top, r = left + CardWidth, b = top + CardHeight;
         switch (TableauDirection(ProgramGame(), i)) {
             case 2:
@@ -122,7 +122,7 @@ PileHit HitTest(int x, int y) {
     for (int n = 0; n < 16; ++n) {
         const std::string name = PileName(kDest, n + 1);
         if (!OnTable(MainGame.DestLeft(n)) || !OnTable(MainGame.DestTop(n))) continue;
-        const CardPoint at = CardPositionInPile(name, n, 0, false);
+        const CardPoint at = CardPositionInPile(ProgramGame(), name, n, 0, false);
         if (Contains(at.left, at.top, at.left + CardWidth, at.top + CardHeight, x, y))
             return {name,
                     TopCode(DestPiles[static_cast<size_t>(n)]),
@@ -136,7 +136,7 @@ PileHit HitTest(int x, int y) {
         const std::string name = PileName(kAppogg, n + 1);
         const int left = MainGame.AppoggLeft(n), top = MainGame.AppoggTop(n);
         if (!OnTable(left) || !OnTable(top) || Appogg(n).empty()) continue;
-        const CardPoint topCard = CardPositionInPile(name, n, 0, false);
+        const CardPoint topCard = CardPositionInPile(ProgramGame(), name, n, 0, false);
         int l = left, r = topCard.left + CardWidth, b = topCard.top + CardHeight;
         switch (Rule(rule::kAppoggFamily)) {
             case 1:
@@ -183,7 +183,8 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
                 const bool last = k == count - 1;
                 int h = Opt(opt::kReserveStep);
                 if (family == 1 || family == 3 || (family == 12 && c >= 1))
-                    h = IsFaceUp(c) ? Opt(opt::kUpStepDown) : Opt(opt::kDownStepDown);
+                    h = IsFaceUp(ProgramGame(), c) ? Opt(opt::kUpStepDown)
+                                                   : Opt(opt::kDownStepDown);
                 else if (family == 12)
                     h = Opt(opt::kUpStepDown);
                 else if (family == 7)
@@ -192,7 +193,7 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
                     last ? (top <= y && y <= top + CardHeight) : (top <= y && y < top + h);
                 if (inBand) {
                     if (family == 3) return {TopCode(pile), anchor.left, anchor.top};
-                    return {c, CardLeftInPile(name, index, count - k, true), top};
+                    return {c, CardLeftInPile(ProgramGame(), name, index, count - k, true), top};
                 }
                 top += h;
             }
@@ -203,7 +204,7 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
             for (int k = 0; k < count; ++k) {
                 const CardCode c = SlotCode(pile, k);
                 if (c < 1) continue;
-                const CardPoint at = CardSlotPosition(name, index, k);
+                const CardPoint at = CardSlotPosition(ProgramGame(), name, index, k);
                 if (Contains(at.left, at.top, at.left + CardWidth, at.top + CardHeight, x, y))
                     return {c, at.left, at.top};
             }
@@ -217,7 +218,7 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
             for (int k = 0; k < count; ++k) {
                 const CardCode c = SlotCode(pile, k);
                 const bool last = k == count - 1;
-                const bool up = IsFaceUp(c);
+                const bool up = IsFaceUp(ProgramGame(), c);
                 bool inSlot = false;
                 int step = 0;
                 if (family == 4) {
@@ -250,7 +251,8 @@ namespace {
 CardPlace FindPileSlot(CardCode card) {
     if (card < 1) return {};
     return FindCardPlace(
-        card, {{kFila, 0, TableauCount()}, {kAppogg, 0, 10}, {kDest, 0, 16}, {kMazzo, 0, 3}});
+        ProgramGame(), card,
+        {{kFila, 0, TableauCount()}, {kAppogg, 0, 10}, {kDest, 0, 16}, {kMazzo, 0, 3}});
 }
 
 bool AllHoles(const std::string& pile, int from, int to) {
@@ -295,14 +297,14 @@ bool CanPickUp(CardCode card, bool relaxed) {
 }
 
 bool IsRun(CardCode card, int index) {
-    const std::optional<PileRules> fit = StackFitRules(index);
+    const std::optional<PileRules> fit = StackFitRules(ProgramGame(), index);
     if (!fit) return true;
     if (index < 0 || index >= 40) return false;
     const std::string& pile = Fila(index);
     const int slot = FindSlot(pile, card);
     if (slot < 0) return false;
     for (int k = slot + 1; k < SlotCount(pile); ++k) {
-        if (!CanPlace(SlotCode(pile, k - 1), SlotCode(pile, k), *fit)) return false;
+        if (!CanPlace(ProgramGame(), SlotCode(pile, k - 1), SlotCode(pile, k), *fit)) return false;
     }
     return true;
 }
@@ -358,7 +360,7 @@ bool WasteAccepts(CardCode card, int goal) {
     const CardCode top = TopCode(MazzoPiles[2]);
     const int a = RankOf(card), b = RankOf(top);
     if (goal != 15 && top >= 1 && ((a == 13 && b == 1) || (a == 1 && b == 13))) return false;
-    return CanPlace(top >= 1 ? top : -1, card,
+    return CanPlace(ProgramGame(), top >= 1 ? top : -1, card,
                     {.dropFlag = false,
                      .corner = goal == 15,
                      .buildRule = 2,
@@ -413,20 +415,21 @@ Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
         return Next::kStep11;
     if (isTop) {
         if (left) {
-            if (IsFaceDown(card))
+            if (IsFaceDown(ProgramGame(), card))
                 TurnCardUp(card, hit.left, hit.top, index);
             else
                 pick.accepted = CanPickUp(card, false);
         }
     } else if (left) {
-        if (IsRun(card, index) && CanPickUp(card, false) && IsFaceUp(card)) {
+        if (IsRun(card, index) && CanPickUp(card, false) && IsFaceUp(ProgramGame(), card)) {
             pick.accepted = true;
             pick.run = true;
-            const int bottom = PileBottomEdge(hit.name, index);
+            const int bottom = PileBottomEdge(ProgramGame(), hit.name, index);
             ProgramGame().pointer.RunHeight = bottom - hit.top;
             pick.rect.bottom = bottom;
         }
-    } else if (right && IsFaceUp(card) && ParameterIs(field::kShowPartialCard, "Y")) {
+    } else if (right && IsFaceUp(ProgramGame(), card) &&
+               ParameterIs(field::kShowPartialCard, "Y")) {
         Peek(card, hit.left, hit.top);
     }
     return Next::kStep11;
@@ -457,41 +460,41 @@ void StockDeal(CardCode c) {
     const int lastMode = Rule(rule::kFilaStock1 - 1 + n);
     const int reserveMode = Rule(rule::kAppoggStock1);
     if ((Rule(rule::kRedealPress) >= 1 && StockEmpty()) || Rule(rule::kRedealPress) == 6) {
-        ExecuteMove(c, "Mazzo_Redeal");
+        ExecuteMove(ProgramGame(), c, "Mazzo_Redeal");
     } else if (Rule(rule::kFilaStock1) == 1 || lastMode == 1) {
-        const bool tableaus = ExecuteMove(1, "Add_Tableaus");
-        if (reserveMode == 5 && ExecuteMove(1, "Add_Reserves") && tableaus)
+        const bool tableaus = ExecuteMove(ProgramGame(), 1, "Add_Tableaus");
+        if (reserveMode == 5 && ExecuteMove(ProgramGame(), 1, "Add_Reserves") && tableaus)
             DropNewestSteps(ProgramGame(), 1);
     } else if (Rule(rule::kFilaStock1) == 2 || lastMode == 2) {
         bool full = true;
         for (int i = 0; i < n; ++i) full = full && !Fila(i).empty();
         if (full)
-            ExecuteMove(1, "Add_Tableaus");
+            ExecuteMove(ProgramGame(), 1, "Add_Tableaus");
         else
             Dialogs().Info(
                 BW_TR_NOOP("Messages", "Fill in any gaps in the tableau before dealing."));
     } else if (reserveMode == 1 || Rule(rule::kAppoggStock1 - 1 + ReserveCount()) == 1) {
-        ExecuteMove(1, "Add_Reserves");
+        ExecuteMove(ProgramGame(), 1, "Add_Reserves");
     } else if (reserveMode == 3) {
         if (SlotCount(MazzoPiles[0]) != 8) {
-            ExecuteMove(1, "Add_Reserves");
-            ExecuteMove(1, "Add_Reserves");
+            ExecuteMove(ProgramGame(), 1, "Add_Reserves");
+            ExecuteMove(ProgramGame(), 1, "Add_Reserves");
         } else {
-            ExecuteMove(1, "Add_Tableaus_Last");
+            ExecuteMove(ProgramGame(), 1, "Add_Tableaus_Last");
         }
     } else if (reserveMode == 4 && !StockEmpty()) {
         RaiseDealCounter();
         const int k = ProgramGame().pointer.DealCounter % 2 == 0 ? 2 : 1;
         int dealt = 0;
         for (int i = 1; i <= 3 && !StockEmpty(); ++i)
-            if (ExecuteMove(i, "Add_Reserve_" + std::to_string(k))) ++dealt;
+            if (ExecuteMove(ProgramGame(), i, "Add_Reserve_" + std::to_string(k))) ++dealt;
         MergeDealSteps(dealt);
     } else if (Rule(rule::kFilaStock1) == 8 || Rule(rule::kFilaStock1 + 8) == 8) {
         int dealt = 0;
         for (int e = 1; e <= n; ++e) {
             if (Rule(rule::kFilaStock1 - 1 + e) != 8) continue;
             for (int i = 1; i <= 4 && !StockEmpty(); ++i)
-                if (ExecuteMove(e + i - 1, "Add_Tableau_" + TwoDigits(e))) ++dealt;
+                if (ExecuteMove(ProgramGame(), e + i - 1, "Add_Tableau_" + TwoDigits(e))) ++dealt;
         }
         if (dealt > 1) DropNewestSteps(ProgramGame(), dealt - 1);
     } else if (Rule(rule::kFilaStock1) == 10 && !StockEmpty()) {
@@ -499,7 +502,7 @@ void StockDeal(CardCode c) {
         const int d = ProgramGame().pointer.DealCounter + (AutoplayRunning() ? 2 : 1);
         int dealt = 0;
         for (int j = 0; j < 8; ++j) {
-            if (ExecuteMove(j + 1, "Add_Tableau_" + TwoDigits(8 * d - 15 + j))) {
+            if (ExecuteMove(ProgramGame(), j + 1, "Add_Tableau_" + TwoDigits(8 * d - 15 + j))) {
                 ++dealt;
                 if (AutoplayRunning()) break;
             }
@@ -509,14 +512,14 @@ void StockDeal(CardCode c) {
         RaiseDealCounter();
         int dealt = 0;
         for (int e = 1; e <= n; ++e) {
-            if (ExecuteMove(1, "Add_Tableau_" + TwoDigits(e))) {
+            if (ExecuteMove(ProgramGame(), 1, "Add_Tableau_" + TwoDigits(e))) {
                 ++dealt;
                 if (AutoplayRunning()) break;
             }
         }
         MergeDealSteps(dealt);
     } else if (Rule(rule::kWasteStyle) != 0) {
-        ExecuteMove(c, "Mazzo_Waste");
+        ExecuteMove(ProgramGame(), c, "Mazzo_Waste");
     }
 }
 
@@ -532,16 +535,17 @@ void RefillShortPiles(CardCode c) {
         if (SlotCount(Fila(e)) >= 3) continue;
         needed = true;
         for (int t = 0; t < 3 && SlotCount(Fila(e)) < 3; ++t) {
-            if (StockEmpty() && !MazzoPiles[1].empty() && RedealsRemain()) {
+            if (StockEmpty() && !MazzoPiles[1].empty() && RedealsRemain(ProgramGame())) {
                 MainGame.SetOpt(opt::kStockPressed, 1);
-                if (ExecuteMove(c, "Mazzo_Vis")) ++steps;
+                if (ExecuteMove(ProgramGame(), c, "Mazzo_Vis")) ++steps;
                 MainGame.SetOpt(opt::kStockPressed, 0);
             }
-            if (!StockEmpty() && ExecuteMove(1, "Add_Tableau_" + TwoDigits(e + 1))) ++steps;
+            if (!StockEmpty() && ExecuteMove(ProgramGame(), 1, "Add_Tableau_" + TwoDigits(e + 1)))
+                ++steps;
         }
     }
     if (steps >= 2) DropNewestSteps(ProgramGame(), steps - 1);
-    if (!needed) ExecuteMove(c, "Mazzo_Vis");
+    if (!needed) ExecuteMove(ProgramGame(), c, "Mazzo_Vis");
 }
 
 void StockPress(const PileHit& hit) {
@@ -556,11 +560,11 @@ void StockPress(const PileHit& hit) {
     } else if (Rule(rule::kFilaStock1) != 9) {
         if (Rule(rule::kVisTurnMode) == 0 ||
             (Rule(rule::kVisTurnMode) == 1 && MazzoPiles[1].empty()))
-            ExecuteMove(c, "Mazzo_Vis");
+            ExecuteMove(ProgramGame(), c, "Mazzo_Vis");
     } else {
         RefillShortPiles(c);
     }
-    if ((goal == 2 || goal == 15) && Flag(flag::kFinished)) GameHooks().EndGame();
+    if ((goal == 2 || goal == 15) && Flag(flag::kFinished)) GameHooks().EndGame(ProgramGame());
 }
 
 // Step 12: a left press that step 10 did not handle; false when the press
@@ -582,16 +586,16 @@ bool PilePress(const PileHit& hit, Pickup& pick) {
                 CardAnimations().FlyCard(hit.card, hit.left, hit.top, MainGame.DestLeft(0),
                                          MainGame.DestTop(0));
                 MainGame.SetOpt(opt::kHeld, hit.card);
-                ExecuteMove(1, "Dest01");
+                ExecuteMove(ProgramGame(), 1, "Dest01");
                 MainGame.SetOpt(opt::kHeld, 0);
-                if (Flag(flag::kFinished)) GameHooks().EndGame();
+                if (Flag(flag::kFinished)) GameHooks().EndGame(ProgramGame());
                 return false;
             }
             pick.accepted = true;
             return true;
         }
         if (Rule(rule::kRedealPress) >= 1 && MazzoPiles[0].empty() && MazzoPiles[1].empty())
-            ExecuteMove(0, "Mazzo_Redeal");
+            ExecuteMove(ProgramGame(), 0, "Mazzo_Redeal");
         return false;
     }
     const int kind = PileKindOf(hit.name);
@@ -610,7 +614,7 @@ bool PilePress(const PileHit& hit, Pickup& pick) {
         if (Rule(rule::kAppoggPickUp) == -15) {
             pick.accepted = ReserveBlockFree(hit.card);
         } else if (TopCode(cell) == hit.card) {
-            pick.accepted = IsFaceUp(hit.card);
+            pick.accepted = IsFaceUp(ProgramGame(), hit.card);
         } else if (Rule(rule::kAppoggPickUp) == -11) {
             // The whole cell, held from its anchor by its bottom card.
             pick.accepted = true;
@@ -652,10 +656,10 @@ void PickUp(const Pickup& pick, int x, int y) {
                                  MainGame.StockTop(2));
         // The flight empties the hand (option 94); the move needs the card.
         MainGame.SetOpt(opt::kHeld, pick.card);
-        ExecuteMove(1, "Waste");
+        ExecuteMove(ProgramGame(), 1, "Waste");
         MainGame.SetOpt(opt::kHeld, 0);
         MainGame.SetOpt(opt::kHeldTop, 0);
-        if (Flag(flag::kFinished)) GameHooks().EndGame();
+        if (Flag(flag::kFinished)) GameHooks().EndGame(ProgramGame());
     }
 }
 
@@ -709,7 +713,8 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
 
     if (right) {
         if (kind == kAppogg && (Rule(rule::kAppoggFamily) == 1 || Rule(rule::kAppoggFamily) == 2) &&
-            hit.card >= 1 && IsFaceUp(hit.card) && ParameterIs(field::kShowPartialCard, "Y"))
+            hit.card >= 1 && IsFaceUp(ProgramGame(), hit.card) &&
+            ParameterIs(field::kShowPartialCard, "Y"))
             Peek(hit.card, hit.left, hit.top);
         if (ProgramGame().pointer.PeekCard.x == 0 && ProgramGame().pointer.PeekCard.y == 0)
             Dialogs().Beep();

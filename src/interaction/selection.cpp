@@ -38,17 +38,18 @@ struct Place {
 
 Place PlaceOf(CardCode card) {
     if (card < 1) return {};
-    const CardPlace p = FindCardPlace(card, {{kMazzoVis, 1, 1},
-                                             {kMazzo, 0, 1},
-                                             {kFila, 0, TableauCount()},
-                                             {kAppogg, 0, 10},
-                                             {kDest, 1, 15}});
+    const CardPlace p = FindCardPlace(ProgramGame(), card,
+                                      {{kMazzoVis, 1, 1},
+                                       {kMazzo, 0, 1},
+                                       {kFila, 0, TableauCount()},
+                                       {kAppogg, 0, 10},
+                                       {kDest, 1, 15}});
     if (!p.Found()) return {};
     return {p.kind, p.index, p.slot, p.Name(), p.pile};
 }
 
 CardPoint PositionOf(const Place& p) {
-    return CardSlotPosition(p.name, p.index, p.slot);
+    return CardSlotPosition(ProgramGame(), p.name, p.index, p.slot);
 }
 
 void DrawFrame(CardCode card) {
@@ -89,14 +90,14 @@ void ClearSelection() {
 }
 
 void EndIfFinished() {
-    if (Flag(flag::kFinished)) GameHooks().EndGame();
+    if (Flag(flag::kFinished)) GameHooks().EndGame(ProgramGame());
 }
 
 // The move engine takes the group away; no press may start another meanwhile.
 void RemoveSelection(bool toWaste, bool refill) {
     WindowControl().SwallowInput(true);
-    if (toWaste) ExecuteMove(0, "Selezionate_Dest");
-    if (refill) ExecuteMove(0, "Selezionate_Fila");
+    if (toWaste) ExecuteMove(ProgramGame(), 0, "Selezionate_Dest");
+    if (refill) ExecuteMove(ProgramGame(), 0, "Selezionate_Fila");
     WindowControl().SwallowInput(false);
     EndIfFinished();
 }
@@ -127,7 +128,7 @@ bool FirstOfFirstSixteen(CardCode card) {
 // Goal kind 47: a face-up card of a tableau pile numbered below 22.
 int LowTableauNumber(CardCode card) {
     const Place p = PlaceOf(card);
-    if (p.kind != kFila || !IsFaceUp(card) || p.index + 1 >= 22) return 0;
+    if (p.kind != kFila || !IsFaceUp(ProgramGame(), card) || p.index + 1 >= 22) return 0;
     return p.index + 1;
 }
 
@@ -154,8 +155,8 @@ void SwapFirstCards(CardCode a, CardCode b) {
     PileDrawing().RedrawPile(pa.name);
     PileDrawing().RedrawPile(pb.name);
     RecordStep(ProgramGame(), 0, true);
-    UpdateScore();
-    SetFlag(flag::kFinished, IsGameWon());
+    UpdateScore(ProgramGame());
+    SetFlag(flag::kFinished, IsGameWon(ProgramGame()));
     EndIfFinished();
 }
 
@@ -379,17 +380,17 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
 
     if (left && hit.name == "Mazzo") {
         if (goal == 8 || goal == 45) {
-            ExecuteMove(0, "Stock_To_Pile_Monte_Carlo");
+            ExecuteMove(ProgramGame(), 0, "Stock_To_Pile_Monte_Carlo");
         } else if (goal == 20 || goal == 21 || goal == 22 || goal == 23 || goal == 41 ||
                    goal == 47) {
             if (goal == 47) ClearSelection();
-            ExecuteMove(1, "Add_Tableaus");
+            ExecuteMove(ProgramGame(), 1, "Add_Tableaus");
         }
         EndIfFinished();
         return;
     }
     if ((goal == 14 || goal == 16) && hit.name == "Mazzo_Vis" && MazzoPiles[1].empty()) {
-        ExecuteMove(0, "Mazzo_Vis");
+        ExecuteMove(ProgramGame(), 0, "Mazzo_Vis");
         return;
     }
     if (kind == kDest && hit.card < 1) {
@@ -399,7 +400,7 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
     const CardCode card = hit.card;
     if (card < 1 || hit.name == "Dest1" || hit.name == "Mazzo" || hit.name == "Mazzo_Waste") return;
 
-    if (!IsFaceUp(card)) {
+    if (!IsFaceUp(ProgramGame(), card)) {
         const Place p = PlaceOf(card);
         const bool top = p.IsTop() && (p.kind == kFila || p.kind == kAppogg);
         if (left && (goal == 25 || goal == 26) && top)

@@ -51,7 +51,7 @@ bool Eligible(const PileHit& hit, bool& single) {
         }
         case kFila: {
             if (Rule(rule::kPickUpRule) == 0) return false;
-            if (IsTableauTop(c)) return true;
+            if (IsTableauTop(ProgramGame(), c)) return true;
             const int family = TableauDirection(ProgramGame(), PileNumberOf(hit.name) - 1);
             // Rows of slots lift one card at a time, like family 12.
             if (family == 12 || family == 8 || family == 9) return CanPickUp(c, false);
@@ -59,7 +59,9 @@ bool Eligible(const PileHit& hit, bool& single) {
             single = false;
             return true;
         }
-        case kAppogg: return IsTableauTop(c) || IsReserveTop(c) || Rule(rule::kAppoggPickUp) == -11;
+        case kAppogg:
+            return IsTableauTop(ProgramGame(), c) || IsReserveTop(c) ||
+                   Rule(rule::kAppoggPickUp) == -11;
         default: return false;
     }
 }
@@ -84,7 +86,7 @@ void RightClickMove(const PileHit& hit) {
 }
 
 void ShortcutMove(bool doubleClick, bool rightClick, const PileHit& hit) {
-    if (hit.card < 1 || !IsFaceUp(hit.card)) return;
+    if (hit.card < 1 || !IsFaceUp(ProgramGame(), hit.card)) return;
     bool single = true;
     const bool eligible = Eligible(hit, single);
     if (doubleClick) SetFlag(flag::kDoubleClick, true);
@@ -98,7 +100,7 @@ void ShortcutMove(bool doubleClick, bool rightClick, const PileHit& hit) {
         if (f || t)
             SendCard(hit.card, hit.left, hit.top, hit.right, hit.bottom, single, f, t, true);
     }
-    if (Flag(flag::kFinished)) GameHooks().EndGame();
+    if (Flag(flag::kFinished)) GameHooks().EndGame(ProgramGame());
 }
 
 bool SendCard(CardCode card, int left, int top, int right, int bottom, bool single,
@@ -109,7 +111,7 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
         ProgramGame().pointer.RunHeight = CardHeight;
     } else {
         if (own < 0) return false;
-        bottom = PileBottomEdge(PileName(kFila, own + 1), own);
+        bottom = PileBottomEdge(ProgramGame(), PileName(kFila, own + 1), own);
         ProgramGame().pointer.RunHeight = bottom - top;
     }
     MainGame.SetOpt(opt::kHeld, card);
@@ -124,7 +126,7 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
     auto send = [&](const DropTarget& t) { return DropHeldOn(card, TargetRect(t), {t}); };
     bool moved = false;
     if (toFoundations && single)
-        for (int i = 0; i < RuleCount(rule::kDests, 16) && !moved; ++i)
+        for (int i = 0; i < RuleCount(ProgramGame(), rule::kDests, 16) && !moved; ++i)
             if (OnTable(MainGame.DestLeft(i))) moved = send({kDest, i});
     if (toTableaus)
         for (bool empty : {false, true})
@@ -133,7 +135,7 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
                     FilaPiles[static_cast<size_t>(i)].empty() == empty)
                     moved = send({kFila, i});
     if (reservesAllowed && single)
-        for (int i = 0; i < RuleCount(rule::kReserves, 10) && !moved; ++i)
+        for (int i = 0; i < RuleCount(ProgramGame(), rule::kReserves, 10) && !moved; ++i)
             if (OnTable(MainGame.AppoggLeft(i))) moved = send({kAppogg, i});
     if (toTableaus && !moved && OnTable(MainGame.StockLeft(1))) moved = send({kMazzoVis, 1});
 

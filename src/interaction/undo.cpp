@@ -57,8 +57,8 @@ bool Exchange(HistoryLists& from, std::string& fromMarks, int toWhich, std::stri
     // or shorter piles: the picture is rebuilt, not drawn over.
     TableView().RedrawTable();
     ForgetJokerCaption(ProgramGame());
-    UpdateScore();
-    SetFlag(flag::kFinished, IsGameWon());
+    UpdateScore(ProgramGame());
+    SetFlag(flag::kFinished, IsGameWon(ProgramGame()));
     if (GetParameter(field::kSoundsEnabled) == "Y" && GetParameter(soundSwitch) == "Y")
         Sound().Play(sound, false);
     return true;

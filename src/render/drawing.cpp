@@ -242,7 +242,7 @@ std::string PileMarkCode(int markKind, int pileIndex, bool& drawn) {
     drawn = true;
     const int k = std::clamp(pileIndex, 0, 39);
     // The redeal mark while the engine would still turn the stock back.
-    const bool redeal = RedealsRemain();
+    const bool redeal = RedealsRemain(ProgramGame());
     switch (markKind) {
         case kMarkStock: {
             if (Rule(rule::kGoalKind) == 8 || Rule(rule::kGoalKind) == 45) return "021";
@@ -337,13 +337,13 @@ bool DrawStackEdge(int pile, bool foundation, const Canvas& canvas, bool full) {
         baseLeft = Opt(opt::kDestBaseLeft + pile);
         baseTop = Opt(opt::kDestBaseTop + pile);
         cap = kFoundationRaiseCap;
-        changed = RaiseFoundation(pile, preview);
+        changed = RaiseFoundation(ProgramGame(), pile, preview);
     } else {
         if (pile < 0 || pile > 2) return false;
         baseLeft = Opt(opt::kStockBaseLeft + pile);
         baseTop = Opt(opt::kStockBaseTop + pile);
         cap = kStockRaiseCap;
-        changed = RaiseStockPile(pile, preview);
+        changed = RaiseStockPile(ProgramGame(), pile, preview);
     }
     if (!OnTable(baseLeft) || !OnTable(baseTop)) return false;
     if (!changed && !full) return true;
@@ -476,7 +476,7 @@ void HighlightFoundationsAs(int index, int mark, int colourIndex) {
         if (index != -1 && k != index) continue;
         if (!FoundationComplete(k) || !OnTable(MainGame.DestLeft(k))) continue;
         const std::string name = PileName(kDest, k + 1);
-        const CardPoint top = CardPositionInPile(name, k, 0, false);
+        const CardPoint top = CardPositionInPile(ProgramGame(), name, k, 0, false);
         const QRect inner(top.left + 1, top.top + 1, CardWidth - 2, CardHeight - 2);
         PaintHighlight(Canvas::Table(), inner, mark, colour);
     }

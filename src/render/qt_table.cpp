@@ -32,8 +32,8 @@ int IndexOf(const std::string& name) {
 
 // The pile that holds a card and the card's slot; false when none does.
 bool FindCard(CardCode card, std::string& name, int& slot) {
-    const CardPlace p =
-        FindCardPlace(card, {{kMazzo, 0, 3}, {kFila, 0, 40}, {kDest, 0, 16}, {kAppogg, 0, 10}});
+    const CardPlace p = FindCardPlace(
+        ProgramGame(), card, {{kMazzo, 0, 3}, {kFila, 0, 40}, {kDest, 0, 16}, {kAppogg, 0, 10}});
     if (!p.Found()) return false;
     name = p.Name();
     slot = p.slot;
@@ -72,7 +72,7 @@ QRect WindowRect(int left, int top, int right, int bottom) {
 
 const QImage& PictureOf(CardCode code) {
     const int face = FaceIndexOf(code);
-    return face < 0 || !IsFaceUp(code) ? CardBack : CardFace(face);
+    return face < 0 || !IsFaceUp(ProgramGame(), code) ? CardBack : CardFace(face);
 }
 
 }  // namespace
@@ -121,13 +121,13 @@ void QtTable::FlyCard(int card, int left, int top, const std::string& target) {
     const bool found = FindCard(card, from, slot);
     if (left < 0 || top < 0) {
         if (!found) return;
-        const CardPoint p = CardSlotPosition(from, IndexOf(from), slot);
+        const CardPoint p = CardSlotPosition(ProgramGame(), from, IndexOf(from), slot);
         left = p.left;
         top = p.top;
     }
     // The card leaves its pile on the picture before it flies, so it is
     // not seen twice.
-    std::string* pile = found ? PileByName(from) : nullptr;
+    std::string* pile = found ? PileByName(ProgramGame(), from) : nullptr;
     if (pile && slot == SlotCount(*pile) - 1) {
         const std::string before = *pile;
         *pile = before.substr(0, before.size() - 3);
@@ -138,15 +138,15 @@ void QtTable::FlyCard(int card, int left, int top, const std::string& target) {
         *pile = before;
         ShowTableChanges();
     }
-    const CardPoint to = CardPositionInPile(target, IndexOf(target), 0, true);
+    const CardPoint to = CardPositionInPile(ProgramGame(), target, IndexOf(target), 0, true);
     bw::FlyCard(card, left, top, true, false, false, true, to.top, to.left);
 }
 
 void QtTable::AnimateTurnUp(const std::string& pile) {
-    const std::string* cards = PileByName(pile);
+    const std::string* cards = PileByName(ProgramGame(), pile);
     if (!cards || cards->empty()) return;
     const int index = IndexOf(pile);
-    const CardPoint p = CardPositionInPile(pile, index, 0, false);
+    const CardPoint p = CardPositionInPile(ProgramGame(), pile, index, 0, false);
     AnimateFaceUp(TopCode(*cards), p.left, p.top);
     bw::RedrawPileTop(pile, index, Canvas::Table());
     ShowTableChanges();
@@ -294,14 +294,14 @@ void QtTable::BuildHeldImage(int code, int runHeight) {
     int slot = -1;
     const bool found = FindCard(code, from, slot);
     std::string run;
-    if (found && runHeight > CardHeight) run = StackFrom(code, false);
+    if (found && runHeight > CardHeight) run = StackFrom(ProgramGame(), code, false);
     if (SlotCount(run) < 2) run = FormatCode(code);
     const int n = SlotCount(run);
     const int height = std::max(runHeight, CardHeight);
     QImage image(CardWidth, height, QImage::Format_RGB32);
     // The plain background where the cards lie shows through the corners.
     CardPoint at{0, 0};
-    if (found) at = CardSlotPosition(from, IndexOf(from), slot);
+    if (found) at = CardSlotPosition(ProgramGame(), from, IndexOf(from), slot);
     image.fill(Qt::black);
     Blit(image, 0, 0, BackgroundBitmap,
          QRect(std::max(at.left, 0), std::max(at.top, 0) + ScrollPosition(), CardWidth, height));
@@ -309,7 +309,7 @@ void QtTable::BuildHeldImage(int code, int runHeight) {
     const int step = n > 1 ? MainGame.Opt(opt::kUpStepDown) : 0;
     for (int k = 0; k < n; ++k) {
         const CardCode c = SlotCode(run, k);
-        if (FaceIndexOf(c) >= 0 && (k == 0 || IsFaceUp(c) || !found))
+        if (FaceIndexOf(c) >= 0 && (k == 0 || IsFaceUp(ProgramGame(), c) || !found))
             bw::DrawCard(c, 0, k * step, false, canvas);
         else
             bw::DrawCardBack(0, k * step, CardHeight, false, canvas);

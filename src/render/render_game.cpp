@@ -93,9 +93,9 @@ QImage RenderDealtTable(const RenderRequest& request) {
     Install<ICardSetUp>(&setUp);
     SetUpCards();
 
-    ClearPiles(false, true);
+    ClearPiles(ProgramGame(), false, true);
     MainGame.SetOpt(opt::kStockPasses, 1);
-    DealGame();
+    DealGame(ProgramGame());
     SetFlag(flag::kInProgress, true);
     if (request.cardSize == kFitToTableSize) {
         FitCardsToTable();

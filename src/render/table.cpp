@@ -112,7 +112,7 @@ void DrawStockPile(int i, const Canvas& canvas) {
         DrawCardBack(at.x(), at.y(), CardHeight, true, canvas);
     } else {
         // The stock shows its top card's face unless the game keeps it hidden.
-        DrawFace(top, i == 0 || IsFaceUp(top), at, true, canvas, i, kMazzo);
+        DrawFace(top, i == 0 || IsFaceUp(ProgramGame(), top), at, true, canvas, i, kMazzo);
     }
     if (n == 1) RestoreCardCorners(at.x(), at.y(), canvas);
 }
@@ -273,13 +273,13 @@ QPoint PileAnchor(const std::string& name, int pileIndex) {
 }
 
 QRect PileExtent(const std::string& name, int pileIndex) {
-    const std::string* pile = PileByName(name);
+    const std::string* pile = PileByName(ProgramGame(), name);
     const QPoint anchor = PileAnchor(name, pileIndex);
     if (!OnTable(anchor.x()) || !OnTable(anchor.y())) return QRect();
     QRect r = CardRectAt(anchor.x(), anchor.y());
     const int n = pile ? SlotCount(*pile) : 0;
     for (int k = 0; k < n; ++k) {
-        const CardPoint p = CardSlotPosition(name, pileIndex, k);
+        const CardPoint p = CardSlotPosition(ProgramGame(), name, pileIndex, k);
         r |= CardRectAt(p.left, p.top);
     }
     return r;
@@ -299,7 +299,7 @@ QRect TableExtent() {
 void DrawPileCard(int kind, int pileIndex, int cardIndex, bool raised, const Canvas& canvas,
                   bool animate, QPoint start) {
     const std::string name = NameOf(kind, pileIndex);
-    const std::string* pile = PileByName(name);
+    const std::string* pile = PileByName(ProgramGame(), name);
     if (!pile) return;
     const Canvas target = animate ? Canvas::Table() : canvas;
     const int n = SlotCount(*pile);
@@ -313,9 +313,9 @@ void DrawPileCard(int kind, int pileIndex, int cardIndex, bool raised, const Can
     if (cardIndex < 0 || cardIndex >= n) return;
     const CardCode code = SlotCode(*pile, cardIndex);
     if (FaceIndexOf(code) < 0) return;  // a hole keeps its place and shows the table
-    const CardPoint p = CardSlotPosition(name, pileIndex, cardIndex);
+    const CardPoint p = CardSlotPosition(ProgramGame(), name, pileIndex, cardIndex);
     if (!OnTable(p.left) || !OnTable(p.top)) return;
-    const bool up = IsFaceUp(code);
+    const bool up = IsFaceUp(ProgramGame(), code);
     if (animate) Throw(code, up, start, p);
     DrawFace(code, up, QPoint(p.left, p.top), raised, target, pileIndex, kind);
     if (cardIndex == 0) RestoreCardCorners(p.left, p.top, target);
@@ -341,8 +341,8 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
     MainGame.SetOpt(opt::kScroll, 0);
     MainGame.SetOpt(opt::kLowestPixel, 0);
     const Canvas table = Canvas::Table();
-    const int reserves = RuleCount(rule::kReserves, 10), tableaus = TableauCount(),
-              foundations = RuleCount(rule::kDests, 16);
+    const int reserves = RuleCount(ProgramGame(), rule::kReserves, 10), tableaus = TableauCount(),
+              foundations = RuleCount(ProgramGame(), rule::kDests, 16);
 
     if (animateDeal) {
         Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
@@ -421,7 +421,7 @@ void RedrawPileTop(const std::string& name, int pileIndex, const Canvas& canvas)
     int kind = 0, index = 0;
     if (!Parse(name, kind, index)) return;
     (void)pileIndex;
-    const std::string* pile = PileByName(name);
+    const std::string* pile = PileByName(ProgramGame(), name);
     if (!pile) return;
     bool raised = false;
     if (kind == kMazzo) {
@@ -432,7 +432,7 @@ void RedrawPileTop(const std::string& name, int pileIndex, const Canvas& canvas)
         if (index >= 16 || !DestOnTable(index)) return;
         raised = FoundationHasEdge() && DrawStackEdge(index, true, canvas, false);
     }
-    const CardPoint p = CardPositionInPile(name, index, 0, false);
+    const CardPoint p = CardPositionInPile(ProgramGame(), name, index, 0, false);
     if (!OnTable(p.left) || !OnTable(p.top)) return;
     const int n = SlotCount(*pile);
     if (n == 0) {
@@ -444,14 +444,14 @@ void RedrawPileTop(const std::string& name, int pileIndex, const Canvas& canvas)
     }
     const CardCode top = TopCode(*pile);
     if (FaceIndexOf(top) < 0) return;
-    DrawFace(top, IsFaceUp(top), QPoint(p.left, p.top), raised, canvas, index, kind);
+    DrawFace(top, IsFaceUp(ProgramGame(), top), QPoint(p.left, p.top), raised, canvas, index, kind);
     if (n == 1) RestoreCardCorners(p.left, p.top, canvas);
 }
 
 void RedrawPile(const std::string& name, const Canvas& canvas) {
     int kind = 0, index = 0;
     if (!Parse(name, kind, index)) return;
-    const std::string* pile = PileByName(name);
+    const std::string* pile = PileByName(ProgramGame(), name);
     if (!pile) return;
     if (kind == kMazzo || (kind == kDest && Rule(rule::kDestFamily) != 2)) {
         RedrawPileTop(name, index, canvas);
@@ -475,7 +475,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
         return;
     int kind = 0, index = 0;
     if (!Parse(name, kind, index)) return;
-    std::string* live = PileByName(name);
+    std::string* live = PileByName(ProgramGame(), name);
     if (!live) return;
     const std::string current = *live;
     const int direction = PileDirection(ProgramGame(), name, index);
@@ -488,7 +488,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
             const CardCode was = SlotCode(oldPile, j);
             if (FaceIndexOf(was) < 0) continue;
             if (j < SlotCount(newPile) && SlotCode(newPile, j) == was) continue;
-            const CardPoint p = CardSlotPosition(name, index, j);
+            const CardPoint p = CardSlotPosition(ProgramGame(), name, index, j);
             const QRect r = CardRectAt(p.left, p.top);
             canvas.Restore(r, BackgroundBitmap);
             erased |= r;
@@ -496,9 +496,9 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
         *live = current;
     } else {
         *live = newPile;
-        const CardPoint next = CardPositionInPile(name, index, 0, true);
+        const CardPoint next = CardPositionInPile(ProgramGame(), name, index, 0, true);
         *live = oldPile;
-        const CardPoint oldTop = CardPositionInPile(name, index, 0, false);
+        const CardPoint oldTop = CardPositionInPile(ProgramGame(), name, index, 0, false);
         *live = current;
         const QRect oldRect = oldPile.empty() ? QRect() : CardRectAt(oldTop.left, oldTop.top);
         const bool down = kind != kMazzo &&
@@ -530,7 +530,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
                 break;
             }
         }
-        for (int j = 0; j < RuleCount(rule::kReserves, 10); ++j) {
+        for (int j = 0; j < RuleCount(ProgramGame(), rule::kReserves, 10); ++j) {
             if (kind == kAppogg && j == index) continue;
             const std::string other = NameOf(kAppogg, j);
             if (AppoggOnTable(j) && PileExtent(other, j).intersects(erased)) {
@@ -538,7 +538,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
                 break;
             }
         }
-        for (int j = 0; j < RuleCount(rule::kDests, 16); ++j) {
+        for (int j = 0; j < RuleCount(ProgramGame(), rule::kDests, 16); ++j) {
             if (kind == kDest && j == index) continue;
             const std::string other = NameOf(kDest, j);
             if (DestOnTable(j) && PileExtent(other, j).intersects(erased)) {
@@ -584,7 +584,7 @@ void ShowTableRect(const QRect& r) {
 
 void DrawJokerCaption(int foundation, const std::string& text, const std::string& suitImage) {
     const Canvas table = Canvas::Table();
-    const int count = RuleCount(rule::kDests, 16);
+    const int count = RuleCount(ProgramGame(), rule::kDests, 16);
     if (count == 0 || !DestOnTable(0)) return;
     const int boxTop = MainGame.DestTop(0) - 20;
     for (int k = 0; k < count; ++k) {

@@ -36,7 +36,7 @@ TEST_F(StockDealPlay, APressDealsOneCardToEveryPileAsOneMarkedStep) {
         ASSERT_EQ(SlotCount(pile), 5) << i;
         // Pile 1 got the stock's top card, pile 2 the next.
         EXPECT_EQ(TopCode(pile), SlotCode(stock, 19 - i)) << i;
-        EXPECT_TRUE(IsFaceUp(TopCode(pile))) << i;
+        EXPECT_TRUE(IsFaceUp(ProgramGame(), TopCode(pile))) << i;
     }
     EXPECT_EQ(SlotCount(MazzoPiles[0]), 12);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
@@ -81,12 +81,12 @@ TEST_F(StockDealPlay, ACardMovedFromAPileTurnsTheCardUnderItUp) {
             if (to == from || RankOf(on) != RankOf(card) + 1) continue;
             const std::string source = "Fila" + std::to_string(from + 1);
             const CardCode under = SlotCode(FilaPiles[static_cast<size_t>(from)], 2);
-            ASSERT_FALSE(IsFaceUp(under));
+            ASSERT_FALSE(IsFaceUp(ProgramGame(), under));
             ASSERT_TRUE(DragOnto(TopOf(source), "Fila" + std::to_string(to + 1)));
             EXPECT_EQ(TopCode(FilaPiles[static_cast<size_t>(to)]), card);
-            EXPECT_TRUE(IsFaceUp(under));
+            EXPECT_TRUE(IsFaceUp(ProgramGame(), under));
             window.mnuUndo->trigger();
-            EXPECT_FALSE(IsFaceUp(under));
+            EXPECT_FALSE(IsFaceUp(ProgramGame(), under));
             EXPECT_EQ(TopCode(FilaPiles[static_cast<size_t>(from)]), card);
             return;
         }
@@ -112,7 +112,7 @@ TEST_F(JokerPlay, ThePackHasNoCourtCardsButTwoJokers) {
     EXPECT_EQ(std::count(all.begin(), all.end(), kJoker2), 1);
     for (CardCode c : all) {
         EXPECT_TRUE(IsJoker(c) || RankOf(c) <= 11) << c;
-        EXPECT_TRUE(IsFaceUp(c)) << c;
+        EXPECT_TRUE(IsFaceUp(ProgramGame(), c)) << c;
     }
 }
 
@@ -259,7 +259,7 @@ TEST_F(RefillPlay, AnEmptyStockIsTurnedBackToRefillAsOneUndoStep) {
     EXPECT_EQ(MainGame.Opt(73), 2);
     // "Mazzo_Vis" went back upside down; the pile takes the stock's top cards.
     EXPECT_EQ(Cards(FilaPiles[0]), (std::vector<CardCode>{S(1), S(2), S(3)}));
-    for (CardCode c : Cards(FilaPiles[0])) EXPECT_TRUE(IsFaceUp(c));
+    for (CardCode c : Cards(FilaPiles[0])) EXPECT_TRUE(IsFaceUp(ProgramGame(), c));
     EXPECT_EQ(Cards(MazzoPiles[0]), (std::vector<CardCode>{S(4)}));
     EXPECT_TRUE(MazzoPiles[1].empty());
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);

@@ -165,21 +165,21 @@ protected:
     // Deals the stored game again with a fixed game number.
     void Deal(const std::string& number) {
         SetParameter(pos::kGameNumber, 15, number);
-        StartGame(true, false, 0, false);
+        StartGame(ProgramGame(), true, false, 0, false);
     }
 
     // Lays the table out by hand (codes bottom first; every card face up
     // unless listed in `down`) and forgets the history of the deal.
     void Lay(const std::string& pile, const std::vector<CardCode>& codes,
              const std::vector<CardCode>& down = {}) {
-        std::string* p = PileByName(pile);
+        std::string* p = PileByName(ProgramGame(), pile);
         if (pile == "Waste") p = &MazzoPiles[2];
         ASSERT_NE(p, nullptr) << pile;
         *p = PileOf(codes);
         for (CardCode c : codes) {
             if (c < 1) continue;
             const bool isDown = std::find(down.begin(), down.end(), c) != down.end();
-            SetFaceFlag(c, isDown ? '0' : '1');
+            SetFaceFlag(ProgramGame().CardRegister, c, isDown ? '0' : '1');
         }
     }
     void ClearTable() {
@@ -196,16 +196,17 @@ protected:
     // The middle of a pile's top card (of the place for the next card when
     // `next`), in table widget coordinates.
     static QPoint TopOf(const std::string& pile, bool next = false) {
-        const CardPoint p = CardPositionInPile(pile, PileNumberOf(pile) - 1, 0, next);
+        const CardPoint p =
+            CardPositionInPile(ProgramGame(), pile, PileNumberOf(pile) - 1, 0, next);
         return {p.left + CardWidth / 2, p.top + CardHeight / 2};
     }
     static QPoint AnchorOf(const std::string& pile) {
-        const CardPoint p = CardSlotPosition(pile, PileNumberOf(pile) - 1, 0);
+        const CardPoint p = CardSlotPosition(ProgramGame(), pile, PileNumberOf(pile) - 1, 0);
         return {p.left + CardWidth / 2, p.top + CardHeight / 2};
     }
     // The visible band of card k (0 = bottom) of a tableau pile.
     static QPoint CardOf(const std::string& pile, int k) {
-        const CardPoint p = CardSlotPosition(pile, PileNumberOf(pile) - 1, k);
+        const CardPoint p = CardSlotPosition(ProgramGame(), pile, PileNumberOf(pile) - 1, k);
         return {p.left + CardWidth / 2, p.top + 4};
     }
     static CardPoint StockPoint(int i) { return {MainGame.StockLeft(i), MainGame.StockTop(i)}; }
@@ -255,7 +256,8 @@ protected:
     // Drags the card at `from` so that it lies squarely on `pile`'s top card
     // (the lifted image floats HeldLift up and left of where the card lies).
     bool DragOnto(QPoint from, const std::string& pile) {
-        const CardPoint p = CardPositionInPile(pile, PileNumberOf(pile) - 1, 0, false);
+        const CardPoint p =
+            CardPositionInPile(ProgramGame(), pile, PileNumberOf(pile) - 1, 0, false);
         return DragTo(from, p.left + 3 - HeldLift(), p.top + 5 - HeldLift());
     }
 

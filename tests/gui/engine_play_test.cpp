@@ -23,11 +23,12 @@ TEST_F(KlondikePlay, DealsTheStaircaseWithOnlyTheTopCardsUp) {
         const std::vector<CardCode> pile = Cards(FilaPiles[static_cast<size_t>(i)]);
         ASSERT_EQ(pile.size(), static_cast<size_t>(i + 1));
         for (size_t k = 0; k < pile.size(); ++k)
-            EXPECT_EQ(IsFaceUp(pile[k]), k + 1 == pile.size()) << "Fila" << i + 1 << " card " << k;
+            EXPECT_EQ(IsFaceUp(ProgramGame(), pile[k]), k + 1 == pile.size())
+                << "Fila" << i + 1 << " card " << k;
         EXPECT_TRUE(OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)]));
     }
     EXPECT_EQ(SlotCount(MazzoPiles[0]), 24);
-    for (CardCode c : Cards(MazzoPiles[0])) EXPECT_FALSE(IsFaceUp(c));
+    for (CardCode c : Cards(MazzoPiles[0])) EXPECT_FALSE(IsFaceUp(ProgramGame(), c));
     EXPECT_TRUE(MazzoPiles[1].empty());
     // The piles lie apart: stock, turned stock and foundations on one row
     // above the tableau.
@@ -87,7 +88,7 @@ TEST_F(KlondikeTable, LegalDropsMoveAndUndoRedoRestoreTheTableExactly) {
     ASSERT_TRUE(DragOnto(TopOf("Fila2"), "Fila1"));
     EXPECT_EQ(Cards(FilaPiles[0]), (std::vector<CardCode>{S(13), H(12)}));
     EXPECT_EQ(Cards(FilaPiles[1]), (std::vector<CardCode>{C(5)}));
-    EXPECT_TRUE(IsFaceUp(C(5)));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), C(5)));
     EXPECT_EQ(Played("Tableau"), 1);
     states.push_back(CurrentTable());
     // The run from the king of diamonds goes whole to the empty pile.
@@ -109,7 +110,7 @@ TEST_F(KlondikeTable, LegalDropsMoveAndUndoRedoRestoreTheTableExactly) {
         EXPECT_EQ(CurrentTable(), states[static_cast<size_t>(k)]) << "undo to " << k;
         EXPECT_TRUE(ScreenShowsTable(window)) << "undo to " << k;
     }
-    EXPECT_FALSE(IsFaceUp(C(5)));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), C(5)));
     // ... and forward again.
     for (size_t k = 1; k < states.size(); ++k) {
         window.mnuRedo->trigger();
@@ -174,14 +175,14 @@ TEST_F(KlondikePlay, TheStockIsTurnedBackTwiceAndThenNoMore) {
     turnAll();
     // The stock's top card came first, so "Mazzo_Vis" holds the stock upside down.
     EXPECT_EQ(TopCode(MazzoPiles[1]), BottomCode(stock));
-    for (CardCode c : Cards(MazzoPiles[1])) EXPECT_TRUE(IsFaceUp(c));
+    for (CardCode c : Cards(MazzoPiles[1])) EXPECT_TRUE(IsFaceUp(ProgramGame(), c));
     EXPECT_EQ(PileMarkCode(kMarkStock, 0, drawn), "022");
     const int steps = StepCount(ProgramGame().UndoLists);
 
     Click(StockCentre(0));  // first redeal
     EXPECT_EQ(MainGame.Opt(73), 2);
     EXPECT_EQ(MazzoPiles[0], stock);
-    for (CardCode c : Cards(MazzoPiles[0])) EXPECT_FALSE(IsFaceUp(c));
+    for (CardCode c : Cards(MazzoPiles[0])) EXPECT_FALSE(IsFaceUp(ProgramGame(), c));
     EXPECT_TRUE(MazzoPiles[1].empty());
     EXPECT_EQ(table.redeals, (std::vector<int>{24}));
     EXPECT_EQ(Played("Redeal (loop)"), 1);
@@ -234,7 +235,7 @@ TEST_F(KlondikeTable, DoubleAndRightClicksChooseTheDestination) {
     RightClick(CardOf("Fila4", 1));
     EXPECT_EQ(Cards(FilaPiles[4]), (std::vector<CardCode>{C(10), H(9), C(8)}));
     EXPECT_EQ(Cards(FilaPiles[3]), (std::vector<CardCode>{S(10)}));
-    EXPECT_TRUE(IsFaceUp(S(10)));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), S(10)));
     // A double click on the stock is two presses.
     DoubleClick(StockCentre(0));
     EXPECT_EQ(SlotCount(MazzoPiles[1]), 2);
@@ -319,7 +320,8 @@ TEST_F(FreeCellPlay, DealsEverythingFaceUp) {
     const int sizes[8] = {7, 7, 7, 7, 6, 6, 6, 6};
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(SlotCount(FilaPiles[static_cast<size_t>(i)]), sizes[i]) << i;
-        for (CardCode c : Cards(FilaPiles[static_cast<size_t>(i)])) EXPECT_TRUE(IsFaceUp(c));
+        for (CardCode c : Cards(FilaPiles[static_cast<size_t>(i)]))
+            EXPECT_TRUE(IsFaceUp(ProgramGame(), c));
     }
     for (int i = 0; i < 4; ++i) {
         EXPECT_TRUE(OnTable(MainGame.AppoggLeft(i))) << i;

@@ -51,7 +51,7 @@ protected:
     static CardCode Model(int j) { return BottomCode(DestPiles[static_cast<size_t>(j)]); }
     static CardCode Twin(int j) { return Model(j) + 52; }
     static std::string RowName(int r) { return "Fila" + std::to_string(r + 1); }
-    static CardPoint Place(int r) { return CardSlotPosition(RowName(r), r, 0); }
+    static CardPoint Place(int r) { return CardSlotPosition(ProgramGame(), RowName(r), r, 0); }
     static CardPoint ModelPlace(int j) { return {MainGame.DestLeft(j), MainGame.DestTop(j)}; }
 
     // The row (10 and up) the twin of model j was dealt to; -1 when none.
@@ -164,7 +164,7 @@ protected:
         for (int j = 0; j < kModels; ++j) {
             result.framed[static_cast<size_t>(j)] = Framed(Place(j));
             result.modelShown[static_cast<size_t>(j)] =
-                IsFaceUp(Model(j)) && ShowsFace(ModelPlace(j), Model(j));
+                IsFaceUp(ProgramGame(), Model(j)) && ShowsFace(ModelPlace(j), Model(j));
             const CardCode answer = BottomCode(FilaPiles[static_cast<size_t>(j)]);
             result.plainAnswer[static_cast<size_t>(j)] = ShowsFace(Place(j), answer);
             result.greenPixels[static_cast<size_t>(j)] = GreenPixels(Place(j));
@@ -202,7 +202,7 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
         ASSERT_GE(Model(j), 1);
         ASSERT_LE(Model(j), 52);
         models.insert(Model(j));
-        EXPECT_TRUE(IsFaceUp(Model(j))) << j;
+        EXPECT_TRUE(IsFaceUp(ProgramGame(), Model(j))) << j;
         EXPECT_TRUE(ShowsFace(ModelPlace(j), Model(j))) << j;
     }
     EXPECT_EQ(models.size(), 10u);
@@ -216,7 +216,7 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
               "0" + window.TimeSeparator() + "00" + window.TimeSeparator() + "05");
     clock.Advance(5000);
     window.Timer1Timer();  // ten seconds are not yet more than ten
-    EXPECT_TRUE(IsFaceUp(Model(0)));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), Model(0)));
     EXPECT_EQ(FilaPiles[10] + FilaPiles[11], "");
 
     waits.waits.clear();
@@ -226,13 +226,13 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
     EXPECT_EQ(waits.waits, std::vector<int>(20, 200));
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), stepsBefore + 2);
     for (int j = 0; j < kModels; ++j) {
-        EXPECT_FALSE(IsFaceUp(Model(j))) << j;
+        EXPECT_FALSE(IsFaceUp(ProgramGame(), Model(j))) << j;
         EXPECT_TRUE(Shows(ModelPlace(j), CardBack)) << j;
         EXPECT_EQ(FilaPiles[static_cast<size_t>(j)], "") << j;
         const int r = DealtRow(j);
         ASSERT_GE(r, kModels) << j;
         EXPECT_EQ(SlotCount(FilaPiles[static_cast<size_t>(r)]), 1);
-        EXPECT_TRUE(IsFaceUp(Twin(j)));
+        EXPECT_TRUE(IsFaceUp(ProgramGame(), Twin(j)));
         EXPECT_TRUE(ShowsFace(Place(r), Twin(j))) << j;
     }
     EXPECT_EQ(WindowOffTable(), "");
@@ -245,7 +245,7 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
         EXPECT_EQ(FilaPiles[static_cast<size_t>(from)], "") << j;
         EXPECT_TRUE(ShowsFace(Place(j), Twin(j))) << j;
         EXPECT_EQ(WindowOffTable(), "") << "after twin " << j;
-        EXPECT_FALSE(IsFaceUp(Model(0)));  // nothing is revealed before the last
+        EXPECT_FALSE(IsFaceUp(ProgramGame(), Model(0)));  // nothing is revealed before the last
         EXPECT_EQ(Score(), "-52");
     }
     // The last twin held for 1.5 s after the press (which shows the time):
@@ -283,7 +283,7 @@ TEST_F(ForgetMeNotTest, LostWithFourTwinsUnderTheWrongModel) {
     // A hidden model is not picked up: it stays where it is, face down.
     Drag(ModelPlace(0), Place(DealtRow(0) == 10 ? 11 : 10));
     EXPECT_EQ(BottomCode(DestPiles[0]), Model(0));
-    EXPECT_FALSE(IsFaceUp(Model(0)));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), Model(0)));
 
     // Six twins in their place.
     for (int j = 0; j < 6; ++j) Drag(Place(DealtRow(j)), Place(j));
@@ -341,11 +341,11 @@ TEST_F(ForgetMeNotTest, ALongerStudyTimeKeepsTheModelsUpAndIsRecordedApart) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     clock.Advance(20000);
     window.Timer1Timer();
-    EXPECT_TRUE(IsFaceUp(Model(0)));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), Model(0)));
     EXPECT_EQ(FilaPiles[10] + FilaPiles[11], "");
     clock.Advance(1000);
     window.Timer1Timer();
-    EXPECT_FALSE(IsFaceUp(Model(0)));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), Model(0)));
     ModalAnswer answer([this](QWidget* w) { AnswerResult(w); });
     for (int j = 0; j < kModels; ++j) Drag(Place(DealtRow(j)), Place(j));
     EXPECT_EQ(result.title, "Game Won");
@@ -466,7 +466,7 @@ TEST_F(ForgetMeNotTest, AModalWindowHoldsTheClockAndTheMemorisePhase) {
             clock.Advance(20000);
             window.Timer1Timer();
             during = window.lblTempo->text();
-            upDuring = IsFaceUp(Model(0));
+            upDuring = IsFaceUp(ProgramGame(), Model(0));
             qobject_cast<QDialog*>(w)->reject();
         });
         window.mnuStatistics->trigger();
@@ -475,10 +475,10 @@ TEST_F(ForgetMeNotTest, AModalWindowHoldsTheClockAndTheMemorisePhase) {
     EXPECT_TRUE(upDuring);
     window.Timer1Timer();
     EXPECT_EQ(window.lblTempo->text(), five);
-    EXPECT_TRUE(IsFaceUp(Model(0)));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), Model(0)));
     clock.Advance(6000);  // eleven seconds of play
     window.Timer1Timer();
-    EXPECT_FALSE(IsFaceUp(Model(0)));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), Model(0)));
 }
 
 // Sums what the table widget paints.

@@ -80,7 +80,7 @@ TEST_F(KeyboardPlay, MemoryUpWonLostAndAbandonedAreRecorded) {
     EXPECT_TRUE(window.imgSfondo->FocusFrame().isEmpty());
     Key(Qt::Key_Space);
     EXPECT_EQ(MainGame.Opt(99), 0);
-    EXPECT_FALSE(IsFaceUp(cards[0].card));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), cards[0].card));
     Key(Qt::Key_Right);
     EXPECT_FALSE(window.imgSfondo->FocusFrame().isEmpty());
 

@@ -122,7 +122,7 @@ TEST_F(MatchPlayTest, KeysPlayAPersonsTurnAndTheComputersTurnTakesNoInput) {
     ASSERT_TRUE(window.match_->Active());
     auto faceUp = [this] {
         int n = 0;
-        for (const Slot& s : GridCards()) n += IsFaceUp(s.card) ? 1 : 0;
+        for (const Slot& s : GridCards()) n += IsFaceUp(ProgramGame(), s.card) ? 1 : 0;
         return n;
     };
     // Ann turns two cards with the keys: the focus frame, then Space.
@@ -181,7 +181,7 @@ TEST_F(MatchPlayTest, EscapeQuitsTheMatchUnrecordedAndANewDealEndsIt) {
     EXPECT_EQ(ReadMatchRecord(200, "Bob"), std::nullopt);
     EXPECT_TRUE(ReadPlayerResults("Bob").empty());
     // Not in a game without pairs.
-    ASSERT_TRUE(OpenGame(204, "Ace-To-King", kNewGameNumber, false, ""));
+    ASSERT_TRUE(OpenGame(ProgramGame(), 204, "Ace-To-King", kNewGameNumber, false, ""));
     EXPECT_FALSE(window.mnuNewMatch->isEnabled());
 }
 

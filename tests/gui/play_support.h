@@ -14,6 +14,7 @@
 #include "app/shell_hooks.h"
 #include "core/card_positions.h"
 #include "core/cards.h"
+#include "core/game.h"
 #include "core/new_game.h"
 #include "core/params.h"
 #include "core/state.h"
@@ -132,7 +133,8 @@ protected:
     }
 
     void Click(const Slot& s) {
-        const CardPoint p = CardSlotPosition("Fila" + std::to_string(s.row + 1), s.row, s.k);
+        const CardPoint p =
+            CardSlotPosition(ProgramGame(), "Fila" + std::to_string(s.row + 1), s.row, s.k);
         QTest::mouseClick(window.imgSfondo, Qt::LeftButton, Qt::NoModifier,
                           QPoint(p.left + CardWidth / 2, p.top + CardHeight / 2));
     }

@@ -142,7 +142,7 @@ TEST_F(PlayTest, TakenPairsLeaveHolesThatShowTheTable) {
             const std::string& row = FilaPiles[static_cast<size_t>(r)];
             const std::string name = "Fila" + std::to_string(r + 1);
             for (int k = 0; k < SlotCount(row); ++k) {
-                const CardPoint p = CardSlotPosition(name, r, k);
+                const CardPoint p = CardSlotPosition(ProgramGame(), name, r, k);
                 const bool showsTable = inner(TableBitmap, p) == inner(BackgroundBitmap, p);
                 EXPECT_EQ(showsTable, SlotCode(row, k) == 0)
                     << when << ": row " << r << " slot " << k;
@@ -181,14 +181,16 @@ TEST_F(PlayTest, ResizingRedrawsTheTableFromItsBackground) {
     Start(201, "Memory-Up (6x4)");
     std::vector<QRect> before;
     for (const Slot& s : GridCards()) {
-        const CardPoint p = CardSlotPosition("Fila" + std::to_string(s.row + 1), s.row, s.k);
+        const CardPoint p =
+            CardSlotPosition(ProgramGame(), "Fila" + std::to_string(s.row + 1), s.row, s.k);
         before.push_back(QRect(p.left, p.top, CardWidth, CardHeight));
     }
     window.resize(640, 500);
     QApplication::processEvents();
     QRegion cards;
     for (const Slot& s : GridCards()) {
-        const CardPoint p = CardSlotPosition("Fila" + std::to_string(s.row + 1), s.row, s.k);
+        const CardPoint p =
+            CardSlotPosition(ProgramGame(), "Fila" + std::to_string(s.row + 1), s.row, s.k);
         cards += QRect(p.left - 12, p.top - 12, CardWidth + 24, CardHeight + 24);
     }
     cards += QRect(MainGame.StockLeft(2) - 12, MainGame.StockTop(2) - 12, CardWidth + 24,
@@ -217,7 +219,7 @@ TEST_F(PlayTest, WindowTooSmallForTheCardsKeepsThemReachable) {
     const QSize concentration = window.minimumSize();
     {
         ModalAnswer closeResult([](QWidget* w) { w->close(); });
-        ASSERT_TRUE(OpenGame(200, "Memory-Up (4x3)", kNewGameNumber, false,
+        ASSERT_TRUE(OpenGame(ProgramGame(), 200, "Memory-Up (4x3)", kNewGameNumber, false,
                              GetParameter(pos::kPlayer, 30)));
     }
     EXPECT_TRUE(window.TableHoldsPiles());
@@ -244,11 +246,11 @@ TEST_P(FitTest, EveryCardIsWholeOnTheTable) {
         int cards = 0;
         for (const PilePosition& p : PilesOnTable()) {
             const int index = p.name.rfind("Fila", 0) == 0 ? PileNumberOf(p.name) - 1 : 0;
-            const std::string* pile = PileByName(p.name);
+            const std::string* pile = PileByName(ProgramGame(), p.name);
             const int n = pile ? SlotCount(*pile) : 0;
             for (int k = 0; k < std::max(n, 1); ++k) {
-                const CardPoint c =
-                    n == 0 ? CardPoint{p.left, p.top} : CardSlotPosition(p.name, index, k);
+                const CardPoint c = n == 0 ? CardPoint{p.left, p.top}
+                                           : CardSlotPosition(ProgramGame(), p.name, index, k);
                 ++cards;
                 EXPECT_TRUE(room.contains(QRect(c.left, c.top, CardWidth, CardHeight)))
                     << when << ": " << p.name << " slot " << k << " at " << c.left << "," << c.top
@@ -266,8 +268,8 @@ TEST_P(FitTest, EveryCardIsWholeOnTheTable) {
     for (const auto& g : games) {
         {
             ModalAnswer closeResult([](QWidget* w) { w->close(); });
-            ASSERT_TRUE(
-                OpenGame(g.id, g.name, kNewGameNumber, false, GetParameter(pos::kPlayer, 30)));
+            ASSERT_TRUE(OpenGame(ProgramGame(), g.id, g.name, kNewGameNumber, false,
+                                 GetParameter(pos::kPlayer, 30)));
         }
         for (const QSize& size : sizes) {
             window.resize(size);
@@ -301,8 +303,8 @@ TEST_F(PlayTest, FitToTheTableFillsTheTableWithWholeCards) {
     for (const auto& g : games) {
         {
             ModalAnswer closeResult([](QWidget* w) { w->close(); });
-            ASSERT_TRUE(
-                OpenGame(g.id, g.name, kNewGameNumber, false, GetParameter(pos::kPlayer, 30)));
+            ASSERT_TRUE(OpenGame(ProgramGame(), g.id, g.name, kNewGameNumber, false,
+                                 GetParameter(pos::kPlayer, 30)));
         }
         int heightAtFull = 0;
         for (const QSize& size : sizes) {
@@ -316,11 +318,11 @@ TEST_F(PlayTest, FitToTheTableFillsTheTableWithWholeCards) {
             QRect cards;
             for (const PilePosition& p : PilesOnTable()) {
                 const int index = p.name.rfind("Fila", 0) == 0 ? PileNumberOf(p.name) - 1 : 0;
-                const std::string* pile = PileByName(p.name);
+                const std::string* pile = PileByName(ProgramGame(), p.name);
                 const int n = pile ? SlotCount(*pile) : 0;
                 for (int k = 0; k < std::max(n, 1); ++k) {
-                    const CardPoint c =
-                        n == 0 ? CardPoint{p.left, p.top} : CardSlotPosition(p.name, index, k);
+                    const CardPoint c = n == 0 ? CardPoint{p.left, p.top}
+                                               : CardSlotPosition(ProgramGame(), p.name, index, k);
                     const QRect card(c.left, c.top, CardWidth, CardHeight);
                     EXPECT_TRUE(room.contains(card)) << when << ": " << p.name << " slot " << k;
                     cards |= card;

@@ -35,7 +35,8 @@ void StartProgram(Run& run, bool* dialogAsked = nullptr) {
 }
 
 void ClickGridCard(Run& run, int row, int slot) {
-    const CardPoint p = CardSlotPosition("Fila" + std::to_string(row + 1), row, slot);
+    const CardPoint p =
+        CardSlotPosition(ProgramGame(), "Fila" + std::to_string(row + 1), row, slot);
     QTest::mouseClick(run.window.imgSfondo, Qt::LeftButton, Qt::NoModifier,
                       QPoint(p.left + CardWidth / 2, p.top + CardHeight / 2));
 }
@@ -156,8 +157,8 @@ TEST(Resume, HiddenCardsStayHiddenSwitchOffAndDamagedFile) {
         bool asked = false;
         StartProgram(*run, &asked);
         for (int c = 1; c <= 108; ++c)
-            if (FindCardPlace(c, {{kFila, 0, 40}}).Found()) {
-                EXPECT_TRUE(IsFaceDown(c)) << c;
+            if (FindCardPlace(ProgramGame(), c, {{kFila, 0, 40}}).Found()) {
+                EXPECT_TRUE(IsFaceDown(ProgramGame(), c)) << c;
             }
         EXPECT_EQ(MainGame.Opt(opt::kMisses), 1);
     }

@@ -86,7 +86,7 @@ public:
     static CardPoint At(CardCode c) {
         const Spot s = Where(c);
         EXPECT_FALSE(s.pile.empty()) << "card " << c << " is not on the table";
-        return CardSlotPosition(s.pile, s.index, s.slot);
+        return CardSlotPosition(ProgramGame(), s.pile, s.index, s.slot);
     }
     void ClickPoint(int x, int y) {
         QTest::mouseClick(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
@@ -355,7 +355,7 @@ TEST_F(SelectionPlay, PyramidStockTurnsAndItsCardsPairWithThePyramid) {
     const CardCode first = TopCode(MazzoPiles[0]);
     ClickStock();
     EXPECT_EQ(TopCode(MazzoPiles[1]), first);
-    EXPECT_EQ(FaceFlag(first), '1');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, first), '1');
     EXPECT_TRUE(Selected().empty());
 
     // While a card is chosen, a press on the stock chooses its top card.
@@ -464,7 +464,7 @@ TEST_F(SelectionPlay, TensRemovePairsAndRefillFromTheStock) {
     EXPECT_EQ(Cards(MazzoPiles[0]), 34);
     EXPECT_EQ(Top(0), stockTop);
     EXPECT_EQ(Cards(FilaPiles[1]), 1);
-    EXPECT_EQ(FaceFlag(Top(0)), '1');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, Top(0)), '1');
     EXPECT_FALSE(Framed(Top(0)));
 
     // A number card and a face never go together.
@@ -777,9 +777,9 @@ TEST_F(SelectionPlay, TwoPilesApartAndTheStockDropsTheSelection) {
 TEST_F(SelectionPlay, OpenPairsTurnFaceDownCardsUp) {
     Start(936, "Sel Open Pairs");
     const CardCode hidden = Top(8);
-    ASSERT_EQ(FaceFlag(hidden), '0');
+    ASSERT_EQ(FaceFlag(ProgramGame().CardRegister, hidden), '0');
     Click(hidden);
-    EXPECT_EQ(FaceFlag(hidden), '1');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, hidden), '1');
     EXPECT_TRUE(Selected().empty());
     EXPECT_FALSE(Framed(hidden));
     // Two eights face up leave; a third card is refused.
@@ -795,14 +795,14 @@ TEST_F(SelectionPlay, OpenElevensTurnUpAndTakeFaceGroups) {
     Start(937, "Sel Open Elevens");
     const CardCode hidden = Top(9);
     Click(hidden);
-    EXPECT_EQ(FaceFlag(hidden), '1');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, hidden), '1');
     EXPECT_TRUE(Selected().empty());
     for (int i = 0; i < 3; ++i) Click(Top(i));  // jack, queen, king
     EXPECT_EQ(Cards(MazzoPiles[2]), 3);
     // A number card with a face is refused.
     const CardCode five = Top(3);
     const CardCode jack = Top(13);
-    ASSERT_EQ(FaceFlag(jack), '0');
+    ASSERT_EQ(FaceFlag(ProgramGame().CardRegister, jack), '0');
     Click(jack);  // turns up first
     Click(five);
     Click(jack);

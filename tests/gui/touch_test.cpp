@@ -23,7 +23,7 @@ protected:
         return {p.left + CardWidth / 2, p.top + CardHeight / 2};
     }
     static CardPoint SlotPoint(const Slot& s) {
-        return CardSlotPosition("Fila" + std::to_string(s.row + 1), s.row, s.k);
+        return CardSlotPosition(ProgramGame(), "Fila" + std::to_string(s.row + 1), s.row, s.k);
     }
     void Tap(const QPoint& at, int holdMs = 0) {
         QTest::touchEvent(window.imgSfondo, screen).press(0, at);
@@ -47,9 +47,9 @@ TEST_F(TouchTest, TapsAndALongPressPlayMemoryUpAsClicksDo) {
 
     // A press held past every press-and-hold time turns the card and
     // peeks at nothing.
-    EXPECT_FALSE(IsFaceUp(cards[0].card));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), cards[0].card));
     Tap(Middle(SlotPoint(cards[0])), 1500);
-    EXPECT_TRUE(IsFaceUp(cards[0].card));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), cards[0].card));
     EXPECT_EQ(ProgramGame().pointer.PeekCard.x, 0);
     EXPECT_EQ(ProgramGame().pointer.PeekCard.y, 0);
     // A tap on its twin makes the pair.
@@ -68,8 +68,9 @@ TEST_F(TouchTest, AFingerDragsATwinOfForgetMeNot) {
     for (size_t r = 10; r < FilaPiles.size(); ++r)
         if (BottomCode(FilaPiles[r]) == twin) from = static_cast<int>(r);
     ASSERT_GE(from, 10);
-    const QPoint a = Middle(CardSlotPosition("Fila" + std::to_string(from + 1), from, 0));
-    const QPoint b = Middle(CardSlotPosition("Fila1", 0, 0));
+    const QPoint a =
+        Middle(CardSlotPosition(ProgramGame(), "Fila" + std::to_string(from + 1), from, 0));
+    const QPoint b = Middle(CardSlotPosition(ProgramGame(), "Fila1", 0, 0));
     QTest::touchEvent(window.imgSfondo, screen).press(0, a);
     for (int i = 1; i <= 5; ++i)
         QTest::touchEvent(window.imgSfondo, screen).move(0, a + (b - a) * i / 5);

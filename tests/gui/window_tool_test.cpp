@@ -149,7 +149,7 @@ TEST_P(WindowToolCase, PositionsAreTheWindowsOwn) {
     // pile in the window (a pile without a first card has nothing to hit).
     int piles = 0;
     for (const PilePosition& p : ParsePositions(run.out)) {
-        const std::string* cards = PileByName(p.name);
+        const std::string* cards = PileByName(ProgramGame(), p.name);
         ASSERT_NE(cards, nullptr) << p.name;
         if (cards->size() < 3 || cards->compare(0, 3, "000") == 0) continue;
         ++piles;

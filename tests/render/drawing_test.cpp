@@ -334,10 +334,10 @@ TEST_F(StackEdge, FoundationsStopAtTwoAndSomeHaveNoEdge) {
 
 TEST_F(StackEdge, RaisedStockDrawsItsTopCardAtTheRaisedPlace) {
     MazzoPiles[0] = Cards(2);
-    for (CardCode c : {1, 2}) SetFaceFlag(c, '1');
+    for (CardCode c : {1, 2}) SetFaceFlag(ProgramGame().CardRegister, c, '1');
     RedrawPileTop("Mazzo", 0, Canvas::Table());
     const int left = MainGame.Opt(123) - 1, top = MainGame.Opt(127) - 1;
-    EXPECT_EQ(CardTopInPile("Mazzo", 0, 0, false), top);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Mazzo", 0, 0, false), top);
     EXPECT_EQ(Rgb(TableBitmap, left + 20, top + 30), Face(2, 20, 30));
     EXPECT_EQ(Corner(TableBitmap, left, top, 3), All(kGrey));
 }
@@ -350,8 +350,8 @@ TEST_F(Highlight, CompleteFoundationsGetTheChosenMarkAndColour) {
     DestPiles[0] = Cards(13);
     DestPiles[1] = Cards(11);
     RepaintTable(Canvas::Table(), false);
-    const CardPoint top0 = CardPositionInPile("Dest1", 0, 0, false);
-    const CardPoint top1 = CardPositionInPile("Dest2", 1, 0, false);
+    const CardPoint top0 = CardPositionInPile(ProgramGame(), "Dest1", 0, 0, false);
+    const CardPoint top1 = CardPositionInPile(ProgramGame(), "Dest2", 1, 0, false);
     const unsigned before1 = Rgb(TableBitmap, top1.left + 30, top1.top + 40);
 
     HighlightFoundationsAs(-1, 2, 5);  // solid (255, 70, 70)
@@ -377,7 +377,7 @@ TEST_F(Highlight, TheSettingsFileChoosesMarkAndColour) {
     GameRules[116] = 13;
     DestPiles[0] = Cards(13);
     RepaintTable(Canvas::Table(), false);
-    const CardPoint top = CardPositionInPile("Dest1", 0, 0, false);
+    const CardPoint top = CardPositionInPile(ProgramGame(), "Dest1", 0, 0, false);
     const unsigned before = Rgb(TableBitmap, top.left + 30, top.top + 40);
     HighlightFoundations(-1);  // no settings: mark 0, nothing drawn
     EXPECT_EQ(Rgb(TableBitmap, top.left + 30, top.top + 40), before);

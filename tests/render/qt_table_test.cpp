@@ -30,7 +30,7 @@ protected:
             FilaPiles[static_cast<size_t>(i)].clear();
             for (int k = 0; k < 6; ++k) {
                 const int code = i * 6 + k + 1;
-                SetFaceFlag(code, '1');
+                SetFaceFlag(ProgramGame().CardRegister, code, '1');
                 FilaPiles[static_cast<size_t>(i)] += FormatCode(code);
             }
         }
@@ -68,7 +68,7 @@ TEST_F(PortDrawing, EraseRectPaintsTheBackgroundOnTheAskedSurfacesOnly) {
 
 TEST_F(PortDrawing, MatchedPairLeavesTheGridPicture) {
     DealGridUp();
-    const CardPoint a = CardSlotPosition("Fila1", 0, 2);
+    const CardPoint a = CardSlotPosition(ProgramGame(), "Fila1", 0, 2);
     const int cx = a.left + CardWidth / 2, cy = a.top + CardHeight / 2;
     ASSERT_EQ(Rgb(TableBitmap, cx, cy), Face(3, CardWidth / 2, CardHeight / 2));
     // The pair leaves the lists; the pile is drawn from them again.
@@ -79,7 +79,7 @@ TEST_F(PortDrawing, MatchedPairLeavesTheGridPicture) {
     EXPECT_EQ(Rgb(TableBitmap, cx, cy), bg & 0xFFFFFF);
     EXPECT_EQ(Rgb(window.image, cx, cy), bg & 0xFFFFFF);
     // Its neighbours are still there.
-    const CardPoint b = CardSlotPosition("Fila1", 0, 3);
+    const CardPoint b = CardSlotPosition(ProgramGame(), "Fila1", 0, 3);
     EXPECT_EQ(Rgb(TableBitmap, b.left + 10, b.top + 10), Face(4, 10, 10));
     EXPECT_EQ(Rgb(window.image, b.left + 10, b.top + 10), Face(4, 10, 10));
 }
@@ -103,7 +103,7 @@ TEST_F(PortDrawing, HeldImageHoldsTheCardAndGlidesToTheTarget) {
 
 TEST_F(PortDrawing, ErasingTheSelectionFrameLeavesTheCardAsBefore) {
     DealGridUp();
-    const CardPoint p = CardSlotPosition("Fila2", 1, 4);
+    const CardPoint p = CardSlotPosition(ProgramGame(), "Fila2", 1, 4);
     const QImage before = TableBitmap.copy();
     const QImage shown = window.image.copy();
     port.DrawSelectionFrame(p.left, p.top, kOnBoth);

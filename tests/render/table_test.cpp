@@ -62,13 +62,13 @@ protected:
         for (int i = 0; i < 7; ++i) {
             FilaPiles[static_cast<size_t>(i)].clear();
             for (int k = 0; k <= i; ++k) {
-                SetFaceFlag(code, k == i ? '1' : '0');
+                SetFaceFlag(ProgramGame().CardRegister, code, k == i ? '1' : '0');
                 FilaPiles[static_cast<size_t>(i)] += FormatCode(code++);
             }
         }
         MazzoPiles[0].clear();
         while (code <= 52) {
-            SetFaceFlag(code, '0');
+            SetFaceFlag(ProgramGame().CardRegister, code, '0');
             MazzoPiles[0] += FormatCode(code++);
         }
     }
@@ -78,7 +78,7 @@ protected:
             FilaPiles[static_cast<size_t>(i)].clear();
             for (int k = 0; k < 6; ++k) {
                 const int code = i * 6 + k + 1;
-                SetFaceFlag(code, '0');
+                SetFaceFlag(ProgramGame().CardRegister, code, '0');
                 FilaPiles[static_cast<size_t>(i)] += FormatCode(code);
             }
         }
@@ -89,7 +89,8 @@ protected:
         return TableBitmap.copy();
     }
     static const QImage& Picture(CardCode c) {
-        return IsFaceUp(c) ? CardFaces[static_cast<size_t>(FaceIndexOf(c))] : CardBack;
+        return IsFaceUp(ProgramGame(), c) ? CardFaces[static_cast<size_t>(FaceIndexOf(c))]
+                                          : CardBack;
     }
 };
 
@@ -102,21 +103,24 @@ TEST_F(TableDrawing, EveryCardLiesWhereTheCardPositionRuleSays) {
         const int n = SlotCount(pile);
         for (int k = 0; k < n; ++k) {
             const CardCode c = SlotCode(pile, k);
-            const CardPoint p = CardSlotPosition(name, i, k);
+            const CardPoint p = CardSlotPosition(ProgramGame(), name, i, k);
             // Lower cards show only their step; the top card shows whole.
-            const int rows = k == n - 1 ? CardHeight : CardSlotPosition(name, i, k + 1).top - p.top;
+            const int rows = k == n - 1
+                                 ? CardHeight
+                                 : CardSlotPosition(ProgramGame(), name, i, k + 1).top - p.top;
             EXPECT_EQ(CompareCard(TableBitmap, CardRectAt(p.left, p.top), Picture(c), rows), "")
                 << name << " card " << k;
         }
         // The top card is where the rule puts the top card.
-        const CardPoint top = CardPositionInPile(name, i, 0, false);
+        const CardPoint top = CardPositionInPile(ProgramGame(), name, i, 0, false);
         EXPECT_EQ(top.top, FilaTopOnScreen(ProgramGame(), i) + i * MainGame.Opt(66)) << name;
     }
     // Three face-down and two face-up cards: the top card 3 x 4 + 18 below the pile.
     FilaPiles[2] = "001002003004005";
-    for (CardCode c : {1, 2, 3}) SetFaceFlag(c, '0');
-    for (CardCode c : {4, 5}) SetFaceFlag(c, '1');
-    EXPECT_EQ(CardTopInPile("Fila3", 2, 0, false) - FilaTopOnScreen(ProgramGame(), 2), 30);
+    for (CardCode c : {1, 2, 3}) SetFaceFlag(ProgramGame().CardRegister, c, '0');
+    for (CardCode c : {4, 5}) SetFaceFlag(ProgramGame().CardRegister, c, '1');
+    EXPECT_EQ(
+        CardTopInPile(ProgramGame(), "Fila3", 2, 0, false) - FilaTopOnScreen(ProgramGame(), 2), 30);
 
     // The stock shows a back raised over its edge, the empty foundations their marks.
     EXPECT_EQ(CompareCard(TableBitmap, CardRectAt(MainGame.StockLeft(0), MainGame.StockTop(0)),
@@ -142,7 +146,7 @@ TEST_F(TableDrawing, GridSlotsSideBySideAndHolesShowTheTable) {
     RepaintTable(Canvas::Table(), false);
     for (int i = 0; i < 4; ++i) {
         for (int k = 0; k < 6; ++k) {
-            const CardPoint p = CardSlotPosition(PileName(kFila, i + 1), i, k);
+            const CardPoint p = CardSlotPosition(ProgramGame(), PileName(kFila, i + 1), i, k);
             EXPECT_EQ(p.left, ProgramGame().FilaLeft[static_cast<size_t>(i)] + k * (CardWidth + 2));
             if (i == 1 && k == 4) {
                 EXPECT_EQ(Rgb(TableBitmap, p.left + 30, p.top + 40),
@@ -159,7 +163,7 @@ TEST_F(TableDrawing, RowOrderAndPileOrderDecideWhichCardLiesOnTop) {
     DealCascades();
     FilaPiles[0] = "001002";
     FilaPiles[1] = "014015";
-    for (CardCode c : {1, 2, 14, 15}) SetFaceFlag(c, '1');
+    for (CardCode c : {1, 2, 14, 15}) SetFaceFlag(ProgramGame().CardRegister, c, '1');
     for (int i = 2; i < 7; ++i) FilaPiles[static_cast<size_t>(i)].clear();
     // Pile 2 overlaps pile 1, 20 right and 30 down.
     ProgramGame().FilaLeft[1] = static_cast<int16_t>(ProgramGame().FilaLeft[0] + 20);
@@ -189,7 +193,7 @@ TEST_F(TableDrawing, PartialUpdatesLeaveTheSamePictureAsAFullRepaint) {
     DealCascades();
     FullRepaint();
     auto change = [&](const std::string& name, const std::string& now) {
-        std::string* pile = PileByName(name);
+        std::string* pile = PileByName(ProgramGame(), name);
         const std::string before = *pile;
         *pile = now;
         const int index =
@@ -399,8 +403,8 @@ TEST_F(PortFlights, AutoplayFlightLiftsTheCardOffItsPileFirst) {
     SetParameter(74, 2, "00");
     const std::string seven = FilaPiles[6];
     const CardCode top = TopCode(seven);
-    const CardPoint from = CardPositionInPile("Fila7", 6, 0, false);
-    const CardPoint to = CardPositionInPile("Dest1", 0, 0, true);
+    const CardPoint from = CardPositionInPile(ProgramGame(), "Fila7", 6, 0, false);
+    const CardPoint to = CardPositionInPile(ProgramGame(), "Dest1", 0, 0, true);
     port.FlyCard(top, -1, -1, "Dest1");
     // The pile itself is the engine's to change.
     EXPECT_EQ(FilaPiles[6], seven);

@@ -673,16 +673,17 @@ private:
         if (piles.empty() || Below(10) == 0)
             return {Below(std::max(table->width(), 1)), Below(std::max(table->height(), 1))};
         const Pile& p = piles[static_cast<size_t>(Below(static_cast<int>(piles.size())))];
-        const std::string* cards = PileByName(p.name);
+        const std::string* cards = PileByName(ProgramGame(), p.name);
         const int n = cards ? SlotCount(*cards) : 0;
         const int k = target ? n : Below(n + 1);
-        const CardPoint c = CardSlotPosition(p.name, p.index, std::min(k, std::max(n - 1, 0)));
+        const CardPoint c =
+            CardSlotPosition(ProgramGame(), p.name, p.index, std::min(k, std::max(n - 1, 0)));
         return {c.left + 2 + Below(std::max(CardWidth - 4, 1)),
                 c.top + 2 + Below(std::max(CardHeight - 4, 1))};
     }
 
     static QPoint Middle(int row, int k) {
-        const CardPoint c = CardSlotPosition(PileName(kFila, row + 1), row, k);
+        const CardPoint c = CardSlotPosition(ProgramGame(), PileName(kFila, row + 1), row, k);
         return {c.left + CardWidth / 2, c.top + CardHeight / 2};
     }
 
@@ -709,14 +710,14 @@ private:
         CardCode up = 0;
         for (int r = 0; r < rows && !up; ++r)
             for (int c : CodesOf(FilaPiles[static_cast<size_t>(r)]))
-                if (IsFaceUp(c)) up = c;
+                if (IsFaceUp(ProgramGame(), c)) up = c;
         const int want = goal == 36 ? SlotCount(AppoggPiles[0]) + 1 : 0;
         if (goal != 36 && !up) return false;
         for (int r = 0; r < rows; ++r) {
             const std::string& row = FilaPiles[static_cast<size_t>(r)];
             for (int k = 0; k < SlotCount(row); ++k) {
                 const CardCode c = SlotCode(row, k);
-                if (c == 0 || IsFaceUp(c)) continue;
+                if (c == 0 || IsFaceUp(ProgramGame(), c)) continue;
                 const bool fits = goal == 36   ? RankOf(c) == want
                                   : goal == 37 ? c == up + 52 || up == c + 52
                                                : RankOf(c) == RankOf(up);
@@ -830,7 +831,7 @@ private:
                 if (!std::binary_search(table.begin(), table.end(), codes[i]))
                     return std::string("record: ") + what + " lists " + std::to_string(codes[i]) +
                            ", which is not on the table";
-                if (faceUp && !IsFaceUp(codes[i]))
+                if (faceUp && !IsFaceUp(ProgramGame(), codes[i]))
                     return std::string("record: ") + what + " lists " + std::to_string(codes[i]) +
                            ", which is face down";
             }

@@ -36,20 +36,20 @@ protected:
         Autoplay& t;
         bool idle = false;
         explicit TestEngine(Autoplay& test) : t(test) {}
-        bool CanDrop(const std::string& pile, CardCode card) override {
+        bool CanDrop(Game& /*g*/, const std::string& pile, CardCode card) override {
             return t.accepts(pile, card);
         }
-        bool Move(int count, const std::string& target) override {
+        bool Move(Game& /*g*/, int count, const std::string& target) override {
             return idle || t.moves.Move(count, target);
         }
     } engine{*this};
     // Deals codes (bottom first) face up onto a pile.
     static void Put(const std::string& pile, std::initializer_list<CardCode> codes,
                     char face = '1') {
-        std::string* p = PileByName(pile);
+        std::string* p = PileByName(ProgramGame(), pile);
         for (CardCode c : codes) {
             *p += FormatCode(c);
-            SetFaceFlag(c, face);
+            SetFaceFlag(ProgramGame().CardRegister, c, face);
         }
     }
 };
@@ -57,9 +57,9 @@ protected:
 TEST_F(Autoplay, SwitchedOffItNeverMoves) {
     SetAutoplaySwitch(ProgramGame(), false);
     Put("Fila1", {1});
-    EXPECT_FALSE(RunAutoplay());
-    AutoplayAfterRelease();
-    RunAutoplayLoop();
+    EXPECT_FALSE(RunAutoplay(ProgramGame()));
+    AutoplayAfterRelease(ProgramGame());
+    RunAutoplayLoop(ProgramGame());
     EXPECT_TRUE(moves.log.empty());
     EXPECT_EQ(FilaPiles[0], "001");
 }
@@ -67,10 +67,10 @@ TEST_F(Autoplay, SwitchedOffItNeverMoves) {
 TEST_F(Autoplay, NeedsAGameWithTableauPiles) {
     Put("Fila1", {1});
     SetFlag(flag::kInProgress, false);
-    EXPECT_FALSE(RunAutoplay());
+    EXPECT_FALSE(RunAutoplay(ProgramGame()));
     SetFlag(flag::kInProgress, true);
     GameRules[368] = 0;
-    EXPECT_FALSE(RunAutoplay());
+    EXPECT_FALSE(RunAutoplay(ProgramGame()));
     EXPECT_TRUE(moves.log.empty());
 }
 
@@ -78,13 +78,13 @@ TEST_F(Autoplay, PassesRunUntilNothingMoves) {
     Put("Fila1", {2, 1});  // two of hearts under the ace
     Put("Fila2", {14});    // ace of diamonds
     SetFlag(flag::kEnded, true);
-    EXPECT_TRUE(RunAutoplay());
+    EXPECT_TRUE(RunAutoplay(ProgramGame()));
     EXPECT_EQ(moves.log, (Log{"1>Dest_Autoplay1", "14>Dest_Autoplay2", "2>Dest_Autoplay1"}));
     EXPECT_EQ(DestPiles[0], "001002");
     EXPECT_FALSE(Flag(flag::kEnded));
     EXPECT_EQ(MainGame.Opt(94), 0);
     EXPECT_EQ(fx.table.events, (Log{"fly 1 Dest1", "fly 14 Dest2", "fly 2 Dest1"}));
-    EXPECT_FALSE(RunAutoplay());
+    EXPECT_FALSE(RunAutoplay(ProgramGame()));
 }
 
 TEST_F(Autoplay, ReservesAreScannedAgainAfterEachTableauCard) {
@@ -92,27 +92,27 @@ TEST_F(Autoplay, ReservesAreScannedAgainAfterEachTableauCard) {
     Put("Appogg1", {2});
     Put("Fila1", {1});
     Put("Fila2", {14});
-    EXPECT_TRUE(RunAutoplay());
+    EXPECT_TRUE(RunAutoplay(ProgramGame()));
     EXPECT_EQ(moves.log, (Log{"1>Dest_Autoplay1", "2>Dest_Autoplay1", "14>Dest_Autoplay2"}));
 }
 
 TEST_F(Autoplay, VisibleStockIsOfferedUnlessTheRulesKeepIt) {
     Put("Mazzo_Vis", {1});
     GameRules[8] = 1;
-    EXPECT_FALSE(RunAutoplay());
+    EXPECT_FALSE(RunAutoplay(ProgramGame()));
     GameRules[8] = 0;
-    EXPECT_TRUE(RunAutoplay());
+    EXPECT_TRUE(RunAutoplay(ProgramGame()));
     EXPECT_EQ(moves.log, Log{"1>Dest_Autoplay1"});
 }
 
 TEST_F(Autoplay, FaceDownTableauTopsAreTurnedWhenTheGameSaysSo) {
     Put("Fila1", {1}, '0');
-    EXPECT_FALSE(RunAutoplay());  // face down: never offered
+    EXPECT_FALSE(RunAutoplay(ProgramGame()));  // face down: never offered
     GameRules[42] = 1;
     SetParameter(239, 1, "N");
-    EXPECT_FALSE(RunAutoplay());
+    EXPECT_FALSE(RunAutoplay(ProgramGame()));
     SetParameter(239, 1, "Y");
-    EXPECT_TRUE(RunAutoplay());
+    EXPECT_TRUE(RunAutoplay(ProgramGame()));
     EXPECT_EQ(moves.log, Log{"1>Dest_Autoplay1"});
     EXPECT_EQ(fx.table.events.front(), "turn Fila1");
 }
@@ -121,14 +121,14 @@ TEST_F(Autoplay, FoundationsThatMustStartAlikeAreNotStarted) {
     for (int i = 52; i < 56; ++i) GameRules[static_cast<size_t>(i)] = 92;
     accepts = [](const std::string& p, CardCode) { return PileKindOf(p) == kDest; };
     Put("Fila1", {5});
-    EXPECT_FALSE(RunAutoplay());
+    EXPECT_FALSE(RunAutoplay(ProgramGame()));
     GameRules[55] = 93;
-    EXPECT_FALSE(RunAutoplay());
+    EXPECT_FALSE(RunAutoplay(ProgramGame()));
     EXPECT_TRUE(moves.log.empty());
-    EXPECT_TRUE(AutoMoveCard(5, -1, -1, target::kFoundations | target::kForPlayer));
+    EXPECT_TRUE(AutoMoveCard(ProgramGame(), 5, -1, -1, target::kFoundations | target::kForPlayer));
     EXPECT_EQ(moves.log, Log{"5>Dest1"});  // the player may start one
     Put("Fila1", {6});
-    EXPECT_TRUE(RunAutoplay());
+    EXPECT_TRUE(RunAutoplay(ProgramGame()));
     EXPECT_EQ(moves.log, (Log{"5>Dest1", "6>Dest_Autoplay1"}));
 }
 
@@ -136,7 +136,7 @@ TEST_F(Autoplay, FoundationsOffTheTableAreSkipped) {
     MainGame.SetDestLeft(0, kOffDest);
     accepts = [](const std::string& p, CardCode) { return PileKindOf(p) == kDest; };
     Put("Fila1", {1});
-    EXPECT_TRUE(RunAutoplay());
+    EXPECT_TRUE(RunAutoplay(ProgramGame()));
     EXPECT_EQ(moves.log, Log{"1>Dest_Autoplay2"});
 }
 
@@ -147,23 +147,23 @@ TEST_F(Autoplay, AWinningMoveEndsTheGame) {
     };
     MainGame.SetOpt(109, 1);
     Put("Fila2", {3});
-    EXPECT_TRUE(RunAutoplay());
+    EXPECT_TRUE(RunAutoplay(ProgramGame()));
     EXPECT_EQ(moves.log, (Log{"1>Dest_Autoplay1", "2>Dest_Autoplay1"}));
     EXPECT_FALSE(Flag(flag::kInProgress));
     EXPECT_FALSE(Flag(flag::kEnded));
     EXPECT_TRUE(fx.window.Saw("play off"));
-    RunAutoplayLoop();
+    RunAutoplayLoop(ProgramGame());
     EXPECT_EQ(moves.log.size(), 2u);
 }
 
 TEST_F(Autoplay, RefusedOrEmptyMovesEndTheLoop) {
     Put("Fila1", {1});
     moves.refuse = true;
-    EXPECT_FALSE(RunAutoplay());
+    EXPECT_FALSE(RunAutoplay(ProgramGame()));
     EXPECT_EQ(moves.log, Log{"1>Dest_Autoplay1"});
     // An engine that reports success without moving the card.
     engine.idle = true;
-    EXPECT_FALSE(RunAutoplay());
+    EXPECT_FALSE(RunAutoplay(ProgramGame()));
     EXPECT_EQ(FilaPiles[0], "001");
 }
 
@@ -176,13 +176,13 @@ TEST_F(Autoplay, AutoMoveCardTriesTargetsInOrder) {
         asked.push_back(p);
         return p == "Appogg2";
     };
-    SetFaceFlag(30, '0');
-    EXPECT_FALSE(AutoMoveCard(30, -1, -1, 0xFF));  // face down: nothing asked
+    SetFaceFlag(ProgramGame().CardRegister, 30, '0');
+    EXPECT_FALSE(AutoMoveCard(ProgramGame(), 30, -1, -1, 0xFF));  // face down: nothing asked
     EXPECT_TRUE(asked.empty());
 
     const int all =
         target::kFoundations | target::kTableaus | target::kEmptyTableaus | target::kReserves;
-    EXPECT_TRUE(AutoMoveCard(7, -1, -1, all));
+    EXPECT_TRUE(AutoMoveCard(ProgramGame(), 7, -1, -1, all));
     EXPECT_EQ(asked, (Log{"Dest1", "Dest2", "Dest3", "Dest4", "Fila2", "Fila3", "Fila4", "Appogg1",
                           "Appogg2"}));
     EXPECT_EQ(moves.log, Log{"7>Appogg2"});
@@ -190,7 +190,7 @@ TEST_F(Autoplay, AutoMoveCardTriesTargetsInOrder) {
     EXPECT_EQ(MainGame.Opt(116), 0);
 
     asked.clear();
-    EXPECT_FALSE(AutoMoveCard(22, -1, -1, target::kEmptyTableaus));
+    EXPECT_FALSE(AutoMoveCard(ProgramGame(), 22, -1, -1, target::kEmptyTableaus));
     EXPECT_EQ(asked, (Log{"Fila1", "Fila3", "Fila4"}));  // Fila1 is empty now
 }
 
@@ -198,13 +198,13 @@ TEST_F(Autoplay, MovesForThePlayerCountTheGameAsPlayed) {
     Put("Fila1", {1});
     MainGame.SetOpt(116, -1);
     MainGame.SetOpt(95, 9);
-    EXPECT_TRUE(AutoMoveCard(1, 10, 20, target::kFoundations | target::kForPlayer));
+    EXPECT_TRUE(AutoMoveCard(ProgramGame(), 1, 10, 20, target::kFoundations | target::kForPlayer));
     EXPECT_EQ(moves.log, Log{"1>Dest1"});
     EXPECT_EQ(MainGame.Opt(116), 1);
     EXPECT_EQ(MainGame.Opt(95), 0);
     SetParameter(67, 1, "N");  // no flight
     Put("Fila1", {14});
-    EXPECT_TRUE(AutoMoveCard(14, 10, 20, target::kFoundations));
+    EXPECT_TRUE(AutoMoveCard(ProgramGame(), 14, 10, 20, target::kFoundations));
     EXPECT_EQ(fx.table.events, Log{"fly 1 Dest1"});
 }
 
@@ -212,7 +212,9 @@ TEST_F(Autoplay, VisibleStockTakesANeighbourOfTheSameSuit) {
     accepts = [](const std::string&, CardCode) { return false; };
     Put("Mazzo_Vis", {13});  // king of hearts
     Put("Fila1", {1, 14, 12, 2});
-    auto tryCard = [](CardCode c) { return AutoMoveCard(c, -1, -1, target::kStockVis); };
+    auto tryCard = [](CardCode c) {
+        return AutoMoveCard(ProgramGame(), c, -1, -1, target::kStockVis);
+    };
     EXPECT_FALSE(tryCard(2));  // rules do not offer the visible stock yet
     GameRules[353] = 2;
     GameRules[354] = 4;
@@ -237,7 +239,7 @@ protected:
     Log Run(int mode) {
         GameRules[23] = static_cast<int16_t>(mode);
         moves.log.clear();
-        FillEmptyTableaus();
+        FillEmptyTableaus(ProgramGame());
         return moves.log;
     }
 };
@@ -403,7 +405,7 @@ TEST_F(Autoplay, LoopAlternatesFillAndFoundationMoves) {
     Put("Fila3", {21});
     Put("Fila4", {22});
     Put("Mazzo", {3, 2}, '0');
-    RunAutoplayLoop();
+    RunAutoplayLoop(ProgramGame());
     EXPECT_EQ(moves.log, (Log{"1>Dest_Autoplay1", "2>Fila1", "2>Dest_Autoplay1", "3>Fila1",
                               "3>Dest_Autoplay1"}));
     EXPECT_EQ(DestPiles[0], "001002003");
@@ -416,11 +418,11 @@ TEST_F(Autoplay, AfterAReleaseTheFillRunsEvenWithTheSwitchOff) {
     Put("Fila4", {22});
     Put("Mazzo", {3, 2, 1}, '0');
     SetAutoplaySwitch(ProgramGame(), false);
-    AutoplayAfterRelease();
+    AutoplayAfterRelease(ProgramGame());
     EXPECT_EQ(moves.log, Log{"1>Fila1"});
     SetAutoplaySwitch(ProgramGame(), true);
     moves.log.clear();
-    AutoplayAfterRelease();  // Fila1 is full: nothing to fill, then autoplay
+    AutoplayAfterRelease(ProgramGame());  // Fila1 is full: nothing to fill, then autoplay
     EXPECT_EQ(moves.log, (Log{"1>Dest_Autoplay1", "2>Fila1", "2>Dest_Autoplay1", "3>Fila1",
                               "3>Dest_Autoplay1"}));
 }
@@ -442,19 +444,19 @@ protected:
 
 TEST_F(AutoplaySwitch, CommandTogglesRunsAndStores) {
     Put("Fila1", {1});
-    AutoplayCommand();
+    AutoplayCommand(ProgramGame());
     EXPECT_TRUE(fx.window.checked);
     EXPECT_EQ(moves.log, Log{"1>Dest_Autoplay1"});
     EXPECT_EQ(Stored("Games"), "YYYYYYYYYYYYYY");
 
-    AutoplayCommand();
+    AutoplayCommand(ProgramGame());
     EXPECT_FALSE(fx.window.checked);
     EXPECT_EQ(Stored("Games"), "YYYYNYYYYYYYYY");
     EXPECT_EQ(Stored("Games").size(), 14u);
 
     SetFlag(flag::kInProgress, false);
     Put("Fila2", {14});
-    AutoplayCommand();
+    AutoplayCommand(ProgramGame());
     EXPECT_EQ(moves.log.size(), 1u);  // no game: nothing runs
 }
 
@@ -484,30 +486,30 @@ TEST_F(AutoplaySwitch, ReadRules) {
 
 TEST_F(AutoplaySwitch, PerGameModeOnlyAndOnlyWhileEnabled) {
     MainGame.SetOpt(105, 1);
-    StoreGameAutoplay(4);
+    StoreGameAutoplay(ProgramGame(), 4);
     EXPECT_EQ(Stored("Games"), "<missing>");
-    ApplyGameAutoplay(4);
+    ApplyGameAutoplay(ProgramGame(), 4);
     EXPECT_FALSE(fx.window.checked);
 
     MainGame.SetOpt(105, 2);
     SetGameCommands(ProgramGame(), false);
-    StoreGameAutoplay(4);
-    ApplyGameAutoplay(4);
+    StoreGameAutoplay(ProgramGame(), 4);
+    ApplyGameAutoplay(ProgramGame(), 4);
     EXPECT_EQ(Stored("Games"), "<missing>");
     EXPECT_FALSE(fx.window.checked);
 
     SetGameCommands(ProgramGame(), true);
     fx.window.events.clear();
     SetFlag(flag::kInProgress, false);
-    SetParameter(pos::kGameId, 4, "8123");  // the command stores for the current game
-    ApplyGameAutoplay(8123);                // stored value missing: on
+    SetParameter(pos::kGameId, 4, "8123");   // the command stores for the current game
+    ApplyGameAutoplay(ProgramGame(), 8123);  // stored value missing: on
     EXPECT_TRUE(fx.window.checked);
     EXPECT_EQ(Stored("Cust_8123"), "Y");
-    ApplyGameAutoplay(8123);  // already matching: no toggle
+    ApplyGameAutoplay(ProgramGame(), 8123);  // already matching: no toggle
     EXPECT_EQ(fx.window.events, Log{"autoplay on"});
     StoreGameAutoplaySwitch(4, false);
     SetParameter(pos::kGameId, 4, "4");
-    ApplyGameAutoplay(4);
+    ApplyGameAutoplay(ProgramGame(), 4);
     EXPECT_FALSE(fx.window.checked);
     EXPECT_EQ(Stored("Games"), "YYYYNYYYYYYYYY");
 }

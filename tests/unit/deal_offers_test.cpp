@@ -66,7 +66,7 @@ protected:
     }
     void Deal(int gameNumber) {
         SetParameter(pos::kGameNumber, 15, FormatNumber(gameNumber, 13));
-        DealGame();
+        DealGame(ProgramGame());
     }
 };
 
@@ -81,7 +81,7 @@ TEST_F(DealOffers, RowByRowAndPileByPile) {
     EXPECT_EQ(Fila(2), PileOf({C(12), S(13)}));
     EXPECT_EQ(Fila(3), PileOf({H(3), D(13), H(5)}));
     EXPECT_EQ(Dest(2), PileOf({D(1)}));
-    EXPECT_TRUE(IsFaceUp(H(2)));  // it lay face down under the king
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), H(2)));  // it lay face down under the king
 
     ResetGameState(ProgramGame());
     Game(4, 5, 3);
@@ -91,7 +91,7 @@ TEST_F(DealOffers, RowByRowAndPileByPile) {
     // Pile by pile: pile 2 gives its 2H before pile 3 offers its 3H.
     EXPECT_EQ(Dest(1), PileOf({H(1), H(2), H(3)}));
     EXPECT_EQ(Fila(3), PileOf({D(13), H(5)}));
-    EXPECT_TRUE(IsFaceUp(H(3)));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), H(3)));
 }
 
 // Game 22, five piles of three: 9C 4D 4C | QH 3S KD | 2S KC 5S | 8C 7S 6D | 9S JH JD
@@ -173,9 +173,9 @@ TEST_F(DealOffers, AcesGoUpAndTheStockRefillsTheirPlaces) {
     EXPECT_EQ(Fila(5), PileOf({H(10), D(11), H(13), C(8), D(2)}));  // then the turned card
     EXPECT_EQ(MazzoPiles[0], "");
     EXPECT_EQ(MazzoPiles[1], "");
-    EXPECT_TRUE(IsFaceUp(S(1)));
-    EXPECT_FALSE(IsFaceUp(C(2)));  // takes the face of the ace it replaces
-    EXPECT_TRUE(IsFaceUp(D(2)));   // the top card's place stays face up
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), S(1)));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), C(2)));  // takes the face of the ace it replaces
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), D(2)));   // the top card's place stays face up
 }
 
 TEST_F(DealOffers, BottomCardsOfferedOnceAfterTheDeal) {

@@ -34,9 +34,9 @@ protected:
 
 TEST_F(Deal, KnownPacksFromTheDigits) {
     OneDeck();
-    EXPECT_EQ(Head(BuildPackFor("0000000000000"), 10),
+    EXPECT_EQ(Head(BuildPackFor(ProgramGame(), "0000000000000"), 10),
               (std::vector<CardCode>{2, 43, 4, 20, 27, 45, 29, 6, 31, 36}));
-    EXPECT_EQ(Head(BuildPackFor("1234567890123"), 10),
+    EXPECT_EQ(Head(BuildPackFor(ProgramGame(), "1234567890123"), 10),
               (std::vector<CardCode>{5, 14, 28, 37, 35, 6, 2, 43, 3, 40}));
 }
 
@@ -51,13 +51,13 @@ TEST_F(Deal, WholeDoublePacksPlaceByPlace) {
     GameRules[371] = 104;
     GameRules[44] = 1;
     GameRules[374] = 4;
-    EXPECT_EQ(codes(BuildPackFor("1234567890123")),
+    EXPECT_EQ(codes(BuildPackFor(ProgramGame(), "1234567890123")),
               "088018108092016004001067058072078065064050041038022075023057084045085056027055047026"
               "013103024009046019002051049070039052037048098082033032068040099025076054102063035010"
               "011100006079083007095094029044105012062093008043086089074053097096069020003028081061"
               "031106077017034066101080073071042014005107087059030015090021091036104060");
     GameRules[44] = 0;
-    EXPECT_EQ(codes(BuildPackFor("9876543210987")),
+    EXPECT_EQ(codes(BuildPackFor(ProgramGame(), "9876543210987")),
               "072086067034012074069042040048059104083071037076093018043009022073021064082035046001"
               "068078054028085075062020097017011031090047101032015023092088094065010033080084026030"
               "096036049006055053103008002091051063095029013045007081057077060014079005050019025052"
@@ -66,11 +66,11 @@ TEST_F(Deal, WholeDoublePacksPlaceByPlace) {
 
 TEST_F(Deal, ShortNumbersArePaddedWithLeadingZeros) {
     OneDeck();
-    EXPECT_EQ(BuildPackFor("4711"), BuildPackFor("0000000004711"));
-    EXPECT_EQ(BuildPackFor(""), BuildPackFor("0000000000000"));
-    EXPECT_EQ(BuildPackFor("4711   "), BuildPackFor("0000000004711"));
+    EXPECT_EQ(BuildPackFor(ProgramGame(), "4711"), BuildPackFor(ProgramGame(), "0000000004711"));
+    EXPECT_EQ(BuildPackFor(ProgramGame(), ""), BuildPackFor(ProgramGame(), "0000000000000"));
+    EXPECT_EQ(BuildPackFor(ProgramGame(), "4711   "), BuildPackFor(ProgramGame(), "0000000004711"));
     SetParameter(pos::kGameNumber, 15, "4711");
-    EXPECT_EQ(BuildPack(), BuildPackFor("0000000004711"));
+    EXPECT_EQ(BuildPack(ProgramGame()), BuildPackFor(ProgramGame(), "0000000004711"));
 }
 
 TEST_F(Deal, EveryNumberGivesEveryCardOnce) {
@@ -83,7 +83,7 @@ TEST_F(Deal, EveryNumberGivesEveryCardOnce) {
     for (int cards : {52, 104}) {
         GameRules[371] = static_cast<int16_t>(cards);
         for (const auto& g : numbers) {
-            Pack p = BuildPackFor(g);
+            Pack p = BuildPackFor(ProgramGame(), g);
             std::sort(p.begin(), p.end());
             ASSERT_EQ(p.size(), static_cast<size_t>(cards)) << g;
             for (int i = 0; i < cards; ++i) ASSERT_EQ(p[static_cast<size_t>(i)], i + 1) << g;
@@ -96,7 +96,7 @@ TEST_F(Deal, JokersAreAddedBeforeTheRankPasses) {
     GameRules[44] = 1;
     GameRules[374] = 2;
     for (const char* g : {"0000000000000", "8080808080808", "1234567890123"}) {
-        Pack p = BuildPackFor(g);
+        Pack p = BuildPackFor(ProgramGame(), g);
         ASSERT_EQ(p.size(), 54u);
         std::sort(p.begin(), p.end());
         EXPECT_EQ(p[52], 105);
@@ -104,7 +104,7 @@ TEST_F(Deal, JokersAreAddedBeforeTheRankPasses) {
         EXPECT_EQ(p[51], 52);
     }
     GameRules[374] = 4;
-    Pack p = BuildPackFor("5555555555555");
+    Pack p = BuildPackFor(ProgramGame(), "5555555555555");
     std::sort(p.begin(), p.end());
     EXPECT_EQ(p.back(), 108);
     EXPECT_EQ(p.size(), 56u);
@@ -113,23 +113,23 @@ TEST_F(Deal, JokersAreAddedBeforeTheRankPasses) {
 TEST_F(Deal, StrippedPacks) {
     OneDeck();
     GameRules[47] = 2;
-    Pack p = BuildPackFor("0000000000042");
+    Pack p = BuildPackFor(ProgramGame(), "0000000000042");
     EXPECT_EQ(p.size(), 28u);
     for (CardCode c : p) {
         int r = RankOf(c);
         EXPECT_TRUE(r == 1 || (r >= 7 && r <= 12)) << c;
     }
     GameRules[47] = 1;
-    EXPECT_EQ(BuildPackFor("0000000000042").size(), 32u);
+    EXPECT_EQ(BuildPackFor(ProgramGame(), "0000000000042").size(), 32u);
 }
 
 TEST_F(Deal, BadPackSizeIsReportedAndDealsNothing) {
     GameRules[371] = 60;
-    Pack p = BuildPackFor("0000000000001");
+    Pack p = BuildPackFor(ProgramGame(), "0000000000001");
     EXPECT_EQ(fx.dialogs.infos, std::vector<std::string>{"Error 01 - fnGameNumberCardsArray"});
     EXPECT_EQ(std::count(p.begin(), p.end(), 0), 60);
     GameRules[371] = 0;
-    EXPECT_TRUE(BuildPackFor("1").empty());  // an unloaded game: no pack, no crash
+    EXPECT_TRUE(BuildPackFor(ProgramGame(), "1").empty());  // an unloaded game: no pack, no crash
 }
 
 TEST_F(Deal, NextFreeSlotSearchesThenWraps) {
@@ -144,29 +144,29 @@ TEST_F(Deal, NextFreeSlotSearchesThenWraps) {
 
 TEST_F(Deal, DealCardsVariants) {
     Pack p = {5, 18, 107, 31, 2};
-    DealCards(1002, p, FilaPiles, 0);  // the first two
+    DealCards(ProgramGame(), 1002, p, FilaPiles, 0);  // the first two
     EXPECT_EQ(FilaPiles[0], "002");
-    EXPECT_EQ(FaceFlag(2), '0');
-    DealCards(1503, p, FilaPiles, 1);  // a joker, face up, taken out of the pack
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 2), '0');
+    DealCards(ProgramGame(), 1503, p, FilaPiles, 1);  // a joker, face up, taken out of the pack
     EXPECT_EQ(FilaPiles[1], "107");
-    EXPECT_EQ(FaceFlag(107), '1');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 107), '1');
     EXPECT_EQ(p, (Pack{5, 18, 31}));
-    DealCards(1504, p, FilaPiles, 1);  // not in the pack: appended all the same
+    DealCards(ProgramGame(), 1504, p, FilaPiles, 1);  // not in the pack: appended all the same
     EXPECT_EQ(FilaPiles[1], "107108");
-    DealCards(2, p, FilaPiles, 2);
+    DealCards(ProgramGame(), 2, p, FilaPiles, 2);
     EXPECT_EQ(FilaPiles[2], "005018");
-    DealCards(10, p, FilaPiles, 3);  // more than the pack holds: what there is
+    DealCards(ProgramGame(), 10, p, FilaPiles, 3);  // more than the pack holds: what there is
     EXPECT_EQ(FilaPiles[3], "031");
-    DealCards(1005, p, FilaPiles, 4);
+    DealCards(ProgramGame(), 1005, p, FilaPiles, 4);
     EXPECT_EQ(FilaPiles[4], "");
-    DealCards(0, p, FilaPiles, 4);
-    DealCards(3, p, FilaPiles, 99);
+    DealCards(ProgramGame(), 0, p, FilaPiles, 4);
+    DealCards(ProgramGame(), 3, p, FilaPiles, 99);
 }
 
 TEST_F(Deal, DealtCodesFollowWhatThePileHolds) {
     FilaPiles[0] = "013";
     Pack p = {7, 0, 108, -1, 1000, 52};
-    DealCards(6, p, FilaPiles, 0);
+    DealCards(ProgramGame(), 6, p, FilaPiles, 0);
     // A code that is no card keeps the text it always had.
     EXPECT_EQ(FilaPiles[0], "013007000108-011000052");
     EXPECT_TRUE(p.empty());
@@ -184,24 +184,24 @@ TEST_F(Deal, AllCardsEndOnTheTableOrStayInThePack) {
         GameRules[415 + i] = 1;
     }
     SetParameter(pos::kGameNumber, 15, "1234567890123");
-    DealGame();
+    DealGame(ProgramGame());
     auto all = TableCards();
     EXPECT_EQ(all.size(), 52u);
     EXPECT_EQ(std::set<CardCode>(all.begin(), all.end()).size(), 52u);
     for (int i = 0; i < 7; ++i) {
         const std::string& pile = FilaPiles[static_cast<size_t>(i)];
         ASSERT_EQ(SlotCount(pile), i + 1);
-        EXPECT_TRUE(IsFaceUp(TopCode(pile)));
+        EXPECT_TRUE(IsFaceUp(ProgramGame(), TopCode(pile)));
         if (i > 0) {
-            EXPECT_FALSE(IsFaceUp(BottomCode(pile)));
+            EXPECT_FALSE(IsFaceUp(ProgramGame(), BottomCode(pile)));
         }
     }
     EXPECT_EQ(SlotCount(MazzoPiles[0]), 24);
-    EXPECT_FALSE(IsFaceUp(TopCode(MazzoPiles[0])));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), TopCode(MazzoPiles[0])));
     // The same number deals the same table.
     auto first = FilaPiles;
-    ClearPiles(false, true);
-    DealGame();
+    ClearPiles(ProgramGame(), false, true);
+    DealGame(ProgramGame());
     EXPECT_EQ(FilaPiles, first);
 }
 
@@ -210,12 +210,12 @@ TEST_F(Deal, StockFaceUpWhenRuleSevenIsZeroAndWasteUp) {
     GameRules[372] = 10;
     GameRules[373] = 3;
     GameRules[455] = 2;
-    DealGame();
-    EXPECT_TRUE(IsFaceUp(BottomCode(MazzoPiles[0])));
+    DealGame(ProgramGame());
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), BottomCode(MazzoPiles[0])));
     EXPECT_EQ(SlotCount(MazzoPiles[1]), 3);
-    EXPECT_TRUE(IsFaceUp(BottomCode(MazzoPiles[1])));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), BottomCode(MazzoPiles[1])));
     EXPECT_EQ(SlotCount(MazzoPiles[2]), 2);
-    EXPECT_TRUE(IsFaceUp(TopCode(MazzoPiles[2])));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), TopCode(MazzoPiles[2])));
 }
 
 TEST_F(Deal, PreFilterTwelveKeepsTwinPairs) {
@@ -224,8 +224,8 @@ TEST_F(Deal, PreFilterTwelveKeepsTwinPairs) {
     for (int rows : {3, 4, 5}) {
         GameRules[368] = static_cast<int16_t>(rows);
         GameRules[375] = 200;  // everything to the first row
-        ClearPiles(false, true);
-        DealGame();
+        ClearPiles(ProgramGame(), false, true);
+        DealGame(ProgramGame());
         const std::string& row = FilaPiles[0];
         const int expected = rows == 3 ? 12 : rows == 4 ? 24 : 40;
         ASSERT_EQ(SlotCount(row), expected) << rows;
@@ -245,7 +245,7 @@ TEST_F(Deal, FamilyNineKeepsTheFirstCodesAndEmptiesOnePile) {
     GameRules[34] = 9;
     GameRules[368] = 13;
     for (int i = 0; i < 13; ++i) GameRules[375 + i] = 1;
-    DealGame();
+    DealGame(ProgramGame());
     std::set<CardCode> dealt;
     int empty = 0;
     for (int i = 0; i < 13; ++i) {
@@ -258,10 +258,10 @@ TEST_F(Deal, FamilyNineKeepsTheFirstCodesAndEmptiesOnePile) {
     EXPECT_EQ(empty, 1);
     EXPECT_EQ(dealt, (std::set<CardCode>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
 
-    ClearPiles(false, true);
+    ClearPiles(ProgramGame(), false, true);
     GameRules[368] = 16;  // beyond 13: the hearts and the clubs 27..29
     for (int i = 0; i < 16; ++i) GameRules[375 + i] = 1;
-    DealGame();
+    DealGame(ProgramGame());
     std::set<CardCode> more;
     for (int i = 0; i < 16; ++i)
         if (!FilaPiles[static_cast<size_t>(i)].empty())
@@ -274,14 +274,14 @@ TEST_F(Deal, PreFiltersElevenAndSixteen) {
     GameRules[34] = 11;
     GameRules[368] = 5;
     GameRules[375] = 60;
-    DealGame();
+    DealGame(ProgramGame());
     std::multiset<int> ranks;
     for (int i = 0; i < SlotCount(FilaPiles[0]); ++i)
         ranks.insert(RankOf(SlotCode(FilaPiles[0], i)));
     EXPECT_EQ(ranks, (std::multiset<int>{1, 2, 3, 4, 5}));
-    ClearPiles(false, true);
+    ClearPiles(ProgramGame(), false, true);
     GameRules[34] = 16;
-    DealGame();
+    DealGame(ProgramGame());
     EXPECT_EQ(SlotCount(FilaPiles[0]), 44);
 }
 
@@ -295,7 +295,7 @@ TEST_F(Deal, FoundationInitialCards) {
     GameRules[104] = 3;    // 4 * 13 + 3 = code 55: second deck, not in a one-deck pack
     GameRules[105] = 92;   // no card, base of foundation 1
     SetParameter(pos::kGameNumber, 15, "0000000000000");
-    DealGame();
+    DealGame(ProgramGame());
     EXPECT_EQ(DestPiles[0], "001");
     EXPECT_EQ(DestPiles[1], "026");
     EXPECT_EQ(RankOf(TopCode(DestPiles[2])), 7);
@@ -307,7 +307,7 @@ TEST_F(Deal, FoundationInitialCards) {
     EXPECT_EQ(GameRules[54], 7);
     EXPECT_EQ(GameRules[55], 12);
     EXPECT_EQ(GameRules[57], 1);
-    EXPECT_TRUE(IsFaceUp(1));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), 1));
 }
 
 TEST_F(Deal, ModelsFromThePackHead) {
@@ -316,7 +316,7 @@ TEST_F(Deal, ModelsFromThePackHead) {
     GameRules[367] = 10;
     for (int k = 0; k < 10; ++k) GameRules[100 + k] = 20;
     SetParameter(pos::kGameNumber, 15, "0000000000000");
-    DealGame();
+    DealGame(ProgramGame());
     const std::vector<CardCode> expected = {2, 43, 4, 20, 27, 45, 29, 6, 31, 36};
     for (int k = 0; k < 10; ++k)
         EXPECT_EQ(TopCode(DestPiles[static_cast<size_t>(k)]), expected[static_cast<size_t>(k)]);
@@ -328,19 +328,19 @@ TEST_F(Deal, BaseRankModes) {
     GameRules[1] = 4;
     GameRules[132] = 91;
     SetParameter(pos::kGameNumber, 15, "0000000000000");
-    DealGame();
+    DealGame(ProgramGame());
     // The pack's first card (the two of hearts) starts foundation 1.
     EXPECT_EQ(DestPiles[0], "002");
     EXPECT_EQ(GameRules[53], 2);
     EXPECT_EQ(GameRules[56], 3);
     EXPECT_EQ(GameRules[132], PrevRank(GameRules[52]));
 
-    ClearPiles(false, true);
+    ClearPiles(ProgramGame(), false, true);
     GameRules.fill(0);
     OneDeck();
     GameRules[367] = 4;
     GameRules[1] = 6;
-    DealGame();
+    DealGame(ProgramGame());
     EXPECT_EQ(GameRules[52], 2);
     EXPECT_EQ(GameRules[53], 1);
     EXPECT_EQ(GameRules[54], 13);
@@ -351,7 +351,7 @@ TEST_F(Deal, ArrangementEighteenCountsTheSums) {
     GameRules[34] = 18;
     GameRules[368] = 16;
     SetParameter(pos::kGameNumber, 15, "1234567890123");
-    DealGame();
+    DealGame(ProgramGame());
     int total = 0;
     std::set<CardCode> seen;
     for (int i = 0; i < 16; ++i) {
@@ -370,10 +370,10 @@ TEST_F(Deal, ArrangementSeventeenCyclesThroughThePositions) {
     GameRules[34] = 17;
     GameRules[368] = 12;
     GameRules[369] = 1;
-    DealGame();
+    DealGame(ProgramGame());
     EXPECT_EQ(TableCards().size(), 52u);
     for (int i = 0; i < SlotCount(MazzoPiles[0]); ++i)
-        EXPECT_FALSE(IsFaceUp(SlotCode(MazzoPiles[0], i)));
+        EXPECT_FALSE(IsFaceUp(ProgramGame(), SlotCode(MazzoPiles[0], i)));
     for (int l = 1; l <= 12; ++l) {
         const std::string& pile = FilaPiles[static_cast<size_t>(l - 1)];
         for (int i = 0; i < SlotCount(pile); ++i) EXPECT_NE(RankOf(SlotCode(pile, i)), l);
@@ -385,7 +385,7 @@ TEST_F(Deal, ArrangementsOfHolesAndKings) {
     GameRules[34] = 15;
     GameRules[368] = 4;
     for (int i = 0; i < 4; ++i) GameRules[375 + i] = 13;
-    DealGame();
+    DealGame(ProgramGame());
     for (int i = 0; i < 4; ++i) {
         const std::string& pile = FilaPiles[static_cast<size_t>(i)];
         EXPECT_EQ(SlotCount(pile), 13);
@@ -399,7 +399,7 @@ TEST_F(Deal, ArrangementThreeAvoidsRepeatedRanks) {
     GameRules[34] = 3;
     GameRules[368] = 13;
     for (int i = 0; i < 13; ++i) GameRules[375 + i] = 4;
-    DealGame();
+    DealGame(ProgramGame());
     EXPECT_EQ(TableCards().size(), 52u);
     for (int i = 0; i < 13; ++i) {
         const std::string& pile = FilaPiles[static_cast<size_t>(i)];
@@ -418,7 +418,7 @@ TEST_F(Deal, ArrangementOneSendsKingsUnderTheStock) {
     for (int i = 0; i < 40; ++i) GameRules[375 + i] = 1;
     for (int i = 0; i < 40; ++i) GameRules[415 + i] = 1;
     SetParameter(pos::kGameNumber, 15, "0000000000007");
-    DealGame();
+    DealGame(ProgramGame());
     EXPECT_EQ(TableCards().size(), 52u);
     for (int i = 0; i < 40; ++i)
         EXPECT_NE(RankOf(BottomCode(FilaPiles[static_cast<size_t>(i)])), 13);

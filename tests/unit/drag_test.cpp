@@ -205,7 +205,7 @@ TEST_F(Drag, LiftingShowsThePileWithoutTheCardsButKeepsTheData) {
         std::vector<std::string> seen;
         void DrawPile(const std::string& name, int surfaces) override {
             RecordingTable::DrawPile(name, surfaces);
-            seen.push_back(name + "=" + *PileByName(name));
+            seen.push_back(name + "=" + *PileByName(ProgramGame(), name));
         }
     } spy;
     InstalledPorts().SetTable(&spy);

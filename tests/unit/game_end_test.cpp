@@ -42,7 +42,7 @@ TEST_F(GameEnd, WithoutAGameNothingChanges) {
     SetParameter(pos::kGameFile, 200, file);
     SetFlag(flag::kFinished, true);
     MainGame.SetOpt(94, 5);
-    EXPECT_FALSE(EndGame());
+    EXPECT_FALSE(EndGame(ProgramGame()));
     EXPECT_TRUE(window.events.empty());
     EXPECT_TRUE(platform::FileExists(file));
     EXPECT_EQ(GetParameter(pos::kGameFile, 200), file);
@@ -61,7 +61,7 @@ TEST_F(GameEnd, ALostGameStopsTheClockAndClearsItsFile) {
     MainGame.SetOpt(95, 13);
     MainGame.SetOpt(71, 1);
 
-    EXPECT_FALSE(EndGame());
+    EXPECT_FALSE(EndGame(ProgramGame()));
     EXPECT_FALSE(Flag(flag::kInProgress));
     EXPECT_FALSE(Flag(flag::kClockRuns));
     EXPECT_FALSE(Flag(flag::kFinished));
@@ -85,13 +85,13 @@ TEST_F(GameEnd, TargetScoreDecidesTheResult) {
     GameRules[50] = 10;
     SetParameter(pos::kScore, 6, "9");
     SetFlag(flag::kFinished, true);
-    EXPECT_FALSE(EndGame());
+    EXPECT_FALSE(EndGame(ProgramGame()));
 
     Playing();
     SetParameter(pos::kScore, 6, "10");
     SetFlag(flag::kFinished, false);
     MainGame.SetOpt(109, 1);  // no next-game offer
-    EXPECT_TRUE(EndGame());
+    EXPECT_TRUE(EndGame(ProgramGame()));
 }
 
 TEST_F(GameEnd, MemoryGamesShowTheirResultDialog) {
@@ -100,7 +100,7 @@ TEST_F(GameEnd, MemoryGamesShowTheirResultDialog) {
         window.events.clear();
         GameRules[51] = static_cast<int16_t>(kind);
         NoteCardTurned(ProgramGame(), 1);  // a game that was played
-        EndGame();
+        EndGame(ProgramGame());
         EXPECT_EQ(window.Saw("memory end lost"), kind >= 36 && kind <= 39) << kind;
     }
     Playing();
@@ -108,7 +108,7 @@ TEST_F(GameEnd, MemoryGamesShowTheirResultDialog) {
     SetFlag(flag::kFinished, true);
     MainGame.SetOpt(109, 1);
     window.events.clear();
-    EndGame();
+    EndGame(ProgramGame());
     EXPECT_TRUE(window.Saw("memory end won"));
 }
 
@@ -129,10 +129,10 @@ TEST_F(GameEnd, InputDuringTheEndDoesNotEndTheGameTwice) {
     int nestedCalls = 0;
     bool nested = false;
     window.onMemoryEnd = [&] {
-        if (nestedCalls++ == 0) nested = EndGame();
+        if (nestedCalls++ == 0) nested = EndGame(ProgramGame());
     };
-    window.onAnimation = [&] { EndGame(); };
-    EXPECT_TRUE(EndGame());
+    window.onAnimation = [&] { EndGame(ProgramGame()); };
+    EXPECT_TRUE(EndGame(ProgramGame()));
     InstalledPorts().store = nullptr;
     EXPECT_TRUE(nested);
     EXPECT_EQ(std::count(window.events.begin(), window.events.end(), "memory end won"), 1);
@@ -145,7 +145,7 @@ TEST_F(GameEnd, InputDuringTheEndDoesNotEndTheGameTwice) {
     window.onAnimation = nullptr;
     Playing();
     NoteCardTurned(ProgramGame(), 1);
-    EndGame();
+    EndGame(ProgramGame());
     EXPECT_TRUE(window.Saw("memory end lost"));
 }
 
@@ -158,7 +158,7 @@ TEST_F(GameEnd, AWonGamePlaysItsShowThenOffersTheNextGame) {
         EXPECT_EQ(fx.core.waits.waits, std::vector<int>{200});
         EXPECT_EQ(fx.core.sound.played, std::vector<std::string>{"Won"});
     };
-    EXPECT_TRUE(EndGame());
+    EXPECT_TRUE(EndGame(ProgramGame()));
     EXPECT_EQ(busyDuringShow, 0);
     EXPECT_EQ(fx.dialogs.busy, 0);
     EXPECT_EQ(window.events, (std::vector<std::string>{"hide sizes", "play off", "mark",
@@ -172,7 +172,7 @@ TEST_F(GameEnd, WinningSoundAndNextGameOfferHaveTheirSwitches) {
     SetFlag(flag::kFinished, true);
     SetParameter(144, 1, "N");
     MainGame.SetOpt(109, 1);
-    EXPECT_TRUE(EndGame());
+    EXPECT_TRUE(EndGame(ProgramGame()));
     EXPECT_TRUE(fx.core.sound.played.empty());
     EXPECT_TRUE(window.Saw("animation"));
     EXPECT_FALSE(window.Saw("open dialog"));
@@ -184,7 +184,7 @@ TEST_F(GameEnd, WinningSoundAndNextGameOfferHaveTheirSwitches) {
     MainGame.SetOpt(109, 0);
     MainGame.SetOpt(77, 1);
     window.events.clear();
-    EXPECT_TRUE(EndGame());
+    EXPECT_TRUE(EndGame(ProgramGame()));
     EXPECT_TRUE(fx.core.sound.played.empty());
     EXPECT_FALSE(window.Saw("open dialog"));
 }
@@ -193,7 +193,7 @@ TEST_F(GameEnd, LeavingDuringTheShowClosesTheWindow) {
     Playing();
     SetFlag(flag::kFinished, true);
     window.onAnimation = [] { MainGame.SetOpt(71, 1); };
-    EXPECT_TRUE(EndGame());
+    EXPECT_TRUE(EndGame(ProgramGame()));
     EXPECT_TRUE(window.Saw("close"));
     EXPECT_FALSE(window.Saw("open dialog"));
 }
@@ -260,7 +260,7 @@ protected:
         GameRules[51] = 38;
         Playing();
         DestPiles[0] = "001";
-        SetFaceFlag(1, '1');
+        SetFaceFlag(ProgramGame().CardRegister, 1, '1');
         InstalledPorts().memory = this;
     }
 };
@@ -279,10 +279,10 @@ TEST_F(Memorise, PhaseEndsAfterTenSecondsWithAnUndoStepFirst) {
 
 TEST_F(Memorise, PhaseNeedsFaceUpModelsAndAnEmptyAnswerRow) {
     fx.clock.Advance(20 * 1000);
-    SetFaceFlag(1, '0');
+    SetFaceFlag(ProgramGame().CardRegister, 1, '0');
     ClockTick(ProgramGame());
     EXPECT_TRUE(stepsAtHook.empty());
-    SetFaceFlag(1, '1');
+    SetFaceFlag(ProgramGame().CardRegister, 1, '1');
     FilaPiles[0] = "053";
     ClockTick(ProgramGame());
     EXPECT_TRUE(stepsAtHook.empty());

@@ -34,9 +34,9 @@ namespace {
 class GameHooks : public IGameHooks {
 public:
     int ends = 0;
-    bool EndGame() override {
+    bool EndGame(Game& g) override {
         ++ends;
-        return Flag(flag::kFinished);
+        return Flag(g, flag::kFinished);
     }
     void CheckTwinRowsFull() override { bw::CheckTwinRowsFull(); }
 };
@@ -96,13 +96,13 @@ protected:
     static int R(int i) { return GameRules[static_cast<size_t>(i)]; }
 
     void Deal(int id, const std::string& number) {
-        ClearPiles(false, true);
+        ClearPiles(ProgramGame(), false, true);
         FillCardRegister(ProgramGame());
         ResetMoveEngineState(ProgramGame());
         MainGame.SetOpt(99, 0);
         LoadGameRules(ProgramGame(), id);
         SetParameter(pos::kGameNumber, 15, number);
-        DealGame();
+        DealGame(ProgramGame());
     }
     std::string Table() const {
         std::string t;
@@ -131,7 +131,7 @@ protected:
         for (int r = 0; r < R(368); ++r) {
             int s = FindSlot(FilaPiles[static_cast<size_t>(r)], card);
             if (s < 0) continue;
-            CardPoint at = CardSlotPosition(PileName(kFila, r + 1), r, s);
+            CardPoint at = CardSlotPosition(ProgramGame(), PileName(kFila, r + 1), r, s);
             PointerPress(MouseButton::kLeft, 0, at.left + 30, at.top + 40);
             return;
         }
@@ -211,7 +211,7 @@ TEST_F(ShippedGames, EveryDealFillsTheRowsItExpects) {
             const std::vector<CardCode> cards = TableauCards();
             ASSERT_EQ(static_cast<int>(cards.size()), expected);
             EXPECT_EQ(std::set<CardCode>(cards.begin(), cards.end()).size(), cards.size());
-            for (CardCode c : cards) EXPECT_TRUE(IsFaceDown(c)) << c;
+            for (CardCode c : cards) EXPECT_TRUE(IsFaceDown(ProgramGame(), c)) << c;
             EXPECT_TRUE(MazzoPiles[0].empty() && MazzoPiles[1].empty() && MazzoPiles[2].empty());
             std::map<int, int> ranks;
             for (CardCode c : cards) ++ranks[RankOf(c)];
@@ -240,7 +240,7 @@ TEST_F(ShippedGames, EveryDealFillsTheRowsItExpects) {
                     ASSERT_EQ(SlotCount(d), 1);
                     const CardCode m = SlotCode(d, 0);
                     EXPECT_TRUE(m >= 1 && m <= 52) << m;
-                    EXPECT_TRUE(IsFaceUp(m));
+                    EXPECT_TRUE(IsFaceUp(ProgramGame(), m));
                     models.insert(m);
                 }
                 EXPECT_EQ(models.size(), 10u);
@@ -287,7 +287,7 @@ TEST_F(ShippedGames, EveryPileFitsTheTableWithoutOverlap) {
                     // Every slot of a grid row; a pile dealt empty holds one card at most.
                     const int slots = std::max(1, SlotCount(FilaPiles[static_cast<size_t>(i)]));
                     for (int k = 0; k < slots; ++k) {
-                        CardPoint p = CardSlotPosition(name, i, k);
+                        CardPoint p = CardSlotPosition(ProgramGame(), name, i, k);
                         cards.push_back({name + "/" + std::to_string(k), p.left, p.top});
                     }
                 }
@@ -326,7 +326,7 @@ protected:
         LayOut({1024, 768});
         SetFlag(flag::kInProgress, true);
         SetFlag(flag::kFinished, false);
-        UpdateScore();
+        UpdateScore(ProgramGame());
     }
     // The hidden tableau card that pairs with `c` in this game, or 0.
     CardCode PartnerOf(CardCode c) const {
@@ -438,14 +438,14 @@ TEST_F(PlayedGames, ForgetMeNotTakesTwinsOnlyIntoEmptyAnswerPlaces) {
         MainGame.SetOpt(94, twin);
         SetMovingStackSingle(ProgramGame(), true);
         const std::string target = PileName(kFila, row + 1);
-        const bool ok = CanPickUp(twin, false) && CanDropOn(target, twin);
-        if (ok) ExecuteMove(1, target);
+        const bool ok = CanPickUp(twin, false) && CanDropOn(ProgramGame(), target, twin);
+        if (ok) ExecuteMove(ProgramGame(), 1, target);
         MainGame.SetOpt(94, 0);
         MainGame.SetOpt(95, 0);
         return ok;
     };
     // Models take nothing more, twin places take nothing back.
-    EXPECT_FALSE(CanDropOn("Dest1", models[0] + 52));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Dest1", models[0] + 52));
     // Place the first two models' twins the wrong way round, the rest right.
     EXPECT_TRUE(drag(models[0] + 52, 1));
     EXPECT_FALSE(drag(models[1] + 52, 1));  // an answer place holds one card

@@ -50,7 +50,7 @@ class RecordingGame : public IGameHooks {
 public:
     int ends = 0;
     int ticks = 0;
-    bool EndGame() override {
+    bool EndGame(Game& /*g*/) override {
         ++ends;
         SetFlag(flag::kInProgress, false);
         return true;
@@ -144,7 +144,7 @@ protected:
     }
 
     static void Down(std::initializer_list<CardCode> codes) {
-        for (CardCode c : codes) SetFaceFlag(c, '0');
+        for (CardCode c : codes) SetFaceFlag(ProgramGame().CardRegister, c, '0');
     }
 
     // Press at (x, y), move to (x + dx, y + dy), release.

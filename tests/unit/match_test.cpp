@@ -126,7 +126,7 @@ TEST(MatchRecall, MyLevelFollowsTheLastGamesMissesAndSlips) {
 class GameEnds : public IGameHooks {
 public:
     int ends = 0;
-    bool EndGame() override {
+    bool EndGame(Game& /*g*/) override {
         ++ends;
         return false;
     }
@@ -145,7 +145,7 @@ TEST(MatchPlayOnEngine, APairKeepsTheTurnAMissPassesIt) {
     GameRules[rule::kScoreToWin] = 1000;
     FilaPiles[0] = "007008009";
     FilaPiles[1] = "059060061";
-    for (CardCode c : {7, 8, 9, 59, 60, 61}) SetFaceFlag(c, '0');
+    for (CardCode c : {7, 8, 9, 59, 60, 61}) SetFaceFlag(ProgramGame().CardRegister, c, '0');
     SetFlag(flag::kInProgress, true);
 
     MatchState seats;

@@ -28,7 +28,7 @@ public:
     int ends = 0;
     int ticks = 0;
     bool wins = false;
-    bool EndGame() override {
+    bool EndGame(Game& /*g*/) override {
         ++ends;
         return wins;
     }
@@ -91,7 +91,8 @@ protected:
         for (size_t r = 0; r < rows.size(); ++r) {
             FilaPiles[r] = rows[r];
             for (int s = 0; s < SlotCount(rows[r]); ++s)
-                if (CardCode c = SlotCode(rows[r], s); c >= 1) SetFaceFlag(c, '0');
+                if (CardCode c = SlotCode(rows[r], s); c >= 1)
+                    SetFaceFlag(ProgramGame().CardRegister, c, '0');
         }
     }
     // A left press in the middle of the card.
@@ -99,7 +100,7 @@ protected:
         for (int r = 0; r < GameRules[368]; ++r) {
             int s = FindSlot(FilaPiles[static_cast<size_t>(r)], card);
             if (s < 0) continue;
-            CardPoint at = CardSlotPosition(PileName(kFila, r + 1), r, s);
+            CardPoint at = CardSlotPosition(ProgramGame(), PileName(kFila, r + 1), r, s);
             PointerPress(MouseButton::kLeft, 0, at.left + 30, at.top + 40);
             return;
         }
@@ -113,7 +114,7 @@ TEST_F(Memory, PairsNeedTheSameCardOfBothDecks) {
     // 7 of hearts (7, second deck 59), 7 of spades of the second deck (98).
     Grid(37, {"007098002003", "059054004005"});
     Click(7);
-    EXPECT_TRUE(IsFaceUp(7));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), 7));
     EXPECT_EQ(Misses(), 0);
     EXPECT_EQ(Score(), -52);  // the first click changes no counter
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
@@ -155,7 +156,7 @@ TEST_F(Memory, PairsNeedTheSameCardOfBothDecks) {
     // Undo of that step brings back the table as it was before the second click.
     ASSERT_TRUE(PopStepInto(ProgramGame(), ProgramGame().UndoLists, ProgramGame().UndoMarks));
     EXPECT_EQ(FilaPiles[0], "007098002003");
-    EXPECT_TRUE(IsFaceUp(7));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), 7));
     EXPECT_TRUE(IsHidden(59));
     EXPECT_EQ(game.ends, 0);
 }
@@ -176,10 +177,10 @@ TEST_F(Memory, ConcentrationPairsAnyTwoOfARank) {
     EXPECT_EQ(Score(), -52 + 14 - 1);
     // A face-up card, a hole or the space beside a row does nothing.
     Click(3);
-    CardPoint hole = CardSlotPosition("Fila1", 0, 0);
+    CardPoint hole = CardSlotPosition(ProgramGame(), "Fila1", 0, 0);
     PointerPress(MouseButton::kLeft, 0, hole.left + 5, hole.top + 5);
     Click(3);
-    EXPECT_TRUE(IsFaceUp(3));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), 3));
     EXPECT_EQ(Misses(), 1);
 }
 
@@ -244,11 +245,11 @@ TEST_F(Memory, TheLastHiddenCardEndsTheGame) {
 
 TEST_F(Memory, RightPressWithoutCtrlNeverTurnsACard) {
     Grid(39, {"007046"});
-    CardPoint at = CardSlotPosition("Fila1", 0, 0);
+    CardPoint at = CardSlotPosition(ProgramGame(), "Fila1", 0, 0);
     PointerPress(MouseButton::kRight, 0, at.left + 5, at.top + 5);
     EXPECT_TRUE(IsHidden(7));
     PointerPress(MouseButton::kRight, kCtrlKey, at.left + 5, at.top + 5);
-    EXPECT_TRUE(IsFaceUp(7));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), 7));
     PointerPress(MouseButton::kMiddle, 0, at.left + 80, at.top + 5);
     EXPECT_EQ(MazzoPiles[2], "007046");
 }
@@ -284,7 +285,7 @@ TEST_F(Memory, ForgetMeNotDealsAndRevealsTwins) {
     }
     for (int c = 53; c <= 62; ++c) {
         EXPECT_NE(twins.find(FormatCode(c)), std::string::npos);
-        EXPECT_TRUE(IsFaceUp(c));
+        EXPECT_TRUE(IsFaceUp(ProgramGame(), c));
     }
     EXPECT_EQ(fx.waits.waits.size(), 10u);
     EXPECT_TRUE(table.Has("face 55 @10,1120 both"));
@@ -300,7 +301,7 @@ TEST_F(Memory, ForgetMeNotDealsAndRevealsTwins) {
     FilaPiles[9] = FormatCode(62);
     table.calls.clear();
     CheckTwinRowsFull();
-    for (int c = 1; c <= 10; ++c) EXPECT_TRUE(IsFaceUp(c));
+    for (int c = 1; c <= 10; ++c) EXPECT_TRUE(IsFaceUp(ProgramGame(), c));
     EXPECT_EQ(table.Count("frame"), 10);
     EXPECT_EQ(Score(), 48);
     EXPECT_EQ(game.ends, 1);

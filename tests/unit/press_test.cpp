@@ -82,7 +82,7 @@ protected:
     }
     ~Press() override { Install<IPressHooks>(nullptr); }
     void Down(std::initializer_list<int> codes) {
-        for (int c : codes) SetFaceFlag(c, '0');
+        for (int c : codes) SetFaceFlag(ProgramGame().CardRegister, c, '0');
     }
     static std::string Where(const PileHit& h) {
         return h.name + ":" + std::to_string(h.card) + " " + std::to_string(h.left) + "," +
@@ -379,7 +379,7 @@ TEST_F(Press, RunsFaceDownCardsAndPeeks) {
     FilaPiles[1] = "020";
     Down({20});
     PointerPress(MouseButton::kLeft, 0, 210, 210);
-    EXPECT_TRUE(IsFaceUp(20));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), 20));
     EXPECT_EQ(MainGame.Opt(94), 0);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 

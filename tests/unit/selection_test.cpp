@@ -270,7 +270,7 @@ TEST_F(Selection, PairsOfARankAndTurningCardsUp) {
     // A face-down top card turns up instead of being selected.
     Down({Clubs(7)});
     Click(2);
-    EXPECT_TRUE(IsFaceUp(Clubs(7)));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), Clubs(7)));
     EXPECT_EQ(DestPiles[0], "");
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     Click(0);
@@ -285,7 +285,7 @@ TEST_F(Selection, PairsOfARankAndTurningCardsUp) {
     GameRules[51] = 7;
     Down({Diamonds(6)});
     Click(3);
-    EXPECT_FALSE(IsFaceUp(Diamonds(6)));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), Diamonds(6)));
     EXPECT_EQ(DestPiles[0], "");
 }
 

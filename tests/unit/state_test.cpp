@@ -43,10 +43,10 @@ TEST_F(State, CardRegisterLayout) {
     EXPECT_EQ(ProgramGame().CardRegister[14], "QUADR_02       20151");
     EXPECT_EQ(ProgramGame().CardRegister[61], "CUORI_10       10621");
     EXPECT_EQ(ProgramGame().CardRegister[107], "JOKER          41081");
-    SetFaceFlag(27, '0');
+    SetFaceFlag(ProgramGame().CardRegister, 27, '0');
     EXPECT_EQ(ProgramGame().CardRegister[26], "FIORI_A        30270");
-    EXPECT_TRUE(IsFaceDown(27));
-    EXPECT_TRUE(IsFaceDown(0));
+    EXPECT_TRUE(IsFaceDown(ProgramGame(), 27));
+    EXPECT_TRUE(IsFaceDown(ProgramGame(), 0));
 }
 
 TEST_F(State, PileNamesAndTopCards) {
@@ -58,11 +58,11 @@ TEST_F(State, PileNamesAndTopCards) {
     EXPECT_EQ(PileNumberOf("Fila40"), 40);
     EXPECT_EQ(PileNumberOf("Dest_Autoplay3"), 0);
     FilaPiles[2] = "001014027";
-    EXPECT_EQ(TopCardOf("Fila3"), 27);
-    EXPECT_EQ(TopCardOf("Fila4"), 0);
+    EXPECT_EQ(TopCardOf(ProgramGame(), "Fila3"), 27);
+    EXPECT_EQ(TopCardOf(ProgramGame(), "Fila4"), 0);
     MazzoPiles[2] = "005";
-    EXPECT_EQ(TopCardOf("Waste"), 0);
-    EXPECT_EQ(TopCardOf("Fila99"), 0);
+    EXPECT_EQ(TopCardOf(ProgramGame(), "Waste"), 0);
+    EXPECT_EQ(TopCardOf(ProgramGame(), "Fila99"), 0);
 }
 
 TEST_F(State, TakeCardModes) {
@@ -89,12 +89,12 @@ TEST_F(State, TakeCardAnywhereSearchOrder) {
     GameRules[368] = 2;
     FilaPiles[2] = "009";  // beyond the game's tableau: not searched
     MazzoPiles[0] = "009";
-    EXPECT_EQ(TakeCardAnywhere(9, 1), kMazzo);
+    EXPECT_EQ(TakeCardAnywhere(ProgramGame(), 9, 1), kMazzo);
     EXPECT_EQ(FilaPiles[2], "009");
     AppoggPiles[9] = "011";
-    EXPECT_EQ(TakeCardAnywhere(11, 2), kAppogg);
+    EXPECT_EQ(TakeCardAnywhere(ProgramGame(), 11, 2), kAppogg);
     EXPECT_EQ(AppoggPiles[9], "000");
-    EXPECT_EQ(TakeCardAnywhere(50, 1), 255);
+    EXPECT_EQ(TakeCardAnywhere(ProgramGame(), 50, 1), 255);
 }
 
 // One search for every caller: the ranges in the order given, each cut to
@@ -103,31 +103,46 @@ TEST_F(State, FindCardPlaceFollowsTheRangesInOrder) {
     DestPiles[0] = "007";  // a selection list naming the card
     FilaPiles[39] = "001007";
     MazzoPiles[2] = "008";
-    CardPlace p = FindCardPlace(7, {{kDest, 0, 16}, {kFila, 0, 40}});
+    CardPlace p = FindCardPlace(ProgramGame(), 7, {{kDest, 0, 16}, {kFila, 0, 40}});
     EXPECT_EQ(p.kind, kDest);
     EXPECT_EQ(p.Name(), "Dest1");
-    p = FindCardPlace(7, {{kDest, 1, 15}, {kFila, 30, 99}});
+    p = FindCardPlace(ProgramGame(), 7, {{kDest, 1, 15}, {kFila, 30, 99}});
     EXPECT_EQ(p.Name(), "Fila40");
     EXPECT_EQ(p.slot, 1);
     EXPECT_EQ(p.pile, &FilaPiles[39]);
-    EXPECT_FALSE(FindCardPlace(7, {{kFila, 0, 39}}).Found());
-    p = FindCardPlace(8, {{kMazzo, 0, 3}});
+    EXPECT_FALSE(FindCardPlace(ProgramGame(), 7, {{kFila, 0, 39}}).Found());
+    p = FindCardPlace(ProgramGame(), 8, {{kMazzo, 0, 3}});
     EXPECT_EQ(p.kind, kWaste);
     EXPECT_EQ(p.Name(), "Waste");
 }
 
 TEST_F(State, SetFaceRules) {
     const std::string pile = "001002003004";
-    SetFace(pile, -1, '1');
-    EXPECT_EQ(std::string() + FaceFlag(1) + FaceFlag(2) + FaceFlag(3) + FaceFlag(4), "1010");
-    SetFace(pile, -2, '1');
-    EXPECT_EQ(std::string() + FaceFlag(1) + FaceFlag(2) + FaceFlag(3) + FaceFlag(4), "0101");
-    SetFace(pile, -3, '1');
-    EXPECT_EQ(std::string() + FaceFlag(1) + FaceFlag(2) + FaceFlag(3) + FaceFlag(4), "1000");
-    SetFace(pile, 2, '1');
-    EXPECT_EQ(std::string() + FaceFlag(1) + FaceFlag(2) + FaceFlag(3) + FaceFlag(4), "1011");
-    SetFace(pile, 0, '0');
-    EXPECT_EQ(std::string() + FaceFlag(1) + FaceFlag(2) + FaceFlag(3) + FaceFlag(4), "1011");
+    SetFace(ProgramGame(), pile, -1, '1');
+    EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 1) +
+                  FaceFlag(ProgramGame().CardRegister, 2) +
+                  FaceFlag(ProgramGame().CardRegister, 3) + FaceFlag(ProgramGame().CardRegister, 4),
+              "1010");
+    SetFace(ProgramGame(), pile, -2, '1');
+    EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 1) +
+                  FaceFlag(ProgramGame().CardRegister, 2) +
+                  FaceFlag(ProgramGame().CardRegister, 3) + FaceFlag(ProgramGame().CardRegister, 4),
+              "0101");
+    SetFace(ProgramGame(), pile, -3, '1');
+    EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 1) +
+                  FaceFlag(ProgramGame().CardRegister, 2) +
+                  FaceFlag(ProgramGame().CardRegister, 3) + FaceFlag(ProgramGame().CardRegister, 4),
+              "1000");
+    SetFace(ProgramGame(), pile, 2, '1');
+    EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 1) +
+                  FaceFlag(ProgramGame().CardRegister, 2) +
+                  FaceFlag(ProgramGame().CardRegister, 3) + FaceFlag(ProgramGame().CardRegister, 4),
+              "1011");
+    SetFace(ProgramGame(), pile, 0, '0');
+    EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 1) +
+                  FaceFlag(ProgramGame().CardRegister, 2) +
+                  FaceFlag(ProgramGame().CardRegister, 3) + FaceFlag(ProgramGame().CardRegister, 4),
+              "1011");
 }
 
 TEST_F(State, StackFromTableauThenReserves) {
@@ -135,12 +150,12 @@ TEST_F(State, StackFromTableauThenReserves) {
     GameRules[369] = 1;
     FilaPiles[1] = "010011012";
     AppoggPiles[0] = "020021";
-    EXPECT_EQ(StackFrom(11, false), "011012");
-    EXPECT_EQ(StackFrom(20, true), "020021");
+    EXPECT_EQ(StackFrom(ProgramGame(), 11, false), "011012");
+    EXPECT_EQ(StackFrom(ProgramGame(), 20, true), "020021");
     EXPECT_EQ(AppoggPiles[0], "");
-    EXPECT_EQ(StackFrom(30, true), "");
-    EXPECT_TRUE(IsTableauTop(12));
-    EXPECT_FALSE(IsTableauTop(11));
+    EXPECT_EQ(StackFrom(ProgramGame(), 30, true), "");
+    EXPECT_TRUE(IsTableauTop(ProgramGame(), 12));
+    EXPECT_FALSE(IsTableauTop(ProgramGame(), 11));
 }
 
 TEST_F(State, AnchorsReadTopsMinusScroll) {
@@ -161,12 +176,12 @@ TEST_F(State, ClearPilesKeepsUndoUnlessTheTableGoes) {
     FilaPiles[0] = "001";
     RecordStep(ProgramGame(), 1);
     RecordStep(ProgramGame(), 2);
-    ClearPiles(false, false);
+    ClearPiles(ProgramGame(), false, false);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(StepCount(ProgramGame().RedoLists), 0);
     EXPECT_EQ(FilaPiles[0], "001");
     SetFlag(flag::kInProgress, true);
-    ClearPiles(false, true);
+    ClearPiles(ProgramGame(), false, true);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     EXPECT_EQ(FilaPiles[0], "");
     EXPECT_FALSE(Flag(flag::kInProgress));
@@ -174,17 +189,17 @@ TEST_F(State, ClearPilesKeepsUndoUnlessTheTableGoes) {
 
 TEST_F(State, HistorySnapshotsRoundTrip) {
     FilaPiles[0] = "007000008";
-    SetFaceFlag(7, '0');
+    SetFaceFlag(ProgramGame().CardRegister, 7, '0');
     EXPECT_EQ(PileImage(ProgramGame(), FilaPiles[0]), "007000000081");
     RecordStep(ProgramGame(), 1);
     EXPECT_EQ(ProgramGame().UndoMarks, ",");
     EXPECT_EQ(ProgramGame().UndoLists[2].size(), 40u);
     EXPECT_EQ(ProgramGame().UndoLists[0].size(), 3u);
     FilaPiles[0] = "008";
-    SetFaceFlag(7, '1');
+    SetFaceFlag(ProgramGame().CardRegister, 7, '1');
     ASSERT_TRUE(PopStepInto(ProgramGame(), ProgramGame().UndoLists, ProgramGame().UndoMarks));
     EXPECT_EQ(FilaPiles[0], "007000008");
-    EXPECT_EQ(FaceFlag(7), '0');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 7), '0');
     EXPECT_FALSE(PopStepInto(ProgramGame(), ProgramGame().UndoLists, ProgramGame().UndoMarks));
 }
 

@@ -22,14 +22,15 @@ std::string Pile(std::initializer_list<int> codes, char face = '1') {
     std::string s;
     for (int c : codes) {
         s += FormatCode(c);
-        if (c >= 1) SetFaceFlag(c, face);
+        if (c >= 1) SetFaceFlag(ProgramGame().CardRegister, c, face);
     }
     return s;
 }
 
 std::string Faces(const std::string& pile) {
     std::string f;
-    for (int i = 0; i < SlotCount(pile); ++i) f += FaceFlag(SlotCode(pile, i));
+    for (int i = 0; i < SlotCount(pile); ++i)
+        f += FaceFlag(ProgramGame().CardRegister, SlotCode(pile, i));
     return f;
 }
 
@@ -93,7 +94,7 @@ TEST_F(StockMoves, TurningMovesCardsOneAtATimeFaceUp) {
     EXPECT_EQ(stock, "001");
     EXPECT_EQ(turned, "004003002");  // the stock's top card went first
     EXPECT_EQ(Faces(turned), "111");
-    EXPECT_EQ(FaceFlag(1), '0');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 1), '0');
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_TRUE(Flag(flag::kStockOperation));
     EXPECT_EQ(MainGame.Opt(89), 0);
@@ -113,7 +114,7 @@ TEST_F(StockMoves, TurningOntoTheWasteAndWithoutACount) {
     ASSERT_TRUE(Run("Mazzo_Waste"));
     EXPECT_EQ(waste, "006");
     EXPECT_EQ(turned, "");
-    EXPECT_EQ(FaceFlag(6), '1');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 6), '1');
     EXPECT_TRUE(fx.sound.played.empty());  // sounds are off by default here
 }
 
@@ -234,7 +235,7 @@ TEST_F(StockMoves, DealCodesDecideWhereAndHow) {
     EXPECT_EQ(Fila(1), "");     // code 0: passed over
     EXPECT_EQ(Fila(2), "");     // code 13: outside 1..12
     EXPECT_EQ(Fila(3), "024");  // code 6: face down
-    EXPECT_EQ(FaceFlag(24), '0');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 24), '0');
     EXPECT_EQ(Fila(4), "");        // code 7 on an empty pile: passed over
     EXPECT_EQ(Fila(5), "040023");  // code 7 on a pile with cards
     EXPECT_EQ(Fila(6), "022");
@@ -246,7 +247,7 @@ TEST_F(StockMoves, DealCodesDecideWhereAndHow) {
     stock = Pile({25});
     ASSERT_TRUE(Run("Add_Tableau_03"));
     EXPECT_EQ(Fila(3), "024025");
-    EXPECT_EQ(FaceFlag(25), '1');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 25), '1');
 
     // The last-row deal takes every pile whatever its code.
     stock = Pile({30, 31, 32, 33, 34, 35, 36});
@@ -317,7 +318,9 @@ TEST_F(StockMoves, ReserveDeals) {
     EXPECT_EQ(Appogg(2), "005");
     EXPECT_EQ(Appogg(3), "004");
     EXPECT_EQ(Appogg(4), "");
-    EXPECT_EQ(std::string() + FaceFlag(6) + FaceFlag(5) + FaceFlag(4), "001");  // code 5: face down
+    EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 6) +
+                  FaceFlag(ProgramGame().CardRegister, 5) + FaceFlag(ProgramGame().CardRegister, 4),
+              "001");  // code 5: face down
     ASSERT_TRUE(Run("Add_Reserve_3"));
     EXPECT_EQ(Appogg(3), "004003");
     for (const char* bad : {"Add_Reserve_5", "Add_Reserve_0", "Add_Reserve_", "Add_Reserve_12"})
@@ -373,7 +376,7 @@ TEST_F(SelectionGame, RemovesBothSelectedCardsToTheWaste) {
     Fila(1) = Pile({20, 1});
     Fila(2) = Pile({21, 12});
     DestPiles[0] = FormatCode(12) + FormatCode(1);
-    SetFaceFlag(12, '0');  // a face-down card still goes out face up
+    SetFaceFlag(ProgramGame().CardRegister, 12, '0');  // a face-down card still goes out face up
     ASSERT_TRUE(Run("Selezionate_Dest"));
     EXPECT_EQ(DestPiles[0], "");
     EXPECT_EQ(waste, "012001");
@@ -424,7 +427,7 @@ TEST_F(SelectionGame, GoalThirtyThreeRefillsAfterwards) {
     Setup(33, 1);
     struct CountingFill : IAutoplayMoves {
         int fills = 0;
-        void FillAfterRemoval() override {
+        void FillAfterRemoval(Game& /*g*/) override {
             ++fills;
             EXPECT_EQ(DestPiles[0], "");  // runs after the removal
         }

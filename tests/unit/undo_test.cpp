@@ -25,7 +25,7 @@ std::string Pile(std::initializer_list<int> codes, char face = '1') {
     std::string s;
     for (int c : codes) {
         s += FormatCode(c);
-        if (c >= 1) SetFaceFlag(c, face);
+        if (c >= 1) SetFaceFlag(ProgramGame().CardRegister, c, face);
     }
     return s;
 }
@@ -39,7 +39,7 @@ struct Table {
 
 Table Snapshot() {
     Table t{MazzoPiles, FilaPiles, DestPiles, AppoggPiles, {}};
-    for (CardCode c = 1; c <= 108; ++c) t.faces += FaceFlag(c);
+    for (CardCode c = 1; c <= 108; ++c) t.faces += FaceFlag(ProgramGame().CardRegister, c);
     return t;
 }
 
@@ -73,9 +73,9 @@ protected:
         stock = Pile({30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41}, '0');
         Fila(1) = Pile({1});
         Fila(2) = Pile({2, 15}, '0');
-        SetFaceFlag(15, '1');
+        SetFaceFlag(ProgramGame().CardRegister, 15, '1');
         Fila(3) = Pile({3, 16, 29}, '0');
-        SetFaceFlag(29, '1');
+        SetFaceFlag(ProgramGame().CardRegister, 29, '1');
         DestPiles[0] = Pile({14});
     }
 };
@@ -83,18 +83,18 @@ protected:
 // ---- The history store ----------------------------------------------------------
 
 TEST_F(UndoTest, PileImages) {
-    SetFaceFlag(7, '0');
-    SetFaceFlag(12, '1');
+    SetFaceFlag(ProgramGame().CardRegister, 7, '0');
+    SetFaceFlag(ProgramGame().CardRegister, 12, '1');
     EXPECT_EQ(PileImage(ProgramGame(), "007"), "0070");
     EXPECT_EQ(PileImage(ProgramGame(), "000"), "0000");
     EXPECT_EQ(PileImage(ProgramGame(), "012000007"), "012100000070");
     EXPECT_EQ(PileImage(ProgramGame(), ""), "");
     // Back from an image: codes and face flags.
-    SetFaceFlag(7, '1');
-    SetFaceFlag(12, '0');
+    SetFaceFlag(ProgramGame().CardRegister, 7, '1');
+    SetFaceFlag(ProgramGame().CardRegister, 12, '0');
     EXPECT_EQ(PileFromImage(ProgramGame(), "012100000070"), "012000007");
-    EXPECT_EQ(FaceFlag(12), '1');
-    EXPECT_EQ(FaceFlag(7), '0');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 12), '1');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 7), '0');
 }
 
 TEST_F(UndoTest, DroppingFromAnEmptyHistoryChangesNothing) {
@@ -199,9 +199,9 @@ TEST_F(UndoTest, UndoAndRedoRestoreTheTableExactly) {
     states.push_back(Snapshot());
     // A move of the common sequence: step first, then the change.
     RecordStep(ProgramGame(), 1);
-    TakeCardAnywhere(29, 1);
-    AppendCard(DestPiles, 1, 29, "1");
-    SetFaceFlag(16, '1');
+    TakeCardAnywhere(ProgramGame(), 29, 1);
+    AppendCard(ProgramGame(), DestPiles, 1, 29, "1");
+    SetFaceFlag(ProgramGame().CardRegister, 16, '1');
     states.push_back(Snapshot());
 
     for (int i = 2; i >= 0; --i) {
@@ -232,8 +232,8 @@ TEST_F(UndoTest, AGameIsAValue) {
     Game copy = ProgramGame();
     ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Add_Tableaus"));
     RecordStep(ProgramGame(), 1);
-    TakeCardAnywhere(29, 1);
-    AppendCard(DestPiles, 1, 29, "1");
+    TakeCardAnywhere(ProgramGame(), 29, 1);
+    AppendCard(ProgramGame(), DestPiles, 1, 29, "1");
     SetFlag(flag::kFinished, true);
     MainGame.SetOpt(opt::kMisses, 3);
     ASSERT_TRUE(UndoCommand());
@@ -371,8 +371,8 @@ TEST_F(UndoTest, RestoringRepaintsScoresAndJudgesTheTable) {
     Rule(371, 52);
     RecordStep(ProgramGame(), 1);
     // The last card goes to a foundation and the game is finished.
-    TakeCardAnywhere(1, 1);
-    AppendCard(DestPiles, 0, 1, "1");
+    TakeCardAnywhere(ProgramGame(), 1, 1);
+    AppendCard(ProgramGame(), DestPiles, 0, 1, "1");
     SetFlag(flag::kFinished, true);
     ASSERT_TRUE(UndoCommand());
     EXPECT_FALSE(Flag(flag::kFinished));
@@ -381,7 +381,7 @@ TEST_F(UndoTest, RestoringRepaintsScoresAndJudgesTheTable) {
     EXPECT_EQ(table.Count("repaint") + table.Count("show"), 0);
     ASSERT_FALSE(window.scores.empty());
     bool shown = true;
-    EXPECT_EQ(window.scores.back(), std::to_string(ComputeScore(shown)));
+    EXPECT_EQ(window.scores.back(), std::to_string(ComputeScore(ProgramGame(), shown)));
     EXPECT_EQ(GetParameter(pos::kScore, 6), window.scores.back());
 }
 
@@ -449,18 +449,18 @@ TEST_F(UndoTest, MemoryGridComesBackExactlyButMissesStay) {
 
     // First card up.
     RecordStep(ProgramGame(), 1);
-    SetFaceFlag(7, '1');
+    SetFaceFlag(ProgramGame().CardRegister, 7, '1');
     const Table oneUp = Snapshot();
     // Second card up matches (two sevens): both leave, holes stay.
     RecordStep(ProgramGame(), 1);
-    SetFaceFlag(20, '1');  // (a 7 of diamonds)
+    SetFaceFlag(ProgramGame().CardRegister, 20, '1');  // (a 7 of diamonds)
     for (CardCode d : {7, 20}) {
         RecordStep(ProgramGame(), 1);
-        TakeCardAnywhere(d, 2);
-        AppendCard(MazzoPiles, 2, d, "1");
+        TakeCardAnywhere(ProgramGame(), d, 2);
+        AppendCard(ProgramGame(), MazzoPiles, 2, d, "1");
         DropNewestSteps(ProgramGame(), 1);
     }
-    UpdateScore();
+    UpdateScore(ProgramGame());
     EXPECT_EQ(GetParameter(pos::kScore, 6), std::to_string(-52 - 2 + 7));
     EXPECT_EQ(Fila(1), "000000033");
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 2);
@@ -477,7 +477,7 @@ TEST_F(UndoTest, MemoryGridComesBackExactlyButMissesStay) {
     ASSERT_TRUE(RedoCommand());
     EXPECT_EQ(Fila(1), "000000033");
     EXPECT_EQ(waste, "007020");
-    EXPECT_EQ(FaceFlag(33), '0');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 33), '0');
     EXPECT_EQ(GetParameter(pos::kScore, 6), std::to_string(-52 - 3 + 7));
 }
 
@@ -487,8 +487,8 @@ TEST_F(UndoTest, SelectionIsClearedNotRestored) {
     Fila(1) = Pile({5, 9});
     DestPiles[0] = FormatCode(9);
     RecordStep(ProgramGame(), 1);
-    TakeCardAnywhere(9, 1);
-    AppendCard(MazzoPiles, 2, 9, "1");
+    TakeCardAnywhere(ProgramGame(), 9, 1);
+    AppendCard(ProgramGame(), MazzoPiles, 2, 9, "1");
     DestPiles[0] = FormatCode(5);
     ASSERT_TRUE(UndoCommand());
     EXPECT_EQ(Fila(1), "005009");

@@ -20,7 +20,7 @@ std::string PileLine(const std::string& name, const std::string& pile) {
     for (size_t i = 0; i + 3 <= pile.size(); i += 3) {
         std::string slot = pile.substr(i, 3);
         line += " " + slot;
-        if (slot != "000") line += IsFaceDown(std::stoi(slot)) ? "-" : "+";
+        if (slot != "000") line += IsFaceDown(ProgramGame(), std::stoi(slot)) ? "-" : "+";
     }
     return line;
 }
@@ -48,7 +48,7 @@ int Run(const Args& args) {
     }
     LoadGameRules(ProgramGame(), static_cast<int>(id));
     SetParameter(pos::kGameNumber, 15, number);
-    DealGame();
+    DealGame(ProgramGame());
 
     std::cout << PileLine("Mazzo", MazzoPiles[0]) << "\n"
               << PileLine("Mazzo_Vis", MazzoPiles[1]) << "\n"

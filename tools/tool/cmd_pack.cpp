@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "core/deal.h"
+#include "core/game.h"
 #include "core/state.h"
 #include "tool.h"
 
@@ -44,7 +45,7 @@ int RunPack(const Args& args) {
     GameRules[374] = static_cast<int16_t>(jokers);
     GameRules[44] = jokers > 0 ? 1 : 0;
     GameRules[47] = static_cast<int16_t>(strip);
-    Pack pack = BuildPackFor(number);
+    Pack pack = BuildPackFor(ProgramGame(), number);
     std::string line;
     for (CardCode c : pack) line += (line.empty() ? "" : " ") + FormatCode(c);
     std::cout << line << "\n";

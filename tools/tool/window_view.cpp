@@ -10,6 +10,7 @@
 #include "app/program_wiring.h"
 #include "app/qt_ports.h"
 #include "app/shell_hooks.h"
+#include "core/game.h"
 #include "core/new_game.h"
 #include "core/params.h"
 #include "core/state.h"
@@ -129,8 +130,8 @@ int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptio
                 SetParameter(pos::kGameNumber, 15, gameNumber);
                 mode = 0;
             }
-            opened =
-                OpenGame(gameId, GameName(gameId), mode, false, GetParameter(pos::kPlayer, 30));
+            opened = OpenGame(ProgramGame(), gameId, GameName(gameId), mode, false,
+                              GetParameter(pos::kPlayer, 30));
             return true;
         }
     } take(gameId, gameNumber);
