@@ -11,11 +11,12 @@ namespace {
 
 void SetUpGame(int cards) {
     ResetGameState(ProgramGame());
-    GameRules[371] = static_cast<int16_t>(cards);
-    GameRules[368] = 5;
-    GameRules[34] = cards == 104 ? 12 : 0;
-    for (int i = 0; i < 5; ++i) GameRules[375 + i] = static_cast<int16_t>(cards == 104 ? 8 : 10);
-    GameRules[372] = 2;
+    ProgramGame().GameRules[371] = static_cast<int16_t>(cards);
+    ProgramGame().GameRules[368] = 5;
+    ProgramGame().GameRules[34] = cards == 104 ? 12 : 0;
+    for (int i = 0; i < 5; ++i)
+        ProgramGame().GameRules[375 + i] = static_cast<int16_t>(cards == 104 ? 8 : 10);
+    ProgramGame().GameRules[372] = 2;
 }
 
 void BuildAndDeal(benchmark::State& state) {
@@ -25,7 +26,7 @@ void BuildAndDeal(benchmark::State& state) {
         SetParameter(pos::kGameNumber, 15, FormatNumber(n++ * 7919, 13));
         ClearPiles(ProgramGame(), false, true);
         DealGame(ProgramGame());
-        benchmark::DoNotOptimize(FilaPiles[0].data());
+        benchmark::DoNotOptimize(ProgramGame().FilaPiles[0].data());
     }
     state.SetItemsProcessed(state.iterations());
 }

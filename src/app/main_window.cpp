@@ -312,7 +312,7 @@ void TfrmMain::BuildMenus() {
     connect(mnuGame, &QMenu::aboutToShow, this, [this] {
         mnuCopyResult->setEnabled(results_.ResultOf(daily_).has_value());
         // Only the memory games keep their turns.
-        mnuReplay->setEnabled(RecordsTurns(Rule(rule::kGoalKind)));
+        mnuReplay->setEnabled(RecordsTurns(Rule(ProgramGame(), rule::kGoalKind)));
     });
 
     mnuTools = bar->addMenu(MainWindowText::tr("&Tools"));
@@ -526,7 +526,7 @@ bool TfrmMain::FormCreate() {
     imgSfondo->Install();
     // 1-4
     lblTempo->setText(ZeroTimeText());
-    SetFlag(flag::kFirstActivation, true);
+    SetFlag(ProgramGame(), flag::kFirstActivation, true);
     // 6-8
     ResetWindowOptions();
     helpFile_ = ProgramDir() + "quillory.hlp>proc";
@@ -579,7 +579,7 @@ void TfrmMain::RestorePlacement() {
 
 void TfrmMain::showEvent(QShowEvent* event) {
     C_TAdvancedMainForm::showEvent(event);
-    if (Flag(flag::kFirstActivation)) {
+    if (Flag(ProgramGame(), flag::kFirstActivation)) {
         ArrangeBars();
         LayOutTable();
         TableView().RepaintTable(false);
@@ -659,7 +659,7 @@ bool TfrmMain::ResumeGame() {
     game = std::move(record.game);
     game.pausedAt = -1;
     game.pointer = PointerState{};
-    if (Flag(flag::kClockRuns)) {
+    if (Flag(ProgramGame(), flag::kClockRuns)) {
         // The clock goes on from the time kept, across midnight as it counts.
         constexpr int64_t kDay = (23 * 3600 + 59 * 60 + 59) * 1000LL;
         int64_t start = platform::MillisecondsOfDay() - game.status.elapsedMs % kDay;
@@ -677,15 +677,17 @@ bool TfrmMain::ResumeGame() {
     ShowAutoplay(status.autoplay);
     SetUndoRedoEnabled(status.undoRedo);
     HistoryChanged();
-    if (Flag(flag::kInProgress)) CommandStates().EnablePlayCommands(Rule(rule::kNoSaving) != 1);
+    if (Flag(ProgramGame(), flag::kInProgress))
+        CommandStates().EnablePlayCommands(Rule(ProgramGame(), rule::kNoSaving) != 1);
     TableView().PaintEmptyTable();
     TableView().RepaintTable(false);
     return true;
 }
 
 bool TfrmMain::KeepGameForResume() {
-    const bool unfinished = Flag(flag::kInProgress) && !Flag(flag::kFinished) &&
-                            Rule(rule::kPackCards) != 0 && !Flag(flag::kWinAnimation);
+    const bool unfinished =
+        Flag(ProgramGame(), flag::kInProgress) && !Flag(ProgramGame(), flag::kFinished) &&
+        Rule(ProgramGame(), rule::kPackCards) != 0 && !Flag(ProgramGame(), flag::kWinAnimation);
     if (!unfinished || !ResumeWanted()) {
         RemoveResumeFile();  // a game ended or not kept is never continued
         return false;
@@ -702,8 +704,8 @@ bool TfrmMain::KeepGameForResume() {
 }
 
 void TfrmMain::Activated() {
-    if (Flag(flag::kFirstActivation)) {
-        SetFlag(flag::kFirstActivation, false);
+    if (Flag(ProgramGame(), flag::kFirstActivation)) {
+        SetFlag(ProgramGame(), flag::kFirstActivation, false);
         UpdateCaption();
         ArrangeBars();
         repaint();
@@ -801,7 +803,8 @@ void TfrmMain::HistoryChanged() {
     // A match has no undo: a seat would take back what the others saw.
     const bool undo = undoAllowed_ && !MatchInPlay() && UndoOffered();
     const bool redo = undoAllowed_ && !MatchInPlay() && RedoOffered();
-    mnuNewMatch->setEnabled(IsMatchGoal(Rule(rule::kGoalKind)) && mnuNew->isEnabled());
+    mnuNewMatch->setEnabled(IsMatchGoal(Rule(ProgramGame(), rule::kGoalKind)) &&
+                            mnuNew->isEnabled());
     if (mnuUndo->isEnabled() != undo || tbUndo->isEnabled() != undo) {
         for (QToolButton* b : {tbUndo, tbUndo1}) b->setEnabled(undo);
         mnuUndo->setEnabled(undo);
@@ -1032,7 +1035,7 @@ void TfrmMain::SetScorePanel(bool on, bool fromMenu) {
 int TfrmMain::BarWidth() const {
     // Before the first activation a maximised window may not have its final
     // size yet; the bars are laid out for the whole screen then.
-    if (Flag(flag::kFirstActivation) && (windowState() & Qt::WindowMaximized))
+    if (Flag(ProgramGame(), flag::kFirstActivation) && (windowState() & Qt::WindowMaximized))
         return Screen().Width() + 8;
     return width();
 }
@@ -1054,7 +1057,7 @@ TableRect TfrmMain::TableArea() const {
 void TfrmMain::LayOutTable() {
     // The places move: the frame waits for the next arrow key.
     ::bw::HideFocusFrame();
-    if (Rule(rule::kPackCards) == 0) return;
+    if (Rule(ProgramGame(), rule::kPackCards) == 0) return;
     LayoutInput in;
     ApplyTableRect(TableArea(), in);
     in.cardWidth = CardWidth;
@@ -1087,7 +1090,9 @@ void TfrmMain::KeepCardsReachable() {
     // cards stick out (the layout then has room at the smallest size), as
     // far as the screen allows; a new game starts from the window's own
     // minimum again.
-    if (Rule(rule::kPackCards) == 0 || isMaximized() || isFullScreen() || TableHoldsPiles()) return;
+    if (Rule(ProgramGame(), rule::kPackCards) == 0 || isMaximized() || isFullScreen() ||
+        TableHoldsPiles())
+        return;
     const QRect extent = TableExtent();
     const TableRect area = TableArea();
     const int bottom = pnlStatusBar->isHidden() ? area.bottom + 1 : pnlStatusBar->y();
@@ -1161,7 +1166,7 @@ void TfrmMain::ArrangeBars() {
 
 void TfrmMain::HandleResize() {
     imgSfondo->setGeometry(central_->rect());
-    if (!Flag(flag::kFirstActivation)) ArrangeBars();
+    if (!Flag(ProgramGame(), flag::kFirstActivation)) ArrangeBars();
     // The table spans the screen (its background fades over that height),
     // but only the part under the window is ever shown.
     FitTableBitmaps(Screen().Width() + 30, Screen().Height() + 30, imgSfondo->size());
@@ -1170,7 +1175,7 @@ void TfrmMain::HandleResize() {
                                   kStatusHeight);
     // A table too small for the cards takes smaller ones, and a larger
     // table gives the chosen size back.
-    if (Rule(rule::kPackCards) != 0) FitCardsToTable();
+    if (Rule(ProgramGame(), rule::kPackCards) != 0) FitCardsToTable();
     LayOutTable();
     KeepCardsReachable();
     // The background follows the table's size (a fade runs to its bottom),
@@ -1328,17 +1333,17 @@ bool TfrmMain::CloseQuery() {
     WriteWindowPlacement(placement);
 
     bool allowed = true;
-    if (Flag(flag::kWinAnimation)) {
+    if (Flag(ProgramGame(), flag::kWinAnimation)) {
         // Leaving during the winning show only stops the show.
         StopWinningAnimation();
-        MainGame.SetOpt(opt::kCloseAsked, 1);
+        ProgramGame().Options.SetOpt(opt::kCloseAsked, 1);
         allowed = false;
     } else if (ReadPreference(key::kConfirmQuit, "N") != "N") {
         allowed = Dialogs().Confirm(
             ExpandPlaceholders(MainWindowText::tr("Exit [Program]?").toStdString()));
-        if (!allowed) MainGame.SetOpt(opt::kCloseAsked, 0);
+        if (!allowed) ProgramGame().Options.SetOpt(opt::kCloseAsked, 0);
     }
-    if (!allowed) SetFlag(flag::kCloseRefused, false);
+    if (!allowed) SetFlag(ProgramGame(), flag::kCloseRefused, false);
     return allowed;
 }
 

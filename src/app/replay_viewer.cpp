@@ -43,8 +43,8 @@ QRect SlotRect(int row, int column) {
 bool DealtAsRecorded(const TurnRecord& record) {
     for (const Turn& t : record.turns)
         for (const TurnCard& c : t.cards)
-            if (c.row < 0 || c.row >= static_cast<int>(FilaPiles.size()) ||
-                SlotCode(FilaPiles[static_cast<size_t>(c.row)], c.column) != c.card)
+            if (c.row < 0 || c.row >= static_cast<int>(ProgramGame().FilaPiles.size()) ||
+                SlotCode(ProgramGame().FilaPiles[static_cast<size_t>(c.row)], c.column) != c.card)
                 return false;
     return true;
 }
@@ -64,9 +64,9 @@ bool Arrange(const TurnRecord& record, int step, const SlipMark* slip, ReplayPic
         }
         if (t.outcome != TurnOutcome::kPair) continue;
         for (const TurnCard& c : t.cards) {
-            FilaPiles[static_cast<size_t>(c.row)].replace(static_cast<size_t>(c.column) * 3, 3,
-                                                          "000");
-            AppendCard(ProgramGame(), MazzoPiles, 2, c.card, "1");
+            ProgramGame().FilaPiles[static_cast<size_t>(c.row)].replace(
+                static_cast<size_t>(c.column) * 3, 3, "000");
+            AppendCard(ProgramGame(), ProgramGame().MazzoPiles, 2, c.card, "1");
         }
     }
     // An unbroken run of "Ace-To-King" stays face up.

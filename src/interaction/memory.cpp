@@ -27,13 +27,13 @@ namespace {
 constexpr int kTurnBackPause = 200;  // ms per card turned back or shown
 
 int Foundations() {
-    return std::clamp<int>(Rule(rule::kDests), 0, 16);
+    return std::clamp<int>(Rule(ProgramGame(), rule::kDests), 0, 16);
 }
 std::string RowName(int row) {
     return PileName(kFila, row + 1);
 }
 const std::string& Row(int row) {
-    return FilaPiles[static_cast<size_t>(row)];
+    return ProgramGame().FilaPiles[static_cast<size_t>(row)];
 }
 
 struct GridCard {
@@ -45,7 +45,7 @@ struct GridCard {
 // Every card of the grid, row by row and slot by slot, holes left out.
 std::vector<GridCard> GridCards() {
     std::vector<GridCard> cards;
-    for (int r = 0; r < TableauCount(); ++r)
+    for (int r = 0; r < TableauCount(ProgramGame()); ++r)
         for (int s = 0; s < SlotCount(Row(r)); ++s)
             if (CardCode c = SlotCode(Row(r), s); c >= 1) cards.push_back({r, s, c});
     return cards;
@@ -60,7 +60,7 @@ std::vector<GridCard> FaceUpGridCards() {
 // Where a turned-back card's back goes: its slot in a row of side-by-side
 // cards, otherwise the row's anchor.
 CardPoint TurnBackPosition(const GridCard& g) {
-    if (Rule(rule::kTableFamily) == 9)
+    if (Rule(ProgramGame(), rule::kTableFamily) == 9)
         return CardSlotPosition(ProgramGame(), RowName(g.row), g.row, g.slot);
     return {ProgramGame().FilaLeft[static_cast<size_t>(g.row)],
             FilaTopOnScreen(ProgramGame(), g.row)};
@@ -68,7 +68,7 @@ CardPoint TurnBackPosition(const GridCard& g) {
 
 bool Matches(CardCode a, CardCode b) {
     if (a < 1 || RankOf(a) != RankOf(b)) return false;
-    if (Rule(rule::kGoalKind) == 37)
+    if (Rule(ProgramGame(), rule::kGoalKind) == 37)
         return a + 52 == b || b + 52 == a;  // the same card of the two decks
     return true;
 }
@@ -76,17 +76,17 @@ bool Matches(CardCode a, CardCode b) {
 // The pair leaves the grid for the "Waste", each card leaving a hole; taking
 // it away adds no undo step of its own.
 void TakePairAway() {
-    const CardPoint waste = {MainGame.StockLeft(2), MainGame.StockTop(2)};
+    const CardPoint waste = {ProgramGame().Options.StockLeft(2), ProgramGame().Options.StockTop(2)};
     for (const GridCard& g : FaceUpGridCards()) {
         const std::string name = RowName(g.row);
         PressHooks().LiftCards(g.card, true);
         const CardPoint from = CardSlotPosition(ProgramGame(), name, g.row, g.slot);
         CardAnimations().FlyCard(g.card, from.left, from.top, waste.left, waste.top);
-        MainGame.SetOpt(opt::kHeld, g.card);
+        ProgramGame().Options.SetOpt(opt::kHeld, g.card);
         const bool moved = ExecuteMove(ProgramGame(), 1, "Waste");
-        MainGame.SetOpt(opt::kHeld, 0);
+        ProgramGame().Options.SetOpt(opt::kHeld, 0);
         if (!moved) continue;
-        std::string& row = FilaPiles[static_cast<size_t>(g.row)];
+        std::string& row = ProgramGame().FilaPiles[static_cast<size_t>(g.row)];
         if (SlotCode(row, g.slot) != g.card) {
             row.insert(std::min(row.size(), static_cast<size_t>(g.slot) * 3), "000");
             // The move drew the shortened row shifted left, over this hole and
@@ -157,7 +157,7 @@ bool PairClick(CardCode card, int x, int y, int row) {
 }
 
 void TurnBackAll() {
-    MainGame.SetOpt(opt::kMisses, MainGame.Opt(opt::kMisses) + 1);
+    ProgramGame().Options.SetOpt(opt::kMisses, ProgramGame().Options.Opt(opt::kMisses) + 1);
     // The program may be closed during a pause: the game kept for the next
     // start must not show these cards.
     ProgramGame().turningBack = true;
@@ -181,7 +181,7 @@ std::vector<CardCode> FaceUpGridCodes() {
 }
 
 int SequenceLength(const std::string& code) {
-    std::string& record = AppoggPiles[0];
+    std::string& record = ProgramGame().AppoggPiles[0];
     if (!code.empty()) record += code;
     const int length = RecordedRunLength(ProgramGame());
     // The new card must continue a run that began with an ace.
@@ -201,7 +201,7 @@ bool AllGridCardsUp() {
 }
 
 void MemoryPress(CardCode card, int x, int y, int row) {
-    const int goal = Rule(rule::kGoalKind);
+    const int goal = Rule(ProgramGame(), rule::kGoalKind);
     if (goal == 36) {
         if (IsHidden(card)) {
             BeginMemoryTurn(ProgramGame());
@@ -212,15 +212,15 @@ void MemoryPress(CardCode card, int x, int y, int row) {
         if (IsHidden(card)) PairClick(card, x, y, row);
     }
     UpdateScore(ProgramGame());
-    SetFlag(flag::kFinished, IsGameWon(ProgramGame()));
+    SetFlag(ProgramGame(), flag::kFinished, IsGameWon(ProgramGame()));
     if (AllGridCardsUp() && !GameHooks().EndGame(ProgramGame())) TableView().ShowTable();
 }
 
 void SetModelFaces(bool hide) {
     const char target = hide ? '0' : '1';
     for (int i = 0; i < Foundations(); ++i) {
-        const std::string& pile = DestPiles[static_cast<size_t>(i)];
-        const int left = MainGame.DestLeft(i), top = MainGame.DestTop(i);
+        const std::string& pile = ProgramGame().DestPiles[static_cast<size_t>(i)];
+        const int left = ProgramGame().Options.DestLeft(i), top = ProgramGame().Options.DestTop(i);
         for (int s = 0; s < SlotCount(pile); ++s) {
             const CardCode c = SlotCode(pile, s);
             if (c < 1 || FaceFlag(ProgramGame().CardRegister, c) == target) continue;
@@ -236,10 +236,10 @@ void SetModelFaces(bool hide) {
 
 void DealTwins() {
     RecordStep(ProgramGame(), 1);
-    const int rows = TableauCount();
+    const int rows = TableauCount(ProgramGame());
     const int twinRows = rows - 10;
     for (int i = 0; i < Foundations(); ++i) {
-        const CardCode model = BottomCode(DestPiles[static_cast<size_t>(i)]);
+        const CardCode model = BottomCode(ProgramGame().DestPiles[static_cast<size_t>(i)]);
         if (model < 1 || twinRows <= 0) continue;
         int r = 10 + static_cast<int>(platform::RandomBelow(9));
         if (r >= rows) r = 10;
@@ -250,7 +250,7 @@ void DealTwins() {
             ++tried;
         }
         if (!Row(r).empty()) continue;  // every twin row is taken
-        AppendCard(ProgramGame(), FilaPiles, r, model + 52, "1");
+        AppendCard(ProgramGame(), ProgramGame().FilaPiles, r, model + 52, "1");
     }
     for (int i = 0; i < Foundations(); ++i) {
         const int r = 10 + i;
@@ -268,7 +268,7 @@ int TwinMatches(bool mark) {
     // Every answer gets its verdict, a right one its frame as well: a thin
     // frame alone is hard to see on the table.
     for (int j = 0; mark && j < 10; ++j) {
-        const CardCode model = BottomCode(DestPiles[static_cast<size_t>(j)]);
+        const CardCode model = BottomCode(ProgramGame().DestPiles[static_cast<size_t>(j)]);
         if (model < 1 || Row(j).empty()) continue;
         const bool right = BottomCode(Row(j)) == model + 52;
         const int left = ProgramGame().FilaLeft[static_cast<size_t>(j)],

@@ -101,7 +101,8 @@ void QtTable::RedrawTable() {
     bw::ShowTable();
     // The background took the joker caption away; one still wanted is drawn
     // again even when it did not change.
-    if (!RefreshJokerCaption(ProgramGame()) && MainGame.Opt(opt::kJokerCaption) != -1) {
+    if (!RefreshJokerCaption(ProgramGame()) &&
+        ProgramGame().Options.Opt(opt::kJokerCaption) != -1) {
         ForgetJokerCaption(ProgramGame());
         RefreshJokerCaption(ProgramGame());
     }
@@ -203,8 +204,8 @@ void QtTable::AnimateFaceUp(int code, int left, int top) {
 
 void QtTable::AnimateRedeal(int cards) {
     // Backs fly from the visible stock back onto the stock, one per card.
-    const CardPoint from{MainGame.StockLeft(1), MainGame.StockTop(1)};
-    const CardPoint to{MainGame.StockLeft(0), MainGame.StockTop(0)};
+    const CardPoint from{ProgramGame().Options.StockLeft(1), ProgramGame().Options.StockTop(1)};
+    const CardPoint to{ProgramGame().Options.StockLeft(0), ProgramGame().Options.StockTop(0)};
     if (!OnTable(from.left) || !OnTable(to.left)) return;
     for (int i = 0; i < cards; ++i)
         bw::FlyCard(-1, from.left, from.top, true, false, true, false, to.top, to.left);
@@ -238,13 +239,15 @@ void QtTable::DrawPile(const std::string& name, int surfaces) {
 }
 
 void QtTable::DrawAllPiles(int surfaces) {
-    if (!Flag(flag::kInProgress)) return;
-    const int scroll = MainGame.Opt(opt::kScroll), lowest = MainGame.Opt(opt::kLowestPixel);
+    if (!Flag(ProgramGame(), flag::kInProgress)) return;
+    const int scroll = ProgramGame().Options.Opt(opt::kScroll),
+              lowest = ProgramGame().Options.Opt(opt::kLowestPixel);
     Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
     bw::RepaintTable(Canvas::Table(), false);
     // A redraw in place keeps the scroll position and the table's extent.
-    MainGame.SetOpt(opt::kScroll, scroll);
-    MainGame.SetOpt(opt::kLowestPixel, std::max<int>(lowest, MainGame.Opt(opt::kLowestPixel)));
+    ProgramGame().Options.SetOpt(opt::kScroll, scroll);
+    ProgramGame().Options.SetOpt(
+        opt::kLowestPixel, std::max<int>(lowest, ProgramGame().Options.Opt(opt::kLowestPixel)));
     DiscardTableChanges();
     RefreshJokerCaption(ProgramGame());
     if (surfaces & kOnScreen) bw::ShowTable();
@@ -254,7 +257,7 @@ void QtTable::DrawStockPressed(const std::string& name, bool pressed) {
     const int kind = PileKindOf(name);
     if (kind != kMazzo && kind != kMazzoVis && kind != kWaste) return;
     const int i = IndexOf(name);
-    const int left = MainGame.StockLeft(i), top = MainGame.StockTop(i);
+    const int left = ProgramGame().Options.StockLeft(i), top = ProgramGame().Options.StockTop(i);
     if (!OnTable(left) || !OnTable(top)) return;
     const QRect card = CardRectAt(left, top);
     const QRect area = card.adjusted(0, 0, 1, 1);
@@ -306,7 +309,7 @@ void QtTable::BuildHeldImage(int code, int runHeight) {
     Blit(image, 0, 0, BackgroundBitmap,
          QRect(std::max(at.left, 0), std::max(at.top, 0) + ScrollPosition(), CardWidth, height));
     const Canvas canvas = Canvas::Of(image);
-    const int step = n > 1 ? MainGame.Opt(opt::kUpStepDown) : 0;
+    const int step = n > 1 ? ProgramGame().Options.Opt(opt::kUpStepDown) : 0;
     for (int k = 0; k < n; ++k) {
         const CardCode c = SlotCode(run, k);
         if (FaceIndexOf(c) >= 0 && (k == 0 || IsFaceUp(ProgramGame(), c) || !found))
@@ -330,8 +333,8 @@ void QtTable::GlideHeldImage(int fromLeft, int fromTop, int toLeft, int toTop, b
         m.last = m.lastDrawn = QRect(fromLeft, fromTop, m.image.width(), m.image.height());
         m.shown = true;
     }
-    bw::FlyCard(MainGame.Opt(opt::kHeld), fromLeft, fromTop, false, false, false, false, toTop,
-                toLeft);
+    bw::FlyCard(ProgramGame().Options.Opt(opt::kHeld), fromLeft, fromTop, false, false, false,
+                false, toTop, toLeft);
     if (m.lastDrawn != m.last) {
         // A glide that did not move keeps the shadow drawn before it.
         for (const QRect& r : QRegion(m.lastDrawn) - m.last) ShowTableRect(r);

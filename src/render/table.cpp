@@ -74,17 +74,20 @@ bool FilaOnTable(int i) {
            OnTable(ProgramGame().FilaTop[static_cast<size_t>(i)]);
 }
 bool DestOnTable(int k) {
-    return OnTable(Opt(k)) && OnTable(Opt(opt::kDestTop + k));
+    return OnTable(Opt(ProgramGame(), k)) && OnTable(Opt(ProgramGame(), opt::kDestTop + k));
 }
 bool AppoggOnTable(int k) {
-    return OnTable(Opt(opt::kAppoggLeft + k)) && OnTable(Opt(opt::kAppoggTop + k));
+    return OnTable(Opt(ProgramGame(), opt::kAppoggLeft + k)) &&
+           OnTable(Opt(ProgramGame(), opt::kAppoggTop + k));
 }
 bool StockOnTable(int i) {
-    return OnTable(Opt(opt::kStockLeft + i)) && OnTable(Opt(opt::kStockTop + i));
+    return OnTable(Opt(ProgramGame(), opt::kStockLeft + i)) &&
+           OnTable(Opt(ProgramGame(), opt::kStockTop + i));
 }
 
 bool FoundationHasEdge() {
-    return Rule(rule::kDestFamily) != 2 && Rule(rule::kDestFamily) != 7;
+    return Rule(ProgramGame(), rule::kDestFamily) != 2 &&
+           Rule(ProgramGame(), rule::kDestFamily) != 7;
 }
 
 void DrawFace(CardCode code, bool faceUp, QPoint at, bool raised, const Canvas& canvas, int index,
@@ -100,15 +103,16 @@ void DrawFace(CardCode code, bool faceUp, QPoint at, bool raised, const Canvas& 
 void DrawStockPile(int i, const Canvas& canvas) {
     if (!StockOnTable(i)) return;
     DrawStackEdge(i, false, canvas, true);
-    const QPoint at(MainGame.StockLeft(i), MainGame.StockTop(i));
-    const std::string& pile = MazzoPiles[static_cast<size_t>(i)];
+    const QPoint at(ProgramGame().Options.StockLeft(i), ProgramGame().Options.StockTop(i));
+    const std::string& pile = ProgramGame().MazzoPiles[static_cast<size_t>(i)];
     const int n = SlotCount(pile);
     if (n == 0) {
         DrawPileMark(MarkOf(kMazzo, i), at.x(), at.y(), canvas, i);
         return;
     }
     const CardCode top = TopCode(pile);
-    if ((i == 0 && Rule(rule::kStockDown) != 0) || (i == 1 && Rule(rule::kVisHeld) != 0)) {
+    if ((i == 0 && Rule(ProgramGame(), rule::kStockDown) != 0) ||
+        (i == 1 && Rule(ProgramGame(), rule::kVisHeld) != 0)) {
         DrawCardBack(at.x(), at.y(), CardHeight, true, canvas);
     } else {
         // The stock shows its top card's face unless the game keeps it hidden.
@@ -120,7 +124,7 @@ void DrawStockPile(int i, const Canvas& canvas) {
 void DrawFoundation(int k, const Canvas& canvas) {
     if (!DestOnTable(k)) return;
     const bool edge = FoundationHasEdge() && DrawStackEdge(k, true, canvas, true);
-    const int n = SlotCount(DestPiles[static_cast<size_t>(k)]);
+    const int n = SlotCount(ProgramGame().DestPiles[static_cast<size_t>(k)]);
     if (n == 0) DrawPileCard(kDest, k, 0, edge, canvas);
     for (int j = 0; j < n; ++j) DrawPileCard(kDest, k, j, edge, canvas);
 }
@@ -133,8 +137,8 @@ void DrawTableauMark(int index, const Canvas& canvas) {
                     FilaTopOnScreen(ProgramGame(), index));
     DrawPileMark(kMarkTableau, at.x(), at.y(), canvas, index);
     const QRect mark = CardRectAt(at.x(), at.y());
-    for (int j = 0; j < TableauCount(); ++j) {
-        const std::string& pile = FilaPiles[static_cast<size_t>(j)];
+    for (int j = 0; j < TableauCount(ProgramGame()); ++j) {
+        const std::string& pile = ProgramGame().FilaPiles[static_cast<size_t>(j)];
         if (j == index || pile.empty() || !FilaOnTable(j)) continue;
         if (!PileExtent(NameOf(kFila, j), j).intersects(mark)) continue;
         for (int k = 0; k < SlotCount(pile); ++k) DrawPileCard(kFila, j, k, false, canvas);
@@ -147,7 +151,7 @@ void Throw(CardCode code, bool faceUp, QPoint deck, CardPoint to) {
     const QPoint off(CardWidth / 7, CardHeight / 7);
     Waits().Wait(2);
     if (faceUp) DrawCard(code, deck.x(), deck.y(), false, window);
-    if (g_deck.pile != "Mazzo" || MazzoPiles[0].empty())
+    if (g_deck.pile != "Mazzo" || ProgramGame().MazzoPiles[0].empty())
         RestoreCardCorners(deck.x(), deck.y(), Canvas::Table());
     if (faceUp) {
         Waits().Wait(2);
@@ -218,7 +222,7 @@ void DrawTextBox(const Canvas& canvas, const QRect& box, const QString& text, co
 // "Sum = n" beside each row of the fourth tableau column: the ranks of the
 // top cards of the row's piles added up.
 void DrawSumLabels(const Canvas& canvas) {
-    const int piles = TableauCount();
+    const int piles = TableauCount(ProgramGame());
     if (piles < 4 || !FilaOnTable(3)) return;
     const int column = ProgramGame().FilaLeft[3];
     for (int j = 0; j < piles; ++j) {
@@ -228,7 +232,7 @@ void DrawSumLabels(const Canvas& canvas) {
             if (ProgramGame().FilaTop[static_cast<size_t>(i)] !=
                 ProgramGame().FilaTop[static_cast<size_t>(j)])
                 continue;
-            const int rank = RankOf(TopCode(FilaPiles[static_cast<size_t>(i)]));
+            const int rank = RankOf(TopCode(ProgramGame().FilaPiles[static_cast<size_t>(i)]));
             if (rank >= 1 && rank <= 13) sum += rank;
         }
         const QRect box(column + CardWidth + 5,
@@ -240,13 +244,14 @@ void DrawSumLabels(const Canvas& canvas) {
 
 void DrawDecorations(const Canvas& canvas) {
     static const int kPlain[] = {9, 10, 23, 40, 42, 50, 56, 59};
-    if (std::find(std::begin(kPlain), std::end(kPlain), Rule(rule::kGoalKind)) !=
+    if (std::find(std::begin(kPlain), std::end(kPlain), Rule(ProgramGame(), rule::kGoalKind)) !=
             std::end(kPlain) ||
-        Rule(rule::kDestRule1) == 72)
+        Rule(ProgramGame(), rule::kDestRule1) == 72)
         return;
-    if (Rule(rule::kGoalKind) == 57)
+    if (Rule(ProgramGame(), rule::kGoalKind) == 57)
         DrawSumLabels(canvas);
-    else if (Rule(rule::kGoalKind) != 58 && Rule(rule::kFilaStyle) == 172)
+    else if (Rule(ProgramGame(), rule::kGoalKind) != 58 &&
+             Rule(ProgramGame(), rule::kFilaStyle) == 172)
         DrawArrow(canvas);
 }
 
@@ -263,11 +268,15 @@ QPoint PileAnchor(const std::string& name, int pileIndex) {
                           FilaTopOnScreen(ProgramGame(), index));
         case kDest:
             if (index >= 16) break;
-            return QPoint(MainGame.DestLeft(index), MainGame.DestTop(index));
+            return QPoint(ProgramGame().Options.DestLeft(index),
+                          ProgramGame().Options.DestTop(index));
         case kAppogg:
             if (index >= 10) break;
-            return QPoint(MainGame.AppoggLeft(index), MainGame.AppoggTop(index));
-        default: return QPoint(MainGame.StockLeft(index), MainGame.StockTop(index));
+            return QPoint(ProgramGame().Options.AppoggLeft(index),
+                          ProgramGame().Options.AppoggTop(index));
+        default:
+            return QPoint(ProgramGame().Options.StockLeft(index),
+                          ProgramGame().Options.StockTop(index));
     }
     return QPoint(kOffStock, kOffStock);
 }
@@ -323,39 +332,46 @@ void DrawPileCard(int kind, int pileIndex, int cardIndex, bool raised, const Can
 }
 
 DeckPlace DeckPosition() {
-    if (Rule(rule::kGoalKind) == 46) return {"", QPoint(-static_cast<int>(1.1 * CardWidth), 0)};
-    auto stock = [](int i) { return QPoint(MainGame.StockLeft(i), MainGame.StockTop(i)); };
-    if (MainGame.StockLeft(0) >= 0 && (!MazzoPiles[0].empty() || MazzoPiles[1].empty()))
+    if (Rule(ProgramGame(), rule::kGoalKind) == 46)
+        return {"", QPoint(-static_cast<int>(1.1 * CardWidth), 0)};
+    auto stock = [](int i) {
+        return QPoint(ProgramGame().Options.StockLeft(i), ProgramGame().Options.StockTop(i));
+    };
+    if (ProgramGame().Options.StockLeft(0) >= 0 &&
+        (!ProgramGame().MazzoPiles[0].empty() || ProgramGame().MazzoPiles[1].empty()))
         return {"Mazzo", stock(0)};
-    if (MainGame.StockLeft(1) >= 0) return {"Mazzo_Vis", stock(1)};
-    if (MainGame.AppoggLeft(0) >= 0 && SlotCount(AppoggPiles[0]) <= 1)
-        return {"Appogg1", QPoint(MainGame.AppoggLeft(0), MainGame.AppoggTop(0))};
-    if (MainGame.StockLeft(2) >= 0) return {"Waste", stock(2)};
-    if (MainGame.DestLeft(0) >= 0)
-        return {"Dest1", QPoint(MainGame.DestLeft(0), MainGame.DestTop(0))};
+    if (ProgramGame().Options.StockLeft(1) >= 0) return {"Mazzo_Vis", stock(1)};
+    if (ProgramGame().Options.AppoggLeft(0) >= 0 && SlotCount(ProgramGame().AppoggPiles[0]) <= 1)
+        return {"Appogg1",
+                QPoint(ProgramGame().Options.AppoggLeft(0), ProgramGame().Options.AppoggTop(0))};
+    if (ProgramGame().Options.StockLeft(2) >= 0) return {"Waste", stock(2)};
+    if (ProgramGame().Options.DestLeft(0) >= 0)
+        return {"Dest1",
+                QPoint(ProgramGame().Options.DestLeft(0), ProgramGame().Options.DestTop(0))};
     return {"Fila1", QPoint(ProgramGame().FilaLeft[0], FilaTopOnScreen(ProgramGame(), 0))};
 }
 
 void RepaintTable(const Canvas& canvas, bool animateDeal) {
-    if (!Flag(flag::kInProgress)) return;
-    MainGame.SetOpt(opt::kScroll, 0);
-    MainGame.SetOpt(opt::kLowestPixel, 0);
+    if (!Flag(ProgramGame(), flag::kInProgress)) return;
+    ProgramGame().Options.SetOpt(opt::kScroll, 0);
+    ProgramGame().Options.SetOpt(opt::kLowestPixel, 0);
     const Canvas table = Canvas::Table();
-    const int reserves = RuleCount(ProgramGame(), rule::kReserves, 10), tableaus = TableauCount(),
+    const int reserves = RuleCount(ProgramGame(), rule::kReserves, 10),
+              tableaus = TableauCount(ProgramGame()),
               foundations = RuleCount(ProgramGame(), rule::kDests, 16);
 
     if (animateDeal) {
         Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
         ShowTable();
-        if (Rule(rule::kTableFamily) != 4) {
+        if (Rule(ProgramGame(), rule::kTableFamily) != 4) {
             for (int i = 0; i < tableaus; ++i)
                 if (FilaOnTable(i))
                     DrawPileMark(kMarkTableau, ProgramGame().FilaLeft[static_cast<size_t>(i)],
                                  FilaTopOnScreen(ProgramGame(), i), table, i);
             for (int k = 0; k < reserves; ++k)
                 if (AppoggOnTable(k))
-                    DrawPileMark(kMarkReserve, MainGame.AppoggLeft(k), MainGame.AppoggTop(k), table,
-                                 k);
+                    DrawPileMark(kMarkReserve, ProgramGame().Options.AppoggLeft(k),
+                                 ProgramGame().Options.AppoggTop(k), table, k);
             ShowTableChanges();
         }
     }
@@ -379,28 +395,29 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
     for (int k = 0; k < reserves; ++k) {
         if (!AppoggOnTable(k)) continue;
         if (animateDeal && k == 0 && g_deck.pile == "Appogg1") continue;
-        const int n = SlotCount(AppoggPiles[static_cast<size_t>(k)]);
+        const int n = SlotCount(ProgramGame().AppoggPiles[static_cast<size_t>(k)]);
         if (n == 0) DrawPileCard(kAppogg, k, 0, false, canvas, animateDeal, from);
         for (int j = 0; j < n; ++j) DrawPileCard(kAppogg, k, j, false, canvas, animateDeal, from);
     }
 
-    const bool pileByPile = Rule(rule::kPileByPile) != 0;
+    const bool pileByPile = Rule(ProgramGame(), rule::kPileByPile) != 0;
     const bool skipFirst = animateDeal && !pileByPile && g_deck.pile == "Fila1";
     if (pileByPile) {
         for (int i = 0; i < tableaus; ++i) {
             if (!FilaOnTable(i)) continue;
-            const int n = SlotCount(FilaPiles[static_cast<size_t>(i)]);
+            const int n = SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]);
             for (int j = 0; j < std::max(n, 1); ++j)
                 DrawPileCard(kFila, i, j, false, canvas, animateDeal, from);
         }
     } else {
         int longest = 1;
         for (int i = 0; i < tableaus; ++i)
-            longest = std::max(longest, SlotCount(FilaPiles[static_cast<size_t>(i)]));
+            longest = std::max(longest, SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]));
         for (int j = 0; j < longest; ++j) {
             for (int i = 0; i < tableaus; ++i) {
                 if (!FilaOnTable(i) || (skipFirst && i == 0)) continue;
-                if (j > 0 && j >= SlotCount(FilaPiles[static_cast<size_t>(i)])) continue;
+                if (j > 0 && j >= SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]))
+                    continue;
                 DrawPileCard(kFila, i, j, false, canvas, animateDeal, from);
             }
         }
@@ -412,8 +429,8 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
         g_deck = DeckPlace();
     }
     DrawDecorations(animateDeal ? table : canvas);
-    MainGame.SetOpt(opt::kTableDrawn, 1);
-    if (Opt(opt::kHighlightFoundations) != 0) HighlightFoundations(-1);
+    ProgramGame().Options.SetOpt(opt::kTableDrawn, 1);
+    if (Opt(ProgramGame(), opt::kHighlightFoundations) != 0) HighlightFoundations(-1);
     if (animateDeal) ShowTable();
 }
 
@@ -453,7 +470,7 @@ void RedrawPile(const std::string& name, const Canvas& canvas) {
     if (!Parse(name, kind, index)) return;
     const std::string* pile = PileByName(ProgramGame(), name);
     if (!pile) return;
-    if (kind == kMazzo || (kind == kDest && Rule(rule::kDestFamily) != 2)) {
+    if (kind == kMazzo || (kind == kDest && Rule(ProgramGame(), rule::kDestFamily) != 2)) {
         RedrawPileTop(name, index, canvas);
         return;
     }
@@ -506,7 +523,8 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
         const bool sideways = kind != kMazzo && (direction == 2 || direction == 4 ||
                                                  direction == 6 || direction == 10);
         if (down) {
-            const int step = direction == 5 ? Opt(opt::kReserveStep) : Opt(opt::kUpStepDown);
+            const int step = direction == 5 ? Opt(ProgramGame(), opt::kReserveStep)
+                                            : Opt(ProgramGame(), opt::kUpStepDown);
             const int moved = Moving().height > 0 ? Moving().height : CardHeight;
             // At least down to where the old top card ended, however many left.
             const int bottom =
@@ -522,7 +540,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
     if (kind == kFila && newPile.empty()) DrawTableauMark(index, canvas);
     if (!erased.isEmpty()) {
         // Piles the erased area reached are drawn again over it.
-        for (int j = kind == kFila ? index + 1 : 0; j < TableauCount(); ++j) {
+        for (int j = kind == kFila ? index + 1 : 0; j < TableauCount(ProgramGame()); ++j) {
             if (kind == kFila && j == index) continue;
             const std::string other = NameOf(kFila, j);
             if (FilaOnTable(j) && PileExtent(other, j).intersects(erased)) {
@@ -586,10 +604,10 @@ void DrawJokerCaption(int foundation, const std::string& text, const std::string
     const Canvas table = Canvas::Table();
     const int count = RuleCount(ProgramGame(), rule::kDests, 16);
     if (count == 0 || !DestOnTable(0)) return;
-    const int boxTop = MainGame.DestTop(0) - 20;
+    const int boxTop = ProgramGame().Options.DestTop(0) - 20;
     for (int k = 0; k < count; ++k) {
         if (!DestOnTable(k)) continue;
-        const QRect box(MainGame.DestLeft(k) + (CardWidth - 59) / 2, boxTop, 59, 16);
+        const QRect box(ProgramGame().Options.DestLeft(k) + (CardWidth - 59) / 2, boxTop, 59, 16);
         if (k == foundation) {
             DrawTextBox(table, box, QString::fromStdString(text),
                         suitImage.empty() ? QImage() : LibraryBitmap(suitImage));

@@ -30,16 +30,16 @@ protected:
     // back at once), the first face-down card of the grid in the others.
     void PlayOneStep() {
         if (GetParam().id == 205) {
-            for (int r = 10; r < GameRules[368]; ++r) {
+            for (int r = 10; r < ProgramGame().GameRules[368]; ++r) {
                 const std::string name = "Fila" + std::to_string(r + 1);
-                if (FilaPiles[static_cast<size_t>(r)].empty()) continue;
+                if (ProgramGame().FilaPiles[static_cast<size_t>(r)].empty()) continue;
                 ASSERT_TRUE(DragOnto(AnchorOf(name), "Fila1"));
                 return;
             }
             FAIL() << "no twin dealt";
         }
-        for (int r = 0; r < GameRules[368]; ++r) {
-            const std::string& row = FilaPiles[static_cast<size_t>(r)];
+        for (int r = 0; r < ProgramGame().GameRules[368]; ++r) {
+            const std::string& row = ProgramGame().FilaPiles[static_cast<size_t>(r)];
             for (int k = 0; k < SlotCount(row); ++k) {
                 const CardCode c = SlotCode(row, k);
                 if (c < 1 || IsFaceUp(ProgramGame(), c)) continue;
@@ -193,11 +193,11 @@ TEST_F(EnginePlay, MemoryUpUndoKeysShowNoCardAgain) {
         QPoint centre;
     };
     std::vector<At> grid;
-    for (int r = 0; r < GameRules[368]; ++r)
-        for (int k = 0; k < SlotCount(FilaPiles[static_cast<size_t>(r)]); ++k) {
+    for (int r = 0; r < ProgramGame().GameRules[368]; ++r)
+        for (int k = 0; k < SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(r)]); ++k) {
             const CardPoint p =
                 CardSlotPosition(ProgramGame(), "Fila" + std::to_string(r + 1), r, k);
-            grid.push_back({SlotCode(FilaPiles[static_cast<size_t>(r)], k),
+            grid.push_back({SlotCode(ProgramGame().FilaPiles[static_cast<size_t>(r)], k),
                             {p.left + CardWidth / 2, p.top + CardHeight / 2}});
         }
     auto twinOf = [&](const At& a) {
@@ -220,7 +220,7 @@ TEST_F(EnginePlay, MemoryUpUndoKeysShowNoCardAgain) {
     const At b = left[0], notTwin = twinOf(b).card == left[1].card ? left[2] : left[1];
     Click(b.centre);
     Click(notTwin.centre);
-    ASSERT_EQ(MainGame.Opt(99), 1);
+    ASSERT_EQ(ProgramGame().Options.Opt(99), 1);
     const TableState missed = CurrentTable();
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);

@@ -110,7 +110,7 @@ protected:
         ASSERT_TRUE(this->window.FormCreate());
         this->window.show();
         this->window.Activated();
-        ASSERT_TRUE(Flag(flag::kInProgress));
+        ASSERT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     }
 };
 
@@ -122,8 +122,8 @@ protected:
 
     std::vector<Slot> GridCards() const {
         std::vector<Slot> out;
-        for (int r = 0; r < GameRules[368]; ++r) {
-            const std::string& row = FilaPiles[static_cast<size_t>(r)];
+        for (int r = 0; r < ProgramGame().GameRules[368]; ++r) {
+            const std::string& row = ProgramGame().FilaPiles[static_cast<size_t>(r)];
             for (size_t k = 0; k * 3 < row.size(); ++k) {
                 const CardCode c = std::stoi(row.substr(k * 3, 3));
                 if (c != 0) out.push_back({r, static_cast<int>(k), c});

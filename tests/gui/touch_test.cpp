@@ -54,7 +54,7 @@ TEST_F(TouchTest, TapsAndALongPressPlayMemoryUpAsClicksDo) {
     EXPECT_EQ(ProgramGame().pointer.PeekCard.y, 0);
     // A tap on its twin makes the pair.
     Tap(Middle(SlotPoint(twin)));
-    EXPECT_EQ(MazzoPiles[2].size(), 6u);  // the pair in the waste
+    EXPECT_EQ(ProgramGame().MazzoPiles[2].size(), 6u);  // the pair in the waste
     EXPECT_EQ(Score(), "-42");
 }
 
@@ -63,10 +63,10 @@ TEST_F(TouchTest, AFingerDragsATwinOfForgetMeNot) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     clock.Advance(11000);
     window.Timer1Timer();  // the models turn down, the twins are dealt
-    const CardCode twin = BottomCode(DestPiles[0]) + 52;
+    const CardCode twin = BottomCode(ProgramGame().DestPiles[0]) + 52;
     int from = -1;
-    for (size_t r = 10; r < FilaPiles.size(); ++r)
-        if (BottomCode(FilaPiles[r]) == twin) from = static_cast<int>(r);
+    for (size_t r = 10; r < ProgramGame().FilaPiles.size(); ++r)
+        if (BottomCode(ProgramGame().FilaPiles[r]) == twin) from = static_cast<int>(r);
     ASSERT_GE(from, 10);
     const QPoint a =
         Middle(CardSlotPosition(ProgramGame(), "Fila" + std::to_string(from + 1), from, 0));
@@ -76,8 +76,8 @@ TEST_F(TouchTest, AFingerDragsATwinOfForgetMeNot) {
         QTest::touchEvent(window.imgSfondo, screen).move(0, a + (b - a) * i / 5);
     QTest::touchEvent(window.imgSfondo, screen).release(0, b);
     QCoreApplication::processEvents();
-    EXPECT_EQ(FilaPiles[0], FormatCode(twin));
-    EXPECT_EQ(FilaPiles[static_cast<size_t>(from)], "");
+    EXPECT_EQ(ProgramGame().FilaPiles[0], FormatCode(twin));
+    EXPECT_EQ(ProgramGame().FilaPiles[static_cast<size_t>(from)], "");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "app/program_wiring.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
@@ -86,7 +87,7 @@ protected:
         window.resize(width, height);
         window.show();
         window.Activated();
-        EXPECT_TRUE(Flag(flag::kInProgress));
+        EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
         EXPECT_EQ(window.size(), QSize(width, height));
         return window;
     }

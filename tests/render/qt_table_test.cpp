@@ -3,6 +3,7 @@
 #include "render/qt_table.h"
 
 #include "core/card_positions.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "render/animations.h"
@@ -27,11 +28,11 @@ protected:
     void DealGridUp() {
         UseRules(test::MemoryGridRules());
         for (int i = 0; i < 4; ++i) {
-            FilaPiles[static_cast<size_t>(i)].clear();
+            ProgramGame().FilaPiles[static_cast<size_t>(i)].clear();
             for (int k = 0; k < 6; ++k) {
                 const int code = i * 6 + k + 1;
                 SetFaceFlag(ProgramGame().CardRegister, code, '1');
-                FilaPiles[static_cast<size_t>(i)] += FormatCode(code);
+                ProgramGame().FilaPiles[static_cast<size_t>(i)] += FormatCode(code);
             }
         }
         PaintBackground(Canvas::Table());
@@ -72,7 +73,7 @@ TEST_F(PortDrawing, MatchedPairLeavesTheGridPicture) {
     const int cx = a.left + CardWidth / 2, cy = a.top + CardHeight / 2;
     ASSERT_EQ(Rgb(TableBitmap, cx, cy), Face(3, CardWidth / 2, CardHeight / 2));
     // The pair leaves the lists; the pile is drawn from them again.
-    FilaPiles[0].replace(2 * 3, 3, "000");
+    ProgramGame().FilaPiles[0].replace(2 * 3, 3, "000");
     port.DrawPile("Fila1", kOnBoth);
     QRgb bg;
     ASSERT_TRUE(Canvas::Background().Pixel(cx, cy, bg));
@@ -108,7 +109,7 @@ TEST_F(PortDrawing, ErasingTheSelectionFrameLeavesTheCardAsBefore) {
     const QImage shown = window.image.copy();
     port.DrawSelectionFrame(p.left, p.top, kOnBoth);
     ASSERT_NE(Rgb(TableBitmap, p.left + 10, p.top), Rgb(before, p.left + 10, p.top));
-    port.EraseSelectionFrame(SlotCode(FilaPiles[1], 4), p.left, p.top, kOnBoth);
+    port.EraseSelectionFrame(SlotCode(ProgramGame().FilaPiles[1], 4), p.left, p.top, kOnBoth);
     for (int y = p.top; y < p.top + CardHeight; ++y)
         for (int x = p.left; x < p.left + CardWidth; ++x) {
             ASSERT_EQ(Rgb(TableBitmap, x, y), Rgb(before, x, y)) << x << "," << y;

@@ -88,9 +88,12 @@ TEST_P(ShippedGames, EveryCardWhereTheLayoutSaysAndNoPilesOverlap) {
         };
         for (int i = 0; i < 3; ++i)
             visit(i == 0 ? "Mazzo" : i == 1 ? "Mazzo_Vis" : "Waste", i, false);
-        for (int k = 0; k < GameRules[367]; ++k) visit(PileName(kDest, k + 1), k, false);
-        for (int k = 0; k < GameRules[369]; ++k) visit(PileName(kAppogg, k + 1), k, true);
-        for (int k = 0; k < GameRules[368]; ++k) visit(PileName(kFila, k + 1), k, true);
+        for (int k = 0; k < ProgramGame().GameRules[367]; ++k)
+            visit(PileName(kDest, k + 1), k, false);
+        for (int k = 0; k < ProgramGame().GameRules[369]; ++k)
+            visit(PileName(kAppogg, k + 1), k, true);
+        for (int k = 0; k < ProgramGame().GameRules[368]; ++k)
+            visit(PileName(kFila, k + 1), k, true);
         EXPECT_GT(cards, 0) << where;
         for (size_t a = 0; a < piles.size(); ++a)
             for (size_t b = a + 1; b < piles.size(); ++b)

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "core/deal.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
@@ -37,10 +38,14 @@ class DealOffers : public ::testing::Test {
 protected:
     test::CoreFixture fx;
     static void Rule(int entry, int value) {
-        GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
+        ProgramGame().GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
     }
-    static const std::string& Fila(int n) { return FilaPiles[static_cast<size_t>(n - 1)]; }
-    static const std::string& Dest(int n) { return DestPiles[static_cast<size_t>(n - 1)]; }
+    static const std::string& Fila(int n) {
+        return ProgramGame().FilaPiles[static_cast<size_t>(n - 1)];
+    }
+    static const std::string& Dest(int n) {
+        return ProgramGame().DestPiles[static_cast<size_t>(n - 1)];
+    }
 
     // One deck; `foundations` built up in suit from their bottom card;
     // `piles` tableau piles of `cards` cards with only the top card face up.
@@ -171,8 +176,8 @@ TEST_F(DealOffers, AcesGoUpAndTheStockRefillsTheirPlaces) {
     EXPECT_EQ(Dest(3), "");
     EXPECT_EQ(Fila(1), PileOf({C(4), D(4), H(6), C(2), C(13)}));    // from the stock
     EXPECT_EQ(Fila(5), PileOf({H(10), D(11), H(13), C(8), D(2)}));  // then the turned card
-    EXPECT_EQ(MazzoPiles[0], "");
-    EXPECT_EQ(MazzoPiles[1], "");
+    EXPECT_EQ(ProgramGame().MazzoPiles[0], "");
+    EXPECT_EQ(ProgramGame().MazzoPiles[1], "");
     EXPECT_TRUE(IsFaceUp(ProgramGame(), S(1)));
     EXPECT_FALSE(IsFaceUp(ProgramGame(), C(2)));  // takes the face of the ace it replaces
     EXPECT_TRUE(IsFaceUp(ProgramGame(), D(2)));   // the top card's place stays face up

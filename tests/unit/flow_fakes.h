@@ -88,8 +88,8 @@ public:
     // Like the real flight, landing empties the hand (options 94 and 95).
     void FlyCard(int card, int, int, const std::string& target) override {
         events.push_back("fly " + std::to_string(card) + " " + target);
-        MainGame.SetOpt(94, 0);
-        MainGame.SetOpt(95, 0);
+        ProgramGame().Options.SetOpt(94, 0);
+        ProgramGame().Options.SetOpt(95, 0);
     }
     void AnimateTurnUp(const std::string& pile) override { events.push_back("turn " + pile); }
 };
@@ -130,7 +130,7 @@ struct PlainMoves {
         return target;
     }
     bool Move(int, const std::string& target) {
-        const CardCode c = MainGame.Opt(94);
+        const CardCode c = ProgramGame().Options.Opt(94);
         log.push_back(std::to_string(c) + ">" + target);
         if (refuse) return false;
         std::string* to = PileByName(ProgramGame(), PileOf(target));

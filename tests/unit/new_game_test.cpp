@@ -84,7 +84,8 @@ protected:
     std::string Number() { return GetParameter(pos::kGameNumber, 15); }
     int TableCards() {
         int n = 0;
-        for (auto* list : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles})
+        for (auto* list : {&ProgramGame().MazzoPiles, &ProgramGame().FilaPiles,
+                           &ProgramGame().DestPiles, &ProgramGame().AppoggPiles})
             for (const auto& p : *list) n += SlotCount(p);
         return n;
     }
@@ -92,20 +93,20 @@ protected:
 
 TEST_F(NewGame, ConfirmQuitAsksOnlyAboutAnUnfinishedGame) {
     EXPECT_TRUE(ConfirmQuit(ProgramGame()));  // no game
-    SetFlag(flag::kInProgress, true);
+    SetFlag(ProgramGame(), flag::kInProgress, true);
     fx.dialogs.answers = {false, true};
     EXPECT_FALSE(ConfirmQuit(ProgramGame()));
     EXPECT_TRUE(ConfirmQuit(ProgramGame(), "Start a new game for player Ann?"));
     EXPECT_EQ(fx.dialogs.confirms, (Log{"Quit this game?", "Start a new game for player Ann?"}));
 
-    SetFlag(flag::kFinished, true);
+    SetFlag(ProgramGame(), flag::kFinished, true);
     EXPECT_TRUE(ConfirmQuit(ProgramGame()));
-    SetFlag(flag::kFinished, false);
+    SetFlag(ProgramGame(), flag::kFinished, false);
     SetParameter(185, 1, "N");
     EXPECT_TRUE(ConfirmQuit(ProgramGame()));
     EXPECT_EQ(fx.dialogs.confirms.size(), 2u);
 
-    SetFlag(flag::kWinAnimation, true);
+    SetFlag(ProgramGame(), flag::kWinAnimation, true);
     EXPECT_FALSE(ConfirmQuit(ProgramGame()));
 }
 
@@ -117,13 +118,14 @@ TEST_F(NewGame, WithoutAGameItAsksNothingAndDealsANewNumber) {
     EXPECT_EQ(fx.random.bounds.back(), 999999);
     EXPECT_EQ(fx.random.bounds[fx.random.bounds.size() - 2], 9999999);
     EXPECT_EQ(hookCalls, 1);  // the rules were loaded for the first deal
-    EXPECT_EQ(GameRules[368], 4);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(SlotCount(FilaPiles[static_cast<size_t>(i)]), 13);
-    EXPECT_TRUE(Flag(flag::kInProgress));
-    EXPECT_TRUE(Flag(flag::kClockRuns));
-    EXPECT_FALSE(Flag(flag::kFinished));
-    EXPECT_EQ(MainGame.Opt(73), 1);
-    EXPECT_EQ(MainGame.Opt(117), 1);
+    EXPECT_EQ(ProgramGame().GameRules[368], 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]), 13);
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kClockRuns));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kFinished));
+    EXPECT_EQ(ProgramGame().Options.Opt(73), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(117), 1);
     EXPECT_EQ(fx.window.time, "0:00:00");
     EXPECT_EQ(fx.window.score, "0");
     EXPECT_EQ(fx.window.captions.back(), "Brindlewick 2003 3.1  [Four Rows]  [0000000000015]");
@@ -134,43 +136,43 @@ TEST_F(NewGame, WithoutAGameItAsksNothingAndDealsANewNumber) {
 
 TEST_F(NewGame, TheConfirmQuitSwitchNNeverAsks) {
     NewGameCommand(ProgramGame());
-    const std::string first = FilaPiles[0];
+    const std::string first = ProgramGame().FilaPiles[0];
     SetParameter(185, 1, "N");
     NextNumber(1234, 5678);
     NewGameCommand(ProgramGame());
     EXPECT_TRUE(fx.dialogs.confirms.empty());
     EXPECT_TRUE(fx.window.Saw("play off"));  // the running game was ended
     EXPECT_EQ(Number(), "0000007006652");
-    EXPECT_NE(FilaPiles[0], first);
+    EXPECT_NE(ProgramGame().FilaPiles[0], first);
 }
 
 TEST_F(NewGame, CancelKeepsTheRunningGame) {
     NewGameCommand(ProgramGame());
-    const std::string before = FilaPiles[0] + FilaPiles[1];
+    const std::string before = ProgramGame().FilaPiles[0] + ProgramGame().FilaPiles[1];
     const std::string number = Number();
     NextNumber(42, 42);
     fx.dialogs.answers = {false};
     NewGameCommand(ProgramGame());
     EXPECT_EQ(fx.dialogs.confirms, Log{"Quit this game?"});
-    EXPECT_EQ(FilaPiles[0] + FilaPiles[1], before);
+    EXPECT_EQ(ProgramGame().FilaPiles[0] + ProgramGame().FilaPiles[1], before);
     EXPECT_EQ(Number(), number);
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_FALSE(fx.window.Saw("play off"));
 }
 
 TEST_F(NewGame, AWonGameOffersTheNextGameInsteadOfDealing) {
     NewGameCommand(ProgramGame());
     const std::string number = Number();
-    SetFlag(flag::kFinished, true);
+    SetFlag(ProgramGame(), flag::kFinished, true);
     NextNumber(42, 42);
     NewGameCommand(ProgramGame());
     EXPECT_TRUE(fx.window.Saw("open dialog"));
     EXPECT_EQ(Number(), number);
-    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
 }
 
 TEST_F(NewGame, GameNumbersAlwaysHaveThirteenDigits) {
-    SetFlag(flag::kInProgress, true);  // the caption names a dealt game only
+    SetFlag(ProgramGame(), flag::kInProgress, true);  // the caption names a dealt game only
     fx.random.script = {0, 0};
     DrawGameNumber(ProgramGame());
     EXPECT_EQ(Number(), "0000000000000");
@@ -186,30 +188,34 @@ TEST_F(NewGame, GameNumbersAlwaysHaveThirteenDigits) {
 TEST_F(NewGame, AReplayDealsTheStoredNumberAgain) {
     NextNumber(777, 888);
     StartGame(ProgramGame(), true, true, kNewGameNumber, false);
-    const std::string table = FilaPiles[0] + FilaPiles[1] + FilaPiles[2] + FilaPiles[3];
+    const std::string table = ProgramGame().FilaPiles[0] + ProgramGame().FilaPiles[1] +
+                              ProgramGame().FilaPiles[2] + ProgramGame().FilaPiles[3];
     NextNumber(1, 1);
     StartGame(ProgramGame(), true, true, 1, false);
     EXPECT_EQ(Number(), FormatNumber(777 * 888, 13));
-    EXPECT_EQ(MainGame.Opt(117), 0);
-    EXPECT_EQ(FilaPiles[0] + FilaPiles[1] + FilaPiles[2] + FilaPiles[3], table);
+    EXPECT_EQ(ProgramGame().Options.Opt(117), 0);
+    EXPECT_EQ(ProgramGame().FilaPiles[0] + ProgramGame().FilaPiles[1] + ProgramGame().FilaPiles[2] +
+                  ProgramGame().FilaPiles[3],
+              table);
     EXPECT_EQ(TableCards(), 52);
     EXPECT_EQ(hookCalls, 1);  // the loaded rules were restored, not reloaded
 }
 
 TEST_F(NewGame, StartResetsThePerGameState) {
-    for (int o : {88, 89, 91, 99, 110, 112, 113, 114, 117}) MainGame.SetOpt(o, 3);
-    MainGame.SetOpt(116, 1);
+    for (int o : {88, 89, 91, 99, 110, 112, 113, 114, 117}) ProgramGame().Options.SetOpt(o, 3);
+    ProgramGame().Options.SetOpt(116, 1);
     ProgramGame().RunningCount = 9;
     SetParameter(138, 1, "1");
     SetParameter(139, 1, "1");
-    SetFlag(flag::kFinished, true);
+    SetFlag(ProgramGame(), flag::kFinished, true);
     StartGame(ProgramGame(), true, false, 1, false);
-    for (int o : {88, 89, 91, 99, 110, 112, 113, 114, 117}) EXPECT_EQ(MainGame.Opt(o), 0) << o;
-    EXPECT_EQ(MainGame.Opt(116), -1);
+    for (int o : {88, 89, 91, 99, 110, 112, 113, 114, 117})
+        EXPECT_EQ(ProgramGame().Options.Opt(o), 0) << o;
+    EXPECT_EQ(ProgramGame().Options.Opt(116), -1);
     EXPECT_EQ(ProgramGame().RunningCount, 0);
     EXPECT_EQ(GetParameter(138, 1), "0");
     EXPECT_EQ(GetParameter(139, 1), "0");
-    EXPECT_FALSE(Flag(flag::kFinished));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kFinished));
 }
 
 TEST_F(NewGame, DrawingFollowsTheSwitches) {
@@ -253,34 +259,34 @@ TEST_F(NewGame, AutoplayRunsAfterAPause) {
 
 TEST_F(NewGame, GoalKind44RunsTheWinTestAtOnce) {
     LoadGame(ProgramGame());
-    GameRules[51] = 44;
+    ProgramGame().GameRules[51] = 44;
     SaveRuleBases(ProgramGame());
-    SetFlag(flag::kFinished, true);
+    SetFlag(ProgramGame(), flag::kFinished, true);
     StartGame(ProgramGame(), true, true, 1, false);
     // That goal kind's win test never holds, so play goes on.
-    EXPECT_FALSE(Flag(flag::kFinished));
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kFinished));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_FALSE(fx.window.Saw("play off"));
 }
 
 TEST_F(NewGame, LoadGameResetsAnchorsBeforeTheHook) {
     SetParameter(pos::kGameId, 4, "201");
-    GameRules[100] = 5;
-    MainGame.SetDestLeft(0, 40);
+    ProgramGame().GameRules[100] = 5;
+    ProgramGame().Options.SetDestLeft(0, 40);
     ProgramGame().FilaLeft[3] = 40;
     int destLeftInHook = 0;
     int filaLeftInHook = 0;
     int pilesInHook = 0;
     setUp.run = [&] {
-        destLeftInHook = MainGame.DestLeft(0);
+        destLeftInHook = ProgramGame().Options.DestLeft(0);
         filaLeftInHook = ProgramGame().FilaLeft[3];
-        pilesInHook = GameRules[368];
+        pilesInHook = ProgramGame().GameRules[368];
     };
     LoadGame(ProgramGame());
     EXPECT_EQ(destLeftInHook, kOffDest);
     EXPECT_EQ(filaLeftInHook, kOffFila);
     EXPECT_EQ(pilesInHook, 2);
-    EXPECT_EQ(GameRules[100], 0);
+    EXPECT_EQ(ProgramGame().GameRules[100], 0);
     EXPECT_EQ(fx.window.events, (Log{"menus demo=1 save=1", "undo captions"}));
 
     SetParameter(pos::kGameId, 4, "7");
@@ -304,7 +310,7 @@ TEST_F(NewGame, OpeningTheSameGameForTheSamePlayerDoesNothing) {
 
 TEST_F(NewGame, OpeningAnotherGameLoadsAndDealsIt) {
     NewGameCommand(ProgramGame());
-    MainGame.SetOpt(74, 1);
+    ProgramGame().Options.SetOpt(74, 1);
     fx.window.knowsTree = true;
     fx.window.treeNum = -30;
     fx.window.treePos = 12;
@@ -316,10 +322,10 @@ TEST_F(NewGame, OpeningAnotherGameLoadsAndDealsIt) {
     EXPECT_EQ(GetParameter(pos::kGameName, 50), "Two Rows");
     EXPECT_EQ(GetParameter(112, 4), "0000");
     EXPECT_EQ(GetParameter(116, 4), "0000");
-    EXPECT_EQ(MainGame.Opt(74), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(74), 0);
     EXPECT_EQ(hookCalls, 2);
-    EXPECT_EQ(SlotCount(FilaPiles[0]), 26);
-    EXPECT_TRUE(FilaPiles[2].empty());
+    EXPECT_EQ(SlotCount(ProgramGame().FilaPiles[0]), 26);
+    EXPECT_TRUE(ProgramGame().FilaPiles[2].empty());
     EXPECT_EQ(Number(), "0000000000121");
     EXPECT_EQ(fx.window.captions.back(), "Brindlewick 2003 3.1  [Two Rows]  [0000000000121]");
     EXPECT_TRUE(fx.window.Saw("play on bookmark=1"));
@@ -338,7 +344,7 @@ TEST_F(NewGame, OpeningWithoutRememberingWritesNothing) {
 
 TEST_F(NewGame, AnotherPlayerKeepsTheGameButStartsAgain) {
     NewGameCommand(ProgramGame());
-    MainGame.SetOpt(77, 1);  // the suite's caption shows the player
+    ProgramGame().Options.SetOpt(77, 1);  // the suite's caption shows the player
     fx.window.events.clear();
     fx.dialogs.answers = {false};
     EXPECT_FALSE(OpenGame(ProgramGame(), 7, "Four Rows", kNewGameNumber, false, "Ann"));
@@ -357,7 +363,7 @@ TEST_F(NewGame, OpeningEnablesTheCommandsAndAppliesThePerGameAutoplay) {
     EXPECT_TRUE(OpenGame(ProgramGame(), 201, "Two Rows", kNewGameNumber, false, "Player 1"));
     EXPECT_TRUE(fx.window.Saw("commands on"));
 
-    MainGame.SetOpt(105, 2);
+    ProgramGame().Options.SetOpt(105, 2);
     SetAutoplaySwitch(ProgramGame(), true);
     std::string games(210, 'Y');
     games[7] = 'N';
@@ -370,7 +376,7 @@ TEST_F(NewGame, OpeningEnablesTheCommandsAndAppliesThePerGameAutoplay) {
 
 TEST_F(NewGame, TitleIsSetOnlyWhenItChanges) {
     SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");
-    SetFlag(flag::kInProgress, true);
+    SetFlag(ProgramGame(), flag::kInProgress, true);
     UpdateTitle(ProgramGame());
     UpdateTitle(ProgramGame());
     EXPECT_EQ(fx.window.captions, Log{"Brindlewick 2003 3.1  [Memory-Up (6x4)]"});
@@ -378,7 +384,7 @@ TEST_F(NewGame, TitleIsSetOnlyWhenItChanges) {
     UpdateTitle(ProgramGame());
     EXPECT_EQ(fx.window.captions.back(),
               "Brindlewick 2003 3.1  [Memory-Up (6x4)]  [0000000004711]");
-    MainGame.SetOpt(77, 1);
+    ProgramGame().Options.SetOpt(77, 1);
     UpdateTitle(ProgramGame());
     EXPECT_EQ(fx.window.captions.back(),
               "Quillory 2004 6.2  [Memory-Up (6x4)]  [Player 1]  [0000000004711]");

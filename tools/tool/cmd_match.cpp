@@ -101,7 +101,7 @@ int Run(const Args& args) {
         return UsageError("no game " + args[0] +
                           " in the catalogue (brindlewick-tool games lists them)");
     LoadGameRules(ProgramGame(), static_cast<int>(id));
-    if (!IsMatchGoal(Rule(rule::kGoalKind)))
+    if (!IsMatchGoal(Rule(ProgramGame(), rule::kGoalKind)))
         return UsageError("game " + args[0] +
                           " is not a pairing game: matches are played in \"Pairs\" and "
                           "\"Concentration\" games");

@@ -155,7 +155,7 @@ int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptio
                   << "; it takes " << window.width() << " x " << window.height() << "\n";
         return 1;
     }
-    if (!take.opened || !Flag(flag::kInProgress)) {
+    if (!take.opened || !Flag(ProgramGame(), flag::kInProgress)) {
         std::cerr << "brindlewick-tool: game " << gameId << " could not be dealt\n";
         return 1;
     }
