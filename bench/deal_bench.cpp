@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/deal.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
@@ -10,11 +11,12 @@ namespace {
 
 void SetUpGame(int cards) {
     ResetGameState(ProgramGame());
-    GameRules[371] = static_cast<int16_t>(cards);
-    GameRules[368] = 5;
-    GameRules[34] = cards == 104 ? 12 : 0;
-    for (int i = 0; i < 5; ++i) GameRules[375 + i] = static_cast<int16_t>(cards == 104 ? 8 : 10);
-    GameRules[372] = 2;
+    ProgramGame().GameRules[371] = static_cast<int16_t>(cards);
+    ProgramGame().GameRules[368] = 5;
+    ProgramGame().GameRules[34] = cards == 104 ? 12 : 0;
+    for (int i = 0; i < 5; ++i)
+        ProgramGame().GameRules[375 + i] = static_cast<int16_t>(cards == 104 ? 8 : 10);
+    ProgramGame().GameRules[372] = 2;
 }
 
 void BuildAndDeal(benchmark::State& state) {
@@ -22,9 +24,9 @@ void BuildAndDeal(benchmark::State& state) {
     long long n = 0;
     for (auto _ : state) {
         SetParameter(pos::kGameNumber, 15, FormatNumber(n++ * 7919, 13));
-        ClearPiles(false, true);
-        DealGame();
-        benchmark::DoNotOptimize(FilaPiles[0].data());
+        ClearPiles(ProgramGame(), false, true);
+        DealGame(ProgramGame());
+        benchmark::DoNotOptimize(ProgramGame().FilaPiles[0].data());
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -33,7 +35,8 @@ BENCHMARK(BuildAndDeal)->Arg(52)->Arg(104);
 void BuildPackOnly(benchmark::State& state) {
     SetUpGame(static_cast<int>(state.range(0)));
     long long n = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(BuildPackFor(FormatNumber(n++ * 7919, 13)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildPackFor(ProgramGame(), FormatNumber(n++ * 7919, 13)));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BuildPackOnly)->Arg(52)->Arg(104);

@@ -14,19 +14,19 @@ struct Setup {
 };
 
 void Apply(const Setup& s) {
-    bw::GameRules.fill(0);
+    bw::ProgramGame().GameRules.fill(0);
     auto put = [](int styleRule, int rowRule, int countRule, const int(&g)[3]) {
-        bw::GameRules[static_cast<size_t>(rowRule)] = static_cast<int16_t>(g[0]);
-        bw::GameRules[static_cast<size_t>(styleRule)] = static_cast<int16_t>(g[1]);
-        bw::GameRules[static_cast<size_t>(countRule)] = static_cast<int16_t>(g[2]);
+        bw::ProgramGame().GameRules[static_cast<size_t>(rowRule)] = static_cast<int16_t>(g[0]);
+        bw::ProgramGame().GameRules[static_cast<size_t>(styleRule)] = static_cast<int16_t>(g[1]);
+        bw::ProgramGame().GameRules[static_cast<size_t>(countRule)] = static_cast<int16_t>(g[2]);
     };
     put(355, 356, 366, s.stock);
     put(357, 358, 367, s.dest);
     put(359, 360, 368, s.tableau);
     put(362, 363, 369, s.reserve);
-    bw::GameRules[9] = 1;
-    bw::GameRules[10] = 1;
-    bw::GameRules[361] = 4;
+    bw::ProgramGame().GameRules[9] = 1;
+    bw::ProgramGame().GameRules[10] = 1;
+    bw::ProgramGame().GameRules[361] = 4;
 }
 
 const Setup kSetups[] = {

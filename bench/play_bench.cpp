@@ -102,7 +102,8 @@ void DealAt1080(int id, CountingWindow& window) {
 
 // The middle of the first card place of tableau row r.
 QPoint PlaceOf(int r) {
-    const bw::CardPoint p = bw::CardSlotPosition(bw::PileName(bw::kFila, r + 1), r, 0);
+    const bw::CardPoint p =
+        bw::CardSlotPosition(bw::ProgramGame(), bw::PileName(bw::kFila, r + 1), r, 0);
     return {p.left + bw::CardWidth / 2, p.top + bw::CardHeight / 2};
 }
 
@@ -128,16 +129,19 @@ void BM_DragFrame(benchmark::State& state) {
     bw::SetModelFaces(true);
     bw::DealTwins();
     auto twinRow = [](int j) {
-        const bw::CardCode twin = bw::BottomCode(bw::DestPiles[static_cast<size_t>(j)]) + 52;
+        const bw::CardCode twin =
+            bw::BottomCode(bw::ProgramGame().DestPiles[static_cast<size_t>(j)]) + 52;
         for (int r = 10; r < 20; ++r)
-            if (bw::BottomCode(bw::FilaPiles[static_cast<size_t>(r)]) == twin) return r;
+            if (bw::BottomCode(bw::ProgramGame().FilaPiles[static_cast<size_t>(r)]) == twin)
+                return r;
         return -1;
     };
     for (int j = 0; j < 9; ++j) {
         if (twinRow(j) >= 0) DragTo(PlaceOf(twinRow(j)), PlaceOf(j));
     }
     int placed = 0;
-    for (int j = 0; j < 9; ++j) placed += bw::FilaPiles[static_cast<size_t>(j)].empty() ? 0 : 1;
+    for (int j = 0; j < 9; ++j)
+        placed += bw::ProgramGame().FilaPiles[static_cast<size_t>(j)].empty() ? 0 : 1;
     const int last = twinRow(9);
     if (placed != 9 || last < 0) {
         state.SkipWithError("the twins could not be dragged to their places");
@@ -148,7 +152,7 @@ void BM_DragFrame(benchmark::State& state) {
     const QPoint at = PlaceOf(last);
     bw::PointerPress(bw::MouseButton::kLeft, 0, at.x(), at.y());
     bw::PointerMove(at.x() - 40, at.y() - 60);  // the first move draws the image
-    if (bw::MainGame.Opt(94) == 0) {
+    if (bw::ProgramGame().Options.Opt(94) == 0) {
         state.SkipWithError("the last twin was not picked up");
         bw::WindowCanvas() = nullptr;
         ports = saved;
@@ -219,7 +223,7 @@ void BM_FlyCardStep(benchmark::State& state) {
     DealAt1080(202, window);
     ports.waits = &waits;
     bw::SetParameter(74, 2, "10");  // "Speed_Move_Card": every step waits
-    const bw::CardCode card = bw::BottomCode(bw::FilaPiles[0]);
+    const bw::CardCode card = bw::BottomCode(bw::ProgramGame().FilaPiles[0]);
     const int x0 = 20, y0 = 80, x1 = kWidth - bw::CardWidth - 40, y1 = 900;
     long long flights = 0;
     for (auto _ : state) {
@@ -242,24 +246,25 @@ BENCHMARK(BM_FlyCardStep)->Unit(benchmark::kMicrosecond);
 void FillTable(int steps) {
     bw::ResetGameState(bw::ProgramGame());
     bw::FillCardRegister(bw::ProgramGame());
-    bw::GameRules[367] = 16;
-    bw::GameRules[368] = 40;
-    bw::GameRules[369] = 10;
+    bw::ProgramGame().GameRules[367] = 16;
+    bw::ProgramGame().GameRules[368] = 40;
+    bw::ProgramGame().GameRules[369] = 10;
     auto fill = [](bw::PileList& list, int cardsPerPile, int& next) {
         for (std::string& pile : list) {
             pile.clear();
             for (int k = 0; k < cardsPerPile; ++k) {
                 pile += bw::FormatCode(next % 108 + 1);
-                bw::SetFaceFlag(next % 108 + 1, next % 3 ? '1' : '0');
+                bw::SetFaceFlag(bw::ProgramGame().CardRegister, next % 108 + 1,
+                                next % 3 ? '1' : '0');
                 ++next;
             }
         }
     };
     int next = 0;
-    fill(bw::MazzoPiles, 20, next);
-    fill(bw::DestPiles, 13, next);
-    fill(bw::FilaPiles, 12, next);
-    fill(bw::AppoggPiles, 4, next);
+    fill(bw::ProgramGame().MazzoPiles, 20, next);
+    fill(bw::ProgramGame().DestPiles, 13, next);
+    fill(bw::ProgramGame().FilaPiles, 12, next);
+    fill(bw::ProgramGame().AppoggPiles, 4, next);
     bw::ClearHistory(bw::ProgramGame(), true);
     for (int i = 0; i < steps; ++i) bw::RecordStep(bw::ProgramGame(), 1);
 }

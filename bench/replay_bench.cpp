@@ -5,6 +5,7 @@
 #include "app/game_preview.h"
 #include "app/replay_viewer.h"
 #include "bench_app.h"
+#include "core/game.h"
 #include "core/state.h"
 #include "storage/catalogue.h"
 
@@ -18,8 +19,11 @@ bw::TurnRecord FiftyTurns() {
     std::vector<bw::TurnCard> grid;
     bw::RenderPreviewDeal(kGame, kDeal, QSize(640, 440), 0xFF000000, [&] {
         for (int r = 0; r < 4; ++r)
-            for (int s = 0; s < bw::SlotCount(bw::FilaPiles[static_cast<size_t>(r)]); ++s)
-                grid.push_back({bw::SlotCode(bw::FilaPiles[static_cast<size_t>(r)], s), r, s, 0});
+            for (int s = 0; s < bw::SlotCount(bw::ProgramGame().FilaPiles[static_cast<size_t>(r)]);
+                 ++s)
+                grid.push_back(
+                    {bw::SlotCode(bw::ProgramGame().FilaPiles[static_cast<size_t>(r)], s), r, s,
+                     0});
         return false;
     });
     bw::TurnRecord record{kDeal, 37, {}};

@@ -94,14 +94,14 @@ struct PreviewState::Saved {
 PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber)
     : saved_(std::make_unique<Saved>()) {
     Saved& s = *saved_;
-    s.mazzo = MazzoPiles;
-    s.fila = FilaPiles;
-    s.dest = DestPiles;
-    s.appogg = AppoggPiles;
+    s.mazzo = ProgramGame().MazzoPiles;
+    s.fila = ProgramGame().FilaPiles;
+    s.dest = ProgramGame().DestPiles;
+    s.appogg = ProgramGame().AppoggPiles;
     s.savedPiles = ProgramGame().SavedPiles;
     s.cardRegister = ProgramGame().CardRegister;
-    s.rules = GameRules;
-    s.options = MainGame.Options();
+    s.rules = ProgramGame().GameRules;
+    s.options = ProgramGame().Options;
     s.filaLeft = ProgramGame().FilaLeft;
     s.filaTop = ProgramGame().FilaTop;
     s.flags = ProgramGame().GameFlags;
@@ -127,10 +127,11 @@ PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber
     if (column < 0) return;
     // The rule bases of the running game are kept apart from GameRules, so
     // the column is loaded without LoadGameRules.
-    LoadRuleColumn(ProgramFile("GAMES.DAT"), column, GameRules);
-    if (Rule(rule::kPackCards) <= 0) return;
+    LoadRuleColumn(ProgramFile("GAMES.DAT"), column, ProgramGame().GameRules);
+    if (Rule(ProgramGame(), rule::kPackCards) <= 0) return;
 
-    for (auto* list : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles})
+    for (auto* list : {&ProgramGame().MazzoPiles, &ProgramGame().FilaPiles,
+                       &ProgramGame().DestPiles, &ProgramGame().AppoggPiles})
         for (auto& pile : *list) pile.clear();
     FillCardRegister(ProgramGame());
     // The small cards of the library's faces and backs, whatever the player's
@@ -140,8 +141,8 @@ PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber
     SetParameter(field::kOwnCardSet, "N");
     CardSizeForLetter(kPreviewCardSize, CardWidth, CardHeight);
     ResetPileAnchors(ProgramGame());
-    MainGame.SetOpt(opt::kPreview, 1);
-    MainGame.SetOpt(opt::kSuitModeLoaded, Rule(rule::kSuitMode));
+    ProgramGame().Options.SetOpt(opt::kPreview, 1);
+    ProgramGame().Options.SetOpt(opt::kSuitModeLoaded, Rule(ProgramGame(), rule::kSuitMode));
     SetOverlapOffsets(kPreviewCardSize);
     LayoutInput in;
     ApplyTableRect(PreviewTableRect(size.width(), size.height()), in);
@@ -153,23 +154,23 @@ PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber
     LayOutPiles(in);
 
     SetParameter(field::kGameNumber, dealNumber.empty() ? kPreviewGameNumber : dealNumber);
-    MainGame.SetOpt(opt::kStockPasses, 1);
-    DealGame();
-    SetFlag(flag::kInProgress, true);
-    SetFlag(flag::kFinished, false);
+    ProgramGame().Options.SetOpt(opt::kStockPasses, 1);
+    DealGame(ProgramGame());
+    SetFlag(ProgramGame(), flag::kInProgress, true);
+    SetFlag(ProgramGame(), flag::kFinished, false);
     ok_ = true;
 }
 
 PreviewState::~PreviewState() {
     Saved& s = *saved_;
-    MazzoPiles = s.mazzo;
-    FilaPiles = s.fila;
-    DestPiles = s.dest;
-    AppoggPiles = s.appogg;
+    ProgramGame().MazzoPiles = s.mazzo;
+    ProgramGame().FilaPiles = s.fila;
+    ProgramGame().DestPiles = s.dest;
+    ProgramGame().AppoggPiles = s.appogg;
     ProgramGame().SavedPiles = s.savedPiles;
     ProgramGame().CardRegister = s.cardRegister;
-    GameRules = s.rules;
-    MainGame.Options() = s.options;
+    ProgramGame().GameRules = s.rules;
+    ProgramGame().Options = s.options;
     ProgramGame().FilaLeft = s.filaLeft;
     ProgramGame().FilaTop = s.filaTop;
     ProgramGame().GameFlags = s.flags;

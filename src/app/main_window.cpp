@@ -321,7 +321,7 @@ void TfrmMain::BuildMenus() {
     connect(mnuGame, &QMenu::aboutToShow, this, [this] {
         mnuCopyResult->setEnabled(results_.ResultOf(daily_).has_value());
         // Only the memory games keep their turns.
-        mnuReplay->setEnabled(RecordsTurns(Rule(rule::kGoalKind)));
+        mnuReplay->setEnabled(RecordsTurns(Rule(ProgramGame(), rule::kGoalKind)));
     });
 
     mnuTools = bar->addMenu(MainWindowText::tr("&Tools"));
@@ -572,7 +572,7 @@ bool TfrmMain::FormCreate() {
     imgSfondo->Install();
     // 1-4
     lblTempo->setText(ZeroTimeText());
-    SetFlag(flag::kFirstActivation, true);
+    SetFlag(ProgramGame(), flag::kFirstActivation, true);
     // 6-8
     ResetWindowOptions();
     helpFile_ = ProgramDir() + "quillory.hlp>proc";
@@ -625,7 +625,7 @@ void TfrmMain::RestorePlacement() {
 
 void TfrmMain::showEvent(QShowEvent* event) {
     C_TAdvancedMainForm::showEvent(event);
-    if (Flag(flag::kFirstActivation)) {
+    if (Flag(ProgramGame(), flag::kFirstActivation)) {
         ArrangeBars();
         LayOutTable();
         TableView().RepaintTable(false);
@@ -652,7 +652,8 @@ void TfrmMain::FirstGame() {
         const int id = request.game >= 0 ? request.game : static_cast<int>(stored);
         const std::string name = request.game >= 0 ? request.name : GetParameter(field::kGameName);
         if (!request.number.empty()) SetParameter(field::kGameNumber, request.number);
-        OpenGame(id, name, request.number.empty() ? kNewGameNumber : kStoredGameNumber, false,
+        OpenGame(ProgramGame(), id, name,
+                 request.number.empty() ? kNewGameNumber : kStoredGameNumber, false,
                  GetParameter(field::kPlayer));
         return;
     }
@@ -665,8 +666,8 @@ void TfrmMain::FirstGame() {
         SetGameCommands(ProgramGame(), false);
         return;
     }
-    OpenGame(static_cast<int>(id), GetParameter(field::kGameName), kNewGameNumber, false,
-             GetParameter(field::kPlayer));
+    OpenGame(ProgramGame(), static_cast<int>(id), GetParameter(field::kGameName), kNewGameNumber,
+             false, GetParameter(field::kPlayer));
 }
 
 bool TfrmMain::ResumeGame() {
@@ -698,13 +699,13 @@ bool TfrmMain::ResumeGame() {
     SetParameter(field::kNewGameMarkA, record.newGameMarkA);
     SetParameter(field::kNewGameMarkB, record.newGameMarkB);
     // The game's rules and cards as for a deal, then the game itself on them.
-    LoadGame();
+    LoadGame(ProgramGame());
     if (!GameRulesReadable()) return false;
     Game& game = ProgramGame();
     game = std::move(record.game);
     game.pausedAt = -1;
     game.pointer = PointerState{};
-    if (Flag(flag::kClockRuns)) {
+    if (Flag(ProgramGame(), flag::kClockRuns)) {
         // The clock goes on from the time kept, across midnight as it counts.
         constexpr int64_t kDay = (23 * 3600 + 59 * 60 + 59) * 1000LL;
         int64_t start = platform::MillisecondsOfDay() - game.status.elapsedMs % kDay;
@@ -722,15 +723,17 @@ bool TfrmMain::ResumeGame() {
     ShowAutoplay(status.autoplay);
     SetUndoRedoEnabled(status.undoRedo);
     HistoryChanged();
-    if (Flag(flag::kInProgress)) CommandStates().EnablePlayCommands(Rule(rule::kNoSaving) != 1);
+    if (Flag(ProgramGame(), flag::kInProgress))
+        CommandStates().EnablePlayCommands(Rule(ProgramGame(), rule::kNoSaving) != 1);
     TableView().PaintEmptyTable();
     TableView().RepaintTable(false);
     return true;
 }
 
 bool TfrmMain::KeepGameForResume() {
-    const bool unfinished = Flag(flag::kInProgress) && !Flag(flag::kFinished) &&
-                            Rule(rule::kPackCards) != 0 && !Flag(flag::kWinAnimation);
+    const bool unfinished =
+        Flag(ProgramGame(), flag::kInProgress) && !Flag(ProgramGame(), flag::kFinished) &&
+        Rule(ProgramGame(), rule::kPackCards) != 0 && !Flag(ProgramGame(), flag::kWinAnimation);
     if (!unfinished || !ResumeWanted()) {
         RemoveResumeFile();  // a game ended or not kept is never continued
         return false;
@@ -747,8 +750,8 @@ bool TfrmMain::KeepGameForResume() {
 }
 
 void TfrmMain::Activated() {
-    if (Flag(flag::kFirstActivation)) {
-        SetFlag(flag::kFirstActivation, false);
+    if (Flag(ProgramGame(), flag::kFirstActivation)) {
+        SetFlag(ProgramGame(), flag::kFirstActivation, false);
         UpdateCaption();
         ArrangeBars();
         repaint();
@@ -823,7 +826,7 @@ void TfrmMain::PlacePlayerName() {
 }
 
 void TfrmMain::UpdateCaption() {
-    SetCaption(TitleText());
+    SetCaption(TitleText(ProgramGame()));
 }
 
 void TfrmMain::EnableGameCommands(bool on) {
@@ -846,7 +849,8 @@ void TfrmMain::HistoryChanged() {
     // A match has no undo: a seat would take back what the others saw.
     const bool undo = undoAllowed_ && !MatchInPlay() && UndoOffered();
     const bool redo = undoAllowed_ && !MatchInPlay() && RedoOffered();
-    mnuNewMatch->setEnabled(IsMatchGoal(Rule(rule::kGoalKind)) && mnuNew->isEnabled());
+    mnuNewMatch->setEnabled(IsMatchGoal(Rule(ProgramGame(), rule::kGoalKind)) &&
+                            mnuNew->isEnabled());
     if (mnuUndo->isEnabled() != undo || tbUndo->isEnabled() != undo) {
         for (QToolButton* b : {tbUndo, tbUndo1}) b->setEnabled(undo);
         mnuUndo->setEnabled(undo);
@@ -1081,7 +1085,7 @@ void TfrmMain::SetScorePanel(bool on, bool fromMenu) {
 int TfrmMain::BarWidth() const {
     // Before the first activation a maximised window may not have its final
     // size yet; the bars are laid out for the whole screen then.
-    if (Flag(flag::kFirstActivation) && (windowState() & Qt::WindowMaximized))
+    if (Flag(ProgramGame(), flag::kFirstActivation) && (windowState() & Qt::WindowMaximized))
         return Screen().Width() + 8;
     return width();
 }
@@ -1103,7 +1107,7 @@ TableRect TfrmMain::TableArea() const {
 void TfrmMain::LayOutTable() {
     // The places move: the frame waits for the next arrow key.
     ::bw::HideFocusFrame();
-    if (Rule(rule::kPackCards) == 0) return;
+    if (Rule(ProgramGame(), rule::kPackCards) == 0) return;
     LayoutInput in;
     ApplyTableRect(TableArea(), in);
     in.cardWidth = CardWidth;
@@ -1137,7 +1141,9 @@ void TfrmMain::KeepCardsReachable() {
     // cards stick out (the layout then has room at the smallest size), as
     // far as the screen allows; a new game starts from the window's own
     // minimum again.
-    if (Rule(rule::kPackCards) == 0 || isMaximized() || isFullScreen() || TableHoldsPiles()) return;
+    if (Rule(ProgramGame(), rule::kPackCards) == 0 || isMaximized() || isFullScreen() ||
+        TableHoldsPiles())
+        return;
     const QRect extent = TableExtent();
     const TableRect area = TableArea();
     const int bottom = pnlStatusBar->isHidden() ? area.bottom + 1 : pnlStatusBar->y();
@@ -1212,7 +1218,7 @@ void TfrmMain::ArrangeBars() {
 
 void TfrmMain::HandleResize() {
     imgSfondo->setGeometry(central_->rect());
-    if (!Flag(flag::kFirstActivation)) ArrangeBars();
+    if (!Flag(ProgramGame(), flag::kFirstActivation)) ArrangeBars();
     // The table spans the screen (its background fades over that height),
     // but only the part under the window is ever shown.
     FitTableBitmaps(Screen().Width() + 30, Screen().Height() + 30, imgSfondo->size());
@@ -1221,7 +1227,7 @@ void TfrmMain::HandleResize() {
                                   kStatusHeight);
     // A table too small for the cards takes smaller ones, and a larger
     // table gives the chosen size back.
-    if (Rule(rule::kPackCards) != 0) FitCardsToTable();
+    if (Rule(ProgramGame(), rule::kPackCards) != 0) FitCardsToTable();
     LayOutTable();
     KeepCardsReachable();
     // The background follows the table's size (a fade runs to its bottom),
@@ -1244,7 +1250,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 // Commands
 
 void TfrmMain::mnuNewClick() {
-    NewGameCommand();
+    NewGameCommand(ProgramGame());
 }
 
 void TfrmMain::mnuOpenClick() {
@@ -1257,11 +1263,11 @@ void TfrmMain::mnuOpenClick() {
 void TfrmMain::mnuAutoplayClick() {
     // A tool button has toggled itself already; the command decides.
     SetAutoplayButtons(mnuAutoplay->isChecked());
-    AutoplayCommand();
+    AutoplayCommand(ProgramGame());
 }
 
 void TfrmMain::mnuRestartClick() {
-    RestartDealCommand();
+    RestartDealCommand(ProgramGame());
 }
 
 void TfrmMain::mnuNewMatchClick() {
@@ -1271,7 +1277,7 @@ void TfrmMain::mnuNewMatchClick() {
 void TfrmMain::mnuDealNumberClick() {
     const auto number = AskDealNumber(GetParameter(field::kGameName),
                                       GameNumberDigits(GetParameter(field::kGameNumber)), this);
-    if (number) PlayDealNumber(*number);
+    if (number) PlayDealNumber(ProgramGame(), *number);
 }
 
 void TfrmMain::mnuCopyDealClick() {
@@ -1289,7 +1295,7 @@ void TfrmMain::mnuDailyDealClick() {
     const DailyDeal deal{static_cast<int>(ParameterInt(field::kGameId, 0)), *number,
                          GetParameter(field::kGameName),
                          today.toString(QStringLiteral("yyyy-MM-dd")).toStdString()};
-    if (!PlayDealNumber(*number)) return;
+    if (!PlayDealNumber(ProgramGame(), *number)) return;
     daily_ = deal;
     results_.Watch(deal);
 }
@@ -1446,23 +1452,23 @@ bool TfrmMain::CloseQuery() {
     WriteWindowPlacement(placement);
 
     bool allowed = true;
-    if (Flag(flag::kWinAnimation)) {
+    if (Flag(ProgramGame(), flag::kWinAnimation)) {
         // Leaving during the winning show only stops the show.
         StopWinningAnimation();
-        MainGame.SetOpt(opt::kCloseAsked, 1);
+        ProgramGame().Options.SetOpt(opt::kCloseAsked, 1);
         allowed = false;
     } else if (ReadPreference(key::kConfirmQuit, "N") != "N") {
         allowed = Dialogs().Confirm(
             ExpandPlaceholders(MainWindowText::tr("Exit [Program]?").toStdString()));
-        if (!allowed) MainGame.SetOpt(opt::kCloseAsked, 0);
+        if (!allowed) ProgramGame().Options.SetOpt(opt::kCloseAsked, 0);
     }
-    if (!allowed) SetFlag(flag::kCloseRefused, false);
+    if (!allowed) SetFlag(ProgramGame(), flag::kCloseRefused, false);
     return allowed;
 }
 
 void TfrmMain::FormClose() {
     if (match_) match_->Quit();  // a match is not kept to resume alone
-    if (!KeepGameForResume()) EndGame();
+    if (!KeepGameForResume()) EndGame(ProgramGame());
     repaint();
     hide();
     StopEventSound();

@@ -175,7 +175,7 @@ bool MatchController::TableLocked() const {
 }
 
 void MatchController::NewMatchCommand() {
-    if (!IsMatchGoal(Rule(rule::kGoalKind)) || busy_) return;
+    if (!IsMatchGoal(Rule(ProgramGame(), rule::kGoalKind)) || busy_) return;
     std::vector<std::string> players = LoadPlayerNames();
     const std::string current = GetParameter(field::kPlayer);
     if (!current.empty() && std::find(players.begin(), players.end(), current) == players.end())
@@ -183,13 +183,14 @@ void MatchController::NewMatchCommand() {
     TfrmNewMatch dialog(players, current, host_->window());
     if (dialog.exec() != QDialog::Accepted) return;
     const std::vector<SeatChoice> seats = dialog.Seats();
-    if (!ConfirmQuit()) return;
-    EndGame();  // a match still on ends here unrecorded, a solo game as a new deal ends it
+    if (!ConfirmQuit(ProgramGame())) return;
+    EndGame(
+        ProgramGame());  // a match still on ends here unrecorded, a solo game as a new deal ends it
     Drop();
     dealing_ = true;
-    StartGame(true, true, kNewGameNumber, false);
+    StartGame(ProgramGame(), true, true, kNewGameNumber, false);
     dealing_ = false;
-    if (Flag(flag::kInProgress)) Start(seats);
+    if (Flag(ProgramGame(), flag::kInProgress)) Start(seats);
 }
 
 void MatchController::Start(const std::vector<SeatChoice>& seats) {
@@ -281,7 +282,7 @@ void MatchController::ShowSeats() {
 
 void MatchController::AfterPlay() {
     if (!play_ || busy_) return;
-    if (play_->Over() || !Flag(flag::kInProgress)) {
+    if (play_->Over() || !Flag(ProgramGame(), flag::kInProgress)) {
         Finish();
         return;
     }
@@ -290,7 +291,7 @@ void MatchController::AfterPlay() {
 }
 
 void MatchController::ComputerStep() {
-    if (!play_ || !play_->ComputerToPlay() || !Flag(flag::kInProgress)) return;
+    if (!play_ || !play_->ComputerToPlay() || !Flag(ProgramGame(), flag::kInProgress)) return;
     busy_ = true;
     const CardCode card = play_->ComputerCard();
     const bool turned = card >= 1 && play_->Turn(card).turned;
@@ -306,7 +307,7 @@ void MatchController::Finish() {
     if (!play_) return;
     computer_.stop();
     // The last pair ended the game through the match-aware game end.
-    if (Flag(flag::kInProgress)) EndGame();
+    if (Flag(ProgramGame(), flag::kInProgress)) EndGame(ProgramGame());
     const MatchState result = play_->state();
     const std::vector<int> leaders = MatchLeaders(result);
     const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
@@ -347,7 +348,7 @@ bool MatchController::Escape() {
     // Asked whatever the quit preference says: Escape is easily hit, and a
     // match is several people's game.
     if (busy_ || !Dialogs().Confirm(BW_TR_NOOP("Messages", "Quit this game?"))) return true;
-    EndGame();
+    EndGame(ProgramGame());
     Drop();
     StatusDisplay().ShowStatusText(std::string());
     return true;
@@ -355,7 +356,7 @@ bool MatchController::Escape() {
 
 void MatchController::Quit() {
     if (!play_) return;
-    EndGame();
+    EndGame(ProgramGame());
     Drop();
 }
 

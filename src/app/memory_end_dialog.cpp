@@ -14,6 +14,7 @@
 #include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/cards.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/ports.h"
@@ -177,15 +178,15 @@ QRect CardsOnScreen(QMainWindow* main) {
     auto add = [&](int left, int top) {
         if (OnTable(left) && OnTable(top)) area |= QRect(left, top, CardWidth + s, CardHeight + s);
     };
-    for (int i = 0; i < RuleCount(rule::kDests, 16); ++i)
-        if (!DestPiles[static_cast<size_t>(i)].empty())
-            add(MainGame.DestLeft(i), MainGame.DestTop(i));
-    for (int r = 0; r < RuleCount(rule::kFilas, 40); ++r) {
-        const std::string& row = FilaPiles[static_cast<size_t>(r)];
+    for (int i = 0; i < RuleCount(ProgramGame(), rule::kDests, 16); ++i)
+        if (!ProgramGame().DestPiles[static_cast<size_t>(i)].empty())
+            add(ProgramGame().Options.DestLeft(i), ProgramGame().Options.DestTop(i));
+    for (int r = 0; r < RuleCount(ProgramGame(), rule::kFilas, 40); ++r) {
+        const std::string& row = ProgramGame().FilaPiles[static_cast<size_t>(r)];
         const std::string name = "Fila" + std::to_string(r + 1);
         for (int k = 0; k < SlotCount(row); ++k) {
             if (SlotCode(row, k) < 1) continue;
-            const CardPoint p = CardSlotPosition(name, r, k);
+            const CardPoint p = CardSlotPosition(ProgramGame(), name, r, k);
             add(p.left, p.top);
         }
     }
@@ -317,15 +318,15 @@ void TfrmMemoryEnd::FormCreate() {
 }
 
 bool TfrmMemoryEnd::Prepare(bool won) {
-    const int kind = Rule(rule::kGoalKind);
+    const int kind = Rule(ProgramGame(), rule::kGoalKind);
     if (kind < 36 || kind > 39) return false;
     won_ = won;
     setWindowTitle(won ? MemoryEndText::tr("Game Won") : MemoryEndText::tr("Game Lost"));
 
-    const int misses = MainGame.Opt(opt::kMisses);
-    const QString toWin = Num(Rule(rule::kScoreToWin)) + QStringLiteral(")");
+    const int misses = ProgramGame().Options.Opt(opt::kMisses);
+    const QString toWin = Num(Rule(ProgramGame(), rule::kScoreToWin)) + QStringLiteral(")");
     const QString total = QString::fromStdString(GetParameter(field::kScore));
-    const long long pairs = static_cast<long long>(MazzoPiles[2].size() / 6);
+    const long long pairs = static_cast<long long>(ProgramGame().MazzoPiles[2].size() / 6);
 
     switch (kind) {
         case 37: {  // MemoryEndText::tr("Pairs")
@@ -333,7 +334,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
             lblMatches->setText(Num(pairs));
             lblMisses->setText(Num(misses));
             lblScoreToWin->setText(toWin);
-            switch (Rule(rule::kFilas)) {
+            switch (Rule(ProgramGame(), rule::kFilas)) {
                 case 3: grbGrid->setTitle(MemoryEndText::tr("Grid: 4 x 3")); break;
                 case 4: grbGrid->setTitle(MemoryEndText::tr("Grid: 6 x 4")); break;
                 case 5: grbGrid->setTitle(MemoryEndText::tr("Grid: 8 x 5")); break;
@@ -347,7 +348,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
         }
         case 36: {  // "Ace-To-King"
             Notebook1->setCurrentIndex(1);
-            lblMatchesSequence->setText(Num(RecordedRunLength()));
+            lblMatchesSequence->setText(Num(RecordedRunLength(ProgramGame())));
             lblMissesSequence->setText(Num(misses));
             lblTotMatchesSequence->setText(
                 Num(IntOf(lblMatchesSequence) * static_cast<long long>(IntOf(lblEachSequence))));
@@ -358,7 +359,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
         }
         case 38: {  // "Forget me not"
             Notebook1->setCurrentIndex(2);
-            const int matches = TwinMatchCount();
+            const int matches = TwinMatchCount(ProgramGame());
             lblMatchesFmn->setText(Num(matches));
             lblMissesFmn->setText(Num(10 - matches));
             lblTotMatchesFmn->setText(
@@ -413,14 +414,14 @@ void TfrmMemoryEnd::done(int result) {
 
 void TfrmMemoryEnd::FormClose() {
     // Closed after the game has already ended: clear the table of its cards.
-    if (Flag(flag::kInProgress)) return;
+    if (Flag(ProgramGame(), flag::kInProgress)) return;
     // The window shows again what the report covered as soon as it is gone.
     hide();
     TableView().PaintEmptyTable();
 }
 
 void ShowMemoryEnd(bool won) {
-    const int kind = Rule(rule::kGoalKind);
+    const int kind = Rule(ProgramGame(), rule::kGoalKind);
     if (kind < 36 || kind > 39) return;
     QMainWindow* main = MainWindow();
     {

@@ -660,7 +660,7 @@ bool OpenGameCommand(QWidget* parent) {
     TfrmOpenGame& form = OpenGameForm(parent);
     const OpenGameChoice c = form.Choice();
     form.ClearConfirmation();
-    return OpenGame(c.id, c.name, kNewGameNumber, true, c.player);
+    return OpenGame(ProgramGame(), c.id, c.name, kNewGameNumber, true, c.player);
 }
 
 }  // namespace bw

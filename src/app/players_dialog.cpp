@@ -194,8 +194,10 @@ void TfrmPlayers::btnDeleteClick() {
 
 void TfrmPlayers::btnSelectClick() {
     PlayersModel::SelectHooks hooks;
-    hooks.confirmQuitGame = [](const std::string& question) { return ConfirmQuit(question); };
-    hooks.endGame = [] { EndGame(); };
+    hooks.confirmQuitGame = [](const std::string& question) {
+        return ConfirmQuit(ProgramGame(), question);
+    };
+    hooks.endGame = [] { EndGame(ProgramGame()); };
     const auto outcome = model_.SelectPlayer(hooks);
     if (outcome == PlayersModel::SelectOutcome::NothingSelected ||
         outcome == PlayersModel::SelectOutcome::Declined)

@@ -35,7 +35,7 @@ const QSize kDrawSize(420, 289);
 constexpr int kSpeedsMs[] = {2000, 1000, 500, 250};
 
 QRect SlotRect(int row, int column) {
-    const CardPoint at = CardSlotPosition(PileName(kFila, row + 1), row, column);
+    const CardPoint at = CardSlotPosition(ProgramGame(), PileName(kFila, row + 1), row, column);
     return {at.left, at.top, CardWidth, CardHeight};
 }
 
@@ -43,8 +43,8 @@ QRect SlotRect(int row, int column) {
 bool DealtAsRecorded(const TurnRecord& record) {
     for (const Turn& t : record.turns)
         for (const TurnCard& c : t.cards)
-            if (c.row < 0 || c.row >= static_cast<int>(FilaPiles.size()) ||
-                SlotCode(FilaPiles[static_cast<size_t>(c.row)], c.column) != c.card)
+            if (c.row < 0 || c.row >= static_cast<int>(ProgramGame().FilaPiles.size()) ||
+                SlotCode(ProgramGame().FilaPiles[static_cast<size_t>(c.row)], c.column) != c.card)
                 return false;
     return true;
 }
@@ -64,15 +64,16 @@ bool Arrange(const TurnRecord& record, int step, const SlipMark* slip, ReplayPic
         }
         if (t.outcome != TurnOutcome::kPair) continue;
         for (const TurnCard& c : t.cards) {
-            FilaPiles[static_cast<size_t>(c.row)].replace(static_cast<size_t>(c.column) * 3, 3,
-                                                          "000");
-            AppendCard(MazzoPiles, 2, c.card, "1");
+            ProgramGame().FilaPiles[static_cast<size_t>(c.row)].replace(
+                static_cast<size_t>(c.column) * 3, 3, "000");
+            AppendCard(ProgramGame(), ProgramGame().MazzoPiles, 2, c.card, "1");
         }
     }
     // An unbroken run of "Ace-To-King" stays face up.
     if (sequence) shownFrom = runStart;
     for (size_t i = shownFrom; i < static_cast<size_t>(step); ++i)
-        for (const TurnCard& c : record.turns[i].cards) SetFaceFlag(c.card, '1');
+        for (const TurnCard& c : record.turns[i].cards)
+            SetFaceFlag(ProgramGame().CardRegister, c.card, '1');
     if (slip) {
         for (const TurnCard& c : record.turns[static_cast<size_t>(step - 1)].cards)
             if (c.card == slip->card) out.shouldBePaired = SlotRect(c.row, c.column);

@@ -35,7 +35,7 @@ bool Exists(const std::string& relative) {
 
 void ResetProgramState(const std::string& programDir) {
     ResetGameState(ProgramGame());
-    MainGame.SetOpt(opt::kEdition, 0);
+    ProgramGame().Options.SetOpt(opt::kEdition, 0);
     Params().Reset();
     SetProgramDir(programDir);
     SetParameter(field::kSettingsFile, "DATA\\Cfg.dat");
@@ -102,28 +102,28 @@ void RemoveStaleTemporaryFiles() {
 }
 
 void FillPileTables() {
-    MazzoPiles.assign(3, std::string());
-    DestPiles.assign(16, std::string());
-    FilaPiles.assign(40, std::string());
-    AppoggPiles.assign(10, std::string());
+    ProgramGame().MazzoPiles.assign(3, std::string());
+    ProgramGame().DestPiles.assign(16, std::string());
+    ProgramGame().FilaPiles.assign(40, std::string());
+    ProgramGame().AppoggPiles.assign(10, std::string());
 }
 
 void ResetWindowOptions() {
-    MainGame.SetOpt(opt::kHeld, 0);
-    MainGame.SetOpt(opt::kHeldTop, 0);
-    MainGame.SetOpt(opt::kAutoplay, 0);
+    ProgramGame().Options.SetOpt(opt::kHeld, 0);
+    ProgramGame().Options.SetOpt(opt::kHeldTop, 0);
+    ProgramGame().Options.SetOpt(opt::kAutoplay, 0);
     for (int f : {flag::kCloseRefused, flag::kInProgress, flag::kClockRuns, flag::kDoubleClick,
                   flag::kWinAnimation, flag::kFinished})
-        SetFlag(f, false);
-    SetFlag(flag::kStockOperation, true);
-    MainGame.SetOpt(opt::kSuitModeLoaded, 4);
+        SetFlag(ProgramGame(), f, false);
+    SetFlag(ProgramGame(), flag::kStockOperation, true);
+    ProgramGame().Options.SetOpt(opt::kSuitModeLoaded, 4);
 }
 
 void ClearStartOptions() {
-    MainGame.SetOpt(opt::kOnce640, 0);
-    MainGame.SetOpt(opt::kOnceSmaller, 0);
-    MainGame.SetOpt(opt::kStockPressed, 0);
-    MainGame.SetOpt(opt::kJokerCaption, -1);
+    ProgramGame().Options.SetOpt(opt::kOnce640, 0);
+    ProgramGame().Options.SetOpt(opt::kOnceSmaller, 0);
+    ProgramGame().Options.SetOpt(opt::kStockPressed, 0);
+    ProgramGame().Options.SetOpt(opt::kJokerCaption, -1);
 }
 
 std::string GamesFilePath() {

@@ -9,6 +9,7 @@
 
 #include "app/table_widget.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/state.h"
 #include "interaction/announce.h"
 #include "interaction/keyboard.h"
@@ -28,9 +29,9 @@ class TableWords {
 // The card shown at a place: the slot's card in a row of side-by-side cards,
 // else the pile's top card.
 CardCode CardAt(const GridPlace& place) {
-    if (place.row < 0 || static_cast<size_t>(place.row) >= FilaPiles.size()) return 0;
-    const std::string& pile = FilaPiles[static_cast<size_t>(place.row)];
-    if (Rule(rule::kTableFamily) == 9)
+    if (place.row < 0 || static_cast<size_t>(place.row) >= ProgramGame().FilaPiles.size()) return 0;
+    const std::string& pile = ProgramGame().FilaPiles[static_cast<size_t>(place.row)];
+    if (Rule(ProgramGame(), rule::kTableFamily) == 9)
         return place.slot < SlotCount(pile) ? SlotCode(pile, place.slot) : 0;
     return TopCode(pile);
 }

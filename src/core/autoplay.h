@@ -7,6 +7,8 @@
 
 namespace bw {
 
+struct Game;
+
 // Which targets AutoMoveCard tries (bits).
 namespace target {
 constexpr int kFoundations = 1;
@@ -19,26 +21,26 @@ constexpr int kForPlayer = 32;  // a move made on the player's behalf
 
 // The menu command "Aut&oplay" and its tool buttons: toggles the switch,
 // runs autoplay when switched on during a game, stores the per-game switch.
-void AutoplayCommand();
+void AutoplayCommand(Game& g);
 // Passes of foundation moves while the switch is on; true when a card moved.
 // Ends the game when a move finished it.
-bool RunAutoplay();
+bool RunAutoplay(Game& g);
 // One pass of the empty-pile fill; true when a card moved.
-bool FillEmptyTableaus();
+bool FillEmptyTableaus(Game& g);
 // Sends a face-up card to the first target of `kinds` that accepts it;
 // (left, top) is where the card is shown (negative: where it lies).
-bool AutoMoveCard(CardCode card, int left, int top, int kinds);
+bool AutoMoveCard(Game& g, CardCode card, int left, int top, int kinds);
 // RunAutoplay, then FillEmptyTableaus and RunAutoplay in turn while
 // RunAutoplay moves something (after a deal or switching autoplay on).
-void RunAutoplayLoop();
+void RunAutoplayLoop(Game& g);
 // After the pointer is released on the table: one fill, then, with the
 // switch on, RunAutoplay and FillEmptyTableaus in turn while cards move.
-void AutoplayAfterRelease();
+void AutoplayAfterRelease(Game& g);
 
 // The per-game switch (option 105 = 2): set the command from the stored
 // value, or store the command's state for the game.
-void ApplyGameAutoplay(int gameId);
-void StoreGameAutoplay(int gameId);
+void ApplyGameAutoplay(Game& g, int gameId);
+void StoreGameAutoplay(Game& g, int gameId);
 
 // The placement test, the move and the refill of autoplay and the fill, and
 // the refill after a removal in goal kind 33: by default CanDropOn,
@@ -46,9 +48,9 @@ void StoreGameAutoplay(int gameId);
 class IAutoplayMoves {
 public:
     virtual ~IAutoplayMoves() = default;
-    virtual bool CanDrop(const std::string& pile, CardCode card);
-    virtual bool Move(int count, const std::string& target);
-    virtual void FillAfterRemoval();
+    virtual bool CanDrop(Game& g, const std::string& pile, CardCode card);
+    virtual bool Move(Game& g, int count, const std::string& target);
+    virtual void FillAfterRemoval(Game& g);
 };
 
 }  // namespace bw

@@ -66,30 +66,30 @@ PileGeometry GeometryOf(const Game& game, const std::string& name, int index) {
     return g;
 }
 
-bool CountsFaceUp(CardCode c, int direction) {
+bool CountsFaceUp(Game& g, CardCode c, int direction) {
     if (c < 1) return direction == 12;
-    return FaceFlag(c) == '1';
+    return FaceFlag(g.CardRegister, c) == '1';
 }
 
 // The step card `c` adds to the card lying on it, as (dx, dy).
-CardPoint StepOf(int kind, int direction, CardCode c) {
-    const bool up = CountsFaceUp(c, direction);
+CardPoint StepOf(Game& g, int kind, int direction, CardCode c) {
+    const bool up = CountsFaceUp(g, c, direction);
     const bool tableau = kind == kFila, dest = kind == kDest, reserve = kind == kAppogg;
     const bool down = (tableau && (direction == 1 || direction == 12)) ||
                       (dest && direction == 1) || (reserve && (direction == 1 || direction == 5));
     if (down) {
-        if (reserve && direction == 5) return {0, Opt(opt::kReserveStep)};
-        return {0, up ? Opt(opt::kUpStepDown) : Opt(opt::kDownStepDown)};
+        if (reserve && direction == 5) return {0, Opt(g, opt::kReserveStep)};
+        return {0, up ? Opt(g, opt::kUpStepDown) : Opt(g, opt::kDownStepDown)};
     }
     const bool right = (tableau && (direction == 2 || direction == 4 || direction == 6)) ||
                        ((dest || reserve) && (direction == 2 || direction == 4));
     if (right) {
-        if (direction == 4) return {CardWidth + Opt(opt::kSideGap), 0};
-        if (direction == 6) return {Opt(opt::kFanUpStep), 0};
-        return {up ? Opt(opt::kUpStepRight) : Opt(opt::kDownStepRight), 0};
+        if (direction == 4) return {CardWidth + Opt(g, opt::kSideGap), 0};
+        if (direction == 6) return {Opt(g, opt::kFanUpStep), 0};
+        return {up ? Opt(g, opt::kUpStepRight) : Opt(g, opt::kDownStepRight), 0};
     }
     if (tableau && direction == 10)
-        return {-(up ? Opt(opt::kUpStepRight) : Opt(opt::kDownStepRight)), 0};
+        return {-(up ? Opt(g, opt::kUpStepRight) : Opt(g, opt::kDownStepRight)), 0};
     return {0, 0};
 }
 
@@ -112,17 +112,17 @@ int PileDirection(const Game& g, const std::string& name, int index) {
     }
 }
 
-int Direction8PerRow() {
-    int perRow = Rule(rule::kRowCards);
+int Direction8PerRow(Game& g) {
+    int perRow = Rule(g, rule::kRowCards);
     if (perRow == -1) {
-        const int pitch = CardWidth + Opt(opt::kColumnGap);
+        const int pitch = CardWidth + Opt(g, opt::kColumnGap);
         perRow = pitch > 0 ? Screen().Width() / pitch : 1;
     }
     return std::max(perRow, 1);
 }
 
-CardPoint CardPositionInPile(const std::string& name, int index, int above, bool nextSlot) {
-    const Game& game = ProgramGame();
+CardPoint CardPositionInPile(Game& game, const std::string& name, int index, int above,
+                             bool nextSlot) {
     const PileGeometry g = GeometryOf(game, name, index);
     if (g.kind == kNoPile) return {};
     CardPoint at = g.start;
@@ -139,20 +139,21 @@ CardPoint CardPositionInPile(const std::string& name, int index, int above, bool
             at.left += k * (CardWidth + 2);
             return at;
         }
-        const int perRow = Direction8PerRow();
+        const int perRow = Direction8PerRow(game);
         const int row = k / perRow;
         int col = k % perRow;
         if (row % 2 == 1) col = perRow - 1 - col;  // every second row runs right to left
-        at.left += col * (CardWidth + Opt(opt::kColumnGap));
-        at.top += row * (CardHeight + Opt(opt::kRowGap));
+        at.left += col * (CardWidth + Opt(game, opt::kColumnGap));
+        at.top += row * (CardHeight + Opt(game, opt::kRowGap));
         return at;
     }
 
     if (g.direction == 7) {
-        if (counted >= 1 && (n >= 2 || above > 0 || nextSlot)) at.top += Opt(opt::kUpStepDown);
+        if (counted >= 1 && (n >= 2 || above > 0 || nextSlot))
+            at.top += Opt(game, opt::kUpStepDown);
     } else {
         for (int j = 0; j < k; ++j) {
-            const CardPoint step = StepOf(g.kind, g.direction, SlotCode(pile, j));
+            const CardPoint step = StepOf(game, g.kind, g.direction, SlotCode(pile, j));
             at.left += step.left;
             at.top += step.top;
         }
@@ -162,30 +163,30 @@ CardPoint CardPositionInPile(const std::string& name, int index, int above, bool
     return at;
 }
 
-int CardTopInPile(const std::string& name, int index, int above, bool nextSlot) {
-    return CardPositionInPile(name, index, above, nextSlot).top;
+int CardTopInPile(Game& g, const std::string& name, int index, int above, bool nextSlot) {
+    return CardPositionInPile(g, name, index, above, nextSlot).top;
 }
 
-int CardLeftInPile(const std::string& name, int index, int above, bool nextSlot) {
-    return CardPositionInPile(name, index, above, nextSlot).left;
+int CardLeftInPile(Game& g, const std::string& name, int index, int above, bool nextSlot) {
+    return CardPositionInPile(g, name, index, above, nextSlot).left;
 }
 
-CardPoint CardSlotPosition(const std::string& name, int index, int k) {
-    const std::string* pile = StockIndexOf(name) >= 0 ? PileByName(name) : nullptr;
+CardPoint CardSlotPosition(Game& g, const std::string& name, int index, int k) {
+    const std::string* pile = StockIndexOf(name) >= 0 ? PileByName(g, name) : nullptr;
     if (!pile) {
         const int kind = PileKindOf(name);
         if (kind == kFila || kind == kDest || kind == kAppogg) {
-            PileList& list = PileListOf(kind);
+            PileList& list = PileListOf(g, kind);
             if (index >= 0 && index < static_cast<int>(list.size()))
                 pile = &list[static_cast<size_t>(index)];
         }
     }
     const int n = pile ? SlotCount(*pile) : 0;
-    return CardPositionInPile(name, index, n - k, true);
+    return CardPositionInPile(g, name, index, n - k, true);
 }
 
-int PileBottomEdge(const std::string& name, int index) {
-    return CardTopInPile(name, index, 0, false) + CardHeight;
+int PileBottomEdge(Game& g, const std::string& name, int index) {
+    return CardTopInPile(g, name, index, 0, false) + CardHeight;
 }
 
 int JitterFor(const Game& g, int pile, int cardIndex) {
@@ -207,31 +208,31 @@ int StackRaiseDepth(int cards, bool preview, int cap) {
 }
 
 namespace {
-bool MoveTo(int leftEntry, int topEntry, int left, int top) {
-    const bool changed = Opt(leftEntry) != left || Opt(topEntry) != top;
-    MainGame.SetOpt(leftEntry, left);
-    MainGame.SetOpt(topEntry, top);
+bool MoveTo(Game& g, int leftEntry, int topEntry, int left, int top) {
+    const bool changed = Opt(g, leftEntry) != left || Opt(g, topEntry) != top;
+    g.Options.SetOpt(leftEntry, left);
+    g.Options.SetOpt(topEntry, top);
     return changed;
 }
 }  // namespace
 
-bool RaiseStockPile(int i, bool preview) {
+bool RaiseStockPile(Game& g, int i, bool preview) {
     if (i < 0 || i > 2) return false;
-    const int baseLeft = Opt(opt::kStockBaseLeft + i), baseTop = Opt(opt::kStockBaseTop + i);
+    const int baseLeft = Opt(g, opt::kStockBaseLeft + i), baseTop = Opt(g, opt::kStockBaseTop + i);
     if (!OnTable(baseLeft) || !OnTable(baseTop)) return false;
     const int d =
-        StackRaiseDepth(SlotCount(MazzoPiles[static_cast<size_t>(i)]), preview, kStockRaiseCap);
-    return MoveTo(56 + i, 60 + i, baseLeft - d, baseTop - d);
+        StackRaiseDepth(SlotCount(g.MazzoPiles[static_cast<size_t>(i)]), preview, kStockRaiseCap);
+    return MoveTo(g, 56 + i, 60 + i, baseLeft - d, baseTop - d);
 }
 
-bool RaiseFoundation(int i, bool preview) {
-    if (i < 0 || i > 15 || Rule(rule::kDestFamily) == 2 || Rule(rule::kDestFamily) == 7)
+bool RaiseFoundation(Game& g, int i, bool preview) {
+    if (i < 0 || i > 15 || Rule(g, rule::kDestFamily) == 2 || Rule(g, rule::kDestFamily) == 7)
         return false;
-    const int baseLeft = Opt(opt::kDestBaseLeft + i), baseTop = Opt(opt::kDestBaseTop + i);
+    const int baseLeft = Opt(g, opt::kDestBaseLeft + i), baseTop = Opt(g, opt::kDestBaseTop + i);
     if (!OnTable(baseLeft) || !OnTable(baseTop)) return false;
-    const int d =
-        StackRaiseDepth(SlotCount(DestPiles[static_cast<size_t>(i)]), preview, kFoundationRaiseCap);
-    return MoveTo(i, 17 + i, baseLeft - d, baseTop - d);
+    const int d = StackRaiseDepth(SlotCount(g.DestPiles[static_cast<size_t>(i)]), preview,
+                                  kFoundationRaiseCap);
+    return MoveTo(g, i, 17 + i, baseLeft - d, baseTop - d);
 }
 
 }  // namespace bw

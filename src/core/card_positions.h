@@ -28,16 +28,16 @@ int PileDirection(const Game& g, const std::string& name, int index);
 // `nextSlot` the place where one more card would go. Card k (0 = bottom) of a
 // pile of n cards is (above = n - k, nextSlot = true). Piles off the table
 // answer their off-table anchor.
-CardPoint CardPositionInPile(const std::string& name, int index, int above, bool nextSlot);
-int CardTopInPile(const std::string& name, int index, int above, bool nextSlot);
-int CardLeftInPile(const std::string& name, int index, int above, bool nextSlot);
+CardPoint CardPositionInPile(Game& g, const std::string& name, int index, int above, bool nextSlot);
+int CardTopInPile(Game& g, const std::string& name, int index, int above, bool nextSlot);
+int CardLeftInPile(Game& g, const std::string& name, int index, int above, bool nextSlot);
 // Card k (0 = bottom) of a pile, holes ("000") included as slots.
-CardPoint CardSlotPosition(const std::string& name, int index, int k);
+CardPoint CardSlotPosition(Game& g, const std::string& name, int index, int k);
 // The window y just below the pile's top card.
-int PileBottomEdge(const std::string& name, int index);
+int PileBottomEdge(Game& g, const std::string& name, int index);
 // Cards per row of table family 8: rule::kRowCards, or as many as fit across
 // the screen when it is -1.
-int Direction8PerRow();
+int Direction8PerRow(Game& g);
 
 // The shift of card `cardIndex` (0 = bottom) of tableau pile `pile` in a
 // downward cascade ("Piles_TT"): the game's offset table, drawn anew for
@@ -52,7 +52,7 @@ int StackRaiseDepth(int cards, bool preview, int cap = kStockRaiseCap);
 // position, its base position (option entries 123-129, 135-167) less the
 // depth in both directions. True when the position changed. Foundations
 // whose direction (rule::kDestFamily) is 2 or 7 are never raised.
-bool RaiseStockPile(int i, bool preview);
-bool RaiseFoundation(int i, bool preview);
+bool RaiseStockPile(Game& g, int i, bool preview);
+bool RaiseFoundation(Game& g, int i, bool preview);
 
 }  // namespace bw

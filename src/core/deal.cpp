@@ -83,12 +83,12 @@ void Filter(Pack& pack, Pred drop) {
     pack.erase(std::remove_if(pack.begin(), pack.end(), drop), pack.end());
 }
 
-void PutFaceUp(PileList& list, int index, CardCode c) {
-    AppendCard(list, index, c, "1");
+void PutFaceUp(Game& g, PileList& list, int index, CardCode c) {
+    AppendCard(g, list, index, c, "1");
 }
 
-void AllFaceUp(const std::string& pile) {
-    SetFace(pile, SlotCount(pile), '1');
+void AllFaceUp(Game& g, const std::string& pile) {
+    SetFace(g, pile, SlotCount(pile), '1');
 }
 
 int BaseRankOf(CardCode c) {
@@ -150,9 +150,9 @@ constexpr CodeSet kKeptUnlessThree{9, 23, 33, 37, 47, 51, 61, 75, 85, 89, 99, 10
 constexpr CodeSet kKeptUnlessThreeOrFour{2,  10, 16, 24, 30, 38, 44, 52,
                                          54, 62, 68, 76, 82, 90, 96, 104};
 
-void PreFilter(Pack& pack) {
-    const int n368 = Rule(rule::kFilas);
-    switch (Rule(rule::kArrangement)) {
+void PreFilter(Game& g, Pack& pack) {
+    const int n368 = Rule(g, rule::kFilas);
+    switch (Rule(g, rule::kArrangement)) {
         case 11: OneCardPerRank(pack, n368, false); break;
         case 14: OneCardPerRank(pack, 9, true); break;
         case 9:
@@ -179,21 +179,21 @@ void PreFilter(Pack& pack) {
     }
 }
 
-void FoundationCards(Pack& pack) {
-    const int nd = RuleCount(rule::kDests, 16);
+void FoundationCards(Game& g, Pack& pack) {
+    const int nd = RuleCount(g, rule::kDests, 16);
     for (int k = 0; k < nd; ++k) {
-        const int v = Rule(rule::kInitDest1 + k);
+        const int v = Rule(g, rule::kInitDest1 + k);
         CardCode c = -1;
         auto bottomSuitUsed = [&](int suit) {
             for (int j = 0; j < k; ++j) {
-                CardCode b = BottomCode(DestPiles[static_cast<size_t>(j)]);
+                CardCode b = BottomCode(g.DestPiles[static_cast<size_t>(j)]);
                 if (b >= 1 && SuitOf(b) == suit) return true;
             }
             return false;
         };
         auto bottomRankUsed = [&](int rank) {
             for (int j = 0; j < k; ++j) {
-                CardCode b = BottomCode(DestPiles[static_cast<size_t>(j)]);
+                CardCode b = BottomCode(g.DestPiles[static_cast<size_t>(j)]);
                 if (b >= 1 && RankOf(b) == rank) return true;
             }
             return false;
@@ -208,10 +208,10 @@ void FoundationCards(Pack& pack) {
         } else if (v == 91) {
             if (pack.empty()) continue;
             c = pack[0] + (k + 1) * 13;
-            if (Rule(rule::kPackCards) > 0 && c > Rule(rule::kPackCards))
-                c = c % Rule(rule::kPackCards);
+            if (Rule(g, rule::kPackCards) > 0 && c > Rule(g, rule::kPackCards))
+                c = c % Rule(g, rule::kPackCards);
         } else if (v == 92) {
-            SetRule(rule::kBaseRank1 + k, Rule(rule::kBaseRank1));
+            SetRule(g, rule::kBaseRank1 + k, Rule(g, rule::kBaseRank1));
             continue;
         } else if (v == 93 || v == 94) {
             c = k * 13 + 1;
@@ -232,38 +232,39 @@ void FoundationCards(Pack& pack) {
         }
         // A hole is no foundation card: only real codes are placed.
         if (c < 1 || c > 108) continue;
-        PutFaceUp(DestPiles, k, c);
-        SetRule(rule::kBaseRank1 + k, BaseRankOf(BottomCode(DestPiles[static_cast<size_t>(k)])));
+        PutFaceUp(g, g.DestPiles, k, c);
+        SetRule(g, rule::kBaseRank1 + k,
+                BaseRankOf(BottomCode(g.DestPiles[static_cast<size_t>(k)])));
         RemoveCode(pack, c);
     }
 }
 
-void DealPiles(Pack& pack) {
+void DealPiles(Game& g, Pack& pack) {
     for (int i = 0; i < 40; ++i) {
-        if (Rule(rule::kDealFila1 + i) > 1000) {
-            DealCards(Rule(rule::kDealFila1 + i), pack, FilaPiles, i);
-            SetFace(FilaPiles[static_cast<size_t>(i)], Rule(rule::kFaceFila1 + i), '1');
+        if (Rule(g, rule::kDealFila1 + i) > 1000) {
+            DealCards(g, Rule(g, rule::kDealFila1 + i), pack, g.FilaPiles, i);
+            SetFace(g, g.FilaPiles[static_cast<size_t>(i)], Rule(g, rule::kFaceFila1 + i), '1');
         }
     }
-    DealCards(Rule(rule::kDealMazzo), pack, MazzoPiles, 0);
-    if (Rule(rule::kStockDown) == 0) AllFaceUp(MazzoPiles[0]);
-    if (Rule(rule::kDealMazzoVis) > 0) {
-        DealCards(Rule(rule::kDealMazzoVis), pack, MazzoPiles, 1);
-        AllFaceUp(MazzoPiles[1]);
+    DealCards(g, Rule(g, rule::kDealMazzo), pack, g.MazzoPiles, 0);
+    if (Rule(g, rule::kStockDown) == 0) AllFaceUp(g, g.MazzoPiles[0]);
+    if (Rule(g, rule::kDealMazzoVis) > 0) {
+        DealCards(g, Rule(g, rule::kDealMazzoVis), pack, g.MazzoPiles, 1);
+        AllFaceUp(g, g.MazzoPiles[1]);
     }
     for (int i = 0; i < 40; ++i) {
-        const int n = Rule(rule::kDealFila1 + i);
+        const int n = Rule(g, rule::kDealFila1 + i);
         if (n > 0 && n <= 1000) {
-            DealCards(n, pack, FilaPiles, i);
-            SetFace(FilaPiles[static_cast<size_t>(i)], Rule(rule::kFaceFila1 + i), '1');
+            DealCards(g, n, pack, g.FilaPiles, i);
+            SetFace(g, g.FilaPiles[static_cast<size_t>(i)], Rule(g, rule::kFaceFila1 + i), '1');
         }
     }
-    DealCards(Rule(rule::kDealWaste), pack, MazzoPiles, 2);
-    AllFaceUp(MazzoPiles[2]);
+    DealCards(g, Rule(g, rule::kDealWaste), pack, g.MazzoPiles, 2);
+    AllFaceUp(g, g.MazzoPiles[2]);
     for (int i = 0; i < 10; ++i) {
-        if (Rule(rule::kDealAppogg1 + i) > 0) {
-            DealCards(Rule(rule::kDealAppogg1 + i), pack, AppoggPiles, i);
-            SetFace(AppoggPiles[static_cast<size_t>(i)], Rule(rule::kFaceAppogg1 + i), '1');
+        if (Rule(g, rule::kDealAppogg1 + i) > 0) {
+            DealCards(g, Rule(g, rule::kDealAppogg1 + i), pack, g.AppoggPiles, i);
+            SetFace(g, g.AppoggPiles[static_cast<size_t>(i)], Rule(g, rule::kFaceAppogg1 + i), '1');
         }
     }
 }
@@ -275,54 +276,55 @@ CardCode TakeHead(Pack& pack) {
     return c;
 }
 
-void BaseRanks(Pack& pack) {
-    const int nd = RuleCount(rule::kDests, 16);
-    switch (Rule(rule::kBaseRankMode)) {
+void BaseRanks(Game& g, Pack& pack) {
+    const int nd = RuleCount(g, rule::kDests, 16);
+    switch (Rule(g, rule::kBaseRankMode)) {
         case 1: {
             CardCode c = TakeHead(pack);
             if (c < 1) break;
-            PutFaceUp(DestPiles, 0, c);
-            for (int k = 0; k < 16; ++k) SetRule(rule::kBaseRank1 + k, BaseRankOf(c));
+            PutFaceUp(g, g.DestPiles, 0, c);
+            for (int k = 0; k < 16; ++k) SetRule(g, rule::kBaseRank1 + k, BaseRankOf(c));
             break;
         }
         case 2: {
-            for (int k = 0; k < nd && !pack.empty(); ++k) PutFaceUp(DestPiles, k, TakeHead(pack));
-            const int base = BaseRankOf(TopCode(DestPiles[0]));
-            for (int k = 0; k < nd; ++k) SetRule(rule::kBaseRank1 + k, base);
+            for (int k = 0; k < nd && !pack.empty(); ++k)
+                PutFaceUp(g, g.DestPiles, k, TakeHead(pack));
+            const int base = BaseRankOf(TopCode(g.DestPiles[0]));
+            for (int k = 0; k < nd; ++k) SetRule(g, rule::kBaseRank1 + k, base);
             break;
         }
         case 3:
             for (int k = 0; k < nd && k < 10; ++k) {
-                CardCode b = BottomCode(AppoggPiles[static_cast<size_t>(k)]);
-                if (b >= 1) SetRule(rule::kBaseRank1 + k, NextRank(RankOf(b)));
+                CardCode b = BottomCode(g.AppoggPiles[static_cast<size_t>(k)]);
+                if (b >= 1) SetRule(g, rule::kBaseRank1 + k, NextRank(RankOf(b)));
             }
             break;
         case 4: {
             CardCode c = TakeHead(pack);
             if (c < 1) break;
-            PutFaceUp(DestPiles, 0, c);
-            for (int k = 1; k <= 3; ++k) SetRule(rule::kBaseRank1 + k, RankOf(c));
-            for (int k = 4; k <= 7; ++k) SetRule(rule::kBaseRank1 + k, NextRank(RankOf(c)));
+            PutFaceUp(g, g.DestPiles, 0, c);
+            for (int k = 1; k <= 3; ++k) SetRule(g, rule::kBaseRank1 + k, RankOf(c));
+            for (int k = 4; k <= 7; ++k) SetRule(g, rule::kBaseRank1 + k, NextRank(RankOf(c)));
             break;
         }
         case 6: {
             CardCode c = TakeHead(pack);
             if (c < 1) break;
-            PutFaceUp(DestPiles, 0, c);
-            SetRule(rule::kBaseRank1, RankOf(c));
+            PutFaceUp(g, g.DestPiles, 0, c);
+            SetRule(g, rule::kBaseRank1, RankOf(c));
             for (int k = 1; k < nd; ++k)
-                SetRule(rule::kBaseRank1 + k, PrevRank(Rule(rule::kBaseRank1 + k - 1)));
+                SetRule(g, rule::kBaseRank1 + k, PrevRank(Rule(g, rule::kBaseRank1 + k - 1)));
             break;
         }
         default: break;
     }
 }
 
-void GoalArrangements() {
-    if (Rule(rule::kGoalKind) == 11) {
+void GoalArrangements(Game& g) {
+    if (Rule(g, rule::kGoalKind) == 11) {
         int moved = 0;
         for (;;) {
-            std::string& cell = AppoggPiles[0];
+            std::string& cell = g.AppoggPiles[0];
             int slot = -1;
             for (int i = 0; i < SlotCount(cell); ++i)
                 if (RankOf(SlotCode(cell, i)) == 1) {
@@ -332,25 +334,25 @@ void GoalArrangements() {
             if (slot < 0 || moved + 1 >= 16) break;
             CardCode ace = SlotCode(cell, slot);
             cell.erase(static_cast<size_t>(slot) * 3, 3);
-            DestPiles[static_cast<size_t>(moved) + 1] = FormatCode(ace);
-            SetFaceFlag(ace, '1');
+            g.DestPiles[static_cast<size_t>(moved) + 1] = FormatCode(ace);
+            SetFaceFlag(g.CardRegister, ace, '1');
             ++moved;
         }
         int n = moved;
         bool aceToFirst = false;
-        std::string& vis = MazzoPiles[1];
+        std::string& vis = g.MazzoPiles[1];
         int i = 0;
         while (i < SlotCount(vis)) {
             if (n == 0 && aceToFirst) break;
             CardCode c = SlotCode(vis, i);
             if (RankOf(c) == 1) {
                 vis.erase(static_cast<size_t>(i) * 3, 3);
-                PutFaceUp(DestPiles, 0, c);
+                PutFaceUp(g, g.DestPiles, 0, c);
                 aceToFirst = true;
             } else if (n > 0) {
                 vis.erase(static_cast<size_t>(i) * 3, 3);
-                AppendCard(AppoggPiles, 0, c);
-                AllFaceUp(AppoggPiles[0]);
+                AppendCard(g, g.AppoggPiles, 0, c);
+                AllFaceUp(g, g.AppoggPiles[0]);
                 --n;
             } else {
                 ++i;
@@ -358,72 +360,72 @@ void GoalArrangements() {
             }
             ++i;  // the card that slid into the freed place is passed over
         }
-    } else if (Rule(rule::kGoalKind) == 22) {
-        while (TakeCardAnywhere(12, 1) != 255) {
+    } else if (Rule(g, rule::kGoalKind) == 22) {
+        while (TakeCardAnywhere(g, 12, 1) != 255) {
         }
-        while (TakeCardAnywhere(13, 1) != 255) {
+        while (TakeCardAnywhere(g, 13, 1) != 255) {
         }
-        MazzoPiles[0] = FormatCode(13) + MazzoPiles[0];
-        SetFaceFlag(13, '0');
-        PutFaceUp(FilaPiles, 0, 12);
+        g.MazzoPiles[0] = FormatCode(13) + g.MazzoPiles[0];
+        SetFaceFlag(g.CardRegister, 13, '0');
+        PutFaceUp(g, g.FilaPiles, 0, 12);
     }
 }
 
 // Offers the tableau cards to the foundations (pile by pile or row by row);
 // a moved card's place is examined again.
-void OfferTableauToFoundations(int mode, bool rowByRow) {
-    const int nf = TableauCount();
+void OfferTableauToFoundations(Game& g, int mode, bool rowByRow) {
+    const int nf = TableauCount(g);
     auto offer = [&](int pile, CardCode c) {
         if (c < 1) return false;
-        if (mode == 94) return OfferToFoundations(c, pile);
-        if (mode == 95) return OfferToFoundationsGrouped(c, pile);
-        return OfferToFoundations(c, -1);
+        if (mode == 94) return OfferToFoundations(g, c, pile);
+        if (mode == 95) return OfferToFoundationsGrouped(g, c, pile);
+        return OfferToFoundations(g, c, -1);
     };
     if (!rowByRow) {
         for (int p = 0; p < nf; ++p) {
             int slot = 0;
-            while (slot < SlotCount(FilaPiles[static_cast<size_t>(p)])) {
-                if (!offer(p, SlotCode(FilaPiles[static_cast<size_t>(p)], slot))) ++slot;
+            while (slot < SlotCount(g.FilaPiles[static_cast<size_t>(p)])) {
+                if (!offer(p, SlotCode(g.FilaPiles[static_cast<size_t>(p)], slot))) ++slot;
             }
         }
         return;
     }
     int longest = 0;
     for (int p = 0; p < nf; ++p)
-        longest = std::max(longest, SlotCount(FilaPiles[static_cast<size_t>(p)]));
+        longest = std::max(longest, SlotCount(g.FilaPiles[static_cast<size_t>(p)]));
     for (int row = 0; row < longest; ++row) {
         for (int p = 0; p < nf; ++p) {
-            while (row < SlotCount(FilaPiles[static_cast<size_t>(p)]) &&
-                   offer(p, SlotCode(FilaPiles[static_cast<size_t>(p)], row))) {
+            while (row < SlotCount(g.FilaPiles[static_cast<size_t>(p)]) &&
+                   offer(p, SlotCode(g.FilaPiles[static_cast<size_t>(p)], row))) {
             }
         }
     }
 }
 
-void AcesToFoundations() {
-    const int nf = TableauCount();
-    const int nd = RuleCount(rule::kDests, 16);
+void AcesToFoundations(Game& g) {
+    const int nf = TableauCount(g);
+    const int nd = RuleCount(g, rule::kDests, 16);
     for (int p = 0; p < nf; ++p) {
-        std::string& pile = FilaPiles[static_cast<size_t>(p)];
+        std::string& pile = g.FilaPiles[static_cast<size_t>(p)];
         for (int slot = 0; slot < SlotCount(pile); ++slot) {
             CardCode c = SlotCode(pile, slot);
             if (RankOf(c) != 1) continue;
             int target = -1;
             for (int d = 0; d < nd && target < 0; ++d)
-                if (CanDropOnFoundation(d, c)) target = d;
+                if (CanDropOnFoundation(g, d, c)) target = d;
             if (target < 0) continue;
-            const bool faceUp = IsFaceUp(c);
-            std::string& source = MazzoPiles[0].empty() ? MazzoPiles[1] : MazzoPiles[0];
+            const bool faceUp = IsFaceUp(g, c);
+            std::string& source = g.MazzoPiles[0].empty() ? g.MazzoPiles[1] : g.MazzoPiles[0];
             CardCode refill = TopCode(source);
             if (refill >= 1) {
                 source.erase(source.size() - 3);
                 pile.replace(static_cast<size_t>(slot) * 3, 3, FormatCode(refill));
-                SetFaceFlag(refill, faceUp ? '1' : '0');
+                SetFaceFlag(g.CardRegister, refill, faceUp ? '1' : '0');
             } else {
                 pile.erase(static_cast<size_t>(slot) * 3, 3);
                 --slot;
             }
-            PutFaceUp(DestPiles, target, c);
+            PutFaceUp(g, g.DestPiles, target, c);
         }
     }
 }
@@ -453,57 +455,58 @@ struct DealtTable {
 // 1: a tableau or foundation pile with a king at the bottom goes under the
 // stock (king lowest), so that no card leaves the game, and takes the
 // stock's first card that is no king.
-void KingPilesUnderTheStock(DealtTable& t) {
+void KingPilesUnderTheStock(Game& g, DealtTable& t) {
     auto fix = [&](PileList& list, int count) {
         for (int i = 0; i < count; ++i) {
             std::string& pile = list[static_cast<size_t>(i)];
             if (pile.empty() || RankOf(BottomCode(pile)) != 13) continue;
-            for (int s = 0; s < SlotCount(pile); ++s) SetFaceFlag(SlotCode(pile, s), '0');
-            MazzoPiles[0] = pile + MazzoPiles[0];
+            for (int s = 0; s < SlotCount(pile); ++s)
+                SetFaceFlag(g.CardRegister, SlotCode(pile, s), '0');
+            g.MazzoPiles[0] = pile + g.MazzoPiles[0];
             pile.clear();
-            std::string& stock = MazzoPiles[0];
+            std::string& stock = g.MazzoPiles[0];
             for (int s = 0; s < SlotCount(stock); ++s) {
                 CardCode c = SlotCode(stock, s);
                 if (c >= 1 && RankOf(c) != 13) {
                     stock.erase(static_cast<size_t>(s) * 3, 3);
-                    PutFaceUp(list, i, c);
+                    PutFaceUp(g, list, i, c);
                     break;
                 }
             }
         }
     };
-    fix(FilaPiles, t.tableaus);
-    fix(DestPiles, t.foundations);
+    fix(g.FilaPiles, t.tableaus);
+    fix(g.DestPiles, t.foundations);
 }
 
 // 2 and 4: the whole pack face up in tableau piles, each begun by a card of
 // `head` (13 kings, 12 queens); then the piles' cards go to the foundations.
-void PilesHeadedBy(DealtTable& t, int head) {
+void PilesHeadedBy(Game& g, DealtTable& t, int head) {
     CardCode first = TakeFirst(t.pack, [&](CardCode c) { return RankOf(c) == head; });
     if (first < 1) return;
     int pile = 0;
-    FilaPiles[0] = FormatCode(first);
-    SetFaceFlag(first, '1');
+    g.FilaPiles[0] = FormatCode(first);
+    SetFaceFlag(g.CardRegister, first, '1');
     for (CardCode c : t.pack) {
         if (RankOf(c) == head && pile + 1 < 40) ++pile;
-        PutFaceUp(FilaPiles, pile, c);
+        PutFaceUp(g, g.FilaPiles, pile, c);
     }
     t.pack.clear();
-    OfferTableauToFoundations(0, true);
+    OfferTableauToFoundations(g, 0, true);
 }
 
 // 3: the tableau dealt again, pile by pile at the same lengths, so that no
 // pile holds a rank twice where the cards allow it.
-void NoRankTwiceInAPile(DealtTable& t) {
+void NoRankTwiceInAPile(Game& g, DealtTable& t) {
     std::vector<CardCode> cards;
     std::vector<int> lengths;
     for (int p = 0; p < t.tableaus; ++p) {
-        const std::string& pile = FilaPiles[static_cast<size_t>(p)];
+        const std::string& pile = g.FilaPiles[static_cast<size_t>(p)];
         lengths.push_back(SlotCount(pile));
         for (int s = 0; s < SlotCount(pile); ++s) cards.push_back(SlotCode(pile, s));
     }
     for (int p = 0; p < t.tableaus; ++p) {
-        std::string& pile = FilaPiles[static_cast<size_t>(p)];
+        std::string& pile = g.FilaPiles[static_cast<size_t>(p)];
         pile.clear();
         auto hasRank = [&](int rank) {
             for (int s = 0; s < SlotCount(pile); ++s)
@@ -529,26 +532,26 @@ void NoRankTwiceInAPile(DealtTable& t) {
 
 // 5 and 6: the rest of the pack face up on the tableau pile of each card's
 // rank, less `shift` (5: the twos on the first pile; 6: the aces).
-void PilesByRank(DealtTable& t, int shift) {
+void PilesByRank(Game& g, DealtTable& t, int shift) {
     for (CardCode c : t.pack) {
         int pileNo = RankOf(c) - shift;
-        if (pileNo >= 1 && pileNo <= 40) PutFaceUp(FilaPiles, pileNo - 1, c);
+        if (pileNo >= 1 && pileNo <= 40) PutFaceUp(g, g.FilaPiles, pileNo - 1, c);
     }
     t.pack.clear();
 }
 
 // 7: each tableau pile's bottom card is offered to the foundations.
-void BottomCardsToFoundations(DealtTable& t) {
+void BottomCardsToFoundations(Game& g, DealtTable& t) {
     for (int p = 0; p < t.tableaus; ++p) {
-        CardCode b = BottomCode(FilaPiles[static_cast<size_t>(p)]);
-        if (b >= 1) OfferToFoundations(b, -1);
+        CardCode b = BottomCode(g.FilaPiles[static_cast<size_t>(p)]);
+        if (b >= 1) OfferToFoundations(g, b, -1);
     }
 }
 
 // 8: the aces of the tableau leave gaps ("000").
-void AcesLeaveGaps(DealtTable& t) {
+void AcesLeaveGaps(Game& g, DealtTable& t) {
     for (int p = 0; p < t.tableaus; ++p) {
-        std::string& pile = FilaPiles[static_cast<size_t>(p)];
+        std::string& pile = g.FilaPiles[static_cast<size_t>(p)];
         for (int s = 0; s < SlotCount(pile); ++s)
             if (RankOf(SlotCode(pile, s)) == 1) pile.replace(static_cast<size_t>(s) * 3, 3, "000");
     }
@@ -556,34 +559,34 @@ void AcesLeaveGaps(DealtTable& t) {
 
 // 9: a tableau pile is emptied whose bottom card has the code of the pile
 // count (13 more beyond 13 piles).
-void EmptyPilesOnTheCountCard(DealtTable& t) {
-    const int code = Rule(rule::kFilas) + (Rule(rule::kFilas) > 13 ? 13 : 0);
+void EmptyPilesOnTheCountCard(Game& g, DealtTable& t) {
+    const int code = Rule(g, rule::kFilas) + (Rule(g, rule::kFilas) > 13 ? 13 : 0);
     for (int p = 0; p < t.tableaus; ++p)
-        if (BottomCode(FilaPiles[static_cast<size_t>(p)]) == code)
-            FilaPiles[static_cast<size_t>(p)].clear();
+        if (BottomCode(g.FilaPiles[static_cast<size_t>(p)]) == code)
+            g.FilaPiles[static_cast<size_t>(p)].clear();
 }
 
 // 10: one tableau pile, not the last, drawn at random, is emptied.
-void EmptyARandomPile(DealtTable& t) {
+void EmptyARandomPile(Game& g, DealtTable& t) {
     if (t.tableaus > 1)
-        FilaPiles[static_cast<size_t>(platform::RandomBelow(t.tableaus - 1))].clear();
+        g.FilaPiles[static_cast<size_t>(platform::RandomBelow(t.tableaus - 1))].clear();
 }
 
 // 13: the next cards of the pack, face up, one on each foundation (they stay
 // in the pack).
-void PackHeadOnTheFoundations(DealtTable& t) {
+void PackHeadOnTheFoundations(Game& g, DealtTable& t) {
     for (int k = 0; k < t.foundations && k < static_cast<int>(t.pack.size()); ++k) {
         if (t.pack[static_cast<size_t>(k)] < 1) continue;
-        DestPiles[static_cast<size_t>(k)] = FormatCode(t.pack[static_cast<size_t>(k)]);
-        SetFaceFlag(t.pack[static_cast<size_t>(k)], '1');
+        g.DestPiles[static_cast<size_t>(k)] = FormatCode(t.pack[static_cast<size_t>(k)]);
+        SetFaceFlag(g.CardRegister, t.pack[static_cast<size_t>(k)], '1');
     }
 }
 
 // 15: the kings of the tableau leave gaps, and every pile is filled up to
 // nine slots with gaps.
-void KingsLeaveGapsInNineSlots(DealtTable& t) {
+void KingsLeaveGapsInNineSlots(Game& g, DealtTable& t) {
     for (int p = 0; p < t.tableaus; ++p) {
-        std::string& pile = FilaPiles[static_cast<size_t>(p)];
+        std::string& pile = g.FilaPiles[static_cast<size_t>(p)];
         for (int s = 0; s < SlotCount(pile); ++s)
             if (RankOf(SlotCode(pile, s)) == 13) pile.replace(static_cast<size_t>(s) * 3, 3, "000");
         while (SlotCount(pile) < 9) pile += "000";
@@ -592,27 +595,27 @@ void KingsLeaveGapsInNineSlots(DealtTable& t) {
 
 // 17: counting ace to king round the twelve tableau piles and one reserve,
 // a card that matches its count goes to the stock instead.
-void CountedOntoTwelvePiles(DealtTable& t) {
+void CountedOntoTwelvePiles(Game& g, DealtTable& t) {
     int l = 1;
     while (!t.pack.empty()) {
         CardCode c = TakeHead(t.pack);
         if (RankOf(c) == l) {
-            AppendCard(MazzoPiles, 0, c, "0");
+            AppendCard(g, g.MazzoPiles, 0, c, "0");
             continue;
         }
         if (l <= 12)
-            PutFaceUp(FilaPiles, l - 1, c);
+            PutFaceUp(g, g.FilaPiles, l - 1, c);
         else
-            PutFaceUp(AppoggPiles, 0, c);
+            PutFaceUp(g, g.AppoggPiles, 0, c);
         l = l == 13 ? 1 : l + 1;
     }
 }
 
 // 18: sixteen cards without face cards from the first 21, their counts
 // summed four by four into options 118..121, laid out in counting order.
-void SixteenCountedCards(DealtTable& t) {
+void SixteenCountedCards(Game& g, DealtTable& t) {
     Pack& pack = t.pack;
-    for (int o = opt::kRankSums; o < opt::kRankSums + 4; ++o) MainGame.SetOpt(o, 0);
+    for (int o = opt::kRankSums; o < opt::kRankSums + 4; ++o) g.Options.SetOpt(o, 0);
     Pack head(pack.begin(), pack.begin() + std::min<long>(21, static_cast<long>(pack.size())));
     Pack rest(pack.begin() + static_cast<long>(head.size()), pack.end());
     head.erase(std::remove_if(head.begin(), head.end(), [](CardCode c) { return IsFaceCard(c); }),
@@ -620,27 +623,28 @@ void SixteenCountedCards(DealtTable& t) {
     pack = head;
     pack.insert(pack.end(), rest.begin(), rest.end());
     for (size_t i = 0; i < 16 && i < pack.size(); ++i)
-        MainGame.SetOpt(
+        g.Options.SetOpt(
             opt::kRankSums + static_cast<int>(i / 4),
-            MainGame.Opt(opt::kRankSums + static_cast<int>(i / 4)) + ProbeRank(pack[i]));
+            g.Options.Opt(opt::kRankSums + static_cast<int>(i / 4)) + ProbeRank(pack[i]));
     if (pack.size() > 16) pack.resize(16);
     ReorderByCounting(pack);
-    for (size_t i = 0; i < pack.size(); ++i) PutFaceUp(FilaPiles, static_cast<int>(i), pack[i]);
+    for (size_t i = 0; i < pack.size(); ++i)
+        PutFaceUp(g, g.FilaPiles, static_cast<int>(i), pack[i]);
     pack.clear();
 }
 
-using Arrangement = void (*)(DealtTable&);
+using Arrangement = void (*)(Game&, DealtTable&);
 
 // Indexed by entry 34; codes without an arrangement (0, 11, 12, 14, 16 and
 // any beyond) do nothing here.
 constexpr std::array<Arrangement, 19> kArrangements = {
     nullptr,
     KingPilesUnderTheStock,
-    [](DealtTable& t) { PilesHeadedBy(t, 13); },
+    [](Game& g, DealtTable& t) { PilesHeadedBy(g, t, 13); },
     NoRankTwiceInAPile,
-    [](DealtTable& t) { PilesHeadedBy(t, 12); },
-    [](DealtTable& t) { PilesByRank(t, 1); },
-    [](DealtTable& t) { PilesByRank(t, 0); },
+    [](Game& g, DealtTable& t) { PilesHeadedBy(g, t, 12); },
+    [](Game& g, DealtTable& t) { PilesByRank(g, t, 1); },
+    [](Game& g, DealtTable& t) { PilesByRank(g, t, 0); },
     BottomCardsToFoundations,
     AcesLeaveGaps,
     EmptyPilesOnTheCountCard,
@@ -655,11 +659,11 @@ constexpr std::array<Arrangement, 19> kArrangements = {
     SixteenCountedCards,
 };
 
-void PostDealArrangement(Pack& pack) {
-    const int code = Rule(rule::kArrangement);
+void PostDealArrangement(Game& g, Pack& pack) {
+    const int code = Rule(g, rule::kArrangement);
     if (code < 0 || code >= static_cast<int>(kArrangements.size()) || !kArrangements[code]) return;
-    DealtTable table{pack, TableauCount(), RuleCount(rule::kDests, 16)};
-    kArrangements[static_cast<size_t>(code)](table);
+    DealtTable table{pack, TableauCount(g), RuleCount(g, rule::kDests, 16)};
+    kArrangements[static_cast<size_t>(code)](g, table);
 }
 
 // The last 13 characters of a stored number without its trailing blanks,
@@ -737,29 +741,30 @@ int NextFreeSlot(const Pack& pack, int i, bool forward) {
     return -1;
 }
 
-Pack BuildPack() {
-    return BuildPackFor(ParameterView(field::kGameNumber));
+Pack BuildPack(const Game& g) {
+    return BuildPackFor(g, ParameterView(field::kGameNumber));
 }
 
-Pack BuildPackFor(std::string_view gameNumber) {
-    char g[13];
-    CopyNumberDigits(gameNumber, g);
+Pack BuildPackFor(const Game& g, std::string_view gameNumber) {
+    char digits[13];
+    CopyNumberDigits(gameNumber, digits);
     int d[14] = {0};
     // prefix[k]: the number d[1..k] make.
     unsigned long long prefix[14] = {0};
     for (int k = 1; k <= 13; ++k) {
-        char ch = g[k - 1];
+        char ch = digits[k - 1];
         d[k] = (ch >= '0' && ch <= '9') ? ch - '0' : 0;
         prefix[k] = prefix[k - 1] * 10 + static_cast<unsigned>(d[k]);
     }
-    const int jokers = std::clamp(static_cast<int>(Rule(rule::kJokerCount)), 0, 4);
-    const int n = std::max(0, Rule(rule::kPackCards) + (Rule(rule::kJokers) == 1 ? jokers : 0));
+    const int jokers = std::clamp(static_cast<int>(Rule(g, rule::kJokerCount)), 0, 4);
+    const int n =
+        std::max(0, Rule(g, rule::kPackCards) + (Rule(g, rule::kJokers) == 1 ? jokers : 0));
     Pack pack(static_cast<size_t>(n), 0);
 
     int decks = 0;
-    if (Rule(rule::kPackCards) <= 52) {
+    if (Rule(g, rule::kPackCards) <= 52) {
         decks = 4;
-    } else if (Rule(rule::kPackCards) == 104) {
+    } else if (Rule(g, rule::kPackCards) == 104) {
         decks = 8;
     } else {
         Dialogs().Info(BW_TR_NOOP("Messages", "Error 01 - fnGameNumberCardsArray"));
@@ -771,9 +776,9 @@ Pack BuildPackFor(std::string_view gameNumber) {
     FreePlaces free(n);
     const bool bitScan = n <= FreePlaces::kMost;
     int y = d[2] * 100 + d[6] * 10 + d[12];
-    if (Rule(rule::kJokers) != 0) {
+    if (Rule(g, rule::kJokers) != 0) {
         int a = y;
-        for (int i = 1; i <= Rule(rule::kJokerCount); ++i) {
+        for (int i = 1; i <= Rule(g, rule::kJokerCount); ++i) {
             a = Wrap(a + kSteps[d[1]][(i - 1) % 4], n);
             if (i > 4) continue;
             const int slot = bitScan ? free.Next(a, true) : NextFreeSlot(pack, a, true);
@@ -818,8 +823,8 @@ Pack BuildPackFor(std::string_view gameNumber) {
         }
     }
 
-    if (Rule(rule::kStripRanks) == 1 || Rule(rule::kStripRanks) == 2) {
-        const bool kings = Rule(rule::kStripRanks) == 2;
+    if (Rule(g, rule::kStripRanks) == 1 || Rule(g, rule::kStripRanks) == 2) {
+        const bool kings = Rule(g, rule::kStripRanks) == 2;
         Filter(pack, [&](CardCode c) {
             int rk = ProbeRank(c);
             return (rk >= 2 && rk <= 6) || (kings && rk == 13);
@@ -828,92 +833,92 @@ Pack BuildPackFor(std::string_view gameNumber) {
     return pack;
 }
 
-void DealCards(int n, Pack& pack, PileList& list, int index) {
+void DealCards(Game& g, int n, Pack& pack, PileList& list, int index) {
     if (n <= 0 || index < 0 || index >= static_cast<int>(list.size())) return;
     if (n > 1000 && n < 1500) {
         CardCode c = TakeFirst(pack, [&](CardCode p) { return RankOf(p) == n - 1000; });
-        if (c >= 1) AppendCard(list, index, c, "0");
+        if (c >= 1) AppendCard(g, list, index, c, "0");
         return;
     }
     if (n >= 1501 && n <= 1504) {
         const CardCode joker = 104 + (n - 1500);
         RemoveCode(pack, joker);
-        AppendCard(list, index, joker, "1");
+        AppendCard(g, list, index, joker, "1");
         return;
     }
     const auto take = static_cast<long>(std::min(static_cast<size_t>(n), pack.size()));
     const std::span<const CardCode> cards(pack.data(), static_cast<size_t>(take));
     AppendCodes(list[static_cast<size_t>(index)], cards);
     for (CardCode c : cards)
-        if (c != 0) SetFaceFlag(c, '0');
+        if (c != 0) SetFaceFlag(g.CardRegister, c, '0');
     pack.erase(pack.begin(), pack.begin() + take);
 }
 
-void DealGame() {
-    Pack pack = BuildPack();
-    PreFilter(pack);
-    FoundationCards(pack);
+void DealGame(Game& g) {
+    Pack pack = BuildPack(g);
+    PreFilter(g, pack);
+    FoundationCards(g, pack);
 
-    if (Rule(rule::kInitDest1) == 97) {
+    if (Rule(g, rule::kInitDest1) == 97) {
         for (int k = 0; k < 8; ++k) {
             CardCode c = TakeFirst(pack, [&](CardCode p) { return RankOf(p) == k + 2; });
             if (c < 1) continue;
-            PutFaceUp(DestPiles, k, c);
-            SetRule(rule::kBaseRank1 + k, k + 2);
+            PutFaceUp(g, g.DestPiles, k, c);
+            SetRule(g, rule::kBaseRank1 + k, k + 2);
         }
     }
-    if (Rule(rule::kGoalKind) == 50) {
-        const int nd = RuleCount(rule::kDests, 16);
+    if (Rule(g, rule::kGoalKind) == 50) {
+        const int nd = RuleCount(g, rule::kDests, 16);
         const int h = nd / 2;
         for (int i = h; i < nd; ++i) {
-            int b = 2 * Rule(rule::kBaseRank1 + i - h);
+            int b = 2 * Rule(g, rule::kBaseRank1 + i - h);
             if (b > 13) b -= 13;
             if (b == 0) b = 13;
-            SetRule(rule::kBaseRank1 + i, b);
+            SetRule(g, rule::kBaseRank1 + i, b);
         }
     }
-    if (Rule(rule::kBaseRankMode) == 5 && !pack.empty()) {
+    if (Rule(g, rule::kBaseRankMode) == 5 && !pack.empty()) {
         CardCode c = TakeHead(pack);
         if (c >= 1) {
-            PutFaceUp(DestPiles, 0, c);
+            PutFaceUp(g, g.DestPiles, 0, c);
             const int rank = RankOf(c);
             int next = 1;
             for (size_t i = 0; i < pack.size() && next < 16;) {
                 if (pack[i] >= 1 && RankOf(pack[i]) == rank) {
-                    DestPiles[static_cast<size_t>(next++)] = FormatCode(pack[i]);
-                    SetFaceFlag(pack[i], '1');
+                    g.DestPiles[static_cast<size_t>(next++)] = FormatCode(pack[i]);
+                    SetFaceFlag(g.CardRegister, pack[i], '1');
                     pack.erase(pack.begin() + static_cast<long>(i));
                 } else {
                     ++i;
                 }
             }
-            for (int k = 0; k < 16; ++k) SetRule(rule::kBaseRank1 + k, BaseRankOf(c));
+            for (int k = 0; k < 16; ++k) SetRule(g, rule::kBaseRank1 + k, BaseRankOf(c));
         }
     }
-    if (Rule(rule::kWasteCard) != 0) {
-        const CardCode c =
-            Rule(rule::kWasteCard) > 100 ? Rule(rule::kWasteCard) - 100 : Rule(rule::kWasteCard);
+    if (Rule(g, rule::kWasteCard) != 0) {
+        const CardCode c = Rule(g, rule::kWasteCard) > 100 ? Rule(g, rule::kWasteCard) - 100
+                                                           : Rule(g, rule::kWasteCard);
         if (c >= 1 && c <= 108) {
-            PutFaceUp(MazzoPiles, 2, c);
+            PutFaceUp(g, g.MazzoPiles, 2, c);
             RemoveCode(pack, c);
         }
     }
 
-    DealPiles(pack);
-    BaseRanks(pack);
+    DealPiles(g, pack);
+    BaseRanks(g, pack);
     for (int i = 132; i <= 171; ++i)
-        if (Rule(i) == 91) SetRule(i, PrevRank(Rule(rule::kBaseRank1)));
-    if (Rule(rule::kDestExtra) == 1 && !pack.empty()) {
+        if (Rule(g, i) == 91) SetRule(g, i, PrevRank(Rule(g, rule::kBaseRank1)));
+    if (Rule(g, rule::kDestExtra) == 1 && !pack.empty()) {
         CardCode c = TakeHead(pack);
-        if (c >= 1) PutFaceUp(DestPiles, 0, c);
+        if (c >= 1) PutFaceUp(g, g.DestPiles, 0, c);
     }
-    GoalArrangements();
-    if (Rule(rule::kInitDest1) >= 93 && Rule(rule::kInitDest1) <= 95)
-        OfferTableauToFoundations(Rule(rule::kInitDest1), Rule(rule::kPileByPile) == 0);
-    else if (Rule(rule::kInitDest1) == 96)
-        AcesToFoundations();
-    PostDealArrangement(pack);
-    UpdateScore();
+    GoalArrangements(g);
+    if (Rule(g, rule::kInitDest1) >= 93 && Rule(g, rule::kInitDest1) <= 95)
+        OfferTableauToFoundations(g, Rule(g, rule::kInitDest1), Rule(g, rule::kPileByPile) == 0);
+    else if (Rule(g, rule::kInitDest1) == 96)
+        AcesToFoundations(g);
+    PostDealArrangement(g, pack);
+    UpdateScore(g);
 }
 
 }  // namespace bw

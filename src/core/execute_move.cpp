@@ -51,8 +51,8 @@ std::string NameOf(int kind, int index) {
     }
 }
 
-std::string& PileAt(int kind, int index) {
-    return PileListOf(kind)[static_cast<size_t>(index)];
+std::string& PileAt(Game& g, int kind, int index) {
+    return PileListOf(g, kind)[static_cast<size_t>(index)];
 }
 
 // Card targets: "Dest"N, "Dest_Autoplay"N, "Fila"N, "Appogg"N, "Waste",
@@ -85,13 +85,14 @@ std::optional<PilePlace> ParseCardTarget(const std::string& target) {
 }
 
 // Where a card lies, searched in the order the take-anywhere rule uses.
-std::optional<PilePlace> FindCard(CardCode c) {
-    const CardPlace p = FindCardPlace(c, {{kMazzoVis, 1, 1},
-                                          {kFila, 0, TableauCount()},
-                                          {kDest, 0, 16},
-                                          {kMazzo, 0, 1},
-                                          {kWaste, 2, 1},
-                                          {kAppogg, 0, 10}});
+std::optional<PilePlace> FindCard(Game& g, CardCode c) {
+    const CardPlace p = FindCardPlace(g, c,
+                                      {{kMazzoVis, 1, 1},
+                                       {kFila, 0, TableauCount(g)},
+                                       {kDest, 0, 16},
+                                       {kMazzo, 0, 1},
+                                       {kWaste, 2, 1},
+                                       {kAppogg, 0, 10}});
     if (!p.Found()) return std::nullopt;
     return PilePlace{p.kind, p.index, p.Name(), false};
 }
@@ -104,26 +105,26 @@ void Redraw(const PilePlace& p) {
 }
 
 // Build rule 71: a card that jumped over a neighbour takes it off the table.
-void RemoveJumpedCard(int from, int to) {
-    const int width = Rule(rule::kGridWidth);
+void RemoveJumpedCard(Game& g, int from, int to) {
+    const int width = Rule(g, rule::kGridWidth);
     const int distance = std::abs(from - to);
     const bool sameRow = distance == 2 && (width <= 0 || from / width == to / width);
     const bool sameColumn = width > 0 && distance == 2 * width;
     if (!sameRow && !sameColumn) return;
     const int middle = (from + to) / 2;
-    std::string& pile = FilaPiles[static_cast<size_t>(middle)];
+    std::string& pile = g.FilaPiles[static_cast<size_t>(middle)];
     if (pile.size() < 3) return;
     const std::string before = pile;
     const CardCode jumped = TopCode(pile);
     pile.erase(pile.size() - 3);
-    AppendCard(MazzoPiles, 2, jumped, "1");
+    AppendCard(g, g.MazzoPiles, 2, jumped, "1");
     const std::string name = PileName(kFila, middle + 1);
     PileDrawing().ErasePileTail(before, pile, name);
     PileDrawing().RedrawPile(name);
     PileDrawing().RedrawPileTop("Waste");
 }
 
-void PlayMoveSound(const PilePlace& to) {
+void PlayMoveSound(Game& g, const PilePlace& to) {
     switch (to.kind) {
         case kDest:
             if (to.autoplay)
@@ -135,9 +136,9 @@ void PlayMoveSound(const PilePlace& to) {
         case kAppogg:
         case kMazzoVis: PlaySwitched("Tableau", field::kSoundsTableau); break;
         case kWaste:
-            if (Rule(rule::kGoalKind) == 12)
+            if (Rule(g, rule::kGoalKind) == 12)
                 PlaySwitched("Eddy", field::kSoundsFoundation);
-            else if (Rule(rule::kGoalKind) == 37 || Rule(rule::kGoalKind) == 39)
+            else if (Rule(g, rule::kGoalKind) == 37 || Rule(g, rule::kGoalKind) == 39)
                 PlaySwitched("Pairing", field::kSoundsPairing);
             break;
         default: break;
@@ -147,114 +148,114 @@ void PlayMoveSound(const PilePlace& to) {
 // The held card (option 94) goes to a pile: alone, or, onto a tableau pile,
 // with every card above it. Slotted tableau rows (families 8 and 9) lift one
 // card at a time, so there the card moves alone.
-bool MoveHeldCards(const PilePlace& to, MoveEffects& fx) {
-    const CardCode card = Opt(opt::kHeld);
+bool MoveHeldCards(Game& g, const PilePlace& to, MoveEffects& fx) {
+    const CardCode card = Opt(g, opt::kHeld);
     if (card < 1) return false;
-    const std::optional<PilePlace> from = FindCard(card);
+    const std::optional<PilePlace> from = FindCard(g, card);
     if (!from || (from->kind == to.kind && from->index == to.index)) return false;
 
-    RecordStep(ProgramGame(), 1);
-    NotePlayerMove(ProgramGame());
-    std::string& source = PileAt(from->kind, from->index);
+    RecordStep(g, 1);
+    NotePlayerMove(g);
+    std::string& source = PileAt(g, from->kind, from->index);
     const std::string before = source;
     std::string moving;
-    const bool slotted = Rule(rule::kTableFamily) == 8 || Rule(rule::kTableFamily) == 9;
+    const bool slotted = Rule(g, rule::kTableFamily) == 8 || Rule(g, rule::kTableFamily) == 9;
     if (to.kind == kFila && !(from->kind == kFila && slotted)) {
         const size_t at = static_cast<size_t>(FindSlot(source, card)) * 3;
         moving = source.substr(at);
         source.erase(at);
     } else {
         const bool leaveHole =
-            to.kind == kDest && Rule(rule::kTableFamily) == 12 && from->kind == kFila;
-        TakeCard(PileListOf(from->kind), from->index, card, leaveHole ? 2 : 1);
+            to.kind == kDest && Rule(g, rule::kTableFamily) == 12 && from->kind == kFila;
+        TakeCard(PileListOf(g, from->kind), from->index, card, leaveHole ? 2 : 1);
         moving = FormatCode(card);
     }
     for (int i = 0; i < SlotCount(moving); ++i)
-        AppendCard(PileListOf(to.kind), to.index, SlotCode(moving, i), "1");
+        AppendCard(g, PileListOf(g, to.kind), to.index, SlotCode(moving, i), "1");
 
     PileDrawing().ErasePileTail(before, source, from->name);
     Redraw(*from);
     Redraw(to);
-    if (to.kind == kDest && Opt(opt::kHighlightFoundations) != 0)
+    if (to.kind == kDest && Opt(g, opt::kHighlightFoundations) != 0)
         PileDrawing().HighlightFoundations(to.index);
-    SetFlag(flag::kFinished, IsGameWon());
-    PlayMoveSound(to);
-    if (Rule(rule::kDestRule1) == 72 || Rule(rule::kDestRule1) == 75)
+    SetFlag(g, flag::kFinished, IsGameWon(g));
+    PlayMoveSound(g, to);
+    if (Rule(g, rule::kDestRule1) == 72 || Rule(g, rule::kDestRule1) == 75)
         PileDrawing().UpdateJokerCaption();
 
     if (to.kind == kFila) {
-        if (from->kind == kFila && Rule(rule::kFilaRule1 + to.index) == 71) {
-            RemoveJumpedCard(from->index, to.index);
+        if (from->kind == kFila && Rule(g, rule::kFilaRule1 + to.index) == 71) {
+            RemoveJumpedCard(g, from->index, to.index);
             // The win test above saw the card jumped over still on the table.
-            SetFlag(flag::kFinished, IsGameWon());
+            SetFlag(g, flag::kFinished, IsGameWon(g));
         }
-        const int goal = Rule(rule::kGoalKind);
+        const int goal = Rule(g, rule::kGoalKind);
         if (goal == 38) GameHooks().CheckTwinRowsFull();
         if (goal == 43 || goal == 44) {
-            UpdateScore();
-            SetFlag(flag::kFinished, IsGameWon());
+            UpdateScore(g);
+            SetFlag(g, flag::kFinished, IsGameWon(g));
         }
     }
 
     fx.leftTableau = from->kind == kFila;
     fx.targetKind = to.kind;
-    const int bottom = PileBottomEdge(to.name, to.index);
-    if (OnTable(CardTopInPile(to.name, to.index, 0, false)))
-        fx.lowestY = bottom + Opt(opt::kScroll);
+    const int bottom = PileBottomEdge(g, to.name, to.index);
+    if (OnTable(CardTopInPile(g, to.name, to.index, 0, false)))
+        fx.lowestY = bottom + Opt(g, opt::kScroll);
     return true;
 }
 
-bool AutoplayActive() {
-    return Status(ProgramGame()).autoplay && Status(ProgramGame()).commands;
+bool AutoplayActive(Game& g) {
+    return Status(g).autoplay && Status(g).commands;
 }
 
-void TurnExposedTableauCardsUp() {
-    const int tableaus = TableauCount();
+void TurnExposedTableauCardsUp(Game& g) {
+    const int tableaus = TableauCount(g);
     for (int i = 0; i < tableaus; ++i) {
-        const CardCode top = TopCode(FilaPiles[static_cast<size_t>(i)]);
-        if (top < 1 || FaceFlag(top) != '0') continue;
-        SetFaceFlag(top, '1');
+        const CardCode top = TopCode(g.FilaPiles[static_cast<size_t>(i)]);
+        if (top < 1 || FaceFlag(g.CardRegister, top) != '0') continue;
+        SetFaceFlag(g.CardRegister, top, '1');
         const std::string name = PileName(kFila, i + 1);
-        const CardPoint at = CardPositionInPile(name, i, 0, false);
+        const CardPoint at = CardPositionInPile(g, name, i, 0, false);
         CardAnimations().AnimateFaceUp(top, at.left, at.top);
         PileDrawing().RedrawPileTop(name);
     }
 }
 
-void CommonTail(const MoveEffects& fx) {
-    const int goal = Rule(rule::kGoalKind);
-    MainGame.SetOpt(opt::kMoveMarkA, 0);
-    if (goal != 9 && goal != 59) UpdateScore();
-    if (fx.lowestY > Opt(opt::kLowestPixel)) MainGame.SetOpt(opt::kLowestPixel, fx.lowestY);
-    if (fx.leftTableau && !AutoplayActive() && Rule(rule::kAutoTurnUp) != 0 &&
+void CommonTail(Game& g, const MoveEffects& fx) {
+    const int goal = Rule(g, rule::kGoalKind);
+    g.Options.SetOpt(opt::kMoveMarkA, 0);
+    if (goal != 9 && goal != 59) UpdateScore(g);
+    if (fx.lowestY > Opt(g, opt::kLowestPixel)) g.Options.SetOpt(opt::kLowestPixel, fx.lowestY);
+    if (fx.leftTableau && !AutoplayActive(g) && Rule(g, rule::kAutoTurnUp) != 0 &&
         !ParameterIs(field::kAutomaticFaceUp, "N"))
-        TurnExposedTableauCardsUp();
+        TurnExposedTableauCardsUp(g);
     // Autoplay's own moves (state other than 0 and 3) keep what can be redone.
-    if (Opt(opt::kAutoplay) == 0 || Opt(opt::kAutoplay) == 3) RecordStep(ProgramGame(), 0, true);
-    if (Opt(opt::kFillTableaus) <= 1)
-        MainGame.SetOpt(opt::kFillTableaus, Opt(opt::kFillTableaus) + 1);
-    if (Rule(rule::kAutoFill) != 0 && Opt(opt::kFillTableaus) == 1) {
-        MainGame.SetOpt(opt::kFillTableaus, 2);
-        ExecuteMove(0, "Fill_Tableaus");
+    if (Opt(g, opt::kAutoplay) == 0 || Opt(g, opt::kAutoplay) == 3) RecordStep(g, 0, true);
+    if (Opt(g, opt::kFillTableaus) <= 1)
+        g.Options.SetOpt(opt::kFillTableaus, Opt(g, opt::kFillTableaus) + 1);
+    if (Rule(g, rule::kAutoFill) != 0 && Opt(g, opt::kFillTableaus) == 1) {
+        g.Options.SetOpt(opt::kFillTableaus, 2);
+        ExecuteMove(g, 0, "Fill_Tableaus");
     }
     if (goal == 31 || goal == 34 || goal == 35 || (goal == 52 && fx.targetKind == kAppogg))
-        SetFlag(flag::kFinished, IsGameWon());
-    SetFlag(flag::kStockOperation, true);
+        SetFlag(g, flag::kFinished, IsGameWon(g));
+    SetFlag(g, flag::kStockOperation, true);
 }
 
-using Operation = bool (*)(int count, const std::string& target, MoveEffects& fx);
+using Operation = bool (*)(Game& g, int count, const std::string& target, MoveEffects& fx);
 
-bool MoveToPile(int /*count*/, const std::string& target, MoveEffects& fx) {
+bool MoveToPile(Game& g, int /*count*/, const std::string& target, MoveEffects& fx) {
     const std::optional<PilePlace> to = ParseCardTarget(target);
-    return to && MoveHeldCards(*to, fx);
+    return to && MoveHeldCards(g, *to, fx);
 }
 
 // The operation a target names; nullptr for a name the engine does not
 // carry out (yet): the stock operations, "Selezionate_Dest",
 // "Selezionate_Fila" and "Stock_To_Pile_Monte_Carlo" join here.
-bool StockOperation(int count, const std::string& target, MoveEffects& fx) {
+bool StockOperation(Game& g, int count, const std::string& target, MoveEffects& fx) {
     StockEffects effects;
-    if (!ExecuteStockOperation(ProgramGame(), count, target, &effects)) return false;
+    if (!ExecuteStockOperation(g, count, target, &effects)) return false;
     fx.leftTableau = effects.leftTableau;
     return true;
 }
@@ -267,15 +268,15 @@ Operation OperationFor(const std::string& target) {
 
 }  // namespace
 
-bool ExecuteMove(int count, const std::string& target) {
+bool ExecuteMove(Game& g, int count, const std::string& target) {
     // Until the automatic tableau fill has run, only the foundations take cards.
-    if (Rule(rule::kFirstToDest) == 1 && Opt(opt::kFillTableaus) == 0 &&
+    if (Rule(g, rule::kFirstToDest) == 1 && Opt(g, opt::kFillTableaus) == 0 &&
         !StartsWith(target, "Dest"))
         return false;
     const Operation run = OperationFor(target);
     MoveEffects fx;
-    if (!run || !run(count, target, fx)) return false;
-    CommonTail(fx);
+    if (!run || !run(g, count, target, fx)) return false;
+    CommonTail(g, fx);
     return true;
 }
 

@@ -4,12 +4,9 @@
 // A copy is a whole game; playing on one leaves the other untouched.
 //
 // Engine functions take the game they work on as their first argument
-// (`Game& g`, or `const Game&` to read): history, status, memory log, clock,
-// caption, card register, flags, times, anchors and card geometry so far.
-// The rest still reaches the program's game by the names bound to the pile
-// lists, GameRules and MainGame's option table, or by the readers without a
-// game (Rule, Opt, Flag, FaceFlag); callers without a game of their own,
-// the pointer handlers among them, pass ProgramGame().
+// (`Game& g`, or `const Game&` to read) and reach no other. Callers without a
+// game of their own (the pointer handlers, the drawing, the window, the
+// tools) pass ProgramGame().
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -86,6 +83,11 @@ struct Game {
 inline int Rule(const Game& g, int entry) {
     return Rule(g.GameRules, entry);
 }
+// A number outside the table is ignored.
+inline void SetRule(Game& g, int entry, int value) {
+    if (entry >= 0 && entry < static_cast<int>(g.GameRules.size()))
+        g.GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
+}
 inline int RuleCount(const Game& g, int entry, int max) {
     return std::clamp(Rule(g, entry), 0, max);
 }
@@ -107,7 +109,7 @@ inline void SetFlag(Game& g, int i, bool on) {
 }
 
 namespace detail {
-// The program's one game; reach it through ProgramGame() or the bound names.
+// The program's one game; reach it through ProgramGame().
 extern Game programGame;
 }  // namespace detail
 

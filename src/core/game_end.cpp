@@ -43,7 +43,7 @@ bool PlayedToTheEnd(const Game& g) {
         for (int r = 0; r < rows; ++r) {
             const std::string& row = g.FilaPiles[static_cast<size_t>(r)];
             for (int s = 0; s < SlotCount(row); ++s)
-                if (CardCode c = SlotCode(row, s); c >= 1 && !IsFaceUp(c)) return false;
+                if (CardCode c = SlotCode(row, s); c >= 1 && !IsFaceUp(g, c)) return false;
         }
         return true;
     }
@@ -55,8 +55,8 @@ bool PlayedToTheEnd(const Game& g) {
     return Flag(g, flag::kFinished);
 }
 
-int GameMisses() {
-    return Rule(rule::kGoalKind) == 38 ? 10 - TwinMatchCount() : MainGame.Opt(opt::kMisses);
+int GameMisses(const Game& g) {
+    return Rule(g, rule::kGoalKind) == 38 ? 10 - TwinMatchCount(g) : g.Options.Opt(opt::kMisses);
 }
 
 // A deal nobody touched is no game: it is neither recorded nor reported.
@@ -72,7 +72,7 @@ void RecordEndingGame(const Game& g, bool won, int seconds) {
     GameResult r;
     r.score = static_cast<int>(ParameterInt(field::kScore, 0));
     r.seconds = seconds;
-    r.misses = GameMisses();
+    r.misses = GameMisses(g);
     r.slips = Slips(g);
     r.won = won && ended;
     r.date = platform::Today();
@@ -146,7 +146,7 @@ void ClockTick(Game& g) {
     IMemoryPlay* memory = InstalledPorts().memory;
     if (Rule(g.GameRules, rule::kGoalKind) != 38 || !memory) return;
     const CardCode model = BottomCode(g.DestPiles[0]);
-    if (ElapsedSeconds(g) > StudySeconds() && IsFaceUp(model) && g.FilaPiles[0].empty()) {
+    if (ElapsedSeconds(g) > StudySeconds() && IsFaceUp(g, model) && g.FilaPiles[0].empty()) {
         RecordStep(g, 1);
         memory->EndMemorisePhase();
     }
@@ -159,8 +159,7 @@ bool matchInPlay = false;
 
 // `solo`: the game counts in the player's results and shows its end dialog;
 // a match's game does neither, for its seats have records of their own.
-bool EndGameAs(bool solo) {
-    Game& g = ProgramGame();
+bool EndGameAs(Game& g, bool solo) {
     if (!Flag(g, flag::kInProgress)) return false;
     // Ended already, by the call that is showing its end: nothing to redraw.
     if (g.ending) return true;
@@ -177,8 +176,8 @@ bool EndGameAs(bool solo) {
     };
     StatusDisplay().HidePileSizePanel();
 
-    if (Rule(rule::kScoreToWin) != 0)
-        SetFlag(g, flag::kFinished, ParameterInt(field::kScore, 0) >= Rule(rule::kScoreToWin));
+    if (Rule(g, rule::kScoreToWin) != 0)
+        SetFlag(g, flag::kFinished, ParameterInt(field::kScore, 0) >= Rule(g, rule::kScoreToWin));
     const bool won = solo && Flag(g, flag::kFinished);
     const bool clockRan = Flag(g, flag::kClockRuns);
     g.GameTimes[1] = ClockNow(g);
@@ -192,7 +191,7 @@ bool EndGameAs(bool solo) {
         SetParameter(field::kGameFile, "");
     }
 
-    const int kind = Rule(rule::kGoalKind);
+    const int kind = Rule(g, rule::kGoalKind);
     const int64_t playedMs = clockRan ? ElapsedBetween(g.GameTimes[0], g.GameTimes[1])
                                       : int64_t{ElapsedSeconds(g)} * 1000;
     // One measure of the game's time: the label shows it from here on (the
@@ -201,17 +200,17 @@ bool EndGameAs(bool solo) {
     const bool played = PlayedAtAll(g);
     if (solo) RecordEndingGame(g, won, static_cast<int>(playedMs / 1000));
     if (solo && kind >= 36 && kind <= 39 && played) {
-        StatusDisplay().ShowStatusText(MissesText(GameMisses(), Slips(g), kind != 38));
+        StatusDisplay().ShowStatusText(MissesText(GameMisses(g), Slips(g), kind != 38));
         GameWindows().ShowMemoryEnd(won);
     }
     GameWindows().RefreshGameMark();
 
-    MainGame.SetOpt(opt::kHeld, 0);
-    MainGame.SetOpt(opt::kHeldTop, 0);
+    g.Options.SetOpt(opt::kHeld, 0);
+    g.Options.SetOpt(opt::kHeldTop, 0);
     SetFlag(g, flag::kFinished, false);
     SetFlag(g, flag::kInProgress, false);
     SetFlag(g, flag::kEnded, true);
-    MainGame.SetOpt(opt::kCloseAsked, 0);
+    g.Options.SetOpt(opt::kCloseAsked, 0);
     GameObserver().HistoryChanged();
 
     if (won) {
@@ -223,10 +222,10 @@ bool EndGameAs(bool solo) {
     }
     restoreCursor();
 
-    if (MainGame.Opt(opt::kCloseAsked) == 1) {
+    if (g.Options.Opt(opt::kCloseAsked) == 1) {
         GameWindows().CloseMainWindow();
-    } else if (won && MainGame.Opt(opt::kNoDialogAfterWin) == 0 &&
-               MainGame.Opt(opt::kEdition) != 1) {
+    } else if (won && g.Options.Opt(opt::kNoDialogAfterWin) == 0 &&
+               g.Options.Opt(opt::kEdition) != 1) {
         TableView().PaintEmptyTable();
         GameWindows().OpenGameDialog();
     }
@@ -235,8 +234,8 @@ bool EndGameAs(bool solo) {
 
 }  // namespace
 
-bool EndGame() {
-    return EndGameAs(!matchInPlay);
+bool EndGame(Game& g) {
+    return EndGameAs(g, !matchInPlay);
 }
 
 void SetMatchInPlay(bool on) {

@@ -12,7 +12,7 @@ struct Game;
 // True when the game was won; without a game in progress nothing changes.
 // Called again while the end is being shown (from input taken during its
 // dialog), it does nothing and answers true: there is nothing to redraw.
-bool EndGame();
+bool EndGame(Game& g);
 // While a match is in play its game, however it ends (the last pair, a new
 // deal, the player quitting), is not recorded in the player's results and
 // opens no end dialog: the seats have records of their own.

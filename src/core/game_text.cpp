@@ -285,16 +285,16 @@ void Bool(Io& io, const char* name, P& flag) {
 // and const Game for writing.
 template <typename Io, typename G>
 void Visit(Io& io, G& g) {
-    io.Strings("MazzoPiles", g.MazzoPiles, Form::kPile, 3, 3);
-    io.Strings("FilaPiles", g.FilaPiles, Form::kPile, 40, 40);
-    io.Strings("DestPiles", g.DestPiles, Form::kPile, 16, 16);
-    io.Strings("AppoggPiles", g.AppoggPiles, Form::kPile, 10, 10);
+    io.Strings("g.MazzoPiles", g.MazzoPiles, Form::kPile, 3, 3);
+    io.Strings("g.FilaPiles", g.FilaPiles, Form::kPile, 40, 40);
+    io.Strings("g.DestPiles", g.DestPiles, Form::kPile, 16, 16);
+    io.Strings("g.AppoggPiles", g.AppoggPiles, Form::kPile, 10, 10);
     io.Strings("SavedMazzo", g.SavedPiles.mazzo, Form::kPile, 3, 3);
     io.Strings("SavedFila", g.SavedPiles.fila, Form::kPile, 40, 40);
     io.Strings("SavedDest", g.SavedPiles.dest, Form::kPile, 16, 16);
     io.Strings("SavedAppogg", g.SavedPiles.appogg, Form::kPile, 10, 10);
     io.Strings("CardRegister", g.CardRegister, Form::kRegister, 0, 108);
-    Array(io, "GameRules", g.GameRules, kI16Min, kI16Max);
+    Array(io, "g.GameRules", g.GameRules, kI16Min, kI16Max);
     {
         std::array<int16_t, 186> options{};
         for (int i = 0; i < 186; ++i) options[static_cast<size_t>(i)] = g.Options.Opt(i);

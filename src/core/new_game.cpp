@@ -57,41 +57,40 @@ std::string AsPlayerField(const std::string& name) {
 // nothing: the pairing and sequence games switch it off the way the
 // player's mode "2" does, in memory only; any other game takes the
 // player's mode back from the settings file.
-void ApplyUndoModeOfGame() {
-    const int goal = Rule(rule::kGoalKind);
+void ApplyUndoModeOfGame(Game& g) {
+    const int goal = Rule(g, rule::kGoalKind);
     const bool turnsGridCards = goal == 36 || goal == 37 || goal == 39;
     SetParameter(field::kUndoMode,
                  turnsGridCards
                      ? "2"
                      : platform::IniReadString(SettingsFile(), "Preference", "Undo_Enabled", "0"));
-    AllowUndoRedo(ProgramGame(),
-                  Status(ProgramGame()).commands && GetParameter(field::kUndoMode) != "2");
+    AllowUndoRedo(g, Status(g).commands && GetParameter(field::kUndoMode) != "2");
 }
 
 }  // namespace
 
-bool ConfirmQuit(const std::string& question) {
-    if (Flag(flag::kWinAnimation)) return false;
+bool ConfirmQuit(Game& g, const std::string& question) {
+    if (Flag(g, flag::kWinAnimation)) return false;
     if (GetParameter(field::kConfirmQuitGame) == "N") return true;
-    if (Flag(flag::kInProgress) && !Flag(flag::kFinished))
+    if (Flag(g, flag::kInProgress) && !Flag(g, flag::kFinished))
         return Dialogs().Confirm(question.empty() ? BW_TR_NOOP("Messages", "Quit this game?")
                                                   : question);
     return true;
 }
 
-void NewGameCommand() {
-    if (!ConfirmQuit()) return;
-    if (EndGame()) return;  // a won game has offered the next one already
+void NewGameCommand(Game& g) {
+    if (!ConfirmQuit(g)) return;
+    if (EndGame(g)) return;  // a won game has offered the next one already
     Hourglass busy;
-    StartGame(true, true, kNewGameNumber, false);
+    StartGame(g, true, true, kNewGameNumber, false);
 }
 
-void RestartDealCommand() {
-    if (!Flag(flag::kInProgress) && !Flag(flag::kEnded)) return;
-    if (!ConfirmQuit()) return;
-    if (EndGame()) return;  // a won game has offered the next one already
+void RestartDealCommand(Game& g) {
+    if (!Flag(g, flag::kInProgress) && !Flag(g, flag::kEnded)) return;
+    if (!ConfirmQuit(g)) return;
+    if (EndGame(g)) return;  // a won game has offered the next one already
     Hourglass busy;
-    StartGame(true, true, kStoredGameNumber, false);
+    StartGame(g, true, true, kStoredGameNumber, false);
 }
 
 std::optional<std::string> DealNumberFromText(const std::string& text) {
@@ -131,23 +130,24 @@ std::optional<CalendarDate> ParseCalendarDate(const std::string& text) {
     return d;
 }
 
-bool PlayDealNumber(const std::string& number) {
-    if (!Flag(flag::kInProgress) && !Flag(flag::kEnded)) return false;
-    if (!ConfirmQuit()) return false;
-    if (EndGame()) return false;
+bool PlayDealNumber(Game& g, const std::string& number) {
+    if (!Flag(g, flag::kInProgress) && !Flag(g, flag::kEnded)) return false;
+    if (!ConfirmQuit(g)) return false;
+    if (EndGame(g)) return false;
     Hourglass busy;
     SetParameter(field::kGameNumber, number);
-    StartGame(true, true, kStoredGameNumber, false);
+    StartGame(g, true, true, kStoredGameNumber, false);
     return true;
 }
 
-bool OpenGame(int id, const std::string& name, int mode, bool remember, const std::string& player) {
+bool OpenGame(Game& g, int id, const std::string& name, int mode, bool remember,
+              const std::string& player) {
     Hourglass busy;
     const bool changedGame = ParameterInt(field::kGameId, -99999) != id;
     const bool changedPlayer = AsPlayerField(player) != GetParameter(field::kPlayer);
-    if (!(changedGame || changedPlayer || !Flag(flag::kInProgress))) return false;
-    if (!ConfirmQuit()) return false;
-    if (EndGame()) return true;
+    if (!(changedGame || changedPlayer || !Flag(g, flag::kInProgress))) return false;
+    if (!ConfirmQuit(g)) return false;
+    if (EndGame(g)) return true;
 
     if (changedGame || changedPlayer) {
         SetParameter(field::kStartMarkA, "0000");
@@ -157,17 +157,17 @@ bool OpenGame(int id, const std::string& name, int mode, bool remember, const st
         SetParameter(field::kPlayer, player);
         platform::IniWriteString(SettingsFile(), "Preference", "UserDefault",
                                  GetParameter(field::kPlayer));
-        UpdateTitle(ProgramGame());
+        UpdateTitle(g);
         GameWindows().RefreshOpenGameMarks();
     }
-    if (changedGame || MainGame.Opt(opt::kForcedAnnounced) == 2)
-        MainGame.SetOpt(opt::kForcedAnnounced, 0);
+    if (changedGame || g.Options.Opt(opt::kForcedAnnounced) == 2)
+        g.Options.SetOpt(opt::kForcedAnnounced, 0);
     SetParameter(field::kGameId, std::to_string(id));
     SetParameter(field::kGameName, name);
-    if (changedGame) LoadGame();
-    if (!Status(ProgramGame()).commands) SetGameCommands(ProgramGame(), true);
-    if (changedGame) ApplyGameAutoplay(id);
-    StartGame(true, true, mode, false);
+    if (changedGame) LoadGame(g);
+    if (!Status(g).commands) SetGameCommands(g, true);
+    if (changedGame) ApplyGameAutoplay(g, id);
+    StartGame(g, true, true, mode, false);
 
     if (remember) {
         std::vector<platform::IniEntry> entries = {{"Preference", "Game", std::to_string(id)},
@@ -214,12 +214,12 @@ namespace {
 
 // A game whose rules are cut off would deal an empty table and count every
 // deal and exit as lost: it is named and not dealt.
-void RefuseUnreadableGame() {
+void RefuseUnreadableGame(Game& g) {
     std::string text = kUnreadableRulesMessage;
     text.replace(text.find("%1"), 2, GetParameter(field::kGameName));
     text.replace(text.find("%2"), 2, ProgramFile("GAMES.DAT"));
-    SetFlag(flag::kInProgress, false);
-    SetFlag(flag::kFinished, false);
+    SetFlag(g, flag::kInProgress, false);
+    SetFlag(g, flag::kFinished, false);
     CommandStates().DisablePlayCommands();
     TableView().PaintEmptyTable();
     Dialogs().Info(text);
@@ -227,8 +227,7 @@ void RefuseUnreadableGame() {
 
 }  // namespace
 
-bool StartGame(bool deal, bool animate, int mode, bool quiet) {
-    Game& g = ProgramGame();
+bool StartGame(Game& g, bool deal, bool animate, int mode, bool quiet) {
     Hourglass busy;
     UpdateTitle(g);
 
@@ -239,7 +238,7 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
     g.Options.SetOpt(opt::kCountsPlayed, -1);
     g.RunningCount = 0;
 
-    ClearPiles(false, deal);
+    ClearPiles(g, false, deal);
     DrawOffsetTable(g);
     SetParameter(field::kNewGameMarkA, "0");
     SetParameter(field::kNewGameMarkB, "0");
@@ -250,9 +249,9 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
         if (Rule(g, rule::kPackCards) != 0)
             RestoreRuleBases(g);
         else
-            LoadGame();
+            LoadGame(g);
         if (!GameRulesReadable()) {
-            RefuseUnreadableGame();
+            RefuseUnreadableGame(g);
             return true;
         }
         SetFlag(g, flag::kClockRuns, false);
@@ -261,9 +260,9 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
         SetParameter(field::kScore, "0");
         if (mode == kNewGameNumber) {
             g.Options.SetOpt(opt::kRandomNumber, 1);
-            DrawGameNumber();
+            DrawGameNumber(g);
         }
-        DealGame();
+        DealGame(g);
         WindowControl().TableDealt();
     }
 
@@ -283,7 +282,7 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
 
     if (Status(g).autoplay && Status(g).commands) {
         Waits().WaitForPlayer(800);
-        RunAutoplayLoop();
+        RunAutoplayLoop(g);
     }
 
     busy.Release();
@@ -292,36 +291,36 @@ bool StartGame(bool deal, bool animate, int mode, bool quiet) {
         CommandStates().EnablePlayCommands(Rule(g, rule::kNoSaving) != 1);
 
     if (Rule(g, rule::kGoalKind) == 44 && Flag(g, flag::kInProgress)) {
-        SetFlag(g, flag::kFinished, IsGameWon());
-        if (Flag(g, flag::kFinished)) EndGame();
+        SetFlag(g, flag::kFinished, IsGameWon(g));
+        if (Flag(g, flag::kFinished)) EndGame(g);
     }
     return true;
 }
 
-void DrawGameNumber() {
+void DrawGameNumber(Game& g) {
     const long long a = platform::RandomBelow(9999999);
     const long long b = platform::RandomBelow(999999);
     const std::string digits = "0000000000000" + std::to_string(a * b);
     SetParameter(field::kGameNumber, digits.substr(digits.size() - 13));
-    UpdateTitle(ProgramGame());
+    UpdateTitle(g);
 }
 
-void LoadGame() {
-    LoadGameRules(ProgramGame(), static_cast<int>(ParameterInt(field::kGameId, -1)));
-    ApplyUndoModeOfGame();
-    ResetPileAnchors(ProgramGame());
-    CommandStates().EnableGameMenus(Rule(rule::kHintsDemo) == 1, Rule(rule::kNoSaving) != 1);
+void LoadGame(Game& g) {
+    LoadGameRules(g, static_cast<int>(ParameterInt(field::kGameId, -1)));
+    ApplyUndoModeOfGame(g);
+    ResetPileAnchors(g);
+    CommandStates().EnableGameMenus(Rule(g, rule::kHintsDemo) == 1, Rule(g, rule::kNoSaving) != 1);
     CommandStates().UpdateUndoCaptions();
     GameSetUp().SetUpLoadedGame();
 }
 
-std::string TitleText() {
-    const bool suite = MainGame.Opt(opt::kEdition) == 1;
+std::string TitleText(Game& g) {
+    const bool suite = g.Options.Opt(opt::kEdition) == 1;
     std::string caption = suite ? std::string("Quillory 2004") + " " + "6.2" + " "
                                 : std::string("Brindlewick 2003") + " " + BW_VERSION + " ";
     // Until a game is dealt (or when the open-game dialog was left without
     // one) the table shows no game, and neither does the caption.
-    if (!Flag(flag::kInProgress) && !Flag(flag::kEnded)) {
+    if (!Flag(g, flag::kInProgress) && !Flag(g, flag::kEnded)) {
         caption.pop_back();
         return caption;
     }
@@ -333,7 +332,7 @@ std::string TitleText() {
 }
 
 void UpdateTitle(Game& g) {
-    const std::string caption = TitleText();
+    const std::string caption = TitleText(g);
     if (caption == g.caption) return;
     g.caption = caption;
     StatusDisplay().SetCaption(caption);

@@ -18,15 +18,15 @@ constexpr int kStoredGameNumber = 1;
 // True when the running game may be abandoned; asks `question` (default
 // "Quit this game?") only while a game is in progress and unfinished and the
 // confirm-quit switch (position 185) is not "N". False during the winning show.
-bool ConfirmQuit(const std::string& question = std::string());
+bool ConfirmQuit(Game& g, const std::string& question = std::string());
 
 // "&New game" and the "New" tool buttons.
-void NewGameCommand();
+void NewGameCommand(Game& g);
 
 // "&Restart this deal": the same number dealt again, after the quit question
 // of a new game; the abandoned game counts as a new game's would. Nothing
 // without a game on the table.
-void RestartDealCommand();
+void RestartDealCommand(Game& g);
 
 // A deal number as typed: 1 to 13 digits, right-aligned over zeros as the
 // deal reads it; nothing for any other text.
@@ -34,7 +34,7 @@ std::optional<std::string> DealNumberFromText(const std::string& text);
 
 // Deals `number` (as DealNumberFromText gives it) in the current game, after
 // the quit question; false when nothing was dealt.
-bool PlayDealNumber(const std::string& number);
+bool PlayDealNumber(Game& g, const std::string& number);
 
 // The deal of the day: the same 13-digit number for every player on a local
 // date, a different one for each game. The rule, fixed for good since players
@@ -52,25 +52,26 @@ std::optional<CalendarDate> ParseCalendarDate(const std::string& text);
 // Switches to game `id` and/or `player` and deals; false when nothing was
 // (re)started (the same game and player while one is in progress, or the
 // player declined). `remember` stores the choice in the settings file.
-bool OpenGame(int id, const std::string& name, int mode, bool remember, const std::string& player);
+bool OpenGame(Game& g, int id, const std::string& name, int mode, bool remember,
+              const std::string& player);
 
 // Resets the per-game state, deals (with `deal`), draws the table (unless
 // `quiet`; card by card with `animate` and the deal animation switch), starts
 // the clock and runs autoplay. Always true.
-bool StartGame(bool deal, bool animate, int mode, bool quiet);
+bool StartGame(Game& g, bool deal, bool animate, int mode, bool quiet);
 
 // A new 13-digit game number (position 153) from the platform generator.
-void DrawGameNumber();
+void DrawGameNumber(Game& g);
 
 // Loads the current game's rules (position 62), resets the pile anchors,
 // sets the game-dependent menus and has the installed game set-up set the
 // cards up and lay the piles out.
-void LoadGame();
+void LoadGame(Game& g);
 
 // Rewrites the main window's caption when it changed.
 void UpdateTitle(Game& g);
 // The caption UpdateTitle would set now.
-std::string TitleText();
+std::string TitleText(Game& g);
 // Forgets the last caption set, so the next UpdateTitle sets it again.
 void ResetTitle(Game& g);
 

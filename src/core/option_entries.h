@@ -1,5 +1,5 @@
 #pragma once
-// The entries of the option table (TMainGame::Opt/SetOpt), each under one
+// The entries of the option table (OptionTable::Opt/SetOpt), each under one
 // name. An entry that starts a group is the first of it: entry kDestTop + i
 // belongs to foundation i.
 

@@ -52,12 +52,12 @@ std::string PileName(int kind, int number) {
     }
 }
 
-PileList& PileListOf(int kind) {
+PileList& PileListOf(Game& g, int kind) {
     switch (kind) {
-        case kFila: return FilaPiles;
-        case kDest: return DestPiles;
-        case kAppogg: return AppoggPiles;
-        default: return MazzoPiles;
+        case kFila: return g.FilaPiles;
+        case kDest: return g.DestPiles;
+        case kAppogg: return g.AppoggPiles;
+        default: return g.MazzoPiles;
     }
 }
 
@@ -65,11 +65,11 @@ std::string CardPlace::Name() const {
     return PileName(kind, index + 1);
 }
 
-CardPlace FindCardPlace(CardCode card, std::initializer_list<PileRange> order) {
+CardPlace FindCardPlace(Game& g, CardCode card, std::initializer_list<PileRange> order) {
     static constexpr int kStockKinds[3] = {kMazzo, kMazzoVis, kWaste};
     for (const PileRange& r : order) {
-        PileList& list = PileListOf(r.kind);
-        const bool stock = &list == &MazzoPiles;
+        PileList& list = PileListOf(g, r.kind);
+        const bool stock = &list == &g.MazzoPiles;
         const int end = std::min(r.first + r.count, static_cast<int>(list.size()));
         for (int i = std::max(r.first, 0); i < end; ++i) {
             std::string& pile = list[static_cast<size_t>(i)];
@@ -81,44 +81,44 @@ CardPlace FindCardPlace(CardCode card, std::initializer_list<PileRange> order) {
     return {};
 }
 
-std::string* PileByName(const std::string& name) {
-    if (name == "Mazzo") return &MazzoPiles[0];
-    if (name == "Mazzo_Vis") return &MazzoPiles[1];
-    if (name == "Waste" || name == "Mazzo_Waste") return &MazzoPiles[2];
+std::string* PileByName(Game& g, const std::string& name) {
+    if (name == "Mazzo") return &g.MazzoPiles[0];
+    if (name == "Mazzo_Vis") return &g.MazzoPiles[1];
+    if (name == "Waste" || name == "Mazzo_Waste") return &g.MazzoPiles[2];
     int kind = PileKindOf(name);
     if (kind != kFila && kind != kDest && kind != kAppogg) return nullptr;
-    PileList& list = PileListOf(kind);
+    PileList& list = PileListOf(g, kind);
     int n = PileNumberOf(name);
     if (n < 1 || n > static_cast<int>(list.size())) return nullptr;
     return &list[static_cast<size_t>(n - 1)];
 }
 
-CardCode TopCardOf(const std::string& name) {
+CardCode TopCardOf(Game& g, const std::string& name) {
     const std::string* pile = nullptr;
     if (name == "Mazzo") {
-        pile = &MazzoPiles[0];
+        pile = &g.MazzoPiles[0];
     } else if (name == "Mazzo_Vis") {
-        pile = &MazzoPiles[1];
+        pile = &g.MazzoPiles[1];
     } else if (StartsWith(name, "Dest") || StartsWith(name, "Fila") || StartsWith(name, "Appogg")) {
-        pile = PileByName(name);
+        pile = PileByName(g, name);
     }
     return pile ? TopCode(*pile) : 0;
 }
 
-void AppendCard(PileList& list, int index, CardCode code, const char* face) {
+void AppendCard(Game& g, PileList& list, int index, CardCode code, const char* face) {
     if (index < 0 || index >= static_cast<int>(list.size())) return;
     AppendCode(list[static_cast<size_t>(index)], code);
-    if (code != 0 && face && *face) SetFaceFlag(code, face[0]);
+    if (code != 0 && face && *face) SetFaceFlag(g.CardRegister, code, face[0]);
 }
 
-void AppendCardByName(const std::string& name, CardCode code, const char* face) {
+void AppendCardByName(Game& g, const std::string& name, CardCode code, const char* face) {
     if (!(StartsWith(name, "Fila") || StartsWith(name, "Dest") || StartsWith(name, "Appogg") ||
           name == "Mazzo_Vis"))
         return;
-    std::string* pile = PileByName(name);
+    std::string* pile = PileByName(g, name);
     if (!pile) return;
     AppendCode(*pile, code);
-    if (code != 0 && face && *face) SetFaceFlag(code, face[0]);
+    if (code != 0 && face && *face) SetFaceFlag(g.CardRegister, code, face[0]);
 }
 
 bool TakeCard(PileList& list, int index, CardCode code, int mode) {
@@ -144,38 +144,39 @@ bool TakeCard(PileList& list, int index, CardCode code, int mode) {
     return true;
 }
 
-int TakeCardAnywhere(CardCode code, int mode) {
-    if (TakeCard(MazzoPiles, 1, code, mode)) return kMazzoVis;
-    int nf = TableauCount();
+int TakeCardAnywhere(Game& g, CardCode code, int mode) {
+    if (TakeCard(g.MazzoPiles, 1, code, mode)) return kMazzoVis;
+    int nf = TableauCount(g);
     for (int i = 0; i < nf; ++i)
-        if (TakeCard(FilaPiles, i, code, mode)) return kFila;
+        if (TakeCard(g.FilaPiles, i, code, mode)) return kFila;
     for (int i = 0; i < 16; ++i)
-        if (TakeCard(DestPiles, i, code, mode)) return kDest;
-    if (TakeCard(MazzoPiles, 0, code, mode)) return kMazzo;
-    if (TakeCard(MazzoPiles, 2, code, mode)) return kWaste;
+        if (TakeCard(g.DestPiles, i, code, mode)) return kDest;
+    if (TakeCard(g.MazzoPiles, 0, code, mode)) return kMazzo;
+    if (TakeCard(g.MazzoPiles, 2, code, mode)) return kWaste;
     for (int i = 0; i < 10; ++i)
-        if (TakeCard(AppoggPiles, i, code, mode)) return kAppogg;
+        if (TakeCard(g.AppoggPiles, i, code, mode)) return kAppogg;
     return 255;
 }
 
-void SetFace(const std::string& pile, int n, char flag) {
+void SetFace(Game& g, const std::string& pile, int n, char flag) {
     const int count = SlotCount(pile);
     if (n >= 1) {
-        for (int i = count - 1; i >= 0 && i >= count - n; --i) SetFaceFlag(SlotCode(pile, i), flag);
+        for (int i = count - 1; i >= 0 && i >= count - n; --i)
+            SetFaceFlag(g.CardRegister, SlotCode(pile, i), flag);
         return;
     }
     for (int i = 0; i < count; ++i) {
         const bool odd = (i % 2) == 0;  // the bottom card is the first, odd-numbered
         switch (n) {
-            case -1: SetFaceFlag(SlotCode(pile, i), odd ? '1' : '0'); break;
-            case -2: SetFaceFlag(SlotCode(pile, i), odd ? '0' : '1'); break;
-            case -3: SetFaceFlag(SlotCode(pile, i), i == 0 ? '1' : '0'); break;
+            case -1: SetFaceFlag(g.CardRegister, SlotCode(pile, i), odd ? '1' : '0'); break;
+            case -2: SetFaceFlag(g.CardRegister, SlotCode(pile, i), odd ? '0' : '1'); break;
+            case -3: SetFaceFlag(g.CardRegister, SlotCode(pile, i), i == 0 ? '1' : '0'); break;
             default: return;
         }
     }
 }
 
-std::string StackFrom(CardCode code, bool take) {
+std::string StackFrom(Game& g, CardCode code, bool take) {
     auto scan = [&](PileList& list, int count) -> std::string {
         for (int i = 0; i < count; ++i) {
             std::string& pile = list[static_cast<size_t>(i)];
@@ -187,21 +188,21 @@ std::string StackFrom(CardCode code, bool take) {
         }
         return std::string("\x01");
     };
-    std::string r = scan(FilaPiles, TableauCount());
+    std::string r = scan(g.FilaPiles, TableauCount(g));
     if (r != "\x01") return r;
-    r = scan(AppoggPiles, RuleCount(rule::kReserves, 10));
+    r = scan(g.AppoggPiles, RuleCount(g, rule::kReserves, 10));
     return r == "\x01" ? std::string() : r;
 }
 
-bool IsFaceDown(CardCode code) {
-    return code < 1 || FaceFlag(code) == '0';
+bool IsFaceDown(Game& g, CardCode code) {
+    return code < 1 || FaceFlag(g.CardRegister, code) == '0';
 }
 
-bool IsTableauTop(CardCode code) {
-    int nf = TableauCount();
+bool IsTableauTop(Game& g, CardCode code) {
+    int nf = TableauCount(g);
     for (int i = 0; i < nf; ++i)
-        if (!FilaPiles[static_cast<size_t>(i)].empty() &&
-            TopCode(FilaPiles[static_cast<size_t>(i)]) == code)
+        if (!g.FilaPiles[static_cast<size_t>(i)].empty() &&
+            TopCode(g.FilaPiles[static_cast<size_t>(i)]) == code)
             return true;
     return false;
 }
@@ -226,17 +227,17 @@ void RestorePiles(Game& g) {
 
 namespace bw {
 
-void ClearPiles(bool redraw, bool clearTable) {
+void ClearPiles(Game& g, bool redraw, bool clearTable) {
     if (clearTable) {
-        for (auto& p : MazzoPiles) p.clear();
-        for (auto& p : FilaPiles) p.clear();
-        for (auto& p : DestPiles) p.clear();
-        for (auto& p : AppoggPiles) p.clear();
-        ClearHistory(ProgramGame(), true);
+        for (auto& p : g.MazzoPiles) p.clear();
+        for (auto& p : g.FilaPiles) p.clear();
+        for (auto& p : g.DestPiles) p.clear();
+        for (auto& p : g.AppoggPiles) p.clear();
+        ClearHistory(g, true);
     } else {
-        ClearHistory(ProgramGame(), false);
+        ClearHistory(g, false);
     }
-    SetFlag(flag::kInProgress, false);
+    SetFlag(g, flag::kInProgress, false);
     if (redraw) TableView().PaintEmptyTable();
 }
 

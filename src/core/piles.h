@@ -16,10 +16,10 @@ int PileNumberOf(const std::string& name);
 // Kind word + number: PileName(kFila, 3) == "Fila3"; stock-side kinds by name.
 std::string PileName(int kind, int number);
 // The list of a kind (kMazzo, kMazzoVis and kWaste all give MazzoPiles).
-PileList& PileListOf(int kind);
+PileList& PileListOf(Game& g, int kind);
 // The pile string a name refers to ("Mazzo", "Mazzo_Vis", "Waste",
 // "Mazzo_Waste" included), or nullptr for an unknown name or number.
-std::string* PileByName(const std::string& name);
+std::string* PileByName(Game& g, const std::string& name);
 
 // Where a card lies: its pile's kind, the pile's index in the kind's list
 // (on the stock side 0 "Mazzo", 1 "Mazzo_Vis", 2 "Waste") and the slot.
@@ -40,20 +40,20 @@ struct PileRange {
 // The first place over the ranges, in order, whose pile holds `card`. The
 // callers choose the order: a code lies twice where the first foundation
 // holds the selection list.
-CardPlace FindCardPlace(CardCode card, std::initializer_list<PileRange> order);
+CardPlace FindCardPlace(Game& g, CardCode card, std::initializer_list<PileRange> order);
 
-CardCode TopCardOf(const std::string& name);
-void AppendCard(PileList& list, int index, CardCode code, const char* face = nullptr);
-void AppendCardByName(const std::string& name, CardCode code, const char* face = nullptr);
+CardCode TopCardOf(Game& g, const std::string& name);
+void AppendCard(Game& g, PileList& list, int index, CardCode code, const char* face = nullptr);
+void AppendCardByName(Game& g, const std::string& name, CardCode code, const char* face = nullptr);
 // Modes: 0 report only, 1 remove, 2 leave a hole, 3 remove and close a hole below.
 bool TakeCard(PileList& list, int index, CardCode code, int mode);
 // Returns the kind where the card was found (2, 4, 5, 1, 3, 6) or 255.
-int TakeCardAnywhere(CardCode code, int mode);
-void SetFace(const std::string& pile, int n, char flag);
-std::string StackFrom(CardCode code, bool take);
-bool IsFaceDown(CardCode code);
-bool IsTableauTop(CardCode code);
-void ClearPiles(bool redraw, bool clearTable);
+int TakeCardAnywhere(Game& g, CardCode code, int mode);
+void SetFace(Game& g, const std::string& pile, int n, char flag);
+std::string StackFrom(Game& g, CardCode code, bool take);
+bool IsFaceDown(Game& g, CardCode code);
+bool IsTableauTop(Game& g, CardCode code);
+void ClearPiles(Game& g, bool redraw, bool clearTable);
 
 void SavePiles(Game& g);
 void RestorePiles(Game& g);
@@ -70,15 +70,8 @@ inline void SetFaceFlag(std::vector<std::string>& cardRegister, CardCode code, c
     std::string& line = cardRegister[static_cast<size_t>(code - 1)];
     if (line.size() >= 20) line[19] = flag;
 }
-// The same in the program's game.
-inline char FaceFlag(CardCode code) {
-    return FaceFlag(ProgramGame().CardRegister, code);
-}
-inline void SetFaceFlag(CardCode code, char flag) {
-    SetFaceFlag(ProgramGame().CardRegister, code, flag);
-}
-inline bool IsFaceUp(CardCode code) {
-    return code >= 1 && FaceFlag(code) == '1';
+inline bool IsFaceUp(const Game& g, CardCode code) {
+    return code >= 1 && FaceFlag(g.CardRegister, code) == '1';
 }
 
 // Number of cards of a pile (slots, holes included).

@@ -21,29 +21,29 @@ namespace {
 // Small readers of the table and the rule entries
 // ---------------------------------------------------------------------------
 
-int FoundationCount() {
-    return RuleCount(rule::kDests, 16);
+int FoundationCount(Game& g) {
+    return RuleCount(g, rule::kDests, 16);
 }
-int ReserveCount() {
-    return RuleCount(rule::kReserves, 10);
+int ReserveCount(Game& g) {
+    return RuleCount(g, rule::kReserves, 10);
 }
 
 const std::string kNoPile;
 
-const std::string& Fila(int i) {
-    return (i >= 0 && i < 40) ? FilaPiles[static_cast<size_t>(i)] : kNoPile;
+const std::string& Fila(Game& g, int i) {
+    return (i >= 0 && i < 40) ? g.FilaPiles[static_cast<size_t>(i)] : kNoPile;
 }
-const std::string& Dest(int i) {
-    return (i >= 0 && i < 16) ? DestPiles[static_cast<size_t>(i)] : kNoPile;
+const std::string& Dest(Game& g, int i) {
+    return (i >= 0 && i < 16) ? g.DestPiles[static_cast<size_t>(i)] : kNoPile;
 }
-const std::string& Appogg(int i) {
-    return (i >= 0 && i < 10) ? AppoggPiles[static_cast<size_t>(i)] : kNoPile;
+const std::string& Appogg(Game& g, int i) {
+    return (i >= 0 && i < 10) ? g.AppoggPiles[static_cast<size_t>(i)] : kNoPile;
 }
-const std::string& Mazzo() {
-    return MazzoPiles[0];
+const std::string& Mazzo(Game& g) {
+    return g.MazzoPiles[0];
 }
-const std::string& MazzoVis() {
-    return MazzoPiles[1];
+const std::string& MazzoVis(Game& g) {
+    return g.MazzoPiles[1];
 }
 
 bool IsRank(int r) {
@@ -90,13 +90,14 @@ struct Ask {
     int dir;
     int base;
     const std::string* pile;  // the target pile
+    Game* game;
 
     bool empty() const { return T <= 0; }
     bool foundation() const { return kind == Kind::kFoundation; }
     int tr() const { return RankOf(T); }
     int mr() const { return RankOf(M); }
     int count() const { return CardCount(*pile); }
-    int from() const { return LocateCard(M); }
+    int from() const { return LocateCard(*game, M); }
     bool fromTableau() const { return LocIsTableau(from()); }
     bool fromReserve() const { return LocIsReserve(from()); }
 };
@@ -112,8 +113,8 @@ bool UpOrDown(const Ask& a, bool wrap) {
     return Step(a, 1, wrap) || Step(a, -1, wrap);
 }
 
-bool StockEmpty() {
-    return Mazzo().empty() && MazzoVis().empty();
+bool StockEmpty(Game& g) {
+    return Mazzo(g).empty() && MazzoVis(g).empty();
 }
 
 // ---------------------------------------------------------------------------
@@ -123,15 +124,15 @@ bool StockEmpty() {
 // Foundations of the group of a colour-balance code (those whose entry
 // 52 + i holds it); with the new card, neither colour may be more than half
 // of the group, and for 84, 85 and 90 no suit may appear twice.
-bool ColourBalance(int code, CardCode M) {
+bool ColourBalance(Game& g, int code, CardCode M) {
     const int want = (code == 84) ? 13 : (code == 90) ? 2 : 1;
     if (RankOf(M) != want) return false;
     int group = 0;
     std::vector<CardCode> cards;
-    for (int i = 0; i < FoundationCount(); ++i) {
-        if (Rule(rule::kBaseRank1 + i) != code) continue;
+    for (int i = 0; i < FoundationCount(g); ++i) {
+        if (Rule(g, rule::kBaseRank1 + i) != code) continue;
         ++group;
-        if (!Dest(i).empty()) cards.push_back(BottomCode(Dest(i)));
+        if (!Dest(g, i).empty()) cards.push_back(BottomCode(Dest(g, i)));
     }
     cards.push_back(M);
     int red = 0, black = 0;
@@ -151,38 +152,38 @@ bool ColourBalance(int code, CardCode M) {
     return code == 81 || !repeated;
 }
 
-bool AllFoundationsEmpty() {
-    for (int i = 0; i < FoundationCount(); ++i)
-        if (!Dest(i).empty()) return false;
+bool AllFoundationsEmpty(Game& g) {
+    for (int i = 0; i < FoundationCount(g); ++i)
+        if (!Dest(g, i).empty()) return false;
     return true;
 }
 
-bool EmptyAccepts(const Ask& a) {
+bool EmptyAccepts(Game& g, const Ask& a) {
     const int E = a.E;
     if (IsRank(E)) return a.mr() == E;
     if (E == -1 || a.base == -1) return true;
     switch (E) {
         case 82:
         case 83: return false;
-        case 86: return MovingStackIsSingle(ProgramGame());
+        case 86: return MovingStackIsSingle(g);
         case 87: return LocIsStock(a.from()) || a.from() == kLocNowhere;
         case 88: return !a.fromTableau();
         case 92:
         case 93: {
-            for (int i = 0; i < FoundationCount(); ++i)
-                if (!Dest(i).empty() && RankOf(BottomCode(Dest(i))) != a.mr()) return false;
-            return E == 92 || !AllFoundationsEmpty() || a.fromReserve();
+            for (int i = 0; i < FoundationCount(g); ++i)
+                if (!Dest(g, i).empty() && RankOf(BottomCode(Dest(g, i))) != a.mr()) return false;
+            return E == 92 || !AllFoundationsEmpty(g) || a.fromReserve();
         }
         case 96: {
             if (a.fromReserve()) return true;
-            for (int i = 0; i < ReserveCount(); ++i)
-                if (!Appogg(i).empty()) return false;
+            for (int i = 0; i < ReserveCount(g); ++i)
+                if (!Appogg(g, i).empty()) return false;
             return a.from() == kLocMazzoVis;
         }
         case 81:
         case 84:
         case 85:
-        case 90: return ColourBalance(E, a.M);
+        case 90: return ColourBalance(g, E, a.M);
         default: return false;
     }
 }
@@ -201,7 +202,7 @@ bool PlainSuit(int ch, CardCode T, CardCode M) {
     }
 }
 
-bool FoundationRank(const Ask& a) {
+bool FoundationRank(Game& /*g*/, const Ask& a) {
     const int tr = a.tr(), mr = a.mr();
     if (!IsRank(tr) || !IsRank(mr)) return false;
     if (a.dir == 1 || a.dir == 2) {
@@ -216,11 +217,11 @@ bool FoundationRank(const Ask& a) {
     return false;
 }
 
-bool TableauRank(const Ask& a) {
+bool TableauRank(Game& g, const Ask& a) {
     const int tr = a.tr(), mr = a.mr();
     if (!IsRank(tr) || !IsRank(mr)) return false;
-    const bool cornerRule = a.w >= 0 && a.w < 40 && Rule(rule::kFilaCorner1 + a.w) == 2;
-    const int pileDir = (a.w >= 0 && a.w < 40) ? Rule(rule::kFilaDir1 + a.w) : -1;
+    const bool cornerRule = a.w >= 0 && a.w < 40 && Rule(g, rule::kFilaCorner1 + a.w) == 2;
+    const int pileDir = (a.w >= 0 && a.w < 40) ? Rule(g, rule::kFilaDir1 + a.w) : -1;
     // The corner rule decides aces and kings outright: no building around.
     auto aroundCorner = [&]() {
         if (tr == 1) return (pileDir == 1 || pileDir == 2) && mr == 2;
@@ -247,14 +248,14 @@ bool TableauRank(const Ask& a) {
     return false;
 }
 
-bool PlainRank(const Ask& a) {
-    return a.foundation() ? FoundationRank(a) : TableauRank(a);
+bool PlainRank(Game& g, const Ask& a) {
+    return a.foundation() ? FoundationRank(g, a) : TableauRank(g, a);
 }
 
 // Steps 5-8 for a plain build code (or one that reads "as" a plain code).
-bool Plain(const Ask& a, int ch) {
-    if (a.empty()) return EmptyAccepts(a);
-    return PlainSuit(ch, a.T, a.M) && PlainRank(a);
+bool Plain(Game& g, const Ask& a, int ch) {
+    if (a.empty()) return EmptyAccepts(g, a);
+    return PlainSuit(ch, a.T, a.M) && PlainRank(g, a);
 }
 
 // ---------------------------------------------------------------------------
@@ -278,7 +279,7 @@ void NextOnJokerRun(const std::string& pile, int E, int& rank, int& suit) {
     suit = -1;
 }
 
-bool JokerRule(const Ask& a) {
+bool JokerRule(Game& g, const Ask& a) {
     // Judge the run the question is about: the target pile when T is its
     // top, T alone when a stack is checked card by card.
     const std::string run = (a.empty() || TopCode(*a.pile) == a.T) ? *a.pile : FormatCode(a.T);
@@ -287,7 +288,7 @@ bool JokerRule(const Ask& a) {
         if (a.ch == 72) return true;
         return !run.empty() && !IsJoker(TopCode(run));
     }
-    if (run.empty()) return EmptyAccepts(a);
+    if (run.empty()) return EmptyAccepts(g, a);
     int rank = 0, suit = -1;
     NextOnJokerRun(run, a.E, rank, suit);
     if (rank == 0) return true;
@@ -349,10 +350,10 @@ const SimpleRule* FindSimpleRule(int code) {
     return nullptr;
 }
 
-bool ApplySimpleRule(const SimpleRule& r, const Ask& a) {
+bool ApplySimpleRule(Game& g, const SimpleRule& r, const Ask& a) {
     if (a.empty()) {
         switch (r.empty) {
-            case kByEmptyRule: return EmptyAccepts(a);
+            case kByEmptyRule: return EmptyAccepts(g, a);
             case kAnyCard: return true;
             case kNothing: return false;
             case kAceOnly: return a.mr() == 1;
@@ -379,9 +380,9 @@ bool ApplySimpleRule(const SimpleRule& r, const Ask& a) {
 
 // Rule 91: the step all foundations share, from the first two cards of the
 // first foundation holding two; 0 while none does.
-int CommonStep() {
-    for (int i = 0; i < FoundationCount(); ++i) {
-        const std::string& p = Dest(i);
+int CommonStep(Game& g) {
+    for (int i = 0; i < FoundationCount(g); ++i) {
+        const std::string& p = Dest(g, i);
         if (SlotCount(p) < 2) continue;
         const int r0 = RankOf(SlotCode(p, 0)), r1 = RankOf(SlotCode(p, 1));
         if (!IsRank(r0) || !IsRank(r1)) continue;
@@ -394,16 +395,17 @@ int CommonStep() {
 // Rule 41 on an empty foundation: foundations 1-4 and 5-8 each hold one run
 // per suit, so a suit that already starts another foundation of the same
 // group may not start this one.
-bool SuitFreeInGroup(int w, CardCode M) {
+bool SuitFreeInGroup(Game& g, int w, CardCode M) {
     const int first = w <= 3 ? 0 : 4;
-    for (int i = first; i < first + 4 && i < FoundationCount(); ++i)
-        if (i != w && !Dest(i).empty() && SuitOf(BottomCode(Dest(i))) == SuitOf(M)) return false;
+    for (int i = first; i < first + 4 && i < FoundationCount(g); ++i)
+        if (i != w && !Dest(g, i).empty() && SuitOf(BottomCode(Dest(g, i))) == SuitOf(M))
+            return false;
     return true;
 }
 
 // Rules 70 and 71: positions in the tableau grid of width rule::kGridWidth.
-bool GridNeighbour(int s, int w, int distance) {
-    const int width = Rule(rule::kGridWidth);
+bool GridNeighbour(Game& g, int s, int w, int distance) {
+    const int width = Rule(g, rule::kGridWidth);
     if (width <= 0 || s < 0) return false;
     const bool sameRow = s / width == w / width && (s - w == distance || w - s == distance);
     const bool sameColumn = s - w == distance * width || w - s == distance * width;
@@ -427,8 +429,8 @@ bool IsPlainCode(int ch) {
 
 // The rank read from entry 52 + w (the pile's start rank for the codes
 // that keep it there).
-int StartRank(const Ask& a) {
-    return Rule(rule::kBaseRank1 + a.w);
+int StartRank(Game& g, const Ask& a) {
+    return Rule(g, rule::kBaseRank1 + a.w);
 }
 
 // ---------------------------------------------------------------------------
@@ -436,70 +438,70 @@ int StartRank(const Ask& a) {
 // ---------------------------------------------------------------------------
 
 // 11: in suit by the plain rank rule, but no queen on a king or a jack.
-bool InSuitNoQueenOnKingOrJack(const Ask& a) {
+bool InSuitNoQueenOnKingOrJack(Game& g, const Ask& a) {
     const int tr = a.tr(), mr = a.mr();
     if (!a.empty() && mr == 12 && (tr == 13 || tr == 11)) return false;
-    return Plain(a, 0);
+    return Plain(g, a, 0);
 }
 
 // 12: anything goes anywhere.
-bool AnyCard(const Ask&) {
+bool AnyCard(Game& /*g*/, const Ask&) {
     return true;
 }
 
 // 14, 15 and 16: up by two, three or four, any suit, past the king.
-bool UpByTwoThreeOrFour(const Ask& a) {
-    if (a.empty()) return EmptyAccepts(a);
+bool UpByTwoThreeOrFour(Game& g, const Ask& a) {
+    if (a.empty()) return EmptyAccepts(g, a);
     const int tr = a.tr(), mr = a.mr();
     const int step = a.ch - 12;
     return IsRank(tr) && IsRank(mr) && (mr == tr + step || mr == (tr + step) % 13);
 }
 
 // 17: any card that does not come from the tableau.
-bool NotFromTableau(const Ask& a) {
+bool NotFromTableau(Game& /*g*/, const Ask& a) {
     return !a.fromTableau();
 }
 
 // 18: from the tableau only onto an empty pile.
-bool FromTableauOnlyOntoEmpty(const Ask& a) {
-    return !a.fromTableau() || Fila(a.w).empty();
+bool FromTableauOnlyOntoEmpty(Game& g, const Ask& a) {
+    return !a.fromTableau() || Fila(g, a.w).empty();
 }
 
 // 19: only from the stock, the waste or a foundation.
-bool NeitherFromTableauNorReserve(const Ask& a) {
+bool NeitherFromTableauNorReserve(Game& /*g*/, const Ask& a) {
     return !a.fromTableau() && !a.fromReserve();
 }
 
 // 33: not from the tableau, and at most two cards on the pile.
-bool NotFromTableauOntoFewerThanTwo(const Ask& a) {
-    return !a.fromTableau() && CardCount(Fila(a.w)) < 2;
+bool NotFromTableauOntoFewerThanTwo(Game& g, const Ask& a) {
+    return !a.fromTableau() && CardCount(Fila(g, a.w)) < 2;
 }
 
 // 20: an ace first, then up in any suit, an ace again after a king.
-bool UpFromAceAroundTheKing(const Ask& a) {
+bool UpFromAceAroundTheKing(Game& /*g*/, const Ask& a) {
     const int tr = a.tr(), mr = a.mr();
     if (a.empty()) return mr == 1;
     return tr == 13 ? mr == 1 : Step(a, 1, false);
 }
 
 // 21: another suit, by the plain rank rule.
-bool OtherSuitPlainRank(const Ask& a) {
-    if (a.empty()) return EmptyAccepts(a);
-    return SuitOf(a.T) != SuitOf(a.M) && PlainRank(a);
+bool OtherSuitPlainRank(Game& g, const Ask& a) {
+    if (a.empty()) return EmptyAccepts(g, a);
+    return SuitOf(a.T) != SuitOf(a.M) && PlainRank(g, a);
 }
 
 // 24: in suit by the plain rank rule, but king and queen never meet.
-bool InSuitKingAndQueenApart(const Ask& a) {
-    if (a.empty()) return EmptyAccepts(a);
+bool InSuitKingAndQueenApart(Game& g, const Ask& a) {
+    if (a.empty()) return EmptyAccepts(g, a);
     const int tr = a.tr(), mr = a.mr();
     if ((mr == 12 && tr == 13) || (mr == 13 && tr == 12)) return false;
-    return SameSuit(a.T, a.M) && PlainRank(a);
+    return SameSuit(a.T, a.M) && PlainRank(g, a);
 }
 
 // 25 and 61: in suit by twos in the pile's direction; 61 also turns the
 // corner (two on a king, ace on a queen).
-bool InSuitByTwos(const Ask& a) {
-    if (a.empty()) return EmptyAccepts(a);
+bool InSuitByTwos(Game& g, const Ask& a) {
+    if (a.empty()) return EmptyAccepts(g, a);
     if (!SameSuit(a.T, a.M)) return false;
     const int tr = a.tr(), mr = a.mr();
     if (a.ch == 61 && ((tr == 13 && mr == 2) || (tr == 12 && mr == 1))) return true;
@@ -507,10 +509,10 @@ bool InSuitByTwos(const Ask& a) {
 }
 
 // 26: up or down, at most three cards on the pile.
-bool UpOrDownAtMostThree(const Ask& a) {
-    if (CardCount(Fila(a.w)) >= 3) return false;
+bool UpOrDownAtMostThree(Game& g, const Ask& a) {
+    if (CardCount(Fila(g, a.w)) >= 3) return false;
     if (a.empty()) {
-        const int e = Rule(rule::kEmptyFila1 + a.w);
+        const int e = Rule(g, rule::kEmptyFila1 + a.w);
         return e == -1 || (IsRank(e) && a.mr() == e);
     }
     return UpOrDown(a, false);
@@ -518,14 +520,14 @@ bool UpOrDownAtMostThree(const Ask& a) {
 
 // 27: alternate colours by the plain rules, not from a foundation or a
 // reserve cell.
-bool AlternateNotFromFoundationOrReserve(const Ask& a) {
+bool AlternateNotFromFoundationOrReserve(Game& g, const Ask& a) {
     if (LocIsFoundation(a.from()) || a.fromReserve()) return false;
-    return Plain(a, 3);
+    return Plain(g, a, 3);
 }
 
 // 28 and 60: up or down without turning the corner (a two on an ace, a
 // queen on a king); 60 in suit. An empty pile takes any card.
-bool UpOrDownStoppingAtAceAndKing(const Ask& a) {
+bool UpOrDownStoppingAtAceAndKing(Game& /*g*/, const Ask& a) {
     if (a.empty()) return true;
     if (a.ch == 60 && !SameSuit(a.T, a.M)) return false;
     const int tr = a.tr(), mr = a.mr();
@@ -535,8 +537,8 @@ bool UpOrDownStoppingAtAceAndKing(const Ask& a) {
 }
 
 // 29: in suit up to the king as the thirteenth card, then down again.
-bool InSuitUpToKingThenDown(const Ask& a) {
-    if (a.empty()) return IsRank(a.E) ? a.mr() == a.E : ColourBalance(a.E, a.M);
+bool InSuitUpToKingThenDown(Game& g, const Ask& a) {
+    if (a.empty()) return IsRank(a.E) ? a.mr() == a.E : ColourBalance(g, a.E, a.M);
     if (!SameSuit(a.T, a.M)) return false;
     const int n = a.count();
     if (n <= 12) return Step(a, 1, false);
@@ -545,8 +547,8 @@ bool InSuitUpToKingThenDown(const Ask& a) {
 }
 
 // 30: in suit up or down, the way the pile's last two cards went.
-bool InSuitKeepingTheWay(const Ask& a) {
-    if (a.empty()) return EmptyAccepts(a);
+bool InSuitKeepingTheWay(Game& g, const Ask& a) {
+    if (a.empty()) return EmptyAccepts(g, a);
     const int tr = a.tr(), mr = a.mr();
     if (!SameSuit(a.T, a.M) || (tr == 1 && mr == 13) || (tr == 13 && mr == 1)) return false;
     const int n = a.count();
@@ -556,94 +558,94 @@ bool InSuitKeepingTheWay(const Ask& a) {
 }
 
 // 31: in suit down, never onto an empty pile.
-bool InSuitDownOnACard(const Ask& a) {
+bool InSuitDownOnACard(Game& /*g*/, const Ask& a) {
     return !a.empty() && SameSuit(a.T, a.M) && a.tr() != 1 && Step(a, -1, false);
 }
 
 // 32: in suit up, never onto an empty pile.
-bool InSuitUpOnACard(const Ask& a) {
+bool InSuitUpOnACard(Game& /*g*/, const Ask& a) {
     return !a.empty() && SameSuit(a.T, a.M) && a.tr() != 13 && Step(a, 1, false);
 }
 
 // 34: down in any suit.
-bool DownAnySuit(const Ask& a) {
-    if (a.empty()) return EmptyAccepts(a);
+bool DownAnySuit(Game& g, const Ask& a) {
+    if (a.empty()) return EmptyAccepts(g, a);
     return Step(a, -1, false);
 }
 
 // 35: up or down in any suit, around the corner.
-bool UpOrDownAround(const Ask& a) {
-    if (a.empty()) return EmptyAccepts(a);
+bool UpOrDownAround(Game& g, const Ask& a) {
+    if (a.empty()) return EmptyAccepts(g, a);
     return UpOrDown(a, true);
 }
 
 // 36: down with a king on an ace; the foundations are begun in turn.
-bool DownAroundFoundationsBegunInTurn(const Ask& a) {
+bool DownAroundFoundationsBegunInTurn(Game& g, const Ask& a) {
     const int tr = a.tr(), mr = a.mr();
-    if (a.empty()) return mr == a.base && (a.w <= 0 || !Dest(a.w - 1).empty());
+    if (a.empty()) return mr == a.base && (a.w <= 0 || !Dest(g, a.w - 1).empty());
     return Step(a, -1, false) || (tr == 1 && mr == 13);
 }
 
 // 37: each rank doubles the last (modulo 13); a king only once the first
 // foundation holds 48 cards.
-bool DoublingRanks(const Ask& a) {
-    if (a.empty()) return EmptyAccepts(a);
+bool DoublingRanks(Game& g, const Ask& a) {
+    if (a.empty()) return EmptyAccepts(g, a);
     const int tr = a.tr(), mr = a.mr();
-    if (mr == 13) return CardCount(Dest(0)) >= 48;
+    if (mr == 13) return CardCount(Dest(g, 0)) >= 48;
     return IsRank(tr) && IsRank(mr) && mr == (2 * tr) % 13;
 }
 
 // 23: in suit up onto a card, while the waste is empty.
-bool InSuitUpWhileTheWasteIsEmpty(const Ask& a) {
-    return MazzoVis().empty() && !a.empty() && SameSuit(a.T, a.M) && Step(a, 1, false);
+bool InSuitUpWhileTheWasteIsEmpty(Game& g, const Ask& a) {
+    return MazzoVis(g).empty() && !a.empty() && SameSuit(a.T, a.M) && Step(a, 1, false);
 }
 
 // 38: a king on an empty pile and one card below the queen on it, while
 // the waste is empty.
-bool OneLowCardOnAKing(const Ask& a) {
-    if (!MazzoVis().empty()) return false;
+bool OneLowCardOnAKing(Game& g, const Ask& a) {
+    if (!MazzoVis(g).empty()) return false;
     const int tr = a.tr(), mr = a.mr();
     if (a.empty()) return mr == 13;
     return a.count() == 1 && tr == 13 && IsRank(mr) && mr != 12 && mr != 13;
 }
 
 // 39: an ace first, then up in any suit to the jack.
-bool UpFromAceToJack(const Ask& a) {
+bool UpFromAceToJack(Game& /*g*/, const Ask& a) {
     const int mr = a.mr();
     if (a.empty()) return mr == 1;
     return mr != 12 && mr != 13 && Step(a, 1, false);
 }
 
 // 40: the rank of the running count; anything for the pack's last card.
-bool RankOfTheRunningCount(const Ask& a) {
-    if (CardCount(Mazzo()) + CardCount(MazzoVis()) == 1) return true;
-    const int r = ((ProgramGame().RunningCount % 13) + 13) % 13;
+bool RankOfTheRunningCount(Game& g, const Ask& a) {
+    if (CardCount(Mazzo(g)) + CardCount(MazzoVis(g)) == 1) return true;
+    const int r = ((g.RunningCount % 13) + 13) % 13;
     return a.mr() == (r == 0 ? 13 : r);
 }
 
 // 41: in suit up by two past the king; each suit begins one foundation of
 // a group.
-bool InSuitByTwoOneSuitPerGroup(const Ask& a) {
+bool InSuitByTwoOneSuitPerGroup(Game& g, const Ask& a) {
     const int tr = a.tr(), mr = a.mr();
-    if (a.empty()) return mr == StartRank(a) && SuitFreeInGroup(a.w, a.M);
+    if (a.empty()) return mr == StartRank(g, a) && SuitFreeInGroup(g, a.w, a.M);
     return SameSuit(a.T, a.M) && IsRank(tr) && (mr == tr + 2 || mr == (tr + 2) % 13);
 }
 
 // 42: in suit up; the king only once the foundation seven along has its
 // king.
-bool InSuitUpKingAfterThePartner(const Ask& a) {
-    if (a.empty()) return EmptyAccepts(a);
+bool InSuitUpKingAfterThePartner(Game& g, const Ask& a) {
+    if (a.empty()) return EmptyAccepts(g, a);
     if (!SameSuit(a.T, a.M) || !Step(a, 1, false)) return false;
-    return a.mr() != 13 || RankOf(TopCode(Dest(a.w + 7))) == 13;
+    return a.mr() != 13 || RankOf(TopCode(Dest(g, a.w + 7))) == 13;
 }
 
 // 43: in suit up by two onto a card.
-bool InSuitUpByTwoOnACard(const Ask& a) {
+bool InSuitUpByTwoOnACard(Game& /*g*/, const Ask& a) {
     return !a.empty() && SameSuit(a.T, a.M) && Step(a, 2, false);
 }
 
 // 44: an ace first, then up in any suit to the queen.
-bool UpFromAceToQueen(const Ask& a) {
+bool UpFromAceToQueen(Game& /*g*/, const Ask& a) {
     const int mr = a.mr();
     if (a.empty()) return mr == 1;
     return mr != 13 && Step(a, 1, false);
@@ -651,8 +653,8 @@ bool UpFromAceToQueen(const Ask& a) {
 
 // 45: a king on an empty pile, any card but a king on it, then down in any
 // suit, while the waste is empty.
-bool DownFromAKingWhileTheWasteIsEmpty(const Ask& a) {
-    if (!MazzoVis().empty()) return false;
+bool DownFromAKingWhileTheWasteIsEmpty(Game& g, const Ask& a) {
+    if (!MazzoVis(g).empty()) return false;
     const int mr = a.mr();
     if (a.empty()) return mr == 13;
     return IsRank(mr) && mr != 13 && (a.count() == 1 || Step(a, -1, false));
@@ -661,27 +663,27 @@ bool DownFromAKingWhileTheWasteIsEmpty(const Ask& a) {
 // 46, 49 and 51: up from the start rank to the jack; 49 and 51 begin only
 // once the tableau pile of the same number holds cards, 51 in the suit of
 // that pile's bottom card.
-bool UpFromTheStartToJack(const Ask& a) {
-    if (a.ch == 51 && !SameSuit(BottomCode(Fila(a.w)), a.M)) return false;
+bool UpFromTheStartToJack(Game& g, const Ask& a) {
+    if (a.ch == 51 && !SameSuit(BottomCode(Fila(g, a.w)), a.M)) return false;
     const int mr = a.mr();
-    if (a.empty()) return mr == StartRank(a) && (a.ch == 46 || !Fila(a.w).empty());
+    if (a.empty()) return mr == StartRank(g, a) && (a.ch == 46 || !Fila(g, a.w).empty());
     return mr != 12 && mr != 13 && Step(a, 1, false);
 }
 
 // 47, 50 and 52: down from the start rank without queens, a king on an
 // ace; 50 and 52 begin only once the tableau pile eight numbers lower holds
 // cards, 52 in the suit of that pile's bottom card.
-bool DownFromTheStartWithoutQueens(const Ask& a) {
-    if (a.ch == 52 && !SameSuit(BottomCode(Fila(a.w - 8)), a.M)) return false;
+bool DownFromTheStartWithoutQueens(Game& g, const Ask& a) {
+    if (a.ch == 52 && !SameSuit(BottomCode(Fila(g, a.w - 8)), a.M)) return false;
     const int tr = a.tr(), mr = a.mr();
-    if (a.empty()) return mr == StartRank(a) && (a.ch == 47 || !Fila(a.w - 8).empty());
+    if (a.empty()) return mr == StartRank(g, a) && (a.ch == 47 || !Fila(g, a.w - 8).empty());
     return mr != 12 && (Step(a, -1, false) || (tr == 1 && mr == 13));
 }
 
 // 48: a queen on an empty pile and one card other than a queen on it,
 // while the waste is empty.
-bool OneCardOnAQueen(const Ask& a) {
-    if (!MazzoVis().empty()) return false;
+bool OneCardOnAQueen(Game& g, const Ask& a) {
+    if (!MazzoVis(g).empty()) return false;
     const int tr = a.tr(), mr = a.mr();
     if (a.empty()) return mr == 12;
     return a.count() == 1 && tr == 12 && IsRank(mr) && mr != 12;
@@ -689,70 +691,70 @@ bool OneCardOnAQueen(const Ask& a) {
 
 // 53: up around the corner from the start rank; the other foundations only
 // once the first holds thirteen cards.
-bool UpAroundOnceTheFirstIsFull(const Ask& a) {
-    if (a.w != 0 && CardCount(Dest(0)) < 13) return false;
+bool UpAroundOnceTheFirstIsFull(Game& g, const Ask& a) {
+    if (a.w != 0 && CardCount(Dest(g, 0)) < 13) return false;
     const int tr = a.tr(), mr = a.mr();
-    if (a.empty()) return mr == StartRank(a);
+    if (a.empty()) return mr == StartRank(g, a);
     return Step(a, 1, false) || (tr == 13 && mr == 1);
 }
 
 // 54: down in any suit (a king on an ace with corner mode 1); an empty pile
 // is filled from the stock or the waste only.
-bool DownEmptiesFilledFromThePack(const Ask& a) {
+bool DownEmptiesFilledFromThePack(Game& g, const Ask& a) {
     const int tr = a.tr(), mr = a.mr();
     if (a.empty()) {
         if (a.fromReserve() || a.fromTableau()) return false;
-        const int e = Rule(rule::kEmptyFila1 + a.w);
+        const int e = Rule(g, rule::kEmptyFila1 + a.w);
         return e == -1 || mr == e;
     }
-    return Step(a, -1, false) || (tr == 1 && mr == 13 && Rule(rule::kFilaCorner1 + a.w) == 1);
+    return Step(a, -1, false) || (tr == 1 && mr == 13 && Rule(g, rule::kFilaCorner1 + a.w) == 1);
 }
 
 // 55: down in colour, while the waste holds at most the card that moves.
-bool ColourDownBesideTheLastWasteCard(const Ask& a) {
-    const int vis = CardCount(MazzoVis());
+bool ColourDownBesideTheLastWasteCard(Game& g, const Ask& a) {
+    const int vis = CardCount(MazzoVis(g));
     if (vis > 1 || (vis == 1 && a.from() != kLocMazzoVis)) return false;
     if (a.empty()) {
-        const int e = Rule(rule::kEmptyFila1 + a.w);
+        const int e = Rule(g, rule::kEmptyFila1 + a.w);
         return e == -1 || a.mr() == e;
     }
     return SameColour(a.T, a.M) && Step(a, -1, false);
 }
 
 // 56: the same rank, from this tableau pile or a later one.
-bool SameRankFromThisPileOrLater(const Ask& a) {
+bool SameRankFromThisPileOrLater(Game& /*g*/, const Ask& a) {
     return !a.empty() && IsRank(a.tr()) && a.mr() == a.tr() && a.fromTableau() &&
            a.from() - 1 >= a.w;
 }
 
 // 70 and 71: onto an empty tableau pile from its grid neighbour (70) or
 // over a filled neighbour from two away (71).
-bool OverTheGrid(const Ask& a) {
+bool OverTheGrid(Game& g, const Ask& a) {
     if (a.kind != Kind::kTableau || !a.empty() || !a.fromTableau()) return false;
     const int s = a.from() - 1;
-    if (a.ch == 70) return GridNeighbour(s, a.w, 1);
-    return GridNeighbour(s, a.w, 2) && TopCode(Fila((s + a.w) / 2)) >= 1;
+    if (a.ch == 70) return GridNeighbour(g, s, a.w, 1);
+    return GridNeighbour(g, s, a.w, 2) && TopCode(Fila(g, (s + a.w) / 2)) >= 1;
 }
 
 // 73: the rank of the pile's number.
-bool RankOfThePile(const Ask& a) {
+bool RankOfThePile(Game& /*g*/, const Ask& a) {
     return a.mr() == a.w + 1;
 }
 
 // 76: any lower rank; an empty pile takes any card.
-bool AnyLowerRank(const Ask& a) {
+bool AnyLowerRank(Game& /*g*/, const Ask& a) {
     const int tr = a.tr(), mr = a.mr();
     return a.empty() || (IsRank(tr) && IsRank(mr) && mr < tr);
 }
 
 // 77: four of each rank in turn, aces first.
-bool FourOfEachRankInTurn(const Ask& a) {
+bool FourOfEachRankInTurn(Game& /*g*/, const Ask& a) {
     if (a.empty()) return a.mr() == 1;
     return a.mr() == a.count() / 4 + 1;
 }
 
 // 78: an ace first, then up in suit; any ace on a king.
-bool InSuitUpAnyAceOnAKing(const Ask& a) {
+bool InSuitUpAnyAceOnAKing(Game& /*g*/, const Ask& a) {
     const int tr = a.tr(), mr = a.mr();
     if (a.empty()) return mr == 1;
     if (tr == 13 && mr == 1) return true;
@@ -761,77 +763,77 @@ bool InSuitUpAnyAceOnAKing(const Ask& a) {
 
 // 79: up around the corner from the start rank; the thirteenth card only
 // from the foundation's own reserve cell, no other card from a cell.
-bool UpAroundLastFromTheOwnCell(const Ask& a) {
-    const int n = CardCount(Dest(a.w));
+bool UpAroundLastFromTheOwnCell(Game& g, const Ask& a) {
+    const int n = CardCount(Dest(g, a.w));
     const int loc = a.from();
     const bool fromOwnCell = loc == -(21 + a.w);
     if (a.fromReserve() && !(n == 12 && fromOwnCell)) return false;
     if (n == 12 && !fromOwnCell) return false;
     const int tr = a.tr(), mr = a.mr();
-    if (a.empty()) return mr == StartRank(a);
+    if (a.empty()) return mr == StartRank(g, a);
     return Step(a, 1, false) || (tr == 13 && mr == 1);
 }
 
 // 80 and 81: in suit up or down around the corner, not from the tableau.
-bool InSuitUpOrDownAroundNotFromTableau(const Ask& a) {
+bool InSuitUpOrDownAroundNotFromTableau(Game& /*g*/, const Ask& a) {
     if (a.fromTableau()) return false;
     if (a.empty()) return true;
     return SameSuit(a.T, a.M) && UpOrDown(a, true);
 }
 
 // 86 and 87: up (86, aces first) or down (87) through the suit cycle.
-bool ThroughTheSuitCycle(const Ask& a) {
+bool ThroughTheSuitCycle(Game& /*g*/, const Ask& a) {
     if (a.empty()) return a.ch == 87 || a.mr() == 1;
     if (NextInSuitCycle(SuitOf(a.T)) != SuitOf(a.M)) return false;
     return Step(a, a.ch == 86 ? 1 : -1, false);
 }
 
 // 88: up or down, from the stock or the waste only.
-bool UpOrDownFromThePack(const Ask& a) {
+bool UpOrDownFromThePack(Game& /*g*/, const Ask& a) {
     if (!LocIsStock(a.from())) return false;
     return a.empty() || UpOrDown(a, false);
 }
 
 // 89: in suit down, one card at a time.
-bool InSuitDownOneByOne(const Ask& a) {
-    if (!MovingStackIsSingle(ProgramGame())) return false;
-    if (a.empty()) return EmptyAccepts(a);
+bool InSuitDownOneByOne(Game& g, const Ask& a) {
+    if (!MovingStackIsSingle(g)) return false;
+    if (a.empty()) return EmptyAccepts(g, a);
     return SameSuit(a.T, a.M) && Step(a, -1, false);
 }
 
 // 90: four cards of one rank.
-bool FourOfARank(const Ask& a) {
+bool FourOfARank(Game& /*g*/, const Ask& a) {
     if (a.empty()) return true;
     return a.count() < 4 && Step(a, 0, false);
 }
 
 // 91: up around the corner by the step all foundations share, one or two
 // while none has set it.
-bool UpByTheCommonStep(const Ask& a) {
-    if (a.empty()) return EmptyAccepts(a);
-    const int step = CommonStep();
+bool UpByTheCommonStep(Game& g, const Ask& a) {
+    if (a.empty()) return EmptyAccepts(g, a);
+    const int step = CommonStep(g);
     if (step == 0) return Step(a, 1, true) || Step(a, 2, true);
     return Step(a, step, true);
 }
 
 // 92: aces only.
-bool AcesOnly(const Ask& a) {
+bool AcesOnly(Game& /*g*/, const Ask& a) {
     return a.mr() == 1;
 }
 
 // 93: in suit by the plain rules, from a reserve cell only.
-bool InSuitFromAReserveCell(const Ask& a) {
-    return a.fromReserve() && Plain(a, 0);
+bool InSuitFromAReserveCell(Game& g, const Ask& a) {
+    return a.fromReserve() && Plain(g, a, 0);
 }
 
 // 94: alternate colours down, an ace giving a king; an empty pile takes no
 // tableau card, nor a waste card while a reserve cell holds one.
-bool AlternateDownAround(const Ask& a) {
+bool AlternateDownAround(Game& g, const Ask& a) {
     if (a.empty()) {
         if (a.fromTableau()) return false;
         if (a.from() != kLocMazzoVis) return true;
-        for (int i = 0; i < ReserveCount(); ++i)
-            if (!Appogg(i).empty()) return false;
+        for (int i = 0; i < ReserveCount(g); ++i)
+            if (!Appogg(g, i).empty()) return false;
         return true;
     }
     // The card whose code is T's - 1 has T's rank less one, an ace
@@ -840,21 +842,21 @@ bool AlternateDownAround(const Ask& a) {
 }
 
 // 95: an ace first, then up in suit around the corner.
-bool InSuitUpAroundFromAnAce(const Ask& a) {
+bool InSuitUpAroundFromAnAce(Game& /*g*/, const Ask& a) {
     if (a.empty()) return a.mr() == 1;
     return IsRank(a.tr()) && SameSuit(a.T, a.M) && a.mr() == NextRank(a.tr());
 }
 
 // 97: up around the corner by a step of the bottom card's rank, at most
 // twelve cards.
-bool UpByTheBottomCardsStep(const Ask& a) {
+bool UpByTheBottomCardsStep(Game& g, const Ask& a) {
     const int tr = a.tr(), mr = a.mr();
-    if (a.empty()) return mr == StartRank(a);
-    if (CardCount(Dest(a.w)) > 11) return false;
+    if (a.empty()) return mr == StartRank(g, a);
+    if (CardCount(Dest(g, a.w)) > 11) return false;
     // Foundations of the second half step by the bottom card of their
     // partner in the first half; those of the first half by their own.
-    const int partner = a.w - FoundationCount() / 2;
-    const int step = RankOf(BottomCode(Dest(partner >= 0 ? partner : a.w)));
+    const int partner = a.w - FoundationCount(g) / 2;
+    const int step = RankOf(BottomCode(Dest(g, partner >= 0 ? partner : a.w)));
     if (!IsRank(step) || !IsRank(tr)) return false;
     int want = tr + step;
     if (want > 13) want -= 13;
@@ -862,14 +864,14 @@ bool UpByTheBottomCardsStep(const Ask& a) {
 }
 
 // 98: in suit up from the start rank, a seven on an ace.
-bool InSuitUpSevenOnAnAce(const Ask& a) {
+bool InSuitUpSevenOnAnAce(Game& g, const Ask& a) {
     const int tr = a.tr(), mr = a.mr();
-    if (a.empty()) return mr == StartRank(a);
+    if (a.empty()) return mr == StartRank(g, a);
     if (!SameSuit(a.T, a.M)) return false;
     return Step(a, 1, false) || (tr == 1 && mr == 7);
 }
 
-using CodeRule = bool (*)(const Ask&);
+using CodeRule = bool (*)(Game&, const Ask&);
 
 struct CodedRule {
     int code;
@@ -961,38 +963,38 @@ constexpr std::array<CodeRule, kCodeLimit> kRuleByCode = [] {
     return byCode;
 }();
 
-bool ByCode(const Ask& a) {
+bool ByCode(Game& g, const Ask& a) {
     if (a.ch >= 0 && a.ch < kCodeLimit && kRuleByCode[static_cast<size_t>(a.ch)])
-        return kRuleByCode[static_cast<size_t>(a.ch)](a);
-    if (const SimpleRule* r = FindSimpleRule(a.ch)) return ApplySimpleRule(*r, a);
+        return kRuleByCode[static_cast<size_t>(a.ch)](g, a);
+    if (const SimpleRule* r = FindSimpleRule(a.ch)) return ApplySimpleRule(g, *r, a);
     // A build code no game defines refuses: better a refused move than a
     // table the game's rules never allowed.
     return false;
 }
 
-bool Decide(const Ask& a) {
+bool Decide(Game& g, const Ask& a) {
     if (a.M < 1 || a.M > 108 || a.M == a.T) return false;
     // Stock lock: nothing leaves the tableau while the stock still has cards.
-    const int lock = Rule(rule::kStockLock);
-    if ((lock == 2 || lock == 3 || (lock == 1 && a.foundation())) && !StockEmpty() &&
+    const int lock = Rule(g, rule::kStockLock);
+    if ((lock == 2 || lock == 3 || (lock == 1 && a.foundation())) && !StockEmpty(g) &&
         a.fromTableau())
         return false;
     if (a.ch == 4 || a.ch == 5) return false;
-    if (a.ch == 7 && a.drop) return a.empty() && Mazzo().empty();
-    if (!IsPlainCode(a.ch)) return ByCode(a);
-    return Plain(a, a.ch);
+    if (a.ch == 7 && a.drop) return a.empty() && Mazzo(g).empty();
+    if (!IsPlainCode(a.ch)) return ByCode(g, a);
+    return Plain(g, a, a.ch);
 }
 
-const std::string& TargetPile(Kind kind, int w) {
+const std::string& TargetPile(Game& g, Kind kind, int w) {
     switch (kind) {
-        case Kind::kTableau: return Fila(w);
-        case Kind::kFoundation: return Dest(w);
-        case Kind::kReserve: return Appogg(w);
+        case Kind::kTableau: return Fila(g, w);
+        case Kind::kFoundation: return Dest(g, w);
+        case Kind::kReserve: return Appogg(g, w);
     }
     return kNoPile;
 }
 
-bool Place(CardCode T, CardCode M, const PileRules& r, Kind kind) {
+bool Place(Game& g, CardCode T, CardCode M, const PileRules& r, Kind kind) {
     const Ask a{.T = T,
                 .M = M,
                 .E = r.emptyRule,
@@ -1003,8 +1005,9 @@ bool Place(CardCode T, CardCode M, const PileRules& r, Kind kind) {
                 .ch = r.buildRule,
                 .dir = r.direction,
                 .base = r.baseRank,
-                .pile = &TargetPile(kind, r.pileIndex)};
-    return Decide(a);
+                .pile = &TargetPile(g, kind, r.pileIndex),
+                .game = &g};
+    return Decide(g, a);
 }
 
 // ---------------------------------------------------------------------------
@@ -1012,19 +1015,19 @@ bool Place(CardCode T, CardCode M, const PileRules& r, Kind kind) {
 // ---------------------------------------------------------------------------
 
 // The cards that move with M (M first); one card when the selection is single.
-std::string MovingStack(CardCode M) {
-    if (MovingStackIsSingle(ProgramGame())) return FormatCode(M);
-    std::string stack = StackFrom(M, false);
+std::string MovingStack(Game& g, CardCode M) {
+    if (MovingStackIsSingle(g)) return FormatCode(M);
+    std::string stack = StackFrom(g, M, false);
     return stack.empty() ? FormatCode(M) : stack;
 }
 
 // Every card of the stack must fit on the one below it by the stack-fit
 // rules of tableau pile `rules`.
-bool StackFits(const std::string& stack, int rules) {
-    const std::optional<PileRules> fit = StackFitRules(rules);
+bool StackFits(Game& g, const std::string& stack, int rules) {
+    const std::optional<PileRules> fit = StackFitRules(g, rules);
     if (!fit) return true;
     for (int k = 0; k + 1 < SlotCount(stack); ++k) {
-        if (!CanPlace(SlotCode(stack, k), SlotCode(stack, k + 1), *fit)) return false;
+        if (!CanPlace(g, SlotCode(stack, k), SlotCode(stack, k + 1), *fit)) return false;
     }
     return true;
 }
@@ -1032,36 +1035,36 @@ bool StackFits(const std::string& stack, int rules) {
 // Pick-up rule -5 moves a stack through free cells and empty piles; onto an
 // empty pile the target itself is not free, so the stack may hold at most one
 // card more than the empty reserve cells and the other empty tableau piles.
-int StackLimitOnEmpty(int target) {
+int StackLimitOnEmpty(Game& g, int target) {
     int free = 0;
-    for (int i = 0; i < ReserveCount(); ++i)
-        if (Appogg(i).empty()) ++free;
-    for (int i = 0; i < TableauCount(); ++i)
-        if (i != target && Fila(i).empty()) ++free;
+    for (int i = 0; i < ReserveCount(g); ++i)
+        if (Appogg(g, i).empty()) ++free;
+    for (int i = 0; i < TableauCount(g); ++i)
+        if (i != target && Fila(g, i).empty()) ++free;
     return free + 1;
 }
 
-bool CanDropOnReserve(int n, CardCode M) {
-    if (n < 1 || n > ReserveCount() || M < 1 || M > 108) return false;
-    const std::string& cell = Appogg(n - 1);
-    const bool single = MovingStackIsSingle(ProgramGame());
+bool CanDropOnReserve(Game& g, int n, CardCode M) {
+    if (n < 1 || n > ReserveCount(g) || M < 1 || M > 108) return false;
+    const std::string& cell = Appogg(g, n - 1);
+    const bool single = MovingStackIsSingle(g);
     const bool empty = cell.empty();
     const int rank = RankOf(M);
-    switch (Rule(rule::kAppoggRule1 - 1 + n)) {
+    switch (Rule(g, rule::kAppoggRule1 - 1 + n)) {
         case 4: return false;
-        case 8: return single && rank == 13 && CardCount(Appogg(0)) < 3;
+        case 8: return single && rank == 13 && CardCount(Appogg(g, 0)) < 3;
         case 9: return single && empty && rank >= 11 && rank <= 13;
         case 12: return true;
-        case 13: return single && CardCount(Appogg(0)) < 5;
+        case 13: return single && CardCount(Appogg(g, 0)) < 5;
         case 81: return single && empty;
-        case 85: return LocateCard(M) == kLocMazzoVis;
+        case 85: return LocateCard(g, M) == kLocMazzoVis;
         case 88: return single && empty && rank == 11;
         case 89: return single && empty && rank == 12;
         case 90: return single && empty && rank == 13;
         case 103: {
             if (!empty) return false;
-            const int from = LocateCard(M);
-            return StackFits(MovingStack(M), LocIsTableau(from) ? from - 1 : 0);
+            const int from = LocateCard(g, M);
+            return StackFits(g, MovingStack(g, M), LocIsTableau(from) ? from - 1 : 0);
         }
         case 107: {
             if (rank != 1) return false;
@@ -1069,83 +1072,83 @@ bool CanDropOnReserve(int n, CardCode M) {
         }
         default:
             return single && empty &&
-                   Place(-1, M,
+                   Place(g, -1, M,
                          {.pileIndex = n - 1,
-                          .buildRule = Rule(rule::kAppoggRule1 - 1 + n),
+                          .buildRule = Rule(g, rule::kAppoggRule1 - 1 + n),
                           .direction = -1,
-                          .baseRank = Rule(rule::kBaseRank1)},
+                          .baseRank = Rule(g, rule::kBaseRank1)},
                          Kind::kReserve);
     }
 }
 
 }  // namespace
 
-PileRules TableauRules(int i) {
-    return {.emptyRule = Rule(rule::kEmptyFila1 + i),
+PileRules TableauRules(Game& g, int i) {
+    return {.emptyRule = Rule(g, rule::kEmptyFila1 + i),
             .pileIndex = i,
-            .corner = Rule(rule::kFilaCorner1 + i) > 0,
-            .buildRule = Rule(rule::kFilaRule1 + i),
-            .direction = Rule(rule::kFilaDir1 + i),
-            .baseRank = Rule(rule::kBaseRank1)};
+            .corner = Rule(g, rule::kFilaCorner1 + i) > 0,
+            .buildRule = Rule(g, rule::kFilaRule1 + i),
+            .direction = Rule(g, rule::kFilaDir1 + i),
+            .baseRank = Rule(g, rule::kBaseRank1)};
 }
 
-PileRules FoundationRules(int i) {
-    const int base = Rule(rule::kBaseRank1 + i);
+PileRules FoundationRules(Game& g, int i) {
+    const int base = Rule(g, rule::kBaseRank1 + i);
     return {.emptyRule = base,
             .pileIndex = i,
             .corner = true,
             .isFoundation = true,
-            .buildRule = Rule(rule::kDestRule1 + i),
-            .direction = Rule(rule::kDestDir1 + i),
+            .buildRule = Rule(g, rule::kDestRule1 + i),
+            .direction = Rule(g, rule::kDestDir1 + i),
             .baseRank = base};
 }
 
-std::optional<PileRules> StackFitRules(int i) {
-    const int mode = Rule(rule::kStackFit);
+std::optional<PileRules> StackFitRules(Game& g, int i) {
+    const int mode = Rule(g, rule::kStackFit);
     if (mode != 1 && mode != 10 && mode != 11) return std::nullopt;
-    PileRules fit = TableauRules(i);
+    PileRules fit = TableauRules(g, i);
     fit.dropFlag = false;
     if (mode != 1) fit.buildRule = mode == 10 ? 0 : 1;
     return fit;
 }
 
-bool CanPlace(CardCode T, CardCode M, const PileRules& rules) {
-    return Place(T, M, rules, rules.isFoundation ? Kind::kFoundation : Kind::kTableau);
+bool CanPlace(Game& g, CardCode T, CardCode M, const PileRules& rules) {
+    return Place(g, T, M, rules, rules.isFoundation ? Kind::kFoundation : Kind::kTableau);
 }
 
-bool CanDropOnTableau(int a, CardCode M) {
-    if (a < 0 || a >= TableauCount()) return false;
-    const std::string& pile = Fila(a);
+bool CanDropOnTableau(Game& g, int a, CardCode M) {
+    if (a < 0 || a >= TableauCount(g)) return false;
+    const std::string& pile = Fila(g, a);
     const CardCode T = pile.empty() ? -1 : TopCode(pile);
-    if (!pile.empty() && IsFaceDown(T) && Rule(rule::kGoalKind) != 40) return false;
-    if (Rule(rule::kFilaMaxCards) != -1 && CardCount(pile) >= Rule(rule::kFilaMaxCards))
+    if (!pile.empty() && IsFaceDown(g, T) && Rule(g, rule::kGoalKind) != 40) return false;
+    if (Rule(g, rule::kFilaMaxCards) != -1 && CardCount(pile) >= Rule(g, rule::kFilaMaxCards))
         return false;
-    const PileRules rules = TableauRules(a);
-    bool ok = CanPlace(T, M, rules);
-    if (ok && rules.buildRule == 34 && !pile.empty()) ok = MovingStackIsSingle(ProgramGame());
-    if (ok && !MovingStackIsSingle(ProgramGame())) {
-        const std::string stack = MovingStack(M);
+    const PileRules rules = TableauRules(g, a);
+    bool ok = CanPlace(g, T, M, rules);
+    if (ok && rules.buildRule == 34 && !pile.empty()) ok = MovingStackIsSingle(g);
+    if (ok && !MovingStackIsSingle(g)) {
+        const std::string stack = MovingStack(g, M);
         if (SlotCount(stack) > 1) {
-            ok = StackFits(stack, a);
-            if (ok && Rule(rule::kPickUpRule) == -5 && pile.empty())
-                ok = SlotCount(stack) <= StackLimitOnEmpty(a);
+            ok = StackFits(g, stack, a);
+            if (ok && Rule(g, rule::kPickUpRule) == -5 && pile.empty())
+                ok = SlotCount(stack) <= StackLimitOnEmpty(g, a);
         }
     }
-    const int noReturn = MainGame.Opt(opt::kHeldTop);
+    const int noReturn = g.Options.Opt(opt::kHeldTop);
     if (noReturn != 0 && T == noReturn) return false;
     return ok;
 }
 
-bool CanDropOnFoundation(int i, CardCode M) {
-    if (i < 0 || i >= FoundationCount() || M < 1 || M > 108) return false;
-    if (!MovingStackIsSingle(ProgramGame())) return false;
-    const std::string& pile = Dest(i);
-    const int ch = Rule(rule::kDestRule1 + i);
+bool CanDropOnFoundation(Game& g, int i, CardCode M) {
+    if (i < 0 || i >= FoundationCount(g) || M < 1 || M > 108) return false;
+    if (!MovingStackIsSingle(g)) return false;
+    const std::string& pile = Dest(g, i);
+    const int ch = Rule(g, rule::kDestRule1 + i);
     if (ch == 10) return pile.empty() && RankOf(M) == 12;
     if (ch == 22) {
         if (RankOf(M) == 1) return false;
-        for (int t = 0; t < TableauCount(); ++t) {
-            const std::string& f = Fila(t);
+        for (int t = 0; t < TableauCount(g); ++t) {
+            const std::string& f = Fila(g, t);
             if (f.empty()) continue;
             const CardCode top = TopCode(f);
             if (SameSuit(top, M) && (RankOf(top) > RankOf(M) || RankOf(top) == 1)) return true;
@@ -1154,16 +1157,16 @@ bool CanDropOnFoundation(int i, CardCode M) {
     }
     const int n = CardCount(pile);
     if (ch == 20 && n >= 52) return false;
-    if (ch != 20 && ch != 29 && n >= Rule(rule::kDestMaxCards)) return false;
-    return CanPlace(pile.empty() ? -1 : TopCode(pile), M, FoundationRules(i));
+    if (ch != 20 && ch != 29 && n >= Rule(g, rule::kDestMaxCards)) return false;
+    return CanPlace(g, pile.empty() ? -1 : TopCode(pile), M, FoundationRules(g, i));
 }
 
-bool CanDropOn(const std::string& name, CardCode M) {
+bool CanDropOn(Game& g, const std::string& name, CardCode M) {
     const int n = PileNumberOf(name);
     switch (PileKindOf(name)) {
-        case kFila: return CanDropOnTableau(n - 1, M);
-        case kDest: return CanDropOnFoundation(n - 1, M);
-        case kAppogg: return CanDropOnReserve(n, M);
+        case kFila: return CanDropOnTableau(g, n - 1, M);
+        case kDest: return CanDropOnFoundation(g, n - 1, M);
+        case kAppogg: return CanDropOnReserve(g, n, M);
         default: return false;
     }
 }

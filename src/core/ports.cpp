@@ -89,8 +89,8 @@ void Ports::SetWindow(IWindow* window) {
 IScreen& Screen() {
     return g_ports.screen ? *g_ports.screen : g_nullScreen;
 }
-bool StandardGameHooks::EndGame() {
-    return bw::EndGame();
+bool StandardGameHooks::EndGame(Game& g) {
+    return bw::EndGame(g);
 }
 void StandardGameHooks::ClockTick(Game& g) {
     bw::ClockTick(g);

@@ -300,7 +300,7 @@ class IGameHooks {
 public:
     virtual ~IGameHooks() = default;
     // Ends the running game; true when it was won.
-    virtual bool EndGame() { return false; }
+    virtual bool EndGame(Game& /*g*/) { return false; }
     // One tick of the game clock, time label included.
     virtual void ClockTick(Game& /*g*/) {}
     // After every move onto a tableau pile in goal kind 38.
@@ -311,7 +311,7 @@ public:
 // core, and the answer-row check of the installed memory play.
 class StandardGameHooks : public IGameHooks {
 public:
-    bool EndGame() override;
+    bool EndGame(Game& g) override;
     void ClockTick(Game& g) override;
     void CheckTwinRowsFull() override;
 };

@@ -4,19 +4,21 @@
 
 namespace bw {
 
-bool IsGameWon();
+struct Game;
+
+bool IsGameWon(Game& g);
 // Computes the score, shows it and stores it in the parameter block (122/6).
-void UpdateScore();
+void UpdateScore(Game& g);
 // The score the current table is worth (no side effects); `shown` is false
 // for goal kinds whose score is not recomputed (9, 59).
-int ComputeScore(bool& shown);
+int ComputeScore(Game& g, bool& shown);
 
 // Length of the run recorded in reserve cell 1 (ascending from an ace),
 // as the "Ace-To-King" score counts it.
-int RecordedRunLength();
+int RecordedRunLength(Game& g);
 // Number of answer rows 1..10 whose first card is the twin (code + 52) of
 // the first card of the foundation above; 0 while any answer row is empty.
-int TwinMatchCount();
+int TwinMatchCount(const Game& g);
 // The target sum of goal kind 58, from the digits of the stored game number.
 int GameNumberTargetSum(const std::string& gameNumber);
 

@@ -6,22 +6,7 @@
 
 namespace bw {
 
-// Bound to the program's game; references to members of a static object are
-// constant-initialised, so no start-up order matters.
-constinit PileList& MazzoPiles = detail::programGame.MazzoPiles;
-constinit PileList& FilaPiles = detail::programGame.FilaPiles;
-constinit PileList& DestPiles = detail::programGame.DestPiles;
-constinit PileList& AppoggPiles = detail::programGame.AppoggPiles;
-constinit RuleTable& GameRules = detail::programGame.GameRules;
-constinit TMainGame MainGame(detail::programGame.Options);
-
-bool Flag(int i) {
-    return Flag(ProgramGame(), i);
-}
-
-void SetFlag(int i, bool on) {
-    SetFlag(ProgramGame(), i, on);
-}
+TMainGame MainGame;
 
 void FillCardRegister(Game& g) {
     static const char* kSuits[4] = {"CUORI", "QUADR", "FIORI", "PICCH"};

@@ -1,8 +1,7 @@
 #pragma once
-// The game state's types and the names the engine reaches the program's one
-// game by: card register, the four pile lists, the rule table, the option
-// table of TMainGame, the game flags and times. The game itself is a value,
-// `Game` in core/game.h; these names are bound to the program's instance.
+// The game state's types: pile lists, the rule table, the option table,
+// the game flags' positions, and the game catalogue. The game itself is a
+// value, `Game` in core/game.h, and every engine function receives it.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -38,37 +37,13 @@ struct PileSet {
     bool operator==(const PileSet&) const = default;
 };
 
-// The live table. Entry 0/1/2 of MazzoPiles: "Mazzo", "Mazzo_Vis", "Waste".
-extern PileList& MazzoPiles;
-extern PileList& FilaPiles;
-extern PileList& DestPiles;
-extern PileList& AppoggPiles;
-
-// 489 signed 16-bit rule entries of the current game, named in rule::.
+// 489 signed 16-bit rule entries of a game, named in rule::.
 using RuleTable = std::array<int16_t, 489>;
-extern RuleTable& GameRules;
 
 // Entry `entry` of a rule table; 0 for a number outside the table.
 inline int Rule(const RuleTable& rules, int entry) {
     return entry >= 0 && entry < static_cast<int>(rules.size()) ? rules[static_cast<size_t>(entry)]
                                                                 : 0;
-}
-// Entry `entry` of the current game.
-inline int Rule(int entry) {
-    return Rule(GameRules, entry);
-}
-// A number outside the table is ignored.
-inline void SetRule(int entry, int value) {
-    if (entry >= 0 && entry < static_cast<int>(GameRules.size()))
-        GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
-}
-// A count entry (piles of a kind) kept within 0..max.
-inline int RuleCount(int entry, int max) {
-    return std::clamp(Rule(entry), 0, max);
-}
-// The game's tableau piles: its count entry kept within FilaPiles.
-inline int TableauCount() {
-    return RuleCount(rule::kFilas, 40);
 }
 
 // In the selection games (rule::kSelectSum set, goal kinds 3 and 4) the first
@@ -76,9 +51,6 @@ inline int TableauCount() {
 inline bool FirstFoundationIsSelection(const RuleTable& rules) {
     return Rule(rules, rule::kSelectSum) != 0 || Rule(rules, rule::kGoalKind) == 3 ||
            Rule(rules, rule::kGoalKind) == 4;
-}
-inline bool FirstFoundationIsSelection() {
-    return FirstFoundationIsSelection(GameRules);
 }
 
 // The tableau anchors, outside the option table. FilaTop holds table
@@ -124,45 +96,13 @@ private:
     std::array<int16_t, 186> options_{};
 };
 
-// The option table of the program's game (core/game.h) and, apart from it,
-// the game catalogue, which is no play state.
-class TMainGame {
-public:
-    explicit constexpr TMainGame(OptionTable& options) : options_(&options) {}
-    TMainGame(const TMainGame&) = delete;
-    TMainGame& operator=(const TMainGame&) = delete;
-
-    int16_t Opt(int i) const { return options_->Opt(i); }
-    void SetOpt(int i, int v) { options_->SetOpt(i, v); }
-    int DestLeft(int i) const { return options_->DestLeft(i); }
-    int DestTop(int i) const { return options_->DestTop(i); }
-    void SetDestLeft(int i, int v) { options_->SetDestLeft(i, v); }
-    void SetDestTop(int i, int v) { options_->SetDestTop(i, v); }
-    int AppoggLeft(int i) const { return options_->AppoggLeft(i); }
-    int AppoggTop(int i) const { return options_->AppoggTop(i); }
-    void SetAppoggLeft(int i, int v) { options_->SetAppoggLeft(i, v); }
-    void SetAppoggTop(int i, int v) { options_->SetAppoggTop(i, v); }
-    int StockLeft(int i) const { return options_->StockLeft(i); }
-    int StockTop(int i) const { return options_->StockTop(i); }
-    void SetStockLeft(int i, int v) { options_->SetStockLeft(i, v); }
-    void SetStockTop(int i, int v) { options_->SetStockTop(i, v); }
-    void ClearOptions() { options_->ClearOptions(); }
-    OptionTable& Options() { return *options_; }
-    const OptionTable& Options() const { return *options_; }
-
+// The game catalogue: the registry of the games there are, no play state.
+struct TMainGame {
     std::vector<std::string> catalogue;  // one line per game (catalogue layout)
     std::vector<std::string> second;
-
-private:
-    OptionTable* options_;
 };
 
 extern TMainGame MainGame;
-
-// Option entry `entry`; 0 for a number outside the table.
-inline int Opt(int entry) {
-    return MainGame.Opt(entry);
-}
 
 // Positions of GameFlags.
 namespace flag {
@@ -177,9 +117,6 @@ constexpr int kFinished = 8;
 constexpr int kEnded = 9;
 }  // namespace flag
 
-// The flags of the program's game; Flag(g, i) in core/game.h reads any game's.
-bool Flag(int i);
-void SetFlag(int i, bool on);
 // A flag of a given game's flags.
 inline bool Flag(const std::array<uint8_t, 16>& flags, int i) {
     return flags[static_cast<size_t>(i)] != 0;

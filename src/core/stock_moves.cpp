@@ -19,11 +19,11 @@ namespace {
 
 // Parameter positions of the switches used here.
 
-std::string& Stock() {
-    return MazzoPiles[0];
+std::string& Stock(Game& g) {
+    return g.MazzoPiles[0];
 }
-std::string& Turned() {
-    return MazzoPiles[1];
+std::string& Turned(Game& g) {
+    return g.MazzoPiles[1];
 }
 
 bool StartsWith(const std::string& s, const char* prefix) {
@@ -55,23 +55,23 @@ bool HasCard(const std::string& pile) {
     return false;
 }
 
-void Finish() {
-    SetFlag(flag::kFinished, IsGameWon());
-    SetFlag(flag::kStockOperation, true);
+void Finish(Game& g) {
+    SetFlag(g, flag::kFinished, IsGameWon(g));
+    SetFlag(g, flag::kStockOperation, true);
 }
 
 // ---- Turning and redealing -------------------------------------------------
 
-bool RedealStock() {
-    MainGame.SetOpt(opt::kStockPressed, 0);
-    if (!Stock().empty() || SlotCount(Turned()) < 2 || !RedealsRemain()) return false;
-    MainGame.SetOpt(opt::kStockPasses, MainGame.Opt(opt::kStockPasses) + 1);
-    RecordStep(ProgramGame(), 1);
+bool RedealStock(Game& g) {
+    g.Options.SetOpt(opt::kStockPressed, 0);
+    if (!Stock(g).empty() || SlotCount(Turned(g)) < 2 || !RedealsRemain(g)) return false;
+    g.Options.SetOpt(opt::kStockPasses, g.Options.Opt(opt::kStockPasses) + 1);
+    RecordStep(g, 1);
     // Dealt face down unless the game deals its stock face up; the same
     // reading as the deal, so a redealt stock looks like the dealt one.
-    const char* face = Rule(rule::kStockDown) != 0 ? "0" : "1";
-    const int cards = SlotCount(Turned());
-    while (!Turned().empty()) AppendCard(MazzoPiles, 0, TakeTop(Turned()), face);
+    const char* face = Rule(g, rule::kStockDown) != 0 ? "0" : "1";
+    const int cards = SlotCount(Turned(g));
+    while (!Turned(g).empty()) AppendCard(g, g.MazzoPiles, 0, TakeTop(Turned(g)), face);
     if (GetParameter(field::kRedealAnimation) != "N") {
         PlayEventSoundLooped("Redeal", SoundSwitch(field::kSoundsRedeal));
         CardAnimations().AnimateRedeal(cards);
@@ -81,32 +81,32 @@ bool RedealStock() {
     }
     PileDrawing().RedrawPile("Mazzo_Vis");
     PileDrawing().RedrawPile("Mazzo");
-    Finish();
+    Finish(g);
     return true;
 }
 
-bool TurnStock(bool toWaste) {
-    if (Stock().empty()) return RedealStock();
-    MainGame.SetOpt(opt::kStockPressed, 0);
-    RecordStep(ProgramGame(), 1);
+bool TurnStock(Game& g, bool toWaste) {
+    if (Stock(g).empty()) return RedealStock(g);
+    g.Options.SetOpt(opt::kStockPressed, 0);
+    RecordStep(g, 1);
     const int index = toWaste ? 2 : 1;
     // A game that names no count turns one card: a press must move something.
-    for (int k = std::max(1, Rule(rule::kTurnCards)); k > 0 && !Stock().empty(); --k)
-        AppendCard(MazzoPiles, index, TakeTop(Stock()), "1");
+    for (int k = std::max(1, Rule(g, rule::kTurnCards)); k > 0 && !Stock(g).empty(); --k)
+        AppendCard(g, g.MazzoPiles, index, TakeTop(Stock(g)), "1");
     PileDrawing().RedrawPile("Mazzo");
     PileDrawing().RedrawPile(toWaste ? "Waste" : "Mazzo_Vis");
     PlayEventSound("Stock", SoundSwitch(field::kSoundsStock));
-    Finish();
+    Finish(g);
     return true;
 }
 
 // ---- Dealing from the stock ------------------------------------------------
 
-bool DealFromStock(const std::string& op) {
+bool DealFromStock(Game& g, const std::string& op) {
     const bool fill = op == "Fill_Tableaus";
     const bool reserve = StartsWith(op, "Add_Reserve");
-    const int nf = TableauCount();
-    const int na = RuleCount(rule::kReserves, 10);
+    const int nf = TableauCount(g);
+    const int na = RuleCount(g, rule::kReserves, 10);
     std::vector<int> piles;
     if (op == "Add_Tableaus" || op == "Add_Tableaus_Last" || fill) {
         for (int i = 0; i < nf; ++i) piles.push_back(i);
@@ -121,16 +121,16 @@ bool DealFromStock(const std::string& op) {
     }
     // With reserve deal code 5 the reserves are dealt only while stock
     // passes remain (an unlimited game never runs out of them).
-    if (reserve && Rule(rule::kAppoggStock1) == 5 && Rule(rule::kStockPasses) != -1 &&
-        MainGame.Opt(opt::kStockPasses) >= Rule(rule::kStockPasses))
+    if (reserve && Rule(g, rule::kAppoggStock1) == 5 && Rule(g, rule::kStockPasses) != -1 &&
+        g.Options.Opt(opt::kStockPasses) >= Rule(g, rule::kStockPasses))
         return false;
 
-    PileList& list = reserve ? AppoggPiles : FilaPiles;
+    PileList& list = reserve ? g.AppoggPiles : g.FilaPiles;
     auto pile = [&](int i) -> std::string& { return list[static_cast<size_t>(i)]; };
     auto code = [&](int i) {
         if (op == "Add_Tableaus_Last") return 1;
         if (fill) return pile(i).empty() ? 1 : 0;
-        return reserve ? Rule(rule::kAppoggStock1 + i) : Rule(rule::kFilaStock1 + i);
+        return reserve ? Rule(g, rule::kAppoggStock1 + i) : Rule(g, rule::kFilaStock1 + i);
     };
     auto takes = [&](int i) {
         const int q = code(i);
@@ -139,27 +139,27 @@ bool DealFromStock(const std::string& op) {
     };
     // Only the first pile that takes a card decides whether anything is
     // dealt, so a press that cannot deal leaves no undo step behind.
-    if (Stock().empty() || std::none_of(piles.begin(), piles.end(), takes)) return false;
+    if (Stock(g).empty() || std::none_of(piles.begin(), piles.end(), takes)) return false;
 
-    if (!fill) RecordStep(ProgramGame(), 1);
-    MainGame.SetOpt(opt::kStockChanged, 1);
-    SetFlag(flag::kStockOperation, false);
+    if (!fill) RecordStep(g, 1);
+    g.Options.SetOpt(opt::kStockChanged, 1);
+    SetFlag(g, flag::kStockOperation, false);
     const std::string kind = reserve ? "Appogg" : "Fila";
     for (int i : piles) {
         if (!takes(i)) continue;
-        if (Stock().empty()) break;
+        if (Stock(g).empty()) break;
         const bool down = (op == "Add_Tableaus" && code(i) == 6) || (reserve && code(i) == 5);
-        AppendCard(list, i, TakeTop(Stock()), down ? "0" : "1");
+        AppendCard(g, list, i, TakeTop(Stock(g)), down ? "0" : "1");
         PileDrawing().RedrawPile(kind + std::to_string(i + 1));
-        if (Rule(rule::kTableFamily) == 8) {
-            FilaPiles[0] += "000";
+        if (Rule(g, rule::kTableFamily) == 8) {
+            g.FilaPiles[0] += "000";
             PileDrawing().RedrawPile("Fila1");
         }
     }
     PileDrawing().RedrawPile("Mazzo");
     PlayEventSound("Shuffle", SoundSwitch(reserve ? field::kSoundsShuffle : field::kSoundsTableau));
-    MainGame.SetOpt(opt::kStockChanged, 0);
-    Finish();
+    g.Options.SetOpt(opt::kStockChanged, 0);
+    Finish(g);
     return true;
 }
 
@@ -167,23 +167,24 @@ bool DealFromStock(const std::string& op) {
 
 // Where a selected card lies, in the order TakeCardAnywhere searches; the
 // first foundation is the selection itself and is passed over.
-CardPlace FindOnTable(CardCode c) {
-    return FindCardPlace(c, {{kMazzoVis, 1, 1},
-                             {kFila, 0, TableauCount()},
-                             {kDest, 1, 15},
-                             {kMazzo, 0, 1},
-                             {kWaste, 2, 1},
-                             {kAppogg, 0, 10}});
+CardPlace FindOnTable(Game& g, CardCode c) {
+    return FindCardPlace(g, c,
+                         {{kMazzoVis, 1, 1},
+                          {kFila, 0, TableauCount(g)},
+                          {kDest, 1, 15},
+                          {kMazzo, 0, 1},
+                          {kWaste, 2, 1},
+                          {kAppogg, 0, 10}});
 }
 
 // The slot of the selection to take next. Goal kind 47 follows the row: after
 // a card empties its tableau pile, a selected card on top of a neighbouring
 // pile goes next; otherwise the selection is taken in the order it was made.
-int NextSelected(const std::string& selection, int emptied) {
-    if (Rule(rule::kGoalKind) != 47 || emptied < 0) return 0;
+int NextSelected(Game& g, const std::string& selection, int emptied) {
+    if (Rule(g, rule::kGoalKind) != 47 || emptied < 0) return 0;
     for (int n : {emptied + 1, emptied - 1}) {
-        if (n < 0 || n >= TableauCount()) continue;
-        const CardCode top = TopCode(FilaPiles[static_cast<size_t>(n)]);
+        if (n < 0 || n >= TableauCount(g)) continue;
+        const CardCode top = TopCode(g.FilaPiles[static_cast<size_t>(n)]);
         const int slot = top >= 1 ? FindSlot(selection, top) : -1;
         if (slot >= 0) return slot;
     }
@@ -191,10 +192,10 @@ int NextSelected(const std::string& selection, int emptied) {
 }
 
 bool RemoveSelection(Game& g) {
-    std::string& selection = DestPiles[0];
+    std::string& selection = g.DestPiles[0];
     bool any = false;
     for (int i = 0; i < SlotCount(selection) && !any; ++i)
-        any = SlotCode(selection, i) >= 1 && FindOnTable(SlotCode(selection, i)).Found();
+        any = SlotCode(selection, i) >= 1 && FindOnTable(g, SlotCode(selection, i)).Found();
     if (!any) {
         // Nothing selected is on the table any more: drop the stale selection.
         if (!selection.empty()) {
@@ -204,27 +205,27 @@ bool RemoveSelection(Game& g) {
         return false;
     }
     PlayEventSound("Pairing", SoundSwitch(field::kSoundsPairing));
-    RecordStep(ProgramGame(), 1);
+    RecordStep(g, 1);
     Waits().Wait(150);
-    const int family = Rule(rule::kTableFamily);
+    const int family = Rule(g, rule::kTableFamily);
     std::vector<std::string> sources;
     int emptied = -1;
     while (SlotCount(selection) > 0) {
-        const int slot = NextSelected(selection, emptied);
+        const int slot = NextSelected(g, selection, emptied);
         const CardCode c = SlotCode(selection, slot);
         selection.erase(static_cast<size_t>(slot) * 3, 3);
         emptied = -1;
-        const CardPlace from = c >= 1 ? FindOnTable(c) : CardPlace{};
+        const CardPlace from = c >= 1 ? FindOnTable(g, c) : CardPlace{};
         if (!from.Found()) continue;
         if (GetParameter(field::kCardsAnimate) != "N") CardAnimations().FlyCard(c, -1, -1, "Waste");
         // Table family 4 keeps every tableau and reserve place (a hole).
         const bool hole = family == 4 && from.kind != kMazzo && from.kind != kMazzoVis;
-        TakeCard(PileListOf(from.kind), from.index, c, hole ? 2 : 1);
+        TakeCard(PileListOf(g, from.kind), from.index, c, hole ? 2 : 1);
         const std::string name = from.Name();
         if (family != 4) PileDrawing().RedrawPile(name);
         if (std::find(sources.begin(), sources.end(), name) == sources.end())
             sources.push_back(name);
-        AppendCard(MazzoPiles, 2, c, "1");
+        AppendCard(g, g.MazzoPiles, 2, c, "1");
         PileDrawing().RedrawPile("Waste");
         if (from.kind == kFila) {
             g.stockEffects.leftTableau = true;
@@ -240,33 +241,33 @@ bool RemoveSelection(Game& g) {
         // removed cards came from once more now that all of them are gone.
         for (const auto& name : sources) PileDrawing().RedrawPile(name);
     }
-    Finish();
-    if (Rule(rule::kGoalKind) == 33) {
-        AutoplayMoves().FillAfterRemoval();
+    Finish(g);
+    if (Rule(g, rule::kGoalKind) == 33) {
+        AutoplayMoves().FillAfterRemoval(g);
     }
     return true;
 }
 
-bool FillEmptyTableausFromStock() {
+bool FillEmptyTableausFromStock(Game& g) {
     bool any = false;
-    for (int i = 0; i < TableauCount() && !Stock().empty(); ++i) {
-        if (!FilaPiles[static_cast<size_t>(i)].empty()) continue;
-        AppendCard(FilaPiles, i, TakeTop(Stock()), "1");
+    for (int i = 0; i < TableauCount(g) && !Stock(g).empty(); ++i) {
+        if (!g.FilaPiles[static_cast<size_t>(i)].empty()) continue;
+        AppendCard(g, g.FilaPiles, i, TakeTop(Stock(g)), "1");
         PileDrawing().RedrawPile("Fila" + std::to_string(i + 1));
         any = true;
     }
     if (!any) return false;
     PileDrawing().RedrawPile("Mazzo");
     PlayEventSound("Shuffle", SoundSwitch(field::kSoundsTableau));
-    Finish();
+    Finish(g);
     return true;
 }
 
 // Closes the gaps of the grid: every empty pile takes over the next
 // non-empty pile after it, then the piles left empty are filled from the stock.
 bool CloseUpTableau(Game& g) {
-    const int nf = TableauCount();
-    auto pile = [](int i) -> std::string& { return FilaPiles[static_cast<size_t>(i)]; };
+    const int nf = TableauCount(g);
+    auto pile = [&g](int i) -> std::string& { return g.FilaPiles[static_cast<size_t>(i)]; };
     bool anyEmpty = false, gapBeforeCard = false;
     for (int i = 0; i < nf; ++i) {
         if (pile(i).empty())
@@ -274,9 +275,9 @@ bool CloseUpTableau(Game& g) {
         else if (anyEmpty)
             gapBeforeCard = true;
     }
-    if (!anyEmpty || (Stock().empty() && !gapBeforeCard)) return false;
-    RecordStep(ProgramGame(), 1);
-    DestPiles[0].clear();
+    if (!anyEmpty || (Stock(g).empty() && !gapBeforeCard)) return false;
+    RecordStep(g, 1);
+    g.DestPiles[0].clear();
     PileDrawing().RedrawPile("Dest1");
     for (int i = 0; i < nf; ++i) {
         if (!pile(i).empty()) continue;
@@ -287,20 +288,20 @@ bool CloseUpTableau(Game& g) {
             break;
         }
     }
-    for (int i = 0; i < nf && !Stock().empty(); ++i)
-        if (pile(i).empty()) AppendCard(FilaPiles, i, TakeTop(Stock()), "1");
+    for (int i = 0; i < nf && !Stock(g).empty(); ++i)
+        if (pile(i).empty()) AppendCard(g, g.FilaPiles, i, TakeTop(Stock(g)), "1");
     for (int i = 0; i < nf; ++i) PileDrawing().RedrawPile("Fila" + std::to_string(i + 1));
     PileDrawing().RedrawPile("Mazzo");
     PlayEventSound("Shuffle", SoundSwitch(field::kSoundsShuffle));
-    Finish();
+    Finish(g);
     return true;
 }
 
 }  // namespace
 
-bool RedealsRemain() {
-    const int limit = Rule(rule::kStockPasses);
-    return limit == -1 || MainGame.Opt(opt::kStockPasses) <= limit;
+bool RedealsRemain(Game& g) {
+    const int limit = Rule(g, rule::kStockPasses);
+    return limit == -1 || g.Options.Opt(opt::kStockPasses) <= limit;
 }
 
 bool IsStockOperation(const std::string& t) {
@@ -312,13 +313,13 @@ bool IsStockOperation(const std::string& t) {
 
 namespace {
 bool Dispatch(Game& g, const std::string& t) {
-    if (t == "Mazzo_Vis") return TurnStock(false);
-    if (t == "Mazzo_Waste") return TurnStock(true);
-    if (t == "Mazzo_Redeal") return RedealStock();
+    if (t == "Mazzo_Vis") return TurnStock(g, false);
+    if (t == "Mazzo_Waste") return TurnStock(g, true);
+    if (t == "Mazzo_Redeal") return RedealStock(g);
     if (t == "Selezionate_Dest") return RemoveSelection(g);
-    if (t == "Selezionate_Fila") return FillEmptyTableausFromStock();
+    if (t == "Selezionate_Fila") return FillEmptyTableausFromStock(g);
     if (t == "Stock_To_Pile_Monte_Carlo") return CloseUpTableau(g);
-    if (IsStockOperation(t)) return DealFromStock(t);
+    if (IsStockOperation(t)) return DealFromStock(g, t);
     return false;
 }
 }  // namespace

@@ -34,6 +34,6 @@ bool ExecuteStockOperation(Game& g, int count, const std::string& target,
 // 1 after the deal) has not gone past rule::kStockPasses, so a limit of n allows
 // n redeals; -1 allows any number. The press handler and the stock's empty
 // mark ask the same question as the redeal itself.
-bool RedealsRemain();
+bool RedealsRemain(Game& g);
 
 }  // namespace bw

@@ -69,11 +69,12 @@ std::vector<Area> Uncovered(const Area& a, const Area& b) {
 // foundations, the reserve cells; the stock last.
 CardPlace FindCard(CardCode card) {
     if (card < 1) return {};
-    return FindCardPlace(card, {{kMazzoVis, 1, 1},
-                                {kFila, 0, TableauCount()},
-                                {kDest, 0, 16},
-                                {kAppogg, 0, 10},
-                                {kMazzo, 0, 1}});
+    return FindCardPlace(ProgramGame(), card,
+                         {{kMazzoVis, 1, 1},
+                          {kFila, 0, TableauCount(ProgramGame())},
+                          {kDest, 0, 16},
+                          {kAppogg, 0, 10},
+                          {kMazzo, 0, 1}});
 }
 
 bool Slotted(int index) {
@@ -83,8 +84,8 @@ bool Slotted(int index) {
 
 // The whole pile as it lies: from its first card to its top card's far corner.
 Area PileArea(const std::string& name, int index) {
-    const CardPoint first = CardSlotPosition(name, index, 0);
-    const CardPoint top = CardPositionInPile(name, index, 0, false);
+    const CardPoint first = CardSlotPosition(ProgramGame(), name, index, 0);
+    const CardPoint top = CardPositionInPile(ProgramGame(), name, index, 0, false);
     return {std::min(first.left, top.left), std::min(first.top, top.top),
             std::max(first.left, top.left) + CardWidth, std::max(first.top, top.top) + CardHeight};
 }
@@ -122,7 +123,7 @@ int CoveredNeighbour(int i) {
 void RedrawPlace(const CardPlace& p, const Area& before) {
     switch (p.kind) {
         case kFila: {
-            if (Rule(rule::kTableFamily) == 4) {
+            if (Rule(ProgramGame(), rule::kTableFamily) == 4) {
                 PileDrawing().DrawAllPiles(kOnTable);
                 return;
             }
@@ -139,9 +140,9 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
         }
         case kAppogg: {
             PileDrawing().DrawPile(p.Name(), kOnTable);
-            if (Rule(rule::kAppoggFamily) != 3) return;
+            if (Rule(ProgramGame(), rule::kAppoggFamily) != 3) return;
             const Area cell = PileArea(p.Name(), p.index);
-            for (int i = 0; i < TableauCount(); ++i) {
+            for (int i = 0; i < TableauCount(ProgramGame()); ++i) {
                 if (!OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)])) continue;
                 const std::string name = PileName(kFila, i + 1);
                 if (Overlap(cell, PileArea(name, i))) {
@@ -156,7 +157,7 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
 }
 
 bool WholeCell(const CardPlace& p) {
-    return p.kind == kAppogg && Rule(rule::kAppoggPickUp) == -11 && p.slot == 0 &&
+    return p.kind == kAppogg && Rule(ProgramGame(), rule::kAppoggPickUp) == -11 && p.slot == 0 &&
            SlotCount(*p.pile) > 1;
 }
 
@@ -185,12 +186,12 @@ void Glide(int toLeft, int toTop, bool shadow) {
 
 int HeldCount(CardCode card) {
     if (MovingStackIsSingle(ProgramGame())) return 1;
-    const std::string run = StackFrom(card, false);
+    const std::string run = StackFrom(ProgramGame(), card, false);
     return std::max(SlotCount(run), 1);
 }
 
 bool AdjacentOnVisibleStock(CardCode card) {
-    const CardCode top = TopCode(MazzoPiles[1]);
+    const CardCode top = TopCode(ProgramGame().MazzoPiles[1]);
     if (top < 1 || IsJoker(top) || IsJoker(card) || SuitOf(top) != SuitOf(card)) return false;
     return NextRank(RankOf(top)) == RankOf(card) || PrevRank(RankOf(top)) == RankOf(card);
 }
@@ -198,7 +199,7 @@ bool AdjacentOnVisibleStock(CardCode card) {
 // Goal kind 19 lays cards in rows: a card goes next to the last card of a
 // row of the same rank or suit, or into an empty row.
 bool RowAccepts(int index, CardCode card) {
-    const std::string& row = FilaPiles[static_cast<size_t>(index)];
+    const std::string& row = ProgramGame().FilaPiles[static_cast<size_t>(index)];
     const CardCode last = TopCode(row);
     if (!MovingStackIsSingle(ProgramGame())) return false;
     if (last < 1) return true;
@@ -206,8 +207,8 @@ bool RowAccepts(int index, CardCode card) {
 }
 
 bool SelectionInFirstFoundation() {
-    const int goal = Rule(rule::kGoalKind);
-    return Rule(rule::kSelectSum) != 0 || goal == 3 || goal == 4 || goal == 33;
+    const int goal = Rule(ProgramGame(), rule::kGoalKind);
+    return Rule(ProgramGame(), rule::kSelectSum) != 0 || goal == 3 || goal == 4 || goal == 33;
 }
 
 // One candidate: the rectangle test, the pile's drop test, the glide and the
@@ -215,9 +216,10 @@ bool SelectionInFirstFoundation() {
 bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
     if (!Intersects(held, TargetRect(t))) return false;
     const std::string name = TargetName(t);
-    const int goal = Rule(rule::kGoalKind);
+    const int goal = Rule(ProgramGame(), rule::kGoalKind);
     // Until the tableau has been filled automatically only foundations take cards.
-    if (Rule(rule::kFirstToDest) != 0 && Opt(opt::kFillTableaus) == 0 && t.kind != kDest)
+    if (Rule(ProgramGame(), rule::kFirstToDest) != 0 &&
+        Opt(ProgramGame(), opt::kFillTableaus) == 0 && t.kind != kDest)
         return false;
     bool shadow = true;
     int count = 1;
@@ -226,22 +228,25 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
         case kDest:
             // Where the first foundation keeps the selected codes it takes no card.
             if (t.index == 0 && SelectionInFirstFoundation()) return false;
-            if (!CanDropOn(name, card)) return false;
-            if (Opt(opt::kAutoplay) == 1 || Opt(opt::kAutoplay) == 3) return false;
+            if (!CanDropOn(ProgramGame(), name, card)) return false;
+            if (Opt(ProgramGame(), opt::kAutoplay) == 1 || Opt(ProgramGame(), opt::kAutoplay) == 3)
+                return false;
             break;
         case kFila:
             if (goal == 32 || goal == 46) return false;
-            if (goal == 19 ? !RowAccepts(t.index, card) : !CanDropOn(name, card)) return false;
+            if (goal == 19 ? !RowAccepts(t.index, card) : !CanDropOn(ProgramGame(), name, card))
+                return false;
             shadow = MovingStackIsSingle(ProgramGame()) || ParameterIs(field::kPilesTT, "N");
             count = HeldCount(card);
             break;
         case kAppogg:
-            if (!OnTable(MainGame.AppoggLeft(t.index))) return false;
-            if (!CanDropOn(name, card)) return false;
+            if (!OnTable(ProgramGame().Options.AppoggLeft(t.index))) return false;
+            if (!CanDropOn(ProgramGame(), name, card)) return false;
             break;
         case kMazzoVis:
-            if (ProgramGame().pointer.RunHeight != CardHeight || Rule(rule::kVisTarget) != 2 ||
-                MazzoPiles[1].empty() || !AdjacentOnVisibleStock(card))
+            if (ProgramGame().pointer.RunHeight != CardHeight ||
+                Rule(ProgramGame(), rule::kVisTarget) != 2 || ProgramGame().MazzoPiles[1].empty() ||
+                !AdjacentOnVisibleStock(card))
                 return false;
             move = "Stock02";
             break;
@@ -251,23 +256,24 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
         BuildHeldImage();
         LiftCards(card, MovingStackIsSingle(ProgramGame()));
     }
-    const CardPoint to = CardPositionInPile(name, t.index, 0, true);
+    const CardPoint to = CardPositionInPile(ProgramGame(), name, t.index, 0, true);
     Glide(to.left, to.top, shadow);
-    if (!ExecuteMove(count, move)) return false;
+    if (!ExecuteMove(ProgramGame(), count, move)) return false;
     if (t.kind == kFila && goal == 23) MarkStep(ProgramGame(), 1);
     // The image leaves the window: the table picture shows the cards moved.
     Restore(ProgramGame().pointer.shown);
     ProgramGame().pointer.shown = {};
     ProgramGame().pointer.lifted = false;
-    if (Opt(opt::kCountsPlayed) < 1 && Opt(opt::kAutoplay) != 3)
-        MainGame.SetOpt(opt::kCountsPlayed, 1);
+    if (Opt(ProgramGame(), opt::kCountsPlayed) < 1 && Opt(ProgramGame(), opt::kAutoplay) != 3)
+        ProgramGame().Options.SetOpt(opt::kCountsPlayed, 1);
     return true;
 }
 
 }  // namespace
 
 void BuildHeldImage() {
-    PointerFeedback().BuildHeldImage(Opt(opt::kHeld), ProgramGame().pointer.RunHeight);
+    PointerFeedback().BuildHeldImage(Opt(ProgramGame(), opt::kHeld),
+                                     ProgramGame().pointer.RunHeight);
     // Until the image is drawn the window still shows the cards in place.
     ProgramGame().pointer.shown = {
         ProgramGame().pointer.DragRect.left, ProgramGame().pointer.DragRect.top,
@@ -282,13 +288,13 @@ void LiftCards(CardCode card, bool single) {
     const bool whole = WholeCell(p);
     std::string& pile = *p.pile;
     const size_t at = static_cast<size_t>(p.slot) * 3;
-    const int family = Rule(rule::kTableFamily);
+    const int family = Rule(ProgramGame(), rule::kTableFamily);
     if (!single || whole) {
         // A run, or a reserve cell lifted whole.
         pile.erase(at);
     } else if (p.kind == kFila && Slotted(p.index)) {
         // Rows keep every card in its slot: only the picture loses it.
-        const CardPoint c = CardSlotPosition(p.Name(), p.index, p.slot);
+        const CardPoint c = CardSlotPosition(ProgramGame(), p.Name(), p.index, p.slot);
         CardDrawing().EraseRect(c.left, c.top, c.left + CardWidth, c.top + CardHeight, kOnTable);
     } else if ((family == 4 && p.kind != kMazzo && p.kind != kMazzoVis) ||
                (family == 12 && p.kind == kFila)) {
@@ -311,16 +317,16 @@ bool CanLeaveFoundation(CardCode card) {
     const CardPlace p = FindCard(card);
     if (p.kind != kDest || TopCode(*p.pile) != card) return false;
     // Asked at the press, before the pick-up has set the held card's state.
-    const int noReturn = Opt(opt::kHeldTop);
+    const int noReturn = Opt(ProgramGame(), opt::kHeldTop);
     const bool single = MovingStackIsSingle(ProgramGame());
-    MainGame.SetOpt(opt::kHeldTop, 0);
+    ProgramGame().Options.SetOpt(opt::kHeldTop, 0);
     SetMovingStackSingle(ProgramGame(), true);
     bool fits = false;
-    for (int i = 0; i < TableauCount() && !fits; ++i)
-        fits = CanDropOn(PileName(kFila, i + 1), card);
-    for (int i = 0; i < RuleCount(rule::kReserves, 10) && !fits; ++i)
-        fits = CanDropOn(PileName(kAppogg, i + 1), card);
-    MainGame.SetOpt(opt::kHeldTop, noReturn);
+    for (int i = 0; i < TableauCount(ProgramGame()) && !fits; ++i)
+        fits = CanDropOn(ProgramGame(), PileName(kFila, i + 1), card);
+    for (int i = 0; i < RuleCount(ProgramGame(), rule::kReserves, 10) && !fits; ++i)
+        fits = CanDropOn(ProgramGame(), PileName(kAppogg, i + 1), card);
+    ProgramGame().Options.SetOpt(opt::kHeldTop, noReturn);
     SetMovingStackSingle(ProgramGame(), single);
     return fits;
 }
@@ -335,43 +341,44 @@ void EndHold() {
 }
 
 void PointerMove(int x, int y) {
-    if (Opt(opt::kAutoplay) != 0) return;
+    if (Opt(ProgramGame(), opt::kAutoplay) != 0) return;
     ProgramGame().pointer.MouseIdleStamp = -1;
-    if (Opt(opt::kHeld) != 0) {
-        MainGame.SetOpt(opt::kPointerMoved, 1);
+    if (Opt(ProgramGame(), opt::kHeld) != 0) {
+        ProgramGame().Options.SetOpt(opt::kPointerMoved, 1);
         PointerFeedback().SetTableCursor(DragCursorShape());
         ShowHeldAt(x - ProgramGame().pointer.GrabOffset.x, y - ProgramGame().pointer.GrabOffset.y);
         return;
     }
-    if (Opt(opt::kStockPressed) == 1) {
-        const int i = Rule(rule::kStockMode) == 1 ? 0 : 1;
-        const int left = MainGame.StockLeft(i), top = MainGame.StockTop(i);
+    if (Opt(ProgramGame(), opt::kStockPressed) == 1) {
+        const int i = Rule(ProgramGame(), rule::kStockMode) == 1 ? 0 : 1;
+        const int left = ProgramGame().Options.StockLeft(i),
+                  top = ProgramGame().Options.StockTop(i);
         if (x < left || x > left + CardWidth || y < top || y > top + CardHeight) {
             PointerFeedback().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
             Waits().Wait(50);
-            MainGame.SetOpt(opt::kStockPressed, 0);
+            ProgramGame().Options.SetOpt(opt::kStockPressed, 0);
         }
         return;
     }
-    if (Flag(flag::kInProgress)) {
+    if (Flag(ProgramGame(), flag::kInProgress)) {
         ProgramGame().pointer.MouseIdleStamp = platform::TickCount();
-        if (x != Opt(opt::kPileSizeX) || y != Opt(opt::kPileSizeY))
+        if (x != Opt(ProgramGame(), opt::kPileSizeX) || y != Opt(ProgramGame(), opt::kPileSizeY))
             StatusDisplay().HidePileSizePanel();
-        MainGame.SetOpt(opt::kPileSizeX, x);
-        MainGame.SetOpt(opt::kPileSizeY, y);
+        ProgramGame().Options.SetOpt(opt::kPileSizeX, x);
+        ProgramGame().Options.SetOpt(opt::kPileSizeY, y);
     }
 }
 
 void PointerRelease(MouseButton /*button*/) {
     PointerFeedback().SetTableCursor(TableCursorShape());
-    if (Opt(opt::kStockPressed) == 1) {
-        const int i = Rule(rule::kStockMode) == 1 ? 0 : 1;
+    if (Opt(ProgramGame(), opt::kStockPressed) == 1) {
+        const int i = Rule(ProgramGame(), rule::kStockMode) == 1 ? 0 : 1;
         PointerFeedback().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
         Waits().Wait(50);
-        ExecuteMove(TopCode(MazzoPiles[0]), "Mazzo_Vis");
-        MainGame.SetOpt(opt::kStockPressed, 0);
+        ExecuteMove(ProgramGame(), TopCode(ProgramGame().MazzoPiles[0]), "Mazzo_Vis");
+        ProgramGame().Options.SetOpt(opt::kStockPressed, 0);
     }
-    if (const CardCode held = Opt(opt::kHeld); held != 0) {
+    if (const CardCode held = Opt(ProgramGame(), opt::kHeld); held != 0) {
         // A release before any movement always puts the cards back. The
         // lifted image floats up and left of the place the cards cover on the
         // table: that place decides where they drop, so a card moved squarely
@@ -381,12 +388,12 @@ void PointerRelease(MouseButton /*button*/) {
                                ProgramGame().pointer.DragRect.top + lift,
                                ProgramGame().pointer.DragRect.right + lift,
                                ProgramGame().pointer.DragRect.bottom + lift};
-        const bool dropped = Opt(opt::kPointerMoved) == 1 && DropHeld(held, covered);
+        const bool dropped = Opt(ProgramGame(), opt::kPointerMoved) == 1 && DropHeld(held, covered);
         if (!dropped) ReturnHeld(held);
-        MainGame.SetOpt(opt::kHeld, 0);
-        MainGame.SetOpt(opt::kHeldTop, 0);
+        ProgramGame().Options.SetOpt(opt::kHeld, 0);
+        ProgramGame().Options.SetOpt(opt::kHeldTop, 0);
         EndHold();
-        if (dropped && Flag(flag::kFinished)) GameHooks().EndGame();
+        if (dropped && Flag(ProgramGame(), flag::kFinished)) GameHooks().EndGame(ProgramGame());
     }
     EndHold();
     if (ProgramGame().pointer.PeekCard.x != 0 || ProgramGame().pointer.PeekCard.y != 0) {
@@ -395,7 +402,7 @@ void PointerRelease(MouseButton /*button*/) {
                  ProgramGame().pointer.PeekCard.y + CardHeight});
         ProgramGame().pointer.PeekCard = {};
     }
-    AutoplayAfterRelease();
+    AutoplayAfterRelease(ProgramGame());
 }
 
 bool Intersects(const HeldRect& h, const HeldRect& p) {
@@ -442,7 +449,7 @@ std::string TargetName(const DropTarget& t) {
 }
 
 HeldRect TargetRect(const DropTarget& t) {
-    const CardPoint p = CardPositionInPile(TargetName(t), t.index, 0, false);
+    const CardPoint p = CardPositionInPile(ProgramGame(), TargetName(t), t.index, 0, false);
     return {p.left, p.top, p.left + CardWidth, p.top + CardHeight};
 }
 
@@ -455,19 +462,19 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
         const int area = std::clamp(OverlapArea(held, r), 0, 999999);
         found.push_back(FormatNumber(area, 6) + FormatNumber(kind, 3) + FormatNumber(index, 3));
     };
-    for (int i = 0; i < RuleCount(rule::kDests, 16); ++i) {
-        if (!OnTable(MainGame.DestLeft(i))) continue;
+    for (int i = 0; i < RuleCount(ProgramGame(), rule::kDests, 16); ++i) {
+        if (!OnTable(ProgramGame().Options.DestLeft(i))) continue;
         consider(TargetRect({kDest, i}), kDest, i);
     }
-    if (Rule(rule::kTableFamily) != 8) {
-        for (int i = 0; i < TableauCount(); ++i) {
+    if (Rule(ProgramGame(), rule::kTableFamily) != 8) {
+        for (int i = 0; i < TableauCount(ProgramGame()); ++i) {
             if (!OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)])) continue;
             const std::string name = PileName(kFila, i + 1);
-            const int slots = SlotCount(FilaPiles[static_cast<size_t>(i)]);
+            const int slots = SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]);
             if (TableauDirection(ProgramGame(), i) == 9 && slots > 0) {
                 // Every slot of a row is a place of its own, recorded for the row.
                 for (int k = 0; k < slots; ++k) {
-                    const CardPoint c = CardSlotPosition(name, i, k);
+                    const CardPoint c = CardSlotPosition(ProgramGame(), name, i, k);
                     consider({c.left, c.top, c.left + CardWidth, c.top + CardHeight}, kFila, i);
                 }
             } else {
@@ -475,11 +482,11 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
             }
         }
     }
-    for (int i = 0; i < RuleCount(rule::kReserves, 10); ++i) {
-        if (!OnTable(MainGame.AppoggLeft(i))) continue;
+    for (int i = 0; i < RuleCount(ProgramGame(), rule::kReserves, 10); ++i) {
+        if (!OnTable(ProgramGame().Options.AppoggLeft(i))) continue;
         consider(TargetRect({kAppogg, i}), kAppogg, i);
     }
-    if (Rule(rule::kVisMode) != 4 && OnTable(MainGame.StockLeft(1)))
+    if (Rule(ProgramGame(), rule::kVisMode) != 4 && OnTable(ProgramGame().Options.StockLeft(1)))
         consider(TargetRect({kMazzoVis, 1}), kMazzoVis, 1);
 
     std::sort(found.begin(), found.end());
@@ -509,7 +516,7 @@ void ReturnHeld(CardCode card) {
     }
     const int count = SlotCount(*p.pile);
     const bool top = p.slot == count - 1 || (p.kind == kFila && Slotted(p.index));
-    CardPoint place = CardSlotPosition(p.Name(), p.index, p.slot);
+    CardPoint place = CardSlotPosition(ProgramGame(), p.Name(), p.index, p.slot);
     bool shadow = true;
     if (!top && !WholeCell(p)) shadow = ParameterIs(field::kPilesTT, "N");
     if (ProgramGame().pointer.lifted)

@@ -20,7 +20,7 @@ namespace {
 constexpr int kAnswerRows = 10;  // "Forget me not": rows 1..10 lie under the models
 
 bool PlacingGame() {
-    return Rule(rule::kGoalKind) == 38;
+    return Rule(ProgramGame(), rule::kGoalKind) == 38;
 }
 
 using Grid = std::vector<std::vector<GridPlace>>;
@@ -115,7 +115,7 @@ void Click(const GridPlace& p) {
 GridPlace FirstFreeAnswer(const Grid& answers) {
     for (const auto& line : answers)
         for (const GridPlace& p : line)
-            if (FilaPiles[static_cast<size_t>(p.row)].empty()) return p;
+            if (ProgramGame().FilaPiles[static_cast<size_t>(p.row)].empty()) return p;
     return answers.front().front();
 }
 
@@ -123,14 +123,16 @@ GridPlace FirstFreeAnswer(const Grid& answers) {
 GridPlace NextTwin(const Grid& grid, const GridPlace& placed) {
     for (const auto& line : grid)
         for (const GridPlace& p : line)
-            if (p.row >= kAnswerRows && !FilaPiles[static_cast<size_t>(p.row)].empty()) return p;
+            if (p.row >= kAnswerRows &&
+                !ProgramGame().FilaPiles[static_cast<size_t>(p.row)].empty())
+                return p;
     return placed;
 }
 
 void Lift(const Grid& grid) {
     const GridPlace from = ProgramGame().pointer.key.focus;
     PointerPress(MouseButton::kLeft, 0, CentreX(from), CentreY(from));
-    if (MainGame.Opt(opt::kHeld) == 0) {
+    if (ProgramGame().Options.Opt(opt::kHeld) == 0) {
         PointerRelease(MouseButton::kLeft);
         return;
     }
@@ -155,7 +157,7 @@ void Place() {
 void PutBack() {
     ProgramGame().pointer.key.holding = false;
     // A release before any movement takes the cards back where they lie.
-    MainGame.SetOpt(opt::kPointerMoved, 0);
+    ProgramGame().Options.SetOpt(opt::kPointerMoved, 0);
     PointerRelease(MouseButton::kLeft);
     ProgramGame().pointer.key.focus = ProgramGame().pointer.key.origin;
 }
@@ -163,19 +165,20 @@ void PutBack() {
 }  // namespace
 
 Grid GridPlaces() {
-    const int goal = Rule(rule::kGoalKind);
+    const int goal = Rule(ProgramGame(), rule::kGoalKind);
     if (goal < 36 || goal > 39) return {};
     std::vector<GridPlace> all;
-    const int rows = TableauCount();
+    const int rows = TableauCount(ProgramGame());
     for (int r = 0; r < rows; ++r) {
         if (!OnTable(ProgramGame().FilaLeft[static_cast<size_t>(r)])) continue;
         const std::string name = PileName(kFila, r + 1);
         // Rows of side-by-side cards keep a slot for every card (holes too);
         // a pile is one place, empty or not.
-        const int slots =
-            Rule(rule::kTableFamily) == 9 ? SlotCount(FilaPiles[static_cast<size_t>(r)]) : 1;
+        const int slots = Rule(ProgramGame(), rule::kTableFamily) == 9
+                              ? SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(r)])
+                              : 1;
         for (int s = 0; s < slots; ++s) {
-            const CardPoint p = CardSlotPosition(name, r, s);
+            const CardPoint p = CardSlotPosition(ProgramGame(), name, r, s);
             all.push_back({r, s, p.left, p.top});
         }
     }
@@ -196,12 +199,13 @@ Grid GridPlaces() {
 }
 
 bool TableKeyPress(TableKey key) {
-    if (!Flag(flag::kInProgress)) return false;
+    if (!Flag(ProgramGame(), flag::kInProgress)) return false;
     // A twin lifted with the keyboard may have been taken away meanwhile.
-    if (ProgramGame().pointer.key.holding && MainGame.Opt(opt::kHeld) == 0)
+    if (ProgramGame().pointer.key.holding && ProgramGame().Options.Opt(opt::kHeld) == 0)
         ProgramGame().pointer.key.holding = false;
     // The mouse holds a card: the keys wait.
-    if (!ProgramGame().pointer.key.holding && MainGame.Opt(opt::kHeld) != 0) return false;
+    if (!ProgramGame().pointer.key.holding && ProgramGame().Options.Opt(opt::kHeld) != 0)
+        return false;
     const Grid grid = GridPlaces();
     if (grid.empty()) return false;
 
@@ -252,7 +256,7 @@ bool TableKeyPress(TableKey key) {
 }
 
 void HideFocusFrame() {
-    if (ProgramGame().pointer.key.holding && MainGame.Opt(opt::kHeld) != 0) PutBack();
+    if (ProgramGame().pointer.key.holding && ProgramGame().Options.Opt(opt::kHeld) != 0) PutBack();
     ProgramGame().pointer.key.holding = false;
     if (!ProgramGame().pointer.key.shown) return;
     ProgramGame().pointer.key.shown = false;

@@ -55,18 +55,18 @@ MatchStep MatchPlay::Turn(CardCode card) {
     MatchStep step;
     if (!IsHidden(card)) return step;
     int row = -1, slot = -1;
-    for (int r = 0; r < TableauCount() && row < 0; ++r) {
-        const int s = FindSlot(FilaPiles[static_cast<size_t>(r)], card);
+    for (int r = 0; r < TableauCount(ProgramGame()) && row < 0; ++r) {
+        const int s = FindSlot(ProgramGame().FilaPiles[static_cast<size_t>(r)], card);
         if (s >= 0) row = r, slot = s;
     }
     if (row < 0) return step;
-    const size_t waste = MazzoPiles[2].size();
-    const int misses = MainGame.Opt(opt::kMisses);
-    const CardPoint at = CardSlotPosition(PileName(kFila, row + 1), row, slot);
+    const size_t waste = ProgramGame().MazzoPiles[2].size();
+    const int misses = ProgramGame().Options.Opt(opt::kMisses);
+    const CardPoint at = CardSlotPosition(ProgramGame(), PileName(kFila, row + 1), row, slot);
     MemoryPress(card, at.left, at.top, row);
     step.turned = true;
-    step.pair = MazzoPiles[2].size() > waste;
-    step.miss = MainGame.Opt(opt::kMisses) > misses;
+    step.pair = ProgramGame().MazzoPiles[2].size() > waste;
+    step.miss = ProgramGame().Options.Opt(opt::kMisses) > misses;
     return step;
 }
 

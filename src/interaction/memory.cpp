@@ -27,13 +27,13 @@ namespace {
 constexpr int kTurnBackPause = 200;  // ms per card turned back or shown
 
 int Foundations() {
-    return std::clamp<int>(Rule(rule::kDests), 0, 16);
+    return std::clamp<int>(Rule(ProgramGame(), rule::kDests), 0, 16);
 }
 std::string RowName(int row) {
     return PileName(kFila, row + 1);
 }
 const std::string& Row(int row) {
-    return FilaPiles[static_cast<size_t>(row)];
+    return ProgramGame().FilaPiles[static_cast<size_t>(row)];
 }
 
 struct GridCard {
@@ -45,7 +45,7 @@ struct GridCard {
 // Every card of the grid, row by row and slot by slot, holes left out.
 std::vector<GridCard> GridCards() {
     std::vector<GridCard> cards;
-    for (int r = 0; r < TableauCount(); ++r)
+    for (int r = 0; r < TableauCount(ProgramGame()); ++r)
         for (int s = 0; s < SlotCount(Row(r)); ++s)
             if (CardCode c = SlotCode(Row(r), s); c >= 1) cards.push_back({r, s, c});
     return cards;
@@ -60,14 +60,15 @@ std::vector<GridCard> FaceUpGridCards() {
 // Where a turned-back card's back goes: its slot in a row of side-by-side
 // cards, otherwise the row's anchor.
 CardPoint TurnBackPosition(const GridCard& g) {
-    if (Rule(rule::kTableFamily) == 9) return CardSlotPosition(RowName(g.row), g.row, g.slot);
+    if (Rule(ProgramGame(), rule::kTableFamily) == 9)
+        return CardSlotPosition(ProgramGame(), RowName(g.row), g.row, g.slot);
     return {ProgramGame().FilaLeft[static_cast<size_t>(g.row)],
             FilaTopOnScreen(ProgramGame(), g.row)};
 }
 
 bool Matches(CardCode a, CardCode b) {
     if (a < 1 || RankOf(a) != RankOf(b)) return false;
-    if (Rule(rule::kGoalKind) == 37)
+    if (Rule(ProgramGame(), rule::kGoalKind) == 37)
         return a + 52 == b || b + 52 == a;  // the same card of the two decks
     return true;
 }
@@ -75,24 +76,24 @@ bool Matches(CardCode a, CardCode b) {
 // The pair leaves the grid for the "Waste", each card leaving a hole; taking
 // it away adds no undo step of its own.
 void TakePairAway() {
-    const CardPoint waste = {MainGame.StockLeft(2), MainGame.StockTop(2)};
+    const CardPoint waste = {ProgramGame().Options.StockLeft(2), ProgramGame().Options.StockTop(2)};
     for (const GridCard& g : FaceUpGridCards()) {
         const std::string name = RowName(g.row);
         PressHooks().LiftCards(g.card, true);
-        const CardPoint from = CardSlotPosition(name, g.row, g.slot);
+        const CardPoint from = CardSlotPosition(ProgramGame(), name, g.row, g.slot);
         CardAnimations().FlyCard(g.card, from.left, from.top, waste.left, waste.top);
-        MainGame.SetOpt(opt::kHeld, g.card);
-        const bool moved = ExecuteMove(1, "Waste");
-        MainGame.SetOpt(opt::kHeld, 0);
+        ProgramGame().Options.SetOpt(opt::kHeld, g.card);
+        const bool moved = ExecuteMove(ProgramGame(), 1, "Waste");
+        ProgramGame().Options.SetOpt(opt::kHeld, 0);
         if (!moved) continue;
-        std::string& row = FilaPiles[static_cast<size_t>(g.row)];
+        std::string& row = ProgramGame().FilaPiles[static_cast<size_t>(g.row)];
         if (SlotCode(row, g.slot) != g.card) {
             row.insert(std::min(row.size(), static_cast<size_t>(g.slot) * 3), "000");
             // The move drew the shortened row shifted left, over this hole and
             // any later one: every hole shows the table again.
             for (int k = 0; k < SlotCount(row); ++k) {
                 if (SlotCode(row, k) != 0) continue;
-                const CardPoint hole = CardSlotPosition(name, g.row, k);
+                const CardPoint hole = CardSlotPosition(ProgramGame(), name, g.row, k);
                 CardDrawing().EraseRect(hole.left, hole.top, hole.left + CardWidth,
                                         hole.top + CardHeight, kOnBoth);
             }
@@ -105,12 +106,12 @@ void TakePairAway() {
 }  // namespace
 
 bool IsHidden(CardCode card) {
-    return card < 1 || FaceFlag(card) == '0';
+    return card < 1 || FaceFlag(ProgramGame().CardRegister, card) == '0';
 }
 
 void TurnCardUp(CardCode card, int x, int y, int row) {
     RecordStep(ProgramGame(), 1);
-    SetFaceFlag(card, '1');
+    SetFaceFlag(ProgramGame().CardRegister, card, '1');
     NoteCardTurned(ProgramGame(), card);
     PlayAnnouncer().CardTurned(card);
     const bool shadows = !ParameterIs(field::kCardsShadowed, "N");
@@ -119,7 +120,7 @@ void TurnCardUp(CardCode card, int x, int y, int row) {
     const bool inRow = row >= 0 && row < 40;
     const std::string& pile = inRow ? Row(row) : std::string();
     const int slots = SlotCount(pile);
-    if (slots == 1 || (slots >= 2 && IsFaceUp(SlotCode(pile, slots - 2))))
+    if (slots == 1 || (slots >= 2 && IsFaceUp(ProgramGame(), SlotCode(pile, slots - 2))))
         PressHooks().LiftCards(card, true);
     CardDrawing().DrawCardFace(card, liftedX, liftedY, kOnScreen);
     if (shadows) CardAnimations().FlyCard(card, liftedX, liftedY, x, y);
@@ -156,7 +157,7 @@ bool PairClick(CardCode card, int x, int y, int row) {
 }
 
 void TurnBackAll() {
-    MainGame.SetOpt(opt::kMisses, MainGame.Opt(opt::kMisses) + 1);
+    ProgramGame().Options.SetOpt(opt::kMisses, ProgramGame().Options.Opt(opt::kMisses) + 1);
     // The program may be closed during a pause: the game kept for the next
     // start must not show these cards.
     ProgramGame().turningBack = true;
@@ -166,7 +167,7 @@ void TurnBackAll() {
     for (const GridCard& g : FaceUpGridCards()) {
         Waits().Wait(pause);
         pause = kTurnBackPause;
-        SetFaceFlag(g.card, '0');
+        SetFaceFlag(ProgramGame().CardRegister, g.card, '0');
         const CardPoint at = TurnBackPosition(g);
         CardDrawing().DrawCardBack(at.left, at.top, kOnBoth);
     }
@@ -180,9 +181,9 @@ std::vector<CardCode> FaceUpGridCodes() {
 }
 
 int SequenceLength(const std::string& code) {
-    std::string& record = AppoggPiles[0];
+    std::string& record = ProgramGame().AppoggPiles[0];
     if (!code.empty()) record += code;
-    const int length = RecordedRunLength();
+    const int length = RecordedRunLength(ProgramGame());
     // The new card must continue a run that began with an ace.
     if (!code.empty() && length != SlotCount(record)) {
         NoteSequenceMiss(ProgramGame(), SlotCode(code, 0));
@@ -200,7 +201,7 @@ bool AllGridCardsUp() {
 }
 
 void MemoryPress(CardCode card, int x, int y, int row) {
-    const int goal = Rule(rule::kGoalKind);
+    const int goal = Rule(ProgramGame(), rule::kGoalKind);
     if (goal == 36) {
         if (IsHidden(card)) {
             BeginMemoryTurn(ProgramGame());
@@ -210,21 +211,21 @@ void MemoryPress(CardCode card, int x, int y, int row) {
     } else if (goal == 37 || goal == 39) {
         if (IsHidden(card)) PairClick(card, x, y, row);
     }
-    UpdateScore();
-    SetFlag(flag::kFinished, IsGameWon());
-    if (AllGridCardsUp() && !GameHooks().EndGame()) TableView().ShowTable();
+    UpdateScore(ProgramGame());
+    SetFlag(ProgramGame(), flag::kFinished, IsGameWon(ProgramGame()));
+    if (AllGridCardsUp() && !GameHooks().EndGame(ProgramGame())) TableView().ShowTable();
 }
 
 void SetModelFaces(bool hide) {
     const char target = hide ? '0' : '1';
     for (int i = 0; i < Foundations(); ++i) {
-        const std::string& pile = DestPiles[static_cast<size_t>(i)];
-        const int left = MainGame.DestLeft(i), top = MainGame.DestTop(i);
+        const std::string& pile = ProgramGame().DestPiles[static_cast<size_t>(i)];
+        const int left = ProgramGame().Options.DestLeft(i), top = ProgramGame().Options.DestTop(i);
         for (int s = 0; s < SlotCount(pile); ++s) {
             const CardCode c = SlotCode(pile, s);
-            if (c < 1 || FaceFlag(c) == target) continue;
+            if (c < 1 || FaceFlag(ProgramGame().CardRegister, c) == target) continue;
             if (hide) Waits().Wait(kTurnBackPause);
-            SetFaceFlag(c, target);
+            SetFaceFlag(ProgramGame().CardRegister, c, target);
             if (hide)
                 CardDrawing().DrawCardBack(left, top, kOnBoth);
             else
@@ -235,10 +236,10 @@ void SetModelFaces(bool hide) {
 
 void DealTwins() {
     RecordStep(ProgramGame(), 1);
-    const int rows = TableauCount();
+    const int rows = TableauCount(ProgramGame());
     const int twinRows = rows - 10;
     for (int i = 0; i < Foundations(); ++i) {
-        const CardCode model = BottomCode(DestPiles[static_cast<size_t>(i)]);
+        const CardCode model = BottomCode(ProgramGame().DestPiles[static_cast<size_t>(i)]);
         if (model < 1 || twinRows <= 0) continue;
         int r = 10 + static_cast<int>(platform::RandomBelow(9));
         if (r >= rows) r = 10;
@@ -249,7 +250,7 @@ void DealTwins() {
             ++tried;
         }
         if (!Row(r).empty()) continue;  // every twin row is taken
-        AppendCard(FilaPiles, r, model + 52, "1");
+        AppendCard(ProgramGame(), ProgramGame().FilaPiles, r, model + 52, "1");
     }
     for (int i = 0; i < Foundations(); ++i) {
         const int r = 10 + i;
@@ -263,11 +264,11 @@ void DealTwins() {
 }
 
 int TwinMatches(bool mark) {
-    const int matches = TwinMatchCount();
+    const int matches = TwinMatchCount(ProgramGame());
     // Every answer gets its verdict, a right one its frame as well: a thin
     // frame alone is hard to see on the table.
     for (int j = 0; mark && j < 10; ++j) {
-        const CardCode model = BottomCode(DestPiles[static_cast<size_t>(j)]);
+        const CardCode model = BottomCode(ProgramGame().DestPiles[static_cast<size_t>(j)]);
         if (model < 1 || Row(j).empty()) continue;
         const bool right = BottomCode(Row(j)) == model + 52;
         const int left = ProgramGame().FilaLeft[static_cast<size_t>(j)],
@@ -287,8 +288,8 @@ void CheckTwinRowsFull() {
     TableView().ShowTable();
     SetModelFaces(false);
     TwinMatches(true);
-    UpdateScore();
-    if (!GameHooks().EndGame()) TableView().ShowTable();
+    UpdateScore(ProgramGame());
+    if (!GameHooks().EndGame(ProgramGame())) TableView().ShowTable();
 }
 
 }  // namespace bw

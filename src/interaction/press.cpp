@@ -24,13 +24,13 @@ namespace bw {
 namespace {
 
 int ReserveCount() {
-    return std::clamp(Rule(rule::kReserves), 0, 10);
+    return std::clamp(Rule(ProgramGame(), rule::kReserves), 0, 10);
 }
 const std::string& Fila(int i) {
-    return FilaPiles[static_cast<size_t>(i)];
+    return ProgramGame().FilaPiles[static_cast<size_t>(i)];
 }
 const std::string& Appogg(int i) {
-    return AppoggPiles[static_cast<size_t>(i)];
+    return ProgramGame().AppoggPiles[static_cast<size_t>(i)];
 }
 
 bool Contains(int left, int top, int right, int bottom, int x, int y) {
@@ -43,20 +43,20 @@ PileHit CardHit(const std::string& name, const CardUnderPoint& u) {
 
 // Autoplay state other than off (0) and automatic completion (3).
 bool AutoplayRunning() {
-    return Opt(opt::kAutoplay) != 0 && Opt(opt::kAutoplay) != 3;
+    return Opt(ProgramGame(), opt::kAutoplay) != 0 && Opt(ProgramGame(), opt::kAutoplay) != 3;
 }
 
 // The tableau step of the hit test; false when it reports no card.
 bool TableauHit(int x, int y, PileHit& hit) {
-    const int n = TableauCount();
-    if (Rule(rule::kTableFamily) == 4) {
+    const int n = TableauCount(ProgramGame());
+    if (Rule(ProgramGame(), rule::kTableFamily) == 4) {
         // Side-by-side rows overlap the next pile: the pile drawn last wins.
         for (int i = n - 1; i >= 0; --i) {
             const std::string name = PileName(kFila, i + 1);
             const int left = ProgramGame().FilaLeft[static_cast<size_t>(i)],
                       top = FilaTopOnScreen(ProgramGame(), i);
             if (!OnTable(left) || !OnTable(top)) continue;
-            const int right = CardLeftInPile(name, i, 0, false) + CardWidth;
+            const int right = CardLeftInPile(ProgramGame(), name, i, 0, false) + CardWidth;
             if (!Contains(left, top, right, top + CardHeight, x, y)) continue;
             const CardUnderPoint u = CardAt("Fila", Fila(i), i, x, y);
             if (u.card >= 1) {
@@ -71,7 +71,7 @@ bool TableauHit(int x, int y, PileHit& hit) {
         const int left = ProgramGame().FilaLeft[static_cast<size_t>(i)],
                   top = FilaTopOnScreen(ProgramGame(), i);
         if (!OnTable(left) || !OnTable(top)) continue;
-        const CardPoint topCard = CardPositionInPile(name, i, 0, false);
+        const CardPoint topCard = CardPositionInPile(ProgramGame(), name, i, 0, false);
         int l = left, t = top, r = left + CardWidth, b = top + CardHeight;
         switch (TableauDirection(ProgramGame(), i)) {
             case 2:
@@ -104,11 +104,12 @@ IPressHooks& PressHooks() {
 PileHit HitTest(int x, int y) {
     static const char* const kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Mazzo_Waste"};
     for (int i = 0; i < 3; ++i) {
-        const int left = MainGame.StockLeft(i), top = MainGame.StockTop(i);
+        const int left = ProgramGame().Options.StockLeft(i),
+                  top = ProgramGame().Options.StockTop(i);
         if (!OnTable(left) || !OnTable(top)) continue;
         if (Contains(left, top, left + CardWidth, top + CardHeight, x, y))
             return {kStockNames[i],
-                    TopCode(MazzoPiles[static_cast<size_t>(i)]),
+                    TopCode(ProgramGame().MazzoPiles[static_cast<size_t>(i)]),
                     left,
                     top,
                     left + CardWidth,
@@ -121,11 +122,13 @@ PileHit HitTest(int x, int y) {
     // Foundations: the rectangle of the top card where the layout puts it.
     for (int n = 0; n < 16; ++n) {
         const std::string name = PileName(kDest, n + 1);
-        if (!OnTable(MainGame.DestLeft(n)) || !OnTable(MainGame.DestTop(n))) continue;
-        const CardPoint at = CardPositionInPile(name, n, 0, false);
+        if (!OnTable(ProgramGame().Options.DestLeft(n)) ||
+            !OnTable(ProgramGame().Options.DestTop(n)))
+            continue;
+        const CardPoint at = CardPositionInPile(ProgramGame(), name, n, 0, false);
         if (Contains(at.left, at.top, at.left + CardWidth, at.top + CardHeight, x, y))
             return {name,
-                    TopCode(DestPiles[static_cast<size_t>(n)]),
+                    TopCode(ProgramGame().DestPiles[static_cast<size_t>(n)]),
                     at.left,
                     at.top,
                     at.left + CardWidth,
@@ -134,11 +137,12 @@ PileHit HitTest(int x, int y) {
 
     for (int n = 0; n < ReserveCount(); ++n) {
         const std::string name = PileName(kAppogg, n + 1);
-        const int left = MainGame.AppoggLeft(n), top = MainGame.AppoggTop(n);
+        const int left = ProgramGame().Options.AppoggLeft(n),
+                  top = ProgramGame().Options.AppoggTop(n);
         if (!OnTable(left) || !OnTable(top) || Appogg(n).empty()) continue;
-        const CardPoint topCard = CardPositionInPile(name, n, 0, false);
+        const CardPoint topCard = CardPositionInPile(ProgramGame(), name, n, 0, false);
         int l = left, r = topCard.left + CardWidth, b = topCard.top + CardHeight;
-        switch (Rule(rule::kAppoggFamily)) {
+        switch (Rule(ProgramGame(), rule::kAppoggFamily)) {
             case 1:
             case 3:
             case 5: r = left + CardWidth; break;
@@ -152,7 +156,8 @@ PileHit HitTest(int x, int y) {
         const CardUnderPoint u = CardAt("Appogg", Appogg(n), n, x, y);
         if (u.card < 1) continue;
         // A cell that is lifted whole is held by its anchor.
-        if (Rule(rule::kAppoggPickUp) == -11) return {name, u.card, l, top, r, top + CardHeight};
+        if (Rule(ProgramGame(), rule::kAppoggPickUp) == -11)
+            return {name, u.card, l, top, r, top + CardHeight};
         return CardHit(name, u);
     }
     return {};
@@ -163,11 +168,12 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
     const bool tableau = kind == "Fila";
     if (count == 0 || index < 0 || index >= (tableau ? 40 : 10)) return {};
     const std::string name = kind + std::to_string(index + 1);
-    const int family = tableau ? TableauDirection(ProgramGame(), index) : Rule(rule::kAppoggFamily);
-    const CardPoint anchor = tableau
-                                 ? CardPoint{ProgramGame().FilaLeft[static_cast<size_t>(index)],
-                                             FilaTopOnScreen(ProgramGame(), index)}
-                                 : CardPoint{MainGame.AppoggLeft(index), MainGame.AppoggTop(index)};
+    const int family =
+        tableau ? TableauDirection(ProgramGame(), index) : Rule(ProgramGame(), rule::kAppoggFamily);
+    const CardPoint anchor = tableau ? CardPoint{ProgramGame().FilaLeft[static_cast<size_t>(index)],
+                                                 FilaTopOnScreen(ProgramGame(), index)}
+                                     : CardPoint{ProgramGame().Options.AppoggLeft(index),
+                                                 ProgramGame().Options.AppoggTop(index)};
 
     switch (family) {
         case 1:
@@ -181,18 +187,19 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
             for (int k = 0; k < count; ++k) {
                 const CardCode c = SlotCode(pile, k);
                 const bool last = k == count - 1;
-                int h = Opt(opt::kReserveStep);
+                int h = Opt(ProgramGame(), opt::kReserveStep);
                 if (family == 1 || family == 3 || (family == 12 && c >= 1))
-                    h = IsFaceUp(c) ? Opt(opt::kUpStepDown) : Opt(opt::kDownStepDown);
+                    h = IsFaceUp(ProgramGame(), c) ? Opt(ProgramGame(), opt::kUpStepDown)
+                                                   : Opt(ProgramGame(), opt::kDownStepDown);
                 else if (family == 12)
-                    h = Opt(opt::kUpStepDown);
+                    h = Opt(ProgramGame(), opt::kUpStepDown);
                 else if (family == 7)
-                    h = k == 0 ? Opt(opt::kUpStepDown) : 0;
+                    h = k == 0 ? Opt(ProgramGame(), opt::kUpStepDown) : 0;
                 const bool inBand =
                     last ? (top <= y && y <= top + CardHeight) : (top <= y && y < top + h);
                 if (inBand) {
                     if (family == 3) return {TopCode(pile), anchor.left, anchor.top};
-                    return {c, CardLeftInPile(name, index, count - k, true), top};
+                    return {c, CardLeftInPile(ProgramGame(), name, index, count - k, true), top};
                 }
                 top += h;
             }
@@ -203,7 +210,7 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
             for (int k = 0; k < count; ++k) {
                 const CardCode c = SlotCode(pile, k);
                 if (c < 1) continue;
-                const CardPoint at = CardSlotPosition(name, index, k);
+                const CardPoint at = CardSlotPosition(ProgramGame(), name, index, k);
                 if (Contains(at.left, at.top, at.left + CardWidth, at.top + CardHeight, x, y))
                     return {c, at.left, at.top};
             }
@@ -217,20 +224,23 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
             for (int k = 0; k < count; ++k) {
                 const CardCode c = SlotCode(pile, k);
                 const bool last = k == count - 1;
-                const bool up = IsFaceUp(c);
+                const bool up = IsFaceUp(ProgramGame(), c);
                 bool inSlot = false;
                 int step = 0;
                 if (family == 4) {
                     inSlot = left <= x && x <= left + CardWidth;
-                    step = CardWidth + Opt(opt::kSideGap);
+                    step = CardWidth + Opt(ProgramGame(), opt::kSideGap);
                 } else if (family == 10) {
                     // Cascading left, each card shows its right-hand strip.
-                    step = -(up ? Opt(opt::kUpStepRight) : Opt(opt::kDownStepRight));
+                    step = -(up ? Opt(ProgramGame(), opt::kUpStepRight)
+                                : Opt(ProgramGame(), opt::kDownStepRight));
                     inSlot = last ? (left <= x && x <= left + CardWidth)
                                   : (left + CardWidth + step < x && x <= left + CardWidth);
                 } else {
-                    step = family == 2 ? (up ? Opt(opt::kUpStepRight) : Opt(opt::kDownStepRight))
-                                       : (up ? Opt(opt::kFanUpStep) : Opt(opt::kFanDownStep));
+                    step = family == 2 ? (up ? Opt(ProgramGame(), opt::kUpStepRight)
+                                             : Opt(ProgramGame(), opt::kDownStepRight))
+                                       : (up ? Opt(ProgramGame(), opt::kFanUpStep)
+                                             : Opt(ProgramGame(), opt::kFanDownStep));
                     inSlot = last ? (left <= x && x <= left + CardWidth)
                                   : (left <= x && x < left + step);
                 }
@@ -249,8 +259,11 @@ namespace {
 
 CardPlace FindPileSlot(CardCode card) {
     if (card < 1) return {};
-    return FindCardPlace(
-        card, {{kFila, 0, TableauCount()}, {kAppogg, 0, 10}, {kDest, 0, 16}, {kMazzo, 0, 3}});
+    return FindCardPlace(ProgramGame(), card,
+                         {{kFila, 0, TableauCount(ProgramGame())},
+                          {kAppogg, 0, 10},
+                          {kDest, 0, 16},
+                          {kMazzo, 0, 3}});
 }
 
 bool AllHoles(const std::string& pile, int from, int to) {
@@ -264,16 +277,16 @@ bool AllHoles(const std::string& pile, int from, int to) {
 bool CanPickUp(CardCode card, bool relaxed) {
     const CardPlace at = FindPileSlot(card);
     if (!at.pile) {
-        MainGame.SetOpt(opt::kHeldTop, 0);
+        ProgramGame().Options.SetOpt(opt::kHeldTop, 0);
         return false;
     }
     const int count = SlotCount(*at.pile);
     const int run = count - at.slot;
-    MainGame.SetOpt(opt::kHeldTop, TopCode(*at.pile));
+    ProgramGame().Options.SetOpt(opt::kHeldTop, TopCode(*at.pile));
 
-    const int rule = Rule(rule::kPickUpRule);
+    const int rule = Rule(ProgramGame(), rule::kPickUpRule);
     int empties = 0, emptyCells = 0;
-    for (int i = 0; i < TableauCount(); ++i) empties += Fila(i).empty() ? 1 : 0;
+    for (int i = 0; i < TableauCount(ProgramGame()); ++i) empties += Fila(i).empty() ? 1 : 0;
     for (int i = 0; i < ReserveCount(); ++i) emptyCells += Appogg(i).empty() ? 1 : 0;
     int limit = 0;
     switch (rule) {
@@ -295,14 +308,14 @@ bool CanPickUp(CardCode card, bool relaxed) {
 }
 
 bool IsRun(CardCode card, int index) {
-    const std::optional<PileRules> fit = StackFitRules(index);
+    const std::optional<PileRules> fit = StackFitRules(ProgramGame(), index);
     if (!fit) return true;
     if (index < 0 || index >= 40) return false;
     const std::string& pile = Fila(index);
     const int slot = FindSlot(pile, card);
     if (slot < 0) return false;
     for (int k = slot + 1; k < SlotCount(pile); ++k) {
-        if (!CanPlace(SlotCode(pile, k - 1), SlotCode(pile, k), *fit)) return false;
+        if (!CanPlace(ProgramGame(), SlotCode(pile, k - 1), SlotCode(pile, k), *fit)) return false;
     }
     return true;
 }
@@ -355,21 +368,22 @@ void Peek(CardCode card, int left, int top) {
 
 // Goal kinds 2 and 15 play tableau cards onto the "Waste", one rank up or down.
 bool WasteAccepts(CardCode card, int goal) {
-    const CardCode top = TopCode(MazzoPiles[2]);
+    const CardCode top = TopCode(ProgramGame().MazzoPiles[2]);
     const int a = RankOf(card), b = RankOf(top);
     if (goal != 15 && top >= 1 && ((a == 13 && b == 1) || (a == 1 && b == 13))) return false;
-    return CanPlace(top >= 1 ? top : -1, card,
+    return CanPlace(ProgramGame(), top >= 1 ? top : -1, card,
                     {.dropFlag = false,
                      .corner = goal == 15,
                      .buildRule = 2,
                      .direction = 2,
-                     .baseRank = Rule(rule::kBaseRank1)});
+                     .baseRank = Rule(ProgramGame(), rule::kBaseRank1)});
 }
 
 // Step 10: a card of a tableau pile was hit.
 Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
     const bool left = button == MouseButton::kLeft, right = button == MouseButton::kRight;
-    const int goal = Rule(rule::kGoalKind), family = Rule(rule::kTableFamily);
+    const int goal = Rule(ProgramGame(), rule::kGoalKind),
+              family = Rule(ProgramGame(), rule::kTableFamily);
     const int index = PileNumberOf(hit.name) - 1;
     const CardCode card = hit.card;
     const std::string& pile = Fila(index);
@@ -380,7 +394,7 @@ Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
             pick.accepted = true;
             return Next::kStep11;
         }
-        if (Opt(opt::kAutoplay) == 0) Dialogs().Beep();
+        if (Opt(ProgramGame(), opt::kAutoplay) == 0) Dialogs().Beep();
         return Next::kEnd;
     }
     if (goal == 12) return Next::kStep11;
@@ -408,25 +422,26 @@ Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
         return Next::kStep11;
     }
     // Piles below rule::kFixedCols x kFixedRows are not touched by the left button.
-    if (left && Rule(rule::kFixedCols) >= 1 &&
-        index + 1 < Rule(rule::kFixedCols) * Rule(rule::kFixedRows))
+    if (left && Rule(ProgramGame(), rule::kFixedCols) >= 1 &&
+        index + 1 < Rule(ProgramGame(), rule::kFixedCols) * Rule(ProgramGame(), rule::kFixedRows))
         return Next::kStep11;
     if (isTop) {
         if (left) {
-            if (IsFaceDown(card))
+            if (IsFaceDown(ProgramGame(), card))
                 TurnCardUp(card, hit.left, hit.top, index);
             else
                 pick.accepted = CanPickUp(card, false);
         }
     } else if (left) {
-        if (IsRun(card, index) && CanPickUp(card, false) && IsFaceUp(card)) {
+        if (IsRun(card, index) && CanPickUp(card, false) && IsFaceUp(ProgramGame(), card)) {
             pick.accepted = true;
             pick.run = true;
-            const int bottom = PileBottomEdge(hit.name, index);
+            const int bottom = PileBottomEdge(ProgramGame(), hit.name, index);
             ProgramGame().pointer.RunHeight = bottom - hit.top;
             pick.rect.bottom = bottom;
         }
-    } else if (right && IsFaceUp(card) && ParameterIs(field::kShowPartialCard, "Y")) {
+    } else if (right && IsFaceUp(ProgramGame(), card) &&
+               ParameterIs(field::kShowPartialCard, "Y")) {
         Peek(card, hit.left, hit.top);
     }
     return Next::kStep11;
@@ -448,75 +463,78 @@ void RaiseDealCounter() {
 }
 
 bool StockEmpty() {
-    return MazzoPiles[0].empty();
+    return ProgramGame().MazzoPiles[0].empty();
 }
 
 // The stock deals onto other piles than "Mazzo_Vis".
 void StockDeal(CardCode c) {
-    const int n = TableauCount();
-    const int lastMode = Rule(rule::kFilaStock1 - 1 + n);
-    const int reserveMode = Rule(rule::kAppoggStock1);
-    if ((Rule(rule::kRedealPress) >= 1 && StockEmpty()) || Rule(rule::kRedealPress) == 6) {
-        ExecuteMove(c, "Mazzo_Redeal");
-    } else if (Rule(rule::kFilaStock1) == 1 || lastMode == 1) {
-        const bool tableaus = ExecuteMove(1, "Add_Tableaus");
-        if (reserveMode == 5 && ExecuteMove(1, "Add_Reserves") && tableaus)
+    const int n = TableauCount(ProgramGame());
+    const int lastMode = Rule(ProgramGame(), rule::kFilaStock1 - 1 + n);
+    const int reserveMode = Rule(ProgramGame(), rule::kAppoggStock1);
+    if ((Rule(ProgramGame(), rule::kRedealPress) >= 1 && StockEmpty()) ||
+        Rule(ProgramGame(), rule::kRedealPress) == 6) {
+        ExecuteMove(ProgramGame(), c, "Mazzo_Redeal");
+    } else if (Rule(ProgramGame(), rule::kFilaStock1) == 1 || lastMode == 1) {
+        const bool tableaus = ExecuteMove(ProgramGame(), 1, "Add_Tableaus");
+        if (reserveMode == 5 && ExecuteMove(ProgramGame(), 1, "Add_Reserves") && tableaus)
             DropNewestSteps(ProgramGame(), 1);
-    } else if (Rule(rule::kFilaStock1) == 2 || lastMode == 2) {
+    } else if (Rule(ProgramGame(), rule::kFilaStock1) == 2 || lastMode == 2) {
         bool full = true;
         for (int i = 0; i < n; ++i) full = full && !Fila(i).empty();
         if (full)
-            ExecuteMove(1, "Add_Tableaus");
+            ExecuteMove(ProgramGame(), 1, "Add_Tableaus");
         else
             Dialogs().Info(
                 BW_TR_NOOP("Messages", "Fill in any gaps in the tableau before dealing."));
-    } else if (reserveMode == 1 || Rule(rule::kAppoggStock1 - 1 + ReserveCount()) == 1) {
-        ExecuteMove(1, "Add_Reserves");
+    } else if (reserveMode == 1 ||
+               Rule(ProgramGame(), rule::kAppoggStock1 - 1 + ReserveCount()) == 1) {
+        ExecuteMove(ProgramGame(), 1, "Add_Reserves");
     } else if (reserveMode == 3) {
-        if (SlotCount(MazzoPiles[0]) != 8) {
-            ExecuteMove(1, "Add_Reserves");
-            ExecuteMove(1, "Add_Reserves");
+        if (SlotCount(ProgramGame().MazzoPiles[0]) != 8) {
+            ExecuteMove(ProgramGame(), 1, "Add_Reserves");
+            ExecuteMove(ProgramGame(), 1, "Add_Reserves");
         } else {
-            ExecuteMove(1, "Add_Tableaus_Last");
+            ExecuteMove(ProgramGame(), 1, "Add_Tableaus_Last");
         }
     } else if (reserveMode == 4 && !StockEmpty()) {
         RaiseDealCounter();
         const int k = ProgramGame().pointer.DealCounter % 2 == 0 ? 2 : 1;
         int dealt = 0;
         for (int i = 1; i <= 3 && !StockEmpty(); ++i)
-            if (ExecuteMove(i, "Add_Reserve_" + std::to_string(k))) ++dealt;
+            if (ExecuteMove(ProgramGame(), i, "Add_Reserve_" + std::to_string(k))) ++dealt;
         MergeDealSteps(dealt);
-    } else if (Rule(rule::kFilaStock1) == 8 || Rule(rule::kFilaStock1 + 8) == 8) {
+    } else if (Rule(ProgramGame(), rule::kFilaStock1) == 8 ||
+               Rule(ProgramGame(), rule::kFilaStock1 + 8) == 8) {
         int dealt = 0;
         for (int e = 1; e <= n; ++e) {
-            if (Rule(rule::kFilaStock1 - 1 + e) != 8) continue;
+            if (Rule(ProgramGame(), rule::kFilaStock1 - 1 + e) != 8) continue;
             for (int i = 1; i <= 4 && !StockEmpty(); ++i)
-                if (ExecuteMove(e + i - 1, "Add_Tableau_" + TwoDigits(e))) ++dealt;
+                if (ExecuteMove(ProgramGame(), e + i - 1, "Add_Tableau_" + TwoDigits(e))) ++dealt;
         }
         if (dealt > 1) DropNewestSteps(ProgramGame(), dealt - 1);
-    } else if (Rule(rule::kFilaStock1) == 10 && !StockEmpty()) {
+    } else if (Rule(ProgramGame(), rule::kFilaStock1) == 10 && !StockEmpty()) {
         RaiseDealCounter();
         const int d = ProgramGame().pointer.DealCounter + (AutoplayRunning() ? 2 : 1);
         int dealt = 0;
         for (int j = 0; j < 8; ++j) {
-            if (ExecuteMove(j + 1, "Add_Tableau_" + TwoDigits(8 * d - 15 + j))) {
+            if (ExecuteMove(ProgramGame(), j + 1, "Add_Tableau_" + TwoDigits(8 * d - 15 + j))) {
                 ++dealt;
                 if (AutoplayRunning()) break;
             }
         }
         MergeDealSteps(dealt);
-    } else if (Rule(rule::kFilaStock1) == 11 && !StockEmpty()) {
+    } else if (Rule(ProgramGame(), rule::kFilaStock1) == 11 && !StockEmpty()) {
         RaiseDealCounter();
         int dealt = 0;
         for (int e = 1; e <= n; ++e) {
-            if (ExecuteMove(1, "Add_Tableau_" + TwoDigits(e))) {
+            if (ExecuteMove(ProgramGame(), 1, "Add_Tableau_" + TwoDigits(e))) {
                 ++dealt;
                 if (AutoplayRunning()) break;
             }
         }
         MergeDealSteps(dealt);
-    } else if (Rule(rule::kWasteStyle) != 0) {
-        ExecuteMove(c, "Mazzo_Waste");
+    } else if (Rule(ProgramGame(), rule::kWasteStyle) != 0) {
+        ExecuteMove(ProgramGame(), c, "Mazzo_Waste");
     }
 }
 
@@ -528,90 +546,97 @@ void StockDeal(CardCode c) {
 void RefillShortPiles(CardCode c) {
     int steps = 0;
     bool needed = false;
-    for (int e = 0; e < TableauCount(); ++e) {
+    for (int e = 0; e < TableauCount(ProgramGame()); ++e) {
         if (SlotCount(Fila(e)) >= 3) continue;
         needed = true;
         for (int t = 0; t < 3 && SlotCount(Fila(e)) < 3; ++t) {
-            if (StockEmpty() && !MazzoPiles[1].empty() && RedealsRemain()) {
-                MainGame.SetOpt(opt::kStockPressed, 1);
-                if (ExecuteMove(c, "Mazzo_Vis")) ++steps;
-                MainGame.SetOpt(opt::kStockPressed, 0);
+            if (StockEmpty() && !ProgramGame().MazzoPiles[1].empty() &&
+                RedealsRemain(ProgramGame())) {
+                ProgramGame().Options.SetOpt(opt::kStockPressed, 1);
+                if (ExecuteMove(ProgramGame(), c, "Mazzo_Vis")) ++steps;
+                ProgramGame().Options.SetOpt(opt::kStockPressed, 0);
             }
-            if (!StockEmpty() && ExecuteMove(1, "Add_Tableau_" + TwoDigits(e + 1))) ++steps;
+            if (!StockEmpty() && ExecuteMove(ProgramGame(), 1, "Add_Tableau_" + TwoDigits(e + 1)))
+                ++steps;
         }
     }
     if (steps >= 2) DropNewestSteps(ProgramGame(), steps - 1);
-    if (!needed) ExecuteMove(c, "Mazzo_Vis");
+    if (!needed) ExecuteMove(ProgramGame(), c, "Mazzo_Vis");
 }
 
 void StockPress(const PileHit& hit) {
-    const CardCode c = TopCode(MazzoPiles[0]);
-    const int goal = Rule(rule::kGoalKind);
-    if (goal == 4 && c >= 1 && !DestPiles[0].empty()) {
+    const CardCode c = TopCode(ProgramGame().MazzoPiles[0]);
+    const int goal = Rule(ProgramGame(), rule::kGoalKind);
+    if (goal == 4 && c >= 1 && !ProgramGame().DestPiles[0].empty()) {
         PressHooks().PairSelect(hit.card);
         return;
     }
-    if (Rule(rule::kStockToVis) != 1) {
+    if (Rule(ProgramGame(), rule::kStockToVis) != 1) {
         StockDeal(c);
-    } else if (Rule(rule::kFilaStock1) != 9) {
-        if (Rule(rule::kVisTurnMode) == 0 ||
-            (Rule(rule::kVisTurnMode) == 1 && MazzoPiles[1].empty()))
-            ExecuteMove(c, "Mazzo_Vis");
+    } else if (Rule(ProgramGame(), rule::kFilaStock1) != 9) {
+        if (Rule(ProgramGame(), rule::kVisTurnMode) == 0 ||
+            (Rule(ProgramGame(), rule::kVisTurnMode) == 1 && ProgramGame().MazzoPiles[1].empty()))
+            ExecuteMove(ProgramGame(), c, "Mazzo_Vis");
     } else {
         RefillShortPiles(c);
     }
-    if ((goal == 2 || goal == 15) && Flag(flag::kFinished)) GameHooks().EndGame();
+    if ((goal == 2 || goal == 15) && Flag(ProgramGame(), flag::kFinished))
+        GameHooks().EndGame(ProgramGame());
 }
 
 // Step 12: a left press that step 10 did not handle; false when the press
 // ends here.
 bool PilePress(const PileHit& hit, Pickup& pick) {
-    const int goal = Rule(rule::kGoalKind);
+    const int goal = Rule(ProgramGame(), rule::kGoalKind);
     if (hit.name == "Mazzo") {
         StockPress(hit);
         return false;
     }
     if (hit.name == "Mazzo_Vis") {
-        if (hit.card >= 1 && Rule(rule::kVisHeld) == 0) {
+        if (hit.card >= 1 && Rule(ProgramGame(), rule::kVisHeld) == 0) {
             if (goal == 4) {
                 PressHooks().PairSelect(hit.card);
                 return false;
             }
-            const CardCode base = TopCode(DestPiles[0]);
+            const CardCode base = TopCode(ProgramGame().DestPiles[0]);
             if (goal == 61 && base >= 1 && RankOf(hit.card) == NextRank(RankOf(base))) {
-                CardAnimations().FlyCard(hit.card, hit.left, hit.top, MainGame.DestLeft(0),
-                                         MainGame.DestTop(0));
-                MainGame.SetOpt(opt::kHeld, hit.card);
-                ExecuteMove(1, "Dest01");
-                MainGame.SetOpt(opt::kHeld, 0);
-                if (Flag(flag::kFinished)) GameHooks().EndGame();
+                CardAnimations().FlyCard(hit.card, hit.left, hit.top,
+                                         ProgramGame().Options.DestLeft(0),
+                                         ProgramGame().Options.DestTop(0));
+                ProgramGame().Options.SetOpt(opt::kHeld, hit.card);
+                ExecuteMove(ProgramGame(), 1, "Dest01");
+                ProgramGame().Options.SetOpt(opt::kHeld, 0);
+                if (Flag(ProgramGame(), flag::kFinished)) GameHooks().EndGame(ProgramGame());
                 return false;
             }
             pick.accepted = true;
             return true;
         }
-        if (Rule(rule::kRedealPress) >= 1 && MazzoPiles[0].empty() && MazzoPiles[1].empty())
-            ExecuteMove(0, "Mazzo_Redeal");
+        if (Rule(ProgramGame(), rule::kRedealPress) >= 1 && ProgramGame().MazzoPiles[0].empty() &&
+            ProgramGame().MazzoPiles[1].empty())
+            ExecuteMove(ProgramGame(), 0, "Mazzo_Redeal");
         return false;
     }
     const int kind = PileKindOf(hit.name);
     if (kind == kDest && hit.card >= 1) {
         const int index = PileNumberOf(hit.name) - 1;
-        switch (Rule(rule::kDestPickUp)) {
+        switch (Rule(ProgramGame(), rule::kDestPickUp)) {
             case 1: pick.accepted = true; break;
-            case 2: pick.accepted = SlotCount(DestPiles[static_cast<size_t>(index)]) >= 2; break;
+            case 2:
+                pick.accepted = SlotCount(ProgramGame().DestPiles[static_cast<size_t>(index)]) >= 2;
+                break;
             case 3: pick.accepted = PressHooks().CanLeaveFoundation(hit.card); break;
             default: break;
         }
         return true;
     }
-    if (kind == kAppogg && hit.card >= 1 && Rule(rule::kAppoggPickUp) != -14) {
+    if (kind == kAppogg && hit.card >= 1 && Rule(ProgramGame(), rule::kAppoggPickUp) != -14) {
         const std::string& cell = Appogg(PileNumberOf(hit.name) - 1);
-        if (Rule(rule::kAppoggPickUp) == -15) {
+        if (Rule(ProgramGame(), rule::kAppoggPickUp) == -15) {
             pick.accepted = ReserveBlockFree(hit.card);
         } else if (TopCode(cell) == hit.card) {
-            pick.accepted = IsFaceUp(hit.card);
-        } else if (Rule(rule::kAppoggPickUp) == -11) {
+            pick.accepted = IsFaceUp(ProgramGame(), hit.card);
+        } else if (Rule(ProgramGame(), rule::kAppoggPickUp) == -11) {
             // The whole cell, held from its anchor by its bottom card.
             pick.accepted = true;
             pick.wholeCell = true;
@@ -624,11 +649,11 @@ bool PilePress(const PileHit& hit, Pickup& pick) {
 
 // Step 13: the accepted card (or run) is held.
 void PickUp(const Pickup& pick, int x, int y) {
-    if (Opt(opt::kHeld) == 0) {
-        MainGame.SetOpt(opt::kHoldX, x);
-        MainGame.SetOpt(opt::kHoldY, y);
+    if (Opt(ProgramGame(), opt::kHeld) == 0) {
+        ProgramGame().Options.SetOpt(opt::kHoldX, x);
+        ProgramGame().Options.SetOpt(opt::kHoldY, y);
     }
-    MainGame.SetOpt(opt::kHeld, pick.card);
+    ProgramGame().Options.SetOpt(opt::kHeld, pick.card);
     SetMovingStackSingle(ProgramGame(), !pick.run);
     ProgramGame().pointer.GrabOffset = {x - pick.left, y - pick.top};
     ProgramGame().pointer.DragRect = pick.rect;
@@ -641,21 +666,21 @@ void PickUp(const Pickup& pick, int x, int y) {
         PressHooks().DrawHeldImage(pick.left - lift, pick.top - lift);
         ProgramGame().pointer.GrabOffset.x += lift;
         ProgramGame().pointer.GrabOffset.y += lift;
-        if (Opt(opt::kAutoplay) == 0) PlaySwitched("card_up", field::kSoundsCardUp);
+        if (Opt(ProgramGame(), opt::kAutoplay) == 0) PlaySwitched("card_up", field::kSoundsCardUp);
     } else if (pick.wholeCell || !ParameterIs(field::kPilesTT, "N")) {
         PressHooks().DrawHeldImage(pick.left, pick.top);
     }
-    const int goal = Rule(rule::kGoalKind);
+    const int goal = Rule(ProgramGame(), rule::kGoalKind);
     if (goal == 2 || goal == 12 || goal == 15) {
-        CardAnimations().FlyCard(pick.card, ProgramGame().pointer.DragRect.left,
-                                 ProgramGame().pointer.DragRect.top, MainGame.StockLeft(2),
-                                 MainGame.StockTop(2));
+        CardAnimations().FlyCard(
+            pick.card, ProgramGame().pointer.DragRect.left, ProgramGame().pointer.DragRect.top,
+            ProgramGame().Options.StockLeft(2), ProgramGame().Options.StockTop(2));
         // The flight empties the hand (option 94); the move needs the card.
-        MainGame.SetOpt(opt::kHeld, pick.card);
-        ExecuteMove(1, "Waste");
-        MainGame.SetOpt(opt::kHeld, 0);
-        MainGame.SetOpt(opt::kHeldTop, 0);
-        if (Flag(flag::kFinished)) GameHooks().EndGame();
+        ProgramGame().Options.SetOpt(opt::kHeld, pick.card);
+        ExecuteMove(ProgramGame(), 1, "Waste");
+        ProgramGame().Options.SetOpt(opt::kHeld, 0);
+        ProgramGame().Options.SetOpt(opt::kHeldTop, 0);
+        if (Flag(ProgramGame(), flag::kFinished)) GameHooks().EndGame(ProgramGame());
     }
 }
 
@@ -668,32 +693,32 @@ int HeldLift() {
 void PointerPress(MouseButton button, int shift, int x, int y) {
     ProgramGame().pointer.MouseIdleStamp = -1;
     StatusDisplay().HidePileSizePanel();
-    if (!Flag(flag::kInProgress) || Opt(opt::kHeld) != 0) return;
-    MainGame.SetOpt(opt::kPointerMoved, 0);
-    if (Flag(flag::kDoubleClick)) {
+    if (!Flag(ProgramGame(), flag::kInProgress) || Opt(ProgramGame(), opt::kHeld) != 0) return;
+    ProgramGame().Options.SetOpt(opt::kPointerMoved, 0);
+    if (Flag(ProgramGame(), flag::kDoubleClick)) {
         // The press that follows a double click: the double click acted already.
-        SetFlag(flag::kDoubleClick, false);
+        SetFlag(ProgramGame(), flag::kDoubleClick, false);
         return;
     }
     GameHooks().ClockTick(ProgramGame());
-    MainGame.SetOpt(opt::kPressX, x);
-    MainGame.SetOpt(opt::kPressY, y);
+    ProgramGame().Options.SetOpt(opt::kPressX, x);
+    ProgramGame().Options.SetOpt(opt::kPressY, y);
     const PileHit hit = HitTest(x, y);
 
     const bool left = button == MouseButton::kLeft, right = button == MouseButton::kRight;
     const bool ctrl = (shift & kCtrlKey) != 0;
-    const int goal = Rule(rule::kGoalKind);
+    const int goal = Rule(ProgramGame(), rule::kGoalKind);
     if (right && !ctrl && goal != 32 && goal != 46 && goal != 33) {
         PressHooks().RightClickShortcut(hit);
         return;
     }
     if (right && ctrl && hit.name.empty()) return;
-    if (Rule(rule::kOneClick) == 1) {
+    if (Rule(ProgramGame(), rule::kOneClick) == 1) {
         PressHooks().ClickShortcut(hit);
         return;
     }
     ProgramGame().pointer.RunHeight = CardHeight;
-    if (Rule(rule::kSelectSum) != 0) {
+    if (Rule(ProgramGame(), rule::kSelectSum) != 0) {
         PressHooks().SelectionPress(button, shift, x, y, hit);
         return;
     }
@@ -708,8 +733,11 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
     if (tableauCard && TableauPress(button, hit, pick) == Next::kEnd) return;
 
     if (right) {
-        if (kind == kAppogg && (Rule(rule::kAppoggFamily) == 1 || Rule(rule::kAppoggFamily) == 2) &&
-            hit.card >= 1 && IsFaceUp(hit.card) && ParameterIs(field::kShowPartialCard, "Y"))
+        if (kind == kAppogg &&
+            (Rule(ProgramGame(), rule::kAppoggFamily) == 1 ||
+             Rule(ProgramGame(), rule::kAppoggFamily) == 2) &&
+            hit.card >= 1 && IsFaceUp(ProgramGame(), hit.card) &&
+            ParameterIs(field::kShowPartialCard, "Y"))
             Peek(hit.card, hit.left, hit.top);
         if (ProgramGame().pointer.PeekCard.x == 0 && ProgramGame().pointer.PeekCard.y == 0)
             Dialogs().Beep();

@@ -21,7 +21,7 @@ namespace bw {
 namespace {
 
 std::string& SelectionList() {
-    return DestPiles[0];
+    return ProgramGame().DestPiles[0];
 }
 
 // Where a selectable card lies. The first foundation is the list itself and
@@ -38,17 +38,18 @@ struct Place {
 
 Place PlaceOf(CardCode card) {
     if (card < 1) return {};
-    const CardPlace p = FindCardPlace(card, {{kMazzoVis, 1, 1},
-                                             {kMazzo, 0, 1},
-                                             {kFila, 0, TableauCount()},
-                                             {kAppogg, 0, 10},
-                                             {kDest, 1, 15}});
+    const CardPlace p = FindCardPlace(ProgramGame(), card,
+                                      {{kMazzoVis, 1, 1},
+                                       {kMazzo, 0, 1},
+                                       {kFila, 0, TableauCount(ProgramGame())},
+                                       {kAppogg, 0, 10},
+                                       {kDest, 1, 15}});
     if (!p.Found()) return {};
     return {p.kind, p.index, p.slot, p.Name(), p.pile};
 }
 
 CardPoint PositionOf(const Place& p) {
-    return CardSlotPosition(p.name, p.index, p.slot);
+    return CardSlotPosition(ProgramGame(), p.name, p.index, p.slot);
 }
 
 void DrawFrame(CardCode card) {
@@ -89,14 +90,14 @@ void ClearSelection() {
 }
 
 void EndIfFinished() {
-    if (Flag(flag::kFinished)) GameHooks().EndGame();
+    if (Flag(ProgramGame(), flag::kFinished)) GameHooks().EndGame(ProgramGame());
 }
 
 // The move engine takes the group away; no press may start another meanwhile.
 void RemoveSelection(bool toWaste, bool refill) {
     WindowControl().SwallowInput(true);
-    if (toWaste) ExecuteMove(0, "Selezionate_Dest");
-    if (refill) ExecuteMove(0, "Selezionate_Fila");
+    if (toWaste) ExecuteMove(ProgramGame(), 0, "Selezionate_Dest");
+    if (refill) ExecuteMove(ProgramGame(), 0, "Selezionate_Fila");
     WindowControl().SwallowInput(false);
     EndIfFinished();
 }
@@ -127,7 +128,7 @@ bool FirstOfFirstSixteen(CardCode card) {
 // Goal kind 47: a face-up card of a tableau pile numbered below 22.
 int LowTableauNumber(CardCode card) {
     const Place p = PlaceOf(card);
-    if (p.kind != kFila || !IsFaceUp(card) || p.index + 1 >= 22) return 0;
+    if (p.kind != kFila || !IsFaceUp(ProgramGame(), card) || p.index + 1 >= 22) return 0;
     return p.index + 1;
 }
 
@@ -148,14 +149,14 @@ void SwapFirstCards(CardCode a, CardCode b) {
         Waits().Wait(50);
         CardAnimations().FlyCard(b, B.left, B.top, A.left, A.top);
     }
-    FilaPiles[static_cast<size_t>(pa.index)].replace(0, 3, FormatCode(b));
-    FilaPiles[static_cast<size_t>(pb.index)].replace(0, 3, FormatCode(a));
+    ProgramGame().FilaPiles[static_cast<size_t>(pa.index)].replace(0, 3, FormatCode(b));
+    ProgramGame().FilaPiles[static_cast<size_t>(pb.index)].replace(0, 3, FormatCode(a));
     SelectionList().clear();
     PileDrawing().RedrawPile(pa.name);
     PileDrawing().RedrawPile(pb.name);
     RecordStep(ProgramGame(), 0, true);
-    UpdateScore();
-    SetFlag(flag::kFinished, IsGameWon());
+    UpdateScore(ProgramGame());
+    SetFlag(ProgramGame(), flag::kFinished, IsGameWon(ProgramGame()));
     EndIfFinished();
 }
 
@@ -193,7 +194,7 @@ bool IsSelected(CardCode card) {
 }
 
 void PairSelect(CardCode card) {
-    const int goal = Rule(rule::kGoalKind);
+    const int goal = Rule(ProgramGame(), rule::kGoalKind);
     if (card < 1) return;
     if (goal == 33) {
         DrawFrame(card);
@@ -218,16 +219,16 @@ void PairSelect(CardCode card) {
 bool IsUncovered(CardCode card) {
     const Place p = PlaceOf(card);
     if (p.kind != kFila) return true;
-    const int rows = TableauCount();
+    const int rows = TableauCount(ProgramGame());
     bool laterEmpty = true;
     for (int r = p.index + 1; r < rows && laterEmpty; ++r) {
-        const std::string& row = FilaPiles[static_cast<size_t>(r)];
+        const std::string& row = ProgramGame().FilaPiles[static_cast<size_t>(r)];
         for (int s = 0; s < SlotCount(row); ++s)
             if (SlotCode(row, s) != 0) laterEmpty = false;
     }
     if (laterEmpty) return true;
     if (p.index + 1 >= rows) return true;
-    const std::string& next = FilaPiles[static_cast<size_t>(p.index) + 1];
+    const std::string& next = ProgramGame().FilaPiles[static_cast<size_t>(p.index) + 1];
     auto holds = [&](int s) { return s < SlotCount(next) && SlotCode(next, s) >= 1; };
     return !holds(p.slot) && !holds(p.slot + 1);
 }
@@ -236,7 +237,7 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
     using V = Verdict;
     const int n = static_cast<int>(sel.size());
     if (n == 0) return V::kGrow;
-    const int target = Rule(rule::kSelectSum);
+    const int target = Rule(ProgramGame(), rule::kSelectSum);
     std::vector<int> ranks;
     ranks.reserve(sel.size());
     for (CardCode c : sel) ranks.push_back(RankOf(c));
@@ -369,7 +370,7 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
 }
 
 void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, const PileHit& hit) {
-    const int goal = Rule(rule::kGoalKind);
+    const int goal = Rule(ProgramGame(), rule::kGoalKind);
     const bool left = button == MouseButton::kLeft;
     const int kind = PileKindOf(hit.name);
     const bool goesOn =
@@ -379,17 +380,18 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
 
     if (left && hit.name == "Mazzo") {
         if (goal == 8 || goal == 45) {
-            ExecuteMove(0, "Stock_To_Pile_Monte_Carlo");
+            ExecuteMove(ProgramGame(), 0, "Stock_To_Pile_Monte_Carlo");
         } else if (goal == 20 || goal == 21 || goal == 22 || goal == 23 || goal == 41 ||
                    goal == 47) {
             if (goal == 47) ClearSelection();
-            ExecuteMove(1, "Add_Tableaus");
+            ExecuteMove(ProgramGame(), 1, "Add_Tableaus");
         }
         EndIfFinished();
         return;
     }
-    if ((goal == 14 || goal == 16) && hit.name == "Mazzo_Vis" && MazzoPiles[1].empty()) {
-        ExecuteMove(0, "Mazzo_Vis");
+    if ((goal == 14 || goal == 16) && hit.name == "Mazzo_Vis" &&
+        ProgramGame().MazzoPiles[1].empty()) {
+        ExecuteMove(ProgramGame(), 0, "Mazzo_Vis");
         return;
     }
     if (kind == kDest && hit.card < 1) {
@@ -399,7 +401,7 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
     const CardCode card = hit.card;
     if (card < 1 || hit.name == "Dest1" || hit.name == "Mazzo" || hit.name == "Mazzo_Waste") return;
 
-    if (!IsFaceUp(card)) {
+    if (!IsFaceUp(ProgramGame(), card)) {
         const Place p = PlaceOf(card);
         const bool top = p.IsTop() && (p.kind == kFila || p.kind == kAppogg);
         if (left && (goal == 25 || goal == 26) && top)
@@ -427,7 +429,8 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
         SwapFirstCards(sel[0], sel[1]);
         return;
     }
-    RemoveSelection(goal != 48, MainGame.Opt(opt::kCloseAsked) != 1 && goal != 8 && goal != 47);
+    RemoveSelection(goal != 48,
+                    ProgramGame().Options.Opt(opt::kCloseAsked) != 1 && goal != 8 && goal != 47);
 }
 
 }  // namespace bw

@@ -23,15 +23,15 @@ bool On(ParamField f) {
 }
 
 int TableauOf(CardCode card) {
-    for (int i = 0; i < TableauCount(); ++i)
-        if (FindSlot(FilaPiles[static_cast<size_t>(i)], card) >= 0) return i;
+    for (int i = 0; i < TableauCount(ProgramGame()); ++i)
+        if (FindSlot(ProgramGame().FilaPiles[static_cast<size_t>(i)], card) >= 0) return i;
     return -1;
 }
 
 bool IsReserveTop(CardCode card) {
     for (int i = 0; i < 10; ++i)
-        if (!AppoggPiles[static_cast<size_t>(i)].empty() &&
-            TopCode(AppoggPiles[static_cast<size_t>(i)]) == card)
+        if (!ProgramGame().AppoggPiles[static_cast<size_t>(i)].empty() &&
+            TopCode(ProgramGame().AppoggPiles[static_cast<size_t>(i)]) == card)
             return true;
     return false;
 }
@@ -45,13 +45,13 @@ bool Eligible(const PileHit& hit, bool& single) {
         case kDest: {
             const int n = PileNumberOf(hit.name);
             if (n < 1 || n > 16) return false;
-            if (Rule(rule::kDestPickUp) == 1) return true;
-            return Rule(rule::kDestPickUp) == 2 &&
-                   SlotCount(DestPiles[static_cast<size_t>(n - 1)]) > 1;
+            if (Rule(ProgramGame(), rule::kDestPickUp) == 1) return true;
+            return Rule(ProgramGame(), rule::kDestPickUp) == 2 &&
+                   SlotCount(ProgramGame().DestPiles[static_cast<size_t>(n - 1)]) > 1;
         }
         case kFila: {
-            if (Rule(rule::kPickUpRule) == 0) return false;
-            if (IsTableauTop(c)) return true;
+            if (Rule(ProgramGame(), rule::kPickUpRule) == 0) return false;
+            if (IsTableauTop(ProgramGame(), c)) return true;
             const int family = TableauDirection(ProgramGame(), PileNumberOf(hit.name) - 1);
             // Rows of slots lift one card at a time, like family 12.
             if (family == 12 || family == 8 || family == 9) return CanPickUp(c, false);
@@ -59,7 +59,9 @@ bool Eligible(const PileHit& hit, bool& single) {
             single = false;
             return true;
         }
-        case kAppogg: return IsTableauTop(c) || IsReserveTop(c) || Rule(rule::kAppoggPickUp) == -11;
+        case kAppogg:
+            return IsTableauTop(ProgramGame(), c) || IsReserveTop(c) ||
+                   Rule(ProgramGame(), rule::kAppoggPickUp) == -11;
         default: return false;
     }
 }
@@ -67,11 +69,11 @@ bool Eligible(const PileHit& hit, bool& single) {
 }  // namespace
 
 void DoubleClickMove() {
-    if (!Flag(flag::kInProgress) || Opt(opt::kHeld) != 0) return;
-    const PileHit hit = HitTest(Opt(opt::kPressX), Opt(opt::kPressY));
+    if (!Flag(ProgramGame(), flag::kInProgress) || Opt(ProgramGame(), opt::kHeld) != 0) return;
+    const PileHit hit = HitTest(Opt(ProgramGame(), opt::kPressX), Opt(ProgramGame(), opt::kPressY));
     if (hit.name == "Mazzo") {
         // The press that follows acts as a second stock press.
-        SetFlag(flag::kDoubleClick, false);
+        SetFlag(ProgramGame(), flag::kDoubleClick, false);
         return;
     }
     if (!On(field::kDoubleToFoundations) && !On(field::kDoubleToTableaus)) return;
@@ -84,21 +86,22 @@ void RightClickMove(const PileHit& hit) {
 }
 
 void ShortcutMove(bool doubleClick, bool rightClick, const PileHit& hit) {
-    if (hit.card < 1 || !IsFaceUp(hit.card)) return;
+    if (hit.card < 1 || !IsFaceUp(ProgramGame(), hit.card)) return;
     bool single = true;
     const bool eligible = Eligible(hit, single);
-    if (doubleClick) SetFlag(flag::kDoubleClick, true);
+    if (doubleClick) SetFlag(ProgramGame(), flag::kDoubleClick, true);
     if (eligible) {
         bool f = doubleClick ? On(field::kDoubleToFoundations)
                              : rightClick && On(field::kRightToFoundations);
         bool t =
             doubleClick ? On(field::kDoubleToTableaus) : rightClick && On(field::kRightToTableaus);
-        if (Opt(opt::kAutoplay) == 1 || Opt(opt::kAutoplay) == 3 || Rule(rule::kOneClick) == 1)
+        if (Opt(ProgramGame(), opt::kAutoplay) == 1 || Opt(ProgramGame(), opt::kAutoplay) == 3 ||
+            Rule(ProgramGame(), rule::kOneClick) == 1)
             f = t = true;
         if (f || t)
             SendCard(hit.card, hit.left, hit.top, hit.right, hit.bottom, single, f, t, true);
     }
-    if (Flag(flag::kFinished)) GameHooks().EndGame();
+    if (Flag(ProgramGame(), flag::kFinished)) GameHooks().EndGame(ProgramGame());
 }
 
 bool SendCard(CardCode card, int left, int top, int right, int bottom, bool single,
@@ -109,38 +112,39 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
         ProgramGame().pointer.RunHeight = CardHeight;
     } else {
         if (own < 0) return false;
-        bottom = PileBottomEdge(PileName(kFila, own + 1), own);
+        bottom = PileBottomEdge(ProgramGame(), PileName(kFila, own + 1), own);
         ProgramGame().pointer.RunHeight = bottom - top;
     }
-    MainGame.SetOpt(opt::kHeld, card);
-    MainGame.SetOpt(opt::kHeldTop, 0);
+    ProgramGame().Options.SetOpt(opt::kHeld, card);
+    ProgramGame().Options.SetOpt(opt::kHeldTop, 0);
     ProgramGame().pointer.GrabOffset = {0, 0};
     ProgramGame().pointer.DragRect = {left, top, right, bottom};
-    MainGame.SetOpt(opt::kHoldX, 0);
-    MainGame.SetOpt(opt::kHoldY, 0);
+    ProgramGame().Options.SetOpt(opt::kHoldX, 0);
+    ProgramGame().Options.SetOpt(opt::kHoldY, 0);
     SetMovingStackSingle(ProgramGame(), single);
 
     // Each destination alone, its own rectangle taken as the held one.
     auto send = [&](const DropTarget& t) { return DropHeldOn(card, TargetRect(t), {t}); };
     bool moved = false;
     if (toFoundations && single)
-        for (int i = 0; i < RuleCount(rule::kDests, 16) && !moved; ++i)
-            if (OnTable(MainGame.DestLeft(i))) moved = send({kDest, i});
+        for (int i = 0; i < RuleCount(ProgramGame(), rule::kDests, 16) && !moved; ++i)
+            if (OnTable(ProgramGame().Options.DestLeft(i))) moved = send({kDest, i});
     if (toTableaus)
         for (bool empty : {false, true})
-            for (int i = 0; i < TableauCount() && !moved; ++i)
+            for (int i = 0; i < TableauCount(ProgramGame()) && !moved; ++i)
                 if (i != own && OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)]) &&
-                    FilaPiles[static_cast<size_t>(i)].empty() == empty)
+                    ProgramGame().FilaPiles[static_cast<size_t>(i)].empty() == empty)
                     moved = send({kFila, i});
     if (reservesAllowed && single)
-        for (int i = 0; i < RuleCount(rule::kReserves, 10) && !moved; ++i)
-            if (OnTable(MainGame.AppoggLeft(i))) moved = send({kAppogg, i});
-    if (toTableaus && !moved && OnTable(MainGame.StockLeft(1))) moved = send({kMazzoVis, 1});
+        for (int i = 0; i < RuleCount(ProgramGame(), rule::kReserves, 10) && !moved; ++i)
+            if (OnTable(ProgramGame().Options.AppoggLeft(i))) moved = send({kAppogg, i});
+    if (toTableaus && !moved && OnTable(ProgramGame().Options.StockLeft(1)))
+        moved = send({kMazzoVis, 1});
 
     // Lifted for a pile whose move then failed: put the picture right.
     if (!moved && CardsLifted()) ReturnHeld(card);
-    MainGame.SetOpt(opt::kHeld, 0);
-    MainGame.SetOpt(opt::kHeldTop, 0);
+    ProgramGame().Options.SetOpt(opt::kHeld, 0);
+    ProgramGame().Options.SetOpt(opt::kHeldTop, 0);
     EndHold();
     return moved;
 }

@@ -23,7 +23,8 @@ bool UndoSwitchedOff() {
 // Nothing is restored while no game runs (a finished game has been scored)
 // or while cards are held (the drop would land on a different table).
 bool TableAccepts() {
-    return Flag(flag::kInProgress) && MainGame.Opt(opt::kHeld) == 0 && !UndoSwitchedOff();
+    return Flag(ProgramGame(), flag::kInProgress) && ProgramGame().Options.Opt(opt::kHeld) == 0 &&
+           !UndoSwitchedOff();
 }
 
 // In "Forget me not" the steps recorded before the twins were dealt hold no
@@ -31,7 +32,7 @@ bool TableAccepts() {
 // beaten), or leave them hidden with no twins to place, so undo stops at the
 // dealt twins.
 bool BeforeTheTwins(const HistoryLists& h) {
-    if (Rule(rule::kGoalKind) != 38 || StepCount(h) == 0) return false;
+    if (Rule(ProgramGame(), rule::kGoalKind) != 38 || StepCount(h) == 0) return false;
     const std::vector<std::string>& rows = h[2];
     for (size_t k = rows.size() - 40; k < rows.size(); ++k)
         if (!rows[k].empty()) return false;
@@ -57,8 +58,8 @@ bool Exchange(HistoryLists& from, std::string& fromMarks, int toWhich, std::stri
     // or shorter piles: the picture is rebuilt, not drawn over.
     TableView().RedrawTable();
     ForgetJokerCaption(ProgramGame());
-    UpdateScore();
-    SetFlag(flag::kFinished, IsGameWon());
+    UpdateScore(ProgramGame());
+    SetFlag(ProgramGame(), flag::kFinished, IsGameWon(ProgramGame()));
     if (GetParameter(field::kSoundsEnabled) == "Y" && GetParameter(soundSwitch) == "Y")
         Sound().Play(sound, false);
     return true;
@@ -77,11 +78,12 @@ bool CanRedo() {
 // As CanUndo and CanRedo, but whatever is held: the commands stay as they
 // are while a card is dragged.
 bool UndoOffered() {
-    return Flag(flag::kInProgress) && !UndoSwitchedOff() &&
+    return Flag(ProgramGame(), flag::kInProgress) && !UndoSwitchedOff() &&
            StepCount(ProgramGame().UndoLists) > 0 && !BeforeTheTwins(ProgramGame().UndoLists);
 }
 bool RedoOffered() {
-    return Flag(flag::kInProgress) && !UndoSwitchedOff() && StepCount(ProgramGame().RedoLists) > 0;
+    return Flag(ProgramGame(), flag::kInProgress) && !UndoSwitchedOff() &&
+           StepCount(ProgramGame().RedoLists) > 0;
 }
 
 // The library has no recordings of their own for these two commands: undo

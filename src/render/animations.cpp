@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/state.h"
@@ -18,7 +19,7 @@ namespace bw {
 namespace {
 
 bool AutoplayRunning() {
-    return Opt(opt::kAutoplay) == 3 && Opt(opt::kStockChanged) == 0;
+    return Opt(ProgramGame(), opt::kAutoplay) == 3 && Opt(ProgramGame(), opt::kStockChanged) == 0;
 }
 
 QImage CardPicture(CardCode code) {
@@ -119,7 +120,8 @@ void ResetMovingImage() {
 
 bool ShowMovingImageAt(int left, int top, bool drop, bool fullRestore) {
     MovingImage& m = Moving();
-    if (left == Opt(opt::kHoldX) && top == Opt(opt::kHoldY)) return false;
+    if (left == Opt(ProgramGame(), opt::kHoldX) && top == Opt(ProgramGame(), opt::kHoldY))
+        return false;
     const Canvas window = Canvas::Window();
     const QRect now(left, top, m.image.width(), m.image.height());
 
@@ -141,8 +143,8 @@ bool ShowMovingImageAt(int left, int top, bool drop, bool fullRestore) {
     m.last = now;
     m.lastDrawn = drawn.boundingRect();
     m.shown = !drop;
-    MainGame.SetOpt(opt::kHoldX, left);
-    MainGame.SetOpt(opt::kHoldY, top);
+    ProgramGame().Options.SetOpt(opt::kHoldX, left);
+    ProgramGame().Options.SetOpt(opt::kHoldY, top);
     return true;
 }
 
@@ -156,8 +158,8 @@ void DrawMovingImageAt(int left, int top) {
     m.last = now;
     m.lastDrawn = drawn.boundingRect();
     m.shown = true;
-    MainGame.SetOpt(opt::kHoldX, left);
-    MainGame.SetOpt(opt::kHoldY, top);
+    ProgramGame().Options.SetOpt(opt::kHoldX, left);
+    ProgramGame().Options.SetOpt(opt::kHoldY, top);
 }
 
 void HideMovingImage() {
@@ -192,7 +194,8 @@ void FlyCard(CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, 
 
     if (prepare) {
         PrepareMovingCard(code);
-        for (int e : {opt::kHeld, opt::kHeldTop, opt::kHoldX, opt::kHoldY}) MainGame.SetOpt(e, 0);
+        for (int e : {opt::kHeld, opt::kHeldTop, opt::kHoldX, opt::kHoldY})
+            ProgramGame().Options.SetOpt(e, 0);
         // The card lies at the start as the flight begins: leaving uncovers it.
         MovingImage& m = Moving();
         m.last = m.lastDrawn = QRect(x0, y0, m.image.width(), m.image.height());

@@ -199,7 +199,7 @@ void ChooseSizeForTable() {
 // one-suit games show spades everywhere, two-suit games hearts for the red
 // suits and spades for the black ones.
 int SourceSuit(int suit) {
-    switch (Rule(rule::kSuitMode)) {
+    switch (Rule(ProgramGame(), rule::kSuitMode)) {
         case 1: return 3;
         case 2: return suit < 2 ? 0 : 3;
         default: return suit;
@@ -377,7 +377,8 @@ std::string LibrarySetKey() {
     const std::string size = Fitted() ? std::to_string(CardWidth) + "x" + std::to_string(CardHeight)
                                       : std::string(1, SizeLetter());
     return std::to_string(LibraryGeneration()) + "/" + size + "/" + GetParameter(field::kCardDeck) +
-           "/" + GetParameter(field::kBackCard) + "/" + std::to_string(Rule(rule::kSuitMode));
+           "/" + GetParameter(field::kBackCard) + "/" +
+           std::to_string(Rule(ProgramGame(), rule::kSuitMode));
 }
 
 bool UseKeptSet(const std::string& key) {
@@ -428,21 +429,21 @@ void Announce(int messageCase) {
     };
     switch (messageCase) {
         case 640:
-            if (MainGame.Opt(opt::kOnce640) == 0) {
+            if (ProgramGame().Options.Opt(opt::kOnce640) == 0) {
                 show(Medium640Message(name), "Msg_Cards_Medium_640x480");
-                MainGame.SetOpt(opt::kOnce640, 1);
+                ProgramGame().Options.SetOpt(opt::kOnce640, 1);
             }
             break;
         case 800:
-            if (MainGame.Opt(opt::kOnceSmaller) == 0) {
+            if (ProgramGame().Options.Opt(opt::kOnceSmaller) == 0) {
                 show(Medium800Message(name), "Msg_Cards_Medium_800x600");
-                MainGame.SetOpt(opt::kOnceSmaller, 1);
+                ProgramGame().Options.SetOpt(opt::kOnceSmaller, 1);
             }
             break;
         default:  // the large cards
-            if (MainGame.Opt(opt::kOnceSmaller) == 0) {
+            if (ProgramGame().Options.Opt(opt::kOnceSmaller) == 0) {
                 show(LargeCardsMessage(name), "Msg_Cards_Large");
-                MainGame.SetOpt(opt::kOnceSmaller, 1);
+                ProgramGame().Options.SetOpt(opt::kOnceSmaller, 1);
             }
             break;
     }
@@ -697,7 +698,7 @@ void SetUpCards() {
 
     // 2. Does the size fit the screen for this game?
     const int w = Screen().Width();
-    const int k = Rule(rule::kCardSizeNeed);
+    const int k = Rule(ProgramGame(), rule::kCardSizeNeed);
     std::string size = before;
     std::string saved = GetParameter(field::kSavedSize);
     auto large = [&] { return size == "S" || saved == "S"; };
@@ -722,7 +723,7 @@ void SetUpCards() {
             SetParameter(field::kSavedDeck, GetParameter(field::kCardDeck));
             saved = size;
         } else {
-            MainGame.SetOpt(opt::kForcedAnnounced, 1);
+            ProgramGame().Options.SetOpt(opt::kForcedAnnounced, 1);
         }
         std::string to;
         int messageCase = 0;
@@ -745,9 +746,9 @@ void SetUpCards() {
             SetParameter(field::kCardSize, to);
             SetParameter(field::kCardDeck, to == "M" ? "003" : DefaultDeck());
             // 5. Told once per run of forced sizes.
-            if (MainGame.Opt(opt::kForcedAnnounced) == 0) {
+            if (ProgramGame().Options.Opt(opt::kForcedAnnounced) == 0) {
                 Announce(messageCase);
-                MainGame.SetOpt(opt::kForcedAnnounced, 1);
+                ProgramGame().Options.SetOpt(opt::kForcedAnnounced, 1);
             }
         }
     }
@@ -762,9 +763,9 @@ void SetUpCards() {
 
     // 6. New images when the size or the suit mode changed.
     if (GetParameter(field::kCardSize) != before ||
-        Rule(rule::kSuitMode) != MainGame.Opt(opt::kSuitModeLoaded)) {
+        Rule(ProgramGame(), rule::kSuitMode) != ProgramGame().Options.Opt(opt::kSuitModeLoaded)) {
         ApplyCardSize();
-        MainGame.SetOpt(opt::kSuitModeLoaded, Rule(rule::kSuitMode));
+        ProgramGame().Options.SetOpt(opt::kSuitModeLoaded, Rule(ProgramGame(), rule::kSuitMode));
     }
 
     // 7. Piles back to their markers, offsets, layout.

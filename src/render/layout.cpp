@@ -127,18 +127,18 @@ private:
             ProgramGame().FilaTop[static_cast<size_t>(i)] = static_cast<int16_t>(Wrap(v));
     }
     static void SetStock(int i, long long left, long long top) {
-        MainGame.SetStockLeft(i, Wrap(left));
-        MainGame.SetStockTop(i, Wrap(top));
+        ProgramGame().Options.SetStockLeft(i, Wrap(left));
+        ProgramGame().Options.SetStockTop(i, Wrap(top));
     }
     static void SetDest(int i, long long left, long long top) {
         if (i < 0 || i >= 16) return;
-        MainGame.SetDestLeft(i, Wrap(left));
-        MainGame.SetDestTop(i, Wrap(top));
+        ProgramGame().Options.SetDestLeft(i, Wrap(left));
+        ProgramGame().Options.SetDestTop(i, Wrap(top));
     }
-    static int StockLeft(int i) { return MainGame.Opt(opt::kStockLeft + i); }
-    static int StockTop(int i) { return MainGame.Opt(opt::kStockTop + i); }
-    static int DestLeft(int i) { return MainGame.Opt(opt::kDestLeft + i); }
-    static int DestTop(int i) { return MainGame.Opt(opt::kDestTop + i); }
+    static int StockLeft(int i) { return ProgramGame().Options.Opt(opt::kStockLeft + i); }
+    static int StockTop(int i) { return ProgramGame().Options.Opt(opt::kStockTop + i); }
+    static int DestLeft(int i) { return ProgramGame().Options.Opt(opt::kDestLeft + i); }
+    static int DestTop(int i) { return ProgramGame().Options.Opt(opt::kDestTop + i); }
 
     const LayoutInput& in_;
     std::optional<int> overlapStart_;
@@ -165,11 +165,16 @@ private:
 
 void Layout::Common() {
     using namespace rule;
-    stock_ = ReadGroup(Rule(kStockRow), Rule(kStockStyle), Rule(kStockPiles));
-    dest_ = ReadGroup(Rule(kDestRow), Rule(kDestStyle), Rule(kDests));
-    tab_ = ReadGroup(Rule(kFilaRow), Rule(kFilaStyle), Rule(kFilas));
-    res_ = ReadGroup(Rule(kAppoggRow), Rule(kAppoggStyle), Rule(kReserves));
-    third_ = ReadGroup(Rule(kWasteRow), Rule(kWasteStyle), Rule(kWastePiles));
+    stock_ = ReadGroup(Rule(ProgramGame(), kStockRow), Rule(ProgramGame(), kStockStyle),
+                       Rule(ProgramGame(), kStockPiles));
+    dest_ = ReadGroup(Rule(ProgramGame(), kDestRow), Rule(ProgramGame(), kDestStyle),
+                      Rule(ProgramGame(), kDests));
+    tab_ = ReadGroup(Rule(ProgramGame(), kFilaRow), Rule(ProgramGame(), kFilaStyle),
+                     Rule(ProgramGame(), kFilas));
+    res_ = ReadGroup(Rule(ProgramGame(), kAppoggRow), Rule(ProgramGame(), kAppoggStyle),
+                     Rule(ProgramGame(), kReserves));
+    third_ = ReadGroup(Rule(ProgramGame(), kWasteRow), Rule(ProgramGame(), kWasteStyle),
+                       Rule(ProgramGame(), kWastePiles));
     g_ = std::clamp<int>(tab_.count, 0, 40);
     h_ = std::clamp<int>(dest_.count, 0, 16);
 
@@ -185,7 +190,7 @@ void Layout::Common() {
     tallTable_ = height_ >= 500;
     tallScreen_ = screenH_ > 499;
 
-    MainGame.SetOpt(opt::kScroll, 0);
+    ProgramGame().Options.SetOpt(opt::kScroll, 0);
     v_ = 15;
     if (screenH_ < 500 && dest_.count > 4 && stock_.count > 1) v_ = 5;
     m_ = tallTable_ ? 10 : 5;
@@ -260,7 +265,7 @@ std::optional<int> Layout::Run(bool correctOverlap) {
     if (correctOverlap) {
         if (auto start = OverlapStart()) return start;
     }
-    if (StockTop(1) == kOffStock) MainGame.SetStockTop(1, StockTop(0));
+    if (StockTop(1) == kOffStock) ProgramGame().Options.SetStockTop(1, StockTop(0));
     return std::nullopt;
 }
 
@@ -285,9 +290,9 @@ void Layout::FourByFourWithStockBeside() {
         SetY(i, y0 + static_cast<long long>(i / 4) * (H_ + 10));
     }
     SetStock(0, X(0) - W_ - o, Y(4) + Trunc(H_ + 10, 2));
-    MainGame.SetStockLeft(1, kHidden);
+    ProgramGame().Options.SetStockLeft(1, kHidden);
     SetStock(2, X(3) + W_ + o, StockTop(0));
-    for (int i = 0; i < 4; ++i) MainGame.SetDestLeft(i, kHidden);
+    for (int i = 0; i < 4; ++i) ProgramGame().Options.SetDestLeft(i, kHidden);
 }
 
 // A cross of five, the stock and the waste to its left, a foundation in
@@ -321,7 +326,7 @@ void Layout::Staircase() {
     int e = tallScreen_ ? 40 : 15;
     SetStock(0, e, rows_[1]);
     SetStock(1, e, rows_[2] + 10);
-    int e72 = MainGame.Opt(opt::kSideGap);
+    int e72 = ProgramGame().Options.Opt(opt::kSideGap);
     long long t = Trunc(W_, 2) + Trunc(e72, 2);
     long long x0 = Trunc(P_ - W_, 2);
     // Moves right in steps of 3 until pile 6 clears the stock; solved
@@ -440,7 +445,8 @@ void Layout::FourRowsAtTheLeftEdge() {
         SetX(i, 5);
         SetY(i, y0 + static_cast<long long>(i) * (H_ + 10));
     }
-    SetStock(Rule(rule::kWastePiles) != 0 ? 2 : 0, X(0) + 6LL * W_ + 12, Y(3) + H_ + 16);
+    SetStock(Rule(ProgramGame(), rule::kWastePiles) != 0 ? 2 : 0, X(0) + 6LL * W_ + 12,
+             Y(3) + H_ + 16);
 }
 
 // Square grids of n x n piles, spaced s apart, centred on a span of
@@ -458,10 +464,11 @@ void Layout::SquareGrid(int n, int s, int cardsAcross, int gapsAcross, int extra
 }
 
 void Layout::FourByFourGrid() {
-    const bool third = Rule(rule::kWastePiles) != 0;
+    const bool third = Rule(ProgramGame(), rule::kWastePiles) != 0;
     const int s = !tallTable_ ? 1 : third ? 5 : 10;
     SquareGrid(4, s, third ? 6 : 4, third ? 4 : 3, 10);
-    if (Rule(rule::kWastePiles) == 1) SetStock(2, X(3) + s + 2LL * W_, Y(7) + Trunc(H_ + s, 2));
+    if (Rule(ProgramGame(), rule::kWastePiles) == 1)
+        SetStock(2, X(3) + s + 2LL * W_, Y(7) + Trunc(H_ + s, 2));
 }
 
 void Layout::ThreeByThreeGrid() {
@@ -469,10 +476,10 @@ void Layout::ThreeByThreeGrid() {
 }
 
 void Layout::FiveByFiveGrid() {
-    const bool third = Rule(rule::kWastePiles) != 0;
+    const bool third = Rule(ProgramGame(), rule::kWastePiles) != 0;
     const int s = tallTable_ ? 3 : 1;
     SquareGrid(5, s, third ? 7 : 5, third ? 4 : 3, 0);
-    if (Rule(rule::kWastePiles) == 1) SetStock(2, X(4) + s + 2LL * W_, Y(10));
+    if (Rule(ProgramGame(), rule::kWastePiles) == 1) SetStock(2, X(4) + s + 2LL * W_, Y(10));
 }
 
 // Rows of four, five and four piles.
@@ -625,7 +632,9 @@ Layout::StyleLayout Layout::WholeTableLayout(int style) {
 
 bool TableauStyleKnown() {
     const int style =
-        ReadGroup(Rule(rule::kFilaRow), Rule(rule::kFilaStyle), Rule(rule::kFilas)).style;
+        ReadGroup(Rule(ProgramGame(), rule::kFilaRow), Rule(ProgramGame(), rule::kFilaStyle),
+                  Rule(ProgramGame(), rule::kFilas))
+            .style;
     return Layout::WholeTableLayout(style) || IsGeneralTableauStyle(style);
 }
 
@@ -729,7 +738,7 @@ void Layout::TableauRowWithStock(int style) {
 // 010 and 018: rows of equal length, pile i starting a new row at every
 // multiple of the row length.
 void Layout::TableauRows(int style) {
-    const int rowsWanted = std::max<int>(Rule(rule::kFilaRows), 1);
+    const int rowsWanted = std::max<int>(Rule(ProgramGame(), rule::kFilaRows), 1);
     const int per = std::max(g_ / rowsWanted, 1);
     const long long W = W_;
     long long x0;
@@ -784,17 +793,18 @@ void Layout::Stock() {
     auto top = Row(stock_.row, true);
     if (!top) return;
     const long long W = W_, v = v_;
-    const bool r9 = Rule(rule::kStockMode) == 1, r10 = Rule(rule::kStockToVis) == 1;
-    auto setTop = [&](int i) { MainGame.SetStockTop(i, *top); };
+    const bool r9 = Rule(ProgramGame(), rule::kStockMode) == 1,
+               r10 = Rule(ProgramGame(), rule::kStockToVis) == 1;
+    auto setTop = [&](int i) { ProgramGame().Options.SetStockTop(i, *top); };
     switch (stock_.style) {
         case 4:
             if (r9 && r10) {
-                MainGame.SetStockLeft(0, X(0));
-                MainGame.SetStockLeft(1, X(1));
+                ProgramGame().Options.SetStockLeft(0, X(0));
+                ProgramGame().Options.SetStockLeft(1, X(1));
             } else if (r10) {
-                MainGame.SetStockLeft(1, X(0));
+                ProgramGame().Options.SetStockLeft(1, X(0));
             } else if (r9) {
-                MainGame.SetStockLeft(0, X(0));
+                ProgramGame().Options.SetStockLeft(0, X(0));
             }
             setTop(0);
             setTop(1);
@@ -822,7 +832,8 @@ void Layout::Stock() {
         case 19: {
             setTop(0);
             int i = r9 ? 0 : 1;
-            MainGame.SetStockLeft(i, Wrap(X(0) - W - (stock_.style == 16 ? 2 : 4) * v));
+            ProgramGame().Options.SetStockLeft(i,
+                                               Wrap(X(0) - W - (stock_.style == 16 ? 2 : 4) * v));
             break;
         }
         case 21: {
@@ -887,7 +898,8 @@ void Layout::Foundations() {
                 o = (h == 8 && stock_.count > 1) ? 4 : 7;
                 q = 3;
             }
-            long long f1 = (Rule(rule::kStockToVis) == 1 ? StockLeft(1) : StockLeft(0)) + W + o;
+            long long f1 =
+                (Rule(ProgramGame(), rule::kStockToVis) == 1 ? StockLeft(1) : StockLeft(0)) + W + o;
             for (int i = 0; i < h; ++i) SetDest(i, f1 + i * (W + q), StockTop(0));
             break;
         }
@@ -928,8 +940,8 @@ void Layout::Reserve() {
     }
     for (int i = 0; i < c; ++i) {
         if (left[static_cast<size_t>(i)])
-            MainGame.SetAppoggLeft(i, Wrap(*left[static_cast<size_t>(i)]));
-        MainGame.SetAppoggTop(i, *top);
+            ProgramGame().Options.SetAppoggLeft(i, Wrap(*left[static_cast<size_t>(i)]));
+        ProgramGame().Options.SetAppoggTop(i, *top);
     }
 }
 
@@ -957,8 +969,8 @@ std::optional<int> Layout::OverlapStart() const {
     const int c = std::min<int>(res_.count, 10);
     if (res_.style != 5 || c <= 0) return std::nullopt;
     const long long W = W_, H = H_;
-    const long long cl = MainGame.Opt(opt::kAppoggLeft + c - 1),
-                    ct = MainGame.Opt(opt::kAppoggTop + c - 1);
+    const long long cl = ProgramGame().Options.Opt(opt::kAppoggLeft + c - 1),
+                    ct = ProgramGame().Options.Opt(opt::kAppoggTop + c - 1);
     const long long cr = cl + W, cb = ct + H;
     for (int i = 0; i < 40; ++i) {
         const long long fl = X(i) - 85, fr = X(i) + W + 85, ft = Y(i), fb = Y(i) + H;
@@ -1011,14 +1023,16 @@ void LayOutPiles(const LayoutInput& in) {
 
     const int scroll = Wrap(in.scrollPosition);
     for (int i = 0; i < 3; ++i) {
-        MainGame.SetOpt(opt::kStockBaseLeft + i, MainGame.StockLeft(i));
-        MainGame.SetOpt(opt::kStockBaseTop + i, MainGame.StockTop(i) - scroll);
+        ProgramGame().Options.SetOpt(opt::kStockBaseLeft + i, ProgramGame().Options.StockLeft(i));
+        ProgramGame().Options.SetOpt(opt::kStockBaseTop + i,
+                                     ProgramGame().Options.StockTop(i) - scroll);
     }
     for (int i = 0; i < 16; ++i) {
-        MainGame.SetOpt(opt::kDestBaseLeft + i, MainGame.DestLeft(i));
-        MainGame.SetOpt(opt::kDestBaseTop + i, MainGame.DestTop(i) - scroll);
+        ProgramGame().Options.SetOpt(opt::kDestBaseLeft + i, ProgramGame().Options.DestLeft(i));
+        ProgramGame().Options.SetOpt(opt::kDestBaseTop + i,
+                                     ProgramGame().Options.DestTop(i) - scroll);
     }
-    MainGame.SetOpt(opt::kScroll, scroll);
+    ProgramGame().Options.SetOpt(opt::kScroll, scroll);
 }
 
 void ResetAndLayOutPiles(const LayoutInput& in) {
@@ -1050,10 +1064,10 @@ bool CardSizeForLetter(char letter, int& width, int& height) {
 
 void SetOverlapOffsets(char sizeLetter) {
     for (int e : {opt::kUpStepDown, opt::kUpStepRight, opt::kDownStepDown, opt::kDownStepRight})
-        MainGame.SetOpt(e, 0);
-    MainGame.SetOpt(opt::kReserveStep, 3);
-    MainGame.SetOpt(opt::kSpareStep, 3);
-    MainGame.SetOpt(opt::kSideGap, 6);
+        ProgramGame().Options.SetOpt(e, 0);
+    ProgramGame().Options.SetOpt(opt::kReserveStep, 3);
+    ProgramGame().Options.SetOpt(opt::kSpareStep, 3);
+    ProgramGame().Options.SetOpt(opt::kSideGap, 6);
     int column;
     switch (sizeLetter) {
         case kFitToTableSize:
@@ -1066,26 +1080,29 @@ void SetOverlapOffsets(char sizeLetter) {
     static constexpr int kDownUp[3] = {18, 14, 3}, kDownDown[3] = {4, 4, 3};
     static constexpr int kRightUp[3] = {12, 10, 3}, kRightDown[3] = {4, 4, 3};
     static constexpr int kSide[3] = {7, 5, 3}, kColumnGap[3] = {12, 8, 4}, kRowGap[3] = {8, 6, 3};
-    const int r3 = Rule(rule::kTableFamily), r5 = Rule(rule::kAppoggFamily),
-              r6 = Rule(rule::kSideFans);
+    const int r3 = Rule(ProgramGame(), rule::kTableFamily),
+              r5 = Rule(ProgramGame(), rule::kAppoggFamily),
+              r6 = Rule(ProgramGame(), rule::kSideFans);
     if (r3 == 1 || r3 == 7 || r3 == 12 || r5 == 1) {
-        MainGame.SetOpt(opt::kUpStepDown, kDownUp[column]);
-        MainGame.SetOpt(opt::kDownStepDown, kDownDown[column]);
+        ProgramGame().Options.SetOpt(opt::kUpStepDown, kDownUp[column]);
+        ProgramGame().Options.SetOpt(opt::kDownStepDown, kDownDown[column]);
     }
     if (r3 == 2 || r6 != 0 || r5 == 2) {
-        MainGame.SetOpt(opt::kUpStepRight, kRightUp[column]);
-        MainGame.SetOpt(opt::kDownStepRight, kRightDown[column]);
+        ProgramGame().Options.SetOpt(opt::kUpStepRight, kRightUp[column]);
+        ProgramGame().Options.SetOpt(opt::kDownStepRight, kRightDown[column]);
     }
     if (r3 == 6) {
-        MainGame.SetOpt(opt::kFanUpStep, kSide[column]);
-        MainGame.SetOpt(opt::kFanDownStep, kSide[column]);
+        ProgramGame().Options.SetOpt(opt::kFanUpStep, kSide[column]);
+        ProgramGame().Options.SetOpt(opt::kFanDownStep, kSide[column]);
     }
-    MainGame.SetOpt(opt::kColumnGap, kColumnGap[column]);
-    MainGame.SetOpt(opt::kRowGap, kRowGap[column]);
+    ProgramGame().Options.SetOpt(opt::kColumnGap, kColumnGap[column]);
+    ProgramGame().Options.SetOpt(opt::kRowGap, kRowGap[column]);
     if (r3 == 12) {
         // x 2.5 with the fraction dropped.
-        MainGame.SetOpt(opt::kUpStepDown, MainGame.Opt(opt::kUpStepDown) * 5 / 2);
-        MainGame.SetOpt(opt::kDownStepDown, MainGame.Opt(opt::kDownStepDown) * 5 / 2);
+        ProgramGame().Options.SetOpt(opt::kUpStepDown,
+                                     ProgramGame().Options.Opt(opt::kUpStepDown) * 5 / 2);
+        ProgramGame().Options.SetOpt(opt::kDownStepDown,
+                                     ProgramGame().Options.Opt(opt::kDownStepDown) * 5 / 2);
     }
     if (sizeLetter != kFitToTableSize) return;
     // Gaps and steps grow with the cards, so the table keeps its proportions.
@@ -1093,10 +1110,10 @@ void SetOverlapOffsets(char sizeLetter) {
     for (int e : {opt::kUpStepDown, opt::kUpStepRight, opt::kDownStepDown, opt::kDownStepRight,
                   opt::kReserveStep, opt::kSpareStep, opt::kSideGap, opt::kFanUpStep,
                   opt::kFanDownStep, opt::kColumnGap, opt::kRowGap}) {
-        const int v = MainGame.Opt(e);
+        const int v = ProgramGame().Options.Opt(e);
         if (v > 0)
-            MainGame.SetOpt(e,
-                            std::max(1, (v * CardHeight + kStandardHeight / 2) / kStandardHeight));
+            ProgramGame().Options.SetOpt(
+                e, std::max(1, (v * CardHeight + kStandardHeight / 2) / kStandardHeight));
     }
 }
 
@@ -1122,25 +1139,27 @@ std::vector<PilePosition> PilesOnTable() {
     std::vector<PilePosition> out;
     // Decided on the stored coordinates, where the markers live; the top
     // reported is the one on screen.
-    const int scroll = MainGame.Opt(opt::kScroll);
+    const int scroll = ProgramGame().Options.Opt(opt::kScroll);
     auto add = [&](std::string name, int left, int storedTop) {
         if (OnTable(left) && OnTable(storedTop))
             out.push_back({std::move(name), left, storedTop - scroll});
     };
     static const char* kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Waste"};
     for (int i = 0; i < 3; ++i)
-        add(kStockNames[i], MainGame.StockLeft(i), MainGame.Opt(opt::kStockTop + i));
-    const int h = std::clamp<int>(Rule(rule::kDests), 0, 16);
-    const int g = TableauCount();
-    const int c = std::clamp<int>(Rule(rule::kReserves), 0, 10);
+        add(kStockNames[i], ProgramGame().Options.StockLeft(i),
+            ProgramGame().Options.Opt(opt::kStockTop + i));
+    const int h = std::clamp<int>(Rule(ProgramGame(), rule::kDests), 0, 16);
+    const int g = TableauCount(ProgramGame());
+    const int c = std::clamp<int>(Rule(ProgramGame(), rule::kReserves), 0, 10);
     for (int i = 0; i < h; ++i)
-        add("Dest" + std::to_string(i + 1), MainGame.DestLeft(i), MainGame.Opt(opt::kDestTop + i));
+        add("Dest" + std::to_string(i + 1), ProgramGame().Options.DestLeft(i),
+            ProgramGame().Options.Opt(opt::kDestTop + i));
     for (int i = 0; i < g; ++i)
         add("Fila" + std::to_string(i + 1), ProgramGame().FilaLeft[static_cast<size_t>(i)],
             ProgramGame().FilaTop[static_cast<size_t>(i)]);
     for (int i = 0; i < c; ++i)
-        add("Appogg" + std::to_string(i + 1), MainGame.AppoggLeft(i),
-            MainGame.Opt(opt::kAppoggTop + i));
+        add("Appogg" + std::to_string(i + 1), ProgramGame().Options.AppoggLeft(i),
+            ProgramGame().Options.Opt(opt::kAppoggTop + i));
     return out;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Where every pile of the current game lies on the table. A pure computation:
 // it reads GameRules (the five group codes and counts) and option entry 72,
-// and writes the pile anchors of TMainGame (entries 0..62, the drawing copies
+// and writes the pile anchors of its option table (entries 0..62, the drawing copies
 // 123..129 and 135..167, the scroll offset 90) and the game's FilaLeft/FilaTop.
 // No Qt here: the rules tests and the command-line tool use it headless.
 #include <functional>

@@ -32,8 +32,8 @@ int IndexOf(const std::string& name) {
 
 // The pile that holds a card and the card's slot; false when none does.
 bool FindCard(CardCode card, std::string& name, int& slot) {
-    const CardPlace p =
-        FindCardPlace(card, {{kMazzo, 0, 3}, {kFila, 0, 40}, {kDest, 0, 16}, {kAppogg, 0, 10}});
+    const CardPlace p = FindCardPlace(
+        ProgramGame(), card, {{kMazzo, 0, 3}, {kFila, 0, 40}, {kDest, 0, 16}, {kAppogg, 0, 10}});
     if (!p.Found()) return false;
     name = p.Name();
     slot = p.slot;
@@ -72,7 +72,7 @@ QRect WindowRect(int left, int top, int right, int bottom) {
 
 const QImage& PictureOf(CardCode code) {
     const int face = FaceIndexOf(code);
-    return face < 0 || !IsFaceUp(code) ? CardBack : CardFace(face);
+    return face < 0 || !IsFaceUp(ProgramGame(), code) ? CardBack : CardFace(face);
 }
 
 }  // namespace
@@ -101,7 +101,8 @@ void QtTable::RedrawTable() {
     bw::ShowTable();
     // The background took the joker caption away; one still wanted is drawn
     // again even when it did not change.
-    if (!RefreshJokerCaption(ProgramGame()) && MainGame.Opt(opt::kJokerCaption) != -1) {
+    if (!RefreshJokerCaption(ProgramGame()) &&
+        ProgramGame().Options.Opt(opt::kJokerCaption) != -1) {
         ForgetJokerCaption(ProgramGame());
         RefreshJokerCaption(ProgramGame());
     }
@@ -121,13 +122,13 @@ void QtTable::FlyCard(int card, int left, int top, const std::string& target) {
     const bool found = FindCard(card, from, slot);
     if (left < 0 || top < 0) {
         if (!found) return;
-        const CardPoint p = CardSlotPosition(from, IndexOf(from), slot);
+        const CardPoint p = CardSlotPosition(ProgramGame(), from, IndexOf(from), slot);
         left = p.left;
         top = p.top;
     }
     // The card leaves its pile on the picture before it flies, so it is
     // not seen twice.
-    std::string* pile = found ? PileByName(from) : nullptr;
+    std::string* pile = found ? PileByName(ProgramGame(), from) : nullptr;
     if (pile && slot == SlotCount(*pile) - 1) {
         const std::string before = *pile;
         *pile = before.substr(0, before.size() - 3);
@@ -138,15 +139,15 @@ void QtTable::FlyCard(int card, int left, int top, const std::string& target) {
         *pile = before;
         ShowTableChanges();
     }
-    const CardPoint to = CardPositionInPile(target, IndexOf(target), 0, true);
+    const CardPoint to = CardPositionInPile(ProgramGame(), target, IndexOf(target), 0, true);
     bw::FlyCard(card, left, top, true, false, false, true, to.top, to.left);
 }
 
 void QtTable::AnimateTurnUp(const std::string& pile) {
-    const std::string* cards = PileByName(pile);
+    const std::string* cards = PileByName(ProgramGame(), pile);
     if (!cards || cards->empty()) return;
     const int index = IndexOf(pile);
-    const CardPoint p = CardPositionInPile(pile, index, 0, false);
+    const CardPoint p = CardPositionInPile(ProgramGame(), pile, index, 0, false);
     AnimateFaceUp(TopCode(*cards), p.left, p.top);
     bw::RedrawPileTop(pile, index, Canvas::Table());
     ShowTableChanges();
@@ -203,8 +204,8 @@ void QtTable::AnimateFaceUp(int code, int left, int top) {
 
 void QtTable::AnimateRedeal(int cards) {
     // Backs fly from the visible stock back onto the stock, one per card.
-    const CardPoint from{MainGame.StockLeft(1), MainGame.StockTop(1)};
-    const CardPoint to{MainGame.StockLeft(0), MainGame.StockTop(0)};
+    const CardPoint from{ProgramGame().Options.StockLeft(1), ProgramGame().Options.StockTop(1)};
+    const CardPoint to{ProgramGame().Options.StockLeft(0), ProgramGame().Options.StockTop(0)};
     if (!OnTable(from.left) || !OnTable(to.left)) return;
     for (int i = 0; i < cards; ++i)
         bw::FlyCard(-1, from.left, from.top, true, false, true, false, to.top, to.left);
@@ -238,13 +239,15 @@ void QtTable::DrawPile(const std::string& name, int surfaces) {
 }
 
 void QtTable::DrawAllPiles(int surfaces) {
-    if (!Flag(flag::kInProgress)) return;
-    const int scroll = MainGame.Opt(opt::kScroll), lowest = MainGame.Opt(opt::kLowestPixel);
+    if (!Flag(ProgramGame(), flag::kInProgress)) return;
+    const int scroll = ProgramGame().Options.Opt(opt::kScroll),
+              lowest = ProgramGame().Options.Opt(opt::kLowestPixel);
     Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
     bw::RepaintTable(Canvas::Table(), false);
     // A redraw in place keeps the scroll position and the table's extent.
-    MainGame.SetOpt(opt::kScroll, scroll);
-    MainGame.SetOpt(opt::kLowestPixel, std::max<int>(lowest, MainGame.Opt(opt::kLowestPixel)));
+    ProgramGame().Options.SetOpt(opt::kScroll, scroll);
+    ProgramGame().Options.SetOpt(
+        opt::kLowestPixel, std::max<int>(lowest, ProgramGame().Options.Opt(opt::kLowestPixel)));
     DiscardTableChanges();
     RefreshJokerCaption(ProgramGame());
     if (surfaces & kOnScreen) bw::ShowTable();
@@ -254,7 +257,7 @@ void QtTable::DrawStockPressed(const std::string& name, bool pressed) {
     const int kind = PileKindOf(name);
     if (kind != kMazzo && kind != kMazzoVis && kind != kWaste) return;
     const int i = IndexOf(name);
-    const int left = MainGame.StockLeft(i), top = MainGame.StockTop(i);
+    const int left = ProgramGame().Options.StockLeft(i), top = ProgramGame().Options.StockTop(i);
     if (!OnTable(left) || !OnTable(top)) return;
     const QRect card = CardRectAt(left, top);
     const QRect area = card.adjusted(0, 0, 1, 1);
@@ -294,22 +297,22 @@ void QtTable::BuildHeldImage(int code, int runHeight) {
     int slot = -1;
     const bool found = FindCard(code, from, slot);
     std::string run;
-    if (found && runHeight > CardHeight) run = StackFrom(code, false);
+    if (found && runHeight > CardHeight) run = StackFrom(ProgramGame(), code, false);
     if (SlotCount(run) < 2) run = FormatCode(code);
     const int n = SlotCount(run);
     const int height = std::max(runHeight, CardHeight);
     QImage image(CardWidth, height, QImage::Format_RGB32);
     // The plain background where the cards lie shows through the corners.
     CardPoint at{0, 0};
-    if (found) at = CardSlotPosition(from, IndexOf(from), slot);
+    if (found) at = CardSlotPosition(ProgramGame(), from, IndexOf(from), slot);
     image.fill(Qt::black);
     Blit(image, 0, 0, BackgroundBitmap,
          QRect(std::max(at.left, 0), std::max(at.top, 0) + ScrollPosition(), CardWidth, height));
     const Canvas canvas = Canvas::Of(image);
-    const int step = n > 1 ? MainGame.Opt(opt::kUpStepDown) : 0;
+    const int step = n > 1 ? ProgramGame().Options.Opt(opt::kUpStepDown) : 0;
     for (int k = 0; k < n; ++k) {
         const CardCode c = SlotCode(run, k);
-        if (FaceIndexOf(c) >= 0 && (k == 0 || IsFaceUp(c) || !found))
+        if (FaceIndexOf(c) >= 0 && (k == 0 || IsFaceUp(ProgramGame(), c) || !found))
             bw::DrawCard(c, 0, k * step, false, canvas);
         else
             bw::DrawCardBack(0, k * step, CardHeight, false, canvas);
@@ -330,8 +333,8 @@ void QtTable::GlideHeldImage(int fromLeft, int fromTop, int toLeft, int toTop, b
         m.last = m.lastDrawn = QRect(fromLeft, fromTop, m.image.width(), m.image.height());
         m.shown = true;
     }
-    bw::FlyCard(MainGame.Opt(opt::kHeld), fromLeft, fromTop, false, false, false, false, toTop,
-                toLeft);
+    bw::FlyCard(ProgramGame().Options.Opt(opt::kHeld), fromLeft, fromTop, false, false, false,
+                false, toTop, toLeft);
     if (m.lastDrawn != m.last) {
         // A glide that did not move keeps the shadow drawn before it.
         for (const QRect& r : QRegion(m.lastDrawn) - m.last) ShowTableRect(r);

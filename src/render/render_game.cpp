@@ -88,15 +88,15 @@ QImage RenderDealtTable(const RenderRequest& request) {
     // The images of the size, then the set-up every new game runs.
     LoadGameRules(ProgramGame(), request.gameId);
     ApplyCardSize();
-    MainGame.SetOpt(opt::kSuitModeLoaded, Rule(rule::kSuitMode));
+    ProgramGame().Options.SetOpt(opt::kSuitModeLoaded, Rule(ProgramGame(), rule::kSuitMode));
     RequestSetUp setUp(request);
     Install<ICardSetUp>(&setUp);
     SetUpCards();
 
-    ClearPiles(false, true);
-    MainGame.SetOpt(opt::kStockPasses, 1);
-    DealGame();
-    SetFlag(flag::kInProgress, true);
+    ClearPiles(ProgramGame(), false, true);
+    ProgramGame().Options.SetOpt(opt::kStockPasses, 1);
+    DealGame(ProgramGame());
+    SetFlag(ProgramGame(), flag::kInProgress, true);
     if (request.cardSize == kFitToTableSize) {
         FitCardsToTable();
         ResetPileAnchors(ProgramGame());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/rules.h"
@@ -34,26 +35,26 @@ std::string RuleDamage() {
     std::string out;
     auto add = [&out](const std::string& line) { out += (out.empty() ? "" : "\n") + line; };
     for (const CountRule& c : kCounts) {
-        const int v = Rule(c.entry);
+        const int v = Rule(ProgramGame(), c.entry);
         if (v < 0 || v > c.most)
             add("entry " + std::to_string(c.entry) + ": " + std::to_string(v) + " " + c.what +
                 " (0 to " + std::to_string(c.most) + ")");
     }
-    if (Rule(rule::kFilas) > 0 && !TableauStyleKnown())
-        add("entry 359: tableau layout style " + std::to_string(Rule(rule::kFilaStyle)) +
-            " does not exist");
+    if (Rule(ProgramGame(), rule::kFilas) > 0 && !TableauStyleKnown())
+        add("entry 359: tableau layout style " +
+            std::to_string(Rule(ProgramGame(), rule::kFilaStyle)) + " does not exist");
     // Counts above 1000 name single cards; the others take from the pack,
     // which never holds more than two decks and the jokers.
     long dealt = 0;
     auto deal = [&dealt](int entry) {
-        const int n = Rule(entry);
+        const int n = Rule(ProgramGame(), entry);
         if (n > 0 && n <= 1000) dealt += n;
     };
     for (int e : {rule::kDealMazzo, rule::kDealMazzoVis, rule::kDealWaste}) deal(e);
     for (int i = 0; i < 40; ++i) deal(rule::kDealFila1 + i);
     for (int i = 0; i < 10; ++i) deal(rule::kDealAppogg1 + i);
-    const long pack =
-        (Rule(rule::kPackCards) > 52 ? 104 : 52) + std::clamp<int>(Rule(rule::kJokerCount), 0, 4);
+    const long pack = (Rule(ProgramGame(), rule::kPackCards) > 52 ? 104 : 52) +
+                      std::clamp<int>(Rule(ProgramGame(), rule::kJokerCount), 0, 4);
     if (dealt > pack)
         add("the deal needs " + std::to_string(dealt) + " cards, the pack holds at most " +
             std::to_string(pack));

@@ -4,6 +4,7 @@
 #include <QRegion>
 #include <algorithm>
 
+#include "core/game.h"
 #include "core/ports.h"
 #include "core/state.h"
 #include "render/device_detail.h"
@@ -59,7 +60,7 @@ void FreeTableBitmaps() {
 }
 
 int ScrollPosition() {
-    return MainGame.Opt(opt::kScroll);
+    return ProgramGame().Options.Opt(opt::kScroll);
 }
 
 Canvas Canvas::Window() {

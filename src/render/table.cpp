@@ -74,17 +74,20 @@ bool FilaOnTable(int i) {
            OnTable(ProgramGame().FilaTop[static_cast<size_t>(i)]);
 }
 bool DestOnTable(int k) {
-    return OnTable(Opt(k)) && OnTable(Opt(opt::kDestTop + k));
+    return OnTable(Opt(ProgramGame(), k)) && OnTable(Opt(ProgramGame(), opt::kDestTop + k));
 }
 bool AppoggOnTable(int k) {
-    return OnTable(Opt(opt::kAppoggLeft + k)) && OnTable(Opt(opt::kAppoggTop + k));
+    return OnTable(Opt(ProgramGame(), opt::kAppoggLeft + k)) &&
+           OnTable(Opt(ProgramGame(), opt::kAppoggTop + k));
 }
 bool StockOnTable(int i) {
-    return OnTable(Opt(opt::kStockLeft + i)) && OnTable(Opt(opt::kStockTop + i));
+    return OnTable(Opt(ProgramGame(), opt::kStockLeft + i)) &&
+           OnTable(Opt(ProgramGame(), opt::kStockTop + i));
 }
 
 bool FoundationHasEdge() {
-    return Rule(rule::kDestFamily) != 2 && Rule(rule::kDestFamily) != 7;
+    return Rule(ProgramGame(), rule::kDestFamily) != 2 &&
+           Rule(ProgramGame(), rule::kDestFamily) != 7;
 }
 
 void DrawFace(CardCode code, bool faceUp, QPoint at, bool raised, const Canvas& canvas, int index,
@@ -100,19 +103,20 @@ void DrawFace(CardCode code, bool faceUp, QPoint at, bool raised, const Canvas& 
 void DrawStockPile(int i, const Canvas& canvas) {
     if (!StockOnTable(i)) return;
     DrawStackEdge(i, false, canvas, true);
-    const QPoint at(MainGame.StockLeft(i), MainGame.StockTop(i));
-    const std::string& pile = MazzoPiles[static_cast<size_t>(i)];
+    const QPoint at(ProgramGame().Options.StockLeft(i), ProgramGame().Options.StockTop(i));
+    const std::string& pile = ProgramGame().MazzoPiles[static_cast<size_t>(i)];
     const int n = SlotCount(pile);
     if (n == 0) {
         DrawPileMark(MarkOf(kMazzo, i), at.x(), at.y(), canvas, i);
         return;
     }
     const CardCode top = TopCode(pile);
-    if ((i == 0 && Rule(rule::kStockDown) != 0) || (i == 1 && Rule(rule::kVisHeld) != 0)) {
+    if ((i == 0 && Rule(ProgramGame(), rule::kStockDown) != 0) ||
+        (i == 1 && Rule(ProgramGame(), rule::kVisHeld) != 0)) {
         DrawCardBack(at.x(), at.y(), CardHeight, true, canvas);
     } else {
         // The stock shows its top card's face unless the game keeps it hidden.
-        DrawFace(top, i == 0 || IsFaceUp(top), at, true, canvas, i, kMazzo);
+        DrawFace(top, i == 0 || IsFaceUp(ProgramGame(), top), at, true, canvas, i, kMazzo);
     }
     if (n == 1) RestoreCardCorners(at.x(), at.y(), canvas);
 }
@@ -120,7 +124,7 @@ void DrawStockPile(int i, const Canvas& canvas) {
 void DrawFoundation(int k, const Canvas& canvas) {
     if (!DestOnTable(k)) return;
     const bool edge = FoundationHasEdge() && DrawStackEdge(k, true, canvas, true);
-    const int n = SlotCount(DestPiles[static_cast<size_t>(k)]);
+    const int n = SlotCount(ProgramGame().DestPiles[static_cast<size_t>(k)]);
     if (n == 0) DrawPileCard(kDest, k, 0, edge, canvas);
     for (int j = 0; j < n; ++j) DrawPileCard(kDest, k, j, edge, canvas);
 }
@@ -133,8 +137,8 @@ void DrawTableauMark(int index, const Canvas& canvas) {
                     FilaTopOnScreen(ProgramGame(), index));
     DrawPileMark(kMarkTableau, at.x(), at.y(), canvas, index);
     const QRect mark = CardRectAt(at.x(), at.y());
-    for (int j = 0; j < TableauCount(); ++j) {
-        const std::string& pile = FilaPiles[static_cast<size_t>(j)];
+    for (int j = 0; j < TableauCount(ProgramGame()); ++j) {
+        const std::string& pile = ProgramGame().FilaPiles[static_cast<size_t>(j)];
         if (j == index || pile.empty() || !FilaOnTable(j)) continue;
         if (!PileExtent(NameOf(kFila, j), j).intersects(mark)) continue;
         for (int k = 0; k < SlotCount(pile); ++k) DrawPileCard(kFila, j, k, false, canvas);
@@ -147,7 +151,7 @@ void Throw(CardCode code, bool faceUp, QPoint deck, CardPoint to) {
     const QPoint off(CardWidth / 7, CardHeight / 7);
     Waits().Wait(2);
     if (faceUp) DrawCard(code, deck.x(), deck.y(), false, window);
-    if (g_deck.pile != "Mazzo" || MazzoPiles[0].empty())
+    if (g_deck.pile != "Mazzo" || ProgramGame().MazzoPiles[0].empty())
         RestoreCardCorners(deck.x(), deck.y(), Canvas::Table());
     if (faceUp) {
         Waits().Wait(2);
@@ -218,7 +222,7 @@ void DrawTextBox(const Canvas& canvas, const QRect& box, const QString& text, co
 // "Sum = n" beside each row of the fourth tableau column: the ranks of the
 // top cards of the row's piles added up.
 void DrawSumLabels(const Canvas& canvas) {
-    const int piles = TableauCount();
+    const int piles = TableauCount(ProgramGame());
     if (piles < 4 || !FilaOnTable(3)) return;
     const int column = ProgramGame().FilaLeft[3];
     for (int j = 0; j < piles; ++j) {
@@ -228,7 +232,7 @@ void DrawSumLabels(const Canvas& canvas) {
             if (ProgramGame().FilaTop[static_cast<size_t>(i)] !=
                 ProgramGame().FilaTop[static_cast<size_t>(j)])
                 continue;
-            const int rank = RankOf(TopCode(FilaPiles[static_cast<size_t>(i)]));
+            const int rank = RankOf(TopCode(ProgramGame().FilaPiles[static_cast<size_t>(i)]));
             if (rank >= 1 && rank <= 13) sum += rank;
         }
         const QRect box(column + CardWidth + 5,
@@ -240,13 +244,14 @@ void DrawSumLabels(const Canvas& canvas) {
 
 void DrawDecorations(const Canvas& canvas) {
     static const int kPlain[] = {9, 10, 23, 40, 42, 50, 56, 59};
-    if (std::find(std::begin(kPlain), std::end(kPlain), Rule(rule::kGoalKind)) !=
+    if (std::find(std::begin(kPlain), std::end(kPlain), Rule(ProgramGame(), rule::kGoalKind)) !=
             std::end(kPlain) ||
-        Rule(rule::kDestRule1) == 72)
+        Rule(ProgramGame(), rule::kDestRule1) == 72)
         return;
-    if (Rule(rule::kGoalKind) == 57)
+    if (Rule(ProgramGame(), rule::kGoalKind) == 57)
         DrawSumLabels(canvas);
-    else if (Rule(rule::kGoalKind) != 58 && Rule(rule::kFilaStyle) == 172)
+    else if (Rule(ProgramGame(), rule::kGoalKind) != 58 &&
+             Rule(ProgramGame(), rule::kFilaStyle) == 172)
         DrawArrow(canvas);
 }
 
@@ -263,23 +268,27 @@ QPoint PileAnchor(const std::string& name, int pileIndex) {
                           FilaTopOnScreen(ProgramGame(), index));
         case kDest:
             if (index >= 16) break;
-            return QPoint(MainGame.DestLeft(index), MainGame.DestTop(index));
+            return QPoint(ProgramGame().Options.DestLeft(index),
+                          ProgramGame().Options.DestTop(index));
         case kAppogg:
             if (index >= 10) break;
-            return QPoint(MainGame.AppoggLeft(index), MainGame.AppoggTop(index));
-        default: return QPoint(MainGame.StockLeft(index), MainGame.StockTop(index));
+            return QPoint(ProgramGame().Options.AppoggLeft(index),
+                          ProgramGame().Options.AppoggTop(index));
+        default:
+            return QPoint(ProgramGame().Options.StockLeft(index),
+                          ProgramGame().Options.StockTop(index));
     }
     return QPoint(kOffStock, kOffStock);
 }
 
 QRect PileExtent(const std::string& name, int pileIndex) {
-    const std::string* pile = PileByName(name);
+    const std::string* pile = PileByName(ProgramGame(), name);
     const QPoint anchor = PileAnchor(name, pileIndex);
     if (!OnTable(anchor.x()) || !OnTable(anchor.y())) return QRect();
     QRect r = CardRectAt(anchor.x(), anchor.y());
     const int n = pile ? SlotCount(*pile) : 0;
     for (int k = 0; k < n; ++k) {
-        const CardPoint p = CardSlotPosition(name, pileIndex, k);
+        const CardPoint p = CardSlotPosition(ProgramGame(), name, pileIndex, k);
         r |= CardRectAt(p.left, p.top);
     }
     return r;
@@ -299,7 +308,7 @@ QRect TableExtent() {
 void DrawPileCard(int kind, int pileIndex, int cardIndex, bool raised, const Canvas& canvas,
                   bool animate, QPoint start) {
     const std::string name = NameOf(kind, pileIndex);
-    const std::string* pile = PileByName(name);
+    const std::string* pile = PileByName(ProgramGame(), name);
     if (!pile) return;
     const Canvas target = animate ? Canvas::Table() : canvas;
     const int n = SlotCount(*pile);
@@ -313,9 +322,9 @@ void DrawPileCard(int kind, int pileIndex, int cardIndex, bool raised, const Can
     if (cardIndex < 0 || cardIndex >= n) return;
     const CardCode code = SlotCode(*pile, cardIndex);
     if (FaceIndexOf(code) < 0) return;  // a hole keeps its place and shows the table
-    const CardPoint p = CardSlotPosition(name, pileIndex, cardIndex);
+    const CardPoint p = CardSlotPosition(ProgramGame(), name, pileIndex, cardIndex);
     if (!OnTable(p.left) || !OnTable(p.top)) return;
-    const bool up = IsFaceUp(code);
+    const bool up = IsFaceUp(ProgramGame(), code);
     if (animate) Throw(code, up, start, p);
     DrawFace(code, up, QPoint(p.left, p.top), raised, target, pileIndex, kind);
     if (cardIndex == 0) RestoreCardCorners(p.left, p.top, target);
@@ -323,39 +332,46 @@ void DrawPileCard(int kind, int pileIndex, int cardIndex, bool raised, const Can
 }
 
 DeckPlace DeckPosition() {
-    if (Rule(rule::kGoalKind) == 46) return {"", QPoint(-static_cast<int>(1.1 * CardWidth), 0)};
-    auto stock = [](int i) { return QPoint(MainGame.StockLeft(i), MainGame.StockTop(i)); };
-    if (MainGame.StockLeft(0) >= 0 && (!MazzoPiles[0].empty() || MazzoPiles[1].empty()))
+    if (Rule(ProgramGame(), rule::kGoalKind) == 46)
+        return {"", QPoint(-static_cast<int>(1.1 * CardWidth), 0)};
+    auto stock = [](int i) {
+        return QPoint(ProgramGame().Options.StockLeft(i), ProgramGame().Options.StockTop(i));
+    };
+    if (ProgramGame().Options.StockLeft(0) >= 0 &&
+        (!ProgramGame().MazzoPiles[0].empty() || ProgramGame().MazzoPiles[1].empty()))
         return {"Mazzo", stock(0)};
-    if (MainGame.StockLeft(1) >= 0) return {"Mazzo_Vis", stock(1)};
-    if (MainGame.AppoggLeft(0) >= 0 && SlotCount(AppoggPiles[0]) <= 1)
-        return {"Appogg1", QPoint(MainGame.AppoggLeft(0), MainGame.AppoggTop(0))};
-    if (MainGame.StockLeft(2) >= 0) return {"Waste", stock(2)};
-    if (MainGame.DestLeft(0) >= 0)
-        return {"Dest1", QPoint(MainGame.DestLeft(0), MainGame.DestTop(0))};
+    if (ProgramGame().Options.StockLeft(1) >= 0) return {"Mazzo_Vis", stock(1)};
+    if (ProgramGame().Options.AppoggLeft(0) >= 0 && SlotCount(ProgramGame().AppoggPiles[0]) <= 1)
+        return {"Appogg1",
+                QPoint(ProgramGame().Options.AppoggLeft(0), ProgramGame().Options.AppoggTop(0))};
+    if (ProgramGame().Options.StockLeft(2) >= 0) return {"Waste", stock(2)};
+    if (ProgramGame().Options.DestLeft(0) >= 0)
+        return {"Dest1",
+                QPoint(ProgramGame().Options.DestLeft(0), ProgramGame().Options.DestTop(0))};
     return {"Fila1", QPoint(ProgramGame().FilaLeft[0], FilaTopOnScreen(ProgramGame(), 0))};
 }
 
 void RepaintTable(const Canvas& canvas, bool animateDeal) {
-    if (!Flag(flag::kInProgress)) return;
-    MainGame.SetOpt(opt::kScroll, 0);
-    MainGame.SetOpt(opt::kLowestPixel, 0);
+    if (!Flag(ProgramGame(), flag::kInProgress)) return;
+    ProgramGame().Options.SetOpt(opt::kScroll, 0);
+    ProgramGame().Options.SetOpt(opt::kLowestPixel, 0);
     const Canvas table = Canvas::Table();
-    const int reserves = RuleCount(rule::kReserves, 10), tableaus = TableauCount(),
-              foundations = RuleCount(rule::kDests, 16);
+    const int reserves = RuleCount(ProgramGame(), rule::kReserves, 10),
+              tableaus = TableauCount(ProgramGame()),
+              foundations = RuleCount(ProgramGame(), rule::kDests, 16);
 
     if (animateDeal) {
         Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
         ShowTable();
-        if (Rule(rule::kTableFamily) != 4) {
+        if (Rule(ProgramGame(), rule::kTableFamily) != 4) {
             for (int i = 0; i < tableaus; ++i)
                 if (FilaOnTable(i))
                     DrawPileMark(kMarkTableau, ProgramGame().FilaLeft[static_cast<size_t>(i)],
                                  FilaTopOnScreen(ProgramGame(), i), table, i);
             for (int k = 0; k < reserves; ++k)
                 if (AppoggOnTable(k))
-                    DrawPileMark(kMarkReserve, MainGame.AppoggLeft(k), MainGame.AppoggTop(k), table,
-                                 k);
+                    DrawPileMark(kMarkReserve, ProgramGame().Options.AppoggLeft(k),
+                                 ProgramGame().Options.AppoggTop(k), table, k);
             ShowTableChanges();
         }
     }
@@ -379,28 +395,29 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
     for (int k = 0; k < reserves; ++k) {
         if (!AppoggOnTable(k)) continue;
         if (animateDeal && k == 0 && g_deck.pile == "Appogg1") continue;
-        const int n = SlotCount(AppoggPiles[static_cast<size_t>(k)]);
+        const int n = SlotCount(ProgramGame().AppoggPiles[static_cast<size_t>(k)]);
         if (n == 0) DrawPileCard(kAppogg, k, 0, false, canvas, animateDeal, from);
         for (int j = 0; j < n; ++j) DrawPileCard(kAppogg, k, j, false, canvas, animateDeal, from);
     }
 
-    const bool pileByPile = Rule(rule::kPileByPile) != 0;
+    const bool pileByPile = Rule(ProgramGame(), rule::kPileByPile) != 0;
     const bool skipFirst = animateDeal && !pileByPile && g_deck.pile == "Fila1";
     if (pileByPile) {
         for (int i = 0; i < tableaus; ++i) {
             if (!FilaOnTable(i)) continue;
-            const int n = SlotCount(FilaPiles[static_cast<size_t>(i)]);
+            const int n = SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]);
             for (int j = 0; j < std::max(n, 1); ++j)
                 DrawPileCard(kFila, i, j, false, canvas, animateDeal, from);
         }
     } else {
         int longest = 1;
         for (int i = 0; i < tableaus; ++i)
-            longest = std::max(longest, SlotCount(FilaPiles[static_cast<size_t>(i)]));
+            longest = std::max(longest, SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]));
         for (int j = 0; j < longest; ++j) {
             for (int i = 0; i < tableaus; ++i) {
                 if (!FilaOnTable(i) || (skipFirst && i == 0)) continue;
-                if (j > 0 && j >= SlotCount(FilaPiles[static_cast<size_t>(i)])) continue;
+                if (j > 0 && j >= SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]))
+                    continue;
                 DrawPileCard(kFila, i, j, false, canvas, animateDeal, from);
             }
         }
@@ -412,8 +429,8 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
         g_deck = DeckPlace();
     }
     DrawDecorations(animateDeal ? table : canvas);
-    MainGame.SetOpt(opt::kTableDrawn, 1);
-    if (Opt(opt::kHighlightFoundations) != 0) HighlightFoundations(-1);
+    ProgramGame().Options.SetOpt(opt::kTableDrawn, 1);
+    if (Opt(ProgramGame(), opt::kHighlightFoundations) != 0) HighlightFoundations(-1);
     if (animateDeal) ShowTable();
 }
 
@@ -421,7 +438,7 @@ void RedrawPileTop(const std::string& name, int pileIndex, const Canvas& canvas)
     int kind = 0, index = 0;
     if (!Parse(name, kind, index)) return;
     (void)pileIndex;
-    const std::string* pile = PileByName(name);
+    const std::string* pile = PileByName(ProgramGame(), name);
     if (!pile) return;
     bool raised = false;
     if (kind == kMazzo) {
@@ -432,7 +449,7 @@ void RedrawPileTop(const std::string& name, int pileIndex, const Canvas& canvas)
         if (index >= 16 || !DestOnTable(index)) return;
         raised = FoundationHasEdge() && DrawStackEdge(index, true, canvas, false);
     }
-    const CardPoint p = CardPositionInPile(name, index, 0, false);
+    const CardPoint p = CardPositionInPile(ProgramGame(), name, index, 0, false);
     if (!OnTable(p.left) || !OnTable(p.top)) return;
     const int n = SlotCount(*pile);
     if (n == 0) {
@@ -444,16 +461,16 @@ void RedrawPileTop(const std::string& name, int pileIndex, const Canvas& canvas)
     }
     const CardCode top = TopCode(*pile);
     if (FaceIndexOf(top) < 0) return;
-    DrawFace(top, IsFaceUp(top), QPoint(p.left, p.top), raised, canvas, index, kind);
+    DrawFace(top, IsFaceUp(ProgramGame(), top), QPoint(p.left, p.top), raised, canvas, index, kind);
     if (n == 1) RestoreCardCorners(p.left, p.top, canvas);
 }
 
 void RedrawPile(const std::string& name, const Canvas& canvas) {
     int kind = 0, index = 0;
     if (!Parse(name, kind, index)) return;
-    const std::string* pile = PileByName(name);
+    const std::string* pile = PileByName(ProgramGame(), name);
     if (!pile) return;
-    if (kind == kMazzo || (kind == kDest && Rule(rule::kDestFamily) != 2)) {
+    if (kind == kMazzo || (kind == kDest && Rule(ProgramGame(), rule::kDestFamily) != 2)) {
         RedrawPileTop(name, index, canvas);
         return;
     }
@@ -475,7 +492,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
         return;
     int kind = 0, index = 0;
     if (!Parse(name, kind, index)) return;
-    std::string* live = PileByName(name);
+    std::string* live = PileByName(ProgramGame(), name);
     if (!live) return;
     const std::string current = *live;
     const int direction = PileDirection(ProgramGame(), name, index);
@@ -488,7 +505,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
             const CardCode was = SlotCode(oldPile, j);
             if (FaceIndexOf(was) < 0) continue;
             if (j < SlotCount(newPile) && SlotCode(newPile, j) == was) continue;
-            const CardPoint p = CardSlotPosition(name, index, j);
+            const CardPoint p = CardSlotPosition(ProgramGame(), name, index, j);
             const QRect r = CardRectAt(p.left, p.top);
             canvas.Restore(r, BackgroundBitmap);
             erased |= r;
@@ -496,9 +513,9 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
         *live = current;
     } else {
         *live = newPile;
-        const CardPoint next = CardPositionInPile(name, index, 0, true);
+        const CardPoint next = CardPositionInPile(ProgramGame(), name, index, 0, true);
         *live = oldPile;
-        const CardPoint oldTop = CardPositionInPile(name, index, 0, false);
+        const CardPoint oldTop = CardPositionInPile(ProgramGame(), name, index, 0, false);
         *live = current;
         const QRect oldRect = oldPile.empty() ? QRect() : CardRectAt(oldTop.left, oldTop.top);
         const bool down = kind != kMazzo &&
@@ -506,7 +523,8 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
         const bool sideways = kind != kMazzo && (direction == 2 || direction == 4 ||
                                                  direction == 6 || direction == 10);
         if (down) {
-            const int step = direction == 5 ? Opt(opt::kReserveStep) : Opt(opt::kUpStepDown);
+            const int step = direction == 5 ? Opt(ProgramGame(), opt::kReserveStep)
+                                            : Opt(ProgramGame(), opt::kUpStepDown);
             const int moved = Moving().height > 0 ? Moving().height : CardHeight;
             // At least down to where the old top card ended, however many left.
             const int bottom =
@@ -522,7 +540,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
     if (kind == kFila && newPile.empty()) DrawTableauMark(index, canvas);
     if (!erased.isEmpty()) {
         // Piles the erased area reached are drawn again over it.
-        for (int j = kind == kFila ? index + 1 : 0; j < TableauCount(); ++j) {
+        for (int j = kind == kFila ? index + 1 : 0; j < TableauCount(ProgramGame()); ++j) {
             if (kind == kFila && j == index) continue;
             const std::string other = NameOf(kFila, j);
             if (FilaOnTable(j) && PileExtent(other, j).intersects(erased)) {
@@ -530,7 +548,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
                 break;
             }
         }
-        for (int j = 0; j < RuleCount(rule::kReserves, 10); ++j) {
+        for (int j = 0; j < RuleCount(ProgramGame(), rule::kReserves, 10); ++j) {
             if (kind == kAppogg && j == index) continue;
             const std::string other = NameOf(kAppogg, j);
             if (AppoggOnTable(j) && PileExtent(other, j).intersects(erased)) {
@@ -538,7 +556,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
                 break;
             }
         }
-        for (int j = 0; j < RuleCount(rule::kDests, 16); ++j) {
+        for (int j = 0; j < RuleCount(ProgramGame(), rule::kDests, 16); ++j) {
             if (kind == kDest && j == index) continue;
             const std::string other = NameOf(kDest, j);
             if (DestOnTable(j) && PileExtent(other, j).intersects(erased)) {
@@ -584,12 +602,12 @@ void ShowTableRect(const QRect& r) {
 
 void DrawJokerCaption(int foundation, const std::string& text, const std::string& suitImage) {
     const Canvas table = Canvas::Table();
-    const int count = RuleCount(rule::kDests, 16);
+    const int count = RuleCount(ProgramGame(), rule::kDests, 16);
     if (count == 0 || !DestOnTable(0)) return;
-    const int boxTop = MainGame.DestTop(0) - 20;
+    const int boxTop = ProgramGame().Options.DestTop(0) - 20;
     for (int k = 0; k < count; ++k) {
         if (!DestOnTable(k)) continue;
-        const QRect box(MainGame.DestLeft(k) + (CardWidth - 59) / 2, boxTop, 59, 16);
+        const QRect box(ProgramGame().Options.DestLeft(k) + (CardWidth - 59) / 2, boxTop, 59, 16);
         if (k == foundation) {
             DrawTextBox(table, box, QString::fromStdString(text),
                         suitImage.empty() ? QImage() : LibraryBitmap(suitImage));

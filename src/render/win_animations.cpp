@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/state.h"
@@ -35,7 +36,7 @@ public:
 
     // True while the show may draw another card.
     bool Going() const {
-        return Flag(flag::kWinAnimation) &&
+        return Flag(ProgramGame(), flag::kWinAnimation) &&
                static_cast<int64_t>(platform::TickCount() - start_) < duration_;
     }
     // A random card face up at a window position, on the window and the table picture.
@@ -209,11 +210,11 @@ std::string ChooseWinningShow(const std::string& name) {
 }
 
 void StopWinningAnimation() {
-    SetFlag(flag::kWinAnimation, false);
+    SetFlag(ProgramGame(), flag::kWinAnimation, false);
 }
 
 void PlayWinningAnimation(const std::string& name, int seconds, const WinArea& area) {
-    SetFlag(flag::kWinAnimation, true);
+    SetFlag(ProgramGame(), flag::kWinAnimation, true);
     std::string show = name;
     int64_t ms = static_cast<int64_t>(std::max(seconds, 0)) * 1000;
     if (show.empty()) {
@@ -234,7 +235,7 @@ void PlayWinningAnimation(const std::string& name, int seconds, const WinArea& a
         Lines(s);
     else if (show == kWinningShows[5])
         Circles(s);
-    SetFlag(flag::kWinAnimation, false);
+    SetFlag(ProgramGame(), flag::kWinAnimation, false);
 }
 
 }  // namespace bw

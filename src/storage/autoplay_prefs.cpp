@@ -40,7 +40,7 @@ bool StoreGameAutoplaySwitch(int gameId, bool on) {
 }
 
 void ApplyStoredGameAutoplay(int gameId) {
-    if (MainGame.Opt(opt::kAutoPlayAllGames) != 2) return;
+    if (ProgramGame().Options.Opt(opt::kAutoPlayAllGames) != 2) return;
     if (Status(ProgramGame()).commands)
         SetAutoplaySwitch(ProgramGame(), GameAutoplayStored(gameId));
 }

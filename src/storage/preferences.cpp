@@ -70,7 +70,7 @@ public:
         int64_t v = ReadInt(key, def, sect);
         if (v < std::numeric_limits<int16_t>::min() || v > std::numeric_limits<int16_t>::max())
             v = def;
-        MainGame.SetOpt(entry, static_cast<int>(v));
+        ProgramGame().Options.SetOpt(entry, static_cast<int>(v));
     }
 
 private:
@@ -110,9 +110,10 @@ void LoadAutoplaySwitch(const Loader& in) {
     in.Option(opt::kAutoPlayAllGames, key::kAutoPlayAllGames, 1);
     // Any mode but the two known ones would leave the switch remembered
     // nowhere; fall back to one switch for all games.
-    if (MainGame.Opt(opt::kAutoPlayAllGames) != 1 && MainGame.Opt(opt::kAutoPlayAllGames) != 2)
-        MainGame.SetOpt(opt::kAutoPlayAllGames, 1);
-    if (MainGame.Opt(opt::kAutoPlayAllGames) == 1) {
+    if (ProgramGame().Options.Opt(opt::kAutoPlayAllGames) != 1 &&
+        ProgramGame().Options.Opt(opt::kAutoPlayAllGames) != 2)
+        ProgramGame().Options.SetOpt(opt::kAutoPlayAllGames, 1);
+    if (ProgramGame().Options.Opt(opt::kAutoPlayAllGames) == 1) {
         if (in.Read(key::kAutoPlay, "Y") == "Y") SetAutoplaySwitch(ProgramGame(), true);
     } else {
         ApplyStoredGameAutoplay(static_cast<int>(ParameterInt(field::kGameId, -1)));
@@ -224,7 +225,8 @@ void LoadPreferences() {
 
     // 5
     in.Option(opt::kFastSearchType, key::kGamesFastSearchType, 0, section::kSettings);
-    MainGame.SetOpt(opt::kNoStatistics, in.Read("Disable_Statistics", "N") == "Y" ? 1 : 0);
+    ProgramGame().Options.SetOpt(opt::kNoStatistics,
+                                 in.Read("Disable_Statistics", "N") == "Y" ? 1 : 0);
     in.Number("Cursor", 10, field::kCursor);
     SetParameter(field::kScoring, "01");
     in.Option(opt::kHighlightFoundations, "HighLights_Foundations_Mark", 0);
@@ -247,7 +249,7 @@ void LoadPreferences() {
     // 9
     const int64_t runs = in.ReadInt(key::kRunExe, 0, section::kParameters);
     if (runs < 51) WriteSettingInt(section::kParameters, key::kRunExe, runs + 1);
-    MainGame.SetOpt(opt::kForcedAnnounced, 2);
+    ProgramGame().Options.SetOpt(opt::kForcedAnnounced, 2);
 
     // 10
     LoadAutoplaySwitch(in);
@@ -411,10 +413,10 @@ bool WriteChosenGame(int gameId, const std::string& name, int treeNum, int treeP
 
 bool WriteExitPreferences(bool autoplayOn) {
     bool ok = true;
-    if (MainGame.Opt(opt::kAutoPlayAllGames) == 1)
+    if (ProgramGame().Options.Opt(opt::kAutoPlayAllGames) == 1)
         ok = WritePreferenceYN(key::kAutoPlay, autoplayOn);
     ok = WriteSettingInt(section::kSettings, key::kRandomGameType,
-                         MainGame.Opt(opt::kRandomGameType)) &&
+                         ProgramGame().Options.Opt(opt::kRandomGameType)) &&
          ok;
     return ok;
 }

@@ -45,7 +45,7 @@ BW_FUZZ_TARGET(games_dat) {
         CanPlayOnThisScreen(e.id);
         GameRuleValues(e.id, {-1, 0, 51, 368, 488, 489, 100000});
     }
-    LoadRuleColumn(path, probe, GameRules);
+    LoadRuleColumn(path, probe, ProgramGame().GameRules);
     CatalogueIndex(probe);
     GameName(probe, "caller");
     AllGameNames();

@@ -24,7 +24,8 @@ protected:
     // The codes of every grid pile, as the deal left them.
     std::string Grid() const {
         std::string out;
-        for (int r = 0; r < GameRules[368]; ++r) out += FilaPiles[static_cast<size_t>(r)] + "|";
+        for (int r = 0; r < ProgramGame().GameRules[368]; ++r)
+            out += ProgramGame().FilaPiles[static_cast<size_t>(r)] + "|";
         return out;
     }
     std::string Number() const { return GetParameter(field::kGameNumber).substr(0, 13); }

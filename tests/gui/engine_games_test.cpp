@@ -25,20 +25,21 @@ protected:
 };
 
 TEST_F(StockDealPlay, APressDealsOneCardToEveryPileAsOneMarkedStep) {
-    ASSERT_EQ(SlotCount(MazzoPiles[0]), 20);
-    for (int i = 0; i < 8; ++i) ASSERT_EQ(SlotCount(FilaPiles[static_cast<size_t>(i)]), 4);
+    ASSERT_EQ(SlotCount(ProgramGame().MazzoPiles[0]), 20);
+    for (int i = 0; i < 8; ++i)
+        ASSERT_EQ(SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]), 4);
     const TableState dealt = CurrentTable();
-    const std::string stock = MazzoPiles[0];
+    const std::string stock = ProgramGame().MazzoPiles[0];
 
     Click(StockCentre(0));
     for (int i = 0; i < 8; ++i) {
-        const std::string& pile = FilaPiles[static_cast<size_t>(i)];
+        const std::string& pile = ProgramGame().FilaPiles[static_cast<size_t>(i)];
         ASSERT_EQ(SlotCount(pile), 5) << i;
         // Pile 1 got the stock's top card, pile 2 the next.
         EXPECT_EQ(TopCode(pile), SlotCode(stock, 19 - i)) << i;
-        EXPECT_TRUE(IsFaceUp(TopCode(pile))) << i;
+        EXPECT_TRUE(IsFaceUp(ProgramGame(), TopCode(pile))) << i;
     }
-    EXPECT_EQ(SlotCount(MazzoPiles[0]), 12);
+    EXPECT_EQ(SlotCount(ProgramGame().MazzoPiles[0]), 12);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(CountMarks(ProgramGame().UndoMarks, 2), 1);
     EXPECT_EQ(ProgramGame().pointer.DealCounter, 1);
@@ -58,9 +59,9 @@ TEST_F(StockDealPlay, APressDealsOneCardToEveryPileAsOneMarkedStep) {
     // The third press runs out after four piles.
     Click(StockCentre(0));
     Click(StockCentre(0));
-    EXPECT_TRUE(MazzoPiles[0].empty());
+    EXPECT_TRUE(ProgramGame().MazzoPiles[0].empty());
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(SlotCount(FilaPiles[static_cast<size_t>(i)]), i < 4 ? 7 : 6) << i;
+        EXPECT_EQ(SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]), i < 4 ? 7 : 6) << i;
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 3);
     EXPECT_EQ(CountMarks(ProgramGame().UndoMarks, 2), 3);
     // An empty stock deals nothing and records nothing.
@@ -75,19 +76,19 @@ TEST_F(StockDealPlay, APressDealsOneCardToEveryPileAsOneMarkedStep) {
 TEST_F(StockDealPlay, ACardMovedFromAPileTurnsTheCardUnderItUp) {
     // Find a top card that another pile's top takes (down, any suit).
     for (int from = 0; from < 8; ++from) {
-        const CardCode card = TopCode(FilaPiles[static_cast<size_t>(from)]);
+        const CardCode card = TopCode(ProgramGame().FilaPiles[static_cast<size_t>(from)]);
         for (int to = 0; to < 8; ++to) {
-            const CardCode on = TopCode(FilaPiles[static_cast<size_t>(to)]);
+            const CardCode on = TopCode(ProgramGame().FilaPiles[static_cast<size_t>(to)]);
             if (to == from || RankOf(on) != RankOf(card) + 1) continue;
             const std::string source = "Fila" + std::to_string(from + 1);
-            const CardCode under = SlotCode(FilaPiles[static_cast<size_t>(from)], 2);
-            ASSERT_FALSE(IsFaceUp(under));
+            const CardCode under = SlotCode(ProgramGame().FilaPiles[static_cast<size_t>(from)], 2);
+            ASSERT_FALSE(IsFaceUp(ProgramGame(), under));
             ASSERT_TRUE(DragOnto(TopOf(source), "Fila" + std::to_string(to + 1)));
-            EXPECT_EQ(TopCode(FilaPiles[static_cast<size_t>(to)]), card);
-            EXPECT_TRUE(IsFaceUp(under));
+            EXPECT_EQ(TopCode(ProgramGame().FilaPiles[static_cast<size_t>(to)]), card);
+            EXPECT_TRUE(IsFaceUp(ProgramGame(), under));
             window.mnuUndo->trigger();
-            EXPECT_FALSE(IsFaceUp(under));
-            EXPECT_EQ(TopCode(FilaPiles[static_cast<size_t>(from)]), card);
+            EXPECT_FALSE(IsFaceUp(ProgramGame(), under));
+            EXPECT_EQ(TopCode(ProgramGame().FilaPiles[static_cast<size_t>(from)]), card);
             return;
         }
     }
@@ -105,14 +106,14 @@ protected:
 TEST_F(JokerPlay, ThePackHasNoCourtCardsButTwoJokers) {
     Deal("0000000000000");
     std::vector<CardCode> all;
-    for (const std::string& p : FilaPiles)
+    for (const std::string& p : ProgramGame().FilaPiles)
         for (CardCode c : Cards(p)) all.push_back(c);
     ASSERT_EQ(all.size(), 46u);
     EXPECT_EQ(std::count(all.begin(), all.end(), kJoker1), 1);
     EXPECT_EQ(std::count(all.begin(), all.end(), kJoker2), 1);
     for (CardCode c : all) {
         EXPECT_TRUE(IsJoker(c) || RankOf(c) <= 11) << c;
-        EXPECT_TRUE(IsFaceUp(c)) << c;
+        EXPECT_TRUE(IsFaceUp(ProgramGame(), c)) << c;
     }
 }
 
@@ -133,7 +134,7 @@ TEST_F(JokerPlay, AJokerOnAFoundationStandsForTheNextCard) {
     EXPECT_EQ(CurrentTable(), laid);
 
     ASSERT_TRUE(DragOnto(TopOf("Fila1"), "Dest1"));
-    EXPECT_EQ(Cards(DestPiles[0]), (std::vector<CardCode>{H(1), H(2), kJoker1}));
+    EXPECT_EQ(Cards(ProgramGame().DestPiles[0]), (std::vector<CardCode>{H(1), H(2), kJoker1}));
     ASSERT_FALSE(table.captions.empty());
     EXPECT_EQ(table.captions.back().foundation, 0);
     EXPECT_EQ(table.captions.back().text, "Joker = 3");
@@ -144,11 +145,11 @@ TEST_F(JokerPlay, AJokerOnAFoundationStandsForTheNextCard) {
     EXPECT_TRUE(DragOnto(TopOf("Fila2"), "Dest1"));
     EXPECT_EQ(CurrentTable(), withJoker);
     ASSERT_TRUE(DragOnto(TopOf("Fila3"), "Dest1"));
-    EXPECT_EQ(TopCode(DestPiles[0]), H(4));
+    EXPECT_EQ(TopCode(ProgramGame().DestPiles[0]), H(4));
     // On the jack the second joker is the queen the pack lacks.
     ASSERT_TRUE(DragOnto(TopOf("Fila4"), "Dest3"));
-    EXPECT_EQ(SlotCount(DestPiles[2]), 12);
-    EXPECT_EQ(TopCode(DestPiles[2]), kJoker2);
+    EXPECT_EQ(SlotCount(ProgramGame().DestPiles[2]), 12);
+    EXPECT_EQ(TopCode(ProgramGame().DestPiles[2]), kJoker2);
 
     window.mnuUndo->trigger();
     window.mnuUndo->trigger();
@@ -168,7 +169,7 @@ protected:
     static std::string Place(int i) { return "Fila" + std::to_string(i + 1); }
     static int Empty() {
         for (int i = 0; i < 25; ++i)
-            if (FilaPiles[static_cast<size_t>(i)].empty()) return i;
+            if (ProgramGame().FilaPiles[static_cast<size_t>(i)].empty()) return i;
         return -1;
     }
 };
@@ -181,7 +182,7 @@ TEST_F(JumpPlay, ACardJumpsIntoTheGapAndTheCardJumpedOverLeaves) {
     for (int i = 0; i < 25; ++i)
         EXPECT_TRUE(OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)])) << i;
     // Q of clubs is the card left out.
-    for (const std::string& p : FilaPiles) EXPECT_LT(FindSlot(p, C(12)), 0);
+    for (const std::string& p : ProgramGame().FilaPiles) EXPECT_LT(FindSlot(p, C(12)), 0);
 
     // A neighbour may not step in, a card two away in the row or column may.
     const int row = gap / 5, col = gap % 5;
@@ -202,21 +203,21 @@ TEST_F(JumpPlay, ACardJumpsIntoTheGapAndTheCardJumpedOverLeaves) {
     EXPECT_EQ(CurrentTable(), dealt);
 
     const int middle = (gap + jumper) / 2;
-    const CardCode jumping = TopCode(FilaPiles[static_cast<size_t>(jumper)]);
-    const CardCode over = TopCode(FilaPiles[static_cast<size_t>(middle)]);
+    const CardCode jumping = TopCode(ProgramGame().FilaPiles[static_cast<size_t>(jumper)]);
+    const CardCode over = TopCode(ProgramGame().FilaPiles[static_cast<size_t>(middle)]);
     ASSERT_TRUE(DragOnto(TopOf(Place(jumper)), Place(gap)));
-    EXPECT_EQ(TopCode(FilaPiles[static_cast<size_t>(gap)]), jumping);
-    EXPECT_TRUE(FilaPiles[static_cast<size_t>(jumper)].empty());
-    EXPECT_TRUE(FilaPiles[static_cast<size_t>(middle)].empty());
-    EXPECT_EQ(TopCode(MazzoPiles[2]), over);
+    EXPECT_EQ(TopCode(ProgramGame().FilaPiles[static_cast<size_t>(gap)]), jumping);
+    EXPECT_TRUE(ProgramGame().FilaPiles[static_cast<size_t>(jumper)].empty());
+    EXPECT_TRUE(ProgramGame().FilaPiles[static_cast<size_t>(middle)].empty());
+    EXPECT_EQ(TopCode(ProgramGame().MazzoPiles[2]), over);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 
     window.mnuUndo->trigger();
     EXPECT_EQ(CurrentTable(), dealt);
     // A right click finds the jump by itself.
     RightClick(TopOf(Place(jumper)));
-    EXPECT_EQ(TopCode(FilaPiles[static_cast<size_t>(gap)]), jumping);
-    EXPECT_EQ(TopCode(MazzoPiles[2]), over);
+    EXPECT_EQ(TopCode(ProgramGame().FilaPiles[static_cast<size_t>(gap)]), jumping);
+    EXPECT_EQ(TopCode(ProgramGame().MazzoPiles[2]), over);
 }
 
 TEST_F(JumpPlay, TheJumpThatLeavesFourCardsWinsTheGame) {
@@ -228,8 +229,8 @@ TEST_F(JumpPlay, TheJumpThatLeavesFourCardsWinsTheGame) {
     Lay("Fila25", {H(5)});
     ShowLaidTable();
     ASSERT_TRUE(DragOnto(TopOf("Fila1"), "Fila3"));
-    EXPECT_EQ(Cards(MazzoPiles[2]), (std::vector<CardCode>{H(2)}));
-    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), (std::vector<CardCode>{H(2)}));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_EQ(Played("Won"), 1);
     EXPECT_EQ(gameOffers, 1);
 }
@@ -254,14 +255,14 @@ protected:
 
 TEST_F(RefillPlay, AnEmptyStockIsTurnedBackToRefillAsOneUndoStep) {
     const TableState laid = CurrentTable();
-    ASSERT_EQ(MainGame.Opt(73), 1);
+    ASSERT_EQ(ProgramGame().Options.Opt(73), 1);
     Click(StockCentre(0));
-    EXPECT_EQ(MainGame.Opt(73), 2);
+    EXPECT_EQ(ProgramGame().Options.Opt(73), 2);
     // "Mazzo_Vis" went back upside down; the pile takes the stock's top cards.
-    EXPECT_EQ(Cards(FilaPiles[0]), (std::vector<CardCode>{S(1), S(2), S(3)}));
-    for (CardCode c : Cards(FilaPiles[0])) EXPECT_TRUE(IsFaceUp(c));
-    EXPECT_EQ(Cards(MazzoPiles[0]), (std::vector<CardCode>{S(4)}));
-    EXPECT_TRUE(MazzoPiles[1].empty());
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[0]), (std::vector<CardCode>{S(1), S(2), S(3)}));
+    for (CardCode c : Cards(ProgramGame().FilaPiles[0])) EXPECT_TRUE(IsFaceUp(ProgramGame(), c));
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), (std::vector<CardCode>{S(4)}));
+    EXPECT_TRUE(ProgramGame().MazzoPiles[1].empty());
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     const TableState refilled = CurrentTable();
     // The redeal that came first is taken back with the rest.
@@ -274,21 +275,21 @@ TEST_F(RefillPlay, AnEmptyStockIsTurnedBackToRefillAsOneUndoStep) {
 TEST_F(RefillPlay, TheLastRedealIsUsedAndTheStockMarkAgrees) {
     bool drawn = false;
     // The counter at the limit: one redeal is left, as the engine counts.
-    MainGame.SetOpt(73, 2);
+    ProgramGame().Options.SetOpt(73, 2);
     EXPECT_EQ(PileMarkCode(kMarkStock, 0, drawn), "022");
     Click(StockCentre(0));
-    EXPECT_EQ(MainGame.Opt(73), 3);
-    EXPECT_EQ(SlotCount(FilaPiles[0]), 3);
+    EXPECT_EQ(ProgramGame().Options.Opt(73), 3);
+    EXPECT_EQ(SlotCount(ProgramGame().FilaPiles[0]), 3);
 
     // Used up: the press leaves the short pile short, and the mark says so.
     window.mnuUndo->trigger();
-    ASSERT_TRUE(FilaPiles[0].empty());
-    ASSERT_EQ(SlotCount(MazzoPiles[1]), 4);
+    ASSERT_TRUE(ProgramGame().FilaPiles[0].empty());
+    ASSERT_EQ(SlotCount(ProgramGame().MazzoPiles[1]), 4);
     EXPECT_EQ(PileMarkCode(kMarkStock, 0, drawn), "008");
     const TableState used = CurrentTable();
     Click(StockCentre(0));
     EXPECT_EQ(CurrentTable(), used);
-    EXPECT_EQ(MainGame.Opt(73), 3);
+    EXPECT_EQ(ProgramGame().Options.Opt(73), 3);
 }
 
 TEST_F(RefillPlay, WithNoPileShortAPressTurnsACard) {
@@ -296,9 +297,9 @@ TEST_F(RefillPlay, WithNoPileShortAPressTurnsACard) {
     Lay("Mazzo", {D(9), D(10)}, {D(9), D(10)});
     ShowLaidTable();
     Click(StockCentre(0));
-    EXPECT_EQ(TopCode(MazzoPiles[1]), D(10));
-    EXPECT_EQ(SlotCount(MazzoPiles[0]), 1);
-    EXPECT_EQ(SlotCount(FilaPiles[0]), 3);
+    EXPECT_EQ(TopCode(ProgramGame().MazzoPiles[1]), D(10));
+    EXPECT_EQ(SlotCount(ProgramGame().MazzoPiles[0]), 1);
+    EXPECT_EQ(SlotCount(ProgramGame().FilaPiles[0]), 3);
 }
 
 }  // namespace

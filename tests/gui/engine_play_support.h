@@ -98,7 +98,8 @@ inline void PrintTo(const TableState& t, std::ostream* os) {
 }
 
 inline TableState CurrentTable() {
-    TableState t{MazzoPiles, DestPiles, FilaPiles, AppoggPiles, std::string()};
+    TableState t{ProgramGame().MazzoPiles, ProgramGame().DestPiles, ProgramGame().FilaPiles,
+                 ProgramGame().AppoggPiles, std::string()};
     for (const std::string& line : ProgramGame().CardRegister)
         t.faces += line.empty() ? '?' : line.back();
     return t;
@@ -138,7 +139,7 @@ inline std::string PileOf(const std::vector<CardCode>& codes) {
 
 inline int CardsOnTableau() {
     int n = 0;
-    for (const std::string& p : FilaPiles) n += SlotCount(p);
+    for (const std::string& p : ProgramGame().FilaPiles) n += SlotCount(p);
     return n;
 }
 
@@ -155,9 +156,9 @@ protected:
     // lines to the "Preference" section. Autoplay is off unless asked for.
     void Start(int id, const std::string& name, const std::string& prefs = "AutoPlay=N\r\n") {
         StartStored(id, name, prefs);
-        ASSERT_TRUE(Flag(flag::kInProgress));
+        ASSERT_TRUE(Flag(ProgramGame(), flag::kInProgress));
         ASSERT_EQ(ParameterInt(pos::kGameId, 4, -1), id);
-        ASSERT_GT(GameRules[371], 0) << "game " << id << " is not in GAMES.DAT";
+        ASSERT_GT(ProgramGame().GameRules[371], 0) << "game " << id << " is not in GAMES.DAT";
         // From now on the open-game dialog is only counted (after a win).
         shell.openGameDialog = [this] { ++gameOffers; };
     }
@@ -165,25 +166,26 @@ protected:
     // Deals the stored game again with a fixed game number.
     void Deal(const std::string& number) {
         SetParameter(pos::kGameNumber, 15, number);
-        StartGame(true, false, 0, false);
+        StartGame(ProgramGame(), true, false, 0, false);
     }
 
     // Lays the table out by hand (codes bottom first; every card face up
     // unless listed in `down`) and forgets the history of the deal.
     void Lay(const std::string& pile, const std::vector<CardCode>& codes,
              const std::vector<CardCode>& down = {}) {
-        std::string* p = PileByName(pile);
-        if (pile == "Waste") p = &MazzoPiles[2];
+        std::string* p = PileByName(ProgramGame(), pile);
+        if (pile == "Waste") p = &ProgramGame().MazzoPiles[2];
         ASSERT_NE(p, nullptr) << pile;
         *p = PileOf(codes);
         for (CardCode c : codes) {
             if (c < 1) continue;
             const bool isDown = std::find(down.begin(), down.end(), c) != down.end();
-            SetFaceFlag(c, isDown ? '0' : '1');
+            SetFaceFlag(ProgramGame().CardRegister, c, isDown ? '0' : '1');
         }
     }
     void ClearTable() {
-        for (PileList* list : {&MazzoPiles, &DestPiles, &FilaPiles, &AppoggPiles})
+        for (PileList* list : {&ProgramGame().MazzoPiles, &ProgramGame().DestPiles,
+                               &ProgramGame().FilaPiles, &ProgramGame().AppoggPiles})
             for (std::string& p : *list) p.clear();
     }
     // Shows the table laid by hand and starts the histories from it.
@@ -196,21 +198,25 @@ protected:
     // The middle of a pile's top card (of the place for the next card when
     // `next`), in table widget coordinates.
     static QPoint TopOf(const std::string& pile, bool next = false) {
-        const CardPoint p = CardPositionInPile(pile, PileNumberOf(pile) - 1, 0, next);
+        const CardPoint p =
+            CardPositionInPile(ProgramGame(), pile, PileNumberOf(pile) - 1, 0, next);
         return {p.left + CardWidth / 2, p.top + CardHeight / 2};
     }
     static QPoint AnchorOf(const std::string& pile) {
-        const CardPoint p = CardSlotPosition(pile, PileNumberOf(pile) - 1, 0);
+        const CardPoint p = CardSlotPosition(ProgramGame(), pile, PileNumberOf(pile) - 1, 0);
         return {p.left + CardWidth / 2, p.top + CardHeight / 2};
     }
     // The visible band of card k (0 = bottom) of a tableau pile.
     static QPoint CardOf(const std::string& pile, int k) {
-        const CardPoint p = CardSlotPosition(pile, PileNumberOf(pile) - 1, k);
+        const CardPoint p = CardSlotPosition(ProgramGame(), pile, PileNumberOf(pile) - 1, k);
         return {p.left + CardWidth / 2, p.top + 4};
     }
-    static CardPoint StockPoint(int i) { return {MainGame.StockLeft(i), MainGame.StockTop(i)}; }
+    static CardPoint StockPoint(int i) {
+        return {ProgramGame().Options.StockLeft(i), ProgramGame().Options.StockTop(i)};
+    }
     static QPoint StockCentre(int i) {
-        return {MainGame.StockLeft(i) + CardWidth / 2, MainGame.StockTop(i) + CardHeight / 2};
+        return {ProgramGame().Options.StockLeft(i) + CardWidth / 2,
+                ProgramGame().Options.StockTop(i) + CardHeight / 2};
     }
 
     void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
@@ -242,7 +248,7 @@ protected:
     // press picked nothing up.
     bool DragTo(QPoint from, int left, int top) {
         Press(from);
-        if (MainGame.Opt(94) == 0) {
+        if (ProgramGame().Options.Opt(94) == 0) {
             Release(from);
             return false;
         }
@@ -255,7 +261,8 @@ protected:
     // Drags the card at `from` so that it lies squarely on `pile`'s top card
     // (the lifted image floats HeldLift up and left of where the card lies).
     bool DragOnto(QPoint from, const std::string& pile) {
-        const CardPoint p = CardPositionInPile(pile, PileNumberOf(pile) - 1, 0, false);
+        const CardPoint p =
+            CardPositionInPile(ProgramGame(), pile, PileNumberOf(pile) - 1, 0, false);
         return DragTo(from, p.left + 3 - HeldLift(), p.top + 5 - HeldLift());
     }
 

@@ -20,22 +20,23 @@ protected:
 TEST_F(KlondikePlay, DealsTheStaircaseWithOnlyTheTopCardsUp) {
     Deal("0000000000000");
     for (int i = 0; i < 7; ++i) {
-        const std::vector<CardCode> pile = Cards(FilaPiles[static_cast<size_t>(i)]);
+        const std::vector<CardCode> pile = Cards(ProgramGame().FilaPiles[static_cast<size_t>(i)]);
         ASSERT_EQ(pile.size(), static_cast<size_t>(i + 1));
         for (size_t k = 0; k < pile.size(); ++k)
-            EXPECT_EQ(IsFaceUp(pile[k]), k + 1 == pile.size()) << "Fila" << i + 1 << " card " << k;
+            EXPECT_EQ(IsFaceUp(ProgramGame(), pile[k]), k + 1 == pile.size())
+                << "Fila" << i + 1 << " card " << k;
         EXPECT_TRUE(OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)]));
     }
-    EXPECT_EQ(SlotCount(MazzoPiles[0]), 24);
-    for (CardCode c : Cards(MazzoPiles[0])) EXPECT_FALSE(IsFaceUp(c));
-    EXPECT_TRUE(MazzoPiles[1].empty());
+    EXPECT_EQ(SlotCount(ProgramGame().MazzoPiles[0]), 24);
+    for (CardCode c : Cards(ProgramGame().MazzoPiles[0])) EXPECT_FALSE(IsFaceUp(ProgramGame(), c));
+    EXPECT_TRUE(ProgramGame().MazzoPiles[1].empty());
     // The piles lie apart: stock, turned stock and foundations on one row
     // above the tableau.
-    for (int i = 0; i < 2; ++i) EXPECT_TRUE(OnTable(MainGame.StockLeft(i))) << i;
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(OnTable(MainGame.DestLeft(i))) << i;
-    EXPECT_LT(MainGame.StockLeft(0) + CardWidth, MainGame.StockLeft(1));
-    EXPECT_LT(MainGame.StockLeft(1) + CardWidth, MainGame.DestLeft(0));
-    EXPECT_LT(MainGame.DestTop(0) + CardHeight, ProgramGame().FilaTop[0]);
+    for (int i = 0; i < 2; ++i) EXPECT_TRUE(OnTable(ProgramGame().Options.StockLeft(i))) << i;
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(OnTable(ProgramGame().Options.DestLeft(i))) << i;
+    EXPECT_LT(ProgramGame().Options.StockLeft(0) + CardWidth, ProgramGame().Options.StockLeft(1));
+    EXPECT_LT(ProgramGame().Options.StockLeft(1) + CardWidth, ProgramGame().Options.DestLeft(0));
+    EXPECT_LT(ProgramGame().Options.DestTop(0) + CardHeight, ProgramGame().FilaTop[0]);
     for (int i = 1; i < 7; ++i)
         EXPECT_LT(ProgramGame().FilaLeft[static_cast<size_t>(i - 1)] + CardWidth,
                   ProgramGame().FilaLeft[static_cast<size_t>(i)]);
@@ -65,7 +66,7 @@ protected:
 TEST_F(KlondikeTable, RefusedDropsPutTheCardsBackUnchanged) {
     // Held and let go where it was: back without a drop test.
     Click(TopOf("Fila3"));
-    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
     // A black queen on a black king, then on an empty pile that wants a king.
     EXPECT_TRUE(DragOnto(TopOf("Fila3"), "Fila1"));
     EXPECT_TRUE(
@@ -74,7 +75,7 @@ TEST_F(KlondikeTable, RefusedDropsPutTheCardsBackUnchanged) {
     EXPECT_FALSE(DragOnto(CardOf("Fila7", 0), "Fila1"));
     EXPECT_EQ(CurrentTable(), laid);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
-    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
     EXPECT_FALSE(CardsLifted());
     EXPECT_EQ(Beeps(), 0);  // a refused drop glides back without a sound of complaint
     EXPECT_GE(table.glides, 2);
@@ -85,20 +86,20 @@ TEST_F(KlondikeTable, LegalDropsMoveAndUndoRedoRestoreTheTableExactly) {
     std::vector<TableState> states{laid};
     // A red queen on the black king: the face-down five left behind turns up.
     ASSERT_TRUE(DragOnto(TopOf("Fila2"), "Fila1"));
-    EXPECT_EQ(Cards(FilaPiles[0]), (std::vector<CardCode>{S(13), H(12)}));
-    EXPECT_EQ(Cards(FilaPiles[1]), (std::vector<CardCode>{C(5)}));
-    EXPECT_TRUE(IsFaceUp(C(5)));
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[0]), (std::vector<CardCode>{S(13), H(12)}));
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[1]), (std::vector<CardCode>{C(5)}));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), C(5)));
     EXPECT_EQ(Played("Tableau"), 1);
     states.push_back(CurrentTable());
     // The run from the king of diamonds goes whole to the empty pile.
     ASSERT_TRUE(
         DragTo(CardOf("Fila5", 0), ProgramGame().FilaLeft[3] + 3, ProgramGame().FilaTop[3] + 3));
-    EXPECT_EQ(Cards(FilaPiles[3]), (std::vector<CardCode>{D(13), C(12), H(11)}));
-    EXPECT_TRUE(FilaPiles[4].empty());
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[3]), (std::vector<CardCode>{D(13), C(12), H(11)}));
+    EXPECT_TRUE(ProgramGame().FilaPiles[4].empty());
     states.push_back(CurrentTable());
     // The ace to a foundation.
     ASSERT_TRUE(DragOnto(TopOf("Fila6"), "Dest3"));
-    EXPECT_EQ(Cards(DestPiles[2]), (std::vector<CardCode>{H(1)}));
+    EXPECT_EQ(Cards(ProgramGame().DestPiles[2]), (std::vector<CardCode>{H(1)}));
     EXPECT_EQ(Played("Foundation"), 1);
     states.push_back(CurrentTable());
     ASSERT_EQ(StepCount(ProgramGame().UndoLists), 3);
@@ -109,7 +110,7 @@ TEST_F(KlondikeTable, LegalDropsMoveAndUndoRedoRestoreTheTableExactly) {
         EXPECT_EQ(CurrentTable(), states[static_cast<size_t>(k)]) << "undo to " << k;
         EXPECT_TRUE(ScreenShowsTable(window)) << "undo to " << k;
     }
-    EXPECT_FALSE(IsFaceUp(C(5)));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), C(5)));
     // ... and forward again.
     for (size_t k = 1; k < states.size(); ++k) {
         window.mnuRedo->trigger();
@@ -139,16 +140,16 @@ TEST_F(KlondikeTable, TheBestCoveredOfTwoPilesTakesTheCard) {
     ASSERT_GT(CardWidth - gap, 20) << "the piles must be close enough to cover both";
     // Mostly over the second king.
     ASSERT_TRUE(DragTo(TopOf("Fila4"), l1 + CardWidth - 8, top));
-    EXPECT_EQ(Cards(FilaPiles[1]), (std::vector<CardCode>{C(13), H(12)}));
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[1]), (std::vector<CardCode>{C(13), H(12)}));
     window.mnuUndo->trigger();
     // Mostly over the first.
     ASSERT_TRUE(DragTo(TopOf("Fila4"), l2 - CardWidth + 8, top));
-    EXPECT_EQ(Cards(FilaPiles[0]), (std::vector<CardCode>{S(13), H(12)}));
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[0]), (std::vector<CardCode>{S(13), H(12)}));
     window.mnuUndo->trigger();
     // Covered alike: the higher pile number wins.
     if ((CardWidth + gap) % 2 == 0) {
         ASSERT_TRUE(DragTo(TopOf("Fila4"), l1 + (CardWidth + gap) / 2, top));
-        EXPECT_EQ(Cards(FilaPiles[1]), (std::vector<CardCode>{C(13), H(12)}));
+        EXPECT_EQ(Cards(ProgramGame().FilaPiles[1]), (std::vector<CardCode>{C(13), H(12)}));
     }
     // Mostly over a king that refuses the red queen: the other pile, covered
     // less, still gets its chance.
@@ -158,31 +159,31 @@ TEST_F(KlondikeTable, TheBestCoveredOfTwoPilesTakesTheCard) {
     Lay("Fila4", {H(12)});
     ShowLaidTable();
     ASSERT_TRUE(DragTo(TopOf("Fila4"), l2 - CardWidth + 8, top));
-    EXPECT_EQ(Cards(FilaPiles[1]), (std::vector<CardCode>{C(13), H(12)}));
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[1]), (std::vector<CardCode>{C(13), H(12)}));
 }
 
 TEST_F(KlondikePlay, TheStockIsTurnedBackTwiceAndThenNoMore) {
     Deal("0000000000000");
-    const std::string stock = MazzoPiles[0];
+    const std::string stock = ProgramGame().MazzoPiles[0];
     ASSERT_EQ(SlotCount(stock), 24);
     bool drawn = false;
     auto turnAll = [&] {
         for (int i = 0; i < 24; ++i) Click(StockCentre(0));
-        ASSERT_TRUE(MazzoPiles[0].empty());
-        ASSERT_EQ(SlotCount(MazzoPiles[1]), 24);
+        ASSERT_TRUE(ProgramGame().MazzoPiles[0].empty());
+        ASSERT_EQ(SlotCount(ProgramGame().MazzoPiles[1]), 24);
     };
     turnAll();
     // The stock's top card came first, so "Mazzo_Vis" holds the stock upside down.
-    EXPECT_EQ(TopCode(MazzoPiles[1]), BottomCode(stock));
-    for (CardCode c : Cards(MazzoPiles[1])) EXPECT_TRUE(IsFaceUp(c));
+    EXPECT_EQ(TopCode(ProgramGame().MazzoPiles[1]), BottomCode(stock));
+    for (CardCode c : Cards(ProgramGame().MazzoPiles[1])) EXPECT_TRUE(IsFaceUp(ProgramGame(), c));
     EXPECT_EQ(PileMarkCode(kMarkStock, 0, drawn), "022");
     const int steps = StepCount(ProgramGame().UndoLists);
 
     Click(StockCentre(0));  // first redeal
-    EXPECT_EQ(MainGame.Opt(73), 2);
-    EXPECT_EQ(MazzoPiles[0], stock);
-    for (CardCode c : Cards(MazzoPiles[0])) EXPECT_FALSE(IsFaceUp(c));
-    EXPECT_TRUE(MazzoPiles[1].empty());
+    EXPECT_EQ(ProgramGame().Options.Opt(73), 2);
+    EXPECT_EQ(ProgramGame().MazzoPiles[0], stock);
+    for (CardCode c : Cards(ProgramGame().MazzoPiles[0])) EXPECT_FALSE(IsFaceUp(ProgramGame(), c));
+    EXPECT_TRUE(ProgramGame().MazzoPiles[1].empty());
     EXPECT_EQ(table.redeals, (std::vector<int>{24}));
     EXPECT_EQ(Played("Redeal (loop)"), 1);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), steps + 1);
@@ -192,8 +193,8 @@ TEST_F(KlondikePlay, TheStockIsTurnedBackTwiceAndThenNoMore) {
     // stock says so.
     EXPECT_EQ(PileMarkCode(kMarkStock, 0, drawn), "022");
     Click(StockCentre(0));  // second redeal
-    EXPECT_EQ(MainGame.Opt(73), 3);
-    EXPECT_EQ(MazzoPiles[0], stock);
+    EXPECT_EQ(ProgramGame().Options.Opt(73), 3);
+    EXPECT_EQ(ProgramGame().MazzoPiles[0], stock);
 
     turnAll();
     EXPECT_EQ(PileMarkCode(kMarkStock, 0, drawn), "008");
@@ -201,13 +202,13 @@ TEST_F(KlondikePlay, TheStockIsTurnedBackTwiceAndThenNoMore) {
     const int before = StepCount(ProgramGame().UndoLists);
     Click(StockCentre(0));  // no third redeal
     EXPECT_EQ(CurrentTable(), used);
-    EXPECT_EQ(MainGame.Opt(73), 3);
+    EXPECT_EQ(ProgramGame().Options.Opt(73), 3);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), before);
     EXPECT_EQ(table.redeals.size(), 2u);
     // An undone turn brings a card back, but the passes stay used.
     window.mnuUndo->trigger();
-    EXPECT_EQ(SlotCount(MazzoPiles[0]), 1);
-    EXPECT_EQ(MainGame.Opt(73), 3);
+    EXPECT_EQ(SlotCount(ProgramGame().MazzoPiles[0]), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(73), 3);
 }
 
 TEST_F(KlondikeTable, DoubleAndRightClicksChooseTheDestination) {
@@ -221,24 +222,24 @@ TEST_F(KlondikeTable, DoubleAndRightClicksChooseTheDestination) {
     ShowLaidTable();
     // The defaults: a double click sends to the foundations only.
     DoubleClick(TopOf("Fila1"));
-    EXPECT_EQ(Cards(DestPiles[0]), (std::vector<CardCode>{H(1)}));
-    EXPECT_TRUE(FilaPiles[0].empty());
+    EXPECT_EQ(Cards(ProgramGame().DestPiles[0]), (std::vector<CardCode>{H(1)}));
+    EXPECT_TRUE(ProgramGame().FilaPiles[0].empty());
     const TableState afterAce = CurrentTable();
     DoubleClick(TopOf("Fila3"));  // no foundation takes a queen
     EXPECT_EQ(CurrentTable(), afterAce);
     // A right click may use the tableau.
     RightClick(TopOf("Fila3"));
-    EXPECT_EQ(Cards(FilaPiles[1]), (std::vector<CardCode>{S(13), D(12)}));
-    EXPECT_TRUE(FilaPiles[2].empty());
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[1]), (std::vector<CardCode>{S(13), D(12)}));
+    EXPECT_TRUE(ProgramGame().FilaPiles[2].empty());
     // On a card inside a run: the whole run goes, never back to its own pile.
     RightClick(CardOf("Fila4", 1));
-    EXPECT_EQ(Cards(FilaPiles[4]), (std::vector<CardCode>{C(10), H(9), C(8)}));
-    EXPECT_EQ(Cards(FilaPiles[3]), (std::vector<CardCode>{S(10)}));
-    EXPECT_TRUE(IsFaceUp(S(10)));
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[4]), (std::vector<CardCode>{C(10), H(9), C(8)}));
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[3]), (std::vector<CardCode>{S(10)}));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), S(10)));
     // A double click on the stock is two presses.
     DoubleClick(StockCentre(0));
-    EXPECT_EQ(SlotCount(MazzoPiles[1]), 2);
-    EXPECT_EQ(SlotCount(MazzoPiles[0]), 1);
+    EXPECT_EQ(SlotCount(ProgramGame().MazzoPiles[1]), 2);
+    EXPECT_EQ(SlotCount(ProgramGame().MazzoPiles[0]), 1);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 5);
 }
 
@@ -262,14 +263,14 @@ TEST_F(KlondikeAutoplay, ARunsToExhaustionAfterADrop) {
     const int before = Played("Autoplay");  // the deal may have had its own
     ASSERT_TRUE(DragOnto(TopOf("Fila2"), "Dest1"));
     // 6, 7 and 8 of hearts follow; the two of spades, turned up, goes too.
-    EXPECT_EQ(Cards(DestPiles[0]),
+    EXPECT_EQ(Cards(ProgramGame().DestPiles[0]),
               (std::vector<CardCode>{H(1), H(2), H(3), H(4), H(5), H(6), H(7), H(8)}));
-    EXPECT_EQ(Cards(DestPiles[1]), (std::vector<CardCode>{S(1), S(2)}));
-    EXPECT_EQ(Cards(FilaPiles[3]), (std::vector<CardCode>{C(9)}));
-    EXPECT_EQ(Cards(MazzoPiles[1]), (std::vector<CardCode>{C(3)}));
+    EXPECT_EQ(Cards(ProgramGame().DestPiles[1]), (std::vector<CardCode>{S(1), S(2)}));
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[3]), (std::vector<CardCode>{C(9)}));
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[1]), (std::vector<CardCode>{C(3)}));
     EXPECT_EQ(Played("Autoplay") - before, 4);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 5);
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
 }
 
 TEST_F(KlondikeTable, SwitchingAutoplayOnPlaysAtOnce) {
@@ -281,12 +282,12 @@ TEST_F(KlondikeTable, SwitchingAutoplayOnPlaysAtOnce) {
     ShowLaidTable();
     // With the switch off a drop is followed by nothing.
     ASSERT_TRUE(DragOnto(TopOf("Fila2"), "Dest1"));
-    EXPECT_EQ(Cards(FilaPiles[0]), (std::vector<CardCode>{H(2)}));
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[0]), (std::vector<CardCode>{H(2)}));
     window.mnuAutoplay->trigger();
     EXPECT_TRUE(window.mnuAutoplay->isChecked());
     EXPECT_TRUE(window.tbAutoPlay->isChecked());
-    EXPECT_EQ(Cards(DestPiles[0]), (std::vector<CardCode>{H(1), H(2)}));
-    EXPECT_EQ(Cards(FilaPiles[2]), (std::vector<CardCode>{C(9)}));
+    EXPECT_EQ(Cards(ProgramGame().DestPiles[0]), (std::vector<CardCode>{H(1), H(2)}));
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[2]), (std::vector<CardCode>{C(9)}));
 }
 
 TEST_F(KlondikeTable, TheLastCardHomeEndsTheGameWon) {
@@ -298,12 +299,12 @@ TEST_F(KlondikeTable, TheLastCardHomeEndsTheGameWon) {
     }
     Lay("Fila4", {S(13)});
     ShowLaidTable();
-    ASSERT_TRUE(Flag(flag::kInProgress));
+    ASSERT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     ASSERT_TRUE(DragOnto(TopOf("Fila4"), "Dest4"));
-    EXPECT_EQ(SlotCount(DestPiles[3]), 13);
-    EXPECT_FALSE(Flag(flag::kInProgress));
-    EXPECT_TRUE(Flag(flag::kEnded));
-    EXPECT_FALSE(Flag(flag::kClockRuns));
+    EXPECT_EQ(SlotCount(ProgramGame().DestPiles[3]), 13);
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kEnded));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kClockRuns));
     EXPECT_EQ(Played("Won"), 1);
     EXPECT_EQ(gameOffers, 1);  // the next game is offered
     EXPECT_FALSE(CanUndo());
@@ -318,14 +319,15 @@ TEST_F(FreeCellPlay, DealsEverythingFaceUp) {
     Deal("1234567890123");
     const int sizes[8] = {7, 7, 7, 7, 6, 6, 6, 6};
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(SlotCount(FilaPiles[static_cast<size_t>(i)]), sizes[i]) << i;
-        for (CardCode c : Cards(FilaPiles[static_cast<size_t>(i)])) EXPECT_TRUE(IsFaceUp(c));
+        EXPECT_EQ(SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]), sizes[i]) << i;
+        for (CardCode c : Cards(ProgramGame().FilaPiles[static_cast<size_t>(i)]))
+            EXPECT_TRUE(IsFaceUp(ProgramGame(), c));
     }
     for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(OnTable(MainGame.AppoggLeft(i))) << i;
-        EXPECT_TRUE(OnTable(MainGame.DestLeft(i))) << i;
+        EXPECT_TRUE(OnTable(ProgramGame().Options.AppoggLeft(i))) << i;
+        EXPECT_TRUE(OnTable(ProgramGame().Options.DestLeft(i))) << i;
     }
-    EXPECT_LT(MainGame.AppoggLeft(3) + CardWidth, MainGame.DestLeft(0));
+    EXPECT_LT(ProgramGame().Options.AppoggLeft(3) + CardWidth, ProgramGame().Options.DestLeft(0));
 }
 
 TEST_F(FreeCellPlay, RunsMoveAsFarAsTheFreeCellsAllow) {
@@ -349,11 +351,12 @@ TEST_F(FreeCellPlay, RunsMoveAsFarAsTheFreeCellsAllow) {
     EXPECT_EQ(CurrentTable(), laid);
     // A card from a cell onto the tableau frees a second cell ...
     ASSERT_TRUE(DragOnto(TopOf("Appogg3"), "Fila3"));
-    EXPECT_TRUE(AppoggPiles[2].empty());
+    EXPECT_TRUE(ProgramGame().AppoggPiles[2].empty());
     // ... and the run of three may go now.
     ASSERT_TRUE(DragOnto(CardOf("Fila1", 2), "Fila2"));
-    EXPECT_EQ(Cards(FilaPiles[1]), (std::vector<CardCode>{D(12), C(11), D(10), S(9)}));
-    EXPECT_EQ(Cards(FilaPiles[0]), (std::vector<CardCode>{S(13), H(12)}));
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[1]),
+              (std::vector<CardCode>{D(12), C(11), D(10), S(9)}));
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[0]), (std::vector<CardCode>{S(13), H(12)}));
     // Never a card onto an occupied cell.
     const TableState before = CurrentTable();
     EXPECT_TRUE(DragOnto(TopOf("Fila7"), "Appogg1"));
@@ -361,17 +364,17 @@ TEST_F(FreeCellPlay, RunsMoveAsFarAsTheFreeCellsAllow) {
     // With two free cells and one empty pile a run of four may be lifted,
     // but onto the empty pile, which is then no help itself, three at most.
     ASSERT_TRUE(DragOnto(TopOf("Fila8"), "Fila2"));
-    ASSERT_TRUE(FilaPiles[7].empty());
+    ASSERT_TRUE(ProgramGame().FilaPiles[7].empty());
     const TableState emptied = CurrentTable();
     EXPECT_TRUE(
         DragTo(CardOf("Fila2", 1), ProgramGame().FilaLeft[7] + 2, ProgramGame().FilaTop[7] + 2));
     EXPECT_EQ(CurrentTable(), emptied);
     ASSERT_TRUE(
         DragTo(CardOf("Fila2", 2), ProgramGame().FilaLeft[7] + 2, ProgramGame().FilaTop[7] + 2));
-    EXPECT_EQ(Cards(FilaPiles[7]), (std::vector<CardCode>{D(10), S(9), H(8)}));
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[7]), (std::vector<CardCode>{D(10), S(9), H(8)}));
     // A single card into a free cell.
     ASSERT_TRUE(DragOnto(TopOf("Fila7"), "Appogg3"));
-    EXPECT_EQ(Cards(AppoggPiles[2]), (std::vector<CardCode>{C(4)}));
+    EXPECT_EQ(Cards(ProgramGame().AppoggPiles[2]), (std::vector<CardCode>{C(4)}));
 
     // Every step back to the laid table and forward again.
     const TableState end = CurrentTable();
@@ -388,14 +391,14 @@ TEST_F(FreeCellPlay, TheBetterCoveredCellTakesTheCard) {
     Lay("Fila1", {S(9)});
     Lay("Fila2", {H(9)});
     ShowLaidTable();
-    const int l1 = MainGame.AppoggLeft(0), l2 = MainGame.AppoggLeft(1);
-    const int top = MainGame.AppoggTop(0) + 4;
+    const int l1 = ProgramGame().Options.AppoggLeft(0), l2 = ProgramGame().Options.AppoggLeft(1);
+    const int top = ProgramGame().Options.AppoggTop(0) + 4;
     ASSERT_LT(l2 - l1 - CardWidth, CardWidth - 20);
     ASSERT_TRUE(DragTo(TopOf("Fila1"), l1 + CardWidth - 10, top));
-    EXPECT_TRUE(AppoggPiles[0].empty());
-    EXPECT_EQ(Cards(AppoggPiles[1]), (std::vector<CardCode>{S(9)}));
+    EXPECT_TRUE(ProgramGame().AppoggPiles[0].empty());
+    EXPECT_EQ(Cards(ProgramGame().AppoggPiles[1]), (std::vector<CardCode>{S(9)}));
     ASSERT_TRUE(DragTo(TopOf("Fila2"), l2 - CardWidth + 10, top));
-    EXPECT_EQ(Cards(AppoggPiles[0]), (std::vector<CardCode>{H(9)}));
+    EXPECT_EQ(Cards(ProgramGame().AppoggPiles[0]), (std::vector<CardCode>{H(9)}));
 }
 
 TEST_F(FreeCellPlay, ADoubleClickParksACardThatFitsNowhereElse) {
@@ -404,11 +407,11 @@ TEST_F(FreeCellPlay, ADoubleClickParksACardThatFitsNowhereElse) {
     Lay("Fila2", {H(9)});
     ShowLaidTable();
     DoubleClick(TopOf("Fila1"));
-    EXPECT_EQ(Cards(DestPiles[0]), (std::vector<CardCode>{C(1)}));
+    EXPECT_EQ(Cards(ProgramGame().DestPiles[0]), (std::vector<CardCode>{C(1)}));
     DoubleClick(TopOf("Fila1"));
-    EXPECT_EQ(Cards(AppoggPiles[0]), (std::vector<CardCode>{S(9)}));
+    EXPECT_EQ(Cards(ProgramGame().AppoggPiles[0]), (std::vector<CardCode>{S(9)}));
     DoubleClick(TopOf("Fila2"));
-    EXPECT_EQ(Cards(AppoggPiles[1]), (std::vector<CardCode>{H(9)}));
+    EXPECT_EQ(Cards(ProgramGame().AppoggPiles[1]), (std::vector<CardCode>{H(9)}));
     EXPECT_EQ(CardsOnTableau(), 0);
 }
 }  // namespace

@@ -30,21 +30,22 @@ protected:
     // back at once), the first face-down card of the grid in the others.
     void PlayOneStep() {
         if (GetParam().id == 205) {
-            for (int r = 10; r < GameRules[368]; ++r) {
+            for (int r = 10; r < ProgramGame().GameRules[368]; ++r) {
                 const std::string name = "Fila" + std::to_string(r + 1);
-                if (FilaPiles[static_cast<size_t>(r)].empty()) continue;
+                if (ProgramGame().FilaPiles[static_cast<size_t>(r)].empty()) continue;
                 ASSERT_TRUE(DragOnto(AnchorOf(name), "Fila1"));
                 return;
             }
             FAIL() << "no twin dealt";
         }
-        for (int r = 0; r < GameRules[368]; ++r) {
-            const std::string& row = FilaPiles[static_cast<size_t>(r)];
+        for (int r = 0; r < ProgramGame().GameRules[368]; ++r) {
+            const std::string& row = ProgramGame().FilaPiles[static_cast<size_t>(r)];
             for (int k = 0; k < SlotCount(row); ++k) {
                 const CardCode c = SlotCode(row, k);
-                if (c < 1 || IsFaceUp(c)) continue;
+                if (c < 1 || IsFaceUp(ProgramGame(), c)) continue;
                 if (GetParam().id == 204 && RankOf(c) != 1) continue;
-                const CardPoint p = CardSlotPosition("Fila" + std::to_string(r + 1), r, k);
+                const CardPoint p =
+                    CardSlotPosition(ProgramGame(), "Fila" + std::to_string(r + 1), r, k);
                 Click({p.left + CardWidth / 2, p.top + CardHeight / 2});
                 return;
             }
@@ -163,7 +164,8 @@ TEST_F(EnginePlay, UndoComesBackWithAGameThatHasIt) {
     // Leaving a memory game shows its result first.
     auto open = [](int id, const char* name) {
         ModalAnswer close([](QWidget* w) { w->close(); });
-        return OpenGame(id, name, kNewGameNumber, false, GetParameter(pos::kPlayer, 30));
+        return OpenGame(ProgramGame(), id, name, kNewGameNumber, false,
+                        GetParameter(pos::kPlayer, 30));
     };
     ASSERT_TRUE(open(205, "Forget me not"));
     // Undo is the player's again, greyed only until there is something to undo.
@@ -191,10 +193,11 @@ TEST_F(EnginePlay, MemoryUpUndoKeysShowNoCardAgain) {
         QPoint centre;
     };
     std::vector<At> grid;
-    for (int r = 0; r < GameRules[368]; ++r)
-        for (int k = 0; k < SlotCount(FilaPiles[static_cast<size_t>(r)]); ++k) {
-            const CardPoint p = CardSlotPosition("Fila" + std::to_string(r + 1), r, k);
-            grid.push_back({SlotCode(FilaPiles[static_cast<size_t>(r)], k),
+    for (int r = 0; r < ProgramGame().GameRules[368]; ++r)
+        for (int k = 0; k < SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(r)]); ++k) {
+            const CardPoint p =
+                CardSlotPosition(ProgramGame(), "Fila" + std::to_string(r + 1), r, k);
+            grid.push_back({SlotCode(ProgramGame().FilaPiles[static_cast<size_t>(r)], k),
                             {p.left + CardWidth / 2, p.top + CardHeight / 2}});
         }
     auto twinOf = [&](const At& a) {
@@ -217,13 +220,13 @@ TEST_F(EnginePlay, MemoryUpUndoKeysShowNoCardAgain) {
     const At b = left[0], notTwin = twinOf(b).card == left[1].card ? left[2] : left[1];
     Click(b.centre);
     Click(notTwin.centre);
-    ASSERT_EQ(MainGame.Opt(99), 1);
+    ASSERT_EQ(ProgramGame().Options.Opt(99), 1);
     const TableState missed = CurrentTable();
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(CurrentTable(), missed);
-    EXPECT_FALSE(IsFaceUp(b.card));
-    EXPECT_FALSE(IsFaceUp(notTwin.card));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), b.card));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), notTwin.card));
     EXPECT_EQ(window.lblScore->text(), "-44");
 }
 

@@ -48,16 +48,20 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    static CardCode Model(int j) { return BottomCode(DestPiles[static_cast<size_t>(j)]); }
+    static CardCode Model(int j) {
+        return BottomCode(ProgramGame().DestPiles[static_cast<size_t>(j)]);
+    }
     static CardCode Twin(int j) { return Model(j) + 52; }
     static std::string RowName(int r) { return "Fila" + std::to_string(r + 1); }
-    static CardPoint Place(int r) { return CardSlotPosition(RowName(r), r, 0); }
-    static CardPoint ModelPlace(int j) { return {MainGame.DestLeft(j), MainGame.DestTop(j)}; }
+    static CardPoint Place(int r) { return CardSlotPosition(ProgramGame(), RowName(r), r, 0); }
+    static CardPoint ModelPlace(int j) {
+        return {ProgramGame().Options.DestLeft(j), ProgramGame().Options.DestTop(j)};
+    }
 
     // The row (10 and up) the twin of model j was dealt to; -1 when none.
     static int DealtRow(int j) {
-        for (int r = kModels; r < GameRules[368]; ++r)
-            if (BottomCode(FilaPiles[static_cast<size_t>(r)]) == Twin(j)) return r;
+        for (int r = kModels; r < ProgramGame().GameRules[368]; ++r)
+            if (BottomCode(ProgramGame().FilaPiles[static_cast<size_t>(r)]) == Twin(j)) return r;
         return -1;
     }
 
@@ -115,7 +119,12 @@ protected:
     }
 
     static TableState Current() {
-        TableState s{MazzoPiles, DestPiles, FilaPiles, AppoggPiles, {}, TableBitmap};
+        TableState s{ProgramGame().MazzoPiles,
+                     ProgramGame().DestPiles,
+                     ProgramGame().FilaPiles,
+                     ProgramGame().AppoggPiles,
+                     {},
+                     TableBitmap};
         for (const std::string& line : ProgramGame().CardRegister) s.faces += line.back();
         return s;
     }
@@ -164,8 +173,8 @@ protected:
         for (int j = 0; j < kModels; ++j) {
             result.framed[static_cast<size_t>(j)] = Framed(Place(j));
             result.modelShown[static_cast<size_t>(j)] =
-                IsFaceUp(Model(j)) && ShowsFace(ModelPlace(j), Model(j));
-            const CardCode answer = BottomCode(FilaPiles[static_cast<size_t>(j)]);
+                IsFaceUp(ProgramGame(), Model(j)) && ShowsFace(ModelPlace(j), Model(j));
+            const CardCode answer = BottomCode(ProgramGame().FilaPiles[static_cast<size_t>(j)]);
             result.plainAnswer[static_cast<size_t>(j)] = ShowsFace(Place(j), answer);
             result.greenPixels[static_cast<size_t>(j)] = GreenPixels(Place(j));
         }
@@ -202,11 +211,11 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
         ASSERT_GE(Model(j), 1);
         ASSERT_LE(Model(j), 52);
         models.insert(Model(j));
-        EXPECT_TRUE(IsFaceUp(Model(j))) << j;
+        EXPECT_TRUE(IsFaceUp(ProgramGame(), Model(j))) << j;
         EXPECT_TRUE(ShowsFace(ModelPlace(j), Model(j))) << j;
     }
     EXPECT_EQ(models.size(), 10u);
-    for (const std::string& row : FilaPiles) EXPECT_EQ(row, "");
+    for (const std::string& row : ProgramGame().FilaPiles) EXPECT_EQ(row, "");
     EXPECT_EQ(WindowOffTable(), "");
 
     const int stepsBefore = StepCount(ProgramGame().UndoLists);
@@ -216,8 +225,8 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
               "0" + window.TimeSeparator() + "00" + window.TimeSeparator() + "05");
     clock.Advance(5000);
     window.Timer1Timer();  // ten seconds are not yet more than ten
-    EXPECT_TRUE(IsFaceUp(Model(0)));
-    EXPECT_EQ(FilaPiles[10] + FilaPiles[11], "");
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), Model(0)));
+    EXPECT_EQ(ProgramGame().FilaPiles[10] + ProgramGame().FilaPiles[11], "");
 
     waits.waits.clear();
     clock.Advance(1000);
@@ -226,13 +235,13 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
     EXPECT_EQ(waits.waits, std::vector<int>(20, 200));
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), stepsBefore + 2);
     for (int j = 0; j < kModels; ++j) {
-        EXPECT_FALSE(IsFaceUp(Model(j))) << j;
+        EXPECT_FALSE(IsFaceUp(ProgramGame(), Model(j))) << j;
         EXPECT_TRUE(Shows(ModelPlace(j), CardBack)) << j;
-        EXPECT_EQ(FilaPiles[static_cast<size_t>(j)], "") << j;
+        EXPECT_EQ(ProgramGame().FilaPiles[static_cast<size_t>(j)], "") << j;
         const int r = DealtRow(j);
         ASSERT_GE(r, kModels) << j;
-        EXPECT_EQ(SlotCount(FilaPiles[static_cast<size_t>(r)]), 1);
-        EXPECT_TRUE(IsFaceUp(Twin(j)));
+        EXPECT_EQ(SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(r)]), 1);
+        EXPECT_TRUE(IsFaceUp(ProgramGame(), Twin(j)));
         EXPECT_TRUE(ShowsFace(Place(r), Twin(j))) << j;
     }
     EXPECT_EQ(WindowOffTable(), "");
@@ -241,11 +250,11 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
     for (int j = 0; j < kModels - 1; ++j) {
         const int from = DealtRow(j);
         Drag(Place(from), Place(j));
-        EXPECT_EQ(FilaPiles[static_cast<size_t>(j)], FormatCode(Twin(j))) << j;
-        EXPECT_EQ(FilaPiles[static_cast<size_t>(from)], "") << j;
+        EXPECT_EQ(ProgramGame().FilaPiles[static_cast<size_t>(j)], FormatCode(Twin(j))) << j;
+        EXPECT_EQ(ProgramGame().FilaPiles[static_cast<size_t>(from)], "") << j;
         EXPECT_TRUE(ShowsFace(Place(j), Twin(j))) << j;
         EXPECT_EQ(WindowOffTable(), "") << "after twin " << j;
-        EXPECT_FALSE(IsFaceUp(Model(0)));  // nothing is revealed before the last
+        EXPECT_FALSE(IsFaceUp(ProgramGame(), Model(0)));  // nothing is revealed before the last
         EXPECT_EQ(Score(), "-52");
     }
     // The last twin held for 1.5 s after the press (which shows the time):
@@ -267,8 +276,8 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
         EXPECT_TRUE(result.framed[static_cast<size_t>(j)]) << j;
     }
     EXPECT_EQ(Score(), "48");
-    EXPECT_FALSE(Flag(flag::kInProgress));
-    EXPECT_TRUE(Flag(flag::kEnded));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kEnded));
     // The winning show follows the dialog after its pause.
     ASSERT_GT(waits.waits.size(), result.waitsBefore);
     EXPECT_EQ(waits.waits[result.waitsBefore], 200);
@@ -282,8 +291,8 @@ TEST_F(ForgetMeNotTest, LostWithFourTwinsUnderTheWrongModel) {
     EndMemorising();
     // A hidden model is not picked up: it stays where it is, face down.
     Drag(ModelPlace(0), Place(DealtRow(0) == 10 ? 11 : 10));
-    EXPECT_EQ(BottomCode(DestPiles[0]), Model(0));
-    EXPECT_FALSE(IsFaceUp(Model(0)));
+    EXPECT_EQ(BottomCode(ProgramGame().DestPiles[0]), Model(0));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), Model(0)));
 
     // Six twins in their place.
     for (int j = 0; j < 6; ++j) Drag(Place(DealtRow(j)), Place(j));
@@ -291,13 +300,13 @@ TEST_F(ForgetMeNotTest, LostWithFourTwinsUnderTheWrongModel) {
     // refused twin goes back where it was dealt.
     const int r6 = DealtRow(6);
     Drag(Place(r6), Place(0));
-    EXPECT_EQ(FilaPiles[0], FormatCode(Twin(0)));
-    EXPECT_EQ(FilaPiles[static_cast<size_t>(r6)], FormatCode(Twin(6)));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], FormatCode(Twin(0)));
+    EXPECT_EQ(ProgramGame().FilaPiles[static_cast<size_t>(r6)], FormatCode(Twin(6)));
     int freeTwinRow = kModels;
-    while (!FilaPiles[static_cast<size_t>(freeTwinRow)].empty()) ++freeTwinRow;
+    while (!ProgramGame().FilaPiles[static_cast<size_t>(freeTwinRow)].empty()) ++freeTwinRow;
     Drag(Place(r6), Place(freeTwinRow));
-    EXPECT_EQ(FilaPiles[static_cast<size_t>(freeTwinRow)], "");
-    EXPECT_EQ(FilaPiles[static_cast<size_t>(r6)], FormatCode(Twin(6)));
+    EXPECT_EQ(ProgramGame().FilaPiles[static_cast<size_t>(freeTwinRow)], "");
+    EXPECT_EQ(ProgramGame().FilaPiles[static_cast<size_t>(r6)], FormatCode(Twin(6)));
     EXPECT_TRUE(ShowsFace(Place(r6), Twin(6)));
     EXPECT_EQ(WindowOffTable(), "");
 
@@ -327,11 +336,11 @@ TEST_F(ForgetMeNotTest, LostWithFourTwinsUnderTheWrongModel) {
     if (!qEnvironmentVariableIsEmpty("BW_SCREENSHOT_DIR"))
         window.grab().save(qEnvironmentVariable("BW_SCREENSHOT_DIR") + "/fmn_reveal.png");
     EXPECT_EQ(Score(), "8");
-    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
     // A lost game leaves the revealed table on the window.
     EXPECT_EQ(WindowOffTable(), "");
     EXPECT_TRUE(ShowsFace(ModelPlace(9), Model(9)));
-    EXPECT_EQ(FilaPiles[9], FormatCode(Twin(6)));
+    EXPECT_EQ(ProgramGame().FilaPiles[9], FormatCode(Twin(6)));
 }
 
 // A longer study time keeps the models up for all of it, and the game is
@@ -341,11 +350,11 @@ TEST_F(ForgetMeNotTest, ALongerStudyTimeKeepsTheModelsUpAndIsRecordedApart) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     clock.Advance(20000);
     window.Timer1Timer();
-    EXPECT_TRUE(IsFaceUp(Model(0)));
-    EXPECT_EQ(FilaPiles[10] + FilaPiles[11], "");
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), Model(0)));
+    EXPECT_EQ(ProgramGame().FilaPiles[10] + ProgramGame().FilaPiles[11], "");
     clock.Advance(1000);
     window.Timer1Timer();
-    EXPECT_FALSE(IsFaceUp(Model(0)));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), Model(0)));
     ModalAnswer answer([this](QWidget* w) { AnswerResult(w); });
     for (int j = 0; j < kModels; ++j) Drag(Place(DealtRow(j)), Place(j));
     EXPECT_EQ(result.title, "Game Won");
@@ -366,7 +375,7 @@ TEST_F(ForgetMeNotTest, UndoAndRedoWhilePlacingRestoreTheTableExactly) {
         Drag(Place(DealtRow(j)), Place(j));
         states.push_back(Current());
     }
-    ASSERT_EQ(FilaPiles[2], FormatCode(Twin(2)));
+    ASSERT_EQ(ProgramGame().FilaPiles[2], FormatCode(Twin(2)));
 
     EXPECT_TRUE(window.mnuUndo->isEnabled());
     EXPECT_FALSE(window.mnuRedo->isEnabled());
@@ -398,9 +407,9 @@ TEST_F(ForgetMeNotTest, UndoAndRedoWhilePlacingRestoreTheTableExactly) {
     EXPECT_TRUE(Current() == states[2]);
     Drag(Place(DealtRow(3)), Place(3));
     EXPECT_FALSE(CanRedo());
-    EXPECT_EQ(FilaPiles[1], FormatCode(Twin(1)));
-    EXPECT_EQ(FilaPiles[2], "");
-    EXPECT_EQ(FilaPiles[3], FormatCode(Twin(3)));
+    EXPECT_EQ(ProgramGame().FilaPiles[1], FormatCode(Twin(1)));
+    EXPECT_EQ(ProgramGame().FilaPiles[2], "");
+    EXPECT_EQ(ProgramGame().FilaPiles[3], FormatCode(Twin(3)));
     EXPECT_EQ(WindowOffTable(), "");
 }
 
@@ -412,15 +421,16 @@ TEST_F(ForgetMeNotTest, ADropOnATakenPlaceGoesBackNotNextDoor) {
     StartGame();
     EndMemorising();
     Drag(Place(DealtRow(0)), Place(5));
-    ASSERT_EQ(FilaPiles[5], FormatCode(Twin(0)));
+    ASSERT_EQ(ProgramGame().FilaPiles[5], FormatCode(Twin(0)));
     const int gap = Place(5).left - (Place(4).left + CardWidth);
     ASSERT_GT(gap, 0);
     const int from = DealtRow(1);
     for (int left : {Place(5).left, Place(5).left - gap}) {
         Drag(Place(from), {left, Place(5).top});
-        for (int r : {4, 6}) EXPECT_EQ(FilaPiles[static_cast<size_t>(r)], "") << left << " " << r;
-        EXPECT_EQ(FilaPiles[5], FormatCode(Twin(0)));
-        EXPECT_EQ(FilaPiles[static_cast<size_t>(from)], FormatCode(Twin(1))) << left;
+        for (int r : {4, 6})
+            EXPECT_EQ(ProgramGame().FilaPiles[static_cast<size_t>(r)], "") << left << " " << r;
+        EXPECT_EQ(ProgramGame().FilaPiles[5], FormatCode(Twin(0)));
+        EXPECT_EQ(ProgramGame().FilaPiles[static_cast<size_t>(from)], FormatCode(Twin(1))) << left;
         EXPECT_TRUE(ShowsFace(Place(from), Twin(1)));
         EXPECT_EQ(WindowOffTable(), "");
     }
@@ -466,7 +476,7 @@ TEST_F(ForgetMeNotTest, AModalWindowHoldsTheClockAndTheMemorisePhase) {
             clock.Advance(20000);
             window.Timer1Timer();
             during = window.lblTempo->text();
-            upDuring = IsFaceUp(Model(0));
+            upDuring = IsFaceUp(ProgramGame(), Model(0));
             qobject_cast<QDialog*>(w)->reject();
         });
         window.mnuStatistics->trigger();
@@ -475,10 +485,10 @@ TEST_F(ForgetMeNotTest, AModalWindowHoldsTheClockAndTheMemorisePhase) {
     EXPECT_TRUE(upDuring);
     window.Timer1Timer();
     EXPECT_EQ(window.lblTempo->text(), five);
-    EXPECT_TRUE(IsFaceUp(Model(0)));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), Model(0)));
     clock.Advance(6000);  // eleven seconds of play
     window.Timer1Timer();
-    EXPECT_FALSE(IsFaceUp(Model(0)));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), Model(0)));
 }
 
 // Sums what the table widget paints.
@@ -506,7 +516,7 @@ TEST_F(ForgetMeNotTest, ADragFramePaintsOnlyAroundTheHeldCard) {
     const QPoint grab = QPoint(from.left, from.top) + QPoint(CardWidth / 2, CardHeight / 2);
     QTest::mousePress(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, grab);
     QTest::mouseMove(window.imgSfondo, grab + QPoint(30, 40));
-    ASSERT_NE(MainGame.Opt(94), 0);
+    ASSERT_NE(ProgramGame().Options.Opt(94), 0);
 
     PaintCounter paints;
     window.imgSfondo->installEventFilter(&paints);

@@ -8,6 +8,7 @@
 #include "app/open_game_dialog.h"
 #include "app/players_dialog.h"
 #include "app/shell_hooks.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "dialog_support.h"
@@ -56,7 +57,7 @@ TEST_F(GameDialogs, OpenAGameFromTheMenu) {
     EXPECT_TRUE(script.done());
     EXPECT_EQ(script.unexpected(), 0);
     EXPECT_EQ(GetParameter(pos::kGameId, 4), "202");
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     // Opening the game stores its place through the main.
     int num = 0, place = 0;
     ASSERT_TRUE(main.GameTreePlace(202, num, place));
@@ -100,7 +101,7 @@ TEST_F(GameDialogs, AnotherPlayerThenTheOpenGameDialog) {
     EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 3");
     EXPECT_EQ(Pref("UserDefault"), "Player 3");
     EXPECT_EQ(GetParameter(pos::kGameId, 4), "201");
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
 }
 
 }  // namespace

@@ -214,7 +214,7 @@ TEST_F(HostileFiles, AbsurdNumbersInTheSettings) {
               "[Settings]\r\nRandom_Game_Type=99\r\nGames_Fast_Search_Type=-1\r\n"
               "[Parameters]\r\nRun_Exe=-2147483648\r\n");
     Start();
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     // Brought back onto the 1024 x 768 screen, as wide as it.
     EXPECT_EQ(window.geometry(), QRect(0, 150, 1024, 618));
     Play();
@@ -274,7 +274,7 @@ TEST_F(HostileFiles, GamesFileCutInsideTheRules) {
         dialogs.infos.clear();
         StartAndPlay();
         EXPECT_EQ(GameId(), 201);
-        EXPECT_FALSE(Flag(flag::kInProgress));
+        EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
         ASSERT_FALSE(dialogs.infos.empty());
         EXPECT_THAT(dialogs.infos[0], HasSubstr("\"Memory-Up (6x4)\" cannot be read"));
         window.close();
@@ -284,7 +284,7 @@ TEST_F(HostileFiles, GamesFileCutInsideTheRules) {
     dir.write("GAMES.DAT", shipped.substr(0, shipped.size() - 7));
     dialogs.infos.clear();
     Start();
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_THAT(dialogs.infos, IsEmpty());
 }
 
@@ -383,7 +383,8 @@ TEST_F(HostileFiles, ProgramFilesRewrittenUnderTheRunningGame) {
     Play();
     EXPECT_EQ(GameId(), 201);
     LoadGameRules(ProgramGame(), 202);
-    EXPECT_TRUE(std::any_of(GameRules.begin(), GameRules.end(), [](int16_t v) { return v != 0; }));
+    EXPECT_TRUE(std::any_of(ProgramGame().GameRules.begin(), ProgramGame().GameRules.end(),
+                            [](int16_t v) { return v != 0; }));
     QTest::keyClick(&window, Qt::Key_F2);
     EXPECT_THAT(dialogs.errors, IsEmpty());
     EXPECT_EQ(ReadFile(dir.path() + "GAMES.DAT").size(), 5000u);

@@ -11,6 +11,7 @@
 #include "app/statistics_window.h"
 #include "app/table_accessible.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/piles.h"
 #include "interaction/keyboard.h"
 #include "play_support.h"
@@ -79,8 +80,8 @@ TEST_F(KeyboardPlay, MemoryUpWonLostAndAbandonedAreRecorded) {
     // The frame shows only after the first arrow key, over the first card.
     EXPECT_TRUE(window.imgSfondo->FocusFrame().isEmpty());
     Key(Qt::Key_Space);
-    EXPECT_EQ(MainGame.Opt(99), 0);
-    EXPECT_FALSE(IsFaceUp(cards[0].card));
+    EXPECT_EQ(ProgramGame().Options.Opt(99), 0);
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), cards[0].card));
     Key(Qt::Key_Right);
     EXPECT_FALSE(window.imgSfondo->FocusFrame().isEmpty());
 
@@ -88,7 +89,7 @@ TEST_F(KeyboardPlay, MemoryUpWonLostAndAbandonedAreRecorded) {
     const Slot b = cards[1].card == twinOf(a).card ? cards[2] : cards[1];
     Turn(a), Turn(b);          // nothing seen: unavoidable
     Turn(twinOf(a)), Turn(b);  // the twin of `a` was seen: a slip
-    EXPECT_EQ(MainGame.Opt(99), 2);
+    EXPECT_EQ(ProgramGame().Options.Opt(99), 2);
     EXPECT_EQ(Score(), "-56");
 
     QString title;
@@ -163,10 +164,11 @@ TEST_F(KeyboardPlay, ForgetMeNotPlacedWithTheKeyboard) {
     Start(205, "Forget me not");
     clock.Advance(11000);
     window.Timer1Timer();
-    auto model = [](int j) { return BottomCode(DestPiles[static_cast<size_t>(j)]); };
+    auto model = [](int j) { return BottomCode(ProgramGame().DestPiles[static_cast<size_t>(j)]); };
     auto dealtRow = [&](int j) {
-        for (int r = 10; r < GameRules[368]; ++r)
-            if (BottomCode(FilaPiles[static_cast<size_t>(r)]) == model(j) + 52) return r;
+        for (int r = 10; r < ProgramGame().GameRules[368]; ++r)
+            if (BottomCode(ProgramGame().FilaPiles[static_cast<size_t>(r)]) == model(j) + 52)
+                return r;
         return -1;
     };
     Key(Qt::Key_Down);
@@ -178,7 +180,7 @@ TEST_F(KeyboardPlay, ForgetMeNotPlacedWithTheKeyboard) {
     EXPECT_LT(FocusedPlace().row, 10);
     Key(Qt::Key_Escape);
     EXPECT_FALSE(KeyboardHolding());
-    EXPECT_EQ(BottomCode(FilaPiles[static_cast<size_t>(first)]), model(0) + 52);
+    EXPECT_EQ(BottomCode(ProgramGame().FilaPiles[static_cast<size_t>(first)]), model(0) + 52);
 
     QString title;
     ModalAnswer closeResult([&](QWidget* w) {
@@ -196,7 +198,8 @@ TEST_F(KeyboardPlay, ForgetMeNotPlacedWithTheKeyboard) {
         ASSERT_EQ(FocusedPlace().row, j);
         Key(Qt::Key_Return);
         if (j < 9) {
-            EXPECT_EQ(BottomCode(FilaPiles[static_cast<size_t>(j)]), model(j) + 52) << j;
+            EXPECT_EQ(BottomCode(ProgramGame().FilaPiles[static_cast<size_t>(j)]), model(j) + 52)
+                << j;
         }
     }
     EXPECT_EQ(title, "Game Won");

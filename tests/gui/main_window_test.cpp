@@ -269,7 +269,7 @@ TEST_F(MainWindowTest, CaptionNamesTheGameAndTheDealNumber) {
     // No game dealt: none named.
     window.UpdateCaption();
     EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1");
-    SetFlag(flag::kInProgress, true);
+    SetFlag(ProgramGame(), flag::kInProgress, true);
     SetParameter(pos::kGameNumber, 15, "");
     window.UpdateCaption();
     EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1  [Memory-Up (6x4)]");
@@ -331,13 +331,13 @@ TEST_F(MainWindowTest, AutoplayCheckMarkDrivesBothButtons) {
 }
 
 TEST_F(MainWindowTest, AutoplayInPerGameModeIsStoredForTheGame) {
-    MainGame.SetOpt(105, 2);
+    ProgramGame().Options.SetOpt(105, 2);
     SetParameter(pos::kGameId, 4, "4");
     window.mnuAutoplay->trigger();  // on
     window.mnuAutoplay->trigger();  // off
     EXPECT_EQ(ReadSetting(section::kAutoplay, key::kAutoplayGames, ""), "YYYYNYYYYYYYYY");
     // With one switch for all games nothing is stored per game.
-    MainGame.SetOpt(105, 1);
+    ProgramGame().Options.SetOpt(105, 1);
     window.mnuAutoplay->trigger();
     EXPECT_EQ(ReadSetting(section::kAutoplay, key::kAutoplayGames, ""), "YYYYNYYYYYYYYY");
 }
@@ -411,7 +411,7 @@ TEST_F(MainWindowTest, TimerTicksTheGameClock) {
     ProgramGame().GameTimes[0] = clock.MillisecondsOfDay();
     window.Timer1Timer();  // the clock is stopped: the label stays
     EXPECT_EQ(window.TimeText(), ZeroTimeText().toStdString());
-    SetFlag(flag::kClockRuns, true);
+    SetFlag(ProgramGame(), flag::kClockRuns, true);
     clock.Advance(61000);
     window.Timer1Timer();
     const std::string sep = window.TimeSeparator();
@@ -422,8 +422,8 @@ TEST_F(MainWindowTest, PressOnTheTableReachesThePressHandler) {
     window.show();
     clock.dayStart = 9 * 3600 * 1000;
     ProgramGame().GameTimes[0] = clock.MillisecondsOfDay();
-    SetFlag(flag::kInProgress, true);
-    SetFlag(flag::kClockRuns, true);
+    SetFlag(ProgramGame(), flag::kInProgress, true);
+    SetFlag(ProgramGame(), flag::kClockRuns, true);
     clock.Advance(5000);
     // The press handler ticks the clock before it looks at the table.
     QTest::mouseClick(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
@@ -528,10 +528,10 @@ TEST_F(StartUpTest, EmptySettingsFolderStartsOnTheDefaultGame) {
     EXPECT_EQ(GetParameter(pos::kGameName, 50), "Memory-Up (6x4)");
     EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1");  // nothing dealt yet
     EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 1");
-    EXPECT_TRUE(Flag(flag::kFirstActivation));
-    EXPECT_TRUE(Flag(flag::kStockOperation));
-    EXPECT_EQ(MainGame.Opt(122), 4);
-    EXPECT_EQ(MainGame.Opt(100), -1);
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kFirstActivation));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kStockOperation));
+    EXPECT_EQ(ProgramGame().Options.Opt(122), 4);
+    EXPECT_EQ(ProgramGame().Options.Opt(100), -1);
     EXPECT_EQ(ProgramGame().CardRegister.size(), 108u);
     EXPECT_EQ(ProgramGame().CardRegister[0], "CUORI_A        10011");
     EXPECT_EQ(ProgramGame().CardRegister[107], "JOKER          41081");
@@ -606,7 +606,7 @@ TEST_F(StartUpTest, OnlyTheFirstActivationStartsTheGame) {
     shell.openGameDialog = [&] { ++starts; };
     ASSERT_TRUE(window.FormCreate());
     window.Activated();
-    EXPECT_FALSE(Flag(flag::kFirstActivation));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kFirstActivation));
     window.Activated();
     EXPECT_EQ(starts, 1);
 }
@@ -616,7 +616,7 @@ TEST_F(StartUpTest, OnlyTheFirstActivationStartsTheGame) {
 TEST_F(StartUpTest, FirstActivationDealsTheStoredGame) {
     ASSERT_TRUE(window.FormCreate());
     window.Activated();
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     const std::string number = GetParameter(pos::kGameNumber, 15);
     ASSERT_EQ(number.size(), 13u);
     EXPECT_EQ(window.windowTitle().toStdString(),
@@ -628,7 +628,7 @@ TEST_F(StartUpTest, FirstActivationDealsTheStoredGame) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_F2);
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_THAT(dialogs.confirms, IsEmpty());
     EXPECT_EQ(GetParameter(pos::kGameNumber, 15).size(), 13u);
     EXPECT_NE(GetParameter(pos::kGameNumber, 15), number);
@@ -640,7 +640,7 @@ TEST_F(StartUpTest, NoCurrentGameLeavesTheGameCommandsOff) {
     dir.write("DATA/Cfg.dat", "[Preference]\r\nGame=377\r\n");
     ASSERT_TRUE(window.FormCreate());
     window.Activated();
-    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_FALSE(window.GameCommandsEnabled());
     EXPECT_FALSE(window.tbNew->isEnabled());
     EXPECT_TRUE(window.tbOpen->isEnabled());
@@ -655,7 +655,7 @@ TEST_F(StartUpTest, NewGameAsksBeforeAbandoningARunningGame) {
     window.tbNew->click();
     EXPECT_THAT(dialogs.confirms, ElementsAre("Quit this game?"));
     EXPECT_EQ(GetParameter(pos::kGameNumber, 15), first);
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
 }
 
 TEST_F(StartUpTest, UndoSwitchedOffKeepsUndoAndRedoDisabled) {
@@ -685,7 +685,7 @@ TEST_F(StartUpTest, CancelledFirstDialogLeavesNoGameNamedAndUndoGreyed) {
     shell.openGameDialog = [] {};
     ASSERT_TRUE(window.FormCreate());
     window.Activated();
-    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1");
     EXPECT_TRUE(window.mnuNew->isEnabled());
     EXPECT_FALSE(window.mnuUndo->isEnabled());
@@ -774,16 +774,16 @@ TEST_F(StartUpTest, CancelledExitKeepsTheWindowButSavesItsPlacement) {
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
     EXPECT_THAT(dialogs.confirms, ElementsAre("Exit Brindlewick 2003?"));
-    EXPECT_EQ(MainGame.Opt(71), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(71), 0);
     EXPECT_EQ(ReadPreference(key::kMaximized, "?"), "N");
     EXPECT_EQ(ReadPreferenceInt(key::kWindowWidth, 0), 700);
     EXPECT_EQ(ReadPreferenceInt(key::kWindowHeight, 0), 500);
 
-    SetFlag(flag::kInProgress, true);  // the running game is ended on the way out
+    SetFlag(ProgramGame(), flag::kInProgress, true);  // the running game is ended on the way out
     dialogs.answers = {true};
     EXPECT_TRUE(window.close());
-    EXPECT_FALSE(Flag(flag::kInProgress));
-    EXPECT_TRUE(Flag(flag::kEnded));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kEnded));
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(ReadPreference(key::kAutoPlay, "?"), "Y");
     EXPECT_EQ(ReadSettingInt(section::kSettings, key::kRandomGameType, -1), 2);
@@ -799,11 +799,11 @@ TEST_F(StartUpTest, ExitWithoutConfirmationByDefault) {
 TEST_F(StartUpTest, ClosingDuringTheWinningShowOnlyStopsTheShow) {
     ASSERT_TRUE(window.FormCreate());
     window.show();
-    SetFlag(flag::kWinAnimation, true);
+    SetFlag(ProgramGame(), flag::kWinAnimation, true);
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(Flag(flag::kWinAnimation));  // the show stops at its next card
-    EXPECT_EQ(MainGame.Opt(71), 1);
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kWinAnimation));  // the show stops at its next card
+    EXPECT_EQ(ProgramGame().Options.Opt(71), 1);
     EXPECT_THAT(dialogs.confirms, IsEmpty());
 }
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/match_window.h"
+#include "core/game.h"
 #include "core/game_end.h"
 #include "core/piles.h"
 #include "play_support.h"
@@ -25,7 +26,7 @@ protected:
         ASSERT_TRUE(window.FormCreate());
         window.show();
         window.Activated();
-        ASSERT_TRUE(Flag(flag::kInProgress));
+        ASSERT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     }
     Slot Find(CardCode c) const {
         for (const Slot& s : GridCards())
@@ -99,7 +100,7 @@ TEST_F(MatchPlayTest, TwoPeopleAlternateAndThePairKeepsTheTurn) {
     EXPECT_EQ(pairs, 6);
     EXPECT_EQ(verdict, "Bob wins the match.");
     EXPECT_FALSE(MatchInPlay());
-    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_FALSE(window.match_->panel()->isVisible());
     EXPECT_EQ(ReadMatchRecord(200, "Bob"), (MatchRecord{1, 1, 0, 0}));
     EXPECT_EQ(ReadMatchRecord(200, "Ann"), (MatchRecord{1, 0, 1, 0}));
@@ -122,7 +123,7 @@ TEST_F(MatchPlayTest, KeysPlayAPersonsTurnAndTheComputersTurnTakesNoInput) {
     ASSERT_TRUE(window.match_->Active());
     auto faceUp = [this] {
         int n = 0;
-        for (const Slot& s : GridCards()) n += IsFaceUp(s.card) ? 1 : 0;
+        for (const Slot& s : GridCards()) n += IsFaceUp(ProgramGame(), s.card) ? 1 : 0;
         return n;
     };
     // Ann turns two cards with the keys: the focus frame, then Space.
@@ -172,7 +173,7 @@ TEST_F(MatchPlayTest, EscapeQuitsTheMatchUnrecordedAndANewDealEndsIt) {
             EXPECT_THAT(dialogs.confirms.back(), testing::HasSubstr("Quit this game?"));
         } else {
             window.mnuNew->trigger();
-            EXPECT_TRUE(Flag(flag::kInProgress));
+            EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
         }
         EXPECT_FALSE(window.match_->Active());
         EXPECT_FALSE(MatchInPlay());
@@ -181,7 +182,7 @@ TEST_F(MatchPlayTest, EscapeQuitsTheMatchUnrecordedAndANewDealEndsIt) {
     EXPECT_EQ(ReadMatchRecord(200, "Bob"), std::nullopt);
     EXPECT_TRUE(ReadPlayerResults("Bob").empty());
     // Not in a game without pairs.
-    ASSERT_TRUE(OpenGame(204, "Ace-To-King", kNewGameNumber, false, ""));
+    ASSERT_TRUE(OpenGame(ProgramGame(), 204, "Ace-To-King", kNewGameNumber, false, ""));
     EXPECT_FALSE(window.mnuNewMatch->isEnabled());
 }
 

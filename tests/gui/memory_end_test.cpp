@@ -6,6 +6,7 @@
 
 #include "app/memory_end_dialog.h"
 #include "core/cards.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "gui_support.h"
@@ -15,11 +16,13 @@ namespace {
 
 class MemoryEndTest : public GuiFixture, public ::testing::Test {
 protected:
-    void SetPairs(int pairs) { MazzoPiles[2] = std::string(static_cast<size_t>(pairs) * 6, '0'); }
+    void SetPairs(int pairs) {
+        ProgramGame().MazzoPiles[2] = std::string(static_cast<size_t>(pairs) * 6, '0');
+    }
     void Game(int kind, int rows, int toWin) {
-        GameRules[51] = static_cast<int16_t>(kind);
-        GameRules[368] = static_cast<int16_t>(rows);
-        GameRules[50] = static_cast<int16_t>(toWin);
+        ProgramGame().GameRules[51] = static_cast<int16_t>(kind);
+        ProgramGame().GameRules[368] = static_cast<int16_t>(rows);
+        ProgramGame().GameRules[50] = static_cast<int16_t>(toWin);
     }
     static QString Texts(std::initializer_list<QLabel*> labels) {
         QStringList out;
@@ -56,7 +59,7 @@ TEST_F(MemoryEndTest, ScoringTableIsWrittenAtCreation) {
 TEST_F(MemoryEndTest, PairsWonWithTwelvePairsAndFiveMisses) {
     Game(37, 4, 40);
     SetPairs(12);
-    MainGame.SetOpt(99, 5);
+    ProgramGame().Options.SetOpt(99, 5);
     SetParameter(pos::kScore, 6, "58");
     TfrmMemoryEnd d;
     ASSERT_TRUE(d.Prepare(true));
@@ -86,7 +89,7 @@ TEST_F(MemoryEndTest, GridCaptionFollowsTheRowCount) {
 TEST_F(MemoryEndTest, LostGameShowsTheRedBadgeAndTheCurrentScore) {
     Game(39, 4, 90);
     SetPairs(20);
-    MainGame.SetOpt(99, 43);
+    ProgramGame().Options.SetOpt(99, 43);
     SetParameter(pos::kScore, 6, "45");
     TfrmMemoryEnd d;
     ASSERT_TRUE(d.Prepare(false));
@@ -104,12 +107,13 @@ TEST_F(MemoryEndTest, LostGameShowsTheRedBadgeAndTheCurrentScore) {
 
 TEST_F(MemoryEndTest, ForgetMeNotWithSevenTwinsInPlace) {
     Game(38, 20, 18);
-    GameRules[367] = 10;
+    ProgramGame().GameRules[367] = 10;
     for (int j = 0; j < 10; ++j) {
         const int model = j + 1;
-        DestPiles[static_cast<size_t>(j)] = FormatCode(model);
+        ProgramGame().DestPiles[static_cast<size_t>(j)] = FormatCode(model);
         // Seven answer rows hold their model's twin, three another card.
-        FilaPiles[static_cast<size_t>(j)] = FormatCode(j < 7 ? model + 52 : model + 60);
+        ProgramGame().FilaPiles[static_cast<size_t>(j)] =
+            FormatCode(j < 7 ? model + 52 : model + 60);
     }
     SetParameter(pos::kScore, 6, "18");
     TfrmMemoryEnd d;
@@ -122,8 +126,9 @@ TEST_F(MemoryEndTest, ForgetMeNotWithSevenTwinsInPlace) {
 
 TEST_F(MemoryEndTest, AceToKingCountsTheCurrentRun) {
     Game(36, 3, 125);
-    AppoggPiles[0] = FormatCode(1) + FormatCode(2) + FormatCode(3);  // A, 2, 3 of hearts
-    MainGame.SetOpt(99, 2);
+    ProgramGame().AppoggPiles[0] =
+        FormatCode(1) + FormatCode(2) + FormatCode(3);  // A, 2, 3 of hearts
+    ProgramGame().Options.SetOpt(99, 2);
     SetParameter(pos::kScore, 6, "-9");
     TfrmMemoryEnd d;
     ASSERT_TRUE(d.Prepare(false));
@@ -151,7 +156,7 @@ TEST_F(MemoryEndTest, ShowMemoryEndIsModalAndClosedByOk) {
     Game(37, 3, -2);
     SetPairs(6);
     SetParameter(pos::kScore, 6, "8");
-    SetFlag(flag::kInProgress, true);
+    SetFlag(ProgramGame(), flag::kInProgress, true);
     QString title;
     ModalAnswer answer2([&](QWidget* w) {
         auto* d = qobject_cast<TfrmMemoryEnd*>(w);
@@ -177,14 +182,14 @@ TEST_F(MemoryEndTest, ClosingWithoutAGameInProgressRepaintsTheEmptyTable) {
     InstalledPorts().SetTable(&table);
     Game(37, 4, 40);
     {
-        SetFlag(flag::kInProgress, true);
+        SetFlag(ProgramGame(), flag::kInProgress, true);
         TfrmMemoryEnd d;
         d.Prepare(true);
         d.show();
         d.btnOK->click();
         EXPECT_EQ(table.emptied, 0);
     }
-    SetFlag(flag::kInProgress, false);
+    SetFlag(ProgramGame(), flag::kInProgress, false);
     TfrmMemoryEnd d;
     d.Prepare(true);
     d.show();

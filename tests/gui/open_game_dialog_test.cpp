@@ -9,6 +9,7 @@
 #include "app/help_window.h"
 #include "app/players_dialog.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
@@ -397,25 +398,26 @@ TEST_F(OpenGameDialog, ComposedPictureIsCentredAndKeyedOnItsCorner) {
 
 TEST_F(OpenGameDialog, PreviewTableLeavesTheRunningGameAlone) {
     // A running game of its own.
-    MazzoPiles[0] = "001002";
-    FilaPiles[3] = "013";
-    GameRules[51] = 7;
-    GameRules[371] = 52;
-    MainGame.SetOpt(70, 0);
-    MainGame.SetOpt(90, 4);
+    ProgramGame().MazzoPiles[0] = "001002";
+    ProgramGame().FilaPiles[3] = "013";
+    ProgramGame().GameRules[51] = 7;
+    ProgramGame().GameRules[371] = 52;
+    ProgramGame().Options.SetOpt(70, 0);
+    ProgramGame().Options.SetOpt(90, 4);
     ProgramGame().FilaLeft[0] = 123;
     SetParameter(pos::kGameNumber, 15, "4242424242424");
     SetParameter(pos::kScore, 6, "17");
-    SetFlag(flag::kInProgress, true);
-    const auto piles = std::make_tuple(MazzoPiles, FilaPiles, DestPiles, AppoggPiles);
+    SetFlag(ProgramGame(), flag::kInProgress, true);
+    const auto piles = std::make_tuple(ProgramGame().MazzoPiles, ProgramGame().FilaPiles,
+                                       ProgramGame().DestPiles, ProgramGame().AppoggPiles);
     const auto reg = ProgramGame().CardRegister;
-    const auto rules = GameRules;
+    const auto rules = ProgramGame().GameRules;
 
     {
         PreviewState state(201, QSize(300, 185));
         ASSERT_TRUE(state.ok());
-        EXPECT_EQ(MainGame.Opt(70), 1);
-        EXPECT_EQ(GameRules[371], 24);
+        EXPECT_EQ(ProgramGame().Options.Opt(70), 1);
+        EXPECT_EQ(ProgramGame().GameRules[371], 24);
         // The grid lies inside the picture: four rows of six small cards.
         for (int i = 0; i < 4; ++i) {
             SCOPED_TRACE(i);
@@ -425,18 +427,21 @@ TEST_F(OpenGameDialog, PreviewTableLeavesTheRunningGameAlone) {
             EXPECT_LE(ProgramGame().FilaTop[i] + 32, 185);
         }
         int dealt = 0;
-        for (int i = 0; i < 4; ++i) dealt += static_cast<int>(FilaPiles[i].size() / 3);
+        for (int i = 0; i < 4; ++i)
+            dealt += static_cast<int>(ProgramGame().FilaPiles[i].size() / 3);
         EXPECT_EQ(dealt, 24);
     }
-    EXPECT_EQ(std::make_tuple(MazzoPiles, FilaPiles, DestPiles, AppoggPiles), piles);
+    EXPECT_EQ(std::make_tuple(ProgramGame().MazzoPiles, ProgramGame().FilaPiles,
+                              ProgramGame().DestPiles, ProgramGame().AppoggPiles),
+              piles);
     EXPECT_EQ(ProgramGame().CardRegister, reg);
-    EXPECT_EQ(GameRules, rules);
-    EXPECT_EQ(MainGame.Opt(70), 0);
-    EXPECT_EQ(MainGame.Opt(90), 4);
+    EXPECT_EQ(ProgramGame().GameRules, rules);
+    EXPECT_EQ(ProgramGame().Options.Opt(70), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(90), 4);
     EXPECT_EQ(ProgramGame().FilaLeft[0], 123);
     EXPECT_EQ(GetParameter(pos::kGameNumber, 15), "4242424242424");
     EXPECT_EQ(GetParameter(pos::kScore, 6), "17");
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_EQ(InstalledPorts().statusDisplay, &window);
     EXPECT_THAT(window.events, IsEmpty());
     EXPECT_THAT(table.events, IsEmpty());
@@ -475,11 +480,12 @@ TEST_F(OpenGameDialog, PreviewPictureIsTheDealtTableInSmallCards) {
     {
         PreviewState state(201, QSize(300, 185));
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(SlotCount(FilaPiles[static_cast<size_t>(i)]), 6);
+            EXPECT_EQ(SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]), 6);
             expected |= QRect(ProgramGame().FilaLeft[static_cast<size_t>(i)],
                               ProgramGame().FilaTop[static_cast<size_t>(i)], 25, 32);
         }
-        expected |= QRect(MainGame.StockLeft(2), MainGame.StockTop(2), 25, 32);
+        expected |=
+            QRect(ProgramGame().Options.StockLeft(2), ProgramGame().Options.StockTop(2), 25, 32);
     }
     const QRect box = OpaqueBox(picture);
     EXPECT_TRUE(expected.contains(box))
@@ -602,7 +608,7 @@ TEST_F(OpenGameDialog, OpenGameCommandOpensTheChosenGameForTheChosenPlayer) {
     EXPECT_EQ(GetParameter(pos::kGameId, 4), "200");
     EXPECT_EQ(GetParameter(pos::kGameName, 50), "Pairs");
     EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 3");
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_EQ(Pref("Game"), "200");
     EXPECT_EQ(Pref("UserDefault"), "Player 3");
     EXPECT_EQ(Pref("Game_TreePos"), "6");

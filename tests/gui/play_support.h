@@ -14,6 +14,7 @@
 #include "app/shell_hooks.h"
 #include "core/card_positions.h"
 #include "core/cards.h"
+#include "core/game.h"
 #include "core/new_game.h"
 #include "core/params.h"
 #include "core/state.h"
@@ -109,7 +110,7 @@ protected:
         ASSERT_TRUE(this->window.FormCreate());
         this->window.show();
         this->window.Activated();
-        ASSERT_TRUE(Flag(flag::kInProgress));
+        ASSERT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     }
 };
 
@@ -121,8 +122,8 @@ protected:
 
     std::vector<Slot> GridCards() const {
         std::vector<Slot> out;
-        for (int r = 0; r < GameRules[368]; ++r) {
-            const std::string& row = FilaPiles[static_cast<size_t>(r)];
+        for (int r = 0; r < ProgramGame().GameRules[368]; ++r) {
+            const std::string& row = ProgramGame().FilaPiles[static_cast<size_t>(r)];
             for (size_t k = 0; k * 3 < row.size(); ++k) {
                 const CardCode c = std::stoi(row.substr(k * 3, 3));
                 if (c != 0) out.push_back({r, static_cast<int>(k), c});
@@ -132,7 +133,8 @@ protected:
     }
 
     void Click(const Slot& s) {
-        const CardPoint p = CardSlotPosition("Fila" + std::to_string(s.row + 1), s.row, s.k);
+        const CardPoint p =
+            CardSlotPosition(ProgramGame(), "Fila" + std::to_string(s.row + 1), s.row, s.k);
         QTest::mouseClick(window.imgSfondo, Qt::LeftButton, Qt::NoModifier,
                           QPoint(p.left + CardWidth / 2, p.top + CardHeight / 2));
     }

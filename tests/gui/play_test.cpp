@@ -8,6 +8,7 @@
 
 #include "app/customize_dialog.h"
 #include "app/memory_end_dialog.h"
+#include "core/game.h"
 #include "core/piles.h"
 #include "play_support.h"
 #include "render/card_images.h"
@@ -44,7 +45,7 @@ TEST_F(PlayTest, MemoryUp4x3WonWithOneMiss) {
     const QString keep = qEnvironmentVariable("BW_SCREENSHOT_DIR");
     if (!keep.isEmpty()) window.grab().save(keep + "/play_one_up.png");
     Click(notTwin);
-    EXPECT_EQ(MainGame.Opt(99), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(99), 1);
     EXPECT_EQ(Score(), "-54");
     // Each card turns back after 200 ms (the shorter waits are the turning
     // animation of the second card).
@@ -73,11 +74,11 @@ TEST_F(PlayTest, MemoryUp4x3WonWithOneMiss) {
         Click(s);
         Click(t);
     }
-    EXPECT_EQ(MazzoPiles[2].size(), 36u);  // six pairs in the waste
+    EXPECT_EQ(ProgramGame().MazzoPiles[2].size(), 36u);  // six pairs in the waste
     EXPECT_EQ(title, "Game Won");
     EXPECT_EQ(grid, "Grid: 4 x 3");
     EXPECT_EQ(products, "60|-2|6");
-    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_EQ(Score(), "6");
 }
 
@@ -119,7 +120,7 @@ TEST_F(PlayTest, TheLookTimeFromCustomizeHoldsAWrongPairAndIsRecorded) {
         Click(s);
         Click(twinOf(s));
     }
-    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
     const std::string player = GetParameter(field::kPlayer);
     EXPECT_EQ(ReadPlayerResults(player).count(200), 0u);
     const PlayerLookResults looks = ReadPlayerLookResults(player);
@@ -138,11 +139,11 @@ TEST_F(PlayTest, TakenPairsLeaveHolesThatShowTheTable) {
         return img.copy(p.left + 4, p.top + 4, CardWidth - 8, CardHeight - 8);
     };
     auto checkRows = [&](const std::string& when) {
-        for (int r = 0; r < GameRules[368]; ++r) {
-            const std::string& row = FilaPiles[static_cast<size_t>(r)];
+        for (int r = 0; r < ProgramGame().GameRules[368]; ++r) {
+            const std::string& row = ProgramGame().FilaPiles[static_cast<size_t>(r)];
             const std::string name = "Fila" + std::to_string(r + 1);
             for (int k = 0; k < SlotCount(row); ++k) {
-                const CardPoint p = CardSlotPosition(name, r, k);
+                const CardPoint p = CardSlotPosition(ProgramGame(), name, r, k);
                 const bool showsTable = inner(TableBitmap, p) == inner(BackgroundBitmap, p);
                 EXPECT_EQ(showsTable, SlotCode(row, k) == 0)
                     << when << ": row " << r << " slot " << k;
@@ -166,12 +167,12 @@ TEST_F(PlayTest, TakenPairsLeaveHolesThatShowTheTable) {
             // The score passes the target (40) with two pairs to go: the
             // game still ends only with the last pair.
             if (done.size() < cards.size()) {
-                ASSERT_TRUE(Flag(flag::kInProgress)) << done.size() / 2 << " pairs";
+                ASSERT_TRUE(Flag(ProgramGame(), flag::kInProgress)) << done.size() / 2 << " pairs";
                 checkRows("after " + std::to_string(s.card));
             }
         }
     }
-    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_EQ(Score(), "68");
 }
 
@@ -181,18 +182,20 @@ TEST_F(PlayTest, ResizingRedrawsTheTableFromItsBackground) {
     Start(201, "Memory-Up (6x4)");
     std::vector<QRect> before;
     for (const Slot& s : GridCards()) {
-        const CardPoint p = CardSlotPosition("Fila" + std::to_string(s.row + 1), s.row, s.k);
+        const CardPoint p =
+            CardSlotPosition(ProgramGame(), "Fila" + std::to_string(s.row + 1), s.row, s.k);
         before.push_back(QRect(p.left, p.top, CardWidth, CardHeight));
     }
     window.resize(640, 500);
     QApplication::processEvents();
     QRegion cards;
     for (const Slot& s : GridCards()) {
-        const CardPoint p = CardSlotPosition("Fila" + std::to_string(s.row + 1), s.row, s.k);
+        const CardPoint p =
+            CardSlotPosition(ProgramGame(), "Fila" + std::to_string(s.row + 1), s.row, s.k);
         cards += QRect(p.left - 12, p.top - 12, CardWidth + 24, CardHeight + 24);
     }
-    cards += QRect(MainGame.StockLeft(2) - 12, MainGame.StockTop(2) - 12, CardWidth + 24,
-                   CardHeight + 24);
+    cards += QRect(ProgramGame().Options.StockLeft(2) - 12, ProgramGame().Options.StockTop(2) - 12,
+                   CardWidth + 24, CardHeight + 24);
     int checked = 0;
     for (const QRect& r : before) {
         if (cards.contains(r.center())) continue;
@@ -217,7 +220,7 @@ TEST_F(PlayTest, WindowTooSmallForTheCardsKeepsThemReachable) {
     const QSize concentration = window.minimumSize();
     {
         ModalAnswer closeResult([](QWidget* w) { w->close(); });
-        ASSERT_TRUE(OpenGame(200, "Memory-Up (4x3)", kNewGameNumber, false,
+        ASSERT_TRUE(OpenGame(ProgramGame(), 200, "Memory-Up (4x3)", kNewGameNumber, false,
                              GetParameter(pos::kPlayer, 30)));
     }
     EXPECT_TRUE(window.TableHoldsPiles());
@@ -244,11 +247,11 @@ TEST_P(FitTest, EveryCardIsWholeOnTheTable) {
         int cards = 0;
         for (const PilePosition& p : PilesOnTable()) {
             const int index = p.name.rfind("Fila", 0) == 0 ? PileNumberOf(p.name) - 1 : 0;
-            const std::string* pile = PileByName(p.name);
+            const std::string* pile = PileByName(ProgramGame(), p.name);
             const int n = pile ? SlotCount(*pile) : 0;
             for (int k = 0; k < std::max(n, 1); ++k) {
-                const CardPoint c =
-                    n == 0 ? CardPoint{p.left, p.top} : CardSlotPosition(p.name, index, k);
+                const CardPoint c = n == 0 ? CardPoint{p.left, p.top}
+                                           : CardSlotPosition(ProgramGame(), p.name, index, k);
                 ++cards;
                 EXPECT_TRUE(room.contains(QRect(c.left, c.top, CardWidth, CardHeight)))
                     << when << ": " << p.name << " slot " << k << " at " << c.left << "," << c.top
@@ -266,8 +269,8 @@ TEST_P(FitTest, EveryCardIsWholeOnTheTable) {
     for (const auto& g : games) {
         {
             ModalAnswer closeResult([](QWidget* w) { w->close(); });
-            ASSERT_TRUE(
-                OpenGame(g.id, g.name, kNewGameNumber, false, GetParameter(pos::kPlayer, 30)));
+            ASSERT_TRUE(OpenGame(ProgramGame(), g.id, g.name, kNewGameNumber, false,
+                                 GetParameter(pos::kPlayer, 30)));
         }
         for (const QSize& size : sizes) {
             window.resize(size);
@@ -301,8 +304,8 @@ TEST_F(PlayTest, FitToTheTableFillsTheTableWithWholeCards) {
     for (const auto& g : games) {
         {
             ModalAnswer closeResult([](QWidget* w) { w->close(); });
-            ASSERT_TRUE(
-                OpenGame(g.id, g.name, kNewGameNumber, false, GetParameter(pos::kPlayer, 30)));
+            ASSERT_TRUE(OpenGame(ProgramGame(), g.id, g.name, kNewGameNumber, false,
+                                 GetParameter(pos::kPlayer, 30)));
         }
         int heightAtFull = 0;
         for (const QSize& size : sizes) {
@@ -316,11 +319,11 @@ TEST_F(PlayTest, FitToTheTableFillsTheTableWithWholeCards) {
             QRect cards;
             for (const PilePosition& p : PilesOnTable()) {
                 const int index = p.name.rfind("Fila", 0) == 0 ? PileNumberOf(p.name) - 1 : 0;
-                const std::string* pile = PileByName(p.name);
+                const std::string* pile = PileByName(ProgramGame(), p.name);
                 const int n = pile ? SlotCount(*pile) : 0;
                 for (int k = 0; k < std::max(n, 1); ++k) {
-                    const CardPoint c =
-                        n == 0 ? CardPoint{p.left, p.top} : CardSlotPosition(p.name, index, k);
+                    const CardPoint c = n == 0 ? CardPoint{p.left, p.top}
+                                               : CardSlotPosition(ProgramGame(), p.name, index, k);
                     const QRect card(c.left, c.top, CardWidth, CardHeight);
                     EXPECT_TRUE(room.contains(card)) << when << ": " << p.name << " slot " << k;
                     cards |= card;
@@ -357,7 +360,7 @@ TEST_F(PlayTest, AceToKingRunInOrder) {
 
     // A two first is a miss at once.
     Click(byRank[2]);
-    EXPECT_EQ(MainGame.Opt(99), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(99), 1);
     QString title, run;
     ModalAnswer closeResult([&](QWidget* w) {
         auto* d = qobject_cast<TfrmMemoryEnd*>(w);

@@ -6,6 +6,7 @@
 
 #include "app/help_window.h"
 #include "app/open_game_dialog.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "dialog_support.h"
@@ -74,8 +75,8 @@ protected:
         return out;
     }
     void StartGameInProgress() {
-        SetFlag(flag::kInProgress, true);
-        SetFlag(flag::kFinished, false);
+        SetFlag(ProgramGame(), flag::kInProgress, true);
+        SetFlag(ProgramGame(), flag::kFinished, false);
     }
 
     test::ModalScript script;
@@ -224,7 +225,7 @@ TEST_F(PlayersDialog, SelectingTheSamePlayerSavesWithoutAsking) {
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(form.playerChanged());
     EXPECT_THAT(core.dialogs.confirms, IsEmpty());
-    EXPECT_TRUE(Flag(flag::kInProgress));  // the game goes on
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));  // the game goes on
     EXPECT_EQ(Pref("UserDefault"), "Player 1");
     EXPECT_EQ(Users(), before);  // the list did not change
 }
@@ -237,7 +238,7 @@ TEST_F(PlayersDialog, SelectingAnotherPlayerAsksToQuitTheGame) {
     QTest::mouseClick(form.btnSelect, Qt::LeftButton);
     EXPECT_THAT(core.dialogs.confirms, ElementsAre("Start a new game for player Player 2?"));
     EXPECT_TRUE(form.isVisible());
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 1");
     EXPECT_EQ(Pref("UserDefault"), "<none>");
 
@@ -246,7 +247,7 @@ TEST_F(PlayersDialog, SelectingAnotherPlayerAsksToQuitTheGame) {
     EXPECT_EQ(core.dialogs.confirms.size(), 2u);
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(form.playerChanged());
-    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_EQ(GetParameter(112, 4), "0000");
     EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 2");
     EXPECT_EQ(Pref("UserDefault"), "Player 2");

@@ -35,7 +35,8 @@ void StartProgram(Run& run, bool* dialogAsked = nullptr) {
 }
 
 void ClickGridCard(Run& run, int row, int slot) {
-    const CardPoint p = CardSlotPosition("Fila" + std::to_string(row + 1), row, slot);
+    const CardPoint p =
+        CardSlotPosition(ProgramGame(), "Fila" + std::to_string(row + 1), row, slot);
     QTest::mouseClick(run.window.imgSfondo, Qt::LeftButton, Qt::NoModifier,
                       QPoint(p.left + CardWidth / 2, p.top + CardHeight / 2));
 }
@@ -47,9 +48,11 @@ void PlayALittle(Run& run, int id) {
     run.window.Timer1Timer();
     if (id == 205) return;
     int turned = 0;
-    for (int row = 0; row < GameRules[rule::kFilas] && turned < 3; ++row)
+    for (int row = 0; row < ProgramGame().GameRules[rule::kFilas] && turned < 3; ++row)
         for (int slot = 0;
-             slot * 3 < static_cast<int>(FilaPiles[static_cast<size_t>(row)].size()) && turned < 3;
+             slot * 3 <
+                 static_cast<int>(ProgramGame().FilaPiles[static_cast<size_t>(row)].size()) &&
+             turned < 3;
              ++slot, ++turned)
             ClickGridCard(run, row, slot);
 }
@@ -82,7 +85,7 @@ TEST(Resume, EveryShippedGameContinuesWhereItWasClosed) {
             auto run = NewRun();
             run->WriteFirstRunSettings(g.id, g.name, "AutoPlay=N\r\n");
             StartProgram(*run);
-            ASSERT_TRUE(Flag(flag::kInProgress));
+            ASSERT_TRUE(Flag(ProgramGame(), flag::kInProgress));
             PlayALittle(*run, g.id);
             closed = Look(*run);
             ASSERT_GT(closed.undoSteps, 0);
@@ -136,7 +139,7 @@ TEST(Resume, HiddenCardsStayHiddenSwitchOffAndDamagedFile) {
         run->WriteFirstRunSettings(200, "Memory-Up (4x3)", "AutoPlay=N\r\n");
         StartProgram(*run);
         // The first two cards of row 1 that do not pair: closed in the pause.
-        const std::string& row = FilaPiles[0];
+        const std::string& row = ProgramGame().FilaPiles[0];
         int second = 1;
         while (RankOf(std::stoi(row.substr(0, 3))) ==
                RankOf(std::stoi(row.substr(static_cast<size_t>(second) * 3, 3))))
@@ -156,10 +159,10 @@ TEST(Resume, HiddenCardsStayHiddenSwitchOffAndDamagedFile) {
         bool asked = false;
         StartProgram(*run, &asked);
         for (int c = 1; c <= 108; ++c)
-            if (FindCardPlace(c, {{kFila, 0, 40}}).Found()) {
-                EXPECT_TRUE(IsFaceDown(c)) << c;
+            if (FindCardPlace(ProgramGame(), c, {{kFila, 0, 40}}).Found()) {
+                EXPECT_TRUE(IsFaceDown(ProgramGame(), c)) << c;
             }
-        EXPECT_EQ(MainGame.Opt(opt::kMisses), 1);
+        EXPECT_EQ(ProgramGame().Options.Opt(opt::kMisses), 1);
     }
     {
         auto run = NewRun();
@@ -168,7 +171,7 @@ TEST(Resume, HiddenCardsStayHiddenSwitchOffAndDamagedFile) {
         PlayALittle(*run, 200);
         ModalAnswer closeResult([](QWidget* w) { w->close(); });
         run->window.close();
-        EXPECT_FALSE(Flag(flag::kInProgress));  // counted as today
+        EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));  // counted as today
         EXPECT_FALSE(platform::FileExists(run->dir.file("DATA/Resume.dat")));
     }
     for (const std::string& bad :

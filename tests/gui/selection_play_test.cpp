@@ -15,6 +15,7 @@
 #include "app/shell_hooks.h"
 #include "core/card_positions.h"
 #include "core/cards.h"
+#include "core/game.h"
 #include "core/new_game.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -75,18 +76,18 @@ public:
     }
 
     static Spot Where(CardCode c) {
-        for (int i = 0; i < GameRules[368]; ++i) {
-            const int s = FindSlot(FilaPiles[static_cast<size_t>(i)], c);
+        for (int i = 0; i < ProgramGame().GameRules[368]; ++i) {
+            const int s = FindSlot(ProgramGame().FilaPiles[static_cast<size_t>(i)], c);
             if (s >= 0) return {"Fila" + std::to_string(i + 1), i, s};
         }
-        const int s = FindSlot(MazzoPiles[1], c);
+        const int s = FindSlot(ProgramGame().MazzoPiles[1], c);
         if (s >= 0) return {"Mazzo_Vis", 1, s};
         return {};
     }
     static CardPoint At(CardCode c) {
         const Spot s = Where(c);
         EXPECT_FALSE(s.pile.empty()) << "card " << c << " is not on the table";
-        return CardSlotPosition(s.pile, s.index, s.slot);
+        return CardSlotPosition(ProgramGame(), s.pile, s.index, s.slot);
     }
     void ClickPoint(int x, int y) {
         QTest::mouseClick(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
@@ -96,13 +97,16 @@ public:
         ClickPoint(p.left + CardWidth / 2, p.top + CardHeight / 2);
     }
     void ClickStock() {
-        ClickPoint(MainGame.StockLeft(0) + CardWidth / 2, MainGame.StockTop(0) + CardHeight / 2);
+        ClickPoint(ProgramGame().Options.StockLeft(0) + CardWidth / 2,
+                   ProgramGame().Options.StockTop(0) + CardHeight / 2);
     }
 
-    static CardCode Top(int pile) { return TopCode(FilaPiles[static_cast<size_t>(pile)]); }
+    static CardCode Top(int pile) {
+        return TopCode(ProgramGame().FilaPiles[static_cast<size_t>(pile)]);
+    }
     // The n-th top card of the grid (pile order) with this rank; 0 if none.
     static CardCode GridCard(int rank, int n = 0) {
-        for (int i = 0; i < GameRules[368]; ++i) {
+        for (int i = 0; i < ProgramGame().GameRules[368]; ++i) {
             const CardCode c = Top(i);
             if (c >= 1 && RankOf(c) == rank && n-- == 0) return c;
         }
@@ -110,7 +114,8 @@ public:
     }
     static std::vector<CardCode> Selected() {
         std::vector<CardCode> out;
-        for (int i = 0; i < SlotCount(DestPiles[0]); ++i) out.push_back(SlotCode(DestPiles[0], i));
+        for (int i = 0; i < SlotCount(ProgramGame().DestPiles[0]); ++i)
+            out.push_back(SlotCode(ProgramGame().DestPiles[0], i));
         return out;
     }
     static int Cards(const std::string& pile) { return SlotCount(pile); }
@@ -167,9 +172,9 @@ public:
 using Rows = std::vector<std::vector<CardCode>>;
 Rows PyramidRows() {
     Rows rows;
-    for (int r = 0; r < GameRules[368]; ++r) {
+    for (int r = 0; r < ProgramGame().GameRules[368]; ++r) {
         std::vector<CardCode> row;
-        const std::string& p = FilaPiles[static_cast<size_t>(r)];
+        const std::string& p = ProgramGame().FilaPiles[static_cast<size_t>(r)];
         for (int k = 0; k < SlotCount(p); ++k) row.push_back(SlotCode(p, k));
         rows.push_back(row);
     }
@@ -244,10 +249,10 @@ TEST_F(SelectionPlay, PyramidKingLeavesAloneAndTheBackgroundComesBack) {
     Click(king);
     EXPECT_EQ(dialogs.beeps, 0);
     EXPECT_TRUE(Selected().empty());
-    EXPECT_EQ(TopCode(MazzoPiles[2]), king);
+    EXPECT_EQ(TopCode(ProgramGame().MazzoPiles[2]), king);
     // The row keeps its shape: the king's place is a hole.
-    EXPECT_EQ(Cards(FilaPiles[3]), 4);
-    EXPECT_NE(FilaPiles[3].find("000"), std::string::npos);
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[3]), 4);
+    EXPECT_NE(ProgramGame().FilaPiles[3].find("000"), std::string::npos);
     EXPECT_TRUE(ShowsBackground(at));
     EXPECT_EQ(Score(), "-47");
 }
@@ -260,7 +265,7 @@ TEST_F(SelectionPlay, PyramidCoveredCardsAreNotChosen) {
         for (CardCode c : rows[r]) Click(c);
     EXPECT_TRUE(Selected().empty());
     EXPECT_EQ(FrameLine(rows[0][0]), before);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 0);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 0);
 }
 
 TEST_F(SelectionPlay, PyramidFrameFollowsTheChoiceAndAThirdCardBeeps) {
@@ -313,12 +318,12 @@ TEST_F(SelectionPlay, PyramidPressesDuringARemovalAreSwallowed) {
     seen.mouse = seen.keys = 0;
     Click(base[1]);
     ASSERT_TRUE(ran);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 2);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 2);
     // The one press that reached the table was the click that completed the pair.
     EXPECT_EQ(seen.mouse, 1);
     EXPECT_EQ(seen.keys, 0);
     EXPECT_TRUE(Selected().empty());
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     // Input flows again afterwards.
     Click(other);
     EXPECT_EQ(seen.mouse, 2);
@@ -332,34 +337,34 @@ TEST_F(SelectionPlay, PyramidClearedToTheEnd) {
     std::vector<std::vector<CardCode>> plan;
     ASSERT_TRUE(Solve(PyramidRows(), plan));
     for (const auto& group : plan) {
-        ASSERT_TRUE(Flag(flag::kInProgress));
+        ASSERT_TRUE(Flag(ProgramGame(), flag::kInProgress));
         for (CardCode c : group) Click(c);
         for (CardCode c : group) EXPECT_FALSE(OnTableNow(c)) << c;
     }
     EXPECT_EQ(dialogs.beeps, 0);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 10);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 10);
     for (const auto& row : PyramidRows())
         for (CardCode c : row) EXPECT_EQ(c, 0);
     // The game ended as won: -52 for the pack, 5 for each card removed.
-    EXPECT_FALSE(Flag(flag::kInProgress));
-    EXPECT_TRUE(Flag(flag::kEnded));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kEnded));
     EXPECT_EQ(Score(), "-2");
     EXPECT_EQ(GetParameter(pos::kScore, 6), "-2");
 }
 
 TEST_F(SelectionPlay, PyramidStockTurnsAndItsCardsPairWithThePyramid) {
     Start(943, "Sel Pyramid Stock");
-    ASSERT_EQ(Cards(MazzoPiles[0]), 20);
-    ASSERT_TRUE(OnTable(MainGame.StockLeft(1)));
+    ASSERT_EQ(Cards(ProgramGame().MazzoPiles[0]), 20);
+    ASSERT_TRUE(OnTable(ProgramGame().Options.StockLeft(1)));
     // With nothing chosen a press on the stock turns its top card.
-    const CardCode first = TopCode(MazzoPiles[0]);
+    const CardCode first = TopCode(ProgramGame().MazzoPiles[0]);
     ClickStock();
-    EXPECT_EQ(TopCode(MazzoPiles[1]), first);
-    EXPECT_EQ(FaceFlag(first), '1');
+    EXPECT_EQ(TopCode(ProgramGame().MazzoPiles[1]), first);
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, first), '1');
     EXPECT_TRUE(Selected().empty());
 
     // While a card is chosen, a press on the stock chooses its top card.
-    const CardCode s = TopCode(MazzoPiles[0]);
+    const CardCode s = TopCode(ProgramGame().MazzoPiles[0]);
     CardCode x = 0;
     for (CardCode c : BaseNonKings())
         if (RankOf(c) + RankOf(s) != 13) x = c;
@@ -367,28 +372,28 @@ TEST_F(SelectionPlay, PyramidStockTurnsAndItsCardsPairWithThePyramid) {
     Click(x);
     ClickStock();
     EXPECT_EQ(Selected(), (std::vector<CardCode>{x, s}));
-    EXPECT_EQ(Cards(MazzoPiles[0]), 19);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 19);
     // A second press takes it back.
     ClickStock();
     EXPECT_EQ(Selected(), std::vector<CardCode>{x});
     Click(x);
 
     // Turn until the turned card pairs with a free base card (or is a king).
-    for (int turn = 0; turn < 19 && Flag(flag::kInProgress); ++turn) {
-        const CardCode v = TopCode(MazzoPiles[1]);
+    for (int turn = 0; turn < 19 && Flag(ProgramGame(), flag::kInProgress); ++turn) {
+        const CardCode v = TopCode(ProgramGame().MazzoPiles[1]);
         CardCode partner = 0;
         const auto rows = PyramidRows();  // kept: the loop reads its last row
         for (CardCode c : rows.back())
             if (c != 0 && RankOf(c) + RankOf(v) == 13) partner = c;
         if (RankOf(v) == 13 || partner != 0) {
-            const int wasteBefore = Cards(MazzoPiles[2]);
-            const int visBefore = Cards(MazzoPiles[1]);
+            const int wasteBefore = Cards(ProgramGame().MazzoPiles[2]);
+            const int visBefore = Cards(ProgramGame().MazzoPiles[1]);
             Click(v);
             if (partner) Click(partner);
-            EXPECT_EQ(Cards(MazzoPiles[2]), wasteBefore + (partner ? 2 : 1));
+            EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), wasteBefore + (partner ? 2 : 1));
             // The turned card leaves its pile without a hole.
-            EXPECT_EQ(Cards(MazzoPiles[1]), visBefore - 1);
-            EXPECT_EQ(FindSlot(MazzoPiles[1], 0), -1);
+            EXPECT_EQ(Cards(ProgramGame().MazzoPiles[1]), visBefore - 1);
+            EXPECT_EQ(FindSlot(ProgramGame().MazzoPiles[1], 0), -1);
             EXPECT_TRUE(Selected().empty());
             EXPECT_EQ(dialogs.beeps, 0);
             return;
@@ -445,26 +450,26 @@ TEST_F(SelectionPlay, PairsOf14LeaveTheGrid) {
     Click(kingAce[1]);
     EXPECT_EQ(dialogs.beeps, 0);
     EXPECT_TRUE(Selected().empty());
-    EXPECT_EQ(Cards(MazzoPiles[2]), 4);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 4);
     for (CardCode c : {sevens[0], sevens[1], kingAce[0], kingAce[1]}) EXPECT_FALSE(OnTableNow(c));
-    EXPECT_TRUE(FilaPiles[2].empty());
+    EXPECT_TRUE(ProgramGame().FilaPiles[2].empty());
     EXPECT_EQ(Score(), "-32");
 }
 
 TEST_F(SelectionPlay, TensRemovePairsAndRefillFromTheStock) {
     Start(922, "Sel Tens");
-    ASSERT_EQ(Cards(MazzoPiles[0]), 36);
+    ASSERT_EQ(Cards(ProgramGame().MazzoPiles[0]), 36);
     const auto pair = GridCards({3, 7});
-    const CardCode stockTop = TopCode(MazzoPiles[0]);
+    const CardCode stockTop = TopCode(ProgramGame().MazzoPiles[0]);
     Click(pair[0]);
     EXPECT_TRUE(Framed(pair[0]));
     Click(pair[1]);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 2);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 2);
     // "Selezionate_Fila" filled both emptied piles, the stock's top card first.
-    EXPECT_EQ(Cards(MazzoPiles[0]), 34);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 34);
     EXPECT_EQ(Top(0), stockTop);
-    EXPECT_EQ(Cards(FilaPiles[1]), 1);
-    EXPECT_EQ(FaceFlag(Top(0)), '1');
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[1]), 1);
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, Top(0)), '1');
     EXPECT_FALSE(Framed(Top(0)));
 
     // A number card and a face never go together.
@@ -485,8 +490,8 @@ TEST_F(SelectionPlay, TensRemovePairsAndRefillFromTheStock) {
     // Four jacks make a group.
     const auto jacks = GridCards({11, 11, 11, 11});
     for (CardCode j : jacks) Click(j);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 6);
-    EXPECT_EQ(Cards(MazzoPiles[0]), 30);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 6);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 30);
     EXPECT_EQ(dialogs.beeps, 2);
 }
 
@@ -497,8 +502,8 @@ TEST_F(SelectionPlay, FifteensTakeThreeCardsAndFourKings) {
     Click(run[1]);
     EXPECT_EQ(Selected().size(), 2u);
     Click(run[2]);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 3);
-    EXPECT_EQ(Cards(MazzoPiles[0]), 33);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 3);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 33);
     // A ten never joins number cards.
     const auto tenNine = GridCards({9, 10});
     Click(tenNine[0]);
@@ -506,7 +511,7 @@ TEST_F(SelectionPlay, FifteensTakeThreeCardsAndFourKings) {
     EXPECT_EQ(dialogs.beeps, 1);
     Click(tenNine[0]);
     for (CardCode k : GridCards({13, 13, 13, 13})) Click(k);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 7);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 7);
 }
 
 TEST_F(SelectionPlay, ElevensRefuseASevenAfterAJack) {
@@ -523,11 +528,11 @@ TEST_F(SelectionPlay, ElevensRefuseASevenAfterAJack) {
     const auto qk = GridCards({12, 13});
     Click(qk[0]);
     Click(qk[1]);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 3);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 3);
     const auto tenAce = GridCards({10, 1});
     Click(tenAce[0]);
     Click(tenAce[1]);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 5);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 5);
 }
 
 TEST_F(SelectionPlay, NinesLeaveAloneAndTenToKingTogether) {
@@ -535,23 +540,23 @@ TEST_F(SelectionPlay, NinesLeaveAloneAndTenToKingTogether) {
     const CardCode nine = GridCards({9})[0];
     Click(nine);
     EXPECT_FALSE(OnTableNow(nine));
-    EXPECT_EQ(Cards(MazzoPiles[2]), 1);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 1);
     for (CardCode c : GridCards({10, 11, 12, 13})) Click(c);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 5);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 5);
     const auto fourFive = GridCards({4, 5});
     Click(fourFive[0]);
     Click(fourFive[1]);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 7);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 7);
     EXPECT_EQ(dialogs.beeps, 0);
 }
 
 TEST_F(SelectionPlay, PlainSumRuleNeverRefuses) {
     Start(926, "Sel Any Thirteen");
     for (CardCode c : GridCards({2, 3, 8})) Click(c);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 3);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 3);
     const CardCode king = GridCards({13})[0];
     Click(king);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 4);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 4);
     // Cards past the sum stay chosen: the rule has no refusal.
     const auto many = GridCards({6, 10, 9});
     for (CardCode c : many) Click(c);
@@ -570,7 +575,7 @@ TEST_F(SelectionPlay, TwoCardTargetRefusesAThird) {
     const auto pair = GridCards({5, 6});
     Click(pair[0]);
     Click(pair[1]);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 2);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 2);
 }
 
 TEST_F(SelectionPlay, NeighboursOfOneRankAndTheStockClosesUp) {
@@ -583,18 +588,21 @@ TEST_F(SelectionPlay, NeighboursOfOneRankAndTheStockClosesUp) {
     Click(Top(15));
     EXPECT_EQ(dialogs.beeps, 1);
     Click(Top(1));
-    EXPECT_TRUE(FilaPiles[0].empty());
-    EXPECT_TRUE(FilaPiles[1].empty());
+    EXPECT_TRUE(ProgramGame().FilaPiles[0].empty());
+    EXPECT_TRUE(ProgramGame().FilaPiles[1].empty());
     // No refill in this game: the stock waits for its press.
-    EXPECT_EQ(Cards(MazzoPiles[0]), 36);
-    std::vector<std::string> before(FilaPiles.begin(), FilaPiles.begin() + 16);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 36);
+    std::vector<std::string> before(ProgramGame().FilaPiles.begin(),
+                                    ProgramGame().FilaPiles.begin() + 16);
     ClickStock();
     // The grid closed up and the two last piles came from the stock.
     for (int i = 0; i < 14; ++i)
-        EXPECT_EQ(FilaPiles[static_cast<size_t>(i)], before[static_cast<size_t>(i + 2)]) << i;
-    EXPECT_EQ(Cards(FilaPiles[14]), 1);
-    EXPECT_EQ(Cards(FilaPiles[15]), 1);
-    EXPECT_EQ(Cards(MazzoPiles[0]), 34);
+        EXPECT_EQ(ProgramGame().FilaPiles[static_cast<size_t>(i)],
+                  before[static_cast<size_t>(i + 2)])
+            << i;
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[14]), 1);
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[15]), 1);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 34);
 }
 
 TEST_F(SelectionPlay, TenAloneOrTenNeighboursAndTheStockClosesUp) {
@@ -603,14 +611,14 @@ TEST_F(SelectionPlay, TenAloneOrTenNeighboursAndTheStockClosesUp) {
     Click(ten);
     EXPECT_FALSE(OnTableNow(ten));
     // The stock's only card took the ten's place.
-    EXPECT_TRUE(MazzoPiles[0].empty());
-    EXPECT_EQ(Cards(FilaPiles[2]), 1);
+    EXPECT_TRUE(ProgramGame().MazzoPiles[0].empty());
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[2]), 1);
     // Piles 1 and 2 lie side by side.
     ASSERT_EQ(RankOf(Top(0)) + RankOf(Top(1)), 10);
     Click(Top(0));
     Click(Top(1));
-    EXPECT_EQ(Cards(MazzoPiles[2]), 3);
-    EXPECT_TRUE(FilaPiles[0].empty());
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 3);
+    EXPECT_TRUE(ProgramGame().FilaPiles[0].empty());
     // A 2 and an 8 far apart are refused.
     ASSERT_EQ(RankOf(Top(3)), 2);
     ASSERT_EQ(RankOf(Top(15)), 8);
@@ -620,13 +628,16 @@ TEST_F(SelectionPlay, TenAloneOrTenNeighboursAndTheStockClosesUp) {
     Click(Top(3));
     EXPECT_TRUE(Selected().empty());
     // The stock press closes the two gaps up.
-    std::vector<std::string> before(FilaPiles.begin(), FilaPiles.begin() + 16);
+    std::vector<std::string> before(ProgramGame().FilaPiles.begin(),
+                                    ProgramGame().FilaPiles.begin() + 16);
     ClickStock();
     for (int i = 0; i < 14; ++i)
-        EXPECT_EQ(FilaPiles[static_cast<size_t>(i)], before[static_cast<size_t>(i + 2)]) << i;
-    EXPECT_TRUE(FilaPiles[14].empty());
-    EXPECT_TRUE(FilaPiles[15].empty());
-    EXPECT_TRUE(Flag(flag::kInProgress));
+        EXPECT_EQ(ProgramGame().FilaPiles[static_cast<size_t>(i)],
+                  before[static_cast<size_t>(i + 2)])
+            << i;
+    EXPECT_TRUE(ProgramGame().FilaPiles[14].empty());
+    EXPECT_TRUE(ProgramGame().FilaPiles[15].empty());
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
 }
 
 TEST_F(SelectionPlay, DecadesCountFacesAsTenAndTheStockDealsARound) {
@@ -637,19 +648,20 @@ TEST_F(SelectionPlay, DecadesCountFacesAsTenAndTheStockDealsARound) {
     const auto kq = GridCards({13, 12});
     Click(kq[0]);
     Click(kq[1]);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 4);
-    EXPECT_EQ(Cards(MazzoPiles[0]), 32);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 4);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 32);
     ClickStock();
-    EXPECT_EQ(Cards(MazzoPiles[0]), 16);
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(Cards(FilaPiles[static_cast<size_t>(i)]), 2) << i;
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 16);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(Cards(ProgramGame().FilaPiles[static_cast<size_t>(i)]), 2) << i;
 }
 
 // Two top cards of the grid for which `fits` holds; false when there are none.
 bool FindPair(const std::function<bool(CardCode, CardCode)>& fits, CardCode& a, CardCode& b) {
     for (int i = 0; i < 16; ++i)
         for (int j = i + 1; j < 16; ++j) {
-            a = TopCode(FilaPiles[static_cast<size_t>(i)]);
-            b = TopCode(FilaPiles[static_cast<size_t>(j)]);
+            a = TopCode(ProgramGame().FilaPiles[static_cast<size_t>(i)]);
+            b = TopCode(ProgramGame().FilaPiles[static_cast<size_t>(j)]);
             if (a >= 1 && b >= 1 && fits(a, b)) return true;
         }
     return false;
@@ -672,15 +684,15 @@ TEST_F(SelectionPlay, SuitPairsToTheTargetAndTheStockWinsTheGame) {
                  a, b));
     Click(a);
     Click(b);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 2);
-    EXPECT_EQ(Cards(MazzoPiles[0]), 34);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 2);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 34);
     // Won once the stock is dealt out with at most four cards on pile 1.
     ClickStock();
     ClickStock();
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     ClickStock();
-    EXPECT_TRUE(MazzoPiles[0].empty());
-    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_TRUE(ProgramGame().MazzoPiles[0].empty());
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_EQ(Score(), "-42");
 }
 
@@ -689,8 +701,8 @@ TEST_F(SelectionPlay, ColourPairsToTheTarget) {
     // This goal kind's deal lays the queen of hearts on pile 1 and puts the
     // king of hearts under the stock.
     EXPECT_EQ(Top(0), 12);
-    EXPECT_EQ(BottomCode(MazzoPiles[0]), 13);
-    const int stock = Cards(MazzoPiles[0]);
+    EXPECT_EQ(BottomCode(ProgramGame().MazzoPiles[0]), 13);
+    const int stock = Cards(ProgramGame().MazzoPiles[0]);
     CardCode a, b;
     ASSERT_TRUE(FindPair(
         [](CardCode x, CardCode y) { return IsRed(x) != IsRed(y) && RankOf(x) + RankOf(y) == 13; },
@@ -705,10 +717,10 @@ TEST_F(SelectionPlay, ColourPairsToTheTarget) {
         a, b));
     Click(a);
     Click(b);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 2);
-    EXPECT_EQ(Cards(MazzoPiles[0]), stock - 2);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 2);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), stock - 2);
     ClickStock();
-    EXPECT_EQ(Cards(MazzoPiles[0]), stock - 18);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), stock - 18);
 }
 
 TEST_F(SelectionPlay, SuitGroupsGrowToTheTarget) {
@@ -731,15 +743,15 @@ TEST_F(SelectionPlay, SuitGroupsGrowToTheTarget) {
     EXPECT_EQ(Selected(), (std::vector<CardCode>{a, b}));
     EXPECT_TRUE(Framed(a) && Framed(b));
     ClickStock();
-    EXPECT_EQ(Cards(MazzoPiles[0]), 20);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 20);
 }
 
 TEST_F(SelectionPlay, BalanceOfNumbersAndFaces) {
     Start(934, "Sel Balance");
     const auto group = GridCards({11, 5, 6});
     for (CardCode c : group) Click(c);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 3);
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 3);
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     // Faces of 14 or more together are refused.
     const auto qk = GridCards({12, 13});
     Click(qk[0]);
@@ -747,7 +759,7 @@ TEST_F(SelectionPlay, BalanceOfNumbersAndFaces) {
     EXPECT_EQ(dialogs.beeps, 1);
     EXPECT_EQ(Selected(), std::vector<CardCode>{qk[0]});
     ClickStock();
-    EXPECT_EQ(Cards(MazzoPiles[0]), 32 - 16);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 32 - 16);
 }
 
 TEST_F(SelectionPlay, TwoPilesApartAndTheStockDropsTheSelection) {
@@ -760,9 +772,9 @@ TEST_F(SelectionPlay, TwoPilesApartAndTheStockDropsTheSelection) {
     EXPECT_EQ(dialogs.beeps, 1);
     const CardCode third = Top(2);
     Click(third);
-    EXPECT_TRUE(FilaPiles[0].empty());
-    EXPECT_TRUE(FilaPiles[2].empty());
-    EXPECT_EQ(Cards(MazzoPiles[0]), 36);  // no refill in this game
+    EXPECT_TRUE(ProgramGame().FilaPiles[0].empty());
+    EXPECT_TRUE(ProgramGame().FilaPiles[2].empty());
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 36);  // no refill in this game
     // A face-down card is refused.
     Click(Top(15));
     EXPECT_EQ(dialogs.beeps, 2);
@@ -771,15 +783,15 @@ TEST_F(SelectionPlay, TwoPilesApartAndTheStockDropsTheSelection) {
     EXPECT_TRUE(Framed(chosen));
     ClickStock();
     EXPECT_TRUE(Selected().empty());
-    EXPECT_EQ(Cards(MazzoPiles[0]), 20);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 20);
 }
 
 TEST_F(SelectionPlay, OpenPairsTurnFaceDownCardsUp) {
     Start(936, "Sel Open Pairs");
     const CardCode hidden = Top(8);
-    ASSERT_EQ(FaceFlag(hidden), '0');
+    ASSERT_EQ(FaceFlag(ProgramGame().CardRegister, hidden), '0');
     Click(hidden);
-    EXPECT_EQ(FaceFlag(hidden), '1');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, hidden), '1');
     EXPECT_TRUE(Selected().empty());
     EXPECT_FALSE(Framed(hidden));
     // Two eights face up leave; a third card is refused.
@@ -787,7 +799,7 @@ TEST_F(SelectionPlay, OpenPairsTurnFaceDownCardsUp) {
     Click(Top(2));
     EXPECT_EQ(dialogs.beeps, 1);
     Click(Top(1));
-    EXPECT_EQ(Cards(MazzoPiles[2]), 2);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 2);
     EXPECT_EQ(dialogs.beeps, 1);
 }
 
@@ -795,21 +807,21 @@ TEST_F(SelectionPlay, OpenElevensTurnUpAndTakeFaceGroups) {
     Start(937, "Sel Open Elevens");
     const CardCode hidden = Top(9);
     Click(hidden);
-    EXPECT_EQ(FaceFlag(hidden), '1');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, hidden), '1');
     EXPECT_TRUE(Selected().empty());
     for (int i = 0; i < 3; ++i) Click(Top(i));  // jack, queen, king
-    EXPECT_EQ(Cards(MazzoPiles[2]), 3);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 3);
     // A number card with a face is refused.
     const CardCode five = Top(3);
     const CardCode jack = Top(13);
-    ASSERT_EQ(FaceFlag(jack), '0');
+    ASSERT_EQ(FaceFlag(ProgramGame().CardRegister, jack), '0');
     Click(jack);  // turns up first
     Click(five);
     Click(jack);
     EXPECT_EQ(dialogs.beeps, 1);
     EXPECT_EQ(Selected(), std::vector<CardCode>{five});
     Click(Top(4));
-    EXPECT_EQ(Cards(MazzoPiles[2]), 5);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 5);
 }
 
 TEST_F(SelectionPlay, EighteensAceAloneOrFaceWithThree) {
@@ -823,7 +835,7 @@ TEST_F(SelectionPlay, EighteensAceAloneOrFaceWithThree) {
     Click(faces[1]);
     EXPECT_EQ(dialogs.beeps, 1);
     for (CardCode c : GridCards({5, 6, 7})) Click(c);
-    EXPECT_EQ(Cards(MazzoPiles[2]), 5);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 5);
     // Four cards without a face are refused.
     const auto low = GridCards({2, 3, 4, 8});
     for (CardCode c : low) Click(c);
@@ -866,28 +878,29 @@ TEST_F(SelectionPlay, NothingIsChosenInAGameThatSelectsNothing) {
 
 TEST_F(SelectionPlay, StockPairsTurnTheStockThroughTheEmptyPile) {
     Start(942, "Sel Stock Pairs");
-    ASSERT_TRUE(MazzoPiles[1].empty());
+    ASSERT_TRUE(ProgramGame().MazzoPiles[1].empty());
     // Two cards of the row of different ranks are refused.
     Click(Top(0));
     Click(Top(1));
     EXPECT_EQ(dialogs.beeps, 1);
     Click(Top(0));
     // A press on the empty turned-card pile turns one card from the stock.
-    ClickPoint(MainGame.StockLeft(1) + CardWidth / 2, MainGame.StockTop(1) + CardHeight / 2);
-    ASSERT_EQ(Cards(MazzoPiles[1]), 1);
-    EXPECT_EQ(Cards(MazzoPiles[0]), 38);
-    const CardCode turned = TopCode(MazzoPiles[1]);
+    ClickPoint(ProgramGame().Options.StockLeft(1) + CardWidth / 2,
+               ProgramGame().Options.StockTop(1) + CardHeight / 2);
+    ASSERT_EQ(Cards(ProgramGame().MazzoPiles[1]), 1);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 38);
+    const CardCode turned = TopCode(ProgramGame().MazzoPiles[1]);
     const CardCode partner = GridCard(RankOf(turned));
     ASSERT_NE(partner, 0);
     const int pile = Where(partner).index;
     Click(turned);
     EXPECT_TRUE(Framed(turned));
     Click(partner);
-    EXPECT_TRUE(MazzoPiles[1].empty());
-    EXPECT_EQ(Cards(MazzoPiles[2]), 2);
+    EXPECT_TRUE(ProgramGame().MazzoPiles[1].empty());
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[2]), 2);
     // The row pile was refilled from the stock.
-    EXPECT_EQ(Cards(FilaPiles[static_cast<size_t>(pile)]), 1);
-    EXPECT_EQ(Cards(MazzoPiles[0]), 37);
+    EXPECT_EQ(Cards(ProgramGame().FilaPiles[static_cast<size_t>(pile)]), 1);
+    EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 37);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ protected:
         return {p.left + CardWidth / 2, p.top + CardHeight / 2};
     }
     static CardPoint SlotPoint(const Slot& s) {
-        return CardSlotPosition("Fila" + std::to_string(s.row + 1), s.row, s.k);
+        return CardSlotPosition(ProgramGame(), "Fila" + std::to_string(s.row + 1), s.row, s.k);
     }
     void Tap(const QPoint& at, int holdMs = 0) {
         QTest::touchEvent(window.imgSfondo, screen).press(0, at);
@@ -47,14 +47,14 @@ TEST_F(TouchTest, TapsAndALongPressPlayMemoryUpAsClicksDo) {
 
     // A press held past every press-and-hold time turns the card and
     // peeks at nothing.
-    EXPECT_FALSE(IsFaceUp(cards[0].card));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), cards[0].card));
     Tap(Middle(SlotPoint(cards[0])), 1500);
-    EXPECT_TRUE(IsFaceUp(cards[0].card));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), cards[0].card));
     EXPECT_EQ(ProgramGame().pointer.PeekCard.x, 0);
     EXPECT_EQ(ProgramGame().pointer.PeekCard.y, 0);
     // A tap on its twin makes the pair.
     Tap(Middle(SlotPoint(twin)));
-    EXPECT_EQ(MazzoPiles[2].size(), 6u);  // the pair in the waste
+    EXPECT_EQ(ProgramGame().MazzoPiles[2].size(), 6u);  // the pair in the waste
     EXPECT_EQ(Score(), "-42");
 }
 
@@ -63,20 +63,21 @@ TEST_F(TouchTest, AFingerDragsATwinOfForgetMeNot) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     clock.Advance(11000);
     window.Timer1Timer();  // the models turn down, the twins are dealt
-    const CardCode twin = BottomCode(DestPiles[0]) + 52;
+    const CardCode twin = BottomCode(ProgramGame().DestPiles[0]) + 52;
     int from = -1;
-    for (size_t r = 10; r < FilaPiles.size(); ++r)
-        if (BottomCode(FilaPiles[r]) == twin) from = static_cast<int>(r);
+    for (size_t r = 10; r < ProgramGame().FilaPiles.size(); ++r)
+        if (BottomCode(ProgramGame().FilaPiles[r]) == twin) from = static_cast<int>(r);
     ASSERT_GE(from, 10);
-    const QPoint a = Middle(CardSlotPosition("Fila" + std::to_string(from + 1), from, 0));
-    const QPoint b = Middle(CardSlotPosition("Fila1", 0, 0));
+    const QPoint a =
+        Middle(CardSlotPosition(ProgramGame(), "Fila" + std::to_string(from + 1), from, 0));
+    const QPoint b = Middle(CardSlotPosition(ProgramGame(), "Fila1", 0, 0));
     QTest::touchEvent(window.imgSfondo, screen).press(0, a);
     for (int i = 1; i <= 5; ++i)
         QTest::touchEvent(window.imgSfondo, screen).move(0, a + (b - a) * i / 5);
     QTest::touchEvent(window.imgSfondo, screen).release(0, b);
     QCoreApplication::processEvents();
-    EXPECT_EQ(FilaPiles[0], FormatCode(twin));
-    EXPECT_EQ(FilaPiles[static_cast<size_t>(from)], "");
+    EXPECT_EQ(ProgramGame().FilaPiles[0], FormatCode(twin));
+    EXPECT_EQ(ProgramGame().FilaPiles[static_cast<size_t>(from)], "");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "app/program_wiring.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
@@ -86,7 +87,7 @@ protected:
         window.resize(width, height);
         window.show();
         window.Activated();
-        EXPECT_TRUE(Flag(flag::kInProgress));
+        EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
         EXPECT_EQ(window.size(), QSize(width, height));
         return window;
     }
@@ -149,7 +150,7 @@ TEST_P(WindowToolCase, PositionsAreTheWindowsOwn) {
     // pile in the window (a pile without a first card has nothing to hit).
     int piles = 0;
     for (const PilePosition& p : ParsePositions(run.out)) {
-        const std::string* cards = PileByName(p.name);
+        const std::string* cards = PileByName(ProgramGame(), p.name);
         ASSERT_NE(cards, nullptr) << p.name;
         if (cards->size() < 3 || cards->compare(0, 3, "000") == 0) continue;
         ++piles;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "render/card_images.h"
 #include "render/drawing.h"
@@ -47,8 +48,8 @@ TEST_F(Flight, HundredPixelsRightInStepsOfNineteenThenDroppedAtTheTarget) {
     // 19, 38, 57, 76, 95 and the clamped last step: a wait after each.
     EXPECT_EQ(Waits(10), 6);
     EXPECT_EQ(core.waits.waits.size(), 6u);
-    EXPECT_EQ(MainGame.Opt(106), 200);
-    EXPECT_EQ(MainGame.Opt(107), 200);
+    EXPECT_EQ(ProgramGame().Options.Opt(106), 200);
+    EXPECT_EQ(ProgramGame().Options.Opt(107), 200);
     // The card lies in the table picture and on the window at the target.
     EXPECT_EQ(Rgb(TableBitmap, 230, 240), Face(1, 30, 40));
     EXPECT_EQ(Rgb(window.image, 230, 240), Face(1, 30, 40));
@@ -61,16 +62,16 @@ TEST_F(Flight, FastFlightsAndAutoplay) {
     FlyCard(2, 100, 200, true, false, true, true, 200, 200);  // 17 a step, wait 10 / 4
     EXPECT_EQ(Waits(2), 6);
     core.waits.waits.clear();
-    MainGame.SetOpt(110, 3);  // autoplay: steps halved, waits tripled
+    ProgramGame().Options.SetOpt(110, 3);  // autoplay: steps halved, waits tripled
     FlyCard(2, 100, 200, true, false, false, true, 200, 200);
     EXPECT_EQ(Waits(30), 12);
-    MainGame.SetOpt(110, 0);
+    ProgramGame().Options.SetOpt(110, 0);
 }
 
 TEST_F(Flight, TheOtherAxisFollowsInProportion) {
     FlyCard(3, 0, 0, true, false, false, true, 50, 100);
-    EXPECT_EQ(MainGame.Opt(106), 100);
-    EXPECT_EQ(MainGame.Opt(107), 50);
+    EXPECT_EQ(ProgramGame().Options.Opt(106), 100);
+    EXPECT_EQ(ProgramGame().Options.Opt(107), 50);
     // Diagonal flights leave no trail on the window.
     for (QPoint p : {QPoint(20, 10), QPoint(60, 30), QPoint(10, 60)})
         EXPECT_EQ(Rgb(window.image, p.x(), p.y()), Rgb(TableBitmap, p.x(), p.y()))
@@ -81,21 +82,21 @@ TEST_F(Flight, SpeedZeroDoesNotWait) {
     SetParameter(74, 2, "00");
     FlyCard(4, 0, 0, true, false, false, true, 300, 300);
     EXPECT_TRUE(core.waits.waits.empty());
-    EXPECT_EQ(MainGame.Opt(106), 300);
+    EXPECT_EQ(ProgramGame().Options.Opt(106), 300);
 }
 
 TEST_F(Flight, OffTheTableThreeCardSizesAway) {
     FlyCard(5, 100, 100, true, false, false, false, -10000, -10000);
-    EXPECT_EQ(MainGame.Opt(106), -3 * CardWidth);
-    EXPECT_EQ(MainGame.Opt(107), -3 * CardHeight);
+    EXPECT_EQ(ProgramGame().Options.Opt(106), -3 * CardWidth);
+    EXPECT_EQ(ProgramGame().Options.Opt(107), -3 * CardHeight);
 }
 
 TEST_F(Flight, LiftedCardsFlyNinePixelsUpAndLeftAndDropIntoPlace) {
     SetParameter(178, 1, "Y");
     FlyCard(6, 100, 300, true, true, false, true, 300, 300);
     EXPECT_EQ(Waits(20), 1);  // the pause before setting it down
-    EXPECT_EQ(MainGame.Opt(106), 300);
-    EXPECT_EQ(MainGame.Opt(107), 300);
+    EXPECT_EQ(ProgramGame().Options.Opt(106), 300);
+    EXPECT_EQ(ProgramGame().Options.Opt(107), 300);
     EXPECT_EQ(Rgb(TableBitmap, 330, 340), Face(6, 30, 40));
     // Shadows were off for the flight and are on again.
     EXPECT_EQ(GetParameter(178, 1), "Y");
@@ -106,8 +107,8 @@ TEST_F(Flight, LiftedCardsFlyNinePixelsUpAndLeftAndDropIntoPlace) {
 TEST_F(Flight, MovingPictureRestoresWhatItUncoversAndCastsAShadow) {
     SetParameter(178, 1, "Y");
     PrepareMovingCard(7);
-    MainGame.SetOpt(106, 0);
-    MainGame.SetOpt(107, 0);
+    ProgramGame().Options.SetOpt(106, 0);
+    ProgramGame().Options.SetOpt(107, 0);
     ASSERT_TRUE(ShowMovingImageAt(100, 100, false, true));
     EXPECT_FALSE(ShowMovingImageAt(100, 100, false, true));
     EXPECT_EQ(Rgb(window.image, 130, 140), Face(7, 30, 40));
@@ -143,7 +144,7 @@ TEST_F(Flight, AColumnGetsADottedShadow) {
     QImage column(CardWidth, CardHeight + 40, QImage::Format_RGB32);
     column.fill(Qt::white);
     SetMovingImage(column);
-    MainGame.SetOpt(106, 0);
+    ProgramGame().Options.SetOpt(106, 0);
     ShowMovingImageAt(50, 50, false, false);
     const int right = 50 + CardWidth, bottom = 50 + CardHeight + 40;
     EXPECT_EQ(Rgb(window.image, right + 2, 50 + 7), 0u);

@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <filesystem>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "platform/ini.h"
 #include "render/background.h"
@@ -70,7 +71,7 @@ TEST_F(Background, DefaultGreenOnEverySurfaceUnlessCanvasOnly) {
 }
 
 TEST_F(Background, WindowShowsTheTableRowsOfTheScrollPosition) {
-    MainGame.SetOpt(90, 100);
+    ProgramGame().Options.SetOpt(90, 100);
     SetParameter(135, 1, "Y");
     PaintBackgroundAs(Canvas::Window(), kBackgroundColour, 0x0000FF, "", false, 0);
     // Window row 0 is table row 100.
@@ -191,7 +192,7 @@ TEST_F(Background, ErasesMatchTheWholePaintingOfEveryKind) {
          {Kind{kBackgroundDefault, 0, ""}, Kind{kBackgroundColour, 0x3080FF, ""}, Kind{600, 0, ""},
           Kind{102, 0, ""}, Kind{499, 0, ""}, Kind{kBackgroundOwnImage, 0, ownPath}}) {
         window.image = BackgroundBitmap.copy();
-        MainGame.SetOpt(90, 0);
+        ProgramGame().Options.SetOpt(90, 0);
         PaintBackgroundAs(Canvas::Window(), k.kind, k.colour, k.file, false, 0);
         EXPECT_EQ(BackgroundBitmap.copy(), window.image) << k.kind;
         // What the window keeps beside a placed or missing picture is no
@@ -199,7 +200,7 @@ TEST_F(Background, ErasesMatchTheWholePaintingOfEveryKind) {
         const bool covers = k.kind != 600 && k.kind != 499;
         for (int scroll : {0, 37}) {
             if (scroll && !covers) continue;
-            MainGame.SetOpt(90, scroll);
+            ProgramGame().Options.SetOpt(90, scroll);
             if (scroll) PaintBackgroundAs(Canvas::Window(), k.kind, k.colour, k.file, true, 0);
             const QImage painted = window.image.copy();
             window.image.fill(0xFF00FF);

@@ -34,7 +34,7 @@ protected:
         SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");
         Install<ICardSetUp>(&setUp);
         // The images of an earlier test must not count as loaded.
-        MainGame.SetOpt(122, -1);
+        ProgramGame().Options.SetOpt(122, -1);
         CardWidth = 71;
         CardHeight = 96;
     }
@@ -149,7 +149,7 @@ TEST_F(CardImagesTest, FacesAreCutFromTheGridsInCardCodeOrder) {
 TEST_F(CardImagesTest, SuitModesShareImages) {
     ApplyCardSize();
     EXPECT_FALSE(test::SamePixels(CardFaces[13 + 4], CardFaces[4]));
-    GameRules[48] = 2;  // two suits: red ones show hearts, black ones spades
+    ProgramGame().GameRules[48] = 2;  // two suits: red ones show hearts, black ones spades
     LoadCardImages();
     for (int r = 0; r < 13; ++r) {
         EXPECT_TRUE(test::SamePixels(CardFaces[static_cast<size_t>(13 + r)],
@@ -157,7 +157,7 @@ TEST_F(CardImagesTest, SuitModesShareImages) {
         EXPECT_TRUE(test::SamePixels(CardFaces[static_cast<size_t>(26 + r)],
                                      LibraryFace('B', "001", 'S', r + 1)));
     }
-    GameRules[48] = 1;  // one suit: spades everywhere
+    ProgramGame().GameRules[48] = 1;  // one suit: spades everywhere
     LoadCardImages();
     for (int s = 0; s < 4; ++s)
         EXPECT_TRUE(test::SamePixels(CardFaces[static_cast<size_t>(s * 13 + 5)],
@@ -264,7 +264,7 @@ TEST_F(CardImagesTest, OwnCardSetDecidesTheSize) {
     EXPECT_EQ(qBlue(d7), 7);
     EXPECT_EQ(qBlue(CardFaces[39 + 12].pixel(40, 50)), 13);
     // Two-suit games take diamonds from the hearts rows, clubs from spades.
-    GameRules[48] = 2;
+    ProgramGame().GameRules[48] = 2;
     LoadCardImages();
     EXPECT_EQ(qRed(CardFaces[13 + 6].pixel(40, 50)), 250);
     EXPECT_EQ(qBlue(CardFaces[13 + 6].pixel(40, 50)), 7);
@@ -364,7 +364,7 @@ TEST_F(CardImagesTest, OwnCardBack) {
 }
 
 TEST_F(CardImagesTest, BigCardGameOnSmallScreenForcesMediumAndComesBack) {
-    GameRules[38] = 1;
+    ProgramGame().GameRules[38] = 1;
     screen.width = 640;
     SetUpCards();
     EXPECT_EQ(reloads, 1);
@@ -378,7 +378,7 @@ TEST_F(CardImagesTest, BigCardGameOnSmallScreenForcesMediumAndComesBack) {
     EXPECT_EQ(advice[0], "Msg_Cards_Medium_640x480: " + Medium640Message("Memory-Up (6x4)"));
     EXPECT_NE(advice[0].find("it's possible to play Memory-Up (6x4) using a predefined cards set."),
               std::string::npos);
-    EXPECT_EQ(MainGame.Opt(82), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(82), 1);
     EXPECT_EQ(sizeChanges, 1);
 
     // The next game on the same screen: already forced, no second message.
@@ -387,7 +387,7 @@ TEST_F(CardImagesTest, BigCardGameOnSmallScreenForcesMediumAndComesBack) {
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "M");
 
     // A game that fits: the saved size and deck come back.
-    GameRules[38] = 0;
+    ProgramGame().GameRules[38] = 0;
     screen.width = 1280;
     SetUpCards();
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "B");
@@ -400,16 +400,16 @@ TEST_F(CardImagesTest, BigCardGameOnSmallScreenForcesMediumAndComesBack) {
 }
 
 TEST_F(CardImagesTest, The640MessageRespectsItsOnceFlag) {
-    GameRules[38] = 1;
+    ProgramGame().GameRules[38] = 1;
     screen.width = 640;
-    MainGame.SetOpt(82, 1);
+    ProgramGame().Options.SetOpt(82, 1);
     SetUpCards();
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "M");
     EXPECT_TRUE(advice.empty());
 }
 
 TEST_F(CardImagesTest, LargeCardsStepDownToNormal) {
-    GameRules[38] = 2;
+    ProgramGame().GameRules[38] = 2;
     screen.width = 1024;
     SetParameter(pos::kCardSize, 1, "S");
     SetUpCards();
@@ -418,11 +418,11 @@ TEST_F(CardImagesTest, LargeCardsStepDownToNormal) {
     EXPECT_EQ(GetParameter(kSavedSize, 1), "S");
     ASSERT_EQ(advice.size(), 1u);
     EXPECT_EQ(advice[0], "Msg_Cards_Large: " + LargeCardsMessage("Memory-Up (6x4)"));
-    EXPECT_EQ(MainGame.Opt(98), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(98), 1);
     EXPECT_EQ(CardWidth, 71);
 
     // The 800 message shares entry 98 with the large one: not shown now.
-    MainGame.SetOpt(74, 0);
+    ProgramGame().Options.SetOpt(74, 0);
     SetParameter(kSavedSize, 1, "");
     SetParameter(kSavedDeck, 3, "");
     screen.width = 800;
@@ -432,7 +432,7 @@ TEST_F(CardImagesTest, LargeCardsStepDownToNormal) {
 }
 
 TEST_F(CardImagesTest, MediumCardsOn800Screens) {
-    GameRules[38] = 2;
+    ProgramGame().GameRules[38] = 2;
     screen.width = 800;
     screen.bits = 8;
     SetUpCards();
@@ -454,8 +454,8 @@ TEST_F(CardImagesTest, SmallScreenWithLargeCardsEvenForOrdinaryGames) {
     EXPECT_EQ(advice[0].substr(0, 16), "Msg_Cards_Large:");
     // A medium size on the same screen is never touched nor announced.
     advice.clear();
-    MainGame.SetOpt(74, 0);
-    MainGame.SetOpt(98, 0);
+    ProgramGame().Options.SetOpt(74, 0);
+    ProgramGame().Options.SetOpt(98, 0);
     SetParameter(kSavedSize, 1, "");
     SetParameter(kSavedDeck, 3, "");
     SetParameter(pos::kCardSize, 1, "M");
@@ -465,32 +465,32 @@ TEST_F(CardImagesTest, SmallScreenWithLargeCardsEvenForOrdinaryGames) {
 }
 
 TEST_F(CardImagesTest, SetUpEndsWithOffsetsAnchorsAndLayout) {
-    GameRules[3] = 12;
-    GameRules[6] = 1;
-    MainGame.SetStockLeft(0, 123);
+    ProgramGame().GameRules[3] = 12;
+    ProgramGame().GameRules[6] = 1;
+    ProgramGame().Options.SetStockLeft(0, 123);
     ProgramGame().FilaLeft[3] = 77;
     SetUpCards();
-    EXPECT_EQ(MainGame.Opt(64), 45);  // 18 x 2.5
-    EXPECT_EQ(MainGame.Opt(66), 10);  // 4 x 2.5
-    EXPECT_EQ(MainGame.Opt(65), 12);
-    EXPECT_EQ(MainGame.Opt(67), 4);
-    EXPECT_EQ(MainGame.Opt(101), 12);
-    EXPECT_EQ(MainGame.Opt(102), 8);
-    EXPECT_EQ(MainGame.StockLeft(0), kOffStock);
+    EXPECT_EQ(ProgramGame().Options.Opt(64), 45);  // 18 x 2.5
+    EXPECT_EQ(ProgramGame().Options.Opt(66), 10);  // 4 x 2.5
+    EXPECT_EQ(ProgramGame().Options.Opt(65), 12);
+    EXPECT_EQ(ProgramGame().Options.Opt(67), 4);
+    EXPECT_EQ(ProgramGame().Options.Opt(101), 12);
+    EXPECT_EQ(ProgramGame().Options.Opt(102), 8);
+    EXPECT_EQ(ProgramGame().Options.StockLeft(0), kOffStock);
     EXPECT_EQ(ProgramGame().FilaLeft[3], kOffFila);
     EXPECT_EQ(layouts, 1);
 }
 
 TEST_F(CardImagesTest, ImagesReloadOnlyWhenSizeOrSuitModeChanges) {
     SetUpCards();  // the suit mode counts as changed the first time
-    EXPECT_EQ(MainGame.Opt(122), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(122), 0);
     CardFaces[0] = QImage();
     SetUpCards();  // nothing changed: no reload
     EXPECT_TRUE(CardFaces[0].isNull());
-    GameRules[48] = 2;
+    ProgramGame().GameRules[48] = 2;
     SetUpCards();
     EXPECT_FALSE(CardFaces[0].isNull());
-    EXPECT_EQ(MainGame.Opt(122), 2);
+    EXPECT_EQ(ProgramGame().Options.Opt(122), 2);
     EXPECT_EQ(sizeChanges, 0);  // B all along
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "core/card_positions.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "platform/ini.h"
@@ -77,22 +78,22 @@ TEST_F(CardDrawing, TopCornersFromTheTargetBottomCornersFromTheBackground) {
 }
 
 TEST_F(CardDrawing, SidewaysTableauPilesTakeLeftAndRightCornersApart) {
-    GameRules[3] = 2;  // cascade to the right
+    ProgramGame().GameRules[3] = 2;  // cascade to the right
     DrawCard(5, 100, 50, true, Canvas::Window(), 0, kFila);
     EXPECT_EQ(Corner(window.image, 100, 50, 0), All(kWindow));
     EXPECT_EQ(Corner(window.image, 100, 50, 2), All(kWindow));
     EXPECT_EQ(Corner(window.image, 100, 50, 1), All(kTable));
     EXPECT_EQ(Corner(window.image, 100, 50, 3), All(kTable));  // no grey: no bottom pass
 
-    GameRules[3] = 10;  // to the left
+    ProgramGame().GameRules[3] = 10;  // to the left
     DrawCard(5, 200, 50, false, Canvas::Window(), 0, kFila);
     EXPECT_EQ(Corner(window.image, 200, 50, 0), All(kTable));
     EXPECT_EQ(Corner(window.image, 200, 50, 2), All(kTable));
     EXPECT_EQ(Corner(window.image, 200, 50, 1), All(kWindow));
     EXPECT_EQ(Corner(window.image, 200, 50, 3), All(kWindow));
 
-    GameRules[3] = 1;
-    GameRules[6] = 1;  // rule 6 turns a downward pile the same way
+    ProgramGame().GameRules[3] = 1;
+    ProgramGame().GameRules[6] = 1;  // rule 6 turns a downward pile the same way
     DrawCard(5, 300, 50, false, Canvas::Window(), 0, kFila);
     EXPECT_EQ(Corner(window.image, 300, 50, 0), All(kTable));
     EXPECT_EQ(Corner(window.image, 300, 50, 1), All(kWindow));
@@ -117,15 +118,15 @@ TEST_F(CardDrawing, NarrowCardsRoundOnlyTheCornerPixel) {
 }
 
 TEST_F(CardDrawing, TableBitmapAddsTheScrollPositionAndRecordsTheLowestPixel) {
-    MainGame.SetOpt(90, 30);
+    ProgramGame().Options.SetOpt(90, 30);
     DrawCard(40, 100, 50, false, Canvas::Table());
     EXPECT_EQ(Rgb(TableBitmap, 110, 90), Face(40, 10, 10));
     EXPECT_EQ(Rgb(TableBitmap, 110, 60), kTable);
-    EXPECT_EQ(MainGame.Opt(93), 80 + CardHeight);
+    EXPECT_EQ(ProgramGame().Options.Opt(93), 80 + CardHeight);
     // The window is not shifted; the lowest pixel is in table coordinates.
     DrawCardBack(100, 200, CardHeight, false, Canvas::Window());
     EXPECT_EQ(Rgb(window.image, 110, 210), CardBack.pixel(10, 10) & 0xFFFFFF);
-    EXPECT_EQ(MainGame.Opt(93), 230 + CardHeight);
+    EXPECT_EQ(ProgramGame().Options.Opt(93), 230 + CardHeight);
 }
 
 TEST_F(CardDrawing, BacksHolesAndOffTablePlaces) {
@@ -205,22 +206,22 @@ TEST(PileMarks, EachEmptyPileShowsItsMark) {
         {"third pile", {}, kMarkThirdPile, 0, 0, "", "", "_WASTE", true},
     };
     for (const MarkCase& c : cases) {
-        GameRules.fill(0);
+        ProgramGame().GameRules.fill(0);
         for (const auto& [e, v] : c.rules)
-            GameRules[static_cast<size_t>(e)] = static_cast<int16_t>(v);
-        MainGame.SetOpt(73, c.passes);
-        MazzoPiles[0] = c.stock;
-        MazzoPiles[1] = c.visible;
+            ProgramGame().GameRules[static_cast<size_t>(e)] = static_cast<int16_t>(v);
+        ProgramGame().Options.SetOpt(73, c.passes);
+        ProgramGame().MazzoPiles[0] = c.stock;
+        ProgramGame().MazzoPiles[1] = c.visible;
         bool drawn = false;
         EXPECT_EQ(PileMarkCode(c.kind, c.index, drawn), c.code) << c.what;
         EXPECT_EQ(drawn, c.drawn) << c.what;
     }
-    MazzoPiles[0].clear();
-    MazzoPiles[1].clear();
+    ProgramGame().MazzoPiles[0].clear();
+    ProgramGame().MazzoPiles[1].clear();
 }
 
 TEST_F(CardDrawing, MarksTintTheBackgroundAndAPileWithoutMarkShowsTheTable) {
-    GameRules[135] = 1;
+    ProgramGame().GameRules[135] = 1;
     DrawCard(1, 70, 80, false, Canvas::Table());  // a card that left the pile
     DrawPileMark(kMarkTableau, 70, 80, Canvas::Table(), 3);
     const QImage& ace = PileMark("010");
@@ -231,15 +232,15 @@ TEST_F(CardDrawing, MarksTintTheBackgroundAndAPileWithoutMarkShowsTheTable) {
     EXPECT_EQ(Rgb(TableBitmap, 100, 120), shown.pixel(30, 40) & 0xFFFFFF);
     // The mark is see-through: the slot is darker than the table, not opaque.
     EXPECT_NE(Rgb(TableBitmap, 100, 120), kBackground);
-    EXPECT_EQ(MainGame.Opt(93), 80 + CardHeight);
+    EXPECT_EQ(ProgramGame().Options.Opt(93), 80 + CardHeight);
 
-    GameRules[15] = 2;  // "Mazzo_Vis" of a game without redeals shows nothing
+    ProgramGame().GameRules[15] = 2;  // "Mazzo_Vis" of a game without redeals shows nothing
     DrawCard(1, 300, 80, false, Canvas::Table());
     DrawPileMark(kMarkVisible, 300, 80, Canvas::Table(), 0);
     EXPECT_EQ(Rgb(TableBitmap, 320, 120), kBackground);
 
     // A mark outside the loaded set comes from the library.
-    GameRules[51] = 8;
+    ProgramGame().GameRules[51] = 8;
     DrawPileMark(kMarkStock, 500, 80, Canvas::Table(), 0);
     const QImage mark = LibraryBitmap("WB021");
     ASSERT_FALSE(mark.isNull());
@@ -262,13 +263,13 @@ protected:
 };
 
 TEST_F(StackEdge, FiftyTwoCardsRaiseTheStockByEightOverItsEdge) {
-    MazzoPiles[0] = Cards(52);
-    const int baseLeft = MainGame.Opt(123), baseTop = MainGame.Opt(127);
+    ProgramGame().MazzoPiles[0] = Cards(52);
+    const int baseLeft = ProgramGame().Options.Opt(123), baseTop = ProgramGame().Options.Opt(127);
     ASSERT_TRUE(OnTable(baseLeft));
     ASSERT_TRUE(DrawStackEdge(0, false, Canvas::Table(), true));
     const int d = 8, w = CardWidth, h = CardHeight;
-    EXPECT_EQ(MainGame.StockLeft(0), baseLeft - d);
-    EXPECT_EQ(MainGame.StockTop(0), baseTop - d);
+    EXPECT_EQ(ProgramGame().Options.StockLeft(0), baseLeft - d);
+    EXPECT_EQ(ProgramGame().Options.StockTop(0), baseTop - d);
 
     const QImage right = StackBorders[0].convertToFormat(QImage::Format_RGB32);
     const QImage bottom = StackBorders[1].convertToFormat(QImage::Format_RGB32);
@@ -320,24 +321,24 @@ TEST_F(StackEdge, FiftyTwoCardsRaiseTheStockByEightOverItsEdge) {
 }
 
 TEST_F(StackEdge, FoundationsStopAtTwoAndSomeHaveNoEdge) {
-    DestPiles[0] = Cards(13);
-    const int baseLeft = MainGame.Opt(135), baseTop = MainGame.Opt(152);
+    ProgramGame().DestPiles[0] = Cards(13);
+    const int baseLeft = ProgramGame().Options.Opt(135), baseTop = ProgramGame().Options.Opt(152);
     ASSERT_TRUE(DrawStackEdge(0, true, Canvas::Table(), true));
-    EXPECT_EQ(MainGame.DestLeft(0), baseLeft - 2);
-    EXPECT_EQ(MainGame.DestTop(0), baseTop - 2);
+    EXPECT_EQ(ProgramGame().Options.DestLeft(0), baseLeft - 2);
+    EXPECT_EQ(ProgramGame().Options.DestTop(0), baseTop - 2);
 
-    GameRules[4] = 2;
-    DestPiles[1] = Cards(13);
+    ProgramGame().GameRules[4] = 2;
+    ProgramGame().DestPiles[1] = Cards(13);
     EXPECT_FALSE(DrawStackEdge(1, true, Canvas::Table(), true));
-    EXPECT_EQ(MainGame.DestLeft(1), MainGame.Opt(136));
+    EXPECT_EQ(ProgramGame().Options.DestLeft(1), ProgramGame().Options.Opt(136));
 }
 
 TEST_F(StackEdge, RaisedStockDrawsItsTopCardAtTheRaisedPlace) {
-    MazzoPiles[0] = Cards(2);
-    for (CardCode c : {1, 2}) SetFaceFlag(c, '1');
+    ProgramGame().MazzoPiles[0] = Cards(2);
+    for (CardCode c : {1, 2}) SetFaceFlag(ProgramGame().CardRegister, c, '1');
     RedrawPileTop("Mazzo", 0, Canvas::Table());
-    const int left = MainGame.Opt(123) - 1, top = MainGame.Opt(127) - 1;
-    EXPECT_EQ(CardTopInPile("Mazzo", 0, 0, false), top);
+    const int left = ProgramGame().Options.Opt(123) - 1, top = ProgramGame().Options.Opt(127) - 1;
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Mazzo", 0, 0, false), top);
     EXPECT_EQ(Rgb(TableBitmap, left + 20, top + 30), Face(2, 20, 30));
     EXPECT_EQ(Corner(TableBitmap, left, top, 3), All(kGrey));
 }
@@ -345,13 +346,13 @@ TEST_F(StackEdge, RaisedStockDrawsItsTopCardAtTheRaisedPlace) {
 class Highlight : public StackEdge {};
 
 TEST_F(Highlight, CompleteFoundationsGetTheChosenMarkAndColour) {
-    GameRules[116] = -1;  // complete at rule 32 (13) cards
-    GameRules[117] = 12;
-    DestPiles[0] = Cards(13);
-    DestPiles[1] = Cards(11);
+    ProgramGame().GameRules[116] = -1;  // complete at rule 32 (13) cards
+    ProgramGame().GameRules[117] = 12;
+    ProgramGame().DestPiles[0] = Cards(13);
+    ProgramGame().DestPiles[1] = Cards(11);
     RepaintTable(Canvas::Table(), false);
-    const CardPoint top0 = CardPositionInPile("Dest1", 0, 0, false);
-    const CardPoint top1 = CardPositionInPile("Dest2", 1, 0, false);
+    const CardPoint top0 = CardPositionInPile(ProgramGame(), "Dest1", 0, 0, false);
+    const CardPoint top1 = CardPositionInPile(ProgramGame(), "Dest2", 1, 0, false);
     const unsigned before1 = Rgb(TableBitmap, top1.left + 30, top1.top + 40);
 
     HighlightFoundationsAs(-1, 2, 5);  // solid (255, 70, 70)
@@ -362,7 +363,7 @@ TEST_F(Highlight, CompleteFoundationsGetTheChosenMarkAndColour) {
     EXPECT_EQ(Rgb(window.image, top0.left + 30, top0.top + 40), 0xFF4646u);
 
     // The hatch: every second pixel along the diagonals.
-    DestPiles[1] = Cards(12);
+    ProgramGame().DestPiles[1] = Cards(12);
     RepaintTable(Canvas::Table(), false);
     HighlightFoundationsAs(1, 1, 1);  // blue
     const int x = top1.left + 1, y = top1.top + 1;
@@ -374,10 +375,10 @@ TEST_F(Highlight, CompleteFoundationsGetTheChosenMarkAndColour) {
 }
 
 TEST_F(Highlight, TheSettingsFileChoosesMarkAndColour) {
-    GameRules[116] = 13;
-    DestPiles[0] = Cards(13);
+    ProgramGame().GameRules[116] = 13;
+    ProgramGame().DestPiles[0] = Cards(13);
     RepaintTable(Canvas::Table(), false);
-    const CardPoint top = CardPositionInPile("Dest1", 0, 0, false);
+    const CardPoint top = CardPositionInPile(ProgramGame(), "Dest1", 0, 0, false);
     const unsigned before = Rgb(TableBitmap, top.left + 30, top.top + 40);
     HighlightFoundations(-1);  // no settings: mark 0, nothing drawn
     EXPECT_EQ(Rgb(TableBitmap, top.left + 30, top.top + 40), before);

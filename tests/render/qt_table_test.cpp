@@ -3,6 +3,7 @@
 #include "render/qt_table.h"
 
 #include "core/card_positions.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "render/animations.h"
@@ -27,11 +28,11 @@ protected:
     void DealGridUp() {
         UseRules(test::MemoryGridRules());
         for (int i = 0; i < 4; ++i) {
-            FilaPiles[static_cast<size_t>(i)].clear();
+            ProgramGame().FilaPiles[static_cast<size_t>(i)].clear();
             for (int k = 0; k < 6; ++k) {
                 const int code = i * 6 + k + 1;
-                SetFaceFlag(code, '1');
-                FilaPiles[static_cast<size_t>(i)] += FormatCode(code);
+                SetFaceFlag(ProgramGame().CardRegister, code, '1');
+                ProgramGame().FilaPiles[static_cast<size_t>(i)] += FormatCode(code);
             }
         }
         PaintBackground(Canvas::Table());
@@ -68,18 +69,18 @@ TEST_F(PortDrawing, EraseRectPaintsTheBackgroundOnTheAskedSurfacesOnly) {
 
 TEST_F(PortDrawing, MatchedPairLeavesTheGridPicture) {
     DealGridUp();
-    const CardPoint a = CardSlotPosition("Fila1", 0, 2);
+    const CardPoint a = CardSlotPosition(ProgramGame(), "Fila1", 0, 2);
     const int cx = a.left + CardWidth / 2, cy = a.top + CardHeight / 2;
     ASSERT_EQ(Rgb(TableBitmap, cx, cy), Face(3, CardWidth / 2, CardHeight / 2));
     // The pair leaves the lists; the pile is drawn from them again.
-    FilaPiles[0].replace(2 * 3, 3, "000");
+    ProgramGame().FilaPiles[0].replace(2 * 3, 3, "000");
     port.DrawPile("Fila1", kOnBoth);
     QRgb bg;
     ASSERT_TRUE(Canvas::Background().Pixel(cx, cy, bg));
     EXPECT_EQ(Rgb(TableBitmap, cx, cy), bg & 0xFFFFFF);
     EXPECT_EQ(Rgb(window.image, cx, cy), bg & 0xFFFFFF);
     // Its neighbours are still there.
-    const CardPoint b = CardSlotPosition("Fila1", 0, 3);
+    const CardPoint b = CardSlotPosition(ProgramGame(), "Fila1", 0, 3);
     EXPECT_EQ(Rgb(TableBitmap, b.left + 10, b.top + 10), Face(4, 10, 10));
     EXPECT_EQ(Rgb(window.image, b.left + 10, b.top + 10), Face(4, 10, 10));
 }
@@ -103,12 +104,12 @@ TEST_F(PortDrawing, HeldImageHoldsTheCardAndGlidesToTheTarget) {
 
 TEST_F(PortDrawing, ErasingTheSelectionFrameLeavesTheCardAsBefore) {
     DealGridUp();
-    const CardPoint p = CardSlotPosition("Fila2", 1, 4);
+    const CardPoint p = CardSlotPosition(ProgramGame(), "Fila2", 1, 4);
     const QImage before = TableBitmap.copy();
     const QImage shown = window.image.copy();
     port.DrawSelectionFrame(p.left, p.top, kOnBoth);
     ASSERT_NE(Rgb(TableBitmap, p.left + 10, p.top), Rgb(before, p.left + 10, p.top));
-    port.EraseSelectionFrame(SlotCode(FilaPiles[1], 4), p.left, p.top, kOnBoth);
+    port.EraseSelectionFrame(SlotCode(ProgramGame().FilaPiles[1], 4), p.left, p.top, kOnBoth);
     for (int y = p.top; y < p.top + CardHeight; ++y)
         for (int x = p.left; x < p.left + CardWidth; ++x) {
             ASSERT_EQ(Rgb(TableBitmap, x, y), Rgb(before, x, y)) << x << "," << y;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "render/background_picture.h"
 #include "render/device_detail.h"
@@ -109,7 +110,8 @@ TEST_F(ReferencePicture, CardsAtDevicePixels) {
 TEST_F(ReferencePicture, PileMarksAtDevicePixels) {
     SetDeviceRatio(2);
     const QImage table = RenderDealtTable(Request(902));
-    const QRect foundation(Opt(opt::kDestBaseLeft), Opt(opt::kDestBaseTop), CardWidth, CardHeight);
+    const QRect foundation(Opt(ProgramGame(), opt::kDestBaseLeft),
+                           Opt(ProgramGame(), opt::kDestBaseTop), CardWidth, CardHeight);
     const QImage device = DevicePicture(TableBitmap, foundation, 2);
     SetDeviceRatio(1);
     int differing = 0;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "core/rules.h"
 #include "render/card_images.h"
@@ -23,7 +24,7 @@ void RenderTest::SetUp() {
     SizeTableBitmaps(1100, 700);
     window.image = QImage(1100, 700, QImage::Format_RGB32);
     WindowCanvas() = &window;
-    SetFlag(flag::kInProgress, true);
+    SetFlag(ProgramGame(), flag::kInProgress, true);
     PaintSurfaces(0x101010, 0x202020, 0x303030);
 }
 
@@ -40,9 +41,9 @@ void RenderTest::PaintSurfaces(QRgb table, QRgb background, QRgb windowColour) {
 }
 
 void RenderTest::UseRules(const std::map<int, int>& rules) {
-    GameRules.fill(0);
+    ProgramGame().GameRules.fill(0);
     for (const auto& [entry, value] : rules)
-        GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
+        ProgramGame().GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
     LayOut();
 }
 

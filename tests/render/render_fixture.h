@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game.h"
 #include "core/state.h"
 #include "render/window_canvas.h"
 #include "support/test_support.h"
@@ -22,7 +23,7 @@ public:
     std::vector<QRect> flushes;
     QImage& Image() override { return image; }
     void Flush(const QRect& r) override { flushes.push_back(r); }
-    int ScrollY() override { return MainGame.Opt(90); }
+    int ScrollY() override { return ProgramGame().Options.Opt(90); }
 };
 
 class RenderTest : public ::testing::Test {

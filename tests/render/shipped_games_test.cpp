@@ -30,7 +30,8 @@ protected:
         ASSERT_TRUE(LoadCatalogue()) << "GAMES.DAT missing beside the tests";
     }
     static const QImage& Picture(CardCode c) {
-        return IsFaceUp(c) ? CardFaces[static_cast<size_t>(FaceIndexOf(c))] : CardBack;
+        return IsFaceUp(ProgramGame(), c) ? CardFaces[static_cast<size_t>(FaceIndexOf(c))]
+                                          : CardBack;
     }
     // The card's pixels, rounded corners aside, are its picture's.
     static bool ShowsWhole(const QImage& table, const QRect& r, const QImage& picture) {
@@ -64,7 +65,7 @@ TEST_P(ShippedGames, EveryCardWhereTheLayoutSaysAndNoPilesOverlap) {
         std::vector<std::pair<std::string, QRect>> piles;
         int cards = 0;
         auto visit = [&](const std::string& name, int index, bool everyCard) {
-            const std::string* pile = PileByName(name);
+            const std::string* pile = PileByName(ProgramGame(), name);
             const QPoint anchor = PileAnchor(name, index);
             if (!pile || !OnTable(anchor.x()) || !OnTable(anchor.y())) return;
             const QRect extent = PileExtent(name, index);
@@ -77,8 +78,9 @@ TEST_P(ShippedGames, EveryCardWhereTheLayoutSaysAndNoPilesOverlap) {
                 // Cards of a cascade show whole only on top.
                 const int direction = PileDirection(ProgramGame(), name, index);
                 if (k < n - 1 && direction != 8 && direction != 9) continue;
-                const CardPoint p = k == n - 1 ? CardPositionInPile(name, index, 0, false)
-                                               : CardSlotPosition(name, index, k);
+                const CardPoint p = k == n - 1
+                                        ? CardPositionInPile(ProgramGame(), name, index, 0, false)
+                                        : CardSlotPosition(ProgramGame(), name, index, k);
                 EXPECT_TRUE(ShowsWhole(table, CardRectAt(p.left, p.top), Picture(c)))
                     << where << " " << name << " card " << k;
                 ++cards;
@@ -86,9 +88,12 @@ TEST_P(ShippedGames, EveryCardWhereTheLayoutSaysAndNoPilesOverlap) {
         };
         for (int i = 0; i < 3; ++i)
             visit(i == 0 ? "Mazzo" : i == 1 ? "Mazzo_Vis" : "Waste", i, false);
-        for (int k = 0; k < GameRules[367]; ++k) visit(PileName(kDest, k + 1), k, false);
-        for (int k = 0; k < GameRules[369]; ++k) visit(PileName(kAppogg, k + 1), k, true);
-        for (int k = 0; k < GameRules[368]; ++k) visit(PileName(kFila, k + 1), k, true);
+        for (int k = 0; k < ProgramGame().GameRules[367]; ++k)
+            visit(PileName(kDest, k + 1), k, false);
+        for (int k = 0; k < ProgramGame().GameRules[369]; ++k)
+            visit(PileName(kAppogg, k + 1), k, true);
+        for (int k = 0; k < ProgramGame().GameRules[368]; ++k)
+            visit(PileName(kFila, k + 1), k, true);
         EXPECT_GT(cards, 0) << where;
         for (size_t a = 0; a < piles.size(); ++a)
             for (size_t b = a + 1; b < piles.size(); ++b)

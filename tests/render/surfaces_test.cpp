@@ -39,7 +39,7 @@ TEST_F(Surfaces, RestoringAcrossAnyEdgeKeepsPixelsInPlace) {
 }
 
 TEST_F(Surfaces, TablePicturesAreShiftedByTheScrollPosition) {
-    MainGame.SetOpt(90, 50);
+    ProgramGame().Options.SetOpt(90, 50);
     Canvas::Window().Restore(QRect(10, 10, 5, 5), TableBitmap);
     EXPECT_EQ(Rgb(window.image, 12, 12), Rgb(TableBitmap, 12, 62));
     QImage dot(3, 3, QImage::Format_RGB32);

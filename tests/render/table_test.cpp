@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/card_positions.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "render/background.h"
@@ -60,26 +61,26 @@ protected:
         UseRules(test::CascadeRules());
         int code = 1;
         for (int i = 0; i < 7; ++i) {
-            FilaPiles[static_cast<size_t>(i)].clear();
+            ProgramGame().FilaPiles[static_cast<size_t>(i)].clear();
             for (int k = 0; k <= i; ++k) {
-                SetFaceFlag(code, k == i ? '1' : '0');
-                FilaPiles[static_cast<size_t>(i)] += FormatCode(code++);
+                SetFaceFlag(ProgramGame().CardRegister, code, k == i ? '1' : '0');
+                ProgramGame().FilaPiles[static_cast<size_t>(i)] += FormatCode(code++);
             }
         }
-        MazzoPiles[0].clear();
+        ProgramGame().MazzoPiles[0].clear();
         while (code <= 52) {
-            SetFaceFlag(code, '0');
-            MazzoPiles[0] += FormatCode(code++);
+            SetFaceFlag(ProgramGame().CardRegister, code, '0');
+            ProgramGame().MazzoPiles[0] += FormatCode(code++);
         }
     }
     void DealGrid() {
         UseRules(test::MemoryGridRules());
         for (int i = 0; i < 4; ++i) {
-            FilaPiles[static_cast<size_t>(i)].clear();
+            ProgramGame().FilaPiles[static_cast<size_t>(i)].clear();
             for (int k = 0; k < 6; ++k) {
                 const int code = i * 6 + k + 1;
-                SetFaceFlag(code, '0');
-                FilaPiles[static_cast<size_t>(i)] += FormatCode(code);
+                SetFaceFlag(ProgramGame().CardRegister, code, '0');
+                ProgramGame().FilaPiles[static_cast<size_t>(i)] += FormatCode(code);
             }
         }
     }
@@ -89,7 +90,8 @@ protected:
         return TableBitmap.copy();
     }
     static const QImage& Picture(CardCode c) {
-        return IsFaceUp(c) ? CardFaces[static_cast<size_t>(FaceIndexOf(c))] : CardBack;
+        return IsFaceUp(ProgramGame(), c) ? CardFaces[static_cast<size_t>(FaceIndexOf(c))]
+                                          : CardBack;
     }
 };
 
@@ -98,51 +100,59 @@ TEST_F(TableDrawing, EveryCardLiesWhereTheCardPositionRuleSays) {
     RepaintTable(Canvas::Table(), false);
     for (int i = 0; i < 7; ++i) {
         const std::string name = PileName(kFila, i + 1);
-        const std::string& pile = FilaPiles[static_cast<size_t>(i)];
+        const std::string& pile = ProgramGame().FilaPiles[static_cast<size_t>(i)];
         const int n = SlotCount(pile);
         for (int k = 0; k < n; ++k) {
             const CardCode c = SlotCode(pile, k);
-            const CardPoint p = CardSlotPosition(name, i, k);
+            const CardPoint p = CardSlotPosition(ProgramGame(), name, i, k);
             // Lower cards show only their step; the top card shows whole.
-            const int rows = k == n - 1 ? CardHeight : CardSlotPosition(name, i, k + 1).top - p.top;
+            const int rows = k == n - 1
+                                 ? CardHeight
+                                 : CardSlotPosition(ProgramGame(), name, i, k + 1).top - p.top;
             EXPECT_EQ(CompareCard(TableBitmap, CardRectAt(p.left, p.top), Picture(c), rows), "")
                 << name << " card " << k;
         }
         // The top card is where the rule puts the top card.
-        const CardPoint top = CardPositionInPile(name, i, 0, false);
-        EXPECT_EQ(top.top, FilaTopOnScreen(ProgramGame(), i) + i * MainGame.Opt(66)) << name;
+        const CardPoint top = CardPositionInPile(ProgramGame(), name, i, 0, false);
+        EXPECT_EQ(top.top, FilaTopOnScreen(ProgramGame(), i) + i * ProgramGame().Options.Opt(66))
+            << name;
     }
     // Three face-down and two face-up cards: the top card 3 x 4 + 18 below the pile.
-    FilaPiles[2] = "001002003004005";
-    for (CardCode c : {1, 2, 3}) SetFaceFlag(c, '0');
-    for (CardCode c : {4, 5}) SetFaceFlag(c, '1');
-    EXPECT_EQ(CardTopInPile("Fila3", 2, 0, false) - FilaTopOnScreen(ProgramGame(), 2), 30);
+    ProgramGame().FilaPiles[2] = "001002003004005";
+    for (CardCode c : {1, 2, 3}) SetFaceFlag(ProgramGame().CardRegister, c, '0');
+    for (CardCode c : {4, 5}) SetFaceFlag(ProgramGame().CardRegister, c, '1');
+    EXPECT_EQ(
+        CardTopInPile(ProgramGame(), "Fila3", 2, 0, false) - FilaTopOnScreen(ProgramGame(), 2), 30);
 
     // The stock shows a back raised over its edge, the empty foundations their marks.
-    EXPECT_EQ(CompareCard(TableBitmap, CardRectAt(MainGame.StockLeft(0), MainGame.StockTop(0)),
-                          CardBack, CardHeight),
+    EXPECT_EQ(CompareCard(
+                  TableBitmap,
+                  CardRectAt(ProgramGame().Options.StockLeft(0), ProgramGame().Options.StockTop(0)),
+                  CardBack, CardHeight),
               "");
-    EXPECT_EQ(MainGame.StockLeft(0), MainGame.Opt(123) - 4);  // 24 cards
-    const QRect dest1 = CardRectAt(MainGame.DestLeft(0), MainGame.DestTop(0));
-    const QRect dest2 = CardRectAt(MainGame.DestLeft(1), MainGame.DestTop(1));
+    EXPECT_EQ(ProgramGame().Options.StockLeft(0), ProgramGame().Options.Opt(123) - 4);  // 24 cards
+    const QRect dest1 =
+        CardRectAt(ProgramGame().Options.DestLeft(0), ProgramGame().Options.DestTop(0));
+    const QRect dest2 =
+        CardRectAt(ProgramGame().Options.DestLeft(1), ProgramGame().Options.DestTop(1));
     EXPECT_EQ(CompareCard(TableBitmap, dest1,
                           test::MarkOver(PileMark("010"), BackgroundBitmap, dest1), CardHeight),
               "");
     EXPECT_EQ(CompareCard(TableBitmap, dest2,
                           test::MarkOver(PileMark("004"), BackgroundBitmap, dest2), CardHeight),
               "");
-    EXPECT_EQ(MainGame.Opt(88), 1);
-    EXPECT_EQ(MainGame.Opt(93),
-              FilaTopOnScreen(ProgramGame(), 6) + 6 * MainGame.Opt(66) + CardHeight);
+    EXPECT_EQ(ProgramGame().Options.Opt(88), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(93),
+              FilaTopOnScreen(ProgramGame(), 6) + 6 * ProgramGame().Options.Opt(66) + CardHeight);
 }
 
 TEST_F(TableDrawing, GridSlotsSideBySideAndHolesShowTheTable) {
     DealGrid();
-    FilaPiles[1].replace(3 * 4, 3, "000");
+    ProgramGame().FilaPiles[1].replace(3 * 4, 3, "000");
     RepaintTable(Canvas::Table(), false);
     for (int i = 0; i < 4; ++i) {
         for (int k = 0; k < 6; ++k) {
-            const CardPoint p = CardSlotPosition(PileName(kFila, i + 1), i, k);
+            const CardPoint p = CardSlotPosition(ProgramGame(), PileName(kFila, i + 1), i, k);
             EXPECT_EQ(p.left, ProgramGame().FilaLeft[static_cast<size_t>(i)] + k * (CardWidth + 2));
             if (i == 1 && k == 4) {
                 EXPECT_EQ(Rgb(TableBitmap, p.left + 30, p.top + 40),
@@ -157,10 +167,10 @@ TEST_F(TableDrawing, GridSlotsSideBySideAndHolesShowTheTable) {
 
 TEST_F(TableDrawing, RowOrderAndPileOrderDecideWhichCardLiesOnTop) {
     DealCascades();
-    FilaPiles[0] = "001002";
-    FilaPiles[1] = "014015";
-    for (CardCode c : {1, 2, 14, 15}) SetFaceFlag(c, '1');
-    for (int i = 2; i < 7; ++i) FilaPiles[static_cast<size_t>(i)].clear();
+    ProgramGame().FilaPiles[0] = "001002";
+    ProgramGame().FilaPiles[1] = "014015";
+    for (CardCode c : {1, 2, 14, 15}) SetFaceFlag(ProgramGame().CardRegister, c, '1');
+    for (int i = 2; i < 7; ++i) ProgramGame().FilaPiles[static_cast<size_t>(i)].clear();
     // Pile 2 overlaps pile 1, 20 right and 30 down.
     ProgramGame().FilaLeft[1] = static_cast<int16_t>(ProgramGame().FilaLeft[0] + 20);
     ProgramGame().FilaTop[1] = static_cast<int16_t>(ProgramGame().FilaTop[0] + 30);
@@ -168,18 +178,18 @@ TEST_F(TableDrawing, RowOrderAndPileOrderDecideWhichCardLiesOnTop) {
               y = FilaTopOnScreen(ProgramGame(), 0) +
                   35;  // under card 1 of pile 1 and card 0 of pile 2
 
-    GameRules[24] = 0;  // row by row: card 1 of pile 1 comes after card 0 of pile 2
+    ProgramGame().GameRules[24] = 0;  // row by row: card 1 of pile 1 comes after card 0 of pile 2
     FullRepaint();
     EXPECT_EQ(Rgb(TableBitmap, x, y), CardFaces[1].pixel(30, 35 - 18) & 0xFFFFFF);
 
-    GameRules[24] = 1;  // pile by pile
+    ProgramGame().GameRules[24] = 1;  // pile by pile
     FullRepaint();
     EXPECT_EQ(Rgb(TableBitmap, x, y), CardFaces[13].pixel(10, 5) & 0xFFFFFF);
 }
 
 TEST_F(TableDrawing, NothingIsDrawnWithoutAGameOnTheTable) {
     DealCascades();
-    SetFlag(flag::kInProgress, false);
+    SetFlag(ProgramGame(), flag::kInProgress, false);
     const QImage before = TableBitmap.copy();
     RepaintTable(Canvas::Table(), false);
     EXPECT_EQ(TableBitmap, before);
@@ -189,7 +199,7 @@ TEST_F(TableDrawing, PartialUpdatesLeaveTheSamePictureAsAFullRepaint) {
     DealCascades();
     FullRepaint();
     auto change = [&](const std::string& name, const std::string& now) {
-        std::string* pile = PileByName(name);
+        std::string* pile = PileByName(ProgramGame(), name);
         const std::string before = *pile;
         *pile = now;
         const int index =
@@ -201,14 +211,14 @@ TEST_F(TableDrawing, PartialUpdatesLeaveTheSamePictureAsAFullRepaint) {
     };
 
     // A card leaves a cascade, and one goes to a foundation.
-    const std::string seven = FilaPiles[6];
+    const std::string seven = ProgramGame().FilaPiles[6];
     change("Fila7", seven.substr(0, seven.size() - 3));
     change("Dest1", seven.substr(seven.size() - 3));
     QImage partial = TableBitmap.copy();
     EXPECT_EQ(FirstDifference(partial, FullRepaint()), "");
 
     // The stock goes from 24 to 21 cards (raise 4 to 4) and to 20 (raise 3).
-    const std::string stock = MazzoPiles[0];
+    const std::string stock = ProgramGame().MazzoPiles[0];
     change("Mazzo", stock.substr(0, 21 * 3));
     change("Mazzo", stock.substr(0, 20 * 3));
     partial = TableBitmap.copy();
@@ -223,10 +233,11 @@ TEST_F(TableDrawing, PartialUpdatesLeaveTheSamePictureAsAFullRepaint) {
 TEST_F(TableDrawing, PairsLeaveHolesInTheGrid) {
     DealGrid();
     FullRepaint();
-    std::string before = FilaPiles[2];
-    FilaPiles[2].replace(3 * 5, 3, "000");  // the last slot
-    FilaPiles[2].replace(3 * 1, 3, "000");
-    ErasePileTail(before, FilaPiles[2], ProgramGame().FilaLeft[2], Canvas::Table(), "Fila3");
+    std::string before = ProgramGame().FilaPiles[2];
+    ProgramGame().FilaPiles[2].replace(3 * 5, 3, "000");  // the last slot
+    ProgramGame().FilaPiles[2].replace(3 * 1, 3, "000");
+    ErasePileTail(before, ProgramGame().FilaPiles[2], ProgramGame().FilaLeft[2], Canvas::Table(),
+                  "Fila3");
     RedrawPileTop("Fila3", 2, Canvas::Table());
     const QImage partial = TableBitmap.copy();
     EXPECT_EQ(FirstDifference(partial, FullRepaint()), "");
@@ -237,8 +248,8 @@ TEST_F(TableDrawing, OverlappedPilesAreRedrawnAfterAnErase) {
     // Pile 2 lies half over pile 1.
     ProgramGame().FilaLeft[1] = static_cast<int16_t>(ProgramGame().FilaLeft[0] + 30);
     FullRepaint();
-    const std::string before = FilaPiles[0];
-    FilaPiles[0].clear();
+    const std::string before = ProgramGame().FilaPiles[0];
+    ProgramGame().FilaPiles[0].clear();
     ErasePileTail(before, "", ProgramGame().FilaLeft[0], Canvas::Table(), "Fila1");
     const QImage partial = TableBitmap.copy();
     EXPECT_EQ(FirstDifference(partial, FullRepaint()), "");
@@ -247,7 +258,7 @@ TEST_F(TableDrawing, OverlappedPilesAreRedrawnAfterAnErase) {
 TEST_F(TableDrawing, ShowTableCopiesFromTheScrollPosition) {
     DealCascades();
     RepaintTable(Canvas::Table(), false);
-    MainGame.SetOpt(90, 25);
+    ProgramGame().Options.SetOpt(90, 25);
     ShowTable();
     EXPECT_EQ(Rgb(window.image, 200, 100), Rgb(TableBitmap, 200, 125));
     EXPECT_EQ(window.flushes.back(), window.image.rect());
@@ -296,21 +307,21 @@ TEST(DeckPositionTest, FallsBackPileByPile) {
     ProgramGame().FilaLeft[0] = 30;
     ProgramGame().FilaTop[0] = 40;
     EXPECT_EQ(DeckPosition().pile, "Fila1");
-    MainGame.SetDestLeft(0, 10);
+    ProgramGame().Options.SetDestLeft(0, 10);
     EXPECT_EQ(DeckPosition().pile, "Dest1");
-    MainGame.SetStockLeft(2, 10);
+    ProgramGame().Options.SetStockLeft(2, 10);
     EXPECT_EQ(DeckPosition().pile, "Waste");
-    MainGame.SetAppoggLeft(0, 10);
+    ProgramGame().Options.SetAppoggLeft(0, 10);
     EXPECT_EQ(DeckPosition().pile, "Appogg1");
-    AppoggPiles[0] = "001002";
+    ProgramGame().AppoggPiles[0] = "001002";
     EXPECT_EQ(DeckPosition().pile, "Waste");
-    MainGame.SetStockLeft(1, 10);
+    ProgramGame().Options.SetStockLeft(1, 10);
     EXPECT_EQ(DeckPosition().pile, "Mazzo_Vis");
-    MainGame.SetStockLeft(0, 10);
+    ProgramGame().Options.SetStockLeft(0, 10);
     EXPECT_EQ(DeckPosition().pile, "Mazzo");  // empty, and so is "Mazzo_Vis"
-    MazzoPiles[1] = "003";
+    ProgramGame().MazzoPiles[1] = "003";
     EXPECT_EQ(DeckPosition().pile, "Mazzo_Vis");
-    GameRules[51] = 46;
+    ProgramGame().GameRules[51] = 46;
     const DeckPlace off = DeckPosition();
     EXPECT_EQ(off.pile, "");
     EXPECT_EQ(off.at, QPoint(-78, 0));
@@ -323,7 +334,7 @@ TEST_F(TableDrawing, ArrowBesideTheSixthPileOfStyle172) {
     const int x = ProgramGame().FilaLeft[5] + CardWidth + 5 + 10,
               y = FilaTopOnScreen(ProgramGame(), 5) + CardHeight / 2;
     EXPECT_EQ(Rgb(TableBitmap, x, y), 0xFFFFFFu);
-    GameRules[51] = 58;  // this goal kind has no arrow
+    ProgramGame().GameRules[51] = 58;  // this goal kind has no arrow
     FullRepaint();
     EXPECT_NE(Rgb(TableBitmap, x, y), 0xFFFFFFu);
 }
@@ -335,10 +346,10 @@ TEST_F(TableDrawing, PortDrawsIntoTheTablePictureAndShowsTheChange) {
     EXPECT_EQ(FirstDifference(window.image, TableBitmap), "");
     port.RepaintTable(false);
     EXPECT_EQ(FirstDifference(window.image, TableBitmap), "");
-    const std::string before = FilaPiles[3];
-    FilaPiles[3] = before.substr(0, before.size() - 3);
+    const std::string before = ProgramGame().FilaPiles[3];
+    ProgramGame().FilaPiles[3] = before.substr(0, before.size() - 3);
     window.flushes.clear();
-    port.ErasePileTail(before, FilaPiles[3], "Fila4");
+    port.ErasePileTail(before, ProgramGame().FilaPiles[3], "Fila4");
     port.RedrawPileTop("Fila4");
     EXPECT_FALSE(window.flushes.empty());
     EXPECT_EQ(FirstDifference(window.image, TableBitmap), "");
@@ -397,13 +408,13 @@ TEST_F(PortFlights, AutoplayFlightLiftsTheCardOffItsPileFirst) {
     QtTable port;
     port.RepaintTable(false);
     SetParameter(74, 2, "00");
-    const std::string seven = FilaPiles[6];
+    const std::string seven = ProgramGame().FilaPiles[6];
     const CardCode top = TopCode(seven);
-    const CardPoint from = CardPositionInPile("Fila7", 6, 0, false);
-    const CardPoint to = CardPositionInPile("Dest1", 0, 0, true);
+    const CardPoint from = CardPositionInPile(ProgramGame(), "Fila7", 6, 0, false);
+    const CardPoint to = CardPositionInPile(ProgramGame(), "Dest1", 0, 0, true);
     port.FlyCard(top, -1, -1, "Dest1");
     // The pile itself is the engine's to change.
-    EXPECT_EQ(FilaPiles[6], seven);
+    EXPECT_EQ(ProgramGame().FilaPiles[6], seven);
     // The picture shows the pile without the card, and the card on the target.
     EXPECT_EQ(test::Rgb(TableBitmap, from.left + 30, from.top + 94),
               test::Rgb(BackgroundBitmap, from.left + 30, from.top + 94));

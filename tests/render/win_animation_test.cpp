@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <set>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "platform/clock.h"
 #include "platform/ini.h"
@@ -71,7 +72,7 @@ TEST_F(WinningShow, EveryShowDrawsUntilItsTimeIsUp) {
         const QImage before = TableBitmap.copy();
         waits.waits = 0;
         PlayWinningAnimation(name, 3, area);
-        EXPECT_FALSE(Flag(flag::kWinAnimation)) << name;
+        EXPECT_FALSE(Flag(ProgramGame(), flag::kWinAnimation)) << name;
         EXPECT_GT(ChangedPixels(before), 100) << name;
         EXPECT_GT(waits.waits, 0) << name;
         // What the window shows is the table picture.

@@ -22,6 +22,7 @@
 #include <string>
 #include <thread>
 
+#include "core/game.h"
 #include "core/game_text.h"
 #include "soak.h"
 

@@ -264,10 +264,10 @@ int Cards(const std::string& pile) {
 // The piles that are records rather than places: the selection list of the
 // selection games (Dest1) and the run record of "Ace-To-King" (Appogg1).
 bool SelectionGame() {
-    return FirstFoundationIsSelection();
+    return FirstFoundationIsSelection(ProgramGame().GameRules);
 }
 bool RunRecordGame() {
-    return GameRules[51] == 36;
+    return ProgramGame().GameRules[51] == 36;
 }
 
 std::vector<int> TableCodes() {
@@ -275,12 +275,12 @@ std::vector<int> TableCodes() {
     auto add = [&](const std::string& p) {
         for (int c : CodesOf(p)) out.push_back(c);
     };
-    for (const auto& p : MazzoPiles) add(p);
-    for (const auto& p : FilaPiles) add(p);
-    for (size_t i = 0; i < DestPiles.size(); ++i)
-        if (i != 0 || !SelectionGame()) add(DestPiles[i]);
-    for (size_t i = 0; i < AppoggPiles.size(); ++i)
-        if (i != 0 || !RunRecordGame()) add(AppoggPiles[i]);
+    for (const auto& p : ProgramGame().MazzoPiles) add(p);
+    for (const auto& p : ProgramGame().FilaPiles) add(p);
+    for (size_t i = 0; i < ProgramGame().DestPiles.size(); ++i)
+        if (i != 0 || !SelectionGame()) add(ProgramGame().DestPiles[i]);
+    for (size_t i = 0; i < ProgramGame().AppoggPiles.size(); ++i)
+        if (i != 0 || !RunRecordGame()) add(ProgramGame().AppoggPiles[i]);
     std::sort(out.begin(), out.end());
     return out;
 }
@@ -298,11 +298,11 @@ int RunLength(const std::string& record) {
 
 int TwinRowsMatched() {
     for (int j = 0; j < 10; ++j)
-        if (FilaPiles[static_cast<size_t>(j)].empty()) return 0;
+        if (ProgramGame().FilaPiles[static_cast<size_t>(j)].empty()) return 0;
     int n = 0;
     for (int j = 0; j < 10; ++j)
-        if (BottomCode(FilaPiles[static_cast<size_t>(j)]) ==
-            BottomCode(DestPiles[static_cast<size_t>(j)]) + 52)
+        if (BottomCode(ProgramGame().FilaPiles[static_cast<size_t>(j)]) ==
+            BottomCode(ProgramGame().DestPiles[static_cast<size_t>(j)]) + 52)
             ++n;
     return n;
 }
@@ -310,18 +310,21 @@ int TwinRowsMatched() {
 // The score of the current table by the goal kind's formula; nullopt where
 // the score is not recomputed (goal kinds 9 and 59).
 std::optional<int> FormulaScore() {
-    const int k = GameRules[51], n = GameRules[371], m = MainGame.Opt(99);
-    const int waste = Cards(MazzoPiles[2]), pairs = static_cast<int>(MazzoPiles[2].size() / 6);
+    const int k = ProgramGame().GameRules[51], n = ProgramGame().GameRules[371],
+              m = ProgramGame().Options.Opt(99);
+    const int waste = Cards(ProgramGame().MazzoPiles[2]),
+              pairs = static_cast<int>(ProgramGame().MazzoPiles[2].size() / 6);
     auto fila = [](int from, int to) {
         int c = 0;
-        for (int i = from; i <= to; ++i) c += Cards(FilaPiles[static_cast<size_t>(i - 1)]);
+        for (int i = from; i <= to; ++i)
+            c += Cards(ProgramGame().FilaPiles[static_cast<size_t>(i - 1)]);
         return c;
     };
     // The selection list in Dest1 of the selection games holds no cards.
     auto dest = [](int from, int to) {
         int c = 0;
         for (int i = std::max(from, SelectionGame() ? 2 : 1); i <= to; ++i)
-            c += Cards(DestPiles[static_cast<size_t>(i - 1)]);
+            c += Cards(ProgramGame().DestPiles[static_cast<size_t>(i - 1)]);
         return c;
     };
     auto nineToOne = [](const std::string& p) {
@@ -340,46 +343,48 @@ std::optional<int> FormulaScore() {
         case 46: return 0;
         case 34: {
             int s = -n;
-            for (int i = 0; i < GameRules[368]; ++i) {
-                const CardCode c = BottomCode(FilaPiles[static_cast<size_t>(i)]);
+            for (int i = 0; i < ProgramGame().GameRules[368]; ++i) {
+                const CardCode c = BottomCode(ProgramGame().FilaPiles[static_cast<size_t>(i)]);
                 if (c == 0 || (c != i + 1 && c != i + 14)) break;
                 s += 10;
             }
             return s;
         }
         case 35: return -n + 10 * waste;
-        case 36: return 15 * RunLength(AppoggPiles[0]) - m - 52;
+        case 36: return 15 * RunLength(ProgramGame().AppoggPiles[0]) - m - 52;
         case 37: return 10 * pairs - 2 * m - 52;
         case 38: return -n + 10 * TwinRowsMatched();
         case 39: return 7 * pairs - m - 52;
         case 43: {
             int s = -n;
-            for (const auto& p : FilaPiles)
+            for (const auto& p : ProgramGame().FilaPiles)
                 if (nineToOne(p)) s += 225;
             return s;
         }
         case 44: return -n;
         case 47: {
-            const bool any = std::any_of(FilaPiles.begin(), FilaPiles.end(),
-                                         [](const std::string& p) { return !p.empty(); });
+            const bool any =
+                std::any_of(ProgramGame().FilaPiles.begin(), ProgramGame().FilaPiles.end(),
+                            [](const std::string& p) { return !p.empty(); });
             return any ? -n + 5 * waste : -n + 5 * n;
         }
-        case 48: return -n + 5 * GameRules[46] + 5 * dest(2, 2);
-        case 49: return -n + 5 * GameRules[46] + 5 * fila(1, 24);
+        case 48: return -n + 5 * ProgramGame().GameRules[46] + 5 * dest(2, 2);
+        case 49: return -n + 5 * ProgramGame().GameRules[46] + 5 * fila(1, 24);
         case 55: return -n + 5 * fila(1, 40);
         case 57: {
             for (int g = 0; g < 4; ++g) {
                 int sum = 0;
                 for (int i = 4 * g; i < 4 * g + 4; ++i)
-                    sum += std::max(RankOf(BottomCode(FilaPiles[static_cast<size_t>(i)])), 0);
-                if (sum != MainGame.Opt(118 + g)) return -52;
+                    sum += std::max(
+                        RankOf(BottomCode(ProgramGame().FilaPiles[static_cast<size_t>(i)])), 0);
+                if (sum != ProgramGame().Options.Opt(118 + g)) return -52;
             }
             return 48;
         }
         case 58: {
             int sum = 0;
             for (int i = 0; i < 5; ++i) {
-                const std::string& p = DestPiles[static_cast<size_t>(i)];
+                const std::string& p = ProgramGame().DestPiles[static_cast<size_t>(i)];
                 if (p.empty()) return -52;
                 sum += RankOf(BottomCode(p));
             }
@@ -388,9 +393,10 @@ std::optional<int> FormulaScore() {
         case 62: return -n + 5 * fila(1, 16) + 5 * dest(1, 8);
         default: {
             if (GetParameter(120, 2) != "01") return 0;
-            const int r47 = GameRules[47];
+            const int r47 = ProgramGame().GameRules[47];
             const int b = r47 == 0 ? -n : r47 == 1 ? (n == 104 ? -64 : -32) : r47 == 2 ? -28 : 0;
-            return b + 5 * GameRules[46] + 5 * waste - 5 * GameRules[374] + 5 * dest(1, 16);
+            return b + 5 * ProgramGame().GameRules[46] + 5 * waste -
+                   5 * ProgramGame().GameRules[374] + 5 * dest(1, 16);
         }
     }
 }
@@ -403,7 +409,12 @@ struct Snapshot {
 };
 
 Snapshot Take() {
-    Snapshot s{MazzoPiles, DestPiles, FilaPiles, AppoggPiles, "", GetParameter(pos::kScore, 6)};
+    Snapshot s{ProgramGame().MazzoPiles,
+               ProgramGame().DestPiles,
+               ProgramGame().FilaPiles,
+               ProgramGame().AppoggPiles,
+               "",
+               GetParameter(pos::kScore, 6)};
     for (const std::string& line : ProgramGame().CardRegister)
         s.faces += line.empty() ? '?' : line.back();
     return s;
@@ -450,7 +461,8 @@ private:
 
 uint64_t TableHash() {
     Fnv h;
-    for (const PileList* list : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles}) {
+    for (const PileList* list : {&ProgramGame().MazzoPiles, &ProgramGame().FilaPiles,
+                                 &ProgramGame().DestPiles, &ProgramGame().AppoggPiles}) {
         h.Add(static_cast<long long>(list->size()));
         for (const std::string& p : *list) h.Add(p);
     }
@@ -495,7 +507,7 @@ public:
         QApplication::setActiveWindow(&w_.window);
         answer_.start();
         w_.window.Activated();
-        if (!Flag(flag::kInProgress) || !havePack_) {
+        if (!Flag(ProgramGame(), flag::kInProgress) || !havePack_) {
             failure = "start: game " + std::to_string(setup_.gameId) + " was not dealt";
             return false;
         }
@@ -605,7 +617,7 @@ public:
                                        : e.button == 'M' ? Qt::MiddleButton
                                                          : Qt::LeftButton;
         QWidget* table = w_.window.imgSfondo;
-        const bool running = Flag(flag::kInProgress);
+        const bool running = Flag(ProgramGame(), flag::kInProgress);
         switch (e.kind) {
             case Event::kPress: QTest::mousePress(table, button, mods, at); break;
             case Event::kRelease: QTest::mouseRelease(table, button, mods, at); break;
@@ -625,7 +637,7 @@ public:
                 break;
         }
         current_ = nullptr;
-        if (running && !Flag(flag::kInProgress)) ++ended_;
+        if (running && !Flag(ProgramGame(), flag::kInProgress)) ++ended_;
         failure = Check(e.kind == Event::kRelease);
         return failure.empty();
     }
@@ -661,28 +673,32 @@ private:
         };
         std::vector<Pile> piles;
         for (int i = 0; i < 3; ++i)
-            if (OnTable(MainGame.StockLeft(i))) piles.push_back({PileName(kMazzo + i, 0), i});
+            if (OnTable(ProgramGame().Options.StockLeft(i)))
+                piles.push_back({PileName(kMazzo + i, 0), i});
         for (int i = 0; i < 40; ++i)
             if (OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)]))
                 piles.push_back({PileName(kFila, i + 1), i});
         for (int i = 0; i < 16; ++i)
-            if (OnTable(MainGame.DestLeft(i))) piles.push_back({PileName(kDest, i + 1), i});
+            if (OnTable(ProgramGame().Options.DestLeft(i)))
+                piles.push_back({PileName(kDest, i + 1), i});
         for (int i = 0; i < 10; ++i)
-            if (OnTable(MainGame.AppoggLeft(i))) piles.push_back({PileName(kAppogg, i + 1), i});
+            if (OnTable(ProgramGame().Options.AppoggLeft(i)))
+                piles.push_back({PileName(kAppogg, i + 1), i});
         const QWidget* table = w_.window.imgSfondo;
         if (piles.empty() || Below(10) == 0)
             return {Below(std::max(table->width(), 1)), Below(std::max(table->height(), 1))};
         const Pile& p = piles[static_cast<size_t>(Below(static_cast<int>(piles.size())))];
-        const std::string* cards = PileByName(p.name);
+        const std::string* cards = PileByName(ProgramGame(), p.name);
         const int n = cards ? SlotCount(*cards) : 0;
         const int k = target ? n : Below(n + 1);
-        const CardPoint c = CardSlotPosition(p.name, p.index, std::min(k, std::max(n - 1, 0)));
+        const CardPoint c =
+            CardSlotPosition(ProgramGame(), p.name, p.index, std::min(k, std::max(n - 1, 0)));
         return {c.left + 2 + Below(std::max(CardWidth - 4, 1)),
                 c.top + 2 + Below(std::max(CardHeight - 4, 1))};
     }
 
     static QPoint Middle(int row, int k) {
-        const CardPoint c = CardSlotPosition(PileName(kFila, row + 1), row, k);
+        const CardPoint c = CardSlotPosition(ProgramGame(), PileName(kFila, row + 1), row, k);
         return {c.left + CardWidth / 2, c.top + CardHeight / 2};
     }
 
@@ -690,15 +706,17 @@ private:
     // card of the run in "Ace-To-King"), or the drag of a twin under its
     // model in "Forget me not"; from == to for a click.
     bool HelpfulMove(QPoint& from, QPoint& to) {
-        const int goal = GameRules[51], rows = std::clamp<int>(GameRules[368], 0, 40);
-        if (!Flag(flag::kInProgress)) return false;
+        const int goal = ProgramGame().GameRules[51],
+                  rows = std::clamp<int>(ProgramGame().GameRules[368], 0, 40);
+        if (!Flag(ProgramGame(), flag::kInProgress)) return false;
         if (goal == 38) {
             for (int r = 10; r < rows; ++r) {
-                const CardCode t = TopCode(FilaPiles[static_cast<size_t>(r)]);
+                const CardCode t = TopCode(ProgramGame().FilaPiles[static_cast<size_t>(r)]);
                 for (int j = 0; j < 10 && t > 52; ++j)
-                    if (BottomCode(DestPiles[static_cast<size_t>(j)]) == t - 52 &&
-                        FilaPiles[static_cast<size_t>(j)].empty()) {
-                        from = Middle(r, SlotCount(FilaPiles[static_cast<size_t>(r)]) - 1);
+                    if (BottomCode(ProgramGame().DestPiles[static_cast<size_t>(j)]) == t - 52 &&
+                        ProgramGame().FilaPiles[static_cast<size_t>(j)].empty()) {
+                        from = Middle(
+                            r, SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(r)]) - 1);
                         to = Middle(j, 0);
                         return true;
                     }
@@ -708,15 +726,15 @@ private:
         if (goal != 36 && goal != 37 && goal != 39) return false;
         CardCode up = 0;
         for (int r = 0; r < rows && !up; ++r)
-            for (int c : CodesOf(FilaPiles[static_cast<size_t>(r)]))
-                if (IsFaceUp(c)) up = c;
-        const int want = goal == 36 ? SlotCount(AppoggPiles[0]) + 1 : 0;
+            for (int c : CodesOf(ProgramGame().FilaPiles[static_cast<size_t>(r)]))
+                if (IsFaceUp(ProgramGame(), c)) up = c;
+        const int want = goal == 36 ? SlotCount(ProgramGame().AppoggPiles[0]) + 1 : 0;
         if (goal != 36 && !up) return false;
         for (int r = 0; r < rows; ++r) {
-            const std::string& row = FilaPiles[static_cast<size_t>(r)];
+            const std::string& row = ProgramGame().FilaPiles[static_cast<size_t>(r)];
             for (int k = 0; k < SlotCount(row); ++k) {
                 const CardCode c = SlotCode(row, k);
-                if (c == 0 || IsFaceUp(c)) continue;
+                if (c == 0 || IsFaceUp(ProgramGame(), c)) continue;
                 const bool fits = goal == 36   ? RankOf(c) == want
                                   : goal == 37 ? c == up + 52 || up == c + 52
                                                : RankOf(c) == RankOf(up);
@@ -732,9 +750,10 @@ private:
     void RecordPack() {
         pack_ = TableCodes();
         models_.clear();
-        if (GameRules[51] == 38)
+        if (ProgramGame().GameRules[51] == 38)
             for (int j = 0; j < 10; ++j)
-                if (CardCode c = BottomCode(DestPiles[static_cast<size_t>(j)]); c != 0)
+                if (CardCode c = BottomCode(ProgramGame().DestPiles[static_cast<size_t>(j)]);
+                    c != 0)
                     models_.push_back(c);
         havePack_ = true;
         ++deals_;
@@ -791,14 +810,16 @@ private:
             if (line.size() != 20 || (line.back() != '0' && line.back() != '1'))
                 return "face: card register line " + std::to_string(i + 1) + " is \"" + line + "\"";
         }
-        for (const PileList* list : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles})
+        for (const PileList* list : {&ProgramGame().MazzoPiles, &ProgramGame().FilaPiles,
+                                     &ProgramGame().DestPiles, &ProgramGame().AppoggPiles})
             for (const std::string& p : *list) {
                 if (p.size() % 3 != 0 || p.find_first_not_of("0123456789") != std::string::npos)
                     return "pile: malformed pile \"" + p + "\"";
                 for (int i = 0; i < SlotCount(p); ++i)
                     if (SlotCode(p, i) > 108) return "pile: card code above 108 in \"" + p + "\"";
             }
-        if (afterRelease && MainGame.Opt(94) != 0) return "held: cards still held after a release";
+        if (afterRelease && ProgramGame().Options.Opt(94) != 0)
+            return "held: cards still held after a release";
         if (!havePack_) return std::string();
 
         // The cards: the dealt pack, each once (plus the twins of the models
@@ -830,23 +851,26 @@ private:
                 if (!std::binary_search(table.begin(), table.end(), codes[i]))
                     return std::string("record: ") + what + " lists " + std::to_string(codes[i]) +
                            ", which is not on the table";
-                if (faceUp && !IsFaceUp(codes[i]))
+                if (faceUp && !IsFaceUp(ProgramGame(), codes[i]))
                     return std::string("record: ") + what + " lists " + std::to_string(codes[i]) +
                            ", which is face down";
             }
             return std::string();
         };
         if (SelectionGame())
-            if (std::string r = records(DestPiles[0], false, "the selection"); !r.empty()) return r;
+            if (std::string r = records(ProgramGame().DestPiles[0], false, "the selection");
+                !r.empty())
+                return r;
         if (RunRecordGame())
-            if (std::string r = records(AppoggPiles[0], true, "the run record"); !r.empty())
+            if (std::string r = records(ProgramGame().AppoggPiles[0], true, "the run record");
+                !r.empty())
                 return r;
 
         // The score by the goal kind's formula, stored and shown.
         const std::string stored = GetParameter(pos::kScore, 6);
         if (const std::optional<int> want = FormulaScore(); want && stored != std::to_string(*want))
             return "score: " + stored + " stored, the formula of goal kind " +
-                   std::to_string(GameRules[51]) + " gives " + std::to_string(*want);
+                   std::to_string(ProgramGame().GameRules[51]) + " gives " + std::to_string(*want);
         if (w_.window.lblScore->text().toStdString() != stored)
             return "score: the label shows " + w_.window.lblScore->text().toStdString() + ", " +
                    stored + " stored";
@@ -854,7 +878,7 @@ private:
         // Undo then redo gives the identical table back (a selection in
         // progress is not part of a step: the selection games are checked
         // between selections).
-        if (CanUndo() && !(SelectionGame() && !DestPiles[0].empty())) {
+        if (CanUndo() && !(SelectionGame() && !ProgramGame().DestPiles[0].empty())) {
             ++undoChecks_;
             const Snapshot before = Take();
             dialogs_.choice = 0;

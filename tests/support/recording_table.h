@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game.h"
 #include "core/ports.h"
 #include "core/state.h"
 
@@ -43,8 +44,8 @@ public:
     void FlyCard(int code, int fromLeft, int fromTop, int toLeft, int toTop) override {
         calls.push_back("fly " + std::to_string(code) + At(fromLeft, fromTop) + " ->" +
                         At(toLeft, toTop));
-        MainGame.SetOpt(94, 0);
-        MainGame.SetOpt(95, 0);
+        ProgramGame().Options.SetOpt(94, 0);
+        ProgramGame().Options.SetOpt(95, 0);
     }
     void AnimateFaceUp(int code, int left, int top) override {
         calls.push_back("turn " + std::to_string(code) + At(left, top));

@@ -43,157 +43,157 @@ protected:
         CardWidth = 71;
         CardHeight = 96;
         // Size "B" steps.
-        MainGame.SetOpt(64, 18);
-        MainGame.SetOpt(66, 4);
-        MainGame.SetOpt(65, 12);
-        MainGame.SetOpt(67, 4);
-        MainGame.SetOpt(72, 6);
-        MainGame.SetOpt(75, 3);
-        MainGame.SetOpt(83, 7);
-        MainGame.SetOpt(101, 12);
-        MainGame.SetOpt(102, 8);
+        ProgramGame().Options.SetOpt(64, 18);
+        ProgramGame().Options.SetOpt(66, 4);
+        ProgramGame().Options.SetOpt(65, 12);
+        ProgramGame().Options.SetOpt(67, 4);
+        ProgramGame().Options.SetOpt(72, 6);
+        ProgramGame().Options.SetOpt(75, 3);
+        ProgramGame().Options.SetOpt(83, 7);
+        ProgramGame().Options.SetOpt(101, 12);
+        ProgramGame().Options.SetOpt(102, 8);
         ProgramGame().OffsetTable = {};
         SetParameter(179, 1, "N");
     }
     ~CardPositions() override { platform::SetRandom(nullptr); }
     void FaceDown(std::initializer_list<int> codes) {
-        for (int c : codes) SetFaceFlag(c, '0');
+        for (int c : codes) SetFaceFlag(ProgramGame().CardRegister, c, '0');
     }
 };
 
 TEST_F(CardPositions, DownwardCascadeStepsByFace) {
-    GameRules[3] = 1;
+    ProgramGame().GameRules[3] = 1;
     ProgramGame().FilaLeft[0] = 100;
     ProgramGame().FilaTop[0] = 50;
-    FilaPiles[0] = Pile({1, 2, 3, 4, 5});
+    ProgramGame().FilaPiles[0] = Pile({1, 2, 3, 4, 5});
     FaceDown({1, 2, 3});
     // Three face-down steps and one face-up step: 3 x 4 + 18.
-    EXPECT_EQ(CardTopInPile("Fila1", 0, 0, false), 80);
-    EXPECT_EQ(CardLeftInPile("Fila1", 0, 0, false), 100);
-    EXPECT_EQ(CardTopInPile("Fila1", 0, 0, true), 98);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila1", 0, 0, false), 80);
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Fila1", 0, 0, false), 100);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila1", 0, 0, true), 98);
     // Card k is asked for with above = n - k and the next-slot form.
-    EXPECT_EQ(CardTopInPile("Fila1", 0, 5, true), 50);
-    EXPECT_EQ(CardTopInPile("Fila1", 0, 2, true), 62);
-    EXPECT_EQ(CardSlotPosition("Fila1", 0, 4).top, 80);
-    EXPECT_EQ(PileBottomEdge("Fila1", 0), 80 + 96);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila1", 0, 5, true), 50);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila1", 0, 2, true), 62);
+    EXPECT_EQ(CardSlotPosition(ProgramGame(), "Fila1", 0, 4).top, 80);
+    EXPECT_EQ(PileBottomEdge(ProgramGame(), "Fila1", 0), 80 + 96);
     // Tops follow the scroll offset; lefts do not.
-    MainGame.SetOpt(90, 20);
-    EXPECT_EQ(CardTopInPile("Fila1", 0, 0, false), 60);
-    EXPECT_EQ(CardLeftInPile("Fila1", 0, 0, false), 100);
+    ProgramGame().Options.SetOpt(90, 20);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila1", 0, 0, false), 60);
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Fila1", 0, 0, false), 100);
 
     // Family 12 counts a hole as face up; family 1 as face down.
-    FilaPiles[0] = Pile({0, 0, 5});
-    MainGame.SetOpt(90, 0);
-    EXPECT_EQ(CardTopInPile("Fila1", 0, 0, false), 58);
-    GameRules[3] = 12;
-    EXPECT_EQ(CardTopInPile("Fila1", 0, 0, false), 86);
+    ProgramGame().FilaPiles[0] = Pile({0, 0, 5});
+    ProgramGame().Options.SetOpt(90, 0);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila1", 0, 0, false), 58);
+    ProgramGame().GameRules[3] = 12;
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila1", 0, 0, false), 86);
 }
 
 TEST_F(CardPositions, EmptyPilesAndOffTablePiles) {
-    GameRules[3] = 1;
-    GameRules[4] = 1;
-    GameRules[5] = 5;
+    ProgramGame().GameRules[3] = 1;
+    ProgramGame().GameRules[4] = 1;
+    ProgramGame().GameRules[5] = 5;
     ProgramGame().FilaLeft[3] = 40;
     ProgramGame().FilaTop[3] = 30;
-    MainGame.SetDestLeft(2, 300);
-    MainGame.SetDestTop(2, 10);
-    MainGame.SetAppoggLeft(1, 500);
-    MainGame.SetAppoggTop(1, 20);
-    MainGame.SetStockLeft(1, 7);
-    MainGame.SetStockTop(1, 8);
-    EXPECT_EQ(CardTopInPile("Fila4", 3, 0, true), 30);
-    EXPECT_EQ(CardLeftInPile("Fila4", 3, 0, true), 40);
-    EXPECT_EQ(CardTopInPile("Dest3", 2, 0, true), 10);
-    EXPECT_EQ(CardTopInPile("Appogg2", 1, 0, true), 20);
-    EXPECT_EQ(CardLeftInPile("Mazzo_Vis", 1, 0, true), 7);
-    EXPECT_EQ(CardTopInPile("Mazzo_Vis", 1, 0, false), 8);
+    ProgramGame().Options.SetDestLeft(2, 300);
+    ProgramGame().Options.SetDestTop(2, 10);
+    ProgramGame().Options.SetAppoggLeft(1, 500);
+    ProgramGame().Options.SetAppoggTop(1, 20);
+    ProgramGame().Options.SetStockLeft(1, 7);
+    ProgramGame().Options.SetStockTop(1, 8);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila4", 3, 0, true), 30);
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Fila4", 3, 0, true), 40);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Dest3", 2, 0, true), 10);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Appogg2", 1, 0, true), 20);
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Mazzo_Vis", 1, 0, true), 7);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Mazzo_Vis", 1, 0, false), 8);
 
     // A reserve cell of direction 5 steps by entry 75 per card, faces aside.
-    AppoggPiles[1] = Pile({1, 2, 3});
+    ProgramGame().AppoggPiles[1] = Pile({1, 2, 3});
     FaceDown({2});
-    EXPECT_EQ(CardTopInPile("Appogg2", 1, 0, false), 26);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Appogg2", 1, 0, false), 26);
     // The stock group lies squared whatever it holds.
-    MazzoPiles[1] = Pile({10, 11, 12});
-    EXPECT_EQ(CardTopInPile("Mazzo_Vis", 1, 0, true), 8);
+    ProgramGame().MazzoPiles[1] = Pile({10, 11, 12});
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Mazzo_Vis", 1, 0, true), 8);
     // A pile off the table keeps its marker, cards or not.
-    FilaPiles[5] = Pile({1, 2});
-    EXPECT_EQ(CardTopInPile("Fila6", 5, 0, false), ProgramGame().FilaTop[5]);
-    EXPECT_FALSE(OnTable(CardTopInPile("Fila6", 5, 0, false)));
-    EXPECT_FALSE(OnTable(CardLeftInPile("Dest9", 8, 0, true)));
+    ProgramGame().FilaPiles[5] = Pile({1, 2});
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila6", 5, 0, false), ProgramGame().FilaTop[5]);
+    EXPECT_FALSE(OnTable(CardTopInPile(ProgramGame(), "Fila6", 5, 0, false)));
+    EXPECT_FALSE(OnTable(CardLeftInPile(ProgramGame(), "Dest9", 8, 0, true)));
 }
 
 TEST_F(CardPositions, SidewaysDirections) {
     ProgramGame().FilaLeft[0] = 200;
     ProgramGame().FilaTop[0] = 100;
-    FilaPiles[0] = Pile({1, 2, 3});
+    ProgramGame().FilaPiles[0] = Pile({1, 2, 3});
     FaceDown({1});
-    GameRules[3] = 2;
-    EXPECT_EQ(CardLeftInPile("Fila1", 0, 0, false), 200 + 4 + 12);
-    EXPECT_EQ(CardTopInPile("Fila1", 0, 0, false), 100);
-    GameRules[3] = 10;
-    EXPECT_EQ(CardLeftInPile("Fila1", 0, 0, false), 200 - 4 - 12);
-    GameRules[3] = 4;
-    EXPECT_EQ(CardLeftInPile("Fila1", 0, 0, true), 200 + 3 * (71 + 6));
-    GameRules[3] = 6;
-    EXPECT_EQ(CardLeftInPile("Fila1", 0, 0, false), 200 + 2 * 7);
+    ProgramGame().GameRules[3] = 2;
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Fila1", 0, 0, false), 200 + 4 + 12);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila1", 0, 0, false), 100);
+    ProgramGame().GameRules[3] = 10;
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Fila1", 0, 0, false), 200 - 4 - 12);
+    ProgramGame().GameRules[3] = 4;
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Fila1", 0, 0, true), 200 + 3 * (71 + 6));
+    ProgramGame().GameRules[3] = 6;
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Fila1", 0, 0, false), 200 + 2 * 7);
     // Squared families put every card on the anchor.
-    GameRules[3] = 0;
-    EXPECT_EQ(CardLeftInPile("Fila1", 0, 0, true), 200);
-    EXPECT_EQ(CardTopInPile("Fila1", 0, 0, true), 100);
+    ProgramGame().GameRules[3] = 0;
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Fila1", 0, 0, true), 200);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila1", 0, 0, true), 100);
     // Family 11: each pile's own direction.
-    GameRules[3] = 11;
+    ProgramGame().GameRules[3] = 11;
     ProgramGame().TableauPileFamily[0] = 2;
-    EXPECT_EQ(CardLeftInPile("Fila1", 0, 0, false), 216);
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Fila1", 0, 0, false), 216);
     ProgramGame().TableauPileFamily[0] = 1;
 
     // Foundations of direction 2 fan out to the right.
-    GameRules[4] = 2;
-    MainGame.SetDestLeft(0, 10);
-    MainGame.SetDestTop(0, 10);
-    DestPiles[0] = Pile({1, 2});
-    EXPECT_EQ(CardLeftInPile("Dest1", 0, 0, false), 14);
+    ProgramGame().GameRules[4] = 2;
+    ProgramGame().Options.SetDestLeft(0, 10);
+    ProgramGame().Options.SetDestTop(0, 10);
+    ProgramGame().DestPiles[0] = Pile({1, 2});
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Dest1", 0, 0, false), 14);
 }
 
 TEST_F(CardPositions, SquaredWithOneStepDirection7) {
-    GameRules[3] = 7;
+    ProgramGame().GameRules[3] = 7;
     ProgramGame().FilaLeft[0] = 0;
     ProgramGame().FilaTop[0] = 100;
-    EXPECT_EQ(CardTopInPile("Fila1", 0, 0, true), 100);  // empty: the anchor
-    FilaPiles[0] = Pile({1});
-    EXPECT_EQ(CardTopInPile("Fila1", 0, 0, false), 100);
-    EXPECT_EQ(CardTopInPile("Fila1", 0, 0, true), 118);
-    FilaPiles[0] = Pile({1, 2, 3, 4});
-    EXPECT_EQ(CardTopInPile("Fila1", 0, 4, true), 100);  // the bottom card
-    EXPECT_EQ(CardTopInPile("Fila1", 0, 0, false), 118);
-    EXPECT_EQ(CardTopInPile("Fila1", 0, 2, true), 118);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila1", 0, 0, true), 100);  // empty: the anchor
+    ProgramGame().FilaPiles[0] = Pile({1});
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila1", 0, 0, false), 100);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila1", 0, 0, true), 118);
+    ProgramGame().FilaPiles[0] = Pile({1, 2, 3, 4});
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila1", 0, 4, true), 100);  // the bottom card
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila1", 0, 0, false), 118);
+    EXPECT_EQ(CardTopInPile(ProgramGame(), "Fila1", 0, 2, true), 118);
 }
 
 TEST_F(CardPositions, SlottedRows) {
     ProgramGame().FilaLeft[0] = 10;
     ProgramGame().FilaTop[0] = 20;
-    FilaPiles[0] = Pile({1, 0, 3, 4, 5, 6, 7});
-    GameRules[3] = 9;
-    EXPECT_EQ(CardSlotPosition("Fila1", 0, 2).left, 10 + 2 * 73);
-    EXPECT_EQ(CardSlotPosition("Fila1", 0, 2).top, 20);
-    EXPECT_EQ(CardLeftInPile("Fila1", 0, 0, false), 10 + 6 * 73);
+    ProgramGame().FilaPiles[0] = Pile({1, 0, 3, 4, 5, 6, 7});
+    ProgramGame().GameRules[3] = 9;
+    EXPECT_EQ(CardSlotPosition(ProgramGame(), "Fila1", 0, 2).left, 10 + 2 * 73);
+    EXPECT_EQ(CardSlotPosition(ProgramGame(), "Fila1", 0, 2).top, 20);
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Fila1", 0, 0, false), 10 + 6 * 73);
 
     // Family 8: rows of three, the second row running right to left.
-    GameRules[3] = 8;
-    GameRules[43] = 3;
+    ProgramGame().GameRules[3] = 8;
+    ProgramGame().GameRules[43] = 3;
     const int pitchX = 71 + 12, pitchY = 96 + 8;
-    EXPECT_EQ(CardSlotPosition("Fila1", 0, 1).left, 10 + pitchX);
-    EXPECT_EQ(CardSlotPosition("Fila1", 0, 3).left, 10 + 2 * pitchX);
-    EXPECT_EQ(CardSlotPosition("Fila1", 0, 3).top, 20 + pitchY);
-    EXPECT_EQ(CardSlotPosition("Fila1", 0, 5).left, 10);
-    EXPECT_EQ(CardSlotPosition("Fila1", 0, 6).left, 10);
-    EXPECT_EQ(CardSlotPosition("Fila1", 0, 6).top, 20 + 2 * pitchY);
+    EXPECT_EQ(CardSlotPosition(ProgramGame(), "Fila1", 0, 1).left, 10 + pitchX);
+    EXPECT_EQ(CardSlotPosition(ProgramGame(), "Fila1", 0, 3).left, 10 + 2 * pitchX);
+    EXPECT_EQ(CardSlotPosition(ProgramGame(), "Fila1", 0, 3).top, 20 + pitchY);
+    EXPECT_EQ(CardSlotPosition(ProgramGame(), "Fila1", 0, 5).left, 10);
+    EXPECT_EQ(CardSlotPosition(ProgramGame(), "Fila1", 0, 6).left, 10);
+    EXPECT_EQ(CardSlotPosition(ProgramGame(), "Fila1", 0, 6).top, 20 + 2 * pitchY);
     // -1: as many as fit across the screen (1920 by default).
-    GameRules[43] = -1;
-    EXPECT_EQ(Direction8PerRow(), 1920 / pitchX);
+    ProgramGame().GameRules[43] = -1;
+    EXPECT_EQ(Direction8PerRow(ProgramGame()), 1920 / pitchX);
 }
 
 TEST_F(CardPositions, JitterShiftsDownwardTableauCardsOnly) {
-    GameRules[3] = 1;
+    ProgramGame().GameRules[3] = 1;
     for (int r = 0; r < 7; ++r)
         for (int c = 0; c < 13; ++c)
             ProgramGame().OffsetTable[static_cast<size_t>(r)][static_cast<size_t>(c)] = r * 10 + c;
@@ -210,15 +210,17 @@ TEST_F(CardPositions, JitterShiftsDownwardTableauCardsOnly) {
     ProgramGame().FilaTop[1] = 0;
     std::string pile;
     for (int c = 1; c <= 14; ++c) pile += FormatCode(c);
-    FilaPiles[1] = pile;
-    EXPECT_EQ(CardLeftInPile("Fila2", 1, 0, false), 100);  // "Piles_TT" off
+    ProgramGame().FilaPiles[1] = pile;
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Fila2", 1, 0, false), 100);  // "Piles_TT" off
     SetParameter(179, 1, "Y");
-    EXPECT_EQ(CardLeftInPile("Fila2", 1, 0, false), 100 + 11);      // card 13 -> column 1
-    EXPECT_EQ(CardLeftInPile("Fila2", 1, 2, true), 100 + 10 + 12);  // card 12
-    EXPECT_EQ(CardLeftInPile("Fila2", 1, 0, true), 100 + 10 + 2);   // next slot = card 14
-    GameRules[3] = 2;  // not a downward cascade: no jitter
-    FilaPiles[1] = Pile({1});
-    EXPECT_EQ(CardLeftInPile("Fila2", 1, 0, false), 100);
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Fila2", 1, 0, false),
+              100 + 11);  // card 13 -> column 1
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Fila2", 1, 2, true), 100 + 10 + 12);  // card 12
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Fila2", 1, 0, true),
+              100 + 10 + 2);         // next slot = card 14
+    ProgramGame().GameRules[3] = 2;  // not a downward cascade: no jitter
+    ProgramGame().FilaPiles[1] = Pile({1});
+    EXPECT_EQ(CardLeftInPile(ProgramGame(), "Fila2", 1, 0, false), 100);
 }
 
 // The shifts are the offset table a new game draws: a second table that no
@@ -274,31 +276,31 @@ TEST_F(CardPositions, StackEdgeRaise) {
     EXPECT_EQ(StackRaiseDepth(13, false, kFoundationRaiseCap), 2);
 
     // The stock moves from its base position by the depth, both ways.
-    MainGame.SetOpt(123, 100);
-    MainGame.SetOpt(127, 50);
+    ProgramGame().Options.SetOpt(123, 100);
+    ProgramGame().Options.SetOpt(127, 50);
     std::string stock;
     for (int c = 1; c <= 52; ++c) stock += FormatCode(c);
-    MazzoPiles[0] = stock;
-    EXPECT_TRUE(RaiseStockPile(0, false));
-    EXPECT_EQ(MainGame.StockLeft(0), 92);
-    EXPECT_EQ(MainGame.StockTop(0), 42);
-    EXPECT_FALSE(RaiseStockPile(0, false));  // already there
-    MazzoPiles[0].clear();
-    EXPECT_TRUE(RaiseStockPile(0, false));
-    EXPECT_EQ(MainGame.StockLeft(0), 100);
+    ProgramGame().MazzoPiles[0] = stock;
+    EXPECT_TRUE(RaiseStockPile(ProgramGame(), 0, false));
+    EXPECT_EQ(ProgramGame().Options.StockLeft(0), 92);
+    EXPECT_EQ(ProgramGame().Options.StockTop(0), 42);
+    EXPECT_FALSE(RaiseStockPile(ProgramGame(), 0, false));  // already there
+    ProgramGame().MazzoPiles[0].clear();
+    EXPECT_TRUE(RaiseStockPile(ProgramGame(), 0, false));
+    EXPECT_EQ(ProgramGame().Options.StockLeft(0), 100);
 
     // A foundation of 13 cards is raised by the cap of 2.
-    MainGame.SetOpt(135 + 3, 400);
-    MainGame.SetOpt(152 + 3, 20);
-    DestPiles[3] = stock.substr(0, 39);
-    EXPECT_TRUE(RaiseFoundation(3, false));
-    EXPECT_EQ(MainGame.DestLeft(3), 398);
-    EXPECT_EQ(MainGame.DestTop(3), 18);
+    ProgramGame().Options.SetOpt(135 + 3, 400);
+    ProgramGame().Options.SetOpt(152 + 3, 20);
+    ProgramGame().DestPiles[3] = stock.substr(0, 39);
+    EXPECT_TRUE(RaiseFoundation(ProgramGame(), 3, false));
+    EXPECT_EQ(ProgramGame().Options.DestLeft(3), 398);
+    EXPECT_EQ(ProgramGame().Options.DestTop(3), 18);
     // Foundations of direction 2 or 7 keep their place.
-    GameRules[4] = 7;
-    MainGame.SetDestLeft(3, 400);
-    EXPECT_FALSE(RaiseFoundation(3, false));
-    EXPECT_EQ(MainGame.DestLeft(3), 400);
+    ProgramGame().GameRules[4] = 7;
+    ProgramGame().Options.SetDestLeft(3, 400);
+    EXPECT_FALSE(RaiseFoundation(ProgramGame(), 3, false));
+    EXPECT_EQ(ProgramGame().Options.DestLeft(3), 400);
 }
 
 }  // namespace

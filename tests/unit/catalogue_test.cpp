@@ -140,7 +140,7 @@ TEST_F(Catalogue, AnIdThatDoesNotConvertKeepsItsColumnButIsNeverFound) {
     // Game 1 still reads the second column: the bad entry did not shift it.
     EXPECT_EQ(CatalogueIndex(1), 1);
     LoadGameRules(ProgramGame(), 1);
-    EXPECT_EQ(GameRules[51], 39);
+    EXPECT_EQ(ProgramGame().GameRules[51], 39);
     EXPECT_EQ(AllGameNames(), std::vector<std::string>{"Good"});
 }
 
@@ -162,12 +162,12 @@ TEST_F(Catalogue, RuleColumnsRefusePartialNumbersAndOddIndexes) {
                 RuleLine(367, {"99999"}), RuleLine(366, {"-99999"})});
     LoadCatalogue();
     LoadGameRules(ProgramGame(), 0);
-    EXPECT_EQ(GameRules[51], 37);
-    EXPECT_EQ(GameRules[50], 0);  // "12x" is no number
-    EXPECT_EQ(GameRules[368], 4);
-    EXPECT_EQ(GameRules[3], 0);  // "03a1" is no entry number, not entry 3
-    EXPECT_EQ(GameRules[367], 32767);
-    EXPECT_EQ(GameRules[366], -32768);
+    EXPECT_EQ(ProgramGame().GameRules[51], 37);
+    EXPECT_EQ(ProgramGame().GameRules[50], 0);  // "12x" is no number
+    EXPECT_EQ(ProgramGame().GameRules[368], 4);
+    EXPECT_EQ(ProgramGame().GameRules[3], 0);  // "03a1" is no entry number, not entry 3
+    EXPECT_EQ(ProgramGame().GameRules[367], 32767);
+    EXPECT_EQ(ProgramGame().GameRules[366], -32768);
 }
 
 TEST_F(Catalogue, StoredGameMustExist) {

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "core/deal.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
@@ -37,10 +38,14 @@ class DealOffers : public ::testing::Test {
 protected:
     test::CoreFixture fx;
     static void Rule(int entry, int value) {
-        GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
+        ProgramGame().GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
     }
-    static const std::string& Fila(int n) { return FilaPiles[static_cast<size_t>(n - 1)]; }
-    static const std::string& Dest(int n) { return DestPiles[static_cast<size_t>(n - 1)]; }
+    static const std::string& Fila(int n) {
+        return ProgramGame().FilaPiles[static_cast<size_t>(n - 1)];
+    }
+    static const std::string& Dest(int n) {
+        return ProgramGame().DestPiles[static_cast<size_t>(n - 1)];
+    }
 
     // One deck; `foundations` built up in suit from their bottom card;
     // `piles` tableau piles of `cards` cards with only the top card face up.
@@ -66,7 +71,7 @@ protected:
     }
     void Deal(int gameNumber) {
         SetParameter(pos::kGameNumber, 15, FormatNumber(gameNumber, 13));
-        DealGame();
+        DealGame(ProgramGame());
     }
 };
 
@@ -81,7 +86,7 @@ TEST_F(DealOffers, RowByRowAndPileByPile) {
     EXPECT_EQ(Fila(2), PileOf({C(12), S(13)}));
     EXPECT_EQ(Fila(3), PileOf({H(3), D(13), H(5)}));
     EXPECT_EQ(Dest(2), PileOf({D(1)}));
-    EXPECT_TRUE(IsFaceUp(H(2)));  // it lay face down under the king
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), H(2)));  // it lay face down under the king
 
     ResetGameState(ProgramGame());
     Game(4, 5, 3);
@@ -91,7 +96,7 @@ TEST_F(DealOffers, RowByRowAndPileByPile) {
     // Pile by pile: pile 2 gives its 2H before pile 3 offers its 3H.
     EXPECT_EQ(Dest(1), PileOf({H(1), H(2), H(3)}));
     EXPECT_EQ(Fila(3), PileOf({D(13), H(5)}));
-    EXPECT_TRUE(IsFaceUp(H(3)));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), H(3)));
 }
 
 // Game 22, five piles of three: 9C 4D 4C | QH 3S KD | 2S KC 5S | 8C 7S 6D | 9S JH JD
@@ -171,11 +176,11 @@ TEST_F(DealOffers, AcesGoUpAndTheStockRefillsTheirPlaces) {
     EXPECT_EQ(Dest(3), "");
     EXPECT_EQ(Fila(1), PileOf({C(4), D(4), H(6), C(2), C(13)}));    // from the stock
     EXPECT_EQ(Fila(5), PileOf({H(10), D(11), H(13), C(8), D(2)}));  // then the turned card
-    EXPECT_EQ(MazzoPiles[0], "");
-    EXPECT_EQ(MazzoPiles[1], "");
-    EXPECT_TRUE(IsFaceUp(S(1)));
-    EXPECT_FALSE(IsFaceUp(C(2)));  // takes the face of the ace it replaces
-    EXPECT_TRUE(IsFaceUp(D(2)));   // the top card's place stays face up
+    EXPECT_EQ(ProgramGame().MazzoPiles[0], "");
+    EXPECT_EQ(ProgramGame().MazzoPiles[1], "");
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), S(1)));
+    EXPECT_FALSE(IsFaceUp(ProgramGame(), C(2)));  // takes the face of the ace it replaces
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), D(2)));   // the top card's place stays face up
 }
 
 TEST_F(DealOffers, BottomCardsOfferedOnceAfterTheDeal) {

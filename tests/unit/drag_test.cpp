@@ -34,29 +34,29 @@ std::vector<std::string> Names(const std::vector<DropTarget>& targets) {
 }
 
 TEST_F(Drag, ReleasedWithoutMovingGoesBackEvenOverALegalPile) {
-    FilaPiles[0] = Cards({Spades(10)});
-    FilaPiles[1] = Cards({Hearts(9)});
+    ProgramGame().FilaPiles[0] = Cards({Spades(10)});
+    ProgramGame().FilaPiles[1] = Cards({Hearts(9)});
     PointerPress(MouseButton::kLeft, 0, 210, 210);
-    ASSERT_EQ(MainGame.Opt(94), Hearts(9));
+    ASSERT_EQ(ProgramGame().Options.Opt(94), Hearts(9));
     // Lying right over the black ten, but the pointer never moved.
     ProgramGame().pointer.DragRect = {100, 200, 171, 296};
     PointerRelease(MouseButton::kLeft);
-    EXPECT_EQ(FilaPiles[0], Cards({Spades(10)}));
-    EXPECT_EQ(FilaPiles[1], Cards({Hearts(9)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], Cards({Spades(10)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Hearts(9)}));
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
-    EXPECT_EQ(MainGame.Opt(94), 0);
-    EXPECT_EQ(MainGame.Opt(95), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(95), 0);
     EXPECT_TRUE(table.Has("glide @100,200 -> @200,200 shadow"));
-    EXPECT_EQ(MainGame.Opt(116), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(116), 0);
 
     // Moved there, the same card is taken.
     Clear();
     DragBy(210, 210, -100, 0);
-    EXPECT_EQ(FilaPiles[0], Cards({Spades(10), Hearts(9)}));
-    EXPECT_EQ(FilaPiles[1], "");
+    EXPECT_EQ(ProgramGame().FilaPiles[0], Cards({Spades(10), Hearts(9)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[1], "");
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
-    EXPECT_EQ(MainGame.Opt(94), 0);
-    EXPECT_EQ(MainGame.Opt(116), 1);  // the game counts as played
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(116), 1);  // the game counts as played
     // The card glides from where it was let go to the free place on the ten.
     EXPECT_TRUE(table.Has("glide @100,200 -> @100,218 shadow"));
     EXPECT_EQ(table.Count("glide"), 1);
@@ -64,9 +64,9 @@ TEST_F(Drag, ReleasedWithoutMovingGoesBackEvenOverALegalPile) {
 
 TEST_F(Drag, TheBetterCoveredLegalPileWinsAndTiesGoToTheHigherPile) {
     // Two black tens side by side (x 100 and 200), the red nine at x 300.
-    FilaPiles[0] = Cards({Spades(10)});
-    FilaPiles[1] = Cards({Clubs(10)});
-    FilaPiles[2] = Cards({Hearts(9)});
+    ProgramGame().FilaPiles[0] = Cards({Spades(10)});
+    ProgramGame().FilaPiles[1] = Cards({Clubs(10)});
+    ProgramGame().FilaPiles[2] = Cards({Hearts(9)});
     EXPECT_EQ(Names(RankTargets({140, 200, 211, 296})),
               (std::vector<std::string>{"Fila1", "Fila2"}));
     EXPECT_EQ(Names(RankTargets({150, 200, 221, 296})),
@@ -74,13 +74,13 @@ TEST_F(Drag, TheBetterCoveredLegalPileWinsAndTiesGoToTheHigherPile) {
 
     // Released at x 140: 31 px over the spade, 11 over the club.
     DragBy(310, 210, -160, 0);
-    EXPECT_EQ(FilaPiles[0], Cards({Spades(10), Hearts(9)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], Cards({Spades(10), Hearts(9)}));
     // Released at x 150: 21 px over each; the higher-numbered pile takes it.
-    FilaPiles[0] = Cards({Spades(10)});
-    FilaPiles[2] = Cards({Hearts(9)});
+    ProgramGame().FilaPiles[0] = Cards({Spades(10)});
+    ProgramGame().FilaPiles[2] = Cards({Hearts(9)});
     DragBy(310, 210, -150, 0);
-    EXPECT_EQ(FilaPiles[1], Cards({Clubs(10), Hearts(9)}));
-    EXPECT_EQ(FilaPiles[0], Cards({Spades(10)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Clubs(10), Hearts(9)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], Cards({Spades(10)}));
 
     // Equal areas: a foundation before a tableau pile, then the higher index.
     ProgramGame().FilaLeft[3] = 500;
@@ -92,14 +92,14 @@ TEST_F(Drag, TheBetterCoveredLegalPileWinsAndTiesGoToTheHigherPile) {
 TEST_F(Drag, OnlyTheFourBestCoveredPilesAreOffered) {
     // Five piles fanned under one card, each covered less than the one
     // before; only the last, least covered, takes a red nine.
-    GameRules[368] = 5;
+    ProgramGame().GameRules[368] = 5;
     for (int i = 0; i < 5; ++i) Tableau(i, 100 + 10 * i, 200 + 10 * i, 13);
-    FilaPiles[0] = Cards({Hearts(10)});
-    FilaPiles[1] = Cards({Diamonds(10)});
-    FilaPiles[2] = Cards({Hearts(10) + 52});
-    FilaPiles[3] = Cards({Diamonds(10) + 52});
-    FilaPiles[4] = Cards({Spades(10)});
-    MazzoPiles[1] = Cards({Hearts(9)});
+    ProgramGame().FilaPiles[0] = Cards({Hearts(10)});
+    ProgramGame().FilaPiles[1] = Cards({Diamonds(10)});
+    ProgramGame().FilaPiles[2] = Cards({Hearts(10) + 52});
+    ProgramGame().FilaPiles[3] = Cards({Diamonds(10) + 52});
+    ProgramGame().FilaPiles[4] = Cards({Spades(10)});
+    ProgramGame().MazzoPiles[1] = Cards({Hearts(9)});
     const HeldRect held{105, 205, 176, 301};
     EXPECT_EQ(OverlapArea(held, TargetRect({kFila, 0})), 66 * 91);
     EXPECT_EQ(OverlapArea(held, TargetRect({kFila, 1})), 66 * 91);
@@ -109,14 +109,14 @@ TEST_F(Drag, OnlyTheFourBestCoveredPilesAreOffered) {
 
     // The nine from "Mazzo_Vis" let go there goes back.
     DragBy(120, 20, -5, 195);
-    EXPECT_EQ(MazzoPiles[1], Cards({Hearts(9)}));
-    EXPECT_EQ(FilaPiles[4], Cards({Spades(10)}));
+    EXPECT_EQ(ProgramGame().MazzoPiles[1], Cards({Hearts(9)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[4], Cards({Spades(10)}));
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     // With a black ten fourth in line it lands there.
-    FilaPiles[3] = Cards({Clubs(10)});
+    ProgramGame().FilaPiles[3] = Cards({Clubs(10)});
     DragBy(120, 20, -5, 195);
-    EXPECT_EQ(FilaPiles[3], Cards({Clubs(10), Hearts(9)}));
-    EXPECT_EQ(MazzoPiles[1], "");
+    EXPECT_EQ(ProgramGame().FilaPiles[3], Cards({Clubs(10), Hearts(9)}));
+    EXPECT_EQ(ProgramGame().MazzoPiles[1], "");
 }
 
 TEST_F(Drag, CornersThenEdgeSamplesEveryFiftyPixels) {
@@ -147,7 +147,7 @@ TEST_F(Drag, CornersThenEdgeSamplesEveryFiftyPixels) {
 }
 
 TEST_F(Drag, CursorsOfADrag) {
-    FilaPiles[1] = Cards({Hearts(9)});
+    ProgramGame().FilaPiles[1] = Cards({Hearts(9)});
     SetParameter(172, 2, "12");
     DragBy(210, 210, 400, 300);
     EXPECT_TRUE(table.Has("cursor 22"));
@@ -163,7 +163,7 @@ TEST_F(Drag, CursorsOfADrag) {
 }
 
 TEST_F(Drag, TheImageRepaintsOnlyTheStripsItUncovers) {
-    FilaPiles[1] = Cards({Hearts(9)});
+    ProgramGame().FilaPiles[1] = Cards({Hearts(9)});
     PointerPress(MouseButton::kLeft, 0, 210, 210);
     Clear();
     PointerMove(220, 215);
@@ -171,7 +171,7 @@ TEST_F(Drag, TheImageRepaintsOnlyTheStripsItUncovers) {
                                                      "restore 200,205,210,296", "held @210,205"}));
     EXPECT_EQ(ProgramGame().pointer.DragRect.left, 210);
     EXPECT_EQ(ProgramGame().pointer.DragRect.bottom, 301);
-    EXPECT_EQ(MainGame.Opt(78), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(78), 1);
     Clear();
     PointerMove(200, 205);
     EXPECT_EQ(table.calls, (std::vector<std::string>{"cursor 0", "restore 210,291,281,301",
@@ -205,7 +205,7 @@ TEST_F(Drag, LiftingShowsThePileWithoutTheCardsButKeepsTheData) {
         std::vector<std::string> seen;
         void DrawPile(const std::string& name, int surfaces) override {
             RecordingTable::DrawPile(name, surfaces);
-            seen.push_back(name + "=" + *PileByName(name));
+            seen.push_back(name + "=" + *PileByName(ProgramGame(), name));
         }
     } spy;
     InstalledPorts().SetTable(&spy);
@@ -213,14 +213,14 @@ TEST_F(Drag, LiftingShowsThePileWithoutTheCardsButKeepsTheData) {
     // Pile 1 starts above pile 2 and shares its columns: redrawn too.
     ProgramGame().FilaLeft[0] = 150;
     ProgramGame().FilaTop[0] = 150;
-    FilaPiles[0] = Cards({Spades(3)});
-    FilaPiles[1] = Cards({Spades(10), Hearts(9), Clubs(8)});
+    ProgramGame().FilaPiles[0] = Cards({Spades(3)});
+    ProgramGame().FilaPiles[1] = Cards({Spades(10), Hearts(9), Clubs(8)});
     PointerPress(MouseButton::kLeft, 0, 260, 225);  // the nine: a run of two
-    ASSERT_EQ(MainGame.Opt(94), Hearts(9));
+    ASSERT_EQ(ProgramGame().Options.Opt(94), Hearts(9));
     EXPECT_EQ(spy.seen, (std::vector<std::string>{"Fila2=" + Cards({Spades(10)}),
                                                   "Fila1=" + Cards({Spades(3)})}));
     EXPECT_TRUE(spy.Has("draw Fila2 table"));
-    EXPECT_EQ(FilaPiles[1], Cards({Spades(10), Hearts(9), Clubs(8)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Spades(10), Hearts(9), Clubs(8)}));
     EXPECT_TRUE(CardsLifted());
     // Released in place: drawn again with the cards.
     spy.seen.clear();
@@ -238,36 +238,36 @@ TEST_F(Drag, LiftingShowsThePileWithoutTheCardsButKeepsTheData) {
     SetParameter(179, 1, "N");
 
     // Rows of slots: the slot is painted over, no pile is redrawn.
-    GameRules[3] = 9;
-    GameRules[13] = -1;
-    FilaPiles[1] = Cards({Spades(10), Hearts(9)});
+    ProgramGame().GameRules[3] = 9;
+    ProgramGame().GameRules[13] = -1;
+    ProgramGame().FilaPiles[1] = Cards({Spades(10), Hearts(9)});
     spy.calls.clear();
     spy.seen.clear();
     LiftCards(Hearts(9), true);
     EXPECT_TRUE(spy.Has("erase 273,200,344,296 table"));
     EXPECT_TRUE(spy.seen.empty());
-    EXPECT_EQ(FilaPiles[1], Cards({Spades(10), Hearts(9)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Spades(10), Hearts(9)}));
 
     // Side-by-side rows keep a hole and redraw the whole table.
-    GameRules[3] = 4;
+    ProgramGame().GameRules[3] = 4;
     spy.calls.clear();
     LiftCards(Spades(10), true);
     EXPECT_TRUE(spy.Has("draw all table"));
-    EXPECT_EQ(FilaPiles[1], Cards({Spades(10), Hearts(9)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Spades(10), Hearts(9)}));
     EndHold();
 }
 
 TEST_F(Drag, ReturnGlidesBackAndPlaysCardDown) {
     SetParameter(141, 1, "Y");
     SetParameter(181, 1, "Y");
-    FilaPiles[1] = Cards({Spades(10), Hearts(9)});
+    ProgramGame().FilaPiles[1] = Cards({Spades(10), Hearts(9)});
     // Let go over nothing.
     DragBy(210, 230, 500, 400);
     EXPECT_TRUE(table.Has("glide @700,618 -> @200,218 shadow"));
     EXPECT_TRUE(table.Has("draw Fila2 table"));
     EXPECT_TRUE(table.Has("restore 185,203,286,329"));  // the place, shadow and shifts
     EXPECT_TRUE(fx.sound.played.empty());               // no shadows: no sound
-    EXPECT_EQ(FilaPiles[1], Cards({Spades(10), Hearts(9)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Spades(10), Hearts(9)}));
 
     SetParameter(178, 1, "Y");
     DragBy(210, 230, 500, 400);
@@ -276,7 +276,7 @@ TEST_F(Drag, ReturnGlidesBackAndPlaysCardDown) {
     // A run lifted from inside goes back to its first card's slot; without
     // the cascade shifts it glides with its shadow.
     SetParameter(178, 1, "N");
-    FilaPiles[1] = Cards({Spades(10), Hearts(9), Clubs(8)});
+    ProgramGame().FilaPiles[1] = Cards({Spades(10), Hearts(9), Clubs(8)});
     Clear();
     DragBy(210, 225, 500, 400);
     EXPECT_TRUE(table.Has("glide @700,618 -> @200,218 shadow"));
@@ -284,7 +284,7 @@ TEST_F(Drag, ReturnGlidesBackAndPlaysCardDown) {
     Clear();
     DragBy(210, 225, 500, 400);
     EXPECT_TRUE(table.Has("glide @700,618 -> @200,218"));
-    EXPECT_EQ(FilaPiles[1], Cards({Spades(10), Hearts(9), Clubs(8)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Spades(10), Hearts(9), Clubs(8)}));
 
     // No animation: the image is simply cleared away.
     SetParameter(67, 1, "N");
@@ -295,127 +295,127 @@ TEST_F(Drag, ReturnGlidesBackAndPlaysCardDown) {
 }
 
 TEST_F(Drag, FoundationDropsAndTheWin) {
-    FilaPiles[1] = Cards({Hearts(1)});
+    ProgramGame().FilaPiles[1] = Cards({Hearts(1)});
     // Drops onto foundations are refused during automatic completion.
-    MainGame.SetOpt(94, Hearts(1));
-    MainGame.SetOpt(110, 3);
+    ProgramGame().Options.SetOpt(94, Hearts(1));
+    ProgramGame().Options.SetOpt(110, 3);
     EXPECT_FALSE(DropHeld(Hearts(1), {400, 10, 471, 106}));
-    MainGame.SetOpt(110, 0);
-    MainGame.SetOpt(94, 0);
+    ProgramGame().Options.SetOpt(110, 0);
+    ProgramGame().Options.SetOpt(94, 0);
 
     // The last card on the table reaches its foundation: the game ends.
     DragBy(210, 210, 200, -190);
-    EXPECT_EQ(DestPiles[0], Cards({Hearts(1)}));
+    EXPECT_EQ(ProgramGame().DestPiles[0], Cards({Hearts(1)}));
     EXPECT_TRUE(table.Has("glide @400,10 -> @400,10 shadow"));
     EXPECT_EQ(game.ends, 1);
-    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
 }
 
 TEST_F(Drag, ReserveCellsAndTheVisibleStock) {
     FreeCell();
-    FilaPiles[0] = Cards({Spades(10), Hearts(4)});
-    FilaPiles[1] = Cards({Hearts(6)});
+    ProgramGame().FilaPiles[0] = Cards({Spades(10), Hearts(4)});
+    ProgramGame().FilaPiles[1] = Cards({Hearts(6)});
     // Into the second free cell (x 200, y 400).
     DragBy(110, 230, 100, 180);
-    EXPECT_EQ(AppoggPiles[1], Cards({Hearts(4)}));
+    EXPECT_EQ(ProgramGame().AppoggPiles[1], Cards({Hearts(4)}));
     // Cells take one card: back from the occupied cell.
-    FilaPiles[0] = Cards({Spades(10), Hearts(5)});
+    ProgramGame().FilaPiles[0] = Cards({Spades(10), Hearts(5)});
     DragBy(110, 230, 100, 180);
-    EXPECT_EQ(AppoggPiles[1], Cards({Hearts(4)}));
-    EXPECT_EQ(FilaPiles[0], Cards({Spades(10), Hearts(5)}));
+    EXPECT_EQ(ProgramGame().AppoggPiles[1], Cards({Hearts(4)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], Cards({Spades(10), Hearts(5)}));
 
     // "Mazzo_Vis" takes a card of its suit one rank away, in games that say so.
-    GameRules[353] = 2;
-    MazzoPiles[1] = Cards({Hearts(5)});
+    ProgramGame().GameRules[353] = 2;
+    ProgramGame().MazzoPiles[1] = Cards({Hearts(5)});
     DragBy(210, 210, -100, -200);  // the six onto the five
-    EXPECT_EQ(MazzoPiles[1], Cards({Hearts(5), Hearts(6)}));
-    EXPECT_EQ(FilaPiles[1], "");
-    FilaPiles[1] = Cards({Hearts(8)});
+    EXPECT_EQ(ProgramGame().MazzoPiles[1], Cards({Hearts(5), Hearts(6)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[1], "");
+    ProgramGame().FilaPiles[1] = Cards({Hearts(8)});
     DragBy(210, 210, -100, -200);
-    EXPECT_EQ(FilaPiles[1], Cards({Hearts(8)}));
-    GameRules[354] = 4;  // never a drop target then
-    FilaPiles[1] = Cards({Hearts(7)});
+    EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Hearts(8)}));
+    ProgramGame().GameRules[354] = 4;  // never a drop target then
+    ProgramGame().FilaPiles[1] = Cards({Hearts(7)});
     DragBy(210, 210, -100, -200);
-    EXPECT_EQ(FilaPiles[1], Cards({Hearts(7)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Hearts(7)}));
 }
 
 TEST_F(Drag, TableauDropsRespectTheGoalKind) {
-    FilaPiles[0] = Cards({Spades(10)});
-    FilaPiles[1] = Cards({Hearts(9)});
-    GameRules[51] = 32;  // tableau drops never accepted
+    ProgramGame().FilaPiles[0] = Cards({Spades(10)});
+    ProgramGame().FilaPiles[1] = Cards({Hearts(9)});
+    ProgramGame().GameRules[51] = 32;  // tableau drops never accepted
     DragBy(210, 210, -100, 0);
-    EXPECT_EQ(FilaPiles[1], Cards({Hearts(9)}));
-    GameRules[51] = 23;  // the step of a tableau drop is marked
+    EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Hearts(9)}));
+    ProgramGame().GameRules[51] = 23;  // the step of a tableau drop is marked
     DragBy(210, 210, -100, 0);
-    EXPECT_EQ(FilaPiles[0], Cards({Spades(10), Hearts(9)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], Cards({Spades(10), Hearts(9)}));
     EXPECT_EQ(CountMarks(ProgramGame().UndoMarks, 1), 1);
 
     // Before the automatic fill has run, only foundations take cards.
-    GameRules[51] = 0;
-    GameRules[40] = 1;
-    MainGame.SetOpt(91, 0);
-    FilaPiles[0] = Cards({Spades(10)});
-    FilaPiles[1] = Cards({Hearts(9)});
+    ProgramGame().GameRules[51] = 0;
+    ProgramGame().GameRules[40] = 1;
+    ProgramGame().Options.SetOpt(91, 0);
+    ProgramGame().FilaPiles[0] = Cards({Spades(10)});
+    ProgramGame().FilaPiles[1] = Cards({Hearts(9)});
     DragBy(210, 210, -100, 0);
-    EXPECT_EQ(FilaPiles[1], Cards({Hearts(9)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Hearts(9)}));
     EXPECT_EQ(table.Count("glide @100,200 -> @100,218"), 1);  // the one earlier drop only
 
     // Goal kind 19: a row takes a card of the rank or suit of its last card.
-    GameRules[40] = 0;
-    GameRules[51] = 19;
-    FilaPiles[0] = Cards({Spades(4)});
-    FilaPiles[1] = Cards({Spades(9)});
+    ProgramGame().GameRules[40] = 0;
+    ProgramGame().GameRules[51] = 19;
+    ProgramGame().FilaPiles[0] = Cards({Spades(4)});
+    ProgramGame().FilaPiles[1] = Cards({Spades(9)});
     DragBy(210, 210, -100, 0);
-    EXPECT_EQ(FilaPiles[0], Cards({Spades(4), Spades(9)}));
-    FilaPiles[1] = Cards({Hearts(7)});
+    EXPECT_EQ(ProgramGame().FilaPiles[0], Cards({Spades(4), Spades(9)}));
+    ProgramGame().FilaPiles[1] = Cards({Hearts(7)});
     DragBy(210, 210, -100, 0);
-    EXPECT_EQ(FilaPiles[1], Cards({Hearts(7)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Hearts(7)}));
 }
 
 TEST_F(Drag, PendingStockPress) {
     // The pressed "Mazzo_Vis" (GameRules[9] != 1): moving inside keeps it.
-    MainGame.SetOpt(89, 1);
+    ProgramGame().Options.SetOpt(89, 1);
     PointerMove(120, 20);
-    EXPECT_EQ(MainGame.Opt(89), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(89), 1);
     EXPECT_EQ(table.Count("stock"), 0);
     PointerMove(182, 20);  // off its right edge: cancelled
-    EXPECT_EQ(MainGame.Opt(89), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(89), 0);
     EXPECT_TRUE(table.Has("stock Mazzo_Vis up"));
     EXPECT_EQ(fx.waits.waits, std::vector<int>{50});
     // The release then turns nothing.
-    MazzoPiles[1] = Cards({Hearts(2), Hearts(3)});
+    ProgramGame().MazzoPiles[1] = Cards({Hearts(2), Hearts(3)});
     PointerRelease(MouseButton::kLeft);
-    EXPECT_EQ(MazzoPiles[1], Cards({Hearts(2), Hearts(3)}));
+    EXPECT_EQ(ProgramGame().MazzoPiles[1], Cards({Hearts(2), Hearts(3)}));
     EXPECT_EQ(table.Count("stock"), 1);
 
     // Released while pressed on the empty stock: drawn up again, and the
     // turned cards go back into the stock.
-    GameRules[9] = 1;
-    GameRules[15] = -1;
-    MainGame.SetOpt(89, 1);
+    ProgramGame().GameRules[9] = 1;
+    ProgramGame().GameRules[15] = -1;
+    ProgramGame().Options.SetOpt(89, 1);
     Clear();
     PointerRelease(MouseButton::kLeft);
     EXPECT_TRUE(table.Has("stock Mazzo up"));
-    EXPECT_EQ(MainGame.Opt(89), 0);
-    EXPECT_EQ(MazzoPiles[1], "");
-    EXPECT_EQ(MazzoPiles[0], Cards({Hearts(3), Hearts(2)}));
+    EXPECT_EQ(ProgramGame().Options.Opt(89), 0);
+    EXPECT_EQ(ProgramGame().MazzoPiles[1], "");
+    EXPECT_EQ(ProgramGame().MazzoPiles[0], Cards({Hearts(3), Hearts(2)}));
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 }
 
 TEST_F(Drag, MovesWithoutAHeldCard) {
     // Ignored while autoplay runs.
-    MainGame.SetOpt(110, 1);
+    ProgramGame().Options.SetOpt(110, 1);
     ProgramGame().pointer.MouseIdleStamp = 7;
     PointerMove(5, 5);
     EXPECT_EQ(ProgramGame().pointer.MouseIdleStamp, 7);
-    MainGame.SetOpt(110, 0);
+    ProgramGame().Options.SetOpt(110, 0);
     // The idle stamp and the pile-size panel.
     PointerMove(5, 5);
     EXPECT_GE(ProgramGame().pointer.MouseIdleStamp, 0);
     EXPECT_EQ(window.hides, 1);
     PointerMove(5, 5);
     EXPECT_EQ(window.hides, 1);
-    EXPECT_EQ(MainGame.Opt(96), 5);
+    EXPECT_EQ(ProgramGame().Options.Opt(96), 5);
     // A peeked card is put away at the release.
     ProgramGame().pointer.PeekCard = {100, 200};
     PointerRelease(MouseButton::kRight);
@@ -424,21 +424,21 @@ TEST_F(Drag, MovesWithoutAHeldCard) {
 }
 
 TEST_F(Drag, EveryReleaseFillsEmptyPilesAndRunsAutoplay) {
-    GameRules[23] = 3;  // empty piles from the stock
-    MazzoPiles[0] = Cards({Clubs(5)});
-    FilaPiles[0] = Cards({Spades(10)});
-    FilaPiles[1] = Cards({Hearts(9)});
-    FilaPiles[3] = Cards({Diamonds(2)});
+    ProgramGame().GameRules[23] = 3;  // empty piles from the stock
+    ProgramGame().MazzoPiles[0] = Cards({Clubs(5)});
+    ProgramGame().FilaPiles[0] = Cards({Spades(10)});
+    ProgramGame().FilaPiles[1] = Cards({Hearts(9)});
+    ProgramGame().FilaPiles[3] = Cards({Diamonds(2)});
     PointerRelease(MouseButton::kLeft);
-    EXPECT_EQ(FilaPiles[2], Cards({Clubs(5)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[2], Cards({Clubs(5)}));
 
     // With autoplay on, a drop that frees an ace sends it up.
     SetAutoplaySwitch(ProgramGame(), true);
-    FilaPiles[1] = Cards({Hearts(9), Hearts(1)});
-    FilaPiles[2] = Cards({Spades(8)});
-    DestPiles[0].clear();
+    ProgramGame().FilaPiles[1] = Cards({Hearts(9), Hearts(1)});
+    ProgramGame().FilaPiles[2] = Cards({Spades(8)});
+    ProgramGame().DestPiles[0].clear();
     PointerRelease(MouseButton::kLeft);
-    EXPECT_EQ(DestPiles[0], Cards({Hearts(1)}));
+    EXPECT_EQ(ProgramGame().DestPiles[0], Cards({Hearts(1)}));
 }
 
 }  // namespace

@@ -32,28 +32,28 @@ protected:
         InstalledPorts().SetTable(&table);
         InstalledPorts().SetWindow(&window);
         InstalledPorts().game = &hooks;
-        GameRules[368] = 4;
-        GameRules[367] = 4;
-        GameRules[369] = 2;
+        ProgramGame().GameRules[368] = 4;
+        ProgramGame().GameRules[367] = 4;
+        ProgramGame().GameRules[369] = 2;
         for (int i = 0; i < 4; ++i) {
             ProgramGame().FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(10 + 100 * i);
             ProgramGame().FilaTop[static_cast<size_t>(i)] = 200;
         }
         SetParameter(141, 1, "Y");
     }
-    void Hold(CardCode c) { MainGame.SetOpt(94, c); }
+    void Hold(CardCode c) { ProgramGame().Options.SetOpt(94, c); }
 };
 
 TEST_F(ExecuteMoveTest, CardToWasteRecordsUndoAndClearsRedo) {
-    FilaPiles[0] = "001002";
+    ProgramGame().FilaPiles[0] = "001002";
     RecordStep(ProgramGame(), 0);  // something to redo from earlier
     ASSERT_EQ(StepCount(ProgramGame().RedoLists), 1);
-    SetFaceFlag(2, '0');
+    SetFaceFlag(ProgramGame().CardRegister, 2, '0');
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(1, "Waste"));
-    EXPECT_EQ(FilaPiles[0], "001");
-    EXPECT_EQ(MazzoPiles[2], "002");
-    EXPECT_EQ(FaceFlag(2), '1');
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Waste"));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "001");
+    EXPECT_EQ(ProgramGame().MazzoPiles[2], "002");
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 2), '1');
     // The undo step holds the table as it was, the redo history is gone.
     ASSERT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(ProgramGame().UndoLists[2][0], "00110020");
@@ -61,255 +61,255 @@ TEST_F(ExecuteMoveTest, CardToWasteRecordsUndoAndClearsRedo) {
     EXPECT_TRUE(table.Has("erase Fila1 001002>001"));
     EXPECT_TRUE(table.Has("pile Fila1"));
     EXPECT_TRUE(table.Has("top Waste"));
-    EXPECT_EQ(MainGame.Opt(91), 1);
-    EXPECT_TRUE(Flag(flag::kStockOperation));
+    EXPECT_EQ(ProgramGame().Options.Opt(91), 1);
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kStockOperation));
 }
 
 TEST_F(ExecuteMoveTest, TableauTargetTakesTheCardWithEverythingAboveIt) {
-    FilaPiles[0] = "001002003";
-    FilaPiles[1] = "010";
-    SetFaceFlag(3, '0');
+    ProgramGame().FilaPiles[0] = "001002003";
+    ProgramGame().FilaPiles[1] = "010";
+    SetFaceFlag(ProgramGame().CardRegister, 3, '0');
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(2, "Fila2"));
-    EXPECT_EQ(FilaPiles[0], "001");
-    EXPECT_EQ(FilaPiles[1], "010002003");
-    EXPECT_EQ(FaceFlag(3), '1');
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 2, "Fila2"));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "001");
+    EXPECT_EQ(ProgramGame().FilaPiles[1], "010002003");
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 3), '1');
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     // Undo brings both piles and the face back.
     ASSERT_TRUE(PopStepInto(ProgramGame(), ProgramGame().UndoLists, ProgramGame().UndoMarks));
-    EXPECT_EQ(FilaPiles[0], "001002003");
-    EXPECT_EQ(FilaPiles[1], "010");
-    EXPECT_EQ(FaceFlag(3), '0');
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "001002003");
+    EXPECT_EQ(ProgramGame().FilaPiles[1], "010");
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 3), '0');
 
     // A reserve card onto a tableau pile, and a stack out of a reserve cell.
-    AppoggPiles[1] = "020021";
+    ProgramGame().AppoggPiles[1] = "020021";
     Hold(20);
-    ASSERT_TRUE(ExecuteMove(1, "Fila4"));
-    EXPECT_EQ(AppoggPiles[1], "");
-    EXPECT_EQ(FilaPiles[3], "020021");
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila4"));
+    EXPECT_EQ(ProgramGame().AppoggPiles[1], "");
+    EXPECT_EQ(ProgramGame().FilaPiles[3], "020021");
 }
 
 TEST_F(ExecuteMoveTest, HolesAndSlottedRows) {
     // Slotted rows lift one card: only that card moves, even onto a tableau pile.
-    GameRules[3] = 9;
-    FilaPiles[0] = "001002003";
+    ProgramGame().GameRules[3] = 9;
+    ProgramGame().FilaPiles[0] = "001002003";
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(1, "Fila3"));
-    EXPECT_EQ(FilaPiles[0], "001003");
-    EXPECT_EQ(FilaPiles[2], "002");
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila3"));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "001003");
+    EXPECT_EQ(ProgramGame().FilaPiles[2], "002");
 
     // Family 12: a tableau card going to a foundation leaves a hole.
-    GameRules[3] = 12;
-    FilaPiles[1] = "005006";
+    ProgramGame().GameRules[3] = 12;
+    ProgramGame().FilaPiles[1] = "005006";
     Hold(5);
-    ASSERT_TRUE(ExecuteMove(1, "Dest2"));
-    EXPECT_EQ(FilaPiles[1], "000006");
-    EXPECT_EQ(DestPiles[1], "005");
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest2"));
+    EXPECT_EQ(ProgramGame().FilaPiles[1], "000006");
+    EXPECT_EQ(ProgramGame().DestPiles[1], "005");
     // ... but not one going to the waste.
     Hold(6);
-    ASSERT_TRUE(ExecuteMove(1, "Waste"));
-    EXPECT_EQ(FilaPiles[1], "000");
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Waste"));
+    EXPECT_EQ(ProgramGame().FilaPiles[1], "000");
 }
 
 TEST_F(ExecuteMoveTest, RefusedRequestsChangeNothing) {
-    FilaPiles[0] = "001002";
+    ProgramGame().FilaPiles[0] = "001002";
     Hold(0);
-    EXPECT_FALSE(ExecuteMove(1, "Waste"));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Waste"));
     Hold(50);  // not on the table
-    EXPECT_FALSE(ExecuteMove(1, "Waste"));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Waste"));
     Hold(2);
-    EXPECT_FALSE(ExecuteMove(1, "Fila1"));  // its own pile
-    EXPECT_FALSE(ExecuteMove(1, "Fila41"));
-    EXPECT_FALSE(ExecuteMove(1, "Dest17"));
-    EXPECT_FALSE(ExecuteMove(1, "Appogg0"));
-    EXPECT_FALSE(ExecuteMove(1, "Dest_Autoplay"));
-    EXPECT_FALSE(ExecuteMove(1, "Nowhere"));
-    EXPECT_FALSE(ExecuteMove(1, "Selezionate_Dest"));  // nothing selected
-    EXPECT_EQ(FilaPiles[0], "001002");
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Fila1"));  // its own pile
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Fila41"));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Dest17"));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Appogg0"));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Dest_Autoplay"));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Nowhere"));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Selezionate_Dest"));  // nothing selected
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "001002");
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     EXPECT_TRUE(table.calls.empty());
-    EXPECT_EQ(MainGame.Opt(91), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(91), 0);
 }
 
 TEST_F(ExecuteMoveTest, StockOperationsGoThroughTheSameEntry) {
-    MazzoPiles[0] = "030031";
-    GameRules[22] = 1;
-    EXPECT_TRUE(ExecuteMove(1, "Mazzo_Vis"));
-    EXPECT_EQ(MazzoPiles[0], "030");
-    EXPECT_EQ(MazzoPiles[1], "031");
-    EXPECT_TRUE(IsFaceUp(31));
+    ProgramGame().MazzoPiles[0] = "030031";
+    ProgramGame().GameRules[22] = 1;
+    EXPECT_TRUE(ExecuteMove(ProgramGame(), 1, "Mazzo_Vis"));
+    EXPECT_EQ(ProgramGame().MazzoPiles[0], "030");
+    EXPECT_EQ(ProgramGame().MazzoPiles[1], "031");
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), 31));
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
-    EXPECT_EQ(MainGame.Opt(91), 1);  // the common tail ran
+    EXPECT_EQ(ProgramGame().Options.Opt(91), 1);  // the common tail ran
 }
 
 TEST_F(ExecuteMoveTest, FoundationsFirstUntilTheTableauFillStarts) {
-    GameRules[40] = 1;
-    FilaPiles[0] = "001002";
+    ProgramGame().GameRules[40] = 1;
+    ProgramGame().FilaPiles[0] = "001002";
     Hold(2);
-    EXPECT_FALSE(ExecuteMove(1, "Fila2"));
-    EXPECT_FALSE(ExecuteMove(1, "Waste"));
-    ASSERT_TRUE(ExecuteMove(1, "Dest1"));
-    EXPECT_EQ(MainGame.Opt(91), 1);
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Fila2"));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Waste"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest1"));
+    EXPECT_EQ(ProgramGame().Options.Opt(91), 1);
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(1, "Fila2"));
-    EXPECT_EQ(MainGame.Opt(91), 2);
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila2"));
+    EXPECT_EQ(ProgramGame().Options.Opt(91), 2);
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(1, "Fila3"));
-    EXPECT_EQ(MainGame.Opt(91), 2);  // stops counting at 2
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila3"));
+    EXPECT_EQ(ProgramGame().Options.Opt(91), 2);  // stops counting at 2
 
     // With the automatic fill the first move starts it at once.
     ResetGameState(ProgramGame());
-    GameRules[368] = 4;
-    GameRules[41] = 1;
-    FilaPiles[0] = "001";
+    ProgramGame().GameRules[368] = 4;
+    ProgramGame().GameRules[41] = 1;
+    ProgramGame().FilaPiles[0] = "001";
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(1, "Dest1"));
-    EXPECT_EQ(MainGame.Opt(91), 2);
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest1"));
+    EXPECT_EQ(ProgramGame().Options.Opt(91), 2);
 }
 
 TEST_F(ExecuteMoveTest, MoveSoundsFollowTheirSwitches) {
-    FilaPiles[0] = "001002003004005";
+    ProgramGame().FilaPiles[0] = "001002003004005";
     SetParameter(184, 1, "Y");
     SetParameter(143, 1, "Y");
     SetParameter(177, 1, "Y");
     SetParameter(175, 1, "Y");
     Hold(5);
-    ASSERT_TRUE(ExecuteMove(1, "Dest1"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest1"));
     Hold(4);
-    ASSERT_TRUE(ExecuteMove(1, "Dest_Autoplay3"));
-    EXPECT_EQ(DestPiles[2], "004");
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest_Autoplay3"));
+    EXPECT_EQ(ProgramGame().DestPiles[2], "004");
     Hold(3);
-    ASSERT_TRUE(ExecuteMove(1, "Appogg1"));
-    GameRules[51] = 37;
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Appogg1"));
+    ProgramGame().GameRules[51] = 37;
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(1, "Waste"));
-    GameRules[51] = 12;
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Waste"));
+    ProgramGame().GameRules[51] = 12;
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(1, "Stock02"));
-    EXPECT_EQ(MazzoPiles[1], "001");
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Stock02"));
+    EXPECT_EQ(ProgramGame().MazzoPiles[1], "001");
     EXPECT_EQ(fx.sound.played, (std::vector<std::string>{"Foundation", "Autoplay", "Tableau",
                                                          "Pairing", "Tableau"}));
 
     fx.sound.played.clear();
     SetParameter(184, 1, "N");
     Hold(3);
-    ASSERT_TRUE(ExecuteMove(1, "Dest4"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest4"));
     SetParameter(184, 1, "Y");
     SetParameter(141, 1, "N");  // the master switch
     Hold(4);
-    ASSERT_TRUE(ExecuteMove(1, "Dest4"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest4"));
     EXPECT_TRUE(fx.sound.played.empty());
 }
 
 TEST_F(ExecuteMoveTest, ExposedTableauCardsTurnUpUnlessAutoplayRuns) {
-    GameRules[42] = 1;
-    FilaPiles[0] = "001002";
-    FilaPiles[1] = "007";
-    SetFaceFlag(1, '0');
-    SetFaceFlag(7, '0');  // another pile's face-down top turns up too
+    ProgramGame().GameRules[42] = 1;
+    ProgramGame().FilaPiles[0] = "001002";
+    ProgramGame().FilaPiles[1] = "007";
+    SetFaceFlag(ProgramGame().CardRegister, 1, '0');
+    SetFaceFlag(ProgramGame().CardRegister, 7, '0');  // another pile's face-down top turns up too
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(1, "Dest1"));
-    EXPECT_EQ(FaceFlag(1), '1');
-    EXPECT_EQ(FaceFlag(7), '1');
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest1"));
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 1), '1');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 7), '1');
     EXPECT_TRUE(table.Has("turn 1 @10,200"));
     EXPECT_TRUE(table.Has("turn 7 @110,200"));
 
     // Not while autoplay runs, not with the preference off, not without the rule.
-    FilaPiles[0] = "001002";
-    SetFaceFlag(1, '0');
-    DestPiles[0].clear();
+    ProgramGame().FilaPiles[0] = "001002";
+    SetFaceFlag(ProgramGame().CardRegister, 1, '0');
+    ProgramGame().DestPiles[0].clear();
     SetAutoplaySwitch(ProgramGame(), true);
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(1, "Dest1"));
-    EXPECT_EQ(FaceFlag(1), '0');
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest1"));
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 1), '0');
     SetAutoplaySwitch(ProgramGame(), false);
     SetParameter(239, 1, "N");
     Hold(1);
-    FilaPiles[0] = "002001";
-    SetFaceFlag(2, '0');
-    ASSERT_TRUE(ExecuteMove(1, "Dest2"));
-    EXPECT_EQ(FaceFlag(2), '0');
+    ProgramGame().FilaPiles[0] = "002001";
+    SetFaceFlag(ProgramGame().CardRegister, 2, '0');
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest2"));
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 2), '0');
 }
 
 TEST_F(ExecuteMoveTest, TheWinTestSeesTheTableAfterTheJumpedCardLeft) {
     // Goal 45 is won with four cards left: five before the jump, four after.
-    GameRules[368] = 9;
-    GameRules[28] = 3;
-    GameRules[51] = 45;
-    for (int i = 0; i < 9; ++i) GameRules[static_cast<size_t>(212 + i)] = 71;
-    FilaPiles[0] = "001";
-    FilaPiles[1] = "002";
-    FilaPiles[4] = "003";
-    FilaPiles[7] = "004";
-    FilaPiles[8] = "005";
+    ProgramGame().GameRules[368] = 9;
+    ProgramGame().GameRules[28] = 3;
+    ProgramGame().GameRules[51] = 45;
+    for (int i = 0; i < 9; ++i) ProgramGame().GameRules[static_cast<size_t>(212 + i)] = 71;
+    ProgramGame().FilaPiles[0] = "001";
+    ProgramGame().FilaPiles[1] = "002";
+    ProgramGame().FilaPiles[4] = "003";
+    ProgramGame().FilaPiles[7] = "004";
+    ProgramGame().FilaPiles[8] = "005";
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(1, "Fila3"));
-    EXPECT_EQ(MazzoPiles[2], "002");
-    EXPECT_TRUE(Flag(flag::kFinished));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila3"));
+    EXPECT_EQ(ProgramGame().MazzoPiles[2], "002");
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kFinished));
 }
 
 TEST_F(ExecuteMoveTest, JumpRemovalAndTwinRowCheckAfterTableauMoves) {
     // A grid three piles wide: 0 1 2 / 3 4 5 / 6 7 8.
-    GameRules[368] = 9;
-    GameRules[28] = 3;
-    for (int i = 0; i < 9; ++i) GameRules[static_cast<size_t>(212 + i)] = 71;
-    FilaPiles[0] = "001";
-    FilaPiles[1] = "002";
+    ProgramGame().GameRules[368] = 9;
+    ProgramGame().GameRules[28] = 3;
+    for (int i = 0; i < 9; ++i) ProgramGame().GameRules[static_cast<size_t>(212 + i)] = 71;
+    ProgramGame().FilaPiles[0] = "001";
+    ProgramGame().FilaPiles[1] = "002";
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(1, "Fila3"));  // along the row over pile 2
-    EXPECT_EQ(FilaPiles[1], "");
-    EXPECT_EQ(MazzoPiles[2], "002");
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila3"));  // along the row over pile 2
+    EXPECT_EQ(ProgramGame().FilaPiles[1], "");
+    EXPECT_EQ(ProgramGame().MazzoPiles[2], "002");
     EXPECT_TRUE(table.Has("erase Fila2 002>"));
     EXPECT_TRUE(table.Has("pile Fila2"));
 
-    FilaPiles[0] = "004";
-    FilaPiles[3] = "003";
+    ProgramGame().FilaPiles[0] = "004";
+    ProgramGame().FilaPiles[3] = "003";
     Hold(4);
-    ASSERT_TRUE(ExecuteMove(1, "Fila7"));  // down the column over pile 4
-    EXPECT_EQ(FilaPiles[3], "");
-    EXPECT_EQ(MazzoPiles[2], "002003");
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila7"));  // down the column over pile 4
+    EXPECT_EQ(ProgramGame().FilaPiles[3], "");
+    EXPECT_EQ(ProgramGame().MazzoPiles[2], "002003");
 
     // Two places apart across a row's end is no jump.
-    FilaPiles[3] = "005";
+    ProgramGame().FilaPiles[3] = "005";
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(1, "Fila5"));
-    EXPECT_EQ(FilaPiles[3], "005");
-    EXPECT_EQ(MazzoPiles[2], "002003");
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila5"));
+    EXPECT_EQ(ProgramGame().FilaPiles[3], "005");
+    EXPECT_EQ(ProgramGame().MazzoPiles[2], "002003");
 
     EXPECT_EQ(hooks.twinChecks, 0);
-    GameRules[51] = 38;
+    ProgramGame().GameRules[51] = 38;
     Hold(5);
-    ASSERT_TRUE(ExecuteMove(1, "Fila9"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila9"));
     EXPECT_EQ(hooks.twinChecks, 1);
     Hold(5);
-    ASSERT_TRUE(ExecuteMove(1, "Dest1"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest1"));
     EXPECT_EQ(hooks.twinChecks, 1);
 }
 
 TEST_F(ExecuteMoveTest, ScoreWinFlagHighlightAndLowestPoint) {
-    GameRules[51] = 35;  // score = -n + 10 x cards in the waste; won at the target
-    GameRules[371] = 52;
-    GameRules[50] = -42;
-    FilaPiles[0] = "001002";
+    ProgramGame().GameRules[51] = 35;  // score = -n + 10 x cards in the waste; won at the target
+    ProgramGame().GameRules[371] = 52;
+    ProgramGame().GameRules[50] = -42;
+    ProgramGame().FilaPiles[0] = "001002";
     ProgramGame().FilaTop[0] = 200;
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(1, "Waste"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Waste"));
     EXPECT_EQ(GetParameter(pos::kScore, 6), "-42");
-    EXPECT_TRUE(Flag(flag::kFinished));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kFinished));
 
     // The lowest card drawn raises option 93 (table coordinates).
-    GameRules[3] = 1;
-    MainGame.SetOpt(64, 18);
-    MainGame.SetOpt(90, 30);
-    FilaPiles[1] = "010011";
+    ProgramGame().GameRules[3] = 1;
+    ProgramGame().Options.SetOpt(64, 18);
+    ProgramGame().Options.SetOpt(90, 30);
+    ProgramGame().FilaPiles[1] = "010011";
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(1, "Fila2"));
-    EXPECT_EQ(MainGame.Opt(93), 200 + 2 * 18 + 96);
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila2"));
+    EXPECT_EQ(ProgramGame().Options.Opt(93), 200 + 2 * 18 + 96);
 
-    MainGame.SetOpt(103, 1);
-    GameRules[84] = 72;
+    ProgramGame().Options.SetOpt(103, 1);
+    ProgramGame().GameRules[84] = 72;
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(1, "Dest3"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest3"));
     EXPECT_TRUE(table.Has("highlight 2"));
     EXPECT_GE(table.Count("joker"), 1);
 }

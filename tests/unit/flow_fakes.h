@@ -88,8 +88,8 @@ public:
     // Like the real flight, landing empties the hand (options 94 and 95).
     void FlyCard(int card, int, int, const std::string& target) override {
         events.push_back("fly " + std::to_string(card) + " " + target);
-        MainGame.SetOpt(94, 0);
-        MainGame.SetOpt(95, 0);
+        ProgramGame().Options.SetOpt(94, 0);
+        ProgramGame().Options.SetOpt(95, 0);
     }
     void AnimateTurnUp(const std::string& pile) override { events.push_back("turn " + pile); }
 };
@@ -130,13 +130,13 @@ struct PlainMoves {
         return target;
     }
     bool Move(int, const std::string& target) {
-        const CardCode c = MainGame.Opt(94);
+        const CardCode c = ProgramGame().Options.Opt(94);
         log.push_back(std::to_string(c) + ">" + target);
         if (refuse) return false;
-        std::string* to = PileByName(PileOf(target));
-        if (!to || TakeCardAnywhere(c, 1) == 255) return false;
+        std::string* to = PileByName(ProgramGame(), PileOf(target));
+        if (!to || TakeCardAnywhere(ProgramGame(), c, 1) == 255) return false;
         *to += FormatCode(c);
-        SetFaceFlag(c, '1');
+        SetFaceFlag(ProgramGame().CardRegister, c, '1');
         if (after) after();
         return true;
     }
@@ -145,7 +145,7 @@ struct PlainMoves {
 // Foundations built up in suit from the ace; nothing else is accepted.
 inline bool FoundationsInSuit(const std::string& pile, CardCode c) {
     if (PileKindOf(pile) != kDest) return false;
-    const std::string* p = PileByName(pile);
+    const std::string* p = PileByName(ProgramGame(), pile);
     if (!p) return false;
     if (p->empty()) return RankOf(c) == 1;
     const CardCode top = TopCode(*p);

@@ -29,8 +29,8 @@ protected:
     }
     // A game in progress whose clock started at 10:00:00.
     void Playing() {
-        SetFlag(flag::kInProgress, true);
-        SetFlag(flag::kClockRuns, true);
+        SetFlag(ProgramGame(), flag::kInProgress, true);
+        SetFlag(ProgramGame(), flag::kClockRuns, true);
         fx.clock.dayStart = 10 * kHour;
         ProgramGame().GameTimes[0] = 10 * kHour;
     }
@@ -40,15 +40,15 @@ TEST_F(GameEnd, WithoutAGameNothingChanges) {
     const std::string file = fx.core.dir.file("game.tmp");
     fx.core.dir.write("game.tmp", "x");
     SetParameter(pos::kGameFile, 200, file);
-    SetFlag(flag::kFinished, true);
-    MainGame.SetOpt(94, 5);
-    EXPECT_FALSE(EndGame());
+    SetFlag(ProgramGame(), flag::kFinished, true);
+    ProgramGame().Options.SetOpt(94, 5);
+    EXPECT_FALSE(EndGame(ProgramGame()));
     EXPECT_TRUE(window.events.empty());
     EXPECT_TRUE(platform::FileExists(file));
     EXPECT_EQ(GetParameter(pos::kGameFile, 200), file);
-    EXPECT_TRUE(Flag(flag::kFinished));
-    EXPECT_FALSE(Flag(flag::kEnded));
-    EXPECT_EQ(MainGame.Opt(94), 5);
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kFinished));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kEnded));
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 5);
 }
 
 TEST_F(GameEnd, ALostGameStopsTheClockAndClearsItsFile) {
@@ -57,22 +57,22 @@ TEST_F(GameEnd, ALostGameStopsTheClockAndClearsItsFile) {
     const std::string file = fx.core.dir.file("saved.gam");
     fx.core.dir.write("saved.gam", "position");
     SetParameter(pos::kGameFile, 200, file);
-    MainGame.SetOpt(94, 12);
-    MainGame.SetOpt(95, 13);
-    MainGame.SetOpt(71, 1);
+    ProgramGame().Options.SetOpt(94, 12);
+    ProgramGame().Options.SetOpt(95, 13);
+    ProgramGame().Options.SetOpt(71, 1);
 
-    EXPECT_FALSE(EndGame());
-    EXPECT_FALSE(Flag(flag::kInProgress));
-    EXPECT_FALSE(Flag(flag::kClockRuns));
-    EXPECT_FALSE(Flag(flag::kFinished));
-    EXPECT_TRUE(Flag(flag::kEnded));
+    EXPECT_FALSE(EndGame(ProgramGame()));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kClockRuns));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kFinished));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kEnded));
     EXPECT_EQ(ProgramGame().GameTimes[1], 10 * kHour + 65 * 1000);
     EXPECT_EQ(window.time, "0:01:05");
     EXPECT_FALSE(platform::FileExists(file));
     EXPECT_EQ(GetParameter(pos::kGameFile, 200), "");
-    EXPECT_EQ(MainGame.Opt(94), 0);
-    EXPECT_EQ(MainGame.Opt(95), 0);
-    EXPECT_EQ(MainGame.Opt(71), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(95), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(71), 0);
     EXPECT_EQ(window.events, (std::vector<std::string>{"hide sizes", "play off", "mark"}));
     EXPECT_TRUE(fx.core.sound.played.empty());
     EXPECT_TRUE(fx.core.waits.waits.empty());
@@ -82,33 +82,33 @@ TEST_F(GameEnd, ALostGameStopsTheClockAndClearsItsFile) {
 
 TEST_F(GameEnd, TargetScoreDecidesTheResult) {
     Playing();
-    GameRules[50] = 10;
+    ProgramGame().GameRules[50] = 10;
     SetParameter(pos::kScore, 6, "9");
-    SetFlag(flag::kFinished, true);
-    EXPECT_FALSE(EndGame());
+    SetFlag(ProgramGame(), flag::kFinished, true);
+    EXPECT_FALSE(EndGame(ProgramGame()));
 
     Playing();
     SetParameter(pos::kScore, 6, "10");
-    SetFlag(flag::kFinished, false);
-    MainGame.SetOpt(109, 1);  // no next-game offer
-    EXPECT_TRUE(EndGame());
+    SetFlag(ProgramGame(), flag::kFinished, false);
+    ProgramGame().Options.SetOpt(109, 1);  // no next-game offer
+    EXPECT_TRUE(EndGame(ProgramGame()));
 }
 
 TEST_F(GameEnd, MemoryGamesShowTheirResultDialog) {
     for (int kind : {35, 36, 37, 38, 39, 40}) {
         Playing();
         window.events.clear();
-        GameRules[51] = static_cast<int16_t>(kind);
+        ProgramGame().GameRules[51] = static_cast<int16_t>(kind);
         NoteCardTurned(ProgramGame(), 1);  // a game that was played
-        EndGame();
+        EndGame(ProgramGame());
         EXPECT_EQ(window.Saw("memory end lost"), kind >= 36 && kind <= 39) << kind;
     }
     Playing();
-    GameRules[51] = 37;
-    SetFlag(flag::kFinished, true);
-    MainGame.SetOpt(109, 1);
+    ProgramGame().GameRules[51] = 37;
+    SetFlag(ProgramGame(), flag::kFinished, true);
+    ProgramGame().Options.SetOpt(109, 1);
     window.events.clear();
-    EndGame();
+    EndGame(ProgramGame());
     EXPECT_TRUE(window.Saw("memory end won"));
 }
 
@@ -122,17 +122,17 @@ TEST_F(GameEnd, InputDuringTheEndDoesNotEndTheGameTwice) {
     } store;
     InstalledPorts().store = &store;
     Playing();
-    GameRules[51] = 37;
+    ProgramGame().GameRules[51] = 37;
     NoteCardTurned(ProgramGame(), 1);
-    SetFlag(flag::kFinished, true);
-    MainGame.SetOpt(109, 1);
+    SetFlag(ProgramGame(), flag::kFinished, true);
+    ProgramGame().Options.SetOpt(109, 1);
     int nestedCalls = 0;
     bool nested = false;
     window.onMemoryEnd = [&] {
-        if (nestedCalls++ == 0) nested = EndGame();
+        if (nestedCalls++ == 0) nested = EndGame(ProgramGame());
     };
-    window.onAnimation = [&] { EndGame(); };
-    EXPECT_TRUE(EndGame());
+    window.onAnimation = [&] { EndGame(ProgramGame()); };
+    EXPECT_TRUE(EndGame(ProgramGame()));
     InstalledPorts().store = nullptr;
     EXPECT_TRUE(nested);
     EXPECT_EQ(std::count(window.events.begin(), window.events.end(), "memory end won"), 1);
@@ -145,55 +145,55 @@ TEST_F(GameEnd, InputDuringTheEndDoesNotEndTheGameTwice) {
     window.onAnimation = nullptr;
     Playing();
     NoteCardTurned(ProgramGame(), 1);
-    EndGame();
+    EndGame(ProgramGame());
     EXPECT_TRUE(window.Saw("memory end lost"));
 }
 
 TEST_F(GameEnd, AWonGamePlaysItsShowThenOffersTheNextGame) {
     Playing();
-    SetFlag(flag::kFinished, true);
+    SetFlag(ProgramGame(), flag::kFinished, true);
     int busyDuringShow = -1;
     window.onAnimation = [&] {
         busyDuringShow = fx.dialogs.busy;
         EXPECT_EQ(fx.core.waits.waits, std::vector<int>{200});
         EXPECT_EQ(fx.core.sound.played, std::vector<std::string>{"Won"});
     };
-    EXPECT_TRUE(EndGame());
+    EXPECT_TRUE(EndGame(ProgramGame()));
     EXPECT_EQ(busyDuringShow, 0);
     EXPECT_EQ(fx.dialogs.busy, 0);
     EXPECT_EQ(window.events, (std::vector<std::string>{"hide sizes", "play off", "mark",
                                                        "animation", "open dialog"}));
     EXPECT_EQ(fx.table.events, std::vector<std::string>{"empty"});
-    EXPECT_FALSE(Flag(flag::kWinAnimation));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kWinAnimation));
 }
 
 TEST_F(GameEnd, WinningSoundAndNextGameOfferHaveTheirSwitches) {
     Playing();
-    SetFlag(flag::kFinished, true);
+    SetFlag(ProgramGame(), flag::kFinished, true);
     SetParameter(144, 1, "N");
-    MainGame.SetOpt(109, 1);
-    EXPECT_TRUE(EndGame());
+    ProgramGame().Options.SetOpt(109, 1);
+    EXPECT_TRUE(EndGame(ProgramGame()));
     EXPECT_TRUE(fx.core.sound.played.empty());
     EXPECT_TRUE(window.Saw("animation"));
     EXPECT_FALSE(window.Saw("open dialog"));
 
     Playing();
-    SetFlag(flag::kFinished, true);
+    SetFlag(ProgramGame(), flag::kFinished, true);
     SetParameter(144, 1, "Y");
     SetParameter(141, 1, "N");  // all sounds off
-    MainGame.SetOpt(109, 0);
-    MainGame.SetOpt(77, 1);
+    ProgramGame().Options.SetOpt(109, 0);
+    ProgramGame().Options.SetOpt(77, 1);
     window.events.clear();
-    EXPECT_TRUE(EndGame());
+    EXPECT_TRUE(EndGame(ProgramGame()));
     EXPECT_TRUE(fx.core.sound.played.empty());
     EXPECT_FALSE(window.Saw("open dialog"));
 }
 
 TEST_F(GameEnd, LeavingDuringTheShowClosesTheWindow) {
     Playing();
-    SetFlag(flag::kFinished, true);
-    window.onAnimation = [] { MainGame.SetOpt(71, 1); };
-    EXPECT_TRUE(EndGame());
+    SetFlag(ProgramGame(), flag::kFinished, true);
+    window.onAnimation = [] { ProgramGame().Options.SetOpt(71, 1); };
+    EXPECT_TRUE(EndGame(ProgramGame()));
     EXPECT_TRUE(window.Saw("close"));
     EXPECT_FALSE(window.Saw("open dialog"));
 }
@@ -246,7 +246,7 @@ TEST_F(GameEnd, ClockShowsElapsedTimeAcrossMidnight) {
     ClockTick(ProgramGame());
     EXPECT_EQ(window.time, "0:01:59");
 
-    SetFlag(flag::kClockRuns, false);
+    SetFlag(ProgramGame(), flag::kClockRuns, false);
     fx.clock.Advance(10 * 1000);
     ClockTick(ProgramGame());
     EXPECT_EQ(window.time, "0:01:59");
@@ -257,10 +257,10 @@ protected:
     std::vector<int> stepsAtHook;
     void EndMemorisePhase() override { stepsAtHook.push_back(StepCount(ProgramGame().UndoLists)); }
     Memorise() {
-        GameRules[51] = 38;
+        ProgramGame().GameRules[51] = 38;
         Playing();
-        DestPiles[0] = "001";
-        SetFaceFlag(1, '1');
+        ProgramGame().DestPiles[0] = "001";
+        SetFaceFlag(ProgramGame().CardRegister, 1, '1');
         InstalledPorts().memory = this;
     }
 };
@@ -279,15 +279,15 @@ TEST_F(Memorise, PhaseEndsAfterTenSecondsWithAnUndoStepFirst) {
 
 TEST_F(Memorise, PhaseNeedsFaceUpModelsAndAnEmptyAnswerRow) {
     fx.clock.Advance(20 * 1000);
-    SetFaceFlag(1, '0');
+    SetFaceFlag(ProgramGame().CardRegister, 1, '0');
     ClockTick(ProgramGame());
     EXPECT_TRUE(stepsAtHook.empty());
-    SetFaceFlag(1, '1');
-    FilaPiles[0] = "053";
+    SetFaceFlag(ProgramGame().CardRegister, 1, '1');
+    ProgramGame().FilaPiles[0] = "053";
     ClockTick(ProgramGame());
     EXPECT_TRUE(stepsAtHook.empty());
-    FilaPiles[0].clear();
-    GameRules[51] = 37;
+    ProgramGame().FilaPiles[0].clear();
+    ProgramGame().GameRules[51] = 37;
     ClockTick(ProgramGame());
     EXPECT_TRUE(stepsAtHook.empty());
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);

@@ -133,13 +133,13 @@ TEST(GamesCompiler, CompiledColumnsLoadAsWritten) {
     EXPECT_EQ(MainGame.catalogue[1], "16  00701 Tiny # pairs" + std::string(38, ' '));
 
     LoadGameRules(ProgramGame(), 7);
-    EXPECT_EQ(GameRules[371], 104);
-    EXPECT_EQ(GameRules[51], 37);
-    EXPECT_EQ(GameRules[132], -1);
-    EXPECT_EQ(GameRules[488], 0);
+    EXPECT_EQ(ProgramGame().GameRules[371], 104);
+    EXPECT_EQ(ProgramGame().GameRules[51], 37);
+    EXPECT_EQ(ProgramGame().GameRules[132], -1);
+    EXPECT_EQ(ProgramGame().GameRules[488], 0);
     LoadGameRules(ProgramGame(), 3);
-    EXPECT_EQ(GameRules[51], 39);
-    EXPECT_EQ(GameRules[488], 100);
+    EXPECT_EQ(ProgramGame().GameRules[51], 39);
+    EXPECT_EQ(ProgramGame().GameRules[488], 100);
     EXPECT_EQ(GameRuleValues(3, {488, 51}), (std::vector<int>{100, 39}));
 
     // One line per entry, in order, so line positions are entry numbers; CR LF ends.

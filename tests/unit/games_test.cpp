@@ -34,9 +34,9 @@ namespace {
 class GameHooks : public IGameHooks {
 public:
     int ends = 0;
-    bool EndGame() override {
+    bool EndGame(Game& g) override {
         ++ends;
-        return Flag(flag::kFinished);
+        return Flag(g, flag::kFinished);
     }
     void CheckTwinRowsFull() override { bw::CheckTwinRowsFull(); }
 };
@@ -93,20 +93,21 @@ protected:
             ids.push_back(ParseCatalogueLine(line).id);
         return ids;
     }
-    static int R(int i) { return GameRules[static_cast<size_t>(i)]; }
+    static int R(int i) { return ProgramGame().GameRules[static_cast<size_t>(i)]; }
 
     void Deal(int id, const std::string& number) {
-        ClearPiles(false, true);
+        ClearPiles(ProgramGame(), false, true);
         FillCardRegister(ProgramGame());
         ResetMoveEngineState(ProgramGame());
-        MainGame.SetOpt(99, 0);
+        ProgramGame().Options.SetOpt(99, 0);
         LoadGameRules(ProgramGame(), id);
         SetParameter(pos::kGameNumber, 15, number);
-        DealGame();
+        DealGame(ProgramGame());
     }
     std::string Table() const {
         std::string t;
-        for (const PileList* l : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles})
+        for (const PileList* l : {&ProgramGame().MazzoPiles, &ProgramGame().FilaPiles,
+                                  &ProgramGame().DestPiles, &ProgramGame().AppoggPiles})
             for (const std::string& p : *l) t += p + "|";
         return t + std::string(ProgramGame().CardRegister.size(), ' ');
     }
@@ -119,7 +120,8 @@ protected:
     std::vector<CardCode> TableauCards() const {
         std::vector<CardCode> all;
         for (int i = 0; i < R(368); ++i)
-            for (CardCode c : Cards(FilaPiles[static_cast<size_t>(i)])) all.push_back(c);
+            for (CardCode c : Cards(ProgramGame().FilaPiles[static_cast<size_t>(i)]))
+                all.push_back(c);
         return all;
     }
     void LayOut(ScreenSize s, char size = 'B') {
@@ -129,9 +131,9 @@ protected:
     }
     void Press(CardCode card) {
         for (int r = 0; r < R(368); ++r) {
-            int s = FindSlot(FilaPiles[static_cast<size_t>(r)], card);
+            int s = FindSlot(ProgramGame().FilaPiles[static_cast<size_t>(r)], card);
             if (s < 0) continue;
-            CardPoint at = CardSlotPosition(PileName(kFila, r + 1), r, s);
+            CardPoint at = CardSlotPosition(ProgramGame(), PileName(kFila, r + 1), r, s);
             PointerPress(MouseButton::kLeft, 0, at.left + 30, at.top + 40);
             return;
         }
@@ -198,7 +200,7 @@ TEST_F(ShippedGames, EveryDealFillsTheRowsItExpects) {
             int emptyRows = 0;
             for (int i = 0; i < R(368); ++i) {
                 const int want = R(375 + i);
-                const int got = SlotCount(FilaPiles[static_cast<size_t>(i)]);
+                const int got = SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]);
                 expected += want;
                 if (got == 0 && want > 0 && emptyRows < emptied) {
                     ++emptyRows;
@@ -211,8 +213,9 @@ TEST_F(ShippedGames, EveryDealFillsTheRowsItExpects) {
             const std::vector<CardCode> cards = TableauCards();
             ASSERT_EQ(static_cast<int>(cards.size()), expected);
             EXPECT_EQ(std::set<CardCode>(cards.begin(), cards.end()).size(), cards.size());
-            for (CardCode c : cards) EXPECT_TRUE(IsFaceDown(c)) << c;
-            EXPECT_TRUE(MazzoPiles[0].empty() && MazzoPiles[1].empty() && MazzoPiles[2].empty());
+            for (CardCode c : cards) EXPECT_TRUE(IsFaceDown(ProgramGame(), c)) << c;
+            EXPECT_TRUE(ProgramGame().MazzoPiles[0].empty() &&
+                        ProgramGame().MazzoPiles[1].empty() && ProgramGame().MazzoPiles[2].empty());
             std::map<int, int> ranks;
             for (CardCode c : cards) ++ranks[RankOf(c)];
             if (goal == 37) {
@@ -236,11 +239,11 @@ TEST_F(ShippedGames, EveryDealFillsTheRowsItExpects) {
                 EXPECT_GE(R(368) - 10, R(367));
                 std::set<CardCode> models;
                 for (int k = 0; k < R(367); ++k) {
-                    const std::string& d = DestPiles[static_cast<size_t>(k)];
+                    const std::string& d = ProgramGame().DestPiles[static_cast<size_t>(k)];
                     ASSERT_EQ(SlotCount(d), 1);
                     const CardCode m = SlotCode(d, 0);
                     EXPECT_TRUE(m >= 1 && m <= 52) << m;
-                    EXPECT_TRUE(IsFaceUp(m));
+                    EXPECT_TRUE(IsFaceUp(ProgramGame(), m));
                     models.insert(m);
                 }
                 EXPECT_EQ(models.size(), 10u);
@@ -285,22 +288,26 @@ TEST_F(ShippedGames, EveryPileFitsTheTableWithoutOverlap) {
                                 OnTable(ProgramGame().FilaTop[static_cast<size_t>(i)]))
                         << name;
                     // Every slot of a grid row; a pile dealt empty holds one card at most.
-                    const int slots = std::max(1, SlotCount(FilaPiles[static_cast<size_t>(i)]));
+                    const int slots =
+                        std::max(1, SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]));
                     for (int k = 0; k < slots; ++k) {
-                        CardPoint p = CardSlotPosition(name, i, k);
+                        CardPoint p = CardSlotPosition(ProgramGame(), name, i, k);
                         cards.push_back({name + "/" + std::to_string(k), p.left, p.top});
                     }
                 }
                 for (int i = 0; i < R(367); ++i) {
-                    ASSERT_TRUE(OnTable(MainGame.DestLeft(i)) && OnTable(MainGame.DestTop(i)));
-                    cards.push_back(
-                        {PileName(kDest, i + 1), MainGame.DestLeft(i), MainGame.DestTop(i)});
+                    ASSERT_TRUE(OnTable(ProgramGame().Options.DestLeft(i)) &&
+                                OnTable(ProgramGame().Options.DestTop(i)));
+                    cards.push_back({PileName(kDest, i + 1), ProgramGame().Options.DestLeft(i),
+                                     ProgramGame().Options.DestTop(i)});
                 }
                 if (R(370) >= 1) {
-                    ASSERT_TRUE(OnTable(MainGame.StockLeft(2)) && OnTable(MainGame.StockTop(2)));
-                    cards.push_back({"Waste", MainGame.StockLeft(2), MainGame.StockTop(2)});
+                    ASSERT_TRUE(OnTable(ProgramGame().Options.StockLeft(2)) &&
+                                OnTable(ProgramGame().Options.StockTop(2)));
+                    cards.push_back({"Waste", ProgramGame().Options.StockLeft(2),
+                                     ProgramGame().Options.StockTop(2)});
                 }
-                EXPECT_FALSE(OnTable(MainGame.StockLeft(0)));  // no stock drawn
+                EXPECT_FALSE(OnTable(ProgramGame().Options.StockLeft(0)));  // no stock drawn
                 for (size_t a = 0; a < cards.size(); ++a) {
                     const Card& c = cards[a];
                     EXPECT_GE(c.left, 0) << c.where;
@@ -324,9 +331,9 @@ protected:
     void Start(int id, const std::string& number) {
         Deal(id, number);
         LayOut({1024, 768});
-        SetFlag(flag::kInProgress, true);
-        SetFlag(flag::kFinished, false);
-        UpdateScore();
+        SetFlag(ProgramGame(), flag::kInProgress, true);
+        SetFlag(ProgramGame(), flag::kFinished, false);
+        UpdateScore(ProgramGame());
     }
     // The hidden tableau card that pairs with `c` in this game, or 0.
     CardCode PartnerOf(CardCode c) const {
@@ -347,7 +354,7 @@ protected:
             ASSERT_NE(b, 0);
             Press(a);
             Press(b);
-            ASSERT_EQ(MainGame.Opt(99), m + 1) << "the miss " << a << ", " << b;
+            ASSERT_EQ(ProgramGame().Options.Opt(99), m + 1) << "the miss " << a << ", " << b;
         }
         while (!TableauCards().empty()) {
             const size_t before = TableauCards().size();
@@ -371,15 +378,16 @@ TEST_F(PlayedGames, PairsGamesWinAtTheirThresholds) {
             Start(c.id, "3141592653589");
             hooks.ends = 0;
             PlayPairs(c.allowed + extra);
-            EXPECT_EQ(MainGame.Opt(99), c.allowed + extra);
-            EXPECT_EQ(SlotCount(MazzoPiles[2]), 2 * c.pairs);
+            EXPECT_EQ(ProgramGame().Options.Opt(99), c.allowed + extra);
+            EXPECT_EQ(SlotCount(ProgramGame().MazzoPiles[2]), 2 * c.pairs);
             EXPECT_EQ(Score(), -52 + 10 * c.pairs - 2 * (c.allowed + extra));
             EXPECT_EQ(Score() >= R(50), extra == 0);
-            EXPECT_EQ(Flag(flag::kFinished), extra == 0);
+            EXPECT_EQ(Flag(ProgramGame(), flag::kFinished), extra == 0);
             EXPECT_EQ(hooks.ends, 1);  // the last pair ended the game
             // The rows kept their length: every slot is a hole now.
             for (int i = 0; i < R(368); ++i)
-                EXPECT_EQ(FilaPiles[static_cast<size_t>(i)], std::string(3 * R(375 + i), '0'));
+                EXPECT_EQ(ProgramGame().FilaPiles[static_cast<size_t>(i)],
+                          std::string(3 * R(375 + i), '0'));
         }
     }
 }
@@ -389,7 +397,7 @@ TEST_F(PlayedGames, ConcentrationPairsAnyTwoOfARank) {
     PlayPairs(40);
     EXPECT_EQ(Score(), -52 + 7 * 26 - 40);
     EXPECT_EQ(Score(), R(50));
-    EXPECT_TRUE(Flag(flag::kFinished));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kFinished));
     EXPECT_EQ(hooks.ends, 1);
 }
 
@@ -401,7 +409,7 @@ TEST_F(PlayedGames, AceToKingIsTurnedInRankOrder) {
         return CardCode{0};
     };
     Press(cardOfRank(2));  // a two first: a miss at once
-    EXPECT_EQ(MainGame.Opt(99), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(99), 1);
     EXPECT_TRUE(IsHidden(cardOfRank(2)));
     EXPECT_EQ(cardOfRank(13), 0);  // the king's place is left empty
     for (int rank = 1; rank <= 12; ++rank) Press(cardOfRank(rank));
@@ -419,7 +427,7 @@ TEST_F(PlayedGames, AceToKingIsLostWithAFourthMiss) {
         return CardCode{0};
     };
     for (int miss = 0; miss < 4; ++miss) Press(cardOfRank(5));
-    EXPECT_EQ(MainGame.Opt(99), 4);
+    EXPECT_EQ(ProgramGame().Options.Opt(99), 4);
     for (int rank = 1; rank <= 12; ++rank) Press(cardOfRank(rank));
     EXPECT_EQ(Score(), 15 * 12 - 4 - 52);
     EXPECT_LT(Score(), R(50));
@@ -429,30 +437,32 @@ TEST_F(PlayedGames, AceToKingIsLostWithAFourthMiss) {
 TEST_F(PlayedGames, ForgetMeNotTakesTwinsOnlyIntoEmptyAnswerPlaces) {
     Start(205, "5772156649015");
     std::vector<CardCode> models;
-    for (int k = 0; k < 10; ++k) models.push_back(SlotCode(DestPiles[static_cast<size_t>(k)], 0));
+    for (int k = 0; k < 10; ++k)
+        models.push_back(SlotCode(ProgramGame().DestPiles[static_cast<size_t>(k)], 0));
     SetModelFaces(true);
     DealTwins();
-    for (int r = 10; r < 20; ++r) ASSERT_EQ(SlotCount(FilaPiles[static_cast<size_t>(r)]), 1);
+    for (int r = 10; r < 20; ++r)
+        ASSERT_EQ(SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(r)]), 1);
 
     auto drag = [&](CardCode twin, int row) {
-        MainGame.SetOpt(94, twin);
+        ProgramGame().Options.SetOpt(94, twin);
         SetMovingStackSingle(ProgramGame(), true);
         const std::string target = PileName(kFila, row + 1);
-        const bool ok = CanPickUp(twin, false) && CanDropOn(target, twin);
-        if (ok) ExecuteMove(1, target);
-        MainGame.SetOpt(94, 0);
-        MainGame.SetOpt(95, 0);
+        const bool ok = CanPickUp(twin, false) && CanDropOn(ProgramGame(), target, twin);
+        if (ok) ExecuteMove(ProgramGame(), 1, target);
+        ProgramGame().Options.SetOpt(94, 0);
+        ProgramGame().Options.SetOpt(95, 0);
         return ok;
     };
     // Models take nothing more, twin places take nothing back.
-    EXPECT_FALSE(CanDropOn("Dest1", models[0] + 52));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Dest1", models[0] + 52));
     // Place the first two models' twins the wrong way round, the rest right.
     EXPECT_TRUE(drag(models[0] + 52, 1));
     EXPECT_FALSE(drag(models[1] + 52, 1));  // an answer place holds one card
     EXPECT_TRUE(drag(models[1] + 52, 0));
     int freeTwinRow = -1;
     for (int r = 10; r < 20; ++r)
-        if (FilaPiles[static_cast<size_t>(r)].empty()) freeTwinRow = r;
+        if (ProgramGame().FilaPiles[static_cast<size_t>(r)].empty()) freeTwinRow = r;
     ASSERT_GE(freeTwinRow, 10);
     EXPECT_FALSE(drag(models[0] + 52, freeTwinRow));
     for (int k = 2; k < 10; ++k) EXPECT_TRUE(drag(models[static_cast<size_t>(k)] + 52, k));

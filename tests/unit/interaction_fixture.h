@@ -50,9 +50,9 @@ class RecordingGame : public IGameHooks {
 public:
     int ends = 0;
     int ticks = 0;
-    bool EndGame() override {
+    bool EndGame(Game& /*g*/) override {
         ++ends;
-        SetFlag(flag::kInProgress, false);
+        SetFlag(ProgramGame(), flag::kInProgress, false);
         return true;
     }
     void ClockTick(Game&) override { ++ticks; }
@@ -76,16 +76,16 @@ protected:
         CardHeight = 96;
         ProgramGame().OffsetTable = {};
         ProgramGame().pointer.PeekCard = {};
-        MainGame.SetOpt(64, 18);
-        MainGame.SetOpt(66, 4);
+        ProgramGame().Options.SetOpt(64, 18);
+        ProgramGame().Options.SetOpt(66, 4);
         // Glides on, no shadows or cascade shifts: drawing positions stay plain.
         SetParameter(67, 1, "Y");
         SetParameter(178, 1, "N");
         SetParameter(179, 1, "N");
         SetParameter(172, 2, "10");
-        SetFlag(flag::kInProgress, true);
-        MainGame.SetOpt(91, 2);
-        MainGame.SetOpt(73, 1);
+        SetFlag(ProgramGame(), flag::kInProgress, true);
+        ProgramGame().Options.SetOpt(91, 2);
+        ProgramGame().Options.SetOpt(73, 1);
     }
     ~InteractionTest() override {
         Install<IPressHooks>(nullptr);
@@ -93,16 +93,16 @@ protected:
     }
 
     static void Foundation(int i, int left, int top) {
-        GameRules[static_cast<size_t>(52 + i)] = 1;  // from the ace
-        GameRules[static_cast<size_t>(68 + i)] = 1;  // upwards
-        GameRules[static_cast<size_t>(84 + i)] = 0;  // in suit
-        MainGame.SetDestLeft(i, left);
-        MainGame.SetDestTop(i, top);
+        ProgramGame().GameRules[static_cast<size_t>(52 + i)] = 1;  // from the ace
+        ProgramGame().GameRules[static_cast<size_t>(68 + i)] = 1;  // upwards
+        ProgramGame().GameRules[static_cast<size_t>(84 + i)] = 0;  // in suit
+        ProgramGame().Options.SetDestLeft(i, left);
+        ProgramGame().Options.SetDestTop(i, top);
     }
     static void Tableau(int i, int left, int top, int emptyRule) {
-        GameRules[static_cast<size_t>(132 + i)] = static_cast<int16_t>(emptyRule);
-        GameRules[static_cast<size_t>(172 + i)] = 0;  // downwards
-        GameRules[static_cast<size_t>(212 + i)] = 3;  // alternate colours
+        ProgramGame().GameRules[static_cast<size_t>(132 + i)] = static_cast<int16_t>(emptyRule);
+        ProgramGame().GameRules[static_cast<size_t>(172 + i)] = 0;  // downwards
+        ProgramGame().GameRules[static_cast<size_t>(212 + i)] = 3;  // alternate colours
         ProgramGame().FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(left);
         ProgramGame().FilaTop[static_cast<size_t>(i)] = static_cast<int16_t>(top);
     }
@@ -111,40 +111,40 @@ protected:
     // "Mazzo_Vis" at (10, 10) and (110, 10), tableau piles at y 200, 100
     // apart from x 100; empty piles take kings; runs of any length move.
     void Klondike(int piles = 4) {
-        GameRules[3] = 1;
-        GameRules[2] = 1;
-        GameRules[13] = -1;
-        GameRules[32] = 13;
-        GameRules[33] = -1;
-        GameRules[367] = 4;
-        GameRules[368] = static_cast<int16_t>(piles);
-        GameRules[369] = 0;
-        GameRules[10] = 1;
-        GameRules[22] = 1;
+        ProgramGame().GameRules[3] = 1;
+        ProgramGame().GameRules[2] = 1;
+        ProgramGame().GameRules[13] = -1;
+        ProgramGame().GameRules[32] = 13;
+        ProgramGame().GameRules[33] = -1;
+        ProgramGame().GameRules[367] = 4;
+        ProgramGame().GameRules[368] = static_cast<int16_t>(piles);
+        ProgramGame().GameRules[369] = 0;
+        ProgramGame().GameRules[10] = 1;
+        ProgramGame().GameRules[22] = 1;
         for (int i = 0; i < 4; ++i) Foundation(i, 400 + 100 * i, 10);
         for (int i = 0; i < piles; ++i) Tableau(i, 100 + 100 * i, 200, 13);
-        MainGame.SetStockLeft(0, 10);
-        MainGame.SetStockTop(0, 10);
-        MainGame.SetStockLeft(1, 110);
-        MainGame.SetStockTop(1, 10);
+        ProgramGame().Options.SetStockLeft(0, 10);
+        ProgramGame().Options.SetStockTop(0, 10);
+        ProgramGame().Options.SetStockLeft(1, 110);
+        ProgramGame().Options.SetStockTop(1, 10);
     }
 
     // As Klondike, with four free cells at y 400 (x 100 .. 400) and any card
     // on an empty pile.
     void FreeCell() {
         Klondike();
-        GameRules[369] = 4;
-        GameRules[13] = -5;
+        ProgramGame().GameRules[369] = 4;
+        ProgramGame().GameRules[13] = -5;
         for (int i = 0; i < 4; ++i) {
-            GameRules[static_cast<size_t>(132 + i)] = -1;
-            GameRules[static_cast<size_t>(332 + i)] = 0;
-            MainGame.SetAppoggLeft(i, 100 + 100 * i);
-            MainGame.SetAppoggTop(i, 400);
+            ProgramGame().GameRules[static_cast<size_t>(132 + i)] = -1;
+            ProgramGame().GameRules[static_cast<size_t>(332 + i)] = 0;
+            ProgramGame().Options.SetAppoggLeft(i, 100 + 100 * i);
+            ProgramGame().Options.SetAppoggTop(i, 400);
         }
     }
 
     static void Down(std::initializer_list<CardCode> codes) {
-        for (CardCode c : codes) SetFaceFlag(c, '0');
+        for (CardCode c : codes) SetFaceFlag(ProgramGame().CardRegister, c, '0');
     }
 
     // Press at (x, y), move to (x + dx, y + dy), release.

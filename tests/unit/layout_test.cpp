@@ -25,9 +25,9 @@ constexpr GroupRules kReserve{362, 363, 369};
 constexpr GroupRules kThird{364, 365, 370};
 
 void SetGroup(GroupRules g, int row, int style, int count) {
-    GameRules[static_cast<size_t>(g.row)] = static_cast<int16_t>(row);
-    GameRules[static_cast<size_t>(g.style)] = static_cast<int16_t>(style);
-    GameRules[static_cast<size_t>(g.count)] = static_cast<int16_t>(count);
+    ProgramGame().GameRules[static_cast<size_t>(g.row)] = static_cast<int16_t>(row);
+    ProgramGame().GameRules[static_cast<size_t>(g.style)] = static_cast<int16_t>(style);
+    ProgramGame().GameRules[static_cast<size_t>(g.count)] = static_cast<int16_t>(count);
 }
 
 // A maximised main window filling a width x height screen, its table from top to bottom.
@@ -63,13 +63,13 @@ XY Fila(int i) {
             ProgramGame().FilaTop[static_cast<size_t>(i)]};
 }
 XY Stock(int i) {
-    return {MainGame.Opt(56 + i), MainGame.Opt(60 + i)};
+    return {ProgramGame().Options.Opt(56 + i), ProgramGame().Options.Opt(60 + i)};
 }
 XY Dest(int i) {
-    return {MainGame.Opt(i), MainGame.Opt(17 + i)};
+    return {ProgramGame().Options.Opt(i), ProgramGame().Options.Opt(17 + i)};
 }
 XY Appogg(int i) {
-    return {MainGame.Opt(34 + i), MainGame.Opt(45 + i)};
+    return {ProgramGame().Options.Opt(34 + i), ProgramGame().Options.Opt(45 + i)};
 }
 
 std::vector<int> FilaLefts(int from, int to) {
@@ -193,8 +193,8 @@ TEST_F(Layout, Row001And014BesideAStockRow) {
 }
 
 TEST_F(Layout, Row014WithStockAboveWidensTheFirstGaps) {
-    GameRules[9] = 1;
-    GameRules[10] = 1;
+    ProgramGame().GameRules[9] = 1;
+    ProgramGame().GameRules[10] = 1;
     SetGroup(kStock, 1, 4, 2);
     SetGroup(kTableau, 2, 14, 12);
     Run(Window1024());
@@ -228,7 +228,7 @@ TEST_F(Layout, Row015OnA640ScreenStartsTwoLeftOfTheMargin) {
 }
 
 TEST_F(Layout, Row003GapAboveTwentyBecomesFifteen) {
-    GameRules[10] = 1;
+    ProgramGame().GameRules[10] = 1;
     SetGroup(kStock, 1, 3, 1);
     SetGroup(kTableau, 2, 3, 4);
     Run(Window1024());
@@ -274,7 +274,7 @@ TEST_F(Layout, ShortTableUsesSmallMarginAndNarrowerWidth) {
 }
 
 TEST_F(Layout, ShadowsOffMoveTheMarginButNotTheStyle013Tableau) {
-    GameRules[10] = 1;
+    ProgramGame().GameRules[10] = 1;
     SetGroup(kStock, 1, 13, 2);
     SetGroup(kTableau, 2, 13, 6);
     SetGroup(kReserve, 3, 5, 3);
@@ -302,7 +302,7 @@ TEST_F(Layout, ShadowsOffMoveTheMarginButNotTheStyle013Tableau) {
 
 TEST_F(Layout, Rows010AndTheirCentredSingleRow) {
     SetGroup(kTableau, 1, 10, 12);
-    GameRules[361] = 3;
+    ProgramGame().GameRules[361] = 3;
     Run(Window1024());
     // Gap trunc(0.85 x 71) = 60; four piles a row on standard rows 1..3.
     EXPECT_EQ(FilaLefts(0, 4), (std::vector<int>{15, 146, 277, 408, 15}));
@@ -311,7 +311,7 @@ TEST_F(Layout, Rows010AndTheirCentredSingleRow) {
     EXPECT_EQ(Fila(4).top, 191);
     EXPECT_EQ(Fila(11), (XY{408, 297}));
 
-    GameRules[361] = 1;
+    ProgramGame().GameRules[361] = 1;
     SetGroup(kTableau, 1, 10, 4);
     Run(Window1024());
     EXPECT_EQ(Fila(0), (XY{15, 233}));  // the three-row block
@@ -326,7 +326,7 @@ TEST_F(Layout, Rows010AndTheirCentredSingleRow) {
 
 TEST_F(Layout, Rows018FromTheFourRowBlockWithAtLeastOneAndAHalfCards) {
     SetGroup(kTableau, 1, 18, 12);
-    GameRules[361] = 2;
+    ProgramGame().GameRules[361] = 2;
     Run(Window1024());
     // Six a row: computed gap 84 is below trunc(1.5 x 71) = 106.
     EXPECT_EQ(FilaLefts(0, 6), (std::vector<int>{15, 192, 369, 546, 723, 900, 15}));
@@ -353,8 +353,8 @@ TEST_F(Layout, Tableau020CentredUnderTheFoundations) {
 // Stock, foundation, reserve and third-pile styles.
 
 TEST_F(Layout, Stock011BesideATableau011) {
-    GameRules[9] = 1;
-    GameRules[10] = 1;
+    ProgramGame().GameRules[9] = 1;
+    ProgramGame().GameRules[10] = 1;
     SetGroup(kStock, 1, 11, 2);
     SetGroup(kTableau, 1, 11, 7);
     Run(Window1024());
@@ -365,8 +365,8 @@ TEST_F(Layout, Stock011BesideATableau011) {
 }
 
 TEST_F(Layout, Stock021WithSpreadFoundations) {
-    GameRules[9] = 1;
-    GameRules[10] = 1;
+    ProgramGame().GameRules[9] = 1;
+    ProgramGame().GameRules[10] = 1;
     SetGroup(kStock, 1, 21, 2);
     SetGroup(kTableau, 1, 21, 7);
     SetGroup(kDest, 2, 1, 4);
@@ -380,7 +380,7 @@ TEST_F(Layout, Stock021WithSpreadFoundations) {
 }
 
 TEST_F(Layout, Foundations017FollowTheStockOnItsRow) {
-    GameRules[10] = 1;
+    ProgramGame().GameRules[10] = 1;
     SetGroup(kStock, 1, 13, 2);
     SetGroup(kDest, 3, 17, 4);
     SetGroup(kTableau, 2, 2, 7);
@@ -425,7 +425,7 @@ TEST_F(Layout, StockAloneOnMazzoVisTakesTheStockRowAndTheThirdPileStyles) {
     EXPECT_EQ(Stock(1), (XY{131, 100}));
     EXPECT_EQ(Stock(0), (XY{-10000, 100}));
 
-    GameRules[9] = 1;
+    ProgramGame().GameRules[9] = 1;
     SetGroup(kStock, 1, 19, 1);
     SetGroup(kThird, 2, 16, 1);
     ResetPileAnchors(ProgramGame());
@@ -559,7 +559,7 @@ TEST_F(Layout, Grid118FourRowsOfThirteenAtTheLeftEdge) {
 
     // Without the third pile the stock takes its place.
     SetGroup(kThird, 0, 0, 0);
-    GameRules[366] = 1;
+    ProgramGame().GameRules[366] = 1;
     ResetPileAnchors(ProgramGame());
     Run(Window1024());
     EXPECT_EQ(Stock(0), (XY{443, 555}));
@@ -718,7 +718,7 @@ TEST_F(Layout, FourRows058AndGrid066) {
     SetGroup(kDest, 0, 0, 0);
     SetGroup(kTableau, 1, 66, 25);
     SetGroup(kThird, 0, 0, 1);
-    GameRules[366] = 1;
+    ProgramGame().GameRules[366] = 1;
     Run(Window1024());
     EXPECT_EQ(Fila(0), (XY{267, 141}));
     EXPECT_EQ(Fila(4).left, 563);
@@ -822,8 +822,8 @@ TEST_F(Layout, MoreFoundationAndReserveStyles) {
     EXPECT_EQ(Dest(2).left, 232);
     SetGroup(kDest, 0, 0, 0);
 
-    GameRules[9] = 1;
-    GameRules[10] = 1;
+    ProgramGame().GameRules[9] = 1;
+    ProgramGame().GameRules[10] = 1;
     SetGroup(kStock, 1, 5, 3);
     Run(Window1024());
     EXPECT_EQ(Stock(0), (XY{29, 100}));
@@ -852,26 +852,26 @@ TEST_F(Layout, TopsAreStoredAbsoluteAndReadShiftedByTheScroll) {
     SetGroup(kStock, 0, 0, 2);
     SetGroup(kTableau, 1, 52, 5);
     SetGroup(kDest, 1, 0, 4);
-    MainGame.SetOpt(90, 77);  // a stale offset must not leak into the tops
+    ProgramGame().Options.SetOpt(90, 77);  // a stale offset must not leak into the tops
     LayoutInput in = Window1024();
     in.scrollPosition = 40;
     Run(in);
-    EXPECT_EQ(MainGame.Opt(90), 40);
+    EXPECT_EQ(ProgramGame().Options.Opt(90), 40);
     EXPECT_EQ(Stock(0), (XY{228, 208}));
-    EXPECT_EQ(MainGame.StockTop(0), 168);
-    EXPECT_EQ(MainGame.DestTop(1), 175);
+    EXPECT_EQ(ProgramGame().Options.StockTop(0), 168);
+    EXPECT_EQ(ProgramGame().Options.DestTop(1), 175);
     EXPECT_EQ(ProgramGame().FilaTop[4], 470);
     EXPECT_EQ(FilaTopOnScreen(ProgramGame(), 4), 430);
     // Drawing copies: lefts as stored, tops as on screen.
-    EXPECT_EQ(MainGame.Opt(123), 228);
-    EXPECT_EQ(MainGame.Opt(124), 228);
-    EXPECT_EQ(MainGame.Opt(127), 168);
-    EXPECT_EQ(MainGame.Opt(128), 299);
-    EXPECT_EQ(MainGame.Opt(129), -10040);
-    EXPECT_EQ(MainGame.Opt(136), 574);
-    EXPECT_EQ(MainGame.Opt(153), 175);
-    EXPECT_EQ(MainGame.Opt(155), 423);
-    EXPECT_EQ(MainGame.Opt(139), -10001);
+    EXPECT_EQ(ProgramGame().Options.Opt(123), 228);
+    EXPECT_EQ(ProgramGame().Options.Opt(124), 228);
+    EXPECT_EQ(ProgramGame().Options.Opt(127), 168);
+    EXPECT_EQ(ProgramGame().Options.Opt(128), 299);
+    EXPECT_EQ(ProgramGame().Options.Opt(129), -10040);
+    EXPECT_EQ(ProgramGame().Options.Opt(136), 574);
+    EXPECT_EQ(ProgramGame().Options.Opt(153), 175);
+    EXPECT_EQ(ProgramGame().Options.Opt(155), 423);
+    EXPECT_EQ(ProgramGame().Options.Opt(139), -10001);
     // Positions on screen; the hidden third pile stays off.
     auto piles = PilesOnTable();
     ASSERT_EQ(piles.size(), 11u);
@@ -901,7 +901,7 @@ TEST_F(Layout, UnknownStylesAndUnusedGroupsKeepTheirMarkers) {
     SetGroup(kTableau, 1, 2, 7);
     Run(Window1024());
     EXPECT_EQ(Dest(2), (XY{-10001, -10001}));
-    GameRules[368] = 3;
+    ProgramGame().GameRules[368] = 3;
     Run(Window1024());
     EXPECT_EQ(ProgramGame().FilaLeft[5], 637);  // from the 7-pile run
     ResetAndLayOutPiles(Window1024());
@@ -931,7 +931,7 @@ TEST_F(Layout, DegenerateRulesDoNotTrap) {
     Run(in);
     EXPECT_EQ(ProgramGame().FilaLeft[0], 27);
 
-    GameRules[361] = 0;
+    ProgramGame().GameRules[361] = 0;
     SetGroup(kTableau, 1, 18, 6);
     Run(Window1024());
     EXPECT_EQ(ProgramGame().FilaTop[0], ProgramGame().FilaTop[5]);
@@ -982,7 +982,7 @@ TEST_F(Layout, EveryWholeTableStyleLaysOutAsRecorded) {
                 SetGroup(kTableau, 1, s.style, 25);
                 SetGroup(kThird, 0, 0, third);
                 Run(in);
-                for (int i = 0; i < 186; ++i) add(MainGame.Opt(i));
+                for (int i = 0; i < 186; ++i) add(ProgramGame().Options.Opt(i));
                 for (int i = 0; i < 40; ++i) {
                     add(ProgramGame().FilaLeft[static_cast<size_t>(i)]);
                     add(ProgramGame().FilaTop[static_cast<size_t>(i)]);
@@ -997,42 +997,42 @@ TEST_F(Layout, EveryWholeTableStyleLaysOutAsRecorded) {
 // Helpers around the layout.
 
 TEST_F(Layout, OverlapOffsetsFollowTheSizeAndTheTableFamily) {
-    GameRules[3] = 1;
+    ProgramGame().GameRules[3] = 1;
     SetOverlapOffsets('B');
-    EXPECT_EQ(MainGame.Opt(64), 18);
-    EXPECT_EQ(MainGame.Opt(66), 4);
-    EXPECT_EQ(MainGame.Opt(65), 0);
-    EXPECT_EQ(MainGame.Opt(67), 0);
-    EXPECT_EQ(MainGame.Opt(72), 6);
-    EXPECT_EQ(MainGame.Opt(75), 3);
-    EXPECT_EQ(MainGame.Opt(76), 3);
-    EXPECT_EQ(MainGame.Opt(101), 12);
-    EXPECT_EQ(MainGame.Opt(102), 8);
+    EXPECT_EQ(ProgramGame().Options.Opt(64), 18);
+    EXPECT_EQ(ProgramGame().Options.Opt(66), 4);
+    EXPECT_EQ(ProgramGame().Options.Opt(65), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(67), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(72), 6);
+    EXPECT_EQ(ProgramGame().Options.Opt(75), 3);
+    EXPECT_EQ(ProgramGame().Options.Opt(76), 3);
+    EXPECT_EQ(ProgramGame().Options.Opt(101), 12);
+    EXPECT_EQ(ProgramGame().Options.Opt(102), 8);
 
-    GameRules[3] = 12;
+    ProgramGame().GameRules[3] = 12;
     SetOverlapOffsets('M');
-    EXPECT_EQ(MainGame.Opt(64), 35);  // 14 x 2.5
-    EXPECT_EQ(MainGame.Opt(66), 10);
+    EXPECT_EQ(ProgramGame().Options.Opt(64), 35);  // 14 x 2.5
+    EXPECT_EQ(ProgramGame().Options.Opt(66), 10);
     SetOverlapOffsets('L');
-    EXPECT_EQ(MainGame.Opt(64), 7);  // 3 x 2.5 = 7.5
-    EXPECT_EQ(MainGame.Opt(101), 4);
-    EXPECT_EQ(MainGame.Opt(102), 3);
+    EXPECT_EQ(ProgramGame().Options.Opt(64), 7);  // 3 x 2.5 = 7.5
+    EXPECT_EQ(ProgramGame().Options.Opt(101), 4);
+    EXPECT_EQ(ProgramGame().Options.Opt(102), 3);
 
-    GameRules[3] = 6;
-    GameRules[5] = 2;
+    ProgramGame().GameRules[3] = 6;
+    ProgramGame().GameRules[5] = 2;
     SetOverlapOffsets('S');
-    EXPECT_EQ(MainGame.Opt(64), 0);
-    EXPECT_EQ(MainGame.Opt(65), 12);
-    EXPECT_EQ(MainGame.Opt(67), 4);
-    EXPECT_EQ(MainGame.Opt(83), 7);
-    EXPECT_EQ(MainGame.Opt(84), 7);
+    EXPECT_EQ(ProgramGame().Options.Opt(64), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(65), 12);
+    EXPECT_EQ(ProgramGame().Options.Opt(67), 4);
+    EXPECT_EQ(ProgramGame().Options.Opt(83), 7);
+    EXPECT_EQ(ProgramGame().Options.Opt(84), 7);
 
-    GameRules[5] = 0;
-    GameRules[6] = 1;
+    ProgramGame().GameRules[5] = 0;
+    ProgramGame().GameRules[6] = 1;
     SetOverlapOffsets('X');
-    EXPECT_EQ(MainGame.Opt(65), 0);
-    EXPECT_EQ(MainGame.Opt(72), 6);
-    EXPECT_EQ(MainGame.Opt(101), 12);  // left as it was
+    EXPECT_EQ(ProgramGame().Options.Opt(65), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(72), 6);
+    EXPECT_EQ(ProgramGame().Options.Opt(101), 12);  // left as it was
 }
 
 TEST_F(Layout, GroupCodesAndCardSizes) {

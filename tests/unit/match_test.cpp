@@ -126,7 +126,7 @@ TEST(MatchRecall, MyLevelFollowsTheLastGamesMissesAndSlips) {
 class GameEnds : public IGameHooks {
 public:
     int ends = 0;
-    bool EndGame() override {
+    bool EndGame(Game& /*g*/) override {
         ++ends;
         return false;
     }
@@ -140,13 +140,13 @@ TEST(MatchPlayOnEngine, APairKeepsTheTurnAMissPassesIt) {
     InstalledPorts().game = &ends;
     CardWidth = 71;
     CardHeight = 96;
-    GameRules[rule::kGoalKind] = 37;
-    GameRules[rule::kFilas] = 2;
-    GameRules[rule::kScoreToWin] = 1000;
-    FilaPiles[0] = "007008009";
-    FilaPiles[1] = "059060061";
-    for (CardCode c : {7, 8, 9, 59, 60, 61}) SetFaceFlag(c, '0');
-    SetFlag(flag::kInProgress, true);
+    ProgramGame().GameRules[rule::kGoalKind] = 37;
+    ProgramGame().GameRules[rule::kFilas] = 2;
+    ProgramGame().GameRules[rule::kScoreToWin] = 1000;
+    ProgramGame().FilaPiles[0] = "007008009";
+    ProgramGame().FilaPiles[1] = "059060061";
+    for (CardCode c : {7, 8, 9, 59, 60, 61}) SetFaceFlag(ProgramGame().CardRegister, c, '0');
+    SetFlag(ProgramGame(), flag::kInProgress, true);
 
     MatchState seats;
     seats.seats.resize(2);
@@ -182,7 +182,7 @@ TEST(MatchPlayOnEngine, APairKeepsTheTurnAMissPassesIt) {
     EXPECT_TRUE(play.Over());
     EXPECT_EQ(ends.ends, 1);
     EXPECT_EQ(MatchLeaders(play.state()), std::vector<int>{0});
-    EXPECT_EQ(MainGame.Opt(opt::kMisses), 2);  // the table's count is the seats' sum
+    EXPECT_EQ(ProgramGame().Options.Opt(opt::kMisses), 2);  // the table's count is the seats' sum
 
     MatchState tie = play.state();
     tie.seats[1].pairs = 2;

@@ -28,7 +28,7 @@ public:
     int ends = 0;
     int ticks = 0;
     bool wins = false;
-    bool EndGame() override {
+    bool EndGame(Game& /*g*/) override {
         ++ends;
         return wins;
     }
@@ -68,16 +68,16 @@ protected:
         ResetPileAnchors(ProgramGame());
         CardWidth = 71;
         CardHeight = 96;
-        GameRules[3] = 9;
-        GameRules[50] = 1000;  // not won unless a test says so
+        ProgramGame().GameRules[3] = 9;
+        ProgramGame().GameRules[50] = 1000;  // not won unless a test says so
         for (int r = 0; r < 40; ++r) {
             ProgramGame().FilaLeft[static_cast<size_t>(r)] = 10;
             ProgramGame().FilaTop[static_cast<size_t>(r)] = static_cast<int16_t>(20 + 110 * r);
         }
-        MainGame.SetStockLeft(2, 2000);  // the waste, clear of the grid
-        MainGame.SetStockTop(2, 20);
+        ProgramGame().Options.SetStockLeft(2, 2000);  // the waste, clear of the grid
+        ProgramGame().Options.SetStockTop(2, 20);
         for (int pos : {141, 175, 178, 180}) SetParameter(pos, 1, "Y");
-        SetFlag(flag::kInProgress, true);
+        SetFlag(ProgramGame(), flag::kInProgress, true);
     }
     ~Memory() override {
         Install<IPressHooks>(nullptr);
@@ -86,34 +86,35 @@ protected:
 
     // A face-down grid, one string per row.
     void Grid(int goal, const std::vector<std::string>& rows) {
-        GameRules[51] = goal;
-        GameRules[368] = static_cast<int16_t>(rows.size());
+        ProgramGame().GameRules[51] = goal;
+        ProgramGame().GameRules[368] = static_cast<int16_t>(rows.size());
         for (size_t r = 0; r < rows.size(); ++r) {
-            FilaPiles[r] = rows[r];
+            ProgramGame().FilaPiles[r] = rows[r];
             for (int s = 0; s < SlotCount(rows[r]); ++s)
-                if (CardCode c = SlotCode(rows[r], s); c >= 1) SetFaceFlag(c, '0');
+                if (CardCode c = SlotCode(rows[r], s); c >= 1)
+                    SetFaceFlag(ProgramGame().CardRegister, c, '0');
         }
     }
     // A left press in the middle of the card.
     void Click(CardCode card) {
-        for (int r = 0; r < GameRules[368]; ++r) {
-            int s = FindSlot(FilaPiles[static_cast<size_t>(r)], card);
+        for (int r = 0; r < ProgramGame().GameRules[368]; ++r) {
+            int s = FindSlot(ProgramGame().FilaPiles[static_cast<size_t>(r)], card);
             if (s < 0) continue;
-            CardPoint at = CardSlotPosition(PileName(kFila, r + 1), r, s);
+            CardPoint at = CardSlotPosition(ProgramGame(), PileName(kFila, r + 1), r, s);
             PointerPress(MouseButton::kLeft, 0, at.left + 30, at.top + 40);
             return;
         }
         FAIL() << "card " << card << " is not in the grid";
     }
     int Score() { return static_cast<int>(ParameterInt(pos::kScore, 6, -9999)); }
-    int Misses() { return MainGame.Opt(99); }
+    int Misses() { return ProgramGame().Options.Opt(99); }
 };
 
 TEST_F(Memory, PairsNeedTheSameCardOfBothDecks) {
     // 7 of hearts (7, second deck 59), 7 of spades of the second deck (98).
     Grid(37, {"007098002003", "059054004005"});
     Click(7);
-    EXPECT_TRUE(IsFaceUp(7));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), 7));
     EXPECT_EQ(Misses(), 0);
     EXPECT_EQ(Score(), -52);  // the first click changes no counter
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
@@ -133,29 +134,29 @@ TEST_F(Memory, PairsNeedTheSameCardOfBothDecks) {
     EXPECT_EQ(fx.waits.waits, (std::vector<int>{200, 200}));
     EXPECT_TRUE(table.Has("back @10,20 both"));
     EXPECT_TRUE(table.Has("back @83,20 both"));
-    EXPECT_EQ(MazzoPiles[2], "");
+    EXPECT_EQ(ProgramGame().MazzoPiles[2], "");
 
     Click(7);
     const int before = StepCount(ProgramGame().UndoLists);
     fx.sound.played.clear();
     Click(59);  // the twin: both leave for the waste, holes keep the places
-    EXPECT_EQ(MazzoPiles[2], "007059");
-    EXPECT_EQ(FilaPiles[0], "000098002003");
-    EXPECT_EQ(FilaPiles[1], "000054004005");
+    EXPECT_EQ(ProgramGame().MazzoPiles[2], "007059");
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "000098002003");
+    EXPECT_EQ(ProgramGame().FilaPiles[1], "000054004005");
     EXPECT_EQ(Score(), -44);
     EXPECT_EQ(Misses(), 1);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), before + 1);  // only the turn of the second card
     EXPECT_EQ(fx.sound.played, (std::vector<std::string>{"Face_up", "Pairing", "Pairing"}));
     EXPECT_TRUE(table.Has("fly 7 @10,20 -> @2000,20"));
     EXPECT_TRUE(table.Has("fly 59 @10,130 -> @2000,20"));
-    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
     // The cards that went were lifted off the table picture first.
     EXPECT_NE(std::find(lifts.lifted.begin(), lifts.lifted.end(), 59), lifts.lifted.end());
 
     // Undo of that step brings back the table as it was before the second click.
     ASSERT_TRUE(PopStepInto(ProgramGame(), ProgramGame().UndoLists, ProgramGame().UndoMarks));
-    EXPECT_EQ(FilaPiles[0], "007098002003");
-    EXPECT_TRUE(IsFaceUp(7));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "007098002003");
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), 7));
     EXPECT_TRUE(IsHidden(59));
     EXPECT_EQ(game.ends, 0);
 }
@@ -164,8 +165,8 @@ TEST_F(Memory, ConcentrationPairsAnyTwoOfARank) {
     Grid(39, {"007046002", "015003004"});
     Click(7);
     Click(46);  // 7 of hearts and 7 of spades
-    EXPECT_EQ(MazzoPiles[2], "007046");
-    EXPECT_EQ(FilaPiles[0], "000000002");
+    EXPECT_EQ(ProgramGame().MazzoPiles[2], "007046");
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "000000002");
     EXPECT_EQ(Score(), -52 + 7);
     Click(2);
     Click(15);  // 2 of diamonds: also a pair
@@ -176,10 +177,10 @@ TEST_F(Memory, ConcentrationPairsAnyTwoOfARank) {
     EXPECT_EQ(Score(), -52 + 14 - 1);
     // A face-up card, a hole or the space beside a row does nothing.
     Click(3);
-    CardPoint hole = CardSlotPosition("Fila1", 0, 0);
+    CardPoint hole = CardSlotPosition(ProgramGame(), "Fila1", 0, 0);
     PointerPress(MouseButton::kLeft, 0, hole.left + 5, hole.top + 5);
     Click(3);
-    EXPECT_TRUE(IsFaceUp(3));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), 3));
     EXPECT_EQ(Misses(), 1);
 }
 
@@ -188,20 +189,20 @@ TEST_F(Memory, AceToKingRuns) {
     Click(2);  // a two first is a miss at once
     EXPECT_EQ(Misses(), 1);
     EXPECT_TRUE(IsHidden(2));
-    EXPECT_EQ(AppoggPiles[0], "");
+    EXPECT_EQ(ProgramGame().AppoggPiles[0], "");
     EXPECT_EQ(Score(), -53);
 
     Click(1);
     Click(2);
     Click(3);
-    EXPECT_EQ(AppoggPiles[0], "001002003");
+    EXPECT_EQ(ProgramGame().AppoggPiles[0], "001002003");
     EXPECT_EQ(Score(), 15 * 3 - 1 - 52);
     fx.waits.waits.clear();
     Click(5);  // breaks the run: all four turn back with one miss
     EXPECT_EQ(Misses(), 2);
     EXPECT_EQ(fx.waits.waits.size(), 4u);
     for (CardCode c : {1, 2, 3, 5}) EXPECT_TRUE(IsHidden(c));
-    EXPECT_EQ(AppoggPiles[0], "");
+    EXPECT_EQ(ProgramGame().AppoggPiles[0], "");
     EXPECT_EQ(SequenceLength(""), 0);
 }
 
@@ -222,13 +223,13 @@ TEST_F(Memory, AfterTheKingTheRunBreaks) {
 
 TEST_F(Memory, TheLastHiddenCardEndsTheGame) {
     Grid(37, {"000007000", "059"});
-    GameRules[50] = -50;
+    ProgramGame().GameRules[50] = -50;
     game.wins = false;
     Click(7);
     EXPECT_EQ(game.ends, 0);
     Click(59);
     EXPECT_EQ(game.ends, 1);
-    EXPECT_TRUE(Flag(flag::kFinished));     // -52 + 10 reaches -50
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kFinished));  // -52 + 10 reaches -50
     EXPECT_EQ(table.calls.back(), "show");  // not reported won: the table is shown again
 
     // "Ace-To-King": turning up the last hidden card ends it too.
@@ -244,24 +245,24 @@ TEST_F(Memory, TheLastHiddenCardEndsTheGame) {
 
 TEST_F(Memory, RightPressWithoutCtrlNeverTurnsACard) {
     Grid(39, {"007046"});
-    CardPoint at = CardSlotPosition("Fila1", 0, 0);
+    CardPoint at = CardSlotPosition(ProgramGame(), "Fila1", 0, 0);
     PointerPress(MouseButton::kRight, 0, at.left + 5, at.top + 5);
     EXPECT_TRUE(IsHidden(7));
     PointerPress(MouseButton::kRight, kCtrlKey, at.left + 5, at.top + 5);
-    EXPECT_TRUE(IsFaceUp(7));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), 7));
     PointerPress(MouseButton::kMiddle, 0, at.left + 80, at.top + 5);
-    EXPECT_EQ(MazzoPiles[2], "007046");
+    EXPECT_EQ(ProgramGame().MazzoPiles[2], "007046");
 }
 
 TEST_F(Memory, ForgetMeNotDealsAndRevealsTwins) {
-    GameRules[51] = 38;
-    GameRules[367] = 10;
-    GameRules[368] = 20;
-    GameRules[371] = 52;
+    ProgramGame().GameRules[51] = 38;
+    ProgramGame().GameRules[367] = 10;
+    ProgramGame().GameRules[368] = 20;
+    ProgramGame().GameRules[371] = 52;
     for (int i = 0; i < 10; ++i) {
-        DestPiles[static_cast<size_t>(i)] = FormatCode(i + 1);
-        MainGame.SetDestLeft(i, 10 + 80 * i);
-        MainGame.SetDestTop(i, 5);
+        ProgramGame().DestPiles[static_cast<size_t>(i)] = FormatCode(i + 1);
+        ProgramGame().Options.SetDestLeft(i, 10 + 80 * i);
+        ProgramGame().Options.SetDestTop(i, 5);
     }
     SetModelFaces(true);
     for (int c = 1; c <= 10; ++c) EXPECT_TRUE(IsHidden(c));
@@ -274,40 +275,41 @@ TEST_F(Memory, ForgetMeNotDealsAndRevealsTwins) {
     fx.waits.waits.clear();
     DealTwins();
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
-    EXPECT_EQ(FilaPiles[18], FormatCode(53));
-    EXPECT_EQ(FilaPiles[19], FormatCode(54));
-    EXPECT_EQ(FilaPiles[10], FormatCode(55));
+    EXPECT_EQ(ProgramGame().FilaPiles[18], FormatCode(53));
+    EXPECT_EQ(ProgramGame().FilaPiles[19], FormatCode(54));
+    EXPECT_EQ(ProgramGame().FilaPiles[10], FormatCode(55));
     std::string twins;
     for (int r = 10; r < 20; ++r) {
-        EXPECT_EQ(SlotCount(FilaPiles[static_cast<size_t>(r)]), 1) << "row " << r;
-        twins += FilaPiles[static_cast<size_t>(r)];
+        EXPECT_EQ(SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(r)]), 1) << "row " << r;
+        twins += ProgramGame().FilaPiles[static_cast<size_t>(r)];
     }
     for (int c = 53; c <= 62; ++c) {
         EXPECT_NE(twins.find(FormatCode(c)), std::string::npos);
-        EXPECT_TRUE(IsFaceUp(c));
+        EXPECT_TRUE(IsFaceUp(ProgramGame(), c));
     }
     EXPECT_EQ(fx.waits.waits.size(), 10u);
     EXPECT_TRUE(table.Has("face 55 @10,1120 both"));
     EXPECT_TRUE(table.Has("corners @10,1120 both"));
 
     // Answer rows not yet full: nothing happens.
-    for (int j = 0; j < 9; ++j) FilaPiles[static_cast<size_t>(j)] = FormatCode(53 + j);
+    for (int j = 0; j < 9; ++j)
+        ProgramGame().FilaPiles[static_cast<size_t>(j)] = FormatCode(53 + j);
     CheckTwinRowsFull();
     EXPECT_EQ(game.ends, 0);
     EXPECT_TRUE(IsHidden(1));
 
     // All ten placed correctly: models shown, matches framed, -52 + 100.
-    FilaPiles[9] = FormatCode(62);
+    ProgramGame().FilaPiles[9] = FormatCode(62);
     table.calls.clear();
     CheckTwinRowsFull();
-    for (int c = 1; c <= 10; ++c) EXPECT_TRUE(IsFaceUp(c));
+    for (int c = 1; c <= 10; ++c) EXPECT_TRUE(IsFaceUp(ProgramGame(), c));
     EXPECT_EQ(table.Count("frame"), 10);
     EXPECT_EQ(Score(), 48);
     EXPECT_EQ(game.ends, 1);
     EXPECT_TRUE(table.Has("show"));
 
     // Each wrong twin costs ten points.
-    std::swap(FilaPiles[0], FilaPiles[1]);
+    std::swap(ProgramGame().FilaPiles[0], ProgramGame().FilaPiles[1]);
     EXPECT_EQ(TwinMatches(false), 8);
 }
 
@@ -345,7 +347,7 @@ TEST_F(Memory, SlipsCountMissesAPerfectMemoryWouldNotMake) {
 
     // "Ace-To-King": breaking the run with a card already seen.
     ResetMemoryLog(ProgramGame());
-    MainGame.SetOpt(99, 0);
+    ProgramGame().Options.SetOpt(99, 0);
     Grid(36, {"002001003005", "004"});
     Click(2);                                // unseen: unavoidable
     Click(1), Click(2), Click(3), Click(5);  // 5 unseen
@@ -379,7 +381,7 @@ TEST_F(Memory, TurnRecordKeepsEachTurnWithItsOutcome) {
 
     // "Ace-To-King": one card a turn; a run card seen before has a span.
     ResetMemoryLog(ProgramGame());
-    MainGame.SetOpt(99, 0);
+    ProgramGame().Options.SetOpt(99, 0);
     Grid(36, {"002001003005", "004"});
     for (CardCode c : {2, 1, 2, 3, 5, 5, 1, 3}) Click(c);
     outcomes.clear();
@@ -396,18 +398,18 @@ TEST_F(Memory, TurnRecordKeepsEachTurnWithItsOutcome) {
 }
 
 TEST_F(Memory, DealTwinsNeverLoopsWhenTheTwinRowsAreTaken) {
-    GameRules[367] = 3;
-    GameRules[368] = 12;  // only two twin rows for three models
-    for (int i = 0; i < 3; ++i) DestPiles[static_cast<size_t>(i)] = FormatCode(i + 1);
+    ProgramGame().GameRules[367] = 3;
+    ProgramGame().GameRules[368] = 12;  // only two twin rows for three models
+    for (int i = 0; i < 3; ++i) ProgramGame().DestPiles[static_cast<size_t>(i)] = FormatCode(i + 1);
     FixedRandom rng;  // every model aims at row 11 first
     platform::SetRandom(&rng);
     DealTwins();
-    EXPECT_EQ(FilaPiles[10] + FilaPiles[11], "053054");
-    GameRules[368] = 5;  // no twin rows at all
-    FilaPiles[10].clear();
-    FilaPiles[11].clear();
+    EXPECT_EQ(ProgramGame().FilaPiles[10] + ProgramGame().FilaPiles[11], "053054");
+    ProgramGame().GameRules[368] = 5;  // no twin rows at all
+    ProgramGame().FilaPiles[10].clear();
+    ProgramGame().FilaPiles[11].clear();
     DealTwins();
-    EXPECT_EQ(FilaPiles[10], "");
+    EXPECT_EQ(ProgramGame().FilaPiles[10], "");
 }
 
 }  // namespace

@@ -84,46 +84,48 @@ protected:
     std::string Number() { return GetParameter(pos::kGameNumber, 15); }
     int TableCards() {
         int n = 0;
-        for (auto* list : {&MazzoPiles, &FilaPiles, &DestPiles, &AppoggPiles})
+        for (auto* list : {&ProgramGame().MazzoPiles, &ProgramGame().FilaPiles,
+                           &ProgramGame().DestPiles, &ProgramGame().AppoggPiles})
             for (const auto& p : *list) n += SlotCount(p);
         return n;
     }
 };
 
 TEST_F(NewGame, ConfirmQuitAsksOnlyAboutAnUnfinishedGame) {
-    EXPECT_TRUE(ConfirmQuit());  // no game
-    SetFlag(flag::kInProgress, true);
+    EXPECT_TRUE(ConfirmQuit(ProgramGame()));  // no game
+    SetFlag(ProgramGame(), flag::kInProgress, true);
     fx.dialogs.answers = {false, true};
-    EXPECT_FALSE(ConfirmQuit());
-    EXPECT_TRUE(ConfirmQuit("Start a new game for player Ann?"));
+    EXPECT_FALSE(ConfirmQuit(ProgramGame()));
+    EXPECT_TRUE(ConfirmQuit(ProgramGame(), "Start a new game for player Ann?"));
     EXPECT_EQ(fx.dialogs.confirms, (Log{"Quit this game?", "Start a new game for player Ann?"}));
 
-    SetFlag(flag::kFinished, true);
-    EXPECT_TRUE(ConfirmQuit());
-    SetFlag(flag::kFinished, false);
+    SetFlag(ProgramGame(), flag::kFinished, true);
+    EXPECT_TRUE(ConfirmQuit(ProgramGame()));
+    SetFlag(ProgramGame(), flag::kFinished, false);
     SetParameter(185, 1, "N");
-    EXPECT_TRUE(ConfirmQuit());
+    EXPECT_TRUE(ConfirmQuit(ProgramGame()));
     EXPECT_EQ(fx.dialogs.confirms.size(), 2u);
 
-    SetFlag(flag::kWinAnimation, true);
-    EXPECT_FALSE(ConfirmQuit());
+    SetFlag(ProgramGame(), flag::kWinAnimation, true);
+    EXPECT_FALSE(ConfirmQuit(ProgramGame()));
 }
 
 TEST_F(NewGame, WithoutAGameItAsksNothingAndDealsANewNumber) {
     NextNumber(3, 5);
-    NewGameCommand();
+    NewGameCommand(ProgramGame());
     EXPECT_TRUE(fx.dialogs.confirms.empty());
     EXPECT_EQ(Number(), "0000000000015");
     EXPECT_EQ(fx.random.bounds.back(), 999999);
     EXPECT_EQ(fx.random.bounds[fx.random.bounds.size() - 2], 9999999);
     EXPECT_EQ(hookCalls, 1);  // the rules were loaded for the first deal
-    EXPECT_EQ(GameRules[368], 4);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(SlotCount(FilaPiles[static_cast<size_t>(i)]), 13);
-    EXPECT_TRUE(Flag(flag::kInProgress));
-    EXPECT_TRUE(Flag(flag::kClockRuns));
-    EXPECT_FALSE(Flag(flag::kFinished));
-    EXPECT_EQ(MainGame.Opt(73), 1);
-    EXPECT_EQ(MainGame.Opt(117), 1);
+    EXPECT_EQ(ProgramGame().GameRules[368], 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]), 13);
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kClockRuns));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kFinished));
+    EXPECT_EQ(ProgramGame().Options.Opt(73), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(117), 1);
     EXPECT_EQ(fx.window.time, "0:00:00");
     EXPECT_EQ(fx.window.score, "0");
     EXPECT_EQ(fx.window.captions.back(), "Brindlewick 2003 3.1  [Four Rows]  [0000000000015]");
@@ -133,95 +135,99 @@ TEST_F(NewGame, WithoutAGameItAsksNothingAndDealsANewNumber) {
 }
 
 TEST_F(NewGame, TheConfirmQuitSwitchNNeverAsks) {
-    NewGameCommand();
-    const std::string first = FilaPiles[0];
+    NewGameCommand(ProgramGame());
+    const std::string first = ProgramGame().FilaPiles[0];
     SetParameter(185, 1, "N");
     NextNumber(1234, 5678);
-    NewGameCommand();
+    NewGameCommand(ProgramGame());
     EXPECT_TRUE(fx.dialogs.confirms.empty());
     EXPECT_TRUE(fx.window.Saw("play off"));  // the running game was ended
     EXPECT_EQ(Number(), "0000007006652");
-    EXPECT_NE(FilaPiles[0], first);
+    EXPECT_NE(ProgramGame().FilaPiles[0], first);
 }
 
 TEST_F(NewGame, CancelKeepsTheRunningGame) {
-    NewGameCommand();
-    const std::string before = FilaPiles[0] + FilaPiles[1];
+    NewGameCommand(ProgramGame());
+    const std::string before = ProgramGame().FilaPiles[0] + ProgramGame().FilaPiles[1];
     const std::string number = Number();
     NextNumber(42, 42);
     fx.dialogs.answers = {false};
-    NewGameCommand();
+    NewGameCommand(ProgramGame());
     EXPECT_EQ(fx.dialogs.confirms, Log{"Quit this game?"});
-    EXPECT_EQ(FilaPiles[0] + FilaPiles[1], before);
+    EXPECT_EQ(ProgramGame().FilaPiles[0] + ProgramGame().FilaPiles[1], before);
     EXPECT_EQ(Number(), number);
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_FALSE(fx.window.Saw("play off"));
 }
 
 TEST_F(NewGame, AWonGameOffersTheNextGameInsteadOfDealing) {
-    NewGameCommand();
+    NewGameCommand(ProgramGame());
     const std::string number = Number();
-    SetFlag(flag::kFinished, true);
+    SetFlag(ProgramGame(), flag::kFinished, true);
     NextNumber(42, 42);
-    NewGameCommand();
+    NewGameCommand(ProgramGame());
     EXPECT_TRUE(fx.window.Saw("open dialog"));
     EXPECT_EQ(Number(), number);
-    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
 }
 
 TEST_F(NewGame, GameNumbersAlwaysHaveThirteenDigits) {
-    SetFlag(flag::kInProgress, true);  // the caption names a dealt game only
+    SetFlag(ProgramGame(), flag::kInProgress, true);  // the caption names a dealt game only
     fx.random.script = {0, 0};
-    DrawGameNumber();
+    DrawGameNumber(ProgramGame());
     EXPECT_EQ(Number(), "0000000000000");
     fx.random.script = {9999998, 999998};
-    DrawGameNumber();
+    DrawGameNumber(ProgramGame());
     EXPECT_EQ(Number(), "9999978000004");
     fx.random.script = {999999, 999999};  // product below 10^12
-    DrawGameNumber();
+    DrawGameNumber(ProgramGame());
     EXPECT_EQ(Number(), "0999998000001");
     EXPECT_EQ(fx.window.captions.back(), "Brindlewick 2003 3.1  [Four Rows]  [0999998000001]");
 }
 
 TEST_F(NewGame, AReplayDealsTheStoredNumberAgain) {
     NextNumber(777, 888);
-    StartGame(true, true, kNewGameNumber, false);
-    const std::string table = FilaPiles[0] + FilaPiles[1] + FilaPiles[2] + FilaPiles[3];
+    StartGame(ProgramGame(), true, true, kNewGameNumber, false);
+    const std::string table = ProgramGame().FilaPiles[0] + ProgramGame().FilaPiles[1] +
+                              ProgramGame().FilaPiles[2] + ProgramGame().FilaPiles[3];
     NextNumber(1, 1);
-    StartGame(true, true, 1, false);
+    StartGame(ProgramGame(), true, true, 1, false);
     EXPECT_EQ(Number(), FormatNumber(777 * 888, 13));
-    EXPECT_EQ(MainGame.Opt(117), 0);
-    EXPECT_EQ(FilaPiles[0] + FilaPiles[1] + FilaPiles[2] + FilaPiles[3], table);
+    EXPECT_EQ(ProgramGame().Options.Opt(117), 0);
+    EXPECT_EQ(ProgramGame().FilaPiles[0] + ProgramGame().FilaPiles[1] + ProgramGame().FilaPiles[2] +
+                  ProgramGame().FilaPiles[3],
+              table);
     EXPECT_EQ(TableCards(), 52);
     EXPECT_EQ(hookCalls, 1);  // the loaded rules were restored, not reloaded
 }
 
 TEST_F(NewGame, StartResetsThePerGameState) {
-    for (int o : {88, 89, 91, 99, 110, 112, 113, 114, 117}) MainGame.SetOpt(o, 3);
-    MainGame.SetOpt(116, 1);
+    for (int o : {88, 89, 91, 99, 110, 112, 113, 114, 117}) ProgramGame().Options.SetOpt(o, 3);
+    ProgramGame().Options.SetOpt(116, 1);
     ProgramGame().RunningCount = 9;
     SetParameter(138, 1, "1");
     SetParameter(139, 1, "1");
-    SetFlag(flag::kFinished, true);
-    StartGame(true, false, 1, false);
-    for (int o : {88, 89, 91, 99, 110, 112, 113, 114, 117}) EXPECT_EQ(MainGame.Opt(o), 0) << o;
-    EXPECT_EQ(MainGame.Opt(116), -1);
+    SetFlag(ProgramGame(), flag::kFinished, true);
+    StartGame(ProgramGame(), true, false, 1, false);
+    for (int o : {88, 89, 91, 99, 110, 112, 113, 114, 117})
+        EXPECT_EQ(ProgramGame().Options.Opt(o), 0) << o;
+    EXPECT_EQ(ProgramGame().Options.Opt(116), -1);
     EXPECT_EQ(ProgramGame().RunningCount, 0);
     EXPECT_EQ(GetParameter(138, 1), "0");
     EXPECT_EQ(GetParameter(139, 1), "0");
-    EXPECT_FALSE(Flag(flag::kFinished));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kFinished));
 }
 
 TEST_F(NewGame, DrawingFollowsTheSwitches) {
     SetParameter(241, 1, "N");
-    StartGame(true, true, 1, false);
+    StartGame(ProgramGame(), true, true, 1, false);
     EXPECT_EQ(fx.table.events, (Log{"empty", "draw"}));
     SetParameter(241, 1, "Y");
     fx.table.events.clear();
-    StartGame(true, false, 1, false);
+    StartGame(ProgramGame(), true, false, 1, false);
     EXPECT_EQ(fx.table.events, (Log{"empty", "draw"}));
     fx.table.events.clear();
-    StartGame(true, true, 1, true);  // quiet
+    StartGame(ProgramGame(), true, true, 1, true);  // quiet
     EXPECT_TRUE(fx.table.events.empty());
 }
 
@@ -233,68 +239,68 @@ TEST_F(NewGame, TheClockStartsOnceTheTableIsDrawn) {
         labels.push_back(fx.window.time);
         fx.clock.Advance(3000);
     };
-    StartGame(true, true, 1, false);
+    StartGame(ProgramGame(), true, true, 1, false);
     EXPECT_EQ(labels, Log{"0.00.00"});
     EXPECT_EQ(ProgramGame().GameTimes[0], 8 * 3600 * 1000 + 3000);
     EXPECT_EQ(fx.window.time, "0.00.00");
 }
 
 TEST_F(NewGame, AutoplayRunsAfterAPause) {
-    StartGame(true, true, 1, false);
+    StartGame(ProgramGame(), true, true, 1, false);
     EXPECT_TRUE(fx.core.waits.waits.empty());
     SetAutoplaySwitch(ProgramGame(), true);
     SetGameCommands(ProgramGame(), false);
-    StartGame(true, true, 1, false);
+    StartGame(ProgramGame(), true, true, 1, false);
     EXPECT_TRUE(fx.core.waits.waits.empty());
     SetGameCommands(ProgramGame(), true);
-    StartGame(true, true, 1, false);
+    StartGame(ProgramGame(), true, true, 1, false);
     EXPECT_EQ(fx.core.waits.waits, std::vector<int>{800});
 }
 
 TEST_F(NewGame, GoalKind44RunsTheWinTestAtOnce) {
-    LoadGame();
-    GameRules[51] = 44;
+    LoadGame(ProgramGame());
+    ProgramGame().GameRules[51] = 44;
     SaveRuleBases(ProgramGame());
-    SetFlag(flag::kFinished, true);
-    StartGame(true, true, 1, false);
+    SetFlag(ProgramGame(), flag::kFinished, true);
+    StartGame(ProgramGame(), true, true, 1, false);
     // That goal kind's win test never holds, so play goes on.
-    EXPECT_FALSE(Flag(flag::kFinished));
-    EXPECT_TRUE(Flag(flag::kInProgress));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kFinished));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_FALSE(fx.window.Saw("play off"));
 }
 
 TEST_F(NewGame, LoadGameResetsAnchorsBeforeTheHook) {
     SetParameter(pos::kGameId, 4, "201");
-    GameRules[100] = 5;
-    MainGame.SetDestLeft(0, 40);
+    ProgramGame().GameRules[100] = 5;
+    ProgramGame().Options.SetDestLeft(0, 40);
     ProgramGame().FilaLeft[3] = 40;
     int destLeftInHook = 0;
     int filaLeftInHook = 0;
     int pilesInHook = 0;
     setUp.run = [&] {
-        destLeftInHook = MainGame.DestLeft(0);
+        destLeftInHook = ProgramGame().Options.DestLeft(0);
         filaLeftInHook = ProgramGame().FilaLeft[3];
-        pilesInHook = GameRules[368];
+        pilesInHook = ProgramGame().GameRules[368];
     };
-    LoadGame();
+    LoadGame(ProgramGame());
     EXPECT_EQ(destLeftInHook, kOffDest);
     EXPECT_EQ(filaLeftInHook, kOffFila);
     EXPECT_EQ(pilesInHook, 2);
-    EXPECT_EQ(GameRules[100], 0);
+    EXPECT_EQ(ProgramGame().GameRules[100], 0);
     EXPECT_EQ(fx.window.events, (Log{"menus demo=1 save=1", "undo captions"}));
 
     SetParameter(pos::kGameId, 4, "7");
     fx.window.events.clear();
     InstalledPorts().setUp = nullptr;
-    LoadGame();
+    LoadGame(ProgramGame());
     EXPECT_EQ(fx.window.events, (Log{"menus demo=0 save=0", "undo captions"}));
 }
 
 TEST_F(NewGame, OpeningTheSameGameForTheSamePlayerDoesNothing) {
-    NewGameCommand();
+    NewGameCommand(ProgramGame());
     const std::string number = Number();
     fx.window.events.clear();
-    EXPECT_FALSE(OpenGame(7, "Four Rows", kNewGameNumber, true, "Player 1"));
+    EXPECT_FALSE(OpenGame(ProgramGame(), 7, "Four Rows", kNewGameNumber, true, "Player 1"));
     EXPECT_TRUE(fx.dialogs.confirms.empty());
     EXPECT_TRUE(fx.window.events.empty());
     EXPECT_EQ(Number(), number);
@@ -303,23 +309,23 @@ TEST_F(NewGame, OpeningTheSameGameForTheSamePlayerDoesNothing) {
 }
 
 TEST_F(NewGame, OpeningAnotherGameLoadsAndDealsIt) {
-    NewGameCommand();
-    MainGame.SetOpt(74, 1);
+    NewGameCommand(ProgramGame());
+    ProgramGame().Options.SetOpt(74, 1);
     fx.window.knowsTree = true;
     fx.window.treeNum = -30;
     fx.window.treePos = 12;
     fx.window.events.clear();
     NextNumber(11, 11);
-    EXPECT_TRUE(OpenGame(201, "Two Rows", kNewGameNumber, true, "Player 1"));
+    EXPECT_TRUE(OpenGame(ProgramGame(), 201, "Two Rows", kNewGameNumber, true, "Player 1"));
     EXPECT_EQ(fx.dialogs.confirms, Log{"Quit this game?"});
     EXPECT_EQ(GetParameter(pos::kGameId, 4), "201");
     EXPECT_EQ(GetParameter(pos::kGameName, 50), "Two Rows");
     EXPECT_EQ(GetParameter(112, 4), "0000");
     EXPECT_EQ(GetParameter(116, 4), "0000");
-    EXPECT_EQ(MainGame.Opt(74), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(74), 0);
     EXPECT_EQ(hookCalls, 2);
-    EXPECT_EQ(SlotCount(FilaPiles[0]), 26);
-    EXPECT_TRUE(FilaPiles[2].empty());
+    EXPECT_EQ(SlotCount(ProgramGame().FilaPiles[0]), 26);
+    EXPECT_TRUE(ProgramGame().FilaPiles[2].empty());
     EXPECT_EQ(Number(), "0000000000121");
     EXPECT_EQ(fx.window.captions.back(), "Brindlewick 2003 3.1  [Two Rows]  [0000000000121]");
     EXPECT_TRUE(fx.window.Saw("play on bookmark=1"));
@@ -332,19 +338,19 @@ TEST_F(NewGame, OpeningAnotherGameLoadsAndDealsIt) {
 }
 
 TEST_F(NewGame, OpeningWithoutRememberingWritesNothing) {
-    EXPECT_TRUE(OpenGame(201, "Two Rows", kNewGameNumber, false, "Player 1"));
+    EXPECT_TRUE(OpenGame(ProgramGame(), 201, "Two Rows", kNewGameNumber, false, "Player 1"));
     EXPECT_EQ(platform::IniReadString(SettingsFile(), "Preference", "Game", "-"), "-");
 }
 
 TEST_F(NewGame, AnotherPlayerKeepsTheGameButStartsAgain) {
-    NewGameCommand();
-    MainGame.SetOpt(77, 1);  // the suite's caption shows the player
+    NewGameCommand(ProgramGame());
+    ProgramGame().Options.SetOpt(77, 1);  // the suite's caption shows the player
     fx.window.events.clear();
     fx.dialogs.answers = {false};
-    EXPECT_FALSE(OpenGame(7, "Four Rows", kNewGameNumber, false, "Ann"));
+    EXPECT_FALSE(OpenGame(ProgramGame(), 7, "Four Rows", kNewGameNumber, false, "Ann"));
     EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 1");
 
-    EXPECT_TRUE(OpenGame(7, "Four Rows", kNewGameNumber, false, "Ann"));
+    EXPECT_TRUE(OpenGame(ProgramGame(), 7, "Four Rows", kNewGameNumber, false, "Ann"));
     EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Ann");
     EXPECT_EQ(platform::IniReadString(SettingsFile(), "Preference", "UserDefault", ""), "Ann");
     EXPECT_TRUE(fx.window.Saw("marks"));
@@ -354,23 +360,23 @@ TEST_F(NewGame, AnotherPlayerKeepsTheGameButStartsAgain) {
 
 TEST_F(NewGame, OpeningEnablesTheCommandsAndAppliesThePerGameAutoplay) {
     SetGameCommands(ProgramGame(), false);
-    EXPECT_TRUE(OpenGame(201, "Two Rows", kNewGameNumber, false, "Player 1"));
+    EXPECT_TRUE(OpenGame(ProgramGame(), 201, "Two Rows", kNewGameNumber, false, "Player 1"));
     EXPECT_TRUE(fx.window.Saw("commands on"));
 
-    MainGame.SetOpt(105, 2);
+    ProgramGame().Options.SetOpt(105, 2);
     SetAutoplaySwitch(ProgramGame(), true);
     std::string games(210, 'Y');
     games[7] = 'N';
     platform::IniWriteString(SettingsFile(), "Autoplay", "Games", games);
     fx.window.events.clear();
-    EXPECT_TRUE(OpenGame(7, "Four Rows", kNewGameNumber, false, "Player 1"));
+    EXPECT_TRUE(OpenGame(ProgramGame(), 7, "Four Rows", kNewGameNumber, false, "Player 1"));
     EXPECT_FALSE(fx.window.checked);
     EXPECT_FALSE(fx.window.Saw("commands on"));
 }
 
 TEST_F(NewGame, TitleIsSetOnlyWhenItChanges) {
     SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");
-    SetFlag(flag::kInProgress, true);
+    SetFlag(ProgramGame(), flag::kInProgress, true);
     UpdateTitle(ProgramGame());
     UpdateTitle(ProgramGame());
     EXPECT_EQ(fx.window.captions, Log{"Brindlewick 2003 3.1  [Memory-Up (6x4)]"});
@@ -378,7 +384,7 @@ TEST_F(NewGame, TitleIsSetOnlyWhenItChanges) {
     UpdateTitle(ProgramGame());
     EXPECT_EQ(fx.window.captions.back(),
               "Brindlewick 2003 3.1  [Memory-Up (6x4)]  [0000000004711]");
-    MainGame.SetOpt(77, 1);
+    ProgramGame().Options.SetOpt(77, 1);
     UpdateTitle(ProgramGame());
     EXPECT_EQ(fx.window.captions.back(),
               "Quillory 2004 6.2  [Memory-Up (6x4)]  [Player 1]  [0000000004711]");

@@ -46,30 +46,30 @@ std::string Filler(int n) {
 }
 
 void Put(const std::string& name, CardCode c) {
-    *PileByName(name) += FormatCode(c);
+    *PileByName(ProgramGame(), name) += FormatCode(c);
 }
 
 // Four foundations, eight tableau piles, four reserve cells; a foundation
 // holds at most 13 cards, a tableau pile any number.
 void StandardTable() {
-    GameRules[367] = 4;
-    GameRules[368] = 8;
-    GameRules[369] = 4;
-    GameRules[32] = 13;
-    GameRules[33] = -1;
+    ProgramGame().GameRules[367] = 4;
+    ProgramGame().GameRules[368] = 8;
+    ProgramGame().GameRules[369] = 4;
+    ProgramGame().GameRules[32] = 13;
+    ProgramGame().GameRules[33] = -1;
 }
 
 void Foundation(int i, int base, int dir, int rule) {
-    GameRules[static_cast<size_t>(52 + i)] = static_cast<int16_t>(base);
-    GameRules[static_cast<size_t>(68 + i)] = static_cast<int16_t>(dir);
-    GameRules[static_cast<size_t>(84 + i)] = static_cast<int16_t>(rule);
+    ProgramGame().GameRules[static_cast<size_t>(52 + i)] = static_cast<int16_t>(base);
+    ProgramGame().GameRules[static_cast<size_t>(68 + i)] = static_cast<int16_t>(dir);
+    ProgramGame().GameRules[static_cast<size_t>(84 + i)] = static_cast<int16_t>(rule);
 }
 
 void Tableau(int i, int empty, int dir, int rule, int cornerMode = 0) {
-    GameRules[static_cast<size_t>(132 + i)] = static_cast<int16_t>(empty);
-    GameRules[static_cast<size_t>(172 + i)] = static_cast<int16_t>(dir);
-    GameRules[static_cast<size_t>(212 + i)] = static_cast<int16_t>(rule);
-    GameRules[static_cast<size_t>(252 + i)] = static_cast<int16_t>(cornerMode);
+    ProgramGame().GameRules[static_cast<size_t>(132 + i)] = static_cast<int16_t>(empty);
+    ProgramGame().GameRules[static_cast<size_t>(172 + i)] = static_cast<int16_t>(dir);
+    ProgramGame().GameRules[static_cast<size_t>(212 + i)] = static_cast<int16_t>(rule);
+    ProgramGame().GameRules[static_cast<size_t>(252 + i)] = static_cast<int16_t>(cornerMode);
 }
 
 class RecordingTable : public ITable {
@@ -90,136 +90,136 @@ protected:
 
 TEST_F(Placement, AceFoundationBuildsUpInSuitAndNeverTurnsTheCorner) {
     Foundation(0, 1, 1, 0);
-    EXPECT_FALSE(CanDropOnFoundation(0, H(2)));
-    EXPECT_TRUE(CanDropOnFoundation(0, H(1)));
-    DestPiles[0] = PileOf({H(1)});
-    EXPECT_TRUE(CanDropOnFoundation(0, H(2)));
-    EXPECT_FALSE(CanDropOnFoundation(0, D(2)));
-    EXPECT_FALSE(CanDropOnFoundation(0, H(3)));
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 0, H(2)));
+    EXPECT_TRUE(CanDropOnFoundation(ProgramGame(), 0, H(1)));
+    ProgramGame().DestPiles[0] = PileOf({H(1)});
+    EXPECT_TRUE(CanDropOnFoundation(ProgramGame(), 0, H(2)));
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 0, D(2)));
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 0, H(3)));
     // A king closes an ace-based foundation: no second ace on it.
     EXPECT_FALSE(CanPlace(
-        H(13), H(1, 2),
+        ProgramGame(), H(13), H(1, 2),
         {.emptyRule = 1, .corner = true, .isFoundation = true, .direction = 1, .baseRank = 1}));
     EXPECT_TRUE(CanPlace(
-        H(13), H(1, 2),
+        ProgramGame(), H(13), H(1, 2),
         {.emptyRule = 7, .corner = true, .isFoundation = true, .direction = 1, .baseRank = 7}));
 }
 
 TEST_F(Placement, SevenFoundationTurnsTheCornerAfterTheKing) {
     Foundation(0, 7, 1, 0);
-    EXPECT_FALSE(CanDropOnFoundation(0, S(1)));
-    EXPECT_TRUE(CanDropOnFoundation(0, S(7)));
-    DestPiles[0] = PileOf({S(7), S(8), S(9), S(10), S(11), S(12), S(13)});
-    EXPECT_FALSE(CanDropOnFoundation(0, S(12, 2)));
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 0, S(1)));
+    EXPECT_TRUE(CanDropOnFoundation(ProgramGame(), 0, S(7)));
+    ProgramGame().DestPiles[0] = PileOf({S(7), S(8), S(9), S(10), S(11), S(12), S(13)});
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 0, S(12, 2)));
     for (int r = 1; r <= 6; ++r) {
-        ASSERT_TRUE(CanDropOnFoundation(0, S(r))) << "rank " << r;
+        ASSERT_TRUE(CanDropOnFoundation(ProgramGame(), 0, S(r))) << "rank " << r;
         Put("Dest1", S(r));
     }
-    EXPECT_EQ(CardCount(DestPiles[0]), 13);
+    EXPECT_EQ(CardCount(ProgramGame().DestPiles[0]), 13);
     // Full by the capacity, even though a 7 would follow the 6.
-    EXPECT_FALSE(CanDropOnFoundation(0, S(7, 2)));
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 0, S(7, 2)));
 }
 
 TEST_F(Placement, DownwardFoundationTakesAKingOnAnAceUnlessItStartsWithKings) {
-    EXPECT_TRUE(CanPlace(H(1), H(13, 2),
+    EXPECT_TRUE(CanPlace(ProgramGame(), H(1), H(13, 2),
                          {.emptyRule = 7, .corner = true, .isFoundation = true, .baseRank = 7}));
-    EXPECT_FALSE(CanPlace(H(1), H(13, 2),
+    EXPECT_FALSE(CanPlace(ProgramGame(), H(1), H(13, 2),
                           {.emptyRule = 13, .corner = true, .isFoundation = true, .baseRank = 13}));
     // Either way: up first, then down.
     EXPECT_TRUE(CanPlace(
-        H(5), H(4),
+        ProgramGame(), H(5), H(4),
         {.emptyRule = 1, .corner = true, .isFoundation = true, .direction = 2, .baseRank = 1}));
     EXPECT_TRUE(CanPlace(
-        H(5), H(6),
+        ProgramGame(), H(5), H(6),
         {.emptyRule = 1, .corner = true, .isFoundation = true, .direction = 2, .baseRank = 1}));
     EXPECT_FALSE(CanPlace(
-        H(5), H(7),
+        ProgramGame(), H(5), H(7),
         {.emptyRule = 1, .corner = true, .isFoundation = true, .direction = 2, .baseRank = 1}));
 }
 
 TEST_F(Placement, TableauAlternatingColoursDownward) {
     Tableau(0, -1, 0, 3);
-    FilaPiles[0] = PileOf({S(10)});
-    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
-    EXPECT_TRUE(CanDropOnTableau(0, D(9)));
-    EXPECT_FALSE(CanDropOnTableau(0, C(9)));
-    EXPECT_FALSE(CanDropOnTableau(0, H(8)));
-    EXPECT_FALSE(CanDropOnTableau(0, H(11)));
+    ProgramGame().FilaPiles[0] = PileOf({S(10)});
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(9)));
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, D(9)));
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, C(9)));
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(8)));
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(11)));
 }
 
 TEST_F(Placement, KingBaseTableauStopsOnKingsButTakesAKingOnAnAce) {
-    GameRules[52] = 13;
+    ProgramGame().GameRules[52] = 13;
     Tableau(0, -1, 0, 2);
-    FilaPiles[0] = PileOf({S(13)});
-    EXPECT_FALSE(CanDropOnTableau(0, H(12)));
-    EXPECT_FALSE(CanDropOnTableau(0, H(1)));
-    FilaPiles[0] = PileOf({S(1)});
-    EXPECT_TRUE(CanDropOnTableau(0, H(13)));
+    ProgramGame().FilaPiles[0] = PileOf({S(13)});
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(12)));
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(1)));
+    ProgramGame().FilaPiles[0] = PileOf({S(1)});
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(13)));
     // With the corner flag set the king may be built on.
-    GameRules[252] = 1;
-    FilaPiles[0] = PileOf({S(13)});
-    EXPECT_TRUE(CanDropOnTableau(0, H(12)));
+    ProgramGame().GameRules[252] = 1;
+    ProgramGame().FilaPiles[0] = PileOf({S(13)});
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(12)));
     // Going up the base rank stops a pile the same way; past it only an ace.
     Tableau(0, -1, 1, 2);
-    EXPECT_FALSE(CanDropOnTableau(0, H(1)));
-    GameRules[252] = 1;
-    EXPECT_TRUE(CanDropOnTableau(0, H(1)));
-    EXPECT_FALSE(CanDropOnTableau(0, H(2)));
-    FilaPiles[0] = PileOf({S(6)});
-    EXPECT_TRUE(CanDropOnTableau(0, H(7)));
-    EXPECT_FALSE(CanDropOnTableau(0, H(5)));
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(1)));
+    ProgramGame().GameRules[252] = 1;
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(1)));
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(2)));
+    ProgramGame().FilaPiles[0] = PileOf({S(6)});
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(7)));
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(5)));
 }
 
 TEST_F(Placement, TableauCornerRuleKeepsAcesAndKingsAtTheEnds) {
     // Corner mode 2: an upward pile takes a 2 on an ace, nothing on a king.
     Tableau(0, -1, 1, 2, 2);
-    FilaPiles[0] = PileOf({S(1)});
-    EXPECT_TRUE(CanDropOnTableau(0, H(2)));
-    FilaPiles[0] = PileOf({S(13)});
-    EXPECT_FALSE(CanDropOnTableau(0, H(1)));
-    FilaPiles[0] = PileOf({S(6)});
-    EXPECT_TRUE(CanDropOnTableau(0, H(7)));
+    ProgramGame().FilaPiles[0] = PileOf({S(1)});
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(2)));
+    ProgramGame().FilaPiles[0] = PileOf({S(13)});
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(1)));
+    ProgramGame().FilaPiles[0] = PileOf({S(6)});
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(7)));
     // Downward: a queen on a king, nothing on an ace.
     Tableau(0, -1, 0, 2, 2);
-    FilaPiles[0] = PileOf({S(13)});
-    EXPECT_TRUE(CanDropOnTableau(0, H(12)));
-    FilaPiles[0] = PileOf({S(1)});
-    EXPECT_FALSE(CanDropOnTableau(0, H(13)));
+    ProgramGame().FilaPiles[0] = PileOf({S(13)});
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(12)));
+    ProgramGame().FilaPiles[0] = PileOf({S(1)});
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(13)));
     // Base rank 1 with ordinary corners: nothing on an ace going down.
-    GameRules[52] = 1;
+    ProgramGame().GameRules[52] = 1;
     Tableau(0, -1, 0, 2, 0);
-    EXPECT_FALSE(CanDropOnTableau(0, H(13)));
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(13)));
     // A character base (81..83) locks aces the same way.
-    GameRules[52] = 82;
-    EXPECT_FALSE(CanDropOnTableau(0, H(13)));
-    GameRules[52] = 5;
-    EXPECT_TRUE(CanDropOnTableau(0, H(13)));
+    ProgramGame().GameRules[52] = 82;
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(13)));
+    ProgramGame().GameRules[52] = 5;
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(13)));
 }
 
 TEST_F(Placement, PlainSuitConditions) {
-    EXPECT_TRUE(CanPlace(H(5), D(4), {.buildRule = 1}));  // same colour
-    EXPECT_FALSE(CanPlace(H(5), C(4), {.buildRule = 1}));
-    EXPECT_FALSE(CanPlace(H(5), H(4, 2), {.buildRule = 6}));  // never on a card
-    EXPECT_TRUE(CanPlace(-1, H(4), {.buildRule = 6}));        // but on an empty one
-    for (int ch : {2, 8, 13}) EXPECT_TRUE(CanPlace(H(5), S(4), {.buildRule = ch}));
-    for (int ch : {4, 5}) EXPECT_FALSE(CanPlace(-1, S(4), {.buildRule = ch}));
-    EXPECT_FALSE(CanPlace(H(5), H(5), {.buildRule = 12}));  // a card on itself
-    EXPECT_FALSE(CanPlace(H(5), 0, {.buildRule = 12}));
-    EXPECT_FALSE(CanPlace(H(5), 109, {.buildRule = 12}));
+    EXPECT_TRUE(CanPlace(ProgramGame(), H(5), D(4), {.buildRule = 1}));  // same colour
+    EXPECT_FALSE(CanPlace(ProgramGame(), H(5), C(4), {.buildRule = 1}));
+    EXPECT_FALSE(CanPlace(ProgramGame(), H(5), H(4, 2), {.buildRule = 6}));  // never on a card
+    EXPECT_TRUE(CanPlace(ProgramGame(), -1, H(4), {.buildRule = 6}));        // but on an empty one
+    for (int ch : {2, 8, 13}) EXPECT_TRUE(CanPlace(ProgramGame(), H(5), S(4), {.buildRule = ch}));
+    for (int ch : {4, 5}) EXPECT_FALSE(CanPlace(ProgramGame(), -1, S(4), {.buildRule = ch}));
+    EXPECT_FALSE(CanPlace(ProgramGame(), H(5), H(5), {.buildRule = 12}));  // a card on itself
+    EXPECT_FALSE(CanPlace(ProgramGame(), H(5), 0, {.buildRule = 12}));
+    EXPECT_FALSE(CanPlace(ProgramGame(), H(5), 109, {.buildRule = 12}));
 }
 
 TEST_F(Placement, RuleSevenDropsOnlyOntoAnEmptyPileOnceTheStockIsOut) {
-    EXPECT_TRUE(CanPlace(-1, H(4), {.buildRule = 7}));
-    EXPECT_FALSE(CanPlace(H(5), S(4), {.buildRule = 7}));
-    MazzoPiles[0] = PileOf({C(9)});
-    EXPECT_FALSE(CanPlace(-1, H(4), {.buildRule = 7}));
+    EXPECT_TRUE(CanPlace(ProgramGame(), -1, H(4), {.buildRule = 7}));
+    EXPECT_FALSE(CanPlace(ProgramGame(), H(5), S(4), {.buildRule = 7}));
+    ProgramGame().MazzoPiles[0] = PileOf({C(9)});
+    EXPECT_FALSE(CanPlace(ProgramGame(), -1, H(4), {.buildRule = 7}));
     // Without the drop flag it is a plain any-suit rule.
-    EXPECT_TRUE(CanPlace(H(5), S(4), {.dropFlag = false, .buildRule = 7}));
+    EXPECT_TRUE(CanPlace(ProgramGame(), H(5), S(4), {.dropFlag = false, .buildRule = 7}));
 }
 
 TEST_F(Placement, EmptyRules) {
     auto empty = [](int E, CardCode M, int base = 0) {
-        return CanPlace(-1, M, {.emptyRule = E, .baseRank = base});
+        return CanPlace(ProgramGame(), -1, M, {.emptyRule = E, .baseRank = base});
     };
     EXPECT_TRUE(empty(5, D(5)));
     EXPECT_FALSE(empty(5, D(6)));
@@ -236,56 +236,56 @@ TEST_F(Placement, EmptyRules) {
     SetMovingStackSingle(ProgramGame(), true);
 
     EXPECT_TRUE(empty(87, D(6)));  // from nowhere
-    MazzoPiles[2] = PileOf({D(6)});
+    ProgramGame().MazzoPiles[2] = PileOf({D(6)});
     EXPECT_TRUE(empty(87, D(6)));  // "Waste" counts as nowhere
-    MazzoPiles[2].clear();
-    MazzoPiles[1] = PileOf({D(6)});
+    ProgramGame().MazzoPiles[2].clear();
+    ProgramGame().MazzoPiles[1] = PileOf({D(6)});
     EXPECT_TRUE(empty(87, D(6)));
     EXPECT_TRUE(empty(88, D(6)));
-    MazzoPiles[1].clear();
-    MazzoPiles[0] = PileOf({D(6)});
+    ProgramGame().MazzoPiles[1].clear();
+    ProgramGame().MazzoPiles[0] = PileOf({D(6)});
     EXPECT_TRUE(empty(87, D(6)));
-    MazzoPiles[0].clear();
-    FilaPiles[3] = PileOf({D(6)});
+    ProgramGame().MazzoPiles[0].clear();
+    ProgramGame().FilaPiles[3] = PileOf({D(6)});
     EXPECT_FALSE(empty(87, D(6)));
     EXPECT_FALSE(empty(88, D(6)));
-    FilaPiles[3].clear();
-    AppoggPiles[1] = PileOf({D(6)});
+    ProgramGame().FilaPiles[3].clear();
+    ProgramGame().AppoggPiles[1] = PileOf({D(6)});
     EXPECT_FALSE(empty(87, D(6)));
     EXPECT_TRUE(empty(88, D(6)));
 }
 
 TEST_F(Placement, EmptyRulesFollowingTheFoundations) {
-    auto empty = [](int E, CardCode M) { return CanPlace(-1, M, {.emptyRule = E}); };
+    auto empty = [](int E, CardCode M) { return CanPlace(ProgramGame(), -1, M, {.emptyRule = E}); };
     // 92: any card while the foundations are empty; then their start rank.
     EXPECT_TRUE(empty(92, D(6)));
-    DestPiles[0] = PileOf({H(5)});
-    DestPiles[2] = PileOf({C(5), C(6)});
+    ProgramGame().DestPiles[0] = PileOf({H(5)});
+    ProgramGame().DestPiles[2] = PileOf({C(5), C(6)});
     EXPECT_TRUE(empty(92, D(5)));
     EXPECT_FALSE(empty(92, D(6)));
     // 93: the same, and the very first start must come from a reserve cell.
     EXPECT_TRUE(empty(93, D(5)));
-    DestPiles[0].clear();
-    DestPiles[2].clear();
-    MazzoPiles[1] = PileOf({D(5)});
+    ProgramGame().DestPiles[0].clear();
+    ProgramGame().DestPiles[2].clear();
+    ProgramGame().MazzoPiles[1] = PileOf({D(5)});
     EXPECT_FALSE(empty(93, D(5)));
-    MazzoPiles[1].clear();
-    AppoggPiles[3] = PileOf({D(5)});
+    ProgramGame().MazzoPiles[1].clear();
+    ProgramGame().AppoggPiles[3] = PileOf({D(5)});
     EXPECT_TRUE(empty(93, D(5)));
 }
 
 TEST_F(Placement, EmptyRuleNinetySixPrefersTheReserves) {
-    auto empty = [](CardCode M) { return CanPlace(-1, M, {.emptyRule = 96}); };
-    MazzoPiles[1] = PileOf({D(5)});
+    auto empty = [](CardCode M) { return CanPlace(ProgramGame(), -1, M, {.emptyRule = 96}); };
+    ProgramGame().MazzoPiles[1] = PileOf({D(5)});
     EXPECT_TRUE(empty(D(5)));  // all reserve cells empty: the visible stock may fill
-    AppoggPiles[2] = PileOf({S(9)});
+    ProgramGame().AppoggPiles[2] = PileOf({S(9)});
     EXPECT_FALSE(empty(D(5)));
     EXPECT_TRUE(empty(S(9)));
-    FilaPiles[1] = PileOf({H(3)});
+    ProgramGame().FilaPiles[1] = PileOf({H(3)});
     EXPECT_FALSE(empty(H(3)));
     // A reserve cell beyond the game's count does not hold back the stock.
-    AppoggPiles[2].clear();
-    AppoggPiles[7] = PileOf({S(9)});
+    ProgramGame().AppoggPiles[2].clear();
+    ProgramGame().AppoggPiles[7] = PileOf({S(9)});
     EXPECT_TRUE(empty(D(5)));
 }
 
@@ -295,17 +295,17 @@ TEST_F(Placement, EmptyRuleNinetySixPrefersTheReserves) {
 
 TEST_F(Placement, ColourBalanceKeepsHalfOfTheGroupPerColour) {
     for (int i = 0; i < 4; ++i) Foundation(i, 81, 1, 0);
-    DestPiles[0] = PileOf({H(1)});
-    DestPiles[1] = PileOf({D(1)});
-    EXPECT_FALSE(CanDropOnFoundation(2, H(1, 2)));  // a third red ace of four
-    EXPECT_TRUE(CanDropOnFoundation(2, C(1)));
-    EXPECT_FALSE(CanDropOnFoundation(2, C(2)));  // 81 starts with aces
+    ProgramGame().DestPiles[0] = PileOf({H(1)});
+    ProgramGame().DestPiles[1] = PileOf({D(1)});
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 2, H(1, 2)));  // a third red ace of four
+    EXPECT_TRUE(CanDropOnFoundation(ProgramGame(), 2, C(1)));
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 2, C(2)));  // 81 starts with aces
     // 81 lets a suit repeat, 85 does not.
-    DestPiles[1].clear();
-    EXPECT_TRUE(CanDropOnFoundation(2, H(1, 2)));
+    ProgramGame().DestPiles[1].clear();
+    EXPECT_TRUE(CanDropOnFoundation(ProgramGame(), 2, H(1, 2)));
     for (int i = 0; i < 4; ++i) Foundation(i, 85, 1, 0);
-    EXPECT_FALSE(CanDropOnFoundation(2, H(1, 2)));
-    EXPECT_TRUE(CanDropOnFoundation(2, D(1)));
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 2, H(1, 2)));
+    EXPECT_TRUE(CanDropOnFoundation(ProgramGame(), 2, D(1)));
 }
 
 TEST_F(Placement, ColourBalanceGroupIsTheFoundationsSharingTheCode) {
@@ -313,25 +313,25 @@ TEST_F(Placement, ColourBalanceGroupIsTheFoundationsSharingTheCode) {
     Foundation(1, 84, 0, 0);
     Foundation(2, 1, 1, 0);
     Foundation(3, 1, 1, 0);
-    DestPiles[2] = PileOf({H(1)});  // outside the group: not counted
-    DestPiles[0] = PileOf({S(13)});
-    EXPECT_FALSE(CanDropOnFoundation(1, C(13)));  // two blacks in a group of two
-    EXPECT_TRUE(CanDropOnFoundation(1, H(13)));
-    EXPECT_FALSE(CanDropOnFoundation(1, H(12)));
+    ProgramGame().DestPiles[2] = PileOf({H(1)});  // outside the group: not counted
+    ProgramGame().DestPiles[0] = PileOf({S(13)});
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 1, C(13)));  // two blacks in a group of two
+    EXPECT_TRUE(CanDropOnFoundation(ProgramGame(), 1, H(13)));
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 1, H(12)));
     for (int i = 0; i < 2; ++i) Foundation(i, 90, 1, 0);
-    DestPiles[0] = PileOf({S(2)});
-    EXPECT_TRUE(CanDropOnFoundation(1, D(2)));
-    EXPECT_FALSE(CanDropOnFoundation(1, S(2, 2)));
+    ProgramGame().DestPiles[0] = PileOf({S(2)});
+    EXPECT_TRUE(CanDropOnFoundation(ProgramGame(), 1, D(2)));
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 1, S(2, 2)));
     // An empty tableau pile with a colour-balance rule reads the same group.
     Tableau(0, 90, 0, 0);
-    EXPECT_TRUE(CanDropOnTableau(0, D(2)));
-    EXPECT_FALSE(CanDropOnTableau(0, C(2)));
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, D(2)));
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, C(2)));
 }
 
 TEST_F(Placement, ColourBalanceReportsANonSuitAndSkipsIt) {
     for (int i = 0; i < 2; ++i) Foundation(i, 81, 1, 0);
-    DestPiles[0] = PileOf({kJoker});
-    EXPECT_TRUE(CanDropOnFoundation(1, H(1)));
+    ProgramGame().DestPiles[0] = PileOf({kJoker});
+    EXPECT_TRUE(CanDropOnFoundation(ProgramGame(), 1, H(1)));
     ASSERT_EQ(fx.dialogs.infos.size(), 1u);
     EXPECT_EQ(fx.dialogs.infos[0], "Error suit - 1");
 }
@@ -387,12 +387,13 @@ void Sweep(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
         ResetGameState(ProgramGame());
         StandardTable();
-        (c.foundation ? DestPiles : FilaPiles)[static_cast<size_t>(c.w)] = PileOf(c.target);
+        (c.foundation ? ProgramGame().DestPiles
+                      : ProgramGame().FilaPiles)[static_cast<size_t>(c.w)] = PileOf(c.target);
         if (*c.from) Put(c.from, c.M);
         if (c.setup) c.setup();
         const CardCode T = c.target.empty() ? -1 : c.target.back();
-        const int base = c.foundation ? c.E : GameRules[52];
-        EXPECT_EQ(CanPlace(T, c.M,
+        const int base = c.foundation ? c.E : ProgramGame().GameRules[52];
+        EXPECT_EQ(CanPlace(ProgramGame(), T, c.M,
                            {.emptyRule = c.E,
                             .pileIndex = c.w,
                             .isFoundation = c.foundation,
@@ -493,7 +494,9 @@ TEST_F(Placement, RuleCodesOfRankAndSuit) {
         On(98, {H(1)}, H(7), kYes, "a 7 on an ace").Found(),
         On(98, {H(1)}, H(2), kYes, "a 2 on an ace").Found(),
         On(98, {H(1)}, H(3), kNo, "no 3").Found(),
-        On(98, {}, H(4), kYes, "empty: start rank").Found().At(1).With([] { GameRules[53] = 4; }),
+        On(98, {}, H(4), kYes, "empty: start rank").Found().At(1).With([] {
+            ProgramGame().GameRules[53] = 4;
+        }),
         On(57, {S(5)}, H(4), kNo, "unknown code refuses"),
         On(121, {}, H(4), kNo, "unknown code refuses empty"),
     });
@@ -514,10 +517,14 @@ TEST_F(Placement, RuleCodesThatLookAtTheTable) {
         On(26, {S(9), D(8)}, H(7), kYes, "fewer than 3 on pile w"),
         On(26, {S(9)}, H(10), kYes, "up too"),
         On(26, {S(9), D(8), C(7)}, H(6), kNo, "3 cards block"),
-        On(26, {}, H(13), kYes, "empty king by entry 132").With([] { GameRules[132] = 13; }),
-        On(26, {}, H(12), kNo, "empty queen refused").With([] { GameRules[132] = 13; }),
-        On(26, {}, H(12), kYes, "empty -1 any").With([] { GameRules[132] = -1; }),
-        On(26, {}, H(12), kNo, "empty 0 none").With([] { GameRules[132] = 0; }),
+        On(26, {}, H(13), kYes, "empty king by entry 132").With([] {
+            ProgramGame().GameRules[132] = 13;
+        }),
+        On(26, {}, H(12), kNo, "empty queen refused").With([] {
+            ProgramGame().GameRules[132] = 13;
+        }),
+        On(26, {}, H(12), kYes, "empty -1 any").With([] { ProgramGame().GameRules[132] = -1; }),
+        On(26, {}, H(12), kNo, "empty 0 none").With([] { ProgramGame().GameRules[132] = 0; }),
         On(27, {S(10)}, H(9), kNo, "not from foundation").From("Dest3"),
         On(27, {S(10)}, H(9), kNo, "not from cell").From("Appogg2"),
         On(27, {S(10)}, H(9), kYes, "alternating from tableau").From("Fila5"),
@@ -530,16 +537,16 @@ TEST_F(Placement, RuleCodesThatLookAtTheTable) {
         On(60, {S(5)}, S(4), kYes, "in suit ok"),
         On(29, {H(1), H(2)}, H(3), kYes, "up to 12").Found().Empty(1),
         On(29, {H(13)}, H(13, 2), kYes, "second king at 13").Found().Empty(1).With([] {
-            DestPiles[0] = Filler(12) + FormatCode(H(13));
+            ProgramGame().DestPiles[0] = Filler(12) + FormatCode(H(13));
         }),
         On(29, {H(13, 2)}, H(12, 2), kYes, "then down").Found().Empty(1).With([] {
-            DestPiles[0] = Filler(13) + FormatCode(H(13, 2));
+            ProgramGame().DestPiles[0] = Filler(13) + FormatCode(H(13, 2));
         }),
         On(29, {H(12)}, H(13, 2), kNo, "not up past 13").Found().Empty(1).With([] {
-            DestPiles[0] = Filler(14) + FormatCode(H(12));
+            ProgramGame().DestPiles[0] = Filler(14) + FormatCode(H(12));
         }),
         On(29, {}, H(1), kYes, "empty: colour balance").Found().Empty(85).With([] {
-            for (int i = 0; i < 4; ++i) GameRules[static_cast<size_t>(52 + i)] = 85;
+            for (int i = 0; i < 4; ++i) ProgramGame().GameRules[static_cast<size_t>(52 + i)] = 85;
         }),
         On(30, {H(5)}, H(6), kYes, "one card up"),
         On(30, {H(5)}, H(4), kYes, "one card down"),
@@ -559,8 +566,12 @@ TEST_F(Placement, RuleCodesThatLookAtTheTable) {
         On(37, {H(3)}, S(6), kYes, "doubling"),
         On(37, {H(7)}, S(1), kYes, "doubling mod 13"),
         On(37, {H(4)}, S(5), kNo, "not +1"),
-        On(37, {H(7)}, S(13), kNo, "king waits for 48").With([] { DestPiles[0] = Filler(47); }),
-        On(37, {H(7)}, S(13), kYes, "king after 48").With([] { DestPiles[0] = Filler(48); }),
+        On(37, {H(7)}, S(13), kNo, "king waits for 48").With([] {
+            ProgramGame().DestPiles[0] = Filler(47);
+        }),
+        On(37, {H(7)}, S(13), kYes, "king after 48").With([] {
+            ProgramGame().DestPiles[0] = Filler(48);
+        }),
         On(38, {}, S(13), kYes, "empty king"),
         On(38, {H(13)}, S(5), kYes, "onto a lone king"),
         On(38, {H(13)}, S(12), kNo, "not a queen"),
@@ -575,54 +586,60 @@ TEST_F(Placement, RuleCodesThatLookAtTheTable) {
         On(48, {H(12)}, S(5), kYes, "onto a lone queen"),
         On(48, {H(12)}, S(12), kNo, "no queen on queen"),
         On(48, {H(13)}, S(5), kNo, "not on a king"),
-        On(46, {}, S(3), kYes, "empty: start rank").Found().With([] { GameRules[52] = 3; }),
-        On(46, {}, S(4), kNo, "empty: other rank").Found().With([] { GameRules[52] = 3; }),
+        On(46, {}, S(3), kYes, "empty: start rank").Found().With([] {
+            ProgramGame().GameRules[52] = 3;
+        }),
+        On(46, {}, S(4), kNo, "empty: other rank").Found().With([] {
+            ProgramGame().GameRules[52] = 3;
+        }),
         On(46, {H(5)}, S(6), kYes, "up").Found(),
         On(46, {H(11)}, S(12), kNo, "never a queen").Found(),
         On(49, {}, S(3), kYes, "start while pile w holds").Found().With([] {
-            GameRules[52] = 3;
+            ProgramGame().GameRules[52] = 3;
             Put("Fila1", D(9));
         }),
         On(49, {}, S(3), kNo, "no start while pile w empty").Found().With([] {
-            GameRules[52] = 3;
+            ProgramGame().GameRules[52] = 3;
         }),
         On(51, {}, D(3), kYes, "suit of pile w's bottom").Found().With([] {
-            GameRules[52] = 3;
-            FilaPiles[0] = PileOf({D(9), S(2)});
+            ProgramGame().GameRules[52] = 3;
+            ProgramGame().FilaPiles[0] = PileOf({D(9), S(2)});
         }),
         On(51, {}, S(3), kNo, "other suit").Found().With([] {
-            GameRules[52] = 3;
-            FilaPiles[0] = PileOf({D(9), S(2)});
+            ProgramGame().GameRules[52] = 3;
+            ProgramGame().FilaPiles[0] = PileOf({D(9), S(2)});
         }),
         On(47, {H(5)}, S(4), kYes, "down").Found(),
         On(47, {H(1)}, S(13), kYes, "king on ace").Found(),
         On(47, {H(13)}, S(12), kNo, "never a queen").Found(),
         On(50, {}, S(6), kYes, "start while pile w-8 holds").Found().At(9).With([] {
-            GameRules[61] = 6;
+            ProgramGame().GameRules[61] = 6;
             Put("Fila2", D(9));
         }),
         On(50, {}, S(6), kNo, "no start while pile w-8 empty").Found().At(9).With([] {
-            GameRules[61] = 6;
+            ProgramGame().GameRules[61] = 6;
         }),
         On(52, {}, S(6), kNo, "suit of pile w-8's bottom").Found().At(9).With([] {
-            GameRules[61] = 6;
+            ProgramGame().GameRules[61] = 6;
             Put("Fila2", D(9));
         }),
         On(53, {H(5)}, S(6), kYes, "first foundation free").Found(),
         On(53, {H(5)}, S(6), kNo, "others wait for foundation 1").Found().At(1).With([] {
-            DestPiles[0] = Filler(12);
+            ProgramGame().DestPiles[0] = Filler(12);
         }),
         On(53, {H(13)}, S(1), kYes, "foundation 1 full").Found().At(1).With([] {
-            DestPiles[0] = Filler(13);
+            ProgramGame().DestPiles[0] = Filler(13);
         }),
         On(54, {}, S(13), kNo, "empty: not from tableau").From("Fila3").With([] {
-            GameRules[132] = 13;
+            ProgramGame().GameRules[132] = 13;
         }),
         On(54, {}, S(13), kYes, "empty: from the stock").From("Mazzo_Vis").With([] {
-            GameRules[132] = 13;
+            ProgramGame().GameRules[132] = 13;
         }),
         On(54, {H(5)}, S(4), kYes, "down"),
-        On(54, {H(1)}, S(13), kYes, "king on ace by corner 1").With([] { GameRules[252] = 1; }),
+        On(54, {H(1)}, S(13), kYes, "king on ace by corner 1").With([] {
+            ProgramGame().GameRules[252] = 1;
+        }),
         On(54, {H(1)}, S(13), kNo, "no king on ace otherwise"),
         On(55, {H(5)}, D(4), kYes, "down in colour"),
         On(55, {H(5)}, S(4), kNo, "other colour"),
@@ -638,18 +655,20 @@ TEST_F(Placement, RuleCodesThatLookAtTheTable) {
         On(56, {H(5)}, S(5), kNo, "not from an earlier pile").At(4).From("Fila4"),
         On(56, {H(5)}, S(5), kNo, "not from a cell").At(1).From("Appogg1"),
         On(77, {H(2)}, S(3), kYes, "rank by count / 4 + 1").Found().With([] {
-            DestPiles[0] = Filler(8);
+            ProgramGame().DestPiles[0] = Filler(8);
         }),
-        On(77, {H(2)}, S(4), kNo, "other rank").Found().With([] { DestPiles[0] = Filler(8); }),
+        On(77, {H(2)}, S(4), kNo, "other rank").Found().With([] {
+            ProgramGame().DestPiles[0] = Filler(8);
+        }),
         On(77, {}, S(1), kYes, "empty ace").Found(),
         On(79, {H(12)}, H(13), kYes, "13th from own cell").Found().From("Appogg1").With([] {
-            DestPiles[0] = Filler(11) + FormatCode(H(12));
+            ProgramGame().DestPiles[0] = Filler(11) + FormatCode(H(12));
         }),
         On(79, {H(12)}, H(13), kNo, "13th not from another cell").Found().From("Appogg2").With([] {
-            DestPiles[0] = Filler(11) + FormatCode(H(12));
+            ProgramGame().DestPiles[0] = Filler(11) + FormatCode(H(12));
         }),
         On(79, {H(12)}, H(13), kNo, "13th must come from the cell").Found().From("Fila1").With([] {
-            DestPiles[0] = Filler(11) + FormatCode(H(12));
+            ProgramGame().DestPiles[0] = Filler(11) + FormatCode(H(12));
         }),
         On(79, {H(1)}, H(2), kNo, "cell card before the 13th").Found().From("Appogg1"),
         On(79, {H(1)}, H(2), kYes, "up from the tableau").Found().From("Fila1"),
@@ -676,55 +695,57 @@ TEST_F(Placement, RuleCodesThatLookAtTheTable) {
             Put("Dest2", C(3));
         }),
         On(97, {H(2)}, S(4), kNo, "at most 12 cards").Found().With([] {
-            DestPiles[0] = FormatCode(H(2)) + Filler(11);
+            ProgramGame().DestPiles[0] = FormatCode(H(2)) + Filler(11);
         }),
-        On(97, {}, S(3), kYes, "empty: start rank").Found().At(2).With([] { GameRules[54] = 3; }),
+        On(97, {}, S(3), kYes, "empty: start rank").Found().At(2).With([] {
+            ProgramGame().GameRules[54] = 3;
+        }),
     });
 }
 
 TEST_F(Placement, RunningCountRule) {
     ProgramGame().RunningCount = 3;
-    EXPECT_TRUE(CanPlace(H(9), S(3), {.buildRule = 40}));
-    EXPECT_FALSE(CanPlace(H(9), S(4), {.buildRule = 40}));
+    EXPECT_TRUE(CanPlace(ProgramGame(), H(9), S(3), {.buildRule = 40}));
+    EXPECT_FALSE(CanPlace(ProgramGame(), H(9), S(4), {.buildRule = 40}));
     ProgramGame().RunningCount = 26;
-    EXPECT_TRUE(CanPlace(-1, S(13), {.buildRule = 40}));
-    EXPECT_FALSE(CanPlace(-1, S(1), {.buildRule = 40}));
-    MazzoPiles[0] = PileOf({C(5)});
-    EXPECT_TRUE(CanPlace(-1, S(1), {.buildRule = 40}));
-    MazzoPiles[1] = PileOf({C(6)});
-    EXPECT_FALSE(CanPlace(-1, S(1), {.buildRule = 40}));
+    EXPECT_TRUE(CanPlace(ProgramGame(), -1, S(13), {.buildRule = 40}));
+    EXPECT_FALSE(CanPlace(ProgramGame(), -1, S(1), {.buildRule = 40}));
+    ProgramGame().MazzoPiles[0] = PileOf({C(5)});
+    EXPECT_TRUE(CanPlace(ProgramGame(), -1, S(1), {.buildRule = 40}));
+    ProgramGame().MazzoPiles[1] = PileOf({C(6)});
+    EXPECT_FALSE(CanPlace(ProgramGame(), -1, S(1), {.buildRule = 40}));
 }
 
 TEST_F(Placement, TwoStepRuleAndItsFoundationGroups) {
     auto place = [](int w, CardCode T, CardCode M) {
-        return CanPlace(T, M,
-                        {.emptyRule = GameRules[static_cast<size_t>(52 + w)],
+        return CanPlace(ProgramGame(), T, M,
+                        {.emptyRule = ProgramGame().GameRules[static_cast<size_t>(52 + w)],
                          .pileIndex = w,
                          .corner = true,
                          .isFoundation = true,
                          .buildRule = 41,
                          .direction = 1,
-                         .baseRank = GameRules[static_cast<size_t>(52 + w)]});
+                         .baseRank = ProgramGame().GameRules[static_cast<size_t>(52 + w)]});
     };
     EXPECT_TRUE(place(0, H(3), H(5)));
     EXPECT_TRUE(place(0, H(11), H(13)));
     EXPECT_TRUE(place(0, H(12), H(1)));
     EXPECT_FALSE(place(0, H(3), D(5)));
-    GameRules[367] = 8;
-    for (int i = 0; i < 4; ++i) GameRules[static_cast<size_t>(52 + i)] = 1;
-    for (int i = 4; i < 8; ++i) GameRules[static_cast<size_t>(52 + i)] = 2;
-    DestPiles[0] = PileOf({H(1)});
+    ProgramGame().GameRules[367] = 8;
+    for (int i = 0; i < 4; ++i) ProgramGame().GameRules[static_cast<size_t>(52 + i)] = 1;
+    for (int i = 4; i < 8; ++i) ProgramGame().GameRules[static_cast<size_t>(52 + i)] = 2;
+    ProgramGame().DestPiles[0] = PileOf({H(1)});
     EXPECT_FALSE(place(1, -1, H(1, 2)));  // hearts already start this group
     EXPECT_TRUE(place(1, -1, D(1)));
     EXPECT_FALSE(place(1, -1, D(2)));
-    DestPiles[4] = PileOf({D(2)});
+    ProgramGame().DestPiles[4] = PileOf({D(2)});
     EXPECT_TRUE(place(5, -1, H(2)));  // the first group does not count
     EXPECT_FALSE(place(5, -1, D(2, 2)));
 }
 
 TEST_F(Placement, CommonStepOfAllFoundations) {
     auto place = [](CardCode T, CardCode M) {
-        return CanPlace(T, M,
+        return CanPlace(ProgramGame(), T, M,
                         {.emptyRule = 1,
                          .pileIndex = 1,
                          .corner = true,
@@ -738,14 +759,14 @@ TEST_F(Placement, CommonStepOfAllFoundations) {
     EXPECT_TRUE(place(H(3), S(5)));
     EXPECT_FALSE(place(H(3), S(6)));
     EXPECT_TRUE(place(H(13), S(2)));
-    DestPiles[0] = PileOf({H(3), H(5)});
+    ProgramGame().DestPiles[0] = PileOf({H(3), H(5)});
     EXPECT_TRUE(place(D(7), S(9)));
     EXPECT_FALSE(place(D(7), S(8)));
     EXPECT_TRUE(place(D(13), S(2)));
     EXPECT_TRUE(place(D(12), S(1)));
     EXPECT_FALSE(place(D(13), S(1)));
     // A king followed by an ace is a step of 1.
-    DestPiles[0] = PileOf({H(13), H(1)});
+    ProgramGame().DestPiles[0] = PileOf({H(13), H(1)});
     EXPECT_TRUE(place(D(13), S(1)));
     EXPECT_FALSE(place(D(13), S(2)));
     // Empty foundations keep their empty rule.
@@ -754,14 +775,14 @@ TEST_F(Placement, CommonStepOfAllFoundations) {
 }
 
 TEST_F(Placement, GridNeighbourAndJumpRules) {
-    GameRules[368] = 9;
-    GameRules[28] = 3;  // 3 x 3: piles 0 1 2 / 3 4 5 / 6 7 8
+    ProgramGame().GameRules[368] = 9;
+    ProgramGame().GameRules[28] = 3;  // 3 x 3: piles 0 1 2 / 3 4 5 / 6 7 8
     auto from = [](int s, CardCode M) {
-        for (auto& p : FilaPiles) p.clear();
-        FilaPiles[static_cast<size_t>(s)] = PileOf({M});
+        for (auto& p : ProgramGame().FilaPiles) p.clear();
+        ProgramGame().FilaPiles[static_cast<size_t>(s)] = PileOf({M});
     };
     auto ask = [](int w, int ch, CardCode M) {
-        return CanPlace(-1, M, {.pileIndex = w, .buildRule = ch});
+        return CanPlace(ProgramGame(), -1, M, {.pileIndex = w, .buildRule = ch});
     };
     from(3, H(5));
     EXPECT_TRUE(ask(4, 70, H(5)));
@@ -771,21 +792,23 @@ TEST_F(Placement, GridNeighbourAndJumpRules) {
     EXPECT_FALSE(ask(4, 70, H(5)));  // diagonal
     from(2, H(5));
     EXPECT_FALSE(ask(3, 70, H(5)));  // across the end of a row
-    EXPECT_FALSE(CanPlace(S(9), H(5), {.pileIndex = 1, .buildRule = 70}));  // not onto a card
-    EXPECT_FALSE(CanPlace(
-        -1, H(5), {.pileIndex = 1, .isFoundation = true, .buildRule = 70}));  // tableau only
+    EXPECT_FALSE(
+        CanPlace(ProgramGame(), S(9), H(5), {.pileIndex = 1, .buildRule = 70}));  // not onto a card
+    EXPECT_FALSE(
+        CanPlace(ProgramGame(), -1, H(5),
+                 {.pileIndex = 1, .isFoundation = true, .buildRule = 70}));  // tableau only
 
     from(2, H(5));
     EXPECT_FALSE(ask(0, 71, H(5)));  // nothing to jump over
-    FilaPiles[1] = PileOf({S(9)});
+    ProgramGame().FilaPiles[1] = PileOf({S(9)});
     EXPECT_TRUE(ask(0, 71, H(5)));
     from(6, H(5));
-    FilaPiles[3] = PileOf({S(9)});
+    ProgramGame().FilaPiles[3] = PileOf({S(9)});
     EXPECT_TRUE(ask(0, 71, H(5)));
     from(4, H(5));
-    FilaPiles[3] = PileOf({S(9)});
+    ProgramGame().FilaPiles[3] = PileOf({S(9)});
     EXPECT_FALSE(ask(2, 71, H(5)));  // a row break is no jump
-    GameRules[28] = 0;
+    ProgramGame().GameRules[28] = 0;
     from(3, H(5));
     EXPECT_FALSE(ask(4, 70, H(5)));  // no grid: no neighbours
 }
@@ -793,23 +816,23 @@ TEST_F(Placement, GridNeighbourAndJumpRules) {
 TEST_F(Placement, StockLockKeepsTableauCardsWhileTheStockHoldsCards) {
     Foundation(0, 1, 1, 0);
     Tableau(0, -1, 0, 2);
-    FilaPiles[0] = PileOf({S(10)});
-    FilaPiles[1] = PileOf({H(1)});
-    FilaPiles[2] = PileOf({H(9)});
-    MazzoPiles[0] = PileOf({C(4)});
-    GameRules[35] = 1;
-    EXPECT_FALSE(CanDropOnFoundation(0, H(1)));
-    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
-    MazzoPiles[1] = PileOf({D(1)});
-    EXPECT_TRUE(CanDropOnFoundation(0, D(1)));  // the visible stock is free
+    ProgramGame().FilaPiles[0] = PileOf({S(10)});
+    ProgramGame().FilaPiles[1] = PileOf({H(1)});
+    ProgramGame().FilaPiles[2] = PileOf({H(9)});
+    ProgramGame().MazzoPiles[0] = PileOf({C(4)});
+    ProgramGame().GameRules[35] = 1;
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 0, H(1)));
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(9)));
+    ProgramGame().MazzoPiles[1] = PileOf({D(1)});
+    EXPECT_TRUE(CanDropOnFoundation(ProgramGame(), 0, D(1)));  // the visible stock is free
     for (int lock : {2, 3}) {
-        GameRules[35] = static_cast<int16_t>(lock);
-        EXPECT_FALSE(CanDropOnTableau(0, H(9)));
+        ProgramGame().GameRules[35] = static_cast<int16_t>(lock);
+        EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(9)));
     }
-    MazzoPiles[0].clear();
-    MazzoPiles[1].clear();
-    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
-    EXPECT_TRUE(CanDropOnFoundation(0, H(1)));
+    ProgramGame().MazzoPiles[0].clear();
+    ProgramGame().MazzoPiles[1].clear();
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(9)));
+    EXPECT_TRUE(CanDropOnFoundation(ProgramGame(), 0, H(1)));
 }
 
 // ---------------------------------------------------------------------------
@@ -818,8 +841,8 @@ TEST_F(Placement, StockLockKeepsTableauCardsWhileTheStockHoldsCards) {
 
 TEST_F(Placement, JokersOnFoundationsStandForTheCardTheyReplace) {
     auto f = [](int rule, int E, const std::vector<CardCode>& pile, CardCode M) {
-        DestPiles[0] = PileOf(pile);
-        return CanPlace(pile.empty() ? -1 : pile.back(), M,
+        ProgramGame().DestPiles[0] = PileOf(pile);
+        return CanPlace(ProgramGame(), pile.empty() ? -1 : pile.back(), M,
                         {.emptyRule = E,
                          .corner = true,
                          .isFoundation = true,
@@ -860,9 +883,9 @@ TEST_F(Placement, JokersOnFoundationsStandForTheCardTheyReplace) {
                          .direction = 1,
                          .baseRank = 1};
     };
-    EXPECT_FALSE(CanPlace(H(5), kJoker, aceUp(0)));
-    EXPECT_FALSE(CanPlace(kJoker, H(5), aceUp(2)));
-    EXPECT_FALSE(CanPlace(H(5), kJoker, aceUp(82)));
+    EXPECT_FALSE(CanPlace(ProgramGame(), H(5), kJoker, aceUp(0)));
+    EXPECT_FALSE(CanPlace(ProgramGame(), kJoker, H(5), aceUp(2)));
+    EXPECT_FALSE(CanPlace(ProgramGame(), H(5), kJoker, aceUp(82)));
 }
 
 TEST_F(Placement, DefinedRulesWithConditionsOfTheirOwn) {
@@ -973,222 +996,223 @@ TEST_F(Placement, DefinedRulesOfSuitAndStep) {
 TEST_F(Placement, StackTestsByGameMode) {
     Tableau(0, -1, 0, 3);
     Tableau(1, -1, 0, 3);
-    FilaPiles[0] = PileOf({S(10)});
-    FilaPiles[1] = PileOf({C(4), H(9), C(8)});
+    ProgramGame().FilaPiles[0] = PileOf({S(10)});
+    ProgramGame().FilaPiles[1] = PileOf({C(4), H(9), C(8)});
     SetMovingStackSingle(ProgramGame(), false);
-    GameRules[2] = 1;
-    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
-    FilaPiles[1] = PileOf({C(4), H(9), D(8)});
-    EXPECT_FALSE(CanDropOnTableau(0, H(9)));
-    GameRules[2] = 0;
-    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
-    GameRules[2] = 11;  // same colour inside the stack
-    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
-    GameRules[2] = 10;  // same suit inside the stack
-    EXPECT_FALSE(CanDropOnTableau(0, H(9)));
-    FilaPiles[1] = PileOf({C(4), H(9), H(8)});
-    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
+    ProgramGame().GameRules[2] = 1;
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(9)));
+    ProgramGame().FilaPiles[1] = PileOf({C(4), H(9), D(8)});
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(9)));
+    ProgramGame().GameRules[2] = 0;
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(9)));
+    ProgramGame().GameRules[2] = 11;  // same colour inside the stack
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(9)));
+    ProgramGame().GameRules[2] = 10;  // same suit inside the stack
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(9)));
+    ProgramGame().FilaPiles[1] = PileOf({C(4), H(9), H(8)});
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(9)));
     // A single card is not a stack, whatever lies above it.
-    GameRules[2] = 1;
+    ProgramGame().GameRules[2] = 1;
     SetMovingStackSingle(ProgramGame(), true);
-    EXPECT_TRUE(CanDropOnTableau(0, H(9)));
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(9)));
 }
 
 TEST_F(Placement, StackLimitOntoAnEmptyPile) {
-    GameRules[368] = 4;
-    GameRules[369] = 2;
-    GameRules[13] = -5;
-    GameRules[2] = 1;
+    ProgramGame().GameRules[368] = 4;
+    ProgramGame().GameRules[369] = 2;
+    ProgramGame().GameRules[13] = -5;
+    ProgramGame().GameRules[2] = 1;
     Tableau(0, -1, 0, 3);
-    FilaPiles[1] = PileOf({S(13), H(12), C(11)});
-    FilaPiles[2] = PileOf({D(5)});
-    FilaPiles[3] = PileOf({D(6)});
+    ProgramGame().FilaPiles[1] = PileOf({S(13), H(12), C(11)});
+    ProgramGame().FilaPiles[2] = PileOf({D(5)});
+    ProgramGame().FilaPiles[3] = PileOf({D(6)});
     SetMovingStackSingle(ProgramGame(), false);
-    EXPECT_TRUE(CanDropOnTableau(0, S(13)));  // two free cells + 1
-    AppoggPiles[0] = PileOf({D(2)});
-    EXPECT_FALSE(CanDropOnTableau(0, S(13)));
-    EXPECT_TRUE(CanDropOnTableau(0, H(12)));
-    FilaPiles[3].clear();  // another empty pile helps
-    EXPECT_TRUE(CanDropOnTableau(0, S(13)));
-    GameRules[13] = -1;
-    AppoggPiles[1] = PileOf({D(3)});
-    FilaPiles[3] = PileOf({D(6)});
-    EXPECT_TRUE(CanDropOnTableau(0, S(13)));
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, S(13)));  // two free cells + 1
+    ProgramGame().AppoggPiles[0] = PileOf({D(2)});
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, S(13)));
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(12)));
+    ProgramGame().FilaPiles[3].clear();  // another empty pile helps
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, S(13)));
+    ProgramGame().GameRules[13] = -1;
+    ProgramGame().AppoggPiles[1] = PileOf({D(3)});
+    ProgramGame().FilaPiles[3] = PileOf({D(6)});
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, S(13)));
 }
 
 TEST_F(Placement, TableauDropChecks) {
     Tableau(0, -1, 0, 2);
-    FilaPiles[0] = PileOf({S(10), S(9), D(8)});
-    GameRules[33] = 3;
-    EXPECT_FALSE(CanDropOnTableau(0, H(7)));
-    GameRules[33] = 4;
-    EXPECT_TRUE(CanDropOnTableau(0, H(7)));
-    GameRules[33] = -1;
+    ProgramGame().FilaPiles[0] = PileOf({S(10), S(9), D(8)});
+    ProgramGame().GameRules[33] = 3;
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(7)));
+    ProgramGame().GameRules[33] = 4;
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(7)));
+    ProgramGame().GameRules[33] = -1;
     // The card the stack was lifted from is no target.
-    MainGame.SetOpt(95, D(8));
-    EXPECT_FALSE(CanDropOnTableau(0, H(7)));
-    MainGame.SetOpt(95, 0);
+    ProgramGame().Options.SetOpt(95, D(8));
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(7)));
+    ProgramGame().Options.SetOpt(95, 0);
     // A face-down top takes nothing, except in goal kind 40.
-    SetFaceFlag(D(8), '0');
-    EXPECT_FALSE(CanDropOnTableau(0, H(7)));
-    GameRules[51] = 40;
-    EXPECT_TRUE(CanDropOnTableau(0, H(7)));
-    GameRules[51] = 0;
-    SetFaceFlag(D(8), '1');
+    SetFaceFlag(ProgramGame().CardRegister, D(8), '0');
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(7)));
+    ProgramGame().GameRules[51] = 40;
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(7)));
+    ProgramGame().GameRules[51] = 0;
+    SetFaceFlag(ProgramGame().CardRegister, D(8), '1');
     // Rule 34: one card at a time onto a card.
     Tableau(0, -1, 0, 34);
     SetMovingStackSingle(ProgramGame(), false);
-    FilaPiles[1] = PileOf({H(7), C(6)});
-    EXPECT_FALSE(CanDropOnTableau(0, H(7)));
+    ProgramGame().FilaPiles[1] = PileOf({H(7), C(6)});
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 0, H(7)));
     SetMovingStackSingle(ProgramGame(), true);
-    EXPECT_TRUE(CanDropOnTableau(0, H(7)));
+    EXPECT_TRUE(CanDropOnTableau(ProgramGame(), 0, H(7)));
     // Piles outside the game take nothing.
-    EXPECT_FALSE(CanDropOnTableau(8, H(7)));
-    EXPECT_FALSE(CanDropOnTableau(-1, H(7)));
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), 8, H(7)));
+    EXPECT_FALSE(CanDropOnTableau(ProgramGame(), -1, H(7)));
 }
 
 TEST_F(Placement, FoundationDropChecks) {
     Foundation(0, 1, 1, 0);
     SetMovingStackSingle(ProgramGame(), false);
-    EXPECT_FALSE(CanDropOnFoundation(0, H(1)));
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 0, H(1)));
     SetMovingStackSingle(ProgramGame(), true);
-    EXPECT_FALSE(CanDropOnFoundation(4, H(1)));  // the game has four
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 4, H(1)));  // the game has four
     // Rule 10: a queen onto an empty foundation only.
     Foundation(1, 1, 1, 10);
-    EXPECT_TRUE(CanDropOnFoundation(1, S(12)));
-    EXPECT_FALSE(CanDropOnFoundation(1, S(11)));
-    DestPiles[1] = PileOf({H(12)});
-    EXPECT_FALSE(CanDropOnFoundation(1, S(12)));
+    EXPECT_TRUE(CanDropOnFoundation(ProgramGame(), 1, S(12)));
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 1, S(11)));
+    ProgramGame().DestPiles[1] = PileOf({H(12)});
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 1, S(12)));
     // Rule 22: no aces; other cards while a tableau top of the suit is higher or an ace.
     Foundation(2, 1, 1, 22);
-    EXPECT_FALSE(CanDropOnFoundation(2, C(1)));
-    EXPECT_FALSE(CanDropOnFoundation(2, C(5)));
-    FilaPiles[3] = PileOf({C(9)});
-    EXPECT_TRUE(CanDropOnFoundation(2, C(5)));
-    EXPECT_FALSE(CanDropOnFoundation(2, C(10)));
-    FilaPiles[3] = PileOf({C(1)});
-    EXPECT_TRUE(CanDropOnFoundation(2, C(10)));
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 2, C(1)));
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 2, C(5)));
+    ProgramGame().FilaPiles[3] = PileOf({C(9)});
+    EXPECT_TRUE(CanDropOnFoundation(ProgramGame(), 2, C(5)));
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 2, C(10)));
+    ProgramGame().FilaPiles[3] = PileOf({C(1)});
+    EXPECT_TRUE(CanDropOnFoundation(ProgramGame(), 2, C(10)));
     // Capacity: rule 20 ignores GameRules[32] but stops at 52.
-    GameRules[32] = 2;
+    ProgramGame().GameRules[32] = 2;
     Foundation(3, 1, 1, 20);
-    DestPiles[3] = PileOf({S(1), S(2), S(3)});
-    EXPECT_TRUE(CanDropOnFoundation(3, H(4)));
-    DestPiles[3] = Filler(51) + FormatCode(S(3));
-    EXPECT_FALSE(CanDropOnFoundation(3, H(4)));
-    DestPiles[0] = PileOf({H(1), H(2)});
-    EXPECT_FALSE(CanDropOnFoundation(0, H(3)));
+    ProgramGame().DestPiles[3] = PileOf({S(1), S(2), S(3)});
+    EXPECT_TRUE(CanDropOnFoundation(ProgramGame(), 3, H(4)));
+    ProgramGame().DestPiles[3] = Filler(51) + FormatCode(S(3));
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 3, H(4)));
+    ProgramGame().DestPiles[0] = PileOf({H(1), H(2)});
+    EXPECT_FALSE(CanDropOnFoundation(ProgramGame(), 0, H(3)));
 }
 
 TEST_F(Placement, ReserveRules) {
     auto rule = [](int n, int R) {
-        GameRules[static_cast<size_t>(331 + n)] = static_cast<int16_t>(R);
+        ProgramGame().GameRules[static_cast<size_t>(331 + n)] = static_cast<int16_t>(R);
     };
     rule(1, 90);
-    EXPECT_TRUE(CanDropOn("Appogg1", S(13)));
-    EXPECT_FALSE(CanDropOn("Appogg1", S(12)));
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Appogg1", S(13)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg1", S(12)));
     SetMovingStackSingle(ProgramGame(), false);
-    EXPECT_FALSE(CanDropOn("Appogg1", S(13)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg1", S(13)));
     SetMovingStackSingle(ProgramGame(), true);
-    AppoggPiles[0] = PileOf({H(13)});
-    EXPECT_FALSE(CanDropOn("Appogg1", S(13)));
-    AppoggPiles[0].clear();
+    ProgramGame().AppoggPiles[0] = PileOf({H(13)});
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg1", S(13)));
+    ProgramGame().AppoggPiles[0].clear();
 
     rule(2, 88);
-    EXPECT_TRUE(CanDropOn("Appogg2", S(11)));
-    EXPECT_FALSE(CanDropOn("Appogg2", S(12)));
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Appogg2", S(11)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg2", S(12)));
     rule(2, 89);
-    EXPECT_TRUE(CanDropOn("Appogg2", S(12)));
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Appogg2", S(12)));
     rule(2, 9);
-    EXPECT_TRUE(CanDropOn("Appogg2", S(11)));
-    EXPECT_FALSE(CanDropOn("Appogg2", S(10)));
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Appogg2", S(11)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg2", S(10)));
     rule(2, 4);
-    EXPECT_FALSE(CanDropOn("Appogg2", S(11)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg2", S(11)));
     rule(2, 12);
-    AppoggPiles[1] = PileOf({H(5)});
-    EXPECT_TRUE(CanDropOn("Appogg2", S(11)));
+    ProgramGame().AppoggPiles[1] = PileOf({H(5)});
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Appogg2", S(11)));
     rule(2, 81);
-    EXPECT_FALSE(CanDropOn("Appogg2", S(11)));
-    AppoggPiles[1].clear();
-    EXPECT_TRUE(CanDropOn("Appogg2", S(11)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg2", S(11)));
+    ProgramGame().AppoggPiles[1].clear();
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Appogg2", S(11)));
 
     // 8 and 13 count the cards of reserve cell 1.
     rule(3, 8);
-    AppoggPiles[0] = PileOf({H(13), D(13)});
-    AppoggPiles[2] = PileOf({C(13)});
-    EXPECT_TRUE(CanDropOn("Appogg3", S(13)));
-    EXPECT_FALSE(CanDropOn("Appogg3", S(12)));
-    AppoggPiles[0] += FormatCode(C(13, 2));
-    EXPECT_FALSE(CanDropOn("Appogg3", S(13)));
+    ProgramGame().AppoggPiles[0] = PileOf({H(13), D(13)});
+    ProgramGame().AppoggPiles[2] = PileOf({C(13)});
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Appogg3", S(13)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg3", S(12)));
+    ProgramGame().AppoggPiles[0] += FormatCode(C(13, 2));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg3", S(13)));
     rule(3, 13);
-    EXPECT_TRUE(CanDropOn("Appogg3", S(2)));
-    AppoggPiles[0] += Filler(2);
-    EXPECT_FALSE(CanDropOn("Appogg3", S(2)));
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Appogg3", S(2)));
+    ProgramGame().AppoggPiles[0] += Filler(2);
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg3", S(2)));
 
     rule(4, 85);
-    MazzoPiles[1] = PileOf({D(3)});
-    EXPECT_TRUE(CanDropOn("Appogg4", D(3)));
-    FilaPiles[0] = PileOf({D(4)});
-    EXPECT_FALSE(CanDropOn("Appogg4", D(4)));
+    ProgramGame().MazzoPiles[1] = PileOf({D(3)});
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Appogg4", D(3)));
+    ProgramGame().FilaPiles[0] = PileOf({D(4)});
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg4", D(4)));
 
     rule(4, 107);
-    AppoggPiles[3].clear();
-    EXPECT_TRUE(CanDropOn("Appogg4", H(1)));
-    EXPECT_FALSE(CanDropOn("Appogg4", H(2)));
-    AppoggPiles[3] = PileOf({H(1)});
-    EXPECT_TRUE(CanDropOn("Appogg4", S(1)));
-    EXPECT_FALSE(CanDropOn("Appogg4", D(1)));
+    ProgramGame().AppoggPiles[3].clear();
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Appogg4", H(1)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg4", H(2)));
+    ProgramGame().AppoggPiles[3] = PileOf({H(1)});
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Appogg4", S(1)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg4", D(1)));
 
     // Any other code: one card into an empty cell, as the build code says.
     rule(4, 0);
-    AppoggPiles[3].clear();
-    EXPECT_TRUE(CanDropOn("Appogg4", D(4)));
+    ProgramGame().AppoggPiles[3].clear();
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Appogg4", D(4)));
     rule(4, 17);
-    EXPECT_FALSE(CanDropOn("Appogg4", D(4)));  // lies on tableau pile 1
-    EXPECT_TRUE(CanDropOn("Appogg4", D(3)));   // lies on the visible stock
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg4", D(4)));  // lies on tableau pile 1
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Appogg4", D(3)));   // lies on the visible stock
     rule(4, 70);
-    EXPECT_FALSE(CanDropOn("Appogg4", D(4)));  // a tableau-only rule
-    EXPECT_FALSE(CanDropOn("Appogg5", D(3)));  // the game has four cells
-    EXPECT_FALSE(CanDropOn("Appogg0", D(3)));
-    EXPECT_FALSE(CanDropOn("Waste", D(3)));
-    EXPECT_FALSE(CanDropOn("Mazzo_Vis", D(3)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg4", D(4)));  // a tableau-only rule
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg5", D(3)));  // the game has four cells
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg0", D(3)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Waste", D(3)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Mazzo_Vis", D(3)));
 }
 
 TEST_F(Placement, ReserveRuleByTheGamesStackTest) {
-    GameRules[333] = 103;
-    GameRules[2] = 1;
+    ProgramGame().GameRules[333] = 103;
+    ProgramGame().GameRules[2] = 1;
     Tableau(1, -1, 0, 3);
-    FilaPiles[1] = PileOf({S(10), H(9), C(8)});
+    ProgramGame().FilaPiles[1] = PileOf({S(10), H(9), C(8)});
     SetMovingStackSingle(ProgramGame(), false);
-    EXPECT_TRUE(CanDropOn("Appogg2", H(9)));
-    FilaPiles[1] = PileOf({S(10), H(9), D(8)});
-    EXPECT_FALSE(CanDropOn("Appogg2", H(9)));
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Appogg2", H(9)));
+    ProgramGame().FilaPiles[1] = PileOf({S(10), H(9), D(8)});
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg2", H(9)));
     SetMovingStackSingle(ProgramGame(), true);
-    EXPECT_TRUE(CanDropOn("Appogg2", H(9)));
-    AppoggPiles[1] = PileOf({S(2)});
-    EXPECT_FALSE(CanDropOn("Appogg2", H(9)));
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Appogg2", H(9)));
+    ProgramGame().AppoggPiles[1] = PileOf({S(2)});
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Appogg2", H(9)));
 }
 
 TEST_F(Placement, DropByName) {
     Foundation(0, 1, 1, 0);
     Tableau(2, 13, 0, 3);
-    EXPECT_TRUE(CanDropOn("Dest1", H(1)));
-    EXPECT_FALSE(CanDropOn("Dest1", H(2)));
-    EXPECT_TRUE(CanDropOn("Fila3", H(13)));
-    EXPECT_FALSE(CanDropOn("Fila3", H(12)));
-    EXPECT_FALSE(CanDropOn("Fila", H(13)));
-    EXPECT_FALSE(CanDropOn("", H(13)));
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Dest1", H(1)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Dest1", H(2)));
+    EXPECT_TRUE(CanDropOn(ProgramGame(), "Fila3", H(13)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Fila3", H(12)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "Fila", H(13)));
+    EXPECT_FALSE(CanDropOn(ProgramGame(), "", H(13)));
 }
 
 TEST_F(Placement, TestsNeverChangeTheTable) {
     Foundation(0, 1, 1, 0);
-    FilaPiles[0] = PileOf({H(1), H(2)});
-    DestPiles[1] = PileOf({S(4)});
-    MazzoPiles[1] = PileOf({C(3)});
-    const auto fila = FilaPiles, dest = DestPiles, mazzo = MazzoPiles;
+    ProgramGame().FilaPiles[0] = PileOf({H(1), H(2)});
+    ProgramGame().DestPiles[1] = PileOf({S(4)});
+    ProgramGame().MazzoPiles[1] = PileOf({C(3)});
+    const auto fila = ProgramGame().FilaPiles, dest = ProgramGame().DestPiles,
+               mazzo = ProgramGame().MazzoPiles;
     const auto reg = ProgramGame().CardRegister;
     for (int ch = 0; ch <= 125; ++ch) {
-        CanPlace(H(2), C(3), {.buildRule = ch, .direction = 2, .baseRank = 1});
-        CanPlace(-1, H(2),
+        CanPlace(ProgramGame(), H(2), C(3), {.buildRule = ch, .direction = 2, .baseRank = 1});
+        CanPlace(ProgramGame(), -1, H(2),
                  {.emptyRule = 81,
                   .corner = true,
                   .isFoundation = true,
@@ -1196,12 +1220,12 @@ TEST_F(Placement, TestsNeverChangeTheTable) {
                   .direction = 1,
                   .baseRank = 81});
     }
-    CanDropOn("Dest1", H(2));
-    CanDropOn("Fila1", C(3));
-    CanDropOn("Appogg1", H(2));
-    EXPECT_EQ(FilaPiles, fila);
-    EXPECT_EQ(DestPiles, dest);
-    EXPECT_EQ(MazzoPiles, mazzo);
+    CanDropOn(ProgramGame(), "Dest1", H(2));
+    CanDropOn(ProgramGame(), "Fila1", C(3));
+    CanDropOn(ProgramGame(), "Appogg1", H(2));
+    EXPECT_EQ(ProgramGame().FilaPiles, fila);
+    EXPECT_EQ(ProgramGame().DestPiles, dest);
+    EXPECT_EQ(ProgramGame().MazzoPiles, mazzo);
     EXPECT_EQ(ProgramGame().CardRegister, reg);
 }
 
@@ -1237,33 +1261,34 @@ TEST_F(Placement, EveryBuildCodeAnswersAsRecorded) {
     // Where the moving cards lie: tableau, foundation, reserve, stock, waste
     // or nowhere, on a busy, a bare and a nearly spent table.
     auto busy = [] {
-        FilaPiles[0] = PileOf({S(9), D(7)});
-        FilaPiles[1] = PileOf({C(7)});
-        FilaPiles[2] = PileOf({C(5), H(2)});
-        FilaPiles[5] = PileOf({S(13)});
-        FilaPiles[8] = PileOf({D(3), D(2)});
-        DestPiles[0] = PileOf({D(1), D(2, 2)});
-        DestPiles[1] = PileOf({H(6)});
-        DestPiles[7] = PileOf({C(13, 2)});
-        AppoggPiles[0] = PileOf({C(12)});
-        AppoggPiles[1] = PileOf({H(3)});
-        MazzoPiles[0] = PileOf({C(9), H(8)});
-        MazzoPiles[1] = PileOf({S(2), H(1)});
-        GameRules[28] = 4;
+        ProgramGame().FilaPiles[0] = PileOf({S(9), D(7)});
+        ProgramGame().FilaPiles[1] = PileOf({C(7)});
+        ProgramGame().FilaPiles[2] = PileOf({C(5), H(2)});
+        ProgramGame().FilaPiles[5] = PileOf({S(13)});
+        ProgramGame().FilaPiles[8] = PileOf({D(3), D(2)});
+        ProgramGame().DestPiles[0] = PileOf({D(1), D(2, 2)});
+        ProgramGame().DestPiles[1] = PileOf({H(6)});
+        ProgramGame().DestPiles[7] = PileOf({C(13, 2)});
+        ProgramGame().AppoggPiles[0] = PileOf({C(12)});
+        ProgramGame().AppoggPiles[1] = PileOf({H(3)});
+        ProgramGame().MazzoPiles[0] = PileOf({C(9), H(8)});
+        ProgramGame().MazzoPiles[1] = PileOf({S(2), H(1)});
+        ProgramGame().GameRules[28] = 4;
         ProgramGame().RunningCount = 5;
     };
     auto bare = [] {
-        for (int r = 1; r <= 13; ++r) DestPiles[0] += FormatCode(H(r, 2));
-        FilaPiles[1] = PileOf({S(2)});
-        GameRules[28] = 3;
+        for (int r = 1; r <= 13; ++r) ProgramGame().DestPiles[0] += FormatCode(H(r, 2));
+        ProgramGame().FilaPiles[1] = PileOf({S(2)});
+        ProgramGame().GameRules[28] = 3;
         ProgramGame().RunningCount = 13;
         SetMovingStackSingle(ProgramGame(), false);
     };
     auto spent = [] {
-        MazzoPiles[1] = PileOf({H(1)});
-        FilaPiles[3] = PileOf({C(12), H(6)});
-        for (int i = 0; i < 4; ++i) DestPiles[static_cast<size_t>(i)] = PileOf({S(i + 3)});
-        GameRules[35] = 2;
+        ProgramGame().MazzoPiles[1] = PileOf({H(1)});
+        ProgramGame().FilaPiles[3] = PileOf({C(12), H(6)});
+        for (int i = 0; i < 4; ++i)
+            ProgramGame().DestPiles[static_cast<size_t>(i)] = PileOf({S(i + 3)});
+        ProgramGame().GameRules[35] = 2;
         ProgramGame().RunningCount = -4;
     };
     const std::function<void()> tables[] = {busy, bare, spent};
@@ -1304,22 +1329,22 @@ TEST_F(Placement, EveryBuildCodeAnswersAsRecorded) {
             Foundation(5, 81, 2, ch);
             Foundation(9, 7, 1, ch);
             for (int i = 0; i < 4; ++i)
-                GameRules[static_cast<size_t>(332 + i)] = static_cast<int16_t>(ch);
+                ProgramGame().GameRules[static_cast<size_t>(332 + i)] = static_cast<int16_t>(ch);
             table();
             for (PileRules q : questions) {
                 q.buildRule = ch;
                 for (CardCode M : moving) {
-                    for (CardCode T : tops) add(CanPlace(T, M, q));
+                    for (CardCode T : tops) add(CanPlace(ProgramGame(), T, M, q));
                     for (int E : emptyRules) {
                         PileRules empty = q;
                         empty.emptyRule = E;
-                        add(CanPlace(-1, M, empty));
+                        add(CanPlace(ProgramGame(), -1, M, empty));
                     }
                 }
             }
             for (const char* pile :
                  {"Fila1", "Fila2", "Fila4", "Dest1", "Dest2", "Dest4", "Appogg1", "Appogg3"})
-                for (CardCode M : moving) add(CanDropOn(pile, M));
+                for (CardCode M : moving) add(CanDropOn(ProgramGame(), pile, M));
         }
         EXPECT_EQ(hash, recorded[ch]) << "build code " << ch;
     }
@@ -1331,34 +1356,34 @@ TEST_F(Placement, EveryBuildCodeAnswersAsRecorded) {
 
 TEST_F(Placement, LocateCardSearchesInItsOrder) {
     const CardCode c = D(5);
-    MazzoPiles[0] = PileOf({c});
-    MazzoPiles[1] = PileOf({S(1), c});
-    DestPiles[2] = PileOf({c});
-    FilaPiles[1] = PileOf({c});
-    AppoggPiles[3] = PileOf({c});
-    EXPECT_EQ(LocateCard(c), -99);
-    MazzoPiles[0].clear();
-    EXPECT_EQ(LocateCard(c), -98);
-    MazzoPiles[1].clear();
-    EXPECT_EQ(LocateCard(c), -3);
-    DestPiles[2].clear();
-    EXPECT_EQ(LocateCard(c), 2);
-    FilaPiles[1].clear();
-    EXPECT_EQ(LocateCard(c), -24);
-    AppoggPiles[3].clear();
-    EXPECT_EQ(LocateCard(c), 0);
-    MazzoPiles[2] = PileOf({c});
-    EXPECT_EQ(LocateCard(c), 0);  // "Waste" is not searched
+    ProgramGame().MazzoPiles[0] = PileOf({c});
+    ProgramGame().MazzoPiles[1] = PileOf({S(1), c});
+    ProgramGame().DestPiles[2] = PileOf({c});
+    ProgramGame().FilaPiles[1] = PileOf({c});
+    ProgramGame().AppoggPiles[3] = PileOf({c});
+    EXPECT_EQ(LocateCard(ProgramGame(), c), -99);
+    ProgramGame().MazzoPiles[0].clear();
+    EXPECT_EQ(LocateCard(ProgramGame(), c), -98);
+    ProgramGame().MazzoPiles[1].clear();
+    EXPECT_EQ(LocateCard(ProgramGame(), c), -3);
+    ProgramGame().DestPiles[2].clear();
+    EXPECT_EQ(LocateCard(ProgramGame(), c), 2);
+    ProgramGame().FilaPiles[1].clear();
+    EXPECT_EQ(LocateCard(ProgramGame(), c), -24);
+    ProgramGame().AppoggPiles[3].clear();
+    EXPECT_EQ(LocateCard(ProgramGame(), c), 0);
+    ProgramGame().MazzoPiles[2] = PileOf({c});
+    EXPECT_EQ(LocateCard(ProgramGame(), c), 0);  // "Waste" is not searched
     // Every pile of the lists counts, whatever the game uses.
-    FilaPiles[39] = PileOf({H(7)});
-    DestPiles[15] = PileOf({H(8)});
-    AppoggPiles[9] = PileOf({H(9)});
-    EXPECT_EQ(LocateCard(H(7)), 40);
-    EXPECT_EQ(LocateCard(H(8)), -16);
-    EXPECT_EQ(LocateCard(H(9)), -30);
-    FilaPiles[0] = "000";
-    EXPECT_EQ(LocateCard(0), 0);  // a hole is no card
-    EXPECT_EQ(LocateCard(109), 0);
+    ProgramGame().FilaPiles[39] = PileOf({H(7)});
+    ProgramGame().DestPiles[15] = PileOf({H(8)});
+    ProgramGame().AppoggPiles[9] = PileOf({H(9)});
+    EXPECT_EQ(LocateCard(ProgramGame(), H(7)), 40);
+    EXPECT_EQ(LocateCard(ProgramGame(), H(8)), -16);
+    EXPECT_EQ(LocateCard(ProgramGame(), H(9)), -30);
+    ProgramGame().FilaPiles[0] = "000";
+    EXPECT_EQ(LocateCard(ProgramGame(), 0), 0);  // a hole is no card
+    EXPECT_EQ(LocateCard(ProgramGame(), 109), 0);
 }
 
 class Offers : public Placement {
@@ -1371,104 +1396,105 @@ protected:
 };
 
 TEST_F(Offers, CardMovesFromAnyPileFaceUp) {
-    DestPiles[0] = PileOf({H(1)});
-    DestPiles[1] = PileOf({C(1)});
-    FilaPiles[2] = PileOf({S(9), C(2)});
-    SetFaceFlag(C(2), '0');
-    EXPECT_TRUE(OfferToFoundations(C(2), -1));
-    EXPECT_EQ(DestPiles[1], PileOf({C(1), C(2)}));
-    EXPECT_EQ(FilaPiles[2], PileOf({S(9)}));
-    EXPECT_TRUE(IsFaceUp(C(2)));
+    ProgramGame().DestPiles[0] = PileOf({H(1)});
+    ProgramGame().DestPiles[1] = PileOf({C(1)});
+    ProgramGame().FilaPiles[2] = PileOf({S(9), C(2)});
+    SetFaceFlag(ProgramGame().CardRegister, C(2), '0');
+    EXPECT_TRUE(OfferToFoundations(ProgramGame(), C(2), -1));
+    EXPECT_EQ(ProgramGame().DestPiles[1], PileOf({C(1), C(2)}));
+    EXPECT_EQ(ProgramGame().FilaPiles[2], PileOf({S(9)}));
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), C(2)));
     EXPECT_EQ(table.redrawn, std::vector<std::string>{"Dest2"});
 
     const std::vector<std::pair<std::string, CardCode>> sources = {
         {"Mazzo", C(3)}, {"Mazzo_Vis", C(4)}, {"Waste", C(5)}, {"Appogg2", C(6)}};
     for (const auto& [pile, card] : sources) {
         Put(pile, card);
-        EXPECT_TRUE(OfferToFoundations(card, -1)) << pile;
-        EXPECT_TRUE(PileByName(pile)->empty()) << pile;
-        EXPECT_EQ(TopCode(DestPiles[1]), card) << pile;
+        EXPECT_TRUE(OfferToFoundations(ProgramGame(), card, -1)) << pile;
+        EXPECT_TRUE(PileByName(ProgramGame(), pile)->empty()) << pile;
+        EXPECT_EQ(TopCode(ProgramGame().DestPiles[1]), card) << pile;
     }
     // A card from the pack (nowhere yet) is simply laid on.
-    EXPECT_TRUE(OfferToFoundations(C(7), -1));
-    EXPECT_EQ(TopCode(DestPiles[1]), C(7));
+    EXPECT_TRUE(OfferToFoundations(ProgramGame(), C(7), -1));
+    EXPECT_EQ(TopCode(ProgramGame().DestPiles[1]), C(7));
 }
 
 TEST_F(Offers, RefusedOffersChangeNothing) {
-    DestPiles[0] = PileOf({H(1)});
-    FilaPiles[0] = PileOf({D(2)});
-    const auto fila = FilaPiles, dest = DestPiles;
-    EXPECT_FALSE(OfferToFoundations(D(2), -1));
-    EXPECT_FALSE(OfferToFoundations(H(2), 1));  // foundation 1 is skipped
-    EXPECT_FALSE(OfferToFoundations(0, -1));
-    EXPECT_EQ(FilaPiles, fila);
-    EXPECT_EQ(DestPiles, dest);
+    ProgramGame().DestPiles[0] = PileOf({H(1)});
+    ProgramGame().FilaPiles[0] = PileOf({D(2)});
+    const auto fila = ProgramGame().FilaPiles, dest = ProgramGame().DestPiles;
+    EXPECT_FALSE(OfferToFoundations(ProgramGame(), D(2), -1));
+    EXPECT_FALSE(OfferToFoundations(ProgramGame(), H(2), 1));  // foundation 1 is skipped
+    EXPECT_FALSE(OfferToFoundations(ProgramGame(), 0, -1));
+    EXPECT_EQ(ProgramGame().FilaPiles, fila);
+    EXPECT_EQ(ProgramGame().DestPiles, dest);
     EXPECT_TRUE(table.redrawn.empty());
-    EXPECT_TRUE(OfferToFoundations(S(1), 1));
-    EXPECT_EQ(DestPiles[1], PileOf({S(1)}));
+    EXPECT_TRUE(OfferToFoundations(ProgramGame(), S(1), 1));
+    EXPECT_EQ(ProgramGame().DestPiles[1], PileOf({S(1)}));
 }
 
 TEST_F(Offers, OffersUseTheAutomaticReadingAndTheGamesFoundations) {
     // Without the drop flag rule 7 is a plain any-suit rule.
     Foundation(0, 1, 1, 7);
-    DestPiles[0] = PileOf({H(1)});
-    MazzoPiles[0] = PileOf({C(9)});
-    EXPECT_TRUE(OfferToFoundations(S(2), -1));
+    ProgramGame().DestPiles[0] = PileOf({H(1)});
+    ProgramGame().MazzoPiles[0] = PileOf({C(9)});
+    EXPECT_TRUE(OfferToFoundations(ProgramGame(), S(2), -1));
     // Only the game's foundations take offers.
-    GameRules[367] = 1;
-    EXPECT_FALSE(OfferToFoundations(D(1), -1));
-    GameRules[367] = 2;
-    EXPECT_TRUE(OfferToFoundations(D(1), -1));
-    EXPECT_EQ(DestPiles[1], PileOf({D(1)}));
+    ProgramGame().GameRules[367] = 1;
+    EXPECT_FALSE(OfferToFoundations(ProgramGame(), D(1), -1));
+    ProgramGame().GameRules[367] = 2;
+    EXPECT_TRUE(OfferToFoundations(ProgramGame(), D(1), -1));
+    EXPECT_EQ(ProgramGame().DestPiles[1], PileOf({D(1)}));
 }
 
 TEST_F(Offers, AFullFoundationTakesNoMoreOffers) {
     Foundation(0, 7, 1, 0);
     Foundation(1, 7, 1, 0);
     auto fill = [] {
-        DestPiles[0].clear();
-        DestPiles[1].clear();
-        for (int r : {7, 8, 9, 10, 11, 12, 13, 1, 2, 3, 4, 5, 6}) DestPiles[0] += FormatCode(H(r));
+        ProgramGame().DestPiles[0].clear();
+        ProgramGame().DestPiles[1].clear();
+        for (int r : {7, 8, 9, 10, 11, 12, 13, 1, 2, 3, 4, 5, 6})
+            ProgramGame().DestPiles[0] += FormatCode(H(r));
     };
     fill();
-    EXPECT_TRUE(OfferToFoundations(H(7, 2), -1));
-    EXPECT_EQ(CardCount(DestPiles[0]), 13);
-    EXPECT_EQ(DestPiles[1], PileOf({H(7, 2)}));
+    EXPECT_TRUE(OfferToFoundations(ProgramGame(), H(7, 2), -1));
+    EXPECT_EQ(CardCount(ProgramGame().DestPiles[0]), 13);
+    EXPECT_EQ(ProgramGame().DestPiles[1], PileOf({H(7, 2)}));
     // With no capacity set, offers follow the placement test alone.
-    GameRules[32] = 0;
+    ProgramGame().GameRules[32] = 0;
     fill();
-    EXPECT_TRUE(OfferToFoundations(H(7, 2), -1));
-    EXPECT_EQ(CardCount(DestPiles[0]), 14);
-    EXPECT_TRUE(DestPiles[1].empty());
+    EXPECT_TRUE(OfferToFoundations(ProgramGame(), H(7, 2), -1));
+    EXPECT_EQ(CardCount(ProgramGame().DestPiles[0]), 14);
+    EXPECT_TRUE(ProgramGame().DestPiles[1].empty());
 }
 
 TEST_F(Offers, GroupedOffersKeepToTheirFoundations) {
-    GameRules[367] = 10;
+    ProgramGame().GameRules[367] = 10;
     for (int i = 0; i < 10; ++i) Foundation(i, 1, 1, 0);
     auto reset = [] {
-        for (auto& p : DestPiles) p.clear();
+        for (auto& p : ProgramGame().DestPiles) p.clear();
     };
     auto landed = [] {
         for (int i = 0; i < 16; ++i)
-            if (!DestPiles[static_cast<size_t>(i)].empty()) return i;
+            if (!ProgramGame().DestPiles[static_cast<size_t>(i)].empty()) return i;
         return -1;
     };
-    for (int i = 0; i < 4; ++i) DestPiles[static_cast<size_t>(i)] = PileOf({S(1)});
-    EXPECT_FALSE(OfferToFoundationsGrouped(H(1), 2));  // 1-4 are taken
+    for (int i = 0; i < 4; ++i) ProgramGame().DestPiles[static_cast<size_t>(i)] = PileOf({S(1)});
+    EXPECT_FALSE(OfferToFoundationsGrouped(ProgramGame(), H(1), 2));  // 1-4 are taken
     reset();
-    for (int i = 0; i < 4; ++i) DestPiles[static_cast<size_t>(i)] = PileOf({S(1)});
-    EXPECT_TRUE(OfferToFoundationsGrouped(H(1), 4));  // 1-8
-    EXPECT_EQ(DestPiles[4], PileOf({H(1)}));
+    for (int i = 0; i < 4; ++i) ProgramGame().DestPiles[static_cast<size_t>(i)] = PileOf({S(1)});
+    EXPECT_TRUE(OfferToFoundationsGrouped(ProgramGame(), H(1), 4));  // 1-8
+    EXPECT_EQ(ProgramGame().DestPiles[4], PileOf({H(1)}));
     reset();
-    EXPECT_TRUE(OfferToFoundationsGrouped(H(1), 7));
+    EXPECT_TRUE(OfferToFoundationsGrouped(ProgramGame(), H(1), 7));
     EXPECT_EQ(landed(), 4);
     reset();
-    EXPECT_TRUE(OfferToFoundationsGrouped(H(1), 0));
+    EXPECT_TRUE(OfferToFoundationsGrouped(ProgramGame(), H(1), 0));
     EXPECT_EQ(landed(), 0);
     reset();
-    for (int i = 0; i < 8; ++i) DestPiles[static_cast<size_t>(i)] = PileOf({S(1)});
-    EXPECT_FALSE(OfferToFoundationsGrouped(H(1), 12));  // never foundation 9
-    EXPECT_TRUE(DestPiles[8].empty());
+    for (int i = 0; i < 8; ++i) ProgramGame().DestPiles[static_cast<size_t>(i)] = PileOf({S(1)});
+    EXPECT_FALSE(OfferToFoundationsGrouped(ProgramGame(), H(1), 12));  // never foundation 9
+    EXPECT_TRUE(ProgramGame().DestPiles[8].empty());
 }
 
 TEST_F(Placement, EngineStateResetsWithTheGameState) {

@@ -77,12 +77,12 @@ TEST_F(Preferences, EmptyFileGivesEveryDefault) {
     EXPECT_EQ(ParameterInt(28, 15), 2147483663LL);
     EXPECT_EQ(PreferredShadowOffset(), 9);
 
-    EXPECT_EQ(MainGame.Opt(108), 0);
-    EXPECT_EQ(MainGame.Opt(115), 0);
-    EXPECT_EQ(MainGame.Opt(103), 0);
-    EXPECT_EQ(MainGame.Opt(104), 2);
-    EXPECT_EQ(MainGame.Opt(105), 1);
-    EXPECT_EQ(MainGame.Opt(74), 2);
+    EXPECT_EQ(ProgramGame().Options.Opt(108), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(115), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(103), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(104), 2);
+    EXPECT_EQ(ProgramGame().Options.Opt(105), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(74), 2);
 
     // First run: three players, the first current, and the first counted start.
     EXPECT_EQ(Stored("Preference", "UserDefault"), "Player 1");
@@ -122,10 +122,10 @@ TEST_F(Preferences, StoredValuesAreNormalisedAndCutToTheirFields) {
     // Without its own key the shadow follows the animation switch.
     EXPECT_EQ(GetParameter(178, 1), "N");
     EXPECT_EQ(PreferredShadowOffset(), 0);
-    EXPECT_EQ(MainGame.Opt(115), 1);
-    EXPECT_EQ(MainGame.Opt(103), -2);
-    EXPECT_EQ(MainGame.Opt(104), 5);
-    EXPECT_EQ(MainGame.Opt(108), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(115), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(103), -2);
+    EXPECT_EQ(ProgramGame().Options.Opt(104), 5);
+    EXPECT_EQ(ProgramGame().Options.Opt(108), 1);
     // A current player exists: nobody is added.
     EXPECT_EQ(GetParameter(77, 30), "Alice");
     EXPECT_EQ(Stored("Users", "User001"), "<missing>");
@@ -293,7 +293,7 @@ TEST_F(Preferences, SingleAutoplaySwitch) {
     SetAutoplaySwitch(ProgramGame(), false);
     WriteCfg("[Preference]\nAutoPlay_All_Games=7\n");
     LoadPreferences();
-    EXPECT_EQ(MainGame.Opt(105), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(105), 1);
     EXPECT_TRUE(window.checked);
 }
 
@@ -303,7 +303,7 @@ TEST_F(Preferences, PerGameAutoplaySwitchAtStartUp) {
         "[Preference]\nAutoPlay_All_Games=2\nAutoPlay=Y\nGame=4\n"
         "[Autoplay]\nGames=YYYYN\n");
     LoadPreferences();
-    EXPECT_EQ(MainGame.Opt(105), 2);
+    EXPECT_EQ(ProgramGame().Options.Opt(105), 2);
     EXPECT_EQ(window.Count("autoplay on"), 0);  // stored off, already off
 
     WriteCfg(
@@ -372,7 +372,7 @@ TEST_F(Preferences, DamagedFilesGiveDefaults) {
     LoadPreferences();
     EXPECT_EQ(GetParameter(21, 3), "011");
     EXPECT_EQ(GetParameter(62, 4), "0201");
-    EXPECT_EQ(MainGame.Opt(104), 2);
+    EXPECT_EQ(ProgramGame().Options.Opt(104), 2);
 
     // An overlong line does not hide the keys around it.
     WriteCfg("[Preference]\nBack_Card=7\nJunk=" + std::string(200000, 'x') + "\nGame=12\n" +
@@ -392,9 +392,9 @@ TEST_F(Preferences, DamagedFilesGiveDefaults) {
     EXPECT_EQ(GetParameter(24, 3), "001");
     EXPECT_EQ(GetParameter(68, 6), "020000");
     EXPECT_EQ(GetParameter(74, 2), "10");
-    EXPECT_EQ(MainGame.Opt(105), 1);
-    EXPECT_EQ(MainGame.Opt(103), 0);
-    EXPECT_EQ(MainGame.Opt(104), 2);
+    EXPECT_EQ(ProgramGame().Options.Opt(105), 1);
+    EXPECT_EQ(ProgramGame().Options.Opt(103), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(104), 2);
     EXPECT_EQ(ParameterInt(28, 15), 2147483663LL);
 }
 
@@ -434,8 +434,8 @@ TEST_F(Preferences, ExistingPlayersAreKeptWhenNoneIsCurrent) {
 
 TEST_F(Preferences, WritersStoreWhatTheNextLoadReads) {
     WriteCfg("[Preference]\r\nGame_name=Old\r\nBackground_def=N\r\n");
-    MainGame.SetOpt(105, 1);
-    MainGame.SetOpt(104, 3);
+    ProgramGame().Options.SetOpt(105, 1);
+    ProgramGame().Options.SetOpt(104, 3);
     ASSERT_TRUE(WriteChosenGame(12, "Pairs", 4, 17));
     ASSERT_TRUE(StoreSwitch(field::kShowTime, key::kShowTime, false));
     ASSERT_TRUE(StoreNumber(field::kBackCard, key::kBackCard, 5));
@@ -461,7 +461,7 @@ TEST_F(Preferences, WritersStoreWhatTheNextLoadReads) {
     EXPECT_EQ(window.Count("autoplay on"), 0);  // "AutoPlay" was written "N"
 
     // In per-game mode the single switch is not written at exit.
-    MainGame.SetOpt(105, 2);
+    ProgramGame().Options.SetOpt(105, 2);
     ASSERT_TRUE(WriteExitPreferences(true));
     EXPECT_EQ(Stored("Preference", "AutoPlay"), "N");
     ASSERT_TRUE(DropCustomDeck());

@@ -61,28 +61,28 @@ protected:
         CardWidth = 71;
         CardHeight = 96;
         ProgramGame().OffsetTable = {};
-        MainGame.SetOpt(64, 18);
-        MainGame.SetOpt(66, 4);
-        MainGame.SetOpt(65, 12);
-        MainGame.SetOpt(67, 4);
-        MainGame.SetOpt(72, 6);
-        GameRules[3] = 1;
-        GameRules[368] = 4;
-        GameRules[367] = 4;
-        GameRules[369] = 2;
-        GameRules[13] = -1;
+        ProgramGame().Options.SetOpt(64, 18);
+        ProgramGame().Options.SetOpt(66, 4);
+        ProgramGame().Options.SetOpt(65, 12);
+        ProgramGame().Options.SetOpt(67, 4);
+        ProgramGame().Options.SetOpt(72, 6);
+        ProgramGame().GameRules[3] = 1;
+        ProgramGame().GameRules[368] = 4;
+        ProgramGame().GameRules[367] = 4;
+        ProgramGame().GameRules[369] = 2;
+        ProgramGame().GameRules[13] = -1;
         for (int i = 0; i < 4; ++i) {
             ProgramGame().FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(100 + 100 * i);
             ProgramGame().FilaTop[static_cast<size_t>(i)] = 200;
         }
-        SetFlag(flag::kInProgress, true);
+        SetFlag(ProgramGame(), flag::kInProgress, true);
         ProgramGame().pointer.PeekCard = {};
         ProgramGame().pointer.RunHeight = 0;
         ProgramGame().pointer.MouseIdleStamp = 5;
     }
     ~Press() override { Install<IPressHooks>(nullptr); }
     void Down(std::initializer_list<int> codes) {
-        for (int c : codes) SetFaceFlag(c, '0');
+        for (int c : codes) SetFaceFlag(ProgramGame().CardRegister, c, '0');
     }
     static std::string Where(const PileHit& h) {
         return h.name + ":" + std::to_string(h.card) + " " + std::to_string(h.left) + "," +
@@ -92,11 +92,11 @@ protected:
 };
 
 TEST_F(Press, HitTestStockAndEdges) {
-    MainGame.SetStockLeft(0, 10);
-    MainGame.SetStockTop(0, 10);
-    MainGame.SetStockLeft(2, 10);
-    MainGame.SetStockTop(2, 120);
-    MazzoPiles[0] = "001002";
+    ProgramGame().Options.SetStockLeft(0, 10);
+    ProgramGame().Options.SetStockTop(0, 10);
+    ProgramGame().Options.SetStockLeft(2, 10);
+    ProgramGame().Options.SetStockTop(2, 120);
+    ProgramGame().MazzoPiles[0] = "001002";
     EXPECT_EQ(Where(HitTest(10, 10)), "Mazzo:2 10,10,81,106");
     EXPECT_EQ(HitTest(81, 106).name, "Mazzo");  // the right and bottom edges count
     EXPECT_EQ(HitTest(82, 106).name, "");
@@ -108,12 +108,12 @@ TEST_F(Press, HitTestStockAndEdges) {
     // The stock is tried before a tableau pile under it.
     ProgramGame().FilaLeft[0] = 10;
     ProgramGame().FilaTop[0] = 10;
-    FilaPiles[0] = "005";
+    ProgramGame().FilaPiles[0] = "005";
     EXPECT_EQ(HitTest(20, 20).name, "Mazzo");
 }
 
 TEST_F(Press, HitTestDownwardCascade) {
-    FilaPiles[0] = "001002003";
+    ProgramGame().FilaPiles[0] = "001002003";
     Down({1});
     // Bands: card 1 200..203, card 2 204..221, the top card 222..318.
     EXPECT_EQ(Where(HitTest(110, 201)), "Fila1:1 100,200,171,296");
@@ -124,30 +124,30 @@ TEST_F(Press, HitTestDownwardCascade) {
     EXPECT_EQ(HitTest(172, 318).name, "");
     EXPECT_EQ(HitTest(110, 319).name, "");
     // Scrolled: tops move up, lefts stay.
-    MainGame.SetOpt(90, 100);
+    ProgramGame().Options.SetOpt(90, 100);
     EXPECT_EQ(Where(HitTest(110, 122)), "Fila1:3 100,122,171,218");
 }
 
 TEST_F(Press, HitTestOverlapsAndEmptyPiles) {
     // Two single-card piles overlapping from x 150 to 171.
     ProgramGame().FilaLeft[1] = 150;
-    FilaPiles[0] = "001";
-    FilaPiles[1] = "002";
+    ProgramGame().FilaPiles[0] = "001";
+    ProgramGame().FilaPiles[1] = "002";
     EXPECT_EQ(HitTest(160, 250).name, "Fila1");  // the lower pile wins
-    GameRules[3] = 4;
+    ProgramGame().GameRules[3] = 4;
     EXPECT_EQ(HitTest(160, 250).name, "Fila2");  // side by side: the pile drawn last wins
     EXPECT_EQ(HitTest(110, 250).name, "Fila1");
 
     // An empty pile's rectangle ends the tableau search with nothing.
-    GameRules[3] = 1;
-    FilaPiles[0].clear();
+    ProgramGame().GameRules[3] = 1;
+    ProgramGame().FilaPiles[0].clear();
     EXPECT_EQ(Where(HitTest(160, 250)), ":0 0,0,0,0");
     EXPECT_EQ(HitTest(110, 250).name, "");
     EXPECT_EQ(HitTest(200, 250).name, "Fila2");
 
     // Family 4 rows: the gap between two cards is no card.
-    GameRules[3] = 4;
-    FilaPiles[0] = "001003";
+    ProgramGame().GameRules[3] = 4;
+    ProgramGame().FilaPiles[0] = "001003";
     ProgramGame().FilaLeft[1] = 1000;
     EXPECT_EQ(HitTest(171, 250).card, 1);
     EXPECT_EQ(HitTest(174, 250).name, "");
@@ -155,8 +155,8 @@ TEST_F(Press, HitTestOverlapsAndEmptyPiles) {
 }
 
 TEST_F(Press, HitTestSidewaysFans) {
-    GameRules[3] = 2;
-    FilaPiles[0] = "001002003";
+    ProgramGame().GameRules[3] = 2;
+    ProgramGame().FilaPiles[0] = "001002003";
     Down({1});
     EXPECT_EQ(HitTest(103, 250).card, 1);  // 4 px of the face-down card
     EXPECT_EQ(HitTest(104, 250).card, 2);
@@ -165,7 +165,7 @@ TEST_F(Press, HitTestSidewaysFans) {
     EXPECT_EQ(HitTest(188, 250).name, "");
 
     // Cascading left: the top card is the leftmost, the others show their right strips.
-    GameRules[3] = 10;
+    ProgramGame().GameRules[3] = 10;
     EXPECT_EQ(Where(HitTest(84, 250)), "Fila1:3 84,200,155,296");
     EXPECT_EQ(HitTest(156, 250).card, 2);
     EXPECT_EQ(HitTest(167, 250).card, 2);
@@ -175,10 +175,10 @@ TEST_F(Press, HitTestSidewaysFans) {
 }
 
 TEST_F(Press, SlottedRowsHitOnlyCards) {
-    GameRules[3] = 9;
+    ProgramGame().GameRules[3] = 9;
     ProgramGame().FilaLeft[0] = 10;
     ProgramGame().FilaTop[0] = 20;
-    FilaPiles[0] = "001000003";
+    ProgramGame().FilaPiles[0] = "001000003";
     EXPECT_EQ(Where(HitTest(10, 20)), "Fila1:1 10,20,81,116");
     EXPECT_EQ(HitTest(81, 116).card, 1);
     EXPECT_EQ(HitTest(82, 50).name, "");       // between two slots
@@ -188,11 +188,11 @@ TEST_F(Press, SlottedRowsHitOnlyCards) {
     EXPECT_EQ(HitTest(229 + 30, 50).name, "");  // where a next slot would be
 
     // Family 8: rows of two, the second running right to left; holes hit nothing.
-    GameRules[3] = 8;
-    GameRules[43] = 2;
-    MainGame.SetOpt(101, 12);
-    MainGame.SetOpt(102, 8);
-    FilaPiles[0] = "001000003004";
+    ProgramGame().GameRules[3] = 8;
+    ProgramGame().GameRules[43] = 2;
+    ProgramGame().Options.SetOpt(101, 12);
+    ProgramGame().Options.SetOpt(102, 8);
+    ProgramGame().FilaPiles[0] = "001000003004";
     EXPECT_EQ(HitTest(20, 30).card, 1);
     EXPECT_EQ(HitTest(10 + 83 + 5, 30).name, "");           // slot 1 is a hole
     EXPECT_EQ(HitTest(10 + 83 + 5, 20 + 104 + 5).card, 3);  // slot 2, right end of row 2
@@ -202,118 +202,118 @@ TEST_F(Press, SlottedRowsHitOnlyCards) {
 }
 
 TEST_F(Press, HitTestFoundationsAndReserves) {
-    GameRules[4] = 1;
-    MainGame.SetDestLeft(2, 500);
-    MainGame.SetDestTop(2, 10);
-    DestPiles[2] = "001002";
+    ProgramGame().GameRules[4] = 1;
+    ProgramGame().Options.SetDestLeft(2, 500);
+    ProgramGame().Options.SetDestTop(2, 10);
+    ProgramGame().DestPiles[2] = "001002";
     // Only the top card's rectangle: 28..124.
     EXPECT_EQ(HitTest(510, 15).name, "");
     EXPECT_EQ(Where(HitTest(510, 124)), "Dest3:2 500,28,571,124");
-    MainGame.SetDestLeft(3, 600);
-    MainGame.SetDestTop(3, 10);
+    ProgramGame().Options.SetDestLeft(3, 600);
+    ProgramGame().Options.SetDestTop(3, 10);
     EXPECT_EQ(Where(HitTest(610, 15)), "Dest4:0 600,10,671,106");  // empty foundations are hit
 
-    GameRules[5] = 1;
-    MainGame.SetAppoggLeft(0, 800);
-    MainGame.SetAppoggTop(0, 10);
-    MainGame.SetAppoggLeft(1, 900);
-    MainGame.SetAppoggTop(1, 10);
-    AppoggPiles[0] = "005006";
+    ProgramGame().GameRules[5] = 1;
+    ProgramGame().Options.SetAppoggLeft(0, 800);
+    ProgramGame().Options.SetAppoggTop(0, 10);
+    ProgramGame().Options.SetAppoggLeft(1, 900);
+    ProgramGame().Options.SetAppoggTop(1, 10);
+    ProgramGame().AppoggPiles[0] = "005006";
     EXPECT_EQ(Where(HitTest(810, 15)), "Appogg1:5 800,10,871,106");
     EXPECT_EQ(Where(HitTest(810, 124)), "Appogg1:6 800,28,871,124");
     EXPECT_EQ(HitTest(910, 15).name, "");  // an empty cell reports nothing
-    GameRules[14] = -11;                   // lifted whole: the cell's rectangle, one card high
+    ProgramGame().GameRules[14] = -11;     // lifted whole: the cell's rectangle, one card high
     EXPECT_EQ(Where(HitTest(810, 100)), "Appogg1:6 800,10,871,106");
     // Cells beyond the game's count are not tried.
-    GameRules[369] = 0;
+    ProgramGame().GameRules[369] = 0;
     EXPECT_EQ(HitTest(810, 15).name, "");
 }
 
 TEST_F(Press, PickUpRules) {
-    FilaPiles[0] = "011012013";
-    FilaPiles[1] = "001";
+    ProgramGame().FilaPiles[0] = "011012013";
+    ProgramGame().FilaPiles[1] = "001";
     EXPECT_TRUE(CanPickUp(12, false));
-    EXPECT_EQ(MainGame.Opt(95), 13);  // the run's top card
-    GameRules[13] = -12;
+    EXPECT_EQ(ProgramGame().Options.Opt(95), 13);  // the run's top card
+    ProgramGame().GameRules[13] = -12;
     EXPECT_FALSE(CanPickUp(12, false));
     EXPECT_TRUE(CanPickUp(13, false));
-    FilaPiles[0] = "013012";
+    ProgramGame().FilaPiles[0] = "013012";
     EXPECT_TRUE(CanPickUp(13, false));  // a king with a card on it
-    GameRules[13] = -13;
+    ProgramGame().GameRules[13] = -13;
     EXPECT_TRUE(CanPickUp(13, false));  // the whole pile
-    FilaPiles[0] = "011013012";
+    ProgramGame().FilaPiles[0] = "011013012";
     EXPECT_FALSE(CanPickUp(13, false));
-    GameRules[13] = 2;
+    ProgramGame().GameRules[13] = 2;
     EXPECT_TRUE(CanPickUp(13, false));
     EXPECT_FALSE(CanPickUp(11, false));
-    GameRules[13] = 0;
+    ProgramGame().GameRules[13] = 0;
     EXPECT_FALSE(CanPickUp(12, false));
 
     // -5 and -6: free cells and empty piles.
-    FilaPiles[2] = "020";
-    FilaPiles[3] = "021";
-    FilaPiles[0] = "011012013014";
-    GameRules[13] = -5;
+    ProgramGame().FilaPiles[2] = "020";
+    ProgramGame().FilaPiles[3] = "021";
+    ProgramGame().FilaPiles[0] = "011012013014";
+    ProgramGame().GameRules[13] = -5;
     // Two free cells, no empty pile: three cards.
     EXPECT_TRUE(CanPickUp(12, false));
     EXPECT_FALSE(CanPickUp(11, false));
-    AppoggPiles[0] = "030";  // one free cell: two cards
+    ProgramGame().AppoggPiles[0] = "030";  // one free cell: two cards
     EXPECT_TRUE(CanPickUp(13, false));
     EXPECT_FALSE(CanPickUp(12, false));
-    FilaPiles[3].clear();  // and one empty pile: 1 + 1 + 1
+    ProgramGame().FilaPiles[3].clear();  // and one empty pile: 1 + 1 + 1
     EXPECT_TRUE(CanPickUp(12, false));
     EXPECT_FALSE(CanPickUp(12, true));  // relaxed: 1 + 1
-    GameRules[13] = -6;
+    ProgramGame().GameRules[13] = -6;
     EXPECT_FALSE(CanPickUp(12, false));
     EXPECT_TRUE(CanPickUp(13, false));
-    GameRules[13] = -7;  // other negatives: as many as empty piles, at least one
+    ProgramGame().GameRules[13] = -7;  // other negatives: as many as empty piles, at least one
     EXPECT_TRUE(CanPickUp(14, false));
     EXPECT_FALSE(CanPickUp(13, false));
 
     // -16: a row card may go when every slot before it, or after it, is a hole.
-    GameRules[13] = -16;
-    FilaPiles[0] = "000011012000";
+    ProgramGame().GameRules[13] = -16;
+    ProgramGame().FilaPiles[0] = "000011012000";
     EXPECT_TRUE(CanPickUp(11, false));
     EXPECT_TRUE(CanPickUp(12, false));
-    FilaPiles[0] = "010011012";
+    ProgramGame().FilaPiles[0] = "010011012";
     EXPECT_FALSE(CanPickUp(11, false));
 
     EXPECT_FALSE(CanPickUp(50, false));  // not on the table
-    EXPECT_EQ(MainGame.Opt(95), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(95), 0);
 }
 
 TEST_F(Press, RunsFollowTheBuildMode) {
     // Queen of diamonds on the jack of hearts: no pile rule builds that.
-    FilaPiles[0] = "011025";
-    GameRules[212] = 0;         // same suit
-    GameRules[172] = 0;         // downwards
-    EXPECT_TRUE(IsRun(11, 0));  // mode 0: any run
+    ProgramGame().FilaPiles[0] = "011025";
+    ProgramGame().GameRules[212] = 0;  // same suit
+    ProgramGame().GameRules[172] = 0;  // downwards
+    EXPECT_TRUE(IsRun(11, 0));         // mode 0: any run
     for (int mode : {1, 10, 11}) {
-        GameRules[2] = static_cast<int16_t>(mode);
+        ProgramGame().GameRules[2] = static_cast<int16_t>(mode);
         EXPECT_FALSE(IsRun(11, 0)) << "mode " << mode;
         EXPECT_TRUE(IsRun(25, 0)) << "mode " << mode;  // the top card alone
     }
     EXPECT_FALSE(IsRun(30, 0));  // not in the pile
     // Jack of hearts on the queen of hearts, downwards in suit: a run.
-    FilaPiles[0] = "012011";
-    GameRules[2] = 1;
+    ProgramGame().FilaPiles[0] = "012011";
+    ProgramGame().GameRules[2] = 1;
     EXPECT_TRUE(IsRun(12, 0));
 }
 
 TEST_F(Press, ReserveBlockFreeOpensFromTheOuterEdges) {
-    GameRules[368] = 20;
-    FilaPiles[11] = "001";
-    FilaPiles[12] = "002";  // left half of the second group
+    ProgramGame().GameRules[368] = 20;
+    ProgramGame().FilaPiles[11] = "001";
+    ProgramGame().FilaPiles[12] = "002";  // left half of the second group
     EXPECT_FALSE(ReserveBlockFree(2));
     EXPECT_TRUE(ReserveBlockFree(1));
-    FilaPiles[17] = "003";  // right half
-    FilaPiles[19] = "004";
+    ProgramGame().FilaPiles[17] = "003";  // right half
+    ProgramGame().FilaPiles[19] = "004";
     EXPECT_FALSE(ReserveBlockFree(3));
     EXPECT_TRUE(ReserveBlockFree(4));
-    AppoggPiles[0] = "010";
-    AppoggPiles[2] = "011";
-    AppoggPiles[6] = "012";
-    AppoggPiles[9] = "013";
+    ProgramGame().AppoggPiles[0] = "010";
+    ProgramGame().AppoggPiles[2] = "011";
+    ProgramGame().AppoggPiles[6] = "012";
+    ProgramGame().AppoggPiles[9] = "013";
     EXPECT_TRUE(ReserveBlockFree(10));
     EXPECT_FALSE(ReserveBlockFree(11));
     EXPECT_FALSE(ReserveBlockFree(12));
@@ -325,14 +325,14 @@ TEST_F(Press, LeftPressPicksUpTheTopCardLiftedByTheShadow) {
     SetParameter(178, 1, "Y");
     SetParameter(141, 1, "Y");
     SetParameter(182, 1, "Y");
-    FilaPiles[0] = "001002";
+    ProgramGame().FilaPiles[0] = "001002";
     PointerPress(MouseButton::kLeft, 0, 130, 250);
-    EXPECT_EQ(MainGame.Opt(94), 2);
-    EXPECT_EQ(MainGame.Opt(95), 2);
-    EXPECT_EQ(MainGame.Opt(85), 130);
-    EXPECT_EQ(MainGame.Opt(86), 250);
-    EXPECT_EQ(MainGame.Opt(106), 130);
-    EXPECT_EQ(MainGame.Opt(107), 250);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 2);
+    EXPECT_EQ(ProgramGame().Options.Opt(95), 2);
+    EXPECT_EQ(ProgramGame().Options.Opt(85), 130);
+    EXPECT_EQ(ProgramGame().Options.Opt(86), 250);
+    EXPECT_EQ(ProgramGame().Options.Opt(106), 130);
+    EXPECT_EQ(ProgramGame().Options.Opt(107), 250);
     EXPECT_EQ(ProgramGame().pointer.MouseIdleStamp, -1);
     EXPECT_EQ(game.ticks, 1);
     // The card lies at (100, 218); it is drawn 7 up and left and the grab
@@ -351,36 +351,36 @@ TEST_F(Press, LeftPressPicksUpTheTopCardLiftedByTheShadow) {
     hooks.calls.clear();
     PointerPress(MouseButton::kLeft, 0, 330, 250);
     EXPECT_TRUE(hooks.calls.empty());
-    EXPECT_EQ(MainGame.Opt(94), 2);
-    EXPECT_EQ(MainGame.Opt(85), 130);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 2);
+    EXPECT_EQ(ProgramGame().Options.Opt(85), 130);
 }
 
 TEST_F(Press, RunsFaceDownCardsAndPeeks) {
     SetParameter(178, 1, "N");
     SetParameter(179, 1, "N");
-    FilaPiles[0] = "001002003";
+    ProgramGame().FilaPiles[0] = "001002003";
     Down({1});
     // A run from inside the pile.
     PointerPress(MouseButton::kLeft, 0, 110, 210);
-    EXPECT_EQ(MainGame.Opt(94), 2);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 2);
     EXPECT_EQ(ProgramGame().pointer.RunHeight, 318 - 204);  // to the bottom edge of the pile
     EXPECT_EQ(ProgramGame().pointer.DragRect.bottom, 318);
     EXPECT_FALSE(MovingStackIsSingle(ProgramGame()));
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"image", "lift 2 run"}));
-    MainGame.SetOpt(94, 0);
+    ProgramGame().Options.SetOpt(94, 0);
 
     // A face-down card inside the pile is not lifted.
     hooks.calls.clear();
     PointerPress(MouseButton::kLeft, 0, 110, 201);
-    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
     EXPECT_TRUE(hooks.calls.empty());
 
     // A face-down top card turns up (one undo step) and is not lifted.
-    FilaPiles[1] = "020";
+    ProgramGame().FilaPiles[1] = "020";
     Down({20});
     PointerPress(MouseButton::kLeft, 0, 210, 210);
-    EXPECT_TRUE(IsFaceUp(20));
-    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_TRUE(IsFaceUp(ProgramGame(), 20));
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 
     // Ctrl + right on a partly hidden face-up card shows it whole, with the preference.
@@ -399,136 +399,136 @@ TEST_F(Press, RunsFaceDownCardsAndPeeks) {
 }
 
 TEST_F(Press, DispatchBeforeThePileIsLookedAt) {
-    FilaPiles[0] = "001";
+    ProgramGame().FilaPiles[0] = "001";
     // No game in progress.
-    SetFlag(flag::kInProgress, false);
+    SetFlag(ProgramGame(), flag::kInProgress, false);
     PointerPress(MouseButton::kLeft, 0, 110, 210);
     EXPECT_EQ(game.ticks, 0);
-    SetFlag(flag::kInProgress, true);
+    SetFlag(ProgramGame(), flag::kInProgress, true);
     // The press right after a double click only clears the flag.
-    SetFlag(flag::kDoubleClick, true);
+    SetFlag(ProgramGame(), flag::kDoubleClick, true);
     PointerPress(MouseButton::kLeft, 0, 110, 210);
-    EXPECT_FALSE(Flag(flag::kDoubleClick));
-    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kDoubleClick));
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
     EXPECT_EQ(game.ticks, 0);
 
     PointerPress(MouseButton::kRight, 0, 110, 210);
-    GameRules[51] = 33;  // right presses go on in pair games
+    ProgramGame().GameRules[51] = 33;  // right presses go on in pair games
     PointerPress(MouseButton::kRight, 0, 110, 210);
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"right Fila1", "pair 1"}));
-    GameRules[51] = 0;
+    ProgramGame().GameRules[51] = 0;
     hooks.calls.clear();
-    GameRules[37] = 1;
+    ProgramGame().GameRules[37] = 1;
     PointerPress(MouseButton::kLeft, 0, 110, 210);
-    GameRules[37] = 0;
-    GameRules[39] = 1;
+    ProgramGame().GameRules[37] = 0;
+    ProgramGame().GameRules[39] = 1;
     PointerPress(MouseButton::kLeft, 0, 110, 210);
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"click Fila1", "select Fila1"}));
     EXPECT_EQ(ProgramGame().pointer.RunHeight, 96);
-    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
 }
 
 TEST_F(Press, PileKindsOtherThanTheTableau) {
     SetParameter(178, 1, "N");
     SetParameter(179, 1, "N");
-    MainGame.SetStockLeft(1, 10);
-    MainGame.SetStockTop(1, 10);
-    MazzoPiles[1] = "007";
+    ProgramGame().Options.SetStockLeft(1, 10);
+    ProgramGame().Options.SetStockTop(1, 10);
+    ProgramGame().MazzoPiles[1] = "007";
     PointerPress(MouseButton::kLeft, 0, 20, 20);
-    EXPECT_EQ(MainGame.Opt(94), 7);
-    MainGame.SetOpt(94, 0);
-    GameRules[8] = 1;  // a face-down "Mazzo_Vis" is not picked from
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 7);
+    ProgramGame().Options.SetOpt(94, 0);
+    ProgramGame().GameRules[8] = 1;  // a face-down "Mazzo_Vis" is not picked from
     PointerPress(MouseButton::kLeft, 0, 20, 20);
-    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
 
-    MainGame.SetDestLeft(0, 300);
-    MainGame.SetDestTop(0, 10);
-    DestPiles[0] = "021";
+    ProgramGame().Options.SetDestLeft(0, 300);
+    ProgramGame().Options.SetDestTop(0, 10);
+    ProgramGame().DestPiles[0] = "021";
     PointerPress(MouseButton::kLeft, 0, 310, 20);
-    EXPECT_EQ(MainGame.Opt(94), 0);  // rule 0: foundations keep their cards
-    GameRules[18] = 2;
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);  // rule 0: foundations keep their cards
+    ProgramGame().GameRules[18] = 2;
     PointerPress(MouseButton::kLeft, 0, 310, 20);
-    EXPECT_EQ(MainGame.Opt(94), 0);
-    DestPiles[0] = "021022";
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
+    ProgramGame().DestPiles[0] = "021022";
     PointerPress(MouseButton::kLeft, 0, 310, 20);
-    EXPECT_EQ(MainGame.Opt(94), 22);
-    MainGame.SetOpt(94, 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 22);
+    ProgramGame().Options.SetOpt(94, 0);
 
     // A reserve cell of rule -11 is lifted whole, from its anchor.
-    GameRules[5] = 1;
-    GameRules[14] = -11;
-    MainGame.SetAppoggLeft(0, 500);
-    MainGame.SetAppoggTop(0, 10);
-    AppoggPiles[0] = "030031";
+    ProgramGame().GameRules[5] = 1;
+    ProgramGame().GameRules[14] = -11;
+    ProgramGame().Options.SetAppoggLeft(0, 500);
+    ProgramGame().Options.SetAppoggTop(0, 10);
+    ProgramGame().AppoggPiles[0] = "030031";
     hooks.calls.clear();
     PointerPress(MouseButton::kLeft, 0, 510, 15);
-    EXPECT_EQ(MainGame.Opt(94), 30);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 30);
     EXPECT_EQ(ProgramGame().pointer.GrabOffset.x, 10);
     EXPECT_EQ(ProgramGame().pointer.GrabOffset.y, 5);
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"image", "lift 30 single", "held @500,10"}));
-    MainGame.SetOpt(94, 0);
-    GameRules[14] = -14;  // never from the cells
+    ProgramGame().Options.SetOpt(94, 0);
+    ProgramGame().GameRules[14] = -14;  // never from the cells
     PointerPress(MouseButton::kLeft, 0, 510, 120);
-    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
 }
 
 TEST_F(Press, StockPressAsksForGapsToBeFilled) {
-    MainGame.SetStockLeft(0, 10);
-    MainGame.SetStockTop(0, 10);
-    MazzoPiles[0] = "040041";
-    GameRules[292] = 2;
-    FilaPiles[0] = "001";
-    FilaPiles[1] = "002";
-    FilaPiles[2] = "003";
+    ProgramGame().Options.SetStockLeft(0, 10);
+    ProgramGame().Options.SetStockTop(0, 10);
+    ProgramGame().MazzoPiles[0] = "040041";
+    ProgramGame().GameRules[292] = 2;
+    ProgramGame().FilaPiles[0] = "001";
+    ProgramGame().FilaPiles[1] = "002";
+    ProgramGame().FilaPiles[2] = "003";
     PointerPress(MouseButton::kLeft, 0, 20, 20);
     EXPECT_EQ(fx.dialogs.infos,
               std::vector<std::string>{"Fill in any gaps in the tableau before dealing."});
-    FilaPiles[3] = "004";
+    ProgramGame().FilaPiles[3] = "004";
     PointerPress(MouseButton::kLeft, 0, 20, 20);
     EXPECT_EQ(fx.dialogs.infos.size(), 1u);
-    EXPECT_EQ(MazzoPiles[0], "040");  // pile 1 is the only one dealt to
-    EXPECT_EQ(FilaPiles[0], "001041");
+    EXPECT_EQ(ProgramGame().MazzoPiles[0], "040");  // pile 1 is the only one dealt to
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "001041");
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 }
 
 TEST_F(Press, WasteGamesRefuseCardsThatDoNotFollow) {
-    GameRules[51] = 2;
-    MazzoPiles[2] = "005";
-    FilaPiles[0] = "048";  // 9 of spades on a 5: refused
+    ProgramGame().GameRules[51] = 2;
+    ProgramGame().MazzoPiles[2] = "005";
+    ProgramGame().FilaPiles[0] = "048";  // 9 of spades on a 5: refused
     PointerPress(MouseButton::kLeft, 0, 110, 210);
     EXPECT_EQ(fx.dialogs.beeps, 1);
-    EXPECT_EQ(MainGame.Opt(94), 0);
-    MainGame.SetOpt(110, 1);  // no beep while autoplay runs
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
+    ProgramGame().Options.SetOpt(110, 1);  // no beep while autoplay runs
     PointerPress(MouseButton::kLeft, 0, 110, 210);
     EXPECT_EQ(fx.dialogs.beeps, 1);
 
     // A 6 on the 5 is taken and played to the waste at once.
-    MainGame.SetOpt(110, 0);
-    MainGame.SetStockLeft(2, 600);
-    MainGame.SetStockTop(2, 10);
-    FilaPiles[0] = "048019";
+    ProgramGame().Options.SetOpt(110, 0);
+    ProgramGame().Options.SetStockLeft(2, 600);
+    ProgramGame().Options.SetStockTop(2, 10);
+    ProgramGame().FilaPiles[0] = "048019";
     PointerPress(MouseButton::kLeft, 0, 110, 230);
-    EXPECT_EQ(MazzoPiles[2], "005019");
-    EXPECT_EQ(FilaPiles[0], "048");
-    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_EQ(ProgramGame().MazzoPiles[2], "005019");
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "048");
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
     EXPECT_TRUE(table.Has("fly 19 @100,218 -> @600,10"));
     EXPECT_EQ(fx.dialogs.beeps, 1);
 }
 
 TEST_F(Press, SlottedRowCardsArePickedUpAlone) {
-    GameRules[3] = 9;
-    GameRules[13] = -16;
+    ProgramGame().GameRules[3] = 9;
+    ProgramGame().GameRules[13] = -16;
     SetParameter(178, 1, "N");
     SetParameter(179, 1, "N");
-    FilaPiles[0] = "000005006";
+    ProgramGame().FilaPiles[0] = "000005006";
     PointerPress(MouseButton::kLeft, 0, 100 + 73 + 5, 210);
-    EXPECT_EQ(MainGame.Opt(94), 5);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 5);
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"image", "lift 5 single"}));
     EXPECT_EQ(ProgramGame().pointer.DragRect.left, 173);
-    MainGame.SetOpt(94, 0);
-    FilaPiles[0] = "004005006";
+    ProgramGame().Options.SetOpt(94, 0);
+    ProgramGame().FilaPiles[0] = "004005006";
     PointerPress(MouseButton::kLeft, 0, 100 + 73 + 5, 210);
-    EXPECT_EQ(MainGame.Opt(94), 0);
+    EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
 }
 
 }  // namespace

@@ -43,10 +43,10 @@ TEST_F(State, CardRegisterLayout) {
     EXPECT_EQ(ProgramGame().CardRegister[14], "QUADR_02       20151");
     EXPECT_EQ(ProgramGame().CardRegister[61], "CUORI_10       10621");
     EXPECT_EQ(ProgramGame().CardRegister[107], "JOKER          41081");
-    SetFaceFlag(27, '0');
+    SetFaceFlag(ProgramGame().CardRegister, 27, '0');
     EXPECT_EQ(ProgramGame().CardRegister[26], "FIORI_A        30270");
-    EXPECT_TRUE(IsFaceDown(27));
-    EXPECT_TRUE(IsFaceDown(0));
+    EXPECT_TRUE(IsFaceDown(ProgramGame(), 27));
+    EXPECT_TRUE(IsFaceDown(ProgramGame(), 0));
 }
 
 TEST_F(State, PileNamesAndTopCards) {
@@ -57,134 +57,149 @@ TEST_F(State, PileNamesAndTopCards) {
     EXPECT_EQ(PileKindOf("Foo"), 0);
     EXPECT_EQ(PileNumberOf("Fila40"), 40);
     EXPECT_EQ(PileNumberOf("Dest_Autoplay3"), 0);
-    FilaPiles[2] = "001014027";
-    EXPECT_EQ(TopCardOf("Fila3"), 27);
-    EXPECT_EQ(TopCardOf("Fila4"), 0);
-    MazzoPiles[2] = "005";
-    EXPECT_EQ(TopCardOf("Waste"), 0);
-    EXPECT_EQ(TopCardOf("Fila99"), 0);
+    ProgramGame().FilaPiles[2] = "001014027";
+    EXPECT_EQ(TopCardOf(ProgramGame(), "Fila3"), 27);
+    EXPECT_EQ(TopCardOf(ProgramGame(), "Fila4"), 0);
+    ProgramGame().MazzoPiles[2] = "005";
+    EXPECT_EQ(TopCardOf(ProgramGame(), "Waste"), 0);
+    EXPECT_EQ(TopCardOf(ProgramGame(), "Fila99"), 0);
 }
 
 TEST_F(State, TakeCardModes) {
-    FilaPiles[0] = "001014027";
-    EXPECT_TRUE(TakeCard(FilaPiles, 0, 14, 2));
-    EXPECT_EQ(FilaPiles[0], "001000027");
-    FilaPiles[0] = "001014027";
-    EXPECT_TRUE(TakeCard(FilaPiles, 0, 27, 3));
-    EXPECT_EQ(FilaPiles[0], "001014");
-    FilaPiles[0] = "001000027";
-    EXPECT_TRUE(TakeCard(FilaPiles, 0, 27, 3));
-    EXPECT_EQ(FilaPiles[0], "001");
-    FilaPiles[0] = "000027";
-    EXPECT_TRUE(TakeCard(FilaPiles, 0, 27, 3));
-    EXPECT_EQ(FilaPiles[0], "");
-    EXPECT_FALSE(TakeCard(FilaPiles, 0, 5, 1));
-    EXPECT_TRUE(FilaPiles[0].empty());
-    FilaPiles[0] = "005";
-    EXPECT_TRUE(TakeCard(FilaPiles, 0, 5, 0));
-    EXPECT_EQ(FilaPiles[0], "005");
+    ProgramGame().FilaPiles[0] = "001014027";
+    EXPECT_TRUE(TakeCard(ProgramGame().FilaPiles, 0, 14, 2));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "001000027");
+    ProgramGame().FilaPiles[0] = "001014027";
+    EXPECT_TRUE(TakeCard(ProgramGame().FilaPiles, 0, 27, 3));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "001014");
+    ProgramGame().FilaPiles[0] = "001000027";
+    EXPECT_TRUE(TakeCard(ProgramGame().FilaPiles, 0, 27, 3));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "001");
+    ProgramGame().FilaPiles[0] = "000027";
+    EXPECT_TRUE(TakeCard(ProgramGame().FilaPiles, 0, 27, 3));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "");
+    EXPECT_FALSE(TakeCard(ProgramGame().FilaPiles, 0, 5, 1));
+    EXPECT_TRUE(ProgramGame().FilaPiles[0].empty());
+    ProgramGame().FilaPiles[0] = "005";
+    EXPECT_TRUE(TakeCard(ProgramGame().FilaPiles, 0, 5, 0));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "005");
 }
 
 TEST_F(State, TakeCardAnywhereSearchOrder) {
-    GameRules[368] = 2;
-    FilaPiles[2] = "009";  // beyond the game's tableau: not searched
-    MazzoPiles[0] = "009";
-    EXPECT_EQ(TakeCardAnywhere(9, 1), kMazzo);
-    EXPECT_EQ(FilaPiles[2], "009");
-    AppoggPiles[9] = "011";
-    EXPECT_EQ(TakeCardAnywhere(11, 2), kAppogg);
-    EXPECT_EQ(AppoggPiles[9], "000");
-    EXPECT_EQ(TakeCardAnywhere(50, 1), 255);
+    ProgramGame().GameRules[368] = 2;
+    ProgramGame().FilaPiles[2] = "009";  // beyond the game's tableau: not searched
+    ProgramGame().MazzoPiles[0] = "009";
+    EXPECT_EQ(TakeCardAnywhere(ProgramGame(), 9, 1), kMazzo);
+    EXPECT_EQ(ProgramGame().FilaPiles[2], "009");
+    ProgramGame().AppoggPiles[9] = "011";
+    EXPECT_EQ(TakeCardAnywhere(ProgramGame(), 11, 2), kAppogg);
+    EXPECT_EQ(ProgramGame().AppoggPiles[9], "000");
+    EXPECT_EQ(TakeCardAnywhere(ProgramGame(), 50, 1), 255);
 }
 
 // One search for every caller: the ranges in the order given, each cut to
 // its list, stock-side piles named by their index.
 TEST_F(State, FindCardPlaceFollowsTheRangesInOrder) {
-    DestPiles[0] = "007";  // a selection list naming the card
-    FilaPiles[39] = "001007";
-    MazzoPiles[2] = "008";
-    CardPlace p = FindCardPlace(7, {{kDest, 0, 16}, {kFila, 0, 40}});
+    ProgramGame().DestPiles[0] = "007";  // a selection list naming the card
+    ProgramGame().FilaPiles[39] = "001007";
+    ProgramGame().MazzoPiles[2] = "008";
+    CardPlace p = FindCardPlace(ProgramGame(), 7, {{kDest, 0, 16}, {kFila, 0, 40}});
     EXPECT_EQ(p.kind, kDest);
     EXPECT_EQ(p.Name(), "Dest1");
-    p = FindCardPlace(7, {{kDest, 1, 15}, {kFila, 30, 99}});
+    p = FindCardPlace(ProgramGame(), 7, {{kDest, 1, 15}, {kFila, 30, 99}});
     EXPECT_EQ(p.Name(), "Fila40");
     EXPECT_EQ(p.slot, 1);
-    EXPECT_EQ(p.pile, &FilaPiles[39]);
-    EXPECT_FALSE(FindCardPlace(7, {{kFila, 0, 39}}).Found());
-    p = FindCardPlace(8, {{kMazzo, 0, 3}});
+    EXPECT_EQ(p.pile, &ProgramGame().FilaPiles[39]);
+    EXPECT_FALSE(FindCardPlace(ProgramGame(), 7, {{kFila, 0, 39}}).Found());
+    p = FindCardPlace(ProgramGame(), 8, {{kMazzo, 0, 3}});
     EXPECT_EQ(p.kind, kWaste);
     EXPECT_EQ(p.Name(), "Waste");
 }
 
 TEST_F(State, SetFaceRules) {
     const std::string pile = "001002003004";
-    SetFace(pile, -1, '1');
-    EXPECT_EQ(std::string() + FaceFlag(1) + FaceFlag(2) + FaceFlag(3) + FaceFlag(4), "1010");
-    SetFace(pile, -2, '1');
-    EXPECT_EQ(std::string() + FaceFlag(1) + FaceFlag(2) + FaceFlag(3) + FaceFlag(4), "0101");
-    SetFace(pile, -3, '1');
-    EXPECT_EQ(std::string() + FaceFlag(1) + FaceFlag(2) + FaceFlag(3) + FaceFlag(4), "1000");
-    SetFace(pile, 2, '1');
-    EXPECT_EQ(std::string() + FaceFlag(1) + FaceFlag(2) + FaceFlag(3) + FaceFlag(4), "1011");
-    SetFace(pile, 0, '0');
-    EXPECT_EQ(std::string() + FaceFlag(1) + FaceFlag(2) + FaceFlag(3) + FaceFlag(4), "1011");
+    SetFace(ProgramGame(), pile, -1, '1');
+    EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 1) +
+                  FaceFlag(ProgramGame().CardRegister, 2) +
+                  FaceFlag(ProgramGame().CardRegister, 3) + FaceFlag(ProgramGame().CardRegister, 4),
+              "1010");
+    SetFace(ProgramGame(), pile, -2, '1');
+    EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 1) +
+                  FaceFlag(ProgramGame().CardRegister, 2) +
+                  FaceFlag(ProgramGame().CardRegister, 3) + FaceFlag(ProgramGame().CardRegister, 4),
+              "0101");
+    SetFace(ProgramGame(), pile, -3, '1');
+    EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 1) +
+                  FaceFlag(ProgramGame().CardRegister, 2) +
+                  FaceFlag(ProgramGame().CardRegister, 3) + FaceFlag(ProgramGame().CardRegister, 4),
+              "1000");
+    SetFace(ProgramGame(), pile, 2, '1');
+    EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 1) +
+                  FaceFlag(ProgramGame().CardRegister, 2) +
+                  FaceFlag(ProgramGame().CardRegister, 3) + FaceFlag(ProgramGame().CardRegister, 4),
+              "1011");
+    SetFace(ProgramGame(), pile, 0, '0');
+    EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 1) +
+                  FaceFlag(ProgramGame().CardRegister, 2) +
+                  FaceFlag(ProgramGame().CardRegister, 3) + FaceFlag(ProgramGame().CardRegister, 4),
+              "1011");
 }
 
 TEST_F(State, StackFromTableauThenReserves) {
-    GameRules[368] = 3;
-    GameRules[369] = 1;
-    FilaPiles[1] = "010011012";
-    AppoggPiles[0] = "020021";
-    EXPECT_EQ(StackFrom(11, false), "011012");
-    EXPECT_EQ(StackFrom(20, true), "020021");
-    EXPECT_EQ(AppoggPiles[0], "");
-    EXPECT_EQ(StackFrom(30, true), "");
-    EXPECT_TRUE(IsTableauTop(12));
-    EXPECT_FALSE(IsTableauTop(11));
+    ProgramGame().GameRules[368] = 3;
+    ProgramGame().GameRules[369] = 1;
+    ProgramGame().FilaPiles[1] = "010011012";
+    ProgramGame().AppoggPiles[0] = "020021";
+    EXPECT_EQ(StackFrom(ProgramGame(), 11, false), "011012");
+    EXPECT_EQ(StackFrom(ProgramGame(), 20, true), "020021");
+    EXPECT_EQ(ProgramGame().AppoggPiles[0], "");
+    EXPECT_EQ(StackFrom(ProgramGame(), 30, true), "");
+    EXPECT_TRUE(IsTableauTop(ProgramGame(), 12));
+    EXPECT_FALSE(IsTableauTop(ProgramGame(), 11));
 }
 
 TEST_F(State, AnchorsReadTopsMinusScroll) {
     ResetPileAnchors(ProgramGame());
-    EXPECT_EQ(MainGame.StockLeft(2), kOffStock);
-    EXPECT_EQ(MainGame.DestTop(15), kOffDest);
+    EXPECT_EQ(ProgramGame().Options.StockLeft(2), kOffStock);
+    EXPECT_EQ(ProgramGame().Options.DestTop(15), kOffDest);
     EXPECT_EQ(ProgramGame().FilaLeft[39], kOffFila);
-    EXPECT_EQ(MainGame.AppoggLeft(9), kOffAppogg);
-    MainGame.SetDestTop(3, 200);
-    MainGame.SetOpt(90, 30);
+    EXPECT_EQ(ProgramGame().Options.AppoggLeft(9), kOffAppogg);
+    ProgramGame().Options.SetDestTop(3, 200);
+    ProgramGame().Options.SetOpt(90, 30);
     ProgramGame().FilaTop[0] = 100;
-    EXPECT_EQ(MainGame.DestTop(3), 170);
+    EXPECT_EQ(ProgramGame().Options.DestTop(3), 170);
     EXPECT_EQ(FilaTopOnScreen(ProgramGame(), 0), 70);
-    EXPECT_EQ(MainGame.Opt(20), 200);
+    EXPECT_EQ(ProgramGame().Options.Opt(20), 200);
 }
 
 TEST_F(State, ClearPilesKeepsUndoUnlessTheTableGoes) {
-    FilaPiles[0] = "001";
+    ProgramGame().FilaPiles[0] = "001";
     RecordStep(ProgramGame(), 1);
     RecordStep(ProgramGame(), 2);
-    ClearPiles(false, false);
+    ClearPiles(ProgramGame(), false, false);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(StepCount(ProgramGame().RedoLists), 0);
-    EXPECT_EQ(FilaPiles[0], "001");
-    SetFlag(flag::kInProgress, true);
-    ClearPiles(false, true);
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "001");
+    SetFlag(ProgramGame(), flag::kInProgress, true);
+    ClearPiles(ProgramGame(), false, true);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
-    EXPECT_EQ(FilaPiles[0], "");
-    EXPECT_FALSE(Flag(flag::kInProgress));
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "");
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
 }
 
 TEST_F(State, HistorySnapshotsRoundTrip) {
-    FilaPiles[0] = "007000008";
-    SetFaceFlag(7, '0');
-    EXPECT_EQ(PileImage(ProgramGame(), FilaPiles[0]), "007000000081");
+    ProgramGame().FilaPiles[0] = "007000008";
+    SetFaceFlag(ProgramGame().CardRegister, 7, '0');
+    EXPECT_EQ(PileImage(ProgramGame(), ProgramGame().FilaPiles[0]), "007000000081");
     RecordStep(ProgramGame(), 1);
     EXPECT_EQ(ProgramGame().UndoMarks, ",");
     EXPECT_EQ(ProgramGame().UndoLists[2].size(), 40u);
     EXPECT_EQ(ProgramGame().UndoLists[0].size(), 3u);
-    FilaPiles[0] = "008";
-    SetFaceFlag(7, '1');
+    ProgramGame().FilaPiles[0] = "008";
+    SetFaceFlag(ProgramGame().CardRegister, 7, '1');
     ASSERT_TRUE(PopStepInto(ProgramGame(), ProgramGame().UndoLists, ProgramGame().UndoMarks));
-    EXPECT_EQ(FilaPiles[0], "007000008");
-    EXPECT_EQ(FaceFlag(7), '0');
+    EXPECT_EQ(ProgramGame().FilaPiles[0], "007000008");
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 7), '0');
     EXPECT_FALSE(PopStepInto(ProgramGame(), ProgramGame().UndoLists, ProgramGame().UndoMarks));
 }
 
@@ -230,14 +245,14 @@ TEST_F(State, RuleColumnLoadsWithTheSubstitution) {
 }
 
 TEST_F(State, RuleBasesSurviveADeal) {
-    GameRules[52] = 7;
-    GameRules[171] = 91;
+    ProgramGame().GameRules[52] = 7;
+    ProgramGame().GameRules[171] = 91;
     SaveRuleBases(ProgramGame());
-    GameRules[52] = 3;
-    GameRules[171] = 12;
+    ProgramGame().GameRules[52] = 3;
+    ProgramGame().GameRules[171] = 12;
     RestoreRuleBases(ProgramGame());
-    EXPECT_EQ(GameRules[52], 7);
-    EXPECT_EQ(GameRules[171], 91);
+    EXPECT_EQ(ProgramGame().GameRules[52], 7);
+    EXPECT_EQ(ProgramGame().GameRules[171], 91);
 }
 
 TEST_F(State, SubstitutionIsItsOwnInverse) {

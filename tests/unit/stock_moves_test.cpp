@@ -22,14 +22,15 @@ std::string Pile(std::initializer_list<int> codes, char face = '1') {
     std::string s;
     for (int c : codes) {
         s += FormatCode(c);
-        if (c >= 1) SetFaceFlag(c, face);
+        if (c >= 1) SetFaceFlag(ProgramGame().CardRegister, c, face);
     }
     return s;
 }
 
 std::string Faces(const std::string& pile) {
     std::string f;
-    for (int i = 0; i < SlotCount(pile); ++i) f += FaceFlag(SlotCode(pile, i));
+    for (int i = 0; i < SlotCount(pile); ++i)
+        f += FaceFlag(ProgramGame().CardRegister, SlotCode(pile, i));
     return f;
 }
 
@@ -37,19 +38,21 @@ class StockMoves : public ::testing::Test {
 protected:
     test::CoreFixture fx;
     test::EngineTable table;
-    std::string& stock = MazzoPiles[0];
-    std::string& turned = MazzoPiles[1];
-    std::string& waste = MazzoPiles[2];
+    std::string& stock = ProgramGame().MazzoPiles[0];
+    std::string& turned = ProgramGame().MazzoPiles[1];
+    std::string& waste = ProgramGame().MazzoPiles[2];
 
     StockMoves() {
         InstalledPorts().SetTable(&table);
-        SetFlag(flag::kInProgress, true);
+        SetFlag(ProgramGame(), flag::kInProgress, true);
     }
     static void Rule(int entry, int value) {
-        GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
+        ProgramGame().GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
     }
-    static std::string& Fila(int n) { return FilaPiles[static_cast<size_t>(n - 1)]; }
-    static std::string& Appogg(int n) { return AppoggPiles[static_cast<size_t>(n - 1)]; }
+    static std::string& Fila(int n) { return ProgramGame().FilaPiles[static_cast<size_t>(n - 1)]; }
+    static std::string& Appogg(int n) {
+        return ProgramGame().AppoggPiles[static_cast<size_t>(n - 1)];
+    }
     static void SoundsOn(std::initializer_list<int> switches) {
         SetParameter(141, 1, "Y");
         for (int p : switches) SetParameter(p, 1, "Y");
@@ -62,7 +65,7 @@ protected:
         Rule(22, 1);
         Rule(15, 2);
         Rule(7, 1);
-        MainGame.SetOpt(73, 1);
+        ProgramGame().Options.SetOpt(73, 1);
     }
     bool Run(const std::string& op) { return ExecuteStockOperation(ProgramGame(), 0, op); }
 };
@@ -88,15 +91,15 @@ TEST_F(StockMoves, TurningMovesCardsOneAtATimeFaceUp) {
     Rule(22, 3);
     SoundsOn({176});
     stock = Pile({1, 2, 3, 4}, '0');
-    MainGame.SetOpt(89, 1);
+    ProgramGame().Options.SetOpt(89, 1);
     ASSERT_TRUE(Run("Mazzo_Vis"));
     EXPECT_EQ(stock, "001");
     EXPECT_EQ(turned, "004003002");  // the stock's top card went first
     EXPECT_EQ(Faces(turned), "111");
-    EXPECT_EQ(FaceFlag(1), '0');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 1), '0');
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
-    EXPECT_TRUE(Flag(flag::kStockOperation));
-    EXPECT_EQ(MainGame.Opt(89), 0);
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kStockOperation));
+    EXPECT_EQ(ProgramGame().Options.Opt(89), 0);
     EXPECT_EQ(fx.sound.played, std::vector<std::string>{"Stock"});
 
     // Fewer cards than the count: turning stops with the stock.
@@ -113,7 +116,7 @@ TEST_F(StockMoves, TurningOntoTheWasteAndWithoutACount) {
     ASSERT_TRUE(Run("Mazzo_Waste"));
     EXPECT_EQ(waste, "006");
     EXPECT_EQ(turned, "");
-    EXPECT_EQ(FaceFlag(6), '1');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 6), '1');
     EXPECT_TRUE(fx.sound.played.empty());  // sounds are off by default here
 }
 
@@ -121,7 +124,7 @@ TEST_F(StockMoves, RedealWithTwoPassesWorksTwiceThenNoMore) {
     Klondike();
     turned = Pile({1, 2, 3});
     ASSERT_TRUE(Run("Mazzo_Redeal"));
-    EXPECT_EQ(MainGame.Opt(73), 2);
+    EXPECT_EQ(ProgramGame().Options.Opt(73), 2);
     EXPECT_EQ(stock, "003002001");  // reversed: the first card turned comes first again
     EXPECT_EQ(Faces(stock), "000");
     EXPECT_EQ(turned, "");
@@ -131,14 +134,14 @@ TEST_F(StockMoves, RedealWithTwoPassesWorksTwiceThenNoMore) {
     EXPECT_EQ(turned, "001002003");
     // A press on the empty stock redeals through the turning operation too.
     ASSERT_TRUE(Run("Mazzo_Vis"));
-    EXPECT_EQ(MainGame.Opt(73), 3);
+    EXPECT_EQ(ProgramGame().Options.Opt(73), 3);
     EXPECT_EQ(stock, "003002001");
 
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(Run("Mazzo_Vis"));
     const int steps = StepCount(ProgramGame().UndoLists);
     EXPECT_FALSE(Run("Mazzo_Vis"));
     EXPECT_FALSE(Run("Mazzo_Redeal"));
-    EXPECT_EQ(MainGame.Opt(73), 3);
+    EXPECT_EQ(ProgramGame().Options.Opt(73), 3);
     EXPECT_EQ(turned, "001002003");
     EXPECT_EQ(stock, "");
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), steps);
@@ -147,10 +150,10 @@ TEST_F(StockMoves, RedealWithTwoPassesWorksTwiceThenNoMore) {
 TEST_F(StockMoves, RedealConditions) {
     Klondike();
     Rule(15, -1);  // unlimited
-    MainGame.SetOpt(73, 40);
+    ProgramGame().Options.SetOpt(73, 40);
     turned = Pile({1, 2});
     ASSERT_TRUE(Run("Mazzo_Redeal"));
-    EXPECT_EQ(MainGame.Opt(73), 41);
+    EXPECT_EQ(ProgramGame().Options.Opt(73), 41);
 
     // A stock that is dealt face up is redealt face up.
     Rule(7, 0);
@@ -164,9 +167,9 @@ TEST_F(StockMoves, RedealConditions) {
     EXPECT_FALSE(Run("Mazzo_Redeal"));
     stock.clear();
     turned = Pile({4});
-    MainGame.SetOpt(89, 1);
+    ProgramGame().Options.SetOpt(89, 1);
     EXPECT_FALSE(Run("Mazzo_Redeal"));
-    EXPECT_EQ(MainGame.Opt(89), 0);  // the pending press is over either way
+    EXPECT_EQ(ProgramGame().Options.Opt(89), 0);  // the pending press is over either way
 
     Rule(15, 0);  // no redeal at all
     turned = Pile({4, 5, 6});
@@ -216,8 +219,8 @@ TEST_F(StockMoves, AddTableausStopsWhenTheStockRunsOut) {
     EXPECT_EQ(stock, "");
     EXPECT_EQ(Faces(Fila(1) + Fila(2) + Fila(3)), "111");
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
-    EXPECT_EQ(MainGame.Opt(112), 0);
-    EXPECT_TRUE(Flag(flag::kStockOperation));
+    EXPECT_EQ(ProgramGame().Options.Opt(112), 0);
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kStockOperation));
 
     // Nothing left to deal: no move and no undo step.
     EXPECT_FALSE(Run("Add_Tableaus"));
@@ -234,7 +237,7 @@ TEST_F(StockMoves, DealCodesDecideWhereAndHow) {
     EXPECT_EQ(Fila(1), "");     // code 0: passed over
     EXPECT_EQ(Fila(2), "");     // code 13: outside 1..12
     EXPECT_EQ(Fila(3), "024");  // code 6: face down
-    EXPECT_EQ(FaceFlag(24), '0');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 24), '0');
     EXPECT_EQ(Fila(4), "");        // code 7 on an empty pile: passed over
     EXPECT_EQ(Fila(5), "040023");  // code 7 on a pile with cards
     EXPECT_EQ(Fila(6), "022");
@@ -246,7 +249,7 @@ TEST_F(StockMoves, DealCodesDecideWhereAndHow) {
     stock = Pile({25});
     ASSERT_TRUE(Run("Add_Tableau_03"));
     EXPECT_EQ(Fila(3), "024025");
-    EXPECT_EQ(FaceFlag(25), '1');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 25), '1');
 
     // The last-row deal takes every pile whatever its code.
     stock = Pile({30, 31, 32, 33, 34, 35, 36});
@@ -287,8 +290,8 @@ TEST_F(StockMoves, FillTableausDealsOnlyOntoEmptyPilesWithoutAStep) {
     EXPECT_EQ(stock, "001");
     EXPECT_EQ(Faces("004003002"), "111");
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
-    EXPECT_EQ(MainGame.Opt(112), 0);
-    EXPECT_TRUE(Flag(flag::kStockOperation));
+    EXPECT_EQ(ProgramGame().Options.Opt(112), 0);
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kStockOperation));
     EXPECT_FALSE(Run("Fill_Tableaus"));  // no empty pile left
 }
 
@@ -317,14 +320,16 @@ TEST_F(StockMoves, ReserveDeals) {
     EXPECT_EQ(Appogg(2), "005");
     EXPECT_EQ(Appogg(3), "004");
     EXPECT_EQ(Appogg(4), "");
-    EXPECT_EQ(std::string() + FaceFlag(6) + FaceFlag(5) + FaceFlag(4), "001");  // code 5: face down
+    EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 6) +
+                  FaceFlag(ProgramGame().CardRegister, 5) + FaceFlag(ProgramGame().CardRegister, 4),
+              "001");  // code 5: face down
     ASSERT_TRUE(Run("Add_Reserve_3"));
     EXPECT_EQ(Appogg(3), "004003");
     for (const char* bad : {"Add_Reserve_5", "Add_Reserve_0", "Add_Reserve_", "Add_Reserve_12"})
         EXPECT_FALSE(Run(bad)) << bad;
 
     // Reserve code 5 stops dealing once the stock passes are used up.
-    MainGame.SetOpt(73, 2);
+    ProgramGame().Options.SetOpt(73, 2);
     EXPECT_FALSE(Run("Add_Reserves"));
     EXPECT_FALSE(Run("Add_Reserve_1"));
     EXPECT_EQ(stock, "001002");
@@ -372,10 +377,10 @@ TEST_F(SelectionGame, RemovesBothSelectedCardsToTheWaste) {
     SoundsOn({175});
     Fila(1) = Pile({20, 1});
     Fila(2) = Pile({21, 12});
-    DestPiles[0] = FormatCode(12) + FormatCode(1);
-    SetFaceFlag(12, '0');  // a face-down card still goes out face up
+    ProgramGame().DestPiles[0] = FormatCode(12) + FormatCode(1);
+    SetFaceFlag(ProgramGame().CardRegister, 12, '0');  // a face-down card still goes out face up
     ASSERT_TRUE(Run("Selezionate_Dest"));
-    EXPECT_EQ(DestPiles[0], "");
+    EXPECT_EQ(ProgramGame().DestPiles[0], "");
     EXPECT_EQ(waste, "012001");
     EXPECT_EQ(Faces(waste), "11");
     EXPECT_EQ(Fila(1), "020");
@@ -388,14 +393,14 @@ TEST_F(SelectionGame, RemovesBothSelectedCardsToTheWaste) {
     EXPECT_EQ(table.flights[0].left, -1);  // from where it lies
     EXPECT_EQ(table.flights[1].code, 1);
     EXPECT_EQ(table.flights[1].to, "Waste");
-    EXPECT_TRUE(Flag(flag::kStockOperation));
+    EXPECT_TRUE(Flag(ProgramGame(), flag::kStockOperation));
 }
 
 TEST_F(SelectionGame, FamilyFourLeavesHolesExceptInTheStock) {
     Setup(4, 4);
     Fila(1) = Pile({20, 6, 22});
     turned = Pile({7, 8});
-    DestPiles[0] = FormatCode(6) + FormatCode(7);
+    ProgramGame().DestPiles[0] = FormatCode(6) + FormatCode(7);
     ASSERT_TRUE(Run("Selezionate_Dest"));
     EXPECT_EQ(Fila(1), "020000022");
     EXPECT_EQ(turned, "008");
@@ -408,14 +413,14 @@ TEST_F(SelectionGame, NothingToRemove) {
     EXPECT_FALSE(Run("Selezionate_Dest"));
     // A selection whose cards are no longer on the table is dropped, not
     // turned into duplicate cards on the waste.
-    DestPiles[0] = FormatCode(30);
+    ProgramGame().DestPiles[0] = FormatCode(30);
     EXPECT_FALSE(Run("Selezionate_Dest"));
-    EXPECT_EQ(DestPiles[0], "");
+    EXPECT_EQ(ProgramGame().DestPiles[0], "");
     EXPECT_EQ(waste, "");
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     // One stale code among real ones is passed over.
     Fila(1) = Pile({5});
-    DestPiles[0] = FormatCode(30) + FormatCode(5);
+    ProgramGame().DestPiles[0] = FormatCode(30) + FormatCode(5);
     ASSERT_TRUE(Run("Selezionate_Dest"));
     EXPECT_EQ(waste, "005");
 }
@@ -424,21 +429,21 @@ TEST_F(SelectionGame, GoalThirtyThreeRefillsAfterwards) {
     Setup(33, 1);
     struct CountingFill : IAutoplayMoves {
         int fills = 0;
-        void FillAfterRemoval() override {
+        void FillAfterRemoval(Game& /*g*/) override {
             ++fills;
-            EXPECT_EQ(DestPiles[0], "");  // runs after the removal
+            EXPECT_EQ(ProgramGame().DestPiles[0], "");  // runs after the removal
         }
     } fill;
     InstalledPorts().moves = &fill;
     const int& fills = fill.fills;
     Fila(1) = Pile({5});
     Fila(2) = Pile({8});
-    DestPiles[0] = FormatCode(5) + FormatCode(8);
+    ProgramGame().DestPiles[0] = FormatCode(5) + FormatCode(8);
     ASSERT_TRUE(Run("Selezionate_Dest"));
     EXPECT_EQ(fills, 1);
     Setup(3, 1);
     Fila(3) = Pile({9});
-    DestPiles[0] = FormatCode(9);
+    ProgramGame().DestPiles[0] = FormatCode(9);
     ASSERT_TRUE(Run("Selezionate_Dest"));
     EXPECT_EQ(fills, 1);
     InstalledPorts().moves = nullptr;
@@ -450,7 +455,7 @@ TEST_F(SelectionGame, GoalFortySevenFollowsTheRow) {
     Fila(5) = Pile({17, 30});
     Fila(4) = Pile({43});
     // Selected: the card of pile 3, a card of pile 5, the card of pile 4.
-    DestPiles[0] = FormatCode(4) + FormatCode(30) + FormatCode(43);
+    ProgramGame().DestPiles[0] = FormatCode(4) + FormatCode(30) + FormatCode(43);
     ASSERT_TRUE(Run("Selezionate_Dest"));
     // Pile 3 emptied, so its neighbour's top card goes next.
     EXPECT_EQ(waste, "004043030");
@@ -482,7 +487,7 @@ TEST_F(SelectionGame, MonteCarloClosesUpAndRefills) {
     Fila(3) = Pile({3});
     Fila(5) = Pile({5});
     Fila(6) = Pile({6});
-    DestPiles[0] = FormatCode(1);  // a half-made selection
+    ProgramGame().DestPiles[0] = FormatCode(1);  // a half-made selection
     stock = Pile({10, 11, 12}, '0');
     ASSERT_TRUE(Run("Stock_To_Pile_Monte_Carlo"));
     EXPECT_EQ(Fila(1), "001");
@@ -493,16 +498,16 @@ TEST_F(SelectionGame, MonteCarloClosesUpAndRefills) {
     EXPECT_EQ(Fila(6), "011");
     EXPECT_EQ(Faces("012011"), "11");
     EXPECT_EQ(stock, "010");
-    EXPECT_EQ(DestPiles[0], "");
+    EXPECT_EQ(ProgramGame().DestPiles[0], "");
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 
     // With the stock empty only a gap before a card is worth closing.
     stock.clear();
     Fila(5).clear();
     Fila(6).clear();
-    DestPiles[0] = FormatCode(3);
+    ProgramGame().DestPiles[0] = FormatCode(3);
     EXPECT_FALSE(Run("Stock_To_Pile_Monte_Carlo"));
-    EXPECT_EQ(DestPiles[0], "003");
+    EXPECT_EQ(ProgramGame().DestPiles[0], "003");
     Fila(2).clear();
     ASSERT_TRUE(Run("Stock_To_Pile_Monte_Carlo"));
     EXPECT_EQ(Fila(1) + "|" + Fila(2) + "|" + Fila(3) + "|" + Fila(4), "001|005|006|");
@@ -515,11 +520,11 @@ TEST_F(SelectionGame, TellsTheTailWhetherATableauCardLeft) {
     Setup(1, 1);
     StockEffects fx1;
     turned = Pile({7});
-    DestPiles[0] = FormatCode(7);
+    ProgramGame().DestPiles[0] = FormatCode(7);
     ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Selezionate_Dest", &fx1));
     EXPECT_FALSE(fx1.leftTableau);
     Fila(4) = Pile({8});
-    DestPiles[0] = FormatCode(8);
+    ProgramGame().DestPiles[0] = FormatCode(8);
     ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Selezionate_Dest", &fx1));
     EXPECT_TRUE(fx1.leftTableau);
     // A deal onto the tableau takes nothing from it.
@@ -543,7 +548,7 @@ protected:
         Rule(367, 4);
         Rule(84, 72);
     }
-    static std::string& Dest(int n) { return DestPiles[static_cast<size_t>(n - 1)]; }
+    static std::string& Dest(int n) { return ProgramGame().DestPiles[static_cast<size_t>(n - 1)]; }
 };
 
 TEST_F(Joker, WhatTheJokerStandsFor) {
@@ -587,9 +592,9 @@ TEST_F(Joker, WhatTheJokerStandsFor) {
 
 TEST_F(Joker, CaptionRedrawsOnlyWhenItChanges) {
     Dest(3) = Pile({105});
-    MainGame.SetOpt(100, -1);
+    ProgramGame().Options.SetOpt(100, -1);
     EXPECT_TRUE(RefreshJokerCaption(ProgramGame()));
-    EXPECT_EQ(MainGame.Opt(100), 300);
+    EXPECT_EQ(ProgramGame().Options.Opt(100), 300);
     EXPECT_FALSE(RefreshJokerCaption(ProgramGame()));
     // A card put on the lone joker changes its meaning, not its place.
     Dest(3) += FormatCode(20);
@@ -602,7 +607,7 @@ TEST_F(Joker, CaptionRedrawsOnlyWhenItChanges) {
     Dest(3) = FormatCode(20);
     EXPECT_TRUE(RefreshJokerCaption(ProgramGame()));
     EXPECT_EQ(table.captions.back().foundation, -1);
-    EXPECT_EQ(MainGame.Opt(100), -1);
+    EXPECT_EQ(ProgramGame().Options.Opt(100), -1);
     // After a full repaint the caption is drawn again.
     Dest(3) = Pile({105, 20});
     EXPECT_TRUE(RefreshJokerCaption(ProgramGame()));

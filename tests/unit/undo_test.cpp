@@ -25,7 +25,7 @@ std::string Pile(std::initializer_list<int> codes, char face = '1') {
     std::string s;
     for (int c : codes) {
         s += FormatCode(c);
-        if (c >= 1) SetFaceFlag(c, face);
+        if (c >= 1) SetFaceFlag(ProgramGame().CardRegister, c, face);
     }
     return s;
 }
@@ -38,8 +38,12 @@ struct Table {
 };
 
 Table Snapshot() {
-    Table t{MazzoPiles, FilaPiles, DestPiles, AppoggPiles, {}};
-    for (CardCode c = 1; c <= 108; ++c) t.faces += FaceFlag(c);
+    Table t{ProgramGame().MazzoPiles,
+            ProgramGame().FilaPiles,
+            ProgramGame().DestPiles,
+            ProgramGame().AppoggPiles,
+            {}};
+    for (CardCode c = 1; c <= 108; ++c) t.faces += FaceFlag(ProgramGame().CardRegister, c);
     return t;
 }
 
@@ -48,19 +52,19 @@ protected:
     test::CoreFixture fx;
     test::EngineTable table;
     test::EngineWindow window;
-    std::string& stock = MazzoPiles[0];
-    std::string& turned = MazzoPiles[1];
-    std::string& waste = MazzoPiles[2];
+    std::string& stock = ProgramGame().MazzoPiles[0];
+    std::string& turned = ProgramGame().MazzoPiles[1];
+    std::string& waste = ProgramGame().MazzoPiles[2];
 
     UndoTest() {
         InstalledPorts().SetTable(&table);
         InstalledPorts().SetWindow(&window);
-        SetFlag(flag::kInProgress, true);
+        SetFlag(ProgramGame(), flag::kInProgress, true);
     }
     static void Rule(int entry, int value) {
-        GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
+        ProgramGame().GameRules[static_cast<size_t>(entry)] = static_cast<int16_t>(value);
     }
-    static std::string& Fila(int n) { return FilaPiles[static_cast<size_t>(n - 1)]; }
+    static std::string& Fila(int n) { return ProgramGame().FilaPiles[static_cast<size_t>(n - 1)]; }
     // A Klondike-like table: stock, turned cards, tableau with face-down cards.
     void Klondike() {
         Rule(367, 4);
@@ -68,33 +72,33 @@ protected:
         Rule(22, 1);
         Rule(15, -1);
         Rule(7, 1);
-        MainGame.SetOpt(73, 1);
+        ProgramGame().Options.SetOpt(73, 1);
         for (int i = 1; i <= 7; ++i) Rule(291 + i, 1);
         stock = Pile({30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41}, '0');
         Fila(1) = Pile({1});
         Fila(2) = Pile({2, 15}, '0');
-        SetFaceFlag(15, '1');
+        SetFaceFlag(ProgramGame().CardRegister, 15, '1');
         Fila(3) = Pile({3, 16, 29}, '0');
-        SetFaceFlag(29, '1');
-        DestPiles[0] = Pile({14});
+        SetFaceFlag(ProgramGame().CardRegister, 29, '1');
+        ProgramGame().DestPiles[0] = Pile({14});
     }
 };
 
 // ---- The history store ----------------------------------------------------------
 
 TEST_F(UndoTest, PileImages) {
-    SetFaceFlag(7, '0');
-    SetFaceFlag(12, '1');
+    SetFaceFlag(ProgramGame().CardRegister, 7, '0');
+    SetFaceFlag(ProgramGame().CardRegister, 12, '1');
     EXPECT_EQ(PileImage(ProgramGame(), "007"), "0070");
     EXPECT_EQ(PileImage(ProgramGame(), "000"), "0000");
     EXPECT_EQ(PileImage(ProgramGame(), "012000007"), "012100000070");
     EXPECT_EQ(PileImage(ProgramGame(), ""), "");
     // Back from an image: codes and face flags.
-    SetFaceFlag(7, '1');
-    SetFaceFlag(12, '0');
+    SetFaceFlag(ProgramGame().CardRegister, 7, '1');
+    SetFaceFlag(ProgramGame().CardRegister, 12, '0');
     EXPECT_EQ(PileFromImage(ProgramGame(), "012100000070"), "012000007");
-    EXPECT_EQ(FaceFlag(12), '1');
-    EXPECT_EQ(FaceFlag(7), '0');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 12), '1');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 7), '0');
 }
 
 TEST_F(UndoTest, DroppingFromAnEmptyHistoryChangesNothing) {
@@ -119,8 +123,8 @@ TEST_F(UndoTest, RecordingWritesTheStepFlagsAndSkipsTheSelection) {
     SetParameter(138, 1, "1");
     SetParameter(139, 1, "1");
     Rule(39, 10);  // a selection game: Dest1 is the selection
-    DestPiles[0] = Pile({5, 6});
-    DestPiles[1] = Pile({7});
+    ProgramGame().DestPiles[0] = Pile({5, 6});
+    ProgramGame().DestPiles[1] = Pile({7});
     RecordStep(ProgramGame(), 1);
     EXPECT_EQ(GetParameter(138, 1), "0");
     EXPECT_EQ(GetParameter(139, 1), "1");
@@ -199,9 +203,9 @@ TEST_F(UndoTest, UndoAndRedoRestoreTheTableExactly) {
     states.push_back(Snapshot());
     // A move of the common sequence: step first, then the change.
     RecordStep(ProgramGame(), 1);
-    TakeCardAnywhere(29, 1);
-    AppendCard(DestPiles, 1, 29, "1");
-    SetFaceFlag(16, '1');
+    TakeCardAnywhere(ProgramGame(), 29, 1);
+    AppendCard(ProgramGame(), ProgramGame().DestPiles, 1, 29, "1");
+    SetFaceFlag(ProgramGame().CardRegister, 16, '1');
     states.push_back(Snapshot());
 
     for (int i = 2; i >= 0; --i) {
@@ -232,10 +236,10 @@ TEST_F(UndoTest, AGameIsAValue) {
     Game copy = ProgramGame();
     ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Add_Tableaus"));
     RecordStep(ProgramGame(), 1);
-    TakeCardAnywhere(29, 1);
-    AppendCard(DestPiles, 1, 29, "1");
-    SetFlag(flag::kFinished, true);
-    MainGame.SetOpt(opt::kMisses, 3);
+    TakeCardAnywhere(ProgramGame(), 29, 1);
+    AppendCard(ProgramGame(), ProgramGame().DestPiles, 1, 29, "1");
+    SetFlag(ProgramGame(), flag::kFinished, true);
+    ProgramGame().Options.SetOpt(opt::kMisses, 3);
     ASSERT_TRUE(UndoCommand());
     EXPECT_NE(ProgramGame(), before);
     EXPECT_EQ(copy, before);
@@ -243,7 +247,7 @@ TEST_F(UndoTest, AGameIsAValue) {
     ProgramGame() = copy;
     EXPECT_EQ(ProgramGame(), before);
     EXPECT_EQ(Snapshot(), onTable);
-    EXPECT_FALSE(Flag(flag::kFinished));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kFinished));
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(StepCount(ProgramGame().RedoLists), 0);
     // The bound names reach the assigned game: its undo goes on working.
@@ -333,8 +337,8 @@ TEST_F(UndoTest, GameTextRoundTripAndHostileTexts) {
         {"Brindlewick game 2" + text.substr(text.find('\n')), "another version"},
         {"garbage\n" + text, "not a saved game"},
         {text.substr(0, 60) + "X" + text.substr(61), "checksum"},
-        {replaced("|" + MazzoPiles[0].substr(0, 3), "|109"), "out of range"},
-        {replaced("|" + MazzoPiles[0].substr(0, 3), "|0a1"), "out of range"},
+        {replaced("|" + ProgramGame().MazzoPiles[0].substr(0, 3), "|109"), "out of range"},
+        {replaced("|" + ProgramGame().MazzoPiles[0].substr(0, 3), "|0a1"), "out of range"},
         {replaced("UndoStock 3", "UndoStock 99999999999"), "count is out of range"},
         {replaced("UndoStock 3", "UndoStock 2999999"), "wrong length"},
         {replaced("GameFlags 16 ", "GameFlags 16 256 "), "out of range"},
@@ -371,17 +375,17 @@ TEST_F(UndoTest, RestoringRepaintsScoresAndJudgesTheTable) {
     Rule(371, 52);
     RecordStep(ProgramGame(), 1);
     // The last card goes to a foundation and the game is finished.
-    TakeCardAnywhere(1, 1);
-    AppendCard(DestPiles, 0, 1, "1");
-    SetFlag(flag::kFinished, true);
+    TakeCardAnywhere(ProgramGame(), 1, 1);
+    AppendCard(ProgramGame(), ProgramGame().DestPiles, 0, 1, "1");
+    SetFlag(ProgramGame(), flag::kFinished, true);
     ASSERT_TRUE(UndoCommand());
-    EXPECT_FALSE(Flag(flag::kFinished));
+    EXPECT_FALSE(Flag(ProgramGame(), flag::kFinished));
     // Rebuilt from the background and shown once, not drawn over.
     EXPECT_EQ(table.Count("redraw"), 1);
     EXPECT_EQ(table.Count("repaint") + table.Count("show"), 0);
     ASSERT_FALSE(window.scores.empty());
     bool shown = true;
-    EXPECT_EQ(window.scores.back(), std::to_string(ComputeScore(shown)));
+    EXPECT_EQ(window.scores.back(), std::to_string(ComputeScore(ProgramGame(), shown)));
     EXPECT_EQ(GetParameter(pos::kScore, 6), window.scores.back());
 }
 
@@ -389,13 +393,13 @@ TEST_F(UndoTest, RefusedWhileNoGameRunsOrCardsAreHeld) {
     Klondike();
     ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Mazzo_Vis"));
     const Table after = Snapshot();
-    SetFlag(flag::kInProgress, false);
+    SetFlag(ProgramGame(), flag::kInProgress, false);
     EXPECT_FALSE(CanUndo());
     EXPECT_FALSE(UndoCommand());
-    SetFlag(flag::kInProgress, true);
-    MainGame.SetOpt(94, 30);
+    SetFlag(ProgramGame(), flag::kInProgress, true);
+    ProgramGame().Options.SetOpt(94, 30);
     EXPECT_FALSE(UndoCommand());
-    MainGame.SetOpt(94, 0);
+    ProgramGame().Options.SetOpt(94, 0);
     SetParameter(137, 1, "2");
     EXPECT_FALSE(UndoCommand());
     EXPECT_EQ(Snapshot(), after);
@@ -444,32 +448,32 @@ TEST_F(UndoTest, MemoryGridComesBackExactlyButMissesStay) {
     Rule(368, 2);
     Fila(1) = Pile({7, 20, 33}, '0');
     Fila(2) = Pile({59, 46, 8}, '0');
-    MainGame.SetOpt(99, 2);  // two misses so far
+    ProgramGame().Options.SetOpt(99, 2);  // two misses so far
     const Table start = Snapshot();
 
     // First card up.
     RecordStep(ProgramGame(), 1);
-    SetFaceFlag(7, '1');
+    SetFaceFlag(ProgramGame().CardRegister, 7, '1');
     const Table oneUp = Snapshot();
     // Second card up matches (two sevens): both leave, holes stay.
     RecordStep(ProgramGame(), 1);
-    SetFaceFlag(20, '1');  // (a 7 of diamonds)
+    SetFaceFlag(ProgramGame().CardRegister, 20, '1');  // (a 7 of diamonds)
     for (CardCode d : {7, 20}) {
         RecordStep(ProgramGame(), 1);
-        TakeCardAnywhere(d, 2);
-        AppendCard(MazzoPiles, 2, d, "1");
+        TakeCardAnywhere(ProgramGame(), d, 2);
+        AppendCard(ProgramGame(), ProgramGame().MazzoPiles, 2, d, "1");
         DropNewestSteps(ProgramGame(), 1);
     }
-    UpdateScore();
+    UpdateScore(ProgramGame());
     EXPECT_EQ(GetParameter(pos::kScore, 6), std::to_string(-52 - 2 + 7));
     EXPECT_EQ(Fila(1), "000000033");
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 2);
     // A miss later on.
-    MainGame.SetOpt(99, 3);
+    ProgramGame().Options.SetOpt(99, 3);
 
     ASSERT_TRUE(UndoCommand());
     EXPECT_EQ(Snapshot(), oneUp);
-    EXPECT_EQ(MainGame.Opt(99), 3);
+    EXPECT_EQ(ProgramGame().Options.Opt(99), 3);
     EXPECT_EQ(GetParameter(pos::kScore, 6), std::to_string(-52 - 3));
     ASSERT_TRUE(UndoCommand());
     EXPECT_EQ(Snapshot(), start);
@@ -477,7 +481,7 @@ TEST_F(UndoTest, MemoryGridComesBackExactlyButMissesStay) {
     ASSERT_TRUE(RedoCommand());
     EXPECT_EQ(Fila(1), "000000033");
     EXPECT_EQ(waste, "007020");
-    EXPECT_EQ(FaceFlag(33), '0');
+    EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 33), '0');
     EXPECT_EQ(GetParameter(pos::kScore, 6), std::to_string(-52 - 3 + 7));
 }
 
@@ -485,14 +489,14 @@ TEST_F(UndoTest, SelectionIsClearedNotRestored) {
     Rule(51, 3);
     Rule(368, 2);
     Fila(1) = Pile({5, 9});
-    DestPiles[0] = FormatCode(9);
+    ProgramGame().DestPiles[0] = FormatCode(9);
     RecordStep(ProgramGame(), 1);
-    TakeCardAnywhere(9, 1);
-    AppendCard(MazzoPiles, 2, 9, "1");
-    DestPiles[0] = FormatCode(5);
+    TakeCardAnywhere(ProgramGame(), 9, 1);
+    AppendCard(ProgramGame(), ProgramGame().MazzoPiles, 2, 9, "1");
+    ProgramGame().DestPiles[0] = FormatCode(5);
     ASSERT_TRUE(UndoCommand());
     EXPECT_EQ(Fila(1), "005009");
-    EXPECT_EQ(DestPiles[0], "");
+    EXPECT_EQ(ProgramGame().DestPiles[0], "");
     EXPECT_EQ(waste, "");
 }
 

@@ -20,7 +20,7 @@ std::string PileLine(const std::string& name, const std::string& pile) {
     for (size_t i = 0; i + 3 <= pile.size(); i += 3) {
         std::string slot = pile.substr(i, 3);
         line += " " + slot;
-        if (slot != "000") line += IsFaceDown(std::stoi(slot)) ? "-" : "+";
+        if (slot != "000") line += IsFaceDown(ProgramGame(), std::stoi(slot)) ? "-" : "+";
     }
     return line;
 }
@@ -48,18 +48,21 @@ int Run(const Args& args) {
     }
     LoadGameRules(ProgramGame(), static_cast<int>(id));
     SetParameter(pos::kGameNumber, 15, number);
-    DealGame();
+    DealGame(ProgramGame());
 
-    std::cout << PileLine("Mazzo", MazzoPiles[0]) << "\n"
-              << PileLine("Mazzo_Vis", MazzoPiles[1]) << "\n"
-              << PileLine("Waste", MazzoPiles[2]) << "\n";
-    auto count = [](int entry, int most) { return std::clamp<int>(GameRules[entry], 0, most); };
+    std::cout << PileLine("Mazzo", ProgramGame().MazzoPiles[0]) << "\n"
+              << PileLine("Mazzo_Vis", ProgramGame().MazzoPiles[1]) << "\n"
+              << PileLine("Waste", ProgramGame().MazzoPiles[2]) << "\n";
+    auto count = [](int entry, int most) {
+        return std::clamp<int>(ProgramGame().GameRules[entry], 0, most);
+    };
     for (int i = 0; i < count(367, 16); ++i)
-        std::cout << PileLine("Dest" + std::to_string(i + 1), DestPiles[i]) << "\n";
+        std::cout << PileLine("Dest" + std::to_string(i + 1), ProgramGame().DestPiles[i]) << "\n";
     for (int i = 0; i < count(368, 40); ++i)
-        std::cout << PileLine("Fila" + std::to_string(i + 1), FilaPiles[i]) << "\n";
+        std::cout << PileLine("Fila" + std::to_string(i + 1), ProgramGame().FilaPiles[i]) << "\n";
     for (int i = 0; i < count(369, 10); ++i)
-        std::cout << PileLine("Appogg" + std::to_string(i + 1), AppoggPiles[i]) << "\n";
+        std::cout << PileLine("Appogg" + std::to_string(i + 1), ProgramGame().AppoggPiles[i])
+                  << "\n";
     return 0;
 }
 

@@ -55,8 +55,9 @@ int RunRules(const Args& args) {
         return 1;
     }
     LoadGameRules(ProgramGame(), id);
-    for (size_t i = 0; i < GameRules.size(); ++i)
-        if (GameRules[i] != 0) std::cout << i << " " << GameRules[i] << "\n";
+    for (size_t i = 0; i < ProgramGame().GameRules.size(); ++i)
+        if (ProgramGame().GameRules[i] != 0)
+            std::cout << i << " " << ProgramGame().GameRules[i] << "\n";
     return 0;
 }
 

@@ -29,8 +29,8 @@ constexpr int kMostTurnsPerMatch = 100000;
 // The match ends without the solo game end: nothing is recorded, no dialog.
 class MatchGameHooks : public IGameHooks {
 public:
-    bool EndGame() override {
-        SetFlag(flag::kInProgress, false);
+    bool EndGame(Game& g) override {
+        SetFlag(g, flag::kInProgress, false);
         return false;
     }
 };
@@ -101,7 +101,7 @@ int Run(const Args& args) {
         return UsageError("no game " + args[0] +
                           " in the catalogue (brindlewick-tool games lists them)");
     LoadGameRules(ProgramGame(), static_cast<int>(id));
-    if (!IsMatchGoal(Rule(rule::kGoalKind)))
+    if (!IsMatchGoal(Rule(ProgramGame(), rule::kGoalKind)))
         return UsageError("game " + args[0] +
                           " is not a pairing game: matches are played in \"Pairs\" and "
                           "\"Concentration\" games");
@@ -116,7 +116,7 @@ int Run(const Args& args) {
         std::snprintf(number, sizeof number, "%013" PRIu64,
                       (seed * 1000003U + static_cast<uint64_t>(n)) % 10000000000000U);
         SetParameter(field::kGameNumber, number);
-        StartGame(true, false, kStoredGameNumber, true);
+        StartGame(ProgramGame(), true, false, kStoredGameNumber, true);
         const int opening = static_cast<int>(n % static_cast<long>(seats.seats.size()));
         MatchPlay play(seats, seed * 7919U + static_cast<uint64_t>(n), opening);
         int turns = 0;

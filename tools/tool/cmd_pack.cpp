@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "core/deal.h"
+#include "core/game.h"
 #include "core/state.h"
 #include "tool.h"
 
@@ -39,12 +40,12 @@ int RunPack(const Args& args) {
             return UsageError("bad option " + args[i] + " " + args[i + 1]);
         }
     }
-    GameRules.fill(0);
-    GameRules[371] = static_cast<int16_t>(cards);
-    GameRules[374] = static_cast<int16_t>(jokers);
-    GameRules[44] = jokers > 0 ? 1 : 0;
-    GameRules[47] = static_cast<int16_t>(strip);
-    Pack pack = BuildPackFor(number);
+    ProgramGame().GameRules.fill(0);
+    ProgramGame().GameRules[371] = static_cast<int16_t>(cards);
+    ProgramGame().GameRules[374] = static_cast<int16_t>(jokers);
+    ProgramGame().GameRules[44] = jokers > 0 ? 1 : 0;
+    ProgramGame().GameRules[47] = static_cast<int16_t>(strip);
+    Pack pack = BuildPackFor(ProgramGame(), number);
     std::string line;
     for (CardCode c : pack) line += (line.empty() ? "" : " ") + FormatCode(c);
     std::cout << line << "\n";

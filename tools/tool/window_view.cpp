@@ -10,6 +10,7 @@
 #include "app/program_wiring.h"
 #include "app/qt_ports.h"
 #include "app/shell_hooks.h"
+#include "core/game.h"
 #include "core/new_game.h"
 #include "core/params.h"
 #include "core/state.h"
@@ -129,8 +130,8 @@ int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptio
                 SetParameter(pos::kGameNumber, 15, gameNumber);
                 mode = 0;
             }
-            opened =
-                OpenGame(gameId, GameName(gameId), mode, false, GetParameter(pos::kPlayer, 30));
+            opened = OpenGame(ProgramGame(), gameId, GameName(gameId), mode, false,
+                              GetParameter(pos::kPlayer, 30));
             return true;
         }
     } take(gameId, gameNumber);
@@ -154,7 +155,7 @@ int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptio
                   << "; it takes " << window.width() << " x " << window.height() << "\n";
         return 1;
     }
-    if (!take.opened || !Flag(flag::kInProgress)) {
+    if (!take.opened || !Flag(ProgramGame(), flag::kInProgress)) {
         std::cerr << "brindlewick-tool: game " << gameId << " could not be dealt\n";
         return 1;
     }
