@@ -1380,7 +1380,7 @@ void TfrmMain::UpdateBestRun() {
         bestKey_ = key;
         bestPassed_ = false;
         bestTimes_.clear();
-        if (RecordsTurns(Rule(rule::kGoalKind)) && !deal.empty()) {
+        if (RecordsTurns(Rule(g, rule::kGoalKind)) && !deal.empty()) {
             std::vector<TurnRecord> games;
             for (StoredReplay& r : ReadReplays(gameId, player))
                 games.push_back(std::move(r.record));
@@ -1394,7 +1394,7 @@ void TfrmMain::UpdateBestRun() {
     // The race is won then, and the line stays away for the rest of the game.
     if (mine > best) bestPassed_ = true;
     const bool wanted = popShowBest->isChecked() && total > 0 && !bestPassed_ && !MatchInPlay() &&
-                        !Flag(flag::kFinished);
+                        !Flag(g, flag::kFinished);
     if (wanted) {
         const QString text = BestText(best, total);
         if (lblBest->text() != text) lblBest->setText(text);
