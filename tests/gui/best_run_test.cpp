@@ -15,23 +15,6 @@ namespace {
 
 class BestRunTest : public PlayTest {
 protected:
-    // Closes the end dialogs and types `number` into the deal-number dialog.
-    struct Answering {
-        QString number;
-        QTimer timer;
-        Answering() {
-            timer.setInterval(5);
-            QObject::connect(&timer, &QTimer::timeout, [this] {
-                QWidget* modal = QApplication::activeModalWidget();
-                if (auto* end = dynamic_cast<TfrmMemoryEnd*>(modal)) end->btnOK->click();
-                if (auto* d = dynamic_cast<TfrmDealNumber*>(modal)) {
-                    d->edtNumber->setText(number);
-                    d->btnOK->click();
-                }
-            });
-            timer.start();
-        }
-    };
     // Finds `pairs` pairs without a miss, `gapMs` of game time before each
     // (the clock shown refreshed first when `tick`).
     void FindPairs(int pairs, int64_t gapMs, bool tick = true) {
@@ -54,7 +37,7 @@ TEST_F(BestRunTest, ARestartedDealRacesTheStoredRunUntilPassedOrSwitchedOff) {
     EXPECT_EQ(Best(), "-");  // a deal never played
     const std::string number = GetParameter(field::kGameNumber).substr(0, 13);
     {
-        Answering answering;
+        AnswerDealDialogs answering;
         FindPairs(12, 4000);
     }
     const std::vector<StoredReplay> games = ReadReplays(201, GetParameter(field::kPlayer));
@@ -67,7 +50,7 @@ TEST_F(BestRunTest, ARestartedDealRacesTheStoredRunUntilPassedOrSwitchedOff) {
     // Restarted: the line is there at once, in the panels' row, left of
     // the score panel that sits beside the time panel.
     {
-        Answering answering;
+        AnswerDealDialogs answering;
         window.mnuRestart->trigger();
     }
     EXPECT_EQ(Best(), "Best: 0 of 12 pairs");
@@ -116,12 +99,12 @@ TEST_F(BestRunTest, ARestartedDealRacesTheStoredRunUntilPassedOrSwitchedOff) {
 
     // A new deal has no run; typing the played number brings it back.
     {
-        Answering answering;
+        AnswerDealDialogs answering;
         window.mnuNew->trigger();
     }
     EXPECT_EQ(Best(), "-");
     {
-        Answering answering;
+        AnswerDealDialogs answering;
         answering.number = QString::fromStdString(number);
         window.mnuDealNumber->trigger();
     }

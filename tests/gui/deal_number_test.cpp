@@ -33,32 +33,14 @@ protected:
     // refused number keeps it up); the result dialog of an abandoned game is
     // closed.
     void TypeNumber(const QString& text) {
-        Answering answer;
-        answer.text = text;
+        AnswerDealDialogs answer;
+        answer.number = text;
         window.mnuDealNumber->trigger();
     }
     void Restart() {
-        Answering answer;
+        AnswerDealDialogs answer;
         window.mnuRestart->trigger();
     }
-
-    struct Answering {
-        QString text;
-        QTimer timer;
-        Answering() {
-            timer.setInterval(5);
-            QObject::connect(&timer, &QTimer::timeout, [this] {
-                QWidget* modal = QApplication::activeModalWidget();
-                if (auto* end = dynamic_cast<TfrmMemoryEnd*>(modal)) end->btnOK->click();
-                if (auto* d = dynamic_cast<TfrmDealNumber*>(modal)) {
-                    d->edtNumber->setText(text);
-                    d->btnOK->click();
-                    if (d->isVisible()) d->btnCancel->click();
-                }
-            });
-            timer.start();
-        }
-    };
 };
 
 // The grid codes `brindlewick-tool deal` prints for a game and number.
@@ -150,7 +132,7 @@ TEST_F(DealNumberTest, DealOfTheDayDealsTheToolsNumberForToday) {
     window.mnuGame->aboutToShow();
     EXPECT_FALSE(window.mnuCopyResult->isEnabled());
     {
-        Answering closesTheEnd;
+        AnswerDealDialogs closesTheEnd;
         const std::vector<Slot> cards = GridCards();
         for (const Slot& s : cards)
             for (const Slot& t : cards)
@@ -178,7 +160,7 @@ TEST_F(DealNumberTest, DealOfTheDayDealsTheToolsNumberForToday) {
     dialogs.answers = {true};
     Click(GridCards()[0]);
     {
-        Answering closesTheEnd;
+        AnswerDealDialogs closesTheEnd;
         window.mnuDailyDeal->trigger();
     }
     EXPECT_EQ(ReadPlayerResults(player)[201].lost, 1);

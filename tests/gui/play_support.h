@@ -3,13 +3,17 @@
 // one game as a first run would, for tests that play whole games through it.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/deal_number_dialog.h"
 #include "app/main_window.h"
+#include "app/memory_end_dialog.h"
 #include "app/program_wiring.h"
 #include "app/shell_hooks.h"
 #include "core/card_positions.h"
@@ -97,6 +101,27 @@ public:
     TableT table;
     WindowSetUp setUp;
     ShellCalls shell;
+};
+
+// While alive, closes the result dialog of a game left or ended and answers
+// the deal-number dialog with `number` (cancelling it when a refused number
+// keeps it up).
+struct AnswerDealDialogs {
+    QString number;
+    QTimer timer;
+    AnswerDealDialogs() {
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* end = dynamic_cast<TfrmMemoryEnd*>(modal)) end->btnOK->click();
+            if (auto* d = dynamic_cast<TfrmDealNumber*>(modal)) {
+                d->edtNumber->setText(number);
+                d->btnOK->click();
+                if (d->isVisible()) d->btnCancel->click();
+            }
+        });
+        timer.start();
+    }
 };
 
 template <class TableT>
