@@ -76,17 +76,10 @@ QImage ComposePreview(const QImage& background, const QImage& picture) {
 }
 
 struct PreviewState::Saved {
-    PileList mazzo, fila, dest, appogg;
-    PileSet savedPiles;
-    std::vector<std::string> cardRegister;
-    RuleTable rules;
-    OptionTable options;
-    std::array<int16_t, 40> filaLeft, filaTop;
-    std::array<uint8_t, 16> flags;
-    std::array<int64_t, 2> times;
+    // The whole game in play: the preview deals on it and must give it back
+    // as it was, whatever part of it the deal touches.
+    Game game;
     ParameterBlock params;
-    OffsetRows offsets;
-    int runningCount = 0;
     int cardWidth = 0, cardHeight = 0;
     Ports ports;
 };
@@ -94,21 +87,8 @@ struct PreviewState::Saved {
 PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber)
     : saved_(std::make_unique<Saved>()) {
     Saved& s = *saved_;
-    s.mazzo = ProgramGame().MazzoPiles;
-    s.fila = ProgramGame().FilaPiles;
-    s.dest = ProgramGame().DestPiles;
-    s.appogg = ProgramGame().AppoggPiles;
-    s.savedPiles = ProgramGame().SavedPiles;
-    s.cardRegister = ProgramGame().CardRegister;
-    s.rules = ProgramGame().GameRules;
-    s.options = ProgramGame().Options;
-    s.filaLeft = ProgramGame().FilaLeft;
-    s.filaTop = ProgramGame().FilaTop;
-    s.flags = ProgramGame().GameFlags;
-    s.times = ProgramGame().GameTimes;
+    s.game = ProgramGame();
     s.params = Params();
-    s.offsets = ProgramGame().OffsetTable;
-    s.runningCount = ProgramGame().RunningCount;
     s.cardWidth = CardWidth;
     s.cardHeight = CardHeight;
     s.ports = InstalledPorts();
@@ -163,21 +143,8 @@ PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber
 
 PreviewState::~PreviewState() {
     Saved& s = *saved_;
-    ProgramGame().MazzoPiles = s.mazzo;
-    ProgramGame().FilaPiles = s.fila;
-    ProgramGame().DestPiles = s.dest;
-    ProgramGame().AppoggPiles = s.appogg;
-    ProgramGame().SavedPiles = s.savedPiles;
-    ProgramGame().CardRegister = s.cardRegister;
-    ProgramGame().GameRules = s.rules;
-    ProgramGame().Options = s.options;
-    ProgramGame().FilaLeft = s.filaLeft;
-    ProgramGame().FilaTop = s.filaTop;
-    ProgramGame().GameFlags = s.flags;
-    ProgramGame().GameTimes = s.times;
+    ProgramGame() = s.game;
     Params() = s.params;
-    ProgramGame().OffsetTable = s.offsets;
-    ProgramGame().RunningCount = s.runningCount;
     CardWidth = s.cardWidth;
     CardHeight = s.cardHeight;
     InstalledPorts() = s.ports;

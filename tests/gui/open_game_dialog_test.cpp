@@ -408,10 +408,7 @@ TEST_F(OpenGameDialog, PreviewTableLeavesTheRunningGameAlone) {
     SetParameter(pos::kGameNumber, 15, "4242424242424");
     SetParameter(pos::kScore, 6, "17");
     SetFlag(ProgramGame(), flag::kInProgress, true);
-    const auto piles = std::make_tuple(ProgramGame().MazzoPiles, ProgramGame().FilaPiles,
-                                       ProgramGame().DestPiles, ProgramGame().AppoggPiles);
-    const auto reg = ProgramGame().CardRegister;
-    const auto rules = ProgramGame().GameRules;
+    const Game before = ProgramGame();
 
     {
         PreviewState state(201, QSize(300, 185));
@@ -431,14 +428,8 @@ TEST_F(OpenGameDialog, PreviewTableLeavesTheRunningGameAlone) {
             dealt += static_cast<int>(ProgramGame().FilaPiles[i].size() / 3);
         EXPECT_EQ(dealt, 24);
     }
-    EXPECT_EQ(std::make_tuple(ProgramGame().MazzoPiles, ProgramGame().FilaPiles,
-                              ProgramGame().DestPiles, ProgramGame().AppoggPiles),
-              piles);
-    EXPECT_EQ(ProgramGame().CardRegister, reg);
-    EXPECT_EQ(ProgramGame().GameRules, rules);
-    EXPECT_EQ(ProgramGame().Options.Opt(70), 0);
-    EXPECT_EQ(ProgramGame().Options.Opt(90), 4);
-    EXPECT_EQ(ProgramGame().FilaLeft[0], 123);
+    // The whole game comes back, not only the parts the deal is known to touch.
+    EXPECT_TRUE(ProgramGame() == before);
     EXPECT_EQ(GetParameter(pos::kGameNumber, 15), "4242424242424");
     EXPECT_EQ(GetParameter(pos::kScore, 6), "17");
     EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
