@@ -102,9 +102,16 @@ game_pid=$!
 
 x() { DISPLAY=$display timeout 60 xdotool "$@"; }
 # Waits for a visible window whose title matches, and gives it the keyboard.
+# A search walks the whole window tree, so a menu closing meanwhile makes it
+# fail with BadWindow; that is a miss to retry, not a missing window.
 window() {
-    local id
-    id=$(x search --sync --onlyvisible --name "$1" | head -n 1) || fail "no window '$1'"
+    local id=
+    for _ in $(seq 240); do
+        id=$(x search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        [ -n "$id" ] && break
+        sleep 0.25
+    done
+    [ -n "$id" ] || fail "no window '$1'"
     x windowfocus --sync "$id" 2>/dev/null || x windowfocus "$id"
     echo "$id"
 }
