@@ -29,10 +29,6 @@ const char* const kScreenUnder256ColorsText = BW_TR_NOOP(
 
 namespace {
 
-constexpr int kShadowOn = 9;
-
-int g_shadowOffset = kShadowOn;
-
 // Reads one file key by key, bringing each value into the shape its holder
 // needs.
 class Reader {
@@ -151,10 +147,6 @@ const SoundEntry kSounds[] = {
 
 }  // namespace
 
-int PreferredShadowOffset() {
-    return g_shadowOffset;
-}
-
 Preferences ReadPreferences(const std::string& cfgPath, bool fewColours) {
     const Reader in(cfgPath);
     Preferences p;
@@ -261,7 +253,6 @@ Preferences LoadPreferences() {
     SetParameter(field::kShowScore, YN(p.showScore));
     SetParameter(field::kCardsAnimate, YN(p.cardsAnimate));
     SetParameter(field::kCardsShadowed, YN(p.cardsShadowed));
-    g_shadowOffset = p.cardsShadowed ? kShadowOn : 0;
     SetParameter(field::kPilesTT, YN(p.pilesTT));
     SetParameter(field::kAutomaticFaceUp, YN(p.automaticFaceUp));
     SetParameter(field::kDealAnimation, YN(p.dealAnimation));

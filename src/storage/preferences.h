@@ -188,10 +188,6 @@ public:
     virtual void SetUp() {}
 };
 
-// The card shadow (9 pixels, or 0 when "Cards_Shadowed" is "N") as of the
-// last LoadPreferences; the layout and drawing take their offset from it.
-int PreferredShadowOffset();
-
 // Pointer shapes of the card table from "Cursor" (position 172), as numbers
 // of the loaded shapes (10..15, 20..25, 30); 0 means the default arrow.
 // "Cursor" v shows shape v, and v + 10 while cards are dragged; 10 gives the

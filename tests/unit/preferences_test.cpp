@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/card_size.h"
 #include "core/game.h"
 #include "core/game_status.h"
 #include "core/look_time.h"
@@ -75,7 +76,7 @@ TEST_F(PreferencesTest, EmptyFileGivesEveryDefault) {
     for (int p : sounds) EXPECT_EQ(GetParameter(p, 1), "Y") << "sound switch " << p;
     EXPECT_EQ(ParameterInt(47, 15), 32768);
     EXPECT_EQ(ParameterInt(28, 15), 2147483663LL);
-    EXPECT_EQ(PreferredShadowOffset(), 9);
+    EXPECT_EQ(CardShadowOffset(), 9);
 
     EXPECT_EQ(ProgramGame().Options.Opt(108), 0);
     EXPECT_EQ(ProgramGame().Options.Opt(115), 0);
@@ -120,7 +121,7 @@ TEST_F(PreferencesTest, StoredValuesAreNormalisedAndCutToTheirFields) {
     EXPECT_EQ(ParameterInt(47, 15), 16);
     // Without its own key the shadow follows the animation switch.
     EXPECT_EQ(GetParameter(178, 1), "N");
-    EXPECT_EQ(PreferredShadowOffset(), 0);
+    EXPECT_EQ(CardShadowOffset(), 0);
     EXPECT_EQ(ProgramGame().Options.Opt(115), 1);
     EXPECT_EQ(ProgramGame().Options.Opt(103), -2);
     EXPECT_EQ(ProgramGame().Options.Opt(104), 5);
@@ -170,7 +171,7 @@ TEST_F(PreferencesTest, ShadowKeyOverridesTheAnimationSwitch) {
     LoadPreferences();
     EXPECT_EQ(GetParameter(67, 1), "N");
     EXPECT_EQ(GetParameter(178, 1), "Y");
-    EXPECT_EQ(PreferredShadowOffset(), 9);
+    EXPECT_EQ(CardShadowOffset(), 9);
 }
 
 TEST_F(PreferencesTest, StartCounterStopsAtFiftyOne) {
@@ -323,7 +324,7 @@ TEST_F(PreferencesTest, ChoicesAreReadTypedWithoutDrivingTheWindow) {
     EXPECT_EQ(GetParameter(field::kShowTime), "N");
     EXPECT_EQ(GetParameter(field::kShowScore), "Y");
     EXPECT_EQ(GetParameter(field::kCardsShadowed), "N");
-    EXPECT_EQ(PreferredShadowOffset(), 0);
+    EXPECT_EQ(CardShadowOffset(), 0);
     EXPECT_EQ(GetParameter(field::kGameName), std::string(50, 'g'));
     EXPECT_EQ(Cfg(), cfg);  // a current player and a full counter: nothing to write
 }
