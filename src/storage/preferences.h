@@ -93,11 +93,13 @@ inline constexpr const char* kAutoplayGames = "Games";
 // in the block is true in the sense its readers give the letter it keeps (the
 // first after blanks): most are on only for "Y"; those marked "unless N" for
 // anything but "N". The tool-bar, autoplay and statistics switches take the
-// whole text, and only "Y" is on. Numbers that do
-// not fit their field (or a 16-bit option entry) give the default, and the
-// normalisations of start-up are applied, so the block and the option table
-// can be filled from here without further checks. Texts are kept whole; the
-// block cuts them to its fields.
+// whole text, and only "Y" is on. Numbers that do not fit their field (or a
+// 16-bit option entry) give the default, and the normalisations of start-up
+// are applied, so the block and the option table can be filled from here
+// without further checks. Texts are kept whole; the block cuts them to its
+// fields. The values in force stay in the block and may part from these:
+// the card size and face set a small screen or table forces, a face set
+// that is not installed, the panels switched from the menus.
 struct Preferences {
     static constexpr int kUserSlots = 20;
     static constexpr int64_t kButtonFaceColour = 2147483663;  // 0x8000000F
