@@ -579,7 +579,7 @@ bool TfrmMain::FormCreate() {
     EnsureDataFolder();
     RemoveStaleTemporaryFiles();
     // 9-11
-    LoadPreferences();
+    ApplyWindowChoices(LoadPreferences());
     FillCardRegister(ProgramGame());
     FillPileTables();
     // 12: without the game data there is nothing to play.
@@ -602,6 +602,14 @@ bool TfrmMain::FormCreate() {
     UpdateCaption();
     Timer1->start();
     return true;
+}
+
+void TfrmMain::ApplyWindowChoices(const Preferences& choices) {
+    SetToolBarSize(choices.toolBarLarge, false);
+    SetToolBarFlat(choices.toolBarFlat, false);
+    SetTimePanel(choices.showTime, false);
+    SetScorePanel(choices.showScore, false);
+    ShowStatusBar(choices.statusBar);
 }
 
 void TfrmMain::RestorePlacement() {

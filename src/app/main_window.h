@@ -35,6 +35,7 @@ bool WindowPositionsKnown();
 
 // The drawing port with the table's pointer shapes, which the window owns.
 class TfrmMain;
+struct Preferences;
 class ShellTable : public QtTable {
 public:
     explicit ShellTable(TfrmMain& window) : window_(window) {}
@@ -55,6 +56,9 @@ public:
     // The creation handler: reads the preferences and the game data. False
     // after a fatal error (already reported); the program then ends.
     bool FormCreate();
+    // The tool bar's size and look, the time and score panels and the status
+    // bar as the player chose them, without writing them back.
+    void ApplyWindowChoices(const Preferences& choices);
     // The stored placement: maximised (the default), or the stored rectangle
     // (50, 50 and the screen less 150 when missing); then the bars.
     void RestorePlacement();

@@ -29,71 +29,66 @@ const char* const kScreenUnder256ColorsText = BW_TR_NOOP(
 
 namespace {
 
-constexpr int64_t kButtonFaceColour = 2147483663;  // 0x8000000F, the system button face
-constexpr int kShadowOn = 9;
-constexpr int kMaxPlayers = 20;
-
-int g_shadowOffset = kShadowOn;
-
-// Reads one file into the block, key by key, in the order the callers expect.
-class Loader {
+// Reads one file key by key, bringing each value into the shape its holder
+// needs.
+class Reader {
 public:
-    explicit Loader(std::string file) : file_(std::move(file)) {}
+    explicit Reader(std::string file) : file_(std::move(file)) {}
 
-    std::string Read(const char* key, const std::string& def,
+    std::string Text(const char* key, const std::string& def,
                      const char* sect = section::kPreference) const {
         return platform::IniReadString(file_, sect, key, def);
     }
-    int64_t ReadInt(const char* key, int64_t def, const char* sect = section::kPreference) const {
+    int64_t Int(const char* key, int64_t def, const char* sect = section::kPreference) const {
         return platform::IniReadInt(file_, sect, key, def);
     }
-
-    // Text and switches are cut to their field.
-    void Text(const char* key, const std::string& def, ParamField f) const {
-        SetParameter(f, Read(key, def));
+    // Switches held in the block keep one letter, the first after any
+    // blanks: "Yes" counts as "Y" and "No" as "N". Some are on only for
+    // "Y", some for anything but "N", as their readers have always taken them.
+    static char Letter(const std::string& text) {
+        const size_t at = text.find_first_not_of(' ');
+        return at == std::string::npos ? '\0' : text[at];
     }
-    // Numbers are zero-padded to their field; one that does not fit would
-    // read back as asterisks, so it counts as unusable and gives the default.
-    void Number(const char* key, int64_t def, ParamField f) const {
-        std::string text = FormatNumber(ReadInt(key, def), f.width);
-        if (text.find('*') != std::string::npos) text = FormatNumber(def, f.width);
-        SetParameter(f, text);
-    }
-    // A path held elsewhere; the block only records whether there is one.
-    void Presence(const char* key, ParamField f) const {
-        SetParameter(f, Read(key, "").empty() ? "N" : "Y");
+    bool Yes(const char* key, const char* def) const { return Letter(Text(key, def)) == 'Y'; }
+    bool NotNo(const char* key, const char* def) const { return Letter(Text(key, def)) != 'N'; }
+    // A number for a field of the block: one that does not fit would read
+    // back as asterisks, so it counts as unusable and gives the default.
+    int64_t Number(const char* key, int64_t def, ParamField f) const {
+        const int64_t v = Int(key, def);
+        return FormatNumber(v, f.width).find('*') == std::string::npos ? v : def;
     }
     // Option-table entries are 16-bit; a value outside that range gives the
     // default instead of wrapping round to an unrelated number.
-    void Option(int entry, const char* key, int64_t def,
-                const char* sect = section::kPreference) const {
-        int64_t v = ReadInt(key, def, sect);
-        if (v < std::numeric_limits<int16_t>::min() || v > std::numeric_limits<int16_t>::max())
-            v = def;
-        ProgramGame().Options.SetOpt(entry, static_cast<int>(v));
+    int Option(const char* key, int def, const char* sect = section::kPreference) const {
+        const int64_t v = Int(key, def, sect);
+        return v < std::numeric_limits<int16_t>::min() || v > std::numeric_limits<int16_t>::max()
+                   ? def
+                   : static_cast<int>(v);
     }
 
 private:
     std::string file_;
 };
 
-bool ParameterIsY(ParamField f) {
-    return GetParameter(f) == "Y";
+std::string YN(bool on) {
+    return on ? "Y" : "N";
+}
+void SetNumber(ParamField f, int64_t v) {
+    SetParameter(f, FormatNumber(v, f.width));
 }
 
 // The first run has no current player. A list of players without a current
 // one is not a first run: keep the list and make its first player current.
 // A current player whose name cannot be a key would play without a record:
 // it is refused (and said so) like an unusable listed name.
-void EnsureCurrentPlayer(const Loader& in) {
+void EnsureCurrentPlayer(const std::vector<std::string>& users) {
     const std::string current = GetParameter(field::kPlayer);
     if (!current.empty() && IsUsablePlayerName(current)) return;
     if (!current.empty()) {
         ReportUnusableStoredName(current);
         SetParameter(field::kPlayer, "");
     }
-    for (int i = 1; i <= kMaxPlayers; ++i) {
-        std::string name = in.Read(UserKey(i).c_str(), "", section::kUsers);
+    for (const std::string& name : users) {
         if (name.empty() || !IsUsablePlayerName(name)) continue;
         WritePreference(key::kUserDefault, name);
         SetParameter(field::kPlayer, name);
@@ -106,158 +101,214 @@ void EnsureCurrentPlayer(const Loader& in) {
     SetParameter(field::kPlayer, "Player 1");
 }
 
-void LoadAutoplaySwitch(const Loader& in) {
-    in.Option(opt::kAutoPlayAllGames, key::kAutoPlayAllGames, 1);
-    // Any mode but the two known ones would leave the switch remembered
-    // nowhere; fall back to one switch for all games.
-    if (ProgramGame().Options.Opt(opt::kAutoPlayAllGames) != 1 &&
-        ProgramGame().Options.Opt(opt::kAutoPlayAllGames) != 2)
-        ProgramGame().Options.SetOpt(opt::kAutoPlayAllGames, 1);
-    if (ProgramGame().Options.Opt(opt::kAutoPlayAllGames) == 1) {
-        if (in.Read(key::kAutoPlay, "Y") == "Y") SetAutoplaySwitch(ProgramGame(), true);
+void ApplyAutoplaySwitch(const Preferences& p) {
+    ProgramGame().Options.SetOpt(opt::kAutoPlayAllGames, p.autoplayMode);
+    if (p.autoplayMode == 1) {
+        if (p.autoplay) SetAutoplaySwitch(ProgramGame(), true);
     } else {
         ApplyStoredGameAutoplay(static_cast<int>(ParameterInt(field::kGameId, -1)));
     }
-}
-
-// Out of range is brought into range; what is no number is the standard.
-void LoadLookTimes(const Loader& in) {
-    SetParameter(
-        field::kWrongPairMs,
-        std::to_string(ClampWrongPairMs(in.ReadInt(key::kWrongPairTime, kWrongPairMsStandard))));
-    SetParameter(
-        field::kStudySeconds,
-        std::to_string(ClampStudySeconds(in.ReadInt(key::kStudyTime, kStudySecondsStandard))));
 }
 
 bool IsLoadedShape(int64_t n) {
     return (n >= 10 && n <= 15) || (n >= 20 && n <= 25) || n == 30;
 }
 
+// The sound switches with their keys and fields, in the order of loading.
+struct SoundEntry {
+    const char* key;
+    ParamField field;
+    bool Preferences::Sounds::*member;
+};
+using S = Preferences::Sounds;
+const SoundEntry kSounds[] = {
+    {key::kSoundsEnabled, field::kSoundsEnabled, &S::enabled},
+    {"Sounds_About", field::kSoundsAbout, &S::about},
+    {"Sounds_Autoplay", field::kSoundsAutoplay, &S::autoplay},
+    {"Sounds_CardDown", field::kSoundsCardDown, &S::cardDown},
+    {"Sounds_CardUp", field::kSoundsCardUp, &S::cardUp},
+    {"Sounds_NewHiScores", field::kSoundsNewHiScores, &S::newHiScores},
+    {"Sounds_FaceUp", field::kSoundsFaceUp, &S::faceUp},
+    {"Sounds_GameWon", field::kSoundsGameWon, &S::gameWon},
+    {"Sounds_HiScores", field::kSoundsHiScores, &S::hiScores},
+    {"Sounds_NewGame", field::kSoundsNewGame, &S::newGame},
+    {"Sounds_Pairing", field::kSoundsPairing, &S::pairing},
+    {"Sounds_Redeal", field::kSoundsRedeal, &S::redeal},
+    {"Sounds_Redeal_Without_Animation", field::kSoundsQuietRedeal, &S::quietRedeal},
+    {"Sounds_Redo", field::kSoundsRedo, &S::redo},
+    {"Sounds_Restart", field::kSoundsRestart, &S::restart},
+    {"Sounds_Shuffle", field::kSoundsShuffle, &S::shuffle},
+    {key::kSoundsSplash, field::kSoundsSplash, &S::splash},
+    {"Sounds_Stock", field::kSoundsStock, &S::stock},
+    {"Sounds_Foundation", field::kSoundsFoundation, &S::foundation},
+    {"Sounds_Tableau", field::kSoundsTableau, &S::tableau},
+    {"Sounds_Undo", field::kSoundsUndo, &S::undo},
+};
+
 }  // namespace
 
-int PreferredShadowOffset() {
-    return g_shadowOffset;
+Preferences ReadPreferences(const std::string& cfgPath, bool fewColours) {
+    const Reader in(cfgPath);
+    Preferences p;
+    p.showToolTips = in.Yes("Show_ToolTips", "Y");
+    // Switches outside the block take the whole text.
+    p.toolBarLarge = in.Text(key::kToolBarLarge, "Y") == "Y";
+    p.toolBarFlat = in.Text(key::kToolBarFlat, "Y") == "Y";
+    p.backCard = in.Number(key::kBackCard, 11, field::kBackCard);
+    if (p.backCard == 0) p.backCard = 1;
+    p.cardDeck = in.Number(key::kCard, fewColours ? 3 : 1, field::kCardDeck);
+    p.cardSize = in.Text(key::kCardSize, "B");
+    p.backgroundPicture = in.Text(key::kBackgroundBmp, "");
+    // The block drops blanks: a blank text is as good as none.
+    if (p.backgroundPicture.find_first_not_of(' ') == std::string::npos) p.backgroundPicture = "0";
+    p.fixedColour = in.Number(key::kBackgroundFixedCol, 32768, field::kFixedColour);
+    p.backgroundColour =
+        in.Number(key::kBackgroundCol, Preferences::kButtonFaceColour, field::kBackgroundColour);
+    if (p.backgroundColour == 0) p.backgroundColour = Preferences::kButtonFaceColour;
+    p.defaultBackground = in.Yes(key::kBackgroundDef, "N");
+    p.fadeBackground = in.Yes(key::kFadeBackground, "Y");
+    p.ownBackgroundPath = in.Text(key::kCustomizedBackground, "");
+    p.ownBackPath = in.Text(key::kCustomizedDeck, "");
+    p.ownCardSetPath = in.Text(key::kCustomizedCardsSet, "");
+    p.gameId = in.Number(key::kGame, 201, field::kGameId);
+    p.gameName = in.Text(key::kGameName, "Memory-Up (6x4)");
+    p.showTime = in.Yes(key::kShowTime, "Y");
+    p.showScore = in.Yes(key::kShowScore, "Y");
+    const std::string animate = in.Text(key::kCardsAnimate, "Y");
+    p.cardsAnimate = Reader::Letter(animate) != 'N';
+    p.cardsShadowed = in.NotNo("Cards_Shadowed", animate.c_str());
+    p.pilesTT = in.NotNo("Piles_TT", "N");
+    p.automaticFaceUp = in.NotNo("Automatic_FaceUp", "Y");
+    p.dealAnimation = in.NotNo("Deal_Animation", "Y");
+    p.redealAnimation = in.NotNo("Redeal_Animation", "Y");
+    p.language = in.Number("Language", 20000, field::kLanguage);
+    p.moveSpeed = in.Number("Speed_Move_Card", 10, field::kMoveSpeed);
+    p.statusBar = in.NotNo("StatusBar", "N");
+    p.player = in.Text(key::kUserDefault, "");
+    p.undoMode = in.Text("Undo_Enabled", "0");
+    p.confirmQuitGame = in.NotNo(key::kConfirmQuitGame, "N");
+    p.confirmHiScores = in.NotNo("ConfirmEnterHiScores", "Y");
+    for (const SoundEntry& s : kSounds) p.sounds.*s.member = in.Yes(s.key, "Y");
+    p.randomBackground = in.Yes("Random_Background", "N");
+    p.randomCard = in.Yes("Random_Card", "N");
+    p.randomDeck = in.Yes("Random_Deck", "N");
+    p.vertScrollBar = in.NotNo("VertScrollBar", "Y");
+    p.showPilesSize = in.Yes("ShowPilesSize", "N");
+    p.mainPopupMenu = in.NotNo("Show_Main_Popup_Menu", "Y");
+    p.showPartialCard = in.Yes("Show_Partial_Hidden_Card", "Y");
+    p.rightToFoundations = in.Yes("RightClick_To_Foundations", "Y");
+    p.rightToTableaus = in.Yes("RightClick_To_Tableaus", "Y");
+    p.doubleToFoundations = in.Yes("DoubleClick_To_Foundations", "Y");
+    p.doubleToTableaus = in.Yes("DoubleClick_To_Tableaus", "N");
+    // Out of range is brought into range; what is no number is the standard.
+    p.wrongPairMs = ClampWrongPairMs(in.Int(key::kWrongPairTime, kWrongPairMsStandard));
+    p.studySeconds = ClampStudySeconds(in.Int(key::kStudyTime, kStudySecondsStandard));
+
+    p.fastSearchType = in.Option(key::kGamesFastSearchType, 0, section::kSettings);
+    p.disableStatistics = in.Text("Disable_Statistics", "N") == "Y";
+    p.cursor = in.Number("Cursor", 10, field::kCursor);
+    p.highlightFoundations = in.Option("HighLights_Foundations_Mark", 0);
+    p.randomGameType = in.Option(key::kRandomGameType, 2, section::kSettings);
+    p.runs = in.Int(key::kRunExe, 0, section::kParameters);
+    // Any mode but the two known ones would leave the switch remembered
+    // nowhere; fall back to one switch for all games.
+    p.autoplayMode = in.Option(key::kAutoPlayAllGames, 1);
+    if (p.autoplayMode != 1 && p.autoplayMode != 2) p.autoplayMode = 1;
+    p.autoplay = in.Text(key::kAutoPlay, "Y") == "Y";
+    for (int i = 1; i <= Preferences::kUserSlots; ++i)
+        p.users[static_cast<size_t>(i - 1)] = in.Text(UserKey(i).c_str(), "", section::kUsers);
+    return p;
 }
 
-void LoadPreferences() {
-    const Loader in(SettingsFile());
-    IWindowBars& window = WindowBars();
+Preferences LoadPreferences() {
+    const bool fewColours = !MoreThan256Colors(Screen());
+    Preferences p = ReadPreferences(SettingsFile(), fewColours);
 
     // 1-3: the main key table, in order.
-    in.Text("Show_ToolTips", "Y", field::kShowToolTips);
-    window.ApplyToolBarSize(in.Read(key::kToolBarLarge, "Y") == "Y");
-    window.ApplyToolBarFlat(in.Read(key::kToolBarFlat, "Y") == "Y");
-    in.Number(key::kBackCard, 11, field::kBackCard);
-    const bool fewColours = !MoreThan256Colors(Screen());
+    SetParameter(field::kShowToolTips, YN(p.showToolTips));
+    SetNumber(field::kBackCard, p.backCard);
     if (fewColours)
         ShowAdviceMessage(kScreenUnder256ColorsText, "Screen_Under_256_Colors", kAdvicePageColor);
-    in.Number(key::kCard, fewColours ? 3 : 1, field::kCardDeck);
+    SetNumber(field::kCardDeck, p.cardDeck);
+    // Before the keys that follow: the set-up may only change the face set.
     if (GetParameter(field::kCardDeck) == "004") Installed<IDeckFourSetUp>().SetUp();
-    in.Text("Card_Size", "B", field::kCardSize);
-    in.Text(key::kBackgroundBmp, "", field::kBackgroundPicture);
-    in.Number(key::kBackgroundFixedCol, 32768, field::kFixedColour);
-    in.Number(key::kBackgroundCol, kButtonFaceColour, field::kBackgroundColour);
-    in.Text(key::kBackgroundDef, "N", field::kDefaultBackground);
-    in.Text(key::kFadeBackground, "Y", field::kFadeBackground);
-    in.Presence(key::kCustomizedBackground, field::kOwnBackground);
-    in.Presence(key::kCustomizedDeck, field::kOwnBack);
-    in.Presence(key::kCustomizedCardsSet, field::kOwnCardSet);
-    in.Number(key::kGame, 201, field::kGameId);
-    in.Text(key::kGameName, "Memory-Up (6x4)", field::kGameName);
-    in.Text(key::kShowTime, "Y", field::kShowTime);
-    in.Text(key::kShowScore, "Y", field::kShowScore);
-    in.Text(key::kCardsAnimate, "Y", field::kCardsAnimate);
-    in.Text("Cards_Shadowed", in.Read(key::kCardsAnimate, "Y"), field::kCardsShadowed);
-    g_shadowOffset = GetParameter(field::kCardsShadowed) == "N" ? 0 : kShadowOn;
-    in.Text("Piles_TT", "N", field::kPilesTT);
-    in.Text("Automatic_FaceUp", "Y", field::kAutomaticFaceUp);
-    in.Text("Deal_Animation", "Y", field::kDealAnimation);
-    in.Text("Redeal_Animation", "Y", field::kRedealAnimation);
-    in.Number("Language", 20000, field::kLanguage);
-    in.Number("Speed_Move_Card", 10, field::kMoveSpeed);
-    in.Text("StatusBar", "N", field::kStatusBar);
-    in.Text(key::kUserDefault, "", field::kPlayer);
-    in.Text("Undo_Enabled", "0", field::kUndoMode);
-    in.Text(key::kConfirmQuitGame, "N", field::kConfirmQuitGame);
-    in.Text("ConfirmEnterHiScores", "Y", field::kConfirmHiScores);
-    static const std::pair<const char*, ParamField> kSounds[] = {
-        {key::kSoundsEnabled, field::kSoundsEnabled},
-        {"Sounds_About", field::kSoundsAbout},
-        {"Sounds_Autoplay", field::kSoundsAutoplay},
-        {"Sounds_CardDown", field::kSoundsCardDown},
-        {"Sounds_CardUp", field::kSoundsCardUp},
-        {"Sounds_NewHiScores", field::kSoundsNewHiScores},
-        {"Sounds_FaceUp", field::kSoundsFaceUp},
-        {"Sounds_GameWon", field::kSoundsGameWon},
-        {"Sounds_HiScores", field::kSoundsHiScores},
-        {"Sounds_NewGame", field::kSoundsNewGame},
-        {"Sounds_Pairing", field::kSoundsPairing},
-        {"Sounds_Redeal", field::kSoundsRedeal},
-        {"Sounds_Redeal_Without_Animation", field::kSoundsQuietRedeal},
-        {"Sounds_Redo", field::kSoundsRedo},
-        {"Sounds_Restart", field::kSoundsRestart},
-        {"Sounds_Shuffle", field::kSoundsShuffle},
-        {key::kSoundsSplash, field::kSoundsSplash},
-        {"Sounds_Stock", field::kSoundsStock},
-        {"Sounds_Foundation", field::kSoundsFoundation},
-        {"Sounds_Tableau", field::kSoundsTableau},
-        {"Sounds_Undo", field::kSoundsUndo},
-    };
-    for (const auto& [name, f] : kSounds) in.Text(name, "Y", f);
-    in.Text("Random_Background", "N", field::kRandomBackground);
-    in.Text("Random_Card", "N", field::kRandomCard);
-    in.Text("Random_Deck", "N", field::kRandomDeck);
-    in.Text("VertScrollBar", "Y", field::kVertScrollBar);
-    in.Text("ShowPilesSize", "N", field::kShowPilesSize);
-    in.Text("Show_Main_Popup_Menu", "Y", field::kMainPopupMenu);
-    in.Text("Show_Partial_Hidden_Card", "Y", field::kShowPartialCard);
-    in.Text("RightClick_To_Foundations", "Y", field::kRightToFoundations);
-    in.Text("RightClick_To_Tableaus", "Y", field::kRightToTableaus);
-    in.Text("DoubleClick_To_Foundations", "Y", field::kDoubleToFoundations);
-    in.Text("DoubleClick_To_Tableaus", "N", field::kDoubleToTableaus);
-    LoadLookTimes(in);
+    SetParameter(field::kCardSize, p.cardSize);
+    SetParameter(field::kBackgroundPicture, p.backgroundPicture);
+    SetNumber(field::kFixedColour, p.fixedColour);
+    // The button-face colour stands as its plain decimal text, as the
+    // normalisation of a stored 0 has always written it.
+    if (p.backgroundColour == Preferences::kButtonFaceColour)
+        SetParameter(field::kBackgroundColour, std::to_string(p.backgroundColour));
+    else
+        SetNumber(field::kBackgroundColour, p.backgroundColour);
+    SetParameter(field::kDefaultBackground, YN(p.defaultBackground));
+    SetParameter(field::kFadeBackground, YN(p.fadeBackground));
+    // The paths are read where they are used; the block says whether there is one.
+    SetParameter(field::kOwnBackground, YN(!p.ownBackgroundPath.empty()));
+    SetParameter(field::kOwnBack, YN(!p.ownBackPath.empty()));
+    SetParameter(field::kOwnCardSet, YN(!p.ownCardSetPath.empty()));
+    SetNumber(field::kGameId, p.gameId);
+    SetParameter(field::kGameName, p.gameName);
+    SetParameter(field::kShowTime, YN(p.showTime));
+    SetParameter(field::kShowScore, YN(p.showScore));
+    SetParameter(field::kCardsAnimate, YN(p.cardsAnimate));
+    SetParameter(field::kCardsShadowed, YN(p.cardsShadowed));
+    SetParameter(field::kPilesTT, YN(p.pilesTT));
+    SetParameter(field::kAutomaticFaceUp, YN(p.automaticFaceUp));
+    SetParameter(field::kDealAnimation, YN(p.dealAnimation));
+    SetParameter(field::kRedealAnimation, YN(p.redealAnimation));
+    SetNumber(field::kLanguage, p.language);
+    SetNumber(field::kMoveSpeed, p.moveSpeed);
+    SetParameter(field::kStatusBar, YN(p.statusBar));
+    SetParameter(field::kPlayer, p.player);
+    SetParameter(field::kUndoMode, p.undoMode);
+    SetParameter(field::kConfirmQuitGame, YN(p.confirmQuitGame));
+    SetParameter(field::kConfirmHiScores, YN(p.confirmHiScores));
+    for (const SoundEntry& s : kSounds) SetParameter(s.field, YN(p.sounds.*s.member));
+    SetParameter(field::kRandomBackground, YN(p.randomBackground));
+    SetParameter(field::kRandomCard, YN(p.randomCard));
+    SetParameter(field::kRandomDeck, YN(p.randomDeck));
+    SetParameter(field::kVertScrollBar, YN(p.vertScrollBar));
+    SetParameter(field::kShowPilesSize, YN(p.showPilesSize));
+    SetParameter(field::kMainPopupMenu, YN(p.mainPopupMenu));
+    SetParameter(field::kShowPartialCard, YN(p.showPartialCard));
+    SetParameter(field::kRightToFoundations, YN(p.rightToFoundations));
+    SetParameter(field::kRightToTableaus, YN(p.rightToTableaus));
+    SetParameter(field::kDoubleToFoundations, YN(p.doubleToFoundations));
+    SetParameter(field::kDoubleToTableaus, YN(p.doubleToTableaus));
+    SetParameter(field::kWrongPairMs, std::to_string(p.wrongPairMs));
+    SetParameter(field::kStudySeconds, std::to_string(p.studySeconds));
 
     // 4
     SetParameter(field::kNewGameMarkC, "1");
     SetParameter(field::kStartMarkC, "0");
     SetParameter(field::kStartMarkD, "Y");
 
-    // 5
-    in.Option(opt::kFastSearchType, key::kGamesFastSearchType, 0, section::kSettings);
-    ProgramGame().Options.SetOpt(opt::kNoStatistics,
-                                 in.Read("Disable_Statistics", "N") == "Y" ? 1 : 0);
-    in.Number("Cursor", 10, field::kCursor);
+    // 5-6 (the normalisations are the reader's)
+    OptionTable& options = ProgramGame().Options;
+    options.SetOpt(opt::kFastSearchType, p.fastSearchType);
+    options.SetOpt(opt::kNoStatistics, p.disableStatistics ? 1 : 0);
+    SetNumber(field::kCursor, p.cursor);
     SetParameter(field::kScoring, "01");
-    in.Option(opt::kHighlightFoundations, "HighLights_Foundations_Mark", 0);
-    in.Option(opt::kRandomGameType, key::kRandomGameType, 2, section::kSettings);
+    options.SetOpt(opt::kHighlightFoundations, p.highlightFoundations);
+    options.SetOpt(opt::kRandomGameType, p.randomGameType);
 
-    // 6
-    if (ParameterInt(field::kBackCard, 0) == 0) SetParameter(field::kBackCard, "001");
-    if (ParameterInt(field::kBackgroundColour, 0) == 0)
-        SetParameter(field::kBackgroundColour, std::to_string(kButtonFaceColour));
-    if (GetParameter(field::kBackgroundPicture).empty())
-        SetParameter(field::kBackgroundPicture, "0");
-
-    // 7
-    window.ShowTimePanel(ParameterIsY(field::kShowTime));
-    window.ShowScorePanel(ParameterIsY(field::kShowScore));
+    // 7: the time and score panels are the window's, from the returned choices.
 
     // 8
-    EnsureCurrentPlayer(in);
+    EnsureCurrentPlayer(p.users);
 
     // 9
-    const int64_t runs = in.ReadInt(key::kRunExe, 0, section::kParameters);
-    if (runs < 51) WriteSettingInt(section::kParameters, key::kRunExe, runs + 1);
-    ProgramGame().Options.SetOpt(opt::kForcedAnnounced, 2);
+    if (p.runs < 51) WriteSettingInt(section::kParameters, key::kRunExe, p.runs + 1);
+    options.SetOpt(opt::kForcedAnnounced, 2);
 
     // 10
-    LoadAutoplaySwitch(in);
+    ApplyAutoplaySwitch(p);
 
-    // 11
+    // 11 (the status bar is the window's)
     SetParameter(field::kStartMarkA, "0000");
     SetParameter(field::kStartMarkB, "0000");
-    window.ShowStatusBar(GetParameter(field::kStatusBar) != "N");
+    return p;
 }
 
 int TableCursorShape() {

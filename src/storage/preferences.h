@@ -88,11 +88,99 @@ inline constexpr const char* kRunExe = "Run_Exe";
 inline constexpr const char* kAutoplayGames = "Games";
 }  // namespace key
 
-// Reads the settings file into the parameter block and the option table,
-// applies the settings that shape the main window through WindowBars(), and
-// writes the first-run players and the start counter. A missing or damaged
-// file yields the defaults; failed writes are ignored.
-void LoadPreferences();
+// The player's choices as the settings file holds them, read in one go and
+// typed. Every member starts at the value a missing key gives. A switch held
+// in the block is true in the sense its readers give the letter it keeps (the
+// first after blanks): most are on only for "Y"; those marked "unless N" for
+// anything but "N". The tool-bar, autoplay and statistics switches take the
+// whole text, and only "Y" is on. Numbers that do not fit their field (or a
+// 16-bit option entry) give the default, and the normalisations of start-up
+// are applied, so the block and the option table can be filled from here
+// without further checks. Texts are kept whole; the block cuts them to its
+// fields. The values in force stay in the block and may part from these:
+// the card size and face set a small screen or table forces, a face set
+// that is not installed, the panels switched from the menus.
+struct Preferences {
+    static constexpr int kUserSlots = 20;
+    static constexpr int64_t kButtonFaceColour = 2147483663;  // 0x8000000F
+
+    bool showToolTips = true;
+    bool toolBarLarge = true;
+    bool toolBarFlat = true;
+    int64_t backCard = 11;  // 0 becomes 1
+    int64_t cardDeck = 1;   // 3 on a display of 256 colours or fewer
+    std::string cardSize = "B";
+    std::string backgroundPicture = "0";  // empty becomes "0"
+    int64_t fixedColour = 32768;
+    int64_t backgroundColour = kButtonFaceColour;  // 0 becomes the default
+    bool defaultBackground = false;
+    bool fadeBackground = true;
+    // The player's own pictures; empty when there is none.
+    std::string ownBackgroundPath;
+    std::string ownBackPath;
+    std::string ownCardSetPath;
+    int64_t gameId = 201;
+    std::string gameName = "Memory-Up (6x4)";
+    bool showTime = true;
+    bool showScore = true;
+    bool cardsAnimate = true;     // unless N
+    bool cardsShadowed = true;    // unless N; without its key it follows cardsAnimate
+    bool pilesTT = false;         // unless N
+    bool automaticFaceUp = true;  // unless N
+    bool dealAnimation = true;    // unless N
+    bool redealAnimation = true;  // unless N
+    int64_t language = 20000;
+    int64_t moveSpeed = 10;
+    bool statusBar = false;  // unless N
+    std::string player;
+    std::string undoMode = "0";    // "2" disables undo
+    bool confirmQuitGame = false;  // unless N
+    bool confirmHiScores = true;   // unless N
+    struct Sounds {
+        bool enabled = true, about = true, autoplay = true, cardDown = true, cardUp = true,
+             newHiScores = true, faceUp = true, gameWon = true, hiScores = true, newGame = true,
+             pairing = true, redeal = true, quietRedeal = true, redo = true, restart = true,
+             shuffle = true, splash = true, stock = true, foundation = true, tableau = true,
+             undo = true;
+    } sounds;
+    bool randomBackground = false;
+    bool randomCard = false;
+    bool randomDeck = false;
+    bool vertScrollBar = true;  // unless N
+    bool showPilesSize = false;
+    bool mainPopupMenu = true;  // unless N
+    bool showPartialCard = true;
+    bool rightToFoundations = true;
+    bool rightToTableaus = true;
+    bool doubleToFoundations = true;
+    bool doubleToTableaus = false;
+    int wrongPairMs = 200;  // in range (core/look_time.h)
+    int studySeconds = 10;
+    // Option-table entries.
+    int fastSearchType = 0;
+    bool disableStatistics = false;
+    int highlightFoundations = 0;
+    int randomGameType = 2;
+    int autoplayMode = 1;  // 1: one switch for all games, 2: a switch per game
+    bool autoplay = true;  // the one switch of mode 1
+    int64_t cursor = 10;
+    int64_t runs = 0;  // counted program starts
+    // "User001".."User020" of section "Users", empty where missing.
+    std::vector<std::string> users = std::vector<std::string>(kUserSlots);
+};
+
+// Reads the settings file at `cfgPath` and nothing else: no window, no
+// block, no writes. A missing or damaged file yields the defaults;
+// `fewColours` (a display of 256 colours or fewer) changes the face set's.
+Preferences ReadPreferences(const std::string& cfgPath, bool fewColours);
+
+// Start-up: reads the settings file and puts the choices into the parameter
+// block and the option table, in the order later readers rely on, with the
+// advice on a low-colour display, the set-up of face set "004", the
+// first-run players, the start counter and the autoplay switch on the way.
+// Returns the choices read; the window applies its bars and panels from
+// them. Failed writes are ignored.
+Preferences LoadPreferences();
 
 // Extra set-up of face set "004", run while loading when that set is
 // chosen; the card images install it (Install<IDeckFourSetUp>).
@@ -101,10 +189,6 @@ public:
     virtual ~IDeckFourSetUp() = default;
     virtual void SetUp() {}
 };
-
-// The card shadow (9 pixels, or 0 when "Cards_Shadowed" is "N") as of the
-// last LoadPreferences; the layout and drawing take their offset from it.
-int PreferredShadowOffset();
 
 // Pointer shapes of the card table from "Cursor" (position 172), as numbers
 // of the loaded shapes (10..15, 20..25, 30); 0 means the default arrow.

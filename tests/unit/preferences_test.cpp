@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/card_size.h"
 #include "core/game.h"
 #include "core/game_status.h"
 #include "core/look_time.h"
@@ -26,14 +27,14 @@ namespace {
 using test::FakeScreen;
 using test::RecordingWindow;
 
-class Preferences : public ::testing::Test {
+class PreferencesTest : public ::testing::Test {
 protected:
-    Preferences() {
+    PreferencesTest() {
         InstalledPorts().SetWindow(&window);
         InstalledPorts().screen = &screen;
         std::filesystem::create_directory(fx.dir.file("DATA"));
     }
-    ~Preferences() override { Install<IDeckFourSetUp>(nullptr); }
+    ~PreferencesTest() override { Install<IDeckFourSetUp>(nullptr); }
 
     void WriteCfg(const std::string& text) { fx.dir.write("DATA/Cfg.dat", text); }
     std::string Cfg() const { return fx.dir.read("DATA/Cfg.dat"); }
@@ -46,7 +47,7 @@ protected:
     FakeScreen screen;
 };
 
-TEST_F(Preferences, EmptyFileGivesEveryDefault) {
+TEST_F(PreferencesTest, EmptyFileGivesEveryDefault) {
     WriteCfg("");
     LoadPreferences();
 
@@ -75,7 +76,7 @@ TEST_F(Preferences, EmptyFileGivesEveryDefault) {
     for (int p : sounds) EXPECT_EQ(GetParameter(p, 1), "Y") << "sound switch " << p;
     EXPECT_EQ(ParameterInt(47, 15), 32768);
     EXPECT_EQ(ParameterInt(28, 15), 2147483663LL);
-    EXPECT_EQ(PreferredShadowOffset(), 9);
+    EXPECT_EQ(CardShadowOffset(), 9);
 
     EXPECT_EQ(ProgramGame().Options.Opt(108), 0);
     EXPECT_EQ(ProgramGame().Options.Opt(115), 0);
@@ -92,13 +93,12 @@ TEST_F(Preferences, EmptyFileGivesEveryDefault) {
     EXPECT_EQ(Stored("Users", "User004"), "<missing>");
     EXPECT_EQ(Stored("Parameters", "Run_Exe"), "1");
 
-    // The window gets the defaults; autoplay is told on once.
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"large", "flat", "time on", "score on",
-                                                      "autoplay on", "status off"}));
+    // Loading leaves the bars to the window; autoplay is told on once.
+    EXPECT_EQ(window.calls, std::vector<std::string>{"autoplay on"});
     EXPECT_TRUE(fx.dialogs.advices.empty());
 }
 
-TEST_F(Preferences, StoredValuesAreNormalisedAndCutToTheirFields) {
+TEST_F(PreferencesTest, StoredValuesAreNormalisedAndCutToTheirFields) {
     const std::string longName(60, 'g');
     WriteCfg(
         "[Preference]\r\nBack_Card=0\r\nBackground_Col=0\r\nBackground_bmp=\r\n"
@@ -121,7 +121,7 @@ TEST_F(Preferences, StoredValuesAreNormalisedAndCutToTheirFields) {
     EXPECT_EQ(ParameterInt(47, 15), 16);
     // Without its own key the shadow follows the animation switch.
     EXPECT_EQ(GetParameter(178, 1), "N");
-    EXPECT_EQ(PreferredShadowOffset(), 0);
+    EXPECT_EQ(CardShadowOffset(), 0);
     EXPECT_EQ(ProgramGame().Options.Opt(115), 1);
     EXPECT_EQ(ProgramGame().Options.Opt(103), -2);
     EXPECT_EQ(ProgramGame().Options.Opt(104), 5);
@@ -133,7 +133,7 @@ TEST_F(Preferences, StoredValuesAreNormalisedAndCutToTheirFields) {
 
 // The look times come in range whatever the file holds, and what the dialog
 // stores is what the memory play reads.
-TEST_F(Preferences, LookTimesAreKeptInTheirRanges) {
+TEST_F(PreferencesTest, LookTimesAreKeptInTheirRanges) {
     const struct {
         const char* pair;
         const char* study;
@@ -166,15 +166,15 @@ TEST_F(Preferences, LookTimesAreKeptInTheirRanges) {
     EXPECT_EQ(LookTimeOfGame(38), 0);
 }
 
-TEST_F(Preferences, ShadowKeyOverridesTheAnimationSwitch) {
+TEST_F(PreferencesTest, ShadowKeyOverridesTheAnimationSwitch) {
     WriteCfg("[Preference]\nCards_Animate=N\nCards_Shadowed=Y\n");
     LoadPreferences();
     EXPECT_EQ(GetParameter(67, 1), "N");
     EXPECT_EQ(GetParameter(178, 1), "Y");
-    EXPECT_EQ(PreferredShadowOffset(), 9);
+    EXPECT_EQ(CardShadowOffset(), 9);
 }
 
-TEST_F(Preferences, StartCounterStopsAtFiftyOne) {
+TEST_F(PreferencesTest, StartCounterStopsAtFiftyOne) {
     const std::pair<const char*, const char*> cases[] = {
         {"50", "51"}, {"51", "51"}, {"400", "400"}, {"0", "1"}, {"x", "1"}};
     for (const auto& [before, after] : cases) {
@@ -184,7 +184,7 @@ TEST_F(Preferences, StartCounterStopsAtFiftyOne) {
     }
 }
 
-TEST_F(Preferences, PointerShapes) {
+TEST_F(PreferencesTest, PointerShapes) {
     struct Case {
         const char* stored;
         int table, drag;
@@ -202,7 +202,7 @@ TEST_F(Preferences, PointerShapes) {
     EXPECT_EQ(GetParameter(172, 2), "10");  // too wide for its field: the default
 }
 
-TEST_F(Preferences, LowColourDisplayAdvisesOnceAndPicksFaceSetThree) {
+TEST_F(PreferencesTest, LowColourDisplayAdvisesOnceAndPicksFaceSetThree) {
     screen.bits = 8;
     WriteCfg("");
     LoadPreferences();
@@ -232,7 +232,7 @@ TEST_F(Preferences, LowColourDisplayAdvisesOnceAndPicksFaceSetThree) {
     EXPECT_EQ(GetParameter(24, 3), "001");
 }
 
-TEST_F(Preferences, AdviceMessageHonoursItsKey) {
+TEST_F(PreferencesTest, AdviceMessageHonoursItsKey) {
     WriteCfg("[show_messages]\nMsg_Cards_Large=N\nMsg_Cards_Medium_800x600=Y\n");
     EXPECT_FALSE(ShowAdviceMessage("large", "Msg_Cards_Large", kAdvicePageColor));
     EXPECT_TRUE(ShowAdviceMessage("medium", "Msg_Cards_Medium_800x600", kAdvicePage640x480));
@@ -244,7 +244,7 @@ TEST_F(Preferences, AdviceMessageHonoursItsKey) {
     EXPECT_NE(Cfg().find("Msg_Cards_Large=N"), std::string::npos);  // untouched
 }
 
-TEST_F(Preferences, FaceSetFourRunsItsSetUpRightAfterLoadingCard) {
+TEST_F(PreferencesTest, FaceSetFourRunsItsSetUpRightAfterLoadingCard) {
     struct CountingSetUp : IDeckFourSetUp {
         int runs = 0;
         std::string cardSizeSeen = "unset";
@@ -271,18 +271,65 @@ TEST_F(Preferences, FaceSetFourRunsItsSetUpRightAfterLoadingCard) {
     EXPECT_EQ(GetParameter(24, 3), "004");
 }
 
-TEST_F(Preferences, WindowSettingsAreAppliedWithoutBeingWritten) {
+// The choices come back typed, each switch in the sense its readers give the
+// letter the block keeps; the window is not driven and nothing is written.
+TEST_F(PreferencesTest, ChoicesAreReadTypedWithoutDrivingTheWindow) {
     const std::string cfg =
-        "[Preference]\nToolBar_Large=N\nToolBar_Flat=N\nShow_Time=N\nShow_Score=N\n"
-        "StatusBar=Y\nAutoPlay=N\nUserDefault=Bob\n[Parameters]\nRun_Exe=51\n";
+        "[Preference]\nToolBar_Large=N\nToolBar_Flat=Yes\nShow_Time=x\nShow_Score=Yes\n"
+        "StatusBar=y\nAutoPlay=N\nUserDefault=Bob\nCards_Animate=S\nCards_Shadowed=No\n"
+        "Piles_TT=\nSounds_Undo=N\nSounds_Redo= Y\nBack_Card=1234\nCard=4\n"
+        "Cursor=12\nGame_name=" +
+        std::string(60, 'g') +
+        "\nHighLights_Foundations_Mark=40000\nAutoPlay_All_Games=2\nWrong_Pair_Time=9\n"
+        "Background_bmp=   \n[Parameters]\nRun_Exe=51\n[Users]\nUser002=Eve\n";
     WriteCfg(cfg);
-    LoadPreferences();
-    EXPECT_EQ(window.calls,
-              (std::vector<std::string>{"small", "raised", "time off", "score off", "status on"}));
-    EXPECT_EQ(Cfg(), cfg);  // nothing to write back
+    const bw::Preferences read = ReadPreferences(SettingsFile(), true);
+    EXPECT_TRUE(window.calls.empty());
+    EXPECT_EQ(Cfg(), cfg);
+    EXPECT_FALSE(read.toolBarLarge);
+    EXPECT_FALSE(read.toolBarFlat);  // outside the block only "Y" is on
+    EXPECT_FALSE(read.showTime);
+    EXPECT_TRUE(read.showScore);
+    EXPECT_TRUE(read.statusBar);
+    EXPECT_FALSE(read.autoplay);
+    EXPECT_TRUE(read.cardsAnimate);
+    EXPECT_FALSE(read.cardsShadowed);
+    EXPECT_TRUE(read.pilesTT);
+    EXPECT_FALSE(read.sounds.undo);
+    EXPECT_TRUE(read.sounds.redo);
+    EXPECT_EQ(read.backCard, 11);
+    EXPECT_EQ(read.cardDeck, 4);
+    EXPECT_EQ(read.cursor, 12);
+    EXPECT_EQ(read.gameName.size(), 60u);
+    EXPECT_EQ(read.highlightFoundations, 0);
+    EXPECT_EQ(read.autoplayMode, 2);
+    EXPECT_EQ(read.wrongPairMs, 200);
+    EXPECT_EQ(read.backgroundPicture, "0");
+    EXPECT_EQ(read.runs, 51);
+    EXPECT_EQ(read.users[1], "Eve");
+    EXPECT_EQ(read.player, "Bob");
+    // Missing: the defaults, the face set that of a low-colour display.
+    WriteCfg("garbage\n[Preference\n=\n");
+    const bw::Preferences none = ReadPreferences(SettingsFile(), true);
+    EXPECT_EQ(none.cardDeck, 3);
+    EXPECT_TRUE(none.toolBarLarge && none.showTime && !none.statusBar && none.sounds.splash);
+    EXPECT_EQ(none.gameId, 201);
+
+    // Loading fills the block from the same choices and still leaves the
+    // window alone; a panel switch means in the block what the window shows.
+    WriteCfg(cfg);
+    const bw::Preferences loaded = LoadPreferences();
+    EXPECT_EQ(loaded.showTime, read.showTime);
+    EXPECT_EQ(window.calls, std::vector<std::string>{"autoplay on"});  // the game's own switch
+    EXPECT_EQ(GetParameter(field::kShowTime), "N");
+    EXPECT_EQ(GetParameter(field::kShowScore), "Y");
+    EXPECT_EQ(GetParameter(field::kCardsShadowed), "N");
+    EXPECT_EQ(CardShadowOffset(), 0);
+    EXPECT_EQ(GetParameter(field::kGameName), std::string(50, 'g'));
+    EXPECT_EQ(Cfg(), cfg);  // a current player and a full counter: nothing to write
 }
 
-TEST_F(Preferences, SingleAutoplaySwitch) {
+TEST_F(PreferencesTest, SingleAutoplaySwitch) {
     WriteCfg("[Preference]\nAutoPlay=Y\n");
     SetAutoplaySwitch(ProgramGame(), true);  // already on: it stays on, told once
     LoadPreferences();
@@ -297,7 +344,7 @@ TEST_F(Preferences, SingleAutoplaySwitch) {
     EXPECT_TRUE(window.checked);
 }
 
-TEST_F(Preferences, PerGameAutoplaySwitchAtStartUp) {
+TEST_F(PreferencesTest, PerGameAutoplaySwitchAtStartUp) {
     SetGameCommands(ProgramGame(), true);
     WriteCfg(
         "[Preference]\nAutoPlay_All_Games=2\nAutoPlay=Y\nGame=4\n"
@@ -320,7 +367,7 @@ TEST_F(Preferences, PerGameAutoplaySwitchAtStartUp) {
     EXPECT_EQ(window.Count("autoplay on"), 1);
 }
 
-TEST_F(Preferences, GamesStringHoldsOneSwitchPerGame) {
+TEST_F(PreferencesTest, GamesStringHoldsOneSwitchPerGame) {
     WriteCfg("[Autoplay]\nGames=YYN\n");
     EXPECT_TRUE(GameAutoplayStored(0));
     EXPECT_TRUE(GameAutoplayStored(1));
@@ -351,7 +398,7 @@ TEST_F(Preferences, GamesStringHoldsOneSwitchPerGame) {
     EXPECT_EQ(Stored("Autoplay", "Games"), "NNNYNNNNNNNNNNNNNNNN");
 }
 
-TEST_F(Preferences, CustomGamesHaveTheirOwnKey) {
+TEST_F(PreferencesTest, CustomGamesHaveTheirOwnKey) {
     WriteCfg("");
     EXPECT_TRUE(GameAutoplayStored(8001));
     ASSERT_TRUE(StoreGameAutoplaySwitch(8001, false));
@@ -364,7 +411,7 @@ TEST_F(Preferences, CustomGamesHaveTheirOwnKey) {
     EXPECT_TRUE(GameAutoplayStored(8004));
 }
 
-TEST_F(Preferences, DamagedFilesGiveDefaults) {
+TEST_F(PreferencesTest, DamagedFilesGiveDefaults) {
     std::mt19937 rng(7);
     std::string garbage;
     for (int i = 0; i < 20000; ++i) garbage += static_cast<char>(rng() & 0xFF);
@@ -398,7 +445,7 @@ TEST_F(Preferences, DamagedFilesGiveDefaults) {
     EXPECT_EQ(ParameterInt(28, 15), 2147483663LL);
 }
 
-TEST_F(Preferences, MissingDataFolderLoadsDefaultsAndWritesFail) {
+TEST_F(PreferencesTest, MissingDataFolderLoadsDefaultsAndWritesFail) {
     std::filesystem::remove_all(fx.dir.file("DATA"));
     LoadPreferences();
     EXPECT_EQ(GetParameter(77, 30), "Player 1");
@@ -413,7 +460,7 @@ TEST_F(Preferences, MissingDataFolderLoadsDefaultsAndWritesFail) {
     EXPECT_TRUE(ShowAdviceMessage("text", "Msg_Cards_Large", kAdvicePageColor));
 }
 
-TEST_F(Preferences, SettingsFileThatIsAFolder) {
+TEST_F(PreferencesTest, SettingsFileThatIsAFolder) {
     std::filesystem::create_directory(fx.dir.file("DATA/Cfg.dat"));
     LoadPreferences();
     EXPECT_EQ(GetParameter(21, 3), "011");
@@ -422,7 +469,7 @@ TEST_F(Preferences, SettingsFileThatIsAFolder) {
     EXPECT_TRUE(platform::DirExists(fx.dir.file("DATA/Cfg.dat")));
 }
 
-TEST_F(Preferences, ExistingPlayersAreKeptWhenNoneIsCurrent) {
+TEST_F(PreferencesTest, ExistingPlayersAreKeptWhenNoneIsCurrent) {
     WriteCfg("[Users]\nUser001=\nUser002=Carol\nUser003=Dave\n");
     LoadPreferences();
     EXPECT_EQ(GetParameter(77, 30), "Carol");
@@ -432,7 +479,7 @@ TEST_F(Preferences, ExistingPlayersAreKeptWhenNoneIsCurrent) {
     EXPECT_EQ(Stored("Users", "User003"), "Dave");
 }
 
-TEST_F(Preferences, WritersStoreWhatTheNextLoadReads) {
+TEST_F(PreferencesTest, WritersStoreWhatTheNextLoadReads) {
     WriteCfg("[Preference]\r\nGame_name=Old\r\nBackground_def=N\r\n");
     ProgramGame().Options.SetOpt(105, 1);
     ProgramGame().Options.SetOpt(104, 3);
@@ -470,7 +517,7 @@ TEST_F(Preferences, WritersStoreWhatTheNextLoadReads) {
     EXPECT_EQ(Stored("Preference", "Customized_Cards_Set"), "");
 }
 
-TEST_F(Preferences, WindowPlacement) {
+TEST_F(PreferencesTest, WindowPlacement) {
     WriteCfg("");
     WindowPlacement p = ReadWindowPlacement(1024, 768);
     EXPECT_TRUE(p.maximized);
