@@ -77,7 +77,7 @@ struct Seen {
 
 bool PairPartners(int goal, CardCode a, CardCode b) {
     if (a < 1 || b < 1 || a == b || RankOf(a) != RankOf(b)) return false;
-    if (goal == 37) return a + 52 == b || b + 52 == a;
+    if (goal == goal::kPairs) return a + 52 == b || b + 52 == a;
     return true;
 }
 

@@ -34,10 +34,8 @@ bool AllGridCardsUp();
 // win flag and the game end once no hidden card is left.
 void MemoryPress(CardCode card, int x, int y, int row);
 
-// "Forget me not".
-void SetModelFaces(bool hide);
+// "Forget me not": deals each model card's twin to a random free twin row
+// (the models' hiding and the answer rows are the core's).
 void DealTwins();
-int TwinMatches(bool mark);
-void CheckTwinRowsFull();
 
 }  // namespace bw
