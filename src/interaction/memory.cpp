@@ -67,7 +67,7 @@ CardPoint TurnBackPosition(const GridCard& g) {
 
 bool Matches(CardCode a, CardCode b) {
     if (a < 1 || RankOf(a) != RankOf(b)) return false;
-    if (Rule(ProgramGame(), rule::kGoalKind) == 37)
+    if (Rule(ProgramGame(), rule::kGoalKind) == goal::kPairs)
         return a + 52 == b || b + 52 == a;  // the same card of the two decks
     return true;
 }
@@ -201,13 +201,13 @@ bool AllGridCardsUp() {
 
 void MemoryPress(CardCode card, int x, int y, int row) {
     const int goal = Rule(ProgramGame(), rule::kGoalKind);
-    if (goal == 36) {
+    if (goal == goal::kAceToKing) {
         if (IsHidden(card)) {
             BeginMemoryTurn(ProgramGame());
             TurnCardUp(card, x, y, row);
             SequenceLength(FormatCode(card));
         }
-    } else if (goal == 37 || goal == 39) {
+    } else if (goal == goal::kPairs || goal == goal::kConcentration) {
         if (IsHidden(card)) PairClick(card, x, y, row);
     }
     UpdateScore(ProgramGame());

@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "core/cards.h"
+#include "core/families/family.h"
 
 namespace bw {
 
+// The grids played by pressing: every memory kind but "Forget me not".
 inline bool IsMemoryPressGoal(int goal) {
-    return goal == 36 || goal == 37 || goal == 39;
+    return IsMemoryKind(goal) && goal != goal::kForgetMeNot;
 }
 
 // A code below 1 or a card whose face flag is "0".

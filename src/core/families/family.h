@@ -19,41 +19,61 @@ constexpr int kConcentration = 39;  // any two cards of one rank pair
 constexpr int kFirstMemory = kAceToKing;
 constexpr int kLastMemory = kConcentration;
 
-// Selection games: two selected cards summing to a target leave the table.
-constexpr int kTopCardsSum14 = 3;     // top cards only, summing to 14
-constexpr int kUncoveredSum13 = 4;    // uncovered cards summing to 13; holes count as empty
-constexpr int kSelectAndRefill = 33;  // a selection; emptied piles refilled from the stock
+// Selection games: the player selects cards and a complete group leaves
+// the table. The selection kinds with a rule of their own, by that rule.
+constexpr int kNumbersToTarget = 1;  // number cards to the target, or four of a high rank
+constexpr int kTopCardsSum14 = 3;    // two top cards summing to 14
+constexpr int kUncoveredSum13 = 4;   // two uncovered cards to 13; holes count as empty
+constexpr int kTwoToTarget = 7;      // one or two cards summing to the target
+constexpr int kNeighbourPairs = 8;   // two grid neighbours of one rank
+constexpr int kExposedPairs = 14;    // two open cards of one rank
+constexpr int kExposedPairsAnyButton = 16;
+constexpr int kElevensAndFaces = 17;       // two numbers to 11, or a jack, queen and king
+constexpr int kEighteensAndAces = 18;      // an ace alone, or a face and three to 18
+constexpr int kTensTwentiesThirties = 20;  // cards summing to 10, 20 or 30
+constexpr int kSuitPairsToTarget = 21;     // also won with the stock out and four cards left
+constexpr int kColourPairsToTarget = 22;   // likewise; the deal takes card 12 out
+constexpr int kSuitRunToTarget = 23;       // one suit to the target; tableau drops marked
+constexpr int kNinesAndHighFours = 24;     // numbers to 9, or a ten, jack, queen and king
+constexpr int kRankPairs = 25;             // two cards of one rank
+constexpr int kElevensAndFacesOnly = 26;   // as kElevensAndFaces, three cards at most
+constexpr int kSelectAndRefill = 33;       // a selection; emptied piles refilled from the stock
+constexpr int kFacesMatchNumbers =
+    41;  // faces and numbers of equal sums; won with one foundation left
+constexpr int kTargetOrNeighbours = 45;  // the target rank alone or two neighbours to it
+constexpr int kChainRemoval = 47;        // pairs two piles apart; removal runs along the row
+constexpr int kRankSums = 57;            // first cards swapped until the dealt sums are met
 
 // Patience kinds with a rule of their own.
-constexpr int kOntoWaste = 2;           // cards are played onto "Waste"
-constexpr int kWasteCardFaceDown = 11;  // deal special: the "Waste" card
-constexpr int kEddy = 12;               // cards go to "Waste" with the sound "Eddy"
-constexpr int kOntoWasteTurning = 15;   // onto "Waste", king and ace join round the corner
-constexpr int kFillTableaus = 9;        // won with every tableau pile holding a card
-constexpr int kFillTableausKeptScore = 59;
-constexpr int kStockAndFourLeft = 21;  // won with the stock empty and at most 4 cards left
-constexpr int kStockAndFourLeftDealt = 22;
-constexpr int kOneCardEach = 27;        // won with one card on every tableau pile
-constexpr int kAcesAlone = 31;          // won with an ace alone on every tableau pile
-constexpr int kNoTableauDrops = 32;     // never won here, no tableau drop taken
-constexpr int kBottomsInOrder = 34;     // scored by tableau bottoms in suit order
-constexpr int kWasteCounts = 35;        // scored by the cards on "Waste"
-constexpr int kFaceDownPlayable = 40;   // a face-down top card may be played on
-constexpr int kOneFoundationLeft = 41;  // won with foundations 2.. empty
-constexpr int kScoreWins = 42;          // won by the score alone
-constexpr int kNineDownToOne = 43;      // a pile running 9 down to 1
-constexpr int kPlayedOut = 44;          // never won here, a new deal scores the pack
-constexpr int kFourPilesLeft = 45;      // won with exactly four tableau piles holding cards
+constexpr int kOntoWaste = 2;          // cards are played onto "Waste"
+constexpr int kFillTableaus = 9;       // won with every tableau pile holding a card
+constexpr int kPlainTable = 10;        // no table decoration
+constexpr int kAcesFromReserve = 11;   // deal special: the reserve's aces go up
+constexpr int kEddy = 12;              // cards go to "Waste" with the sound "Eddy"
+constexpr int kOntoWasteTurning = 15;  // onto "Waste", king and ace join round the corner
+constexpr int kRowDrop = 19;           // a drop rule of its own along the row
+constexpr int kOneCardEach = 27;       // won with one card on every tableau pile
+constexpr int kAcesAlone = 31;         // won with an ace alone on every tableau pile
+constexpr int kNoTableauDrops = 32;    // never won here, no tableau drop taken
+constexpr int kBottomsInOrder = 34;    // scored by tableau bottoms in suit order
+constexpr int kWasteCounts = 35;       // scored by the cards on "Waste"
+constexpr int kFaceDownPlayable = 40;  // a face-down top card may be played on
+constexpr int kScoreWins = 42;         // won by the score alone
+constexpr int kNineDownToOne = 43;     // a pile running 9 down to 1
+constexpr int kPlayedOut = 44;         // never won here; scored by the pack
 constexpr int kNoTableauDropsScoreless = 46;
-constexpr int kChainRemoval = 47;      // removal runs along the emptied piles
-constexpr int kSecondFoundation = 48;  // scored by the cards on foundation 2
+constexpr int kSecondFoundation = 48;  // scored by the cards on foundation 2; selects nothing
 constexpr int kFourEach = 49;          // won with four cards on each of 24 piles
-constexpr int kDealByNumber = 50;      // deal special of the game number
+constexpr int kDoubledBases = 50;      // deal special: the second foundations' bases doubled
 constexpr int kEightInReserve = 52;    // won with eight cards in reserve cell 1
-constexpr int kStockOut = 55;          // won once the stock is empty
-constexpr int kRankSums = 57;          // groups of four summing to the dealt sums
-constexpr int kNumberSum = 58;         // foundations summing to the game number's sum
-constexpr int kCentreEmpty = 62;       // won with the stock and piles 17..25 empty
+constexpr int kPickUpAny = 53;         // a press on the tableau picks the card up
+constexpr int kPickUpAnyToo = 54;
+constexpr int kStockOut = 55;  // won once the stock is empty; selects nothing
+constexpr int kPlainTableToo = 56;
+constexpr int kNumberSum = 58;  // foundations summing to the game number's sum
+constexpr int kFillTableausKeptScore = 59;
+constexpr int kNextRankUp = 61;   // "Mazzo_Vis" plays the next rank onto foundation 1
+constexpr int kCentreEmpty = 62;  // won with the stock and piles 17..25 empty
 }  // namespace goal
 
 // The rules of one family. One object per family; FamilyOf picks it.

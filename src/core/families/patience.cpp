@@ -106,8 +106,8 @@ public:
                 for (int i = 0; i < TableauCount(g); ++i)
                     if (g.FilaPiles[static_cast<size_t>(i)].empty()) return false;
                 return true;
-            case goal::kStockAndFourLeft:
-            case goal::kStockAndFourLeftDealt:
+            case goal::kSuitPairsToTarget:
+            case goal::kColourPairsToTarget:
                 return g.MazzoPiles[0].empty() && Cards(g.FilaPiles[0]) <= 4;
             case goal::kOneCardEach:
                 for (int i = 0; i < TableauCount(g); ++i)
@@ -129,7 +129,7 @@ public:
             case goal::kFaceDownPlayable:
             case goal::kScoreWins:
             case goal::kChainRemoval: return ScoreText() >= Rule(g, rule::kScoreToWin);
-            case goal::kOneFoundationLeft:
+            case goal::kFacesMatchNumbers:
                 for (int i = 1; i < RuleCount(g, rule::kDests, 16); ++i)
                     if (!g.DestPiles[static_cast<size_t>(i)].empty()) return false;
                 return true;
@@ -137,7 +137,7 @@ public:
                 for (int i = 0; i < TableauCount(g); ++i)
                     if (NineDownToOne(g.FilaPiles[static_cast<size_t>(i)])) return true;
                 return false;
-            case goal::kFourPilesLeft: {
+            case goal::kTargetOrNeighbours: {
                 int n = 0;
                 for (int i = 0; i < TableauCount(g); ++i)
                     n += g.FilaPiles[static_cast<size_t>(i)].empty() ? 0 : 1;
@@ -188,7 +188,7 @@ public:
             }
             case goal::kWasteCounts: return -n + 10 * WasteCards(g);
             case goal::kFaceDownPlayable:
-            case goal::kOneFoundationLeft:
+            case goal::kFacesMatchNumbers:
             case goal::kScoreWins:
             case goal::kNoTableauDropsScoreless: return 0;
             case goal::kNineDownToOne: {
