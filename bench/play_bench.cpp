@@ -14,6 +14,7 @@
 #include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/cards.h"
+#include "core/families/memory.h"
 #include "core/game.h"
 #include "core/history.h"
 #include "core/params.h"
@@ -126,7 +127,7 @@ void BM_DragFrame(benchmark::State& state) {
     ports.SetTable(&table);
     bw::InstallInteractionHooks();
     DealAt1080(205, window);
-    bw::SetModelFaces(true);
+    bw::SetModelFaces(bw::ProgramGame(), true);
     bw::DealTwins();
     auto twinRow = [](int j) {
         const bw::CardCode twin =

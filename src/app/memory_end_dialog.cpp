@@ -14,6 +14,7 @@
 #include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/cards.h"
+#include "core/families/family.h"
 #include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -319,7 +320,7 @@ void TfrmMemoryEnd::FormCreate() {
 
 bool TfrmMemoryEnd::Prepare(bool won) {
     const int kind = Rule(ProgramGame(), rule::kGoalKind);
-    if (kind < 36 || kind > 39) return false;
+    if (!IsMemoryKind(kind)) return false;
     won_ = won;
     setWindowTitle(won ? MemoryEndText::tr("Game Won") : MemoryEndText::tr("Game Lost"));
 
@@ -329,7 +330,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
     const long long pairs = static_cast<long long>(ProgramGame().MazzoPiles[2].size() / 6);
 
     switch (kind) {
-        case 37: {  // MemoryEndText::tr("Pairs")
+        case goal::kPairs: {  // MemoryEndText::tr("Pairs")
             Notebook1->setCurrentIndex(0);
             lblMatches->setText(Num(pairs));
             lblMisses->setText(Num(misses));
@@ -346,7 +347,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
             lblTotalPair->setText(total);
             break;
         }
-        case 36: {  // "Ace-To-King"
+        case goal::kAceToKing: {  // "Ace-To-King"
             Notebook1->setCurrentIndex(1);
             lblMatchesSequence->setText(Num(RecordedRunLength(ProgramGame())));
             lblMissesSequence->setText(Num(misses));
@@ -357,7 +358,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
             lblScoreToWinSequence->setText(toWin);
             break;
         }
-        case 38: {  // "Forget me not"
+        case goal::kForgetMeNot: {  // "Forget me not"
             Notebook1->setCurrentIndex(2);
             const int matches = TwinMatchCount(ProgramGame());
             lblMatchesFmn->setText(Num(matches));
@@ -369,7 +370,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
             lblScoreToWinFmn->setText(toWin);
             break;
         }
-        case 39: {  // "Concentration"
+        case goal::kConcentration: {  // "Concentration"
             Notebook1->setCurrentIndex(3);
             lblMatchesCon->setText(Num(pairs));
             lblMissesCon->setText(Num(misses));
@@ -422,7 +423,7 @@ void TfrmMemoryEnd::FormClose() {
 
 void ShowMemoryEnd(bool won) {
     const int kind = Rule(ProgramGame(), rule::kGoalKind);
-    if (kind < 36 || kind > 39) return;
+    if (!IsMemoryKind(kind)) return;
     QMainWindow* main = MainWindow();
     {
         TfrmMemoryEnd dialog(main);

@@ -14,6 +14,7 @@
 #include "app/table_accessible.h"
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/families/family.h"
 #include "core/game.h"
 #include "core/piles.h"
 #include "core/ports.h"
@@ -53,7 +54,7 @@ bool DealtAsRecorded(const TurnRecord& record) {
 // the waste, the cards shown in it face up.
 bool Arrange(const TurnRecord& record, int step, const SlipMark* slip, ReplayPicture& out) {
     if (!DealtAsRecorded(record)) return false;
-    const bool sequence = record.goal == 36;
+    const bool sequence = record.goal == goal::kAceToKing;
     size_t shownFrom = static_cast<size_t>(step > 0 ? step - 1 : 0);
     size_t runStart = 0;
     for (size_t i = 0; i + 1 < static_cast<size_t>(step); ++i) {

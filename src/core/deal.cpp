@@ -1,4 +1,5 @@
 #include "core/deal.h"
+#include "core/families/family.h"
 
 #include <algorithm>
 #include <array>
@@ -321,7 +322,7 @@ void BaseRanks(Game& g, Pack& pack) {
 }
 
 void GoalArrangements(Game& g) {
-    if (Rule(g, rule::kGoalKind) == 11) {
+    if (Rule(g, rule::kGoalKind) == goal::kAcesFromReserve) {
         int moved = 0;
         for (;;) {
             std::string& cell = g.AppoggPiles[0];
@@ -360,7 +361,7 @@ void GoalArrangements(Game& g) {
             }
             ++i;  // the card that slid into the freed place is passed over
         }
-    } else if (Rule(g, rule::kGoalKind) == 22) {
+    } else if (Rule(g, rule::kGoalKind) == goal::kColourPairsToTarget) {
         while (TakeCardAnywhere(g, 12, 1) != 255) {
         }
         while (TakeCardAnywhere(g, 13, 1) != 255) {
@@ -867,7 +868,7 @@ void DealGame(Game& g) {
             SetRule(g, rule::kBaseRank1 + k, k + 2);
         }
     }
-    if (Rule(g, rule::kGoalKind) == 50) {
+    if (Rule(g, rule::kGoalKind) == goal::kDoubledBases) {
         const int nd = RuleCount(g, rule::kDests, 16);
         const int h = nd / 2;
         for (int i = h; i < nd; ++i) {

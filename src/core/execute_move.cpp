@@ -7,6 +7,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/families/family.h"
 #include "core/game.h"
 #include "core/game_status.h"
 #include "core/history.h"
@@ -135,12 +136,7 @@ void PlayMoveSound(Game& g, const PilePlace& to) {
         case kFila:
         case kAppogg:
         case kMazzoVis: PlaySwitched("Tableau", field::kSoundsTableau); break;
-        case kWaste:
-            if (Rule(g, rule::kGoalKind) == 12)
-                PlaySwitched("Eddy", field::kSoundsFoundation);
-            else if (Rule(g, rule::kGoalKind) == 37 || Rule(g, rule::kGoalKind) == 39)
-                PlaySwitched("Pairing", field::kSoundsPairing);
-            break;
+        case kWaste: FamilyOf(g).PlayWasteSound(g); break;
         default: break;
     }
 }
@@ -189,12 +185,7 @@ bool MoveHeldCards(Game& g, const PilePlace& to, MoveEffects& fx) {
             // The win test above saw the card jumped over still on the table.
             SetFlag(g, flag::kFinished, IsGameWon(g));
         }
-        const int goal = Rule(g, rule::kGoalKind);
-        if (goal == 38) GameHooks().CheckTwinRowsFull();
-        if (goal == 43 || goal == 44) {
-            UpdateScore(g);
-            SetFlag(g, flag::kFinished, IsGameWon(g));
-        }
+        FamilyOf(g).AfterTableauMove(g);
     }
 
     fx.leftTableau = from->kind == kFila;
@@ -223,9 +214,9 @@ void TurnExposedTableauCardsUp(Game& g) {
 }
 
 void CommonTail(Game& g, const MoveEffects& fx) {
-    const int goal = Rule(g, rule::kGoalKind);
     g.Options.SetOpt(opt::kMoveMarkA, 0);
-    if (goal != 9 && goal != 59) UpdateScore(g);
+    // A kind whose score is not recomputed leaves the shown one as it is.
+    UpdateScore(g);
     if (fx.lowestY > Opt(g, opt::kLowestPixel)) g.Options.SetOpt(opt::kLowestPixel, fx.lowestY);
     if (fx.leftTableau && !AutoplayActive(g) && Rule(g, rule::kAutoTurnUp) != 0 &&
         !ParameterIs(field::kAutomaticFaceUp, "N"))
@@ -238,7 +229,7 @@ void CommonTail(Game& g, const MoveEffects& fx) {
         g.Options.SetOpt(opt::kFillTableaus, 2);
         ExecuteMove(g, 0, "Fill_Tableaus");
     }
-    if (goal == 31 || goal == 34 || goal == 35 || (goal == 52 && fx.targetKind == kAppogg))
+    if (FamilyOf(g).RetestsWinAfterMove(g, fx.targetKind == kAppogg))
         SetFlag(g, flag::kFinished, IsGameWon(g));
     SetFlag(g, flag::kStockOperation, true);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/families/family.h"
 #include "core/game.h"
 #include "core/game_status.h"
 #include "core/history.h"
@@ -33,30 +34,9 @@ std::string TwoDigits(int64_t v) {
     return std::string(1, static_cast<char>('0' + v / 10)) + static_cast<char>('0' + v % 10);
 }
 
-// Whether the game was played to its end rather than abandoned: the memory
-// grids have no hidden card left, the answer rows of "Forget me not" are
-// full; other games end when they are won.
+// Whether the game was played to its end rather than abandoned.
 bool PlayedToTheEnd(const Game& g) {
-    const int kind = Rule(g, rule::kGoalKind);
-    const int rows = TableauCount(g);
-    if (kind == 36 || kind == 37 || kind == 39) {
-        for (int r = 0; r < rows; ++r) {
-            const std::string& row = g.FilaPiles[static_cast<size_t>(r)];
-            for (int s = 0; s < SlotCount(row); ++s)
-                if (CardCode c = SlotCode(row, s); c >= 1 && !IsFaceUp(g, c)) return false;
-        }
-        return true;
-    }
-    if (kind == 38) {
-        for (int r = 0; r < std::min(rows, 10); ++r)
-            if (g.FilaPiles[static_cast<size_t>(r)].empty()) return false;
-        return rows >= 10;
-    }
-    return Flag(g, flag::kFinished);
-}
-
-int GameMisses(const Game& g) {
-    return Rule(g, rule::kGoalKind) == 38 ? 10 - TwinMatchCount(g) : g.Options.Opt(opt::kMisses);
+    return FamilyOf(g).PlayedToTheEnd(g);
 }
 
 // A deal nobody touched is no game: it is neither recorded nor reported.
@@ -72,7 +52,7 @@ void RecordEndingGame(const Game& g, bool won, int seconds) {
     GameResult r;
     r.score = static_cast<int>(ParameterInt(field::kScore, 0));
     r.seconds = seconds;
-    r.misses = GameMisses(g);
+    r.misses = FamilyOf(g).Misses(g);
     r.slips = Slips(g);
     r.won = won && ended;
     r.date = platform::Today();
@@ -143,13 +123,7 @@ bool ClockPaused(const Game& g) {
 void ClockTick(Game& g) {
     if (ClockPaused(g)) return;
     RefreshTimeDisplay(g);
-    IMemoryPlay* memory = InstalledPorts().memory;
-    if (Rule(g.GameRules, rule::kGoalKind) != 38 || !memory) return;
-    const CardCode model = BottomCode(g.DestPiles[0]);
-    if (ElapsedSeconds(g) > StudySeconds() && IsFaceUp(g, model) && g.FilaPiles[0].empty()) {
-        RecordStep(g, 1);
-        memory->EndMemorisePhase();
-    }
+    FamilyOf(g).ClockTick(g);
 }
 
 namespace {
@@ -191,7 +165,7 @@ bool EndGameAs(Game& g, bool solo) {
         SetParameter(field::kGameFile, "");
     }
 
-    const int kind = Rule(g, rule::kGoalKind);
+    const GoalFamily& family = FamilyOf(g);
     const int64_t playedMs = clockRan ? ElapsedBetween(g.GameTimes[0], g.GameTimes[1])
                                       : int64_t{ElapsedSeconds(g)} * 1000;
     // One measure of the game's time: the label shows it from here on (the
@@ -199,8 +173,9 @@ bool EndGameAs(Game& g, bool solo) {
     if (clockRan) AnnounceElapsed(g, playedMs);
     const bool played = PlayedAtAll(g);
     if (solo) RecordEndingGame(g, won, static_cast<int>(playedMs / 1000));
-    if (solo && kind >= 36 && kind <= 39 && played) {
-        StatusDisplay().ShowStatusText(MissesText(GameMisses(g), Slips(g), kind != 38));
+    if (solo && family.ShowsMemoryEnd() && played) {
+        StatusDisplay().ShowStatusText(
+            MissesText(family.Misses(g), Slips(g), family.CountsSlips(g)));
         GameWindows().ShowMemoryEnd(won);
     }
     GameWindows().RefreshGameMark();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/families/family.h"
 #include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"

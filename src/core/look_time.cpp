@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/families/family.h"
 #include "core/param_fields.h"
 #include "core/params.h"
 
@@ -24,13 +25,13 @@ int StudySeconds() {
 }
 
 int LookTimeOfGame(int goalKind) {
-    // 36 and 39 turn a wrong pair or sequence back, 37 as well; 38 is
-    // "Forget me not" with its memorise phase.
-    if (goalKind == 38) {
+    // The grids turn a wrong pair or sequence back; "Forget me not" has its
+    // memorise phase.
+    if (goalKind == goal::kForgetMeNot) {
         const int s = StudySeconds();
         return s == kStudySecondsStandard ? 0 : s * 1000;
     }
-    if (goalKind >= 36 && goalKind <= 39) {
+    if (IsMemoryKind(goalKind)) {
         const int ms = WrongPairMs();
         return ms == kWrongPairMsStandard ? 0 : ms;
     }

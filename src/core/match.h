@@ -23,16 +23,13 @@
 #include <vector>
 
 #include "core/cards.h"
+#include "core/families/family.h"
 #include "core/ports.h"
 #include "core/tr_marker.h"
 
 namespace bw {
 
 struct Game;
-
-inline bool IsMatchGoal(int goal) {
-    return goal == 37 || goal == 39;
-}
 
 // The opponent's randomness, injectable so that tests fix its choices.
 class MatchRandom {

@@ -1,4 +1,5 @@
 #include "core/new_game.h"
+#include "core/families/family.h"
 
 #include <chrono>
 #include <cstdint>
@@ -59,7 +60,8 @@ std::string AsPlayerField(const std::string& name) {
 // player's mode back from the settings file.
 void ApplyUndoModeOfGame(Game& g) {
     const int goal = Rule(g, rule::kGoalKind);
-    const bool turnsGridCards = goal == 36 || goal == 37 || goal == 39;
+    const bool turnsGridCards =
+        goal == goal::kAceToKing || goal == goal::kPairs || goal == goal::kConcentration;
     SetParameter(field::kUndoMode,
                  turnsGridCards
                      ? "2"
@@ -290,7 +292,7 @@ bool StartGame(Game& g, bool deal, bool animate, int mode, bool quiet) {
     if (Flag(g, flag::kInProgress))
         CommandStates().EnablePlayCommands(Rule(g, rule::kNoSaving) != 1);
 
-    if (Rule(g, rule::kGoalKind) == 44 && Flag(g, flag::kInProgress)) {
+    if (Rule(g, rule::kGoalKind) == goal::kPlayedOut && Flag(g, flag::kInProgress)) {
         SetFlag(g, flag::kFinished, IsGameWon(g));
         if (Flag(g, flag::kFinished)) EndGame(g);
     }

@@ -1,4 +1,5 @@
 #include "core/placement.h"
+#include "core/families/family.h"
 #include "core/game.h"
 
 #include <algorithm>
@@ -1120,7 +1121,8 @@ bool CanDropOnTableau(Game& g, int a, CardCode M) {
     if (a < 0 || a >= TableauCount(g)) return false;
     const std::string& pile = Fila(g, a);
     const CardCode T = pile.empty() ? -1 : TopCode(pile);
-    if (!pile.empty() && IsFaceDown(g, T) && Rule(g, rule::kGoalKind) != 40) return false;
+    if (!pile.empty() && IsFaceDown(g, T) && Rule(g, rule::kGoalKind) != goal::kFaceDownPlayable)
+        return false;
     if (Rule(g, rule::kFilaMaxCards) != -1 && CardCount(pile) >= Rule(g, rule::kFilaMaxCards))
         return false;
     const PileRules rules = TableauRules(g, a);

@@ -95,9 +95,6 @@ bool StandardGameHooks::EndGame(Game& g) {
 void StandardGameHooks::ClockTick(Game& g) {
     bw::ClockTick(g);
 }
-void StandardGameHooks::CheckTwinRowsFull() {
-    if (g_ports.memory) g_ports.memory->CheckTwinRowsFull();
-}
 
 IGameHooks& GameHooks() {
     return g_ports.game ? *g_ports.game : g_nullGame;

@@ -294,8 +294,7 @@ class IWindow : public IGameObserver,
                 public IWindowControl {};
 
 // Steps of the game that the move engine and the pointer handlers trigger but
-// that are carried out elsewhere: the game end, the clock, the answer-row
-// check of "Forget me not".
+// that are carried out elsewhere: the game end and the clock.
 class IGameHooks {
 public:
     virtual ~IGameHooks() = default;
@@ -303,29 +302,24 @@ public:
     virtual bool EndGame(Game& /*g*/) { return false; }
     // One tick of the game clock, time label included.
     virtual void ClockTick(Game& /*g*/) {}
-    // After every move onto a tableau pile in goal kind 38.
-    virtual void CheckTwinRowsFull() {}
 };
 
 // The hooks used when none are installed: the game end and the clock of the
-// core, and the answer-row check of the installed memory play.
+// core.
 class StandardGameHooks : public IGameHooks {
 public:
     bool EndGame(Game& g) override;
     void ClockTick(Game& g) override;
-    void CheckTwinRowsFull() override;
 };
 
 // The memory play of "Forget me not", which the interaction carries out.
-// Not installed, the memorise phase never ends and no answer row is checked.
+// Not installed, the memorise phase never ends.
 class IMemoryPlay {
 public:
     virtual ~IMemoryPlay() = default;
     // The memorise phase is over (its undo step is recorded): the model
     // cards are hidden and the twins dealt.
     virtual void EndMemorisePhase() {}
-    // After a move onto a tableau pile: a full answer row is judged.
-    virtual void CheckTwinRowsFull() {}
 };
 
 // What LoadGame leaves to the shell once the rules are loaded and the pile

@@ -46,13 +46,6 @@ inline int Rule(const RuleTable& rules, int entry) {
                                                                 : 0;
 }
 
-// In the selection games (rule::kSelectSum set, goal kinds 3 and 4) the first
-// foundation holds the selection list: codes of cards that lie elsewhere.
-inline bool FirstFoundationIsSelection(const RuleTable& rules) {
-    return Rule(rules, rule::kSelectSum) != 0 || Rule(rules, rule::kGoalKind) == 3 ||
-           Rule(rules, rule::kGoalKind) == 4;
-}
-
 // The tableau anchors, outside the option table. FilaTop holds table
 // coordinates; FilaTopOnScreen subtracts the scroll offset (option 90).
 

@@ -1,4 +1,5 @@
 #include "core/stock_moves.h"
+#include "core/families/family.h"
 
 #include <algorithm>
 #include <vector>
@@ -181,7 +182,7 @@ CardPlace FindOnTable(Game& g, CardCode c) {
 // a card empties its tableau pile, a selected card on top of a neighbouring
 // pile goes next; otherwise the selection is taken in the order it was made.
 int NextSelected(Game& g, const std::string& selection, int emptied) {
-    if (Rule(g, rule::kGoalKind) != 47 || emptied < 0) return 0;
+    if (Rule(g, rule::kGoalKind) != goal::kChainRemoval || emptied < 0) return 0;
     for (int n : {emptied + 1, emptied - 1}) {
         if (n < 0 || n >= TableauCount(g)) continue;
         const CardCode top = TopCode(g.FilaPiles[static_cast<size_t>(n)]);
@@ -242,7 +243,7 @@ bool RemoveSelection(Game& g) {
         for (const auto& name : sources) PileDrawing().RedrawPile(name);
     }
     Finish(g);
-    if (Rule(g, rule::kGoalKind) == 33) {
+    if (Rule(g, rule::kGoalKind) == goal::kSelectAndRefill) {
         AutoplayMoves().FillAfterRemoval(g);
     }
     return true;

@@ -77,7 +77,7 @@ struct Seen {
 
 bool PairPartners(int goal, CardCode a, CardCode b) {
     if (a < 1 || b < 1 || a == b || RankOf(a) != RankOf(b)) return false;
-    if (goal == 37) return a + 52 == b || b + 52 == a;
+    if (goal == goal::kPairs) return a + 52 == b || b + 52 == a;
     return true;
 }
 
@@ -151,7 +151,7 @@ RecallProfile Recall(const TurnRecord& record) {
     RecallProfile out;
     std::map<CardCode, Seen> lastSeen;  // before the turn looked at
     std::set<CardCode> gone;            // pairs found
-    const bool sequence = record.goal == 36;
+    const bool sequence = record.goal == goal::kAceToKing;
     // The known partner of `card` still in the grid last seen, if any.
     auto knownPartner = [&](CardCode card) -> std::optional<std::pair<CardCode, Seen>> {
         std::optional<std::pair<CardCode, Seen>> best;

@@ -38,6 +38,7 @@
 #include <vector>
 
 #include "core/cards.h"
+#include "core/families/family.h"
 
 namespace bw {
 
@@ -64,13 +65,10 @@ struct TurnRecord {
     bool operator==(const TurnRecord&) const = default;
 };
 
-// Goal kinds whose turns are recorded.
-inline bool RecordsTurns(int goal) {
-    return goal == 36 || goal == 37 || goal == 39;
-}
-// Cards a turn of the goal kind shows: 1 in "Ace-To-King", else 2.
+// Cards a turn of the goal kind shows: 1 in "Ace-To-King", else 2. Which
+// kinds record their turns: RecordsTurns (core/families/family.h).
 inline size_t CardsPerTurn(int goal) {
-    return goal == 36 ? 1 : 2;
+    return goal == goal::kAceToKing ? 1 : 2;
 }
 // Whether `a` and `b` pair in the goal kind: twins of the two decks in
 // "Pairs", any two cards of one rank in "Concentration".

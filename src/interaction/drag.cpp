@@ -6,6 +6,7 @@
 #include "core/autoplay.h"
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/families/family.h"
 #include "core/game.h"
 #include "core/history.h"
 #include "core/move_engine.h"
@@ -208,7 +209,8 @@ bool RowAccepts(int index, CardCode card) {
 
 bool SelectionInFirstFoundation() {
     const int goal = Rule(ProgramGame(), rule::kGoalKind);
-    return Rule(ProgramGame(), rule::kSelectSum) != 0 || goal == 3 || goal == 4 || goal == 33;
+    return Rule(ProgramGame(), rule::kSelectSum) != 0 || goal == goal::kTopCardsSum14 ||
+           goal == goal::kUncoveredSum13 || goal == goal::kSelectAndRefill;
 }
 
 // One candidate: the rectangle test, the pile's drop test, the glide and the
@@ -233,8 +235,10 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
                 return false;
             break;
         case kFila:
-            if (goal == 32 || goal == 46) return false;
-            if (goal == 19 ? !RowAccepts(t.index, card) : !CanDropOn(ProgramGame(), name, card))
+            if (goal == goal::kNoTableauDrops || goal == goal::kNoTableauDropsScoreless)
+                return false;
+            if (goal == goal::kRowDrop ? !RowAccepts(t.index, card)
+                                       : !CanDropOn(ProgramGame(), name, card))
                 return false;
             shadow = MovingStackIsSingle(ProgramGame()) || ParameterIs(field::kPilesTT, "N");
             count = HeldCount(card);
@@ -259,7 +263,7 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
     const CardPoint to = CardPositionInPile(ProgramGame(), name, t.index, 0, true);
     Glide(to.left, to.top, shadow);
     if (!ExecuteMove(ProgramGame(), count, move)) return false;
-    if (t.kind == kFila && goal == 23) MarkStep(ProgramGame(), 1);
+    if (t.kind == kFila && goal == goal::kSuitRunToTarget) MarkStep(ProgramGame(), 1);
     // The image leaves the window: the table picture shows the cards moved.
     Restore(ProgramGame().pointer.shown);
     ProgramGame().pointer.shown = {};

@@ -5,6 +5,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/families/family.h"
 #include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr int kAnswerRows = 10;  // "Forget me not": rows 1..10 lie under the models
 
 bool PlacingGame() {
-    return Rule(ProgramGame(), rule::kGoalKind) == 38;
+    return Rule(ProgramGame(), rule::kGoalKind) == goal::kForgetMeNot;
 }
 
 using Grid = std::vector<std::vector<GridPlace>>;
@@ -166,7 +167,7 @@ void PutBack() {
 
 Grid GridPlaces() {
     const int goal = Rule(ProgramGame(), rule::kGoalKind);
-    if (goal < 36 || goal > 39) return {};
+    if (!IsMemoryKind(goal)) return {};
     std::vector<GridPlace> all;
     const int rows = TableauCount(ProgramGame());
     for (int r = 0; r < rows; ++r) {

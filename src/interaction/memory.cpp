@@ -5,6 +5,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/families/memory.h"
 #include "core/game.h"
 #include "core/history.h"
 #include "core/look_time.h"
@@ -23,8 +24,6 @@
 namespace bw {
 
 namespace {
-
-constexpr int kTurnBackPause = 200;  // ms per card turned back or shown
 
 int Foundations() {
     return std::clamp<int>(Rule(ProgramGame(), rule::kDests), 0, 16);
@@ -68,7 +67,7 @@ CardPoint TurnBackPosition(const GridCard& g) {
 
 bool Matches(CardCode a, CardCode b) {
     if (a < 1 || RankOf(a) != RankOf(b)) return false;
-    if (Rule(ProgramGame(), rule::kGoalKind) == 37)
+    if (Rule(ProgramGame(), rule::kGoalKind) == goal::kPairs)
         return a + 52 == b || b + 52 == a;  // the same card of the two decks
     return true;
 }
@@ -166,7 +165,7 @@ void TurnBackAll() {
     int pause = WrongPairMs();
     for (const GridCard& g : FaceUpGridCards()) {
         Waits().Wait(pause);
-        pause = kTurnBackPause;
+        pause = kTurnBackPauseMs;
         SetFaceFlag(ProgramGame().CardRegister, g.card, '0');
         const CardPoint at = TurnBackPosition(g);
         CardDrawing().DrawCardBack(at.left, at.top, kOnBoth);
@@ -202,36 +201,18 @@ bool AllGridCardsUp() {
 
 void MemoryPress(CardCode card, int x, int y, int row) {
     const int goal = Rule(ProgramGame(), rule::kGoalKind);
-    if (goal == 36) {
+    if (goal == goal::kAceToKing) {
         if (IsHidden(card)) {
             BeginMemoryTurn(ProgramGame());
             TurnCardUp(card, x, y, row);
             SequenceLength(FormatCode(card));
         }
-    } else if (goal == 37 || goal == 39) {
+    } else if (goal == goal::kPairs || goal == goal::kConcentration) {
         if (IsHidden(card)) PairClick(card, x, y, row);
     }
     UpdateScore(ProgramGame());
     SetFlag(ProgramGame(), flag::kFinished, IsGameWon(ProgramGame()));
     if (AllGridCardsUp() && !GameHooks().EndGame(ProgramGame())) TableView().ShowTable();
-}
-
-void SetModelFaces(bool hide) {
-    const char target = hide ? '0' : '1';
-    for (int i = 0; i < Foundations(); ++i) {
-        const std::string& pile = ProgramGame().DestPiles[static_cast<size_t>(i)];
-        const int left = ProgramGame().Options.DestLeft(i), top = ProgramGame().Options.DestTop(i);
-        for (int s = 0; s < SlotCount(pile); ++s) {
-            const CardCode c = SlotCode(pile, s);
-            if (c < 1 || FaceFlag(ProgramGame().CardRegister, c) == target) continue;
-            if (hide) Waits().Wait(kTurnBackPause);
-            SetFaceFlag(ProgramGame().CardRegister, c, target);
-            if (hide)
-                CardDrawing().DrawCardBack(left, top, kOnBoth);
-            else
-                CardDrawing().DrawCardFace(BottomCode(pile), left, top, kOnBoth);
-        }
-    }
 }
 
 void DealTwins() {
@@ -255,41 +236,12 @@ void DealTwins() {
     for (int i = 0; i < Foundations(); ++i) {
         const int r = 10 + i;
         if (r >= rows || Row(r).empty()) continue;
-        Waits().Wait(kTurnBackPause);
+        Waits().Wait(kTurnBackPauseMs);
         const int left = ProgramGame().FilaLeft[static_cast<size_t>(r)],
                   top = FilaTopOnScreen(ProgramGame(), r);
         CardDrawing().DrawCardFace(BottomCode(Row(r)), left, top, kOnBoth);
         CardDrawing().RestoreCardCorners(left, top, kOnBoth);
     }
-}
-
-int TwinMatches(bool mark) {
-    const int matches = TwinMatchCount(ProgramGame());
-    // Every answer gets its verdict, a right one its frame as well: a thin
-    // frame alone is hard to see on the table.
-    for (int j = 0; mark && j < 10; ++j) {
-        const CardCode model = BottomCode(ProgramGame().DestPiles[static_cast<size_t>(j)]);
-        if (model < 1 || Row(j).empty()) continue;
-        const bool right = BottomCode(Row(j)) == model + 52;
-        const int left = ProgramGame().FilaLeft[static_cast<size_t>(j)],
-                  top = FilaTopOnScreen(ProgramGame(), j);
-        if (right) CardDrawing().DrawSelectionFrame(left, top, kOnBoth);
-        CardDrawing().DrawAnswerMark(left, top, right, kOnBoth);
-    }
-    return matches;
-}
-
-void CheckTwinRowsFull() {
-    for (int j = 0; j < 10; ++j)
-        if (Row(j).empty()) return;
-    // The last twin is still held on the window, with its shadow, while the
-    // move that placed it runs this: show the table as it now is before the
-    // reveal and the result dialog.
-    TableView().ShowTable();
-    SetModelFaces(false);
-    TwinMatches(true);
-    UpdateScore(ProgramGame());
-    if (!GameHooks().EndGame(ProgramGame())) TableView().ShowTable();
 }
 
 }  // namespace bw

@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "core/cards.h"
+#include "core/families/family.h"
 
 namespace bw {
 
+// The grids played by pressing: every memory kind but "Forget me not".
 inline bool IsMemoryPressGoal(int goal) {
-    return goal == 36 || goal == 37 || goal == 39;
+    return IsMemoryKind(goal) && goal != goal::kForgetMeNot;
 }
 
 // A code below 1 or a card whose face flag is "0".
@@ -34,10 +36,8 @@ bool AllGridCardsUp();
 // win flag and the game end once no hidden card is left.
 void MemoryPress(CardCode card, int x, int y, int row);
 
-// "Forget me not".
-void SetModelFaces(bool hide);
+// "Forget me not": deals each model card's twin to a random free twin row
+// (the models' hiding and the answer rows are the core's).
 void DealTwins();
-int TwinMatches(bool mark);
-void CheckTwinRowsFull();
 
 }  // namespace bw

@@ -370,10 +370,11 @@ void Peek(CardCode card, int left, int top) {
 bool WasteAccepts(CardCode card, int goal) {
     const CardCode top = TopCode(ProgramGame().MazzoPiles[2]);
     const int a = RankOf(card), b = RankOf(top);
-    if (goal != 15 && top >= 1 && ((a == 13 && b == 1) || (a == 1 && b == 13))) return false;
+    if (goal != goal::kOntoWasteTurning && top >= 1 && ((a == 13 && b == 1) || (a == 1 && b == 13)))
+        return false;
     return CanPlace(ProgramGame(), top >= 1 ? top : -1, card,
                     {.dropFlag = false,
-                     .corner = goal == 15,
+                     .corner = goal == goal::kOntoWasteTurning,
                      .buildRule = 2,
                      .direction = 2,
                      .baseRank = Rule(ProgramGame(), rule::kBaseRank1)});
@@ -389,7 +390,7 @@ Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
     const std::string& pile = Fila(index);
     const bool isTop = TopCode(pile) == card;
 
-    if (left && (goal == 2 || goal == 15)) {
+    if (left && (goal == goal::kOntoWaste || goal == goal::kOntoWasteTurning)) {
         if (isTop && WasteAccepts(card, goal)) {
             pick.accepted = true;
             return Next::kStep11;
@@ -397,26 +398,29 @@ Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
         if (Opt(ProgramGame(), opt::kAutoplay) == 0) Dialogs().Beep();
         return Next::kEnd;
     }
-    if (goal == 12) return Next::kStep11;
-    if (left && (goal == 3 || goal == 4)) {
-        if (goal == 3 ? isTop : PressHooks().IsUncovered(card)) PressHooks().PairSelect(card);
+    if (goal == goal::kEddy) return Next::kStep11;
+    if (left && (goal == goal::kTopCardsSum14 || goal == goal::kUncoveredSum13)) {
+        if (goal == goal::kTopCardsSum14 ? isTop : PressHooks().IsUncovered(card))
+            PressHooks().PairSelect(card);
         return Next::kEnd;
     }
-    if (goal == 33) {
+    if (goal == goal::kSelectAndRefill) {
         PressHooks().PairSelect(card);
         return Next::kEnd;
     }
-    if (right && (goal == 32 || goal == 46)) return Next::kStep11;
+    if (right && (goal == goal::kNoTableauDrops || goal == goal::kNoTableauDropsScoreless))
+        return Next::kStep11;
     if (IsMemoryPressGoal(goal)) {
         MemoryPress(card, hit.left, hit.top, index);
         return Next::kEnd;
     }
-    if (goal == 40 || goal == 53 || goal == 54) return Next::kStep11;
+    if (goal == goal::kFaceDownPlayable || goal == goal::kPickUpAny || goal == goal::kPickUpAnyToo)
+        return Next::kStep11;
     if (family == 8 || family == 9) {
         pick.accepted = CanPickUp(card, false);
         return Next::kStep11;
     }
-    if (goal == 61) return Next::kStep11;
+    if (goal == goal::kNextRankUp) return Next::kStep11;
     if (family == 12) {
         pick.accepted = CanPickUp(card, false);
         return Next::kStep11;
@@ -567,7 +571,7 @@ void RefillShortPiles(CardCode c) {
 void StockPress(const PileHit& hit) {
     const CardCode c = TopCode(ProgramGame().MazzoPiles[0]);
     const int goal = Rule(ProgramGame(), rule::kGoalKind);
-    if (goal == 4 && c >= 1 && !ProgramGame().DestPiles[0].empty()) {
+    if (goal == goal::kUncoveredSum13 && c >= 1 && !ProgramGame().DestPiles[0].empty()) {
         PressHooks().PairSelect(hit.card);
         return;
     }
@@ -580,7 +584,8 @@ void StockPress(const PileHit& hit) {
     } else {
         RefillShortPiles(c);
     }
-    if ((goal == 2 || goal == 15) && Flag(ProgramGame(), flag::kFinished))
+    if ((goal == goal::kOntoWaste || goal == goal::kOntoWasteTurning) &&
+        Flag(ProgramGame(), flag::kFinished))
         GameHooks().EndGame(ProgramGame());
 }
 
@@ -594,12 +599,13 @@ bool PilePress(const PileHit& hit, Pickup& pick) {
     }
     if (hit.name == "Mazzo_Vis") {
         if (hit.card >= 1 && Rule(ProgramGame(), rule::kVisHeld) == 0) {
-            if (goal == 4) {
+            if (goal == goal::kUncoveredSum13) {
                 PressHooks().PairSelect(hit.card);
                 return false;
             }
             const CardCode base = TopCode(ProgramGame().DestPiles[0]);
-            if (goal == 61 && base >= 1 && RankOf(hit.card) == NextRank(RankOf(base))) {
+            if (goal == goal::kNextRankUp && base >= 1 &&
+                RankOf(hit.card) == NextRank(RankOf(base))) {
                 CardAnimations().FlyCard(hit.card, hit.left, hit.top,
                                          ProgramGame().Options.DestLeft(0),
                                          ProgramGame().Options.DestTop(0));
@@ -671,7 +677,7 @@ void PickUp(const Pickup& pick, int x, int y) {
         PressHooks().DrawHeldImage(pick.left, pick.top);
     }
     const int goal = Rule(ProgramGame(), rule::kGoalKind);
-    if (goal == 2 || goal == 12 || goal == 15) {
+    if (goal == goal::kOntoWaste || goal == goal::kEddy || goal == goal::kOntoWasteTurning) {
         CardAnimations().FlyCard(
             pick.card, ProgramGame().pointer.DragRect.left, ProgramGame().pointer.DragRect.top,
             ProgramGame().Options.StockLeft(2), ProgramGame().Options.StockTop(2));
@@ -708,7 +714,8 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
     const bool left = button == MouseButton::kLeft, right = button == MouseButton::kRight;
     const bool ctrl = (shift & kCtrlKey) != 0;
     const int goal = Rule(ProgramGame(), rule::kGoalKind);
-    if (right && !ctrl && goal != 32 && goal != 46 && goal != 33) {
+    if (right && !ctrl && goal != goal::kNoTableauDrops && goal != goal::kNoTableauDropsScoreless &&
+        goal != goal::kSelectAndRefill) {
         PressHooks().RightClickShortcut(hit);
         return;
     }

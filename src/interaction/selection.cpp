@@ -162,15 +162,15 @@ void SwapFirstCards(CardCode a, CardCode b) {
 
 bool AnyPressGoesOn(int goal) {
     switch (goal) {
-        case 8:
-        case 16:
-        case 20:
-        case 21:
-        case 22:
-        case 23:
-        case 45:
-        case 47:
-        case 48: return true;
+        case goal::kNeighbourPairs:
+        case goal::kExposedPairsAnyButton:
+        case goal::kTensTwentiesThirties:
+        case goal::kSuitPairsToTarget:
+        case goal::kColourPairsToTarget:
+        case goal::kSuitRunToTarget:
+        case goal::kTargetOrNeighbours:
+        case goal::kChainRemoval:
+        case goal::kSecondFoundation: return true;
         default: return false;
     }
 }
@@ -196,7 +196,7 @@ bool IsSelected(CardCode card) {
 void PairSelect(CardCode card) {
     const int goal = Rule(ProgramGame(), rule::kGoalKind);
     if (card < 1) return;
-    if (goal == 33) {
+    if (goal == goal::kSelectAndRefill) {
         DrawFrame(card);
         return;
     }
@@ -213,7 +213,8 @@ void PairSelect(CardCode card) {
     DrawFrame(card);
     int sum = 0;
     for (CardCode c : selected) sum += RankOf(c);
-    if ((goal == 3 && sum == 14) || (goal == 4 && sum == 13)) RemoveSelection(true, false);
+    if ((goal == goal::kTopCardsSum14 && sum == 14) || (goal == goal::kUncoveredSum13 && sum == 13))
+        RemoveSelection(true, false);
 }
 
 bool IsUncovered(CardCode card) {
@@ -260,7 +261,7 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
     const CardCode a = sel[0], last = sel.back();
 
     switch (goal) {
-        case 1: {
+        case goal::kNumbersToTarget: {
             // Number cards 1..9 to the target, or four tens, jacks, queens or kings.
             const int nums = count(1, 9), high = n - nums;
             if (nums > 0 && high > 0) return V::kRefuse;
@@ -271,7 +272,7 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
             if (nums == n && sum(1, 9) == target && (target != 10 || n == 2)) return V::kComplete;
             return V::kGrow;
         }
-        case 8:
+        case goal::kNeighbourPairs:
             if (n > 2) return V::kRefuse;
             if (n == 2) {
                 if (ranks[0] != ranks[1]) return V::kRefuse;
@@ -279,24 +280,24 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
                 return Neighbours(a, last) ? V::kComplete : V::kRefuse;
             }
             return V::kGrow;
-        case 14:
-        case 16:
+        case goal::kExposedPairs:
+        case goal::kExposedPairsAnyButton:
             if (n > 2 || !Exposed(last)) return V::kRefuse;
             if (n == 2) return ranks[0] == ranks[1] ? V::kComplete : V::kRefuse;
             return V::kGrow;
-        case 17:
-        case 26: {
+        case goal::kElevensAndFaces:
+        case goal::kElevensAndFacesOnly: {
             // Two number cards (1..10) to 11, or a jack, a queen and a king.
             const int nums = count(1, 10), faces = n - nums;
             if (nums > 0 && faces > 0) return V::kRefuse;
             if (!AllDistinct(ranksIn(11, 13))) return V::kRefuse;
             if (n >= 3 && nums > 0) return V::kRefuse;
-            if (goal == 26 && n >= 4) return V::kRefuse;
+            if (goal == goal::kElevensAndFacesOnly && n >= 4) return V::kRefuse;
             if (nums == 2 && sum(1, 10) == 11) return V::kComplete;
             if (faces == 3) return V::kComplete;
             return V::kGrow;
         }
-        case 18: {
+        case goal::kEighteensAndAces: {
             // An ace alone, or one face with three cards 2..10 making 18.
             const int faces = count(11, 13), aces = count(1, 1);
             if (n > 4 || faces >= 2 || (aces > 0 && n > 1)) return V::kRefuse;
@@ -308,11 +309,11 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
             if (n == 4 && faces == 1 && sum(2, 10) == 18) return V::kComplete;
             return V::kGrow;
         }
-        case 20: {
+        case goal::kTensTwentiesThirties: {
             const int s = sum(1, 13, 10);
             return n >= 2 && (s == 10 || s == 20 || s == 30) ? V::kComplete : V::kGrow;
         }
-        case 24: {
+        case goal::kNinesAndHighFours: {
             // Number cards 1..9 to 9 (a nine alone), or a ten, jack, queen and king.
             const int nums = count(1, 9), high = n - nums;
             if (nums > 0 && high > 0) return V::kRefuse;
@@ -322,49 +323,50 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
             if (high == 4) return V::kComplete;
             return V::kGrow;
         }
-        case 25:
+        case goal::kRankPairs:
             if (n > 2) return V::kRefuse;
             if (n == 2) return ranks[0] == ranks[1] ? V::kComplete : V::kRefuse;
             return V::kGrow;
-        case 41: {
+        case goal::kFacesMatchNumbers: {
             const int faces = sum(11, 13), nums = sum(1, 10);
             if (faces >= 14) return V::kRefuse;
             return nums == faces && nums != 0 ? V::kComplete : V::kGrow;
         }
-        case 47: {
+        case goal::kChainRemoval: {
             if (n > 2) return V::kRefuse;
             if (n < 2) return V::kGrow;
             const int pa = LowTableauNumber(a), pb = LowTableauNumber(last);
             const bool ok = pa > 0 && pb > 0 && std::abs(pa - pb) == 2 && ranks[0] == ranks[1];
             return ok ? V::kComplete : V::kRefuse;
         }
-        case 57:
+        case goal::kRankSums:
             // Only first cards can change places: any other is refused at once.
             if (n > 2 || !FirstOfFirstSixteen(last)) return V::kRefuse;
             return n == 2 ? V::kComplete : V::kGrow;
-        case 7:
+        case goal::kTwoToTarget:
             if (n > 2) return V::kRefuse;
             return sum(1, 13) == target ? V::kComplete : V::kGrow;
         // 21: two cards of one suit summing to the target.
-        case 21:
+        case goal::kSuitPairsToTarget:
         // 22: two cards of one colour summing to the target.
-        case 22: {
+        case goal::kColourPairsToTarget: {
             if (n > 2) return V::kRefuse;
             if (n < 2) return V::kGrow;
-            const bool alike = goal == 21 ? SuitOf(a) == SuitOf(last) : IsRed(a) == IsRed(last);
+            const bool alike = goal == goal::kSuitPairsToTarget ? SuitOf(a) == SuitOf(last)
+                                                                : IsRed(a) == IsRed(last);
             return alike && sum(1, 13) == target ? V::kComplete : V::kRefuse;
         }
         // 23: cards of one suit, any number, summing to the target.
-        case 23:
+        case goal::kSuitRunToTarget:
             if (SuitOf(last) != SuitOf(a) || sum(1, 13) > target) return V::kRefuse;
             return sum(1, 13) == target ? V::kComplete : V::kGrow;
         // 45: a card of the target rank alone, or two grid neighbours to the target.
-        case 45:
+        case goal::kTargetOrNeighbours:
             if (n > 2) return V::kRefuse;
             if (n == 1) return ranks[0] == target ? V::kComplete : V::kGrow;
             return sum(1, 13) == target && Neighbours(a, last) ? V::kComplete : V::kRefuse;
-        case 48:
-        case 55: return V::kRefuse;
+        case goal::kSecondFoundation:
+        case goal::kStockOut: return V::kRefuse;
         default: return sum(1, 13) == target ? V::kComplete : V::kGrow;
     }
 }
@@ -373,29 +375,30 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
     const int goal = Rule(ProgramGame(), rule::kGoalKind);
     const bool left = button == MouseButton::kLeft;
     const int kind = PileKindOf(hit.name);
-    const bool goesOn =
-        (left && (kind == kFila || AnyPressGoesOn(goal))) || kind == kDest || goal == 41;
+    const bool goesOn = (left && (kind == kFila || AnyPressGoesOn(goal))) || kind == kDest ||
+                        goal == goal::kFacesMatchNumbers;
     // Goal kinds 48 and 55 select nothing.
-    if (!goesOn || goal == 48 || goal == 55) return;
+    if (!goesOn || goal == goal::kSecondFoundation || goal == goal::kStockOut) return;
 
     if (left && hit.name == "Mazzo") {
-        if (goal == 8 || goal == 45) {
+        if (goal == goal::kNeighbourPairs || goal == goal::kTargetOrNeighbours) {
             ExecuteMove(ProgramGame(), 0, "Stock_To_Pile_Monte_Carlo");
-        } else if (goal == 20 || goal == 21 || goal == 22 || goal == 23 || goal == 41 ||
-                   goal == 47) {
-            if (goal == 47) ClearSelection();
+        } else if (goal == goal::kTensTwentiesThirties || goal == goal::kSuitPairsToTarget ||
+                   goal == goal::kColourPairsToTarget || goal == goal::kSuitRunToTarget ||
+                   goal == goal::kFacesMatchNumbers || goal == goal::kChainRemoval) {
+            if (goal == goal::kChainRemoval) ClearSelection();
             ExecuteMove(ProgramGame(), 1, "Add_Tableaus");
         }
         EndIfFinished();
         return;
     }
-    if ((goal == 14 || goal == 16) && hit.name == "Mazzo_Vis" &&
-        ProgramGame().MazzoPiles[1].empty()) {
+    if ((goal == goal::kExposedPairs || goal == goal::kExposedPairsAnyButton) &&
+        hit.name == "Mazzo_Vis" && ProgramGame().MazzoPiles[1].empty()) {
         ExecuteMove(ProgramGame(), 0, "Mazzo_Vis");
         return;
     }
     if (kind == kDest && hit.card < 1) {
-        if (goal == 41 && !SelectionList().empty()) Dialogs().Beep();
+        if (goal == goal::kFacesMatchNumbers && !SelectionList().empty()) Dialogs().Beep();
         return;
     }
     const CardCode card = hit.card;
@@ -404,9 +407,9 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
     if (!IsFaceUp(ProgramGame(), card)) {
         const Place p = PlaceOf(card);
         const bool top = p.IsTop() && (p.kind == kFila || p.kind == kAppogg);
-        if (left && (goal == 25 || goal == 26) && top)
+        if (left && (goal == goal::kRankPairs || goal == goal::kElevensAndFacesOnly) && top)
             TurnCardUp(card, hit.left, hit.top, TableauIndexOf(hit));
-        else if (goal == 47)
+        else if (goal == goal::kChainRemoval)
             Dialogs().Beep();
         return;
     }
@@ -424,13 +427,14 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
         case Verdict::kComplete: break;
     }
     DrawFrame(card);
-    if (goal == 57) {
+    if (goal == goal::kRankSums) {
         const std::vector<CardCode> sel = SelectedCards();
         SwapFirstCards(sel[0], sel[1]);
         return;
     }
-    RemoveSelection(goal != 48,
-                    ProgramGame().Options.Opt(opt::kCloseAsked) != 1 && goal != 8 && goal != 47);
+    RemoveSelection(goal != goal::kSecondFoundation,
+                    ProgramGame().Options.Opt(opt::kCloseAsked) != 1 &&
+                        goal != goal::kNeighbourPairs && goal != goal::kChainRemoval);
 }
 
 }  // namespace bw

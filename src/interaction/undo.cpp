@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/families/family.h"
 #include "core/game.h"
 #include "core/game_status.h"
 #include "core/history.h"
@@ -32,7 +33,8 @@ bool TableAccepts() {
 // beaten), or leave them hidden with no twins to place, so undo stops at the
 // dealt twins.
 bool BeforeTheTwins(const HistoryLists& h) {
-    if (Rule(ProgramGame(), rule::kGoalKind) != 38 || StepCount(h) == 0) return false;
+    if (Rule(ProgramGame(), rule::kGoalKind) != goal::kForgetMeNot || StepCount(h) == 0)
+        return false;
     const std::vector<std::string>& rows = h[2];
     for (size_t k = rows.size() - 40; k < rows.size(); ++k)
         if (!rows[k].empty()) return false;

@@ -1,5 +1,7 @@
 #include "interaction/wiring.h"
 
+#include "core/families/memory.h"
+#include "core/game.h"
 #include "core/ports.h"
 #include "interaction/drag.h"
 #include "interaction/memory.h"
@@ -31,10 +33,9 @@ public:
 class MemoryPlay : public IMemoryPlay {
 public:
     void EndMemorisePhase() override {
-        SetModelFaces(true);
+        SetModelFaces(ProgramGame(), true);
         DealTwins();
     }
-    void CheckTwinRowsFull() override { bw::CheckTwinRowsFull(); }
 };
 
 }  // namespace

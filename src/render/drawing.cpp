@@ -7,6 +7,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/families/family.h"
 #include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -245,8 +246,8 @@ std::string PileMarkCode(int markKind, int pileIndex, bool& drawn) {
     const bool redeal = RedealsRemain(ProgramGame());
     switch (markKind) {
         case kMarkStock: {
-            if (Rule(ProgramGame(), rule::kGoalKind) == 8 ||
-                Rule(ProgramGame(), rule::kGoalKind) == 45)
+            if (Rule(ProgramGame(), rule::kGoalKind) == goal::kNeighbourPairs ||
+                Rule(ProgramGame(), rule::kGoalKind) == goal::kTargetOrNeighbours)
                 return "021";
             if (Rule(ProgramGame(), rule::kRedealPress) >= 1 && redeal) return "022";
             if (ProgramGame().MazzoPiles[0].empty() && SlotCount(ProgramGame().MazzoPiles[1]) < 2)

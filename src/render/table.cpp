@@ -8,6 +8,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/families/family.h"
 #include "core/game.h"
 #include "core/params.h"
 #include "core/piles.h"
@@ -243,14 +244,17 @@ void DrawSumLabels(const Canvas& canvas) {
 }
 
 void DrawDecorations(const Canvas& canvas) {
-    static const int kPlain[] = {9, 10, 23, 40, 42, 50, 56, 59};
+    static const int kPlain[] = {goal::kFillTableaus,    goal::kPlainTable,
+                                 goal::kSuitRunToTarget, goal::kFaceDownPlayable,
+                                 goal::kScoreWins,       goal::kDoubledBases,
+                                 goal::kPlainTableToo,   goal::kFillTableausKeptScore};
     if (std::find(std::begin(kPlain), std::end(kPlain), Rule(ProgramGame(), rule::kGoalKind)) !=
             std::end(kPlain) ||
         Rule(ProgramGame(), rule::kDestRule1) == 72)
         return;
-    if (Rule(ProgramGame(), rule::kGoalKind) == 57)
+    if (Rule(ProgramGame(), rule::kGoalKind) == goal::kRankSums)
         DrawSumLabels(canvas);
-    else if (Rule(ProgramGame(), rule::kGoalKind) != 58 &&
+    else if (Rule(ProgramGame(), rule::kGoalKind) != goal::kNumberSum &&
              Rule(ProgramGame(), rule::kFilaStyle) == 172)
         DrawArrow(canvas);
 }
@@ -332,7 +336,7 @@ void DrawPileCard(int kind, int pileIndex, int cardIndex, bool raised, const Can
 }
 
 DeckPlace DeckPosition() {
-    if (Rule(ProgramGame(), rule::kGoalKind) == 46)
+    if (Rule(ProgramGame(), rule::kGoalKind) == goal::kNoTableauDropsScoreless)
         return {"", QPoint(-static_cast<int>(1.1 * CardWidth), 0)};
     auto stock = [](int i) {
         return QPoint(ProgramGame().Options.StockLeft(i), ProgramGame().Options.StockTop(i));

@@ -13,6 +13,7 @@
 #include "app/memory_end_dialog.h"
 #include "app/open_game_dialog.h"
 #include "core/cards.h"
+#include "core/families/family.h"
 #include "core/game.h"
 #include "core/history.h"
 #include "core/params.h"

@@ -18,8 +18,11 @@ namespace {
 
 class CountingHooks : public IGameHooks {
 public:
-    int twinChecks = 0;
-    void CheckTwinRowsFull() override { ++twinChecks; }
+    int ends = 0;
+    bool EndGame(Game& /*g*/) override {
+        ++ends;
+        return false;
+    }
 };
 
 class ExecuteMoveTest : public ::testing::Test {
@@ -276,14 +279,18 @@ TEST_F(ExecuteMoveTest, JumpRemovalAndTwinRowCheckAfterTableauMoves) {
     EXPECT_EQ(ProgramGame().FilaPiles[3], "005");
     EXPECT_EQ(ProgramGame().MazzoPiles[2], "002003");
 
-    EXPECT_EQ(hooks.twinChecks, 0);
+    // "Forget me not": the move that fills the last answer row ends the game.
     ProgramGame().GameRules[51] = 38;
-    Hold(5);
+    for (int j = 0; j < 10; ++j)
+        ProgramGame().FilaPiles[static_cast<size_t>(j)] = j < 8 ? FormatCode(20 + j) : "";
+    ProgramGame().AppoggPiles[1] = "040";
+    Hold(40);
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila10"));
+    EXPECT_EQ(hooks.ends, 0);  // row 9 still empty
+    ProgramGame().AppoggPiles[1] = "041";
+    Hold(41);
     ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila9"));
-    EXPECT_EQ(hooks.twinChecks, 1);
-    Hold(5);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest1"));
-    EXPECT_EQ(hooks.twinChecks, 1);
+    EXPECT_EQ(hooks.ends, 1);
 }
 
 TEST_F(ExecuteMoveTest, ScoreWinFlagHighlightAndLowestPoint) {

@@ -12,6 +12,7 @@
 #include "core/card_positions.h"
 #include "core/card_size.h"
 #include "core/deal.h"
+#include "core/families/memory.h"
 #include "core/game.h"
 #include "core/move_engine.h"
 #include "core/params.h"
@@ -38,7 +39,6 @@ public:
         ++ends;
         return Flag(g, flag::kFinished);
     }
-    void CheckTwinRowsFull() override { bw::CheckTwinRowsFull(); }
 };
 
 struct ScreenSize {
@@ -439,7 +439,7 @@ TEST_F(PlayedGames, ForgetMeNotTakesTwinsOnlyIntoEmptyAnswerPlaces) {
     std::vector<CardCode> models;
     for (int k = 0; k < 10; ++k)
         models.push_back(SlotCode(ProgramGame().DestPiles[static_cast<size_t>(k)], 0));
-    SetModelFaces(true);
+    SetModelFaces(ProgramGame(), true);
     DealTwins();
     for (int r = 10; r < 20; ++r)
         ASSERT_EQ(SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(r)]), 1);
@@ -470,7 +470,7 @@ TEST_F(PlayedGames, ForgetMeNotTakesTwinsOnlyIntoEmptyAnswerPlaces) {
     // The last answer ends the game: models shown, 8 of 10 matched.
     EXPECT_EQ(hooks.ends, 1);
     for (CardCode m : models) EXPECT_FALSE(IsHidden(m));
-    EXPECT_EQ(TwinMatches(false), 8);
+    EXPECT_EQ(TwinMatches(ProgramGame(), false), 8);
     EXPECT_EQ(Score(), -52 + 80);
     EXPECT_GE(Score(), R(50));
 }

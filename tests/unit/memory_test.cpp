@@ -6,6 +6,7 @@
 
 #include "core/card_positions.h"
 #include "core/card_size.h"
+#include "core/families/memory.h"
 #include "core/game.h"
 #include "core/game_text.h"
 #include "core/history.h"
@@ -264,7 +265,7 @@ TEST_F(Memory, ForgetMeNotDealsAndRevealsTwins) {
         ProgramGame().Options.SetDestLeft(i, 10 + 80 * i);
         ProgramGame().Options.SetDestTop(i, 5);
     }
-    SetModelFaces(true);
+    SetModelFaces(ProgramGame(), true);
     for (int c = 1; c <= 10; ++c) EXPECT_TRUE(IsHidden(c));
     EXPECT_EQ(fx.waits.waits.size(), 10u);
     EXPECT_TRUE(table.Has("back @90,5 both"));
@@ -294,14 +295,14 @@ TEST_F(Memory, ForgetMeNotDealsAndRevealsTwins) {
     // Answer rows not yet full: nothing happens.
     for (int j = 0; j < 9; ++j)
         ProgramGame().FilaPiles[static_cast<size_t>(j)] = FormatCode(53 + j);
-    CheckTwinRowsFull();
+    CheckTwinRowsFull(ProgramGame());
     EXPECT_EQ(game.ends, 0);
     EXPECT_TRUE(IsHidden(1));
 
     // All ten placed correctly: models shown, matches framed, -52 + 100.
     ProgramGame().FilaPiles[9] = FormatCode(62);
     table.calls.clear();
-    CheckTwinRowsFull();
+    CheckTwinRowsFull(ProgramGame());
     for (int c = 1; c <= 10; ++c) EXPECT_TRUE(IsFaceUp(ProgramGame(), c));
     EXPECT_EQ(table.Count("frame"), 10);
     EXPECT_EQ(Score(), 48);
@@ -310,7 +311,7 @@ TEST_F(Memory, ForgetMeNotDealsAndRevealsTwins) {
 
     // Each wrong twin costs ten points.
     std::swap(ProgramGame().FilaPiles[0], ProgramGame().FilaPiles[1]);
-    EXPECT_EQ(TwinMatches(false), 8);
+    EXPECT_EQ(TwinMatches(ProgramGame(), false), 8);
 }
 
 // Slips of scripted games: the miss is a slip only when what the player had
