@@ -144,7 +144,7 @@ void BM_LayOutPilesAt1080(benchmark::State& state) {
     in.screenWidth = 1920;
     in.screenHeight = 1080;
     for (auto _ : state) {
-        bw::ResetAndLayOutPiles(in);
+        bw::ResetAndLayOutPiles(bw::ProgramGame(), in);
         benchmark::DoNotOptimize(bw::ProgramGame().FilaLeft.data());
         benchmark::ClobberMemory();
     }
@@ -162,7 +162,7 @@ public:
         bw::LayoutInput at = in;
         at.cardWidth = bw::CardWidth;
         at.cardHeight = bw::CardHeight;
-        bw::ResetAndLayOutPiles(at);
+        bw::ResetAndLayOutPiles(bw::ProgramGame(), at);
     }
     bool HasTable() override { return true; }
     bool TableHoldsPiles() override {

@@ -123,7 +123,7 @@ PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber
     ResetPileAnchors(ProgramGame());
     ProgramGame().Options.SetOpt(opt::kPreview, 1);
     ProgramGame().Options.SetOpt(opt::kSuitModeLoaded, Rule(ProgramGame(), rule::kSuitMode));
-    SetOverlapOffsets(kPreviewCardSize);
+    SetOverlapOffsets(ProgramGame(), kPreviewCardSize);
     LayoutInput in;
     ApplyTableRect(PreviewTableRect(size.width(), size.height()), in);
     in.cardWidth = CardWidth;
@@ -131,7 +131,7 @@ PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber
     in.shadowOffset = CardShadowOffset();
     in.screenWidth = Screen().Width();
     in.screenHeight = Screen().Height();
-    LayOutPiles(in);
+    LayOutPiles(ProgramGame(), in);
 
     SetParameter(field::kGameNumber, dealNumber.empty() ? kPreviewGameNumber : dealNumber);
     ProgramGame().Options.SetOpt(opt::kStockPasses, 1);

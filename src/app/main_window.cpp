@@ -1116,7 +1116,7 @@ void TfrmMain::LayOutTable() {
     in.screenWidth = Screen().Width();
     in.screenHeight = Screen().Height();
     in.scrollPosition = imgSfondo->ScrollY();
-    ResetAndLayOutPiles(in);
+    ResetAndLayOutPiles(ProgramGame(), in);
 }
 
 void TfrmMain::TableDealt() {

@@ -19,7 +19,8 @@ namespace bw {
 namespace {
 
 bool AutoplayRunning() {
-    return Opt(ProgramGame(), opt::kAutoplay) == 3 && Opt(ProgramGame(), opt::kStockChanged) == 0;
+    Game& g = ProgramGame();
+    return Opt(g, opt::kAutoplay) == 3 && Opt(g, opt::kStockChanged) == 0;
 }
 
 QImage CardPicture(CardCode code) {
@@ -119,9 +120,9 @@ void ResetMovingImage() {
 }
 
 bool ShowMovingImageAt(int left, int top, bool drop, bool fullRestore) {
+    Game& g = ProgramGame();
     MovingImage& m = Moving();
-    if (left == Opt(ProgramGame(), opt::kHoldX) && top == Opt(ProgramGame(), opt::kHoldY))
-        return false;
+    if (left == Opt(g, opt::kHoldX) && top == Opt(g, opt::kHoldY)) return false;
     const Canvas window = Canvas::Window();
     const QRect now(left, top, m.image.width(), m.image.height());
 
@@ -143,12 +144,13 @@ bool ShowMovingImageAt(int left, int top, bool drop, bool fullRestore) {
     m.last = now;
     m.lastDrawn = drawn.boundingRect();
     m.shown = !drop;
-    ProgramGame().Options.SetOpt(opt::kHoldX, left);
-    ProgramGame().Options.SetOpt(opt::kHoldY, top);
+    g.Options.SetOpt(opt::kHoldX, left);
+    g.Options.SetOpt(opt::kHoldY, top);
     return true;
 }
 
 void DrawMovingImageAt(int left, int top) {
+    Game& g = ProgramGame();
     MovingImage& m = Moving();
     if (m.image.isNull()) return;
     const QRect now(left, top, m.image.width(), m.image.height());
@@ -158,8 +160,8 @@ void DrawMovingImageAt(int left, int top) {
     m.last = now;
     m.lastDrawn = drawn.boundingRect();
     m.shown = true;
-    ProgramGame().Options.SetOpt(opt::kHoldX, left);
-    ProgramGame().Options.SetOpt(opt::kHoldY, top);
+    g.Options.SetOpt(opt::kHoldX, left);
+    g.Options.SetOpt(opt::kHoldY, top);
 }
 
 void HideMovingImage() {

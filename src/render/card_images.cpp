@@ -152,7 +152,7 @@ bool TableHoldsAt(char letter) {
     } else {
         CardSizeOfLetter(letter, CardWidth, CardHeight);
     }
-    SetOverlapOffsets(letter);
+    SetOverlapOffsets(ProgramGame(), letter);
     setUp.LayOutPiles();
     const bool holds = setUp.TableHoldsPiles();
     CardWidth = width;
@@ -190,7 +190,7 @@ void ChooseSizeForTable() {
             break;
         }
     }
-    SetOverlapOffsets(SizeLetter());
+    SetOverlapOffsets(ProgramGame(), SizeLetter());
     g_sizeWithoutRoom = fits == wanted[0] ? std::string() : wanted;
     SetParameter(field::kCardSize, std::string(1, fits));
 }
@@ -423,27 +423,28 @@ void KeepSet(const std::string& key) {
 }
 
 void Announce(int messageCase) {
+    Game& g = ProgramGame();
     const std::string name = GetParameter(field::kGameName);
     auto show = [](const std::string& text, const std::string& key) {
         CardSetUp().Advice(text, key);
     };
     switch (messageCase) {
         case 640:
-            if (ProgramGame().Options.Opt(opt::kOnce640) == 0) {
+            if (g.Options.Opt(opt::kOnce640) == 0) {
                 show(Medium640Message(name), "Msg_Cards_Medium_640x480");
-                ProgramGame().Options.SetOpt(opt::kOnce640, 1);
+                g.Options.SetOpt(opt::kOnce640, 1);
             }
             break;
         case 800:
-            if (ProgramGame().Options.Opt(opt::kOnceSmaller) == 0) {
+            if (g.Options.Opt(opt::kOnceSmaller) == 0) {
                 show(Medium800Message(name), "Msg_Cards_Medium_800x600");
-                ProgramGame().Options.SetOpt(opt::kOnceSmaller, 1);
+                g.Options.SetOpt(opt::kOnceSmaller, 1);
             }
             break;
         default:  // the large cards
-            if (ProgramGame().Options.Opt(opt::kOnceSmaller) == 0) {
+            if (g.Options.Opt(opt::kOnceSmaller) == 0) {
                 show(LargeCardsMessage(name), "Msg_Cards_Large");
-                ProgramGame().Options.SetOpt(opt::kOnceSmaller, 1);
+                g.Options.SetOpt(opt::kOnceSmaller, 1);
             }
             break;
     }
@@ -685,6 +686,7 @@ void ChooseCardSize(char letter) {
 }
 
 void SetUpCards() {
+    Game& g = ProgramGame();
     ICardSetUp& setUp = CardSetUp();
     // 1. The game's rules, and the size before this setup.
     setUp.ReloadRules();
@@ -698,7 +700,7 @@ void SetUpCards() {
 
     // 2. Does the size fit the screen for this game?
     const int w = Screen().Width();
-    const int k = Rule(ProgramGame(), rule::kCardSizeNeed);
+    const int k = Rule(g, rule::kCardSizeNeed);
     std::string size = before;
     std::string saved = GetParameter(field::kSavedSize);
     auto large = [&] { return size == "S" || saved == "S"; };
@@ -723,7 +725,7 @@ void SetUpCards() {
             SetParameter(field::kSavedDeck, GetParameter(field::kCardDeck));
             saved = size;
         } else {
-            ProgramGame().Options.SetOpt(opt::kForcedAnnounced, 1);
+            g.Options.SetOpt(opt::kForcedAnnounced, 1);
         }
         std::string to;
         int messageCase = 0;
@@ -746,9 +748,9 @@ void SetUpCards() {
             SetParameter(field::kCardSize, to);
             SetParameter(field::kCardDeck, to == "M" ? "003" : DefaultDeck());
             // 5. Told once per run of forced sizes.
-            if (ProgramGame().Options.Opt(opt::kForcedAnnounced) == 0) {
+            if (g.Options.Opt(opt::kForcedAnnounced) == 0) {
                 Announce(messageCase);
-                ProgramGame().Options.SetOpt(opt::kForcedAnnounced, 1);
+                g.Options.SetOpt(opt::kForcedAnnounced, 1);
             }
         }
     }
@@ -763,19 +765,20 @@ void SetUpCards() {
 
     // 6. New images when the size or the suit mode changed.
     if (GetParameter(field::kCardSize) != before ||
-        Rule(ProgramGame(), rule::kSuitMode) != ProgramGame().Options.Opt(opt::kSuitModeLoaded)) {
+        Rule(g, rule::kSuitMode) != g.Options.Opt(opt::kSuitModeLoaded)) {
         ApplyCardSize();
-        ProgramGame().Options.SetOpt(opt::kSuitModeLoaded, Rule(ProgramGame(), rule::kSuitMode));
+        g.Options.SetOpt(opt::kSuitModeLoaded, Rule(g, rule::kSuitMode));
     }
 
     // 7. Piles back to their markers, offsets, layout.
-    ResetPileAnchors(ProgramGame());
+    ResetPileAnchors(g);
     setUp.UpdateGameMenus();
-    SetOverlapOffsets(SizeLetter());
+    SetOverlapOffsets(g, SizeLetter());
     setUp.LayOutPiles();
 }
 
 void FitCardsToTable() {
+    Game& g = ProgramGame();
     if (SizeLetter() == kFitToTableSize) {
         if (!CardSetUp().HasTable() || ParameterIs(field::kOwnCardSet, "Y")) return;
         const int height = FittedHeight();
@@ -783,14 +786,14 @@ void FitCardsToTable() {
             CardHeight = height;
             ApplyCardSize();
         }
-        SetOverlapOffsets(kFitToTableSize);
+        SetOverlapOffsets(g, kFitToTableSize);
         return;
     }
     const std::string before = GetParameter(field::kCardSize);
     ChooseSizeForTable();
     if (GetParameter(field::kCardSize) != before) {
         ApplyCardSize();
-        SetOverlapOffsets(SizeLetter());
+        SetOverlapOffsets(g, SizeLetter());
     }
 }
 

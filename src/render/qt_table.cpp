@@ -84,27 +84,28 @@ void QtTable::PaintEmptyTable() {
 }
 
 void QtTable::RepaintTable(bool animateDeal) {
+    Game& g = ProgramGame();
     if (animateDeal) {
         InputBlock block;
         bw::RepaintTable(Canvas::Window(), true);
-        RefreshJokerCaption(ProgramGame());
+        RefreshJokerCaption(g);
         return;
     }
     bw::RepaintTable(Canvas::Table(), false);
     bw::ShowTable();
-    RefreshJokerCaption(ProgramGame());
+    RefreshJokerCaption(g);
 }
 
 void QtTable::RedrawTable() {
+    Game& g = ProgramGame();
     Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
     bw::RepaintTable(Canvas::Table(), false);
     bw::ShowTable();
     // The background took the joker caption away; one still wanted is drawn
     // again even when it did not change.
-    if (!RefreshJokerCaption(ProgramGame()) &&
-        ProgramGame().Options.Opt(opt::kJokerCaption) != -1) {
-        ForgetJokerCaption(ProgramGame());
-        RefreshJokerCaption(ProgramGame());
+    if (!RefreshJokerCaption(g) && g.Options.Opt(opt::kJokerCaption) != -1) {
+        ForgetJokerCaption(g);
+        RefreshJokerCaption(g);
     }
 }
 
@@ -117,18 +118,19 @@ void QtTable::DrawAnswerMark(int left, int top, bool right, int surfaces) {
 }
 
 void QtTable::FlyCard(int card, int left, int top, const std::string& target) {
+    Game& g = ProgramGame();
     std::string from;
     int slot = -1;
     const bool found = FindCard(card, from, slot);
     if (left < 0 || top < 0) {
         if (!found) return;
-        const CardPoint p = CardSlotPosition(ProgramGame(), from, IndexOf(from), slot);
+        const CardPoint p = CardSlotPosition(g, from, IndexOf(from), slot);
         left = p.left;
         top = p.top;
     }
     // The card leaves its pile on the picture before it flies, so it is
     // not seen twice.
-    std::string* pile = found ? PileByName(ProgramGame(), from) : nullptr;
+    std::string* pile = found ? PileByName(g, from) : nullptr;
     if (pile && slot == SlotCount(*pile) - 1) {
         const std::string before = *pile;
         *pile = before.substr(0, before.size() - 3);
@@ -139,15 +141,16 @@ void QtTable::FlyCard(int card, int left, int top, const std::string& target) {
         *pile = before;
         ShowTableChanges();
     }
-    const CardPoint to = CardPositionInPile(ProgramGame(), target, IndexOf(target), 0, true);
+    const CardPoint to = CardPositionInPile(g, target, IndexOf(target), 0, true);
     bw::FlyCard(card, left, top, true, false, false, true, to.top, to.left);
 }
 
 void QtTable::AnimateTurnUp(const std::string& pile) {
-    const std::string* cards = PileByName(ProgramGame(), pile);
+    Game& g = ProgramGame();
+    const std::string* cards = PileByName(g, pile);
     if (!cards || cards->empty()) return;
     const int index = IndexOf(pile);
-    const CardPoint p = CardPositionInPile(ProgramGame(), pile, index, 0, false);
+    const CardPoint p = CardPositionInPile(g, pile, index, 0, false);
     AnimateFaceUp(TopCode(*cards), p.left, p.top);
     bw::RedrawPileTop(pile, index, Canvas::Table());
     ShowTableChanges();
@@ -203,9 +206,10 @@ void QtTable::AnimateFaceUp(int code, int left, int top) {
 }
 
 void QtTable::AnimateRedeal(int cards) {
+    Game& g = ProgramGame();
     // Backs fly from the visible stock back onto the stock, one per card.
-    const CardPoint from{ProgramGame().Options.StockLeft(1), ProgramGame().Options.StockTop(1)};
-    const CardPoint to{ProgramGame().Options.StockLeft(0), ProgramGame().Options.StockTop(0)};
+    const CardPoint from{g.Options.StockLeft(1), g.Options.StockTop(1)};
+    const CardPoint to{g.Options.StockLeft(0), g.Options.StockTop(0)};
     if (!OnTable(from.left) || !OnTable(to.left)) return;
     for (int i = 0; i < cards; ++i)
         bw::FlyCard(-1, from.left, from.top, true, false, true, false, to.top, to.left);
@@ -239,25 +243,25 @@ void QtTable::DrawPile(const std::string& name, int surfaces) {
 }
 
 void QtTable::DrawAllPiles(int surfaces) {
-    if (!Flag(ProgramGame(), flag::kInProgress)) return;
-    const int scroll = ProgramGame().Options.Opt(opt::kScroll),
-              lowest = ProgramGame().Options.Opt(opt::kLowestPixel);
+    Game& g = ProgramGame();
+    if (!Flag(g, flag::kInProgress)) return;
+    const int scroll = g.Options.Opt(opt::kScroll), lowest = g.Options.Opt(opt::kLowestPixel);
     Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
     bw::RepaintTable(Canvas::Table(), false);
     // A redraw in place keeps the scroll position and the table's extent.
-    ProgramGame().Options.SetOpt(opt::kScroll, scroll);
-    ProgramGame().Options.SetOpt(
-        opt::kLowestPixel, std::max<int>(lowest, ProgramGame().Options.Opt(opt::kLowestPixel)));
+    g.Options.SetOpt(opt::kScroll, scroll);
+    g.Options.SetOpt(opt::kLowestPixel, std::max<int>(lowest, g.Options.Opt(opt::kLowestPixel)));
     DiscardTableChanges();
-    RefreshJokerCaption(ProgramGame());
+    RefreshJokerCaption(g);
     if (surfaces & kOnScreen) bw::ShowTable();
 }
 
 void QtTable::DrawStockPressed(const std::string& name, bool pressed) {
+    Game& g = ProgramGame();
     const int kind = PileKindOf(name);
     if (kind != kMazzo && kind != kMazzoVis && kind != kWaste) return;
     const int i = IndexOf(name);
-    const int left = ProgramGame().Options.StockLeft(i), top = ProgramGame().Options.StockTop(i);
+    const int left = g.Options.StockLeft(i), top = g.Options.StockTop(i);
     if (!OnTable(left) || !OnTable(top)) return;
     const QRect card = CardRectAt(left, top);
     const QRect area = card.adjusted(0, 0, 1, 1);
@@ -293,26 +297,27 @@ void QtTable::EraseSelectionFrame(int code, int left, int top, int surfaces) {
 }
 
 void QtTable::BuildHeldImage(int code, int runHeight) {
+    Game& g = ProgramGame();
     std::string from;
     int slot = -1;
     const bool found = FindCard(code, from, slot);
     std::string run;
-    if (found && runHeight > CardHeight) run = StackFrom(ProgramGame(), code, false);
+    if (found && runHeight > CardHeight) run = StackFrom(g, code, false);
     if (SlotCount(run) < 2) run = FormatCode(code);
     const int n = SlotCount(run);
     const int height = std::max(runHeight, CardHeight);
     QImage image(CardWidth, height, QImage::Format_RGB32);
     // The plain background where the cards lie shows through the corners.
     CardPoint at{0, 0};
-    if (found) at = CardSlotPosition(ProgramGame(), from, IndexOf(from), slot);
+    if (found) at = CardSlotPosition(g, from, IndexOf(from), slot);
     image.fill(Qt::black);
     Blit(image, 0, 0, BackgroundBitmap,
          QRect(std::max(at.left, 0), std::max(at.top, 0) + ScrollPosition(), CardWidth, height));
     const Canvas canvas = Canvas::Of(image);
-    const int step = n > 1 ? ProgramGame().Options.Opt(opt::kUpStepDown) : 0;
+    const int step = n > 1 ? g.Options.Opt(opt::kUpStepDown) : 0;
     for (int k = 0; k < n; ++k) {
         const CardCode c = SlotCode(run, k);
-        if (FaceIndexOf(c) >= 0 && (k == 0 || IsFaceUp(ProgramGame(), c) || !found))
+        if (FaceIndexOf(c) >= 0 && (k == 0 || IsFaceUp(g, c) || !found))
             bw::DrawCard(c, 0, k * step, false, canvas);
         else
             bw::DrawCardBack(0, k * step, CardHeight, false, canvas);

@@ -42,7 +42,7 @@ public:
         in.cardWidth = CardWidth;
         in.cardHeight = CardHeight;
         in.shadowOffset = request_.shadow ? 9 : 0;
-        bw::LayOutPiles(in);
+        bw::LayOutPiles(ProgramGame(), in);
     }
     // Fitted cards look for the largest size the request's table holds.
     bool HasTable() override { return request_.cardSize == kFitToTableSize; }
@@ -74,6 +74,7 @@ void UseDefaultTablePreferences(char cardSize, bool shadow) {
 }
 
 QImage RenderDealtTable(const RenderRequest& request) {
+    Game& g = ProgramGame();
     Ports& ports = InstalledPorts();
     IScreen* savedScreen = ports.screen;
     FixedScreen screen(request.layout.screenWidth, request.layout.screenHeight);
@@ -86,20 +87,20 @@ QImage RenderDealtTable(const RenderRequest& request) {
     SetParameter(field::kGameNumber, request.gameNumber);
 
     // The images of the size, then the set-up every new game runs.
-    LoadGameRules(ProgramGame(), request.gameId);
+    LoadGameRules(g, request.gameId);
     ApplyCardSize();
-    ProgramGame().Options.SetOpt(opt::kSuitModeLoaded, Rule(ProgramGame(), rule::kSuitMode));
+    g.Options.SetOpt(opt::kSuitModeLoaded, Rule(g, rule::kSuitMode));
     RequestSetUp setUp(request);
     Install<ICardSetUp>(&setUp);
     SetUpCards();
 
-    ClearPiles(ProgramGame(), false, true);
-    ProgramGame().Options.SetOpt(opt::kStockPasses, 1);
-    DealGame(ProgramGame());
-    SetFlag(ProgramGame(), flag::kInProgress, true);
+    ClearPiles(g, false, true);
+    g.Options.SetOpt(opt::kStockPasses, 1);
+    DealGame(g);
+    SetFlag(g, flag::kInProgress, true);
     if (request.cardSize == kFitToTableSize) {
         FitCardsToTable();
-        ResetPileAnchors(ProgramGame());
+        ResetPileAnchors(g);
         setUp.LayOutPiles();
     }
 

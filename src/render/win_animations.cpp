@@ -214,7 +214,8 @@ void StopWinningAnimation() {
 }
 
 void PlayWinningAnimation(const std::string& name, int seconds, const WinArea& area) {
-    SetFlag(ProgramGame(), flag::kWinAnimation, true);
+    Game& g = ProgramGame();
+    SetFlag(g, flag::kWinAnimation, true);
     std::string show = name;
     int64_t ms = static_cast<int64_t>(std::max(seconds, 0)) * 1000;
     if (show.empty()) {
@@ -235,7 +236,7 @@ void PlayWinningAnimation(const std::string& name, int seconds, const WinArea& a
         Lines(s);
     else if (show == kWinningShows[5])
         Circles(s);
-    SetFlag(ProgramGame(), flag::kWinAnimation, false);
+    SetFlag(g, flag::kWinAnimation, false);
 }
 
 }  // namespace bw

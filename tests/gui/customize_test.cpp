@@ -11,6 +11,7 @@
 #include "app/customize_dialog.h"
 #include "app/help_window.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "platform/ini.h"
@@ -646,7 +647,7 @@ protected:
             LayoutInput in = request.layout;
             in.cardWidth = CardWidth;
             in.cardHeight = CardHeight;
-            bw::LayOutPiles(in);
+            bw::LayOutPiles(ProgramGame(), in);
         }
         bool HasTable() override { return true; }
         bool TableHoldsPiles() override {
