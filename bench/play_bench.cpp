@@ -64,6 +64,7 @@ public:
 // table picture.
 class CountingTable : public bw::QtTable {
 public:
+    CountingTable() : QtTable(bw::ProgramGame()) {}
     long long restoredArea = 0;
     void RestoreRect(int left, int top, int right, int bottom) override {
         restoredArea +=

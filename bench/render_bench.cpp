@@ -112,7 +112,7 @@ bool DealAt1080(benchmark::State& state, int id) {
 void BM_RepaintTable(benchmark::State& state) {
     if (!DealAt1080(state, static_cast<int>(state.range(0)))) return;
     for (auto _ : state) {
-        bw::RepaintTable(bw::Canvas::Table(), false);
+        bw::RepaintTable(bw::ProgramGame(), bw::Canvas::Table(), false);
         benchmark::ClobberMemory();
     }
 }
@@ -123,9 +123,9 @@ void BM_RedrawPileTopAndShow(benchmark::State& state) {
     if (!DealAt1080(state, 200)) return;
     BenchWindow window;
     bw::WindowCanvas() = &window;
-    const QRect extent = bw::PileExtent("Fila1", 0);
+    const QRect extent = bw::PileExtent(bw::ProgramGame(), "Fila1", 0);
     for (auto _ : state) {
-        bw::RedrawPileTop("Fila1", 0, bw::Canvas::Table());
+        bw::RedrawPileTop(bw::ProgramGame(), "Fila1", 0, bw::Canvas::Table());
         bw::DiscardTableChanges();
         bw::ShowTableRect(extent);
         benchmark::ClobberMemory();
@@ -166,7 +166,8 @@ public:
     }
     bool HasTable() override { return true; }
     bool TableHoldsPiles() override {
-        return QRect(0, in.top, in.width, in.bottom + 1 - in.top).contains(bw::TableExtent());
+        return QRect(0, in.top, in.width, in.bottom + 1 - in.top)
+            .contains(bw::TableExtent(bw::ProgramGame()));
     }
 };
 
@@ -196,7 +197,7 @@ void BM_RefitTableAt2160(benchmark::State& state) {
         bw::FitCardsToTable();
         setUp.LayOutPiles();
         bw::PaintBackground(bw::Canvas::Table());
-        bw::RepaintTable(bw::Canvas::Table(), false);
+        bw::RepaintTable(bw::ProgramGame(), bw::Canvas::Table(), false);
         benchmark::ClobberMemory();
     }
     state.SetLabel("card height " + std::to_string(bw::CardHeight));

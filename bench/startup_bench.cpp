@@ -9,6 +9,7 @@
 
 #include "app/open_game_dialog.h"
 #include "bench_app.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "render/background.h"
@@ -100,7 +101,7 @@ void BM_StartupFirstTable(benchmark::State& state) {
     DealMemoryUp();
     for (auto _ : state) {
         bw::PaintBackground(bw::Canvas::Table());
-        bw::RepaintTable(bw::Canvas::Table(), false);
+        bw::RepaintTable(bw::ProgramGame(), bw::Canvas::Table(), false);
         benchmark::ClobberMemory();
     }
 }

@@ -217,7 +217,7 @@ QImage DrawLiveTable(QSize size, QRgb colour, qreal ratio) {
     plain.fill(colour);
     BackgroundBitmap = plain;
     TableBitmap = plain;
-    RepaintTable(Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(), false);
     const QRect all(QPoint(0, 0), size);
     return ratio == 1 ? TableBitmap.copy(all) : DevicePicture(TableBitmap, all, ratio);
 }
@@ -272,7 +272,7 @@ QImage RenderGamePreview(int gameId, QSize size, qreal ratio) {
     for (int pass = 0;; ++pass) {
         PreviewState state(gameId, drawSize);
         if (!state.ok()) return QImage();
-        const QRect used = TableExtent();
+        const QRect used = TableExtent(ProgramGame());
         const bool fits = used.isEmpty() || QRect(QPoint(0, 0), drawSize).contains(used);
         if (!fits && pass < 3) {
             const double f = std::max((used.right() + 6.0) / drawSize.width(),

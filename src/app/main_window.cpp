@@ -1132,7 +1132,8 @@ void TfrmMain::TableDealt() {
 bool TfrmMain::TableHoldsPiles() const {
     const TableRect area = TableArea();
     const int bottom = pnlStatusBar->isHidden() ? area.bottom + 1 : pnlStatusBar->y();
-    return QRect(0, area.top, imgSfondo->width(), bottom - area.top).contains(TableExtent());
+    return QRect(0, area.top, imgSfondo->width(), bottom - area.top)
+        .contains(TableExtent(ProgramGame()));
 }
 
 void TfrmMain::KeepCardsReachable() {
@@ -1144,7 +1145,7 @@ void TfrmMain::KeepCardsReachable() {
     if (Rule(ProgramGame(), rule::kPackCards) == 0 || isMaximized() || isFullScreen() ||
         TableHoldsPiles())
         return;
-    const QRect extent = TableExtent();
+    const QRect extent = TableExtent(ProgramGame());
     const TableRect area = TableArea();
     const int bottom = pnlStatusBar->isHidden() ? area.bottom + 1 : pnlStatusBar->y();
     const int wider = qMax(0, extent.right() + 1 - imgSfondo->width()) + qMax(0, -extent.left());

@@ -37,7 +37,7 @@ bool WindowPositionsKnown();
 class TfrmMain;
 class ShellTable : public QtTable {
 public:
-    explicit ShellTable(TfrmMain& window) : window_(window) {}
+    ShellTable(Game& game, TfrmMain& window) : QtTable(game), window_(window) {}
     void SetTableCursor(int slot) override;
     void ShowFocusFrame(int left, int top, int right, int bottom) override;
     void HideFocusFrame() override;

@@ -31,9 +31,9 @@ int IndexOf(const std::string& name) {
 }
 
 // The pile that holds a card and the card's slot; false when none does.
-bool FindCard(CardCode card, std::string& name, int& slot) {
-    const CardPlace p = FindCardPlace(
-        ProgramGame(), card, {{kMazzo, 0, 3}, {kFila, 0, 40}, {kDest, 0, 16}, {kAppogg, 0, 10}});
+bool FindCard(Game& g, CardCode card, std::string& name, int& slot) {
+    const CardPlace p =
+        FindCardPlace(g, card, {{kMazzo, 0, 3}, {kFila, 0, 40}, {kDest, 0, 16}, {kAppogg, 0, 10}});
     if (!p.Found()) return false;
     name = p.Name();
     slot = p.slot;
@@ -70,42 +70,40 @@ QRect WindowRect(int left, int top, int right, int bottom) {
     return QRect(left, top, std::max(right - left, 0), std::max(bottom - top, 0));
 }
 
-const QImage& PictureOf(CardCode code) {
+const QImage& PictureOf(const Game& g, CardCode code) {
     const int face = FaceIndexOf(code);
-    return face < 0 || !IsFaceUp(ProgramGame(), code) ? CardBack : CardFace(face);
+    return face < 0 || !IsFaceUp(g, code) ? CardBack : CardFace(face);
 }
 
 }  // namespace
 
 void QtTable::PaintEmptyTable() {
     PaintBackground(Canvas::Table());
-    ForgetJokerCaption(ProgramGame());
+    ForgetJokerCaption(game_);
     bw::ShowTableSoon();
 }
 
 void QtTable::RepaintTable(bool animateDeal) {
-    Game& g = ProgramGame();
     if (animateDeal) {
         InputBlock block;
-        bw::RepaintTable(Canvas::Window(), true);
-        RefreshJokerCaption(g);
+        bw::RepaintTable(game_, Canvas::Window(), true);
+        RefreshJokerCaption(game_);
         return;
     }
-    bw::RepaintTable(Canvas::Table(), false);
+    bw::RepaintTable(game_, Canvas::Table(), false);
     bw::ShowTable();
-    RefreshJokerCaption(g);
+    RefreshJokerCaption(game_);
 }
 
 void QtTable::RedrawTable() {
-    Game& g = ProgramGame();
     Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
-    bw::RepaintTable(Canvas::Table(), false);
+    bw::RepaintTable(game_, Canvas::Table(), false);
     bw::ShowTable();
     // The background took the joker caption away; one still wanted is drawn
     // again even when it did not change.
-    if (!RefreshJokerCaption(g) && g.Options.Opt(opt::kJokerCaption) != -1) {
-        ForgetJokerCaption(g);
-        RefreshJokerCaption(g);
+    if (!RefreshJokerCaption(game_) && game_.Options.Opt(opt::kJokerCaption) != -1) {
+        ForgetJokerCaption(game_);
+        RefreshJokerCaption(game_);
     }
 }
 
@@ -118,57 +116,56 @@ void QtTable::DrawAnswerMark(int left, int top, bool right, int surfaces) {
 }
 
 void QtTable::FlyCard(int card, int left, int top, const std::string& target) {
-    Game& g = ProgramGame();
     std::string from;
     int slot = -1;
-    const bool found = FindCard(card, from, slot);
+    const bool found = FindCard(game_, card, from, slot);
     if (left < 0 || top < 0) {
         if (!found) return;
-        const CardPoint p = CardSlotPosition(g, from, IndexOf(from), slot);
+        const CardPoint p = CardSlotPosition(game_, from, IndexOf(from), slot);
         left = p.left;
         top = p.top;
     }
     // The card leaves its pile on the picture before it flies, so it is
     // not seen twice.
-    std::string* pile = found ? PileByName(g, from) : nullptr;
+    std::string* pile = found ? PileByName(game_, from) : nullptr;
     if (pile && slot == SlotCount(*pile) - 1) {
         const std::string before = *pile;
         *pile = before.substr(0, before.size() - 3);
         const std::string after = *pile;
-        bw::ErasePileTail(before, after, PileAnchor(from, IndexOf(from)).x(), Canvas::Table(),
-                          from);
-        bw::RedrawPileTop(from, IndexOf(from), Canvas::Table());
+        bw::ErasePileTail(game_, before, after, PileAnchor(game_, from, IndexOf(from)).x(),
+                          Canvas::Table(), from);
+        bw::RedrawPileTop(game_, from, IndexOf(from), Canvas::Table());
         *pile = before;
         ShowTableChanges();
     }
-    const CardPoint to = CardPositionInPile(g, target, IndexOf(target), 0, true);
+    const CardPoint to = CardPositionInPile(game_, target, IndexOf(target), 0, true);
     bw::FlyCard(card, left, top, true, false, false, true, to.top, to.left);
 }
 
 void QtTable::AnimateTurnUp(const std::string& pile) {
-    Game& g = ProgramGame();
-    const std::string* cards = PileByName(g, pile);
+    const std::string* cards = PileByName(game_, pile);
     if (!cards || cards->empty()) return;
     const int index = IndexOf(pile);
-    const CardPoint p = CardPositionInPile(g, pile, index, 0, false);
+    const CardPoint p = CardPositionInPile(game_, pile, index, 0, false);
     AnimateFaceUp(TopCode(*cards), p.left, p.top);
-    bw::RedrawPileTop(pile, index, Canvas::Table());
+    bw::RedrawPileTop(game_, pile, index, Canvas::Table());
     ShowTableChanges();
 }
 
 void QtTable::RedrawPileTop(const std::string& name) {
-    bw::RedrawPileTop(name, IndexOf(name), Canvas::Table());
+    bw::RedrawPileTop(game_, name, IndexOf(name), Canvas::Table());
     ShowTableChanges();
 }
 
 void QtTable::RedrawPile(const std::string& name) {
-    bw::RedrawPile(name, Canvas::Table());
+    bw::RedrawPile(game_, name, Canvas::Table());
     ShowTableChanges();
 }
 
 void QtTable::ErasePileTail(const std::string& oldPile, const std::string& newPile,
                             const std::string& name) {
-    bw::ErasePileTail(oldPile, newPile, PileAnchor(name, IndexOf(name)).x(), Canvas::Table(), name);
+    bw::ErasePileTail(game_, oldPile, newPile, PileAnchor(game_, name, IndexOf(name)).x(),
+                      Canvas::Table(), name);
     ShowTableChanges();
 }
 
@@ -177,7 +174,7 @@ void QtTable::HighlightFoundations(int index) {
 }
 
 void QtTable::UpdateJokerCaption() {
-    RefreshJokerCaption(ProgramGame());
+    RefreshJokerCaption(game_);
 }
 
 void QtTable::DrawCardFace(int code, int left, int top, int surfaces) {
@@ -206,10 +203,9 @@ void QtTable::AnimateFaceUp(int code, int left, int top) {
 }
 
 void QtTable::AnimateRedeal(int cards) {
-    Game& g = ProgramGame();
     // Backs fly from the visible stock back onto the stock, one per card.
-    const CardPoint from{g.Options.StockLeft(1), g.Options.StockTop(1)};
-    const CardPoint to{g.Options.StockLeft(0), g.Options.StockTop(0)};
+    const CardPoint from{game_.Options.StockLeft(1), game_.Options.StockTop(1)};
+    const CardPoint to{game_.Options.StockLeft(0), game_.Options.StockTop(0)};
     if (!OnTable(from.left) || !OnTable(to.left)) return;
     for (int i = 0; i < cards; ++i)
         bw::FlyCard(-1, from.left, from.top, true, false, true, false, to.top, to.left);
@@ -218,7 +214,7 @@ void QtTable::AnimateRedeal(int cards) {
 
 void QtTable::DrawJokerCaption(int foundation, const std::string& text,
                                const std::string& suitImage) {
-    bw::DrawJokerCaption(foundation, text, suitImage);
+    bw::DrawJokerCaption(game_, foundation, text, suitImage);
 }
 
 void QtTable::EraseRect(int left, int top, int right, int bottom, int surfaces) {
@@ -237,31 +233,31 @@ void QtTable::DrawPile(const std::string& name, int surfaces) {
         // Stock-side piles and foundations draw over their own place (their
         // stack edge lies beside it); the others may have shrunk.
         if (kind != kMazzo && kind != kMazzoVis && kind != kWaste && kind != kDest)
-            c.Restore(PileExtent(name, index), BackgroundBitmap);
-        bw::RedrawPile(name, c);
+            c.Restore(PileExtent(game_, name, index), BackgroundBitmap);
+        bw::RedrawPile(game_, name, c);
     });
 }
 
 void QtTable::DrawAllPiles(int surfaces) {
-    Game& g = ProgramGame();
-    if (!Flag(g, flag::kInProgress)) return;
-    const int scroll = g.Options.Opt(opt::kScroll), lowest = g.Options.Opt(opt::kLowestPixel);
+    if (!Flag(game_, flag::kInProgress)) return;
+    const int scroll = game_.Options.Opt(opt::kScroll),
+              lowest = game_.Options.Opt(opt::kLowestPixel);
     Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
-    bw::RepaintTable(Canvas::Table(), false);
+    bw::RepaintTable(game_, Canvas::Table(), false);
     // A redraw in place keeps the scroll position and the table's extent.
-    g.Options.SetOpt(opt::kScroll, scroll);
-    g.Options.SetOpt(opt::kLowestPixel, std::max<int>(lowest, g.Options.Opt(opt::kLowestPixel)));
+    game_.Options.SetOpt(opt::kScroll, scroll);
+    game_.Options.SetOpt(opt::kLowestPixel,
+                         std::max<int>(lowest, game_.Options.Opt(opt::kLowestPixel)));
     DiscardTableChanges();
-    RefreshJokerCaption(g);
+    RefreshJokerCaption(game_);
     if (surfaces & kOnScreen) bw::ShowTable();
 }
 
 void QtTable::DrawStockPressed(const std::string& name, bool pressed) {
-    Game& g = ProgramGame();
     const int kind = PileKindOf(name);
     if (kind != kMazzo && kind != kMazzoVis && kind != kWaste) return;
     const int i = IndexOf(name);
-    const int left = g.Options.StockLeft(i), top = g.Options.StockTop(i);
+    const int left = game_.Options.StockLeft(i), top = game_.Options.StockTop(i);
     if (!OnTable(left) || !OnTable(top)) return;
     const QRect card = CardRectAt(left, top);
     const QRect area = card.adjusted(0, 0, 1, 1);
@@ -277,7 +273,7 @@ void QtTable::DrawStockPressed(const std::string& name, bool pressed) {
 
 void QtTable::EraseSelectionFrame(int code, int left, int top, int surfaces) {
     if (!OnTable(left) || !OnTable(top)) return;
-    const QImage picture = PictureOf(code).convertToFormat(QImage::Format_RGB32);
+    const QImage picture = PictureOf(game_, code).convertToFormat(QImage::Format_RGB32);
     if (picture.isNull()) return;
     const QRgb frame = kSelectionFrameColour.rgb() & 0xFFFFFF;
     // Only pixels still showing the frame go back to the card's own: a card
@@ -297,27 +293,26 @@ void QtTable::EraseSelectionFrame(int code, int left, int top, int surfaces) {
 }
 
 void QtTable::BuildHeldImage(int code, int runHeight) {
-    Game& g = ProgramGame();
     std::string from;
     int slot = -1;
-    const bool found = FindCard(code, from, slot);
+    const bool found = FindCard(game_, code, from, slot);
     std::string run;
-    if (found && runHeight > CardHeight) run = StackFrom(g, code, false);
+    if (found && runHeight > CardHeight) run = StackFrom(game_, code, false);
     if (SlotCount(run) < 2) run = FormatCode(code);
     const int n = SlotCount(run);
     const int height = std::max(runHeight, CardHeight);
     QImage image(CardWidth, height, QImage::Format_RGB32);
     // The plain background where the cards lie shows through the corners.
     CardPoint at{0, 0};
-    if (found) at = CardSlotPosition(g, from, IndexOf(from), slot);
+    if (found) at = CardSlotPosition(game_, from, IndexOf(from), slot);
     image.fill(Qt::black);
     Blit(image, 0, 0, BackgroundBitmap,
          QRect(std::max(at.left, 0), std::max(at.top, 0) + ScrollPosition(), CardWidth, height));
     const Canvas canvas = Canvas::Of(image);
-    const int step = n > 1 ? g.Options.Opt(opt::kUpStepDown) : 0;
+    const int step = n > 1 ? game_.Options.Opt(opt::kUpStepDown) : 0;
     for (int k = 0; k < n; ++k) {
         const CardCode c = SlotCode(run, k);
-        if (FaceIndexOf(c) >= 0 && (k == 0 || IsFaceUp(g, c) || !found))
+        if (FaceIndexOf(c) >= 0 && (k == 0 || IsFaceUp(game_, c) || !found))
             bw::DrawCard(c, 0, k * step, false, canvas);
         else
             bw::DrawCardBack(0, k * step, CardHeight, false, canvas);
@@ -338,8 +333,8 @@ void QtTable::GlideHeldImage(int fromLeft, int fromTop, int toLeft, int toTop, b
         m.last = m.lastDrawn = QRect(fromLeft, fromTop, m.image.width(), m.image.height());
         m.shown = true;
     }
-    bw::FlyCard(ProgramGame().Options.Opt(opt::kHeld), fromLeft, fromTop, false, false, false,
-                false, toTop, toLeft);
+    bw::FlyCard(game_.Options.Opt(opt::kHeld), fromLeft, fromTop, false, false, false, false, toTop,
+                toLeft);
     if (m.lastDrawn != m.last) {
         // A glide that did not move keeps the shadow drawn before it.
         for (const QRect& r : QRegion(m.lastDrawn) - m.last) ShowTableRect(r);

@@ -48,7 +48,8 @@ public:
     bool HasTable() override { return request_.cardSize == kFitToTableSize; }
     bool TableHoldsPiles() override {
         const LayoutInput& in = request_.layout;
-        return QRect(0, in.top, in.width, in.bottom + 1 - in.top).contains(TableExtent());
+        return QRect(0, in.top, in.width, in.bottom + 1 - in.top)
+            .contains(TableExtent(ProgramGame()));
     }
 
 private:
@@ -109,7 +110,7 @@ QImage RenderDealtTable(const RenderRequest& request) {
     SizeTableBitmaps(std::max(request.layout.screenWidth, width),
                      std::max(request.layout.screenHeight, height));
     PaintBackground(Canvas::Table());
-    RepaintTable(Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(), false);
     DiscardTableChanges();
 
     Install<ICardSetUp>(savedSetUp);

@@ -69,26 +69,21 @@ int MarkOf(int kind, int index) {
     }
 }
 
-bool FilaOnTable(int i) {
-    Game& g = ProgramGame();
+bool FilaOnTable(Game& g, int i) {
     return OnTable(g.FilaLeft[static_cast<size_t>(i)]) &&
            OnTable(g.FilaTop[static_cast<size_t>(i)]);
 }
-bool DestOnTable(int k) {
-    Game& g = ProgramGame();
+bool DestOnTable(Game& g, int k) {
     return OnTable(Opt(g, k)) && OnTable(Opt(g, opt::kDestTop + k));
 }
-bool AppoggOnTable(int k) {
-    Game& g = ProgramGame();
+bool AppoggOnTable(Game& g, int k) {
     return OnTable(Opt(g, opt::kAppoggLeft + k)) && OnTable(Opt(g, opt::kAppoggTop + k));
 }
-bool StockOnTable(int i) {
-    Game& g = ProgramGame();
+bool StockOnTable(Game& g, int i) {
     return OnTable(Opt(g, opt::kStockLeft + i)) && OnTable(Opt(g, opt::kStockTop + i));
 }
 
-bool FoundationHasEdge() {
-    Game& g = ProgramGame();
+bool FoundationHasEdge(Game& g) {
     return Rule(g, rule::kDestFamily) != 2 && Rule(g, rule::kDestFamily) != 7;
 }
 
@@ -102,9 +97,8 @@ void DrawFace(CardCode code, bool faceUp, QPoint at, bool raised, const Canvas& 
 
 // A stock-side pile as the full repaint shows it: its edge, then its mark,
 // a back, or its top card.
-void DrawStockPile(int i, const Canvas& canvas) {
-    Game& g = ProgramGame();
-    if (!StockOnTable(i)) return;
+void DrawStockPile(Game& g, int i, const Canvas& canvas) {
+    if (!StockOnTable(g, i)) return;
     DrawStackEdge(i, false, canvas, true);
     const QPoint at(g.Options.StockLeft(i), g.Options.StockTop(i));
     const std::string& pile = g.MazzoPiles[static_cast<size_t>(i)];
@@ -123,37 +117,36 @@ void DrawStockPile(int i, const Canvas& canvas) {
     if (n == 1) RestoreCardCorners(at.x(), at.y(), canvas);
 }
 
-void DrawFoundation(int k, const Canvas& canvas) {
-    if (!DestOnTable(k)) return;
-    const bool edge = FoundationHasEdge() && DrawStackEdge(k, true, canvas, true);
-    const int n = SlotCount(ProgramGame().DestPiles[static_cast<size_t>(k)]);
-    if (n == 0) DrawPileCard(kDest, k, 0, edge, canvas);
-    for (int j = 0; j < n; ++j) DrawPileCard(kDest, k, j, edge, canvas);
+void DrawFoundation(Game& g, int k, const Canvas& canvas) {
+    if (!DestOnTable(g, k)) return;
+    const bool edge = FoundationHasEdge(g) && DrawStackEdge(k, true, canvas, true);
+    const int n = SlotCount(g.DestPiles[static_cast<size_t>(k)]);
+    if (n == 0) DrawPileCard(g, kDest, k, 0, edge, canvas);
+    for (int j = 0; j < n; ++j) DrawPileCard(g, kDest, k, j, edge, canvas);
 }
 
 // An empty cascade's mark, with the cards of other cascades that reach
 // over it drawn again: cards always lie above marks, as in a full repaint.
-void DrawTableauMark(int index, const Canvas& canvas) {
-    Game& g = ProgramGame();
-    if (index < 0 || index >= 40 || !FilaOnTable(index)) return;
+void DrawTableauMark(Game& g, int index, const Canvas& canvas) {
+    if (index < 0 || index >= 40 || !FilaOnTable(g, index)) return;
     const QPoint at(g.FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(g, index));
     DrawPileMark(kMarkTableau, at.x(), at.y(), canvas, index);
     const QRect mark = CardRectAt(at.x(), at.y());
     for (int j = 0; j < TableauCount(g); ++j) {
         const std::string& pile = g.FilaPiles[static_cast<size_t>(j)];
-        if (j == index || pile.empty() || !FilaOnTable(j)) continue;
-        if (!PileExtent(NameOf(kFila, j), j).intersects(mark)) continue;
-        for (int k = 0; k < SlotCount(pile); ++k) DrawPileCard(kFila, j, k, false, canvas);
+        if (j == index || pile.empty() || !FilaOnTable(g, j)) continue;
+        if (!PileExtent(g, NameOf(kFila, j), j).intersects(mark)) continue;
+        for (int k = 0; k < SlotCount(pile); ++k) DrawPileCard(g, kFila, j, k, false, canvas);
     }
 }
 
 // The deal's throw of one card from the deck to its place.
-void Throw(CardCode code, bool faceUp, QPoint deck, CardPoint to) {
+void Throw(Game& g, CardCode code, bool faceUp, QPoint deck, CardPoint to) {
     const Canvas window = Canvas::Window();
     const QPoint off(CardWidth / 7, CardHeight / 7);
     Waits().Wait(2);
     if (faceUp) DrawCard(code, deck.x(), deck.y(), false, window);
-    if (g_deck.pile != "Mazzo" || ProgramGame().MazzoPiles[0].empty())
+    if (g_deck.pile != "Mazzo" || g.MazzoPiles[0].empty())
         RestoreCardCorners(deck.x(), deck.y(), Canvas::Table());
     if (faceUp) {
         Waits().Wait(2);
@@ -168,25 +161,24 @@ void Throw(CardCode code, bool faceUp, QPoint deck, CardPoint to) {
 }
 
 // The deck pile after the deal, as it really is.
-void RedrawDeck() {
+void RedrawDeck(Game& g) {
     const Canvas table = Canvas::Table();
     const std::string& deck = g_deck.pile;
     if (deck == "Mazzo")
-        DrawStockPile(0, table);
+        DrawStockPile(g, 0, table);
     else if (deck == "Mazzo_Vis")
-        DrawStockPile(1, table);
+        DrawStockPile(g, 1, table);
     else if (deck == "Waste")
-        RedrawPileTop("Waste", 2, table);
+        RedrawPileTop(g, "Waste", 2, table);
     else if (deck == "Appogg1" || deck == "Dest1")
-        RedrawPileTop(deck, 0, table);
+        RedrawPileTop(g, deck, 0, table);
     else if (deck == "Fila1")
-        RedrawPile(deck, table);
+        RedrawPile(g, deck, table);
 }
 
-void DrawArrow(const Canvas& canvas) {
-    Game& g = ProgramGame();
+void DrawArrow(Game& g, const Canvas& canvas) {
     QImage* img = canvas.image();
-    if (!img || !FilaOnTable(5)) return;
+    if (!img || !FilaOnTable(g, 5)) return;
     const int x = g.FilaLeft[5] + CardWidth + 5;
     const int y = FilaTopOnScreen(g, 5) + static_cast<int>(CardHeight * 0.5);
     {
@@ -224,13 +216,12 @@ void DrawTextBox(const Canvas& canvas, const QRect& box, const QString& text, co
 
 // "Sum = n" beside each row of the fourth tableau column: the ranks of the
 // top cards of the row's piles added up.
-void DrawSumLabels(const Canvas& canvas) {
-    Game& g = ProgramGame();
+void DrawSumLabels(Game& g, const Canvas& canvas) {
     const int piles = TableauCount(g);
-    if (piles < 4 || !FilaOnTable(3)) return;
+    if (piles < 4 || !FilaOnTable(g, 3)) return;
     const int column = g.FilaLeft[3];
     for (int j = 0; j < piles; ++j) {
-        if (!FilaOnTable(j) || g.FilaLeft[static_cast<size_t>(j)] != column) continue;
+        if (!FilaOnTable(g, j) || g.FilaLeft[static_cast<size_t>(j)] != column) continue;
         int sum = 0;
         for (int i = 0; i < piles; ++i) {
             if (g.FilaTop[static_cast<size_t>(i)] != g.FilaTop[static_cast<size_t>(j)]) continue;
@@ -244,23 +235,21 @@ void DrawSumLabels(const Canvas& canvas) {
     }
 }
 
-void DrawDecorations(const Canvas& canvas) {
-    Game& g = ProgramGame();
+void DrawDecorations(Game& g, const Canvas& canvas) {
     static const int kPlain[] = {9, 10, 23, 40, 42, 50, 56, 59};
     if (std::find(std::begin(kPlain), std::end(kPlain), Rule(g, rule::kGoalKind)) !=
             std::end(kPlain) ||
         Rule(g, rule::kDestRule1) == 72)
         return;
     if (Rule(g, rule::kGoalKind) == 57)
-        DrawSumLabels(canvas);
+        DrawSumLabels(g, canvas);
     else if (Rule(g, rule::kGoalKind) != 58 && Rule(g, rule::kFilaStyle) == 172)
-        DrawArrow(canvas);
+        DrawArrow(g, canvas);
 }
 
 }  // namespace
 
-QPoint PileAnchor(const std::string& name, int pileIndex) {
-    Game& g = ProgramGame();
+QPoint PileAnchor(Game& g, const std::string& name, int pileIndex) {
     int kind = 0, index = 0;
     if (!Parse(name, kind, index)) return QPoint(kOffStock, kOffStock);
     (void)pileIndex;
@@ -279,10 +268,9 @@ QPoint PileAnchor(const std::string& name, int pileIndex) {
     return QPoint(kOffStock, kOffStock);
 }
 
-QRect PileExtent(const std::string& name, int pileIndex) {
-    Game& g = ProgramGame();
+QRect PileExtent(Game& g, const std::string& name, int pileIndex) {
     const std::string* pile = PileByName(g, name);
-    const QPoint anchor = PileAnchor(name, pileIndex);
+    const QPoint anchor = PileAnchor(g, name, pileIndex);
     if (!OnTable(anchor.x()) || !OnTable(anchor.y())) return QRect();
     QRect r = CardRectAt(anchor.x(), anchor.y());
     const int n = pile ? SlotCount(*pile) : 0;
@@ -293,20 +281,19 @@ QRect PileExtent(const std::string& name, int pileIndex) {
     return r;
 }
 
-QRect TableExtent() {
+QRect TableExtent(Game& g) {
     QRect all;
-    for (const PilePosition& p : PilesOnTable(ProgramGame())) {
+    for (const PilePosition& p : PilesOnTable(g)) {
         const int index = p.name == "Mazzo_Vis" ? 1
                           : p.name == "Waste"   ? 2
                                                 : std::max(PileNumberOf(p.name) - 1, 0);
-        all |= PileExtent(p.name, index);
+        all |= PileExtent(g, p.name, index);
     }
     return all;
 }
 
-void DrawPileCard(int kind, int pileIndex, int cardIndex, bool raised, const Canvas& canvas,
-                  bool animate, QPoint start) {
-    Game& g = ProgramGame();
+void DrawPileCard(Game& g, int kind, int pileIndex, int cardIndex, bool raised,
+                  const Canvas& canvas, bool animate, QPoint start) {
     const std::string name = NameOf(kind, pileIndex);
     const std::string* pile = PileByName(g, name);
     if (!pile) return;
@@ -314,7 +301,7 @@ void DrawPileCard(int kind, int pileIndex, int cardIndex, bool raised, const Can
     const int n = SlotCount(*pile);
     if (n == 0) {
         if (cardIndex != 0) return;
-        const QPoint at = PileAnchor(name, pileIndex);
+        const QPoint at = PileAnchor(g, name, pileIndex);
         DrawPileMark(MarkOf(kind, pileIndex), at.x(), at.y(), target, pileIndex);
         if (animate) ShowTableChanges();
         return;
@@ -325,14 +312,13 @@ void DrawPileCard(int kind, int pileIndex, int cardIndex, bool raised, const Can
     const CardPoint p = CardSlotPosition(g, name, pileIndex, cardIndex);
     if (!OnTable(p.left) || !OnTable(p.top)) return;
     const bool up = IsFaceUp(g, code);
-    if (animate) Throw(code, up, start, p);
+    if (animate) Throw(g, code, up, start, p);
     DrawFace(code, up, QPoint(p.left, p.top), raised, target, pileIndex, kind);
     if (cardIndex == 0) RestoreCardCorners(p.left, p.top, target);
     if (animate) ShowTableChanges();
 }
 
-DeckPlace DeckPosition() {
-    Game& g = ProgramGame();
+DeckPlace DeckPosition(Game& g) {
     if (Rule(g, rule::kGoalKind) == 46) return {"", QPoint(-static_cast<int>(1.1 * CardWidth), 0)};
     auto stock = [&g](int i) { return QPoint(g.Options.StockLeft(i), g.Options.StockTop(i)); };
     if (g.Options.StockLeft(0) >= 0 && (!g.MazzoPiles[0].empty() || g.MazzoPiles[1].empty()))
@@ -346,8 +332,7 @@ DeckPlace DeckPosition() {
     return {"Fila1", QPoint(g.FilaLeft[0], FilaTopOnScreen(g, 0))};
 }
 
-void RepaintTable(const Canvas& canvas, bool animateDeal) {
-    Game& g = ProgramGame();
+void RepaintTable(Game& g, const Canvas& canvas, bool animateDeal) {
     if (!Flag(g, flag::kInProgress)) return;
     g.Options.SetOpt(opt::kScroll, 0);
     g.Options.SetOpt(opt::kLowestPixel, 0);
@@ -360,11 +345,11 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
         ShowTable();
         if (Rule(g, rule::kTableFamily) != 4) {
             for (int i = 0; i < tableaus; ++i)
-                if (FilaOnTable(i))
+                if (FilaOnTable(g, i))
                     DrawPileMark(kMarkTableau, g.FilaLeft[static_cast<size_t>(i)],
                                  FilaTopOnScreen(g, i), table, i);
             for (int k = 0; k < reserves; ++k)
-                if (AppoggOnTable(k))
+                if (AppoggOnTable(g, k))
                     DrawPileMark(kMarkReserve, g.Options.AppoggLeft(k), g.Options.AppoggTop(k),
                                  table, k);
             ShowTableChanges();
@@ -372,12 +357,12 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
     }
 
     // Stock group and foundations go onto the table picture.
-    for (int i = 0; i < 3; ++i) DrawStockPile(i, table);
-    for (int k = 0; k < foundations; ++k) DrawFoundation(k, table);
+    for (int i = 0; i < 3; ++i) DrawStockPile(g, i, table);
+    for (int k = 0; k < foundations; ++k) DrawFoundation(g, k, table);
 
     bool shuffle = false;
     if (animateDeal) {
-        g_deck = DeckPosition();
+        g_deck = DeckPosition(g);
         DrawCardBack(g_deck.at.x(), g_deck.at.y(), CardHeight, false, table);
         ShowTable();
         Waits().WaitResponsive(100);
@@ -388,21 +373,22 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
     const QPoint from = g_deck.at;
 
     for (int k = 0; k < reserves; ++k) {
-        if (!AppoggOnTable(k)) continue;
+        if (!AppoggOnTable(g, k)) continue;
         if (animateDeal && k == 0 && g_deck.pile == "Appogg1") continue;
         const int n = SlotCount(g.AppoggPiles[static_cast<size_t>(k)]);
-        if (n == 0) DrawPileCard(kAppogg, k, 0, false, canvas, animateDeal, from);
-        for (int j = 0; j < n; ++j) DrawPileCard(kAppogg, k, j, false, canvas, animateDeal, from);
+        if (n == 0) DrawPileCard(g, kAppogg, k, 0, false, canvas, animateDeal, from);
+        for (int j = 0; j < n; ++j)
+            DrawPileCard(g, kAppogg, k, j, false, canvas, animateDeal, from);
     }
 
     const bool pileByPile = Rule(g, rule::kPileByPile) != 0;
     const bool skipFirst = animateDeal && !pileByPile && g_deck.pile == "Fila1";
     if (pileByPile) {
         for (int i = 0; i < tableaus; ++i) {
-            if (!FilaOnTable(i)) continue;
+            if (!FilaOnTable(g, i)) continue;
             const int n = SlotCount(g.FilaPiles[static_cast<size_t>(i)]);
             for (int j = 0; j < std::max(n, 1); ++j)
-                DrawPileCard(kFila, i, j, false, canvas, animateDeal, from);
+                DrawPileCard(g, kFila, i, j, false, canvas, animateDeal, from);
         }
     } else {
         int longest = 1;
@@ -410,26 +396,25 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
             longest = std::max(longest, SlotCount(g.FilaPiles[static_cast<size_t>(i)]));
         for (int j = 0; j < longest; ++j) {
             for (int i = 0; i < tableaus; ++i) {
-                if (!FilaOnTable(i) || (skipFirst && i == 0)) continue;
+                if (!FilaOnTable(g, i) || (skipFirst && i == 0)) continue;
                 if (j > 0 && j >= SlotCount(g.FilaPiles[static_cast<size_t>(i)])) continue;
-                DrawPileCard(kFila, i, j, false, canvas, animateDeal, from);
+                DrawPileCard(g, kFila, i, j, false, canvas, animateDeal, from);
             }
         }
     }
 
     if (animateDeal) {
         if (shuffle) Sound().Stop();
-        RedrawDeck();
+        RedrawDeck(g);
         g_deck = DeckPlace();
     }
-    DrawDecorations(animateDeal ? table : canvas);
+    DrawDecorations(g, animateDeal ? table : canvas);
     g.Options.SetOpt(opt::kTableDrawn, 1);
     if (Opt(g, opt::kHighlightFoundations) != 0) HighlightFoundations(-1);
     if (animateDeal) ShowTable();
 }
 
-void RedrawPileTop(const std::string& name, int pileIndex, const Canvas& canvas) {
-    Game& g = ProgramGame();
+void RedrawPileTop(Game& g, const std::string& name, int pileIndex, const Canvas& canvas) {
     int kind = 0, index = 0;
     if (!Parse(name, kind, index)) return;
     (void)pileIndex;
@@ -437,19 +422,19 @@ void RedrawPileTop(const std::string& name, int pileIndex, const Canvas& canvas)
     if (!pile) return;
     bool raised = false;
     if (kind == kMazzo) {
-        if (!StockOnTable(index)) return;
+        if (!StockOnTable(g, index)) return;
         DrawStackEdge(index, false, canvas, false);
         raised = true;
     } else if (kind == kDest) {
-        if (index >= 16 || !DestOnTable(index)) return;
-        raised = FoundationHasEdge() && DrawStackEdge(index, true, canvas, false);
+        if (index >= 16 || !DestOnTable(g, index)) return;
+        raised = FoundationHasEdge(g) && DrawStackEdge(index, true, canvas, false);
     }
     const CardPoint p = CardPositionInPile(g, name, index, 0, false);
     if (!OnTable(p.left) || !OnTable(p.top)) return;
     const int n = SlotCount(*pile);
     if (n == 0) {
         if (kind == kFila)
-            DrawTableauMark(index, canvas);
+            DrawTableauMark(g, index, canvas);
         else
             DrawPileMark(MarkOf(kind, index), p.left, p.top, canvas, index);
         return;
@@ -460,27 +445,25 @@ void RedrawPileTop(const std::string& name, int pileIndex, const Canvas& canvas)
     if (n == 1) RestoreCardCorners(p.left, p.top, canvas);
 }
 
-void RedrawPile(const std::string& name, const Canvas& canvas) {
-    Game& g = ProgramGame();
+void RedrawPile(Game& g, const std::string& name, const Canvas& canvas) {
     int kind = 0, index = 0;
     if (!Parse(name, kind, index)) return;
     const std::string* pile = PileByName(g, name);
     if (!pile) return;
     if (kind == kMazzo || (kind == kDest && Rule(g, rule::kDestFamily) != 2)) {
-        RedrawPileTop(name, index, canvas);
+        RedrawPileTop(g, name, index, canvas);
         return;
     }
     const int n = SlotCount(*pile);
     if (n == 0 && kind == kFila)
-        DrawTableauMark(index, canvas);
+        DrawTableauMark(g, index, canvas);
     else if (n == 0)
-        DrawPileCard(kind, index, 0, false, canvas);
-    for (int j = 0; j < n; ++j) DrawPileCard(kind, index, j, false, canvas);
+        DrawPileCard(g, kind, index, 0, false, canvas);
+    for (int j = 0; j < n; ++j) DrawPileCard(g, kind, index, j, false, canvas);
 }
 
-void ErasePileTail(const std::string& oldText, const std::string& newText, int left,
+void ErasePileTail(Game& g, const std::string& oldText, const std::string& newText, int left,
                    const Canvas& canvas, const std::string& name) {
-    Game& g = ProgramGame();
     // Copies: callers may pass the live pile itself, which is swapped below.
     // NOLINTNEXTLINE(performance-unnecessary-copy-initialization)
     const std::string oldPile = oldText, newPile = newText;
@@ -533,30 +516,30 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
     }
 
     // An emptied cascade shows its mark, under any pile that overlaps it.
-    if (kind == kFila && newPile.empty()) DrawTableauMark(index, canvas);
+    if (kind == kFila && newPile.empty()) DrawTableauMark(g, index, canvas);
     if (!erased.isEmpty()) {
         // Piles the erased area reached are drawn again over it.
         for (int j = kind == kFila ? index + 1 : 0; j < TableauCount(g); ++j) {
             if (kind == kFila && j == index) continue;
             const std::string other = NameOf(kFila, j);
-            if (FilaOnTable(j) && PileExtent(other, j).intersects(erased)) {
-                RedrawPile(other, canvas);
+            if (FilaOnTable(g, j) && PileExtent(g, other, j).intersects(erased)) {
+                RedrawPile(g, other, canvas);
                 break;
             }
         }
         for (int j = 0; j < RuleCount(g, rule::kReserves, 10); ++j) {
             if (kind == kAppogg && j == index) continue;
             const std::string other = NameOf(kAppogg, j);
-            if (AppoggOnTable(j) && PileExtent(other, j).intersects(erased)) {
-                RedrawPile(other, canvas);
+            if (AppoggOnTable(g, j) && PileExtent(g, other, j).intersects(erased)) {
+                RedrawPile(g, other, canvas);
                 break;
             }
         }
         for (int j = 0; j < RuleCount(g, rule::kDests, 16); ++j) {
             if (kind == kDest && j == index) continue;
             const std::string other = NameOf(kDest, j);
-            if (DestOnTable(j) && PileExtent(other, j).intersects(erased)) {
-                RedrawPileTop(other, j, canvas);
+            if (DestOnTable(g, j) && PileExtent(g, other, j).intersects(erased)) {
+                RedrawPileTop(g, other, j, canvas);
                 break;
             }
         }
@@ -596,14 +579,14 @@ void ShowTableRect(const QRect& r) {
     Canvas::Window().Restore(r, TableBitmap);
 }
 
-void DrawJokerCaption(int foundation, const std::string& text, const std::string& suitImage) {
-    Game& g = ProgramGame();
+void DrawJokerCaption(Game& g, int foundation, const std::string& text,
+                      const std::string& suitImage) {
     const Canvas table = Canvas::Table();
     const int count = RuleCount(g, rule::kDests, 16);
-    if (count == 0 || !DestOnTable(0)) return;
+    if (count == 0 || !DestOnTable(g, 0)) return;
     const int boxTop = g.Options.DestTop(0) - 20;
     for (int k = 0; k < count; ++k) {
-        if (!DestOnTable(k)) continue;
+        if (!DestOnTable(g, k)) continue;
         const QRect box(g.Options.DestLeft(k) + (CardWidth - 59) / 2, boxTop, 59, 16);
         if (k == foundation) {
             DrawTextBox(table, box, QString::fromStdString(text),

@@ -214,8 +214,8 @@ TEST_F(PlayTest, WindowTooSmallForTheCardsKeepsThemReachable) {
     window.resize(300, 220);
     QApplication::processEvents();
     EXPECT_TRUE(window.TableHoldsPiles())
-        << window.width() << " x " << window.height() << ", table extent " << TableExtent().right()
-        << "," << TableExtent().bottom();
+        << window.width() << " x " << window.height() << ", table extent "
+        << TableExtent(ProgramGame()).right() << "," << TableExtent(ProgramGame()).bottom();
     EXPECT_GT(window.minimumWidth(), 300);
     const QSize concentration = window.minimumSize();
     {

@@ -336,7 +336,7 @@ TEST_F(StackEdge, FoundationsStopAtTwoAndSomeHaveNoEdge) {
 TEST_F(StackEdge, RaisedStockDrawsItsTopCardAtTheRaisedPlace) {
     ProgramGame().MazzoPiles[0] = Cards(2);
     for (CardCode c : {1, 2}) SetFaceFlag(ProgramGame().CardRegister, c, '1');
-    RedrawPileTop("Mazzo", 0, Canvas::Table());
+    RedrawPileTop(ProgramGame(), "Mazzo", 0, Canvas::Table());
     const int left = ProgramGame().Options.Opt(123) - 1, top = ProgramGame().Options.Opt(127) - 1;
     EXPECT_EQ(CardTopInPile(ProgramGame(), "Mazzo", 0, 0, false), top);
     EXPECT_EQ(Rgb(TableBitmap, left + 20, top + 30), Face(2, 20, 30));
@@ -350,7 +350,7 @@ TEST_F(Highlight, CompleteFoundationsGetTheChosenMarkAndColour) {
     ProgramGame().GameRules[117] = 12;
     ProgramGame().DestPiles[0] = Cards(13);
     ProgramGame().DestPiles[1] = Cards(11);
-    RepaintTable(Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(), false);
     const CardPoint top0 = CardPositionInPile(ProgramGame(), "Dest1", 0, 0, false);
     const CardPoint top1 = CardPositionInPile(ProgramGame(), "Dest2", 1, 0, false);
     const unsigned before1 = Rgb(TableBitmap, top1.left + 30, top1.top + 40);
@@ -364,7 +364,7 @@ TEST_F(Highlight, CompleteFoundationsGetTheChosenMarkAndColour) {
 
     // The hatch: every second pixel along the diagonals.
     ProgramGame().DestPiles[1] = Cards(12);
-    RepaintTable(Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(), false);
     HighlightFoundationsAs(1, 1, 1);  // blue
     const int x = top1.left + 1, y = top1.top + 1;
     EXPECT_EQ(Rgb(TableBitmap, x + 10, y + 10), 0x0000FFu);
@@ -377,7 +377,7 @@ TEST_F(Highlight, CompleteFoundationsGetTheChosenMarkAndColour) {
 TEST_F(Highlight, TheSettingsFileChoosesMarkAndColour) {
     ProgramGame().GameRules[116] = 13;
     ProgramGame().DestPiles[0] = Cards(13);
-    RepaintTable(Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(), false);
     const CardPoint top = CardPositionInPile(ProgramGame(), "Dest1", 0, 0, false);
     const unsigned before = Rgb(TableBitmap, top.left + 30, top.top + 40);
     HighlightFoundations(-1);  // no settings: mark 0, nothing drawn
