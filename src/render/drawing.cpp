@@ -100,7 +100,7 @@ void PutCorners(const Canvas& canvas, const std::array<SavedCorner, 12>& saved, 
 // Copies a card-sized picture with rounded corners. Copying the picture and
 // then putting the saved pixels back gives the same result as patching the
 // picture's corners first, without touching the shared picture.
-void CopyCard(QImage& picture, int left, int top, int height, const Canvas& canvas,
+void CopyCard(Game& g, QImage& picture, int left, int top, int height, const Canvas& canvas,
               const std::array<From, 4>& from, const DetailSource& source) {
     if (picture.isNull() || !canvas.image()) return;
     std::array<SavedCorner, 12> saved{};
@@ -112,7 +112,7 @@ void CopyCard(QImage& picture, int left, int top, int height, const Canvas& canv
     canvas.Copy(left, top, Rgb32(picture), part);
     PutCorners(canvas, saved, n);
     canvas.NoteDetail(left, top, picture, part, source);
-    NoteLowestPixel(top + std::min(height, CardHeight));
+    NoteLowestPixel(g, top + std::min(height, CardHeight));
 }
 
 std::array<From, 4> StandardCorners(bool raised) {
@@ -177,16 +177,14 @@ int FaceIndexOf(CardCode code) {
     return -1;
 }
 
-void NoteLowestPixel(int windowBottom) {
-    Game& g = ProgramGame();
+void NoteLowestPixel(Game& g, int windowBottom) {
     const int bottom = windowBottom + ScrollPosition();
     if (bottom > Opt(g, opt::kLowestPixel))
         g.Options.SetOpt(opt::kLowestPixel, std::min(bottom, 32767));
 }
 
-void DrawCard(CardCode code, int left, int top, bool raised, const Canvas& canvas, int pileIndex,
-              int pileKind) {
-    Game& g = ProgramGame();
+void DrawCard(Game& g, CardCode code, int left, int top, bool raised, const Canvas& canvas,
+              int pileIndex, int pileKind) {
     const int face = FaceIndexOf(code);
     if (face < 0 || !OnTable(left) || !OnTable(top)) return;
     std::array<From, 4> from = StandardCorners(raised);
@@ -199,12 +197,12 @@ void DrawCard(CardCode code, int left, int top, bool raised, const Canvas& canva
             from = {From::kTable, From::kCanvas, From::kTable, From::kCanvas};
         }
     }
-    CopyCard(CardFace(face), left, top, CardHeight, canvas, from, {DetailSource::kFace, face});
+    CopyCard(g, CardFace(face), left, top, CardHeight, canvas, from, {DetailSource::kFace, face});
 }
 
-void DrawCardBack(int left, int top, int height, bool raised, const Canvas& canvas) {
+void DrawCardBack(Game& g, int left, int top, int height, bool raised, const Canvas& canvas) {
     if (left < -9999 || top < -9999 || height <= 0) return;
-    CopyCard(CardBack, left, top, height, canvas, StandardCorners(raised),
+    CopyCard(g, CardBack, left, top, height, canvas, StandardCorners(raised),
              {DetailSource::kBack, 0});
 }
 
@@ -240,8 +238,7 @@ std::string RankMarkCode(int value, bool& drawn) {
     return "";
 }
 
-std::string PileMarkCode(int markKind, int pileIndex, bool& drawn) {
-    Game& g = ProgramGame();
+std::string PileMarkCode(Game& g, int markKind, int pileIndex, bool& drawn) {
     drawn = true;
     const int k = std::clamp(pileIndex, 0, 39);
     // The redeal mark while the engine would still turn the stock back.
@@ -294,10 +291,10 @@ std::string PileMarkCode(int markKind, int pileIndex, bool& drawn) {
     }
 }
 
-void DrawPileMark(int markKind, int left, int top, const Canvas& canvas, int pileIndex) {
+void DrawPileMark(Game& g, int markKind, int left, int top, const Canvas& canvas, int pileIndex) {
     if (!OnTable(left) || !OnTable(top)) return;
     bool drawn = true;
-    const std::string code = PileMarkCode(markKind, pileIndex, drawn);
+    const std::string code = PileMarkCode(g, markKind, pileIndex, drawn);
     if (!drawn) {
         // A pile that shows no mark shows the table: a card that left it
         // must not stay behind.
@@ -327,11 +324,10 @@ void DrawPileMark(int markKind, int left, int top, const Canvas& canvas, int pil
         canvas.Copy(left, top, Rgb32(copy), part);
         canvas.NoteDetail(left, top, copy, part, {DetailSource::kMark, 0, code, QImage()});
     }
-    NoteLowestPixel(top + CardHeight);
+    NoteLowestPixel(g, top + CardHeight);
 }
 
-bool DrawStackEdge(int pile, bool foundation, const Canvas& canvas, bool full) {
-    Game& g = ProgramGame();
+bool DrawStackEdge(Game& g, int pile, bool foundation, const Canvas& canvas, bool full) {
     const bool preview = Opt(g, opt::kPreview) == 1;
     int baseLeft, baseTop, cap;
     bool changed;
@@ -429,8 +425,7 @@ QColor HighlightColour(int index) {
     return QColor(kColours[index]);
 }
 
-bool FoundationComplete(int k) {
-    Game& g = ProgramGame();
+bool FoundationComplete(Game& g, int k) {
     if (k < 0 || k > 15) return false;
     const int want = Rule(g, rule::kDestMax1 + k) == -1 ? Rule(g, rule::kDestMaxCards)
                                                         : Rule(g, rule::kDestMax1 + k);
@@ -474,14 +469,13 @@ void PaintHighlight(const Canvas& canvas, const QRect& inner, int mark, const QC
 
 }  // namespace
 
-void HighlightFoundationsAs(int index, int mark, int colourIndex) {
-    Game& g = ProgramGame();
+void HighlightFoundationsAs(Game& g, int index, int mark, int colourIndex) {
     if (mark < 1 || mark > 5) return;
     const QColor colour = HighlightColour(colourIndex);
     const int count = std::clamp(Rule(g, rule::kDests), 0, 16);
     for (int k = 0; k < count; ++k) {
         if (index != -1 && k != index) continue;
-        if (!FoundationComplete(k) || !OnTable(g.Options.DestLeft(k))) continue;
+        if (!FoundationComplete(g, k) || !OnTable(g.Options.DestLeft(k))) continue;
         const std::string name = PileName(kDest, k + 1);
         const CardPoint top = CardPositionInPile(g, name, k, 0, false);
         const QRect inner(top.left + 1, top.top + 1, CardWidth - 2, CardHeight - 2);
@@ -490,9 +484,9 @@ void HighlightFoundationsAs(int index, int mark, int colourIndex) {
     ShowTableChanges();
 }
 
-void HighlightFoundations(int index) {
+void HighlightFoundations(Game& g, int index) {
     HighlightFoundationsAs(
-        index, static_cast<int>(ReadPreferenceInt("HighLights_Foundations_Mark", 0)),
+        g, index, static_cast<int>(ReadPreferenceInt("HighLights_Foundations_Mark", 0)),
         static_cast<int>(ReadPreferenceInt(key::kHighlightsFoundationsColor, 0)));
 }
 

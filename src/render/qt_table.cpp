@@ -170,7 +170,7 @@ void QtTable::ErasePileTail(const std::string& oldPile, const std::string& newPi
 }
 
 void QtTable::HighlightFoundations(int index) {
-    bw::HighlightFoundations(index);
+    bw::HighlightFoundations(game_, index);
 }
 
 void QtTable::UpdateJokerCaption() {
@@ -178,12 +178,12 @@ void QtTable::UpdateJokerCaption() {
 }
 
 void QtTable::DrawCardFace(int code, int left, int top, int surfaces) {
-    OnSurfaces(surfaces, [&](const Canvas& c) { bw::DrawCard(code, left, top, false, c); });
+    OnSurfaces(surfaces, [&](const Canvas& c) { bw::DrawCard(game_, code, left, top, false, c); });
 }
 
 void QtTable::DrawCardBack(int left, int top, int surfaces) {
     OnSurfaces(surfaces,
-               [&](const Canvas& c) { bw::DrawCardBack(left, top, CardHeight, false, c); });
+               [&](const Canvas& c) { bw::DrawCardBack(game_, left, top, CardHeight, false, c); });
 }
 
 void QtTable::RestoreCardCorners(int left, int top, int surfaces) {
@@ -313,9 +313,9 @@ void QtTable::BuildHeldImage(int code, int runHeight) {
     for (int k = 0; k < n; ++k) {
         const CardCode c = SlotCode(run, k);
         if (FaceIndexOf(c) >= 0 && (k == 0 || IsFaceUp(game_, c) || !found))
-            bw::DrawCard(c, 0, k * step, false, canvas);
+            bw::DrawCard(game_, c, 0, k * step, false, canvas);
         else
-            bw::DrawCardBack(0, k * step, CardHeight, false, canvas);
+            bw::DrawCardBack(game_, 0, k * step, CardHeight, false, canvas);
     }
     SetMovingImage(image);
     ResetMovingImage();

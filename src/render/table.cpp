@@ -87,39 +87,39 @@ bool FoundationHasEdge(Game& g) {
     return Rule(g, rule::kDestFamily) != 2 && Rule(g, rule::kDestFamily) != 7;
 }
 
-void DrawFace(CardCode code, bool faceUp, QPoint at, bool raised, const Canvas& canvas, int index,
-              int kind) {
+void DrawFace(Game& g, CardCode code, bool faceUp, QPoint at, bool raised, const Canvas& canvas,
+              int index, int kind) {
     if (faceUp)
-        DrawCard(code, at.x(), at.y(), raised, canvas, index, kind);
+        DrawCard(g, code, at.x(), at.y(), raised, canvas, index, kind);
     else
-        DrawCardBack(at.x(), at.y(), CardHeight, raised, canvas);
+        DrawCardBack(g, at.x(), at.y(), CardHeight, raised, canvas);
 }
 
 // A stock-side pile as the full repaint shows it: its edge, then its mark,
 // a back, or its top card.
 void DrawStockPile(Game& g, int i, const Canvas& canvas) {
     if (!StockOnTable(g, i)) return;
-    DrawStackEdge(i, false, canvas, true);
+    DrawStackEdge(g, i, false, canvas, true);
     const QPoint at(g.Options.StockLeft(i), g.Options.StockTop(i));
     const std::string& pile = g.MazzoPiles[static_cast<size_t>(i)];
     const int n = SlotCount(pile);
     if (n == 0) {
-        DrawPileMark(MarkOf(kMazzo, i), at.x(), at.y(), canvas, i);
+        DrawPileMark(g, MarkOf(kMazzo, i), at.x(), at.y(), canvas, i);
         return;
     }
     const CardCode top = TopCode(pile);
     if ((i == 0 && Rule(g, rule::kStockDown) != 0) || (i == 1 && Rule(g, rule::kVisHeld) != 0)) {
-        DrawCardBack(at.x(), at.y(), CardHeight, true, canvas);
+        DrawCardBack(g, at.x(), at.y(), CardHeight, true, canvas);
     } else {
         // The stock shows its top card's face unless the game keeps it hidden.
-        DrawFace(top, i == 0 || IsFaceUp(g, top), at, true, canvas, i, kMazzo);
+        DrawFace(g, top, i == 0 || IsFaceUp(g, top), at, true, canvas, i, kMazzo);
     }
     if (n == 1) RestoreCardCorners(at.x(), at.y(), canvas);
 }
 
 void DrawFoundation(Game& g, int k, const Canvas& canvas) {
     if (!DestOnTable(g, k)) return;
-    const bool edge = FoundationHasEdge(g) && DrawStackEdge(k, true, canvas, true);
+    const bool edge = FoundationHasEdge(g) && DrawStackEdge(g, k, true, canvas, true);
     const int n = SlotCount(g.DestPiles[static_cast<size_t>(k)]);
     if (n == 0) DrawPileCard(g, kDest, k, 0, edge, canvas);
     for (int j = 0; j < n; ++j) DrawPileCard(g, kDest, k, j, edge, canvas);
@@ -130,7 +130,7 @@ void DrawFoundation(Game& g, int k, const Canvas& canvas) {
 void DrawTableauMark(Game& g, int index, const Canvas& canvas) {
     if (index < 0 || index >= 40 || !FilaOnTable(g, index)) return;
     const QPoint at(g.FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(g, index));
-    DrawPileMark(kMarkTableau, at.x(), at.y(), canvas, index);
+    DrawPileMark(g, kMarkTableau, at.x(), at.y(), canvas, index);
     const QRect mark = CardRectAt(at.x(), at.y());
     for (int j = 0; j < TableauCount(g); ++j) {
         const std::string& pile = g.FilaPiles[static_cast<size_t>(j)];
@@ -145,15 +145,15 @@ void Throw(Game& g, CardCode code, bool faceUp, QPoint deck, CardPoint to) {
     const Canvas window = Canvas::Window();
     const QPoint off(CardWidth / 7, CardHeight / 7);
     Waits().Wait(2);
-    if (faceUp) DrawCard(code, deck.x(), deck.y(), false, window);
+    if (faceUp) DrawCard(g, code, deck.x(), deck.y(), false, window);
     if (g_deck.pile != "Mazzo" || g.MazzoPiles[0].empty())
         RestoreCardCorners(deck.x(), deck.y(), Canvas::Table());
     if (faceUp) {
         Waits().Wait(2);
-        DrawCardBack(deck.x(), deck.y(), CardHeight, false, window);
-        DrawCard(code, deck.x() + off.x(), deck.y() + off.y(), false, window);
+        DrawCardBack(g, deck.x(), deck.y(), CardHeight, false, window);
+        DrawCard(g, code, deck.x() + off.x(), deck.y() + off.y(), false, window);
     } else {
-        DrawCardBack(deck.x() + off.x(), deck.y() + off.y(), CardHeight, false, window);
+        DrawCardBack(g, deck.x() + off.x(), deck.y() + off.y(), CardHeight, false, window);
     }
     Waits().Wait(1);
     FlyCard(faceUp ? code : -1, deck.x() + off.x(), deck.y() + off.y(), true, false, true, true,
@@ -302,7 +302,7 @@ void DrawPileCard(Game& g, int kind, int pileIndex, int cardIndex, bool raised,
     if (n == 0) {
         if (cardIndex != 0) return;
         const QPoint at = PileAnchor(g, name, pileIndex);
-        DrawPileMark(MarkOf(kind, pileIndex), at.x(), at.y(), target, pileIndex);
+        DrawPileMark(g, MarkOf(kind, pileIndex), at.x(), at.y(), target, pileIndex);
         if (animate) ShowTableChanges();
         return;
     }
@@ -313,7 +313,7 @@ void DrawPileCard(Game& g, int kind, int pileIndex, int cardIndex, bool raised,
     if (!OnTable(p.left) || !OnTable(p.top)) return;
     const bool up = IsFaceUp(g, code);
     if (animate) Throw(g, code, up, start, p);
-    DrawFace(code, up, QPoint(p.left, p.top), raised, target, pileIndex, kind);
+    DrawFace(g, code, up, QPoint(p.left, p.top), raised, target, pileIndex, kind);
     if (cardIndex == 0) RestoreCardCorners(p.left, p.top, target);
     if (animate) ShowTableChanges();
 }
@@ -346,11 +346,11 @@ void RepaintTable(Game& g, const Canvas& canvas, bool animateDeal) {
         if (Rule(g, rule::kTableFamily) != 4) {
             for (int i = 0; i < tableaus; ++i)
                 if (FilaOnTable(g, i))
-                    DrawPileMark(kMarkTableau, g.FilaLeft[static_cast<size_t>(i)],
+                    DrawPileMark(g, kMarkTableau, g.FilaLeft[static_cast<size_t>(i)],
                                  FilaTopOnScreen(g, i), table, i);
             for (int k = 0; k < reserves; ++k)
                 if (AppoggOnTable(g, k))
-                    DrawPileMark(kMarkReserve, g.Options.AppoggLeft(k), g.Options.AppoggTop(k),
+                    DrawPileMark(g, kMarkReserve, g.Options.AppoggLeft(k), g.Options.AppoggTop(k),
                                  table, k);
             ShowTableChanges();
         }
@@ -363,7 +363,7 @@ void RepaintTable(Game& g, const Canvas& canvas, bool animateDeal) {
     bool shuffle = false;
     if (animateDeal) {
         g_deck = DeckPosition(g);
-        DrawCardBack(g_deck.at.x(), g_deck.at.y(), CardHeight, false, table);
+        DrawCardBack(g, g_deck.at.x(), g_deck.at.y(), CardHeight, false, table);
         ShowTable();
         Waits().WaitResponsive(100);
         shuffle =
@@ -410,7 +410,7 @@ void RepaintTable(Game& g, const Canvas& canvas, bool animateDeal) {
     }
     DrawDecorations(g, animateDeal ? table : canvas);
     g.Options.SetOpt(opt::kTableDrawn, 1);
-    if (Opt(g, opt::kHighlightFoundations) != 0) HighlightFoundations(-1);
+    if (Opt(g, opt::kHighlightFoundations) != 0) HighlightFoundations(g, -1);
     if (animateDeal) ShowTable();
 }
 
@@ -423,11 +423,11 @@ void RedrawPileTop(Game& g, const std::string& name, int pileIndex, const Canvas
     bool raised = false;
     if (kind == kMazzo) {
         if (!StockOnTable(g, index)) return;
-        DrawStackEdge(index, false, canvas, false);
+        DrawStackEdge(g, index, false, canvas, false);
         raised = true;
     } else if (kind == kDest) {
         if (index >= 16 || !DestOnTable(g, index)) return;
-        raised = FoundationHasEdge(g) && DrawStackEdge(index, true, canvas, false);
+        raised = FoundationHasEdge(g) && DrawStackEdge(g, index, true, canvas, false);
     }
     const CardPoint p = CardPositionInPile(g, name, index, 0, false);
     if (!OnTable(p.left) || !OnTable(p.top)) return;
@@ -436,12 +436,12 @@ void RedrawPileTop(Game& g, const std::string& name, int pileIndex, const Canvas
         if (kind == kFila)
             DrawTableauMark(g, index, canvas);
         else
-            DrawPileMark(MarkOf(kind, index), p.left, p.top, canvas, index);
+            DrawPileMark(g, MarkOf(kind, index), p.left, p.top, canvas, index);
         return;
     }
     const CardCode top = TopCode(*pile);
     if (FaceIndexOf(top) < 0) return;
-    DrawFace(top, IsFaceUp(g, top), QPoint(p.left, p.top), raised, canvas, index, kind);
+    DrawFace(g, top, IsFaceUp(g, top), QPoint(p.left, p.top), raised, canvas, index, kind);
     if (n == 1) RestoreCardCorners(p.left, p.top, canvas);
 }
 

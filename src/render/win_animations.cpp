@@ -41,7 +41,7 @@ public:
     }
     // A random card face up at a window position, on the window and the table picture.
     void Card(int left, int top) {
-        DrawCard(Random(51) + 1, left, top, false, Canvas::Table());
+        DrawCard(ProgramGame(), Random(51) + 1, left, top, false, Canvas::Table());
         ShowTableChanges();
         ++cards_;
     }

@@ -154,7 +154,7 @@ TEST_F(Flight, AColumnGetsADottedShadow) {
 }
 
 TEST_F(Flight, TurningUpShowsFramesAndLeavesTheTablePicture) {
-    DrawCardBack(200, 200, CardHeight, false, Canvas::Table());
+    DrawCardBack(ProgramGame(), 200, 200, CardHeight, false, Canvas::Table());
     window.image = TableBitmap.copy(0, 0, window.image.width(), window.image.height());
     AnimateFaceUp(8, 200, 200);
     EXPECT_EQ(Waits(10), 6);
