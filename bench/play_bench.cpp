@@ -228,7 +228,7 @@ void BM_FlyCardStep(benchmark::State& state) {
     const int x0 = 20, y0 = 80, x1 = kWidth - bw::CardWidth - 40, y1 = 900;
     long long flights = 0;
     for (auto _ : state) {
-        bw::FlyCard(card, x0, y0, true, false, false, false, y1, x1);
+        bw::FlyCard(bw::ProgramGame(), card, x0, y0, true, false, false, false, y1, x1);
         bw::HideMovingImage();
         ++flights;
     }

@@ -137,7 +137,9 @@ protected:
             case QEvent::KeyPress:
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick:
-            case QEvent::NonClientAreaMouseButtonPress: StopWinningAnimation(); return true;
+            case QEvent::NonClientAreaMouseButtonPress:
+                StopWinningAnimation(ProgramGame());
+                return true;
             default: return false;
         }
     }
@@ -943,7 +945,7 @@ void TfrmMain::PlayWinningAnimation() {
     area.top = bar->y() + bar->height();
     area.width = imgSfondo->width();
     area.height = imgSfondo->height();
-    ::bw::PlayWinningAnimation(std::string(), 0, area);
+    ::bw::PlayWinningAnimation(ProgramGame(), std::string(), 0, area);
 }
 
 void TfrmMain::RefreshGameMark() {
@@ -1455,7 +1457,7 @@ bool TfrmMain::CloseQuery() {
     bool allowed = true;
     if (Flag(ProgramGame(), flag::kWinAnimation)) {
         // Leaving during the winning show only stops the show.
-        StopWinningAnimation();
+        StopWinningAnimation(ProgramGame());
         ProgramGame().Options.SetOpt(opt::kCloseAsked, 1);
         allowed = false;
     } else if (ReadPreference(key::kConfirmQuit, "N") != "N") {

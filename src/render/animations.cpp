@@ -18,8 +18,7 @@ namespace bw {
 
 namespace {
 
-bool AutoplayRunning() {
-    Game& g = ProgramGame();
+bool AutoplayRunning(Game& g) {
     return Opt(g, opt::kAutoplay) == 3 && Opt(g, opt::kStockChanged) == 0;
 }
 
@@ -119,8 +118,7 @@ void ResetMovingImage() {
     m.last = m.lastDrawn = QRect();
 }
 
-bool ShowMovingImageAt(int left, int top, bool drop, bool fullRestore) {
-    Game& g = ProgramGame();
+bool ShowMovingImageAt(Game& g, int left, int top, bool drop, bool fullRestore) {
     MovingImage& m = Moving();
     if (left == Opt(g, opt::kHoldX) && top == Opt(g, opt::kHoldY)) return false;
     const Canvas window = Canvas::Window();
@@ -149,8 +147,7 @@ bool ShowMovingImageAt(int left, int top, bool drop, bool fullRestore) {
     return true;
 }
 
-void DrawMovingImageAt(int left, int top) {
-    Game& g = ProgramGame();
+void DrawMovingImageAt(Game& g, int left, int top) {
     MovingImage& m = Moving();
     if (m.image.isNull()) return;
     const QRect now(left, top, m.image.width(), m.image.height());
@@ -181,9 +178,9 @@ int FlightStep(int distance, bool fast, bool autoplay) {
     return std::clamp(s, 1, d);
 }
 
-void FlyCard(CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, bool drop, int y1,
-             int x1) {
-    const bool autoplay = AutoplayRunning();
+void FlyCard(Game& g, CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, bool drop,
+             int y1, int x1) {
+    const bool autoplay = AutoplayRunning(g);
     int w = static_cast<int>(ParameterInt(field::kMoveSpeed, 10));
     if (autoplay) w *= 3;
     const int offset = CardShadowOffset();
@@ -196,8 +193,7 @@ void FlyCard(CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, 
 
     if (prepare) {
         PrepareMovingCard(code);
-        for (int e : {opt::kHeld, opt::kHeldTop, opt::kHoldX, opt::kHoldY})
-            ProgramGame().Options.SetOpt(e, 0);
+        for (int e : {opt::kHeld, opt::kHeldTop, opt::kHoldX, opt::kHoldY}) g.Options.SetOpt(e, 0);
         // The card lies at the start as the flight begins: leaving uncovers it.
         MovingImage& m = Moving();
         m.last = m.lastDrawn = QRect(x0, y0, m.image.width(), m.image.height());
@@ -243,16 +239,16 @@ void FlyCard(CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, 
         }
         if (pause > 0) Waits().Wait(pause);
         if (xArrived && yArrived) break;
-        ShowMovingImageAt(x, y, false, true);
+        ShowMovingImageAt(g, x, y, false, true);
     }
 
     if (lift) {
-        ShowMovingImageAt(x1, y1, false, true);
+        ShowMovingImageAt(g, x1, y1, false, true);
         if (w > 0) Waits().Wait(2 * w);
         x1 += offset;
         y1 += offset;
     }
-    if (!ShowMovingImageAt(x1, y1, drop, true) && drop) {
+    if (!ShowMovingImageAt(g, x1, y1, drop, true) && drop) {
         Canvas::Table().Copy(x1, y1, Moving().image);
         DiscardTableChanges();
         Moving().shown = false;

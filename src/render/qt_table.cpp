@@ -139,7 +139,7 @@ void QtTable::FlyCard(int card, int left, int top, const std::string& target) {
         ShowTableChanges();
     }
     const CardPoint to = CardPositionInPile(game_, target, IndexOf(target), 0, true);
-    bw::FlyCard(card, left, top, true, false, false, true, to.top, to.left);
+    bw::FlyCard(game_, card, left, top, true, false, false, true, to.top, to.left);
 }
 
 void QtTable::AnimateTurnUp(const std::string& pile) {
@@ -195,7 +195,7 @@ void QtTable::DrawSelectionFrame(int left, int top, int surfaces) {
 }
 
 void QtTable::FlyCard(int code, int fromLeft, int fromTop, int toLeft, int toTop) {
-    bw::FlyCard(code, fromLeft, fromTop, true, false, false, false, toTop, toLeft);
+    bw::FlyCard(game_, code, fromLeft, fromTop, true, false, false, false, toTop, toLeft);
 }
 
 void QtTable::AnimateFaceUp(int code, int left, int top) {
@@ -208,7 +208,7 @@ void QtTable::AnimateRedeal(int cards) {
     const CardPoint to{game_.Options.StockLeft(0), game_.Options.StockTop(0)};
     if (!OnTable(from.left) || !OnTable(to.left)) return;
     for (int i = 0; i < cards; ++i)
-        bw::FlyCard(-1, from.left, from.top, true, false, true, false, to.top, to.left);
+        bw::FlyCard(game_, -1, from.left, from.top, true, false, true, false, to.top, to.left);
     HideMovingImage();
 }
 
@@ -322,7 +322,7 @@ void QtTable::BuildHeldImage(int code, int runHeight) {
 }
 
 void QtTable::DrawHeldImageAt(int left, int top) {
-    DrawMovingImageAt(left, top);
+    DrawMovingImageAt(game_, left, top);
 }
 
 void QtTable::GlideHeldImage(int fromLeft, int fromTop, int toLeft, int toTop, bool shadow) {
@@ -333,14 +333,14 @@ void QtTable::GlideHeldImage(int fromLeft, int fromTop, int toLeft, int toTop, b
         m.last = m.lastDrawn = QRect(fromLeft, fromTop, m.image.width(), m.image.height());
         m.shown = true;
     }
-    bw::FlyCard(game_.Options.Opt(opt::kHeld), fromLeft, fromTop, false, false, false, false, toTop,
-                toLeft);
+    bw::FlyCard(game_, game_.Options.Opt(opt::kHeld), fromLeft, fromTop, false, false, false, false,
+                toTop, toLeft);
     if (m.lastDrawn != m.last) {
         // A glide that did not move keeps the shadow drawn before it.
         for (const QRect& r : QRegion(m.lastDrawn) - m.last) ShowTableRect(r);
         m.lastDrawn = m.last;
     }
-    if (shadow) DrawMovingImageAt(toLeft, toTop);
+    if (shadow) DrawMovingImageAt(game_, toLeft, toTop);
 }
 
 InputBlock::InputBlock() {

@@ -156,7 +156,7 @@ void Throw(Game& g, CardCode code, bool faceUp, QPoint deck, CardPoint to) {
         DrawCardBack(g, deck.x() + off.x(), deck.y() + off.y(), CardHeight, false, window);
     }
     Waits().Wait(1);
-    FlyCard(faceUp ? code : -1, deck.x() + off.x(), deck.y() + off.y(), true, false, true, true,
+    FlyCard(g, faceUp ? code : -1, deck.x() + off.x(), deck.y() + off.y(), true, false, true, true,
             to.top, to.left);
 }
 

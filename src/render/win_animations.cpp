@@ -209,12 +209,11 @@ std::string ChooseWinningShow(const std::string& name) {
     return name;
 }
 
-void StopWinningAnimation() {
-    SetFlag(ProgramGame(), flag::kWinAnimation, false);
+void StopWinningAnimation(Game& g) {
+    SetFlag(g, flag::kWinAnimation, false);
 }
 
-void PlayWinningAnimation(const std::string& name, int seconds, const WinArea& area) {
-    Game& g = ProgramGame();
+void PlayWinningAnimation(Game& g, const std::string& name, int seconds, const WinArea& area) {
     SetFlag(g, flag::kWinAnimation, true);
     std::string show = name;
     int64_t ms = static_cast<int64_t>(std::max(seconds, 0)) * 1000;
