@@ -194,7 +194,7 @@ void BM_RefitTableAt2160(benchmark::State& state) {
     int step = 0;
     for (auto _ : state) {
         setUp.in.bottom = request.layout.bottom - 7 * (step++ % 40);
-        bw::FitCardsToTable();
+        bw::FitCardsToTable(bw::ProgramGame());
         setUp.LayOutPiles();
         bw::PaintBackground(bw::Canvas::Table());
         bw::RepaintTable(bw::ProgramGame(), bw::Canvas::Table(), false);

@@ -67,7 +67,7 @@ void BM_StartupCardImages(benchmark::State& state) {
     bw::UseDefaultTablePreferences('B', true);
     for (auto _ : state) {
         bw::ForgetKeptCardImages();
-        bw::ApplyCardSize();
+        bw::ApplyCardSize(bw::ProgramGame());
         benchmark::DoNotOptimize(bw::CardFaces[0].constBits());
     }
 }

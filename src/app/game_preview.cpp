@@ -210,7 +210,7 @@ QImage DrawLiveTable(QSize size, QRgb colour, qreal ratio) {
     const DetailSnapshot keepDetail(&TableBitmap);
     const RatioForNow atRatio(ratio);
     CardRect = QRect(0, 0, CardWidth, CardHeight);
-    LoadCardImages();
+    LoadCardImages(ProgramGame());
     // The pictures are swapped in rather than resized, which would drop
     // the main table's pending updates.
     QImage plain(size, QImage::Format_RGB32);

@@ -595,7 +595,7 @@ bool TfrmMain::FormCreate() {
     LoadLibraryCursors();
     SetTableCursorShape(TableCursorShape());
     // 13-16
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     SetUndoEnabled(true);
     platform::SeedRandomFromClock();
     WriteVersionMarker();
@@ -1126,7 +1126,7 @@ void TfrmMain::TableDealt() {
     bestStale_ = true;
     // Each game needs its own room: the minimum is found again.
     setMinimumSize(kMinimumWidth, kMinimumHeight);
-    FitCardsToTable();
+    FitCardsToTable(ProgramGame());
     LayOutTable();
     KeepCardsReachable();
 }
@@ -1230,7 +1230,7 @@ void TfrmMain::HandleResize() {
                                   kStatusHeight);
     // A table too small for the cards takes smaller ones, and a larger
     // table gives the chosen size back.
-    if (Rule(ProgramGame(), rule::kPackCards) != 0) FitCardsToTable();
+    if (Rule(ProgramGame(), rule::kPackCards) != 0) FitCardsToTable(ProgramGame());
     LayOutTable();
     KeepCardsReachable();
     // The background follows the table's size (a fade runs to its bottom),

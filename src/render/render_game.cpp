@@ -89,18 +89,18 @@ QImage RenderDealtTable(const RenderRequest& request) {
 
     // The images of the size, then the set-up every new game runs.
     LoadGameRules(g, request.gameId);
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     g.Options.SetOpt(opt::kSuitModeLoaded, Rule(g, rule::kSuitMode));
     RequestSetUp setUp(request);
     Install<ICardSetUp>(&setUp);
-    SetUpCards();
+    SetUpCards(ProgramGame());
 
     ClearPiles(g, false, true);
     g.Options.SetOpt(opt::kStockPasses, 1);
     DealGame(g);
     SetFlag(g, flag::kInProgress, true);
     if (request.cardSize == kFitToTableSize) {
-        FitCardsToTable();
+        FitCardsToTable(ProgramGame());
         ResetPileAnchors(g);
         setUp.LayOutPiles();
     }

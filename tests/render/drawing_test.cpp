@@ -105,7 +105,7 @@ TEST_F(CardDrawing, SidewaysTableauPilesTakeLeftAndRightCornersApart) {
 
 TEST_F(CardDrawing, NarrowCardsRoundOnlyTheCornerPixel) {
     SetParameter(pos::kCardSize, 1, "L");
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     ASSERT_EQ(CardWidth, 25);
     PaintSurfaces(kTable, kBackground, kWindow);
     DrawCard(ProgramGame(), 27, 40, 40, false, Canvas::Table());
@@ -114,7 +114,7 @@ TEST_F(CardDrawing, NarrowCardsRoundOnlyTheCornerPixel) {
     EXPECT_EQ(Rgb(TableBitmap, 64, 71), kBackground);
     EXPECT_EQ(Rgb(TableBitmap, 63, 71), Face(27, 23, 31));
     SetParameter(pos::kCardSize, 1, "B");
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
 }
 
 TEST_F(CardDrawing, TableBitmapAddsTheScrollPositionAndRecordsTheLowestPixel) {

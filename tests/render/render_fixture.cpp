@@ -20,7 +20,7 @@ void RenderTest::SetUpTestSuite() {
 void RenderTest::SetUp() {
     ASSERT_NE(LibraryHandle(), nullptr) << "QLR.RGF missing beside the tests";
     UseDefaultTablePreferences('B', true);
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     SizeTableBitmaps(1100, 700);
     window.image = QImage(1100, 700, QImage::Format_RGB32);
     WindowCanvas() = &window;
