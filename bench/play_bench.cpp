@@ -96,7 +96,7 @@ void DealAt1080(int id, CountingWindow& window) {
     request.layout.width = kWidth - 17;
     request.layout.screenWidth = kWidth;
     request.layout.screenHeight = kHeight;
-    bw::RenderDealtTable(request);
+    bw::RenderDealtTable(bw::ProgramGame(), request);
     bw::WindowCanvas() = &window;
     bw::ShowTable();
 }

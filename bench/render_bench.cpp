@@ -105,7 +105,7 @@ bool DealAt1080(benchmark::State& state, int id) {
     request.layout.width = 1903;
     request.layout.screenWidth = 1920;
     request.layout.screenHeight = 1080;
-    bw::RenderDealtTable(request);
+    bw::RenderDealtTable(bw::ProgramGame(), request);
     return true;
 }
 
@@ -187,7 +187,7 @@ void BM_RefitTableAt2160(benchmark::State& state) {
     request.layout.width = 3823;
     request.layout.screenWidth = 3840;
     request.layout.screenHeight = 2160;
-    bw::RenderDealtTable(request);
+    bw::RenderDealtTable(bw::ProgramGame(), request);
     FitSetUp setUp;
     setUp.in = request.layout;
     bw::Install<bw::ICardSetUp>(&setUp);

@@ -47,7 +47,7 @@ void DealMemoryUp() {
     request.layout.width = 1200;
     request.layout.screenWidth = 1920;
     request.layout.screenHeight = 1080;
-    bw::RenderDealtTable(request);
+    bw::RenderDealtTable(bw::ProgramGame(), request);
 }
 
 void BM_StartupLibrary(benchmark::State& state) {

@@ -673,7 +673,7 @@ protected:
         request.layout.width = 1007;
         request.layout.screenWidth = 1024;
         request.layout.screenHeight = 768;
-        before = RenderDealtTable(request);
+        before = RenderDealtTable(ProgramGame(), request);
         // The window lays the piles out again for the new card images.
         layout.request = request;
         Install<ICardSetUp>(&layout);

@@ -59,7 +59,7 @@ TEST_P(ShippedGames, EveryCardWhereTheLayoutSaysAndNoPilesOverlap) {
         request.layout.width = s.tableWidth;
         request.layout.screenWidth = s.width;
         request.layout.screenHeight = s.height;
-        const QImage table = RenderDealtTable(request);
+        const QImage table = RenderDealtTable(ProgramGame(), request);
         const std::string where = "game " + std::to_string(id) + " at " + std::to_string(s.width);
 
         std::vector<std::pair<std::string, QRect>> piles;
