@@ -41,7 +41,7 @@ void BM_LayOutPiles(benchmark::State& state) {
     const Setup& s = kSetups[state.range(0)];
     state.SetLabel(s.name);
     Apply(s);
-    bw::SetOverlapOffsets('B');
+    bw::SetOverlapOffsets(bw::ProgramGame(), 'B');
     bw::LayoutInput in;
     in.top = 75;
     in.bottom = 700;
@@ -50,7 +50,7 @@ void BM_LayOutPiles(benchmark::State& state) {
     in.screenWidth = 1024;
     in.screenHeight = 768;
     for (auto _ : state) {
-        bw::ResetAndLayOutPiles(in);
+        bw::ResetAndLayOutPiles(bw::ProgramGame(), in);
         benchmark::DoNotOptimize(bw::ProgramGame().FilaLeft.data());
         benchmark::ClobberMemory();
     }

@@ -65,6 +65,7 @@ public:
 // table picture.
 class CountingTable : public bw::QtTable {
 public:
+    CountingTable() : QtTable(bw::ProgramGame()) {}
     long long restoredArea = 0;
     void RestoreRect(int left, int top, int right, int bottom) override {
         restoredArea +=
@@ -96,7 +97,7 @@ void DealAt1080(int id, CountingWindow& window) {
     request.layout.width = kWidth - 17;
     request.layout.screenWidth = kWidth;
     request.layout.screenHeight = kHeight;
-    bw::RenderDealtTable(request);
+    bw::RenderDealtTable(bw::ProgramGame(), request);
     bw::WindowCanvas() = &window;
     bw::ShowTable();
 }
@@ -228,7 +229,7 @@ void BM_FlyCardStep(benchmark::State& state) {
     const int x0 = 20, y0 = 80, x1 = kWidth - bw::CardWidth - 40, y1 = 900;
     long long flights = 0;
     for (auto _ : state) {
-        bw::FlyCard(card, x0, y0, true, false, false, false, y1, x1);
+        bw::FlyCard(bw::ProgramGame(), card, x0, y0, true, false, false, false, y1, x1);
         bw::HideMovingImage();
         ++flights;
     }

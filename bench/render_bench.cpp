@@ -105,14 +105,14 @@ bool DealAt1080(benchmark::State& state, int id) {
     request.layout.width = 1903;
     request.layout.screenWidth = 1920;
     request.layout.screenHeight = 1080;
-    bw::RenderDealtTable(request);
+    bw::RenderDealtTable(bw::ProgramGame(), request);
     return true;
 }
 
 void BM_RepaintTable(benchmark::State& state) {
     if (!DealAt1080(state, static_cast<int>(state.range(0)))) return;
     for (auto _ : state) {
-        bw::RepaintTable(bw::Canvas::Table(), false);
+        bw::RepaintTable(bw::ProgramGame(), bw::Canvas::Table(), false);
         benchmark::ClobberMemory();
     }
 }
@@ -123,9 +123,9 @@ void BM_RedrawPileTopAndShow(benchmark::State& state) {
     if (!DealAt1080(state, 200)) return;
     BenchWindow window;
     bw::WindowCanvas() = &window;
-    const QRect extent = bw::PileExtent("Fila1", 0);
+    const QRect extent = bw::PileExtent(bw::ProgramGame(), "Fila1", 0);
     for (auto _ : state) {
-        bw::RedrawPileTop("Fila1", 0, bw::Canvas::Table());
+        bw::RedrawPileTop(bw::ProgramGame(), "Fila1", 0, bw::Canvas::Table());
         bw::DiscardTableChanges();
         bw::ShowTableRect(extent);
         benchmark::ClobberMemory();
@@ -144,7 +144,7 @@ void BM_LayOutPilesAt1080(benchmark::State& state) {
     in.screenWidth = 1920;
     in.screenHeight = 1080;
     for (auto _ : state) {
-        bw::ResetAndLayOutPiles(in);
+        bw::ResetAndLayOutPiles(bw::ProgramGame(), in);
         benchmark::DoNotOptimize(bw::ProgramGame().FilaLeft.data());
         benchmark::ClobberMemory();
     }
@@ -162,11 +162,12 @@ public:
         bw::LayoutInput at = in;
         at.cardWidth = bw::CardWidth;
         at.cardHeight = bw::CardHeight;
-        bw::ResetAndLayOutPiles(at);
+        bw::ResetAndLayOutPiles(bw::ProgramGame(), at);
     }
     bool HasTable() override { return true; }
     bool TableHoldsPiles() override {
-        return QRect(0, in.top, in.width, in.bottom + 1 - in.top).contains(bw::TableExtent());
+        return QRect(0, in.top, in.width, in.bottom + 1 - in.top)
+            .contains(bw::TableExtent(bw::ProgramGame()));
     }
 };
 
@@ -186,17 +187,17 @@ void BM_RefitTableAt2160(benchmark::State& state) {
     request.layout.width = 3823;
     request.layout.screenWidth = 3840;
     request.layout.screenHeight = 2160;
-    bw::RenderDealtTable(request);
+    bw::RenderDealtTable(bw::ProgramGame(), request);
     FitSetUp setUp;
     setUp.in = request.layout;
     bw::Install<bw::ICardSetUp>(&setUp);
     int step = 0;
     for (auto _ : state) {
         setUp.in.bottom = request.layout.bottom - 7 * (step++ % 40);
-        bw::FitCardsToTable();
+        bw::FitCardsToTable(bw::ProgramGame());
         setUp.LayOutPiles();
         bw::PaintBackground(bw::Canvas::Table());
-        bw::RepaintTable(bw::Canvas::Table(), false);
+        bw::RepaintTable(bw::ProgramGame(), bw::Canvas::Table(), false);
         benchmark::ClobberMemory();
     }
     state.SetLabel("card height " + std::to_string(bw::CardHeight));

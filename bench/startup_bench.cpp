@@ -9,6 +9,7 @@
 
 #include "app/open_game_dialog.h"
 #include "bench_app.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "render/background.h"
@@ -46,7 +47,7 @@ void DealMemoryUp() {
     request.layout.width = 1200;
     request.layout.screenWidth = 1920;
     request.layout.screenHeight = 1080;
-    bw::RenderDealtTable(request);
+    bw::RenderDealtTable(bw::ProgramGame(), request);
 }
 
 void BM_StartupLibrary(benchmark::State& state) {
@@ -66,7 +67,7 @@ void BM_StartupCardImages(benchmark::State& state) {
     bw::UseDefaultTablePreferences('B', true);
     for (auto _ : state) {
         bw::ForgetKeptCardImages();
-        bw::ApplyCardSize();
+        bw::ApplyCardSize(bw::ProgramGame());
         benchmark::DoNotOptimize(bw::CardFaces[0].constBits());
     }
 }
@@ -100,7 +101,7 @@ void BM_StartupFirstTable(benchmark::State& state) {
     DealMemoryUp();
     for (auto _ : state) {
         bw::PaintBackground(bw::Canvas::Table());
-        bw::RepaintTable(bw::Canvas::Table(), false);
+        bw::RepaintTable(bw::ProgramGame(), bw::Canvas::Table(), false);
         benchmark::ClobberMemory();
     }
 }

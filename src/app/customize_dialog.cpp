@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "app/help_window.h"
+#include "core/game.h"
 #include "core/look_time.h"
 #include "core/params.h"
 #include "core/ports.h"
@@ -934,7 +935,7 @@ void TfrmCustomize_Freeware::RemoveOwnCardSet() {
     // The set in use is gone: the library's faces come back, as for a set
     // found missing, whatever way the dialog is left.
     if (ParameterIs(field::kOwnCardSet, "Y") && SameFile(OwnCardSetPath(), path)) {
-        ResetOwnCardSet();
+        ResetOwnCardSet(ProgramGame());
         saved_.ownCardSet = "N";
         saved_.deck = GetParameter(field::kCardDeck);
         facesAtOpening_ = saved_.deck;
@@ -1180,9 +1181,9 @@ void TfrmCustomize_Freeware::FormClose() {
 
 void RebuildTable() {
     LoadCardBack();
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     // Fitted cards take their size from the table at once.
-    if (GetParameter(field::kCardSize) == std::string(1, kFitToTableSize)) FitCardsToTable();
+    if (GetParameter(field::kCardSize) == std::string(1, kFitToTableSize)) FitCardsToTable(ProgramGame());
     CardSetUp().LayOutPiles();
     PaintBackground(Canvas::Table());
     TableView().RepaintTable(false);

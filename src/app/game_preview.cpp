@@ -123,7 +123,7 @@ PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber
     ResetPileAnchors(ProgramGame());
     ProgramGame().Options.SetOpt(opt::kPreview, 1);
     ProgramGame().Options.SetOpt(opt::kSuitModeLoaded, Rule(ProgramGame(), rule::kSuitMode));
-    SetOverlapOffsets(kPreviewCardSize);
+    SetOverlapOffsets(ProgramGame(), kPreviewCardSize);
     LayoutInput in;
     ApplyTableRect(PreviewTableRect(size.width(), size.height()), in);
     in.cardWidth = CardWidth;
@@ -131,7 +131,7 @@ PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber
     in.shadowOffset = CardShadowOffset();
     in.screenWidth = Screen().Width();
     in.screenHeight = Screen().Height();
-    LayOutPiles(in);
+    LayOutPiles(ProgramGame(), in);
 
     SetParameter(field::kGameNumber, dealNumber.empty() ? kPreviewGameNumber : dealNumber);
     ProgramGame().Options.SetOpt(opt::kStockPasses, 1);
@@ -210,14 +210,14 @@ QImage DrawLiveTable(QSize size, QRgb colour, qreal ratio) {
     const DetailSnapshot keepDetail(&TableBitmap);
     const RatioForNow atRatio(ratio);
     CardRect = QRect(0, 0, CardWidth, CardHeight);
-    LoadCardImages();
+    LoadCardImages(ProgramGame());
     // The pictures are swapped in rather than resized, which would drop
     // the main table's pending updates.
     QImage plain(size, QImage::Format_RGB32);
     plain.fill(colour);
     BackgroundBitmap = plain;
     TableBitmap = plain;
-    RepaintTable(Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(), false);
     const QRect all(QPoint(0, 0), size);
     return ratio == 1 ? TableBitmap.copy(all) : DevicePicture(TableBitmap, all, ratio);
 }
@@ -272,7 +272,7 @@ QImage RenderGamePreview(int gameId, QSize size, qreal ratio) {
     for (int pass = 0;; ++pass) {
         PreviewState state(gameId, drawSize);
         if (!state.ok()) return QImage();
-        const QRect used = TableExtent();
+        const QRect used = TableExtent(ProgramGame());
         const bool fits = used.isEmpty() || QRect(QPoint(0, 0), drawSize).contains(used);
         if (!fits && pass < 3) {
             const double f = std::max((used.right() + 6.0) / drawSize.width(),

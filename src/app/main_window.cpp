@@ -137,7 +137,9 @@ protected:
             case QEvent::KeyPress:
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick:
-            case QEvent::NonClientAreaMouseButtonPress: StopWinningAnimation(); return true;
+            case QEvent::NonClientAreaMouseButtonPress:
+                StopWinningAnimation(ProgramGame());
+                return true;
             default: return false;
         }
     }
@@ -593,7 +595,7 @@ bool TfrmMain::FormCreate() {
     LoadLibraryCursors();
     SetTableCursorShape(TableCursorShape());
     // 13-16
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     SetUndoEnabled(true);
     platform::SeedRandomFromClock();
     WriteVersionMarker();
@@ -951,7 +953,7 @@ void TfrmMain::PlayWinningAnimation() {
     area.top = bar->y() + bar->height();
     area.width = imgSfondo->width();
     area.height = imgSfondo->height();
-    ::bw::PlayWinningAnimation(std::string(), 0, area);
+    ::bw::PlayWinningAnimation(ProgramGame(), std::string(), 0, area);
 }
 
 void TfrmMain::RefreshGameMark() {
@@ -1124,7 +1126,7 @@ void TfrmMain::LayOutTable() {
     in.screenWidth = Screen().Width();
     in.screenHeight = Screen().Height();
     in.scrollPosition = imgSfondo->ScrollY();
-    ResetAndLayOutPiles(in);
+    ResetAndLayOutPiles(ProgramGame(), in);
 }
 
 void TfrmMain::TableDealt() {
@@ -1132,7 +1134,7 @@ void TfrmMain::TableDealt() {
     bestStale_ = true;
     // Each game needs its own room: the minimum is found again.
     setMinimumSize(kMinimumWidth, kMinimumHeight);
-    FitCardsToTable();
+    FitCardsToTable(ProgramGame());
     LayOutTable();
     KeepCardsReachable();
 }
@@ -1140,7 +1142,8 @@ void TfrmMain::TableDealt() {
 bool TfrmMain::TableHoldsPiles() const {
     const TableRect area = TableArea();
     const int bottom = pnlStatusBar->isHidden() ? area.bottom + 1 : pnlStatusBar->y();
-    return QRect(0, area.top, imgSfondo->width(), bottom - area.top).contains(TableExtent());
+    return QRect(0, area.top, imgSfondo->width(), bottom - area.top)
+        .contains(TableExtent(ProgramGame()));
 }
 
 void TfrmMain::KeepCardsReachable() {
@@ -1152,7 +1155,7 @@ void TfrmMain::KeepCardsReachable() {
     if (Rule(ProgramGame(), rule::kPackCards) == 0 || isMaximized() || isFullScreen() ||
         TableHoldsPiles())
         return;
-    const QRect extent = TableExtent();
+    const QRect extent = TableExtent(ProgramGame());
     const TableRect area = TableArea();
     const int bottom = pnlStatusBar->isHidden() ? area.bottom + 1 : pnlStatusBar->y();
     const int wider = qMax(0, extent.right() + 1 - imgSfondo->width()) + qMax(0, -extent.left());
@@ -1235,7 +1238,7 @@ void TfrmMain::HandleResize() {
                                   kStatusHeight);
     // A table too small for the cards takes smaller ones, and a larger
     // table gives the chosen size back.
-    if (Rule(ProgramGame(), rule::kPackCards) != 0) FitCardsToTable();
+    if (Rule(ProgramGame(), rule::kPackCards) != 0) FitCardsToTable(ProgramGame());
     LayOutTable();
     KeepCardsReachable();
     // The background follows the table's size (a fade runs to its bottom),
@@ -1462,7 +1465,7 @@ bool TfrmMain::CloseQuery() {
     bool allowed = true;
     if (Flag(ProgramGame(), flag::kWinAnimation)) {
         // Leaving during the winning show only stops the show.
-        StopWinningAnimation();
+        StopWinningAnimation(ProgramGame());
         ProgramGame().Options.SetOpt(opt::kCloseAsked, 1);
         allowed = false;
     } else if (ReadPreference(key::kConfirmQuit, "N") != "N") {

@@ -38,7 +38,7 @@ class TfrmMain;
 struct Preferences;
 class ShellTable : public QtTable {
 public:
-    explicit ShellTable(TfrmMain& window) : window_(window) {}
+    ShellTable(Game& game, TfrmMain& window) : QtTable(game), window_(window) {}
     void SetTableCursor(int slot) override;
     void ShowFocusFrame(int left, int top, int right, int bottom) override;
     void HideFocusFrame() override;

@@ -34,7 +34,7 @@ void InstallProgramHooks() {
 }
 
 void WindowSetUp::SetUpLoadedGame() {
-    SetUpCards();
+    SetUpCards(ProgramGame());
 }
 void WindowSetUp::LayOutPiles() {
     window_.LayOutTable();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "core/game.h"
 #include "core/ports.h"
 #include "render/card_images.h"
 #include "render/surfaces.h"
@@ -49,7 +50,9 @@ private:
 template <class Window = TfrmMain>
 class WiredMainWindow {
 public:
-    WiredMainWindow() : table_(window_), setUp_(window_) { WireMainWindow(table_, setUp_); }
+    WiredMainWindow() : table_(ProgramGame(), window_), setUp_(window_) {
+        WireMainWindow(table_, setUp_);
+    }
     ~WiredMainWindow() { UnwireMainWindow(setUp_); }
     WiredMainWindow(const WiredMainWindow&) = delete;
     WiredMainWindow& operator=(const WiredMainWindow&) = delete;

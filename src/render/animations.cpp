@@ -18,8 +18,8 @@ namespace bw {
 
 namespace {
 
-bool AutoplayRunning() {
-    return Opt(ProgramGame(), opt::kAutoplay) == 3 && Opt(ProgramGame(), opt::kStockChanged) == 0;
+bool AutoplayRunning(Game& g) {
+    return Opt(g, opt::kAutoplay) == 3 && Opt(g, opt::kStockChanged) == 0;
 }
 
 QImage CardPicture(CardCode code) {
@@ -118,10 +118,9 @@ void ResetMovingImage() {
     m.last = m.lastDrawn = QRect();
 }
 
-bool ShowMovingImageAt(int left, int top, bool drop, bool fullRestore) {
+bool ShowMovingImageAt(Game& g, int left, int top, bool drop, bool fullRestore) {
     MovingImage& m = Moving();
-    if (left == Opt(ProgramGame(), opt::kHoldX) && top == Opt(ProgramGame(), opt::kHoldY))
-        return false;
+    if (left == Opt(g, opt::kHoldX) && top == Opt(g, opt::kHoldY)) return false;
     const Canvas window = Canvas::Window();
     const QRect now(left, top, m.image.width(), m.image.height());
 
@@ -143,12 +142,12 @@ bool ShowMovingImageAt(int left, int top, bool drop, bool fullRestore) {
     m.last = now;
     m.lastDrawn = drawn.boundingRect();
     m.shown = !drop;
-    ProgramGame().Options.SetOpt(opt::kHoldX, left);
-    ProgramGame().Options.SetOpt(opt::kHoldY, top);
+    g.Options.SetOpt(opt::kHoldX, left);
+    g.Options.SetOpt(opt::kHoldY, top);
     return true;
 }
 
-void DrawMovingImageAt(int left, int top) {
+void DrawMovingImageAt(Game& g, int left, int top) {
     MovingImage& m = Moving();
     if (m.image.isNull()) return;
     const QRect now(left, top, m.image.width(), m.image.height());
@@ -158,8 +157,8 @@ void DrawMovingImageAt(int left, int top) {
     m.last = now;
     m.lastDrawn = drawn.boundingRect();
     m.shown = true;
-    ProgramGame().Options.SetOpt(opt::kHoldX, left);
-    ProgramGame().Options.SetOpt(opt::kHoldY, top);
+    g.Options.SetOpt(opt::kHoldX, left);
+    g.Options.SetOpt(opt::kHoldY, top);
 }
 
 void HideMovingImage() {
@@ -179,9 +178,9 @@ int FlightStep(int distance, bool fast, bool autoplay) {
     return std::clamp(s, 1, d);
 }
 
-void FlyCard(CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, bool drop, int y1,
-             int x1) {
-    const bool autoplay = AutoplayRunning();
+void FlyCard(Game& g, CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, bool drop,
+             int y1, int x1) {
+    const bool autoplay = AutoplayRunning(g);
     int w = static_cast<int>(ParameterInt(field::kMoveSpeed, 10));
     if (autoplay) w *= 3;
     const int offset = CardShadowOffset();
@@ -194,8 +193,7 @@ void FlyCard(CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, 
 
     if (prepare) {
         PrepareMovingCard(code);
-        for (int e : {opt::kHeld, opt::kHeldTop, opt::kHoldX, opt::kHoldY})
-            ProgramGame().Options.SetOpt(e, 0);
+        for (int e : {opt::kHeld, opt::kHeldTop, opt::kHoldX, opt::kHoldY}) g.Options.SetOpt(e, 0);
         // The card lies at the start as the flight begins: leaving uncovers it.
         MovingImage& m = Moving();
         m.last = m.lastDrawn = QRect(x0, y0, m.image.width(), m.image.height());
@@ -241,16 +239,16 @@ void FlyCard(CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, 
         }
         if (pause > 0) Waits().Wait(pause);
         if (xArrived && yArrived) break;
-        ShowMovingImageAt(x, y, false, true);
+        ShowMovingImageAt(g, x, y, false, true);
     }
 
     if (lift) {
-        ShowMovingImageAt(x1, y1, false, true);
+        ShowMovingImageAt(g, x1, y1, false, true);
         if (w > 0) Waits().Wait(2 * w);
         x1 += offset;
         y1 += offset;
     }
-    if (!ShowMovingImageAt(x1, y1, drop, true) && drop) {
+    if (!ShowMovingImageAt(g, x1, y1, drop, true) && drop) {
         Canvas::Table().Copy(x1, y1, Moving().image);
         DiscardTableChanges();
         Moving().shown = false;

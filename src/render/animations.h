@@ -10,6 +10,8 @@
 
 namespace bw {
 
+struct Game;
+
 // The picture of what moves: one card, or a column of cards for a drag.
 struct MovingImage {
     QImage image;
@@ -32,11 +34,11 @@ void ResetMovingImage();
 // TableBitmap, with `fullRestore` gives it rounded corners over the table,
 // and either drops it into TableBitmap (`drop`) or draws its shadow when
 // card shadows are on. False when it is already there.
-bool ShowMovingImageAt(int left, int top, bool drop, bool fullRestore);
+bool ShowMovingImageAt(Game& g, int left, int top, bool drop, bool fullRestore);
 // Draws the picture, with its shadow when cards are shadowed, on the window
 // at (left, top) and remembers the place; what it left elsewhere is the
 // caller's to restore.
-void DrawMovingImageAt(int left, int top);
+void DrawMovingImageAt(Game& g, int left, int top);
 // Takes the picture off the window (the end of a drag that goes nowhere).
 void HideMovingImage();
 
@@ -47,8 +49,8 @@ int FlightStep(int distance, bool fast, bool autoplay);
 // (x0, y0) to (x1, y1). `lift` flies it raised by the shadow offset and sets
 // it down at the end; `fast` takes longer steps and shorter waits; `drop`
 // leaves it in TableBitmap. A target below -9999 leaves the table.
-void FlyCard(CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, bool drop, int y1,
-             int x1);
+void FlyCard(Game& g, CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, bool drop,
+             int y1, int x1);
 
 // A card turning face up where it lies: the back narrows, the face widens.
 // The table picture is not changed.

@@ -144,7 +144,7 @@ std::string g_sizeWithoutRoom;
 
 // True when the table holds every pile whole at `letter`; the piles are
 // left laid out at that size, the images at the one they were loaded for.
-bool TableHoldsAt(char letter) {
+bool TableHoldsAt(Game& g, char letter) {
     ICardSetUp& setUp = CardSetUp();
     const int width = CardWidth, height = CardHeight;
     if (letter == kFitToTableSize) {
@@ -152,7 +152,7 @@ bool TableHoldsAt(char letter) {
     } else {
         CardSizeOfLetter(letter, CardWidth, CardHeight);
     }
-    SetOverlapOffsets(letter);
+    SetOverlapOffsets(g, letter);
     setUp.LayOutPiles();
     const bool holds = setUp.TableHoldsPiles();
     CardWidth = width;
@@ -161,11 +161,11 @@ bool TableHoldsAt(char letter) {
 }
 
 // The largest card height at which the table holds every pile whole.
-int FittedHeight() {
+int FittedHeight(Game& g) {
     const int height = CardHeight;
-    const int found = LargestFittedHeight([height](int h) {
+    const int found = LargestFittedHeight([height, &g](int h) {
         CardHeight = h;
-        const bool holds = TableHoldsAt(kFitToTableSize);
+        const bool holds = TableHoldsAt(g, kFitToTableSize);
         CardHeight = height;
         return holds;
     });
@@ -176,7 +176,7 @@ int FittedHeight() {
 // chose down to "M", at which the table holds every pile whole, or "M" when
 // none does: a card cut off at the window's edge cannot be played. The
 // deck stays, and so does an own card set, which comes in one size.
-void ChooseSizeForTable() {
+void ChooseSizeForTable(Game& g) {
     if (!CardSetUp().HasTable() || ParameterIs(field::kOwnCardSet, "Y")) return;
     const std::string wanted =
         g_sizeWithoutRoom.empty() ? GetParameter(field::kCardSize) : g_sizeWithoutRoom;
@@ -185,12 +185,12 @@ void ChooseSizeForTable() {
     if (from == std::string::npos) return;
     char fits = 'M';
     for (size_t i = from; i < kLargestFirst.size(); ++i) {
-        if (TableHoldsAt(kLargestFirst[i])) {
+        if (TableHoldsAt(g, kLargestFirst[i])) {
             fits = kLargestFirst[i];
             break;
         }
     }
-    SetOverlapOffsets(SizeLetter());
+    SetOverlapOffsets(g, SizeLetter());
     g_sizeWithoutRoom = fits == wanted[0] ? std::string() : wanted;
     SetParameter(field::kCardSize, std::string(1, fits));
 }
@@ -198,8 +198,8 @@ void ChooseSizeForTable() {
 // The resource letter of a suit under the game's suit mode (rule 48):
 // one-suit games show spades everywhere, two-suit games hearts for the red
 // suits and spades for the black ones.
-int SourceSuit(int suit) {
-    switch (Rule(ProgramGame(), rule::kSuitMode)) {
+int SourceSuit(Game& g, int suit) {
+    switch (Rule(g, rule::kSuitMode)) {
         case 1: return 3;
         case 2: return suit < 2 ? 0 : 3;
         default: return suit;
@@ -223,10 +223,10 @@ void CutSuit(const QImage& grid, int firstRow, QSize cut, int suit) {
 // (6.5 MB a suit), by library name.
 std::map<std::string, QImage> g_masterGrids;
 
-const QImage& MasterGrid(int suit) {
+const QImage& MasterGrid(Game& g, int suit) {
     std::string deck = GetParameter(field::kCardDeck);
     if (deck.empty()) deck = "001";
-    const std::string letter(1, kSuitLetters[SourceSuit(suit)]);
+    const std::string letter(1, kSuitLetters[SourceSuit(g, suit)]);
     const std::string name = std::string("C") + kMasterSize + deck + letter;
     auto it = g_masterGrids.find(name);
     if (it != g_masterGrids.end()) return it->second;
@@ -241,7 +241,7 @@ const QImage& MasterGrid(int suit) {
 QImage FittedFace(size_t index) {
     if (index == 52) return ScaledCard(LibraryBitmap(std::string("JOKER_") + kMasterSize));
     const int suit = static_cast<int>(index / 13), rank = static_cast<int>(index % 13) + 1;
-    const QImage& grid = MasterGrid(suit);
+    const QImage& grid = MasterGrid(ProgramGame(), suit);
     if (grid.isNull()) return QImage();
     const int r = (rank - 1) / 5, c = (rank - 1) % 5;
     return ScaledCard(grid.copy(c * kMasterWidth, r * kMasterHeight, kMasterWidth, kMasterHeight));
@@ -261,7 +261,7 @@ QImage DetailMaster(bool back, int index) {
     }
     if (ParameterIs(field::kOwnCardSet, "Y") || index < 0 || index > 52) return QImage();
     if (index == 52) return LibraryBitmap(std::string("JOKER_") + kMasterSize);
-    const QImage& grid = MasterGrid(index / 13);
+    const QImage& grid = MasterGrid(ProgramGame(), index / 13);
     if (grid.isNull()) return QImage();
     const int rank = index % 13;
     return grid.copy(rank % 5 * kMasterWidth, rank / 5 * kMasterHeight, kMasterWidth,
@@ -270,7 +270,7 @@ QImage DetailMaster(bool back, int index) {
 
 namespace {
 
-void LoadLibraryFaces() {
+void LoadLibraryFaces(Game& g) {
     // Fitted faces are scaled when first drawn (CardFace): a new size while
     // the window is resized costs the cards on show, not the whole deck.
     if (Fitted()) {
@@ -285,7 +285,7 @@ void LoadLibraryFaces() {
     if (deck.empty()) deck = "001";
     const QSize cut = CuttingSize(size);
     for (int suit = 0; suit < 4; ++suit) {
-        const char letter = kSuitLetters[SourceSuit(suit)];
+        const char letter = kSuitLetters[SourceSuit(g, suit)];
         QImage grid;
         // A face set the library lacks (a hand-edited "Card") shows the
         // standard set rather than blank cards.
@@ -318,7 +318,7 @@ void ReportOwnCardSet(CardSetCheck check, const std::string& path) {
 }
 
 // The own card set's faces, cut suit by suit (three rows of five per suit).
-bool LoadOwnCardSet() {
+bool LoadOwnCardSet(Game& g) {
     const std::string path = OwnCardSetPath();
     char letter = ' ';
     CardSetCheck check = CheckCardSetFile(path, letter);
@@ -327,11 +327,11 @@ bool LoadOwnCardSet() {
         check = CardSetCheck::kBadFormat;  // a sound header over damaged pixels
     if (check != CardSetCheck::kValid) {
         ReportOwnCardSet(check, path);
-        ResetOwnCardSet();
+        ResetOwnCardSet(g);
         return false;
     }
     const QSize cut(set.width() / 5, set.height() / 12);
-    for (int suit = 0; suit < 4; ++suit) CutSuit(set, 3 * SourceSuit(suit), cut, suit);
+    for (int suit = 0; suit < 4; ++suit) CutSuit(set, 3 * SourceSuit(g, suit), cut, suit);
     return true;
 }
 
@@ -371,14 +371,14 @@ constexpr size_t kKeptSets = 2;
 std::vector<std::pair<std::string, CardImageSet>> g_sets;  // the last used first
 
 // Empty when the player's own files take part: they may change on disk.
-std::string LibrarySetKey() {
+std::string LibrarySetKey(Game& g) {
     if (ParameterIs(field::kOwnCardSet, "Y") || ParameterIs(field::kOwnBack, "Y"))
         return std::string();
     const std::string size = Fitted() ? std::to_string(CardWidth) + "x" + std::to_string(CardHeight)
                                       : std::string(1, SizeLetter());
     return std::to_string(LibraryGeneration()) + "/" + size + "/" + GetParameter(field::kCardDeck) +
            "/" + GetParameter(field::kBackCard) + "/" +
-           std::to_string(Rule(ProgramGame(), rule::kSuitMode));
+           std::to_string(Rule(g, rule::kSuitMode));
 }
 
 bool UseKeptSet(const std::string& key) {
@@ -422,28 +422,28 @@ void KeepSet(const std::string& key) {
     }
 }
 
-void Announce(int messageCase) {
+void Announce(Game& g, int messageCase) {
     const std::string name = GetParameter(field::kGameName);
     auto show = [](const std::string& text, const std::string& key) {
         CardSetUp().Advice(text, key);
     };
     switch (messageCase) {
         case 640:
-            if (ProgramGame().Options.Opt(opt::kOnce640) == 0) {
+            if (g.Options.Opt(opt::kOnce640) == 0) {
                 show(Medium640Message(name), "Msg_Cards_Medium_640x480");
-                ProgramGame().Options.SetOpt(opt::kOnce640, 1);
+                g.Options.SetOpt(opt::kOnce640, 1);
             }
             break;
         case 800:
-            if (ProgramGame().Options.Opt(opt::kOnceSmaller) == 0) {
+            if (g.Options.Opt(opt::kOnceSmaller) == 0) {
                 show(Medium800Message(name), "Msg_Cards_Medium_800x600");
-                ProgramGame().Options.SetOpt(opt::kOnceSmaller, 1);
+                g.Options.SetOpt(opt::kOnceSmaller, 1);
             }
             break;
         default:  // the large cards
-            if (ProgramGame().Options.Opt(opt::kOnceSmaller) == 0) {
+            if (g.Options.Opt(opt::kOnceSmaller) == 0) {
                 show(LargeCardsMessage(name), "Msg_Cards_Large");
-                ProgramGame().Options.SetOpt(opt::kOnceSmaller, 1);
+                g.Options.SetOpt(opt::kOnceSmaller, 1);
             }
             break;
     }
@@ -575,9 +575,9 @@ CardSetCheck CheckCardSetFile(const std::string& file, char& sizeLetter) {
     return CardSetCheck::kBadFormat;
 }
 
-void ResetOwnCardSet() {
+void ResetOwnCardSet(Game& g) {
     SwitchOwnCardSetOff(DefaultDeck());
-    LoadLibraryFaces();
+    LoadLibraryFaces(g);
 }
 
 void DeckFourSetUp() {
@@ -613,14 +613,14 @@ void ForgetKeptCardImages() {
     g_sets.clear();
 }
 
-void LoadCardImages() {
-    const std::string key = LibrarySetKey();
+void LoadCardImages(Game& g) {
+    const std::string key = LibrarySetKey(g);
     if (!key.empty() && UseKeptSet(key)) return;
     // 1. Faces; a failed own set resets itself to the library's faces.
     if (ParameterIs(field::kOwnCardSet, "Y"))
-        LoadOwnCardSet();
+        LoadOwnCardSet(g);
     else
-        LoadLibraryFaces();
+        LoadLibraryFaces(g);
     // 2. Marks, back, shadows and borders of the size.
     const std::string size(1, SourceLetter());
     PileMarks.clear();
@@ -638,10 +638,10 @@ void LoadCardImages() {
     }
     // 3. The joker.
     CardFaces[52] = Fitted() ? QImage() : LibraryBitmap("JOKER_" + size);
-    if (!key.empty() && key == LibrarySetKey()) KeepSet(key);
+    if (!key.empty() && key == LibrarySetKey(g)) KeepSet(key);
 }
 
-void ApplyCardSize() {
+void ApplyCardSize(Game& g) {
     if (ParameterIs(field::kOwnCardSet, "Y")) {
         char letter = ' ';
         const CardSetCheck check = CheckCardSetFile("", letter);
@@ -667,7 +667,7 @@ void ApplyCardSize() {
         CardWidth = FittedCardWidth(CardHeight);
     }
     CardRect = QRect(0, 0, CardWidth, CardHeight);
-    LoadCardImages();
+    LoadCardImages(g);
     if (CardWidth != oldWidth || CardHeight != oldHeight) CardSetUp().CardSizeChanged();
 }
 
@@ -684,7 +684,7 @@ void ChooseCardSize(char letter) {
     WritePreference(key::kCardSize, size);
 }
 
-void SetUpCards() {
+void SetUpCards(Game& g) {
     ICardSetUp& setUp = CardSetUp();
     // 1. The game's rules, and the size before this setup.
     setUp.ReloadRules();
@@ -698,7 +698,7 @@ void SetUpCards() {
 
     // 2. Does the size fit the screen for this game?
     const int w = Screen().Width();
-    const int k = Rule(ProgramGame(), rule::kCardSizeNeed);
+    const int k = Rule(g, rule::kCardSizeNeed);
     std::string size = before;
     std::string saved = GetParameter(field::kSavedSize);
     auto large = [&] { return size == "S" || saved == "S"; };
@@ -723,7 +723,7 @@ void SetUpCards() {
             SetParameter(field::kSavedDeck, GetParameter(field::kCardDeck));
             saved = size;
         } else {
-            ProgramGame().Options.SetOpt(opt::kForcedAnnounced, 1);
+            g.Options.SetOpt(opt::kForcedAnnounced, 1);
         }
         std::string to;
         int messageCase = 0;
@@ -746,9 +746,9 @@ void SetUpCards() {
             SetParameter(field::kCardSize, to);
             SetParameter(field::kCardDeck, to == "M" ? "003" : DefaultDeck());
             // 5. Told once per run of forced sizes.
-            if (ProgramGame().Options.Opt(opt::kForcedAnnounced) == 0) {
-                Announce(messageCase);
-                ProgramGame().Options.SetOpt(opt::kForcedAnnounced, 1);
+            if (g.Options.Opt(opt::kForcedAnnounced) == 0) {
+                Announce(g, messageCase);
+                g.Options.SetOpt(opt::kForcedAnnounced, 1);
             }
         }
     }
@@ -763,34 +763,34 @@ void SetUpCards() {
 
     // 6. New images when the size or the suit mode changed.
     if (GetParameter(field::kCardSize) != before ||
-        Rule(ProgramGame(), rule::kSuitMode) != ProgramGame().Options.Opt(opt::kSuitModeLoaded)) {
-        ApplyCardSize();
-        ProgramGame().Options.SetOpt(opt::kSuitModeLoaded, Rule(ProgramGame(), rule::kSuitMode));
+        Rule(g, rule::kSuitMode) != g.Options.Opt(opt::kSuitModeLoaded)) {
+        ApplyCardSize(g);
+        g.Options.SetOpt(opt::kSuitModeLoaded, Rule(g, rule::kSuitMode));
     }
 
     // 7. Piles back to their markers, offsets, layout.
-    ResetPileAnchors(ProgramGame());
+    ResetPileAnchors(g);
     setUp.UpdateGameMenus();
-    SetOverlapOffsets(SizeLetter());
+    SetOverlapOffsets(g, SizeLetter());
     setUp.LayOutPiles();
 }
 
-void FitCardsToTable() {
+void FitCardsToTable(Game& g) {
     if (SizeLetter() == kFitToTableSize) {
         if (!CardSetUp().HasTable() || ParameterIs(field::kOwnCardSet, "Y")) return;
-        const int height = FittedHeight();
+        const int height = FittedHeight(g);
         if (height != CardHeight || FittedCardWidth(height) != CardWidth) {
             CardHeight = height;
-            ApplyCardSize();
+            ApplyCardSize(g);
         }
-        SetOverlapOffsets(kFitToTableSize);
+        SetOverlapOffsets(g, kFitToTableSize);
         return;
     }
     const std::string before = GetParameter(field::kCardSize);
-    ChooseSizeForTable();
+    ChooseSizeForTable(g);
     if (GetParameter(field::kCardSize) != before) {
-        ApplyCardSize();
-        SetOverlapOffsets(SizeLetter());
+        ApplyCardSize(g);
+        SetOverlapOffsets(g, SizeLetter());
     }
 }
 

@@ -15,6 +15,8 @@
 
 namespace bw {
 
+struct Game;
+
 // The card size itself is CardWidth/CardHeight of core/card_size.h.
 extern QRect CardRect;  // (0, 0, CardWidth, CardHeight): the source of every card copy
 
@@ -91,22 +93,22 @@ ICardSetUp& CardSetUp();
 // a smaller size is forced, loads the images when the size or the suit mode
 // changed, resets the pile positions, sets the overlap offsets and lays the
 // piles out.
-void SetUpCards();
+void SetUpCards(Game& g);
 // After a deal or a change of the table's size: the largest card size, up
 // to the one the screen rules chose, at which the table holds every pile
 // whole (down to "M"), with new images when the size changes. The trials
 // leave the piles laid out at any size: the caller lays them out again.
-void FitCardsToTable();
+void FitCardsToTable(Game& g);
 // The player picks the card size (Customize): position 128 and the setting
 // "Card_Size" take the letter, and a smaller size the screen or the table
 // forced on the last one is forgotten.
 void ChooseCardSize(char letter);
 // Sets the card size from the size letter (or the own card set's size) and
 // loads every image.
-void ApplyCardSize();
+void ApplyCardSize(Game& g);
 // Faces (library or own set), pile marks, back, shadows, borders and joker.
 // The library's sets of the last sizes used are kept and used again.
-void LoadCardImages();
+void LoadCardImages(Game& g);
 // Drops the kept sets (the next LoadCardImages builds its set anew).
 void ForgetKeptCardImages();
 // The card back: the own back file stretched to the card size, or the
@@ -124,7 +126,7 @@ std::string OwnCardSetPath();
 std::string OwnCardBackPath();
 // Switches the own card set off (memory and settings file) and reloads the
 // four suits from the library.
-void ResetOwnCardSet();
+void ResetOwnCardSet(Game& g);
 // Face set "004": when the library lacks it ("CB004H"), the set becomes "001".
 // Installed into the preferences as their IDeckFourSetUp.
 void DeckFourSetUp();

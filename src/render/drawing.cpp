@@ -101,7 +101,7 @@ void PutCorners(const Canvas& canvas, const std::array<SavedCorner, 12>& saved, 
 // Copies a card-sized picture with rounded corners. Copying the picture and
 // then putting the saved pixels back gives the same result as patching the
 // picture's corners first, without touching the shared picture.
-void CopyCard(QImage& picture, int left, int top, int height, const Canvas& canvas,
+void CopyCard(Game& g, QImage& picture, int left, int top, int height, const Canvas& canvas,
               const std::array<From, 4>& from, const DetailSource& source) {
     if (picture.isNull() || !canvas.image()) return;
     std::array<SavedCorner, 12> saved{};
@@ -113,7 +113,7 @@ void CopyCard(QImage& picture, int left, int top, int height, const Canvas& canv
     canvas.Copy(left, top, Rgb32(picture), part);
     PutCorners(canvas, saved, n);
     canvas.NoteDetail(left, top, picture, part, source);
-    NoteLowestPixel(top + std::min(height, CardHeight));
+    NoteLowestPixel(g, top + std::min(height, CardHeight));
 }
 
 std::array<From, 4> StandardCorners(bool raised) {
@@ -178,32 +178,32 @@ int FaceIndexOf(CardCode code) {
     return -1;
 }
 
-void NoteLowestPixel(int windowBottom) {
+void NoteLowestPixel(Game& g, int windowBottom) {
     const int bottom = windowBottom + ScrollPosition();
-    if (bottom > Opt(ProgramGame(), opt::kLowestPixel))
-        ProgramGame().Options.SetOpt(opt::kLowestPixel, std::min(bottom, 32767));
+    if (bottom > Opt(g, opt::kLowestPixel))
+        g.Options.SetOpt(opt::kLowestPixel, std::min(bottom, 32767));
 }
 
-void DrawCard(CardCode code, int left, int top, bool raised, const Canvas& canvas, int pileIndex,
-              int pileKind) {
+void DrawCard(Game& g, CardCode code, int left, int top, bool raised, const Canvas& canvas,
+              int pileIndex, int pileKind) {
     const int face = FaceIndexOf(code);
     if (face < 0 || !OnTable(left) || !OnTable(top)) return;
     std::array<From, 4> from = StandardCorners(raised);
     if (pileKind == kFila) {
-        const int direction = TableauDirection(ProgramGame(), pileIndex);
+        const int direction = TableauDirection(g, pileIndex);
         // Sideways cascades overlap left and right instead of top and bottom.
         if (direction == 2 || direction == 6) {
             from = {From::kCanvas, From::kTable, From::kCanvas, From::kTable};
-        } else if (direction == 10 || Rule(ProgramGame(), rule::kSideFans) != 0) {
+        } else if (direction == 10 || Rule(g, rule::kSideFans) != 0) {
             from = {From::kTable, From::kCanvas, From::kTable, From::kCanvas};
         }
     }
-    CopyCard(CardFace(face), left, top, CardHeight, canvas, from, {DetailSource::kFace, face});
+    CopyCard(g, CardFace(face), left, top, CardHeight, canvas, from, {DetailSource::kFace, face});
 }
 
-void DrawCardBack(int left, int top, int height, bool raised, const Canvas& canvas) {
+void DrawCardBack(Game& g, int left, int top, int height, bool raised, const Canvas& canvas) {
     if (left < -9999 || top < -9999 || height <= 0) return;
-    CopyCard(CardBack, left, top, height, canvas, StandardCorners(raised),
+    CopyCard(g, CardBack, left, top, height, canvas, StandardCorners(raised),
              {DetailSource::kBack, 0});
 }
 
@@ -239,44 +239,41 @@ std::string RankMarkCode(int value, bool& drawn) {
     return "";
 }
 
-std::string PileMarkCode(int markKind, int pileIndex, bool& drawn) {
+std::string PileMarkCode(Game& g, int markKind, int pileIndex, bool& drawn) {
     drawn = true;
     const int k = std::clamp(pileIndex, 0, 39);
     // The redeal mark while the engine would still turn the stock back.
-    const bool redeal = RedealsRemain(ProgramGame());
+    const bool redeal = RedealsRemain(g);
     switch (markKind) {
         case kMarkStock: {
-            if (Rule(ProgramGame(), rule::kGoalKind) == goal::kNeighbourPairs ||
-                Rule(ProgramGame(), rule::kGoalKind) == goal::kTargetOrNeighbours)
+            if (Rule(g, rule::kGoalKind) == goal::kNeighbourPairs ||
+                Rule(g, rule::kGoalKind) == goal::kTargetOrNeighbours)
                 return "021";
-            if (Rule(ProgramGame(), rule::kRedealPress) >= 1 && redeal) return "022";
-            if (ProgramGame().MazzoPiles[0].empty() && SlotCount(ProgramGame().MazzoPiles[1]) < 2)
-                return "008";
-            return redeal || Rule(ProgramGame(), rule::kStockPasses) < 0 ? "022" : "008";
+            if (Rule(g, rule::kRedealPress) >= 1 && redeal) return "022";
+            if (g.MazzoPiles[0].empty() && SlotCount(g.MazzoPiles[1]) < 2) return "008";
+            return redeal || Rule(g, rule::kStockPasses) < 0 ? "022" : "008";
         }
         case kMarkVisible: {
-            if (Rule(ProgramGame(), rule::kStockMode) == 1) return "_WASTE";
-            if (Rule(ProgramGame(), rule::kStockPasses) == 0) return "008";
-            if (Rule(ProgramGame(), rule::kRedealPress) < 1 ||
-                Rule(ProgramGame(), rule::kStockMode) != 0) {
+            if (Rule(g, rule::kStockMode) == 1) return "_WASTE";
+            if (Rule(g, rule::kStockPasses) == 0) return "008";
+            if (Rule(g, rule::kRedealPress) < 1 || Rule(g, rule::kStockMode) != 0) {
                 drawn = false;
                 return "";
             }
             return redeal ? "022" : "008";
         }
         case kMarkFoundation: {
-            if (Rule(ProgramGame(), rule::kDestRule1 + std::min(k, 15)) == 10) return "003";
+            if (Rule(g, rule::kDestRule1 + std::min(k, 15)) == 10) return "003";
             bool ranked = false;
-            std::string code =
-                RankMarkCode(Rule(ProgramGame(), rule::kBaseRank1 + std::min(k, 15)), ranked);
+            std::string code = RankMarkCode(Rule(g, rule::kBaseRank1 + std::min(k, 15)), ranked);
             if (!ranked) return "004";
             return code;
         }
         case kMarkReserve: {
-            const int own = Rule(ProgramGame(), rule::kAppoggRule1 + std::min(k, 9));
+            const int own = Rule(g, rule::kAppoggRule1 + std::min(k, 9));
             if (own == 4) return "_TABLEAU";
-            if (Rule(ProgramGame(), rule::kAppoggRule1) == 9) return "009";
-            if (Rule(ProgramGame(), rule::kAppoggRule1) == 8) return "011";
+            if (Rule(g, rule::kAppoggRule1) == 9) return "009";
+            if (Rule(g, rule::kAppoggRule1) == 8) return "011";
             switch (own) {
                 case 88: return "006";
                 case 89: return "003";
@@ -286,7 +283,7 @@ std::string PileMarkCode(int markKind, int pileIndex, bool& drawn) {
             }
         }
         case kMarkTableau: {
-            const int value = Rule(ProgramGame(), rule::kEmptyFila1 + k);
+            const int value = Rule(g, rule::kEmptyFila1 + k);
             bool ranked = false;
             std::string code = RankMarkCode(value, ranked);
             if (ranked) return code;
@@ -297,10 +294,10 @@ std::string PileMarkCode(int markKind, int pileIndex, bool& drawn) {
     }
 }
 
-void DrawPileMark(int markKind, int left, int top, const Canvas& canvas, int pileIndex) {
+void DrawPileMark(Game& g, int markKind, int left, int top, const Canvas& canvas, int pileIndex) {
     if (!OnTable(left) || !OnTable(top)) return;
     bool drawn = true;
-    const std::string code = PileMarkCode(markKind, pileIndex, drawn);
+    const std::string code = PileMarkCode(g, markKind, pileIndex, drawn);
     if (!drawn) {
         // A pile that shows no mark shows the table: a card that left it
         // must not stay behind.
@@ -330,34 +327,34 @@ void DrawPileMark(int markKind, int left, int top, const Canvas& canvas, int pil
         canvas.Copy(left, top, Rgb32(copy), part);
         canvas.NoteDetail(left, top, copy, part, {DetailSource::kMark, 0, code, QImage()});
     }
-    NoteLowestPixel(top + CardHeight);
+    NoteLowestPixel(g, top + CardHeight);
 }
 
-bool DrawStackEdge(int pile, bool foundation, const Canvas& canvas, bool full) {
-    const bool preview = Opt(ProgramGame(), opt::kPreview) == 1;
+bool DrawStackEdge(Game& g, int pile, bool foundation, const Canvas& canvas, bool full) {
+    const bool preview = Opt(g, opt::kPreview) == 1;
     int baseLeft, baseTop, cap;
     bool changed;
     if (foundation) {
-        if (pile < 0 || pile > 15 || Rule(ProgramGame(), rule::kDestFamily) == 2 ||
-            Rule(ProgramGame(), rule::kDestFamily) == 7)
+        if (pile < 0 || pile > 15 || Rule(g, rule::kDestFamily) == 2 ||
+            Rule(g, rule::kDestFamily) == 7)
             return false;
-        baseLeft = Opt(ProgramGame(), opt::kDestBaseLeft + pile);
-        baseTop = Opt(ProgramGame(), opt::kDestBaseTop + pile);
+        baseLeft = Opt(g, opt::kDestBaseLeft + pile);
+        baseTop = Opt(g, opt::kDestBaseTop + pile);
         cap = kFoundationRaiseCap;
-        changed = RaiseFoundation(ProgramGame(), pile, preview);
+        changed = RaiseFoundation(g, pile, preview);
     } else {
         if (pile < 0 || pile > 2) return false;
-        baseLeft = Opt(ProgramGame(), opt::kStockBaseLeft + pile);
-        baseTop = Opt(ProgramGame(), opt::kStockBaseTop + pile);
+        baseLeft = Opt(g, opt::kStockBaseLeft + pile);
+        baseTop = Opt(g, opt::kStockBaseTop + pile);
         cap = kStockRaiseCap;
-        changed = RaiseStockPile(ProgramGame(), pile, preview);
+        changed = RaiseStockPile(g, pile, preview);
     }
     if (!OnTable(baseLeft) || !OnTable(baseTop)) return false;
     if (!changed && !full) return true;
 
-    baseTop -= Opt(ProgramGame(), opt::kScroll);
-    const std::string& cards = foundation ? ProgramGame().DestPiles[static_cast<size_t>(pile)]
-                                          : ProgramGame().MazzoPiles[static_cast<size_t>(pile)];
+    baseTop -= Opt(g, opt::kScroll);
+    const std::string& cards = foundation ? g.DestPiles[static_cast<size_t>(pile)]
+                                          : g.MazzoPiles[static_cast<size_t>(pile)];
     const int d = StackRaiseDepth(SlotCount(cards), preview, cap);
     const int w = CardWidth, h = CardHeight;
     // A new raise starts from the bare table: nothing of the former top
@@ -431,12 +428,11 @@ QColor HighlightColour(int index) {
     return QColor(kColours[index]);
 }
 
-bool FoundationComplete(int k) {
+bool FoundationComplete(Game& g, int k) {
     if (k < 0 || k > 15) return false;
-    const int want = Rule(ProgramGame(), rule::kDestMax1 + k) == -1
-                         ? Rule(ProgramGame(), rule::kDestMaxCards)
-                         : Rule(ProgramGame(), rule::kDestMax1 + k);
-    return SlotCount(ProgramGame().DestPiles[static_cast<size_t>(k)]) == want;
+    const int want = Rule(g, rule::kDestMax1 + k) == -1 ? Rule(g, rule::kDestMaxCards)
+                                                        : Rule(g, rule::kDestMax1 + k);
+    return SlotCount(g.DestPiles[static_cast<size_t>(k)]) == want;
 }
 
 namespace {
@@ -476,24 +472,24 @@ void PaintHighlight(const Canvas& canvas, const QRect& inner, int mark, const QC
 
 }  // namespace
 
-void HighlightFoundationsAs(int index, int mark, int colourIndex) {
+void HighlightFoundationsAs(Game& g, int index, int mark, int colourIndex) {
     if (mark < 1 || mark > 5) return;
     const QColor colour = HighlightColour(colourIndex);
-    const int count = std::clamp(Rule(ProgramGame(), rule::kDests), 0, 16);
+    const int count = std::clamp(Rule(g, rule::kDests), 0, 16);
     for (int k = 0; k < count; ++k) {
         if (index != -1 && k != index) continue;
-        if (!FoundationComplete(k) || !OnTable(ProgramGame().Options.DestLeft(k))) continue;
+        if (!FoundationComplete(g, k) || !OnTable(g.Options.DestLeft(k))) continue;
         const std::string name = PileName(kDest, k + 1);
-        const CardPoint top = CardPositionInPile(ProgramGame(), name, k, 0, false);
+        const CardPoint top = CardPositionInPile(g, name, k, 0, false);
         const QRect inner(top.left + 1, top.top + 1, CardWidth - 2, CardHeight - 2);
         PaintHighlight(Canvas::Table(), inner, mark, colour);
     }
     ShowTableChanges();
 }
 
-void HighlightFoundations(int index) {
+void HighlightFoundations(Game& g, int index) {
     HighlightFoundationsAs(
-        index, static_cast<int>(ReadPreferenceInt("HighLights_Foundations_Mark", 0)),
+        g, index, static_cast<int>(ReadPreferenceInt("HighLights_Foundations_Mark", 0)),
         static_cast<int>(ReadPreferenceInt(key::kHighlightsFoundationsColor, 0)));
 }
 

@@ -14,6 +14,8 @@
 
 namespace bw {
 
+struct Game;
+
 // Which empty pile a mark stands for.
 enum MarkKind : int {
     kMarkStock = 1,    // "Mazzo"
@@ -38,15 +40,15 @@ inline QRect CardRectAt(int left, int top) {
 // `raised` the bottom-right one is the stack edge's grey). Tableau cards of
 // sideways piles take their corners as those piles overlap. `pileKind` is a
 // PileKind; -1 / kNoPile for a card of no pile.
-void DrawCard(CardCode code, int left, int top, bool raised, const Canvas& canvas,
+void DrawCard(Game& g, CardCode code, int left, int top, bool raised, const Canvas& canvas,
               int pileIndex = -1, int pileKind = kNoPile);
 // The card back the same way; `height` rows of it. Off-table positions are skipped.
-void DrawCardBack(int left, int top, int height, bool raised, const Canvas& canvas);
+void DrawCardBack(Game& g, int left, int top, int height, bool raised, const Canvas& canvas);
 // The mark of an empty pile; nothing for a pile off the table.
-void DrawPileMark(int markKind, int left, int top, const Canvas& canvas, int pileIndex);
+void DrawPileMark(Game& g, int markKind, int left, int top, const Canvas& canvas, int pileIndex);
 // The mark code an empty pile shows ("004", "_WASTE", ...); empty when it
 // shows none. `drawn` is false only for a pile that shows nothing at all.
-std::string PileMarkCode(int markKind, int pileIndex, bool& drawn);
+std::string PileMarkCode(Game& g, int markKind, int pileIndex, bool& drawn);
 // The mark of a rank value (1..13 and the game's special values); empty for
 // none. `drawn` is true for the value that draws nothing on purpose.
 std::string RankMarkCode(int value, bool& drawn);
@@ -59,11 +61,11 @@ void RestoreCardCorners(int left, int top, const Canvas& canvas);
 // draws the edge. Nothing is drawn when the raise did not change unless
 // `full`. False when the pile has no edge (off the table, or a foundation of
 // direction 2 or 7).
-bool DrawStackEdge(int pile, bool foundation, const Canvas& canvas, bool full);
+bool DrawStackEdge(Game& g, int pile, bool foundation, const Canvas& canvas, bool full);
 
 // Option entry 93 grows to the bottom edge (table coordinates) of every card
 // or mark drawn.
-void NoteLowestPixel(int windowBottom);
+void NoteLowestPixel(Game& g, int windowBottom);
 
 // The frame that marks a selected card.
 void DrawSelectionFrame(int left, int top, const Canvas& canvas);
@@ -77,11 +79,11 @@ extern const QColor kSelectionFrameColour;
 // The colours of the foundation highlight, index 0..14.
 QColor HighlightColour(int index);
 // Whether foundation k holds all the cards it is meant to hold.
-bool FoundationComplete(int k);
+bool FoundationComplete(Game& g, int k);
 // Marks the top card of each complete foundation (all when `index` is -1)
 // on TableBitmap and on the window, as the settings file chooses.
-void HighlightFoundations(int index);
+void HighlightFoundations(Game& g, int index);
 // The same with explicit mark (0..5) and colour index.
-void HighlightFoundationsAs(int index, int mark, int colourIndex);
+void HighlightFoundationsAs(Game& g, int index, int mark, int colourIndex);
 
 }  // namespace bw

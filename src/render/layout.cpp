@@ -56,8 +56,8 @@ bool IsGeneralTableauStyle(int style) {
 
 class Layout {
 public:
-    Layout(const LayoutInput& in, std::optional<int> overlapStart)
-        : in_(in), overlapStart_(overlapStart) {}
+    Layout(Game& game, const LayoutInput& in, std::optional<int> overlapStart)
+        : game_(game), in_(in), overlapStart_(overlapStart) {}
 
     // Places every group; returns where a centred tableau should start
     // instead when the last reserve cell of a left-aligned reserve row runs
@@ -111,35 +111,34 @@ private:
     std::optional<int> OverlapStart() const;
 
     // Anchors; every store wraps to 16 bits.
-    static int X(int i) {
-        return (i >= 0 && i < 40) ? ProgramGame().FilaLeft[static_cast<size_t>(i)] : kOffFila;
+    int X(int i) const {
+        return (i >= 0 && i < 40) ? game_.FilaLeft[static_cast<size_t>(i)] : kOffFila;
     }
-    static int Y(int i) {
-        return (i >= 0 && i < 40) ? ProgramGame().FilaTop[static_cast<size_t>(i)] : kOffFila;
+    int Y(int i) const {
+        return (i >= 0 && i < 40) ? game_.FilaTop[static_cast<size_t>(i)] : kOffFila;
     }
     static bool HasFila(int i) { return i >= 0 && i < 40; }
-    static void SetX(int i, long long v) {
-        if (HasFila(i))
-            ProgramGame().FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(Wrap(v));
+    void SetX(int i, long long v) {
+        if (HasFila(i)) game_.FilaLeft[static_cast<size_t>(i)] = static_cast<int16_t>(Wrap(v));
     }
-    static void SetY(int i, long long v) {
-        if (HasFila(i))
-            ProgramGame().FilaTop[static_cast<size_t>(i)] = static_cast<int16_t>(Wrap(v));
+    void SetY(int i, long long v) {
+        if (HasFila(i)) game_.FilaTop[static_cast<size_t>(i)] = static_cast<int16_t>(Wrap(v));
     }
-    static void SetStock(int i, long long left, long long top) {
-        ProgramGame().Options.SetStockLeft(i, Wrap(left));
-        ProgramGame().Options.SetStockTop(i, Wrap(top));
+    void SetStock(int i, long long left, long long top) {
+        game_.Options.SetStockLeft(i, Wrap(left));
+        game_.Options.SetStockTop(i, Wrap(top));
     }
-    static void SetDest(int i, long long left, long long top) {
+    void SetDest(int i, long long left, long long top) {
         if (i < 0 || i >= 16) return;
-        ProgramGame().Options.SetDestLeft(i, Wrap(left));
-        ProgramGame().Options.SetDestTop(i, Wrap(top));
+        game_.Options.SetDestLeft(i, Wrap(left));
+        game_.Options.SetDestTop(i, Wrap(top));
     }
-    static int StockLeft(int i) { return ProgramGame().Options.Opt(opt::kStockLeft + i); }
-    static int StockTop(int i) { return ProgramGame().Options.Opt(opt::kStockTop + i); }
-    static int DestLeft(int i) { return ProgramGame().Options.Opt(opt::kDestLeft + i); }
-    static int DestTop(int i) { return ProgramGame().Options.Opt(opt::kDestTop + i); }
+    int StockLeft(int i) const { return game_.Options.Opt(opt::kStockLeft + i); }
+    int StockTop(int i) const { return game_.Options.Opt(opt::kStockTop + i); }
+    int DestLeft(int i) const { return game_.Options.Opt(opt::kDestLeft + i); }
+    int DestTop(int i) const { return game_.Options.Opt(opt::kDestTop + i); }
 
+    Game& game_;
     const LayoutInput& in_;
     std::optional<int> overlapStart_;
 
@@ -165,16 +164,11 @@ private:
 
 void Layout::Common() {
     using namespace rule;
-    stock_ = ReadGroup(Rule(ProgramGame(), kStockRow), Rule(ProgramGame(), kStockStyle),
-                       Rule(ProgramGame(), kStockPiles));
-    dest_ = ReadGroup(Rule(ProgramGame(), kDestRow), Rule(ProgramGame(), kDestStyle),
-                      Rule(ProgramGame(), kDests));
-    tab_ = ReadGroup(Rule(ProgramGame(), kFilaRow), Rule(ProgramGame(), kFilaStyle),
-                     Rule(ProgramGame(), kFilas));
-    res_ = ReadGroup(Rule(ProgramGame(), kAppoggRow), Rule(ProgramGame(), kAppoggStyle),
-                     Rule(ProgramGame(), kReserves));
-    third_ = ReadGroup(Rule(ProgramGame(), kWasteRow), Rule(ProgramGame(), kWasteStyle),
-                       Rule(ProgramGame(), kWastePiles));
+    stock_ = ReadGroup(Rule(game_, kStockRow), Rule(game_, kStockStyle), Rule(game_, kStockPiles));
+    dest_ = ReadGroup(Rule(game_, kDestRow), Rule(game_, kDestStyle), Rule(game_, kDests));
+    tab_ = ReadGroup(Rule(game_, kFilaRow), Rule(game_, kFilaStyle), Rule(game_, kFilas));
+    res_ = ReadGroup(Rule(game_, kAppoggRow), Rule(game_, kAppoggStyle), Rule(game_, kReserves));
+    third_ = ReadGroup(Rule(game_, kWasteRow), Rule(game_, kWasteStyle), Rule(game_, kWastePiles));
     g_ = std::clamp<int>(tab_.count, 0, 40);
     h_ = std::clamp<int>(dest_.count, 0, 16);
 
@@ -190,7 +184,7 @@ void Layout::Common() {
     tallTable_ = height_ >= 500;
     tallScreen_ = screenH_ > 499;
 
-    ProgramGame().Options.SetOpt(opt::kScroll, 0);
+    game_.Options.SetOpt(opt::kScroll, 0);
     v_ = 15;
     if (screenH_ < 500 && dest_.count > 4 && stock_.count > 1) v_ = 5;
     m_ = tallTable_ ? 10 : 5;
@@ -265,7 +259,7 @@ std::optional<int> Layout::Run(bool correctOverlap) {
     if (correctOverlap) {
         if (auto start = OverlapStart()) return start;
     }
-    if (StockTop(1) == kOffStock) ProgramGame().Options.SetStockTop(1, StockTop(0));
+    if (StockTop(1) == kOffStock) game_.Options.SetStockTop(1, StockTop(0));
     return std::nullopt;
 }
 
@@ -290,9 +284,9 @@ void Layout::FourByFourWithStockBeside() {
         SetY(i, y0 + static_cast<long long>(i / 4) * (H_ + 10));
     }
     SetStock(0, X(0) - W_ - o, Y(4) + Trunc(H_ + 10, 2));
-    ProgramGame().Options.SetStockLeft(1, kHidden);
+    game_.Options.SetStockLeft(1, kHidden);
     SetStock(2, X(3) + W_ + o, StockTop(0));
-    for (int i = 0; i < 4; ++i) ProgramGame().Options.SetDestLeft(i, kHidden);
+    for (int i = 0; i < 4; ++i) game_.Options.SetDestLeft(i, kHidden);
 }
 
 // A cross of five, the stock and the waste to its left, a foundation in
@@ -326,7 +320,7 @@ void Layout::Staircase() {
     int e = tallScreen_ ? 40 : 15;
     SetStock(0, e, rows_[1]);
     SetStock(1, e, rows_[2] + 10);
-    int e72 = ProgramGame().Options.Opt(opt::kSideGap);
+    int e72 = game_.Options.Opt(opt::kSideGap);
     long long t = Trunc(W_, 2) + Trunc(e72, 2);
     long long x0 = Trunc(P_ - W_, 2);
     // Moves right in steps of 3 until pile 6 clears the stock; solved
@@ -445,8 +439,7 @@ void Layout::FourRowsAtTheLeftEdge() {
         SetX(i, 5);
         SetY(i, y0 + static_cast<long long>(i) * (H_ + 10));
     }
-    SetStock(Rule(ProgramGame(), rule::kWastePiles) != 0 ? 2 : 0, X(0) + 6LL * W_ + 12,
-             Y(3) + H_ + 16);
+    SetStock(Rule(game_, rule::kWastePiles) != 0 ? 2 : 0, X(0) + 6LL * W_ + 12, Y(3) + H_ + 16);
 }
 
 // Square grids of n x n piles, spaced s apart, centred on a span of
@@ -464,10 +457,10 @@ void Layout::SquareGrid(int n, int s, int cardsAcross, int gapsAcross, int extra
 }
 
 void Layout::FourByFourGrid() {
-    const bool third = Rule(ProgramGame(), rule::kWastePiles) != 0;
+    const bool third = Rule(game_, rule::kWastePiles) != 0;
     const int s = !tallTable_ ? 1 : third ? 5 : 10;
     SquareGrid(4, s, third ? 6 : 4, third ? 4 : 3, 10);
-    if (Rule(ProgramGame(), rule::kWastePiles) == 1)
+    if (Rule(game_, rule::kWastePiles) == 1)
         SetStock(2, X(3) + s + 2LL * W_, Y(7) + Trunc(H_ + s, 2));
 }
 
@@ -476,10 +469,10 @@ void Layout::ThreeByThreeGrid() {
 }
 
 void Layout::FiveByFiveGrid() {
-    const bool third = Rule(ProgramGame(), rule::kWastePiles) != 0;
+    const bool third = Rule(game_, rule::kWastePiles) != 0;
     const int s = tallTable_ ? 3 : 1;
     SquareGrid(5, s, third ? 7 : 5, third ? 4 : 3, 0);
-    if (Rule(ProgramGame(), rule::kWastePiles) == 1) SetStock(2, X(4) + s + 2LL * W_, Y(10));
+    if (Rule(game_, rule::kWastePiles) == 1) SetStock(2, X(4) + s + 2LL * W_, Y(10));
 }
 
 // Rows of four, five and four piles.
@@ -630,11 +623,9 @@ Layout::StyleLayout Layout::WholeTableLayout(int style) {
 
 }  // namespace
 
-bool TableauStyleKnown() {
+bool TableauStyleKnown(const Game& g) {
     const int style =
-        ReadGroup(Rule(ProgramGame(), rule::kFilaRow), Rule(ProgramGame(), rule::kFilaStyle),
-                  Rule(ProgramGame(), rule::kFilas))
-            .style;
+        ReadGroup(Rule(g, rule::kFilaRow), Rule(g, rule::kFilaStyle), Rule(g, rule::kFilas)).style;
     return Layout::WholeTableLayout(style) || IsGeneralTableauStyle(style);
 }
 
@@ -738,7 +729,7 @@ void Layout::TableauRowWithStock(int style) {
 // 010 and 018: rows of equal length, pile i starting a new row at every
 // multiple of the row length.
 void Layout::TableauRows(int style) {
-    const int rowsWanted = std::max<int>(Rule(ProgramGame(), rule::kFilaRows), 1);
+    const int rowsWanted = std::max<int>(Rule(game_, rule::kFilaRows), 1);
     const int per = std::max(g_ / rowsWanted, 1);
     const long long W = W_;
     long long x0;
@@ -793,18 +784,17 @@ void Layout::Stock() {
     auto top = Row(stock_.row, true);
     if (!top) return;
     const long long W = W_, v = v_;
-    const bool r9 = Rule(ProgramGame(), rule::kStockMode) == 1,
-               r10 = Rule(ProgramGame(), rule::kStockToVis) == 1;
-    auto setTop = [&](int i) { ProgramGame().Options.SetStockTop(i, *top); };
+    const bool r9 = Rule(game_, rule::kStockMode) == 1, r10 = Rule(game_, rule::kStockToVis) == 1;
+    auto setTop = [&](int i) { game_.Options.SetStockTop(i, *top); };
     switch (stock_.style) {
         case 4:
             if (r9 && r10) {
-                ProgramGame().Options.SetStockLeft(0, X(0));
-                ProgramGame().Options.SetStockLeft(1, X(1));
+                game_.Options.SetStockLeft(0, X(0));
+                game_.Options.SetStockLeft(1, X(1));
             } else if (r10) {
-                ProgramGame().Options.SetStockLeft(1, X(0));
+                game_.Options.SetStockLeft(1, X(0));
             } else if (r9) {
-                ProgramGame().Options.SetStockLeft(0, X(0));
+                game_.Options.SetStockLeft(0, X(0));
             }
             setTop(0);
             setTop(1);
@@ -832,8 +822,7 @@ void Layout::Stock() {
         case 19: {
             setTop(0);
             int i = r9 ? 0 : 1;
-            ProgramGame().Options.SetStockLeft(i,
-                                               Wrap(X(0) - W - (stock_.style == 16 ? 2 : 4) * v));
+            game_.Options.SetStockLeft(i, Wrap(X(0) - W - (stock_.style == 16 ? 2 : 4) * v));
             break;
         }
         case 21: {
@@ -899,7 +888,7 @@ void Layout::Foundations() {
                 q = 3;
             }
             long long f1 =
-                (Rule(ProgramGame(), rule::kStockToVis) == 1 ? StockLeft(1) : StockLeft(0)) + W + o;
+                (Rule(game_, rule::kStockToVis) == 1 ? StockLeft(1) : StockLeft(0)) + W + o;
             for (int i = 0; i < h; ++i) SetDest(i, f1 + i * (W + q), StockTop(0));
             break;
         }
@@ -940,8 +929,8 @@ void Layout::Reserve() {
     }
     for (int i = 0; i < c; ++i) {
         if (left[static_cast<size_t>(i)])
-            ProgramGame().Options.SetAppoggLeft(i, Wrap(*left[static_cast<size_t>(i)]));
-        ProgramGame().Options.SetAppoggTop(i, *top);
+            game_.Options.SetAppoggLeft(i, Wrap(*left[static_cast<size_t>(i)]));
+        game_.Options.SetAppoggTop(i, *top);
     }
 }
 
@@ -969,8 +958,8 @@ std::optional<int> Layout::OverlapStart() const {
     const int c = std::min<int>(res_.count, 10);
     if (res_.style != 5 || c <= 0) return std::nullopt;
     const long long W = W_, H = H_;
-    const long long cl = ProgramGame().Options.Opt(opt::kAppoggLeft + c - 1),
-                    ct = ProgramGame().Options.Opt(opt::kAppoggTop + c - 1);
+    const long long cl = game_.Options.Opt(opt::kAppoggLeft + c - 1),
+                    ct = game_.Options.Opt(opt::kAppoggTop + c - 1);
     const long long cr = cl + W, cb = ct + H;
     for (int i = 0; i < 40; ++i) {
         const long long fl = X(i) - 85, fr = X(i) + W + 85, ft = Y(i), fb = Y(i) + H;
@@ -1015,29 +1004,27 @@ void ApplyTableRect(const TableRect& rect, LayoutInput& in) {
     in.width = rect.width;
 }
 
-void LayOutPiles(const LayoutInput& in) {
-    std::optional<int> start = Layout(in, std::nullopt).Run(true);
+void LayOutPiles(Game& g, const LayoutInput& in) {
+    std::optional<int> start = Layout(g, in, std::nullopt).Run(true);
     // The corrected run moves a style-002 tableau clear of the reserve row;
     // any other tableau would overlap again, so the correction runs once.
-    if (start) Layout(in, start).Run(false);
+    if (start) Layout(g, in, start).Run(false);
 
     const int scroll = Wrap(in.scrollPosition);
     for (int i = 0; i < 3; ++i) {
-        ProgramGame().Options.SetOpt(opt::kStockBaseLeft + i, ProgramGame().Options.StockLeft(i));
-        ProgramGame().Options.SetOpt(opt::kStockBaseTop + i,
-                                     ProgramGame().Options.StockTop(i) - scroll);
+        g.Options.SetOpt(opt::kStockBaseLeft + i, g.Options.StockLeft(i));
+        g.Options.SetOpt(opt::kStockBaseTop + i, g.Options.StockTop(i) - scroll);
     }
     for (int i = 0; i < 16; ++i) {
-        ProgramGame().Options.SetOpt(opt::kDestBaseLeft + i, ProgramGame().Options.DestLeft(i));
-        ProgramGame().Options.SetOpt(opt::kDestBaseTop + i,
-                                     ProgramGame().Options.DestTop(i) - scroll);
+        g.Options.SetOpt(opt::kDestBaseLeft + i, g.Options.DestLeft(i));
+        g.Options.SetOpt(opt::kDestBaseTop + i, g.Options.DestTop(i) - scroll);
     }
-    ProgramGame().Options.SetOpt(opt::kScroll, scroll);
+    g.Options.SetOpt(opt::kScroll, scroll);
 }
 
-void ResetAndLayOutPiles(const LayoutInput& in) {
-    ResetPileAnchors(ProgramGame());
-    LayOutPiles(in);
+void ResetAndLayOutPiles(Game& g, const LayoutInput& in) {
+    ResetPileAnchors(g);
+    LayOutPiles(g, in);
 }
 
 bool CardSizeForLetter(char letter, int& width, int& height) {
@@ -1062,12 +1049,12 @@ bool CardSizeForLetter(char letter, int& width, int& height) {
     }
 }
 
-void SetOverlapOffsets(char sizeLetter) {
+void SetOverlapOffsets(Game& g, char sizeLetter) {
     for (int e : {opt::kUpStepDown, opt::kUpStepRight, opt::kDownStepDown, opt::kDownStepRight})
-        ProgramGame().Options.SetOpt(e, 0);
-    ProgramGame().Options.SetOpt(opt::kReserveStep, 3);
-    ProgramGame().Options.SetOpt(opt::kSpareStep, 3);
-    ProgramGame().Options.SetOpt(opt::kSideGap, 6);
+        g.Options.SetOpt(e, 0);
+    g.Options.SetOpt(opt::kReserveStep, 3);
+    g.Options.SetOpt(opt::kSpareStep, 3);
+    g.Options.SetOpt(opt::kSideGap, 6);
     int column;
     switch (sizeLetter) {
         case kFitToTableSize:
@@ -1080,29 +1067,26 @@ void SetOverlapOffsets(char sizeLetter) {
     static constexpr int kDownUp[3] = {18, 14, 3}, kDownDown[3] = {4, 4, 3};
     static constexpr int kRightUp[3] = {12, 10, 3}, kRightDown[3] = {4, 4, 3};
     static constexpr int kSide[3] = {7, 5, 3}, kColumnGap[3] = {12, 8, 4}, kRowGap[3] = {8, 6, 3};
-    const int r3 = Rule(ProgramGame(), rule::kTableFamily),
-              r5 = Rule(ProgramGame(), rule::kAppoggFamily),
-              r6 = Rule(ProgramGame(), rule::kSideFans);
+    const int r3 = Rule(g, rule::kTableFamily), r5 = Rule(g, rule::kAppoggFamily),
+              r6 = Rule(g, rule::kSideFans);
     if (r3 == 1 || r3 == 7 || r3 == 12 || r5 == 1) {
-        ProgramGame().Options.SetOpt(opt::kUpStepDown, kDownUp[column]);
-        ProgramGame().Options.SetOpt(opt::kDownStepDown, kDownDown[column]);
+        g.Options.SetOpt(opt::kUpStepDown, kDownUp[column]);
+        g.Options.SetOpt(opt::kDownStepDown, kDownDown[column]);
     }
     if (r3 == 2 || r6 != 0 || r5 == 2) {
-        ProgramGame().Options.SetOpt(opt::kUpStepRight, kRightUp[column]);
-        ProgramGame().Options.SetOpt(opt::kDownStepRight, kRightDown[column]);
+        g.Options.SetOpt(opt::kUpStepRight, kRightUp[column]);
+        g.Options.SetOpt(opt::kDownStepRight, kRightDown[column]);
     }
     if (r3 == 6) {
-        ProgramGame().Options.SetOpt(opt::kFanUpStep, kSide[column]);
-        ProgramGame().Options.SetOpt(opt::kFanDownStep, kSide[column]);
+        g.Options.SetOpt(opt::kFanUpStep, kSide[column]);
+        g.Options.SetOpt(opt::kFanDownStep, kSide[column]);
     }
-    ProgramGame().Options.SetOpt(opt::kColumnGap, kColumnGap[column]);
-    ProgramGame().Options.SetOpt(opt::kRowGap, kRowGap[column]);
+    g.Options.SetOpt(opt::kColumnGap, kColumnGap[column]);
+    g.Options.SetOpt(opt::kRowGap, kRowGap[column]);
     if (r3 == 12) {
         // x 2.5 with the fraction dropped.
-        ProgramGame().Options.SetOpt(opt::kUpStepDown,
-                                     ProgramGame().Options.Opt(opt::kUpStepDown) * 5 / 2);
-        ProgramGame().Options.SetOpt(opt::kDownStepDown,
-                                     ProgramGame().Options.Opt(opt::kDownStepDown) * 5 / 2);
+        g.Options.SetOpt(opt::kUpStepDown, g.Options.Opt(opt::kUpStepDown) * 5 / 2);
+        g.Options.SetOpt(opt::kDownStepDown, g.Options.Opt(opt::kDownStepDown) * 5 / 2);
     }
     if (sizeLetter != kFitToTableSize) return;
     // Gaps and steps grow with the cards, so the table keeps its proportions.
@@ -1110,10 +1094,10 @@ void SetOverlapOffsets(char sizeLetter) {
     for (int e : {opt::kUpStepDown, opt::kUpStepRight, opt::kDownStepDown, opt::kDownStepRight,
                   opt::kReserveStep, opt::kSpareStep, opt::kSideGap, opt::kFanUpStep,
                   opt::kFanDownStep, opt::kColumnGap, opt::kRowGap}) {
-        const int v = ProgramGame().Options.Opt(e);
+        const int v = g.Options.Opt(e);
         if (v > 0)
-            ProgramGame().Options.SetOpt(
-                e, std::max(1, (v * CardHeight + kStandardHeight / 2) / kStandardHeight));
+            g.Options.SetOpt(e,
+                             std::max(1, (v * CardHeight + kStandardHeight / 2) / kStandardHeight));
     }
 }
 
@@ -1135,31 +1119,30 @@ int FittedCardWidth(int height) {
     return (height * kStandardWidth + kStandardHeight / 2) / kStandardHeight;
 }
 
-std::vector<PilePosition> PilesOnTable() {
+std::vector<PilePosition> PilesOnTable(const Game& game) {
     std::vector<PilePosition> out;
     // Decided on the stored coordinates, where the markers live; the top
     // reported is the one on screen.
-    const int scroll = ProgramGame().Options.Opt(opt::kScroll);
+    const int scroll = game.Options.Opt(opt::kScroll);
     auto add = [&](std::string name, int left, int storedTop) {
         if (OnTable(left) && OnTable(storedTop))
             out.push_back({std::move(name), left, storedTop - scroll});
     };
     static const char* kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Waste"};
     for (int i = 0; i < 3; ++i)
-        add(kStockNames[i], ProgramGame().Options.StockLeft(i),
-            ProgramGame().Options.Opt(opt::kStockTop + i));
-    const int h = std::clamp<int>(Rule(ProgramGame(), rule::kDests), 0, 16);
-    const int g = TableauCount(ProgramGame());
-    const int c = std::clamp<int>(Rule(ProgramGame(), rule::kReserves), 0, 10);
+        add(kStockNames[i], game.Options.StockLeft(i), game.Options.Opt(opt::kStockTop + i));
+    const int h = std::clamp<int>(Rule(game, rule::kDests), 0, 16);
+    const int g = TableauCount(game);
+    const int c = std::clamp<int>(Rule(game, rule::kReserves), 0, 10);
     for (int i = 0; i < h; ++i)
-        add("Dest" + std::to_string(i + 1), ProgramGame().Options.DestLeft(i),
-            ProgramGame().Options.Opt(opt::kDestTop + i));
+        add("Dest" + std::to_string(i + 1), game.Options.DestLeft(i),
+            game.Options.Opt(opt::kDestTop + i));
     for (int i = 0; i < g; ++i)
-        add("Fila" + std::to_string(i + 1), ProgramGame().FilaLeft[static_cast<size_t>(i)],
-            ProgramGame().FilaTop[static_cast<size_t>(i)]);
+        add("Fila" + std::to_string(i + 1), game.FilaLeft[static_cast<size_t>(i)],
+            game.FilaTop[static_cast<size_t>(i)]);
     for (int i = 0; i < c; ++i)
-        add("Appogg" + std::to_string(i + 1), ProgramGame().Options.AppoggLeft(i),
-            ProgramGame().Options.Opt(opt::kAppoggTop + i));
+        add("Appogg" + std::to_string(i + 1), game.Options.AppoggLeft(i),
+            game.Options.Opt(opt::kAppoggTop + i));
     return out;
 }
 

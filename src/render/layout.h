@@ -11,6 +11,8 @@
 
 namespace bw {
 
+struct Game;
+
 // Everything the layout needs besides the rules. All values are pixels and
 // are taken as 16-bit signed numbers, except the card size.
 struct LayoutInput {
@@ -51,13 +53,13 @@ std::string GroupCode(int rowRule, int styleRule);
 
 // Whether the layout places a tableau of the current game's style (rules
 // 359 and 360); a style it does not know leaves the tableau off the table.
-bool TableauStyleKnown();
+bool TableauStyleKnown(const Game& g);
 
 // Lays out every pile of the current game. Piles that no style places keep
 // what they held before, so the caller resets the anchors first.
-void LayOutPiles(const LayoutInput& in);
+void LayOutPiles(Game& g, const LayoutInput& in);
 // ResetPileAnchors() followed by LayOutPiles(in).
-void ResetAndLayOutPiles(const LayoutInput& in);
+void ResetAndLayOutPiles(Game& g, const LayoutInput& in);
 
 // The card size "Fit to the table" (size letter "F"): the cards take the
 // largest size at which the current game's piles fit the table, any size in
@@ -80,7 +82,7 @@ bool CardSizeForLetter(char letter, int& width, int& height);
 // The overlap offsets of option entries 64..67, 72, 75, 76, 83, 84, 101 and
 // 102 for a card size letter and the current GameRules (entries 3, 5, 6).
 // Fitted cards take those of "B" in proportion to the card height.
-void SetOverlapOffsets(char sizeLetter);
+void SetOverlapOffsets(Game& g, char sizeLetter);
 
 struct PilePosition {
     std::string name;  // "Mazzo", "Mazzo_Vis", "Waste", "Dest3", "Fila12", "Appogg1"
@@ -91,7 +93,7 @@ struct PilePosition {
 // The current game's piles that lie on the table (both coordinates above
 // -10000): the stock group, then foundations, tableau and reserve cells up to
 // the game's counts.
-std::vector<PilePosition> PilesOnTable();
+std::vector<PilePosition> PilesOnTable(const Game& g);
 // One line per pile: name, left and top separated by single blanks.
 std::string FormatPilePositions(const std::vector<PilePosition>& piles);
 

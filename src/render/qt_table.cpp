@@ -31,9 +31,9 @@ int IndexOf(const std::string& name) {
 }
 
 // The pile that holds a card and the card's slot; false when none does.
-bool FindCard(CardCode card, std::string& name, int& slot) {
-    const CardPlace p = FindCardPlace(
-        ProgramGame(), card, {{kMazzo, 0, 3}, {kFila, 0, 40}, {kDest, 0, 16}, {kAppogg, 0, 10}});
+bool FindCard(Game& g, CardCode card, std::string& name, int& slot) {
+    const CardPlace p =
+        FindCardPlace(g, card, {{kMazzo, 0, 3}, {kFila, 0, 40}, {kDest, 0, 16}, {kAppogg, 0, 10}});
     if (!p.Found()) return false;
     name = p.Name();
     slot = p.slot;
@@ -70,41 +70,40 @@ QRect WindowRect(int left, int top, int right, int bottom) {
     return QRect(left, top, std::max(right - left, 0), std::max(bottom - top, 0));
 }
 
-const QImage& PictureOf(CardCode code) {
+const QImage& PictureOf(const Game& g, CardCode code) {
     const int face = FaceIndexOf(code);
-    return face < 0 || !IsFaceUp(ProgramGame(), code) ? CardBack : CardFace(face);
+    return face < 0 || !IsFaceUp(g, code) ? CardBack : CardFace(face);
 }
 
 }  // namespace
 
 void QtTable::PaintEmptyTable() {
     PaintBackground(Canvas::Table());
-    ForgetJokerCaption(ProgramGame());
+    ForgetJokerCaption(game_);
     bw::ShowTableSoon();
 }
 
 void QtTable::RepaintTable(bool animateDeal) {
     if (animateDeal) {
         InputBlock block;
-        bw::RepaintTable(Canvas::Window(), true);
-        RefreshJokerCaption(ProgramGame());
+        bw::RepaintTable(game_, Canvas::Window(), true);
+        RefreshJokerCaption(game_);
         return;
     }
-    bw::RepaintTable(Canvas::Table(), false);
+    bw::RepaintTable(game_, Canvas::Table(), false);
     bw::ShowTable();
-    RefreshJokerCaption(ProgramGame());
+    RefreshJokerCaption(game_);
 }
 
 void QtTable::RedrawTable() {
     Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
-    bw::RepaintTable(Canvas::Table(), false);
+    bw::RepaintTable(game_, Canvas::Table(), false);
     bw::ShowTable();
     // The background took the joker caption away; one still wanted is drawn
     // again even when it did not change.
-    if (!RefreshJokerCaption(ProgramGame()) &&
-        ProgramGame().Options.Opt(opt::kJokerCaption) != -1) {
-        ForgetJokerCaption(ProgramGame());
-        RefreshJokerCaption(ProgramGame());
+    if (!RefreshJokerCaption(game_) && game_.Options.Opt(opt::kJokerCaption) != -1) {
+        ForgetJokerCaption(game_);
+        RefreshJokerCaption(game_);
     }
 }
 
@@ -119,71 +118,72 @@ void QtTable::DrawAnswerMark(int left, int top, bool right, int surfaces) {
 void QtTable::FlyCard(int card, int left, int top, const std::string& target) {
     std::string from;
     int slot = -1;
-    const bool found = FindCard(card, from, slot);
+    const bool found = FindCard(game_, card, from, slot);
     if (left < 0 || top < 0) {
         if (!found) return;
-        const CardPoint p = CardSlotPosition(ProgramGame(), from, IndexOf(from), slot);
+        const CardPoint p = CardSlotPosition(game_, from, IndexOf(from), slot);
         left = p.left;
         top = p.top;
     }
     // The card leaves its pile on the picture before it flies, so it is
     // not seen twice.
-    std::string* pile = found ? PileByName(ProgramGame(), from) : nullptr;
+    std::string* pile = found ? PileByName(game_, from) : nullptr;
     if (pile && slot == SlotCount(*pile) - 1) {
         const std::string before = *pile;
         *pile = before.substr(0, before.size() - 3);
         const std::string after = *pile;
-        bw::ErasePileTail(before, after, PileAnchor(from, IndexOf(from)).x(), Canvas::Table(),
-                          from);
-        bw::RedrawPileTop(from, IndexOf(from), Canvas::Table());
+        bw::ErasePileTail(game_, before, after, PileAnchor(game_, from, IndexOf(from)).x(),
+                          Canvas::Table(), from);
+        bw::RedrawPileTop(game_, from, IndexOf(from), Canvas::Table());
         *pile = before;
         ShowTableChanges();
     }
-    const CardPoint to = CardPositionInPile(ProgramGame(), target, IndexOf(target), 0, true);
-    bw::FlyCard(card, left, top, true, false, false, true, to.top, to.left);
+    const CardPoint to = CardPositionInPile(game_, target, IndexOf(target), 0, true);
+    bw::FlyCard(game_, card, left, top, true, false, false, true, to.top, to.left);
 }
 
 void QtTable::AnimateTurnUp(const std::string& pile) {
-    const std::string* cards = PileByName(ProgramGame(), pile);
+    const std::string* cards = PileByName(game_, pile);
     if (!cards || cards->empty()) return;
     const int index = IndexOf(pile);
-    const CardPoint p = CardPositionInPile(ProgramGame(), pile, index, 0, false);
+    const CardPoint p = CardPositionInPile(game_, pile, index, 0, false);
     AnimateFaceUp(TopCode(*cards), p.left, p.top);
-    bw::RedrawPileTop(pile, index, Canvas::Table());
+    bw::RedrawPileTop(game_, pile, index, Canvas::Table());
     ShowTableChanges();
 }
 
 void QtTable::RedrawPileTop(const std::string& name) {
-    bw::RedrawPileTop(name, IndexOf(name), Canvas::Table());
+    bw::RedrawPileTop(game_, name, IndexOf(name), Canvas::Table());
     ShowTableChanges();
 }
 
 void QtTable::RedrawPile(const std::string& name) {
-    bw::RedrawPile(name, Canvas::Table());
+    bw::RedrawPile(game_, name, Canvas::Table());
     ShowTableChanges();
 }
 
 void QtTable::ErasePileTail(const std::string& oldPile, const std::string& newPile,
                             const std::string& name) {
-    bw::ErasePileTail(oldPile, newPile, PileAnchor(name, IndexOf(name)).x(), Canvas::Table(), name);
+    bw::ErasePileTail(game_, oldPile, newPile, PileAnchor(game_, name, IndexOf(name)).x(),
+                      Canvas::Table(), name);
     ShowTableChanges();
 }
 
 void QtTable::HighlightFoundations(int index) {
-    bw::HighlightFoundations(index);
+    bw::HighlightFoundations(game_, index);
 }
 
 void QtTable::UpdateJokerCaption() {
-    RefreshJokerCaption(ProgramGame());
+    RefreshJokerCaption(game_);
 }
 
 void QtTable::DrawCardFace(int code, int left, int top, int surfaces) {
-    OnSurfaces(surfaces, [&](const Canvas& c) { bw::DrawCard(code, left, top, false, c); });
+    OnSurfaces(surfaces, [&](const Canvas& c) { bw::DrawCard(game_, code, left, top, false, c); });
 }
 
 void QtTable::DrawCardBack(int left, int top, int surfaces) {
     OnSurfaces(surfaces,
-               [&](const Canvas& c) { bw::DrawCardBack(left, top, CardHeight, false, c); });
+               [&](const Canvas& c) { bw::DrawCardBack(game_, left, top, CardHeight, false, c); });
 }
 
 void QtTable::RestoreCardCorners(int left, int top, int surfaces) {
@@ -195,7 +195,7 @@ void QtTable::DrawSelectionFrame(int left, int top, int surfaces) {
 }
 
 void QtTable::FlyCard(int code, int fromLeft, int fromTop, int toLeft, int toTop) {
-    bw::FlyCard(code, fromLeft, fromTop, true, false, false, false, toTop, toLeft);
+    bw::FlyCard(game_, code, fromLeft, fromTop, true, false, false, false, toTop, toLeft);
 }
 
 void QtTable::AnimateFaceUp(int code, int left, int top) {
@@ -204,17 +204,17 @@ void QtTable::AnimateFaceUp(int code, int left, int top) {
 
 void QtTable::AnimateRedeal(int cards) {
     // Backs fly from the visible stock back onto the stock, one per card.
-    const CardPoint from{ProgramGame().Options.StockLeft(1), ProgramGame().Options.StockTop(1)};
-    const CardPoint to{ProgramGame().Options.StockLeft(0), ProgramGame().Options.StockTop(0)};
+    const CardPoint from{game_.Options.StockLeft(1), game_.Options.StockTop(1)};
+    const CardPoint to{game_.Options.StockLeft(0), game_.Options.StockTop(0)};
     if (!OnTable(from.left) || !OnTable(to.left)) return;
     for (int i = 0; i < cards; ++i)
-        bw::FlyCard(-1, from.left, from.top, true, false, true, false, to.top, to.left);
+        bw::FlyCard(game_, -1, from.left, from.top, true, false, true, false, to.top, to.left);
     HideMovingImage();
 }
 
 void QtTable::DrawJokerCaption(int foundation, const std::string& text,
                                const std::string& suitImage) {
-    bw::DrawJokerCaption(foundation, text, suitImage);
+    bw::DrawJokerCaption(game_, foundation, text, suitImage);
 }
 
 void QtTable::EraseRect(int left, int top, int right, int bottom, int surfaces) {
@@ -233,23 +233,23 @@ void QtTable::DrawPile(const std::string& name, int surfaces) {
         // Stock-side piles and foundations draw over their own place (their
         // stack edge lies beside it); the others may have shrunk.
         if (kind != kMazzo && kind != kMazzoVis && kind != kWaste && kind != kDest)
-            c.Restore(PileExtent(name, index), BackgroundBitmap);
-        bw::RedrawPile(name, c);
+            c.Restore(PileExtent(game_, name, index), BackgroundBitmap);
+        bw::RedrawPile(game_, name, c);
     });
 }
 
 void QtTable::DrawAllPiles(int surfaces) {
-    if (!Flag(ProgramGame(), flag::kInProgress)) return;
-    const int scroll = ProgramGame().Options.Opt(opt::kScroll),
-              lowest = ProgramGame().Options.Opt(opt::kLowestPixel);
+    if (!Flag(game_, flag::kInProgress)) return;
+    const int scroll = game_.Options.Opt(opt::kScroll),
+              lowest = game_.Options.Opt(opt::kLowestPixel);
     Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
-    bw::RepaintTable(Canvas::Table(), false);
+    bw::RepaintTable(game_, Canvas::Table(), false);
     // A redraw in place keeps the scroll position and the table's extent.
-    ProgramGame().Options.SetOpt(opt::kScroll, scroll);
-    ProgramGame().Options.SetOpt(
-        opt::kLowestPixel, std::max<int>(lowest, ProgramGame().Options.Opt(opt::kLowestPixel)));
+    game_.Options.SetOpt(opt::kScroll, scroll);
+    game_.Options.SetOpt(opt::kLowestPixel,
+                         std::max<int>(lowest, game_.Options.Opt(opt::kLowestPixel)));
     DiscardTableChanges();
-    RefreshJokerCaption(ProgramGame());
+    RefreshJokerCaption(game_);
     if (surfaces & kOnScreen) bw::ShowTable();
 }
 
@@ -257,7 +257,7 @@ void QtTable::DrawStockPressed(const std::string& name, bool pressed) {
     const int kind = PileKindOf(name);
     if (kind != kMazzo && kind != kMazzoVis && kind != kWaste) return;
     const int i = IndexOf(name);
-    const int left = ProgramGame().Options.StockLeft(i), top = ProgramGame().Options.StockTop(i);
+    const int left = game_.Options.StockLeft(i), top = game_.Options.StockTop(i);
     if (!OnTable(left) || !OnTable(top)) return;
     const QRect card = CardRectAt(left, top);
     const QRect area = card.adjusted(0, 0, 1, 1);
@@ -273,7 +273,7 @@ void QtTable::DrawStockPressed(const std::string& name, bool pressed) {
 
 void QtTable::EraseSelectionFrame(int code, int left, int top, int surfaces) {
     if (!OnTable(left) || !OnTable(top)) return;
-    const QImage picture = PictureOf(code).convertToFormat(QImage::Format_RGB32);
+    const QImage picture = PictureOf(game_, code).convertToFormat(QImage::Format_RGB32);
     if (picture.isNull()) return;
     const QRgb frame = kSelectionFrameColour.rgb() & 0xFFFFFF;
     // Only pixels still showing the frame go back to the card's own: a card
@@ -295,34 +295,34 @@ void QtTable::EraseSelectionFrame(int code, int left, int top, int surfaces) {
 void QtTable::BuildHeldImage(int code, int runHeight) {
     std::string from;
     int slot = -1;
-    const bool found = FindCard(code, from, slot);
+    const bool found = FindCard(game_, code, from, slot);
     std::string run;
-    if (found && runHeight > CardHeight) run = StackFrom(ProgramGame(), code, false);
+    if (found && runHeight > CardHeight) run = StackFrom(game_, code, false);
     if (SlotCount(run) < 2) run = FormatCode(code);
     const int n = SlotCount(run);
     const int height = std::max(runHeight, CardHeight);
     QImage image(CardWidth, height, QImage::Format_RGB32);
     // The plain background where the cards lie shows through the corners.
     CardPoint at{0, 0};
-    if (found) at = CardSlotPosition(ProgramGame(), from, IndexOf(from), slot);
+    if (found) at = CardSlotPosition(game_, from, IndexOf(from), slot);
     image.fill(Qt::black);
     Blit(image, 0, 0, BackgroundBitmap,
          QRect(std::max(at.left, 0), std::max(at.top, 0) + ScrollPosition(), CardWidth, height));
     const Canvas canvas = Canvas::Of(image);
-    const int step = n > 1 ? ProgramGame().Options.Opt(opt::kUpStepDown) : 0;
+    const int step = n > 1 ? game_.Options.Opt(opt::kUpStepDown) : 0;
     for (int k = 0; k < n; ++k) {
         const CardCode c = SlotCode(run, k);
-        if (FaceIndexOf(c) >= 0 && (k == 0 || IsFaceUp(ProgramGame(), c) || !found))
-            bw::DrawCard(c, 0, k * step, false, canvas);
+        if (FaceIndexOf(c) >= 0 && (k == 0 || IsFaceUp(game_, c) || !found))
+            bw::DrawCard(game_, c, 0, k * step, false, canvas);
         else
-            bw::DrawCardBack(0, k * step, CardHeight, false, canvas);
+            bw::DrawCardBack(game_, 0, k * step, CardHeight, false, canvas);
     }
     SetMovingImage(image);
     ResetMovingImage();
 }
 
 void QtTable::DrawHeldImageAt(int left, int top) {
-    DrawMovingImageAt(left, top);
+    DrawMovingImageAt(game_, left, top);
 }
 
 void QtTable::GlideHeldImage(int fromLeft, int fromTop, int toLeft, int toTop, bool shadow) {
@@ -333,14 +333,14 @@ void QtTable::GlideHeldImage(int fromLeft, int fromTop, int toLeft, int toTop, b
         m.last = m.lastDrawn = QRect(fromLeft, fromTop, m.image.width(), m.image.height());
         m.shown = true;
     }
-    bw::FlyCard(ProgramGame().Options.Opt(opt::kHeld), fromLeft, fromTop, false, false, false,
-                false, toTop, toLeft);
+    bw::FlyCard(game_, game_.Options.Opt(opt::kHeld), fromLeft, fromTop, false, false, false, false,
+                toTop, toLeft);
     if (m.lastDrawn != m.last) {
         // A glide that did not move keeps the shadow drawn before it.
         for (const QRect& r : QRegion(m.lastDrawn) - m.last) ShowTableRect(r);
         m.lastDrawn = m.last;
     }
-    if (shadow) DrawMovingImageAt(toLeft, toTop);
+    if (shadow) DrawMovingImageAt(game_, toLeft, toTop);
 }
 
 InputBlock::InputBlock() {

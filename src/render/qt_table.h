@@ -12,6 +12,9 @@ namespace bw {
 
 class QtTable : public ITable {
 public:
+    // Draws `game`, which outlives the port.
+    explicit QtTable(Game& game) : game_(game) {}
+
     // ITableView
     void PaintEmptyTable() override;
     void RepaintTable(bool animateDeal) override;
@@ -48,6 +51,9 @@ public:
     void DrawHeldImageAt(int left, int top) override;
     void GlideHeldImage(int fromLeft, int fromTop, int toLeft, int toTop, bool shadow) override;
     void DrawStockPressed(const std::string& name, bool pressed) override;
+
+private:
+    Game& game_;
 };
 
 // While it lives, key presses and left and right mouse presses sent to the

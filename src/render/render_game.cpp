@@ -34,24 +34,25 @@ private:
 // the layout the request gives.
 class RequestSetUp : public ICardSetUp {
 public:
-    explicit RequestSetUp(const RenderRequest& request) : request_(request) {}
-    void ReloadRules() override { LoadGameRules(ProgramGame(), request_.gameId); }
+    RequestSetUp(Game& game, const RenderRequest& request) : game_(game), request_(request) {}
+    void ReloadRules() override { LoadGameRules(game_, request_.gameId); }
     void Advice(const std::string&, const std::string&) override {}
     void LayOutPiles() override {
         LayoutInput in = request_.layout;
         in.cardWidth = CardWidth;
         in.cardHeight = CardHeight;
         in.shadowOffset = request_.shadow ? 9 : 0;
-        bw::LayOutPiles(in);
+        bw::LayOutPiles(game_, in);
     }
     // Fitted cards look for the largest size the request's table holds.
     bool HasTable() override { return request_.cardSize == kFitToTableSize; }
     bool TableHoldsPiles() override {
         const LayoutInput& in = request_.layout;
-        return QRect(0, in.top, in.width, in.bottom + 1 - in.top).contains(TableExtent());
+        return QRect(0, in.top, in.width, in.bottom + 1 - in.top).contains(TableExtent(game_));
     }
 
 private:
+    Game& game_;
     const RenderRequest& request_;
 };
 
@@ -73,7 +74,7 @@ void UseDefaultTablePreferences(char cardSize, bool shadow) {
     SetParameter(field::kOwnCardSet, "N");
 }
 
-QImage RenderDealtTable(const RenderRequest& request) {
+QImage RenderDealtTable(Game& g, const RenderRequest& request) {
     Ports& ports = InstalledPorts();
     IScreen* savedScreen = ports.screen;
     FixedScreen screen(request.layout.screenWidth, request.layout.screenHeight);
@@ -86,20 +87,20 @@ QImage RenderDealtTable(const RenderRequest& request) {
     SetParameter(field::kGameNumber, request.gameNumber);
 
     // The images of the size, then the set-up every new game runs.
-    LoadGameRules(ProgramGame(), request.gameId);
-    ApplyCardSize();
-    ProgramGame().Options.SetOpt(opt::kSuitModeLoaded, Rule(ProgramGame(), rule::kSuitMode));
-    RequestSetUp setUp(request);
+    LoadGameRules(g, request.gameId);
+    ApplyCardSize(g);
+    g.Options.SetOpt(opt::kSuitModeLoaded, Rule(g, rule::kSuitMode));
+    RequestSetUp setUp(g, request);
     Install<ICardSetUp>(&setUp);
-    SetUpCards();
+    SetUpCards(g);
 
-    ClearPiles(ProgramGame(), false, true);
-    ProgramGame().Options.SetOpt(opt::kStockPasses, 1);
-    DealGame(ProgramGame());
-    SetFlag(ProgramGame(), flag::kInProgress, true);
+    ClearPiles(g, false, true);
+    g.Options.SetOpt(opt::kStockPasses, 1);
+    DealGame(g);
+    SetFlag(g, flag::kInProgress, true);
     if (request.cardSize == kFitToTableSize) {
-        FitCardsToTable();
-        ResetPileAnchors(ProgramGame());
+        FitCardsToTable(g);
+        ResetPileAnchors(g);
         setUp.LayOutPiles();
     }
 
@@ -108,7 +109,7 @@ QImage RenderDealtTable(const RenderRequest& request) {
     SizeTableBitmaps(std::max(request.layout.screenWidth, width),
                      std::max(request.layout.screenHeight, height));
     PaintBackground(Canvas::Table());
-    RepaintTable(Canvas::Table(), false);
+    RepaintTable(g, Canvas::Table(), false);
     DiscardTableChanges();
 
     Install<ICardSetUp>(savedSetUp);

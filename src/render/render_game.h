@@ -8,6 +8,8 @@
 
 namespace bw {
 
+struct Game;
+
 struct RenderRequest {
     int gameId = 0;
     std::string gameNumber;  // up to 13 digits
@@ -24,6 +26,6 @@ void UseDefaultTablePreferences(char cardSize, bool shadow);
 // window's client area (width x bottom + 1). The caller has loaded the
 // catalogue and the resource library and runs a QGuiApplication. The
 // screen port answers the request's screen size while this runs.
-QImage RenderDealtTable(const RenderRequest& request);
+QImage RenderDealtTable(Game& g, const RenderRequest& request);
 
 }  // namespace bw

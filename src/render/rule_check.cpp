@@ -32,29 +32,30 @@ constexpr CountRule kCounts[] = {
 }  // namespace
 
 std::string RuleDamage() {
+    Game& g = ProgramGame();
     std::string out;
     auto add = [&out](const std::string& line) { out += (out.empty() ? "" : "\n") + line; };
     for (const CountRule& c : kCounts) {
-        const int v = Rule(ProgramGame(), c.entry);
+        const int v = Rule(g, c.entry);
         if (v < 0 || v > c.most)
             add("entry " + std::to_string(c.entry) + ": " + std::to_string(v) + " " + c.what +
                 " (0 to " + std::to_string(c.most) + ")");
     }
-    if (Rule(ProgramGame(), rule::kFilas) > 0 && !TableauStyleKnown())
-        add("entry 359: tableau layout style " +
-            std::to_string(Rule(ProgramGame(), rule::kFilaStyle)) + " does not exist");
+    if (Rule(g, rule::kFilas) > 0 && !TableauStyleKnown(g))
+        add("entry 359: tableau layout style " + std::to_string(Rule(g, rule::kFilaStyle)) +
+            " does not exist");
     // Counts above 1000 name single cards; the others take from the pack,
     // which never holds more than two decks and the jokers.
     long dealt = 0;
-    auto deal = [&dealt](int entry) {
-        const int n = Rule(ProgramGame(), entry);
+    auto deal = [&dealt, &g](int entry) {
+        const int n = Rule(g, entry);
         if (n > 0 && n <= 1000) dealt += n;
     };
     for (int e : {rule::kDealMazzo, rule::kDealMazzoVis, rule::kDealWaste}) deal(e);
     for (int i = 0; i < 40; ++i) deal(rule::kDealFila1 + i);
     for (int i = 0; i < 10; ++i) deal(rule::kDealAppogg1 + i);
-    const long pack = (Rule(ProgramGame(), rule::kPackCards) > 52 ? 104 : 52) +
-                      std::clamp<int>(Rule(ProgramGame(), rule::kJokerCount), 0, 4);
+    const long pack = (Rule(g, rule::kPackCards) > 52 ? 104 : 52) +
+                      std::clamp<int>(Rule(g, rule::kJokerCount), 0, 4);
     if (dealt > pack)
         add("the deal needs " + std::to_string(dealt) + " cards, the pack holds at most " +
             std::to_string(pack));

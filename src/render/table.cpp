@@ -70,123 +70,118 @@ int MarkOf(int kind, int index) {
     }
 }
 
-bool FilaOnTable(int i) {
-    return OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)]) &&
-           OnTable(ProgramGame().FilaTop[static_cast<size_t>(i)]);
+bool FilaOnTable(Game& g, int i) {
+    return OnTable(g.FilaLeft[static_cast<size_t>(i)]) &&
+           OnTable(g.FilaTop[static_cast<size_t>(i)]);
 }
-bool DestOnTable(int k) {
-    return OnTable(Opt(ProgramGame(), k)) && OnTable(Opt(ProgramGame(), opt::kDestTop + k));
+bool DestOnTable(Game& g, int k) {
+    return OnTable(Opt(g, k)) && OnTable(Opt(g, opt::kDestTop + k));
 }
-bool AppoggOnTable(int k) {
-    return OnTable(Opt(ProgramGame(), opt::kAppoggLeft + k)) &&
-           OnTable(Opt(ProgramGame(), opt::kAppoggTop + k));
+bool AppoggOnTable(Game& g, int k) {
+    return OnTable(Opt(g, opt::kAppoggLeft + k)) && OnTable(Opt(g, opt::kAppoggTop + k));
 }
-bool StockOnTable(int i) {
-    return OnTable(Opt(ProgramGame(), opt::kStockLeft + i)) &&
-           OnTable(Opt(ProgramGame(), opt::kStockTop + i));
+bool StockOnTable(Game& g, int i) {
+    return OnTable(Opt(g, opt::kStockLeft + i)) && OnTable(Opt(g, opt::kStockTop + i));
 }
 
-bool FoundationHasEdge() {
-    return Rule(ProgramGame(), rule::kDestFamily) != 2 &&
-           Rule(ProgramGame(), rule::kDestFamily) != 7;
+bool FoundationHasEdge(Game& g) {
+    return Rule(g, rule::kDestFamily) != 2 && Rule(g, rule::kDestFamily) != 7;
 }
 
-void DrawFace(CardCode code, bool faceUp, QPoint at, bool raised, const Canvas& canvas, int index,
-              int kind) {
+void DrawFace(Game& g, CardCode code, bool faceUp, QPoint at, bool raised, const Canvas& canvas,
+              int index, int kind) {
     if (faceUp)
-        DrawCard(code, at.x(), at.y(), raised, canvas, index, kind);
+        DrawCard(g, code, at.x(), at.y(), raised, canvas, index, kind);
     else
-        DrawCardBack(at.x(), at.y(), CardHeight, raised, canvas);
+        DrawCardBack(g, at.x(), at.y(), CardHeight, raised, canvas);
 }
 
 // A stock-side pile as the full repaint shows it: its edge, then its mark,
 // a back, or its top card.
-void DrawStockPile(int i, const Canvas& canvas) {
-    if (!StockOnTable(i)) return;
-    DrawStackEdge(i, false, canvas, true);
-    const QPoint at(ProgramGame().Options.StockLeft(i), ProgramGame().Options.StockTop(i));
-    const std::string& pile = ProgramGame().MazzoPiles[static_cast<size_t>(i)];
+void DrawStockPile(Game& g, int i, const Canvas& canvas) {
+    if (!StockOnTable(g, i)) return;
+    DrawStackEdge(g, i, false, canvas, true);
+    const QPoint at(g.Options.StockLeft(i), g.Options.StockTop(i));
+    const std::string& pile = g.MazzoPiles[static_cast<size_t>(i)];
     const int n = SlotCount(pile);
     if (n == 0) {
-        DrawPileMark(MarkOf(kMazzo, i), at.x(), at.y(), canvas, i);
+        DrawPileMark(g, MarkOf(kMazzo, i), at.x(), at.y(), canvas, i);
         return;
     }
     const CardCode top = TopCode(pile);
-    if ((i == 0 && Rule(ProgramGame(), rule::kStockDown) != 0) ||
-        (i == 1 && Rule(ProgramGame(), rule::kVisHeld) != 0)) {
-        DrawCardBack(at.x(), at.y(), CardHeight, true, canvas);
+    if ((i == 0 && Rule(g, rule::kStockDown) != 0) || (i == 1 && Rule(g, rule::kVisHeld) != 0)) {
+        DrawCardBack(g, at.x(), at.y(), CardHeight, true, canvas);
     } else {
         // The stock shows its top card's face unless the game keeps it hidden.
-        DrawFace(top, i == 0 || IsFaceUp(ProgramGame(), top), at, true, canvas, i, kMazzo);
+        DrawFace(g, top, i == 0 || IsFaceUp(g, top), at, true, canvas, i, kMazzo);
     }
     if (n == 1) RestoreCardCorners(at.x(), at.y(), canvas);
 }
 
-void DrawFoundation(int k, const Canvas& canvas) {
-    if (!DestOnTable(k)) return;
-    const bool edge = FoundationHasEdge() && DrawStackEdge(k, true, canvas, true);
-    const int n = SlotCount(ProgramGame().DestPiles[static_cast<size_t>(k)]);
-    if (n == 0) DrawPileCard(kDest, k, 0, edge, canvas);
-    for (int j = 0; j < n; ++j) DrawPileCard(kDest, k, j, edge, canvas);
+void DrawFoundation(Game& g, int k, const Canvas& canvas) {
+    if (!DestOnTable(g, k)) return;
+    const bool edge = FoundationHasEdge(g) && DrawStackEdge(g, k, true, canvas, true);
+    const int n = SlotCount(g.DestPiles[static_cast<size_t>(k)]);
+    if (n == 0) DrawPileCard(g, kDest, k, 0, edge, canvas);
+    for (int j = 0; j < n; ++j) DrawPileCard(g, kDest, k, j, edge, canvas);
 }
 
 // An empty cascade's mark, with the cards of other cascades that reach
 // over it drawn again: cards always lie above marks, as in a full repaint.
-void DrawTableauMark(int index, const Canvas& canvas) {
-    if (index < 0 || index >= 40 || !FilaOnTable(index)) return;
-    const QPoint at(ProgramGame().FilaLeft[static_cast<size_t>(index)],
-                    FilaTopOnScreen(ProgramGame(), index));
-    DrawPileMark(kMarkTableau, at.x(), at.y(), canvas, index);
+void DrawTableauMark(Game& g, int index, const Canvas& canvas) {
+    if (index < 0 || index >= 40 || !FilaOnTable(g, index)) return;
+    const QPoint at(g.FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(g, index));
+    DrawPileMark(g, kMarkTableau, at.x(), at.y(), canvas, index);
     const QRect mark = CardRectAt(at.x(), at.y());
-    for (int j = 0; j < TableauCount(ProgramGame()); ++j) {
-        const std::string& pile = ProgramGame().FilaPiles[static_cast<size_t>(j)];
-        if (j == index || pile.empty() || !FilaOnTable(j)) continue;
-        if (!PileExtent(NameOf(kFila, j), j).intersects(mark)) continue;
-        for (int k = 0; k < SlotCount(pile); ++k) DrawPileCard(kFila, j, k, false, canvas);
+    for (int j = 0; j < TableauCount(g); ++j) {
+        const std::string& pile = g.FilaPiles[static_cast<size_t>(j)];
+        if (j == index || pile.empty() || !FilaOnTable(g, j)) continue;
+        if (!PileExtent(g, NameOf(kFila, j), j).intersects(mark)) continue;
+        for (int k = 0; k < SlotCount(pile); ++k) DrawPileCard(g, kFila, j, k, false, canvas);
     }
 }
 
 // The deal's throw of one card from the deck to its place.
-void Throw(CardCode code, bool faceUp, QPoint deck, CardPoint to) {
+void Throw(Game& g, CardCode code, bool faceUp, QPoint deck, CardPoint to) {
     const Canvas window = Canvas::Window();
     const QPoint off(CardWidth / 7, CardHeight / 7);
     Waits().Wait(2);
-    if (faceUp) DrawCard(code, deck.x(), deck.y(), false, window);
-    if (g_deck.pile != "Mazzo" || ProgramGame().MazzoPiles[0].empty())
+    if (faceUp) DrawCard(g, code, deck.x(), deck.y(), false, window);
+    if (g_deck.pile != "Mazzo" || g.MazzoPiles[0].empty())
         RestoreCardCorners(deck.x(), deck.y(), Canvas::Table());
     if (faceUp) {
         Waits().Wait(2);
-        DrawCardBack(deck.x(), deck.y(), CardHeight, false, window);
-        DrawCard(code, deck.x() + off.x(), deck.y() + off.y(), false, window);
+        DrawCardBack(g, deck.x(), deck.y(), CardHeight, false, window);
+        DrawCard(g, code, deck.x() + off.x(), deck.y() + off.y(), false, window);
     } else {
-        DrawCardBack(deck.x() + off.x(), deck.y() + off.y(), CardHeight, false, window);
+        DrawCardBack(g, deck.x() + off.x(), deck.y() + off.y(), CardHeight, false, window);
     }
     Waits().Wait(1);
-    FlyCard(faceUp ? code : -1, deck.x() + off.x(), deck.y() + off.y(), true, false, true, true,
+    FlyCard(g, faceUp ? code : -1, deck.x() + off.x(), deck.y() + off.y(), true, false, true, true,
             to.top, to.left);
 }
 
 // The deck pile after the deal, as it really is.
-void RedrawDeck() {
+void RedrawDeck(Game& g) {
     const Canvas table = Canvas::Table();
     const std::string& deck = g_deck.pile;
     if (deck == "Mazzo")
-        DrawStockPile(0, table);
+        DrawStockPile(g, 0, table);
     else if (deck == "Mazzo_Vis")
-        DrawStockPile(1, table);
+        DrawStockPile(g, 1, table);
     else if (deck == "Waste")
-        RedrawPileTop("Waste", 2, table);
+        RedrawPileTop(g, "Waste", 2, table);
     else if (deck == "Appogg1" || deck == "Dest1")
-        RedrawPileTop(deck, 0, table);
+        RedrawPileTop(g, deck, 0, table);
     else if (deck == "Fila1")
-        RedrawPile(deck, table);
+        RedrawPile(g, deck, table);
 }
 
-void DrawArrow(const Canvas& canvas) {
+void DrawArrow(Game& g, const Canvas& canvas) {
     QImage* img = canvas.image();
-    if (!img || !FilaOnTable(5)) return;
-    const int x = ProgramGame().FilaLeft[5] + CardWidth + 5;
-    const int y = FilaTopOnScreen(ProgramGame(), 5) + static_cast<int>(CardHeight * 0.5);
+    if (!img || !FilaOnTable(g, 5)) return;
+    const int x = g.FilaLeft[5] + CardWidth + 5;
+    const int y = FilaTopOnScreen(g, 5) + static_cast<int>(CardHeight * 0.5);
     {
         QPainter p(img);
         p.translate(0, canvas.ShiftY());
@@ -222,172 +217,158 @@ void DrawTextBox(const Canvas& canvas, const QRect& box, const QString& text, co
 
 // "Sum = n" beside each row of the fourth tableau column: the ranks of the
 // top cards of the row's piles added up.
-void DrawSumLabels(const Canvas& canvas) {
-    const int piles = TableauCount(ProgramGame());
-    if (piles < 4 || !FilaOnTable(3)) return;
-    const int column = ProgramGame().FilaLeft[3];
+void DrawSumLabels(Game& g, const Canvas& canvas) {
+    const int piles = TableauCount(g);
+    if (piles < 4 || !FilaOnTable(g, 3)) return;
+    const int column = g.FilaLeft[3];
     for (int j = 0; j < piles; ++j) {
-        if (!FilaOnTable(j) || ProgramGame().FilaLeft[static_cast<size_t>(j)] != column) continue;
+        if (!FilaOnTable(g, j) || g.FilaLeft[static_cast<size_t>(j)] != column) continue;
         int sum = 0;
         for (int i = 0; i < piles; ++i) {
-            if (ProgramGame().FilaTop[static_cast<size_t>(i)] !=
-                ProgramGame().FilaTop[static_cast<size_t>(j)])
-                continue;
-            const int rank = RankOf(TopCode(ProgramGame().FilaPiles[static_cast<size_t>(i)]));
+            if (g.FilaTop[static_cast<size_t>(i)] != g.FilaTop[static_cast<size_t>(j)]) continue;
+            const int rank = RankOf(TopCode(g.FilaPiles[static_cast<size_t>(i)]));
             if (rank >= 1 && rank <= 13) sum += rank;
         }
-        const QRect box(column + CardWidth + 5,
-                        FilaTopOnScreen(ProgramGame(), j) + (CardHeight - 18) / 2, 58, 18);
+        const QRect box(column + CardWidth + 5, FilaTopOnScreen(g, j) + (CardHeight - 18) / 2, 58,
+                        18);
         DrawTextBox(canvas, box, QCoreApplication::translate("Table", "Sum = %1").arg(sum),
                     QImage());
     }
 }
 
-void DrawDecorations(const Canvas& canvas) {
+void DrawDecorations(Game& g, const Canvas& canvas) {
     static const int kPlain[] = {goal::kFillTableaus,    goal::kPlainTable,
                                  goal::kSuitRunToTarget, goal::kFaceDownPlayable,
                                  goal::kScoreWins,       goal::kDoubledBases,
                                  goal::kPlainTableToo,   goal::kFillTableausKeptScore};
-    if (std::find(std::begin(kPlain), std::end(kPlain), Rule(ProgramGame(), rule::kGoalKind)) !=
+    if (std::find(std::begin(kPlain), std::end(kPlain), Rule(g, rule::kGoalKind)) !=
             std::end(kPlain) ||
-        Rule(ProgramGame(), rule::kDestRule1) == 72)
+        Rule(g, rule::kDestRule1) == 72)
         return;
-    if (Rule(ProgramGame(), rule::kGoalKind) == goal::kRankSums)
-        DrawSumLabels(canvas);
-    else if (Rule(ProgramGame(), rule::kGoalKind) != goal::kNumberSum &&
-             Rule(ProgramGame(), rule::kFilaStyle) == 172)
-        DrawArrow(canvas);
+    if (Rule(g, rule::kGoalKind) == goal::kRankSums)
+        DrawSumLabels(g, canvas);
+    else if (Rule(g, rule::kGoalKind) != goal::kNumberSum && Rule(g, rule::kFilaStyle) == 172)
+        DrawArrow(g, canvas);
 }
 
 }  // namespace
 
-QPoint PileAnchor(const std::string& name, int pileIndex) {
+QPoint PileAnchor(Game& g, const std::string& name, int pileIndex) {
     int kind = 0, index = 0;
     if (!Parse(name, kind, index)) return QPoint(kOffStock, kOffStock);
     (void)pileIndex;
     switch (kind) {
         case kFila:
             if (index >= 40) break;
-            return QPoint(ProgramGame().FilaLeft[static_cast<size_t>(index)],
-                          FilaTopOnScreen(ProgramGame(), index));
+            return QPoint(g.FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(g, index));
         case kDest:
             if (index >= 16) break;
-            return QPoint(ProgramGame().Options.DestLeft(index),
-                          ProgramGame().Options.DestTop(index));
+            return QPoint(g.Options.DestLeft(index), g.Options.DestTop(index));
         case kAppogg:
             if (index >= 10) break;
-            return QPoint(ProgramGame().Options.AppoggLeft(index),
-                          ProgramGame().Options.AppoggTop(index));
-        default:
-            return QPoint(ProgramGame().Options.StockLeft(index),
-                          ProgramGame().Options.StockTop(index));
+            return QPoint(g.Options.AppoggLeft(index), g.Options.AppoggTop(index));
+        default: return QPoint(g.Options.StockLeft(index), g.Options.StockTop(index));
     }
     return QPoint(kOffStock, kOffStock);
 }
 
-QRect PileExtent(const std::string& name, int pileIndex) {
-    const std::string* pile = PileByName(ProgramGame(), name);
-    const QPoint anchor = PileAnchor(name, pileIndex);
+QRect PileExtent(Game& g, const std::string& name, int pileIndex) {
+    const std::string* pile = PileByName(g, name);
+    const QPoint anchor = PileAnchor(g, name, pileIndex);
     if (!OnTable(anchor.x()) || !OnTable(anchor.y())) return QRect();
     QRect r = CardRectAt(anchor.x(), anchor.y());
     const int n = pile ? SlotCount(*pile) : 0;
     for (int k = 0; k < n; ++k) {
-        const CardPoint p = CardSlotPosition(ProgramGame(), name, pileIndex, k);
+        const CardPoint p = CardSlotPosition(g, name, pileIndex, k);
         r |= CardRectAt(p.left, p.top);
     }
     return r;
 }
 
-QRect TableExtent() {
+QRect TableExtent(Game& g) {
     QRect all;
-    for (const PilePosition& p : PilesOnTable()) {
+    for (const PilePosition& p : PilesOnTable(g)) {
         const int index = p.name == "Mazzo_Vis" ? 1
                           : p.name == "Waste"   ? 2
                                                 : std::max(PileNumberOf(p.name) - 1, 0);
-        all |= PileExtent(p.name, index);
+        all |= PileExtent(g, p.name, index);
     }
     return all;
 }
 
-void DrawPileCard(int kind, int pileIndex, int cardIndex, bool raised, const Canvas& canvas,
-                  bool animate, QPoint start) {
+void DrawPileCard(Game& g, int kind, int pileIndex, int cardIndex, bool raised,
+                  const Canvas& canvas, bool animate, QPoint start) {
     const std::string name = NameOf(kind, pileIndex);
-    const std::string* pile = PileByName(ProgramGame(), name);
+    const std::string* pile = PileByName(g, name);
     if (!pile) return;
     const Canvas target = animate ? Canvas::Table() : canvas;
     const int n = SlotCount(*pile);
     if (n == 0) {
         if (cardIndex != 0) return;
-        const QPoint at = PileAnchor(name, pileIndex);
-        DrawPileMark(MarkOf(kind, pileIndex), at.x(), at.y(), target, pileIndex);
+        const QPoint at = PileAnchor(g, name, pileIndex);
+        DrawPileMark(g, MarkOf(kind, pileIndex), at.x(), at.y(), target, pileIndex);
         if (animate) ShowTableChanges();
         return;
     }
     if (cardIndex < 0 || cardIndex >= n) return;
     const CardCode code = SlotCode(*pile, cardIndex);
     if (FaceIndexOf(code) < 0) return;  // a hole keeps its place and shows the table
-    const CardPoint p = CardSlotPosition(ProgramGame(), name, pileIndex, cardIndex);
+    const CardPoint p = CardSlotPosition(g, name, pileIndex, cardIndex);
     if (!OnTable(p.left) || !OnTable(p.top)) return;
-    const bool up = IsFaceUp(ProgramGame(), code);
-    if (animate) Throw(code, up, start, p);
-    DrawFace(code, up, QPoint(p.left, p.top), raised, target, pileIndex, kind);
+    const bool up = IsFaceUp(g, code);
+    if (animate) Throw(g, code, up, start, p);
+    DrawFace(g, code, up, QPoint(p.left, p.top), raised, target, pileIndex, kind);
     if (cardIndex == 0) RestoreCardCorners(p.left, p.top, target);
     if (animate) ShowTableChanges();
 }
 
-DeckPlace DeckPosition() {
-    if (Rule(ProgramGame(), rule::kGoalKind) == goal::kNoTableauDropsScoreless)
+DeckPlace DeckPosition(Game& g) {
+    if (Rule(g, rule::kGoalKind) == goal::kNoTableauDropsScoreless)
         return {"", QPoint(-static_cast<int>(1.1 * CardWidth), 0)};
-    auto stock = [](int i) {
-        return QPoint(ProgramGame().Options.StockLeft(i), ProgramGame().Options.StockTop(i));
-    };
-    if (ProgramGame().Options.StockLeft(0) >= 0 &&
-        (!ProgramGame().MazzoPiles[0].empty() || ProgramGame().MazzoPiles[1].empty()))
+    auto stock = [&g](int i) { return QPoint(g.Options.StockLeft(i), g.Options.StockTop(i)); };
+    if (g.Options.StockLeft(0) >= 0 && (!g.MazzoPiles[0].empty() || g.MazzoPiles[1].empty()))
         return {"Mazzo", stock(0)};
-    if (ProgramGame().Options.StockLeft(1) >= 0) return {"Mazzo_Vis", stock(1)};
-    if (ProgramGame().Options.AppoggLeft(0) >= 0 && SlotCount(ProgramGame().AppoggPiles[0]) <= 1)
-        return {"Appogg1",
-                QPoint(ProgramGame().Options.AppoggLeft(0), ProgramGame().Options.AppoggTop(0))};
-    if (ProgramGame().Options.StockLeft(2) >= 0) return {"Waste", stock(2)};
-    if (ProgramGame().Options.DestLeft(0) >= 0)
-        return {"Dest1",
-                QPoint(ProgramGame().Options.DestLeft(0), ProgramGame().Options.DestTop(0))};
-    return {"Fila1", QPoint(ProgramGame().FilaLeft[0], FilaTopOnScreen(ProgramGame(), 0))};
+    if (g.Options.StockLeft(1) >= 0) return {"Mazzo_Vis", stock(1)};
+    if (g.Options.AppoggLeft(0) >= 0 && SlotCount(g.AppoggPiles[0]) <= 1)
+        return {"Appogg1", QPoint(g.Options.AppoggLeft(0), g.Options.AppoggTop(0))};
+    if (g.Options.StockLeft(2) >= 0) return {"Waste", stock(2)};
+    if (g.Options.DestLeft(0) >= 0)
+        return {"Dest1", QPoint(g.Options.DestLeft(0), g.Options.DestTop(0))};
+    return {"Fila1", QPoint(g.FilaLeft[0], FilaTopOnScreen(g, 0))};
 }
 
-void RepaintTable(const Canvas& canvas, bool animateDeal) {
-    if (!Flag(ProgramGame(), flag::kInProgress)) return;
-    ProgramGame().Options.SetOpt(opt::kScroll, 0);
-    ProgramGame().Options.SetOpt(opt::kLowestPixel, 0);
+void RepaintTable(Game& g, const Canvas& canvas, bool animateDeal) {
+    if (!Flag(g, flag::kInProgress)) return;
+    g.Options.SetOpt(opt::kScroll, 0);
+    g.Options.SetOpt(opt::kLowestPixel, 0);
     const Canvas table = Canvas::Table();
-    const int reserves = RuleCount(ProgramGame(), rule::kReserves, 10),
-              tableaus = TableauCount(ProgramGame()),
-              foundations = RuleCount(ProgramGame(), rule::kDests, 16);
+    const int reserves = RuleCount(g, rule::kReserves, 10), tableaus = TableauCount(g),
+              foundations = RuleCount(g, rule::kDests, 16);
 
     if (animateDeal) {
         Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
         ShowTable();
-        if (Rule(ProgramGame(), rule::kTableFamily) != 4) {
+        if (Rule(g, rule::kTableFamily) != 4) {
             for (int i = 0; i < tableaus; ++i)
-                if (FilaOnTable(i))
-                    DrawPileMark(kMarkTableau, ProgramGame().FilaLeft[static_cast<size_t>(i)],
-                                 FilaTopOnScreen(ProgramGame(), i), table, i);
+                if (FilaOnTable(g, i))
+                    DrawPileMark(g, kMarkTableau, g.FilaLeft[static_cast<size_t>(i)],
+                                 FilaTopOnScreen(g, i), table, i);
             for (int k = 0; k < reserves; ++k)
-                if (AppoggOnTable(k))
-                    DrawPileMark(kMarkReserve, ProgramGame().Options.AppoggLeft(k),
-                                 ProgramGame().Options.AppoggTop(k), table, k);
+                if (AppoggOnTable(g, k))
+                    DrawPileMark(g, kMarkReserve, g.Options.AppoggLeft(k), g.Options.AppoggTop(k),
+                                 table, k);
             ShowTableChanges();
         }
     }
 
     // Stock group and foundations go onto the table picture.
-    for (int i = 0; i < 3; ++i) DrawStockPile(i, table);
-    for (int k = 0; k < foundations; ++k) DrawFoundation(k, table);
+    for (int i = 0; i < 3; ++i) DrawStockPile(g, i, table);
+    for (int k = 0; k < foundations; ++k) DrawFoundation(g, k, table);
 
     bool shuffle = false;
     if (animateDeal) {
-        g_deck = DeckPosition();
-        DrawCardBack(g_deck.at.x(), g_deck.at.y(), CardHeight, false, table);
+        g_deck = DeckPosition(g);
+        DrawCardBack(g, g_deck.at.x(), g_deck.at.y(), CardHeight, false, table);
         ShowTable();
         Waits().WaitResponsive(100);
         shuffle =
@@ -397,96 +378,96 @@ void RepaintTable(const Canvas& canvas, bool animateDeal) {
     const QPoint from = g_deck.at;
 
     for (int k = 0; k < reserves; ++k) {
-        if (!AppoggOnTable(k)) continue;
+        if (!AppoggOnTable(g, k)) continue;
         if (animateDeal && k == 0 && g_deck.pile == "Appogg1") continue;
-        const int n = SlotCount(ProgramGame().AppoggPiles[static_cast<size_t>(k)]);
-        if (n == 0) DrawPileCard(kAppogg, k, 0, false, canvas, animateDeal, from);
-        for (int j = 0; j < n; ++j) DrawPileCard(kAppogg, k, j, false, canvas, animateDeal, from);
+        const int n = SlotCount(g.AppoggPiles[static_cast<size_t>(k)]);
+        if (n == 0) DrawPileCard(g, kAppogg, k, 0, false, canvas, animateDeal, from);
+        for (int j = 0; j < n; ++j)
+            DrawPileCard(g, kAppogg, k, j, false, canvas, animateDeal, from);
     }
 
-    const bool pileByPile = Rule(ProgramGame(), rule::kPileByPile) != 0;
+    const bool pileByPile = Rule(g, rule::kPileByPile) != 0;
     const bool skipFirst = animateDeal && !pileByPile && g_deck.pile == "Fila1";
     if (pileByPile) {
         for (int i = 0; i < tableaus; ++i) {
-            if (!FilaOnTable(i)) continue;
-            const int n = SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]);
+            if (!FilaOnTable(g, i)) continue;
+            const int n = SlotCount(g.FilaPiles[static_cast<size_t>(i)]);
             for (int j = 0; j < std::max(n, 1); ++j)
-                DrawPileCard(kFila, i, j, false, canvas, animateDeal, from);
+                DrawPileCard(g, kFila, i, j, false, canvas, animateDeal, from);
         }
     } else {
         int longest = 1;
         for (int i = 0; i < tableaus; ++i)
-            longest = std::max(longest, SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]));
+            longest = std::max(longest, SlotCount(g.FilaPiles[static_cast<size_t>(i)]));
         for (int j = 0; j < longest; ++j) {
             for (int i = 0; i < tableaus; ++i) {
-                if (!FilaOnTable(i) || (skipFirst && i == 0)) continue;
-                if (j > 0 && j >= SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]))
-                    continue;
-                DrawPileCard(kFila, i, j, false, canvas, animateDeal, from);
+                if (!FilaOnTable(g, i) || (skipFirst && i == 0)) continue;
+                if (j > 0 && j >= SlotCount(g.FilaPiles[static_cast<size_t>(i)])) continue;
+                DrawPileCard(g, kFila, i, j, false, canvas, animateDeal, from);
             }
         }
     }
 
     if (animateDeal) {
         if (shuffle) Sound().Stop();
-        RedrawDeck();
+        RedrawDeck(g);
         g_deck = DeckPlace();
     }
-    DrawDecorations(animateDeal ? table : canvas);
-    ProgramGame().Options.SetOpt(opt::kTableDrawn, 1);
-    if (Opt(ProgramGame(), opt::kHighlightFoundations) != 0) HighlightFoundations(-1);
+    DrawDecorations(g, animateDeal ? table : canvas);
+    g.Options.SetOpt(opt::kTableDrawn, 1);
+    if (Opt(g, opt::kHighlightFoundations) != 0) HighlightFoundations(g, -1);
     if (animateDeal) ShowTable();
 }
 
-void RedrawPileTop(const std::string& name, int pileIndex, const Canvas& canvas) {
+void RedrawPileTop(Game& g, const std::string& name, int pileIndex, const Canvas& canvas) {
     int kind = 0, index = 0;
     if (!Parse(name, kind, index)) return;
     (void)pileIndex;
-    const std::string* pile = PileByName(ProgramGame(), name);
+    const std::string* pile = PileByName(g, name);
     if (!pile) return;
     bool raised = false;
     if (kind == kMazzo) {
-        if (!StockOnTable(index)) return;
-        DrawStackEdge(index, false, canvas, false);
+        if (!StockOnTable(g, index)) return;
+        DrawStackEdge(g, index, false, canvas, false);
         raised = true;
     } else if (kind == kDest) {
-        if (index >= 16 || !DestOnTable(index)) return;
-        raised = FoundationHasEdge() && DrawStackEdge(index, true, canvas, false);
+        if (index >= 16 || !DestOnTable(g, index)) return;
+        raised = FoundationHasEdge(g) && DrawStackEdge(g, index, true, canvas, false);
     }
-    const CardPoint p = CardPositionInPile(ProgramGame(), name, index, 0, false);
+    const CardPoint p = CardPositionInPile(g, name, index, 0, false);
     if (!OnTable(p.left) || !OnTable(p.top)) return;
     const int n = SlotCount(*pile);
     if (n == 0) {
         if (kind == kFila)
-            DrawTableauMark(index, canvas);
+            DrawTableauMark(g, index, canvas);
         else
-            DrawPileMark(MarkOf(kind, index), p.left, p.top, canvas, index);
+            DrawPileMark(g, MarkOf(kind, index), p.left, p.top, canvas, index);
         return;
     }
     const CardCode top = TopCode(*pile);
     if (FaceIndexOf(top) < 0) return;
-    DrawFace(top, IsFaceUp(ProgramGame(), top), QPoint(p.left, p.top), raised, canvas, index, kind);
+    DrawFace(g, top, IsFaceUp(g, top), QPoint(p.left, p.top), raised, canvas, index, kind);
     if (n == 1) RestoreCardCorners(p.left, p.top, canvas);
 }
 
-void RedrawPile(const std::string& name, const Canvas& canvas) {
+void RedrawPile(Game& g, const std::string& name, const Canvas& canvas) {
     int kind = 0, index = 0;
     if (!Parse(name, kind, index)) return;
-    const std::string* pile = PileByName(ProgramGame(), name);
+    const std::string* pile = PileByName(g, name);
     if (!pile) return;
-    if (kind == kMazzo || (kind == kDest && Rule(ProgramGame(), rule::kDestFamily) != 2)) {
-        RedrawPileTop(name, index, canvas);
+    if (kind == kMazzo || (kind == kDest && Rule(g, rule::kDestFamily) != 2)) {
+        RedrawPileTop(g, name, index, canvas);
         return;
     }
     const int n = SlotCount(*pile);
     if (n == 0 && kind == kFila)
-        DrawTableauMark(index, canvas);
+        DrawTableauMark(g, index, canvas);
     else if (n == 0)
-        DrawPileCard(kind, index, 0, false, canvas);
-    for (int j = 0; j < n; ++j) DrawPileCard(kind, index, j, false, canvas);
+        DrawPileCard(g, kind, index, 0, false, canvas);
+    for (int j = 0; j < n; ++j) DrawPileCard(g, kind, index, j, false, canvas);
 }
 
-void ErasePileTail(const std::string& oldText, const std::string& newText, int left,
+void ErasePileTail(Game& g, const std::string& oldText, const std::string& newText, int left,
                    const Canvas& canvas, const std::string& name) {
     // Copies: callers may pass the live pile itself, which is swapped below.
     // NOLINTNEXTLINE(performance-unnecessary-copy-initialization)
@@ -496,10 +477,10 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
         return;
     int kind = 0, index = 0;
     if (!Parse(name, kind, index)) return;
-    std::string* live = PileByName(ProgramGame(), name);
+    std::string* live = PileByName(g, name);
     if (!live) return;
     const std::string current = *live;
-    const int direction = PileDirection(ProgramGame(), name, index);
+    const int direction = PileDirection(g, name, index);
     QRect erased;
 
     if (kind == kFila && (direction == 8 || direction == 9)) {
@@ -509,7 +490,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
             const CardCode was = SlotCode(oldPile, j);
             if (FaceIndexOf(was) < 0) continue;
             if (j < SlotCount(newPile) && SlotCode(newPile, j) == was) continue;
-            const CardPoint p = CardSlotPosition(ProgramGame(), name, index, j);
+            const CardPoint p = CardSlotPosition(g, name, index, j);
             const QRect r = CardRectAt(p.left, p.top);
             canvas.Restore(r, BackgroundBitmap);
             erased |= r;
@@ -517,9 +498,9 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
         *live = current;
     } else {
         *live = newPile;
-        const CardPoint next = CardPositionInPile(ProgramGame(), name, index, 0, true);
+        const CardPoint next = CardPositionInPile(g, name, index, 0, true);
         *live = oldPile;
-        const CardPoint oldTop = CardPositionInPile(ProgramGame(), name, index, 0, false);
+        const CardPoint oldTop = CardPositionInPile(g, name, index, 0, false);
         *live = current;
         const QRect oldRect = oldPile.empty() ? QRect() : CardRectAt(oldTop.left, oldTop.top);
         const bool down = kind != kMazzo &&
@@ -527,8 +508,7 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
         const bool sideways = kind != kMazzo && (direction == 2 || direction == 4 ||
                                                  direction == 6 || direction == 10);
         if (down) {
-            const int step = direction == 5 ? Opt(ProgramGame(), opt::kReserveStep)
-                                            : Opt(ProgramGame(), opt::kUpStepDown);
+            const int step = direction == 5 ? Opt(g, opt::kReserveStep) : Opt(g, opt::kUpStepDown);
             const int moved = Moving().height > 0 ? Moving().height : CardHeight;
             // At least down to where the old top card ended, however many left.
             const int bottom =
@@ -541,30 +521,30 @@ void ErasePileTail(const std::string& oldText, const std::string& newText, int l
     }
 
     // An emptied cascade shows its mark, under any pile that overlaps it.
-    if (kind == kFila && newPile.empty()) DrawTableauMark(index, canvas);
+    if (kind == kFila && newPile.empty()) DrawTableauMark(g, index, canvas);
     if (!erased.isEmpty()) {
         // Piles the erased area reached are drawn again over it.
-        for (int j = kind == kFila ? index + 1 : 0; j < TableauCount(ProgramGame()); ++j) {
+        for (int j = kind == kFila ? index + 1 : 0; j < TableauCount(g); ++j) {
             if (kind == kFila && j == index) continue;
             const std::string other = NameOf(kFila, j);
-            if (FilaOnTable(j) && PileExtent(other, j).intersects(erased)) {
-                RedrawPile(other, canvas);
+            if (FilaOnTable(g, j) && PileExtent(g, other, j).intersects(erased)) {
+                RedrawPile(g, other, canvas);
                 break;
             }
         }
-        for (int j = 0; j < RuleCount(ProgramGame(), rule::kReserves, 10); ++j) {
+        for (int j = 0; j < RuleCount(g, rule::kReserves, 10); ++j) {
             if (kind == kAppogg && j == index) continue;
             const std::string other = NameOf(kAppogg, j);
-            if (AppoggOnTable(j) && PileExtent(other, j).intersects(erased)) {
-                RedrawPile(other, canvas);
+            if (AppoggOnTable(g, j) && PileExtent(g, other, j).intersects(erased)) {
+                RedrawPile(g, other, canvas);
                 break;
             }
         }
-        for (int j = 0; j < RuleCount(ProgramGame(), rule::kDests, 16); ++j) {
+        for (int j = 0; j < RuleCount(g, rule::kDests, 16); ++j) {
             if (kind == kDest && j == index) continue;
             const std::string other = NameOf(kDest, j);
-            if (DestOnTable(j) && PileExtent(other, j).intersects(erased)) {
-                RedrawPileTop(other, j, canvas);
+            if (DestOnTable(g, j) && PileExtent(g, other, j).intersects(erased)) {
+                RedrawPileTop(g, other, j, canvas);
                 break;
             }
         }
@@ -604,14 +584,15 @@ void ShowTableRect(const QRect& r) {
     Canvas::Window().Restore(r, TableBitmap);
 }
 
-void DrawJokerCaption(int foundation, const std::string& text, const std::string& suitImage) {
+void DrawJokerCaption(Game& g, int foundation, const std::string& text,
+                      const std::string& suitImage) {
     const Canvas table = Canvas::Table();
-    const int count = RuleCount(ProgramGame(), rule::kDests, 16);
-    if (count == 0 || !DestOnTable(0)) return;
-    const int boxTop = ProgramGame().Options.DestTop(0) - 20;
+    const int count = RuleCount(g, rule::kDests, 16);
+    if (count == 0 || !DestOnTable(g, 0)) return;
+    const int boxTop = g.Options.DestTop(0) - 20;
     for (int k = 0; k < count; ++k) {
-        if (!DestOnTable(k)) continue;
-        const QRect box(ProgramGame().Options.DestLeft(k) + (CardWidth - 59) / 2, boxTop, 59, 16);
+        if (!DestOnTable(g, k)) continue;
+        const QRect box(g.Options.DestLeft(k) + (CardWidth - 59) / 2, boxTop, 59, 16);
         if (k == foundation) {
             DrawTextBox(table, box, QString::fromStdString(text),
                         suitImage.empty() ? QImage() : LibraryBitmap(suitImage));

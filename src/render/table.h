@@ -11,25 +11,27 @@
 
 namespace bw {
 
+struct Game;
+
 // Card `cardIndex` (0 = bottom) of a pile of `kind` (kFila, kDest, kAppogg,
 // or kMazzo for the stock-side pile `pileIndex`), or its empty mark. With
 // `animate` the card first flies from `start` (the deal); it then lies in
 // TableBitmap. The bottom card gets its four corners from the background.
-void DrawPileCard(int kind, int pileIndex, int cardIndex, bool raised, const Canvas& canvas,
-                  bool animate = false, QPoint start = QPoint());
+void DrawPileCard(Game& g, int kind, int pileIndex, int cardIndex, bool raised,
+                  const Canvas& canvas, bool animate = false, QPoint start = QPoint());
 
 // The whole table onto TableBitmap and `canvas` (the caller shows it).
 // With `animateDeal` the cards are thrown from the deck one by one on the
 // window, and the table is shown at the end.
-void RepaintTable(const Canvas& canvas, bool animateDeal);
+void RepaintTable(Game& g, const Canvas& canvas, bool animateDeal);
 // The top card (or mark) of a pile, with its stack edge.
-void RedrawPileTop(const std::string& name, int pileIndex, const Canvas& canvas);
+void RedrawPileTop(Game& g, const std::string& name, int pileIndex, const Canvas& canvas);
 // A reserve cell or tableau pile card by card; a foundation's top.
-void RedrawPile(const std::string& name, const Canvas& canvas);
+void RedrawPile(Game& g, const std::string& name, const Canvas& canvas);
 // Puts the table back where cards left a pile whose text went from
 // `oldPile` to `newPile` (the live pile may hold either), and redraws the
 // piles that the erased area overlapped. `left` is the pile's left.
-void ErasePileTail(const std::string& oldPile, const std::string& newPile, int left,
+void ErasePileTail(Game& g, const std::string& oldPile, const std::string& newPile, int left,
                    const Canvas& canvas, const std::string& name);
 
 // TableBitmap onto the window, from the scroll position down.
@@ -46,18 +48,19 @@ struct DeckPlace {
         pile;  // "Mazzo", "Mazzo_Vis", "Appogg1", "Waste", "Dest1", "Fila1"; empty off the table
     QPoint at;
 };
-DeckPlace DeckPosition();
+DeckPlace DeckPosition(Game& g);
 
 // The pile's anchor: where its first card lies (window coordinates).
-QPoint PileAnchor(const std::string& name, int pileIndex);
+QPoint PileAnchor(Game& g, const std::string& name, int pileIndex);
 // The window rectangle a pile's cards cover (its anchor card when empty).
-QRect PileExtent(const std::string& name, int pileIndex);
+QRect PileExtent(Game& g, const std::string& name, int pileIndex);
 // What every pile on the table covers together.
-QRect TableExtent();
+QRect TableExtent(Game& g);
 
 // The caption over a foundation holding a joker: `text` and the suit
 // picture in a white box over foundation `foundation`; every other
 // foundation's caption erased (-1 erases all).
-void DrawJokerCaption(int foundation, const std::string& text, const std::string& suitImage);
+void DrawJokerCaption(Game& g, int foundation, const std::string& text,
+                      const std::string& suitImage);
 
 }  // namespace bw

@@ -41,7 +41,7 @@ public:
     }
     // A random card face up at a window position, on the window and the table picture.
     void Card(int left, int top) {
-        DrawCard(Random(51) + 1, left, top, false, Canvas::Table());
+        DrawCard(ProgramGame(), Random(51) + 1, left, top, false, Canvas::Table());
         ShowTableChanges();
         ++cards_;
     }
@@ -209,12 +209,12 @@ std::string ChooseWinningShow(const std::string& name) {
     return name;
 }
 
-void StopWinningAnimation() {
-    SetFlag(ProgramGame(), flag::kWinAnimation, false);
+void StopWinningAnimation(Game& g) {
+    SetFlag(g, flag::kWinAnimation, false);
 }
 
-void PlayWinningAnimation(const std::string& name, int seconds, const WinArea& area) {
-    SetFlag(ProgramGame(), flag::kWinAnimation, true);
+void PlayWinningAnimation(Game& g, const std::string& name, int seconds, const WinArea& area) {
+    SetFlag(g, flag::kWinAnimation, true);
     std::string show = name;
     int64_t ms = static_cast<int64_t>(std::max(seconds, 0)) * 1000;
     if (show.empty()) {
@@ -235,7 +235,7 @@ void PlayWinningAnimation(const std::string& name, int seconds, const WinArea& a
         Lines(s);
     else if (show == kWinningShows[5])
         Circles(s);
-    SetFlag(ProgramGame(), flag::kWinAnimation, false);
+    SetFlag(g, flag::kWinAnimation, false);
 }
 
 }  // namespace bw

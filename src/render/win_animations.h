@@ -7,6 +7,8 @@
 
 namespace bw {
 
+struct Game;
+
 // The client area the cards are thrown over: `top` is the bottom of the
 // visible tool bar (5 when none shows).
 struct WinArea {
@@ -23,9 +25,9 @@ std::string ChooseWinningShow(const std::string& name);
 
 // Plays a show for `seconds`; an empty name takes name and time from the
 // settings file ("Winning_Animations", "Winning_Animations_Time").
-void PlayWinningAnimation(const std::string& name, int seconds, const WinArea& area);
+void PlayWinningAnimation(Game& g, const std::string& name, int seconds, const WinArea& area);
 
 // Stops a running show at its next card.
-void StopWinningAnimation();
+void StopWinningAnimation(Game& g);
 
 }  // namespace bw

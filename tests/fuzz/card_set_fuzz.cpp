@@ -1,6 +1,7 @@
 // An own card set ("data\custom card sets\" + name + ".crs", a bitmap of
 // one of three sizes): any file either gives all 52 faces at the card size
 // or is refused and the library's faces come back.
+#include "core/game.h"
 #include "core/card_size.h"
 #include "core/params.h"
 #include "fuzz_support.h"
@@ -16,7 +17,7 @@ BW_FUZZ_TARGET(card_set) {
     SetParameter(pos::kCardSize, 1, "B");
     SetParameter(pos::kCardDeck, 3, "001");
     SetParameter(257, 1, "Y");  // own card set
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     if (GetParameter(257, 1) == "Y")
         for (int i = 0; i < 52; ++i)
             fuzz::Require(CardFaces[static_cast<size_t>(i)].size() == QSize(CardWidth, CardHeight),

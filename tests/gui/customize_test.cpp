@@ -11,6 +11,7 @@
 #include "app/customize_dialog.h"
 #include "app/help_window.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "platform/ini.h"
@@ -646,12 +647,13 @@ protected:
             LayoutInput in = request.layout;
             in.cardWidth = CardWidth;
             in.cardHeight = CardHeight;
-            bw::LayOutPiles(in);
+            bw::LayOutPiles(ProgramGame(), in);
         }
         bool HasTable() override { return true; }
         bool TableHoldsPiles() override {
             const LayoutInput& in = request.layout;
-            return QRect(0, in.top, in.width, in.bottom + 1 - in.top).contains(TableExtent());
+            return QRect(0, in.top, in.width, in.bottom + 1 - in.top)
+                .contains(TableExtent(ProgramGame()));
         }
     } layout;
     void SetUp() override {
@@ -671,11 +673,11 @@ protected:
         request.layout.width = 1007;
         request.layout.screenWidth = 1024;
         request.layout.screenHeight = 768;
-        before = RenderDealtTable(request);
+        before = RenderDealtTable(ProgramGame(), request);
         // The window lays the piles out again for the new card images.
         layout.request = request;
         Install<ICardSetUp>(&layout);
-        card = PileAnchor("Fila1", 0);
+        card = PileAnchor(ProgramGame(), "Fila1", 0);
         ASSERT_TRUE(QRect(0, 0, 1007, 700).contains(card));
     }
     void TearDown() override {
@@ -687,7 +689,7 @@ protected:
     QRgb CardPixel() const { return TableBitmap.pixel(card + QPoint(35, 48)) & 0xFFFFFF; }
     static QRgb Of(const QImage& img, QPoint p) { return img.pixel(p) & 0xFFFFFF; }
 
-    QtTable qtTable;
+    QtTable qtTable{ProgramGame()};
     IWindowCanvas* savedCanvas = nullptr;
     QImage before;
     QPoint card;
@@ -742,8 +744,8 @@ TEST_F(CustomizeTableTest, FitToTheTableIsChosenOnTheDecksPageAndFitsAtOnce) {
     EXPECT_GT(CardHeight, 120);
     EXPECT_EQ(CardWidth, (CardHeight * 71 + 48) / 96);
     EXPECT_EQ(CardBack.size(), QSize(CardWidth, CardHeight));
-    EXPECT_TRUE(QRect(0, 60, 1007, 641).contains(TableExtent()));
-    const QPoint moved = PileAnchor("Fila1", 0) + QPoint(35, 48);
+    EXPECT_TRUE(QRect(0, 60, 1007, 641).contains(TableExtent(ProgramGame())));
+    const QPoint moved = PileAnchor(ProgramGame(), "Fila1", 0) + QPoint(35, 48);
     EXPECT_EQ(Of(TableBitmap, moved), Of(CardBack, {35, 48}));
 
     Open();

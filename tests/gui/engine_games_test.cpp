@@ -276,7 +276,7 @@ TEST_F(RefillPlay, TheLastRedealIsUsedAndTheStockMarkAgrees) {
     bool drawn = false;
     // The counter at the limit: one redeal is left, as the engine counts.
     ProgramGame().Options.SetOpt(73, 2);
-    EXPECT_EQ(PileMarkCode(kMarkStock, 0, drawn), "022");
+    EXPECT_EQ(PileMarkCode(ProgramGame(), kMarkStock, 0, drawn), "022");
     Click(StockCentre(0));
     EXPECT_EQ(ProgramGame().Options.Opt(73), 3);
     EXPECT_EQ(SlotCount(ProgramGame().FilaPiles[0]), 3);
@@ -285,7 +285,7 @@ TEST_F(RefillPlay, TheLastRedealIsUsedAndTheStockMarkAgrees) {
     window.mnuUndo->trigger();
     ASSERT_TRUE(ProgramGame().FilaPiles[0].empty());
     ASSERT_EQ(SlotCount(ProgramGame().MazzoPiles[1]), 4);
-    EXPECT_EQ(PileMarkCode(kMarkStock, 0, drawn), "008");
+    EXPECT_EQ(PileMarkCode(ProgramGame(), kMarkStock, 0, drawn), "008");
     const TableState used = CurrentTable();
     Click(StockCentre(0));
     EXPECT_EQ(CurrentTable(), used);

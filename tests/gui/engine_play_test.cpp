@@ -176,7 +176,7 @@ TEST_F(KlondikePlay, TheStockIsTurnedBackTwiceAndThenNoMore) {
     // The stock's top card came first, so "Mazzo_Vis" holds the stock upside down.
     EXPECT_EQ(TopCode(ProgramGame().MazzoPiles[1]), BottomCode(stock));
     for (CardCode c : Cards(ProgramGame().MazzoPiles[1])) EXPECT_TRUE(IsFaceUp(ProgramGame(), c));
-    EXPECT_EQ(PileMarkCode(kMarkStock, 0, drawn), "022");
+    EXPECT_EQ(PileMarkCode(ProgramGame(), kMarkStock, 0, drawn), "022");
     const int steps = StepCount(ProgramGame().UndoLists);
 
     Click(StockCentre(0));  // first redeal
@@ -191,13 +191,13 @@ TEST_F(KlondikePlay, TheStockIsTurnedBackTwiceAndThenNoMore) {
     turnAll();
     // The counter stands at the limit: one redeal is left, and the empty
     // stock says so.
-    EXPECT_EQ(PileMarkCode(kMarkStock, 0, drawn), "022");
+    EXPECT_EQ(PileMarkCode(ProgramGame(), kMarkStock, 0, drawn), "022");
     Click(StockCentre(0));  // second redeal
     EXPECT_EQ(ProgramGame().Options.Opt(73), 3);
     EXPECT_EQ(ProgramGame().MazzoPiles[0], stock);
 
     turnAll();
-    EXPECT_EQ(PileMarkCode(kMarkStock, 0, drawn), "008");
+    EXPECT_EQ(PileMarkCode(ProgramGame(), kMarkStock, 0, drawn), "008");
     const TableState used = CurrentTable();
     const int before = StepCount(ProgramGame().UndoLists);
     Click(StockCentre(0));  // no third redeal

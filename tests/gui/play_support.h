@@ -70,7 +70,7 @@ template <class TableT>
 class PlayWindow : public GuiFixture {
 public:
     explicit PlayWindow(const std::string& gamesDat)
-        : passing(clock, waits.waits), table(window), setUp(window) {
+        : passing(clock, waits.waits), table(ProgramGame(), window), setUp(window) {
         InstalledPorts().waits = &passing;
         InstalledPorts().SetTable(&table);
         CreateTableBitmaps();

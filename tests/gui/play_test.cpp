@@ -214,8 +214,8 @@ TEST_F(PlayTest, WindowTooSmallForTheCardsKeepsThemReachable) {
     window.resize(300, 220);
     QApplication::processEvents();
     EXPECT_TRUE(window.TableHoldsPiles())
-        << window.width() << " x " << window.height() << ", table extent " << TableExtent().right()
-        << "," << TableExtent().bottom();
+        << window.width() << " x " << window.height() << ", table extent "
+        << TableExtent(ProgramGame()).right() << "," << TableExtent(ProgramGame()).bottom();
     EXPECT_GT(window.minimumWidth(), 300);
     const QSize concentration = window.minimumSize();
     {
@@ -245,7 +245,7 @@ TEST_P(FitTest, EveryCardIsWholeOnTheTable) {
         const TableRect area = window.TableArea();
         const QRect room(0, area.top, window.imgSfondo->width(), area.bottom + 1 - area.top);
         int cards = 0;
-        for (const PilePosition& p : PilesOnTable()) {
+        for (const PilePosition& p : PilesOnTable(ProgramGame())) {
             const int index = p.name.rfind("Fila", 0) == 0 ? PileNumberOf(p.name) - 1 : 0;
             const std::string* pile = PileByName(ProgramGame(), p.name);
             const int n = pile ? SlotCount(*pile) : 0;
@@ -317,7 +317,7 @@ TEST_F(PlayTest, FitToTheTableFillsTheTableWithWholeCards) {
             const TableRect area = window.TableArea();
             const QRect room(0, area.top, window.imgSfondo->width(), area.bottom + 1 - area.top);
             QRect cards;
-            for (const PilePosition& p : PilesOnTable()) {
+            for (const PilePosition& p : PilesOnTable(ProgramGame())) {
                 const int index = p.name.rfind("Fila", 0) == 0 ? PileNumberOf(p.name) - 1 : 0;
                 const std::string* pile = PileByName(ProgramGame(), p.name);
                 const int n = pile ? SlotCount(*pile) : 0;

@@ -137,7 +137,7 @@ TEST_P(WindowToolCase, PositionsAreTheWindowsOwn) {
     // The window's piles, moved from its table into the window.
     const QPoint table = window.imgSfondo->mapTo(&window, QPoint(0, 0));
     EXPECT_GT(table.y(), 0);  // below the menu bar
-    std::vector<PilePosition> expected = PilesOnTable();
+    std::vector<PilePosition> expected = PilesOnTable(ProgramGame());
     ASSERT_FALSE(expected.empty());
     for (PilePosition& p : expected) {
         p.left += table.x();
@@ -210,7 +210,7 @@ TEST_F(WindowToolTest, ResizedWindowMatchesTheToolsNewSize) {
     run = tool.Run("layout 201" + WindowOptions(window));
     ASSERT_EQ(run.status, 0) << run.err;
     const QPoint table = window.imgSfondo->mapTo(&window, QPoint(0, 0));
-    std::vector<PilePosition> expected = PilesOnTable();
+    std::vector<PilePosition> expected = PilesOnTable(ProgramGame());
     for (PilePosition& p : expected) {
         p.left += table.x();
         p.top += table.y();

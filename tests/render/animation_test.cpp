@@ -44,7 +44,7 @@ TEST(FlightStepTest, StepGrowsWithTheDistance) {
 }
 
 TEST_F(Flight, HundredPixelsRightInStepsOfNineteenThenDroppedAtTheTarget) {
-    FlyCard(1, 100, 200, true, false, false, true, 200, 200);
+    FlyCard(ProgramGame(), 1, 100, 200, true, false, false, true, 200, 200);
     // 19, 38, 57, 76, 95 and the clamped last step: a wait after each.
     EXPECT_EQ(Waits(10), 6);
     EXPECT_EQ(core.waits.waits.size(), 6u);
@@ -59,17 +59,18 @@ TEST_F(Flight, HundredPixelsRightInStepsOfNineteenThenDroppedAtTheTarget) {
 }
 
 TEST_F(Flight, FastFlightsAndAutoplay) {
-    FlyCard(2, 100, 200, true, false, true, true, 200, 200);  // 17 a step, wait 10 / 4
+    FlyCard(ProgramGame(), 2, 100, 200, true, false, true, true, 200,
+            200);  // 17 a step, wait 10 / 4
     EXPECT_EQ(Waits(2), 6);
     core.waits.waits.clear();
     ProgramGame().Options.SetOpt(110, 3);  // autoplay: steps halved, waits tripled
-    FlyCard(2, 100, 200, true, false, false, true, 200, 200);
+    FlyCard(ProgramGame(), 2, 100, 200, true, false, false, true, 200, 200);
     EXPECT_EQ(Waits(30), 12);
     ProgramGame().Options.SetOpt(110, 0);
 }
 
 TEST_F(Flight, TheOtherAxisFollowsInProportion) {
-    FlyCard(3, 0, 0, true, false, false, true, 50, 100);
+    FlyCard(ProgramGame(), 3, 0, 0, true, false, false, true, 50, 100);
     EXPECT_EQ(ProgramGame().Options.Opt(106), 100);
     EXPECT_EQ(ProgramGame().Options.Opt(107), 50);
     // Diagonal flights leave no trail on the window.
@@ -80,20 +81,20 @@ TEST_F(Flight, TheOtherAxisFollowsInProportion) {
 
 TEST_F(Flight, SpeedZeroDoesNotWait) {
     SetParameter(74, 2, "00");
-    FlyCard(4, 0, 0, true, false, false, true, 300, 300);
+    FlyCard(ProgramGame(), 4, 0, 0, true, false, false, true, 300, 300);
     EXPECT_TRUE(core.waits.waits.empty());
     EXPECT_EQ(ProgramGame().Options.Opt(106), 300);
 }
 
 TEST_F(Flight, OffTheTableThreeCardSizesAway) {
-    FlyCard(5, 100, 100, true, false, false, false, -10000, -10000);
+    FlyCard(ProgramGame(), 5, 100, 100, true, false, false, false, -10000, -10000);
     EXPECT_EQ(ProgramGame().Options.Opt(106), -3 * CardWidth);
     EXPECT_EQ(ProgramGame().Options.Opt(107), -3 * CardHeight);
 }
 
 TEST_F(Flight, LiftedCardsFlyNinePixelsUpAndLeftAndDropIntoPlace) {
     SetParameter(178, 1, "Y");
-    FlyCard(6, 100, 300, true, true, false, true, 300, 300);
+    FlyCard(ProgramGame(), 6, 100, 300, true, true, false, true, 300, 300);
     EXPECT_EQ(Waits(20), 1);  // the pause before setting it down
     EXPECT_EQ(ProgramGame().Options.Opt(106), 300);
     EXPECT_EQ(ProgramGame().Options.Opt(107), 300);
@@ -109,8 +110,8 @@ TEST_F(Flight, MovingPictureRestoresWhatItUncoversAndCastsAShadow) {
     PrepareMovingCard(7);
     ProgramGame().Options.SetOpt(106, 0);
     ProgramGame().Options.SetOpt(107, 0);
-    ASSERT_TRUE(ShowMovingImageAt(100, 100, false, true));
-    EXPECT_FALSE(ShowMovingImageAt(100, 100, false, true));
+    ASSERT_TRUE(ShowMovingImageAt(ProgramGame(), 100, 100, false, true));
+    EXPECT_FALSE(ShowMovingImageAt(ProgramGame(), 100, 100, false, true));
     EXPECT_EQ(Rgb(window.image, 130, 140), Face(7, 30, 40));
     // The rounded corners show the table picture.
     EXPECT_EQ(Rgb(window.image, 100, 100), Rgb(TableBitmap, 100, 100));
@@ -128,7 +129,7 @@ TEST_F(Flight, MovingPictureRestoresWhatItUncoversAndCastsAShadow) {
     EXPECT_GT(shadowed, 0);
     EXPECT_EQ(Rgb(window.image, 100 + CardWidth - 1, 100 + CardHeight - 2), 0u);
 
-    ASSERT_TRUE(ShowMovingImageAt(140, 120, false, true));
+    ASSERT_TRUE(ShowMovingImageAt(ProgramGame(), 140, 120, false, true));
     // Everything the first picture and its shadow covered and the second
     // does not is the table picture again.
     for (QPoint p :
@@ -145,7 +146,7 @@ TEST_F(Flight, AColumnGetsADottedShadow) {
     column.fill(Qt::white);
     SetMovingImage(column);
     ProgramGame().Options.SetOpt(106, 0);
-    ShowMovingImageAt(50, 50, false, false);
+    ShowMovingImageAt(ProgramGame(), 50, 50, false, false);
     const int right = 50 + CardWidth, bottom = 50 + CardHeight + 40;
     EXPECT_EQ(Rgb(window.image, right + 2, 50 + 7), 0u);
     EXPECT_EQ(Rgb(window.image, right + 2, 50 + 8), 0x303030u);  // every second row
@@ -154,7 +155,7 @@ TEST_F(Flight, AColumnGetsADottedShadow) {
 }
 
 TEST_F(Flight, TurningUpShowsFramesAndLeavesTheTablePicture) {
-    DrawCardBack(200, 200, CardHeight, false, Canvas::Table());
+    DrawCardBack(ProgramGame(), 200, 200, CardHeight, false, Canvas::Table());
     window.image = TableBitmap.copy(0, 0, window.image.width(), window.image.height());
     AnimateFaceUp(8, 200, 200);
     EXPECT_EQ(Waits(10), 6);

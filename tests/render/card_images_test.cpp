@@ -104,7 +104,7 @@ TEST_F(CardImagesTest, SizeLettersAndCuttingSizes) {
 TEST_F(CardImagesTest, EveryImageLoadsAtEverySize) {
     for (const char* size : {"S", "B", "M", "L"}) {
         SetParameter(pos::kCardSize, 1, size);
-        ApplyCardSize();
+        ApplyCardSize(ProgramGame());
         const QSize card(CardWidth, CardHeight);
         int w = 0, h = 0;
         CardSizeOfLetter(size[0], w, h);
@@ -124,14 +124,14 @@ TEST_F(CardImagesTest, EveryImageLoadsAtEverySize) {
     }
     // An unknown letter keeps the size that was set.
     SetParameter(pos::kCardSize, 1, "Q");
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     EXPECT_EQ(CardWidth, 25);
 }
 
 TEST_F(CardImagesTest, FacesAreCutFromTheGridsInCardCodeOrder) {
     SetParameter(pos::kCardSize, 1, "M");
     SetParameter(pos::kCardDeck, 3, "003");
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     EXPECT_TRUE(test::SamePixels(CardFaces[0], LibraryFace('M', "003", 'H', 1)));
     EXPECT_TRUE(test::SamePixels(CardFaces[13 + 6], LibraryFace('M', "003", 'D', 7)));
     EXPECT_TRUE(test::SamePixels(CardFaces[26 + 10], LibraryFace('M', "003", 'C', 11)));
@@ -140,17 +140,17 @@ TEST_F(CardImagesTest, FacesAreCutFromTheGridsInCardCodeOrder) {
     EXPECT_FALSE(test::SamePixels(CardFaces[0], CardFaces[13]));
     // Size "L" is cut at 71 x 96 and shrunk to the card.
     SetParameter(pos::kCardSize, 1, "L");
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     EXPECT_TRUE(test::SamePixels(
         CardFaces[0], LibraryFace('L', "003", 'H', 1)
                           .scaled(25, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 TEST_F(CardImagesTest, SuitModesShareImages) {
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     EXPECT_FALSE(test::SamePixels(CardFaces[13 + 4], CardFaces[4]));
     ProgramGame().GameRules[48] = 2;  // two suits: red ones show hearts, black ones spades
-    LoadCardImages();
+    LoadCardImages(ProgramGame());
     for (int r = 0; r < 13; ++r) {
         EXPECT_TRUE(test::SamePixels(CardFaces[static_cast<size_t>(13 + r)],
                                      LibraryFace('B', "001", 'H', r + 1)));
@@ -158,7 +158,7 @@ TEST_F(CardImagesTest, SuitModesShareImages) {
                                      LibraryFace('B', "001", 'S', r + 1)));
     }
     ProgramGame().GameRules[48] = 1;  // one suit: spades everywhere
-    LoadCardImages();
+    LoadCardImages(ProgramGame());
     for (int s = 0; s < 4; ++s)
         EXPECT_TRUE(test::SamePixels(CardFaces[static_cast<size_t>(s * 13 + 5)],
                                      LibraryFace('B', "001", 'S', 6)));
@@ -166,7 +166,7 @@ TEST_F(CardImagesTest, SuitModesShareImages) {
 
 TEST_F(CardImagesTest, BackRulesBySizeAndNumber) {
     SetParameter(pos::kCardSize, 1, "S");
-    ApplyCardSize();  // back 011 in "S": its own unscaled "S" picture
+    ApplyCardSize(ProgramGame());  // back 011 in "S": its own unscaled "S" picture
     EXPECT_TRUE(test::SamePixels(CardBack, LibraryBitmap("DS011")));
     SetParameter(pos::kBackCard, 3, "003");
     LoadCardBack();  // any other back in "S": the "B" picture stretched
@@ -174,10 +174,10 @@ TEST_F(CardImagesTest, BackRulesBySizeAndNumber) {
         CardBack,
         LibraryBitmap("DB003").scaled(85, 115, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     SetParameter(pos::kCardSize, 1, "B");
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     EXPECT_TRUE(test::SamePixels(CardBack, LibraryBitmap("DB003")));
     SetParameter(pos::kCardSize, 1, "M");
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     EXPECT_TRUE(test::SamePixels(
         CardBack,
         LibraryBitmap("DB003").scaled(59, 80, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
@@ -191,7 +191,7 @@ TEST_F(CardImagesTest, BackRulesBySizeAndNumber) {
     // The tiny size stretches to its own card, not to the large one.
     SetParameter(pos::kCardSize, 1, "L");
     SetParameter(pos::kBackCard, 3, "019");
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     EXPECT_EQ(CardBack.size(), QSize(25, 32));
 }
 
@@ -202,7 +202,7 @@ TEST_F(CardImagesTest, FaceSetsTheLibraryLacks) {
     EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "004");
     // A hand-edited set number shows the standard faces, not blank cards.
     SetParameter(pos::kCardDeck, 3, "002");
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     EXPECT_TRUE(test::SamePixels(CardFaces[7], LibraryFace('B', "001", 'H', 8)));
     EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "002");
 }
@@ -231,7 +231,7 @@ TEST_F(CardImagesTest, FourColourSetHasEveryCardInItsSuitsColour) {
     SetParameter(pos::kCardDeck, 3, "004");
     for (const char* size : {"S", "B", "M"}) {
         SetParameter(pos::kCardSize, 1, size);
-        ApplyCardSize();
+        ApplyCardSize(ProgramGame());
         for (size_t i = 0; i < 52; ++i) {
             ASSERT_EQ(CardFaces[i].size(), QSize(CardWidth, CardHeight)) << size << i;
             EXPECT_EQ(inkSuit(CardFaces[i]), static_cast<int>(i / 13)) << size << " face " << i;
@@ -254,7 +254,7 @@ TEST_F(CardImagesTest, OwnCardSetDecidesTheSize) {
     EXPECT_EQ(CheckCardSetFile(path, letter), CardSetCheck::kValid);
     SetParameter(kOwnSet, 1, "Y");
     SetParameter(pos::kCardSize, 1, "M");
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "S");
     EXPECT_EQ(CardWidth, 85);
     EXPECT_TRUE(core.dialogs.infos.empty());
@@ -265,7 +265,7 @@ TEST_F(CardImagesTest, OwnCardSetDecidesTheSize) {
     EXPECT_EQ(qBlue(CardFaces[39 + 12].pixel(40, 50)), 13);
     // Two-suit games take diamonds from the hearts rows, clubs from spades.
     ProgramGame().GameRules[48] = 2;
-    LoadCardImages();
+    LoadCardImages(ProgramGame());
     EXPECT_EQ(qRed(CardFaces[13 + 6].pixel(40, 50)), 250);
     EXPECT_EQ(qBlue(CardFaces[13 + 6].pixel(40, 50)), 7);
     EXPECT_EQ(qRgb(0, 0, 3) & 0xFFFFFF, CardFaces[26 + 2].pixel(40, 50) & 0xFFFFFF);
@@ -282,7 +282,7 @@ TEST_F(CardImagesTest, WronglySizedOwnCardSetIsRefused) {
     const std::string path = WriteOwnSet("odd", 400, 1000);
     WritePreference(key::kCard, "3");
     SetParameter(kOwnSet, 1, "Y");
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     ASSERT_EQ(core.dialogs.infos.size(), 1u);
     EXPECT_EQ(core.dialogs.infos[0],
               "The format of the Customized card set image is not valid.\r" + path);
@@ -292,7 +292,7 @@ TEST_F(CardImagesTest, WronglySizedOwnCardSetIsRefused) {
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "B");
     EXPECT_TRUE(test::SamePixels(CardFaces[0], LibraryFace('B', "001", 'H', 1)));
     // Switched off for good: the next setup does not complain again.
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     EXPECT_EQ(core.dialogs.infos.size(), 1u);
 }
 
@@ -301,7 +301,7 @@ TEST_F(CardImagesTest, MissingOrDamagedOwnCardSet) {
     const std::string gone = OwnCardSetPath();
     SetParameter(kOwnSet, 1, "Y");
     screen.width = 640;  // narrow screens fall back to the medium cards
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     ASSERT_EQ(core.dialogs.infos.size(), 1u);
     EXPECT_EQ(core.dialogs.infos[0], "Customized cards set image not found: " + gone);
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "M");
@@ -316,13 +316,13 @@ TEST_F(CardImagesTest, MissingOrDamagedOwnCardSet) {
     core.dialogs.infos.clear();
     SetParameter(kOwnSet, 1, "Y");
     screen.width = 1280;
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     for (size_t i = 0; i < 53; ++i) EXPECT_FALSE(CardFaces[i].isNull()) << i;
     test::WriteFile(path, std::string(3000, '\x42'));
     SetParameter(kOwnSet, 1, "Y");
     WritePreference(key::kCustomizedCardsSet, "cut");
     core.dialogs.infos.clear();
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     ASSERT_EQ(core.dialogs.infos.size(), 1u);
     EXPECT_EQ(core.dialogs.infos[0],
               "The format of the Customized card set image is not valid.\r" + path);
@@ -335,7 +335,7 @@ TEST_F(CardImagesTest, OwnCardBack) {
     WritePreference(key::kCustomizedDeck, "leaf");
     test::WriteBmp(core.dir.path() + "data/custom decks/leaf.bmp", back);
     SetParameter(kOwnBack, 1, "Y");
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     EXPECT_EQ(CardBack.size(), QSize(71, 96));
     EXPECT_EQ(CardBack.pixel(35, 48) & 0xFFFFFF, qRgb(10, 200, 90) & 0xFFFFFF);
     EXPECT_TRUE(core.dialogs.infos.empty());
@@ -366,7 +366,7 @@ TEST_F(CardImagesTest, OwnCardBack) {
 TEST_F(CardImagesTest, BigCardGameOnSmallScreenForcesMediumAndComesBack) {
     ProgramGame().GameRules[38] = 1;
     screen.width = 640;
-    SetUpCards();
+    SetUpCards(ProgramGame());
     EXPECT_EQ(reloads, 1);
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "M");
     EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "003");
@@ -382,14 +382,14 @@ TEST_F(CardImagesTest, BigCardGameOnSmallScreenForcesMediumAndComesBack) {
     EXPECT_EQ(sizeChanges, 1);
 
     // The next game on the same screen: already forced, no second message.
-    SetUpCards();
+    SetUpCards(ProgramGame());
     EXPECT_EQ(advice.size(), 1u);
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "M");
 
     // A game that fits: the saved size and deck come back.
     ProgramGame().GameRules[38] = 0;
     screen.width = 1280;
-    SetUpCards();
+    SetUpCards(ProgramGame());
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "B");
     EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "001");
     EXPECT_EQ(GetParameter(kSavedSize, 1), "");
@@ -403,7 +403,7 @@ TEST_F(CardImagesTest, The640MessageRespectsItsOnceFlag) {
     ProgramGame().GameRules[38] = 1;
     screen.width = 640;
     ProgramGame().Options.SetOpt(82, 1);
-    SetUpCards();
+    SetUpCards(ProgramGame());
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "M");
     EXPECT_TRUE(advice.empty());
 }
@@ -412,7 +412,7 @@ TEST_F(CardImagesTest, LargeCardsStepDownToNormal) {
     ProgramGame().GameRules[38] = 2;
     screen.width = 1024;
     SetParameter(pos::kCardSize, 1, "S");
-    SetUpCards();
+    SetUpCards(ProgramGame());
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "B");
     EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "001");
     EXPECT_EQ(GetParameter(kSavedSize, 1), "S");
@@ -426,7 +426,7 @@ TEST_F(CardImagesTest, LargeCardsStepDownToNormal) {
     SetParameter(kSavedSize, 1, "");
     SetParameter(kSavedDeck, 3, "");
     screen.width = 800;
-    SetUpCards();
+    SetUpCards(ProgramGame());
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "M");
     EXPECT_EQ(advice.size(), 1u);
 }
@@ -435,7 +435,7 @@ TEST_F(CardImagesTest, MediumCardsOn800Screens) {
     ProgramGame().GameRules[38] = 2;
     screen.width = 800;
     screen.bits = 8;
-    SetUpCards();
+    SetUpCards(ProgramGame());
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "M");
     EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "003");
     ASSERT_EQ(advice.size(), 1u);
@@ -447,7 +447,7 @@ TEST_F(CardImagesTest, SmallScreenWithLargeCardsEvenForOrdinaryGames) {
     screen.width = 640;
     SetParameter(pos::kCardSize, 1, "S");
     screen.bits = 8;  // 256 colours: the normal size takes set "003"
-    SetUpCards();
+    SetUpCards(ProgramGame());
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "B");
     EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "003");
     ASSERT_EQ(advice.size(), 1u);
@@ -459,7 +459,7 @@ TEST_F(CardImagesTest, SmallScreenWithLargeCardsEvenForOrdinaryGames) {
     SetParameter(kSavedSize, 1, "");
     SetParameter(kSavedDeck, 3, "");
     SetParameter(pos::kCardSize, 1, "M");
-    SetUpCards();
+    SetUpCards(ProgramGame());
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "M");
     EXPECT_TRUE(advice.empty());
 }
@@ -469,7 +469,7 @@ TEST_F(CardImagesTest, SetUpEndsWithOffsetsAnchorsAndLayout) {
     ProgramGame().GameRules[6] = 1;
     ProgramGame().Options.SetStockLeft(0, 123);
     ProgramGame().FilaLeft[3] = 77;
-    SetUpCards();
+    SetUpCards(ProgramGame());
     EXPECT_EQ(ProgramGame().Options.Opt(64), 45);  // 18 x 2.5
     EXPECT_EQ(ProgramGame().Options.Opt(66), 10);  // 4 x 2.5
     EXPECT_EQ(ProgramGame().Options.Opt(65), 12);
@@ -482,13 +482,13 @@ TEST_F(CardImagesTest, SetUpEndsWithOffsetsAnchorsAndLayout) {
 }
 
 TEST_F(CardImagesTest, ImagesReloadOnlyWhenSizeOrSuitModeChanges) {
-    SetUpCards();  // the suit mode counts as changed the first time
+    SetUpCards(ProgramGame());  // the suit mode counts as changed the first time
     EXPECT_EQ(ProgramGame().Options.Opt(122), 0);
     CardFaces[0] = QImage();
-    SetUpCards();  // nothing changed: no reload
+    SetUpCards(ProgramGame());  // nothing changed: no reload
     EXPECT_TRUE(CardFaces[0].isNull());
     ProgramGame().GameRules[48] = 2;
-    SetUpCards();
+    SetUpCards(ProgramGame());
     EXPECT_FALSE(CardFaces[0].isNull());
     EXPECT_EQ(ProgramGame().Options.Opt(122), 2);
     EXPECT_EQ(sizeChanges, 0);  // B all along

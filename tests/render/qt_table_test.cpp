@@ -36,13 +36,13 @@ protected:
             }
         }
         PaintBackground(Canvas::Table());
-        RepaintTable(Canvas::Table(), false);
+        RepaintTable(ProgramGame(), Canvas::Table(), false);
         ShowTable();
     }
     static unsigned Face(CardCode c, int x, int y) {
         return CardFaces[static_cast<size_t>(FaceIndexOf(c))].pixel(x, y) & 0xFFFFFF;
     }
-    QtTable port;
+    QtTable port{ProgramGame()};
 };
 
 TEST_F(PortDrawing, EraseRectPaintsTheBackgroundOnTheAskedSurfacesOnly) {

@@ -63,13 +63,13 @@ protected:
 };
 
 TEST_F(ReferencePicture, MemoryGridAfterTheDeal) {
-    const QImage table = RenderDealtTable(Request(901));
+    const QImage table = RenderDealtTable(ProgramGame(), Request(901));
     EXPECT_EQ(table.size(), QSize(1024, 701));
     Check(table, "memory_grid.png");
 }
 
 TEST_F(ReferencePicture, CascadesStockAndFoundationsAfterTheDeal) {
-    const QImage table = RenderDealtTable(Request(902));
+    const QImage table = RenderDealtTable(ProgramGame(), Request(902));
     Check(table, "cascades.png");
 }
 
@@ -79,7 +79,7 @@ TEST_F(ReferencePicture, CascadesStockAndFoundationsAfterTheDeal) {
 // else, and the logical table stays the reference one.
 TEST_F(ReferencePicture, CardsAtDevicePixels) {
     SetDeviceRatio(2);
-    const QImage table = RenderDealtTable(Request(902));
+    const QImage table = RenderDealtTable(ProgramGame(), Request(902));
     Check(table, "cascades.png");
     const QRect all(QPoint(0, 0), table.size());
     for (const qreal ratio : {2.0, 1.5, 3.0}) {
@@ -109,7 +109,7 @@ TEST_F(ReferencePicture, CardsAtDevicePixels) {
 // library's large marks, blended over the table, not the logical ones doubled.
 TEST_F(ReferencePicture, PileMarksAtDevicePixels) {
     SetDeviceRatio(2);
-    const QImage table = RenderDealtTable(Request(902));
+    const QImage table = RenderDealtTable(ProgramGame(), Request(902));
     const QRect foundation(Opt(ProgramGame(), opt::kDestBaseLeft),
                            Opt(ProgramGame(), opt::kDestBaseTop), CardWidth, CardHeight);
     const QImage device = DevicePicture(TableBitmap, foundation, 2);

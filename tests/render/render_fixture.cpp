@@ -20,7 +20,7 @@ void RenderTest::SetUpTestSuite() {
 void RenderTest::SetUp() {
     ASSERT_NE(LibraryHandle(), nullptr) << "QLR.RGF missing beside the tests";
     UseDefaultTablePreferences('B', true);
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
     SizeTableBitmaps(1100, 700);
     window.image = QImage(1100, 700, QImage::Format_RGB32);
     WindowCanvas() = &window;
@@ -48,7 +48,7 @@ void RenderTest::UseRules(const std::map<int, int>& rules) {
 }
 
 void RenderTest::LayOut() {
-    SetOverlapOffsets('B');
+    SetOverlapOffsets(ProgramGame(), 'B');
     LayoutInput in;
     in.top = 40;
     in.bottom = 699;
@@ -56,7 +56,7 @@ void RenderTest::LayOut() {
     in.width = 1100;
     in.screenWidth = 1920;
     in.screenHeight = 1080;
-    ResetAndLayOutPiles(in);
+    ResetAndLayOutPiles(ProgramGame(), in);
 }
 
 std::string GamesDat(const std::vector<std::pair<int, std::map<int, int>>>& games) {

@@ -65,7 +65,8 @@ TEST_F(RenderTool, WritesTheDealtTableAsTheProgramDrawsIt) {
     request.layout.width = 1024;
     request.layout.screenWidth = 1024;
     request.layout.screenHeight = 768;
-    const QImage here = RenderDealtTable(request).convertToFormat(QImage::Format_RGB32);
+    const QImage here =
+        RenderDealtTable(ProgramGame(), request).convertToFormat(QImage::Format_RGB32);
     EXPECT_TRUE(written.convertToFormat(QImage::Format_RGB32) == here);
 }
 

@@ -59,16 +59,16 @@ TEST_P(ShippedGames, EveryCardWhereTheLayoutSaysAndNoPilesOverlap) {
         request.layout.width = s.tableWidth;
         request.layout.screenWidth = s.width;
         request.layout.screenHeight = s.height;
-        const QImage table = RenderDealtTable(request);
+        const QImage table = RenderDealtTable(ProgramGame(), request);
         const std::string where = "game " + std::to_string(id) + " at " + std::to_string(s.width);
 
         std::vector<std::pair<std::string, QRect>> piles;
         int cards = 0;
         auto visit = [&](const std::string& name, int index, bool everyCard) {
             const std::string* pile = PileByName(ProgramGame(), name);
-            const QPoint anchor = PileAnchor(name, index);
+            const QPoint anchor = PileAnchor(ProgramGame(), name, index);
             if (!pile || !OnTable(anchor.x()) || !OnTable(anchor.y())) return;
-            const QRect extent = PileExtent(name, index);
+            const QRect extent = PileExtent(ProgramGame(), name, index);
             EXPECT_TRUE(table.rect().contains(extent)) << where << " " << name;
             piles.emplace_back(name, extent);
             const int n = SlotCount(*pile);

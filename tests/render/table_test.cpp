@@ -86,7 +86,7 @@ protected:
     }
     QImage FullRepaint() {
         PaintBackground(Canvas::Table());
-        RepaintTable(Canvas::Table(), false);
+        RepaintTable(ProgramGame(), Canvas::Table(), false);
         return TableBitmap.copy();
     }
     static const QImage& Picture(CardCode c) {
@@ -97,7 +97,7 @@ protected:
 
 TEST_F(TableDrawing, EveryCardLiesWhereTheCardPositionRuleSays) {
     DealCascades();
-    RepaintTable(Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(), false);
     for (int i = 0; i < 7; ++i) {
         const std::string name = PileName(kFila, i + 1);
         const std::string& pile = ProgramGame().FilaPiles[static_cast<size_t>(i)];
@@ -149,7 +149,7 @@ TEST_F(TableDrawing, EveryCardLiesWhereTheCardPositionRuleSays) {
 TEST_F(TableDrawing, GridSlotsSideBySideAndHolesShowTheTable) {
     DealGrid();
     ProgramGame().FilaPiles[1].replace(3 * 4, 3, "000");
-    RepaintTable(Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(), false);
     for (int i = 0; i < 4; ++i) {
         for (int k = 0; k < 6; ++k) {
             const CardPoint p = CardSlotPosition(ProgramGame(), PileName(kFila, i + 1), i, k);
@@ -191,7 +191,7 @@ TEST_F(TableDrawing, NothingIsDrawnWithoutAGameOnTheTable) {
     DealCascades();
     SetFlag(ProgramGame(), flag::kInProgress, false);
     const QImage before = TableBitmap.copy();
-    RepaintTable(Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(), false);
     EXPECT_EQ(TableBitmap, before);
 }
 
@@ -206,8 +206,9 @@ TEST_F(TableDrawing, PartialUpdatesLeaveTheSamePictureAsAFullRepaint) {
             PileKindOf(name) == kFila || PileKindOf(name) == kDest || PileKindOf(name) == kAppogg
                 ? PileNumberOf(name) - 1
                 : 0;
-        ErasePileTail(before, now, PileAnchor(name, index).x(), Canvas::Table(), name);
-        RedrawPileTop(name, index, Canvas::Table());
+        ErasePileTail(ProgramGame(), before, now, PileAnchor(ProgramGame(), name, index).x(),
+                      Canvas::Table(), name);
+        RedrawPileTop(ProgramGame(), name, index, Canvas::Table());
     };
 
     // A card leaves a cascade, and one goes to a foundation.
@@ -236,9 +237,9 @@ TEST_F(TableDrawing, PairsLeaveHolesInTheGrid) {
     std::string before = ProgramGame().FilaPiles[2];
     ProgramGame().FilaPiles[2].replace(3 * 5, 3, "000");  // the last slot
     ProgramGame().FilaPiles[2].replace(3 * 1, 3, "000");
-    ErasePileTail(before, ProgramGame().FilaPiles[2], ProgramGame().FilaLeft[2], Canvas::Table(),
-                  "Fila3");
-    RedrawPileTop("Fila3", 2, Canvas::Table());
+    ErasePileTail(ProgramGame(), before, ProgramGame().FilaPiles[2], ProgramGame().FilaLeft[2],
+                  Canvas::Table(), "Fila3");
+    RedrawPileTop(ProgramGame(), "Fila3", 2, Canvas::Table());
     const QImage partial = TableBitmap.copy();
     EXPECT_EQ(FirstDifference(partial, FullRepaint()), "");
 }
@@ -250,14 +251,14 @@ TEST_F(TableDrawing, OverlappedPilesAreRedrawnAfterAnErase) {
     FullRepaint();
     const std::string before = ProgramGame().FilaPiles[0];
     ProgramGame().FilaPiles[0].clear();
-    ErasePileTail(before, "", ProgramGame().FilaLeft[0], Canvas::Table(), "Fila1");
+    ErasePileTail(ProgramGame(), before, "", ProgramGame().FilaLeft[0], Canvas::Table(), "Fila1");
     const QImage partial = TableBitmap.copy();
     EXPECT_EQ(FirstDifference(partial, FullRepaint()), "");
 }
 
 TEST_F(TableDrawing, ShowTableCopiesFromTheScrollPosition) {
     DealCascades();
-    RepaintTable(Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(), false);
     ProgramGame().Options.SetOpt(90, 25);
     ShowTable();
     EXPECT_EQ(Rgb(window.image, 200, 100), Rgb(TableBitmap, 200, 125));
@@ -274,7 +275,7 @@ TEST_F(Deal, ThrowsEveryCardAndEndsWithTheFullRepaintsPicture) {
     SetParameter(141, 1, "Y");
     SetParameter(149, 1, "Y");
     PaintBackground(Canvas::Table());
-    RepaintTable(Canvas::Window(), true);
+    RepaintTable(ProgramGame(), Canvas::Window(), true);
 
     EXPECT_EQ(FirstDifference(TableBitmap, still), "");
     EXPECT_EQ(FirstDifference(window.image, TableBitmap), "");
@@ -285,7 +286,7 @@ TEST_F(Deal, ThrowsEveryCardAndEndsWithTheFullRepaintsPicture) {
     EXPECT_EQ(core.waits.waits[0], 100);
     // One Wait(1) per card thrown: the 28 tableau cards.
     EXPECT_EQ(std::count(core.waits.waits.begin(), core.waits.waits.end(), 1), 28);
-    EXPECT_EQ(DeckPosition().pile, "Mazzo");
+    EXPECT_EQ(DeckPosition(ProgramGame()).pile, "Mazzo");
 }
 
 TEST_F(Deal, WithoutTheShuffleSoundAndFromTheThirdPileOfAGrid) {
@@ -294,9 +295,9 @@ TEST_F(Deal, WithoutTheShuffleSoundAndFromTheThirdPileOfAGrid) {
     SetParameter(149, 1, "N");
     const QImage still = FullRepaint();
     PaintBackground(Canvas::Table());
-    RepaintTable(Canvas::Window(), true);
+    RepaintTable(ProgramGame(), Canvas::Window(), true);
     EXPECT_TRUE(core.sound.played.empty());
-    EXPECT_EQ(DeckPosition().pile, "Waste");
+    EXPECT_EQ(DeckPosition(ProgramGame()).pile, "Waste");
     EXPECT_EQ(FirstDifference(TableBitmap, still), "");
     EXPECT_EQ(std::count(core.waits.waits.begin(), core.waits.waits.end(), 1), 24);
 }
@@ -306,23 +307,23 @@ TEST(DeckPositionTest, FallsBackPileByPile) {
     ResetPileAnchors(ProgramGame());
     ProgramGame().FilaLeft[0] = 30;
     ProgramGame().FilaTop[0] = 40;
-    EXPECT_EQ(DeckPosition().pile, "Fila1");
+    EXPECT_EQ(DeckPosition(ProgramGame()).pile, "Fila1");
     ProgramGame().Options.SetDestLeft(0, 10);
-    EXPECT_EQ(DeckPosition().pile, "Dest1");
+    EXPECT_EQ(DeckPosition(ProgramGame()).pile, "Dest1");
     ProgramGame().Options.SetStockLeft(2, 10);
-    EXPECT_EQ(DeckPosition().pile, "Waste");
+    EXPECT_EQ(DeckPosition(ProgramGame()).pile, "Waste");
     ProgramGame().Options.SetAppoggLeft(0, 10);
-    EXPECT_EQ(DeckPosition().pile, "Appogg1");
+    EXPECT_EQ(DeckPosition(ProgramGame()).pile, "Appogg1");
     ProgramGame().AppoggPiles[0] = "001002";
-    EXPECT_EQ(DeckPosition().pile, "Waste");
+    EXPECT_EQ(DeckPosition(ProgramGame()).pile, "Waste");
     ProgramGame().Options.SetStockLeft(1, 10);
-    EXPECT_EQ(DeckPosition().pile, "Mazzo_Vis");
+    EXPECT_EQ(DeckPosition(ProgramGame()).pile, "Mazzo_Vis");
     ProgramGame().Options.SetStockLeft(0, 10);
-    EXPECT_EQ(DeckPosition().pile, "Mazzo");  // empty, and so is "Mazzo_Vis"
+    EXPECT_EQ(DeckPosition(ProgramGame()).pile, "Mazzo");  // empty, and so is "Mazzo_Vis"
     ProgramGame().MazzoPiles[1] = "003";
-    EXPECT_EQ(DeckPosition().pile, "Mazzo_Vis");
+    EXPECT_EQ(DeckPosition(ProgramGame()).pile, "Mazzo_Vis");
     ProgramGame().GameRules[51] = 46;
-    const DeckPlace off = DeckPosition();
+    const DeckPlace off = DeckPosition(ProgramGame());
     EXPECT_EQ(off.pile, "");
     EXPECT_EQ(off.at, QPoint(-78, 0));
 }
@@ -330,7 +331,7 @@ TEST(DeckPositionTest, FallsBackPileByPile) {
 TEST_F(TableDrawing, ArrowBesideTheSixthPileOfStyle172) {
     UseRules({{359, 172}, {360, 1}, {368, 8}});
     ASSERT_TRUE(OnTable(ProgramGame().FilaLeft[5]));
-    RepaintTable(Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(), false);
     const int x = ProgramGame().FilaLeft[5] + CardWidth + 5 + 10,
               y = FilaTopOnScreen(ProgramGame(), 5) + CardHeight / 2;
     EXPECT_EQ(Rgb(TableBitmap, x, y), 0xFFFFFFu);
@@ -341,7 +342,7 @@ TEST_F(TableDrawing, ArrowBesideTheSixthPileOfStyle172) {
 
 TEST_F(TableDrawing, PortDrawsIntoTheTablePictureAndShowsTheChange) {
     DealCascades();
-    QtTable port;
+    QtTable port(ProgramGame());
     port.PaintEmptyTable();
     EXPECT_EQ(FirstDifference(window.image, TableBitmap), "");
     port.RepaintTable(false);
@@ -364,7 +365,7 @@ namespace {
 class PortSurfaces : public test::RenderTest {};
 
 TEST_F(PortSurfaces, EachCallPaintsTheSurfacesItNames) {
-    QtTable port;
+    QtTable port(ProgramGame());
     const unsigned face = CardFaces[4].pixel(30, 40) & 0xFFFFFF;
     port.DrawCardFace(5, 100, 100, kOnTable);
     EXPECT_EQ(test::Rgb(TableBitmap, 130, 140), face);
@@ -387,7 +388,7 @@ TEST_F(PortSurfaces, EachCallPaintsTheSurfacesItNames) {
 }
 
 TEST_F(PortSurfaces, WindowFlightsLeaveTheTablePictureAlone) {
-    QtTable port;
+    QtTable port(ProgramGame());
     const QImage before = TableBitmap.copy();
     SetParameter(74, 2, "00");
     port.FlyCard(7, 100, 100, 400, 300);
@@ -405,7 +406,7 @@ class PortFlights : public TableDrawing {};
 
 TEST_F(PortFlights, AutoplayFlightLiftsTheCardOffItsPileFirst) {
     DealCascades();
-    QtTable port;
+    QtTable port(ProgramGame());
     port.RepaintTable(false);
     SetParameter(74, 2, "00");
     const std::string seven = ProgramGame().FilaPiles[6];
@@ -426,7 +427,7 @@ TEST_F(PortFlights, AutoplayFlightLiftsTheCardOffItsPileFirst) {
 
 TEST_F(PortFlights, RedealFliesOneBackPerCardAndLeavesTheWindowAsTheTable) {
     DealCascades();
-    QtTable port;
+    QtTable port(ProgramGame());
     port.RepaintTable(false);
     SetParameter(74, 2, "08");
     port.AnimateRedeal(3);

@@ -28,7 +28,7 @@ public:
 private:
     void Pass(int ms) {
         clock->Advance(std::max(ms, 1));
-        if (++waits == stopAfter) StopWinningAnimation();
+        if (++waits == stopAfter) StopWinningAnimation(ProgramGame());
     }
 };
 
@@ -71,7 +71,7 @@ TEST_F(WinningShow, EveryShowDrawsUntilItsTimeIsUp) {
         ShowTable();
         const QImage before = TableBitmap.copy();
         waits.waits = 0;
-        PlayWinningAnimation(name, 3, area);
+        PlayWinningAnimation(ProgramGame(), name, 3, area);
         EXPECT_FALSE(Flag(ProgramGame(), flag::kWinAnimation)) << name;
         EXPECT_GT(ChangedPixels(before), 100) << name;
         EXPECT_GT(waits.waits, 0) << name;
@@ -89,7 +89,7 @@ TEST_F(WinningShow, EveryShowDrawsUntilItsTimeIsUp) {
 TEST_F(WinningShow, NoTimeNoCards) {
     for (const char* name : kWinningShows) {
         const QImage before = TableBitmap.copy();
-        PlayWinningAnimation(name, 0, area);
+        PlayWinningAnimation(ProgramGame(), name, 0, area);
         EXPECT_EQ(ChangedPixels(before), 0) << name;
     }
 }
@@ -97,7 +97,7 @@ TEST_F(WinningShow, NoTimeNoCards) {
 TEST_F(WinningShow, ClearingTheFlagStopsTheShow) {
     waits.stopAfter = 1;
     const uint32_t start = clock.TickCount();
-    PlayWinningAnimation("Open order", 30, area);
+    PlayWinningAnimation(ProgramGame(), "Open order", 30, area);
     EXPECT_EQ(waits.waits, 1);
     EXPECT_LT(clock.TickCount() - start, 1000u);
 }
@@ -106,7 +106,7 @@ TEST_F(WinningShow, TheSettingsFileChoosesWhenNoNameIsGiven) {
     std::filesystem::create_directories(core.dir.file("DATA"));
     platform::IniWriteString(SettingsFile(), "Preference", "Winning_Animations", "Left to right");
     platform::IniWriteString(SettingsFile(), "Preference", "Winning_Animations_Time", "1");
-    PlayWinningAnimation("", 99, area);
+    PlayWinningAnimation(ProgramGame(), "", 99, area);
     // The first row starts at x = -20 on the tool bar's edge; the show took a second.
     EXPECT_NE(test::Rgb(TableBitmap, 10, 40 + 40), 0x101010u);
     EXPECT_GE(clock.ms, 1000);

@@ -126,8 +126,8 @@ protected:
     }
     void LayOut(ScreenSize s, char size = 'B') {
         CardSizeForLetter(size, CardWidth, CardHeight);
-        SetOverlapOffsets(size);
-        ResetAndLayOutPiles(MaximisedWindow(s, size));
+        SetOverlapOffsets(ProgramGame(), size);
+        ResetAndLayOutPiles(ProgramGame(), MaximisedWindow(s, size));
     }
     void Press(CardCode card) {
         for (int r = 0; r < R(368); ++r) {

@@ -82,9 +82,9 @@ class Layout : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetPileAnchors(ProgramGame());
-        SetOverlapOffsets('B');
+        SetOverlapOffsets(ProgramGame(), 'B');
     }
-    void Run(const LayoutInput& in) { LayOutPiles(in); }
+    void Run(const LayoutInput& in) { LayOutPiles(ProgramGame(), in); }
     test::CoreFixture fx;
 };
 
@@ -97,7 +97,7 @@ void ExpectApartAndInside(const LayoutInput& in, int filaCards = 1) {
         int l, t, r, b;  // right and bottom exclusive
     };
     std::vector<Box> boxes;
-    for (const auto& p : PilesOnTable()) {
+    for (const auto& p : PilesOnTable(ProgramGame())) {
         int w = in.cardWidth;
         if (p.name.rfind("Fila", 0) == 0) w = filaCards * (in.cardWidth + 2) - 2;
         boxes.push_back({p.name, p.left, p.top, p.left + w, p.top + in.cardHeight});
@@ -497,12 +497,12 @@ TEST_F(Layout, Grid129ThreeRowsOfFour) {
     GameGeometry g{"129", 129, 3, 1, 0, 4};
     SetUpGame(g);
     Run(Window1024());
-    EXPECT_EQ(FormatPilePositions(PilesOnTable()),
+    EXPECT_EQ(FormatPilePositions(PilesOnTable(ProgramGame())),
               "Waste 648 339\nFila1 288 238\nFila2 288 339\nFila3 288 440\n");
     ExpectApartAndInside(Window1024(), g.filaCards);
 
     Run(Window1920());
-    EXPECT_EQ(FormatPilePositions(PilesOnTable()),
+    EXPECT_EQ(FormatPilePositions(PilesOnTable(ProgramGame())),
               "Waste 1096 495\nFila1 736 394\nFila2 736 495\nFila3 736 596\n");
     ExpectApartAndInside(Window1920(), g.filaCards);
 }
@@ -873,7 +873,7 @@ TEST_F(Layout, TopsAreStoredAbsoluteAndReadShiftedByTheScroll) {
     EXPECT_EQ(ProgramGame().Options.Opt(155), 423);
     EXPECT_EQ(ProgramGame().Options.Opt(139), -10001);
     // Positions on screen; the hidden third pile stays off.
-    auto piles = PilesOnTable();
+    auto piles = PilesOnTable(ProgramGame());
     ASSERT_EQ(piles.size(), 11u);
     EXPECT_EQ(piles[0].name, "Mazzo");
     EXPECT_EQ(piles[0].top, 168);
@@ -892,7 +892,7 @@ TEST_F(Layout, UnknownStylesAndUnusedGroupsKeepTheirMarkers) {
     EXPECT_EQ(Dest(0), (XY{-10001, -10001}));
     EXPECT_EQ(Fila(0), (XY{-10002, -10002}));
     EXPECT_EQ(Appogg(0), (XY{-10003, -10003}));
-    EXPECT_TRUE(PilesOnTable().empty());
+    EXPECT_TRUE(PilesOnTable(ProgramGame()).empty());
 
     // The layout itself does not reset: a pile placed by an earlier layout
     // stays until the anchors are reset.
@@ -904,7 +904,7 @@ TEST_F(Layout, UnknownStylesAndUnusedGroupsKeepTheirMarkers) {
     ProgramGame().GameRules[368] = 3;
     Run(Window1024());
     EXPECT_EQ(ProgramGame().FilaLeft[5], 637);  // from the 7-pile run
-    ResetAndLayOutPiles(Window1024());
+    ResetAndLayOutPiles(ProgramGame(), Window1024());
     EXPECT_EQ(ProgramGame().FilaLeft[5], -10002);
     EXPECT_EQ(ProgramGame().FilaLeft[0], 394);
 }
@@ -998,7 +998,7 @@ TEST_F(Layout, EveryWholeTableStyleLaysOutAsRecorded) {
 
 TEST_F(Layout, OverlapOffsetsFollowTheSizeAndTheTableFamily) {
     ProgramGame().GameRules[3] = 1;
-    SetOverlapOffsets('B');
+    SetOverlapOffsets(ProgramGame(), 'B');
     EXPECT_EQ(ProgramGame().Options.Opt(64), 18);
     EXPECT_EQ(ProgramGame().Options.Opt(66), 4);
     EXPECT_EQ(ProgramGame().Options.Opt(65), 0);
@@ -1010,17 +1010,17 @@ TEST_F(Layout, OverlapOffsetsFollowTheSizeAndTheTableFamily) {
     EXPECT_EQ(ProgramGame().Options.Opt(102), 8);
 
     ProgramGame().GameRules[3] = 12;
-    SetOverlapOffsets('M');
+    SetOverlapOffsets(ProgramGame(), 'M');
     EXPECT_EQ(ProgramGame().Options.Opt(64), 35);  // 14 x 2.5
     EXPECT_EQ(ProgramGame().Options.Opt(66), 10);
-    SetOverlapOffsets('L');
+    SetOverlapOffsets(ProgramGame(), 'L');
     EXPECT_EQ(ProgramGame().Options.Opt(64), 7);  // 3 x 2.5 = 7.5
     EXPECT_EQ(ProgramGame().Options.Opt(101), 4);
     EXPECT_EQ(ProgramGame().Options.Opt(102), 3);
 
     ProgramGame().GameRules[3] = 6;
     ProgramGame().GameRules[5] = 2;
-    SetOverlapOffsets('S');
+    SetOverlapOffsets(ProgramGame(), 'S');
     EXPECT_EQ(ProgramGame().Options.Opt(64), 0);
     EXPECT_EQ(ProgramGame().Options.Opt(65), 12);
     EXPECT_EQ(ProgramGame().Options.Opt(67), 4);
@@ -1029,7 +1029,7 @@ TEST_F(Layout, OverlapOffsetsFollowTheSizeAndTheTableFamily) {
 
     ProgramGame().GameRules[5] = 0;
     ProgramGame().GameRules[6] = 1;
-    SetOverlapOffsets('X');
+    SetOverlapOffsets(ProgramGame(), 'X');
     EXPECT_EQ(ProgramGame().Options.Opt(65), 0);
     EXPECT_EQ(ProgramGame().Options.Opt(72), 6);
     EXPECT_EQ(ProgramGame().Options.Opt(101), 12);  // left as it was

@@ -58,11 +58,11 @@ int Run(const Args& args) {
     if (CatalogueIndex(*id) < 0) return UsageError("unknown game id " + std::to_string(*id));
     LoadGameRules(ProgramGame(), *id);
 
-    SetOverlapOffsets(options.cardSize);
+    SetOverlapOffsets(ProgramGame(), options.cardSize);
     const LayoutInput in = ToLayoutInput(options);
-    ResetAndLayOutPiles(in);
+    ResetAndLayOutPiles(ProgramGame(), in);
     std::cout << "Card " << in.cardWidth << " " << in.cardHeight << "\n"
-              << FormatPilePositions(PilesOnTable());
+              << FormatPilePositions(PilesOnTable(ProgramGame()));
     return 0;
 }
 

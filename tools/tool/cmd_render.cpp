@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/state.h"
 #include "layout_options.h"
@@ -97,7 +98,7 @@ int Run(const Args& args) {
     request.layout = ToLayoutInput(options);
     request.cardSize = options.cardSize;
     request.shadow = options.shadow;
-    const QImage table = RenderDealtTable(request);
+    const QImage table = RenderDealtTable(ProgramGame(), request);
     FreeResourceLibrary();
     if (!table.save(QString::fromStdString(output), "PNG")) {
         std::cerr << "brindlewick-tool: cannot write " << output << "\n";

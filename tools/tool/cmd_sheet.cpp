@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "render/card_images.h"
 #include "render/library.h"
@@ -52,7 +53,7 @@ int RunSheet(const Args& args) {
     SetParameter(256, 1, "N");  // no own back
     SetParameter(257, 1, "N");  // no own card set
     SetParameter(pos::kBackCard, 3, "011");
-    ApplyCardSize();
+    ApplyCardSize(ProgramGame());
 
     std::vector<QImage> backs;
     for (const std::string& n : LibraryBitmapNames()) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/card_size.h"
+#include "core/game.h"
 
 namespace bw::tool {
 
@@ -129,9 +130,9 @@ LayoutInput ToLayoutInput(const LayoutOptions& o) {
         trial.cardHeight = h;
         trial.cardWidth = FittedCardWidth(h);
         CardHeight = h;
-        SetOverlapOffsets(kFitToTableSize);
-        ResetAndLayOutPiles(trial);
-        for (const PilePosition& p : PilesOnTable()) {
+        SetOverlapOffsets(ProgramGame(), kFitToTableSize);
+        ResetAndLayOutPiles(ProgramGame(), trial);
+        for (const PilePosition& p : PilesOnTable(ProgramGame())) {
             if (p.left < 0 || p.top < trial.top || p.left + trial.cardWidth > trial.width ||
                 p.top + h > trial.bottom + 1)
                 return false;
@@ -140,7 +141,7 @@ LayoutInput ToLayoutInput(const LayoutOptions& o) {
     });
     in.cardWidth = FittedCardWidth(in.cardHeight);
     CardHeight = in.cardHeight;
-    SetOverlapOffsets(kFitToTableSize);
+    SetOverlapOffsets(ProgramGame(), kFitToTableSize);
     CardHeight = kept;
     return in;
 }

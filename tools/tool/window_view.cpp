@@ -166,7 +166,7 @@ int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptio
 
 std::vector<PilePosition> PilesInWindow(TfrmMain& window) {
     const QPoint offset = window.imgSfondo->mapTo(&window, QPoint(0, 0));
-    std::vector<PilePosition> piles = PilesOnTable();
+    std::vector<PilePosition> piles = PilesOnTable(ProgramGame());
     for (PilePosition& p : piles) {
         p.left += offset.x();
         p.top += offset.y();
