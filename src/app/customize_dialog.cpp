@@ -1183,7 +1183,8 @@ void RebuildTable() {
     LoadCardBack();
     ApplyCardSize(ProgramGame());
     // Fitted cards take their size from the table at once.
-    if (GetParameter(field::kCardSize) == std::string(1, kFitToTableSize)) FitCardsToTable(ProgramGame());
+    if (GetParameter(field::kCardSize) == std::string(1, kFitToTableSize))
+        FitCardsToTable(ProgramGame());
     CardSetUp().LayOutPiles();
     PaintBackground(Canvas::Table());
     TableView().RepaintTable(false);

@@ -377,8 +377,7 @@ std::string LibrarySetKey(Game& g) {
     const std::string size = Fitted() ? std::to_string(CardWidth) + "x" + std::to_string(CardHeight)
                                       : std::string(1, SizeLetter());
     return std::to_string(LibraryGeneration()) + "/" + size + "/" + GetParameter(field::kCardDeck) +
-           "/" + GetParameter(field::kBackCard) + "/" +
-           std::to_string(Rule(g, rule::kSuitMode));
+           "/" + GetParameter(field::kBackCard) + "/" + std::to_string(Rule(g, rule::kSuitMode));
 }
 
 bool UseKeptSet(const std::string& key) {

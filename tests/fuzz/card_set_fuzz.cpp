@@ -1,8 +1,8 @@
 // An own card set ("data\custom card sets\" + name + ".crs", a bitmap of
 // one of three sizes): any file either gives all 52 faces at the card size
 // or is refused and the library's faces come back.
-#include "core/game.h"
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "fuzz_support.h"
 #include "fuzz_target.h"
