@@ -581,7 +581,7 @@ bool TfrmMain::FormCreate() {
     EnsureDataFolder();
     RemoveStaleTemporaryFiles();
     // 9-11
-    ApplyWindowChoices(LoadPreferences());
+    ApplyWindowChoices(LoadPreferences(ProgramGame()));
     FillCardRegister(ProgramGame());
     FillPileTables();
     // 12: without the game data there is nothing to play.

@@ -45,9 +45,9 @@ void Restore(const Area& a) {
 }
 
 // The window area the held image covers at (left, top), shadow included.
-Area ImageArea(int left, int top) {
+Area ImageArea(Game& g, int left, int top) {
     const int s = Shadowed() ? CardShadowOffset() : 0;
-    return {left, top, left + CardWidth + s, top + ProgramGame().pointer.RunHeight + s};
+    return {left, top, left + CardWidth + s, top + g.pointer.RunHeight + s};
 }
 
 // What of `a` lies outside `b`: at most four bands, two for a plain shift.
@@ -68,25 +68,25 @@ std::vector<Area> Uncovered(const Area& a, const Area& b) {
 
 // Searched as the return searches: "Mazzo_Vis", the tableau, the
 // foundations, the reserve cells; the stock last.
-CardPlace FindCard(CardCode card) {
+CardPlace FindCard(Game& g, CardCode card) {
     if (card < 1) return {};
-    return FindCardPlace(ProgramGame(), card,
+    return FindCardPlace(g, card,
                          {{kMazzoVis, 1, 1},
-                          {kFila, 0, TableauCount(ProgramGame())},
+                          {kFila, 0, TableauCount(g)},
                           {kDest, 0, 16},
                           {kAppogg, 0, 10},
                           {kMazzo, 0, 1}});
 }
 
-bool Slotted(int index) {
-    const int d = TableauDirection(ProgramGame(), index);
+bool Slotted(Game& g, int index) {
+    const int d = TableauDirection(g, index);
     return d == 8 || d == 9;
 }
 
 // The whole pile as it lies: from its first card to its top card's far corner.
-Area PileArea(const std::string& name, int index) {
-    const CardPoint first = CardSlotPosition(ProgramGame(), name, index, 0);
-    const CardPoint top = CardPositionInPile(ProgramGame(), name, index, 0, false);
+Area PileArea(Game& g, const std::string& name, int index) {
+    const CardPoint first = CardSlotPosition(g, name, index, 0);
+    const CardPoint top = CardPositionInPile(g, name, index, 0, false);
     return {std::min(first.left, top.left), std::min(first.top, top.top),
             std::max(first.left, top.left) + CardWidth, std::max(first.top, top.top) + CardHeight};
 }
@@ -98,19 +98,18 @@ bool Overlap(const Area& a, const Area& b) {
 // Tableau piles drawn before pile `i` that its cards may cover: family 1 the
 // nearest lower pile starting above it and sharing columns, families 2 and 6
 // the nearest lower pile it overlaps.
-int CoveredNeighbour(int i) {
-    const int d = TableauDirection(ProgramGame(), i);
+int CoveredNeighbour(Game& g, int i) {
+    const int d = TableauDirection(g, i);
     if (d != 1 && d != 2 && d != 6) return -1;
     const std::string name = PileName(kFila, i + 1);
-    const Area mine = PileArea(name, i);
+    const Area mine = PileArea(g, name, i);
     for (int j = i - 1; j >= 0; --j) {
-        if (!OnTable(ProgramGame().FilaLeft[static_cast<size_t>(j)])) continue;
-        const Area other = PileArea(PileName(kFila, j + 1), j);
+        if (!OnTable(g.FilaLeft[static_cast<size_t>(j)])) continue;
+        const Area other = PileArea(g, PileName(kFila, j + 1), j);
         if (d == 1) {
-            if (ProgramGame().FilaTop[static_cast<size_t>(j)] <
-                    ProgramGame().FilaTop[static_cast<size_t>(i)] &&
-                std::abs(ProgramGame().FilaLeft[static_cast<size_t>(j)] -
-                         ProgramGame().FilaLeft[static_cast<size_t>(i)]) < CardWidth)
+            if (g.FilaTop[static_cast<size_t>(j)] < g.FilaTop[static_cast<size_t>(i)] &&
+                std::abs(g.FilaLeft[static_cast<size_t>(j)] - g.FilaLeft[static_cast<size_t>(i)]) <
+                    CardWidth)
                 return j;
         } else if (Overlap(mine, other)) {
             return j;
@@ -121,16 +120,16 @@ int CoveredNeighbour(int i) {
 
 // Redraws on the table picture what a lift or a return changed in pile `p`
 // (the live lists decide whether the held cards are there).
-void RedrawPlace(const CardPlace& p, const Area& before) {
+void RedrawPlace(Game& g, const CardPlace& p, const Area& before) {
     switch (p.kind) {
         case kFila: {
-            if (Rule(ProgramGame(), rule::kTableFamily) == 4) {
+            if (Rule(g, rule::kTableFamily) == 4) {
                 PileDrawing().DrawAllPiles(kOnTable);
                 return;
             }
-            if (Slotted(p.index)) return;
+            if (Slotted(g, p.index)) return;
             PileDrawing().DrawPile(p.Name(), kOnTable);
-            if (const int j = CoveredNeighbour(p.index); j >= 0)
+            if (const int j = CoveredNeighbour(g, p.index); j >= 0)
                 PileDrawing().DrawPile(PileName(kFila, j + 1), kOnTable);
             // The cascade's small sideways shifts leave edges beside the pile.
             if (!ParameterIs(field::kPilesTT, "N")) {
@@ -141,12 +140,12 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
         }
         case kAppogg: {
             PileDrawing().DrawPile(p.Name(), kOnTable);
-            if (Rule(ProgramGame(), rule::kAppoggFamily) != 3) return;
-            const Area cell = PileArea(p.Name(), p.index);
-            for (int i = 0; i < TableauCount(ProgramGame()); ++i) {
-                if (!OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)])) continue;
+            if (Rule(g, rule::kAppoggFamily) != 3) return;
+            const Area cell = PileArea(g, p.Name(), p.index);
+            for (int i = 0; i < TableauCount(g); ++i) {
+                if (!OnTable(g.FilaLeft[static_cast<size_t>(i)])) continue;
                 const std::string name = PileName(kFila, i + 1);
-                if (Overlap(cell, PileArea(name, i))) {
+                if (Overlap(cell, PileArea(g, name, i))) {
                     PileDrawing().DrawPile(name, kOnTable);
                     break;
                 }
@@ -157,71 +156,68 @@ void RedrawPlace(const CardPlace& p, const Area& before) {
     }
 }
 
-bool WholeCell(const CardPlace& p) {
-    return p.kind == kAppogg && Rule(ProgramGame(), rule::kAppoggPickUp) == -11 && p.slot == 0 &&
+bool WholeCell(Game& g, const CardPlace& p) {
+    return p.kind == kAppogg && Rule(g, rule::kAppoggPickUp) == -11 && p.slot == 0 &&
            SlotCount(*p.pile) > 1;
 }
 
 // Moves the image on the window: only the strips it uncovers are restored.
 // The shadow lets the table show through, so the old image and shadow
 // under the new shadow are restored too; only the new cards cover them.
-void ShowHeldAt(int left, int top) {
-    const Area next = ImageArea(left, top);
-    const Area cards{left, top, left + CardWidth, top + ProgramGame().pointer.RunHeight};
-    for (const Area& strip : Uncovered(ProgramGame().pointer.shown, cards)) Restore(strip);
+void ShowHeldAt(Game& g, int left, int top) {
+    const Area next = ImageArea(g, left, top);
+    const Area cards{left, top, left + CardWidth, top + g.pointer.RunHeight};
+    for (const Area& strip : Uncovered(g.pointer.shown, cards)) Restore(strip);
     PointerFeedback().DrawHeldImageAt(left, top);
-    ProgramGame().pointer.shown = next;
-    ProgramGame().pointer.DragRect = {left, top, left + CardWidth,
-                                      top + ProgramGame().pointer.RunHeight};
+    g.pointer.shown = next;
+    g.pointer.DragRect = {left, top, left + CardWidth, top + g.pointer.RunHeight};
 }
 
-void Glide(int toLeft, int toTop, bool shadow) {
+void Glide(Game& g, int toLeft, int toTop, bool shadow) {
     if (!Animate()) return;
     // The glide puts the table picture back behind the image as it goes.
-    PointerFeedback().GlideHeldImage(ProgramGame().pointer.DragRect.left,
-                                     ProgramGame().pointer.DragRect.top, toLeft, toTop, shadow);
-    ProgramGame().pointer.shown = ImageArea(toLeft, toTop);
-    ProgramGame().pointer.DragRect = {toLeft, toTop, toLeft + CardWidth,
-                                      toTop + ProgramGame().pointer.RunHeight};
+    PointerFeedback().GlideHeldImage(g.pointer.DragRect.left, g.pointer.DragRect.top, toLeft, toTop,
+                                     shadow);
+    g.pointer.shown = ImageArea(g, toLeft, toTop);
+    g.pointer.DragRect = {toLeft, toTop, toLeft + CardWidth, toTop + g.pointer.RunHeight};
 }
 
-int HeldCount(CardCode card) {
-    if (MovingStackIsSingle(ProgramGame())) return 1;
-    const std::string run = StackFrom(ProgramGame(), card, false);
+int HeldCount(Game& g, CardCode card) {
+    if (MovingStackIsSingle(g)) return 1;
+    const std::string run = StackFrom(g, card, false);
     return std::max(SlotCount(run), 1);
 }
 
-bool AdjacentOnVisibleStock(CardCode card) {
-    const CardCode top = TopCode(ProgramGame().MazzoPiles[1]);
+bool AdjacentOnVisibleStock(Game& g, CardCode card) {
+    const CardCode top = TopCode(g.MazzoPiles[1]);
     if (top < 1 || IsJoker(top) || IsJoker(card) || SuitOf(top) != SuitOf(card)) return false;
     return NextRank(RankOf(top)) == RankOf(card) || PrevRank(RankOf(top)) == RankOf(card);
 }
 
 // Goal kind 19 lays cards in rows: a card goes next to the last card of a
 // row of the same rank or suit, or into an empty row.
-bool RowAccepts(int index, CardCode card) {
-    const std::string& row = ProgramGame().FilaPiles[static_cast<size_t>(index)];
+bool RowAccepts(Game& g, int index, CardCode card) {
+    const std::string& row = g.FilaPiles[static_cast<size_t>(index)];
     const CardCode last = TopCode(row);
-    if (!MovingStackIsSingle(ProgramGame())) return false;
+    if (!MovingStackIsSingle(g)) return false;
     if (last < 1) return true;
     return RankOf(last) == RankOf(card) || (SuitOf(last) >= 0 && SuitOf(last) == SuitOf(card));
 }
 
-bool SelectionInFirstFoundation() {
-    const int goal = Rule(ProgramGame(), rule::kGoalKind);
-    return Rule(ProgramGame(), rule::kSelectSum) != 0 || goal == goal::kTopCardsSum14 ||
+bool SelectionInFirstFoundation(Game& g) {
+    const int goal = Rule(g, rule::kGoalKind);
+    return Rule(g, rule::kSelectSum) != 0 || goal == goal::kTopCardsSum14 ||
            goal == goal::kUncoveredSum13 || goal == goal::kSelectAndRefill;
 }
 
 // One candidate: the rectangle test, the pile's drop test, the glide and the
 // move engine.
-bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
+bool TryTarget(Game& g, CardCode card, const HeldRect& held, const DropTarget& t) {
     if (!Intersects(held, TargetRect(t))) return false;
     const std::string name = TargetName(t);
-    const int goal = Rule(ProgramGame(), rule::kGoalKind);
+    const int goal = Rule(g, rule::kGoalKind);
     // Until the tableau has been filled automatically only foundations take cards.
-    if (Rule(ProgramGame(), rule::kFirstToDest) != 0 &&
-        Opt(ProgramGame(), opt::kFillTableaus) == 0 && t.kind != kDest)
+    if (Rule(g, rule::kFirstToDest) != 0 && Opt(g, opt::kFillTableaus) == 0 && t.kind != kDest)
         return false;
     bool shadow = true;
     int count = 1;
@@ -229,76 +225,73 @@ bool TryTarget(CardCode card, const HeldRect& held, const DropTarget& t) {
     switch (t.kind) {
         case kDest:
             // Where the first foundation keeps the selected codes it takes no card.
-            if (t.index == 0 && SelectionInFirstFoundation()) return false;
-            if (!CanDropOn(ProgramGame(), name, card)) return false;
-            if (Opt(ProgramGame(), opt::kAutoplay) == 1 || Opt(ProgramGame(), opt::kAutoplay) == 3)
-                return false;
+            if (t.index == 0 && SelectionInFirstFoundation(g)) return false;
+            if (!CanDropOn(g, name, card)) return false;
+            if (Opt(g, opt::kAutoplay) == 1 || Opt(g, opt::kAutoplay) == 3) return false;
             break;
         case kFila:
             if (goal == goal::kNoTableauDrops || goal == goal::kNoTableauDropsScoreless)
                 return false;
-            if (goal == goal::kRowDrop ? !RowAccepts(t.index, card)
-                                       : !CanDropOn(ProgramGame(), name, card))
+            if (goal == goal::kRowDrop ? !RowAccepts(g, t.index, card) : !CanDropOn(g, name, card))
                 return false;
-            shadow = MovingStackIsSingle(ProgramGame()) || ParameterIs(field::kPilesTT, "N");
-            count = HeldCount(card);
+            shadow = MovingStackIsSingle(g) || ParameterIs(field::kPilesTT, "N");
+            count = HeldCount(g, card);
             break;
         case kAppogg:
-            if (!OnTable(ProgramGame().Options.AppoggLeft(t.index))) return false;
-            if (!CanDropOn(ProgramGame(), name, card)) return false;
+            if (!OnTable(g.Options.AppoggLeft(t.index))) return false;
+            if (!CanDropOn(g, name, card)) return false;
             break;
         case kMazzoVis:
-            if (ProgramGame().pointer.RunHeight != CardHeight ||
-                Rule(ProgramGame(), rule::kVisTarget) != 2 || ProgramGame().MazzoPiles[1].empty() ||
-                !AdjacentOnVisibleStock(card))
+            if (g.pointer.RunHeight != CardHeight || Rule(g, rule::kVisTarget) != 2 ||
+                g.MazzoPiles[1].empty() || !AdjacentOnVisibleStock(g, card))
                 return false;
             move = "Stock02";
             break;
         default: return false;
     }
-    if (!ProgramGame().pointer.lifted) {
+    if (!g.pointer.lifted) {
         BuildHeldImage();
-        LiftCards(card, MovingStackIsSingle(ProgramGame()));
+        LiftCards(card, MovingStackIsSingle(g));
     }
-    const CardPoint to = CardPositionInPile(ProgramGame(), name, t.index, 0, true);
-    Glide(to.left, to.top, shadow);
-    if (!ExecuteMove(ProgramGame(), count, move)) return false;
-    if (t.kind == kFila && goal == goal::kSuitRunToTarget) MarkStep(ProgramGame(), 1);
+    const CardPoint to = CardPositionInPile(g, name, t.index, 0, true);
+    Glide(g, to.left, to.top, shadow);
+    if (!ExecuteMove(g, count, move)) return false;
+    if (t.kind == kFila && goal == goal::kSuitRunToTarget) MarkStep(g, 1);
     // The image leaves the window: the table picture shows the cards moved.
-    Restore(ProgramGame().pointer.shown);
-    ProgramGame().pointer.shown = {};
-    ProgramGame().pointer.lifted = false;
-    if (Opt(ProgramGame(), opt::kCountsPlayed) < 1 && Opt(ProgramGame(), opt::kAutoplay) != 3)
-        ProgramGame().Options.SetOpt(opt::kCountsPlayed, 1);
+    Restore(g.pointer.shown);
+    g.pointer.shown = {};
+    g.pointer.lifted = false;
+    if (Opt(g, opt::kCountsPlayed) < 1 && Opt(g, opt::kAutoplay) != 3)
+        g.Options.SetOpt(opt::kCountsPlayed, 1);
     return true;
 }
 
 }  // namespace
 
 void BuildHeldImage() {
-    PointerFeedback().BuildHeldImage(Opt(ProgramGame(), opt::kHeld),
-                                     ProgramGame().pointer.RunHeight);
+    Game& g = ProgramGame();
+    PointerFeedback().BuildHeldImage(Opt(g, opt::kHeld), g.pointer.RunHeight);
     // Until the image is drawn the window still shows the cards in place.
-    ProgramGame().pointer.shown = {
-        ProgramGame().pointer.DragRect.left, ProgramGame().pointer.DragRect.top,
-        ProgramGame().pointer.DragRect.right, ProgramGame().pointer.DragRect.bottom};
+    g.pointer.shown = {g.pointer.DragRect.left, g.pointer.DragRect.top, g.pointer.DragRect.right,
+                       g.pointer.DragRect.bottom};
 }
 
 void LiftCards(CardCode card, bool single) {
-    CardPlace p = FindCard(card);
+    Game& g = ProgramGame();
+    CardPlace p = FindCard(g, card);
     if (!p.pile) return;
-    SavePiles(ProgramGame());
-    const Area before = p.kind == kFila ? PileArea(p.Name(), p.index) : Area{};
-    const bool whole = WholeCell(p);
+    SavePiles(g);
+    const Area before = p.kind == kFila ? PileArea(g, p.Name(), p.index) : Area{};
+    const bool whole = WholeCell(g, p);
     std::string& pile = *p.pile;
     const size_t at = static_cast<size_t>(p.slot) * 3;
-    const int family = Rule(ProgramGame(), rule::kTableFamily);
+    const int family = Rule(g, rule::kTableFamily);
     if (!single || whole) {
         // A run, or a reserve cell lifted whole.
         pile.erase(at);
-    } else if (p.kind == kFila && Slotted(p.index)) {
+    } else if (p.kind == kFila && Slotted(g, p.index)) {
         // Rows keep every card in its slot: only the picture loses it.
-        const CardPoint c = CardSlotPosition(ProgramGame(), p.Name(), p.index, p.slot);
+        const CardPoint c = CardSlotPosition(g, p.Name(), p.index, p.slot);
         CardDrawing().EraseRect(c.left, c.top, c.left + CardWidth, c.top + CardHeight, kOnTable);
     } else if ((family == 4 && p.kind != kMazzo && p.kind != kMazzoVis) ||
                (family == 12 && p.kind == kFila)) {
@@ -306,32 +299,34 @@ void LiftCards(CardCode card, bool single) {
     } else {
         pile.erase(at, 3);
     }
-    RedrawPlace(p, before);
-    if (whole) Restore(PileArea(p.Name(), p.index));
-    RestorePiles(ProgramGame());
-    ProgramGame().pointer.lifted = true;
+    RedrawPlace(g, p, before);
+    if (whole) Restore(PileArea(g, p.Name(), p.index));
+    RestorePiles(g);
+    g.pointer.lifted = true;
 }
 
 void DrawHeldImage(int left, int top) {
+    Game& g = ProgramGame();
     PointerFeedback().DrawHeldImageAt(left, top);
-    ProgramGame().pointer.shown = Union(ProgramGame().pointer.shown, ImageArea(left, top));
+    g.pointer.shown = Union(g.pointer.shown, ImageArea(g, left, top));
 }
 
 bool CanLeaveFoundation(CardCode card) {
-    const CardPlace p = FindCard(card);
+    Game& g = ProgramGame();
+    const CardPlace p = FindCard(g, card);
     if (p.kind != kDest || TopCode(*p.pile) != card) return false;
     // Asked at the press, before the pick-up has set the held card's state.
-    const int noReturn = Opt(ProgramGame(), opt::kHeldTop);
-    const bool single = MovingStackIsSingle(ProgramGame());
-    ProgramGame().Options.SetOpt(opt::kHeldTop, 0);
-    SetMovingStackSingle(ProgramGame(), true);
+    const int noReturn = Opt(g, opt::kHeldTop);
+    const bool single = MovingStackIsSingle(g);
+    g.Options.SetOpt(opt::kHeldTop, 0);
+    SetMovingStackSingle(g, true);
     bool fits = false;
-    for (int i = 0; i < TableauCount(ProgramGame()) && !fits; ++i)
-        fits = CanDropOn(ProgramGame(), PileName(kFila, i + 1), card);
-    for (int i = 0; i < RuleCount(ProgramGame(), rule::kReserves, 10) && !fits; ++i)
-        fits = CanDropOn(ProgramGame(), PileName(kAppogg, i + 1), card);
-    ProgramGame().Options.SetOpt(opt::kHeldTop, noReturn);
-    SetMovingStackSingle(ProgramGame(), single);
+    for (int i = 0; i < TableauCount(g) && !fits; ++i)
+        fits = CanDropOn(g, PileName(kFila, i + 1), card);
+    for (int i = 0; i < RuleCount(g, rule::kReserves, 10) && !fits; ++i)
+        fits = CanDropOn(g, PileName(kAppogg, i + 1), card);
+    g.Options.SetOpt(opt::kHeldTop, noReturn);
+    SetMovingStackSingle(g, single);
     return fits;
 }
 
@@ -340,73 +335,72 @@ bool CardsLifted() {
 }
 
 void EndHold() {
-    ProgramGame().pointer.shown = {};
-    ProgramGame().pointer.lifted = false;
+    Game& g = ProgramGame();
+    g.pointer.shown = {};
+    g.pointer.lifted = false;
 }
 
 void PointerMove(int x, int y) {
-    if (Opt(ProgramGame(), opt::kAutoplay) != 0) return;
-    ProgramGame().pointer.MouseIdleStamp = -1;
-    if (Opt(ProgramGame(), opt::kHeld) != 0) {
-        ProgramGame().Options.SetOpt(opt::kPointerMoved, 1);
+    Game& g = ProgramGame();
+    if (Opt(g, opt::kAutoplay) != 0) return;
+    g.pointer.MouseIdleStamp = -1;
+    if (Opt(g, opt::kHeld) != 0) {
+        g.Options.SetOpt(opt::kPointerMoved, 1);
         PointerFeedback().SetTableCursor(DragCursorShape());
-        ShowHeldAt(x - ProgramGame().pointer.GrabOffset.x, y - ProgramGame().pointer.GrabOffset.y);
+        ShowHeldAt(g, x - g.pointer.GrabOffset.x, y - g.pointer.GrabOffset.y);
         return;
     }
-    if (Opt(ProgramGame(), opt::kStockPressed) == 1) {
-        const int i = Rule(ProgramGame(), rule::kStockMode) == 1 ? 0 : 1;
-        const int left = ProgramGame().Options.StockLeft(i),
-                  top = ProgramGame().Options.StockTop(i);
+    if (Opt(g, opt::kStockPressed) == 1) {
+        const int i = Rule(g, rule::kStockMode) == 1 ? 0 : 1;
+        const int left = g.Options.StockLeft(i), top = g.Options.StockTop(i);
         if (x < left || x > left + CardWidth || y < top || y > top + CardHeight) {
             PointerFeedback().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
             Waits().Wait(50);
-            ProgramGame().Options.SetOpt(opt::kStockPressed, 0);
+            g.Options.SetOpt(opt::kStockPressed, 0);
         }
         return;
     }
-    if (Flag(ProgramGame(), flag::kInProgress)) {
-        ProgramGame().pointer.MouseIdleStamp = platform::TickCount();
-        if (x != Opt(ProgramGame(), opt::kPileSizeX) || y != Opt(ProgramGame(), opt::kPileSizeY))
+    if (Flag(g, flag::kInProgress)) {
+        g.pointer.MouseIdleStamp = platform::TickCount();
+        if (x != Opt(g, opt::kPileSizeX) || y != Opt(g, opt::kPileSizeY))
             StatusDisplay().HidePileSizePanel();
-        ProgramGame().Options.SetOpt(opt::kPileSizeX, x);
-        ProgramGame().Options.SetOpt(opt::kPileSizeY, y);
+        g.Options.SetOpt(opt::kPileSizeX, x);
+        g.Options.SetOpt(opt::kPileSizeY, y);
     }
 }
 
 void PointerRelease(MouseButton /*button*/) {
+    Game& g = ProgramGame();
     PointerFeedback().SetTableCursor(TableCursorShape());
-    if (Opt(ProgramGame(), opt::kStockPressed) == 1) {
-        const int i = Rule(ProgramGame(), rule::kStockMode) == 1 ? 0 : 1;
+    if (Opt(g, opt::kStockPressed) == 1) {
+        const int i = Rule(g, rule::kStockMode) == 1 ? 0 : 1;
         PointerFeedback().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
         Waits().Wait(50);
-        ExecuteMove(ProgramGame(), TopCode(ProgramGame().MazzoPiles[0]), "Mazzo_Vis");
-        ProgramGame().Options.SetOpt(opt::kStockPressed, 0);
+        ExecuteMove(g, TopCode(g.MazzoPiles[0]), "Mazzo_Vis");
+        g.Options.SetOpt(opt::kStockPressed, 0);
     }
-    if (const CardCode held = Opt(ProgramGame(), opt::kHeld); held != 0) {
+    if (const CardCode held = Opt(g, opt::kHeld); held != 0) {
         // A release before any movement always puts the cards back. The
         // lifted image floats up and left of the place the cards cover on the
         // table: that place decides where they drop, so a card moved squarely
         // onto a pile does not also reach into its left or upper neighbour.
         const int lift = HeldLift();
-        const HeldRect covered{ProgramGame().pointer.DragRect.left + lift,
-                               ProgramGame().pointer.DragRect.top + lift,
-                               ProgramGame().pointer.DragRect.right + lift,
-                               ProgramGame().pointer.DragRect.bottom + lift};
-        const bool dropped = Opt(ProgramGame(), opt::kPointerMoved) == 1 && DropHeld(held, covered);
+        const HeldRect covered{g.pointer.DragRect.left + lift, g.pointer.DragRect.top + lift,
+                               g.pointer.DragRect.right + lift, g.pointer.DragRect.bottom + lift};
+        const bool dropped = Opt(g, opt::kPointerMoved) == 1 && DropHeld(held, covered);
         if (!dropped) ReturnHeld(held);
-        ProgramGame().Options.SetOpt(opt::kHeld, 0);
-        ProgramGame().Options.SetOpt(opt::kHeldTop, 0);
+        g.Options.SetOpt(opt::kHeld, 0);
+        g.Options.SetOpt(opt::kHeldTop, 0);
         EndHold();
-        if (dropped && Flag(ProgramGame(), flag::kFinished)) GameHooks().EndGame(ProgramGame());
+        if (dropped && Flag(g, flag::kFinished)) GameHooks().EndGame(g);
     }
     EndHold();
-    if (ProgramGame().pointer.PeekCard.x != 0 || ProgramGame().pointer.PeekCard.y != 0) {
-        Restore({ProgramGame().pointer.PeekCard.x, ProgramGame().pointer.PeekCard.y,
-                 ProgramGame().pointer.PeekCard.x + CardWidth,
-                 ProgramGame().pointer.PeekCard.y + CardHeight});
-        ProgramGame().pointer.PeekCard = {};
+    if (g.pointer.PeekCard.x != 0 || g.pointer.PeekCard.y != 0) {
+        Restore({g.pointer.PeekCard.x, g.pointer.PeekCard.y, g.pointer.PeekCard.x + CardWidth,
+                 g.pointer.PeekCard.y + CardHeight});
+        g.pointer.PeekCard = {};
     }
-    AutoplayAfterRelease(ProgramGame());
+    AutoplayAfterRelease(g);
 }
 
 bool Intersects(const HeldRect& h, const HeldRect& p) {
@@ -458,6 +452,7 @@ HeldRect TargetRect(const DropTarget& t) {
 }
 
 std::vector<DropTarget> RankTargets(const HeldRect& held) {
+    Game& g = ProgramGame();
     // Area, kind and index as one text: sorted as text, the largest area
     // wins and equal areas go to the higher kind, then the higher index.
     std::vector<std::string> found;
@@ -466,19 +461,19 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
         const int area = std::clamp(OverlapArea(held, r), 0, 999999);
         found.push_back(FormatNumber(area, 6) + FormatNumber(kind, 3) + FormatNumber(index, 3));
     };
-    for (int i = 0; i < RuleCount(ProgramGame(), rule::kDests, 16); ++i) {
-        if (!OnTable(ProgramGame().Options.DestLeft(i))) continue;
+    for (int i = 0; i < RuleCount(g, rule::kDests, 16); ++i) {
+        if (!OnTable(g.Options.DestLeft(i))) continue;
         consider(TargetRect({kDest, i}), kDest, i);
     }
-    if (Rule(ProgramGame(), rule::kTableFamily) != 8) {
-        for (int i = 0; i < TableauCount(ProgramGame()); ++i) {
-            if (!OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)])) continue;
+    if (Rule(g, rule::kTableFamily) != 8) {
+        for (int i = 0; i < TableauCount(g); ++i) {
+            if (!OnTable(g.FilaLeft[static_cast<size_t>(i)])) continue;
             const std::string name = PileName(kFila, i + 1);
-            const int slots = SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]);
-            if (TableauDirection(ProgramGame(), i) == 9 && slots > 0) {
+            const int slots = SlotCount(g.FilaPiles[static_cast<size_t>(i)]);
+            if (TableauDirection(g, i) == 9 && slots > 0) {
                 // Every slot of a row is a place of its own, recorded for the row.
                 for (int k = 0; k < slots; ++k) {
-                    const CardPoint c = CardSlotPosition(ProgramGame(), name, i, k);
+                    const CardPoint c = CardSlotPosition(g, name, i, k);
                     consider({c.left, c.top, c.left + CardWidth, c.top + CardHeight}, kFila, i);
                 }
             } else {
@@ -486,11 +481,11 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
             }
         }
     }
-    for (int i = 0; i < RuleCount(ProgramGame(), rule::kReserves, 10); ++i) {
-        if (!OnTable(ProgramGame().Options.AppoggLeft(i))) continue;
+    for (int i = 0; i < RuleCount(g, rule::kReserves, 10); ++i) {
+        if (!OnTable(g.Options.AppoggLeft(i))) continue;
         consider(TargetRect({kAppogg, i}), kAppogg, i);
     }
-    if (Rule(ProgramGame(), rule::kVisMode) != 4 && OnTable(ProgramGame().Options.StockLeft(1)))
+    if (Rule(g, rule::kVisMode) != 4 && OnTable(g.Options.StockLeft(1)))
         consider(TargetRect({kMazzoVis, 1}), kMazzoVis, 1);
 
     std::sort(found.begin(), found.end());
@@ -505,31 +500,32 @@ bool DropHeld(CardCode card, const HeldRect& held) {
 }
 
 bool DropHeldOn(CardCode card, const HeldRect& held, const std::vector<DropTarget>& candidates) {
+    Game& g = ProgramGame();
     for (const DropTarget& t : candidates)
-        if (TryTarget(card, held, t)) return true;
+        if (TryTarget(g, card, held, t)) return true;
     return false;
 }
 
 void ReturnHeld(CardCode card) {
-    const CardPlace p = FindCard(card);
+    Game& g = ProgramGame();
+    const CardPlace p = FindCard(g, card);
     if (!p.pile) {
         // Nowhere on the table (moved meanwhile): just clear the image away.
-        Restore(ProgramGame().pointer.shown);
+        Restore(g.pointer.shown);
         EndHold();
         return;
     }
     const int count = SlotCount(*p.pile);
-    const bool top = p.slot == count - 1 || (p.kind == kFila && Slotted(p.index));
-    CardPoint place = CardSlotPosition(ProgramGame(), p.Name(), p.index, p.slot);
+    const bool top = p.slot == count - 1 || (p.kind == kFila && Slotted(g, p.index));
+    CardPoint place = CardSlotPosition(g, p.Name(), p.index, p.slot);
     bool shadow = true;
-    if (!top && !WholeCell(p)) shadow = ParameterIs(field::kPilesTT, "N");
-    if (ProgramGame().pointer.lifted)
-        RedrawPlace(p, p.kind == kFila ? PileArea(p.Name(), p.index) : Area{});
-    Glide(place.left, place.top, shadow);
-    Restore(ProgramGame().pointer.shown);
+    if (!top && !WholeCell(g, p)) shadow = ParameterIs(field::kPilesTT, "N");
+    if (g.pointer.lifted)
+        RedrawPlace(g, p, p.kind == kFila ? PileArea(g, p.Name(), p.index) : Area{});
+    Glide(g, place.left, place.top, shadow);
+    Restore(g.pointer.shown);
     // The place with its shadow and the cascade's sideways shifts.
-    const Area at{place.left, place.top, place.left + CardWidth,
-                  place.top + ProgramGame().pointer.RunHeight};
+    const Area at{place.left, place.top, place.left + CardWidth, place.top + g.pointer.RunHeight};
     Restore({at.left - 15, at.top - 15, at.right + 15, at.bottom + 15});
     EndHold();
     if (Shadowed()) PlaySwitched("card_down", field::kSoundsCardDown);

@@ -20,8 +20,8 @@ namespace {
 
 constexpr int kAnswerRows = 10;  // "Forget me not": rows 1..10 lie under the models
 
-bool PlacingGame() {
-    return Rule(ProgramGame(), rule::kGoalKind) == goal::kForgetMeNot;
+bool PlacingGame(Game& g) {
+    return Rule(g, rule::kGoalKind) == goal::kForgetMeNot;
 }
 
 using Grid = std::vector<std::vector<GridPlace>>;
@@ -93,10 +93,10 @@ GridPlace Moved(const Grid& grid, const GridPlace& from, TableKey key) {
     return grid[at.line][at.at];
 }
 
-void DrawFrame() {
+void DrawFrame(Game& g) {
     // A game that ended meanwhile has taken the frame away.
-    if (!ProgramGame().pointer.key.shown) return;
-    const GridPlace& p = ProgramGame().pointer.key.focus;
+    if (!g.pointer.key.shown) return;
+    const GridPlace& p = g.pointer.key.focus;
     PointerFeedback().ShowFocusFrame(p.left, p.top, p.left + CardWidth, p.top + CardHeight);
 }
 
@@ -113,73 +113,71 @@ void Click(const GridPlace& p) {
 }
 
 // The first empty answer place, else the first one.
-GridPlace FirstFreeAnswer(const Grid& answers) {
+GridPlace FirstFreeAnswer(Game& g, const Grid& answers) {
     for (const auto& line : answers)
         for (const GridPlace& p : line)
-            if (ProgramGame().FilaPiles[static_cast<size_t>(p.row)].empty()) return p;
+            if (g.FilaPiles[static_cast<size_t>(p.row)].empty()) return p;
     return answers.front().front();
 }
 
 // After a twin went down: the next twin still to place, else where it went.
-GridPlace NextTwin(const Grid& grid, const GridPlace& placed) {
+GridPlace NextTwin(Game& g, const Grid& grid, const GridPlace& placed) {
     for (const auto& line : grid)
         for (const GridPlace& p : line)
-            if (p.row >= kAnswerRows &&
-                !ProgramGame().FilaPiles[static_cast<size_t>(p.row)].empty())
-                return p;
+            if (p.row >= kAnswerRows && !g.FilaPiles[static_cast<size_t>(p.row)].empty()) return p;
     return placed;
 }
 
-void Lift(const Grid& grid) {
-    const GridPlace from = ProgramGame().pointer.key.focus;
+void Lift(Game& g, const Grid& grid) {
+    const GridPlace from = g.pointer.key.focus;
     PointerPress(MouseButton::kLeft, 0, CentreX(from), CentreY(from));
-    if (ProgramGame().Options.Opt(opt::kHeld) == 0) {
+    if (g.Options.Opt(opt::kHeld) == 0) {
         PointerRelease(MouseButton::kLeft);
         return;
     }
     const Grid answers = AnswerPlaces(grid);
     if (answers.empty()) return;
-    ProgramGame().pointer.key.holding = true;
-    ProgramGame().pointer.key.origin = from;
-    ProgramGame().pointer.key.focus = FirstFreeAnswer(answers);
-    PointerMove(CentreX(ProgramGame().pointer.key.focus), CentreY(ProgramGame().pointer.key.focus));
-    DrawFrame();
+    g.pointer.key.holding = true;
+    g.pointer.key.origin = from;
+    g.pointer.key.focus = FirstFreeAnswer(g, answers);
+    PointerMove(CentreX(g.pointer.key.focus), CentreY(g.pointer.key.focus));
+    DrawFrame(g);
 }
 
-void Place() {
-    ProgramGame().pointer.key.holding = false;
-    const GridPlace to = ProgramGame().pointer.key.focus;
+void Place(Game& g) {
+    g.pointer.key.holding = false;
+    const GridPlace to = g.pointer.key.focus;
     PointerRelease(MouseButton::kLeft);
     // The release may have ended the game and dealt another.
-    ProgramGame().pointer.key.focus = NextTwin(GridPlaces(), to);
-    DrawFrame();
+    g.pointer.key.focus = NextTwin(g, GridPlaces(), to);
+    DrawFrame(g);
 }
 
-void PutBack() {
-    ProgramGame().pointer.key.holding = false;
+void PutBack(Game& g) {
+    g.pointer.key.holding = false;
     // A release before any movement takes the cards back where they lie.
-    ProgramGame().Options.SetOpt(opt::kPointerMoved, 0);
+    g.Options.SetOpt(opt::kPointerMoved, 0);
     PointerRelease(MouseButton::kLeft);
-    ProgramGame().pointer.key.focus = ProgramGame().pointer.key.origin;
+    g.pointer.key.focus = g.pointer.key.origin;
 }
 
 }  // namespace
 
 Grid GridPlaces() {
-    const int goal = Rule(ProgramGame(), rule::kGoalKind);
+    Game& g = ProgramGame();
+    const int goal = Rule(g, rule::kGoalKind);
     if (!IsMemoryKind(goal)) return {};
     std::vector<GridPlace> all;
-    const int rows = TableauCount(ProgramGame());
+    const int rows = TableauCount(g);
     for (int r = 0; r < rows; ++r) {
-        if (!OnTable(ProgramGame().FilaLeft[static_cast<size_t>(r)])) continue;
+        if (!OnTable(g.FilaLeft[static_cast<size_t>(r)])) continue;
         const std::string name = PileName(kFila, r + 1);
         // Rows of side-by-side cards keep a slot for every card (holes too);
         // a pile is one place, empty or not.
-        const int slots = Rule(ProgramGame(), rule::kTableFamily) == 9
-                              ? SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(r)])
-                              : 1;
+        const int slots =
+            Rule(g, rule::kTableFamily) == 9 ? SlotCount(g.FilaPiles[static_cast<size_t>(r)]) : 1;
         for (int s = 0; s < slots; ++s) {
-            const CardPoint p = CardSlotPosition(ProgramGame(), name, r, s);
+            const CardPoint p = CardSlotPosition(g, name, r, s);
             all.push_back({r, s, p.left, p.top});
         }
     }
@@ -200,13 +198,12 @@ Grid GridPlaces() {
 }
 
 bool TableKeyPress(TableKey key) {
-    if (!Flag(ProgramGame(), flag::kInProgress)) return false;
+    Game& g = ProgramGame();
+    if (!Flag(g, flag::kInProgress)) return false;
     // A twin lifted with the keyboard may have been taken away meanwhile.
-    if (ProgramGame().pointer.key.holding && ProgramGame().Options.Opt(opt::kHeld) == 0)
-        ProgramGame().pointer.key.holding = false;
+    if (g.pointer.key.holding && g.Options.Opt(opt::kHeld) == 0) g.pointer.key.holding = false;
     // The mouse holds a card: the keys wait.
-    if (!ProgramGame().pointer.key.holding && ProgramGame().Options.Opt(opt::kHeld) != 0)
-        return false;
+    if (!g.pointer.key.holding && g.Options.Opt(opt::kHeld) != 0) return false;
     const Grid grid = GridPlaces();
     if (grid.empty()) return false;
 
@@ -217,50 +214,48 @@ bool TableKeyPress(TableKey key) {
         case TableKey::kDown:
         case TableKey::kHome:
         case TableKey::kEnd: {
-            const Grid& within = ProgramGame().pointer.key.holding ? AnswerPlaces(grid) : grid;
+            const Grid& within = g.pointer.key.holding ? AnswerPlaces(grid) : grid;
             if (within.empty()) return false;
-            if (!ProgramGame().pointer.key.shown) {
-                ProgramGame().pointer.key.shown = true;
-                const Index at = Locate(within, ProgramGame().pointer.key.focus);
-                ProgramGame().pointer.key.focus = within[at.line][at.at];
+            if (!g.pointer.key.shown) {
+                g.pointer.key.shown = true;
+                const Index at = Locate(within, g.pointer.key.focus);
+                g.pointer.key.focus = within[at.line][at.at];
             } else {
-                ProgramGame().pointer.key.focus =
-                    Moved(within, ProgramGame().pointer.key.focus, key);
+                g.pointer.key.focus = Moved(within, g.pointer.key.focus, key);
             }
-            if (ProgramGame().pointer.key.holding)
-                PointerMove(CentreX(ProgramGame().pointer.key.focus),
-                            CentreY(ProgramGame().pointer.key.focus));
-            DrawFrame();
+            if (g.pointer.key.holding)
+                PointerMove(CentreX(g.pointer.key.focus), CentreY(g.pointer.key.focus));
+            DrawFrame(g);
             return true;
         }
         case TableKey::kSpace:
         case TableKey::kReturn: {
-            if (!ProgramGame().pointer.key.shown) return false;
-            const Index at = Locate(grid, ProgramGame().pointer.key.focus);
-            if (!ProgramGame().pointer.key.holding)
-                ProgramGame().pointer.key.focus = grid[at.line][at.at];
-            if (ProgramGame().pointer.key.holding)
-                Place();
-            else if (PlacingGame())
-                Lift(grid);
+            if (!g.pointer.key.shown) return false;
+            const Index at = Locate(grid, g.pointer.key.focus);
+            if (!g.pointer.key.holding) g.pointer.key.focus = grid[at.line][at.at];
+            if (g.pointer.key.holding)
+                Place(g);
+            else if (PlacingGame(g))
+                Lift(g, grid);
             else
-                Click(ProgramGame().pointer.key.focus);
+                Click(g.pointer.key.focus);
             return true;
         }
         case TableKey::kEscape:
-            if (!ProgramGame().pointer.key.holding) return false;
-            PutBack();
-            DrawFrame();
+            if (!g.pointer.key.holding) return false;
+            PutBack(g);
+            DrawFrame(g);
             return true;
     }
     return false;
 }
 
 void HideFocusFrame() {
-    if (ProgramGame().pointer.key.holding && ProgramGame().Options.Opt(opt::kHeld) != 0) PutBack();
-    ProgramGame().pointer.key.holding = false;
-    if (!ProgramGame().pointer.key.shown) return;
-    ProgramGame().pointer.key.shown = false;
+    Game& g = ProgramGame();
+    if (g.pointer.key.holding && g.Options.Opt(opt::kHeld) != 0) PutBack(g);
+    g.pointer.key.holding = false;
+    if (!g.pointer.key.shown) return;
+    g.pointer.key.shown = false;
     PointerFeedback().HideFocusFrame();
 }
 

@@ -45,28 +45,30 @@ bool MatchPlay::ComputerToPlay() const {
 }
 
 CardCode MatchPlay::ComputerCard() {
+    Game& g = ProgramGame();
     if (!ComputerToPlay() || Over()) return 0;
     Opponent& me = *opponents_[static_cast<size_t>(state_.toPlay)];
     const std::vector<CardCode> up = FaceUpGridCodes();
-    return up.empty() ? me.FirstCard(ProgramGame()) : me.SecondCard(ProgramGame(), up.front());
+    return up.empty() ? me.FirstCard(g) : me.SecondCard(g, up.front());
 }
 
 MatchStep MatchPlay::Turn(CardCode card) {
+    Game& g = ProgramGame();
     MatchStep step;
     if (!IsHidden(card)) return step;
     int row = -1, slot = -1;
-    for (int r = 0; r < TableauCount(ProgramGame()) && row < 0; ++r) {
-        const int s = FindSlot(ProgramGame().FilaPiles[static_cast<size_t>(r)], card);
+    for (int r = 0; r < TableauCount(g) && row < 0; ++r) {
+        const int s = FindSlot(g.FilaPiles[static_cast<size_t>(r)], card);
         if (s >= 0) row = r, slot = s;
     }
     if (row < 0) return step;
-    const size_t waste = ProgramGame().MazzoPiles[2].size();
-    const int misses = ProgramGame().Options.Opt(opt::kMisses);
-    const CardPoint at = CardSlotPosition(ProgramGame(), PileName(kFila, row + 1), row, slot);
+    const size_t waste = g.MazzoPiles[2].size();
+    const int misses = g.Options.Opt(opt::kMisses);
+    const CardPoint at = CardSlotPosition(g, PileName(kFila, row + 1), row, slot);
     MemoryPress(card, at.left, at.top, row);
     step.turned = true;
-    step.pair = ProgramGame().MazzoPiles[2].size() > waste;
-    step.miss = ProgramGame().Options.Opt(opt::kMisses) > misses;
+    step.pair = g.MazzoPiles[2].size() > waste;
+    step.miss = g.Options.Opt(opt::kMisses) > misses;
     return step;
 }
 

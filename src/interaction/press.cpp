@@ -23,14 +23,14 @@ namespace bw {
 
 namespace {
 
-int ReserveCount() {
-    return std::clamp(Rule(ProgramGame(), rule::kReserves), 0, 10);
+int ReserveCount(Game& g) {
+    return std::clamp(Rule(g, rule::kReserves), 0, 10);
 }
-const std::string& Fila(int i) {
-    return ProgramGame().FilaPiles[static_cast<size_t>(i)];
+const std::string& Fila(Game& g, int i) {
+    return g.FilaPiles[static_cast<size_t>(i)];
 }
-const std::string& Appogg(int i) {
-    return ProgramGame().AppoggPiles[static_cast<size_t>(i)];
+const std::string& Appogg(Game& g, int i) {
+    return g.AppoggPiles[static_cast<size_t>(i)];
 }
 
 bool Contains(int left, int top, int right, int bottom, int x, int y) {
@@ -42,23 +42,22 @@ PileHit CardHit(const std::string& name, const CardUnderPoint& u) {
 }
 
 // Autoplay state other than off (0) and automatic completion (3).
-bool AutoplayRunning() {
-    return Opt(ProgramGame(), opt::kAutoplay) != 0 && Opt(ProgramGame(), opt::kAutoplay) != 3;
+bool AutoplayRunning(Game& g) {
+    return Opt(g, opt::kAutoplay) != 0 && Opt(g, opt::kAutoplay) != 3;
 }
 
 // The tableau step of the hit test; false when it reports no card.
-bool TableauHit(int x, int y, PileHit& hit) {
-    const int n = TableauCount(ProgramGame());
-    if (Rule(ProgramGame(), rule::kTableFamily) == 4) {
+bool TableauHit(Game& g, int x, int y, PileHit& hit) {
+    const int n = TableauCount(g);
+    if (Rule(g, rule::kTableFamily) == 4) {
         // Side-by-side rows overlap the next pile: the pile drawn last wins.
         for (int i = n - 1; i >= 0; --i) {
             const std::string name = PileName(kFila, i + 1);
-            const int left = ProgramGame().FilaLeft[static_cast<size_t>(i)],
-                      top = FilaTopOnScreen(ProgramGame(), i);
+            const int left = g.FilaLeft[static_cast<size_t>(i)], top = FilaTopOnScreen(g, i);
             if (!OnTable(left) || !OnTable(top)) continue;
-            const int right = CardLeftInPile(ProgramGame(), name, i, 0, false) + CardWidth;
+            const int right = CardLeftInPile(g, name, i, 0, false) + CardWidth;
             if (!Contains(left, top, right, top + CardHeight, x, y)) continue;
-            const CardUnderPoint u = CardAt("Fila", Fila(i), i, x, y);
+            const CardUnderPoint u = CardAt("Fila", Fila(g, i), i, x, y);
             if (u.card >= 1) {
                 hit = CardHit(name, u);
                 return true;
@@ -68,26 +67,25 @@ bool TableauHit(int x, int y, PileHit& hit) {
     }
     for (int i = 0; i < n; ++i) {
         const std::string name = PileName(kFila, i + 1);
-        const int left = ProgramGame().FilaLeft[static_cast<size_t>(i)],
-                  top = FilaTopOnScreen(ProgramGame(), i);
+        const int left = g.FilaLeft[static_cast<size_t>(i)], top = FilaTopOnScreen(g, i);
         if (!OnTable(left) || !OnTable(top)) continue;
-        const CardPoint topCard = CardPositionInPile(ProgramGame(), name, i, 0, false);
+        const CardPoint topCard = CardPositionInPile(g, name, i, 0, false);
         int l = left, t = top, r = left + CardWidth, b = top + CardHeight;
-        switch (TableauDirection(ProgramGame(), i)) {
+        switch (TableauDirection(g, i)) {
             case 2:
             case 6: r = topCard.left + CardWidth; break;
             case 10: l = topCard.left; break;
             case 8: l = r = x, t = b = y; break;
             case 9:
                 // Up to the right edge of the last slot, not a pitch beyond it.
-                r = left + std::max(SlotCount(Fila(i)) - 1, 0) * (CardWidth + 2) + CardWidth;
+                r = left + std::max(SlotCount(Fila(g, i)) - 1, 0) * (CardWidth + 2) + CardWidth;
                 break;
             default: b = topCard.top + CardHeight; break;
         }
         if (!Contains(l, t, r, b, x, y)) continue;
         // The first pile whose rectangle holds the point ends the search,
         // whether or not a card lies under it.
-        const CardUnderPoint u = CardAt("Fila", Fila(i), i, x, y);
+        const CardUnderPoint u = CardAt("Fila", Fila(g, i), i, x, y);
         if (u.card < 1) return false;
         hit = CardHit(name, u);
         return true;
@@ -102,14 +100,14 @@ IPressHooks& PressHooks() {
 }
 
 PileHit HitTest(int x, int y) {
+    Game& g = ProgramGame();
     static const char* const kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Mazzo_Waste"};
     for (int i = 0; i < 3; ++i) {
-        const int left = ProgramGame().Options.StockLeft(i),
-                  top = ProgramGame().Options.StockTop(i);
+        const int left = g.Options.StockLeft(i), top = g.Options.StockTop(i);
         if (!OnTable(left) || !OnTable(top)) continue;
         if (Contains(left, top, left + CardWidth, top + CardHeight, x, y))
             return {kStockNames[i],
-                    TopCode(ProgramGame().MazzoPiles[static_cast<size_t>(i)]),
+                    TopCode(g.MazzoPiles[static_cast<size_t>(i)]),
                     left,
                     top,
                     left + CardWidth,
@@ -117,32 +115,29 @@ PileHit HitTest(int x, int y) {
     }
 
     PileHit hit;
-    if (TableauHit(x, y, hit)) return hit;
+    if (TableauHit(g, x, y, hit)) return hit;
 
     // Foundations: the rectangle of the top card where the layout puts it.
     for (int n = 0; n < 16; ++n) {
         const std::string name = PileName(kDest, n + 1);
-        if (!OnTable(ProgramGame().Options.DestLeft(n)) ||
-            !OnTable(ProgramGame().Options.DestTop(n)))
-            continue;
-        const CardPoint at = CardPositionInPile(ProgramGame(), name, n, 0, false);
+        if (!OnTable(g.Options.DestLeft(n)) || !OnTable(g.Options.DestTop(n))) continue;
+        const CardPoint at = CardPositionInPile(g, name, n, 0, false);
         if (Contains(at.left, at.top, at.left + CardWidth, at.top + CardHeight, x, y))
             return {name,
-                    TopCode(ProgramGame().DestPiles[static_cast<size_t>(n)]),
+                    TopCode(g.DestPiles[static_cast<size_t>(n)]),
                     at.left,
                     at.top,
                     at.left + CardWidth,
                     at.top + CardHeight};
     }
 
-    for (int n = 0; n < ReserveCount(); ++n) {
+    for (int n = 0; n < ReserveCount(g); ++n) {
         const std::string name = PileName(kAppogg, n + 1);
-        const int left = ProgramGame().Options.AppoggLeft(n),
-                  top = ProgramGame().Options.AppoggTop(n);
-        if (!OnTable(left) || !OnTable(top) || Appogg(n).empty()) continue;
-        const CardPoint topCard = CardPositionInPile(ProgramGame(), name, n, 0, false);
+        const int left = g.Options.AppoggLeft(n), top = g.Options.AppoggTop(n);
+        if (!OnTable(left) || !OnTable(top) || Appogg(g, n).empty()) continue;
+        const CardPoint topCard = CardPositionInPile(g, name, n, 0, false);
         int l = left, r = topCard.left + CardWidth, b = topCard.top + CardHeight;
-        switch (Rule(ProgramGame(), rule::kAppoggFamily)) {
+        switch (Rule(g, rule::kAppoggFamily)) {
             case 1:
             case 3:
             case 5: r = left + CardWidth; break;
@@ -153,27 +148,25 @@ PileHit HitTest(int x, int y) {
             default: break;
         }
         if (!Contains(l, top, r, b, x, y)) continue;
-        const CardUnderPoint u = CardAt("Appogg", Appogg(n), n, x, y);
+        const CardUnderPoint u = CardAt("Appogg", Appogg(g, n), n, x, y);
         if (u.card < 1) continue;
         // A cell that is lifted whole is held by its anchor.
-        if (Rule(ProgramGame(), rule::kAppoggPickUp) == -11)
-            return {name, u.card, l, top, r, top + CardHeight};
+        if (Rule(g, rule::kAppoggPickUp) == -11) return {name, u.card, l, top, r, top + CardHeight};
         return CardHit(name, u);
     }
     return {};
 }
 
 CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int index, int x, int y) {
+    Game& g = ProgramGame();
     const int count = SlotCount(pile);
     const bool tableau = kind == "Fila";
     if (count == 0 || index < 0 || index >= (tableau ? 40 : 10)) return {};
     const std::string name = kind + std::to_string(index + 1);
-    const int family =
-        tableau ? TableauDirection(ProgramGame(), index) : Rule(ProgramGame(), rule::kAppoggFamily);
-    const CardPoint anchor = tableau ? CardPoint{ProgramGame().FilaLeft[static_cast<size_t>(index)],
-                                                 FilaTopOnScreen(ProgramGame(), index)}
-                                     : CardPoint{ProgramGame().Options.AppoggLeft(index),
-                                                 ProgramGame().Options.AppoggTop(index)};
+    const int family = tableau ? TableauDirection(g, index) : Rule(g, rule::kAppoggFamily);
+    const CardPoint anchor =
+        tableau ? CardPoint{g.FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(g, index)}
+                : CardPoint{g.Options.AppoggLeft(index), g.Options.AppoggTop(index)};
 
     switch (family) {
         case 1:
@@ -187,19 +180,18 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
             for (int k = 0; k < count; ++k) {
                 const CardCode c = SlotCode(pile, k);
                 const bool last = k == count - 1;
-                int h = Opt(ProgramGame(), opt::kReserveStep);
+                int h = Opt(g, opt::kReserveStep);
                 if (family == 1 || family == 3 || (family == 12 && c >= 1))
-                    h = IsFaceUp(ProgramGame(), c) ? Opt(ProgramGame(), opt::kUpStepDown)
-                                                   : Opt(ProgramGame(), opt::kDownStepDown);
+                    h = IsFaceUp(g, c) ? Opt(g, opt::kUpStepDown) : Opt(g, opt::kDownStepDown);
                 else if (family == 12)
-                    h = Opt(ProgramGame(), opt::kUpStepDown);
+                    h = Opt(g, opt::kUpStepDown);
                 else if (family == 7)
-                    h = k == 0 ? Opt(ProgramGame(), opt::kUpStepDown) : 0;
+                    h = k == 0 ? Opt(g, opt::kUpStepDown) : 0;
                 const bool inBand =
                     last ? (top <= y && y <= top + CardHeight) : (top <= y && y < top + h);
                 if (inBand) {
                     if (family == 3) return {TopCode(pile), anchor.left, anchor.top};
-                    return {c, CardLeftInPile(ProgramGame(), name, index, count - k, true), top};
+                    return {c, CardLeftInPile(g, name, index, count - k, true), top};
                 }
                 top += h;
             }
@@ -210,7 +202,7 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
             for (int k = 0; k < count; ++k) {
                 const CardCode c = SlotCode(pile, k);
                 if (c < 1) continue;
-                const CardPoint at = CardSlotPosition(ProgramGame(), name, index, k);
+                const CardPoint at = CardSlotPosition(g, name, index, k);
                 if (Contains(at.left, at.top, at.left + CardWidth, at.top + CardHeight, x, y))
                     return {c, at.left, at.top};
             }
@@ -224,23 +216,21 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
             for (int k = 0; k < count; ++k) {
                 const CardCode c = SlotCode(pile, k);
                 const bool last = k == count - 1;
-                const bool up = IsFaceUp(ProgramGame(), c);
+                const bool up = IsFaceUp(g, c);
                 bool inSlot = false;
                 int step = 0;
                 if (family == 4) {
                     inSlot = left <= x && x <= left + CardWidth;
-                    step = CardWidth + Opt(ProgramGame(), opt::kSideGap);
+                    step = CardWidth + Opt(g, opt::kSideGap);
                 } else if (family == 10) {
                     // Cascading left, each card shows its right-hand strip.
-                    step = -(up ? Opt(ProgramGame(), opt::kUpStepRight)
-                                : Opt(ProgramGame(), opt::kDownStepRight));
+                    step = -(up ? Opt(g, opt::kUpStepRight) : Opt(g, opt::kDownStepRight));
                     inSlot = last ? (left <= x && x <= left + CardWidth)
                                   : (left + CardWidth + step < x && x <= left + CardWidth);
                 } else {
-                    step = family == 2 ? (up ? Opt(ProgramGame(), opt::kUpStepRight)
-                                             : Opt(ProgramGame(), opt::kDownStepRight))
-                                       : (up ? Opt(ProgramGame(), opt::kFanUpStep)
-                                             : Opt(ProgramGame(), opt::kFanDownStep));
+                    step = family == 2
+                               ? (up ? Opt(g, opt::kUpStepRight) : Opt(g, opt::kDownStepRight))
+                               : (up ? Opt(g, opt::kFanUpStep) : Opt(g, opt::kFanDownStep));
                     inSlot = last ? (left <= x && x <= left + CardWidth)
                                   : (left <= x && x < left + step);
                 }
@@ -257,13 +247,10 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
 
 namespace {
 
-CardPlace FindPileSlot(CardCode card) {
+CardPlace FindPileSlot(Game& g, CardCode card) {
     if (card < 1) return {};
-    return FindCardPlace(ProgramGame(), card,
-                         {{kFila, 0, TableauCount(ProgramGame())},
-                          {kAppogg, 0, 10},
-                          {kDest, 0, 16},
-                          {kMazzo, 0, 3}});
+    return FindCardPlace(
+        g, card, {{kFila, 0, TableauCount(g)}, {kAppogg, 0, 10}, {kDest, 0, 16}, {kMazzo, 0, 3}});
 }
 
 bool AllHoles(const std::string& pile, int from, int to) {
@@ -275,19 +262,20 @@ bool AllHoles(const std::string& pile, int from, int to) {
 }  // namespace
 
 bool CanPickUp(CardCode card, bool relaxed) {
-    const CardPlace at = FindPileSlot(card);
+    Game& g = ProgramGame();
+    const CardPlace at = FindPileSlot(g, card);
     if (!at.pile) {
-        ProgramGame().Options.SetOpt(opt::kHeldTop, 0);
+        g.Options.SetOpt(opt::kHeldTop, 0);
         return false;
     }
     const int count = SlotCount(*at.pile);
     const int run = count - at.slot;
-    ProgramGame().Options.SetOpt(opt::kHeldTop, TopCode(*at.pile));
+    g.Options.SetOpt(opt::kHeldTop, TopCode(*at.pile));
 
-    const int rule = Rule(ProgramGame(), rule::kPickUpRule);
+    const int rule = Rule(g, rule::kPickUpRule);
     int empties = 0, emptyCells = 0;
-    for (int i = 0; i < TableauCount(ProgramGame()); ++i) empties += Fila(i).empty() ? 1 : 0;
-    for (int i = 0; i < ReserveCount(); ++i) emptyCells += Appogg(i).empty() ? 1 : 0;
+    for (int i = 0; i < TableauCount(g); ++i) empties += Fila(g, i).empty() ? 1 : 0;
+    for (int i = 0; i < ReserveCount(g); ++i) emptyCells += Appogg(g, i).empty() ? 1 : 0;
     int limit = 0;
     switch (rule) {
         case -1: return true;
@@ -308,30 +296,32 @@ bool CanPickUp(CardCode card, bool relaxed) {
 }
 
 bool IsRun(CardCode card, int index) {
-    const std::optional<PileRules> fit = StackFitRules(ProgramGame(), index);
+    Game& g = ProgramGame();
+    const std::optional<PileRules> fit = StackFitRules(g, index);
     if (!fit) return true;
     if (index < 0 || index >= 40) return false;
-    const std::string& pile = Fila(index);
+    const std::string& pile = Fila(g, index);
     const int slot = FindSlot(pile, card);
     if (slot < 0) return false;
     for (int k = slot + 1; k < SlotCount(pile); ++k) {
-        if (!CanPlace(ProgramGame(), SlotCode(pile, k - 1), SlotCode(pile, k), *fit)) return false;
+        if (!CanPlace(g, SlotCode(pile, k - 1), SlotCode(pile, k), *fit)) return false;
     }
     return true;
 }
 
 bool ReserveBlockFree(CardCode card) {
-    const CardPlace at = FindPileSlot(card);
+    Game& g = ProgramGame();
+    const CardPlace at = FindPileSlot(g, card);
     if (at.kind == kFila) {
         // Groups of ten piles: the left five open towards the group's start,
         // the right five towards its end.
         const int first = at.index / 10 * 10;
         if (at.index - first < 5) {
             for (int i = first; i < at.index; ++i)
-                if (!Fila(i).empty()) return false;
+                if (!Fila(g, i).empty()) return false;
         } else {
             for (int i = at.index + 1; i < first + 10 && i < 40; ++i)
-                if (!Fila(i).empty()) return false;
+                if (!Fila(g, i).empty()) return false;
         }
         return true;
     }
@@ -339,10 +329,10 @@ bool ReserveBlockFree(CardCode card) {
         const int cell = at.index + 1;
         if (cell >= 2 && cell <= 5) {
             for (int i = 0; i < at.index; ++i)
-                if (!Appogg(i).empty()) return false;
+                if (!Appogg(g, i).empty()) return false;
         } else if (cell >= 6) {
             for (int i = at.index + 1; i < 10; ++i)
-                if (!Appogg(i).empty()) return false;
+                if (!Appogg(g, i).empty()) return false;
         }
     }
     return true;
@@ -361,41 +351,40 @@ struct Pickup {
 
 enum class Next { kEnd, kStep11 };
 
-void Peek(CardCode card, int left, int top) {
+void Peek(Game& g, CardCode card, int left, int top) {
     CardDrawing().DrawCardFace(card, left, top, kOnScreen);
-    ProgramGame().pointer.PeekCard = {left, top};
+    g.pointer.PeekCard = {left, top};
 }
 
 // Goal kinds 2 and 15 play tableau cards onto the "Waste", one rank up or down.
-bool WasteAccepts(CardCode card, int goal) {
-    const CardCode top = TopCode(ProgramGame().MazzoPiles[2]);
+bool WasteAccepts(Game& g, CardCode card, int goal) {
+    const CardCode top = TopCode(g.MazzoPiles[2]);
     const int a = RankOf(card), b = RankOf(top);
     if (goal != goal::kOntoWasteTurning && top >= 1 && ((a == 13 && b == 1) || (a == 1 && b == 13)))
         return false;
-    return CanPlace(ProgramGame(), top >= 1 ? top : -1, card,
+    return CanPlace(g, top >= 1 ? top : -1, card,
                     {.dropFlag = false,
                      .corner = goal == goal::kOntoWasteTurning,
                      .buildRule = 2,
                      .direction = 2,
-                     .baseRank = Rule(ProgramGame(), rule::kBaseRank1)});
+                     .baseRank = Rule(g, rule::kBaseRank1)});
 }
 
 // Step 10: a card of a tableau pile was hit.
-Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
+Next TableauPress(Game& g, MouseButton button, const PileHit& hit, Pickup& pick) {
     const bool left = button == MouseButton::kLeft, right = button == MouseButton::kRight;
-    const int goal = Rule(ProgramGame(), rule::kGoalKind),
-              family = Rule(ProgramGame(), rule::kTableFamily);
+    const int goal = Rule(g, rule::kGoalKind), family = Rule(g, rule::kTableFamily);
     const int index = PileNumberOf(hit.name) - 1;
     const CardCode card = hit.card;
-    const std::string& pile = Fila(index);
+    const std::string& pile = Fila(g, index);
     const bool isTop = TopCode(pile) == card;
 
     if (left && (goal == goal::kOntoWaste || goal == goal::kOntoWasteTurning)) {
-        if (isTop && WasteAccepts(card, goal)) {
+        if (isTop && WasteAccepts(g, card, goal)) {
             pick.accepted = true;
             return Next::kStep11;
         }
-        if (Opt(ProgramGame(), opt::kAutoplay) == 0) Dialogs().Beep();
+        if (Opt(g, opt::kAutoplay) == 0) Dialogs().Beep();
         return Next::kEnd;
     }
     if (goal == goal::kEddy) return Next::kStep11;
@@ -426,27 +415,26 @@ Next TableauPress(MouseButton button, const PileHit& hit, Pickup& pick) {
         return Next::kStep11;
     }
     // Piles below rule::kFixedCols x kFixedRows are not touched by the left button.
-    if (left && Rule(ProgramGame(), rule::kFixedCols) >= 1 &&
-        index + 1 < Rule(ProgramGame(), rule::kFixedCols) * Rule(ProgramGame(), rule::kFixedRows))
+    if (left && Rule(g, rule::kFixedCols) >= 1 &&
+        index + 1 < Rule(g, rule::kFixedCols) * Rule(g, rule::kFixedRows))
         return Next::kStep11;
     if (isTop) {
         if (left) {
-            if (IsFaceDown(ProgramGame(), card))
+            if (IsFaceDown(g, card))
                 TurnCardUp(card, hit.left, hit.top, index);
             else
                 pick.accepted = CanPickUp(card, false);
         }
     } else if (left) {
-        if (IsRun(card, index) && CanPickUp(card, false) && IsFaceUp(ProgramGame(), card)) {
+        if (IsRun(card, index) && CanPickUp(card, false) && IsFaceUp(g, card)) {
             pick.accepted = true;
             pick.run = true;
-            const int bottom = PileBottomEdge(ProgramGame(), hit.name, index);
-            ProgramGame().pointer.RunHeight = bottom - hit.top;
+            const int bottom = PileBottomEdge(g, hit.name, index);
+            g.pointer.RunHeight = bottom - hit.top;
             pick.rect.bottom = bottom;
         }
-    } else if (right && IsFaceUp(ProgramGame(), card) &&
-               ParameterIs(field::kShowPartialCard, "Y")) {
-        Peek(card, hit.left, hit.top);
+    } else if (right && IsFaceUp(g, card) && ParameterIs(field::kShowPartialCard, "Y")) {
+        Peek(g, card, hit.left, hit.top);
     }
     return Next::kStep11;
 }
@@ -457,88 +445,85 @@ std::string TwoDigits(int n) {
 
 // Merges the undo steps of a press that dealt in several moves and marks the
 // step as a deal.
-void MergeDealSteps(int dealt) {
-    if (dealt > 1) DropSecondNewestSteps(ProgramGame(), dealt - 1);
-    if (dealt >= 1) MarkStep(ProgramGame(), 2);
+void MergeDealSteps(Game& g, int dealt) {
+    if (dealt > 1) DropSecondNewestSteps(g, dealt - 1);
+    if (dealt >= 1) MarkStep(g, 2);
 }
 
-void RaiseDealCounter() {
-    if (!AutoplayRunning()) ++ProgramGame().pointer.DealCounter;
+void RaiseDealCounter(Game& g) {
+    if (!AutoplayRunning(g)) ++g.pointer.DealCounter;
 }
 
-bool StockEmpty() {
-    return ProgramGame().MazzoPiles[0].empty();
+bool StockEmpty(Game& g) {
+    return g.MazzoPiles[0].empty();
 }
 
 // The stock deals onto other piles than "Mazzo_Vis".
-void StockDeal(CardCode c) {
-    const int n = TableauCount(ProgramGame());
-    const int lastMode = Rule(ProgramGame(), rule::kFilaStock1 - 1 + n);
-    const int reserveMode = Rule(ProgramGame(), rule::kAppoggStock1);
-    if ((Rule(ProgramGame(), rule::kRedealPress) >= 1 && StockEmpty()) ||
-        Rule(ProgramGame(), rule::kRedealPress) == 6) {
-        ExecuteMove(ProgramGame(), c, "Mazzo_Redeal");
-    } else if (Rule(ProgramGame(), rule::kFilaStock1) == 1 || lastMode == 1) {
-        const bool tableaus = ExecuteMove(ProgramGame(), 1, "Add_Tableaus");
-        if (reserveMode == 5 && ExecuteMove(ProgramGame(), 1, "Add_Reserves") && tableaus)
-            DropNewestSteps(ProgramGame(), 1);
-    } else if (Rule(ProgramGame(), rule::kFilaStock1) == 2 || lastMode == 2) {
+void StockDeal(Game& g, CardCode c) {
+    const int n = TableauCount(g);
+    const int lastMode = Rule(g, rule::kFilaStock1 - 1 + n);
+    const int reserveMode = Rule(g, rule::kAppoggStock1);
+    if ((Rule(g, rule::kRedealPress) >= 1 && StockEmpty(g)) || Rule(g, rule::kRedealPress) == 6) {
+        ExecuteMove(g, c, "Mazzo_Redeal");
+    } else if (Rule(g, rule::kFilaStock1) == 1 || lastMode == 1) {
+        const bool tableaus = ExecuteMove(g, 1, "Add_Tableaus");
+        if (reserveMode == 5 && ExecuteMove(g, 1, "Add_Reserves") && tableaus)
+            DropNewestSteps(g, 1);
+    } else if (Rule(g, rule::kFilaStock1) == 2 || lastMode == 2) {
         bool full = true;
-        for (int i = 0; i < n; ++i) full = full && !Fila(i).empty();
+        for (int i = 0; i < n; ++i) full = full && !Fila(g, i).empty();
         if (full)
-            ExecuteMove(ProgramGame(), 1, "Add_Tableaus");
+            ExecuteMove(g, 1, "Add_Tableaus");
         else
             Dialogs().Info(
                 BW_TR_NOOP("Messages", "Fill in any gaps in the tableau before dealing."));
-    } else if (reserveMode == 1 ||
-               Rule(ProgramGame(), rule::kAppoggStock1 - 1 + ReserveCount()) == 1) {
-        ExecuteMove(ProgramGame(), 1, "Add_Reserves");
+    } else if (reserveMode == 1 || Rule(g, rule::kAppoggStock1 - 1 + ReserveCount(g)) == 1) {
+        ExecuteMove(g, 1, "Add_Reserves");
     } else if (reserveMode == 3) {
-        if (SlotCount(ProgramGame().MazzoPiles[0]) != 8) {
-            ExecuteMove(ProgramGame(), 1, "Add_Reserves");
-            ExecuteMove(ProgramGame(), 1, "Add_Reserves");
+        if (SlotCount(g.MazzoPiles[0]) != 8) {
+            ExecuteMove(g, 1, "Add_Reserves");
+            ExecuteMove(g, 1, "Add_Reserves");
         } else {
-            ExecuteMove(ProgramGame(), 1, "Add_Tableaus_Last");
+            ExecuteMove(g, 1, "Add_Tableaus_Last");
         }
-    } else if (reserveMode == 4 && !StockEmpty()) {
-        RaiseDealCounter();
-        const int k = ProgramGame().pointer.DealCounter % 2 == 0 ? 2 : 1;
+    } else if (reserveMode == 4 && !StockEmpty(g)) {
+        RaiseDealCounter(g);
+        const int k = g.pointer.DealCounter % 2 == 0 ? 2 : 1;
         int dealt = 0;
-        for (int i = 1; i <= 3 && !StockEmpty(); ++i)
-            if (ExecuteMove(ProgramGame(), i, "Add_Reserve_" + std::to_string(k))) ++dealt;
-        MergeDealSteps(dealt);
-    } else if (Rule(ProgramGame(), rule::kFilaStock1) == 8 ||
-               Rule(ProgramGame(), rule::kFilaStock1 + 8) == 8) {
+        for (int i = 1; i <= 3 && !StockEmpty(g); ++i)
+            if (ExecuteMove(g, i, "Add_Reserve_" + std::to_string(k))) ++dealt;
+        MergeDealSteps(g, dealt);
+    } else if (Rule(g, rule::kFilaStock1) == 8 || Rule(g, rule::kFilaStock1 + 8) == 8) {
         int dealt = 0;
         for (int e = 1; e <= n; ++e) {
-            if (Rule(ProgramGame(), rule::kFilaStock1 - 1 + e) != 8) continue;
-            for (int i = 1; i <= 4 && !StockEmpty(); ++i)
-                if (ExecuteMove(ProgramGame(), e + i - 1, "Add_Tableau_" + TwoDigits(e))) ++dealt;
+            if (Rule(g, rule::kFilaStock1 - 1 + e) != 8) continue;
+            for (int i = 1; i <= 4 && !StockEmpty(g); ++i)
+                if (ExecuteMove(g, e + i - 1, "Add_Tableau_" + TwoDigits(e))) ++dealt;
         }
-        if (dealt > 1) DropNewestSteps(ProgramGame(), dealt - 1);
-    } else if (Rule(ProgramGame(), rule::kFilaStock1) == 10 && !StockEmpty()) {
-        RaiseDealCounter();
-        const int d = ProgramGame().pointer.DealCounter + (AutoplayRunning() ? 2 : 1);
+        if (dealt > 1) DropNewestSteps(g, dealt - 1);
+    } else if (Rule(g, rule::kFilaStock1) == 10 && !StockEmpty(g)) {
+        RaiseDealCounter(g);
+        const int d = g.pointer.DealCounter + (AutoplayRunning(g) ? 2 : 1);
         int dealt = 0;
         for (int j = 0; j < 8; ++j) {
-            if (ExecuteMove(ProgramGame(), j + 1, "Add_Tableau_" + TwoDigits(8 * d - 15 + j))) {
+            if (ExecuteMove(g, j + 1, "Add_Tableau_" + TwoDigits(8 * d - 15 + j))) {
                 ++dealt;
-                if (AutoplayRunning()) break;
+                if (AutoplayRunning(g)) break;
             }
         }
-        MergeDealSteps(dealt);
-    } else if (Rule(ProgramGame(), rule::kFilaStock1) == 11 && !StockEmpty()) {
-        RaiseDealCounter();
+        MergeDealSteps(g, dealt);
+    } else if (Rule(g, rule::kFilaStock1) == 11 && !StockEmpty(g)) {
+        RaiseDealCounter(g);
         int dealt = 0;
         for (int e = 1; e <= n; ++e) {
-            if (ExecuteMove(ProgramGame(), 1, "Add_Tableau_" + TwoDigits(e))) {
+            if (ExecuteMove(g, 1, "Add_Tableau_" + TwoDigits(e))) {
                 ++dealt;
-                if (AutoplayRunning()) break;
+                if (AutoplayRunning(g)) break;
             }
         }
-        MergeDealSteps(dealt);
-    } else if (Rule(ProgramGame(), rule::kWasteStyle) != 0) {
-        ExecuteMove(ProgramGame(), c, "Mazzo_Waste");
+        MergeDealSteps(g, dealt);
+    } else if (Rule(g, rule::kWasteStyle) != 0) {
+        ExecuteMove(g, c, "Mazzo_Waste");
     }
 }
 
@@ -547,102 +532,95 @@ void StockDeal(CardCode c) {
 // allows, as the redeal itself counts it). The whole press is one undo step:
 // the step recorded first (before a deal or a redeal) keeps the table as it
 // was before the press, so a redeal that comes first is taken back too.
-void RefillShortPiles(CardCode c) {
+void RefillShortPiles(Game& g, CardCode c) {
     int steps = 0;
     bool needed = false;
-    for (int e = 0; e < TableauCount(ProgramGame()); ++e) {
-        if (SlotCount(Fila(e)) >= 3) continue;
+    for (int e = 0; e < TableauCount(g); ++e) {
+        if (SlotCount(Fila(g, e)) >= 3) continue;
         needed = true;
-        for (int t = 0; t < 3 && SlotCount(Fila(e)) < 3; ++t) {
-            if (StockEmpty() && !ProgramGame().MazzoPiles[1].empty() &&
-                RedealsRemain(ProgramGame())) {
-                ProgramGame().Options.SetOpt(opt::kStockPressed, 1);
-                if (ExecuteMove(ProgramGame(), c, "Mazzo_Vis")) ++steps;
-                ProgramGame().Options.SetOpt(opt::kStockPressed, 0);
+        for (int t = 0; t < 3 && SlotCount(Fila(g, e)) < 3; ++t) {
+            if (StockEmpty(g) && !g.MazzoPiles[1].empty() && RedealsRemain(g)) {
+                g.Options.SetOpt(opt::kStockPressed, 1);
+                if (ExecuteMove(g, c, "Mazzo_Vis")) ++steps;
+                g.Options.SetOpt(opt::kStockPressed, 0);
             }
-            if (!StockEmpty() && ExecuteMove(ProgramGame(), 1, "Add_Tableau_" + TwoDigits(e + 1)))
-                ++steps;
+            if (!StockEmpty(g) && ExecuteMove(g, 1, "Add_Tableau_" + TwoDigits(e + 1))) ++steps;
         }
     }
-    if (steps >= 2) DropNewestSteps(ProgramGame(), steps - 1);
-    if (!needed) ExecuteMove(ProgramGame(), c, "Mazzo_Vis");
+    if (steps >= 2) DropNewestSteps(g, steps - 1);
+    if (!needed) ExecuteMove(g, c, "Mazzo_Vis");
 }
 
-void StockPress(const PileHit& hit) {
-    const CardCode c = TopCode(ProgramGame().MazzoPiles[0]);
-    const int goal = Rule(ProgramGame(), rule::kGoalKind);
-    if (goal == goal::kUncoveredSum13 && c >= 1 && !ProgramGame().DestPiles[0].empty()) {
+void StockPress(Game& g, const PileHit& hit) {
+    const CardCode c = TopCode(g.MazzoPiles[0]);
+    const int goal = Rule(g, rule::kGoalKind);
+    if (goal == goal::kUncoveredSum13 && c >= 1 && !g.DestPiles[0].empty()) {
         PressHooks().PairSelect(hit.card);
         return;
     }
-    if (Rule(ProgramGame(), rule::kStockToVis) != 1) {
-        StockDeal(c);
-    } else if (Rule(ProgramGame(), rule::kFilaStock1) != 9) {
-        if (Rule(ProgramGame(), rule::kVisTurnMode) == 0 ||
-            (Rule(ProgramGame(), rule::kVisTurnMode) == 1 && ProgramGame().MazzoPiles[1].empty()))
-            ExecuteMove(ProgramGame(), c, "Mazzo_Vis");
+    if (Rule(g, rule::kStockToVis) != 1) {
+        StockDeal(g, c);
+    } else if (Rule(g, rule::kFilaStock1) != 9) {
+        if (Rule(g, rule::kVisTurnMode) == 0 ||
+            (Rule(g, rule::kVisTurnMode) == 1 && g.MazzoPiles[1].empty()))
+            ExecuteMove(g, c, "Mazzo_Vis");
     } else {
-        RefillShortPiles(c);
+        RefillShortPiles(g, c);
     }
-    if ((goal == goal::kOntoWaste || goal == goal::kOntoWasteTurning) &&
-        Flag(ProgramGame(), flag::kFinished))
-        GameHooks().EndGame(ProgramGame());
+    if ((goal == goal::kOntoWaste || goal == goal::kOntoWasteTurning) && Flag(g, flag::kFinished))
+        GameHooks().EndGame(g);
 }
 
 // Step 12: a left press that step 10 did not handle; false when the press
 // ends here.
-bool PilePress(const PileHit& hit, Pickup& pick) {
-    const int goal = Rule(ProgramGame(), rule::kGoalKind);
+bool PilePress(Game& g, const PileHit& hit, Pickup& pick) {
+    const int goal = Rule(g, rule::kGoalKind);
     if (hit.name == "Mazzo") {
-        StockPress(hit);
+        StockPress(g, hit);
         return false;
     }
     if (hit.name == "Mazzo_Vis") {
-        if (hit.card >= 1 && Rule(ProgramGame(), rule::kVisHeld) == 0) {
+        if (hit.card >= 1 && Rule(g, rule::kVisHeld) == 0) {
             if (goal == goal::kUncoveredSum13) {
                 PressHooks().PairSelect(hit.card);
                 return false;
             }
-            const CardCode base = TopCode(ProgramGame().DestPiles[0]);
+            const CardCode base = TopCode(g.DestPiles[0]);
             if (goal == goal::kNextRankUp && base >= 1 &&
                 RankOf(hit.card) == NextRank(RankOf(base))) {
-                CardAnimations().FlyCard(hit.card, hit.left, hit.top,
-                                         ProgramGame().Options.DestLeft(0),
-                                         ProgramGame().Options.DestTop(0));
-                ProgramGame().Options.SetOpt(opt::kHeld, hit.card);
-                ExecuteMove(ProgramGame(), 1, "Dest01");
-                ProgramGame().Options.SetOpt(opt::kHeld, 0);
-                if (Flag(ProgramGame(), flag::kFinished)) GameHooks().EndGame(ProgramGame());
+                CardAnimations().FlyCard(hit.card, hit.left, hit.top, g.Options.DestLeft(0),
+                                         g.Options.DestTop(0));
+                g.Options.SetOpt(opt::kHeld, hit.card);
+                ExecuteMove(g, 1, "Dest01");
+                g.Options.SetOpt(opt::kHeld, 0);
+                if (Flag(g, flag::kFinished)) GameHooks().EndGame(g);
                 return false;
             }
             pick.accepted = true;
             return true;
         }
-        if (Rule(ProgramGame(), rule::kRedealPress) >= 1 && ProgramGame().MazzoPiles[0].empty() &&
-            ProgramGame().MazzoPiles[1].empty())
-            ExecuteMove(ProgramGame(), 0, "Mazzo_Redeal");
+        if (Rule(g, rule::kRedealPress) >= 1 && g.MazzoPiles[0].empty() && g.MazzoPiles[1].empty())
+            ExecuteMove(g, 0, "Mazzo_Redeal");
         return false;
     }
     const int kind = PileKindOf(hit.name);
     if (kind == kDest && hit.card >= 1) {
         const int index = PileNumberOf(hit.name) - 1;
-        switch (Rule(ProgramGame(), rule::kDestPickUp)) {
+        switch (Rule(g, rule::kDestPickUp)) {
             case 1: pick.accepted = true; break;
-            case 2:
-                pick.accepted = SlotCount(ProgramGame().DestPiles[static_cast<size_t>(index)]) >= 2;
-                break;
+            case 2: pick.accepted = SlotCount(g.DestPiles[static_cast<size_t>(index)]) >= 2; break;
             case 3: pick.accepted = PressHooks().CanLeaveFoundation(hit.card); break;
             default: break;
         }
         return true;
     }
-    if (kind == kAppogg && hit.card >= 1 && Rule(ProgramGame(), rule::kAppoggPickUp) != -14) {
-        const std::string& cell = Appogg(PileNumberOf(hit.name) - 1);
-        if (Rule(ProgramGame(), rule::kAppoggPickUp) == -15) {
+    if (kind == kAppogg && hit.card >= 1 && Rule(g, rule::kAppoggPickUp) != -14) {
+        const std::string& cell = Appogg(g, PileNumberOf(hit.name) - 1);
+        if (Rule(g, rule::kAppoggPickUp) == -15) {
             pick.accepted = ReserveBlockFree(hit.card);
         } else if (TopCode(cell) == hit.card) {
-            pick.accepted = IsFaceUp(ProgramGame(), hit.card);
-        } else if (Rule(ProgramGame(), rule::kAppoggPickUp) == -11) {
+            pick.accepted = IsFaceUp(g, hit.card);
+        } else if (Rule(g, rule::kAppoggPickUp) == -11) {
             // The whole cell, held from its anchor by its bottom card.
             pick.accepted = true;
             pick.wholeCell = true;
@@ -654,15 +632,15 @@ bool PilePress(const PileHit& hit, Pickup& pick) {
 }
 
 // Step 13: the accepted card (or run) is held.
-void PickUp(const Pickup& pick, int x, int y) {
-    if (Opt(ProgramGame(), opt::kHeld) == 0) {
-        ProgramGame().Options.SetOpt(opt::kHoldX, x);
-        ProgramGame().Options.SetOpt(opt::kHoldY, y);
+void PickUp(Game& g, const Pickup& pick, int x, int y) {
+    if (Opt(g, opt::kHeld) == 0) {
+        g.Options.SetOpt(opt::kHoldX, x);
+        g.Options.SetOpt(opt::kHoldY, y);
     }
-    ProgramGame().Options.SetOpt(opt::kHeld, pick.card);
-    SetMovingStackSingle(ProgramGame(), !pick.run);
-    ProgramGame().pointer.GrabOffset = {x - pick.left, y - pick.top};
-    ProgramGame().pointer.DragRect = pick.rect;
+    g.Options.SetOpt(opt::kHeld, pick.card);
+    SetMovingStackSingle(g, !pick.run);
+    g.pointer.GrabOffset = {x - pick.left, y - pick.top};
+    g.pointer.DragRect = pick.rect;
     PressHooks().BuildHeldImage();
     PressHooks().LiftCards(pick.card, !pick.run);
     if (!ParameterIs(field::kCardsShadowed, "N")) {
@@ -670,23 +648,22 @@ void PickUp(const Pickup& pick, int x, int y) {
         // so the card does not jump under the pointer.
         const int lift = HeldLift();
         PressHooks().DrawHeldImage(pick.left - lift, pick.top - lift);
-        ProgramGame().pointer.GrabOffset.x += lift;
-        ProgramGame().pointer.GrabOffset.y += lift;
-        if (Opt(ProgramGame(), opt::kAutoplay) == 0) PlaySwitched("card_up", field::kSoundsCardUp);
+        g.pointer.GrabOffset.x += lift;
+        g.pointer.GrabOffset.y += lift;
+        if (Opt(g, opt::kAutoplay) == 0) PlaySwitched("card_up", field::kSoundsCardUp);
     } else if (pick.wholeCell || !ParameterIs(field::kPilesTT, "N")) {
         PressHooks().DrawHeldImage(pick.left, pick.top);
     }
-    const int goal = Rule(ProgramGame(), rule::kGoalKind);
+    const int goal = Rule(g, rule::kGoalKind);
     if (goal == goal::kOntoWaste || goal == goal::kEddy || goal == goal::kOntoWasteTurning) {
-        CardAnimations().FlyCard(
-            pick.card, ProgramGame().pointer.DragRect.left, ProgramGame().pointer.DragRect.top,
-            ProgramGame().Options.StockLeft(2), ProgramGame().Options.StockTop(2));
+        CardAnimations().FlyCard(pick.card, g.pointer.DragRect.left, g.pointer.DragRect.top,
+                                 g.Options.StockLeft(2), g.Options.StockTop(2));
         // The flight empties the hand (option 94); the move needs the card.
-        ProgramGame().Options.SetOpt(opt::kHeld, pick.card);
-        ExecuteMove(ProgramGame(), 1, "Waste");
-        ProgramGame().Options.SetOpt(opt::kHeld, 0);
-        ProgramGame().Options.SetOpt(opt::kHeldTop, 0);
-        if (Flag(ProgramGame(), flag::kFinished)) GameHooks().EndGame(ProgramGame());
+        g.Options.SetOpt(opt::kHeld, pick.card);
+        ExecuteMove(g, 1, "Waste");
+        g.Options.SetOpt(opt::kHeld, 0);
+        g.Options.SetOpt(opt::kHeldTop, 0);
+        if (Flag(g, flag::kFinished)) GameHooks().EndGame(g);
     }
 }
 
@@ -697,35 +674,36 @@ int HeldLift() {
 }
 
 void PointerPress(MouseButton button, int shift, int x, int y) {
-    ProgramGame().pointer.MouseIdleStamp = -1;
+    Game& g = ProgramGame();
+    g.pointer.MouseIdleStamp = -1;
     StatusDisplay().HidePileSizePanel();
-    if (!Flag(ProgramGame(), flag::kInProgress) || Opt(ProgramGame(), opt::kHeld) != 0) return;
-    ProgramGame().Options.SetOpt(opt::kPointerMoved, 0);
-    if (Flag(ProgramGame(), flag::kDoubleClick)) {
+    if (!Flag(g, flag::kInProgress) || Opt(g, opt::kHeld) != 0) return;
+    g.Options.SetOpt(opt::kPointerMoved, 0);
+    if (Flag(g, flag::kDoubleClick)) {
         // The press that follows a double click: the double click acted already.
-        SetFlag(ProgramGame(), flag::kDoubleClick, false);
+        SetFlag(g, flag::kDoubleClick, false);
         return;
     }
-    GameHooks().ClockTick(ProgramGame());
-    ProgramGame().Options.SetOpt(opt::kPressX, x);
-    ProgramGame().Options.SetOpt(opt::kPressY, y);
+    GameHooks().ClockTick(g);
+    g.Options.SetOpt(opt::kPressX, x);
+    g.Options.SetOpt(opt::kPressY, y);
     const PileHit hit = HitTest(x, y);
 
     const bool left = button == MouseButton::kLeft, right = button == MouseButton::kRight;
     const bool ctrl = (shift & kCtrlKey) != 0;
-    const int goal = Rule(ProgramGame(), rule::kGoalKind);
+    const int goal = Rule(g, rule::kGoalKind);
     if (right && !ctrl && goal != goal::kNoTableauDrops && goal != goal::kNoTableauDropsScoreless &&
         goal != goal::kSelectAndRefill) {
         PressHooks().RightClickShortcut(hit);
         return;
     }
     if (right && ctrl && hit.name.empty()) return;
-    if (Rule(ProgramGame(), rule::kOneClick) == 1) {
+    if (Rule(g, rule::kOneClick) == 1) {
         PressHooks().ClickShortcut(hit);
         return;
     }
-    ProgramGame().pointer.RunHeight = CardHeight;
-    if (Rule(ProgramGame(), rule::kSelectSum) != 0) {
+    g.pointer.RunHeight = CardHeight;
+    if (Rule(g, rule::kSelectSum) != 0) {
         PressHooks().SelectionPress(button, shift, x, y, hit);
         return;
     }
@@ -737,21 +715,18 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
     pick.rect = {hit.left, hit.top, hit.right, hit.bottom};
     const int kind = PileKindOf(hit.name);
     const bool tableauCard = hit.card >= 1 && kind == kFila;
-    if (tableauCard && TableauPress(button, hit, pick) == Next::kEnd) return;
+    if (tableauCard && TableauPress(g, button, hit, pick) == Next::kEnd) return;
 
     if (right) {
         if (kind == kAppogg &&
-            (Rule(ProgramGame(), rule::kAppoggFamily) == 1 ||
-             Rule(ProgramGame(), rule::kAppoggFamily) == 2) &&
-            hit.card >= 1 && IsFaceUp(ProgramGame(), hit.card) &&
-            ParameterIs(field::kShowPartialCard, "Y"))
-            Peek(hit.card, hit.left, hit.top);
-        if (ProgramGame().pointer.PeekCard.x == 0 && ProgramGame().pointer.PeekCard.y == 0)
-            Dialogs().Beep();
+            (Rule(g, rule::kAppoggFamily) == 1 || Rule(g, rule::kAppoggFamily) == 2) &&
+            hit.card >= 1 && IsFaceUp(g, hit.card) && ParameterIs(field::kShowPartialCard, "Y"))
+            Peek(g, hit.card, hit.left, hit.top);
+        if (g.pointer.PeekCard.x == 0 && g.pointer.PeekCard.y == 0) Dialogs().Beep();
         return;
     }
-    if (!tableauCard && left && !PilePress(hit, pick)) return;
-    if (pick.accepted) PickUp(pick, x, y);
+    if (!tableauCard && left && !PilePress(g, hit, pick)) return;
+    if (pick.accepted) PickUp(g, pick, x, y);
 }
 
 }  // namespace bw

@@ -20,8 +20,8 @@ namespace bw {
 
 namespace {
 
-std::string& SelectionList() {
-    return ProgramGame().DestPiles[0];
+std::string& SelectionList(Game& g) {
+    return g.DestPiles[0];
 }
 
 // Where a selectable card lies. The first foundation is the list itself and
@@ -36,39 +36,39 @@ struct Place {
     bool IsTop() const { return pile && slot == SlotCount(*pile) - 1; }
 };
 
-Place PlaceOf(CardCode card) {
+Place PlaceOf(Game& g, CardCode card) {
     if (card < 1) return {};
-    const CardPlace p = FindCardPlace(ProgramGame(), card,
+    const CardPlace p = FindCardPlace(g, card,
                                       {{kMazzoVis, 1, 1},
                                        {kMazzo, 0, 1},
-                                       {kFila, 0, TableauCount(ProgramGame())},
+                                       {kFila, 0, TableauCount(g)},
                                        {kAppogg, 0, 10},
                                        {kDest, 1, 15}});
     if (!p.Found()) return {};
     return {p.kind, p.index, p.slot, p.Name(), p.pile};
 }
 
-CardPoint PositionOf(const Place& p) {
-    return CardSlotPosition(ProgramGame(), p.name, p.index, p.slot);
+CardPoint PositionOf(Game& g, const Place& p) {
+    return CardSlotPosition(g, p.name, p.index, p.slot);
 }
 
-void DrawFrame(CardCode card) {
-    const Place p = PlaceOf(card);
+void DrawFrame(Game& g, CardCode card) {
+    const Place p = PlaceOf(g, card);
     if (!p.Found()) return;
-    const CardPoint at = PositionOf(p);
+    const CardPoint at = PositionOf(g, p);
     CardDrawing().DrawSelectionFrame(at.left, at.top, kOnBoth);
 }
 
-void EraseFrame(CardCode card) {
-    const Place p = PlaceOf(card);
+void EraseFrame(Game& g, CardCode card) {
+    const Place p = PlaceOf(g, card);
     if (!p.Found()) return;
-    const CardPoint at = PositionOf(p);
+    const CardPoint at = PositionOf(g, p);
     CardDrawing().EraseSelectionFrame(card, at.left, at.top, kOnBoth);
 }
 
 // Adds the card to the list, or takes it out when it is there; true when added.
-bool Toggle(CardCode card) {
-    std::string& list = SelectionList();
+bool Toggle(Game& g, CardCode card) {
+    std::string& list = SelectionList(g);
     const int slot = FindSlot(list, card);
     if (slot >= 0) {
         list.erase(static_cast<size_t>(slot) * 3, 3);
@@ -78,57 +78,57 @@ bool Toggle(CardCode card) {
     return true;
 }
 
-void Unselect(CardCode card) {
-    std::string& list = SelectionList();
+void Unselect(Game& g, CardCode card) {
+    std::string& list = SelectionList(g);
     const int slot = FindSlot(list, card);
     if (slot >= 0) list.erase(static_cast<size_t>(slot) * 3, 3);
 }
 
-void ClearSelection() {
-    for (CardCode c : SelectedCards()) EraseFrame(c);
-    SelectionList().clear();
+void ClearSelection(Game& g) {
+    for (CardCode c : SelectedCards()) EraseFrame(g, c);
+    SelectionList(g).clear();
 }
 
-void EndIfFinished() {
-    if (Flag(ProgramGame(), flag::kFinished)) GameHooks().EndGame(ProgramGame());
+void EndIfFinished(Game& g) {
+    if (Flag(g, flag::kFinished)) GameHooks().EndGame(g);
 }
 
 // The move engine takes the group away; no press may start another meanwhile.
-void RemoveSelection(bool toWaste, bool refill) {
+void RemoveSelection(Game& g, bool toWaste, bool refill) {
     WindowControl().SwallowInput(true);
-    if (toWaste) ExecuteMove(ProgramGame(), 0, "Selezionate_Dest");
-    if (refill) ExecuteMove(ProgramGame(), 0, "Selezionate_Fila");
+    if (toWaste) ExecuteMove(g, 0, "Selezionate_Dest");
+    if (refill) ExecuteMove(g, 0, "Selezionate_Fila");
     WindowControl().SwallowInput(false);
-    EndIfFinished();
+    EndIfFinished(g);
 }
 
 // The top card of its tableau pile, reserve cell or "Mazzo_Vis".
-bool Exposed(CardCode card) {
-    const Place p = PlaceOf(card);
+bool Exposed(Game& g, CardCode card) {
+    const Place p = PlaceOf(g, card);
     return p.Found() && p.IsTop() && (p.kind == kFila || p.kind == kAppogg || p.kind == kMazzoVis);
 }
 
 // Cards lying next to each other in the tableau grid (across, down or
 // diagonally): at most one card's pitch apart each way.
-bool Neighbours(CardCode a, CardCode b) {
-    const Place pa = PlaceOf(a), pb = PlaceOf(b);
+bool Neighbours(Game& g, CardCode a, CardCode b) {
+    const Place pa = PlaceOf(g, a), pb = PlaceOf(g, b);
     if (pa.kind != kFila || pb.kind != kFila) return false;
-    const CardPoint A = PositionOf(pa), B = PositionOf(pb);
+    const CardPoint A = PositionOf(g, pa), B = PositionOf(g, pb);
     const int dx = std::abs(A.left - B.left), dy = std::abs(A.top - B.top);
     if (dx == 0 && dy == 0) return false;
     return dx <= CardWidth * 3 / 2 && dy <= CardHeight * 3 / 2;
 }
 
 // Goal kind 57: the first card of one of the first sixteen tableau piles.
-bool FirstOfFirstSixteen(CardCode card) {
-    const Place p = PlaceOf(card);
+bool FirstOfFirstSixteen(Game& g, CardCode card) {
+    const Place p = PlaceOf(g, card);
     return p.kind == kFila && p.index < 16 && p.slot == 0;
 }
 
 // Goal kind 47: a face-up card of a tableau pile numbered below 22.
-int LowTableauNumber(CardCode card) {
-    const Place p = PlaceOf(card);
-    if (p.kind != kFila || !IsFaceUp(ProgramGame(), card) || p.index + 1 >= 22) return 0;
+int LowTableauNumber(Game& g, CardCode card) {
+    const Place p = PlaceOf(g, card);
+    if (p.kind != kFila || !IsFaceUp(g, card) || p.index + 1 >= 22) return 0;
     return p.index + 1;
 }
 
@@ -139,25 +139,25 @@ bool AllDistinct(const std::vector<int>& ranks) {
 }
 
 // Goal kind 57: the two selected cards change places, gliding 50 ms apart.
-void SwapFirstCards(CardCode a, CardCode b) {
-    const Place pa = PlaceOf(a), pb = PlaceOf(b);
+void SwapFirstCards(Game& g, CardCode a, CardCode b) {
+    const Place pa = PlaceOf(g, a), pb = PlaceOf(g, b);
     if (pa.kind != kFila || pb.kind != kFila) return;
-    RecordStep(ProgramGame(), 1);
-    const CardPoint A = PositionOf(pa), B = PositionOf(pb);
+    RecordStep(g, 1);
+    const CardPoint A = PositionOf(g, pa), B = PositionOf(g, pb);
     if (!ParameterIs(field::kCardsAnimate, "N")) {
         CardAnimations().FlyCard(a, A.left, A.top, B.left, B.top);
         Waits().Wait(50);
         CardAnimations().FlyCard(b, B.left, B.top, A.left, A.top);
     }
-    ProgramGame().FilaPiles[static_cast<size_t>(pa.index)].replace(0, 3, FormatCode(b));
-    ProgramGame().FilaPiles[static_cast<size_t>(pb.index)].replace(0, 3, FormatCode(a));
-    SelectionList().clear();
+    g.FilaPiles[static_cast<size_t>(pa.index)].replace(0, 3, FormatCode(b));
+    g.FilaPiles[static_cast<size_t>(pb.index)].replace(0, 3, FormatCode(a));
+    SelectionList(g).clear();
     PileDrawing().RedrawPile(pa.name);
     PileDrawing().RedrawPile(pb.name);
-    RecordStep(ProgramGame(), 0, true);
-    UpdateScore(ProgramGame());
-    SetFlag(ProgramGame(), flag::kFinished, IsGameWon(ProgramGame()));
-    EndIfFinished();
+    RecordStep(g, 0, true);
+    UpdateScore(g);
+    SetFlag(g, flag::kFinished, IsGameWon(g));
+    EndIfFinished(g);
 }
 
 bool AnyPressGoesOn(int goal) {
@@ -182,59 +182,64 @@ int TableauIndexOf(const PileHit& hit) {
 }  // namespace
 
 std::vector<CardCode> SelectedCards() {
+    Game& g = ProgramGame();
     std::vector<CardCode> cards;
-    const std::string& list = SelectionList();
+    const std::string& list = SelectionList(g);
     cards.reserve(static_cast<size_t>(SlotCount(list)));
     for (int i = 0; i < SlotCount(list); ++i) cards.push_back(SlotCode(list, i));
     return cards;
 }
 
 bool IsSelected(CardCode card) {
-    return card >= 1 && FindSlot(SelectionList(), card) >= 0;
+    Game& g = ProgramGame();
+    return card >= 1 && FindSlot(SelectionList(g), card) >= 0;
 }
 
 void PairSelect(CardCode card) {
+    Game& g = ProgramGame();
     const int goal = Rule(ProgramGame(), rule::kGoalKind);
     if (card < 1) return;
     if (goal == goal::kSelectAndRefill) {
-        DrawFrame(card);
+        DrawFrame(g, card);
         return;
     }
-    if (!Toggle(card)) {
-        EraseFrame(card);
+    if (!Toggle(g, card)) {
+        EraseFrame(g, card);
         return;
     }
     const std::vector<CardCode> selected = SelectedCards();
     if (selected.size() > 2) {
         Dialogs().Beep();
-        Unselect(card);
+        Unselect(g, card);
         return;
     }
-    DrawFrame(card);
+    DrawFrame(g, card);
     int sum = 0;
     for (CardCode c : selected) sum += RankOf(c);
     if ((goal == goal::kTopCardsSum14 && sum == 14) || (goal == goal::kUncoveredSum13 && sum == 13))
-        RemoveSelection(true, false);
+        RemoveSelection(g, true, false);
 }
 
 bool IsUncovered(CardCode card) {
-    const Place p = PlaceOf(card);
+    Game& g = ProgramGame();
+    const Place p = PlaceOf(g, card);
     if (p.kind != kFila) return true;
-    const int rows = TableauCount(ProgramGame());
+    const int rows = TableauCount(g);
     bool laterEmpty = true;
     for (int r = p.index + 1; r < rows && laterEmpty; ++r) {
-        const std::string& row = ProgramGame().FilaPiles[static_cast<size_t>(r)];
+        const std::string& row = g.FilaPiles[static_cast<size_t>(r)];
         for (int s = 0; s < SlotCount(row); ++s)
             if (SlotCode(row, s) != 0) laterEmpty = false;
     }
     if (laterEmpty) return true;
     if (p.index + 1 >= rows) return true;
-    const std::string& next = ProgramGame().FilaPiles[static_cast<size_t>(p.index) + 1];
+    const std::string& next = g.FilaPiles[static_cast<size_t>(p.index) + 1];
     auto holds = [&](int s) { return s < SlotCount(next) && SlotCode(next, s) >= 1; };
     return !holds(p.slot) && !holds(p.slot + 1);
 }
 
 Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
+    Game& g = ProgramGame();
     using V = Verdict;
     const int n = static_cast<int>(sel.size());
     if (n == 0) return V::kGrow;
@@ -277,12 +282,12 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
             if (n == 2) {
                 if (ranks[0] != ranks[1]) return V::kRefuse;
                 // Same rank but apart in the grid: never a pair, refused.
-                return Neighbours(a, last) ? V::kComplete : V::kRefuse;
+                return Neighbours(g, a, last) ? V::kComplete : V::kRefuse;
             }
             return V::kGrow;
         case goal::kExposedPairs:
         case goal::kExposedPairsAnyButton:
-            if (n > 2 || !Exposed(last)) return V::kRefuse;
+            if (n > 2 || !Exposed(g, last)) return V::kRefuse;
             if (n == 2) return ranks[0] == ranks[1] ? V::kComplete : V::kRefuse;
             return V::kGrow;
         case goal::kElevensAndFaces:
@@ -304,7 +309,7 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
             if (n == 4 && faces == 0) return V::kRefuse;
             // The group's shape: every card must lie open (on top of its pile).
             for (CardCode c : sel)
-                if (!Exposed(c)) return V::kRefuse;
+                if (!Exposed(g, c)) return V::kRefuse;
             if (n == 1 && aces == 1) return V::kComplete;
             if (n == 4 && faces == 1 && sum(2, 10) == 18) return V::kComplete;
             return V::kGrow;
@@ -335,13 +340,13 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
         case goal::kChainRemoval: {
             if (n > 2) return V::kRefuse;
             if (n < 2) return V::kGrow;
-            const int pa = LowTableauNumber(a), pb = LowTableauNumber(last);
+            const int pa = LowTableauNumber(g, a), pb = LowTableauNumber(g, last);
             const bool ok = pa > 0 && pb > 0 && std::abs(pa - pb) == 2 && ranks[0] == ranks[1];
             return ok ? V::kComplete : V::kRefuse;
         }
         case goal::kRankSums:
             // Only first cards can change places: any other is refused at once.
-            if (n > 2 || !FirstOfFirstSixteen(last)) return V::kRefuse;
+            if (n > 2 || !FirstOfFirstSixteen(g, last)) return V::kRefuse;
             return n == 2 ? V::kComplete : V::kGrow;
         case goal::kTwoToTarget:
             if (n > 2) return V::kRefuse;
@@ -364,7 +369,7 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
         case goal::kTargetOrNeighbours:
             if (n > 2) return V::kRefuse;
             if (n == 1) return ranks[0] == target ? V::kComplete : V::kGrow;
-            return sum(1, 13) == target && Neighbours(a, last) ? V::kComplete : V::kRefuse;
+            return sum(1, 13) == target && Neighbours(g, a, last) ? V::kComplete : V::kRefuse;
         case goal::kSecondFoundation:
         case goal::kStockOut: return V::kRefuse;
         default: return sum(1, 13) == target ? V::kComplete : V::kGrow;
@@ -372,7 +377,8 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
 }
 
 void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, const PileHit& hit) {
-    const int goal = Rule(ProgramGame(), rule::kGoalKind);
+    Game& g = ProgramGame();
+    const int goal = Rule(g, rule::kGoalKind);
     const bool left = button == MouseButton::kLeft;
     const int kind = PileKindOf(hit.name);
     const bool goesOn = (left && (kind == kFila || AnyPressGoesOn(goal))) || kind == kDest ||
@@ -382,30 +388,30 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
 
     if (left && hit.name == "Mazzo") {
         if (goal == goal::kNeighbourPairs || goal == goal::kTargetOrNeighbours) {
-            ExecuteMove(ProgramGame(), 0, "Stock_To_Pile_Monte_Carlo");
+            ExecuteMove(g, 0, "Stock_To_Pile_Monte_Carlo");
         } else if (goal == goal::kTensTwentiesThirties || goal == goal::kSuitPairsToTarget ||
                    goal == goal::kColourPairsToTarget || goal == goal::kSuitRunToTarget ||
                    goal == goal::kFacesMatchNumbers || goal == goal::kChainRemoval) {
-            if (goal == goal::kChainRemoval) ClearSelection();
-            ExecuteMove(ProgramGame(), 1, "Add_Tableaus");
+            if (goal == goal::kChainRemoval) ClearSelection(g);
+            ExecuteMove(g, 1, "Add_Tableaus");
         }
-        EndIfFinished();
+        EndIfFinished(g);
         return;
     }
     if ((goal == goal::kExposedPairs || goal == goal::kExposedPairsAnyButton) &&
-        hit.name == "Mazzo_Vis" && ProgramGame().MazzoPiles[1].empty()) {
-        ExecuteMove(ProgramGame(), 0, "Mazzo_Vis");
+        hit.name == "Mazzo_Vis" && g.MazzoPiles[1].empty()) {
+        ExecuteMove(g, 0, "Mazzo_Vis");
         return;
     }
     if (kind == kDest && hit.card < 1) {
-        if (goal == goal::kFacesMatchNumbers && !SelectionList().empty()) Dialogs().Beep();
+        if (goal == goal::kFacesMatchNumbers && !SelectionList(g).empty()) Dialogs().Beep();
         return;
     }
     const CardCode card = hit.card;
     if (card < 1 || hit.name == "Dest1" || hit.name == "Mazzo" || hit.name == "Mazzo_Waste") return;
 
-    if (!IsFaceUp(ProgramGame(), card)) {
-        const Place p = PlaceOf(card);
+    if (!IsFaceUp(g, card)) {
+        const Place p = PlaceOf(g, card);
         const bool top = p.IsTop() && (p.kind == kFila || p.kind == kAppogg);
         if (left && (goal == goal::kRankPairs || goal == goal::kElevensAndFacesOnly) && top)
             TurnCardUp(card, hit.left, hit.top, TableauIndexOf(hit));
@@ -414,27 +420,27 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
         return;
     }
 
-    if (!Toggle(card)) {
-        EraseFrame(card);
+    if (!Toggle(g, card)) {
+        EraseFrame(g, card);
         return;
     }
     switch (JudgeSelection(goal, SelectedCards())) {
         case Verdict::kRefuse:
             Dialogs().Beep();
-            Unselect(card);
+            Unselect(g, card);
             return;
-        case Verdict::kGrow: DrawFrame(card); return;
+        case Verdict::kGrow: DrawFrame(g, card); return;
         case Verdict::kComplete: break;
     }
-    DrawFrame(card);
+    DrawFrame(g, card);
     if (goal == goal::kRankSums) {
         const std::vector<CardCode> sel = SelectedCards();
-        SwapFirstCards(sel[0], sel[1]);
+        SwapFirstCards(g, sel[0], sel[1]);
         return;
     }
-    RemoveSelection(goal != goal::kSecondFoundation,
-                    ProgramGame().Options.Opt(opt::kCloseAsked) != 1 &&
-                        goal != goal::kNeighbourPairs && goal != goal::kChainRemoval);
+    RemoveSelection(g, goal != goal::kSecondFoundation,
+                    g.Options.Opt(opt::kCloseAsked) != 1 && goal != goal::kNeighbourPairs &&
+                        goal != goal::kChainRemoval);
 }
 
 }  // namespace bw

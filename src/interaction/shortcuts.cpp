@@ -22,22 +22,22 @@ bool On(ParamField f) {
     return ParameterIs(f, "Y");
 }
 
-int TableauOf(CardCode card) {
-    for (int i = 0; i < TableauCount(ProgramGame()); ++i)
-        if (FindSlot(ProgramGame().FilaPiles[static_cast<size_t>(i)], card) >= 0) return i;
+int TableauOf(Game& g, CardCode card) {
+    for (int i = 0; i < TableauCount(g); ++i)
+        if (FindSlot(g.FilaPiles[static_cast<size_t>(i)], card) >= 0) return i;
     return -1;
 }
 
-bool IsReserveTop(CardCode card) {
+bool IsReserveTop(Game& g, CardCode card) {
     for (int i = 0; i < 10; ++i)
-        if (!ProgramGame().AppoggPiles[static_cast<size_t>(i)].empty() &&
-            TopCode(ProgramGame().AppoggPiles[static_cast<size_t>(i)]) == card)
+        if (!g.AppoggPiles[static_cast<size_t>(i)].empty() &&
+            TopCode(g.AppoggPiles[static_cast<size_t>(i)]) == card)
             return true;
     return false;
 }
 
 // Whether the gesture may send the hit card, and whether it goes alone.
-bool Eligible(const PileHit& hit, bool& single) {
+bool Eligible(Game& g, const PileHit& hit, bool& single) {
     const CardCode c = hit.card;
     single = true;
     if (hit.name == "Mazzo_Vis") return true;
@@ -45,14 +45,14 @@ bool Eligible(const PileHit& hit, bool& single) {
         case kDest: {
             const int n = PileNumberOf(hit.name);
             if (n < 1 || n > 16) return false;
-            if (Rule(ProgramGame(), rule::kDestPickUp) == 1) return true;
-            return Rule(ProgramGame(), rule::kDestPickUp) == 2 &&
-                   SlotCount(ProgramGame().DestPiles[static_cast<size_t>(n - 1)]) > 1;
+            if (Rule(g, rule::kDestPickUp) == 1) return true;
+            return Rule(g, rule::kDestPickUp) == 2 &&
+                   SlotCount(g.DestPiles[static_cast<size_t>(n - 1)]) > 1;
         }
         case kFila: {
-            if (Rule(ProgramGame(), rule::kPickUpRule) == 0) return false;
-            if (IsTableauTop(ProgramGame(), c)) return true;
-            const int family = TableauDirection(ProgramGame(), PileNumberOf(hit.name) - 1);
+            if (Rule(g, rule::kPickUpRule) == 0) return false;
+            if (IsTableauTop(g, c)) return true;
+            const int family = TableauDirection(g, PileNumberOf(hit.name) - 1);
             // Rows of slots lift one card at a time, like family 12.
             if (family == 12 || family == 8 || family == 9) return CanPickUp(c, false);
             if (!CanPickUp(c, false)) return false;
@@ -60,8 +60,7 @@ bool Eligible(const PileHit& hit, bool& single) {
             return true;
         }
         case kAppogg:
-            return IsTableauTop(ProgramGame(), c) || IsReserveTop(c) ||
-                   Rule(ProgramGame(), rule::kAppoggPickUp) == -11;
+            return IsTableauTop(g, c) || IsReserveTop(g, c) || Rule(g, rule::kAppoggPickUp) == -11;
         default: return false;
     }
 }
@@ -69,11 +68,12 @@ bool Eligible(const PileHit& hit, bool& single) {
 }  // namespace
 
 void DoubleClickMove() {
-    if (!Flag(ProgramGame(), flag::kInProgress) || Opt(ProgramGame(), opt::kHeld) != 0) return;
-    const PileHit hit = HitTest(Opt(ProgramGame(), opt::kPressX), Opt(ProgramGame(), opt::kPressY));
+    Game& g = ProgramGame();
+    if (!Flag(g, flag::kInProgress) || Opt(g, opt::kHeld) != 0) return;
+    const PileHit hit = HitTest(Opt(g, opt::kPressX), Opt(g, opt::kPressY));
     if (hit.name == "Mazzo") {
         // The press that follows acts as a second stock press.
-        SetFlag(ProgramGame(), flag::kDoubleClick, false);
+        SetFlag(g, flag::kDoubleClick, false);
         return;
     }
     if (!On(field::kDoubleToFoundations) && !On(field::kDoubleToTableaus)) return;
@@ -86,65 +86,66 @@ void RightClickMove(const PileHit& hit) {
 }
 
 void ShortcutMove(bool doubleClick, bool rightClick, const PileHit& hit) {
-    if (hit.card < 1 || !IsFaceUp(ProgramGame(), hit.card)) return;
+    Game& g = ProgramGame();
+    if (hit.card < 1 || !IsFaceUp(g, hit.card)) return;
     bool single = true;
-    const bool eligible = Eligible(hit, single);
-    if (doubleClick) SetFlag(ProgramGame(), flag::kDoubleClick, true);
+    const bool eligible = Eligible(g, hit, single);
+    if (doubleClick) SetFlag(g, flag::kDoubleClick, true);
     if (eligible) {
         bool f = doubleClick ? On(field::kDoubleToFoundations)
                              : rightClick && On(field::kRightToFoundations);
         bool t =
             doubleClick ? On(field::kDoubleToTableaus) : rightClick && On(field::kRightToTableaus);
-        if (Opt(ProgramGame(), opt::kAutoplay) == 1 || Opt(ProgramGame(), opt::kAutoplay) == 3 ||
-            Rule(ProgramGame(), rule::kOneClick) == 1)
+        if (Opt(g, opt::kAutoplay) == 1 || Opt(g, opt::kAutoplay) == 3 ||
+            Rule(g, rule::kOneClick) == 1)
             f = t = true;
         if (f || t)
             SendCard(hit.card, hit.left, hit.top, hit.right, hit.bottom, single, f, t, true);
     }
-    if (Flag(ProgramGame(), flag::kFinished)) GameHooks().EndGame(ProgramGame());
+    if (Flag(g, flag::kFinished)) GameHooks().EndGame(g);
 }
 
 bool SendCard(CardCode card, int left, int top, int right, int bottom, bool single,
               bool toFoundations, bool toTableaus, bool reservesAllowed) {
+    Game& g = ProgramGame();
     EndHold();
-    const int own = TableauOf(card);
+    const int own = TableauOf(g, card);
     if (single) {
-        ProgramGame().pointer.RunHeight = CardHeight;
+        g.pointer.RunHeight = CardHeight;
     } else {
         if (own < 0) return false;
-        bottom = PileBottomEdge(ProgramGame(), PileName(kFila, own + 1), own);
-        ProgramGame().pointer.RunHeight = bottom - top;
+        bottom = PileBottomEdge(g, PileName(kFila, own + 1), own);
+        g.pointer.RunHeight = bottom - top;
     }
-    ProgramGame().Options.SetOpt(opt::kHeld, card);
-    ProgramGame().Options.SetOpt(opt::kHeldTop, 0);
-    ProgramGame().pointer.GrabOffset = {0, 0};
-    ProgramGame().pointer.DragRect = {left, top, right, bottom};
-    ProgramGame().Options.SetOpt(opt::kHoldX, 0);
-    ProgramGame().Options.SetOpt(opt::kHoldY, 0);
-    SetMovingStackSingle(ProgramGame(), single);
+    g.Options.SetOpt(opt::kHeld, card);
+    g.Options.SetOpt(opt::kHeldTop, 0);
+    g.pointer.GrabOffset = {0, 0};
+    g.pointer.DragRect = {left, top, right, bottom};
+    g.Options.SetOpt(opt::kHoldX, 0);
+    g.Options.SetOpt(opt::kHoldY, 0);
+    SetMovingStackSingle(g, single);
 
     // Each destination alone, its own rectangle taken as the held one.
     auto send = [&](const DropTarget& t) { return DropHeldOn(card, TargetRect(t), {t}); };
     bool moved = false;
     if (toFoundations && single)
-        for (int i = 0; i < RuleCount(ProgramGame(), rule::kDests, 16) && !moved; ++i)
-            if (OnTable(ProgramGame().Options.DestLeft(i))) moved = send({kDest, i});
+        for (int i = 0; i < RuleCount(g, rule::kDests, 16) && !moved; ++i)
+            if (OnTable(g.Options.DestLeft(i))) moved = send({kDest, i});
     if (toTableaus)
         for (bool empty : {false, true})
-            for (int i = 0; i < TableauCount(ProgramGame()) && !moved; ++i)
-                if (i != own && OnTable(ProgramGame().FilaLeft[static_cast<size_t>(i)]) &&
-                    ProgramGame().FilaPiles[static_cast<size_t>(i)].empty() == empty)
+            for (int i = 0; i < TableauCount(g) && !moved; ++i)
+                if (i != own && OnTable(g.FilaLeft[static_cast<size_t>(i)]) &&
+                    g.FilaPiles[static_cast<size_t>(i)].empty() == empty)
                     moved = send({kFila, i});
     if (reservesAllowed && single)
-        for (int i = 0; i < RuleCount(ProgramGame(), rule::kReserves, 10) && !moved; ++i)
-            if (OnTable(ProgramGame().Options.AppoggLeft(i))) moved = send({kAppogg, i});
-    if (toTableaus && !moved && OnTable(ProgramGame().Options.StockLeft(1)))
-        moved = send({kMazzoVis, 1});
+        for (int i = 0; i < RuleCount(g, rule::kReserves, 10) && !moved; ++i)
+            if (OnTable(g.Options.AppoggLeft(i))) moved = send({kAppogg, i});
+    if (toTableaus && !moved && OnTable(g.Options.StockLeft(1))) moved = send({kMazzoVis, 1});
 
     // Lifted for a pile whose move then failed: put the picture right.
     if (!moved && CardsLifted()) ReturnHeld(card);
-    ProgramGame().Options.SetOpt(opt::kHeld, 0);
-    ProgramGame().Options.SetOpt(opt::kHeldTop, 0);
+    g.Options.SetOpt(opt::kHeld, 0);
+    g.Options.SetOpt(opt::kHeldTop, 0);
     EndHold();
     return moved;
 }

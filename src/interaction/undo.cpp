@@ -23,18 +23,16 @@ bool UndoSwitchedOff() {
 
 // Nothing is restored while no game runs (a finished game has been scored)
 // or while cards are held (the drop would land on a different table).
-bool TableAccepts() {
-    return Flag(ProgramGame(), flag::kInProgress) && ProgramGame().Options.Opt(opt::kHeld) == 0 &&
-           !UndoSwitchedOff();
+bool TableAccepts(Game& g) {
+    return Flag(g, flag::kInProgress) && g.Options.Opt(opt::kHeld) == 0 && !UndoSwitchedOff();
 }
 
 // In "Forget me not" the steps recorded before the twins were dealt hold no
 // tableau card. Restoring one would show the models again (the memory test
 // beaten), or leave them hidden with no twins to place, so undo stops at the
 // dealt twins.
-bool BeforeTheTwins(const HistoryLists& h) {
-    if (Rule(ProgramGame(), rule::kGoalKind) != goal::kForgetMeNot || StepCount(h) == 0)
-        return false;
+bool BeforeTheTwins(Game& g, const HistoryLists& h) {
+    if (Rule(g, rule::kGoalKind) != goal::kForgetMeNot || StepCount(h) == 0) return false;
     const std::vector<std::string>& rows = h[2];
     for (size_t k = rows.size() - 40; k < rows.size(); ++k)
         if (!rows[k].empty()) return false;
@@ -44,24 +42,24 @@ bool BeforeTheTwins(const HistoryLists& h) {
 // `from` gives its newest step to the table; the table as it is goes to
 // `to`, carrying the step's marks element along so that the stock deals
 // counted by autoplay follow the table back and forth.
-bool Exchange(HistoryLists& from, std::string& fromMarks, int toWhich, std::string& toMarks,
-              ParamField soundSwitch, const char* sound) {
-    if (!TableAccepts()) return false;
-    if (StepCount(from) == 0 || (&from == &ProgramGame().UndoLists && BeforeTheTwins(from))) {
+bool Exchange(Game& g, HistoryLists& from, std::string& fromMarks, int toWhich,
+              std::string& toMarks, ParamField soundSwitch, const char* sound) {
+    if (!TableAccepts(g)) return false;
+    if (StepCount(from) == 0 || (&from == &g.UndoLists && BeforeTheTwins(g, from))) {
         Dialogs().Beep();
         return false;
     }
-    RecordStep(ProgramGame(), toWhich);
+    RecordStep(g, toWhich);
     std::string element;
-    PopStepInto(ProgramGame(), from, fromMarks, &element);
+    PopStepInto(g, from, fromMarks, &element);
     toMarks += element;
 
     // Cards of the present table may lie where the restored one has holes
     // or shorter piles: the picture is rebuilt, not drawn over.
     TableView().RedrawTable();
-    ForgetJokerCaption(ProgramGame());
-    UpdateScore(ProgramGame());
-    SetFlag(ProgramGame(), flag::kFinished, IsGameWon(ProgramGame()));
+    ForgetJokerCaption(g);
+    UpdateScore(g);
+    SetFlag(g, flag::kFinished, IsGameWon(g));
     if (GetParameter(field::kSoundsEnabled) == "Y" && GetParameter(soundSwitch) == "Y")
         Sound().Play(sound, false);
     return true;
@@ -70,33 +68,35 @@ bool Exchange(HistoryLists& from, std::string& fromMarks, int toWhich, std::stri
 }  // namespace
 
 bool CanUndo() {
-    return TableAccepts() && StepCount(ProgramGame().UndoLists) > 0 &&
-           !BeforeTheTwins(ProgramGame().UndoLists);
+    Game& g = ProgramGame();
+    return TableAccepts(g) && StepCount(g.UndoLists) > 0 && !BeforeTheTwins(g, g.UndoLists);
 }
 bool CanRedo() {
-    return TableAccepts() && StepCount(ProgramGame().RedoLists) > 0;
+    Game& g = ProgramGame();
+    return TableAccepts(g) && StepCount(ProgramGame().RedoLists) > 0;
 }
 
 // As CanUndo and CanRedo, but whatever is held: the commands stay as they
 // are while a card is dragged.
 bool UndoOffered() {
-    return Flag(ProgramGame(), flag::kInProgress) && !UndoSwitchedOff() &&
-           StepCount(ProgramGame().UndoLists) > 0 && !BeforeTheTwins(ProgramGame().UndoLists);
+    Game& g = ProgramGame();
+    return Flag(g, flag::kInProgress) && !UndoSwitchedOff() && StepCount(g.UndoLists) > 0 &&
+           !BeforeTheTwins(g, g.UndoLists);
 }
 bool RedoOffered() {
-    return Flag(ProgramGame(), flag::kInProgress) && !UndoSwitchedOff() &&
-           StepCount(ProgramGame().RedoLists) > 0;
+    Game& g = ProgramGame();
+    return Flag(g, flag::kInProgress) && !UndoSwitchedOff() && StepCount(g.RedoLists) > 0;
 }
 
 // The library has no recordings of their own for these two commands: undo
 // sounds like cards put down, redo like cards picked up.
 bool UndoCommand() {
-    return Exchange(ProgramGame().UndoLists, ProgramGame().UndoMarks, 0, ProgramGame().RedoMarks,
-                    field::kSoundsUndo, "card_down");
+    Game& g = ProgramGame();
+    return Exchange(g, g.UndoLists, g.UndoMarks, 0, g.RedoMarks, field::kSoundsUndo, "card_down");
 }
 bool RedoCommand() {
-    return Exchange(ProgramGame().RedoLists, ProgramGame().RedoMarks, 1, ProgramGame().UndoMarks,
-                    field::kSoundsRedo, "card_up");
+    Game& g = ProgramGame();
+    return Exchange(g, g.RedoLists, g.RedoMarks, 1, g.UndoMarks, field::kSoundsRedo, "card_up");
 }
 
 void SetUndoEnabled(bool enabled) {

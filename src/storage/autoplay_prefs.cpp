@@ -40,9 +40,9 @@ bool StoreGameAutoplaySwitch(int gameId, bool on) {
 }
 
 void ApplyStoredGameAutoplay(int gameId) {
-    if (ProgramGame().Options.Opt(opt::kAutoPlayAllGames) != 2) return;
-    if (Status(ProgramGame()).commands)
-        SetAutoplaySwitch(ProgramGame(), GameAutoplayStored(gameId));
+    Game& g = ProgramGame();
+    if (g.Options.Opt(opt::kAutoPlayAllGames) != 2) return;
+    if (Status(g).commands) SetAutoplaySwitch(g, GameAutoplayStored(gameId));
 }
 
 }  // namespace bw

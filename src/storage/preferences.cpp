@@ -101,10 +101,10 @@ void EnsureCurrentPlayer(const std::vector<std::string>& users) {
     SetParameter(field::kPlayer, "Player 1");
 }
 
-void ApplyAutoplaySwitch(const Preferences& p) {
-    ProgramGame().Options.SetOpt(opt::kAutoPlayAllGames, p.autoplayMode);
+void ApplyAutoplaySwitch(Game& g, const Preferences& p) {
+    g.Options.SetOpt(opt::kAutoPlayAllGames, p.autoplayMode);
     if (p.autoplayMode == 1) {
-        if (p.autoplay) SetAutoplaySwitch(ProgramGame(), true);
+        if (p.autoplay) SetAutoplaySwitch(g, true);
     } else {
         ApplyStoredGameAutoplay(static_cast<int>(ParameterInt(field::kGameId, -1)));
     }
@@ -220,7 +220,7 @@ Preferences ReadPreferences(const std::string& cfgPath, bool fewColours) {
     return p;
 }
 
-Preferences LoadPreferences() {
+Preferences LoadPreferences(Game& g) {
     const bool fewColours = !MoreThan256Colors(Screen());
     Preferences p = ReadPreferences(SettingsFile(), fewColours);
 
@@ -285,7 +285,7 @@ Preferences LoadPreferences() {
     SetParameter(field::kStartMarkD, "Y");
 
     // 5-6 (the normalisations are the reader's)
-    OptionTable& options = ProgramGame().Options;
+    OptionTable& options = g.Options;
     options.SetOpt(opt::kFastSearchType, p.fastSearchType);
     options.SetOpt(opt::kNoStatistics, p.disableStatistics ? 1 : 0);
     SetNumber(field::kCursor, p.cursor);
@@ -303,7 +303,7 @@ Preferences LoadPreferences() {
     options.SetOpt(opt::kForcedAnnounced, 2);
 
     // 10
-    ApplyAutoplaySwitch(p);
+    ApplyAutoplaySwitch(g, p);
 
     // 11 (the status bar is the window's)
     SetParameter(field::kStartMarkA, "0000");
@@ -463,11 +463,12 @@ bool WriteChosenGame(int gameId, const std::string& name, int treeNum, int treeP
 }
 
 bool WriteExitPreferences(bool autoplayOn) {
+    Game& g = ProgramGame();
     bool ok = true;
-    if (ProgramGame().Options.Opt(opt::kAutoPlayAllGames) == 1)
+    if (g.Options.Opt(opt::kAutoPlayAllGames) == 1)
         ok = WritePreferenceYN(key::kAutoPlay, autoplayOn);
     ok = WriteSettingInt(section::kSettings, key::kRandomGameType,
-                         ProgramGame().Options.Opt(opt::kRandomGameType)) &&
+                         g.Options.Opt(opt::kRandomGameType)) &&
          ok;
     return ok;
 }

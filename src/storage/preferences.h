@@ -180,7 +180,7 @@ Preferences ReadPreferences(const std::string& cfgPath, bool fewColours);
 // first-run players, the start counter and the autoplay switch on the way.
 // Returns the choices read; the window applies its bars and panels from
 // them. Failed writes are ignored.
-Preferences LoadPreferences();
+Preferences LoadPreferences(Game& g);
 
 // Extra set-up of face set "004", run while loading when that set is
 // chosen; the card images install it (Install<IDeckFourSetUp>).

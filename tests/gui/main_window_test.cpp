@@ -46,7 +46,7 @@ protected:
     }
 
     // The preferences of a first run, as start-up loads them.
-    void LoadDefaults() { window.ApplyWindowChoices(LoadPreferences()); }
+    void LoadDefaults() { window.ApplyWindowChoices(LoadPreferences(ProgramGame())); }
 
     TfrmMain window;
 };

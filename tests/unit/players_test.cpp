@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
@@ -60,7 +61,7 @@ TEST_F(Players, UnusableStoredNamesAreRefusedAloud) {
     WriteFile(cfg,
               "[Preference]\r\nUserDefault=A=B\r\n[Users]\r\nUser001=[x\r\nUser002=Jos\xE9\r\n"
               "User003=A=B\r\n");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Jos\xE9");
     EXPECT_THAT(LoadPlayerNames(), ElementsAre("Jos\xE9"));
     EXPECT_THAT(LoadPlayerNames(), ElementsAre("Jos\xE9"));

@@ -49,7 +49,7 @@ protected:
 
 TEST_F(PreferencesTest, EmptyFileGivesEveryDefault) {
     WriteCfg("");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
 
     struct Field {
         int position, width;
@@ -109,7 +109,7 @@ TEST_F(PreferencesTest, StoredValuesAreNormalisedAndCutToTheirFields) {
         "Cards_Animate=N\r\nGame=8001\r\nBackground_Fixed_Col=0x10\r\n"
         "Disable_Statistics=Y\r\nHighLights_Foundations_Mark=-2\r\n"
         "[settings]\r\nRandom_Game_Type=5\r\nGames_Fast_Search_Type=1\r\n");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(GetParameter(21, 3), "001");
     EXPECT_EQ(GetParameter(28, 15), "2147483663");
     EXPECT_EQ(GetParameter(43, 4), "0");
@@ -148,7 +148,7 @@ TEST_F(PreferencesTest, LookTimesAreKeptInTheirRanges) {
     for (const auto& c : cases) {
         WriteCfg(std::string("[Preference]\r\nWrong_Pair_Time=") + c.pair +
                  "\r\nStudy_Time=" + c.study + "\r\n");
-        LoadPreferences();
+        LoadPreferences(ProgramGame());
         EXPECT_EQ(WrongPairMs(), c.pairMs) << c.pair;
         EXPECT_EQ(StudySeconds(), c.studySeconds) << c.study;
     }
@@ -168,7 +168,7 @@ TEST_F(PreferencesTest, LookTimesAreKeptInTheirRanges) {
 
 TEST_F(PreferencesTest, ShadowKeyOverridesTheAnimationSwitch) {
     WriteCfg("[Preference]\nCards_Animate=N\nCards_Shadowed=Y\n");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(GetParameter(67, 1), "N");
     EXPECT_EQ(GetParameter(178, 1), "Y");
     EXPECT_EQ(CardShadowOffset(), 9);
@@ -179,7 +179,7 @@ TEST_F(PreferencesTest, StartCounterStopsAtFiftyOne) {
         {"50", "51"}, {"51", "51"}, {"400", "400"}, {"0", "1"}, {"x", "1"}};
     for (const auto& [before, after] : cases) {
         WriteCfg(std::string("[Parameters]\nRun_Exe=") + before + "\n");
-        LoadPreferences();
+        LoadPreferences(ProgramGame());
         EXPECT_EQ(Stored("Parameters", "Run_Exe"), after) << "stored " << before;
     }
 }
@@ -193,19 +193,19 @@ TEST_F(PreferencesTest, PointerShapes) {
                           {"25", 25, 0}, {"99", 0, 0},   {"123", 0, 0},  {"ten", 0, 0}};
     for (const Case& c : cases) {
         WriteCfg(std::string("[Preference]\nCursor=") + c.stored + "\n");
-        LoadPreferences();
+        LoadPreferences(ProgramGame());
         EXPECT_EQ(TableCursorShape(), c.table) << "Cursor=" << c.stored;
         EXPECT_EQ(DragCursorShape(), c.drag) << "Cursor=" << c.stored;
     }
     WriteCfg("[Preference]\nCursor=123\n");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(GetParameter(172, 2), "10");  // too wide for its field: the default
 }
 
 TEST_F(PreferencesTest, LowColourDisplayAdvisesOnceAndPicksFaceSetThree) {
     screen.bits = 8;
     WriteCfg("");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     ASSERT_EQ(fx.dialogs.advices.size(), 1u);
     EXPECT_EQ(fx.dialogs.advices[0], kScreenUnder256ColorsText);
     EXPECT_EQ(GetParameter(24, 3), "003");
@@ -213,21 +213,21 @@ TEST_F(PreferencesTest, LowColourDisplayAdvisesOnceAndPicksFaceSetThree) {
 
     // Not ticked: shown again next time. A stored face set wins over the default.
     WriteCfg("[Preference]\nCard=2\n");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(fx.dialogs.advices.size(), 2u);
     EXPECT_EQ(GetParameter(24, 3), "002");
 
     // Ticked: never again.
     fx.dialogs.adviceTicks = true;
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(fx.dialogs.advices.size(), 3u);
     EXPECT_EQ(Stored("Show_Messages", "Screen_Under_256_Colors"), "N");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(fx.dialogs.advices.size(), 3u);
 
     screen.bits = 16;
     WriteCfg("");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(fx.dialogs.advices.size(), 3u);
     EXPECT_EQ(GetParameter(24, 3), "001");
 }
@@ -258,16 +258,16 @@ TEST_F(PreferencesTest, FaceSetFourRunsItsSetUpRightAfterLoadingCard) {
     const std::string& cardSizeSeen = setUp.cardSizeSeen;
     fx.dir.write("DATA/Cfg.dat", "[Preference]\nCard=4\nCard_Size=S\n");
     Params().Reset();
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(cardSizeSeen, "");  // before the keys that follow "Card"
 
     WriteCfg("[Preference]\nCard=3\n");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(runs, 1);
     Install<IDeckFourSetUp>(nullptr);
     WriteCfg("[Preference]\nCard=4\n");
-    LoadPreferences();  // no set-up installed: nothing to run
+    LoadPreferences(ProgramGame());  // no set-up installed: nothing to run
     EXPECT_EQ(GetParameter(24, 3), "004");
 }
 
@@ -318,7 +318,7 @@ TEST_F(PreferencesTest, ChoicesAreReadTypedWithoutDrivingTheWindow) {
     // Loading fills the block from the same choices and still leaves the
     // window alone; a panel switch means in the block what the window shows.
     WriteCfg(cfg);
-    const bw::Preferences loaded = LoadPreferences();
+    const bw::Preferences loaded = LoadPreferences(ProgramGame());
     EXPECT_EQ(loaded.showTime, read.showTime);
     EXPECT_EQ(window.calls, std::vector<std::string>{"autoplay on"});  // the game's own switch
     EXPECT_EQ(GetParameter(field::kShowTime), "N");
@@ -332,14 +332,14 @@ TEST_F(PreferencesTest, ChoicesAreReadTypedWithoutDrivingTheWindow) {
 TEST_F(PreferencesTest, SingleAutoplaySwitch) {
     WriteCfg("[Preference]\nAutoPlay=Y\n");
     SetAutoplaySwitch(ProgramGame(), true);  // already on: it stays on, told once
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(window.Count("autoplay on"), 1);
     EXPECT_TRUE(window.checked);
 
     // A mode that is neither 1 nor 2 falls back to one switch for all games.
     SetAutoplaySwitch(ProgramGame(), false);
     WriteCfg("[Preference]\nAutoPlay_All_Games=7\n");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(ProgramGame().Options.Opt(105), 1);
     EXPECT_TRUE(window.checked);
 }
@@ -349,21 +349,21 @@ TEST_F(PreferencesTest, PerGameAutoplaySwitchAtStartUp) {
     WriteCfg(
         "[Preference]\nAutoPlay_All_Games=2\nAutoPlay=Y\nGame=4\n"
         "[Autoplay]\nGames=YYYYN\n");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(ProgramGame().Options.Opt(105), 2);
     EXPECT_EQ(window.Count("autoplay on"), 0);  // stored off, already off
 
     WriteCfg(
         "[Preference]\nAutoPlay_All_Games=2\nAutoPlay=N\nGame=3\n"
         "[Autoplay]\nGames=YYYYN\n");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(window.Count("autoplay on"), 1);
     EXPECT_TRUE(window.checked);
 
     // The command is disabled until a game is open: nothing to apply yet.
     SetGameCommands(ProgramGame(), false);
     SetAutoplaySwitch(ProgramGame(), false);
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(window.Count("autoplay on"), 1);
 }
 
@@ -416,7 +416,7 @@ TEST_F(PreferencesTest, DamagedFilesGiveDefaults) {
     std::string garbage;
     for (int i = 0; i < 20000; ++i) garbage += static_cast<char>(rng() & 0xFF);
     WriteCfg(garbage);
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(GetParameter(21, 3), "011");
     EXPECT_EQ(GetParameter(62, 4), "0201");
     EXPECT_EQ(ProgramGame().Options.Opt(104), 2);
@@ -424,7 +424,7 @@ TEST_F(PreferencesTest, DamagedFilesGiveDefaults) {
     // An overlong line does not hide the keys around it.
     WriteCfg("[Preference]\nBack_Card=7\nJunk=" + std::string(200000, 'x') + "\nGame=12\n" +
              std::string(100000, '[') + "\n");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(GetParameter(21, 3), "007");
     EXPECT_EQ(GetParameter(62, 4), "0012");
 
@@ -433,7 +433,7 @@ TEST_F(PreferencesTest, DamagedFilesGiveDefaults) {
         "[Preference]\nBack_Card=abc\nGame=12x\nCard=123456\nLanguage=\n"
         "Speed_Move_Card=1e3\nAutoPlay_All_Games=two\nHighLights_Foundations_Mark=70000\n"
         "Background_Col=99999999999999999999\n[Settings]\nRandom_Game_Type=--1\n");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(GetParameter(21, 3), "011");
     EXPECT_EQ(GetParameter(62, 4), "0201");
     EXPECT_EQ(GetParameter(24, 3), "001");
@@ -447,7 +447,7 @@ TEST_F(PreferencesTest, DamagedFilesGiveDefaults) {
 
 TEST_F(PreferencesTest, MissingDataFolderLoadsDefaultsAndWritesFail) {
     std::filesystem::remove_all(fx.dir.file("DATA"));
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(GetParameter(77, 30), "Player 1");
     EXPECT_EQ(GetParameter(62, 4), "0201");
     EXPECT_FALSE(platform::DirExists(fx.dir.file("DATA")));
@@ -462,7 +462,7 @@ TEST_F(PreferencesTest, MissingDataFolderLoadsDefaultsAndWritesFail) {
 
 TEST_F(PreferencesTest, SettingsFileThatIsAFolder) {
     std::filesystem::create_directory(fx.dir.file("DATA/Cfg.dat"));
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(GetParameter(21, 3), "011");
     EXPECT_EQ(GetParameter(77, 30), "Player 1");
     EXPECT_FALSE(WritePreference("Back_Card", "3"));
@@ -471,7 +471,7 @@ TEST_F(PreferencesTest, SettingsFileThatIsAFolder) {
 
 TEST_F(PreferencesTest, ExistingPlayersAreKeptWhenNoneIsCurrent) {
     WriteCfg("[Users]\nUser001=\nUser002=Carol\nUser003=Dave\n");
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(GetParameter(77, 30), "Carol");
     EXPECT_EQ(Stored("Preference", "UserDefault"), "Carol");
     EXPECT_EQ(Stored("Users", "User001"), "");
@@ -498,7 +498,7 @@ TEST_F(PreferencesTest, WritersStoreWhatTheNextLoadReads) {
     EXPECT_EQ(Cfg().find("Game_Name="), std::string::npos);
 
     Params().Reset();
-    LoadPreferences();
+    LoadPreferences(ProgramGame());
     EXPECT_EQ(GetParameter(62, 4), "0012");
     EXPECT_EQ(GetParameter(189, 50), "Pairs");
     EXPECT_EQ(GetParameter(66, 1), "N");
