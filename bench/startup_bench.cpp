@@ -68,7 +68,7 @@ void BM_StartupCardImages(benchmark::State& state) {
     for (auto _ : state) {
         bw::ForgetKeptCardImages();
         bw::ApplyCardSize(bw::ProgramGame());
-        benchmark::DoNotOptimize(bw::CardFaces[0].constBits());
+        benchmark::DoNotOptimize(bw::CardFaces()[0].constBits());
     }
 }
 BENCHMARK(BM_StartupCardImages)->Unit(benchmark::kMillisecond);

@@ -157,23 +157,23 @@ namespace {
 class DrawingSnapshot {
 public:
     DrawingSnapshot()
-        : rect_(CardRect),
-          faces_(CardFaces),
-          back_(CardBack),
-          marks_(PileMarks),
-          shadows_(CardShadows),
-          borders_(StackBorders),
-          table_(TableBitmap),
-          background_(BackgroundBitmap) {}
+        : rect_(CardRect()),
+          faces_(CardFaces()),
+          back_(CardBack()),
+          marks_(PileMarks()),
+          shadows_(CardShadows()),
+          borders_(StackBorders()),
+          table_(TableBitmap()),
+          background_(BackgroundBitmap()) {}
     ~DrawingSnapshot() {
-        CardRect = rect_;
-        CardFaces = faces_;
-        CardBack = back_;
-        PileMarks = marks_;
-        CardShadows = shadows_;
-        StackBorders = borders_;
-        TableBitmap = table_;
-        BackgroundBitmap = background_;
+        CardRect() = rect_;
+        CardFaces() = faces_;
+        CardBack() = back_;
+        PileMarks() = marks_;
+        CardShadows() = shadows_;
+        StackBorders() = borders_;
+        TableBitmap() = table_;
+        BackgroundBitmap() = background_;
     }
     DrawingSnapshot(const DrawingSnapshot&) = delete;
     DrawingSnapshot& operator=(const DrawingSnapshot&) = delete;
@@ -207,19 +207,19 @@ private:
 // The live (preview) table drawn on a plain colour, at device pixels.
 QImage DrawLiveTable(QSize size, QRgb colour, qreal ratio) {
     DrawingSnapshot keep;
-    const DetailSnapshot keepDetail(&TableBitmap);
+    const DetailSnapshot keepDetail(&TableBitmap());
     const RatioForNow atRatio(ratio);
-    CardRect = QRect(0, 0, CardWidth, CardHeight);
+    CardRect() = QRect(0, 0, CardWidth, CardHeight);
     LoadCardImages(ProgramGame());
     // The pictures are swapped in rather than resized, which would drop
     // the main table's pending updates.
     QImage plain(size, QImage::Format_RGB32);
     plain.fill(colour);
-    BackgroundBitmap = plain;
-    TableBitmap = plain;
+    BackgroundBitmap() = plain;
+    TableBitmap() = plain;
     RepaintTable(ProgramGame(), Canvas::Table(), false);
     const QRect all(QPoint(0, 0), size);
-    return ratio == 1 ? TableBitmap.copy(all) : DevicePicture(TableBitmap, all, ratio);
+    return ratio == 1 ? TableBitmap().copy(all) : DevicePicture(TableBitmap(), all, ratio);
 }
 
 // The table with its own alpha: drawn once on black and once on white, a

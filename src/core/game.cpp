@@ -2,8 +2,9 @@
 
 namespace bw {
 
-namespace detail {
-Game programGame;
-}  // namespace detail
+Game& ProgramGame() {
+    static Game game;
+    return game;
+}
 
 }  // namespace bw

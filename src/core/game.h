@@ -108,13 +108,8 @@ inline void SetFlag(Game& g, int i, bool on) {
     g.GameFlags[static_cast<size_t>(i)] = on ? 1 : 0;
 }
 
-namespace detail {
-// The program's one game; reach it through ProgramGame().
-extern Game programGame;
-}  // namespace detail
-
-inline Game& ProgramGame() {
-    return detail::programGame;
-}
+// The program's one game, made on first use. Only the layers above the
+// engine name it: the engine takes the game it works on.
+Game& ProgramGame();
 
 }  // namespace bw

@@ -24,11 +24,11 @@ bool AutoplayRunning(Game& g) {
 
 QImage CardPicture(CardCode code) {
     const int face = FaceIndexOf(code);
-    const QImage& src = code == -1 || face < 0 ? CardBack : CardFace(face);
+    const QImage& src = code == -1 || face < 0 ? CardBack() : CardFace(face);
     return src.convertToFormat(QImage::Format_RGB32);
 }
 
-// The corner pixels of a picture at a window position, taken from TableBitmap.
+// The corner pixels of a picture at a window position, taken from TableBitmap().
 void CornersFromTable(QImage& img, int left, int top) {
     const Canvas table = Canvas::Table();
     const int w = img.width(), h = img.height();
@@ -55,8 +55,8 @@ QRegion DrawShadow(const QRect& r, int offset) {
     QRegion covered;
     const int right = r.left() + r.width(), bottom = r.top() + r.height();
     if (r.height() <= CardHeight) {
-        const QImage& side = CardShadows[0];
-        const QImage& below = CardShadows[1];
+        const QImage& side = CardShadows()[0];
+        const QImage& below = CardShadows()[1];
         window.CopyKeyed(right, r.top() + offset - 2, side, side.rect(), kShadowKey);
         window.CopyKeyed(r.left() + offset - 1, bottom, below, below.rect(), kShadowKey);
         covered += QRect(right, r.top() + offset - 2, side.width(), side.height());
@@ -127,7 +127,7 @@ bool ShowMovingImageAt(Game& g, int left, int top, bool drop, bool fullRestore) 
     // What the old picture and its shadow (their bounding box) leave uncovered.
     if (m.shown) {
         const QRegion uncovered = QRegion(m.lastDrawn.isNull() ? m.last : m.lastDrawn) - now;
-        for (const QRect& r : uncovered) window.Restore(r, TableBitmap);
+        for (const QRect& r : uncovered) window.Restore(r, TableBitmap());
     }
     if (fullRestore) CornersFromTable(m.image, left, top);
     window.Copy(left, top, m.image);
@@ -164,7 +164,7 @@ void DrawMovingImageAt(Game& g, int left, int top) {
 void HideMovingImage() {
     MovingImage& m = Moving();
     if (!m.shown) return;
-    Canvas::Window().Restore(m.lastDrawn.isNull() ? m.last : m.lastDrawn, TableBitmap);
+    Canvas::Window().Restore(m.lastDrawn.isNull() ? m.last : m.lastDrawn, TableBitmap());
     m.shown = false;
 }
 
@@ -264,7 +264,7 @@ void AnimateFaceUp(CardCode code, int left, int top) {
     const int w = static_cast<int>(ParameterInt(field::kMoveSpeed, 10));
     const QRect card = CardRectAt(left, top);
     auto frame = [&](const QImage& picture, int quarters) {
-        window.Restore(card, TableBitmap);
+        window.Restore(card, TableBitmap());
         const int width = CardWidth * quarters / 4;
         {
             QPainter p(img);
@@ -273,9 +273,9 @@ void AnimateFaceUp(CardCode code, int left, int top) {
         window.Touched(card);
         if (w > 0) Waits().Wait(w);
     };
-    for (int q = 3; q >= 1; --q) frame(CardBack, q);
+    for (int q = 3; q >= 1; --q) frame(CardBack(), q);
     for (int q = 1; q <= 3; ++q) frame(CardFace(face), q);
-    window.Restore(card, TableBitmap);
+    window.Restore(card, TableBitmap());
 }
 
 }  // namespace bw

@@ -31,8 +31,8 @@ void SetMovingImage(const QImage& picture);
 void ResetMovingImage();
 
 // Moves the picture to a window position: restores what it uncovers from
-// TableBitmap, with `fullRestore` gives it rounded corners over the table,
-// and either drops it into TableBitmap (`drop`) or draws its shadow when
+// TableBitmap(), with `fullRestore` gives it rounded corners over the table,
+// and either drops it into TableBitmap() (`drop`) or draws its shadow when
 // card shadows are on. False when it is already there.
 bool ShowMovingImageAt(Game& g, int left, int top, bool drop, bool fullRestore);
 // Draws the picture, with its shadow when cards are shadowed, on the window
@@ -48,7 +48,7 @@ int FlightStep(int distance, bool fast, bool autoplay);
 // Flies one card (or, without `prepare`, the moving picture as it is) from
 // (x0, y0) to (x1, y1). `lift` flies it raised by the shadow offset and sets
 // it down at the end; `fast` takes longer steps and shorter waits; `drop`
-// leaves it in TableBitmap. A target below -9999 leaves the table.
+// leaves it in TableBitmap(). A target below -9999 leaves the table.
 void FlyCard(Game& g, CardCode code, int x0, int y0, bool prepare, bool lift, bool fast, bool drop,
              int y1, int x1);
 

@@ -90,18 +90,19 @@ QImage OpaqueRgb32(const QImage& picture) {
     return out;
 }
 
-// BackgroundBitmap keeps the recipe's values rather than its pixels where
+// BackgroundBitmap() keeps the recipe's values rather than its pixels where
 // they say it all; else it is painted as any other surface.
 void SetBackgroundBitmap(const Recipe& r) {
-    if (BackgroundBitmap.isNull()) return;
+    if (BackgroundBitmap().isNull()) return;
     const QSize table = TableSizeFor(Canvas::Background());
-    const bool covers =
-        table.width() >= BackgroundBitmap.width() && table.height() >= BackgroundBitmap.height();
+    const bool covers = table.width() >= BackgroundBitmap().width() &&
+                        table.height() >= BackgroundBitmap().height();
     switch (r.kind) {
         case kBackgroundDefault:
         case kBackgroundColour: {
             if (!covers || r.colour.alpha() != 255) break;
-            std::vector<QRgb> rows(static_cast<size_t>(BackgroundBitmap.height()), r.colour.rgb());
+            std::vector<QRgb> rows(static_cast<size_t>(BackgroundBitmap().height()),
+                                   r.colour.rgb());
             if (r.fade) {
                 const int area = table.height() + (g_scrollBarShown ? 80 : 0);
                 for (int j = 0; j < 256; ++j) {
@@ -110,11 +111,11 @@ void SetBackgroundBitmap(const Recipe& r) {
                     const QRgb band =
                         qRgb(MulDiv(r.colour.red(), i, 256), MulDiv(r.colour.green(), i, 256),
                              MulDiv(r.colour.blue(), i, 256));
-                    for (int y = std::max(y0, 0); y < y1 && y < BackgroundBitmap.height(); ++y)
+                    for (int y = std::max(y0, 0); y < y1 && y < BackgroundBitmap().height(); ++y)
                         rows[static_cast<size_t>(y)] = band;
                 }
             }
-            BackgroundBitmap.SetRows(std::move(rows));
+            BackgroundBitmap().SetRows(std::move(rows));
             return;
         }
         default: {
@@ -122,22 +123,22 @@ void SetBackgroundBitmap(const Recipe& r) {
             const QImage opaque = OpaqueRgb32(r.picture);
             if (opaque.isNull() || (r.tiled && !covers)) break;
             if (r.tiled)
-                BackgroundBitmap.SetTiles(opaque);
+                BackgroundBitmap().SetTiles(opaque);
             else
-                BackgroundBitmap.SetPlaced(opaque);
+                BackgroundBitmap().SetPlaced(opaque);
             return;
         }
     }
-    Render(BackgroundBitmap.Image(), 0, table, r);
+    Render(BackgroundBitmap().Image(), 0, table, r);
 }
 
 void PaintRecipe(const Canvas& canvas, const Recipe& r, bool canvasOnly) {
     const bool withBackground = !canvasOnly && canvas.surface() != CanvasKind::kBackground;
     if (withBackground) SetBackgroundBitmap(r);
     if (QImage* img = canvas.image()) {
-        if (withBackground && canvas.IsTable() && img->size() == BackgroundBitmap.size()) {
+        if (withBackground && canvas.IsTable() && img->size() == BackgroundBitmap().size()) {
             // The table picture is the same painting: copied, not painted again.
-            Blit(*img, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
+            Blit(*img, 0, 0, BackgroundBitmap(), BackgroundBitmap().rect());
         } else {
             const int origin = canvas.IsWindow() ? ScrollPosition() : 0;
             Render(*img, origin, TableSizeFor(canvas), r);

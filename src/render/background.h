@@ -2,7 +2,7 @@
 // The table background: plain green, a colour (optionally faded to black
 // towards the bottom), a numbered library picture, or the player's own
 // picture file. Painted onto a canvas and, unless told otherwise, onto
-// BackgroundBitmap, the source of every erase.
+// BackgroundBitmap(), the source of every erase.
 #include <QColor>
 #include <cstdint>
 #include <string>
@@ -25,7 +25,7 @@ void PaintBackground(const Canvas& canvas);
 // Paints a given background. `colour` is a colour value (red in the low
 // byte; values with bit 31 set name system colours); a `fixedColour` above 0
 // is used instead of it. `fileName` is the own picture (empty: the one in
-// the settings file). With `canvasOnly` BackgroundBitmap is left alone.
+// the settings file). With `canvasOnly` BackgroundBitmap() is left alone.
 void PaintBackgroundAs(const Canvas& canvas, int kind, int64_t colour, const std::string& fileName,
                        bool canvasOnly, int64_t fixedColour);
 

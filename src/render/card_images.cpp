@@ -19,12 +19,30 @@
 
 namespace bw {
 
-QRect CardRect(0, 0, 71, 96);
-std::array<QImage, 53> CardFaces;
-QImage CardBack;
-std::map<std::string, QImage> PileMarks;
-std::array<QImage, 2> CardShadows;
-std::array<QImage, 2> StackBorders;
+QRect& CardRect() {
+    static QRect rect(0, 0, 71, 96);
+    return rect;
+}
+std::array<QImage, 53>& CardFaces() {
+    static std::array<QImage, 53> faces;
+    return faces;
+}
+QImage& CardBack() {
+    static QImage back;
+    return back;
+}
+std::map<std::string, QImage>& PileMarks() {
+    static std::map<std::string, QImage> marks;
+    return marks;
+}
+std::array<QImage, 2>& CardShadows() {
+    static std::array<QImage, 2> shadows;
+    return shadows;
+}
+std::array<QImage, 2>& StackBorders() {
+    static std::array<QImage, 2> borders;
+    return borders;
+}
 
 const char* const kPileMarkCodes[21] = {"004", "_WASTE", "022", "005", "008",      "010", "012",
                                         "013", "014",    "015", "016", "017",      "018", "019",
@@ -215,7 +233,7 @@ void CutSuit(const QImage& grid, int firstRow, QSize cut, int suit) {
         else if (card.size() != QSize(CardWidth, CardHeight))
             card =
                 card.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        CardFaces[static_cast<size_t>(suit * 13 + rank - 1)] = card;
+        CardFaces()[static_cast<size_t>(suit * 13 + rank - 1)] = card;
     }
 }
 
@@ -274,7 +292,7 @@ void LoadLibraryFaces(Game& g) {
     // Fitted faces are scaled when first drawn (CardFace): a new size while
     // the window is resized costs the cards on show, not the whole deck.
     if (Fitted()) {
-        for (QImage& face : CardFaces) face = QImage();
+        for (QImage& face : CardFaces()) face = QImage();
         return;
     }
     // On a screen of more device pixels the masters give the detail of
@@ -293,7 +311,7 @@ void LoadLibraryFaces(Game& g) {
             LoadLibraryBitmap(grid, std::string("C") + size + "001" + letter);
         if (grid.isNull()) {
             for (int rank = 0; rank < 13; ++rank)
-                CardFaces[static_cast<size_t>(suit) * 13 + static_cast<size_t>(rank)] = QImage();
+                CardFaces()[static_cast<size_t>(suit) * 13 + static_cast<size_t>(rank)] = QImage();
             continue;
         }
         CutSuit(grid, 0, cut, suit);
@@ -352,9 +370,9 @@ void LoadLibraryBack(std::string back) {
         }
         return img;
     };
-    CardBack = load(back);
+    CardBack() = load(back);
     // A back number the library lacks falls back to the standard back.
-    if (CardBack.isNull() && back != "011") CardBack = load("011");
+    if (CardBack().isNull() && back != "011") CardBack() = load("011");
 }
 
 // The images of one size and set from the library. The library does not
@@ -386,11 +404,11 @@ bool UseKeptSet(const std::string& key) {
         std::rotate(g_sets.begin(), g_sets.begin() + static_cast<long>(i),
                     g_sets.begin() + static_cast<long>(i) + 1);
         const CardImageSet& set = g_sets.front().second;
-        CardFaces = set.faces;
-        CardBack = set.back;
-        PileMarks = set.marks;
-        CardShadows = set.shadows;
-        StackBorders = set.borders;
+        CardFaces() = set.faces;
+        CardBack() = set.back;
+        PileMarks() = set.marks;
+        CardShadows() = set.shadows;
+        StackBorders() = set.borders;
         return true;
     }
     return false;
@@ -408,8 +426,8 @@ qsizetype SetBytes(const CardImageSet& set) {
 }
 
 void KeepSet(const std::string& key) {
-    g_sets.insert(g_sets.begin(),
-                  {key, CardImageSet{CardFaces, CardBack, PileMarks, CardShadows, StackBorders}});
+    g_sets.insert(g_sets.begin(), {key, CardImageSet{CardFaces(), CardBack(), PileMarks(),
+                                                     CardShadows(), StackBorders()}});
     if (g_sets.size() > kKeptSets) g_sets.resize(kKeptSets);
     qsizetype bytes = SetBytes(g_sets.front().second);
     for (size_t i = 1; i < g_sets.size(); ++i) {
@@ -457,8 +475,8 @@ QImage MarkPicture(const QImage& loaded) {
 
 QImage& CardFace(int index) {
     static QImage none;
-    if (index < 0 || index >= static_cast<int>(CardFaces.size())) return none = QImage();
-    QImage& face = CardFaces[static_cast<size_t>(index)];
+    if (index < 0 || index >= static_cast<int>(CardFaces().size())) return none = QImage();
+    QImage& face = CardFaces()[static_cast<size_t>(index)];
     if (face.isNull() && Fitted() && !ParameterIs(field::kOwnCardSet, "Y"))
         face = FittedFace(static_cast<size_t>(index));
     return face;
@@ -492,8 +510,8 @@ QImage LibraryMark(const std::string& code) {
 
 const QImage& PileMark(const std::string& code) {
     static const QImage empty;
-    auto it = PileMarks.find(code);
-    return it == PileMarks.end() ? empty : it->second;
+    auto it = PileMarks().find(code);
+    return it == PileMarks().end() ? empty : it->second;
 }
 
 bool CardSizeOfLetter(char letter, int& width, int& height) {
@@ -590,7 +608,7 @@ void LoadCardBack() {
         QImage own;
         const ImageFileStatus status = LoadBitmapFile(path, own);
         if (status == ImageFileStatus::kOk) {
-            CardBack =
+            CardBack() =
                 own.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                     .convertToFormat(QImage::Format_RGB32);
             return;
@@ -622,21 +640,21 @@ void LoadCardImages(Game& g) {
         LoadLibraryFaces(g);
     // 2. Marks, back, shadows and borders of the size.
     const std::string size(1, SourceLetter());
-    PileMarks.clear();
+    PileMarks().clear();
     // Fitted marks, as fitted faces, when first drawn (LibraryMark).
     if (!Fitted()) {
         for (const char* code : kPileMarkCodes)
-            PileMarks[code] = MarkPicture(LibraryBitmap("W" + size + code));
+            PileMarks()[code] = MarkPicture(LibraryBitmap("W" + size + code));
     }
     LoadCardBack();
     for (int i = 0; i < 2; ++i) {
         const std::string sized = size + std::to_string(i + 1);
         const auto at = static_cast<size_t>(i);
-        CardShadows[at] = Fitted() ? FittedShadow(i + 1) : LibraryBitmap("SHADOW_" + sized);
-        StackBorders[at] = Fitted() ? FittedBorder(i + 1) : LibraryBitmap("3D_BORDER_" + sized);
+        CardShadows()[at] = Fitted() ? FittedShadow(i + 1) : LibraryBitmap("SHADOW_" + sized);
+        StackBorders()[at] = Fitted() ? FittedBorder(i + 1) : LibraryBitmap("3D_BORDER_" + sized);
     }
     // 3. The joker.
-    CardFaces[52] = Fitted() ? QImage() : LibraryBitmap("JOKER_" + size);
+    CardFaces()[52] = Fitted() ? QImage() : LibraryBitmap("JOKER_" + size);
     if (!key.empty() && key == LibrarySetKey(g)) KeepSet(key);
 }
 
@@ -665,7 +683,7 @@ void ApplyCardSize(Game& g) {
         // The height the last fit chose; the table's next fit adjusts it.
         CardWidth = FittedCardWidth(CardHeight);
     }
-    CardRect = QRect(0, 0, CardWidth, CardHeight);
+    CardRect() = QRect(0, 0, CardWidth, CardHeight);
     LoadCardImages(g);
     if (CardWidth != oldWidth || CardHeight != oldHeight) CardSetUp().CardSizeChanged();
 }

@@ -18,26 +18,27 @@ namespace bw {
 struct Game;
 
 // The card size itself is CardWidth/CardHeight of core/card_size.h.
-extern QRect CardRect;  // (0, 0, CardWidth, CardHeight): the source of every card copy
+// The picture caches at the card size in force, each made on first use.
+QRect& CardRect();  // (0, 0, CardWidth, CardHeight): the source of every card copy
 
 // Index = suit x 13 + rank - 1 (hearts, diamonds, clubs, spades); 52 is the joker.
-extern std::array<QImage, 53> CardFaces;
-extern QImage CardBack;
+std::array<QImage, 53>& CardFaces();
+QImage& CardBack();
 // Empty-pile marks by mark code ("004", "_WASTE", "022", "010", ...).
-extern std::map<std::string, QImage> PileMarks;
+std::map<std::string, QImage>& PileMarks();
 // Drag shadows 1 (right of the card) and 2 (below it); white is transparent.
-extern std::array<QImage, 2> CardShadows;
+std::array<QImage, 2>& CardShadows();
 // Stack borders 1 (right edges) and 2 (bottom edges); pure blue is transparent.
-extern std::array<QImage, 2> StackBorders;
+std::array<QImage, 2>& StackBorders();
 constexpr QRgb kShadowKey = 0xFFFFFFFF;
 constexpr QRgb kBorderKey = 0xFF0000FF;
 
 // The mark codes loaded for every size.
 extern const char* const kPileMarkCodes[21];
-// The face to draw (index as CardFaces): fitted faces are scaled from the
-// library's masters when first asked for, the others are CardFaces as loaded.
+// The face to draw (index as CardFaces()): fitted faces are scaled from the
+// library's masters when first asked for, the others are CardFaces() as loaded.
 QImage& CardFace(int index);
-// The library's large picture of a face (index as CardFaces) or of the back
+// The library's large picture of a face (index as CardFaces()) or of the back
 // in use, for drawing at device pixels; null for the player's own files.
 QImage DetailMaster(bool back, int index);
 // The library's mark of a code at the card size (fitted: scaled from its

@@ -20,7 +20,7 @@ namespace bw {
 void SetDeviceRatio(qreal ratio);
 qreal DeviceRatio();
 
-// A picture with detail: a face (index as CardFaces), the back, or an
+// A picture with detail: a face (index as CardFaces()), the back, or an
 // empty-pile mark (its code; a translucent one over `under`, the table it
 // was blended on).
 struct DetailSource {

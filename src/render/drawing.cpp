@@ -128,8 +128,8 @@ const QImage& MarkImage(const std::string& code) {
     // from the library.
     QImage img = LibraryMark(code);
     if (img.isNull()) return loaded;
-    PileMarks[code] = img;
-    return PileMarks[code];
+    PileMarks()[code] = img;
+    return PileMarks()[code];
 }
 
 // A translucent mark over the background where it lies (window rectangle
@@ -146,11 +146,11 @@ const QImage* TintedMark(const QImage& mark, const QRect& r) {
     static qint64 background = 0;
     constexpr size_t kMostKept = 64;
     const QRect at = r.translated(0, ScrollPosition());
-    if (!BackgroundBitmap.rect().contains(at) || mark.size() != r.size()) return nullptr;
+    if (!BackgroundBitmap().rect().contains(at) || mark.size() != r.size()) return nullptr;
     // Any drawing on the background changes its key and drops the lot.
-    if (BackgroundBitmap.cacheKey() != background) {
+    if (BackgroundBitmap().cacheKey() != background) {
         kept.clear();
-        background = BackgroundBitmap.cacheKey();
+        background = BackgroundBitmap().cacheKey();
     }
     for (const Tinted& t : kept)
         if (t.mark == mark.cacheKey() && t.at == at) return &t.picture;
@@ -159,9 +159,9 @@ const QImage* TintedMark(const QImage& mark, const QRect& r) {
     // mark anew), shared by the others.
     QImage picture;
     for (const Tinted& t : kept)
-        if (t.mark == mark.cacheKey() && BackgroundBitmap.SameAt(t.at, at)) picture = t.picture;
+        if (t.mark == mark.cacheKey() && BackgroundBitmap().SameAt(t.at, at)) picture = t.picture;
     if (picture.isNull()) {
-        picture = BackgroundBitmap.copy(at);
+        picture = BackgroundBitmap().copy(at);
         BlendOver(picture, 0, 0, mark, mark.rect());
     }
     if (kept.size() >= kMostKept) kept.erase(kept.begin());
@@ -203,7 +203,7 @@ void DrawCard(Game& g, CardCode code, int left, int top, bool raised, const Canv
 
 void DrawCardBack(Game& g, int left, int top, int height, bool raised, const Canvas& canvas) {
     if (left < -9999 || top < -9999 || height <= 0) return;
-    CopyCard(g, CardBack, left, top, height, canvas, StandardCorners(raised),
+    CopyCard(g, CardBack(), left, top, height, canvas, StandardCorners(raised),
              {DetailSource::kBack, 0});
 }
 
@@ -301,7 +301,7 @@ void DrawPileMark(Game& g, int markKind, int left, int top, const Canvas& canvas
     if (!drawn) {
         // A pile that shows no mark shows the table: a card that left it
         // must not stay behind.
-        canvas.Restore(CardRectAt(left, top), BackgroundBitmap);
+        canvas.Restore(CardRectAt(left, top), BackgroundBitmap());
         return;
     }
     if (code.empty()) return;
@@ -314,12 +314,12 @@ void DrawPileMark(Game& g, int markKind, int left, int top, const Canvas& canvas
             canvas.Copy(left, top, *tinted, part);
             // The table under it, for the mark blended again at device pixels.
             if (DeviceRatio() != 1)
-                canvas.NoteDetail(
-                    left, top, *tinted, part,
-                    {DetailSource::kMark, 0, code,
-                     BackgroundBitmap.copy(CardRectAt(left, top).translated(0, ScrollPosition()))});
+                canvas.NoteDetail(left, top, *tinted, part,
+                                  {DetailSource::kMark, 0, code,
+                                   BackgroundBitmap().copy(
+                                       CardRectAt(left, top).translated(0, ScrollPosition()))});
         } else {
-            canvas.Restore(CardRectAt(left, top), BackgroundBitmap);
+            canvas.Restore(CardRectAt(left, top), BackgroundBitmap());
             canvas.Blend(left, top, mark, part);
         }
     } else {
@@ -360,17 +360,17 @@ bool DrawStackEdge(Game& g, int pile, bool foundation, const Canvas& canvas, boo
     // A new raise starts from the bare table: nothing of the former top
     // card may stay under the new one's rounded corners.
     if (changed)
-        canvas.Restore(QRect(baseLeft - cap, baseTop - cap, w + cap, h + cap), BackgroundBitmap);
+        canvas.Restore(QRect(baseLeft - cap, baseTop - cap, w + cap, h + cap), BackgroundBitmap());
     // Bottom edge, then right edge; pure blue lets the table through.
-    canvas.CopyKeyed(baseLeft - 13, baseTop + h - d - 1, StackBorders[1],
+    canvas.CopyKeyed(baseLeft - 13, baseTop + h - d - 1, StackBorders()[1],
                      QRect(0, 15 - d, w + 11, d + 1), kBorderKey);
-    canvas.CopyKeyed(baseLeft + w - d - 1, baseTop - 13, StackBorders[0],
+    canvas.CopyKeyed(baseLeft + w - d - 1, baseTop - 13, StackBorders()[0],
                      QRect(15 - d, 0, d + 1, h + 13), kBorderKey);
     // Where a higher stack stood: the band above and left of the card.
     if (!changed && cap > d) {
         canvas.Restore(QRect(baseLeft - cap, baseTop - cap, w - 1 + cap - d, cap - d),
-                       BackgroundBitmap);
-        canvas.Restore(QRect(baseLeft - cap, baseTop - d, cap - d, h - 1), BackgroundBitmap);
+                       BackgroundBitmap());
+        canvas.Restore(QRect(baseLeft - cap, baseTop - d, cap - d, h - 1), BackgroundBitmap());
     }
     return true;
 }

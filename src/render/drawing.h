@@ -54,7 +54,7 @@ std::string PileMarkCode(Game& g, int markKind, int pileIndex, bool& drawn);
 std::string RankMarkCode(int value, bool& drawn);
 
 // The four rounded corners of the card rectangle at (left, top) put back
-// from BackgroundBitmap.
+// from BackgroundBitmap().
 void RestoreCardCorners(int left, int top, const Canvas& canvas);
 
 // Raises a stock-side pile (0..2) or a foundation over its stack edge and
@@ -81,7 +81,7 @@ QColor HighlightColour(int index);
 // Whether foundation k holds all the cards it is meant to hold.
 bool FoundationComplete(Game& g, int k);
 // Marks the top card of each complete foundation (all when `index` is -1)
-// on TableBitmap and on the window, as the settings file chooses.
+// on TableBitmap() and on the window, as the settings file chooses.
 void HighlightFoundations(Game& g, int index);
 // The same with explicit mark (0..5) and colour index.
 void HighlightFoundationsAs(Game& g, int index, int mark, int colourIndex);

@@ -72,7 +72,7 @@ QRect WindowRect(int left, int top, int right, int bottom) {
 
 const QImage& PictureOf(const Game& g, CardCode code) {
     const int face = FaceIndexOf(code);
-    return face < 0 || !IsFaceUp(g, code) ? CardBack : CardFace(face);
+    return face < 0 || !IsFaceUp(g, code) ? CardBack() : CardFace(face);
 }
 
 }  // namespace
@@ -96,7 +96,7 @@ void QtTable::RepaintTable(bool animateDeal) {
 }
 
 void QtTable::RedrawTable() {
-    Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
+    Blit(TableBitmap(), 0, 0, BackgroundBitmap(), BackgroundBitmap().rect());
     bw::RepaintTable(game_, Canvas::Table(), false);
     bw::ShowTable();
     // The background took the joker caption away; one still wanted is drawn
@@ -219,7 +219,7 @@ void QtTable::DrawJokerCaption(int foundation, const std::string& text,
 
 void QtTable::EraseRect(int left, int top, int right, int bottom, int surfaces) {
     const QRect r = WindowRect(left, top, right, bottom);
-    OnSurfaces(surfaces, [&](const Canvas& c) { c.Restore(r, BackgroundBitmap); });
+    OnSurfaces(surfaces, [&](const Canvas& c) { c.Restore(r, BackgroundBitmap()); });
 }
 
 void QtTable::RestoreRect(int left, int top, int right, int bottom) {
@@ -233,7 +233,7 @@ void QtTable::DrawPile(const std::string& name, int surfaces) {
         // Stock-side piles and foundations draw over their own place (their
         // stack edge lies beside it); the others may have shrunk.
         if (kind != kMazzo && kind != kMazzoVis && kind != kWaste && kind != kDest)
-            c.Restore(PileExtent(game_, name, index), BackgroundBitmap);
+            c.Restore(PileExtent(game_, name, index), BackgroundBitmap());
         bw::RedrawPile(game_, name, c);
     });
 }
@@ -242,7 +242,7 @@ void QtTable::DrawAllPiles(int surfaces) {
     if (!Flag(game_, flag::kInProgress)) return;
     const int scroll = game_.Options.Opt(opt::kScroll),
               lowest = game_.Options.Opt(opt::kLowestPixel);
-    Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
+    Blit(TableBitmap(), 0, 0, BackgroundBitmap(), BackgroundBitmap().rect());
     bw::RepaintTable(game_, Canvas::Table(), false);
     // A redraw in place keeps the scroll position and the table's extent.
     game_.Options.SetOpt(opt::kScroll, scroll);
@@ -265,9 +265,9 @@ void QtTable::DrawStockPressed(const std::string& name, bool pressed) {
     ShowTableRect(area);
     if (!pressed) return;
     // Pressed in: the pile sinks one pixel right and down into the table.
-    const QImage pile = TableBitmap.copy(card.translated(0, ScrollPosition()));
-    window.Restore(QRect(left, top, CardWidth + 1, 1), BackgroundBitmap);
-    window.Restore(QRect(left, top, 1, CardHeight + 1), BackgroundBitmap);
+    const QImage pile = TableBitmap().copy(card.translated(0, ScrollPosition()));
+    window.Restore(QRect(left, top, CardWidth + 1, 1), BackgroundBitmap());
+    window.Restore(QRect(left, top, 1, CardHeight + 1), BackgroundBitmap());
     window.Copy(left + 1, top + 1, pile);
 }
 
@@ -306,7 +306,7 @@ void QtTable::BuildHeldImage(int code, int runHeight) {
     CardPoint at{0, 0};
     if (found) at = CardSlotPosition(game_, from, IndexOf(from), slot);
     image.fill(Qt::black);
-    Blit(image, 0, 0, BackgroundBitmap,
+    Blit(image, 0, 0, BackgroundBitmap(),
          QRect(std::max(at.left, 0), std::max(at.top, 0) + ScrollPosition(), CardWidth, height));
     const Canvas canvas = Canvas::Of(image);
     const int step = n > 1 ? game_.Options.Opt(opt::kUpStepDown) : 0;

@@ -1,7 +1,7 @@
 #pragma once
-// The game core's drawing roles, carried out on TableBitmap and the window
+// The game core's drawing roles, carried out on TableBitmap() and the window
 // canvas. The application installs one instance (InstalledPorts().SetTable).
-// Changes are drawn into TableBitmap and the touched rectangles copied to
+// Changes are drawn into TableBitmap() and the touched rectangles copied to
 // the window, so the window and the table picture never disagree.
 #include <QObject>
 #include <string>

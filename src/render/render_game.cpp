@@ -114,7 +114,7 @@ QImage RenderDealtTable(Game& g, const RenderRequest& request) {
 
     Install<ICardSetUp>(savedSetUp);
     ports.screen = savedScreen;
-    return TableBitmap.copy(0, 0, width, height);
+    return TableBitmap().copy(0, 0, width, height);
 }
 
 }  // namespace bw

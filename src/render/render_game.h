@@ -22,7 +22,7 @@ struct RenderRequest {
 // (background, fade, shadows, card size, deck and back).
 void UseDefaultTablePreferences(char cardSize, bool shadow);
 
-// Deals the game and draws the whole table into TableBitmap; returns the
+// Deals the game and draws the whole table into TableBitmap(); returns the
 // window's client area (width x bottom + 1). The caller has loaded the
 // catalogue and the resource library and runs a QGuiApplication. The
 // screen port answers the request's screen size while this runs.

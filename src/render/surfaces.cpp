@@ -12,12 +12,18 @@
 
 namespace bw {
 
-QImage TableBitmap;
-BackgroundPicture BackgroundBitmap;
+QImage& TableBitmap() {
+    static QImage table;
+    return table;
+}
+BackgroundPicture& BackgroundBitmap() {
+    static BackgroundPicture background;
+    return background;
+}
 
 namespace {
 
-// TableBitmap rectangles (window coordinates) not yet shown on the window.
+// TableBitmap() rectangles (window coordinates) not yet shown on the window.
 QRegion g_pending;
 // The table's size when the bitmaps hold only part of it; empty otherwise.
 QSize g_tableSize;
@@ -27,12 +33,12 @@ QSize g_tableSize;
 void SizeTableBitmaps(int width, int height) {
     width = std::max(width, 1);
     height = std::max(height, 1);
-    if (TableBitmap.width() != width || TableBitmap.height() != height) {
-        TableBitmap = QImage(width, height, QImage::Format_RGB32);
-        TableBitmap.fill(Qt::black);
+    if (TableBitmap().width() != width || TableBitmap().height() != height) {
+        TableBitmap() = QImage(width, height, QImage::Format_RGB32);
+        TableBitmap().fill(Qt::black);
     }
-    if (BackgroundBitmap.size() != QSize(width, height))
-        BackgroundBitmap.Reset(QSize(width, height), 0xFF000000);
+    if (BackgroundBitmap().size() != QSize(width, height))
+        BackgroundBitmap().Reset(QSize(width, height), 0xFF000000);
     g_tableSize = QSize();
     g_pending = QRegion();
 }
@@ -45,7 +51,7 @@ void FitTableBitmaps(int width, int height, QSize shown) {
 }
 
 QSize TableSize() {
-    return g_tableSize.isValid() ? g_tableSize : TableBitmap.size();
+    return g_tableSize.isValid() ? g_tableSize : TableBitmap().size();
 }
 
 void CreateTableBitmaps() {
@@ -53,8 +59,8 @@ void CreateTableBitmaps() {
 }
 
 void FreeTableBitmaps() {
-    TableBitmap = QImage();
-    BackgroundBitmap = BackgroundPicture();
+    TableBitmap() = QImage();
+    BackgroundBitmap() = BackgroundPicture();
     g_tableSize = QSize();
     g_pending = QRegion();
 }
@@ -68,7 +74,7 @@ Canvas Canvas::Window() {
     return w ? Canvas(CanvasKind::kWindow, &w->Image()) : Canvas(CanvasKind::kNone, nullptr);
 }
 Canvas Canvas::Table() {
-    return Canvas(CanvasKind::kTable, &TableBitmap);
+    return Canvas(CanvasKind::kTable, &TableBitmap());
 }
 Canvas Canvas::Background() {
     return Canvas(CanvasKind::kBackground, nullptr);
@@ -80,7 +86,7 @@ Canvas Canvas::Of(QImage& image) {
 QImage* Canvas::image() const {
     // Drawing on the background itself makes it an image of its own.
     if (surface_ == CanvasKind::kBackground)
-        return BackgroundBitmap.isNull() ? nullptr : &BackgroundBitmap.Image();
+        return BackgroundBitmap().isNull() ? nullptr : &BackgroundBitmap().Image();
     if (!image_ || image_->isNull()) return nullptr;
     return image_;
 }
@@ -104,8 +110,8 @@ void Canvas::Touched(const QRect& r) const {
 bool Canvas::Pixel(int x, int y, QRgb& out) const {
     y += ShiftY();
     if (surface_ == CanvasKind::kBackground) {
-        if (!BackgroundBitmap.valid(x, y)) return false;
-        out = BackgroundBitmap.pixel(x, y);
+        if (!BackgroundBitmap().valid(x, y)) return false;
+        out = BackgroundBitmap().pixel(x, y);
         return true;
     }
     QImage* img = image();
@@ -180,7 +186,7 @@ void Canvas::Restore(const QRect& r, const QImage& tableSource) const {
 }
 
 void Canvas::Restore(const QRect& r, const BackgroundPicture& background) const {
-    if (r.isEmpty() || (surface_ == CanvasKind::kBackground && &background == &BackgroundBitmap))
+    if (r.isEmpty() || (surface_ == CanvasKind::kBackground && &background == &BackgroundBitmap()))
         return;
     QImage* img = image();
     if (!img || background.isNull()) return;
@@ -213,7 +219,7 @@ void ShowTableChanges() {
     g_pending = QRegion();
     const Canvas window = Canvas::Window();
     if (!window.image()) return;
-    for (const QRect& r : pending) window.Restore(r, TableBitmap);
+    for (const QRect& r : pending) window.Restore(r, TableBitmap());
 }
 
 void DiscardTableChanges() {

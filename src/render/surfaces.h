@@ -1,8 +1,8 @@
 #pragma once
 // The drawing surfaces of the card table and the pixel copies between them.
 //
-// TableBitmap holds the table as it should look (background and cards),
-// BackgroundBitmap the background alone, painted on request; both are in
+// TableBitmap() holds the table as it should look (background and cards),
+// BackgroundBitmap() the background alone, painted on request; both are in
 // table coordinates and sized to the screen. The window canvas (render/window_canvas.h) is what the
 // main window shows. Drawing code works in window coordinates: a canvas that
 // is one of the two bitmaps adds the scroll position (option entry 90) to
@@ -17,8 +17,8 @@
 
 namespace bw {
 
-extern QImage TableBitmap;
-extern BackgroundPicture BackgroundBitmap;
+QImage& TableBitmap();
+BackgroundPicture& BackgroundBitmap();
 
 // Both bitmaps at the given size (32-bit RGB, black); a size that is already
 // right keeps the pictures.
@@ -42,8 +42,8 @@ enum class CanvasKind { kNone, kWindow, kTable, kBackground, kImage };
 class Canvas {
 public:
     static Canvas Window();      // the window canvas, or nothing when none is installed
-    static Canvas Table();       // TableBitmap
-    static Canvas Background();  // BackgroundBitmap
+    static Canvas Table();       // TableBitmap()
+    static Canvas Background();  // BackgroundBitmap()
     // A picture of its own (previews); its pixels are window coordinates.
     static Canvas Of(QImage& image);
 
@@ -55,7 +55,7 @@ public:
     // Added to window y on this surface.
     int ShiftY() const;
     // Call after painting the window rectangle `r`: the window shows it at
-    // once, and TableBitmap remembers it until ShowTableChanges.
+    // once, and TableBitmap() remembers it until ShowTableChanges.
     void Touched(const QRect& r) const;
 
     // Pixel access in window coordinates; false / nothing off the surface.
@@ -83,7 +83,7 @@ private:
     QImage* image_ = nullptr;
 };
 
-// TableBitmap rectangles drawn since the last call, shown on the window.
+// TableBitmap() rectangles drawn since the last call, shown on the window.
 void ShowTableChanges();
 // Forgets them (the whole table is about to be shown anyway).
 void DiscardTableChanges();

@@ -346,7 +346,7 @@ void RepaintTable(Game& g, const Canvas& canvas, bool animateDeal) {
               foundations = RuleCount(g, rule::kDests, 16);
 
     if (animateDeal) {
-        Blit(TableBitmap, 0, 0, BackgroundBitmap, BackgroundBitmap.rect());
+        Blit(TableBitmap(), 0, 0, BackgroundBitmap(), BackgroundBitmap().rect());
         ShowTable();
         if (Rule(g, rule::kTableFamily) != 4) {
             for (int i = 0; i < tableaus; ++i)
@@ -492,7 +492,7 @@ void ErasePileTail(Game& g, const std::string& oldText, const std::string& newTe
             if (j < SlotCount(newPile) && SlotCode(newPile, j) == was) continue;
             const CardPoint p = CardSlotPosition(g, name, index, j);
             const QRect r = CardRectAt(p.left, p.top);
-            canvas.Restore(r, BackgroundBitmap);
+            canvas.Restore(r, BackgroundBitmap());
             erased |= r;
         }
         *live = current;
@@ -517,7 +517,7 @@ void ErasePileTail(Game& g, const std::string& oldText, const std::string& newTe
         } else if (sideways) {
             erased = CardRectAt(next.left, next.top) | oldRect;
         }
-        if (!erased.isEmpty()) canvas.Restore(erased, BackgroundBitmap);
+        if (!erased.isEmpty()) canvas.Restore(erased, BackgroundBitmap());
     }
 
     // An emptied cascade shows its mark, under any pile that overlaps it.
@@ -557,16 +557,16 @@ namespace {
 IWindowCanvas* CopyTableToWindow() {
     DiscardTableChanges();
     IWindowCanvas* w = WindowCanvas();
-    if (!w || TableBitmap.isNull()) return nullptr;
+    if (!w || TableBitmap().isNull()) return nullptr;
     QImage& img = w->Image();
     if (img.isNull()) return nullptr;
     const int scroll = ScrollPosition();
-    if (TableBitmap.width() < img.width() || TableBitmap.height() - scroll < img.height())
+    if (TableBitmap().width() < img.width() || TableBitmap().height() - scroll < img.height())
         img.fill(Qt::black);  // beyond the table picture
     const QRect shown(0, scroll, img.width(), img.height());
-    Blit(img, 0, 0, TableBitmap, shown);
+    Blit(img, 0, 0, TableBitmap(), shown);
     CoverDetail(&img, img.rect());
-    CopyDetail(&TableBitmap, shown, &img, 0, 0);
+    CopyDetail(&TableBitmap(), shown, &img, 0, 0);
     return w;
 }
 
@@ -581,7 +581,7 @@ void ShowTableSoon() {
 }
 
 void ShowTableRect(const QRect& r) {
-    Canvas::Window().Restore(r, TableBitmap);
+    Canvas::Window().Restore(r, TableBitmap());
 }
 
 void DrawJokerCaption(Game& g, int foundation, const std::string& text,
@@ -597,7 +597,7 @@ void DrawJokerCaption(Game& g, int foundation, const std::string& text,
             DrawTextBox(table, box, QString::fromStdString(text),
                         suitImage.empty() ? QImage() : LibraryBitmap(suitImage));
         } else {
-            table.Restore(box, BackgroundBitmap);
+            table.Restore(box, BackgroundBitmap());
         }
     }
     ShowTableChanges();

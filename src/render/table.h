@@ -1,6 +1,6 @@
 #pragma once
 // Drawing whole piles and the whole table: the full repaint (also the deal
-// animation), the partial updates after a move, and showing TableBitmap on
+// animation), the partial updates after a move, and showing TableBitmap() on
 // the window. Pile contents come from the game state, positions from the
 // layout and the card-position rule.
 #include <QPoint>
@@ -16,11 +16,11 @@ struct Game;
 // Card `cardIndex` (0 = bottom) of a pile of `kind` (kFila, kDest, kAppogg,
 // or kMazzo for the stock-side pile `pileIndex`), or its empty mark. With
 // `animate` the card first flies from `start` (the deal); it then lies in
-// TableBitmap. The bottom card gets its four corners from the background.
+// TableBitmap(). The bottom card gets its four corners from the background.
 void DrawPileCard(Game& g, int kind, int pileIndex, int cardIndex, bool raised,
                   const Canvas& canvas, bool animate = false, QPoint start = QPoint());
 
-// The whole table onto TableBitmap and `canvas` (the caller shows it).
+// The whole table onto TableBitmap() and `canvas` (the caller shows it).
 // With `animateDeal` the cards are thrown from the deck one by one on the
 // window, and the table is shown at the end.
 void RepaintTable(Game& g, const Canvas& canvas, bool animateDeal);
@@ -34,7 +34,7 @@ void RedrawPile(Game& g, const std::string& name, const Canvas& canvas);
 void ErasePileTail(Game& g, const std::string& oldPile, const std::string& newPile, int left,
                    const Canvas& canvas, const std::string& name);
 
-// TableBitmap onto the window, from the scroll position down.
+// TableBitmap() onto the window, from the scroll position down.
 void ShowTable();
 // ShowTable for a picture about to be drawn over (the empty table before a
 // deal): the screen takes it with the next drawing, one copy for both.

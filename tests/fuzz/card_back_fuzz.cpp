@@ -17,7 +17,7 @@ BW_FUZZ_TARGET(card_back) {
     SetParameter(256, 1, "Y");  // own back
     LoadCardBack();
     if (GetParameter(256, 1) == "Y")
-        fuzz::Require(CardBack.size() == QSize(CardWidth, CardHeight),
+        fuzz::Require(CardBack().size() == QSize(CardWidth, CardHeight),
                       "an own back fills the card");
     return 0;
 }

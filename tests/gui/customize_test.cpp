@@ -245,7 +245,7 @@ TEST_F(CustomizeTest, CancelAfterChangesRestoresTheBlockWritesNothingAndRebuilds
     EXPECT_THAT(table.calls, ElementsAre("repaint", "show"));
     EXPECT_THAT(window.calls, ElementsAre("repaint", "repaint"));
     // The table's back is the one in use before, not the one looked at.
-    EXPECT_EQ(CardBack, LibraryBitmap("DB011"));
+    EXPECT_EQ(CardBack(), LibraryBitmap("DB011"));
 }
 
 TEST_F(CustomizeTest, ClosingTheWindowOrEscapeCountsAsCancel) {
@@ -401,7 +401,7 @@ TEST_F(CustomizeTest, OkWritesExactlyTheDialogsKeys) {
              "ToolBar_Flat=Y", "Show_Time=Y", "Show_Score=Y", "ConfirmQuit=N", "ConfirmQuitGame=N",
              "Winning_Animation=Y", "Resume_Game=Y", "Wrong_Pair_Time=200", "Study_Time=10"}));
     EXPECT_EQ(GetParameter(21, 3), "020");
-    EXPECT_EQ(CardBack, LibraryBitmap("DB020"));
+    EXPECT_EQ(CardBack(), LibraryBitmap("DB020"));
     // The table is rebuilt after the bars and panels took their settings.
     EXPECT_THAT(window.calls,
                 ElementsAre("large", "flat", "time on", "score on", "repaint", "repaint"));
@@ -503,10 +503,10 @@ TEST_F(CustomizeTest, OwnBacksBackgroundsAndCardSetsAreAddedCheckedUsedAndRemove
     EXPECT_EQ(GetParameter(256, 1), "Y");
     EXPECT_EQ(GetParameter(246, 1), "Y");
     EXPECT_EQ(GetParameter(27, 1), "N");
-    EXPECT_EQ(CardBack.pixel(CardWidth / 2, CardHeight / 2), qRgb(0, 0, 200));
+    EXPECT_EQ(CardBack().pixel(CardWidth / 2, CardHeight / 2), qRgb(0, 0, 200));
     EXPECT_EQ(Key("Customized_Cards_Set"), "faces");
     EXPECT_EQ(GetParameter(257, 1), "Y");
-    EXPECT_EQ(CardFaces[0].pixel(35, 48), qRgb(20, 180, 40));
+    EXPECT_EQ(CardFaces()[0].pixel(35, 48), qRgb(20, 180, 40));
 
     // Opened again, the own choices are selected; removing them goes back
     // to the shipped back and background, even when the dialog is cancelled.
@@ -532,10 +532,10 @@ TEST_F(CustomizeTest, OwnBacksBackgroundsAndCardSetsAreAddedCheckedUsedAndRemove
     EXPECT_EQ(Key("Customized_Background"), "");
     EXPECT_EQ(GetParameter(256, 1), "N");
     EXPECT_EQ(GetParameter(246, 1), "N");
-    EXPECT_EQ(CardBack, LibraryBitmap("DB011"));
+    EXPECT_EQ(CardBack(), LibraryBitmap("DB011"));
     EXPECT_EQ(Key("Customized_Cards_Set"), "");
     EXPECT_EQ(GetParameter(257, 1), "N");
-    EXPECT_NE(CardFaces[0].pixel(35, 48), qRgb(20, 180, 40));
+    EXPECT_NE(CardFaces()[0].pixel(35, 48), qRgb(20, 180, 40));
     EXPECT_THAT(core.dialogs.infos, ::testing::SizeIs(1));
     SetOwnFileChooser(nullptr);
 }
@@ -554,7 +554,7 @@ TEST_F(CustomizeTest, FaceSetIsChosenOnTheDecksPageAndKeptThroughAForcedSize) {
     EXPECT_EQ(GetParameter(24, 3), "004");
     EXPECT_EQ(Key("Card"), "4");
     const QImage::Format rgb = QImage::Format_RGB32;
-    EXPECT_EQ(CardFaces[0].convertToFormat(rgb),
+    EXPECT_EQ(CardFaces()[0].convertToFormat(rgb),
               LibraryBitmap("CB004H").copy(0, 0, 71, 96).convertToFormat(rgb));
     // A smaller size is forced ("003" in use, the player's set kept aside):
     // the dialog shows the kept set, and OK without a change keeps both.
@@ -636,7 +636,7 @@ TEST_F(CustomizeTest, ShowCustomizeDialogRunsModallyAndReportsOk) {
 }
 
 // A dealt "Memory-Up (6x4)" drawn by the real table code: after the dialog,
-// TableBitmap shows the chosen back on every card and the chosen background
+// TableBitmap() shows the chosen back on every card and the chosen background
 // between them.
 class CustomizeTableTest : public CustomizeTest {
 protected:
@@ -686,7 +686,7 @@ protected:
     }
 
     // A table pixel well inside the first card, and one of bare table above the cards.
-    QRgb CardPixel() const { return TableBitmap.pixel(card + QPoint(35, 48)) & 0xFFFFFF; }
+    QRgb CardPixel() const { return TableBitmap().pixel(card + QPoint(35, 48)) & 0xFFFFFF; }
     static QRgb Of(const QImage& img, QPoint p) { return img.pixel(p) & 0xFFFFFF; }
 
     QtTable qtTable{ProgramGame()};
@@ -701,7 +701,7 @@ TEST_F(CustomizeTableTest, OkRebuildsTheTableWithTheNewBackAndBackground) {
     const QImage marble = LibraryBitmap("B263");
     ASSERT_EQ(CardPixel(), Of(oldBack, {35, 48}));
     ASSERT_NE(Of(oldBack, {35, 48}), Of(newBack, {35, 48}));
-    const QImage backgroundBefore = BackgroundBitmap.copy();
+    const QImage backgroundBefore = BackgroundBitmap().copy();
 
     Open();
     Choose(dialog->trvCardBack, "Roses");
@@ -709,19 +709,19 @@ TEST_F(CustomizeTableTest, OkRebuildsTheTableWithTheNewBackAndBackground) {
     // The samples show the choice; the table's own background waits for OK.
     EXPECT_EQ(Of(dialog->imgSfondoEsempio->Picture(), {20, 30}), Of(marble, {20, 30}));
     EXPECT_EQ(Of(dialog->imgDorsoEsempio->Picture(), {35, 48}), Of(newBack, {35, 48}));
-    EXPECT_EQ(BackgroundBitmap, backgroundBefore);
+    EXPECT_EQ(BackgroundBitmap(), backgroundBefore);
     QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
 
     EXPECT_EQ(CardPixel(), Of(newBack, {35, 48}));
     for (const QPoint p : {bare, QPoint(5, 5), QPoint(1000, 690)}) {
         const QPoint tile(p.x() % marble.width(), p.y() % marble.height());
-        EXPECT_EQ(Of(BackgroundBitmap, p), Of(marble, tile)) << p.x() << "," << p.y();
+        EXPECT_EQ(Of(BackgroundBitmap(), p), Of(marble, tile)) << p.x() << "," << p.y();
     }
-    EXPECT_EQ(Of(TableBitmap, bare),
+    EXPECT_EQ(Of(TableBitmap(), bare),
               Of(marble, QPoint(bare.x() % marble.width(), bare.y() % marble.height())));
     // The bottom-left corner of the card shows the marble through it.
     const QPoint corner = card + QPoint(0, CardHeight - 1);
-    EXPECT_EQ(Of(TableBitmap, corner), Of(BackgroundBitmap, corner));
+    EXPECT_EQ(Of(TableBitmap(), corner), Of(BackgroundBitmap(), corner));
 }
 
 // "Fit to the table" sits beside the sizes of their own; OK keeps it and
@@ -743,10 +743,10 @@ TEST_F(CustomizeTableTest, FitToTheTableIsChosenOnTheDecksPageAndFitsAtOnce) {
     // Four rows of cards in a table 640 pixels high.
     EXPECT_GT(CardHeight, 120);
     EXPECT_EQ(CardWidth, (CardHeight * 71 + 48) / 96);
-    EXPECT_EQ(CardBack.size(), QSize(CardWidth, CardHeight));
+    EXPECT_EQ(CardBack().size(), QSize(CardWidth, CardHeight));
     EXPECT_TRUE(QRect(0, 60, 1007, 641).contains(TableExtent(ProgramGame())));
     const QPoint moved = PileAnchor(ProgramGame(), "Fila1", 0) + QPoint(35, 48);
-    EXPECT_EQ(Of(TableBitmap, moved), Of(CardBack, {35, 48}));
+    EXPECT_EQ(Of(TableBitmap(), moved), Of(CardBack(), {35, 48}));
 
     Open();
     EXPECT_EQ(dialog->cmbCardSize->currentText(), "Fit to the table");
@@ -756,9 +756,9 @@ TEST_F(CustomizeTableTest, CancelRebuildsTheTableAsItWas) {
     Open();
     Choose(dialog->trvCardBack, "Snowman");
     Choose(dialog->trvBackGround, "White");
-    TableBitmap.fill(Qt::magenta);  // anything the rebuild does not repaint shows
+    TableBitmap().fill(Qt::magenta);  // anything the rebuild does not repaint shows
     QTest::mouseClick(dialog->btnCancel, Qt::LeftButton);
-    EXPECT_EQ(TableBitmap.copy(before.rect()), before);
+    EXPECT_EQ(TableBitmap().copy(before.rect()), before);
 }
 
 TEST_F(CustomizeTableTest, ColourChoiceFadesUnlessTheBoxIsCleared) {
@@ -774,8 +774,8 @@ TEST_F(CustomizeTableTest, ColourChoiceFadesUnlessTheBoxIsCleared) {
         EXPECT_EQ(qRed(Of(sample, {10, sample.height() - 1})), fade ? 0 : 255);
         QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
         EXPECT_EQ(Key("Fade_Background"), fade ? "Y" : "N");
-        EXPECT_EQ(Of(TableBitmap, {10, 0}), top);
-        EXPECT_EQ(qRed(Of(TableBitmap, {10, 700})) < 80, fade);
+        EXPECT_EQ(Of(TableBitmap(), {10, 0}), top);
+        EXPECT_EQ(qRed(Of(TableBitmap(), {10, 700})) < 80, fade);
     }
 }
 

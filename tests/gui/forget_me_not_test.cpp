@@ -86,14 +86,14 @@ protected:
     // otherwise where it first does not.
     std::string WindowOffTable() const {
         const QImage& shown = window.imgSfondo->Image();
-        const QRect area = QRect(QPoint(0, 0), window.imgSfondo->size()) & TableBitmap.rect();
+        const QRect area = QRect(QPoint(0, 0), window.imgSfondo->size()) & TableBitmap().rect();
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
-                if (shown.pixel(x, y) != TableBitmap.pixel(x, y + ScrollPosition())) {
+                if (shown.pixel(x, y) != TableBitmap().pixel(x, y + ScrollPosition())) {
                     if (!qEnvironmentVariableIsEmpty("BW_SCREENSHOT_DIR")) {
                         const QString shotDir = qEnvironmentVariable("BW_SCREENSHOT_DIR");
                         shown.save(shotDir + "/fmn_window.png");
-                        TableBitmap.save(shotDir + "/fmn_table.png");
+                        TableBitmap().save(shotDir + "/fmn_table.png");
                     }
                     return "differs at " + std::to_string(x) + "," + std::to_string(y);
                 }
@@ -111,7 +111,7 @@ protected:
         return true;
     }
     bool ShowsFace(const CardPoint& at, CardCode c) const {
-        return Shows(at, CardFaces[static_cast<size_t>(FaceIndexOf(c))]);
+        return Shows(at, CardFaces()[static_cast<size_t>(FaceIndexOf(c))]);
     }
     bool Framed(const CardPoint& at) const {
         return window.imgSfondo->Image().pixel(at.left + CardWidth / 2, at.top) ==
@@ -124,7 +124,7 @@ protected:
                      ProgramGame().FilaPiles,
                      ProgramGame().AppoggPiles,
                      {},
-                     TableBitmap};
+                     TableBitmap()};
         for (const std::string& line : ProgramGame().CardRegister) s.faces += line.back();
         return s;
     }
@@ -236,7 +236,7 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), stepsBefore + 2);
     for (int j = 0; j < kModels; ++j) {
         EXPECT_FALSE(IsFaceUp(ProgramGame(), Model(j))) << j;
-        EXPECT_TRUE(Shows(ModelPlace(j), CardBack)) << j;
+        EXPECT_TRUE(Shows(ModelPlace(j), CardBack())) << j;
         EXPECT_EQ(ProgramGame().FilaPiles[static_cast<size_t>(j)], "") << j;
         const int r = DealtRow(j);
         ASSERT_GE(r, kModels) << j;

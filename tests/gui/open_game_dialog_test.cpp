@@ -456,11 +456,11 @@ TEST_F(OpenGameDialog, PreviewPictureIsTheDealtTableInSmallCards) {
     // The main table's own look, which the preview must leave alone.
     CardWidth = 71;
     CardHeight = 96;
-    CardFaces[0] = QImage(71, 96, QImage::Format_RGB32);
-    CardFaces[0].fill(Qt::red);
-    TableBitmap = QImage(40, 30, QImage::Format_RGB32);
-    TableBitmap.fill(Qt::blue);
-    const QImage face = CardFaces[0], tableBefore = TableBitmap;
+    CardFaces()[0] = QImage(71, 96, QImage::Format_RGB32);
+    CardFaces()[0].fill(Qt::red);
+    TableBitmap() = QImage(40, 30, QImage::Format_RGB32);
+    TableBitmap().fill(Qt::blue);
+    const QImage face = CardFaces()[0], tableBefore = TableBitmap();
 
     const QImage picture = RenderGamePreview(201, QSize(300, 185));
     ASSERT_EQ(picture.size(), QSize(300, 185));
@@ -499,8 +499,8 @@ TEST_F(OpenGameDialog, PreviewPictureIsTheDealtTableInSmallCards) {
 
     EXPECT_EQ(CardWidth, 71);
     EXPECT_EQ(CardHeight, 96);
-    EXPECT_EQ(CardFaces[0], face);
-    EXPECT_EQ(TableBitmap, tableBefore);
+    EXPECT_EQ(CardFaces()[0], face);
+    EXPECT_EQ(TableBitmap(), tableBefore);
     EXPECT_TRUE(RenderGamePreview(999, QSize(300, 185)).isNull());
 }
 

@@ -144,7 +144,7 @@ TEST_F(PlayTest, TakenPairsLeaveHolesThatShowTheTable) {
             const std::string name = "Fila" + std::to_string(r + 1);
             for (int k = 0; k < SlotCount(row); ++k) {
                 const CardPoint p = CardSlotPosition(ProgramGame(), name, r, k);
-                const bool showsTable = inner(TableBitmap, p) == inner(BackgroundBitmap, p);
+                const bool showsTable = inner(TableBitmap(), p) == inner(BackgroundBitmap(), p);
                 EXPECT_EQ(showsTable, SlotCode(row, k) == 0)
                     << when << ": row " << r << " slot " << k;
             }
@@ -200,7 +200,7 @@ TEST_F(PlayTest, ResizingRedrawsTheTableFromItsBackground) {
     for (const QRect& r : before) {
         if (cards.contains(r.center())) continue;
         ++checked;
-        EXPECT_EQ(TableBitmap.pixel(r.center()), BackgroundBitmap.pixel(r.center()))
+        EXPECT_EQ(TableBitmap().pixel(r.center()), BackgroundBitmap().pixel(r.center()))
             << "old card at " << r.x() << "," << r.y();
     }
     EXPECT_GT(checked, 0);  // the layout did move
@@ -330,7 +330,7 @@ TEST_F(PlayTest, FitToTheTableFillsTheTableWithWholeCards) {
                 }
             }
             // The pictures follow the size.
-            EXPECT_EQ(CardBack.size(), QSize(CardWidth, CardHeight)) << when;
+            EXPECT_EQ(CardBack().size(), QSize(CardWidth, CardHeight)) << when;
             EXPECT_EQ(CardFace(0).size(), QSize(CardWidth, CardHeight)) << when;
             const double share = std::max(double(cards.width()) / room.width(),
                                           double(cards.height()) / room.height());

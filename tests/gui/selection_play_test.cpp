@@ -131,7 +131,7 @@ public:
     QRgb ScreenPixel(const QPoint& p) const {
         return window.imgSfondo->Image().pixel(p) & 0xFFFFFF;
     }
-    static QRgb TablePixel(const QPoint& p) { return TableBitmap.pixel(p) & 0xFFFFFF; }
+    static QRgb TablePixel(const QPoint& p) { return TableBitmap().pixel(p) & 0xFFFFFF; }
     bool Framed(CardCode c) const {
         const QRgb frame = kSelectionFrameColour.rgb() & 0xFFFFFF;
         for (const QPoint& p : FramePoints(c))
@@ -152,9 +152,9 @@ public:
         const QImage& shown = window.imgSfondo->Image();
         for (int y = at.top; y < at.top + CardHeight; ++y)
             for (int x = at.left; x < at.left + CardWidth; ++x) {
-                const QRgb bg = BackgroundBitmap.pixel(x, y) & 0xFFFFFF;
+                const QRgb bg = BackgroundBitmap().pixel(x, y) & 0xFFFFFF;
                 if ((shown.pixel(x, y) & 0xFFFFFF) != bg ||
-                    (TableBitmap.pixel(x, y) & 0xFFFFFF) != bg)
+                    (TableBitmap().pixel(x, y) & 0xFFFFFF) != bg)
                     return false;
             }
         return true;

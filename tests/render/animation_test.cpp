@@ -26,7 +26,7 @@ protected:
         return static_cast<int>(std::count(core.waits.waits.begin(), core.waits.waits.end(), ms));
     }
     unsigned Face(int code, int x, int y) {
-        return CardFaces[static_cast<size_t>(FaceIndexOf(code))].pixel(x, y) & 0xFFFFFF;
+        return CardFaces()[static_cast<size_t>(FaceIndexOf(code))].pixel(x, y) & 0xFFFFFF;
     }
 };
 
@@ -51,10 +51,10 @@ TEST_F(Flight, HundredPixelsRightInStepsOfNineteenThenDroppedAtTheTarget) {
     EXPECT_EQ(ProgramGame().Options.Opt(106), 200);
     EXPECT_EQ(ProgramGame().Options.Opt(107), 200);
     // The card lies in the table picture and on the window at the target.
-    EXPECT_EQ(Rgb(TableBitmap, 230, 240), Face(1, 30, 40));
+    EXPECT_EQ(Rgb(TableBitmap(), 230, 240), Face(1, 30, 40));
     EXPECT_EQ(Rgb(window.image, 230, 240), Face(1, 30, 40));
     // Where it started the window shows the table picture again.
-    EXPECT_EQ(Rgb(window.image, 110, 240), Rgb(TableBitmap, 110, 240));
+    EXPECT_EQ(Rgb(window.image, 110, 240), Rgb(TableBitmap(), 110, 240));
     EXPECT_EQ(GetParameter(178, 1), "N");
 }
 
@@ -75,7 +75,7 @@ TEST_F(Flight, TheOtherAxisFollowsInProportion) {
     EXPECT_EQ(ProgramGame().Options.Opt(107), 50);
     // Diagonal flights leave no trail on the window.
     for (QPoint p : {QPoint(20, 10), QPoint(60, 30), QPoint(10, 60)})
-        EXPECT_EQ(Rgb(window.image, p.x(), p.y()), Rgb(TableBitmap, p.x(), p.y()))
+        EXPECT_EQ(Rgb(window.image, p.x(), p.y()), Rgb(TableBitmap(), p.x(), p.y()))
             << p.x() << "," << p.y();
 }
 
@@ -98,11 +98,11 @@ TEST_F(Flight, LiftedCardsFlyNinePixelsUpAndLeftAndDropIntoPlace) {
     EXPECT_EQ(Waits(20), 1);  // the pause before setting it down
     EXPECT_EQ(ProgramGame().Options.Opt(106), 300);
     EXPECT_EQ(ProgramGame().Options.Opt(107), 300);
-    EXPECT_EQ(Rgb(TableBitmap, 330, 340), Face(6, 30, 40));
+    EXPECT_EQ(Rgb(TableBitmap(), 330, 340), Face(6, 30, 40));
     // Shadows were off for the flight and are on again.
     EXPECT_EQ(GetParameter(178, 1), "Y");
     // The lifted place is clean.
-    EXPECT_EQ(Rgb(window.image, 292, 292), Rgb(TableBitmap, 292, 292));
+    EXPECT_EQ(Rgb(window.image, 292, 292), Rgb(TableBitmap(), 292, 292));
 }
 
 TEST_F(Flight, MovingPictureRestoresWhatItUncoversAndCastsAShadow) {
@@ -114,9 +114,9 @@ TEST_F(Flight, MovingPictureRestoresWhatItUncoversAndCastsAShadow) {
     EXPECT_FALSE(ShowMovingImageAt(ProgramGame(), 100, 100, false, true));
     EXPECT_EQ(Rgb(window.image, 130, 140), Face(7, 30, 40));
     // The rounded corners show the table picture.
-    EXPECT_EQ(Rgb(window.image, 100, 100), Rgb(TableBitmap, 100, 100));
+    EXPECT_EQ(Rgb(window.image, 100, 100), Rgb(TableBitmap(), 100, 100));
     // Shadow right of and below the card.
-    const QImage& side = CardShadows[0];
+    const QImage& side = CardShadows()[0];
     ASSERT_FALSE(side.isNull());
     int shadowed = 0;
     for (int y = 0; y < side.height(); ++y)
@@ -134,10 +134,10 @@ TEST_F(Flight, MovingPictureRestoresWhatItUncoversAndCastsAShadow) {
     // does not is the table picture again.
     for (QPoint p :
          {QPoint(100, 100), QPoint(139, 150), QPoint(120, 119), QPoint(100 + CardWidth + 3, 110)})
-        EXPECT_EQ(Rgb(window.image, p.x(), p.y()), Rgb(TableBitmap, p.x(), p.y()))
+        EXPECT_EQ(Rgb(window.image, p.x(), p.y()), Rgb(TableBitmap(), p.x(), p.y()))
             << p.x() << "," << p.y();
     HideMovingImage();
-    EXPECT_EQ(Rgb(window.image, 170, 160), Rgb(TableBitmap, 170, 160));
+    EXPECT_EQ(Rgb(window.image, 170, 160), Rgb(TableBitmap(), 170, 160));
 }
 
 TEST_F(Flight, AColumnGetsADottedShadow) {
@@ -156,10 +156,10 @@ TEST_F(Flight, AColumnGetsADottedShadow) {
 
 TEST_F(Flight, TurningUpShowsFramesAndLeavesTheTablePicture) {
     DrawCardBack(ProgramGame(), 200, 200, CardHeight, false, Canvas::Table());
-    window.image = TableBitmap.copy(0, 0, window.image.width(), window.image.height());
+    window.image = TableBitmap().copy(0, 0, window.image.width(), window.image.height());
     AnimateFaceUp(8, 200, 200);
     EXPECT_EQ(Waits(10), 6);
-    EXPECT_EQ(Rgb(window.image, 230, 240), Rgb(TableBitmap, 230, 240));
+    EXPECT_EQ(Rgb(window.image, 230, 240), Rgb(TableBitmap(), 230, 240));
 }
 
 }  // namespace

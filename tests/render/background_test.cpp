@@ -24,7 +24,7 @@ protected:
     }
     // Bands are equal in height; the colour of the row in the middle of band j (0 = top).
     unsigned BandColour(int j, int area) {
-        return Rgb(TableBitmap, 5, (MulDiv(j, area, 256) + MulDiv(j + 1, area, 256)) / 2);
+        return Rgb(TableBitmap(), 5, (MulDiv(j, area, 256) + MulDiv(j + 1, area, 256)) / 2);
     }
 };
 
@@ -53,20 +53,20 @@ TEST(ColourValueTest, PlainValuesAreRedLowThenGreenThenBlue) {
 
 TEST_F(Background, DefaultGreenOnEverySurfaceUnlessCanvasOnly) {
     PaintBackgroundAs(Canvas::Table(), kBackgroundDefault, 0, "", false, 0);
-    EXPECT_EQ(Rgb(TableBitmap, 0, 0), 0x006000u);
-    EXPECT_EQ(Rgb(TableBitmap, 1099, 699), 0x006000u);
-    EXPECT_EQ(Rgb(BackgroundBitmap, 500, 300), 0x006000u);
+    EXPECT_EQ(Rgb(TableBitmap(), 0, 0), 0x006000u);
+    EXPECT_EQ(Rgb(TableBitmap(), 1099, 699), 0x006000u);
+    EXPECT_EQ(Rgb(BackgroundBitmap(), 500, 300), 0x006000u);
 
     PaintSurfaces(0x101010, 0x202020, 0x303030);
     PaintBackgroundAs(Canvas::Table(), kBackgroundDefault, 0, "", true, 0);
-    EXPECT_EQ(Rgb(TableBitmap, 10, 10), 0x006000u);
-    EXPECT_EQ(Rgb(BackgroundBitmap, 10, 10), 0x202020u);
+    EXPECT_EQ(Rgb(TableBitmap(), 10, 10), 0x006000u);
+    EXPECT_EQ(Rgb(BackgroundBitmap(), 10, 10), 0x202020u);
 
     // A display of 256 colours or fewer gets the brighter green.
     PaletteScreen palette;
     InstalledPorts().screen = &palette;
     PaintBackgroundAs(Canvas::Table(), kBackgroundDefault, 0, "", false, 0);
-    EXPECT_EQ(Rgb(TableBitmap, 10, 10), 0x008000u);
+    EXPECT_EQ(Rgb(TableBitmap(), 10, 10), 0x008000u);
     InstalledPorts().screen = nullptr;
 }
 
@@ -75,7 +75,7 @@ TEST_F(Background, WindowShowsTheTableRowsOfTheScrollPosition) {
     SetParameter(135, 1, "Y");
     PaintBackgroundAs(Canvas::Window(), kBackgroundColour, 0x0000FF, "", false, 0);
     // Window row 0 is table row 100.
-    EXPECT_EQ(Rgb(window.image, 5, 0), Rgb(BackgroundBitmap, 5, 100));
+    EXPECT_EQ(Rgb(window.image, 5, 0), Rgb(BackgroundBitmap(), 5, 100));
     ASSERT_FALSE(window.flushes.empty());
     EXPECT_EQ(window.flushes.back(), window.image.rect());
 }
@@ -83,13 +83,13 @@ TEST_F(Background, WindowShowsTheTableRowsOfTheScrollPosition) {
 TEST_F(Background, ColourFadesInBandsFromFullAtTheTopToBlackAtTheBottom) {
     SetParameter(135, 1, "Y");
     PaintBackgroundAs(Canvas::Table(), kBackgroundColour, 0x0000FF, "", false, 0);  // red
-    const int area = 701;                          // the table bitmap's height + 1
-    EXPECT_EQ(Rgb(TableBitmap, 0, 0), 0xFE0000u);  // 255 x 255 / 256
+    const int area = 701;                            // the table bitmap's height + 1
+    EXPECT_EQ(Rgb(TableBitmap(), 0, 0), 0xFE0000u);  // 255 x 255 / 256
     EXPECT_EQ(BandColour(0, area), 0xFE0000u);
     EXPECT_EQ(BandColour(128, area), static_cast<unsigned>(MulDiv(255, 127, 256)) << 16);
-    EXPECT_EQ(Rgb(TableBitmap, 0, 699), 0x000000u);
+    EXPECT_EQ(Rgb(TableBitmap(), 0, 699), 0x000000u);
     // The same bands on the background picture.
-    EXPECT_EQ(Rgb(BackgroundBitmap, 7, 350), Rgb(TableBitmap, 7, 350));
+    EXPECT_EQ(Rgb(BackgroundBitmap(), 7, 350), Rgb(TableBitmap(), 7, 350));
 
     // With the scroll bar shown the fade runs 80 pixels further down: the
     // last visible row is not black yet.
@@ -99,20 +99,20 @@ TEST_F(Background, ColourFadesInBandsFromFullAtTheTopToBlackAtTheBottom) {
     int j = 0;
     while (MulDiv(j + 1, area + 80, 256) <= 699) ++j;
     EXPECT_GT(255 - j, 0);
-    EXPECT_EQ(Rgb(TableBitmap, 0, 699), static_cast<unsigned>(MulDiv(255, 255 - j, 256)) << 16);
+    EXPECT_EQ(Rgb(TableBitmap(), 0, 699), static_cast<unsigned>(MulDiv(255, 255 - j, 256)) << 16);
 }
 
 TEST_F(Background, NoFadeWhenSwitchedOffOrOnAPaletteDisplay) {
     SetParameter(135, 1, "N");
     PaintBackgroundAs(Canvas::Table(), kBackgroundColour, 0x00FF00, "", false, 0);
-    EXPECT_EQ(Rgb(TableBitmap, 3, 699), 0x00FF00u);
+    EXPECT_EQ(Rgb(TableBitmap(), 3, 699), 0x00FF00u);
 
     SetParameter(135, 1, "Y");
     PaletteScreen palette;
     InstalledPorts().screen = &palette;
     PaintBackgroundAs(Canvas::Table(), kBackgroundColour, 0x00FF00, "", false, 0);
     InstalledPorts().screen = nullptr;
-    EXPECT_EQ(Rgb(TableBitmap, 3, 699), 0x00FF00u);
+    EXPECT_EQ(Rgb(TableBitmap(), 3, 699), 0x00FF00u);
 }
 
 TEST_F(Background, PreferencesChooseTheKind) {
@@ -122,25 +122,25 @@ TEST_F(Background, PreferencesChooseTheKind) {
     EXPECT_EQ(GetParameter(43, 4), "0");
     EXPECT_EQ(GetParameter(47, 15), "32768");
     EXPECT_EQ(GetParameter(28, 15), "2147483663");
-    EXPECT_EQ(Rgb(TableBitmap, 1, 1), 0x008000u);
+    EXPECT_EQ(Rgb(TableBitmap(), 1, 1), 0x008000u);
 
     // Fixed colour 0: the colour of position 28, a system colour looked up.
     SetParameter(47, 15, "0");
     PaintBackground(Canvas::Table());
-    EXPECT_EQ(Rgb(TableBitmap, 1, 1), ColourOfValue(kButtonFaceColourValue).rgb() & 0xFFFFFF);
+    EXPECT_EQ(Rgb(TableBitmap(), 1, 1), ColourOfValue(kButtonFaceColourValue).rgb() & 0xFFFFFF);
 
     // A picture number.
     SetParameter(43, 4, "102");
     PaintBackground(Canvas::Table());
     const QImage tile = LibraryBitmap("B102");
     ASSERT_FALSE(tile.isNull());
-    EXPECT_EQ(Rgb(TableBitmap, 3, 4), tile.pixel(3, 4) & 0xFFFFFF);
+    EXPECT_EQ(Rgb(TableBitmap(), 3, 4), tile.pixel(3, 4) & 0xFFFFFF);
 
     // The default flag overrides everything else, the own picture included.
     SetParameter(246, 1, "Y");
     SetParameter(27, 1, "Y");
     PaintBackground(Canvas::Table());
-    EXPECT_EQ(Rgb(TableBitmap, 1, 1), 0x006000u);
+    EXPECT_EQ(Rgb(TableBitmap(), 1, 1), 0x006000u);
     EXPECT_TRUE(core.dialogs.infos.empty());
 }
 
@@ -151,7 +151,7 @@ TEST_F(Background, LibraryPicturesAreTiledUpTo499AndCopiedOnceAbove) {
     const int w = tile.width(), h = tile.height();
     for (QPoint p :
          {QPoint(1, 2), QPoint(w + 1, 2), QPoint(1, 3 * h + 2), QPoint(30 * w + 1, 20 * h + 2)})
-        EXPECT_EQ(Rgb(TableBitmap, p.x(), p.y()), tile.pixel(1, 2) & 0xFFFFFF)
+        EXPECT_EQ(Rgb(TableBitmap(), p.x(), p.y()), tile.pixel(1, 2) & 0xFFFFFF)
             << p.x() << "," << p.y();
 
     const QImage once = LibraryBitmap("B600");
@@ -159,14 +159,14 @@ TEST_F(Background, LibraryPicturesAreTiledUpTo499AndCopiedOnceAbove) {
     ASSERT_LT(once.width(), 1100);
     PaintSurfaces(0x123456, 0x123456, 0x123456);
     PaintBackgroundAs(Canvas::Table(), 600, 0, "", false, 0);
-    EXPECT_EQ(Rgb(TableBitmap, 5, 5), once.pixel(5, 5) & 0xFFFFFF);
+    EXPECT_EQ(Rgb(TableBitmap(), 5, 5), once.pixel(5, 5) & 0xFFFFFF);
     // Right of the picture the previous pixels stay: it is not repeated.
-    EXPECT_EQ(Rgb(TableBitmap, once.width() + 5, 5), 0x123456u);
-    EXPECT_EQ(Rgb(BackgroundBitmap, once.width() + 5, 5), 0x123456u);
+    EXPECT_EQ(Rgb(TableBitmap(), once.width() + 5, 5), 0x123456u);
+    EXPECT_EQ(Rgb(BackgroundBitmap(), once.width() + 5, 5), 0x123456u);
 
     // A number the library lacks paints nothing.
     PaintBackgroundAs(Canvas::Table(), 499, 0, "", false, 0);
-    EXPECT_EQ(Rgb(TableBitmap, once.width() + 5, 5), 0x123456u);
+    EXPECT_EQ(Rgb(TableBitmap(), once.width() + 5, 5), 0x123456u);
 }
 
 // Erases take the background's pixels from what it was painted from: every
@@ -191,10 +191,10 @@ TEST_F(Background, ErasesMatchTheWholePaintingOfEveryKind) {
     for (const Kind& k :
          {Kind{kBackgroundDefault, 0, ""}, Kind{kBackgroundColour, 0x3080FF, ""}, Kind{600, 0, ""},
           Kind{102, 0, ""}, Kind{499, 0, ""}, Kind{kBackgroundOwnImage, 0, ownPath}}) {
-        window.image = BackgroundBitmap.copy();
+        window.image = BackgroundBitmap().copy();
         ProgramGame().Options.SetOpt(90, 0);
         PaintBackgroundAs(Canvas::Window(), k.kind, k.colour, k.file, false, 0);
-        EXPECT_EQ(BackgroundBitmap.copy(), window.image) << k.kind;
+        EXPECT_EQ(BackgroundBitmap().copy(), window.image) << k.kind;
         // What the window keeps beside a placed or missing picture is no
         // painting of the scrolled table.
         const bool covers = k.kind != 600 && k.kind != 499;
@@ -204,7 +204,7 @@ TEST_F(Background, ErasesMatchTheWholePaintingOfEveryKind) {
             if (scroll) PaintBackgroundAs(Canvas::Window(), k.kind, k.colour, k.file, true, 0);
             const QImage painted = window.image.copy();
             window.image.fill(0xFF00FF);
-            for (const QRect& r : pieces) Canvas::Window().Restore(r, BackgroundBitmap);
+            for (const QRect& r : pieces) Canvas::Window().Restore(r, BackgroundBitmap());
             // Below the table's last row scrolled up the window keeps its own.
             const QRect onTable(0, 0, 1100, 700 - scroll);
             for (const QRect& r : pieces)
@@ -224,9 +224,9 @@ TEST_F(Background, OwnPictureByBareNameIsABitmapInTheProgramFolder) {
     platform::IniWriteString(SettingsFile(), "Preference", "Customized_Background", "felt");
     PaintBackground(Canvas::Table());
     EXPECT_TRUE(core.dialogs.infos.empty());
-    EXPECT_EQ(Rgb(TableBitmap, 0, 0), 0xFA0102u);
-    EXPECT_EQ(Rgb(TableBitmap, 40, 30), 0xFA0102u);  // tiled
-    EXPECT_EQ(Rgb(TableBitmap, 41, 31), 0x0AC81Eu);
+    EXPECT_EQ(Rgb(TableBitmap(), 0, 0), 0xFA0102u);
+    EXPECT_EQ(Rgb(TableBitmap(), 40, 30), 0xFA0102u);  // tiled
+    EXPECT_EQ(Rgb(TableBitmap(), 41, 31), 0x0AC81Eu);
 }
 
 TEST_F(Background, OwnJpegPicture) {
@@ -235,7 +235,7 @@ TEST_F(Background, OwnJpegPicture) {
     const std::string path = core.dir.file("wood.jpeg");
     ASSERT_TRUE(own.save(QString::fromStdString(path), "JPG", 100));
     PaintBackgroundAs(Canvas::Table(), kBackgroundOwnImage, 0, path, false, 0);
-    const QColor got(TableBitmap.pixel(20, 20));
+    const QColor got(TableBitmap().pixel(20, 20));
     EXPECT_NEAR(got.red(), 200, 6);
     EXPECT_NEAR(got.green(), 40, 6);
 }
@@ -253,8 +253,8 @@ TEST_F(Background, MissingOwnPictureIsReportedForgottenAndReplacedByTheDefault) 
     EXPECT_EQ(platform::IniReadString(SettingsFile(), "Preference", "Customized_Background", "x"),
               "");
     EXPECT_EQ(platform::IniReadString(SettingsFile(), "Preference", "Background_Def", "x"), "Y");
-    EXPECT_EQ(Rgb(TableBitmap, 9, 9), 0x006000u);
-    EXPECT_EQ(Rgb(BackgroundBitmap, 9, 9), 0x006000u);
+    EXPECT_EQ(Rgb(TableBitmap(), 9, 9), 0x006000u);
+    EXPECT_EQ(Rgb(BackgroundBitmap(), 9, 9), 0x006000u);
 }
 
 TEST_F(Background, DamagedOwnPictureIsRefusedTheSameWay) {
@@ -263,7 +263,7 @@ TEST_F(Background, DamagedOwnPictureIsRefusedTheSameWay) {
     ASSERT_EQ(core.dialogs.infos.size(), 1u);
     EXPECT_NE(core.dialogs.infos[0].find(core.dir.file("broken.bmp")), std::string::npos);
     EXPECT_EQ(GetParameter(27, 1), "Y");
-    EXPECT_EQ(Rgb(TableBitmap, 9, 9), 0x006000u);
+    EXPECT_EQ(Rgb(TableBitmap(), 9, 9), 0x006000u);
 }
 
 }  // namespace

@@ -109,17 +109,17 @@ TEST_F(CardImagesTest, EveryImageLoadsAtEverySize) {
         int w = 0, h = 0;
         CardSizeOfLetter(size[0], w, h);
         EXPECT_EQ(card, QSize(w, h)) << size;
-        EXPECT_EQ(CardRect, QRect(0, 0, w, h));
+        EXPECT_EQ(CardRect(), QRect(0, 0, w, h));
         for (size_t i = 0; i < 53; ++i)
-            EXPECT_EQ(CardFaces[i].size(), card) << size << " face " << i;
-        EXPECT_EQ(CardBack.size(), card) << size;
-        EXPECT_EQ(PileMarks.size(), 21u);
+            EXPECT_EQ(CardFaces()[i].size(), card) << size << " face " << i;
+        EXPECT_EQ(CardBack().size(), card) << size;
+        EXPECT_EQ(PileMarks().size(), 21u);
         for (const char* code : kPileMarkCodes)
             EXPECT_EQ(PileMark(code).size(), card) << size << code;
         EXPECT_TRUE(PileMark("no such").isNull());
         for (int i = 0; i < 2; ++i) {
-            EXPECT_FALSE(CardShadows[static_cast<size_t>(i)].isNull());
-            EXPECT_FALSE(StackBorders[static_cast<size_t>(i)].isNull());
+            EXPECT_FALSE(CardShadows()[static_cast<size_t>(i)].isNull());
+            EXPECT_FALSE(StackBorders()[static_cast<size_t>(i)].isNull());
         }
     }
     // An unknown letter keeps the size that was set.
@@ -132,67 +132,67 @@ TEST_F(CardImagesTest, FacesAreCutFromTheGridsInCardCodeOrder) {
     SetParameter(pos::kCardSize, 1, "M");
     SetParameter(pos::kCardDeck, 3, "003");
     ApplyCardSize(ProgramGame());
-    EXPECT_TRUE(test::SamePixels(CardFaces[0], LibraryFace('M', "003", 'H', 1)));
-    EXPECT_TRUE(test::SamePixels(CardFaces[13 + 6], LibraryFace('M', "003", 'D', 7)));
-    EXPECT_TRUE(test::SamePixels(CardFaces[26 + 10], LibraryFace('M', "003", 'C', 11)));
-    EXPECT_TRUE(test::SamePixels(CardFaces[51], LibraryFace('M', "003", 'S', 13)));
-    EXPECT_TRUE(test::SamePixels(CardFaces[52], LibraryBitmap("JOKER_M")));
-    EXPECT_FALSE(test::SamePixels(CardFaces[0], CardFaces[13]));
+    EXPECT_TRUE(test::SamePixels(CardFaces()[0], LibraryFace('M', "003", 'H', 1)));
+    EXPECT_TRUE(test::SamePixels(CardFaces()[13 + 6], LibraryFace('M', "003", 'D', 7)));
+    EXPECT_TRUE(test::SamePixels(CardFaces()[26 + 10], LibraryFace('M', "003", 'C', 11)));
+    EXPECT_TRUE(test::SamePixels(CardFaces()[51], LibraryFace('M', "003", 'S', 13)));
+    EXPECT_TRUE(test::SamePixels(CardFaces()[52], LibraryBitmap("JOKER_M")));
+    EXPECT_FALSE(test::SamePixels(CardFaces()[0], CardFaces()[13]));
     // Size "L" is cut at 71 x 96 and shrunk to the card.
     SetParameter(pos::kCardSize, 1, "L");
     ApplyCardSize(ProgramGame());
     EXPECT_TRUE(test::SamePixels(
-        CardFaces[0], LibraryFace('L', "003", 'H', 1)
-                          .scaled(25, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        CardFaces()[0], LibraryFace('L', "003", 'H', 1)
+                            .scaled(25, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 TEST_F(CardImagesTest, SuitModesShareImages) {
     ApplyCardSize(ProgramGame());
-    EXPECT_FALSE(test::SamePixels(CardFaces[13 + 4], CardFaces[4]));
+    EXPECT_FALSE(test::SamePixels(CardFaces()[13 + 4], CardFaces()[4]));
     ProgramGame().GameRules[48] = 2;  // two suits: red ones show hearts, black ones spades
     LoadCardImages(ProgramGame());
     for (int r = 0; r < 13; ++r) {
-        EXPECT_TRUE(test::SamePixels(CardFaces[static_cast<size_t>(13 + r)],
+        EXPECT_TRUE(test::SamePixels(CardFaces()[static_cast<size_t>(13 + r)],
                                      LibraryFace('B', "001", 'H', r + 1)));
-        EXPECT_TRUE(test::SamePixels(CardFaces[static_cast<size_t>(26 + r)],
+        EXPECT_TRUE(test::SamePixels(CardFaces()[static_cast<size_t>(26 + r)],
                                      LibraryFace('B', "001", 'S', r + 1)));
     }
     ProgramGame().GameRules[48] = 1;  // one suit: spades everywhere
     LoadCardImages(ProgramGame());
     for (int s = 0; s < 4; ++s)
-        EXPECT_TRUE(test::SamePixels(CardFaces[static_cast<size_t>(s * 13 + 5)],
+        EXPECT_TRUE(test::SamePixels(CardFaces()[static_cast<size_t>(s * 13 + 5)],
                                      LibraryFace('B', "001", 'S', 6)));
 }
 
 TEST_F(CardImagesTest, BackRulesBySizeAndNumber) {
     SetParameter(pos::kCardSize, 1, "S");
     ApplyCardSize(ProgramGame());  // back 011 in "S": its own unscaled "S" picture
-    EXPECT_TRUE(test::SamePixels(CardBack, LibraryBitmap("DS011")));
+    EXPECT_TRUE(test::SamePixels(CardBack(), LibraryBitmap("DS011")));
     SetParameter(pos::kBackCard, 3, "003");
     LoadCardBack();  // any other back in "S": the "B" picture stretched
     EXPECT_TRUE(test::SamePixels(
-        CardBack,
+        CardBack(),
         LibraryBitmap("DB003").scaled(85, 115, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     SetParameter(pos::kCardSize, 1, "B");
     ApplyCardSize(ProgramGame());
-    EXPECT_TRUE(test::SamePixels(CardBack, LibraryBitmap("DB003")));
+    EXPECT_TRUE(test::SamePixels(CardBack(), LibraryBitmap("DB003")));
     SetParameter(pos::kCardSize, 1, "M");
     ApplyCardSize(ProgramGame());
     EXPECT_TRUE(test::SamePixels(
-        CardBack,
+        CardBack(),
         LibraryBitmap("DB003").scaled(59, 80, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     // A number the library lacks, or none at all, shows the standard back.
     SetParameter(pos::kBackCard, 3, "042");
     LoadCardBack();
-    EXPECT_TRUE(test::SamePixels(CardBack, LibraryBitmap("DM011")));
+    EXPECT_TRUE(test::SamePixels(CardBack(), LibraryBitmap("DM011")));
     SetParameter(pos::kBackCard, 3, "");
     LoadCardBack();
-    EXPECT_TRUE(test::SamePixels(CardBack, LibraryBitmap("DM011")));
+    EXPECT_TRUE(test::SamePixels(CardBack(), LibraryBitmap("DM011")));
     // The tiny size stretches to its own card, not to the large one.
     SetParameter(pos::kCardSize, 1, "L");
     SetParameter(pos::kBackCard, 3, "019");
     ApplyCardSize(ProgramGame());
-    EXPECT_EQ(CardBack.size(), QSize(25, 32));
+    EXPECT_EQ(CardBack().size(), QSize(25, 32));
 }
 
 TEST_F(CardImagesTest, FaceSetsTheLibraryLacks) {
@@ -203,7 +203,7 @@ TEST_F(CardImagesTest, FaceSetsTheLibraryLacks) {
     // A hand-edited set number shows the standard faces, not blank cards.
     SetParameter(pos::kCardDeck, 3, "002");
     ApplyCardSize(ProgramGame());
-    EXPECT_TRUE(test::SamePixels(CardFaces[7], LibraryFace('B', "001", 'H', 8)));
+    EXPECT_TRUE(test::SamePixels(CardFaces()[7], LibraryFace('B', "001", 'H', 8)));
     EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "002");
 }
 
@@ -233,15 +233,15 @@ TEST_F(CardImagesTest, FourColourSetHasEveryCardInItsSuitsColour) {
         SetParameter(pos::kCardSize, 1, size);
         ApplyCardSize(ProgramGame());
         for (size_t i = 0; i < 52; ++i) {
-            ASSERT_EQ(CardFaces[i].size(), QSize(CardWidth, CardHeight)) << size << i;
-            EXPECT_EQ(inkSuit(CardFaces[i]), static_cast<int>(i / 13)) << size << " face " << i;
+            ASSERT_EQ(CardFaces()[i].size(), QSize(CardWidth, CardHeight)) << size << i;
+            EXPECT_EQ(inkSuit(CardFaces()[i]), static_cast<int>(i / 13)) << size << " face " << i;
             // Every card its own face, and not the classic set's.
             if (i > 0) {
-                EXPECT_FALSE(test::SamePixels(CardFaces[i], CardFaces[i - 1])) << i;
+                EXPECT_FALSE(test::SamePixels(CardFaces()[i], CardFaces()[i - 1])) << i;
             }
             const char suit = "HDCS"[i / 13];
             EXPECT_FALSE(test::SamePixels(
-                CardFaces[i], LibraryFace(size[0], "001", suit, static_cast<int>(i % 13) + 1)));
+                CardFaces()[i], LibraryFace(size[0], "001", suit, static_cast<int>(i % 13) + 1)));
         }
     }
 }
@@ -259,16 +259,16 @@ TEST_F(CardImagesTest, OwnCardSetDecidesTheSize) {
     EXPECT_EQ(CardWidth, 85);
     EXPECT_TRUE(core.dialogs.infos.empty());
     // Rank 7 of diamonds: green cell marked 7.
-    const QRgb d7 = CardFaces[13 + 6].pixel(40, 50);
+    const QRgb d7 = CardFaces()[13 + 6].pixel(40, 50);
     EXPECT_EQ(qGreen(d7), 250);
     EXPECT_EQ(qBlue(d7), 7);
-    EXPECT_EQ(qBlue(CardFaces[39 + 12].pixel(40, 50)), 13);
+    EXPECT_EQ(qBlue(CardFaces()[39 + 12].pixel(40, 50)), 13);
     // Two-suit games take diamonds from the hearts rows, clubs from spades.
     ProgramGame().GameRules[48] = 2;
     LoadCardImages(ProgramGame());
-    EXPECT_EQ(qRed(CardFaces[13 + 6].pixel(40, 50)), 250);
-    EXPECT_EQ(qBlue(CardFaces[13 + 6].pixel(40, 50)), 7);
-    EXPECT_EQ(qRgb(0, 0, 3) & 0xFFFFFF, CardFaces[26 + 2].pixel(40, 50) & 0xFFFFFF);
+    EXPECT_EQ(qRed(CardFaces()[13 + 6].pixel(40, 50)), 250);
+    EXPECT_EQ(qBlue(CardFaces()[13 + 6].pixel(40, 50)), 7);
+    EXPECT_EQ(qRgb(0, 0, 3) & 0xFFFFFF, CardFaces()[26 + 2].pixel(40, 50) & 0xFFFFFF);
     // The other two accepted sizes.
     WriteOwnSet("b", 355, 1152);
     EXPECT_EQ(CheckCardSetFile("", letter), CardSetCheck::kValid);
@@ -290,7 +290,7 @@ TEST_F(CardImagesTest, WronglySizedOwnCardSetIsRefused) {
     EXPECT_EQ(Pref(key::kCustomizedCardsSet), "");
     EXPECT_EQ(Pref(key::kCard), "001");
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "B");
-    EXPECT_TRUE(test::SamePixels(CardFaces[0], LibraryFace('B', "001", 'H', 1)));
+    EXPECT_TRUE(test::SamePixels(CardFaces()[0], LibraryFace('B', "001", 'H', 1)));
     // Switched off for good: the next setup does not complain again.
     ApplyCardSize(ProgramGame());
     EXPECT_EQ(core.dialogs.infos.size(), 1u);
@@ -307,7 +307,7 @@ TEST_F(CardImagesTest, MissingOrDamagedOwnCardSet) {
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "M");
     EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "003");
     EXPECT_EQ(CardWidth, 59);
-    EXPECT_FALSE(CardFaces[0].isNull());
+    EXPECT_FALSE(CardFaces()[0].isNull());
 
     // A sound header over pixel data cut short, and plain garbage.
     const std::string path = WriteOwnSet("cut", 355, 1152);
@@ -317,7 +317,7 @@ TEST_F(CardImagesTest, MissingOrDamagedOwnCardSet) {
     SetParameter(kOwnSet, 1, "Y");
     screen.width = 1280;
     ApplyCardSize(ProgramGame());
-    for (size_t i = 0; i < 53; ++i) EXPECT_FALSE(CardFaces[i].isNull()) << i;
+    for (size_t i = 0; i < 53; ++i) EXPECT_FALSE(CardFaces()[i].isNull()) << i;
     test::WriteFile(path, std::string(3000, '\x42'));
     SetParameter(kOwnSet, 1, "Y");
     WritePreference(key::kCustomizedCardsSet, "cut");
@@ -336,8 +336,8 @@ TEST_F(CardImagesTest, OwnCardBack) {
     test::WriteBmp(core.dir.path() + "data/custom decks/leaf.bmp", back);
     SetParameter(kOwnBack, 1, "Y");
     ApplyCardSize(ProgramGame());
-    EXPECT_EQ(CardBack.size(), QSize(71, 96));
-    EXPECT_EQ(CardBack.pixel(35, 48) & 0xFFFFFF, qRgb(10, 200, 90) & 0xFFFFFF);
+    EXPECT_EQ(CardBack().size(), QSize(71, 96));
+    EXPECT_EQ(CardBack().pixel(35, 48) & 0xFFFFFF, qRgb(10, 200, 90) & 0xFFFFFF);
     EXPECT_TRUE(core.dialogs.infos.empty());
 
     // Damaged: a clear message, the own back off, the standard back shown.
@@ -347,7 +347,7 @@ TEST_F(CardImagesTest, OwnCardBack) {
     ASSERT_EQ(core.dialogs.infos.size(), 1u);
     EXPECT_NE(core.dialogs.infos[0].find("not valid"), std::string::npos);
     EXPECT_EQ(GetParameter(kOwnBack, 1), "N");
-    EXPECT_TRUE(test::SamePixels(CardBack, LibraryBitmap("DB011")));
+    EXPECT_TRUE(test::SamePixels(CardBack(), LibraryBitmap("DB011")));
 
     // Missing.
     SetParameter(kOwnBack, 1, "Y");
@@ -360,7 +360,7 @@ TEST_F(CardImagesTest, OwnCardBack) {
     EXPECT_EQ(GetParameter(kOwnBack, 1), "N");
     EXPECT_EQ(GetParameter(pos::kBackCard, 3), "011");
     EXPECT_EQ(Pref(key::kCustomizedDeck), "");
-    EXPECT_TRUE(test::SamePixels(CardBack, LibraryBitmap("DB011")));
+    EXPECT_TRUE(test::SamePixels(CardBack(), LibraryBitmap("DB011")));
 }
 
 TEST_F(CardImagesTest, BigCardGameOnSmallScreenForcesMediumAndComesBack) {
@@ -484,12 +484,12 @@ TEST_F(CardImagesTest, SetUpEndsWithOffsetsAnchorsAndLayout) {
 TEST_F(CardImagesTest, ImagesReloadOnlyWhenSizeOrSuitModeChanges) {
     SetUpCards(ProgramGame());  // the suit mode counts as changed the first time
     EXPECT_EQ(ProgramGame().Options.Opt(122), 0);
-    CardFaces[0] = QImage();
+    CardFaces()[0] = QImage();
     SetUpCards(ProgramGame());  // nothing changed: no reload
-    EXPECT_TRUE(CardFaces[0].isNull());
+    EXPECT_TRUE(CardFaces()[0].isNull());
     ProgramGame().GameRules[48] = 2;
     SetUpCards(ProgramGame());
-    EXPECT_FALSE(CardFaces[0].isNull());
+    EXPECT_FALSE(CardFaces()[0].isNull());
     EXPECT_EQ(ProgramGame().Options.Opt(122), 2);
     EXPECT_EQ(sizeChanges, 0);  // B all along
 }

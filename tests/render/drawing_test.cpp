@@ -42,7 +42,7 @@ protected:
     }
     static std::vector<unsigned> All(unsigned v) { return {v, v, v}; }
     unsigned Face(int code, int x, int y) {
-        return CardFaces[static_cast<size_t>(FaceIndexOf(code))].pixel(x, y) & 0xFFFFFF;
+        return CardFaces()[static_cast<size_t>(FaceIndexOf(code))].pixel(x, y) & 0xFFFFFF;
     }
 };
 
@@ -59,14 +59,14 @@ TEST(FaceIndexTest, BothDecksShareFacesJokersShareOne) {
 
 TEST_F(CardDrawing, TopCornersFromTheTargetBottomCornersFromTheBackground) {
     DrawCard(ProgramGame(), 14, 100, 50, false, Canvas::Table());
-    EXPECT_EQ(Corner(TableBitmap, 100, 50, 0), All(kTable));
-    EXPECT_EQ(Corner(TableBitmap, 100, 50, 1), All(kTable));
-    EXPECT_EQ(Corner(TableBitmap, 100, 50, 2), All(kBackground));
-    EXPECT_EQ(Corner(TableBitmap, 100, 50, 3), All(kBackground));
+    EXPECT_EQ(Corner(TableBitmap(), 100, 50, 0), All(kTable));
+    EXPECT_EQ(Corner(TableBitmap(), 100, 50, 1), All(kTable));
+    EXPECT_EQ(Corner(TableBitmap(), 100, 50, 2), All(kBackground));
+    EXPECT_EQ(Corner(TableBitmap(), 100, 50, 3), All(kBackground));
     // Next to the corners the card itself.
-    EXPECT_EQ(Rgb(TableBitmap, 102, 50), Face(14, 2, 0));
-    EXPECT_EQ(Rgb(TableBitmap, 101, 51), Face(14, 1, 1));
-    EXPECT_EQ(Rgb(TableBitmap, 135, 98), Face(14, 35, 48));
+    EXPECT_EQ(Rgb(TableBitmap(), 102, 50), Face(14, 2, 0));
+    EXPECT_EQ(Rgb(TableBitmap(), 101, 51), Face(14, 1, 1));
+    EXPECT_EQ(Rgb(TableBitmap(), 135, 98), Face(14, 35, 48));
 
     // On the window the top corners come from the window.
     DrawCard(ProgramGame(), 14, 300, 50, true, Canvas::Window());
@@ -109,10 +109,10 @@ TEST_F(CardDrawing, NarrowCardsRoundOnlyTheCornerPixel) {
     ASSERT_EQ(CardWidth, 25);
     PaintSurfaces(kTable, kBackground, kWindow);
     DrawCard(ProgramGame(), 27, 40, 40, false, Canvas::Table());
-    EXPECT_EQ(Rgb(TableBitmap, 40, 40), kTable);
-    EXPECT_EQ(Rgb(TableBitmap, 41, 40), Face(27, 1, 0));
-    EXPECT_EQ(Rgb(TableBitmap, 64, 71), kBackground);
-    EXPECT_EQ(Rgb(TableBitmap, 63, 71), Face(27, 23, 31));
+    EXPECT_EQ(Rgb(TableBitmap(), 40, 40), kTable);
+    EXPECT_EQ(Rgb(TableBitmap(), 41, 40), Face(27, 1, 0));
+    EXPECT_EQ(Rgb(TableBitmap(), 64, 71), kBackground);
+    EXPECT_EQ(Rgb(TableBitmap(), 63, 71), Face(27, 23, 31));
     SetParameter(pos::kCardSize, 1, "B");
     ApplyCardSize(ProgramGame());
 }
@@ -120,44 +120,44 @@ TEST_F(CardDrawing, NarrowCardsRoundOnlyTheCornerPixel) {
 TEST_F(CardDrawing, TableBitmapAddsTheScrollPositionAndRecordsTheLowestPixel) {
     ProgramGame().Options.SetOpt(90, 30);
     DrawCard(ProgramGame(), 40, 100, 50, false, Canvas::Table());
-    EXPECT_EQ(Rgb(TableBitmap, 110, 90), Face(40, 10, 10));
-    EXPECT_EQ(Rgb(TableBitmap, 110, 60), kTable);
+    EXPECT_EQ(Rgb(TableBitmap(), 110, 90), Face(40, 10, 10));
+    EXPECT_EQ(Rgb(TableBitmap(), 110, 60), kTable);
     EXPECT_EQ(ProgramGame().Options.Opt(93), 80 + CardHeight);
     // The window is not shifted; the lowest pixel is in table coordinates.
     DrawCardBack(ProgramGame(), 100, 200, CardHeight, false, Canvas::Window());
-    EXPECT_EQ(Rgb(window.image, 110, 210), CardBack.pixel(10, 10) & 0xFFFFFF);
+    EXPECT_EQ(Rgb(window.image, 110, 210), CardBack().pixel(10, 10) & 0xFFFFFF);
     EXPECT_EQ(ProgramGame().Options.Opt(93), 230 + CardHeight);
 }
 
 TEST_F(CardDrawing, BacksHolesAndOffTablePlaces) {
     DrawCardBack(ProgramGame(), 10, 10, 40, false, Canvas::Table());  // 40 rows of the back
-    EXPECT_EQ(Rgb(TableBitmap, 20, 49), CardBack.pixel(10, 39) & 0xFFFFFF);
-    EXPECT_EQ(Rgb(TableBitmap, 20, 50), kTable);
-    EXPECT_EQ(Rgb(TableBitmap, 10, 10), kTable);  // its top corners still round
+    EXPECT_EQ(Rgb(TableBitmap(), 20, 49), CardBack().pixel(10, 39) & 0xFFFFFF);
+    EXPECT_EQ(Rgb(TableBitmap(), 20, 50), kTable);
+    EXPECT_EQ(Rgb(TableBitmap(), 10, 10), kTable);  // its top corners still round
 
-    const QImage before = TableBitmap.copy();
+    const QImage before = TableBitmap().copy();
     DrawCardBack(ProgramGame(), -10000, 10, CardHeight, false, Canvas::Table());
     DrawCard(ProgramGame(), 0, 200, 10, false, Canvas::Table());  // a hole draws nothing
     DrawCard(ProgramGame(), 3, 200, kOffFila, false, Canvas::Table());
-    EXPECT_EQ(TableBitmap, before);
+    EXPECT_EQ(TableBitmap(), before);
 }
 
 TEST_F(CardDrawing, RestoredCornersShowTheBackground) {
     DrawCard(ProgramGame(), 9, 50, 50, true, Canvas::Table());
     RestoreCardCorners(50, 50, Canvas::Table());
-    for (int c = 0; c < 4; ++c) EXPECT_EQ(Corner(TableBitmap, 50, 50, c), All(kBackground)) << c;
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(Corner(TableBitmap(), 50, 50, c), All(kBackground)) << c;
 }
 
 TEST_F(CardDrawing, SelectionFrameLiesInsideTheCardClearOfItsCorners) {
     DrawCard(ProgramGame(), 1, 60, 60, false, Canvas::Table());
     DrawSelectionFrame(60, 60, Canvas::Table());
     const unsigned frame = kSelectionFrameColour.rgb() & 0xFFFFFF;
-    EXPECT_EQ(Rgb(TableBitmap, 60, 100), frame);
-    EXPECT_EQ(Rgb(TableBitmap, 61, 100), frame);
-    EXPECT_EQ(Rgb(TableBitmap, 62, 100), Face(1, 2, 40));
-    EXPECT_EQ(Rgb(TableBitmap, 60 + CardWidth - 1, 100), frame);
-    EXPECT_EQ(Rgb(TableBitmap, 90, 60 + CardHeight - 1), frame);
-    EXPECT_EQ(Rgb(TableBitmap, 60, 60), kTable);  // the rounded corner stays
+    EXPECT_EQ(Rgb(TableBitmap(), 60, 100), frame);
+    EXPECT_EQ(Rgb(TableBitmap(), 61, 100), frame);
+    EXPECT_EQ(Rgb(TableBitmap(), 62, 100), Face(1, 2, 40));
+    EXPECT_EQ(Rgb(TableBitmap(), 60 + CardWidth - 1, 100), frame);
+    EXPECT_EQ(Rgb(TableBitmap(), 90, 60 + CardHeight - 1), frame);
+    EXPECT_EQ(Rgb(TableBitmap(), 60, 60), kTable);  // the rounded corner stays
 }
 
 struct MarkCase {
@@ -227,25 +227,26 @@ TEST_F(CardDrawing, MarksTintTheBackgroundAndAPileWithoutMarkShowsTheTable) {
     const QImage& ace = PileMark("010");
     ASSERT_FALSE(ace.isNull());
     ASSERT_TRUE(ace.hasAlphaChannel());
-    const QImage shown = test::MarkOver(ace, BackgroundBitmap, CardRectAt(70, 80));
-    EXPECT_EQ(Rgb(TableBitmap, 70, 80), shown.pixel(0, 0) & 0xFFFFFF);
-    EXPECT_EQ(Rgb(TableBitmap, 100, 120), shown.pixel(30, 40) & 0xFFFFFF);
+    const QImage shown = test::MarkOver(ace, BackgroundBitmap(), CardRectAt(70, 80));
+    EXPECT_EQ(Rgb(TableBitmap(), 70, 80), shown.pixel(0, 0) & 0xFFFFFF);
+    EXPECT_EQ(Rgb(TableBitmap(), 100, 120), shown.pixel(30, 40) & 0xFFFFFF);
     // The mark is see-through: the slot is darker than the table, not opaque.
-    EXPECT_NE(Rgb(TableBitmap, 100, 120), kBackground);
+    EXPECT_NE(Rgb(TableBitmap(), 100, 120), kBackground);
     EXPECT_EQ(ProgramGame().Options.Opt(93), 80 + CardHeight);
 
     ProgramGame().GameRules[15] = 2;  // "Mazzo_Vis" of a game without redeals shows nothing
     DrawCard(ProgramGame(), 1, 300, 80, false, Canvas::Table());
     DrawPileMark(ProgramGame(), kMarkVisible, 300, 80, Canvas::Table(), 0);
-    EXPECT_EQ(Rgb(TableBitmap, 320, 120), kBackground);
+    EXPECT_EQ(Rgb(TableBitmap(), 320, 120), kBackground);
 
     // A mark outside the loaded set comes from the library.
     ProgramGame().GameRules[51] = 8;
     DrawPileMark(ProgramGame(), kMarkStock, 500, 80, Canvas::Table(), 0);
     const QImage mark = LibraryBitmap("WB021");
     ASSERT_FALSE(mark.isNull());
-    EXPECT_EQ(Rgb(TableBitmap, 530, 120),
-              test::MarkOver(mark, BackgroundBitmap, CardRectAt(500, 80)).pixel(30, 40) & 0xFFFFFF);
+    EXPECT_EQ(
+        Rgb(TableBitmap(), 530, 120),
+        test::MarkOver(mark, BackgroundBitmap(), CardRectAt(500, 80)).pixel(30, 40) & 0xFFFFFF);
 }
 
 class StackEdge : public CardDrawing {
@@ -271,14 +272,14 @@ TEST_F(StackEdge, FiftyTwoCardsRaiseTheStockByEightOverItsEdge) {
     EXPECT_EQ(ProgramGame().Options.StockLeft(0), baseLeft - d);
     EXPECT_EQ(ProgramGame().Options.StockTop(0), baseTop - d);
 
-    const QImage right = StackBorders[0].convertToFormat(QImage::Format_RGB32);
-    const QImage bottom = StackBorders[1].convertToFormat(QImage::Format_RGB32);
+    const QImage right = StackBorders()[0].convertToFormat(QImage::Format_RGB32);
+    const QImage bottom = StackBorders()[1].convertToFormat(QImage::Format_RGB32);
     int drawn = 0;
     // The bottom strip, left of where the right strip covers it.
     for (int r = 0; r <= d; ++r) {
         for (int c = 0; c < w + 4; ++c) {
             const unsigned src = Rgb(bottom, c, 15 - d + r);
-            const unsigned got = Rgb(TableBitmap, baseLeft - 13 + c, baseTop + h - d - 1 + r);
+            const unsigned got = Rgb(TableBitmap(), baseLeft - 13 + c, baseTop + h - d - 1 + r);
             if (src == 0x0000FF) {
                 EXPECT_EQ(got, kBackground) << "bottom " << c << "," << r;
             } else {
@@ -290,7 +291,7 @@ TEST_F(StackEdge, FiftyTwoCardsRaiseTheStockByEightOverItsEdge) {
     for (int r = 0; r < h + 13; ++r) {
         for (int c = 0; c <= d; ++c) {
             const unsigned src = Rgb(right, 15 - d + c, r);
-            const unsigned got = Rgb(TableBitmap, baseLeft + w - d - 1 + c, baseTop - 13 + r);
+            const unsigned got = Rgb(TableBitmap(), baseLeft + w - d - 1 + c, baseTop - 13 + r);
             if (src == 0x0000FF) {
                 EXPECT_EQ(got, kBackground) << "right " << c << "," << r;
             } else {
@@ -302,22 +303,22 @@ TEST_F(StackEdge, FiftyTwoCardsRaiseTheStockByEightOverItsEdge) {
     EXPECT_GT(drawn, 2 * (w + h));
     // A new raise starts from the bare table over the whole stack, up to
     // the highest raise of 15.
-    EXPECT_EQ(Rgb(TableBitmap, baseLeft - 15, baseTop - 15), kBackground);
-    EXPECT_EQ(Rgb(TableBitmap, baseLeft - 8, baseTop - 8), kBackground);
-    EXPECT_EQ(Rgb(TableBitmap, baseLeft - 16, baseTop - 16), kTable);
+    EXPECT_EQ(Rgb(TableBitmap(), baseLeft - 15, baseTop - 15), kBackground);
+    EXPECT_EQ(Rgb(TableBitmap(), baseLeft - 8, baseTop - 8), kBackground);
+    EXPECT_EQ(Rgb(TableBitmap(), baseLeft - 16, baseTop - 16), kTable);
 
     // The same raise again draws nothing unless a full redraw is asked for.
     PaintSurfaces(kTable, kBackground, kWindow);
     EXPECT_TRUE(DrawStackEdge(ProgramGame(), 0, false, Canvas::Table(), false));
-    EXPECT_EQ(Rgb(TableBitmap, baseLeft + w - 1, baseTop + 20), kTable);
+    EXPECT_EQ(Rgb(TableBitmap(), baseLeft + w - 1, baseTop + 20), kTable);
     // A full redraw draws the edge and puts the table back above and left
     // of the card, leaving the card's own place alone.
     EXPECT_TRUE(DrawStackEdge(ProgramGame(), 0, false, Canvas::Table(), true));
-    EXPECT_EQ(Rgb(TableBitmap, baseLeft - 15, baseTop - 15), kBackground);
-    EXPECT_EQ(Rgb(TableBitmap, baseLeft - 9, baseTop + 40), kBackground);
-    EXPECT_EQ(Rgb(TableBitmap, baseLeft + 40, baseTop - 9), kBackground);
-    EXPECT_EQ(Rgb(TableBitmap, baseLeft - 8, baseTop - 8), kTable);
-    EXPECT_NE(Rgb(TableBitmap, baseLeft + w - 1, baseTop + 20), kTable);
+    EXPECT_EQ(Rgb(TableBitmap(), baseLeft - 15, baseTop - 15), kBackground);
+    EXPECT_EQ(Rgb(TableBitmap(), baseLeft - 9, baseTop + 40), kBackground);
+    EXPECT_EQ(Rgb(TableBitmap(), baseLeft + 40, baseTop - 9), kBackground);
+    EXPECT_EQ(Rgb(TableBitmap(), baseLeft - 8, baseTop - 8), kTable);
+    EXPECT_NE(Rgb(TableBitmap(), baseLeft + w - 1, baseTop + 20), kTable);
 }
 
 TEST_F(StackEdge, FoundationsStopAtTwoAndSomeHaveNoEdge) {
@@ -339,8 +340,8 @@ TEST_F(StackEdge, RaisedStockDrawsItsTopCardAtTheRaisedPlace) {
     RedrawPileTop(ProgramGame(), "Mazzo", 0, Canvas::Table());
     const int left = ProgramGame().Options.Opt(123) - 1, top = ProgramGame().Options.Opt(127) - 1;
     EXPECT_EQ(CardTopInPile(ProgramGame(), "Mazzo", 0, 0, false), top);
-    EXPECT_EQ(Rgb(TableBitmap, left + 20, top + 30), Face(2, 20, 30));
-    EXPECT_EQ(Corner(TableBitmap, left, top, 3), All(kGrey));
+    EXPECT_EQ(Rgb(TableBitmap(), left + 20, top + 30), Face(2, 20, 30));
+    EXPECT_EQ(Corner(TableBitmap(), left, top, 3), All(kGrey));
 }
 
 class Highlight : public StackEdge {};
@@ -353,13 +354,13 @@ TEST_F(Highlight, CompleteFoundationsGetTheChosenMarkAndColour) {
     RepaintTable(ProgramGame(), Canvas::Table(), false);
     const CardPoint top0 = CardPositionInPile(ProgramGame(), "Dest1", 0, 0, false);
     const CardPoint top1 = CardPositionInPile(ProgramGame(), "Dest2", 1, 0, false);
-    const unsigned before1 = Rgb(TableBitmap, top1.left + 30, top1.top + 40);
+    const unsigned before1 = Rgb(TableBitmap(), top1.left + 30, top1.top + 40);
 
     HighlightFoundationsAs(ProgramGame(), -1, 2, 5);  // solid (255, 70, 70)
-    EXPECT_EQ(Rgb(TableBitmap, top0.left + 30, top0.top + 40), 0xFF4646u);
-    EXPECT_EQ(Rgb(TableBitmap, top0.left + 1, top0.top + 1), 0xFF4646u);
-    EXPECT_NE(Rgb(TableBitmap, top0.left, top0.top + 40), 0xFF4646u);     // one pixel inside
-    EXPECT_EQ(Rgb(TableBitmap, top1.left + 30, top1.top + 40), before1);  // 11 of 12
+    EXPECT_EQ(Rgb(TableBitmap(), top0.left + 30, top0.top + 40), 0xFF4646u);
+    EXPECT_EQ(Rgb(TableBitmap(), top0.left + 1, top0.top + 1), 0xFF4646u);
+    EXPECT_NE(Rgb(TableBitmap(), top0.left, top0.top + 40), 0xFF4646u);     // one pixel inside
+    EXPECT_EQ(Rgb(TableBitmap(), top1.left + 30, top1.top + 40), before1);  // 11 of 12
     EXPECT_EQ(Rgb(window.image, top0.left + 30, top0.top + 40), 0xFF4646u);
 
     // The hatch: every second pixel along the diagonals.
@@ -367,10 +368,10 @@ TEST_F(Highlight, CompleteFoundationsGetTheChosenMarkAndColour) {
     RepaintTable(ProgramGame(), Canvas::Table(), false);
     HighlightFoundationsAs(ProgramGame(), 1, 1, 1);  // blue
     const int x = top1.left + 1, y = top1.top + 1;
-    EXPECT_EQ(Rgb(TableBitmap, x + 10, y + 10), 0x0000FFu);
-    EXPECT_NE(Rgb(TableBitmap, x + 11, y + 10), 0x0000FFu);
-    EXPECT_NE(Rgb(TableBitmap, x, y), 0x0000FFu);  // its corner stays clear
-    EXPECT_NE(Rgb(TableBitmap, top0.left + 30, top0.top + 40),
+    EXPECT_EQ(Rgb(TableBitmap(), x + 10, y + 10), 0x0000FFu);
+    EXPECT_NE(Rgb(TableBitmap(), x + 11, y + 10), 0x0000FFu);
+    EXPECT_NE(Rgb(TableBitmap(), x, y), 0x0000FFu);  // its corner stays clear
+    EXPECT_NE(Rgb(TableBitmap(), top0.left + 30, top0.top + 40),
               0x0000FFu);  // only the one asked for
 }
 
@@ -379,15 +380,15 @@ TEST_F(Highlight, TheSettingsFileChoosesMarkAndColour) {
     ProgramGame().DestPiles[0] = Cards(13);
     RepaintTable(ProgramGame(), Canvas::Table(), false);
     const CardPoint top = CardPositionInPile(ProgramGame(), "Dest1", 0, 0, false);
-    const unsigned before = Rgb(TableBitmap, top.left + 30, top.top + 40);
+    const unsigned before = Rgb(TableBitmap(), top.left + 30, top.top + 40);
     HighlightFoundations(ProgramGame(), -1);  // no settings: mark 0, nothing drawn
-    EXPECT_EQ(Rgb(TableBitmap, top.left + 30, top.top + 40), before);
+    EXPECT_EQ(Rgb(TableBitmap(), top.left + 30, top.top + 40), before);
 
     std::filesystem::create_directories(core.dir.file("DATA"));
     platform::IniWriteString(SettingsFile(), "Preference", "HighLights_Foundations_Mark", "2");
     platform::IniWriteString(SettingsFile(), "Preference", "HighLights_Foundations_Color", "14");
     HighlightFoundations(ProgramGame(), 0);
-    EXPECT_EQ(Rgb(TableBitmap, top.left + 30, top.top + 40), 0xC0C0C0u);
+    EXPECT_EQ(Rgb(TableBitmap(), top.left + 30, top.top + 40), 0xC0C0C0u);
 }
 
 }  // namespace

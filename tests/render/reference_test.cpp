@@ -84,7 +84,7 @@ TEST_F(ReferencePicture, CardsAtDevicePixels) {
     const QRect all(QPoint(0, 0), table.size());
     for (const qreal ratio : {2.0, 1.5, 3.0}) {
         SCOPED_TRACE(ratio);
-        const QImage device = DevicePicture(TableBitmap, all, ratio);
+        const QImage device = DevicePicture(TableBitmap(), all, ratio);
         ASSERT_EQ(device.size(), DeviceRect(all, ratio).size());
         EXPECT_EQ(device.devicePixelRatio(), ratio);
         // The logical pixel a device pixel enlarges: the last one starting at or before it.
@@ -94,14 +94,14 @@ TEST_F(ReferencePicture, CardsAtDevicePixels) {
             for (int x = 0; x < device.width(); ++x) {
                 const QPoint at(logical(x), logical(y));
                 if (device.pixel(x, y) == table.pixel(at)) continue;
-                ++(table.pixel(at) == BackgroundBitmap.pixel(at) ? onTable : onCards);
+                ++(table.pixel(at) == BackgroundBitmap().pixel(at) ? onTable : onCards);
             }
         EXPECT_GT(onCards, device.width() * device.height() / 50);
         EXPECT_EQ(onTable, 0);
     }
     SetDeviceRatio(1);
     // At ratio 1 the device picture is the logical one.
-    EXPECT_EQ(DevicePicture(TableBitmap, all, 1).convertToFormat(QImage::Format_RGB32),
+    EXPECT_EQ(DevicePicture(TableBitmap(), all, 1).convertToFormat(QImage::Format_RGB32),
               table.convertToFormat(QImage::Format_RGB32));
 }
 
@@ -112,7 +112,7 @@ TEST_F(ReferencePicture, PileMarksAtDevicePixels) {
     const QImage table = RenderDealtTable(ProgramGame(), Request(902));
     const QRect foundation(Opt(ProgramGame(), opt::kDestBaseLeft),
                            Opt(ProgramGame(), opt::kDestBaseTop), CardWidth, CardHeight);
-    const QImage device = DevicePicture(TableBitmap, foundation, 2);
+    const QImage device = DevicePicture(TableBitmap(), foundation, 2);
     SetDeviceRatio(1);
     int differing = 0;
     for (int y = 0; y < device.height(); ++y)

@@ -34,8 +34,8 @@ void RenderTest::TearDown() {
 }
 
 void RenderTest::PaintSurfaces(QRgb table, QRgb background, QRgb windowColour) {
-    TableBitmap.fill(table | 0xFF000000);
-    BackgroundBitmap.fill(background | 0xFF000000);
+    TableBitmap().fill(table | 0xFF000000);
+    BackgroundBitmap().fill(background | 0xFF000000);
     this->window.image.fill(windowColour | 0xFF000000);
     DiscardTableChanges();
 }

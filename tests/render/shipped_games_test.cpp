@@ -30,8 +30,8 @@ protected:
         ASSERT_TRUE(LoadCatalogue()) << "GAMES.DAT missing beside the tests";
     }
     static const QImage& Picture(CardCode c) {
-        return IsFaceUp(ProgramGame(), c) ? CardFaces[static_cast<size_t>(FaceIndexOf(c))]
-                                          : CardBack;
+        return IsFaceUp(ProgramGame(), c) ? CardFaces()[static_cast<size_t>(FaceIndexOf(c))]
+                                          : CardBack();
     }
     // The card's pixels, rounded corners aside, are its picture's.
     static bool ShowsWhole(const QImage& table, const QRect& r, const QImage& picture) {

@@ -18,9 +18,9 @@ protected:
     void SetUp() override {
         RenderTest::SetUp();
         // Every table pixel tells its own coordinates.
-        for (int y = 0; y < TableBitmap.height(); ++y)
-            for (int x = 0; x < TableBitmap.width(); ++x)
-                TableBitmap.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, (x >> 8) * 16 + (y >> 8)));
+        for (int y = 0; y < TableBitmap().height(); ++y)
+            for (int x = 0; x < TableBitmap().width(); ++x)
+                TableBitmap().setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, (x >> 8) * 16 + (y >> 8)));
     }
 };
 
@@ -28,10 +28,10 @@ TEST_F(Surfaces, RestoringAcrossAnyEdgeKeepsPixelsInPlace) {
     const Canvas shown = Canvas::Window();
     for (QRect r :
          {QRect(-30, -40, 100, 100), QRect(1050, 650, 100, 100), QRect(-5, 300, 20, 20)}) {
-        shown.Restore(r, TableBitmap);
+        shown.Restore(r, TableBitmap());
         const QRect in = r & shown.image()->rect();
         for (QPoint p : {in.topLeft(), in.bottomRight(), in.center()})
-            EXPECT_EQ(Rgb(*shown.image(), p.x(), p.y()), Rgb(TableBitmap, p.x(), p.y()))
+            EXPECT_EQ(Rgb(*shown.image(), p.x(), p.y()), Rgb(TableBitmap(), p.x(), p.y()))
                 << p.x() << "," << p.y();
     }
     // Nothing outside the rectangles changed.
@@ -40,13 +40,13 @@ TEST_F(Surfaces, RestoringAcrossAnyEdgeKeepsPixelsInPlace) {
 
 TEST_F(Surfaces, TablePicturesAreShiftedByTheScrollPosition) {
     ProgramGame().Options.SetOpt(90, 50);
-    Canvas::Window().Restore(QRect(10, 10, 5, 5), TableBitmap);
-    EXPECT_EQ(Rgb(window.image, 12, 12), Rgb(TableBitmap, 12, 62));
+    Canvas::Window().Restore(QRect(10, 10, 5, 5), TableBitmap());
+    EXPECT_EQ(Rgb(window.image, 12, 12), Rgb(TableBitmap(), 12, 62));
     QImage dot(3, 3, QImage::Format_RGB32);
     dot.fill(qRgb(9, 8, 7));
     Canvas::Table().Copy(-1, -51, dot);  // only its bottom-right pixel lands, at table (1, 1)
-    EXPECT_EQ(Rgb(TableBitmap, 1, 1), 0x090807u);
-    EXPECT_NE(Rgb(TableBitmap, 2, 1), 0x090807u);
+    EXPECT_EQ(Rgb(TableBitmap(), 1, 1), 0x090807u);
+    EXPECT_NE(Rgb(TableBitmap(), 2, 1), 0x090807u);
     QRgb v = 0;
     EXPECT_TRUE(Canvas::Table().Pixel(1, -49, v));
     EXPECT_EQ(v & 0xFFFFFF, 0x090807u);

@@ -87,11 +87,11 @@ protected:
     QImage FullRepaint() {
         PaintBackground(Canvas::Table());
         RepaintTable(ProgramGame(), Canvas::Table(), false);
-        return TableBitmap.copy();
+        return TableBitmap().copy();
     }
     static const QImage& Picture(CardCode c) {
-        return IsFaceUp(ProgramGame(), c) ? CardFaces[static_cast<size_t>(FaceIndexOf(c))]
-                                          : CardBack;
+        return IsFaceUp(ProgramGame(), c) ? CardFaces()[static_cast<size_t>(FaceIndexOf(c))]
+                                          : CardBack();
     }
 };
 
@@ -109,7 +109,7 @@ TEST_F(TableDrawing, EveryCardLiesWhereTheCardPositionRuleSays) {
             const int rows = k == n - 1
                                  ? CardHeight
                                  : CardSlotPosition(ProgramGame(), name, i, k + 1).top - p.top;
-            EXPECT_EQ(CompareCard(TableBitmap, CardRectAt(p.left, p.top), Picture(c), rows), "")
+            EXPECT_EQ(CompareCard(TableBitmap(), CardRectAt(p.left, p.top), Picture(c), rows), "")
                 << name << " card " << k;
         }
         // The top card is where the rule puts the top card.
@@ -126,20 +126,20 @@ TEST_F(TableDrawing, EveryCardLiesWhereTheCardPositionRuleSays) {
 
     // The stock shows a back raised over its edge, the empty foundations their marks.
     EXPECT_EQ(CompareCard(
-                  TableBitmap,
+                  TableBitmap(),
                   CardRectAt(ProgramGame().Options.StockLeft(0), ProgramGame().Options.StockTop(0)),
-                  CardBack, CardHeight),
+                  CardBack(), CardHeight),
               "");
     EXPECT_EQ(ProgramGame().Options.StockLeft(0), ProgramGame().Options.Opt(123) - 4);  // 24 cards
     const QRect dest1 =
         CardRectAt(ProgramGame().Options.DestLeft(0), ProgramGame().Options.DestTop(0));
     const QRect dest2 =
         CardRectAt(ProgramGame().Options.DestLeft(1), ProgramGame().Options.DestTop(1));
-    EXPECT_EQ(CompareCard(TableBitmap, dest1,
-                          test::MarkOver(PileMark("010"), BackgroundBitmap, dest1), CardHeight),
+    EXPECT_EQ(CompareCard(TableBitmap(), dest1,
+                          test::MarkOver(PileMark("010"), BackgroundBitmap(), dest1), CardHeight),
               "");
-    EXPECT_EQ(CompareCard(TableBitmap, dest2,
-                          test::MarkOver(PileMark("004"), BackgroundBitmap, dest2), CardHeight),
+    EXPECT_EQ(CompareCard(TableBitmap(), dest2,
+                          test::MarkOver(PileMark("004"), BackgroundBitmap(), dest2), CardHeight),
               "");
     EXPECT_EQ(ProgramGame().Options.Opt(88), 1);
     EXPECT_EQ(ProgramGame().Options.Opt(93),
@@ -155,11 +155,12 @@ TEST_F(TableDrawing, GridSlotsSideBySideAndHolesShowTheTable) {
             const CardPoint p = CardSlotPosition(ProgramGame(), PileName(kFila, i + 1), i, k);
             EXPECT_EQ(p.left, ProgramGame().FilaLeft[static_cast<size_t>(i)] + k * (CardWidth + 2));
             if (i == 1 && k == 4) {
-                EXPECT_EQ(Rgb(TableBitmap, p.left + 30, p.top + 40),
-                          Rgb(BackgroundBitmap, p.left + 30, p.top + 40));
+                EXPECT_EQ(Rgb(TableBitmap(), p.left + 30, p.top + 40),
+                          Rgb(BackgroundBitmap(), p.left + 30, p.top + 40));
                 continue;
             }
-            EXPECT_EQ(CompareCard(TableBitmap, CardRectAt(p.left, p.top), CardBack, CardHeight), "")
+            EXPECT_EQ(CompareCard(TableBitmap(), CardRectAt(p.left, p.top), CardBack(), CardHeight),
+                      "")
                 << i << "/" << k;
         }
     }
@@ -180,19 +181,19 @@ TEST_F(TableDrawing, RowOrderAndPileOrderDecideWhichCardLiesOnTop) {
 
     ProgramGame().GameRules[24] = 0;  // row by row: card 1 of pile 1 comes after card 0 of pile 2
     FullRepaint();
-    EXPECT_EQ(Rgb(TableBitmap, x, y), CardFaces[1].pixel(30, 35 - 18) & 0xFFFFFF);
+    EXPECT_EQ(Rgb(TableBitmap(), x, y), CardFaces()[1].pixel(30, 35 - 18) & 0xFFFFFF);
 
     ProgramGame().GameRules[24] = 1;  // pile by pile
     FullRepaint();
-    EXPECT_EQ(Rgb(TableBitmap, x, y), CardFaces[13].pixel(10, 5) & 0xFFFFFF);
+    EXPECT_EQ(Rgb(TableBitmap(), x, y), CardFaces()[13].pixel(10, 5) & 0xFFFFFF);
 }
 
 TEST_F(TableDrawing, NothingIsDrawnWithoutAGameOnTheTable) {
     DealCascades();
     SetFlag(ProgramGame(), flag::kInProgress, false);
-    const QImage before = TableBitmap.copy();
+    const QImage before = TableBitmap().copy();
     RepaintTable(ProgramGame(), Canvas::Table(), false);
-    EXPECT_EQ(TableBitmap, before);
+    EXPECT_EQ(TableBitmap(), before);
 }
 
 TEST_F(TableDrawing, PartialUpdatesLeaveTheSamePictureAsAFullRepaint) {
@@ -215,19 +216,19 @@ TEST_F(TableDrawing, PartialUpdatesLeaveTheSamePictureAsAFullRepaint) {
     const std::string seven = ProgramGame().FilaPiles[6];
     change("Fila7", seven.substr(0, seven.size() - 3));
     change("Dest1", seven.substr(seven.size() - 3));
-    QImage partial = TableBitmap.copy();
+    QImage partial = TableBitmap().copy();
     EXPECT_EQ(FirstDifference(partial, FullRepaint()), "");
 
     // The stock goes from 24 to 21 cards (raise 4 to 4) and to 20 (raise 3).
     const std::string stock = ProgramGame().MazzoPiles[0];
     change("Mazzo", stock.substr(0, 21 * 3));
     change("Mazzo", stock.substr(0, 20 * 3));
-    partial = TableBitmap.copy();
+    partial = TableBitmap().copy();
     EXPECT_EQ(FirstDifference(partial, FullRepaint()), "");
 
     // A cascade emptied shows its mark.
     change("Fila1", "");
-    partial = TableBitmap.copy();
+    partial = TableBitmap().copy();
     EXPECT_EQ(FirstDifference(partial, FullRepaint()), "");
 }
 
@@ -240,7 +241,7 @@ TEST_F(TableDrawing, PairsLeaveHolesInTheGrid) {
     ErasePileTail(ProgramGame(), before, ProgramGame().FilaPiles[2], ProgramGame().FilaLeft[2],
                   Canvas::Table(), "Fila3");
     RedrawPileTop(ProgramGame(), "Fila3", 2, Canvas::Table());
-    const QImage partial = TableBitmap.copy();
+    const QImage partial = TableBitmap().copy();
     EXPECT_EQ(FirstDifference(partial, FullRepaint()), "");
 }
 
@@ -252,7 +253,7 @@ TEST_F(TableDrawing, OverlappedPilesAreRedrawnAfterAnErase) {
     const std::string before = ProgramGame().FilaPiles[0];
     ProgramGame().FilaPiles[0].clear();
     ErasePileTail(ProgramGame(), before, "", ProgramGame().FilaLeft[0], Canvas::Table(), "Fila1");
-    const QImage partial = TableBitmap.copy();
+    const QImage partial = TableBitmap().copy();
     EXPECT_EQ(FirstDifference(partial, FullRepaint()), "");
 }
 
@@ -261,7 +262,7 @@ TEST_F(TableDrawing, ShowTableCopiesFromTheScrollPosition) {
     RepaintTable(ProgramGame(), Canvas::Table(), false);
     ProgramGame().Options.SetOpt(90, 25);
     ShowTable();
-    EXPECT_EQ(Rgb(window.image, 200, 100), Rgb(TableBitmap, 200, 125));
+    EXPECT_EQ(Rgb(window.image, 200, 100), Rgb(TableBitmap(), 200, 125));
     EXPECT_EQ(window.flushes.back(), window.image.rect());
     // A table picture shorter than the window leaves black below it.
     EXPECT_EQ(Rgb(window.image, 5, 699), 0u);
@@ -277,8 +278,8 @@ TEST_F(Deal, ThrowsEveryCardAndEndsWithTheFullRepaintsPicture) {
     PaintBackground(Canvas::Table());
     RepaintTable(ProgramGame(), Canvas::Window(), true);
 
-    EXPECT_EQ(FirstDifference(TableBitmap, still), "");
-    EXPECT_EQ(FirstDifference(window.image, TableBitmap), "");
+    EXPECT_EQ(FirstDifference(TableBitmap(), still), "");
+    EXPECT_EQ(FirstDifference(window.image, TableBitmap()), "");
     ASSERT_EQ(core.sound.played.size(), 1u);
     EXPECT_EQ(core.sound.played[0], "Shuffle (loop)");
     EXPECT_EQ(core.sound.stops, 1);
@@ -298,7 +299,7 @@ TEST_F(Deal, WithoutTheShuffleSoundAndFromTheThirdPileOfAGrid) {
     RepaintTable(ProgramGame(), Canvas::Window(), true);
     EXPECT_TRUE(core.sound.played.empty());
     EXPECT_EQ(DeckPosition(ProgramGame()).pile, "Waste");
-    EXPECT_EQ(FirstDifference(TableBitmap, still), "");
+    EXPECT_EQ(FirstDifference(TableBitmap(), still), "");
     EXPECT_EQ(std::count(core.waits.waits.begin(), core.waits.waits.end(), 1), 24);
 }
 
@@ -334,26 +335,26 @@ TEST_F(TableDrawing, ArrowBesideTheSixthPileOfStyle172) {
     RepaintTable(ProgramGame(), Canvas::Table(), false);
     const int x = ProgramGame().FilaLeft[5] + CardWidth + 5 + 10,
               y = FilaTopOnScreen(ProgramGame(), 5) + CardHeight / 2;
-    EXPECT_EQ(Rgb(TableBitmap, x, y), 0xFFFFFFu);
+    EXPECT_EQ(Rgb(TableBitmap(), x, y), 0xFFFFFFu);
     ProgramGame().GameRules[51] = 58;  // this goal kind has no arrow
     FullRepaint();
-    EXPECT_NE(Rgb(TableBitmap, x, y), 0xFFFFFFu);
+    EXPECT_NE(Rgb(TableBitmap(), x, y), 0xFFFFFFu);
 }
 
 TEST_F(TableDrawing, PortDrawsIntoTheTablePictureAndShowsTheChange) {
     DealCascades();
     QtTable port(ProgramGame());
     port.PaintEmptyTable();
-    EXPECT_EQ(FirstDifference(window.image, TableBitmap), "");
+    EXPECT_EQ(FirstDifference(window.image, TableBitmap()), "");
     port.RepaintTable(false);
-    EXPECT_EQ(FirstDifference(window.image, TableBitmap), "");
+    EXPECT_EQ(FirstDifference(window.image, TableBitmap()), "");
     const std::string before = ProgramGame().FilaPiles[3];
     ProgramGame().FilaPiles[3] = before.substr(0, before.size() - 3);
     window.flushes.clear();
     port.ErasePileTail(before, ProgramGame().FilaPiles[3], "Fila4");
     port.RedrawPileTop("Fila4");
     EXPECT_FALSE(window.flushes.empty());
-    EXPECT_EQ(FirstDifference(window.image, TableBitmap), "");
+    EXPECT_EQ(FirstDifference(window.image, TableBitmap()), "");
 }
 
 }  // namespace
@@ -366,21 +367,21 @@ class PortSurfaces : public test::RenderTest {};
 
 TEST_F(PortSurfaces, EachCallPaintsTheSurfacesItNames) {
     QtTable port(ProgramGame());
-    const unsigned face = CardFaces[4].pixel(30, 40) & 0xFFFFFF;
+    const unsigned face = CardFaces()[4].pixel(30, 40) & 0xFFFFFF;
     port.DrawCardFace(5, 100, 100, kOnTable);
-    EXPECT_EQ(test::Rgb(TableBitmap, 130, 140), face);
+    EXPECT_EQ(test::Rgb(TableBitmap(), 130, 140), face);
     EXPECT_EQ(test::Rgb(window.image, 130, 140), 0x303030u);
     // What went onto the table picture alone is not shown by a later call.
     port.DrawCardBack(300, 100, kOnScreen);
     port.RedrawPileTop("Fila1");
     EXPECT_EQ(test::Rgb(window.image, 130, 140), 0x303030u);
-    EXPECT_EQ(test::Rgb(window.image, 330, 140), CardBack.pixel(30, 40) & 0xFFFFFF);
-    EXPECT_EQ(test::Rgb(TableBitmap, 330, 140), 0x101010u);
+    EXPECT_EQ(test::Rgb(window.image, 330, 140), CardBack().pixel(30, 40) & 0xFFFFFF);
+    EXPECT_EQ(test::Rgb(TableBitmap(), 330, 140), 0x101010u);
 
     port.DrawCardFace(5, 500, 100, kOnBoth);
     port.DrawSelectionFrame(500, 100, kOnBoth);
     port.RestoreCardCorners(500, 100, kOnBoth);
-    for (const QImage* img : {&TableBitmap, &window.image}) {
+    for (const QImage* img : {&TableBitmap(), &window.image}) {
         EXPECT_EQ(test::Rgb(*img, 530, 140), face);
         EXPECT_EQ(test::Rgb(*img, 500, 140), kSelectionFrameColour.rgb() & 0xFFFFFF);
         EXPECT_EQ(test::Rgb(*img, 500, 100), 0x202020u);  // corner from the background
@@ -389,11 +390,11 @@ TEST_F(PortSurfaces, EachCallPaintsTheSurfacesItNames) {
 
 TEST_F(PortSurfaces, WindowFlightsLeaveTheTablePictureAlone) {
     QtTable port(ProgramGame());
-    const QImage before = TableBitmap.copy();
+    const QImage before = TableBitmap().copy();
     SetParameter(74, 2, "00");
     port.FlyCard(7, 100, 100, 400, 300);
-    EXPECT_EQ(TableBitmap, before);
-    EXPECT_EQ(test::Rgb(window.image, 430, 340), CardFaces[6].pixel(30, 40) & 0xFFFFFF);
+    EXPECT_EQ(TableBitmap(), before);
+    EXPECT_EQ(test::Rgb(window.image, 430, 340), CardFaces()[6].pixel(30, 40) & 0xFFFFFF);
 }
 
 }  // namespace
@@ -417,12 +418,12 @@ TEST_F(PortFlights, AutoplayFlightLiftsTheCardOffItsPileFirst) {
     // The pile itself is the engine's to change.
     EXPECT_EQ(ProgramGame().FilaPiles[6], seven);
     // The picture shows the pile without the card, and the card on the target.
-    EXPECT_EQ(test::Rgb(TableBitmap, from.left + 30, from.top + 94),
-              test::Rgb(BackgroundBitmap, from.left + 30, from.top + 94));
-    EXPECT_EQ(test::Rgb(TableBitmap, to.left + 30, to.top + 40),
-              CardFaces[static_cast<size_t>(FaceIndexOf(top))].pixel(30, 40) & 0xFFFFFF);
+    EXPECT_EQ(test::Rgb(TableBitmap(), from.left + 30, from.top + 94),
+              test::Rgb(BackgroundBitmap(), from.left + 30, from.top + 94));
+    EXPECT_EQ(test::Rgb(TableBitmap(), to.left + 30, to.top + 40),
+              CardFaces()[static_cast<size_t>(FaceIndexOf(top))].pixel(30, 40) & 0xFFFFFF);
     EXPECT_EQ(test::Rgb(window.image, to.left + 30, to.top + 40),
-              test::Rgb(TableBitmap, to.left + 30, to.top + 40));
+              test::Rgb(TableBitmap(), to.left + 30, to.top + 40));
 }
 
 TEST_F(PortFlights, RedealFliesOneBackPerCardAndLeavesTheWindowAsTheTable) {
@@ -432,7 +433,7 @@ TEST_F(PortFlights, RedealFliesOneBackPerCardAndLeavesTheWindowAsTheTable) {
     SetParameter(74, 2, "08");
     port.AnimateRedeal(3);
     EXPECT_GE(core.waits.waits.size(), 3u);
-    EXPECT_TRUE(window.image == TableBitmap);
+    EXPECT_TRUE(window.image == TableBitmap());
 }
 
 }  // namespace

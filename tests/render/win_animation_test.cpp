@@ -50,7 +50,7 @@ protected:
         int n = 0;
         for (int y = 0; y < before.height(); y += 4)
             for (int x = 0; x < before.width(); x += 4)
-                if (before.pixel(x, y) != TableBitmap.pixel(x, y)) ++n;
+                if (before.pixel(x, y) != TableBitmap().pixel(x, y)) ++n;
         return n;
     }
     platform::ManualClock clock;
@@ -69,7 +69,7 @@ TEST_F(WinningShow, EveryShowDrawsUntilItsTimeIsUp) {
     for (const char* name : kWinningShows) {
         PaintSurfaces(0x101010, 0x202020, 0x303030);
         ShowTable();
-        const QImage before = TableBitmap.copy();
+        const QImage before = TableBitmap().copy();
         waits.waits = 0;
         PlayWinningAnimation(ProgramGame(), name, 3, area);
         EXPECT_FALSE(Flag(ProgramGame(), flag::kWinAnimation)) << name;
@@ -78,9 +78,9 @@ TEST_F(WinningShow, EveryShowDrawsUntilItsTimeIsUp) {
         // What the window shows is the table picture.
         int differ = 0;
         QPoint first;
-        for (int y = 0; y < TableBitmap.height(); ++y)
-            for (int x = 0; x < TableBitmap.width(); ++x)
-                if (window.image.pixel(x, y) != TableBitmap.pixel(x, y) && differ++ == 0)
+        for (int y = 0; y < TableBitmap().height(); ++y)
+            for (int x = 0; x < TableBitmap().width(); ++x)
+                if (window.image.pixel(x, y) != TableBitmap().pixel(x, y) && differ++ == 0)
                     first = QPoint(x, y);
         EXPECT_EQ(differ, 0) << name << " first at " << first.x() << "," << first.y();
     }
@@ -88,7 +88,7 @@ TEST_F(WinningShow, EveryShowDrawsUntilItsTimeIsUp) {
 
 TEST_F(WinningShow, NoTimeNoCards) {
     for (const char* name : kWinningShows) {
-        const QImage before = TableBitmap.copy();
+        const QImage before = TableBitmap().copy();
         PlayWinningAnimation(ProgramGame(), name, 0, area);
         EXPECT_EQ(ChangedPixels(before), 0) << name;
     }
@@ -108,7 +108,7 @@ TEST_F(WinningShow, TheSettingsFileChoosesWhenNoNameIsGiven) {
     platform::IniWriteString(SettingsFile(), "Preference", "Winning_Animations_Time", "1");
     PlayWinningAnimation(ProgramGame(), "", 99, area);
     // The first row starts at x = -20 on the tool bar's edge; the show took a second.
-    EXPECT_NE(test::Rgb(TableBitmap, 10, 40 + 40), 0x101010u);
+    EXPECT_NE(test::Rgb(TableBitmap(), 10, 40 + 40), 0x101010u);
     EXPECT_GE(clock.ms, 1000);
     EXPECT_LT(clock.ms, 3000);
 }

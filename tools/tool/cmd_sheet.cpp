@@ -61,7 +61,7 @@ int RunSheet(const Args& args) {
         if (n.size() != 5 || n.compare(0, 2, "DB") != 0) continue;
         SetParameter(pos::kBackCard, 3, n.substr(2));
         LoadCardBack();
-        backs.push_back(CardBack);
+        backs.push_back(CardBack());
     }
 
     const int gap = 6, cols = 13;
@@ -73,8 +73,9 @@ int RunSheet(const Args& args) {
     auto at = [&](int r, int c) {
         return QPoint(gap + c * (CardWidth + gap), gap + r * (CardHeight + gap));
     };
-    for (int i = 0; i < 52; ++i) p.drawImage(at(i / 13, i % 13), CardFaces[static_cast<size_t>(i)]);
-    p.drawImage(at(4, 0), CardFaces[52]);
+    for (int i = 0; i < 52; ++i)
+        p.drawImage(at(i / 13, i % 13), CardFaces()[static_cast<size_t>(i)]);
+    p.drawImage(at(4, 0), CardFaces()[52]);
     for (size_t i = 0; i < backs.size(); ++i)
         p.drawImage(at(5 + static_cast<int>(i) / cols, static_cast<int>(i) % cols), backs[i]);
     p.end();
