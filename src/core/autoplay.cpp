@@ -40,7 +40,7 @@ CardPlace PlaceOf(Game& g, CardCode card) {
 // Carries out one card's move; true only when the move engine reports a
 // move and the card's pile really changed, so a loop always ends.
 bool MoveCard(Game& g, CardCode card, int left, int top, const std::string& pile,
-              const std::string& target) {
+              const MoveTarget& target) {
     if (AnimateMoves()) CardAnimations().FlyCard(card, left, top, pile);
     // The flight takes the card out of the hand (option 94) when it lands:
     // hold it again for the move.
@@ -177,7 +177,7 @@ bool FillAllowed(Game& g, int mode) {
 bool IAutoplayMoves::CanDrop(Game& g, const std::string& pile, CardCode card) {
     return CanDropOn(g, pile, card);
 }
-bool IAutoplayMoves::Move(Game& g, int count, const std::string& target) {
+bool IAutoplayMoves::Move(Game& g, int count, const MoveTarget& target) {
     return ExecuteMove(g, count, target);
 }
 void IAutoplayMoves::FillAfterRemoval(Game& g) {
@@ -191,36 +191,37 @@ bool AutoMoveCard(Game& g, CardCode card, int left, int top, int kinds) {
     const int own = OwnTableau(g, card);
     bool moved = false;
     bool tried = false;  // the first pile that accepts gets the card
-    auto offer = [&](const std::string& pile, const std::string& moveName) {
+    auto offer = [&](const std::string& pile, const MoveTarget& move) {
         if (tried || !CanDrop(g, pile, card)) return;
         tried = true;
-        moved = MoveCard(g, card, left, top, pile, moveName);
+        moved = MoveCard(g, card, left, top, pile, move);
     };
 
     // Only the player may start foundations that must all start alike.
     if ((kinds & target::kFoundations) && (forPlayer || !FoundationStartBlocked(g)))
         for (int i = 0; i < RuleCount(g, rule::kDests, 16) && !tried; ++i)
             if (OnTable(g.Options.DestLeft(i)))
-                offer(Name("Dest", i), forPlayer ? Name("Dest", i) : Name("Dest_Autoplay", i));
+                offer(Name("Dest", i),
+                      forPlayer ? ToPile(kDest, i + 1) : ToFoundationByAutoplay(i + 1));
     for (bool empty : {false, true}) {
         if (!(kinds & (empty ? target::kEmptyTableaus : target::kTableaus))) continue;
         for (int i = 0; i < TableauCount(g) && !tried; ++i) {
             const std::string& p = g.FilaPiles[static_cast<size_t>(i)];
             if (i == own || p.empty() != empty || !OnTable(g.FilaLeft[static_cast<size_t>(i)]))
                 continue;
-            offer(Name("Fila", i), Name("Fila", i));
+            offer(Name("Fila", i), ToPile(kFila, i + 1));
         }
     }
     if (kinds & target::kReserves)
         for (int i = 0; i < RuleCount(g, rule::kReserves, 10) && !tried; ++i)
-            if (OnTable(g.Options.AppoggLeft(i))) offer(Name("Appogg", i), Name("Appogg", i));
-    // Onto "Mazzo_Vis" the engine's "Stock02" moves the held card; the pile's
-    // own name would turn cards from the stock instead.
+            if (OnTable(g.Options.AppoggLeft(i))) offer(Name("Appogg", i), ToPile(kAppogg, i + 1));
+    // Onto "Mazzo_Vis" the held card goes as a card move; the stock operation
+    // of that name would turn cards from the stock instead.
     if ((kinds & target::kStockVis) && !tried && Rule(g, rule::kVisTarget) == 2 &&
         Rule(g, rule::kVisMode) != 4 && OnTable(g.Options.StockLeft(1)) &&
         NextToOnVisibleStock(g, card)) {
         tried = true;
-        moved = MoveCard(g, card, left, top, "Mazzo_Vis", "Stock02");
+        moved = MoveCard(g, card, left, top, "Mazzo_Vis", ToPile(kMazzoVis));
     }
 
     if (moved && forPlayer) g.Options.SetOpt(opt::kCountsPlayed, 1);
@@ -287,7 +288,7 @@ bool FillEmptyTableaus(Game& g) {
             const std::string* from = source.empty() ? nullptr : PileByName(g, source);
             const CardCode c = from ? TopCode(*from) : 0;
             if (c < 1) break;
-            if (!MoveCard(g, c, -1, -1, Name("Fila", i), Name("Fila", i))) {
+            if (!MoveCard(g, c, -1, -1, Name("Fila", i), ToPile(kFila, i + 1))) {
                 failed = true;  // the engine refuses: leave the rest alone
                 break;
             }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/cards.h"
+#include "core/move_target.h"
 
 namespace bw {
 
@@ -49,7 +50,7 @@ class IAutoplayMoves {
 public:
     virtual ~IAutoplayMoves() = default;
     virtual bool CanDrop(Game& g, const std::string& pile, CardCode card);
-    virtual bool Move(Game& g, int count, const std::string& target);
+    virtual bool Move(Game& g, int count, const MoveTarget& target);
     virtual void FillAfterRemoval(Game& g);
 };
 

@@ -13,6 +13,7 @@
 #include "core/history.h"
 #include "core/memory_log.h"
 #include "core/move_engine.h"
+#include "core/move_target.h"
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/ports.h"
@@ -24,10 +25,6 @@
 namespace bw {
 
 namespace {
-
-bool StartsWith(const std::string& s, const char* prefix) {
-    return s.rfind(prefix, 0) == 0;
-}
 
 // What an operation leaves for the common tail.
 struct MoveEffects {
@@ -56,30 +53,15 @@ std::string& PileAt(Game& g, int kind, int index) {
     return PileListOf(g, kind)[static_cast<size_t>(index)];
 }
 
-// Card targets: "Dest"N, "Dest_Autoplay"N, "Fila"N, "Appogg"N, "Waste",
-// "Stock02" ("Mazzo_Vis").
-std::optional<PilePlace> ParseCardTarget(const std::string& target) {
-    PilePlace p;
-    if (StartsWith(target, "Dest_Autoplay")) {
-        const std::string digits = target.substr(13, 2);
-        const int n = std::atoi(digits.c_str());
-        if (n < 1 || n > 16) return std::nullopt;
-        p.kind = kDest;
-        p.index = n - 1;
-        p.autoplay = true;
-    } else if (target == "Waste") {
-        p.kind = kWaste;
-        p.index = 2;
-    } else if (target == "Stock02") {
-        p.kind = kMazzoVis;
-        p.index = 1;
-    } else {
-        const int kind = PileKindOf(target);
-        const int limit = kind == kFila ? 40 : kind == kDest ? 16 : kind == kAppogg ? 10 : 0;
-        const int n = PileNumberOf(target);
-        if (limit == 0 || n < 1 || n > limit) return std::nullopt;
-        p.kind = kind;
-        p.index = n - 1;
+// A card target's pile, or nullopt for one no card can be moved to.
+std::optional<PilePlace> CardTarget(const MoveTarget& t) {
+    PilePlace p{t.pile.kind, t.pile.index, std::string(), t.op == MoveOp::kToPileByAutoplay};
+    switch (p.kind) {
+        case kWaste: p.index = 2; break;
+        case kMazzoVis: p.index = 1; break;
+        default:
+            if (p.index < 0 || p.index >= PileLimit(p.kind)) return std::nullopt;
+            break;
     }
     p.name = NameOf(p.kind, p.index);
     return p;
@@ -227,46 +209,29 @@ void CommonTail(Game& g, const MoveEffects& fx) {
         g.Options.SetOpt(opt::kFillTableaus, Opt(g, opt::kFillTableaus) + 1);
     if (Rule(g, rule::kAutoFill) != 0 && Opt(g, opt::kFillTableaus) == 1) {
         g.Options.SetOpt(opt::kFillTableaus, 2);
-        ExecuteMove(g, 0, "Fill_Tableaus");
+        ExecuteMove(g, 0, StockOp(MoveOp::kFillTableaus));
     }
     if (FamilyOf(g).RetestsWinAfterMove(g, fx.targetKind == kAppogg))
         SetFlag(g, flag::kFinished, IsGameWon(g));
     SetFlag(g, flag::kStockOperation, true);
 }
 
-using Operation = bool (*)(Game& g, int count, const std::string& target, MoveEffects& fx);
-
-bool MoveToPile(Game& g, int /*count*/, const std::string& target, MoveEffects& fx) {
-    const std::optional<PilePlace> to = ParseCardTarget(target);
-    return to && MoveHeldCards(g, *to, fx);
-}
-
-// The operation a target names; nullptr for a name the engine does not
-// carry out (yet): the stock operations, "Selezionate_Dest",
-// "Selezionate_Fila" and "Stock_To_Pile_Monte_Carlo" join here.
-bool StockOperation(Game& g, int count, const std::string& target, MoveEffects& fx) {
-    StockEffects effects;
-    if (!ExecuteStockOperation(g, count, target, &effects)) return false;
-    fx.leftTableau = effects.leftTableau;
-    return true;
-}
-
-Operation OperationFor(const std::string& target) {
-    if (ParseCardTarget(target)) return MoveToPile;
-    if (IsStockOperation(target)) return StockOperation;
-    return nullptr;
-}
-
 }  // namespace
 
-bool ExecuteMove(Game& g, int count, const std::string& target) {
+bool ExecuteMove(Game& g, int count, const MoveTarget& target) {
     // Until the automatic tableau fill has run, only the foundations take cards.
     if (Rule(g, rule::kFirstToDest) == 1 && Opt(g, opt::kFillTableaus) == 0 &&
-        !StartsWith(target, "Dest"))
+        !(target.IsCardMove() && target.pile.kind == kDest))
         return false;
-    const Operation run = OperationFor(target);
     MoveEffects fx;
-    if (!run || !run(g, count, target, fx)) return false;
+    if (target.IsCardMove()) {
+        const std::optional<PilePlace> to = CardTarget(target);
+        if (!to || !MoveHeldCards(g, *to, fx)) return false;
+    } else {
+        StockEffects effects;
+        if (!ExecuteStockOperation(g, count, target, &effects)) return false;
+        fx.leftTableau = effects.leftTableau;
+    }
     CommonTail(g, fx);
     return true;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/cards.h"
+#include "core/move_target.h"
 
 namespace bw {
 
@@ -53,9 +54,9 @@ bool OfferToFoundations(Game& g, CardCode c, int first);
 // foundations 5-8, any other position foundations 1-8.
 bool OfferToFoundationsGrouped(Game& g, CardCode c, int position);
 
-// Carries out a move by target name (a pile, or a stock operation such as
-// "Mazzo_Vis", "Add_Tableaus", "Selezionate_Dest"); true when something moved.
-// The card moved is the one held (option 94) unless the operation says otherwise.
-bool ExecuteMove(Game& g, int count, const std::string& target);
+// Carries out a move: the held card (option 94) onto a pile, or a stock
+// operation; true when something moved. A pile number no card can go to
+// moves nothing.
+bool ExecuteMove(Game& g, int count, const MoveTarget& target);
 
 }  // namespace bw

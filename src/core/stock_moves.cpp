@@ -2,6 +2,7 @@
 #include "core/families/family.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "core/autoplay.h"
@@ -25,23 +26,6 @@ std::string& Stock(Game& g) {
 }
 std::string& Turned(Game& g) {
     return g.MazzoPiles[1];
-}
-
-bool StartsWith(const std::string& s, const char* prefix) {
-    return s.rfind(prefix, 0) == 0;
-}
-
-// The pile number written after `prefix` with exactly `digits` digits; 0 when
-// the name does not have them.
-int NumberAfter(const std::string& name, const char* prefix, size_t digits) {
-    const size_t from = std::char_traits<char>::length(prefix);
-    if (name.size() != from + digits) return 0;
-    int v = 0;
-    for (size_t i = from; i < name.size(); ++i) {
-        if (name[i] < '0' || name[i] > '9') return 0;
-        v = v * 10 + (name[i] - '0');
-    }
-    return v;
 }
 
 CardCode TakeTop(std::string& pile) {
@@ -103,22 +87,21 @@ bool TurnStock(Game& g, bool toWaste) {
 
 // ---- Dealing from the stock ------------------------------------------------
 
-bool DealFromStock(Game& g, const std::string& op) {
-    const bool fill = op == "Fill_Tableaus";
-    const bool reserve = StartsWith(op, "Add_Reserve");
+bool DealFromStock(Game& g, const MoveTarget& t) {
+    const MoveOp op = t.op;
+    const bool fill = op == MoveOp::kFillTableaus;
+    const bool reserve = op == MoveOp::kAddReserves || op == MoveOp::kAddReserve;
     const int nf = TableauCount(g);
     const int na = RuleCount(g, rule::kReserves, 10);
     std::vector<int> piles;
-    if (op == "Add_Tableaus" || op == "Add_Tableaus_Last" || fill) {
+    if (op == MoveOp::kAddTableaus || op == MoveOp::kAddTableausLast || fill) {
         for (int i = 0; i < nf; ++i) piles.push_back(i);
-    } else if (op == "Add_Reserves") {
+    } else if (op == MoveOp::kAddReserves) {
         for (int i = 0; i < na; ++i) piles.push_back(i);
     } else if (reserve) {
-        const int n = NumberAfter(op, "Add_Reserve_", 1);
-        if (n >= 1 && n <= na) piles.push_back(n - 1);
+        if (t.number >= 1 && t.number <= na) piles.push_back(t.number - 1);
     } else {
-        const int n = NumberAfter(op, "Add_Tableau_", 2);
-        if (n >= 1 && n <= nf) piles.push_back(n - 1);
+        if (t.number >= 1 && t.number <= nf) piles.push_back(t.number - 1);
     }
     // With reserve deal code 5 the reserves are dealt only while stock
     // passes remain (an unlimited game never runs out of them).
@@ -129,7 +112,7 @@ bool DealFromStock(Game& g, const std::string& op) {
     PileList& list = reserve ? g.AppoggPiles : g.FilaPiles;
     auto pile = [&](int i) -> std::string& { return list[static_cast<size_t>(i)]; };
     auto code = [&](int i) {
-        if (op == "Add_Tableaus_Last") return 1;
+        if (op == MoveOp::kAddTableausLast) return 1;
         if (fill) return pile(i).empty() ? 1 : 0;
         return reserve ? Rule(g, rule::kAppoggStock1 + i) : Rule(g, rule::kFilaStock1 + i);
     };
@@ -149,7 +132,7 @@ bool DealFromStock(Game& g, const std::string& op) {
     for (int i : piles) {
         if (!takes(i)) continue;
         if (Stock(g).empty()) break;
-        const bool down = (op == "Add_Tableaus" && code(i) == 6) || (reserve && code(i) == 5);
+        const bool down = (op == MoveOp::kAddTableaus && code(i) == 6) || (reserve && code(i) == 5);
         AppendCard(g, list, i, TakeTop(Stock(g)), down ? "0" : "1");
         PileDrawing().RedrawPile(kind + std::to_string(i + 1));
         if (Rule(g, rule::kTableFamily) == 8) {
@@ -305,27 +288,29 @@ bool RedealsRemain(Game& g) {
     return limit == -1 || g.Options.Opt(opt::kStockPasses) <= limit;
 }
 
-bool IsStockOperation(const std::string& t) {
-    return t == "Mazzo_Vis" || t == "Mazzo_Waste" || t == "Mazzo_Redeal" || t == "Add_Tableaus" ||
-           t == "Add_Tableaus_Last" || t == "Fill_Tableaus" || StartsWith(t, "Add_Tableau_") ||
-           t == "Add_Reserves" || StartsWith(t, "Add_Reserve_") || t == "Selezionate_Dest" ||
-           t == "Selezionate_Fila" || t == "Stock_To_Pile_Monte_Carlo";
-}
-
 namespace {
-bool Dispatch(Game& g, const std::string& t) {
-    if (t == "Mazzo_Vis") return TurnStock(g, false);
-    if (t == "Mazzo_Waste") return TurnStock(g, true);
-    if (t == "Mazzo_Redeal") return RedealStock(g);
-    if (t == "Selezionate_Dest") return RemoveSelection(g);
-    if (t == "Selezionate_Fila") return FillEmptyTableausFromStock(g);
-    if (t == "Stock_To_Pile_Monte_Carlo") return CloseUpTableau(g);
-    if (IsStockOperation(t)) return DealFromStock(g, t);
+bool Dispatch(Game& g, const MoveTarget& t) {
+    switch (t.op) {
+        case MoveOp::kTurnStock: return TurnStock(g, false);
+        case MoveOp::kTurnStockToWaste: return TurnStock(g, true);
+        case MoveOp::kRedeal: return RedealStock(g);
+        case MoveOp::kRemoveSelection: return RemoveSelection(g);
+        case MoveOp::kFillFromStock: return FillEmptyTableausFromStock(g);
+        case MoveOp::kCloseUpTableau: return CloseUpTableau(g);
+        case MoveOp::kAddTableaus:
+        case MoveOp::kAddTableausLast:
+        case MoveOp::kFillTableaus:
+        case MoveOp::kAddTableau:
+        case MoveOp::kAddReserves:
+        case MoveOp::kAddReserve: return DealFromStock(g, t);
+        case MoveOp::kToPile:
+        case MoveOp::kToPileByAutoplay: return false;
+    }
     return false;
 }
 }  // namespace
 
-bool ExecuteStockOperation(Game& g, int /*count*/, const std::string& t, StockEffects* effects) {
+bool ExecuteStockOperation(Game& g, int /*count*/, const MoveTarget& t, StockEffects* effects) {
     g.stockEffects = StockEffects{};
     const bool moved = Dispatch(g, t);
     if (effects) *effects = g.stockEffects;

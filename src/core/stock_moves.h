@@ -3,23 +3,16 @@
 // turning and redealing the stock, dealing from the stock onto tableau piles
 // and reserve cells, and removing or replacing the cards of the selection
 // games. ExecuteMove dispatches here and runs its common tail afterwards.
-#include <string>
+#include "core/move_target.h"
 
 namespace bw {
 
 struct Game;
 
-// True for the operation names handled by ExecuteStockOperation:
-// "Mazzo_Vis", "Mazzo_Waste", "Mazzo_Redeal", "Add_Tableaus",
-// "Add_Tableaus_Last", "Fill_Tableaus", "Add_Tableau_"NN, "Add_Reserves",
-// "Add_Reserve_"N, "Selezionate_Dest", "Selezionate_Fila",
-// "Stock_To_Pile_Monte_Carlo".
-bool IsStockOperation(const std::string& target);
-
-// Carries out one of those operations; true when the table changed. Records
-// its own undo step (except "Fill_Tableaus" and "Selezionate_Fila", which
-// complete an action whose step is already recorded), sets flag 7 and flag 8
-// (the win test) when it changed something. `count` is the caller's argument
+// Carries out a stock operation (a target that is not a card move); true when
+// the table changed. Records its own undo step (except kFillTableaus and
+// kFillFromStock, which complete an action whose step is already recorded),
+// sets flag 7 and flag 8 (the win test) when it changed something. `count` is the caller's argument
 // (a card code or a counter) and is not needed by any of them.
 // `effects`, when given, tells the common tail what happened.
 struct StockEffects {
@@ -27,7 +20,7 @@ struct StockEffects {
     bool operator==(const StockEffects&) const = default;
 };
 // What happened is kept in g.stockEffects too.
-bool ExecuteStockOperation(Game& g, int count, const std::string& target,
+bool ExecuteStockOperation(Game& g, int count, const MoveTarget& target,
                            StockEffects* effects = nullptr);
 
 // Whether the stock may still be turned back: the pass counter (option 73,

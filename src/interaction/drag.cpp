@@ -221,7 +221,7 @@ bool TryTarget(Game& g, CardCode card, const HeldRect& held, const DropTarget& t
         return false;
     bool shadow = true;
     int count = 1;
-    std::string move = name;
+    const MoveTarget move = ToPile(static_cast<PileKind>(t.kind), t.index + 1);
     switch (t.kind) {
         case kDest:
             // Where the first foundation keeps the selected codes it takes no card.
@@ -245,7 +245,6 @@ bool TryTarget(Game& g, CardCode card, const HeldRect& held, const DropTarget& t
             if (g.pointer.RunHeight != CardHeight || Rule(g, rule::kVisTarget) != 2 ||
                 g.MazzoPiles[1].empty() || !AdjacentOnVisibleStock(g, card))
                 return false;
-            move = "Stock02";
             break;
         default: return false;
     }
@@ -376,7 +375,7 @@ void PointerRelease(MouseButton /*button*/) {
         const int i = Rule(g, rule::kStockMode) == 1 ? 0 : 1;
         PointerFeedback().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
         Waits().Wait(50);
-        ExecuteMove(g, TopCode(g.MazzoPiles[0]), "Mazzo_Vis");
+        ExecuteMove(g, TopCode(g.MazzoPiles[0]), StockOp(MoveOp::kTurnStock));
         g.Options.SetOpt(opt::kStockPressed, 0);
     }
     if (const CardCode held = Opt(g, opt::kHeld); held != 0) {

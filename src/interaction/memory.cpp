@@ -82,7 +82,7 @@ void TakePairAway(Game& g) {
         const CardPoint from = CardSlotPosition(game, name, gc.row, gc.slot);
         CardAnimations().FlyCard(gc.card, from.left, from.top, waste.left, waste.top);
         game.Options.SetOpt(opt::kHeld, gc.card);
-        const bool moved = ExecuteMove(game, 1, "Waste");
+        const bool moved = ExecuteMove(game, 1, ToPile(kWaste));
         game.Options.SetOpt(opt::kHeld, 0);
         if (!moved) continue;
         std::string& row = game.FilaPiles[static_cast<size_t>(gc.row)];

@@ -439,10 +439,6 @@ Next TableauPress(Game& g, MouseButton button, const PileHit& hit, Pickup& pick)
     return Next::kStep11;
 }
 
-std::string TwoDigits(int n) {
-    return FormatNumber(n, 2);
-}
-
 // Merges the undo steps of a press that dealt in several moves and marks the
 // step as a deal.
 void MergeDealSteps(Game& g, int dealt) {
@@ -464,41 +460,41 @@ void StockDeal(Game& g, CardCode c) {
     const int lastMode = Rule(g, rule::kFilaStock1 - 1 + n);
     const int reserveMode = Rule(g, rule::kAppoggStock1);
     if ((Rule(g, rule::kRedealPress) >= 1 && StockEmpty(g)) || Rule(g, rule::kRedealPress) == 6) {
-        ExecuteMove(g, c, "Mazzo_Redeal");
+        ExecuteMove(g, c, StockOp(MoveOp::kRedeal));
     } else if (Rule(g, rule::kFilaStock1) == 1 || lastMode == 1) {
-        const bool tableaus = ExecuteMove(g, 1, "Add_Tableaus");
-        if (reserveMode == 5 && ExecuteMove(g, 1, "Add_Reserves") && tableaus)
+        const bool tableaus = ExecuteMove(g, 1, StockOp(MoveOp::kAddTableaus));
+        if (reserveMode == 5 && ExecuteMove(g, 1, StockOp(MoveOp::kAddReserves)) && tableaus)
             DropNewestSteps(g, 1);
     } else if (Rule(g, rule::kFilaStock1) == 2 || lastMode == 2) {
         bool full = true;
         for (int i = 0; i < n; ++i) full = full && !Fila(g, i).empty();
         if (full)
-            ExecuteMove(g, 1, "Add_Tableaus");
+            ExecuteMove(g, 1, StockOp(MoveOp::kAddTableaus));
         else
             Dialogs().Info(
                 BW_TR_NOOP("Messages", "Fill in any gaps in the tableau before dealing."));
     } else if (reserveMode == 1 || Rule(g, rule::kAppoggStock1 - 1 + ReserveCount(g)) == 1) {
-        ExecuteMove(g, 1, "Add_Reserves");
+        ExecuteMove(g, 1, StockOp(MoveOp::kAddReserves));
     } else if (reserveMode == 3) {
         if (SlotCount(g.MazzoPiles[0]) != 8) {
-            ExecuteMove(g, 1, "Add_Reserves");
-            ExecuteMove(g, 1, "Add_Reserves");
+            ExecuteMove(g, 1, StockOp(MoveOp::kAddReserves));
+            ExecuteMove(g, 1, StockOp(MoveOp::kAddReserves));
         } else {
-            ExecuteMove(g, 1, "Add_Tableaus_Last");
+            ExecuteMove(g, 1, StockOp(MoveOp::kAddTableausLast));
         }
     } else if (reserveMode == 4 && !StockEmpty(g)) {
         RaiseDealCounter(g);
         const int k = g.pointer.DealCounter % 2 == 0 ? 2 : 1;
         int dealt = 0;
         for (int i = 1; i <= 3 && !StockEmpty(g); ++i)
-            if (ExecuteMove(g, i, "Add_Reserve_" + std::to_string(k))) ++dealt;
+            if (ExecuteMove(g, i, StockOp(MoveOp::kAddReserve, k))) ++dealt;
         MergeDealSteps(g, dealt);
     } else if (Rule(g, rule::kFilaStock1) == 8 || Rule(g, rule::kFilaStock1 + 8) == 8) {
         int dealt = 0;
         for (int e = 1; e <= n; ++e) {
             if (Rule(g, rule::kFilaStock1 - 1 + e) != 8) continue;
             for (int i = 1; i <= 4 && !StockEmpty(g); ++i)
-                if (ExecuteMove(g, e + i - 1, "Add_Tableau_" + TwoDigits(e))) ++dealt;
+                if (ExecuteMove(g, e + i - 1, StockOp(MoveOp::kAddTableau, e))) ++dealt;
         }
         if (dealt > 1) DropNewestSteps(g, dealt - 1);
     } else if (Rule(g, rule::kFilaStock1) == 10 && !StockEmpty(g)) {
@@ -506,7 +502,7 @@ void StockDeal(Game& g, CardCode c) {
         const int d = g.pointer.DealCounter + (AutoplayRunning(g) ? 2 : 1);
         int dealt = 0;
         for (int j = 0; j < 8; ++j) {
-            if (ExecuteMove(g, j + 1, "Add_Tableau_" + TwoDigits(8 * d - 15 + j))) {
+            if (ExecuteMove(g, j + 1, StockOp(MoveOp::kAddTableau, 8 * d - 15 + j))) {
                 ++dealt;
                 if (AutoplayRunning(g)) break;
             }
@@ -516,14 +512,14 @@ void StockDeal(Game& g, CardCode c) {
         RaiseDealCounter(g);
         int dealt = 0;
         for (int e = 1; e <= n; ++e) {
-            if (ExecuteMove(g, 1, "Add_Tableau_" + TwoDigits(e))) {
+            if (ExecuteMove(g, 1, StockOp(MoveOp::kAddTableau, e))) {
                 ++dealt;
                 if (AutoplayRunning(g)) break;
             }
         }
         MergeDealSteps(g, dealt);
     } else if (Rule(g, rule::kWasteStyle) != 0) {
-        ExecuteMove(g, c, "Mazzo_Waste");
+        ExecuteMove(g, c, StockOp(MoveOp::kTurnStockToWaste));
     }
 }
 
@@ -541,14 +537,14 @@ void RefillShortPiles(Game& g, CardCode c) {
         for (int t = 0; t < 3 && SlotCount(Fila(g, e)) < 3; ++t) {
             if (StockEmpty(g) && !g.MazzoPiles[1].empty() && RedealsRemain(g)) {
                 g.Options.SetOpt(opt::kStockPressed, 1);
-                if (ExecuteMove(g, c, "Mazzo_Vis")) ++steps;
+                if (ExecuteMove(g, c, StockOp(MoveOp::kTurnStock))) ++steps;
                 g.Options.SetOpt(opt::kStockPressed, 0);
             }
-            if (!StockEmpty(g) && ExecuteMove(g, 1, "Add_Tableau_" + TwoDigits(e + 1))) ++steps;
+            if (!StockEmpty(g) && ExecuteMove(g, 1, StockOp(MoveOp::kAddTableau, e + 1))) ++steps;
         }
     }
     if (steps >= 2) DropNewestSteps(g, steps - 1);
-    if (!needed) ExecuteMove(g, c, "Mazzo_Vis");
+    if (!needed) ExecuteMove(g, c, StockOp(MoveOp::kTurnStock));
 }
 
 void StockPress(Game& g, const PileHit& hit) {
@@ -563,7 +559,7 @@ void StockPress(Game& g, const PileHit& hit) {
     } else if (Rule(g, rule::kFilaStock1) != 9) {
         if (Rule(g, rule::kVisTurnMode) == 0 ||
             (Rule(g, rule::kVisTurnMode) == 1 && g.MazzoPiles[1].empty()))
-            ExecuteMove(g, c, "Mazzo_Vis");
+            ExecuteMove(g, c, StockOp(MoveOp::kTurnStock));
     } else {
         RefillShortPiles(g, c);
     }
@@ -591,7 +587,7 @@ bool PilePress(Game& g, const PileHit& hit, Pickup& pick) {
                 CardAnimations().FlyCard(hit.card, hit.left, hit.top, g.Options.DestLeft(0),
                                          g.Options.DestTop(0));
                 g.Options.SetOpt(opt::kHeld, hit.card);
-                ExecuteMove(g, 1, "Dest01");
+                ExecuteMove(g, 1, ToPile(kDest, 1));
                 g.Options.SetOpt(opt::kHeld, 0);
                 if (Flag(g, flag::kFinished)) GameHooks().EndGame(g);
                 return false;
@@ -600,7 +596,7 @@ bool PilePress(Game& g, const PileHit& hit, Pickup& pick) {
             return true;
         }
         if (Rule(g, rule::kRedealPress) >= 1 && g.MazzoPiles[0].empty() && g.MazzoPiles[1].empty())
-            ExecuteMove(g, 0, "Mazzo_Redeal");
+            ExecuteMove(g, 0, StockOp(MoveOp::kRedeal));
         return false;
     }
     const int kind = PileKindOf(hit.name);
@@ -660,7 +656,7 @@ void PickUp(Game& g, const Pickup& pick, int x, int y) {
                                  g.Options.StockLeft(2), g.Options.StockTop(2));
         // The flight empties the hand (option 94); the move needs the card.
         g.Options.SetOpt(opt::kHeld, pick.card);
-        ExecuteMove(g, 1, "Waste");
+        ExecuteMove(g, 1, ToPile(kWaste));
         g.Options.SetOpt(opt::kHeld, 0);
         g.Options.SetOpt(opt::kHeldTop, 0);
         if (Flag(g, flag::kFinished)) GameHooks().EndGame(g);

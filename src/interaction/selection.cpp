@@ -96,8 +96,8 @@ void EndIfFinished(Game& g) {
 // The move engine takes the group away; no press may start another meanwhile.
 void RemoveSelection(Game& g, bool toWaste, bool refill) {
     WindowControl().SwallowInput(true);
-    if (toWaste) ExecuteMove(g, 0, "Selezionate_Dest");
-    if (refill) ExecuteMove(g, 0, "Selezionate_Fila");
+    if (toWaste) ExecuteMove(g, 0, StockOp(MoveOp::kRemoveSelection));
+    if (refill) ExecuteMove(g, 0, StockOp(MoveOp::kFillFromStock));
     WindowControl().SwallowInput(false);
     EndIfFinished(g);
 }
@@ -388,19 +388,19 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
 
     if (left && hit.name == "Mazzo") {
         if (goal == goal::kNeighbourPairs || goal == goal::kTargetOrNeighbours) {
-            ExecuteMove(g, 0, "Stock_To_Pile_Monte_Carlo");
+            ExecuteMove(g, 0, StockOp(MoveOp::kCloseUpTableau));
         } else if (goal == goal::kTensTwentiesThirties || goal == goal::kSuitPairsToTarget ||
                    goal == goal::kColourPairsToTarget || goal == goal::kSuitRunToTarget ||
                    goal == goal::kFacesMatchNumbers || goal == goal::kChainRemoval) {
             if (goal == goal::kChainRemoval) ClearSelection(g);
-            ExecuteMove(g, 1, "Add_Tableaus");
+            ExecuteMove(g, 1, StockOp(MoveOp::kAddTableaus));
         }
         EndIfFinished(g);
         return;
     }
     if ((goal == goal::kExposedPairs || goal == goal::kExposedPairsAnyButton) &&
         hit.name == "Mazzo_Vis" && g.MazzoPiles[1].empty()) {
-        ExecuteMove(g, 0, "Mazzo_Vis");
+        ExecuteMove(g, 0, StockOp(MoveOp::kTurnStock));
         return;
     }
     if (kind == kDest && hit.card < 1) {

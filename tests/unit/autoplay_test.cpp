@@ -39,8 +39,8 @@ protected:
         bool CanDrop(Game& /*g*/, const std::string& pile, CardCode card) override {
             return t.accepts(pile, card);
         }
-        bool Move(Game& /*g*/, int count, const std::string& target) override {
-            return idle || t.moves.Move(count, target);
+        bool Move(Game& /*g*/, int count, const MoveTarget& target) override {
+            return idle || t.moves.Move(count, MoveTargetName(target));
         }
     } engine{*this};
     // Deals codes (bottom first) face up onto a pile.

@@ -53,7 +53,7 @@ TEST_F(ExecuteMoveTest, CardToWasteRecordsUndoAndClearsRedo) {
     ASSERT_EQ(StepCount(ProgramGame().RedoLists), 1);
     SetFaceFlag(ProgramGame().CardRegister, 2, '0');
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Waste"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kWaste)));
     EXPECT_EQ(ProgramGame().FilaPiles[0], "001");
     EXPECT_EQ(ProgramGame().MazzoPiles[2], "002");
     EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 2), '1');
@@ -73,7 +73,7 @@ TEST_F(ExecuteMoveTest, TableauTargetTakesTheCardWithEverythingAboveIt) {
     ProgramGame().FilaPiles[1] = "010";
     SetFaceFlag(ProgramGame().CardRegister, 3, '0');
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 2, "Fila2"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 2, ToPile(kFila, 2)));
     EXPECT_EQ(ProgramGame().FilaPiles[0], "001");
     EXPECT_EQ(ProgramGame().FilaPiles[1], "010002003");
     EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 3), '1');
@@ -87,7 +87,7 @@ TEST_F(ExecuteMoveTest, TableauTargetTakesTheCardWithEverythingAboveIt) {
     // A reserve card onto a tableau pile, and a stack out of a reserve cell.
     ProgramGame().AppoggPiles[1] = "020021";
     Hold(20);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila4"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kFila, 4)));
     EXPECT_EQ(ProgramGame().AppoggPiles[1], "");
     EXPECT_EQ(ProgramGame().FilaPiles[3], "020021");
 }
@@ -97,7 +97,7 @@ TEST_F(ExecuteMoveTest, HolesAndSlottedRows) {
     ProgramGame().GameRules[3] = 9;
     ProgramGame().FilaPiles[0] = "001002003";
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila3"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kFila, 3)));
     EXPECT_EQ(ProgramGame().FilaPiles[0], "001003");
     EXPECT_EQ(ProgramGame().FilaPiles[2], "002");
 
@@ -105,29 +105,30 @@ TEST_F(ExecuteMoveTest, HolesAndSlottedRows) {
     ProgramGame().GameRules[3] = 12;
     ProgramGame().FilaPiles[1] = "005006";
     Hold(5);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest2"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kDest, 2)));
     EXPECT_EQ(ProgramGame().FilaPiles[1], "000006");
     EXPECT_EQ(ProgramGame().DestPiles[1], "005");
     // ... but not one going to the waste.
     Hold(6);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Waste"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kWaste)));
     EXPECT_EQ(ProgramGame().FilaPiles[1], "000");
 }
 
 TEST_F(ExecuteMoveTest, RefusedRequestsChangeNothing) {
     ProgramGame().FilaPiles[0] = "001002";
     Hold(0);
-    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Waste"));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, ToPile(kWaste)));
     Hold(50);  // not on the table
-    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Waste"));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, ToPile(kWaste)));
     Hold(2);
-    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Fila1"));  // its own pile
-    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Fila41"));
-    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Dest17"));
-    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Appogg0"));
-    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Dest_Autoplay"));
-    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Nowhere"));
-    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Selezionate_Dest"));  // nothing selected
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, ToPile(kFila, 1)));  // its own pile
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, ToPile(kFila, 41)));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, ToPile(kDest, 17)));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, ToPile(kAppogg, 0)));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, ToPile(kMazzo)));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, ToFoundationByAutoplay(0)));
+    EXPECT_FALSE(
+        ExecuteMove(ProgramGame(), 1, StockOp(MoveOp::kRemoveSelection)));  // nothing selected
     EXPECT_EQ(ProgramGame().FilaPiles[0], "001002");
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     EXPECT_TRUE(table.calls.empty());
@@ -137,7 +138,7 @@ TEST_F(ExecuteMoveTest, RefusedRequestsChangeNothing) {
 TEST_F(ExecuteMoveTest, StockOperationsGoThroughTheSameEntry) {
     ProgramGame().MazzoPiles[0] = "030031";
     ProgramGame().GameRules[22] = 1;
-    EXPECT_TRUE(ExecuteMove(ProgramGame(), 1, "Mazzo_Vis"));
+    EXPECT_TRUE(ExecuteMove(ProgramGame(), 1, StockOp(MoveOp::kTurnStock)));
     EXPECT_EQ(ProgramGame().MazzoPiles[0], "030");
     EXPECT_EQ(ProgramGame().MazzoPiles[1], "031");
     EXPECT_TRUE(IsFaceUp(ProgramGame(), 31));
@@ -149,15 +150,15 @@ TEST_F(ExecuteMoveTest, FoundationsFirstUntilTheTableauFillStarts) {
     ProgramGame().GameRules[40] = 1;
     ProgramGame().FilaPiles[0] = "001002";
     Hold(2);
-    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Fila2"));
-    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, "Waste"));
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest1"));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, ToPile(kFila, 2)));
+    EXPECT_FALSE(ExecuteMove(ProgramGame(), 1, ToPile(kWaste)));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kDest, 1)));
     EXPECT_EQ(ProgramGame().Options.Opt(91), 1);
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila2"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kFila, 2)));
     EXPECT_EQ(ProgramGame().Options.Opt(91), 2);
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila3"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kFila, 3)));
     EXPECT_EQ(ProgramGame().Options.Opt(91), 2);  // stops counting at 2
 
     // With the automatic fill the first move starts it at once.
@@ -166,7 +167,7 @@ TEST_F(ExecuteMoveTest, FoundationsFirstUntilTheTableauFillStarts) {
     ProgramGame().GameRules[41] = 1;
     ProgramGame().FilaPiles[0] = "001";
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest1"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kDest, 1)));
     EXPECT_EQ(ProgramGame().Options.Opt(91), 2);
 }
 
@@ -177,18 +178,18 @@ TEST_F(ExecuteMoveTest, MoveSoundsFollowTheirSwitches) {
     SetParameter(177, 1, "Y");
     SetParameter(175, 1, "Y");
     Hold(5);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest1"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kDest, 1)));
     Hold(4);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest_Autoplay3"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToFoundationByAutoplay(3)));
     EXPECT_EQ(ProgramGame().DestPiles[2], "004");
     Hold(3);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Appogg1"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kAppogg, 1)));
     ProgramGame().GameRules[51] = 37;
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Waste"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kWaste)));
     ProgramGame().GameRules[51] = 12;
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Stock02"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kMazzoVis)));
     EXPECT_EQ(ProgramGame().MazzoPiles[1], "001");
     EXPECT_EQ(fx.sound.played, (std::vector<std::string>{"Foundation", "Autoplay", "Tableau",
                                                          "Pairing", "Tableau"}));
@@ -196,11 +197,11 @@ TEST_F(ExecuteMoveTest, MoveSoundsFollowTheirSwitches) {
     fx.sound.played.clear();
     SetParameter(184, 1, "N");
     Hold(3);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest4"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kDest, 4)));
     SetParameter(184, 1, "Y");
     SetParameter(141, 1, "N");  // the master switch
     Hold(4);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest4"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kDest, 4)));
     EXPECT_TRUE(fx.sound.played.empty());
 }
 
@@ -211,7 +212,7 @@ TEST_F(ExecuteMoveTest, ExposedTableauCardsTurnUpUnlessAutoplayRuns) {
     SetFaceFlag(ProgramGame().CardRegister, 1, '0');
     SetFaceFlag(ProgramGame().CardRegister, 7, '0');  // another pile's face-down top turns up too
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest1"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kDest, 1)));
     EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 1), '1');
     EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 7), '1');
     EXPECT_TRUE(table.Has("turn 1 @10,200"));
@@ -223,14 +224,14 @@ TEST_F(ExecuteMoveTest, ExposedTableauCardsTurnUpUnlessAutoplayRuns) {
     ProgramGame().DestPiles[0].clear();
     SetAutoplaySwitch(ProgramGame(), true);
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest1"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kDest, 1)));
     EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 1), '0');
     SetAutoplaySwitch(ProgramGame(), false);
     SetParameter(239, 1, "N");
     Hold(1);
     ProgramGame().FilaPiles[0] = "002001";
     SetFaceFlag(ProgramGame().CardRegister, 2, '0');
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest2"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kDest, 2)));
     EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 2), '0');
 }
 
@@ -246,7 +247,7 @@ TEST_F(ExecuteMoveTest, TheWinTestSeesTheTableAfterTheJumpedCardLeft) {
     ProgramGame().FilaPiles[7] = "004";
     ProgramGame().FilaPiles[8] = "005";
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila3"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kFila, 3)));
     EXPECT_EQ(ProgramGame().MazzoPiles[2], "002");
     EXPECT_TRUE(Flag(ProgramGame(), flag::kFinished));
 }
@@ -259,7 +260,7 @@ TEST_F(ExecuteMoveTest, JumpRemovalAndTwinRowCheckAfterTableauMoves) {
     ProgramGame().FilaPiles[0] = "001";
     ProgramGame().FilaPiles[1] = "002";
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila3"));  // along the row over pile 2
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kFila, 3)));  // along the row over pile 2
     EXPECT_EQ(ProgramGame().FilaPiles[1], "");
     EXPECT_EQ(ProgramGame().MazzoPiles[2], "002");
     EXPECT_TRUE(table.Has("erase Fila2 002>"));
@@ -268,14 +269,14 @@ TEST_F(ExecuteMoveTest, JumpRemovalAndTwinRowCheckAfterTableauMoves) {
     ProgramGame().FilaPiles[0] = "004";
     ProgramGame().FilaPiles[3] = "003";
     Hold(4);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila7"));  // down the column over pile 4
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kFila, 7)));  // down the column over pile 4
     EXPECT_EQ(ProgramGame().FilaPiles[3], "");
     EXPECT_EQ(ProgramGame().MazzoPiles[2], "002003");
 
     // Two places apart across a row's end is no jump.
     ProgramGame().FilaPiles[3] = "005";
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila5"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kFila, 5)));
     EXPECT_EQ(ProgramGame().FilaPiles[3], "005");
     EXPECT_EQ(ProgramGame().MazzoPiles[2], "002003");
 
@@ -285,11 +286,11 @@ TEST_F(ExecuteMoveTest, JumpRemovalAndTwinRowCheckAfterTableauMoves) {
         ProgramGame().FilaPiles[static_cast<size_t>(j)] = j < 8 ? FormatCode(20 + j) : "";
     ProgramGame().AppoggPiles[1] = "040";
     Hold(40);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila10"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kFila, 10)));
     EXPECT_EQ(hooks.ends, 0);  // row 9 still empty
     ProgramGame().AppoggPiles[1] = "041";
     Hold(41);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila9"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kFila, 9)));
     EXPECT_EQ(hooks.ends, 1);
 }
 
@@ -300,7 +301,7 @@ TEST_F(ExecuteMoveTest, ScoreWinFlagHighlightAndLowestPoint) {
     ProgramGame().FilaPiles[0] = "001002";
     ProgramGame().FilaTop[0] = 200;
     Hold(2);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Waste"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kWaste)));
     EXPECT_EQ(GetParameter(pos::kScore, 6), "-42");
     EXPECT_TRUE(Flag(ProgramGame(), flag::kFinished));
 
@@ -310,13 +311,13 @@ TEST_F(ExecuteMoveTest, ScoreWinFlagHighlightAndLowestPoint) {
     ProgramGame().Options.SetOpt(90, 30);
     ProgramGame().FilaPiles[1] = "010011";
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Fila2"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kFila, 2)));
     EXPECT_EQ(ProgramGame().Options.Opt(93), 200 + 2 * 18 + 96);
 
     ProgramGame().Options.SetOpt(103, 1);
     ProgramGame().GameRules[84] = 72;
     Hold(1);
-    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, "Dest3"));
+    ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kDest, 3)));
     EXPECT_TRUE(table.Has("highlight 2"));
     EXPECT_GE(table.Count("joker"), 1);
 }

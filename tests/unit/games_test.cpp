@@ -449,7 +449,7 @@ TEST_F(PlayedGames, ForgetMeNotTakesTwinsOnlyIntoEmptyAnswerPlaces) {
         SetMovingStackSingle(ProgramGame(), true);
         const std::string target = PileName(kFila, row + 1);
         const bool ok = CanPickUp(twin, false) && CanDropOn(ProgramGame(), target, twin);
-        if (ok) ExecuteMove(ProgramGame(), 1, target);
+        if (ok) ExecuteMove(ProgramGame(), 1, ToPile(kFila, row + 1));
         ProgramGame().Options.SetOpt(94, 0);
         ProgramGame().Options.SetOpt(95, 0);
         return ok;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <optional>
 
 #include "core/autoplay.h"
 #include "core/history.h"
@@ -67,17 +68,29 @@ protected:
         Rule(7, 1);
         ProgramGame().Options.SetOpt(73, 1);
     }
-    bool Run(const std::string& op) { return ExecuteStockOperation(ProgramGame(), 0, op); }
+    bool Run(const std::string& op) {
+        const std::optional<MoveTarget> t = ParseMoveTarget(op);
+        return t && ExecuteStockOperation(ProgramGame(), 0, *t);
+    }
 };
 
 TEST_F(StockMoves, OperationNames) {
+    // The stored names read as the typed targets and write back as themselves.
     for (const char* op :
          {"Mazzo_Vis", "Mazzo_Waste", "Mazzo_Redeal", "Add_Tableaus", "Add_Tableaus_Last",
           "Fill_Tableaus", "Add_Tableau_07", "Add_Reserves", "Add_Reserve_3", "Selezionate_Dest",
-          "Selezionate_Fila", "Stock_To_Pile_Monte_Carlo"})
-        EXPECT_TRUE(IsStockOperation(op)) << op;
-    for (const char* op : {"Mazzo", "Waste", "Stock02", "Fila3", "Dest1", "Dest_Autoplay02", ""})
-        EXPECT_FALSE(IsStockOperation(op)) << op;
+          "Selezionate_Fila", "Stock_To_Pile_Monte_Carlo", "Waste", "Stock02", "Fila3", "Dest16",
+          "Appogg10", "Dest_Autoplay2"}) {
+        const std::optional<MoveTarget> t = ParseMoveTarget(op);
+        ASSERT_TRUE(t) << op;
+        EXPECT_EQ(MoveTargetName(*t), op);
+    }
+    EXPECT_EQ(ParseMoveTarget("Dest_Autoplay02"), ToFoundationByAutoplay(2));
+    EXPECT_EQ(ParseMoveTarget("Dest01"), ToPile(kDest, 1));
+    EXPECT_EQ(ParseMoveTarget("Add_Tableau_7"), StockOp(MoveOp::kAddTableau, 0));  // deals nowhere
+    for (const char* name :
+         {"Mazzo", "Fila41", "Dest17", "Appogg0", "Dest_Autoplay", "Nowhere", ""})
+        EXPECT_FALSE(ParseMoveTarget(name)) << name;
     Klondike();
     stock = Pile({1, 2}, '0');
     EXPECT_FALSE(Run("Fila3"));
@@ -521,20 +534,20 @@ TEST_F(SelectionGame, TellsTheTailWhetherATableauCardLeft) {
     StockEffects fx1;
     turned = Pile({7});
     ProgramGame().DestPiles[0] = FormatCode(7);
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Selezionate_Dest", &fx1));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kRemoveSelection), &fx1));
     EXPECT_FALSE(fx1.leftTableau);
     Fila(4) = Pile({8});
     ProgramGame().DestPiles[0] = FormatCode(8);
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Selezionate_Dest", &fx1));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kRemoveSelection), &fx1));
     EXPECT_TRUE(fx1.leftTableau);
     // A deal onto the tableau takes nothing from it.
     for (int i = 1; i <= 8; ++i) Rule(291 + i, 1);
     stock = Pile({1, 2});
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Add_Tableaus", &fx1));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kAddTableaus), &fx1));
     EXPECT_FALSE(fx1.leftTableau);
     // Closing up moves whole piles.
     Fila(6) = Pile({9});
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Stock_To_Pile_Monte_Carlo", &fx1));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kCloseUpTableau), &fx1));
     EXPECT_TRUE(fx1.leftTableau);
 }
 

@@ -162,8 +162,7 @@ TEST_F(UndoTest, EightPileStockPressLeavesOneMarkedStep) {
     // Stock mode 10: eight numbered deals, merged and marked as a deal step.
     int dealt = 0;
     for (int n = 1; n <= 8; ++n)
-        dealt +=
-            ExecuteStockOperation(ProgramGame(), n, "Add_Tableau_0" + std::to_string(n)) ? 1 : 0;
+        dealt += ExecuteStockOperation(ProgramGame(), n, StockOp(MoveOp::kAddTableau, n)) ? 1 : 0;
     ASSERT_EQ(dealt, 8);
     ASSERT_EQ(StepCount(ProgramGame().UndoLists), 8);
     DropSecondNewestSteps(ProgramGame(), dealt - 1);
@@ -183,8 +182,8 @@ TEST_F(UndoTest, TableauAndReserveDealMergeIntoOneStep) {
     Rule(343, 5);
     RecordStep(ProgramGame(), 1);  // an earlier move
     const Table before = Snapshot();
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 1, "Add_Tableaus"));
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 1, "Add_Reserves"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 1, StockOp(MoveOp::kAddTableaus)));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 1, StockOp(MoveOp::kAddReserves)));
     DropNewestSteps(ProgramGame(), 1);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 2);
     ASSERT_TRUE(UndoCommand());
@@ -197,9 +196,9 @@ TEST_F(UndoTest, TableauAndReserveDealMergeIntoOneStep) {
 TEST_F(UndoTest, UndoAndRedoRestoreTheTableExactly) {
     Klondike();
     std::vector<Table> states{Snapshot()};
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Mazzo_Vis"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kTurnStock)));
     states.push_back(Snapshot());
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Add_Tableaus"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kAddTableaus)));
     states.push_back(Snapshot());
     // A move of the common sequence: step first, then the change.
     RecordStep(ProgramGame(), 1);
@@ -230,11 +229,11 @@ TEST_F(UndoTest, UndoAndRedoRestoreTheTableExactly) {
 // was, and assigning the copy back brings table, rules, flags and history back.
 TEST_F(UndoTest, AGameIsAValue) {
     Klondike();
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Mazzo_Vis"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kTurnStock)));
     const Table onTable = Snapshot();
     const Game before = ProgramGame();
     Game copy = ProgramGame();
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Add_Tableaus"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kAddTableaus)));
     RecordStep(ProgramGame(), 1);
     TakeCardAnywhere(ProgramGame(), 29, 1);
     AppendCard(ProgramGame(), ProgramGame().DestPiles, 1, 29, "1");
@@ -314,7 +313,7 @@ std::string Resummed(std::string text) {
 
 TEST_F(UndoTest, GameTextRoundTripAndHostileTexts) {
     Klondike();
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Mazzo_Vis"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kTurnStock)));
     ProgramGame().status.score = "12\\3\nx";  // escapes survive
     const std::string text = SaveGameText(ProgramGame());
     Game loaded;
@@ -356,9 +355,9 @@ TEST_F(UndoTest, GameTextRoundTripAndHostileTexts) {
 
 TEST_F(UndoTest, MarksTravelWithTheirStep) {
     Klondike();
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 1, "Add_Tableaus"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 1, StockOp(MoveOp::kAddTableaus)));
     MarkStep(ProgramGame(), 2);
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Mazzo_Vis"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kTurnStock)));
     EXPECT_EQ(ProgramGame().UndoMarks, ",002,");
     ASSERT_TRUE(UndoCommand());
     ASSERT_TRUE(UndoCommand());
@@ -391,7 +390,7 @@ TEST_F(UndoTest, RestoringRepaintsScoresAndJudgesTheTable) {
 
 TEST_F(UndoTest, RefusedWhileNoGameRunsOrCardsAreHeld) {
     Klondike();
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Mazzo_Vis"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kTurnStock)));
     const Table after = Snapshot();
     SetFlag(ProgramGame(), flag::kInProgress, false);
     EXPECT_FALSE(CanUndo());
@@ -414,8 +413,8 @@ TEST_F(UndoTest, RefusedWhileNoGameRunsOrCardsAreHeld) {
 
 TEST_F(UndoTest, SoundsUnderTheirSwitches) {
     Klondike();
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Mazzo_Vis"));
-    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, "Mazzo_Vis"));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kTurnStock)));
+    ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kTurnStock)));
     SetParameter(141, 1, "Y");
     SetParameter(151, 1, "Y");
     SetParameter(146, 1, "N");
