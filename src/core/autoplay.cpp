@@ -51,12 +51,6 @@ bool MoveCard(Game& g, CardCode card, int left, int top, const std::string& pile
     return moved && (!from.Found() || *from.pile != before);
 }
 
-int OwnTableau(Game& g, CardCode card) {
-    for (int i = 0; i < TableauCount(g); ++i)
-        if (FindSlot(g.FilaPiles[static_cast<size_t>(i)], card) >= 0) return i;
-    return -1;
-}
-
 // Every foundation must start with one rank (empty rules 92 and 93) and
 // none has started yet.
 bool FoundationStartBlocked(Game& g) {
@@ -188,7 +182,7 @@ bool AutoMoveCard(Game& g, CardCode card, int left, int top, int kinds) {
     if (!IsFaceUp(g, card)) return false;
     g.Options.SetOpt(opt::kHeld, card);
     const bool forPlayer = (kinds & target::kForPlayer) != 0;
-    const int own = OwnTableau(g, card);
+    const int own = TableauHolding(g, card);
     bool moved = false;
     bool tried = false;  // the first pile that accepts gets the card
     auto offer = [&](const std::string& pile, const MoveTarget& move) {

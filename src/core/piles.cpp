@@ -145,17 +145,21 @@ bool TakeCard(PileList& list, int index, CardCode code, int mode) {
 }
 
 int TakeCardAnywhere(Game& g, CardCode code, int mode) {
-    if (TakeCard(g.MazzoPiles, 1, code, mode)) return kMazzoVis;
-    int nf = TableauCount(g);
-    for (int i = 0; i < nf; ++i)
-        if (TakeCard(g.FilaPiles, i, code, mode)) return kFila;
-    for (int i = 0; i < 16; ++i)
-        if (TakeCard(g.DestPiles, i, code, mode)) return kDest;
-    if (TakeCard(g.MazzoPiles, 0, code, mode)) return kMazzo;
-    if (TakeCard(g.MazzoPiles, 2, code, mode)) return kWaste;
-    for (int i = 0; i < 10; ++i)
-        if (TakeCard(g.AppoggPiles, i, code, mode)) return kAppogg;
-    return 255;
+    const CardPlace p = FindCardPlace(g, code,
+                                      {{kMazzoVis, 1, 1},
+                                       {kFila, 0, TableauCount(g)},
+                                       {kDest, 0, 16},
+                                       {kMazzo, 0, 1},
+                                       {kWaste, 2, 1},
+                                       {kAppogg, 0, 10}});
+    if (!p.Found()) return 255;
+    TakeCard(PileListOf(g, p.kind), p.index, code, mode);
+    return p.kind;
+}
+
+int TableauHolding(Game& g, CardCode card) {
+    const CardPlace p = FindCardPlace(g, card, {{kFila, 0, TableauCount(g)}});
+    return p.Found() ? p.index : -1;
 }
 
 void SetFace(Game& g, const std::string& pile, int n, char flag) {

@@ -49,6 +49,8 @@ void AppendCardByName(Game& g, const std::string& name, CardCode code, const cha
 bool TakeCard(PileList& list, int index, CardCode code, int mode);
 // Returns the kind where the card was found (2, 4, 5, 1, 3, 6) or 255.
 int TakeCardAnywhere(Game& g, CardCode code, int mode);
+// The tableau pile (0-based) holding a card, or -1.
+int TableauHolding(Game& g, CardCode card);
 void SetFace(Game& g, const std::string& pile, int n, char flag);
 std::string StackFrom(Game& g, CardCode code, bool take);
 bool IsFaceDown(Game& g, CardCode code);

@@ -56,12 +56,10 @@ MatchStep MatchPlay::Turn(CardCode card) {
     Game& g = ProgramGame();
     MatchStep step;
     if (!IsHidden(card)) return step;
-    int row = -1, slot = -1;
-    for (int r = 0; r < TableauCount(g) && row < 0; ++r) {
-        const int s = FindSlot(g.FilaPiles[static_cast<size_t>(r)], card);
-        if (s >= 0) row = r, slot = s;
-    }
-    if (row < 0) return step;
+    const CardPlace place = FindCardPlace(g, card, {{kFila, 0, TableauCount(g)}});
+    if (!place.Found()) return step;
+    const int row = place.index;
+    const int slot = place.slot;
     const size_t waste = g.MazzoPiles[2].size();
     const int misses = g.Options.Opt(opt::kMisses);
     const CardPoint at = CardSlotPosition(g, PileName(kFila, row + 1), row, slot);

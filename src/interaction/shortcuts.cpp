@@ -22,12 +22,6 @@ bool On(ParamField f) {
     return ParameterIs(f, "Y");
 }
 
-int TableauOf(Game& g, CardCode card) {
-    for (int i = 0; i < TableauCount(g); ++i)
-        if (FindSlot(g.FilaPiles[static_cast<size_t>(i)], card) >= 0) return i;
-    return -1;
-}
-
 bool IsReserveTop(Game& g, CardCode card) {
     for (int i = 0; i < 10; ++i)
         if (!g.AppoggPiles[static_cast<size_t>(i)].empty() &&
@@ -109,7 +103,7 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
               bool toFoundations, bool toTableaus, bool reservesAllowed) {
     Game& g = ProgramGame();
     EndHold();
-    const int own = TableauOf(g, card);
+    const int own = TableauHolding(g, card);
     if (single) {
         g.pointer.RunHeight = CardHeight;
     } else {
