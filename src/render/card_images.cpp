@@ -705,7 +705,7 @@ void SetUpCards(Game& g) {
     ICardSetUp& setUp = CardSetUp();
     // 1. The game's rules, and the size before this setup.
     setUp.ReloadRules();
-    ReportRuleDamage(static_cast<int>(ParameterInt(field::kGameId, 0)));
+    ReportRuleDamage(g, static_cast<int>(ParameterInt(field::kGameId, 0)));
     const std::string before = GetParameter(field::kCardSize);
     // The screen rules start from the size chosen, not from one the last
     // game's table forced.

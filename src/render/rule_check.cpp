@@ -31,8 +31,7 @@ constexpr CountRule kCounts[] = {
 
 }  // namespace
 
-std::string RuleDamage() {
-    Game& g = ProgramGame();
+std::string RuleDamage(const Game& g) {
     std::string out;
     auto add = [&out](const std::string& line) { out += (out.empty() ? "" : "\n") + line; };
     for (const CountRule& c : kCounts) {
@@ -62,10 +61,10 @@ std::string RuleDamage() {
     return out;
 }
 
-void ReportRuleDamage(int gameId) {
+void ReportRuleDamage(const Game& g, int gameId) {
     static int lastGame = -1;
     static std::string lastDamage;
-    const std::string damage = RuleDamage();
+    const std::string damage = RuleDamage(g);
     if (damage.empty() || (gameId == lastGame && damage == lastDamage)) return;
     lastGame = gameId;
     lastDamage = damage;

@@ -8,12 +8,14 @@
 
 namespace bw {
 
-// What is wrong with the current game's rules, one line per fault; empty
+struct Game;
+
+// What is wrong with a game's rules, one line per fault; empty
 // when nothing is.
-std::string RuleDamage();
+std::string RuleDamage(const Game& g);
 
 // Shows the damage of game `gameId`'s rules once (again only when the game
 // or its damage changes), naming the game and the file.
-void ReportRuleDamage(int gameId);
+void ReportRuleDamage(const Game& g, int gameId);
 
 }  // namespace bw

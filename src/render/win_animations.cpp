@@ -28,20 +28,21 @@ int Random(int n) {
 // One show's clock, pace and the card counter that sets the pauses.
 class Show {
 public:
-    Show(int durationMs, const WinArea& area)
-        : area_(area),
+    Show(Game& g, int durationMs, const WinArea& area)
+        : g_(g),
+          area_(area),
           duration_(durationMs),
           start_(platform::TickCount()),
           speed_(static_cast<int>(ParameterInt(field::kMoveSpeed, 10))) {}
 
     // True while the show may draw another card.
     bool Going() const {
-        return Flag(ProgramGame(), flag::kWinAnimation) &&
+        return Flag(g_, flag::kWinAnimation) &&
                static_cast<int64_t>(platform::TickCount() - start_) < duration_;
     }
     // A random card face up at a window position, on the window and the table picture.
     void Card(int left, int top) {
-        DrawCard(ProgramGame(), Random(51) + 1, left, top, false, Canvas::Table());
+        DrawCard(g_, Random(51) + 1, left, top, false, Canvas::Table());
         ShowTableChanges();
         ++cards_;
     }
@@ -53,6 +54,7 @@ public:
     const WinArea& area() const { return area_; }
 
 private:
+    Game& g_;
     WinArea area_;
     int64_t duration_;
     uint32_t start_;
@@ -222,7 +224,7 @@ void PlayWinningAnimation(Game& g, const std::string& name, int seconds, const W
         ms = std::max<int64_t>(ReadPreferenceInt(key::kWinningAnimationsTime, 30), 0) * 1000;
     }
     show = ChooseWinningShow(show);
-    Show s(static_cast<int>(std::min<int64_t>(ms, 86400000)), area);
+    Show s(g, static_cast<int>(std::min<int64_t>(ms, 86400000)), area);
     if (show == kWinningShows[0])
         OpenOrder(s);
     else if (show == kWinningShows[1])

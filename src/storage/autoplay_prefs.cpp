@@ -39,8 +39,7 @@ bool StoreGameAutoplaySwitch(int gameId, bool on) {
     return WriteSetting(section::kAutoplay, key::kAutoplayGames, games);
 }
 
-void ApplyStoredGameAutoplay(int gameId) {
-    Game& g = ProgramGame();
+void ApplyStoredGameAutoplay(Game& g, int gameId) {
     if (g.Options.Opt(opt::kAutoPlayAllGames) != 2) return;
     if (Status(g).commands) SetAutoplaySwitch(g, GameAutoplayStored(gameId));
 }

@@ -8,6 +8,8 @@
 
 namespace bw {
 
+struct Game;
+
 constexpr int kFirstCustomGame = 8000;
 
 // The key holding a customised game's switch, "Cust_8001".
@@ -25,6 +27,6 @@ bool StoreGameAutoplaySwitch(int gameId, bool on);
 // Per-game mode only (option 105 = 2) and only while the autoplay command is
 // enabled: toggles the window's autoplay command when its check mark differs
 // from the game's stored switch.
-void ApplyStoredGameAutoplay(int gameId);
+void ApplyStoredGameAutoplay(Game& g, int gameId);
 
 }  // namespace bw

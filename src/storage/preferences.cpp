@@ -106,7 +106,7 @@ void ApplyAutoplaySwitch(Game& g, const Preferences& p) {
     if (p.autoplayMode == 1) {
         if (p.autoplay) SetAutoplaySwitch(g, true);
     } else {
-        ApplyStoredGameAutoplay(static_cast<int>(ParameterInt(field::kGameId, -1)));
+        ApplyStoredGameAutoplay(g, static_cast<int>(ParameterInt(field::kGameId, -1)));
     }
 }
 

@@ -340,7 +340,7 @@ TEST_F(HostileFiles, GoodRulesAreNotReported) {
         for (const std::string& line : MainGame.catalogue) {
             const int id = ParseCatalogueLine(line).id;
             LoadGameRules(ProgramGame(), id);
-            EXPECT_EQ(RuleDamage(), "") << games << " game " << id;
+            EXPECT_EQ(RuleDamage(ProgramGame()), "") << games << " game " << id;
         }
     }
 }
