@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "core/autoplay.h"
 #include "core/card_positions.h"
 #include "core/card_size.h"
-#include "core/families/family.h"
 #include "core/game.h"
 #include "core/history.h"
 #include "core/move_engine.h"
@@ -16,6 +16,7 @@
 #include "core/ports.h"
 #include "core/sounds.h"
 #include "core/state.h"
+#include "interaction/families/family_press.h"
 #include "platform/clock.h"
 #include "storage/preferences.h"
 
@@ -194,20 +195,8 @@ bool AdjacentOnVisibleStock(Game& g, CardCode card) {
     return NextRank(RankOf(top)) == RankOf(card) || PrevRank(RankOf(top)) == RankOf(card);
 }
 
-// Goal kind 19 lays cards in rows: a card goes next to the last card of a
-// row of the same rank or suit, or into an empty row.
-bool RowAccepts(Game& g, int index, CardCode card) {
-    const std::string& row = g.FilaPiles[static_cast<size_t>(index)];
-    const CardCode last = TopCode(row);
-    if (!MovingStackIsSingle(g)) return false;
-    if (last < 1) return true;
-    return RankOf(last) == RankOf(card) || (SuitOf(last) >= 0 && SuitOf(last) == SuitOf(card));
-}
-
-bool SelectionInFirstFoundation(Game& g) {
-    const int goal = Rule(g, rule::kGoalKind);
-    return Rule(g, rule::kSelectSum) != 0 || goal == goal::kTopCardsSum14 ||
-           goal == goal::kUncoveredSum13 || goal == goal::kSelectAndRefill;
+bool SelectionInFirstFoundation(Game& g, const FamilyPress& family) {
+    return Rule(g, rule::kSelectSum) != 0 || family.KeepsSelectionInFirstFoundation(g);
 }
 
 // One candidate: the rectangle test, the pile's drop test, the glide and the
@@ -215,7 +204,7 @@ bool SelectionInFirstFoundation(Game& g) {
 bool TryTarget(Game& g, CardCode card, const HeldRect& held, const DropTarget& t) {
     if (!Intersects(held, TargetRect(t))) return false;
     const std::string name = TargetName(t);
-    const int goal = Rule(g, rule::kGoalKind);
+    const FamilyPress& family = FamilyPressOf(g);
     // Until the tableau has been filled automatically only foundations take cards.
     if (Rule(g, rule::kFirstToDest) != 0 && Opt(g, opt::kFillTableaus) == 0 && t.kind != kDest)
         return false;
@@ -225,18 +214,18 @@ bool TryTarget(Game& g, CardCode card, const HeldRect& held, const DropTarget& t
     switch (t.kind) {
         case kDest:
             // Where the first foundation keeps the selected codes it takes no card.
-            if (t.index == 0 && SelectionInFirstFoundation(g)) return false;
+            if (t.index == 0 && SelectionInFirstFoundation(g, family)) return false;
             if (!CanDropOn(g, name, card)) return false;
             if (Opt(g, opt::kAutoplay) == 1 || Opt(g, opt::kAutoplay) == 3) return false;
             break;
-        case kFila:
-            if (goal == goal::kNoTableauDrops || goal == goal::kNoTableauDropsScoreless)
-                return false;
-            if (goal == goal::kRowDrop ? !RowAccepts(g, t.index, card) : !CanDropOn(g, name, card))
-                return false;
+        case kFila: {
+            if (!family.TakesTableauDrops(g)) return false;
+            const std::optional<bool> own = family.TableauDropRule(g, t.index, card);
+            if (own ? !*own : !CanDropOn(g, name, card)) return false;
             shadow = MovingStackIsSingle(g) || ParameterIs(field::kPilesTT, "N");
             count = HeldCount(g, card);
             break;
+        }
         case kAppogg:
             if (!OnTable(g.Options.AppoggLeft(t.index))) return false;
             if (!CanDropOn(g, name, card)) return false;
@@ -255,7 +244,7 @@ bool TryTarget(Game& g, CardCode card, const HeldRect& held, const DropTarget& t
     const CardPoint to = CardPositionInPile(g, name, t.index, 0, true);
     Glide(g, to.left, to.top, shadow);
     if (!ExecuteMove(g, count, move)) return false;
-    if (t.kind == kFila && goal == goal::kSuitRunToTarget) MarkStep(g, 1);
+    if (t.kind == kFila) family.AfterTableauDrop(g);
     // The image leaves the window: the table picture shows the cards moved.
     Restore(g.pointer.shown);
     g.pointer.shown = {};

@@ -17,6 +17,7 @@
 #include "core/state.h"
 #include "core/stock_moves.h"
 #include "core/tr_marker.h"
+#include "interaction/families/family_press.h"
 #include "interaction/memory.h"
 
 namespace bw {
@@ -340,84 +341,37 @@ bool ReserveBlockFree(CardCode card) {
 
 namespace {
 
-struct Pickup {
-    bool accepted = false;
-    bool run = false;        // a run lifted from inside a tableau pile
-    bool wholeCell = false;  // a reserve cell of rule -11
-    CardCode card = 0;
-    int left = 0, top = 0;
-    HeldRect rect;
-};
-
-enum class Next { kEnd, kStep11 };
-
 void Peek(Game& g, CardCode card, int left, int top) {
     CardDrawing().DrawCardFace(card, left, top, kOnScreen);
     g.pointer.PeekCard = {left, top};
 }
 
-// Goal kinds 2 and 15 play tableau cards onto the "Waste", one rank up or down.
-bool WasteAccepts(Game& g, CardCode card, int goal) {
-    const CardCode top = TopCode(g.MazzoPiles[2]);
-    const int a = RankOf(card), b = RankOf(top);
-    if (goal != goal::kOntoWasteTurning && top >= 1 && ((a == 13 && b == 1) || (a == 1 && b == 13)))
-        return false;
-    return CanPlace(g, top >= 1 ? top : -1, card,
-                    {.dropFlag = false,
-                     .corner = goal == goal::kOntoWasteTurning,
-                     .buildRule = 2,
-                     .direction = 2,
-                     .baseRank = Rule(g, rule::kBaseRank1)});
-}
-
 // Step 10: a card of a tableau pile was hit.
-Next TableauPress(Game& g, MouseButton button, const PileHit& hit, Pickup& pick) {
+PressStep TableauPress(Game& g, const FamilyPress& family, MouseButton button, const PileHit& hit,
+                       Pickup& pick) {
     const bool left = button == MouseButton::kLeft, right = button == MouseButton::kRight;
-    const int goal = Rule(g, rule::kGoalKind), family = Rule(g, rule::kTableFamily);
+    const int tableFamily = Rule(g, rule::kTableFamily);
     const int index = PileNumberOf(hit.name) - 1;
     const CardCode card = hit.card;
     const std::string& pile = Fila(g, index);
     const bool isTop = TopCode(pile) == card;
 
-    if (left && (goal == goal::kOntoWaste || goal == goal::kOntoWasteTurning)) {
-        if (isTop && WasteAccepts(g, card, goal)) {
-            pick.accepted = true;
-            return Next::kStep11;
-        }
-        if (Opt(g, opt::kAutoplay) == 0) Dialogs().Beep();
-        return Next::kEnd;
-    }
-    if (goal == goal::kEddy) return Next::kStep11;
-    if (left && (goal == goal::kTopCardsSum14 || goal == goal::kUncoveredSum13)) {
-        if (goal == goal::kTopCardsSum14 ? isTop : PressHooks().IsUncovered(card))
-            PressHooks().PairSelect(card);
-        return Next::kEnd;
-    }
-    if (goal == goal::kSelectAndRefill) {
-        PressHooks().PairSelect(card);
-        return Next::kEnd;
-    }
-    if (right && (goal == goal::kNoTableauDrops || goal == goal::kNoTableauDropsScoreless))
-        return Next::kStep11;
-    if (IsMemoryPressGoal(goal)) {
-        MemoryPress(card, hit.left, hit.top, index);
-        return Next::kEnd;
-    }
-    if (goal == goal::kFaceDownPlayable || goal == goal::kPickUpAny || goal == goal::kPickUpAnyToo)
-        return Next::kStep11;
-    if (family == 8 || family == 9) {
+    if (const std::optional<PressStep> own =
+            family.TableauCard(g, {button, hit, index, isTop}, pick))
+        return *own;
+    if (tableFamily == 8 || tableFamily == 9) {
         pick.accepted = CanPickUp(card, false);
-        return Next::kStep11;
+        return PressStep::kStep11;
     }
-    if (goal == goal::kNextRankUp) return Next::kStep11;
-    if (family == 12) {
+    if (family.LeavesTableauCard(g)) return PressStep::kStep11;
+    if (tableFamily == 12) {
         pick.accepted = CanPickUp(card, false);
-        return Next::kStep11;
+        return PressStep::kStep11;
     }
     // Piles below rule::kFixedCols x kFixedRows are not touched by the left button.
     if (left && Rule(g, rule::kFixedCols) >= 1 &&
         index + 1 < Rule(g, rule::kFixedCols) * Rule(g, rule::kFixedRows))
-        return Next::kStep11;
+        return PressStep::kStep11;
     if (isTop) {
         if (left) {
             if (IsFaceDown(g, card))
@@ -436,7 +390,7 @@ Next TableauPress(Game& g, MouseButton button, const PileHit& hit, Pickup& pick)
     } else if (right && IsFaceUp(g, card) && ParameterIs(field::kShowPartialCard, "Y")) {
         Peek(g, card, hit.left, hit.top);
     }
-    return Next::kStep11;
+    return PressStep::kStep11;
 }
 
 // Merges the undo steps of a press that dealt in several moves and marks the
@@ -547,13 +501,9 @@ void RefillShortPiles(Game& g, CardCode c) {
     if (!needed) ExecuteMove(g, c, StockOp(MoveOp::kTurnStock));
 }
 
-void StockPress(Game& g, const PileHit& hit) {
+void StockPress(Game& g, const FamilyPress& family, const PileHit& hit) {
     const CardCode c = TopCode(g.MazzoPiles[0]);
-    const int goal = Rule(g, rule::kGoalKind);
-    if (goal == goal::kUncoveredSum13 && c >= 1 && !g.DestPiles[0].empty()) {
-        PressHooks().PairSelect(hit.card);
-        return;
-    }
+    if (family.StockCard(g, hit, c)) return;
     if (Rule(g, rule::kStockToVis) != 1) {
         StockDeal(g, c);
     } else if (Rule(g, rule::kFilaStock1) != 9) {
@@ -563,35 +513,19 @@ void StockPress(Game& g, const PileHit& hit) {
     } else {
         RefillShortPiles(g, c);
     }
-    if ((goal == goal::kOntoWaste || goal == goal::kOntoWasteTurning) && Flag(g, flag::kFinished))
-        GameHooks().EndGame(g);
+    family.AfterStockPress(g);
 }
 
 // Step 12: a left press that step 10 did not handle; false when the press
 // ends here.
-bool PilePress(Game& g, const PileHit& hit, Pickup& pick) {
-    const int goal = Rule(g, rule::kGoalKind);
+bool PilePress(Game& g, const FamilyPress& family, const PileHit& hit, Pickup& pick) {
     if (hit.name == "Mazzo") {
-        StockPress(g, hit);
+        StockPress(g, family, hit);
         return false;
     }
     if (hit.name == "Mazzo_Vis") {
         if (hit.card >= 1 && Rule(g, rule::kVisHeld) == 0) {
-            if (goal == goal::kUncoveredSum13) {
-                PressHooks().PairSelect(hit.card);
-                return false;
-            }
-            const CardCode base = TopCode(g.DestPiles[0]);
-            if (goal == goal::kNextRankUp && base >= 1 &&
-                RankOf(hit.card) == NextRank(RankOf(base))) {
-                CardAnimations().FlyCard(hit.card, hit.left, hit.top, g.Options.DestLeft(0),
-                                         g.Options.DestTop(0));
-                g.Options.SetOpt(opt::kHeld, hit.card);
-                ExecuteMove(g, 1, ToPile(kDest, 1));
-                g.Options.SetOpt(opt::kHeld, 0);
-                if (Flag(g, flag::kFinished)) GameHooks().EndGame(g);
-                return false;
-            }
+            if (family.VisibleStockCard(g, hit)) return false;
             pick.accepted = true;
             return true;
         }
@@ -628,7 +562,7 @@ bool PilePress(Game& g, const PileHit& hit, Pickup& pick) {
 }
 
 // Step 13: the accepted card (or run) is held.
-void PickUp(Game& g, const Pickup& pick, int x, int y) {
+void PickUp(Game& g, const FamilyPress& family, const Pickup& pick, int x, int y) {
     if (Opt(g, opt::kHeld) == 0) {
         g.Options.SetOpt(opt::kHoldX, x);
         g.Options.SetOpt(opt::kHoldY, y);
@@ -650,17 +584,7 @@ void PickUp(Game& g, const Pickup& pick, int x, int y) {
     } else if (pick.wholeCell || !ParameterIs(field::kPilesTT, "N")) {
         PressHooks().DrawHeldImage(pick.left, pick.top);
     }
-    const int goal = Rule(g, rule::kGoalKind);
-    if (goal == goal::kOntoWaste || goal == goal::kEddy || goal == goal::kOntoWasteTurning) {
-        CardAnimations().FlyCard(pick.card, g.pointer.DragRect.left, g.pointer.DragRect.top,
-                                 g.Options.StockLeft(2), g.Options.StockTop(2));
-        // The flight empties the hand (option 94); the move needs the card.
-        g.Options.SetOpt(opt::kHeld, pick.card);
-        ExecuteMove(g, 1, ToPile(kWaste));
-        g.Options.SetOpt(opt::kHeld, 0);
-        g.Options.SetOpt(opt::kHeldTop, 0);
-        if (Flag(g, flag::kFinished)) GameHooks().EndGame(g);
-    }
+    family.AfterPickUp(g, pick);
 }
 
 }  // namespace
@@ -687,9 +611,9 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
 
     const bool left = button == MouseButton::kLeft, right = button == MouseButton::kRight;
     const bool ctrl = (shift & kCtrlKey) != 0;
-    const int goal = Rule(g, rule::kGoalKind);
-    if (right && !ctrl && goal != goal::kNoTableauDrops && goal != goal::kNoTableauDropsScoreless &&
-        goal != goal::kSelectAndRefill) {
+    // The game's family, chosen once for the whole press.
+    const FamilyPress& family = FamilyPressOf(g);
+    if (right && !ctrl && family.TakesRightClickShortcut(g)) {
         PressHooks().RightClickShortcut(hit);
         return;
     }
@@ -711,7 +635,7 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
     pick.rect = {hit.left, hit.top, hit.right, hit.bottom};
     const int kind = PileKindOf(hit.name);
     const bool tableauCard = hit.card >= 1 && kind == kFila;
-    if (tableauCard && TableauPress(g, button, hit, pick) == Next::kEnd) return;
+    if (tableauCard && TableauPress(g, family, button, hit, pick) == PressStep::kEnd) return;
 
     if (right) {
         if (kind == kAppogg &&
@@ -721,8 +645,8 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
         if (g.pointer.PeekCard.x == 0 && g.pointer.PeekCard.y == 0) Dialogs().Beep();
         return;
     }
-    if (!tableauCard && left && !PilePress(g, hit, pick)) return;
-    if (pick.accepted) PickUp(g, pick, x, y);
+    if (!tableauCard && left && !PilePress(g, family, hit, pick)) return;
+    if (pick.accepted) PickUp(g, family, pick, x, y);
 }
 
 }  // namespace bw

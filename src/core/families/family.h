@@ -112,6 +112,8 @@ bool FirstFoundationIsSelection(const RuleTable& rules);
 // The memory kinds: every grid game, and those whose turns are recorded and
 // may be played as a match against the computer.
 bool IsMemoryKind(int goal);
+// The selection kinds listed above.
+bool IsSelectionKind(int goal);
 bool RecordsTurns(int goal);
 bool IsMatchGoal(int goal);
 

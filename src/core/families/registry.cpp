@@ -9,6 +9,33 @@ bool IsMemoryKind(int goal) {
     return goal >= goal::kFirstMemory && goal <= goal::kLastMemory;
 }
 
+bool IsSelectionKind(int goal) {
+    switch (goal) {
+        case goal::kNumbersToTarget:
+        case goal::kTopCardsSum14:
+        case goal::kUncoveredSum13:
+        case goal::kTwoToTarget:
+        case goal::kNeighbourPairs:
+        case goal::kExposedPairs:
+        case goal::kExposedPairsAnyButton:
+        case goal::kElevensAndFaces:
+        case goal::kEighteensAndAces:
+        case goal::kTensTwentiesThirties:
+        case goal::kSuitPairsToTarget:
+        case goal::kColourPairsToTarget:
+        case goal::kSuitRunToTarget:
+        case goal::kNinesAndHighFours:
+        case goal::kRankPairs:
+        case goal::kElevensAndFacesOnly:
+        case goal::kSelectAndRefill:
+        case goal::kFacesMatchNumbers:
+        case goal::kTargetOrNeighbours:
+        case goal::kChainRemoval:
+        case goal::kRankSums: return true;
+        default: return false;
+    }
+}
+
 bool RecordsTurns(int goal) {
     return goal == goal::kAceToKing || goal == goal::kPairs || goal == goal::kConcentration;
 }
