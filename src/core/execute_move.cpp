@@ -69,13 +69,7 @@ std::optional<PilePlace> CardTarget(const MoveTarget& t) {
 
 // Where a card lies, searched in the order the take-anywhere rule uses.
 std::optional<PilePlace> FindCard(Game& g, CardCode c) {
-    const CardPlace p = FindCardPlace(g, c,
-                                      {{kMazzoVis, 1, 1},
-                                       {kFila, 0, TableauCount(g)},
-                                       {kDest, 0, 16},
-                                       {kMazzo, 0, 1},
-                                       {kWaste, 2, 1},
-                                       {kAppogg, 0, 10}});
+    const CardPlace p = FindCardAnywhere(g, c);
     if (!p.Found()) return std::nullopt;
     return PilePlace{p.kind, p.index, p.Name(), false};
 }

@@ -144,14 +144,18 @@ bool TakeCard(PileList& list, int index, CardCode code, int mode) {
     return true;
 }
 
+CardPlace FindCardAnywhere(Game& g, CardCode card) {
+    return FindCardPlace(g, card,
+                         {{kMazzoVis, 1, 1},
+                          {kFila, 0, TableauCount(g)},
+                          {kDest, 0, 16},
+                          {kMazzo, 0, 1},
+                          {kWaste, 2, 1},
+                          {kAppogg, 0, 10}});
+}
+
 int TakeCardAnywhere(Game& g, CardCode code, int mode) {
-    const CardPlace p = FindCardPlace(g, code,
-                                      {{kMazzoVis, 1, 1},
-                                       {kFila, 0, TableauCount(g)},
-                                       {kDest, 0, 16},
-                                       {kMazzo, 0, 1},
-                                       {kWaste, 2, 1},
-                                       {kAppogg, 0, 10}});
+    const CardPlace p = FindCardAnywhere(g, code);
     if (!p.Found()) return 255;
     TakeCard(PileListOf(g, p.kind), p.index, code, mode);
     return p.kind;

@@ -47,6 +47,9 @@ void AppendCard(Game& g, PileList& list, int index, CardCode code, const char* f
 void AppendCardByName(Game& g, const std::string& name, CardCode code, const char* face = nullptr);
 // Modes: 0 report only, 1 remove, 2 leave a hole, 3 remove and close a hole below.
 bool TakeCard(PileList& list, int index, CardCode code, int mode);
+// The place searched in the order of taking a card from anywhere:
+// "Mazzo_Vis", the tableau, the foundations, "Mazzo", "Waste", the reserves.
+CardPlace FindCardAnywhere(Game& g, CardCode card);
 // Returns the kind where the card was found (2, 4, 5, 1, 3, 6) or 255.
 int TakeCardAnywhere(Game& g, CardCode code, int mode);
 // The tableau pile (0-based) holding a card, or -1.
