@@ -156,7 +156,12 @@ void DropOwnPicture(const Canvas& canvas, bool canvasOnly, const std::string& me
     Dialogs().Info(message);
     SetParameter(field::kOwnBackground, "N");
     SetParameter(field::kDefaultBackground, "Y");
-    DropCustomBackground();
+    ChangeChoices(
+        [](Preferences& p) {
+            p.ownBackgroundPath.clear();
+            p.defaultBackground = true;
+        },
+        {Choice::kOwnBackground, Choice::kDefaultBackground});
     PaintBackgroundFor(canvas, canvasOnly);
 }
 

@@ -200,6 +200,10 @@ Preferences ReadPreferences(const std::string& cfgPath, bool fewColours) {
     p.rightToTableaus = in.Yes("RightClick_To_Tableaus", "Y");
     p.doubleToFoundations = in.Yes("DoubleClick_To_Foundations", "Y");
     p.doubleToTableaus = in.Yes("DoubleClick_To_Tableaus", "N");
+    p.confirmQuit = in.Text(key::kConfirmQuit, "N") == "Y";
+    p.winningAnimation = in.Text(key::kWinningAnimation, "Y") == "Y";
+    p.resumeGame = in.Text(key::kResumeGame, "Y") != "N";
+    p.showBestRun = in.Text(key::kShowBestRun, "Y") != "N";
     // Out of range is brought into range; what is no number is the standard.
     p.wrongPairMs = ClampWrongPairMs(in.Int(key::kWrongPairTime, kWrongPairMsStandard));
     p.studySeconds = ClampStudySeconds(in.Int(key::kStudyTime, kStudySecondsStandard));
@@ -372,23 +376,71 @@ bool WriteSettingInt(const std::string& sect, const std::string& k, int64_t valu
     return platform::IniWriteInt(SettingsFile(), sect, k, value);
 }
 
-bool StoreSwitch(ParamField f, const std::string& k, bool on) {
-    SetParameter(f, on ? "Y" : "N");
-    return WritePreferenceYN(k, on);
+namespace {
+
+// The key of a choice and its text in the file.
+std::pair<const char*, std::string> Entry(const Preferences& p, Choice c) {
+    switch (c) {
+        case Choice::kSoundsEnabled: return {key::kSoundsEnabled, YN(p.sounds.enabled)};
+        case Choice::kBackCard: return {key::kBackCard, std::to_string(p.backCard)};
+        case Choice::kBackgroundPicture: return {key::kBackgroundBmp, p.backgroundPicture};
+        case Choice::kBackgroundCol:
+            return {key::kBackgroundCol, std::to_string(p.backgroundColour)};
+        case Choice::kFixedColour: return {key::kBackgroundFixedCol, std::to_string(p.fixedColour)};
+        case Choice::kDefaultBackground: return {key::kBackgroundDef, YN(p.defaultBackground)};
+        case Choice::kFadeBackground: return {key::kFadeBackground, YN(p.fadeBackground)};
+        case Choice::kOwnBack: return {key::kCustomizedDeck, p.ownBackPath};
+        case Choice::kOwnBackground: return {key::kCustomizedBackground, p.ownBackgroundPath};
+        case Choice::kFaceSet: return {key::kCard, std::to_string(p.cardDeck)};
+        case Choice::kFaceSetDigits: return {key::kCard, FormatNumber(p.cardDeck, 3)};
+        case Choice::kOwnCardSet: return {key::kCustomizedCardsSet, p.ownCardSetPath};
+        case Choice::kCardSize: return {key::kCardSize, p.cardSize};
+        case Choice::kToolBarLarge: return {key::kToolBarLarge, YN(p.toolBarLarge)};
+        case Choice::kToolBarFlat: return {key::kToolBarFlat, YN(p.toolBarFlat)};
+        case Choice::kShowTime: return {key::kShowTime, YN(p.showTime)};
+        case Choice::kShowScore: return {key::kShowScore, YN(p.showScore)};
+        case Choice::kConfirmQuit: return {key::kConfirmQuit, YN(p.confirmQuit)};
+        case Choice::kConfirmQuitGame: return {key::kConfirmQuitGame, YN(p.confirmQuitGame)};
+        case Choice::kWinningAnimation: return {key::kWinningAnimation, YN(p.winningAnimation)};
+        case Choice::kResumeGame: return {key::kResumeGame, YN(p.resumeGame)};
+        case Choice::kWrongPairTime: return {key::kWrongPairTime, std::to_string(p.wrongPairMs)};
+        case Choice::kStudyTime: return {key::kStudyTime, std::to_string(p.studySeconds)};
+        case Choice::kShowBestRun: return {key::kShowBestRun, YN(p.showBestRun)};
+    }
+    return {nullptr, {}};
 }
 
-bool StoreNumber(ParamField f, const std::string& k, int64_t value) {
-    SetParameter(f, FormatNumber(value, f.width));
-    return WritePreferenceInt(k, value);
+}  // namespace
+
+bool SavePreferences(const std::string& cfgPath, const Preferences& p,
+                     const std::vector<Choice>& changed) {
+    bool ok = true;
+    for (const Choice c : changed) {
+        const auto [k, text] = Entry(p, c);
+        if (k) ok = platform::IniWriteString(cfgPath, section::kPreference, k, text) && ok;
+    }
+    return ok;
+}
+
+bool ChangeChoices(const std::function<void(Preferences&)>& change,
+                   const std::vector<Choice>& changed) {
+    Preferences scratch;
+    Preferences* kept = Installed<IChoiceKeeper>().Kept();
+    Preferences& p = kept ? *kept : scratch;
+    change(p);
+    return SavePreferences(SettingsFile(), p, changed);
 }
 
 bool StoreLookTimes(int64_t wrongPairMs, int64_t studySeconds) {
     const int pair = ClampWrongPairMs(wrongPairMs), study = ClampStudySeconds(studySeconds);
     SetParameter(field::kWrongPairMs, std::to_string(pair));
     SetParameter(field::kStudySeconds, std::to_string(study));
-    bool ok = WritePreferenceInt(key::kWrongPairTime, pair);
-    ok = WritePreferenceInt(key::kStudyTime, study) && ok;
-    return ok;
+    return ChangeChoices(
+        [&](Preferences& p) {
+            p.wrongPairMs = pair;
+            p.studySeconds = study;
+        },
+        {Choice::kWrongPairTime, Choice::kStudyTime});
 }
 
 std::string UserKey(int number) {
@@ -471,19 +523,6 @@ bool WriteExitPreferences(bool autoplayOn) {
                          g.Options.Opt(opt::kRandomGameType)) &&
          ok;
     return ok;
-}
-
-bool DropCustomBackground() {
-    bool ok = WritePreference(key::kCustomizedBackground, "");
-    ok = WritePreferenceYN(key::kBackgroundDef, true) && ok;
-    return ok;
-}
-
-bool DropCustomDeck() {
-    return WritePreference(key::kCustomizedDeck, "");
-}
-bool DropCustomCardSet() {
-    return WritePreference(key::kCustomizedCardsSet, "");
 }
 
 }  // namespace bw
