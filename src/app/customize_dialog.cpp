@@ -964,14 +964,14 @@ void TfrmCustomize_Freeware::btnRemoveOwnClick(OwnKind kind) {
         if (ParameterIs(field::kOwnBack, "Y") && SameFile(OwnCardBackPath(), path)) {
             SetParameter(field::kOwnBack, "N");
             saved_.ownBack = "N";
-            ChangeChoices([](Preferences& p) { p.ownBackPath.clear(); }, {Choice::kOwnBack});
+            ChangeChoices([](Preferences& p) { p.ownBackPath.clear(); }, {ChoiceKey::kOwnBack});
         }
     } else if (ParameterIs(field::kOwnBackground, "Y") &&
                SameFile(BitmapFilePath(ReadPreference(key::kCustomizedBackground, "")), path)) {
         SetParameter(field::kOwnBackground, "N");
         saved_.ownBackground = "N";
         ChangeChoices([](Preferences& p) { p.ownBackgroundPath.clear(); },
-                      {Choice::kOwnBackground});
+                      {ChoiceKey::kOwnBackground});
     }
     FillOwnLeaves(kind);
     if (kind == OwnKind::kBack)
@@ -1102,16 +1102,17 @@ void TfrmCustomize_Freeware::StoreChoicesInBlock() {
 void TfrmCustomize_Freeware::btnOKClick() {
     const bool soundsOn = !chkSoundsEnabled->isChecked();
     SetParameter(field::kSoundsEnabled, YN(soundsOn));
-    ChangeChoices([&](Preferences& p) { p.sounds.enabled = soundsOn; }, {Choice::kSoundsEnabled});
+    ChangeChoices([&](Preferences& p) { p.sounds.enabled = soundsOn; },
+                  {ChoiceKey::kSoundsEnabled});
 
     // The block first (a card size chosen is kept on the way); then the
     // choices from it, and the keys in the order they have always gone.
     StoreChoicesInBlock();
-    std::vector<Choice> changed{Choice::kBackCard};
+    std::vector<ChoiceKey> changed{ChoiceKey::kBackCard};
     if (SelectedNode(trvBackGround))
-        changed.insert(changed.end(), {Choice::kBackgroundPicture, Choice::kBackgroundCol,
-                                       Choice::kFixedColour, Choice::kDefaultBackground});
-    changed.push_back(Choice::kFadeBackground);
+        changed.insert(changed.end(), {ChoiceKey::kBackgroundPicture, ChoiceKey::kBackgroundCol,
+                                       ChoiceKey::kFixedColour, ChoiceKey::kDefaultBackground});
+    changed.push_back(ChoiceKey::kFadeBackground);
     // Own pictures are named in the settings file; a shipped choice made in
     // place of one forgets it.
     std::optional<std::string> ownBack, ownBackground, ownSet;
@@ -1120,20 +1121,20 @@ void TfrmCustomize_Freeware::btnOKClick() {
                       .toStdString();
     else if (NumberOf(backNode) > 0 && saved_.ownBack == "Y")
         ownBack.emplace();
-    if (ownBack) changed.push_back(Choice::kOwnBack);
+    if (ownBack) changed.push_back(ChoiceKey::kOwnBack);
     if (const QTreeWidgetItem* node = SelectedNode(trvBackGround); IsOwn(node))
         ownBackground = OwnPathOf(node);
     else if (node && saved_.ownBackground == "Y")
         ownBackground.emplace();
-    if (ownBackground) changed.push_back(Choice::kOwnBackground);
+    if (ownBackground) changed.push_back(ChoiceKey::kOwnBackground);
     const std::string faces = cmbFaces->currentData().toString().toStdString();
     const bool newFaces = !faces.empty() && faces != facesAtOpening_;
-    if (newFaces) changed.push_back(Choice::kFaceSet);
+    if (newFaces) changed.push_back(ChoiceKey::kFaceSet);
     if (const std::string set = OwnCardSetShown(); !set.empty())
         ownSet = QFile::encodeName(QFileInfo(FromPath(set)).completeBaseName()).toStdString();
     else if (!faces.empty() && saved_.ownCardSet == "Y")
         ownSet.emplace();
-    if (ownSet) changed.push_back(Choice::kOwnCardSet);
+    if (ownSet) changed.push_back(ChoiceKey::kOwnCardSet);
 
     const bool large = chkTBLargeIcons->isChecked(), flat = chkTBFlatBtn->isChecked();
     const bool time = chkShowTime->isChecked(), score = chkShowScore->isChecked();
@@ -1142,9 +1143,9 @@ void TfrmCustomize_Freeware::btnOKClick() {
     SetParameter(field::kShowScore, YN(score));
     SetParameter(field::kConfirmQuitGame, YN(confirmQuitGame));
     changed.insert(changed.end(),
-                   {Choice::kToolBarLarge, Choice::kToolBarFlat, Choice::kShowTime,
-                    Choice::kShowScore, Choice::kConfirmQuit, Choice::kConfirmQuitGame,
-                    Choice::kWinningAnimation, Choice::kResumeGame});
+                   {ChoiceKey::kToolBarLarge, ChoiceKey::kToolBarFlat, ChoiceKey::kShowTime,
+                    ChoiceKey::kShowScore, ChoiceKey::kConfirmQuit, ChoiceKey::kConfirmQuitGame,
+                    ChoiceKey::kWinningAnimation, ChoiceKey::kResumeGame});
     ChangeChoices(
         [&](Preferences& p) {
             p.backCard = ParameterInt(field::kBackCard, 11);

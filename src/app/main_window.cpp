@@ -541,7 +541,7 @@ void TfrmMain::BuildPanels() {
     popBest->setObjectName(QStringLiteral("popBest"));
     popBest->addAction(popShowBest);
     connect(popShowBest, &QAction::toggled, this, [this](bool on) {
-        ChangeChoices([on](Preferences& p) { p.showBestRun = on; }, {Choice::kShowBestRun});
+        ChangeChoices([on](Preferences& p) { p.showBestRun = on; }, {ChoiceKey::kShowBestRun});
         UpdateBestRun();
     });
     pnlBest->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -1021,7 +1021,8 @@ void TfrmMain::SetToolBarSize(bool large, bool fromMenu) {
     repaint();
     HandleResize();
     if (fromMenu)
-        ChangeChoices([large](Preferences& p) { p.toolBarLarge = large; }, {Choice::kToolBarLarge});
+        ChangeChoices([large](Preferences& p) { p.toolBarLarge = large; },
+                      {ChoiceKey::kToolBarLarge});
 }
 
 void TfrmMain::CenterPanelLabels() {
@@ -1078,14 +1079,14 @@ void TfrmMain::SetToolBarFlat(bool flat, bool fromMenu) {
     pnlTB1->resize(pnlTB1->width(), flat ? 24 : 25);
     ArrangeBars();
     if (fromMenu)
-        ChangeChoices([flat](Preferences& p) { p.toolBarFlat = flat; }, {Choice::kToolBarFlat});
+        ChangeChoices([flat](Preferences& p) { p.toolBarFlat = flat; }, {ChoiceKey::kToolBarFlat});
 }
 
 void TfrmMain::SetTimePanel(bool on, bool fromMenu) {
     SetParameter(field::kShowTime, on ? "Y" : "N");
     pnlTempo->setVisible(on);
     popShowTime->setEnabled(!on);
-    if (fromMenu) ChangeChoices([on](Preferences& p) { p.showTime = on; }, {Choice::kShowTime});
+    if (fromMenu) ChangeChoices([on](Preferences& p) { p.showTime = on; }, {ChoiceKey::kShowTime});
     ArrangeBars();
 }
 
@@ -1093,7 +1094,8 @@ void TfrmMain::SetScorePanel(bool on, bool fromMenu) {
     SetParameter(field::kShowScore, on ? "Y" : "N");
     pnlScore->setVisible(on);
     popShowScore->setEnabled(!on);
-    if (fromMenu) ChangeChoices([on](Preferences& p) { p.showScore = on; }, {Choice::kShowScore});
+    if (fromMenu)
+        ChangeChoices([on](Preferences& p) { p.showScore = on; }, {ChoiceKey::kShowScore});
     ArrangeBars();
 }
 

@@ -161,7 +161,7 @@ void DropOwnPicture(const Canvas& canvas, bool canvasOnly, const std::string& me
             p.ownBackgroundPath.clear();
             p.defaultBackground = true;
         },
-        {Choice::kOwnBackground, Choice::kDefaultBackground});
+        {ChoiceKey::kOwnBackground, ChoiceKey::kDefaultBackground});
     PaintBackgroundFor(canvas, canvasOnly);
 }
 

@@ -328,7 +328,7 @@ void SwitchOwnCardSetOff(const std::string& deck) {
             p.ownCardSetPath.clear();
             p.cardDeck = std::stoi(deck);
         },
-        {Choice::kOwnCardSet, Choice::kFaceSetDigits});
+        {ChoiceKey::kOwnCardSet, ChoiceKey::kFaceSetDigits});
 }
 
 void ReportOwnCardSet(CardSetCheck check, const std::string& path) {
@@ -626,7 +626,7 @@ void LoadCardBack() {
                 path);
         SetParameter(field::kOwnBack, "N");
         SetParameter(field::kBackCard, "011");
-        ChangeChoices([](Preferences& p) { p.ownBackPath.clear(); }, {Choice::kOwnBack});
+        ChangeChoices([](Preferences& p) { p.ownBackPath.clear(); }, {ChoiceKey::kOwnBack});
     }
     LoadLibraryBack(GetParameter(field::kBackCard));
 }
@@ -703,7 +703,7 @@ void ChooseCardSize(char letter) {
         SetParameter(field::kSavedDeck, "");
     }
     SetParameter(field::kCardSize, size);
-    ChangeChoices([&](Preferences& p) { p.cardSize = size; }, {Choice::kCardSize});
+    ChangeChoices([&](Preferences& p) { p.cardSize = size; }, {ChoiceKey::kCardSize});
 }
 
 void SetUpCards(Game& g) {

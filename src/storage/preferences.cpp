@@ -172,6 +172,9 @@ Preferences ReadPreferences(const std::string& cfgPath, bool fewColours) {
     p.ownCardSetPath = in.Text(key::kCustomizedCardsSet, "");
     p.gameId = in.Number(key::kGame, 201, field::kGameId);
     p.gameName = in.Text(key::kGameName, "Memory-Up (6x4)");
+    p.gameTreeNum = in.Int(key::kGameTreeNum, -30);
+    p.gameTreePos = in.Int(key::kGameTreePos, 0);
+    p.openShowWonLost = in.Text(key::kOpenShowWonLost, "N") == "Y";
     p.showTime = in.Yes(key::kShowTime, "Y");
     p.showScore = in.Yes(key::kShowScore, "Y");
     const std::string animate = in.Text(key::kCardsAnimate, "Y");
@@ -378,34 +381,49 @@ bool WriteSettingInt(const std::string& sect, const std::string& k, int64_t valu
 
 namespace {
 
-// The key of a choice and its text in the file.
-std::pair<const char*, std::string> Entry(const Preferences& p, Choice c) {
+// The key of a choice and its text in the file ("Preference" unless named).
+struct Entry {
+    const char* key;
+    std::string text;
+    const char* sect = section::kPreference;
+};
+
+Entry EntryOf(const Preferences& p, ChoiceKey c) {
     switch (c) {
-        case Choice::kSoundsEnabled: return {key::kSoundsEnabled, YN(p.sounds.enabled)};
-        case Choice::kBackCard: return {key::kBackCard, std::to_string(p.backCard)};
-        case Choice::kBackgroundPicture: return {key::kBackgroundBmp, p.backgroundPicture};
-        case Choice::kBackgroundCol:
+        case ChoiceKey::kSoundsEnabled: return {key::kSoundsEnabled, YN(p.sounds.enabled)};
+        case ChoiceKey::kBackCard: return {key::kBackCard, std::to_string(p.backCard)};
+        case ChoiceKey::kBackgroundPicture: return {key::kBackgroundBmp, p.backgroundPicture};
+        case ChoiceKey::kBackgroundCol:
             return {key::kBackgroundCol, std::to_string(p.backgroundColour)};
-        case Choice::kFixedColour: return {key::kBackgroundFixedCol, std::to_string(p.fixedColour)};
-        case Choice::kDefaultBackground: return {key::kBackgroundDef, YN(p.defaultBackground)};
-        case Choice::kFadeBackground: return {key::kFadeBackground, YN(p.fadeBackground)};
-        case Choice::kOwnBack: return {key::kCustomizedDeck, p.ownBackPath};
-        case Choice::kOwnBackground: return {key::kCustomizedBackground, p.ownBackgroundPath};
-        case Choice::kFaceSet: return {key::kCard, std::to_string(p.cardDeck)};
-        case Choice::kFaceSetDigits: return {key::kCard, FormatNumber(p.cardDeck, 3)};
-        case Choice::kOwnCardSet: return {key::kCustomizedCardsSet, p.ownCardSetPath};
-        case Choice::kCardSize: return {key::kCardSize, p.cardSize};
-        case Choice::kToolBarLarge: return {key::kToolBarLarge, YN(p.toolBarLarge)};
-        case Choice::kToolBarFlat: return {key::kToolBarFlat, YN(p.toolBarFlat)};
-        case Choice::kShowTime: return {key::kShowTime, YN(p.showTime)};
-        case Choice::kShowScore: return {key::kShowScore, YN(p.showScore)};
-        case Choice::kConfirmQuit: return {key::kConfirmQuit, YN(p.confirmQuit)};
-        case Choice::kConfirmQuitGame: return {key::kConfirmQuitGame, YN(p.confirmQuitGame)};
-        case Choice::kWinningAnimation: return {key::kWinningAnimation, YN(p.winningAnimation)};
-        case Choice::kResumeGame: return {key::kResumeGame, YN(p.resumeGame)};
-        case Choice::kWrongPairTime: return {key::kWrongPairTime, std::to_string(p.wrongPairMs)};
-        case Choice::kStudyTime: return {key::kStudyTime, std::to_string(p.studySeconds)};
-        case Choice::kShowBestRun: return {key::kShowBestRun, YN(p.showBestRun)};
+        case ChoiceKey::kFixedColour:
+            return {key::kBackgroundFixedCol, std::to_string(p.fixedColour)};
+        case ChoiceKey::kDefaultBackground: return {key::kBackgroundDef, YN(p.defaultBackground)};
+        case ChoiceKey::kFadeBackground: return {key::kFadeBackground, YN(p.fadeBackground)};
+        case ChoiceKey::kOwnBack: return {key::kCustomizedDeck, p.ownBackPath};
+        case ChoiceKey::kOwnBackground: return {key::kCustomizedBackground, p.ownBackgroundPath};
+        case ChoiceKey::kFaceSet: return {key::kCard, std::to_string(p.cardDeck)};
+        case ChoiceKey::kFaceSetDigits: return {key::kCard, FormatNumber(p.cardDeck, 3)};
+        case ChoiceKey::kOwnCardSet: return {key::kCustomizedCardsSet, p.ownCardSetPath};
+        case ChoiceKey::kCardSize: return {key::kCardSize, p.cardSize};
+        case ChoiceKey::kToolBarLarge: return {key::kToolBarLarge, YN(p.toolBarLarge)};
+        case ChoiceKey::kToolBarFlat: return {key::kToolBarFlat, YN(p.toolBarFlat)};
+        case ChoiceKey::kShowTime: return {key::kShowTime, YN(p.showTime)};
+        case ChoiceKey::kShowScore: return {key::kShowScore, YN(p.showScore)};
+        case ChoiceKey::kConfirmQuit: return {key::kConfirmQuit, YN(p.confirmQuit)};
+        case ChoiceKey::kConfirmQuitGame: return {key::kConfirmQuitGame, YN(p.confirmQuitGame)};
+        case ChoiceKey::kWinningAnimation: return {key::kWinningAnimation, YN(p.winningAnimation)};
+        case ChoiceKey::kResumeGame: return {key::kResumeGame, YN(p.resumeGame)};
+        case ChoiceKey::kWrongPairTime: return {key::kWrongPairTime, std::to_string(p.wrongPairMs)};
+        case ChoiceKey::kStudyTime: return {key::kStudyTime, std::to_string(p.studySeconds)};
+        case ChoiceKey::kShowBestRun: return {key::kShowBestRun, YN(p.showBestRun)};
+        case ChoiceKey::kGame: return {key::kGame, std::to_string(p.gameId)};
+        case ChoiceKey::kGameName: return {key::kGameName, p.gameName};
+        case ChoiceKey::kGameTreeNum: return {key::kGameTreeNum, std::to_string(p.gameTreeNum)};
+        case ChoiceKey::kGameTreePos: return {key::kGameTreePos, std::to_string(p.gameTreePos)};
+        case ChoiceKey::kOpenShowWonLost: return {key::kOpenShowWonLost, YN(p.openShowWonLost)};
+        case ChoiceKey::kAutoPlay: return {key::kAutoPlay, YN(p.autoplay)};
+        case ChoiceKey::kRandomGameType:
+            return {key::kRandomGameType, std::to_string(p.randomGameType), section::kSettings};
     }
     return {nullptr, {}};
 }
@@ -413,17 +431,17 @@ std::pair<const char*, std::string> Entry(const Preferences& p, Choice c) {
 }  // namespace
 
 bool SavePreferences(const std::string& cfgPath, const Preferences& p,
-                     const std::vector<Choice>& changed) {
+                     const std::vector<ChoiceKey>& changed) {
     bool ok = true;
-    for (const Choice c : changed) {
-        const auto [k, text] = Entry(p, c);
-        if (k) ok = platform::IniWriteString(cfgPath, section::kPreference, k, text) && ok;
+    for (const ChoiceKey c : changed) {
+        const Entry e = EntryOf(p, c);
+        if (e.key) ok = platform::IniWriteString(cfgPath, e.sect, e.key, e.text) && ok;
     }
     return ok;
 }
 
 bool ChangeChoices(const std::function<void(Preferences&)>& change,
-                   const std::vector<Choice>& changed) {
+                   const std::vector<ChoiceKey>& changed) {
     Preferences scratch;
     Preferences* kept = Installed<IChoiceKeeper>().Kept();
     Preferences& p = kept ? *kept : scratch;
@@ -440,7 +458,7 @@ bool StoreLookTimes(int64_t wrongPairMs, int64_t studySeconds) {
             p.wrongPairMs = pair;
             p.studySeconds = study;
         },
-        {Choice::kWrongPairTime, Choice::kStudyTime});
+        {ChoiceKey::kWrongPairTime, ChoiceKey::kStudyTime});
 }
 
 std::string UserKey(int number) {
@@ -507,22 +525,27 @@ bool WriteWindowPlacement(const WindowPlacement& p) {
 }
 
 bool WriteChosenGame(int gameId, const std::string& name, int treeNum, int treePos) {
-    bool ok = WritePreferenceInt(key::kGame, gameId);
-    ok = WritePreference(key::kGameName, name) && ok;
-    ok = WritePreferenceInt(key::kGameTreeNum, treeNum) && ok;
-    ok = WritePreferenceInt(key::kGameTreePos, treePos) && ok;
-    return ok;
+    return ChangeChoices(
+        [&](Preferences& p) {
+            p.gameId = gameId;
+            p.gameName = name;
+            p.gameTreeNum = treeNum;
+            p.gameTreePos = treePos;
+        },
+        {ChoiceKey::kGame, ChoiceKey::kGameName, ChoiceKey::kGameTreeNum, ChoiceKey::kGameTreePos});
 }
 
 bool WriteExitPreferences(bool autoplayOn) {
-    Game& g = ProgramGame();
-    bool ok = true;
-    if (g.Options.Opt(opt::kAutoPlayAllGames) == 1)
-        ok = WritePreferenceYN(key::kAutoPlay, autoplayOn);
-    ok = WriteSettingInt(section::kSettings, key::kRandomGameType,
-                         g.Options.Opt(opt::kRandomGameType)) &&
-         ok;
-    return ok;
+    const OptionTable& options = ProgramGame().Options;
+    std::vector<ChoiceKey> changed;
+    if (options.Opt(opt::kAutoPlayAllGames) == 1) changed.push_back(ChoiceKey::kAutoPlay);
+    changed.push_back(ChoiceKey::kRandomGameType);
+    return ChangeChoices(
+        [&](Preferences& p) {
+            if (options.Opt(opt::kAutoPlayAllGames) == 1) p.autoplay = autoplayOn;
+            p.randomGameType = options.Opt(opt::kRandomGameType);
+        },
+        changed);
 }
 
 }  // namespace bw

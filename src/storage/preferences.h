@@ -122,6 +122,10 @@ struct Preferences {
     std::string ownCardSetPath;
     int64_t gameId = 201;
     std::string gameName = "Memory-Up (6x4)";
+    // Where the open-game dialog last found the game (-30: all games).
+    int64_t gameTreeNum = -30;
+    int64_t gameTreePos = 0;
+    bool openShowWonLost = false;
     bool showTime = true;
     bool showScore = true;
     bool cardsAnimate = true;     // unless N
@@ -191,7 +195,7 @@ Preferences LoadPreferences(Game& g);
 // The keys a change at run time writes, each from its member of the
 // choices. Two spellings of "Card" live on: the customize dialog writes the
 // plain number, the switch-off of an own card set the three digits.
-enum class Choice {
+enum class ChoiceKey {
     kSoundsEnabled,
     kBackCard,
     kBackgroundPicture,
@@ -216,13 +220,20 @@ enum class Choice {
     kWrongPairTime,
     kStudyTime,
     kShowBestRun,
+    kGame,
+    kGameName,
+    kGameTreeNum,
+    kGameTreePos,
+    kOpenShowWonLost,
+    kAutoPlay,
+    kRandomGameType,  // section "Settings"
 };
 
 // Writes the keys of `changed` from `p`, one write each and in that order
 // (a key new to the file is added where it comes). False when a write
 // failed; the others are made all the same.
 bool SavePreferences(const std::string& cfgPath, const Preferences& p,
-                     const std::vector<Choice>& changed);
+                     const std::vector<ChoiceKey>& changed);
 
 // The choices kept for the run, owned by the main window; installed with
 // Install<IChoiceKeeper>. Unset, there are none to keep.
@@ -237,7 +248,7 @@ public:
 // file) and the keys of `changed` are saved from them. The values in force
 // are the caller's to set.
 bool ChangeChoices(const std::function<void(Preferences&)>& change,
-                   const std::vector<Choice>& changed);
+                   const std::vector<ChoiceKey>& changed);
 
 // Extra set-up of face set "004", run while loading when that set is
 // chosen; the card images install it (Install<IDeckFourSetUp>).

@@ -453,7 +453,7 @@ TEST_F(PreferencesTest, MissingDataFolderLoadsDefaultsAndWritesFail) {
     EXPECT_FALSE(platform::DirExists(fx.dir.file("DATA")));
     EXPECT_FALSE(WritePreference("Back_Card", "3"));
     EXPECT_FALSE(StoreGameAutoplaySwitch(4, false));
-    EXPECT_FALSE(ChangeChoices([](Preferences& p) { p.showTime = false; }, {Choice::kShowTime}));
+    EXPECT_FALSE(ChangeChoices([](Preferences& p) { p.showTime = false; }, {ChoiceKey::kShowTime}));
     fx.dialogs.adviceTicks = true;
     EXPECT_TRUE(ShowAdviceMessage("text", "Msg_Cards_Large", kAdvicePageColor));
     EXPECT_TRUE(ShowAdviceMessage("text", "Msg_Cards_Large", kAdvicePageColor));
@@ -486,12 +486,13 @@ TEST_F(PreferencesTest, WritersStoreWhatTheNextLoadReads) {
     Preferences choices;
     choices.showTime = false;
     choices.backCard = 5;
-    ASSERT_TRUE(SavePreferences(SettingsFile(), choices, {Choice::kShowTime, Choice::kBackCard}));
+    ASSERT_TRUE(
+        SavePreferences(SettingsFile(), choices, {ChoiceKey::kShowTime, ChoiceKey::kBackCard}));
     ASSERT_TRUE(WriteExitPreferences(false));
     ASSERT_TRUE(WritePreference(key::kCustomizedBackground, "/pics/sky.bmp"));
     choices.defaultBackground = true;  // the own picture dropped
     ASSERT_TRUE(SavePreferences(SettingsFile(), choices,
-                                {Choice::kOwnBackground, Choice::kDefaultBackground}));
+                                {ChoiceKey::kOwnBackground, ChoiceKey::kDefaultBackground}));
     EXPECT_EQ(Stored("Preference", "Game_TreeNum"), "4");
     EXPECT_EQ(Stored("Preference", "Game_TreePos"), "17");
     EXPECT_EQ(Stored("Settings", "Random_Game_Type"), "3");
@@ -513,7 +514,8 @@ TEST_F(PreferencesTest, WritersStoreWhatTheNextLoadReads) {
     ProgramGame().Options.SetOpt(105, 2);
     ASSERT_TRUE(WriteExitPreferences(true));
     EXPECT_EQ(Stored("Preference", "AutoPlay"), "N");
-    ASSERT_TRUE(SavePreferences(SettingsFile(), choices, {Choice::kOwnBack, Choice::kOwnCardSet}));
+    ASSERT_TRUE(
+        SavePreferences(SettingsFile(), choices, {ChoiceKey::kOwnBack, ChoiceKey::kOwnCardSet}));
     EXPECT_EQ(Stored("Preference", "Customized_Deck"), "");
     EXPECT_EQ(Stored("Preference", "Customized_Cards_Set"), "");
 }
