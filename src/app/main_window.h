@@ -63,7 +63,6 @@ public:
     void ApplyWindowChoices(const Preferences& choices);
     // The choices kept since FormCreate read them.
     Preferences* Kept() override { return &choices_; }
-    const Preferences& Choices() const { return choices_; }
     // The stored placement: maximised (the default), or the stored rectangle
     // (50, 50 and the screen less 150 when missing); then the bars.
     void RestorePlacement();

@@ -188,8 +188,8 @@ Preferences ReadPreferences(const std::string& cfgPath, bool fewColours);
 // block and the option table, in the order later readers rely on, with the
 // advice on a low-colour display, the set-up of face set "004", the
 // first-run players, the start counter and the autoplay switch on the way.
-// Returns the choices read; the window applies its bars and panels from
-// them. Failed writes are ignored.
+// Returns the choices read; the window keeps them for the run and applies
+// its bars and panels from them. Failed writes are ignored.
 Preferences LoadPreferences(Game& g);
 
 // The keys a change at run time writes, each from its member of the
