@@ -15,6 +15,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <cmath>
+#include <optional>
 
 #include "app/help_window.h"
 #include "core/game.h"
@@ -963,13 +964,14 @@ void TfrmCustomize_Freeware::btnRemoveOwnClick(OwnKind kind) {
         if (ParameterIs(field::kOwnBack, "Y") && SameFile(OwnCardBackPath(), path)) {
             SetParameter(field::kOwnBack, "N");
             saved_.ownBack = "N";
-            DropCustomDeck();
+            ChangeChoices([](Preferences& p) { p.ownBackPath.clear(); }, {ChoiceKey::kOwnBack});
         }
     } else if (ParameterIs(field::kOwnBackground, "Y") &&
                SameFile(BitmapFilePath(ReadPreference(key::kCustomizedBackground, "")), path)) {
         SetParameter(field::kOwnBackground, "N");
         saved_.ownBackground = "N";
-        WritePreference(key::kCustomizedBackground, "");
+        ChangeChoices([](Preferences& p) { p.ownBackgroundPath.clear(); },
+                      {ChoiceKey::kOwnBackground});
     }
     FillOwnLeaves(kind);
     if (kind == OwnKind::kBack)
@@ -1098,50 +1100,76 @@ void TfrmCustomize_Freeware::StoreChoicesInBlock() {
 }
 
 void TfrmCustomize_Freeware::btnOKClick() {
-    StoreSwitch(field::kSoundsEnabled, key::kSoundsEnabled, !chkSoundsEnabled->isChecked());
+    const bool soundsOn = !chkSoundsEnabled->isChecked();
+    SetParameter(field::kSoundsEnabled, YN(soundsOn));
+    ChangeChoices([&](Preferences& p) { p.sounds.enabled = soundsOn; },
+                  {ChoiceKey::kSoundsEnabled});
 
+    // The block first (a card size chosen is kept on the way); then the
+    // choices from it, and the keys in the order they have always gone.
     StoreChoicesInBlock();
-    WritePreferenceInt(key::kBackCard, ParameterInt(field::kBackCard, 11));
-    if (SelectedNode(trvBackGround)) {
-        WritePreference(key::kBackgroundBmp, GetParameter(field::kBackgroundPicture));
-        WritePreferenceInt(key::kBackgroundCol, ParameterInt(field::kBackgroundColour, 0));
-        WritePreferenceInt(key::kBackgroundFixedCol, ParameterInt(field::kFixedColour, 0));
-        WritePreference(key::kBackgroundDef, GetParameter(field::kDefaultBackground));
-    }
-    WritePreference(key::kFadeBackground, GetParameter(field::kFadeBackground));
+    std::vector<ChoiceKey> changed{ChoiceKey::kBackCard};
+    if (SelectedNode(trvBackGround))
+        changed.insert(changed.end(), {ChoiceKey::kBackgroundPicture, ChoiceKey::kBackgroundCol,
+                                       ChoiceKey::kFixedColour, ChoiceKey::kDefaultBackground});
+    changed.push_back(ChoiceKey::kFadeBackground);
     // Own pictures are named in the settings file; a shipped choice made in
     // place of one forgets it.
+    std::optional<std::string> ownBack, ownBackground, ownSet;
     if (const QTreeWidgetItem* backNode = SelectedNode(trvCardBack); IsOwn(backNode))
-        WritePreference(
-            key::kCustomizedDeck,
-            QFile::encodeName(QFileInfo(FromPath(OwnPathOf(backNode))).completeBaseName())
-                .toStdString());
+        ownBack = QFile::encodeName(QFileInfo(FromPath(OwnPathOf(backNode))).completeBaseName())
+                      .toStdString();
     else if (NumberOf(backNode) > 0 && saved_.ownBack == "Y")
-        DropCustomDeck();
+        ownBack.emplace();
+    if (ownBack) changed.push_back(ChoiceKey::kOwnBack);
     if (const QTreeWidgetItem* node = SelectedNode(trvBackGround); IsOwn(node))
-        WritePreference(key::kCustomizedBackground, OwnPathOf(node));
+        ownBackground = OwnPathOf(node);
     else if (node && saved_.ownBackground == "Y")
-        WritePreference(key::kCustomizedBackground, "");
+        ownBackground.emplace();
+    if (ownBackground) changed.push_back(ChoiceKey::kOwnBackground);
     const std::string faces = cmbFaces->currentData().toString().toStdString();
-    if (!faces.empty() && faces != facesAtOpening_)
-        WritePreferenceInt(key::kCard, std::stoi(faces));
+    const bool newFaces = !faces.empty() && faces != facesAtOpening_;
+    if (newFaces) changed.push_back(ChoiceKey::kFaceSet);
     if (const std::string set = OwnCardSetShown(); !set.empty())
-        WritePreference(
-            key::kCustomizedCardsSet,
-            QFile::encodeName(QFileInfo(FromPath(set)).completeBaseName()).toStdString());
+        ownSet = QFile::encodeName(QFileInfo(FromPath(set)).completeBaseName()).toStdString();
     else if (!faces.empty() && saved_.ownCardSet == "Y")
-        DropCustomCardSet();
+        ownSet.emplace();
+    if (ownSet) changed.push_back(ChoiceKey::kOwnCardSet);
 
     const bool large = chkTBLargeIcons->isChecked(), flat = chkTBFlatBtn->isChecked();
     const bool time = chkShowTime->isChecked(), score = chkShowScore->isChecked();
-    WritePreferenceYN(key::kToolBarLarge, large);
-    WritePreferenceYN(key::kToolBarFlat, flat);
-    StoreSwitch(field::kShowTime, key::kShowTime, time);
-    StoreSwitch(field::kShowScore, key::kShowScore, score);
-    WritePreferenceYN(key::kConfirmQuit, chkConfirmOnExit->isChecked());
-    StoreSwitch(field::kConfirmQuitGame, key::kConfirmQuitGame, chkConfirmQuitGame->isChecked());
-    WritePreferenceYN(key::kWinningAnimation, chkWinningAnimation->isChecked());
-    WritePreferenceYN(key::kResumeGame, chkResumeGame->isChecked());
+    const bool confirmQuitGame = chkConfirmQuitGame->isChecked();
+    SetParameter(field::kShowTime, YN(time));
+    SetParameter(field::kShowScore, YN(score));
+    SetParameter(field::kConfirmQuitGame, YN(confirmQuitGame));
+    changed.insert(changed.end(),
+                   {ChoiceKey::kToolBarLarge, ChoiceKey::kToolBarFlat, ChoiceKey::kShowTime,
+                    ChoiceKey::kShowScore, ChoiceKey::kConfirmQuit, ChoiceKey::kConfirmQuitGame,
+                    ChoiceKey::kWinningAnimation, ChoiceKey::kResumeGame});
+    ChangeChoices(
+        [&](Preferences& p) {
+            p.backCard = ParameterInt(field::kBackCard, 11);
+            if (SelectedNode(trvBackGround)) {
+                p.backgroundPicture = GetParameter(field::kBackgroundPicture);
+                p.backgroundColour = ParameterInt(field::kBackgroundColour, 0);
+                p.fixedColour = ParameterInt(field::kFixedColour, 0);
+                p.defaultBackground = ParameterIs(field::kDefaultBackground, "Y");
+            }
+            p.fadeBackground = ParameterIs(field::kFadeBackground, "Y");
+            if (ownBack) p.ownBackPath = *ownBack;
+            if (ownBackground) p.ownBackgroundPath = *ownBackground;
+            if (newFaces) p.cardDeck = std::stoi(faces);
+            if (ownSet) p.ownCardSetPath = *ownSet;
+            p.toolBarLarge = large;
+            p.toolBarFlat = flat;
+            p.showTime = time;
+            p.showScore = score;
+            p.confirmQuit = chkConfirmOnExit->isChecked();
+            p.confirmQuitGame = confirmQuitGame;
+            p.winningAnimation = chkWinningAnimation->isChecked();
+            p.resumeGame = chkResumeGame->isChecked();
+        },
+        changed);
     StoreLookTimes(std::lround(spnWrongPair->value() * 1000), spnStudyTime->value());
     IWindowBars& window = WindowBars();
     window.ApplyToolBarSize(large);

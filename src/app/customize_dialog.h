@@ -2,9 +2,9 @@
 // TfrmCustomize_Freeware, the "Customize" dialog: card back, table
 // background and fade, tool bar, time and score panels, confirmations and
 // sounds. Backs and backgrounds are previewed inside the dialog; the table is
-// rebuilt when the dialog closes, however it closes. OK writes the choices to
-// the parameter block and the settings file; any other way out puts the
-// block back as it was at opening.
+// rebuilt when the dialog closes, however it closes. OK puts the choices into
+// the parameter block and the player's kept choices, which saves them to the
+// settings file; any other way out puts the block back as it was at opening.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>

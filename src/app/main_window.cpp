@@ -266,6 +266,7 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
 TfrmMain::~TfrmMain() {
     results_.Unwrap();
     if (InstalledPorts().statusDisplay == this) InstalledPorts().SetWindow(nullptr);
+    if (Installed<IChoiceKeeper>().Kept() == &choices_) Install<IChoiceKeeper>(nullptr);
 }
 
 // ---------------------------------------------------------------------------
@@ -540,7 +541,7 @@ void TfrmMain::BuildPanels() {
     popBest->setObjectName(QStringLiteral("popBest"));
     popBest->addAction(popShowBest);
     connect(popShowBest, &QAction::toggled, this, [this](bool on) {
-        WritePreferenceYN(key::kShowBestRun, on);
+        ChangeChoices([on](Preferences& p) { p.showBestRun = on; }, {ChoiceKey::kShowBestRun});
         UpdateBestRun();
     });
     pnlBest->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -581,7 +582,9 @@ bool TfrmMain::FormCreate() {
     EnsureDataFolder();
     RemoveStaleTemporaryFiles();
     // 9-11
-    ApplyWindowChoices(LoadPreferences(ProgramGame()));
+    choices_ = LoadPreferences(ProgramGame());
+    Install<IChoiceKeeper>(this);
+    ApplyWindowChoices(choices_);
     FillCardRegister(ProgramGame());
     FillPileTables();
     // 12: without the game data there is nothing to play.
@@ -1017,7 +1020,9 @@ void TfrmMain::SetToolBarSize(bool large, bool fromMenu) {
     SetToolBarFlat(flat_, false);
     repaint();
     HandleResize();
-    if (fromMenu) WritePreferenceYN(key::kToolBarLarge, large);
+    if (fromMenu)
+        ChangeChoices([large](Preferences& p) { p.toolBarLarge = large; },
+                      {ChoiceKey::kToolBarLarge});
 }
 
 void TfrmMain::CenterPanelLabels() {
@@ -1073,14 +1078,15 @@ void TfrmMain::SetToolBarFlat(bool flat, bool fromMenu) {
     pnlTB->resize(pnlTB->width(), flat ? 46 : 45);
     pnlTB1->resize(pnlTB1->width(), flat ? 24 : 25);
     ArrangeBars();
-    if (fromMenu) WritePreferenceYN(key::kToolBarFlat, flat);
+    if (fromMenu)
+        ChangeChoices([flat](Preferences& p) { p.toolBarFlat = flat; }, {ChoiceKey::kToolBarFlat});
 }
 
 void TfrmMain::SetTimePanel(bool on, bool fromMenu) {
     SetParameter(field::kShowTime, on ? "Y" : "N");
     pnlTempo->setVisible(on);
     popShowTime->setEnabled(!on);
-    if (fromMenu) WritePreferenceYN(key::kShowTime, on);
+    if (fromMenu) ChangeChoices([on](Preferences& p) { p.showTime = on; }, {ChoiceKey::kShowTime});
     ArrangeBars();
 }
 
@@ -1088,7 +1094,8 @@ void TfrmMain::SetScorePanel(bool on, bool fromMenu) {
     SetParameter(field::kShowScore, on ? "Y" : "N");
     pnlScore->setVisible(on);
     popShowScore->setEnabled(!on);
-    if (fromMenu) WritePreferenceYN(key::kShowScore, on);
+    if (fromMenu)
+        ChangeChoices([on](Preferences& p) { p.showScore = on; }, {ChoiceKey::kShowScore});
     ArrangeBars();
 }
 

@@ -21,6 +21,7 @@
 #include "core/ports.h"
 #include "render/layout.h"
 #include "render/qt_table.h"
+#include "storage/preferences.h"
 
 namespace bw {
 
@@ -35,7 +36,6 @@ bool WindowPositionsKnown();
 
 // The drawing port with the table's pointer shapes, which the window owns.
 class TfrmMain;
-struct Preferences;
 class ShellTable : public QtTable {
 public:
     ShellTable(Game& game, TfrmMain& window) : QtTable(game), window_(window) {}
@@ -47,7 +47,9 @@ private:
     TfrmMain& window_;
 };
 
-class TfrmMain : public C_TAdvancedMainForm, public IWindow {
+// The window keeps the player's choices for the run (IChoiceKeeper): a
+// choice changed from a menu or dialog goes into them and the file.
+class TfrmMain : public C_TAdvancedMainForm, public IWindow, public IChoiceKeeper {
     Q_OBJECT
 public:
     explicit TfrmMain(QWidget* parent = nullptr);
@@ -59,6 +61,8 @@ public:
     // The tool bar's size and look, the time and score panels and the status
     // bar as the player chose them, without writing them back.
     void ApplyWindowChoices(const Preferences& choices);
+    // The choices kept since FormCreate read them.
+    Preferences* Kept() override { return &choices_; }
     // The stored placement: maximised (the default), or the stored rectangle
     // (50, 50 and the screen less 150 when missing); then the bars.
     void RestorePlacement();
@@ -246,6 +250,7 @@ private:
     QFrame* VisibleBar() const { return largeBar_ ? pnlTB : pnlTB1; }
 
     QWidget* central_;
+    Preferences choices_;
     bool largeBar_ = true;
     bool flat_ = true;
     bool closing_ = false;

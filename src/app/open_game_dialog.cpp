@@ -577,7 +577,9 @@ void TfrmOpenGame::btnOKClick() {
     const OpenGameChoice c = Choice();
     if (!CanPlayOnThisScreen(c.id)) return;
     WriteChosenGame(c.id, c.name, c.treeNum, c.treePos);
-    WritePreferenceYN(key::kOpenShowWonLost, chkWonLost->isChecked());
+    const bool wonLost = chkWonLost->isChecked();
+    ChangeChoices([wonLost](Preferences& p) { p.openShowWonLost = wonLost; },
+                  {ChoiceKey::kOpenShowWonLost});
     hide();
     WindowControl().Repaint();
     confirmed_ = true;

@@ -150,13 +150,18 @@ void PaintRecipe(const Canvas& canvas, const Recipe& r, bool canvasOnly) {
 
 void PaintBackgroundFor(const Canvas& canvas, bool canvasOnly);
 
-// The own picture is gone or unusable: say so, forget it in memory and in
-// the settings file, and paint the default background instead.
+// The own picture is gone or unusable: say so, forget it in force and in
+// the player's choices, and paint the default background instead.
 void DropOwnPicture(const Canvas& canvas, bool canvasOnly, const std::string& message) {
     Dialogs().Info(message);
     SetParameter(field::kOwnBackground, "N");
     SetParameter(field::kDefaultBackground, "Y");
-    DropCustomBackground();
+    ChangeChoices(
+        [](Preferences& p) {
+            p.ownBackgroundPath.clear();
+            p.defaultBackground = true;
+        },
+        {ChoiceKey::kOwnBackground, ChoiceKey::kDefaultBackground});
     PaintBackgroundFor(canvas, canvasOnly);
 }
 

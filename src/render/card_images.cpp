@@ -318,12 +318,17 @@ void LoadLibraryFaces(Game& g) {
     }
 }
 
-// Switches the own card set off in memory and in the settings file.
+// Switches the own card set off in force and in the player's choices: the
+// library set `deck` ("001" or "003") takes its place.
 void SwitchOwnCardSetOff(const std::string& deck) {
     SetParameter(field::kOwnCardSet, "N");
-    WritePreference(key::kCustomizedCardsSet, "");
     SetParameter(field::kCardDeck, deck);
-    WritePreference(key::kCard, deck);
+    ChangeChoices(
+        [&](Preferences& p) {
+            p.ownCardSetPath.clear();
+            p.cardDeck = std::stoi(deck);
+        },
+        {ChoiceKey::kOwnCardSet, ChoiceKey::kFaceSetDigits});
 }
 
 void ReportOwnCardSet(CardSetCheck check, const std::string& path) {
@@ -621,7 +626,7 @@ void LoadCardBack() {
                 path);
         SetParameter(field::kOwnBack, "N");
         SetParameter(field::kBackCard, "011");
-        WritePreference(key::kCustomizedDeck, "");
+        ChangeChoices([](Preferences& p) { p.ownBackPath.clear(); }, {ChoiceKey::kOwnBack});
     }
     LoadLibraryBack(GetParameter(field::kBackCard));
 }
@@ -698,7 +703,7 @@ void ChooseCardSize(char letter) {
         SetParameter(field::kSavedDeck, "");
     }
     SetParameter(field::kCardSize, size);
-    WritePreference(key::kCardSize, size);
+    ChangeChoices([&](Preferences& p) { p.cardSize = size; }, {ChoiceKey::kCardSize});
 }
 
 void SetUpCards(Game& g) {

@@ -100,9 +100,10 @@ void SetUpCards(Game& g);
 // whole (down to "M"), with new images when the size changes. The trials
 // leave the piles laid out at any size: the caller lays them out again.
 void FitCardsToTable(Game& g);
-// The player picks the card size (Customize): position 128 and the setting
-// "Card_Size" take the letter, and a smaller size the screen or the table
-// forced on the last one is forgotten.
+// The player picks the card size (Customize): position 128 and the player's
+// kept choice (so "Card_Size") take the letter, and a smaller size the screen
+// or the table forced on the last one is forgotten. The sizes forced are
+// set in position 128 only.
 void ChooseCardSize(char letter);
 // Sets the card size from the size letter (or the own card set's size) and
 // loads every image.
@@ -125,8 +126,8 @@ CardSetCheck CheckCardSetFile(const std::string& file, char& sizeLetter);
 std::string OwnCardSetPath();
 // The configured own card back file: "data\custom decks\" + name + ".bmp".
 std::string OwnCardBackPath();
-// Switches the own card set off (memory and settings file) and reloads the
-// four suits from the library.
+// Switches the own card set off (in force and in the player's choices) and
+// reloads the four suits from the library.
 void ResetOwnCardSet(Game& g);
 // Face set "004": when the library lacks it ("CB004H"), the set becomes "001".
 // Installed into the preferences as their IDeckFourSetUp.

@@ -172,6 +172,9 @@ Preferences ReadPreferences(const std::string& cfgPath, bool fewColours) {
     p.ownCardSetPath = in.Text(key::kCustomizedCardsSet, "");
     p.gameId = in.Number(key::kGame, 201, field::kGameId);
     p.gameName = in.Text(key::kGameName, "Memory-Up (6x4)");
+    p.gameTreeNum = in.Int(key::kGameTreeNum, -30);
+    p.gameTreePos = in.Int(key::kGameTreePos, 0);
+    p.openShowWonLost = in.Text(key::kOpenShowWonLost, "N") == "Y";
     p.showTime = in.Yes(key::kShowTime, "Y");
     p.showScore = in.Yes(key::kShowScore, "Y");
     const std::string animate = in.Text(key::kCardsAnimate, "Y");
@@ -200,6 +203,10 @@ Preferences ReadPreferences(const std::string& cfgPath, bool fewColours) {
     p.rightToTableaus = in.Yes("RightClick_To_Tableaus", "Y");
     p.doubleToFoundations = in.Yes("DoubleClick_To_Foundations", "Y");
     p.doubleToTableaus = in.Yes("DoubleClick_To_Tableaus", "N");
+    p.confirmQuit = in.Text(key::kConfirmQuit, "N") == "Y";
+    p.winningAnimation = in.Text(key::kWinningAnimation, "Y") == "Y";
+    p.resumeGame = in.Text(key::kResumeGame, "Y") != "N";
+    p.showBestRun = in.Text(key::kShowBestRun, "Y") != "N";
     // Out of range is brought into range; what is no number is the standard.
     p.wrongPairMs = ClampWrongPairMs(in.Int(key::kWrongPairTime, kWrongPairMsStandard));
     p.studySeconds = ClampStudySeconds(in.Int(key::kStudyTime, kStudySecondsStandard));
@@ -372,23 +379,86 @@ bool WriteSettingInt(const std::string& sect, const std::string& k, int64_t valu
     return platform::IniWriteInt(SettingsFile(), sect, k, value);
 }
 
-bool StoreSwitch(ParamField f, const std::string& k, bool on) {
-    SetParameter(f, on ? "Y" : "N");
-    return WritePreferenceYN(k, on);
+namespace {
+
+// The key of a choice and its text in the file ("Preference" unless named).
+struct Entry {
+    const char* key;
+    std::string text;
+    const char* sect = section::kPreference;
+};
+
+Entry EntryOf(const Preferences& p, ChoiceKey c) {
+    switch (c) {
+        case ChoiceKey::kSoundsEnabled: return {key::kSoundsEnabled, YN(p.sounds.enabled)};
+        case ChoiceKey::kBackCard: return {key::kBackCard, std::to_string(p.backCard)};
+        case ChoiceKey::kBackgroundPicture: return {key::kBackgroundBmp, p.backgroundPicture};
+        case ChoiceKey::kBackgroundCol:
+            return {key::kBackgroundCol, std::to_string(p.backgroundColour)};
+        case ChoiceKey::kFixedColour:
+            return {key::kBackgroundFixedCol, std::to_string(p.fixedColour)};
+        case ChoiceKey::kDefaultBackground: return {key::kBackgroundDef, YN(p.defaultBackground)};
+        case ChoiceKey::kFadeBackground: return {key::kFadeBackground, YN(p.fadeBackground)};
+        case ChoiceKey::kOwnBack: return {key::kCustomizedDeck, p.ownBackPath};
+        case ChoiceKey::kOwnBackground: return {key::kCustomizedBackground, p.ownBackgroundPath};
+        case ChoiceKey::kFaceSet: return {key::kCard, std::to_string(p.cardDeck)};
+        case ChoiceKey::kFaceSetDigits: return {key::kCard, FormatNumber(p.cardDeck, 3)};
+        case ChoiceKey::kOwnCardSet: return {key::kCustomizedCardsSet, p.ownCardSetPath};
+        case ChoiceKey::kCardSize: return {key::kCardSize, p.cardSize};
+        case ChoiceKey::kToolBarLarge: return {key::kToolBarLarge, YN(p.toolBarLarge)};
+        case ChoiceKey::kToolBarFlat: return {key::kToolBarFlat, YN(p.toolBarFlat)};
+        case ChoiceKey::kShowTime: return {key::kShowTime, YN(p.showTime)};
+        case ChoiceKey::kShowScore: return {key::kShowScore, YN(p.showScore)};
+        case ChoiceKey::kConfirmQuit: return {key::kConfirmQuit, YN(p.confirmQuit)};
+        case ChoiceKey::kConfirmQuitGame: return {key::kConfirmQuitGame, YN(p.confirmQuitGame)};
+        case ChoiceKey::kWinningAnimation: return {key::kWinningAnimation, YN(p.winningAnimation)};
+        case ChoiceKey::kResumeGame: return {key::kResumeGame, YN(p.resumeGame)};
+        case ChoiceKey::kWrongPairTime: return {key::kWrongPairTime, std::to_string(p.wrongPairMs)};
+        case ChoiceKey::kStudyTime: return {key::kStudyTime, std::to_string(p.studySeconds)};
+        case ChoiceKey::kShowBestRun: return {key::kShowBestRun, YN(p.showBestRun)};
+        case ChoiceKey::kGame: return {key::kGame, std::to_string(p.gameId)};
+        case ChoiceKey::kGameName: return {key::kGameName, p.gameName};
+        case ChoiceKey::kGameTreeNum: return {key::kGameTreeNum, std::to_string(p.gameTreeNum)};
+        case ChoiceKey::kGameTreePos: return {key::kGameTreePos, std::to_string(p.gameTreePos)};
+        case ChoiceKey::kOpenShowWonLost: return {key::kOpenShowWonLost, YN(p.openShowWonLost)};
+        case ChoiceKey::kAutoPlay: return {key::kAutoPlay, YN(p.autoplay)};
+        case ChoiceKey::kRandomGameType:
+            return {key::kRandomGameType, std::to_string(p.randomGameType), section::kSettings};
+    }
+    return {nullptr, {}};
 }
 
-bool StoreNumber(ParamField f, const std::string& k, int64_t value) {
-    SetParameter(f, FormatNumber(value, f.width));
-    return WritePreferenceInt(k, value);
+}  // namespace
+
+bool SavePreferences(const std::string& cfgPath, const Preferences& p,
+                     const std::vector<ChoiceKey>& changed) {
+    bool ok = true;
+    for (const ChoiceKey c : changed) {
+        const Entry e = EntryOf(p, c);
+        if (e.key) ok = platform::IniWriteString(cfgPath, e.sect, e.key, e.text) && ok;
+    }
+    return ok;
+}
+
+bool ChangeChoices(const std::function<void(Preferences&)>& change,
+                   const std::vector<ChoiceKey>& changed) {
+    Preferences scratch;
+    Preferences* kept = Installed<IChoiceKeeper>().Kept();
+    Preferences& p = kept ? *kept : scratch;
+    change(p);
+    return SavePreferences(SettingsFile(), p, changed);
 }
 
 bool StoreLookTimes(int64_t wrongPairMs, int64_t studySeconds) {
     const int pair = ClampWrongPairMs(wrongPairMs), study = ClampStudySeconds(studySeconds);
     SetParameter(field::kWrongPairMs, std::to_string(pair));
     SetParameter(field::kStudySeconds, std::to_string(study));
-    bool ok = WritePreferenceInt(key::kWrongPairTime, pair);
-    ok = WritePreferenceInt(key::kStudyTime, study) && ok;
-    return ok;
+    return ChangeChoices(
+        [&](Preferences& p) {
+            p.wrongPairMs = pair;
+            p.studySeconds = study;
+        },
+        {ChoiceKey::kWrongPairTime, ChoiceKey::kStudyTime});
 }
 
 std::string UserKey(int number) {
@@ -455,35 +525,27 @@ bool WriteWindowPlacement(const WindowPlacement& p) {
 }
 
 bool WriteChosenGame(int gameId, const std::string& name, int treeNum, int treePos) {
-    bool ok = WritePreferenceInt(key::kGame, gameId);
-    ok = WritePreference(key::kGameName, name) && ok;
-    ok = WritePreferenceInt(key::kGameTreeNum, treeNum) && ok;
-    ok = WritePreferenceInt(key::kGameTreePos, treePos) && ok;
-    return ok;
+    return ChangeChoices(
+        [&](Preferences& p) {
+            p.gameId = gameId;
+            p.gameName = name;
+            p.gameTreeNum = treeNum;
+            p.gameTreePos = treePos;
+        },
+        {ChoiceKey::kGame, ChoiceKey::kGameName, ChoiceKey::kGameTreeNum, ChoiceKey::kGameTreePos});
 }
 
 bool WriteExitPreferences(bool autoplayOn) {
-    Game& g = ProgramGame();
-    bool ok = true;
-    if (g.Options.Opt(opt::kAutoPlayAllGames) == 1)
-        ok = WritePreferenceYN(key::kAutoPlay, autoplayOn);
-    ok = WriteSettingInt(section::kSettings, key::kRandomGameType,
-                         g.Options.Opt(opt::kRandomGameType)) &&
-         ok;
-    return ok;
-}
-
-bool DropCustomBackground() {
-    bool ok = WritePreference(key::kCustomizedBackground, "");
-    ok = WritePreferenceYN(key::kBackgroundDef, true) && ok;
-    return ok;
-}
-
-bool DropCustomDeck() {
-    return WritePreference(key::kCustomizedDeck, "");
-}
-bool DropCustomCardSet() {
-    return WritePreference(key::kCustomizedCardsSet, "");
+    const OptionTable& options = ProgramGame().Options;
+    std::vector<ChoiceKey> changed;
+    if (options.Opt(opt::kAutoPlayAllGames) == 1) changed.push_back(ChoiceKey::kAutoPlay);
+    changed.push_back(ChoiceKey::kRandomGameType);
+    return ChangeChoices(
+        [&](Preferences& p) {
+            if (options.Opt(opt::kAutoPlayAllGames) == 1) p.autoplay = autoplayOn;
+            p.randomGameType = options.Opt(opt::kRandomGameType);
+        },
+        changed);
 }
 
 }  // namespace bw

@@ -1,10 +1,11 @@
 #pragma once
 // The user's preferences in "DATA\Cfg.dat": read once at start-up into the
-// parameter block and the option table, and written back key by key the
-// moment a command or dialog changes one. The file is kept in memory only
-// while it is unchanged on disk, so a value written here (or by anyone) is
-// seen by the next reader.
+// parameter block and the option table, kept for the run as the player's
+// choices, and written back key by key the moment a command or dialog
+// changes one. The file is kept in memory only while it is unchanged on
+// disk, so a value written here (or by anyone) is seen by the next reader.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,10 @@ struct Preferences {
     std::string ownCardSetPath;
     int64_t gameId = 201;
     std::string gameName = "Memory-Up (6x4)";
+    // Where the open-game dialog last found the game (-30: all games).
+    int64_t gameTreeNum = -30;
+    int64_t gameTreePos = 0;
+    bool openShowWonLost = false;
     bool showTime = true;
     bool showScore = true;
     bool cardsAnimate = true;     // unless N
@@ -154,7 +159,12 @@ struct Preferences {
     bool rightToTableaus = true;
     bool doubleToFoundations = true;
     bool doubleToTableaus = false;
-    int wrongPairMs = 200;  // in range (core/look_time.h)
+    // As the customize dialog reads them.
+    bool confirmQuit = false;
+    bool winningAnimation = true;
+    bool resumeGame = true;   // unless N
+    bool showBestRun = true;  // unless N
+    int wrongPairMs = 200;    // in range (core/look_time.h)
     int studySeconds = 10;
     // Option-table entries.
     int fastSearchType = 0;
@@ -178,9 +188,67 @@ Preferences ReadPreferences(const std::string& cfgPath, bool fewColours);
 // block and the option table, in the order later readers rely on, with the
 // advice on a low-colour display, the set-up of face set "004", the
 // first-run players, the start counter and the autoplay switch on the way.
-// Returns the choices read; the window applies its bars and panels from
-// them. Failed writes are ignored.
+// Returns the choices read; the window keeps them for the run and applies
+// its bars and panels from them. Failed writes are ignored.
 Preferences LoadPreferences(Game& g);
+
+// The keys a change at run time writes, each from its member of the
+// choices. Two spellings of "Card" live on: the customize dialog writes the
+// plain number, the switch-off of an own card set the three digits.
+enum class ChoiceKey {
+    kSoundsEnabled,
+    kBackCard,
+    kBackgroundPicture,
+    kBackgroundCol,
+    kFixedColour,
+    kDefaultBackground,
+    kFadeBackground,
+    kOwnBack,
+    kOwnBackground,
+    kFaceSet,
+    kFaceSetDigits,
+    kOwnCardSet,
+    kCardSize,
+    kToolBarLarge,
+    kToolBarFlat,
+    kShowTime,
+    kShowScore,
+    kConfirmQuit,
+    kConfirmQuitGame,
+    kWinningAnimation,
+    kResumeGame,
+    kWrongPairTime,
+    kStudyTime,
+    kShowBestRun,
+    kGame,
+    kGameName,
+    kGameTreeNum,
+    kGameTreePos,
+    kOpenShowWonLost,
+    kAutoPlay,
+    kRandomGameType,  // section "Settings"
+};
+
+// Writes the keys of `changed` from `p`, one write each and in that order
+// (a key new to the file is added where it comes). False when a write
+// failed; the others are made all the same.
+bool SavePreferences(const std::string& cfgPath, const Preferences& p,
+                     const std::vector<ChoiceKey>& changed);
+
+// The choices kept for the run, owned by the main window; installed with
+// Install<IChoiceKeeper>. Unset, there are none to keep.
+class IChoiceKeeper {
+public:
+    virtual ~IChoiceKeeper() = default;
+    virtual Preferences* Kept() { return nullptr; }
+};
+
+// A choice the player changed at run time: `change` makes it in the kept
+// choices (with none kept, in a scratch copy that only carries it to the
+// file) and the keys of `changed` are saved from them. The values in force
+// are the caller's to set.
+bool ChangeChoices(const std::function<void(Preferences&)>& change,
+                   const std::vector<ChoiceKey>& changed);
 
 // Extra set-up of face set "004", run while loading when that set is
 // chosen; the card images install it (Install<IDeckFourSetUp>).
@@ -226,11 +294,7 @@ bool WritePreferenceYN(const std::string& key, bool on);
 bool WriteSetting(const std::string& sect, const std::string& key, const std::string& value);
 bool WriteSettingInt(const std::string& sect, const std::string& key, int64_t value);
 
-// A changed switch or number goes into its field and into the file at once.
-bool StoreSwitch(ParamField f, const std::string& key, bool on);
-bool StoreNumber(ParamField f, const std::string& key, int64_t value);
-
-// The look times into their fields and the file, brought into range first.
+// The look times into their fields and the choices, brought into range first.
 bool StoreLookTimes(int64_t wrongPairMs, int64_t studySeconds);
 
 // "User001".."User020" of section "Users".
@@ -259,11 +323,5 @@ bool WriteChosenGame(int gameId, const std::string& name, int treeNum, int treeP
 // Shut-down: the single autoplay switch (only in the all-games mode, option
 // 105 = 1) and the random game type (option 104).
 bool WriteExitPreferences(bool autoplayOn);
-// The user's own background picture cannot be used: forget it and fall back
-// to the default background.
-bool DropCustomBackground();
-// The user's own card back or face images cannot be used.
-bool DropCustomDeck();
-bool DropCustomCardSet();
 
 }  // namespace bw

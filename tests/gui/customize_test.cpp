@@ -25,6 +25,7 @@
 #include "render/window_canvas.h"
 #include "storage/catalogue.h"
 #include "storage/preferences.h"
+#include "support/fake_screen.h"
 #include "support/recording_window.h"
 #include "support/test_support.h"
 
@@ -406,6 +407,66 @@ TEST_F(CustomizeTest, OkWritesExactlyTheDialogsKeys) {
     EXPECT_THAT(window.calls,
                 ElementsAre("large", "flat", "time on", "score on", "repaint", "repaint"));
     EXPECT_THAT(table.calls, ElementsAre("repaint", "show"));
+}
+
+// OK changes the choices kept for the run and writes the file as it does
+// with none kept; a smaller size the screen forces is a size in force only,
+// and OK leaves the player's size alone then.
+TEST_F(CustomizeTest, OkChangesTheKeptChoicesAndAForcedSizeLeavesThem) {
+    auto customize = [&] {
+        test::WriteFile(Settings(), "[Preference]\r\nCard_Size=B\r\nShow_Time=Y\r\n");
+        Open();
+        Choose(dialog->trvCardBack, "Lake");
+        Choose(dialog->trvBackGround, "Marble 1");
+        dialog->cmbFaces->setCurrentIndex(dialog->cmbFaces->findData("004"));
+        dialog->cmbCardSize->setCurrentIndex(dialog->cmbCardSize->findData(QChar('S')));
+        Tick(dialog->chkShowTime);
+        QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
+        return test::ReadFile(Settings());
+    };
+    // Keys new to the file follow in the order they have always been written.
+    const std::string unkept = customize();
+    EXPECT_EQ(unkept,
+              "[Preference]\r\nCard_Size=S\r\nShow_Time=N\r\nSounds_Enabled=Y\r\nBack_Card=20\r\n"
+              "Background_bmp=263\r\nBackground_Col=2147483663\r\nBackground_Fixed_Col=0\r\n"
+              "Background_Def=N\r\nFade_Background=Y\r\nCard=4\r\nToolBar_Large=Y\r\n"
+              "ToolBar_Flat=Y\r\nShow_Score=Y\r\nConfirmQuit=N\r\nConfirmQuitGame=N\r\n"
+              "Winning_Animation=Y\r\nResume_Game=Y\r\nWrong_Pair_Time=200\r\nStudy_Time=10\r\n");
+    SetUp();
+    struct Keeper : IChoiceKeeper {
+        Preferences choices;
+        Preferences* Kept() override { return &choices; }
+    } keeper;
+    Install<IChoiceKeeper>(&keeper);
+    EXPECT_EQ(customize(), unkept);
+    const Preferences& kept = keeper.choices;
+    EXPECT_EQ(kept.backCard, 20);
+    EXPECT_EQ(kept.backgroundPicture, "263");
+    EXPECT_FALSE(kept.defaultBackground);
+    EXPECT_EQ(kept.cardDeck, 4);
+    EXPECT_EQ(kept.cardSize, "S");
+    EXPECT_FALSE(kept.showTime);
+
+    // A game that needs more room than a 1024-pixel screen has for large cards.
+    struct NoRules : ICardSetUp {
+        void ReloadRules() override {}
+        void Advice(const std::string&, const std::string&) override {}
+    } setUp;
+    test::FakeScreen screen(1024, 768);
+    IScreen* const ownScreen = InstalledPorts().screen;
+    InstalledPorts().screen = &screen;
+    Install<ICardSetUp>(&setUp);
+    ProgramGame().GameRules[38] = 2;
+    SetUpCards(ProgramGame());
+    EXPECT_EQ(GetParameter(128, 1), "B");
+    Open();
+    QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
+    EXPECT_EQ(kept.cardSize, "S");
+    EXPECT_EQ(Key("Card_Size"), "S");
+    ProgramGame().GameRules[38] = 0;
+    Install<ICardSetUp>(nullptr);
+    InstalledPorts().screen = ownScreen;
+    Install<IChoiceKeeper>(nullptr);
 }
 
 // Own backs, backgrounds and card sets come in through the file chooser once

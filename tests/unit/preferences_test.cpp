@@ -453,8 +453,7 @@ TEST_F(PreferencesTest, MissingDataFolderLoadsDefaultsAndWritesFail) {
     EXPECT_FALSE(platform::DirExists(fx.dir.file("DATA")));
     EXPECT_FALSE(WritePreference("Back_Card", "3"));
     EXPECT_FALSE(StoreGameAutoplaySwitch(4, false));
-    EXPECT_FALSE(StoreSwitch(field::kShowTime, key::kShowTime, false));
-    EXPECT_EQ(GetParameter(66, 1), "N");  // the running program still follows it
+    EXPECT_FALSE(ChangeChoices([](Preferences& p) { p.showTime = false; }, {ChoiceKey::kShowTime}));
     fx.dialogs.adviceTicks = true;
     EXPECT_TRUE(ShowAdviceMessage("text", "Msg_Cards_Large", kAdvicePageColor));
     EXPECT_TRUE(ShowAdviceMessage("text", "Msg_Cards_Large", kAdvicePageColor));
@@ -484,12 +483,16 @@ TEST_F(PreferencesTest, WritersStoreWhatTheNextLoadReads) {
     ProgramGame().Options.SetOpt(105, 1);
     ProgramGame().Options.SetOpt(104, 3);
     ASSERT_TRUE(WriteChosenGame(12, "Pairs", 4, 17));
-    ASSERT_TRUE(StoreSwitch(field::kShowTime, key::kShowTime, false));
-    ASSERT_TRUE(StoreNumber(field::kBackCard, key::kBackCard, 5));
+    Preferences choices;
+    choices.showTime = false;
+    choices.backCard = 5;
+    ASSERT_TRUE(
+        SavePreferences(SettingsFile(), choices, {ChoiceKey::kShowTime, ChoiceKey::kBackCard}));
     ASSERT_TRUE(WriteExitPreferences(false));
     ASSERT_TRUE(WritePreference(key::kCustomizedBackground, "/pics/sky.bmp"));
-    ASSERT_TRUE(DropCustomBackground());
-    EXPECT_EQ(GetParameter(21, 3), "005");
+    choices.defaultBackground = true;  // the own picture dropped
+    ASSERT_TRUE(SavePreferences(SettingsFile(), choices,
+                                {ChoiceKey::kOwnBackground, ChoiceKey::kDefaultBackground}));
     EXPECT_EQ(Stored("Preference", "Game_TreeNum"), "4");
     EXPECT_EQ(Stored("Preference", "Game_TreePos"), "17");
     EXPECT_EQ(Stored("Settings", "Random_Game_Type"), "3");
@@ -511,8 +514,8 @@ TEST_F(PreferencesTest, WritersStoreWhatTheNextLoadReads) {
     ProgramGame().Options.SetOpt(105, 2);
     ASSERT_TRUE(WriteExitPreferences(true));
     EXPECT_EQ(Stored("Preference", "AutoPlay"), "N");
-    ASSERT_TRUE(DropCustomDeck());
-    ASSERT_TRUE(DropCustomCardSet());
+    ASSERT_TRUE(
+        SavePreferences(SettingsFile(), choices, {ChoiceKey::kOwnBack, ChoiceKey::kOwnCardSet}));
     EXPECT_EQ(Stored("Preference", "Customized_Deck"), "");
     EXPECT_EQ(Stored("Preference", "Customized_Cards_Set"), "");
 }
