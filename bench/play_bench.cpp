@@ -106,7 +106,7 @@ void DealAt1080(int id, CountingWindow& window) {
 QPoint PlaceOf(int r) {
     const bw::CardPoint p =
         bw::CardSlotPosition(bw::ProgramGame(), bw::PileName(bw::kFila, r + 1), r, 0);
-    return {p.left + bw::CardWidth / 2, p.top + bw::CardHeight / 2};
+    return {p.left + bw::ProgramGame().CardWidth / 2, p.top + bw::ProgramGame().CardHeight / 2};
 }
 
 void DragTo(QPoint from, QPoint to) {
@@ -181,9 +181,11 @@ void BM_DragFrame(benchmark::State& state) {
     // place the new cards do not cover: the strips they uncover and the old
     // picture under the new shadow, which lets the table show through.
     const int s = bw::CardShadowOffset();
-    const long long w = bw::CardWidth + s, h = bw::ProgramGame().pointer.RunHeight + s;
+    const long long w = bw::ProgramGame().CardWidth + s,
+                    h = bw::ProgramGame().pointer.RunHeight + s;
     auto restoredBy = [&](int ddx, int ddy) {
-        const long long ox = std::min<long long>(w, ddx + bw::CardWidth) - std::max(0, ddx);
+        const long long ox =
+            std::min<long long>(w, ddx + bw::ProgramGame().CardWidth) - std::max(0, ddx);
         const long long oy =
             std::min<long long>(h, ddy + bw::ProgramGame().pointer.RunHeight) - std::max(0, ddy);
         return w * h - std::max(ox, 0LL) * std::max(oy, 0LL);
@@ -195,7 +197,8 @@ void BM_DragFrame(benchmark::State& state) {
     state.counters["restored_px"] = static_cast<double>(restored);
     state.counters["shown_px"] = static_cast<double>(flushed);
     state.counters["table_px"] = static_cast<double>(kWidth) * kHeight;
-    state.SetLabel("card " + std::to_string(bw::CardWidth) + "x" + std::to_string(bw::CardHeight));
+    state.SetLabel("card " + std::to_string(bw::ProgramGame().CardWidth) + "x" +
+                   std::to_string(bw::ProgramGame().CardHeight));
     if (restoredArea != expected) {
         const std::string what = "frames restored " + std::to_string(restoredArea) +
                                  " pixels, the uncovered strips are " + std::to_string(expected);
@@ -226,7 +229,7 @@ void BM_FlyCardStep(benchmark::State& state) {
     ports.waits = &waits;
     bw::SetParameter(74, 2, "10");  // "Speed_Move_Card": every step waits
     const bw::CardCode card = bw::BottomCode(bw::ProgramGame().FilaPiles[0]);
-    const int x0 = 20, y0 = 80, x1 = kWidth - bw::CardWidth - 40, y1 = 900;
+    const int x0 = 20, y0 = 80, x1 = kWidth - bw::ProgramGame().CardWidth - 40, y1 = 900;
     long long flights = 0;
     for (auto _ : state) {
         bw::FlyCard(bw::ProgramGame(), card, x0, y0, true, false, false, false, y1, x1);

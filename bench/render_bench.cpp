@@ -160,8 +160,8 @@ public:
     bw::LayoutInput in;
     void LayOutPiles() override {
         bw::LayoutInput at = in;
-        at.cardWidth = bw::CardWidth;
-        at.cardHeight = bw::CardHeight;
+        at.cardWidth = bw::ProgramGame().CardWidth;
+        at.cardHeight = bw::ProgramGame().CardHeight;
         bw::ResetAndLayOutPiles(bw::ProgramGame(), at);
     }
     bool HasTable() override { return true; }
@@ -200,7 +200,7 @@ void BM_RefitTableAt2160(benchmark::State& state) {
         bw::RepaintTable(bw::ProgramGame(), bw::Canvas::Table(), false);
         benchmark::ClobberMemory();
     }
-    state.SetLabel("card height " + std::to_string(bw::CardHeight));
+    state.SetLabel("card height " + std::to_string(bw::ProgramGame().CardHeight));
     bw::Install<bw::ICardSetUp>(nullptr);
 }
 BENCHMARK(BM_RefitTableAt2160)->Arg(201)->Arg(205)->Unit(benchmark::kMillisecond);

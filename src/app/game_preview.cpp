@@ -80,7 +80,6 @@ struct PreviewState::Saved {
     // as it was, whatever part of it the deal touches.
     Game game;
     ParameterBlock params;
-    int cardWidth = 0, cardHeight = 0;
     Ports ports;
 };
 
@@ -89,8 +88,6 @@ PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber
     Saved& s = *saved_;
     s.game = ProgramGame();
     s.params = Params();
-    s.cardWidth = CardWidth;
-    s.cardHeight = CardHeight;
     s.ports = InstalledPorts();
 
     // Nothing of the preview may reach the main window, the sound or a box.
@@ -119,15 +116,15 @@ PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber
     SetParameter(field::kCardSize, std::string(1, kPreviewCardSize));
     SetParameter(field::kOwnBack, "N");
     SetParameter(field::kOwnCardSet, "N");
-    CardSizeForLetter(kPreviewCardSize, CardWidth, CardHeight);
+    CardSizeForLetter(kPreviewCardSize, ProgramGame().CardWidth, ProgramGame().CardHeight);
     ResetPileAnchors(ProgramGame());
     ProgramGame().Options.SetOpt(opt::kPreview, 1);
     ProgramGame().Options.SetOpt(opt::kSuitModeLoaded, Rule(ProgramGame(), rule::kSuitMode));
     SetOverlapOffsets(ProgramGame(), kPreviewCardSize);
     LayoutInput in;
     ApplyTableRect(PreviewTableRect(size.width(), size.height()), in);
-    in.cardWidth = CardWidth;
-    in.cardHeight = CardHeight;
+    in.cardWidth = ProgramGame().CardWidth;
+    in.cardHeight = ProgramGame().CardHeight;
     in.shadowOffset = CardShadowOffset();
     in.screenWidth = Screen().Width();
     in.screenHeight = Screen().Height();
@@ -145,8 +142,6 @@ PreviewState::~PreviewState() {
     Saved& s = *saved_;
     ProgramGame() = s.game;
     Params() = s.params;
-    CardWidth = s.cardWidth;
-    CardHeight = s.cardHeight;
     InstalledPorts() = s.ports;
 }
 
@@ -209,7 +204,7 @@ QImage DrawLiveTable(QSize size, QRgb colour, qreal ratio) {
     DrawingSnapshot keep;
     const DetailSnapshot keepDetail(&TableBitmap());
     const RatioForNow atRatio(ratio);
-    CardRect() = QRect(0, 0, CardWidth, CardHeight);
+    CardRect() = QRect(0, 0, ProgramGame().CardWidth, ProgramGame().CardHeight);
     LoadCardImages(ProgramGame());
     // The pictures are swapped in rather than resized, which would drop
     // the main table's pending updates.

@@ -715,7 +715,12 @@ bool TfrmMain::ResumeGame() {
     LoadGame(ProgramGame());
     if (!GameRulesReadable()) return false;
     Game& game = ProgramGame();
+    // The pictures are loaded at the size in force, whatever size the game
+    // was kept at.
+    const int cardWidth = game.CardWidth, cardHeight = game.CardHeight;
     game = std::move(record.game);
+    game.CardWidth = cardWidth;
+    game.CardHeight = cardHeight;
     game.pausedAt = -1;
     game.pointer = PointerState{};
     if (Flag(ProgramGame(), flag::kClockRuns)) {
@@ -1127,8 +1132,8 @@ void TfrmMain::LayOutTable() {
     if (Rule(ProgramGame(), rule::kPackCards) == 0) return;
     LayoutInput in;
     ApplyTableRect(TableArea(), in);
-    in.cardWidth = CardWidth;
-    in.cardHeight = CardHeight;
+    in.cardWidth = ProgramGame().CardWidth;
+    in.cardHeight = ProgramGame().CardHeight;
     in.shadowOffset = CardShadowOffset();
     in.screenWidth = Screen().Width();
     in.screenHeight = Screen().Height();

@@ -177,7 +177,8 @@ QRect CardsOnScreen(QMainWindow* main) {
     QRect area;
     const int s = CardShadowOffset();
     auto add = [&](int left, int top) {
-        if (OnTable(left) && OnTable(top)) area |= QRect(left, top, CardWidth + s, CardHeight + s);
+        if (OnTable(left) && OnTable(top))
+            area |= QRect(left, top, ProgramGame().CardWidth + s, ProgramGame().CardHeight + s);
     };
     for (int i = 0; i < RuleCount(ProgramGame(), rule::kDests, 16); ++i)
         if (!ProgramGame().DestPiles[static_cast<size_t>(i)].empty())

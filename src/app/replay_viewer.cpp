@@ -37,7 +37,7 @@ constexpr int kSpeedsMs[] = {2000, 1000, 500, 250};
 
 QRect SlotRect(int row, int column) {
     const CardPoint at = CardSlotPosition(ProgramGame(), PileName(kFila, row + 1), row, column);
-    return {at.left, at.top, CardWidth, CardHeight};
+    return {at.left, at.top, ProgramGame().CardWidth, ProgramGame().CardHeight};
 }
 
 // Every card of the record lies where the record says in the dealt grid.

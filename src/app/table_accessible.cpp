@@ -253,7 +253,8 @@ void TableAccessible::Refresh(bool tell) {
                 focused = static_cast<int>(now.size());
             now.push_back(
                 {PlaceName(card, !IsHidden(card), static_cast<int>(l) + 1, static_cast<int>(c) + 1),
-                 QRect(p.left, p.top, CardWidth, CardHeight), card < 1});
+                 QRect(p.left, p.top, ProgramGame().CardWidth, ProgramGame().CardHeight),
+                 card < 1});
         }
 
     const size_t before = places_.size();

@@ -84,7 +84,7 @@ CardPoint StepOf(Game& g, int kind, int direction, CardCode c) {
     const bool right = (tableau && (direction == 2 || direction == 4 || direction == 6)) ||
                        ((dest || reserve) && (direction == 2 || direction == 4));
     if (right) {
-        if (direction == 4) return {CardWidth + Opt(g, opt::kSideGap), 0};
+        if (direction == 4) return {g.CardWidth + Opt(g, opt::kSideGap), 0};
         if (direction == 6) return {Opt(g, opt::kFanUpStep), 0};
         return {up ? Opt(g, opt::kUpStepRight) : Opt(g, opt::kDownStepRight), 0};
     }
@@ -115,7 +115,7 @@ int PileDirection(const Game& g, const std::string& name, int index) {
 int Direction8PerRow(Game& g) {
     int perRow = Rule(g, rule::kRowCards);
     if (perRow == -1) {
-        const int pitch = CardWidth + Opt(g, opt::kColumnGap);
+        const int pitch = g.CardWidth + Opt(g, opt::kColumnGap);
         perRow = pitch > 0 ? Screen().Width() / pitch : 1;
     }
     return std::max(perRow, 1);
@@ -136,15 +136,15 @@ CardPoint CardPositionInPile(Game& game, const std::string& name, int index, int
 
     if (g.kind == kFila && (g.direction == 8 || g.direction == 9)) {
         if (g.direction == 9) {
-            at.left += k * (CardWidth + 2);
+            at.left += k * (game.CardWidth + 2);
             return at;
         }
         const int perRow = Direction8PerRow(game);
         const int row = k / perRow;
         int col = k % perRow;
         if (row % 2 == 1) col = perRow - 1 - col;  // every second row runs right to left
-        at.left += col * (CardWidth + Opt(game, opt::kColumnGap));
-        at.top += row * (CardHeight + Opt(game, opt::kRowGap));
+        at.left += col * (game.CardWidth + Opt(game, opt::kColumnGap));
+        at.top += row * (game.CardHeight + Opt(game, opt::kRowGap));
         return at;
     }
 
@@ -186,7 +186,7 @@ CardPoint CardSlotPosition(Game& g, const std::string& name, int index, int k) {
 }
 
 int PileBottomEdge(Game& g, const std::string& name, int index) {
-    return CardTopInPile(g, name, index, 0, false) + CardHeight;
+    return CardTopInPile(g, name, index, 0, false) + g.CardHeight;
 }
 
 int JitterFor(const Game& g, int pile, int cardIndex) {

@@ -41,7 +41,10 @@ struct Game {
     std::array<int16_t, 40> keptTableau{};
     std::array<int16_t, 16> keptFoundation{};
 
-    // Geometry drawn for this deal.
+    // Geometry drawn for this deal, at the card size in force (set by the
+    // card images when a card set is chosen; 71 x 96 is the size "B").
+    int CardWidth = 71;
+    int CardHeight = 96;
     std::array<int16_t, 40> FilaLeft{};
     std::array<int16_t, 40> FilaTop{};
     std::array<int16_t, 40> TableauPileFamily = [] {

@@ -253,6 +253,7 @@ constexpr int64_t kIntMin = std::numeric_limits<int>::min();
 constexpr int64_t kIntMax = std::numeric_limits<int>::max();
 constexpr int64_t kI64Min = std::numeric_limits<int64_t>::min();
 constexpr int64_t kI64Max = std::numeric_limits<int64_t>::max();
+constexpr int64_t kMostCardPixels = 10000;
 
 template <typename Io, typename T>
 void One(Io& io, const char* name, T& value, int64_t least, int64_t most) {
@@ -284,7 +285,7 @@ void Bool(Io& io, const char* name, P& flag) {
 // Every part of the game, in the order of the text. `G` is Game for reading
 // and const Game for writing.
 template <typename Io, typename G>
-void Visit(Io& io, G& g) {
+void Visit(Io& io, G& g, int version) {
     io.Strings("g.MazzoPiles", g.MazzoPiles, Form::kPile, 3, 3);
     io.Strings("g.FilaPiles", g.FilaPiles, Form::kPile, 40, 40);
     io.Strings("g.DestPiles", g.DestPiles, Form::kPile, 16, 16);
@@ -304,6 +305,12 @@ void Visit(Io& io, G& g) {
     }
     Array(io, "KeptTableau", g.keptTableau, kI16Min, kI16Max);
     Array(io, "KeptFoundation", g.keptFoundation, kI16Min, kI16Max);
+    if (version >= 2) {
+        // Version 1 kept no card size: such a game is read at the standard
+        // size, and a resumed game takes the one in force anyway.
+        One(io, "CardWidth", g.CardWidth, 1, kMostCardPixels);
+        One(io, "CardHeight", g.CardHeight, 1, kMostCardPixels);
+    }
     Array(io, "FilaLeft", g.FilaLeft, kI16Min, kI16Max);
     Array(io, "FilaTop", g.FilaTop, kI16Min, kI16Max);
     Array(io, "TableauPileFamily", g.TableauPileFamily, kI16Min, kI16Max);
@@ -379,7 +386,7 @@ void Visit(Io& io, G& g) {
 
 std::string SaveGameText(const Game& game) {
     Writer w;
-    Visit(w, game);
+    Visit(w, game, kGameTextVersion);
     return w.Finish();
 }
 
@@ -402,9 +409,12 @@ bool LoadGameText(std::string_view text, Game& game, std::string& error) {
         error = "not a saved game";
         return false;
     }
-    const std::string_view version = text.substr(magic.size(), text.find('\n') - magic.size());
-    if (version != std::to_string(kGameTextVersion)) {
-        error = "a saved game of another version (" + std::string(version.substr(0, 20)) + ")";
+    const std::string_view versionText = text.substr(magic.size(), text.find('\n') - magic.size());
+    int version = 0;
+    for (int v = kOldestGameTextVersion; v <= kGameTextVersion; ++v)
+        if (versionText == std::to_string(v)) version = v;
+    if (version == 0) {
+        error = "a saved game of another version (" + std::string(versionText.substr(0, 20)) + ")";
         return false;
     }
     if (sumLine != "sum " + Hex(Fnv1a(body)) + "\n") {
@@ -421,7 +431,7 @@ bool LoadGameText(std::string_view text, Game& game, std::string& error) {
     }
     Reader r(std::move(lines));
     Game loaded;
-    Visit(r, loaded);
+    Visit(r, loaded, version);
     if (!r.Done()) {
         error = r.Error();
         return false;

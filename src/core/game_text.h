@@ -3,7 +3,7 @@
 // names the format and its version, then one record per part of the game in
 // a fixed order, the last line a checksum of everything above it.
 //
-//   Brindlewick game 1
+//   Brindlewick game 2
 //   MazzoPiles 3          a list: its name and length, then one line per
 //   |001104                 element, each behind a "|" (an empty pile is "|")
 //   GameRules 489 0 1 ...  numbers: name, count, the values on the line
@@ -22,7 +22,9 @@
 
 namespace bw {
 
-inline constexpr int kGameTextVersion = 1;
+// Version 2 added the card size; version 1 texts are still read.
+inline constexpr int kGameTextVersion = 2;
+inline constexpr int kOldestGameTextVersion = 1;
 
 std::string SaveGameText(const Game& game);
 // Reads a text SaveGameText wrote. On any fault (damage, truncation, another

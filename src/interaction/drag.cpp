@@ -48,7 +48,7 @@ void Restore(const Area& a) {
 // The window area the held image covers at (left, top), shadow included.
 Area ImageArea(Game& g, int left, int top) {
     const int s = Shadowed() ? CardShadowOffset() : 0;
-    return {left, top, left + CardWidth + s, top + g.pointer.RunHeight + s};
+    return {left, top, left + g.CardWidth + s, top + g.pointer.RunHeight + s};
 }
 
 // What of `a` lies outside `b`: at most four bands, two for a plain shift.
@@ -89,7 +89,8 @@ Area PileArea(Game& g, const std::string& name, int index) {
     const CardPoint first = CardSlotPosition(g, name, index, 0);
     const CardPoint top = CardPositionInPile(g, name, index, 0, false);
     return {std::min(first.left, top.left), std::min(first.top, top.top),
-            std::max(first.left, top.left) + CardWidth, std::max(first.top, top.top) + CardHeight};
+            std::max(first.left, top.left) + g.CardWidth,
+            std::max(first.top, top.top) + g.CardHeight};
 }
 
 bool Overlap(const Area& a, const Area& b) {
@@ -110,7 +111,7 @@ int CoveredNeighbour(Game& g, int i) {
         if (d == 1) {
             if (g.FilaTop[static_cast<size_t>(j)] < g.FilaTop[static_cast<size_t>(i)] &&
                 std::abs(g.FilaLeft[static_cast<size_t>(j)] - g.FilaLeft[static_cast<size_t>(i)]) <
-                    CardWidth)
+                    g.CardWidth)
                 return j;
         } else if (Overlap(mine, other)) {
             return j;
@@ -167,11 +168,11 @@ bool WholeCell(Game& g, const CardPlace& p) {
 // under the new shadow are restored too; only the new cards cover them.
 void ShowHeldAt(Game& g, int left, int top) {
     const Area next = ImageArea(g, left, top);
-    const Area cards{left, top, left + CardWidth, top + g.pointer.RunHeight};
+    const Area cards{left, top, left + g.CardWidth, top + g.pointer.RunHeight};
     for (const Area& strip : Uncovered(g.pointer.shown, cards)) Restore(strip);
     PointerFeedback().DrawHeldImageAt(left, top);
     g.pointer.shown = next;
-    g.pointer.DragRect = {left, top, left + CardWidth, top + g.pointer.RunHeight};
+    g.pointer.DragRect = {left, top, left + g.CardWidth, top + g.pointer.RunHeight};
 }
 
 void Glide(Game& g, int toLeft, int toTop, bool shadow) {
@@ -180,7 +181,7 @@ void Glide(Game& g, int toLeft, int toTop, bool shadow) {
     PointerFeedback().GlideHeldImage(g.pointer.DragRect.left, g.pointer.DragRect.top, toLeft, toTop,
                                      shadow);
     g.pointer.shown = ImageArea(g, toLeft, toTop);
-    g.pointer.DragRect = {toLeft, toTop, toLeft + CardWidth, toTop + g.pointer.RunHeight};
+    g.pointer.DragRect = {toLeft, toTop, toLeft + g.CardWidth, toTop + g.pointer.RunHeight};
 }
 
 int HeldCount(Game& g, CardCode card) {
@@ -231,7 +232,7 @@ bool TryTarget(Game& g, CardCode card, const HeldRect& held, const DropTarget& t
             if (!CanDropOn(g, name, card)) return false;
             break;
         case kMazzoVis:
-            if (g.pointer.RunHeight != CardHeight || Rule(g, rule::kVisTarget) != 2 ||
+            if (g.pointer.RunHeight != g.CardHeight || Rule(g, rule::kVisTarget) != 2 ||
                 g.MazzoPiles[1].empty() || !AdjacentOnVisibleStock(g, card))
                 return false;
             break;
@@ -280,7 +281,8 @@ void LiftCards(CardCode card, bool single) {
     } else if (p.kind == kFila && Slotted(g, p.index)) {
         // Rows keep every card in its slot: only the picture loses it.
         const CardPoint c = CardSlotPosition(g, p.Name(), p.index, p.slot);
-        CardDrawing().EraseRect(c.left, c.top, c.left + CardWidth, c.top + CardHeight, kOnTable);
+        CardDrawing().EraseRect(c.left, c.top, c.left + g.CardWidth, c.top + g.CardHeight,
+                                kOnTable);
     } else if ((family == 4 && p.kind != kMazzo && p.kind != kMazzoVis) ||
                (family == 12 && p.kind == kFila)) {
         pile.replace(at, 3, "000");
@@ -341,7 +343,7 @@ void PointerMove(int x, int y) {
     if (Opt(g, opt::kStockPressed) == 1) {
         const int i = Rule(g, rule::kStockMode) == 1 ? 0 : 1;
         const int left = g.Options.StockLeft(i), top = g.Options.StockTop(i);
-        if (x < left || x > left + CardWidth || y < top || y > top + CardHeight) {
+        if (x < left || x > left + g.CardWidth || y < top || y > top + g.CardHeight) {
             PointerFeedback().DrawStockPressed(i == 0 ? "Mazzo" : "Mazzo_Vis", false);
             Waits().Wait(50);
             g.Options.SetOpt(opt::kStockPressed, 0);
@@ -384,8 +386,8 @@ void PointerRelease(MouseButton /*button*/) {
     }
     EndHold();
     if (g.pointer.PeekCard.x != 0 || g.pointer.PeekCard.y != 0) {
-        Restore({g.pointer.PeekCard.x, g.pointer.PeekCard.y, g.pointer.PeekCard.x + CardWidth,
-                 g.pointer.PeekCard.y + CardHeight});
+        Restore({g.pointer.PeekCard.x, g.pointer.PeekCard.y, g.pointer.PeekCard.x + g.CardWidth,
+                 g.pointer.PeekCard.y + g.CardHeight});
         g.pointer.PeekCard = {};
     }
     AutoplayAfterRelease(g);
@@ -435,8 +437,9 @@ std::string TargetName(const DropTarget& t) {
 }
 
 HeldRect TargetRect(const DropTarget& t) {
-    const CardPoint p = CardPositionInPile(ProgramGame(), TargetName(t), t.index, 0, false);
-    return {p.left, p.top, p.left + CardWidth, p.top + CardHeight};
+    Game& g = ProgramGame();
+    const CardPoint p = CardPositionInPile(g, TargetName(t), t.index, 0, false);
+    return {p.left, p.top, p.left + g.CardWidth, p.top + g.CardHeight};
 }
 
 std::vector<DropTarget> RankTargets(const HeldRect& held) {
@@ -462,7 +465,7 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
                 // Every slot of a row is a place of its own, recorded for the row.
                 for (int k = 0; k < slots; ++k) {
                     const CardPoint c = CardSlotPosition(g, name, i, k);
-                    consider({c.left, c.top, c.left + CardWidth, c.top + CardHeight}, kFila, i);
+                    consider({c.left, c.top, c.left + g.CardWidth, c.top + g.CardHeight}, kFila, i);
                 }
             } else {
                 consider(TargetRect({kFila, i}), kFila, i);
@@ -513,7 +516,7 @@ void ReturnHeld(CardCode card) {
     Glide(g, place.left, place.top, shadow);
     Restore(g.pointer.shown);
     // The place with its shadow and the cascade's sideways shifts.
-    const Area at{place.left, place.top, place.left + CardWidth, place.top + g.pointer.RunHeight};
+    const Area at{place.left, place.top, place.left + g.CardWidth, place.top + g.pointer.RunHeight};
     Restore({at.left - 15, at.top - 15, at.right + 15, at.bottom + 15});
     EndHold();
     if (Shadowed()) PlaySwitched("card_down", field::kSoundsCardDown);

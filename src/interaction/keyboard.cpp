@@ -97,14 +97,16 @@ void DrawFrame(Game& g) {
     // A game that ended meanwhile has taken the frame away.
     if (!g.pointer.key.shown) return;
     const GridPlace& p = g.pointer.key.focus;
-    PointerFeedback().ShowFocusFrame(p.left, p.top, p.left + CardWidth, p.top + CardHeight);
+    PointerFeedback().ShowFocusFrame(p.left, p.top, p.left + g.CardWidth, p.top + g.CardHeight);
 }
 
 int CentreX(const GridPlace& p) {
-    return p.left + CardWidth / 2;
+    const Game& g = ProgramGame();
+    return p.left + g.CardWidth / 2;
 }
 int CentreY(const GridPlace& p) {
-    return p.top + CardHeight / 2;
+    const Game& g = ProgramGame();
+    return p.top + g.CardHeight / 2;
 }
 
 void Click(const GridPlace& p) {
@@ -188,7 +190,8 @@ Grid GridPlaces() {
     // of the screen (rows set off by half a card stay lines of their own).
     Grid grid;
     for (const GridPlace& p : all) {
-        if (grid.empty() || p.top - grid.back().front().top >= CardHeight / 2) grid.emplace_back();
+        if (grid.empty() || p.top - grid.back().front().top >= g.CardHeight / 2)
+            grid.emplace_back();
         grid.back().push_back(p);
     }
     for (auto& line : grid)

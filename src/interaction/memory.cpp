@@ -93,8 +93,8 @@ void TakePairAway(Game& g) {
             for (int k = 0; k < SlotCount(row); ++k) {
                 if (SlotCode(row, k) != 0) continue;
                 const CardPoint hole = CardSlotPosition(game, name, gc.row, k);
-                CardDrawing().EraseRect(hole.left, hole.top, hole.left + CardWidth,
-                                        hole.top + CardHeight, kOnBoth);
+                CardDrawing().EraseRect(hole.left, hole.top, hole.left + g.CardWidth,
+                                        hole.top + g.CardHeight, kOnBoth);
             }
             PileDrawing().RedrawPile(name);
         }

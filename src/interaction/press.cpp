@@ -39,7 +39,8 @@ bool Contains(int left, int top, int right, int bottom, int x, int y) {
 }
 
 PileHit CardHit(const std::string& name, const CardUnderPoint& u) {
-    return {name, u.card, u.left, u.top, u.left + CardWidth, u.top + CardHeight};
+    const Game& g = ProgramGame();
+    return {name, u.card, u.left, u.top, u.left + g.CardWidth, u.top + g.CardHeight};
 }
 
 // Autoplay state other than off (0) and automatic completion (3).
@@ -56,8 +57,8 @@ bool TableauHit(Game& g, int x, int y, PileHit& hit) {
             const std::string name = PileName(kFila, i + 1);
             const int left = g.FilaLeft[static_cast<size_t>(i)], top = FilaTopOnScreen(g, i);
             if (!OnTable(left) || !OnTable(top)) continue;
-            const int right = CardLeftInPile(g, name, i, 0, false) + CardWidth;
-            if (!Contains(left, top, right, top + CardHeight, x, y)) continue;
+            const int right = CardLeftInPile(g, name, i, 0, false) + g.CardWidth;
+            if (!Contains(left, top, right, top + g.CardHeight, x, y)) continue;
             const CardUnderPoint u = CardAt("Fila", Fila(g, i), i, x, y);
             if (u.card >= 1) {
                 hit = CardHit(name, u);
@@ -71,17 +72,17 @@ bool TableauHit(Game& g, int x, int y, PileHit& hit) {
         const int left = g.FilaLeft[static_cast<size_t>(i)], top = FilaTopOnScreen(g, i);
         if (!OnTable(left) || !OnTable(top)) continue;
         const CardPoint topCard = CardPositionInPile(g, name, i, 0, false);
-        int l = left, t = top, r = left + CardWidth, b = top + CardHeight;
+        int l = left, t = top, r = left + g.CardWidth, b = top + g.CardHeight;
         switch (TableauDirection(g, i)) {
             case 2:
-            case 6: r = topCard.left + CardWidth; break;
+            case 6: r = topCard.left + g.CardWidth; break;
             case 10: l = topCard.left; break;
             case 8: l = r = x, t = b = y; break;
             case 9:
                 // Up to the right edge of the last slot, not a pitch beyond it.
-                r = left + std::max(SlotCount(Fila(g, i)) - 1, 0) * (CardWidth + 2) + CardWidth;
+                r = left + std::max(SlotCount(Fila(g, i)) - 1, 0) * (g.CardWidth + 2) + g.CardWidth;
                 break;
-            default: b = topCard.top + CardHeight; break;
+            default: b = topCard.top + g.CardHeight; break;
         }
         if (!Contains(l, t, r, b, x, y)) continue;
         // The first pile whose rectangle holds the point ends the search,
@@ -106,13 +107,13 @@ PileHit HitTest(int x, int y) {
     for (int i = 0; i < 3; ++i) {
         const int left = g.Options.StockLeft(i), top = g.Options.StockTop(i);
         if (!OnTable(left) || !OnTable(top)) continue;
-        if (Contains(left, top, left + CardWidth, top + CardHeight, x, y))
+        if (Contains(left, top, left + g.CardWidth, top + g.CardHeight, x, y))
             return {kStockNames[i],
                     TopCode(g.MazzoPiles[static_cast<size_t>(i)]),
                     left,
                     top,
-                    left + CardWidth,
-                    top + CardHeight};
+                    left + g.CardWidth,
+                    top + g.CardHeight};
     }
 
     PileHit hit;
@@ -123,13 +124,13 @@ PileHit HitTest(int x, int y) {
         const std::string name = PileName(kDest, n + 1);
         if (!OnTable(g.Options.DestLeft(n)) || !OnTable(g.Options.DestTop(n))) continue;
         const CardPoint at = CardPositionInPile(g, name, n, 0, false);
-        if (Contains(at.left, at.top, at.left + CardWidth, at.top + CardHeight, x, y))
+        if (Contains(at.left, at.top, at.left + g.CardWidth, at.top + g.CardHeight, x, y))
             return {name,
                     TopCode(g.DestPiles[static_cast<size_t>(n)]),
                     at.left,
                     at.top,
-                    at.left + CardWidth,
-                    at.top + CardHeight};
+                    at.left + g.CardWidth,
+                    at.top + g.CardHeight};
     }
 
     for (int n = 0; n < ReserveCount(g); ++n) {
@@ -137,14 +138,14 @@ PileHit HitTest(int x, int y) {
         const int left = g.Options.AppoggLeft(n), top = g.Options.AppoggTop(n);
         if (!OnTable(left) || !OnTable(top) || Appogg(g, n).empty()) continue;
         const CardPoint topCard = CardPositionInPile(g, name, n, 0, false);
-        int l = left, r = topCard.left + CardWidth, b = topCard.top + CardHeight;
+        int l = left, r = topCard.left + g.CardWidth, b = topCard.top + g.CardHeight;
         switch (Rule(g, rule::kAppoggFamily)) {
             case 1:
             case 3:
-            case 5: r = left + CardWidth; break;
+            case 5: r = left + g.CardWidth; break;
             case 2:
                 l = topCard.left;
-                b = top + CardHeight;
+                b = top + g.CardHeight;
                 break;
             default: break;
         }
@@ -152,7 +153,8 @@ PileHit HitTest(int x, int y) {
         const CardUnderPoint u = CardAt("Appogg", Appogg(g, n), n, x, y);
         if (u.card < 1) continue;
         // A cell that is lifted whole is held by its anchor.
-        if (Rule(g, rule::kAppoggPickUp) == -11) return {name, u.card, l, top, r, top + CardHeight};
+        if (Rule(g, rule::kAppoggPickUp) == -11)
+            return {name, u.card, l, top, r, top + g.CardHeight};
         return CardHit(name, u);
     }
     return {};
@@ -189,7 +191,7 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
                 else if (family == 7)
                     h = k == 0 ? Opt(g, opt::kUpStepDown) : 0;
                 const bool inBand =
-                    last ? (top <= y && y <= top + CardHeight) : (top <= y && y < top + h);
+                    last ? (top <= y && y <= top + g.CardHeight) : (top <= y && y < top + h);
                 if (inBand) {
                     if (family == 3) return {TopCode(pile), anchor.left, anchor.top};
                     return {c, CardLeftInPile(g, name, index, count - k, true), top};
@@ -204,7 +206,7 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
                 const CardCode c = SlotCode(pile, k);
                 if (c < 1) continue;
                 const CardPoint at = CardSlotPosition(g, name, index, k);
-                if (Contains(at.left, at.top, at.left + CardWidth, at.top + CardHeight, x, y))
+                if (Contains(at.left, at.top, at.left + g.CardWidth, at.top + g.CardHeight, x, y))
                     return {c, at.left, at.top};
             }
             // A hole, or beside the row: no card.
@@ -221,18 +223,18 @@ CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int inde
                 bool inSlot = false;
                 int step = 0;
                 if (family == 4) {
-                    inSlot = left <= x && x <= left + CardWidth;
-                    step = CardWidth + Opt(g, opt::kSideGap);
+                    inSlot = left <= x && x <= left + g.CardWidth;
+                    step = g.CardWidth + Opt(g, opt::kSideGap);
                 } else if (family == 10) {
                     // Cascading left, each card shows its right-hand strip.
                     step = -(up ? Opt(g, opt::kUpStepRight) : Opt(g, opt::kDownStepRight));
-                    inSlot = last ? (left <= x && x <= left + CardWidth)
-                                  : (left + CardWidth + step < x && x <= left + CardWidth);
+                    inSlot = last ? (left <= x && x <= left + g.CardWidth)
+                                  : (left + g.CardWidth + step < x && x <= left + g.CardWidth);
                 } else {
                     step = family == 2
                                ? (up ? Opt(g, opt::kUpStepRight) : Opt(g, opt::kDownStepRight))
                                : (up ? Opt(g, opt::kFanUpStep) : Opt(g, opt::kFanDownStep));
-                    inSlot = last ? (left <= x && x <= left + CardWidth)
+                    inSlot = last ? (left <= x && x <= left + g.CardWidth)
                                   : (left <= x && x < left + step);
                 }
                 if (inSlot) return {c, left, anchor.top};
@@ -622,7 +624,7 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
         PressHooks().ClickShortcut(hit);
         return;
     }
-    g.pointer.RunHeight = CardHeight;
+    g.pointer.RunHeight = g.CardHeight;
     if (Rule(g, rule::kSelectSum) != 0) {
         PressHooks().SelectionPress(button, shift, x, y, hit);
         return;

@@ -116,7 +116,7 @@ bool Neighbours(Game& g, CardCode a, CardCode b) {
     const CardPoint A = PositionOf(g, pa), B = PositionOf(g, pb);
     const int dx = std::abs(A.left - B.left), dy = std::abs(A.top - B.top);
     if (dx == 0 && dy == 0) return false;
-    return dx <= CardWidth * 3 / 2 && dy <= CardHeight * 3 / 2;
+    return dx <= g.CardWidth * 3 / 2 && dy <= g.CardHeight * 3 / 2;
 }
 
 // Goal kind 57: the first card of one of the first sixteen tableau piles.

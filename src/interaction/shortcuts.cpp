@@ -105,7 +105,7 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
     EndHold();
     const int own = TableauHolding(g, card);
     if (single) {
-        g.pointer.RunHeight = CardHeight;
+        g.pointer.RunHeight = g.CardHeight;
     } else {
         if (own < 0) return false;
         bottom = PileBottomEdge(g, PileName(kFila, own + 1), own);

@@ -50,11 +50,11 @@ void CornersFromTable(QImage& img, int left, int top) {
 }
 
 // The drag shadow on the window; returns what it covers.
-QRegion DrawShadow(const QRect& r, int offset) {
+QRegion DrawShadow(const Game& g, const QRect& r, int offset) {
     const Canvas window = Canvas::Window();
     QRegion covered;
     const int right = r.left() + r.width(), bottom = r.top() + r.height();
-    if (r.height() <= CardHeight) {
+    if (r.height() <= g.CardHeight) {
         const QImage& side = CardShadows()[0];
         const QImage& below = CardShadows()[1];
         window.CopyKeyed(right, r.top() + offset - 2, side, side.rect(), kShadowKey);
@@ -99,10 +99,10 @@ MovingImage& Moving() {
     return moving;
 }
 
-void PrepareMovingCard(CardCode code) {
+void PrepareMovingCard(const Game& g, CardCode code) {
     MovingImage& m = Moving();
     m.image = CardPicture(code);
-    m.height = CardHeight;
+    m.height = g.CardHeight;
 }
 
 void SetMovingImage(const QImage& picture) {
@@ -137,7 +137,7 @@ bool ShowMovingImageAt(Game& g, int left, int top, bool drop, bool fullRestore) 
         Canvas::Table().Copy(left, top, m.image);
         DiscardTableChanges();
     } else if (const int offset = CardShadowOffset(); offset > 0) {
-        drawn += DrawShadow(now, offset);
+        drawn += DrawShadow(g, now, offset);
     }
     m.last = now;
     m.lastDrawn = drawn.boundingRect();
@@ -153,7 +153,7 @@ void DrawMovingImageAt(Game& g, int left, int top) {
     const QRect now(left, top, m.image.width(), m.image.height());
     Canvas::Window().Copy(left, top, m.image);
     QRegion drawn(now);
-    if (const int offset = CardShadowOffset(); offset > 0) drawn += DrawShadow(now, offset);
+    if (const int offset = CardShadowOffset(); offset > 0) drawn += DrawShadow(g, now, offset);
     m.last = now;
     m.lastDrawn = drawn.boundingRect();
     m.shown = true;
@@ -188,11 +188,11 @@ void FlyCard(Game& g, CardCode code, int x0, int y0, bool prepare, bool lift, bo
         x1 -= offset;
         y1 -= offset;
     }
-    if (x1 < -9999) x1 = -3 * CardWidth;
-    if (y1 < -9999) y1 = -3 * CardHeight;
+    if (x1 < -9999) x1 = -3 * g.CardWidth;
+    if (y1 < -9999) y1 = -3 * g.CardHeight;
 
     if (prepare) {
-        PrepareMovingCard(code);
+        PrepareMovingCard(g, code);
         for (int e : {opt::kHeld, opt::kHeldTop, opt::kHoldX, opt::kHoldY}) g.Options.SetOpt(e, 0);
         // The card lies at the start as the flight begins: leaving uncovers it.
         MovingImage& m = Moving();
@@ -256,19 +256,19 @@ void FlyCard(Game& g, CardCode code, int x0, int y0, bool prepare, bool lift, bo
     SetParameter(field::kCardsShadowed, shadow);
 }
 
-void AnimateFaceUp(CardCode code, int left, int top) {
+void AnimateFaceUp(const Game& g, CardCode code, int left, int top) {
     const Canvas window = Canvas::Window();
     QImage* img = window.image();
     const int face = FaceIndexOf(code);
     if (!img || face < 0 || !OnTable(left) || !OnTable(top)) return;
     const int w = static_cast<int>(ParameterInt(field::kMoveSpeed, 10));
-    const QRect card = CardRectAt(left, top);
+    const QRect card = CardRectAt(g, left, top);
     auto frame = [&](const QImage& picture, int quarters) {
         window.Restore(card, TableBitmap());
-        const int width = CardWidth * quarters / 4;
+        const int width = g.CardWidth * quarters / 4;
         {
             QPainter p(img);
-            p.drawImage(QRect(left + (CardWidth - width) / 2, top, width, CardHeight), picture);
+            p.drawImage(QRect(left + (g.CardWidth - width) / 2, top, width, g.CardHeight), picture);
         }
         window.Touched(card);
         if (w > 0) Waits().Wait(w);

@@ -23,7 +23,7 @@ struct MovingImage {
 MovingImage& Moving();
 
 // One card's face (or the back for -1) becomes the moving picture.
-void PrepareMovingCard(CardCode code);
+void PrepareMovingCard(const Game& g, CardCode code);
 // Any picture (a dragged column) becomes the moving picture, not yet shown.
 void SetMovingImage(const QImage& picture);
 // Forgets where it was shown, without restoring anything (the card size
@@ -54,6 +54,6 @@ void FlyCard(Game& g, CardCode code, int x0, int y0, bool prepare, bool lift, bo
 
 // A card turning face up where it lies: the back narrows, the face widens.
 // The table picture is not changed.
-void AnimateFaceUp(CardCode code, int left, int top);
+void AnimateFaceUp(const Game& g, CardCode code, int left, int top);
 
 }  // namespace bw

@@ -23,6 +23,16 @@ QRect& CardRect() {
     static QRect rect(0, 0, 71, 96);
     return rect;
 }
+namespace {
+// The pictures are made at the size of the card rectangle, which follows the
+// program's game when its card size is applied.
+int PictureWidth() {
+    return CardRect().width();
+}
+int PictureHeight() {
+    return CardRect().height();
+}
+}  // namespace
 std::array<QImage, 53>& CardFaces() {
     static std::array<QImage, 53> faces;
     return faces;
@@ -78,9 +88,10 @@ char SourceLetter() {
 // are put back in the master's colours.
 QImage ScaledCard(const QImage& master) {
     if (master.isNull()) return master;
-    QImage card =
-        master.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-            .convertToFormat(master.format());
+    QImage card = master
+                      .scaled(PictureWidth(), PictureHeight(), Qt::IgnoreAspectRatio,
+                              Qt::SmoothTransformation)
+                      .convertToFormat(master.format());
     const int w = card.width(), h = card.height();
     if (w < 4 || h < 4) return card;
     const QRgb edge = master.pixel(0, master.height() / 2);
@@ -107,7 +118,7 @@ QImage ScaledCard(const QImage& master) {
 // bevelled at 45 degrees, as the library's own.
 QImage FittedShadow(int which) {
     constexpr int kDepth = 7;
-    const int w = CardWidth, h = CardHeight;
+    const int w = PictureWidth(), h = PictureHeight();
     const int sw = which == 1 ? kDepth : std::max(1, w - 8);
     const int sh = which == 1 ? h : kDepth;
     const int ox = which == 1 ? w : 8, oy = which == 1 ? kDepth : h;
@@ -126,7 +137,7 @@ QImage FittedShadow(int which) {
 // Stack edges at a fitted size: the edges of a pile of 16 cards, each one
 // pixel further up and left, on the blue key (the layout the drawing reads).
 QImage FittedBorder(int which) {
-    const int w = CardWidth, h = CardHeight;
+    const int w = PictureWidth(), h = PictureHeight();
     const int bw = which == 1 ? 16 : w + 16, bh = which == 1 ? h + 16 : 16;
     QImage img(bw, bh, QImage::Format_RGB32);
     img.fill(kBorderKey);
@@ -164,27 +175,27 @@ std::string g_sizeWithoutRoom;
 // left laid out at that size, the images at the one they were loaded for.
 bool TableHoldsAt(Game& g, char letter) {
     ICardSetUp& setUp = CardSetUp();
-    const int width = CardWidth, height = CardHeight;
+    const int width = g.CardWidth, height = g.CardHeight;
     if (letter == kFitToTableSize) {
-        CardWidth = FittedCardWidth(height);
+        g.CardWidth = FittedCardWidth(height);
     } else {
-        CardSizeOfLetter(letter, CardWidth, CardHeight);
+        CardSizeOfLetter(letter, g.CardWidth, g.CardHeight);
     }
     SetOverlapOffsets(g, letter);
     setUp.LayOutPiles();
     const bool holds = setUp.TableHoldsPiles();
-    CardWidth = width;
-    CardHeight = height;
+    g.CardWidth = width;
+    g.CardHeight = height;
     return holds;
 }
 
 // The largest card height at which the table holds every pile whole.
 int FittedHeight(Game& g) {
-    const int height = CardHeight;
+    const int height = g.CardHeight;
     const int found = LargestFittedHeight([height, &g](int h) {
-        CardHeight = h;
+        g.CardHeight = h;
         const bool holds = TableHoldsAt(g, kFitToTableSize);
-        CardHeight = height;
+        g.CardHeight = height;
         return holds;
     });
     return found;
@@ -230,9 +241,9 @@ void CutSuit(const QImage& grid, int firstRow, QSize cut, int suit) {
         QImage card = grid.copy(c * cut.width(), r * cut.height(), cut.width(), cut.height());
         if (Fitted())
             card = ScaledCard(card);
-        else if (card.size() != QSize(CardWidth, CardHeight))
-            card =
-                card.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        else if (card.size() != QSize(PictureWidth(), PictureHeight()))
+            card = card.scaled(PictureWidth(), PictureHeight(), Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation);
         CardFaces()[static_cast<size_t>(suit * 13 + rank - 1)] = card;
     }
 }
@@ -368,7 +379,7 @@ void LoadLibraryBack(std::string back) {
                 img = ScaledCard(img);
         } else if (size != 'B' && number != "011") {
             if (LoadLibraryBitmap(img, "DB" + number))
-                img = img.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio,
+                img = img.scaled(PictureWidth(), PictureHeight(), Qt::IgnoreAspectRatio,
                                  Qt::SmoothTransformation);
         } else {
             LoadLibraryBitmap(img, std::string("D") + size + number);
@@ -397,8 +408,9 @@ std::vector<std::pair<std::string, CardImageSet>> g_sets;  // the last used firs
 std::string LibrarySetKey(Game& g) {
     if (ParameterIs(field::kOwnCardSet, "Y") || ParameterIs(field::kOwnBack, "Y"))
         return std::string();
-    const std::string size = Fitted() ? std::to_string(CardWidth) + "x" + std::to_string(CardHeight)
-                                      : std::string(1, SizeLetter());
+    const std::string size = Fitted()
+                                 ? std::to_string(g.CardWidth) + "x" + std::to_string(g.CardHeight)
+                                 : std::string(1, SizeLetter());
     return std::to_string(LibraryGeneration()) + "/" + size + "/" + GetParameter(field::kCardDeck) +
            "/" + GetParameter(field::kBackCard) + "/" + std::to_string(Rule(g, rule::kSuitMode));
 }
@@ -505,8 +517,8 @@ QImage LibraryMark(const std::string& code) {
     if (Fitted()) {
         const QImage& master = MarkMaster(code);
         if (master.isNull()) return QImage();
-        return MarkPicture(
-            master.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        return MarkPicture(master.scaled(PictureWidth(), PictureHeight(), Qt::IgnoreAspectRatio,
+                                         Qt::SmoothTransformation));
     }
     const std::string size = GetParameter(field::kCardSize);
     const QImage mark = LibraryBitmap("W" + (size.empty() ? std::string("B") : size) + code);
@@ -613,9 +625,9 @@ void LoadCardBack() {
         QImage own;
         const ImageFileStatus status = LoadBitmapFile(path, own);
         if (status == ImageFileStatus::kOk) {
-            CardBack() =
-                own.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                    .convertToFormat(QImage::Format_RGB32);
+            CardBack() = own.scaled(PictureWidth(), PictureHeight(), Qt::IgnoreAspectRatio,
+                                    Qt::SmoothTransformation)
+                             .convertToFormat(QImage::Format_RGB32);
             return;
         }
         if (status == ImageFileStatus::kMissing)
@@ -679,18 +691,18 @@ void ApplyCardSize(Game& g) {
             }
         }
     }
-    const int oldWidth = CardWidth, oldHeight = CardHeight;
+    const int oldWidth = g.CardWidth, oldHeight = g.CardHeight;
     int w = 0, h = 0;
     if (CardSizeOfLetter(SizeLetter(), w, h)) {
-        CardWidth = w;
-        CardHeight = h;
+        g.CardWidth = w;
+        g.CardHeight = h;
     } else if (Fitted()) {
         // The height the last fit chose; the table's next fit adjusts it.
-        CardWidth = FittedCardWidth(CardHeight);
+        g.CardWidth = FittedCardWidth(g.CardHeight);
     }
-    CardRect() = QRect(0, 0, CardWidth, CardHeight);
+    CardRect() = QRect(0, 0, g.CardWidth, g.CardHeight);
     LoadCardImages(g);
-    if (CardWidth != oldWidth || CardHeight != oldHeight) CardSetUp().CardSizeChanged();
+    if (g.CardWidth != oldWidth || g.CardHeight != oldHeight) CardSetUp().CardSizeChanged();
 }
 
 void ChooseCardSize(char letter) {
@@ -801,8 +813,8 @@ void FitCardsToTable(Game& g) {
     if (SizeLetter() == kFitToTableSize) {
         if (!CardSetUp().HasTable() || ParameterIs(field::kOwnCardSet, "Y")) return;
         const int height = FittedHeight(g);
-        if (height != CardHeight || FittedCardWidth(height) != CardWidth) {
-            CardHeight = height;
+        if (height != g.CardHeight || FittedCardWidth(height) != g.CardWidth) {
+            g.CardHeight = height;
             ApplyCardSize(g);
         }
         SetOverlapOffsets(g, kFitToTableSize);

@@ -17,9 +17,10 @@ namespace bw {
 
 struct Game;
 
-// The card size itself is CardWidth/CardHeight of core/card_size.h.
+// The card size itself is the game's, `Game::CardWidth` and `CardHeight`.
 // The picture caches at the card size in force, each made on first use.
-QRect& CardRect();  // (0, 0, CardWidth, CardHeight): the source of every card copy
+QRect&
+CardRect();  // (0, 0, CardWidth, CardHeight) of the program's game: the source of every card copy
 
 // Index = suit x 13 + rank - 1 (hearts, diamonds, clubs, spades); 52 is the joker.
 std::array<QImage, 53>& CardFaces();

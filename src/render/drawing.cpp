@@ -42,9 +42,9 @@ struct Corner {
 
 enum CornerId { kTopLeft, kTopRight, kBottomLeft, kBottomRight };
 
-Corner CornerPixels(CornerId id, int left, int top) {
-    const int r = left + CardWidth - 1, b = top + CardHeight - 1;
-    const int count = CardWidth == 25 ? 1 : 3;
+Corner CornerPixels(const Game& g, CornerId id, int left, int top) {
+    const int r = left + g.CardWidth - 1, b = top + g.CardHeight - 1;
+    const int count = g.CardWidth == 25 ? 1 : 3;
     switch (id) {
         case kTopLeft:
             return {{QPoint(left, top), QPoint(left + 1, top), QPoint(left, top + 1)}, count};
@@ -66,12 +66,12 @@ struct SavedCorner {
 
 // Reads the pixels that must show through the card's corners before the
 // card covers them.
-int SaveCorners(int left, int top, const Canvas& canvas, const std::array<From, 4>& from,
-                std::array<SavedCorner, 12>& out) {
+int SaveCorners(const Game& g, int left, int top, const Canvas& canvas,
+                const std::array<From, 4>& from, std::array<SavedCorner, 12>& out) {
     int n = 0;
     const Canvas table = Canvas::Table(), background = Canvas::Background();
     for (int c = 0; c < 4; ++c) {
-        const Corner corner = CornerPixels(static_cast<CornerId>(c), left, top);
+        const Corner corner = CornerPixels(g, static_cast<CornerId>(c), left, top);
         for (int i = 0; i < corner.count; ++i) {
             SavedCorner& s = out[static_cast<size_t>(n++)];
             s.at = corner.px[static_cast<size_t>(i)];
@@ -105,15 +105,15 @@ void CopyCard(Game& g, QImage& picture, int left, int top, int height, const Can
               const std::array<From, 4>& from, const DetailSource& source) {
     if (picture.isNull() || !canvas.image()) return;
     std::array<SavedCorner, 12> saved{};
-    const bool whole = height >= CardHeight;
+    const bool whole = height >= g.CardHeight;
     std::array<From, 4> use = from;
-    int n = SaveCorners(left, top, canvas, use, saved);
-    if (!whole) n = std::min(n, CardWidth == 25 ? 2 : 6);  // a part shows only its top corners
-    const QRect part(0, 0, CardWidth, std::min(height, CardHeight));
+    int n = SaveCorners(g, left, top, canvas, use, saved);
+    if (!whole) n = std::min(n, g.CardWidth == 25 ? 2 : 6);  // a part shows only its top corners
+    const QRect part(0, 0, g.CardWidth, std::min(height, g.CardHeight));
     canvas.Copy(left, top, Rgb32(picture), part);
     PutCorners(canvas, saved, n);
     canvas.NoteDetail(left, top, picture, part, source);
-    NoteLowestPixel(g, top + std::min(height, CardHeight));
+    NoteLowestPixel(g, top + std::min(height, g.CardHeight));
 }
 
 std::array<From, 4> StandardCorners(bool raised) {
@@ -171,6 +171,10 @@ const QImage* TintedMark(const QImage& mark, const QRect& r) {
 
 }  // namespace
 
+QRect CardRectAt(const Game& g, int left, int top) {
+    return QRect(left, top, g.CardWidth, g.CardHeight);
+}
+
 int FaceIndexOf(CardCode code) {
     if (code >= 1 && code <= 52) return code - 1;
     if (code >= 53 && code <= 104) return code - 53;
@@ -198,7 +202,7 @@ void DrawCard(Game& g, CardCode code, int left, int top, bool raised, const Canv
             from = {From::kTable, From::kCanvas, From::kTable, From::kCanvas};
         }
     }
-    CopyCard(g, CardFace(face), left, top, CardHeight, canvas, from, {DetailSource::kFace, face});
+    CopyCard(g, CardFace(face), left, top, g.CardHeight, canvas, from, {DetailSource::kFace, face});
 }
 
 void DrawCardBack(Game& g, int left, int top, int height, bool raised, const Canvas& canvas) {
@@ -207,14 +211,14 @@ void DrawCardBack(Game& g, int left, int top, int height, bool raised, const Can
              {DetailSource::kBack, 0});
 }
 
-void RestoreCardCorners(int left, int top, const Canvas& canvas) {
+void RestoreCardCorners(const Game& g, int left, int top, const Canvas& canvas) {
     if (!OnTable(left) || !OnTable(top)) return;
     std::array<SavedCorner, 12> saved{};
     const int n = SaveCorners(
-        left, top, canvas,
+        g, left, top, canvas,
         {From::kBackground, From::kBackground, From::kBackground, From::kBackground}, saved);
     PutCorners(canvas, saved, n);
-    canvas.Touched(CardRectAt(left, top));
+    canvas.Touched(CardRectAt(g, left, top));
 }
 
 std::string RankMarkCode(int value, bool& drawn) {
@@ -301,25 +305,25 @@ void DrawPileMark(Game& g, int markKind, int left, int top, const Canvas& canvas
     if (!drawn) {
         // A pile that shows no mark shows the table: a card that left it
         // must not stay behind.
-        canvas.Restore(CardRectAt(left, top), BackgroundBitmap());
+        canvas.Restore(CardRectAt(g, left, top), BackgroundBitmap());
         return;
     }
     if (code.empty()) return;
     const QImage& mark = MarkImage(code);
     if (mark.isNull()) return;
-    const QRect part(0, 0, CardWidth, CardHeight);
+    const QRect part(0, 0, g.CardWidth, g.CardHeight);
     if (mark.hasAlphaChannel()) {
         // A translucent mark tints whatever background the player chose.
-        if (const QImage* tinted = TintedMark(mark, CardRectAt(left, top))) {
+        if (const QImage* tinted = TintedMark(mark, CardRectAt(g, left, top))) {
             canvas.Copy(left, top, *tinted, part);
             // The table under it, for the mark blended again at device pixels.
             if (DeviceRatio() != 1)
                 canvas.NoteDetail(left, top, *tinted, part,
                                   {DetailSource::kMark, 0, code,
                                    BackgroundBitmap().copy(
-                                       CardRectAt(left, top).translated(0, ScrollPosition()))});
+                                       CardRectAt(g, left, top).translated(0, ScrollPosition()))});
         } else {
-            canvas.Restore(CardRectAt(left, top), BackgroundBitmap());
+            canvas.Restore(CardRectAt(g, left, top), BackgroundBitmap());
             canvas.Blend(left, top, mark, part);
         }
     } else {
@@ -327,7 +331,7 @@ void DrawPileMark(Game& g, int markKind, int left, int top, const Canvas& canvas
         canvas.Copy(left, top, Rgb32(copy), part);
         canvas.NoteDetail(left, top, copy, part, {DetailSource::kMark, 0, code, QImage()});
     }
-    NoteLowestPixel(g, top + CardHeight);
+    NoteLowestPixel(g, top + g.CardHeight);
 }
 
 bool DrawStackEdge(Game& g, int pile, bool foundation, const Canvas& canvas, bool full) {
@@ -356,7 +360,7 @@ bool DrawStackEdge(Game& g, int pile, bool foundation, const Canvas& canvas, boo
     const std::string& cards = foundation ? g.DestPiles[static_cast<size_t>(pile)]
                                           : g.MazzoPiles[static_cast<size_t>(pile)];
     const int d = StackRaiseDepth(SlotCount(cards), preview, cap);
-    const int w = CardWidth, h = CardHeight;
+    const int w = g.CardWidth, h = g.CardHeight;
     // A new raise starts from the bare table: nothing of the former top
     // card may stay under the new one's rounded corners.
     if (changed)
@@ -375,9 +379,9 @@ bool DrawStackEdge(Game& g, int pile, bool foundation, const Canvas& canvas, boo
     return true;
 }
 
-void DrawSelectionFrame(int left, int top, const Canvas& canvas) {
+void DrawSelectionFrame(const Game& g, int left, int top, const Canvas& canvas) {
     if (!OnTable(left) || !OnTable(top)) return;
-    const int w = CardWidth, h = CardHeight;
+    const int w = g.CardWidth, h = g.CardHeight;
     // Two pixels wide along the edges, clear of the rounded corners.
     canvas.Fill(QRect(left + 2, top, w - 4, 2), kSelectionFrameColour);
     canvas.Fill(QRect(left + 2, top + h - 2, w - 4, 2), kSelectionFrameColour);
@@ -389,9 +393,9 @@ void DrawSelectionFrame(int left, int top, const Canvas& canvas) {
     canvas.SetPixel(left + w - 2, top + h - 2, kSelectionFrameColour.rgb());
 }
 
-void DrawAnswerMark(int left, int top, bool right, const Canvas& canvas) {
+void DrawAnswerMark(const Game& g, int left, int top, bool right, const Canvas& canvas) {
     if (!OnTable(left) || !OnTable(top)) return;
-    const int d = std::max(16, CardWidth * 2 / 5);
+    const int d = std::max(16, g.CardWidth * 2 / 5);
     QImage badge(d, d, QImage::Format_ARGB32_Premultiplied);
     badge.fill(Qt::transparent);
     {
@@ -413,7 +417,7 @@ void DrawAnswerMark(int left, int top, bool right, const Canvas& canvas) {
         }
     }
     const QImage mark = badge.convertToFormat(QImage::Format_ARGB32);
-    canvas.Blend(left + (CardWidth - d) / 2, top + CardHeight - d - CardHeight / 10, mark,
+    canvas.Blend(left + (g.CardWidth - d) / 2, top + g.CardHeight - d - g.CardHeight / 10, mark,
                  mark.rect());
 }
 
@@ -481,7 +485,7 @@ void HighlightFoundationsAs(Game& g, int index, int mark, int colourIndex) {
         if (!FoundationComplete(g, k) || !OnTable(g.Options.DestLeft(k))) continue;
         const std::string name = PileName(kDest, k + 1);
         const CardPoint top = CardPositionInPile(g, name, k, 0, false);
-        const QRect inner(top.left + 1, top.top + 1, CardWidth - 2, CardHeight - 2);
+        const QRect inner(top.left + 1, top.top + 1, g.CardWidth - 2, g.CardHeight - 2);
         PaintHighlight(Canvas::Table(), inner, mark, colour);
     }
     ShowTableChanges();

@@ -31,9 +31,7 @@ enum MarkKind : int {
 int FaceIndexOf(CardCode code);
 
 // The card rectangle at a window position.
-inline QRect CardRectAt(int left, int top) {
-    return QRect(left, top, CardWidth, CardHeight);
-}
+QRect CardRectAt(const Game& g, int left, int top);
 
 // One face, with rounded corners: the corner pixels show what lay under
 // them (top corners the canvas, bottom corners the background; with
@@ -55,7 +53,7 @@ std::string RankMarkCode(int value, bool& drawn);
 
 // The four rounded corners of the card rectangle at (left, top) put back
 // from BackgroundBitmap().
-void RestoreCardCorners(int left, int top, const Canvas& canvas);
+void RestoreCardCorners(const Game& g, int left, int top, const Canvas& canvas);
 
 // Raises a stock-side pile (0..2) or a foundation over its stack edge and
 // draws the edge. Nothing is drawn when the raise did not change unless
@@ -68,12 +66,12 @@ bool DrawStackEdge(Game& g, int pile, bool foundation, const Canvas& canvas, boo
 void NoteLowestPixel(Game& g, int windowBottom);
 
 // The frame that marks a selected card.
-void DrawSelectionFrame(int left, int top, const Canvas& canvas);
+void DrawSelectionFrame(const Game& g, int left, int top, const Canvas& canvas);
 // The verdict on a revealed answer, a badge on the lower half of the card at
 // (left, top): a white tick on a dark green disc when right, a red cross on
 // a white disc when wrong. Shape and brightness differ as well as the hue,
 // so no player has to tell red from green.
-void DrawAnswerMark(int left, int top, bool right, const Canvas& canvas);
+void DrawAnswerMark(const Game& g, int left, int top, bool right, const Canvas& canvas);
 extern const QColor kSelectionFrameColour;
 
 // The colours of the foundation highlight, index 0..14.

@@ -1096,8 +1096,8 @@ void SetOverlapOffsets(Game& g, char sizeLetter) {
                   opt::kFanDownStep, opt::kColumnGap, opt::kRowGap}) {
         const int v = g.Options.Opt(e);
         if (v > 0)
-            g.Options.SetOpt(e,
-                             std::max(1, (v * CardHeight + kStandardHeight / 2) / kStandardHeight));
+            g.Options.SetOpt(
+                e, std::max(1, (v * g.CardHeight + kStandardHeight / 2) / kStandardHeight));
     }
 }
 

@@ -112,7 +112,7 @@ void QtTable::ShowTable() {
 }
 
 void QtTable::DrawAnswerMark(int left, int top, bool right, int surfaces) {
-    OnSurfaces(surfaces, [&](const Canvas& c) { bw::DrawAnswerMark(left, top, right, c); });
+    OnSurfaces(surfaces, [&](const Canvas& c) { bw::DrawAnswerMark(game_, left, top, right, c); });
 }
 
 void QtTable::FlyCard(int card, int left, int top, const std::string& target) {
@@ -182,16 +182,17 @@ void QtTable::DrawCardFace(int code, int left, int top, int surfaces) {
 }
 
 void QtTable::DrawCardBack(int left, int top, int surfaces) {
-    OnSurfaces(surfaces,
-               [&](const Canvas& c) { bw::DrawCardBack(game_, left, top, CardHeight, false, c); });
+    OnSurfaces(surfaces, [&](const Canvas& c) {
+        bw::DrawCardBack(game_, left, top, game_.CardHeight, false, c);
+    });
 }
 
 void QtTable::RestoreCardCorners(int left, int top, int surfaces) {
-    OnSurfaces(surfaces, [&](const Canvas& c) { bw::RestoreCardCorners(left, top, c); });
+    OnSurfaces(surfaces, [&](const Canvas& c) { bw::RestoreCardCorners(game_, left, top, c); });
 }
 
 void QtTable::DrawSelectionFrame(int left, int top, int surfaces) {
-    OnSurfaces(surfaces, [&](const Canvas& c) { bw::DrawSelectionFrame(left, top, c); });
+    OnSurfaces(surfaces, [&](const Canvas& c) { bw::DrawSelectionFrame(game_, left, top, c); });
 }
 
 void QtTable::FlyCard(int code, int fromLeft, int fromTop, int toLeft, int toTop) {
@@ -199,7 +200,7 @@ void QtTable::FlyCard(int code, int fromLeft, int fromTop, int toLeft, int toTop
 }
 
 void QtTable::AnimateFaceUp(int code, int left, int top) {
-    bw::AnimateFaceUp(code, left, top);
+    bw::AnimateFaceUp(game_, code, left, top);
 }
 
 void QtTable::AnimateRedeal(int cards) {
@@ -259,15 +260,15 @@ void QtTable::DrawStockPressed(const std::string& name, bool pressed) {
     const int i = IndexOf(name);
     const int left = game_.Options.StockLeft(i), top = game_.Options.StockTop(i);
     if (!OnTable(left) || !OnTable(top)) return;
-    const QRect card = CardRectAt(left, top);
+    const QRect card = CardRectAt(game_, left, top);
     const QRect area = card.adjusted(0, 0, 1, 1);
     const Canvas window = Canvas::Window();
     ShowTableRect(area);
     if (!pressed) return;
     // Pressed in: the pile sinks one pixel right and down into the table.
     const QImage pile = TableBitmap().copy(card.translated(0, ScrollPosition()));
-    window.Restore(QRect(left, top, CardWidth + 1, 1), BackgroundBitmap());
-    window.Restore(QRect(left, top, 1, CardHeight + 1), BackgroundBitmap());
+    window.Restore(QRect(left, top, game_.CardWidth + 1, 1), BackgroundBitmap());
+    window.Restore(QRect(left, top, 1, game_.CardHeight + 1), BackgroundBitmap());
     window.Copy(left + 1, top + 1, pile);
 }
 
@@ -279,16 +280,17 @@ void QtTable::EraseSelectionFrame(int code, int left, int top, int surfaces) {
     // Only pixels still showing the frame go back to the card's own: a card
     // laid over this one since keeps its picture.
     OnSurfaces(surfaces, [&](const Canvas& c) {
-        for (int y = 0; y < CardHeight && y < picture.height(); ++y) {
-            for (int x = 0; x < CardWidth && x < picture.width(); ++x) {
-                const bool edge = x < 2 || y < 2 || x >= CardWidth - 2 || y >= CardHeight - 2;
+        for (int y = 0; y < game_.CardHeight && y < picture.height(); ++y) {
+            for (int x = 0; x < game_.CardWidth && x < picture.width(); ++x) {
+                const bool edge =
+                    x < 2 || y < 2 || x >= game_.CardWidth - 2 || y >= game_.CardHeight - 2;
                 if (!edge) continue;
                 QRgb v;
                 if (!c.Pixel(left + x, top + y, v) || (v & 0xFFFFFF) != frame) continue;
                 c.SetPixel(left + x, top + y, picture.pixel(x, y));
             }
         }
-        c.Touched(CardRectAt(left, top));
+        c.Touched(CardRectAt(game_, left, top));
     });
 }
 
@@ -297,17 +299,18 @@ void QtTable::BuildHeldImage(int code, int runHeight) {
     int slot = -1;
     const bool found = FindCard(game_, code, from, slot);
     std::string run;
-    if (found && runHeight > CardHeight) run = StackFrom(game_, code, false);
+    if (found && runHeight > game_.CardHeight) run = StackFrom(game_, code, false);
     if (SlotCount(run) < 2) run = FormatCode(code);
     const int n = SlotCount(run);
-    const int height = std::max(runHeight, CardHeight);
-    QImage image(CardWidth, height, QImage::Format_RGB32);
+    const int height = std::max(runHeight, game_.CardHeight);
+    QImage image(game_.CardWidth, height, QImage::Format_RGB32);
     // The plain background where the cards lie shows through the corners.
     CardPoint at{0, 0};
     if (found) at = CardSlotPosition(game_, from, IndexOf(from), slot);
     image.fill(Qt::black);
     Blit(image, 0, 0, BackgroundBitmap(),
-         QRect(std::max(at.left, 0), std::max(at.top, 0) + ScrollPosition(), CardWidth, height));
+         QRect(std::max(at.left, 0), std::max(at.top, 0) + ScrollPosition(), game_.CardWidth,
+               height));
     const Canvas canvas = Canvas::Of(image);
     const int step = n > 1 ? game_.Options.Opt(opt::kUpStepDown) : 0;
     for (int k = 0; k < n; ++k) {
@@ -315,7 +318,7 @@ void QtTable::BuildHeldImage(int code, int runHeight) {
         if (FaceIndexOf(c) >= 0 && (k == 0 || IsFaceUp(game_, c) || !found))
             bw::DrawCard(game_, c, 0, k * step, false, canvas);
         else
-            bw::DrawCardBack(game_, 0, k * step, CardHeight, false, canvas);
+            bw::DrawCardBack(game_, 0, k * step, game_.CardHeight, false, canvas);
     }
     SetMovingImage(image);
     ResetMovingImage();

@@ -39,8 +39,8 @@ public:
     void Advice(const std::string&, const std::string&) override {}
     void LayOutPiles() override {
         LayoutInput in = request_.layout;
-        in.cardWidth = CardWidth;
-        in.cardHeight = CardHeight;
+        in.cardWidth = game_.CardWidth;
+        in.cardHeight = game_.CardHeight;
         in.shadowOffset = request_.shadow ? 9 : 0;
         bw::LayOutPiles(game_, in);
     }

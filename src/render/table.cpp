@@ -93,7 +93,7 @@ void DrawFace(Game& g, CardCode code, bool faceUp, QPoint at, bool raised, const
     if (faceUp)
         DrawCard(g, code, at.x(), at.y(), raised, canvas, index, kind);
     else
-        DrawCardBack(g, at.x(), at.y(), CardHeight, raised, canvas);
+        DrawCardBack(g, at.x(), at.y(), g.CardHeight, raised, canvas);
 }
 
 // A stock-side pile as the full repaint shows it: its edge, then its mark,
@@ -110,12 +110,12 @@ void DrawStockPile(Game& g, int i, const Canvas& canvas) {
     }
     const CardCode top = TopCode(pile);
     if ((i == 0 && Rule(g, rule::kStockDown) != 0) || (i == 1 && Rule(g, rule::kVisHeld) != 0)) {
-        DrawCardBack(g, at.x(), at.y(), CardHeight, true, canvas);
+        DrawCardBack(g, at.x(), at.y(), g.CardHeight, true, canvas);
     } else {
         // The stock shows its top card's face unless the game keeps it hidden.
         DrawFace(g, top, i == 0 || IsFaceUp(g, top), at, true, canvas, i, kMazzo);
     }
-    if (n == 1) RestoreCardCorners(at.x(), at.y(), canvas);
+    if (n == 1) RestoreCardCorners(g, at.x(), at.y(), canvas);
 }
 
 void DrawFoundation(Game& g, int k, const Canvas& canvas) {
@@ -132,7 +132,7 @@ void DrawTableauMark(Game& g, int index, const Canvas& canvas) {
     if (index < 0 || index >= 40 || !FilaOnTable(g, index)) return;
     const QPoint at(g.FilaLeft[static_cast<size_t>(index)], FilaTopOnScreen(g, index));
     DrawPileMark(g, kMarkTableau, at.x(), at.y(), canvas, index);
-    const QRect mark = CardRectAt(at.x(), at.y());
+    const QRect mark = CardRectAt(g, at.x(), at.y());
     for (int j = 0; j < TableauCount(g); ++j) {
         const std::string& pile = g.FilaPiles[static_cast<size_t>(j)];
         if (j == index || pile.empty() || !FilaOnTable(g, j)) continue;
@@ -144,17 +144,17 @@ void DrawTableauMark(Game& g, int index, const Canvas& canvas) {
 // The deal's throw of one card from the deck to its place.
 void Throw(Game& g, CardCode code, bool faceUp, QPoint deck, CardPoint to) {
     const Canvas window = Canvas::Window();
-    const QPoint off(CardWidth / 7, CardHeight / 7);
+    const QPoint off(g.CardWidth / 7, g.CardHeight / 7);
     Waits().Wait(2);
     if (faceUp) DrawCard(g, code, deck.x(), deck.y(), false, window);
     if (g_deck.pile != "Mazzo" || g.MazzoPiles[0].empty())
-        RestoreCardCorners(deck.x(), deck.y(), Canvas::Table());
+        RestoreCardCorners(g, deck.x(), deck.y(), Canvas::Table());
     if (faceUp) {
         Waits().Wait(2);
-        DrawCardBack(g, deck.x(), deck.y(), CardHeight, false, window);
+        DrawCardBack(g, deck.x(), deck.y(), g.CardHeight, false, window);
         DrawCard(g, code, deck.x() + off.x(), deck.y() + off.y(), false, window);
     } else {
-        DrawCardBack(g, deck.x() + off.x(), deck.y() + off.y(), CardHeight, false, window);
+        DrawCardBack(g, deck.x() + off.x(), deck.y() + off.y(), g.CardHeight, false, window);
     }
     Waits().Wait(1);
     FlyCard(g, faceUp ? code : -1, deck.x() + off.x(), deck.y() + off.y(), true, false, true, true,
@@ -180,8 +180,8 @@ void RedrawDeck(Game& g) {
 void DrawArrow(Game& g, const Canvas& canvas) {
     QImage* img = canvas.image();
     if (!img || !FilaOnTable(g, 5)) return;
-    const int x = g.FilaLeft[5] + CardWidth + 5;
-    const int y = FilaTopOnScreen(g, 5) + static_cast<int>(CardHeight * 0.5);
+    const int x = g.FilaLeft[5] + g.CardWidth + 5;
+    const int y = FilaTopOnScreen(g, 5) + static_cast<int>(g.CardHeight * 0.5);
     {
         QPainter p(img);
         p.translate(0, canvas.ShiftY());
@@ -229,8 +229,8 @@ void DrawSumLabels(Game& g, const Canvas& canvas) {
             const int rank = RankOf(TopCode(g.FilaPiles[static_cast<size_t>(i)]));
             if (rank >= 1 && rank <= 13) sum += rank;
         }
-        const QRect box(column + CardWidth + 5, FilaTopOnScreen(g, j) + (CardHeight - 18) / 2, 58,
-                        18);
+        const QRect box(column + g.CardWidth + 5, FilaTopOnScreen(g, j) + (g.CardHeight - 18) / 2,
+                        58, 18);
         DrawTextBox(canvas, box, QCoreApplication::translate("Table", "Sum = %1").arg(sum),
                     QImage());
     }
@@ -276,11 +276,11 @@ QRect PileExtent(Game& g, const std::string& name, int pileIndex) {
     const std::string* pile = PileByName(g, name);
     const QPoint anchor = PileAnchor(g, name, pileIndex);
     if (!OnTable(anchor.x()) || !OnTable(anchor.y())) return QRect();
-    QRect r = CardRectAt(anchor.x(), anchor.y());
+    QRect r = CardRectAt(g, anchor.x(), anchor.y());
     const int n = pile ? SlotCount(*pile) : 0;
     for (int k = 0; k < n; ++k) {
         const CardPoint p = CardSlotPosition(g, name, pileIndex, k);
-        r |= CardRectAt(p.left, p.top);
+        r |= CardRectAt(g, p.left, p.top);
     }
     return r;
 }
@@ -318,13 +318,13 @@ void DrawPileCard(Game& g, int kind, int pileIndex, int cardIndex, bool raised,
     const bool up = IsFaceUp(g, code);
     if (animate) Throw(g, code, up, start, p);
     DrawFace(g, code, up, QPoint(p.left, p.top), raised, target, pileIndex, kind);
-    if (cardIndex == 0) RestoreCardCorners(p.left, p.top, target);
+    if (cardIndex == 0) RestoreCardCorners(g, p.left, p.top, target);
     if (animate) ShowTableChanges();
 }
 
 DeckPlace DeckPosition(Game& g) {
     if (Rule(g, rule::kGoalKind) == goal::kNoTableauDropsScoreless)
-        return {"", QPoint(-static_cast<int>(1.1 * CardWidth), 0)};
+        return {"", QPoint(-static_cast<int>(1.1 * g.CardWidth), 0)};
     auto stock = [&g](int i) { return QPoint(g.Options.StockLeft(i), g.Options.StockTop(i)); };
     if (g.Options.StockLeft(0) >= 0 && (!g.MazzoPiles[0].empty() || g.MazzoPiles[1].empty()))
         return {"Mazzo", stock(0)};
@@ -368,7 +368,7 @@ void RepaintTable(Game& g, const Canvas& canvas, bool animateDeal) {
     bool shuffle = false;
     if (animateDeal) {
         g_deck = DeckPosition(g);
-        DrawCardBack(g, g_deck.at.x(), g_deck.at.y(), CardHeight, false, table);
+        DrawCardBack(g, g_deck.at.x(), g_deck.at.y(), g.CardHeight, false, table);
         ShowTable();
         Waits().WaitResponsive(100);
         shuffle =
@@ -447,7 +447,7 @@ void RedrawPileTop(Game& g, const std::string& name, int pileIndex, const Canvas
     const CardCode top = TopCode(*pile);
     if (FaceIndexOf(top) < 0) return;
     DrawFace(g, top, IsFaceUp(g, top), QPoint(p.left, p.top), raised, canvas, index, kind);
-    if (n == 1) RestoreCardCorners(p.left, p.top, canvas);
+    if (n == 1) RestoreCardCorners(g, p.left, p.top, canvas);
 }
 
 void RedrawPile(Game& g, const std::string& name, const Canvas& canvas) {
@@ -491,7 +491,7 @@ void ErasePileTail(Game& g, const std::string& oldText, const std::string& newTe
             if (FaceIndexOf(was) < 0) continue;
             if (j < SlotCount(newPile) && SlotCode(newPile, j) == was) continue;
             const CardPoint p = CardSlotPosition(g, name, index, j);
-            const QRect r = CardRectAt(p.left, p.top);
+            const QRect r = CardRectAt(g, p.left, p.top);
             canvas.Restore(r, BackgroundBitmap());
             erased |= r;
         }
@@ -502,20 +502,20 @@ void ErasePileTail(Game& g, const std::string& oldText, const std::string& newTe
         *live = oldPile;
         const CardPoint oldTop = CardPositionInPile(g, name, index, 0, false);
         *live = current;
-        const QRect oldRect = oldPile.empty() ? QRect() : CardRectAt(oldTop.left, oldTop.top);
+        const QRect oldRect = oldPile.empty() ? QRect() : CardRectAt(g, oldTop.left, oldTop.top);
         const bool down = kind != kMazzo &&
                           (direction == 1 || direction == 5 || direction == 7 || direction == 12);
         const bool sideways = kind != kMazzo && (direction == 2 || direction == 4 ||
                                                  direction == 6 || direction == 10);
         if (down) {
             const int step = direction == 5 ? Opt(g, opt::kReserveStep) : Opt(g, opt::kUpStepDown);
-            const int moved = Moving().height > 0 ? Moving().height : CardHeight;
+            const int moved = Moving().height > 0 ? Moving().height : g.CardHeight;
             // At least down to where the old top card ended, however many left.
             const int bottom =
                 std::max(next.top + step + moved, oldRect.isNull() ? 0 : oldRect.bottom() + 1);
-            erased = QRect(left - 2, next.top, CardWidth + 4, bottom - next.top);
+            erased = QRect(left - 2, next.top, g.CardWidth + 4, bottom - next.top);
         } else if (sideways) {
-            erased = CardRectAt(next.left, next.top) | oldRect;
+            erased = CardRectAt(g, next.left, next.top) | oldRect;
         }
         if (!erased.isEmpty()) canvas.Restore(erased, BackgroundBitmap());
     }
@@ -592,7 +592,7 @@ void DrawJokerCaption(Game& g, int foundation, const std::string& text,
     const int boxTop = g.Options.DestTop(0) - 20;
     for (int k = 0; k < count; ++k) {
         if (!DestOnTable(g, k)) continue;
-        const QRect box(g.Options.DestLeft(k) + (CardWidth - 59) / 2, boxTop, 59, 16);
+        const QRect box(g.Options.DestLeft(k) + (g.CardWidth - 59) / 2, boxTop, 59, 16);
         if (k == foundation) {
             DrawTextBox(table, box, QString::fromStdString(text),
                         suitImage.empty() ? QImage() : LibraryBitmap(suitImage));

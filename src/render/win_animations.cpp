@@ -52,6 +52,7 @@ public:
     int half() const { return speed_ / 2; }
     int speed() const { return speed_; }
     const WinArea& area() const { return area_; }
+    const Game& game() const { return g_; }
 
 private:
     Game& g_;
@@ -64,9 +65,10 @@ private:
 
 void OpenOrder(Show& s) {
     const WinArea& a = s.area();
+    const Game& g = s.game();
     while (s.Going()) {
-        const int left = Random(std::max(a.width + CardWidth / 2, 1)) - CardWidth / 2;
-        const int top = Random(std::max(a.height + CardHeight / 2, 1)) - CardHeight / 2;
+        const int left = Random(std::max(a.width + g.CardWidth / 2, 1)) - g.CardWidth / 2;
+        const int top = Random(std::max(a.height + g.CardHeight / 2, 1)) - g.CardHeight / 2;
         s.Card(left, top);
         if (s.Every(5)) s.Responsive(s.half());
     }
@@ -74,7 +76,8 @@ void OpenOrder(Show& s) {
 
 void LeftToRight(Show& s) {
     const WinArea& a = s.area();
-    const int step = static_cast<int>(CardWidth / 5.8);
+    const Game& g = s.game();
+    const int step = static_cast<int>(g.CardWidth / 5.8);
     int passTop = a.top, x = -20, y = a.top, rows = 1;
     while (s.Going()) {
         s.Card(x, y);
@@ -82,12 +85,12 @@ void LeftToRight(Show& s) {
         x += step;
         if (x <= a.width) continue;
         ++rows;
-        x = rows % 2 == 1 ? -(CardWidth / 3) : -(CardWidth / 4);
+        x = rows % 2 == 1 ? -(g.CardWidth / 3) : -(g.CardWidth / 4);
         y += 35;
-        if (y + CardHeight > a.height) {
+        if (y + g.CardHeight > a.height) {
             // A new pass, a little lower than the last one.
             passTop += 35;
-            if (passTop + CardHeight > a.height) passTop = a.top + 35;
+            if (passTop + g.CardHeight > a.height) passTop = a.top + 35;
             y = passTop;
         }
         s.Responsive(700);
@@ -96,8 +99,9 @@ void LeftToRight(Show& s) {
 
 void UpToDown(Show& s) {
     const WinArea& a = s.area();
-    const int step = static_cast<int>(CardHeight / 5.3);
-    const int pitch = static_cast<int>(CardWidth / 1.5);
+    const Game& g = s.game();
+    const int step = static_cast<int>(g.CardHeight / 5.3);
+    const int pitch = static_cast<int>(g.CardWidth / 1.5);
     int passLeft = -10, x = -10, y = a.top, columns = 1;
     while (s.Going()) {
         s.Card(x, y);
@@ -106,7 +110,7 @@ void UpToDown(Show& s) {
         y += step;
         if (y <= a.height) continue;
         ++columns;
-        y = columns % 2 == 1 ? -(CardHeight / 3) : -(CardHeight / 4);
+        y = columns % 2 == 1 ? -(g.CardHeight / 3) : -(g.CardHeight / 4);
         x += pitch;
         if (x > a.width) {
             passLeft += 35;
@@ -119,25 +123,26 @@ void UpToDown(Show& s) {
 
 void Festoons(Show& s) {
     const WinArea& a = s.area();
+    const Game& g = s.game();
     // Vertical steps of one bounce: up, then down a little further.
     static const int kArc[] = {-9, -7, -5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5, 7, 9, 11};
     while (s.Going()) {
-        int x = Random(std::max(a.width - CardWidth, 1));
+        int x = Random(std::max(a.width - g.CardWidth, 1));
         int y = a.top - 50 + Random(40);
         int vx = (2 + Random(5)) * (Random(2) == 0 ? -1 : 1);
         int trail = 0;
         bool inside = true;
         // A table too low for a bounce still lets time pass.
-        if (y + kArc[0] + CardHeight > a.height) s.Responsive(std::max(s.half(), 1));
+        if (y + kArc[0] + g.CardHeight > a.height) s.Responsive(std::max(s.half(), 1));
         while (inside && s.Going()) {
             for (int dy : kArc) {
-                if (y + dy + CardHeight > a.height) {
+                if (y + dy + g.CardHeight > a.height) {
                     inside = false;
                     break;
                 }
                 x += vx;
                 y += dy;
-                if (x < 0 || x > a.width - CardWidth) vx = -vx;
+                if (x < 0 || x > a.width - g.CardWidth) vx = -vx;
                 s.Card(x, y);
                 if (++trail % 4 == 0) s.Responsive(s.half());
                 if (!s.Going()) return;
@@ -148,12 +153,13 @@ void Festoons(Show& s) {
 
 void Lines(Show& s) {
     const WinArea& a = s.area();
-    int x = CardWidth + Random(std::max(a.width - 3 * CardWidth, 1)), y = a.top;
+    const Game& g = s.game();
+    int x = g.CardWidth + Random(std::max(a.width - 3 * g.CardWidth, 1)), y = a.top;
     int signX = 1, signY = 1;
     while (s.Going()) {
         const int step = 4 + Random(8);
-        if (x + signX * step < 0 || x + signX * step + CardWidth > a.width) signX = -signX;
-        if (y + signY * step < a.top || y + signY * step + CardHeight > a.height) signY = -signY;
+        if (x + signX * step < 0 || x + signX * step + g.CardWidth > a.width) signX = -signX;
+        if (y + signY * step < a.top || y + signY * step + g.CardHeight > a.height) signY = -signY;
         const int dx = signX * step, dy = signY * step;
         int drawn = 0;
         while (s.Going()) {
@@ -165,10 +171,10 @@ void Lines(Show& s) {
             x += dx;
             y += dy;
             const bool edge =
-                x <= 0 || x + CardWidth >= a.width || y <= a.top || y + CardHeight >= a.height;
+                x <= 0 || x + g.CardWidth >= a.width || y <= a.top || y + g.CardHeight >= a.height;
             if (edge) {
-                x = std::clamp(x, 0, std::max(a.width - CardWidth, 0));
-                y = std::clamp(y, a.top, std::max(a.height - CardHeight, a.top));
+                x = std::clamp(x, 0, std::max(a.width - g.CardWidth, 0));
+                y = std::clamp(y, a.top, std::max(a.height - g.CardHeight, a.top));
                 break;
             }
         }
@@ -177,6 +183,7 @@ void Lines(Show& s) {
 
 void Circles(Show& s) {
     const WinArea& a = s.area();
+    const Game& g = s.game();
     // Every fourth pixel of the outline of a 300 x 300 ellipse.
     std::vector<QPoint> outline;
     for (int i = 0; i < 300; ++i) {
@@ -190,12 +197,12 @@ void Circles(Show& s) {
         if (cx > a.width - 150) cx = std::max(2 * (a.width - 150) - cx - 150, 0);
         if (cy > a.height - 150) cy = std::max(2 * (a.height - 150) - cy - 150, a.top);
         int drawn = 0;
-        if (a.width < 300 + CardWidth || a.height - a.top < 300 + CardHeight)
+        if (a.width < 300 + g.CardWidth || a.height - a.top < 300 + g.CardHeight)
             s.Responsive(std::max(s.half(), 1));  // too small for a whole circle: let time pass
         for (const QPoint& p : outline) {
-            const int left = cx + p.x() - CardWidth / 2, top = cy + p.y() - CardHeight / 2;
-            if (left < 0 || top < a.top || left + CardWidth > a.width ||
-                top + CardHeight > a.height)
+            const int left = cx + p.x() - g.CardWidth / 2, top = cy + p.y() - g.CardHeight / 2;
+            if (left < 0 || top < a.top || left + g.CardWidth > a.width ||
+                top + g.CardHeight > a.height)
                 continue;
             if (!s.Going()) return;
             s.Card(left, top);

@@ -1,6 +1,7 @@
 // An own card back ("data\custom decks\" + name + ".bmp"): any file is
 // either shown stretched to the card or refused with the format message.
 #include "core/card_size.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "fuzz_support.h"
 #include "fuzz_target.h"
@@ -17,7 +18,7 @@ BW_FUZZ_TARGET(card_back) {
     SetParameter(256, 1, "Y");  // own back
     LoadCardBack();
     if (GetParameter(256, 1) == "Y")
-        fuzz::Require(CardBack().size() == QSize(CardWidth, CardHeight),
+        fuzz::Require(CardBack().size() == QSize(ProgramGame().CardWidth, ProgramGame().CardHeight),
                       "an own back fills the card");
     return 0;
 }

@@ -20,8 +20,8 @@ BW_FUZZ_TARGET(card_set) {
     ApplyCardSize(ProgramGame());
     if (GetParameter(257, 1) == "Y")
         for (int i = 0; i < 52; ++i)
-            fuzz::Require(
-                CardFaces()[static_cast<size_t>(i)].size() == QSize(CardWidth, CardHeight),
-                "an own card set gives every face at the card size");
+            fuzz::Require(CardFaces()[static_cast<size_t>(i)].size() ==
+                              QSize(ProgramGame().CardWidth, ProgramGame().CardHeight),
+                          "an own card set gives every face at the card size");
     return 0;
 }

@@ -564,7 +564,8 @@ TEST_F(CustomizeTest, OwnBacksBackgroundsAndCardSetsAreAddedCheckedUsedAndRemove
     EXPECT_EQ(GetParameter(256, 1), "Y");
     EXPECT_EQ(GetParameter(246, 1), "Y");
     EXPECT_EQ(GetParameter(27, 1), "N");
-    EXPECT_EQ(CardBack().pixel(CardWidth / 2, CardHeight / 2), qRgb(0, 0, 200));
+    EXPECT_EQ(CardBack().pixel(ProgramGame().CardWidth / 2, ProgramGame().CardHeight / 2),
+              qRgb(0, 0, 200));
     EXPECT_EQ(Key("Customized_Cards_Set"), "faces");
     EXPECT_EQ(GetParameter(257, 1), "Y");
     EXPECT_EQ(CardFaces()[0].pixel(35, 48), qRgb(20, 180, 40));
@@ -706,8 +707,8 @@ protected:
         RenderRequest request;
         void LayOutPiles() override {
             LayoutInput in = request.layout;
-            in.cardWidth = CardWidth;
-            in.cardHeight = CardHeight;
+            in.cardWidth = ProgramGame().CardWidth;
+            in.cardHeight = ProgramGame().CardHeight;
             bw::LayOutPiles(ProgramGame(), in);
         }
         bool HasTable() override { return true; }
@@ -781,7 +782,7 @@ TEST_F(CustomizeTableTest, OkRebuildsTheTableWithTheNewBackAndBackground) {
     EXPECT_EQ(Of(TableBitmap(), bare),
               Of(marble, QPoint(bare.x() % marble.width(), bare.y() % marble.height())));
     // The bottom-left corner of the card shows the marble through it.
-    const QPoint corner = card + QPoint(0, CardHeight - 1);
+    const QPoint corner = card + QPoint(0, ProgramGame().CardHeight - 1);
     EXPECT_EQ(Of(TableBitmap(), corner), Of(BackgroundBitmap(), corner));
 }
 
@@ -794,7 +795,7 @@ TEST_F(CustomizeTableTest, FitToTheTableIsChosenOnTheDecksPageAndFitsAtOnce) {
     dialog->cmbCardSize->setCurrentIndex(dialog->cmbCardSize->findText("Fit to the table"));
     QTest::mouseClick(dialog->btnCancel, Qt::LeftButton);
     EXPECT_EQ(GetParameter(128, 1), "B");
-    EXPECT_EQ(CardHeight, 96);
+    EXPECT_EQ(ProgramGame().CardHeight, 96);
 
     Open();
     dialog->cmbCardSize->setCurrentIndex(dialog->cmbCardSize->findText("Fit to the table"));
@@ -802,9 +803,9 @@ TEST_F(CustomizeTableTest, FitToTheTableIsChosenOnTheDecksPageAndFitsAtOnce) {
     EXPECT_EQ(GetParameter(128, 1), "F");
     EXPECT_THAT(PreferenceLines(Settings()), ::testing::Contains("Card_Size=F"));
     // Four rows of cards in a table 640 pixels high.
-    EXPECT_GT(CardHeight, 120);
-    EXPECT_EQ(CardWidth, (CardHeight * 71 + 48) / 96);
-    EXPECT_EQ(CardBack().size(), QSize(CardWidth, CardHeight));
+    EXPECT_GT(ProgramGame().CardHeight, 120);
+    EXPECT_EQ(ProgramGame().CardWidth, (ProgramGame().CardHeight * 71 + 48) / 96);
+    EXPECT_EQ(CardBack().size(), QSize(ProgramGame().CardWidth, ProgramGame().CardHeight));
     EXPECT_TRUE(QRect(0, 60, 1007, 641).contains(TableExtent(ProgramGame())));
     const QPoint moved = PileAnchor(ProgramGame(), "Fila1", 0) + QPoint(35, 48);
     EXPECT_EQ(Of(TableBitmap(), moved), Of(CardBack(), {35, 48}));

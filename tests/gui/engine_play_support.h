@@ -200,23 +200,23 @@ protected:
     static QPoint TopOf(const std::string& pile, bool next = false) {
         const CardPoint p =
             CardPositionInPile(ProgramGame(), pile, PileNumberOf(pile) - 1, 0, next);
-        return {p.left + CardWidth / 2, p.top + CardHeight / 2};
+        return {p.left + ProgramGame().CardWidth / 2, p.top + ProgramGame().CardHeight / 2};
     }
     static QPoint AnchorOf(const std::string& pile) {
         const CardPoint p = CardSlotPosition(ProgramGame(), pile, PileNumberOf(pile) - 1, 0);
-        return {p.left + CardWidth / 2, p.top + CardHeight / 2};
+        return {p.left + ProgramGame().CardWidth / 2, p.top + ProgramGame().CardHeight / 2};
     }
     // The visible band of card k (0 = bottom) of a tableau pile.
     static QPoint CardOf(const std::string& pile, int k) {
         const CardPoint p = CardSlotPosition(ProgramGame(), pile, PileNumberOf(pile) - 1, k);
-        return {p.left + CardWidth / 2, p.top + 4};
+        return {p.left + ProgramGame().CardWidth / 2, p.top + 4};
     }
     static CardPoint StockPoint(int i) {
         return {ProgramGame().Options.StockLeft(i), ProgramGame().Options.StockTop(i)};
     }
     static QPoint StockCentre(int i) {
-        return {ProgramGame().Options.StockLeft(i) + CardWidth / 2,
-                ProgramGame().Options.StockTop(i) + CardHeight / 2};
+        return {ProgramGame().Options.StockLeft(i) + ProgramGame().CardWidth / 2,
+                ProgramGame().Options.StockTop(i) + ProgramGame().CardHeight / 2};
     }
 
     void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {

@@ -34,11 +34,14 @@ TEST_F(KlondikePlay, DealsTheStaircaseWithOnlyTheTopCardsUp) {
     // above the tableau.
     for (int i = 0; i < 2; ++i) EXPECT_TRUE(OnTable(ProgramGame().Options.StockLeft(i))) << i;
     for (int i = 0; i < 4; ++i) EXPECT_TRUE(OnTable(ProgramGame().Options.DestLeft(i))) << i;
-    EXPECT_LT(ProgramGame().Options.StockLeft(0) + CardWidth, ProgramGame().Options.StockLeft(1));
-    EXPECT_LT(ProgramGame().Options.StockLeft(1) + CardWidth, ProgramGame().Options.DestLeft(0));
-    EXPECT_LT(ProgramGame().Options.DestTop(0) + CardHeight, ProgramGame().FilaTop[0]);
+    EXPECT_LT(ProgramGame().Options.StockLeft(0) + ProgramGame().CardWidth,
+              ProgramGame().Options.StockLeft(1));
+    EXPECT_LT(ProgramGame().Options.StockLeft(1) + ProgramGame().CardWidth,
+              ProgramGame().Options.DestLeft(0));
+    EXPECT_LT(ProgramGame().Options.DestTop(0) + ProgramGame().CardHeight,
+              ProgramGame().FilaTop[0]);
     for (int i = 1; i < 7; ++i)
-        EXPECT_LT(ProgramGame().FilaLeft[static_cast<size_t>(i - 1)] + CardWidth,
+        EXPECT_LT(ProgramGame().FilaLeft[static_cast<size_t>(i - 1)] + ProgramGame().CardWidth,
                   ProgramGame().FilaLeft[static_cast<size_t>(i)]);
 }
 
@@ -136,19 +139,19 @@ TEST_F(KlondikeTable, TheBestCoveredOfTwoPilesTakesTheCard) {
     ShowLaidTable();
     const int l1 = ProgramGame().FilaLeft[0], l2 = ProgramGame().FilaLeft[1],
               top = ProgramGame().FilaTop[0] + 5;
-    const int gap = l2 - l1 - CardWidth;
-    ASSERT_GT(CardWidth - gap, 20) << "the piles must be close enough to cover both";
+    const int gap = l2 - l1 - ProgramGame().CardWidth;
+    ASSERT_GT(ProgramGame().CardWidth - gap, 20) << "the piles must be close enough to cover both";
     // Mostly over the second king.
-    ASSERT_TRUE(DragTo(TopOf("Fila4"), l1 + CardWidth - 8, top));
+    ASSERT_TRUE(DragTo(TopOf("Fila4"), l1 + ProgramGame().CardWidth - 8, top));
     EXPECT_EQ(Cards(ProgramGame().FilaPiles[1]), (std::vector<CardCode>{C(13), H(12)}));
     window.mnuUndo->trigger();
     // Mostly over the first.
-    ASSERT_TRUE(DragTo(TopOf("Fila4"), l2 - CardWidth + 8, top));
+    ASSERT_TRUE(DragTo(TopOf("Fila4"), l2 - ProgramGame().CardWidth + 8, top));
     EXPECT_EQ(Cards(ProgramGame().FilaPiles[0]), (std::vector<CardCode>{S(13), H(12)}));
     window.mnuUndo->trigger();
     // Covered alike: the higher pile number wins.
-    if ((CardWidth + gap) % 2 == 0) {
-        ASSERT_TRUE(DragTo(TopOf("Fila4"), l1 + (CardWidth + gap) / 2, top));
+    if ((ProgramGame().CardWidth + gap) % 2 == 0) {
+        ASSERT_TRUE(DragTo(TopOf("Fila4"), l1 + (ProgramGame().CardWidth + gap) / 2, top));
         EXPECT_EQ(Cards(ProgramGame().FilaPiles[1]), (std::vector<CardCode>{C(13), H(12)}));
     }
     // Mostly over a king that refuses the red queen: the other pile, covered
@@ -158,7 +161,7 @@ TEST_F(KlondikeTable, TheBestCoveredOfTwoPilesTakesTheCard) {
     Lay("Fila2", {C(13)});
     Lay("Fila4", {H(12)});
     ShowLaidTable();
-    ASSERT_TRUE(DragTo(TopOf("Fila4"), l2 - CardWidth + 8, top));
+    ASSERT_TRUE(DragTo(TopOf("Fila4"), l2 - ProgramGame().CardWidth + 8, top));
     EXPECT_EQ(Cards(ProgramGame().FilaPiles[1]), (std::vector<CardCode>{C(13), H(12)}));
 }
 
@@ -327,7 +330,8 @@ TEST_F(FreeCellPlay, DealsEverythingFaceUp) {
         EXPECT_TRUE(OnTable(ProgramGame().Options.AppoggLeft(i))) << i;
         EXPECT_TRUE(OnTable(ProgramGame().Options.DestLeft(i))) << i;
     }
-    EXPECT_LT(ProgramGame().Options.AppoggLeft(3) + CardWidth, ProgramGame().Options.DestLeft(0));
+    EXPECT_LT(ProgramGame().Options.AppoggLeft(3) + ProgramGame().CardWidth,
+              ProgramGame().Options.DestLeft(0));
 }
 
 TEST_F(FreeCellPlay, RunsMoveAsFarAsTheFreeCellsAllow) {
@@ -393,11 +397,11 @@ TEST_F(FreeCellPlay, TheBetterCoveredCellTakesTheCard) {
     ShowLaidTable();
     const int l1 = ProgramGame().Options.AppoggLeft(0), l2 = ProgramGame().Options.AppoggLeft(1);
     const int top = ProgramGame().Options.AppoggTop(0) + 4;
-    ASSERT_LT(l2 - l1 - CardWidth, CardWidth - 20);
-    ASSERT_TRUE(DragTo(TopOf("Fila1"), l1 + CardWidth - 10, top));
+    ASSERT_LT(l2 - l1 - ProgramGame().CardWidth, ProgramGame().CardWidth - 20);
+    ASSERT_TRUE(DragTo(TopOf("Fila1"), l1 + ProgramGame().CardWidth - 10, top));
     EXPECT_TRUE(ProgramGame().AppoggPiles[0].empty());
     EXPECT_EQ(Cards(ProgramGame().AppoggPiles[1]), (std::vector<CardCode>{S(9)}));
-    ASSERT_TRUE(DragTo(TopOf("Fila2"), l2 - CardWidth + 10, top));
+    ASSERT_TRUE(DragTo(TopOf("Fila2"), l2 - ProgramGame().CardWidth + 10, top));
     EXPECT_EQ(Cards(ProgramGame().AppoggPiles[0]), (std::vector<CardCode>{H(9)}));
 }
 

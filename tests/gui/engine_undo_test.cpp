@@ -46,7 +46,7 @@ protected:
                 if (GetParam().id == 204 && RankOf(c) != 1) continue;
                 const CardPoint p =
                     CardSlotPosition(ProgramGame(), "Fila" + std::to_string(r + 1), r, k);
-                Click({p.left + CardWidth / 2, p.top + CardHeight / 2});
+                Click({p.left + ProgramGame().CardWidth / 2, p.top + ProgramGame().CardHeight / 2});
                 return;
             }
         }
@@ -197,8 +197,9 @@ TEST_F(EnginePlay, MemoryUpUndoKeysShowNoCardAgain) {
         for (int k = 0; k < SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(r)]); ++k) {
             const CardPoint p =
                 CardSlotPosition(ProgramGame(), "Fila" + std::to_string(r + 1), r, k);
-            grid.push_back({SlotCode(ProgramGame().FilaPiles[static_cast<size_t>(r)], k),
-                            {p.left + CardWidth / 2, p.top + CardHeight / 2}});
+            grid.push_back(
+                {SlotCode(ProgramGame().FilaPiles[static_cast<size_t>(r)], k),
+                 {p.left + ProgramGame().CardWidth / 2, p.top + ProgramGame().CardHeight / 2}});
         }
     auto twinOf = [&](const At& a) {
         for (const At& b : grid)

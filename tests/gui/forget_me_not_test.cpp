@@ -73,7 +73,7 @@ protected:
     // A left-button drag from the middle of the card at `from` to the same
     // point of a card at `to`, in five pointer moves, `holdMs` after the press.
     void Drag(const CardPoint& from, const CardPoint& to, int holdMs = 0) {
-        const QPoint grab(CardWidth / 2, CardHeight / 2);
+        const QPoint grab(ProgramGame().CardWidth / 2, ProgramGame().CardHeight / 2);
         const QPoint a = QPoint(from.left, from.top) + grab;
         const QPoint b = QPoint(to.left, to.top) + grab;
         QTest::mousePress(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, a);
@@ -105,8 +105,8 @@ protected:
     bool Shows(const CardPoint& at, const QImage& picture) const {
         const QImage& shown = window.imgSfondo->Image();
         const QImage p = picture.convertToFormat(QImage::Format_RGB32);
-        for (int y = 3; y < CardHeight - 3; ++y)
-            for (int x = 3; x < CardWidth - 3; ++x)
+        for (int y = 3; y < ProgramGame().CardHeight - 3; ++y)
+            for (int x = 3; x < ProgramGame().CardWidth - 3; ++x)
                 if (shown.pixel(at.left + x, at.top + y) != p.pixel(x, y)) return false;
         return true;
     }
@@ -114,7 +114,7 @@ protected:
         return Shows(at, CardFaces()[static_cast<size_t>(FaceIndexOf(c))]);
     }
     bool Framed(const CardPoint& at) const {
-        return window.imgSfondo->Image().pixel(at.left + CardWidth / 2, at.top) ==
+        return window.imgSfondo->Image().pixel(at.left + ProgramGame().CardWidth / 2, at.top) ==
                kSelectionFrameColour.rgb();
     }
 
@@ -145,8 +145,8 @@ protected:
     int GreenPixels(const CardPoint& at) const {
         const QImage& shown = window.imgSfondo->Image();
         int n = 0;
-        for (int y = 0; y < CardHeight; ++y)
-            for (int x = 0; x < CardWidth; ++x) {
+        for (int y = 0; y < ProgramGame().CardHeight; ++y)
+            for (int x = 0; x < ProgramGame().CardWidth; ++x) {
                 const QColor c = shown.pixelColor(at.left + x, at.top + y);
                 n += c.green() > 80 && c.red() < c.green() / 2 && c.blue() < c.green() / 2;
             }
@@ -182,7 +182,7 @@ protected:
         for (int j = 0; j < kModels; ++j) {
             for (const CardPoint& p : {ModelPlace(j), Place(j)}) {
                 const QRect card(window.imgSfondo->mapToGlobal(QPoint(p.left, p.top)),
-                                 QSize(CardWidth, CardHeight));
+                                 QSize(ProgramGame().CardWidth, ProgramGame().CardHeight));
                 result.coversCards = result.coversCards || d->frameGeometry().intersects(card);
             }
         }
@@ -422,7 +422,7 @@ TEST_F(ForgetMeNotTest, ADropOnATakenPlaceGoesBackNotNextDoor) {
     EndMemorising();
     Drag(Place(DealtRow(0)), Place(5));
     ASSERT_EQ(ProgramGame().FilaPiles[5], FormatCode(Twin(0)));
-    const int gap = Place(5).left - (Place(4).left + CardWidth);
+    const int gap = Place(5).left - (Place(4).left + ProgramGame().CardWidth);
     ASSERT_GT(gap, 0);
     const int from = DealtRow(1);
     for (int left : {Place(5).left, Place(5).left - gap}) {
@@ -513,7 +513,8 @@ TEST_F(ForgetMeNotTest, ADragFramePaintsOnlyAroundTheHeldCard) {
     StartGame();
     EndMemorising();
     const CardPoint from = Place(DealtRow(0));
-    const QPoint grab = QPoint(from.left, from.top) + QPoint(CardWidth / 2, CardHeight / 2);
+    const QPoint grab = QPoint(from.left, from.top) +
+                        QPoint(ProgramGame().CardWidth / 2, ProgramGame().CardHeight / 2);
     QTest::mousePress(window.imgSfondo, Qt::LeftButton, Qt::NoModifier, grab);
     QTest::mouseMove(window.imgSfondo, grab + QPoint(30, 40));
     ASSERT_NE(ProgramGame().Options.Opt(94), 0);

@@ -454,8 +454,8 @@ QRect OpaqueBox(const QImage& picture) {
 
 TEST_F(OpenGameDialog, PreviewPictureIsTheDealtTableInSmallCards) {
     // The main table's own look, which the preview must leave alone.
-    CardWidth = 71;
-    CardHeight = 96;
+    ProgramGame().CardWidth = 71;
+    ProgramGame().CardHeight = 96;
     CardFaces()[0] = QImage(71, 96, QImage::Format_RGB32);
     CardFaces()[0].fill(Qt::red);
     TableBitmap() = QImage(40, 30, QImage::Format_RGB32);
@@ -497,8 +497,8 @@ TEST_F(OpenGameDialog, PreviewPictureIsTheDealtTableInSmallCards) {
             finer += sharp.pixel(x, y) != picture.pixel(x / 2, y / 2);
     EXPECT_GT(finer, expected.width() * expected.height());
 
-    EXPECT_EQ(CardWidth, 71);
-    EXPECT_EQ(CardHeight, 96);
+    EXPECT_EQ(ProgramGame().CardWidth, 71);
+    EXPECT_EQ(ProgramGame().CardHeight, 96);
     EXPECT_EQ(CardFaces()[0], face);
     EXPECT_EQ(TableBitmap(), tableBefore);
     EXPECT_TRUE(RenderGamePreview(999, QSize(300, 185)).isNull());

@@ -160,8 +160,9 @@ protected:
     void Click(const Slot& s) {
         const CardPoint p =
             CardSlotPosition(ProgramGame(), "Fila" + std::to_string(s.row + 1), s.row, s.k);
-        QTest::mouseClick(window.imgSfondo, Qt::LeftButton, Qt::NoModifier,
-                          QPoint(p.left + CardWidth / 2, p.top + CardHeight / 2));
+        QTest::mouseClick(
+            window.imgSfondo, Qt::LeftButton, Qt::NoModifier,
+            QPoint(p.left + ProgramGame().CardWidth / 2, p.top + ProgramGame().CardHeight / 2));
     }
 
     std::string Score() const { return window.lblScore->text().toStdString(); }

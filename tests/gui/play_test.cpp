@@ -136,7 +136,8 @@ TEST_F(PlayTest, TakenPairsLeaveHolesThatShowTheTable) {
     const std::vector<Slot> cards = GridCards();
     ASSERT_EQ(cards.size(), 24u);
     auto inner = [](const QImage& img, const CardPoint& p) {
-        return img.copy(p.left + 4, p.top + 4, CardWidth - 8, CardHeight - 8);
+        return img.copy(p.left + 4, p.top + 4, ProgramGame().CardWidth - 8,
+                        ProgramGame().CardHeight - 8);
     };
     auto checkRows = [&](const std::string& when) {
         for (int r = 0; r < ProgramGame().GameRules[368]; ++r) {
@@ -184,7 +185,7 @@ TEST_F(PlayTest, ResizingRedrawsTheTableFromItsBackground) {
     for (const Slot& s : GridCards()) {
         const CardPoint p =
             CardSlotPosition(ProgramGame(), "Fila" + std::to_string(s.row + 1), s.row, s.k);
-        before.push_back(QRect(p.left, p.top, CardWidth, CardHeight));
+        before.push_back(QRect(p.left, p.top, ProgramGame().CardWidth, ProgramGame().CardHeight));
     }
     window.resize(640, 500);
     QApplication::processEvents();
@@ -192,10 +193,11 @@ TEST_F(PlayTest, ResizingRedrawsTheTableFromItsBackground) {
     for (const Slot& s : GridCards()) {
         const CardPoint p =
             CardSlotPosition(ProgramGame(), "Fila" + std::to_string(s.row + 1), s.row, s.k);
-        cards += QRect(p.left - 12, p.top - 12, CardWidth + 24, CardHeight + 24);
+        cards += QRect(p.left - 12, p.top - 12, ProgramGame().CardWidth + 24,
+                       ProgramGame().CardHeight + 24);
     }
     cards += QRect(ProgramGame().Options.StockLeft(2) - 12, ProgramGame().Options.StockTop(2) - 12,
-                   CardWidth + 24, CardHeight + 24);
+                   ProgramGame().CardWidth + 24, ProgramGame().CardHeight + 24);
     int checked = 0;
     for (const QRect& r : before) {
         if (cards.contains(r.center())) continue;
@@ -253,7 +255,8 @@ TEST_P(FitTest, EveryCardIsWholeOnTheTable) {
                 const CardPoint c = n == 0 ? CardPoint{p.left, p.top}
                                            : CardSlotPosition(ProgramGame(), p.name, index, k);
                 ++cards;
-                EXPECT_TRUE(room.contains(QRect(c.left, c.top, CardWidth, CardHeight)))
+                EXPECT_TRUE(room.contains(
+                    QRect(c.left, c.top, ProgramGame().CardWidth, ProgramGame().CardHeight)))
                     << when << ": " << p.name << " slot " << k << " at " << c.left << "," << c.top
                     << " outside " << room.width() << " x " << room.bottom() + 1;
             }
@@ -280,7 +283,7 @@ TEST_P(FitTest, EveryCardIsWholeOnTheTable) {
                   std::to_string(size.height()));
         }
         // The full screen's window has room for the chosen size.
-        EXPECT_EQ(CardWidth, chosenWidth) << g.name;
+        EXPECT_EQ(ProgramGame().CardWidth, chosenWidth) << g.name;
         EXPECT_EQ(GetParameter(pos::kCardSize, 1), std::string(1, chosen)) << g.name;
     }
 }
@@ -324,19 +327,22 @@ TEST_F(PlayTest, FitToTheTableFillsTheTableWithWholeCards) {
                 for (int k = 0; k < std::max(n, 1); ++k) {
                     const CardPoint c = n == 0 ? CardPoint{p.left, p.top}
                                                : CardSlotPosition(ProgramGame(), p.name, index, k);
-                    const QRect card(c.left, c.top, CardWidth, CardHeight);
+                    const QRect card(c.left, c.top, ProgramGame().CardWidth,
+                                     ProgramGame().CardHeight);
                     EXPECT_TRUE(room.contains(card)) << when << ": " << p.name << " slot " << k;
                     cards |= card;
                 }
             }
             // The pictures follow the size.
-            EXPECT_EQ(CardBack().size(), QSize(CardWidth, CardHeight)) << when;
-            EXPECT_EQ(CardFace(0).size(), QSize(CardWidth, CardHeight)) << when;
+            EXPECT_EQ(CardBack().size(), QSize(ProgramGame().CardWidth, ProgramGame().CardHeight))
+                << when;
+            EXPECT_EQ(CardFace(0).size(), QSize(ProgramGame().CardWidth, ProgramGame().CardHeight))
+                << when;
             const double share = std::max(double(cards.width()) / room.width(),
                                           double(cards.height()) / room.height());
             EXPECT_GE(share, 0.75) << when << ": cards " << cards.width() << " x " << cards.height()
                                    << " of " << room.width() << " x " << room.height();
-            if (size.width() == 3840) heightAtFull = CardHeight;
+            if (size.width() == 3840) heightAtFull = ProgramGame().CardHeight;
         }
         // The table's own proportions, not a letter's size, and the same
         // size again for the same table.
@@ -345,7 +351,7 @@ TEST_F(PlayTest, FitToTheTableFillsTheTableWithWholeCards) {
         QApplication::processEvents();
         window.resize(3840, 2160);
         QApplication::processEvents();
-        EXPECT_EQ(CardHeight, heightAtFull) << g.name;
+        EXPECT_EQ(ProgramGame().CardHeight, heightAtFull) << g.name;
         EXPECT_EQ(GetParameter(pos::kCardSize, 1), "F");
     }
 }

@@ -37,8 +37,9 @@ void StartProgram(Run& run, bool* dialogAsked = nullptr) {
 void ClickGridCard(Run& run, int row, int slot) {
     const CardPoint p =
         CardSlotPosition(ProgramGame(), "Fila" + std::to_string(row + 1), row, slot);
-    QTest::mouseClick(run.window.imgSfondo, Qt::LeftButton, Qt::NoModifier,
-                      QPoint(p.left + CardWidth / 2, p.top + CardHeight / 2));
+    QTest::mouseClick(
+        run.window.imgSfondo, Qt::LeftButton, Qt::NoModifier,
+        QPoint(p.left + ProgramGame().CardWidth / 2, p.top + ProgramGame().CardHeight / 2));
 }
 
 // A few moves of a game: three grid cards turned (a pair tried, then one

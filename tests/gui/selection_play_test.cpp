@@ -94,11 +94,11 @@ public:
     }
     void Click(CardCode c) {
         const CardPoint p = At(c);
-        ClickPoint(p.left + CardWidth / 2, p.top + CardHeight / 2);
+        ClickPoint(p.left + ProgramGame().CardWidth / 2, p.top + ProgramGame().CardHeight / 2);
     }
     void ClickStock() {
-        ClickPoint(ProgramGame().Options.StockLeft(0) + CardWidth / 2,
-                   ProgramGame().Options.StockTop(0) + CardHeight / 2);
+        ClickPoint(ProgramGame().Options.StockLeft(0) + ProgramGame().CardWidth / 2,
+                   ProgramGame().Options.StockTop(0) + ProgramGame().CardHeight / 2);
     }
 
     static CardCode Top(int pile) {
@@ -124,9 +124,10 @@ public:
     // Points on the card's frame: the middle of its top and left edges.
     std::vector<QPoint> FramePoints(CardCode c) const {
         const CardPoint p = At(c);
-        return {QPoint(p.left + CardWidth / 2, p.top), QPoint(p.left, p.top + CardHeight / 2),
-                QPoint(p.left + CardWidth - 1, p.top + CardHeight / 2),
-                QPoint(p.left + CardWidth / 2, p.top + CardHeight - 1)};
+        return {QPoint(p.left + ProgramGame().CardWidth / 2, p.top),
+                QPoint(p.left, p.top + ProgramGame().CardHeight / 2),
+                QPoint(p.left + ProgramGame().CardWidth - 1, p.top + ProgramGame().CardHeight / 2),
+                QPoint(p.left + ProgramGame().CardWidth / 2, p.top + ProgramGame().CardHeight - 1)};
     }
     QRgb ScreenPixel(const QPoint& p) const {
         return window.imgSfondo->Image().pixel(p) & 0xFFFFFF;
@@ -150,8 +151,8 @@ public:
     // The rectangle shows the background alone, on the screen and on the table picture.
     bool ShowsBackground(const CardPoint& at) const {
         const QImage& shown = window.imgSfondo->Image();
-        for (int y = at.top; y < at.top + CardHeight; ++y)
-            for (int x = at.left; x < at.left + CardWidth; ++x) {
+        for (int y = at.top; y < at.top + ProgramGame().CardHeight; ++y)
+            for (int x = at.left; x < at.left + ProgramGame().CardWidth; ++x) {
                 const QRgb bg = BackgroundBitmap().pixel(x, y) & 0xFFFFFF;
                 if ((shown.pixel(x, y) & 0xFFFFFF) != bg ||
                     (TableBitmap().pixel(x, y) & 0xFFFFFF) != bg)
@@ -309,7 +310,7 @@ TEST_F(SelectionPlay, PyramidPressesDuringARemovalAreSwallowed) {
     passing.during = [&] {
         ran = true;
         const CardPoint p = At(other);
-        ClickPoint(p.left + CardWidth / 2, p.top + CardHeight / 2);
+        ClickPoint(p.left + ProgramGame().CardWidth / 2, p.top + ProgramGame().CardHeight / 2);
         QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
         QTest::mouseClick(window.imgSfondo, Qt::RightButton, Qt::NoModifier,
                           QPoint(p.left + 3, p.top + 3));
@@ -885,8 +886,8 @@ TEST_F(SelectionPlay, StockPairsTurnTheStockThroughTheEmptyPile) {
     EXPECT_EQ(dialogs.beeps, 1);
     Click(Top(0));
     // A press on the empty turned-card pile turns one card from the stock.
-    ClickPoint(ProgramGame().Options.StockLeft(1) + CardWidth / 2,
-               ProgramGame().Options.StockTop(1) + CardHeight / 2);
+    ClickPoint(ProgramGame().Options.StockLeft(1) + ProgramGame().CardWidth / 2,
+               ProgramGame().Options.StockTop(1) + ProgramGame().CardHeight / 2);
     ASSERT_EQ(Cards(ProgramGame().MazzoPiles[1]), 1);
     EXPECT_EQ(Cards(ProgramGame().MazzoPiles[0]), 38);
     const CardCode turned = TopCode(ProgramGame().MazzoPiles[1]);

@@ -20,7 +20,7 @@ protected:
     TouchTest() : screen(QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen)) {}
 
     static QPoint Middle(const CardPoint& p) {
-        return {p.left + CardWidth / 2, p.top + CardHeight / 2};
+        return {p.left + ProgramGame().CardWidth / 2, p.top + ProgramGame().CardHeight / 2};
     }
     static CardPoint SlotPoint(const Slot& s) {
         return CardSlotPosition(ProgramGame(), "Fila" + std::to_string(s.row + 1), s.row, s.k);

@@ -143,8 +143,9 @@ TEST_P(WindowToolCase, PositionsAreTheWindowsOwn) {
         p.left += table.x();
         p.top += table.y();
     }
-    EXPECT_EQ(run.out, "Card " + std::to_string(CardWidth) + " " + std::to_string(CardHeight) +
-                           "\n" + FormatPilePositions(expected));
+    EXPECT_EQ(run.out, "Card " + std::to_string(ProgramGame().CardWidth) + " " +
+                           std::to_string(ProgramGame().CardHeight) + "\n" +
+                           FormatPilePositions(expected));
 
     // Pointing at a pile's first card where the tool says it lies hits that
     // pile in the window (a pile without a first card has nothing to hit).
@@ -154,7 +155,7 @@ TEST_P(WindowToolCase, PositionsAreTheWindowsOwn) {
         ASSERT_NE(cards, nullptr) << p.name;
         if (cards->size() < 3 || cards->compare(0, 3, "000") == 0) continue;
         ++piles;
-        const QPoint at(p.left + CardWidth / 2, p.top + CardHeight / 2);
+        const QPoint at(p.left + ProgramGame().CardWidth / 2, p.top + ProgramGame().CardHeight / 2);
         EXPECT_EQ(window.childAt(at), window.imgSfondo) << p.name;
         const QPoint onTable = window.imgSfondo->mapFrom(&window, at);
         EXPECT_EQ(HitTest(onTable.x(), onTable.y()).name, p.name);
@@ -215,8 +216,9 @@ TEST_F(WindowToolTest, ResizedWindowMatchesTheToolsNewSize) {
         p.left += table.x();
         p.top += table.y();
     }
-    EXPECT_EQ(run.out, "Card " + std::to_string(CardWidth) + " " + std::to_string(CardHeight) +
-                           "\n" + FormatPilePositions(expected));
+    EXPECT_EQ(run.out, "Card " + std::to_string(ProgramGame().CardWidth) + " " +
+                           std::to_string(ProgramGame().CardHeight) + "\n" +
+                           FormatPilePositions(expected));
 }
 
 TEST_F(WindowToolTest, PlayersSettingsNeitherShapeNorChange) {

@@ -88,8 +88,8 @@ TEST_F(Flight, SpeedZeroDoesNotWait) {
 
 TEST_F(Flight, OffTheTableThreeCardSizesAway) {
     FlyCard(ProgramGame(), 5, 100, 100, true, false, false, false, -10000, -10000);
-    EXPECT_EQ(ProgramGame().Options.Opt(106), -3 * CardWidth);
-    EXPECT_EQ(ProgramGame().Options.Opt(107), -3 * CardHeight);
+    EXPECT_EQ(ProgramGame().Options.Opt(106), -3 * ProgramGame().CardWidth);
+    EXPECT_EQ(ProgramGame().Options.Opt(107), -3 * ProgramGame().CardHeight);
 }
 
 TEST_F(Flight, LiftedCardsFlyNinePixelsUpAndLeftAndDropIntoPlace) {
@@ -107,7 +107,7 @@ TEST_F(Flight, LiftedCardsFlyNinePixelsUpAndLeftAndDropIntoPlace) {
 
 TEST_F(Flight, MovingPictureRestoresWhatItUncoversAndCastsAShadow) {
     SetParameter(178, 1, "Y");
-    PrepareMovingCard(7);
+    PrepareMovingCard(ProgramGame(), 7);
     ProgramGame().Options.SetOpt(106, 0);
     ProgramGame().Options.SetOpt(107, 0);
     ASSERT_TRUE(ShowMovingImageAt(ProgramGame(), 100, 100, false, true));
@@ -122,18 +122,20 @@ TEST_F(Flight, MovingPictureRestoresWhatItUncoversAndCastsAShadow) {
     for (int y = 0; y < side.height(); ++y)
         for (int x = 0; x < side.width(); ++x)
             if ((side.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
-                EXPECT_EQ(Rgb(window.image, 100 + CardWidth + x, 100 + 7 + y),
+                EXPECT_EQ(Rgb(window.image, 100 + ProgramGame().CardWidth + x, 100 + 7 + y),
                           side.pixel(x, y) & 0xFFFFFF);
                 ++shadowed;
             }
     EXPECT_GT(shadowed, 0);
-    EXPECT_EQ(Rgb(window.image, 100 + CardWidth - 1, 100 + CardHeight - 2), 0u);
+    EXPECT_EQ(
+        Rgb(window.image, 100 + ProgramGame().CardWidth - 1, 100 + ProgramGame().CardHeight - 2),
+        0u);
 
     ASSERT_TRUE(ShowMovingImageAt(ProgramGame(), 140, 120, false, true));
     // Everything the first picture and its shadow covered and the second
     // does not is the table picture again.
-    for (QPoint p :
-         {QPoint(100, 100), QPoint(139, 150), QPoint(120, 119), QPoint(100 + CardWidth + 3, 110)})
+    for (QPoint p : {QPoint(100, 100), QPoint(139, 150), QPoint(120, 119),
+                     QPoint(100 + ProgramGame().CardWidth + 3, 110)})
         EXPECT_EQ(Rgb(window.image, p.x(), p.y()), Rgb(TableBitmap(), p.x(), p.y()))
             << p.x() << "," << p.y();
     HideMovingImage();
@@ -142,12 +144,12 @@ TEST_F(Flight, MovingPictureRestoresWhatItUncoversAndCastsAShadow) {
 
 TEST_F(Flight, AColumnGetsADottedShadow) {
     SetParameter(178, 1, "Y");
-    QImage column(CardWidth, CardHeight + 40, QImage::Format_RGB32);
+    QImage column(ProgramGame().CardWidth, ProgramGame().CardHeight + 40, QImage::Format_RGB32);
     column.fill(Qt::white);
     SetMovingImage(column);
     ProgramGame().Options.SetOpt(106, 0);
     ShowMovingImageAt(ProgramGame(), 50, 50, false, false);
-    const int right = 50 + CardWidth, bottom = 50 + CardHeight + 40;
+    const int right = 50 + ProgramGame().CardWidth, bottom = 50 + ProgramGame().CardHeight + 40;
     EXPECT_EQ(Rgb(window.image, right + 2, 50 + 7), 0u);
     EXPECT_EQ(Rgb(window.image, right + 2, 50 + 8), 0x303030u);  // every second row
     EXPECT_EQ(Rgb(window.image, 50 + 20, bottom), 0u);
@@ -155,9 +157,9 @@ TEST_F(Flight, AColumnGetsADottedShadow) {
 }
 
 TEST_F(Flight, TurningUpShowsFramesAndLeavesTheTablePicture) {
-    DrawCardBack(ProgramGame(), 200, 200, CardHeight, false, Canvas::Table());
+    DrawCardBack(ProgramGame(), 200, 200, ProgramGame().CardHeight, false, Canvas::Table());
     window.image = TableBitmap().copy(0, 0, window.image.width(), window.image.height());
-    AnimateFaceUp(8, 200, 200);
+    AnimateFaceUp(ProgramGame(), 8, 200, 200);
     EXPECT_EQ(Waits(10), 6);
     EXPECT_EQ(Rgb(window.image, 230, 240), Rgb(TableBitmap(), 230, 240));
 }

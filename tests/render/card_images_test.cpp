@@ -35,8 +35,8 @@ protected:
         Install<ICardSetUp>(&setUp);
         // The images of an earlier test must not count as loaded.
         ProgramGame().Options.SetOpt(122, -1);
-        CardWidth = 71;
-        CardHeight = 96;
+        ProgramGame().CardWidth = 71;
+        ProgramGame().CardHeight = 96;
     }
     void TearDown() override { Install<ICardSetUp>(nullptr); }
 
@@ -105,7 +105,7 @@ TEST_F(CardImagesTest, EveryImageLoadsAtEverySize) {
     for (const char* size : {"S", "B", "M", "L"}) {
         SetParameter(pos::kCardSize, 1, size);
         ApplyCardSize(ProgramGame());
-        const QSize card(CardWidth, CardHeight);
+        const QSize card(ProgramGame().CardWidth, ProgramGame().CardHeight);
         int w = 0, h = 0;
         CardSizeOfLetter(size[0], w, h);
         EXPECT_EQ(card, QSize(w, h)) << size;
@@ -125,7 +125,7 @@ TEST_F(CardImagesTest, EveryImageLoadsAtEverySize) {
     // An unknown letter keeps the size that was set.
     SetParameter(pos::kCardSize, 1, "Q");
     ApplyCardSize(ProgramGame());
-    EXPECT_EQ(CardWidth, 25);
+    EXPECT_EQ(ProgramGame().CardWidth, 25);
 }
 
 TEST_F(CardImagesTest, FacesAreCutFromTheGridsInCardCodeOrder) {
@@ -233,7 +233,9 @@ TEST_F(CardImagesTest, FourColourSetHasEveryCardInItsSuitsColour) {
         SetParameter(pos::kCardSize, 1, size);
         ApplyCardSize(ProgramGame());
         for (size_t i = 0; i < 52; ++i) {
-            ASSERT_EQ(CardFaces()[i].size(), QSize(CardWidth, CardHeight)) << size << i;
+            ASSERT_EQ(CardFaces()[i].size(),
+                      QSize(ProgramGame().CardWidth, ProgramGame().CardHeight))
+                << size << i;
             EXPECT_EQ(inkSuit(CardFaces()[i]), static_cast<int>(i / 13)) << size << " face " << i;
             // Every card its own face, and not the classic set's.
             if (i > 0) {
@@ -256,7 +258,7 @@ TEST_F(CardImagesTest, OwnCardSetDecidesTheSize) {
     SetParameter(pos::kCardSize, 1, "M");
     ApplyCardSize(ProgramGame());
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "S");
-    EXPECT_EQ(CardWidth, 85);
+    EXPECT_EQ(ProgramGame().CardWidth, 85);
     EXPECT_TRUE(core.dialogs.infos.empty());
     // Rank 7 of diamonds: green cell marked 7.
     const QRgb d7 = CardFaces()[13 + 6].pixel(40, 50);
@@ -306,7 +308,7 @@ TEST_F(CardImagesTest, MissingOrDamagedOwnCardSet) {
     EXPECT_EQ(core.dialogs.infos[0], "Customized cards set image not found: " + gone);
     EXPECT_EQ(GetParameter(pos::kCardSize, 1), "M");
     EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "003");
-    EXPECT_EQ(CardWidth, 59);
+    EXPECT_EQ(ProgramGame().CardWidth, 59);
     EXPECT_FALSE(CardFaces()[0].isNull());
 
     // A sound header over pixel data cut short, and plain garbage.
@@ -372,7 +374,7 @@ TEST_F(CardImagesTest, BigCardGameOnSmallScreenForcesMediumAndComesBack) {
     EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "003");
     EXPECT_EQ(GetParameter(kSavedSize, 1), "B");
     EXPECT_EQ(GetParameter(kSavedDeck, 3), "001");
-    EXPECT_EQ(CardWidth, 59);
+    EXPECT_EQ(ProgramGame().CardWidth, 59);
     EXPECT_EQ(customizeEnabled, 0);
     ASSERT_EQ(advice.size(), 1u);
     EXPECT_EQ(advice[0], "Msg_Cards_Medium_640x480: " + Medium640Message("Memory-Up (6x4)"));
@@ -394,7 +396,7 @@ TEST_F(CardImagesTest, BigCardGameOnSmallScreenForcesMediumAndComesBack) {
     EXPECT_EQ(GetParameter(pos::kCardDeck, 3), "001");
     EXPECT_EQ(GetParameter(kSavedSize, 1), "");
     EXPECT_EQ(GetParameter(kSavedDeck, 3), "");
-    EXPECT_EQ(CardWidth, 71);
+    EXPECT_EQ(ProgramGame().CardWidth, 71);
     EXPECT_EQ(customizeEnabled, 1);
     EXPECT_EQ(layouts, 3);
 }
@@ -419,7 +421,7 @@ TEST_F(CardImagesTest, LargeCardsStepDownToNormal) {
     ASSERT_EQ(advice.size(), 1u);
     EXPECT_EQ(advice[0], "Msg_Cards_Large: " + LargeCardsMessage("Memory-Up (6x4)"));
     EXPECT_EQ(ProgramGame().Options.Opt(98), 1);
-    EXPECT_EQ(CardWidth, 71);
+    EXPECT_EQ(ProgramGame().CardWidth, 71);
 
     // The 800 message shares entry 98 with the large one: not shown now.
     ProgramGame().Options.SetOpt(74, 0);

@@ -32,7 +32,7 @@ protected:
     // The three pixels of each corner of the card at (x, y) on `img`, in the
     // order top-left, top-right, bottom-left, bottom-right.
     std::vector<unsigned> Corner(const QImage& img, int x, int y, int corner) {
-        const int r = x + CardWidth - 1, b = y + CardHeight - 1;
+        const int r = x + ProgramGame().CardWidth - 1, b = y + ProgramGame().CardHeight - 1;
         switch (corner) {
             case 0: return {Rgb(img, x, y), Rgb(img, x + 1, y), Rgb(img, x, y + 1)};
             case 1: return {Rgb(img, r, y), Rgb(img, r - 1, y), Rgb(img, r, y + 1)};
@@ -74,7 +74,8 @@ TEST_F(CardDrawing, TopCornersFromTheTargetBottomCornersFromTheBackground) {
     EXPECT_EQ(Corner(window.image, 300, 50, 2), All(kBackground));
     // Raised over a stack edge: the bottom-right corner is the edge's grey.
     EXPECT_EQ(Corner(window.image, 300, 50, 3), All(kGrey));
-    EXPECT_EQ(window.flushes.back(), QRect(300, 50, CardWidth, CardHeight));
+    EXPECT_EQ(window.flushes.back(),
+              QRect(300, 50, ProgramGame().CardWidth, ProgramGame().CardHeight));
 }
 
 TEST_F(CardDrawing, SidewaysTableauPilesTakeLeftAndRightCornersApart) {
@@ -106,7 +107,7 @@ TEST_F(CardDrawing, SidewaysTableauPilesTakeLeftAndRightCornersApart) {
 TEST_F(CardDrawing, NarrowCardsRoundOnlyTheCornerPixel) {
     SetParameter(pos::kCardSize, 1, "L");
     ApplyCardSize(ProgramGame());
-    ASSERT_EQ(CardWidth, 25);
+    ASSERT_EQ(ProgramGame().CardWidth, 25);
     PaintSurfaces(kTable, kBackground, kWindow);
     DrawCard(ProgramGame(), 27, 40, 40, false, Canvas::Table());
     EXPECT_EQ(Rgb(TableBitmap(), 40, 40), kTable);
@@ -122,11 +123,11 @@ TEST_F(CardDrawing, TableBitmapAddsTheScrollPositionAndRecordsTheLowestPixel) {
     DrawCard(ProgramGame(), 40, 100, 50, false, Canvas::Table());
     EXPECT_EQ(Rgb(TableBitmap(), 110, 90), Face(40, 10, 10));
     EXPECT_EQ(Rgb(TableBitmap(), 110, 60), kTable);
-    EXPECT_EQ(ProgramGame().Options.Opt(93), 80 + CardHeight);
+    EXPECT_EQ(ProgramGame().Options.Opt(93), 80 + ProgramGame().CardHeight);
     // The window is not shifted; the lowest pixel is in table coordinates.
-    DrawCardBack(ProgramGame(), 100, 200, CardHeight, false, Canvas::Window());
+    DrawCardBack(ProgramGame(), 100, 200, ProgramGame().CardHeight, false, Canvas::Window());
     EXPECT_EQ(Rgb(window.image, 110, 210), CardBack().pixel(10, 10) & 0xFFFFFF);
-    EXPECT_EQ(ProgramGame().Options.Opt(93), 230 + CardHeight);
+    EXPECT_EQ(ProgramGame().Options.Opt(93), 230 + ProgramGame().CardHeight);
 }
 
 TEST_F(CardDrawing, BacksHolesAndOffTablePlaces) {
@@ -136,7 +137,7 @@ TEST_F(CardDrawing, BacksHolesAndOffTablePlaces) {
     EXPECT_EQ(Rgb(TableBitmap(), 10, 10), kTable);  // its top corners still round
 
     const QImage before = TableBitmap().copy();
-    DrawCardBack(ProgramGame(), -10000, 10, CardHeight, false, Canvas::Table());
+    DrawCardBack(ProgramGame(), -10000, 10, ProgramGame().CardHeight, false, Canvas::Table());
     DrawCard(ProgramGame(), 0, 200, 10, false, Canvas::Table());  // a hole draws nothing
     DrawCard(ProgramGame(), 3, 200, kOffFila, false, Canvas::Table());
     EXPECT_EQ(TableBitmap(), before);
@@ -144,19 +145,19 @@ TEST_F(CardDrawing, BacksHolesAndOffTablePlaces) {
 
 TEST_F(CardDrawing, RestoredCornersShowTheBackground) {
     DrawCard(ProgramGame(), 9, 50, 50, true, Canvas::Table());
-    RestoreCardCorners(50, 50, Canvas::Table());
+    RestoreCardCorners(ProgramGame(), 50, 50, Canvas::Table());
     for (int c = 0; c < 4; ++c) EXPECT_EQ(Corner(TableBitmap(), 50, 50, c), All(kBackground)) << c;
 }
 
 TEST_F(CardDrawing, SelectionFrameLiesInsideTheCardClearOfItsCorners) {
     DrawCard(ProgramGame(), 1, 60, 60, false, Canvas::Table());
-    DrawSelectionFrame(60, 60, Canvas::Table());
+    DrawSelectionFrame(ProgramGame(), 60, 60, Canvas::Table());
     const unsigned frame = kSelectionFrameColour.rgb() & 0xFFFFFF;
     EXPECT_EQ(Rgb(TableBitmap(), 60, 100), frame);
     EXPECT_EQ(Rgb(TableBitmap(), 61, 100), frame);
     EXPECT_EQ(Rgb(TableBitmap(), 62, 100), Face(1, 2, 40));
-    EXPECT_EQ(Rgb(TableBitmap(), 60 + CardWidth - 1, 100), frame);
-    EXPECT_EQ(Rgb(TableBitmap(), 90, 60 + CardHeight - 1), frame);
+    EXPECT_EQ(Rgb(TableBitmap(), 60 + ProgramGame().CardWidth - 1, 100), frame);
+    EXPECT_EQ(Rgb(TableBitmap(), 90, 60 + ProgramGame().CardHeight - 1), frame);
     EXPECT_EQ(Rgb(TableBitmap(), 60, 60), kTable);  // the rounded corner stays
 }
 
@@ -227,12 +228,12 @@ TEST_F(CardDrawing, MarksTintTheBackgroundAndAPileWithoutMarkShowsTheTable) {
     const QImage& ace = PileMark("010");
     ASSERT_FALSE(ace.isNull());
     ASSERT_TRUE(ace.hasAlphaChannel());
-    const QImage shown = test::MarkOver(ace, BackgroundBitmap(), CardRectAt(70, 80));
+    const QImage shown = test::MarkOver(ace, BackgroundBitmap(), CardRectAt(ProgramGame(), 70, 80));
     EXPECT_EQ(Rgb(TableBitmap(), 70, 80), shown.pixel(0, 0) & 0xFFFFFF);
     EXPECT_EQ(Rgb(TableBitmap(), 100, 120), shown.pixel(30, 40) & 0xFFFFFF);
     // The mark is see-through: the slot is darker than the table, not opaque.
     EXPECT_NE(Rgb(TableBitmap(), 100, 120), kBackground);
-    EXPECT_EQ(ProgramGame().Options.Opt(93), 80 + CardHeight);
+    EXPECT_EQ(ProgramGame().Options.Opt(93), 80 + ProgramGame().CardHeight);
 
     ProgramGame().GameRules[15] = 2;  // "Mazzo_Vis" of a game without redeals shows nothing
     DrawCard(ProgramGame(), 1, 300, 80, false, Canvas::Table());
@@ -246,7 +247,8 @@ TEST_F(CardDrawing, MarksTintTheBackgroundAndAPileWithoutMarkShowsTheTable) {
     ASSERT_FALSE(mark.isNull());
     EXPECT_EQ(
         Rgb(TableBitmap(), 530, 120),
-        test::MarkOver(mark, BackgroundBitmap(), CardRectAt(500, 80)).pixel(30, 40) & 0xFFFFFF);
+        test::MarkOver(mark, BackgroundBitmap(), CardRectAt(ProgramGame(), 500, 80)).pixel(30, 40) &
+            0xFFFFFF);
 }
 
 class StackEdge : public CardDrawing {
@@ -268,7 +270,7 @@ TEST_F(StackEdge, FiftyTwoCardsRaiseTheStockByEightOverItsEdge) {
     const int baseLeft = ProgramGame().Options.Opt(123), baseTop = ProgramGame().Options.Opt(127);
     ASSERT_TRUE(OnTable(baseLeft));
     ASSERT_TRUE(DrawStackEdge(ProgramGame(), 0, false, Canvas::Table(), true));
-    const int d = 8, w = CardWidth, h = CardHeight;
+    const int d = 8, w = ProgramGame().CardWidth, h = ProgramGame().CardHeight;
     EXPECT_EQ(ProgramGame().Options.StockLeft(0), baseLeft - d);
     EXPECT_EQ(ProgramGame().Options.StockTop(0), baseTop - d);
 

@@ -70,8 +70,9 @@ TEST_F(PortDrawing, EraseRectPaintsTheBackgroundOnTheAskedSurfacesOnly) {
 TEST_F(PortDrawing, MatchedPairLeavesTheGridPicture) {
     DealGridUp();
     const CardPoint a = CardSlotPosition(ProgramGame(), "Fila1", 0, 2);
-    const int cx = a.left + CardWidth / 2, cy = a.top + CardHeight / 2;
-    ASSERT_EQ(Rgb(TableBitmap(), cx, cy), Face(3, CardWidth / 2, CardHeight / 2));
+    const int cx = a.left + ProgramGame().CardWidth / 2, cy = a.top + ProgramGame().CardHeight / 2;
+    ASSERT_EQ(Rgb(TableBitmap(), cx, cy),
+              Face(3, ProgramGame().CardWidth / 2, ProgramGame().CardHeight / 2));
     // The pair leaves the lists; the pile is drawn from them again.
     ProgramGame().FilaPiles[0].replace(2 * 3, 3, "000");
     port.DrawPile("Fila1", kOnBoth);
@@ -87,8 +88,8 @@ TEST_F(PortDrawing, MatchedPairLeavesTheGridPicture) {
 
 TEST_F(PortDrawing, HeldImageHoldsTheCardAndGlidesToTheTarget) {
     DealGridUp();
-    port.BuildHeldImage(5, CardHeight);
-    ASSERT_EQ(Moving().image.size(), QSize(CardWidth, CardHeight));
+    port.BuildHeldImage(5, ProgramGame().CardHeight);
+    ASSERT_EQ(Moving().image.size(), QSize(ProgramGame().CardWidth, ProgramGame().CardHeight));
     EXPECT_EQ(Moving().image.pixel(20, 30) & 0xFFFFFF, Face(5, 20, 30));
 
     const QImage table = TableBitmap().copy();
@@ -110,8 +111,8 @@ TEST_F(PortDrawing, ErasingTheSelectionFrameLeavesTheCardAsBefore) {
     port.DrawSelectionFrame(p.left, p.top, kOnBoth);
     ASSERT_NE(Rgb(TableBitmap(), p.left + 10, p.top), Rgb(before, p.left + 10, p.top));
     port.EraseSelectionFrame(SlotCode(ProgramGame().FilaPiles[1], 4), p.left, p.top, kOnBoth);
-    for (int y = p.top; y < p.top + CardHeight; ++y)
-        for (int x = p.left; x < p.left + CardWidth; ++x) {
+    for (int y = p.top; y < p.top + ProgramGame().CardHeight; ++y)
+        for (int x = p.left; x < p.left + ProgramGame().CardWidth; ++x) {
             ASSERT_EQ(Rgb(TableBitmap(), x, y), Rgb(before, x, y)) << x << "," << y;
             ASSERT_EQ(Rgb(window.image, x, y), Rgb(shown, x, y)) << x << "," << y;
         }

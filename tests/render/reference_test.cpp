@@ -111,7 +111,8 @@ TEST_F(ReferencePicture, PileMarksAtDevicePixels) {
     SetDeviceRatio(2);
     const QImage table = RenderDealtTable(ProgramGame(), Request(902));
     const QRect foundation(Opt(ProgramGame(), opt::kDestBaseLeft),
-                           Opt(ProgramGame(), opt::kDestBaseTop), CardWidth, CardHeight);
+                           Opt(ProgramGame(), opt::kDestBaseTop), ProgramGame().CardWidth,
+                           ProgramGame().CardHeight);
     const QImage device = DevicePicture(TableBitmap(), foundation, 2);
     SetDeviceRatio(1);
     int differing = 0;

@@ -81,7 +81,7 @@ TEST_P(ShippedGames, EveryCardWhereTheLayoutSaysAndNoPilesOverlap) {
                 const CardPoint p = k == n - 1
                                         ? CardPositionInPile(ProgramGame(), name, index, 0, false)
                                         : CardSlotPosition(ProgramGame(), name, index, k);
-                EXPECT_TRUE(ShowsWhole(table, CardRectAt(p.left, p.top), Picture(c)))
+                EXPECT_TRUE(ShowsWhole(table, CardRectAt(ProgramGame(), p.left, p.top), Picture(c)))
                     << where << " " << name << " card " << k;
                 ++cards;
             }

@@ -107,9 +107,11 @@ TEST_F(TableDrawing, EveryCardLiesWhereTheCardPositionRuleSays) {
             const CardPoint p = CardSlotPosition(ProgramGame(), name, i, k);
             // Lower cards show only their step; the top card shows whole.
             const int rows = k == n - 1
-                                 ? CardHeight
+                                 ? ProgramGame().CardHeight
                                  : CardSlotPosition(ProgramGame(), name, i, k + 1).top - p.top;
-            EXPECT_EQ(CompareCard(TableBitmap(), CardRectAt(p.left, p.top), Picture(c), rows), "")
+            EXPECT_EQ(CompareCard(TableBitmap(), CardRectAt(ProgramGame(), p.left, p.top),
+                                  Picture(c), rows),
+                      "")
                 << name << " card " << k;
         }
         // The top card is where the rule puts the top card.
@@ -125,25 +127,28 @@ TEST_F(TableDrawing, EveryCardLiesWhereTheCardPositionRuleSays) {
         CardTopInPile(ProgramGame(), "Fila3", 2, 0, false) - FilaTopOnScreen(ProgramGame(), 2), 30);
 
     // The stock shows a back raised over its edge, the empty foundations their marks.
-    EXPECT_EQ(CompareCard(
-                  TableBitmap(),
-                  CardRectAt(ProgramGame().Options.StockLeft(0), ProgramGame().Options.StockTop(0)),
-                  CardBack(), CardHeight),
+    EXPECT_EQ(CompareCard(TableBitmap(),
+                          CardRectAt(ProgramGame(), ProgramGame().Options.StockLeft(0),
+                                     ProgramGame().Options.StockTop(0)),
+                          CardBack(), ProgramGame().CardHeight),
               "");
     EXPECT_EQ(ProgramGame().Options.StockLeft(0), ProgramGame().Options.Opt(123) - 4);  // 24 cards
-    const QRect dest1 =
-        CardRectAt(ProgramGame().Options.DestLeft(0), ProgramGame().Options.DestTop(0));
-    const QRect dest2 =
-        CardRectAt(ProgramGame().Options.DestLeft(1), ProgramGame().Options.DestTop(1));
+    const QRect dest1 = CardRectAt(ProgramGame(), ProgramGame().Options.DestLeft(0),
+                                   ProgramGame().Options.DestTop(0));
+    const QRect dest2 = CardRectAt(ProgramGame(), ProgramGame().Options.DestLeft(1),
+                                   ProgramGame().Options.DestTop(1));
     EXPECT_EQ(CompareCard(TableBitmap(), dest1,
-                          test::MarkOver(PileMark("010"), BackgroundBitmap(), dest1), CardHeight),
+                          test::MarkOver(PileMark("010"), BackgroundBitmap(), dest1),
+                          ProgramGame().CardHeight),
               "");
     EXPECT_EQ(CompareCard(TableBitmap(), dest2,
-                          test::MarkOver(PileMark("004"), BackgroundBitmap(), dest2), CardHeight),
+                          test::MarkOver(PileMark("004"), BackgroundBitmap(), dest2),
+                          ProgramGame().CardHeight),
               "");
     EXPECT_EQ(ProgramGame().Options.Opt(88), 1);
-    EXPECT_EQ(ProgramGame().Options.Opt(93),
-              FilaTopOnScreen(ProgramGame(), 6) + 6 * ProgramGame().Options.Opt(66) + CardHeight);
+    EXPECT_EQ(ProgramGame().Options.Opt(93), FilaTopOnScreen(ProgramGame(), 6) +
+                                                 6 * ProgramGame().Options.Opt(66) +
+                                                 ProgramGame().CardHeight);
 }
 
 TEST_F(TableDrawing, GridSlotsSideBySideAndHolesShowTheTable) {
@@ -153,13 +158,15 @@ TEST_F(TableDrawing, GridSlotsSideBySideAndHolesShowTheTable) {
     for (int i = 0; i < 4; ++i) {
         for (int k = 0; k < 6; ++k) {
             const CardPoint p = CardSlotPosition(ProgramGame(), PileName(kFila, i + 1), i, k);
-            EXPECT_EQ(p.left, ProgramGame().FilaLeft[static_cast<size_t>(i)] + k * (CardWidth + 2));
+            EXPECT_EQ(p.left, ProgramGame().FilaLeft[static_cast<size_t>(i)] +
+                                  k * (ProgramGame().CardWidth + 2));
             if (i == 1 && k == 4) {
                 EXPECT_EQ(Rgb(TableBitmap(), p.left + 30, p.top + 40),
                           Rgb(BackgroundBitmap(), p.left + 30, p.top + 40));
                 continue;
             }
-            EXPECT_EQ(CompareCard(TableBitmap(), CardRectAt(p.left, p.top), CardBack(), CardHeight),
+            EXPECT_EQ(CompareCard(TableBitmap(), CardRectAt(ProgramGame(), p.left, p.top),
+                                  CardBack(), ProgramGame().CardHeight),
                       "")
                 << i << "/" << k;
         }
@@ -333,8 +340,8 @@ TEST_F(TableDrawing, ArrowBesideTheSixthPileOfStyle172) {
     UseRules({{359, 172}, {360, 1}, {368, 8}});
     ASSERT_TRUE(OnTable(ProgramGame().FilaLeft[5]));
     RepaintTable(ProgramGame(), Canvas::Table(), false);
-    const int x = ProgramGame().FilaLeft[5] + CardWidth + 5 + 10,
-              y = FilaTopOnScreen(ProgramGame(), 5) + CardHeight / 2;
+    const int x = ProgramGame().FilaLeft[5] + ProgramGame().CardWidth + 5 + 10,
+              y = FilaTopOnScreen(ProgramGame(), 5) + ProgramGame().CardHeight / 2;
     EXPECT_EQ(Rgb(TableBitmap(), x, y), 0xFFFFFFu);
     ProgramGame().GameRules[51] = 58;  // this goal kind has no arrow
     FullRepaint();

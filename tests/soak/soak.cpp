@@ -694,13 +694,13 @@ private:
         const int k = target ? n : Below(n + 1);
         const CardPoint c =
             CardSlotPosition(ProgramGame(), p.name, p.index, std::min(k, std::max(n - 1, 0)));
-        return {c.left + 2 + Below(std::max(CardWidth - 4, 1)),
-                c.top + 2 + Below(std::max(CardHeight - 4, 1))};
+        return {c.left + 2 + Below(std::max(ProgramGame().CardWidth - 4, 1)),
+                c.top + 2 + Below(std::max(ProgramGame().CardHeight - 4, 1))};
     }
 
     static QPoint Middle(int row, int k) {
         const CardPoint c = CardSlotPosition(ProgramGame(), PileName(kFila, row + 1), row, k);
-        return {c.left + CardWidth / 2, c.top + CardHeight / 2};
+        return {c.left + ProgramGame().CardWidth / 2, c.top + ProgramGame().CardHeight / 2};
     }
 
     // The press that turns up the partner of the face-up card (the next

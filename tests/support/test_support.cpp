@@ -154,8 +154,8 @@ void ResetProcessState() {
     ResumeClock(ProgramGame());  // a pause left by a window that went with its test
     ResetGameState(ProgramGame());
     ResetGameStatus(ProgramGame());
-    CardWidth = 71;
-    CardHeight = 96;
+    ProgramGame().CardWidth = 71;
+    ProgramGame().CardHeight = 96;
     ProgramGame().TableauPileFamily.fill(1);
     ProgramGame().OffsetTable = {};
     ProgramGame().RunningCount = 0;

@@ -40,8 +40,8 @@ protected:
     test::CoreFixture fx;
     CardPositions() {
         ResetPileAnchors(ProgramGame());
-        CardWidth = 71;
-        CardHeight = 96;
+        ProgramGame().CardWidth = 71;
+        ProgramGame().CardHeight = 96;
         // Size "B" steps.
         ProgramGame().Options.SetOpt(64, 18);
         ProgramGame().Options.SetOpt(66, 4);

@@ -125,7 +125,7 @@ protected:
         return all;
     }
     void LayOut(ScreenSize s, char size = 'B') {
-        CardSizeForLetter(size, CardWidth, CardHeight);
+        CardSizeForLetter(size, ProgramGame().CardWidth, ProgramGame().CardHeight);
         SetOverlapOffsets(ProgramGame(), size);
         ResetAndLayOutPiles(ProgramGame(), MaximisedWindow(s, size));
     }

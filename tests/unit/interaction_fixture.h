@@ -72,8 +72,8 @@ protected:
         InstalledPorts().game = &game;
         InstallInteractionHooks();
         ResetPileAnchors(ProgramGame());
-        CardWidth = 71;
-        CardHeight = 96;
+        ProgramGame().CardWidth = 71;
+        ProgramGame().CardHeight = 96;
         ProgramGame().OffsetTable = {};
         ProgramGame().pointer.PeekCard = {};
         ProgramGame().Options.SetOpt(64, 18);

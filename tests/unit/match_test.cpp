@@ -138,8 +138,8 @@ TEST(MatchPlayOnEngine, APairKeepsTheTurnAMissPassesIt) {
     GameEnds ends;
     InstalledPorts().SetTable(&table);
     InstalledPorts().game = &ends;
-    CardWidth = 71;
-    CardHeight = 96;
+    ProgramGame().CardWidth = 71;
+    ProgramGame().CardHeight = 96;
     ProgramGame().GameRules[rule::kGoalKind] = 37;
     ProgramGame().GameRules[rule::kFilas] = 2;
     ProgramGame().GameRules[rule::kScoreToWin] = 1000;

@@ -67,8 +67,8 @@ protected:
         InstalledPorts().game = &game;
         Install<IPressHooks>(&lifts);
         ResetPileAnchors(ProgramGame());
-        CardWidth = 71;
-        CardHeight = 96;
+        ProgramGame().CardWidth = 71;
+        ProgramGame().CardHeight = 96;
         ProgramGame().GameRules[3] = 9;
         ProgramGame().GameRules[50] = 1000;  // not won unless a test says so
         for (int r = 0; r < 40; ++r) {

@@ -58,8 +58,8 @@ protected:
         InstalledPorts().game = &game;
         Install<IPressHooks>(&hooks);
         ResetPileAnchors(ProgramGame());
-        CardWidth = 71;
-        CardHeight = 96;
+        ProgramGame().CardWidth = 71;
+        ProgramGame().CardHeight = 96;
         ProgramGame().OffsetTable = {};
         ProgramGame().Options.SetOpt(64, 18);
         ProgramGame().Options.SetOpt(66, 4);

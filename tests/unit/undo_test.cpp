@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <initializer_list>
 
 #include "core/game.h"
@@ -315,6 +316,8 @@ TEST_F(UndoTest, GameTextRoundTripAndHostileTexts) {
     Klondike();
     ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kTurnStock)));
     ProgramGame().status.score = "12\\3\nx";  // escapes survive
+    ProgramGame().CardWidth = 60;
+    ProgramGame().CardHeight = 81;
     const std::string text = SaveGameText(ProgramGame());
     Game loaded;
     std::string error;
@@ -328,12 +331,27 @@ TEST_F(UndoTest, GameTextRoundTripAndHostileTexts) {
         EXPECT_NE(at, std::string::npos) << from;
         return Resummed(t.replace(at, from.size(), to));
     };
+    // A text of the version before the card size was kept reads at the
+    // standard size, everything else as written.
+    {
+        std::string old = replaced("Brindlewick game 2\n", "Brindlewick game 1\n");
+        for (const char* line : {"CardWidth 1 60\n", "CardHeight 1 81\n"})
+            old.erase(old.find(line), std::strlen(line));
+        Game fromOld;
+        ASSERT_TRUE(LoadGameText(Resummed(old), fromOld, error)) << error;
+        EXPECT_EQ(std::make_pair(fromOld.CardWidth, fromOld.CardHeight), std::make_pair(71, 96));
+        fromOld.CardWidth = 60;
+        fromOld.CardHeight = 81;
+        EXPECT_EQ(fromOld, loaded);
+    }
     const Game untouched = loaded;
     const std::vector<std::pair<std::string, std::string>> hostile = {
         {text.substr(0, text.size() / 2), "cut short"},
         {text.substr(0, text.size() - 1), "cut short"},
         {std::string(), "cut short"},
-        {"Brindlewick game 2" + text.substr(text.find('\n')), "another version"},
+        {"Brindlewick game 3" + text.substr(text.find('\n')), "another version"},
+        {"Brindlewick game 0" + text.substr(text.find('\n')), "another version"},
+        {replaced("CardHeight 1 81", "CardHeight 1 0"), "out of range"},
         {"garbage\n" + text, "not a saved game"},
         {text.substr(0, 60) + "X" + text.substr(61), "checksum"},
         {replaced("|" + ProgramGame().MazzoPiles[0].substr(0, 3), "|109"), "out of range"},

@@ -44,7 +44,8 @@ int Run(const Args& args) {
 
     if (options.Window()) {
         return WithDealtWindow(*id, std::string(), options, [](TfrmMain& window) {
-            std::cout << "Card " << CardWidth << " " << CardHeight << "\n"
+            std::cout << "Card " << ProgramGame().CardWidth << " " << ProgramGame().CardHeight
+                      << "\n"
                       << FormatPilePositions(PilesInWindow(window));
             return 0;
         });

@@ -66,12 +66,13 @@ int RunSheet(const Args& args) {
 
     const int gap = 6, cols = 13;
     const int rows = 4 + 1 + static_cast<int>((backs.size() + cols - 1) / cols);
-    QImage sheet(gap + cols * (CardWidth + gap), gap + rows * (CardHeight + gap),
-                 QImage::Format_RGB32);
+    QImage sheet(gap + cols * (ProgramGame().CardWidth + gap),
+                 gap + rows * (ProgramGame().CardHeight + gap), QImage::Format_RGB32);
     sheet.fill(QColor(0, 96, 0));
     QPainter p(&sheet);
     auto at = [&](int r, int c) {
-        return QPoint(gap + c * (CardWidth + gap), gap + r * (CardHeight + gap));
+        return QPoint(gap + c * (ProgramGame().CardWidth + gap),
+                      gap + r * (ProgramGame().CardHeight + gap));
     };
     for (int i = 0; i < 52; ++i)
         p.drawImage(at(i / 13, i % 13), CardFaces()[static_cast<size_t>(i)]);

@@ -124,12 +124,12 @@ LayoutInput ToLayoutInput(const LayoutOptions& o) {
         return in;
     }
     // Every pile's anchor card whole inside the table rectangle.
-    const int kept = CardHeight;
+    const int kept = ProgramGame().CardHeight;
     in.cardHeight = LargestFittedHeight([&in](int h) {
         LayoutInput trial = in;
         trial.cardHeight = h;
         trial.cardWidth = FittedCardWidth(h);
-        CardHeight = h;
+        ProgramGame().CardHeight = h;
         SetOverlapOffsets(ProgramGame(), kFitToTableSize);
         ResetAndLayOutPiles(ProgramGame(), trial);
         for (const PilePosition& p : PilesOnTable(ProgramGame())) {
@@ -140,9 +140,9 @@ LayoutInput ToLayoutInput(const LayoutOptions& o) {
         return true;
     });
     in.cardWidth = FittedCardWidth(in.cardHeight);
-    CardHeight = in.cardHeight;
+    ProgramGame().CardHeight = in.cardHeight;
     SetOverlapOffsets(ProgramGame(), kFitToTableSize);
-    CardHeight = kept;
+    ProgramGame().CardHeight = kept;
     return in;
 }
 
