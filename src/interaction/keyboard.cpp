@@ -107,9 +107,9 @@ int CentreY(const GridPlace& p) {
     return p.top + CardHeight / 2;
 }
 
-void Click(const GridPlace& p) {
-    PointerPress(MouseButton::kLeft, 0, CentreX(p), CentreY(p));
-    PointerRelease(MouseButton::kLeft);
+void Click(Game& g, const GridPlace& p) {
+    PointerPress(g, MouseButton::kLeft, 0, CentreX(p), CentreY(p));
+    PointerRelease(g, MouseButton::kLeft);
 }
 
 // The first empty answer place, else the first one.
@@ -130,9 +130,9 @@ GridPlace NextTwin(Game& g, const Grid& grid, const GridPlace& placed) {
 
 void Lift(Game& g, const Grid& grid) {
     const GridPlace from = g.pointer.key.focus;
-    PointerPress(MouseButton::kLeft, 0, CentreX(from), CentreY(from));
+    PointerPress(g, MouseButton::kLeft, 0, CentreX(from), CentreY(from));
     if (g.Options.Opt(opt::kHeld) == 0) {
-        PointerRelease(MouseButton::kLeft);
+        PointerRelease(g, MouseButton::kLeft);
         return;
     }
     const Grid answers = AnswerPlaces(grid);
@@ -140,16 +140,16 @@ void Lift(Game& g, const Grid& grid) {
     g.pointer.key.holding = true;
     g.pointer.key.origin = from;
     g.pointer.key.focus = FirstFreeAnswer(g, answers);
-    PointerMove(CentreX(g.pointer.key.focus), CentreY(g.pointer.key.focus));
+    PointerMove(g, CentreX(g.pointer.key.focus), CentreY(g.pointer.key.focus));
     DrawFrame(g);
 }
 
 void Place(Game& g) {
     g.pointer.key.holding = false;
     const GridPlace to = g.pointer.key.focus;
-    PointerRelease(MouseButton::kLeft);
+    PointerRelease(g, MouseButton::kLeft);
     // The release may have ended the game and dealt another.
-    g.pointer.key.focus = NextTwin(g, GridPlaces(), to);
+    g.pointer.key.focus = NextTwin(g, GridPlaces(g), to);
     DrawFrame(g);
 }
 
@@ -157,14 +157,13 @@ void PutBack(Game& g) {
     g.pointer.key.holding = false;
     // A release before any movement takes the cards back where they lie.
     g.Options.SetOpt(opt::kPointerMoved, 0);
-    PointerRelease(MouseButton::kLeft);
+    PointerRelease(g, MouseButton::kLeft);
     g.pointer.key.focus = g.pointer.key.origin;
 }
 
 }  // namespace
 
-Grid GridPlaces() {
-    Game& g = ProgramGame();
+Grid GridPlaces(Game& g) {
     const int goal = Rule(g, rule::kGoalKind);
     if (!IsMemoryKind(goal)) return {};
     std::vector<GridPlace> all;
@@ -197,14 +196,13 @@ Grid GridPlaces() {
     return grid;
 }
 
-bool TableKeyPress(TableKey key) {
-    Game& g = ProgramGame();
+bool TableKeyPress(Game& g, TableKey key) {
     if (!Flag(g, flag::kInProgress)) return false;
     // A twin lifted with the keyboard may have been taken away meanwhile.
     if (g.pointer.key.holding && g.Options.Opt(opt::kHeld) == 0) g.pointer.key.holding = false;
     // The mouse holds a card: the keys wait.
     if (!g.pointer.key.holding && g.Options.Opt(opt::kHeld) != 0) return false;
-    const Grid grid = GridPlaces();
+    const Grid grid = GridPlaces(g);
     if (grid.empty()) return false;
 
     switch (key) {
@@ -224,7 +222,7 @@ bool TableKeyPress(TableKey key) {
                 g.pointer.key.focus = Moved(within, g.pointer.key.focus, key);
             }
             if (g.pointer.key.holding)
-                PointerMove(CentreX(g.pointer.key.focus), CentreY(g.pointer.key.focus));
+                PointerMove(g, CentreX(g.pointer.key.focus), CentreY(g.pointer.key.focus));
             DrawFrame(g);
             return true;
         }
@@ -238,7 +236,7 @@ bool TableKeyPress(TableKey key) {
             else if (PlacingGame(g))
                 Lift(g, grid);
             else
-                Click(g.pointer.key.focus);
+                Click(g, g.pointer.key.focus);
             return true;
         }
         case TableKey::kEscape:
@@ -250,8 +248,7 @@ bool TableKeyPress(TableKey key) {
     return false;
 }
 
-void HideFocusFrame() {
-    Game& g = ProgramGame();
+void HideFocusFrame(Game& g) {
     if (g.pointer.key.holding && g.Options.Opt(opt::kHeld) != 0) PutBack(g);
     g.pointer.key.holding = false;
     if (!g.pointer.key.shown) return;
@@ -259,14 +256,14 @@ void HideFocusFrame() {
     PointerFeedback().HideFocusFrame();
 }
 
-bool FocusFrameShown() {
-    return ProgramGame().pointer.key.shown;
+bool FocusFrameShown(const Game& g) {
+    return g.pointer.key.shown;
 }
-GridPlace FocusedPlace() {
-    return ProgramGame().pointer.key.focus;
+GridPlace FocusedPlace(const Game& g) {
+    return g.pointer.key.focus;
 }
-bool KeyboardHolding() {
-    return ProgramGame().pointer.key.holding;
+bool KeyboardHolding(const Game& g) {
+    return g.pointer.key.holding;
 }
 
 }  // namespace bw

@@ -58,7 +58,7 @@ bool TableauHit(Game& g, int x, int y, PileHit& hit) {
             if (!OnTable(left) || !OnTable(top)) continue;
             const int right = CardLeftInPile(g, name, i, 0, false) + CardWidth;
             if (!Contains(left, top, right, top + CardHeight, x, y)) continue;
-            const CardUnderPoint u = CardAt("Fila", Fila(g, i), i, x, y);
+            const CardUnderPoint u = CardAt(g, "Fila", Fila(g, i), i, x, y);
             if (u.card >= 1) {
                 hit = CardHit(name, u);
                 return true;
@@ -86,7 +86,7 @@ bool TableauHit(Game& g, int x, int y, PileHit& hit) {
         if (!Contains(l, t, r, b, x, y)) continue;
         // The first pile whose rectangle holds the point ends the search,
         // whether or not a card lies under it.
-        const CardUnderPoint u = CardAt("Fila", Fila(g, i), i, x, y);
+        const CardUnderPoint u = CardAt(g, "Fila", Fila(g, i), i, x, y);
         if (u.card < 1) return false;
         hit = CardHit(name, u);
         return true;
@@ -100,8 +100,7 @@ IPressHooks& PressHooks() {
     return Installed<IPressHooks>();
 }
 
-PileHit HitTest(int x, int y) {
-    Game& g = ProgramGame();
+PileHit HitTest(Game& g, int x, int y) {
     static const char* const kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Mazzo_Waste"};
     for (int i = 0; i < 3; ++i) {
         const int left = g.Options.StockLeft(i), top = g.Options.StockTop(i);
@@ -149,7 +148,7 @@ PileHit HitTest(int x, int y) {
             default: break;
         }
         if (!Contains(l, top, r, b, x, y)) continue;
-        const CardUnderPoint u = CardAt("Appogg", Appogg(g, n), n, x, y);
+        const CardUnderPoint u = CardAt(g, "Appogg", Appogg(g, n), n, x, y);
         if (u.card < 1) continue;
         // A cell that is lifted whole is held by its anchor.
         if (Rule(g, rule::kAppoggPickUp) == -11) return {name, u.card, l, top, r, top + CardHeight};
@@ -158,8 +157,8 @@ PileHit HitTest(int x, int y) {
     return {};
 }
 
-CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int index, int x, int y) {
-    Game& g = ProgramGame();
+CardUnderPoint CardAt(Game& g, const std::string& kind, const std::string& pile, int index, int x,
+                      int y) {
     const int count = SlotCount(pile);
     const bool tableau = kind == "Fila";
     if (count == 0 || index < 0 || index >= (tableau ? 40 : 10)) return {};
@@ -262,8 +261,7 @@ bool AllHoles(const std::string& pile, int from, int to) {
 
 }  // namespace
 
-bool CanPickUp(CardCode card, bool relaxed) {
-    Game& g = ProgramGame();
+bool CanPickUp(Game& g, CardCode card, bool relaxed) {
     const CardPlace at = FindPileSlot(g, card);
     if (!at.pile) {
         g.Options.SetOpt(opt::kHeldTop, 0);
@@ -282,7 +280,7 @@ bool CanPickUp(CardCode card, bool relaxed) {
         case -1: return true;
         case -12: return RankOf(card) == 13 || run == 1;
         case -13: return run == 1 || (at.kind == kFila && at.slot == 0);
-        case -15: return ReserveBlockFree(card);
+        case -15: return ReserveBlockFree(g, card);
         case -16:
             // Outside the tableau rows the rule says nothing: one card at a time.
             if (at.kind != kFila) return run == 1;
@@ -296,8 +294,7 @@ bool CanPickUp(CardCode card, bool relaxed) {
     return run <= limit;
 }
 
-bool IsRun(CardCode card, int index) {
-    Game& g = ProgramGame();
+bool IsRun(Game& g, CardCode card, int index) {
     const std::optional<PileRules> fit = StackFitRules(g, index);
     if (!fit) return true;
     if (index < 0 || index >= 40) return false;
@@ -310,8 +307,7 @@ bool IsRun(CardCode card, int index) {
     return true;
 }
 
-bool ReserveBlockFree(CardCode card) {
-    Game& g = ProgramGame();
+bool ReserveBlockFree(Game& g, CardCode card) {
     const CardPlace at = FindPileSlot(g, card);
     if (at.kind == kFila) {
         // Groups of ten piles: the left five open towards the group's start,
@@ -360,12 +356,12 @@ PressStep TableauPress(Game& g, const FamilyPress& family, MouseButton button, c
             family.TableauCard(g, {button, hit, index, isTop}, pick))
         return *own;
     if (tableFamily == 8 || tableFamily == 9) {
-        pick.accepted = CanPickUp(card, false);
+        pick.accepted = CanPickUp(g, card, false);
         return PressStep::kStep11;
     }
     if (family.LeavesTableauCard(g)) return PressStep::kStep11;
     if (tableFamily == 12) {
-        pick.accepted = CanPickUp(card, false);
+        pick.accepted = CanPickUp(g, card, false);
         return PressStep::kStep11;
     }
     // Piles below rule::kFixedCols x kFixedRows are not touched by the left button.
@@ -375,12 +371,12 @@ PressStep TableauPress(Game& g, const FamilyPress& family, MouseButton button, c
     if (isTop) {
         if (left) {
             if (IsFaceDown(g, card))
-                TurnCardUp(card, hit.left, hit.top, index);
+                TurnCardUp(g, card, hit.left, hit.top, index);
             else
-                pick.accepted = CanPickUp(card, false);
+                pick.accepted = CanPickUp(g, card, false);
         }
     } else if (left) {
-        if (IsRun(card, index) && CanPickUp(card, false) && IsFaceUp(g, card)) {
+        if (IsRun(g, card, index) && CanPickUp(g, card, false) && IsFaceUp(g, card)) {
             pick.accepted = true;
             pick.run = true;
             const int bottom = PileBottomEdge(g, hit.name, index);
@@ -539,7 +535,7 @@ bool PilePress(Game& g, const FamilyPress& family, const PileHit& hit, Pickup& p
         switch (Rule(g, rule::kDestPickUp)) {
             case 1: pick.accepted = true; break;
             case 2: pick.accepted = SlotCount(g.DestPiles[static_cast<size_t>(index)]) >= 2; break;
-            case 3: pick.accepted = PressHooks().CanLeaveFoundation(hit.card); break;
+            case 3: pick.accepted = PressHooks().CanLeaveFoundation(g, hit.card); break;
             default: break;
         }
         return true;
@@ -547,7 +543,7 @@ bool PilePress(Game& g, const FamilyPress& family, const PileHit& hit, Pickup& p
     if (kind == kAppogg && hit.card >= 1 && Rule(g, rule::kAppoggPickUp) != -14) {
         const std::string& cell = Appogg(g, PileNumberOf(hit.name) - 1);
         if (Rule(g, rule::kAppoggPickUp) == -15) {
-            pick.accepted = ReserveBlockFree(hit.card);
+            pick.accepted = ReserveBlockFree(g, hit.card);
         } else if (TopCode(cell) == hit.card) {
             pick.accepted = IsFaceUp(g, hit.card);
         } else if (Rule(g, rule::kAppoggPickUp) == -11) {
@@ -571,18 +567,18 @@ void PickUp(Game& g, const FamilyPress& family, const Pickup& pick, int x, int y
     SetMovingStackSingle(g, !pick.run);
     g.pointer.GrabOffset = {x - pick.left, y - pick.top};
     g.pointer.DragRect = pick.rect;
-    PressHooks().BuildHeldImage();
-    PressHooks().LiftCards(pick.card, !pick.run);
+    PressHooks().BuildHeldImage(g);
+    PressHooks().LiftCards(g, pick.card, !pick.run);
     if (!ParameterIs(field::kCardsShadowed, "N")) {
         // Lifted up and left by the shadow, with the grab point moved along
         // so the card does not jump under the pointer.
         const int lift = HeldLift();
-        PressHooks().DrawHeldImage(pick.left - lift, pick.top - lift);
+        PressHooks().DrawHeldImage(g, pick.left - lift, pick.top - lift);
         g.pointer.GrabOffset.x += lift;
         g.pointer.GrabOffset.y += lift;
         if (Opt(g, opt::kAutoplay) == 0) PlaySwitched("card_up", field::kSoundsCardUp);
     } else if (pick.wholeCell || !ParameterIs(field::kPilesTT, "N")) {
-        PressHooks().DrawHeldImage(pick.left, pick.top);
+        PressHooks().DrawHeldImage(g, pick.left, pick.top);
     }
     family.AfterPickUp(g, pick);
 }
@@ -593,8 +589,7 @@ int HeldLift() {
     return ParameterIs(field::kCardsShadowed, "N") ? 0 : CardShadowOffset() - 2;
 }
 
-void PointerPress(MouseButton button, int shift, int x, int y) {
-    Game& g = ProgramGame();
+void PointerPress(Game& g, MouseButton button, int shift, int x, int y) {
     g.pointer.MouseIdleStamp = -1;
     StatusDisplay().HidePileSizePanel();
     if (!Flag(g, flag::kInProgress) || Opt(g, opt::kHeld) != 0) return;
@@ -607,24 +602,24 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
     GameHooks().ClockTick(g);
     g.Options.SetOpt(opt::kPressX, x);
     g.Options.SetOpt(opt::kPressY, y);
-    const PileHit hit = HitTest(x, y);
+    const PileHit hit = HitTest(g, x, y);
 
     const bool left = button == MouseButton::kLeft, right = button == MouseButton::kRight;
     const bool ctrl = (shift & kCtrlKey) != 0;
     // The game's family, chosen once for the whole press.
     const FamilyPress& family = FamilyPressOf(g);
     if (right && !ctrl && family.TakesRightClickShortcut(g)) {
-        PressHooks().RightClickShortcut(hit);
+        PressHooks().RightClickShortcut(g, hit);
         return;
     }
     if (right && ctrl && hit.name.empty()) return;
     if (Rule(g, rule::kOneClick) == 1) {
-        PressHooks().ClickShortcut(hit);
+        PressHooks().ClickShortcut(g, hit);
         return;
     }
     g.pointer.RunHeight = CardHeight;
     if (Rule(g, rule::kSelectSum) != 0) {
-        PressHooks().SelectionPress(button, shift, x, y, hit);
+        PressHooks().SelectionPress(g, button, shift, x, y, hit);
         return;
     }
 
