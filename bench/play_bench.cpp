@@ -110,10 +110,10 @@ QPoint PlaceOf(int r) {
 }
 
 void DragTo(QPoint from, QPoint to) {
-    bw::PointerPress(bw::MouseButton::kLeft, 0, from.x(), from.y());
-    bw::PointerMove((from.x() + to.x()) / 2, (from.y() + to.y()) / 2);
-    bw::PointerMove(to.x(), to.y());
-    bw::PointerRelease(bw::MouseButton::kLeft);
+    bw::PointerPress(bw::ProgramGame(), bw::MouseButton::kLeft, 0, from.x(), from.y());
+    bw::PointerMove(bw::ProgramGame(), (from.x() + to.x()) / 2, (from.y() + to.y()) / 2);
+    bw::PointerMove(bw::ProgramGame(), to.x(), to.y());
+    bw::PointerRelease(bw::ProgramGame(), bw::MouseButton::kLeft);
 }
 
 // "Forget me not" with the models hidden and nine twins in their answer
@@ -129,7 +129,7 @@ void BM_DragFrame(benchmark::State& state) {
     bw::InstallInteractionHooks();
     DealAt1080(205, window);
     bw::SetModelFaces(bw::ProgramGame(), true);
-    bw::DealTwins();
+    bw::DealTwins(bw::ProgramGame());
     auto twinRow = [](int j) {
         const bw::CardCode twin =
             bw::BottomCode(bw::ProgramGame().DestPiles[static_cast<size_t>(j)]) + 52;
@@ -152,8 +152,8 @@ void BM_DragFrame(benchmark::State& state) {
         return;
     }
     const QPoint at = PlaceOf(last);
-    bw::PointerPress(bw::MouseButton::kLeft, 0, at.x(), at.y());
-    bw::PointerMove(at.x() - 40, at.y() - 60);  // the first move draws the image
+    bw::PointerPress(bw::ProgramGame(), bw::MouseButton::kLeft, 0, at.x(), at.y());
+    bw::PointerMove(bw::ProgramGame(), at.x() - 40, at.y() - 60);  // the first move draws the image
     if (bw::ProgramGame().Options.Opt(94) == 0) {
         state.SkipWithError("the last twin was not picked up");
         bw::WindowCanvas() = nullptr;
@@ -168,14 +168,15 @@ void BM_DragFrame(benchmark::State& state) {
     bool there = false;
     for (auto _ : state) {
         there = !there;
-        bw::PointerMove(at.x() - 40 + (there ? dx : 0), at.y() - 60 + (there ? dy : 0));
+        bw::PointerMove(bw::ProgramGame(), at.x() - 40 + (there ? dx : 0),
+                        at.y() - 60 + (there ? dy : 0));
         ++frames;
         benchmark::ClobberMemory();
     }
     const long long restoredArea = table.restoredArea;
     const long long flushedArea = window.flushedArea;
     const int largestFlush = window.largestFlush;
-    bw::PointerRelease(bw::MouseButton::kLeft);
+    bw::PointerRelease(bw::ProgramGame(), bw::MouseButton::kLeft);
 
     // The held image with its shadow. A frame restores what of the old
     // place the new cards do not cover: the strips they uncover and the old

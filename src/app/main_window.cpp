@@ -203,7 +203,7 @@ void TfrmMain::imgSfondoMouseDown(const TablePointerEvent& e) {
     if (e.modifiers & Qt::ShiftModifier) shift |= kShiftKey;
     if (e.modifiers & Qt::ControlModifier) shift |= kCtrlKey;
     if (e.modifiers & Qt::AltModifier) shift |= kAltKey;
-    PointerPress(button, shift, e.x, e.y);
+    PointerPress(ProgramGame(), button, shift, e.x, e.y);
 }
 
 TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
@@ -222,7 +222,7 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
     // Escape, which offers to quit; every press or key may end a turn.
     imgSfondo->onPress = [this](const TablePointerEvent& e) {
         if (match_ && match_->TableLocked()) return;
-        HideFocusFrame();
+        HideFocusFrame(ProgramGame());
         imgSfondoMouseDown(e);
         if (match_) match_->AfterPlay();
         UpdateBestRun();
@@ -231,17 +231,17 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
         if (match_ && qtKey == Qt::Key_Escape && match_->Escape()) return true;
         if (match_ && match_->TableLocked()) return true;
         TableKey key;
-        const bool used = TableKeyOf(qtKey, key) && TableKeyPress(key);
+        const bool used = TableKeyOf(qtKey, key) && TableKeyPress(ProgramGame(), key);
         if (match_) match_->AfterPlay();
         return used;
     };
-    imgSfondo->onMove = [](const TablePointerEvent& e) { PointerMove(e.x, e.y); };
+    imgSfondo->onMove = [](const TablePointerEvent& e) { PointerMove(ProgramGame(), e.x, e.y); };
     imgSfondo->onRelease = [](const TablePointerEvent& e) {
         MouseButton button;
-        if (ButtonOf(e.button, button)) PointerRelease(button);
+        if (ButtonOf(e.button, button)) PointerRelease(ProgramGame(), button);
     };
     imgSfondo->onDoubleClick = [](const TablePointerEvent& e) {
-        if (e.button == Qt::LeftButton) DoubleClickMove();
+        if (e.button == Qt::LeftButton) DoubleClickMove(ProgramGame());
     };
     imgSfondo->onDeviceRatioChanged = [] { TableView().RedrawTable(); };
 
@@ -599,7 +599,7 @@ bool TfrmMain::FormCreate() {
     SetTableCursorShape(TableCursorShape());
     // 13-16
     ApplyCardSize(ProgramGame());
-    SetUndoEnabled(true);
+    SetUndoEnabled(ProgramGame(), true);
     platform::SeedRandomFromClock();
     WriteVersionMarker();
     DeleteObsoleteFiles();
@@ -865,8 +865,8 @@ void TfrmMain::SetUndoRedoEnabled(bool enabled) {
 // player never meets an enabled command that only beeps.
 void TfrmMain::HistoryChanged() {
     // A match has no undo: a seat would take back what the others saw.
-    const bool undo = undoAllowed_ && !MatchInPlay() && UndoOffered();
-    const bool redo = undoAllowed_ && !MatchInPlay() && RedoOffered();
+    const bool undo = undoAllowed_ && !MatchInPlay() && UndoOffered(ProgramGame());
+    const bool redo = undoAllowed_ && !MatchInPlay() && RedoOffered(ProgramGame());
     mnuNewMatch->setEnabled(IsMatchGoal(Rule(ProgramGame(), rule::kGoalKind)) &&
                             mnuNew->isEnabled());
     if (mnuUndo->isEnabled() != undo || tbUndo->isEnabled() != undo) {
@@ -936,7 +936,7 @@ void TfrmMain::SetTableCursorShape(int slot) {
 void TfrmMain::ShowMemoryEnd(bool won) {
     // The game is over: no frame over a place that nothing can be done with.
     AnnounceGameEnd(won);
-    ::bw::HideFocusFrame();
+    ::bw::HideFocusFrame(ProgramGame());
     ::bw::ShowMemoryEnd(won);
 }
 
@@ -1128,7 +1128,7 @@ TableRect TfrmMain::TableArea() const {
 
 void TfrmMain::LayOutTable() {
     // The places move: the frame waits for the next arrow key.
-    ::bw::HideFocusFrame();
+    ::bw::HideFocusFrame(ProgramGame());
     if (Rule(ProgramGame(), rule::kPackCards) == 0) return;
     LayoutInput in;
     ApplyTableRect(TableArea(), in);
@@ -1349,12 +1349,12 @@ void TfrmMain::mnuEsciClick() {
 
 void TfrmMain::mnuUndoClick() {
     if (MatchInPlay()) return;
-    UndoCommand();
+    UndoCommand(ProgramGame());
 }
 
 void TfrmMain::mnuRedoClick() {
     if (MatchInPlay()) return;
-    RedoCommand();
+    RedoCommand(ProgramGame());
 }
 
 void TfrmMain::mnuCustomizeClick() {

@@ -209,7 +209,7 @@ void MatchController::Start(const std::vector<SeatChoice>& seats) {
         match.seats.push_back(seat);
     }
     play_ = std::make_unique<MatchPlay>(
-        match, static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()), 0);
+        ProgramGame(), match, static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()), 0);
     SetMatchInPlay(true);
     GameObserver().HistoryChanged();  // undo goes off
     for (QLabel* l : labels_) delete l;
@@ -282,7 +282,8 @@ void MatchController::ShowSeats() {
 
 void MatchController::AfterPlay() {
     if (!play_ || busy_) return;
-    if (play_->Over() || !Flag(ProgramGame(), flag::kInProgress)) {
+    Game& g = ProgramGame();
+    if (play_->Over(g) || !Flag(g, flag::kInProgress)) {
         Finish();
         return;
     }
@@ -291,10 +292,11 @@ void MatchController::AfterPlay() {
 }
 
 void MatchController::ComputerStep() {
-    if (!play_ || !play_->ComputerToPlay() || !Flag(ProgramGame(), flag::kInProgress)) return;
+    Game& g = ProgramGame();
+    if (!play_ || !play_->ComputerToPlay() || !Flag(g, flag::kInProgress)) return;
     busy_ = true;
-    const CardCode card = play_->ComputerCard();
-    const bool turned = card >= 1 && play_->Turn(card).turned;
+    const CardCode card = play_->ComputerCard(g);
+    const bool turned = card >= 1 && play_->Turn(g, card).turned;
     busy_ = false;
     if (!turned) {  // nothing it could turn: the table is done with
         Finish();

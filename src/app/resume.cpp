@@ -5,9 +5,10 @@
 namespace bw {
 
 ResumeRecord RecordOfTheGame() {
-    ResumeRecord r = ResumeRecordOf(ProgramGame());
+    Game& g = ProgramGame();
+    ResumeRecord r = ResumeRecordOf(g);
     if (r.game.turningBack) {
-        for (CardCode c : FaceUpGridCodes()) {
+        for (CardCode c : FaceUpGridCodes(g)) {
             std::string& line = r.game.CardRegister[static_cast<size_t>(c - 1)];
             line[line.size() - 1] = '0';
         }

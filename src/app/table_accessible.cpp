@@ -242,19 +242,19 @@ QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
 void TableAccessible::Refresh(bool tell) {
     std::vector<Place> now;
     int focused = -1;
-    const std::vector<std::vector<GridPlace>> grid = GridPlaces();
-    const bool frame = FocusFrameShown();
-    const GridPlace focus = FocusedPlace();
+    Game& g = ProgramGame();
+    const std::vector<std::vector<GridPlace>> grid = GridPlaces(g);
+    const bool frame = FocusFrameShown(g);
+    const GridPlace focus = FocusedPlace(g);
     for (size_t l = 0; l < grid.size(); ++l)
         for (size_t c = 0; c < grid[l].size(); ++c) {
             const GridPlace& p = grid[l][c];
             const CardCode card = CardAt(p);
             if (frame && p.row == focus.row && p.slot == focus.slot)
                 focused = static_cast<int>(now.size());
-            now.push_back(
-                {PlaceName(card, !IsHidden(card), static_cast<int>(l) + 1, static_cast<int>(c) + 1),
-                 QRect(p.left, p.top, ProgramGame().CardWidth, ProgramGame().CardHeight),
-                 card < 1});
+            now.push_back({PlaceName(card, !IsHidden(g, card), static_cast<int>(l) + 1,
+                                     static_cast<int>(c) + 1),
+                           QRect(p.left, p.top, g.CardWidth, g.CardHeight), card < 1});
         }
 
     const size_t before = places_.size();
@@ -316,9 +316,9 @@ namespace {
 // (a click may turn a card, miss and change the score in one go).
 class TableAnnouncer : public IPlayAnnouncer {
 public:
-    void CardTurned(CardCode card) override { Add(CardName(card)); }
-    void PairFound(CardCode, CardCode) override { Add(TableWords::tr("Pair found")); }
-    void Missed() override { Add(TableWords::tr("No pair")); }
+    void CardTurned(const Game&, CardCode card) override { Add(CardName(card)); }
+    void PairFound(const Game&, CardCode, CardCode) override { Add(TableWords::tr("Pair found")); }
+    void Missed(const Game&) override { Add(TableWords::tr("No pair")); }
 
     void Add(const QString& part) {
         if (part.isEmpty()) return;

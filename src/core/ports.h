@@ -319,7 +319,7 @@ public:
     virtual ~IMemoryPlay() = default;
     // The memorise phase is over (its undo step is recorded): the model
     // cards are hidden and the twins dealt.
-    virtual void EndMemorisePhase() {}
+    virtual void EndMemorisePhase(Game& /*g*/) {}
 };
 
 // What LoadGame leaves to the shell once the rules are loaded and the pile

@@ -11,11 +11,11 @@ class IPlayAnnouncer {
 public:
     virtual ~IPlayAnnouncer() = default;
     // A grid card was turned face up by the player.
-    virtual void CardTurned(CardCode /*card*/) {}
+    virtual void CardTurned(const Game& /*g*/, CardCode /*card*/) {}
     // The two face-up cards pair and leave the grid.
-    virtual void PairFound(CardCode /*first*/, CardCode /*second*/) {}
+    virtual void PairFound(const Game& /*g*/, CardCode /*first*/, CardCode /*second*/) {}
     // The turn missed: its cards turn back.
-    virtual void Missed() {}
+    virtual void Missed(const Game& /*g*/) {}
 };
 
 inline IPlayAnnouncer& PlayAnnouncer() {

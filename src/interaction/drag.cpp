@@ -203,7 +203,7 @@ bool SelectionInFirstFoundation(Game& g, const FamilyPress& family) {
 // One candidate: the rectangle test, the pile's drop test, the glide and the
 // move engine.
 bool TryTarget(Game& g, CardCode card, const HeldRect& held, const DropTarget& t) {
-    if (!Intersects(held, TargetRect(t))) return false;
+    if (!Intersects(held, TargetRect(g, t))) return false;
     const std::string name = TargetName(t);
     const FamilyPress& family = FamilyPressOf(g);
     // Until the tableau has been filled automatically only foundations take cards.
@@ -239,8 +239,8 @@ bool TryTarget(Game& g, CardCode card, const HeldRect& held, const DropTarget& t
         default: return false;
     }
     if (!g.pointer.lifted) {
-        BuildHeldImage();
-        LiftCards(card, MovingStackIsSingle(g));
+        BuildHeldImage(g);
+        LiftCards(g, card, MovingStackIsSingle(g));
     }
     const CardPoint to = CardPositionInPile(g, name, t.index, 0, true);
     Glide(g, to.left, to.top, shadow);
@@ -257,16 +257,14 @@ bool TryTarget(Game& g, CardCode card, const HeldRect& held, const DropTarget& t
 
 }  // namespace
 
-void BuildHeldImage() {
-    Game& g = ProgramGame();
+void BuildHeldImage(Game& g) {
     PointerFeedback().BuildHeldImage(Opt(g, opt::kHeld), g.pointer.RunHeight);
     // Until the image is drawn the window still shows the cards in place.
     g.pointer.shown = {g.pointer.DragRect.left, g.pointer.DragRect.top, g.pointer.DragRect.right,
                        g.pointer.DragRect.bottom};
 }
 
-void LiftCards(CardCode card, bool single) {
-    Game& g = ProgramGame();
+void LiftCards(Game& g, CardCode card, bool single) {
     CardPlace p = FindCard(g, card);
     if (!p.pile) return;
     SavePiles(g);
@@ -295,14 +293,12 @@ void LiftCards(CardCode card, bool single) {
     g.pointer.lifted = true;
 }
 
-void DrawHeldImage(int left, int top) {
-    Game& g = ProgramGame();
+void DrawHeldImage(Game& g, int left, int top) {
     PointerFeedback().DrawHeldImageAt(left, top);
     g.pointer.shown = Union(g.pointer.shown, ImageArea(g, left, top));
 }
 
-bool CanLeaveFoundation(CardCode card) {
-    Game& g = ProgramGame();
+bool CanLeaveFoundation(Game& g, CardCode card) {
     const CardPlace p = FindCard(g, card);
     if (p.kind != kDest || TopCode(*p.pile) != card) return false;
     // Asked at the press, before the pick-up has set the held card's state.
@@ -320,18 +316,16 @@ bool CanLeaveFoundation(CardCode card) {
     return fits;
 }
 
-bool CardsLifted() {
-    return ProgramGame().pointer.lifted;
+bool CardsLifted(const Game& g) {
+    return g.pointer.lifted;
 }
 
-void EndHold() {
-    Game& g = ProgramGame();
+void EndHold(Game& g) {
     g.pointer.shown = {};
     g.pointer.lifted = false;
 }
 
-void PointerMove(int x, int y) {
-    Game& g = ProgramGame();
+void PointerMove(Game& g, int x, int y) {
     if (Opt(g, opt::kAutoplay) != 0) return;
     g.pointer.MouseIdleStamp = -1;
     if (Opt(g, opt::kHeld) != 0) {
@@ -359,8 +353,7 @@ void PointerMove(int x, int y) {
     }
 }
 
-void PointerRelease(MouseButton /*button*/) {
-    Game& g = ProgramGame();
+void PointerRelease(Game& g, MouseButton /*button*/) {
     PointerFeedback().SetTableCursor(TableCursorShape());
     if (Opt(g, opt::kStockPressed) == 1) {
         const int i = Rule(g, rule::kStockMode) == 1 ? 0 : 1;
@@ -377,14 +370,14 @@ void PointerRelease(MouseButton /*button*/) {
         const int lift = HeldLift();
         const HeldRect covered{g.pointer.DragRect.left + lift, g.pointer.DragRect.top + lift,
                                g.pointer.DragRect.right + lift, g.pointer.DragRect.bottom + lift};
-        const bool dropped = Opt(g, opt::kPointerMoved) == 1 && DropHeld(held, covered);
-        if (!dropped) ReturnHeld(held);
+        const bool dropped = Opt(g, opt::kPointerMoved) == 1 && DropHeld(g, held, covered);
+        if (!dropped) ReturnHeld(g, held);
         g.Options.SetOpt(opt::kHeld, 0);
         g.Options.SetOpt(opt::kHeldTop, 0);
-        EndHold();
+        EndHold(g);
         if (dropped && Flag(g, flag::kFinished)) GameHooks().EndGame(g);
     }
-    EndHold();
+    EndHold(g);
     if (g.pointer.PeekCard.x != 0 || g.pointer.PeekCard.y != 0) {
         Restore({g.pointer.PeekCard.x, g.pointer.PeekCard.y, g.pointer.PeekCard.x + g.CardWidth,
                  g.pointer.PeekCard.y + g.CardHeight});
@@ -436,14 +429,12 @@ std::string TargetName(const DropTarget& t) {
     return PileName(t.kind, t.index + 1);
 }
 
-HeldRect TargetRect(const DropTarget& t) {
-    Game& g = ProgramGame();
+HeldRect TargetRect(Game& g, const DropTarget& t) {
     const CardPoint p = CardPositionInPile(g, TargetName(t), t.index, 0, false);
     return {p.left, p.top, p.left + g.CardWidth, p.top + g.CardHeight};
 }
 
-std::vector<DropTarget> RankTargets(const HeldRect& held) {
-    Game& g = ProgramGame();
+std::vector<DropTarget> RankTargets(Game& g, const HeldRect& held) {
     // Area, kind and index as one text: sorted as text, the largest area
     // wins and equal areas go to the higher kind, then the higher index.
     std::vector<std::string> found;
@@ -454,7 +445,7 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
     };
     for (int i = 0; i < RuleCount(g, rule::kDests, 16); ++i) {
         if (!OnTable(g.Options.DestLeft(i))) continue;
-        consider(TargetRect({kDest, i}), kDest, i);
+        consider(TargetRect(g, {kDest, i}), kDest, i);
     }
     if (Rule(g, rule::kTableFamily) != 8) {
         for (int i = 0; i < TableauCount(g); ++i) {
@@ -468,16 +459,16 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
                     consider({c.left, c.top, c.left + g.CardWidth, c.top + g.CardHeight}, kFila, i);
                 }
             } else {
-                consider(TargetRect({kFila, i}), kFila, i);
+                consider(TargetRect(g, {kFila, i}), kFila, i);
             }
         }
     }
     for (int i = 0; i < RuleCount(g, rule::kReserves, 10); ++i) {
         if (!OnTable(g.Options.AppoggLeft(i))) continue;
-        consider(TargetRect({kAppogg, i}), kAppogg, i);
+        consider(TargetRect(g, {kAppogg, i}), kAppogg, i);
     }
     if (Rule(g, rule::kVisMode) != 4 && OnTable(g.Options.StockLeft(1)))
-        consider(TargetRect({kMazzoVis, 1}), kMazzoVis, 1);
+        consider(TargetRect(g, {kMazzoVis, 1}), kMazzoVis, 1);
 
     std::sort(found.begin(), found.end());
     std::vector<DropTarget> best;
@@ -486,24 +477,23 @@ std::vector<DropTarget> RankTargets(const HeldRect& held) {
     return best;
 }
 
-bool DropHeld(CardCode card, const HeldRect& held) {
-    return DropHeldOn(card, held, RankTargets(held));
+bool DropHeld(Game& g, CardCode card, const HeldRect& held) {
+    return DropHeldOn(g, card, held, RankTargets(g, held));
 }
 
-bool DropHeldOn(CardCode card, const HeldRect& held, const std::vector<DropTarget>& candidates) {
-    Game& g = ProgramGame();
+bool DropHeldOn(Game& g, CardCode card, const HeldRect& held,
+                const std::vector<DropTarget>& candidates) {
     for (const DropTarget& t : candidates)
         if (TryTarget(g, card, held, t)) return true;
     return false;
 }
 
-void ReturnHeld(CardCode card) {
-    Game& g = ProgramGame();
+void ReturnHeld(Game& g, CardCode card) {
     const CardPlace p = FindCard(g, card);
     if (!p.pile) {
         // Nowhere on the table (moved meanwhile): just clear the image away.
         Restore(g.pointer.shown);
-        EndHold();
+        EndHold(g);
         return;
     }
     const int count = SlotCount(*p.pile);
@@ -518,7 +508,7 @@ void ReturnHeld(CardCode card) {
     // The place with its shadow and the cascade's sideways shifts.
     const Area at{place.left, place.top, place.left + g.CardWidth, place.top + g.pointer.RunHeight};
     Restore({at.left - 15, at.top - 15, at.right + 15, at.bottom + 15});
-    EndHold();
+    EndHold(g);
     if (Shadowed()) PlaySwitched("card_down", field::kSoundsCardDown);
 }
 

@@ -12,6 +12,8 @@
 
 namespace bw {
 
+struct Game;
+
 // A pile a held card may be dropped on. `kind` is the pile kind code as the
 // ranking records it: 5 foundation, 4 tableau, 6 reserve cell, 2 "Mazzo_Vis";
 // `index` is 0-based (1 for "Mazzo_Vis").
@@ -23,16 +25,16 @@ struct DropTarget {
 
 // --- Pick-up (the press handler's hooks) ------------------------------------
 // Builds the held image for the card in option 94 (the pointer state's RunHeight tall).
-void BuildHeldImage();
+void BuildHeldImage(Game& g);
 // Takes the card (single) or the run from it (not single) off the table
 // picture and redraws what lay under it; the pile lists are left unchanged.
-void LiftCards(CardCode card, bool single);
+void LiftCards(Game& g, CardCode card, bool single);
 // The held image drawn on the window at (left, top).
-void DrawHeldImage(int left, int top);
+void DrawHeldImage(Game& g, int left, int top);
 
 // --- Pointer events ----------------------------------------------------------
-void PointerMove(int x, int y);
-void PointerRelease(MouseButton button);
+void PointerMove(Game& g, int x, int y);
+void PointerRelease(Game& g, MouseButton button);
 
 // --- Drop -----------------------------------------------------------------------
 // Edges included on both rectangles.
@@ -41,25 +43,26 @@ bool Intersects(const HeldRect& held, const HeldRect& pile);
 int OverlapArea(const HeldRect& held, const HeldRect& pile);
 // Up to four piles under the held rectangle, the best covered first; equal
 // coverage goes to the higher kind code, then the higher index.
-std::vector<DropTarget> RankTargets(const HeldRect& held);
+std::vector<DropTarget> RankTargets(Game& g, const HeldRect& held);
 // The rectangle of a target's top card (of its first free place when empty).
-HeldRect TargetRect(const DropTarget& target);
+HeldRect TargetRect(Game& g, const DropTarget& target);
 std::string TargetName(const DropTarget& target);
 // Offers the held card (option 94) to the ranked piles; true when moved.
-bool DropHeld(CardCode card, const HeldRect& held);
+bool DropHeld(Game& g, CardCode card, const HeldRect& held);
 // The same with the candidates given; cards not lifted yet are lifted just
 // before they glide to a pile that takes them.
-bool DropHeldOn(CardCode card, const HeldRect& held, const std::vector<DropTarget>& candidates);
+bool DropHeldOn(Game& g, CardCode card, const HeldRect& held,
+                const std::vector<DropTarget>& candidates);
 // Puts the held cards back where they lie in the pile data.
-void ReturnHeld(CardCode card);
+void ReturnHeld(Game& g, CardCode card);
 
 // Foundation pick-up rule 3: the foundation's top card may be taken back
 // only when some tableau pile or reserve cell would take it.
-bool CanLeaveFoundation(CardCode card);
+bool CanLeaveFoundation(Game& g, CardCode card);
 
 // Whether the held cards are currently lifted off the table picture.
-bool CardsLifted();
+bool CardsLifted(const Game& g);
 // Forgets the lifted state and the shown image (the hold has ended).
-void EndHold();
+void EndHold(Game& g);
 
 }  // namespace bw

@@ -100,18 +100,16 @@ void DrawFrame(Game& g) {
     PointerFeedback().ShowFocusFrame(p.left, p.top, p.left + g.CardWidth, p.top + g.CardHeight);
 }
 
-int CentreX(const GridPlace& p) {
-    const Game& g = ProgramGame();
+int CentreX(const Game& g, const GridPlace& p) {
     return p.left + g.CardWidth / 2;
 }
-int CentreY(const GridPlace& p) {
-    const Game& g = ProgramGame();
+int CentreY(const Game& g, const GridPlace& p) {
     return p.top + g.CardHeight / 2;
 }
 
-void Click(const GridPlace& p) {
-    PointerPress(MouseButton::kLeft, 0, CentreX(p), CentreY(p));
-    PointerRelease(MouseButton::kLeft);
+void Click(Game& g, const GridPlace& p) {
+    PointerPress(g, MouseButton::kLeft, 0, CentreX(g, p), CentreY(g, p));
+    PointerRelease(g, MouseButton::kLeft);
 }
 
 // The first empty answer place, else the first one.
@@ -132,9 +130,9 @@ GridPlace NextTwin(Game& g, const Grid& grid, const GridPlace& placed) {
 
 void Lift(Game& g, const Grid& grid) {
     const GridPlace from = g.pointer.key.focus;
-    PointerPress(MouseButton::kLeft, 0, CentreX(from), CentreY(from));
+    PointerPress(g, MouseButton::kLeft, 0, CentreX(g, from), CentreY(g, from));
     if (g.Options.Opt(opt::kHeld) == 0) {
-        PointerRelease(MouseButton::kLeft);
+        PointerRelease(g, MouseButton::kLeft);
         return;
     }
     const Grid answers = AnswerPlaces(grid);
@@ -142,16 +140,16 @@ void Lift(Game& g, const Grid& grid) {
     g.pointer.key.holding = true;
     g.pointer.key.origin = from;
     g.pointer.key.focus = FirstFreeAnswer(g, answers);
-    PointerMove(CentreX(g.pointer.key.focus), CentreY(g.pointer.key.focus));
+    PointerMove(g, CentreX(g, g.pointer.key.focus), CentreY(g, g.pointer.key.focus));
     DrawFrame(g);
 }
 
 void Place(Game& g) {
     g.pointer.key.holding = false;
     const GridPlace to = g.pointer.key.focus;
-    PointerRelease(MouseButton::kLeft);
+    PointerRelease(g, MouseButton::kLeft);
     // The release may have ended the game and dealt another.
-    g.pointer.key.focus = NextTwin(g, GridPlaces(), to);
+    g.pointer.key.focus = NextTwin(g, GridPlaces(g), to);
     DrawFrame(g);
 }
 
@@ -159,14 +157,13 @@ void PutBack(Game& g) {
     g.pointer.key.holding = false;
     // A release before any movement takes the cards back where they lie.
     g.Options.SetOpt(opt::kPointerMoved, 0);
-    PointerRelease(MouseButton::kLeft);
+    PointerRelease(g, MouseButton::kLeft);
     g.pointer.key.focus = g.pointer.key.origin;
 }
 
 }  // namespace
 
-Grid GridPlaces() {
-    Game& g = ProgramGame();
+Grid GridPlaces(Game& g) {
     const int goal = Rule(g, rule::kGoalKind);
     if (!IsMemoryKind(goal)) return {};
     std::vector<GridPlace> all;
@@ -200,14 +197,13 @@ Grid GridPlaces() {
     return grid;
 }
 
-bool TableKeyPress(TableKey key) {
-    Game& g = ProgramGame();
+bool TableKeyPress(Game& g, TableKey key) {
     if (!Flag(g, flag::kInProgress)) return false;
     // A twin lifted with the keyboard may have been taken away meanwhile.
     if (g.pointer.key.holding && g.Options.Opt(opt::kHeld) == 0) g.pointer.key.holding = false;
     // The mouse holds a card: the keys wait.
     if (!g.pointer.key.holding && g.Options.Opt(opt::kHeld) != 0) return false;
-    const Grid grid = GridPlaces();
+    const Grid grid = GridPlaces(g);
     if (grid.empty()) return false;
 
     switch (key) {
@@ -227,7 +223,7 @@ bool TableKeyPress(TableKey key) {
                 g.pointer.key.focus = Moved(within, g.pointer.key.focus, key);
             }
             if (g.pointer.key.holding)
-                PointerMove(CentreX(g.pointer.key.focus), CentreY(g.pointer.key.focus));
+                PointerMove(g, CentreX(g, g.pointer.key.focus), CentreY(g, g.pointer.key.focus));
             DrawFrame(g);
             return true;
         }
@@ -241,7 +237,7 @@ bool TableKeyPress(TableKey key) {
             else if (PlacingGame(g))
                 Lift(g, grid);
             else
-                Click(g.pointer.key.focus);
+                Click(g, g.pointer.key.focus);
             return true;
         }
         case TableKey::kEscape:
@@ -253,8 +249,7 @@ bool TableKeyPress(TableKey key) {
     return false;
 }
 
-void HideFocusFrame() {
-    Game& g = ProgramGame();
+void HideFocusFrame(Game& g) {
     if (g.pointer.key.holding && g.Options.Opt(opt::kHeld) != 0) PutBack(g);
     g.pointer.key.holding = false;
     if (!g.pointer.key.shown) return;
@@ -262,14 +257,14 @@ void HideFocusFrame() {
     PointerFeedback().HideFocusFrame();
 }
 
-bool FocusFrameShown() {
-    return ProgramGame().pointer.key.shown;
+bool FocusFrameShown(const Game& g) {
+    return g.pointer.key.shown;
 }
-GridPlace FocusedPlace() {
-    return ProgramGame().pointer.key.focus;
+GridPlace FocusedPlace(const Game& g) {
+    return g.pointer.key.focus;
 }
-bool KeyboardHolding() {
-    return ProgramGame().pointer.key.holding;
+bool KeyboardHolding(const Game& g) {
+    return g.pointer.key.holding;
 }
 
 }  // namespace bw

@@ -16,20 +16,22 @@
 
 namespace bw {
 
+struct Game;
+
 enum class TableKey { kLeft, kRight, kUp, kDown, kHome, kEnd, kSpace, kReturn, kEscape };
 
 // True when the key was used (the caller then swallows it).
-bool TableKeyPress(TableKey key);
+bool TableKeyPress(Game& g, TableKey key);
 // A mouse press on the table, a new layout: the frame goes until the next
 // arrow key. A twin lifted from the keyboard is put back first.
-void HideFocusFrame();
+void HideFocusFrame(Game& g);
 
 // Every place of the current grid, rows of the screen from the top and
 // places from the left; empty for games that are not memory games.
-std::vector<std::vector<GridPlace>> GridPlaces();
+std::vector<std::vector<GridPlace>> GridPlaces(Game& g);
 // Where the frame is (when shown) and whether a twin is lifted by it.
-bool FocusFrameShown();
-GridPlace FocusedPlace();
-bool KeyboardHolding();
+bool FocusFrameShown(const Game& g);
+GridPlace FocusedPlace(const Game& g);
+bool KeyboardHolding(const Game& g);
 
 }  // namespace bw

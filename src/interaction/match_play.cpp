@@ -12,17 +12,17 @@
 
 namespace bw {
 
-MatchPlay::MatchPlay(MatchState seats, uint64_t seed, int first)
+MatchPlay::MatchPlay(const Game& g, MatchState seats, uint64_t seed, int first)
     : state_(std::move(seats)), ownRandom_(seed), random_(&ownRandom_) {
-    Start(first);
+    Start(g, first);
 }
 
-MatchPlay::MatchPlay(MatchState seats, MatchRandom& random, int first)
+MatchPlay::MatchPlay(const Game& g, MatchState seats, MatchRandom& random, int first)
     : state_(std::move(seats)), ownRandom_(0), random_(&random) {
-    Start(first);
+    Start(g, first);
 }
 
-void MatchPlay::Start(int first) {
+void MatchPlay::Start(const Game& g, int first) {
     for (const MatchSeat& s : state_.seats) {
         if (s.level > 0)
             opponents_.emplace_back(Opponent(s.model, *random_));
@@ -30,7 +30,7 @@ void MatchPlay::Start(int first) {
             opponents_.emplace_back(std::nullopt);
     }
     if (!state_.seats.empty()) state_.toPlay = first % static_cast<int>(state_.seats.size());
-    slipsTold_ = Slips(ProgramGame());
+    slipsTold_ = Slips(g);
     previous_ = InstalledPorts().upper.Find<IPlayAnnouncer>();
     Install<IPlayAnnouncer>(this);
 }
@@ -44,18 +44,16 @@ bool MatchPlay::ComputerToPlay() const {
     return seat < opponents_.size() && opponents_[seat].has_value();
 }
 
-CardCode MatchPlay::ComputerCard() {
-    Game& g = ProgramGame();
-    if (!ComputerToPlay() || Over()) return 0;
+CardCode MatchPlay::ComputerCard(const Game& g) {
+    if (!ComputerToPlay() || Over(g)) return 0;
     Opponent& me = *opponents_[static_cast<size_t>(state_.toPlay)];
-    const std::vector<CardCode> up = FaceUpGridCodes();
+    const std::vector<CardCode> up = FaceUpGridCodes(g);
     return up.empty() ? me.FirstCard(g) : me.SecondCard(g, up.front());
 }
 
-MatchStep MatchPlay::Turn(CardCode card) {
-    Game& g = ProgramGame();
+MatchStep MatchPlay::Turn(Game& g, CardCode card) {
     MatchStep step;
-    if (!IsHidden(card)) return step;
+    if (!IsHidden(g, card)) return step;
     const CardPlace place = FindCardPlace(g, card, {{kFila, 0, TableauCount(g)}});
     if (!place.Found()) return step;
     const int row = place.index;
@@ -63,24 +61,24 @@ MatchStep MatchPlay::Turn(CardCode card) {
     const size_t waste = g.MazzoPiles[2].size();
     const int misses = g.Options.Opt(opt::kMisses);
     const CardPoint at = CardSlotPosition(g, PileName(kFila, row + 1), row, slot);
-    MemoryPress(card, at.left, at.top, row);
+    MemoryPress(g, card, at.left, at.top, row);
     step.turned = true;
     step.pair = g.MazzoPiles[2].size() > waste;
     step.miss = g.Options.Opt(opt::kMisses) > misses;
     return step;
 }
 
-bool MatchPlay::Over() const {
-    return AllGridCardsUp();
+bool MatchPlay::Over(const Game& g) const {
+    return AllGridCardsUp(g);
 }
 
-void MatchPlay::CardTurned(CardCode card) {
+void MatchPlay::CardTurned(const Game& g, CardCode card) {
     for (auto& o : opponents_)
         if (o) o->Saw(card);
-    if (previous_) previous_->CardTurned(card);
+    if (previous_) previous_->CardTurned(g, card);
 }
 
-void MatchPlay::PairFound(CardCode first, CardCode second) {
+void MatchPlay::PairFound(const Game& g, CardCode first, CardCode second) {
     for (auto& o : opponents_) {
         if (!o) continue;
         o->Gone(first);
@@ -88,16 +86,16 @@ void MatchPlay::PairFound(CardCode first, CardCode second) {
         o->TurnPassed();
     }
     MatchPairFound(state_);
-    if (previous_) previous_->PairFound(first, second);
+    if (previous_) previous_->PairFound(g, first, second);
 }
 
-void MatchPlay::Missed() {
+void MatchPlay::Missed(const Game& g) {
     for (auto& o : opponents_)
         if (o) o->TurnPassed();
-    const int slips = Slips(ProgramGame());
+    const int slips = Slips(g);
     MatchMissed(state_, slips > slipsTold_);
     slipsTold_ = slips;
-    if (previous_) previous_->Missed();
+    if (previous_) previous_->Missed(g);
 }
 
 }  // namespace bw

@@ -1,5 +1,5 @@
 #pragma once
-// A match on the program's game. The seats' pairs and misses and the
+// A match on one memory game's table. The seats' pairs and misses and the
 // opponents' memories follow what the memory play tells its announcer, so
 // every card turned, by a mouse press, a key or a computer seat, goes
 // through the one press path of solo play: the same pairing rule, misses
@@ -23,11 +23,12 @@ struct MatchStep {
 
 class MatchPlay : public IPlayAnnouncer {
 public:
-    // `seats` with their levels and models set; the opponents draw their
-    // chances from `seed`. `first` is the seat that opens.
-    MatchPlay(MatchState seats, uint64_t seed, int first = 0);
+    // `seats` with their levels and models set, on the game `g` (the slips
+    // it has counted so far are no seat's); the opponents draw their chances
+    // from `seed`. `first` is the seat that opens.
+    MatchPlay(const Game& g, MatchState seats, uint64_t seed, int first = 0);
     // Tests give the opponents their chances.
-    MatchPlay(MatchState seats, MatchRandom& random, int first = 0);
+    MatchPlay(const Game& g, MatchState seats, MatchRandom& random, int first = 0);
     ~MatchPlay() override;
     MatchPlay(const MatchPlay&) = delete;
     MatchPlay& operator=(const MatchPlay&) = delete;
@@ -35,19 +36,19 @@ public:
     const MatchState& state() const { return state_; }
     bool ComputerToPlay() const;
     // The card the computer seat to play turns next; 0 for a person's seat.
-    CardCode ComputerCard();
+    CardCode ComputerCard(const Game& g);
     // Turns `card` of the grid for the seat to play, as a press on it does.
-    MatchStep Turn(CardCode card);
+    MatchStep Turn(Game& g, CardCode card);
     // No hidden card left in the grid.
-    bool Over() const;
+    bool Over(const Game& g) const;
 
     // IPlayAnnouncer
-    void CardTurned(CardCode card) override;
-    void PairFound(CardCode first, CardCode second) override;
-    void Missed() override;
+    void CardTurned(const Game& g, CardCode card) override;
+    void PairFound(const Game& g, CardCode first, CardCode second) override;
+    void Missed(const Game& g) override;
 
 private:
-    void Start(int first);
+    void Start(const Game& g, int first);
     MatchState state_;
     SeededMatchRandom ownRandom_;
     MatchRandom* random_;

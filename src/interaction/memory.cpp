@@ -31,7 +31,7 @@ int Foundations(Game& g) {
 std::string RowName(int row) {
     return PileName(kFila, row + 1);
 }
-const std::string& Row(Game& g, int row) {
+const std::string& Row(const Game& g, int row) {
     return g.FilaPiles[static_cast<size_t>(row)];
 }
 
@@ -42,7 +42,7 @@ struct GridCard {
 };
 
 // Every card of the grid, row by row and slot by slot, holes left out.
-std::vector<GridCard> GridCards(Game& g) {
+std::vector<GridCard> GridCards(const Game& g) {
     std::vector<GridCard> cards;
     for (int r = 0; r < TableauCount(g); ++r)
         for (int s = 0; s < SlotCount(Row(g, r)); ++s)
@@ -50,9 +50,9 @@ std::vector<GridCard> GridCards(Game& g) {
     return cards;
 }
 
-std::vector<GridCard> FaceUpGridCards(Game& g) {
+std::vector<GridCard> FaceUpGridCards(const Game& g) {
     std::vector<GridCard> cards = GridCards(g);
-    std::erase_if(cards, [](const GridCard& gc) { return IsHidden(gc.card); });
+    std::erase_if(cards, [&g](const GridCard& gc) { return IsHidden(g, gc.card); });
     return cards;
 }
 
@@ -78,7 +78,7 @@ void TakePairAway(Game& g) {
     const CardPoint waste = {game.Options.StockLeft(2), game.Options.StockTop(2)};
     for (const GridCard& gc : FaceUpGridCards(g)) {
         const std::string name = RowName(gc.row);
-        PressHooks().LiftCards(gc.card, true);
+        PressHooks().LiftCards(game, gc.card, true);
         const CardPoint from = CardSlotPosition(game, name, gc.row, gc.slot);
         CardAnimations().FlyCard(gc.card, from.left, from.top, waste.left, waste.top);
         game.Options.SetOpt(opt::kHeld, gc.card);
@@ -104,16 +104,15 @@ void TakePairAway(Game& g) {
 
 }  // namespace
 
-bool IsHidden(CardCode card) {
-    return card < 1 || FaceFlag(ProgramGame().CardRegister, card) == '0';
+bool IsHidden(const Game& g, CardCode card) {
+    return card < 1 || FaceFlag(g.CardRegister, card) == '0';
 }
 
-void TurnCardUp(CardCode card, int x, int y, int row) {
-    Game& g = ProgramGame();
+void TurnCardUp(Game& g, CardCode card, int x, int y, int row) {
     RecordStep(g, 1);
     SetFaceFlag(g.CardRegister, card, '1');
     NoteCardTurned(g, card);
-    PlayAnnouncer().CardTurned(card);
+    PlayAnnouncer().CardTurned(g, card);
     const bool shadows = !ParameterIs(field::kCardsShadowed, "N");
     const int lift = shadows ? CardShadowOffset() - 2 : 0;
     const int liftedX = x - lift, liftedY = y - lift;
@@ -121,7 +120,7 @@ void TurnCardUp(CardCode card, int x, int y, int row) {
     const std::string& pile = inRow ? Row(g, row) : std::string();
     const int slots = SlotCount(pile);
     if (slots == 1 || (slots >= 2 && IsFaceUp(g, SlotCode(pile, slots - 2))))
-        PressHooks().LiftCards(card, true);
+        PressHooks().LiftCards(g, card, true);
     CardDrawing().DrawCardFace(card, liftedX, liftedY, kOnScreen);
     if (shadows) CardAnimations().FlyCard(card, liftedX, liftedY, x, y);
     PlaySwitched("Face_up", field::kSoundsFaceUp);
@@ -129,36 +128,34 @@ void TurnCardUp(CardCode card, int x, int y, int row) {
     if (slots == 1 && SlotCode(pile, 0) == card) PileDrawing().RedrawPile(RowName(row));
 }
 
-bool PairClick(CardCode card, int x, int y, int row) {
-    Game& g = ProgramGame();
-    if (!IsHidden(card)) return true;
+bool PairClick(Game& g, CardCode card, int x, int y, int row) {
+    if (!IsHidden(g, card)) return true;
     const std::vector<GridCard> up = FaceUpGridCards(g);
     int n = static_cast<int>(up.size());
     CardCode a = n >= 1 ? up[0].card : 0;
     CardCode b = n >= 2 ? up[1].card : 0;
     if (n == 0) BeginMemoryTurn(g);
     if (n < 2) {
-        TurnCardUp(card, x, y, row);
+        TurnCardUp(g, card, x, y, row);
         b = card;
         ++n;
     }
     if (n == 2) {
         if (Matches(g, a, b)) {
-            PlayAnnouncer().PairFound(a, b);
+            PlayAnnouncer().PairFound(g, a, b);
             TakePairAway(g);
         } else {
             // The slip is counted before the miss is told, so a listener
             // can tell whose memory failed.
             NotePairMiss(g, a, b);
-            PlayAnnouncer().Missed();
-            TurnBackAll();
+            PlayAnnouncer().Missed(g);
+            TurnBackAll(g);
         }
     }
     return true;
 }
 
-void TurnBackAll() {
-    Game& g = ProgramGame();
+void TurnBackAll(Game& g) {
     g.Options.SetOpt(opt::kMisses, g.Options.Opt(opt::kMisses) + 1);
     // The program may be closed during a pause: the game kept for the next
     // start must not show these cards.
@@ -176,54 +173,49 @@ void TurnBackAll() {
     g.turningBack = false;
 }
 
-std::vector<CardCode> FaceUpGridCodes() {
-    Game& g = ProgramGame();
+std::vector<CardCode> FaceUpGridCodes(const Game& g) {
     std::vector<CardCode> codes;
     for (const GridCard& gc : FaceUpGridCards(g)) codes.push_back(gc.card);
     return codes;
 }
 
-int SequenceLength(const std::string& code) {
-    Game& g = ProgramGame();
+int SequenceLength(Game& g, const std::string& code) {
     std::string& record = g.AppoggPiles[0];
     if (!code.empty()) record += code;
     const int length = RecordedRunLength(g);
     // The new card must continue a run that began with an ace.
     if (!code.empty() && length != SlotCount(record)) {
         NoteSequenceMiss(g, SlotCode(code, 0));
-        PlayAnnouncer().Missed();
+        PlayAnnouncer().Missed(g);
         record.clear();
-        TurnBackAll();
+        TurnBackAll(g);
     }
     return length;
 }
 
-bool AllGridCardsUp() {
-    Game& g = ProgramGame();
+bool AllGridCardsUp(const Game& g) {
     for (const GridCard& gc : GridCards(g))
-        if (IsHidden(gc.card)) return false;
+        if (IsHidden(g, gc.card)) return false;
     return true;
 }
 
-void MemoryPress(CardCode card, int x, int y, int row) {
-    Game& g = ProgramGame();
+void MemoryPress(Game& g, CardCode card, int x, int y, int row) {
     const int goal = Rule(g, rule::kGoalKind);
     if (goal == goal::kAceToKing) {
-        if (IsHidden(card)) {
+        if (IsHidden(g, card)) {
             BeginMemoryTurn(g);
-            TurnCardUp(card, x, y, row);
-            SequenceLength(FormatCode(card));
+            TurnCardUp(g, card, x, y, row);
+            SequenceLength(g, FormatCode(card));
         }
     } else if (goal == goal::kPairs || goal == goal::kConcentration) {
-        if (IsHidden(card)) PairClick(card, x, y, row);
+        if (IsHidden(g, card)) PairClick(g, card, x, y, row);
     }
     UpdateScore(g);
     SetFlag(g, flag::kFinished, IsGameWon(g));
-    if (AllGridCardsUp() && !GameHooks().EndGame(g)) TableView().ShowTable();
+    if (AllGridCardsUp(g) && !GameHooks().EndGame(g)) TableView().ShowTable();
 }
 
-void DealTwins() {
-    Game& g = ProgramGame();
+void DealTwins(Game& g) {
     RecordStep(g, 1);
     const int rows = TableauCount(g);
     const int twinRows = rows - 10;

@@ -38,8 +38,7 @@ bool Contains(int left, int top, int right, int bottom, int x, int y) {
     return left <= x && x <= right && top <= y && y <= bottom;
 }
 
-PileHit CardHit(const std::string& name, const CardUnderPoint& u) {
-    const Game& g = ProgramGame();
+PileHit CardHit(const Game& g, const std::string& name, const CardUnderPoint& u) {
     return {name, u.card, u.left, u.top, u.left + g.CardWidth, u.top + g.CardHeight};
 }
 
@@ -59,9 +58,9 @@ bool TableauHit(Game& g, int x, int y, PileHit& hit) {
             if (!OnTable(left) || !OnTable(top)) continue;
             const int right = CardLeftInPile(g, name, i, 0, false) + g.CardWidth;
             if (!Contains(left, top, right, top + g.CardHeight, x, y)) continue;
-            const CardUnderPoint u = CardAt("Fila", Fila(g, i), i, x, y);
+            const CardUnderPoint u = CardAt(g, "Fila", Fila(g, i), i, x, y);
             if (u.card >= 1) {
-                hit = CardHit(name, u);
+                hit = CardHit(g, name, u);
                 return true;
             }
         }
@@ -87,9 +86,9 @@ bool TableauHit(Game& g, int x, int y, PileHit& hit) {
         if (!Contains(l, t, r, b, x, y)) continue;
         // The first pile whose rectangle holds the point ends the search,
         // whether or not a card lies under it.
-        const CardUnderPoint u = CardAt("Fila", Fila(g, i), i, x, y);
+        const CardUnderPoint u = CardAt(g, "Fila", Fila(g, i), i, x, y);
         if (u.card < 1) return false;
-        hit = CardHit(name, u);
+        hit = CardHit(g, name, u);
         return true;
     }
     return false;
@@ -101,8 +100,7 @@ IPressHooks& PressHooks() {
     return Installed<IPressHooks>();
 }
 
-PileHit HitTest(int x, int y) {
-    Game& g = ProgramGame();
+PileHit HitTest(Game& g, int x, int y) {
     static const char* const kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Mazzo_Waste"};
     for (int i = 0; i < 3; ++i) {
         const int left = g.Options.StockLeft(i), top = g.Options.StockTop(i);
@@ -150,18 +148,18 @@ PileHit HitTest(int x, int y) {
             default: break;
         }
         if (!Contains(l, top, r, b, x, y)) continue;
-        const CardUnderPoint u = CardAt("Appogg", Appogg(g, n), n, x, y);
+        const CardUnderPoint u = CardAt(g, "Appogg", Appogg(g, n), n, x, y);
         if (u.card < 1) continue;
         // A cell that is lifted whole is held by its anchor.
         if (Rule(g, rule::kAppoggPickUp) == -11)
             return {name, u.card, l, top, r, top + g.CardHeight};
-        return CardHit(name, u);
+        return CardHit(g, name, u);
     }
     return {};
 }
 
-CardUnderPoint CardAt(const std::string& kind, const std::string& pile, int index, int x, int y) {
-    Game& g = ProgramGame();
+CardUnderPoint CardAt(Game& g, const std::string& kind, const std::string& pile, int index, int x,
+                      int y) {
     const int count = SlotCount(pile);
     const bool tableau = kind == "Fila";
     if (count == 0 || index < 0 || index >= (tableau ? 40 : 10)) return {};
@@ -264,8 +262,7 @@ bool AllHoles(const std::string& pile, int from, int to) {
 
 }  // namespace
 
-bool CanPickUp(CardCode card, bool relaxed) {
-    Game& g = ProgramGame();
+bool CanPickUp(Game& g, CardCode card, bool relaxed) {
     const CardPlace at = FindPileSlot(g, card);
     if (!at.pile) {
         g.Options.SetOpt(opt::kHeldTop, 0);
@@ -284,7 +281,7 @@ bool CanPickUp(CardCode card, bool relaxed) {
         case -1: return true;
         case -12: return RankOf(card) == 13 || run == 1;
         case -13: return run == 1 || (at.kind == kFila && at.slot == 0);
-        case -15: return ReserveBlockFree(card);
+        case -15: return ReserveBlockFree(g, card);
         case -16:
             // Outside the tableau rows the rule says nothing: one card at a time.
             if (at.kind != kFila) return run == 1;
@@ -298,8 +295,7 @@ bool CanPickUp(CardCode card, bool relaxed) {
     return run <= limit;
 }
 
-bool IsRun(CardCode card, int index) {
-    Game& g = ProgramGame();
+bool IsRun(Game& g, CardCode card, int index) {
     const std::optional<PileRules> fit = StackFitRules(g, index);
     if (!fit) return true;
     if (index < 0 || index >= 40) return false;
@@ -312,8 +308,7 @@ bool IsRun(CardCode card, int index) {
     return true;
 }
 
-bool ReserveBlockFree(CardCode card) {
-    Game& g = ProgramGame();
+bool ReserveBlockFree(Game& g, CardCode card) {
     const CardPlace at = FindPileSlot(g, card);
     if (at.kind == kFila) {
         // Groups of ten piles: the left five open towards the group's start,
@@ -362,12 +357,12 @@ PressStep TableauPress(Game& g, const FamilyPress& family, MouseButton button, c
             family.TableauCard(g, {button, hit, index, isTop}, pick))
         return *own;
     if (tableFamily == 8 || tableFamily == 9) {
-        pick.accepted = CanPickUp(card, false);
+        pick.accepted = CanPickUp(g, card, false);
         return PressStep::kStep11;
     }
     if (family.LeavesTableauCard(g)) return PressStep::kStep11;
     if (tableFamily == 12) {
-        pick.accepted = CanPickUp(card, false);
+        pick.accepted = CanPickUp(g, card, false);
         return PressStep::kStep11;
     }
     // Piles below rule::kFixedCols x kFixedRows are not touched by the left button.
@@ -377,12 +372,12 @@ PressStep TableauPress(Game& g, const FamilyPress& family, MouseButton button, c
     if (isTop) {
         if (left) {
             if (IsFaceDown(g, card))
-                TurnCardUp(card, hit.left, hit.top, index);
+                TurnCardUp(g, card, hit.left, hit.top, index);
             else
-                pick.accepted = CanPickUp(card, false);
+                pick.accepted = CanPickUp(g, card, false);
         }
     } else if (left) {
-        if (IsRun(card, index) && CanPickUp(card, false) && IsFaceUp(g, card)) {
+        if (IsRun(g, card, index) && CanPickUp(g, card, false) && IsFaceUp(g, card)) {
             pick.accepted = true;
             pick.run = true;
             const int bottom = PileBottomEdge(g, hit.name, index);
@@ -541,7 +536,7 @@ bool PilePress(Game& g, const FamilyPress& family, const PileHit& hit, Pickup& p
         switch (Rule(g, rule::kDestPickUp)) {
             case 1: pick.accepted = true; break;
             case 2: pick.accepted = SlotCount(g.DestPiles[static_cast<size_t>(index)]) >= 2; break;
-            case 3: pick.accepted = PressHooks().CanLeaveFoundation(hit.card); break;
+            case 3: pick.accepted = PressHooks().CanLeaveFoundation(g, hit.card); break;
             default: break;
         }
         return true;
@@ -549,7 +544,7 @@ bool PilePress(Game& g, const FamilyPress& family, const PileHit& hit, Pickup& p
     if (kind == kAppogg && hit.card >= 1 && Rule(g, rule::kAppoggPickUp) != -14) {
         const std::string& cell = Appogg(g, PileNumberOf(hit.name) - 1);
         if (Rule(g, rule::kAppoggPickUp) == -15) {
-            pick.accepted = ReserveBlockFree(hit.card);
+            pick.accepted = ReserveBlockFree(g, hit.card);
         } else if (TopCode(cell) == hit.card) {
             pick.accepted = IsFaceUp(g, hit.card);
         } else if (Rule(g, rule::kAppoggPickUp) == -11) {
@@ -573,18 +568,18 @@ void PickUp(Game& g, const FamilyPress& family, const Pickup& pick, int x, int y
     SetMovingStackSingle(g, !pick.run);
     g.pointer.GrabOffset = {x - pick.left, y - pick.top};
     g.pointer.DragRect = pick.rect;
-    PressHooks().BuildHeldImage();
-    PressHooks().LiftCards(pick.card, !pick.run);
+    PressHooks().BuildHeldImage(g);
+    PressHooks().LiftCards(g, pick.card, !pick.run);
     if (!ParameterIs(field::kCardsShadowed, "N")) {
         // Lifted up and left by the shadow, with the grab point moved along
         // so the card does not jump under the pointer.
         const int lift = HeldLift();
-        PressHooks().DrawHeldImage(pick.left - lift, pick.top - lift);
+        PressHooks().DrawHeldImage(g, pick.left - lift, pick.top - lift);
         g.pointer.GrabOffset.x += lift;
         g.pointer.GrabOffset.y += lift;
         if (Opt(g, opt::kAutoplay) == 0) PlaySwitched("card_up", field::kSoundsCardUp);
     } else if (pick.wholeCell || !ParameterIs(field::kPilesTT, "N")) {
-        PressHooks().DrawHeldImage(pick.left, pick.top);
+        PressHooks().DrawHeldImage(g, pick.left, pick.top);
     }
     family.AfterPickUp(g, pick);
 }
@@ -595,8 +590,7 @@ int HeldLift() {
     return ParameterIs(field::kCardsShadowed, "N") ? 0 : CardShadowOffset() - 2;
 }
 
-void PointerPress(MouseButton button, int shift, int x, int y) {
-    Game& g = ProgramGame();
+void PointerPress(Game& g, MouseButton button, int shift, int x, int y) {
     g.pointer.MouseIdleStamp = -1;
     StatusDisplay().HidePileSizePanel();
     if (!Flag(g, flag::kInProgress) || Opt(g, opt::kHeld) != 0) return;
@@ -609,24 +603,24 @@ void PointerPress(MouseButton button, int shift, int x, int y) {
     GameHooks().ClockTick(g);
     g.Options.SetOpt(opt::kPressX, x);
     g.Options.SetOpt(opt::kPressY, y);
-    const PileHit hit = HitTest(x, y);
+    const PileHit hit = HitTest(g, x, y);
 
     const bool left = button == MouseButton::kLeft, right = button == MouseButton::kRight;
     const bool ctrl = (shift & kCtrlKey) != 0;
     // The game's family, chosen once for the whole press.
     const FamilyPress& family = FamilyPressOf(g);
     if (right && !ctrl && family.TakesRightClickShortcut(g)) {
-        PressHooks().RightClickShortcut(hit);
+        PressHooks().RightClickShortcut(g, hit);
         return;
     }
     if (right && ctrl && hit.name.empty()) return;
     if (Rule(g, rule::kOneClick) == 1) {
-        PressHooks().ClickShortcut(hit);
+        PressHooks().ClickShortcut(g, hit);
         return;
     }
     g.pointer.RunHeight = g.CardHeight;
     if (Rule(g, rule::kSelectSum) != 0) {
-        PressHooks().SelectionPress(button, shift, x, y, hit);
+        PressHooks().SelectionPress(g, button, shift, x, y, hit);
         return;
     }
 

@@ -23,6 +23,9 @@ namespace {
 std::string& SelectionList(Game& g) {
     return g.DestPiles[0];
 }
+const std::string& SelectionList(const Game& g) {
+    return g.DestPiles[0];
+}
 
 // Where a selectable card lies. The first foundation is the list itself and
 // is never searched: its codes name cards that lie elsewhere.
@@ -85,7 +88,7 @@ void Unselect(Game& g, CardCode card) {
 }
 
 void ClearSelection(Game& g) {
-    for (CardCode c : SelectedCards()) EraseFrame(g, c);
+    for (CardCode c : SelectedCards(g)) EraseFrame(g, c);
     SelectionList(g).clear();
 }
 
@@ -181,8 +184,7 @@ int TableauIndexOf(const PileHit& hit) {
 
 }  // namespace
 
-std::vector<CardCode> SelectedCards() {
-    Game& g = ProgramGame();
+std::vector<CardCode> SelectedCards(const Game& g) {
     std::vector<CardCode> cards;
     const std::string& list = SelectionList(g);
     cards.reserve(static_cast<size_t>(SlotCount(list)));
@@ -190,14 +192,12 @@ std::vector<CardCode> SelectedCards() {
     return cards;
 }
 
-bool IsSelected(CardCode card) {
-    Game& g = ProgramGame();
+bool IsSelected(const Game& g, CardCode card) {
     return card >= 1 && FindSlot(SelectionList(g), card) >= 0;
 }
 
-void PairSelect(CardCode card) {
-    Game& g = ProgramGame();
-    const int goal = Rule(ProgramGame(), rule::kGoalKind);
+void PairSelect(Game& g, CardCode card) {
+    const int goal = Rule(g, rule::kGoalKind);
     if (card < 1) return;
     if (goal == goal::kSelectAndRefill) {
         DrawFrame(g, card);
@@ -207,7 +207,7 @@ void PairSelect(CardCode card) {
         EraseFrame(g, card);
         return;
     }
-    const std::vector<CardCode> selected = SelectedCards();
+    const std::vector<CardCode> selected = SelectedCards(g);
     if (selected.size() > 2) {
         Dialogs().Beep();
         Unselect(g, card);
@@ -220,8 +220,7 @@ void PairSelect(CardCode card) {
         RemoveSelection(g, true, false);
 }
 
-bool IsUncovered(CardCode card) {
-    Game& g = ProgramGame();
+bool IsUncovered(Game& g, CardCode card) {
     const Place p = PlaceOf(g, card);
     if (p.kind != kFila) return true;
     const int rows = TableauCount(g);
@@ -238,12 +237,11 @@ bool IsUncovered(CardCode card) {
     return !holds(p.slot) && !holds(p.slot + 1);
 }
 
-Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
-    Game& g = ProgramGame();
+Verdict JudgeSelection(Game& g, int goal, const std::vector<CardCode>& sel) {
     using V = Verdict;
     const int n = static_cast<int>(sel.size());
     if (n == 0) return V::kGrow;
-    const int target = Rule(ProgramGame(), rule::kSelectSum);
+    const int target = Rule(g, rule::kSelectSum);
     std::vector<int> ranks;
     ranks.reserve(sel.size());
     for (CardCode c : sel) ranks.push_back(RankOf(c));
@@ -376,8 +374,8 @@ Verdict JudgeSelection(int goal, const std::vector<CardCode>& sel) {
     }
 }
 
-void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, const PileHit& hit) {
-    Game& g = ProgramGame();
+void SelectionPress(Game& g, MouseButton button, int /*shift*/, int /*x*/, int /*y*/,
+                    const PileHit& hit) {
     const int goal = Rule(g, rule::kGoalKind);
     const bool left = button == MouseButton::kLeft;
     const int kind = PileKindOf(hit.name);
@@ -414,7 +412,7 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
         const Place p = PlaceOf(g, card);
         const bool top = p.IsTop() && (p.kind == kFila || p.kind == kAppogg);
         if (left && (goal == goal::kRankPairs || goal == goal::kElevensAndFacesOnly) && top)
-            TurnCardUp(card, hit.left, hit.top, TableauIndexOf(hit));
+            TurnCardUp(g, card, hit.left, hit.top, TableauIndexOf(hit));
         else if (goal == goal::kChainRemoval)
             Dialogs().Beep();
         return;
@@ -424,7 +422,7 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
         EraseFrame(g, card);
         return;
     }
-    switch (JudgeSelection(goal, SelectedCards())) {
+    switch (JudgeSelection(g, goal, SelectedCards(g))) {
         case Verdict::kRefuse:
             Dialogs().Beep();
             Unselect(g, card);
@@ -434,7 +432,7 @@ void SelectionPress(MouseButton button, int /*shift*/, int /*x*/, int /*y*/, con
     }
     DrawFrame(g, card);
     if (goal == goal::kRankSums) {
-        const std::vector<CardCode> sel = SelectedCards();
+        const std::vector<CardCode> sel = SelectedCards(g);
         SwapFirstCards(g, sel[0], sel[1]);
         return;
     }

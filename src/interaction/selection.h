@@ -11,19 +11,19 @@
 namespace bw {
 
 // The selected cards in selection order.
-std::vector<CardCode> SelectedCards();
-bool IsSelected(CardCode card);
+std::vector<CardCode> SelectedCards(const Game& g);
+bool IsSelected(const Game& g, CardCode card);
 
 // Goal kinds 3, 4 and 33: pairs summing to 14 (3) or 13 (4; a king alone).
-void PairSelect(CardCode card);
+void PairSelect(Game& g, CardCode card);
 // Goal kind 4: no card of the next row lies on the card.
-bool IsUncovered(CardCode card);
+bool IsUncovered(Game& g, CardCode card);
 
 enum class Verdict { kGrow, kRefuse, kComplete };
 // What the game's rule makes of the selection (the newest card last).
-Verdict JudgeSelection(int goal, const std::vector<CardCode>& selection);
+Verdict JudgeSelection(Game& g, int goal, const std::vector<CardCode>& selection);
 
 // The press of a selection game (rule::kSelectSum != 0).
-void SelectionPress(MouseButton button, int shift, int x, int y, const PileHit& hit);
+void SelectionPress(Game& g, MouseButton button, int shift, int x, int y, const PileHit& hit);
 
 }  // namespace bw

@@ -48,8 +48,8 @@ bool Eligible(Game& g, const PileHit& hit, bool& single) {
             if (IsTableauTop(g, c)) return true;
             const int family = TableauDirection(g, PileNumberOf(hit.name) - 1);
             // Rows of slots lift one card at a time, like family 12.
-            if (family == 12 || family == 8 || family == 9) return CanPickUp(c, false);
-            if (!CanPickUp(c, false)) return false;
+            if (family == 12 || family == 8 || family == 9) return CanPickUp(g, c, false);
+            if (!CanPickUp(g, c, false)) return false;
             single = false;
             return true;
         }
@@ -61,26 +61,24 @@ bool Eligible(Game& g, const PileHit& hit, bool& single) {
 
 }  // namespace
 
-void DoubleClickMove() {
-    Game& g = ProgramGame();
+void DoubleClickMove(Game& g) {
     if (!Flag(g, flag::kInProgress) || Opt(g, opt::kHeld) != 0) return;
-    const PileHit hit = HitTest(Opt(g, opt::kPressX), Opt(g, opt::kPressY));
+    const PileHit hit = HitTest(g, Opt(g, opt::kPressX), Opt(g, opt::kPressY));
     if (hit.name == "Mazzo") {
         // The press that follows acts as a second stock press.
         SetFlag(g, flag::kDoubleClick, false);
         return;
     }
     if (!On(field::kDoubleToFoundations) && !On(field::kDoubleToTableaus)) return;
-    ShortcutMove(true, false, hit);
+    ShortcutMove(g, true, false, hit);
 }
 
-void RightClickMove(const PileHit& hit) {
+void RightClickMove(Game& g, const PileHit& hit) {
     if (!On(field::kRightToFoundations) && !On(field::kRightToTableaus)) return;
-    ShortcutMove(false, true, hit);
+    ShortcutMove(g, false, true, hit);
 }
 
-void ShortcutMove(bool doubleClick, bool rightClick, const PileHit& hit) {
-    Game& g = ProgramGame();
+void ShortcutMove(Game& g, bool doubleClick, bool rightClick, const PileHit& hit) {
     if (hit.card < 1 || !IsFaceUp(g, hit.card)) return;
     bool single = true;
     const bool eligible = Eligible(g, hit, single);
@@ -94,15 +92,14 @@ void ShortcutMove(bool doubleClick, bool rightClick, const PileHit& hit) {
             Rule(g, rule::kOneClick) == 1)
             f = t = true;
         if (f || t)
-            SendCard(hit.card, hit.left, hit.top, hit.right, hit.bottom, single, f, t, true);
+            SendCard(g, hit.card, hit.left, hit.top, hit.right, hit.bottom, single, f, t, true);
     }
     if (Flag(g, flag::kFinished)) GameHooks().EndGame(g);
 }
 
-bool SendCard(CardCode card, int left, int top, int right, int bottom, bool single,
+bool SendCard(Game& g, CardCode card, int left, int top, int right, int bottom, bool single,
               bool toFoundations, bool toTableaus, bool reservesAllowed) {
-    Game& g = ProgramGame();
-    EndHold();
+    EndHold(g);
     const int own = TableauHolding(g, card);
     if (single) {
         g.pointer.RunHeight = g.CardHeight;
@@ -120,7 +117,7 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
     SetMovingStackSingle(g, single);
 
     // Each destination alone, its own rectangle taken as the held one.
-    auto send = [&](const DropTarget& t) { return DropHeldOn(card, TargetRect(t), {t}); };
+    auto send = [&](const DropTarget& t) { return DropHeldOn(g, card, TargetRect(g, t), {t}); };
     bool moved = false;
     if (toFoundations && single)
         for (int i = 0; i < RuleCount(g, rule::kDests, 16) && !moved; ++i)
@@ -137,10 +134,10 @@ bool SendCard(CardCode card, int left, int top, int right, int bottom, bool sing
     if (toTableaus && !moved && OnTable(g.Options.StockLeft(1))) moved = send({kMazzoVis, 1});
 
     // Lifted for a pile whose move then failed: put the picture right.
-    if (!moved && CardsLifted()) ReturnHeld(card);
+    if (!moved && CardsLifted(g)) ReturnHeld(g, card);
     g.Options.SetOpt(opt::kHeld, 0);
     g.Options.SetOpt(opt::kHeldTop, 0);
-    EndHold();
+    EndHold(g);
     return moved;
 }
 

@@ -9,15 +9,15 @@
 namespace bw {
 
 // The table's double-click: acts on the card of the last press.
-void DoubleClickMove();
+void DoubleClickMove(Game& g);
 // A right press without Ctrl on the hit pile and card.
-void RightClickMove(const PileHit& hit);
+void RightClickMove(Game& g, const PileHit& hit);
 // Eligibility and destinations of the gesture; neither flag set is the
 // one-click games' plain click.
-void ShortcutMove(bool doubleClick, bool rightClick, const PileHit& hit);
+void ShortcutMove(Game& g, bool doubleClick, bool rightClick, const PileHit& hit);
 // Tries the destinations in order; true when the card (or the run from it,
 // with single clear) was moved.
-bool SendCard(CardCode card, int left, int top, int right, int bottom, bool single,
+bool SendCard(Game& g, CardCode card, int left, int top, int right, int bottom, bool single,
               bool toFoundations, bool toTableaus, bool reservesAllowed);
 
 }  // namespace bw

@@ -23,7 +23,7 @@ bool UndoSwitchedOff() {
 
 // Nothing is restored while no game runs (a finished game has been scored)
 // or while cards are held (the drop would land on a different table).
-bool TableAccepts(Game& g) {
+bool TableAccepts(const Game& g) {
     return Flag(g, flag::kInProgress) && g.Options.Opt(opt::kHeld) == 0 && !UndoSwitchedOff();
 }
 
@@ -31,7 +31,7 @@ bool TableAccepts(Game& g) {
 // tableau card. Restoring one would show the models again (the memory test
 // beaten), or leave them hidden with no twins to place, so undo stops at the
 // dealt twins.
-bool BeforeTheTwins(Game& g, const HistoryLists& h) {
+bool BeforeTheTwins(const Game& g, const HistoryLists& h) {
     if (Rule(g, rule::kGoalKind) != goal::kForgetMeNot || StepCount(h) == 0) return false;
     const std::vector<std::string>& rows = h[2];
     for (size_t k = rows.size() - 40; k < rows.size(); ++k)
@@ -67,40 +67,34 @@ bool Exchange(Game& g, HistoryLists& from, std::string& fromMarks, int toWhich,
 
 }  // namespace
 
-bool CanUndo() {
-    Game& g = ProgramGame();
+bool CanUndo(const Game& g) {
     return TableAccepts(g) && StepCount(g.UndoLists) > 0 && !BeforeTheTwins(g, g.UndoLists);
 }
-bool CanRedo() {
-    Game& g = ProgramGame();
-    return TableAccepts(g) && StepCount(ProgramGame().RedoLists) > 0;
+bool CanRedo(const Game& g) {
+    return TableAccepts(g) && StepCount(g.RedoLists) > 0;
 }
 
 // As CanUndo and CanRedo, but whatever is held: the commands stay as they
 // are while a card is dragged.
-bool UndoOffered() {
-    Game& g = ProgramGame();
+bool UndoOffered(const Game& g) {
     return Flag(g, flag::kInProgress) && !UndoSwitchedOff() && StepCount(g.UndoLists) > 0 &&
            !BeforeTheTwins(g, g.UndoLists);
 }
-bool RedoOffered() {
-    Game& g = ProgramGame();
+bool RedoOffered(const Game& g) {
     return Flag(g, flag::kInProgress) && !UndoSwitchedOff() && StepCount(g.RedoLists) > 0;
 }
 
 // The library has no recordings of their own for these two commands: undo
 // sounds like cards put down, redo like cards picked up.
-bool UndoCommand() {
-    Game& g = ProgramGame();
+bool UndoCommand(Game& g) {
     return Exchange(g, g.UndoLists, g.UndoMarks, 0, g.RedoMarks, field::kSoundsUndo, "card_down");
 }
-bool RedoCommand() {
-    Game& g = ProgramGame();
+bool RedoCommand(Game& g) {
     return Exchange(g, g.RedoLists, g.RedoMarks, 1, g.UndoMarks, field::kSoundsRedo, "card_up");
 }
 
-void SetUndoEnabled(bool enabled) {
-    AllowUndoRedo(ProgramGame(), enabled && !UndoSwitchedOff());
+void SetUndoEnabled(Game& g, bool enabled) {
+    AllowUndoRedo(g, enabled && !UndoSwitchedOff());
 }
 
 }  // namespace bw

@@ -9,22 +9,24 @@
 
 namespace bw {
 
+struct Game;
+
 // True when the command may run: a game is in progress, nothing is held,
 // undo is not switched off (parameter 137 = "2") and the history has a step
 // (in "Forget me not" one recorded after the twins were dealt).
-bool CanUndo();
-bool CanRedo();
+bool CanUndo(const Game& g);
+bool CanRedo(const Game& g);
 // The same whatever is held: what the greyed or enabled commands show.
-bool UndoOffered();
-bool RedoOffered();
+bool UndoOffered(const Game& g);
+bool RedoOffered(const Game& g);
 
 // Restore the newest undo (redo) step; true when the table changed. A refused
 // command beeps when only the empty history stood in the way.
-bool UndoCommand();
-bool RedoCommand();
+bool UndoCommand(Game& g);
+bool RedoCommand(Game& g);
 
 // Enables or disables both commands in the window; they stay disabled while
 // undo is switched off (parameter 137 = "2").
-void SetUndoEnabled(bool enabled);
+void SetUndoEnabled(Game& g, bool enabled);
 
 }  // namespace bw

@@ -17,24 +17,27 @@ namespace {
 // selection games.
 class InteractionHooks : public IPressHooks {
 public:
-    void RightClickShortcut(const PileHit& hit) override { RightClickMove(hit); }
-    void ClickShortcut(const PileHit& hit) override { ShortcutMove(false, false, hit); }
-    void SelectionPress(MouseButton button, int shift, int x, int y, const PileHit& hit) override {
-        bw::SelectionPress(button, shift, x, y, hit);
+    void RightClickShortcut(Game& g, const PileHit& hit) override { RightClickMove(g, hit); }
+    void ClickShortcut(Game& g, const PileHit& hit) override { ShortcutMove(g, false, false, hit); }
+    void SelectionPress(Game& g, MouseButton button, int shift, int x, int y,
+                        const PileHit& hit) override {
+        bw::SelectionPress(g, button, shift, x, y, hit);
     }
-    void PairSelect(CardCode card) override { bw::PairSelect(card); }
-    bool IsUncovered(CardCode card) override { return bw::IsUncovered(card); }
-    bool CanLeaveFoundation(CardCode card) override { return bw::CanLeaveFoundation(card); }
-    void BuildHeldImage() override { bw::BuildHeldImage(); }
-    void LiftCards(CardCode card, bool single) override { bw::LiftCards(card, single); }
-    void DrawHeldImage(int left, int top) override { bw::DrawHeldImage(left, top); }
+    void PairSelect(Game& g, CardCode card) override { bw::PairSelect(g, card); }
+    bool IsUncovered(Game& g, CardCode card) override { return bw::IsUncovered(g, card); }
+    bool CanLeaveFoundation(Game& g, CardCode card) override {
+        return bw::CanLeaveFoundation(g, card);
+    }
+    void BuildHeldImage(Game& g) override { bw::BuildHeldImage(g); }
+    void LiftCards(Game& g, CardCode card, bool single) override { bw::LiftCards(g, card, single); }
+    void DrawHeldImage(Game& g, int left, int top) override { bw::DrawHeldImage(g, left, top); }
 };
 
 class MemoryPlay : public IMemoryPlay {
 public:
-    void EndMemorisePhase() override {
-        SetModelFaces(ProgramGame(), true);
-        DealTwins();
+    void EndMemorisePhase(Game& g) override {
+        SetModelFaces(g, true);
+        DealTwins(g);
     }
 };
 

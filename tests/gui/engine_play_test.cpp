@@ -79,7 +79,7 @@ TEST_F(KlondikeTable, RefusedDropsPutTheCardsBackUnchanged) {
     EXPECT_EQ(CurrentTable(), laid);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
-    EXPECT_FALSE(CardsLifted());
+    EXPECT_FALSE(CardsLifted(ProgramGame()));
     EXPECT_EQ(Beeps(), 0);  // a refused drop glides back without a sound of complaint
     EXPECT_GE(table.glides, 2);
     EXPECT_GE(Played("card_down"), 2);
@@ -310,7 +310,7 @@ TEST_F(KlondikeTable, TheLastCardHomeEndsTheGameWon) {
     EXPECT_FALSE(Flag(ProgramGame(), flag::kClockRuns));
     EXPECT_EQ(Played("Won"), 1);
     EXPECT_EQ(gameOffers, 1);  // the next game is offered
-    EXPECT_FALSE(CanUndo());
+    EXPECT_FALSE(CanUndo(ProgramGame()));
 }
 
 class FreeCellPlay : public EnginePlay {

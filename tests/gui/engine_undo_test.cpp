@@ -62,7 +62,7 @@ TEST_P(ShippedUndo, OneStepIsUndoneAndRedoneExactly) {
     // The memorise phase's own steps stay behind, never undone.
     const int before = StepCount(ProgramGame().UndoLists);
     ASSERT_EQ(before, GetParam().id == 205 ? 2 : 0);
-    EXPECT_FALSE(CanUndo());
+    EXPECT_FALSE(CanUndo(ProgramGame()));
 
     PlayOneStep();
     const TableState played = CurrentTable();
@@ -89,7 +89,7 @@ TEST_P(ShippedUndo, OneStepIsUndoneAndRedoneExactly) {
     // refuses with a beep and changes nothing.
     EXPECT_FALSE(window.mnuRedo->isEnabled());
     const int beeps = Beeps();
-    RedoCommand();
+    RedoCommand(ProgramGame());
     EXPECT_EQ(CurrentTable(), played);
     EXPECT_EQ(Beeps(), beeps + 1);
 }

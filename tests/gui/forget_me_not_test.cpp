@@ -281,7 +281,7 @@ TEST_F(ForgetMeNotTest, WonWithEveryTwinUnderItsModel) {
     // The winning show follows the dialog after its pause.
     ASSERT_GT(waits.waits.size(), result.waitsBefore);
     EXPECT_EQ(waits.waits[result.waitsBefore], 200);
-    EXPECT_FALSE(CanUndo());
+    EXPECT_FALSE(CanUndo(ProgramGame()));
     EXPECT_FALSE(window.mnuUndo->isEnabled());
     EXPECT_FALSE(window.tbUndo->isEnabled());
 }
@@ -397,7 +397,7 @@ TEST_F(ForgetMeNotTest, UndoAndRedoWhilePlacingRestoreTheTableExactly) {
     // The command is greyed; reached anyway, it beeps.
     EXPECT_FALSE(window.tbUndo->isEnabled());
     dialogs.beeps = 0;
-    UndoCommand();
+    UndoCommand(ProgramGame());
     EXPECT_TRUE(Current() == states[0]);
     EXPECT_EQ(dialogs.beeps, 1);
     EXPECT_TRUE(window.mnuRedo->isEnabled());
@@ -406,7 +406,7 @@ TEST_F(ForgetMeNotTest, UndoAndRedoWhilePlacingRestoreTheTableExactly) {
     for (int k = 0; k < 2; ++k) window.mnuRedo->trigger();
     EXPECT_TRUE(Current() == states[2]);
     Drag(Place(DealtRow(3)), Place(3));
-    EXPECT_FALSE(CanRedo());
+    EXPECT_FALSE(CanRedo(ProgramGame()));
     EXPECT_EQ(ProgramGame().FilaPiles[1], FormatCode(Twin(1)));
     EXPECT_EQ(ProgramGame().FilaPiles[2], "");
     EXPECT_EQ(ProgramGame().FilaPiles[3], FormatCode(Twin(3)));

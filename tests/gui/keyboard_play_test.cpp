@@ -29,7 +29,7 @@ protected:
     // Moves the frame to the place of `row` and `slot` with the arrow keys,
     // Home and End only.
     void FrameTo(int row, int slot) {
-        const auto grid = GridPlaces();
+        const auto grid = GridPlaces(ProgramGame());
         size_t line = 0, at = 0;
         bool found = false;
         for (size_t l = 0; l < grid.size() && !found; ++l)
@@ -46,9 +46,9 @@ protected:
         for (size_t l = 0; l < line; ++l) Key(Qt::Key_Down);
         Key(Qt::Key_Home);
         for (size_t i = 0; i < at; ++i) Key(Qt::Key_Right);
-        ASSERT_TRUE(FocusFrameShown());
-        ASSERT_EQ(FocusedPlace().row, row);
-        ASSERT_EQ(FocusedPlace().slot, slot);
+        ASSERT_TRUE(FocusFrameShown(ProgramGame()));
+        ASSERT_EQ(FocusedPlace(ProgramGame()).row, row);
+        ASSERT_EQ(FocusedPlace(ProgramGame()).slot, slot);
     }
     void Turn(const Slot& s) {
         FrameTo(s.row, s.k);
@@ -176,10 +176,10 @@ TEST_F(KeyboardPlay, ForgetMeNotPlacedWithTheKeyboard) {
     const int first = dealtRow(0);
     FrameTo(first, 0);
     Key(Qt::Key_Space);
-    EXPECT_TRUE(KeyboardHolding());
-    EXPECT_LT(FocusedPlace().row, 10);
+    EXPECT_TRUE(KeyboardHolding(ProgramGame()));
+    EXPECT_LT(FocusedPlace(ProgramGame()).row, 10);
     Key(Qt::Key_Escape);
-    EXPECT_FALSE(KeyboardHolding());
+    EXPECT_FALSE(KeyboardHolding(ProgramGame()));
     EXPECT_EQ(BottomCode(ProgramGame().FilaPiles[static_cast<size_t>(first)]), model(0) + 52);
 
     QString title;
@@ -192,10 +192,10 @@ TEST_F(KeyboardPlay, ForgetMeNotPlacedWithTheKeyboard) {
     for (int j = 0; j < 10; ++j) {
         FrameTo(dealtRow(j), 0);
         Key(Qt::Key_Space);
-        ASSERT_TRUE(KeyboardHolding()) << j;
+        ASSERT_TRUE(KeyboardHolding(ProgramGame())) << j;
         Key(Qt::Key_Home);
         for (int i = 0; i < j; ++i) Key(Qt::Key_Right);
-        ASSERT_EQ(FocusedPlace().row, j);
+        ASSERT_EQ(FocusedPlace(ProgramGame()).row, j);
         Key(Qt::Key_Return);
         if (j < 9) {
             EXPECT_EQ(BottomCode(ProgramGame().FilaPiles[static_cast<size_t>(j)]), model(j) + 52)

@@ -675,7 +675,7 @@ TEST_F(StartUpTest, UndoWithNothingRecordedIsGreyedAndBeeps) {
     EXPECT_FALSE(window.tbUndo->isEnabled());
     EXPECT_FALSE(window.tbRedo->isEnabled());
     // Nothing recorded yet: the command, reached anyway, beeps.
-    UndoCommand();
+    UndoCommand(ProgramGame());
     EXPECT_EQ(dialogs.beeps, 1);
 }
 

@@ -158,7 +158,7 @@ TEST_P(WindowToolCase, PositionsAreTheWindowsOwn) {
         const QPoint at(p.left + ProgramGame().CardWidth / 2, p.top + ProgramGame().CardHeight / 2);
         EXPECT_EQ(window.childAt(at), window.imgSfondo) << p.name;
         const QPoint onTable = window.imgSfondo->mapFrom(&window, at);
-        EXPECT_EQ(HitTest(onTable.x(), onTable.y()).name, p.name);
+        EXPECT_EQ(HitTest(ProgramGame(), onTable.x(), onTable.y()).name, p.name);
     }
     EXPECT_GT(piles, 0);
 }

@@ -879,12 +879,12 @@ private:
         // Undo then redo gives the identical table back (a selection in
         // progress is not part of a step: the selection games are checked
         // between selections).
-        if (CanUndo() && !(SelectionGame() && !ProgramGame().DestPiles[0].empty())) {
+        if (CanUndo(ProgramGame()) && !(SelectionGame() && !ProgramGame().DestPiles[0].empty())) {
             ++undoChecks_;
             const Snapshot before = Take();
             dialogs_.choice = 0;
-            if (!UndoCommand()) return "undo: refused although it was offered";
-            if (!RedoCommand()) return "undo: redo refused right after an undo";
+            if (!UndoCommand(ProgramGame())) return "undo: refused although it was offered";
+            if (!RedoCommand(ProgramGame())) return "undo: redo refused right after an undo";
             const Snapshot after = Take();
             if (!(after == before))
                 return "undo: undo then redo changed" + Difference(before, after);

@@ -149,7 +149,7 @@ void ClearHooks() {
 
 void ResetProcessState() {
     // Before the game state: both leave option entries behind.
-    EndHold();
+    EndHold(ProgramGame());
     ForgetJokerCaption(ProgramGame());
     ResumeClock(ProgramGame());  // a pause left by a window that went with its test
     ResetGameState(ProgramGame());

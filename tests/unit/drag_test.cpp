@@ -36,11 +36,11 @@ std::vector<std::string> Names(const std::vector<DropTarget>& targets) {
 TEST_F(Drag, ReleasedWithoutMovingGoesBackEvenOverALegalPile) {
     ProgramGame().FilaPiles[0] = Cards({Spades(10)});
     ProgramGame().FilaPiles[1] = Cards({Hearts(9)});
-    PointerPress(MouseButton::kLeft, 0, 210, 210);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 210, 210);
     ASSERT_EQ(ProgramGame().Options.Opt(94), Hearts(9));
     // Lying right over the black ten, but the pointer never moved.
     ProgramGame().pointer.DragRect = {100, 200, 171, 296};
-    PointerRelease(MouseButton::kLeft);
+    PointerRelease(ProgramGame(), MouseButton::kLeft);
     EXPECT_EQ(ProgramGame().FilaPiles[0], Cards({Spades(10)}));
     EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Hearts(9)}));
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
@@ -67,9 +67,9 @@ TEST_F(Drag, TheBetterCoveredLegalPileWinsAndTiesGoToTheHigherPile) {
     ProgramGame().FilaPiles[0] = Cards({Spades(10)});
     ProgramGame().FilaPiles[1] = Cards({Clubs(10)});
     ProgramGame().FilaPiles[2] = Cards({Hearts(9)});
-    EXPECT_EQ(Names(RankTargets({140, 200, 211, 296})),
+    EXPECT_EQ(Names(RankTargets(ProgramGame(), {140, 200, 211, 296})),
               (std::vector<std::string>{"Fila1", "Fila2"}));
-    EXPECT_EQ(Names(RankTargets({150, 200, 221, 296})),
+    EXPECT_EQ(Names(RankTargets(ProgramGame(), {150, 200, 221, 296})),
               (std::vector<std::string>{"Fila2", "Fila1"}));
 
     // Released at x 140: 31 px over the spade, 11 over the club.
@@ -85,7 +85,7 @@ TEST_F(Drag, TheBetterCoveredLegalPileWinsAndTiesGoToTheHigherPile) {
     // Equal areas: a foundation before a tableau pile, then the higher index.
     ProgramGame().FilaLeft[3] = 500;
     ProgramGame().FilaTop[3] = 10;
-    EXPECT_EQ(Names(RankTargets({450, 10, 521, 106})),
+    EXPECT_EQ(Names(RankTargets(ProgramGame(), {450, 10, 521, 106})),
               (std::vector<std::string>{"Dest2", "Dest1", "Fila4"}));
 }
 
@@ -101,10 +101,10 @@ TEST_F(Drag, OnlyTheFourBestCoveredPilesAreOffered) {
     ProgramGame().FilaPiles[4] = Cards({Spades(10)});
     ProgramGame().MazzoPiles[1] = Cards({Hearts(9)});
     const HeldRect held{105, 205, 176, 301};
-    EXPECT_EQ(OverlapArea(held, TargetRect({kFila, 0})), 66 * 91);
-    EXPECT_EQ(OverlapArea(held, TargetRect({kFila, 1})), 66 * 91);
-    EXPECT_EQ(OverlapArea(held, TargetRect({kFila, 4})), 36 * 61);
-    EXPECT_EQ(Names(RankTargets(held)),
+    EXPECT_EQ(OverlapArea(held, TargetRect(ProgramGame(), {kFila, 0})), 66 * 91);
+    EXPECT_EQ(OverlapArea(held, TargetRect(ProgramGame(), {kFila, 1})), 66 * 91);
+    EXPECT_EQ(OverlapArea(held, TargetRect(ProgramGame(), {kFila, 4})), 36 * 61);
+    EXPECT_EQ(Names(RankTargets(ProgramGame(), held)),
               (std::vector<std::string>{"Fila2", "Fila1", "Fila3", "Fila4"}));
 
     // The nine from "Mazzo_Vis" let go there goes back.
@@ -164,37 +164,37 @@ TEST_F(Drag, CursorsOfADrag) {
 
 TEST_F(Drag, TheImageRepaintsOnlyTheStripsItUncovers) {
     ProgramGame().FilaPiles[1] = Cards({Hearts(9)});
-    PointerPress(MouseButton::kLeft, 0, 210, 210);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 210, 210);
     Clear();
-    PointerMove(220, 215);
+    PointerMove(ProgramGame(), 220, 215);
     EXPECT_EQ(table.calls, (std::vector<std::string>{"cursor 0", "restore 200,200,271,205",
                                                      "restore 200,205,210,296", "held @210,205"}));
     EXPECT_EQ(ProgramGame().pointer.DragRect.left, 210);
     EXPECT_EQ(ProgramGame().pointer.DragRect.bottom, 301);
     EXPECT_EQ(ProgramGame().Options.Opt(78), 1);
     Clear();
-    PointerMove(200, 205);
+    PointerMove(ProgramGame(), 200, 205);
     EXPECT_EQ(table.calls, (std::vector<std::string>{"cursor 0", "restore 210,291,281,301",
                                                      "restore 261,205,281,291", "held @190,195"}));
     // Far away: the whole old place.
     Clear();
-    PointerMove(700, 700);
+    PointerMove(ProgramGame(), 700, 700);
     EXPECT_TRUE(table.Has("restore 190,195,261,291"));
-    PointerRelease(MouseButton::kLeft);
+    PointerRelease(ProgramGame(), MouseButton::kLeft);
 
     // Shadowed: the card was lifted up and left by 7 and carries its shadow.
     // The new shadow lets the table show through: the old picture under it
     // (the band at the bottom) goes too.
     SetParameter(178, 1, "Y");
     Clear();
-    PointerPress(MouseButton::kLeft, 0, 210, 210);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 210, 210);
     EXPECT_TRUE(table.Has("held @193,193"));
     Clear();
-    PointerMove(220, 215);
+    PointerMove(ProgramGame(), 220, 215);
     EXPECT_EQ(table.calls, (std::vector<std::string>{"cursor 0", "restore 193,193,273,198",
                                                      "restore 193,294,273,298",
                                                      "restore 193,198,203,294", "held @203,198"}));
-    PointerRelease(MouseButton::kLeft);
+    PointerRelease(ProgramGame(), MouseButton::kLeft);
     EXPECT_EQ(table.Count("repaint"), 0);
 }
 
@@ -215,26 +215,26 @@ TEST_F(Drag, LiftingShowsThePileWithoutTheCardsButKeepsTheData) {
     ProgramGame().FilaTop[0] = 150;
     ProgramGame().FilaPiles[0] = Cards({Spades(3)});
     ProgramGame().FilaPiles[1] = Cards({Spades(10), Hearts(9), Clubs(8)});
-    PointerPress(MouseButton::kLeft, 0, 260, 225);  // the nine: a run of two
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 260, 225);  // the nine: a run of two
     ASSERT_EQ(ProgramGame().Options.Opt(94), Hearts(9));
     EXPECT_EQ(spy.seen, (std::vector<std::string>{"Fila2=" + Cards({Spades(10)}),
                                                   "Fila1=" + Cards({Spades(3)})}));
     EXPECT_TRUE(spy.Has("draw Fila2 table"));
     EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Spades(10), Hearts(9), Clubs(8)}));
-    EXPECT_TRUE(CardsLifted());
+    EXPECT_TRUE(CardsLifted(ProgramGame()));
     // Released in place: drawn again with the cards.
     spy.seen.clear();
-    PointerRelease(MouseButton::kLeft);
+    PointerRelease(ProgramGame(), MouseButton::kLeft);
     EXPECT_EQ(spy.seen.front(), "Fila2=" + Cards({Spades(10), Hearts(9), Clubs(8)}));
-    EXPECT_FALSE(CardsLifted());
+    EXPECT_FALSE(CardsLifted(ProgramGame()));
 
     // With the cascade's sideways shifts the edges beside the pile are restored.
     SetParameter(179, 1, "Y");
     spy.calls.clear();
-    PointerPress(MouseButton::kLeft, 0, 260, 250);  // the eight alone
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 260, 250);  // the eight alone
     EXPECT_TRUE(spy.Has("restore 198,200,200,332"));
     EXPECT_TRUE(spy.Has("restore 271,200,273,332"));
-    PointerRelease(MouseButton::kLeft);
+    PointerRelease(ProgramGame(), MouseButton::kLeft);
     SetParameter(179, 1, "N");
 
     // Rows of slots: the slot is painted over, no pile is redrawn.
@@ -243,7 +243,7 @@ TEST_F(Drag, LiftingShowsThePileWithoutTheCardsButKeepsTheData) {
     ProgramGame().FilaPiles[1] = Cards({Spades(10), Hearts(9)});
     spy.calls.clear();
     spy.seen.clear();
-    LiftCards(Hearts(9), true);
+    LiftCards(ProgramGame(), Hearts(9), true);
     EXPECT_TRUE(spy.Has("erase 273,200,344,296 table"));
     EXPECT_TRUE(spy.seen.empty());
     EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Spades(10), Hearts(9)}));
@@ -251,10 +251,10 @@ TEST_F(Drag, LiftingShowsThePileWithoutTheCardsButKeepsTheData) {
     // Side-by-side rows keep a hole and redraw the whole table.
     ProgramGame().GameRules[3] = 4;
     spy.calls.clear();
-    LiftCards(Spades(10), true);
+    LiftCards(ProgramGame(), Spades(10), true);
     EXPECT_TRUE(spy.Has("draw all table"));
     EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Spades(10), Hearts(9)}));
-    EndHold();
+    EndHold(ProgramGame());
 }
 
 TEST_F(Drag, ReturnGlidesBackAndPlaysCardDown) {
@@ -299,7 +299,7 @@ TEST_F(Drag, FoundationDropsAndTheWin) {
     // Drops onto foundations are refused during automatic completion.
     ProgramGame().Options.SetOpt(94, Hearts(1));
     ProgramGame().Options.SetOpt(110, 3);
-    EXPECT_FALSE(DropHeld(Hearts(1), {400, 10, 471, 106}));
+    EXPECT_FALSE(DropHeld(ProgramGame(), Hearts(1), {400, 10, 471, 106}));
     ProgramGame().Options.SetOpt(110, 0);
     ProgramGame().Options.SetOpt(94, 0);
 
@@ -375,16 +375,16 @@ TEST_F(Drag, TableauDropsRespectTheGoalKind) {
 TEST_F(Drag, PendingStockPress) {
     // The pressed "Mazzo_Vis" (GameRules[9] != 1): moving inside keeps it.
     ProgramGame().Options.SetOpt(89, 1);
-    PointerMove(120, 20);
+    PointerMove(ProgramGame(), 120, 20);
     EXPECT_EQ(ProgramGame().Options.Opt(89), 1);
     EXPECT_EQ(table.Count("stock"), 0);
-    PointerMove(182, 20);  // off its right edge: cancelled
+    PointerMove(ProgramGame(), 182, 20);  // off its right edge: cancelled
     EXPECT_EQ(ProgramGame().Options.Opt(89), 0);
     EXPECT_TRUE(table.Has("stock Mazzo_Vis up"));
     EXPECT_EQ(fx.waits.waits, std::vector<int>{50});
     // The release then turns nothing.
     ProgramGame().MazzoPiles[1] = Cards({Hearts(2), Hearts(3)});
-    PointerRelease(MouseButton::kLeft);
+    PointerRelease(ProgramGame(), MouseButton::kLeft);
     EXPECT_EQ(ProgramGame().MazzoPiles[1], Cards({Hearts(2), Hearts(3)}));
     EXPECT_EQ(table.Count("stock"), 1);
 
@@ -394,7 +394,7 @@ TEST_F(Drag, PendingStockPress) {
     ProgramGame().GameRules[15] = -1;
     ProgramGame().Options.SetOpt(89, 1);
     Clear();
-    PointerRelease(MouseButton::kLeft);
+    PointerRelease(ProgramGame(), MouseButton::kLeft);
     EXPECT_TRUE(table.Has("stock Mazzo up"));
     EXPECT_EQ(ProgramGame().Options.Opt(89), 0);
     EXPECT_EQ(ProgramGame().MazzoPiles[1], "");
@@ -406,19 +406,19 @@ TEST_F(Drag, MovesWithoutAHeldCard) {
     // Ignored while autoplay runs.
     ProgramGame().Options.SetOpt(110, 1);
     ProgramGame().pointer.MouseIdleStamp = 7;
-    PointerMove(5, 5);
+    PointerMove(ProgramGame(), 5, 5);
     EXPECT_EQ(ProgramGame().pointer.MouseIdleStamp, 7);
     ProgramGame().Options.SetOpt(110, 0);
     // The idle stamp and the pile-size panel.
-    PointerMove(5, 5);
+    PointerMove(ProgramGame(), 5, 5);
     EXPECT_GE(ProgramGame().pointer.MouseIdleStamp, 0);
     EXPECT_EQ(window.hides, 1);
-    PointerMove(5, 5);
+    PointerMove(ProgramGame(), 5, 5);
     EXPECT_EQ(window.hides, 1);
     EXPECT_EQ(ProgramGame().Options.Opt(96), 5);
     // A peeked card is put away at the release.
     ProgramGame().pointer.PeekCard = {100, 200};
-    PointerRelease(MouseButton::kRight);
+    PointerRelease(ProgramGame(), MouseButton::kRight);
     EXPECT_TRUE(table.Has("restore 100,200,171,296"));
     EXPECT_EQ(ProgramGame().pointer.PeekCard.x, 0);
 }
@@ -429,7 +429,7 @@ TEST_F(Drag, EveryReleaseFillsEmptyPilesAndRunsAutoplay) {
     ProgramGame().FilaPiles[0] = Cards({Spades(10)});
     ProgramGame().FilaPiles[1] = Cards({Hearts(9)});
     ProgramGame().FilaPiles[3] = Cards({Diamonds(2)});
-    PointerRelease(MouseButton::kLeft);
+    PointerRelease(ProgramGame(), MouseButton::kLeft);
     EXPECT_EQ(ProgramGame().FilaPiles[2], Cards({Clubs(5)}));
 
     // With autoplay on, a drop that frees an ace sends it up.
@@ -437,7 +437,7 @@ TEST_F(Drag, EveryReleaseFillsEmptyPilesAndRunsAutoplay) {
     ProgramGame().FilaPiles[1] = Cards({Hearts(9), Hearts(1)});
     ProgramGame().FilaPiles[2] = Cards({Spades(8)});
     ProgramGame().DestPiles[0].clear();
-    PointerRelease(MouseButton::kLeft);
+    PointerRelease(ProgramGame(), MouseButton::kLeft);
     EXPECT_EQ(ProgramGame().DestPiles[0], Cards({Hearts(1)}));
 }
 

@@ -255,7 +255,7 @@ TEST_F(GameEnd, ClockShowsElapsedTimeAcrossMidnight) {
 class Memorise : public GameEnd, public IMemoryPlay {
 protected:
     std::vector<int> stepsAtHook;
-    void EndMemorisePhase() override { stepsAtHook.push_back(StepCount(ProgramGame().UndoLists)); }
+    void EndMemorisePhase(Game& g) override { stepsAtHook.push_back(StepCount(g.UndoLists)); }
     Memorise() {
         ProgramGame().GameRules[51] = 38;
         Playing();

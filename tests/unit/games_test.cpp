@@ -134,7 +134,7 @@ protected:
             int s = FindSlot(ProgramGame().FilaPiles[static_cast<size_t>(r)], card);
             if (s < 0) continue;
             CardPoint at = CardSlotPosition(ProgramGame(), PileName(kFila, r + 1), r, s);
-            PointerPress(MouseButton::kLeft, 0, at.left + 30, at.top + 40);
+            PointerPress(ProgramGame(), MouseButton::kLeft, 0, at.left + 30, at.top + 40);
             return;
         }
         ADD_FAILURE() << "card " << card << " is not on the tableau";
@@ -410,12 +410,12 @@ TEST_F(PlayedGames, AceToKingIsTurnedInRankOrder) {
     };
     Press(cardOfRank(2));  // a two first: a miss at once
     EXPECT_EQ(ProgramGame().Options.Opt(99), 1);
-    EXPECT_TRUE(IsHidden(cardOfRank(2)));
+    EXPECT_TRUE(IsHidden(ProgramGame(), cardOfRank(2)));
     EXPECT_EQ(cardOfRank(13), 0);  // the king's place is left empty
     for (int rank = 1; rank <= 12; ++rank) Press(cardOfRank(rank));
     EXPECT_EQ(Score(), 15 * 12 - 1 - 52);
     EXPECT_GE(Score(), R(50));
-    EXPECT_TRUE(AllGridCardsUp());
+    EXPECT_TRUE(AllGridCardsUp(ProgramGame()));
     EXPECT_EQ(hooks.ends, 1);
 }
 
@@ -440,7 +440,7 @@ TEST_F(PlayedGames, ForgetMeNotTakesTwinsOnlyIntoEmptyAnswerPlaces) {
     for (int k = 0; k < 10; ++k)
         models.push_back(SlotCode(ProgramGame().DestPiles[static_cast<size_t>(k)], 0));
     SetModelFaces(ProgramGame(), true);
-    DealTwins();
+    DealTwins(ProgramGame());
     for (int r = 10; r < 20; ++r)
         ASSERT_EQ(SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(r)]), 1);
 
@@ -448,7 +448,8 @@ TEST_F(PlayedGames, ForgetMeNotTakesTwinsOnlyIntoEmptyAnswerPlaces) {
         ProgramGame().Options.SetOpt(94, twin);
         SetMovingStackSingle(ProgramGame(), true);
         const std::string target = PileName(kFila, row + 1);
-        const bool ok = CanPickUp(twin, false) && CanDropOn(ProgramGame(), target, twin);
+        const bool ok =
+            CanPickUp(ProgramGame(), twin, false) && CanDropOn(ProgramGame(), target, twin);
         if (ok) ExecuteMove(ProgramGame(), 1, ToPile(kFila, row + 1));
         ProgramGame().Options.SetOpt(94, 0);
         ProgramGame().Options.SetOpt(95, 0);
@@ -469,7 +470,7 @@ TEST_F(PlayedGames, ForgetMeNotTakesTwinsOnlyIntoEmptyAnswerPlaces) {
 
     // The last answer ends the game: models shown, 8 of 10 matched.
     EXPECT_EQ(hooks.ends, 1);
-    for (CardCode m : models) EXPECT_FALSE(IsHidden(m));
+    for (CardCode m : models) EXPECT_FALSE(IsHidden(ProgramGame(), m));
     EXPECT_EQ(TwinMatches(ProgramGame(), false), 8);
     EXPECT_EQ(Score(), -52 + 80);
     EXPECT_GE(Score(), R(50));

@@ -149,9 +149,9 @@ protected:
 
     // Press at (x, y), move to (x + dx, y + dy), release.
     static void DragBy(int x, int y, int dx, int dy) {
-        PointerPress(MouseButton::kLeft, 0, x, y);
-        PointerMove(x + dx, y + dy);
-        PointerRelease(MouseButton::kLeft);
+        PointerPress(ProgramGame(), MouseButton::kLeft, 0, x, y);
+        PointerMove(ProgramGame(), x + dx, y + dy);
+        PointerRelease(ProgramGame(), MouseButton::kLeft);
     }
 };
 

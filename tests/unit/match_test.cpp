@@ -153,33 +153,33 @@ TEST(MatchPlayOnEngine, APairKeepsTheTurnAMissPassesIt) {
     seats.seats[0].name = "Ann";
     seats.seats[1].name = "Bob";
     ScriptedRandom random;
-    MatchPlay play(seats, random);
+    MatchPlay play(ProgramGame(), seats, random);
     EXPECT_FALSE(play.ComputerToPlay());
-    EXPECT_EQ(play.ComputerCard(), 0);
+    EXPECT_EQ(play.ComputerCard(ProgramGame()), 0);
     // Ann: 7 then 8, a miss: Bob plays.
-    EXPECT_TRUE(play.Turn(7).turned);
-    EXPECT_FALSE(play.Turn(7).turned);  // face up: nothing happens
-    MatchStep s = play.Turn(8);
+    EXPECT_TRUE(play.Turn(ProgramGame(), 7).turned);
+    EXPECT_FALSE(play.Turn(ProgramGame(), 7).turned);  // face up: nothing happens
+    MatchStep s = play.Turn(ProgramGame(), 8);
     EXPECT_TRUE(s.miss && !s.pair);
     EXPECT_EQ(play.state().toPlay, 1);
     // Bob: 59 and 7, a pair: Bob again; then 60 and 9, a miss Bob's memory
     // could have avoided (8 was seen): Ann again.
-    play.Turn(59);
-    EXPECT_TRUE(play.Turn(7).pair);
+    play.Turn(ProgramGame(), 59);
+    EXPECT_TRUE(play.Turn(ProgramGame(), 7).pair);
     EXPECT_EQ(play.state().toPlay, 1);
-    play.Turn(60);
-    EXPECT_TRUE(play.Turn(9).miss);
+    play.Turn(ProgramGame(), 60);
+    EXPECT_TRUE(play.Turn(ProgramGame(), 9).miss);
     EXPECT_EQ(play.state().toPlay, 0);
     EXPECT_EQ(play.state().seats[1].pairs, 1);
     EXPECT_EQ(play.state().seats[1].misses, 1);
     EXPECT_EQ(play.state().seats[1].avoidable, 1);
     EXPECT_EQ(play.state().seats[0].avoidable, 0);
     // Ann takes the other two pairs and the match.
-    play.Turn(8);
-    play.Turn(60);
-    play.Turn(9);
-    play.Turn(61);
-    EXPECT_TRUE(play.Over());
+    play.Turn(ProgramGame(), 8);
+    play.Turn(ProgramGame(), 60);
+    play.Turn(ProgramGame(), 9);
+    play.Turn(ProgramGame(), 61);
+    EXPECT_TRUE(play.Over(ProgramGame()));
     EXPECT_EQ(ends.ends, 1);
     EXPECT_EQ(MatchLeaders(play.state()), std::vector<int>{0});
     EXPECT_EQ(ProgramGame().Options.Opt(opt::kMisses), 2);  // the table's count is the seats' sum

@@ -39,7 +39,7 @@ public:
 class LiftRecorder : public IPressHooks {
 public:
     std::vector<CardCode> lifted;
-    void LiftCards(CardCode card, bool single) override {
+    void LiftCards(Game&, CardCode card, bool single) override {
         if (single) lifted.push_back(card);
     }
 };
@@ -102,7 +102,7 @@ protected:
             int s = FindSlot(ProgramGame().FilaPiles[static_cast<size_t>(r)], card);
             if (s < 0) continue;
             CardPoint at = CardSlotPosition(ProgramGame(), PileName(kFila, r + 1), r, s);
-            PointerPress(MouseButton::kLeft, 0, at.left + 30, at.top + 40);
+            PointerPress(ProgramGame(), MouseButton::kLeft, 0, at.left + 30, at.top + 40);
             return;
         }
         FAIL() << "card " << card << " is not in the grid";
@@ -128,8 +128,8 @@ TEST_F(Memory, PairsNeedTheSameCardOfBothDecks) {
     fx.waits.waits.clear();
     table.calls.clear();
     Click(98);  // same rank, different card: a miss
-    EXPECT_TRUE(IsHidden(7));
-    EXPECT_TRUE(IsHidden(98));
+    EXPECT_TRUE(IsHidden(ProgramGame(), 7));
+    EXPECT_TRUE(IsHidden(ProgramGame(), 98));
     EXPECT_EQ(Misses(), 1);
     EXPECT_EQ(Score(), -54);
     EXPECT_EQ(fx.waits.waits, (std::vector<int>{200, 200}));
@@ -158,7 +158,7 @@ TEST_F(Memory, PairsNeedTheSameCardOfBothDecks) {
     ASSERT_TRUE(PopStepInto(ProgramGame(), ProgramGame().UndoLists, ProgramGame().UndoMarks));
     EXPECT_EQ(ProgramGame().FilaPiles[0], "007098002003");
     EXPECT_TRUE(IsFaceUp(ProgramGame(), 7));
-    EXPECT_TRUE(IsHidden(59));
+    EXPECT_TRUE(IsHidden(ProgramGame(), 59));
     EXPECT_EQ(game.ends, 0);
 }
 
@@ -179,7 +179,7 @@ TEST_F(Memory, ConcentrationPairsAnyTwoOfARank) {
     // A face-up card, a hole or the space beside a row does nothing.
     Click(3);
     CardPoint hole = CardSlotPosition(ProgramGame(), "Fila1", 0, 0);
-    PointerPress(MouseButton::kLeft, 0, hole.left + 5, hole.top + 5);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, hole.left + 5, hole.top + 5);
     Click(3);
     EXPECT_TRUE(IsFaceUp(ProgramGame(), 3));
     EXPECT_EQ(Misses(), 1);
@@ -189,7 +189,7 @@ TEST_F(Memory, AceToKingRuns) {
     Grid(36, {"002001003005", "004"});
     Click(2);  // a two first is a miss at once
     EXPECT_EQ(Misses(), 1);
-    EXPECT_TRUE(IsHidden(2));
+    EXPECT_TRUE(IsHidden(ProgramGame(), 2));
     EXPECT_EQ(ProgramGame().AppoggPiles[0], "");
     EXPECT_EQ(Score(), -53);
 
@@ -202,9 +202,9 @@ TEST_F(Memory, AceToKingRuns) {
     Click(5);  // breaks the run: all four turn back with one miss
     EXPECT_EQ(Misses(), 2);
     EXPECT_EQ(fx.waits.waits.size(), 4u);
-    for (CardCode c : {1, 2, 3, 5}) EXPECT_TRUE(IsHidden(c));
+    for (CardCode c : {1, 2, 3, 5}) EXPECT_TRUE(IsHidden(ProgramGame(), c));
     EXPECT_EQ(ProgramGame().AppoggPiles[0], "");
-    EXPECT_EQ(SequenceLength(""), 0);
+    EXPECT_EQ(SequenceLength(ProgramGame(), ""), 0);
 }
 
 TEST_F(Memory, AfterTheKingTheRunBreaks) {
@@ -212,13 +212,13 @@ TEST_F(Memory, AfterTheKingTheRunBreaks) {
     for (int c = 1; c <= 13; ++c) row += FormatCode(c);
     Grid(36, {row, "053020"});  // the other ace, and a card left hidden
     for (int c = 1; c <= 13; ++c) Click(c);
-    EXPECT_EQ(SequenceLength(""), 13);
+    EXPECT_EQ(SequenceLength(ProgramGame(), ""), 13);
     EXPECT_EQ(Score(), 15 * 13 - 52);
     fx.waits.waits.clear();
     Click(53);
     EXPECT_EQ(fx.waits.waits.size(), 14u);
     EXPECT_EQ(Misses(), 1);
-    EXPECT_TRUE(AllGridCardsUp() == false);
+    EXPECT_TRUE(AllGridCardsUp(ProgramGame()) == false);
     EXPECT_EQ(game.ends, 0);
 }
 
@@ -247,11 +247,11 @@ TEST_F(Memory, TheLastHiddenCardEndsTheGame) {
 TEST_F(Memory, RightPressWithoutCtrlNeverTurnsACard) {
     Grid(39, {"007046"});
     CardPoint at = CardSlotPosition(ProgramGame(), "Fila1", 0, 0);
-    PointerPress(MouseButton::kRight, 0, at.left + 5, at.top + 5);
-    EXPECT_TRUE(IsHidden(7));
-    PointerPress(MouseButton::kRight, kCtrlKey, at.left + 5, at.top + 5);
+    PointerPress(ProgramGame(), MouseButton::kRight, 0, at.left + 5, at.top + 5);
+    EXPECT_TRUE(IsHidden(ProgramGame(), 7));
+    PointerPress(ProgramGame(), MouseButton::kRight, kCtrlKey, at.left + 5, at.top + 5);
     EXPECT_TRUE(IsFaceUp(ProgramGame(), 7));
-    PointerPress(MouseButton::kMiddle, 0, at.left + 80, at.top + 5);
+    PointerPress(ProgramGame(), MouseButton::kMiddle, 0, at.left + 80, at.top + 5);
     EXPECT_EQ(ProgramGame().MazzoPiles[2], "007046");
 }
 
@@ -266,7 +266,7 @@ TEST_F(Memory, ForgetMeNotDealsAndRevealsTwins) {
         ProgramGame().Options.SetDestTop(i, 5);
     }
     SetModelFaces(ProgramGame(), true);
-    for (int c = 1; c <= 10; ++c) EXPECT_TRUE(IsHidden(c));
+    for (int c = 1; c <= 10; ++c) EXPECT_TRUE(IsHidden(ProgramGame(), c));
     EXPECT_EQ(fx.waits.waits.size(), 10u);
     EXPECT_TRUE(table.Has("back @90,5 both"));
 
@@ -274,7 +274,7 @@ TEST_F(Memory, ForgetMeNotDealsAndRevealsTwins) {
     rng.next = {8, 8, 8, 0};  // rows 19, then 19 is taken: wrap to 11, ...
     platform::SetRandom(&rng);
     fx.waits.waits.clear();
-    DealTwins();
+    DealTwins(ProgramGame());
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(ProgramGame().FilaPiles[18], FormatCode(53));
     EXPECT_EQ(ProgramGame().FilaPiles[19], FormatCode(54));
@@ -297,7 +297,7 @@ TEST_F(Memory, ForgetMeNotDealsAndRevealsTwins) {
         ProgramGame().FilaPiles[static_cast<size_t>(j)] = FormatCode(53 + j);
     CheckTwinRowsFull(ProgramGame());
     EXPECT_EQ(game.ends, 0);
-    EXPECT_TRUE(IsHidden(1));
+    EXPECT_TRUE(IsHidden(ProgramGame(), 1));
 
     // All ten placed correctly: models shown, matches framed, -52 + 100.
     ProgramGame().FilaPiles[9] = FormatCode(62);
@@ -404,12 +404,12 @@ TEST_F(Memory, DealTwinsNeverLoopsWhenTheTwinRowsAreTaken) {
     for (int i = 0; i < 3; ++i) ProgramGame().DestPiles[static_cast<size_t>(i)] = FormatCode(i + 1);
     FixedRandom rng;  // every model aims at row 11 first
     platform::SetRandom(&rng);
-    DealTwins();
+    DealTwins(ProgramGame());
     EXPECT_EQ(ProgramGame().FilaPiles[10] + ProgramGame().FilaPiles[11], "053054");
     ProgramGame().GameRules[368] = 5;  // no twin rows at all
     ProgramGame().FilaPiles[10].clear();
     ProgramGame().FilaPiles[11].clear();
-    DealTwins();
+    DealTwins(ProgramGame());
     EXPECT_EQ(ProgramGame().FilaPiles[10], "");
 }
 

@@ -24,18 +24,22 @@ class PressRecorder : public IPressHooks {
 public:
     std::vector<std::string> calls;
     bool uncovered = false;
-    void RightClickShortcut(const PileHit& hit) override { calls.push_back("right " + hit.name); }
-    void ClickShortcut(const PileHit& hit) override { calls.push_back("click " + hit.name); }
-    void SelectionPress(MouseButton, int, int, int, const PileHit& hit) override {
+    void RightClickShortcut(Game&, const PileHit& hit) override {
+        calls.push_back("right " + hit.name);
+    }
+    void ClickShortcut(Game&, const PileHit& hit) override { calls.push_back("click " + hit.name); }
+    void SelectionPress(Game&, MouseButton, int, int, int, const PileHit& hit) override {
         calls.push_back("select " + hit.name);
     }
-    void PairSelect(CardCode card) override { calls.push_back("pair " + std::to_string(card)); }
-    bool IsUncovered(CardCode) override { return uncovered; }
-    void BuildHeldImage() override { calls.push_back("image"); }
-    void LiftCards(CardCode card, bool single) override {
+    void PairSelect(Game&, CardCode card) override {
+        calls.push_back("pair " + std::to_string(card));
+    }
+    bool IsUncovered(Game&, CardCode) override { return uncovered; }
+    void BuildHeldImage(Game&) override { calls.push_back("image"); }
+    void LiftCards(Game&, CardCode card, bool single) override {
         calls.push_back("lift " + std::to_string(card) + (single ? " single" : " run"));
     }
-    void DrawHeldImage(int left, int top) override {
+    void DrawHeldImage(Game&, int left, int top) override {
         calls.push_back("held @" + std::to_string(left) + "," + std::to_string(top));
     }
 };
@@ -97,35 +101,37 @@ TEST_F(Press, HitTestStockAndEdges) {
     ProgramGame().Options.SetStockLeft(2, 10);
     ProgramGame().Options.SetStockTop(2, 120);
     ProgramGame().MazzoPiles[0] = "001002";
-    EXPECT_EQ(Where(HitTest(10, 10)), "Mazzo:2 10,10,81,106");
-    EXPECT_EQ(HitTest(81, 106).name, "Mazzo");  // the right and bottom edges count
-    EXPECT_EQ(HitTest(82, 106).name, "");
-    EXPECT_EQ(HitTest(81, 107).name, "");
-    EXPECT_EQ(Where(HitTest(20, 130)), "Mazzo_Waste:0 10,120,81,216");  // empty: still hit
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 10, 10)), "Mazzo:2 10,10,81,106");
+    EXPECT_EQ(HitTest(ProgramGame(), 81, 106).name, "Mazzo");  // the right and bottom edges count
+    EXPECT_EQ(HitTest(ProgramGame(), 82, 106).name, "");
+    EXPECT_EQ(HitTest(ProgramGame(), 81, 107).name, "");
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 20, 130)),
+              "Mazzo_Waste:0 10,120,81,216");  // empty: still hit
     // Nothing: all zero.
-    EXPECT_EQ(Where(HitTest(5000, 5000)), ":0 0,0,0,0");
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 5000, 5000)), ":0 0,0,0,0");
 
     // The stock is tried before a tableau pile under it.
     ProgramGame().FilaLeft[0] = 10;
     ProgramGame().FilaTop[0] = 10;
     ProgramGame().FilaPiles[0] = "005";
-    EXPECT_EQ(HitTest(20, 20).name, "Mazzo");
+    EXPECT_EQ(HitTest(ProgramGame(), 20, 20).name, "Mazzo");
 }
 
 TEST_F(Press, HitTestDownwardCascade) {
     ProgramGame().FilaPiles[0] = "001002003";
     Down({1});
     // Bands: card 1 200..203, card 2 204..221, the top card 222..318.
-    EXPECT_EQ(Where(HitTest(110, 201)), "Fila1:1 100,200,171,296");
-    EXPECT_EQ(Where(HitTest(110, 204)), "Fila1:2 100,204,171,300");
-    EXPECT_EQ(HitTest(110, 221).card, 2);
-    EXPECT_EQ(HitTest(110, 222).card, 3);
-    EXPECT_EQ(Where(HitTest(171, 318)), "Fila1:3 100,222,171,318");  // corner of the top card
-    EXPECT_EQ(HitTest(172, 318).name, "");
-    EXPECT_EQ(HitTest(110, 319).name, "");
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 110, 201)), "Fila1:1 100,200,171,296");
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 110, 204)), "Fila1:2 100,204,171,300");
+    EXPECT_EQ(HitTest(ProgramGame(), 110, 221).card, 2);
+    EXPECT_EQ(HitTest(ProgramGame(), 110, 222).card, 3);
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 171, 318)),
+              "Fila1:3 100,222,171,318");  // corner of the top card
+    EXPECT_EQ(HitTest(ProgramGame(), 172, 318).name, "");
+    EXPECT_EQ(HitTest(ProgramGame(), 110, 319).name, "");
     // Scrolled: tops move up, lefts stay.
     ProgramGame().Options.SetOpt(90, 100);
-    EXPECT_EQ(Where(HitTest(110, 122)), "Fila1:3 100,122,171,218");
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 110, 122)), "Fila1:3 100,122,171,218");
 }
 
 TEST_F(Press, HitTestOverlapsAndEmptyPiles) {
@@ -133,45 +139,46 @@ TEST_F(Press, HitTestOverlapsAndEmptyPiles) {
     ProgramGame().FilaLeft[1] = 150;
     ProgramGame().FilaPiles[0] = "001";
     ProgramGame().FilaPiles[1] = "002";
-    EXPECT_EQ(HitTest(160, 250).name, "Fila1");  // the lower pile wins
+    EXPECT_EQ(HitTest(ProgramGame(), 160, 250).name, "Fila1");  // the lower pile wins
     ProgramGame().GameRules[3] = 4;
-    EXPECT_EQ(HitTest(160, 250).name, "Fila2");  // side by side: the pile drawn last wins
-    EXPECT_EQ(HitTest(110, 250).name, "Fila1");
+    EXPECT_EQ(HitTest(ProgramGame(), 160, 250).name,
+              "Fila2");  // side by side: the pile drawn last wins
+    EXPECT_EQ(HitTest(ProgramGame(), 110, 250).name, "Fila1");
 
     // An empty pile's rectangle ends the tableau search with nothing.
     ProgramGame().GameRules[3] = 1;
     ProgramGame().FilaPiles[0].clear();
-    EXPECT_EQ(Where(HitTest(160, 250)), ":0 0,0,0,0");
-    EXPECT_EQ(HitTest(110, 250).name, "");
-    EXPECT_EQ(HitTest(200, 250).name, "Fila2");
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 160, 250)), ":0 0,0,0,0");
+    EXPECT_EQ(HitTest(ProgramGame(), 110, 250).name, "");
+    EXPECT_EQ(HitTest(ProgramGame(), 200, 250).name, "Fila2");
 
     // Family 4 rows: the gap between two cards is no card.
     ProgramGame().GameRules[3] = 4;
     ProgramGame().FilaPiles[0] = "001003";
     ProgramGame().FilaLeft[1] = 1000;
-    EXPECT_EQ(HitTest(171, 250).card, 1);
-    EXPECT_EQ(HitTest(174, 250).name, "");
-    EXPECT_EQ(Where(HitTest(177, 250)), "Fila1:3 177,200,248,296");
+    EXPECT_EQ(HitTest(ProgramGame(), 171, 250).card, 1);
+    EXPECT_EQ(HitTest(ProgramGame(), 174, 250).name, "");
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 177, 250)), "Fila1:3 177,200,248,296");
 }
 
 TEST_F(Press, HitTestSidewaysFans) {
     ProgramGame().GameRules[3] = 2;
     ProgramGame().FilaPiles[0] = "001002003";
     Down({1});
-    EXPECT_EQ(HitTest(103, 250).card, 1);  // 4 px of the face-down card
-    EXPECT_EQ(HitTest(104, 250).card, 2);
-    EXPECT_EQ(Where(HitTest(116, 250)), "Fila1:3 116,200,187,296");
-    EXPECT_EQ(HitTest(187, 296).card, 3);
-    EXPECT_EQ(HitTest(188, 250).name, "");
+    EXPECT_EQ(HitTest(ProgramGame(), 103, 250).card, 1);  // 4 px of the face-down card
+    EXPECT_EQ(HitTest(ProgramGame(), 104, 250).card, 2);
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 116, 250)), "Fila1:3 116,200,187,296");
+    EXPECT_EQ(HitTest(ProgramGame(), 187, 296).card, 3);
+    EXPECT_EQ(HitTest(ProgramGame(), 188, 250).name, "");
 
     // Cascading left: the top card is the leftmost, the others show their right strips.
     ProgramGame().GameRules[3] = 10;
-    EXPECT_EQ(Where(HitTest(84, 250)), "Fila1:3 84,200,155,296");
-    EXPECT_EQ(HitTest(156, 250).card, 2);
-    EXPECT_EQ(HitTest(167, 250).card, 2);
-    EXPECT_EQ(HitTest(168, 250).card, 1);
-    EXPECT_EQ(HitTest(171, 250).card, 1);
-    EXPECT_EQ(HitTest(172, 250).name, "");
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 84, 250)), "Fila1:3 84,200,155,296");
+    EXPECT_EQ(HitTest(ProgramGame(), 156, 250).card, 2);
+    EXPECT_EQ(HitTest(ProgramGame(), 167, 250).card, 2);
+    EXPECT_EQ(HitTest(ProgramGame(), 168, 250).card, 1);
+    EXPECT_EQ(HitTest(ProgramGame(), 171, 250).card, 1);
+    EXPECT_EQ(HitTest(ProgramGame(), 172, 250).name, "");
 }
 
 TEST_F(Press, SlottedRowsHitOnlyCards) {
@@ -179,13 +186,13 @@ TEST_F(Press, SlottedRowsHitOnlyCards) {
     ProgramGame().FilaLeft[0] = 10;
     ProgramGame().FilaTop[0] = 20;
     ProgramGame().FilaPiles[0] = "001000003";
-    EXPECT_EQ(Where(HitTest(10, 20)), "Fila1:1 10,20,81,116");
-    EXPECT_EQ(HitTest(81, 116).card, 1);
-    EXPECT_EQ(HitTest(82, 50).name, "");       // between two slots
-    EXPECT_EQ(HitTest(83 + 30, 50).name, "");  // on the hole
-    EXPECT_EQ(Where(HitTest(156 + 71, 50)), "Fila1:3 156,20,227,116");
-    EXPECT_EQ(HitTest(156 + 72, 50).name, "");  // just right of the row
-    EXPECT_EQ(HitTest(229 + 30, 50).name, "");  // where a next slot would be
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 10, 20)), "Fila1:1 10,20,81,116");
+    EXPECT_EQ(HitTest(ProgramGame(), 81, 116).card, 1);
+    EXPECT_EQ(HitTest(ProgramGame(), 82, 50).name, "");       // between two slots
+    EXPECT_EQ(HitTest(ProgramGame(), 83 + 30, 50).name, "");  // on the hole
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 156 + 71, 50)), "Fila1:3 156,20,227,116");
+    EXPECT_EQ(HitTest(ProgramGame(), 156 + 72, 50).name, "");  // just right of the row
+    EXPECT_EQ(HitTest(ProgramGame(), 229 + 30, 50).name, "");  // where a next slot would be
 
     // Family 8: rows of two, the second running right to left; holes hit nothing.
     ProgramGame().GameRules[3] = 8;
@@ -193,12 +200,13 @@ TEST_F(Press, SlottedRowsHitOnlyCards) {
     ProgramGame().Options.SetOpt(101, 12);
     ProgramGame().Options.SetOpt(102, 8);
     ProgramGame().FilaPiles[0] = "001000003004";
-    EXPECT_EQ(HitTest(20, 30).card, 1);
-    EXPECT_EQ(HitTest(10 + 83 + 5, 30).name, "");           // slot 1 is a hole
-    EXPECT_EQ(HitTest(10 + 83 + 5, 20 + 104 + 5).card, 3);  // slot 2, right end of row 2
-    EXPECT_EQ(HitTest(15, 20 + 104 + 5).card, 4);
-    EXPECT_EQ(HitTest(15, 20 + 2 * 104 + 5).name, "");
-    EXPECT_EQ(HitTest(800, 800).name, "");
+    EXPECT_EQ(HitTest(ProgramGame(), 20, 30).card, 1);
+    EXPECT_EQ(HitTest(ProgramGame(), 10 + 83 + 5, 30).name, "");  // slot 1 is a hole
+    EXPECT_EQ(HitTest(ProgramGame(), 10 + 83 + 5, 20 + 104 + 5).card,
+              3);  // slot 2, right end of row 2
+    EXPECT_EQ(HitTest(ProgramGame(), 15, 20 + 104 + 5).card, 4);
+    EXPECT_EQ(HitTest(ProgramGame(), 15, 20 + 2 * 104 + 5).name, "");
+    EXPECT_EQ(HitTest(ProgramGame(), 800, 800).name, "");
 }
 
 TEST_F(Press, HitTestFoundationsAndReserves) {
@@ -207,11 +215,12 @@ TEST_F(Press, HitTestFoundationsAndReserves) {
     ProgramGame().Options.SetDestTop(2, 10);
     ProgramGame().DestPiles[2] = "001002";
     // Only the top card's rectangle: 28..124.
-    EXPECT_EQ(HitTest(510, 15).name, "");
-    EXPECT_EQ(Where(HitTest(510, 124)), "Dest3:2 500,28,571,124");
+    EXPECT_EQ(HitTest(ProgramGame(), 510, 15).name, "");
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 510, 124)), "Dest3:2 500,28,571,124");
     ProgramGame().Options.SetDestLeft(3, 600);
     ProgramGame().Options.SetDestTop(3, 10);
-    EXPECT_EQ(Where(HitTest(610, 15)), "Dest4:0 600,10,671,106");  // empty foundations are hit
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 610, 15)),
+              "Dest4:0 600,10,671,106");  // empty foundations are hit
 
     ProgramGame().GameRules[5] = 1;
     ProgramGame().Options.SetAppoggLeft(0, 800);
@@ -219,35 +228,35 @@ TEST_F(Press, HitTestFoundationsAndReserves) {
     ProgramGame().Options.SetAppoggLeft(1, 900);
     ProgramGame().Options.SetAppoggTop(1, 10);
     ProgramGame().AppoggPiles[0] = "005006";
-    EXPECT_EQ(Where(HitTest(810, 15)), "Appogg1:5 800,10,871,106");
-    EXPECT_EQ(Where(HitTest(810, 124)), "Appogg1:6 800,28,871,124");
-    EXPECT_EQ(HitTest(910, 15).name, "");  // an empty cell reports nothing
-    ProgramGame().GameRules[14] = -11;     // lifted whole: the cell's rectangle, one card high
-    EXPECT_EQ(Where(HitTest(810, 100)), "Appogg1:6 800,10,871,106");
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 810, 15)), "Appogg1:5 800,10,871,106");
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 810, 124)), "Appogg1:6 800,28,871,124");
+    EXPECT_EQ(HitTest(ProgramGame(), 910, 15).name, "");  // an empty cell reports nothing
+    ProgramGame().GameRules[14] = -11;  // lifted whole: the cell's rectangle, one card high
+    EXPECT_EQ(Where(HitTest(ProgramGame(), 810, 100)), "Appogg1:6 800,10,871,106");
     // Cells beyond the game's count are not tried.
     ProgramGame().GameRules[369] = 0;
-    EXPECT_EQ(HitTest(810, 15).name, "");
+    EXPECT_EQ(HitTest(ProgramGame(), 810, 15).name, "");
 }
 
 TEST_F(Press, PickUpRules) {
     ProgramGame().FilaPiles[0] = "011012013";
     ProgramGame().FilaPiles[1] = "001";
-    EXPECT_TRUE(CanPickUp(12, false));
+    EXPECT_TRUE(CanPickUp(ProgramGame(), 12, false));
     EXPECT_EQ(ProgramGame().Options.Opt(95), 13);  // the run's top card
     ProgramGame().GameRules[13] = -12;
-    EXPECT_FALSE(CanPickUp(12, false));
-    EXPECT_TRUE(CanPickUp(13, false));
+    EXPECT_FALSE(CanPickUp(ProgramGame(), 12, false));
+    EXPECT_TRUE(CanPickUp(ProgramGame(), 13, false));
     ProgramGame().FilaPiles[0] = "013012";
-    EXPECT_TRUE(CanPickUp(13, false));  // a king with a card on it
+    EXPECT_TRUE(CanPickUp(ProgramGame(), 13, false));  // a king with a card on it
     ProgramGame().GameRules[13] = -13;
-    EXPECT_TRUE(CanPickUp(13, false));  // the whole pile
+    EXPECT_TRUE(CanPickUp(ProgramGame(), 13, false));  // the whole pile
     ProgramGame().FilaPiles[0] = "011013012";
-    EXPECT_FALSE(CanPickUp(13, false));
+    EXPECT_FALSE(CanPickUp(ProgramGame(), 13, false));
     ProgramGame().GameRules[13] = 2;
-    EXPECT_TRUE(CanPickUp(13, false));
-    EXPECT_FALSE(CanPickUp(11, false));
+    EXPECT_TRUE(CanPickUp(ProgramGame(), 13, false));
+    EXPECT_FALSE(CanPickUp(ProgramGame(), 11, false));
     ProgramGame().GameRules[13] = 0;
-    EXPECT_FALSE(CanPickUp(12, false));
+    EXPECT_FALSE(CanPickUp(ProgramGame(), 12, false));
 
     // -5 and -6: free cells and empty piles.
     ProgramGame().FilaPiles[2] = "020";
@@ -255,70 +264,70 @@ TEST_F(Press, PickUpRules) {
     ProgramGame().FilaPiles[0] = "011012013014";
     ProgramGame().GameRules[13] = -5;
     // Two free cells, no empty pile: three cards.
-    EXPECT_TRUE(CanPickUp(12, false));
-    EXPECT_FALSE(CanPickUp(11, false));
+    EXPECT_TRUE(CanPickUp(ProgramGame(), 12, false));
+    EXPECT_FALSE(CanPickUp(ProgramGame(), 11, false));
     ProgramGame().AppoggPiles[0] = "030";  // one free cell: two cards
-    EXPECT_TRUE(CanPickUp(13, false));
-    EXPECT_FALSE(CanPickUp(12, false));
+    EXPECT_TRUE(CanPickUp(ProgramGame(), 13, false));
+    EXPECT_FALSE(CanPickUp(ProgramGame(), 12, false));
     ProgramGame().FilaPiles[3].clear();  // and one empty pile: 1 + 1 + 1
-    EXPECT_TRUE(CanPickUp(12, false));
-    EXPECT_FALSE(CanPickUp(12, true));  // relaxed: 1 + 1
+    EXPECT_TRUE(CanPickUp(ProgramGame(), 12, false));
+    EXPECT_FALSE(CanPickUp(ProgramGame(), 12, true));  // relaxed: 1 + 1
     ProgramGame().GameRules[13] = -6;
-    EXPECT_FALSE(CanPickUp(12, false));
-    EXPECT_TRUE(CanPickUp(13, false));
+    EXPECT_FALSE(CanPickUp(ProgramGame(), 12, false));
+    EXPECT_TRUE(CanPickUp(ProgramGame(), 13, false));
     ProgramGame().GameRules[13] = -7;  // other negatives: as many as empty piles, at least one
-    EXPECT_TRUE(CanPickUp(14, false));
-    EXPECT_FALSE(CanPickUp(13, false));
+    EXPECT_TRUE(CanPickUp(ProgramGame(), 14, false));
+    EXPECT_FALSE(CanPickUp(ProgramGame(), 13, false));
 
     // -16: a row card may go when every slot before it, or after it, is a hole.
     ProgramGame().GameRules[13] = -16;
     ProgramGame().FilaPiles[0] = "000011012000";
-    EXPECT_TRUE(CanPickUp(11, false));
-    EXPECT_TRUE(CanPickUp(12, false));
+    EXPECT_TRUE(CanPickUp(ProgramGame(), 11, false));
+    EXPECT_TRUE(CanPickUp(ProgramGame(), 12, false));
     ProgramGame().FilaPiles[0] = "010011012";
-    EXPECT_FALSE(CanPickUp(11, false));
+    EXPECT_FALSE(CanPickUp(ProgramGame(), 11, false));
 
-    EXPECT_FALSE(CanPickUp(50, false));  // not on the table
+    EXPECT_FALSE(CanPickUp(ProgramGame(), 50, false));  // not on the table
     EXPECT_EQ(ProgramGame().Options.Opt(95), 0);
 }
 
 TEST_F(Press, RunsFollowTheBuildMode) {
     // Queen of diamonds on the jack of hearts: no pile rule builds that.
     ProgramGame().FilaPiles[0] = "011025";
-    ProgramGame().GameRules[212] = 0;  // same suit
-    ProgramGame().GameRules[172] = 0;  // downwards
-    EXPECT_TRUE(IsRun(11, 0));         // mode 0: any run
+    ProgramGame().GameRules[212] = 0;          // same suit
+    ProgramGame().GameRules[172] = 0;          // downwards
+    EXPECT_TRUE(IsRun(ProgramGame(), 11, 0));  // mode 0: any run
     for (int mode : {1, 10, 11}) {
         ProgramGame().GameRules[2] = static_cast<int16_t>(mode);
-        EXPECT_FALSE(IsRun(11, 0)) << "mode " << mode;
-        EXPECT_TRUE(IsRun(25, 0)) << "mode " << mode;  // the top card alone
+        EXPECT_FALSE(IsRun(ProgramGame(), 11, 0)) << "mode " << mode;
+        EXPECT_TRUE(IsRun(ProgramGame(), 25, 0)) << "mode " << mode;  // the top card alone
     }
-    EXPECT_FALSE(IsRun(30, 0));  // not in the pile
+    EXPECT_FALSE(IsRun(ProgramGame(), 30, 0));  // not in the pile
     // Jack of hearts on the queen of hearts, downwards in suit: a run.
     ProgramGame().FilaPiles[0] = "012011";
     ProgramGame().GameRules[2] = 1;
-    EXPECT_TRUE(IsRun(12, 0));
+    EXPECT_TRUE(IsRun(ProgramGame(), 12, 0));
 }
 
 TEST_F(Press, ReserveBlockFreeOpensFromTheOuterEdges) {
     ProgramGame().GameRules[368] = 20;
     ProgramGame().FilaPiles[11] = "001";
     ProgramGame().FilaPiles[12] = "002";  // left half of the second group
-    EXPECT_FALSE(ReserveBlockFree(2));
-    EXPECT_TRUE(ReserveBlockFree(1));
+    EXPECT_FALSE(ReserveBlockFree(ProgramGame(), 2));
+    EXPECT_TRUE(ReserveBlockFree(ProgramGame(), 1));
     ProgramGame().FilaPiles[17] = "003";  // right half
     ProgramGame().FilaPiles[19] = "004";
-    EXPECT_FALSE(ReserveBlockFree(3));
-    EXPECT_TRUE(ReserveBlockFree(4));
+    EXPECT_FALSE(ReserveBlockFree(ProgramGame(), 3));
+    EXPECT_TRUE(ReserveBlockFree(ProgramGame(), 4));
     ProgramGame().AppoggPiles[0] = "010";
     ProgramGame().AppoggPiles[2] = "011";
     ProgramGame().AppoggPiles[6] = "012";
     ProgramGame().AppoggPiles[9] = "013";
-    EXPECT_TRUE(ReserveBlockFree(10));
-    EXPECT_FALSE(ReserveBlockFree(11));
-    EXPECT_FALSE(ReserveBlockFree(12));
-    EXPECT_TRUE(ReserveBlockFree(13));
-    EXPECT_TRUE(ReserveBlockFree(40));  // elsewhere
+    EXPECT_TRUE(ReserveBlockFree(ProgramGame(), 10));
+    EXPECT_FALSE(ReserveBlockFree(ProgramGame(), 11));
+    EXPECT_FALSE(ReserveBlockFree(ProgramGame(), 12));
+    EXPECT_TRUE(ReserveBlockFree(ProgramGame(), 13));
+    EXPECT_TRUE(ReserveBlockFree(ProgramGame(), 40));  // elsewhere
 }
 
 TEST_F(Press, LeftPressPicksUpTheTopCardLiftedByTheShadow) {
@@ -326,7 +335,7 @@ TEST_F(Press, LeftPressPicksUpTheTopCardLiftedByTheShadow) {
     SetParameter(141, 1, "Y");
     SetParameter(182, 1, "Y");
     ProgramGame().FilaPiles[0] = "001002";
-    PointerPress(MouseButton::kLeft, 0, 130, 250);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 130, 250);
     EXPECT_EQ(ProgramGame().Options.Opt(94), 2);
     EXPECT_EQ(ProgramGame().Options.Opt(95), 2);
     EXPECT_EQ(ProgramGame().Options.Opt(85), 130);
@@ -349,7 +358,7 @@ TEST_F(Press, LeftPressPicksUpTheTopCardLiftedByTheShadow) {
 
     // While a card is held another press does nothing.
     hooks.calls.clear();
-    PointerPress(MouseButton::kLeft, 0, 330, 250);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 330, 250);
     EXPECT_TRUE(hooks.calls.empty());
     EXPECT_EQ(ProgramGame().Options.Opt(94), 2);
     EXPECT_EQ(ProgramGame().Options.Opt(85), 130);
@@ -361,7 +370,7 @@ TEST_F(Press, RunsFaceDownCardsAndPeeks) {
     ProgramGame().FilaPiles[0] = "001002003";
     Down({1});
     // A run from inside the pile.
-    PointerPress(MouseButton::kLeft, 0, 110, 210);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 210);
     EXPECT_EQ(ProgramGame().Options.Opt(94), 2);
     EXPECT_EQ(ProgramGame().pointer.RunHeight, 318 - 204);  // to the bottom edge of the pile
     EXPECT_EQ(ProgramGame().pointer.DragRect.bottom, 318);
@@ -371,30 +380,30 @@ TEST_F(Press, RunsFaceDownCardsAndPeeks) {
 
     // A face-down card inside the pile is not lifted.
     hooks.calls.clear();
-    PointerPress(MouseButton::kLeft, 0, 110, 201);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 201);
     EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
     EXPECT_TRUE(hooks.calls.empty());
 
     // A face-down top card turns up (one undo step) and is not lifted.
     ProgramGame().FilaPiles[1] = "020";
     Down({20});
-    PointerPress(MouseButton::kLeft, 0, 210, 210);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 210, 210);
     EXPECT_TRUE(IsFaceUp(ProgramGame(), 20));
     EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 
     // Ctrl + right on a partly hidden face-up card shows it whole, with the preference.
-    PointerPress(MouseButton::kRight, kCtrlKey, 110, 210);
+    PointerPress(ProgramGame(), MouseButton::kRight, kCtrlKey, 110, 210);
     EXPECT_EQ(fx.dialogs.beeps, 1);
     SetParameter(255, 1, "Y");
-    PointerPress(MouseButton::kRight, kCtrlKey, 110, 210);
+    PointerPress(ProgramGame(), MouseButton::kRight, kCtrlKey, 110, 210);
     EXPECT_EQ(fx.dialogs.beeps, 1);
     EXPECT_EQ(ProgramGame().pointer.PeekCard.x, 100);
     EXPECT_EQ(ProgramGame().pointer.PeekCard.y, 204);
     EXPECT_TRUE(table.Has("face 2 @100,204 screen"));
     // Ctrl + right on nothing: no beep either.
     ProgramGame().pointer.PeekCard = {};
-    PointerPress(MouseButton::kRight, kCtrlKey, 5000, 5000);
+    PointerPress(ProgramGame(), MouseButton::kRight, kCtrlKey, 5000, 5000);
     EXPECT_EQ(fx.dialogs.beeps, 1);
 }
 
@@ -402,27 +411,27 @@ TEST_F(Press, DispatchBeforeThePileIsLookedAt) {
     ProgramGame().FilaPiles[0] = "001";
     // No game in progress.
     SetFlag(ProgramGame(), flag::kInProgress, false);
-    PointerPress(MouseButton::kLeft, 0, 110, 210);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 210);
     EXPECT_EQ(game.ticks, 0);
     SetFlag(ProgramGame(), flag::kInProgress, true);
     // The press right after a double click only clears the flag.
     SetFlag(ProgramGame(), flag::kDoubleClick, true);
-    PointerPress(MouseButton::kLeft, 0, 110, 210);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 210);
     EXPECT_FALSE(Flag(ProgramGame(), flag::kDoubleClick));
     EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
     EXPECT_EQ(game.ticks, 0);
 
-    PointerPress(MouseButton::kRight, 0, 110, 210);
+    PointerPress(ProgramGame(), MouseButton::kRight, 0, 110, 210);
     ProgramGame().GameRules[51] = 33;  // right presses go on in pair games
-    PointerPress(MouseButton::kRight, 0, 110, 210);
+    PointerPress(ProgramGame(), MouseButton::kRight, 0, 110, 210);
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"right Fila1", "pair 1"}));
     ProgramGame().GameRules[51] = 0;
     hooks.calls.clear();
     ProgramGame().GameRules[37] = 1;
-    PointerPress(MouseButton::kLeft, 0, 110, 210);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 210);
     ProgramGame().GameRules[37] = 0;
     ProgramGame().GameRules[39] = 1;
-    PointerPress(MouseButton::kLeft, 0, 110, 210);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 210);
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"click Fila1", "select Fila1"}));
     EXPECT_EQ(ProgramGame().pointer.RunHeight, 96);
     EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
@@ -434,23 +443,23 @@ TEST_F(Press, PileKindsOtherThanTheTableau) {
     ProgramGame().Options.SetStockLeft(1, 10);
     ProgramGame().Options.SetStockTop(1, 10);
     ProgramGame().MazzoPiles[1] = "007";
-    PointerPress(MouseButton::kLeft, 0, 20, 20);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 20, 20);
     EXPECT_EQ(ProgramGame().Options.Opt(94), 7);
     ProgramGame().Options.SetOpt(94, 0);
     ProgramGame().GameRules[8] = 1;  // a face-down "Mazzo_Vis" is not picked from
-    PointerPress(MouseButton::kLeft, 0, 20, 20);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 20, 20);
     EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
 
     ProgramGame().Options.SetDestLeft(0, 300);
     ProgramGame().Options.SetDestTop(0, 10);
     ProgramGame().DestPiles[0] = "021";
-    PointerPress(MouseButton::kLeft, 0, 310, 20);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 310, 20);
     EXPECT_EQ(ProgramGame().Options.Opt(94), 0);  // rule 0: foundations keep their cards
     ProgramGame().GameRules[18] = 2;
-    PointerPress(MouseButton::kLeft, 0, 310, 20);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 310, 20);
     EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
     ProgramGame().DestPiles[0] = "021022";
-    PointerPress(MouseButton::kLeft, 0, 310, 20);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 310, 20);
     EXPECT_EQ(ProgramGame().Options.Opt(94), 22);
     ProgramGame().Options.SetOpt(94, 0);
 
@@ -461,14 +470,14 @@ TEST_F(Press, PileKindsOtherThanTheTableau) {
     ProgramGame().Options.SetAppoggTop(0, 10);
     ProgramGame().AppoggPiles[0] = "030031";
     hooks.calls.clear();
-    PointerPress(MouseButton::kLeft, 0, 510, 15);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 510, 15);
     EXPECT_EQ(ProgramGame().Options.Opt(94), 30);
     EXPECT_EQ(ProgramGame().pointer.GrabOffset.x, 10);
     EXPECT_EQ(ProgramGame().pointer.GrabOffset.y, 5);
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"image", "lift 30 single", "held @500,10"}));
     ProgramGame().Options.SetOpt(94, 0);
     ProgramGame().GameRules[14] = -14;  // never from the cells
-    PointerPress(MouseButton::kLeft, 0, 510, 120);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 510, 120);
     EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
 }
 
@@ -480,11 +489,11 @@ TEST_F(Press, StockPressAsksForGapsToBeFilled) {
     ProgramGame().FilaPiles[0] = "001";
     ProgramGame().FilaPiles[1] = "002";
     ProgramGame().FilaPiles[2] = "003";
-    PointerPress(MouseButton::kLeft, 0, 20, 20);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 20, 20);
     EXPECT_EQ(fx.dialogs.infos,
               std::vector<std::string>{"Fill in any gaps in the tableau before dealing."});
     ProgramGame().FilaPiles[3] = "004";
-    PointerPress(MouseButton::kLeft, 0, 20, 20);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 20, 20);
     EXPECT_EQ(fx.dialogs.infos.size(), 1u);
     EXPECT_EQ(ProgramGame().MazzoPiles[0], "040");  // pile 1 is the only one dealt to
     EXPECT_EQ(ProgramGame().FilaPiles[0], "001041");
@@ -495,11 +504,11 @@ TEST_F(Press, WasteGamesRefuseCardsThatDoNotFollow) {
     ProgramGame().GameRules[51] = 2;
     ProgramGame().MazzoPiles[2] = "005";
     ProgramGame().FilaPiles[0] = "048";  // 9 of spades on a 5: refused
-    PointerPress(MouseButton::kLeft, 0, 110, 210);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 210);
     EXPECT_EQ(fx.dialogs.beeps, 1);
     EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
     ProgramGame().Options.SetOpt(110, 1);  // no beep while autoplay runs
-    PointerPress(MouseButton::kLeft, 0, 110, 210);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 210);
     EXPECT_EQ(fx.dialogs.beeps, 1);
 
     // A 6 on the 5 is taken and played to the waste at once.
@@ -507,7 +516,7 @@ TEST_F(Press, WasteGamesRefuseCardsThatDoNotFollow) {
     ProgramGame().Options.SetStockLeft(2, 600);
     ProgramGame().Options.SetStockTop(2, 10);
     ProgramGame().FilaPiles[0] = "048019";
-    PointerPress(MouseButton::kLeft, 0, 110, 230);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 230);
     EXPECT_EQ(ProgramGame().MazzoPiles[2], "005019");
     EXPECT_EQ(ProgramGame().FilaPiles[0], "048");
     EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
@@ -521,13 +530,13 @@ TEST_F(Press, SlottedRowCardsArePickedUpAlone) {
     SetParameter(178, 1, "N");
     SetParameter(179, 1, "N");
     ProgramGame().FilaPiles[0] = "000005006";
-    PointerPress(MouseButton::kLeft, 0, 100 + 73 + 5, 210);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 100 + 73 + 5, 210);
     EXPECT_EQ(ProgramGame().Options.Opt(94), 5);
     EXPECT_EQ(hooks.calls, (std::vector<std::string>{"image", "lift 5 single"}));
     EXPECT_EQ(ProgramGame().pointer.DragRect.left, 173);
     ProgramGame().Options.SetOpt(94, 0);
     ProgramGame().FilaPiles[0] = "004005006";
-    PointerPress(MouseButton::kLeft, 0, 100 + 73 + 5, 210);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 100 + 73 + 5, 210);
     EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
 }
 

@@ -56,13 +56,15 @@ protected:
     }
     static int X(int pile) { return 110 + 90 * (pile % 4); }
     static int Y(int pile) { return 210 + 120 * (pile / 4); }
-    static void Click(int pile) { PointerPress(MouseButton::kLeft, 0, X(pile), Y(pile)); }
+    static void Click(int pile) {
+        PointerPress(ProgramGame(), MouseButton::kLeft, 0, X(pile), Y(pile));
+    }
     int Beeps() const { return fx.dialogs.beeps; }
 };
 
 // The verdict of a goal kind's rule on a selection, the newest card last.
 std::string Judge(int goal, std::initializer_list<CardCode> cards) {
-    switch (JudgeSelection(goal, std::vector<CardCode>(cards))) {
+    switch (JudgeSelection(ProgramGame(), goal, std::vector<CardCode>(cards))) {
         case Verdict::kGrow: return "grow";
         case Verdict::kRefuse: return "refuse";
         case Verdict::kComplete: return "complete";
@@ -83,40 +85,40 @@ TEST_F(Selection, PyramidKingAloneAndPairsOfThirteenFromUncoveredCards) {
     ProgramGame().FilaPiles[0] = Cards({Hearts(9)});
     ProgramGame().FilaPiles[1] = Cards({Hearts(5), Spades(kKing)});
     ProgramGame().FilaPiles[2] = Cards({Clubs(8), Diamonds(4), Clubs(kQueen)});
-    EXPECT_FALSE(IsUncovered(Hearts(9)));
-    EXPECT_FALSE(IsUncovered(Spades(kKing)));  // the 4 and the queen lie on it
-    EXPECT_TRUE(IsUncovered(Clubs(8)));
+    EXPECT_FALSE(IsUncovered(ProgramGame(), Hearts(9)));
+    EXPECT_FALSE(IsUncovered(ProgramGame(), Spades(kKing)));  // the 4 and the queen lie on it
+    EXPECT_TRUE(IsUncovered(ProgramGame(), Clubs(8)));
     // Either of the two cards below covers it.
     ProgramGame().FilaPiles[2] = "000" + Cards({Diamonds(4)}) + "000";
-    EXPECT_FALSE(IsUncovered(Hearts(5)));
-    EXPECT_FALSE(IsUncovered(Spades(kKing)));
+    EXPECT_FALSE(IsUncovered(ProgramGame(), Hearts(5)));
+    EXPECT_FALSE(IsUncovered(ProgramGame(), Spades(kKing)));
     ProgramGame().FilaPiles[2] = Cards({Clubs(8)}) + "000000";
-    EXPECT_FALSE(IsUncovered(Hearts(5)));
-    EXPECT_TRUE(IsUncovered(Spades(kKing)));
+    EXPECT_FALSE(IsUncovered(ProgramGame(), Hearts(5)));
+    EXPECT_TRUE(IsUncovered(ProgramGame(), Spades(kKing)));
     ProgramGame().FilaPiles[2] = Cards({Clubs(8), Diamonds(4), Clubs(kQueen)});
 
     // A covered king does nothing.
-    PointerPress(MouseButton::kLeft, 0, 200, 330);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 200, 330);
     EXPECT_EQ(ProgramGame().DestPiles[0], "");
     EXPECT_EQ(table.Count("frame"), 0);
 
     // 8 and 5: the 5 is covered, refused silently; 8 then the queen's
     // neighbour 4 does not make 13 and stays; a third card is refused.
-    PointerPress(MouseButton::kLeft, 0, 110, 450);  // the 8
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 450);  // the 8
     EXPECT_EQ(ProgramGame().DestPiles[0], Cards({Clubs(8)}));
     EXPECT_TRUE(table.Has("frame @100,440 both"));
-    PointerPress(MouseButton::kLeft, 0, 110, 330);  // the covered 5
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 330);  // the covered 5
     EXPECT_EQ(ProgramGame().DestPiles[0], Cards({Clubs(8)}));
     // The 8 again: deselected, its frame taken off.
-    PointerPress(MouseButton::kLeft, 0, 110, 450);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 450);
     EXPECT_EQ(ProgramGame().DestPiles[0], "");
     EXPECT_TRUE(table.Has("unframe " + std::to_string(Clubs(8)) + " @100,440 both"));
 
     // The queen and the stock's ace make 13: the stock's top card pairs with
     // a selected card.
     ProgramGame().MazzoPiles[0] = Cards({Hearts(1)});
-    PointerPress(MouseButton::kLeft, 0, 270, 450);  // the queen (slot 2)
-    PointerPress(MouseButton::kLeft, 0, 20, 20);    // the stock's ace
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 270, 450);  // the queen (slot 2)
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 20, 20);    // the stock's ace
     EXPECT_EQ(ProgramGame().DestPiles[0], "");
     EXPECT_EQ(ProgramGame().MazzoPiles[2], Cards({Clubs(kQueen), Hearts(1)}));
     EXPECT_EQ(ProgramGame().FilaPiles[2],
@@ -125,17 +127,17 @@ TEST_F(Selection, PyramidKingAloneAndPairsOfThirteenFromUncoveredCards) {
 
     // With the last row gone the king is uncovered: removed at once.
     ProgramGame().FilaPiles[2] = "000000000";
-    EXPECT_TRUE(IsUncovered(Spades(kKing)));
-    PointerPress(MouseButton::kLeft, 0, 200, 330);
+    EXPECT_TRUE(IsUncovered(ProgramGame(), Spades(kKing)));
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 200, 330);
     EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Hearts(5)}) + "000");
     EXPECT_EQ(ProgramGame().MazzoPiles[2], Cards({Clubs(kQueen), Hearts(1), Spades(kKing)}));
     EXPECT_EQ(game.ends, 0);
 
     ProgramGame().FilaPiles[1] = "000000";
-    EXPECT_TRUE(IsUncovered(Hearts(9)));
+    EXPECT_TRUE(IsUncovered(ProgramGame(), Hearts(9)));
     ProgramGame().FilaPiles[0] = Cards({Spades(kKing) + 52});
     // The last card: the win ends the game.
-    PointerPress(MouseButton::kLeft, 0, 110, 210);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 210);
     EXPECT_EQ(ProgramGame().FilaPiles[0], "000");
     EXPECT_EQ(game.ends, 1);
 }
@@ -160,7 +162,7 @@ TEST_F(Selection, PairsOfFourteenRefuseAThirdCard) {
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     // Only top cards of tableau piles count in goal kind 3.
     ProgramGame().FilaPiles[1] = Cards({Spades(4), Hearts(10)});
-    PointerPress(MouseButton::kLeft, 0, X(1), Y(1) + 2);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, X(1), Y(1) + 2);
     EXPECT_EQ(ProgramGame().DestPiles[0], "");
 }
 
@@ -294,17 +296,17 @@ TEST_F(Selection, UncoveredPairsAndTheVisibleStock) {
     Grid(16, 99, {Hearts(8), Spades(8), Clubs(8)});
     ProgramGame().FilaPiles[2] = Cards({Clubs(8), Diamonds(2)});
     // Not the top card of its pile: refused.
-    PointerPress(MouseButton::kLeft, 0, X(2), Y(2) + 2);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, X(2), Y(2) + 2);
     EXPECT_EQ(Beeps(), 1);
     EXPECT_EQ(ProgramGame().DestPiles[0], "");
     // "Mazzo_Vis" while empty turns a card from the stock.
     ProgramGame().MazzoPiles[0] = Cards({Hearts(2)});
     ProgramGame().GameRules[22] = 1;
-    PointerPress(MouseButton::kLeft, 0, 120, 20);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 120, 20);
     EXPECT_EQ(ProgramGame().MazzoPiles[1], Cards({Hearts(2)}));
     // Its card pairs with a tableau card.
-    PointerPress(MouseButton::kLeft, 0, 120, 20);
-    PointerPress(MouseButton::kLeft, 0, X(2), Y(2) + 30);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 120, 20);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, X(2), Y(2) + 30);
     EXPECT_EQ(ProgramGame().MazzoPiles[1], "");
     EXPECT_EQ(ProgramGame().FilaPiles[2], Cards({Clubs(8)}));
     Click(0);
@@ -343,7 +345,7 @@ TEST_F(Selection, FacesBalancedByNumbersAndTheEmptyFoundation) {
     Click(3);  // faces of 14 or more
     EXPECT_EQ(Beeps(), 1);
     // A press on an empty foundation while cards are selected: a beep.
-    PointerPress(MouseButton::kLeft, 0, 510, 20);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 510, 20);
     EXPECT_EQ(Beeps(), 2);
     Click(0);
     Click(1);
@@ -366,7 +368,7 @@ TEST_F(Selection, NeighbourPairsOfAGrid) {
     EXPECT_EQ(Judge(8, {Spades(9), Clubs(4)}), "refuse");
     // The stock press closes the gaps up.
     ProgramGame().MazzoPiles[0] = Cards({Clubs(1)});
-    PointerPress(MouseButton::kLeft, 0, 20, 20);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 20, 20);
     EXPECT_EQ(ProgramGame().FilaPiles[0], Cards({Spades(9)}));
     EXPECT_EQ(ProgramGame().FilaPiles[4], Cards({Clubs(1)}));
 }
@@ -392,7 +394,7 @@ TEST_F(Selection, RowsTwoApartAndSwappedFirstCards) {
     for (int i = 0; i < 4; ++i) ProgramGame().GameRules[static_cast<size_t>(292 + i)] = 1;
     ProgramGame().MazzoPiles[0] = Cards({Clubs(9), Clubs(10), Clubs(11), Clubs(12)});
     Click(1);
-    PointerPress(MouseButton::kLeft, 0, 20, 20);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 20, 20);
     EXPECT_EQ(ProgramGame().DestPiles[0], "");
     EXPECT_TRUE(table.Has("unframe " + std::to_string(Spades(8)) + " @190,200 both"));
     EXPECT_EQ(ProgramGame().FilaPiles[0], Cards({Clubs(12)}));
@@ -401,7 +403,7 @@ TEST_F(Selection, RowsTwoApartAndSwappedFirstCards) {
     Grid(57, 1, {Hearts(3), Spades(8), Clubs(3)});
     ProgramGame().FilaPiles[1] = Cards({Spades(8), Hearts(2)});
     fx.waits.waits.clear();
-    PointerPress(MouseButton::kLeft, 0, X(1), Y(1) + 30);  // not a first card
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, X(1), Y(1) + 30);  // not a first card
     EXPECT_EQ(Beeps(), 2);
     Click(0);
     Click(2);
@@ -444,14 +446,14 @@ TEST_F(Selection, SumRulesOfTheTargetAndTheGamesOwnRules) {
     // Their stock presses.
     ProgramGame().MazzoPiles[0] = Cards({Clubs(2)});
     ProgramGame().FilaPiles[1].clear();
-    PointerPress(MouseButton::kLeft, 0, 20, 20);  // 45: the gaps close up
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 20, 20);  // 45: the gaps close up
     EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Clubs(6)}));
     EXPECT_EQ(ProgramGame().FilaPiles[3], Cards({Clubs(2)}));
     for (int goal : {21, 22, 23}) {
         Grid(goal, 10, {Hearts(4), Spades(6), Clubs(6), Diamonds(10)});
         for (int i = 0; i < 4; ++i) ProgramGame().GameRules[static_cast<size_t>(292 + i)] = 1;
         ProgramGame().MazzoPiles[0] = Cards({Clubs(3)});
-        PointerPress(MouseButton::kLeft, 0, 20, 20);
+        PointerPress(ProgramGame(), MouseButton::kLeft, 0, 20, 20);
         EXPECT_EQ(ProgramGame().FilaPiles[0], Cards({Hearts(4), Clubs(3)})) << goal;
     }
     // Goal kinds 48 and 55 select nothing.

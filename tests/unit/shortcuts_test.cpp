@@ -30,15 +30,15 @@ protected:
     // A double-click as the window delivers it: press, release, the
     // double-click message, and a second press.
     static void DoubleClick(int x, int y) {
-        PointerPress(MouseButton::kLeft, 0, x, y);
-        PointerRelease(MouseButton::kLeft);
-        DoubleClickMove();
-        PointerPress(MouseButton::kLeft, 0, x, y);
-        PointerRelease(MouseButton::kLeft);
+        PointerPress(ProgramGame(), MouseButton::kLeft, 0, x, y);
+        PointerRelease(ProgramGame(), MouseButton::kLeft);
+        DoubleClickMove(ProgramGame());
+        PointerPress(ProgramGame(), MouseButton::kLeft, 0, x, y);
+        PointerRelease(ProgramGame(), MouseButton::kLeft);
     }
     static void RightClick(int x, int y) {
-        PointerPress(MouseButton::kRight, 0, x, y);
-        PointerRelease(MouseButton::kRight);
+        PointerPress(ProgramGame(), MouseButton::kRight, 0, x, y);
+        PointerRelease(ProgramGame(), MouseButton::kRight);
     }
 };
 
@@ -91,22 +91,22 @@ TEST_F(Shortcuts, FaceDownCardsAndTheFollowingPress) {
     ProgramGame().FilaPiles[0] = Cards({Hearts(5), Spades(10)});
     Down({Hearts(5)});
     // The face-down card under the ten: the press and the double-click do nothing.
-    PointerPress(MouseButton::kLeft, 0, 110, 201);
-    PointerRelease(MouseButton::kLeft);
-    DoubleClickMove();
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 201);
+    PointerRelease(ProgramGame(), MouseButton::kLeft);
+    DoubleClickMove(ProgramGame());
     EXPECT_FALSE(Flag(ProgramGame(), flag::kDoubleClick));
     // So the next press is an ordinary one and picks the ten up.
-    PointerPress(MouseButton::kLeft, 0, 110, 230);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 230);
     EXPECT_EQ(ProgramGame().Options.Opt(94), Spades(10));
-    PointerRelease(MouseButton::kLeft);
+    PointerRelease(ProgramGame(), MouseButton::kLeft);
 
     // A face-up card no gesture may send still sets the flag.
     ProgramGame().DestPiles[0] = Cards({Hearts(1)});
     ProgramGame().GameRules[18] = 0;
-    PointerPress(MouseButton::kLeft, 0, 410, 20);
-    DoubleClickMove();
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 410, 20);
+    DoubleClickMove(ProgramGame());
     EXPECT_TRUE(Flag(ProgramGame(), flag::kDoubleClick));
-    PointerPress(MouseButton::kLeft, 0, 410, 20);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 410, 20);
     EXPECT_FALSE(Flag(ProgramGame(), flag::kDoubleClick));
 }
 
@@ -178,8 +178,8 @@ TEST_F(Shortcuts, ForcedDestinations) {
     SetParameter(247, 1, "N");
     SetParameter(248, 1, "N");
     ProgramGame().GameRules[37] = 1;
-    PointerPress(MouseButton::kLeft, 0, 110, 210);
-    PointerRelease(MouseButton::kLeft);
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 210);
+    PointerRelease(ProgramGame(), MouseButton::kLeft);
     EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Spades(10), Hearts(9)}));
 
     // While autoplay plays on its own, the tableau is open to a double-click.
@@ -187,9 +187,9 @@ TEST_F(Shortcuts, ForcedDestinations) {
     ProgramGame().FilaPiles[0] = Cards({Hearts(9)});
     ProgramGame().FilaPiles[1] = Cards({Spades(10)});
     ProgramGame().Options.SetOpt(110, 1);
-    PointerPress(MouseButton::kLeft, 0, 110, 210);
-    PointerRelease(MouseButton::kLeft);
-    DoubleClickMove();
+    PointerPress(ProgramGame(), MouseButton::kLeft, 0, 110, 210);
+    PointerRelease(ProgramGame(), MouseButton::kLeft);
+    DoubleClickMove(ProgramGame());
     EXPECT_EQ(ProgramGame().FilaPiles[1], Cards({Spades(10), Hearts(9)}));
 }
 
@@ -223,13 +223,13 @@ TEST_F(Shortcuts, TheSelectionListTakesNoCard) {
 TEST_F(Shortcuts, SendCardHoldsAndReleasesThePressState) {
     ProgramGame().FilaPiles[0] = Cards({Hearts(9)});
     ProgramGame().Options.SetOpt(106, 33);
-    EXPECT_FALSE(SendCard(Hearts(9), 100, 200, 171, 296, true, true, true, true));
+    EXPECT_FALSE(SendCard(ProgramGame(), Hearts(9), 100, 200, 171, 296, true, true, true, true));
     EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
     EXPECT_EQ(ProgramGame().Options.Opt(106), 0);
-    EXPECT_FALSE(CardsLifted());
+    EXPECT_FALSE(CardsLifted(ProgramGame()));
     // A run must lie in a tableau pile.
     ProgramGame().MazzoPiles[1] = Cards({Hearts(4)});
-    EXPECT_FALSE(SendCard(Hearts(4), 110, 10, 181, 106, false, false, true, false));
+    EXPECT_FALSE(SendCard(ProgramGame(), Hearts(4), 110, 10, 181, 106, false, false, true, false));
 }
 
 }  // namespace

@@ -172,7 +172,7 @@ TEST_F(UndoTest, EightPileStockPressLeavesOneMarkedStep) {
     EXPECT_EQ(ProgramGame().UndoMarks, ",002");
     EXPECT_EQ(CountMarks(ProgramGame().UndoMarks, 2), 1);
     // The step that survives is the table before the press.
-    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(UndoCommand(ProgramGame()));
     EXPECT_EQ(Snapshot(), before);
 }
 
@@ -187,7 +187,7 @@ TEST_F(UndoTest, TableauAndReserveDealMergeIntoOneStep) {
     ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 1, StockOp(MoveOp::kAddReserves)));
     DropNewestSteps(ProgramGame(), 1);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 2);
-    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(UndoCommand(ProgramGame()));
     EXPECT_EQ(Snapshot(), before);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
 }
@@ -209,20 +209,20 @@ TEST_F(UndoTest, UndoAndRedoRestoreTheTableExactly) {
     states.push_back(Snapshot());
 
     for (int i = 2; i >= 0; --i) {
-        ASSERT_TRUE(UndoCommand()) << i;
+        ASSERT_TRUE(UndoCommand(ProgramGame())) << i;
         EXPECT_EQ(Snapshot(), states[static_cast<size_t>(i)]) << i;
     }
-    EXPECT_FALSE(UndoCommand());
+    EXPECT_FALSE(UndoCommand(ProgramGame()));
     EXPECT_EQ(fx.dialogs.beeps, 1);
     EXPECT_EQ(StepCount(ProgramGame().RedoLists), 3);
     for (int i = 1; i <= 3; ++i) {
-        ASSERT_TRUE(RedoCommand()) << i;
+        ASSERT_TRUE(RedoCommand(ProgramGame())) << i;
         EXPECT_EQ(Snapshot(), states[static_cast<size_t>(i)]) << i;
     }
-    EXPECT_FALSE(RedoCommand());
+    EXPECT_FALSE(RedoCommand(ProgramGame()));
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 3);
     // Undo once more after the redos: the same table as before.
-    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(UndoCommand(ProgramGame()));
     EXPECT_EQ(Snapshot(), states[2]);
 }
 
@@ -240,7 +240,7 @@ TEST_F(UndoTest, AGameIsAValue) {
     AppendCard(ProgramGame(), ProgramGame().DestPiles, 1, 29, "1");
     SetFlag(ProgramGame(), flag::kFinished, true);
     ProgramGame().Options.SetOpt(opt::kMisses, 3);
-    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(UndoCommand(ProgramGame()));
     EXPECT_NE(ProgramGame(), before);
     EXPECT_EQ(copy, before);
 
@@ -251,7 +251,7 @@ TEST_F(UndoTest, AGameIsAValue) {
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(StepCount(ProgramGame().RedoLists), 0);
     // The bound names reach the assigned game: its undo goes on working.
-    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(UndoCommand(ProgramGame()));
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 0);
     EXPECT_EQ(copy, before);
 }
@@ -377,11 +377,11 @@ TEST_F(UndoTest, MarksTravelWithTheirStep) {
     MarkStep(ProgramGame(), 2);
     ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kTurnStock)));
     EXPECT_EQ(ProgramGame().UndoMarks, ",002,");
-    ASSERT_TRUE(UndoCommand());
-    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(UndoCommand(ProgramGame()));
+    ASSERT_TRUE(UndoCommand(ProgramGame()));
     EXPECT_EQ(CountMarks(ProgramGame().UndoMarks, 2), 0);  // the deal no longer counts
     EXPECT_EQ(ProgramGame().RedoMarks, ",,002");
-    ASSERT_TRUE(RedoCommand());
+    ASSERT_TRUE(RedoCommand(ProgramGame()));
     EXPECT_EQ(ProgramGame().UndoMarks, ",002");
     EXPECT_EQ(ProgramGame().RedoMarks, ",");
 }
@@ -395,7 +395,7 @@ TEST_F(UndoTest, RestoringRepaintsScoresAndJudgesTheTable) {
     TakeCardAnywhere(ProgramGame(), 1, 1);
     AppendCard(ProgramGame(), ProgramGame().DestPiles, 0, 1, "1");
     SetFlag(ProgramGame(), flag::kFinished, true);
-    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(UndoCommand(ProgramGame()));
     EXPECT_FALSE(Flag(ProgramGame(), flag::kFinished));
     // Rebuilt from the background and shown once, not drawn over.
     EXPECT_EQ(table.Count("redraw"), 1);
@@ -411,22 +411,22 @@ TEST_F(UndoTest, RefusedWhileNoGameRunsOrCardsAreHeld) {
     ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kTurnStock)));
     const Table after = Snapshot();
     SetFlag(ProgramGame(), flag::kInProgress, false);
-    EXPECT_FALSE(CanUndo());
-    EXPECT_FALSE(UndoCommand());
+    EXPECT_FALSE(CanUndo(ProgramGame()));
+    EXPECT_FALSE(UndoCommand(ProgramGame()));
     SetFlag(ProgramGame(), flag::kInProgress, true);
     ProgramGame().Options.SetOpt(94, 30);
-    EXPECT_FALSE(UndoCommand());
+    EXPECT_FALSE(UndoCommand(ProgramGame()));
     ProgramGame().Options.SetOpt(94, 0);
     SetParameter(137, 1, "2");
-    EXPECT_FALSE(UndoCommand());
+    EXPECT_FALSE(UndoCommand(ProgramGame()));
     EXPECT_EQ(Snapshot(), after);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(fx.dialogs.beeps, 0);
     SetParameter(137, 1, "0");
-    EXPECT_TRUE(CanUndo());
-    EXPECT_FALSE(CanRedo());
-    EXPECT_TRUE(UndoCommand());
-    EXPECT_TRUE(CanRedo());
+    EXPECT_TRUE(CanUndo(ProgramGame()));
+    EXPECT_FALSE(CanRedo(ProgramGame()));
+    EXPECT_TRUE(UndoCommand(ProgramGame()));
+    EXPECT_TRUE(CanRedo(ProgramGame()));
 }
 
 TEST_F(UndoTest, SoundsUnderTheirSwitches) {
@@ -436,25 +436,25 @@ TEST_F(UndoTest, SoundsUnderTheirSwitches) {
     SetParameter(141, 1, "Y");
     SetParameter(151, 1, "Y");
     SetParameter(146, 1, "N");
-    ASSERT_TRUE(UndoCommand());
-    ASSERT_TRUE(RedoCommand());
+    ASSERT_TRUE(UndoCommand(ProgramGame()));
+    ASSERT_TRUE(RedoCommand(ProgramGame()));
     EXPECT_EQ(fx.sound.played, std::vector<std::string>{"card_down"});
     SetParameter(146, 1, "Y");
     SetParameter(141, 1, "N");
-    ASSERT_TRUE(UndoCommand());
-    ASSERT_TRUE(RedoCommand());
+    ASSERT_TRUE(UndoCommand(ProgramGame()));
+    ASSERT_TRUE(RedoCommand(ProgramGame()));
     EXPECT_EQ(fx.sound.played.size(), 1u);
     SetParameter(141, 1, "Y");
-    ASSERT_TRUE(UndoCommand());
-    ASSERT_TRUE(RedoCommand());
+    ASSERT_TRUE(UndoCommand(ProgramGame()));
+    ASSERT_TRUE(RedoCommand(ProgramGame()));
     EXPECT_EQ(fx.sound.played.back(), "card_up");
 }
 
 TEST_F(UndoTest, EnablingFollowsTheUndoSetting) {
-    SetUndoEnabled(true);
-    SetUndoEnabled(false);
+    SetUndoEnabled(ProgramGame(), true);
+    SetUndoEnabled(ProgramGame(), false);
     SetParameter(137, 1, "2");
-    SetUndoEnabled(true);
+    SetUndoEnabled(ProgramGame(), true);
     EXPECT_EQ(window.undoEnabled, (std::vector<bool>{true, false, false}));
 }
 
@@ -488,14 +488,14 @@ TEST_F(UndoTest, MemoryGridComesBackExactlyButMissesStay) {
     // A miss later on.
     ProgramGame().Options.SetOpt(99, 3);
 
-    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(UndoCommand(ProgramGame()));
     EXPECT_EQ(Snapshot(), oneUp);
     EXPECT_EQ(ProgramGame().Options.Opt(99), 3);
     EXPECT_EQ(GetParameter(pos::kScore, 6), std::to_string(-52 - 3));
-    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(UndoCommand(ProgramGame()));
     EXPECT_EQ(Snapshot(), start);
-    ASSERT_TRUE(RedoCommand());
-    ASSERT_TRUE(RedoCommand());
+    ASSERT_TRUE(RedoCommand(ProgramGame()));
+    ASSERT_TRUE(RedoCommand(ProgramGame()));
     EXPECT_EQ(Fila(1), "000000033");
     EXPECT_EQ(waste, "007020");
     EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 33), '0');
@@ -511,7 +511,7 @@ TEST_F(UndoTest, SelectionIsClearedNotRestored) {
     TakeCardAnywhere(ProgramGame(), 9, 1);
     AppendCard(ProgramGame(), ProgramGame().MazzoPiles, 2, 9, "1");
     ProgramGame().DestPiles[0] = FormatCode(5);
-    ASSERT_TRUE(UndoCommand());
+    ASSERT_TRUE(UndoCommand(ProgramGame()));
     EXPECT_EQ(Fila(1), "005009");
     EXPECT_EQ(ProgramGame().DestPiles[0], "");
     EXPECT_EQ(waste, "");

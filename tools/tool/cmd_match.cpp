@@ -118,10 +118,11 @@ int Run(const Args& args) {
         SetParameter(field::kGameNumber, number);
         StartGame(ProgramGame(), true, false, kStoredGameNumber, true);
         const int opening = static_cast<int>(n % static_cast<long>(seats.seats.size()));
-        MatchPlay play(seats, seed * 7919U + static_cast<uint64_t>(n), opening);
+        Game& g = ProgramGame();
+        MatchPlay play(g, seats, seed * 7919U + static_cast<uint64_t>(n), opening);
         int turns = 0;
-        while (!play.Over()) {
-            if (++turns > kMostTurnsPerMatch || !play.Turn(play.ComputerCard()).turned) {
+        while (!play.Over(g)) {
+            if (++turns > kMostTurnsPerMatch || !play.Turn(g, play.ComputerCard(g)).turned) {
                 std::cerr << "brindlewick-tool: match " << n + 1 << " (deal " << number
                           << ") did not come to an end\n";
                 return 1;

@@ -107,7 +107,7 @@ public:
         const CardCode model = BottomCode(g.DestPiles[0]);
         if (ElapsedSeconds(g) > StudySeconds() && IsFaceUp(g, model) && g.FilaPiles[0].empty()) {
             RecordStep(g, 1);
-            memory->EndMemorisePhase();
+            memory->EndMemorisePhase(g);
         }
     }
 };

@@ -14,7 +14,7 @@ public:
                                          Pickup& /*pick*/) const override {
         const int goal = Rule(g, rule::kGoalKind);
         if (IsMemoryPressGoal(goal)) {
-            MemoryPress(press.hit.card, press.hit.left, press.hit.top, press.index);
+            MemoryPress(g, press.hit.card, press.hit.left, press.hit.top, press.index);
             return PressStep::kEnd;
         }
         return {};

@@ -22,12 +22,12 @@ public:
         const CardCode card = press.hit.card;
         if (press.button == MouseButton::kLeft &&
             (goal == goal::kTopCardsSum14 || goal == goal::kUncoveredSum13)) {
-            if (goal == goal::kTopCardsSum14 ? press.isTop : PressHooks().IsUncovered(card))
-                PressHooks().PairSelect(card);
+            if (goal == goal::kTopCardsSum14 ? press.isTop : PressHooks().IsUncovered(g, card))
+                PressHooks().PairSelect(g, card);
             return PressStep::kEnd;
         }
         if (goal == goal::kSelectAndRefill) {
-            PressHooks().PairSelect(card);
+            PressHooks().PairSelect(g, card);
             return PressStep::kEnd;
         }
         return {};
@@ -36,7 +36,7 @@ public:
     bool StockCard(Game& g, const PileHit& hit, CardCode top) const override {
         if (Rule(g, rule::kGoalKind) == goal::kUncoveredSum13 && top >= 1 &&
             !g.DestPiles[0].empty()) {
-            PressHooks().PairSelect(hit.card);
+            PressHooks().PairSelect(g, hit.card);
             return true;
         }
         return false;
@@ -44,7 +44,7 @@ public:
 
     bool VisibleStockCard(Game& g, const PileHit& hit) const override {
         if (Rule(g, rule::kGoalKind) == goal::kUncoveredSum13) {
-            PressHooks().PairSelect(hit.card);
+            PressHooks().PairSelect(g, hit.card);
             return true;
         }
         return false;
