@@ -701,16 +701,15 @@ void TfrmCustomize_Freeware::FormShow() {
     DrawBackSample();
 
     chkSoundsEnabled->setChecked(!ParameterIs(field::kSoundsEnabled, "Y"));
-    // The same default as the tool bar at start-up, so that OK alone never
-    // changes the bar.
-    chkTBLargeIcons->setChecked(ReadPreference(key::kToolBarLarge, "Y") == "Y");
-    chkTBFlatBtn->setChecked(ReadPreference(key::kToolBarFlat, "Y") == "Y");
-    chkConfirmOnExit->setChecked(ReadPreference(key::kConfirmQuit, "N") == "Y");
-    chkWinningAnimation->setChecked(ReadPreference(key::kWinningAnimation, "Y") == "Y");
+    const Preferences& choices = KeptChoices();
+    chkTBLargeIcons->setChecked(choices.toolBarLarge);
+    chkTBFlatBtn->setChecked(choices.toolBarFlat);
+    chkConfirmOnExit->setChecked(choices.confirmQuit);
+    chkWinningAnimation->setChecked(choices.winningAnimation);
     chkShowTime->setChecked(!ParameterIs(field::kShowTime, "N"));
     chkShowScore->setChecked(!ParameterIs(field::kShowScore, "N"));
     chkConfirmQuitGame->setChecked(!ParameterIs(field::kConfirmQuitGame, "N"));
-    chkResumeGame->setChecked(ReadPreference(key::kResumeGame, "Y") != "N");
+    chkResumeGame->setChecked(choices.resumeGame);
     spnWrongPair->setValue(WrongPairMs() / 1000.0);
     spnStudyTime->setValue(StudySeconds());
     UpdateOwnButtons();
@@ -743,7 +742,7 @@ void TfrmCustomize_Freeware::SelectCurrentBackground() {
     if (ParameterIs(field::kDefaultBackground, "Y")) {
         shown_ = {};
     } else if (ParameterIs(field::kOwnBackground, "Y")) {
-        const std::string path = BitmapFilePath(ReadPreference(key::kCustomizedBackground, ""));
+        const std::string path = BitmapFilePath(KeptChoices().ownBackgroundPath);
         shown_ = {BackgroundChoice::kOwn, 0, path};
         if (SelectOwnLeaf(OwnKind::kBackground, path))
             lblBackGround->setText(SelectedNode(trvBackGround)->text(0));
@@ -967,7 +966,7 @@ void TfrmCustomize_Freeware::btnRemoveOwnClick(OwnKind kind) {
             ChangeChoices([](Preferences& p) { p.ownBackPath.clear(); }, {ChoiceKey::kOwnBack});
         }
     } else if (ParameterIs(field::kOwnBackground, "Y") &&
-               SameFile(BitmapFilePath(ReadPreference(key::kCustomizedBackground, "")), path)) {
+               SameFile(BitmapFilePath(KeptChoices().ownBackgroundPath), path)) {
         SetParameter(field::kOwnBackground, "N");
         saved_.ownBackground = "N";
         ChangeChoices([](Preferences& p) { p.ownBackgroundPath.clear(); },
@@ -1164,7 +1163,7 @@ void TfrmCustomize_Freeware::btnOKClick() {
             p.toolBarFlat = flat;
             p.showTime = time;
             p.showScore = score;
-            p.confirmQuit = chkConfirmOnExit->isChecked();
+            p.confirmQuit = p.confirmQuitOnClose = chkConfirmOnExit->isChecked();
             p.confirmQuitGame = confirmQuitGame;
             p.winningAnimation = chkWinningAnimation->isChecked();
             p.resumeGame = chkResumeGame->isChecked();

@@ -72,6 +72,15 @@ void ResultKeeper::StoreAutoplay(int gameId, bool on) {
     if (inner_) inner_->StoreAutoplay(gameId, on);
 }
 
+void ResultKeeper::RememberGame(int gameId, const std::string& name,
+                                const std::optional<DialogPlace>& place) {
+    if (inner_) inner_->RememberGame(gameId, name, place);
+}
+
+void ResultKeeper::RememberPlayer(const std::string& name) {
+    if (inner_) inner_->RememberPlayer(name);
+}
+
 void ResultKeeper::Watch(const DailyDeal& deal) {
     if (deal == watched_) return;
     watched_ = deal;

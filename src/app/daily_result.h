@@ -31,6 +31,9 @@ public:
                      const TurnRecord& turns) override;
     bool AutoplayStored(int gameId) override;
     void StoreAutoplay(int gameId, bool on) override;
+    void RememberGame(int gameId, const std::string& name,
+                      const std::optional<DialogPlace>& place) override;
+    void RememberPlayer(const std::string& name) override;
 
     // Watches `deal`; the same deal again keeps the result already kept.
     void Watch(const DailyDeal& deal);

@@ -535,7 +535,7 @@ void TfrmMain::BuildPanels() {
     popShowBest = new QAction(MainWindowText::tr("Show my best run"), this);
     popShowBest->setObjectName(QStringLiteral("popShowBest"));
     popShowBest->setCheckable(true);
-    popShowBest->setChecked(ReadPreference(key::kShowBestRun, "Y") != "N");
+    popShowBest->setChecked(KeptChoices().showBestRun);
     popTime->addAction(popShowBest);
     popBest = new QMenu(this);
     popBest->setObjectName(QStringLiteral("popBest"));
@@ -1480,7 +1480,7 @@ bool TfrmMain::CloseQuery() {
         StopWinningAnimation(ProgramGame());
         ProgramGame().Options.SetOpt(opt::kCloseAsked, 1);
         allowed = false;
-    } else if (ReadPreference(key::kConfirmQuit, "N") != "N") {
+    } else if (choices_.confirmQuitOnClose) {
         allowed = Dialogs().Confirm(
             ExpandPlaceholders(MainWindowText::tr("Exit [Program]?").toStdString()));
         if (!allowed) ProgramGame().Options.SetOpt(opt::kCloseAsked, 0);

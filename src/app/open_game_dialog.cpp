@@ -139,13 +139,14 @@ TfrmOpenGame::TfrmOpenGame(QWidget* parent) : C_TAdvancedDialog(parent) {
     background_ =
         PreviewBackground(QSize(kPreviewWidth, kPreviewHeight), MoreThan256Colors(Screen()));
 
-    const int64_t treeNum = ReadPreferenceInt(key::kGameTreeNum, kBranchAllGames);
+    const Preferences& choices = KeptChoices();
+    const int64_t treeNum = choices.gameTreeNum;
     branchToOpen_ =
         treeNum < 0 ? static_cast<int>(std::max<int64_t>(treeNum, INT32_MIN)) : kBranchAllGames;
-    previewOn_ = ReadPreference(key::kOpenPreviewGame, "Y") != "N";
+    previewOn_ = choices.openPreviewGame;
     {
         const QSignalBlocker block(chkWonLost);
-        chkWonLost->setChecked(ReadPreference(key::kOpenShowWonLost, "N") == "Y");
+        chkWonLost->setChecked(choices.openShowWonLost);
     }
 
     auto* branch = new QTreeWidgetItem(trvGames, QStringList(OpenGameText::tr(kAllGamesText)));

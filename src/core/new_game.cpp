@@ -157,8 +157,7 @@ bool OpenGame(Game& g, int id, const std::string& name, int mode, bool remember,
     }
     if (changedPlayer) {
         SetParameter(field::kPlayer, player);
-        platform::IniWriteString(SettingsFile(), "Preference", "UserDefault",
-                                 GetParameter(field::kPlayer));
+        GameStore().RememberPlayer(GetParameter(field::kPlayer));
         UpdateTitle(g);
         GameWindows().RefreshOpenGameMarks();
     }
@@ -172,18 +171,11 @@ bool OpenGame(Game& g, int id, const std::string& name, int mode, bool remember,
     StartGame(g, true, true, mode, false);
 
     if (remember) {
-        std::vector<platform::IniEntry> entries = {{"Preference", "Game", std::to_string(id)},
-                                                   {"Preference", "Game_Name", name}};
-        int treeNum = 0;
-        int treePos = 0;
         // Only the dialog knows the tree; a game it does not show keeps the
         // last branch remembered.
-        if (GameWindows().GameTreePlace(id, treeNum, treePos)) {
-            entries.push_back({"Preference", "Game_TreeNum", std::to_string(treeNum)});
-            entries.push_back({"Preference", "Game_TreePos", std::to_string(treePos)});
-        }
-        // One rewrite of the file for the lot.
-        platform::IniWriteStrings(SettingsFile(), entries);
+        DialogPlace place;
+        const bool known = GameWindows().GameTreePlace(id, place.treeNum, place.treePos);
+        GameStore().RememberGame(id, name, known ? std::optional(place) : std::nullopt);
     }
     return true;
 }

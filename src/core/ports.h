@@ -3,6 +3,7 @@
 // boxes, sounds, waits, drawing and the main window. The application installs
 // Qt implementations; tests install recording fakes. Every method has a
 // do-nothing default so a fake overrides only what its test observes.
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -369,9 +370,16 @@ struct GameResult {
     bool operator==(const GameResult&) const = default;
 };
 
+// Where the open-game dialog shows a game: its branch and its position.
+struct DialogPlace {
+    int treeNum = 0;
+    int treePos = 0;
+};
+
 // What outlives a game: the catalogue's rule columns, the results of finished
-// games and the per-game autoplay switches. Storage fills it in; without it
-// no game has rules and nothing is kept.
+// games, the per-game autoplay switches and the game and player to start
+// with next time. Storage fills it in; without it no game has rules and
+// nothing is kept.
 class IGameStore {
 public:
     virtual ~IGameStore() = default;
@@ -385,6 +393,11 @@ public:
     // The game's stored autoplay switch; on when nothing is stored.
     virtual bool AutoplayStored(int /*gameId*/) { return true; }
     virtual void StoreAutoplay(int /*gameId*/, bool /*on*/) {}
+    // The game opened, with its place in the dialog when known (otherwise
+    // the place remembered before stays), and the current player.
+    virtual void RememberGame(int /*gameId*/, const std::string& /*name*/,
+                              const std::optional<DialogPlace>& /*place*/) {}
+    virtual void RememberPlayer(const std::string& /*name*/) {}
 };
 
 // Ports that a layer above the core declares because it calls them, and that

@@ -178,8 +178,7 @@ void PaintAs(const Canvas& canvas, int kind, int64_t colour, const std::string& 
             r.fade = ParameterIs(field::kFadeBackground, "Y") && MoreThan256Colors(Screen());
             break;
         case kBackgroundOwnImage: {
-            const std::string name =
-                fileName.empty() ? ReadPreference(key::kCustomizedBackground, "") : fileName;
+            const std::string name = fileName.empty() ? KeptChoices().ownBackgroundPath : fileName;
             const std::string path = BitmapFilePath(name);
             if (name.empty() || !platform::FileExists(path)) {
                 DropOwnPicture(

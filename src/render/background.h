@@ -25,7 +25,7 @@ void PaintBackground(const Canvas& canvas);
 // Paints a given background. `colour` is a colour value (red in the low
 // byte; values with bit 31 set name system colours); a `fixedColour` above 0
 // is used instead of it. `fileName` is the own picture (empty: the one in
-// the settings file). With `canvasOnly` BackgroundBitmap() is left alone.
+// the player's choices). With `canvasOnly` BackgroundBitmap() is left alone.
 void PaintBackgroundAs(const Canvas& canvas, int kind, int64_t colour, const std::string& fileName,
                        bool canvasOnly, int64_t fixedColour);
 

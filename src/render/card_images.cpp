@@ -583,12 +583,11 @@ std::string LargeCardsMessage(const std::string& gameName) {
 }
 
 std::string OwnCardSetPath() {
-    return ProgramFile("data\\custom card sets\\" + ReadPreference(key::kCustomizedCardsSet, "") +
-                       ".crs");
+    return ProgramFile("data\\custom card sets\\" + KeptChoices().ownCardSetPath + ".crs");
 }
 
 std::string OwnCardBackPath() {
-    return ProgramFile("data\\custom decks\\" + ReadPreference(key::kCustomizedDeck, "") + ".bmp");
+    return ProgramFile("data\\custom decks\\" + KeptChoices().ownBackPath + ".bmp");
 }
 
 CardSetCheck CheckCardSetFile(const std::string& file, char& sizeLetter) {

@@ -492,9 +492,9 @@ void HighlightFoundationsAs(Game& g, int index, int mark, int colourIndex) {
 }
 
 void HighlightFoundations(Game& g, int index) {
-    HighlightFoundationsAs(
-        g, index, static_cast<int>(ReadPreferenceInt("HighLights_Foundations_Mark", 0)),
-        static_cast<int>(ReadPreferenceInt(key::kHighlightsFoundationsColor, 0)));
+    const Preferences& choices = KeptChoices();
+    HighlightFoundationsAs(g, index, choices.highlightFoundations,
+                           static_cast<int>(choices.highlightColour));
 }
 
 }  // namespace bw

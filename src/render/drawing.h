@@ -79,7 +79,7 @@ QColor HighlightColour(int index);
 // Whether foundation k holds all the cards it is meant to hold.
 bool FoundationComplete(Game& g, int k);
 // Marks the top card of each complete foundation (all when `index` is -1)
-// on TableBitmap() and on the window, as the settings file chooses.
+// on TableBitmap() and on the window, as the player's choices say.
 void HighlightFoundations(Game& g, int index);
 // The same with explicit mark (0..5) and colour index.
 void HighlightFoundationsAs(Game& g, int index, int mark, int colourIndex);

@@ -227,8 +227,9 @@ void PlayWinningAnimation(Game& g, const std::string& name, int seconds, const W
     std::string show = name;
     int64_t ms = static_cast<int64_t>(std::max(seconds, 0)) * 1000;
     if (show.empty()) {
-        show = ReadPreference(key::kWinningAnimations, "(Random)");
-        ms = std::max<int64_t>(ReadPreferenceInt(key::kWinningAnimationsTime, 30), 0) * 1000;
+        const Preferences& choices = KeptChoices();
+        show = choices.winningShow;
+        ms = std::max<int64_t>(choices.winningShowSeconds, 0) * 1000;
     }
     show = ChooseWinningShow(show);
     Show s(g, static_cast<int>(std::min<int64_t>(ms, 86400000)), area);

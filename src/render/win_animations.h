@@ -24,7 +24,7 @@ extern const char* const kWinningShows[6];
 std::string ChooseWinningShow(const std::string& name);
 
 // Plays a show for `seconds`; an empty name takes name and time from the
-// settings file ("Winning_Animations", "Winning_Animations_Time").
+// player's choices ("Winning_Animations", "Winning_Animations_Time").
 void PlayWinningAnimation(Game& g, const std::string& name, int seconds, const WinArea& area);
 
 // Stops a running show at its next card.

@@ -2,6 +2,7 @@
 
 #include "storage/autoplay_prefs.h"
 #include "storage/catalogue.h"
+#include "storage/preferences.h"
 #include "storage/replays.h"
 #include "storage/results.h"
 
@@ -21,6 +22,25 @@ public:
     }
     bool AutoplayStored(int gameId) override { return GameAutoplayStored(gameId); }
     void StoreAutoplay(int gameId, bool on) override { StoreGameAutoplaySwitch(gameId, on); }
+    void RememberGame(int gameId, const std::string& name,
+                      const std::optional<DialogPlace>& place) override {
+        std::vector<ChoiceKey> changed{ChoiceKey::kGame, ChoiceKey::kGameName};
+        if (place)
+            changed.insert(changed.end(), {ChoiceKey::kGameTreeNum, ChoiceKey::kGameTreePos});
+        ChangeChoices(
+            [&](Preferences& p) {
+                p.gameId = gameId;
+                p.gameName = name;
+                if (place) {
+                    p.gameTreeNum = place->treeNum;
+                    p.gameTreePos = place->treePos;
+                }
+            },
+            changed);
+    }
+    void RememberPlayer(const std::string& name) override {
+        ChangeChoices([&](Preferences& p) { p.player = name; }, {ChoiceKey::kPlayer});
+    }
 };
 
 }  // namespace

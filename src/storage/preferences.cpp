@@ -175,6 +175,7 @@ Preferences ReadPreferences(const std::string& cfgPath, bool fewColours) {
     p.gameTreeNum = in.Int(key::kGameTreeNum, -30);
     p.gameTreePos = in.Int(key::kGameTreePos, 0);
     p.openShowWonLost = in.Text(key::kOpenShowWonLost, "N") == "Y";
+    p.openPreviewGame = in.Text(key::kOpenPreviewGame, "Y") != "N";
     p.showTime = in.Yes(key::kShowTime, "Y");
     p.showScore = in.Yes(key::kShowScore, "Y");
     const std::string animate = in.Text(key::kCardsAnimate, "Y");
@@ -204,6 +205,9 @@ Preferences ReadPreferences(const std::string& cfgPath, bool fewColours) {
     p.doubleToFoundations = in.Yes("DoubleClick_To_Foundations", "Y");
     p.doubleToTableaus = in.Yes("DoubleClick_To_Tableaus", "N");
     p.confirmQuit = in.Text(key::kConfirmQuit, "N") == "Y";
+    p.confirmQuitOnClose = in.Text(key::kConfirmQuit, "N") != "N";
+    p.winningShow = in.Text(key::kWinningAnimations, "(Random)");
+    p.winningShowSeconds = in.Int(key::kWinningAnimationsTime, 30);
     p.winningAnimation = in.Text(key::kWinningAnimation, "Y") == "Y";
     p.resumeGame = in.Text(key::kResumeGame, "Y") != "N";
     p.showBestRun = in.Text(key::kShowBestRun, "Y") != "N";
@@ -214,7 +218,8 @@ Preferences ReadPreferences(const std::string& cfgPath, bool fewColours) {
     p.fastSearchType = in.Option(key::kGamesFastSearchType, 0, section::kSettings);
     p.disableStatistics = in.Text("Disable_Statistics", "N") == "Y";
     p.cursor = in.Number("Cursor", 10, field::kCursor);
-    p.highlightFoundations = in.Option("HighLights_Foundations_Mark", 0);
+    p.highlightFoundations = in.Option(key::kHighlightsFoundationsMark, 0);
+    p.highlightColour = in.Int(key::kHighlightsFoundationsColor, 0);
     p.randomGameType = in.Option(key::kRandomGameType, 2, section::kSettings);
     p.runs = in.Int(key::kRunExe, 0, section::kParameters);
     // Any mode but the two known ones would leave the switch remembered
@@ -411,6 +416,7 @@ Entry EntryOf(const Preferences& p, ChoiceKey c) {
         case ChoiceKey::kShowScore: return {key::kShowScore, YN(p.showScore)};
         case ChoiceKey::kConfirmQuit: return {key::kConfirmQuit, YN(p.confirmQuit)};
         case ChoiceKey::kConfirmQuitGame: return {key::kConfirmQuitGame, YN(p.confirmQuitGame)};
+        case ChoiceKey::kCardsAnimate: return {key::kCardsAnimate, YN(p.cardsAnimate)};
         case ChoiceKey::kWinningAnimation: return {key::kWinningAnimation, YN(p.winningAnimation)};
         case ChoiceKey::kResumeGame: return {key::kResumeGame, YN(p.resumeGame)};
         case ChoiceKey::kWrongPairTime: return {key::kWrongPairTime, std::to_string(p.wrongPairMs)};
@@ -421,6 +427,15 @@ Entry EntryOf(const Preferences& p, ChoiceKey c) {
         case ChoiceKey::kGameTreeNum: return {key::kGameTreeNum, std::to_string(p.gameTreeNum)};
         case ChoiceKey::kGameTreePos: return {key::kGameTreePos, std::to_string(p.gameTreePos)};
         case ChoiceKey::kOpenShowWonLost: return {key::kOpenShowWonLost, YN(p.openShowWonLost)};
+        case ChoiceKey::kOpenPreviewGame: return {key::kOpenPreviewGame, YN(p.openPreviewGame)};
+        case ChoiceKey::kHighlightMark:
+            return {key::kHighlightsFoundationsMark, std::to_string(p.highlightFoundations)};
+        case ChoiceKey::kHighlightColour:
+            return {key::kHighlightsFoundationsColor, std::to_string(p.highlightColour)};
+        case ChoiceKey::kWinningShow: return {key::kWinningAnimations, p.winningShow};
+        case ChoiceKey::kWinningShowTime:
+            return {key::kWinningAnimationsTime, std::to_string(p.winningShowSeconds)};
+        case ChoiceKey::kPlayer: return {key::kUserDefault, p.player};
         case ChoiceKey::kAutoPlay: return {key::kAutoPlay, YN(p.autoplay)};
         case ChoiceKey::kRandomGameType:
             return {key::kRandomGameType, std::to_string(p.randomGameType), section::kSettings};
@@ -447,6 +462,13 @@ bool ChangeChoices(const std::function<void(Preferences&)>& change,
     Preferences& p = kept ? *kept : scratch;
     change(p);
     return SavePreferences(SettingsFile(), p, changed);
+}
+
+const Preferences& KeptChoices() {
+    if (const Preferences* kept = Installed<IChoiceKeeper>().Kept()) return *kept;
+    static Preferences read;
+    read = ReadPreferences(SettingsFile(), !MoreThan256Colors(Screen()));
+    return read;
 }
 
 bool StoreLookTimes(int64_t wrongPairMs, int64_t studySeconds) {

@@ -58,6 +58,7 @@ inline constexpr const char* kCardsAnimate = "Cards_Animate";
 inline constexpr const char* kWinningAnimation = "Winning_Animation";
 inline constexpr const char* kWinningAnimations = "Winning_Animations";
 inline constexpr const char* kWinningAnimationsTime = "Winning_Animations_Time";
+inline constexpr const char* kHighlightsFoundationsMark = "HighLights_Foundations_Mark";
 inline constexpr const char* kHighlightsFoundationsColor = "HighLights_Foundations_Color";
 inline constexpr const char* kGame = "Game";
 inline constexpr const char* kGameName = "Game_Name";
@@ -126,6 +127,7 @@ struct Preferences {
     int64_t gameTreeNum = -30;
     int64_t gameTreePos = 0;
     bool openShowWonLost = false;
+    bool openPreviewGame = true;  // unless N
     bool showTime = true;
     bool showScore = true;
     bool cardsAnimate = true;     // unless N
@@ -162,6 +164,12 @@ struct Preferences {
     // As the customize dialog reads them.
     bool confirmQuit = false;
     bool winningAnimation = true;
+    // The close check asks for anything but "N"; the two readings of
+    // "ConfirmQuit" part only on a value of neither letter.
+    bool confirmQuitOnClose = false;
+    // The winning show by name and its seconds (negative: none).
+    std::string winningShow = "(Random)";
+    int64_t winningShowSeconds = 30;
     bool resumeGame = true;   // unless N
     bool showBestRun = true;  // unless N
     int wrongPairMs = 200;    // in range (core/look_time.h)
@@ -169,7 +177,8 @@ struct Preferences {
     // Option-table entries.
     int fastSearchType = 0;
     bool disableStatistics = false;
-    int highlightFoundations = 0;
+    int highlightFoundations = 0;  // the mark, 1 to 5; others draw none
+    int64_t highlightColour = 0;
     int randomGameType = 2;
     int autoplayMode = 1;  // 1: one switch for all games, 2: a switch per game
     bool autoplay = true;  // the one switch of mode 1
@@ -213,8 +222,9 @@ enum class ChoiceKey {
     kToolBarFlat,
     kShowTime,
     kShowScore,
-    kConfirmQuit,
+    kConfirmQuit,  // from confirmQuit; a change sets confirmQuitOnClose with it
     kConfirmQuitGame,
+    kCardsAnimate,
     kWinningAnimation,
     kResumeGame,
     kWrongPairTime,
@@ -225,6 +235,12 @@ enum class ChoiceKey {
     kGameTreeNum,
     kGameTreePos,
     kOpenShowWonLost,
+    kOpenPreviewGame,
+    kHighlightMark,
+    kHighlightColour,
+    kWinningShow,
+    kWinningShowTime,
+    kPlayer,
     kAutoPlay,
     kRandomGameType,  // section "Settings"
 };
@@ -242,6 +258,12 @@ public:
     virtual ~IChoiceKeeper() = default;
     virtual Preferences* Kept() { return nullptr; }
 };
+
+// The player's choices as they stand: the kept ones, or with none kept (tests,
+// the tool, the window not yet set up) the settings file read afresh. What a
+// choice is read from after start-up, so a change is seen even when the file
+// could not take it. The reference holds until the next call.
+const Preferences& KeptChoices();
 
 // A choice the player changed at run time: `change` makes it in the kept
 // choices (with none kept, in a scratch copy that only carries it to the

@@ -49,7 +49,7 @@ std::string ResumeFilePath() {
 }
 
 bool ResumeWanted() {
-    return ReadPreference(key::kResumeGame, "Y") != "N";
+    return KeptChoices().resumeGame;
 }
 
 ResumeRecord ResumeRecordOf(const Game& game) {

@@ -19,7 +19,7 @@ struct ResumeRecord {
 std::string ResumeFilePath();
 // `game` behind the fields of the parameter block that name it.
 ResumeRecord ResumeRecordOf(const Game& game);
-// The preference "Resume_Game" (default "Y").
+// The player's choice "Resume_Game" (on unless "N").
 bool ResumeWanted();
 std::string ResumeText(const ResumeRecord& record);
 bool ReadResumeText(const std::string& text, ResumeRecord& record, std::string& error);

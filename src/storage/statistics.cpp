@@ -11,6 +11,7 @@
 #include "platform/line_reader.h"
 #include "platform/paths.h"
 #include "storage/kept_aside.h"
+#include "storage/preferences.h"
 #include "storage/results.h"
 #include "storage/section_file.h"
 
@@ -148,13 +149,17 @@ bool UpgradeHiScoreLines(const std::string& path) {
     return out.Commit();
 }
 
-// Older settings files stored "S" for yes.
+// Older settings files stored "S" for yes; the choices are told too.
 void UpgradeOldSwitches() {
     const std::string cfg = SettingsFile();
-    for (const char* key : {"Cards_Animate", "ConfirmQuit"}) {
-        if (platform::IniReadString(cfg, "Preference", key, "") == "S")
-            platform::IniWriteString(cfg, "Preference", key, "Y");
-    }
+    const auto old = [&cfg](const char* key) {
+        return platform::IniReadString(cfg, section::kPreference, key, "") == "S";
+    };
+    if (old(key::kCardsAnimate))
+        ChangeChoices([](Preferences& p) { p.cardsAnimate = true; }, {ChoiceKey::kCardsAnimate});
+    if (old(key::kConfirmQuit))
+        ChangeChoices([](Preferences& p) { p.confirmQuit = p.confirmQuitOnClose = true; },
+                      {ChoiceKey::kConfirmQuit});
 }
 
 void RemovePlayerFromLog(const std::string& path, const std::string& player) {

@@ -26,8 +26,10 @@
 #include "gui_support.h"
 #include "interaction/undo.h"
 #include "platform/paths.h"
+#include "render/card_images.h"
 #include "render/library.h"
 #include "storage/preferences.h"
+#include "storage/resume_file.h"
 
 namespace bw::test {
 namespace {
@@ -765,9 +767,25 @@ TEST_F(StartUpTest, StoredSettingsShapeTheWindow) {
     EXPECT_FALSE(window.AutoplayChecked());
 }
 
-TEST_F(StartUpTest, CancelledExitKeepsTheWindowButSavesItsPlacement) {
+// Choices changed in the run are what their readers see, whatever the file
+// says behind the program's back.
+TEST_F(StartUpTest, ReadersTakeTheRunsChoicesAndACancelledExitKeepsTheWindow) {
     ASSERT_TRUE(window.FormCreate());
-    WritePreference(key::kConfirmQuit, "Y");
+    ChangeChoices(
+        [](Preferences& p) {
+            p.confirmQuit = p.confirmQuitOnClose = true;
+            p.resumeGame = false;
+            p.ownCardSetPath = "mine";
+            p.ownBackPath = "leaf";
+        },
+        {ChoiceKey::kConfirmQuit, ChoiceKey::kResumeGame, ChoiceKey::kOwnCardSet,
+         ChoiceKey::kOwnBack});
+    dir.write("DATA/Cfg.dat",
+              "[Preference]\r\nConfirmQuit=N\r\nResume_Game=Y\r\nCustomized_Cards_Set=x\r\n"
+              "Customized_Deck=x\r\n");
+    EXPECT_FALSE(ResumeWanted());
+    EXPECT_EQ(OwnCardSetPath(), ProgramFile("data\\custom card sets\\mine.crs"));
+    EXPECT_EQ(OwnCardBackPath(), ProgramFile("data\\custom decks\\leaf.bmp"));
     window.setGeometry(60, 70, 700, 500);
     window.show();
     dialogs.answers = {false};
