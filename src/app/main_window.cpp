@@ -1496,7 +1496,7 @@ void TfrmMain::FormClose() {
     hide();
     StopEventSound();
     Timer1->stop();
-    WriteExitPreferences(mnuAutoplay->isChecked());
+    WriteExitPreferences(ProgramGame(), mnuAutoplay->isChecked());
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -227,8 +227,8 @@ void ChooseSizeForTable(Game& g) {
 // The resource letter of a suit under the game's suit mode (rule 48):
 // one-suit games show spades everywhere, two-suit games hearts for the red
 // suits and spades for the black ones.
-int SourceSuit(Game& g, int suit) {
-    switch (Rule(g, rule::kSuitMode)) {
+int SourceSuit(int suitMode, int suit) {
+    switch (suitMode) {
         case 1: return 3;
         case 2: return suit < 2 ? 0 : 3;
         default: return suit;
@@ -252,10 +252,14 @@ void CutSuit(const QImage& grid, int firstRow, QSize cut, int suit) {
 // (6.5 MB a suit), by library name.
 std::map<std::string, QImage> g_masterGrids;
 
-const QImage& MasterGrid(Game& g, int suit) {
+// The suit mode of the game the faces were last loaded for: the faces
+// scaled when first drawn must match the ones cut at the load.
+int g_facesSuitMode = 0;
+
+const QImage& MasterGrid(int suit) {
     std::string deck = GetParameter(field::kCardDeck);
     if (deck.empty()) deck = "001";
-    const std::string letter(1, kSuitLetters[SourceSuit(g, suit)]);
+    const std::string letter(1, kSuitLetters[SourceSuit(g_facesSuitMode, suit)]);
     const std::string name = std::string("C") + kMasterSize + deck + letter;
     auto it = g_masterGrids.find(name);
     if (it != g_masterGrids.end()) return it->second;
@@ -270,7 +274,7 @@ const QImage& MasterGrid(Game& g, int suit) {
 QImage FittedFace(size_t index) {
     if (index == 52) return ScaledCard(LibraryBitmap(std::string("JOKER_") + kMasterSize));
     const int suit = static_cast<int>(index / 13), rank = static_cast<int>(index % 13) + 1;
-    const QImage& grid = MasterGrid(ProgramGame(), suit);
+    const QImage& grid = MasterGrid(suit);
     if (grid.isNull()) return QImage();
     const int r = (rank - 1) / 5, c = (rank - 1) % 5;
     return ScaledCard(grid.copy(c * kMasterWidth, r * kMasterHeight, kMasterWidth, kMasterHeight));
@@ -290,7 +294,7 @@ QImage DetailMaster(bool back, int index) {
     }
     if (ParameterIs(field::kOwnCardSet, "Y") || index < 0 || index > 52) return QImage();
     if (index == 52) return LibraryBitmap(std::string("JOKER_") + kMasterSize);
-    const QImage& grid = MasterGrid(ProgramGame(), index / 13);
+    const QImage& grid = MasterGrid(index / 13);
     if (grid.isNull()) return QImage();
     const int rank = index % 13;
     return grid.copy(rank % 5 * kMasterWidth, rank / 5 * kMasterHeight, kMasterWidth,
@@ -314,7 +318,7 @@ void LoadLibraryFaces(Game& g) {
     if (deck.empty()) deck = "001";
     const QSize cut = CuttingSize(size);
     for (int suit = 0; suit < 4; ++suit) {
-        const char letter = kSuitLetters[SourceSuit(g, suit)];
+        const char letter = kSuitLetters[SourceSuit(Rule(g, rule::kSuitMode), suit)];
         QImage grid;
         // A face set the library lacks (a hand-edited "Card") shows the
         // standard set rather than blank cards.
@@ -365,7 +369,8 @@ bool LoadOwnCardSet(Game& g) {
         return false;
     }
     const QSize cut(set.width() / 5, set.height() / 12);
-    for (int suit = 0; suit < 4; ++suit) CutSuit(set, 3 * SourceSuit(g, suit), cut, suit);
+    for (int suit = 0; suit < 4; ++suit)
+        CutSuit(set, 3 * SourceSuit(Rule(g, rule::kSuitMode), suit), cut, suit);
     return true;
 }
 
@@ -544,8 +549,8 @@ QSize CuttingSize(char letter) {
     }
 }
 
-void ICardSetUp::ReloadRules() {
-    LoadGameRules(ProgramGame(), static_cast<int>(ParameterInt(field::kGameId, 0)));
+void ICardSetUp::ReloadRules(Game& g) {
+    LoadGameRules(g, static_cast<int>(ParameterInt(field::kGameId, 0)));
 }
 
 void ICardSetUp::Advice(const std::string& text, const std::string& key) {
@@ -647,6 +652,7 @@ void ForgetKeptCardImages() {
 }
 
 void LoadCardImages(Game& g) {
+    g_facesSuitMode = Rule(g, rule::kSuitMode);
     const std::string key = LibrarySetKey(g);
     if (!key.empty() && UseKeptSet(key)) return;
     // 1. Faces; a failed own set resets itself to the library's faces.
@@ -720,7 +726,7 @@ void ChooseCardSize(char letter) {
 void SetUpCards(Game& g) {
     ICardSetUp& setUp = CardSetUp();
     // 1. The game's rules, and the size before this setup.
-    setUp.ReloadRules();
+    setUp.ReloadRules(g);
     ReportRuleDamage(g, static_cast<int>(ParameterInt(field::kGameId, 0)));
     const std::string before = GetParameter(field::kCardSize);
     // The screen rules start from the size chosen, not from one the last

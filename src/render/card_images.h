@@ -71,7 +71,7 @@ class ICardSetUp {
 public:
     virtual ~ICardSetUp() = default;
     // Step 1: the current game's rules.
-    virtual void ReloadRules();
+    virtual void ReloadRules(Game& g);
     // The size fits: "C&ustomize..." enabled.
     virtual void EnableCustomize() {}
     // The menus that depend on the game.

@@ -35,7 +35,7 @@ private:
 class RequestSetUp : public ICardSetUp {
 public:
     RequestSetUp(Game& game, const RenderRequest& request) : game_(game), request_(request) {}
-    void ReloadRules() override { LoadGameRules(game_, request_.gameId); }
+    void ReloadRules(Game& g) override { LoadGameRules(g, request_.gameId); }
     void Advice(const std::string&, const std::string&) override {}
     void LayOutPiles() override {
         LayoutInput in = request_.layout;

@@ -557,8 +557,8 @@ bool WriteChosenGame(int gameId, const std::string& name, int treeNum, int treeP
         {ChoiceKey::kGame, ChoiceKey::kGameName, ChoiceKey::kGameTreeNum, ChoiceKey::kGameTreePos});
 }
 
-bool WriteExitPreferences(bool autoplayOn) {
-    const OptionTable& options = ProgramGame().Options;
+bool WriteExitPreferences(const Game& g, bool autoplayOn) {
+    const OptionTable& options = g.Options;
     std::vector<ChoiceKey> changed;
     if (options.Opt(opt::kAutoPlayAllGames) == 1) changed.push_back(ChoiceKey::kAutoPlay);
     changed.push_back(ChoiceKey::kRandomGameType);

@@ -344,6 +344,6 @@ bool WriteWindowPlacement(const WindowPlacement& placement);
 bool WriteChosenGame(int gameId, const std::string& name, int treeNum, int treePos);
 // Shut-down: the single autoplay switch (only in the all-games mode, option
 // 105 = 1) and the random game type (option 104).
-bool WriteExitPreferences(bool autoplayOn);
+bool WriteExitPreferences(const Game& g, bool autoplayOn);
 
 }  // namespace bw

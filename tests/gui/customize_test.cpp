@@ -449,7 +449,7 @@ TEST_F(CustomizeTest, OkChangesTheKeptChoicesAndAForcedSizeLeavesThem) {
 
     // A game that needs more room than a 1024-pixel screen has for large cards.
     struct NoRules : ICardSetUp {
-        void ReloadRules() override {}
+        void ReloadRules(Game&) override {}
         void Advice(const std::string&, const std::string&) override {}
     } setUp;
     test::FakeScreen screen(1024, 768);

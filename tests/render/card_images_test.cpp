@@ -76,7 +76,7 @@ protected:
     struct CountingSetUp : ICardSetUp {
         CardImagesTest& t;
         explicit CountingSetUp(CardImagesTest& test) : t(test) {}
-        void ReloadRules() override { ++t.reloads; }
+        void ReloadRules(Game&) override { ++t.reloads; }
         void Advice(const std::string& text, const std::string& key) override {
             t.advice.push_back(key + ": " + text);
         }

@@ -488,7 +488,7 @@ TEST_F(PreferencesTest, WritersStoreWhatTheNextLoadReads) {
     choices.backCard = 5;
     ASSERT_TRUE(
         SavePreferences(SettingsFile(), choices, {ChoiceKey::kShowTime, ChoiceKey::kBackCard}));
-    ASSERT_TRUE(WriteExitPreferences(false));
+    ASSERT_TRUE(WriteExitPreferences(ProgramGame(), false));
     ASSERT_TRUE(WritePreference(key::kCustomizedBackground, "/pics/sky.bmp"));
     choices.defaultBackground = true;  // the own picture dropped
     ASSERT_TRUE(SavePreferences(SettingsFile(), choices,
@@ -512,7 +512,7 @@ TEST_F(PreferencesTest, WritersStoreWhatTheNextLoadReads) {
 
     // In per-game mode the single switch is not written at exit.
     ProgramGame().Options.SetOpt(105, 2);
-    ASSERT_TRUE(WriteExitPreferences(true));
+    ASSERT_TRUE(WriteExitPreferences(ProgramGame(), true));
     EXPECT_EQ(Stored("Preference", "AutoPlay"), "N");
     ASSERT_TRUE(
         SavePreferences(SettingsFile(), choices, {ChoiceKey::kOwnBack, ChoiceKey::kOwnCardSet}));
