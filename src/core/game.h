@@ -4,9 +4,9 @@
 // A copy is a whole game; playing on one leaves the other untouched.
 //
 // Engine functions take the game they work on as their first argument
-// (`Game& g`, or `const Game&` to read) and reach no other. Callers without a
-// game of their own (the pointer handlers, the drawing, the window, the
-// tools) pass ProgramGame().
+// (`Game& g`, or `const Game&` to read) and reach no other, and so do the
+// pointer handlers and the drawing. The window, the tools and the tests pass
+// ProgramGame().
 #include <algorithm>
 #include <array>
 #include <cstdint>
