@@ -704,7 +704,7 @@ void TfrmCustomize_Freeware::FormShow() {
     const Preferences& choices = KeptChoices();
     chkTBLargeIcons->setChecked(choices.toolBarLarge);
     chkTBFlatBtn->setChecked(choices.toolBarFlat);
-    chkConfirmOnExit->setChecked(choices.confirmQuit);
+    chkConfirmOnExit->setChecked(choices.ConfirmQuitTicked());
     chkWinningAnimation->setChecked(choices.winningAnimation);
     chkShowTime->setChecked(!ParameterIs(field::kShowTime, "N"));
     chkShowScore->setChecked(!ParameterIs(field::kShowScore, "N"));
@@ -1163,7 +1163,7 @@ void TfrmCustomize_Freeware::btnOKClick() {
             p.toolBarFlat = flat;
             p.showTime = time;
             p.showScore = score;
-            p.confirmQuit = p.confirmQuitOnClose = chkConfirmOnExit->isChecked();
+            p.SetConfirmQuit(chkConfirmOnExit->isChecked());
             p.confirmQuitGame = confirmQuitGame;
             p.winningAnimation = chkWinningAnimation->isChecked();
             p.resumeGame = chkResumeGame->isChecked();

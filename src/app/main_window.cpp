@@ -1480,7 +1480,7 @@ bool TfrmMain::CloseQuery() {
         StopWinningAnimation(ProgramGame());
         ProgramGame().Options.SetOpt(opt::kCloseAsked, 1);
         allowed = false;
-    } else if (choices_.confirmQuitOnClose) {
+    } else if (choices_.ConfirmQuitOnClose()) {
         allowed = Dialogs().Confirm(
             ExpandPlaceholders(MainWindowText::tr("Exit [Program]?").toStdString()));
         if (!allowed) ProgramGame().Options.SetOpt(opt::kCloseAsked, 0);

@@ -204,8 +204,7 @@ Preferences ReadPreferences(const std::string& cfgPath, bool fewColours) {
     p.rightToTableaus = in.Yes("RightClick_To_Tableaus", "Y");
     p.doubleToFoundations = in.Yes("DoubleClick_To_Foundations", "Y");
     p.doubleToTableaus = in.Yes("DoubleClick_To_Tableaus", "N");
-    p.confirmQuit = in.Text(key::kConfirmQuit, "N") == "Y";
-    p.confirmQuitOnClose = in.Text(key::kConfirmQuit, "N") != "N";
+    p.confirmQuitText = in.Text(key::kConfirmQuit, "N");
     p.winningShow = in.Text(key::kWinningAnimations, "(Random)");
     p.winningShowSeconds = in.Int(key::kWinningAnimationsTime, 30);
     p.winningAnimation = in.Text(key::kWinningAnimation, "Y") == "Y";
@@ -414,7 +413,7 @@ Entry EntryOf(const Preferences& p, ChoiceKey c) {
         case ChoiceKey::kToolBarFlat: return {key::kToolBarFlat, YN(p.toolBarFlat)};
         case ChoiceKey::kShowTime: return {key::kShowTime, YN(p.showTime)};
         case ChoiceKey::kShowScore: return {key::kShowScore, YN(p.showScore)};
-        case ChoiceKey::kConfirmQuit: return {key::kConfirmQuit, YN(p.confirmQuit)};
+        case ChoiceKey::kConfirmQuit: return {key::kConfirmQuit, YN(p.ConfirmQuitTicked())};
         case ChoiceKey::kConfirmQuitGame: return {key::kConfirmQuitGame, YN(p.confirmQuitGame)};
         case ChoiceKey::kCardsAnimate: return {key::kCardsAnimate, YN(p.cardsAnimate)};
         case ChoiceKey::kWinningAnimation: return {key::kWinningAnimation, YN(p.winningAnimation)};

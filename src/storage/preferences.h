@@ -161,12 +161,14 @@ struct Preferences {
     bool rightToTableaus = true;
     bool doubleToFoundations = true;
     bool doubleToTableaus = false;
-    // As the customize dialog reads them.
-    bool confirmQuit = false;
     bool winningAnimation = true;
-    // The close check asks for anything but "N"; the two readings of
-    // "ConfirmQuit" part only on a value of neither letter.
-    bool confirmQuitOnClose = false;
+    // "ConfirmQuit" as stored: the dialog ticks its box only for "Y", while
+    // the close check asks for anything but "N", so a hand-edited value
+    // keeps both readings.
+    std::string confirmQuitText = "N";
+    bool ConfirmQuitTicked() const { return confirmQuitText == "Y"; }
+    bool ConfirmQuitOnClose() const { return confirmQuitText != "N"; }
+    void SetConfirmQuit(bool on) { confirmQuitText = on ? "Y" : "N"; }
     // The winning show by name and its seconds (negative: none).
     std::string winningShow = "(Random)";
     int64_t winningShowSeconds = 30;
@@ -222,7 +224,7 @@ enum class ChoiceKey {
     kToolBarFlat,
     kShowTime,
     kShowScore,
-    kConfirmQuit,  // from confirmQuit; a change sets confirmQuitOnClose with it
+    kConfirmQuit,
     kConfirmQuitGame,
     kCardsAnimate,
     kWinningAnimation,

@@ -158,8 +158,7 @@ void UpgradeOldSwitches() {
     if (old(key::kCardsAnimate))
         ChangeChoices([](Preferences& p) { p.cardsAnimate = true; }, {ChoiceKey::kCardsAnimate});
     if (old(key::kConfirmQuit))
-        ChangeChoices([](Preferences& p) { p.confirmQuit = p.confirmQuitOnClose = true; },
-                      {ChoiceKey::kConfirmQuit});
+        ChangeChoices([](Preferences& p) { p.SetConfirmQuit(true); }, {ChoiceKey::kConfirmQuit});
 }
 
 void RemovePlayerFromLog(const std::string& path, const std::string& player) {

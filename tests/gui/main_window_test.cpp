@@ -773,7 +773,7 @@ TEST_F(StartUpTest, ReadersTakeTheRunsChoicesAndACancelledExitKeepsTheWindow) {
     ASSERT_TRUE(window.FormCreate());
     ChangeChoices(
         [](Preferences& p) {
-            p.confirmQuit = p.confirmQuitOnClose = true;
+            p.SetConfirmQuit(true);
             p.resumeGame = false;
             p.ownCardSetPath = "mine";
             p.ownBackPath = "leaf";

@@ -281,7 +281,7 @@ TEST_F(PreferencesTest, ChoicesAreReadTypedWithoutDrivingTheWindow) {
         "Cursor=12\nGame_name=" +
         std::string(60, 'g') +
         "\nHighLights_Foundations_Mark=40000\nAutoPlay_All_Games=2\nWrong_Pair_Time=9\n"
-        "Background_bmp=   \n[Parameters]\nRun_Exe=51\n[Users]\nUser002=Eve\n";
+        "Background_bmp=   \nConfirmQuit=x\n[Parameters]\nRun_Exe=51\n[Users]\nUser002=Eve\n";
     WriteCfg(cfg);
     const bw::Preferences read = ReadPreferences(SettingsFile(), true);
     EXPECT_TRUE(window.calls.empty());
@@ -308,6 +308,7 @@ TEST_F(PreferencesTest, ChoicesAreReadTypedWithoutDrivingTheWindow) {
     EXPECT_EQ(read.runs, 51);
     EXPECT_EQ(read.users[1], "Eve");
     EXPECT_EQ(read.player, "Bob");
+    EXPECT_TRUE(!read.ConfirmQuitTicked() && read.ConfirmQuitOnClose());  // neither letter
     // Missing: the defaults, the face set that of a low-colour display.
     WriteCfg("garbage\n[Preference\n=\n");
     const bw::Preferences none = ReadPreferences(SettingsFile(), true);
