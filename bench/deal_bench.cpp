@@ -23,7 +23,7 @@ void BuildAndDeal(benchmark::State& state) {
     SetUpGame(static_cast<int>(state.range(0)));
     long long n = 0;
     for (auto _ : state) {
-        SetParameter(pos::kGameNumber, 15, FormatNumber(n++ * 7919, 13));
+        SetValue(ProgramGame().values.number, field::kGameNumber, FormatNumber(n++ * 7919, 13));
         ClearPiles(ProgramGame(), false, true);
         DealGame(ProgramGame());
         benchmark::DoNotOptimize(ProgramGame().FilaPiles[0].data());

@@ -84,7 +84,7 @@ BENCHMARK(BM_StartupCatalogue)->Unit(benchmark::kMillisecond);
 void BM_StartupOpenGameDialog(benchmark::State& state) {
     if (!Prepare(state)) return;
     bw::UseDefaultTablePreferences('B', true);
-    bw::SetParameter(bw::pos::kGameId, 4, "201");
+    bw::SetValue(bw::ProgramGame().values.id, bw::field::kGameId, "201");
     for (auto _ : state) {
         bw::ForgetKeptCardImages();
         bw::TfrmOpenGame& form = bw::OpenGameForm();

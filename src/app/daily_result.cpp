@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/deal.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "storage/daily.h"
@@ -49,7 +50,7 @@ int ResultKeeper::RuleColumn(int gameId) {
 
 void ResultKeeper::RecordResult(int gameId, const std::string& player, const GameResult& result) {
     if (!result_ && !watched_.number.empty() && gameId == watched_.gameId &&
-        GameNumberDigits(GetParameter(field::kGameNumber)) == watched_.number) {
+        GameNumberDigits(ProgramGame().values.number) == watched_.number) {
         // The first play of the day's deal is marked in the player's daily
         // record; one marked before (another run that day) makes this one
         // practice, with no result to share.

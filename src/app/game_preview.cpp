@@ -130,7 +130,8 @@ PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber
     in.screenHeight = Screen().Height();
     LayOutPiles(ProgramGame(), in);
 
-    SetParameter(field::kGameNumber, dealNumber.empty() ? kPreviewGameNumber : dealNumber);
+    SetValue(ProgramGame().values.number, field::kGameNumber,
+             dealNumber.empty() ? kPreviewGameNumber : dealNumber);
     ProgramGame().Options.SetOpt(opt::kStockPasses, 1);
     DealGame(ProgramGame());
     SetFlag(ProgramGame(), flag::kInProgress, true);

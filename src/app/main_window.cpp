@@ -593,7 +593,7 @@ bool TfrmMain::FormCreate() {
         Dialogs().Error(MainWindowText::tr("Error").toStdString(), problem);
         return false;
     }
-    CheckStoredGame();
+    CheckStoredGame(ProgramGame());
     // 5: the table's pointers; the chosen one needs the "Cursor" preference.
     LoadLibraryCursors();
     SetTableCursorShape(TableCursorShape());
@@ -660,27 +660,28 @@ void TfrmMain::changeEvent(QEvent* event) {
 
 void TfrmMain::FirstGame() {
     const DealRequest request = std::exchange(firstDeal_, DealRequest{});
-    const long long stored = ParameterInt(field::kGameId, -1);
+    const long long stored = TextInt(ProgramGame().values.id, -1);
     if (request.Asked() && (request.game >= 0 || stored >= 0)) {
         const int id = request.game >= 0 ? request.game : static_cast<int>(stored);
-        const std::string name = request.game >= 0 ? request.name : GetParameter(field::kGameName);
-        if (!request.number.empty()) SetParameter(field::kGameNumber, request.number);
+        const std::string name = request.game >= 0 ? request.name : ProgramGame().values.name;
+        if (!request.number.empty())
+            SetValue(ProgramGame().values.number, field::kGameNumber, request.number);
         OpenGame(ProgramGame(), id, name,
                  request.number.empty() ? kNewGameNumber : kStoredGameNumber, false,
-                 GetParameter(field::kPlayer));
+                 ProgramGame().values.player);
         return;
     }
     if (ResumeGame()) return;
     if (ShellCommands().OpenGameDialog()) return;
     // Without the open-game dialog the stored game starts at once, so the
     // program is playable from its first start.
-    const long long id = ParameterInt(field::kGameId, -1);
+    const long long id = TextInt(ProgramGame().values.id, -1);
     if (id < 0) {
         SetGameCommands(ProgramGame(), false);
         return;
     }
-    OpenGame(ProgramGame(), static_cast<int>(id), GetParameter(field::kGameName), kNewGameNumber,
-             false, GetParameter(field::kPlayer));
+    OpenGame(ProgramGame(), static_cast<int>(id), ProgramGame().values.name, kNewGameNumber, false,
+             ProgramGame().values.player);
 }
 
 bool TfrmMain::ResumeGame() {
@@ -702,15 +703,7 @@ bool TfrmMain::ResumeGame() {
         }
     }
     RemoveResumeFile();
-    SetParameter(field::kGameId, record.gameId);
-    SetParameter(field::kGameName, record.gameName);
-    SetParameter(field::kGameNumber, record.gameNumber);
-    SetParameter(field::kPlayer, record.player);
-    SetParameter(field::kScore, record.score);
-    SetParameter(field::kStartMarkA, record.startMarkA);
-    SetParameter(field::kStartMarkB, record.startMarkB);
-    SetParameter(field::kNewGameMarkA, record.newGameMarkA);
-    SetParameter(field::kNewGameMarkB, record.newGameMarkB);
+    PutResumeValues(record, ProgramGame());
     // The game's rules and cards as for a deal, then the game itself on them.
     LoadGame(ProgramGame());
     if (!GameRulesReadable()) return false;
@@ -718,6 +711,8 @@ bool TfrmMain::ResumeGame() {
     // The pictures are loaded at the size in force, whatever size the game
     // was kept at.
     const int cardWidth = game.CardWidth, cardHeight = game.CardHeight;
+    // The record's game text carries no values: the game keeps those just set.
+    record.game.values = game.values;
     game = std::move(record.game);
     game.CardWidth = cardWidth;
     game.CardHeight = cardHeight;
@@ -815,7 +810,7 @@ void TfrmMain::SetCaption(const std::string& caption) {
 }
 
 void TfrmMain::ShowPlayerName() {
-    const QString name = NameText(GetParameter(field::kPlayer));
+    const QString name = NameText(ProgramGame().values.player);
     const QString text = MainWindowText::tr("Player: ") + name;
     lblPlayerName->setToolTip(text);
     if (playerText_ == text) return;
@@ -1277,8 +1272,6 @@ void TfrmMain::mnuNewClick() {
 }
 
 void TfrmMain::mnuOpenClick() {
-    // The dialog works on the current player; store the name back trimmed.
-    SetParameter(field::kPlayer, GetParameter(field::kPlayer));
     OpenGameDialog();
     ShowPlayerName();
 }
@@ -1298,25 +1291,24 @@ void TfrmMain::mnuNewMatchClick() {
 }
 
 void TfrmMain::mnuDealNumberClick() {
-    const auto number = AskDealNumber(GetParameter(field::kGameName),
-                                      GameNumberDigits(GetParameter(field::kGameNumber)), this);
+    const auto number = AskDealNumber(ProgramGame().values.name,
+                                      GameNumberDigits(ProgramGame().values.number), this);
     if (number) PlayDealNumber(ProgramGame(), *number);
 }
 
 void TfrmMain::mnuCopyDealClick() {
-    const std::string text = DealNumberText(GetParameter(field::kGameName),
-                                            GameNumberDigits(GetParameter(field::kGameNumber)));
+    const std::string text =
+        DealNumberText(ProgramGame().values.name, GameNumberDigits(ProgramGame().values.number));
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void TfrmMain::mnuDailyDealClick() {
     const QDate today = QDate::currentDate();
     const auto number =
-        DailyDealNumber(static_cast<int>(ParameterInt(field::kGameId, 0)), today.year(),
+        DailyDealNumber(GameId(ProgramGame(), 0), today.year(),
                         static_cast<unsigned>(today.month()), static_cast<unsigned>(today.day()));
     if (!number) return;
-    const DailyDeal deal{static_cast<int>(ParameterInt(field::kGameId, 0)), *number,
-                         GetParameter(field::kGameName),
+    const DailyDeal deal{GameId(ProgramGame(), 0), *number, ProgramGame().values.name,
                          today.toString(QStringLiteral("yyyy-MM-dd")).toStdString()};
     if (!PlayDealNumber(ProgramGame(), *number)) return;
     daily_ = deal;
@@ -1324,8 +1316,7 @@ void TfrmMain::mnuDailyDealClick() {
 }
 
 void TfrmMain::mnuReplayClick() {
-    OpenReplays(this, static_cast<int>(ParameterInt(field::kGameId, -1)),
-                GetParameter(field::kPlayer));
+    OpenReplays(this, GameId(ProgramGame(), -1), ProgramGame().values.player);
 }
 
 void TfrmMain::mnuCopyResultClick() {
@@ -1362,7 +1353,7 @@ void TfrmMain::mnuCustomizeClick() {
 }
 
 void TfrmMain::mnuRulesClick(int gameId) {
-    const long long id = gameId >= 0 ? gameId : ParameterInt(field::kGameId, -1);
+    const long long id = gameId >= 0 ? gameId : TextInt(ProgramGame().values.id, -1);
     // Customised games (8000 and up) have no rules page of their own.
     if (id < 0 || id >= 8000) return;
     const std::string saved = helpFile_;
@@ -1391,10 +1382,10 @@ void TfrmMain::Timer1Timer() {
 void TfrmMain::UpdateBestRun() {
     if (popShowBest == nullptr) return;  // before the panels exist
     const Game& g = ProgramGame();
-    std::string deal = GetParameter(field::kGameNumber);
+    std::string deal = ProgramGame().values.number;
     deal.erase(deal.find_last_not_of(' ') + 1);
-    const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
-    const std::string player = GetParameter(field::kPlayer);
+    const int gameId = GameId(ProgramGame(), -1);
+    const std::string player = ProgramGame().values.player;
     const std::string key = std::to_string(gameId) + ' ' + deal + ' ' + player;
     // Read once per deal: a new deal, or the same one dealt again (the run
     // just finished may be the best now).

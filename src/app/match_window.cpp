@@ -177,7 +177,7 @@ bool MatchController::TableLocked() const {
 void MatchController::NewMatchCommand() {
     if (!IsMatchGoal(Rule(ProgramGame(), rule::kGoalKind)) || busy_) return;
     std::vector<std::string> players = LoadPlayerNames();
-    const std::string current = GetParameter(field::kPlayer);
+    const std::string current = ProgramGame().values.player;
     if (!current.empty() && std::find(players.begin(), players.end(), current) == players.end())
         players.insert(players.begin(), current);
     TfrmNewMatch dialog(players, current, host_->window());
@@ -196,14 +196,14 @@ void MatchController::NewMatchCommand() {
 void MatchController::Start(const std::vector<SeatChoice>& seats) {
     seats_ = seats;
     const int pairs = static_cast<int>(GridCardCodes(ProgramGame()).size() / 2);
-    const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
+    const int gameId = GameId(ProgramGame(), -1);
     MatchState match;
     for (const SeatChoice& c : seats) {
         MatchSeat seat;
         seat.name = c.player;
         seat.level = c.level;
         if (c.level == kMyLevel)
-            seat.model = PlayerRecallModel(gameId, GetParameter(field::kPlayer), pairs);
+            seat.model = PlayerRecallModel(gameId, ProgramGame().values.player, pairs);
         else if (c.level > 0)
             seat.model = LevelModel(c.level);
         match.seats.push_back(seat);
@@ -312,7 +312,7 @@ void MatchController::Finish() {
     if (Flag(ProgramGame(), flag::kInProgress)) EndGame(ProgramGame());
     const MatchState result = play_->state();
     const std::vector<int> leaders = MatchLeaders(result);
-    const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
+    const int gameId = GameId(ProgramGame(), -1);
     std::vector<QString> names;
     for (size_t s = 0; s < result.seats.size(); ++s) {
         names.push_back(SeatName(s));

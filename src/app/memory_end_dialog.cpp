@@ -327,7 +327,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
 
     const int misses = ProgramGame().Options.Opt(opt::kMisses);
     const QString toWin = Num(Rule(ProgramGame(), rule::kScoreToWin)) + QStringLiteral(")");
-    const QString total = QString::fromStdString(GetParameter(field::kScore));
+    const QString total = QString::fromStdString(ProgramGame().values.score);
     const long long pairs = static_cast<long long>(ProgramGame().MazzoPiles[2].size() / 6);
 
     switch (kind) {

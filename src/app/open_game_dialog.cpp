@@ -373,7 +373,7 @@ void TfrmOpenGame::FillBranch(QTreeWidgetItem* branch, int selectId) {
 std::string TfrmOpenGame::MarkPlayer() const {
     // While the dialog is up the marks follow the player chosen in its
     // list; otherwise the current player.
-    return isVisible() && !chosenPlayer_.empty() ? chosenPlayer_ : GetParameter(field::kPlayer);
+    return isVisible() && !chosenPlayer_.empty() ? chosenPlayer_ : ProgramGame().values.player;
 }
 
 PlayerResults TfrmOpenGame::MarkResults() const {
@@ -433,7 +433,7 @@ bool TfrmOpenGame::TreePlace(int gameId, int& treeNum, int& treePos) const {
 OpenGameChoice TfrmOpenGame::Choice() const {
     OpenGameChoice c;
     QTreeWidgetItem* node = SelectedNode();
-    c.player = chosenPlayer_.empty() ? GetParameter(field::kPlayer) : chosenPlayer_;
+    c.player = chosenPlayer_.empty() ? ProgramGame().values.player : chosenPlayer_;
     if (!node || NodeCode(node) < 0) return c;
     c.id = NodeCode(node);
     c.name = node->text(0).toStdString();
@@ -461,14 +461,14 @@ void GiveBackStartUpMemory() {
 
 void TfrmOpenGame::FormShow() {
     BusyCursor busy;
-    chosenPlayer_ = GetParameter(field::kPlayer);
+    chosenPlayer_ = ProgramGame().values.player;
     const bool first = !shownBefore_;
     if (!shownBefore_) {
         shownBefore_ = true;
         QTreeWidgetItem* branch = FindBranch(branchToOpen_);
         // A branch this edition does not have: open the one it has.
         if (!branch) branch = FindBranch(kBranchAllGames);
-        FillBranch(branch, static_cast<int>(ParameterInt(field::kGameId, -1)));
+        FillBranch(branch, GameId(ProgramGame(), -1));
     }
     UpdatePreview();
     trvGames->setFocus();
@@ -477,7 +477,7 @@ void TfrmOpenGame::FormShow() {
 }
 
 void TfrmOpenGame::FillPlayers() {
-    const std::string current = GetParameter(field::kPlayer);
+    const std::string current = ProgramGame().values.player;
     chosenPlayer_ = current;
     const QSignalBlocker block(cboPlayers);
     cboPlayers->clear();
@@ -489,7 +489,7 @@ void TfrmOpenGame::FillPlayers() {
 }
 
 void TfrmOpenGame::ShowResultsPlayer() {
-    const std::string current = GetParameter(field::kPlayer);
+    const std::string current = ProgramGame().values.player;
     const std::string chosen = chosenPlayer_.empty() ? current : chosenPlayer_;
     const QString text = chosen != current
                              ? OpenGameText::tr("Results go to: %1 (now playing: %2)")
@@ -614,7 +614,7 @@ void TfrmOpenGame::chkWonLostClick() {
 }
 
 void TfrmOpenGame::done(int result) {
-    if (ParameterInt(field::kGameId, -1) < 0) SetGameCommands(ProgramGame(), false);
+    if (TextInt(ProgramGame().values.id, -1) < 0) SetGameCommands(ProgramGame(), false);
     C_TAdvancedDialog::done(result);
     WindowControl().Repaint();
 }

@@ -133,7 +133,7 @@ void TfrmPlayers::showEvent(QShowEvent* event) {
 }
 
 void TfrmPlayers::FormShow() {
-    model_.Open();
+    model_.Open(ProgramGame());
     playerChanged_ = false;
     FillList();
     lboOperatori->setFocus();

@@ -36,6 +36,7 @@ bool Exists(const std::string& relative) {
 void ResetProgramState(const std::string& programDir) {
     ResetGameState(ProgramGame());
     ProgramGame().Options.SetOpt(opt::kEdition, 0);
+    ProgramGame().values = {};
     Params().Reset();
     SetProgramDir(programDir);
     SetParameter(field::kSettingsFile, "DATA\\Cfg.dat");

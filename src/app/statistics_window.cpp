@@ -17,6 +17,7 @@
 #include "app/name_text.h"
 #include "app/open_game_dialog.h"
 #include "app/replay_viewer.h"
+#include "core/game.h"
 #include "core/game_end.h"
 #include "core/params.h"
 #include "core/ports.h"
@@ -428,7 +429,7 @@ void TfrmStatistics::showEvent(QShowEvent* event) {
 }
 
 void TfrmStatistics::FormShow() {
-    const std::string current = GetParameter(field::kPlayer);
+    const std::string current = ProgramGame().values.player;
     {
         const QSignalBlocker block(cboPlayers);
         cboPlayers->clear();
@@ -442,7 +443,7 @@ void TfrmStatistics::FormShow() {
         }
         cboPlayers->setCurrentIndex(at);
     }
-    const int game = static_cast<int>(ParameterInt(field::kGameId, -1));
+    const int game = GameId(ProgramGame(), -1);
     int row = 0;
     for (size_t i = 0; i < games_.size(); ++i)
         if (games_[i].id == game) row = static_cast<int>(i);

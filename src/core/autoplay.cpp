@@ -310,7 +310,7 @@ void AutoplayAfterRelease(Game& g) {
 }
 
 void AutoplayCommand(Game& g) {
-    const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
+    const int gameId = GameId(g, -1);
     SetAutoplaySwitch(g, !Status(g).autoplay);
     if (Status(g).autoplay && Flag(g, flag::kInProgress)) RunAutoplayLoop(g);
     StoreGameAutoplay(g, gameId);

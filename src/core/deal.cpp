@@ -743,7 +743,7 @@ int NextFreeSlot(const Pack& pack, int i, bool forward) {
 }
 
 Pack BuildPack(const Game& g) {
-    return BuildPackFor(g, ParameterView(field::kGameNumber));
+    return BuildPackFor(g, g.values.number);
 }
 
 Pack BuildPackFor(const Game& g, std::string_view gameNumber) {

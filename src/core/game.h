@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/card_positions.h"
@@ -18,11 +19,34 @@
 #include "core/history.h"
 #include "core/memory_log.h"
 #include "core/new_game.h"
+#include "core/params.h"
 #include "core/pointer_state.h"
 #include "core/state.h"
 #include "core/stock_moves.h"
 
 namespace bw {
+
+// The values of the running game, each held as the text its field of the
+// parameter block held (see SetValue): the score is six characters and may be
+// negative or asterisks; an id or a mark is its digits as stored.
+struct GameValues {
+    std::string score;
+    std::string number;  // the deal number, digits or a daily date
+    std::string id;
+    std::string name;
+    std::string player;
+    std::string file;      // a per-game file that the end of the game deletes
+    std::string undoMode;  // "2": no undo in this game; else the player's choice
+    std::string startMarkA, startMarkB, startMarkC, startMarkD;
+    std::string newGameMarkA, newGameMarkB, newGameMarkC;
+
+    bool operator==(const GameValues&) const = default;
+};
+
+// Sets one value with the cut of its field.
+inline void SetValue(std::string& value, ParamField f, std::string_view text) {
+    value = FieldText(f, text);
+}
 
 struct Game {
     // The table: "Mazzo", "Mazzo_Vis", "Waste"; the tableau, foundations and
@@ -55,6 +79,7 @@ struct Game {
     OffsetRows OffsetTable{};
 
     // Play state.
+    GameValues values;
     std::array<uint8_t, 16> GameFlags{};
     std::array<int64_t, 2> GameTimes{};
     int64_t pausedAt = -1;  // time of day the clock was paused at; -1: running
@@ -103,6 +128,13 @@ inline int Opt(const Game& g, int entry) {
 // A tableau anchor's top less the scroll offset.
 inline int FilaTopOnScreen(const Game& g, int i) {
     return g.FilaTop[static_cast<size_t>(i)] - g.Options.Opt(opt::kScroll);
+}
+// The game id, or `def` when it is not a number.
+inline int GameId(const Game& g, int def = -1) {
+    return static_cast<int>(TextInt(g.values.id, def));
+}
+inline int ScoreValue(const Game& g) {
+    return static_cast<int>(TextInt(g.values.score, 0));
 }
 inline bool Flag(const Game& g, int i) {
     return g.GameFlags[static_cast<size_t>(i)] != 0;

@@ -50,17 +50,16 @@ void RecordEndingGame(const Game& g, bool won, int seconds) {
     if (!PlayedAtAll(g)) return;
     const bool ended = PlayedToTheEnd(g);
     GameResult r;
-    r.score = static_cast<int>(ParameterInt(field::kScore, 0));
+    r.score = ScoreValue(g);
     r.seconds = seconds;
     r.misses = FamilyOf(g).Misses(g);
     r.slips = Slips(g);
     r.won = won && ended;
     r.date = platform::Today();
     r.lookMs = LookTimeOfGame(Rule(g, rule::kGoalKind));
-    const int gameId = static_cast<int>(ParameterInt(field::kGameId, -1));
-    GameStore().RecordResult(gameId, GetParameter(field::kPlayer), r);
-    if (!Turns(g).turns.empty())
-        GameStore().RecordTurns(gameId, GetParameter(field::kPlayer), r.date, Turns(g));
+    const int gameId = GameId(g, -1);
+    GameStore().RecordResult(gameId, g.values.player, r);
+    if (!Turns(g).turns.empty()) GameStore().RecordTurns(gameId, g.values.player, r.date, Turns(g));
 }
 
 }  // namespace
@@ -151,7 +150,7 @@ bool EndGameAs(Game& g, bool solo) {
     StatusDisplay().HidePileSizePanel();
 
     if (Rule(g, rule::kScoreToWin) != 0)
-        SetFlag(g, flag::kFinished, ParameterInt(field::kScore, 0) >= Rule(g, rule::kScoreToWin));
+        SetFlag(g, flag::kFinished, TextInt(g.values.score, 0) >= Rule(g, rule::kScoreToWin));
     const bool won = solo && Flag(g, flag::kFinished);
     const bool clockRan = Flag(g, flag::kClockRuns);
     g.GameTimes[1] = ClockNow(g);
@@ -159,10 +158,10 @@ bool EndGameAs(Game& g, bool solo) {
 
     CommandStates().DisablePlayCommands();
 
-    const std::string gameFile = GetParameter(field::kGameFile);
+    const std::string gameFile = g.values.file;
     if (!gameFile.empty()) {
         platform::DeleteFile(gameFile);
-        SetParameter(field::kGameFile, "");
+        SetValue(g.values.file, field::kGameFile, "");
     }
 
     const GoalFamily& family = FamilyOf(g);

@@ -28,7 +28,7 @@ void AnnounceElapsed(Game& g, int64_t ms) {
 void SetGameCommands(Game& g, bool on) {
     g.status.commands = on;
     GameObserver().EnableGameCommands(on);
-    AllowUndoRedo(g, on && !ParameterIs(field::kUndoMode, "2"));
+    AllowUndoRedo(g, on && g.values.undoMode != "2");
 }
 
 void SetAutoplaySwitch(Game& g, bool on) {

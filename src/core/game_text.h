@@ -14,7 +14,9 @@
 //
 // Piles keep their stored form (three-digit codes, "000" for a hole), undo
 // snapshots theirs (code and face flag per slot), rule and option entries
-// are numbers. Texts escape "\" and line breaks.
+// are numbers. Texts escape "\" and line breaks. The game's values (score,
+// number, id, name, player, marks) are not in the text: whoever keeps the
+// text keeps those beside it, as the resume file does.
 #include <string>
 #include <string_view>
 

@@ -68,9 +68,9 @@ std::string PileFromImage(Game& g, const std::string& image) {
 
 void RecordStep(Game& g, int which, bool clearOnly) {
     if (which == 1) {
-        SetParameter(field::kNewGameMarkA, "0");
+        SetValue(g.values.newGameMarkA, field::kNewGameMarkA, "0");
     } else {
-        SetParameter(field::kNewGameMarkB, "0");
+        SetValue(g.values.newGameMarkB, field::kNewGameMarkB, "0");
     }
     if (which == 0 && clearOnly) {
         for (auto& l : g.RedoLists) l.clear();

@@ -56,7 +56,7 @@ void BeginMemoryTurn(Game& g) {
     TurnRecord& record = g.memoryLog.record;
     if (record.turns.empty()) {
         record.goal = goal;
-        std::string deal = GetParameter(field::kGameNumber);
+        std::string deal = g.values.number;
         deal.erase(deal.find_last_not_of(' ') + 1);
         // Only a deal number proper is kept; the record stays readable.
         const bool digits =

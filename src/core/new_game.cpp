@@ -45,15 +45,6 @@ private:
     bool on_ = true;
 };
 
-// A name as the 30-character player field would hold it.
-std::string AsPlayerField(const std::string& name) {
-    const size_t first = name.find_first_not_of(' ');
-    std::string s = first == std::string::npos ? std::string() : name.substr(first);
-    if (s.size() > 30) s.resize(30);
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    return s;
-}
-
 // Undo in a game that turns grid cards up would show them again for
 // nothing: the pairing and sequence games switch it off the way the
 // player's mode "2" does, in memory only; any other game takes the
@@ -62,11 +53,11 @@ void ApplyUndoModeOfGame(Game& g) {
     const int goal = Rule(g, rule::kGoalKind);
     const bool turnsGridCards =
         goal == goal::kAceToKing || goal == goal::kPairs || goal == goal::kConcentration;
-    SetParameter(field::kUndoMode,
-                 turnsGridCards
-                     ? "2"
-                     : platform::IniReadString(SettingsFile(), "Preference", "Undo_Enabled", "0"));
-    AllowUndoRedo(g, Status(g).commands && GetParameter(field::kUndoMode) != "2");
+    SetValue(g.values.undoMode, field::kUndoMode,
+             turnsGridCards
+                 ? "2"
+                 : platform::IniReadString(SettingsFile(), "Preference", "Undo_Enabled", "0"));
+    AllowUndoRedo(g, Status(g).commands && g.values.undoMode != "2");
 }
 
 }  // namespace
@@ -137,7 +128,7 @@ bool PlayDealNumber(Game& g, const std::string& number) {
     if (!ConfirmQuit(g)) return false;
     if (EndGame(g)) return false;
     Hourglass busy;
-    SetParameter(field::kGameNumber, number);
+    SetValue(g.values.number, field::kGameNumber, number);
     StartGame(g, true, true, kStoredGameNumber, false);
     return true;
 }
@@ -145,26 +136,26 @@ bool PlayDealNumber(Game& g, const std::string& number) {
 bool OpenGame(Game& g, int id, const std::string& name, int mode, bool remember,
               const std::string& player) {
     Hourglass busy;
-    const bool changedGame = ParameterInt(field::kGameId, -99999) != id;
-    const bool changedPlayer = AsPlayerField(player) != GetParameter(field::kPlayer);
+    const bool changedGame = TextInt(g.values.id, -99999) != id;
+    const bool changedPlayer = FieldText(field::kPlayer, player) != g.values.player;
     if (!(changedGame || changedPlayer || !Flag(g, flag::kInProgress))) return false;
     if (!ConfirmQuit(g)) return false;
     if (EndGame(g)) return true;
 
     if (changedGame || changedPlayer) {
-        SetParameter(field::kStartMarkA, "0000");
-        SetParameter(field::kStartMarkB, "0000");
+        SetValue(g.values.startMarkA, field::kStartMarkA, "0000");
+        SetValue(g.values.startMarkB, field::kStartMarkB, "0000");
     }
     if (changedPlayer) {
-        SetParameter(field::kPlayer, player);
-        GameStore().RememberPlayer(GetParameter(field::kPlayer));
+        SetValue(g.values.player, field::kPlayer, player);
+        GameStore().RememberPlayer(g.values.player);
         UpdateTitle(g);
         GameWindows().RefreshOpenGameMarks();
     }
     if (changedGame || g.Options.Opt(opt::kForcedAnnounced) == 2)
         g.Options.SetOpt(opt::kForcedAnnounced, 0);
-    SetParameter(field::kGameId, std::to_string(id));
-    SetParameter(field::kGameName, name);
+    SetValue(g.values.id, field::kGameId, std::to_string(id));
+    SetValue(g.values.name, field::kGameName, name);
     if (changedGame) LoadGame(g);
     if (!Status(g).commands) SetGameCommands(g, true);
     if (changedGame) ApplyGameAutoplay(g, id);
@@ -210,7 +201,7 @@ namespace {
 // deal and exit as lost: it is named and not dealt.
 void RefuseUnreadableGame(Game& g) {
     std::string text = kUnreadableRulesMessage;
-    text.replace(text.find("%1"), 2, GetParameter(field::kGameName));
+    text.replace(text.find("%1"), 2, g.values.name);
     text.replace(text.find("%2"), 2, ProgramFile("GAMES.DAT"));
     SetFlag(g, flag::kInProgress, false);
     SetFlag(g, flag::kFinished, false);
@@ -234,8 +225,8 @@ bool StartGame(Game& g, bool deal, bool animate, int mode, bool quiet) {
 
     ClearPiles(g, false, deal);
     DrawOffsetTable(g);
-    SetParameter(field::kNewGameMarkA, "0");
-    SetParameter(field::kNewGameMarkB, "0");
+    SetValue(g.values.newGameMarkA, field::kNewGameMarkA, "0");
+    SetValue(g.values.newGameMarkB, field::kNewGameMarkB, "0");
 
     if (deal) {
         ResetMemoryLog(g);
@@ -251,7 +242,7 @@ bool StartGame(Game& g, bool deal, bool animate, int mode, bool quiet) {
         SetFlag(g, flag::kClockRuns, false);
         AnnounceElapsed(g, 0);
         g.Options.SetOpt(opt::kStockPasses, 1);
-        SetParameter(field::kScore, "0");
+        SetValue(g.values.score, field::kScore, "0");
         if (mode == kNewGameNumber) {
             g.Options.SetOpt(opt::kRandomNumber, 1);
             DrawGameNumber(g);
@@ -265,7 +256,7 @@ bool StartGame(Game& g, bool deal, bool animate, int mode, bool quiet) {
     GameObserver().HistoryChanged();
     UpdateTitle(g);
     if (!quiet) TableView().PaintEmptyTable();
-    AnnounceScore(g, GetParameter(field::kScore));
+    AnnounceScore(g, g.values.score);
     RefreshTimeDisplay(g);
     if (!quiet) TableView().RepaintTable(animate && GetParameter(field::kDealAnimation) != "N");
 
@@ -295,12 +286,12 @@ void DrawGameNumber(Game& g) {
     const long long a = platform::RandomBelow(9999999);
     const long long b = platform::RandomBelow(999999);
     const std::string digits = "0000000000000" + std::to_string(a * b);
-    SetParameter(field::kGameNumber, digits.substr(digits.size() - 13));
+    SetValue(g.values.number, field::kGameNumber, digits.substr(digits.size() - 13));
     UpdateTitle(g);
 }
 
 void LoadGame(Game& g) {
-    LoadGameRules(g, static_cast<int>(ParameterInt(field::kGameId, -1)));
+    LoadGameRules(g, GameId(g, -1));
     ApplyUndoModeOfGame(g);
     ResetPileAnchors(g);
     CommandStates().EnableGameMenus(Rule(g, rule::kHintsDemo) == 1, Rule(g, rule::kNoSaving) != 1);
@@ -318,9 +309,9 @@ std::string TitleText(Game& g) {
         caption.pop_back();
         return caption;
     }
-    caption += " [" + GetParameter(field::kGameName) + "]";
-    if (suite) caption += "  [" + GetParameter(field::kPlayer) + "]";
-    const std::string number = GetParameter(field::kGameNumber);
+    caption += " [" + g.values.name + "]";
+    if (suite) caption += "  [" + g.values.player + "]";
+    const std::string number = g.values.number;
     if (!number.empty()) caption += "  [" + number + "]";
     return caption;
 }

@@ -10,7 +10,10 @@ struct ParamField {
 };
 
 namespace field {
-// Files and the current game.
+// Files and the current game. The game's values (id, player, score, number,
+// name, game file, undo mode and the marks) are the game's own (GameValues in
+// core/game.h); their fields here give the width they are cut to and keep
+// their place in the layout, and the block no longer holds them.
 inline constexpr ParamField kSettingsFile{1, 20};  // "DATA\Cfg.dat"
 inline constexpr ParamField kGameId{62, 4};
 inline constexpr ParamField kPlayer{77, 30};
@@ -94,7 +97,7 @@ inline constexpr ParamField kSoundsRedeal{183, 1};
 inline constexpr ParamField kSoundsFoundation{184, 1};
 inline constexpr ParamField kSoundsQuietRedeal{252, 1};  // a redeal without animation
 
-// Set at start-up or by a new game; nothing reads them back.
+// Set at start-up or by a new game; only the resume file reads A and B back.
 inline constexpr ParamField kStartMarkA{112, 4};
 inline constexpr ParamField kStartMarkB{116, 4};
 inline constexpr ParamField kNewGameMarkA{138, 1};
@@ -109,14 +112,8 @@ namespace pos {
 constexpr int kSettingsFile = field::kSettingsFile.position;
 constexpr int kBackCard = field::kBackCard.position;
 constexpr int kCardDeck = field::kCardDeck.position;
-constexpr int kGameId = field::kGameId.position;
-constexpr int kPlayer = field::kPlayer.position;
-constexpr int kScore = field::kScore.position;
 constexpr int kCardSize = field::kCardSize.position;
-constexpr int kGameNumber = field::kGameNumber.position;
-constexpr int kGameName = field::kGameName.position;
 constexpr int kProgramDir = field::kProgramDir.position;
-constexpr int kGameFile = field::kGameFile.position;
 }  // namespace pos
 
 }  // namespace bw

@@ -86,7 +86,19 @@ std::string FormatNumber(long long value, int width) {
 }
 
 long long ParameterInt(int position, int width, long long def) {
-    std::string s = GetParameter(position, width);
+    return TextInt(Params().View(position, width), def);
+}
+
+std::string FieldText(ParamField f, std::string_view text) {
+    if (f.width <= 0) return {};
+    const size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) return {};
+    text = text.substr(start, static_cast<size_t>(f.width));
+    return std::string(text.substr(0, text.find_last_not_of(' ') + 1));
+}
+
+long long TextInt(std::string_view text, long long def) {
+    std::string s(text);
     size_t b = s.find_first_not_of(' ');
     if (b == std::string::npos) return def;
     s = s.substr(b);

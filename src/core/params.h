@@ -1,6 +1,6 @@
 #pragma once
-// The parameter block: one fixed-position text record holding every
-// preference and several values of the running game. Positions 1..249 live in
+// The parameter block: one fixed-position text record holding the player's
+// preferences. Positions 1..249 live in
 // the first string, 251..499 in the second, 501 and above in the third.
 #include <string>
 #include <string_view>
@@ -56,6 +56,13 @@ inline long long ParameterInt(ParamField f, long long def = 0) {
 inline bool ParameterIs(ParamField f, const char* text) {
     return GetParameter(f) == text;
 }
+
+// The text a field reads back after `text` is set in it: leading blanks
+// dropped, cut to the width, trailing blanks dropped. The game's own values
+// keep this cut so what a player sees or a file stores is unchanged.
+std::string FieldText(ParamField f, std::string_view text);
+// `text` read as ParameterInt reads a field; `def` when empty or no number.
+long long TextInt(std::string_view text, long long def = 0);
 
 // Sets the program folder (field::kProgramDir, kept whole even beyond its 200
 // characters) from which every data file is named.

@@ -74,7 +74,7 @@ void UpdateScore(Game& g) {
     if (!shown) return;
     const std::string text = std::to_string(score);
     AnnounceScore(g, text);
-    SetParameter(field::kScore, text);
+    SetValue(g.values.score, field::kScore, text);
     if (Rule(g, rule::kDestRule1) == 72 || Rule(g, rule::kDestRule1) == 75)
         PileDrawing().UpdateJokerCaption();
 }

@@ -7,7 +7,7 @@ namespace bw {
 struct Game;
 
 bool IsGameWon(Game& g);
-// Computes the score, shows it and stores it in the parameter block (122/6).
+// Computes the score, shows it and keeps it as the game's score.
 void UpdateScore(Game& g);
 // The score the current table is worth (no side effects); `shown` is false
 // for goal kinds whose score is not recomputed (9, 59).

@@ -17,14 +17,14 @@ namespace bw {
 
 namespace {
 
-bool UndoSwitchedOff() {
-    return GetParameter(field::kUndoMode) == "2";
+bool UndoSwitchedOff(const Game& g) {
+    return g.values.undoMode == "2";
 }
 
 // Nothing is restored while no game runs (a finished game has been scored)
 // or while cards are held (the drop would land on a different table).
 bool TableAccepts(const Game& g) {
-    return Flag(g, flag::kInProgress) && g.Options.Opt(opt::kHeld) == 0 && !UndoSwitchedOff();
+    return Flag(g, flag::kInProgress) && g.Options.Opt(opt::kHeld) == 0 && !UndoSwitchedOff(g);
 }
 
 // In "Forget me not" the steps recorded before the twins were dealt hold no
@@ -77,11 +77,11 @@ bool CanRedo(const Game& g) {
 // As CanUndo and CanRedo, but whatever is held: the commands stay as they
 // are while a card is dragged.
 bool UndoOffered(const Game& g) {
-    return Flag(g, flag::kInProgress) && !UndoSwitchedOff() && StepCount(g.UndoLists) > 0 &&
+    return Flag(g, flag::kInProgress) && !UndoSwitchedOff(g) && StepCount(g.UndoLists) > 0 &&
            !BeforeTheTwins(g, g.UndoLists);
 }
 bool RedoOffered(const Game& g) {
-    return Flag(g, flag::kInProgress) && !UndoSwitchedOff() && StepCount(g.RedoLists) > 0;
+    return Flag(g, flag::kInProgress) && !UndoSwitchedOff(g) && StepCount(g.RedoLists) > 0;
 }
 
 // The library has no recordings of their own for these two commands: undo
@@ -94,7 +94,7 @@ bool RedoCommand(Game& g) {
 }
 
 void SetUndoEnabled(Game& g, bool enabled) {
-    AllowUndoRedo(g, enabled && !UndoSwitchedOff());
+    AllowUndoRedo(g, enabled && !UndoSwitchedOff(g));
 }
 
 }  // namespace bw

@@ -462,7 +462,7 @@ void KeepSet(const std::string& key) {
 }
 
 void Announce(Game& g, int messageCase) {
-    const std::string name = GetParameter(field::kGameName);
+    const std::string name = g.values.name;
     auto show = [](const std::string& text, const std::string& key) {
         CardSetUp().Advice(text, key);
     };
@@ -550,7 +550,7 @@ QSize CuttingSize(char letter) {
 }
 
 void ICardSetUp::ReloadRules(Game& g) {
-    LoadGameRules(g, static_cast<int>(ParameterInt(field::kGameId, 0)));
+    LoadGameRules(g, GameId(g, 0));
 }
 
 void ICardSetUp::Advice(const std::string& text, const std::string& key) {
@@ -727,7 +727,7 @@ void SetUpCards(Game& g) {
     ICardSetUp& setUp = CardSetUp();
     // 1. The game's rules, and the size before this setup.
     setUp.ReloadRules(g);
-    ReportRuleDamage(g, static_cast<int>(ParameterInt(field::kGameId, 0)));
+    ReportRuleDamage(g, GameId(g, 0));
     const std::string before = GetParameter(field::kCardSize);
     // The screen rules start from the size chosen, not from one the last
     // game's table forced.

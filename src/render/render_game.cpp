@@ -82,9 +82,9 @@ QImage RenderDealtTable(Game& g, const RenderRequest& request) {
     ICardSetUp* savedSetUp = ports.upper.Find<ICardSetUp>();
 
     UseDefaultTablePreferences(request.cardSize, request.shadow);
-    SetParameter(field::kGameId, std::to_string(request.gameId));
-    SetParameter(field::kGameName, GameName(request.gameId));
-    SetParameter(field::kGameNumber, request.gameNumber);
+    SetValue(g.values.id, field::kGameId, std::to_string(request.gameId));
+    SetValue(g.values.name, field::kGameName, GameName(request.gameId));
+    SetValue(g.values.number, field::kGameNumber, request.gameNumber);
 
     // The images of the size, then the set-up every new game runs.
     LoadGameRules(g, request.gameId);

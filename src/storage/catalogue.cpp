@@ -4,6 +4,7 @@
 #include <numeric>
 #include <sstream>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/rules.h"
@@ -266,15 +267,15 @@ std::vector<int> GameRuleValues(int gameId, const std::vector<int>& positions) {
     return values;
 }
 
-void CheckStoredGame() {
-    std::string stored = GetParameter(field::kGameId);
+void CheckStoredGame(Game& g) {
+    std::string stored = g.values.id;
     long id = -1;
     bool number = ParseGamesInteger(stored, id);
     if (number && id < 0) return;  // no current game already
     // A field that is no number at all cannot name a game either.
-    if (number && !GameName(static_cast<int>(id), GetParameter(field::kGameName)).empty()) return;
-    SetParameter(field::kGameId, FormatNumber(-1, 4));
-    SetParameter(field::kGameName, "");
+    if (number && !GameName(static_cast<int>(id), g.values.name).empty()) return;
+    SetValue(g.values.id, field::kGameId, FormatNumber(-1, 4));
+    SetValue(g.values.name, field::kGameName, "");
 }
 
 }  // namespace bw

@@ -8,6 +8,8 @@
 
 namespace bw {
 
+struct Game;
+
 // One catalogue line, by columns: 1-3 family, 5-7 id, 8 edition class,
 // 9 "1" when an 800 x 600 screen is needed, 11-60 name.
 struct CatalogueEntry {
@@ -68,8 +70,8 @@ bool CanPlayOnThisScreen(int gameId);
 // empty, missing or not a number; -99 for a position given as -1.
 std::vector<int> GameRuleValues(int gameId, const std::vector<int>& positions);
 
-// Start-up: when the stored game (parameter block 62/4) is not a game that
-// exists, no game is current: 62 becomes "-001" and the name at 189 empty.
-void CheckStoredGame();
+// Start-up: when the game's stored id is not a game that exists, no game is
+// current: the id becomes "-001" and the name empty.
+void CheckStoredGame(Game& g);
 
 }  // namespace bw

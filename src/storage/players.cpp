@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "core/game.h"
 #include "core/params.h"
 #include "core/ports.h"
 #include "core/tr_marker.h"
@@ -96,9 +97,10 @@ std::string PlayersModel::Normalize(const std::string& typed) {
     return name;
 }
 
-void PlayersModel::Open() {
+void PlayersModel::Open(Game& g) {
+    game_ = &g;
     names_ = LoadPlayerNames();
-    remembered_ = GetParameter(field::kPlayer);
+    remembered_ = g.values.player;
     auto it = std::find(names_.begin(), names_.end(), remembered_);
     selected_ = it == names_.end() ? -1 : static_cast<int>(it - names_.begin());
     listChanged_ = false;
@@ -193,11 +195,13 @@ PlayersModel::SelectOutcome PlayersModel::SelectPlayer(const SelectHooks& hooks)
                                    "?"))
             return SelectOutcome::Declined;
         // The running game ends on the account of the player who played it.
-        SetParameter(field::kPlayer, remembered_);
+        if (game_) SetValue(game_->values.player, field::kPlayer, remembered_);
         if (hooks.endGame) hooks.endGame();
-        SetParameter(field::kStartMarkA, "0000");
-        SetParameter(field::kStartMarkB, "0000");
-        SetParameter(field::kPlayer, chosen);
+        if (game_) {
+            SetValue(game_->values.startMarkA, field::kStartMarkA, "0000");
+            SetValue(game_->values.startMarkB, field::kStartMarkB, "0000");
+            SetValue(game_->values.player, field::kPlayer, chosen);
+        }
     }
     saveOnClose_ = false;
     Save(chosen);
@@ -213,7 +217,7 @@ void PlayersModel::Close() {
 bool PlayersModel::Save(const std::string& name) {
     BusyCursor busy;
     Waits().WaitResponsive(100);
-    SetParameter(field::kPlayer, name);
+    if (game_) SetValue(game_->values.player, field::kPlayer, name);
     std::vector<platform::IniEntry> entries;
     if (listChanged_) {
         for (int i = 1; i <= kMaxStoredPlayers; ++i) {

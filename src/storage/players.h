@@ -12,6 +12,8 @@
 
 namespace bw {
 
+struct Game;
+
 inline constexpr int kMaxStoredPlayers = 20;
 inline constexpr int kMaxPlayerNameLength = 30;
 
@@ -62,9 +64,9 @@ enum class NameEntry {
 
 class PlayersModel {
 public:
-    // Fills the list, selects and remembers the current player (position
-    // 77) and arms saving on close.
-    void Open();
+    // Fills the list, selects and remembers the game's player and arms
+    // saving on close; the choices made are the player of `g`.
+    void Open(Game& g);
 
     const std::vector<std::string>& names() const { return names_; }
     int selected() const { return selected_; }  // -1: none
@@ -91,7 +93,7 @@ public:
         // The quit-game confirmation with the given question; true to go on
         // (also when no question is due).
         std::function<bool(const std::string&)> confirmQuitGame;
-        // Ends the running game for the player in position 77.
+        // Ends the running game for the game's player as it was.
         std::function<void()> endGame;
     };
     // Select: switches to the selected player (ending the game of the old
@@ -111,6 +113,7 @@ private:
     const char* Problem(const std::string& name, int ignoreIndex) const;
     void Resort(const std::string& selectName);
 
+    Game* game_ = nullptr;  // the game whose player this is, from Open
     std::vector<std::string> names_;
     int selected_ = -1;
     std::string remembered_;

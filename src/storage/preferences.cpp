@@ -81,24 +81,24 @@ void SetNumber(ParamField f, int64_t v) {
 // one is not a first run: keep the list and make its first player current.
 // A current player whose name cannot be a key would play without a record:
 // it is refused (and said so) like an unusable listed name.
-void EnsureCurrentPlayer(const std::vector<std::string>& users) {
-    const std::string current = GetParameter(field::kPlayer);
+void EnsureCurrentPlayer(Game& g, const std::vector<std::string>& users) {
+    const std::string current = g.values.player;
     if (!current.empty() && IsUsablePlayerName(current)) return;
     if (!current.empty()) {
         ReportUnusableStoredName(current);
-        SetParameter(field::kPlayer, "");
+        SetValue(g.values.player, field::kPlayer, "");
     }
     for (const std::string& name : users) {
         if (name.empty() || !IsUsablePlayerName(name)) continue;
         WritePreference(key::kUserDefault, name);
-        SetParameter(field::kPlayer, name);
+        SetValue(g.values.player, field::kPlayer, name);
         return;
     }
     std::vector<platform::IniEntry> first{{section::kPreference, key::kUserDefault, "Player 1"}};
     for (int i = 1; i <= 3; ++i)
         first.push_back({section::kUsers, UserKey(i), "Player " + std::to_string(i)});
     platform::IniWriteStrings(SettingsFile(), first);
-    SetParameter(field::kPlayer, "Player 1");
+    SetValue(g.values.player, field::kPlayer, "Player 1");
 }
 
 void ApplyAutoplaySwitch(Game& g, const Preferences& p) {
@@ -106,7 +106,7 @@ void ApplyAutoplaySwitch(Game& g, const Preferences& p) {
     if (p.autoplayMode == 1) {
         if (p.autoplay) SetAutoplaySwitch(g, true);
     } else {
-        ApplyStoredGameAutoplay(g, static_cast<int>(ParameterInt(field::kGameId, -1)));
+        ApplyStoredGameAutoplay(g, GameId(g, -1));
     }
 }
 
@@ -258,8 +258,8 @@ Preferences LoadPreferences(Game& g) {
     SetParameter(field::kOwnBackground, YN(!p.ownBackgroundPath.empty()));
     SetParameter(field::kOwnBack, YN(!p.ownBackPath.empty()));
     SetParameter(field::kOwnCardSet, YN(!p.ownCardSetPath.empty()));
-    SetNumber(field::kGameId, p.gameId);
-    SetParameter(field::kGameName, p.gameName);
+    SetValue(g.values.id, field::kGameId, FormatNumber(p.gameId, field::kGameId.width));
+    SetValue(g.values.name, field::kGameName, p.gameName);
     SetParameter(field::kShowTime, YN(p.showTime));
     SetParameter(field::kShowScore, YN(p.showScore));
     SetParameter(field::kCardsAnimate, YN(p.cardsAnimate));
@@ -271,8 +271,8 @@ Preferences LoadPreferences(Game& g) {
     SetNumber(field::kLanguage, p.language);
     SetNumber(field::kMoveSpeed, p.moveSpeed);
     SetParameter(field::kStatusBar, YN(p.statusBar));
-    SetParameter(field::kPlayer, p.player);
-    SetParameter(field::kUndoMode, p.undoMode);
+    SetValue(g.values.player, field::kPlayer, p.player);
+    SetValue(g.values.undoMode, field::kUndoMode, p.undoMode);
     SetParameter(field::kConfirmQuitGame, YN(p.confirmQuitGame));
     SetParameter(field::kConfirmHiScores, YN(p.confirmHiScores));
     for (const SoundEntry& s : kSounds) SetParameter(s.field, YN(p.sounds.*s.member));
@@ -291,9 +291,9 @@ Preferences LoadPreferences(Game& g) {
     SetParameter(field::kStudySeconds, std::to_string(p.studySeconds));
 
     // 4
-    SetParameter(field::kNewGameMarkC, "1");
-    SetParameter(field::kStartMarkC, "0");
-    SetParameter(field::kStartMarkD, "Y");
+    SetValue(g.values.newGameMarkC, field::kNewGameMarkC, "1");
+    SetValue(g.values.startMarkC, field::kStartMarkC, "0");
+    SetValue(g.values.startMarkD, field::kStartMarkD, "Y");
 
     // 5-6 (the normalisations are the reader's)
     OptionTable& options = g.Options;
@@ -307,7 +307,7 @@ Preferences LoadPreferences(Game& g) {
     // 7: the time and score panels are the window's, from the returned choices.
 
     // 8
-    EnsureCurrentPlayer(p.users);
+    EnsureCurrentPlayer(g, p.users);
 
     // 9
     if (p.runs < 51) WriteSettingInt(section::kParameters, key::kRunExe, p.runs + 1);
@@ -317,8 +317,8 @@ Preferences LoadPreferences(Game& g) {
     ApplyAutoplaySwitch(g, p);
 
     // 11 (the status bar is the window's)
-    SetParameter(field::kStartMarkA, "0000");
-    SetParameter(field::kStartMarkB, "0000");
+    SetValue(g.values.startMarkA, field::kStartMarkA, "0000");
+    SetValue(g.values.startMarkB, field::kStartMarkB, "0000");
     return p;
 }
 

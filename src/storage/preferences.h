@@ -196,9 +196,10 @@ struct Preferences {
 Preferences ReadPreferences(const std::string& cfgPath, bool fewColours);
 
 // Start-up: reads the settings file and puts the choices into the parameter
-// block and the option table, in the order later readers rely on, with the
-// advice on a low-colour display, the set-up of face set "004", the
-// first-run players, the start counter and the autoplay switch on the way.
+// block, the option table and the values of `g` (its game, player and undo
+// mode), in the order later readers rely on, with the advice on a low-colour
+// display, the set-up of face set "004", the first-run players, the start
+// counter and the autoplay switch on the way.
 // Returns the choices read; the window keeps them for the run and applies
 // its bars and panels from them. Failed writes are ignored.
 Preferences LoadPreferences(Game& g);

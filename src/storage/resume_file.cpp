@@ -21,19 +21,20 @@ constexpr size_t kMostBytes = 64u << 20;
 struct Field {
     const char* name;
     std::string ResumeRecord::*member;
+    std::string GameValues::*value;
     ParamField param;
 };
 
 const Field kFields[] = {
-    {"Game", &ResumeRecord::gameId, field::kGameId},
-    {"GameName", &ResumeRecord::gameName, field::kGameName},
-    {"Number", &ResumeRecord::gameNumber, field::kGameNumber},
-    {"Player", &ResumeRecord::player, field::kPlayer},
-    {"Score", &ResumeRecord::score, field::kScore},
-    {"StartMarkA", &ResumeRecord::startMarkA, field::kStartMarkA},
-    {"StartMarkB", &ResumeRecord::startMarkB, field::kStartMarkB},
-    {"NewGameMarkA", &ResumeRecord::newGameMarkA, field::kNewGameMarkA},
-    {"NewGameMarkB", &ResumeRecord::newGameMarkB, field::kNewGameMarkB},
+    {"Game", &ResumeRecord::gameId, &GameValues::id, field::kGameId},
+    {"GameName", &ResumeRecord::gameName, &GameValues::name, field::kGameName},
+    {"Number", &ResumeRecord::gameNumber, &GameValues::number, field::kGameNumber},
+    {"Player", &ResumeRecord::player, &GameValues::player, field::kPlayer},
+    {"Score", &ResumeRecord::score, &GameValues::score, field::kScore},
+    {"StartMarkA", &ResumeRecord::startMarkA, &GameValues::startMarkA, field::kStartMarkA},
+    {"StartMarkB", &ResumeRecord::startMarkB, &GameValues::startMarkB, field::kStartMarkB},
+    {"NewGameMarkA", &ResumeRecord::newGameMarkA, &GameValues::newGameMarkA, field::kNewGameMarkA},
+    {"NewGameMarkB", &ResumeRecord::newGameMarkB, &GameValues::newGameMarkB, field::kNewGameMarkB},
 };
 
 bool Printable(const std::string& s) {
@@ -54,9 +55,13 @@ bool ResumeWanted() {
 
 ResumeRecord ResumeRecordOf(const Game& game) {
     ResumeRecord r;
-    for (const Field& f : kFields) r.*f.member = GetParameter(f.param);
+    for (const Field& f : kFields) r.*f.member = game.values.*f.value;
     r.game = game;
     return r;
+}
+
+void PutResumeValues(const ResumeRecord& record, Game& game) {
+    for (const Field& f : kFields) SetValue(game.values.*f.value, f.param, record.*f.member);
 }
 
 std::string ResumeText(const ResumeRecord& record) {

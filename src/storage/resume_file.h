@@ -1,7 +1,8 @@
 #pragma once
 // An unfinished game kept over closing the program: "DATA\Resume.dat" holds
-// the game (core/game_text.h) behind the few fields of the parameter block
-// that name it (game, deal number, player, score, start marks). Written
+// the game (core/game_text.h) behind the few values of the game that name it
+// (game, deal number, player, score, start marks), each cut to the width it
+// has in play. Written
 // through the atomic replace when the program closes during a game with the
 // preference "Resume_Game" on, read and removed at the next start.
 #include <string>
@@ -17,8 +18,10 @@ struct ResumeRecord {
 };
 
 std::string ResumeFilePath();
-// `game` behind the fields of the parameter block that name it.
+// `game` behind the values that name it.
 ResumeRecord ResumeRecordOf(const Game& game);
+// The record's values into `game`, cut as they are set in play.
+void PutResumeValues(const ResumeRecord& record, Game& game);
 // The player's choice "Resume_Game" (on unless "N").
 bool ResumeWanted();
 std::string ResumeText(const ResumeRecord& record);

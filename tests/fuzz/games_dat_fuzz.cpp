@@ -49,8 +49,8 @@ BW_FUZZ_TARGET(games_dat) {
     CatalogueIndex(probe);
     GameName(probe, "caller");
     AllGameNames();
-    SetParameter(pos::kGameId, 4, FormatNumber(probe, 4));
-    CheckStoredGame();
+    SetValue(ProgramGame().values.id, field::kGameId, FormatNumber(probe, 4));
+    CheckStoredGame(ProgramGame());
 
     std::vector<GameSource> games;
     std::vector<std::string> warnings;

@@ -35,12 +35,12 @@ protected:
 TEST_F(BestRunTest, ARestartedDealRacesTheStoredRunUntilPassedOrSwitchedOff) {
     Start(201, "Memory-Up (6x4)");
     EXPECT_EQ(Best(), "-");  // a deal never played
-    const std::string number = GetParameter(field::kGameNumber).substr(0, 13);
+    const std::string number = ProgramGame().values.number.substr(0, 13);
     {
         AnswerDealDialogs answering;
         FindPairs(12, 4000);
     }
-    const std::vector<StoredReplay> games = ReadReplays(201, GetParameter(field::kPlayer));
+    const std::vector<StoredReplay> games = ReadReplays(201, ProgramGame().values.player);
     ASSERT_EQ(games.size(), 1u);
     const std::vector<Turn>& turns = games[0].record.turns;
     ASSERT_EQ(turns.size(), 12u);

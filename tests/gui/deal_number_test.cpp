@@ -28,7 +28,7 @@ protected:
             out += ProgramGame().FilaPiles[static_cast<size_t>(r)] + "|";
         return out;
     }
-    std::string Number() const { return GetParameter(field::kGameNumber).substr(0, 13); }
+    std::string Number() const { return ProgramGame().values.number.substr(0, 13); }
     // Answers the deal-number dialog with `text` (and cancels it when a
     // refused number keeps it up); the result dialog of an abandoned game is
     // closed.
@@ -75,7 +75,7 @@ TEST_F(DealNumberTest, RestartTypedNumbersAndCopyDealTheSameTable) {
     EXPECT_THAT(dialogs.confirms, ::testing::ElementsAre("Quit this game?"));
     EXPECT_EQ(Grid(), first);
     EXPECT_EQ(Number(), number);
-    EXPECT_EQ(ReadPlayerResults(GetParameter(field::kPlayer))[201].lost, 1);
+    EXPECT_EQ(ReadPlayerResults(ProgramGame().values.player)[201].lost, 1);
     // Declined: nothing changes.
     Click(GridCards()[0]);
     const std::string turned = Grid();
@@ -147,7 +147,7 @@ TEST_F(DealNumberTest, DealOfTheDayDealsTheToolsNumberForToday) {
     const QString date = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
     // Marked in the player's daily record: a streak of one day.
     const int dateNumber = QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toInt();
-    const std::string player = GetParameter(field::kPlayer);
+    const std::string player = ProgramGame().values.player;
     EXPECT_EQ(DailyStreak(201, player, dateNumber), 1);
     EXPECT_THAT(
         QGuiApplication::clipboard()->text().toStdString(),
@@ -198,7 +198,7 @@ TEST_F(DealNumberTest, CommandLineRequestStartsItsDealOrEndsWithCodeTwo) {
     ASSERT_TRUE(window.FormCreate());
     window.show();
     window.Activated();
-    EXPECT_EQ(ParameterInt(field::kGameId, -1), 201);
+    EXPECT_EQ(TextInt(ProgramGame().values.id, -1), 201);
     EXPECT_EQ(Number(), "0000000004711");
     EXPECT_EQ(Grid(), ToolGrid(201, "4711"));
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "app/open_game_dialog.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "core/rules.h"
 #include "platform/ini.h"
@@ -130,9 +131,9 @@ DialogTest::DialogTest() {
     if (!libraryLoaded || LibraryPath() != library)
         libraryLoaded = LoadResourceLibraryFile(library);
     WriteGames(StandardGames());
-    SetParameter(pos::kGameId, 4, "201");
-    SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");
-    SetParameter(pos::kPlayer, 30, "Player 1");
+    SetValue(ProgramGame().values.id, field::kGameId, "201");
+    SetValue(ProgramGame().values.name, field::kGameName, "Memory-Up (6x4)");
+    SetValue(ProgramGame().values.player, field::kPlayer, "Player 1");
     SetParameter(185, 1, "Y");
     WriteUsers({"Player 1", "Player 2", "Player 3"});
 }

@@ -157,7 +157,7 @@ protected:
     void Start(int id, const std::string& name, const std::string& prefs = "AutoPlay=N\r\n") {
         StartStored(id, name, prefs);
         ASSERT_TRUE(Flag(ProgramGame(), flag::kInProgress));
-        ASSERT_EQ(ParameterInt(pos::kGameId, 4, -1), id);
+        ASSERT_EQ(TextInt(ProgramGame().values.id, -1), id);
         ASSERT_GT(ProgramGame().GameRules[371], 0) << "game " << id << " is not in GAMES.DAT";
         // From now on the open-game dialog is only counted (after a win).
         shell.openGameDialog = [this] { ++gameOffers; };
@@ -165,7 +165,7 @@ protected:
 
     // Deals the stored game again with a fixed game number.
     void Deal(const std::string& number) {
-        SetParameter(pos::kGameNumber, 15, number);
+        SetValue(ProgramGame().values.number, field::kGameNumber, number);
         StartGame(ProgramGame(), true, false, 0, false);
     }
 

@@ -165,11 +165,11 @@ TEST_F(EnginePlay, UndoComesBackWithAGameThatHasIt) {
     auto open = [](int id, const char* name) {
         ModalAnswer close([](QWidget* w) { w->close(); });
         return OpenGame(ProgramGame(), id, name, kNewGameNumber, false,
-                        GetParameter(pos::kPlayer, 30));
+                        ProgramGame().values.player);
     };
     ASSERT_TRUE(open(205, "Forget me not"));
     // Undo is the player's again, greyed only until there is something to undo.
-    EXPECT_EQ(GetParameter(field::kUndoMode), "0");
+    EXPECT_EQ(ProgramGame().values.undoMode, "0");
     EXPECT_FALSE(window.mnuUndo->isEnabled());
     ASSERT_TRUE(open(203, "Concentration"));
     EXPECT_FALSE(window.mnuRedo->isEnabled());

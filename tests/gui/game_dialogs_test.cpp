@@ -56,7 +56,7 @@ TEST_F(GameDialogs, OpenAGameFromTheMenu) {
     main.mnuOpen->trigger();
     EXPECT_TRUE(script.done());
     EXPECT_EQ(script.unexpected(), 0);
-    EXPECT_EQ(GetParameter(pos::kGameId, 4), "202");
+    EXPECT_EQ(ProgramGame().values.id, "202");
     EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     // Opening the game stores its place through the main.
     int num = 0, place = 0;
@@ -79,7 +79,7 @@ TEST_F(GameDialogs, RulesFromTheDialogShowTheSelectedGamesPage) {
     // The test folder has no help pages: the window names the one it looked for.
     ASSERT_EQ(core.dialogs.infos.size(), 1u);
     EXPECT_THAT(core.dialogs.infos[0], ::testing::HasSubstr("3200.html"));
-    EXPECT_EQ(GetParameter(pos::kGameId, 4), "201");
+    EXPECT_EQ(ProgramGame().values.id, "201");
 }
 
 TEST_F(GameDialogs, AnotherPlayerThenTheOpenGameDialog) {
@@ -98,9 +98,9 @@ TEST_F(GameDialogs, AnotherPlayerThenTheOpenGameDialog) {
     main.mnuPlayers->trigger();
     EXPECT_TRUE(script.done());
     EXPECT_EQ(script.unexpected(), 0);
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 3");
+    EXPECT_EQ(ProgramGame().values.player, "Player 3");
     EXPECT_EQ(Pref("UserDefault"), "Player 3");
-    EXPECT_EQ(GetParameter(pos::kGameId, 4), "201");
+    EXPECT_EQ(ProgramGame().values.id, "201");
     EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
 }
 

@@ -73,7 +73,7 @@ protected:
         window.Activated();
     }
 
-    static int GameId() { return std::stoi(GetParameter(pos::kGameId, 4)); }
+    static int GameId() { return std::stoi(ProgramGame().values.id); }
 
     void Play() {
         CloseModals closer;

@@ -62,7 +62,7 @@ protected:
         window.mnuNewClick();
     }
     std::string Player() const {
-        std::string p = GetParameter(pos::kPlayer, 30);
+        std::string p = ProgramGame().values.player;
         p.erase(p.find_last_not_of(' ') + 1);
         return p;
     }

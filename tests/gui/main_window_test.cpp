@@ -211,7 +211,7 @@ TEST_F(MainWindowTest, ToolBarNamesTheCurrentPlayer) {
     // buttons, clear of the panels, and follows a change of player.
     SetParameter(66, 1, "Y");
     SetParameter(136, 1, "Y");
-    SetParameter(pos::kPlayer, 30, "Player 1");
+    SetValue(ProgramGame().values.player, field::kPlayer, "Player 1");
     window.resize(1000, 500);
     window.show();
     window.ArrangeBars();
@@ -226,7 +226,9 @@ TEST_F(MainWindowTest, ToolBarNamesTheCurrentPlayer) {
                at.right() < window.pnlTempo->x();
     };
     EXPECT_TRUE(clear());
-    shell.players = [] { SetParameter(pos::kPlayer, 30, "Anna Lisa Marianne Konstantina"); };
+    shell.players = [] {
+        SetValue(ProgramGame().values.player, field::kPlayer, "Anna Lisa Marianne Konstantina");
+    };
     window.mnuPlayers->trigger();
     EXPECT_EQ(name->toolTip(), "Player: Anna Lisa Marianne Konstantina");
     EXPECT_TRUE(name->text().startsWith("Player: Anna"));
@@ -266,16 +268,16 @@ TEST_F(MainWindowTest, HidingTheTimePanelMovesTheScoreToTheRightEdge) {
 }
 
 TEST_F(MainWindowTest, CaptionNamesTheGameAndTheDealNumber) {
-    SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");
-    SetParameter(pos::kGameNumber, 15, "0000012345678");
+    SetValue(ProgramGame().values.name, field::kGameName, "Memory-Up (6x4)");
+    SetValue(ProgramGame().values.number, field::kGameNumber, "0000012345678");
     // No game dealt: none named.
     window.UpdateCaption();
     EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1");
     SetFlag(ProgramGame(), flag::kInProgress, true);
-    SetParameter(pos::kGameNumber, 15, "");
+    SetValue(ProgramGame().values.number, field::kGameNumber, "");
     window.UpdateCaption();
     EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1  [Memory-Up (6x4)]");
-    SetParameter(pos::kGameNumber, 15, "0000012345678");
+    SetValue(ProgramGame().values.number, field::kGameNumber, "0000012345678");
     window.UpdateCaption();
     EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1  [Memory-Up (6x4)]  [0000012345678]");
     // Assigned only when it changes.
@@ -334,7 +336,7 @@ TEST_F(MainWindowTest, AutoplayCheckMarkDrivesBothButtons) {
 
 TEST_F(MainWindowTest, AutoplayInPerGameModeIsStoredForTheGame) {
     ProgramGame().Options.SetOpt(105, 2);
-    SetParameter(pos::kGameId, 4, "4");
+    SetValue(ProgramGame().values.id, field::kGameId, "4");
     window.mnuAutoplay->trigger();  // on
     window.mnuAutoplay->trigger();  // off
     EXPECT_EQ(ReadSetting(section::kAutoplay, key::kAutoplayGames, ""), "YYYYNYYYYYYYYY");
@@ -463,7 +465,7 @@ TEST_F(MainWindowTest, TimeAndScoreShowWhatTheCoreSends) {
 
 TEST_F(MainWindowTest, RulesShowTheGamesPageInTheRulesWindow) {
     dir.write("help/3201.html", "<html><body><h2>Memory-Up (6x4)</h2></body></html>");
-    SetParameter(pos::kGameId, 4, "201");
+    SetValue(ProgramGame().values.id, field::kGameId, "201");
     window.mnuRules->trigger();
     HelpWindow* rules = FindHelpWindow("rules");
     ASSERT_NE(rules, nullptr);
@@ -472,7 +474,7 @@ TEST_F(MainWindowTest, RulesShowTheGamesPageInTheRulesWindow) {
     rules->close();
 
     // A page that is not there is reported, not shown empty.
-    SetParameter(pos::kGameId, 4, "202");
+    SetValue(ProgramGame().values.id, field::kGameId, "202");
     window.mnuRules->trigger();
     ASSERT_EQ(dialogs.infos.size(), 1u);
     EXPECT_THAT(dialogs.infos[0], ::testing::HasSubstr("3202.html"));
@@ -526,10 +528,10 @@ protected:
 TEST_F(StartUpTest, EmptySettingsFolderStartsOnTheDefaultGame) {
     ASSERT_TRUE(window.FormCreate());
     EXPECT_TRUE(platform::DirExists(dir.path() + "DATA"));
-    EXPECT_EQ(GetParameter(pos::kGameId, 4), "0201");
-    EXPECT_EQ(GetParameter(pos::kGameName, 50), "Memory-Up (6x4)");
+    EXPECT_EQ(ProgramGame().values.id, "0201");
+    EXPECT_EQ(ProgramGame().values.name, "Memory-Up (6x4)");
     EXPECT_EQ(window.windowTitle(), "Brindlewick 2003 3.1");  // nothing dealt yet
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 1");
+    EXPECT_EQ(ProgramGame().values.player, "Player 1");
     EXPECT_TRUE(Flag(ProgramGame(), flag::kFirstActivation));
     EXPECT_TRUE(Flag(ProgramGame(), flag::kStockOperation));
     EXPECT_EQ(ProgramGame().Options.Opt(122), 4);
@@ -565,8 +567,8 @@ TEST_F(StartUpTest, GamesFileWithoutGamesIsFatalToo) {
 TEST_F(StartUpTest, UnknownStoredGameLeavesNoGameCurrent) {
     dir.write("DATA/Cfg.dat", "[Preference]\r\nGame=377\r\nGame_name=Gone\r\n");
     ASSERT_TRUE(window.FormCreate());
-    EXPECT_EQ(GetParameter(pos::kGameId, 4), "-001");
-    EXPECT_EQ(GetParameter(pos::kGameName, 50), "");
+    EXPECT_EQ(ProgramGame().values.id, "-001");
+    EXPECT_EQ(ProgramGame().values.name, "");
 }
 
 TEST_F(StartUpTest, OldFilesAreDeletedAndOthersKept) {
@@ -619,7 +621,7 @@ TEST_F(StartUpTest, FirstActivationDealsTheStoredGame) {
     ASSERT_TRUE(window.FormCreate());
     window.Activated();
     EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
-    const std::string number = GetParameter(pos::kGameNumber, 15);
+    const std::string number = ProgramGame().values.number;
     ASSERT_EQ(number.size(), 13u);
     EXPECT_EQ(window.windowTitle().toStdString(),
               "Brindlewick 2003 3.1  [Memory-Up (6x4)]  [" + number + "]");
@@ -632,10 +634,10 @@ TEST_F(StartUpTest, FirstActivationDealsTheStoredGame) {
     QTest::keyClick(&window, Qt::Key_F2);
     EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_THAT(dialogs.confirms, IsEmpty());
-    EXPECT_EQ(GetParameter(pos::kGameNumber, 15).size(), 13u);
-    EXPECT_NE(GetParameter(pos::kGameNumber, 15), number);
+    EXPECT_EQ(ProgramGame().values.number.size(), 13u);
+    EXPECT_NE(ProgramGame().values.number, number);
     EXPECT_TRUE(window.windowTitle().endsWith(
-        QString::fromStdString("[" + GetParameter(pos::kGameNumber, 15) + "]")));
+        QString::fromStdString("[" + ProgramGame().values.number + "]")));
 }
 
 TEST_F(StartUpTest, NoCurrentGameLeavesTheGameCommandsOff) {
@@ -652,11 +654,11 @@ TEST_F(StartUpTest, NewGameAsksBeforeAbandoningARunningGame) {
     dir.write("DATA/Cfg.dat", "[Preference]\r\nConfirmQuitGame=Y\r\n");
     ASSERT_TRUE(window.FormCreate());
     window.Activated();
-    const std::string first = GetParameter(pos::kGameNumber, 15);
+    const std::string first = ProgramGame().values.number;
     dialogs.answers = {false};
     window.tbNew->click();
     EXPECT_THAT(dialogs.confirms, ElementsAre("Quit this game?"));
-    EXPECT_EQ(GetParameter(pos::kGameNumber, 15), first);
+    EXPECT_EQ(ProgramGame().values.number, first);
     EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
 }
 

@@ -60,7 +60,7 @@ TEST_F(MemoryEndTest, PairsWonWithTwelvePairsAndFiveMisses) {
     Game(37, 4, 40);
     SetPairs(12);
     ProgramGame().Options.SetOpt(99, 5);
-    SetParameter(pos::kScore, 6, "58");
+    SetValue(ProgramGame().values.score, field::kScore, "58");
     TfrmMemoryEnd d;
     ASSERT_TRUE(d.Prepare(true));
     EXPECT_EQ(d.Notebook1->currentIndex(), 0);
@@ -90,7 +90,7 @@ TEST_F(MemoryEndTest, LostGameShowsTheRedBadgeAndTheCurrentScore) {
     Game(39, 4, 90);
     SetPairs(20);
     ProgramGame().Options.SetOpt(99, 43);
-    SetParameter(pos::kScore, 6, "45");
+    SetValue(ProgramGame().values.score, field::kScore, "45");
     TfrmMemoryEnd d;
     ASSERT_TRUE(d.Prepare(false));
     EXPECT_EQ(d.windowTitle(), "Game Lost");
@@ -115,7 +115,7 @@ TEST_F(MemoryEndTest, ForgetMeNotWithSevenTwinsInPlace) {
         ProgramGame().FilaPiles[static_cast<size_t>(j)] =
             FormatCode(j < 7 ? model + 52 : model + 60);
     }
-    SetParameter(pos::kScore, 6, "18");
+    SetValue(ProgramGame().values.score, field::kScore, "18");
     TfrmMemoryEnd d;
     ASSERT_TRUE(d.Prepare(true));
     EXPECT_EQ(d.Notebook1->currentIndex(), 2);
@@ -129,7 +129,7 @@ TEST_F(MemoryEndTest, AceToKingCountsTheCurrentRun) {
     ProgramGame().AppoggPiles[0] =
         FormatCode(1) + FormatCode(2) + FormatCode(3);  // A, 2, 3 of hearts
     ProgramGame().Options.SetOpt(99, 2);
-    SetParameter(pos::kScore, 6, "-9");
+    SetValue(ProgramGame().values.score, field::kScore, "-9");
     TfrmMemoryEnd d;
     ASSERT_TRUE(d.Prepare(false));
     EXPECT_EQ(d.Notebook1->currentIndex(), 1);
@@ -155,7 +155,7 @@ TEST_F(MemoryEndTest, OtherGoalKindsShowNothing) {
 TEST_F(MemoryEndTest, ShowMemoryEndIsModalAndClosedByOk) {
     Game(37, 3, -2);
     SetPairs(6);
-    SetParameter(pos::kScore, 6, "8");
+    SetValue(ProgramGame().values.score, field::kScore, "8");
     SetFlag(ProgramGame(), flag::kInProgress, true);
     QString title;
     ModalAnswer answer2([&](QWidget* w) {

@@ -181,7 +181,7 @@ TEST_F(OpenGameDialog, OkStoresTheChoiceAndConfirms) {
     EXPECT_EQ(Pref("Game_TreePos"), "1");  // the branch is 0, its first child 1
     EXPECT_EQ(Pref("Open_Show_Won_Lost"), "Y");
     // The current game changes only when the main window opens it.
-    EXPECT_EQ(GetParameter(pos::kGameId, 4), "201");
+    EXPECT_EQ(ProgramGame().values.id, "201");
     const OpenGameChoice c = Form().Choice();
     EXPECT_EQ(c.id, 203);
     EXPECT_EQ(c.name, "ace-To-King");
@@ -217,7 +217,7 @@ TEST_F(OpenGameDialog, CancelWritesNothingAndTheNextShowingKeepsTheSelection) {
     EXPECT_FALSE(Form().isVisible());
     EXPECT_FALSE(Form().confirmed());
     EXPECT_EQ(Settings(), before);
-    EXPECT_EQ(GetParameter(pos::kGameId, 4), "201");
+    EXPECT_EQ(ProgramGame().values.id, "201");
     // The tree persists: the second showing starts on the last selection.
     Form().show();
     ASSERT_NE(Form().trvGames->currentItem(), nullptr);
@@ -328,7 +328,7 @@ TEST_F(OpenGameDialog, RulesOverTheModalDialogTakeInput) {
 }
 
 TEST_F(OpenGameDialog, ClosingWithoutACurrentGameDisablesTheGameCommands) {
-    SetParameter(pos::kGameId, 4, FormatNumber(-1, 4));
+    SetValue(ProgramGame().values.id, field::kGameId, FormatNumber(-1, 4));
     Form().show();
     // No game node to select.
     EXPECT_FALSE(Form().btnOK->isEnabled());
@@ -336,7 +336,7 @@ TEST_F(OpenGameDialog, ClosingWithoutACurrentGameDisablesTheGameCommands) {
     EXPECT_THAT(window.events, ElementsAre("commands off", "repaint"));
     // With a current game the commands stay as they are.
     window.events.clear();
-    SetParameter(pos::kGameId, 4, "201");
+    SetValue(ProgramGame().values.id, field::kGameId, "201");
     Form().show();
     Form().close();
     EXPECT_THAT(window.events, ElementsAre("repaint"));
@@ -405,8 +405,8 @@ TEST_F(OpenGameDialog, PreviewTableLeavesTheRunningGameAlone) {
     ProgramGame().Options.SetOpt(70, 0);
     ProgramGame().Options.SetOpt(90, 4);
     ProgramGame().FilaLeft[0] = 123;
-    SetParameter(pos::kGameNumber, 15, "4242424242424");
-    SetParameter(pos::kScore, 6, "17");
+    SetValue(ProgramGame().values.number, field::kGameNumber, "4242424242424");
+    SetValue(ProgramGame().values.score, field::kScore, "17");
     SetFlag(ProgramGame(), flag::kInProgress, true);
     const Game before = ProgramGame();
 
@@ -430,8 +430,8 @@ TEST_F(OpenGameDialog, PreviewTableLeavesTheRunningGameAlone) {
     }
     // The whole game comes back, not only the parts the deal is known to touch.
     EXPECT_TRUE(ProgramGame() == before);
-    EXPECT_EQ(GetParameter(pos::kGameNumber, 15), "4242424242424");
-    EXPECT_EQ(GetParameter(pos::kScore, 6), "17");
+    EXPECT_EQ(ProgramGame().values.number, "4242424242424");
+    EXPECT_EQ(ProgramGame().values.score, "17");
     EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_EQ(InstalledPorts().statusDisplay, &window);
     EXPECT_THAT(window.events, IsEmpty());
@@ -553,7 +553,7 @@ TEST_F(OpenGameDialog, PlayerChosenInTheListTakesEffectWhenTheGameOpens) {
     EXPECT_EQ(Form().cboPlayers->currentText(), "Player 2");
     EXPECT_EQ(Form().lblResultsTo->text(), "Results go to: Player 2 (now playing: Player 1)");
     EXPECT_TRUE(Form().lblResultsTo->font().bold());
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 1");
+    EXPECT_EQ(ProgramGame().values.player, "Player 1");
     EXPECT_EQ(Form().Choice().player, "Player 2");
     EXPECT_EQ(Settings(), core.dir.read("DATA/Cfg.dat"));
     EXPECT_EQ(Pref("UserDefault"), "<none>");
@@ -596,9 +596,9 @@ TEST_F(OpenGameDialog, OpenGameCommandOpensTheChosenGameForTheChosenPlayer) {
     EXPECT_TRUE(script.done());
     EXPECT_EQ(script.unexpected(), 0);
     EXPECT_FALSE(Form().confirmed());  // read and cleared
-    EXPECT_EQ(GetParameter(pos::kGameId, 4), "200");
-    EXPECT_EQ(GetParameter(pos::kGameName, 50), "Pairs");
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 3");
+    EXPECT_EQ(ProgramGame().values.id, "200");
+    EXPECT_EQ(ProgramGame().values.name, "Pairs");
+    EXPECT_EQ(ProgramGame().values.player, "Player 3");
     EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_EQ(Pref("Game"), "200");
     EXPECT_EQ(Pref("UserDefault"), "Player 3");
@@ -607,7 +607,7 @@ TEST_F(OpenGameDialog, OpenGameCommandOpensTheChosenGameForTheChosenPlayer) {
     // Cancel opens nothing.
     script.Then([this](QWidget*) { QTest::mouseClick(Form().btnCancel, Qt::LeftButton); });
     EXPECT_FALSE(OpenGameCommand());
-    EXPECT_EQ(GetParameter(pos::kGameId, 4), "200");
+    EXPECT_EQ(ProgramGame().values.id, "200");
     EXPECT_EQ(script.unexpected(), 0);
 }
 
@@ -667,7 +667,8 @@ TEST_F(OpenGameMarks, MainWindowRefreshFollowsTheCurrentPlayer) {
     Form().show();
     Form().close();
     EXPECT_EQ(IconImage(Node("Pairs")), LibraryIcon("TREE5_MEMORY_TYPE"));
-    SetParameter(pos::kPlayer, 30, "Player 2");  // another player, chosen elsewhere
+    SetValue(ProgramGame().values.player, field::kPlayer,
+             "Player 2");  // another player, chosen elsewhere
     RefreshOpenGameMarks();
     EXPECT_EQ(IconImage(Node("Pairs")), LibraryIcon("TREE5_MEMORY_TYPE_WIN"));
     ASSERT_TRUE(OpenGameTreePlace(200, num, place));

@@ -121,7 +121,7 @@ TEST_F(PlayTest, TheLookTimeFromCustomizeHoldsAWrongPairAndIsRecorded) {
         Click(twinOf(s));
     }
     EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
-    const std::string player = GetParameter(field::kPlayer);
+    const std::string player = ProgramGame().values.player;
     EXPECT_EQ(ReadPlayerResults(player).count(200), 0u);
     const PlayerLookResults looks = ReadPlayerLookResults(player);
     ASSERT_EQ(looks.count(ResultKey{200, 1500}), 1u);
@@ -223,7 +223,7 @@ TEST_F(PlayTest, WindowTooSmallForTheCardsKeepsThemReachable) {
     {
         ModalAnswer closeResult([](QWidget* w) { w->close(); });
         ASSERT_TRUE(OpenGame(ProgramGame(), 200, "Memory-Up (4x3)", kNewGameNumber, false,
-                             GetParameter(pos::kPlayer, 30)));
+                             ProgramGame().values.player));
     }
     EXPECT_TRUE(window.TableHoldsPiles());
     EXPECT_LT(window.minimumSize().width() * window.minimumSize().height(),
@@ -273,7 +273,7 @@ TEST_P(FitTest, EveryCardIsWholeOnTheTable) {
         {
             ModalAnswer closeResult([](QWidget* w) { w->close(); });
             ASSERT_TRUE(OpenGame(ProgramGame(), g.id, g.name, kNewGameNumber, false,
-                                 GetParameter(pos::kPlayer, 30)));
+                                 ProgramGame().values.player));
         }
         for (const QSize& size : sizes) {
             window.resize(size);
@@ -308,7 +308,7 @@ TEST_F(PlayTest, FitToTheTableFillsTheTableWithWholeCards) {
         {
             ModalAnswer closeResult([](QWidget* w) { w->close(); });
             ASSERT_TRUE(OpenGame(ProgramGame(), g.id, g.name, kNewGameNumber, false,
-                                 GetParameter(pos::kPlayer, 30)));
+                                 ProgramGame().values.player));
         }
         int heightAtFull = 0;
         for (const QSize& size : sizes) {

@@ -97,7 +97,7 @@ TEST_F(PlayersDialog, ShowsTheSortedListOnTheCurrentPlayer) {
 
     // A current player missing from the list: nothing selected, nothing to
     // act on.
-    SetParameter(pos::kPlayer, 30, "Ghost");
+    SetValue(ProgramGame().values.player, field::kPlayer, "Ghost");
     form.hide();
     form.show();
     EXPECT_TRUE(form.lboOperatori->selectedItems().isEmpty());
@@ -133,7 +133,7 @@ TEST_F(PlayersDialog, NewAsksAgainAfterADuplicateAndAnEmptyName) {
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(Users(), Stored({"Ann", "Player 1", "Player 2", "Player 3"}));
     EXPECT_EQ(Pref("UserDefault"), "Player 1");
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 1");
+    EXPECT_EQ(ProgramGame().values.player, "Player 1");
 }
 
 TEST_F(PlayersDialog, NameFieldTakesThirtyCharacters) {
@@ -174,7 +174,7 @@ TEST_F(PlayersDialog, EditRenamesInTheListAndTheStatisticsAtOnce) {
                                        "\r\nPlayer 10=" + kRecord + "\r\n");
     // The renamed player stays the current one when the dialog closes.
     form.close();
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Zoe");
+    EXPECT_EQ(ProgramGame().values.player, "Zoe");
     EXPECT_EQ(Pref("UserDefault"), "Zoe");
     EXPECT_EQ(Users(), Stored({"Player 2", "Player 3", "Zoe"}));
 }
@@ -210,7 +210,7 @@ TEST_F(PlayersDialog, DeleteRefusesTheCurrentPlayerAndAsksForAnother) {
 }
 
 TEST_F(PlayersDialog, SelectWithoutASelection) {
-    SetParameter(pos::kPlayer, 30, "Ghost");
+    SetValue(ProgramGame().values.player, field::kPlayer, "Ghost");
     form.hide();
     form.show();
     form.btnSelectClick();
@@ -232,14 +232,14 @@ TEST_F(PlayersDialog, SelectingTheSamePlayerSavesWithoutAsking) {
 
 TEST_F(PlayersDialog, SelectingAnotherPlayerAsksToQuitTheGame) {
     StartGameInProgress();
-    SetParameter(112, 4, "1234");
+    SetValue(ProgramGame().values.startMarkA, field::kStartMarkA, "1234");
     ClickRow(1);
     core.dialogs.answers = {false};
     QTest::mouseClick(form.btnSelect, Qt::LeftButton);
     EXPECT_THAT(core.dialogs.confirms, ElementsAre("Start a new game for player Player 2?"));
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 1");
+    EXPECT_EQ(ProgramGame().values.player, "Player 1");
     EXPECT_EQ(Pref("UserDefault"), "<none>");
 
     // Yes: the game ends for the old player, the new one becomes current.
@@ -248,8 +248,8 @@ TEST_F(PlayersDialog, SelectingAnotherPlayerAsksToQuitTheGame) {
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(form.playerChanged());
     EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
-    EXPECT_EQ(GetParameter(112, 4), "0000");
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 2");
+    EXPECT_EQ(ProgramGame().values.startMarkA, "0000");
+    EXPECT_EQ(ProgramGame().values.player, "Player 2");
     EXPECT_EQ(Pref("UserDefault"), "Player 2");
 }
 
@@ -263,14 +263,14 @@ TEST_F(PlayersDialog, NoQuestionWhenTheSwitchIsOffOrNoGameRuns) {
                        list->visualItemRect(list->item(2)).center());
     EXPECT_THAT(core.dialogs.confirms, IsEmpty());
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 3");
+    EXPECT_EQ(ProgramGame().values.player, "Player 3");
 }
 
 TEST_F(PlayersDialog, OnlyTwentyNamesAreStored) {
     std::vector<std::string> names;
     for (int i = 1; i <= 20; ++i) names.push_back("P" + FormatNumber(i, 2));
     WriteUsers(names);
-    SetParameter(pos::kPlayer, 30, "P05");
+    SetValue(ProgramGame().values.player, field::kPlayer, "P05");
     form.hide();
     form.show();
     Answer("Add a player", "", "P00");
@@ -286,7 +286,7 @@ TEST_F(PlayersDialog, EscapeAndTheCloseBoxKeepTheRememberedPlayer) {
     ClickRow(2);  // looked at, not selected with Select
     QTest::keyClick(form.lboOperatori, Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 1");
+    EXPECT_EQ(ProgramGame().values.player, "Player 1");
     EXPECT_EQ(Pref("UserDefault"), "Player 1");
 }
 
@@ -341,7 +341,7 @@ TEST_F(PlayersDialog, UnwritableSettingsAreReported) {
     QTest::mouseClick(form.btnSelect, Qt::LeftButton);
     EXPECT_THAT(core.dialogs.infos, ElementsAre("Write error on file " + SettingsFile()));
     // The choice holds for this run.
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Ann");
+    EXPECT_EQ(ProgramGame().values.player, "Ann");
     EXPECT_FALSE(form.isVisible());
 }
 

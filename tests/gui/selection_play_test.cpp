@@ -350,7 +350,7 @@ TEST_F(SelectionPlay, PyramidClearedToTheEnd) {
     EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_TRUE(Flag(ProgramGame(), flag::kEnded));
     EXPECT_EQ(Score(), "-2");
-    EXPECT_EQ(GetParameter(pos::kScore, 6), "-2");
+    EXPECT_EQ(ProgramGame().values.score, "-2");
 }
 
 TEST_F(SelectionPlay, PyramidStockTurnsAndItsCardsPairWithThePyramid) {

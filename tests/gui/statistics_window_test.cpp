@@ -93,7 +93,7 @@ TEST_F(StatisticsWindowTest, ResetAsksAndClearsOnlyTheChosenPlayer) {
 // game's, and the plot of that row shows only those games.
 TEST_F(StatisticsWindowTest, LongerLookTimesHaveRowsOfTheirOwn) {
     Start(200, "Memory-Up (4x3)");
-    const std::string player = GetParameter(field::kPlayer);
+    const std::string player = ProgramGame().values.player;
     RecordGameResult(200, player, {8, 20, 0, 0, true, 20260101});
     const GameResult longer{4, 30, 2, 1, true, 20260102, 1500};
     RecordGameResult(200, player, longer);

@@ -180,7 +180,7 @@ TEST_P(WindowToolCase, PictureIsTheWindowsClientArea) {
     const Case c = GetParam();
     TfrmMain& window = Start(c.id, c.width, c.height, c.screenWidth, c.screenHeight);
     // The deal the window drew, asked of the tool by its number.
-    const std::string number = GetParameter(pos::kGameNumber, 15);
+    const std::string number = ProgramGame().values.number;
     ASSERT_EQ(number.size(), 13u);
     const std::string png = tool.scratch.file("window.png");
     const ToolRun run = tool.Run("render " + std::to_string(c.id) + " " + number +
@@ -202,7 +202,7 @@ TEST_F(WindowToolTest, ResizedWindowMatchesTheToolsNewSize) {
     TfrmMain& window = Start(201, 874, 618, 1024, 768);
     window.resize(1024, 768);
     QCoreApplication::processEvents();
-    const std::string number = GetParameter(pos::kGameNumber, 15);
+    const std::string number = ProgramGame().values.number;
     const std::string png = tool.scratch.file("resized.png");
     ToolRun run = tool.Run("render 201 " + number + WindowOptions(window) + " -o '" + png + "'");
     ASSERT_EQ(run.status, 0) << run.err;

@@ -31,7 +31,7 @@ protected:
         SetParameter(pos::kBackCard, 3, "011");
         SetParameter(kOwnBack, 1, "N");
         SetParameter(kOwnSet, 1, "N");
-        SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");
+        SetValue(ProgramGame().values.name, field::kGameName, "Memory-Up (6x4)");
         Install<ICardSetUp>(&setUp);
         // The images of an earlier test must not count as loaded.
         ProgramGame().Options.SetOpt(122, -1);

@@ -389,7 +389,7 @@ std::optional<int> FormulaScore() {
                 if (p.empty()) return -52;
                 sum += RankOf(BottomCode(p));
             }
-            return sum == GameNumberTargetSum(GetParameter(pos::kGameNumber, 15)) ? 23 : -52;
+            return sum == GameNumberTargetSum(ProgramGame().values.number) ? 23 : -52;
         }
         case 62: return -n + 5 * fila(1, 16) + 5 * dest(1, 8);
         default: {
@@ -415,7 +415,7 @@ Snapshot Take() {
                ProgramGame().FilaPiles,
                ProgramGame().AppoggPiles,
                "",
-               GetParameter(pos::kScore, 6)};
+               ProgramGame().values.score};
     for (const std::string& line : ProgramGame().CardRegister)
         s.faces += line.empty() ? '?' : line.back();
     return s;
@@ -471,7 +471,7 @@ uint64_t TableHash() {
     for (const std::string& line : ProgramGame().CardRegister)
         faces += line.empty() ? '?' : line.back();
     h.Add(faces);
-    h.Add(GetParameter(field::kScore));
+    h.Add(ProgramGame().values.score);
     for (const uint8_t f : ProgramGame().GameFlags) h.Add(f);
     h.Add(StepCount(ProgramGame().UndoLists));
     h.Add(StepCount(ProgramGame().RedoLists));
@@ -868,7 +868,7 @@ private:
                 return r;
 
         // The score by the goal kind's formula, stored and shown.
-        const std::string stored = GetParameter(pos::kScore, 6);
+        const std::string stored = ProgramGame().values.score;
         if (const std::optional<int> want = FormulaScore(); want && stored != std::to_string(*want))
             return "score: " + stored + " stored, the formula of goal kind " +
                    std::to_string(ProgramGame().GameRules[51]) + " gives " + std::to_string(*want);

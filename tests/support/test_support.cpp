@@ -168,6 +168,7 @@ void ResetProcessState() {
     ResetMemoryLog(ProgramGame());
     ResetResultsSession();
     ResetTitle(ProgramGame());
+    ProgramGame().values = {};
     Params().Reset();
     platform::SetDataDirOverride("");
     platform::SetClock(nullptr);

@@ -435,7 +435,7 @@ protected:
         fx.SettingsFileExists();
         SetAutoplaySwitch(ProgramGame(), false);
         ProgramGame().Options.SetOpt(105, 2);
-        SetParameter(pos::kGameId, 4, "4");
+        SetValue(ProgramGame().values.id, field::kGameId, "4");
     }
     std::string Stored(const std::string& key) {
         return platform::IniReadString(SettingsFile(), "Autoplay", key, "<missing>");
@@ -501,14 +501,15 @@ TEST_F(AutoplaySwitch, PerGameModeOnlyAndOnlyWhileEnabled) {
     SetGameCommands(ProgramGame(), true);
     fx.window.events.clear();
     SetFlag(ProgramGame(), flag::kInProgress, false);
-    SetParameter(pos::kGameId, 4, "8123");   // the command stores for the current game
+    SetValue(ProgramGame().values.id, field::kGameId,
+             "8123");                        // the command stores for the current game
     ApplyGameAutoplay(ProgramGame(), 8123);  // stored value missing: on
     EXPECT_TRUE(fx.window.checked);
     EXPECT_EQ(Stored("Cust_8123"), "Y");
     ApplyGameAutoplay(ProgramGame(), 8123);  // already matching: no toggle
     EXPECT_EQ(fx.window.events, Log{"autoplay on"});
     StoreGameAutoplaySwitch(4, false);
-    SetParameter(pos::kGameId, 4, "4");
+    SetValue(ProgramGame().values.id, field::kGameId, "4");
     ApplyGameAutoplay(ProgramGame(), 4);
     EXPECT_FALSE(fx.window.checked);
     EXPECT_EQ(Stored("Games"), "YYYYNYYYYYYYYY");

@@ -173,31 +173,31 @@ TEST_F(Catalogue, RuleColumnsRefusePartialNumbersAndOddIndexes) {
 TEST_F(Catalogue, StoredGameMustExist) {
     WriteGames({Entry("16", "201", '0', "Memory-Up (6x4)")}, {});
     LoadCatalogue();
-    SetParameter(pos::kGameId, 4, "0201");
-    SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");
-    CheckStoredGame();
-    EXPECT_EQ(GetParameter(pos::kGameId, 4), "0201");
+    SetValue(ProgramGame().values.id, field::kGameId, "0201");
+    SetValue(ProgramGame().values.name, field::kGameName, "Memory-Up (6x4)");
+    CheckStoredGame(ProgramGame());
+    EXPECT_EQ(ProgramGame().values.id, "0201");
 
-    SetParameter(pos::kGameId, 4, "0077");
-    CheckStoredGame();
-    EXPECT_EQ(GetParameter(pos::kGameId, 4), "-001");
-    EXPECT_EQ(GetParameter(pos::kGameName, 50), "");
+    SetValue(ProgramGame().values.id, field::kGameId, "0077");
+    CheckStoredGame(ProgramGame());
+    EXPECT_EQ(ProgramGame().values.id, "-001");
+    EXPECT_EQ(ProgramGame().values.name, "");
 
     // A customised game keeps its stored name; without one there is no game.
-    SetParameter(pos::kGameId, 4, "8001");
-    SetParameter(pos::kGameName, 50, "Mine");
-    CheckStoredGame();
-    EXPECT_EQ(GetParameter(pos::kGameId, 4), "8001");
-    SetParameter(pos::kGameName, 50, "");
-    CheckStoredGame();
-    EXPECT_EQ(GetParameter(pos::kGameId, 4), "-001");
+    SetValue(ProgramGame().values.id, field::kGameId, "8001");
+    SetValue(ProgramGame().values.name, field::kGameName, "Mine");
+    CheckStoredGame(ProgramGame());
+    EXPECT_EQ(ProgramGame().values.id, "8001");
+    SetValue(ProgramGame().values.name, field::kGameName, "");
+    CheckStoredGame(ProgramGame());
+    EXPECT_EQ(ProgramGame().values.id, "-001");
 
     // A field that is no number names no game.
-    SetParameter(pos::kGameId, 4, "2o1");
-    SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");
-    CheckStoredGame();
-    EXPECT_EQ(GetParameter(pos::kGameId, 4), "-001");
-    EXPECT_EQ(GetParameter(pos::kGameName, 50), "");
+    SetValue(ProgramGame().values.id, field::kGameId, "2o1");
+    SetValue(ProgramGame().values.name, field::kGameName, "Memory-Up (6x4)");
+    CheckStoredGame(ProgramGame());
+    EXPECT_EQ(ProgramGame().values.id, "-001");
+    EXPECT_EQ(ProgramGame().values.name, "");
 }
 
 TEST_F(Catalogue, CustomGamesAreReadSortedByName) {

@@ -70,7 +70,7 @@ protected:
         Rule(100, mode);
     }
     void Deal(int gameNumber) {
-        SetParameter(pos::kGameNumber, 15, FormatNumber(gameNumber, 13));
+        SetValue(ProgramGame().values.number, field::kGameNumber, FormatNumber(gameNumber, 13));
         DealGame(ProgramGame());
     }
 };

@@ -71,7 +71,7 @@ TEST_F(Deal, ShortNumbersArePaddedWithLeadingZeros) {
     EXPECT_EQ(BuildPackFor(ProgramGame(), "4711"), BuildPackFor(ProgramGame(), "0000000004711"));
     EXPECT_EQ(BuildPackFor(ProgramGame(), ""), BuildPackFor(ProgramGame(), "0000000000000"));
     EXPECT_EQ(BuildPackFor(ProgramGame(), "4711   "), BuildPackFor(ProgramGame(), "0000000004711"));
-    SetParameter(pos::kGameNumber, 15, "4711");
+    SetValue(ProgramGame().values.number, field::kGameNumber, "4711");
     EXPECT_EQ(BuildPack(ProgramGame()), BuildPackFor(ProgramGame(), "0000000004711"));
 }
 
@@ -188,7 +188,7 @@ TEST_F(Deal, AllCardsEndOnTheTableOrStayInThePack) {
         ProgramGame().GameRules[375 + i] = static_cast<int16_t>(i + 1);
         ProgramGame().GameRules[415 + i] = 1;
     }
-    SetParameter(pos::kGameNumber, 15, "1234567890123");
+    SetValue(ProgramGame().values.number, field::kGameNumber, "1234567890123");
     DealGame(ProgramGame());
     auto all = TableCards();
     EXPECT_EQ(all.size(), 52u);
@@ -299,7 +299,7 @@ TEST_F(Deal, FoundationInitialCards) {
     ProgramGame().GameRules[103] = 112;  // code 12
     ProgramGame().GameRules[104] = 3;   // 4 * 13 + 3 = code 55: second deck, not in a one-deck pack
     ProgramGame().GameRules[105] = 92;  // no card, base of foundation 1
-    SetParameter(pos::kGameNumber, 15, "0000000000000");
+    SetValue(ProgramGame().values.number, field::kGameNumber, "0000000000000");
     DealGame(ProgramGame());
     EXPECT_EQ(ProgramGame().DestPiles[0], "001");
     EXPECT_EQ(ProgramGame().DestPiles[1], "026");
@@ -320,7 +320,7 @@ TEST_F(Deal, ModelsFromThePackHead) {
     OneDeck();
     ProgramGame().GameRules[367] = 10;
     for (int k = 0; k < 10; ++k) ProgramGame().GameRules[100 + k] = 20;
-    SetParameter(pos::kGameNumber, 15, "0000000000000");
+    SetValue(ProgramGame().values.number, field::kGameNumber, "0000000000000");
     DealGame(ProgramGame());
     const std::vector<CardCode> expected = {2, 43, 4, 20, 27, 45, 29, 6, 31, 36};
     for (int k = 0; k < 10; ++k)
@@ -333,7 +333,7 @@ TEST_F(Deal, BaseRankModes) {
     ProgramGame().GameRules[367] = 8;
     ProgramGame().GameRules[1] = 4;
     ProgramGame().GameRules[132] = 91;
-    SetParameter(pos::kGameNumber, 15, "0000000000000");
+    SetValue(ProgramGame().values.number, field::kGameNumber, "0000000000000");
     DealGame(ProgramGame());
     // The pack's first card (the two of hearts) starts foundation 1.
     EXPECT_EQ(ProgramGame().DestPiles[0], "002");
@@ -356,7 +356,7 @@ TEST_F(Deal, ArrangementEighteenCountsTheSums) {
     OneDeck();
     ProgramGame().GameRules[34] = 18;
     ProgramGame().GameRules[368] = 16;
-    SetParameter(pos::kGameNumber, 15, "1234567890123");
+    SetValue(ProgramGame().values.number, field::kGameNumber, "1234567890123");
     DealGame(ProgramGame());
     int total = 0;
     std::set<CardCode> seen;
@@ -425,7 +425,7 @@ TEST_F(Deal, ArrangementOneSendsKingsUnderTheStock) {
     ProgramGame().GameRules[372] = 12;
     for (int i = 0; i < 40; ++i) ProgramGame().GameRules[375 + i] = 1;
     for (int i = 0; i < 40; ++i) ProgramGame().GameRules[415 + i] = 1;
-    SetParameter(pos::kGameNumber, 15, "0000000000007");
+    SetValue(ProgramGame().values.number, field::kGameNumber, "0000000000007");
     DealGame(ProgramGame());
     EXPECT_EQ(TableCards().size(), 52u);
     for (int i = 0; i < 40; ++i)

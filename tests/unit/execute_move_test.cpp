@@ -302,7 +302,7 @@ TEST_F(ExecuteMoveTest, ScoreWinFlagHighlightAndLowestPoint) {
     ProgramGame().FilaTop[0] = 200;
     Hold(2);
     ASSERT_TRUE(ExecuteMove(ProgramGame(), 1, ToPile(kWaste)));
-    EXPECT_EQ(GetParameter(pos::kScore, 6), "-42");
+    EXPECT_EQ(ProgramGame().values.score, "-42");
     EXPECT_TRUE(Flag(ProgramGame(), flag::kFinished));
 
     // The lowest card drawn raises option 93 (table coordinates).

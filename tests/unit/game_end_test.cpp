@@ -39,13 +39,13 @@ protected:
 TEST_F(GameEnd, WithoutAGameNothingChanges) {
     const std::string file = fx.core.dir.file("game.tmp");
     fx.core.dir.write("game.tmp", "x");
-    SetParameter(pos::kGameFile, 200, file);
+    SetValue(ProgramGame().values.file, field::kGameFile, file);
     SetFlag(ProgramGame(), flag::kFinished, true);
     ProgramGame().Options.SetOpt(94, 5);
     EXPECT_FALSE(EndGame(ProgramGame()));
     EXPECT_TRUE(window.events.empty());
     EXPECT_TRUE(platform::FileExists(file));
-    EXPECT_EQ(GetParameter(pos::kGameFile, 200), file);
+    EXPECT_EQ(ProgramGame().values.file, file);
     EXPECT_TRUE(Flag(ProgramGame(), flag::kFinished));
     EXPECT_FALSE(Flag(ProgramGame(), flag::kEnded));
     EXPECT_EQ(ProgramGame().Options.Opt(94), 5);
@@ -56,7 +56,7 @@ TEST_F(GameEnd, ALostGameStopsTheClockAndClearsItsFile) {
     fx.clock.Advance(65 * 1000);
     const std::string file = fx.core.dir.file("saved.gam");
     fx.core.dir.write("saved.gam", "position");
-    SetParameter(pos::kGameFile, 200, file);
+    SetValue(ProgramGame().values.file, field::kGameFile, file);
     ProgramGame().Options.SetOpt(94, 12);
     ProgramGame().Options.SetOpt(95, 13);
     ProgramGame().Options.SetOpt(71, 1);
@@ -69,7 +69,7 @@ TEST_F(GameEnd, ALostGameStopsTheClockAndClearsItsFile) {
     EXPECT_EQ(ProgramGame().GameTimes[1], 10 * kHour + 65 * 1000);
     EXPECT_EQ(window.time, "0:01:05");
     EXPECT_FALSE(platform::FileExists(file));
-    EXPECT_EQ(GetParameter(pos::kGameFile, 200), "");
+    EXPECT_EQ(ProgramGame().values.file, "");
     EXPECT_EQ(ProgramGame().Options.Opt(94), 0);
     EXPECT_EQ(ProgramGame().Options.Opt(95), 0);
     EXPECT_EQ(ProgramGame().Options.Opt(71), 0);
@@ -83,12 +83,12 @@ TEST_F(GameEnd, ALostGameStopsTheClockAndClearsItsFile) {
 TEST_F(GameEnd, TargetScoreDecidesTheResult) {
     Playing();
     ProgramGame().GameRules[50] = 10;
-    SetParameter(pos::kScore, 6, "9");
+    SetValue(ProgramGame().values.score, field::kScore, "9");
     SetFlag(ProgramGame(), flag::kFinished, true);
     EXPECT_FALSE(EndGame(ProgramGame()));
 
     Playing();
-    SetParameter(pos::kScore, 6, "10");
+    SetValue(ProgramGame().values.score, field::kScore, "10");
     SetFlag(ProgramGame(), flag::kFinished, false);
     ProgramGame().Options.SetOpt(109, 1);  // no next-game offer
     EXPECT_TRUE(EndGame(ProgramGame()));

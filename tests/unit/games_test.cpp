@@ -101,7 +101,7 @@ protected:
         ResetMoveEngineState(ProgramGame());
         ProgramGame().Options.SetOpt(99, 0);
         LoadGameRules(ProgramGame(), id);
-        SetParameter(pos::kGameNumber, 15, number);
+        SetValue(ProgramGame().values.number, field::kGameNumber, number);
         DealGame(ProgramGame());
     }
     std::string Table() const {
@@ -139,7 +139,7 @@ protected:
         }
         ADD_FAILURE() << "card " << card << " is not on the tableau";
     }
-    int Score() const { return static_cast<int>(ParameterInt(pos::kScore, 6, -9999)); }
+    int Score() const { return static_cast<int>(TextInt(ProgramGame().values.score, -9999)); }
 };
 
 TEST_F(ShippedGames, CatalogueHoldsTheSixMemoryGames) {

@@ -107,7 +107,7 @@ protected:
         }
         FAIL() << "card " << card << " is not in the grid";
     }
-    int Score() { return static_cast<int>(ParameterInt(pos::kScore, 6, -9999)); }
+    int Score() { return static_cast<int>(TextInt(ProgramGame().values.score, -9999)); }
     int Misses() { return ProgramGame().Options.Opt(99); }
 };
 
@@ -363,7 +363,7 @@ TEST_F(Memory, SlipsCountMissesAPerfectMemoryWouldNotMake) {
 // as the slip rule judged it, and the recall measures read from it.
 TEST_F(Memory, TurnRecordKeepsEachTurnWithItsOutcome) {
     ResetMemoryLog(ProgramGame());
-    SetParameter(field::kGameNumber, "0001234567890");
+    SetValue(ProgramGame().values.number, field::kGameNumber, "0001234567890");
     Grid(37, {"001002003004", "053054055056"});
     for (CardCode c : {1, 2, 3, 54, 4, 2, 53, 55, 54, 2, 1, 53, 55, 3, 56, 4}) Click(c);
     const TurnRecord& r = Turns(ProgramGame());

@@ -10,6 +10,7 @@
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/rules.h"
+#include "core/score.h"
 #include "core/state.h"
 #include "flow_fakes.h"
 #include "platform/ini.h"
@@ -69,9 +70,9 @@ protected:
         fx.SettingsFileExists();
         LoadCatalogue();
         SetParameter(185, 1, "Y");
-        SetParameter(pos::kGameId, 4, "7");
-        SetParameter(pos::kGameName, 50, "Four Rows");
-        SetParameter(pos::kPlayer, 30, "Player 1");
+        SetValue(ProgramGame().values.id, field::kGameId, "7");
+        SetValue(ProgramGame().values.name, field::kGameName, "Four Rows");
+        SetValue(ProgramGame().values.player, field::kPlayer, "Player 1");
         setUp.run = [this] { ++hookCalls; };
         InstalledPorts().setUp = &setUp;
     }
@@ -81,7 +82,7 @@ protected:
         fx.random.script.push_back(a);
         fx.random.script.push_back(b);
     }
-    std::string Number() { return GetParameter(pos::kGameNumber, 15); }
+    std::string Number() { return ProgramGame().values.number; }
     int TableCards() {
         int n = 0;
         for (auto* list : {&ProgramGame().MazzoPiles, &ProgramGame().FilaPiles,
@@ -205,16 +206,16 @@ TEST_F(NewGame, StartResetsThePerGameState) {
     for (int o : {88, 89, 91, 99, 110, 112, 113, 114, 117}) ProgramGame().Options.SetOpt(o, 3);
     ProgramGame().Options.SetOpt(116, 1);
     ProgramGame().RunningCount = 9;
-    SetParameter(138, 1, "1");
-    SetParameter(139, 1, "1");
+    SetValue(ProgramGame().values.newGameMarkA, field::kNewGameMarkA, "1");
+    SetValue(ProgramGame().values.newGameMarkB, field::kNewGameMarkB, "1");
     SetFlag(ProgramGame(), flag::kFinished, true);
     StartGame(ProgramGame(), true, false, 1, false);
     for (int o : {88, 89, 91, 99, 110, 112, 113, 114, 117})
         EXPECT_EQ(ProgramGame().Options.Opt(o), 0) << o;
     EXPECT_EQ(ProgramGame().Options.Opt(116), -1);
     EXPECT_EQ(ProgramGame().RunningCount, 0);
-    EXPECT_EQ(GetParameter(138, 1), "0");
-    EXPECT_EQ(GetParameter(139, 1), "0");
+    EXPECT_EQ(ProgramGame().values.newGameMarkA, "0");
+    EXPECT_EQ(ProgramGame().values.newGameMarkB, "0");
     EXPECT_FALSE(Flag(ProgramGame(), flag::kFinished));
 }
 
@@ -270,7 +271,7 @@ TEST_F(NewGame, GoalKind44RunsTheWinTestAtOnce) {
 }
 
 TEST_F(NewGame, LoadGameResetsAnchorsBeforeTheHook) {
-    SetParameter(pos::kGameId, 4, "201");
+    SetValue(ProgramGame().values.id, field::kGameId, "201");
     ProgramGame().GameRules[100] = 5;
     ProgramGame().Options.SetDestLeft(0, 40);
     ProgramGame().FilaLeft[3] = 40;
@@ -289,7 +290,7 @@ TEST_F(NewGame, LoadGameResetsAnchorsBeforeTheHook) {
     EXPECT_EQ(ProgramGame().GameRules[100], 0);
     EXPECT_EQ(fx.window.events, (Log{"menus demo=1 save=1", "undo captions"}));
 
-    SetParameter(pos::kGameId, 4, "7");
+    SetValue(ProgramGame().values.id, field::kGameId, "7");
     fx.window.events.clear();
     InstalledPorts().setUp = nullptr;
     LoadGame(ProgramGame());
@@ -318,10 +319,10 @@ TEST_F(NewGame, OpeningAnotherGameLoadsAndDealsIt) {
     NextNumber(11, 11);
     EXPECT_TRUE(OpenGame(ProgramGame(), 201, "Two Rows", kNewGameNumber, true, "Player 1"));
     EXPECT_EQ(fx.dialogs.confirms, Log{"Quit this game?"});
-    EXPECT_EQ(GetParameter(pos::kGameId, 4), "201");
-    EXPECT_EQ(GetParameter(pos::kGameName, 50), "Two Rows");
-    EXPECT_EQ(GetParameter(112, 4), "0000");
-    EXPECT_EQ(GetParameter(116, 4), "0000");
+    EXPECT_EQ(ProgramGame().values.id, "201");
+    EXPECT_EQ(ProgramGame().values.name, "Two Rows");
+    EXPECT_EQ(ProgramGame().values.startMarkA, "0000");
+    EXPECT_EQ(ProgramGame().values.startMarkB, "0000");
     EXPECT_EQ(ProgramGame().Options.Opt(74), 0);
     EXPECT_EQ(hookCalls, 2);
     EXPECT_EQ(SlotCount(ProgramGame().FilaPiles[0]), 26);
@@ -337,6 +338,25 @@ TEST_F(NewGame, OpeningAnotherGameLoadsAndDealsIt) {
     EXPECT_EQ(fx.dialogs.busy, 0);
 }
 
+// A copy is a whole game down to its values: another deal for another player
+// and a scoring on the copy leave the original's values as they were.
+TEST_F(NewGame, ACopyKeepsTheOriginalsValues) {
+    NewGameCommand(ProgramGame());
+    SetValue(ProgramGame().values.score, field::kScore, " -1234567");  // the field's cut
+    EXPECT_EQ(ProgramGame().values.score, "-12345");
+    const GameValues before = ProgramGame().values;
+    Game copy = ProgramGame();
+    NextNumber(11, 11);
+    ASSERT_TRUE(OpenGame(copy, 201, "Two Rows", kNewGameNumber, false, "Ann"));
+    UpdateScore(copy);
+    EXPECT_EQ(copy.values.id, "201");
+    EXPECT_EQ(copy.values.name, "Two Rows");
+    EXPECT_EQ(copy.values.player, "Ann");
+    EXPECT_EQ(copy.values.number, "0000000000121");
+    EXPECT_NE(copy.values.score, before.score);
+    EXPECT_EQ(ProgramGame().values, before);
+}
+
 TEST_F(NewGame, OpeningWithoutRememberingWritesNothing) {
     EXPECT_TRUE(OpenGame(ProgramGame(), 201, "Two Rows", kNewGameNumber, false, "Player 1"));
     EXPECT_EQ(platform::IniReadString(SettingsFile(), "Preference", "Game", "-"), "-");
@@ -348,10 +368,10 @@ TEST_F(NewGame, AnotherPlayerKeepsTheGameButStartsAgain) {
     fx.window.events.clear();
     fx.dialogs.answers = {false};
     EXPECT_FALSE(OpenGame(ProgramGame(), 7, "Four Rows", kNewGameNumber, false, "Ann"));
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Player 1");
+    EXPECT_EQ(ProgramGame().values.player, "Player 1");
 
     EXPECT_TRUE(OpenGame(ProgramGame(), 7, "Four Rows", kNewGameNumber, false, "Ann"));
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Ann");
+    EXPECT_EQ(ProgramGame().values.player, "Ann");
     EXPECT_EQ(platform::IniReadString(SettingsFile(), "Preference", "UserDefault", ""), "Ann");
     EXPECT_TRUE(fx.window.Saw("marks"));
     EXPECT_EQ(hookCalls, 1);  // same game: not loaded again
@@ -375,12 +395,12 @@ TEST_F(NewGame, OpeningEnablesTheCommandsAndAppliesThePerGameAutoplay) {
 }
 
 TEST_F(NewGame, TitleIsSetOnlyWhenItChanges) {
-    SetParameter(pos::kGameName, 50, "Memory-Up (6x4)");
+    SetValue(ProgramGame().values.name, field::kGameName, "Memory-Up (6x4)");
     SetFlag(ProgramGame(), flag::kInProgress, true);
     UpdateTitle(ProgramGame());
     UpdateTitle(ProgramGame());
     EXPECT_EQ(fx.window.captions, Log{"Brindlewick 2003 3.1  [Memory-Up (6x4)]"});
-    SetParameter(pos::kGameNumber, 15, "0000000004711");
+    SetValue(ProgramGame().values.number, field::kGameNumber, "0000000004711");
     UpdateTitle(ProgramGame());
     EXPECT_EQ(fx.window.captions.back(),
               "Brindlewick 2003 3.1  [Memory-Up (6x4)]  [0000000004711]");

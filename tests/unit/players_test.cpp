@@ -32,9 +32,9 @@ protected:
     PlayersModel OpenWith(const std::vector<std::string>& names, const std::string& current) {
         for (size_t i = 0; i < names.size(); ++i)
             platform::IniWriteString(cfg, "Users", UserKey(static_cast<int>(i) + 1), names[i]);
-        SetParameter(pos::kPlayer, 30, current);
+        SetValue(ProgramGame().values.player, field::kPlayer, current);
         PlayersModel m;
-        m.Open();
+        m.Open(ProgramGame());
         return m;
     }
     std::string User(int i) const { return platform::IniReadString(cfg, "Users", UserKey(i), "?"); }
@@ -62,7 +62,7 @@ TEST_F(Players, UnusableStoredNamesAreRefusedAloud) {
               "[Preference]\r\nUserDefault=A=B\r\n[Users]\r\nUser001=[x\r\nUser002=Jos\xE9\r\n"
               "User003=A=B\r\n");
     LoadPreferences(ProgramGame());
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Jos\xE9");
+    EXPECT_EQ(ProgramGame().values.player, "Jos\xE9");
     EXPECT_THAT(LoadPlayerNames(), ElementsAre("Jos\xE9"));
     EXPECT_THAT(LoadPlayerNames(), ElementsAre("Jos\xE9"));
     EXPECT_THAT(fx.dialogs.infos,
@@ -183,7 +183,7 @@ TEST_F(Players, SaveWritesAtMostTwentyNames) {
     for (int i = 1; i <= 20; ++i) EXPECT_EQ(User(i), "P" + FormatNumber(i - 1, 2));
     EXPECT_EQ(User(21), "?");
     EXPECT_EQ(UserDefault(), "P00");
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "P00");
+    EXPECT_EQ(ProgramGame().values.player, "P00");
     EXPECT_THAT(fx.waits.waits, ElementsAre(100));
     // Closing twice saves once.
     m.Close();
@@ -215,7 +215,7 @@ TEST_F(Players, SelectingTheCurrentPlayerAgainJustSaves) {
 
 TEST_F(Players, SelectingAnotherPlayerEndsTheOldGame) {
     PlayersModel m = OpenWith({"Ann", "Bob"}, "Bob");
-    SetParameter(112, 4, "1234");
+    SetValue(ProgramGame().values.startMarkA, field::kStartMarkA, "1234");
     m.SetSelected(0);
     std::vector<std::string> questions;
     std::string playerAtGameEnd;
@@ -224,22 +224,22 @@ TEST_F(Players, SelectingAnotherPlayerEndsTheOldGame) {
                                         questions.push_back(q);
                                         return answer;
                                     },
-                                    [&] { playerAtGameEnd = GetParameter(pos::kPlayer, 30); }};
+                                    [&] { playerAtGameEnd = ProgramGame().values.player; }};
 
     // Declined: the dialog stays open and nothing changes.
     EXPECT_EQ(m.SelectPlayer(hooks), PlayersModel::SelectOutcome::Declined);
     EXPECT_THAT(questions, ElementsAre("Start a new game for player Ann?"));
     EXPECT_EQ(playerAtGameEnd, "");
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Bob");
+    EXPECT_EQ(ProgramGame().values.player, "Bob");
     EXPECT_EQ(UserDefault(), "?");
     EXPECT_TRUE(m.saveOnClose());
 
     answer = true;
     EXPECT_EQ(m.SelectPlayer(hooks), PlayersModel::SelectOutcome::Changed);
     EXPECT_EQ(playerAtGameEnd, "Bob");
-    EXPECT_EQ(GetParameter(pos::kPlayer, 30), "Ann");
-    EXPECT_EQ(GetParameter(112, 4), "0000");
-    EXPECT_EQ(GetParameter(116, 4), "0000");
+    EXPECT_EQ(ProgramGame().values.player, "Ann");
+    EXPECT_EQ(ProgramGame().values.startMarkA, "0000");
+    EXPECT_EQ(ProgramGame().values.startMarkB, "0000");
     EXPECT_EQ(UserDefault(), "Ann");
 }
 

@@ -56,21 +56,27 @@ TEST_F(PreferencesTest, EmptyFileGivesEveryDefault) {
         const char* value;
     };
     const Field texts[] = {
-        {244, 1, "Y"},     {21, 3, "011"}, {24, 3, "001"},  {128, 1, "B"},
-        {43, 4, "0"},      {27, 1, "N"},   {135, 1, "Y"},   {246, 1, "N"},
-        {256, 1, "N"},     {257, 1, "N"},  {62, 4, "0201"}, {189, 50, "Memory-Up (6x4)"},
-        {66, 1, "Y"},      {136, 1, "Y"},  {67, 1, "Y"},    {178, 1, "Y"},
-        {179, 1, "N"},     {239, 1, "Y"},  {241, 1, "Y"},   {242, 1, "Y"},
-        {68, 6, "020000"}, {74, 2, "10"},  {76, 1, "N"},    {77, 30, "Player 1"},
-        {137, 1, "0"},     {185, 1, "N"},  {186, 1, "Y"},   {152, 1, "N"},
-        {187, 1, "N"},     {188, 1, "N"},  {243, 1, "Y"},   {245, 1, "N"},
-        {253, 1, "Y"},     {255, 1, "Y"},  {247, 1, "Y"},   {248, 1, "Y"},
-        {249, 1, "Y"},     {251, 1, "N"},  {172, 2, "10"},  {168, 1, "1"},
-        {169, 2, "0"},     {254, 1, "Y"},  {120, 2, "01"},  {112, 4, "0000"},
-        {116, 4, "0000"},
+        {244, 1, "Y"},  {21, 3, "011"}, {24, 3, "001"}, {128, 1, "B"},     {43, 4, "0"},
+        {27, 1, "N"},   {135, 1, "Y"},  {246, 1, "N"},  {256, 1, "N"},     {257, 1, "N"},
+        {66, 1, "Y"},   {136, 1, "Y"},  {67, 1, "Y"},   {178, 1, "Y"},     {179, 1, "N"},
+        {239, 1, "Y"},  {241, 1, "Y"},  {242, 1, "Y"},  {68, 6, "020000"}, {74, 2, "10"},
+        {76, 1, "N"},   {185, 1, "N"},  {186, 1, "Y"},  {152, 1, "N"},     {187, 1, "N"},
+        {188, 1, "N"},  {243, 1, "Y"},  {245, 1, "N"},  {253, 1, "Y"},     {255, 1, "Y"},
+        {247, 1, "Y"},  {248, 1, "Y"},  {249, 1, "Y"},  {251, 1, "N"},     {172, 2, "10"},
+        {120, 2, "01"},
     };
     for (const Field& f : texts)
         EXPECT_EQ(GetParameter(f.position, f.width), f.value) << "position " << f.position;
+    GameValues values;
+    values.id = "0201";
+    values.name = "Memory-Up (6x4)";
+    values.player = "Player 1";
+    values.undoMode = "0";
+    values.newGameMarkC = "1";
+    values.startMarkC = "0";
+    values.startMarkD = "Y";
+    values.startMarkA = values.startMarkB = "0000";
+    EXPECT_TRUE(ProgramGame().values == values);
     const int sounds[] = {141, 142, 143, 181, 182, 174, 180, 144, 171, 145, 175,
                           183, 252, 146, 147, 149, 148, 176, 184, 177, 151};
     for (int p : sounds) EXPECT_EQ(GetParameter(p, 1), "Y") << "sound switch " << p;
@@ -113,11 +119,11 @@ TEST_F(PreferencesTest, StoredValuesAreNormalisedAndCutToTheirFields) {
     EXPECT_EQ(GetParameter(21, 3), "001");
     EXPECT_EQ(GetParameter(28, 15), "2147483663");
     EXPECT_EQ(GetParameter(43, 4), "0");
-    EXPECT_EQ(GetParameter(189, 50), longName.substr(0, 50));
+    EXPECT_EQ(ProgramGame().values.name, longName.substr(0, 50));
     EXPECT_EQ(GetParameter(246, 1), "Y");
     EXPECT_EQ(GetParameter(256, 1), "N");
     EXPECT_EQ(GetParameter(128, 1), "M");
-    EXPECT_EQ(GetParameter(62, 4), "8001");
+    EXPECT_EQ(ProgramGame().values.id, "8001");
     EXPECT_EQ(ParameterInt(47, 15), 16);
     // Without its own key the shadow follows the animation switch.
     EXPECT_EQ(GetParameter(178, 1), "N");
@@ -127,7 +133,7 @@ TEST_F(PreferencesTest, StoredValuesAreNormalisedAndCutToTheirFields) {
     EXPECT_EQ(ProgramGame().Options.Opt(104), 5);
     EXPECT_EQ(ProgramGame().Options.Opt(108), 1);
     // A current player exists: nobody is added.
-    EXPECT_EQ(GetParameter(77, 30), "Alice");
+    EXPECT_EQ(ProgramGame().values.player, "Alice");
     EXPECT_EQ(Stored("Users", "User001"), "<missing>");
 }
 
@@ -326,7 +332,7 @@ TEST_F(PreferencesTest, ChoicesAreReadTypedWithoutDrivingTheWindow) {
     EXPECT_EQ(GetParameter(field::kShowScore), "Y");
     EXPECT_EQ(GetParameter(field::kCardsShadowed), "N");
     EXPECT_EQ(CardShadowOffset(), 0);
-    EXPECT_EQ(GetParameter(field::kGameName), std::string(50, 'g'));
+    EXPECT_EQ(ProgramGame().values.name, std::string(50, 'g'));
     EXPECT_EQ(Cfg(), cfg);  // a current player and a full counter: nothing to write
 }
 
@@ -419,7 +425,7 @@ TEST_F(PreferencesTest, DamagedFilesGiveDefaults) {
     WriteCfg(garbage);
     LoadPreferences(ProgramGame());
     EXPECT_EQ(GetParameter(21, 3), "011");
-    EXPECT_EQ(GetParameter(62, 4), "0201");
+    EXPECT_EQ(ProgramGame().values.id, "0201");
     EXPECT_EQ(ProgramGame().Options.Opt(104), 2);
 
     // An overlong line does not hide the keys around it.
@@ -427,7 +433,7 @@ TEST_F(PreferencesTest, DamagedFilesGiveDefaults) {
              std::string(100000, '[') + "\n");
     LoadPreferences(ProgramGame());
     EXPECT_EQ(GetParameter(21, 3), "007");
-    EXPECT_EQ(GetParameter(62, 4), "0012");
+    EXPECT_EQ(ProgramGame().values.id, "0012");
 
     // Numbers that are not numbers, or do not fit their field or entry.
     WriteCfg(
@@ -436,7 +442,7 @@ TEST_F(PreferencesTest, DamagedFilesGiveDefaults) {
         "Background_Col=99999999999999999999\n[Settings]\nRandom_Game_Type=--1\n");
     LoadPreferences(ProgramGame());
     EXPECT_EQ(GetParameter(21, 3), "011");
-    EXPECT_EQ(GetParameter(62, 4), "0201");
+    EXPECT_EQ(ProgramGame().values.id, "0201");
     EXPECT_EQ(GetParameter(24, 3), "001");
     EXPECT_EQ(GetParameter(68, 6), "020000");
     EXPECT_EQ(GetParameter(74, 2), "10");
@@ -449,8 +455,8 @@ TEST_F(PreferencesTest, DamagedFilesGiveDefaults) {
 TEST_F(PreferencesTest, MissingDataFolderLoadsDefaultsAndWritesFail) {
     std::filesystem::remove_all(fx.dir.file("DATA"));
     LoadPreferences(ProgramGame());
-    EXPECT_EQ(GetParameter(77, 30), "Player 1");
-    EXPECT_EQ(GetParameter(62, 4), "0201");
+    EXPECT_EQ(ProgramGame().values.player, "Player 1");
+    EXPECT_EQ(ProgramGame().values.id, "0201");
     EXPECT_FALSE(platform::DirExists(fx.dir.file("DATA")));
     EXPECT_FALSE(WritePreference("Back_Card", "3"));
     EXPECT_FALSE(StoreGameAutoplaySwitch(4, false));
@@ -464,7 +470,7 @@ TEST_F(PreferencesTest, SettingsFileThatIsAFolder) {
     std::filesystem::create_directory(fx.dir.file("DATA/Cfg.dat"));
     LoadPreferences(ProgramGame());
     EXPECT_EQ(GetParameter(21, 3), "011");
-    EXPECT_EQ(GetParameter(77, 30), "Player 1");
+    EXPECT_EQ(ProgramGame().values.player, "Player 1");
     EXPECT_FALSE(WritePreference("Back_Card", "3"));
     EXPECT_TRUE(platform::DirExists(fx.dir.file("DATA/Cfg.dat")));
 }
@@ -472,7 +478,7 @@ TEST_F(PreferencesTest, SettingsFileThatIsAFolder) {
 TEST_F(PreferencesTest, ExistingPlayersAreKeptWhenNoneIsCurrent) {
     WriteCfg("[Users]\nUser001=\nUser002=Carol\nUser003=Dave\n");
     LoadPreferences(ProgramGame());
-    EXPECT_EQ(GetParameter(77, 30), "Carol");
+    EXPECT_EQ(ProgramGame().values.player, "Carol");
     EXPECT_EQ(Stored("Preference", "UserDefault"), "Carol");
     EXPECT_EQ(Stored("Users", "User001"), "");
     EXPECT_EQ(Stored("Users", "User002"), "Carol");
@@ -503,8 +509,8 @@ TEST_F(PreferencesTest, WritersStoreWhatTheNextLoadReads) {
 
     Params().Reset();
     LoadPreferences(ProgramGame());
-    EXPECT_EQ(GetParameter(62, 4), "0012");
-    EXPECT_EQ(GetParameter(189, 50), "Pairs");
+    EXPECT_EQ(ProgramGame().values.id, "0012");
+    EXPECT_EQ(ProgramGame().values.name, "Pairs");
     EXPECT_EQ(GetParameter(66, 1), "N");
     EXPECT_EQ(GetParameter(21, 3), "005");
     EXPECT_EQ(GetParameter(246, 1), "N");

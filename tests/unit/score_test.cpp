@@ -24,7 +24,7 @@ protected:
     Score() { InstalledPorts().SetWindow(&window); }
     int Shown() {
         UpdateScore(ProgramGame());
-        return static_cast<int>(ParameterInt(pos::kScore, 6, -99999));
+        return static_cast<int>(TextInt(ProgramGame().values.score, -99999));
     }
 };
 
@@ -67,12 +67,12 @@ TEST_F(Score, ForgetMeNotCountsMatchesOnlyWhenTheAnswerRowsAreFull) {
 TEST_F(Score, ScoreGoalsWinWhenTheTargetIsReached) {
     ProgramGame().GameRules[51] = 37;
     ProgramGame().GameRules[50] = 40;
-    SetParameter(pos::kScore, 6, "39");
+    SetValue(ProgramGame().values.score, field::kScore, "39");
     EXPECT_FALSE(IsGameWon(ProgramGame()));
-    SetParameter(pos::kScore, 6, "40");
+    SetValue(ProgramGame().values.score, field::kScore, "40");
     EXPECT_TRUE(IsGameWon(ProgramGame()));
     ProgramGame().GameRules[50] = -2;
-    SetParameter(pos::kScore, 6, "-2");
+    SetValue(ProgramGame().values.score, field::kScore, "-2");
     EXPECT_TRUE(IsGameWon(ProgramGame()));
 
     // The score can reach the target with pairs still face down in the grid.
@@ -115,7 +115,7 @@ TEST_F(Score, DefaultWinAndScore) {
 
 TEST_F(Score, GoalKindsWithoutARecomputedScoreKeepTheShownOne) {
     ProgramGame().GameRules[51] = 9;
-    SetParameter(pos::kScore, 6, "17");
+    SetValue(ProgramGame().values.score, field::kScore, "17");
     window.shown = "unchanged";
     EXPECT_EQ(Shown(), 17);
     EXPECT_EQ(window.shown, "unchanged");

@@ -121,19 +121,19 @@ TEST_F(UndoTest, DroppingFromAnEmptyHistoryChangesNothing) {
 }
 
 TEST_F(UndoTest, RecordingWritesTheStepFlagsAndSkipsTheSelection) {
-    SetParameter(138, 1, "1");
-    SetParameter(139, 1, "1");
+    SetValue(ProgramGame().values.newGameMarkA, field::kNewGameMarkA, "1");
+    SetValue(ProgramGame().values.newGameMarkB, field::kNewGameMarkB, "1");
     Rule(39, 10);  // a selection game: Dest1 is the selection
     ProgramGame().DestPiles[0] = Pile({5, 6});
     ProgramGame().DestPiles[1] = Pile({7});
     RecordStep(ProgramGame(), 1);
-    EXPECT_EQ(GetParameter(138, 1), "0");
-    EXPECT_EQ(GetParameter(139, 1), "1");
+    EXPECT_EQ(ProgramGame().values.newGameMarkA, "0");
+    EXPECT_EQ(ProgramGame().values.newGameMarkB, "1");
     EXPECT_EQ(ProgramGame().UndoLists[1][0], "");
     EXPECT_EQ(ProgramGame().UndoLists[1][1], "0071");
     EXPECT_EQ(ProgramGame().UndoMarks, ",");
     RecordStep(ProgramGame(), 0);
-    EXPECT_EQ(GetParameter(139, 1), "0");
+    EXPECT_EQ(ProgramGame().values.newGameMarkB, "0");
     EXPECT_EQ(StepCount(ProgramGame().RedoLists), 1);
     RecordStep(ProgramGame(), 0, true);
     EXPECT_EQ(StepCount(ProgramGame().RedoLists), 0);
@@ -322,7 +322,9 @@ TEST_F(UndoTest, GameTextRoundTripAndHostileTexts) {
     Game loaded;
     std::string error;
     ASSERT_TRUE(LoadGameText(text, loaded, error)) << error;
-    EXPECT_EQ(loaded, ProgramGame());
+    Game program = ProgramGame();
+    program.values = {};  // kept beside the text, not in it
+    EXPECT_EQ(loaded, program);
     EXPECT_EQ(SaveGameText(loaded), text);
 
     auto replaced = [&](const std::string& from, const std::string& to) {
@@ -403,7 +405,7 @@ TEST_F(UndoTest, RestoringRepaintsScoresAndJudgesTheTable) {
     ASSERT_FALSE(window.scores.empty());
     bool shown = true;
     EXPECT_EQ(window.scores.back(), std::to_string(ComputeScore(ProgramGame(), shown)));
-    EXPECT_EQ(GetParameter(pos::kScore, 6), window.scores.back());
+    EXPECT_EQ(ProgramGame().values.score, window.scores.back());
 }
 
 TEST_F(UndoTest, RefusedWhileNoGameRunsOrCardsAreHeld) {
@@ -417,12 +419,12 @@ TEST_F(UndoTest, RefusedWhileNoGameRunsOrCardsAreHeld) {
     ProgramGame().Options.SetOpt(94, 30);
     EXPECT_FALSE(UndoCommand(ProgramGame()));
     ProgramGame().Options.SetOpt(94, 0);
-    SetParameter(137, 1, "2");
+    SetValue(ProgramGame().values.undoMode, field::kUndoMode, "2");
     EXPECT_FALSE(UndoCommand(ProgramGame()));
     EXPECT_EQ(Snapshot(), after);
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 1);
     EXPECT_EQ(fx.dialogs.beeps, 0);
-    SetParameter(137, 1, "0");
+    SetValue(ProgramGame().values.undoMode, field::kUndoMode, "0");
     EXPECT_TRUE(CanUndo(ProgramGame()));
     EXPECT_FALSE(CanRedo(ProgramGame()));
     EXPECT_TRUE(UndoCommand(ProgramGame()));
@@ -453,7 +455,7 @@ TEST_F(UndoTest, SoundsUnderTheirSwitches) {
 TEST_F(UndoTest, EnablingFollowsTheUndoSetting) {
     SetUndoEnabled(ProgramGame(), true);
     SetUndoEnabled(ProgramGame(), false);
-    SetParameter(137, 1, "2");
+    SetValue(ProgramGame().values.undoMode, field::kUndoMode, "2");
     SetUndoEnabled(ProgramGame(), true);
     EXPECT_EQ(window.undoEnabled, (std::vector<bool>{true, false, false}));
 }
@@ -482,7 +484,7 @@ TEST_F(UndoTest, MemoryGridComesBackExactlyButMissesStay) {
         DropNewestSteps(ProgramGame(), 1);
     }
     UpdateScore(ProgramGame());
-    EXPECT_EQ(GetParameter(pos::kScore, 6), std::to_string(-52 - 2 + 7));
+    EXPECT_EQ(ProgramGame().values.score, std::to_string(-52 - 2 + 7));
     EXPECT_EQ(Fila(1), "000000033");
     EXPECT_EQ(StepCount(ProgramGame().UndoLists), 2);
     // A miss later on.
@@ -491,7 +493,7 @@ TEST_F(UndoTest, MemoryGridComesBackExactlyButMissesStay) {
     ASSERT_TRUE(UndoCommand(ProgramGame()));
     EXPECT_EQ(Snapshot(), oneUp);
     EXPECT_EQ(ProgramGame().Options.Opt(99), 3);
-    EXPECT_EQ(GetParameter(pos::kScore, 6), std::to_string(-52 - 3));
+    EXPECT_EQ(ProgramGame().values.score, std::to_string(-52 - 3));
     ASSERT_TRUE(UndoCommand(ProgramGame()));
     EXPECT_EQ(Snapshot(), start);
     ASSERT_TRUE(RedoCommand(ProgramGame()));
@@ -499,7 +501,7 @@ TEST_F(UndoTest, MemoryGridComesBackExactlyButMissesStay) {
     EXPECT_EQ(Fila(1), "000000033");
     EXPECT_EQ(waste, "007020");
     EXPECT_EQ(FaceFlag(ProgramGame().CardRegister, 33), '0');
-    EXPECT_EQ(GetParameter(pos::kScore, 6), std::to_string(-52 - 3 + 7));
+    EXPECT_EQ(ProgramGame().values.score, std::to_string(-52 - 3 + 7));
 }
 
 TEST_F(UndoTest, SelectionIsClearedNotRestored) {

@@ -47,7 +47,7 @@ int Run(const Args& args) {
         return 1;
     }
     LoadGameRules(ProgramGame(), static_cast<int>(id));
-    SetParameter(pos::kGameNumber, 15, number);
+    SetValue(ProgramGame().values.number, field::kGameNumber, number);
     DealGame(ProgramGame());
 
     std::cout << PileLine("Mazzo", ProgramGame().MazzoPiles[0]) << "\n"

@@ -108,14 +108,14 @@ int Run(const Args& args) {
 
     MatchGameHooks hooks;
     InstalledPorts().game = &hooks;
-    SetParameter(field::kGameId, std::to_string(id));
+    SetValue(ProgramGame().values.id, field::kGameId, std::to_string(id));
     std::vector<SeatTotals> totals(seats.seats.size());
     for (long n = 0; n < games; ++n) {
         // A deal number of its own for every match of the run.
         char number[16];
         std::snprintf(number, sizeof number, "%013" PRIu64,
                       (seed * 1000003U + static_cast<uint64_t>(n)) % 10000000000000U);
-        SetParameter(field::kGameNumber, number);
+        SetValue(ProgramGame().values.number, field::kGameNumber, number);
         StartGame(ProgramGame(), true, false, kStoredGameNumber, true);
         const int opening = static_cast<int>(n % static_cast<long>(seats.seats.size()));
         Game& g = ProgramGame();

@@ -127,11 +127,11 @@ int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptio
         bool OpenGameDialog() override {
             int mode = kNewGameNumber;
             if (!gameNumber.empty()) {
-                SetParameter(pos::kGameNumber, 15, gameNumber);
+                SetValue(ProgramGame().values.number, field::kGameNumber, gameNumber);
                 mode = 0;
             }
             opened = OpenGame(ProgramGame(), gameId, GameName(gameId), mode, false,
-                              GetParameter(pos::kPlayer, 30));
+                              ProgramGame().values.player);
             return true;
         }
     } take(gameId, gameNumber);

@@ -21,9 +21,6 @@ namespace bw {
 
 namespace {
 
-int ShownScore() {
-    return static_cast<int>(ParameterInt(field::kScore, 0));
-}
 int WastePairs(const Game& g) {
     return static_cast<int>(g.MazzoPiles[2].size() / 6);
 }
@@ -57,7 +54,7 @@ public:
         if (IsForgetMeNot(g)) return DefaultWin(g, false);
         // A grid game is over only once every card is up: reaching the
         // score early must not let a move's tail end it with cards left.
-        return GridAllUp(g, false) && ShownScore() >= Rule(g, rule::kScoreToWin);
+        return GridAllUp(g, false) && ScoreValue(g) >= Rule(g, rule::kScoreToWin);
     }
 
     int Score(Game& g, bool& shown) const override {

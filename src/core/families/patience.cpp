@@ -21,9 +21,6 @@ int Cards(const std::string& pile) {
 int WasteCards(Game& g) {
     return Cards(g.MazzoPiles[2]);
 }
-int ScoreText() {
-    return static_cast<int>(ParameterInt(field::kScore, 0));
-}
 
 // A pile of exactly nine cards running 9 at the bottom down to 1 at the top.
 bool NineDownToOne(const std::string& pile) {
@@ -74,7 +71,7 @@ bool FoundationSumMatches(Game& g) {
         if (p.empty()) return false;
         for (int s = 0; s < Cards(p); ++s) sum += std::max(0, RankOf(SlotCode(p, s)));
     }
-    return sum == GameNumberTargetSum(GetParameter(field::kGameNumber));
+    return sum == GameNumberTargetSum(g.values.number);
 }
 
 int DefaultScore(Game& g) {
@@ -128,7 +125,7 @@ public:
             case goal::kWasteCounts:
             case goal::kFaceDownPlayable:
             case goal::kScoreWins:
-            case goal::kChainRemoval: return ScoreText() >= Rule(g, rule::kScoreToWin);
+            case goal::kChainRemoval: return ScoreValue(g) >= Rule(g, rule::kScoreToWin);
             case goal::kFacesMatchNumbers:
                 for (int i = 1; i < RuleCount(g, rule::kDests, 16); ++i)
                     if (!g.DestPiles[static_cast<size_t>(i)].empty()) return false;
@@ -175,7 +172,7 @@ public:
         };
         switch (Rule(g, rule::kGoalKind)) {
             case goal::kFillTableaus:
-            case goal::kFillTableausKeptScore: shown = false; return ScoreText();
+            case goal::kFillTableausKeptScore: shown = false; return ScoreValue(g);
             case goal::kNoTableauDrops: return 0;
             case goal::kBottomsInOrder: {
                 int score = -n;
