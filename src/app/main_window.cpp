@@ -752,7 +752,7 @@ bool TfrmMain::KeepGameForResume() {
         return false;
     }
     RefreshTimeDisplay(ProgramGame());
-    const int err = WriteResumeFile(RecordOfTheGame());
+    const int err = WriteResumeFile(RecordOfTheGame(ProgramGame()));
     if (err == 0) return true;
     Dialogs().Info(MainWindowText::tr("The unfinished game could not be kept in %1 (%2). It "
                                       "counts as abandoned.")

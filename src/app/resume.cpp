@@ -4,8 +4,7 @@
 
 namespace bw {
 
-ResumeRecord RecordOfTheGame() {
-    Game& g = ProgramGame();
+ResumeRecord RecordOfTheGame(const Game& g) {
     ResumeRecord r = ResumeRecordOf(g);
     if (r.game.turningBack) {
         for (CardCode c : FaceUpGridCodes(g)) {

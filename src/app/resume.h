@@ -5,8 +5,8 @@
 
 namespace bw {
 
-// The game in play, with the cards of a missed pair still up in their
+// The game `g`, with the cards of a missed pair still up in their
 // turn-back pause turned down: nothing hidden is kept face up.
-ResumeRecord RecordOfTheGame();
+ResumeRecord RecordOfTheGame(const Game& g);
 
 }  // namespace bw
