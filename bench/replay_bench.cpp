@@ -17,13 +17,10 @@ constexpr const char* kDeal = "0000000012345";
 // 50 turns on the deal's grid: misses over its first cards, then its pairs.
 bw::TurnRecord FiftyTurns() {
     std::vector<bw::TurnCard> grid;
-    bw::RenderPreviewDeal(kGame, kDeal, QSize(640, 440), 0xFF000000, [&] {
+    bw::RenderPreviewDeal(kGame, kDeal, QSize(640, 440), 0xFF000000, [&](bw::Game& g) {
         for (int r = 0; r < 4; ++r)
-            for (int s = 0; s < bw::SlotCount(bw::ProgramGame().FilaPiles[static_cast<size_t>(r)]);
-                 ++s)
-                grid.push_back(
-                    {bw::SlotCode(bw::ProgramGame().FilaPiles[static_cast<size_t>(r)], s), r, s,
-                     0});
+            for (int s = 0; s < bw::SlotCount(g.FilaPiles[static_cast<size_t>(r)]); ++s)
+                grid.push_back({bw::SlotCode(g.FilaPiles[static_cast<size_t>(r)], s), r, s, 0});
         return false;
     });
     bw::TurnRecord record{kDeal, 37, {}};

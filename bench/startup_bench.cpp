@@ -87,7 +87,7 @@ void BM_StartupOpenGameDialog(benchmark::State& state) {
     bw::SetValue(bw::ProgramGame().values.id, bw::field::kGameId, "201");
     for (auto _ : state) {
         bw::ForgetKeptCardImages();
-        bw::TfrmOpenGame& form = bw::OpenGameForm();
+        bw::TfrmOpenGame& form = bw::OpenGameForm(bw::ProgramGame());
         form.show();
         benchmark::DoNotOptimize(form.PreviewPicture().constBits());
         bw::FreeOpenGameForm();

@@ -412,7 +412,8 @@ void SamplePicture::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------- the form
 
-TfrmCustomize_Freeware::TfrmCustomize_Freeware(QWidget* parent) : C_TAdvancedDialog(parent) {
+TfrmCustomize_Freeware::TfrmCustomize_Freeware(Game& game, QWidget* parent)
+    : C_TAdvancedDialog(parent), game_(game) {
     setObjectName(QStringLiteral("frmCustomize_Freeware"));
     setWindowTitle(CustomizeText::tr("Customize"));
     setFixedSize(400, 300);
@@ -935,7 +936,7 @@ void TfrmCustomize_Freeware::RemoveOwnCardSet() {
     // The set in use is gone: the library's faces come back, as for a set
     // found missing, whatever way the dialog is left.
     if (ParameterIs(field::kOwnCardSet, "Y") && SameFile(OwnCardSetPath(), path)) {
-        ResetOwnCardSet(ProgramGame());
+        ResetOwnCardSet(game_);
         saved_.ownCardSet = "N";
         saved_.deck = GetParameter(field::kCardDeck);
         facesAtOpening_ = saved_.deck;
@@ -1203,15 +1204,14 @@ void TfrmCustomize_Freeware::FormClose() {
         saved_.Restore();
     else
         StoreChoicesInBlock();
-    RebuildTable();
+    RebuildTable(game_);
 }
 
-void RebuildTable() {
+void RebuildTable(Game& game) {
     LoadCardBack();
-    ApplyCardSize(ProgramGame());
+    ApplyCardSize(game);
     // Fitted cards take their size from the table at once.
-    if (GetParameter(field::kCardSize) == std::string(1, kFitToTableSize))
-        FitCardsToTable(ProgramGame());
+    if (GetParameter(field::kCardSize) == std::string(1, kFitToTableSize)) FitCardsToTable(game);
     CardSetUp().LayOutPiles();
     PaintBackground(Canvas::Table());
     TableView().RepaintTable(false);
@@ -1219,8 +1219,8 @@ void RebuildTable() {
     WindowControl().Repaint();
 }
 
-bool ShowCustomizeDialog(QWidget* parent) {
-    TfrmCustomize_Freeware dialog(parent);
+bool ShowCustomizeDialog(Game& game, QWidget* parent) {
+    TfrmCustomize_Freeware dialog(game, parent);
     return dialog.exec() == QDialog::Accepted && !dialog.Cancelled();
 }
 

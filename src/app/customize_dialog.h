@@ -25,6 +25,8 @@
 
 namespace bw {
 
+struct Game;
+
 constexpr int kCustomizeHelpContext = 1019;
 
 // Numbers carried by the tree leaves (categories carry 0). Card backs: the
@@ -120,7 +122,8 @@ private:
 class TfrmCustomize_Freeware : public C_TAdvancedDialog {
     Q_OBJECT
 public:
-    explicit TfrmCustomize_Freeware(QWidget* parent = nullptr);
+    // The choices are applied to `game`'s table.
+    explicit TfrmCustomize_Freeware(Game& game, QWidget* parent = nullptr);
 
     // True unless OK closed the dialog (also while it is open).
     bool Cancelled() const { return cancelled_; }
@@ -209,6 +212,7 @@ private:
     // Back, background and fade fields from the controls (OK and closing).
     void StoreChoicesInBlock();
 
+    Game& game_;
     CustomizeSnapshot saved_;
     int64_t rememberedColour_ = 0;
     std::string facesAtOpening_;  // the face set when the dialog opened
@@ -222,10 +226,10 @@ private:
 
 // Shows the dialog modally over `parent`; true when it was left with OK.
 // The table is rebuilt either way.
-bool ShowCustomizeDialog(QWidget* parent);
+bool ShowCustomizeDialog(Game& game, QWidget* parent);
 
 // The table after a change of back, size or background: card images,
 // layout, background, full repaint, shown on the window.
-void RebuildTable();
+void RebuildTable(Game& game);
 
 }  // namespace bw

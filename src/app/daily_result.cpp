@@ -50,7 +50,7 @@ int ResultKeeper::RuleColumn(int gameId) {
 
 void ResultKeeper::RecordResult(int gameId, const std::string& player, const GameResult& result) {
     if (!result_ && !watched_.number.empty() && gameId == watched_.gameId &&
-        GameNumberDigits(ProgramGame().values.number) == watched_.number) {
+        GameNumberDigits(game_.values.number) == watched_.number) {
         // The first play of the day's deal is marked in the player's daily
         // record; one marked before (another run that day) makes this one
         // practice, with no result to share.

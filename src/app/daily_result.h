@@ -9,6 +9,8 @@
 
 namespace bw {
 
+struct Game;
+
 struct DailyDeal {
     int gameId = 0;
     std::string number;  // 13 digits
@@ -22,6 +24,8 @@ struct DailyDeal {
 // is practice and does not replace it.
 class ResultKeeper : public IGameStore {
 public:
+    // Watches the deals `game` plays.
+    explicit ResultKeeper(const Game& game) : game_(game) {}
     // Installs itself over the installed store; Unwrap puts that one back.
     void Wrap();
     void Unwrap();
@@ -41,6 +45,7 @@ public:
     std::optional<GameResult> ResultOf(const DailyDeal& deal) const;
 
 private:
+    const Game& game_;
     IGameStore* inner_ = nullptr;
     DailyDeal watched_;
     std::optional<GameResult> result_;

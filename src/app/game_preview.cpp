@@ -76,9 +76,6 @@ QImage ComposePreview(const QImage& background, const QImage& picture) {
 }
 
 struct PreviewState::Saved {
-    // The whole game in play: the preview deals on it and must give it back
-    // as it was, whatever part of it the deal touches.
-    Game game;
     ParameterBlock params;
     Ports ports;
 };
@@ -86,7 +83,6 @@ struct PreviewState::Saved {
 PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber)
     : saved_(std::make_unique<Saved>()) {
     Saved& s = *saved_;
-    s.game = ProgramGame();
     s.params = Params();
     s.ports = InstalledPorts();
 
@@ -104,44 +100,42 @@ PreviewState::PreviewState(int gameId, QSize size, const std::string& dealNumber
     if (column < 0) return;
     // The rule bases of the running game are kept apart from GameRules, so
     // the column is loaded without LoadGameRules.
-    LoadRuleColumn(ProgramFile("GAMES.DAT"), column, ProgramGame().GameRules);
-    if (Rule(ProgramGame(), rule::kPackCards) <= 0) return;
+    LoadRuleColumn(ProgramFile("GAMES.DAT"), column, game_.GameRules);
+    if (Rule(game_, rule::kPackCards) <= 0) return;
 
-    for (auto* list : {&ProgramGame().MazzoPiles, &ProgramGame().FilaPiles,
-                       &ProgramGame().DestPiles, &ProgramGame().AppoggPiles})
+    for (auto* list : {&game_.MazzoPiles, &game_.FilaPiles, &game_.DestPiles, &game_.AppoggPiles})
         for (auto& pile : *list) pile.clear();
-    FillCardRegister(ProgramGame());
+    FillCardRegister(game_);
     // The small cards of the library's faces and backs, whatever the player's
     // own card files are (they come in the table sizes only).
     SetParameter(field::kCardSize, std::string(1, kPreviewCardSize));
     SetParameter(field::kOwnBack, "N");
     SetParameter(field::kOwnCardSet, "N");
-    CardSizeForLetter(kPreviewCardSize, ProgramGame().CardWidth, ProgramGame().CardHeight);
-    ResetPileAnchors(ProgramGame());
-    ProgramGame().Options.SetOpt(opt::kPreview, 1);
-    ProgramGame().Options.SetOpt(opt::kSuitModeLoaded, Rule(ProgramGame(), rule::kSuitMode));
-    SetOverlapOffsets(ProgramGame(), kPreviewCardSize);
+    CardSizeForLetter(kPreviewCardSize, game_.CardWidth, game_.CardHeight);
+    ResetPileAnchors(game_);
+    game_.Options.SetOpt(opt::kPreview, 1);
+    game_.Options.SetOpt(opt::kSuitModeLoaded, Rule(game_, rule::kSuitMode));
+    SetOverlapOffsets(game_, kPreviewCardSize);
     LayoutInput in;
     ApplyTableRect(PreviewTableRect(size.width(), size.height()), in);
-    in.cardWidth = ProgramGame().CardWidth;
-    in.cardHeight = ProgramGame().CardHeight;
+    in.cardWidth = game_.CardWidth;
+    in.cardHeight = game_.CardHeight;
     in.shadowOffset = CardShadowOffset();
     in.screenWidth = Screen().Width();
     in.screenHeight = Screen().Height();
-    LayOutPiles(ProgramGame(), in);
+    LayOutPiles(game_, in);
 
-    SetValue(ProgramGame().values.number, field::kGameNumber,
+    SetValue(game_.values.number, field::kGameNumber,
              dealNumber.empty() ? kPreviewGameNumber : dealNumber);
-    ProgramGame().Options.SetOpt(opt::kStockPasses, 1);
-    DealGame(ProgramGame());
-    SetFlag(ProgramGame(), flag::kInProgress, true);
-    SetFlag(ProgramGame(), flag::kFinished, false);
+    game_.Options.SetOpt(opt::kStockPasses, 1);
+    DealGame(game_);
+    SetFlag(game_, flag::kInProgress, true);
+    SetFlag(game_, flag::kFinished, false);
     ok_ = true;
 }
 
 PreviewState::~PreviewState() {
     Saved& s = *saved_;
-    ProgramGame() = s.game;
     Params() = s.params;
     InstalledPorts() = s.ports;
 }
@@ -201,19 +195,19 @@ private:
 };
 
 // The live (preview) table drawn on a plain colour, at device pixels.
-QImage DrawLiveTable(QSize size, QRgb colour, qreal ratio) {
+QImage DrawLiveTable(Game& g, QSize size, QRgb colour, qreal ratio) {
     DrawingSnapshot keep;
     const DetailSnapshot keepDetail(&TableBitmap());
     const RatioForNow atRatio(ratio);
-    CardRect() = QRect(0, 0, ProgramGame().CardWidth, ProgramGame().CardHeight);
-    LoadCardImages(ProgramGame());
+    CardRect() = QRect(0, 0, g.CardWidth, g.CardHeight);
+    LoadCardImages(g);
     // The pictures are swapped in rather than resized, which would drop
     // the main table's pending updates.
     QImage plain(size, QImage::Format_RGB32);
     plain.fill(colour);
     BackgroundBitmap() = plain;
     TableBitmap() = plain;
-    RepaintTable(ProgramGame(), Canvas::Table(), false);
+    RepaintTable(g, Canvas::Table(), false);
     const QRect all(QPoint(0, 0), size);
     return ratio == 1 ? TableBitmap().copy(all) : DevicePicture(TableBitmap(), all, ratio);
 }
@@ -222,9 +216,9 @@ QImage DrawLiveTable(QSize size, QRgb colour, qreal ratio) {
 // pixel's coverage is what the white shows through, and the black drawing is
 // already its premultiplied colour. A single key colour would leave the
 // translucent empty-pile marks tinted with the key.
-QImage DrawLiveTableWithAlpha(QSize logicalSize, qreal ratio) {
-    const QImage onBlack = DrawLiveTable(logicalSize, 0xFF000000, ratio);
-    const QImage onWhite = DrawLiveTable(logicalSize, 0xFFFFFFFF, ratio);
+QImage DrawLiveTableWithAlpha(Game& g, QSize logicalSize, qreal ratio) {
+    const QImage onBlack = DrawLiveTable(g, logicalSize, 0xFF000000, ratio);
+    const QImage onWhite = DrawLiveTable(g, logicalSize, 0xFFFFFFFF, ratio);
     const QSize size = onBlack.size();
     QImage out(size, QImage::Format_ARGB32_Premultiplied);
     out.setDevicePixelRatio(ratio);
@@ -246,17 +240,11 @@ QImage DrawLiveTableWithAlpha(QSize logicalSize, qreal ratio) {
 }  // namespace
 
 QImage RenderPreviewDeal(int gameId, const std::string& dealNumber, QSize size, QRgb colour,
-                         const std::function<bool()>& arrange) {
+                         const std::function<bool(Game&)>& arrange) {
     if (size.isEmpty()) return QImage();
-    // The whole game comes back, whatever the deal and `arrange` changed.
-    const Game kept = ProgramGame();
-    QImage picture;
-    {
-        PreviewState state(gameId, size, dealNumber);
-        if (state.ok() && arrange()) picture = DrawLiveTable(size, colour, 1);
-    }
-    ProgramGame() = kept;
-    return picture;
+    PreviewState state(gameId, size, dealNumber);
+    if (!state.ok() || !arrange(state.game())) return QImage();
+    return DrawLiveTable(state.game(), size, colour, 1);
 }
 
 QImage RenderGamePreview(int gameId, QSize size, qreal ratio) {
@@ -268,7 +256,7 @@ QImage RenderGamePreview(int gameId, QSize size, qreal ratio) {
     for (int pass = 0;; ++pass) {
         PreviewState state(gameId, drawSize);
         if (!state.ok()) return QImage();
-        const QRect used = TableExtent(ProgramGame());
+        const QRect used = TableExtent(state.game());
         const bool fits = used.isEmpty() || QRect(QPoint(0, 0), drawSize).contains(used);
         if (!fits && pass < 3) {
             const double f = std::max((used.right() + 6.0) / drawSize.width(),
@@ -277,7 +265,7 @@ QImage RenderGamePreview(int gameId, QSize size, qreal ratio) {
                              static_cast<int>(std::ceil(drawSize.height() * f)));
             continue;
         }
-        QImage picture = DrawLiveTableWithAlpha(drawSize, ratio);
+        QImage picture = DrawLiveTableWithAlpha(state.game(), drawSize, ratio);
         if (drawSize != size) {
             picture = picture.scaled(DeviceRect(QRect(QPoint(0, 0), size), ratio).size(),
                                      Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "core/game.h"
+
 namespace bw {
 
 inline constexpr int kPreviewWidth = 300;
@@ -23,28 +25,28 @@ QImage PreviewBackground(QSize size, bool manyColours);
 // The table of game `gameId` as dealt, drawn with small cards at `size`,
 // transparent where the table is bare; a null image when the game is not in
 // the catalogue. A table that would not fit is drawn larger and scaled down.
-// The running game (rules, piles, cards, anchors, parameters, card images
-// and table pictures) is left as it was.
+// The preview deals a game of its own: the running game is not touched, and
+// its parameters, card images and table pictures are left as they were.
 // At a device pixel ratio other than 1 the picture is at device pixels
 // (DeviceRect of `size`), its cards from their detailed pictures.
 QImage RenderGamePreview(int gameId, QSize size, qreal ratio = 1);
 
 // Deal `dealNumber` of game `gameId` as the preview lays it out at `size`,
-// then `arrange` changes its piles and faces (and may ask for card places),
-// and the table is drawn on `colour`. The running game is left as it was. A
-// null image when the game is not in the catalogue or `arrange` says false.
+// then `arrange` changes the piles and faces of that preview game (and may
+// ask it for card places), and the table is drawn on `colour`. A null image
+// when the game is not in the catalogue or `arrange` says false.
 QImage RenderPreviewDeal(int gameId, const std::string& dealNumber, QSize size, QRgb colour,
-                         const std::function<bool()>& arrange);
+                         const std::function<bool(Game&)>& arrange);
 
 // The background with `picture` drawn over it: centred across, at the top,
 // its top-left pixel transparent and every pixel like it. A null picture
 // leaves the background alone.
 QImage ComposePreview(const QImage& background, const QImage& picture);
 
-// For its lifetime, game `gameId` is the live game: its rules loaded, its
-// piles laid out for small cards in a picture of `size` (option 70 set) and
-// always the same deal dealt, with the ports silenced. The running game
-// comes back on destruction.
+// A game of its own for game `gameId`: its rules loaded, its piles laid out
+// for small cards in a picture of `size` (option 70 set) and always the same
+// deal dealt. While it lives the ports are silenced and the parameter block
+// holds the preview's card choices; both come back on destruction.
 class PreviewState {
 public:
     // `dealNumber` (13 digits) deals that deal instead of the fixed one.
@@ -54,10 +56,13 @@ public:
     PreviewState& operator=(const PreviewState&) = delete;
     // False when the game has no rules (not in the catalogue, no cards).
     bool ok() const { return ok_; }
+    // The preview's game.
+    Game& game() { return game_; }
 
 private:
     struct Saved;
     std::unique_ptr<Saved> saved_;
+    Game game_;
     bool ok_ = false;
 };
 

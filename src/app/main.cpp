@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <iostream>
+#include <memory>
 
 #include "app/command_line.h"
 #include "app/customize_dialog.h"
@@ -37,11 +38,11 @@ class MainWindowCommands : public bw::IShellCommands {
 public:
     explicit MainWindowCommands(bw::TfrmMain& window) : window_(window) {}
     bool OpenGameDialog() override {
-        bw::OpenGameCommand(&window_);
+        bw::OpenGameCommand(window_.game(), &window_);
         return true;
     }
-    void Players() override { bw::ShowPlayersDialog(&window_); }
-    void Customize() override { bw::ShowCustomizeDialog(&window_); }
+    void Players() override { bw::ShowPlayersDialog(window_.game(), &window_); }
+    void Customize() override { bw::ShowCustomizeDialog(window_.game(), &window_); }
 
 private:
     bw::TfrmMain& window_;
@@ -96,7 +97,9 @@ int main(int argc, char** argv) {
     // A deal asked for is checked before any window shows: a bad one ends
     // the program with its reason.
     bw::DealRequest firstDeal;
-    bw::SetUpProgramFolder(programDir, dataOverride);
+    // The one game the program plays, for the whole run.
+    const auto game = std::make_unique<bw::Game>();
+    bw::SetUpProgramFolder(*game, programDir, dataOverride);
     if (auto code = bw::ReadDealRequest(args, firstDeal, std::cerr)) return *code;
 
     bw::FontWarmUp fonts;
@@ -118,7 +121,7 @@ int main(int argc, char** argv) {
     // Settings written during start-up and play are synced to the disk by a
     // thread of their own: a sync costs milliseconds, more on a busy disk.
     bw::platform::SetBackgroundWrites(true);
-    bw::SetUpProgramFolder(programDir, dataOverride);
+    bw::SetUpProgramFolder(*game, programDir, dataOverride);
     // The player's language, from the system locale; English without one.
     bw::InstallTranslation(bw::TranslationsFolder(), QLocale::system());
 
@@ -148,7 +151,7 @@ int main(int argc, char** argv) {
 
     int exitCode = 0;
     {
-        bw::WiredMainWindow<> wired;
+        bw::WiredMainWindow<> wired(*game);
         bw::TfrmMain& window = wired.window();
         dialogs.SetOwner(&window);
         MainWindowCommands commands(window);
@@ -162,7 +165,7 @@ int main(int argc, char** argv) {
         window.RestorePlacement();
         splash.repaint();
         // The open-game dialog lives for the whole run; it builds its tree now.
-        bw::OpenGameForm(&window);
+        bw::OpenGameForm(*game, &window);
         splash.repaint();
         ShowExposed(window);
         // Up long enough to be seen, over the window, without holding it back.

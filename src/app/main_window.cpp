@@ -128,7 +128,7 @@ QIcon FallbackIcon(const std::string& name) {
 // swallowed.
 class WinShowStopper : public QObject {
 public:
-    WinShowStopper() { qApp->installEventFilter(this); }
+    explicit WinShowStopper(Game& game) : game_(game) { qApp->installEventFilter(this); }
     ~WinShowStopper() override { qApp->removeEventFilter(this); }
 
 protected:
@@ -137,12 +137,13 @@ protected:
             case QEvent::KeyPress:
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick:
-            case QEvent::NonClientAreaMouseButtonPress:
-                StopWinningAnimation(ProgramGame());
-                return true;
+            case QEvent::NonClientAreaMouseButtonPress: StopWinningAnimation(game_); return true;
             default: return false;
         }
     }
+
+private:
+    Game& game_;
 };
 
 bool TableKeyOf(int qt, TableKey& key) {
@@ -203,10 +204,11 @@ void TfrmMain::imgSfondoMouseDown(const TablePointerEvent& e) {
     if (e.modifiers & Qt::ShiftModifier) shift |= kShiftKey;
     if (e.modifiers & Qt::ControlModifier) shift |= kCtrlKey;
     if (e.modifiers & Qt::AltModifier) shift |= kAltKey;
-    PointerPress(ProgramGame(), button, shift, e.x, e.y);
+    PointerPress(game_, button, shift, e.x, e.y);
 }
 
-TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
+TfrmMain::TfrmMain(Game& game, QWidget* parent)
+    : C_TAdvancedMainForm(parent), game_(game), results_(game) {
     setObjectName(QStringLiteral("frmMain"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     setWindowTitle(QString::fromLatin1(kProductName));
@@ -218,11 +220,12 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
     central_->installEventFilter(this);
 
     imgSfondo = new TableWidget(central_);
+    imgSfondo->game = &game_;
     // During a match a computer seat's turn takes no input on the table but
     // Escape, which offers to quit; every press or key may end a turn.
     imgSfondo->onPress = [this](const TablePointerEvent& e) {
         if (match_ && match_->TableLocked()) return;
-        HideFocusFrame(ProgramGame());
+        HideFocusFrame(game_);
         imgSfondoMouseDown(e);
         if (match_) match_->AfterPlay();
         UpdateBestRun();
@@ -231,24 +234,24 @@ TfrmMain::TfrmMain(QWidget* parent) : C_TAdvancedMainForm(parent) {
         if (match_ && qtKey == Qt::Key_Escape && match_->Escape()) return true;
         if (match_ && match_->TableLocked()) return true;
         TableKey key;
-        const bool used = TableKeyOf(qtKey, key) && TableKeyPress(ProgramGame(), key);
+        const bool used = TableKeyOf(qtKey, key) && TableKeyPress(game_, key);
         if (match_) match_->AfterPlay();
         return used;
     };
-    imgSfondo->onMove = [](const TablePointerEvent& e) { PointerMove(ProgramGame(), e.x, e.y); };
-    imgSfondo->onRelease = [](const TablePointerEvent& e) {
+    imgSfondo->onMove = [this](const TablePointerEvent& e) { PointerMove(game_, e.x, e.y); };
+    imgSfondo->onRelease = [this](const TablePointerEvent& e) {
         MouseButton button;
-        if (ButtonOf(e.button, button)) PointerRelease(ProgramGame(), button);
+        if (ButtonOf(e.button, button)) PointerRelease(game_, button);
     };
-    imgSfondo->onDoubleClick = [](const TablePointerEvent& e) {
-        if (e.button == Qt::LeftButton) DoubleClickMove(ProgramGame());
+    imgSfondo->onDoubleClick = [this](const TablePointerEvent& e) {
+        if (e.button == Qt::LeftButton) DoubleClickMove(game_);
     };
     imgSfondo->onDeviceRatioChanged = [] { TableView().RedrawTable(); };
 
     BuildMenus();
     BuildToolBars();
     BuildPanels();
-    match_ = new MatchController(central_);
+    match_ = new MatchController(game_, central_);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -324,7 +327,7 @@ void TfrmMain::BuildMenus() {
     connect(mnuGame, &QMenu::aboutToShow, this, [this] {
         mnuCopyResult->setEnabled(results_.ResultOf(daily_).has_value());
         // Only the memory games keep their turns.
-        mnuReplay->setEnabled(RecordsTurns(Rule(ProgramGame(), rule::kGoalKind)));
+        mnuReplay->setEnabled(RecordsTurns(Rule(game_, rule::kGoalKind)));
     });
 
     mnuTools = bar->addMenu(MainWindowText::tr("&Tools"));
@@ -575,35 +578,35 @@ bool TfrmMain::FormCreate() {
     imgSfondo->Install();
     // 1-4
     lblTempo->setText(ZeroTimeText());
-    SetFlag(ProgramGame(), flag::kFirstActivation, true);
+    SetFlag(game_, flag::kFirstActivation, true);
     // 6-8
-    ResetWindowOptions();
+    ResetWindowOptions(game_);
     helpFile_ = ProgramDir() + "quillory.hlp>proc";
     EnsureDataFolder();
     RemoveStaleTemporaryFiles();
     // 9-11
-    choices_ = LoadPreferences(ProgramGame());
+    choices_ = LoadPreferences(game_);
     Install<IChoiceKeeper>(this);
     ApplyWindowChoices(choices_);
-    FillCardRegister(ProgramGame());
-    FillPileTables();
+    FillCardRegister(game_);
+    FillPileTables(game_);
     // 12: without the game data there is nothing to play.
     const std::string problem = GamesFileProblem(GamesFilePath());
     if (!problem.empty() || !LoadCatalogue()) {
         Dialogs().Error(MainWindowText::tr("Error").toStdString(), problem);
         return false;
     }
-    CheckStoredGame(ProgramGame());
+    CheckStoredGame(game_);
     // 5: the table's pointers; the chosen one needs the "Cursor" preference.
     LoadLibraryCursors();
     SetTableCursorShape(TableCursorShape());
     // 13-16
-    ApplyCardSize(ProgramGame());
-    SetUndoEnabled(ProgramGame(), true);
+    ApplyCardSize(game_);
+    SetUndoEnabled(game_, true);
     platform::SeedRandomFromClock();
     WriteVersionMarker();
     DeleteObsoleteFiles();
-    ClearStartOptions();
+    ClearStartOptions(game_);
     UpdateCaption();
     Timer1->start();
     return true;
@@ -638,7 +641,7 @@ void TfrmMain::RestorePlacement() {
 
 void TfrmMain::showEvent(QShowEvent* event) {
     C_TAdvancedMainForm::showEvent(event);
-    if (Flag(ProgramGame(), flag::kFirstActivation)) {
+    if (Flag(game_, flag::kFirstActivation)) {
         ArrangeBars();
         LayOutTable();
         TableView().RepaintTable(false);
@@ -648,8 +651,8 @@ void TfrmMain::showEvent(QShowEvent* event) {
 
 // A modal window of the program over the game holds its time.
 bool TfrmMain::event(QEvent* event) {
-    if (event->type() == QEvent::WindowBlocked) PauseClock(ProgramGame());
-    if (event->type() == QEvent::WindowUnblocked) ResumeClock(ProgramGame());
+    if (event->type() == QEvent::WindowBlocked) PauseClock(game_);
+    if (event->type() == QEvent::WindowUnblocked) ResumeClock(game_);
     return C_TAdvancedMainForm::event(event);
 }
 
@@ -660,28 +663,27 @@ void TfrmMain::changeEvent(QEvent* event) {
 
 void TfrmMain::FirstGame() {
     const DealRequest request = std::exchange(firstDeal_, DealRequest{});
-    const long long stored = TextInt(ProgramGame().values.id, -1);
+    const long long stored = TextInt(game_.values.id, -1);
     if (request.Asked() && (request.game >= 0 || stored >= 0)) {
         const int id = request.game >= 0 ? request.game : static_cast<int>(stored);
-        const std::string name = request.game >= 0 ? request.name : ProgramGame().values.name;
+        const std::string name = request.game >= 0 ? request.name : game_.values.name;
         if (!request.number.empty())
-            SetValue(ProgramGame().values.number, field::kGameNumber, request.number);
-        OpenGame(ProgramGame(), id, name,
-                 request.number.empty() ? kNewGameNumber : kStoredGameNumber, false,
-                 ProgramGame().values.player);
+            SetValue(game_.values.number, field::kGameNumber, request.number);
+        OpenGame(game_, id, name, request.number.empty() ? kNewGameNumber : kStoredGameNumber,
+                 false, game_.values.player);
         return;
     }
     if (ResumeGame()) return;
     if (ShellCommands().OpenGameDialog()) return;
     // Without the open-game dialog the stored game starts at once, so the
     // program is playable from its first start.
-    const long long id = TextInt(ProgramGame().values.id, -1);
+    const long long id = TextInt(game_.values.id, -1);
     if (id < 0) {
-        SetGameCommands(ProgramGame(), false);
+        SetGameCommands(game_, false);
         return;
     }
-    OpenGame(ProgramGame(), static_cast<int>(id), ProgramGame().values.name, kNewGameNumber, false,
-             ProgramGame().values.player);
+    OpenGame(game_, static_cast<int>(id), game_.values.name, kNewGameNumber, false,
+             game_.values.player);
 }
 
 bool TfrmMain::ResumeGame() {
@@ -703,11 +705,11 @@ bool TfrmMain::ResumeGame() {
         }
     }
     RemoveResumeFile();
-    PutResumeValues(record, ProgramGame());
+    PutResumeValues(record, game_);
     // The game's rules and cards as for a deal, then the game itself on them.
-    LoadGame(ProgramGame());
+    LoadGame(game_);
     if (!GameRulesReadable()) return false;
-    Game& game = ProgramGame();
+    Game& game = game_;
     // The pictures are loaded at the size in force, whatever size the game
     // was kept at.
     const int cardWidth = game.CardWidth, cardHeight = game.CardHeight;
@@ -718,7 +720,7 @@ bool TfrmMain::ResumeGame() {
     game.CardHeight = cardHeight;
     game.pausedAt = -1;
     game.pointer = PointerState{};
-    if (Flag(ProgramGame(), flag::kClockRuns)) {
+    if (Flag(game_, flag::kClockRuns)) {
         // The clock goes on from the time kept, across midnight as it counts.
         constexpr int64_t kDay = (23 * 3600 + 59 * 60 + 59) * 1000LL;
         int64_t start = platform::MillisecondsOfDay() - game.status.elapsedMs % kDay;
@@ -727,8 +729,8 @@ bool TfrmMain::ResumeGame() {
     }
     ShowPlayerName();
     TableDealt();
-    ResetTitle(ProgramGame());
-    UpdateTitle(ProgramGame());
+    ResetTitle(game_);
+    UpdateTitle(game_);
     const GameStatus status = game.status;
     ShowScore(status.score);
     ShowTime(FormatElapsed(status.elapsedMs));
@@ -736,23 +738,22 @@ bool TfrmMain::ResumeGame() {
     ShowAutoplay(status.autoplay);
     SetUndoRedoEnabled(status.undoRedo);
     HistoryChanged();
-    if (Flag(ProgramGame(), flag::kInProgress))
-        CommandStates().EnablePlayCommands(Rule(ProgramGame(), rule::kNoSaving) != 1);
+    if (Flag(game_, flag::kInProgress))
+        CommandStates().EnablePlayCommands(Rule(game_, rule::kNoSaving) != 1);
     TableView().PaintEmptyTable();
     TableView().RepaintTable(false);
     return true;
 }
 
 bool TfrmMain::KeepGameForResume() {
-    const bool unfinished =
-        Flag(ProgramGame(), flag::kInProgress) && !Flag(ProgramGame(), flag::kFinished) &&
-        Rule(ProgramGame(), rule::kPackCards) != 0 && !Flag(ProgramGame(), flag::kWinAnimation);
+    const bool unfinished = Flag(game_, flag::kInProgress) && !Flag(game_, flag::kFinished) &&
+                            Rule(game_, rule::kPackCards) != 0 && !Flag(game_, flag::kWinAnimation);
     if (!unfinished || !ResumeWanted()) {
         RemoveResumeFile();  // a game ended or not kept is never continued
         return false;
     }
-    RefreshTimeDisplay(ProgramGame());
-    const int err = WriteResumeFile(RecordOfTheGame(ProgramGame()));
+    RefreshTimeDisplay(game_);
+    const int err = WriteResumeFile(RecordOfTheGame(game_));
     if (err == 0) return true;
     Dialogs().Info(MainWindowText::tr("The unfinished game could not be kept in %1 (%2). It "
                                       "counts as abandoned.")
@@ -763,8 +764,8 @@ bool TfrmMain::KeepGameForResume() {
 }
 
 void TfrmMain::Activated() {
-    if (Flag(ProgramGame(), flag::kFirstActivation)) {
-        SetFlag(ProgramGame(), flag::kFirstActivation, false);
+    if (Flag(game_, flag::kFirstActivation)) {
+        SetFlag(game_, flag::kFirstActivation, false);
         UpdateCaption();
         ArrangeBars();
         repaint();
@@ -810,7 +811,7 @@ void TfrmMain::SetCaption(const std::string& caption) {
 }
 
 void TfrmMain::ShowPlayerName() {
-    const QString name = NameText(ProgramGame().values.player);
+    const QString name = NameText(game_.values.player);
     const QString text = MainWindowText::tr("Player: ") + name;
     lblPlayerName->setToolTip(text);
     if (playerText_ == text) return;
@@ -839,7 +840,7 @@ void TfrmMain::PlacePlayerName() {
 }
 
 void TfrmMain::UpdateCaption() {
-    SetCaption(TitleText(ProgramGame()));
+    SetCaption(TitleText(game_));
 }
 
 void TfrmMain::EnableGameCommands(bool on) {
@@ -860,10 +861,9 @@ void TfrmMain::SetUndoRedoEnabled(bool enabled) {
 // player never meets an enabled command that only beeps.
 void TfrmMain::HistoryChanged() {
     // A match has no undo: a seat would take back what the others saw.
-    const bool undo = undoAllowed_ && !MatchInPlay() && UndoOffered(ProgramGame());
-    const bool redo = undoAllowed_ && !MatchInPlay() && RedoOffered(ProgramGame());
-    mnuNewMatch->setEnabled(IsMatchGoal(Rule(ProgramGame(), rule::kGoalKind)) &&
-                            mnuNew->isEnabled());
+    const bool undo = undoAllowed_ && !MatchInPlay() && UndoOffered(game_);
+    const bool redo = undoAllowed_ && !MatchInPlay() && RedoOffered(game_);
+    mnuNewMatch->setEnabled(IsMatchGoal(Rule(game_, rule::kGoalKind)) && mnuNew->isEnabled());
     if (mnuUndo->isEnabled() != undo || tbUndo->isEnabled() != undo) {
         for (QToolButton* b : {tbUndo, tbUndo1}) b->setEnabled(undo);
         mnuUndo->setEnabled(undo);
@@ -931,8 +931,8 @@ void TfrmMain::SetTableCursorShape(int slot) {
 void TfrmMain::ShowMemoryEnd(bool won) {
     // The game is over: no frame over a place that nothing can be done with.
     AnnounceGameEnd(won);
-    ::bw::HideFocusFrame(ProgramGame());
-    ::bw::ShowMemoryEnd(won);
+    ::bw::HideFocusFrame(game_);
+    ::bw::ShowMemoryEnd(game_, won);
 }
 
 void TfrmMain::ShowStatusText(const std::string& text) {
@@ -950,13 +950,13 @@ void TfrmMain::ShowStatusText(const std::string& text) {
 
 void TfrmMain::PlayWinningAnimation() {
     // Any key or mouse press, on the table or the frame, ends the show.
-    WinShowStopper stopper;
+    WinShowStopper stopper(game_);
     const QFrame* bar = VisibleBar();
     WinArea area;
     area.top = bar->y() + bar->height();
     area.width = imgSfondo->width();
     area.height = imgSfondo->height();
-    ::bw::PlayWinningAnimation(ProgramGame(), std::string(), 0, area);
+    ::bw::PlayWinningAnimation(game_, std::string(), 0, area);
 }
 
 void TfrmMain::RefreshGameMark() {
@@ -1102,7 +1102,7 @@ void TfrmMain::SetScorePanel(bool on, bool fromMenu) {
 int TfrmMain::BarWidth() const {
     // Before the first activation a maximised window may not have its final
     // size yet; the bars are laid out for the whole screen then.
-    if (Flag(ProgramGame(), flag::kFirstActivation) && (windowState() & Qt::WindowMaximized))
+    if (Flag(game_, flag::kFirstActivation) && (windowState() & Qt::WindowMaximized))
         return Screen().Width() + 8;
     return width();
 }
@@ -1123,17 +1123,17 @@ TableRect TfrmMain::TableArea() const {
 
 void TfrmMain::LayOutTable() {
     // The places move: the frame waits for the next arrow key.
-    ::bw::HideFocusFrame(ProgramGame());
-    if (Rule(ProgramGame(), rule::kPackCards) == 0) return;
+    ::bw::HideFocusFrame(game_);
+    if (Rule(game_, rule::kPackCards) == 0) return;
     LayoutInput in;
     ApplyTableRect(TableArea(), in);
-    in.cardWidth = ProgramGame().CardWidth;
-    in.cardHeight = ProgramGame().CardHeight;
+    in.cardWidth = game_.CardWidth;
+    in.cardHeight = game_.CardHeight;
     in.shadowOffset = CardShadowOffset();
     in.screenWidth = Screen().Width();
     in.screenHeight = Screen().Height();
     in.scrollPosition = imgSfondo->ScrollY();
-    ResetAndLayOutPiles(ProgramGame(), in);
+    ResetAndLayOutPiles(game_, in);
 }
 
 void TfrmMain::TableDealt() {
@@ -1141,7 +1141,7 @@ void TfrmMain::TableDealt() {
     bestStale_ = true;
     // Each game needs its own room: the minimum is found again.
     setMinimumSize(kMinimumWidth, kMinimumHeight);
-    FitCardsToTable(ProgramGame());
+    FitCardsToTable(game_);
     LayOutTable();
     KeepCardsReachable();
 }
@@ -1149,8 +1149,7 @@ void TfrmMain::TableDealt() {
 bool TfrmMain::TableHoldsPiles() const {
     const TableRect area = TableArea();
     const int bottom = pnlStatusBar->isHidden() ? area.bottom + 1 : pnlStatusBar->y();
-    return QRect(0, area.top, imgSfondo->width(), bottom - area.top)
-        .contains(TableExtent(ProgramGame()));
+    return QRect(0, area.top, imgSfondo->width(), bottom - area.top).contains(TableExtent(game_));
 }
 
 void TfrmMain::KeepCardsReachable() {
@@ -1159,10 +1158,9 @@ void TfrmMain::KeepCardsReachable() {
     // cards stick out (the layout then has room at the smallest size), as
     // far as the screen allows; a new game starts from the window's own
     // minimum again.
-    if (Rule(ProgramGame(), rule::kPackCards) == 0 || isMaximized() || isFullScreen() ||
-        TableHoldsPiles())
+    if (Rule(game_, rule::kPackCards) == 0 || isMaximized() || isFullScreen() || TableHoldsPiles())
         return;
-    const QRect extent = TableExtent(ProgramGame());
+    const QRect extent = TableExtent(game_);
     const TableRect area = TableArea();
     const int bottom = pnlStatusBar->isHidden() ? area.bottom + 1 : pnlStatusBar->y();
     const int wider = qMax(0, extent.right() + 1 - imgSfondo->width()) + qMax(0, -extent.left());
@@ -1236,7 +1234,7 @@ void TfrmMain::ArrangeBars() {
 
 void TfrmMain::HandleResize() {
     imgSfondo->setGeometry(central_->rect());
-    if (!Flag(ProgramGame(), flag::kFirstActivation)) ArrangeBars();
+    if (!Flag(game_, flag::kFirstActivation)) ArrangeBars();
     // The table spans the screen (its background fades over that height),
     // but only the part under the window is ever shown.
     FitTableBitmaps(Screen().Width() + 30, Screen().Height() + 30, imgSfondo->size());
@@ -1245,7 +1243,7 @@ void TfrmMain::HandleResize() {
                                   kStatusHeight);
     // A table too small for the cards takes smaller ones, and a larger
     // table gives the chosen size back.
-    if (Rule(ProgramGame(), rule::kPackCards) != 0) FitCardsToTable(ProgramGame());
+    if (Rule(game_, rule::kPackCards) != 0) FitCardsToTable(game_);
     LayOutTable();
     KeepCardsReachable();
     // The background follows the table's size (a fade runs to its bottom),
@@ -1268,7 +1266,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 // Commands
 
 void TfrmMain::mnuNewClick() {
-    NewGameCommand(ProgramGame());
+    NewGameCommand(game_);
 }
 
 void TfrmMain::mnuOpenClick() {
@@ -1279,11 +1277,11 @@ void TfrmMain::mnuOpenClick() {
 void TfrmMain::mnuAutoplayClick() {
     // A tool button has toggled itself already; the command decides.
     SetAutoplayButtons(mnuAutoplay->isChecked());
-    AutoplayCommand(ProgramGame());
+    AutoplayCommand(game_);
 }
 
 void TfrmMain::mnuRestartClick() {
-    RestartDealCommand(ProgramGame());
+    RestartDealCommand(game_);
 }
 
 void TfrmMain::mnuNewMatchClick() {
@@ -1291,32 +1289,32 @@ void TfrmMain::mnuNewMatchClick() {
 }
 
 void TfrmMain::mnuDealNumberClick() {
-    const auto number = AskDealNumber(ProgramGame().values.name,
-                                      GameNumberDigits(ProgramGame().values.number), this);
-    if (number) PlayDealNumber(ProgramGame(), *number);
+    const auto number =
+        AskDealNumber(game_.values.name, GameNumberDigits(game_.values.number), this);
+    if (number) PlayDealNumber(game_, *number);
 }
 
 void TfrmMain::mnuCopyDealClick() {
     const std::string text =
-        DealNumberText(ProgramGame().values.name, GameNumberDigits(ProgramGame().values.number));
+        DealNumberText(game_.values.name, GameNumberDigits(game_.values.number));
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void TfrmMain::mnuDailyDealClick() {
     const QDate today = QDate::currentDate();
     const auto number =
-        DailyDealNumber(GameId(ProgramGame(), 0), today.year(),
-                        static_cast<unsigned>(today.month()), static_cast<unsigned>(today.day()));
+        DailyDealNumber(GameId(game_, 0), today.year(), static_cast<unsigned>(today.month()),
+                        static_cast<unsigned>(today.day()));
     if (!number) return;
-    const DailyDeal deal{GameId(ProgramGame(), 0), *number, ProgramGame().values.name,
+    const DailyDeal deal{GameId(game_, 0), *number, game_.values.name,
                          today.toString(QStringLiteral("yyyy-MM-dd")).toStdString()};
-    if (!PlayDealNumber(ProgramGame(), *number)) return;
+    if (!PlayDealNumber(game_, *number)) return;
     daily_ = deal;
     results_.Watch(deal);
 }
 
 void TfrmMain::mnuReplayClick() {
-    OpenReplays(this, GameId(ProgramGame(), -1), ProgramGame().values.player);
+    OpenReplays(this, GameId(game_, -1), game_.values.player);
 }
 
 void TfrmMain::mnuCopyResultClick() {
@@ -1331,7 +1329,7 @@ void TfrmMain::mnuPlayersClick() {
 }
 
 void TfrmMain::mnuStatisticsClick() {
-    ShowStatisticsWindow(this);
+    ShowStatisticsWindow(game_, this);
 }
 
 void TfrmMain::mnuEsciClick() {
@@ -1340,12 +1338,12 @@ void TfrmMain::mnuEsciClick() {
 
 void TfrmMain::mnuUndoClick() {
     if (MatchInPlay()) return;
-    UndoCommand(ProgramGame());
+    UndoCommand(game_);
 }
 
 void TfrmMain::mnuRedoClick() {
     if (MatchInPlay()) return;
-    RedoCommand(ProgramGame());
+    RedoCommand(game_);
 }
 
 void TfrmMain::mnuCustomizeClick() {
@@ -1353,7 +1351,7 @@ void TfrmMain::mnuCustomizeClick() {
 }
 
 void TfrmMain::mnuRulesClick(int gameId) {
-    const long long id = gameId >= 0 ? gameId : TextInt(ProgramGame().values.id, -1);
+    const long long id = gameId >= 0 ? gameId : TextInt(game_.values.id, -1);
     // Customised games (8000 and up) have no rules page of their own.
     if (id < 0 || id >= 8000) return;
     const std::string saved = helpFile_;
@@ -1375,17 +1373,17 @@ void TfrmMain::mnuAboutClick() {
 }
 
 void TfrmMain::Timer1Timer() {
-    ClockTick(ProgramGame());
+    ClockTick(game_);
     UpdateBestRun();
 }
 
 void TfrmMain::UpdateBestRun() {
     if (popShowBest == nullptr) return;  // before the panels exist
-    const Game& g = ProgramGame();
-    std::string deal = ProgramGame().values.number;
+    const Game& g = game_;
+    std::string deal = game_.values.number;
     deal.erase(deal.find_last_not_of(' ') + 1);
-    const int gameId = GameId(ProgramGame(), -1);
-    const std::string player = ProgramGame().values.player;
+    const int gameId = GameId(game_, -1);
+    const std::string player = game_.values.player;
     const std::string key = std::to_string(gameId) + ' ' + deal + ' ' + player;
     // Read once per deal: a new deal, or the same one dealt again (the run
     // just finished may be the best now).
@@ -1466,28 +1464,28 @@ bool TfrmMain::CloseQuery() {
     WriteWindowPlacement(placement);
 
     bool allowed = true;
-    if (Flag(ProgramGame(), flag::kWinAnimation)) {
+    if (Flag(game_, flag::kWinAnimation)) {
         // Leaving during the winning show only stops the show.
-        StopWinningAnimation(ProgramGame());
-        ProgramGame().Options.SetOpt(opt::kCloseAsked, 1);
+        StopWinningAnimation(game_);
+        game_.Options.SetOpt(opt::kCloseAsked, 1);
         allowed = false;
     } else if (choices_.ConfirmQuitOnClose()) {
         allowed = Dialogs().Confirm(
             ExpandPlaceholders(MainWindowText::tr("Exit [Program]?").toStdString()));
-        if (!allowed) ProgramGame().Options.SetOpt(opt::kCloseAsked, 0);
+        if (!allowed) game_.Options.SetOpt(opt::kCloseAsked, 0);
     }
-    if (!allowed) SetFlag(ProgramGame(), flag::kCloseRefused, false);
+    if (!allowed) SetFlag(game_, flag::kCloseRefused, false);
     return allowed;
 }
 
 void TfrmMain::FormClose() {
     if (match_) match_->Quit();  // a match is not kept to resume alone
-    if (!KeepGameForResume()) EndGame(ProgramGame());
+    if (!KeepGameForResume()) EndGame(game_);
     repaint();
     hide();
     StopEventSound();
     Timer1->stop();
-    WriteExitPreferences(ProgramGame(), mnuAutoplay->isChecked());
+    WriteExitPreferences(game_, mnuAutoplay->isChecked());
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -52,7 +52,8 @@ private:
 class TfrmMain : public C_TAdvancedMainForm, public IWindow, public IChoiceKeeper {
     Q_OBJECT
 public:
-    explicit TfrmMain(QWidget* parent = nullptr);
+    // The window plays `game`, which outlives it.
+    explicit TfrmMain(Game& game, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
     // The creation handler: reads the preferences and the game data. False
@@ -63,6 +64,8 @@ public:
     void ApplyWindowChoices(const Preferences& choices);
     // The choices kept since FormCreate read them.
     Preferences* Kept() override { return &choices_; }
+    // The game the window plays.
+    Game& game() { return game_; }
     // The stored placement: maximised (the default), or the stored rectangle
     // (50, 50 and the screen less 150 when missing); then the bars.
     void RestorePlacement();
@@ -149,7 +152,7 @@ public:
     // that is not loaded: the arrow).
     void SetTableCursorShape(int slot);
     // A press on the table goes to the press handler.
-    static void imgSfondoMouseDown(const TablePointerEvent& e);
+    void imgSfondoMouseDown(const TablePointerEvent& e);
     // The deal the command line asked for, started at the first activation
     // instead of the open-game dialog.
     void SetFirstDeal(const DealRequest& request) { firstDeal_ = request; }
@@ -206,6 +209,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Game& game_;
     void BuildMenus();
     void BuildToolBars();
     void BuildPanels();

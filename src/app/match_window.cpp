@@ -156,7 +156,8 @@ TfrmMatchEnd::TfrmMatchEnd(const MatchState& match, const std::vector<QString>& 
     setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 120);
 }
 
-MatchController::MatchController(QWidget* host) : QObject(host), host_(host) {
+MatchController::MatchController(Game& game, QWidget* host)
+    : QObject(host), game_(game), host_(host) {
     pnlMatch_ = new QFrame(host);
     pnlMatch_->setObjectName(QStringLiteral("pnlMatch"));
     pnlMatch_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -175,41 +176,41 @@ bool MatchController::TableLocked() const {
 }
 
 void MatchController::NewMatchCommand() {
-    if (!IsMatchGoal(Rule(ProgramGame(), rule::kGoalKind)) || busy_) return;
+    if (!IsMatchGoal(Rule(game_, rule::kGoalKind)) || busy_) return;
     std::vector<std::string> players = LoadPlayerNames();
-    const std::string current = ProgramGame().values.player;
+    const std::string current = game_.values.player;
     if (!current.empty() && std::find(players.begin(), players.end(), current) == players.end())
         players.insert(players.begin(), current);
     TfrmNewMatch dialog(players, current, host_->window());
     if (dialog.exec() != QDialog::Accepted) return;
     const std::vector<SeatChoice> seats = dialog.Seats();
-    if (!ConfirmQuit(ProgramGame())) return;
-    EndGame(
-        ProgramGame());  // a match still on ends here unrecorded, a solo game as a new deal ends it
+    if (!ConfirmQuit(game_)) return;
+    // A match still on ends here unrecorded, a solo game as a new deal ends it.
+    EndGame(game_);
     Drop();
     dealing_ = true;
-    StartGame(ProgramGame(), true, true, kNewGameNumber, false);
+    StartGame(game_, true, true, kNewGameNumber, false);
     dealing_ = false;
-    if (Flag(ProgramGame(), flag::kInProgress)) Start(seats);
+    if (Flag(game_, flag::kInProgress)) Start(seats);
 }
 
 void MatchController::Start(const std::vector<SeatChoice>& seats) {
     seats_ = seats;
-    const int pairs = static_cast<int>(GridCardCodes(ProgramGame()).size() / 2);
-    const int gameId = GameId(ProgramGame(), -1);
+    const int pairs = static_cast<int>(GridCardCodes(game_).size() / 2);
+    const int gameId = GameId(game_, -1);
     MatchState match;
     for (const SeatChoice& c : seats) {
         MatchSeat seat;
         seat.name = c.player;
         seat.level = c.level;
         if (c.level == kMyLevel)
-            seat.model = PlayerRecallModel(gameId, ProgramGame().values.player, pairs);
+            seat.model = PlayerRecallModel(gameId, game_.values.player, pairs);
         else if (c.level > 0)
             seat.model = LevelModel(c.level);
         match.seats.push_back(seat);
     }
     play_ = std::make_unique<MatchPlay>(
-        ProgramGame(), match, static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()), 0);
+        game_, match, static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()), 0);
     SetMatchInPlay(true);
     GameObserver().HistoryChanged();  // undo goes off
     for (QLabel* l : labels_) delete l;
@@ -282,7 +283,7 @@ void MatchController::ShowSeats() {
 
 void MatchController::AfterPlay() {
     if (!play_ || busy_) return;
-    Game& g = ProgramGame();
+    Game& g = game_;
     if (play_->Over(g) || !Flag(g, flag::kInProgress)) {
         Finish();
         return;
@@ -292,7 +293,7 @@ void MatchController::AfterPlay() {
 }
 
 void MatchController::ComputerStep() {
-    Game& g = ProgramGame();
+    Game& g = game_;
     if (!play_ || !play_->ComputerToPlay() || !Flag(g, flag::kInProgress)) return;
     busy_ = true;
     const CardCode card = play_->ComputerCard(g);
@@ -309,10 +310,10 @@ void MatchController::Finish() {
     if (!play_) return;
     computer_.stop();
     // The last pair ended the game through the match-aware game end.
-    if (Flag(ProgramGame(), flag::kInProgress)) EndGame(ProgramGame());
+    if (Flag(game_, flag::kInProgress)) EndGame(game_);
     const MatchState result = play_->state();
     const std::vector<int> leaders = MatchLeaders(result);
-    const int gameId = GameId(ProgramGame(), -1);
+    const int gameId = GameId(game_, -1);
     std::vector<QString> names;
     for (size_t s = 0; s < result.seats.size(); ++s) {
         names.push_back(SeatName(s));
@@ -350,7 +351,7 @@ bool MatchController::Escape() {
     // Asked whatever the quit preference says: Escape is easily hit, and a
     // match is several people's game.
     if (busy_ || !Dialogs().Confirm(BW_TR_NOOP("Messages", "Quit this game?"))) return true;
-    EndGame(ProgramGame());
+    EndGame(game_);
     Drop();
     StatusDisplay().ShowStatusText(std::string());
     return true;
@@ -358,7 +359,7 @@ bool MatchController::Escape() {
 
 void MatchController::Quit() {
     if (!play_) return;
-    EndGame(ProgramGame());
+    EndGame(game_);
     Drop();
 }
 

@@ -58,8 +58,9 @@ public:
 class MatchController : public QObject {
     Q_OBJECT
 public:
-    // The seats panel lies on `host` (the window's client area).
-    explicit MatchController(QWidget* host);
+    // Matches are played on `game`; the seats panel lies on `host` (the
+    // window's client area).
+    MatchController(Game& game, QWidget* host);
     ~MatchController() override;
 
     bool Active() const { return play_ != nullptr; }
@@ -91,6 +92,7 @@ private:
     void ShowSeats();
     QString SeatName(size_t seat) const;
 
+    Game& game_;
     QWidget* host_;
     QFrame* pnlMatch_;
     QTimer computer_;

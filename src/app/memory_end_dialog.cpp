@@ -171,24 +171,24 @@ QMainWindow* MainWindow() {
 
 // The cards on the table, in screen coordinates; empty when there is no
 // table to look at.
-QRect CardsOnScreen(QMainWindow* main) {
+QRect CardsOnScreen(Game& g, QMainWindow* main) {
     auto* table = main ? main->findChild<QWidget*>(QStringLiteral("imgSfondo")) : nullptr;
     if (!table) return {};
     QRect area;
     const int s = CardShadowOffset();
     auto add = [&](int left, int top) {
         if (OnTable(left) && OnTable(top))
-            area |= QRect(left, top, ProgramGame().CardWidth + s, ProgramGame().CardHeight + s);
+            area |= QRect(left, top, g.CardWidth + s, g.CardHeight + s);
     };
-    for (int i = 0; i < RuleCount(ProgramGame(), rule::kDests, 16); ++i)
-        if (!ProgramGame().DestPiles[static_cast<size_t>(i)].empty())
-            add(ProgramGame().Options.DestLeft(i), ProgramGame().Options.DestTop(i));
-    for (int r = 0; r < RuleCount(ProgramGame(), rule::kFilas, 40); ++r) {
-        const std::string& row = ProgramGame().FilaPiles[static_cast<size_t>(r)];
+    for (int i = 0; i < RuleCount(g, rule::kDests, 16); ++i)
+        if (!g.DestPiles[static_cast<size_t>(i)].empty())
+            add(g.Options.DestLeft(i), g.Options.DestTop(i));
+    for (int r = 0; r < RuleCount(g, rule::kFilas, 40); ++r) {
+        const std::string& row = g.FilaPiles[static_cast<size_t>(r)];
         const std::string name = "Fila" + std::to_string(r + 1);
         for (int k = 0; k < SlotCount(row); ++k) {
             if (SlotCode(row, k) < 1) continue;
-            const CardPoint p = CardSlotPosition(ProgramGame(), name, r, k);
+            const CardPoint p = CardSlotPosition(g, name, r, k);
             add(p.left, p.top);
         }
     }
@@ -229,7 +229,7 @@ QRect ScreenOf(QMainWindow* main) {
 
 }  // namespace
 
-TfrmMemoryEnd::TfrmMemoryEnd(QWidget* owner) : C_TAdvancedDialog(owner) {
+TfrmMemoryEnd::TfrmMemoryEnd(Game& game, QWidget* owner) : C_TAdvancedDialog(owner), game_(game) {
     setObjectName(QStringLiteral("frmMemoryEnd"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     setFixedSize(216, 248);
@@ -320,15 +320,15 @@ void TfrmMemoryEnd::FormCreate() {
 }
 
 bool TfrmMemoryEnd::Prepare(bool won) {
-    const int kind = Rule(ProgramGame(), rule::kGoalKind);
+    const int kind = Rule(game_, rule::kGoalKind);
     if (!IsMemoryKind(kind)) return false;
     won_ = won;
     setWindowTitle(won ? MemoryEndText::tr("Game Won") : MemoryEndText::tr("Game Lost"));
 
-    const int misses = ProgramGame().Options.Opt(opt::kMisses);
-    const QString toWin = Num(Rule(ProgramGame(), rule::kScoreToWin)) + QStringLiteral(")");
-    const QString total = QString::fromStdString(ProgramGame().values.score);
-    const long long pairs = static_cast<long long>(ProgramGame().MazzoPiles[2].size() / 6);
+    const int misses = game_.Options.Opt(opt::kMisses);
+    const QString toWin = Num(Rule(game_, rule::kScoreToWin)) + QStringLiteral(")");
+    const QString total = QString::fromStdString(game_.values.score);
+    const long long pairs = static_cast<long long>(game_.MazzoPiles[2].size() / 6);
 
     switch (kind) {
         case goal::kPairs: {  // MemoryEndText::tr("Pairs")
@@ -336,7 +336,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
             lblMatches->setText(Num(pairs));
             lblMisses->setText(Num(misses));
             lblScoreToWin->setText(toWin);
-            switch (Rule(ProgramGame(), rule::kFilas)) {
+            switch (Rule(game_, rule::kFilas)) {
                 case 3: grbGrid->setTitle(MemoryEndText::tr("Grid: 4 x 3")); break;
                 case 4: grbGrid->setTitle(MemoryEndText::tr("Grid: 6 x 4")); break;
                 case 5: grbGrid->setTitle(MemoryEndText::tr("Grid: 8 x 5")); break;
@@ -350,7 +350,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
         }
         case goal::kAceToKing: {  // "Ace-To-King"
             Notebook1->setCurrentIndex(1);
-            lblMatchesSequence->setText(Num(RecordedRunLength(ProgramGame())));
+            lblMatchesSequence->setText(Num(RecordedRunLength(game_)));
             lblMissesSequence->setText(Num(misses));
             lblTotMatchesSequence->setText(
                 Num(IntOf(lblMatchesSequence) * static_cast<long long>(IntOf(lblEachSequence))));
@@ -361,7 +361,7 @@ bool TfrmMemoryEnd::Prepare(bool won) {
         }
         case goal::kForgetMeNot: {  // "Forget me not"
             Notebook1->setCurrentIndex(2);
-            const int matches = TwinMatchCount(ProgramGame());
+            const int matches = TwinMatchCount(game_);
             lblMatchesFmn->setText(Num(matches));
             lblMissesFmn->setText(Num(10 - matches));
             lblTotMatchesFmn->setText(
@@ -416,18 +416,18 @@ void TfrmMemoryEnd::done(int result) {
 
 void TfrmMemoryEnd::FormClose() {
     // Closed after the game has already ended: clear the table of its cards.
-    if (Flag(ProgramGame(), flag::kInProgress)) return;
+    if (Flag(game_, flag::kInProgress)) return;
     // The window shows again what the report covered as soon as it is gone.
     hide();
     TableView().PaintEmptyTable();
 }
 
-void ShowMemoryEnd(bool won) {
-    const int kind = Rule(ProgramGame(), rule::kGoalKind);
+void ShowMemoryEnd(Game& game, bool won) {
+    const int kind = Rule(game, rule::kGoalKind);
     if (!IsMemoryKind(kind)) return;
     QMainWindow* main = MainWindow();
     {
-        TfrmMemoryEnd dialog(main);
+        TfrmMemoryEnd dialog(game, main);
         dialog.Prepare(won);
         // The player wants to see the revealed table beside the report. The
         // window frame is not known before the dialog is mapped: allow for
@@ -435,7 +435,7 @@ void ShowMemoryEnd(bool won) {
         dialog.adjustSize();
         const QSize frame = dialog.size() + QSize(2 * 4, 30 + 4);
         if (WindowPositionsKnown())
-            dialog.move(ReportPlace(CardsOnScreen(main), frame, ScreenOf(main)));
+            dialog.move(ReportPlace(CardsOnScreen(game, main), frame, ScreenOf(main)));
         dialog.exec();
     }
 }

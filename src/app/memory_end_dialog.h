@@ -11,10 +11,13 @@
 
 namespace bw {
 
+struct Game;
+
 class TfrmMemoryEnd : public C_TAdvancedDialog {
     Q_OBJECT
 public:
-    explicit TfrmMemoryEnd(QWidget* owner = nullptr);
+    // The report on `game`.
+    explicit TfrmMemoryEnd(Game& game, QWidget* owner = nullptr);
 
     // Sets the won flag and the caption and fills the page of the current
     // goal kind (36..39) from the game state; false for any other kind.
@@ -57,11 +60,12 @@ private:
     void FormClose();
     QLabel* BadgeOfPage(int page) const;
 
+    Game& game_;
     bool won_ = false;
 };
 
 // At the end of a memory game (goal kinds 36..39): shows the dialog modally
 // over the main window and frees it; nothing for other goal kinds.
-void ShowMemoryEnd(bool won);
+void ShowMemoryEnd(Game& game, bool won);
 
 }  // namespace bw

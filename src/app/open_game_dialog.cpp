@@ -131,7 +131,7 @@ std::vector<std::string> TreeImageNames() {
 
 // ---------------------------------------------------------------------------
 
-TfrmOpenGame::TfrmOpenGame(QWidget* parent) : C_TAdvancedDialog(parent) {
+TfrmOpenGame::TfrmOpenGame(Game& game, QWidget* parent) : C_TAdvancedDialog(parent), game_(game) {
     setObjectName("frmOpenGame");
     setWindowTitle(OpenGameText::tr("Open a game"));
     BuildControls();
@@ -373,7 +373,7 @@ void TfrmOpenGame::FillBranch(QTreeWidgetItem* branch, int selectId) {
 std::string TfrmOpenGame::MarkPlayer() const {
     // While the dialog is up the marks follow the player chosen in its
     // list; otherwise the current player.
-    return isVisible() && !chosenPlayer_.empty() ? chosenPlayer_ : ProgramGame().values.player;
+    return isVisible() && !chosenPlayer_.empty() ? chosenPlayer_ : game_.values.player;
 }
 
 PlayerResults TfrmOpenGame::MarkResults() const {
@@ -433,7 +433,7 @@ bool TfrmOpenGame::TreePlace(int gameId, int& treeNum, int& treePos) const {
 OpenGameChoice TfrmOpenGame::Choice() const {
     OpenGameChoice c;
     QTreeWidgetItem* node = SelectedNode();
-    c.player = chosenPlayer_.empty() ? ProgramGame().values.player : chosenPlayer_;
+    c.player = chosenPlayer_.empty() ? game_.values.player : chosenPlayer_;
     if (!node || NodeCode(node) < 0) return c;
     c.id = NodeCode(node);
     c.name = node->text(0).toStdString();
@@ -461,14 +461,14 @@ void GiveBackStartUpMemory() {
 
 void TfrmOpenGame::FormShow() {
     BusyCursor busy;
-    chosenPlayer_ = ProgramGame().values.player;
+    chosenPlayer_ = game_.values.player;
     const bool first = !shownBefore_;
     if (!shownBefore_) {
         shownBefore_ = true;
         QTreeWidgetItem* branch = FindBranch(branchToOpen_);
         // A branch this edition does not have: open the one it has.
         if (!branch) branch = FindBranch(kBranchAllGames);
-        FillBranch(branch, GameId(ProgramGame(), -1));
+        FillBranch(branch, GameId(game_, -1));
     }
     UpdatePreview();
     trvGames->setFocus();
@@ -477,7 +477,7 @@ void TfrmOpenGame::FormShow() {
 }
 
 void TfrmOpenGame::FillPlayers() {
-    const std::string current = ProgramGame().values.player;
+    const std::string current = game_.values.player;
     chosenPlayer_ = current;
     const QSignalBlocker block(cboPlayers);
     cboPlayers->clear();
@@ -489,7 +489,7 @@ void TfrmOpenGame::FillPlayers() {
 }
 
 void TfrmOpenGame::ShowResultsPlayer() {
-    const std::string current = ProgramGame().values.player;
+    const std::string current = game_.values.player;
     const std::string chosen = chosenPlayer_.empty() ? current : chosenPlayer_;
     const QString text = chosen != current
                              ? OpenGameText::tr("Results go to: %1 (now playing: %2)")
@@ -614,7 +614,7 @@ void TfrmOpenGame::chkWonLostClick() {
 }
 
 void TfrmOpenGame::done(int result) {
-    if (TextInt(ProgramGame().values.id, -1) < 0) SetGameCommands(ProgramGame(), false);
+    if (TextInt(game_.values.id, -1) < 0) SetGameCommands(game_, false);
     C_TAdvancedDialog::done(result);
     WindowControl().Repaint();
 }
@@ -628,9 +628,10 @@ QPointer<TfrmOpenGame>& FormStore() {
 }
 }  // namespace
 
-TfrmOpenGame& OpenGameForm(QWidget* parent) {
+TfrmOpenGame& OpenGameForm(Game& game, QWidget* parent) {
     QPointer<TfrmOpenGame>& form = FormStore();
-    if (!form) form = new TfrmOpenGame(parent);
+    if (form && &form->game() != &game) FreeOpenGameForm();
+    if (!form) form = new TfrmOpenGame(game, parent);
     return *form;
 }
 
@@ -651,19 +652,19 @@ bool OpenGameTreePlace(int gameId, int& treeNum, int& treePos) {
     return FormStore() && FormStore()->TreePlace(gameId, treeNum, treePos);
 }
 
-bool ShowOpenGameDialog(QWidget* parent) {
-    TfrmOpenGame& form = OpenGameForm(parent);
+bool ShowOpenGameDialog(Game& game, QWidget* parent) {
+    TfrmOpenGame& form = OpenGameForm(game, parent);
     form.ClearConfirmation();
     form.exec();
     return form.confirmed();
 }
 
-bool OpenGameCommand(QWidget* parent) {
-    if (!ShowOpenGameDialog(parent)) return false;
-    TfrmOpenGame& form = OpenGameForm(parent);
+bool OpenGameCommand(Game& game, QWidget* parent) {
+    if (!ShowOpenGameDialog(game, parent)) return false;
+    TfrmOpenGame& form = OpenGameForm(game, parent);
     const OpenGameChoice c = form.Choice();
     form.ClearConfirmation();
-    return OpenGame(ProgramGame(), c.id, c.name, kNewGameNumber, true, c.player);
+    return OpenGame(game, c.id, c.name, kNewGameNumber, true, c.player);
 }
 
 }  // namespace bw

@@ -19,6 +19,8 @@
 
 namespace bw {
 
+struct Game;
+
 // Codes of tree nodes: a game node holds its game id (0 or more).
 inline constexpr int kBranchAllGames = -30;
 inline constexpr int kPlaceholderNode = -1;
@@ -54,7 +56,9 @@ struct OpenGameChoice {
 class TfrmOpenGame : public C_TAdvancedDialog {
     Q_OBJECT
 public:
-    explicit TfrmOpenGame(QWidget* parent = nullptr);
+    // Opens games in `game`, whose player it starts from.
+    explicit TfrmOpenGame(Game& game, QWidget* parent = nullptr);
+    Game& game() const { return game_; }
 
     // Set by OK; read and cleared by the main window.
     bool confirmed() const { return confirmed_; }
@@ -137,13 +141,15 @@ private:
     bool previewOn_ = true;
     bool confirmed_ = false;
     bool shownBefore_ = false;
+    Game& game_;
     bool filling_ = false;
     std::string chosenPlayer_;
     std::vector<std::string> playerNames_;  // as stored, in the combo's order
 };
 
-// The dialog of the run, created on first use with the given parent.
-TfrmOpenGame& OpenGameForm(QWidget* parent = nullptr);
+// The dialog of the run, created on first use with the given game and
+// parent (made anew when asked for with another game).
+TfrmOpenGame& OpenGameForm(Game& game, QWidget* parent = nullptr);
 // Whether the dialog exists and is on the screen.
 bool OpenGameFormVisible();
 // Destroys the dialog (shut-down; tests).
@@ -156,9 +162,9 @@ void RefreshOpenGameMarks();
 bool OpenGameTreePlace(int gameId, int& treeNum, int& treePos);
 
 // Shows the dialog modally; true when the player confirmed a game.
-bool ShowOpenGameDialog(QWidget* parent = nullptr);
+bool ShowOpenGameDialog(Game& game, QWidget* parent = nullptr);
 // "&Open a game...": the dialog, then the chosen game opened for the chosen
 // player. True when a game was (re)started.
-bool OpenGameCommand(QWidget* parent = nullptr);
+bool OpenGameCommand(Game& game, QWidget* parent = nullptr);
 
 }  // namespace bw

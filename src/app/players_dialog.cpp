@@ -68,7 +68,7 @@ TfrmPlayers2::TfrmPlayers2(const std::string& caption, const std::string& name, 
     edtName->setFocus();
 }
 
-TfrmPlayers::TfrmPlayers(QWidget* parent) : C_TAdvancedDialog(parent) {
+TfrmPlayers::TfrmPlayers(Game& game, QWidget* parent) : C_TAdvancedDialog(parent), game_(game) {
     setObjectName("frmPlayers");
     setWindowTitle(PlayersText::tr("Players"));
     lblSelect = new QLabel(PlayersText::tr("&Select a player:"), this);
@@ -133,7 +133,7 @@ void TfrmPlayers::showEvent(QShowEvent* event) {
 }
 
 void TfrmPlayers::FormShow() {
-    model_.Open(ProgramGame());
+    model_.Open(game_);
     playerChanged_ = false;
     FillList();
     lboOperatori->setFocus();
@@ -194,16 +194,16 @@ void TfrmPlayers::btnDeleteClick() {
 
 void TfrmPlayers::btnSelectClick() {
     PlayersModel::SelectHooks hooks;
-    hooks.confirmQuitGame = [](const std::string& question) {
-        return ConfirmQuit(ProgramGame(), question);
+    hooks.confirmQuitGame = [this](const std::string& question) {
+        return ConfirmQuit(game_, question);
     };
-    hooks.endGame = [] { EndGame(ProgramGame()); };
+    hooks.endGame = [this] { EndGame(game_); };
     const auto outcome = model_.SelectPlayer(hooks);
     if (outcome == PlayersModel::SelectOutcome::NothingSelected ||
         outcome == PlayersModel::SelectOutcome::Declined)
         return;
     playerChanged_ = outcome == PlayersModel::SelectOutcome::Changed;
-    UpdateTitle(ProgramGame());
+    UpdateTitle(game_);
     ReportSaveFailure();
     accept();
 }
@@ -216,7 +216,7 @@ void TfrmPlayers::done(int result) {
     // Close, Escape and the close box keep the player who was current.
     if (model_.saveOnClose()) {
         model_.Close();
-        UpdateTitle(ProgramGame());
+        UpdateTitle(game_);
         ReportSaveFailure();
     }
     C_TAdvancedDialog::done(result);
@@ -244,8 +244,8 @@ bool TfrmPlayers::eventFilter(QObject* watched, QEvent* event) {
     return C_TAdvancedDialog::eventFilter(watched, event);
 }
 
-void ShowPlayersDialog(QWidget* parent) {
-    TfrmPlayers form(parent);
+void ShowPlayersDialog(Game& game, QWidget* parent) {
+    TfrmPlayers form(game, parent);
     form.exec();
     if (!form.playerChanged()) return;
     TableView().RepaintTable(false);

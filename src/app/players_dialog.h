@@ -17,6 +17,8 @@
 
 namespace bw {
 
+struct Game;
+
 // Help pages for F1 in the two dialogs.
 constexpr int kPlayersHelpContext = 1002;
 constexpr int kAddPlayerHelpContext = 1003;
@@ -47,7 +49,8 @@ private:
 class TfrmPlayers : public C_TAdvancedDialog {
     Q_OBJECT
 public:
-    explicit TfrmPlayers(QWidget* parent = nullptr);
+    // Switching the player ends `game` as a change of player does.
+    explicit TfrmPlayers(Game& game, QWidget* parent = nullptr);
 
     const PlayersModel& model() const { return model_; }
     // True after Select switched to another player.
@@ -80,12 +83,13 @@ private:
     void UpdateButtons();
     void ReportSaveFailure();
 
+    Game& game_;
     PlayersModel model_;
     bool playerChanged_ = false;
 };
 
 // "&Players...": the players dialog, modal. After a switch to another
 // player the table is redrawn and the open-game dialog offered.
-void ShowPlayersDialog(QWidget* parent = nullptr);
+void ShowPlayersDialog(Game& game, QWidget* parent = nullptr);
 
 }  // namespace bw

@@ -20,8 +20,9 @@ public:
 
 }  // namespace
 
-void SetUpProgramFolder(const std::string& programDir, const std::string& dataDirOverride) {
-    ResetProgramState(programDir);
+void SetUpProgramFolder(Game& game, const std::string& programDir,
+                        const std::string& dataDirOverride) {
+    ResetProgramState(game, programDir);
     platform::SetDataDirOverride(dataDirOverride);
 }
 
@@ -34,7 +35,7 @@ void InstallProgramHooks() {
 }
 
 void WindowSetUp::SetUpLoadedGame() {
-    SetUpCards(ProgramGame());
+    SetUpCards(window_.game());
 }
 void WindowSetUp::LayOutPiles() {
     window_.LayOutTable();

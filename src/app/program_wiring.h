@@ -13,9 +13,11 @@
 
 namespace bw {
 
-// A fresh program state for `programDir` (ending with '/'), with the DATA
-// folder under it, or at `dataDirOverride` when that is not empty.
-void SetUpProgramFolder(const std::string& programDir, const std::string& dataDirOverride);
+// A fresh program state, `game` included, for `programDir` (ending with
+// '/'), with the DATA folder under it, or at `dataDirOverride` when that is
+// not empty.
+void SetUpProgramFolder(Game& game, const std::string& programDir,
+                        const std::string& dataDirOverride);
 
 // The hooks that need no window; installed once per run.
 void InstallProgramHooks();
@@ -45,12 +47,13 @@ private:
     TfrmMain& window_;
 };
 
-// The main window (TfrmMain or a class derived from it) wired to the core
-// while it lives; the window sizes the table bitmaps, which go after it.
+// The main window (TfrmMain or a class derived from it) playing `game`,
+// wired to the core while it lives; the window sizes the table bitmaps,
+// which go after it. The game belongs to the caller and outlives both.
 template <class Window = TfrmMain>
 class WiredMainWindow {
 public:
-    WiredMainWindow() : table_(ProgramGame(), window_), setUp_(window_) {
+    explicit WiredMainWindow(Game& game) : window_(game), table_(game, window_), setUp_(window_) {
         WireMainWindow(table_, setUp_);
     }
     ~WiredMainWindow() { UnwireMainWindow(setUp_); }

@@ -35,25 +35,26 @@ const QSize kTableSize(640, 440);
 const QSize kDrawSize(420, 289);
 constexpr int kSpeedsMs[] = {2000, 1000, 500, 250};
 
-QRect SlotRect(int row, int column) {
-    const CardPoint at = CardSlotPosition(ProgramGame(), PileName(kFila, row + 1), row, column);
-    return {at.left, at.top, ProgramGame().CardWidth, ProgramGame().CardHeight};
+QRect SlotRect(Game& g, int row, int column) {
+    const CardPoint at = CardSlotPosition(g, PileName(kFila, row + 1), row, column);
+    return {at.left, at.top, g.CardWidth, g.CardHeight};
 }
 
 // Every card of the record lies where the record says in the dealt grid.
-bool DealtAsRecorded(const TurnRecord& record) {
+bool DealtAsRecorded(const Game& g, const TurnRecord& record) {
     for (const Turn& t : record.turns)
         for (const TurnCard& c : t.cards)
-            if (c.row < 0 || c.row >= static_cast<int>(ProgramGame().FilaPiles.size()) ||
-                SlotCode(ProgramGame().FilaPiles[static_cast<size_t>(c.row)], c.column) != c.card)
+            if (c.row < 0 || c.row >= static_cast<int>(g.FilaPiles.size()) ||
+                SlotCode(g.FilaPiles[static_cast<size_t>(c.row)], c.column) != c.card)
                 return false;
     return true;
 }
 
 // The live (preview) deal as it stood at `step`: pairs found before it on
 // the waste, the cards shown in it face up.
-bool Arrange(const TurnRecord& record, int step, const SlipMark* slip, ReplayPicture& out) {
-    if (!DealtAsRecorded(record)) return false;
+bool Arrange(Game& g, const TurnRecord& record, int step, const SlipMark* slip,
+             ReplayPicture& out) {
+    if (!DealtAsRecorded(g, record)) return false;
     const bool sequence = record.goal == goal::kAceToKing;
     size_t shownFrom = static_cast<size_t>(step > 0 ? step - 1 : 0);
     size_t runStart = 0;
@@ -65,20 +66,19 @@ bool Arrange(const TurnRecord& record, int step, const SlipMark* slip, ReplayPic
         }
         if (t.outcome != TurnOutcome::kPair) continue;
         for (const TurnCard& c : t.cards) {
-            ProgramGame().FilaPiles[static_cast<size_t>(c.row)].replace(
-                static_cast<size_t>(c.column) * 3, 3, "000");
-            AppendCard(ProgramGame(), ProgramGame().MazzoPiles, 2, c.card, "1");
+            g.FilaPiles[static_cast<size_t>(c.row)].replace(static_cast<size_t>(c.column) * 3, 3,
+                                                            "000");
+            AppendCard(g, g.MazzoPiles, 2, c.card, "1");
         }
     }
     // An unbroken run of "Ace-To-King" stays face up.
     if (sequence) shownFrom = runStart;
     for (size_t i = shownFrom; i < static_cast<size_t>(step); ++i)
-        for (const TurnCard& c : record.turns[i].cards)
-            SetFaceFlag(ProgramGame().CardRegister, c.card, '1');
+        for (const TurnCard& c : record.turns[i].cards) SetFaceFlag(g.CardRegister, c.card, '1');
     if (slip) {
         for (const TurnCard& c : record.turns[static_cast<size_t>(step - 1)].cards)
-            if (c.card == slip->card) out.shouldBePaired = SlotRect(c.row, c.column);
-        if (slip->row >= 0) out.partnerSeen = SlotRect(slip->row, slip->column);
+            if (c.card == slip->card) out.shouldBePaired = SlotRect(g, c.row, c.column);
+        if (slip->row >= 0) out.partnerSeen = SlotRect(g, slip->row, slip->column);
     }
     return true;
 }
@@ -111,7 +111,7 @@ ReplayPicture RenderReplayStep(int gameId, const TurnRecord& record, int step, Q
     const RecallProfile recall = Recall(record);
     const SlipMark* slip = SlipOf(recall, step);
     out.table = RenderPreviewDeal(gameId, record.deal, size, kTableGreen,
-                                  [&] { return Arrange(record, step, slip, out); });
+                                  [&](Game& g) { return Arrange(g, record, step, slip, out); });
     return out;
 }
 

@@ -33,10 +33,10 @@ bool Exists(const std::string& relative) {
 }
 }  // namespace
 
-void ResetProgramState(const std::string& programDir) {
-    ResetGameState(ProgramGame());
-    ProgramGame().Options.SetOpt(opt::kEdition, 0);
-    ProgramGame().values = {};
+void ResetProgramState(Game& game, const std::string& programDir) {
+    ResetGameState(game);
+    game.Options.SetOpt(opt::kEdition, 0);
+    game.values = {};
     Params().Reset();
     SetProgramDir(programDir);
     SetParameter(field::kSettingsFile, "DATA\\Cfg.dat");
@@ -102,29 +102,29 @@ void RemoveStaleTemporaryFiles() {
     RemoveStale(ProgramDir(), {"ver"});
 }
 
-void FillPileTables() {
-    ProgramGame().MazzoPiles.assign(3, std::string());
-    ProgramGame().DestPiles.assign(16, std::string());
-    ProgramGame().FilaPiles.assign(40, std::string());
-    ProgramGame().AppoggPiles.assign(10, std::string());
+void FillPileTables(Game& g) {
+    g.MazzoPiles.assign(3, std::string());
+    g.DestPiles.assign(16, std::string());
+    g.FilaPiles.assign(40, std::string());
+    g.AppoggPiles.assign(10, std::string());
 }
 
-void ResetWindowOptions() {
-    ProgramGame().Options.SetOpt(opt::kHeld, 0);
-    ProgramGame().Options.SetOpt(opt::kHeldTop, 0);
-    ProgramGame().Options.SetOpt(opt::kAutoplay, 0);
+void ResetWindowOptions(Game& g) {
+    g.Options.SetOpt(opt::kHeld, 0);
+    g.Options.SetOpt(opt::kHeldTop, 0);
+    g.Options.SetOpt(opt::kAutoplay, 0);
     for (int f : {flag::kCloseRefused, flag::kInProgress, flag::kClockRuns, flag::kDoubleClick,
                   flag::kWinAnimation, flag::kFinished})
-        SetFlag(ProgramGame(), f, false);
-    SetFlag(ProgramGame(), flag::kStockOperation, true);
-    ProgramGame().Options.SetOpt(opt::kSuitModeLoaded, 4);
+        SetFlag(g, f, false);
+    SetFlag(g, flag::kStockOperation, true);
+    g.Options.SetOpt(opt::kSuitModeLoaded, 4);
 }
 
-void ClearStartOptions() {
-    ProgramGame().Options.SetOpt(opt::kOnce640, 0);
-    ProgramGame().Options.SetOpt(opt::kOnceSmaller, 0);
-    ProgramGame().Options.SetOpt(opt::kStockPressed, 0);
-    ProgramGame().Options.SetOpt(opt::kJokerCaption, -1);
+void ClearStartOptions(Game& g) {
+    g.Options.SetOpt(opt::kOnce640, 0);
+    g.Options.SetOpt(opt::kOnceSmaller, 0);
+    g.Options.SetOpt(opt::kStockPressed, 0);
+    g.Options.SetOpt(opt::kJokerCaption, -1);
 }
 
 std::string GamesFilePath() {

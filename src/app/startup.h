@@ -5,9 +5,11 @@
 
 namespace bw {
 
-// A fresh game state and parameter block for the program folder (which ends
+struct Game;
+
+// A fresh `game` and parameter block for the program folder (which ends
 // with '/'): option 77 = 0 (this edition), position 1 = "DATA\Cfg.dat".
-void ResetProgramState(const std::string& programDir);
+void ResetProgramState(Game& game, const std::string& programDir);
 
 // Where the DATA folder has to live: "" for under the program folder (it is
 // writable there), otherwise `userDataDir`. A DATA folder that already
@@ -30,13 +32,13 @@ void EnsureDataFolder();
 // second running copy of the program never loses a rewrite in progress.
 void RemoveStaleTemporaryFiles();
 
-// Gives the pile tables their empty entries (3 stock, 16 foundation,
+// Gives the pile tables of `g` their empty entries (3 stock, 16 foundation,
 // 40 tableau and 10 reserve piles).
-void FillPileTables();
+void FillPileTables(Game& g);
 
 // Initialisation step 6 (options, flags) and step 16.
-void ResetWindowOptions();
-void ClearStartOptions();
+void ResetWindowOptions(Game& g);
+void ClearStartOptions(Game& g);
 
 // "GAMES.DAT" in the program folder.
 std::string GamesFilePath();

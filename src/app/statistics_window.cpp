@@ -331,7 +331,8 @@ void ResultsPlot::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------------------
 
-TfrmStatistics::TfrmStatistics(QWidget* parent) : C_TAdvancedDialog(parent) {
+TfrmStatistics::TfrmStatistics(const Game& game, QWidget* parent)
+    : C_TAdvancedDialog(parent), game_(game) {
     setObjectName("frmStatistics");
     setWindowTitle(StatisticsText::tr("Statistics"));
     setFont(QFont("Tahoma", 8));
@@ -429,7 +430,7 @@ void TfrmStatistics::showEvent(QShowEvent* event) {
 }
 
 void TfrmStatistics::FormShow() {
-    const std::string current = ProgramGame().values.player;
+    const std::string current = game_.values.player;
     {
         const QSignalBlocker block(cboPlayers);
         cboPlayers->clear();
@@ -443,7 +444,7 @@ void TfrmStatistics::FormShow() {
         }
         cboPlayers->setCurrentIndex(at);
     }
-    const int game = GameId(ProgramGame(), -1);
+    const int game = GameId(game_, -1);
     int row = 0;
     for (size_t i = 0; i < games_.size(); ++i)
         if (games_[i].id == game) row = static_cast<int>(i);
@@ -555,8 +556,8 @@ void TfrmStatistics::btnHelpClick() {
     ShowHelpTopic(ProgramDir() + "quillory.hlp>proc", kStatisticsHelpContext, this);
 }
 
-void ShowStatisticsWindow(QWidget* parent) {
-    TfrmStatistics form(parent);
+void ShowStatisticsWindow(const Game& game, QWidget* parent) {
+    TfrmStatistics form(game, parent);
     form.exec();
 }
 

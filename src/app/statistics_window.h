@@ -21,6 +21,8 @@
 
 namespace bw {
 
+struct Game;
+
 constexpr int kStatisticsHelpContext = 1020;
 
 namespace statistics_msg {
@@ -77,7 +79,8 @@ private:
 class TfrmStatistics : public C_TAdvancedDialog {
     Q_OBJECT
 public:
-    explicit TfrmStatistics(QWidget* parent = nullptr);
+    // Opens on the player and the game of `game`.
+    explicit TfrmStatistics(const Game& game, QWidget* parent = nullptr);
 
     QLabel* lblPlayer;
     QComboBox* cboPlayers;
@@ -114,12 +117,13 @@ private:
         int lookMs = 0;  // a row of its own for each longer look time played
     };
     std::vector<Row> catalogue_;  // every game, standard look time
-    std::vector<Row> games_;      // the rows shown: the catalogue and the player's look times
+    const Game& game_;
+    std::vector<Row> games_;  // the rows shown: the catalogue and the player's look times
     PlayerLookResults results_;
     std::vector<std::string> playerNames_;  // as stored, in the combo's order
 };
 
 // Creates, shows modally and frees the window ("File > Statistics...").
-void ShowStatisticsWindow(QWidget* parent);
+void ShowStatisticsWindow(const Game& game, QWidget* parent);
 
 }  // namespace bw

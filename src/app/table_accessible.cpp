@@ -28,10 +28,10 @@ class TableWords {
 
 // The card shown at a place: the slot's card in a row of side-by-side cards,
 // else the pile's top card.
-CardCode CardAt(const GridPlace& place) {
-    if (place.row < 0 || static_cast<size_t>(place.row) >= ProgramGame().FilaPiles.size()) return 0;
-    const std::string& pile = ProgramGame().FilaPiles[static_cast<size_t>(place.row)];
-    if (Rule(ProgramGame(), rule::kTableFamily) == 9)
+CardCode CardAt(const Game& g, const GridPlace& place) {
+    if (place.row < 0 || static_cast<size_t>(place.row) >= g.FilaPiles.size()) return 0;
+    const std::string& pile = g.FilaPiles[static_cast<size_t>(place.row)];
+    if (Rule(g, rule::kTableFamily) == 9)
         return place.slot < SlotCount(pile) ? SlotCode(pile, place.slot) : 0;
     return TopCode(pile);
 }
@@ -242,20 +242,23 @@ QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
 void TableAccessible::Refresh(bool tell) {
     std::vector<Place> now;
     int focused = -1;
-    Game& g = ProgramGame();
-    const std::vector<std::vector<GridPlace>> grid = GridPlaces(g);
-    const bool frame = FocusFrameShown(g);
-    const GridPlace focus = FocusedPlace(g);
-    for (size_t l = 0; l < grid.size(); ++l)
-        for (size_t c = 0; c < grid[l].size(); ++c) {
-            const GridPlace& p = grid[l][c];
-            const CardCode card = CardAt(p);
-            if (frame && p.row == focus.row && p.slot == focus.slot)
-                focused = static_cast<int>(now.size());
-            now.push_back({PlaceName(card, !IsHidden(g, card), static_cast<int>(l) + 1,
-                                     static_cast<int>(c) + 1),
-                           QRect(p.left, p.top, g.CardWidth, g.CardHeight), card < 1});
-        }
+    // A table showing no game has no places.
+    if (Game* shown = static_cast<TableWidget*>(widget())->game) {
+        Game& g = *shown;
+        const std::vector<std::vector<GridPlace>> grid = GridPlaces(g);
+        const bool frame = FocusFrameShown(g);
+        const GridPlace focus = FocusedPlace(g);
+        for (size_t l = 0; l < grid.size(); ++l)
+            for (size_t c = 0; c < grid[l].size(); ++c) {
+                const GridPlace& p = grid[l][c];
+                const CardCode card = CardAt(g, p);
+                if (frame && p.row == focus.row && p.slot == focus.slot)
+                    focused = static_cast<int>(now.size());
+                now.push_back({PlaceName(card, !IsHidden(g, card), static_cast<int>(l) + 1,
+                                         static_cast<int>(c) + 1),
+                               QRect(p.left, p.top, g.CardWidth, g.CardHeight), card < 1});
+            }
+    }
 
     const size_t before = places_.size();
     std::vector<Place> old = std::move(places_);

@@ -10,6 +10,8 @@
 
 namespace bw {
 
+struct Game;
+
 struct TablePointerEvent {
     int x = 0;  // widget pixels
     int y = 0;
@@ -44,6 +46,9 @@ public:
     void FlushSoon(const QRect& rect) override;
     int ScrollY() override { return scrollY_; }
     void SetScrollY(int y) { scrollY_ = y; }
+
+    // The game the table shows, which its accessible interface reads.
+    Game* game = nullptr;
 
     // Set once assistive technology asked for the table's accessible
     // interface: from then on every change reads the table again for it.

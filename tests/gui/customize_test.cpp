@@ -95,7 +95,7 @@ protected:
 
     // Opens the dialog as the main window does, without blocking.
     void Open() {
-        dialog = std::make_unique<TfrmCustomize_Freeware>();
+        dialog = std::make_unique<TfrmCustomize_Freeware>(ProgramGame());
         dialog->show();
         QApplication::processEvents();
     }
@@ -692,7 +692,7 @@ TEST_F(CustomizeTest, ShowCustomizeDialogRunsModallyAndReportsOk) {
             EXPECT_EQ(d->size(), QSize(400, 300));
             QTest::mouseClick(ok ? d->btnOK : d->btnCancel, Qt::LeftButton);
         });
-        EXPECT_EQ(ShowCustomizeDialog(nullptr), ok);
+        EXPECT_EQ(ShowCustomizeDialog(ProgramGame(), nullptr), ok);
         EXPECT_THAT(table.calls, ElementsAre("repaint", "show"));
     }
 }

@@ -26,27 +26,27 @@ protected:
         main.resize(800, 600);
         InstalledPorts().SetWindow(&main);
         // As the program connects them at start-up.
-        shell.openGameDialog = [this] { OpenGameCommand(&main); };
-        shell.players = [this] { ShowPlayersDialog(&main); };
-        OpenGameForm(&main);
+        shell.openGameDialog = [this] { OpenGameCommand(ProgramGame(), &main); };
+        shell.players = [this] { ShowPlayersDialog(ProgramGame(), &main); };
+        OpenGameForm(ProgramGame(), &main);
     }
     ~GameDialogs() override {
         FreeOpenGameForm();
         InstalledPorts().SetWindow(nullptr);
     }
     static QTreeWidgetItem* Node(const QString& name) {
-        QTreeWidgetItem* branch = OpenGameForm().trvGames->topLevelItem(0);
+        QTreeWidgetItem* branch = OpenGameForm(ProgramGame()).trvGames->topLevelItem(0);
         for (int i = 0; i < branch->childCount(); ++i)
             if (branch->child(i)->text(0) == name) return branch->child(i);
         return nullptr;
     }
 
-    TfrmMain main;
+    TfrmMain main{ProgramGame()};
     test::ModalScript script;
 };
 
 TEST_F(GameDialogs, OpenAGameFromTheMenu) {
-    EXPECT_EQ(OpenGameForm().parentWidget(), &main);
+    EXPECT_EQ(OpenGameForm(ProgramGame()).parentWidget(), &main);
     script.Then([](QWidget* w) {
         auto* form = qobject_cast<TfrmOpenGame*>(w);
         ASSERT_NE(form, nullptr);

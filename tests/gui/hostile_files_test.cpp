@@ -66,7 +66,7 @@ protected:
 
     // A fresh program start on the files as they are.
     void Start() {
-        ResetProgramState(dir.path());
+        ResetProgramState(ProgramGame(), dir.path());
         ASSERT_TRUE(window.FormCreate());
         window.RestorePlacement();
         window.show();
@@ -245,7 +245,7 @@ TEST_F(HostileFiles, DamagedGamesFileIsFatalWithItsMessage) {
         SCOPED_TRACE(c.what);
         dialogs.errors.clear();
         dir.write("GAMES.DAT", c.bytes);
-        ResetProgramState(dir.path());
+        ResetProgramState(ProgramGame(), dir.path());
         EXPECT_FALSE(window.FormCreate());
         ASSERT_EQ(dialogs.errors.size(), 1u);
         EXPECT_THAT(dialogs.errors[0], HasSubstr(path));

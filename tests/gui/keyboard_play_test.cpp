@@ -146,7 +146,7 @@ TEST_F(KeyboardPlay, MemoryUpWonLostAndAbandonedAreRecorded) {
     EXPECT_FALSE(after.history[1].won);
 
     // The statistics window shows the record and plots both games.
-    TfrmStatistics stats(&window);
+    TfrmStatistics stats(ProgramGame(), &window);
     stats.show();
     EXPECT_EQ(stats.SelectedGame(), 200);
     const int row = stats.grdGames->currentRow();

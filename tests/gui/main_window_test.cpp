@@ -50,7 +50,7 @@ protected:
     // The preferences of a first run, as start-up loads them.
     void LoadDefaults() { window.ApplyWindowChoices(LoadPreferences(ProgramGame())); }
 
-    TfrmMain window;
+    TfrmMain window{ProgramGame()};
 };
 
 QStringList Captions(QMenu* menu) {

@@ -32,7 +32,7 @@ protected:
 };
 
 TEST_F(MemoryEndTest, ScoringTableIsWrittenAtCreation) {
-    TfrmMemoryEnd d;
+    TfrmMemoryEnd d{ProgramGame()};
     EXPECT_EQ(d.size(), QSize(216, 248));
     EXPECT_EQ(d.Notebook1->count(), 4);
     EXPECT_EQ(d.Notebook1->widget(0)->windowTitle(), "Pairs");
@@ -61,7 +61,7 @@ TEST_F(MemoryEndTest, PairsWonWithTwelvePairsAndFiveMisses) {
     SetPairs(12);
     ProgramGame().Options.SetOpt(99, 5);
     SetValue(ProgramGame().values.score, field::kScore, "58");
-    TfrmMemoryEnd d;
+    TfrmMemoryEnd d{ProgramGame()};
     ASSERT_TRUE(d.Prepare(true));
     EXPECT_EQ(d.Notebook1->currentIndex(), 0);
     EXPECT_EQ(d.windowTitle(), "Game Won");
@@ -80,7 +80,7 @@ TEST_F(MemoryEndTest, GridCaptionFollowsTheRowCount) {
         {3, "Grid: 4 x 3"}, {4, "Grid: 6 x 4"}, {5, "Grid: 8 x 5"}, {7, "Grid: 6 x 4 "}};
     for (const auto& [rows, caption] : cases) {
         Game(37, rows, 0);
-        TfrmMemoryEnd d;
+        TfrmMemoryEnd d{ProgramGame()};
         d.Prepare(false);
         EXPECT_EQ(d.grbGrid->title(), caption) << rows;
     }
@@ -91,7 +91,7 @@ TEST_F(MemoryEndTest, LostGameShowsTheRedBadgeAndTheCurrentScore) {
     SetPairs(20);
     ProgramGame().Options.SetOpt(99, 43);
     SetValue(ProgramGame().values.score, field::kScore, "45");
-    TfrmMemoryEnd d;
+    TfrmMemoryEnd d{ProgramGame()};
     ASSERT_TRUE(d.Prepare(false));
     EXPECT_EQ(d.windowTitle(), "Game Lost");
     EXPECT_EQ(d.Notebook1->currentIndex(), 3);
@@ -116,7 +116,7 @@ TEST_F(MemoryEndTest, ForgetMeNotWithSevenTwinsInPlace) {
             FormatCode(j < 7 ? model + 52 : model + 60);
     }
     SetValue(ProgramGame().values.score, field::kScore, "18");
-    TfrmMemoryEnd d;
+    TfrmMemoryEnd d{ProgramGame()};
     ASSERT_TRUE(d.Prepare(true));
     EXPECT_EQ(d.Notebook1->currentIndex(), 2);
     EXPECT_EQ(Texts({d.lblMatchesFmn, d.lblMissesFmn, d.lblTotMatchesFmn, d.lblTotMissesFmn,
@@ -130,7 +130,7 @@ TEST_F(MemoryEndTest, AceToKingCountsTheCurrentRun) {
         FormatCode(1) + FormatCode(2) + FormatCode(3);  // A, 2, 3 of hearts
     ProgramGame().Options.SetOpt(99, 2);
     SetValue(ProgramGame().values.score, field::kScore, "-9");
-    TfrmMemoryEnd d;
+    TfrmMemoryEnd d{ProgramGame()};
     ASSERT_TRUE(d.Prepare(false));
     EXPECT_EQ(d.Notebook1->currentIndex(), 1);
     EXPECT_EQ(Texts({d.lblMatchesSequence, d.lblTotMatchesSequence, d.lblMissesSequence,
@@ -140,14 +140,14 @@ TEST_F(MemoryEndTest, AceToKingCountsTheCurrentRun) {
 
 TEST_F(MemoryEndTest, OtherGoalKindsShowNothing) {
     Game(12, 4, 0);
-    TfrmMemoryEnd d;
+    TfrmMemoryEnd d{ProgramGame()};
     EXPECT_FALSE(d.Prepare(true));
     bool opened = false;
     ModalAnswer answer1([&](QWidget* w) {
         opened = true;
         w->close();
     });
-    ShowMemoryEnd(true);
+    ShowMemoryEnd(ProgramGame(), true);
     EXPECT_FALSE(opened);
     QApplication::processEvents();
 }
@@ -165,7 +165,7 @@ TEST_F(MemoryEndTest, ShowMemoryEndIsModalAndClosedByOk) {
         EXPECT_EQ(d->lblTotMatches->text(), "60");
         d->btnOK->click();
     });
-    ShowMemoryEnd(true);
+    ShowMemoryEnd(ProgramGame(), true);
     EXPECT_EQ(title, "Game Won");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -183,14 +183,14 @@ TEST_F(MemoryEndTest, ClosingWithoutAGameInProgressRepaintsTheEmptyTable) {
     Game(37, 4, 40);
     {
         SetFlag(ProgramGame(), flag::kInProgress, true);
-        TfrmMemoryEnd d;
+        TfrmMemoryEnd d{ProgramGame()};
         d.Prepare(true);
         d.show();
         d.btnOK->click();
         EXPECT_EQ(table.emptied, 0);
     }
     SetFlag(ProgramGame(), flag::kInProgress, false);
-    TfrmMemoryEnd d;
+    TfrmMemoryEnd d{ProgramGame()};
     d.Prepare(true);
     d.show();
     d.btnOK->click();

@@ -34,7 +34,7 @@ using ::testing::IsEmpty;
 
 class OpenGameDialog : public test::DialogTest {
 protected:
-    TfrmOpenGame& Form() { return OpenGameForm(); }
+    TfrmOpenGame& Form() { return OpenGameForm(ProgramGame()); }
     QTreeWidgetItem* Branch() { return Form().trvGames->topLevelItem(0); }
     QTreeWidgetItem* Node(const QString& name) {
         QTreeWidgetItem* b = Branch();
@@ -413,22 +413,21 @@ TEST_F(OpenGameDialog, PreviewTableLeavesTheRunningGameAlone) {
     {
         PreviewState state(201, QSize(300, 185));
         ASSERT_TRUE(state.ok());
-        EXPECT_EQ(ProgramGame().Options.Opt(70), 1);
-        EXPECT_EQ(ProgramGame().GameRules[371], 24);
+        EXPECT_EQ(state.game().Options.Opt(70), 1);
+        EXPECT_EQ(state.game().GameRules[371], 24);
         // The grid lies inside the picture: four rows of six small cards.
         for (int i = 0; i < 4; ++i) {
             SCOPED_TRACE(i);
-            EXPECT_GE(ProgramGame().FilaLeft[i], 0);
-            EXPECT_LE(ProgramGame().FilaLeft[i] + 6 * 25, 300);
-            EXPECT_GE(ProgramGame().FilaTop[i], 3);
-            EXPECT_LE(ProgramGame().FilaTop[i] + 32, 185);
+            EXPECT_GE(state.game().FilaLeft[i], 0);
+            EXPECT_LE(state.game().FilaLeft[i] + 6 * 25, 300);
+            EXPECT_GE(state.game().FilaTop[i], 3);
+            EXPECT_LE(state.game().FilaTop[i] + 32, 185);
         }
         int dealt = 0;
-        for (int i = 0; i < 4; ++i)
-            dealt += static_cast<int>(ProgramGame().FilaPiles[i].size() / 3);
+        for (int i = 0; i < 4; ++i) dealt += static_cast<int>(state.game().FilaPiles[i].size() / 3);
         EXPECT_EQ(dealt, 24);
     }
-    // The whole game comes back, not only the parts the deal is known to touch.
+    // The preview deals a game of its own: nothing of the running one moves.
     EXPECT_TRUE(ProgramGame() == before);
     EXPECT_EQ(ProgramGame().values.number, "4242424242424");
     EXPECT_EQ(ProgramGame().values.score, "17");
@@ -471,12 +470,12 @@ TEST_F(OpenGameDialog, PreviewPictureIsTheDealtTableInSmallCards) {
     {
         PreviewState state(201, QSize(300, 185));
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(SlotCount(ProgramGame().FilaPiles[static_cast<size_t>(i)]), 6);
-            expected |= QRect(ProgramGame().FilaLeft[static_cast<size_t>(i)],
-                              ProgramGame().FilaTop[static_cast<size_t>(i)], 25, 32);
+            EXPECT_EQ(SlotCount(state.game().FilaPiles[static_cast<size_t>(i)]), 6);
+            expected |= QRect(state.game().FilaLeft[static_cast<size_t>(i)],
+                              state.game().FilaTop[static_cast<size_t>(i)], 25, 32);
         }
         expected |=
-            QRect(ProgramGame().Options.StockLeft(2), ProgramGame().Options.StockTop(2), 25, 32);
+            QRect(state.game().Options.StockLeft(2), state.game().Options.StockTop(2), 25, 32);
     }
     const QRect box = OpaqueBox(picture);
     EXPECT_TRUE(expected.contains(box))
@@ -534,7 +533,7 @@ TEST_F(OpenGameDialog, PreviewOfATableWiderThanThePictureIsScaledDown) {
     WriteGames(games);
     {
         PreviewState state(202, QSize(300, 185));
-        EXPECT_GT(ProgramGame().FilaLeft[0] + 13 * 25, 300);
+        EXPECT_GT(state.game().FilaLeft[0] + 13 * 25, 300);
     }
     const QImage picture = RenderGamePreview(202, QSize(300, 185));
     ASSERT_EQ(picture.size(), QSize(300, 185));
@@ -592,7 +591,7 @@ TEST_F(OpenGameDialog, OpenGameCommandOpensTheChosenGameForTheChosenPlayer) {
         Click(Node("Pairs"));
         QTest::mouseClick(Form().btnOK, Qt::LeftButton);
     });
-    EXPECT_TRUE(OpenGameCommand());
+    EXPECT_TRUE(OpenGameCommand(ProgramGame()));
     EXPECT_TRUE(script.done());
     EXPECT_EQ(script.unexpected(), 0);
     EXPECT_FALSE(Form().confirmed());  // read and cleared
@@ -606,7 +605,7 @@ TEST_F(OpenGameDialog, OpenGameCommandOpensTheChosenGameForTheChosenPlayer) {
 
     // Cancel opens nothing.
     script.Then([this](QWidget*) { QTest::mouseClick(Form().btnCancel, Qt::LeftButton); });
-    EXPECT_FALSE(OpenGameCommand());
+    EXPECT_FALSE(OpenGameCommand(ProgramGame()));
     EXPECT_EQ(ProgramGame().values.id, "200");
     EXPECT_EQ(script.unexpected(), 0);
 }

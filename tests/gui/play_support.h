@@ -97,7 +97,7 @@ public:
     }
 
     PassingWaits passing;
-    TfrmMain window;
+    TfrmMain window{ProgramGame()};
     TableT table;
     WindowSetUp setUp;
     ShellCalls shell;

@@ -95,7 +95,7 @@ TEST_F(PlayTest, TheLookTimeFromCustomizeHoldsAWrongPairAndIsRecorded) {
             d->spnWrongPair->setValue(1.5);
             d->btnOK->click();
         });
-        ShowCustomizeDialog(&window);
+        ShowCustomizeDialog(ProgramGame(), &window);
     }
     EXPECT_EQ(ReadPreference("Wrong_Pair_Time", ""), "1500");
     const std::vector<Slot> cards = GridCards();

@@ -80,7 +80,7 @@ protected:
     }
 
     test::ModalScript script;
-    TfrmPlayers form;
+    TfrmPlayers form{ProgramGame()};
 };
 
 TEST_F(PlayersDialog, ShowsTheSortedListOnTheCurrentPlayer) {
@@ -298,7 +298,7 @@ TEST_F(PlayersDialog, ChangedPlayerRedrawsAndOffersTheOpenGameDialog) {
         f->lboOperatori->setCurrentRow(1);
         QTest::mouseClick(f->btnSelect, Qt::LeftButton);
     });
-    ShowPlayersDialog();
+    ShowPlayersDialog(ProgramGame());
     EXPECT_THAT(table.events, ElementsAre("draw"));
     EXPECT_THAT(window.events, ElementsAre("marks", "open dialog"));
 
@@ -310,21 +310,21 @@ TEST_F(PlayersDialog, ChangedPlayerRedrawsAndOffersTheOpenGameDialog) {
         ASSERT_NE(f, nullptr);
         QTest::mouseClick(f->btnSelect, Qt::LeftButton);
     });
-    ShowPlayersDialog();
+    ShowPlayersDialog(ProgramGame());
     EXPECT_THAT(table.events, IsEmpty());
     EXPECT_THAT(window.events, IsEmpty());
 }
 
 TEST_F(PlayersDialog, NoSecondOpenGameDialogWhileOneIsShowing) {
     form.hide();
-    OpenGameForm().show();
+    OpenGameForm(ProgramGame()).show();
     script.Then([](QWidget* w) {
         auto* f = qobject_cast<TfrmPlayers*>(w);
         ASSERT_NE(f, nullptr);
         f->lboOperatori->setCurrentRow(2);
         QTest::mouseClick(f->btnSelect, Qt::LeftButton);
     });
-    ShowPlayersDialog();
+    ShowPlayersDialog(ProgramGame());
     EXPECT_THAT(table.events, ElementsAre("draw"));
     EXPECT_EQ(window.Count("open dialog"), 0);
 }

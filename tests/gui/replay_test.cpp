@@ -119,7 +119,7 @@ TEST_F(ReplayTest, AFinishedGameIsShownAgainWithItsSlipMarked) {
     ASSERT_TRUE(window.mnuReplay->isEnabled());
     window.mnuReplay->trigger();
     EXPECT_EQ(closing.viewers, 1);
-    TfrmStatistics stats(&window);
+    TfrmStatistics stats(ProgramGame(), &window);
     stats.show();
     stats.btnReplay->click();
     EXPECT_EQ(closing.viewers, 2);

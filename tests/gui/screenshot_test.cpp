@@ -33,7 +33,7 @@ protected:
 };
 
 TEST_F(Painted, OpenGameDialogShowsThePreviewWhereItBelongs) {
-    TfrmOpenGame& form = OpenGameForm();
+    TfrmOpenGame& form = OpenGameForm(ProgramGame());
     form.show();
     QTest::qWait(20);
     const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -57,7 +57,7 @@ TEST_F(Painted, OpenGameDialogShowsThePreviewWhereItBelongs) {
 }
 
 TEST_F(Painted, PlayersDialogs) {
-    TfrmPlayers form;
+    TfrmPlayers form{ProgramGame()};
     form.show();
     QTest::qWait(20);
     Save(form.grab().toImage(), "players.png");

@@ -52,7 +52,7 @@ TEST_F(StatisticsWindowTest, ResetAsksAndClearsOnlyTheChosenPlayer) {
     EXPECT_LE(frame.height(), room.height());
     EXPECT_TRUE(room.contains(close)) << close.x() << "," << close.y();
 
-    TfrmStatistics stats(&window);
+    TfrmStatistics stats(ProgramGame(), &window);
     stats.show();
     // As first shown, before any further layout pass, the plot's pages
     // follow the table at the layout's spacing.
@@ -99,7 +99,7 @@ TEST_F(StatisticsWindowTest, LongerLookTimesHaveRowsOfTheirOwn) {
     RecordGameResult(200, player, longer);
     RecordGameResult(200, player, longer);
 
-    TfrmStatistics stats(&window);
+    TfrmStatistics stats(ProgramGame(), &window);
     stats.show();
     const int row = stats.grdGames->currentRow();
     ASSERT_EQ(stats.SelectedGame(), 200);

@@ -25,6 +25,7 @@
 #include "app/product_info.h"
 #include "app/statistics_window.h"
 #include "app/translation.h"
+#include "core/game.h"
 #include "dialog_support.h"
 #include "storage/catalogue.h"
 #include "storage/players.h"
@@ -112,14 +113,14 @@ TEST_F(Translated, EveryDialogInEveryLanguageHoldsItsTextsAt800x600) {
         RemoveTranslation();
         ASSERT_EQ(InstallTranslation(kTranslations, QLocale(l.language)), l.code);
         const QString prefix = QString::fromLatin1(l.code) + "_";
-        TfrmMain main;
+        TfrmMain main{ProgramGame()};
         main.resize(800, 600);
         ExpectNothingCut(main);
         EXPECT_EQ(main.menuBar()->actions().at(0)->text(), QString::fromUtf8(l.file));
         EXPECT_LE(main.menuBar()->sizeHint().width(), 800);
         Save(main, prefix + "main.png");
 
-        TfrmOpenGame& open = OpenGameForm();
+        TfrmOpenGame& open = OpenGameForm(ProgramGame());
         if (l.open) {
             EXPECT_EQ(open.windowTitle(), QString::fromUtf8(l.open));
         }
@@ -127,7 +128,7 @@ TEST_F(Translated, EveryDialogInEveryLanguageHoldsItsTextsAt800x600) {
         Save(open, prefix + "open_game.png");
         FreeOpenGameForm();  // built once per run: the next language builds it anew
 
-        TfrmStatistics statistics;
+        TfrmStatistics statistics{ProgramGame()};
         if (l.statistics) {
             EXPECT_EQ(statistics.windowTitle(), QString::fromUtf8(l.statistics));
         }
@@ -142,7 +143,7 @@ TEST_F(Translated, EveryDialogInEveryLanguageHoldsItsTextsAt800x600) {
         }
         Save(statistics, prefix + "statistics.png");
 
-        TfrmCustomize_Freeware customize;
+        TfrmCustomize_Freeware customize{ProgramGame()};
         ExpectNothingCut(customize);
         // The own pictures' buttons stay left of the decks page's sample.
         for (const QPushButton* b : {customize.btnRemoveBack, customize.btnRemoveCardSet})
@@ -152,7 +153,7 @@ TEST_F(Translated, EveryDialogInEveryLanguageHoldsItsTextsAt800x600) {
         customize.findChild<QTabWidget*>()->setCurrentIndex(0);  // the General page for a look
         Save(customize, prefix + "customize.png");
 
-        TfrmPlayers players;
+        TfrmPlayers players{ProgramGame()};
         ExpectNothingCut(players);
         TfrmPlayers2 name(players_caption::kAdd, "Player 1");
         if (l.addPlayer) {
@@ -181,7 +182,7 @@ TEST_F(Translated, EveryDialogInEveryLanguageHoldsItsTextsAt800x600) {
         ExpectNothingCut(advice);
 
         for (bool won : {true, false}) {
-            TfrmMemoryEnd end;
+            TfrmMemoryEnd end{ProgramGame()};
             end.Prepare(won);
             ExpectNothingCut(end);
             // The library's badge says "Won" or "Lost" in English: the
@@ -237,7 +238,7 @@ TEST_F(Translated, MessagesOfTheCoreAreTranslatedWithTheirValuesKept) {
 
 TEST_F(Translated, FrenchClockCaptionStaysClearOfTheClock) {
     ASSERT_EQ(InstallTranslation(kTranslations, QLocale(QLocale::French)), "fr");
-    TfrmMain main;
+    TfrmMain main{ProgramGame()};
     main.resize(800, 600);
     main.show();
     // "Temps :" is longer than "Time:": the panel grows, the caption stays

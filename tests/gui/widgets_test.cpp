@@ -10,6 +10,7 @@
 #include "app/memory_end_dialog.h"
 #include "app/splash.h"
 #include "app/table_widget.h"
+#include "core/game.h"
 #include "core/params.h"
 #include "gui_support.h"
 #include "platform/paths.h"
@@ -161,7 +162,7 @@ protected:
 
 TEST_F(LibraryPicturesTest, ToolBarsAndBadgesComeFromTheLibrary) {
     ASSERT_TRUE(loaded);
-    TfrmMain window;
+    TfrmMain window{ProgramGame()};
     const QImage large = LibraryBitmap("TB_NEW");
     ASSERT_FALSE(large.isNull());
     EXPECT_EQ(Argb(window.tbNew->icon().pixmap(large.size()).toImage()), Argb(large));
@@ -172,7 +173,7 @@ TEST_F(LibraryPicturesTest, ToolBarsAndBadgesComeFromTheLibrary) {
     // The bar that is not shown holds no pictures.
     EXPECT_TRUE(window.tbNew->icon().isNull());
 
-    TfrmMemoryEnd dialog;
+    TfrmMemoryEnd dialog{ProgramGame()};
     EXPECT_EQ(Argb(dialog.imgGreen->pixmap().toImage()), Argb(LibraryBitmap("BADGE_WON")));
     EXPECT_EQ(Argb(dialog.imgRed->pixmap().toImage()), Argb(LibraryBitmap("BADGE_LOST")));
     EXPECT_EQ(dialog.imgRed->pixmap().size(), QSize(61, 37));
@@ -182,7 +183,7 @@ TEST_F(LibraryPicturesTest, TablePointerFollowsTheCursorSetting) {
     ASSERT_TRUE(loaded);
     dir.write("GAMES.DAT", MemoryGamesCatalogue());
     dir.write("DATA/Cfg.dat", "[Preference]\r\nCursor=12\r\n");
-    TfrmMain window;
+    TfrmMain window{ProgramGame()};
     InstalledPorts().SetWindow(&window);
     ASSERT_TRUE(window.FormCreate());
     const QCursor* hand = ScreenCursor(12);

@@ -81,7 +81,7 @@ protected:
         screen.height = screenHeight;
         dir.write("DATA/Cfg.dat",
                   "[Preference]\r\nGame=" + std::to_string(id) + "\r\nDeal_Animation=N\r\n");
-        wired = std::make_unique<WiredMainWindow<>>();
+        wired = std::make_unique<WiredMainWindow<>>(ProgramGame());
         TfrmMain& window = wired->window();
         EXPECT_TRUE(window.FormCreate());
         window.resize(width, height);

@@ -512,9 +512,9 @@ public:
             failure = "start: game " + std::to_string(setup_.gameId) + " was not dealt";
             return false;
         }
-        OpenGameForm(&w_.window);
+        OpenGameForm(ProgramGame(), &w_.window);
         formMade_ = true;
-        w_.shell.openGameDialog = [this] { OpenGameCommand(&w_.window); };
+        w_.shell.openGameDialog = [this] { OpenGameCommand(ProgramGame(), &w_.window); };
         return true;
     }
 

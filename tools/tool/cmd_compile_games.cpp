@@ -29,7 +29,7 @@ bool WriteWhole(const std::string& path, const std::string& bytes) {
     return platform::ReplaceFileContent(path, bytes, "gam") == 0;
 }
 
-int RunCompile(const Args& args) {
+int RunCompile(Game& /*game*/, const Args& args) {
     if (args.size() < 2) return UsageError("usage: compile-games OUTPUT GAME-FILE...");
     std::vector<GameSource> games;
     std::vector<std::string> errors;
@@ -53,7 +53,7 @@ int RunCompile(const Args& args) {
     return 0;
 }
 
-int RunDecode(const Args& args) {
+int RunDecode(Game& /*game*/, const Args& args) {
     if (args.empty() || args.size() > 2)
         return UsageError("usage: decode-games GAMES.DAT [FOLDER]");
     std::string bytes;

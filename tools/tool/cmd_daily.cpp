@@ -9,7 +9,7 @@
 namespace bw::tool {
 namespace {
 
-int Run(const Args& args) {
+int Run(Game& /*game*/, const Args& args) {
     if (args.size() != 1 && !(args.size() == 3 && args[1] == "--date"))
         return UsageError("usage: daily ID [--date YYYY-MM-DD]");
     long id = 0;

@@ -15,17 +15,17 @@ namespace bw::tool {
 namespace {
 
 // "name: 012+ 000 065-": each slot's code, "+" face up, "-" face down.
-std::string PileLine(const std::string& name, const std::string& pile) {
+std::string PileLine(Game& game, const std::string& name, const std::string& pile) {
     std::string line = name + ":";
     for (size_t i = 0; i + 3 <= pile.size(); i += 3) {
         std::string slot = pile.substr(i, 3);
         line += " " + slot;
-        if (slot != "000") line += IsFaceDown(ProgramGame(), std::stoi(slot)) ? "-" : "+";
+        if (slot != "000") line += IsFaceDown(game, std::stoi(slot)) ? "-" : "+";
     }
     return line;
 }
 
-int Run(const Args& args) {
+int Run(Game& game, const Args& args) {
     if (args.size() != 2) return UsageError("usage: deal ID NUMBER");
     long id = 0;
     if (!ParseGamesInteger(args[0], id) || id < 0 || id > 9999 || args[0][0] == ' ')
@@ -46,23 +46,22 @@ int Run(const Args& args) {
         std::cerr << "brindlewick-tool: no game " << args[0] << " in the catalogue\n";
         return 1;
     }
-    LoadGameRules(ProgramGame(), static_cast<int>(id));
-    SetValue(ProgramGame().values.number, field::kGameNumber, number);
-    DealGame(ProgramGame());
+    LoadGameRules(game, static_cast<int>(id));
+    SetValue(game.values.number, field::kGameNumber, number);
+    DealGame(game);
 
-    std::cout << PileLine("Mazzo", ProgramGame().MazzoPiles[0]) << "\n"
-              << PileLine("Mazzo_Vis", ProgramGame().MazzoPiles[1]) << "\n"
-              << PileLine("Waste", ProgramGame().MazzoPiles[2]) << "\n";
-    auto count = [](int entry, int most) {
-        return std::clamp<int>(ProgramGame().GameRules[entry], 0, most);
+    std::cout << PileLine(game, "Mazzo", game.MazzoPiles[0]) << "\n"
+              << PileLine(game, "Mazzo_Vis", game.MazzoPiles[1]) << "\n"
+              << PileLine(game, "Waste", game.MazzoPiles[2]) << "\n";
+    auto count = [&game](int entry, int most) {
+        return std::clamp<int>(game.GameRules[entry], 0, most);
     };
     for (int i = 0; i < count(367, 16); ++i)
-        std::cout << PileLine("Dest" + std::to_string(i + 1), ProgramGame().DestPiles[i]) << "\n";
+        std::cout << PileLine(game, "Dest" + std::to_string(i + 1), game.DestPiles[i]) << "\n";
     for (int i = 0; i < count(368, 40); ++i)
-        std::cout << PileLine("Fila" + std::to_string(i + 1), ProgramGame().FilaPiles[i]) << "\n";
+        std::cout << PileLine(game, "Fila" + std::to_string(i + 1), game.FilaPiles[i]) << "\n";
     for (int i = 0; i < count(369, 10); ++i)
-        std::cout << PileLine("Appogg" + std::to_string(i + 1), ProgramGame().AppoggPiles[i])
-                  << "\n";
+        std::cout << PileLine(game, "Appogg" + std::to_string(i + 1), game.AppoggPiles[i]) << "\n";
     return 0;
 }
 

@@ -31,7 +31,7 @@ bool ReadId(const std::string& text, int& id) {
     return true;
 }
 
-int RunGames(const Args& args) {
+int RunGames(Game& /*game*/, const Args& args) {
     if (!args.empty()) return UsageError("games takes no arguments");
     if (!LoadGames()) return 1;
     for (const std::string& line : MainGame.catalogue) {
@@ -46,7 +46,7 @@ int RunGames(const Args& args) {
     return 0;
 }
 
-int RunRules(const Args& args) {
+int RunRules(Game& game, const Args& args) {
     int id = 0;
     if (args.size() != 1 || !ReadId(args[0], id)) return UsageError("usage: rules ID");
     if (!LoadGames()) return 1;
@@ -54,10 +54,9 @@ int RunRules(const Args& args) {
         std::cerr << "brindlewick-tool: no game " << args[0] << " in the catalogue\n";
         return 1;
     }
-    LoadGameRules(ProgramGame(), id);
-    for (size_t i = 0; i < ProgramGame().GameRules.size(); ++i)
-        if (ProgramGame().GameRules[i] != 0)
-            std::cout << i << " " << ProgramGame().GameRules[i] << "\n";
+    LoadGameRules(game, id);
+    for (size_t i = 0; i < game.GameRules.size(); ++i)
+        if (game.GameRules[i] != 0) std::cout << i << " " << game.GameRules[i] << "\n";
     return 0;
 }
 

@@ -26,7 +26,7 @@ const std::string kUsage = std::string("layout ID ") + kLayoutOptionsUsage +
                            "    \"Card W H\": the card size in force\n    " +
                            kWindowOptionsHelp + "\n    " + kSizeOptionsHelp;
 
-int Run(const Args& args) {
+int Run(Game& game, const Args& args) {
     if (args.empty()) return UsageError("missing game id; usage: " + kUsage);
     std::optional<int> id = ParseCoordinate(args[0]);
     if (!id || *id < 0) return UsageError("bad game id '" + args[0] + "'");
@@ -43,8 +43,8 @@ int Run(const Args& args) {
     if (!HasTableRect(options, kUsage)) return 2;
 
     if (options.Window()) {
-        return WithDealtWindow(*id, std::string(), options, [](TfrmMain& window) {
-            std::cout << "Card " << ProgramGame().CardWidth << " " << ProgramGame().CardHeight
+        return WithDealtWindow(game, *id, std::string(), options, [](TfrmMain& window) {
+            std::cout << "Card " << window.game().CardWidth << " " << window.game().CardHeight
                       << "\n"
                       << FormatPilePositions(PilesInWindow(window));
             return 0;
@@ -57,13 +57,13 @@ int Run(const Args& args) {
         return 1;
     }
     if (CatalogueIndex(*id) < 0) return UsageError("unknown game id " + std::to_string(*id));
-    LoadGameRules(ProgramGame(), *id);
+    LoadGameRules(game, *id);
 
-    SetOverlapOffsets(ProgramGame(), options.cardSize);
-    const LayoutInput in = ToLayoutInput(options);
-    ResetAndLayOutPiles(ProgramGame(), in);
+    SetOverlapOffsets(game, options.cardSize);
+    const LayoutInput in = ToLayoutInput(game, options);
+    ResetAndLayOutPiles(game, in);
     std::cout << "Card " << in.cardWidth << " " << in.cardHeight << "\n"
-              << FormatPilePositions(PilesOnTable(ProgramGame()));
+              << FormatPilePositions(PilesOnTable(game));
     return 0;
 }
 

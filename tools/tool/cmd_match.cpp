@@ -47,7 +47,7 @@ struct SeatTotals {
     long wins = 0, ties = 0, pairs = 0, misses = 0, avoidable = 0;
 };
 
-int Run(const Args& args) {
+int Run(Game& game, const Args& args) {
     const char* usage = "usage: match GAME --seats L1,L2[,...] --games N [--seed S]";
     if (args.empty()) return UsageError(usage);
     std::string seatsText, gamesText, seedText = "1";
@@ -100,25 +100,25 @@ int Run(const Args& args) {
     if (CatalogueIndex(static_cast<int>(id)) < 0)
         return UsageError("no game " + args[0] +
                           " in the catalogue (brindlewick-tool games lists them)");
-    LoadGameRules(ProgramGame(), static_cast<int>(id));
-    if (!IsMatchGoal(Rule(ProgramGame(), rule::kGoalKind)))
+    LoadGameRules(game, static_cast<int>(id));
+    if (!IsMatchGoal(Rule(game, rule::kGoalKind)))
         return UsageError("game " + args[0] +
                           " is not a pairing game: matches are played in \"Pairs\" and "
                           "\"Concentration\" games");
 
     MatchGameHooks hooks;
     InstalledPorts().game = &hooks;
-    SetValue(ProgramGame().values.id, field::kGameId, std::to_string(id));
+    SetValue(game.values.id, field::kGameId, std::to_string(id));
     std::vector<SeatTotals> totals(seats.seats.size());
     for (long n = 0; n < games; ++n) {
         // A deal number of its own for every match of the run.
         char number[16];
         std::snprintf(number, sizeof number, "%013" PRIu64,
                       (seed * 1000003U + static_cast<uint64_t>(n)) % 10000000000000U);
-        SetValue(ProgramGame().values.number, field::kGameNumber, number);
-        StartGame(ProgramGame(), true, false, kStoredGameNumber, true);
+        SetValue(game.values.number, field::kGameNumber, number);
+        StartGame(game, true, false, kStoredGameNumber, true);
         const int opening = static_cast<int>(n % static_cast<long>(seats.seats.size()));
-        Game& g = ProgramGame();
+        Game& g = game;
         MatchPlay play(g, seats, seed * 7919U + static_cast<uint64_t>(n), opening);
         int turns = 0;
         while (!play.Over(g)) {

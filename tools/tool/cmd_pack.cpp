@@ -19,7 +19,7 @@ bool ParseInt(const std::string& s, int& out) {
     return true;
 }
 
-int RunPack(const Args& args) {
+int RunPack(Game& game, const Args& args) {
     if (args.empty()) return UsageError("pack needs a game number");
     const std::string& number = args[0];
     if (number.empty() || number.size() > 13 ||
@@ -40,12 +40,12 @@ int RunPack(const Args& args) {
             return UsageError("bad option " + args[i] + " " + args[i + 1]);
         }
     }
-    ProgramGame().GameRules.fill(0);
-    ProgramGame().GameRules[371] = static_cast<int16_t>(cards);
-    ProgramGame().GameRules[374] = static_cast<int16_t>(jokers);
-    ProgramGame().GameRules[44] = jokers > 0 ? 1 : 0;
-    ProgramGame().GameRules[47] = static_cast<int16_t>(strip);
-    Pack pack = BuildPackFor(ProgramGame(), number);
+    game.GameRules.fill(0);
+    game.GameRules[371] = static_cast<int16_t>(cards);
+    game.GameRules[374] = static_cast<int16_t>(jokers);
+    game.GameRules[44] = jokers > 0 ? 1 : 0;
+    game.GameRules[47] = static_cast<int16_t>(strip);
+    Pack pack = BuildPackFor(game, number);
     std::string line;
     for (CardCode c : pack) line += (line.empty() ? "" : " ") + FormatCode(c);
     std::cout << line << "\n";

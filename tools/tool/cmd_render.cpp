@@ -34,7 +34,7 @@ bool IsGameNumber(const std::string& s) {
     return true;
 }
 
-int Run(const Args& args) {
+int Run(Game& game, const Args& args) {
     if (args.size() < 2) return UsageError("missing game id or number; usage: " + kUsage);
     std::optional<int> id = ParseCoordinate(args[0]);
     if (!id || *id < 0) return UsageError("bad game id '" + args[0] + "'");
@@ -59,7 +59,7 @@ int Run(const Args& args) {
     if (!HasTableRect(options, kUsage)) return 2;
     if (output.empty()) return UsageError("-o FILE.png is required; usage: " + kUsage);
     if (options.Window()) {
-        return WithDealtWindow(*id, args[1], options, [&output](TfrmMain& window) {
+        return WithDealtWindow(game, *id, args[1], options, [&output](TfrmMain& window) {
             QImageWriter writer(QString::fromStdString(output), "png");
             if (!writer.write(window.grab().toImage())) {
                 std::cerr << "brindlewick-tool: cannot write " << output << ": "
@@ -95,10 +95,10 @@ int Run(const Args& args) {
     RenderRequest request;
     request.gameId = *id;
     request.gameNumber = args[1];
-    request.layout = ToLayoutInput(options);
+    request.layout = ToLayoutInput(game, options);
     request.cardSize = options.cardSize;
     request.shadow = options.shadow;
-    const QImage table = RenderDealtTable(ProgramGame(), request);
+    const QImage table = RenderDealtTable(game, request);
     FreeResourceLibrary();
     if (!table.save(QString::fromStdString(output), "PNG")) {
         std::cerr << "brindlewick-tool: cannot write " << output << "\n";

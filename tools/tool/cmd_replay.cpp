@@ -20,7 +20,7 @@ bool Whole(const std::string& text, long least, long most, long& out) {
            out <= most;
 }
 
-int Run(const Args& args) {
+int Run(Game& /*game*/, const Args& args) {
     std::string data, player;
     bool anyPlayer = true;
     long id = -1, last = 1;

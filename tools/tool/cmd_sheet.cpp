@@ -17,7 +17,7 @@ namespace bw::tool {
 
 namespace {
 
-int RunSheet(const Args& args) {
+int RunSheet(Game& game, const Args& args) {
     std::string size, deck, out;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "-o" && i + 1 < args.size())
@@ -53,7 +53,7 @@ int RunSheet(const Args& args) {
     SetParameter(256, 1, "N");  // no own back
     SetParameter(257, 1, "N");  // no own card set
     SetParameter(pos::kBackCard, 3, "011");
-    ApplyCardSize(ProgramGame());
+    ApplyCardSize(game);
 
     std::vector<QImage> backs;
     for (const std::string& n : LibraryBitmapNames()) {
@@ -66,13 +66,12 @@ int RunSheet(const Args& args) {
 
     const int gap = 6, cols = 13;
     const int rows = 4 + 1 + static_cast<int>((backs.size() + cols - 1) / cols);
-    QImage sheet(gap + cols * (ProgramGame().CardWidth + gap),
-                 gap + rows * (ProgramGame().CardHeight + gap), QImage::Format_RGB32);
+    QImage sheet(gap + cols * (game.CardWidth + gap), gap + rows * (game.CardHeight + gap),
+                 QImage::Format_RGB32);
     sheet.fill(QColor(0, 96, 0));
     QPainter p(&sheet);
     auto at = [&](int r, int c) {
-        return QPoint(gap + c * (ProgramGame().CardWidth + gap),
-                      gap + r * (ProgramGame().CardHeight + gap));
+        return QPoint(gap + c * (game.CardWidth + gap), gap + r * (game.CardHeight + gap));
     };
     for (int i = 0; i < 52; ++i)
         p.drawImage(at(i / 13, i % 13), CardFaces()[static_cast<size_t>(i)]);

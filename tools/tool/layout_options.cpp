@@ -110,7 +110,7 @@ bool HasTableRect(const LayoutOptions& o, const std::string& usage) {
     return false;
 }
 
-LayoutInput ToLayoutInput(const LayoutOptions& o) {
+LayoutInput ToLayoutInput(Game& game, const LayoutOptions& o) {
     LayoutInput in;
     in.top = o.top.value_or(0);
     in.bottom = o.bottom.value_or(0);
@@ -124,15 +124,15 @@ LayoutInput ToLayoutInput(const LayoutOptions& o) {
         return in;
     }
     // Every pile's anchor card whole inside the table rectangle.
-    const int kept = ProgramGame().CardHeight;
-    in.cardHeight = LargestFittedHeight([&in](int h) {
+    const int kept = game.CardHeight;
+    in.cardHeight = LargestFittedHeight([&in, &game](int h) {
         LayoutInput trial = in;
         trial.cardHeight = h;
         trial.cardWidth = FittedCardWidth(h);
-        ProgramGame().CardHeight = h;
-        SetOverlapOffsets(ProgramGame(), kFitToTableSize);
-        ResetAndLayOutPiles(ProgramGame(), trial);
-        for (const PilePosition& p : PilesOnTable(ProgramGame())) {
+        game.CardHeight = h;
+        SetOverlapOffsets(game, kFitToTableSize);
+        ResetAndLayOutPiles(game, trial);
+        for (const PilePosition& p : PilesOnTable(game)) {
             if (p.left < 0 || p.top < trial.top || p.left + trial.cardWidth > trial.width ||
                 p.top + h > trial.bottom + 1)
                 return false;
@@ -140,9 +140,9 @@ LayoutInput ToLayoutInput(const LayoutOptions& o) {
         return true;
     });
     in.cardWidth = FittedCardWidth(in.cardHeight);
-    ProgramGame().CardHeight = in.cardHeight;
-    SetOverlapOffsets(ProgramGame(), kFitToTableSize);
-    ProgramGame().CardHeight = kept;
+    game.CardHeight = in.cardHeight;
+    SetOverlapOffsets(game, kFitToTableSize);
+    game.CardHeight = kept;
     return in;
 }
 

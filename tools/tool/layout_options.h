@@ -55,6 +55,6 @@ bool HasTableRect(const LayoutOptions& o, const std::string& usage);
 // The layout's input: the screen defaults to the table's width and height.
 // With fitted cards the card size is the largest at which every pile of the
 // current game (rules loaded) lies whole on the table.
-LayoutInput ToLayoutInput(const LayoutOptions& o);
+LayoutInput ToLayoutInput(Game& game, const LayoutOptions& o);
 
 }  // namespace bw::tool

@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <iostream>
+#include <memory>
 
 #include "build_info.h"
 #include "core/game.h"
@@ -43,9 +44,10 @@ int main(int argc, char** argv) {
         std::cout << "brindlewick-tool " << BW_VERSION << "\n";
         return 0;
     }
-    bw::ResetGameState(bw::ProgramGame());
+    const auto game = std::make_unique<bw::Game>();
+    bw::ResetGameState(*game);
     for (const auto& c : Commands()) {
-        if (c.name == args[0]) return c.run(Args(args.begin() + 1, args.end()));
+        if (c.name == args[0]) return c.run(*game, Args(args.begin() + 1, args.end()));
     }
     std::cerr << "brindlewick-tool: unknown command '" << args[0] << "'\n";
     usage();

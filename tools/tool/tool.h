@@ -3,14 +3,19 @@
 #include <string>
 #include <vector>
 
+namespace bw {
+struct Game;
+}
+
 namespace bw::tool {
 
 using Args = std::vector<std::string>;
 
 struct Command {
     std::string name;
-    std::string usage;             // without the program name; more lines are indented
-    int (*run)(const Args& args);  // exit status; 2 for bad usage
+    std::string usage;  // without the program name; more lines are indented
+    // Exit status; 2 for bad usage. `game` is the command's own, fresh.
+    int (*run)(Game& game, const Args& args);
 };
 
 std::vector<Command>& Commands();

@@ -47,6 +47,7 @@ private:
 // The main window with the frame a window manager would put around it.
 class FramedWindow : public TfrmMain {
 public:
+    explicit FramedWindow(Game& game) : TfrmMain(game) {}
     QMargins frame;
 
 protected:
@@ -71,8 +72,8 @@ struct PortsGuard {
 
 }  // namespace
 
-int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptions& options,
-                    const std::function<int(TfrmMain&)>& use) {
+int WithDealtWindow(Game& game, int gameId, const std::string& gameNumber,
+                    const LayoutOptions& options, const std::function<int(TfrmMain&)>& use) {
     // Without a display the window is built on the offscreen platform; with
     // one it is built there but never shown on it.
     const bool offscreen = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !HasDisplay();
@@ -92,7 +93,7 @@ int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptio
         return 1;
     }
     const std::string dataDir = data.path().toStdString() + "/DATA/";
-    SetUpProgramFolder(platform::ReadOnlyDataDir(), dataDir);
+    SetUpProgramFolder(game, platform::ReadOnlyDataDir(), dataDir);
     platform::MakeDir(dataDir.substr(0, dataDir.size() - 1));
     {
         // The default preferences, but the deal is not animated.
@@ -115,26 +116,27 @@ int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptio
     if (!OpenResourceLibraryOrReport()) return 1;
     InstallProgramHooks();
 
-    WiredMainWindow<FramedWindow> wired;
+    WiredMainWindow<FramedWindow> wired(game);
     FramedWindow& window = wired.window();
     window.frame = QMargins(options.frame[0], options.frame[1], options.frame[2], options.frame[3]);
     // The first activation offers a game; this one is taken.
     struct TakeTheGame : IShellCommands {
+        Game& game;
         int gameId;
         const std::string& gameNumber;
         bool opened = false;
-        TakeTheGame(int id, const std::string& number) : gameId(id), gameNumber(number) {}
+        TakeTheGame(Game& g, int id, const std::string& number)
+            : game(g), gameId(id), gameNumber(number) {}
         bool OpenGameDialog() override {
             int mode = kNewGameNumber;
             if (!gameNumber.empty()) {
-                SetValue(ProgramGame().values.number, field::kGameNumber, gameNumber);
+                SetValue(game.values.number, field::kGameNumber, gameNumber);
                 mode = 0;
             }
-            opened = OpenGame(ProgramGame(), gameId, GameName(gameId), mode, false,
-                              ProgramGame().values.player);
+            opened = OpenGame(game, gameId, GameName(gameId), mode, false, game.values.player);
             return true;
         }
-    } take(gameId, gameNumber);
+    } take(game, gameId, gameNumber);
     Install<IShellCommands>(&take);
     if (!window.FormCreate()) return 1;
     if (CatalogueIndex(gameId) < 0) {
@@ -155,7 +157,7 @@ int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptio
                   << "; it takes " << window.width() << " x " << window.height() << "\n";
         return 1;
     }
-    if (!take.opened || !Flag(ProgramGame(), flag::kInProgress)) {
+    if (!take.opened || !Flag(game, flag::kInProgress)) {
         std::cerr << "brindlewick-tool: game " << gameId << " could not be dealt\n";
         return 1;
     }
@@ -166,7 +168,7 @@ int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptio
 
 std::vector<PilePosition> PilesInWindow(TfrmMain& window) {
     const QPoint offset = window.imgSfondo->mapTo(&window, QPoint(0, 0));
-    std::vector<PilePosition> piles = PilesOnTable(ProgramGame());
+    std::vector<PilePosition> piles = PilesOnTable(window.game());
     for (PilePosition& p : piles) {
         p.left += offset.x();
         p.top += offset.y();

@@ -18,13 +18,13 @@ class TfrmMain;
 
 namespace bw::tool {
 
-// Builds the window for `options` (Window() set) with game `gameId` dealt
+// Builds the window playing `game` for `options` (Window() set) with game `gameId` dealt
 // (game number `gameNumber`; empty: a new one, as the window draws it) and
 // runs `use` on it. Returns use's status, or 1 after a failure that has been
 // reported on standard error. The player's own settings take no part: the
 // DATA folder is a temporary one. Call it once per process.
-int WithDealtWindow(int gameId, const std::string& gameNumber, const LayoutOptions& options,
-                    const std::function<int(TfrmMain&)>& use);
+int WithDealtWindow(Game& game, int gameId, const std::string& gameNumber,
+                    const LayoutOptions& options, const std::function<int(TfrmMain&)>& use);
 
 // The current game's piles in the coordinates of `window` (its client area,
 // the menu bar included).
