@@ -99,7 +99,7 @@ void DealAt1080(int id, CountingWindow& window) {
     request.layout.screenHeight = kHeight;
     bw::RenderDealtTable(bw::ProgramGame(), request);
     bw::WindowCanvas() = &window;
-    bw::ShowTable();
+    bw::ShowTable(bw::ProgramGame());
 }
 
 // The middle of the first card place of tableau row r.
@@ -234,7 +234,7 @@ void BM_FlyCardStep(benchmark::State& state) {
     long long flights = 0;
     for (auto _ : state) {
         bw::FlyCard(bw::ProgramGame(), card, x0, y0, true, false, false, false, y1, x1);
-        bw::HideMovingImage();
+        bw::HideMovingImage(bw::ProgramGame());
         ++flights;
     }
     const double steps = flights ? static_cast<double>(waits.waits) / flights : 0;

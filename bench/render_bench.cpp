@@ -112,7 +112,7 @@ bool DealAt1080(benchmark::State& state, int id) {
 void BM_RepaintTable(benchmark::State& state) {
     if (!DealAt1080(state, static_cast<int>(state.range(0)))) return;
     for (auto _ : state) {
-        bw::RepaintTable(bw::ProgramGame(), bw::Canvas::Table(), false);
+        bw::RepaintTable(bw::ProgramGame(), bw::Canvas::Table(bw::ProgramGame()), false);
         benchmark::ClobberMemory();
     }
 }
@@ -125,9 +125,9 @@ void BM_RedrawPileTopAndShow(benchmark::State& state) {
     bw::WindowCanvas() = &window;
     const QRect extent = bw::PileExtent(bw::ProgramGame(), "Fila1", 0);
     for (auto _ : state) {
-        bw::RedrawPileTop(bw::ProgramGame(), "Fila1", 0, bw::Canvas::Table());
+        bw::RedrawPileTop(bw::ProgramGame(), "Fila1", 0, bw::Canvas::Table(bw::ProgramGame()));
         bw::DiscardTableChanges();
-        bw::ShowTableRect(extent);
+        bw::ShowTableRect(bw::ProgramGame(), extent);
         benchmark::ClobberMemory();
     }
     bw::WindowCanvas() = nullptr;
@@ -196,8 +196,8 @@ void BM_RefitTableAt2160(benchmark::State& state) {
         setUp.in.bottom = request.layout.bottom - 7 * (step++ % 40);
         bw::FitCardsToTable(bw::ProgramGame());
         setUp.LayOutPiles();
-        bw::PaintBackground(bw::Canvas::Table());
-        bw::RepaintTable(bw::ProgramGame(), bw::Canvas::Table(), false);
+        bw::PaintBackground(bw::Canvas::Table(bw::ProgramGame()));
+        bw::RepaintTable(bw::ProgramGame(), bw::Canvas::Table(bw::ProgramGame()), false);
         benchmark::ClobberMemory();
     }
     state.SetLabel("card height " + std::to_string(bw::ProgramGame().CardHeight));

@@ -100,8 +100,8 @@ void BM_StartupFirstTable(benchmark::State& state) {
     if (!Prepare(state)) return;
     DealMemoryUp();
     for (auto _ : state) {
-        bw::PaintBackground(bw::Canvas::Table());
-        bw::RepaintTable(bw::ProgramGame(), bw::Canvas::Table(), false);
+        bw::PaintBackground(bw::Canvas::Table(bw::ProgramGame()));
+        bw::RepaintTable(bw::ProgramGame(), bw::Canvas::Table(bw::ProgramGame()), false);
         benchmark::ClobberMemory();
     }
 }

@@ -1213,7 +1213,7 @@ void RebuildTable(Game& game) {
     // Fitted cards take their size from the table at once.
     if (GetParameter(field::kCardSize) == std::string(1, kFitToTableSize)) FitCardsToTable(game);
     CardSetUp().LayOutPiles();
-    PaintBackground(Canvas::Table());
+    PaintBackground(Canvas::Table(game));
     TableView().RepaintTable(false);
     TableView().ShowTable();
     WindowControl().Repaint();

@@ -207,7 +207,7 @@ QImage DrawLiveTable(Game& g, QSize size, QRgb colour, qreal ratio) {
     plain.fill(colour);
     BackgroundBitmap() = plain;
     TableBitmap() = plain;
-    RepaintTable(g, Canvas::Table(), false);
+    RepaintTable(g, Canvas::Table(g), false);
     const QRect all(QPoint(0, 0), size);
     return ratio == 1 ? TableBitmap().copy(all) : DevicePicture(TableBitmap(), all, ratio);
 }

@@ -29,8 +29,8 @@ QImage CardPicture(CardCode code) {
 }
 
 // The corner pixels of a picture at a window position, taken from TableBitmap().
-void CornersFromTable(QImage& img, int left, int top) {
-    const Canvas table = Canvas::Table();
+void CornersFromTable(const Game& g, QImage& img, int left, int top) {
+    const Canvas table = Canvas::Table(g);
     const int w = img.width(), h = img.height();
     if (w < 3 || h < 3) return;
     const bool single = w == 25;
@@ -51,7 +51,7 @@ void CornersFromTable(QImage& img, int left, int top) {
 
 // The drag shadow on the window; returns what it covers.
 QRegion DrawShadow(const Game& g, const QRect& r, int offset) {
-    const Canvas window = Canvas::Window();
+    const Canvas window = Canvas::Window(g);
     QRegion covered;
     const int right = r.left() + r.width(), bottom = r.top() + r.height();
     if (r.height() <= g.CardHeight) {
@@ -121,7 +121,7 @@ void ResetMovingImage() {
 bool ShowMovingImageAt(Game& g, int left, int top, bool drop, bool fullRestore) {
     MovingImage& m = Moving();
     if (left == Opt(g, opt::kHoldX) && top == Opt(g, opt::kHoldY)) return false;
-    const Canvas window = Canvas::Window();
+    const Canvas window = Canvas::Window(g);
     const QRect now(left, top, m.image.width(), m.image.height());
 
     // What the old picture and its shadow (their bounding box) leave uncovered.
@@ -129,12 +129,12 @@ bool ShowMovingImageAt(Game& g, int left, int top, bool drop, bool fullRestore) 
         const QRegion uncovered = QRegion(m.lastDrawn.isNull() ? m.last : m.lastDrawn) - now;
         for (const QRect& r : uncovered) window.Restore(r, TableBitmap());
     }
-    if (fullRestore) CornersFromTable(m.image, left, top);
+    if (fullRestore) CornersFromTable(g, m.image, left, top);
     window.Copy(left, top, m.image);
 
     QRegion drawn(now);
     if (drop) {
-        Canvas::Table().Copy(left, top, m.image);
+        Canvas::Table(g).Copy(left, top, m.image);
         DiscardTableChanges();
     } else if (const int offset = CardShadowOffset(); offset > 0) {
         drawn += DrawShadow(g, now, offset);
@@ -151,7 +151,7 @@ void DrawMovingImageAt(Game& g, int left, int top) {
     MovingImage& m = Moving();
     if (m.image.isNull()) return;
     const QRect now(left, top, m.image.width(), m.image.height());
-    Canvas::Window().Copy(left, top, m.image);
+    Canvas::Window(g).Copy(left, top, m.image);
     QRegion drawn(now);
     if (const int offset = CardShadowOffset(); offset > 0) drawn += DrawShadow(g, now, offset);
     m.last = now;
@@ -161,10 +161,10 @@ void DrawMovingImageAt(Game& g, int left, int top) {
     g.Options.SetOpt(opt::kHoldY, top);
 }
 
-void HideMovingImage() {
+void HideMovingImage(const Game& g) {
     MovingImage& m = Moving();
     if (!m.shown) return;
-    Canvas::Window().Restore(m.lastDrawn.isNull() ? m.last : m.lastDrawn, TableBitmap());
+    Canvas::Window(g).Restore(m.lastDrawn.isNull() ? m.last : m.lastDrawn, TableBitmap());
     m.shown = false;
 }
 
@@ -249,7 +249,7 @@ void FlyCard(Game& g, CardCode code, int x0, int y0, bool prepare, bool lift, bo
         y1 += offset;
     }
     if (!ShowMovingImageAt(g, x1, y1, drop, true) && drop) {
-        Canvas::Table().Copy(x1, y1, Moving().image);
+        Canvas::Table(g).Copy(x1, y1, Moving().image);
         DiscardTableChanges();
         Moving().shown = false;
     }
@@ -257,7 +257,7 @@ void FlyCard(Game& g, CardCode code, int x0, int y0, bool prepare, bool lift, bo
 }
 
 void AnimateFaceUp(const Game& g, CardCode code, int left, int top) {
-    const Canvas window = Canvas::Window();
+    const Canvas window = Canvas::Window(g);
     QImage* img = window.image();
     const int face = FaceIndexOf(code);
     if (!img || face < 0 || !OnTable(left) || !OnTable(top)) return;

@@ -40,7 +40,7 @@ bool ShowMovingImageAt(Game& g, int left, int top, bool drop, bool fullRestore);
 // caller's to restore.
 void DrawMovingImageAt(Game& g, int left, int top);
 // Takes the picture off the window (the end of a drag that goes nowhere).
-void HideMovingImage();
+void HideMovingImage(const Game& g);
 
 // The per-step pixel advance of a flight over `distance` pixels.
 int FlightStep(int distance, bool fast, bool autoplay);

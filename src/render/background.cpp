@@ -67,9 +67,12 @@ void Render(QImage& img, int origin, const QSize& table, const Recipe& r) {
 
 // The table's size as the background covers it: one pixel beyond the
 // table each way; a picture of its own covers itself.
+QSize CoveredTableSize() {
+    return TableSize() + QSize(1, 1);
+}
 QSize TableSizeFor(const Canvas& canvas) {
     if (canvas.surface() == CanvasKind::kImage && canvas.image()) return canvas.image()->size();
-    return TableSize() + QSize(1, 1);
+    return CoveredTableSize();
 }
 
 // The picture as an opaque 32-bit one, as painting it on the table gives
@@ -94,7 +97,7 @@ QImage OpaqueRgb32(const QImage& picture) {
 // they say it all; else it is painted as any other surface.
 void SetBackgroundBitmap(const Recipe& r) {
     if (BackgroundBitmap().isNull()) return;
-    const QSize table = TableSizeFor(Canvas::Background());
+    const QSize table = CoveredTableSize();
     const bool covers = table.width() >= BackgroundBitmap().width() &&
                         table.height() >= BackgroundBitmap().height();
     switch (r.kind) {
@@ -140,7 +143,7 @@ void PaintRecipe(const Canvas& canvas, const Recipe& r, bool canvasOnly) {
             // The table picture is the same painting: copied, not painted again.
             Blit(*img, 0, 0, BackgroundBitmap(), BackgroundBitmap().rect());
         } else {
-            const int origin = canvas.IsWindow() ? ScrollPosition() : 0;
+            const int origin = canvas.IsWindow() ? canvas.Scroll() : 0;
             Render(*img, origin, TableSizeFor(canvas), r);
         }
         canvas.Touched(QRect(0, 0, img->width(), img->height()));

@@ -69,7 +69,7 @@ struct SavedCorner {
 int SaveCorners(const Game& g, int left, int top, const Canvas& canvas,
                 const std::array<From, 4>& from, std::array<SavedCorner, 12>& out) {
     int n = 0;
-    const Canvas table = Canvas::Table(), background = Canvas::Background();
+    const Canvas table = Canvas::Table(g), background = Canvas::Background(g);
     for (int c = 0; c < 4; ++c) {
         const Corner corner = CornerPixels(g, static_cast<CornerId>(c), left, top);
         for (int i = 0; i < corner.count; ++i) {
@@ -136,7 +136,7 @@ const QImage& MarkImage(const std::string& code) {
 // `r`), as the table shows it. Every repaint lays the same marks over the
 // same background: they are blended once and copied after. Null when `r`
 // is not wholly on the background.
-const QImage* TintedMark(const QImage& mark, const QRect& r) {
+const QImage* TintedMark(const Game& g, const QImage& mark, const QRect& r) {
     struct Tinted {
         qint64 mark;
         QRect at;
@@ -145,7 +145,7 @@ const QImage* TintedMark(const QImage& mark, const QRect& r) {
     static std::vector<Tinted> kept;
     static qint64 background = 0;
     constexpr size_t kMostKept = 64;
-    const QRect at = r.translated(0, ScrollPosition());
+    const QRect at = r.translated(0, g.Options.Opt(opt::kScroll));
     if (!BackgroundBitmap().rect().contains(at) || mark.size() != r.size()) return nullptr;
     // Any drawing on the background changes its key and drops the lot.
     if (BackgroundBitmap().cacheKey() != background) {
@@ -183,7 +183,7 @@ int FaceIndexOf(CardCode code) {
 }
 
 void NoteLowestPixel(Game& g, int windowBottom) {
-    const int bottom = windowBottom + ScrollPosition();
+    const int bottom = windowBottom + g.Options.Opt(opt::kScroll);
     if (bottom > Opt(g, opt::kLowestPixel))
         g.Options.SetOpt(opt::kLowestPixel, std::min(bottom, 32767));
 }
@@ -314,14 +314,15 @@ void DrawPileMark(Game& g, int markKind, int left, int top, const Canvas& canvas
     const QRect part(0, 0, g.CardWidth, g.CardHeight);
     if (mark.hasAlphaChannel()) {
         // A translucent mark tints whatever background the player chose.
-        if (const QImage* tinted = TintedMark(mark, CardRectAt(g, left, top))) {
+        if (const QImage* tinted = TintedMark(g, mark, CardRectAt(g, left, top))) {
             canvas.Copy(left, top, *tinted, part);
             // The table under it, for the mark blended again at device pixels.
             if (DeviceRatio() != 1)
-                canvas.NoteDetail(left, top, *tinted, part,
-                                  {DetailSource::kMark, 0, code,
-                                   BackgroundBitmap().copy(
-                                       CardRectAt(g, left, top).translated(0, ScrollPosition()))});
+                canvas.NoteDetail(
+                    left, top, *tinted, part,
+                    {DetailSource::kMark, 0, code,
+                     BackgroundBitmap().copy(
+                         CardRectAt(g, left, top).translated(0, g.Options.Opt(opt::kScroll)))});
         } else {
             canvas.Restore(CardRectAt(g, left, top), BackgroundBitmap());
             canvas.Blend(left, top, mark, part);
@@ -486,9 +487,9 @@ void HighlightFoundationsAs(Game& g, int index, int mark, int colourIndex) {
         const std::string name = PileName(kDest, k + 1);
         const CardPoint top = CardPositionInPile(g, name, k, 0, false);
         const QRect inner(top.left + 1, top.top + 1, g.CardWidth - 2, g.CardHeight - 2);
-        PaintHighlight(Canvas::Table(), inner, mark, colour);
+        PaintHighlight(Canvas::Table(g), inner, mark, colour);
     }
-    ShowTableChanges();
+    ShowTableChanges(g);
 }
 
 void HighlightFoundations(Game& g, int index) {

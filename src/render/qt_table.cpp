@@ -43,26 +43,26 @@ bool FindCard(Game& g, CardCode card, std::string& name, int& slot) {
 // Draws on the table picture and/or the window. What goes onto the table
 // picture alone is not shown yet: the caller shows it when it chooses.
 template <class Draw>
-void OnSurfaces(int surfaces, Draw draw) {
+void OnSurfaces(const Game& g, int surfaces, Draw draw) {
     if (surfaces & kOnTable) {
-        draw(Canvas::Table());
+        draw(Canvas::Table(g));
         DiscardTableChanges();
     }
-    if (surfaces & kOnScreen) draw(Canvas::Window());
+    if (surfaces & kOnScreen) draw(Canvas::Window(g));
 }
 
 // Draws on the table picture and shows what changed, or on the window alone;
 // the window never gets a drawing the table picture lacks.
 template <class Draw>
-void ThroughTable(int surfaces, Draw draw) {
+void ThroughTable(const Game& g, int surfaces, Draw draw) {
     if (surfaces & kOnTable) {
-        draw(Canvas::Table());
+        draw(Canvas::Table(g));
         if (surfaces & kOnScreen)
-            ShowTableChanges();
+            ShowTableChanges(g);
         else
             DiscardTableChanges();
     } else if (surfaces & kOnScreen) {
-        draw(Canvas::Window());
+        draw(Canvas::Window(g));
     }
 }
 
@@ -78,27 +78,27 @@ const QImage& PictureOf(const Game& g, CardCode code) {
 }  // namespace
 
 void QtTable::PaintEmptyTable() {
-    PaintBackground(Canvas::Table());
+    PaintBackground(Canvas::Table(game_));
     ForgetJokerCaption(game_);
-    bw::ShowTableSoon();
+    bw::ShowTableSoon(game_);
 }
 
 void QtTable::RepaintTable(bool animateDeal) {
     if (animateDeal) {
         InputBlock block;
-        bw::RepaintTable(game_, Canvas::Window(), true);
+        bw::RepaintTable(game_, Canvas::Window(game_), true);
         RefreshJokerCaption(game_);
         return;
     }
-    bw::RepaintTable(game_, Canvas::Table(), false);
-    bw::ShowTable();
+    bw::RepaintTable(game_, Canvas::Table(game_), false);
+    bw::ShowTable(game_);
     RefreshJokerCaption(game_);
 }
 
 void QtTable::RedrawTable() {
     Blit(TableBitmap(), 0, 0, BackgroundBitmap(), BackgroundBitmap().rect());
-    bw::RepaintTable(game_, Canvas::Table(), false);
-    bw::ShowTable();
+    bw::RepaintTable(game_, Canvas::Table(game_), false);
+    bw::ShowTable(game_);
     // The background took the joker caption away; one still wanted is drawn
     // again even when it did not change.
     if (!RefreshJokerCaption(game_) && game_.Options.Opt(opt::kJokerCaption) != -1) {
@@ -108,11 +108,12 @@ void QtTable::RedrawTable() {
 }
 
 void QtTable::ShowTable() {
-    bw::ShowTable();
+    bw::ShowTable(game_);
 }
 
 void QtTable::DrawAnswerMark(int left, int top, bool right, int surfaces) {
-    OnSurfaces(surfaces, [&](const Canvas& c) { bw::DrawAnswerMark(game_, left, top, right, c); });
+    OnSurfaces(game_, surfaces,
+               [&](const Canvas& c) { bw::DrawAnswerMark(game_, left, top, right, c); });
 }
 
 void QtTable::FlyCard(int card, int left, int top, const std::string& target) {
@@ -133,10 +134,10 @@ void QtTable::FlyCard(int card, int left, int top, const std::string& target) {
         *pile = before.substr(0, before.size() - 3);
         const std::string after = *pile;
         bw::ErasePileTail(game_, before, after, PileAnchor(game_, from, IndexOf(from)).x(),
-                          Canvas::Table(), from);
-        bw::RedrawPileTop(game_, from, IndexOf(from), Canvas::Table());
+                          Canvas::Table(game_), from);
+        bw::RedrawPileTop(game_, from, IndexOf(from), Canvas::Table(game_));
         *pile = before;
-        ShowTableChanges();
+        ShowTableChanges(game_);
     }
     const CardPoint to = CardPositionInPile(game_, target, IndexOf(target), 0, true);
     bw::FlyCard(game_, card, left, top, true, false, false, true, to.top, to.left);
@@ -148,25 +149,25 @@ void QtTable::AnimateTurnUp(const std::string& pile) {
     const int index = IndexOf(pile);
     const CardPoint p = CardPositionInPile(game_, pile, index, 0, false);
     AnimateFaceUp(TopCode(*cards), p.left, p.top);
-    bw::RedrawPileTop(game_, pile, index, Canvas::Table());
-    ShowTableChanges();
+    bw::RedrawPileTop(game_, pile, index, Canvas::Table(game_));
+    ShowTableChanges(game_);
 }
 
 void QtTable::RedrawPileTop(const std::string& name) {
-    bw::RedrawPileTop(game_, name, IndexOf(name), Canvas::Table());
-    ShowTableChanges();
+    bw::RedrawPileTop(game_, name, IndexOf(name), Canvas::Table(game_));
+    ShowTableChanges(game_);
 }
 
 void QtTable::RedrawPile(const std::string& name) {
-    bw::RedrawPile(game_, name, Canvas::Table());
-    ShowTableChanges();
+    bw::RedrawPile(game_, name, Canvas::Table(game_));
+    ShowTableChanges(game_);
 }
 
 void QtTable::ErasePileTail(const std::string& oldPile, const std::string& newPile,
                             const std::string& name) {
     bw::ErasePileTail(game_, oldPile, newPile, PileAnchor(game_, name, IndexOf(name)).x(),
-                      Canvas::Table(), name);
-    ShowTableChanges();
+                      Canvas::Table(game_), name);
+    ShowTableChanges(game_);
 }
 
 void QtTable::HighlightFoundations(int index) {
@@ -178,21 +179,24 @@ void QtTable::UpdateJokerCaption() {
 }
 
 void QtTable::DrawCardFace(int code, int left, int top, int surfaces) {
-    OnSurfaces(surfaces, [&](const Canvas& c) { bw::DrawCard(game_, code, left, top, false, c); });
+    OnSurfaces(game_, surfaces,
+               [&](const Canvas& c) { bw::DrawCard(game_, code, left, top, false, c); });
 }
 
 void QtTable::DrawCardBack(int left, int top, int surfaces) {
-    OnSurfaces(surfaces, [&](const Canvas& c) {
+    OnSurfaces(game_, surfaces, [&](const Canvas& c) {
         bw::DrawCardBack(game_, left, top, game_.CardHeight, false, c);
     });
 }
 
 void QtTable::RestoreCardCorners(int left, int top, int surfaces) {
-    OnSurfaces(surfaces, [&](const Canvas& c) { bw::RestoreCardCorners(game_, left, top, c); });
+    OnSurfaces(game_, surfaces,
+               [&](const Canvas& c) { bw::RestoreCardCorners(game_, left, top, c); });
 }
 
 void QtTable::DrawSelectionFrame(int left, int top, int surfaces) {
-    OnSurfaces(surfaces, [&](const Canvas& c) { bw::DrawSelectionFrame(game_, left, top, c); });
+    OnSurfaces(game_, surfaces,
+               [&](const Canvas& c) { bw::DrawSelectionFrame(game_, left, top, c); });
 }
 
 void QtTable::FlyCard(int code, int fromLeft, int fromTop, int toLeft, int toTop) {
@@ -210,7 +214,7 @@ void QtTable::AnimateRedeal(int cards) {
     if (!OnTable(from.left) || !OnTable(to.left)) return;
     for (int i = 0; i < cards; ++i)
         bw::FlyCard(game_, -1, from.left, from.top, true, false, true, false, to.top, to.left);
-    HideMovingImage();
+    HideMovingImage(game_);
 }
 
 void QtTable::DrawJokerCaption(int foundation, const std::string& text,
@@ -220,17 +224,17 @@ void QtTable::DrawJokerCaption(int foundation, const std::string& text,
 
 void QtTable::EraseRect(int left, int top, int right, int bottom, int surfaces) {
     const QRect r = WindowRect(left, top, right, bottom);
-    OnSurfaces(surfaces, [&](const Canvas& c) { c.Restore(r, BackgroundBitmap()); });
+    OnSurfaces(game_, surfaces, [&](const Canvas& c) { c.Restore(r, BackgroundBitmap()); });
 }
 
 void QtTable::RestoreRect(int left, int top, int right, int bottom) {
-    ShowTableRect(WindowRect(left, top, right, bottom));
+    ShowTableRect(game_, WindowRect(left, top, right, bottom));
 }
 
 void QtTable::DrawPile(const std::string& name, int surfaces) {
     const int index = IndexOf(name);
     const int kind = PileKindOf(name);
-    ThroughTable(surfaces, [&](const Canvas& c) {
+    ThroughTable(game_, surfaces, [&](const Canvas& c) {
         // Stock-side piles and foundations draw over their own place (their
         // stack edge lies beside it); the others may have shrunk.
         if (kind != kMazzo && kind != kMazzoVis && kind != kWaste && kind != kDest)
@@ -244,14 +248,14 @@ void QtTable::DrawAllPiles(int surfaces) {
     const int scroll = game_.Options.Opt(opt::kScroll),
               lowest = game_.Options.Opt(opt::kLowestPixel);
     Blit(TableBitmap(), 0, 0, BackgroundBitmap(), BackgroundBitmap().rect());
-    bw::RepaintTable(game_, Canvas::Table(), false);
+    bw::RepaintTable(game_, Canvas::Table(game_), false);
     // A redraw in place keeps the scroll position and the table's extent.
     game_.Options.SetOpt(opt::kScroll, scroll);
     game_.Options.SetOpt(opt::kLowestPixel,
                          std::max<int>(lowest, game_.Options.Opt(opt::kLowestPixel)));
     DiscardTableChanges();
     RefreshJokerCaption(game_);
-    if (surfaces & kOnScreen) bw::ShowTable();
+    if (surfaces & kOnScreen) bw::ShowTable(game_);
 }
 
 void QtTable::DrawStockPressed(const std::string& name, bool pressed) {
@@ -262,11 +266,11 @@ void QtTable::DrawStockPressed(const std::string& name, bool pressed) {
     if (!OnTable(left) || !OnTable(top)) return;
     const QRect card = CardRectAt(game_, left, top);
     const QRect area = card.adjusted(0, 0, 1, 1);
-    const Canvas window = Canvas::Window();
-    ShowTableRect(area);
+    const Canvas window = Canvas::Window(game_);
+    ShowTableRect(game_, area);
     if (!pressed) return;
     // Pressed in: the pile sinks one pixel right and down into the table.
-    const QImage pile = TableBitmap().copy(card.translated(0, ScrollPosition()));
+    const QImage pile = TableBitmap().copy(card.translated(0, game_.Options.Opt(opt::kScroll)));
     window.Restore(QRect(left, top, game_.CardWidth + 1, 1), BackgroundBitmap());
     window.Restore(QRect(left, top, 1, game_.CardHeight + 1), BackgroundBitmap());
     window.Copy(left + 1, top + 1, pile);
@@ -279,7 +283,7 @@ void QtTable::EraseSelectionFrame(int code, int left, int top, int surfaces) {
     const QRgb frame = kSelectionFrameColour.rgb() & 0xFFFFFF;
     // Only pixels still showing the frame go back to the card's own: a card
     // laid over this one since keeps its picture.
-    OnSurfaces(surfaces, [&](const Canvas& c) {
+    OnSurfaces(game_, surfaces, [&](const Canvas& c) {
         for (int y = 0; y < game_.CardHeight && y < picture.height(); ++y) {
             for (int x = 0; x < game_.CardWidth && x < picture.width(); ++x) {
                 const bool edge =
@@ -309,8 +313,8 @@ void QtTable::BuildHeldImage(int code, int runHeight) {
     if (found) at = CardSlotPosition(game_, from, IndexOf(from), slot);
     image.fill(Qt::black);
     Blit(image, 0, 0, BackgroundBitmap(),
-         QRect(std::max(at.left, 0), std::max(at.top, 0) + ScrollPosition(), game_.CardWidth,
-               height));
+         QRect(std::max(at.left, 0), std::max(at.top, 0) + game_.Options.Opt(opt::kScroll),
+               game_.CardWidth, height));
     const Canvas canvas = Canvas::Of(image);
     const int step = n > 1 ? game_.Options.Opt(opt::kUpStepDown) : 0;
     for (int k = 0; k < n; ++k) {
@@ -340,7 +344,7 @@ void QtTable::GlideHeldImage(int fromLeft, int fromTop, int toLeft, int toTop, b
                 toTop, toLeft);
     if (m.lastDrawn != m.last) {
         // A glide that did not move keeps the shadow drawn before it.
-        for (const QRect& r : QRegion(m.lastDrawn) - m.last) ShowTableRect(r);
+        for (const QRect& r : QRegion(m.lastDrawn) - m.last) ShowTableRect(game_, r);
         m.lastDrawn = m.last;
     }
     if (shadow) DrawMovingImageAt(game_, toLeft, toTop);

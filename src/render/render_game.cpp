@@ -108,8 +108,8 @@ QImage RenderDealtTable(Game& g, const RenderRequest& request) {
     const int height = std::max(request.layout.bottom + 1, 1);
     SizeTableBitmaps(std::max(request.layout.screenWidth, width),
                      std::max(request.layout.screenHeight, height));
-    PaintBackground(Canvas::Table());
-    RepaintTable(g, Canvas::Table(), false);
+    PaintBackground(Canvas::Table(g));
+    RepaintTable(g, Canvas::Table(g), false);
     DiscardTableChanges();
 
     Install<ICardSetUp>(savedSetUp);

@@ -65,22 +65,24 @@ void FreeTableBitmaps() {
     g_pending = QRegion();
 }
 
-int ScrollPosition() {
-    return ProgramGame().Options.Opt(opt::kScroll);
-}
-
-Canvas Canvas::Window() {
+Canvas Canvas::Window(const Game& g) {
     IWindowCanvas* w = WindowCanvas();
-    return w ? Canvas(CanvasKind::kWindow, &w->Image()) : Canvas(CanvasKind::kNone, nullptr);
+    const int scroll = g.Options.Opt(opt::kScroll);
+    return w ? Canvas(CanvasKind::kWindow, &w->Image(), scroll)
+             : Canvas(CanvasKind::kNone, nullptr, scroll);
 }
-Canvas Canvas::Table() {
-    return Canvas(CanvasKind::kTable, &TableBitmap());
+Canvas Canvas::Table(const Game& g) {
+    return Canvas(CanvasKind::kTable, &TableBitmap(), g.Options.Opt(opt::kScroll));
 }
-Canvas Canvas::Background() {
-    return Canvas(CanvasKind::kBackground, nullptr);
+Canvas Canvas::Background(const Game& g) {
+    return Canvas(CanvasKind::kBackground, nullptr, g.Options.Opt(opt::kScroll));
 }
 Canvas Canvas::Of(QImage& image) {
-    return Canvas(CanvasKind::kImage, &image);
+    return Canvas(CanvasKind::kImage, &image, 0);
+}
+Canvas Canvas::Rescrolled(const Game& g) const {
+    return Canvas(surface_, image_,
+                  surface_ == CanvasKind::kImage ? 0 : g.Options.Opt(opt::kScroll));
 }
 
 QImage* Canvas::image() const {
@@ -92,8 +94,7 @@ QImage* Canvas::image() const {
 }
 
 int Canvas::ShiftY() const {
-    return surface_ == CanvasKind::kTable || surface_ == CanvasKind::kBackground ? ScrollPosition()
-                                                                                 : 0;
+    return surface_ == CanvasKind::kTable || surface_ == CanvasKind::kBackground ? scroll_ : 0;
 }
 
 void Canvas::Touched(const QRect& r) const {
@@ -177,8 +178,8 @@ void Canvas::Restore(const QRect& r, const QImage& tableSource) const {
     if (r.isEmpty()) return;
     QImage* img = image();
     if (!img || tableSource.isNull()) return;
-    const QRect part(r.x(), r.y() + ScrollPosition(), r.width(), r.height());
-    if (img == &tableSource && ShiftY() == ScrollPosition()) return;  // onto itself
+    const QRect part(r.x(), r.y() + scroll_, r.width(), r.height());
+    if (img == &tableSource && ShiftY() == scroll_) return;  // onto itself
     Blit(*img, r.x(), r.y() + ShiftY(), tableSource, part);
     Touched(r);
     CoverDetail(img, r.translated(0, ShiftY()));
@@ -191,7 +192,7 @@ void Canvas::Restore(const QRect& r, const BackgroundPicture& background) const 
     QImage* img = image();
     if (!img || background.isNull()) return;
     background.PaintOnto(*img, r.x(), r.y() + ShiftY(),
-                         QRect(r.x(), r.y() + ScrollPosition(), r.width(), r.height()));
+                         QRect(r.x(), r.y() + scroll_, r.width(), r.height()));
     Touched(r);
     if (surface_ != CanvasKind::kBackground) CoverDetail(img, r.translated(0, ShiftY()));
 }
@@ -214,10 +215,10 @@ void Canvas::Fill(const QRect& r, const QColor& colour) const {
     Touched(r);
 }
 
-void ShowTableChanges() {
+void ShowTableChanges(const Game& g) {
     const QRegion pending = g_pending;
     g_pending = QRegion();
-    const Canvas window = Canvas::Window();
+    const Canvas window = Canvas::Window(g);
     if (!window.image()) return;
     for (const QRect& r : pending) window.Restore(r, TableBitmap());
 }

@@ -17,6 +17,8 @@
 
 namespace bw {
 
+struct Game;
+
 QImage& TableBitmap();
 BackgroundPicture& BackgroundBitmap();
 
@@ -33,18 +35,18 @@ QSize TableSize();
 void CreateTableBitmaps();
 void FreeTableBitmaps();
 
-// How far the table is scrolled down: option entry 90.
-int ScrollPosition();
-
 enum class CanvasKind { kNone, kWindow, kTable, kBackground, kImage };
 
 // Where a drawing primitive paints. Cheap to copy.
 class Canvas {
 public:
-    static Canvas Window();      // the window canvas, or nothing when none is installed
-    static Canvas Table();       // TableBitmap()
-    static Canvas Background();  // BackgroundBitmap()
-    // A picture of its own (previews); its pixels are window coordinates.
+    // Each at the scroll offset `g` has now (option entry 90): a canvas is
+    // made for one drawing and not kept across a change of the offset.
+    static Canvas Window(const Game& g);  // the window canvas, or nothing when none is installed
+    static Canvas Table(const Game& g);   // TableBitmap()
+    static Canvas Background(const Game& g);  // BackgroundBitmap()
+    // A picture of its own (samples); its pixels are window coordinates, and
+    // it is not scrolled.
     static Canvas Of(QImage& image);
 
     CanvasKind surface() const { return surface_; }
@@ -54,6 +56,10 @@ public:
     QImage* image() const;
     // Added to window y on this surface.
     int ShiftY() const;
+    // How far the table is scrolled down for the game the canvas was made for.
+    int Scroll() const { return scroll_; }
+    // The same surface at the scroll offset `g` has now (after it changed).
+    Canvas Rescrolled(const Game& g) const;
     // Call after painting the window rectangle `r`: the window shows it at
     // once, and TableBitmap() remembers it until ShowTableChanges.
     void Touched(const QRect& r) const;
@@ -78,13 +84,15 @@ public:
     void Fill(const QRect& r, const QColor& colour) const;
 
 private:
-    Canvas(CanvasKind s, QImage* img) : surface_(s), image_(img) {}
+    Canvas(CanvasKind s, QImage* img, int scroll) : surface_(s), image_(img), scroll_(scroll) {}
     CanvasKind surface_ = CanvasKind::kNone;
     QImage* image_ = nullptr;
+    int scroll_ = 0;
 };
 
-// TableBitmap() rectangles drawn since the last call, shown on the window.
-void ShowTableChanges();
+// TableBitmap() rectangles drawn since the last call, shown on the window
+// at the scroll offset of `g`.
+void ShowTableChanges(const Game& g);
 // Forgets them (the whole table is about to be shown anyway).
 void DiscardTableChanges();
 

@@ -143,12 +143,12 @@ void DrawTableauMark(Game& g, int index, const Canvas& canvas) {
 
 // The deal's throw of one card from the deck to its place.
 void Throw(Game& g, CardCode code, bool faceUp, QPoint deck, CardPoint to) {
-    const Canvas window = Canvas::Window();
+    const Canvas window = Canvas::Window(g);
     const QPoint off(g.CardWidth / 7, g.CardHeight / 7);
     Waits().Wait(2);
     if (faceUp) DrawCard(g, code, deck.x(), deck.y(), false, window);
     if (g_deck.pile != "Mazzo" || g.MazzoPiles[0].empty())
-        RestoreCardCorners(g, deck.x(), deck.y(), Canvas::Table());
+        RestoreCardCorners(g, deck.x(), deck.y(), Canvas::Table(g));
     if (faceUp) {
         Waits().Wait(2);
         DrawCardBack(g, deck.x(), deck.y(), g.CardHeight, false, window);
@@ -163,7 +163,7 @@ void Throw(Game& g, CardCode code, bool faceUp, QPoint deck, CardPoint to) {
 
 // The deck pile after the deal, as it really is.
 void RedrawDeck(Game& g) {
-    const Canvas table = Canvas::Table();
+    const Canvas table = Canvas::Table(g);
     const std::string& deck = g_deck.pile;
     if (deck == "Mazzo")
         DrawStockPile(g, 0, table);
@@ -301,13 +301,13 @@ void DrawPileCard(Game& g, int kind, int pileIndex, int cardIndex, bool raised,
     const std::string name = NameOf(kind, pileIndex);
     const std::string* pile = PileByName(g, name);
     if (!pile) return;
-    const Canvas target = animate ? Canvas::Table() : canvas;
+    const Canvas target = animate ? Canvas::Table(g) : canvas;
     const int n = SlotCount(*pile);
     if (n == 0) {
         if (cardIndex != 0) return;
         const QPoint at = PileAnchor(g, name, pileIndex);
         DrawPileMark(g, MarkOf(kind, pileIndex), at.x(), at.y(), target, pileIndex);
-        if (animate) ShowTableChanges();
+        if (animate) ShowTableChanges(g);
         return;
     }
     if (cardIndex < 0 || cardIndex >= n) return;
@@ -319,7 +319,7 @@ void DrawPileCard(Game& g, int kind, int pileIndex, int cardIndex, bool raised,
     if (animate) Throw(g, code, up, start, p);
     DrawFace(g, code, up, QPoint(p.left, p.top), raised, target, pileIndex, kind);
     if (cardIndex == 0) RestoreCardCorners(g, p.left, p.top, target);
-    if (animate) ShowTableChanges();
+    if (animate) ShowTableChanges(g);
 }
 
 DeckPlace DeckPosition(Game& g) {
@@ -337,17 +337,19 @@ DeckPlace DeckPosition(Game& g) {
     return {"Fila1", QPoint(g.FilaLeft[0], FilaTopOnScreen(g, 0))};
 }
 
-void RepaintTable(Game& g, const Canvas& canvas, bool animateDeal) {
+void RepaintTable(Game& g, const Canvas& given, bool animateDeal) {
     if (!Flag(g, flag::kInProgress)) return;
     g.Options.SetOpt(opt::kScroll, 0);
     g.Options.SetOpt(opt::kLowestPixel, 0);
-    const Canvas table = Canvas::Table();
+    // The whole table is drawn unscrolled, whatever the caller's canvas was made at.
+    const Canvas canvas = given.Rescrolled(g);
+    const Canvas table = Canvas::Table(g);
     const int reserves = RuleCount(g, rule::kReserves, 10), tableaus = TableauCount(g),
               foundations = RuleCount(g, rule::kDests, 16);
 
     if (animateDeal) {
         Blit(TableBitmap(), 0, 0, BackgroundBitmap(), BackgroundBitmap().rect());
-        ShowTable();
+        ShowTable(g);
         if (Rule(g, rule::kTableFamily) != 4) {
             for (int i = 0; i < tableaus; ++i)
                 if (FilaOnTable(g, i))
@@ -357,7 +359,7 @@ void RepaintTable(Game& g, const Canvas& canvas, bool animateDeal) {
                 if (AppoggOnTable(g, k))
                     DrawPileMark(g, kMarkReserve, g.Options.AppoggLeft(k), g.Options.AppoggTop(k),
                                  table, k);
-            ShowTableChanges();
+            ShowTableChanges(g);
         }
     }
 
@@ -369,7 +371,7 @@ void RepaintTable(Game& g, const Canvas& canvas, bool animateDeal) {
     if (animateDeal) {
         g_deck = DeckPosition(g);
         DrawCardBack(g, g_deck.at.x(), g_deck.at.y(), g.CardHeight, false, table);
-        ShowTable();
+        ShowTable(g);
         Waits().WaitResponsive(100);
         shuffle =
             ParameterIs(field::kSoundsEnabled, "Y") && ParameterIs(field::kSoundsShuffle, "Y");
@@ -416,7 +418,7 @@ void RepaintTable(Game& g, const Canvas& canvas, bool animateDeal) {
     DrawDecorations(g, animateDeal ? table : canvas);
     g.Options.SetOpt(opt::kTableDrawn, 1);
     if (Opt(g, opt::kHighlightFoundations) != 0) HighlightFoundations(g, -1);
-    if (animateDeal) ShowTable();
+    if (animateDeal) ShowTable(g);
 }
 
 void RedrawPileTop(Game& g, const std::string& name, int pileIndex, const Canvas& canvas) {
@@ -554,13 +556,13 @@ void ErasePileTail(Game& g, const std::string& oldText, const std::string& newTe
 namespace {
 
 // The table picture onto the window's; the window canvas, or nullptr.
-IWindowCanvas* CopyTableToWindow() {
+IWindowCanvas* CopyTableToWindow(const Game& g) {
     DiscardTableChanges();
     IWindowCanvas* w = WindowCanvas();
     if (!w || TableBitmap().isNull()) return nullptr;
     QImage& img = w->Image();
     if (img.isNull()) return nullptr;
-    const int scroll = ScrollPosition();
+    const int scroll = g.Options.Opt(opt::kScroll);
     if (TableBitmap().width() < img.width() || TableBitmap().height() - scroll < img.height())
         img.fill(Qt::black);  // beyond the table picture
     const QRect shown(0, scroll, img.width(), img.height());
@@ -572,21 +574,21 @@ IWindowCanvas* CopyTableToWindow() {
 
 }  // namespace
 
-void ShowTable() {
-    if (IWindowCanvas* w = CopyTableToWindow()) w->Flush(w->Image().rect());
+void ShowTable(const Game& g) {
+    if (IWindowCanvas* w = CopyTableToWindow(g)) w->Flush(w->Image().rect());
 }
 
-void ShowTableSoon() {
-    if (IWindowCanvas* w = CopyTableToWindow()) w->FlushSoon(w->Image().rect());
+void ShowTableSoon(const Game& g) {
+    if (IWindowCanvas* w = CopyTableToWindow(g)) w->FlushSoon(w->Image().rect());
 }
 
-void ShowTableRect(const QRect& r) {
-    Canvas::Window().Restore(r, TableBitmap());
+void ShowTableRect(const Game& g, const QRect& r) {
+    Canvas::Window(g).Restore(r, TableBitmap());
 }
 
 void DrawJokerCaption(Game& g, int foundation, const std::string& text,
                       const std::string& suitImage) {
-    const Canvas table = Canvas::Table();
+    const Canvas table = Canvas::Table(g);
     const int count = RuleCount(g, rule::kDests, 16);
     if (count == 0 || !DestOnTable(g, 0)) return;
     const int boxTop = g.Options.DestTop(0) - 20;
@@ -600,7 +602,7 @@ void DrawJokerCaption(Game& g, int foundation, const std::string& text,
             table.Restore(box, BackgroundBitmap());
         }
     }
-    ShowTableChanges();
+    ShowTableChanges(g);
 }
 
 }  // namespace bw

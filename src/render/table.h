@@ -35,12 +35,12 @@ void ErasePileTail(Game& g, const std::string& oldPile, const std::string& newPi
                    const Canvas& canvas, const std::string& name);
 
 // TableBitmap() onto the window, from the scroll position down.
-void ShowTable();
+void ShowTable(const Game& g);
 // ShowTable for a picture about to be drawn over (the empty table before a
 // deal): the screen takes it with the next drawing, one copy for both.
-void ShowTableSoon();
+void ShowTableSoon(const Game& g);
 // One window rectangle of it.
-void ShowTableRect(const QRect& r);
+void ShowTableRect(const Game& g, const QRect& r);
 
 // Where the deal throws cards from (window coordinates) and which pile that is.
 struct DeckPlace {

@@ -42,8 +42,8 @@ public:
     }
     // A random card face up at a window position, on the window and the table picture.
     void Card(int left, int top) {
-        DrawCard(g_, Random(51) + 1, left, top, false, Canvas::Table());
-        ShowTableChanges();
+        DrawCard(g_, Random(51) + 1, left, top, false, Canvas::Table(g_));
+        ShowTableChanges(g_);
         ++cards_;
     }
     bool Every(int n) const { return cards_ % n == 0; }

@@ -89,7 +89,8 @@ protected:
         const QRect area = QRect(QPoint(0, 0), window.imgSfondo->size()) & TableBitmap().rect();
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
-                if (shown.pixel(x, y) != TableBitmap().pixel(x, y + ScrollPosition())) {
+                if (shown.pixel(x, y) !=
+                    TableBitmap().pixel(x, y + ProgramGame().Options.Opt(opt::kScroll))) {
                     if (!qEnvironmentVariableIsEmpty("BW_SCREENSHOT_DIR")) {
                         const QString shotDir = qEnvironmentVariable("BW_SCREENSHOT_DIR");
                         shown.save(shotDir + "/fmn_window.png");

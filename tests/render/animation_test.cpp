@@ -138,7 +138,7 @@ TEST_F(Flight, MovingPictureRestoresWhatItUncoversAndCastsAShadow) {
                      QPoint(100 + ProgramGame().CardWidth + 3, 110)})
         EXPECT_EQ(Rgb(window.image, p.x(), p.y()), Rgb(TableBitmap(), p.x(), p.y()))
             << p.x() << "," << p.y();
-    HideMovingImage();
+    HideMovingImage(ProgramGame());
     EXPECT_EQ(Rgb(window.image, 170, 160), Rgb(TableBitmap(), 170, 160));
 }
 
@@ -157,7 +157,8 @@ TEST_F(Flight, AColumnGetsADottedShadow) {
 }
 
 TEST_F(Flight, TurningUpShowsFramesAndLeavesTheTablePicture) {
-    DrawCardBack(ProgramGame(), 200, 200, ProgramGame().CardHeight, false, Canvas::Table());
+    DrawCardBack(ProgramGame(), 200, 200, ProgramGame().CardHeight, false,
+                 Canvas::Table(ProgramGame()));
     window.image = TableBitmap().copy(0, 0, window.image.width(), window.image.height());
     AnimateFaceUp(ProgramGame(), 8, 200, 200);
     EXPECT_EQ(Waits(10), 6);

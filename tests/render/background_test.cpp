@@ -52,20 +52,20 @@ TEST(ColourValueTest, PlainValuesAreRedLowThenGreenThenBlue) {
 }
 
 TEST_F(Background, DefaultGreenOnEverySurfaceUnlessCanvasOnly) {
-    PaintBackgroundAs(Canvas::Table(), kBackgroundDefault, 0, "", false, 0);
+    PaintBackgroundAs(Canvas::Table(ProgramGame()), kBackgroundDefault, 0, "", false, 0);
     EXPECT_EQ(Rgb(TableBitmap(), 0, 0), 0x006000u);
     EXPECT_EQ(Rgb(TableBitmap(), 1099, 699), 0x006000u);
     EXPECT_EQ(Rgb(BackgroundBitmap(), 500, 300), 0x006000u);
 
     PaintSurfaces(0x101010, 0x202020, 0x303030);
-    PaintBackgroundAs(Canvas::Table(), kBackgroundDefault, 0, "", true, 0);
+    PaintBackgroundAs(Canvas::Table(ProgramGame()), kBackgroundDefault, 0, "", true, 0);
     EXPECT_EQ(Rgb(TableBitmap(), 10, 10), 0x006000u);
     EXPECT_EQ(Rgb(BackgroundBitmap(), 10, 10), 0x202020u);
 
     // A display of 256 colours or fewer gets the brighter green.
     PaletteScreen palette;
     InstalledPorts().screen = &palette;
-    PaintBackgroundAs(Canvas::Table(), kBackgroundDefault, 0, "", false, 0);
+    PaintBackgroundAs(Canvas::Table(ProgramGame()), kBackgroundDefault, 0, "", false, 0);
     EXPECT_EQ(Rgb(TableBitmap(), 10, 10), 0x008000u);
     InstalledPorts().screen = nullptr;
 }
@@ -73,7 +73,7 @@ TEST_F(Background, DefaultGreenOnEverySurfaceUnlessCanvasOnly) {
 TEST_F(Background, WindowShowsTheTableRowsOfTheScrollPosition) {
     ProgramGame().Options.SetOpt(90, 100);
     SetParameter(135, 1, "Y");
-    PaintBackgroundAs(Canvas::Window(), kBackgroundColour, 0x0000FF, "", false, 0);
+    PaintBackgroundAs(Canvas::Window(ProgramGame()), kBackgroundColour, 0x0000FF, "", false, 0);
     // Window row 0 is table row 100.
     EXPECT_EQ(Rgb(window.image, 5, 0), Rgb(BackgroundBitmap(), 5, 100));
     ASSERT_FALSE(window.flushes.empty());
@@ -82,7 +82,8 @@ TEST_F(Background, WindowShowsTheTableRowsOfTheScrollPosition) {
 
 TEST_F(Background, ColourFadesInBandsFromFullAtTheTopToBlackAtTheBottom) {
     SetParameter(135, 1, "Y");
-    PaintBackgroundAs(Canvas::Table(), kBackgroundColour, 0x0000FF, "", false, 0);  // red
+    PaintBackgroundAs(Canvas::Table(ProgramGame()), kBackgroundColour, 0x0000FF, "", false,
+                      0);                            // red
     const int area = 701;                            // the table bitmap's height + 1
     EXPECT_EQ(Rgb(TableBitmap(), 0, 0), 0xFE0000u);  // 255 x 255 / 256
     EXPECT_EQ(BandColour(0, area), 0xFE0000u);
@@ -94,7 +95,7 @@ TEST_F(Background, ColourFadesInBandsFromFullAtTheTopToBlackAtTheBottom) {
     // With the scroll bar shown the fade runs 80 pixels further down: the
     // last visible row is not black yet.
     SetVerticalScrollBarShown(true);
-    PaintBackgroundAs(Canvas::Table(), kBackgroundColour, 0x0000FF, "", false, 0);
+    PaintBackgroundAs(Canvas::Table(ProgramGame()), kBackgroundColour, 0x0000FF, "", false, 0);
     SetVerticalScrollBarShown(false);
     int j = 0;
     while (MulDiv(j + 1, area + 80, 256) <= 699) ++j;
@@ -104,13 +105,13 @@ TEST_F(Background, ColourFadesInBandsFromFullAtTheTopToBlackAtTheBottom) {
 
 TEST_F(Background, NoFadeWhenSwitchedOffOrOnAPaletteDisplay) {
     SetParameter(135, 1, "N");
-    PaintBackgroundAs(Canvas::Table(), kBackgroundColour, 0x00FF00, "", false, 0);
+    PaintBackgroundAs(Canvas::Table(ProgramGame()), kBackgroundColour, 0x00FF00, "", false, 0);
     EXPECT_EQ(Rgb(TableBitmap(), 3, 699), 0x00FF00u);
 
     SetParameter(135, 1, "Y");
     PaletteScreen palette;
     InstalledPorts().screen = &palette;
-    PaintBackgroundAs(Canvas::Table(), kBackgroundColour, 0x00FF00, "", false, 0);
+    PaintBackgroundAs(Canvas::Table(ProgramGame()), kBackgroundColour, 0x00FF00, "", false, 0);
     InstalledPorts().screen = nullptr;
     EXPECT_EQ(Rgb(TableBitmap(), 3, 699), 0x00FF00u);
 }
@@ -118,7 +119,7 @@ TEST_F(Background, NoFadeWhenSwitchedOffOrOnAPaletteDisplay) {
 TEST_F(Background, PreferencesChooseTheKind) {
     SetParameter(135, 1, "N");
     // Blank preferences get their defaults: fixed colour 32768 wins.
-    PaintBackground(Canvas::Table());
+    PaintBackground(Canvas::Table(ProgramGame()));
     EXPECT_EQ(GetParameter(43, 4), "0");
     EXPECT_EQ(GetParameter(47, 15), "32768");
     EXPECT_EQ(GetParameter(28, 15), "2147483663");
@@ -126,12 +127,12 @@ TEST_F(Background, PreferencesChooseTheKind) {
 
     // Fixed colour 0: the colour of position 28, a system colour looked up.
     SetParameter(47, 15, "0");
-    PaintBackground(Canvas::Table());
+    PaintBackground(Canvas::Table(ProgramGame()));
     EXPECT_EQ(Rgb(TableBitmap(), 1, 1), ColourOfValue(kButtonFaceColourValue).rgb() & 0xFFFFFF);
 
     // A picture number.
     SetParameter(43, 4, "102");
-    PaintBackground(Canvas::Table());
+    PaintBackground(Canvas::Table(ProgramGame()));
     const QImage tile = LibraryBitmap("B102");
     ASSERT_FALSE(tile.isNull());
     EXPECT_EQ(Rgb(TableBitmap(), 3, 4), tile.pixel(3, 4) & 0xFFFFFF);
@@ -139,7 +140,7 @@ TEST_F(Background, PreferencesChooseTheKind) {
     // The default flag overrides everything else, the own picture included.
     SetParameter(246, 1, "Y");
     SetParameter(27, 1, "Y");
-    PaintBackground(Canvas::Table());
+    PaintBackground(Canvas::Table(ProgramGame()));
     EXPECT_EQ(Rgb(TableBitmap(), 1, 1), 0x006000u);
     EXPECT_TRUE(core.dialogs.infos.empty());
 }
@@ -147,7 +148,7 @@ TEST_F(Background, PreferencesChooseTheKind) {
 TEST_F(Background, LibraryPicturesAreTiledUpTo499AndCopiedOnceAbove) {
     const QImage tile = LibraryBitmap("B102");
     ASSERT_FALSE(tile.isNull());
-    PaintBackgroundAs(Canvas::Table(), 102, 0, "", false, 0);
+    PaintBackgroundAs(Canvas::Table(ProgramGame()), 102, 0, "", false, 0);
     const int w = tile.width(), h = tile.height();
     for (QPoint p :
          {QPoint(1, 2), QPoint(w + 1, 2), QPoint(1, 3 * h + 2), QPoint(30 * w + 1, 20 * h + 2)})
@@ -158,14 +159,14 @@ TEST_F(Background, LibraryPicturesAreTiledUpTo499AndCopiedOnceAbove) {
     ASSERT_FALSE(once.isNull());
     ASSERT_LT(once.width(), 1100);
     PaintSurfaces(0x123456, 0x123456, 0x123456);
-    PaintBackgroundAs(Canvas::Table(), 600, 0, "", false, 0);
+    PaintBackgroundAs(Canvas::Table(ProgramGame()), 600, 0, "", false, 0);
     EXPECT_EQ(Rgb(TableBitmap(), 5, 5), once.pixel(5, 5) & 0xFFFFFF);
     // Right of the picture the previous pixels stay: it is not repeated.
     EXPECT_EQ(Rgb(TableBitmap(), once.width() + 5, 5), 0x123456u);
     EXPECT_EQ(Rgb(BackgroundBitmap(), once.width() + 5, 5), 0x123456u);
 
     // A number the library lacks paints nothing.
-    PaintBackgroundAs(Canvas::Table(), 499, 0, "", false, 0);
+    PaintBackgroundAs(Canvas::Table(ProgramGame()), 499, 0, "", false, 0);
     EXPECT_EQ(Rgb(TableBitmap(), once.width() + 5, 5), 0x123456u);
 }
 
@@ -193,7 +194,7 @@ TEST_F(Background, ErasesMatchTheWholePaintingOfEveryKind) {
           Kind{102, 0, ""}, Kind{499, 0, ""}, Kind{kBackgroundOwnImage, 0, ownPath}}) {
         window.image = BackgroundBitmap().copy();
         ProgramGame().Options.SetOpt(90, 0);
-        PaintBackgroundAs(Canvas::Window(), k.kind, k.colour, k.file, false, 0);
+        PaintBackgroundAs(Canvas::Window(ProgramGame()), k.kind, k.colour, k.file, false, 0);
         EXPECT_EQ(BackgroundBitmap().copy(), window.image) << k.kind;
         // What the window keeps beside a placed or missing picture is no
         // painting of the scrolled table.
@@ -201,10 +202,12 @@ TEST_F(Background, ErasesMatchTheWholePaintingOfEveryKind) {
         for (int scroll : {0, 37}) {
             if (scroll && !covers) continue;
             ProgramGame().Options.SetOpt(90, scroll);
-            if (scroll) PaintBackgroundAs(Canvas::Window(), k.kind, k.colour, k.file, true, 0);
+            if (scroll)
+                PaintBackgroundAs(Canvas::Window(ProgramGame()), k.kind, k.colour, k.file, true, 0);
             const QImage painted = window.image.copy();
             window.image.fill(0xFF00FF);
-            for (const QRect& r : pieces) Canvas::Window().Restore(r, BackgroundBitmap());
+            for (const QRect& r : pieces)
+                Canvas::Window(ProgramGame()).Restore(r, BackgroundBitmap());
             // Below the table's last row scrolled up the window keeps its own.
             const QRect onTable(0, 0, 1100, 700 - scroll);
             for (const QRect& r : pieces)
@@ -222,7 +225,7 @@ TEST_F(Background, OwnPictureByBareNameIsABitmapInTheProgramFolder) {
     ASSERT_TRUE(own.save(QString::fromStdString(core.dir.file("felt.bmp")), "BMP"));
     SetParameter(246, 1, "Y");
     platform::IniWriteString(SettingsFile(), "Preference", "Customized_Background", "felt");
-    PaintBackground(Canvas::Table());
+    PaintBackground(Canvas::Table(ProgramGame()));
     EXPECT_TRUE(core.dialogs.infos.empty());
     EXPECT_EQ(Rgb(TableBitmap(), 0, 0), 0xFA0102u);
     EXPECT_EQ(Rgb(TableBitmap(), 40, 30), 0xFA0102u);  // tiled
@@ -234,7 +237,7 @@ TEST_F(Background, OwnJpegPicture) {
     own.fill(QColor(200, 40, 40));
     const std::string path = core.dir.file("wood.jpeg");
     ASSERT_TRUE(own.save(QString::fromStdString(path), "JPG", 100));
-    PaintBackgroundAs(Canvas::Table(), kBackgroundOwnImage, 0, path, false, 0);
+    PaintBackgroundAs(Canvas::Table(ProgramGame()), kBackgroundOwnImage, 0, path, false, 0);
     const QColor got(TableBitmap().pixel(20, 20));
     EXPECT_NEAR(got.red(), 200, 6);
     EXPECT_NEAR(got.green(), 40, 6);
@@ -244,7 +247,7 @@ TEST_F(Background, MissingOwnPictureIsReportedForgottenAndReplacedByTheDefault) 
     SetParameter(246, 1, "Y");
     SetParameter(27, 1, "N");
     platform::IniWriteString(SettingsFile(), "Preference", "Customized_Background", "gone");
-    PaintBackground(Canvas::Table());
+    PaintBackground(Canvas::Table(ProgramGame()));
     ASSERT_EQ(core.dialogs.infos.size(), 1u);
     EXPECT_EQ(core.dialogs.infos[0],
               "Customized background image not found: " + core.dir.file("gone.bmp"));
@@ -259,7 +262,7 @@ TEST_F(Background, MissingOwnPictureIsReportedForgottenAndReplacedByTheDefault) 
 
 TEST_F(Background, DamagedOwnPictureIsRefusedTheSameWay) {
     test::WriteFile(core.dir.file("broken.bmp"), "BM not really a bitmap");
-    PaintBackgroundAs(Canvas::Table(), kBackgroundOwnImage, 0, "broken", false, 0);
+    PaintBackgroundAs(Canvas::Table(ProgramGame()), kBackgroundOwnImage, 0, "broken", false, 0);
     ASSERT_EQ(core.dialogs.infos.size(), 1u);
     EXPECT_NE(core.dialogs.infos[0].find(core.dir.file("broken.bmp")), std::string::npos);
     EXPECT_EQ(GetParameter(27, 1), "Y");

@@ -58,7 +58,7 @@ TEST(FaceIndexTest, BothDecksShareFacesJokersShareOne) {
 }
 
 TEST_F(CardDrawing, TopCornersFromTheTargetBottomCornersFromTheBackground) {
-    DrawCard(ProgramGame(), 14, 100, 50, false, Canvas::Table());
+    DrawCard(ProgramGame(), 14, 100, 50, false, Canvas::Table(ProgramGame()));
     EXPECT_EQ(Corner(TableBitmap(), 100, 50, 0), All(kTable));
     EXPECT_EQ(Corner(TableBitmap(), 100, 50, 1), All(kTable));
     EXPECT_EQ(Corner(TableBitmap(), 100, 50, 2), All(kBackground));
@@ -69,7 +69,7 @@ TEST_F(CardDrawing, TopCornersFromTheTargetBottomCornersFromTheBackground) {
     EXPECT_EQ(Rgb(TableBitmap(), 135, 98), Face(14, 35, 48));
 
     // On the window the top corners come from the window.
-    DrawCard(ProgramGame(), 14, 300, 50, true, Canvas::Window());
+    DrawCard(ProgramGame(), 14, 300, 50, true, Canvas::Window(ProgramGame()));
     EXPECT_EQ(Corner(window.image, 300, 50, 0), All(kWindow));
     EXPECT_EQ(Corner(window.image, 300, 50, 2), All(kBackground));
     // Raised over a stack edge: the bottom-right corner is the edge's grey.
@@ -80,14 +80,14 @@ TEST_F(CardDrawing, TopCornersFromTheTargetBottomCornersFromTheBackground) {
 
 TEST_F(CardDrawing, SidewaysTableauPilesTakeLeftAndRightCornersApart) {
     ProgramGame().GameRules[3] = 2;  // cascade to the right
-    DrawCard(ProgramGame(), 5, 100, 50, true, Canvas::Window(), 0, kFila);
+    DrawCard(ProgramGame(), 5, 100, 50, true, Canvas::Window(ProgramGame()), 0, kFila);
     EXPECT_EQ(Corner(window.image, 100, 50, 0), All(kWindow));
     EXPECT_EQ(Corner(window.image, 100, 50, 2), All(kWindow));
     EXPECT_EQ(Corner(window.image, 100, 50, 1), All(kTable));
     EXPECT_EQ(Corner(window.image, 100, 50, 3), All(kTable));  // no grey: no bottom pass
 
     ProgramGame().GameRules[3] = 10;  // to the left
-    DrawCard(ProgramGame(), 5, 200, 50, false, Canvas::Window(), 0, kFila);
+    DrawCard(ProgramGame(), 5, 200, 50, false, Canvas::Window(ProgramGame()), 0, kFila);
     EXPECT_EQ(Corner(window.image, 200, 50, 0), All(kTable));
     EXPECT_EQ(Corner(window.image, 200, 50, 2), All(kTable));
     EXPECT_EQ(Corner(window.image, 200, 50, 1), All(kWindow));
@@ -95,11 +95,11 @@ TEST_F(CardDrawing, SidewaysTableauPilesTakeLeftAndRightCornersApart) {
 
     ProgramGame().GameRules[3] = 1;
     ProgramGame().GameRules[6] = 1;  // rule 6 turns a downward pile the same way
-    DrawCard(ProgramGame(), 5, 300, 50, false, Canvas::Window(), 0, kFila);
+    DrawCard(ProgramGame(), 5, 300, 50, false, Canvas::Window(ProgramGame()), 0, kFila);
     EXPECT_EQ(Corner(window.image, 300, 50, 0), All(kTable));
     EXPECT_EQ(Corner(window.image, 300, 50, 1), All(kWindow));
     // A foundation card is not a tableau card.
-    DrawCard(ProgramGame(), 5, 400, 50, false, Canvas::Window(), 0, kDest);
+    DrawCard(ProgramGame(), 5, 400, 50, false, Canvas::Window(ProgramGame()), 0, kDest);
     EXPECT_EQ(Corner(window.image, 400, 50, 1), All(kWindow));
     EXPECT_EQ(Corner(window.image, 400, 50, 3), All(kBackground));
 }
@@ -109,7 +109,7 @@ TEST_F(CardDrawing, NarrowCardsRoundOnlyTheCornerPixel) {
     ApplyCardSize(ProgramGame());
     ASSERT_EQ(ProgramGame().CardWidth, 25);
     PaintSurfaces(kTable, kBackground, kWindow);
-    DrawCard(ProgramGame(), 27, 40, 40, false, Canvas::Table());
+    DrawCard(ProgramGame(), 27, 40, 40, false, Canvas::Table(ProgramGame()));
     EXPECT_EQ(Rgb(TableBitmap(), 40, 40), kTable);
     EXPECT_EQ(Rgb(TableBitmap(), 41, 40), Face(27, 1, 0));
     EXPECT_EQ(Rgb(TableBitmap(), 64, 71), kBackground);
@@ -120,38 +120,42 @@ TEST_F(CardDrawing, NarrowCardsRoundOnlyTheCornerPixel) {
 
 TEST_F(CardDrawing, TableBitmapAddsTheScrollPositionAndRecordsTheLowestPixel) {
     ProgramGame().Options.SetOpt(90, 30);
-    DrawCard(ProgramGame(), 40, 100, 50, false, Canvas::Table());
+    DrawCard(ProgramGame(), 40, 100, 50, false, Canvas::Table(ProgramGame()));
     EXPECT_EQ(Rgb(TableBitmap(), 110, 90), Face(40, 10, 10));
     EXPECT_EQ(Rgb(TableBitmap(), 110, 60), kTable);
     EXPECT_EQ(ProgramGame().Options.Opt(93), 80 + ProgramGame().CardHeight);
     // The window is not shifted; the lowest pixel is in table coordinates.
-    DrawCardBack(ProgramGame(), 100, 200, ProgramGame().CardHeight, false, Canvas::Window());
+    DrawCardBack(ProgramGame(), 100, 200, ProgramGame().CardHeight, false,
+                 Canvas::Window(ProgramGame()));
     EXPECT_EQ(Rgb(window.image, 110, 210), CardBack().pixel(10, 10) & 0xFFFFFF);
     EXPECT_EQ(ProgramGame().Options.Opt(93), 230 + ProgramGame().CardHeight);
 }
 
 TEST_F(CardDrawing, BacksHolesAndOffTablePlaces) {
-    DrawCardBack(ProgramGame(), 10, 10, 40, false, Canvas::Table());  // 40 rows of the back
+    DrawCardBack(ProgramGame(), 10, 10, 40, false,
+                 Canvas::Table(ProgramGame()));  // 40 rows of the back
     EXPECT_EQ(Rgb(TableBitmap(), 20, 49), CardBack().pixel(10, 39) & 0xFFFFFF);
     EXPECT_EQ(Rgb(TableBitmap(), 20, 50), kTable);
     EXPECT_EQ(Rgb(TableBitmap(), 10, 10), kTable);  // its top corners still round
 
     const QImage before = TableBitmap().copy();
-    DrawCardBack(ProgramGame(), -10000, 10, ProgramGame().CardHeight, false, Canvas::Table());
-    DrawCard(ProgramGame(), 0, 200, 10, false, Canvas::Table());  // a hole draws nothing
-    DrawCard(ProgramGame(), 3, 200, kOffFila, false, Canvas::Table());
+    DrawCardBack(ProgramGame(), -10000, 10, ProgramGame().CardHeight, false,
+                 Canvas::Table(ProgramGame()));
+    DrawCard(ProgramGame(), 0, 200, 10, false,
+             Canvas::Table(ProgramGame()));  // a hole draws nothing
+    DrawCard(ProgramGame(), 3, 200, kOffFila, false, Canvas::Table(ProgramGame()));
     EXPECT_EQ(TableBitmap(), before);
 }
 
 TEST_F(CardDrawing, RestoredCornersShowTheBackground) {
-    DrawCard(ProgramGame(), 9, 50, 50, true, Canvas::Table());
-    RestoreCardCorners(ProgramGame(), 50, 50, Canvas::Table());
+    DrawCard(ProgramGame(), 9, 50, 50, true, Canvas::Table(ProgramGame()));
+    RestoreCardCorners(ProgramGame(), 50, 50, Canvas::Table(ProgramGame()));
     for (int c = 0; c < 4; ++c) EXPECT_EQ(Corner(TableBitmap(), 50, 50, c), All(kBackground)) << c;
 }
 
 TEST_F(CardDrawing, SelectionFrameLiesInsideTheCardClearOfItsCorners) {
-    DrawCard(ProgramGame(), 1, 60, 60, false, Canvas::Table());
-    DrawSelectionFrame(ProgramGame(), 60, 60, Canvas::Table());
+    DrawCard(ProgramGame(), 1, 60, 60, false, Canvas::Table(ProgramGame()));
+    DrawSelectionFrame(ProgramGame(), 60, 60, Canvas::Table(ProgramGame()));
     const unsigned frame = kSelectionFrameColour.rgb() & 0xFFFFFF;
     EXPECT_EQ(Rgb(TableBitmap(), 60, 100), frame);
     EXPECT_EQ(Rgb(TableBitmap(), 61, 100), frame);
@@ -223,8 +227,9 @@ TEST(PileMarks, EachEmptyPileShowsItsMark) {
 
 TEST_F(CardDrawing, MarksTintTheBackgroundAndAPileWithoutMarkShowsTheTable) {
     ProgramGame().GameRules[135] = 1;
-    DrawCard(ProgramGame(), 1, 70, 80, false, Canvas::Table());  // a card that left the pile
-    DrawPileMark(ProgramGame(), kMarkTableau, 70, 80, Canvas::Table(), 3);
+    DrawCard(ProgramGame(), 1, 70, 80, false,
+             Canvas::Table(ProgramGame()));  // a card that left the pile
+    DrawPileMark(ProgramGame(), kMarkTableau, 70, 80, Canvas::Table(ProgramGame()), 3);
     const QImage& ace = PileMark("010");
     ASSERT_FALSE(ace.isNull());
     ASSERT_TRUE(ace.hasAlphaChannel());
@@ -236,13 +241,13 @@ TEST_F(CardDrawing, MarksTintTheBackgroundAndAPileWithoutMarkShowsTheTable) {
     EXPECT_EQ(ProgramGame().Options.Opt(93), 80 + ProgramGame().CardHeight);
 
     ProgramGame().GameRules[15] = 2;  // "Mazzo_Vis" of a game without redeals shows nothing
-    DrawCard(ProgramGame(), 1, 300, 80, false, Canvas::Table());
-    DrawPileMark(ProgramGame(), kMarkVisible, 300, 80, Canvas::Table(), 0);
+    DrawCard(ProgramGame(), 1, 300, 80, false, Canvas::Table(ProgramGame()));
+    DrawPileMark(ProgramGame(), kMarkVisible, 300, 80, Canvas::Table(ProgramGame()), 0);
     EXPECT_EQ(Rgb(TableBitmap(), 320, 120), kBackground);
 
     // A mark outside the loaded set comes from the library.
     ProgramGame().GameRules[51] = 8;
-    DrawPileMark(ProgramGame(), kMarkStock, 500, 80, Canvas::Table(), 0);
+    DrawPileMark(ProgramGame(), kMarkStock, 500, 80, Canvas::Table(ProgramGame()), 0);
     const QImage mark = LibraryBitmap("WB021");
     ASSERT_FALSE(mark.isNull());
     EXPECT_EQ(
@@ -269,7 +274,7 @@ TEST_F(StackEdge, FiftyTwoCardsRaiseTheStockByEightOverItsEdge) {
     ProgramGame().MazzoPiles[0] = Cards(52);
     const int baseLeft = ProgramGame().Options.Opt(123), baseTop = ProgramGame().Options.Opt(127);
     ASSERT_TRUE(OnTable(baseLeft));
-    ASSERT_TRUE(DrawStackEdge(ProgramGame(), 0, false, Canvas::Table(), true));
+    ASSERT_TRUE(DrawStackEdge(ProgramGame(), 0, false, Canvas::Table(ProgramGame()), true));
     const int d = 8, w = ProgramGame().CardWidth, h = ProgramGame().CardHeight;
     EXPECT_EQ(ProgramGame().Options.StockLeft(0), baseLeft - d);
     EXPECT_EQ(ProgramGame().Options.StockTop(0), baseTop - d);
@@ -311,11 +316,11 @@ TEST_F(StackEdge, FiftyTwoCardsRaiseTheStockByEightOverItsEdge) {
 
     // The same raise again draws nothing unless a full redraw is asked for.
     PaintSurfaces(kTable, kBackground, kWindow);
-    EXPECT_TRUE(DrawStackEdge(ProgramGame(), 0, false, Canvas::Table(), false));
+    EXPECT_TRUE(DrawStackEdge(ProgramGame(), 0, false, Canvas::Table(ProgramGame()), false));
     EXPECT_EQ(Rgb(TableBitmap(), baseLeft + w - 1, baseTop + 20), kTable);
     // A full redraw draws the edge and puts the table back above and left
     // of the card, leaving the card's own place alone.
-    EXPECT_TRUE(DrawStackEdge(ProgramGame(), 0, false, Canvas::Table(), true));
+    EXPECT_TRUE(DrawStackEdge(ProgramGame(), 0, false, Canvas::Table(ProgramGame()), true));
     EXPECT_EQ(Rgb(TableBitmap(), baseLeft - 15, baseTop - 15), kBackground);
     EXPECT_EQ(Rgb(TableBitmap(), baseLeft - 9, baseTop + 40), kBackground);
     EXPECT_EQ(Rgb(TableBitmap(), baseLeft + 40, baseTop - 9), kBackground);
@@ -326,20 +331,20 @@ TEST_F(StackEdge, FiftyTwoCardsRaiseTheStockByEightOverItsEdge) {
 TEST_F(StackEdge, FoundationsStopAtTwoAndSomeHaveNoEdge) {
     ProgramGame().DestPiles[0] = Cards(13);
     const int baseLeft = ProgramGame().Options.Opt(135), baseTop = ProgramGame().Options.Opt(152);
-    ASSERT_TRUE(DrawStackEdge(ProgramGame(), 0, true, Canvas::Table(), true));
+    ASSERT_TRUE(DrawStackEdge(ProgramGame(), 0, true, Canvas::Table(ProgramGame()), true));
     EXPECT_EQ(ProgramGame().Options.DestLeft(0), baseLeft - 2);
     EXPECT_EQ(ProgramGame().Options.DestTop(0), baseTop - 2);
 
     ProgramGame().GameRules[4] = 2;
     ProgramGame().DestPiles[1] = Cards(13);
-    EXPECT_FALSE(DrawStackEdge(ProgramGame(), 1, true, Canvas::Table(), true));
+    EXPECT_FALSE(DrawStackEdge(ProgramGame(), 1, true, Canvas::Table(ProgramGame()), true));
     EXPECT_EQ(ProgramGame().Options.DestLeft(1), ProgramGame().Options.Opt(136));
 }
 
 TEST_F(StackEdge, RaisedStockDrawsItsTopCardAtTheRaisedPlace) {
     ProgramGame().MazzoPiles[0] = Cards(2);
     for (CardCode c : {1, 2}) SetFaceFlag(ProgramGame().CardRegister, c, '1');
-    RedrawPileTop(ProgramGame(), "Mazzo", 0, Canvas::Table());
+    RedrawPileTop(ProgramGame(), "Mazzo", 0, Canvas::Table(ProgramGame()));
     const int left = ProgramGame().Options.Opt(123) - 1, top = ProgramGame().Options.Opt(127) - 1;
     EXPECT_EQ(CardTopInPile(ProgramGame(), "Mazzo", 0, 0, false), top);
     EXPECT_EQ(Rgb(TableBitmap(), left + 20, top + 30), Face(2, 20, 30));
@@ -353,7 +358,7 @@ TEST_F(Highlight, CompleteFoundationsGetTheChosenMarkAndColour) {
     ProgramGame().GameRules[117] = 12;
     ProgramGame().DestPiles[0] = Cards(13);
     ProgramGame().DestPiles[1] = Cards(11);
-    RepaintTable(ProgramGame(), Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(ProgramGame()), false);
     const CardPoint top0 = CardPositionInPile(ProgramGame(), "Dest1", 0, 0, false);
     const CardPoint top1 = CardPositionInPile(ProgramGame(), "Dest2", 1, 0, false);
     const unsigned before1 = Rgb(TableBitmap(), top1.left + 30, top1.top + 40);
@@ -367,7 +372,7 @@ TEST_F(Highlight, CompleteFoundationsGetTheChosenMarkAndColour) {
 
     // The hatch: every second pixel along the diagonals.
     ProgramGame().DestPiles[1] = Cards(12);
-    RepaintTable(ProgramGame(), Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(ProgramGame()), false);
     HighlightFoundationsAs(ProgramGame(), 1, 1, 1);  // blue
     const int x = top1.left + 1, y = top1.top + 1;
     EXPECT_EQ(Rgb(TableBitmap(), x + 10, y + 10), 0x0000FFu);
@@ -380,7 +385,7 @@ TEST_F(Highlight, CompleteFoundationsGetTheChosenMarkAndColour) {
 TEST_F(Highlight, TheSettingsFileChoosesMarkAndColour) {
     ProgramGame().GameRules[116] = 13;
     ProgramGame().DestPiles[0] = Cards(13);
-    RepaintTable(ProgramGame(), Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(ProgramGame()), false);
     const CardPoint top = CardPositionInPile(ProgramGame(), "Dest1", 0, 0, false);
     const unsigned before = Rgb(TableBitmap(), top.left + 30, top.top + 40);
     HighlightFoundations(ProgramGame(), -1);  // no settings: mark 0, nothing drawn

@@ -35,9 +35,9 @@ protected:
                 ProgramGame().FilaPiles[static_cast<size_t>(i)] += FormatCode(code);
             }
         }
-        PaintBackground(Canvas::Table());
-        RepaintTable(ProgramGame(), Canvas::Table(), false);
-        ShowTable();
+        PaintBackground(Canvas::Table(ProgramGame()));
+        RepaintTable(ProgramGame(), Canvas::Table(ProgramGame()), false);
+        ShowTable(ProgramGame());
     }
     static unsigned Face(CardCode c, int x, int y) {
         return CardFaces()[static_cast<size_t>(FaceIndexOf(c))].pixel(x, y) & 0xFFFFFF;
@@ -77,7 +77,7 @@ TEST_F(PortDrawing, MatchedPairLeavesTheGridPicture) {
     ProgramGame().FilaPiles[0].replace(2 * 3, 3, "000");
     port.DrawPile("Fila1", kOnBoth);
     QRgb bg;
-    ASSERT_TRUE(Canvas::Background().Pixel(cx, cy, bg));
+    ASSERT_TRUE(Canvas::Background(ProgramGame()).Pixel(cx, cy, bg));
     EXPECT_EQ(Rgb(TableBitmap(), cx, cy), bg & 0xFFFFFF);
     EXPECT_EQ(Rgb(window.image, cx, cy), bg & 0xFFFFFF);
     // Its neighbours are still there.

@@ -25,7 +25,7 @@ protected:
 };
 
 TEST_F(Surfaces, RestoringAcrossAnyEdgeKeepsPixelsInPlace) {
-    const Canvas shown = Canvas::Window();
+    const Canvas shown = Canvas::Window(ProgramGame());
     for (QRect r :
          {QRect(-30, -40, 100, 100), QRect(1050, 650, 100, 100), QRect(-5, 300, 20, 20)}) {
         shown.Restore(r, TableBitmap());
@@ -40,17 +40,18 @@ TEST_F(Surfaces, RestoringAcrossAnyEdgeKeepsPixelsInPlace) {
 
 TEST_F(Surfaces, TablePicturesAreShiftedByTheScrollPosition) {
     ProgramGame().Options.SetOpt(90, 50);
-    Canvas::Window().Restore(QRect(10, 10, 5, 5), TableBitmap());
+    Canvas::Window(ProgramGame()).Restore(QRect(10, 10, 5, 5), TableBitmap());
     EXPECT_EQ(Rgb(window.image, 12, 12), Rgb(TableBitmap(), 12, 62));
     QImage dot(3, 3, QImage::Format_RGB32);
     dot.fill(qRgb(9, 8, 7));
-    Canvas::Table().Copy(-1, -51, dot);  // only its bottom-right pixel lands, at table (1, 1)
+    Canvas::Table(ProgramGame())
+        .Copy(-1, -51, dot);  // only its bottom-right pixel lands, at table (1, 1)
     EXPECT_EQ(Rgb(TableBitmap(), 1, 1), 0x090807u);
     EXPECT_NE(Rgb(TableBitmap(), 2, 1), 0x090807u);
     QRgb v = 0;
-    EXPECT_TRUE(Canvas::Table().Pixel(1, -49, v));
+    EXPECT_TRUE(Canvas::Table(ProgramGame()).Pixel(1, -49, v));
     EXPECT_EQ(v & 0xFFFFFF, 0x090807u);
-    EXPECT_FALSE(Canvas::Table().Pixel(1, -51, v));
+    EXPECT_FALSE(Canvas::Table(ProgramGame()).Pixel(1, -51, v));
 }
 
 // The blend of translucent marks gives the painter's pixels exactly, at
@@ -105,20 +106,20 @@ TEST_F(Surfaces, KeyedCopiesSkipTheKeyColour) {
     src.setPixel(1, 0, qRgb(1, 2, 3));
     src.setPixel(2, 0, qRgb(0, 0, 255));
     src.setPixel(3, 0, qRgb(4, 5, 6));
-    Canvas::Window().CopyKeyed(-1, 0, src, src.rect(), qRgb(0, 0, 255));
+    Canvas::Window(ProgramGame()).CopyKeyed(-1, 0, src, src.rect(), qRgb(0, 0, 255));
     EXPECT_EQ(Rgb(window.image, 0, 0), 0x010203u);
     EXPECT_EQ(Rgb(window.image, 1, 0), 0x303030u);
     EXPECT_EQ(Rgb(window.image, 2, 0), 0x040506u);
 }
 
 TEST_F(Surfaces, TableChangesReachTheWindowOnlyWhenShown) {
-    Canvas::Table().Fill(QRect(100, 100, 10, 10), Qt::red);
+    Canvas::Table(ProgramGame()).Fill(QRect(100, 100, 10, 10), Qt::red);
     EXPECT_EQ(Rgb(window.image, 105, 105), 0x303030u);
-    ShowTableChanges();
+    ShowTableChanges(ProgramGame());
     EXPECT_EQ(Rgb(window.image, 105, 105), 0xFF0000u);
-    Canvas::Table().Fill(QRect(200, 100, 10, 10), Qt::red);
+    Canvas::Table(ProgramGame()).Fill(QRect(200, 100, 10, 10), Qt::red);
     DiscardTableChanges();
-    ShowTableChanges();
+    ShowTableChanges(ProgramGame());
     EXPECT_EQ(Rgb(window.image, 205, 105), 0x303030u);
 }
 

@@ -53,7 +53,7 @@ protected:
     void SetUp() override {
         RenderTest::SetUp();
         SetParameter(135, 1, "Y");
-        PaintBackground(Canvas::Table());
+        PaintBackground(Canvas::Table(ProgramGame()));
     }
     // Cascade game: stock of 24 face down, tableau pile i holds i + 1 cards
     // with only the top one face up.
@@ -85,8 +85,8 @@ protected:
         }
     }
     QImage FullRepaint() {
-        PaintBackground(Canvas::Table());
-        RepaintTable(ProgramGame(), Canvas::Table(), false);
+        PaintBackground(Canvas::Table(ProgramGame()));
+        RepaintTable(ProgramGame(), Canvas::Table(ProgramGame()), false);
         return TableBitmap().copy();
     }
     static const QImage& Picture(CardCode c) {
@@ -97,7 +97,7 @@ protected:
 
 TEST_F(TableDrawing, EveryCardLiesWhereTheCardPositionRuleSays) {
     DealCascades();
-    RepaintTable(ProgramGame(), Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(ProgramGame()), false);
     for (int i = 0; i < 7; ++i) {
         const std::string name = PileName(kFila, i + 1);
         const std::string& pile = ProgramGame().FilaPiles[static_cast<size_t>(i)];
@@ -154,7 +154,7 @@ TEST_F(TableDrawing, EveryCardLiesWhereTheCardPositionRuleSays) {
 TEST_F(TableDrawing, GridSlotsSideBySideAndHolesShowTheTable) {
     DealGrid();
     ProgramGame().FilaPiles[1].replace(3 * 4, 3, "000");
-    RepaintTable(ProgramGame(), Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(ProgramGame()), false);
     for (int i = 0; i < 4; ++i) {
         for (int k = 0; k < 6; ++k) {
             const CardPoint p = CardSlotPosition(ProgramGame(), PileName(kFila, i + 1), i, k);
@@ -199,7 +199,7 @@ TEST_F(TableDrawing, NothingIsDrawnWithoutAGameOnTheTable) {
     DealCascades();
     SetFlag(ProgramGame(), flag::kInProgress, false);
     const QImage before = TableBitmap().copy();
-    RepaintTable(ProgramGame(), Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(ProgramGame()), false);
     EXPECT_EQ(TableBitmap(), before);
 }
 
@@ -215,8 +215,8 @@ TEST_F(TableDrawing, PartialUpdatesLeaveTheSamePictureAsAFullRepaint) {
                 ? PileNumberOf(name) - 1
                 : 0;
         ErasePileTail(ProgramGame(), before, now, PileAnchor(ProgramGame(), name, index).x(),
-                      Canvas::Table(), name);
-        RedrawPileTop(ProgramGame(), name, index, Canvas::Table());
+                      Canvas::Table(ProgramGame()), name);
+        RedrawPileTop(ProgramGame(), name, index, Canvas::Table(ProgramGame()));
     };
 
     // A card leaves a cascade, and one goes to a foundation.
@@ -246,8 +246,8 @@ TEST_F(TableDrawing, PairsLeaveHolesInTheGrid) {
     ProgramGame().FilaPiles[2].replace(3 * 5, 3, "000");  // the last slot
     ProgramGame().FilaPiles[2].replace(3 * 1, 3, "000");
     ErasePileTail(ProgramGame(), before, ProgramGame().FilaPiles[2], ProgramGame().FilaLeft[2],
-                  Canvas::Table(), "Fila3");
-    RedrawPileTop(ProgramGame(), "Fila3", 2, Canvas::Table());
+                  Canvas::Table(ProgramGame()), "Fila3");
+    RedrawPileTop(ProgramGame(), "Fila3", 2, Canvas::Table(ProgramGame()));
     const QImage partial = TableBitmap().copy();
     EXPECT_EQ(FirstDifference(partial, FullRepaint()), "");
 }
@@ -259,20 +259,32 @@ TEST_F(TableDrawing, OverlappedPilesAreRedrawnAfterAnErase) {
     FullRepaint();
     const std::string before = ProgramGame().FilaPiles[0];
     ProgramGame().FilaPiles[0].clear();
-    ErasePileTail(ProgramGame(), before, "", ProgramGame().FilaLeft[0], Canvas::Table(), "Fila1");
+    ErasePileTail(ProgramGame(), before, "", ProgramGame().FilaLeft[0],
+                  Canvas::Table(ProgramGame()), "Fila1");
     const QImage partial = TableBitmap().copy();
     EXPECT_EQ(FirstDifference(partial, FullRepaint()), "");
 }
 
 TEST_F(TableDrawing, ShowTableCopiesFromTheScrollPosition) {
     DealCascades();
-    RepaintTable(ProgramGame(), Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(ProgramGame()), false);
     ProgramGame().Options.SetOpt(90, 25);
-    ShowTable();
+    ShowTable(ProgramGame());
     EXPECT_EQ(Rgb(window.image, 200, 100), Rgb(TableBitmap(), 200, 125));
     EXPECT_EQ(window.flushes.back(), window.image.rect());
     // A table picture shorter than the window leaves black below it.
     EXPECT_EQ(Rgb(window.image, 5, 699), 0u);
+}
+
+TEST_F(TableDrawing, ARepaintIsUnscrolledWhateverItsCanvasWasMadeAt) {
+    DealCascades();
+    const QImage still = FullRepaint();
+    ProgramGame().Options.SetOpt(90, 25);
+    const Canvas scrolled = Canvas::Table(ProgramGame());
+    PaintBackground(Canvas::Table(ProgramGame()));
+    RepaintTable(ProgramGame(), scrolled, false);
+    EXPECT_EQ(ProgramGame().Options.Opt(90), 0);
+    EXPECT_EQ(FirstDifference(TableBitmap(), still), "");
 }
 
 class Deal : public TableDrawing {};
@@ -282,8 +294,8 @@ TEST_F(Deal, ThrowsEveryCardAndEndsWithTheFullRepaintsPicture) {
     const QImage still = FullRepaint();
     SetParameter(141, 1, "Y");
     SetParameter(149, 1, "Y");
-    PaintBackground(Canvas::Table());
-    RepaintTable(ProgramGame(), Canvas::Window(), true);
+    PaintBackground(Canvas::Table(ProgramGame()));
+    RepaintTable(ProgramGame(), Canvas::Window(ProgramGame()), true);
 
     EXPECT_EQ(FirstDifference(TableBitmap(), still), "");
     EXPECT_EQ(FirstDifference(window.image, TableBitmap()), "");
@@ -302,8 +314,8 @@ TEST_F(Deal, WithoutTheShuffleSoundAndFromTheThirdPileOfAGrid) {
     SetParameter(141, 1, "Y");
     SetParameter(149, 1, "N");
     const QImage still = FullRepaint();
-    PaintBackground(Canvas::Table());
-    RepaintTable(ProgramGame(), Canvas::Window(), true);
+    PaintBackground(Canvas::Table(ProgramGame()));
+    RepaintTable(ProgramGame(), Canvas::Window(ProgramGame()), true);
     EXPECT_TRUE(core.sound.played.empty());
     EXPECT_EQ(DeckPosition(ProgramGame()).pile, "Waste");
     EXPECT_EQ(FirstDifference(TableBitmap(), still), "");
@@ -339,7 +351,7 @@ TEST(DeckPositionTest, FallsBackPileByPile) {
 TEST_F(TableDrawing, ArrowBesideTheSixthPileOfStyle172) {
     UseRules({{359, 172}, {360, 1}, {368, 8}});
     ASSERT_TRUE(OnTable(ProgramGame().FilaLeft[5]));
-    RepaintTable(ProgramGame(), Canvas::Table(), false);
+    RepaintTable(ProgramGame(), Canvas::Table(ProgramGame()), false);
     const int x = ProgramGame().FilaLeft[5] + ProgramGame().CardWidth + 5 + 10,
               y = FilaTopOnScreen(ProgramGame(), 5) + ProgramGame().CardHeight / 2;
     EXPECT_EQ(Rgb(TableBitmap(), x, y), 0xFFFFFFu);

@@ -68,7 +68,7 @@ TEST(WinningShowChoice, RandomPicksOnlyTheFirstThree) {
 TEST_F(WinningShow, EveryShowDrawsUntilItsTimeIsUp) {
     for (const char* name : kWinningShows) {
         PaintSurfaces(0x101010, 0x202020, 0x303030);
-        ShowTable();
+        ShowTable(ProgramGame());
         const QImage before = TableBitmap().copy();
         waits.waits = 0;
         PlayWinningAnimation(ProgramGame(), name, 3, area);
