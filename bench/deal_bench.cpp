@@ -5,6 +5,7 @@
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -5,6 +5,7 @@
 #include "core/game.h"
 #include "core/state.h"
 #include "render/layout.h"
+#include "support/program_game.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "core/game.h"
 #include "core/placement.h"
 #include "core/state.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

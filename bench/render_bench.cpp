@@ -28,6 +28,7 @@
 #include "render/table.h"
 #include "render/window_canvas.h"
 #include "storage/catalogue.h"
+#include "support/program_game.h"
 
 namespace {
 

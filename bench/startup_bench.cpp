@@ -19,6 +19,7 @@
 #include "render/surfaces.h"
 #include "render/table.h"
 #include "storage/catalogue.h"
+#include "support/program_game.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 //
 // Engine functions take the game they work on as their first argument
 // (`Game& g`, or `const Game&` to read) and reach no other, and so do the
-// pointer handlers and the drawing. The window, the tools and the tests pass
-// ProgramGame().
+// pointer handlers and the drawing. There is no global game: the program's
+// main makes one for the run and hands it to the window.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -142,9 +142,5 @@ inline bool Flag(const Game& g, int i) {
 inline void SetFlag(Game& g, int i, bool on) {
     g.GameFlags[static_cast<size_t>(i)] = on ? 1 : 0;
 }
-
-// The program's one game, made on first use. Only the layers above the
-// engine name it: the engine takes the game it works on.
-Game& ProgramGame();
 
 }  // namespace bw

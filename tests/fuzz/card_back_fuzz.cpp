@@ -7,6 +7,7 @@
 #include "fuzz_target.h"
 #include "render/card_images.h"
 #include "storage/preferences.h"
+#include "support/program_game.h"
 
 BW_FUZZ_TARGET(card_back) {
     using namespace bw;

@@ -7,6 +7,7 @@
 #include "fuzz_support.h"
 #include "fuzz_target.h"
 #include "render/card_images.h"
+#include "support/program_game.h"
 
 BW_FUZZ_TARGET(card_set) {
     using namespace bw;

@@ -4,6 +4,7 @@
 #include "fuzz_support.h"
 #include "fuzz_target.h"
 #include "storage/preferences.h"
+#include "support/program_game.h"
 
 BW_FUZZ_TARGET(cfg) {
     using namespace bw;

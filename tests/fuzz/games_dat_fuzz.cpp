@@ -10,6 +10,7 @@
 #include "fuzz_target.h"
 #include "storage/catalogue.h"
 #include "storage/games_source.h"
+#include "support/program_game.h"
 
 namespace {
 // Narrow enough that the 800 x 600 flag of an entry is looked at.

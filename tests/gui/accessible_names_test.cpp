@@ -17,6 +17,7 @@
 #include "app/statistics_window.h"
 #include "app/table_accessible.h"
 #include "play_support.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

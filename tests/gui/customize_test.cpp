@@ -26,6 +26,7 @@
 #include "storage/catalogue.h"
 #include "storage/preferences.h"
 #include "support/fake_screen.h"
+#include "support/program_game.h"
 #include "support/recording_window.h"
 #include "support/test_support.h"
 

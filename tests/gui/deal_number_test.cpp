@@ -15,6 +15,7 @@
 #include "storage/catalogue.h"
 #include "storage/daily.h"
 #include "storage/results.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

@@ -11,6 +11,7 @@
 #include "render/library.h"
 #include "storage/catalogue.h"
 #include "storage/preferences.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 

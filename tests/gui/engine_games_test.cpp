@@ -6,6 +6,7 @@
 #include "core/game.h"
 #include "interaction/undo.h"
 #include "render/drawing.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

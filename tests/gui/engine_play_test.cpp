@@ -8,6 +8,7 @@
 #include "interaction/drag.h"
 #include "interaction/undo.h"
 #include "render/drawing.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

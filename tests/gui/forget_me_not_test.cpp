@@ -25,6 +25,7 @@
 #include "play_support.h"
 #include "render/drawing.h"
 #include "storage/results.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

@@ -13,6 +13,7 @@
 #include "core/state.h"
 #include "dialog_support.h"
 #include "gui_support.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -24,6 +24,7 @@
 #include "storage/catalogue.h"
 #include "storage/games_source.h"
 #include "storage/preferences.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

@@ -16,6 +16,7 @@
 #include "interaction/keyboard.h"
 #include "play_support.h"
 #include "storage/results.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

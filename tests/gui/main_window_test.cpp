@@ -30,6 +30,7 @@
 #include "render/library.h"
 #include "storage/preferences.h"
 #include "storage/resume_file.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

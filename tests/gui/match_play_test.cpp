@@ -13,6 +13,7 @@
 #include "play_support.h"
 #include "storage/match_records.h"
 #include "storage/results.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

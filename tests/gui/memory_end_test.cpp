@@ -10,6 +10,7 @@
 #include "core/params.h"
 #include "core/state.h"
 #include "gui_support.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

@@ -25,6 +25,7 @@
 #include "storage/results.h"
 #include "storage/section_file.h"
 #include "storage/statistics.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -16,6 +16,7 @@
 #include "render/table.h"
 #include "storage/preferences.h"
 #include "storage/results.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

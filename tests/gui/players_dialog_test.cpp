@@ -14,6 +14,7 @@
 #include "platform/paths.h"
 #include "storage/preferences.h"
 #include "storage/statistics.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -13,6 +13,7 @@
 #include "core/memory_log.h"
 #include "play_support.h"
 #include "storage/replays.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

@@ -7,6 +7,7 @@
 #include "core/history.h"
 #include "engine_play_support.h"
 #include "play_support.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

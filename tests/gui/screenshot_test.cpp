@@ -10,6 +10,7 @@
 #include "app/players_dialog.h"
 #include "dialog_support.h"
 #include "storage/catalogue.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

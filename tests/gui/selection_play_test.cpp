@@ -28,6 +28,7 @@
 #include "render/drawing.h"
 #include "render/library.h"
 #include "render/surfaces.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

@@ -14,6 +14,7 @@
 #include "storage/daily.h"
 #include "storage/players.h"
 #include "storage/results.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

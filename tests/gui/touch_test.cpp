@@ -11,6 +11,7 @@
 #include "core/piles.h"
 #include "core/pointer_state.h"
 #include "play_support.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

@@ -29,6 +29,7 @@
 #include "dialog_support.h"
 #include "storage/catalogue.h"
 #include "storage/players.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -15,6 +15,7 @@
 #include "gui_support.h"
 #include "platform/paths.h"
 #include "render/library.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

@@ -24,6 +24,7 @@
 #include "platform/paths.h"
 #include "render/layout.h"
 #include "render/library.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 namespace {

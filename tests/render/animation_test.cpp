@@ -9,6 +9,7 @@
 #include "render/card_images.h"
 #include "render/drawing.h"
 #include "render_fixture.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -10,6 +10,7 @@
 #include "render/background.h"
 #include "render/library.h"
 #include "render_fixture.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

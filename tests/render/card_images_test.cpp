@@ -14,6 +14,7 @@
 #include "render/library.h"
 #include "render_support.h"
 #include "storage/preferences.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -16,6 +16,7 @@
 #include "render/surfaces.h"
 #include "render_fixture.h"
 #include "storage/catalogue.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -10,6 +10,7 @@
 #include "render/library.h"
 #include "render/render_game.h"
 #include "render/surfaces.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 

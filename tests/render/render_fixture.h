@@ -13,6 +13,7 @@
 #include "core/game.h"
 #include "core/state.h"
 #include "render/window_canvas.h"
+#include "support/program_game.h"
 #include "support/test_support.h"
 
 namespace bw::test {

@@ -9,6 +9,7 @@
 #include "render/render_game.h"
 #include "render_fixture.h"
 #include "storage/catalogue.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

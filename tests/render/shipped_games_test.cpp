@@ -13,6 +13,7 @@
 #include "render/table.h"
 #include "render_fixture.h"
 #include "storage/catalogue.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "render_fixture.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -15,6 +15,7 @@
 #include "render/qt_table.h"
 #include "render_fixture.h"
 #include "render_support.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -12,6 +12,7 @@
 #include "render/surfaces.h"
 #include "render/table.h"
 #include "render_fixture.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

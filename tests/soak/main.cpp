@@ -25,6 +25,7 @@
 #include "core/game.h"
 #include "core/game_text.h"
 #include "soak.h"
+#include "support/program_game.h"
 
 namespace {
 

@@ -23,6 +23,7 @@
 #include "gui/play_support.h"
 #include "interaction/undo.h"
 #include "storage/games_source.h"
+#include "support/program_game.h"
 
 namespace bw::soak {
 

@@ -8,6 +8,7 @@
 #include "core/game.h"
 #include "core/ports.h"
 #include "core/state.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 

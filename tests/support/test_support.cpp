@@ -35,6 +35,7 @@
 #include "storage/game_store.h"
 #include "storage/preferences.h"
 #include "storage/results.h"
+#include "support/program_game.h"
 
 namespace bw::test {
 

@@ -9,6 +9,7 @@
 #include "flow_fakes.h"
 #include "platform/ini.h"
 #include "storage/autoplay_prefs.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -11,6 +11,7 @@
 #include "core/piles.h"
 #include "core/state.h"
 #include "platform/clock.h"
+#include "support/program_game.h"
 #include "support/test_support.h"
 
 namespace bw {

@@ -5,6 +5,7 @@
 #include "core/rules.h"
 #include "core/state.h"
 #include "storage/catalogue.h"
+#include "support/program_game.h"
 #include "support/test_support.h"
 
 namespace bw {

@@ -9,6 +9,7 @@
 #include "core/params.h"
 #include "core/piles.h"
 #include "core/state.h"
+#include "support/program_game.h"
 #include "support/test_support.h"
 
 namespace bw {

@@ -9,6 +9,7 @@
 #include "core/move_engine.h"
 #include "interaction/drag.h"
 #include "interaction_fixture.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

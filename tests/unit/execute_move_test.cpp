@@ -10,6 +10,7 @@
 #include "core/piles.h"
 #include "core/ports.h"
 #include "core/state.h"
+#include "support/program_game.h"
 #include "support/recording_table.h"
 #include "support/test_support.h"
 

@@ -15,6 +15,7 @@
 #include "core/ports.h"
 #include "core/state.h"
 #include "platform/clock.h"
+#include "support/program_game.h"
 #include "support/test_support.h"
 
 namespace bw::test {

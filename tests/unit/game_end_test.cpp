@@ -12,6 +12,7 @@
 #include "core/state.h"
 #include "flow_fakes.h"
 #include "platform/paths.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -6,6 +6,7 @@
 #include "core/state.h"
 #include "storage/catalogue.h"
 #include "storage/games_source.h"
+#include "support/program_game.h"
 #include "support/test_support.h"
 
 namespace bw {

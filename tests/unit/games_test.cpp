@@ -27,6 +27,7 @@
 #include "platform/paths.h"
 #include "render/layout.h"
 #include "storage/catalogue.h"
+#include "support/program_game.h"
 #include "support/test_support.h"
 
 namespace bw {

@@ -21,6 +21,7 @@
 #include "interaction/drag.h"
 #include "interaction/press.h"
 #include "interaction/wiring.h"
+#include "support/program_game.h"
 #include "support/recording_table.h"
 #include "support/recording_window.h"
 #include "support/test_support.h"

@@ -9,6 +9,7 @@
 #include "core/game.h"
 #include "core/state.h"
 #include "render/layout.h"
+#include "support/program_game.h"
 #include "support/test_support.h"
 
 namespace bw {

@@ -19,6 +19,7 @@
 #include "core/ports.h"
 #include "core/state.h"
 #include "interaction/match_play.h"
+#include "support/program_game.h"
 #include "support/recording_table.h"
 #include "support/test_support.h"
 

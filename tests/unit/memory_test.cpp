@@ -18,6 +18,7 @@
 #include "interaction/memory.h"
 #include "interaction/press.h"
 #include "platform/clock.h"
+#include "support/program_game.h"
 #include "support/recording_table.h"
 #include "support/test_support.h"
 

@@ -15,6 +15,7 @@
 #include "flow_fakes.h"
 #include "platform/ini.h"
 #include "storage/catalogue.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -11,6 +11,7 @@
 #include "core/piles.h"
 #include "core/placement.h"
 #include "core/state.h"
+#include "support/program_game.h"
 #include "support/test_support.h"
 
 namespace bw {

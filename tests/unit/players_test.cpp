@@ -9,6 +9,7 @@
 #include "platform/paths.h"
 #include "storage/section_file.h"
 #include "storage/statistics.h"
+#include "support/program_game.h"
 #include "support/test_support.h"
 
 namespace bw {

@@ -14,6 +14,7 @@
 #include "core/ports.h"
 #include "core/state.h"
 #include "interaction/press.h"
+#include "support/program_game.h"
 #include "support/recording_table.h"
 #include "support/test_support.h"
 

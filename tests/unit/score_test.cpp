@@ -6,6 +6,7 @@
 #include "core/ports.h"
 #include "core/score.h"
 #include "core/state.h"
+#include "support/program_game.h"
 #include "support/test_support.h"
 
 namespace bw {

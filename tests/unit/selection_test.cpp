@@ -8,6 +8,7 @@
 #include "core/history.h"
 #include "interaction/selection.h"
 #include "interaction_fixture.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -7,6 +7,7 @@
 #include "interaction/drag.h"
 #include "interaction/shortcuts.h"
 #include "interaction_fixture.h"
+#include "support/program_game.h"
 
 namespace bw {
 namespace {

@@ -13,6 +13,7 @@
 #include "core/piles.h"
 #include "core/state.h"
 #include "support/engine_fakes.h"
+#include "support/program_game.h"
 #include "support/test_support.h"
 
 namespace bw {

@@ -17,6 +17,7 @@
 #include "core/state.h"
 #include "core/stock_moves.h"
 #include "support/engine_fakes.h"
+#include "support/program_game.h"
 #include "support/test_support.h"
 
 namespace bw {

@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "support/program_game.h"
 
 namespace bw {
 
