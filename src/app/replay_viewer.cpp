@@ -68,13 +68,13 @@ bool Arrange(Game& g, const TurnRecord& record, int step, const SlipMark* slip,
         for (const TurnCard& c : t.cards) {
             g.FilaPiles[static_cast<size_t>(c.row)].replace(static_cast<size_t>(c.column) * 3, 3,
                                                             "000");
-            AppendCard(g, g.MazzoPiles, 2, c.card, "1");
+            AppendCard(g, g.MazzoPiles, 2, c.card, Face::kUp);
         }
     }
     // An unbroken run of "Ace-To-King" stays face up.
     if (sequence) shownFrom = runStart;
     for (size_t i = shownFrom; i < static_cast<size_t>(step); ++i)
-        for (const TurnCard& c : record.turns[i].cards) SetFaceFlag(g.CardRegister, c.card, '1');
+        for (const TurnCard& c : record.turns[i].cards) SetCardFace(g, c.card, Face::kUp);
     if (slip) {
         for (const TurnCard& c : record.turns[static_cast<size_t>(step - 1)].cards)
             if (c.card == slip->card) out.shouldBePaired = SlotRect(g, c.row, c.column);

@@ -248,7 +248,7 @@ bool RunAutoplay(Game& g) {
             if (c < 1) continue;
             if (!IsFaceUp(g, c) && Rule(g, rule::kAutoTurnUp) == 1 &&
                 GetParameter(field::kAutomaticFaceUp) != "N") {
-                SetFaceFlag(g.CardRegister, c, '1');
+                SetCardFace(g, c, Face::kUp);
                 CardAnimations().AnimateTurnUp(Name("Fila", i));
             }
             if (offer(c)) {

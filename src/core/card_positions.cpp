@@ -68,7 +68,7 @@ PileGeometry GeometryOf(const Game& game, const std::string& name, int index) {
 
 bool CountsFaceUp(Game& g, CardCode c, int direction) {
     if (c < 1) return direction == 12;
-    return FaceFlag(g.CardRegister, c) == '1';
+    return FaceOf(g, c) == Face::kUp;
 }
 
 // The step card `c` adds to the card lying on it, as (dx, dy).

@@ -10,6 +10,19 @@ namespace bw {
 
 using CardCode = int;
 
+// The side of a card that is up; the values are the card register's stored
+// face flag, so a face converts to its stored character and back unchanged.
+enum class Face : char { kDown = '0', kUp = '1' };
+
+// A card as a pile holds it: its code (0 for a hole) and the side up.
+struct Card {
+    CardCode code = 0;
+    Face face = Face::kDown;
+    bool IsHole() const { return code == 0; }
+    bool FaceUp() const { return face == Face::kUp; }
+    bool operator==(const Card&) const = default;
+};
+
 int RankOf(CardCode c);  // 1..13, 100 for a joker, -1 otherwise
 int SuitOf(CardCode c);  // 0..3, -1 for a joker
 bool IsRed(CardCode c);

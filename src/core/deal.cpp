@@ -85,11 +85,11 @@ void Filter(Pack& pack, Pred drop) {
 }
 
 void PutFaceUp(Game& g, PileList& list, int index, CardCode c) {
-    AppendCard(g, list, index, c, "1");
+    AppendCard(g, list, index, c, Face::kUp);
 }
 
 void AllFaceUp(Game& g, const std::string& pile) {
-    SetFace(g, pile, SlotCount(pile), '1');
+    SetFace(g, pile, SlotCount(pile), Face::kUp);
 }
 
 int BaseRankOf(CardCode c) {
@@ -244,7 +244,8 @@ void DealPiles(Game& g, Pack& pack) {
     for (int i = 0; i < 40; ++i) {
         if (Rule(g, rule::kDealFila1 + i) > 1000) {
             DealCards(g, Rule(g, rule::kDealFila1 + i), pack, g.FilaPiles, i);
-            SetFace(g, g.FilaPiles[static_cast<size_t>(i)], Rule(g, rule::kFaceFila1 + i), '1');
+            SetFace(g, g.FilaPiles[static_cast<size_t>(i)], Rule(g, rule::kFaceFila1 + i),
+                    Face::kUp);
         }
     }
     DealCards(g, Rule(g, rule::kDealMazzo), pack, g.MazzoPiles, 0);
@@ -257,7 +258,8 @@ void DealPiles(Game& g, Pack& pack) {
         const int n = Rule(g, rule::kDealFila1 + i);
         if (n > 0 && n <= 1000) {
             DealCards(g, n, pack, g.FilaPiles, i);
-            SetFace(g, g.FilaPiles[static_cast<size_t>(i)], Rule(g, rule::kFaceFila1 + i), '1');
+            SetFace(g, g.FilaPiles[static_cast<size_t>(i)], Rule(g, rule::kFaceFila1 + i),
+                    Face::kUp);
         }
     }
     DealCards(g, Rule(g, rule::kDealWaste), pack, g.MazzoPiles, 2);
@@ -265,7 +267,8 @@ void DealPiles(Game& g, Pack& pack) {
     for (int i = 0; i < 10; ++i) {
         if (Rule(g, rule::kDealAppogg1 + i) > 0) {
             DealCards(g, Rule(g, rule::kDealAppogg1 + i), pack, g.AppoggPiles, i);
-            SetFace(g, g.AppoggPiles[static_cast<size_t>(i)], Rule(g, rule::kFaceAppogg1 + i), '1');
+            SetFace(g, g.AppoggPiles[static_cast<size_t>(i)], Rule(g, rule::kFaceAppogg1 + i),
+                    Face::kUp);
         }
     }
 }
@@ -336,7 +339,7 @@ void GoalArrangements(Game& g) {
             CardCode ace = SlotCode(cell, slot);
             cell.erase(static_cast<size_t>(slot) * 3, 3);
             g.DestPiles[static_cast<size_t>(moved) + 1] = FormatCode(ace);
-            SetFaceFlag(g.CardRegister, ace, '1');
+            SetCardFace(g, ace, Face::kUp);
             ++moved;
         }
         int n = moved;
@@ -367,7 +370,7 @@ void GoalArrangements(Game& g) {
         while (TakeCardAnywhere(g, 13, 1) != 255) {
         }
         g.MazzoPiles[0] = FormatCode(13) + g.MazzoPiles[0];
-        SetFaceFlag(g.CardRegister, 13, '0');
+        SetCardFace(g, 13, Face::kDown);
         PutFaceUp(g, g.FilaPiles, 0, 12);
     }
 }
@@ -421,7 +424,7 @@ void AcesToFoundations(Game& g) {
             if (refill >= 1) {
                 source.erase(source.size() - 3);
                 pile.replace(static_cast<size_t>(slot) * 3, 3, FormatCode(refill));
-                SetFaceFlag(g.CardRegister, refill, faceUp ? '1' : '0');
+                SetCardFace(g, refill, faceUp ? Face::kUp : Face::kDown);
             } else {
                 pile.erase(static_cast<size_t>(slot) * 3, 3);
                 --slot;
@@ -462,7 +465,7 @@ void KingPilesUnderTheStock(Game& g, DealtTable& t) {
             std::string& pile = list[static_cast<size_t>(i)];
             if (pile.empty() || RankOf(BottomCode(pile)) != 13) continue;
             for (int s = 0; s < SlotCount(pile); ++s)
-                SetFaceFlag(g.CardRegister, SlotCode(pile, s), '0');
+                SetCardFace(g, SlotCode(pile, s), Face::kDown);
             g.MazzoPiles[0] = pile + g.MazzoPiles[0];
             pile.clear();
             std::string& stock = g.MazzoPiles[0];
@@ -487,7 +490,7 @@ void PilesHeadedBy(Game& g, DealtTable& t, int head) {
     if (first < 1) return;
     int pile = 0;
     g.FilaPiles[0] = FormatCode(first);
-    SetFaceFlag(g.CardRegister, first, '1');
+    SetCardFace(g, first, Face::kUp);
     for (CardCode c : t.pack) {
         if (RankOf(c) == head && pile + 1 < 40) ++pile;
         PutFaceUp(g, g.FilaPiles, pile, c);
@@ -579,7 +582,7 @@ void PackHeadOnTheFoundations(Game& g, DealtTable& t) {
     for (int k = 0; k < t.foundations && k < static_cast<int>(t.pack.size()); ++k) {
         if (t.pack[static_cast<size_t>(k)] < 1) continue;
         g.DestPiles[static_cast<size_t>(k)] = FormatCode(t.pack[static_cast<size_t>(k)]);
-        SetFaceFlag(g.CardRegister, t.pack[static_cast<size_t>(k)], '1');
+        SetCardFace(g, t.pack[static_cast<size_t>(k)], Face::kUp);
     }
 }
 
@@ -601,7 +604,7 @@ void CountedOntoTwelvePiles(Game& g, DealtTable& t) {
     while (!t.pack.empty()) {
         CardCode c = TakeHead(t.pack);
         if (RankOf(c) == l) {
-            AppendCard(g, g.MazzoPiles, 0, c, "0");
+            AppendCard(g, g.MazzoPiles, 0, c, Face::kDown);
             continue;
         }
         if (l <= 12)
@@ -838,20 +841,20 @@ void DealCards(Game& g, int n, Pack& pack, PileList& list, int index) {
     if (n <= 0 || index < 0 || index >= static_cast<int>(list.size())) return;
     if (n > 1000 && n < 1500) {
         CardCode c = TakeFirst(pack, [&](CardCode p) { return RankOf(p) == n - 1000; });
-        if (c >= 1) AppendCard(g, list, index, c, "0");
+        if (c >= 1) AppendCard(g, list, index, c, Face::kDown);
         return;
     }
     if (n >= 1501 && n <= 1504) {
         const CardCode joker = 104 + (n - 1500);
         RemoveCode(pack, joker);
-        AppendCard(g, list, index, joker, "1");
+        AppendCard(g, list, index, joker, Face::kUp);
         return;
     }
     const auto take = static_cast<long>(std::min(static_cast<size_t>(n), pack.size()));
     const std::span<const CardCode> cards(pack.data(), static_cast<size_t>(take));
     AppendCodes(list[static_cast<size_t>(index)], cards);
     for (CardCode c : cards)
-        if (c != 0) SetFaceFlag(g.CardRegister, c, '0');
+        if (c != 0) SetCardFace(g, c, Face::kDown);
     pack.erase(pack.begin(), pack.begin() + take);
 }
 
@@ -887,7 +890,7 @@ void DealGame(Game& g) {
             for (size_t i = 0; i < pack.size() && next < 16;) {
                 if (pack[i] >= 1 && RankOf(pack[i]) == rank) {
                     g.DestPiles[static_cast<size_t>(next++)] = FormatCode(pack[i]);
-                    SetFaceFlag(g.CardRegister, pack[i], '1');
+                    SetCardFace(g, pack[i], Face::kUp);
                     pack.erase(pack.begin() + static_cast<long>(i));
                 } else {
                     ++i;

@@ -94,7 +94,7 @@ void RemoveJumpedCard(Game& g, int from, int to) {
     const std::string before = pile;
     const CardCode jumped = TopCode(pile);
     pile.erase(pile.size() - 3);
-    AppendCard(g, g.MazzoPiles, 2, jumped, "1");
+    AppendCard(g, g.MazzoPiles, 2, jumped, Face::kUp);
     const std::string name = PileName(kFila, middle + 1);
     PileDrawing().ErasePileTail(before, pile, name);
     PileDrawing().RedrawPile(name);
@@ -143,7 +143,7 @@ bool MoveHeldCards(Game& g, const PilePlace& to, MoveEffects& fx) {
         moving = FormatCode(card);
     }
     for (int i = 0; i < SlotCount(moving); ++i)
-        AppendCard(g, PileListOf(g, to.kind), to.index, SlotCode(moving, i), "1");
+        AppendCard(g, PileListOf(g, to.kind), to.index, SlotCode(moving, i), Face::kUp);
 
     PileDrawing().ErasePileTail(before, source, from->name);
     Redraw(*from);
@@ -180,8 +180,8 @@ void TurnExposedTableauCardsUp(Game& g) {
     const int tableaus = TableauCount(g);
     for (int i = 0; i < tableaus; ++i) {
         const CardCode top = TopCode(g.FilaPiles[static_cast<size_t>(i)]);
-        if (top < 1 || FaceFlag(g.CardRegister, top) != '0') continue;
-        SetFaceFlag(g.CardRegister, top, '1');
+        if (top < 1 || FaceOf(g, top) != Face::kDown) continue;
+        SetCardFace(g, top, Face::kUp);
         const std::string name = PileName(kFila, i + 1);
         const CardPoint at = CardPositionInPile(g, name, i, 0, false);
         CardAnimations().AnimateFaceUp(top, at.left, at.top);

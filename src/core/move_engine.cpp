@@ -71,7 +71,7 @@ bool OfferRange(Game& g, CardCode c, int from, int to) {
     for (int i = std::max(from, 0); i <= to; ++i) {
         if (!OfferAccepted(g, c, i)) continue;
         TakeCardAnywhere(g, c, 1);
-        AppendCard(g, g.DestPiles, i, c, "1");
+        AppendCard(g, g.DestPiles, i, c, Face::kUp);
         PileDrawing().RedrawPileTop(PileName(kDest, i + 1));
         return true;
     }

@@ -29,14 +29,6 @@ enum class MoveOp : uint8_t {
     kCloseUpTableau,    // "Stock_To_Pile_Monte_Carlo"
 };
 
-// A pile: its kind and its index in the kind's list (on the stock side
-// 0 "Mazzo", 1 "Mazzo_Vis", 2 "Waste").
-struct PileId {
-    PileKind kind = kNoPile;
-    int index = -1;
-    bool operator==(const PileId&) const = default;
-};
-
 struct MoveTarget {
     MoveOp op = MoveOp::kToPile;
     PileId pile;     // kToPile, kToPileByAutoplay

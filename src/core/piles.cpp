@@ -66,7 +66,7 @@ std::string CardPlace::Name() const {
 }
 
 CardPlace FindCardPlace(Game& g, CardCode card, std::initializer_list<PileRange> order) {
-    static constexpr int kStockKinds[3] = {kMazzo, kMazzoVis, kWaste};
+    static constexpr PileKind kStockKinds[3] = {kMazzo, kMazzoVis, kWaste};
     for (const PileRange& r : order) {
         PileList& list = PileListOf(g, r.kind);
         const bool stock = &list == &g.MazzoPiles;
@@ -105,20 +105,20 @@ CardCode TopCardOf(Game& g, const std::string& name) {
     return pile ? TopCode(*pile) : 0;
 }
 
-void AppendCard(Game& g, PileList& list, int index, CardCode code, const char* face) {
+void AppendCard(Game& g, PileList& list, int index, CardCode code, std::optional<Face> face) {
     if (index < 0 || index >= static_cast<int>(list.size())) return;
     AppendCode(list[static_cast<size_t>(index)], code);
-    if (code != 0 && face && *face) SetFaceFlag(g.CardRegister, code, face[0]);
+    if (code != 0 && face) SetCardFace(g, code, *face);
 }
 
-void AppendCardByName(Game& g, const std::string& name, CardCode code, const char* face) {
+void AppendCardByName(Game& g, const std::string& name, CardCode code, std::optional<Face> face) {
     if (!(StartsWith(name, "Fila") || StartsWith(name, "Dest") || StartsWith(name, "Appogg") ||
           name == "Mazzo_Vis"))
         return;
     std::string* pile = PileByName(g, name);
     if (!pile) return;
     AppendCode(*pile, code);
-    if (code != 0 && face && *face) SetFaceFlag(g.CardRegister, code, face[0]);
+    if (code != 0 && face) SetCardFace(g, code, *face);
 }
 
 bool TakeCard(PileList& list, int index, CardCode code, int mode) {
@@ -166,19 +166,20 @@ int TableauHolding(Game& g, CardCode card) {
     return p.Found() ? p.index : -1;
 }
 
-void SetFace(Game& g, const std::string& pile, int n, char flag) {
+void SetFace(Game& g, const std::string& pile, int n, Face face) {
     const int count = SlotCount(pile);
     if (n >= 1) {
         for (int i = count - 1; i >= 0 && i >= count - n; --i)
-            SetFaceFlag(g.CardRegister, SlotCode(pile, i), flag);
+            SetCardFace(g, SlotCode(pile, i), face);
         return;
     }
+    const auto up = [](bool b) { return b ? Face::kUp : Face::kDown; };
     for (int i = 0; i < count; ++i) {
         const bool odd = (i % 2) == 0;  // the bottom card is the first, odd-numbered
         switch (n) {
-            case -1: SetFaceFlag(g.CardRegister, SlotCode(pile, i), odd ? '1' : '0'); break;
-            case -2: SetFaceFlag(g.CardRegister, SlotCode(pile, i), odd ? '0' : '1'); break;
-            case -3: SetFaceFlag(g.CardRegister, SlotCode(pile, i), i == 0 ? '1' : '0'); break;
+            case -1: SetCardFace(g, SlotCode(pile, i), up(odd)); break;
+            case -2: SetCardFace(g, SlotCode(pile, i), up(!odd)); break;
+            case -3: SetCardFace(g, SlotCode(pile, i), up(i == 0)); break;
             default: return;
         }
     }
@@ -203,7 +204,7 @@ std::string StackFrom(Game& g, CardCode code, bool take) {
 }
 
 bool IsFaceDown(Game& g, CardCode code) {
-    return code < 1 || FaceFlag(g.CardRegister, code) == '0';
+    return code < 1 || FaceOf(g, code) == Face::kDown;
 }
 
 bool IsTableauTop(Game& g, CardCode code) {

@@ -27,6 +27,14 @@ enum PileKind : int {
     kAppogg = 6,  // reserve cell
 };
 
+// A pile: its kind and its index in the kind's list (on the stock side
+// 0 "Mazzo", 1 "Mazzo_Vis", 2 "Waste").
+struct PileId {
+    PileKind kind = kNoPile;
+    int index = -1;
+    bool operator==(const PileId&) const = default;
+};
+
 using PileList = std::vector<std::string>;
 
 struct PileSet {

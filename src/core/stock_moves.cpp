@@ -54,7 +54,7 @@ bool RedealStock(Game& g) {
     RecordStep(g, 1);
     // Dealt face down unless the game deals its stock face up; the same
     // reading as the deal, so a redealt stock looks like the dealt one.
-    const char* face = Rule(g, rule::kStockDown) != 0 ? "0" : "1";
+    const Face face = Rule(g, rule::kStockDown) != 0 ? Face::kDown : Face::kUp;
     const int cards = SlotCount(Turned(g));
     while (!Turned(g).empty()) AppendCard(g, g.MazzoPiles, 0, TakeTop(Turned(g)), face);
     if (GetParameter(field::kRedealAnimation) != "N") {
@@ -77,7 +77,7 @@ bool TurnStock(Game& g, bool toWaste) {
     const int index = toWaste ? 2 : 1;
     // A game that names no count turns one card: a press must move something.
     for (int k = std::max(1, Rule(g, rule::kTurnCards)); k > 0 && !Stock(g).empty(); --k)
-        AppendCard(g, g.MazzoPiles, index, TakeTop(Stock(g)), "1");
+        AppendCard(g, g.MazzoPiles, index, TakeTop(Stock(g)), Face::kUp);
     PileDrawing().RedrawPile("Mazzo");
     PileDrawing().RedrawPile(toWaste ? "Waste" : "Mazzo_Vis");
     PlayEventSound("Stock", SoundSwitch(field::kSoundsStock));
@@ -133,7 +133,7 @@ bool DealFromStock(Game& g, const MoveTarget& t) {
         if (!takes(i)) continue;
         if (Stock(g).empty()) break;
         const bool down = (op == MoveOp::kAddTableaus && code(i) == 6) || (reserve && code(i) == 5);
-        AppendCard(g, list, i, TakeTop(Stock(g)), down ? "0" : "1");
+        AppendCard(g, list, i, TakeTop(Stock(g)), down ? Face::kDown : Face::kUp);
         PileDrawing().RedrawPile(kind + std::to_string(i + 1));
         if (Rule(g, rule::kTableFamily) == 8) {
             g.FilaPiles[0] += "000";
@@ -209,7 +209,7 @@ bool RemoveSelection(Game& g) {
         if (family != 4) PileDrawing().RedrawPile(name);
         if (std::find(sources.begin(), sources.end(), name) == sources.end())
             sources.push_back(name);
-        AppendCard(g, g.MazzoPiles, 2, c, "1");
+        AppendCard(g, g.MazzoPiles, 2, c, Face::kUp);
         PileDrawing().RedrawPile("Waste");
         if (from.kind == kFila) {
             g.stockEffects.leftTableau = true;
@@ -236,7 +236,7 @@ bool FillEmptyTableausFromStock(Game& g) {
     bool any = false;
     for (int i = 0; i < TableauCount(g) && !Stock(g).empty(); ++i) {
         if (!g.FilaPiles[static_cast<size_t>(i)].empty()) continue;
-        AppendCard(g, g.FilaPiles, i, TakeTop(Stock(g)), "1");
+        AppendCard(g, g.FilaPiles, i, TakeTop(Stock(g)), Face::kUp);
         PileDrawing().RedrawPile("Fila" + std::to_string(i + 1));
         any = true;
     }
@@ -273,7 +273,7 @@ bool CloseUpTableau(Game& g) {
         }
     }
     for (int i = 0; i < nf && !Stock(g).empty(); ++i)
-        if (pile(i).empty()) AppendCard(g, g.FilaPiles, i, TakeTop(Stock(g)), "1");
+        if (pile(i).empty()) AppendCard(g, g.FilaPiles, i, TakeTop(Stock(g)), Face::kUp);
     for (int i = 0; i < nf; ++i) PileDrawing().RedrawPile("Fila" + std::to_string(i + 1));
     PileDrawing().RedrawPile("Mazzo");
     PlayEventSound("Shuffle", SoundSwitch(field::kSoundsShuffle));

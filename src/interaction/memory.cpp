@@ -105,12 +105,12 @@ void TakePairAway(Game& g) {
 }  // namespace
 
 bool IsHidden(const Game& g, CardCode card) {
-    return card < 1 || FaceFlag(g.CardRegister, card) == '0';
+    return card < 1 || FaceOf(g, card) == Face::kDown;
 }
 
 void TurnCardUp(Game& g, CardCode card, int x, int y, int row) {
     RecordStep(g, 1);
-    SetFaceFlag(g.CardRegister, card, '1');
+    SetCardFace(g, card, Face::kUp);
     NoteCardTurned(g, card);
     PlayAnnouncer().CardTurned(g, card);
     const bool shadows = !ParameterIs(field::kCardsShadowed, "N");
@@ -166,7 +166,7 @@ void TurnBackAll(Game& g) {
     for (const GridCard& gc : FaceUpGridCards(g)) {
         Waits().Wait(pause);
         pause = kTurnBackPauseMs;
-        SetFaceFlag(g.CardRegister, gc.card, '0');
+        SetCardFace(g, gc.card, Face::kDown);
         const CardPoint at = TurnBackPosition(g, gc);
         CardDrawing().DrawCardBack(at.left, at.top, kOnBoth);
     }
@@ -231,7 +231,7 @@ void DealTwins(Game& g) {
             ++tried;
         }
         if (!Row(g, r).empty()) continue;  // every twin row is taken
-        AppendCard(g, g.FilaPiles, r, model + 52, "1");
+        AppendCard(g, g.FilaPiles, r, model + 52, Face::kUp);
     }
     for (int i = 0; i < Foundations(g); ++i) {
         const int r = 10 + i;

@@ -179,11 +179,12 @@ CardUnderPoint CardAt(Game& g, const std::string& kind, const std::string& pile,
             // the next card, the top card shows whole (its bottom edge included).
             int top = anchor.top;
             for (int k = 0; k < count; ++k) {
-                const CardCode c = SlotCode(pile, k);
+                const Card card = CardAt(g, pile, k);
+                const CardCode c = card.code;
                 const bool last = k == count - 1;
                 int h = Opt(g, opt::kReserveStep);
                 if (family == 1 || family == 3 || (family == 12 && c >= 1))
-                    h = IsFaceUp(g, c) ? Opt(g, opt::kUpStepDown) : Opt(g, opt::kDownStepDown);
+                    h = card.FaceUp() ? Opt(g, opt::kUpStepDown) : Opt(g, opt::kDownStepDown);
                 else if (family == 12)
                     h = Opt(g, opt::kUpStepDown);
                 else if (family == 7)
@@ -215,9 +216,10 @@ CardUnderPoint CardAt(Game& g, const std::string& kind, const std::string& pile,
         case 10: {
             int left = anchor.left;
             for (int k = 0; k < count; ++k) {
-                const CardCode c = SlotCode(pile, k);
+                const Card card = CardAt(g, pile, k);
+                const CardCode c = card.code;
                 const bool last = k == count - 1;
-                const bool up = IsFaceUp(g, c);
+                const bool up = card.FaceUp();
                 bool inSlot = false;
                 int step = 0;
                 if (family == 4) {

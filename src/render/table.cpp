@@ -88,10 +88,10 @@ bool FoundationHasEdge(Game& g) {
     return Rule(g, rule::kDestFamily) != 2 && Rule(g, rule::kDestFamily) != 7;
 }
 
-void DrawFace(Game& g, CardCode code, bool faceUp, QPoint at, bool raised, const Canvas& canvas,
-              int index, int kind) {
-    if (faceUp)
-        DrawCard(g, code, at.x(), at.y(), raised, canvas, index, kind);
+void DrawFace(Game& g, Card card, QPoint at, bool raised, const Canvas& canvas, int index,
+              int kind) {
+    if (card.FaceUp())
+        DrawCard(g, card.code, at.x(), at.y(), raised, canvas, index, kind);
     else
         DrawCardBack(g, at.x(), at.y(), g.CardHeight, raised, canvas);
 }
@@ -113,7 +113,7 @@ void DrawStockPile(Game& g, int i, const Canvas& canvas) {
         DrawCardBack(g, at.x(), at.y(), g.CardHeight, true, canvas);
     } else {
         // The stock shows its top card's face unless the game keeps it hidden.
-        DrawFace(g, top, i == 0 || IsFaceUp(g, top), at, true, canvas, i, kMazzo);
+        DrawFace(g, {top, i == 0 ? Face::kUp : FaceOf(g, top)}, at, true, canvas, i, kMazzo);
     }
     if (n == 1) RestoreCardCorners(g, at.x(), at.y(), canvas);
 }
@@ -142,7 +142,9 @@ void DrawTableauMark(Game& g, int index, const Canvas& canvas) {
 }
 
 // The deal's throw of one card from the deck to its place.
-void Throw(Game& g, CardCode code, bool faceUp, QPoint deck, CardPoint to) {
+void Throw(Game& g, Card card, QPoint deck, CardPoint to) {
+    const CardCode code = card.code;
+    const bool faceUp = card.FaceUp();
     const Canvas window = Canvas::Window(g);
     const QPoint off(g.CardWidth / 7, g.CardHeight / 7);
     Waits().Wait(2);
@@ -311,13 +313,12 @@ void DrawPileCard(Game& g, int kind, int pileIndex, int cardIndex, bool raised,
         return;
     }
     if (cardIndex < 0 || cardIndex >= n) return;
-    const CardCode code = SlotCode(*pile, cardIndex);
-    if (FaceIndexOf(code) < 0) return;  // a hole keeps its place and shows the table
+    const Card card = CardAt(g, *pile, cardIndex);
+    if (FaceIndexOf(card.code) < 0) return;  // a hole keeps its place and shows the table
     const CardPoint p = CardSlotPosition(g, name, pileIndex, cardIndex);
     if (!OnTable(p.left) || !OnTable(p.top)) return;
-    const bool up = IsFaceUp(g, code);
-    if (animate) Throw(g, code, up, start, p);
-    DrawFace(g, code, up, QPoint(p.left, p.top), raised, target, pileIndex, kind);
+    if (animate) Throw(g, card, start, p);
+    DrawFace(g, card, QPoint(p.left, p.top), raised, target, pileIndex, kind);
     if (cardIndex == 0) RestoreCardCorners(g, p.left, p.top, target);
     if (animate) ShowTableChanges(g);
 }
@@ -446,9 +447,9 @@ void RedrawPileTop(Game& g, const std::string& name, int pileIndex, const Canvas
             DrawPileMark(g, MarkOf(kind, index), p.left, p.top, canvas, index);
         return;
     }
-    const CardCode top = TopCode(*pile);
-    if (FaceIndexOf(top) < 0) return;
-    DrawFace(g, top, IsFaceUp(g, top), QPoint(p.left, p.top), raised, canvas, index, kind);
+    const Card top = CardAt(g, *pile, n - 1);
+    if (FaceIndexOf(top.code) < 0) return;
+    DrawFace(g, top, QPoint(p.left, p.top), raised, canvas, index, kind);
     if (n == 1) RestoreCardCorners(g, p.left, p.top, canvas);
 }
 

@@ -119,27 +119,27 @@ TEST_F(State, FindCardPlaceFollowsTheRangesInOrder) {
 
 TEST_F(State, SetFaceRules) {
     const std::string pile = "001002003004";
-    SetFace(ProgramGame(), pile, -1, '1');
+    SetFace(ProgramGame(), pile, -1, Face::kUp);
     EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 1) +
                   FaceFlag(ProgramGame().CardRegister, 2) +
                   FaceFlag(ProgramGame().CardRegister, 3) + FaceFlag(ProgramGame().CardRegister, 4),
               "1010");
-    SetFace(ProgramGame(), pile, -2, '1');
+    SetFace(ProgramGame(), pile, -2, Face::kUp);
     EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 1) +
                   FaceFlag(ProgramGame().CardRegister, 2) +
                   FaceFlag(ProgramGame().CardRegister, 3) + FaceFlag(ProgramGame().CardRegister, 4),
               "0101");
-    SetFace(ProgramGame(), pile, -3, '1');
+    SetFace(ProgramGame(), pile, -3, Face::kUp);
     EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 1) +
                   FaceFlag(ProgramGame().CardRegister, 2) +
                   FaceFlag(ProgramGame().CardRegister, 3) + FaceFlag(ProgramGame().CardRegister, 4),
               "1000");
-    SetFace(ProgramGame(), pile, 2, '1');
+    SetFace(ProgramGame(), pile, 2, Face::kUp);
     EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 1) +
                   FaceFlag(ProgramGame().CardRegister, 2) +
                   FaceFlag(ProgramGame().CardRegister, 3) + FaceFlag(ProgramGame().CardRegister, 4),
               "1011");
-    SetFace(ProgramGame(), pile, 0, '0');
+    SetFace(ProgramGame(), pile, 0, Face::kDown);
     EXPECT_EQ(std::string() + FaceFlag(ProgramGame().CardRegister, 1) +
                   FaceFlag(ProgramGame().CardRegister, 2) +
                   FaceFlag(ProgramGame().CardRegister, 3) + FaceFlag(ProgramGame().CardRegister, 4),

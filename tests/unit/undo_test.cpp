@@ -205,7 +205,7 @@ TEST_F(UndoTest, UndoAndRedoRestoreTheTableExactly) {
     // A move of the common sequence: step first, then the change.
     RecordStep(ProgramGame(), 1);
     TakeCardAnywhere(ProgramGame(), 29, 1);
-    AppendCard(ProgramGame(), ProgramGame().DestPiles, 1, 29, "1");
+    AppendCard(ProgramGame(), ProgramGame().DestPiles, 1, 29, Face::kUp);
     SetFaceFlag(ProgramGame().CardRegister, 16, '1');
     states.push_back(Snapshot());
 
@@ -238,7 +238,7 @@ TEST_F(UndoTest, AGameIsAValue) {
     ASSERT_TRUE(ExecuteStockOperation(ProgramGame(), 0, StockOp(MoveOp::kAddTableaus)));
     RecordStep(ProgramGame(), 1);
     TakeCardAnywhere(ProgramGame(), 29, 1);
-    AppendCard(ProgramGame(), ProgramGame().DestPiles, 1, 29, "1");
+    AppendCard(ProgramGame(), ProgramGame().DestPiles, 1, 29, Face::kUp);
     SetFlag(ProgramGame(), flag::kFinished, true);
     ProgramGame().Options.SetOpt(opt::kMisses, 3);
     ASSERT_TRUE(UndoCommand(ProgramGame()));
@@ -396,7 +396,7 @@ TEST_F(UndoTest, RestoringRepaintsScoresAndJudgesTheTable) {
     RecordStep(ProgramGame(), 1);
     // The last card goes to a foundation and the game is finished.
     TakeCardAnywhere(ProgramGame(), 1, 1);
-    AppendCard(ProgramGame(), ProgramGame().DestPiles, 0, 1, "1");
+    AppendCard(ProgramGame(), ProgramGame().DestPiles, 0, 1, Face::kUp);
     SetFlag(ProgramGame(), flag::kFinished, true);
     ASSERT_TRUE(UndoCommand(ProgramGame()));
     EXPECT_FALSE(Flag(ProgramGame(), flag::kFinished));
@@ -481,7 +481,7 @@ TEST_F(UndoTest, MemoryGridComesBackExactlyButMissesStay) {
     for (CardCode d : {7, 20}) {
         RecordStep(ProgramGame(), 1);
         TakeCardAnywhere(ProgramGame(), d, 2);
-        AppendCard(ProgramGame(), ProgramGame().MazzoPiles, 2, d, "1");
+        AppendCard(ProgramGame(), ProgramGame().MazzoPiles, 2, d, Face::kUp);
         DropNewestSteps(ProgramGame(), 1);
     }
     UpdateScore(ProgramGame());
@@ -512,7 +512,7 @@ TEST_F(UndoTest, SelectionIsClearedNotRestored) {
     ProgramGame().DestPiles[0] = FormatCode(9);
     RecordStep(ProgramGame(), 1);
     TakeCardAnywhere(ProgramGame(), 9, 1);
-    AppendCard(ProgramGame(), ProgramGame().MazzoPiles, 2, 9, "1");
+    AppendCard(ProgramGame(), ProgramGame().MazzoPiles, 2, 9, Face::kUp);
     ProgramGame().DestPiles[0] = FormatCode(5);
     ASSERT_TRUE(UndoCommand(ProgramGame()));
     EXPECT_EQ(Fila(1), "005009");

@@ -36,8 +36,7 @@ bool GridAllUp(const Game& g, bool strict) {
         const std::string& row = g.FilaPiles[static_cast<size_t>(r)];
         for (int s = 0; s < SlotCount(row); ++s) {
             const CardCode c = SlotCode(row, s);
-            if (c >= 1 && (strict ? !IsFaceUp(g, c) : FaceFlag(g.CardRegister, c) == '0'))
-                return false;
+            if (c >= 1 && (strict ? !IsFaceUp(g, c) : FaceOf(g, c) == Face::kDown)) return false;
         }
     }
     return true;
@@ -117,15 +116,15 @@ const GoalFamily& MemoryFamily() {
 }
 
 void SetModelFaces(Game& g, bool hide) {
-    const char target = hide ? '0' : '1';
+    const Face target = hide ? Face::kDown : Face::kUp;
     for (int i = 0; i < Foundations(g); ++i) {
         const std::string& pile = g.DestPiles[static_cast<size_t>(i)];
         const int left = g.Options.DestLeft(i), top = g.Options.DestTop(i);
         for (int s = 0; s < SlotCount(pile); ++s) {
             const CardCode c = SlotCode(pile, s);
-            if (c < 1 || FaceFlag(g.CardRegister, c) == target) continue;
+            if (c < 1 || FaceOf(g, c) == target) continue;
             if (hide) Waits().Wait(kTurnBackPauseMs);
-            SetFaceFlag(g.CardRegister, c, target);
+            SetCardFace(g, c, target);
             if (hide)
                 CardDrawing().DrawCardBack(left, top, kOnBoth);
             else
