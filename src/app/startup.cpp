@@ -35,6 +35,7 @@ bool Exists(const std::string& relative) {
 
 void ResetProgramState(Game& game, const std::string& programDir) {
     ResetGameState(game);
+    ForgetCatalogue();
     game.Options.SetOpt(opt::kEdition, 0);
     game.values = {};
     Params().Reset();

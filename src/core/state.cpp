@@ -48,6 +48,11 @@ void ResetPileAnchors(Game& g) {
     g.FilaTop.fill(static_cast<int16_t>(kOffFila));
 }
 
+void ForgetCatalogue() {
+    MainGame.catalogue.clear();
+    MainGame.second.clear();
+}
+
 void ResetGameState(Game& g) {
     g.MazzoPiles.assign(3, std::string());
     g.FilaPiles.assign(40, std::string());
@@ -57,8 +62,6 @@ void ResetGameState(Game& g) {
     FillCardRegister(g);
     g.GameRules.fill(0);
     g.Options.ClearOptions();
-    MainGame.catalogue.clear();
-    MainGame.second.clear();
     g.GameFlags.fill(0);
     g.GameTimes.fill(0);
     ClearHistory(g, true);

@@ -104,6 +104,8 @@ struct TMainGame {
 };
 
 extern TMainGame MainGame;
+// Empties the catalogue: a run starts without one until GAMES.DAT is read.
+void ForgetCatalogue();
 
 // Positions of GameFlags.
 namespace flag {
@@ -123,8 +125,9 @@ inline bool Flag(const std::array<uint8_t, 16>& flags, int i) {
     return flags[static_cast<size_t>(i)] != 0;
 }
 
-// Fills the card register (all cards face up) and empties everything else:
-// the state of a program that has just started.
+// Fills the card register (all cards face up) and empties everything else
+// of the game: the game of a program that has just started. The catalogue is
+// not the game's and stays.
 void ResetGameState(Game& g);
 // 108 lines of 20 characters: name (15), suit digit, code (3), face flag.
 void FillCardRegister(Game& g);

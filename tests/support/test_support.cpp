@@ -154,6 +154,7 @@ void ResetProcessState() {
     ForgetJokerCaption(ProgramGame());
     ResumeClock(ProgramGame());  // a pause left by a window that went with its test
     ResetGameState(ProgramGame());
+    ForgetCatalogue();
     ResetGameStatus(ProgramGame());
     ProgramGame().CardWidth = 71;
     ProgramGame().CardHeight = 96;

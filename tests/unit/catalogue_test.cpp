@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "core/game.h"
 #include "core/params.h"
 #include "core/rules.h"
@@ -83,6 +85,18 @@ TEST_F(Catalogue, KeepsOnlyThisEditionAndNumbersByKeptPosition) {
     EXPECT_EQ(GameFamily(2), 7);
     EXPECT_EQ(GameFamily(77), -1);
     EXPECT_EQ(GameFamily(-5), -1);
+}
+
+// The catalogue is the run's, not a game's: a preview's or a simulation's
+// game starting afresh must not empty it under the running one.
+TEST_F(Catalogue, ResettingAGameKeepsTheCatalogue) {
+    WriteGames({Entry("16", "200", '0', "Alpha")}, {});
+    ASSERT_TRUE(LoadCatalogue());
+    const auto other = std::make_unique<Game>();
+    ResetGameState(*other);
+    EXPECT_EQ(GameName(200), "Alpha");
+    ForgetCatalogue();
+    EXPECT_EQ(CatalogueIndex(200), -1);
 }
 
 TEST_F(Catalogue, CustomisedIdsStayOutsideTheCatalogue) {
