@@ -861,8 +861,8 @@ void TfrmMain::SetUndoRedoEnabled(bool enabled) {
 // player never meets an enabled command that only beeps.
 void TfrmMain::HistoryChanged() {
     // A match has no undo: a seat would take back what the others saw.
-    const bool undo = undoAllowed_ && !MatchInPlay() && UndoOffered(game_);
-    const bool redo = undoAllowed_ && !MatchInPlay() && RedoOffered(game_);
+    const bool undo = undoAllowed_ && !game_.inMatch && UndoOffered(game_);
+    const bool redo = undoAllowed_ && !game_.inMatch && RedoOffered(game_);
     mnuNewMatch->setEnabled(IsMatchGoal(Rule(game_, rule::kGoalKind)) && mnuNew->isEnabled());
     if (mnuUndo->isEnabled() != undo || tbUndo->isEnabled() != undo) {
         for (QToolButton* b : {tbUndo, tbUndo1}) b->setEnabled(undo);
@@ -1337,12 +1337,12 @@ void TfrmMain::mnuEsciClick() {
 }
 
 void TfrmMain::mnuUndoClick() {
-    if (MatchInPlay()) return;
+    if (game_.inMatch) return;
     UndoCommand(game_);
 }
 
 void TfrmMain::mnuRedoClick() {
-    if (MatchInPlay()) return;
+    if (game_.inMatch) return;
     RedoCommand(game_);
 }
 
@@ -1405,7 +1405,7 @@ void TfrmMain::UpdateBestRun() {
     // Passed: more pairs found than the best run had at the same game time.
     // The race is won then, and the line stays away for the rest of the game.
     if (mine > best) bestPassed_ = true;
-    const bool wanted = popShowBest->isChecked() && total > 0 && !bestPassed_ && !MatchInPlay() &&
+    const bool wanted = popShowBest->isChecked() && total > 0 && !bestPassed_ && !game_.inMatch &&
                         !Flag(g, flag::kFinished);
     if (wanted) {
         const QString text = BestText(best, total);

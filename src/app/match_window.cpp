@@ -168,7 +168,7 @@ MatchController::MatchController(Game& game, QWidget* host)
 }
 
 MatchController::~MatchController() {
-    if (play_) SetMatchInPlay(false);
+    if (play_) game_.inMatch = false;
 }
 
 bool MatchController::TableLocked() const {
@@ -211,7 +211,7 @@ void MatchController::Start(const std::vector<SeatChoice>& seats) {
     }
     play_ = std::make_unique<MatchPlay>(
         game_, match, static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()), 0);
-    SetMatchInPlay(true);
+    game_.inMatch = true;
     GameObserver().HistoryChanged();  // undo goes off
     for (QLabel* l : labels_) delete l;
     labels_.clear();
@@ -334,7 +334,7 @@ void MatchController::Finish() {
 void MatchController::Drop() {
     computer_.stop();
     play_.reset();
-    SetMatchInPlay(false);
+    game_.inMatch = false;
     pnlMatch_->hide();
     GameObserver().HistoryChanged();
 }

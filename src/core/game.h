@@ -95,6 +95,11 @@ struct Game {
     // meanwhile (an accessible press bypasses the result dialog's modality)
     // must not end it a second time.
     bool ending = false;
+    // A match's game, played by the window's seats: however it ends (the
+    // last pair, a new deal, the player quitting) it is not recorded in the
+    // player's results and opens no end dialog, for the seats keep records
+    // of their own. Not part of the game's text: a match is never resumed.
+    bool inMatch = false;
     std::string caption;               // the window caption as last set
     std::string jokerText, jokerSuit;  // the joker caption on the screen
 

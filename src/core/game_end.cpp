@@ -127,9 +127,6 @@ void ClockTick(Game& g) {
 
 namespace {
 
-// A match is being played on the table: see SetMatchInPlay.
-bool matchInPlay = false;
-
 // `solo`: the game counts in the player's results and shows its end dialog;
 // a match's game does neither, for its seats have records of their own.
 bool EndGameAs(Game& g, bool solo) {
@@ -209,15 +206,7 @@ bool EndGameAs(Game& g, bool solo) {
 }  // namespace
 
 bool EndGame(Game& g) {
-    return EndGameAs(g, !matchInPlay);
-}
-
-void SetMatchInPlay(bool on) {
-    matchInPlay = on;
-}
-
-bool MatchInPlay() {
-    return matchInPlay;
+    return EndGameAs(g, !g.inMatch);
 }
 
 }  // namespace bw

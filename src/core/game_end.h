@@ -13,11 +13,7 @@ struct Game;
 // Called again while the end is being shown (from input taken during its
 // dialog), it does nothing and answers true: there is nothing to redraw.
 bool EndGame(Game& g);
-// While a match is in play its game, however it ends (the last pair, a new
-// deal, the player quitting), is not recorded in the player's results and
-// opens no end dialog: the seats have records of their own.
-void SetMatchInPlay(bool on);
-bool MatchInPlay();
+// A match's game (`Game::inMatch`) ends unrecorded and opens no dialog.
 
 // The status bar's line at the end of a memory game: "Misses: 4 (1 slip)",
 // or "Misses: 3" where slips are not counted ("Forget me not").

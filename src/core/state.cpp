@@ -62,6 +62,7 @@ void ResetGameState(Game& g) {
     FillCardRegister(g);
     g.GameRules.fill(0);
     g.Options.ClearOptions();
+    g.inMatch = false;
     g.GameFlags.fill(0);
     g.GameTimes.fill(0);
     ClearHistory(g, true);

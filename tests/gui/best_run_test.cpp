@@ -84,10 +84,10 @@ TEST_F(BestRunTest, ARestartedDealRacesTheStoredRunUntilPassedOrSwitchedOff) {
     EXPECT_NE(dir.read("DATA/Cfg.dat").find("Show_Best_Run=Y"), std::string::npos);
 
     // Never during a match, on the same deal too.
-    SetMatchInPlay(true);
+    ProgramGame().inMatch = true;
     window.UpdateBestRun();
     EXPECT_EQ(Best(), "-");
-    SetMatchInPlay(false);
+    ProgramGame().inMatch = false;
     window.UpdateBestRun();
     EXPECT_EQ(Best(), "Best: 3 of 12 pairs");
 

@@ -56,7 +56,7 @@ TEST_F(MatchPlayTest, TwoPeopleAlternateAndThePairKeepsTheTurn) {
         window.mnuNewMatch->trigger();
     }
     ASSERT_TRUE(window.match_->Active());
-    EXPECT_TRUE(MatchInPlay());
+    EXPECT_TRUE(ProgramGame().inMatch);
     EXPECT_FALSE(window.mnuUndo->isEnabled());
     EXPECT_TRUE(window.match_->panel()->isVisible());
     EXPECT_EQ(window.pnlStatusBar->text(), "Ann to play.");
@@ -100,7 +100,7 @@ TEST_F(MatchPlayTest, TwoPeopleAlternateAndThePairKeepsTheTurn) {
     }
     EXPECT_EQ(pairs, 6);
     EXPECT_EQ(verdict, "Bob wins the match.");
-    EXPECT_FALSE(MatchInPlay());
+    EXPECT_FALSE(ProgramGame().inMatch);
     EXPECT_FALSE(Flag(ProgramGame(), flag::kInProgress));
     EXPECT_FALSE(window.match_->panel()->isVisible());
     EXPECT_EQ(ReadMatchRecord(200, "Bob"), (MatchRecord{1, 1, 0, 0}));
@@ -177,7 +177,7 @@ TEST_F(MatchPlayTest, EscapeQuitsTheMatchUnrecordedAndANewDealEndsIt) {
             EXPECT_TRUE(Flag(ProgramGame(), flag::kInProgress));
         }
         EXPECT_FALSE(window.match_->Active());
-        EXPECT_FALSE(MatchInPlay());
+        EXPECT_FALSE(ProgramGame().inMatch);
     }
     EXPECT_EQ(ReadMatchRecord(200, "Ann"), std::nullopt);
     EXPECT_EQ(ReadMatchRecord(200, "Bob"), std::nullopt);
